@@ -1,0 +1,24 @@
+#include "state/format.h"
+
+namespace state {
+
+std::string FormatThousands(std::int32_t value) {
+  // Work on the magnitude in 64 bits so that the most negative int32 has a positive counterpart.
+  std::int64_t magnitude = value;
+  if (magnitude < 0) magnitude = -magnitude;
+  const std::string digits = std::to_string(magnitude);
+
+  std::string text;
+  if (value < 0) text += '-';
+  // The highest group carries no leading zeros; every lower group is three digits after a comma.
+  std::size_t highest = digits.size() % 3;
+  if (highest == 0) highest = 3;
+  text.append(digits, 0, highest);
+  for (std::size_t at = highest; at < digits.size(); at += 3) {
+    text += ',';
+    text.append(digits, at, 3);
+  }
+  return text;
+}
+
+}  // namespace state

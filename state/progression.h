@@ -1,0 +1,32 @@
+// The player's career at a glance: age, portrait for that age, experience per level and the titles
+// of the military ranks. Pure lookups over the game state; none of them changes it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace state {
+
+inline constexpr std::int32_t kLastLevel = 19;       // no promotion goes beyond this level
+inline constexpr std::int32_t kLastTitledRank = 7;   // military ranks 1..7 carry a title
+
+// Age in years: GameDay div 360 + 22, or 20 while NoAgingFlag is 1.
+std::int32_t GetPlayerAge();
+
+// The player's portrait for the current age, e.g. "hero1_35y.jpg" for portrait 0 at age 40.
+// Empty for a portrait outside 0..2 or an age outside 0..100000.
+std::string GetHeroPortraitFile();
+
+// The experience at which a player of `level` rises to the next level: 0 for level 0 and below,
+// 9000000 for level 19. Saturates at the int32 limit for absurdly high levels.
+std::int32_t GetLevelExperience(std::int32_t level);
+
+// Title and abbreviated title of a military rank 1..7 ("Lieutenant Commander", "Lt. Com.").
+// The faction does not change the title. A rank without a title gives back `otherwise`, so a
+// caller that passes its current text keeps it as it was.
+std::string GetRankTitle(std::int32_t faction, std::int32_t rank, std::string_view otherwise = {});
+std::string GetRankTitleShort(std::int32_t faction, std::int32_t rank,
+                              std::string_view otherwise = {});
+
+}  // namespace state
