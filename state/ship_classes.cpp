@@ -1,0 +1,208 @@
+#include "state/ship_classes.h"
+
+#include <array>
+#include <cstddef>
+
+namespace state {
+namespace {
+
+struct ShipClassRow {
+  std::int32_t shipClass;
+  const char* name;
+  const char* picture;
+  std::array<std::int32_t, kLastShipClassAttribute> stats;  // attributes 1..18
+};
+
+// Attribute columns: 1 size, 2 hit chance, 3 gun damage, 4 gun AP, 5 shields, 6 missile damage,
+// 7 missile AP, 8 speed, 9 cargo, 10 experience/20, 11 price, 12 min crew, 13 max crew,
+// 14 encounter category, 15 role, 16 group, 17 special, 18 AP per turn.
+constexpr std::array<ShipClassRow, 20> kShipClasses{{
+    // class name           picture          1   2    3  4     5    6  7    8     9     10        11   12   13  14 15 16  17 18
+    { -1, "Starbase",       "Spacestation", {5, 45, 180, 2, 3500, 600, 4,   0, 2000, 20000,  5000000, 100, 200,  4, 1, 1,  0, 5}},
+    {  1, "Starwolf",       "Starwolf",     {1, 45,  12, 2,  100,  40, 4, 200,  40,   100,    20000,   0,   0,  1, 1, 0,  1, 5}},
+    {  2, "Stargun",        "Stargun",      {1, 45,  14, 2,  120,  60, 4, 200,  20,   150,    35000,   0,   0,  3, 1, 0,  2, 5}},
+    {  3, "Avenger",        "Avenger",      {1, 45,  16, 2,  140,  80, 4, 200,  20,   200,    50000,   0,   0, -1, 1, 0,  3, 5}},
+    {  4, "Sabre",          "Killerbee",    {1, 45,  20, 2,  110,  40, 4, 200,  20,   200,    55000,   0,   0, -4, 1, 0,  4, 5}},
+    {  5, "Orion",          "Orion",        {1, 45,   8, 2,   80,  30, 4, 200,  80,   160,    20000,   0,   0,  4, 2, 0,  5, 5}},
+    {  6, "Shadowcat",      "Shadowcat",    {2, 45,  28, 2,  250,  80, 4, 200,  60,   800,   250000,   6,  16,  1, 1, 0,  2, 5}},
+    {  7, "Paladin",        "Paladin",      {2, 45,  35, 2,  350, 100, 4, 200,  60,  1200,   400000,   6,  20, -1, 1, 0,  7, 5}},
+    {  8, "Hellcat",        "Hellcat",      {2, 45,  30, 2,  300, 100, 4, 200,  60,  1000,   320000,   6,  20,  2, 1, 0,  8, 5}},
+    {  9, "Patton",         "Patton",       {3, 45,  60, 2,  650, 140, 4, 200, 100,  3000,  1200000,  16,  40,  1, 1, 0,  9, 5}},
+    { 10, "Shark",          "Shark",        {3, 45,  50, 2,  550,  45, 4, 200, 150,  2200,  1000000,  12,  36,  6, 1, 0, 10, 5}},
+    { 11, "Ferendar",       "Ferendar",     {3, 45,  30, 2,  400,  80, 4, 200, 400,  2000,   600000,  12,  32,  4, 2, 0, 11, 5}},
+    { 12, "Orion Squadron", "OrionSquad",   {2, 45,  18, 2,  300,  60, 4, 200, 240,  1000,    60000,   0,   0,  4, 2, 1, 11, 5}},
+    { 13, "Neptun",         "Neptun",       {4, 45, 100, 2, 1200, 200, 4, 200, 200,  6000,  3000000,  25,  70,  4, 1, 0, 12, 5}},
+    { 14, "Galaxy",         "Galaxy",       {4, 45,  50, 2,  700, 140, 4, 200, 800,  4500,  2000000,  30,  80,  4, 2, 0, 11, 5}},
+    { 15, "Corsair",        "Corsair",      {4, 45,  80, 2, 1000, 200, 4, 200, 350,  6000,  2500000,  30,  80,  5, 1, 0, 13, 5}},
+    { 16, "Marauder",       "Marauder",     {5, 45, 130, 2, 2000, 400, 4, 200, 350, 10000,  5000000,  40, 100,  4, 1, 0, 14, 5}},
+    { 17, "Gettysburg",     "Skybreaker",   {5, 45, 150, 2, 2500, 400, 4, 200, 400, 12500,  6000000,  50, 125, -1, 1, 0, 15, 6}},
+    { 18, "Stonewall",      "Blackjack",    {5, 45, 150, 2, 1800, 500, 4, 200, 400, 12500,  6000000,  40, 110,  2, 1, 0,  3, 6}},
+    { 19, "Battlegroup",    "squadron",     {5, 45, 200, 2, 3000, 600, 4, 200, 800, 18000, 10000000,  80, 200,  4, 1, 1,  0, 6}},
+}};
+
+// Row of a class in kShipClasses: the starbase first, then classes 1..19; nullptr for no class.
+const ShipClassRow* FindClass(std::int32_t shipClass) {
+  if (shipClass == kStarbaseClass) return &kShipClasses[0];
+  if (shipClass >= 1 && shipClass <= kLastShipClass) return &kShipClasses[shipClass];
+  return nullptr;
+}
+
+constexpr bool ClassRowsInOrder() {
+  if (kShipClasses[0].shipClass != kStarbaseClass) return false;
+  for (std::size_t i = 1; i < kShipClasses.size(); ++i)
+    if (kShipClasses[i].shipClass != static_cast<std::int32_t>(i)) return false;
+  return true;
+}
+static_assert(ClassRowsInOrder(), "ship class rows must run -1, 1..19");
+
+struct ClassTexts {
+  const char* description;
+  const char* summary;
+};
+
+// Index 0 is the starbase, 1..19 the ship classes. The quotation marks belong to the texts.
+constexpr std::array<ClassTexts, 20> kClassTexts{{
+    /*  0 */ {"\"A starbase is the central defense position of every space system. It is heavily armed and can stand it´s own against any foe.\"",
+              "\"A starbase is the central defense position of every space system...\""},
+    /*  1 */ {"\"This is the standard spaceship for all freelance pilots. It is a cheap and sturdy fighter, with a relatively large cargo bay.\"",
+              "\"This is the standard spaceship for all freelance pilots...\""},
+    /*  2 */ {"\"The Stargun is the result of a joint project to modify the old Starwolf class. It´s firepower was increased at the expense of cargo space and shields.\"",
+              "\"The Stargun is the result of a joint project to modify the old Starwolf class...\""},
+    /*  3 */ {"\"The Avenger is the Mars Corporation´s state-of-the-art heavy fighter, with powerful engines, convincing firepower, and durable shields.\"",
+              "\"The Avenger is the Mars Corporation´s state-of-the-art heavy fighter...\""},
+    /*  4 */ {"\"The design of this cutting-edge Syndicate fighter is unlike anything ever before seen and possibly based on alien technology.\"",
+              "\"The design of this cutting-edge Syndicate fighter is unlike anything ever before seen...\""},
+    /*  5 */ {"\"The Orion II shuttle is essentially an engine and a cockpit build around a large cargo container. It is perfect for transporting goods.\"",
+              "\"The Orion II shuttle is essentially an engine and a cockpit build around a large cargo container...\""},
+    /*  6 */ {"\"The Shadowcat class is a corvette - a combination of a small trading ship and a fighter. Its the smallest ship known to have jump engines.\"",
+              "\"The Shadowcat class is a corvette - a combination of a small trading ship and a fighter...\""},
+    /*  7 */ {"\"After years of testing, the Federation finally pushed this advanced heavy corvette with supreme shields and tactical systems into production.\"",
+              "\"After years of testing, the Federation finally pushed this advanced heavy corvette into production...\""},
+    /*  8 */ {"\"The Hellcat - a modification of the old Shadowcat class - has tougher weapons and armor, but comes at the cost of speed.\"",
+              "\"The Hellcat has tough weapons and armor, but comes at the cost of speed...\""},
+    /*  9 */ {"\"The Patton is a sturdy destroyer in service for more than thirty years. A proven design that has gained a reputation throughout the galaxy.\"",
+              "\"The Patton is a sturdy destroyer in service for more than thirty years...\""},
+    /* 10 */ {"\"The secessionists rely on the Shark for blockade running, smuggling and fast spearhead attacks in enemy territory.\"",
+              "\"The secessionists rely on the Shark for blockade running, smuggling and fast spearhead attacks...\""},
+    /* 11 */ {"\"The Ferendar class is a cheap medium freighter designed for the more peaceful regions of space. Captains should avoid enemy contact.\"",
+              "\"The Ferendar class is a cheap medium freighter designed for the more peaceful regions of space...\""},
+    /* 12 */ {"\"A squadron of Orion II shuttles can be an alternative for local trading enterprises that can not yet afford a Ferendar freighter.\"",
+              "\"A squadron of Orion II shuttles can be an alternative for local trading enterprises...\""},
+    /* 13 */ {"\"The Neptun class is a large battlecruiser with impressive firepower and speed. It has served all factions valiantly for over two decades.\"",
+              "\"The Neptun class is a large battlecruiser with impressive firepower and speed...\""},
+    /* 14 */ {"\"The Galaxy class is the largest freighter ever build. In addition to its great capacity, it is able to defend itself should the need arise.\"",
+              "\"The Galaxy class is the largest freighter ever build. It has a great capacity and defense abilities.\""},
+    /* 15 */ {"\"The Corsair class is an armed combat transport for high risk operations such as blockade running or smuggling.\"",
+              "\"The Corsair class is an armed combat transporter for high risk operations...\""},
+    /* 16 */ {"\"Strong and trustworthy, this venerated battleship has seen the smoke and scars of countless battles.\"",
+              "\"Strong and trustworthy, this venerated battleship has seen the smoke and scars of countless battles...\""},
+    /* 17 */ {"\"With the most prevailing shields and the firepower to match, the Gettysburg is the most formidable ship in the Federation fleet.\"",
+              "\"The Gettysburg is the most formidable ship in the Federation fleet...\""},
+    /* 18 */ {"\"Named after a famous brigade in the American Civil War, this fearsome ship with it´s impressive firepower is the sole hope of the secession.\"",
+              "\"It´s a fearsome ship named after a famous brigade in the American Civil War...\""},
+    /* 19 */ {"\"A battlegroup is a powerful battleship escorted by several smaller warships.\"",
+              "\"A battlegroup is a powerful battleship escorted by several smaller warships.\""},
+}};
+
+struct SpecialRow {
+  std::int32_t id;
+  const char* name;
+  const char* effect;  // shown after "If active "
+};
+
+// There is no special 6.
+constexpr std::array<SpecialRow, 14> kSpecials{{
+    { 1, "Evasion computer",    "this ability makes you and your enemy more difficult to hit."},
+    { 2, "Energy transmitter",  "your gun damage is doubled, but your accuracy is reduced."},
+    { 3, "Twin guns",           "you will be able to fire built-in turbo lasers instead of your standard guns."},
+    { 4, "Drop all missiles",   "you will drop all missiles to increase speed and get a +1 AP bonus."},
+    { 5, "ShieldPlus device",   "you will regenerate 5% of max. shield each turn, but cannot fire your guns."},
+    { 7, "AECM missiles",       "this ability makes your missiles harder to intercept, but also lowers their damage."},
+    { 8, "Gun volley",          "you will need +1 AP for firing guns, but the gun damage is increased by 50%."},
+    { 9, "Fast missile racks",  "you will need -1 AP for firing a missile, but the missile damage is decreased."},
+    {10, "Battle droids",       "this ability will add two battle droids to your boarding crew."},
+    {11, "Extended sensors",    "this ability decreases the chance of hostile encounters during travelling."},
+    {12, "Anti-phase emitter",  "this ability removes you for one turn from this dimensional realm avoiding any damage."},
+    {13, "Hidden cargo bay",    "this ability reduces the chance of being caught smuggling contraband."},
+    {14, "Energy shifting",     "this ability gives you +2 AP every turn, but decreases your shields."},
+    {15, "Energy boost",        "this ability decreases your AP by 2, but regenerates your shields every turn."},
+}};
+
+const SpecialRow* FindSpecial(std::int32_t special) {
+  for (const SpecialRow& row : kSpecials)
+    if (row.id == special) return &row;
+  return nullptr;
+}
+
+// Index 0 is the starbase; class -1 names it as well, so a caller may pass any ship class.
+const ClassTexts* FindClassTexts(std::int32_t index) {
+  if (index == kStarbaseClass) return &kClassTexts[0];
+  if (index >= 0 && index <= kLastShipClass) return &kClassTexts[index];
+  return nullptr;
+}
+
+// Livery prefixes of the pirates (0) and factions 1..4.
+constexpr std::array<const char*, 5> kLiveryPrefix{
+    "Pirate_", "Federation_", "Outerrim_", "Coalition_", "Syndicate_"};
+
+}  // namespace
+
+std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute) {
+  const ShipClassRow* row = FindClass(shipClass);
+  if (row == nullptr || attribute < 1 || attribute > kLastShipClassAttribute) return 0;
+  return row->stats[attribute - 1];
+}
+
+std::int32_t GetShipClassSize(std::int32_t shipClass) {
+  return GetShipClassStat(shipClass, kAttrSize);
+}
+
+std::int32_t GetShipClassBaseShields(std::int32_t shipClass) {
+  return GetShipClassStat(shipClass, kAttrShields);
+}
+
+std::int32_t GetShipClassExperience(std::int32_t shipClass) {
+  return GetShipClassStat(shipClass, kAttrExperience) * 20;
+}
+
+std::string GetShipClassName(std::int32_t shipClass) {
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->name : "";
+}
+
+std::string GetShipClassImage(std::int32_t shipClass) {
+  if (shipClass == kNoShipClass) return "NotAvailable";
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->picture : "";
+}
+
+std::string GetShipFactionImage(std::int32_t shipClass, std::int32_t faction) {
+  // "No ship" keeps its plain picture, and a value that is no class has no picture to dress.
+  if (FindClass(shipClass) == nullptr) return GetShipClassImage(shipClass);
+  std::string picture;
+  if (faction >= 0 && faction < static_cast<std::int32_t>(kLiveryPrefix.size()))
+    picture = kLiveryPrefix[faction];
+  return picture + GetShipClassImage(shipClass);
+}
+
+std::string GetShipClassDescription(std::int32_t index, std::string_view otherwise) {
+  const ClassTexts* texts = FindClassTexts(index);
+  return texts != nullptr ? std::string(texts->description) : std::string(otherwise);
+}
+
+std::string GetShipClassSummary(std::int32_t index, std::string_view otherwise) {
+  const ClassTexts* texts = FindClassTexts(index);
+  return texts != nullptr ? std::string(texts->summary) : std::string(otherwise);
+}
+
+std::string GetShipSpecialName(std::int32_t special, std::string_view otherwise) {
+  const SpecialRow* row = FindSpecial(special);
+  return row != nullptr ? std::string(row->name) : std::string(otherwise);
+}
+
+std::string GetShipSpecialEffect(std::int32_t special, std::string_view otherwise) {
+  const SpecialRow* row = FindSpecial(special);
+  return row != nullptr ? std::string(row->effect) : std::string(otherwise);
+}
+
+}  // namespace state

@@ -1,0 +1,90 @@
+// The ship classes: every hull a captain can fly, buy, meet or fight, with its stats, names,
+// pictures, descriptions and the special ability built into it. Pure getters over constant tables;
+// none of them reads or writes the game state.
+//
+// A class is a small integer: -1 is the starbase (the defence station of a system), 1..19 are
+// ships, 0 stands for no ship. Any other value is no class: its stats are 0 and its texts empty.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace state {
+
+inline constexpr std::int32_t kStarbaseClass = -1;
+inline constexpr std::int32_t kNoShipClass = 0;
+inline constexpr std::int32_t kLastShipClass = 19;
+
+// The attributes of GetShipClassStat, numbered as the rules address them.
+enum ShipClassAttribute : std::int32_t {
+  kAttrSize = 1,          // 1 fighter, 2 corvette, 3 destroyer/transporter, 4 cruiser/freighter, 5 battleship
+  kAttrHitChance = 2,     // base hit chance in percent
+  kAttrGunDamage = 3,     // gun damage per volley
+  kAttrGunApCost = 4,     // action points of a gun volley
+  kAttrShields = 5,       // maximum shields without equipment
+  kAttrMissileDamage = 6,
+  kAttrMissileApCost = 7,
+  kAttrTravelSpeed = 8,
+  kAttrCargoSpace = 9,    // units
+  kAttrExperience = 10,   // destroying such a ship is worth this x 20
+  kAttrPrice = 11,        // credits
+  kAttrMinCrew = 12,      // crew needed to fly
+  kAttrMaxCrew = 13,
+  kAttrEncounterCategory = 14,  // which factions fly it as an encounter opponent, -4..6
+  kAttrRole = 15,         // 1 military, 2 civilian
+  kAttrGroup = 16,        // 1 for formations and stations, 0 for single ships
+  kAttrSpecial = 17,      // the ship's special ability id, 0 none
+  kAttrActionPoints = 18, // action points per combat turn
+};
+inline constexpr std::int32_t kLastShipClassAttribute = 18;
+
+// The special abilities built into ship classes (attribute 17).
+enum ShipSpecial : std::int32_t {
+  kSpecialEvasionComputer = 1,
+  kSpecialEnergyTransmitter = 2,
+  kSpecialTwinGuns = 3,
+  kSpecialDropAllMissiles = 4,
+  kSpecialShieldPlus = 5,
+  kSpecialAecmMissiles = 7,
+  kSpecialGunVolley = 8,
+  kSpecialFastMissileRacks = 9,
+  kSpecialBattleDroids = 10,
+  kSpecialExtendedSensors = 11,
+  kSpecialAntiPhaseEmitter = 12,
+  kSpecialHiddenCargoBay = 13,
+  kSpecialEnergyShifting = 14,
+  kSpecialEnergyBoost = 15,
+};
+
+// The value of attribute 1..18 of a class; 0 for any other class or attribute.
+std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute);
+
+std::int32_t GetShipClassSize(std::int32_t shipClass);         // attribute 1
+std::int32_t GetShipClassBaseShields(std::int32_t shipClass);  // attribute 5
+std::int32_t GetShipClassExperience(std::int32_t shipClass);   // attribute 10 x 20
+
+// "Starbase", "Starwolf" ...; empty for class 0 and for no class.
+std::string GetShipClassName(std::int32_t shipClass);
+
+// The picture base name ("Spacestation", "Killerbee" ...); class 0 gives "NotAvailable", no class
+// gives an empty text. Screens add their own suffix and ".jpg".
+std::string GetShipClassImage(std::int32_t shipClass);
+
+// The picture base name with the livery prefix of faction 0..4 ("Pirate_", "Federation_",
+// "Outerrim_", "Coalition_", "Syndicate_"; another faction value gets none). Class 0 gives
+// "NotAvailable" without prefix; no class gives an empty text.
+std::string GetShipFactionImage(std::int32_t shipClass, std::int32_t faction);
+
+// The long description and its shortened form, each with a double quote at both ends as the ship
+// screens show them. Index 0 and class -1 give the starbase, 1..19 the ship classes; any other
+// index gives back `otherwise`, so a caller that passes its current text keeps it as it was.
+std::string GetShipClassDescription(std::int32_t index, std::string_view otherwise = {});
+std::string GetShipClassSummary(std::int32_t index, std::string_view otherwise = {});
+
+// The name of a ship special (1..15 except 6) and the clause the ship screens show after
+// "If active "; any other id gives back `otherwise`.
+std::string GetShipSpecialName(std::int32_t special, std::string_view otherwise = {});
+std::string GetShipSpecialEffect(std::int32_t special, std::string_view otherwise = {});
+
+}  // namespace state
