@@ -1,5 +1,11 @@
 #include "audio/sound.h"
 
+#include <cstdio>
+#include <exception>
+#include <mutex>
+#include <set>
+#include <string>
+
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -11,16 +17,30 @@ MusicTimerRestart musicTimerRestart = nullptr;
 
 bool EffectsOn() { return state::SoundEffectsOn == 1; }
 
+// Runs one call on the output; a failure is logged and the cue goes on silent.
+template <class Call>
+void Guarded(Call call) {
+  if (!output) return;
+  try {
+    call(*output);
+  } catch (const std::exception& e) {
+    ReportAudioError(e.what());
+  } catch (...) {
+    ReportAudioError("unknown failure of the sound output");
+  }
+}
+
 void Effect(std::string_view file) {
-  if (EffectsOn() && output) output->PlayEffect(file);
+  if (EffectsOn()) Guarded([&](SoundOutput& o) { o.PlayEffect(file); });
 }
 
 // Replaces whatever plays on a channel with a new track.
 void PlayTrack(int channel, std::string_view file) {
-  if (!output) return;
-  output->CloseOggChannel(channel);
-  output->OpenOggChannel(channel, file);
-  output->PlayOggChannel(channel);
+  Guarded([&](SoundOutput& o) {
+    o.CloseOggChannel(channel);
+    o.OpenOggChannel(channel, file);
+    o.PlayOggChannel(channel);
+  });
 }
 
 void EventMusic(std::string_view file) {
@@ -34,6 +54,18 @@ int LastMusicChannel = 0;
 void SetSoundOutput(SoundOutput* o) { output = o; }
 SoundOutput* CurrentSoundOutput() { return output; }
 void SetMusicTimerRestart(MusicTimerRestart restart) { musicTimerRestart = restart; }
+
+void ReportAudioError(std::string_view message) {
+  static std::mutex mutex;
+  static std::set<std::string, std::less<>> logged;
+  try {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (logged.count(message)) return;
+    logged.emplace(message);
+    std::fprintf(stderr, "Farhaven audio: %.*s\n", static_cast<int>(message.size()), message.data());
+  } catch (...) {
+  }
+}
 
 void PlayButtonSound() { Effect("button.wav"); }
 
@@ -70,7 +102,7 @@ void PlayCrewCombatMusic() {
 }
 
 void CloseSoundChannel4() {
-  if (EffectsOn() && output) output->CloseOggChannel(4);
+  if (EffectsOn()) Guarded([](SoundOutput& o) { o.CloseOggChannel(4); });
 }
 
 void PlayNextMusicTrack() {
@@ -87,8 +119,15 @@ void PlayNextMusicTrack() {
   }
 }
 
+int MusicTimerTick() {
+  const int next = IntroPlayed ? 59000 : 60000;
+  PlayNextMusicTrack();
+  return next;
+}
+
 void StopMusic() {
-  if (output) output->CloseOggChannel(2);
+  Guarded([](SoundOutput& o) { o.CloseOggChannel(2); });
+  Guarded([](SoundOutput& o) { o.CloseOggChannel(3); });
 }
 
 void RestartMusicTimer() {

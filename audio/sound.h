@@ -4,7 +4,8 @@
 // whether or not any sound device exists, so outcomes never depend on the machine's audio.
 //
 // This file has no SDL in it: the cues play through a SoundOutput, which the game connects to its
-// audio device and tests replace with a recorder.
+// audio device and tests replace with a recorder. A SoundOutput may throw; the cues catch it, log
+// it once and go on silent.
 #pragma once
 
 #include <string_view>
@@ -15,7 +16,7 @@ namespace audio {
 struct SoundOutput {
   virtual ~SoundOutput() = default;
   virtual void PlayEffect(std::string_view wavFile) = 0;                  // one-shot, asynchronous
-  virtual void OpenOggChannel(int channel, std::string_view oggFile) = 0;  // music channels 1..8
+  virtual void OpenOggChannel(int channel, std::string_view oggFile) = 0;  // channels 0..7
   virtual void PlayOggChannel(int channel) = 0;
   virtual void CloseOggChannel(int channel) = 0;
 };
@@ -27,6 +28,17 @@ SoundOutput* CurrentSoundOutput();
 // Restarts the background music timer (interval 100 ms); connected by the background window.
 using MusicTimerRestart = void (*)();
 void SetMusicTimerRestart(MusicTimerRestart restart);
+
+// The background window's music timer: created with the first interval, enabled once at
+// start-up; RestartMusicTimer sets the restart interval.
+constexpr int kMusicTimerFirstInterval = 1000;   // ms
+constexpr int kMusicTimerRestartInterval = 100;  // ms
+// One tick of the music timer: returns the interval until the next tick (59 s once the intro has
+// been started, else 60 s, decided before this tick plays), then plays the next step.
+int MusicTimerTick();
+
+// Writes an audio problem to the log (stderr), each distinct message once; never throws.
+void ReportAudioError(std::string_view message);
 
 // Background rotation state: the intro plays once per run; background tracks alternate 2, 3, 2...
 extern bool IntroPlayed;
@@ -56,6 +68,7 @@ void CloseSoundChannel4();
 
 // Background music rotation on channels 2 and 3.
 void PlayNextMusicTrack();
+// Closes both background channels, so switching music off is silent at once.
 void StopMusic();
 void RestartMusicTimer();
 

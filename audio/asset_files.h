@@ -1,0 +1,17 @@
+// Finding the game's sound files: bare names, looked up without regard to letter case in the asset
+// folder (FARHAVEN_ASSETS when set, else the working folder).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace audio {
+
+std::filesystem::path AssetFolder();
+
+// The file of that name in the asset folder, whatever its case; nothing when there is none or the
+// name is not a bare file name.
+std::optional<std::filesystem::path> FindAssetFile(std::string_view name);
+
+}  // namespace audio
