@@ -38,6 +38,14 @@ struct Ui {
     (void)kind, (void)topic, (void)text, (void)picture;
   }
 
+  // The large picture popup FMessage8 with its second caption line (a news headline). Screens
+  // without a headline line show it as a plain notice.
+  virtual void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                          std::string_view picture) {
+    (void)headline;
+    Message(Popup::Notice, topic, text, picture);
+  }
+
   // The yes/no popup FMessage4; true = yes. The default answer is no.
   virtual bool Ask(std::string_view topic, std::string_view text) {
     (void)topic, (void)text;

@@ -1,0 +1,168 @@
+#include "rules/campaigns.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "rules/diplomacy.h"
+#include "rules/news.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+using state::PlayerData;
+using state::Random;
+using state::SystemData;
+
+void AddSaturating(std::int32_t& value, std::int64_t amount) {
+  const std::int64_t sum = static_cast<std::int64_t>(value) + amount;
+  value = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// A small faction fights harder, a large one is spread thin.
+int StrengthBySize(int systems) {
+  if (systems <= 0) return 0;
+  if (systems <= 2) return 40;
+  if (systems == 3) return 20;
+  if (systems <= 5) return 10;
+  if (systems <= 10) return -10;
+  if (systems <= 16) return -20;
+  return -40;
+}
+
+void EndSiege(Ui& ui, int s, int attacker, int defender, int player) {
+  state::TSystemRow& row = SystemData[s];
+  if (row[23] > row[24]) {
+    row[2] = attacker;
+    row[20] = 0;
+    if (row[25] > 0 && player == attacker) AddSaturating(PlayerData[58], 1);
+    for (int b = 1; b <= state::kLastBody; ++b) {
+      if (state::BodyData[s][b][1] > 0) state::BodyData[s][b][2] = attacker;
+    }
+    WriteWarNews(ui, kNewsSystemCaptured, attacker, defender, s);
+  } else {
+    // Equal points go to the defender.
+    row[20] = 0;
+    if (row[25] > 0 && player == defender) AddSaturating(PlayerData[59], 1);
+    WriteWarNews(ui, kNewsInvasionFailed, attacker, defender, s);
+  }
+}
+
+}  // namespace
+
+int SystemsOwnedBy(int f) {
+  int count = 0;
+  for (int s = 1; s <= state::kLastSystem; ++s) {
+    if (SystemData[s][1] > 0 && SystemData[s][2] == f) ++count;
+  }
+  return count;
+}
+
+int WarBondLevel(int systems, std::int32_t bonds) {
+  std::int64_t threshold = 500000;
+  if (systems == 1 || systems == 2) {
+    threshold = 50000;
+  } else if (systems == 3) {
+    threshold = 100000;
+  } else if (systems == 4 || systems == 5) {
+    threshold = 1000000;
+  } else if (systems >= 6 && systems <= 10) {
+    threshold = 500000;
+  } else if (systems >= 11 && systems <= 16) {
+    threshold = 1000000;
+  } else if (systems >= 17 && systems <= 24) {
+    threshold = 2500000;
+  }
+  if (bonds < threshold) return 1;
+  if (bonds < 2 * threshold) return 2;
+  if (bonds < 3 * threshold) return 3;
+  return 4;
+}
+
+void UpdateCampaigns(Ui& ui) {
+  for (int s = 1; s <= state::kLastSystem; ++s) {
+    state::TSystemRow& row = SystemData[s];
+    if (row[1] <= 0 || row[20] != 1) continue;
+    const int attacker = row[21];
+    const int defender = row[2];
+    AddSaturating(row[22], 1);
+
+    const int attackerSystems = SystemsOwnedBy(attacker);
+    const int defenderSystems = SystemsOwnedBy(defender);
+    int a = 30 + StrengthBySize(attackerSystems);
+    int d = 40 + StrengthBySize(defenderSystems);
+    a += Random(10);
+    d += Random(10);
+
+    // The player's own side fights without the bonus the others get.
+    const int player = PlayerData[4];
+    if (player != attacker) a += 10;
+    if (player != defender) d += 10;
+    if (player == attacker) a -= 10;
+    a = std::clamp(a, 20, 120);
+    d = std::clamp(d, 20, 120);
+
+    if (player == attacker && PlayerData[23] > 0) {
+      PlayerData[24] = WarBondLevel(attackerSystems, PlayerData[23]);
+      a += 30 * PlayerData[24];
+    } else if (player == defender && PlayerData[23] > 0) {
+      PlayerData[24] = WarBondLevel(defenderSystems, PlayerData[23]);
+      d += 30 * PlayerData[24];
+    }
+
+    const int x = Random(150) + a;
+    const int y = Random(150) + d;
+    if (x > y) {
+      AddSaturating(row[23], 1);
+    } else {
+      AddSaturating(row[24], 1);
+    }
+
+    if (row[22] >= row[27]) EndSiege(ui, s, attacker, defender, player);
+  }
+}
+
+void ApplyMissionToCampaign() {
+  const int c = state::ActiveMission[20];
+  const int k = state::ActiveMission[2];
+  if (c < 1 || c > state::kLastSystem) return;
+  state::TSystemRow& row = SystemData[c];
+  AddSaturating(row[25], 1);
+
+  const bool largeShip = state::GetShipClassSize(state::PlayerShip[2]) >= 5;
+  int p = 15;
+  if (k == 10 || k == 14 || k == 15) p /= 2;
+  if (k == 3 || k == 6 || k == 11) p *= 4;
+  if (k == 18 && !largeShip) {
+    p *= 8;
+  } else {
+    p *= 4;
+  }
+  if (k == 12) p *= 2;
+  if (k == 22 || k == 23 || k == 24) p *= 2;
+  if (k == 25 || k == 26) p *= 4;
+
+  // Diminishing returns for many missions in one campaign.
+  const int n = row[25];
+  if (!largeShip) {
+    if (n >= 4 && n <= 12) {
+      p -= p / 4;
+    } else if (n >= 13) {
+      p /= 2;
+    }
+  } else if (n >= 6) {
+    p -= p / 4;
+  }
+  if (state::PlayerShip[72] == 6) p += p / 2;  // "Command HQ"
+
+  if (row[21] == PlayerData[4]) {
+    AddSaturating(row[23], p);
+  } else {
+    AddSaturating(row[24], p);
+  }
+}
+
+}  // namespace rules

@@ -1,0 +1,283 @@
+#include "rules/markets.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::BodyData;
+using state::MarketPrice;
+using state::MarketPriceTrend;
+using state::MarketStock;
+using state::SystemData;
+using state::SystemPrice;
+using state::SystemPriceTrend;
+
+class Markets : public World {};
+
+constexpr int kSupplies = 1;     // 100: main product of class 1, secondary of 5 and 6
+constexpr int kSynthetics = 4;   // 100
+constexpr int kRum = 13;         // 500, banned everywhere
+constexpr int kReligious = 17;   // 1000, neither produced nor banned
+
+TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
+  struct Case {
+    std::string name;
+    std::function<void()> setup;
+    int good;
+    int target;
+  };
+  auto farms = [](int s, int count) {
+    for (int i = 0; i < count; ++i) AddBody(s, 2 + i, 1);
+  };
+  const Case cases[] = {
+      {"nobody produces it", [] { AddBody(1, 1, kSun); AddBody(1, 2, 2); }, kSupplies, 130},
+      {"one secondary producer", [] { AddBody(1, 2, 5); }, kSupplies, 115},
+      {"one main producer", [&] { farms(1, 1); }, kSupplies, 105},
+      {"two main producers", [&] { farms(1, 2); }, kSupplies, 95},
+      {"three main producers", [&] { farms(1, 3); }, kSupplies, 85},
+      {"five main producers", [&] { farms(1, 5); }, kSupplies, 70},
+      {"six main producers", [&] { farms(1, 6); }, kSupplies, 60},
+      {"hidden producers do not count",
+       [&] { farms(1, 6); for (int b = 2; b <= 7; ++b) BodyData[1][b][1] = 0; }, kSupplies, 130},
+      {"banned contraband outside the Syndicate",
+       [] { AddBody(1, 1, kSun); AddBody(1, 2, 1); AddBody(1, 3, kHideout); }, kRum, 650},
+      {"banned contraband in the Syndicate",
+       [] { SystemData[1][2] = 4; AddBody(1, 1, kSun); AddBody(1, 2, 1); }, kRum, 300},
+      {"unbanned contraband in the Syndicate", [] { SystemData[1][2] = 4; AddBody(1, 2, 1); },
+       kReligious, 600},
+      {"a siege sets half again the base price", [&] { farms(1, 6); SystemData[1][20] = 1; },
+       kSupplies, 150},
+      {"peaceful neighbour with two producers",
+       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 2); }, kSupplies, 128},
+      {"peaceful neighbour with six producers",
+       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); }, kSupplies, 104},
+      {"two neighbours apply one after the other",
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6);
+         AddSystem(3, 1); Link(1, 10, 3, 9); farms(3, 6);
+       },
+       kSupplies, 84},
+      {"neighbour at war with the system's owner",
+       [&] {
+         AddBody(1, 2, 2); AddSystem(2, 2); Link(1, 9, 2, 9); farms(2, 6);
+         state::FactionData[2][11] = 1; state::FactionData[1][12] = 1;
+       },
+       kSupplies, 130},
+      {"besieged neighbour",
+       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); SystemData[2][20] = 1; },
+       kSupplies, 130},
+      {"besieged system ignores its neighbours",
+       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); SystemData[1][20] = 1; },
+       kSupplies, 150},
+      {"neighbour bodies without an owner do not count",
+       [&] {
+         AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6);
+         for (int b = 2; b <= 7; ++b) BodyData[2][b][2] = 0;
+       },
+       kSupplies, 130},
+      {"hidden wormhole leads nowhere",
+       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); BodyData[1][9][1] = 0; },
+       kSupplies, 130},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddSystem(1, 1);
+    c.setup();
+    EXPECT_EQ(rules::SystemPriceTarget(1, c.good), c.target) << c.name;
+  }
+}
+
+// Trends far outside the band pin every price to the band's edge and restart the trend at 0.
+TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
+  AddSystem(1, 1);
+  AddBody(1, 2, 1);         // planet: Supplies target 105
+  AddBody(1, 3, kHideout);  // Rum target 650 (two banning bodies)
+  for (int g = 1; g <= state::kLastGood; ++g) {
+    SystemPriceTrend[1][g] = 1000;
+    MarketPriceTrend[1][2][g] = 1000;
+    MarketPriceTrend[1][3][g] = -1000;
+  }
+  rules::UpdateMarketPrices();
+
+  struct Case {
+    int body, good, price;
+  };
+  const Case cases[] = {
+      {2, kSupplies, 126},  // system 105 + 10 = 115, planet 115 + 11
+      {3, kSupplies, 104},  // 115 - 11; no discount outside contraband
+      {2, kRum, 786},       // system 650 + 65 = 715, planet 715 + 71
+      {3, kRum, 516},       // 715 - 71 = 644, a fifth off
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MarketPrice[1][c.body][c.good], c.price) << c.body << "/" << c.good;
+    EXPECT_EQ(MarketPriceTrend[1][c.body][c.good], 0);
+    EXPECT_EQ(SystemPriceTrend[1][c.good], 0);
+  }
+  // The system price is the average of its planets only.
+  EXPECT_EQ(SystemPrice[1][kSupplies], 126);
+  EXPECT_EQ(SystemPrice[1][kRum], 786);
+}
+
+TEST_F(Markets, SystemPriceIsThePlanetAverageAndZeroWithoutPlanets) {
+  AddSystem(1, 1);
+  AddBody(1, 2, 1);
+  AddBody(1, 3, 4);
+  AddBody(1, 4, kHideout);
+  AddBody(1, 5, 0);  // a class-0 world has no market
+  AddSystem(2, 1);
+  AddBody(2, 1, kSun);
+  AddBody(2, 2, kHideout);
+  for (int day = 0; day < 30; ++day) {
+    rules::UpdateMarketPrices();
+    for (int g = 1; g <= state::kLastGood; ++g) {
+      ASSERT_EQ(SystemPrice[1][g], (MarketPrice[1][2][g] + MarketPrice[1][3][g]) / 2) << g;
+      ASSERT_EQ(SystemPrice[2][g], 0);
+      ASSERT_GT(MarketPrice[2][2][g], 0);
+      ASSERT_EQ(MarketPrice[1][5][g], 0);
+    }
+  }
+}
+
+TEST_F(Markets, DrawsTwoNumbersPerPriceAndOnlyForGoodsWithABasePrice) {
+  AddSystem(1, 1);
+  AddBody(1, 1, kSun);
+  AddBody(1, 2, 1);
+  state::Randomize(77);
+  rules::UpdateMarketPrices();
+  EXPECT_EQ(state::RandSeed, SeedAfter(77, 2 * 18 + 2 * 18));
+
+  // Stocks: one roll per good, one more on a day it grows, one for the ceiling.
+  for (int g = state::kFirstContraband; g <= state::kLastGood; ++g) state::GoodBasePrice[g] = 0;
+  state::Randomize(78);
+  rules::UpdateMarketStocks();
+  int grown = 0;
+  for (int g = 1; g < state::kFirstContraband; ++g) grown += MarketStock[1][2][g] > 0 ? 1 : 0;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(state::RandSeed, SeedAfter(78, 12 * 2 + grown));
+}
+
+TEST_F(Markets, StockStepAndCeilingFollowTheBasePriceAndConnections) {
+  struct Case {
+    int base, step, ceiling;
+    int skill;  // 0 none, 5 "Connections", 6 "Advanced connections"
+  };
+  const Case cases[] = {
+      {100, 5, 100, 0}, {199, 5, 100, 0}, {200, 1, 50, 0}, {201, 3, 50, 0}, {499, 3, 50, 0},
+      {500, 1, 50, 0},  {501, 1, 30, 0},  {1000, 1, 30, 0}, {100, 5, 100, 5}, {100, 5, 100, 6},
+      {501, 1, 30, 5},  {501, 1, 30, 6},
+  };
+  auto withSkill = [](int c, int skill) {
+    return skill == 6 ? c + c / 2 : skill == 5 ? c + c / 4 : c;
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddSystem(1, 1);
+    AddBody(1, 2, 1);
+    for (int g = 2; g <= 100; ++g) state::GoodBasePrice[g] = 0;
+    state::GoodBasePrice[1] = c.base;
+    if (c.skill > 0) state::SkillOwned[c.skill] = 1;
+
+    std::set<int> grown, capped;
+    for (int day = 0; day < 400; ++day) {
+      MarketStock[1][2][1] = 0;
+      rules::UpdateMarketStocks();
+      grown.insert(MarketStock[1][2][1]);
+      MarketStock[1][2][1] = 1'000'000;  // after the player sold a mountain of it
+      rules::UpdateMarketStocks();
+      capped.insert(MarketStock[1][2][1]);
+    }
+    const std::string label = std::to_string(c.base) + " skill " + std::to_string(c.skill);
+    EXPECT_EQ(*grown.begin(), 0) << label;
+    EXPECT_EQ(*std::next(grown.begin()), 1) << label;
+    EXPECT_EQ(*grown.rbegin(), c.step) << label;
+    EXPECT_EQ(*capped.begin(), withSkill(c.ceiling, c.skill)) << label;
+    EXPECT_EQ(*capped.rbegin(), withSkill(c.ceiling + c.ceiling / 3 - 1, c.skill)) << label;
+  }
+}
+
+TEST_F(Markets, StockNearTheLimitOfItsRangeDoesNotWrap) {
+  AddSystem(1, 1);
+  AddBody(1, 2, 1);
+  MarketStock[1][2][kSupplies] = INT_MAX;
+  for (int day = 0; day < 20; ++day) {
+    rules::UpdateMarketStocks();
+    ASSERT_GE(MarketStock[1][2][kSupplies], 0);
+    ASSERT_LE(MarketStock[1][2][kSupplies], 133);
+  }
+}
+
+TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
+  AddSystem(1, 1);
+  AddBody(1, 2, 3);
+  AddBody(1, 3, kHideout);
+  AddBody(1, 4, kHideout);
+  BodyData[1][4][1] = 0;  // an undiscovered hideout keeps what it had
+  for (int b = 2; b <= 4; ++b) {
+    for (int g = 1; g <= state::kLastGood; ++g) MarketStock[1][b][g] = 20;
+  }
+  MarketPrice[1][4][kSupplies] = 4321;
+  rules::UpdateMarketPrices();
+  rules::UpdateMarketStocks();
+  for (int g = 1; g <= state::kLastGood; ++g) {
+    const bool contraband = g >= state::kFirstContraband;
+    EXPECT_EQ(MarketStock[1][2][g] == 0, contraband) << g;
+    EXPECT_EQ(MarketStock[1][3][g] == 0, !contraband) << g;
+    EXPECT_EQ(MarketStock[1][4][g], 20) << g;
+  }
+  EXPECT_EQ(MarketPrice[1][4][kSupplies], 4321);
+}
+
+TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
+  struct Case {
+    std::string name;
+    std::function<void()> setup;
+    bool body2Empty, body3Empty;
+  };
+  auto transport = [](state::TMissionRow& row, int active, int type, int body, int system) {
+    row[1] = active;
+    row[2] = type;
+    row[6] = body;
+    row[7] = system;
+    row[8] = kSynthetics;
+  };
+  using state::ActiveMission;
+  using state::MissionOffers;
+  const Case cases[] = {
+      {"transport offer", [&] { transport(MissionOffers[1][2], 1, 3, 2, 1); }, true, false},
+      {"inactive offer", [&] { transport(MissionOffers[1][2], 0, 3, 2, 1); }, false, false},
+      {"offer of another type", [&] { transport(MissionOffers[1][2], 1, 11, 2, 1); }, false, false},
+      {"offer bound for another system", [&] { transport(MissionOffers[1][2], 1, 3, 2, 2); }, false,
+       false},
+      {"accepted transport", [&] { transport(ActiveMission, 1, 3, 2, 1); }, true, false},
+      {"accepted delivery of type 11", [&] { transport(ActiveMission, 1, 11, 2, 1); }, true, false},
+      {"accepted supply run to the system", [&] { transport(ActiveMission, 1, 6, 0, 1); }, true,
+       true},
+      {"finished supply run", [&] { transport(ActiveMission, 0, 6, 0, 1); }, false, false},
+      {"accepted mission of another type", [&] { transport(ActiveMission, 1, 5, 2, 1); }, false,
+       false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddSystem(1, 1);
+    AddBody(1, 2, 2);
+    AddBody(1, 3, 2);
+    MarketStock[1][2][kSynthetics] = 50;
+    MarketStock[1][3][kSynthetics] = 50;
+    c.setup();
+    for (int day = 0; day < 3; ++day) rules::UpdateMarketStocks();
+    EXPECT_EQ(MarketStock[1][2][kSynthetics] == 0, c.body2Empty) << c.name;
+    EXPECT_EQ(MarketStock[1][3][kSynthetics] == 0, c.body3Empty) << c.name;
+  }
+}
+
+}  // namespace
