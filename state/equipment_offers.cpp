@@ -1,0 +1,69 @@
+#include "state/equipment_offers.h"
+
+#include "state/ship_classes.h"
+
+namespace state {
+namespace {
+
+constexpr std::int32_t kLastSizeCategory = 5;
+
+// clang-format off
+// Offers by category (rows) and size category 1..5 (columns), slot 1 first.
+constexpr std::array<std::array<EquipmentOffers, kLastSizeCategory>, kLastEquipmentCategory> kOffers{{
+  //   size 1        size 2        size 3        size 4        size 5
+  {{{0, 1, 2, 3}, {0, 1, 6, 3}, {0, 1, 6, 7}, {0, 7, 6, 5}, {7, 8, 6, 4}}},   // guns
+  {{{0, 1, 2, 3}, {4, 2, 3, 5}, {5, 6, 7, 8}, {5, 8, 7, 9}, {5, 8, 9, 10}}},  // missiles
+  {{{0, 1, 2, 3}, {0, 1, 2, 4}, {0, 1, 5, 4}, {0, 1, 5, 4}, {0, 1, 5, 6}}},   // engine
+  {{{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 4, 5, 3}, {0, 4, 5, 3}, {0, 4, 2, 3}}},   // cargo space
+  {{{0, 1, 2, 3}, {0, 2, 3, 4}, {0, 2, 4, 5}, {0, 2, 4, 5}, {0, 2, 5, 6}}},   // targeting
+  {{{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 4, 3}, {0, 1, 4, 3}, {0, 1, 4, 5}}},   // ECM
+}};
+
+struct CategoryRow {
+  std::int32_t shipField;
+  std::string_view heading;
+};
+
+constexpr std::array<CategoryRow, kLastEquipmentCategory> kCategories{{
+  // field  heading
+  {60, "Upgrade guns:"},
+  {51, "Upgrade missiles:"},
+  {74, "Upgrade engines:"},
+  {76, "Upgrade cargo space:"},
+  {72, "Upgrade targeting:"},
+  {70, "Upgrade ECM:"},
+}};
+// clang-format on
+
+constexpr EquipmentOffers kPlaceholderOffers{0, 1, 2, 3};
+
+bool IsCategory(std::int32_t category) {
+  return category >= kFirstEquipmentCategory && category <= kLastEquipmentCategory;
+}
+
+}  // namespace
+
+EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, std::int32_t sizeCategory) {
+  if (!IsCategory(category) || sizeCategory < 1 || sizeCategory > kLastSizeCategory)
+    return kPlaceholderOffers;
+  return kOffers[category - 1][sizeCategory - 1];
+}
+
+EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass) {
+  return GetEquipmentOffersForSize(category, GetShipClassSize(shipClass));
+}
+
+std::int32_t EquipmentShipField(std::int32_t category) {
+  return IsCategory(category) ? kCategories[category - 1].shipField : 0;
+}
+
+std::string_view EquipmentCategoryHeading(std::int32_t category) {
+  return IsCategory(category) ? kCategories[category - 1].heading : std::string_view{};
+}
+
+void ApplyStandardFit(TShipRow& ship) {
+  for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
+    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[2])[0];
+}
+
+}  // namespace state

@@ -1,0 +1,47 @@
+// What the equipment shop offers: four items per equipment category, chosen by the category and the
+// size category of the ship class alone. The first offer of each category is also the standard fit
+// of every ship the player gets (new game, shipyard, a captured ship, the fast starts).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "state/variables.h"
+
+namespace state {
+
+// Equipment categories, in the order the shop and the standard fit walk them.
+enum EquipmentCategory : std::int32_t {
+  kCategoryGuns = 1,
+  kCategoryMissiles = 2,
+  kCategoryEngine = 3,
+  kCategoryCargoSpace = 4,
+  kCategoryTargeting = 5,
+  kCategoryEcm = 6,
+};
+inline constexpr std::int32_t kFirstEquipmentCategory = 1;
+inline constexpr std::int32_t kLastEquipmentCategory = 6;
+inline constexpr int kOffersPerCategory = 4;
+
+using EquipmentOffers = std::array<std::int32_t, kOffersPerCategory>;
+
+// The four item ids offered in slot order for a category and a size category (1..5). Outside
+// those ranges the offers are the placeholder ids 0, 1, 2, 3.
+EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, std::int32_t sizeCategory);
+
+// The same for a ship class, by its size category.
+EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass);
+
+// The ship-row field that holds the category's item: [60] gun, [51] missile launcher, [74] engine,
+// [76] cargo-bay module, [72] targeting computer, [70] ECM; 0 for any other category.
+std::int32_t EquipmentShipField(std::int32_t category);
+
+// The heading of the shop's options panel ("Upgrade guns:" ...); empty for any other category.
+std::string_view EquipmentCategoryHeading(std::int32_t category);
+
+// Fits the first offer of every category, 1 to 6 in order, for the class standing in ship[2].
+// The cargo capacity ship[20] is left to the caller.
+void ApplyStandardFit(TShipRow& ship);
+
+}  // namespace state

@@ -1,0 +1,219 @@
+#include "state/new_world.h"
+
+#include <array>
+#include <string_view>
+
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/goods.h"
+#include "state/ship_classes.h"
+#include "state/star_map.h"
+#include "state/variables.h"
+
+namespace state {
+namespace {
+
+// Every profession starts with these three combat abilities.
+constexpr std::array<std::int32_t, 3> kCommonAbilities{1, 2, 3};
+
+struct ProfessionStart {
+  std::array<std::int32_t, 3> abilities;  // combat ability ids
+  std::int32_t skill;                     // non-combat skill id
+};
+
+// clang-format off
+// By profession 1..6.
+constexpr std::array<ProfessionStart, 6> kProfessionStarts{{
+  //  abilities     skill
+  {{10, 11, 22},     1},   // Trader
+  {{10, 22,  7},     1},   // Combat Trader
+  {{10,  4,  7},    11},   // Mercenary
+  {{10, 12,  7},    11},   // Bounty-hunter
+  {{10, 11, 22},    27},   // Smuggler
+  {{11, 12,  7},    27},   // Pirates
+}};
+
+struct FactionRow {
+  std::string_view longName;
+  std::string_view shortName;
+  std::string_view logo;
+  std::int32_t startSystem;
+  std::int32_t startBody;
+};
+
+// By faction 0..4; 0 is the pirates, who have no logo and no start place.
+constexpr std::array<FactionRow, kLastFaction + 1> kFactionRows{{
+  // long name                short name     logo              system body
+  {"Pirates",                 "Pirates",     "",                0,    0},
+  {"Federation Of Planets",   "Federation",  "FederationLogo",  1,    2},   // Sol, Earth
+  {"Outer Rim Alliance",      "Outer Rim",   "OuterRimLogo",   12,    5},   // Hyraxan, Seressa II
+  {"Trading Coalition",       "Coalition",   "CoalitionLogo",  16,    4},   // New France, Lille
+  {"Syndicate Of Arms",       "Syndicate",   "SyndicateLogo",  13,    2},   // New Moscow, Moscow Prime
+}};
+// clang-format on
+
+constexpr std::int32_t kStartCredits = 10000;
+constexpr std::int32_t kStartLifePoints = 3;
+constexpr std::int32_t kTradeTycoonStartDay = 199;
+constexpr std::int32_t kFirstMarketSystem = 1;
+constexpr std::int32_t kFirstMarketStock = 50;
+constexpr std::int32_t kSkillSyndicate = 27;
+
+void SetPlayerStartValues() {
+  for (int good = 1; good <= 100; ++good) Cargo[good] = 0;
+  GameDay = 1;
+  NoAgingFlag = 0;
+
+  PlayerData[2] = kStartCredits;
+  PlayerData[6] = 1;   // experience level
+  PlayerData[7] = 0;   // experience points
+  PlayerData[9] = 1;   // pilot wings
+  PlayerData[10] = 3;  // campaign ribbons
+  PlayerData[11] = 0;  // silver star
+  PlayerData[12] = 0;  // gold star
+  PlayerData[13] = 0;  // medal of honor
+  PlayerData[14] = 1;  // military rank
+  PlayerData[32] = kStartLifePoints;
+  PlayerData[40] = kTradeTycoonStartDay;
+  PlayerData[41] = 1;  // bar bribe counter
+  PlayerData[50] = 0;  // missions completed
+}
+
+void GrantProfessionAbilities(std::int32_t profession) {
+  for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
+  if (profession < 1 || profession > 6) return;
+  const ProfessionStart& start = kProfessionStarts[profession - 1];
+  for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
+  SkillOwned[start.skill] = 1;
+}
+
+void PrepareStartShip(std::int32_t startShipClass) {
+  const std::int32_t faction = PlayerData[4];
+  PlayerShip[1] = 1;
+  PlayerShip[2] = startShipClass;
+  PlayerShip[4] = 0;
+  PlayerShip[6] = -1;  // no reinforcements on the way
+  PlayerShip[8] = faction;
+  if (faction >= 1 && faction <= kLastFaction) {
+    PlayerShip[13] = kFactionRows[faction].startBody;
+    PlayerShip[14] = kFactionRows[faction].startSystem;
+  }
+  PlayerShip[41] = 0;
+  PlayerShip[40] = GetShipClassBaseShields(startShipClass);
+  for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
+    PlayerShip[EquipmentShipField(category)] = 0;
+  ApplyStandardFit(PlayerShip);
+  PlayerShip[20] = GetShipCargoCapacity(PlayerShip[2], PlayerShip[76], Side::Player);
+}
+
+void FillFactions() {
+  for (std::int32_t faction = 0; faction <= kLastFaction; ++faction) {
+    const FactionRow& row = kFactionRows[faction];
+    FactionText[faction][1] = std::string(row.longName);
+    FactionText[faction][2] = std::string(row.shortName);
+    FactionText[faction][5] = std::string(row.logo);
+  }
+  for (std::int32_t faction = 1; faction <= kLastFaction; ++faction) FactionData[faction][1] = 1;
+}
+
+std::int32_t PictureOf(const StarBodyRow& body) {
+  switch (body.kind) {
+    case kKindSun: return kSunPicture;
+    case kKindWormhole: return kWormholePicture;
+    case kKindPirateHideout: return kHideoutPicture;
+    default: return body.picture;
+  }
+}
+
+void FillStarMap() {
+  for (const StarSystemRow& system : StarSystems()) {
+    TSystemRow& row = SystemData[system.system];
+    row[1] = 1;
+    row[2] = system.owner;
+    row[3] = system.systemClass;
+    SystemText[system.system][1] = std::string(system.name);
+    SystemText[system.system][2] = std::string(StarSystemDescription(system.system));
+  }
+  for (const StarBodyRow& body : StarBodies()) {
+    TBodyRow& row = BodyData[body.system][body.slot];
+    const bool hideout = body.kind == kKindPirateHideout;
+    row[1] = 1;
+    // Hideouts belong to no planet's government; they are listed under faction 1.
+    row[2] = hideout ? 1 : SystemData[body.system][2];
+    row[3] = body.kind;
+    if (body.kind == kKindWormhole) {
+      row[4] = body.destination;
+      row[5] = body.jumpLength;
+    } else if (body.mark != BodyMark::kNone) {
+      row[4] = 1;  // asteroid field
+    }
+    row[11] = body.x;
+    row[12] = body.y;
+    row[13] = PictureOf(body);
+    row[14] = body.cityPicture;
+    BodyText[body.system][body.slot][1] = StarBodyName(body);
+    BodyText[body.system][body.slot][2] = std::string(StarBodyDescription(body));
+  }
+  for (const SpaceFindSpots& spots : StarSpaceFindSpots()) {
+    const std::array<std::array<std::int32_t, 2>, kLastFindSlot> xy{
+        {{spots.x1, spots.y1}, {spots.x2, spots.y2}, {spots.x3, spots.y3}, {spots.x4, spots.y4}}};
+    for (int slot = 1; slot <= kLastFindSlot; ++slot) {
+      TSpaceFindRow& row = SpaceFinds[spots.system][slot];
+      row[1] = 0;
+      row[11] = xy[slot - 1][0];
+      row[12] = xy[slot - 1][1];
+    }
+  }
+}
+
+// Hideouts stay hidden until the player learns where they are; "Syndicate" knows from the start.
+void HideOrRevealHideouts() {
+  const bool known = SkillOwned[kSkillSyndicate] > 0;
+  for (int system = 1; system <= kLastSystem; ++system)
+    for (int slot = 1; slot <= kLastBody; ++slot) {
+      TBodyRow& row = BodyData[system][slot];
+      if (row[3] != kKindPirateHideout) continue;
+      row[1] = known ? 1 : 0;
+      row[4] = known ? 1 : 0;
+    }
+}
+
+// Only the home system of mankind opens with stocked markets; the days before the start fill the
+// others.
+void FillFirstMarkets() {
+  for (int slot = 1; slot <= kLastBody; ++slot) {
+    const TBodyRow& body = BodyData[kFirstMarketSystem][slot];
+    if (body[1] <= 0 || body[3] <= 0) continue;
+    for (int good = 1; good <= 100; ++good) {
+      MarketPrice[kFirstMarketSystem][slot][good] = GoodBasePrice[good];
+      MarketStock[kFirstMarketSystem][slot][good] = kFirstMarketStock;
+    }
+  }
+}
+
+}  // namespace
+
+void BuildNewWorld(std::int32_t startShipClass) {
+  SetPlayerStartValues();
+  GrantProfessionAbilities(PlayerData[3]);
+  PrepareStartShip(startShipClass);
+  FillFactions();
+  FillStarMap();
+  HideOrRevealHideouts();
+  FillGoodTables();
+  FillFirstMarkets();
+}
+
+void FinishNewWorld() {
+  DisplayedSystem = PlayerShip[14];
+  SelectedBody = PlayerShip[13];
+  GameDay = 1;
+}
+
+void CreateNewGameWorld(std::int32_t startShipClass, const std::function<void()>& leadIn) {
+  BuildNewWorld(startShipClass);
+  if (leadIn) leadIn();
+  FinishNewWorld();
+}
+
+}  // namespace state

@@ -1,0 +1,65 @@
+// The fixed star map of a new game: 24 star systems, their bodies and the map spots where space
+// finds may appear. Only the new world reads these tables; afterwards the game state holds the
+// map and the rules change it there (owners, hidden hideouts).
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace state {
+
+struct StarSystemRow {
+  std::int32_t system;
+  std::string_view name;
+  std::int32_t owner;        // faction 1..4
+  std::int32_t systemClass;  // 1..6, numbered as the economy classes
+};
+
+// How a body is drawn and described beyond its kind.
+enum class BodyMark : std::uint8_t {
+  kNone,
+  kRocks,         // asteroid field (BodyData [4] = 1)
+  kMiningRocks,   // asteroid field with a mining facility (BodyData [4] = 1)
+};
+
+struct StarBodyRow {
+  std::int32_t system;
+  std::int32_t slot;
+  std::int32_t kind;         // -3 pirate hideout, -2 sun, -1 wormhole, 0..6 economy class
+  std::string_view name;     // empty: the standard name of its kind
+  std::int32_t x, y;         // position on the system map
+  std::int32_t picture;      // planets only; suns, wormholes and hideouts have fixed pictures
+  std::int32_t cityPicture;  // 0 = none
+  std::int32_t destination;  // wormhole: destination system
+  std::int32_t jumpLength;   // wormhole: days of the jump
+  BodyMark mark;
+};
+
+struct SpaceFindSpots {
+  std::int32_t system;
+  std::int32_t x1, y1, x2, y2, x3, y3, x4, y4;  // slots 1..4
+};
+
+// Pictures of the bodies whose picture follows from their kind.
+inline constexpr std::int32_t kSunPicture = 1;
+inline constexpr std::int32_t kWormholePicture = 7;
+inline constexpr std::int32_t kHideoutPicture = 25;
+
+// The 24 systems in order 1..24.
+std::span<const StarSystemRow> StarSystems();
+// Every body of every system, by system and slot.
+std::span<const StarBodyRow> StarBodies();
+// Space-find spots of systems 1..24 in order.
+std::span<const SpaceFindSpots> StarSpaceFindSpots();
+
+// Name of a body as the map shows it: planets their own name, suns "Sun", hideouts "Pirate
+// hideout", wormholes "Wormhole to " and the destination's name unless the row names it.
+std::string StarBodyName(const StarBodyRow& body);
+
+// Description texts (in world_texts.cpp).
+std::string_view StarSystemDescription(std::int32_t system);
+std::string_view StarBodyDescription(const StarBodyRow& body);
+
+}  // namespace state

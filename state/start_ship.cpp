@@ -1,0 +1,48 @@
+#include "state/start_ship.h"
+
+#include <array>
+
+namespace state {
+namespace {
+
+struct StartShip {
+  std::int32_t shipClass;
+  std::string_view label;
+};
+
+constexpr StartShip kOrion{5, "Orion II shuttle"};
+constexpr StartShip kStarwolf{1, "Starwolf fighter"};
+constexpr StartShip kStargun{2, "Stargun fighter"};
+constexpr StartShip kAvenger{3, "Avenger fighter"};
+constexpr StartShip kSabre{4, "Sabre fighter"};
+constexpr StartShip kNone{0, ""};
+
+// clang-format off
+// By profession 1..6 (rows) and faction 1..4 (columns).
+constexpr std::array<std::array<StartShip, 4>, 6> kStartShips{{
+  //  Federation  Outer Rim  Coalition  Syndicate
+  {{kOrion,     kOrion,    kOrion,    kOrion}},     // 1 Trader
+  {{kStarwolf,  kStarwolf, kStarwolf, kStarwolf}},  // 2 Combat Trader
+  {{kAvenger,   kStargun,  kStargun,  kSabre}},     // 3 Mercenary
+  {{kAvenger,   kStargun,  kStargun,  kSabre}},     // 4 Bounty-hunter
+  {{kStarwolf,  kStarwolf, kStarwolf, kStarwolf}},  // 5 Smuggler
+  {{kStarwolf,  kStarwolf, kStarwolf, kStarwolf}},  // 6 Pirates
+}};
+// clang-format on
+
+const StartShip& Lookup(std::int32_t profession, std::int32_t faction) {
+  if (profession < 1 || profession > 6 || faction < 1 || faction > 4) return kNone;
+  return kStartShips[profession - 1][faction - 1];
+}
+
+}  // namespace
+
+std::int32_t StartShipClass(std::int32_t profession, std::int32_t faction) {
+  return Lookup(profession, faction).shipClass;
+}
+
+std::string_view StartShipLabel(std::int32_t profession, std::int32_t faction) {
+  return Lookup(profession, faction).label;
+}
+
+}  // namespace state

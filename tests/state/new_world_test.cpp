@@ -1,0 +1,648 @@
+#include "state/new_world.h"
+
+#include "state/equipment.h"
+#include "state/goods.h"
+#include "state/ship_classes.h"
+#include "state/start_ship.h"
+#include "state/variables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+using namespace state;
+
+namespace {
+
+// A fresh world for a profession and a faction, with the ship the profession screen offers.
+void NewWorld(std::int32_t profession, std::int32_t faction) {
+  ClearGameState();
+  PlayerData[3] = profession;
+  PlayerData[4] = faction;
+  CreateNewGameWorld(StartShipClass(profession, faction), {});
+}
+
+class NewWorldTest : public ::testing::Test {
+ protected:
+  void SetUp() override { NewWorld(1, 1); }
+  void TearDown() override { ClearGameState(); }
+};
+
+std::string BodyName(int system, int slot) { return BodyText[system][slot][1]; }
+
+// Fields 0..100 of a row are 0 (field 101 is a spare that nothing clears).
+::testing::AssertionResult Cleared(const TDataRow& row) {
+  for (int f = 0; f <= 100; ++f)
+    if (row[f] != 0) return ::testing::AssertionFailure() << "field " << f << " is " << row[f];
+  return ::testing::AssertionSuccess();
+}
+
+// Characters a stored text may hold: ASCII and the three the game's texts use beyond it. A text
+// must also fit the 255 characters of a saved string.
+void ExpectStorableText(const std::string& text, const std::string& where) {
+  EXPECT_FALSE(text.empty()) << where;
+  int characters = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      EXPECT_GE(c, 0x20) << where;
+      ++i;
+    } else {
+      const std::string_view rest(text.data() + i, text.size() - i);
+      const bool known = rest.starts_with("´") || rest.starts_with("’") || rest.starts_with("–");
+      ASSERT_TRUE(known) << where << ": unexpected character at " << i;
+      i += rest.starts_with("´") ? 2 : 3;
+    }
+    ++characters;
+  }
+  EXPECT_LE(characters, 255) << where;
+}
+
+TEST_F(NewWorldTest, TheTwentyFourSystems) {
+  struct Case {
+    const char* name;
+    std::int32_t owner, systemClass;
+  };
+  const Case cases[kLastSystem + 1] = {
+      {"", 0, 0},
+      {"Sol", 1, 6},         {"Carse", 1, 3},       {"Hope", 1, 1},          {"Sirius", 1, 4},
+      {"N. Manchester", 3, 4}, {"New Germany", 3, 4}, {"Moor", 4, 2},        {"Finis", 1, 6},
+      {"Warfield", 1, 1},    {"New Ireland", 1, 1}, {"Baiton", 1, 1},        {"Hyraxan", 2, 6},
+      {"New Moscow", 4, 6},  {"New Scotland", 2, 1}, {"Lands End", 2, 2},    {"New France", 3, 6},
+      {"New Italy", 4, 2},   {"New England", 3, 1}, {"New Cuba", 4, 1},      {"Tortuga", 4, 1},
+      {"Barbados", 4, 1},    {"Westwind", 2, 1},    {"Kimberley", 2, 1},     {"Glenshire", 2, 1},
+  };
+  for (int s = 1; s <= kLastSystem; ++s) {
+    EXPECT_EQ(SystemText[s][1], cases[s].name);
+    EXPECT_EQ(SystemData[s][1], 1) << cases[s].name;
+    EXPECT_EQ(SystemData[s][2], cases[s].owner) << cases[s].name;
+    EXPECT_EQ(SystemData[s][3], cases[s].systemClass) << cases[s].name;
+    ExpectStorableText(SystemText[s][2], cases[s].name);
+  }
+  EXPECT_EQ(SystemText[1][2],
+            "Home of mankind and capital of the Federation. Most dream of visiting this planet at "
+            "least one time in their life. This is the last stand of the Federation.");
+  EXPECT_EQ(SystemText[13][2],
+            "New Moscow is the capital of \"The Syndicate\" and a known high-tech center.");
+  // Glenshire shares Westwind's text word for word.
+  EXPECT_EQ(SystemText[24][2], SystemText[22][2]);
+  EXPECT_TRUE(Cleared(SystemData[0]));
+  EXPECT_EQ(SystemText[0][1], "");
+}
+
+TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
+  int hideouts = 0;
+  for (int s = 1; s <= kLastSystem; ++s) {
+    const std::int32_t owner = SystemData[s][2];
+    int sunsHere = 0, hideoutsHere = 0, bodiesHere = 0;
+    EXPECT_EQ(BodyData[s][1][3], kKindSun) << "body 1 of system " << s << " is its sun";
+    for (int b = 1; b <= kLastBody; ++b) {
+      const TBodyRow& body = BodyData[s][b];
+      const std::string where = SystemText[s][1] + " body " + std::to_string(b);
+      if (BodyText[s][b][1].empty()) {
+        EXPECT_TRUE(Cleared(body)) << where << " is an empty slot";
+        EXPECT_EQ(BodyText[s][b][2], "") << where;
+        continue;
+      }
+      ++bodiesHere;
+      ExpectStorableText(BodyText[s][b][1], where);
+      ExpectStorableText(BodyText[s][b][2], where);
+      EXPECT_GE(body[11], 1) << where;
+      EXPECT_LE(body[11], 800) << where;
+      EXPECT_GE(body[12], 1) << where;
+      EXPECT_LE(body[12], 600) << where;
+      switch (body[3]) {
+        case kKindSun:
+          ++sunsHere;
+          EXPECT_EQ(body[13], 1) << where;
+          EXPECT_EQ(body[2], owner) << where;
+          EXPECT_EQ(body[1], 1) << where;
+          EXPECT_EQ(BodyText[s][b][1], "Sun") << where;
+          EXPECT_EQ(BodyText[s][b][2], s <= 8 ? "A common sun - spending warmth and life in this "
+                                                "solar system."
+                                              : "The sun of this system.")
+              << where;
+          break;
+        case kKindWormhole:
+          EXPECT_EQ(body[13], 7) << where;
+          EXPECT_EQ(body[2], owner) << where;
+          EXPECT_EQ(body[1], 1) << where;
+          EXPECT_GE(body[4], 1) << where;
+          EXPECT_LE(body[4], kLastSystem) << where;
+          EXPECT_NE(body[4], s) << where;
+          EXPECT_GE(body[5], 1) << where;
+          EXPECT_EQ(BodyText[s][b][2],
+                    "Wormholes (\"Jumppoints\") allow star travelling between different star "
+                    "systems.")
+              << where;
+          break;
+        case kKindPirateHideout:
+          ++hideoutsHere;
+          ++hideouts;
+          EXPECT_EQ(body[13], 25) << where;
+          EXPECT_EQ(body[2], 1) << where << ": hideouts are listed under faction 1";
+          EXPECT_EQ(body[1], 0) << where << ": hidden without the Syndicate skill";
+          EXPECT_EQ(body[4], 0) << where;
+          EXPECT_EQ(BodyText[s][b][1], "Pirate hideout") << where;
+          EXPECT_EQ(BodyText[s][b][2],
+                    "When visiting this hidden hideout your criminal flag will wear off "
+                    "automatically.")
+              << where;
+          break;
+        default:
+          EXPECT_GE(body[3], 0) << where;
+          EXPECT_LE(body[3], 6) << where;
+          EXPECT_GE(body[13], 2) << where;
+          EXPECT_LE(body[13], 48) << where;
+          EXPECT_EQ(body[2], owner) << where;
+          EXPECT_EQ(body[1], 1) << where;
+          EXPECT_TRUE(body[4] == 0 || body[4] == 1) << where;
+          EXPECT_EQ(body[5], 0) << where;
+          if (body[4] == 1) {
+            EXPECT_EQ(body[13], 24) << where << ": asteroid picture";
+          }
+          break;
+      }
+      if (body[3] != kKindWormhole) {
+        EXPECT_EQ(body[5], 0) << where;
+      }
+      EXPECT_TRUE(body[14] == 0 || (body[14] >= 10 && body[14] <= 12)) << where;
+    }
+    EXPECT_EQ(sunsHere, 1) << SystemText[s][1];
+    EXPECT_EQ(hideoutsHere, 1) << SystemText[s][1];
+    EXPECT_GE(bodiesHere, 7) << SystemText[s][1];
+    EXPECT_TRUE(Cleared(BodyData[s][0])) << SystemText[s][1];
+  }
+  EXPECT_EQ(hideouts, kLastSystem);
+}
+
+TEST_F(NewWorldTest, EmptySlotsAndNamedBodies) {
+  // Moor has no body 5 and Warfield no body 7; the slots after each system's last body are empty.
+  const std::pair<int, int> gaps[] = {{7, 5}, {9, 7}};
+  for (auto [s, b] : gaps) EXPECT_EQ(BodyText[s][b][1], "") << s << "/" << b;
+  const int lastSlot[kLastSystem + 1] = {0, 8, 9, 7, 7, 7, 10, 9, 10, 9, 10, 9, 10,
+                                         9, 7, 9, 7, 12, 7, 10, 12, 9, 8, 9, 9};
+  for (int s = 1; s <= kLastSystem; ++s) {
+    EXPECT_NE(BodyText[s][lastSlot[s]][1], "") << s;
+    for (int b = lastSlot[s] + 1; b <= kLastBody; ++b) EXPECT_TRUE(Cleared(BodyData[s][b])) << s;
+  }
+  struct Case {
+    int system, slot;
+    const char* name;
+    std::int32_t kind, picture, city, asteroid;
+  };
+  const Case cases[] = {
+      {1, 2, "Earth", 6, 2, 0, 0},
+      {3, 2, "Hope Prime", 1, 11, 11, 0},
+      {3, 4, "Asteroids A", 2, 24, 0, 1},
+      {4, 2, "Sirius Prime", 5, 13, 10, 0},
+      {8, 3, "New Cario", 0, 12, 0, 0},
+      {10, 2, "Hyperion", 5, 25, 12, 0},
+      {10, 5, "Asteriods C", 2, 24, 0, 0},  // drawn as rocks, but carries no asteroid flag
+      {12, 5, "Seressa II", 4, 22, 0, 0},
+      {13, 2, "Moscow Prime", 6, 9, 0, 0},
+      {16, 4, "Lille", 4, 33, 0, 0},
+      {20, 7, "Asteroids E", 2, 24, 0, 1},
+      {23, 3, "Kimberley II (\"Sin\")", 3, 47, 0, 0},
+      {24, 5, "Andrea County", 1, 46, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const TBodyRow& body = BodyData[c.system][c.slot];
+    EXPECT_EQ(BodyName(c.system, c.slot), c.name);
+    EXPECT_EQ(body[3], c.kind) << c.name;
+    EXPECT_EQ(body[13], c.picture) << c.name;
+    EXPECT_EQ(body[14], c.city) << c.name;
+    EXPECT_EQ(body[4], c.asteroid) << c.name;
+  }
+  EXPECT_EQ(BodyData[1][2][11], 441);
+  EXPECT_EQ(BodyData[1][2][12], 362);
+  EXPECT_EQ(BodyData[24][9][11], 362);
+  EXPECT_EQ(BodyData[24][9][12], 168);
+}
+
+TEST_F(NewWorldTest, DescriptionsOfPlanetsAndAsteroidFields) {
+  // The mining fields of Hope and Moor, and the plain rocks elsewhere.
+  const std::pair<int, int> mining[] = {{3, 4}, {7, 3}, {7, 4}};
+  for (auto [s, b] : mining)
+    EXPECT_EQ(BodyText[s][b][2], "Just a mining facility at a group of asteroids.") << s << "/" << b;
+  const std::pair<int, int> rocks[] = {{15, 3}, {17, 6}, {19, 3}, {20, 7}, {22, 5}, {10, 5}};
+  for (auto [s, b] : rocks) EXPECT_EQ(BodyText[s][b][2], "Just some plain rocks...") << s << "/" << b;
+
+  // Every other planet has a paragraph of its own.
+  std::map<std::string, std::string> seen;
+  for (int s = 1; s <= kLastSystem; ++s)
+    for (int b = 1; b <= kLastBody; ++b) {
+      if (BodyData[s][b][3] < 0 || BodyText[s][b][1].empty()) continue;
+      const std::string& text = BodyText[s][b][2];
+      if (text == "Just some plain rocks..." ||
+          text == "Just a mining facility at a group of asteroids.")
+        continue;
+      const std::string where = SystemText[s][1] + "/" + BodyText[s][b][1];
+      EXPECT_GT(text.size(), 40u) << where;
+      EXPECT_TRUE(seen.emplace(text, where).second) << where << " shares its text with " << seen[text];
+    }
+  EXPECT_EQ(seen.size(), 77u);
+}
+
+TEST_F(NewWorldTest, WormholesLinkBackExceptWhereTheMapSaysOtherwise) {
+  std::set<std::pair<int, int>> oneWay;
+  std::set<std::pair<int, int>> unequalLength;
+  for (int s = 1; s <= kLastSystem; ++s)
+    for (int b = 1; b <= kLastBody; ++b) {
+      if (BodyData[s][b][3] != kKindWormhole) continue;
+      const int t = BodyData[s][b][4];
+      int backSlots = 0, backLength = 0;
+      for (int c = 1; c <= kLastBody; ++c)
+        if (BodyData[t][c][3] == kKindWormhole && BodyData[t][c][4] == s) {
+          ++backSlots;
+          backLength = BodyData[t][c][5];
+        }
+      EXPECT_LE(backSlots, 1) << s << " -> " << t;
+      if (backSlots == 0)
+        oneWay.insert({s, t});
+      else if (backLength != BodyData[s][b][5])
+        unequalLength.insert({s, t});
+    }
+  EXPECT_EQ(oneWay, (std::set<std::pair<int, int>>{{19, 21}}));  // New Cuba to Barbados
+  EXPECT_EQ(unequalLength, (std::set<std::pair<int, int>>{
+                               {4, 8}, {8, 4}, {6, 15}, {15, 6}, {13, 19}, {19, 13}}));
+  struct Length {
+    int from, slot, to, days;
+  };
+  const Length lengths[] = {{4, 6, 8, 6}, {8, 8, 4, 2}, {6, 5, 15, 8}, {15, 7, 6, 9},
+                            {13, 8, 19, 4}, {19, 6, 13, 5}, {10, 9, 11, 1}, {19, 8, 21, 4}};
+  for (const Length& l : lengths) {
+    EXPECT_EQ(BodyData[l.from][l.slot][4], l.to) << l.from << "/" << l.slot;
+    EXPECT_EQ(BodyData[l.from][l.slot][5], l.days) << l.from << "/" << l.slot;
+  }
+}
+
+TEST_F(NewWorldTest, WormholesAreNamedAfterTheirDestination) {
+  const std::map<std::pair<int, int>, std::string> exceptions = {
+      {{3, 6}, "Wormhole to Moore"},
+      {{8, 9}, "Wormhole to N. Ireland"},
+      {{15, 6}, "Wormhole to New Glenshire"},
+  };
+  int wormholes = 0;
+  for (int s = 1; s <= kLastSystem; ++s)
+    for (int b = 1; b <= kLastBody; ++b) {
+      if (BodyData[s][b][3] != kKindWormhole) continue;
+      ++wormholes;
+      const auto exception = exceptions.find({s, b});
+      const std::string expected = exception != exceptions.end()
+                                       ? exception->second
+                                       : "Wormhole to " + SystemText[BodyData[s][b][4]][1];
+      EXPECT_EQ(BodyName(s, b), expected) << s << "/" << b;
+    }
+  EXPECT_EQ(wormholes, 63);
+}
+
+TEST_F(NewWorldTest, SpaceFindSpotsAreFixedAndEmpty) {
+  for (int s = 1; s <= kLastSystem; ++s)
+    for (int slot = 1; slot <= kLastFindSlot; ++slot) {
+      const TSpaceFindRow& find = SpaceFinds[s][slot];
+      EXPECT_EQ(find[1], 0) << s << "/" << slot;
+      EXPECT_GE(find[11], 1) << s << "/" << slot;
+      EXPECT_LE(find[11], 800) << s << "/" << slot;
+      EXPECT_GE(find[12], 1) << s << "/" << slot;
+      EXPECT_LE(find[12], 600) << s << "/" << slot;
+      for (int f = 0; f <= 100; ++f)
+        if (f != 11 && f != 12) {
+          ASSERT_EQ(find[f], 0) << s << "/" << slot << " field " << f;
+        }
+    }
+  struct Spot {
+    int system, slot, x, y;
+  };
+  const Spot spots[] = {{1, 1, 160, 369}, {1, 4, 482, 207}, {4, 2, 448, 409},
+                        {12, 3, 645, 324}, {24, 4, 173, 222}};
+  for (const Spot& spot : spots) {
+    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][11], spot.x);
+    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][12], spot.y);
+  }
+  EXPECT_TRUE(Cleared(SpaceFinds[1][0]));
+}
+
+TEST_F(NewWorldTest, FactionsAndThePirates) {
+  struct Case {
+    const char* longName;
+    const char* shortName;
+    const char* logo;
+  };
+  const Case cases[] = {
+      {"Pirates", "Pirates", ""},
+      {"Federation Of Planets", "Federation", "FederationLogo"},
+      {"Outer Rim Alliance", "Outer Rim", "OuterRimLogo"},
+      {"Trading Coalition", "Coalition", "CoalitionLogo"},
+      {"Syndicate Of Arms", "Syndicate", "SyndicateLogo"},
+  };
+  for (int f = 0; f <= kLastFaction; ++f) {
+    EXPECT_EQ(FactionText[f][1], cases[f].longName);
+    EXPECT_EQ(FactionText[f][2], cases[f].shortName);
+    EXPECT_EQ(FactionText[f][5], cases[f].logo);
+    // Every faction alive, nobody at war yet.
+    for (int field = 0; field <= 100; ++field)
+      EXPECT_EQ(FactionData[f][field], (f >= 1 && field == 1) ? 1 : 0) << f << " field " << field;
+  }
+}
+
+TEST_F(NewWorldTest, GoodsAndTheFirstMarkets) {
+  for (int g = 1; g <= kLastGood; ++g) {
+    EXPECT_EQ(GoodName[g], GetGoodCatalogueName(g));
+    EXPECT_EQ(GoodBasePrice[g], GetGoodCatalogueBasePrice(g));
+  }
+  // Sol's five planets open with every good at its base price and 50 units in stock.
+  int markets = 0;
+  for (int b = 1; b <= kLastBody; ++b) {
+    const bool planet = BodyData[1][b][1] == 1 && BodyData[1][b][3] > 0;
+    if (planet) ++markets;
+    for (int g = 1; g <= kLastGood; ++g) {
+      EXPECT_EQ(MarketPrice[1][b][g], planet ? GoodBasePrice[g] : 0) << b << " good " << g;
+      EXPECT_EQ(MarketStock[1][b][g], planet ? 50 : 0) << b << " good " << g;
+    }
+  }
+  EXPECT_EQ(markets, 5);
+  // The other systems' markets open when the world's first days have run.
+  for (int s = 2; s <= kLastSystem; ++s)
+    for (int b = 1; b <= kLastBody; ++b) {
+      EXPECT_TRUE(Cleared(MarketPrice[s][b])) << s << "/" << b;
+      EXPECT_TRUE(Cleared(MarketStock[s][b])) << s << "/" << b;
+    }
+}
+
+TEST(NewWorld, StartByProfessionAndFaction) {
+  struct Profession {
+    std::set<int> abilities;
+    int skill;
+  };
+  const Profession professions[7] = {
+      {{}, 0},
+      {{1, 2, 3, 10, 11, 22}, 1},   // Trader
+      {{1, 2, 3, 10, 22, 7}, 1},    // Combat Trader
+      {{1, 2, 3, 10, 4, 7}, 11},    // Mercenary
+      {{1, 2, 3, 10, 12, 7}, 11},   // Bounty-hunter
+      {{1, 2, 3, 10, 11, 22}, 27},  // Smuggler
+      {{1, 2, 3, 11, 12, 7}, 27},   // Pirates
+  };
+  struct Place {
+    int system, body;
+    const char* planet;
+  };
+  const Place places[5] = {
+      {0, 0, ""}, {1, 2, "Earth"}, {12, 5, "Seressa II"}, {16, 4, "Lille"}, {13, 2, "Moscow Prime"}};
+  const int shipClasses[7][5] = {
+      {0, 0, 0, 0, 0}, {0, 5, 5, 5, 5}, {0, 1, 1, 1, 1}, {0, 3, 2, 2, 4},
+      {0, 3, 2, 2, 4}, {0, 1, 1, 1, 1}, {0, 1, 1, 1, 1},
+  };
+
+  for (int profession = 1; profession <= 6; ++profession)
+    for (int faction = 1; faction <= kLastFaction; ++faction) {
+      NewWorld(profession, faction);
+      const std::string where = "profession " + std::to_string(profession) + " faction " +
+                                std::to_string(faction);
+      std::set<int> abilities, skills;
+      for (int id = 0; id <= 100; ++id) {
+        if (AbilityOwned[id]) abilities.insert(id);
+        if (SkillOwned[id]) skills.insert(id);
+      }
+      EXPECT_EQ(abilities, professions[profession].abilities) << where;
+      EXPECT_EQ(skills, std::set<int>{professions[profession].skill}) << where;
+
+      const int shipClass = shipClasses[profession][faction];
+      EXPECT_EQ(PlayerShip[2], shipClass) << where;
+      EXPECT_EQ(PlayerShip[1], 1) << where;
+      EXPECT_EQ(PlayerShip[6], -1) << where;
+      EXPECT_EQ(PlayerShip[8], faction) << where;
+      EXPECT_EQ(PlayerShip[14], places[faction].system) << where;
+      EXPECT_EQ(PlayerShip[13], places[faction].body) << where;
+      EXPECT_EQ(BodyName(PlayerShip[14], PlayerShip[13]), places[faction].planet) << where;
+      EXPECT_EQ(DisplayedSystem, places[faction].system) << where;
+      EXPECT_EQ(SelectedBody, places[faction].body) << where;
+      // The start ships are fighter hulls: plain equipment, catalogue shields and cargo bay.
+      for (int field : {51, 60, 70, 72, 74, 76}) EXPECT_EQ(PlayerShip[field], 0) << where;
+      EXPECT_EQ(PlayerShip[40], GetShipClassBaseShields(shipClass)) << where;
+      EXPECT_EQ(PlayerShip[20], GetShipClassStat(shipClass, kAttrCargoSpace)) << where;
+      for (int field = 30; field <= 34; ++field) EXPECT_EQ(PlayerShip[field], 0) << where;
+
+      // Hideouts are known from the start to smugglers and pirates only.
+      int shown = 0;
+      for (int s = 1; s <= kLastSystem; ++s)
+        for (int b = 1; b <= kLastBody; ++b)
+          if (BodyData[s][b][3] == kKindPirateHideout) {
+            EXPECT_EQ(BodyData[s][b][1], BodyData[s][b][4]) << where;
+            shown += BodyData[s][b][1];
+          }
+      EXPECT_EQ(shown, profession >= 5 ? kLastSystem : 0) << where;
+
+      EXPECT_EQ(PlayerData[2], 10000) << where;
+      EXPECT_EQ(PlayerData[3], profession) << where;
+      EXPECT_EQ(PlayerData[4], faction) << where;
+      EXPECT_EQ(PlayerData[6], 1) << where;
+      EXPECT_EQ(PlayerData[9], 1) << where;
+      EXPECT_EQ(PlayerData[10], 3) << where;
+      EXPECT_EQ(PlayerData[14], 1) << where;
+      EXPECT_EQ(PlayerData[32], 3) << where;
+      EXPECT_EQ(PlayerData[40], 199) << where;
+      EXPECT_EQ(PlayerData[41], 1) << where;
+      EXPECT_EQ(GameDay, 1) << where;
+      EXPECT_TRUE(Cleared(Cargo)) << where;
+    }
+  ClearGameState();
+}
+
+TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
+  struct Case {
+    std::int32_t shipClass;
+    const char* label;
+    std::int32_t shields, cargo;
+  };
+  const Case cases[] = {
+      {5, "Orion II shuttle", 80, 80}, {1, "Starwolf fighter", 100, 40},
+      {2, "Stargun fighter", 120, 20}, {3, "Avenger fighter", 140, 20},
+      {4, "Sabre fighter", 110, 20},
+  };
+  for (const Case& c : cases) {
+    ClearGameState();
+    PlayerData[3] = 1;
+    PlayerData[4] = 1;
+    CreateNewGameWorld(c.shipClass, {});
+    EXPECT_EQ(PlayerShip[40], c.shields) << c.label;
+    EXPECT_EQ(PlayerShip[20], c.cargo) << c.label;
+  }
+  for (int profession = 1; profession <= 6; ++profession)
+    for (int faction = 1; faction <= 4; ++faction) {
+      const std::int32_t shipClass = StartShipClass(profession, faction);
+      bool known = false;
+      for (const Case& c : cases)
+        if (c.shipClass == shipClass) {
+          known = true;
+          EXPECT_EQ(StartShipLabel(profession, faction), c.label);
+        }
+      EXPECT_TRUE(known) << profession << "/" << faction;
+    }
+  // No start ship outside the professions and factions; the screen keeps what it showed.
+  const std::pair<int, int> none[] = {{0, 1}, {7, 1}, {-1, 2}, {1, 0}, {3, 5}, {5, -1}, {6, 9}};
+  for (auto [profession, faction] : none) {
+    EXPECT_EQ(StartShipClass(profession, faction), 0) << profession << "/" << faction;
+    EXPECT_EQ(StartShipLabel(profession, faction), "") << profession << "/" << faction;
+  }
+  ClearGameState();
+}
+
+TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
+  ClearGameState();
+  PlayerData[3] = 9;
+  PlayerData[4] = 0;
+  CreateNewGameWorld(StartShipClass(9, 0), {});
+  std::set<int> abilities;
+  for (int id = 0; id <= 100; ++id) {
+    if (AbilityOwned[id]) abilities.insert(id);
+    EXPECT_EQ(SkillOwned[id], 0) << id;
+  }
+  EXPECT_EQ(abilities, (std::set<int>{1, 2, 3}));
+  EXPECT_EQ(PlayerShip[13], 0);
+  EXPECT_EQ(PlayerShip[14], 0);
+  EXPECT_EQ(PlayerShip[2], 0);
+  EXPECT_EQ(PlayerShip[20], 0);
+  EXPECT_EQ(PlayerShip[40], 0);
+  EXPECT_EQ(DisplayedSystem, 0);
+  EXPECT_EQ(SelectedBody, 0);
+  // The world itself is whole.
+  EXPECT_EQ(SystemText[24][1], "Glenshire");
+  ClearGameState();
+}
+
+TEST(NewWorld, LeadInRunsOnTheBuiltWorldBeforeTheDayIsReset) {
+  ClearGameState();
+  PlayerData[3] = 2;
+  PlayerData[4] = 2;
+  int calls = 0;
+  CreateNewGameWorld(StartShipClass(2, 2), [&] {
+    ++calls;
+    EXPECT_EQ(SystemText[12][1], "Hyraxan");
+    EXPECT_EQ(PlayerShip[14], 12);
+    EXPECT_EQ(DisplayedSystem, 0) << "the view is turned to the ship afterwards";
+    GameDay = 124;
+    // Whatever the lead-in does to the ship, the view follows it.
+    PlayerShip[13] = 6;
+  });
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(GameDay, 1);
+  EXPECT_EQ(DisplayedSystem, 12);
+  EXPECT_EQ(SelectedBody, 6);
+  ClearGameState();
+}
+
+TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
+  ClearGameState();
+  // Spare elements and index 0 of the tables the world fills.
+  constexpr int kMark = 4711;
+  for (auto& system : BodyData) system[kBodies - 1].fill(kMark);
+  BodyData[kSystems - 1][1].fill(kMark);
+  SystemData[kSystems - 1].fill(kMark);
+  SpaceFinds[1][kFindSlots - 1].fill(kMark);
+  FactionData[kFactions - 1].fill(kMark);
+  MarketStock[1][kBodies - 1].fill(kMark);
+  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo}) (*row)[101] = kMark;
+  PlayerData[3] = 5;
+  PlayerData[4] = 3;
+  CreateNewGameWorld(StartShipClass(5, 3), {});
+  for (int s = 0; s < kSystems; ++s) EXPECT_EQ(BodyData[s][kBodies - 1][1], kMark) << s;
+  EXPECT_EQ(BodyData[kSystems - 1][1][3], kMark);
+  EXPECT_EQ(SystemData[kSystems - 1][1], kMark);
+  EXPECT_EQ(SpaceFinds[1][kFindSlots - 1][11], kMark);
+  EXPECT_EQ(FactionData[kFactions - 1][1], kMark);
+  EXPECT_EQ(MarketStock[1][kBodies - 1][1], kMark);
+  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo})
+    EXPECT_EQ((*row)[101], kMark);
+  for (auto& system : BodyData) system[kBodies - 1].fill(0);
+  BodyData[kSystems - 1][1].fill(0);
+  SystemData[kSystems - 1].fill(0);
+  SpaceFinds[1][kFindSlots - 1].fill(0);
+  FactionData[kFactions - 1].fill(0);
+  MarketStock[1][kBodies - 1].fill(0);
+  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo}) (*row)[101] = 0;
+  ClearGameState();
+}
+
+// A digest of every table the new world writes, so that any change to the world shows.
+class Digest {
+ public:
+  void Add(std::int64_t value) {
+    for (int i = 0; i < 8; ++i) Byte(static_cast<std::uint8_t>(value >> (8 * i)));
+  }
+  void Add(const std::string& text) {
+    Add(static_cast<std::int64_t>(text.size()));
+    for (char c : text) Byte(static_cast<std::uint8_t>(c));
+  }
+  void Add(const TDataRow& row) {
+    for (int f = 0; f <= 100; ++f) Add(row[f]);
+  }
+  void Add(const TTextRow& row) {
+    for (int i = 0; i <= 10; ++i) Add(row[i]);
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  void Byte(std::uint8_t b) {
+    hash_ ^= b;
+    hash_ *= 1099511628211ull;
+  }
+  std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+std::uint64_t WorldDigest() {
+  Digest d;
+  for (int s = 0; s <= kLastSystem; ++s) {
+    d.Add(SystemData[s]);
+    d.Add(SystemText[s]);
+    for (int b = 0; b <= kLastBody; ++b) {
+      d.Add(BodyData[s][b]);
+      d.Add(BodyText[s][b]);
+      d.Add(MarketPrice[s][b]);
+      d.Add(MarketStock[s][b]);
+    }
+    for (int slot = 0; slot <= kLastFindSlot; ++slot) d.Add(SpaceFinds[s][slot]);
+  }
+  for (int g = 0; g <= 100; ++g) d.Add(GoodName[g]);
+  d.Add(GoodBasePrice);
+  d.Add(Cargo);
+  for (int f = 0; f <= kLastFaction; ++f) {
+    d.Add(FactionData[f]);
+    d.Add(FactionText[f]);
+  }
+  d.Add(PlayerData);
+  d.Add(PlayerShip);
+  d.Add(AbilityOwned);
+  d.Add(SkillOwned);
+  d.Add(GameDay);
+  d.Add(DisplayedSystem);
+  d.Add(SelectedBody);
+  return d.value();
+}
+
+TEST(NewWorld, GoldenDigest) {
+  struct Case {
+    int profession, faction;
+    std::uint64_t digest;
+  };
+  const Case cases[] = {
+      {1, 1, 0x1f4beb8d5113f2a1ull},
+      {6, 4, 0x30e6432f17c039aeull},
+      {3, 2, 0x2086f4d4994d61a8ull},
+  };
+  for (const Case& c : cases) {
+    NewWorld(c.profession, c.faction);
+    EXPECT_EQ(WorldDigest(), c.digest) << std::hex << "profession " << c.profession << " faction "
+                                       << c.faction << ": 0x" << WorldDigest();
+  }
+  ClearGameState();
+}
+
+}  // namespace
