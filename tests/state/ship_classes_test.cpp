@@ -176,7 +176,9 @@ TEST(ShipClassTexts, Specials) {
 TEST(ShipClassTexts, EverySpecialAClassCarriesHasAName) {
   for (const ClassCase& c : kClasses) {
     const std::int32_t special = GetShipClassStat(c.shipClass, kAttrSpecial);
-    if (special != 0) EXPECT_NE(GetShipSpecialName(special), "") << c.shipClass;
+    if (special != 0) {
+      EXPECT_NE(GetShipSpecialName(special), "") << c.shipClass;
+    }
   }
 }
 
