@@ -1,0 +1,204 @@
+#include "rules/news.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::NewsHeadline;
+using state::NewsList;
+
+class News : public World {};
+
+TEST_F(News, NewEntriesPushTheOldestOutAndStartCleared) {
+  for (int n = 1; n <= 21; ++n) {
+    // Whatever row 0 holds never reaches a new entry.
+    NewsList[0].fill(99);
+    NewsHeadline[0] = "stale";
+    const int slot = rules::InsertNewsEntry();
+    ASSERT_EQ(slot, 1);
+    for (int field = 0; field < static_cast<int>(NewsList[1].size()); ++field) {
+      ASSERT_EQ(NewsList[1][field], 0) << field;
+    }
+    ASSERT_EQ(NewsHeadline[1], "");
+    NewsList[1][1] = 1;
+    NewsList[1][5] = n;
+    NewsHeadline[1] = "news " + std::to_string(n);
+  }
+  EXPECT_EQ(NewsList[1][5], 21);
+  EXPECT_EQ(NewsList[20][5], 2);
+  EXPECT_EQ(NewsHeadline[20], "news 2");
+}
+
+// Many days of market news: every new entry is well formed; old ones age down to 0 and stay.
+TEST_F(News, MarketNewsAreWellFormedAndAgeWithoutLeaving) {
+  for (int s = 1; s <= state::kLastSystem; ++s) AddSystem(s, 1 + s % 4);
+  int written = 0;
+  int kinds[5] = {};
+  for (int day = 2; day <= 3000; ++day) {
+    state::GameDay = day;
+    const int before = NewsList[1][5];
+    const int lifetime20 = NewsList[20][6];
+    rules::UpdateMarketNews();
+    if (NewsList[1][1] == 1 && NewsList[1][5] == day && before != day) {
+      ++written;
+      const state::TNewsRow& e = NewsList[1];
+      ASSERT_GE(e[2], 1);
+      ASSERT_LE(e[2], 4);
+      ++kinds[e[2]];
+      ASSERT_GE(e[6], 20);
+      ASSERT_LE(e[6], 49);
+      ASSERT_GE(e[13], 1);
+      ASSERT_LE(e[13], 24);
+      const std::string system = " : System " + std::to_string(e[13]);
+      switch (e[2]) {
+        case rules::kNewsNeedForGoods:
+          ASSERT_GE(e[3], 1);
+          ASSERT_LE(e[3], 10);
+          ASSERT_EQ(NewsHeadline[1], "Need for " + state::GoodName[e[3]] + system);
+          break;
+        case rules::kNewsSurplus:
+          ASSERT_GE(e[3], 1);
+          ASSERT_LE(e[3], 10);
+          ASSERT_EQ(NewsHeadline[1], "Surplus of " + state::GoodName[e[3]] + system);
+          break;
+        case rules::kNewsPirateAttack:
+          ASSERT_EQ(e[3], 0);
+          ASSERT_EQ(NewsHeadline[1], "Pirates attack" + system);
+          break;
+        default:
+          ASSERT_EQ(e[3], 0);
+          ASSERT_EQ(NewsHeadline[1], "Increased patrols" + system);
+      }
+      // Variants are drawn only when the text is first built.
+      ASSERT_EQ(e[21] + e[22] + e[23] + e[24], 0);
+    } else if (NewsList[20][1] == 1) {
+      ASSERT_EQ(NewsList[20][6], lifetime20 > 0 ? lifetime20 - 1 : 0);
+    }
+  }
+  // About 6 days in 100, every kind among them.
+  EXPECT_GT(written, 120);
+  EXPECT_LT(written, 240);
+  for (int kind = 1; kind <= 4; ++kind) EXPECT_GT(kinds[kind], 0) << kind;
+  EXPECT_EQ(NewsList[20][6], 0);
+  EXPECT_EQ(NewsList[20][1], 1);
+}
+
+TEST_F(News, WarDeclaredTextIsQuotedExactlyAndKeepsItsThirdVariantInField24) {
+  struct Case {
+    int v1, v2, v3;
+    std::string text;
+  };
+  const Case cases[] = {
+      {1, 1, 1,
+       "\"The Federation has officially declared war on the Syndicate. In the past the Federation "
+       "have repeatedly accused the Syndicate of preparing a large scale invasion. As always, there "
+       "will be people making profit from the current situation. And indeed, there will be reckless "
+       "adventurers heading for the border systems.\""},
+      {4, 3, 9,
+       "\"It´s official – starting today the Federation and the Syndicate are at war. Federation "
+       "officials explained that this action is necessary to defend important interests of its "
+       "people living in the border regions. We will keep you in tune of further developments.\""},
+      {10, 5, 7,
+       "\"Outraged by the recent supply raids that the Syndicate has been carrying out against the "
+       "Federation, the Federation formally declared war today. In the past, both factions have "
+       "been accused of infiltrating each other’s border outposts. Since trade lines between the "
+       "two factions have been cut, experts predict a rise in smuggler activity between the "
+       "Federation and the Syndicate.\""},
+  };
+  for (const Case& c : cases) {
+    const int slot = rules::InsertNewsEntry();
+    NewsList[slot][21] = c.v1;
+    NewsList[slot][22] = c.v2;
+    NewsList[slot][24] = c.v3;
+    const std::uint32_t seed = state::RandSeed;
+    EXPECT_EQ(rules::BuildWarDeclaredNews("Federation", "Syndicate", slot), c.text);
+    EXPECT_EQ(state::RandSeed, seed) << "stored variants draw nothing";
+    EXPECT_EQ(NewsList[slot][23], 0);
+  }
+}
+
+// Every variant of every family has a sentence, and every placeholder is filled.
+TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
+  AddSystem(5, 2);
+  for (int kind = rules::kNewsNeedForGoods; kind <= rules::kNewsInvasionFailed; ++kind) {
+    for (int v = 1; v <= 10; ++v) {
+      const int slot = rules::InsertNewsEntry();
+      NewsList[slot][2] = kind;
+      NewsList[slot][3] = kind <= 2 ? 3 : kind <= 4 ? 0 : 1;
+      NewsList[slot][4] = 2;
+      NewsList[slot][13] = 5;
+      NewsList[slot][21] = NewsList[slot][22] = NewsList[slot][23] = NewsList[slot][24] = v;
+      const std::string text = rules::BuildNewsText(slot);
+      SCOPED_TRACE("kind " + std::to_string(kind) + " variant " + std::to_string(v));
+      ASSERT_GE(text.size(), 40u);
+      EXPECT_EQ(text.front(), '"');
+      EXPECT_EQ(text.back(), '"');
+      EXPECT_EQ(text.find('{'), std::string::npos) << text;
+      EXPECT_EQ(text.find("  "), std::string::npos) << text;
+      EXPECT_EQ(text.find("the  "), std::string::npos) << text;
+    }
+  }
+  // The names the builders are given appear in their texts.
+  const int slot = rules::InsertNewsEntry();
+  NewsList[slot][2] = rules::kNewsNeedForGoods;
+  NewsList[slot][3] = 3;
+  NewsList[slot][13] = 5;
+  NewsList[slot][21] = NewsList[slot][22] = NewsList[slot][23] = 1;
+  EXPECT_EQ(rules::BuildNewsText(slot),
+            "\"Good morning! Today we have some news for space traders and merchants. As a result "
+            "of the recent military activities in the System 5 system, the prices of Weapons have "
+            "skyrocketed. The government announced that at this time there is no way they can "
+            "influence the markets to balance the current situation.\"");
+}
+
+TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
+  AddSystem(7, 2);
+  const int slot = rules::InsertNewsEntry();
+  NewsList[slot][1] = 1;
+  NewsList[slot][2] = rules::kNewsInvasion;
+  NewsList[slot][3] = 3;
+  NewsList[slot][4] = 2;
+  NewsList[slot][13] = 7;
+  state::Randomize(5);
+  const std::string first = rules::BuildNewsText(slot);
+  EXPECT_EQ(state::RandSeed, SeedAfter(5, 3));
+  for (int field : {21, 22, 23}) {
+    EXPECT_GE(NewsList[slot][field], 1);
+    EXPECT_LE(NewsList[slot][field], 10);
+  }
+  EXPECT_EQ(NewsList[slot][24], 0);
+  EXPECT_EQ(rules::BuildNewsText(slot), first);
+
+  const state::TNewsRow saved = NewsList[slot];
+  NewsList[slot].fill(0);
+  NewsList[slot] = saved;
+  state::Randomize(99);
+  EXPECT_EQ(rules::BuildNewsText(slot), first);
+  EXPECT_EQ(state::RandSeed, 99u);
+
+  // An expired entry can still be opened.
+  NewsList[slot][6] = 0;
+  EXPECT_EQ(rules::BuildNewsText(slot), first);
+}
+
+TEST_F(News, DamagedVariantsAndSlotsDoNotBreakTheText) {
+  const int slot = rules::InsertNewsEntry();
+  NewsList[slot][21] = 1;
+  NewsList[slot][22] = 1;
+  NewsList[slot][23] = 1;
+  const std::string expected = rules::BuildCeaseFireNews("Coalition", "Outer Rim", slot);
+  NewsList[slot][21] = 57;
+  NewsList[slot][22] = -3;
+  NewsList[slot][23] = 11;
+  EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", slot), expected);
+  EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", 0), "");
+  EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", 21), "");
+  EXPECT_EQ(rules::BuildNewsText(0), "");
+}
+
+}  // namespace
