@@ -170,7 +170,11 @@ void OggChannels::OpenOggChannel(int channel, std::string_view name) {
 
 void OggChannels::PlayOggChannel(int channel) {
   Channel* c = At(channel);
-  if (c && c->device) c->device->Play();
+  if (!c || !c->device) return;
+  c->device->Play();
+  // A stream without a single sample sends nothing, so no buffer would ever come back to end it.
+  if (c->device && c->device->OnFill && !c->device->Playing() && c->device->DeviceQueueLength() == 0)
+    CloseOggChannel(channel);
 }
 
 std::int32_t OggChannels::Fill(int channel, std::uint8_t* data, std::int32_t capacity,

@@ -4,7 +4,8 @@
 //
 // A file that is missing, unreadable, not Ogg Vorbis or has more than two channels leaves the
 // channel empty and is logged; a read error or a broken link while playing ends the channel as if
-// the stream had ended. Device failures (EWaveOut) reach the caller.
+// the stream had ended; a file without a single sample releases its channel as soon as it is
+// played. Device failures (EWaveOut) reach the caller.
 #pragma once
 
 #include <array>
