@@ -1,0 +1,249 @@
+#include "rules/campaigns.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "rules/news.h"
+#include "state/ship_classes.h"
+#include "support/script_ui.h"
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::NewsHeadline;
+using state::NewsList;
+using state::PlayerData;
+using state::SystemData;
+
+class Campaigns : public World {
+ protected:
+  support::ScriptUi ui;
+
+  // System 3 of the Outer Rim besieged by the Federation, `days` days long, on its last day.
+  void SiegeEndingToday(int attackerPoints, int defenderPoints) {
+    AddSystem(1, 1);
+    AddSystem(3, 2);
+    AddBody(3, 1, kSun);
+    AddBody(3, 2, 1);
+    AddBody(3, 3, 2);
+    state::BodyData[3][3][1] = 0;  // hidden: keeps its owner
+    SystemData[3][20] = 1;
+    SystemData[3][21] = 1;
+    SystemData[3][22] = 299;
+    SystemData[3][27] = 300;
+    SystemData[3][23] = attackerPoints;
+    SystemData[3][24] = defenderPoints;
+    ui.SetVisible(rules::Screen::Travel);
+  }
+
+  // Systems 1..count owned by faction f.
+  static void Territory(int first, int count, int f) {
+    for (int s = first; s < first + count; ++s) AddSystem(s, f);
+  }
+};
+
+TEST_F(Campaigns, WarBondLevelFollowsTheSideSize) {
+  struct Case {
+    int systems;
+    std::int32_t bonds;
+    int level;
+  };
+  const Case cases[] = {
+      {2, 120000, 3},     {1, 49999, 1},      {1, 50000, 2},     {2, 149999, 3},
+      {2, 150000, 4},     {3, 100000, 2},     {3, 299999, 3},    {4, 999999, 1},
+      {5, 3000000, 4},    {6, 500000, 2},     {10, 1499999, 3},  {11, 1000000, 2},
+      {16, 2999999, 3},   {17, 2499999, 1},   {24, 7500000, 4},  {0, 500000, 2},
+      {25, 1000000, 3},   {1, INT_MAX, 4},    {24, 1, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rules::WarBondLevel(c.systems, c.bonds), c.level) << c.systems << " " << c.bonds;
+  }
+}
+
+TEST_F(Campaigns, TheSiegeEndsInConquestOrFailure) {
+  struct Case {
+    std::string name;
+    int attackerPoints, defenderPoints;
+    int playerFaction, playerMissions;
+    bool conquered;
+    int wonAsAttacker, wonAsDefender;
+  };
+  const Case cases[] = {
+      {"attacker far ahead", 200, 10, 3, 0, true, 0, 0},
+      {"player helped the attacker", 200, 10, 1, 2, true, 1, 0},
+      {"player of the attacker without missions", 200, 10, 1, 0, true, 0, 0},
+      {"defender far ahead", 10, 200, 3, 0, false, 0, 0},
+      {"player helped the defender", 10, 200, 2, 4, false, 0, 1},
+      {"player of the attacker loses", 10, 200, 1, 4, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    ui.Clear();
+    SiegeEndingToday(c.attackerPoints, c.defenderPoints);
+    PlayerData[4] = c.playerFaction;
+    SystemData[3][25] = c.playerMissions;
+    rules::UpdateCampaigns(ui);
+
+    EXPECT_EQ(SystemData[3][20], 0) << c.name;
+    EXPECT_EQ(SystemData[3][21], 1) << c.name << ": the attacker is kept";
+    EXPECT_EQ(SystemData[3][22], 300) << c.name;
+    EXPECT_EQ(SystemData[3][2], c.conquered ? 1 : 2) << c.name;
+    EXPECT_EQ(state::BodyData[3][2][2], c.conquered ? 1 : 2) << c.name;
+    EXPECT_EQ(state::BodyData[3][3][2], 2) << c.name;
+    EXPECT_EQ(PlayerData[58], c.wonAsAttacker) << c.name;
+    EXPECT_EQ(PlayerData[59], c.wonAsDefender) << c.name;
+    EXPECT_EQ(NewsList[1][2], c.conquered ? rules::kNewsSystemCaptured : rules::kNewsInvasionFailed);
+    EXPECT_EQ(NewsList[1][3], 1);
+    EXPECT_EQ(NewsList[1][4], 2);
+    EXPECT_EQ(NewsList[1][13], 3);
+    const std::string headline = c.conquered ? "System 3 conquered!" : "System 3 - Invasion failed!";
+    EXPECT_EQ(NewsHeadline[1], headline);
+    ASSERT_EQ(ui.popups.size(), 1u) << c.name;
+    EXPECT_EQ(ui.popups[0].topic, "War news!");
+    EXPECT_EQ(ui.popups[0].headline, headline);
+  }
+}
+
+TEST_F(Campaigns, EqualPointsAtTheEndLeaveTheSystemToTheDefender) {
+  bool found = false;
+  for (std::uint32_t seed = 0; seed < 1000 && !found; ++seed) {
+    SetUp();
+    SiegeEndingToday(50, 51);
+    state::Randomize(seed);
+    rules::UpdateCampaigns(ui);
+    if (SystemData[3][23] != SystemData[3][24]) continue;
+    found = true;
+    EXPECT_EQ(SystemData[3][2], 2);
+    EXPECT_EQ(SystemData[3][20], 0);
+    EXPECT_EQ(NewsList[1][2], rules::kNewsInvasionFailed);
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(Campaigns, ADayOfSiegeIsOneDuelOfFourDraws) {
+  SiegeEndingToday(0, 0);
+  SystemData[3][22] = 10;
+  state::Randomize(8);
+  rules::UpdateCampaigns(ui);
+  EXPECT_EQ(SystemData[3][22], 11);
+  EXPECT_EQ(SystemData[3][23] + SystemData[3][24], 1);
+  EXPECT_EQ(SystemData[3][20], 1);
+  EXPECT_EQ(state::RandSeed, SeedAfter(8, 4));
+  EXPECT_TRUE(ui.popups.empty());
+}
+
+// With the strongest bonds a tiny side of the player's always beats a huge one, attacking or
+// defending; the bond level is stored only for the player's side.
+TEST_F(Campaigns, WarBondsStrengthenOnlyThePlayersSide) {
+  struct Case {
+    std::string name;
+    int player;
+    bool attackerAlwaysWins, defenderAlwaysWins;
+    int level;
+  };
+  const Case cases[] = {
+      {"player attacks from one system", 1, true, false, 4},
+      {"player defends one system", 2, false, true, 4},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddSystem(1, c.player == 1 ? 1 : 3);
+    AddSystem(3, 2);
+    if (c.player == 1) {
+      Territory(4, 20, 2);  // the defender is large
+    } else {
+      AddSystem(1, 1);
+      Territory(4, 20, 1);  // the attacker is large
+    }
+    SystemData[3][20] = 1;
+    SystemData[3][21] = 1;
+    SystemData[3][27] = 1'000'000;
+    PlayerData[4] = c.player;
+    PlayerData[23] = 1'000'000;
+    for (int day = 0; day < 500; ++day) rules::UpdateCampaigns(ui);
+    EXPECT_EQ(PlayerData[24], c.level) << c.name;
+    if (c.attackerAlwaysWins) {
+      EXPECT_EQ(SystemData[3][24], 0) << c.name;
+    }
+    if (c.defenderAlwaysWins) {
+      EXPECT_EQ(SystemData[3][23], 0) << c.name;
+    }
+  }
+
+  // A campaign between two other factions leaves the player's bond level alone.
+  SetUp();
+  AddSystem(1, 1);
+  AddSystem(3, 2);
+  SystemData[3][20] = 1;
+  SystemData[3][21] = 1;
+  SystemData[3][27] = 1000;
+  PlayerData[4] = 3;
+  PlayerData[23] = 1'000'000;
+  rules::UpdateCampaigns(ui);
+  EXPECT_EQ(PlayerData[24], 0);
+}
+
+TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
+  int small = 0, large = 0;
+  for (int cls = 1; cls <= state::kLastShipClass; ++cls) {
+    const int size = state::GetShipClassSize(cls);
+    if (size == 5 && large == 0) large = cls;
+    if (size > 0 && size < 5 && small == 0) small = cls;
+  }
+  ASSERT_NE(small, 0);
+  ASSERT_NE(large, 0);
+
+  struct Case {
+    int type;
+    bool largeShip;
+    int missionsBefore;
+    bool commandHq;
+    bool playerAttacks;
+    int points;
+  };
+  const Case cases[] = {
+      {1, false, 0, false, true, 60},    {10, false, 0, false, true, 28},
+      {14, false, 0, false, true, 28},   {3, false, 0, false, true, 240},
+      {6, false, 0, false, true, 240},   {11, false, 0, false, true, 240},
+      {18, false, 0, false, true, 120},  {18, true, 0, false, true, 60},
+      {12, false, 0, false, true, 120},  {23, false, 0, false, true, 120},
+      {26, false, 0, false, true, 240},  {1, false, 2, false, true, 60},
+      {1, false, 3, false, true, 45},    {1, false, 11, false, true, 45},
+      {1, false, 12, false, true, 30},   {1, true, 4, false, true, 60},
+      {1, true, 5, false, true, 45},     {1, true, 40, false, true, 45},
+      {1, false, 0, true, true, 90},     {3, false, 12, true, false, 180},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    AddSystem(3, 2);
+    SystemData[3][21] = 1;
+    SystemData[3][25] = c.missionsBefore;
+    PlayerData[4] = c.playerAttacks ? 1 : 2;
+    state::PlayerShip[2] = c.largeShip ? large : small;
+    state::PlayerShip[72] = c.commandHq ? 6 : 0;
+    state::ActiveMission[2] = c.type;
+    state::ActiveMission[20] = 3;
+    rules::ApplyMissionToCampaign();
+    const std::string label = "type " + std::to_string(c.type) + " after " +
+                              std::to_string(c.missionsBefore);
+    EXPECT_EQ(SystemData[3][25], c.missionsBefore + 1) << label;
+    EXPECT_EQ(SystemData[3][23], c.playerAttacks ? c.points : 0) << label;
+    EXPECT_EQ(SystemData[3][24], c.playerAttacks ? 0 : c.points) << label;
+  }
+
+  // A mission without a campaign system changes nothing.
+  for (int system : {0, 25, -1}) {
+    state::ActiveMission[20] = system;
+    rules::ApplyMissionToCampaign();
+  }
+  SystemData[3][23] = INT_MAX - 10;
+  PlayerData[4] = 1;
+  state::ActiveMission[20] = 3;
+  rules::ApplyMissionToCampaign();
+  EXPECT_EQ(SystemData[3][23], INT_MAX);
+}
+
+}  // namespace
