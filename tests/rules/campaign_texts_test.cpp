@@ -1,0 +1,132 @@
+#include "rules/campaign_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::SystemData;
+
+class CampaignTexts : public World {};
+
+std::string Status(int defenderTrend, int attackerTrend) {
+  return rules::BuildCampaignStatusText("Syndicate", "Federation", "Hope", defenderTrend,
+                                        attackerTrend, 3);
+}
+
+TEST_F(CampaignTexts, SituationReportWithTheLaterTrendOverridingTheEarlier) {
+  const std::string opening =
+      "\"The Syndicate is invading the Hope system – currently under control of the Federation. "
+      "Heavy fighting is taking place. ";
+  struct Case {
+    int defenderTrend, attackerTrend, variant;
+    std::string second;
+  };
+  const Case cases[] = {
+      {0, 0, 1, "Both forces are almost of equal strength. Several battlegroups are right now "
+                "manouvering to get into a position to attack the enemy forces."},
+      {5, 1, 1, "Both forces are almost of equal strength. Several battlegroups are right now "
+                "manouvering to get into a position to attack the enemy forces."},
+      {4, 0, 2, "The defenders have broken the siege and have been relieved by additional "
+                "reinforcements. The Syndicate losses have been great and they might decide to "
+                "withdraw from this system soon."},
+      {3, 0, 1, "The rugged defense of the Federation has lead to success and the Syndicate is on "
+                "the retreat. However the battle is not over yet and the tide could turn any "
+                "moment."},
+      {4, 3, 1, "During the recent fighting the Syndicate seem to have turned the tide and are on "
+                "the advance."},
+      {3, 3, 2, "The invaders have won several important skirmishes and have gained the upper-hand "
+                "in the conflict."},
+      {3, 4, 1, "The current campaign has almost left nothing of the former strength of the "
+                "Federation defending battlegroups. A defeat seems almost sure."},
+      {0, 4, 2, "Most of the Federation fleet has broken and is withdrawing from the system. With "
+                "the star base almost defenceless it seems just a matter of time until the "
+                "Syndicate will control the system completetly."},
+  };
+  for (const Case& c : cases) {
+    SystemData[3][28] = 1;
+    SystemData[3][29] = c.variant;
+    EXPECT_EQ(Status(c.defenderTrend, c.attackerTrend), opening + c.second + "\"")
+        << c.defenderTrend << "/" << c.attackerTrend;
+  }
+  SystemData[3][29] = 1;
+  EXPECT_NE(Status(4, 0).find(" The Syndicate will need either serious reinforcements "
+                              "themselves or a miracle to win this campaign.\""),
+            std::string::npos);
+}
+
+TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
+  state::Randomize(21);
+  const std::string status = Status(0, 0);
+  const std::string word = rules::BuildCampaignNotEngagedText(3);
+  EXPECT_EQ(state::RandSeed, SeedAfter(21, 3));
+  EXPECT_GE(SystemData[3][28], 1);
+  EXPECT_LE(SystemData[3][28], 10);
+  for (int field : {29, 30}) {
+    EXPECT_GE(SystemData[3][field], 1);
+    EXPECT_LE(SystemData[3][field], 2);
+  }
+  // A new campaign clears the campaign fields, not the text variants.
+  for (int field = 22; field <= 26; ++field) SystemData[3][field] = 0;
+  EXPECT_EQ(Status(0, 0), status);
+  EXPECT_EQ(rules::BuildCampaignNotEngagedText(3), word);
+  EXPECT_EQ(state::RandSeed, SeedAfter(21, 3));
+
+  // Every first sentence names the three parties.
+  for (int v = 1; v <= 10; ++v) {
+    SystemData[3][28] = v;
+    const std::string text = Status(0, 0);
+    EXPECT_NE(text.find("Syndicate"), std::string::npos) << v;
+    EXPECT_NE(text.find("Federation"), std::string::npos) << v;
+    EXPECT_NE(text.find("Hope"), std::string::npos) << v;
+    EXPECT_EQ(text.find('{'), std::string::npos) << v;
+  }
+  EXPECT_EQ(rules::BuildCampaignNotEngagedText(0), "");
+}
+
+TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
+  SystemData[3][30] = 1;
+  SystemData[3][31] = 1;
+  SystemData[3][32] = 1;
+  EXPECT_EQ(rules::BuildCampaignInfluenceText(3, 3, 11),
+            "\"You have already influenced the campaign. With your last attempts you have supplied "
+            "our fleet with the important goods and equipment it needed to stay in the field. High "
+            "Command is all excited about your success. You are the hero of this campaign, cited in "
+            "almost every newspaper from New France up to Hyraxan VII.\"");
+  EXPECT_EQ(rules::BuildCampaignNotEngagedText(3),
+            "\"You have not yet engaged in this campaign. You can influence the battle by either "
+            "successfully fulfilling missions in this system or by intercepting certain important "
+            "enemy ships detected by your ship sensors.\"");
+
+  struct Case {
+    int type, missions;
+    std::string deed, praise;
+  };
+  const std::string supplies = "The supplies you brought in just recently";
+  const std::string recon = "The intelligence you provided";
+  const std::string strike = "Your last accomplishment";
+  const std::string few = "It is imperative that you continue";
+  const std::string some = "You already had a good impact";
+  const std::string many = "It can be truly said that you are the reason we´ll propably win";
+  const Case cases[] = {
+      {6, 1, supplies, few},   {7, 4, supplies, few},    {16, 5, supplies, some},
+      {17, 10, supplies, some}, {18, 11, supplies, many}, {11, 99, supplies, many},
+      {2, 1, recon, few},      {8, 1, recon, few},       {10, 1, recon, few},
+      {15, 1, recon, few},     {19, 1, recon, few},      {1, 1, strike, few},
+      {4, 1, strike, few},     {12, 1, strike, few},     {0, 1, strike, few},
+      {99, 1, strike, few},
+  };
+  for (int f = 30; f <= 32; ++f) SystemData[3][f] = 2;
+  for (const Case& c : cases) {
+    const std::string text = rules::BuildCampaignInfluenceText(3, c.type, c.missions);
+    EXPECT_EQ(text.rfind("\"You´ve already fought in this campaign. " + c.deed, 0), 0u)
+        << c.type << ": " << text;
+    EXPECT_NE(text.find(c.praise), std::string::npos) << c.missions << ": " << text;
+  }
+}
+
+}  // namespace
