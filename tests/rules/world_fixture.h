@@ -65,6 +65,7 @@ class World : public ::testing::Test {
     for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = names[f];
     for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][1] = 1;
     state::GameDay = 1;
+    state::NoWarPopups = 0;
     state::Randomize(1);
   }
 };
