@@ -1,0 +1,70 @@
+// Save games: four slots, each a pair of files in the game's folder, "Savegame<slot>.int" (the
+// integer tables, one little-endian 32-bit record per element) and "Savegame<slot>.str" (the text
+// tables, one 256-byte record per string). The layout has no header: it is the fixed order in which
+// the tables are written, index 0 of every dimension included and the spare top element left out.
+//
+// A save replaces both files of the slot at once or not at all. A load reads both files whole and
+// checks them before any table changes, so a missing, short or damaged save changes nothing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/file_io.h"
+
+namespace state {
+
+inline constexpr int kFirstSaveSlot = 1;
+inline constexpr int kLastSaveSlot = 4;
+
+// Records and bytes of a slot's two files; a shorter file is refused, a longer one is read up to
+// here.
+inline constexpr std::size_t kSaveGameIntRecords = 203920;
+inline constexpr std::size_t kSaveGameIntBytes = kSaveGameIntRecords * kIntRecordSize;
+inline constexpr std::size_t kSaveGameTextRecords = 4853;
+inline constexpr std::size_t kSaveGameTextBytes = kSaveGameTextRecords * kTextRecordSize;
+
+// The texts of the save and load questions and results, as the player reads them.
+inline constexpr std::string_view kReallySaveTopic = "Really save?";
+inline constexpr std::string_view kReallySaveText =
+    "Do you really wish to save the game in this savegame slot? (A previous savegame in the same "
+    "slot would be overwritten)";
+inline constexpr std::string_view kReallyLoadTopic = "Really load?";
+inline constexpr std::string_view kReallyLoadText = "Do you really wish to load this game?";
+inline constexpr std::string_view kNoGameToSaveTopic = "N/A";
+inline constexpr std::string_view kNoGameToSaveText = "Please first start a new game before saving.";
+inline constexpr std::string_view kEmptySlotTopic = "Empty savegame slot!";
+inline constexpr std::string_view kEmptySlotText =
+    "This savegame slot is empty. You cannot load a not-existent game.";
+
+// "Savegame1.int", "Savegame1.str" ... for slots 1..4.
+std::string SaveGameIntName(int slot);
+std::string SaveGameTextName(int slot);
+
+// The two files' bytes for the game as it stands.
+std::vector<std::uint8_t> SaveGameIntBytes();
+std::vector<std::uint8_t> SaveGameTextBytes();
+
+// Checks a save game given as its two files' bytes (sizes, and every field that indexes a table)
+// and only when all is sound puts it into the tables. A refused save changes nothing.
+FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
+
+// The file step of a confirmed save: writes the slot's two files into `folder`, then marks the slot
+// used, gives it `name` and writes the general data. The caller has asked kReallySaveTopic first
+// and shows the result: "Game saved!" or what went wrong. A failed save keeps the slot's former
+// files, flag and name.
+FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder = {},
+                    FileSystem& fs = RealFileSystem());
+
+// The file step of a confirmed load: reads and checks the slot's two files from `folder` and puts
+// them into the tables. The caller has asked kReallyLoadTopic first and shows the result: "Game
+// loaded!" or why nothing was loaded.
+FileResult LoadGame(int slot, const std::filesystem::path& folder = {},
+                    FileSystem& fs = RealFileSystem());
+
+}  // namespace state

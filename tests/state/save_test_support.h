@@ -1,0 +1,155 @@
+// Helpers of the save-game and general-data tests: a scratch folder per test, a file system that
+// fails at a chosen step, and whole-file access.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <span>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "state/file_io.h"
+
+namespace save_test {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// A fresh folder under the system's temporary folder, removed at the end of the test.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "farhaven-" + std::to_string(::getpid()) + "-" +
+                       (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x");
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    path_ = fs::temp_directory_path() / name;
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+  fs::path operator/(const std::string& file) const { return path_ / file; }
+
+  // Names of the files in the folder, sorted.
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  fs::path path_;
+};
+
+inline Bytes ReadFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const fs::path& file, const Bytes& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void PutRecord(Bytes& bytes, std::size_t record, std::int32_t value) {
+  const auto u = static_cast<std::uint32_t>(value);
+  for (int k = 0; k < 4; ++k) bytes.at(record * 4 + k) = static_cast<std::uint8_t>(u >> (8 * k));
+}
+
+// The steps at which FaultyFileSystem can fail.
+enum class Fault { None, Create, WriteHalfway, Sync, Close, Rename };
+
+// The real file system, except that the chosen step fails for the files whose name contains
+// `match` (temporary names included: "Savegame1.str" matches "Savegame1.str.tmp"). A write that
+// fails half-way first writes half of its bytes, as a full disk does.
+class FaultyFileSystem final : public state::FileSystem {
+ public:
+  FaultyFileSystem(Fault fault, std::string match, int error = ENOSPC)
+      : fault_(fault), match_(std::move(match)), error_(error) {}
+
+  int failures() const { return failures_; }
+
+  state::IoStatus ReadAll(const fs::path& file, Bytes& bytes) override {
+    return real().ReadAll(file, bytes);
+  }
+
+  std::unique_ptr<state::FileWriter> Create(const fs::path& file, state::IoStatus& status) override {
+    if (Hits(Fault::Create, file)) {
+      status = state::IoStatus::Failure(error_);
+      return nullptr;
+    }
+    auto inner = real().Create(file, status);
+    if (!inner) return nullptr;
+    return std::make_unique<Writer>(*this, std::move(inner), Matches(file));
+  }
+
+  state::IoStatus Rename(const fs::path& from, const fs::path& to) override {
+    if (Hits(Fault::Rename, to)) return state::IoStatus::Failure(error_);
+    return real().Rename(from, to);
+  }
+
+  state::IoStatus Remove(const fs::path& file) override { return real().Remove(file); }
+  bool Exists(const fs::path& file) override { return real().Exists(file); }
+
+ private:
+  class Writer final : public state::FileWriter {
+   public:
+    Writer(FaultyFileSystem& owner, std::unique_ptr<state::FileWriter> inner, bool matches)
+        : owner_(owner), inner_(std::move(inner)), matches_(matches) {}
+    state::IoStatus Write(std::span<const std::uint8_t> bytes) override {
+      if (matches_ && owner_.Fire(Fault::WriteHalfway)) {
+        (void)inner_->Write(bytes.first(bytes.size() / 2));
+        return state::IoStatus::Failure(owner_.error_);
+      }
+      return inner_->Write(bytes);
+    }
+    state::IoStatus Flush() override { return inner_->Flush(); }
+    state::IoStatus Sync() override {
+      if (matches_ && owner_.Fire(Fault::Sync)) return state::IoStatus::Failure(owner_.error_);
+      return inner_->Sync();
+    }
+    state::IoStatus Close() override {
+      state::IoStatus status = inner_->Close();
+      if (matches_ && owner_.Fire(Fault::Close)) return state::IoStatus::Failure(owner_.error_);
+      return status;
+    }
+
+   private:
+    FaultyFileSystem& owner_;
+    std::unique_ptr<state::FileWriter> inner_;
+    bool matches_;
+  };
+
+  static state::FileSystem& real() { return state::RealFileSystem(); }
+  bool Matches(const fs::path& file) const {
+    return file.filename().string().find(match_) != std::string::npos;
+  }
+  bool Fire(Fault step) {
+    if (step != fault_) return false;
+    ++failures_;
+    return true;
+  }
+  bool Hits(Fault step, const fs::path& file) { return Matches(file) && Fire(step); }
+
+  Fault fault_;
+  std::string match_;
+  int error_;
+  int failures_ = 0;
+};
+
+}  // namespace save_test

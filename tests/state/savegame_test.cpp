@@ -1,0 +1,506 @@
+#include "state/savegame.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "fuzz/fuzz_inputs.h"
+#include "state/general_data.h"
+#include "state/variables.h"
+#include "state/win1252.h"
+#include "save_test_support.h"
+
+using namespace state;
+using namespace save_test;
+
+namespace {
+
+// Texts the random game draws from: plain, accented and typographic characters the code page holds.
+const std::vector<std::string> kWords = {
+    "",          "Sol",   "Ship´s log",     "Neu Düsseldorf", "\xe2\x80\x93",  // "–"
+    "It\xe2\x80\x99s", "\xe2\x82\xac" "5",  "Café Noir",      "*Rum",   "Zoë & Ærø",
+};
+
+// Fills every saved element, index 0 included, with random values, then puts every field that
+// indexes a table into its range so that the game passes the load check.
+void RandomGame(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
+  auto in = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+  auto row = [&](TDataRow& r) {
+    for (int f = 0; f <= 100; ++f) r[f] = any(rng);
+  };
+  auto text = [&] {
+    std::string s = kWords[in(0, static_cast<int>(kWords.size()) - 1)];
+    if (in(0, 3) == 0) s += std::to_string(any(rng));
+    return s;
+  };
+  auto textRow = [&](TTextRow& r) {
+    for (int k = 0; k <= 10; ++k) r[k] = text();
+  };
+  for (int s = 0; s <= 24; ++s) {
+    for (int b = 0; b <= 15; ++b) {
+      row(BodyData[s][b]);
+      textRow(BodyText[s][b]);
+      row(MarketStock[s][b]);
+      row(MarketPrice[s][b]);
+      row(MarketPriceTrend[s][b]);
+    }
+    row(SystemData[s]);
+    textRow(SystemText[s]);
+    for (int k = 0; k <= 4; ++k) row(SpaceFinds[s][k]);
+    row(SystemPrice[s]);
+    row(SystemPriceTrend[s]);
+    for (int k = 0; k <= 6; ++k) row(MissionOffers[s][k]);
+  }
+  for (int g = 0; g <= 100; ++g) GoodName[g] = text();
+  row(Cargo);
+  row(GoodBasePrice);
+  for (int n = 0; n <= 20; ++n) {
+    row(NewsList[n]);
+    NewsHeadline[n] = text();
+  }
+  for (int k = 0; k <= 10; ++k) row(SpecialShips[k]);
+  for (auto* r : {&PlayerData, &SkillOwned, &AbilityOwned, &PlayerShip, &ActiveMission}) row(*r);
+  for (int f = 0; f <= 4; ++f) {
+    row(FactionData[f]);
+    textRow(FactionText[f]);
+  }
+  PlayerName = text();
+  GameDay = any(rng);
+
+  // The fields a loaded game uses as indexes.
+  PlayerShip[2] = in(-1, 19);
+  PlayerShip[8] = in(0, 4);
+  PlayerShip[13] = in(-4, 15);
+  PlayerShip[14] = in(1, 24);
+  PlayerShip[51] = in(0, 10);
+  PlayerShip[60] = in(0, 8);
+  PlayerShip[70] = in(0, 5);
+  PlayerShip[72] = in(0, 6);
+  PlayerShip[74] = in(0, 6);
+  PlayerShip[76] = in(0, 5);
+  PlayerData[3] = in(1, 6);
+  PlayerData[4] = in(0, 4);
+  PlayerData[5] = in(0, 2);
+  PlayerData[6] = in(0, 19);
+  PlayerData[14] = in(0, 8);
+  auto mission = [&](TMissionRow& m) {
+    m[2] = in(1, 27);
+    m[6] = in(-4, 15);
+    m[7] = in(0, 24);
+    m[20] = in(0, 24);
+  };
+  for (int s = 1; s <= 24; ++s) {
+    SystemData[s][2] = in(0, 4);
+    SystemData[s][21] = in(0, 4);
+    for (int b = 1; b <= 15; ++b) {
+      BodyData[s][b][2] = in(0, 4);
+      BodyData[s][b][3] = in(-3, 6);
+      BodyData[s][b][4] = in(1, 24);
+    }
+    for (int k = 1; k <= 6; ++k) mission(MissionOffers[s][k]);
+  }
+  mission(ActiveMission);
+  for (int n = 1; n <= 20; ++n) NewsList[n][13] = in(0, 24);
+  for (int k = 1; k <= 10; ++k) {
+    SpecialShips[k][2] = in(-1, 19);
+    SpecialShips[k][5] = in(0, 4);
+  }
+}
+
+// The record of the integer file that holds `element`, found by marking it.
+std::size_t RecordOf(std::int32_t& element) {
+  const std::int32_t kept = element;
+  element = 0x5AFE5AFE;
+  const Bytes bytes = SaveGameIntBytes();
+  element = kept;
+  for (std::size_t r = 0; r < bytes.size() / 4; ++r) {
+    if (IntRecordAt(bytes, r) == 0x5AFE5AFE) return r;
+  }
+  ADD_FAILURE() << "element is not saved";
+  return 0;
+}
+
+// The saved game as bytes, to tell whether anything changed.
+struct Snapshot {
+  Bytes ints = SaveGameIntBytes();
+  Bytes texts = SaveGameTextBytes();
+  bool operator==(const Snapshot&) const = default;
+};
+
+class SaveGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetGeneralDataDefaults();
+    RandomGame(7);
+  }
+  ScratchFolder folder;
+};
+
+TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
+  ASSERT_TRUE(SaveGame(2, "Layout", folder.path()).ok);
+  EXPECT_EQ(fs::file_size(folder / "Savegame2.int"), 815680u);
+  EXPECT_EQ(fs::file_size(folder / "Savegame2.str"), 1242368u);
+
+  struct Case {
+    const char* what;
+    std::int32_t* element;
+    std::size_t record;
+  };
+  const Case cases[] = {
+      {"first body field", &BodyData[0][0][0], 0},
+      {"last body field", &BodyData[24][15][100], 40399},
+      {"system data", &SystemData[0][0], 40400},
+      {"space finds", &SpaceFinds[24][4][100], 55549},
+      {"market stock", &MarketStock[0][0][0], 55550},
+      {"market price", &MarketPrice[0][0][0], 95950},
+      {"price trend", &MarketPriceTrend[0][0][0], 136350},
+      {"cargo", &Cargo[1], 176751},
+      {"system price", &SystemPrice[0][0], 176851},
+      {"system price trend", &SystemPriceTrend[0][0], 179376},
+      {"base price", &GoodBasePrice[0], 181901},
+      {"news", &NewsList[0][0], 182002},
+      {"special ships", &SpecialShips[0][0], 184123},
+      {"player data", &PlayerData[0], 185234},
+      {"skills", &SkillOwned[0], 185335},
+      {"abilities", &AbilityOwned[0], 185436},
+      {"player ship", &PlayerShip[0], 185537},
+      {"factions", &FactionData[0][0], 185638},
+      {"mission offers", &MissionOffers[0][0][0], 186143},
+      {"last offer field", &MissionOffers[24][6][100], 203817},
+      {"active mission", &ActiveMission[0], 203818},
+      {"game day", &GameDay, 203919},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RecordOf(*c.element), c.record) << c.what;
+
+  // GameDay is the file's last record, least significant byte first.
+  GameDay = 0x01020304;
+  ASSERT_TRUE(SaveGame(2, "Layout", folder.path()).ok);
+  const Bytes ints = ReadFile(folder / "Savegame2.int");
+  EXPECT_EQ((Bytes{ints.end() - 4, ints.end()}), (Bytes{4, 3, 2, 1}));
+
+  // Text records: the player's name at record 4797, the last faction text at the end.
+  PlayerName = "Ann";
+  FactionText[4][10] = "Last";
+  ASSERT_TRUE(SaveGame(2, "Layout", folder.path()).ok);
+  const Bytes texts = ReadFile(folder / "Savegame2.str");
+  const Bytes name(texts.begin() + 4797 * 256, texts.begin() + 4798 * 256);
+  EXPECT_EQ(name[0], 3);
+  EXPECT_EQ(std::string(name.begin() + 1, name.begin() + 4), "Ann");
+  EXPECT_TRUE(std::all_of(name.begin() + 4, name.end(), [](std::uint8_t b) { return b == 0; }));
+  EXPECT_EQ(TextRecordAt(texts, 4852), "Last");
+  EXPECT_EQ(TextRecordAt(texts, 4400), SystemText[0][0]);
+}
+
+TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
+  ASSERT_TRUE(SaveGame(1, "Round trip", folder.path()).ok);
+  const Bytes ints = ReadFile(folder / "Savegame1.int");
+  const Bytes texts = ReadFile(folder / "Savegame1.str");
+  const std::string name = PlayerName;
+
+  // Another game in memory, with unsaved tables and spare elements marked.
+  RandomGame(99);
+  SystemVisited[3] = 77;
+  EnemyShip[2] = 5;
+  BodyData[25][16][101] = 1234;
+  PlayerShip[101] = 4321;
+  GoodName[101] = "spare";
+  FactionText[4][11] = "spare";
+
+  const FileResult result = LoadGame(1, folder.path());
+  ASSERT_TRUE(result.ok) << result.text;
+  EXPECT_EQ(result.topic, "Game loaded!");
+  EXPECT_EQ(result.text, "The game has been successfully loaded.");
+  EXPECT_EQ(PlayerName, name);
+  EXPECT_EQ(SystemVisited[3], 77);
+  EXPECT_EQ(EnemyShip[2], 5);
+  EXPECT_EQ(BodyData[25][16][101], 1234);
+  EXPECT_EQ(PlayerShip[101], 4321);
+  EXPECT_EQ(GoodName[101], "spare");
+  EXPECT_EQ(FactionText[4][11], "spare");
+
+  ASSERT_TRUE(SaveGame(3, "Again", folder.path()).ok);
+  EXPECT_EQ(ReadFile(folder / "Savegame3.int"), ints);
+  EXPECT_EQ(ReadFile(folder / "Savegame3.str"), texts);
+}
+
+TEST_F(SaveGameTest, SavingMarksTheSlotAndWritesTheGeneralData) {
+  SaveSlotNames[4] = "Old name";
+  const FileResult result = SaveGame(4, "Before the war", folder.path());
+  ASSERT_TRUE(result.ok) << result.text;
+  EXPECT_EQ(result.topic, "Game saved!");
+  EXPECT_EQ(result.text, "The game has been successfully saved.");
+  EXPECT_EQ(SaveSlotUsed[4], 1);
+  EXPECT_EQ(SaveSlotNames[4], "Before the war");
+  EXPECT_EQ(folder.Files(), (std::vector<std::string>{"GeneralData.int", "GeneralData.str",
+                                                       "Savegame4.int", "Savegame4.str"}));
+  const Bytes general = ReadFile(folder / "GeneralData.int");
+  EXPECT_EQ(IntRecordAt(general, 3), 1);
+  EXPECT_EQ(TextRecordAt(ReadFile(folder / "GeneralData.str"), 3), "Before the war");
+}
+
+TEST_F(SaveGameTest, TextsAreConvertedAtTheFileBoundary) {
+  struct Case {
+    std::string stored;
+    std::string loaded;
+  };
+  const Case cases[] = {
+      {"Ship´s log – it’s “fine” € …", "Ship´s log – it’s “fine” € …"},
+      {"Ωmega \xf0\x9f\x9a\x80 Ĉ", "?mega ? ?"},                // outside the code page
+      {"bad \xff\xc3 utf-8", "bad ?? utf-8"},                   // malformed sequences
+      {std::string(300, 'n'), std::string(255, 'n')},           // cut to 255 characters
+      {std::string(300, '\xc3') , std::string(255, '?')},
+      {"\xc2\x81\xc2\x8d\xc2\x9d", "\xc2\x81\xc2\x8d\xc2\x9d"},  // undefined bytes round-trip
+  };
+  for (const Case& c : cases) {
+    PlayerName = c.stored;
+    ASSERT_TRUE(SaveGame(1, "Texts", folder.path()).ok);
+    PlayerName = "other";
+    ASSERT_TRUE(LoadGame(1, folder.path()).ok);
+    EXPECT_EQ(PlayerName, c.loaded) << c.stored;
+    EXPECT_EQ(FitToFileText(c.stored), c.loaded) << c.stored;
+  }
+  // Each Windows-1252 byte comes back unchanged.
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToWin1252(Win1252ToUtf8(all)), all);
+  EXPECT_EQ(Win1252ToUtf8("\x80\x96\xb4"), "€–´");
+}
+
+TEST_F(SaveGameTest, MissingShortOrCutFilesLoadNothing) {
+  ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
+  const Bytes ints = ReadFile(folder / "Savegame1.int");
+  const Bytes texts = ReadFile(folder / "Savegame1.str");
+
+  struct Case {
+    const char* what;
+    std::function<void()> damage;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"no integer file", [&] { fs::remove(folder / "Savegame1.int"); },
+       "Savegame1.int: File not found"},
+      {"no text file", [&] { fs::remove(folder / "Savegame1.str"); },
+       "Savegame1.str: File not found"},
+      {"integer file cut to 1000 bytes",
+       [&] { WriteFile(folder / "Savegame1.int", Bytes(ints.begin(), ints.begin() + 1000)); },
+       "Savegame1.int: Read beyond end of file"},
+      {"integer file one byte short",
+       [&] { WriteFile(folder / "Savegame1.int", Bytes(ints.begin(), ints.end() - 1)); },
+       "Savegame1.int: Read beyond end of file"},
+      {"empty text file", [&] { WriteFile(folder / "Savegame1.str", {}); },
+       "Savegame1.str: Read beyond end of file"},
+      {"a folder in place of the file", [&] {
+         fs::remove(folder / "Savegame1.str");
+         fs::create_directory(folder / "Savegame1.str");
+       },
+       "Savegame1.str: Invalid filename"},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(folder / "Savegame1.str");
+    WriteFile(folder / "Savegame1.int", ints);
+    WriteFile(folder / "Savegame1.str", texts);
+    c.damage();
+    RandomGame(5);
+    const Snapshot before;
+    const FileResult result = LoadGame(1, folder.path());
+    EXPECT_FALSE(result.ok) << c.what;
+    EXPECT_EQ(result.topic, "Load failed!") << c.what;
+    EXPECT_NE(result.text.find(c.message), std::string::npos) << c.what << ": " << result.text;
+    EXPECT_NE(result.text.find("Nothing has been changed."), std::string::npos) << c.what;
+    EXPECT_TRUE(Snapshot() == before) << c.what;
+  }
+
+  // A longer file than the layout is read up to the layout's end.
+  Bytes longer = ints;
+  longer.resize(ints.size() + 4096, 0xEE);
+  fs::remove_all(folder / "Savegame1.str");
+  WriteFile(folder / "Savegame1.int", longer);
+  WriteFile(folder / "Savegame1.str", texts);
+  ASSERT_TRUE(LoadGame(1, folder.path()).ok);
+  EXPECT_EQ(SaveGameIntBytes(), ints);
+}
+
+TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
+  // Each case: the element, a value out of its range, and one on the edge of it that loads.
+  struct Case {
+    const char* what;
+    std::int32_t* element;
+    std::int32_t bad;
+    std::int32_t edge;
+  };
+  RandomGame(3);
+  MissionOffers[5][2][1] = 1;
+  ActiveMission[1] = 1;
+  NewsList[4][1] = 1;
+  SpecialShips[2][1] = 1;
+  BodyData[7][3][3] = kKindWormhole;
+  const Case cases[] = {
+      {"ship's system", &PlayerShip[14], 0, 24},
+      {"ship's system", &PlayerShip[14], 25, 1},
+      {"ship's body", &PlayerShip[13], -5, -4},
+      {"ship's body", &PlayerShip[13], 16, 15},
+      {"ship class", &PlayerShip[2], -2, -1},
+      {"ship class", &PlayerShip[2], 20, 19},
+      {"ship faction", &PlayerShip[8], 5, 0},
+      {"missile launcher", &PlayerShip[51], 11, 10},
+      {"gun", &PlayerShip[60], 9, 8},
+      {"ECM", &PlayerShip[70], 6, 5},
+      {"targeting", &PlayerShip[72], 7, 6},
+      {"engine", &PlayerShip[74], 7, 6},
+      {"cargo module", &PlayerShip[76], -1, 5},
+      {"profession", &PlayerData[3], 0, 6},
+      {"player faction", &PlayerData[4], 5, 4},
+      {"portrait", &PlayerData[5], 3, 2},
+      {"level", &PlayerData[6], 20, 0},
+      {"rank", &PlayerData[14], 9, 8},
+      {"system owner", &SystemData[24][2], 5, 4},
+      {"campaign attacker", &SystemData[1][21], -1, 0},
+      {"body owner", &BodyData[3][15][2], 5, 4},
+      {"body kind", &BodyData[3][15][3], 7, -3},
+      {"wormhole destination", &BodyData[7][3][4], 0, 24},
+      {"offer type", &MissionOffers[5][2][2], 28, 27},
+      {"offer system", &MissionOffers[5][2][7], 25, 0},
+      {"mission body", &ActiveMission[6], 16, -4},
+      {"mission campaign", &ActiveMission[20], 25, 24},
+      {"news system", &NewsList[4][13], -1, 0},
+      {"special ship class", &SpecialShips[2][2], 20, -1},
+      {"special ship faction", &SpecialShips[2][5], 5, 4},
+  };
+  ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
+  const Bytes good = ReadFile(folder / "Savegame1.int");
+  for (const Case& c : cases) {
+    const std::size_t record = RecordOf(*c.element);
+    Bytes damaged = good;
+    PutRecord(damaged, record, c.bad);
+    WriteFile(folder / "Savegame1.int", damaged);
+    const Snapshot before;
+    const FileResult refused = LoadGame(1, folder.path());
+    EXPECT_FALSE(refused.ok) << c.what;
+    EXPECT_NE(refused.text.find("Savegame1.int: damaged"), std::string::npos) << refused.text;
+    EXPECT_NE(refused.text.find("record " + std::to_string(record)), std::string::npos)
+        << refused.text;
+    EXPECT_TRUE(Snapshot() == before) << c.what;
+
+    PutRecord(damaged, record, c.edge);
+    WriteFile(folder / "Savegame1.int", damaged);
+    EXPECT_TRUE(LoadGame(1, folder.path()).ok) << c.what << " " << c.edge;
+    EXPECT_EQ(*c.element, c.edge) << c.what;
+  }
+
+  // Rows that are not in use are not checked: an empty offer slot may hold anything.
+  MissionOffers[6][3][1] = 0;
+  ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
+  Bytes unused = ReadFile(folder / "Savegame1.int");
+  PutRecord(unused, RecordOf(MissionOffers[6][3][2]), 999);
+  WriteFile(folder / "Savegame1.int", unused);
+  EXPECT_TRUE(LoadGame(1, folder.path()).ok);
+}
+
+TEST_F(SaveGameTest, AGameThatCouldNotBeLoadedIsNotSaved) {
+  ASSERT_TRUE(SaveGame(2, "Good", folder.path()).ok);
+  const Bytes ints = ReadFile(folder / "Savegame2.int");
+  PlayerShip[14] = 0;
+  const FileResult result = SaveGame(2, "Broken", folder.path());
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.topic, "Save failed!");
+  EXPECT_NE(result.text.find("the ship's star system is 0"), std::string::npos) << result.text;
+  EXPECT_EQ(ReadFile(folder / "Savegame2.int"), ints);
+  EXPECT_EQ(SaveSlotNames[2], "Good");
+}
+
+TEST_F(SaveGameTest, AFailedSaveKeepsTheOldSaveItsFlagAndName) {
+  struct Case {
+    Fault fault;
+    const char* file;
+    int error;
+    std::string cause;
+  };
+  const Case cases[] = {
+      {Fault::Create, "Savegame1.int", EACCES, "Savegame1.int: File access denied"},
+      {Fault::WriteHalfway, "Savegame1.int", ENOSPC, "Savegame1.int: Disk full"},
+      {Fault::WriteHalfway, "Savegame1.str", ENOSPC, "Savegame1.str: Disk full"},
+      {Fault::Sync, "Savegame1.str", EIO, "Savegame1.str: I/O error 5"},
+      {Fault::Close, "Savegame1.int", EDQUOT, "Savegame1.int: Disk full"},
+      {Fault::Rename, "Savegame1.int", EMFILE, "Savegame1.int: Too many open files"},
+      {Fault::Rename, "Savegame1.str", EIO, "Savegame1.str: I/O error 5"},  // after the first
+  };
+  for (const Case& c : cases) {
+    SetGeneralDataDefaults();
+    RandomGame(1);
+    ASSERT_TRUE(SaveGame(1, "First", folder.path()).ok);
+    const std::vector<std::string> files = folder.Files();
+    const Bytes ints = ReadFile(folder / "Savegame1.int");
+    const Bytes texts = ReadFile(folder / "Savegame1.str");
+    const Bytes general = ReadFile(folder / "GeneralData.str");
+
+    RandomGame(2);
+    FaultyFileSystem faulty(c.fault, c.file, c.error);
+    const FileResult result = SaveGame(1, "Second", folder.path(), faulty);
+    EXPECT_EQ(faulty.failures(), 1) << c.cause;
+    EXPECT_FALSE(result.ok) << c.cause;
+    EXPECT_EQ(result.topic, "Save failed!");
+    EXPECT_NE(result.text.find(c.cause), std::string::npos) << result.text;
+    EXPECT_EQ(ReadFile(folder / "Savegame1.int"), ints) << c.cause;
+    EXPECT_EQ(ReadFile(folder / "Savegame1.str"), texts) << c.cause;
+    EXPECT_EQ(ReadFile(folder / "GeneralData.str"), general) << c.cause;
+    EXPECT_EQ(SaveSlotNames[1], "First");
+    EXPECT_EQ(folder.Files(), files) << c.cause;  // no temporary file is left behind
+  }
+
+  // A first save that fails leaves the slot empty and no file behind.
+  SetGeneralDataDefaults();
+  FaultyFileSystem full(Fault::WriteHalfway, "Savegame3.str");
+  EXPECT_FALSE(SaveGame(3, "Never", folder.path(), full).ok);
+  EXPECT_EQ(SaveSlotUsed[3], 0);
+  EXPECT_EQ(SaveSlotNames[3], "");
+  EXPECT_FALSE(fs::exists(folder / "Savegame3.int"));
+  EXPECT_FALSE(fs::exists(folder / "Savegame3.str"));
+}
+
+TEST_F(SaveGameTest, ASaveWhoseGeneralDataFailsSaysSo) {
+  FaultyFileSystem faulty(Fault::WriteHalfway, "GeneralData.int");
+  const FileResult result = SaveGame(2, "Kept", folder.path(), faulty);
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.text.find("The game has been saved, but"), std::string::npos) << result.text;
+  EXPECT_NE(result.text.find("GeneralData.int: Disk full"), std::string::npos) << result.text;
+  // The slot files are in place, so the slot counts as used; the list follows at program end.
+  EXPECT_EQ(SaveSlotUsed[2], 1);
+  EXPECT_EQ(SaveSlotNames[2], "Kept");
+  EXPECT_EQ(folder.Files(), (std::vector<std::string>{"Savegame2.int", "Savegame2.str"}));
+}
+
+TEST_F(SaveGameTest, SlotsOutsideOneToFourAreRefused) {
+  for (int slot : {0, 5, -1}) {
+    const FileResult saved = SaveGame(slot, "x", folder.path());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.text.find("There is no savegame slot"), std::string::npos);
+    EXPECT_FALSE(LoadGame(slot, folder.path()).ok);
+  }
+  EXPECT_TRUE(folder.Files().empty());
+  EXPECT_EQ(SaveGameIntName(3), "Savegame3.int");
+  EXPECT_EQ(SaveGameTextName(3), "Savegame3.str");
+}
+
+TEST(SaveGameFuzzFixtures, EveryFixtureKeepsTheReadersRules) {
+  // Seeds and findings of the fuzz target; each runs the fuzz target's own checks.
+  const fs::path dir = fs::path(FARHAVEN_SOURCE_DIR) / "tests/fixtures/fuzz";
+  int count = 0;
+  for (const char* target : {"savegame", "general_data"}) {
+    for (const auto& entry : fs::directory_iterator(dir / target)) {
+      const Bytes input = ReadFile(entry.path());
+      SCOPED_TRACE(entry.path().string());
+      if (std::string(target) == "savegame") {
+        fuzz_inputs::RunSaveGameInput(input.data(), input.size());
+      } else {
+        fuzz_inputs::RunGeneralDataInput(input.data(), input.size());
+      }
+      ++count;
+    }
+  }
+  EXPECT_GE(count, 4);
+}
+
+}  // namespace
