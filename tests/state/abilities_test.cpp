@@ -1,0 +1,330 @@
+#include "state/abilities.h"
+#include "state/equipment.h"
+#include "state/variables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+using namespace state;
+
+namespace {
+
+// Picture names and costs read the player's rank and ship; each test starts from a fresh game.
+class AbilitiesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearGameState(); }
+  void TearDown() override { ClearGameState(); }
+};
+
+TEST(AbilityCatalogue, NamesAndPicturesOfEveryAbility) {
+  struct Case {
+    std::int32_t id;
+    const char* name;
+    const char* picture;
+  };
+  const Case cases[] = {
+      {1, "Fire guns", "Skill_Fire_Gun"},
+      {2, "Fire missiles", "Skill_Fire_Missiles"},
+      {3, "ECM", "Skill_ECM"},
+      {4, "Focus beam", "Skill_Focus_Beam"},
+      {5, "Overload gun", "Skill_Overload_gun"},
+      {6, "Target lock", "Skill_Lock"},
+      {7, "Discipline", "Skill_Discipline"},
+      {8, "Manouvers", "Skill_Heroic_Rush"},
+      {9, "Double speed", "Skill_Rage"},
+      {10, "Taunt", "Skill_Taunt"},
+      {11, "Flee", "Skill_Flee"},
+      {12, "Tractor beam", "Skill_Tractorbeam"},
+      {13, "Evil taunt", "Skill_EvilTaunt"},
+      {14, "Cloak", "Skill_Cloak"},
+      {15, "Exploit", "Skill_Ambush"},
+      {16, "EMP", "Skill_EMP"},
+      {17, "Exploit II", "Skill_Mutilate"},
+      {18, "Recharge", "Skill_Recharge"},
+      {19, "Disturb", "Skill_Disturb"},
+      {20, "Mark", "Skill_Mark"},
+      {21, "EMP resistance", "Skill_Deflect"},
+      {22, "Focused shield", "Skill_FocusedShield"},
+      {23, "Focused shield II", "Skill_FocusedShield2"},
+      {24, "Reflection shield", "Skill_Reflect"},
+      {25, "Reflection shield II", "Skill_Reflect2"},
+      {26, "Evading", "Skill_Evading"},
+      {27, "Shield boost", "Skill_ShieldBoost"},
+      {28, "Sacrifice", "Skill_Sacrifice"},
+      {29, "Calmness", "Skill_Calmness"},
+      {30, "Reinforcements", "Skill_Reinforcements"},
+      {31, "SOS buoy", "Skill_SOSBuoy"},
+      {32, "Radio jammer", "Skill_Radio_Interference"},
+      {33, "EMP II", "Skill_EMP2"},
+      {34, "Focus beam II", "Skill_Focus_Beam2"},
+      {35, "Disturb II", "Skill_Disturb2"},
+      {36, "Ship\u00B4s special ability", "Skill_shipspecial"},
+      {37, "Overheated", "Skill_shipspecial"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GetAbilityName(c.id), c.name) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "ability " << c.id;
+  }
+}
+
+// Long texts exactly as the game shows them: embedded quotation marks, the acute accent used as an
+// apostrophe and the texts' own spellings.
+TEST(AbilityCatalogue, DescriptionsAndEffectTextsAsWritten) {
+  struct Case {
+    std::int32_t id;
+    const char* description;
+    const char* effect;
+  };
+  const Case cases[] = {
+      {1,
+       "This ability fires all your guns at the enemy ship. A standard attack with a good balance of "
+       "firepower and hit chance.",
+       "Standard attack. Good balance of damage and hit chance."},
+      {3,
+       "ECM = \"Electronic Countermeasures\". They are able to destroy incoming missiles and prevent "
+       "heavy damage on your ship.",
+       "Is able to intercept incoming enemy missiles."},
+      {5,
+       "This will result in a gun salve similiar to a shotgun that will cause few damage, but has a "
+       "very high hit chance. Good for sneaking in a sure hit.",
+       "Gun salve: Few damage, but a high chance of hitting."},
+      {9, "+ 2 AP every turn, but the risk to be hit is increased a lot",
+       "Recharge speed doubled. Uses up all combo points."},
+      {12,
+       "A strong gravitational beam pulls the enemy ship closer and interrupts all enemy attempts to "
+       "escape",
+       "Interrupts any enemy attempt to flee immidiately."},
+      {21, "Chance to break an enemy \"Mark\" effect by destroying the nasty beacon.",
+       "Chance to break an enemy \"Mark\" effect."},
+      {26,
+       "These evasive manouvers cannot be descriped any less than artistic and will decrease the hit "
+       "chances of the pilot and the attacker.",
+       "Chance being hit and to hit is reduced by 40%. Combo points!"},
+      {34,
+       "This stronger variation of the classic \"focus beam\" ability concentrates your weapon energy "
+       "to an even stronger super-beam.",
+       "Takes out enemy drones fast and effectively."},
+      {36,
+       "Most ships have certain special abilities that are either always active or - if a combat "
+       "ability - can be turned on during combat.",
+       "This is a special ability of your ship."},
+      {37, "Your guns have overheated and cannot be used until they have cooled down.",
+       "Your guns have overheated and cannot be used until they have cooled down."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GetAbilityDescription(c.id), c.description) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityEffectText(c.id), c.effect) << "ability " << c.id;
+  }
+}
+
+TEST(AbilityCatalogue, EveryAbilityHasItsTexts) {
+  for (std::int32_t id = 1; id <= kLastAbility; ++id) {
+    EXPECT_FALSE(GetAbilityName(id).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityImage(id).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityDescription(id).empty()) << "ability " << id;
+    // Only "Reinforcements" has no effect line.
+    EXPECT_EQ(GetAbilityEffectText(id, "kept") == "kept", id == 30) << "ability " << id;
+  }
+}
+
+TEST(AbilityCatalogue, UnknownIdsLeaveTheCallersTextOrAnswerSafely) {
+  for (std::int32_t id : {0, 38, -1, 1000}) {
+    EXPECT_EQ(GetAbilityName(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityName(id), "") << id;
+    EXPECT_EQ(GetAbilityImage(id), "") << id;
+    EXPECT_EQ(GetAbilityDescription(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityEffectText(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityApCost(id), 3) << id;
+    EXPECT_EQ(GetModifierDuration(id), 2) << id;
+  }
+  EXPECT_EQ(GetAbilityEffectText(30, "kept"), "kept");
+  EXPECT_EQ(GetAbilityEffectText(30), "");
+}
+
+TEST(AbilityCatalogue, ModifierDurations) {
+  auto expected = [](std::int32_t id) -> std::int32_t {
+    for (std::int32_t four : {6, 7, 8, 9, 10, 12, 13, 22, 23, 24, 25, 26})
+      if (id == four) return 4;
+    switch (id) {
+      case 14: return 10;
+      case 20: return 15;
+      case 31: return 20;
+      case 30: case 36: return 10000;
+      case 11: return 0;
+      default: return 2;
+    }
+  };
+  for (std::int32_t id = -1; id <= kLastAbility + 1; ++id) {
+    EXPECT_EQ(GetModifierDuration(id), expected(id)) << "ability " << id;
+    EXPECT_GE(GetModifierDuration(id), 0);
+  }
+}
+
+TEST_F(AbilitiesTest, FixedActionPointCosts) {
+  struct Group {
+    std::int32_t cost;
+    std::initializer_list<std::int32_t> ids;
+  };
+  const Group groups[] = {
+      {1, {6, 7, 8, 9, 10, 13, 18, 20, 29}},
+      {2, {12, 19, 21, 22, 23, 24, 25, 26, 31, 32, 35}},
+      {5, {11, 14, 16, 28, 33}},
+      {0, {37}},
+      {3, {27, 30, 36}},
+  };
+  // A fitted ship must not change what the fixed-cost abilities cost.
+  for (std::int32_t shipClass : {0, 1, 12}) {
+    PlayerShip[2] = shipClass;
+    PlayerShip[60] = 2;
+    PlayerShip[51] = 3;
+    PlayerShip[70] = 2;
+    for (const Group& g : groups) {
+      for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
+    }
+  }
+}
+
+TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
+  struct Fit {
+    std::int32_t shipClass, gun, missile, ecm;
+  };
+  const Fit fits[] = {{1, 0, 0, 0}, {1, 1, 10, 2}, {5, 2, 2, 4}, {12, 8, 6, 5}, {-1, 3, 9, 1}};
+  for (const Fit& f : fits) {
+    PlayerShip[2] = f.shipClass;
+    PlayerShip[60] = f.gun;
+    PlayerShip[51] = f.missile;
+    PlayerShip[70] = f.ecm;
+    // The enemy's ship plays no part in the player's costs.
+    EnemyShip[2] = 3;
+    EnemyShip[60] = 5;
+    const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
+    EXPECT_GT(gun, 0) << "class " << f.shipClass;
+    EXPECT_EQ(GetAbilityApCost(1), gun);
+    EXPECT_EQ(GetAbilityApCost(5), gun);
+    for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
+    EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, f.missile, Side::Player));
+    EXPECT_EQ(GetAbilityApCost(3), GetEcmApCost(f.shipClass, f.ecm));
+  }
+}
+
+TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
+  PlayerShip[2] = 1;
+  PlayerShip[51] = 1;
+  PlayerData[14] = 6;
+  const std::int32_t captain = GetAbilityApCost(2);
+  PlayerData[14] = 7;
+  // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
+  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, 1, Side::Player));
+  EXPECT_EQ(GetAbilityApCost(2), captain - 1);
+}
+
+TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
+  struct Case {
+    std::int32_t rank;
+    std::int32_t id;
+    const char* picture;
+  };
+  const Case cases[] = {
+      {7, 1, "Skill_Fire_GunAdv"}, {7, 2, "Skill_Fire_MisslesAdv"}, {7, 3, "Skill_ECMAdv"},
+      {7, 4, "Skill_Focus_Beam"},  {8, 1, "Skill_Fire_Gun"},        {6, 2, "Skill_Fire_Missiles"},
+      {0, 3, "Skill_ECM"},         {7, 0, ""},                      {7, 38, ""},
+  };
+  for (const Case& c : cases) {
+    PlayerData[14] = c.rank;
+    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "rank " << c.rank << " ability " << c.id;
+  }
+}
+
+TEST(SkillCatalogue, NamesPicturesAndSampleDescriptions) {
+  struct Case {
+    std::int32_t id;
+    const char* name;
+    const char* picture;
+  };
+  const Case cases[] = {
+      {1, "Trader", "Skill_Trader"},
+      {2, "Advanced Trader", "Skill_TraderAdv"},
+      {3, "Cargo manager", "Skill_CargoManager"},
+      {4, "Advanced cargo manager", "Skill_CargoManagerAdv"},
+      {5, "Connections", "Skill_Connections"},
+      {6, "Advanced connections", "Skill_ConnectionsAdv"},
+      {7, "Tycoon", "Skill_Tycoon"},
+      {8, "Advanced Tycoon", "Skill_TycoonAdv"},
+      {9, "Criminalistics", "Skill_Criminalistics"},
+      {10, "Advanced criminalistics", "Skill_CriminalisticsAdv"},
+      {11, "Tracking", "Skill_Tracking"},
+      {12, "Advanced tracking", "Skill_TrackingAdv"},
+      {13, "Bounty hunter", "Skill_BountyHunter"},
+      {14, "Combat patrol", "Skill_CombatPatrol"},
+      {15, "Deep space patrol", "Skill_CombatPatrolAdv"},
+      {16, "Rewards", "Skill_Rewards"},
+      {17, "Advanced rewards", "Skill_RewardsAdv"},
+      {18, "Fast recharge", "Skill_FastRecharge"},
+      {19, "Rumors", "Skill_Rumors"},
+      {20, "Legendary", "Skill_Legendary"},
+      {21, "Disguise", "Skill_Disguise"},
+      {22, "Advanced disguise", "Skill_DisguiseAdv"},
+      {23, "Street rules", "Skill_Streetwise"},
+      {24, "Advanced street rules", "Skill_StreetwiseAdv"},
+      {25, "Spy", "Skill_Spy"},
+      {26, "Traitor", "Skill_Traitor"},
+      {27, "Syndicate", "Skill_Syndicate"},
+      {28, "Hacker", "Skill_Hacker"},
+      {29, "Clean record", "Skill_Cleanrecord"},
+      {30, "Amnesty", "Skill_Amnesty"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GetSkillName(c.id), c.name) << "skill " << c.id;
+    EXPECT_EQ(GetSkillImage(c.id), c.picture) << "skill " << c.id;
+    EXPECT_FALSE(GetSkillDescription(c.id).empty()) << "skill " << c.id;
+  }
+
+  struct Text {
+    std::int32_t id;
+    const char* description;
+  };
+  const Text texts[] = {
+      {4,
+       "This improved ability to manage available spaces and cargo makes it possible to increase the "
+       "available cargo space on your ship bx 50%."},
+      {7,
+       "As a tycoon you\u00B4ll know how to invest your money to bring a maximum of revenue. Your "
+       "wealth is increased by 5% every 200 turns."},
+      {13, "With this ability chances of finding the objective of bounty missions in increased."},
+      {27,
+       "As a member of the Syndicate / Order of the Serpent you will know the locations of hidden "
+       "pirate hideouts where you can wait until your criminal flag wears off."},
+      {30,
+       "With this ability you can buy an amnesty at a local governor when you are flagged "
+       "criminal."},
+  };
+  for (const Text& t : texts) EXPECT_EQ(GetSkillDescription(t.id), t.description) << t.id;
+}
+
+TEST(SkillCatalogue, IdsBeyondTheSkillsAnswerAsTheGameDoes) {
+  for (std::int32_t id = 31; id <= 35; ++id) {
+    EXPECT_EQ(GetSkillImage(id), "Skill_Taunt") << id;
+    EXPECT_EQ(GetSkillName(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillDescription(id, "kept"), "kept") << id;
+  }
+  EXPECT_EQ(GetSkillName(kSkillShipSpecial), "Ship\u00B4s special ability");
+  EXPECT_EQ(GetSkillImage(kSkillShipSpecial), "Skill_shipspecial");
+  EXPECT_EQ(GetSkillDescription(kSkillShipSpecial), GetAbilityDescription(kAbilityShipSpecial));
+  for (std::int32_t id : {0, 37, -1, 1000}) {
+    EXPECT_EQ(GetSkillName(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillImage(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillDescription(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillImage(id), "") << id;
+  }
+}
+
+TEST(SkillCatalogue, ApostropheIsTheAcuteAccentInUtf8) {
+  // The game writes "´" (U+00B4) where English has an apostrophe; in memory it is UTF-8.
+  EXPECT_EQ(GetAbilityName(kAbilityShipSpecial), "Ship\xC2\xB4s special ability");
+  EXPECT_EQ(GetSkillDescription(7).find('\''), std::string::npos);
+}
+
+}  // namespace
