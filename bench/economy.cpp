@@ -1,0 +1,43 @@
+// The cost of the living economy: one market update of every body, and ten thousand days.
+#include <benchmark/benchmark.h>
+
+#include "rules/economy_day.h"
+#include "rules/markets.h"
+#include "state/new_world.h"
+#include "state/random.h"
+#include "state/start_ship.h"
+#include "state/variables.h"
+
+namespace {
+
+void NewWorld() {
+  state::ClearGameState();
+  state::PlayerData[3] = 5;  // hideouts visible: every market runs
+  state::PlayerData[4] = 1;
+  state::BuildNewWorld(state::StartShipClass(5, 1));
+  state::Randomize(7);
+}
+
+void BM_MarketUpdateOfEveryBody(benchmark::State& bench) {
+  NewWorld();
+  for (auto _ : bench) {
+    rules::UpdateMarketPrices();
+    rules::UpdateMarketStocks();
+    benchmark::DoNotOptimize(state::MarketPrice[1][2][1]);
+  }
+}
+BENCHMARK(BM_MarketUpdateOfEveryBody);
+
+void BM_TenThousandDaysOfTheEconomy(benchmark::State& bench) {
+  rules::Ui ui;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    NewWorld();
+    bench.ResumeTiming();
+    for (int day = 0; day < 10'000; ++day) rules::RunEconomyDay(ui);
+    benchmark::DoNotOptimize(state::SystemData[1][2]);
+  }
+}
+BENCHMARK(BM_TenThousandDaysOfTheEconomy)->Unit(benchmark::kMillisecond);
+
+}  // namespace
