@@ -1,0 +1,65 @@
+#include "rules/credits.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "rules/promotion.h"
+#include "state/equipment.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+constexpr int kSkillRewards = 16;
+constexpr int kSkillAdvancedRewards = 17;
+constexpr int kSkillRumors = 19;
+constexpr int kSkillLegendary = 20;
+
+bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
+
+}  // namespace
+
+void AddSaturated(std::int32_t& value, std::int64_t amount) {
+  const std::int64_t sum = static_cast<std::int64_t>(value) + amount;
+  value = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+void ShowSystem(Ui& ui, bool placeBodies, std::int32_t system) {
+  state::DisplayedSystem = system;
+  ui.RedrawSystem(placeBodies);
+}
+
+void AddCredits(std::int32_t amount, Ui& ui) {
+  std::int64_t paid = amount;
+  if (Owns(kSkillRewards) && !Owns(kSkillAdvancedRewards)) paid += paid / 10;
+  if (Owns(kSkillAdvancedRewards)) paid += paid / 4;
+  AddSaturated(state::PlayerData[2], paid);
+  ShowSystem(ui, false, state::PlayerShip[14]);
+}
+
+void AddExperience(std::int32_t amount, Ui& ui) {
+  std::int64_t gained = amount;
+  if (Owns(kSkillRumors) && !Owns(kSkillLegendary)) gained += gained / 4;
+  if (Owns(kSkillLegendary)) gained *= 2;
+  AddSaturated(state::PlayerData[7], gained);
+  ui.UpdateStatusBars();
+  CheckPromotion(ui);
+}
+
+std::int32_t ComputeShipTradeInValue() {
+  const std::int32_t c = state::PlayerShip[2];
+  const state::TShipRow& ship = state::PlayerShip;
+  std::int64_t value = state::GetShipClassStat(c, state::kAttrPrice) / 3;
+  value += state::GetMissilePrice(c, ship[51]) / 4;
+  value += state::GetGunPrice(c, ship[60]) / 4;
+  value += state::GetEcmPrice(c, ship[70]) / 4;
+  value += state::GetComputerPrice(c, ship[72]) / 4;
+  value += state::GetEnginePrice(c, ship[74]) / 4;
+  value += state::GetCargoModulePrice(c, ship[76]) / 4;
+  return static_cast<std::int32_t>(
+      std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace rules
