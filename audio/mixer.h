@@ -21,7 +21,7 @@ using EffectSamples = std::vector<std::int16_t>;
 class Mixer {
  public:
   // Called on the mixing thread when a written buffer has been played to its end.
-  using DoneSink = void (*)(std::uint64_t instance, WaveHeader* header);
+  using DoneSink = bool (*)(std::uint64_t instance, WaveHeader* header);
 
   explicit Mixer(DoneSink sink = &PostBufferDone);
   ~Mixer();

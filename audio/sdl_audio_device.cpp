@@ -5,6 +5,8 @@
 namespace audio {
 
 namespace {
+std::uint32_t wakeEventType = 0;
+
 bool Supported(const WaveFormat& f) {
   return f.formatTag == 1 && (f.channels == 1 || f.channels == 2) && f.bitsPerSample == 16 &&
          f.samplesPerSec >= 4000 && f.samplesPerSec <= 192000;
@@ -23,7 +25,23 @@ class DeviceLock {
 };
 }  // namespace
 
+std::uint32_t AudioWakeEventType() { return wakeEventType; }
+
+bool SdlAudioDevice::BufferPlayed(std::uint64_t instance, WaveHeader* header) {
+  const bool first = PostBufferDone(instance, header);
+  if (first && wakeEventType != 0) {
+    SDL_Event wake{};
+    wake.type = wakeEventType;
+    SDL_PushEvent(&wake);  // fails harmlessly when no event loop is running
+  }
+  return first;
+}
+
 std::unique_ptr<SdlAudioDevice> SdlAudioDevice::OpenDefault(std::string& why) {
+  if (wakeEventType == 0) {
+    const Uint32 type = SDL_RegisterEvents(1);
+    if (type != static_cast<Uint32>(-1)) wakeEventType = type;
+  }
   std::unique_ptr<SdlAudioDevice> self(new SdlAudioDevice());
   SDL_AudioSpec want{};
   want.freq = static_cast<int>(kOutputRate);

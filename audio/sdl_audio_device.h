@@ -32,12 +32,17 @@ class SdlAudioDevice : public WaveOutBackend {
   void PlayEffect(std::shared_ptr<const EffectSamples> effect);
 
  private:
-  SdlAudioDevice() = default;
+  SdlAudioDevice() : mixer_(&BufferPlayed) {}
   static void SDLCALL Callback(void* self, Uint8* stream, int len);
+  static bool BufferPlayed(std::uint64_t instance, WaveHeader* header);
 
   SDL_AudioDeviceID device_ = 0;
   Mixer mixer_;
 };
+
+// The SDL event type the device pushes to wake an event loop that waits for input when played
+// buffers are waiting for PumpAudio; event loops may ignore it. 0 before InitAudio.
+std::uint32_t AudioWakeEventType();
 
 // Loads a ".wav" file and converts it to the device's format; nullptr when it cannot be read.
 std::shared_ptr<const EffectSamples> LoadEffect(const std::string& path, std::string& why);

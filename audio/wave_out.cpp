@@ -60,9 +60,11 @@ int WaveOutBackend::GetErrorText(int code, char* text, std::size_t size) {
   return kWaveOk;
 }
 
-void PostBufferDone(std::uint64_t instance, WaveHeader* header) {
+bool PostBufferDone(std::uint64_t instance, WaveHeader* header) {
   std::lock_guard<std::mutex> lock(mailboxMutex);
+  const bool first = Mailbox().empty();
   Mailbox().push_back({instance, header});
+  return first;
 }
 
 void DeliverBufferDoneNotices() {

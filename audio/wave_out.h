@@ -75,8 +75,9 @@ class EWaveOut : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Any thread: tells the device with that instance number that this buffer has come back.
-void PostBufferDone(std::uint64_t instance, WaveHeader* header);
+// Any thread: tells the device with that instance number that this buffer has come back. True
+// when it is the first notice waiting, so the poster may wake the main thread once.
+bool PostBufferDone(std::uint64_t instance, WaveHeader* header);
 
 // Main thread: hands every posted buffer-done notice to its device. Notices for a device that no
 // longer exists are dropped. A device failure while refilling is logged, never thrown.

@@ -38,7 +38,7 @@ void DecodeSixtySecondTrack(benchmark::State& state) {
 }
 BENCHMARK(DecodeSixtySecondTrack)->Unit(benchmark::kMillisecond);
 
-void Ignore(std::uint64_t, audio::WaveHeader*) {}
+bool Ignore(std::uint64_t, audio::WaveHeader*) { return false; }
 
 void MixOneSecondOfThreeVoices(benchmark::State& state) {
   struct Voice {

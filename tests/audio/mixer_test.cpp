@@ -12,7 +12,10 @@ using audio::WaveHeader;
 namespace {
 
 std::vector<std::pair<std::uint64_t, WaveHeader*>> returned;
-void Collect(std::uint64_t instance, WaveHeader* header) { returned.push_back({instance, header}); }
+bool Collect(std::uint64_t instance, WaveHeader* header) {
+  returned.push_back({instance, header});
+  return returned.size() == 1;
+}
 
 // A buffer of 16-bit samples the mixer can play.
 struct Buffer {
