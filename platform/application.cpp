@@ -1,0 +1,601 @@
+#include "platform/application.h"
+
+#include "platform/canvas.h"
+#include "platform/pictures.h"
+#include "platform/text.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+void FireOn(Control& c, Event e, EventArgs& a) {
+  if (Form* f = c.OwnerForm()) f->Fire(e, a);
+}
+
+Control* HitIn(const Control& container, int x, int y) {
+  const auto& kids = container.Children();
+  for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+    Control* c = it->get();
+    if (c->kind() == Kind::Timer || !c->Visible() || !c->Bounds().Contains(x, y)) continue;
+    if (!c->Enabled()) continue;  // lets the mouse through to what lies below
+    if (c->IsContainer())
+      if (Control* inner = HitIn(*c, x - c->Left(), y - c->Top())) return inner;
+    return c;
+  }
+  return nullptr;
+}
+
+void DrawChildren(const Control& parent, Canvas& canvas) {
+  for (const auto& child : parent.Children()) {
+    if (!child->Visible() || child->kind() == Kind::Timer) continue;
+    Canvas sub = canvas.Sub(child->Left(), child->Top(), child->Width(), child->Height());
+    if (sub.Empty()) continue;
+    child->Paint(sub);
+    if (child->IsContainer()) DrawChildren(*child, sub);
+  }
+}
+
+void DrawForm(Form& form, SDL_Surface* target, int x, int y) {
+  if (form.TitleHeight() > 0) {
+    Canvas title(target, x, y - form.TitleHeight(), Rect{x, y - form.TitleHeight(), form.Width(), form.TitleHeight()});
+    const bool active = form.Active();
+    title.Fill(Rect{0, 0, form.Width(), form.TitleHeight()}, active ? Rgb(0, 84, 166) : Rgb(110, 110, 110));
+    Font f;
+    f.size = 9;
+    f.bold = true;
+    if (SDL_Surface* t = TextCache::Get(f, DisplayText(form.Caption()), colors::White))
+      title.DrawText(t, 6, (form.TitleHeight() - t->h) / 2);
+  }
+  Canvas canvas(target, x, y, Rect{x, y, form.Width(), form.Height()});
+  form.Paint(canvas);
+  DrawChildren(form, canvas);
+}
+
+class SystemClock : public Clock {
+ public:
+  std::uint64_t NowMs() const override { return SDL_GetTicks64(); }
+};
+
+SystemClock& TheSystemClock() {
+  static SystemClock c;
+  return c;
+}
+
+}  // namespace
+
+Application& Application::Instance() {
+  static Application app;
+  return app;
+}
+
+Application::Application() : clock_(&TheSystemClock()) {}
+
+Application::~Application() {
+  if (screen_) SDL_FreeSurface(screen_);
+}
+
+Form* Application::FindForm(std::string_view name) const {
+  for (Form* f : forms_)
+    if (f->Name() == name) return f;
+  return nullptr;
+}
+
+// ---- forms ----
+
+void Application::AddForm(Form* f) { forms_.push_back(f); }
+
+void Application::RemoveForm(Form* f) {
+  std::erase(forms_, f);
+  std::erase(zorder_, f);
+  std::erase(modalStack_, f);
+  if (active_ == f) active_ = nullptr;
+  if (dragForm_ == f) dragForm_ = nullptr;
+  Invalidate();
+}
+
+void Application::ControlGone(Control* c) {
+  if (hover_ == c) hover_ = nullptr;
+  if (capture_ == c) capture_ = nullptr;
+  if (lastPress_ == c) lastPress_ = nullptr;
+}
+
+void Application::FormShown(Form* f, bool modal) {
+  std::erase(zorder_, f);
+  auto pos = zorder_.end();
+  // Forms that stay on top stay above ordinary forms shown after them; a modal form goes on top.
+  if (!modal && !f->StayOnTop())
+    while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal()) --pos;
+  zorder_.insert(pos, f);
+  Invalidate();
+  Activate(f);
+}
+
+void Application::FormHidden(Form* f) {
+  std::erase(zorder_, f);
+  Invalidate();
+  if (capture_ && capture_->OwnerForm() == f) capture_ = nullptr;
+  if (hover_ && hover_->OwnerForm() == f) hover_ = nullptr;
+  if (active_ != f && active_ != nullptr) return;
+  // The window that takes over: the innermost modal form if it is on screen, else the topmost
+  // form that takes input. A form locked by a modal one is never activated.
+  Form* next = nullptr;
+  for (auto it = modalStack_.rbegin(); it != modalStack_.rend() && !next; ++it)
+    if (*it != f && (*it)->Visible()) next = *it;
+  if (!next)
+    for (auto it = zorder_.rbegin(); it != zorder_.rend() && !next; ++it)
+      if ((*it)->AcceptsInput()) next = *it;
+  active_ = nullptr;
+  if (next) Activate(next);
+}
+
+void Application::Activate(Form* f) {
+  if (active_ == f) return;
+  active_ = f;
+  Invalidate();
+  if (f) {
+    EventArgs a{*f};
+    f->Fire(Event::Activate, a);
+  }
+}
+
+void Application::PopModal(Form* f) {
+  auto it = std::find(modalStack_.rbegin(), modalStack_.rend(), f);
+  if (it != modalStack_.rend()) modalStack_.erase(std::next(it).base());
+}
+
+// ---- clock and timers ----
+
+void Application::SetClock(Clock* clock) {
+  clock_ = clock ? clock : &TheSystemClock();
+  for (Timer* t : timers_) t->Restart();
+}
+
+std::uint64_t Application::Now() const { return clock_->NowMs(); }
+
+void Application::AddTimer(Timer* t) { timers_.push_back(t); }
+void Application::RemoveTimer(Timer* t) { std::erase(timers_, t); }
+
+void Application::FireTimer(Timer& t) {
+  t.running_ = true;
+  // The count starts again when the handler returns, so a handler that ran a long modal loop is
+  // not followed at once by a tick that piled up meanwhile.
+  struct Reset {
+    Timer& t;
+    ~Reset() {
+      t.running_ = false;
+      t.Restart();
+    }
+  } reset{t};
+  EventArgs a{t};
+  FireOn(t, Event::Timer, a);
+}
+
+static Timer* EarliestDue(const std::vector<Timer*>& timers, std::uint64_t limit) {
+  Timer* next = nullptr;
+  for (Timer* t : timers)
+    if (t->Enabled() && t->Interval() > 0 && !t->Running() && t->Due() <= limit &&
+        (!next || t->Due() < next->Due()))
+      next = t;
+  return next;
+}
+
+bool Application::RunDueTimers() {
+  bool any = false;
+  for (int n = 0; n < 10000; ++n) {
+    Timer* t = EarliestDue(timers_, Now());
+    if (!t) break;
+    FireTimer(*t);
+    any = true;
+  }
+  return any;
+}
+
+void Application::AdvanceClock(std::uint64_t ms) {
+  auto* manual = dynamic_cast<ManualClock*>(clock_);
+  if (!manual) throw std::logic_error("AdvanceClock needs a ManualClock");
+  const std::uint64_t target = manual->NowMs() + ms;
+  while (Timer* t = EarliestDue(timers_, target)) {
+    if (t->Due() > manual->NowMs()) manual->Set(t->Due());
+    FireTimer(*t);
+  }
+  // A nested wait inside a timer's handler may already have gone further.
+  if (manual->NowMs() < target) manual->Set(target);
+}
+
+// ---- input ----
+
+Control* Application::ControlAt(int x, int y, Form** formOut) const {
+  if (formOut) *formOut = nullptr;
+  for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it) {
+    Form* f = *it;
+    const Rect whole{f->Left(), f->Top() - f->TitleHeight(), f->Width(),
+                     f->Height() + f->TitleHeight()};
+    if (!whole.Contains(x, y)) continue;
+    if (formOut) *formOut = f;
+    if (!f->AcceptsInput()) return nullptr;
+    if (y < f->Top()) return f;
+    if (Control* c = HitIn(*f, x - f->Left(), y - f->Top())) return c;
+    return f;
+  }
+  return nullptr;
+}
+
+void Application::UpdateHover(Control* target) {
+  if (hover_ == target) return;
+  Control* old = hover_;
+  hover_ = target;
+  Invalidate();
+  if (old) {
+    EventArgs a{*old};
+    FireOn(*old, Event::MouseLeave, a);
+  }
+  if (target && hover_ == target) {
+    EventArgs a{*target};
+    FireOn(*target, Event::MouseEnter, a);
+  }
+}
+
+void Application::MouseMove(int x, int y) {
+  mouseX_ = x;
+  mouseY_ = y;
+  if (dragForm_) {
+    const int left = std::clamp(x - dragDx_, -dragForm_->Width() + 40, kScreenWidth - 40);
+    const int top = std::clamp(y - dragDy_, dragForm_->TitleHeight(), kScreenHeight - 10);
+    dragForm_->SetBounds(left, top, dragForm_->Width(), dragForm_->Height());
+    return;
+  }
+  Control* hit = ControlAt(x, y);
+  UpdateHover(hit);
+  Control* target = capture_ ? capture_ : hit;
+  if (!target) return;
+  const Rect r = target->ScreenRect();
+  EventArgs a{*target, MouseButton::None, false, x - r.x, y - r.y};
+  FireOn(*target, Event::MouseMove, a);
+}
+
+void Application::MouseDown(MouseButton button, int x, int y) {
+  mouseX_ = x;
+  mouseY_ = y;
+  if (capture_ || dragForm_) return;  // another button already holds the mouse
+  Control* target = ControlAt(x, y);
+  if (!target) return;
+  Form* form = target->OwnerForm();
+  if (form != active_) Activate(form);
+  if (target == form && y < form->Top()) {
+    if (button == MouseButton::Left) {
+      dragForm_ = form;
+      dragDx_ = x - form->Left();
+      dragDy_ = y - form->Top();
+    }
+    return;
+  }
+  if (target->kind() == Kind::Edit) {
+    auto* edit = static_cast<Edit*>(target);
+    edit->SetFocus();
+    edit->SetCaret(int(Utf8ToUtf32(edit->Text()).size()));
+  }
+  const std::uint64_t now = Now();
+  const bool dbl = button == MouseButton::Left && lastPress_ == target &&
+                   now - lastPressTime_ <= kDoubleClickMs && std::abs(x - lastPressX_) <= 4 &&
+                   std::abs(y - lastPressY_) <= 4;
+  if (button == MouseButton::Left) {
+    lastPress_ = dbl ? nullptr : target;
+    lastPressTime_ = now;
+    lastPressX_ = x;
+    lastPressY_ = y;
+  }
+  capture_ = target;
+  captureButton_ = button;
+  suppressClick_ = dbl;  // the second press of a double click makes no Click
+  Invalidate();
+  const Rect r = target->ScreenRect();
+  if (dbl) {
+    EventArgs d{*target, button, true, x - r.x, y - r.y};
+    FireOn(*target, Event::DblClick, d);
+  }
+  EventArgs a{*target, button, dbl, x - r.x, y - r.y};
+  FireOn(*target, Event::MouseDown, a);
+}
+
+void Application::MouseUp(MouseButton button, int x, int y) {
+  mouseX_ = x;
+  mouseY_ = y;
+  if (dragForm_) {
+    if (button == MouseButton::Left) dragForm_ = nullptr;
+    return;
+  }
+  Invalidate();
+  if (capture_) {
+    if (button != captureButton_) return;
+    Control* c = capture_;
+    capture_ = nullptr;
+    const Rect r = c->ScreenRect();
+    // A click needs the press and the release on the same control.
+    const bool inside = ControlAt(x, y) == c;
+    if (button == MouseButton::Left && !suppressClick_ && inside) {
+      EventArgs a{*c, button, false, x - r.x, y - r.y};
+      FireOn(*c, Event::Click, a);
+    }
+    EventArgs u{*c, button, false, x - r.x, y - r.y};
+    FireOn(*c, Event::MouseUp, u);
+    return;
+  }
+  // No press of ours (it was cancelled by a modal form): the release alone, no click.
+  if (Control* t = ControlAt(x, y)) {
+    const Rect r = t->ScreenRect();
+    EventArgs u{*t, button, false, x - r.x, y - r.y};
+    FireOn(*t, Event::MouseUp, u);
+  }
+}
+
+void Application::TypeText(std::string_view utf8) {
+  for (char32_t c : Utf8ToUtf32(utf8)) KeyChar(c);
+}
+
+void Application::KeyChar(char32_t c) {
+  Form* f = active_;
+  if (!f) return;
+  Edit* e = f->FocusedEdit();
+  if (e && (!e->VisibleInForm() || !e->Enabled())) e = nullptr;
+  Control& target = e ? static_cast<Control&>(*e) : static_cast<Control&>(*f);
+  EventArgs a{target};
+  a.key = c;
+  FireOn(target, Event::KeyPress, a);
+  if (!e || a.key == 0) return;
+  if (a.key == 8) e->Backspace();
+  else e->InsertChar(a.key);
+}
+
+void Application::PressKey(Key key) {
+  Edit* e = active_ ? active_->FocusedEdit() : nullptr;
+  switch (key) {
+    case Key::Enter: KeyChar(13); break;
+    case Key::Backspace: KeyChar(8); break;
+    case Key::Escape: KeyChar(27); break;
+    case Key::Delete: if (e) e->DeleteForward(); break;
+    case Key::Left: if (e) e->SetCaret(e->Caret() - 1); break;
+    case Key::Right: if (e) e->SetCaret(e->Caret() + 1); break;
+    case Key::Home: if (e) e->SetCaret(0); break;
+    case Key::End: if (e) e->SetCaret(1 << 30); break;
+    case Key::Tab: break;
+    case Key::F11: ToggleFullscreen(); break;
+  }
+}
+
+void Application::CloseRequest() {
+  Form* f = active_;
+  if (!f && !modalStack_.empty()) f = modalStack_.back();
+  if (!f) f = MainForm();
+  if (f) f->Close();
+  else Terminate();
+}
+
+void Application::Reset() {
+  hover_ = capture_ = lastPress_ = nullptr;
+  dragForm_ = nullptr;
+  captureButton_ = MouseButton::None;
+  mouseX_ = mouseY_ = -1;
+  terminated_ = false;
+  pending_.clear();
+}
+
+void Application::Post(const InputEvent& e) { pending_.push_back(e); }
+
+void Application::Dispatch(const InputEvent& e) {
+  switch (e.type) {
+    case InputEvent::Move: MouseMove(e.x, e.y); break;
+    case InputEvent::Down: MouseDown(e.button, e.x, e.y); break;
+    case InputEvent::Up: MouseUp(e.button, e.x, e.y); break;
+    case InputEvent::Text: TypeText(e.text); break;
+    case InputEvent::KeyPress: PressKey(e.key); break;
+    case InputEvent::CloseRequest: CloseRequest(); break;
+  }
+}
+
+// ---- loops ----
+
+void Application::EnsureVideo() {
+  if (videoReady_) return;
+  videoReady_ = true;
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "Farhaven 4: no display (%s); running without a window\n", SDL_GetError());
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      presenting_ = false;
+      return;
+    }
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!presentingSet_ && driver && std::strcmp(driver, "dummy") == 0) presenting_ = false;
+}
+
+void Application::Run() {
+  EnsureVideo();
+  terminated_ = false;
+  if (Form* main = MainForm()) main->Show();
+  while (!terminated_) Pump(true);
+}
+
+void Application::Terminate() { terminated_ = true; }
+
+void Application::Pump(bool wait) {
+  EnsureVideo();
+  bool busy = false;
+  while (!pending_.empty()) {
+    const InputEvent e = pending_.front();
+    pending_.pop_front();
+    Dispatch(e);
+    busy = true;
+  }
+  SDL_Event ev;
+  while (SDL_PollEvent(&ev)) {
+    HandleSdlEvent(ev);
+    busy = true;
+  }
+  if (RunDueTimers()) busy = true;
+  if (presenting_ && dirty_) Present();
+  if (busy || !wait || terminated_) return;
+  if (idleHook_) {
+    idleHook_();
+    return;
+  }
+  int timeout = -1;
+  for (Timer* t : timers_)
+    if (t->Enabled() && t->Interval() > 0 && !t->Running()) {
+      const std::uint64_t now = Now();
+      const int left = t->Due() > now ? int(std::min<std::uint64_t>(t->Due() - now, 1 << 30)) : 0;
+      timeout = timeout < 0 ? left : std::min(timeout, left);
+    }
+  if (timeout < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, timeout)) HandleSdlEvent(ev);
+}
+
+bool Application::WindowToLogical(int wx, int wy, int& x, int& y) const {
+  if (!window_) return false;
+  int ww = 0, wh = 0;
+  SDL_GetWindowSize(window_, &ww, &wh);
+  const double scale = std::min(double(ww) / kScreenWidth, double(wh) / kScreenHeight);
+  if (scale <= 0) return false;
+  const double ox = (ww - kScreenWidth * scale) / 2, oy = (wh - kScreenHeight * scale) / 2;
+  x = int((wx - ox) / scale);
+  y = int((wy - oy) / scale);
+  return true;
+}
+
+static MouseButton ButtonOf(std::uint8_t b) {
+  return b == SDL_BUTTON_LEFT ? MouseButton::Left
+         : b == SDL_BUTTON_RIGHT ? MouseButton::Right
+                                 : MouseButton::Middle;
+}
+
+void Application::HandleSdlEvent(const SDL_Event& ev) {
+  int x = 0, y = 0;
+  switch (ev.type) {
+    case SDL_QUIT:
+      CloseRequest();
+      break;
+    case SDL_WINDOWEVENT:
+      Invalidate();
+      break;
+    case SDL_MOUSEMOTION:
+      if (WindowToLogical(ev.motion.x, ev.motion.y, x, y)) MouseMove(x, y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (WindowToLogical(ev.button.x, ev.button.y, x, y)) MouseDown(ButtonOf(ev.button.button), x, y);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (WindowToLogical(ev.button.x, ev.button.y, x, y)) MouseUp(ButtonOf(ev.button.button), x, y);
+      break;
+    case SDL_TEXTINPUT:
+      TypeText(ev.text.text);
+      break;
+    case SDL_KEYDOWN:
+      switch (ev.key.keysym.sym) {
+        case SDLK_RETURN: case SDLK_KP_ENTER: PressKey(Key::Enter); break;
+        case SDLK_BACKSPACE: PressKey(Key::Backspace); break;
+        case SDLK_DELETE: PressKey(Key::Delete); break;
+        case SDLK_ESCAPE: PressKey(Key::Escape); break;
+        case SDLK_LEFT: PressKey(Key::Left); break;
+        case SDLK_RIGHT: PressKey(Key::Right); break;
+        case SDLK_HOME: PressKey(Key::Home); break;
+        case SDLK_END: PressKey(Key::End); break;
+        case SDLK_F11: PressKey(Key::F11); break;
+        case SDLK_F4:
+          if (ev.key.keysym.mod & KMOD_ALT) CloseRequest();
+          break;
+        default: break;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// ---- drawing ----
+
+SDL_Surface* Application::RenderScreen() {
+  if (!screen_)
+    screen_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
+                                             SDL_PIXELFORMAT_ARGB8888);
+  if (!screen_) return nullptr;
+  SDL_FillRect(screen_, nullptr, SDL_MapRGB(screen_->format, 0, 0, 0));
+  for (Form* f : zorder_) DrawForm(*f, screen_, f->Left(), f->Top());
+  DrawHint(screen_);
+  return screen_;
+}
+
+void Application::DrawHint(SDL_Surface* screen) {
+  if (!hover_ || hover_->Hint().empty() || capture_) return;
+  Font f;
+  f.size = 8;
+  SDL_Surface* t = TextCache::Get(f, hover_->Hint(), colors::Black);
+  if (!t) return;
+  const int w = t->w + 8, h = t->h + 4;
+  const int x = std::clamp(mouseX_ + 4, 0, std::max(0, kScreenWidth - w));
+  const int y = mouseY_ + 22 + h > kScreenHeight ? mouseY_ - h - 4 : mouseY_ + 22;
+  Canvas c(screen, 0, 0, Rect{0, 0, kScreenWidth, kScreenHeight});
+  c.Fill(Rect{x, y, w, h}, Rgb(255, 255, 225));
+  c.Frame(Rect{x, y, w, h}, colors::Black);
+  c.DrawText(t, x + 4, y + 2);
+}
+
+std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> Application::RenderForm(Form& form) {
+  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> s(
+      SDL_CreateRGBSurfaceWithFormat(0, std::max(1, form.Width()),
+                                     std::max(1, form.Height() + form.TitleHeight()), 32,
+                                     SDL_PIXELFORMAT_ARGB8888),
+      SDL_FreeSurface);
+  if (!s) return s;
+  SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+  DrawForm(form, s.get(), 0, form.TitleHeight());
+  return s;
+}
+
+bool Application::SaveScreenshot(const std::string& path, Form* form) {
+  if (form) return WritePng(RenderForm(*form).get(), path);
+  return WritePng(RenderScreen(), path);
+}
+
+void Application::Present() {
+  dirty_ = false;
+  if (!window_) {
+    int w = kScreenWidth, h = kScreenHeight;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && (mode.w < w || mode.h < h)) {
+      const double s = std::min(double(mode.w) / w, double(mode.h) / h) * 0.9;
+      w = int(w * s);
+      h = int(h * s);
+    }
+    window_ = SDL_CreateWindow("Farhaven 4", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                               SDL_WINDOW_RESIZABLE);
+    if (!window_) {
+      std::fprintf(stderr, "Farhaven 4: cannot open a window: %s\n", SDL_GetError());
+      presenting_ = false;
+      return;
+    }
+  }
+  SDL_Surface* out = SDL_GetWindowSurface(window_);
+  SDL_Surface* screen = RenderScreen();
+  if (!out || !screen) return;
+  SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+  const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
+  SDL_Rect dst{int((out->w - kScreenWidth * scale) / 2), int((out->h - kScreenHeight * scale) / 2),
+               int(kScreenWidth * scale), int(kScreenHeight * scale)};
+  SDL_BlitScaled(screen, nullptr, out, &dst);
+  SDL_UpdateWindowSurface(window_);
+}
+
+void Application::ToggleFullscreen() {
+  if (!window_) return;
+  fullscreen_ = !fullscreen_;
+  SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  Invalidate();
+}
+
+}  // namespace platform

@@ -1,0 +1,185 @@
+// The one application object: the forms, the screen, the event loops, input routing, timers and
+// the clock. Everything runs on the one thread that calls it.
+#pragma once
+
+#include "platform/form.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct SDL_Surface;
+struct SDL_Window;
+union SDL_Event;
+
+namespace platform {
+
+// The logical desktop every form is laid out on; the window shows it scaled, aspect kept.
+// Wide enough for the 800-wide travel screen with the 351-wide trade window beside it.
+inline constexpr int kScreenWidth = 1280;
+inline constexpr int kScreenHeight = 720;
+
+// Milliseconds for timers and double clicks. Tests put in a ManualClock.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::uint64_t NowMs() const = 0;
+};
+
+class ManualClock : public Clock {
+ public:
+  std::uint64_t NowMs() const override { return now_; }
+  void Set(std::uint64_t ms) { now_ = ms; }
+
+ private:
+  std::uint64_t now_ = 0;
+};
+
+enum class Key { Enter, Backspace, Delete, Escape, Left, Right, Home, End, Tab, F11 };
+
+// Input waiting in the application's own queue (the script runner posts these); a loop hands
+// them out in order before the window's events, exactly as if the window had sent them.
+struct InputEvent {
+  enum Type { Move, Down, Up, Text, KeyPress, CloseRequest } type = Move;
+  MouseButton button = MouseButton::None;
+  int x = 0, y = 0;
+  std::string text;
+  Key key = Key::Enter;
+};
+
+// Two presses of the left button on one control within this time make a double click.
+inline constexpr std::uint64_t kDoubleClickMs = 500;
+
+class Application {
+ public:
+  static Application& Instance();
+
+  // Forms in creation order; the first one created is the main form.
+  const std::vector<Form*>& Forms() const { return forms_; }
+  Form* FindForm(std::string_view name) const;
+  Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+  Form* ActiveForm() const { return active_; }
+  // Visible forms, bottom to top.
+  const std::vector<Form*>& ZOrder() const { return zorder_; }
+  // Modal forms, outermost first.
+  const std::vector<Form*>& ModalStack() const { return modalStack_; }
+
+  // Clock and timers. SetClock(nullptr) goes back to the system clock; every running timer
+  // restarts its count on the new clock.
+  void SetClock(Clock* clock);
+  std::uint64_t Now() const;
+  const Clock& GetClock() const { return *clock_; }
+  // Fires every timer that is due now (earliest first). Returns whether any fired.
+  bool RunDueTimers();
+  // Moves a ManualClock forward by `ms`, firing each timer at the moment it falls due.
+  void AdvanceClock(std::uint64_t ms);
+
+  // Input in logical screen coordinates, as the window delivers it (scripts use these too).
+  void MouseMove(int x, int y);
+  void MouseDown(MouseButton button, int x, int y);
+  void MouseUp(MouseButton button, int x, int y);
+  void TypeText(std::string_view utf8);
+  void KeyChar(char32_t c);
+  void PressKey(Key key);
+  // The window system's close request (close box, Alt+F4, SIGTERM): the active form's close query.
+  void CloseRequest();
+  void ForgetDoubleClick() { lastPress_ = nullptr; }
+  void CancelCapture() { capture_ = nullptr; dragForm_ = nullptr; }
+  int MouseX() const { return mouseX_; }
+  int MouseY() const { return mouseY_; }
+  Control* Hovered() const { return hover_; }
+  Control* Captured() const { return capture_; }
+  // The control that a mouse event at (x, y) goes to: the topmost visible, enabled one, the form
+  // itself where no control is hit; null when nothing takes input there (outside every form, or on
+  // a form locked by a modal one). `form` receives the form under the point either way.
+  Control* ControlAt(int x, int y, Form** form = nullptr) const;
+
+  // Loops. Run shows the main form and returns when it has closed (or Terminate was called).
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Handles whatever is pending (window events, due timers, a redraw) without waiting.
+  void ProcessMessages() { Pump(false); }
+  // Called when a loop has nothing to do instead of waiting (the script runner uses it).
+  void SetIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+
+  // Drawing.
+  void Invalidate() { dirty_ = true; }
+  bool NeedsRedraw() const { return dirty_; }
+  // The whole screen: every visible form, bottom to top, plus the hint of the hovered control.
+  SDL_Surface* RenderScreen();
+  // One form alone, visible or not, at its own size (title bar included).
+  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> RenderForm(Form& form);
+  // Writes the screen (form == null) or one form as a PNG file. Returns false on failure.
+  bool SaveScreenshot(const std::string& path, Form* form = nullptr);
+  // Whether the loop draws into a real window. Off by default under the dummy video driver.
+  void SetPresenting(bool on) { presenting_ = on; presentingSet_ = true; }
+  void ToggleFullscreen();
+
+  // Drops the mouse and keyboard state, pending input and a finished run (tests call it
+  // between cases).
+  void Reset();
+  void Post(const InputEvent& e);
+  void Dispatch(const InputEvent& e);
+
+  // Used by forms and timers.
+  void AddForm(Form* f);
+  void RemoveForm(Form* f);
+  void FormShown(Form* f, bool modal);
+  void FormHidden(Form* f);
+  void Activate(Form* f);
+  void PushModal(Form* f) { modalStack_.push_back(f); }
+  void PopModal(Form* f);
+  void AddTimer(Timer* t);
+  void RemoveTimer(Timer* t);
+  void ControlGone(Control* c);
+  void EnsureVideo();
+  void Pump(bool wait);
+
+ private:
+  Application();
+  ~Application();
+  void HandleSdlEvent(const SDL_Event& ev);
+  void Present();
+  bool WindowToLogical(int wx, int wy, int& x, int& y) const;
+  void UpdateHover(Control* target);
+  void FireTimer(Timer& t);
+  void DrawHint(SDL_Surface* screen);
+
+  std::vector<Form*> forms_;
+  std::vector<Form*> zorder_;
+  std::vector<Form*> modalStack_;
+  std::vector<Timer*> timers_;
+  Form* active_ = nullptr;
+  Clock* clock_ = nullptr;
+  bool terminated_ = false;
+  bool dirty_ = true;
+  bool presenting_ = true;
+  bool presentingSet_ = false;
+  std::deque<InputEvent> pending_;
+  bool videoReady_ = false;
+  std::function<void()> idleHook_;
+
+  int mouseX_ = -1, mouseY_ = -1;
+  Control* hover_ = nullptr;
+  Control* capture_ = nullptr;
+  MouseButton captureButton_ = MouseButton::None;
+  bool suppressClick_ = false;
+  Control* lastPress_ = nullptr;
+  std::uint64_t lastPressTime_ = 0;
+  int lastPressX_ = 0, lastPressY_ = 0;
+  Form* dragForm_ = nullptr;
+  int dragDx_ = 0, dragDy_ = 0;
+
+  SDL_Window* window_ = nullptr;
+  SDL_Surface* screen_ = nullptr;
+  bool fullscreen_ = false;
+};
+
+inline Application& App() { return Application::Instance(); }
+
+}  // namespace platform

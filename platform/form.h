@@ -1,0 +1,108 @@
+// A form: one screen or popup. Its component tree comes from a layout file; the form class binds
+// the layout's handler names to code. Shown modally it runs its own nested event loop.
+#pragma once
+
+#include "platform/controls.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct LayoutNode;
+
+enum class FormPosition { Designed, Centre, Maximised };
+enum class BorderStyle { None, Single };
+
+// What a form's code asked of its layout and did not find.
+class MissingComponent : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Form : public Control {
+ public:
+  // Loads <layout folder>/<name>.layout (see LayoutFolder in layout.h).
+  explicit Form(std::string name);
+  // Loads the given layout file.
+  Form(std::string name, const std::string& layoutFile);
+  // Builds from an already parsed layout.
+  Form(std::string name, const LayoutNode& layout);
+  ~Form() override;
+
+  const std::string& ClassName() const { return className_; }
+  const std::string& LayoutFile() const { return layoutFile_; }
+
+  // Handlers by the names the layout uses.
+  void Bind(std::string handlerName, Handler handler);
+  bool IsBound(std::string_view handlerName) const;
+  // Every handler name the layout binds for which no Bind was made, sorted, without repeats.
+  std::vector<std::string> MissingHandlers() const;
+  // Runs the handler bound to `sender`'s event, if any. Returns whether one ran.
+  bool Fire(Event e, EventArgs& args);
+
+  Control* Find(std::string_view name) const;
+  template <class T>
+  T& Get(std::string_view name) const {
+    Control* c = Find(name);
+    if (!c) throw MissingComponent(Name() + ": no component named '" + std::string(name) + "'");
+    T* t = dynamic_cast<T*>(c);
+    if (!t)
+      throw MissingComponent(Name() + ": component '" + std::string(name) + "' is a " +
+                             std::string(KindName(c->kind())));
+    return *t;
+  }
+  // Every component of the tree, parents before children.
+  std::vector<Control*> AllControls() const;
+  // Adds a component made in code; `parent` is this form when null. Names must be unique.
+  Control& Add(std::unique_ptr<Control> control, Control* parent = nullptr);
+
+  // Showing. SetVisible(true) is Show: the form comes to the front and becomes active.
+  void SetVisible(bool v) override;
+  int ShowModal();
+  // Asks the form to close. A modal form closes when its own loop next resumes; either way the
+  // close query may refuse. Closing the main form ends the program.
+  void Close();
+  bool Modal() const { return modal_; }
+  bool Active() const;
+  // False while a modal form shown after this one is open.
+  bool AcceptsInput() const { return Enabled() && modalLocks_ == 0; }
+
+  FormPosition Position() const { return position_; }
+  void SetPosition(FormPosition p) { position_ = p; }
+  BorderStyle Border() const { return border_; }
+  void SetBorder(BorderStyle b) { border_ = b; Changed(); }
+  bool StayOnTop() const { return stayOnTop_; }
+  void SetStayOnTop(bool v) { stayOnTop_ = v; }
+  int TitleHeight() const { return border_ == BorderStyle::Single ? 22 : 0; }
+  // Places the form by its Position on the logical screen.
+  void PlaceOnScreen();
+
+  Edit* FocusedEdit() const { return focused_; }
+  void SetFocusedEdit(Edit* e);
+
+  void Paint(Canvas& canvas) override;
+
+ private:
+  friend class Application;
+  void Build(const LayoutNode& layout);
+  void Register(Control& c);
+  bool TryClose();
+
+  std::string className_;
+  std::string layoutFile_;
+  std::map<std::string, Handler, std::less<>> bindings_;
+  std::map<std::string, Control*, std::less<>> byName_;
+  FormPosition position_ = FormPosition::Designed;
+  BorderStyle border_ = BorderStyle::None;
+  bool stayOnTop_ = false;
+  bool modal_ = false;
+  bool closeRequested_ = false;
+  int modalLocks_ = 0;
+  Edit* focused_ = nullptr;
+};
+
+}  // namespace platform

@@ -1,0 +1,476 @@
+#include "platform/layout.h"
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace platform {
+
+LayoutError::LayoutError(std::string file, int line, const std::string& message)
+    : std::runtime_error(file + ":" + std::to_string(line) + ": " + message),
+      file_(std::move(file)), line_(line), message_(message) {}
+
+namespace {
+
+constexpr unsigned Bit(Kind k) { return 1u << static_cast<int>(k); }
+constexpr unsigned kAll = 0x7FF;
+constexpr unsigned kVisual = kAll & ~Bit(Kind::Timer);
+constexpr unsigned kControls = kVisual & ~Bit(Kind::Form);
+constexpr unsigned kMouse = kVisual;
+constexpr unsigned kTexty = Bit(Kind::Form) | Bit(Kind::Label) | Bit(Kind::Panel) |
+                            Bit(Kind::SpeedButton) | Bit(Kind::Button) | Bit(Kind::GroupBox) |
+                            Bit(Kind::Edit);
+constexpr unsigned kPictured = Bit(Kind::Image);
+constexpr unsigned kButtons = Bit(Kind::SpeedButton) | Bit(Kind::Button);
+
+template <class T>
+T& As(Control& c) { return static_cast<T&>(c); }
+
+Align AlignFrom(const std::string& w) {
+  return w == "right" ? Align::Right : w == "center" || w == "centre" ? Align::Center : Align::Left;
+}
+
+void SetEvent(Control& c, Event e, const Value& v) { c.SetHandler(e, v.text); }
+
+#define EVENT_ROW(ev, kinds)                                                              \
+  PropertyRow {                                                                           \
+    EventName(Event::ev), ValueType::HandlerName, kinds, "",                               \
+        [](Control& c, const Value& v) { SetEvent(c, Event::ev, v); }                      \
+  }
+
+}  // namespace
+
+const std::vector<PropertyRow>& PropertyTable() {
+  using V = const Value&;
+  static const std::vector<PropertyRow> table = {
+      // name          type                 kinds       words                apply
+      {"left",         ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetLeft(v.number); }},
+      {"top",          ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetTop(v.number); }},
+      {"width",        ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetWidth(v.number); }},
+      {"height",       ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetHeight(v.number); }},
+      {"visible",      ValueType::Bool,     kControls,    "", [](Control& c, V v) { c.SetVisible(v.flag); }},
+      {"enabled",      ValueType::Bool,     kAll,       "", [](Control& c, V v) { c.SetEnabled(v.flag); }},
+      {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(v.text); }},
+      {"text",         ValueType::Text,     Bit(Kind::Edit), "", [](Control& c, V v) { c.SetCaption(v.text); }},
+      {"tag",          ValueType::Int,      kAll,       "", [](Control& c, V v) { c.SetTag(v.number); }},
+      {"hint",         ValueType::Text,     kVisual,    "", [](Control& c, V v) { c.SetHint(v.text); }},
+      {"font",         ValueType::FontSpec, kTexty,     "", [](Control& c, V v) { c.SetFont(v.font); }},
+      {"color",        ValueType::Colour,   kVisual,    "", [](Control& c, V v) { c.SetColor(v.colour); }},
+      {"picture",      ValueType::Text,     kPictured,  "", [](Control& c, V v) { As<Image>(c).LoadPicture(v.text); }},
+      {"glyph",        ValueType::Text,     kButtons,   "", [](Control& c, V v) { As<Button>(c).LoadGlyph(v.text); }},
+      {"stretch",      ValueType::Flag,     kPictured,  "", [](Control& c, V) { As<Image>(c).SetStretch(true); }},
+      {"center",       ValueType::Flag,     kPictured,  "", [](Control& c, V) { As<Image>(c).SetCenter(true); }},
+      {"proportional", ValueType::Flag,     kPictured,  "", [](Control& c, V) { As<Image>(c).SetProportional(true); }},
+      {"transparent",  ValueType::Flag,     kPictured | Bit(Kind::Label), "",
+       [](Control& c, V) {
+         if (c.kind() == Kind::Image) As<Image>(c).SetTransparent(true);
+         else As<Label>(c).SetTransparent(true);
+       }},
+      {"alignment",    ValueType::Word,     Bit(Kind::Label), "left right center centre",
+       [](Control& c, V v) { As<Label>(c).SetAlignment(AlignFrom(v.text)); }},
+      {"wordwrap",     ValueType::Flag,     Bit(Kind::Label), "", [](Control& c, V) { As<Label>(c).SetWordWrap(true); }},
+      {"autosize",     ValueType::Flag,     Bit(Kind::Label), "", [](Control& c, V) { As<Label>(c).SetAutoSize(true); }},
+      {"bevel",        ValueType::Word,     Bit(Kind::Panel), "none raised lowered",
+       [](Control& c, V v) {
+         As<Panel>(c).SetBevel(v.text == "none" ? Bevel::None : v.text == "lowered" ? Bevel::Lowered : Bevel::Raised);
+       }},
+      {"brush",        ValueType::Colour,   Bit(Kind::Shape), "", [](Control& c, V v) { As<Shape>(c).SetBrush(v.colour); }},
+      {"brushclear",   ValueType::Flag,     Bit(Kind::Shape), "", [](Control& c, V) { As<Shape>(c).SetBrushClear(true); }},
+      {"pen",          ValueType::Colour,   Bit(Kind::Shape), "", [](Control& c, V v) { As<Shape>(c).SetPen(v.colour); }},
+      {"penwidth",     ValueType::Int,      Bit(Kind::Shape), "", [](Control& c, V v) { As<Shape>(c).SetPenWidth(v.number); }},
+      {"flat",         ValueType::Flag,     kButtons,   "", [](Control& c, V) { As<Button>(c).SetFlat(true); }},
+      {"maxlength",    ValueType::Int,      Bit(Kind::Edit), "", [](Control& c, V v) { As<Edit>(c).SetMaxLength(v.number); }},
+      {"min",          ValueType::Int,      Bit(Kind::ProgressBar), "", [](Control& c, V v) { As<ProgressBar>(c).SetMin(v.number); }},
+      {"max",          ValueType::Int,      Bit(Kind::ProgressBar), "", [](Control& c, V v) { As<ProgressBar>(c).SetMax(v.number); }},
+      {"position",     ValueType::Int,      Bit(Kind::ProgressBar), "", [](Control& c, V v) { As<ProgressBar>(c).SetPosition(v.number); }},
+      {"barcolor",     ValueType::Colour,   Bit(Kind::ProgressBar), "", [](Control& c, V v) { As<ProgressBar>(c).SetBarColor(v.colour); }},
+      {"interval",     ValueType::Int,      Bit(Kind::Timer), "", [](Control& c, V v) { As<Timer>(c).SetInterval(v.number); }},
+      {"position",     ValueType::Word,     Bit(Kind::Form), "designed centre center maximised maximized",
+       [](Control& c, V v) {
+         As<Form>(c).SetPosition(v.text == "designed" ? FormPosition::Designed
+                                 : v.text.starts_with("maxim") ? FormPosition::Maximised
+                                                                : FormPosition::Centre);
+       }},
+      {"border",       ValueType::Word,     Bit(Kind::Form), "none single",
+       [](Control& c, V v) { As<Form>(c).SetBorder(v.text == "single" ? BorderStyle::Single : BorderStyle::None); }},
+      {"stayontop",    ValueType::Flag,     Bit(Kind::Form), "", [](Control& c, V) { As<Form>(c).SetStayOnTop(true); }},
+      EVENT_ROW(Click, kMouse),
+      EVENT_ROW(DblClick, kMouse),
+      EVENT_ROW(MouseDown, kMouse),
+      EVENT_ROW(MouseUp, kMouse),
+      EVENT_ROW(MouseMove, kMouse),
+      EVENT_ROW(MouseEnter, kMouse),
+      EVENT_ROW(MouseLeave, kMouse),
+      EVENT_ROW(KeyPress, Bit(Kind::Edit) | Bit(Kind::Form)),
+      EVENT_ROW(Timer, Bit(Kind::Timer)),
+      EVENT_ROW(Activate, Bit(Kind::Form)),
+      EVENT_ROW(Show, Bit(Kind::Form)),
+      EVENT_ROW(Hide, Bit(Kind::Form)),
+      EVENT_ROW(CloseQuery, Bit(Kind::Form)),
+      EVENT_ROW(Close, Bit(Kind::Form)),
+  };
+  return table;
+}
+
+const PropertyRow* FindProperty(Kind kind, std::string_view name) {
+  for (const PropertyRow& row : PropertyTable()) {
+    // One name may mean different things for different kinds ("position" of a form and of a
+    // progress bar), so the kind picks the row.
+    if (row.name == name && (row.kinds & Bit(kind))) return &row;
+  }
+  return nullptr;
+}
+
+bool KindFromName(std::string_view word, Kind& kind) {
+  static constexpr Kind kinds[] = {Kind::Form, Kind::Image, Kind::Label, Kind::Panel,
+                                   Kind::Shape, Kind::SpeedButton, Kind::Button, Kind::GroupBox,
+                                   Kind::Edit, Kind::ProgressBar, Kind::Timer};
+  for (Kind k : kinds)
+    if (KindName(k) == word) {
+      kind = k;
+      return true;
+    }
+  return false;
+}
+
+bool ColourFromName(std::string_view word, Color& c) {
+  static const std::pair<std::string_view, Color> names[] = {
+      {"black", colors::Black},     {"white", colors::White},      {"red", colors::Red},
+      {"lime", colors::Lime},       {"green", Rgb(0, 128, 0)},     {"blue", colors::Blue},
+      {"navy", Rgb(0, 0, 128)},     {"yellow", colors::Yellow},    {"aqua", Rgb(0, 255, 255)},
+      {"teal", Rgb(0, 128, 128)},   {"fuchsia", Rgb(255, 0, 255)}, {"purple", Rgb(128, 0, 128)},
+      {"maroon", Rgb(128, 0, 0)},   {"olive", Rgb(128, 128, 0)},   {"gray", colors::Gray},
+      {"grey", colors::Gray},       {"silver", colors::Silver},    {"orange", Rgb(255, 165, 0)},
+      {"skyblue", Rgb(166, 202, 240)}, {"btnface", colors::ButtonFace},
+  };
+  for (auto& [n, col] : names)
+    if (n == word) {
+      c = col;
+      return true;
+    }
+  if (word.size() == 7 && word[0] == '#') {
+    unsigned v = 0;
+    for (char ch : word.substr(1)) {
+      if (!std::isxdigit(static_cast<unsigned char>(ch))) return false;
+      v = v * 16 + unsigned(std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0' : (std::tolower(ch) - 'a' + 10));
+    }
+    c = Rgb(int(v >> 16) & 255, int(v >> 8) & 255, int(v) & 255);
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+struct Token {
+  std::string text;
+  bool quoted = false;
+};
+
+struct Parser {
+  std::string file;
+  int line = 0;
+
+  [[noreturn]] void Fail(const std::string& message) const { throw LayoutError(file, line, message); }
+
+  std::vector<Token> Tokenize(std::string_view s) const {
+    std::vector<Token> out;
+    std::size_t i = 0;
+    while (i < s.size()) {
+      const char c = s[i];
+      if (c == ' ' || c == '\r') { ++i; continue; }
+      if (c == '\t') Fail("tab character: indent with spaces");
+      if (c == '#') {
+        // "#rrggbb" is a colour; any other "#" starts a comment.
+        const bool colour = i + 7 <= s.size() &&
+                            std::all_of(s.begin() + i + 1, s.begin() + i + 7, [](char h) {
+                              return std::isxdigit(static_cast<unsigned char>(h));
+                            }) &&
+                            (i + 7 == s.size() || s[i + 7] == ' ' || s[i + 7] == '\r');
+        if (!colour) break;
+      }
+      if (c == '"') {
+        Token t;
+        t.quoted = true;
+        ++i;
+        bool closed = false;
+        while (i < s.size()) {
+          if (s[i] == '\\' && i + 1 < s.size()) {
+            const char n = s[i + 1];
+            t.text += n == 'n' ? '\n' : n;
+            i += 2;
+          } else if (s[i] == '"') {
+            closed = true;
+            ++i;
+            break;
+          } else {
+            t.text += s[i++];
+          }
+        }
+        if (!closed) Fail("text without a closing quotation mark");
+        out.push_back(std::move(t));
+        continue;
+      }
+      Token t;
+      while (i < s.size() && s[i] != ' ' && s[i] != '\t' && s[i] != '"' && s[i] != '\r') t.text += s[i++];
+      out.push_back(std::move(t));
+    }
+    return out;
+  }
+
+  static bool IsInt(const std::string& s) {
+    if (s.empty()) return false;
+    std::size_t i = (s[0] == '-') ? 1 : 0;
+    if (i == s.size() || s.size() > 11) return false;
+    for (; i < s.size(); ++i)
+      if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+    return true;
+  }
+
+  static bool IsIdentifier(const std::string& s) {
+    if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
+    return std::all_of(s.begin(), s.end(), [](char c) {
+      return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    });
+  }
+
+  int Int(const std::vector<Token>& t, std::size_t& i, std::string_view prop) const {
+    if (i >= t.size() || t[i].quoted || !IsInt(t[i].text))
+      Fail(std::string(prop) + " needs a whole number" + (i < t.size() ? ", not '" + t[i].text + "'" : ""));
+    const long long v = std::atoll(t[i].text.c_str());
+    if (v < -1000000000LL || v > 1000000000LL) Fail(std::string(prop) + " is out of range");
+    ++i;
+    return int(v);
+  }
+
+  // Reads the value(s) of one property starting at t[i].
+  Value ReadValue(const PropertyRow& row, const std::vector<Token>& t, std::size_t& i,
+                  std::string_view prop) const {
+    Value v;
+    auto missing = [&](const char* what) {
+      Fail(std::string(prop) + " needs " + what);
+    };
+    switch (row.type) {
+      case ValueType::Int:
+        v.number = Int(t, i, prop);
+        break;
+      case ValueType::Text:
+        if (i >= t.size() || !t[i].quoted) missing("a quoted text");
+        v.text = t[i++].text;
+        break;
+      case ValueType::Bool:
+        if (i >= t.size() || (t[i].text != "true" && t[i].text != "false") || t[i].quoted)
+          missing("true or false");
+        v.flag = t[i++].text == "true";
+        break;
+      case ValueType::Flag:
+        v.flag = true;
+        break;
+      case ValueType::Colour:
+        if (i >= t.size() || t[i].quoted || !ColourFromName(t[i].text, v.colour))
+          Fail(std::string(prop) + " needs a colour (a name or #rrggbb)" +
+               (i < t.size() ? ", not '" + t[i].text + "'" : ""));
+        ++i;
+        break;
+      case ValueType::FontSpec: {
+        if (i >= t.size() || !t[i].quoted) missing("a quoted font name and a size");
+        v.font.name = t[i++].text;
+        v.font.size = Int(t, i, prop);
+        if (v.font.size <= 0 || v.font.size > 200) Fail("font size must be 1..200");
+        while (i < t.size() && !t[i].quoted) {
+          const std::string& w = t[i].text;
+          if (w == "bold") v.font.bold = true;
+          else if (w == "italic") v.font.italic = true;
+          else if (w == "underline") v.font.underline = true;
+          else if (w == "strikeout") v.font.strikeout = true;
+          else if (!ColourFromName(w, v.font.color)) break;
+          ++i;
+        }
+        break;
+      }
+      case ValueType::Word: {
+        if (i >= t.size() || t[i].quoted) missing("a word");
+        std::istringstream words{std::string(row.words)};
+        std::string w;
+        bool ok = false;
+        while (words >> w) ok = ok || w == t[i].text;
+        if (!ok) Fail(std::string(prop) + " must be one of: " + std::string(row.words) + " (not '" + t[i].text + "')");
+        v.text = t[i++].text;
+        break;
+      }
+      case ValueType::HandlerName:
+        if (i >= t.size() || t[i].quoted || !IsIdentifier(t[i].text)) missing("a handler name");
+        v.text = t[i++].text;
+        break;
+    }
+    return v;
+  }
+
+  // `continued`: the line continues a component, so its first word may be a misspelt kind.
+  void ReadProperties(LayoutNode& node, const std::vector<Token>& t, std::size_t i,
+                      bool continued = false) const {
+    const std::size_t first = i;
+    while (i < t.size()) {
+      if (t[i].quoted) Fail("unexpected text \"" + t[i].text + "\"");
+      const std::string prop = t[i++].text;
+      const PropertyRow* row = FindProperty(node.kind, prop);
+      if (!row) {
+        Kind k;
+        if (KindFromName(prop, k)) Fail("a component must start its own line ('" + prop + "')");
+        Fail("unknown property '" + prop + "' for " + std::string(KindName(node.kind)) + " " +
+             node.name + (continued && i - 1 == first ? " (or an unknown component kind)" : ""));
+      }
+      if (row->type == ValueType::HandlerName) {
+        for (const auto& p : node.properties)
+          if (p.row == row) Fail(prop + " is bound twice on " + node.name);
+      }
+      LayoutProperty p{row, ReadValue(*row, t, i, prop), line};
+      node.properties.push_back(std::move(p));
+    }
+  }
+};
+
+LayoutNode* FindIn(LayoutNode& root, const std::vector<std::size_t>& path) {
+  LayoutNode* n = &root;
+  for (std::size_t k : path) n = &n->children[k];
+  return n;
+}
+
+}  // namespace
+
+LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
+  Parser p;
+  p.file = fileName;
+  LayoutNode root;
+  root.file = fileName;
+  bool haveForm = false;
+  // Open components: indent and path from the root (the form has an empty path).
+  struct Open { int indent; std::vector<std::size_t> path; };
+  std::vector<Open> open;
+  std::set<std::string> names;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view lineText = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++p.line;
+    std::size_t indent = 0;
+    while (indent < lineText.size() && lineText[indent] == ' ') ++indent;
+    std::vector<Token> tokens = p.Tokenize(lineText);
+    if (tokens.empty()) {
+      if (end == text.size()) break;
+      continue;
+    }
+    Kind kind;
+    const bool starts = !tokens[0].quoted && KindFromName(tokens[0].text, kind);
+    if (!haveForm) {
+      if (!starts || kind != Kind::Form) p.Fail("a layout starts with 'form <Name> : <Class>'");
+      if (tokens.size() < 4 || tokens[2].text != ":" || !Parser::IsIdentifier(tokens[1].text) ||
+          !Parser::IsIdentifier(tokens[3].text))
+        p.Fail("a layout starts with 'form <Name> : <Class>'");
+      root.kind = Kind::Form;
+      root.name = tokens[1].text;
+      root.className = tokens[3].text;
+      root.line = p.line;
+      haveForm = true;
+      open.push_back(Open{int(indent), {}});
+      p.ReadProperties(root, tokens, 4);
+      continue;
+    }
+    if (!starts) {
+      // Continues the component opened last.
+      LayoutNode* last = FindIn(root, open.back().path);
+      if (int(indent) <= open.back().indent)
+        p.Fail("unknown component kind '" + tokens[0].text + "' (a continued line must be indented more than its component)");
+      p.ReadProperties(*last, tokens, 0, true);
+      continue;
+    }
+    if (kind == Kind::Form) p.Fail("only one form per layout");
+    if (tokens.size() < 2 || tokens[1].quoted || !Parser::IsIdentifier(tokens[1].text))
+      p.Fail(std::string(KindName(kind)) + " needs a name");
+    const std::string& name = tokens[1].text;
+    if (name == root.name || !names.insert(name).second) p.Fail("duplicate name '" + name + "'");
+    while (open.size() > 1 && open.back().indent >= int(indent)) open.pop_back();
+    if (open.size() == 1 && int(indent) <= open.front().indent)
+      p.Fail("components must be indented under the form");
+    LayoutNode* parent = FindIn(root, open.back().path);
+    if (parent->kind != Kind::Form && parent->kind != Kind::Panel && parent->kind != Kind::GroupBox)
+      p.Fail("a " + std::string(KindName(parent->kind)) + " cannot hold components ('" + name + "' is indented under " + parent->name + ")");
+    LayoutNode child;
+    child.kind = kind;
+    child.name = name;
+    child.line = p.line;
+    child.file = fileName;
+    p.ReadProperties(child, tokens, 2);
+    std::vector<std::size_t> path = open.back().path;
+    path.push_back(parent->children.size());
+    parent->children.push_back(std::move(child));
+    open.push_back(Open{int(indent), std::move(path)});
+  }
+  if (!haveForm) {
+    p.line = 1;
+    p.Fail("empty layout: it starts with 'form <Name> : <Class>'");
+  }
+  return root;
+}
+
+LayoutNode ReadLayoutFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw LayoutError(path, 0, "cannot read the layout file");
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ParseLayout(ss.str(), path);
+}
+
+static void Collect(const LayoutNode& n, ValueType type, std::string_view name,
+                    std::set<std::string>& out) {
+  for (const auto& p : n.properties)
+    if (p.row->type == type && (name.empty() || p.row->name == name)) out.insert(p.value.text);
+  for (const auto& c : n.children) Collect(c, type, name, out);
+}
+
+std::vector<std::string> LayoutHandlerNames(const LayoutNode& layout) {
+  std::set<std::string> s;
+  Collect(layout, ValueType::HandlerName, "", s);
+  return {s.begin(), s.end()};
+}
+
+std::vector<std::string> LayoutPictureNames(const LayoutNode& layout) {
+  std::set<std::string> s;
+  Collect(layout, ValueType::Text, "picture", s);
+  Collect(layout, ValueType::Text, "glyph", s);
+  s.erase("");
+  return {s.begin(), s.end()};
+}
+
+namespace {
+std::string& LayoutFolderSetting() {
+  static std::string folder;
+  return folder;
+}
+}  // namespace
+
+void SetLayoutFolder(std::string folder) { LayoutFolderSetting() = std::move(folder); }
+
+std::string LayoutFolder() {
+  if (!LayoutFolderSetting().empty()) return LayoutFolderSetting();
+  if (const char* env = std::getenv("FARHAVEN_RESOURCES"); env && *env) return env;
+#ifdef FARHAVEN_RESOURCE_DIR
+  return FARHAVEN_RESOURCE_DIR;
+#else
+  return "resources";
+#endif
+}
+
+std::string LayoutPath(std::string_view formName) {
+  return LayoutFolder() + "/" + std::string(formName) + ".layout";
+}
+
+}  // namespace platform

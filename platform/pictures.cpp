@@ -1,0 +1,182 @@
+#include "platform/pictures.h"
+
+#include <SDL.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+Picture::Picture(std::string name, SDL_Surface* surface)
+    : name_(std::move(name)), surface_(surface) {}
+
+Picture::~Picture() {
+  if (surface_) SDL_FreeSurface(surface_);
+}
+
+int Picture::Width() const { return surface_ ? surface_->w : 0; }
+int Picture::Height() const { return surface_ ? surface_->h : 0; }
+
+namespace {
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+struct Store {
+  std::string folder;  // "" = not set
+  // Lower-cased file name -> real path, rebuilt when the folder changes on disk.
+  std::unordered_map<std::string, std::string> index;
+  std::string indexedFolder;
+  fs::file_time_type indexedTime{};
+  std::map<std::string, std::shared_ptr<const Picture>> cache;
+  PictureStats stats;
+};
+
+Store& S() {
+  static Store s;
+  return s;
+}
+
+void Reindex(Store& s, const std::string& folder) {
+  std::error_code ec;
+  s.index.clear();
+  s.indexedFolder = folder;
+  s.indexedTime = fs::last_write_time(folder, ec);
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fe;
+    if (!it->is_regular_file(fe)) continue;
+    const std::string name = it->path().filename().string();
+    const std::string key = Lower(name);
+    // Two files differing only in case: keep the one that sorts first, so the choice is stable.
+    auto found = s.index.find(key);
+    if (found == s.index.end() || it->path().string() < found->second)
+      s.index[key] = it->path().string();
+  }
+}
+
+bool EndsWith(std::string_view s, std::string_view tail) {
+  return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// Makes every pixel close to the bottom-left one see-through. JPEG blurs colours a little, so it
+// gets a tolerance; lossless pictures must match exactly.
+void KeyBottomLeft(SDL_Surface* s, int tolerance) {
+  if (!s || s->w == 0 || s->h == 0) return;
+  SDL_LockSurface(s);
+  auto* px = static_cast<std::uint32_t*>(s->pixels);
+  const int pitch = s->pitch / 4;
+  const std::uint32_t key = px[(s->h - 1) * pitch];
+  auto ch = [](std::uint32_t v, int shift) { return int((v >> shift) & 0xFF); };
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x) {
+      std::uint32_t& p = px[y * pitch + x];
+      const int d = std::abs(ch(p, 16) - ch(key, 16)) + std::abs(ch(p, 8) - ch(key, 8)) +
+                    std::abs(ch(p, 0) - ch(key, 0));
+      if (d <= tolerance) p &= 0x00FFFFFFu;
+    }
+  SDL_UnlockSurface(s);
+  SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_BLEND);
+}
+
+}  // namespace
+
+void SetAssetFolder(std::string folder) {
+  Store& s = S();
+  s.folder = std::move(folder);
+  s.indexedFolder.clear();
+  s.cache.clear();
+}
+
+std::string AssetFolder() {
+  Store& s = S();
+  if (!s.folder.empty()) return s.folder;
+  if (const char* env = std::getenv("FARHAVEN_ASSETS"); env && *env) return env;
+  return ".";
+}
+
+std::string FindAsset(std::string_view fileName) {
+  Store& s = S();
+  const std::string folder = AssetFolder();
+  const std::string key = Lower(fileName);
+  if (key.empty() || key.find('/') != std::string::npos) return {};
+  if (s.indexedFolder != folder) Reindex(s, folder);
+  auto it = s.index.find(key);
+  if (it != s.index.end()) return it->second;
+  // Files may have been added since the folder was read.
+  std::error_code ec;
+  if (fs::last_write_time(folder, ec) != s.indexedTime) {
+    Reindex(s, folder);
+    it = s.index.find(key);
+    if (it != s.index.end()) return it->second;
+  }
+  return {};
+}
+
+SDL_Surface* ReadPictureFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return nullptr;
+  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
+  if (data.size() < 4) return nullptr;
+  if (data[0] == 0xFF && data[1] == 0xD8) return DecodeJpeg(data.data(), data.size());
+  if (data[0] == 0x89 && data[1] == 'P') return DecodePng(data.data(), data.size());
+  if (data[0] == 'B' && data[1] == 'M') {
+    SDL_RWops* rw = SDL_RWFromConstMem(data.data(), int(data.size()));
+    SDL_Surface* bmp = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+    if (!bmp) return nullptr;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(bmp, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(bmp);
+    return argb;
+  }
+  return nullptr;
+}
+
+std::shared_ptr<const Picture> LoadPicture(std::string_view fileName, bool transparent) {
+  Store& s = S();
+  ++s.stats.requests;
+  std::string key = Lower(fileName);
+  if (transparent) key += "|transparent";
+  auto it = s.cache.find(key);
+  if (it != s.cache.end()) return it->second;
+
+  SDL_Surface* surface = nullptr;
+  const std::string path = FindAsset(fileName);
+  if (!path.empty()) {
+    ++s.stats.decodes;
+    surface = ReadPictureFile(path);
+  }
+  if (!surface) {
+    ++s.stats.missing;
+    std::fprintf(stderr, "Farhaven 4: picture \"%.*s\" is missing or unreadable\n",
+                 int(fileName.size()), fileName.data());
+  } else if (transparent) {
+    const bool lossy = EndsWith(Lower(path), ".jpg") || EndsWith(Lower(path), ".jpeg");
+    KeyBottomLeft(surface, lossy ? 48 : 0);
+  } else {
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+  }
+  auto picture = std::make_shared<const Picture>(std::string(fileName), surface);
+  s.cache[key] = picture;
+  return picture;
+}
+
+PictureStats GetPictureStats() { return S().stats; }
+void ResetPictureStats() { S().stats = PictureStats{}; }
+void ClearPictureCache() {
+  S().cache.clear();
+  S().indexedFolder.clear();
+}
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+// Pictures by bare file name from the asset folder, found without regard to letter case, decoded
+// once and cached. A missing or unreadable file gives a picture marked missing, which draws as a
+// placeholder: it never stops the game.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+struct SDL_Surface;
+
+namespace platform {
+
+class Picture {
+ public:
+  Picture(std::string name, SDL_Surface* surface);  // takes the surface; null = missing
+  ~Picture();
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  const std::string& Name() const { return name_; }
+  bool Missing() const { return surface_ == nullptr; }
+  SDL_Surface* Surface() const { return surface_; }
+  int Width() const;
+  int Height() const;
+
+ private:
+  std::string name_;
+  SDL_Surface* surface_;
+};
+
+struct PictureStats {
+  std::uint64_t requests = 0;  // every LoadPicture
+  std::uint64_t decodes = 0;   // files actually read and decoded
+  std::uint64_t missing = 0;   // names not found or not readable
+};
+
+// The folder pictures come from: SetAssetFolder, else $FARHAVEN_ASSETS, else the working folder.
+void SetAssetFolder(std::string folder);
+std::string AssetFolder();
+// The real path of a bare file name in the asset folder, matched case-insensitively; "" if none.
+std::string FindAsset(std::string_view fileName);
+
+// The cached picture; `transparent` gives the copy whose bottom-left colour is see-through.
+std::shared_ptr<const Picture> LoadPicture(std::string_view fileName, bool transparent = false);
+PictureStats GetPictureStats();
+void ResetPictureStats();
+// Forgets every cached picture (the next load decodes again).
+void ClearPictureCache();
+
+// Decoders, used by the cache and by tests. They return a new ARGB8888 surface or null.
+SDL_Surface* DecodeJpeg(const std::uint8_t* data, std::size_t size);
+SDL_Surface* DecodePng(const std::uint8_t* data, std::size_t size);
+SDL_Surface* ReadPictureFile(const std::string& path);
+// Writes an image surface as an RGB PNG file.
+bool WritePng(SDL_Surface* surface, const std::string& path);
+
+}  // namespace platform

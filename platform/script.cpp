@@ -1,0 +1,284 @@
+#include "platform/script.h"
+
+#include "platform/application.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+// Unwinds every loop once the steps are used up.
+struct ScriptFinished {};
+
+struct ScriptFailed {
+  std::string message;
+};
+
+std::vector<std::string> Words(std::string_view s, bool& ok) {
+  std::vector<std::string> out;
+  ok = true;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (s[i] == ' ' || s[i] == '\t' || s[i] == '\r') { ++i; continue; }
+    if (s[i] == '#') break;
+    std::string w;
+    if (s[i] == '"') {
+      ++i;
+      bool closed = false;
+      while (i < s.size()) {
+        if (s[i] == '\\' && i + 1 < s.size()) { w += s[i + 1]; i += 2; continue; }
+        if (s[i] == '"') { closed = true; ++i; break; }
+        w += s[i++];
+      }
+      if (!closed) ok = false;
+    } else {
+      while (i < s.size() && s[i] != ' ' && s[i] != '\t' && s[i] != '\r') w += s[i++];
+    }
+    out.push_back(std::move(w));
+  }
+  return out;
+}
+
+const std::map<std::string_view, int> kArity = {
+    {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
+    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}};
+
+std::string Bool(bool b) { return b ? "true" : "false"; }
+
+std::string Hex(Color c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.r, c.g, c.b);
+  return buf;
+}
+
+}  // namespace
+
+std::string PropertyText(const Control& c, std::string_view p) {
+  if (p == "Caption" || p == "Text") return c.Caption();
+  if (p == "Visible") return Bool(c.Visible());
+  if (p == "Enabled") return Bool(c.Enabled());
+  if (p == "Tag") return std::to_string(c.Tag());
+  if (p == "Left") return std::to_string(c.Left());
+  if (p == "Top") return std::to_string(c.Top());
+  if (p == "Width") return std::to_string(c.Width());
+  if (p == "Height") return std::to_string(c.Height());
+  if (p == "Hint") return c.Hint();
+  if (p == "Color") return Hex(c.GetColor());
+  if (p == "FontColor") return Hex(c.GetFont().color);
+  if (p == "Picture" && c.kind() == Kind::Image) return static_cast<const Image&>(c).PictureName();
+  if (p == "Position" && c.kind() == Kind::ProgressBar)
+    return std::to_string(static_cast<const ProgressBar&>(c).Position());
+  if (p == "Interval" && c.kind() == Kind::Timer)
+    return std::to_string(static_cast<const Timer&>(c).Interval());
+  throw ScriptError(std::string(KindName(c.kind())) + " " + c.Name() + " has no property " +
+                    std::string(p));
+}
+
+ScriptRunner::ScriptRunner() = default;
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::AddVerb(std::string name, Verb verb) { verbs_[std::move(name)] = std::move(verb); }
+
+void ScriptRunner::Add(std::string_view line) {
+  bool ok = true;
+  ScriptStep step;
+  step.line = int(steps_.size()) + 1;
+  step.text = std::string(line);
+  step.words = Words(line, ok);
+  if (!ok) throw ScriptError(source_ + ":" + std::to_string(step.line) + ": text without a closing quotation mark");
+  if (step.words.empty()) return;
+  steps_.push_back(std::move(step));
+}
+
+void ScriptRunner::Load(std::string_view text, std::string sourceName) {
+  source_ = std::move(sourceName);
+  std::istringstream in{std::string(text)};
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    bool ok = true;
+    ScriptStep step;
+    step.line = number;
+    step.text = line;
+    while (!step.text.empty() && (step.text.back() == '\r' || step.text.back() == ' ')) step.text.pop_back();
+    step.words = Words(line, ok);
+    auto fail = [&](const std::string& what) {
+      throw ScriptError(source_ + ":" + std::to_string(number) + ": " + what);
+    };
+    if (!ok) fail("text without a closing quotation mark");
+    if (step.words.empty()) continue;
+    const std::string& verb = step.words[0];
+    auto arity = kArity.find(verb);
+    if (arity == kArity.end() && !verbs_.count(verb)) fail("unknown step '" + verb + "'");
+    if (arity != kArity.end() && arity->second >= 0 && int(step.words.size()) - 1 != arity->second)
+      fail(verb + " takes " + std::to_string(arity->second) + " argument(s)");
+    steps_.push_back(std::move(step));
+  }
+}
+
+void ScriptRunner::LoadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ScriptError(path + ": cannot read the script");
+  std::stringstream ss;
+  ss << in.rdbuf();
+  Load(ss.str(), path);
+}
+
+Control& ScriptRunner::Resolve(std::string_view path) {
+  const std::size_t dot = path.find('.');
+  const std::string_view formName = path.substr(0, dot);
+  Form* form = App().FindForm(formName);
+  if (!form) throw ScriptError("no form named " + std::string(formName));
+  if (dot == std::string_view::npos) return *form;
+  const std::string_view name = path.substr(dot + 1);
+  Control* c = form->Find(name);
+  if (!c) throw ScriptError(std::string(formName) + " has no component " + std::string(name));
+  return *c;
+}
+
+// The middle of a component, checked to be where the mouse can reach it.
+static void Target(const std::string& path, int& x, int& y) {
+  Control& c = ScriptRunner::Resolve(path);
+  Form* form = c.OwnerForm();
+  if (c.kind() == Kind::Timer) throw ScriptError(path + " is a timer");
+  if (!form->Visible()) throw ScriptError(form->Name() + " is not shown");
+  if (!c.VisibleInForm()) throw ScriptError(path + " is not visible");
+  for (const Control* p = &c; p; p = p->Parent())
+    if (!p->Enabled() && p != form) throw ScriptError(path + " is disabled");
+  const Rect r = c.ScreenRect();
+  x = r.x + r.w / 2;
+  y = r.y + r.h / 2;
+  Form* under = nullptr;
+  Control* hit = App().ControlAt(x, y, &under);
+  if (!hit) {
+    if (under && !under->AcceptsInput())
+      throw ScriptError(path + " does not take input: a modal form is open over " + under->Name());
+    throw ScriptError(path + " is off the screen");
+  }
+  if (hit->OwnerForm() != form)
+    throw ScriptError(path + " is covered by " + hit->OwnerForm()->Name() + "." + hit->Name());
+}
+
+static Key KeyFromName(const std::string& name) {
+  static const std::map<std::string_view, Key> keys = {
+      {"Enter", Key::Enter}, {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
+      {"Escape", Key::Escape}, {"Left", Key::Left}, {"Right", Key::Right},
+      {"Home", Key::Home}, {"End", Key::End}, {"Tab", Key::Tab}};
+  auto it = keys.find(name);
+  if (it == keys.end()) throw ScriptError("unknown key " + name);
+  return it->second;
+}
+
+void ScriptRunner::Execute(const ScriptStep& step) {
+  Application& app = App();
+  const auto& w = step.words;
+  const std::string& verb = w[0];
+  auto arg = [&](std::size_t i) -> const std::string& {
+    if (i >= w.size()) throw ScriptError(verb + " needs more arguments");
+    return w[i];
+  };
+  auto press = [&](MouseButton b, int x, int y) {
+    app.Post({InputEvent::Down, b, x, y, {}, {}});
+    app.Post({InputEvent::Up, b, x, y, {}, {}});
+  };
+  if (auto custom = verbs_.find(verb); custom != verbs_.end()) {
+    custom->second(step);
+  } else if (verb == "click" || verb == "rightclick" || verb == "dblclick" || verb == "move") {
+    int x = 0, y = 0;
+    Target(arg(1), x, y);
+    app.ForgetDoubleClick();
+    app.Post({InputEvent::Move, MouseButton::None, x, y, {}, {}});
+    if (verb == "click") press(MouseButton::Left, x, y);
+    if (verb == "rightclick") press(MouseButton::Right, x, y);
+    if (verb == "dblclick") {
+      press(MouseButton::Left, x, y);
+      press(MouseButton::Left, x, y);
+    }
+  } else if (verb == "type") {
+    if (w.size() == 3) {
+      int x = 0, y = 0;
+      Target(w[1], x, y);
+      if (Resolve(w[1]).kind() != Kind::Edit) throw ScriptError(w[1] + " is not an edit");
+      app.ForgetDoubleClick();
+      app.Post({InputEvent::Move, MouseButton::None, x, y, {}, {}});
+      press(MouseButton::Left, x, y);
+    } else if (w.size() != 2) {
+      throw ScriptError("type takes a text, or an edit and a text");
+    }
+    app.Post({InputEvent::Text, MouseButton::None, 0, 0, w.back(), {}});
+  } else if (verb == "key") {
+    app.Post({InputEvent::KeyPress, MouseButton::None, 0, 0, {}, KeyFromName(arg(1))});
+  } else if (verb == "wait") {
+    const std::string& n = arg(1);
+    if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9)
+      throw ScriptError("wait needs milliseconds");
+    app.ProcessMessages();
+    app.AdvanceClock(std::stoull(n));
+  } else if (verb == "screenshot") {
+    Form* form = nullptr;
+    if (arg(1) != "screen") {
+      form = app.FindForm(arg(1));
+      if (!form) throw ScriptError("no form named " + arg(1));
+    }
+    app.ProcessMessages();
+    if (!app.SaveScreenshot(arg(2), form)) throw ScriptError("cannot write " + arg(2));
+  } else if (verb == "expect") {
+    const std::string& path = arg(1);
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos) throw ScriptError("expect needs Form.Component.Property");
+    app.ProcessMessages();
+    const std::string got = PropertyText(Resolve(path.substr(0, dot)), path.substr(dot + 1));
+    if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
+  } else if (verb == "close") {
+    app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}});
+  } else {
+    throw ScriptError("unknown step '" + verb + "'");
+  }
+  // Deliver what the step posted now, so its effects (and any form it opens) come before the
+  // next step.
+  app.ProcessMessages();
+}
+
+void ScriptRunner::Idle() {
+  if (next_ >= steps_.size()) throw ScriptFinished{};
+  const ScriptStep& step = steps_[next_++];
+  try {
+    Execute(step);
+  } catch (const ScriptError& e) {
+    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
+  } catch (const std::exception& e) {
+    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
+  }
+}
+
+ScriptResult ScriptRunner::Run(const std::function<void()>& body) {
+  Application& app = App();
+  ScriptResult result;
+  if (!dynamic_cast<const ManualClock*>(&app.GetClock())) {
+    clock_ = std::make_unique<ManualClock>();
+    clock_->Set(app.Now());
+    app.SetClock(clock_.get());
+  }
+  app.SetIdleHook([this] { Idle(); });
+  next_ = 0;
+  try {
+    if (body) body();
+    while (next_ < steps_.size()) Idle();
+  } catch (const ScriptFinished&) {
+  } catch (const ScriptFailed& f) {
+    result.ok = false;
+    result.message = f.message;
+  }
+  result.stepsRun = int(next_);
+  app.SetIdleHook(nullptr);
+  if (clock_) {
+    app.SetClock(nullptr);
+    clock_.reset();
+  }
+  return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+// Driving forms by name, for tests and for `farhaven --script FILE`. One step per line:
+//
+//   click Form1.Interface6          left click in the middle of a component
+//   dblclick Form2.Pic_Planet3      double click
+//   rightclick Form2.Image5         right button press and release
+//   move Form1.Interface6           the mouse moves onto a component
+//   type Form5.Edit1 "Jane Doe"     click into an edit and type; `type "text"` types into the focus
+//   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End
+//   wait 500                        the clock moves on 500 ms, timers fire as they fall due
+//   screenshot Form1 "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
+//   expect Form1.Label2.Caption "Start a new game"    a property equals a text
+//   close                           the window's close request (to the active form)
+//
+// Steps run whenever an event loop has nothing else to do, so a step that opens a modal form is
+// followed by the steps that work inside it. The run stops at the first failed step and names it.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class Control;
+class Form;
+class ManualClock;
+
+// Thrown by a step that fails; the runner adds where.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct ScriptStep {
+  int line = 0;
+  std::string text;
+  std::vector<std::string> words;  // quotes removed
+};
+
+struct ScriptResult {
+  bool ok = true;
+  std::string message;  // "<source>:<line>: <step>: <what went wrong>"
+  int stepsRun = 0;
+};
+
+// A property of a component as text: Caption, Text, Visible, Enabled, Tag, Left, Top, Width,
+// Height, Hint, Picture, Position, Interval, Color, FontColor. Throws ScriptError when unknown.
+std::string PropertyText(const Control& c, std::string_view property);
+
+class ScriptRunner {
+ public:
+  using Verb = std::function<void(const ScriptStep& step)>;
+
+  ScriptRunner();
+  ~ScriptRunner();
+
+  // Adds a step kind of the game's own (for example answering the next popup).
+  void AddVerb(std::string name, Verb verb);
+  // Parses steps; throws ScriptError naming the line for an unknown step or bad quoting.
+  void Load(std::string_view text, std::string sourceName = "script");
+  void LoadFile(const std::string& path);
+  void Add(std::string_view line);
+
+  // Runs `body` (for example showing a form modally, or the whole program) with the steps
+  // executing as its loops go idle; the steps left when it returns run afterwards. Uses a manual
+  // clock for the run unless one is already in place.
+  ScriptResult Run(const std::function<void()>& body = {});
+
+  // Resolves "Form.Component" (or "Form" alone) to a control.
+  static Control& Resolve(std::string_view path);
+
+ private:
+  void Idle();
+  void Execute(const ScriptStep& step);
+  std::vector<ScriptStep> steps_;
+  std::size_t next_ = 0;
+  std::string source_ = "script";
+  std::map<std::string, Verb, std::less<>> verbs_;
+  std::unique_ptr<ManualClock> clock_;
+};
+
+}  // namespace platform

@@ -1,0 +1,197 @@
+// Modal showing with nested loops, deferred and refused closes, activation, and timers.
+#include "platform_fixture.h"
+
+namespace platform_test {
+namespace {
+
+std::string Layout(const std::string& name, int width = 200, int height = 100) {
+  return "form " + name + " : T" + name + "  width " + std::to_string(width) + " height " +
+         std::to_string(height) + " position centre\n"
+         "  OnActivate " + name + "Activate OnShow " + name + "Show OnCloseQuery " + name +
+         "CloseQuery OnClose " + name + "Close\n"
+         "  button Btn left 10 top 10 width 80 height 30 caption \"Go\" OnClick " + name + "BtnClick\n"
+         "  timer Tick interval 100 enabled false OnTimer " + name + "TickTimer\n";
+}
+
+class Modal : public PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    // A is created first: it is the main form.
+    a = std::make_unique<LoggingForm>("A", Layout("A", 600, 400), log);
+    b = std::make_unique<LoggingForm>("B", Layout("B"), log);
+    c = std::make_unique<LoggingForm>("C", Layout("C"), log);
+    for (Form* f : {a.get(), b.get(), c.get()}) {
+      Form& form = *f;
+      form.Bind(form.Name() + "CloseQuery", [this, &form](Sender s) {
+        log.push_back(form.Name() + ":CloseQuery");
+        s.canClose = !refuse;
+      });
+    }
+  }
+  void TearDown() override {
+    c.reset();
+    b.reset();
+    a.reset();
+    PlatformTest::TearDown();
+  }
+  std::vector<std::string> log;
+  bool refuse = false;
+  std::unique_ptr<LoggingForm> a, b, c;
+};
+
+TEST_F(Modal, CloseOfAnOuterModalFormWaitsUntilItsOwnLoopResumes) {
+  a->Show();
+  b->Bind("BBtnClick", [&](Sender) {
+    c->ShowModal();
+    log.push_back("C returned");
+  });
+  WhenIdle({
+      [&] { ClickOn(b->Get<Button>("Btn")); },  // B's loop: opens C
+      [&] {                                      // C's loop
+        b->Close();
+        EXPECT_TRUE(b->Visible());
+        EXPECT_EQ(App().ModalStack(), (std::vector<Form*>{b.get(), c.get()}));
+        c->Close();
+      },
+  });
+  log.clear();
+  EXPECT_EQ(b->ShowModal(), 1);
+  EXPECT_EQ(log, (std::vector<std::string>{
+                     "B:BShow", "B:BActivate", "C:CShow", "C:CActivate", "C:CloseQuery",
+                     "C:CClose", "B:BActivate", "C returned", "B:CloseQuery", "B:BClose",
+                     "A:AActivate"}));
+  EXPECT_FALSE(b->Visible());
+  EXPECT_TRUE(App().ModalStack().empty());
+  EXPECT_TRUE(a->AcceptsInput());
+}
+
+TEST_F(Modal, RefusedCloseKeepsTheFormOpenAndTheWindowCloseGoesToTheActiveForm) {
+  a->Show();
+  refuse = true;
+  WhenIdle({
+      [&] { b->Close(); },
+      [&] {
+        EXPECT_TRUE(b->Visible());
+        EXPECT_TRUE(b->Modal());
+        App().CloseRequest();  // the close box: B's close query again, refused again
+      },
+      [&] {
+        refuse = false;
+        App().CloseRequest();
+      },
+  });
+  log.clear();
+  b->ShowModal();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "B:CloseQuery"), 3);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "A:CloseQuery"), 0);
+  EXPECT_TRUE(a->Visible());
+  // With no modal form, the window's close request closes the main form: the program ends.
+  App().CloseRequest();
+  EXPECT_TRUE(App().Terminated());
+}
+
+TEST_F(Modal, HiddenModalFormKeepsItsLoopAndTheLock) {
+  a->Show();
+  int idle = 0;
+  WhenIdle({
+      [&] {
+        ++idle;
+        b->Hide();
+      },
+      [&] {
+        ++idle;
+        EXPECT_TRUE(b->Modal());
+        EXPECT_FALSE(b->Visible());
+        EXPECT_FALSE(a->AcceptsInput());
+        b->Show();
+      },
+      [&] {
+        ++idle;
+        b->Close();
+      },
+  });
+  b->ShowModal();
+  EXPECT_EQ(idle, 3);
+  EXPECT_TRUE(a->AcceptsInput());
+}
+
+TEST_F(Modal, OnlyFormsVisibleWhenTheModalOpensAreLocked) {
+  a->Show();
+  WhenIdle({
+      [&] {
+        c->Show();  // shown beside the modal form, like the trade window
+        EXPECT_FALSE(a->AcceptsInput());
+        EXPECT_TRUE(c->AcceptsInput());
+        c->SetLeft(0);
+        c->SetTop(600);
+        ClickOn(c->Get<Button>("Btn"));
+        b->Close();
+      },
+  });
+  log.clear();
+  b->ShowModal();
+  EXPECT_NE(std::find(log.begin(), log.end(), "Btn:CBtnClick"), log.end());
+  EXPECT_TRUE(a->AcceptsInput());
+  // The locked form ignored the mouse while B was open.
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Btn:ABtnClick"), 0);
+}
+
+TEST_F(Modal, TimersFireInNestedLoopsAndForHiddenForms) {
+  Timer& aTick = a->Get<Timer>("Tick");
+  Timer& cTick = c->Get<Timer>("Tick");
+  aTick.SetEnabled(true);  // A is never shown
+  cTick.SetInterval(250);
+  cTick.SetEnabled(true);
+  b->Bind("BBtnClick", [&](Sender) { App().AdvanceClock(550); });
+  WhenIdle({
+      [&] { ClickOn(b->Get<Button>("Btn")); },
+      [&] { b->Close(); },
+  });
+  log.clear();
+  b->ShowModal();
+  std::vector<std::string> ticks;
+  for (const auto& e : log)
+    if (e.find("Timer") != std::string::npos) ticks.push_back(e);
+  // In time order: A at 100, 200, C at 250, A at 300, 400, 500, C at 500 (the older timer first).
+  EXPECT_EQ(ticks, (std::vector<std::string>{"Tick:ATickTimer", "Tick:ATickTimer",
+                                             "Tick:CTickTimer", "Tick:ATickTimer",
+                                             "Tick:ATickTimer", "Tick:ATickTimer",
+                                             "Tick:CTickTimer"}));
+}
+
+TEST_F(Modal, SettingIntervalOrEnabledRestartsTheCount) {
+  Timer& t = a->Get<Timer>("Tick");
+  std::vector<std::uint64_t> at;
+  a->Bind("ATickTimer", [&](Sender) { at.push_back(clock.NowMs()); });
+  t.SetEnabled(true);
+  App().AdvanceClock(80);
+  t.SetInterval(100);  // restarts at 80
+  App().AdvanceClock(150);
+  t.SetEnabled(false);
+  App().AdvanceClock(500);
+  t.SetEnabled(true);  // at 730
+  App().AdvanceClock(100);
+  EXPECT_EQ(at, (std::vector<std::uint64_t>{180, 830}));
+}
+
+TEST_F(Modal, TimerDoesNotFireAgainWhileItsHandlerRuns) {
+  Timer& t = a->Get<Timer>("Tick");
+  int depth = 0, fired = 0;
+  a->Bind("ATickTimer", [&](Sender) {
+    ++fired;
+    ++depth;
+    EXPECT_EQ(depth, 1);
+    if (fired == 1) b->ShowModal();  // a long handler with its own loop
+    --depth;
+  });
+  WhenIdle({[&] { App().AdvanceClock(1000); }, [&] { b->Close(); }});
+  t.SetEnabled(true);
+  App().AdvanceClock(100);
+  EXPECT_EQ(fired, 1);
+  App().AdvanceClock(100);
+  EXPECT_EQ(fired, 2);
+}
+
+}  // namespace
+}  // namespace platform_test

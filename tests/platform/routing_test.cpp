@@ -1,0 +1,195 @@
+// Mouse routing: which control an event reaches, and in what order events come.
+#include "platform_fixture.h"
+
+namespace platform_test {
+namespace {
+
+constexpr const char* kLayout = R"(
+form F : TF  width 400 height 300 position centre color black
+  image Back   left 0 top 0 width 400 height 300
+               OnClick BackClick OnMouseDown BackMouseDown OnMouseUp BackMouseUp
+               OnMouseEnter BackMouseEnter OnMouseLeave BackMouseLeave
+  image Front  left 10 top 10 width 100 height 50
+               OnClick FrontClick OnDblClick FrontDblClick OnMouseDown FrontMouseDown
+               OnMouseUp FrontMouseUp OnMouseEnter FrontMouseEnter OnMouseLeave FrontMouseLeave
+               OnMouseMove FrontMouseMove
+  label Off    left 150 top 10 width 100 height 50 caption "off" enabled false OnClick OffClick
+  panel Box    left 10 top 100 width 200 height 150 OnClick BoxClick
+    shape Inner  left 10 top 10 width 50 height 50
+    image Deep   left 100 top 10 width 50 height 50 OnClick DeepClick
+  panel Shut   left 250 top 100 width 100 height 100 enabled false
+    image Locked left 0 top 0 width 100 height 100 OnClick LockedClick
+)";
+
+class Routing : public PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    form = std::make_unique<LoggingForm>("F", kLayout, log);
+    form->Show();
+    MoveTo(0, 0);
+    log.clear();
+  }
+  void TearDown() override {
+    form.reset();
+    PlatformTest::TearDown();
+  }
+  std::vector<std::string> log;
+  std::unique_ptr<LoggingForm> form;
+};
+
+TEST_F(Routing, ClickReachesTheTopmostEnabledControlAndNoParent) {
+  struct Case {
+    const char* target;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"Front", {"Front:FrontMouseDown", "Front:FrontClick", "Front:FrontMouseUp"}},
+      // A disabled control lets the mouse through to what lies below it.
+      {"Off", {"Back:BackMouseDown", "Back:BackClick", "Back:BackMouseUp"}},
+      // A disabled panel passes it on too, its children included.
+      {"Locked", {"Back:BackMouseDown", "Back:BackClick", "Back:BackMouseUp"}},
+      // A control without handlers takes the event; its panel hears nothing.
+      {"Inner", {}},
+      {"Deep", {"Deep:DeepClick"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target);
+    auto [x, y] = Centre(form->Get<Control>(c.target));
+    MoveTo(x, y);
+    log.clear();
+    App().ForgetDoubleClick();
+    App().MouseDown(MouseButton::Left, x, y);
+    App().MouseUp(MouseButton::Left, x, y);
+    EXPECT_EQ(log, c.expected);
+  }
+  // The panel's own free area is the panel.
+  const Rect box = form->Get<Panel>("Box").ScreenRect();
+  log.clear();
+  Click(box.x + 150, box.y + 120);
+  EXPECT_EQ(log, std::vector<std::string>{"Box:BoxClick"});
+}
+
+TEST_F(Routing, EnterAndLeaveFollowTheTopmostControl) {
+  auto [fx, fy] = Centre(form->Get<Image>("Front"));
+  MoveTo(fx, fy);
+  const Rect back = form->Get<Image>("Back").ScreenRect();
+  MoveTo(back.x + 300, back.y + 280);
+  MoveTo(back.x + 301, back.y + 280);  // staying inside: nothing new
+  MoveTo(5, 5);                        // off the form
+  EXPECT_EQ(log, (std::vector<std::string>{"Front:FrontMouseEnter",
+                                           "Front:FrontMouseMove", "Front:FrontMouseLeave",
+                                           "Back:BackMouseEnter", "Back:BackMouseLeave"}));
+}
+
+TEST_F(Routing, PressCapturesTheMouseAndAClickNeedsPressAndReleaseOnOneControl) {
+  auto [fx, fy] = Centre(form->Get<Image>("Front"));
+  const Rect back = form->Get<Image>("Back").ScreenRect();
+  MoveTo(fx, fy);
+  log.clear();
+  App().MouseDown(MouseButton::Left, fx, fy);
+  MoveTo(back.x + 300, back.y + 280);
+  App().MouseUp(MouseButton::Left, back.x + 300, back.y + 280);
+  EXPECT_EQ(log, (std::vector<std::string>{"Front:FrontMouseDown", "Front:FrontMouseLeave",
+                                           "Back:BackMouseEnter", "Front:FrontMouseMove",
+                                           "Front:FrontMouseUp"}));
+  EXPECT_EQ(App().Captured(), nullptr);
+  // Pressed elsewhere and released on Front: no click either.
+  log.clear();
+  App().MouseDown(MouseButton::Left, back.x + 300, back.y + 280);
+  App().MouseUp(MouseButton::Left, fx, fy);
+  EXPECT_EQ(log, (std::vector<std::string>{"Back:BackMouseDown", "Back:BackMouseUp"}));
+}
+
+TEST_F(Routing, DoubleClickGivesClickThenDblClickAndNoSecondClick) {
+  auto [x, y] = Centre(form->Get<Image>("Front"));
+  MoveTo(x, y);
+  log.clear();
+  for (int i = 0; i < 2; ++i) {
+    App().MouseDown(MouseButton::Left, x, y);
+    App().MouseUp(MouseButton::Left, x, y);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"Front:FrontMouseDown", "Front:FrontClick",
+                                           "Front:FrontMouseUp", "Front:FrontDblClick",
+                                           "Front:FrontMouseDown", "Front:FrontMouseUp"}));
+  // Too slow for a double click: two clicks.
+  log.clear();
+  App().ForgetDoubleClick();
+  for (int i = 0; i < 2; ++i) {
+    App().MouseDown(MouseButton::Left, x, y);
+    App().MouseUp(MouseButton::Left, x, y);
+    clock.Set(clock.NowMs() + kDoubleClickMs + 1);
+  }
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Front:FrontClick"), 2);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Front:FrontDblClick"), 0);
+}
+
+TEST_F(Routing, RightButtonReachesOnlyMouseDownAndUp) {
+  auto [x, y] = Centre(form->Get<Image>("Front"));
+  MouseButton seen = MouseButton::None;
+  form->Bind("FrontMouseDown", [&](Sender s) {
+    seen = s.button;
+    log.push_back("down");
+  });
+  MoveTo(x, y);
+  log.clear();
+  for (int i = 0; i < 2; ++i) {  // twice, quickly: still no double click
+    App().MouseDown(MouseButton::Right, x, y);
+    App().MouseUp(MouseButton::Right, x, y);
+  }
+  EXPECT_EQ(seen, MouseButton::Right);
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "Front:FrontMouseUp", "down",
+                                           "Front:FrontMouseUp"}));
+}
+
+TEST_F(Routing, ModalFormOpenedInMouseDownCancelsTheCapture) {
+  std::vector<std::string> popupLog;
+  LoggingForm popup("P", R"(
+form P : TP  width 200 height 100 position centre
+  button Ok left 50 top 30 width 100 height 40 caption "OK" OnClick OkClick
+)", popupLog);
+  popup.Bind("OkClick", [&](Sender) { popup.Close(); });
+  form->Bind("FrontMouseDown", [&](Sender) {
+    log.push_back("down");
+    popup.ShowModal();
+    log.push_back("popup closed");
+  });
+  auto [x, y] = Centre(form->Get<Image>("Front"));
+  WhenIdle({
+      // The release comes while the popup is open: the locked form hears nothing.
+      [&] { App().MouseUp(MouseButton::Left, x, y); },
+      [&] { ClickOn(popup.Get<Button>("Ok")); },
+  });
+  MoveTo(x, y);
+  log.clear();
+  App().MouseDown(MouseButton::Left, x, y);
+  EXPECT_EQ(App().Captured(), nullptr);
+  // A late release after the popup: a mouse-up without a click.
+  App().MouseMove(x, y);
+  App().MouseUp(MouseButton::Left, x, y);
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "Front:FrontMouseLeave", "popup closed",
+                                           "Front:FrontMouseEnter", "Front:FrontMouseMove",
+                                           "Front:FrontMouseUp"}));
+  EXPECT_FALSE(IdleStepsLeft());
+}
+
+TEST_F(Routing, ControlsMovedOrHiddenAreHitWhereTheyAreNow) {
+  Image& front = form->Get<Image>("Front");
+  const Rect was = front.ScreenRect();
+  front.SetLeft(200);
+  EXPECT_EQ(App().ControlAt(was.x + 5, was.y + 5)->Name(), "Back");
+  EXPECT_EQ(App().ControlAt(front.ScreenRect().x + 5, front.ScreenRect().y + 5), &front);
+  front.Hide();
+  EXPECT_EQ(App().ControlAt(front.ScreenRect().x + 5, front.ScreenRect().y + 5)->Name(), "Back");
+  // BringToFront puts Deep above Inner when they overlap.
+  Image& deep = form->Get<Image>("Deep");
+  deep.SetLeft(10);
+  deep.SendToBack();
+  auto [ix, iy] = Centre(form->Get<Shape>("Inner"));
+  EXPECT_EQ(App().ControlAt(ix, iy)->Name(), "Inner");
+  deep.BringToFront();
+  EXPECT_EQ(App().ControlAt(ix, iy), &deep);
+}
+
+}  // namespace
+}  // namespace platform_test

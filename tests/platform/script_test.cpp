@@ -1,0 +1,190 @@
+// The script runner drives a form from its layout file by component names, and reports the first
+// failed step by line and text.
+#include "platform_fixture.h"
+
+#include "platform/script.h"
+
+namespace platform_test {
+namespace {
+
+// The example screen: typing a name and pressing OK greets; the hover swaps the OK picture only
+// when the hover state changes; the closing label may close the form.
+class TDemoForm : public Form {
+ public:
+  TDemoForm() : Form("DemoForm") {
+    Bind("OkImageClick", [this](Sender) {
+      Greeting.SetCaption("Hello " + NameEdit.Text());
+    });
+    Bind("OkImageMouseMove", [this](Sender) { Hover(true); });
+    Bind("BackMouseMove", [this](Sender) { Hover(false); });
+    Bind("NameEditKeyPress", [](Sender s) {
+      if (s.key >= U'0' && s.key <= U'9') s.key = 0;  // no digits in a name
+    });
+    Bind("CloseLabelClick", [this](Sender) { Close(); });
+    Bind("BlinkTimer", [this](Sender) { ++blinks; });
+  }
+  Edit& NameEdit = Get<Edit>("NameEdit");
+  Image& OkImage = Get<Image>("OkImage");
+  Label& Greeting = Get<Label>("Greeting");
+  int blinks = 0;
+
+ private:
+  void Hover(bool on) {
+    if (on == lit_) return;
+    lit_ = on;
+    OkImage.LoadPicture(on ? "demo_ok_Highlighted.jpg" : "demo_ok.jpg");
+  }
+  bool lit_ = false;
+};
+
+class Scripts : public PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    dir = FreshFolder("scripts");
+    WriteSolidJpeg((dir / "demo_back.jpg").string(), 32, 20, Rgb(20, 20, 60));
+    WriteSolidJpeg((dir / "Demo_OK.jpg").string(), 120, 40, Rgb(0, 120, 0));
+    WriteSolidJpeg((dir / "demo_ok_highlighted.JPG").string(), 120, 40, Rgb(0, 250, 0));
+    SetAssetFolder(dir.string());
+    SetLayoutFolder(FARHAVEN_SOURCE_DIR "/tests/platform/layouts");
+    App().SetClock(nullptr);  // the runner brings its own manual clock
+  }
+  void TearDown() override {
+    SetLayoutFolder("");
+    SetAssetFolder("");
+    PlatformTest::TearDown();
+  }
+  std::filesystem::path dir;
+};
+
+TEST_F(Scripts, DrivesAFormFromItsLayoutAndSavesAScreenshot) {
+  TDemoForm demo;
+  EXPECT_TRUE(demo.MissingHandlers().empty());
+  const std::string png = (dir / "demo.png").string();
+  ScriptRunner runner;
+  runner.Load(R"(# type a name, greet, look, leave
+move DemoForm.OkImage
+move DemoForm.Back
+move DemoForm.OkImage
+move DemoForm.OkImage
+type DemoForm.NameEdit "Zoë 2☃"
+key Backspace
+type "x"
+click DemoForm.OkImage
+expect DemoForm.Greeting.Caption "Hello Zoë x"
+wait 1200
+screenshot DemoForm ")" + png + R"("
+click DemoForm.CloseLabel
+)", "demo.script");
+  ResetPictureStats();
+  bool returned = false;
+  const ScriptResult r = runner.Run([&] {
+    demo.ShowModal();
+    returned = true;
+  });
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_TRUE(returned);
+  EXPECT_EQ(r.stepsRun, 12);
+  EXPECT_EQ(demo.blinks, 2);
+  // Hovering loaded a picture only when the hover changed: three changes, two files decoded.
+  EXPECT_EQ(GetPictureStats().requests, 3u);
+  EXPECT_EQ(GetPictureStats().decodes, 1u);
+  SDL_Surface* shot = ReadPictureFile(png);
+  ASSERT_NE(shot, nullptr);
+  EXPECT_EQ(shot->w, 320);
+  EXPECT_GT(PixelAt(shot, 80, 80).g, 200);  // the lit OK picture
+  SDL_FreeSurface(shot);
+}
+
+TEST_F(Scripts, TheFirstFailedStepIsNamed) {
+  struct Case {
+    const char* script;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"click DemoForm.Nothing", "demo.script:1: click DemoForm.Nothing: DemoForm has no component Nothing"},
+      {"click Nowhere.Ok", "demo.script:1: click Nowhere.Ok: no form named Nowhere"},
+      {"\nexpect DemoForm.Greeting.Caption \"Hi\"",
+       "demo.script:2: expect DemoForm.Greeting.Caption \"Hi\": expected \"Hi\", found \"\""},
+      {"expect DemoForm.Greeting.Colour \"x\"", "label Greeting has no property Colour"},
+      {"wait soon", "wait needs milliseconds"},
+      {"key Space", "unknown key Space"},
+      {"type DemoForm.OkImage \"x\"", "DemoForm.OkImage is not an edit"},
+      {"click DemoForm.Blink", "DemoForm.Blink is a timer"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    TDemoForm demo;
+    ScriptRunner runner;
+    runner.Load(c.script, "demo.script");
+    const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+    EXPECT_FALSE(demo.Modal());
+  }
+}
+
+TEST_F(Scripts, StepsCheckThatTheMouseCanReachTheTarget) {
+  TDemoForm demo;
+  Form popup("Popup", ParseLayout("form Popup : TPopup width 50 height 50 position centre\n", "Popup.layout"));
+  demo.Bind("OkImageClick", [&](Sender) { popup.ShowModal(); });
+  struct Case {
+    const char* script;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"click DemoForm.OkImage\nclick DemoForm.CloseLabel", "does not take input: a modal form is open over DemoForm"},
+      {"click DemoForm.OkImage\nclick Popup\nclose\nmove DemoForm.OkImage\nclose", ""},
+  };
+  // The second script: the window's close request closes the popup, later the demo form.
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    ScriptRunner runner;
+    runner.Load(c.script, "s");
+    const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
+    if (*c.message) {
+      EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+    } else {
+      EXPECT_TRUE(r.ok) << r.message;
+      EXPECT_FALSE(popup.Visible());
+      EXPECT_FALSE(demo.Visible());
+    }
+  }
+  demo.Get<Label>("CloseLabel").Hide();
+  ScriptRunner hidden;
+  hidden.Load("click DemoForm.CloseLabel");
+  EXPECT_NE(hidden.Run([&] { demo.ShowModal(); }).message.find("is not visible"), std::string::npos);
+}
+
+TEST_F(Scripts, ScriptTextErrorsNameTheLine) {
+  ScriptRunner runner;
+  EXPECT_THROW(runner.Load("click A.B\njump A.B", "x.script"), ScriptError);
+  try {
+    runner.Load("wait 5\nclick A.B C\n", "x.script");
+    ADD_FAILURE();
+  } catch (const ScriptError& e) {
+    EXPECT_STREQ(e.what(), "x.script:2: click takes 1 argument(s)");
+  }
+  // A step of the game's own.
+  ScriptRunner custom;
+  std::vector<std::string> answers;
+  custom.AddVerb("answer", [&](const ScriptStep& s) { answers.push_back(s.words.at(1)); });
+  custom.Load("answer yes\nanswer \"no thanks\"");
+  EXPECT_TRUE(custom.Run().ok);
+  EXPECT_EQ(answers, (std::vector<std::string>{"yes", "no thanks"}));
+}
+
+TEST_F(Scripts, EditTakesOnlyWhatTheSaveFilesCanHold) {
+  TDemoForm demo;
+  Edit& e = demo.NameEdit;
+  e.SetMaxLength(6);
+  demo.Show();
+  ScriptRunner runner;
+  runner.Load("type DemoForm.NameEdit \"€é☃a1bcdef\"\nkey Home\nkey Delete\nkey End\nkey Left\ntype \"Z\"");
+  ASSERT_TRUE(runner.Run().ok);
+  // "☃" is not in Windows-1252 and becomes "?", the digit is refused by OnKeyPress, six at most.
+  EXPECT_EQ(e.Text(), "é?abZc");
+}
+
+}  // namespace
+}  // namespace platform_test
