@@ -1,6 +1,8 @@
 // The game's audio: one SDL output device, the eight music channels on it, and the sound cues
 // connected to them. The program calls InitAudio once at start-up, PumpAudio in every iteration of
-// its event loop (every modal loop included) and ShutdownAudio before it ends.
+// its event loop (every modal loop included) and ShutdownAudio before it ends. A loop that sleeps
+// in SDL_WaitEvent is woken by an event of type AudioWakeEventType() whenever played buffers wait
+// for PumpAudio; the loop may otherwise ignore that event.
 //
 // Without a usable device (none present, or SDL_AUDIODRIVER naming a driver that does not exist)
 // the game runs silent: one line goes to the log, nothing is shown, and the cues still draw their
