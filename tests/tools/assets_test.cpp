@@ -1,0 +1,254 @@
+// The shipped catalogue, generated in full into a scratch folder and read back with the readers the
+// game uses: libjpeg, SDL's BMP loader, the WAV header, libvorbisfile.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <jpeglib.h>
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "tools/assetgen/catalogue.h"
+#include "tools/assetgen/generator.h"
+
+namespace assetgen {
+namespace {
+
+namespace fs = std::filesystem;
+
+Bytes ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::uint32_t Le32(const Bytes& b, std::size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+}
+std::uint16_t Le16(const Bytes& b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
+std::string Tag(const Bytes& b, std::size_t at) { return std::string(b.begin() + at, b.begin() + at + 4); }
+
+unsigned Workers() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
+
+class ShippedAssets : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    catalogue_ = new Catalogue(LoadCatalogue(fs::path(FARHAVEN_SOURCE_DIR) / "tools/assetgen/catalogue.txt"));
+    CheckCatalogue(*catalogue_, "catalogue.txt");
+    folder_ = new fs::path(fs::temp_directory_path() / ("farhaven-assetgen-" + std::to_string(::getpid())));
+    fs::remove_all(*folder_);
+    report_ = GenerateAll(*catalogue_, *folder_, Workers());
+  }
+  static void TearDownTestSuite() {
+    fs::remove_all(*folder_);
+    delete folder_;
+    delete catalogue_;
+  }
+  static const Catalogue& catalogue() { return *catalogue_; }
+  static const fs::path& folder() { return *folder_; }
+
+  template <class F>
+  static int ForEach(Format format, F check) {
+    int n = 0;
+    for (const Asset& a : catalogue_->assets)
+      if (a.format == format) {
+        SCOPED_TRACE(a.file);
+        check(a, ReadAll(*folder_ / a.file));
+        ++n;
+      }
+    return n;
+  }
+
+  static inline Catalogue* catalogue_ = nullptr;
+  static inline fs::path* folder_ = nullptr;
+  static inline GenerateReport report_;
+};
+
+TEST_F(ShippedAssets, EveryRowIsWrittenAndNothingElse) {
+  std::set<std::string> written;
+  for (const auto& entry : fs::directory_iterator(folder())) written.insert(entry.path().filename().string());
+  EXPECT_EQ(written.size(), catalogue().assets.size());
+  EXPECT_EQ(report_.files, catalogue().assets.size());
+  std::uint64_t total = 0;
+  for (const Asset& a : catalogue().assets) {
+    EXPECT_TRUE(written.contains(a.file)) << a.file;
+    EXPECT_GT(fs::file_size(folder() / a.file), 0u) << a.file;
+    total += fs::file_size(folder() / a.file);
+  }
+  EXPECT_EQ(report_.bytes, total);
+}
+
+// One name from every family the screens load, and the size of the composed families; a dropped or
+// misspelt row shows up here.
+TEST_F(ShippedAssets, CoversEveryFamilyTheScreensLoad) {
+  std::set<std::string> names;
+  for (const Asset& a : catalogue().assets) names.insert(a.file);
+  for (const char* name : {
+           "StartScreen_05_Highlighted.jpg", "FarhavenMainNavigationScreen_16M.jpg", "RadarScreen_08_ON.jpg",
+           "TradeScreenON_08.jpg", "GameSettingsON+_12.jpg", "CheatsScreenON_10.jpg", "Save+LoadScreenON_19.jpg",
+           "Target-DescriptionON_06.jpg", "Mission-ScreenH_27.jpg", "GovernorMenu_10H.jpg", "RetireScreenON_11.jpg",
+           "Screen_KLEINON_05.jpg", "Screen_KLEIN_36.jpg", "equipment_ECM_mouseover.jpg",
+           "Category_Ambush_over_small.jpg", "crewcombat_blue_bridge_normal.jpg", "lifepodr.jpg", "Victoryg.jpg",
+           "hero3_150y.jpg", "Crew_Rogue.jpg", "Jalkath_Vorrak_L.jpg", "Federation_Firing_R.jpg",
+           "Pirate_Spacestation_Scene.jpg", "Syndicate_squadron_Scene.jpg", "Coalition_Corsair_scene_sm.jpg",
+           "NotAvailable_topwire.jpg", "Blackjack_sidewire.jpg", "Outerrim_Killerbee_l_f8.jpg",
+           "Pirate_Spacestation_r_f1.jpg", "Syndicate_squadron_r_s.jpg", "Sun.jpg", "red2r.jpg", "desert3r.jpg",
+           "jungle2rg.jpg", "city7.jpg", "secretdata.jpg", "GalaxyMapBlip_OuterR.jpg", "Battleicon.jpg",
+           "Uni-Synd-blank-com-fem.jpg", "Uni-Outerrim-2ndLt-shoulder.jpg", "Uni-Coal-Adm-collar.jpg",
+           "Synd-Pilotwings.jpg", "Fed-ribbon12.jpg", "Coal-MedalofHonor.jpg", "Uni-Fed-awardplace.jpg",
+           "ORAwardBackgr.jpg", "Synd_Rank7.jpg", "OuterRimLogo.jpg", "PirateLogoMouseOver.jpg",
+           "Mission_FlagshipON.jpg", "Travelscreen_ShieldBar_25.jpg", "TravelScreen_ExpBar_0.jpg",
+           "Shield_30.jpg", "Combo_05.jpg", "AP8x8.jpg", "right_reinforcements_3.jpg",
+           "ship_red_small_right_off.bmp", "station_blue_on.bmp", "red_station_off.bmp", "starsystem_red.bmp",
+           "Skill_Fire_MisslesAdv_ActiveMod.jpg", "Skill_shipspecial_over.jpg", "Skill_Amnesty_off.jpg",
+           "Equipment_Gatling_g.jpg", "Misc.jpg", "Equipment_Mine2_Side_r.jpg", "Equipment_Destroyer_Side_l.jpg",
+           "button.wav", "Explosion_Ship.wav", "Intro.ogg", "CrewCombat2.ogg"})
+    EXPECT_TRUE(names.contains(name)) << name;
+
+  auto count = [&](auto predicate) { return std::count_if(names.begin(), names.end(), predicate); };
+  auto ends = [](const std::string& s, std::string_view tail) { return s.ends_with(tail); };
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, "_Scene.jpg"); }), 5 * 20);
+  EXPECT_EQ(count([&](const std::string& s) { return s.find("_l_") != s.npos || s.find("_r_") != s.npos; }), 5 * 20 * 20);
+  EXPECT_EQ(count([&](const std::string& s) { return s.starts_with("Skill_"); }), 39 * 4 + 30 * 3);
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, "_g.jpg"); }), 27);
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".bmp"); }), 28);
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".wav"); }), 14);
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".ogg"); }), 5);
+}
+
+struct JpegError {
+  jpeg_error_mgr mgr;
+  std::jmp_buf jump;
+};
+
+// Decodes a whole JPEG; false when libjpeg reports an error.
+bool DecodeJpeg(const Bytes& data, int& width, int& height, int& components) {
+  jpeg_decompress_struct info;
+  JpegError err;
+  info.err = jpeg_std_error(&err.mgr);
+  err.mgr.error_exit = [](j_common_ptr i) { std::longjmp(reinterpret_cast<JpegError*>(i->err)->jump, 1); };
+  if (setjmp(err.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&info, TRUE);
+  jpeg_start_decompress(&info);
+  width = int(info.output_width), height = int(info.output_height), components = info.output_components;
+  JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                             info.output_width * info.output_components, 1);
+  while (info.output_scanline < info.output_height) jpeg_read_scanlines(&info, row, 1);
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+TEST_F(ShippedAssets, JpegsDecodeToTheirStatedSize) {
+  int n = ForEach(Format::Jpeg, [](const Asset& a, const Bytes& data) {
+    int w = 0, h = 0, components = 0;
+    ASSERT_TRUE(DecodeJpeg(data, w, h, components));
+    EXPECT_EQ(w, a.width);
+    EXPECT_EQ(h, a.height);
+    EXPECT_EQ(components, 3);
+  });
+  EXPECT_GT(n, 3000);
+}
+
+TEST_F(ShippedAssets, BmpsLoadWithSdlAtTheirStatedSize) {
+  ASSERT_EQ(SDL_Init(0), 0) << SDL_GetError();
+  int n = ForEach(Format::Bmp, [](const Asset& a, const Bytes& data) {
+    SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromConstMem(data.data(), int(data.size())), 1);
+    ASSERT_NE(s, nullptr) << SDL_GetError();
+    EXPECT_EQ(s->w, a.width);
+    EXPECT_EQ(s->h, a.height);
+    SDL_FreeSurface(s);
+  });
+  EXPECT_EQ(n, 28);
+  SDL_Quit();
+}
+
+TEST_F(ShippedAssets, WavsAreMono16BitPcmOfTheStatedLength) {
+  int n = ForEach(Format::Wav, [](const Asset& a, const Bytes& b) {
+    ASSERT_GE(b.size(), 46u);
+    EXPECT_EQ(Tag(b, 0), "RIFF");
+    EXPECT_EQ(Le32(b, 4), b.size() - 8);
+    EXPECT_EQ(Tag(b, 8), "WAVE");
+    EXPECT_EQ(Tag(b, 12), "fmt ");
+    EXPECT_EQ(Le32(b, 16), 16u);
+    EXPECT_EQ(Le16(b, 20), 1);  // PCM
+    EXPECT_EQ(Le16(b, 22), 1);  // mono
+    EXPECT_EQ(Le32(b, 24), 22050u);
+    EXPECT_EQ(Le32(b, 28), 22050u * 2);
+    EXPECT_EQ(Le16(b, 32), 2);
+    EXPECT_EQ(Le16(b, 34), 16);
+    EXPECT_EQ(Tag(b, 36), "data");
+    ASSERT_EQ(Le32(b, 40), b.size() - 44);
+    EXPECT_NEAR((b.size() - 44) / 2 / 22050.0, a.seconds, 0.001);
+    int peak = 0;
+    for (std::size_t i = 44; i + 1 < b.size(); i += 2) peak = std::max(peak, std::abs(int(std::int16_t(Le16(b, i)))));
+    EXPECT_GT(peak, 16000);  // audible
+    EXPECT_LT(peak, 32767);  // not clipped
+  });
+  EXPECT_EQ(n, 14);
+}
+
+struct MemoryFile {
+  const Bytes* data;
+  std::size_t at = 0;
+};
+
+TEST_F(ShippedAssets, OggsDecodeToStereo44100OfTheStatedLength) {
+  ov_callbacks io{};
+  io.read_func = [](void* out, size_t size, size_t count, void* source) -> size_t {
+    auto* f = static_cast<MemoryFile*>(source);
+    size_t n = std::min(size * count, f->data->size() - f->at);
+    std::memcpy(out, f->data->data() + f->at, n);
+    f->at += n;
+    return size ? n / size : 0;
+  };
+  int n = ForEach(Format::Ogg, [&](const Asset& a, const Bytes& data) {
+    MemoryFile file{&data};
+    OggVorbis_File vf;
+    ASSERT_EQ(ov_open_callbacks(&file, &vf, nullptr, 0, io), 0);
+    vorbis_info* info = ov_info(&vf, -1);
+    EXPECT_EQ(info->channels, 2);
+    EXPECT_EQ(info->rate, 44100);
+    char buffer[8192];
+    int section = 0;
+    long bytes = 0, got = 0;
+    double energy = 0;
+    while ((got = ov_read(&vf, buffer, sizeof buffer, 0, 2, 1, &section)) > 0) {
+      bytes += got;
+      for (long i = 0; i + 1 < got; i += 2) {
+        std::int16_t v;
+        std::memcpy(&v, buffer + i, 2);
+        energy += double(v) * v;
+      }
+    }
+    EXPECT_EQ(got, 0);  // ended cleanly, no decoding error
+    double seconds = bytes / 4.0 / 44100;
+    EXPECT_NEAR(seconds, a.seconds, 0.05);
+    EXPECT_GT(std::sqrt(energy / (bytes / 2.0)), 1000);  // a tune, not silence
+    ov_clear(&vf);
+  });
+  EXPECT_EQ(n, 5);
+}
+
+TEST_F(ShippedAssets, GeneratingAgainGivesTheSameBytes) {
+  fs::path again = folder().string() + "-again";
+  fs::remove_all(again);
+  GenerateAll(catalogue(), again, Workers());
+  for (const Asset& a : catalogue().assets) ASSERT_EQ(ReadAll(folder() / a.file), ReadAll(again / a.file)) << a.file;
+  fs::remove_all(again);
+}
+
+}  // namespace
+}  // namespace assetgen

@@ -1,0 +1,84 @@
+#include "tools/assetgen/generator.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "tools/assetgen/painters.h"
+#include "tools/assetgen/sound.h"
+
+namespace assetgen {
+namespace {
+
+bool SameContent(const std::filesystem::path& path, const Bytes& bytes) {
+  std::error_code ec;
+  if (std::filesystem::file_size(path, ec) != bytes.size() || ec) return false;
+  std::ifstream in(path, std::ios::binary);
+  Bytes old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return old == bytes;
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  if (SameContent(path, bytes)) return;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  if (!out) throw std::runtime_error(path.string() + ": cannot be written");
+}
+
+}  // namespace
+
+void CheckCatalogue(const Catalogue& catalogue, std::string_view source) {
+  for (const Asset& a : catalogue.assets) {
+    try {
+      if (a.IsPicture())
+        PictureStyle(a, catalogue);
+      else
+        SoundStyle(a, catalogue);
+    } catch (const std::invalid_argument& e) {
+      throw CatalogueError(std::string(source) + ":" + std::to_string(a.line) + ": " + a.file + ": " + e.what());
+    }
+  }
+}
+
+Bytes Render(const Asset& asset, const Catalogue& catalogue) {
+  switch (asset.format) {
+    case Format::Jpeg: return EncodeJpeg(Paint(asset, catalogue), kJpegQuality);
+    case Format::Bmp: return EncodeBmp(Paint(asset, catalogue));
+    case Format::Wav: return EncodeWav(Synthesize(asset, catalogue));
+    case Format::Ogg: return EncodeOgg(Synthesize(asset, catalogue), Hash(asset.file), kOggQuality);
+  }
+  throw std::logic_error("unknown format");
+}
+
+GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::path& folder, unsigned threads) {
+  std::filesystem::create_directories(folder);
+  std::atomic<std::size_t> next{0};
+  std::atomic<std::uint64_t> bytes{0};
+  std::mutex failure_lock;
+  std::string failure;
+  auto work = [&] {
+    for (std::size_t i; (i = next++) < catalogue.assets.size();) {
+      const Asset& a = catalogue.assets[i];
+      try {
+        Bytes data = Render(a, catalogue);
+        WriteFile(folder / a.file, data);
+        bytes += data.size();
+      } catch (const std::exception& e) {
+        std::lock_guard lock(failure_lock);
+        if (failure.empty()) failure = a.file + ": " + e.what();
+        next = catalogue.assets.size();
+      }
+    }
+  };
+  std::vector<std::thread> pool;
+  for (unsigned t = 1; t < std::max(1u, threads); ++t) pool.emplace_back(work);
+  work();
+  for (std::thread& t : pool) t.join();
+  if (!failure.empty()) throw std::runtime_error(failure);
+  return {catalogue.assets.size(), bytes.load()};
+}
+
+}  // namespace assetgen

@@ -1,0 +1,31 @@
+// Turns catalogue rows into file contents and writes the whole catalogue into a folder.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "tools/assetgen/catalogue.h"
+#include "tools/assetgen/encode.h"
+
+namespace assetgen {
+
+constexpr int kJpegQuality = 65;
+constexpr float kOggQuality = 0.0f;  // about 64 kbit/s for stereo: plenty for placeholder tunes
+
+// Checks every row's kind against the shapes and recipes before anything is drawn; a fault throws
+// CatalogueError naming the source line.
+void CheckCatalogue(const Catalogue& catalogue, std::string_view source);
+
+// The bytes of one asset; the same row always gives the same bytes.
+Bytes Render(const Asset& asset, const Catalogue& catalogue);
+
+struct GenerateReport {
+  std::size_t files = 0;
+  std::uint64_t bytes = 0;
+};
+
+// Writes every asset into `folder` (created when missing), spread over `threads` workers.
+// Files whose bytes are already there are left untouched.
+GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::path& folder, unsigned threads);
+
+}  // namespace assetgen
