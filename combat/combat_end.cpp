@@ -1,0 +1,183 @@
+#include "combat/combat_end.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "audio/sound.h"
+#include "combat/modifiers.h"
+#include "combat/resolution.h"
+#include "rules/credits.h"
+#include "state/format.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kFlee = 11;
+constexpr std::int32_t kEmp = 16;
+constexpr std::int32_t kEmp2 = 33;
+constexpr std::int32_t kTurnEnded = -100;
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+void Increment(std::int32_t& counter) {
+  if (counter < kInt32Max) counter += 1;
+}
+
+std::int32_t Saturate(std::int64_t v) {
+  if (v > kInt32Max) return kInt32Max;
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+// The special ship selected on the sensors screen; an empty row when none is selected.
+const state::TSpecialShipRow& SelectedSpecialShip(CombatUi& ui) {
+  static const state::TSpecialShipRow kNone{};
+  const int row = ui.SensorSelection();
+  if (row < 1 || row > state::kLastSpecialShip) return kNone;
+  return state::SpecialShips[row];
+}
+
+void PayLoot(CombatUi& ui) {
+  const auto& special = SelectedSpecialShip(ui);
+  const std::int32_t h = state::EnemyShip[20] / 2;
+  std::int32_t units = state::Random(h) + h;
+  if (special[3] != 1) units /= 2;
+
+  std::int64_t used = 0;
+  for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
+  std::int64_t free = static_cast<std::int64_t>(state::PlayerShip[20]) - used;
+  if (free < 0) free = 0;  // an overfull hold takes nothing and leaves nothing negative
+  std::int32_t left = 0;
+  if (units > free) {
+    left = Saturate(units - free);
+    units = Saturate(free);
+  }
+
+  std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
+  if (special[3] == 1 && special[9] == 3) {
+    ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
+                 "This vessel has loaded very valuable cargo. Your loot is three times as much "
+                 "worth as usual!");
+    value *= 3;
+  } else if (special[3] == 1 && special[9] == 4) {
+    ui.ShowPopup(CombatPopup::Text, "Treasure fleet",
+                 "This vessel belongs to the famous treasure fleet and has extremly valuable "
+                 "cargo. Your loot is ten times as much worth as usual!");
+    value *= 10;
+  }
+  state::PlayerData[2] = Saturate(static_cast<std::int64_t>(state::PlayerData[2]) + value);
+  ui.Rules().UpdateStatusBars();
+
+  const std::string worth = state::FormatThousands(Saturate(value));
+  std::string text;
+  if (units > 0 && left > 0) {
+    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo (" +
+           std::to_string(left) + "E have to be left behind due to limited cargo space). You can "
+           "sell it for $" + worth + ".";
+  } else if (units > 0) {
+    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo. You can sell it "
+           "for $" + worth + ".";
+  } else {
+    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "
+           "remains of the enemy ship.";
+  }
+  ui.ShowPopup(CombatPopup::Loot, "", text, "treasurer.jpg");
+}
+
+void EnemyDestroyed(CombatUi& ui) {
+  auto& e = state::EnemyShip;
+  const std::int32_t enemyClass = e[2];
+  e[1] = 0;
+  CountDestroyedShip(enemyClass);
+  audio::PlayShipExplosionSound();
+  ui.ShowPopup(CombatPopup::Picture, "Well done!",
+               "The shields of the enemy ship collapse and the vessel explodes!", "explosion.jpg");
+
+  const std::int32_t faction = state::PlayerData[4];
+  if (state::GetShipClassSize(enemyClass) > state::GetShipClassSize(state::PlayerShip[2]) &&
+      e[8] != faction)
+    ui.AwardSilverStar();
+  if (enemyClass == state::kStarbaseClass && state::PlayerData[12] == 0) ui.AwardGoldStar();
+
+  rules::AddExperience(state::GetShipClassExperience(enemyClass), ui.Rules());
+  const std::string logo =
+      faction >= 0 && faction <= state::kLastFaction ? state::FactionText[faction][5] : "";
+  ui.ShowPopup(CombatPopup::Experience, "",
+               "You receive some experience points. The more you have the more likely you will "
+               "be promoted.",
+               logo + ".jpg");
+
+  PayLoot(ui);
+  CloseShipCombat(ui);
+}
+
+void PlayerDestroyed(CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  if (state::TutorialActive == 1 && state::TutorialStep >= 12 && state::TutorialStep <= 20 &&
+      state::GameDay < 50) {
+    ui.ShowPopup(CombatPopup::Text, "Tutorial",
+                 "Your shields have collapsed. Normally your ship would explode. But because this "
+                 "is a tutorial we refresh your shields instead.");
+    p[40] = state::GetShipClassStat(p[2], state::kAttrShields);
+    return;
+  }
+  audio::PlayShipExplosionSound();
+  ui.ShowPopup(CombatPopup::Picture, "Your ship explodes!",
+               "The enemy fire has broken through your shields and your ship explodes.",
+               "explosion.jpg");
+  p[1] = 0;
+  CloseShipCombat(ui);
+}
+
+}  // namespace
+
+void UseAbilitySlot(int slot, CombatUi& ui) {
+  if (slot < 1 || slot > 12) return;
+  if (state::PlayerShip[3] == kTurnEnded) return;
+  if (FindEnemyModifierSlot(kEmp) > 0 || FindEnemyModifierSlot(kEmp2) > 0) {
+    ui.ShowPopup(CombatPopup::Text, "EMP!",
+                 "The electronic of your ship has been jammed due to an enemy EMP-pulse. For this "
+                 "turn you are stunned (Hint: Get the ability: EMP resistance).");
+    return;
+  }
+  const std::int32_t id = state::PlayerAbilitySlots[slot];
+  const bool known = id >= 0 && id <= 100;
+  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
+  // An engine with the escape drive gives "Flee" to a captain who never learned it.
+  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
+      state::PlayerShip[74] == 2)
+    ResolvePlayerCombatAction(kFlee, ui);
+}
+
+void CheckShipCombatEnd(CombatUi& ui) {
+  if (!(state::PlayerShip[1] > 0 && state::EnemyShip[1] > 0)) return;
+  if (state::EnemyShip[40] <= 0) {
+    EnemyDestroyed(ui);
+  } else if (state::PlayerShip[40] <= 0) {
+    PlayerDestroyed(ui);
+  }
+}
+
+void CountDestroyedShip(std::int32_t shipClass) {
+  const std::int32_t size = state::GetShipClassSize(shipClass);
+  if (state::GetShipClassStat(shipClass, state::kAttrRole) == 2 && size > 1) {
+    Increment(state::PlayerData[56]);
+    return;
+  }
+  if (size >= 1 && size <= 5) Increment(state::PlayerData[50 + size]);
+}
+
+void CloseShipCombat(CombatUi& ui) {
+  state::CombatMayClose = 1;
+  ui.Close();
+}
+
+void CombatScreenClosed() {
+  state::EnemyShip[97] = 0;
+  state::CombatMayClose = 0;
+}
+
+}  // namespace combat

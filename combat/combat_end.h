@@ -1,0 +1,30 @@
+// A click on an ability button, and the end of a fight: the player's win pays the medals,
+// experience and loot; the player's defeat leaves the ship destroyed for the code that opened the
+// fight.
+#pragma once
+
+#include <cstdint>
+
+#include "combat/combat_ui.h"
+
+namespace combat {
+
+// The player uses the ability in button `slot` 1..12. Ignored while the enemy has the turn;
+// refused with a popup while the enemy's EMP holds the player.
+void UseAbilitySlot(int slot, CombatUi& ui);
+
+// Ends the fight when a ship's shields are gone (the enemy is tested first). Does nothing unless
+// both ships are still alive, so a second call after the end changes nothing.
+void CheckShipCombatEnd(CombatUi& ui);
+
+// Counts one destroyed enemy ship of `shipClass` in the player's statistics.
+void CountDestroyedShip(std::int32_t shipClass);
+
+// Closes the combat screen: CombatMayClose := 1, then the screen closes.
+void CloseShipCombat(CombatUi& ui);
+
+// The combat screen's close handler: every combat timer has stopped, so no enemy action waits any
+// longer; the close permission is used up.
+void CombatScreenClosed();
+
+}  // namespace combat

@@ -1,0 +1,114 @@
+// What the combat rules need of the combat screen, and nothing more. The game gives the rules its
+// real combat screen; tests and the duel tool give them a recorder that writes down every message
+// and answers every question from a script, so a whole fight runs headless from a seed.
+//
+// Sound cues do not pass through here: the rules call the cues of audio/sound.h directly.
+// Every operation has a harmless default, so an implementation overrides only what it shows.
+#pragma once
+
+#include <string_view>
+
+#include "rules/ui.h"
+#include "state/equipment.h"
+
+namespace combat {
+
+using state::Side;
+
+// The popups a fight shows, by the form that shows them.
+enum class CombatPopup {
+  Text,        // FMessage3: topic and text
+  Picture,     // FMessage1: picture, topic and text
+  Experience,  // FMessage6: picture and text
+  Loot,        // FMessage7: picture and text
+};
+
+// The parts of the combat screen that the rules ask to be redrawn from the game state.
+enum class Display {
+  Shields,
+  AbilityButtons,
+  Missiles,
+  Modifiers,
+  ActionPointBar,
+  ReinforcementRadar,
+  Everything,
+};
+
+// Picture animations of a ship: its firing picture, or its shield picture on a hit. The screen's
+// own timers put the normal picture back.
+enum class Animation { Firing, ShieldHit };
+
+class CombatUi {
+ public:
+  explicit CombatUi(rules::Ui& rules) : rules_(rules) {}
+  virtual ~CombatUi() = default;
+
+  // The screens the general rules (credits, experience, promotion) talk to.
+  rules::Ui& Rules() { return rules_; }
+
+  // The message box of one side: topic and text, hidden again by that side's message timer.
+  virtual void ShowMessage(Side side, std::string_view topic, std::string_view text) {
+    (void)side, (void)topic, (void)text;
+  }
+
+  // A modal popup; returns when the player has closed it.
+  virtual void ShowPopup(CombatPopup kind, std::string_view topic, std::string_view text,
+                         std::string_view picture = {}) {
+    (void)kind, (void)topic, (void)text, (void)picture;
+  }
+
+  // The yes/no popup FMessage4; true = yes. The default answer is no.
+  virtual bool Ask(std::string_view topic, std::string_view text) {
+    (void)topic, (void)text;
+    return false;
+  }
+
+  // The question popup with a picture, FMessage2; true = the first answer ("Yes").
+  virtual bool AskWithPicture(std::string_view topic, std::string_view text,
+                              std::string_view picture) {
+    (void)topic, (void)text, (void)picture;
+    return false;
+  }
+
+  // Redraws part of the screen from the game state. The rules keep the state right before asking
+  // (the action-point cap at 8 is applied by the rules, not by the screen).
+  virtual void Refresh(Display what) { (void)what; }
+
+  virtual void Animate(Side side, Animation animation) { (void)side, (void)animation; }
+
+  // Starts the enemy's message timer; its tick calls combat::EnemyMessageTimerTick, which lets the
+  // enemy take its next step.
+  virtual void StartEnemyMessageTimer() {}
+
+  // The "End this turn" control: disabled during the enemy's turn.
+  virtual void SetEndTurnEnabled(bool enabled) { (void)enabled; }
+
+  // Set-up of a new fight: hide the ability panels, the modifier icons and the player's message,
+  // stop the player's message timer; the pictures to load are in combat::Pictures.
+  virtual void ResetScreen() {}
+
+  // Closes the combat screen; CombatMayClose is already set. The screen's close handler calls
+  // combat::CombatScreenClosed.
+  virtual void Close() {}
+
+  // Shows the boarding screen modally; the rules have prepared the defenders and the areas.
+  virtual void OpenBoarding() {}
+
+  // The ship sensors screen: whether it is showing, and the row of SpecialShips selected there
+  // (0 = none).
+  virtual bool SensorsShowing() { return rules_.IsVisible(rules::Screen::Sensors); }
+  virtual int SensorSelection() { return 0; }
+
+  // The tutorial's step functions.
+  virtual void EndTutorialStep(int step) { (void)step; }
+  virtual void BeginTutorialStep(int step) { (void)step; }
+
+  // The medals of the career rules; each shows its own screen and is awarded once per game.
+  virtual void AwardSilverStar() {}
+  virtual void AwardGoldStar() {}
+
+ private:
+  rules::Ui& rules_;
+};
+
+}  // namespace combat

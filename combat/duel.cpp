@@ -1,0 +1,102 @@
+#include "combat/duel.h"
+
+#include "combat/combat_end.h"
+#include "combat/enemy_ai.h"
+#include "combat/modifiers.h"
+#include "combat/rounds.h"
+#include "combat/setup.h"
+#include "state/abilities.h"
+#include "state/equipment.h"
+#include "state/new_world.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kFireGuns = 1;
+constexpr std::int32_t kFireMissiles = 2;
+constexpr std::int32_t kEcm = 3;
+constexpr int kMaxActionsPerTurn = 24;
+
+// The button holding an owned ability `id`; 0 when there is none.
+int SlotOf(std::int32_t id) {
+  if (state::AbilityOwned[id] != 1) return 0;
+  for (int k = 1; k <= 12; ++k)
+    if (state::PlayerAbilitySlots[k] == id) return k;
+  return 0;
+}
+
+// The next button the captain presses, 0 for none.
+int ChooseAction() {
+  const auto& p = state::PlayerShip;
+  const auto& e = state::EnemyShip;
+  const std::int32_t ap = p[3];
+  if (const int k = SlotOf(kEcm);
+      k && state::EnemyMissileVolley[1] > 0 && ap >= state::GetEcmApCost(p[2], p[70]))
+    return k;
+  if (const int k = SlotOf(kFireMissiles);
+      k && p[40] > 0 && state::PlayerMissileVolley[1] == 0 && p[52] == 0 &&
+      !(p[51] == 5 && state::GetShipClassSize(e[2]) == 1) &&
+      ap >= state::GetMissileApCost(p[2], p[51], state::Side::Player))
+    return k;
+  if (const int k = SlotOf(kFireGuns);
+      k && !ModifierActive(state::Side::Player, state::kAbilityOverheated) &&
+      state::ActiveShipSpecial(state::Side::Player) != state::kSpecialShieldPlus &&
+      ap >= state::GetGunApCost(p[2], p[60], state::Side::Player))
+    return k;
+  return 0;
+}
+
+bool FightGoesOn() { return state::PlayerShip[1] > 0 && state::EnemyShip[1] > 0; }
+
+}  // namespace
+
+void SetupDuel(const DuelSetup& setup, CombatUi& ui) {
+  state::ClearGameState();
+  state::PlayerData[3] = setup.profession;
+  state::PlayerData[4] = setup.playerFaction;
+  state::CreateNewGameWorld(setup.playerClass, {});
+  state::Randomize(setup.seed);
+  SetupShipCombat(setup.enemyClass, setup.enemyFaction, setup.enemyKind, setup.enemyTier, ui);
+  PrepareShipCombat();
+  RefreshShipCombatScreen(ui);
+}
+
+void PlayPlayerTurn(CombatUi& ui) {
+  for (int n = 0; n < kMaxActionsPerTurn; ++n) {
+    if (!FightGoesOn() || state::PlayerShip[3] == -100) break;
+    const int slot = ChooseAction();
+    if (slot == 0) break;
+    const std::int32_t before = state::PlayerShip[3];
+    UseAbilitySlot(slot, ui);
+    if (state::PlayerShip[3] == before) break;  // refused: nothing more to try this turn
+  }
+  if (FightGoesOn() && state::PlayerShip[3] != -100) EndPlayerTurn(ui);
+}
+
+void PumpEnemyTurn(CombatUi& ui) {
+  while (state::EnemyShip[97] == 1) EnemyMessageTimerTick(ui);
+}
+
+DuelResult PlayDuel(RecordingUi& ui, int maxRounds) {
+  DuelResult result;
+  result.levelBefore = state::PlayerData[6];
+  result.experienceBefore = state::PlayerData[7];
+  const std::int64_t credits = state::PlayerData[2];
+  while (!ui.closed && result.rounds < maxRounds) {
+    ++result.rounds;
+    PlayPlayerTurn(ui);
+    PumpEnemyTurn(ui);
+  }
+  result.ended = ui.closed;
+  result.playerWon = state::EnemyShip[1] == 0;
+  result.playerDestroyed = state::PlayerShip[1] == 0;
+  result.levelAfter = state::PlayerData[6];
+  result.experienceAfter = state::PlayerData[7];
+  result.credits = state::PlayerData[2] - credits;
+  return result;
+}
+
+}  // namespace combat

@@ -1,0 +1,47 @@
+// A whole fight without a screen: a fresh world, one opponent, a simple captain who fires while
+// the action points last and then ends the turn, and the enemy's message timer pumped tick by
+// tick. The duel tool, the soak test and the benchmarks play through it.
+#pragma once
+
+#include <cstdint>
+
+#include "combat/recording_ui.h"
+
+namespace combat {
+
+struct DuelSetup {
+  std::uint32_t seed = 1;
+  std::int32_t playerClass = 1;
+  std::int32_t enemyClass = 1;
+  std::int32_t enemyFaction = 0;
+  std::int32_t enemyKind = 2;
+  std::int32_t enemyTier = 0;
+  std::int32_t playerFaction = 1;
+  std::int32_t profession = 2;
+};
+
+struct DuelResult {
+  bool ended = false;          // the combat screen closed
+  bool playerWon = false;      // the enemy ship was destroyed
+  bool playerDestroyed = false;
+  int rounds = 0;              // player turns played
+  std::int32_t levelBefore = 0, levelAfter = 0;            // PlayerData [6]
+  std::int32_t experienceBefore = 0, experienceAfter = 0;  // PlayerData [7]
+  std::int64_t credits = 0;    // gained in the fight (the loot)
+};
+
+// Clears the game, builds a new world for the player's faction, profession and ship class (no
+// days run before the fight), seeds the generator and sets the fight up.
+void SetupDuel(const DuelSetup& setup, CombatUi& ui);
+
+// The captain's turn: ECM against an incoming missile, a missile when the launcher is ready, then
+// the guns while the action points last; then the end of the turn.
+void PlayPlayerTurn(CombatUi& ui);
+
+// Calls the enemy message timer's tick while an enemy action waits.
+void PumpEnemyTurn(CombatUi& ui);
+
+// Plays turns until the combat screen closes or `maxRounds` turns have passed.
+DuelResult PlayDuel(RecordingUi& ui, int maxRounds = 1000);
+
+}  // namespace combat

@@ -1,0 +1,152 @@
+#include "combat/enemy_ai.h"
+
+#include <cstdint>
+
+#include "combat/modifiers.h"
+#include "combat/resolution.h"
+#include "combat/rounds.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kFireGuns = 1, kFireMissiles = 2, kEcm = 3, kFocusBeam = 4,
+                       kOverloadGun = 5, kTargetLock = 6, kDiscipline = 7, kManouvers = 8,
+                       kDoubleSpeed = 9, kTaunt = 10, kFlee = 11, kTractorBeam = 12,
+                       kEvilTaunt = 13, kCloak = 14, kExploit = 15, kEmp = 16, kExploit2 = 17,
+                       kRecharge = 18, kMark = 20, kEmpResistance = 21, kFocusedShield = 22,
+                       kFocusedShield2 = 23, kReflectionShield = 24, kReflectionShield2 = 25,
+                       kEvading = 26, kSosBuoy = 31, kRadioJammer = 32, kEmp2 = 33,
+                       kDisturb2 = 35, kShipSpecial = 36;
+
+bool InSlots(std::int32_t id) {
+  for (int k = 1; k <= 12; ++k)
+    if (state::EnemyAbilitySlots[k] == id) return true;
+  return false;
+}
+
+bool Waiting() { return state::EnemyShip[97] != 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool EnemyStunned() {
+  return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
+}
+bool PlayerOwns(std::int32_t id) { return state::AbilityOwned[id] == 1; }
+
+// The step rule: step k is tried only when the list has not passed it and no action waits; trying
+// it marks it as passed.
+bool Enter(int k) {
+  auto& e = state::EnemyShip;
+  if (!(e[96] < k && e[97] == 0)) return false;
+  e[96] = k;
+  return true;
+}
+
+// A step that uses `id` when `condition` holds.
+void Step(int k, std::int32_t id, bool inSlotsNeeded, bool condition, CombatUi& ui) {
+  if (!Enter(k)) return;
+  if (inSlotsNeeded && !InSlots(id)) return;
+  if (!condition) return;
+  ResolveEnemyCombatAction(id, ui);
+}
+
+// Whether any step up to `last` is still to be tried in this call.
+bool StepsLeft(int last) { return state::EnemyShip[96] < last && !Waiting(); }
+
+}  // namespace
+
+void RunEnemyCombatAI(CombatUi& ui) {
+  auto& e = state::EnemyShip;
+  auto& p = state::PlayerShip;
+
+  // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
+  if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
+      e[96] < 19 && e[97] == 0) {
+    e[96] = 19;
+    if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
+  }
+
+  if (e[7] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
+    Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
+    Step(2, kSosBuoy, true, e[6] > 0, ui);
+    Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);
+    Step(4, kFocusedShield2, true, !PlayerVolleyInFlight(), ui);
+    Step(5, kReflectionShield, true, !PlayerVolleyInFlight(), ui);
+    Step(6, kReflectionShield2, true, !PlayerVolleyInFlight(), ui);
+    Step(7, kEvading, true, !PlayerVolleyInFlight(), ui);
+  }
+  Step(8, kDisturb2, true, !PlayerVolleyInFlight(), ui);
+  Step(9, kRecharge, true, true, ui);
+  if (e[7] >= 2 && !EnemyStunned() && PlayerOwns(kFlee))
+    Step(10, kTractorBeam, true, !PlayerVolleyInFlight(), ui);
+
+  // A stunned enemy passes by the rest of its list.
+  if (!EnemyStunned()) {
+    Step(11, kExploit, true, true, ui);
+    Step(12, kExploit2, true, true, ui);
+    Step(13, kExploit, false, true, ui);
+    Step(14, kExploit2, false, true, ui);
+
+    // Gate C is decided once per call that still has step 15 or 16 to try; its roll is made only
+    // when the shield conditions hold, the rank is below 3 and the player has no tractor beam.
+    if (StepsLeft(16)) {
+      bool gate = e[40] <= state::GetShipClassBaseShields(e[2]) / 3 &&
+                  p[40] > state::GetShipClassBaseShields(p[2]) / 3;
+      if (gate && state::PlayerData[14] < 3 && !PlayerOwns(kTractorBeam))
+        gate = state::Random(100) <= 50;
+      if (gate) {
+        Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);
+        Step(16, kCloak, true, !PlayerVolleyInFlight(), ui);
+      }
+    }
+
+    // Each ECM step draws its roll when it is tried, before its other conditions.
+    if (Enter(17)) {
+      const std::int32_t r = state::Random(100) + 1;
+      if (InSlots(kEcm) && PlayerVolleyInFlight() &&
+          (r < 70 || state::PlayerMissileVolley[2] < 2))
+        ResolveEnemyCombatAction(kEcm, ui);
+    }
+    if (Enter(18)) {
+      const std::int32_t r = state::Random(100) + 1;
+      if (InSlots(kEcm) && PlayerVolleyInFlight() &&
+          (r < 30 || state::PlayerMissileVolley[2] < 2))
+        ResolveEnemyCombatAction(kEcm, ui);
+    }
+    Step(19, kFireMissiles, true, true, ui);
+    if (PlayerOwns(kFlee)) Step(20, kTractorBeam, true, p[51] != 7 && p[51] != 9, ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[51] != 9, ui);
+    Step(22, kShipSpecial, true, true, ui);
+    Step(23, kFocusBeam, true, true, ui);
+    Step(24, kEmpResistance, true, true, ui);
+    Step(25, kRadioJammer, true, p[6] > 0, ui);
+    Step(26, kDiscipline, true, PlayerVolleyInFlight(), ui);
+    Step(27, kTargetLock, true, true, ui);
+    Step(28, kManouvers, true, true, ui);
+    Step(29, kDoubleSpeed, true, true, ui);
+    Step(30, kTaunt, true, true, ui);
+    Step(31, kEvilTaunt, true, true, ui);
+
+    // Gate E draws once per call that still has step 32 or 33 to try.
+    if (StepsLeft(33) && state::Random(100) < 90) {
+      Step(32, kEmp, true, true, ui);
+      Step(33, kEmp2, true, true, ui);
+    }
+    Step(34, kRecharge, true, true, ui);
+    Step(35, kFireGuns, true, true, ui);
+    Step(36, kOverloadGun, true, true, ui);
+    Step(37, kOverloadGun, true, true, ui);
+    Step(38, kFireGuns, true, true, ui);
+  }
+
+  if (e[97] == 0) StartNewCombatRound(ui);
+}
+
+void EnemyMessageTimerTick(CombatUi& ui) {
+  if (state::EnemyShip[97] != 1) return;
+  state::EnemyShip[97] = 0;
+  RunEnemyCombatAI(ui);
+}
+
+}  // namespace combat

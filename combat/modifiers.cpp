@@ -1,0 +1,106 @@
+#include "combat/modifiers.h"
+
+#include "combat/display.h"
+#include "state/abilities.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kDoubleSpeed = 9;
+constexpr std::int32_t kEmp = 16;
+
+using ModifierList = state::Table<state::TModifierRow, state::kModifierRows>;
+
+ModifierList& ListOf(Side side) {
+  return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
+}
+
+int FindFree(const ModifierList& list) {
+  for (int s = 1; s <= kModifierSlots; ++s)
+    if (list[s][1] == 0) return s;
+  return 0;
+}
+
+int Find(const ModifierList& list, std::int32_t ability) {
+  for (int s = 1; s <= kModifierSlots; ++s)
+    if (list[s][1] == 1 && list[s][2] == ability) return s;
+  return 0;
+}
+
+// Puts `ability` into the lowest free slot; false when the list is full.
+bool Activate(ModifierList& list, std::int32_t ability) {
+  const int s = FindFree(list);
+  if (s == 0) return false;
+  list[s][1] = 1;
+  list[s][2] = ability;
+  list[s][3] = state::GetModifierDuration(ability);
+  if (list[s][3] == 0) list[s][3] = 10;
+  return true;
+}
+
+}  // namespace
+
+int FindFreePlayerModifierSlot() { return FindFree(state::PlayerModifiers); }
+int FindFreeEnemyModifierSlot() { return FindFree(state::EnemyModifiers); }
+int FindPlayerModifierSlot(std::int32_t ability) { return Find(state::PlayerModifiers, ability); }
+int FindEnemyModifierSlot(std::int32_t ability) { return Find(state::EnemyModifiers, ability); }
+
+void AddPlayerModifier(std::int32_t ability, CombatUi& ui) {
+  Activate(state::PlayerModifiers, ability);
+  ui.Refresh(Display::AbilityButtons);
+  ui.Refresh(Display::Modifiers);
+}
+
+void AddEnemyModifier(std::int32_t ability) { Activate(state::EnemyModifiers, ability); }
+
+int FindModifierSlot(Side side, std::int32_t ability) { return Find(ListOf(side), ability); }
+
+bool ModifierActive(Side side, std::int32_t ability) { return FindModifierSlot(side, ability) > 0; }
+
+void AddModifier(Side side, std::int32_t ability, CombatUi& ui) {
+  if (side == Side::Player)
+    AddPlayerModifier(ability, ui);
+  else
+    AddEnemyModifier(ability);
+}
+
+bool ClearModifier(Side side, std::int32_t ability) {
+  const int s = FindModifierSlot(side, ability);
+  if (s == 0) return false;
+  ListOf(side)[s][1] = 0;
+  return true;
+}
+
+void CountDownPlayerModifiers(CombatUi& ui) {
+  auto& list = state::PlayerModifiers;
+  for (int s = 1; s <= kModifierSlots; ++s) {
+    if (list[s][1] <= 0) continue;
+    list[s][3] -= 1;
+    if (list[s][3] < 1) {
+      list[s][1] = 0;
+      ui.Refresh(Display::Modifiers);
+      ui.Refresh(Display::AbilityButtons);
+    } else if (list[s][2] == kDoubleSpeed) {
+      state::PlayerShip[3] += 2;
+      state::PlayerShip[99] = 1;
+      ShowActionPointBar(ui);
+    }
+  }
+}
+
+void CountDownEnemyModifiers(CombatUi& ui) {
+  auto& list = state::EnemyModifiers;
+  for (int s = 1; s <= kModifierSlots; ++s) {
+    if (list[s][1] <= 0) continue;
+    list[s][3] -= 1;
+    if (list[s][3] < 1) {
+      list[s][1] = 0;
+      ui.Refresh(Display::Modifiers);
+      // The player's buttons are shown switched off while the enemy's EMP is in force.
+      if (list[s][2] == kEmp) ui.Refresh(Display::AbilityButtons);
+    }
+  }
+}
+
+}  // namespace combat

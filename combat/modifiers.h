@@ -1,0 +1,41 @@
+// The active modifiers of a fight: the lasting effects each side has caused, eight slots per side
+// in PlayerModifiers and EnemyModifiers (field 1 active, 2 ability id, 3 turns left). Every query
+// answers with the lowest slot; the same ability may stand in two slots at once.
+#pragma once
+
+#include <cstdint>
+
+#include "combat/combat_ui.h"
+
+namespace combat {
+
+inline constexpr int kModifierSlots = 8;
+
+// Lowest free slot 1..8, 0 when all eight are taken.
+int FindFreePlayerModifierSlot();
+int FindFreeEnemyModifierSlot();
+
+// Lowest slot holding `ability` active; 0 when it is not active.
+int FindPlayerModifierSlot(std::int32_t ability);
+int FindEnemyModifierSlot(std::int32_t ability);
+
+// Activates `ability` in the lowest free slot for its catalogue duration (a duration of 0 is kept
+// as 10 turns). With all eight slots taken the activation is lost without a word. The player's
+// side redraws its ability buttons and modifier icons.
+void AddPlayerModifier(std::int32_t ability, CombatUi& ui);
+void AddEnemyModifier(std::int32_t ability);
+
+// The same, by side.
+int FindModifierSlot(Side side, std::int32_t ability);
+bool ModifierActive(Side side, std::int32_t ability);
+void AddModifier(Side side, std::int32_t ability, CombatUi& ui);
+
+// Ends the lowest active entry of `ability` before its time; false when none was active.
+bool ClearModifier(Side side, std::int32_t ability);
+
+// The start-of-round countdowns. The player's list also pays the "Double speed" bonus of every
+// entry still in force after the count.
+void CountDownPlayerModifiers(CombatUi& ui);
+void CountDownEnemyModifiers(CombatUi& ui);
+
+}  // namespace combat

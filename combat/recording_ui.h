@@ -1,0 +1,80 @@
+// A combat screen without a screen: writes down every message, popup, question and sound cue of a
+// fight as lines of a transcript, answers questions from a script, and counts the redraws. The duel
+// tool, the tests and the benchmarks fight through it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/sound.h"
+#include "combat/combat_ui.h"
+
+namespace combat {
+
+class RecordingUi : public CombatUi {
+ public:
+  explicit RecordingUi(rules::Ui& rules) : CombatUi(rules) {}
+
+  std::vector<std::string> transcript;
+
+  // Answers for the coming questions, front first; then defaultAnswer.
+  std::deque<bool> answers;
+  bool defaultAnswer = false;
+
+  // What the screen would show.
+  bool closed = false;
+  int boardingOpened = 0;
+  int silverStars = 0;
+  int goldStars = 0;
+  int enemyTimerStarts = 0;
+  std::array<int, 7> refreshes{};  // by Display
+  // Action points found above 8 right after an action-point redraw (must stay 0).
+  int actionPointsAboveCap = 0;
+
+  // The sensors screen as a test sets it.
+  bool sensorsShowing = false;
+  int sensorSelection = 0;
+
+  // Lines of the transcript that start with `prefix`.
+  std::vector<std::string> Lines(std::string_view prefix) const;
+  int Refreshes(Display what) const { return refreshes[static_cast<int>(what)]; }
+
+  void ShowMessage(Side side, std::string_view topic, std::string_view text) override;
+  void ShowPopup(CombatPopup kind, std::string_view topic, std::string_view text,
+                 std::string_view picture = {}) override;
+  bool Ask(std::string_view topic, std::string_view text) override;
+  bool AskWithPicture(std::string_view topic, std::string_view text,
+                      std::string_view picture) override;
+  void Refresh(Display what) override;
+  void StartEnemyMessageTimer() override { ++enemyTimerStarts; }
+  void Close() override;
+  void OpenBoarding() override;
+  bool SensorsShowing() override { return sensorsShowing; }
+  int SensorSelection() override { return sensorSelection; }
+  void EndTutorialStep(int step) override;
+  void BeginTutorialStep(int step) override;
+  void AwardSilverStar() override;
+  void AwardGoldStar() override;
+
+ private:
+  bool NextAnswer();
+};
+
+// Writes every sound cue into a transcript as "cue <file>".
+class RecordingSound : public audio::SoundOutput {
+ public:
+  explicit RecordingSound(std::vector<std::string>& transcript) : transcript_(transcript) {}
+  void PlayEffect(std::string_view wavFile) override;
+  void OpenOggChannel(int channel, std::string_view oggFile) override;
+  void PlayOggChannel(int channel) override { (void)channel; }
+  void CloseOggChannel(int channel) override { (void)channel; }
+
+ private:
+  std::vector<std::string>& transcript_;
+};
+
+}  // namespace combat

@@ -1,0 +1,375 @@
+#include "combat/rounds.h"
+
+#include <cstdint>
+#include <string>
+
+#include "audio/sound.h"
+#include "combat/combat_end.h"
+#include "combat/display.h"
+#include "combat/enemy_ai.h"
+#include "combat/modifiers.h"
+#include "combat/resolution.h"
+#include "combat/setup.h"
+#include "state/equipment.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kTractorBeam = 12;
+constexpr std::int32_t kEmp = 16;
+constexpr std::int32_t kMark = 20;
+constexpr std::int32_t kFocusedShield = 22;
+constexpr std::int32_t kFocusedShield2 = 23;
+constexpr std::int32_t kReflectionShield = 24;
+constexpr std::int32_t kReflectionShield2 = 25;
+constexpr std::int32_t kReinforcements = 30;
+constexpr std::int32_t kSosBuoy = 31;
+constexpr std::int32_t kRadioJammer = 32;
+constexpr std::int32_t kMineMk1 = 7;
+constexpr std::int32_t kZeusEmp = 8;
+constexpr std::int32_t kMineMk2 = 9;
+constexpr std::int32_t kBoardingShuttle = 5;
+constexpr std::int32_t kBoardingMission = 18;
+
+state::TShipRow& Ship(Side side) {
+  return side == Side::Player ? state::PlayerShip : state::EnemyShip;
+}
+Side Other(Side side) { return side == Side::Player ? Side::Enemy : Side::Player; }
+
+void AddActionPoints(std::int32_t delta) {
+  const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[3]) + delta;
+  state::PlayerShip[3] = static_cast<std::int32_t>(ap);
+}
+
+void ApplyShipSpecial(CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  const std::int32_t special = state::ActiveShipSpecial(Side::Player);
+  const std::int32_t base = state::GetShipClassStat(p[2], state::kAttrShields);
+  auto raiseShields = [&p, base]() {
+    std::int64_t s = static_cast<std::int64_t>(p[40]) + base / 20;
+    if (s > base) s = base > p[40] ? base : p[40];
+    p[40] = static_cast<std::int32_t>(s);
+  };
+  switch (special) {
+    case state::kSpecialDropAllMissiles:
+      AddActionPoints(1);
+      p[99] = 1;
+      ShowActionPointBar(ui);
+      break;
+    case state::kSpecialShieldPlus:
+      raiseShields();
+      ui.Refresh(Display::Shields);
+      break;
+    case state::kSpecialEnergyShifting:
+      AddActionPoints(2);
+      p[99] = 1;
+      ChangeShields(Side::Player, -static_cast<std::int64_t>(base / 10));
+      ui.Refresh(Display::Shields);
+      ShowActionPointBar(ui);
+      break;
+    case state::kSpecialEnergyBoost:
+      AddActionPoints(-2);
+      raiseShields();
+      ui.Refresh(Display::Shields);
+      ShowActionPointBar(ui);
+      break;
+    default:
+      break;
+  }
+}
+
+void CountDownReload(Side side, CombatUi& ui) {
+  auto& ship = Ship(side);
+  if (ship[52] <= 0) return;
+  ship[52] -= 1;
+  if (ship[52] <= 0) ui.Refresh(Display::AbilityButtons);
+}
+
+// Counts a volley of `shooter` down by one round. A mine only moves while the target holds it in
+// a tractor beam (Mk. II also under a mark); the player's mine releases the enemy's hold.
+void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
+  const Side target = Other(shooter);
+  const std::int32_t type = Ship(shooter)[51];
+  if (type == kMineMk1) {
+    if (!ModifierActive(target, kTractorBeam)) return;
+    volley[2] -= 1;
+    if (shooter == Side::Player) {
+      ClearModifier(Side::Enemy, kTractorBeam);
+      ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
+    }
+  } else if (type == kMineMk2) {
+    if (!ModifierActive(target, kTractorBeam) && !ModifierActive(target, kMark)) return;
+    volley[2] -= 1;
+    if (shooter == Side::Player) {
+      // The enemy's mark and tractor beam both let go of the mine.
+      if (ClearModifier(Side::Enemy, kMark))
+        ui.ShowMessage(Side::Enemy, "Mark off !!", "The mark ability has been deactivated.");
+      if (ClearModifier(Side::Enemy, kTractorBeam))
+        ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
+    }
+  } else {
+    volley[2] -= 1;
+  }
+}
+
+void PlayerVolley(CombatUi& ui) {
+  auto& volley = state::PlayerMissileVolley;
+  if (volley[1] <= 0) return;
+  auto& p = state::PlayerShip;
+  CountDownVolley(Side::Player, volley, ui);
+  ui.Refresh(Display::Missiles);
+  if (volley[2] >= 1) return;
+
+  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(p[2], p[51]));
+  const std::int32_t special = state::ActiveShipSpecial(Side::Player);
+  if (special == state::kSpecialAecmMissiles) d -= d / 3;
+  if (special == state::kSpecialGunVolley) d -= d / 3;
+  auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
+    if (!ModifierActive(Side::Enemy, ability)) return;
+    std::int64_t r = d / divisor;
+    d -= r;
+    if (special == state::kSpecialAntiPhaseEmitter) r = 0;
+    ClearModifier(Side::Enemy, ability);
+    ui.ShowMessage(Side::Enemy, "Reflection shield !!",
+                   "The enemy shields reflect some of the damage back to you.");
+    ChangeShields(Side::Player, -r);
+    ui.Refresh(Display::Shields);
+  };
+  auto focus = [&](std::int32_t ability, std::int64_t divisor) {
+    if (!ModifierActive(Side::Enemy, ability)) return;
+    d /= divisor;
+    ClearModifier(Side::Enemy, ability);
+    ui.ShowMessage(Side::Enemy, "Focused shield !!",
+                   "The enemies focused shields are able to reduce the damage of your fire.");
+  };
+  reflect(kReflectionShield, 12);
+  reflect(kReflectionShield2, 8);
+  focus(kFocusedShield, 2);
+  focus(kFocusedShield2, 3);
+
+  const std::int32_t dd = static_cast<std::int32_t>(d);
+  const std::int32_t h = dd / 2;
+  const std::int32_t extra = state::Random(h);
+  ChangeShields(Side::Enemy, -(static_cast<std::int64_t>(h) + extra));
+  ui.Refresh(Display::Shields);
+  ui.Animate(Side::Enemy, Animation::ShieldHit);
+  audio::PlayMissileExplosionSound();
+  ui.ShowMessage(Side::Player, "Missile hit !!",
+                 "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
+  volley[1] = 0;
+  ui.Refresh(Display::Missiles);
+  if (p[51] == kZeusEmp) AddPlayerModifier(kEmp, ui);
+}
+
+void EnemyVolley(CombatUi& ui) {
+  auto& volley = state::EnemyMissileVolley;
+  if (volley[1] <= 0) return;
+  auto& e = state::EnemyShip;
+  CountDownVolley(Side::Enemy, volley, ui);
+  ui.Refresh(Display::Missiles);
+  if (volley[2] >= 1) return;
+
+  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(e[2], e[51]));
+  auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
+    if (!ModifierActive(Side::Player, ability)) return;
+    const std::int64_t r = d / divisor;
+    d -= r;
+    ClearModifier(Side::Player, ability);
+    ui.ShowMessage(Side::Player, "Reflection shield !!",
+                   "Your shields reflect some of the damage back to the enemy ship.");
+    ChangeShields(Side::Enemy, -r);
+    ui.Refresh(Display::Shields);
+  };
+  auto focus = [&](std::int32_t ability, std::int64_t divisor) {
+    if (!ModifierActive(Side::Player, ability)) return;
+    d /= divisor;
+    ClearModifier(Side::Player, ability);
+    ui.ShowMessage(Side::Player, "Focused shield !!",
+                   "Your focused shields are able to reduce the damage of the enemy fire.");
+  };
+  reflect(kReflectionShield, 12);
+  reflect(kReflectionShield2, 8);
+  focus(kFocusedShield, 2);
+  focus(kFocusedShield2, 3);
+  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
+
+  const std::int32_t dd = static_cast<std::int32_t>(d);
+  const std::int32_t h = dd / 2;
+  const std::int32_t extra = state::Random(h);
+  ChangeShields(Side::Player, -(static_cast<std::int64_t>(h) + extra));
+  ui.Refresh(Display::Shields);
+  ui.Animate(Side::Player, Animation::ShieldHit);
+  audio::PlayMissileExplosionSound();
+  ui.ShowMessage(Side::Enemy, "Missile hit !!",
+                 "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
+  volley[1] = 0;
+  ui.Refresh(Display::Missiles);
+  if (e[51] == kZeusEmp) AddEnemyModifier(kEmp);
+}
+
+void ReinforcementsInAction(CombatUi& ui) {
+  if (ModifierActive(Side::Player, kReinforcements)) {
+    const std::int32_t d = 10 * state::GetShipClassSize(state::PlayerShip[2]);
+    const std::int32_t h = d / 2;
+    const std::int32_t extra = state::Random(h);
+    ChangeShields(Side::Enemy, -(static_cast<std::int64_t>(h) + extra));
+    ui.Refresh(Display::Shields);
+    ui.Animate(Side::Enemy, Animation::ShieldHit);
+    audio::PlayFireGunsSound();
+    ui.ShowMessage(Side::Player, "Reinforcements !!",
+                   "Your reinforcements cause " + std::to_string(d) +
+                       " pts. of damage on the enemy ship.");
+  }
+  if (ModifierActive(Side::Enemy, kReinforcements)) {
+    std::int32_t d = 10 * state::GetShipClassSize(state::EnemyShip[2]);
+    if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
+    const std::int32_t h = d / 2;
+    const std::int32_t extra = state::Random(h);
+    ChangeShields(Side::Player, -(static_cast<std::int64_t>(h) + extra));
+    ui.Refresh(Display::Shields);
+    ui.Animate(Side::Player, Animation::ShieldHit);
+    audio::PlayFireGunsSound();
+    ui.ShowMessage(Side::Enemy, "Reinforcements !!",
+                   "The enemy reinforcements cause " + std::to_string(d) +
+                       " pts. of damage on your ship.");
+  }
+}
+
+// Only a count above 0 moves, and only a count that falls to exactly 0 brings the squadron.
+void ReinforcementCountdown(Side side, CombatUi& ui) {
+  auto& count = Ship(side)[6];
+  if (count <= 0) return;
+  count -= 1;
+  if (ModifierActive(side, kSosBuoy) && count > 0) count -= 1;
+  if (ModifierActive(Other(side), kRadioJammer)) count += 1;
+  if (count != 0) return;
+  const int free = side == Side::Player ? FindFreePlayerModifierSlot() : FindFreeEnemyModifierSlot();
+  if (free == 0) {
+    count = 1;  // no room for the squadron this round; it tries again next round
+    return;
+  }
+  audio::PlayEcmSound();
+  ui.ShowMessage(Side::Player, "Reinforcements !!",
+                 side == Side::Player ? "A squadron of friendly fighters arrives to help you."
+                                      : "A squadron of enemy fighters arrives to help your opponent.");
+  AddModifier(side, kReinforcements, ui);
+}
+
+// A quarter of `count` plus a random part of another quarter.
+std::int32_t Defenders(std::int32_t count) {
+  const std::int32_t quarter = count / 4;
+  return quarter + state::Random(quarter);
+}
+
+bool BoardingCertain(CombatUi& ui) {
+  if (state::ActiveMission[1] > 0 && state::ActiveMission[2] == kBoardingMission) return true;
+  const int row = ui.SensorSelection();
+  if (row >= 1 && row <= state::kLastSpecialShip) {
+    const auto& ship = state::SpecialShips[row];
+    if (ship[1] > 0 && (ship[3] == 3 || ship[3] == 1 || ship[3] == 2) && ship[9] == 2) return true;
+  }
+  return state::PlayerShip[76] == kBoardingShuttle;
+}
+
+void OfferBoarding(CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  const bool weak = e[40] <= state::GetShipMaxShields(e[2], e[74], e[76]) / 4;
+  if (!(weak && e[39] == 0 && BoardingOffered == 0 && state::GetShipClassSize(p[2]) >= 2 &&
+        state::GetShipClassSize(e[2]) >= 2 &&
+        state::GetShipClassStat(e[2], state::kAttrGroup) == 0 && e[1] > 0 && p[40] > 0 &&
+        e[40] > 0))
+    return;
+  std::int32_t roll = state::Random(100);
+  if (BoardingCertain(ui)) roll = 10;
+  e[39] = 1;
+  if (roll > 30) return;
+  BoardingOffered = 1;
+  const bool yes = ui.AskWithPicture(
+      "Boarding?",
+      "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?",
+      state::GetShipFactionImage(e[2], e[8]) + "_scene.jpg");
+  if (!yes) return;
+
+  const bool lendDroids =
+      state::GetShipClassStat(p[2], state::kAttrSpecial) == state::kSpecialBattleDroids;
+  const std::int32_t ownDroids = p[34];
+  if (lendDroids) p[34] += 2;
+
+  if (e[30] > 0) {
+    e[35] = Defenders(e[30]);
+    if (e[35] < 1) e[35] = 1;
+  } else if (e[33] > 0) {
+    e[35] = Defenders(e[33]);
+  }
+  e[36] = Defenders(e[32]);
+  e[37] = Defenders(e[34]);
+  if (e[30] > 0)
+    e[30] -= e[35];
+  else
+    e[33] -= e[35];
+  e[32] -= e[36];
+  e[34] -= e[37];
+
+  state::BoardingAreas[1] = 1;
+  state::BoardingAreas[2] = 2;
+  state::BoardingAreas[3] = 2;
+  state::BoardingAreas[4] = 2;
+  e[38] = 1;
+  ui.OpenBoarding();
+
+  if (lendDroids) {
+    if (p[34] > ownDroids + 1)
+      p[34] -= 2;
+    else if (p[34] == ownDroids + 1)
+      p[34] -= 1;
+  }
+}
+
+}  // namespace
+
+void EndPlayerTurn(CombatUi& ui) {
+  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
+    ui.EndTutorialStep(14);
+    ui.EndTutorialStep(15);
+  }
+  if (state::TutorialActive == 1 && state::TutorialStep == 18) {
+    ui.EndTutorialStep(18);
+    ui.BeginTutorialStep(19);
+  }
+  state::PlayerShip[95] = 0;
+  state::PlayerShip[3] = -100;
+  ui.SetEndTurnEnabled(false);
+  state::EnemyShip[3] = state::GetShipClassStat(state::EnemyShip[2], state::kAttrActionPoints);
+  state::EnemyShip[96] = 0;
+  RunEnemyCombatAI(ui);
+}
+
+void StartNewCombatRound(CombatUi& ui) {
+  ui.SetEndTurnEnabled(true);
+  state::PlayerShip[3] = state::GetShipClassStat(state::PlayerShip[2], state::kAttrActionPoints);
+  ShowActionPointBar(ui);
+  CountDownPlayerModifiers(ui);
+  ApplyShipSpecial(ui);
+  CountDownEnemyModifiers(ui);
+  CountDownReload(Side::Player, ui);
+  CountDownReload(Side::Enemy, ui);
+  PlayerVolley(ui);
+  EnemyVolley(ui);
+  ReinforcementsInAction(ui);
+  ReinforcementCountdown(Side::Player, ui);
+  ReinforcementCountdown(Side::Enemy, ui);
+  ui.Refresh(Display::ReinforcementRadar);
+  CheckShipCombatEnd(ui);
+  OfferBoarding(ui);
+  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
+    ui.EndTutorialStep(14);
+    ui.EndTutorialStep(15);
+    ui.BeginTutorialStep(16);
+  }
+}
+
+}  // namespace combat

@@ -1,0 +1,327 @@
+#include "combat/setup.h"
+
+#include <array>
+#include <vector>
+
+#include "combat/display.h"
+#include "state/abilities.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+
+CombatPictures Pictures;
+std::uint8_t BoardingOffered = 0;
+
+namespace {
+
+constexpr int kLastAbilityButton = 12;
+constexpr std::int32_t kFlee = 11;
+constexpr std::int32_t kSkillCombatPatrol = 14;
+constexpr std::int32_t kSkillDeepSpacePatrol = 15;
+constexpr std::int32_t kReinforcementTurns = 8;
+
+// The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).
+struct EnemyAbilityRow {
+  std::vector<std::int32_t> abilities;
+  std::int32_t reinforcements;
+};
+const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
+    // tier 1
+    {{{{1, 2, 3, 10, 11, 22}, 8},
+      {{1, 2, 3, 10, 4, 7}, -1},
+      {{1, 2, 3, 13, 12, 7}, -1}}},
+    // tier 2
+    {{{{1, 2, 3, 10, 11, 23, 24, 31}, 8},
+      {{1, 2, 3, 10, 4, 7, 6, 12}, -1},
+      {{1, 2, 3, 13, 12, 7, 16, 15, 12}, -1}}},
+    // tiers 3 and 4
+    {{{{1, 2, 3, 10, 11, 23, 25, 26, 31, 18}, 8},
+      {{1, 2, 3, 4, 7, 6, 12, 5, 20, 9}, -1},
+      {{1, 2, 3, 13, 12, 7, 16, 15, 12, 14, 32}, -1}}},
+}};
+
+bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+bool ValidFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
+
+// The faction owning the system the player is in; 0 outside the star map.
+std::int32_t OwnerOfPlayerSystem() {
+  const std::int32_t s = state::PlayerShip[14];
+  return ValidSystem(s) ? state::SystemData[s][2] : 0;
+}
+
+void SetupPlayerReinforcements() {
+  const std::int32_t owner = OwnerOfPlayerSystem();
+  const std::int32_t f = state::PlayerData[4];
+  const bool clean = state::PlayerData[30] == 0;
+  bool atWar = false;
+  if (f >= 1 && f <= state::kLastFaction && ValidFaction(owner))
+    atWar = state::FactionData[f][10 + owner] != 0;
+  const bool comes = (clean && owner == f) ||
+                     (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
+                     (clean && owner != f && state::SkillOwned[kSkillDeepSpacePatrol] == 1);
+  if (comes) state::PlayerShip[6] = kReinforcementTurns;
+}
+
+void FillPlayerSlots() {
+  state::AbilityOwned[state::kAbilityShipSpecial] = 1;
+  const std::int32_t special =
+      state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial);
+  const bool specialHasButton = special != state::kSpecialBattleDroids &&
+                                special != state::kSpecialExtendedSensors &&
+                                special != state::kSpecialHiddenCargoBay;
+  int next = 1;
+  auto place = [&next](std::int32_t id) {
+    if (next > kLastAbilityButton) return;
+    state::PlayerAbilitySlots[next++] = id;
+  };
+  for (std::int32_t id = 1; id <= 100; ++id) {
+    const bool owned = state::AbilityOwned[id] >= 1 && id != state::kAbilityShipSpecial;
+    const bool engineFlee = id == kFlee && state::AbilityOwned[id] < 1 && state::PlayerShip[74] == 2;
+    if (!owned && !engineFlee) continue;
+    place(id);
+    // The ship's special ability always takes the fourth button, once three are filled.
+    if (next == 4 && specialHasButton) place(state::kAbilityShipSpecial);
+  }
+}
+
+void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
+  const std::int32_t maxCrew = state::GetShipClassStat(enemyClass, state::kAttrMaxCrew);
+  std::int32_t minCrew = state::GetShipClassStat(enemyClass, state::kAttrMinCrew);
+  if (minCrew == 0) minCrew = 1;
+  state::EnemyShip[30] = minCrew;
+  std::int32_t marines = maxCrew - minCrew;
+  if (marines < 0) marines = 0;
+  if (enemyKind == 1 || enemyKind == 3) marines /= 2;
+  state::EnemyShip[34] = state::Random(marines);
+  state::EnemyShip[32] = marines - state::EnemyShip[34];
+}
+
+// Gun and launcher by tier and size category; a size without a row keeps the defaults.
+void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
+  auto& e = state::EnemyShip;
+  auto pick = [](std::int32_t r, std::int32_t low, std::int32_t a, std::int32_t mid,
+                 std::int32_t b, std::int32_t c) { return r <= low ? a : (r <= mid ? b : c); };
+  auto smallLauncher = [size]() { return size == 1 ? 0 : 4; };
+  bool fitted = true;
+  if (tier == 1 && (size == 1 || size == 2)) {
+    e[60] = state::Random(2);
+    e[51] = smallLauncher();
+  } else if (tier == 1 && size == 3) {
+    e[60] = pick(state::Random(100), 60, 0, 80, 1, 7);
+    e[51] = 5;
+  } else if (tier == 2 && (size == 1 || size == 2)) {
+    e[60] = pick(state::Random(100), 40, 0, 70, 1, 3);
+    e[51] = smallLauncher();
+  } else if (tier == 2 && size == 3) {
+    e[60] = pick(state::Random(100), 40, 0, 70, 1, 7);
+    e[51] = 5;
+  } else if (tier == 2 && size == 4) {
+    e[60] = pick(state::Random(100), 40, 0, 70, 7, 6);
+    e[51] = 5;
+  } else if (tier == 2 && size == 5) {
+    e[60] = pick(state::Random(100), 40, 7, 70, 8, 4);
+    e[51] = state::Random(100) <= 70 ? 5 : 10;
+  } else if (tier >= 3 && (size == 1 || size == 2)) {
+    e[60] = state::Random(100) <= 60 ? 1 : 3;
+    e[51] = smallLauncher();
+  } else if (tier >= 3 && size == 3) {
+    e[60] = state::Random(100) <= 60 ? 1 : 7;
+    e[51] = 5;
+  } else if (tier >= 3 && size == 4) {
+    e[60] = state::Random(100) <= 60 ? 7 : 6;
+    e[51] = 5;
+  } else if (tier >= 3 && size == 5) {
+    e[60] = state::Random(100) <= 60 ? 8 : 4;
+    e[51] = state::Random(100) <= 70 ? 5 : 10;
+  } else {
+    fitted = false;
+  }
+  if (fitted) {
+    e[70] = 1;
+    e[72] = 1;
+  }
+}
+
+void SetupEnemyAbilities(std::int32_t tier, std::int32_t enemyKind) {
+  for (int k = 1; k <= kLastAbilityButton; ++k) state::EnemyAbilitySlots[k] = 0;
+  if (enemyKind < 1 || enemyKind > 3) return;
+  const int tierRow = tier >= 3 ? 2 : tier - 1;
+  const EnemyAbilityRow& row = kEnemyAbilities[tierRow][enemyKind - 1];
+  int slot = 1;
+  for (std::int32_t id : row.abilities) state::EnemyAbilitySlots[slot++] = id;
+  state::EnemyShip[6] = row.reinforcements;
+}
+
+// The firing picture suffix for gun 0..8; a gun outside keeps `first`.
+std::string FiringSuffix(std::int32_t gun, const std::string& first) {
+  static constexpr std::array<const char*, 9> kByGun{"f1", "f2", "f4", "f3", "f5",
+                                                     "f6", "f7", "f8", "f2"};
+  if (gun < 0 || gun > 8) return first;
+  return kByGun[gun];
+}
+
+std::string MissilePicture(std::int32_t shipClass, std::int32_t launcher, const char* fallback,
+                           bool enemy) {
+  if (launcher < 0 || launcher > state::kLastMissile) return fallback;
+  const bool mine = launcher == 7 || launcher == 9;
+  return state::GetMissileImage(shipClass, launcher) + (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
+}
+
+void ChoosePictures() {
+  CombatPictures p;
+  const std::int32_t playerClass = state::PlayerShip[2];
+  const std::int32_t enemyClass = state::EnemyShip[2];
+
+  const std::string pb = state::GetShipFactionImage(playerClass, state::PlayerShip[8]);
+  p.playerNormal = pb + "_l_n.jpg";
+  p.playerShield = pb + "_l_s.jpg";
+  const std::string playerFirst =
+      state::GetShipClassSize(playerClass) == 5 ? "f5" : "f1";
+  p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[60], playerFirst) + ".jpg";
+
+  const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[8]);
+  p.enemyNormal = eb + "_r_n.jpg";
+  p.enemyShield = eb + "_r_s.jpg";
+  if (enemyClass == state::kStarbaseClass ||
+      state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) {
+    p.enemyFiring = eb + "_r_f1.jpg";
+  } else {
+    const std::string enemyFirst = state::GetShipClassSize(enemyClass) == 5 ? "f5" : "f1";
+    p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[60], enemyFirst) + ".jpg";
+  }
+
+  p.missile.file = MissilePicture(playerClass, state::PlayerShip[51], "Federation_Missile_R.jpg", false);
+  p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[51], "Federation_Missile_L.jpg", true);
+  auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
+    m.width = (launcher == 7 || launcher == 9) ? 60 : 120;
+    m.height = 60;
+  };
+  missileSize(p.missile, state::PlayerShip[51]);
+  missileSize(p.enemyMissile, state::EnemyShip[51]);
+  p.missilePanel = {"", 270, 380, 120, 60, false};
+  p.enemyMissilePanel = {"", 400, 380, 120, 60, false};
+
+  // The larger ship fills its panel, the smaller one is drawn smaller; equal sizes both fill.
+  // Each ship's own class decides its picture exceptions.
+  const std::int32_t playerSize = state::GetShipClassSize(playerClass);
+  const std::int32_t enemySize = state::GetShipClassSize(enemyClass);
+  p.playerPrimary.file = p.playerNormal;
+  if (playerSize >= enemySize) {
+    const bool tall = playerClass == 4 || playerClass == 7;
+    p.playerPrimary = {p.playerNormal, 0, 0, 280, tall ? 220 : 160, false};
+  } else if (playerClass == 4) {
+    p.playerPrimary = {p.playerNormal, 71, 40, 160, 126, true};
+  } else {
+    p.playerPrimary = {p.playerNormal, 71, 40, 140, 80, true};
+  }
+  if (enemySize >= playerSize) {
+    const bool tall = enemyClass == 5 || enemyClass == 7 || enemyClass == state::kStarbaseClass;
+    p.enemyPrimary = {p.enemyNormal, 0, 0, 280, tall ? 220 : 160, false};
+  } else {
+    p.enemyPrimary = {p.enemyNormal, 160, 40, 140, 80, true};
+  }
+  p.playerShipPanel = {"", 47, 160, 0, 0, false};
+  p.enemyShipPanel = {"", 421, 160, 0, 0, false};
+  Pictures = std::move(p);
+}
+
+}  // namespace
+
+std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, CombatUi& ui) {
+  const std::int32_t level = state::PlayerData[6];
+  std::int32_t tier = level <= 6 ? 1 : level <= 14 ? 2 : level <= 18 ? 3 : 4;
+  if (ui.SensorsShowing()) {
+    const int row = ui.SensorSelection();
+    if (row >= 1 && row <= state::kLastSpecialShip) {
+      const auto& ship = state::SpecialShips[row];
+      if (ship[1] > 0 && ship[3] == 3 && ship[9] == 2) tier += 1;
+    }
+  }
+  if (tier > 4) tier = 4;
+  // The caller's tier is a minimum; a tier beyond the last one counts as the last.
+  if (enemyTier > tier) tier = enemyTier > 4 ? 4 : enemyTier;
+  if (state::GetShipClassSize(enemyClass) >= 4 && tier < 2) tier = 2;
+  return tier;
+}
+
+void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+                     std::int32_t enemyTier, CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+
+  // Nothing of an earlier fight survives but the player's own records.
+  BoardingOffered = 0;
+  for (int k = 1; k <= kLastAbilityButton; ++k) {
+    state::PlayerSlotState[k] = 0;
+    state::EnemySlotState[k] = 0;
+  }
+  for (int f = 1; f <= 100; ++f) e[f] = 0;
+  for (int s = 1; s <= 8; ++s) {
+    state::PlayerModifiers[s][1] = 0;
+    state::EnemyModifiers[s][1] = 0;
+  }
+  state::PlayerMissileVolley[1] = 0;
+  state::EnemyMissileVolley[1] = 0;
+  p[4] = 0;
+  e[4] = 0;
+  p[6] = -1;
+  e[6] = -1;
+
+  for (int k = 0; k <= kLastAbilityButton; ++k) state::PlayerAbilitySlots[k] = 0;
+  ui.ResetScreen();
+
+  SetupPlayerReinforcements();
+
+  const std::int32_t playerAp = state::GetShipClassStat(p[2], state::kAttrActionPoints);
+  p[3] = playerAp;
+  p[90] = p[91] = p[92] = p[94] = p[52] = p[95] = 0;
+  p[99] = playerAp >= 6 ? 1 : 0;
+
+  FillPlayerSlots();
+
+  for (int k = 1; k <= kLastAbilityButton; ++k) state::EnemyAbilitySlots[k] = 0;
+  e[1] = 1;
+  e[2] = enemyClass;
+  e[3] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
+  e[4] = 0;
+  e[6] = -1;
+  e[7] = enemyKind;
+  e[8] = enemyFaction;
+  e[13] = 2;
+  e[14] = 2;
+
+  SetupEnemyCrew(enemyClass, enemyKind);
+
+  e[41] = 0;
+  e[40] = state::GetShipClassBaseShields(enemyClass);
+  e[50] = 3;
+  e[51] = e[60] = e[70] = e[72] = e[74] = e[76] = 0;
+  e[90] = e[91] = e[92] = e[52] = e[95] = 0;
+  e[20] = state::GetShipCargoCapacity(enemyClass, 0, Side::Enemy);
+
+  const std::int32_t tier = EnemyLoadoutTier(enemyClass, enemyTier, ui);
+  const std::int32_t size = state::GetShipClassSize(enemyClass);
+  SetupEnemyEquipment(tier, size);
+  SetupEnemyAbilities(tier, enemyKind);
+
+  if (OwnerOfPlayerSystem() == enemyFaction) e[6] = kReinforcementTurns;
+
+  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[51] = 7;
+  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[60] = 0;
+  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13)) e[60] = 1;
+  if (size == 5 && e[60] != 8) e[60] = 4;
+  if (enemyClass == state::kStarbaseClass) e[60] = 0;
+
+  ChoosePictures();
+}
+
+void PrepareShipCombat() {}
+
+void RefreshShipCombatScreen(CombatUi& ui) {
+  if (state::PlayerShip[3] > kMaxActionPoints) state::PlayerShip[3] = kMaxActionPoints;
+  ui.Refresh(Display::Everything);
+}
+
+}  // namespace combat

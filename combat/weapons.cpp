@@ -1,0 +1,326 @@
+#include "combat/weapons.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "audio/sound.h"
+#include "combat/modifiers.h"
+#include "combat/resolution.h"
+#include "state/abilities.h"
+#include "state/equipment.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kEmp = 16;
+constexpr std::int32_t kOverheated = state::kAbilityOverheated;
+constexpr std::int32_t kDestroyerLauncher = 10;
+constexpr std::int32_t kNoReload = 100000;
+
+std::int32_t FocusBeamChance(std::int32_t c) { return c - c / 4; }
+std::int32_t FocusBeamDamage(std::int32_t d) { return 2 * d; }
+std::int32_t OverloadChancePlayer(std::int32_t c) { return c + c / 6; }
+std::int32_t OverloadChanceEnemy(std::int32_t c) { return c + c / 4; }
+std::int32_t OverloadDamage(std::int32_t d) { return d / 2; }
+
+std::int32_t GunCost(Side side) {
+  const auto& ship = side == Side::Player ? state::PlayerShip : state::EnemyShip;
+  return state::GetGunApCost(ship[2], ship[60], side);
+}
+
+void Overheat(std::string_view text, CombatUi& ui) {
+  const std::int32_t volleys = state::PlayerShip[95];
+  std::int32_t p = -1;
+  if (volleys > 2) p = 15;
+  if (volleys > 3) p = 45;
+  if (volleys > 4) p = 60;
+  // The roll is made on every volley, also while no overheating is possible.
+  if (p > state::Random(100)) {
+    ui.ShowPopup(CombatPopup::Text, "Overheating!", text);
+    AddPlayerModifier(kOverheated, ui);
+    ui.Refresh(Display::Modifiers);
+    ui.Refresh(Display::AbilityButtons);
+  }
+}
+
+// --- Guns -----------------------------------------------------------------------------------------
+
+void FireGuns(Side side, CombatUi& ui) {
+  if (side == Side::Player) {
+    if (state::ActiveShipSpecial(Side::Player) == state::kSpecialShieldPlus) {
+      ui.ShowPopup(CombatPopup::Text, "N/A",
+                   "As long as you have the ShieldPlus device activated (ship´s special ability) "
+                   "you cannot fire your guns.");
+      return;
+    }
+    if (ModifierActive(Side::Player, kOverheated)) {
+      ui.ShowPopup(CombatPopup::Text, "N/A", state::GetAbilityDescription(kOverheated));
+      return;
+    }
+  }
+  if (!PayActionPoints(side, GunCost(side), ui)) return;
+  if (side == Side::Player && state::TutorialActive == 1 && state::TutorialStep == 17) {
+    ui.EndTutorialStep(17);
+    ui.BeginTutorialStep(18);
+  }
+  PresentGunFire(side, ui);
+  GunAttack attack;
+  attack.hitTopic = "Firing guns !!";
+  attack.missTopic = "Firing guns !!";
+  if (side == Side::Player) {
+    attack.rankBonus = true;
+    attack.hitText = "You fire your guns and cause ";
+    attack.missText = "You fire your guns, but miss the enemy ship.";
+  } else {
+    attack.hitText = "Enemy fires his guns and causes ";
+    attack.missText = "Enemy fires his guns, but misses you.";
+  }
+  ResolveGunAttack(side, attack, ui);
+}
+
+void FocusBeam(Side side, CombatUi& ui) {
+  if (!PayActionPoints(side, GunCost(side) + 2, ui)) return;
+  PresentGunFire(side, ui);
+  GunAttack attack;
+  attack.chanceFactor = FocusBeamChance;
+  attack.damageFactor = FocusBeamDamage;
+  attack.hitTopic = "Focused fire !!";
+  attack.missTopic = "Focused fire !!";
+  if (side == Side::Player) {
+    attack.hitText = "While firing you focus the energy beams and cause ";
+    attack.missText = "You fire your guns, but miss the enemy ship.";
+  } else {
+    attack.hitText = "The enemy focuses the energy beams and causes ";
+    attack.missText = "The enemy fires his guns, but misses you.";
+  }
+  ResolveGunAttack(side, attack, ui);
+}
+
+void OverloadGun(Side side, CombatUi& ui) {
+  if (!PayActionPoints(side, GunCost(side), ui)) return;
+  PresentGunFire(side, ui);
+  GunAttack attack;
+  attack.damageFactor = OverloadDamage;
+  attack.hitTopic = "Overload guns !!";
+  if (side == Side::Player) {
+    attack.chanceFactor = OverloadChancePlayer;
+    attack.hitText = "You overload your guns and fire a sprayed volley causing ";
+    attack.missTopic = "Overload guns !!";
+    attack.missText = "You fire your guns, but miss the enemy ship.";
+  } else {
+    attack.chanceFactor = OverloadChanceEnemy;
+    attack.hitText = "The enemy overloads his guns and fires a sprayed volley causing ";
+    attack.missTopic = "Overload guns!!";
+    attack.missText = "The enemy fires his guns, but misses you.";
+  }
+  ResolveGunAttack(side, attack, ui);
+}
+
+// --- Missiles -------------------------------------------------------------------------------------
+
+void FireMissiles(Side side, CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  if (side == Side::Player) {
+    if (!(p[40] > 0 && state::PlayerMissileVolley[1] == 0)) return;
+    if (p[52] > 0) {
+      ui.ShowPopup(CombatPopup::Text, "Reloading",
+                   "Missile launchers need a couple of turns after being fired to reload...");
+      return;
+    }
+    if (p[51] == 5 && state::GetShipClassSize(e[2]) == 1) {
+      ui.ShowPopup(CombatPopup::Text, "N/A",
+                   "Torpedos can only be used against capital ships and not against fighters.");
+      return;
+    }
+    if (!PayActionPoints(side, state::GetMissileApCost(p[2], p[51], Side::Player), ui)) return;
+    if (state::TutorialActive == 1 && state::TutorialStep == 13) {
+      ui.EndTutorialStep(13);
+      ui.BeginTutorialStep(14);
+    }
+    audio::PlayMissileSound();
+    ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
+    state::PlayerMissileVolley[1] = 1;
+    state::PlayerMissileVolley[2] = 3;
+    p[52] = 4;
+    if (p[51] == 2) p[52] *= 2;
+    if (p[51] == kDestroyerLauncher) p[52] = kNoReload;
+    ui.Refresh(Display::Missiles);
+    ui.Refresh(Display::AbilityButtons);
+    return;
+  }
+  if (!(e[40] > 0 && state::EnemyMissileVolley[1] == 0 && e[52] == 0)) return;
+  if (e[51] == 5 && state::GetShipClassSize(p[2]) == 1) return;
+  if (!PayActionPoints(side, state::GetMissileApCost(e[2], e[51], Side::Enemy), ui)) return;
+  audio::PlayMissileSound();
+  ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
+  e[40] -= 1;
+  state::EnemyMissileVolley[1] = 1;
+  state::EnemyMissileVolley[2] = 4;
+  e[52] = 5;
+  if (e[51] == 2) e[52] = 10;
+  if (e[51] == kDestroyerLauncher) e[52] = kNoReload;
+  ui.Refresh(Display::Missiles);
+}
+
+// --- ECM ------------------------------------------------------------------------------------------
+
+void Ecm(Side side, CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  if (side == Side::Player) {
+    const bool tutorialEcm = state::TutorialActive == 1 && state::TutorialStep == 16;
+    if (state::EnemyMissileVolley[1] <= 0) {
+      ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
+                   "The enemy has fired no missiles! There is nothing you could try to intercept "
+                   "with your anti-missile ECM!");
+      if (tutorialEcm) {
+        ui.EndTutorialStep(16);
+        ui.BeginTutorialStep(17);
+      }
+      return;
+    }
+    if (!PayActionPoints(side, state::GetEcmApCost(p[2], p[70]), ui)) return;
+    audio::PlayEcmSound();
+    ui.Refresh(Display::AbilityButtons);
+    std::int32_t c = state::GetEcmChance(p[2], p[70]);
+    c = ScalePlayerDamageToEnemy2(c);
+    c += state::GetMissileEcmModifier(e[2], e[51]);
+    if (p[70] == 4 && (e[51] == 7 || e[51] == 9)) c *= 2;
+    if (p[70] == 5 && state::Random(100) < 15) {
+      ChangeShields(Side::Player,
+                    -static_cast<std::int64_t>(state::GetShipMaxShields(p[2], p[74], p[76]) / 10));
+      ui.Refresh(Display::Shields);
+      ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
+                   "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
+    }
+    if (state::PlayerData[14] == 7) c += 5;
+    if (c > 90) c = 90;
+    if (tutorialEcm) {
+      ui.EndTutorialStep(16);
+      ui.BeginTutorialStep(17);
+      c = 101;  // the tutorial's interception always succeeds
+    }
+    if (c > state::Random(100) + 1) {
+      state::EnemyMissileVolley[1] = 0;
+      ui.ShowMessage(Side::Player, "Firing ECM !!", "Your ECM is able to mislead the enemy missile.");
+    } else {
+      ui.ShowMessage(Side::Player, "Firing ECM !!",
+                     "ECM fails and the enemy missile is still on track.");
+    }
+    ui.Refresh(Display::Missiles);
+    return;
+  }
+  if (state::PlayerMissileVolley[1] <= 0) return;
+  if (!PayActionPoints(side, state::GetEcmApCost(e[2], e[70]), ui)) return;
+  audio::PlayEcmSound();
+  ui.Refresh(Display::AbilityButtons);
+  std::int32_t c = state::GetEcmChance(e[2], e[70]);
+  c -= c / 3;
+  c += state::GetMissileEcmModifier(p[2], p[51]);
+  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
+  if (c > 90) c = 90;
+  if (c > state::Random(100) + 1) {
+    state::PlayerMissileVolley[1] = 0;
+    ui.ShowMessage(Side::Enemy, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
+  } else {
+    ui.ShowMessage(Side::Enemy, "Firing ECM !!",
+                   "Enemy ECM fails and your missile is still on track.");
+  }
+  ui.Refresh(Display::Missiles);
+}
+
+}  // namespace
+
+void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
+  switch (id) {
+    case 1: FireGuns(side, ui); break;
+    case 2: FireMissiles(side, ui); break;
+    case 3: Ecm(side, ui); break;
+    case 4: FocusBeam(side, ui); break;
+    case 5: OverloadGun(side, ui); break;
+    default: break;
+  }
+}
+
+std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
+  auto& p = state::PlayerShip;
+  if (p[95] < INT32_MAX) p[95] += 1;
+  std::int32_t g = p[60];
+  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialTwinGuns) g = 1;
+  switch (g) {
+    case 1:
+      Overheat("Your Turbo-Lasers have overheated. You have to let them cool down for the next two "
+               "turns.",
+               ui);
+      break;
+    case 2:
+      if (d > 0 && state::Random(100) < 5) {
+        ui.ShowPopup(CombatPopup::Text, "Double damage!",
+                     "Your fusion cannons cause double damage this time (Gun special ability)!");
+        d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
+      }
+      break;
+    case 4:
+      if (state::Random(100) < 5) {
+        ui.ShowPopup(CombatPopup::Text, "Malfunction!",
+                     "There is a malfunction in your experimental quantum weapons causing an "
+                     "electro magnetic pulse (EMP) that stuns your ship!");
+        AddEnemyModifier(kEmp);
+        ui.Refresh(Display::Modifiers);
+        ui.Refresh(Display::AbilityButtons);
+      }
+      break;
+    case 5:
+      if (state::Random(100) < 15) {
+        ChangeShields(Side::Player, -static_cast<std::int64_t>(d / 3));
+        d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
+        ui.Refresh(Display::Shields);
+        ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
+                     "Your SuperFusion guns require so much energy that your shield energy is "
+                     "lowered!");
+      }
+      break;
+    case 6: {
+      const std::int32_t max = state::GetShipMaxShields(p[2], p[74], p[76]);
+      // Feeding never lifts the shields above their maximum, nor lowers them.
+      std::int64_t raised = static_cast<std::int64_t>(p[40]) + d / 5;
+      if (raised > max) raised = std::max<std::int64_t>(max, p[40]);
+      p[40] = static_cast<std::int32_t>(raised);
+      ui.Refresh(Display::Shields);
+      break;
+    }
+    case 7:
+      if (state::Random(100) < 5) {
+        ui.ShowPopup(CombatPopup::Text, "EMP effect!",
+                     "The impact of your disruptor beams cause an electro magnetic pulse (EMP) "
+                     "that stuns the enemy ship!");
+        AddPlayerModifier(kEmp, ui);
+        ui.Refresh(Display::Modifiers);
+        ui.Refresh(Display::AbilityButtons);
+      }
+      break;
+    case 8:
+      if (state::Random(100) < 10 && state::EnemyMissileVolley[1] > 0) {
+        ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
+                     "Your barrage has hit the enemy missile and destroyed it!");
+        state::EnemyMissileVolley[1] = 0;
+        ui.Refresh(Display::Modifiers);
+        ui.Refresh(Display::AbilityButtons);
+        ui.Refresh(Display::Missiles);
+      }
+      Overheat("Your Gatling guns have overheated. You have to let them cool down for the next two "
+               "turns.",
+               ui);
+      break;
+    default:  // 0 "Laser", 3 "Particle": nothing
+      break;
+  }
+  return d;
+}
+
+}  // namespace combat
