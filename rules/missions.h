@@ -1,11 +1,76 @@
-// Missions: the offers on each system's mission board.
+// Missions: the mission record and its 27 types, the rewards, and the opponent operations that
+// missions share with encounters, flights and docking.
+//
+// A mission record (MissionOffers[system][slot] on a board, ActiveMission once accepted):
+//   [1] active, [2] type, [3] reward in credits, [6] target body, [7] target system,
+//   [8] enemy ship class / good / nav-point stage / planets left, [9] enemy faction or quantity,
+//   [10]..[15] nav points, pick-up and drop points, or the name index of a hunted captain,
+//   [20] the campaign system the mission serves, [30] briefing variant.
 #pragma once
+
+#include <cstdint>
+#include <string_view>
 
 #include "rules/ui.h"
 
 namespace rules {
 
-// Refills the free mission-offer slots of the systems.
+enum MissionType : std::int32_t {
+  kMissionSearchAndDestroy = 1,
+  kMissionPatrol = 2,
+  kMissionTransport = 3,
+  kMissionAmbush = 4,
+  kMissionBounty = 5,
+  kMissionSupply = 6,
+  kMissionSpecialForces = 7,
+  kMissionReportForDuty = 8,
+  kMissionStrike = 9,
+  kMissionCombatPatrol = 10,
+  kMissionCombatTransport = 11,
+  kMissionAssault = 12,
+  kMissionInfiltrate = 13,
+  kMissionEscort = 14,
+  kMissionRecon = 15,
+  kMissionMarineLanding = 16,
+  kMissionEvacuation = 17,
+  kMissionAbduction = 18,
+  kMissionAnalysis = 19,
+  kMissionBlitzkrieg = 20,
+  kMissionFlanking = 21,
+  kMissionSuppression = 22,
+  kMissionBombingRun = 23,
+  kMissionBattle = 24,
+  kMissionSiege = 25,
+  kMissionRaiding = 26,
+  kMissionFlagship = 27,
+};
+inline constexpr std::int32_t kLastMissionType = 27;
+
+// The title the mission board shows ("Search && Destroy" shows as one "&"); empty outside 1..27.
+std::string_view MissionTitle(std::int32_t type);
+
+// The reward of a mission of weight n (1..5) for the player's ship: half of n x 10000 x size
+// (x 5 more for a battleship) plus a random part below that half.
+std::int32_t ComputeMissionReward(std::int32_t n);
+
+// A random faction at war with faction f, or 0 when f is at war with nobody.
+std::int32_t PickWarEnemyFaction(std::int32_t f);
+
+// The faction of an opponent met near a system owned by f: the pirates (0), f itself or one of
+// f's enemies. kind: 1 a faction capital, 2 an ordinary system, 3 a campaign system; any other
+// kind gives 0.
+std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f);
+
+// A ship class 1..19 that `faction` flies near `system`, of a size category near `size`; 0 when
+// no class fits. Another kind than 1..3 asks for `size` itself.
+std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                     std::int32_t faction);
+
+// True when a class of encounter category `category` (ship-class attribute 14) may be flown by
+// faction 0..4.
+bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction);
+
+// Fills the mission boards: at most one new offer on each of the 24 boards per call.
 void GenerateMissionOffers(Ui& ui);
 
 }  // namespace rules

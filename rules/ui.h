@@ -6,8 +6,11 @@
 // visible), so an implementation overrides only what it shows.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "state/variables.h"
 
 namespace rules {
 
@@ -16,6 +19,8 @@ enum class Popup {
   Picture,  // FMessage1: topic, text and a picture loaded by name
   Text,     // FMessage3: topic and text
   Notice,   // FMessage8: the large picture popup for news and notices
+  Reward,   // FMessage7: a picture and a text about credits gained
+  Fame,     // FMessage6: the faction's logo and a text about experience gained
 };
 
 // Screens whose visibility a rule asks about.
@@ -27,6 +32,20 @@ enum class Screen {
   Sensors,
   TradeWindow,
   ShipCombat,
+  PirateHideout,
+  MissionPanel,
+};
+
+// What a promotion brought, for the promotion screen.
+enum class PromotionAward {
+  Ribbon,  // a campaign ribbon (levels 2, 3, 5, 6, 8, 9, 11, 12, 14, 16, 17)
+  Rank,    // a new military rank (levels 4, 7, 10, 13, 15, 18)
+};
+
+// Which tree the ability selection screen opens with after a promotion.
+enum class AbilityChoice {
+  Skill,   // a non-combat skill
+  Combat,  // a combat ability
 };
 
 struct Ui {
@@ -61,6 +80,87 @@ struct Ui {
   virtual void RedrawSystem(bool placeBodies) { (void)placeBodies; }
   virtual void UpdateStatusBars() {}
   virtual void UpdateTradePopup() {}
+
+  // The question popup FMessage2 with its two buttons captioned `first` and `second`; true = the
+  // first button. The default answer is the second button.
+  virtual bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
+                      std::string_view first, std::string_view second) {
+    (void)topic, (void)text, (void)picture, (void)first, (void)second;
+    return false;
+  }
+
+  // The travel screen redraws the space finds of the displayed system.
+  virtual void ShowSpaceFinds() {}
+
+  // The promotion screen for a player who has just reached `level` (the level, rank and ribbons
+  // are already stored): composes the uniform and shows the award modally.
+  virtual void ShowPromotion(PromotionAward award, int level) { (void)award, (void)level; }
+
+  // The ability selection screen after a promotion; the player learns at most one ability or
+  // skill there. By default nothing is learned.
+  virtual void ChooseNewAbility(AbilityChoice choice) { (void)choice; }
+
+  // --- Fights on the way and on a mission, the loss of the ship ---------------------------------
+
+  // The large picture popup FMessage8 with a score line under its text while it is open (the
+  // retirement steps, the life points left after the loss of the ship).
+  virtual void ShowScoredNotice(std::string_view topic, std::string_view headline,
+                                std::string_view text, std::string_view picture,
+                                std::string_view scoreLine) {
+    (void)scoreLine;
+    ShowNotice(topic, headline, text, picture);
+  }
+
+  // The hostile-encounter popup FMessage5: the scene picture, the topic, the opponent (faction and
+  // class) on its own line, and the alert text.
+  virtual void ShowEncounter(std::string_view topic, std::string_view opponent,
+                             std::string_view text, std::string_view picture) {
+    (void)opponent;
+    Message(Popup::Picture, topic, text, picture);
+  }
+
+  // Prepares a fight against one ship: the combat set-up (enemy record, loadout, ability slots,
+  // pictures). The game runs the combat set-up here; without one, only the enemy record's alive
+  // flag, class, kind and faction are written.
+  virtual void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+                               std::int32_t enemyKind, std::int32_t enemyTier) {
+    (void)enemyTier;
+    state::EnemyShip[1] = 1;
+    state::EnemyShip[2] = enemyClass;
+    state::EnemyShip[7] = enemyKind;
+    state::EnemyShip[8] = enemyFaction;
+  }
+
+  // Runs the prepared fight on the combat screen, with the travel screen and the flight window
+  // hidden meanwhile, and returns when it is over: PlayerShip[1] = 0 when the player's ship was
+  // destroyed, EnemyShip[1] = 0 when the enemy was destroyed or taken. By default nobody fights.
+  virtual void RunShipCombat() {}
+
+  // Prepares both fleets for a battle against `enemyFaction` (`fleetKind` as the fleet set-up
+  // takes it), runs the fleet battle screen and returns whether the enemy fleet was destroyed
+  // (FleetBattleWon); PlayerShip[1] = 0 afterwards when the player's ship was lost. No battle is
+  // won without a fight.
+  virtual bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
+    (void)enemyFaction, (void)fleetKind;
+    return false;
+  }
+
+  // Ends a flight under way: stops its day timer, sets its days left to 0 and closes the flight
+  // window. Nothing happens when no flight is under way.
+  virtual void StopFlight() {}
+
+  // Closes the travel screen, whose close permission the rule has set: the game is over and
+  // control returns to the start screen.
+  virtual void CloseTravelScreen() {}
+
+  // The travel screen's mission panel: hide it, redraw it from ActiveMission, or open/close it
+  // as its control-panel button does.
+  virtual void HideMissionPanel() {}
+  virtual void UpdateMissionPanel() {}
+  virtual void OpenMissions() {}
+
+  // The tutorial moves on to `step`.
+  virtual void BeginTutorialStep(int step) { (void)step; }
 };
 
 }  // namespace rules

@@ -1,0 +1,687 @@
+// GenerateMissionOffers: one pass over the 24 mission boards, at most one new offer on each.
+#include "rules/mission_offers.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "rules/briefings.h"
+#include "rules/missions.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+using state::BodyData;
+using state::FactionData;
+using state::Random;
+using state::SystemData;
+
+constexpr std::int32_t kCapitalRating = 6;
+constexpr int kSearchDraws = 1000;  // draws of a body, a faction or a class before giving up
+constexpr int kAttempts = 10;       // attempts per board and call
+constexpr std::int32_t kTargetBody = 2;  // the planet a fleet mission heads for
+
+// The home system of factions 1..4.
+constexpr std::array<std::int32_t, 5> kHomeSystem{0, 1, 12, 16, 13};
+
+bool ValidSystem(std::int32_t x) { return x >= 1 && x <= state::kLastSystem; }
+bool Present(std::int32_t x) { return ValidSystem(x) && SystemData[x][1] > 0; }
+std::int32_t Owner(std::int32_t x) { return x >= 0 && x < state::kSystems ? SystemData[x][2] : 0; }
+bool Campaign(std::int32_t x) { return ValidSystem(x) && SystemData[x][20] > 0; }
+std::int32_t Attacker(std::int32_t x) { return ValidSystem(x) ? SystemData[x][21] : 0; }
+std::int32_t Kind(std::int32_t x) {
+  std::int32_t kind = x >= 0 && x < state::kSystems && SystemData[x][3] == kCapitalRating ? 1 : 2;
+  if (Campaign(x)) kind = 3;
+  return kind;
+}
+std::int32_t HomeSystem(std::int32_t f) { return f >= 1 && f <= 4 ? kHomeSystem[f] : 0; }
+bool AtWarWith(std::int32_t pf, std::int32_t g) {
+  return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 && FactionData[pf][10 + g] > 0;
+}
+std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }
+std::int32_t ClassPrice(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrPrice); }
+
+// Body numbers 0..14 (the range of Random(15)) as a bit set.
+using BodySet = std::uint16_t;
+BodySet Bit(std::int32_t b) { return b >= 0 && b < 15 ? static_cast<BodySet>(1u << b) : 0; }
+
+struct Board {
+  std::int32_t s = 0;     // the board's system
+  std::int32_t slot = 0;  // the slot being filled
+  state::TMissionRow* row = nullptr;
+};
+
+// Everything one call reads again and again: the player's situation, the bodies a search can
+// find in each system and the invasion-target lists, collected once per call (nothing they
+// depend on changes while the boards are filled).
+class OfferSearch {
+ public:
+  OfferSearch() {
+    pf = state::PlayerData[4];
+    psize = state::GetShipClassSize(state::PlayerShip[2]);
+    current = state::PlayerShip[14];
+    currentBody = state::PlayerShip[13];
+    for (std::int32_t x = 0; x < state::kSystems; ++x) {
+      for (std::int32_t b = 0; b < 15; ++b) {
+        const state::TBodyRow& body = BodyData[x][b];
+        if (body[1] <= 0) continue;
+        bodies_[x] |= Bit(b);
+        if (body[3] >= 1) {
+          planets_[x] |= Bit(b);
+          if (body[4] <= 0) plainPlanets_[x] |= Bit(b);
+        }
+      }
+    }
+  }
+
+  std::int32_t pf = 0, psize = 1, current = 0, currentBody = 0;
+
+  BodySet Bodies(std::int32_t x) const { return Valid(x) ? bodies_[x] : 0; }
+  BodySet Planets(std::int32_t x) const { return Valid(x) ? planets_[x] : 0; }
+  BodySet PlainPlanets(std::int32_t x) const { return Valid(x) ? plainPlanets_[x] : 0; }
+
+  const std::vector<std::int32_t>& Invasion(std::int32_t attacker, std::int32_t defender) {
+    if (attacker < 0 || attacker > 4 || defender < 0 || defender > 4) {
+      scratch_ = InvasionCandidates(attacker, defender);
+      return scratch_;
+    }
+    Lazy& entry = invasion_[attacker][defender];
+    if (!entry.made) {
+      entry.list = InvasionCandidates(attacker, defender);
+      entry.made = true;
+    }
+    return entry.list;
+  }
+
+ private:
+  static bool Valid(std::int32_t x) { return x >= 0 && x < state::kSystems; }
+  struct Lazy {
+    bool made = false;
+    std::vector<std::int32_t> list;
+  };
+  std::array<BodySet, state::kSystems> bodies_{};
+  std::array<BodySet, state::kSystems> planets_{};
+  std::array<BodySet, state::kSystems> plainPlanets_{};
+  std::array<std::array<Lazy, 5>, 5> invasion_{};
+  std::vector<std::int32_t> scratch_;
+};
+
+// Body numbers drawn with Random(15) until one in `allowed` comes up, at most 1000 draws; 0 when
+// none did.
+std::int32_t FindBody(BodySet allowed) {
+  if (allowed == 0) {
+    SkipRandomDraws(kSearchDraws);
+    return 0;
+  }
+  for (int draw = 0; draw < kSearchDraws; ++draw) {
+    const std::int32_t b = Random(15);
+    if (allowed & Bit(b)) return b;
+  }
+  return 0;
+}
+
+// The enemy faction of a fight near the board: neither the player's faction nor the owner's.
+void DrawEnemyFaction(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t owner = Owner(board.s);
+  for (int draw = 0; draw < kSearchDraws; ++draw) {
+    row[9] = ChooseEncounterFaction(Kind(board.s), owner);
+    if (row[9] != search.pf && row[9] != owner) break;
+  }
+}
+
+enum class ClassRule { Plain, DiscardSameSize, SingleShip };
+
+// A warship at least as big as the player's, the last draw standing.
+std::int32_t DrawEnemyClass(OfferSearch& search, std::int32_t kind, std::int32_t s,
+                            std::int32_t faction, ClassRule rule) {
+  std::int32_t c = 0;
+  for (int draw = 0; draw < kSearchDraws; ++draw) {
+    c = ChooseEncounterShipType(kind, s, search.psize, faction);
+    if (rule == ClassRule::DiscardSameSize && ClassSize(c) <= search.psize && Random(100) <= 40) {
+      c = 0;
+    }
+    if (state::GetShipClassStat(c, state::kAttrRole) != 1) continue;
+    if (ClassSize(c) < search.psize) continue;
+    if (rule == ClassRule::SingleShip && state::GetShipClassStat(c, state::kAttrGroup) != 0) continue;
+    break;
+  }
+  return c;
+}
+
+std::int32_t CampaignEnemy(OfferSearch& search, std::int32_t x) {
+  return Owner(x) == search.pf ? Attacker(x) : Owner(x);
+}
+
+// The war enemy of Special Forces and Report for duty; 0 when there is none.
+std::int32_t WarEnemy(OfferSearch& search) {
+  std::int32_t e = 0;
+  if (search.pf >= 0 && search.pf < state::kFactions) {
+    for (std::int32_t g = 1; g <= 4; ++g) {
+      if (g != search.pf && FactionData[search.pf][20 + g] > 0) e = g;
+    }
+  }
+  if (Random(100) < 25) e = Random(4) + 1;
+  return e;
+}
+
+std::int32_t Quantity(std::int32_t good, bool large) {
+  const std::int32_t price = state::GoodBasePrice[good];
+  if (price <= 100) return large ? 5000 : 500;
+  if (price <= 300) return large ? 3000 : 300;
+  if (price <= 10000) return large ? 2000 : 200;
+  return 0;
+}
+
+void Offer(Board& board, std::int32_t b, std::int32_t t) {
+  state::TMissionRow& row = *board.row;
+  row[1] = 1;
+  row[6] = b;
+  row[7] = t;
+}
+
+// Fleet missions head for body 2 of their target system, which they also keep in [10], [11].
+void FleetOffer(Board& board, std::int32_t t) {
+  state::TMissionRow& row = *board.row;
+  Offer(board, kTargetBody, t);
+  row[10] = kTargetBody;
+  row[11] = t;
+  row[8] = 1;
+  row[9] = Owner(t);
+}
+
+void Brief(Board& board) {
+  if ((*board.row)[1] != 0) GetMissionBriefing((*board.row)[2], 0, board.s, board.slot);
+}
+
+std::int32_t RandomCandidate(const std::vector<std::int32_t>& candidates) {
+  if (candidates.empty()) return 0;
+  return candidates[Random(static_cast<std::int32_t>(candidates.size()))];
+}
+
+// --- Type steps ---------------------------------------------------------------------------------
+
+// Search && Destroy (type 1) and Strike (type 9); a bigger enemy makes them Ambush or Assault.
+void HuntStep(OfferSearch& search, Board& board, bool strike) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t b = FindBody(search.Bodies(board.s));
+  if (b == 0) return;
+  Offer(board, b, board.s);
+  row[8] = 1;
+  DrawEnemyFaction(search, board);
+  if (strike && Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
+  row[8] = DrawEnemyClass(search, Kind(board.s), board.s, row[9],
+                          strike ? ClassRule::Plain : ClassRule::DiscardSameSize);
+  row[3] = ClassPrice(row[8]) / (17 + Random(5));
+  if (ClassSize(row[8]) > search.psize) row[2] = strike ? kMissionAssault : kMissionAmbush;
+  // An offer to fight no ship is never made.
+  if (row[8] == 0) row[1] = 0;
+  Brief(board);
+}
+
+// Patrol, Combat patrol, Escort and Recon: three different nav points in the board's system.
+void NavPointStep(OfferSearch& search, Board& board, std::int32_t type) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t s = board.s;
+  BodySet first = search.Bodies(s);
+  // A patrol never starts at the body the ship is at.
+  if (type == kMissionPatrol && s == search.current) first &= static_cast<BodySet>(~Bit(search.currentBody));
+  const std::int32_t b1 = FindBody(first);
+  const std::int32_t b2 = FindBody(search.Bodies(s) & static_cast<BodySet>(~Bit(b1)));
+  const std::int32_t b3 = FindBody(search.Bodies(s) & static_cast<BodySet>(~(Bit(b1) | Bit(b2))));
+  if (b1 == 0 || b2 == 0 || b3 == 0) return;
+  row[10] = b1, row[11] = s;
+  row[12] = b2, row[13] = s;
+  row[14] = b3, row[15] = s;
+  Offer(board, b1, s);
+  row[8] = 1;
+  const std::int32_t reward = ComputeMissionReward(1);
+  row[3] = type == kMissionEscort ? reward : reward / 3;
+  Brief(board);
+}
+
+// Transport, Supply and Combat transport: a good to bring to a planet of `t`.
+void DeliveryStep(OfferSearch& search, Board& board, std::int32_t t, bool large, std::int32_t weight) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t b = FindBody(search.Planets(t));
+  if (b == 0) return;
+  Offer(board, b, t);
+  row[8] = Random(12) + 1;
+  row[9] = Quantity(row[8], large);
+  row[3] = ComputeMissionReward(weight);
+  Brief(board);
+}
+
+// A system of the board owner's own space other than the current one (Bounty, Supply).
+std::int32_t NearbyOwnSystem(OfferSearch& search, Board& board) {
+  const std::int32_t owner = Owner(board.s);
+  return RedrawInvasionTarget(search.Invasion(owner, owner),
+                              [&](std::int32_t t) { return t != search.current; });
+}
+
+void BountyStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t t = NearbyOwnSystem(search, board);
+  if (t == 0) return;
+  const std::int32_t b = FindBody(search.Bodies(t));
+  if (b == 0) return;
+  Offer(board, b, t);
+  row[8] = 1;
+  row[9] = 0;
+  row[8] = DrawEnemyClass(search, Kind(t), board.s, 0, ClassRule::Plain);
+  if (row[8] == 0) row[1] = 0;
+  row[3] = ClassPrice(row[8]) / (10 + Random(3));
+  if (row[1] == 0) return;
+  Brief(board);
+  GetBountyTargetName(0, board.s, board.slot);
+}
+
+// Special Forces (type 7) and Report for duty (type 8): a body of a system of the war enemy, or
+// of a campaign the player's faction fights in.
+void DeploymentStep(OfferSearch& search, Board& board, bool reportForDuty) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t e = WarEnemy(search);
+  if (e == 0) return;
+  const std::int32_t pf = search.pf;
+  const std::int32_t t = RedrawInvasionTarget(
+      search.Invasion(Owner(board.s), e), [&](std::int32_t x) {
+        if (x == search.current) return false;
+        if (!reportForDuty) return Owner(x) != pf;
+        return Campaign(x) && (Attacker(x) == pf || Owner(x) == pf);
+      });
+  if (t == 0) return;
+  const std::int32_t b = FindBody(search.Bodies(t));
+  if (b == 0) return;
+  Offer(board, b, t);
+  row[10] = b;
+  row[11] = t;
+  row[8] = 1;
+  row[3] = ComputeMissionReward(reportForDuty ? 1 : 2);
+  Brief(board);
+}
+
+void InfiltrateStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t s = board.s;
+  const std::int32_t e = CampaignEnemy(search, s);
+  std::int32_t t = 0;
+  for (std::int32_t b = 1; b <= state::kLastBody && t == 0; ++b) {
+    const state::TBodyRow& body = BodyData[s][b];
+    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
+    const std::int32_t d = body[4];
+    if (Owner(d) == e && d != search.current && Owner(d) != search.pf) t = d;
+  }
+  if (t == 0) t = PickFromCandidates(search.Invasion(Owner(s), e));
+  // Without a system behind the lines there is nothing to infiltrate.
+  if (t == 0) return;
+  row[10] = 1;
+  row[11] = t;
+  Offer(board, 1, t);
+  row[8] = 1;
+  row[3] = ComputeMissionReward(3);
+  Brief(board);
+}
+
+// The friendly system of Marine Landing and Evacuation: behind a wormhole of the board's system
+// into the player's space, preferably not the current system, else an invasion target.
+std::int32_t FriendlySystemNear(OfferSearch& search, std::int32_t s) {
+  std::int32_t t = 0;
+  for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
+    const state::TBodyRow& body = BodyData[s][b];
+    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
+    if (Owner(body[4]) != search.pf) continue;
+    t = body[4];
+    if (t != search.current) break;
+  }
+  if (t == 0) t = PickFromCandidates(search.Invasion(Owner(s), CampaignEnemy(search, s)));
+  return t;
+}
+
+void MarineLandingStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  if (Attacker(board.s) != search.pf) return;
+  const std::int32_t t = FriendlySystemNear(search, board.s);
+  const std::int32_t pickUp = FindBody(search.Planets(t));
+  const std::int32_t drop = FindBody(search.Planets(search.current));
+  if (pickUp == 0 || drop == 0) return;
+  row[10] = pickUp, row[11] = t;
+  row[12] = drop, row[13] = search.current;
+  Offer(board, pickUp, t);
+  row[8] = 1;
+  row[3] = ComputeMissionReward(2);
+  Brief(board);
+}
+
+void EvacuationStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  if (Owner(board.s) != search.pf) return;
+  const std::int32_t pickUp = FindBody(search.Planets(search.current));
+  const std::int32_t t = FriendlySystemNear(search, board.s);
+  const std::int32_t drop = FindBody(search.Planets(t));
+  if (pickUp == 0 || drop == 0) return;
+  row[10] = pickUp, row[11] = search.current;
+  row[12] = drop, row[13] = t;
+  Offer(board, pickUp, search.current);
+  row[8] = 1;
+  row[3] = ComputeMissionReward(2);
+  Brief(board);
+}
+
+void AbductionStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t s = board.s;
+  std::int32_t t = 0;
+  for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
+    const state::TBodyRow& body = BodyData[s][b];
+    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
+    if (Random(100) < 60) t = body[4];
+  }
+  if (t == 0) t = search.current;
+  const std::int32_t b = FindBody(search.Planets(t));
+  if (b == 0) return;
+  Offer(board, b, t);
+  row[8] = 1;
+  row[9] = 0;
+  if (Campaign(s)) row[9] = CampaignEnemy(search, s);
+  row[8] = DrawEnemyClass(search, Kind(t), s, row[9], ClassRule::SingleShip);
+  row[3] = ClassPrice(row[8]) / (10 + Random(3));
+  if (row[8] == 0) {
+    row[1] = 0;
+    return;
+  }
+  Brief(board);
+  row[10] = Random(10) + 1;
+}
+
+void AnalysisStep(Board& board) {
+  state::TMissionRow& row = *board.row;
+  row[1] = 1;
+  row[8] = 50;
+  row[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+void BlitzkriegStep(OfferSearch& search, Board& board) {
+  std::int32_t t = 0;
+  for (std::int32_t g = 1; g <= 4; ++g) {
+    if (AtWarWith(search.pf, g)) t = HomeSystem(g);
+  }
+  if (t == 0) return;
+  FleetOffer(board, t);
+  const std::int64_t reward = static_cast<std::int64_t>(ComputeMissionReward(4)) * 3;
+  (*board.row)[3] = static_cast<std::int32_t>(std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
+  Brief(board);
+}
+
+void FlankingStep(OfferSearch& search, Board& board) {
+  const std::int32_t g = Owner(board.s);
+  std::vector<std::int32_t> candidates;
+  if (g != search.pf && AtWarWith(search.pf, g)) {
+    for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
+      if (Present(x) && !Campaign(x) && Owner(x) == g) candidates.push_back(x);
+    }
+  }
+  if (candidates.empty()) return;
+  FleetOffer(board, RandomCandidate(candidates));
+  (*board.row)[3] = ComputeMissionReward(5);
+  Brief(board);
+}
+
+void SuppressionStep(OfferSearch& search, Board& board) {
+  std::vector<std::int32_t> candidates;
+  for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
+    if (Present(x) && !Campaign(x) && Owner(x) == search.pf && x != HomeSystem(search.pf)) {
+      candidates.push_back(x);
+    }
+  }
+  if (candidates.empty()) return;
+  FleetOffer(board, RandomCandidate(candidates));
+  (*board.row)[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+void BombingRunStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t b = FindBody(search.PlainPlanets(board.s));
+  if (b == 0) return;
+  Offer(board, b, board.s);
+  row[8] = 1;
+  if (Owner(board.s) == search.pf) row[1] = 0;
+  row[9] = Owner(board.s);
+  row[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+void BattleStep(OfferSearch& search, Board& board) {
+  state::TMissionRow& row = *board.row;
+  const std::int32_t b = FindBody(search.Bodies(board.s));
+  if (b == 0) return;
+  Offer(board, b, board.s);
+  row[8] = 1;
+  DrawEnemyFaction(search, board);
+  if (Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
+  row[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+// The present systems behind the visible wormholes of x that `owner` holds, in body order.
+void AddNeighboursOwnedBy(std::int32_t x, std::int32_t owner, std::vector<std::int32_t>& out) {
+  for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
+    const state::TBodyRow& body = BodyData[x][b];
+    if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
+    if (Present(body[4]) && Owner(body[4]) == owner) out.push_back(body[4]);
+  }
+}
+
+void SiegeStep(OfferSearch& search, Board& board) {
+  std::vector<std::int32_t> candidates;
+  for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
+    if (Present(x) && Campaign(x) && Attacker(x) == search.pf) AddNeighboursOwnedBy(x, Owner(x), candidates);
+  }
+  for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
+    if (Present(x) && Campaign(x) && Owner(x) == search.pf) AddNeighboursOwnedBy(x, Attacker(x), candidates);
+  }
+  if (candidates.empty()) return;
+  FleetOffer(board, RandomCandidate(candidates));
+  (*board.row)[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+void RaidingStep(OfferSearch& search, Board& board) {
+  const std::int32_t s = board.s;
+  std::vector<std::int32_t> candidates;
+  if (Attacker(s) == search.pf) AddNeighboursOwnedBy(s, Owner(s), candidates);
+  if (Owner(s) == search.pf) AddNeighboursOwnedBy(s, Attacker(s), candidates);
+  if (candidates.empty()) return;
+  FleetOffer(board, RandomCandidate(candidates));
+  (*board.row)[3] = ComputeMissionReward(4);
+  Brief(board);
+}
+
+void RunTypeStep(OfferSearch& search, Board& board, std::int32_t type) {
+  switch (type) {
+    case kMissionSearchAndDestroy: HuntStep(search, board, false); break;
+    case kMissionStrike: HuntStep(search, board, true); break;
+    case kMissionPatrol:
+    case kMissionCombatPatrol:
+    case kMissionEscort:
+    case kMissionRecon: NavPointStep(search, board, type); break;
+    case kMissionTransport: DeliveryStep(search, board, board.s, false, 2); break;
+    case kMissionCombatTransport: DeliveryStep(search, board, board.s, true, 3); break;
+    case kMissionSupply: {
+      const std::int32_t t = NearbyOwnSystem(search, board);
+      if (t != 0) DeliveryStep(search, board, t, true, 3);
+      break;
+    }
+    case kMissionBounty: BountyStep(search, board); break;
+    case kMissionSpecialForces: DeploymentStep(search, board, false); break;
+    case kMissionReportForDuty: DeploymentStep(search, board, true); break;
+    case kMissionInfiltrate: InfiltrateStep(search, board); break;
+    case kMissionMarineLanding: MarineLandingStep(search, board); break;
+    case kMissionEvacuation: EvacuationStep(search, board); break;
+    case kMissionAbduction: AbductionStep(search, board); break;
+    case kMissionAnalysis: AnalysisStep(board); break;
+    case kMissionBlitzkrieg: BlitzkriegStep(search, board); break;
+    case kMissionFlanking: FlankingStep(search, board); break;
+    case kMissionSuppression: SuppressionStep(search, board); break;
+    case kMissionBombingRun: BombingRunStep(search, board); break;
+    case kMissionBattle: BattleStep(search, board); break;
+    case kMissionSiege: SiegeStep(search, board); break;
+    case kMissionRaiding: RaidingStep(search, board); break;
+    default: break;  // Ambush, Assault and Flagship are never drawn
+  }
+}
+
+bool BoardHas(std::int32_t s, std::int32_t type) {
+  for (std::int32_t k = 1; k <= state::kLastOfferSlot; ++k) {
+    const state::TMissionRow& row = state::MissionOffers[s][k];
+    if (row[1] == 1 && row[2] == type) return true;
+  }
+  return false;
+}
+
+std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
+  if (search.psize == 1) {
+    const std::int32_t r = Random(100);
+    std::int32_t type = r <= 30 ? kMissionSearchAndDestroy : r <= 60 ? kMissionPatrol : kMissionTransport;
+    // A fighter pilot's board always holds the three kinds of work a fighter can do.
+    if (!BoardHas(s, kMissionSearchAndDestroy)) type = kMissionSearchAndDestroy;
+    if (!BoardHas(s, kMissionPatrol)) type = kMissionPatrol;
+    if (!BoardHas(s, kMissionTransport)) type = kMissionTransport;
+    return type;
+  }
+  const bool coalition = search.pf == 3;
+  if (search.psize <= 4) {
+    const std::int32_t r = Random(106);
+    if (r <= 30) return kMissionSearchAndDestroy;
+    if (r <= 60) return kMissionBounty;
+    if (r <= 70) return kMissionSupply;
+    if (r <= 90) return kMissionSpecialForces;
+    if (r <= 100) return kMissionReportForDuty;
+    return coalition ? kMissionAnalysis : kMissionReportForDuty;
+  }
+  const std::int32_t r = Random(180);
+  if (r <= 30) return kMissionSearchAndDestroy;
+  if (r <= 70) return kMissionBounty;
+  if (r <= 90) return kMissionSpecialForces;
+  if (r <= 100) return kMissionReportForDuty;
+  if (r <= 105) return coalition ? kMissionAnalysis : kMissionBlitzkrieg;
+  if (r <= 120) return kMissionBlitzkrieg;
+  if (r <= 140) return kMissionFlanking;
+  if (r <= 160) return kMissionSuppression;
+  return kMissionSiege;
+}
+
+std::int32_t CampaignDraw(OfferSearch& search) {
+  const std::int32_t r = search.psize == 5 ? Random(210) : Random(120);
+  if (r <= 15) return kMissionStrike;
+  if (r <= 30) return kMissionEscort;
+  if (r <= 45) return kMissionCombatPatrol;
+  if (r <= 60) return kMissionRecon;
+  if (r <= 70) return kMissionCombatTransport;
+  if (r <= 85) return kMissionStrike;
+  if (r <= 90) return kMissionInfiltrate;
+  if (r <= 100) return kMissionMarineLanding;
+  if (r <= 110) return kMissionEvacuation;
+  if (search.psize < 5 || r <= 120) return kMissionAbduction;
+  if (r <= 150) return kMissionBombingRun;
+  if (r <= 180) return kMissionBattle;
+  return kMissionRaiding;
+}
+
+// The slot a call fills on board s: the highest empty one; on a full board a random one, one
+// time in five; 0 for none.
+std::int32_t SlotToFill(std::int32_t s) {
+  for (std::int32_t k = state::kLastOfferSlot; k >= 1; --k) {
+    if (state::MissionOffers[s][k][1] == 0) return k;
+  }
+  const std::int32_t k = Random(30) + 1;
+  return k <= state::kLastOfferSlot ? k : 0;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t defender) {
+  std::vector<std::int32_t> candidates;
+  for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
+    if (!Present(s) || SystemData[s][2] != attacker) continue;
+    for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
+      const state::TBodyRow& body = BodyData[s][b];
+      if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
+      const std::int32_t t = body[4];
+      if (!ValidSystem(t) || SystemData[t][3] == kCapitalRating) continue;
+      if (defender == 0 || SystemData[t][2] == defender) candidates.push_back(t);
+    }
+  }
+  return candidates;
+}
+
+std::int32_t PickFromCandidates(const std::vector<std::int32_t>& candidates) {
+  if (candidates.empty()) return 0;
+  if (candidates.size() == 1) return candidates.front();
+  return candidates[Random(static_cast<std::int32_t>(candidates.size()))];
+}
+
+std::int32_t RedrawInvasionTarget(const std::vector<std::int32_t>& candidates,
+                                  const std::function<bool(std::int32_t)>& fits, int maxDraws) {
+  if (maxDraws <= 0) return 0;
+  // Zero or one candidate: every draw gives the same answer and uses no random number.
+  if (candidates.size() <= 1) {
+    const std::int32_t t = PickFromCandidates(candidates);
+    return fits(t) ? t : 0;
+  }
+  if (std::none_of(candidates.begin(), candidates.end(), fits)) {
+    SkipRandomDraws(static_cast<std::uint64_t>(maxDraws));
+    return 0;
+  }
+  for (int draw = 0; draw < maxDraws; ++draw) {
+    const std::int32_t t = PickFromCandidates(candidates);
+    if (fits(t)) return t;
+  }
+  return 0;
+}
+
+void SkipRandomDraws(std::uint64_t draws) {
+  // Each draw maps the seed x to a*x + 1 (mod 2^32); compose that map with itself by squaring.
+  std::uint32_t mul = 1, add = 0;              // the map for the draws made so far
+  std::uint32_t stepMul = 134775813u, stepAdd = 1u;  // the map for 2^i draws
+  while (draws > 0) {
+    if (draws & 1u) {
+      mul = stepMul * mul;
+      add = stepMul * add + stepAdd;
+    }
+    stepAdd = stepMul * stepAdd + stepAdd;
+    stepMul = stepMul * stepMul;
+    draws >>= 1;
+  }
+  state::RandSeed = mul * state::RandSeed + add;
+}
+
+void GenerateMissionOffers(Ui& ui) {
+  (void)ui;
+  OfferSearch search;
+  // The boards offer work for the player's ship; without a ship there is no size to offer for.
+  if (search.psize < 1 || search.psize > 5) return;
+  for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
+    const std::int32_t k = SlotToFill(s);
+    if (k == 0) continue;
+    Board board{s, k, &state::MissionOffers[s][k]};
+    state::TMissionRow& row = *board.row;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      for (int field = 1; field <= 100; ++field) row[field] = 0;
+      std::int32_t type = BaseDraw(search, s);
+      if (Campaign(s) && search.psize >= 2) {
+        row[20] = s;
+        type = CampaignDraw(search);
+      }
+      row[2] = type;
+      RunTypeStep(search, board, type);
+      if (row[1] != 0) break;
+    }
+  }
+}
+
+}  // namespace rules

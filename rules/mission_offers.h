@@ -1,0 +1,35 @@
+// The searches behind the mission boards, made cheap.
+//
+// Some offers look for a target by drawing invasion targets again and again (up to a thousand
+// times) until one fits, and by drawing body numbers until a visible one comes up. Rescanning the
+// galaxy for each draw would make a board refill slow, so GenerateMissionOffers collects each
+// candidate list once per call and draws from it. Every draw is still made, in the same order,
+// so the random stream is exactly the one of the plain search; only where the outcome of a run of
+// draws is known in advance (nothing can ever fit) is the generator stepped forward in one go.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace rules {
+
+// The systems PickInvasionTarget(attacker, defender) chooses from, in its order, a system listed
+// once per wormhole leading to it.
+std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t defender);
+
+// One PickInvasionTarget draw from its candidate list: 0 for none, the only one without a draw,
+// otherwise the one at Random(count).
+std::int32_t PickFromCandidates(const std::vector<std::int32_t>& candidates);
+
+// PickInvasionTarget drawn again and again, at most `maxDraws` times in all, until `fits` holds.
+// Returns the first fitting system, or 0 when none came up (the generator then stands where the
+// plain search would have left it).
+std::int32_t RedrawInvasionTarget(const std::vector<std::int32_t>& candidates,
+                                  const std::function<bool(std::int32_t)>& fits,
+                                  int maxDraws = 1000);
+
+// Steps the generator forward as `draws` calls of Random would.
+void SkipRandomDraws(std::uint64_t draws);
+
+}  // namespace rules
