@@ -439,6 +439,7 @@ void Application::Pump(bool wait) {
     HandleSdlEvent(ev);
     busy = true;
   }
+  for (std::size_t i = 0; i < loopWork_.size(); ++i) loopWork_[i]();
   if (RunDueTimers()) busy = true;
   if (presenting_ && dirty_) Present();
   if (busy || !wait || terminated_) return;
@@ -454,6 +455,7 @@ void Application::Pump(bool wait) {
       timeout = timeout < 0 ? left : std::min(timeout, left);
     }
   if (timeout < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, timeout)) HandleSdlEvent(ev);
+  for (std::size_t i = 0; i < loopWork_.size(); ++i) loopWork_[i]();
 }
 
 bool Application::WindowToLogical(int wx, int wy, int& x, int& y) const {

@@ -106,6 +106,10 @@ class Application {
   void ProcessMessages() { Pump(false); }
   // Called when a loop has nothing to do instead of waiting (the script runner uses it).
   void SetIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+  // Work done on every pass of every event loop, on this thread (the music's buffer refills).
+  // Any SDL event wakes a waiting loop, so a worker thread pushes one to have this run soon.
+  void AddLoopWork(std::function<void()> work) { loopWork_.push_back(std::move(work)); }
+  void ClearLoopWork() { loopWork_.clear(); }
 
   // Drawing.
   void Invalidate() { dirty_ = true; }
@@ -163,6 +167,7 @@ class Application {
   std::deque<InputEvent> pending_;
   bool videoReady_ = false;
   std::function<void()> idleHook_;
+  std::vector<std::function<void()>> loopWork_;
 
   int mouseX_ = -1, mouseY_ = -1;
   Control* hover_ = nullptr;

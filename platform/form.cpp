@@ -119,7 +119,8 @@ void Form::Bind(std::string handlerName, Handler handler) {
 }
 
 bool Form::IsBound(std::string_view handlerName) const {
-  return bindings_.find(handlerName) != bindings_.end();
+  auto it = bindings_.find(handlerName);
+  return it != bindings_.end() && it->second;
 }
 
 std::vector<std::string> Form::MissingHandlers() const {

@@ -111,17 +111,12 @@ std::string FindAsset(std::string_view fileName) {
   const std::string folder = AssetFolder();
   const std::string key = Lower(fileName);
   if (key.empty() || key.find('/') != std::string::npos) return {};
-  if (s.indexedFolder != folder) Reindex(s, folder);
-  auto it = s.index.find(key);
-  if (it != s.index.end()) return it->second;
-  // Files may have been added since the folder was read.
+  // Files may have been added or removed since the folder was read.
   std::error_code ec;
-  if (fs::last_write_time(folder, ec) != s.indexedTime) {
+  if (s.indexedFolder != folder || fs::last_write_time(folder, ec) != s.indexedTime)
     Reindex(s, folder);
-    it = s.index.find(key);
-    if (it != s.index.end()) return it->second;
-  }
-  return {};
+  auto it = s.index.find(key);
+  return it != s.index.end() ? it->second : std::string();
 }
 
 SDL_Surface* ReadPictureFile(const std::string& path) {

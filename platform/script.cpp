@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -279,6 +280,22 @@ ScriptResult ScriptRunner::Run(const std::function<void()>& body) {
     clock_.reset();
   }
   return result;
+}
+
+int RunScriptFile(const std::string& path, const std::function<void()>& program,
+                  ScriptRunner& runner) {
+  try {
+    runner.LoadFile(path);
+  } catch (const ScriptError& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  const ScriptResult r = runner.Run(program);
+  if (!r.ok) {
+    std::fprintf(stderr, "script failed: %s\n", r.message.c_str());
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace platform

@@ -83,4 +83,10 @@ class ScriptRunner {
   std::unique_ptr<ManualClock> clock_;
 };
 
+// `farhaven --script FILE`: runs `program` under the steps of FILE with `runner` (which may carry
+// the game's own verbs). Prints the first failure to stderr and returns 1 then (also when the
+// file cannot be read or parsed), else 0.
+int RunScriptFile(const std::string& path, const std::function<void()>& program,
+                  ScriptRunner& runner);
+
 }  // namespace platform

@@ -193,5 +193,18 @@ TEST_F(Modal, TimerDoesNotFireAgainWhileItsHandlerRuns) {
   EXPECT_EQ(fired, 2);
 }
 
+TEST_F(Modal, LoopWorkRunsOnEveryPassOfNestedLoops) {
+  int passes = 0, nested = 0;
+  App().AddLoopWork([&] {
+    ++passes;
+    nested += c->Modal();
+  });
+  WhenIdle({[&] { c->ShowModal(); }, [&] { c->Close(); }, [&] { b->Close(); }});
+  b->ShowModal();
+  App().ClearLoopWork();
+  EXPECT_GE(passes, 3);
+  EXPECT_GE(nested, 1);
+}
+
 }  // namespace
 }  // namespace platform_test

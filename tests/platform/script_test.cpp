@@ -2,7 +2,10 @@
 // failed step by line and text.
 #include "platform_fixture.h"
 
+#include "platform/data_check.h"
 #include "platform/script.h"
+
+#include <fstream>
 
 namespace platform_test {
 namespace {
@@ -184,6 +187,44 @@ TEST_F(Scripts, EditTakesOnlyWhatTheSaveFilesCanHold) {
   ASSERT_TRUE(runner.Run().ok);
   // "☃" is not in Windows-1252 and becomes "?", the digit is refused by OnKeyPress, six at most.
   EXPECT_EQ(e.Text(), "é?abZc");
+}
+
+TEST_F(Scripts, ScriptFileRunsTheProgramAndReportsFailure) {
+  TDemoForm demo;
+  const std::string good = (dir / "good.script").string(), bad = (dir / "bad.script").string();
+  std::ofstream(good) << "type DemoForm.NameEdit \"Al\"\nclick DemoForm.OkImage\nclose\n";
+  std::ofstream(bad) << "click DemoForm.OkImage\nexpect DemoForm.Greeting.Caption \"Bye\"\n";
+  ScriptRunner first, second, third;
+  EXPECT_EQ(RunScriptFile(good, [&] { demo.ShowModal(); }, first), 0);
+  EXPECT_EQ(demo.Greeting.Caption(), "Hello Al");
+  EXPECT_EQ(RunScriptFile(bad, [&] { demo.ShowModal(); }, second), 1);
+  EXPECT_EQ(RunScriptFile((dir / "none.script").string(), [] {}, third), 1);
+}
+
+TEST_F(Scripts, DataCheckFindsUnboundHandlersAndMissingPictures) {
+  const std::string layout = FARHAVEN_SOURCE_DIR "/tests/platform/layouts/DemoForm.layout";
+  auto make = [] { return std::unique_ptr<Form>(new TDemoForm()); };
+  EXPECT_TRUE(CheckForm(layout, make).empty());
+  std::filesystem::remove(dir / "Demo_OK.jpg");
+  auto unbound = [] {
+    auto f = std::make_unique<TDemoForm>();
+    f->Bind("BlinkTimer", nullptr);
+    return std::unique_ptr<Form>(std::move(f));
+  };
+  const auto problems = CheckForm(layout, unbound);
+  EXPECT_EQ(problems, (std::vector<std::string>{
+                          layout + ": picture \"demo_ok.jpg\" is not among the assets",
+                          layout + ": handler BlinkTimer is not bound by TDemoForm"}));
+  // A form whose code asks for a component the layout lacks.
+  auto wrong = [] {
+    struct Needy : Form {
+      Needy() : Form("DemoForm") { Get<Image>("Interface9"); }
+    };
+    return std::unique_ptr<Form>(new Needy());
+  };
+  const auto missing = CheckForm(layout, wrong);
+  ASSERT_EQ(missing.size(), 2u);
+  EXPECT_EQ(missing[1], "DemoForm: no component named 'Interface9'");
 }
 
 }  // namespace

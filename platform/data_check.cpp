@@ -1,0 +1,39 @@
+#include "platform/data_check.h"
+
+#include "platform/form.h"
+#include "platform/layout.h"
+#include "platform/pictures.h"
+
+#include <memory>
+
+namespace platform {
+
+std::vector<std::string> CheckFormHandlers(const Form& form) {
+  std::vector<std::string> out;
+  for (const std::string& h : form.MissingHandlers())
+    out.push_back(form.LayoutFile() + ": handler " + h + " is not bound by " + form.ClassName());
+  return out;
+}
+
+std::vector<std::string> CheckLayoutPictures(const LayoutNode& layout) {
+  std::vector<std::string> out;
+  for (const std::string& p : LayoutPictureNames(layout))
+    if (FindAsset(p).empty()) out.push_back(layout.file + ": picture \"" + p + "\" is not among the assets");
+  return out;
+}
+
+std::vector<std::string> CheckForm(const std::string& layoutFile,
+                                   const std::function<std::unique_ptr<Form>()>& make) {
+  std::vector<std::string> out;
+  try {
+    const LayoutNode layout = ReadLayoutFile(layoutFile);
+    out = CheckLayoutPictures(layout);
+    std::unique_ptr<Form> form = make();
+    for (std::string& s : CheckFormHandlers(*form)) out.push_back(std::move(s));
+  } catch (const std::exception& e) {
+    out.push_back(e.what());
+  }
+  return out;
+}
+
+}  // namespace platform
