@@ -1,0 +1,98 @@
+// A fight on a cleared game: the player's ship and an opponent set by hand, a recording combat
+// screen and a recording sound output, so each test states exactly the situation it checks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "combat/combat_end.h"
+#include "combat/modifiers.h"
+#include "combat/recording_ui.h"
+#include "combat/resolution.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+#include "support/script_ui.h"
+
+namespace combat_test {
+
+class CombatTest : public testing::Test {
+ protected:
+  support::ScriptUi screens;
+  combat::RecordingUi ui{screens};
+  combat::RecordingSound sound{ui.transcript};
+
+  void SetUp() override {
+    state::ClearGameState();
+    state::SoundEffectsOn = 1;
+    state::MusicOn = 0;
+    state::VeteranMode = 0;
+    state::AutoEndTurn = 0;
+    state::TutorialActive = 0;
+    state::TutorialStep = 0;
+    audio::SetSoundOutput(&sound);
+    for (int s = 0; s < state::kModifierRows; ++s) {
+      state::PlayerModifiers[s] = {};
+      state::EnemyModifiers[s] = {};
+    }
+    state::PlayerMissileVolley = {};
+    state::EnemyMissileVolley = {};
+    state::PlayerData[4] = 1;
+    state::PlayerData[6] = 1;
+    state::PlayerData[14] = 1;
+    state::GameDay = 300;  // past the beginner's help of the first days
+    Ships(1, 1);
+    state::Randomize(7);
+  }
+
+  void TearDown() override { audio::SetSoundOutput(nullptr); }
+
+  // Both ships alive with full base shields, the player's guns in slot 1, missiles in 2, ECM in 3.
+  static void Ships(std::int32_t playerClass, std::int32_t enemyClass) {
+    auto& p = state::PlayerShip;
+    auto& e = state::EnemyShip;
+    p = {};
+    e = {};
+    p[1] = 1;
+    p[2] = playerClass;
+    p[3] = state::GetShipClassStat(playerClass, state::kAttrActionPoints);
+    p[6] = -1;
+    p[8] = 1;
+    p[14] = 1;
+    p[20] = state::GetShipClassStat(playerClass, state::kAttrCargoSpace);
+    p[40] = state::GetShipClassBaseShields(playerClass);
+    e[1] = 1;
+    e[2] = enemyClass;
+    e[3] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
+    e[6] = -1;
+    e[7] = 2;
+    e[8] = 2;
+    e[40] = state::GetShipClassBaseShields(enemyClass);
+    for (int id : {1, 2, 3}) state::AbilityOwned[id] = 1;
+    state::PlayerAbilitySlots = {};
+    state::PlayerAbilitySlots[1] = 1;
+    state::PlayerAbilitySlots[2] = 2;
+    state::PlayerAbilitySlots[3] = 3;
+    state::EnemyAbilitySlots = {};
+  }
+
+  // A seed whose first Random(100) + 1 is `roll`, searched from 0.
+  static std::uint32_t SeedForRoll(std::int32_t roll) {
+    for (std::uint32_t s = 0;; ++s) {
+      state::Randomize(s);
+      if (state::Random(100) + 1 == roll) return s;
+    }
+  }
+
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> all = ui.Lines("player: ");
+    for (auto& line : ui.Lines("enemy: ")) all.push_back(line);
+    return all;
+  }
+};
+
+}  // namespace combat_test
