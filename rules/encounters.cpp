@@ -1,0 +1,121 @@
+#include "rules/encounters.h"
+
+#include <algorithm>
+#include <string>
+
+#include "audio/sound.h"
+#include "rules/missions.h"
+#include "rules/ship_loss.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+constexpr int kSkillCriminalistics = 9;
+constexpr int kSkillAdvancedCriminalistics = 10;
+constexpr std::int32_t kTractorBeam = 12;
+constexpr std::int32_t kFightKindEncounter = 2;
+constexpr int kFactionDraws = 1000;
+constexpr int kClassDraws = 1001;
+
+bool InSystemRange(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+
+// Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
+bool MissionDrawsFire(std::int32_t type) {
+  switch (type) {
+    case 2: case 3: case 6: case 7: case 10: case 11: case 13: case 14: case 15: case 16: case 17:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool AtWarWithPlayer(std::int32_t faction) {
+  const std::int32_t pf = state::PlayerData[4];
+  if (pf < 0 || pf >= state::kFactions || faction < 0 || faction > state::kLastFaction) return false;
+  return state::FactionData[pf][10 + faction] != 0;
+}
+
+std::int32_t DayRoll(std::int32_t size) {
+  std::int32_t r = state::Random(1000);
+  if (size == 5) r = state::Random(2000);
+  if (state::ActiveMission[1] > 0 && MissionDrawsFire(state::ActiveMission[2])) {
+    r = size == 5 ? state::Random(1000) : state::Random(400);
+  }
+  return r;
+}
+
+}  // namespace
+
+std::int32_t EncounterChance(std::int32_t s) {
+  std::int32_t c = 30;
+  if (InSystemRange(s) && state::SystemData[s][20] > 0) c = 60;
+  const bool criminalistics = state::SkillOwned[kSkillCriminalistics] > 0;
+  const bool advanced = state::SkillOwned[kSkillAdvancedCriminalistics] > 0;
+  if (criminalistics && !advanced) c -= c / 4;
+  if (advanced) c -= c / 2;
+  if (state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial) ==
+      state::kSpecialExtendedSensors) {
+    c -= c / 4;
+  }
+  c = std::max(c, 10);
+  if (state::TutorialActive != 0 && state::GameDay < 50) c = -10;
+  return c;
+}
+
+void StartHostileEncounter(Ui& ui) {
+  const std::int32_t s = state::PlayerShip[14];
+  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[2]);
+  const std::int32_t r = DayRoll(size);
+  if (EncounterChance(s) <= r) return;
+
+  const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][2] : 0;
+  std::int32_t situation = InSystemRange(s) && state::SystemData[s][3] == 6 ? 1 : 2;
+  if (InSystemRange(s) && state::SystemData[s][20] > 0) situation = 3;
+
+  // Pirates never attack here; the own and neutral factions only hunt a wanted player.
+  const bool wanted = state::PlayerData[30] != 0;
+  bool found = false;
+  for (int draw = 0; draw < kFactionDraws && !found; ++draw) {
+    state::EnemyShip[8] = ChooseEncounterFaction(situation, owner);
+    const std::int32_t f = state::EnemyShip[8];
+    found = f > 0 && (AtWarWithPlayer(f) || wanted);
+    if (!found) state::EnemyShip[8] = 0;
+  }
+  if (!found) return;
+  const std::int32_t faction = state::EnemyShip[8];
+
+  std::int32_t enemyClass = 0;
+  for (int draw = 0; draw < kClassDraws; ++draw) {
+    enemyClass = ChooseEncounterShipType(situation, s, size, faction);
+    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == 1 &&
+        state::GetShipClassSize(enemyClass) <= size) {
+      break;
+    }
+  }
+  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kFightKindEncounter, 0);
+
+  // The police and neutral ships try to catch the ship instead of destroying it.
+  if ((faction == state::PlayerData[4] && wanted) || !AtWarWithPlayer(faction)) {
+    state::EnemyAbilitySlots[12] = kTractorBeam;
+  }
+
+  if (state::PlayerData[31] >= 1) return;  // one encounter per flight
+  if (enemyClass == 0 || state::PlayerShip[1] == 0) return;
+
+  state::PlayerData[31] += 1;
+  audio::PlayAlertSound();
+  const std::string opponent =
+      state::FactionText[faction][2] + " " + state::GetShipClassName(enemyClass);
+  ui.ShowEncounter("Hostile encounter!", opponent,
+                   "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
+                   "Ready to engage...\"",
+                   state::GetShipFactionImage(state::EnemyShip[2], state::EnemyShip[8]) +
+                       "_Scene.jpg");
+  ui.RunShipCombat();
+  if (state::PlayerShip[1] == 0) EndGameIfShipLost(ui);
+}
+
+}  // namespace rules

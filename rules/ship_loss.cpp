@@ -1,0 +1,40 @@
+#include "rules/ship_loss.h"
+
+#include <string>
+
+#include "rules/credits.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+
+void HandlePlayerShipDestroyed(Ui& ui) {
+  if (state::PlayerShip[1] != 0) return;
+  AddSaturated(state::PlayerData[32], -1);
+  const std::int32_t lives = state::PlayerData[32];
+  if (lives <= 0) {
+    state::PlayerShip[1] = 0;
+    return;
+  }
+  ui.ShowScoredNotice(
+      "New chance", "What happened? You got killed...",
+      "Even the best fail sometimes. Do not worry, you get a new chance as long as you have enough "
+      "life points left. You receive one life point for every campaign ribbon / promotion you "
+      "receive. Feel free to use the Save/Load option in the Options-Menu to save/restore a game "
+      "session as well.",
+      "ghostshipr.jpg", "Lifepoints: " + std::to_string(lives));
+  state::PlayerShip[1] = 1;
+  state::PlayerShip[40] = state::GetShipClassBaseShields(state::PlayerShip[2]);
+  ui.StopFlight();
+  ShowSystem(ui, true, state::PlayerShip[14]);
+}
+
+bool EndGameIfShipLost(Ui& ui) {
+  HandlePlayerShipDestroyed(ui);
+  if (state::PlayerShip[1] != 0) return false;
+  state::TravelMayClose = 1;
+  ui.CloseTravelScreen();
+  return true;
+}
+
+}  // namespace rules

@@ -1,0 +1,279 @@
+#include "rules/encounters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fight_script.h"
+#include "rules/ship_loss.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::EnemyShip;
+using state::PlayerData;
+using state::PlayerShip;
+
+constexpr int kStarwolf = 1;    // fighter
+constexpr int kShadowcat = 6;   // corvette
+constexpr int kOrionSquad = 12; // corvette with extended sensors
+constexpr int kMarauder = 16;   // battleship
+constexpr int kPatrol = 2;
+constexpr int kSearchAndDestroy = 1;
+
+class Encounters : public World {
+ protected:
+  FightScript ui;
+
+  void SetUp() override {
+    World::SetUp();
+    AddSystem(3, 1);
+    AddBody(3, 1, kSun);
+    AddBody(3, 2, 2);
+    PlayerData[4] = 1;
+    PlayerData[32] = 3;
+    PlayerShip[1] = 1;
+    PlayerShip[2] = kStarwolf;
+    PlayerShip[13] = 2;
+    PlayerShip[14] = 3;
+    PlayerShip[40] = 7;
+    state::TutorialActive = 0;
+    state::GameDay = 100;
+  }
+
+  static void War(int f, int g) {
+    state::FactionData[f][10 + g] = 1;
+    state::FactionData[g][10 + f] = 1;
+  }
+
+  // A seed whose first day roll of a fighter without a mission brings a hostile ship.
+  static void SeedForEncounter() {
+    state::Randomize(FindSeed([] { return state::Random(1000) < 30; }));
+  }
+};
+
+TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
+  struct Case {
+    const char* name;
+    int shipClass;
+    bool campaign, criminalistics, advanced, tutorial;
+    int day;
+    int chance;
+  };
+  const Case cases[] = {
+      {"plain", kStarwolf, false, false, false, false, 100, 30},
+      {"campaign", kStarwolf, true, false, false, false, 100, 60},
+      {"criminalistics", kStarwolf, false, true, false, false, 100, 23},
+      {"advanced criminalistics", kStarwolf, false, false, true, false, 100, 15},
+      {"both skills", kStarwolf, false, true, true, false, 100, 15},
+      {"extended sensors", kOrionSquad, false, false, false, false, 100, 23},
+      {"advanced and sensors", kOrionSquad, false, true, true, false, 100, 12},
+      {"campaign, advanced and sensors", kOrionSquad, true, false, true, false, 100, 23},
+      {"tutorial, day 49", kStarwolf, true, false, false, true, 49, -10},
+      {"tutorial, day 50", kStarwolf, false, false, false, true, 50, 30},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    PlayerShip[2] = c.shipClass;
+    state::SystemData[3][20] = c.campaign ? 1 : 0;
+    state::SkillOwned[9] = c.criminalistics ? 1 : 0;
+    state::SkillOwned[10] = c.advanced ? 1 : 0;
+    state::TutorialActive = c.tutorial ? 1 : 0;
+    state::GameDay = c.day;
+    EXPECT_EQ(rules::EncounterChance(3), c.chance) << c.name;
+  }
+}
+
+// Many flight days, each the first of its flight: how often a hostile ship turns up.
+TEST_F(Encounters, EncounterRatesOverManyDays) {
+  struct Case {
+    const char* name;
+    int shipClass;
+    int missionType;  // 0 none
+    bool campaign;
+    bool tutorial;
+    int day;
+    double rate;
+  };
+  const Case cases[] = {
+      {"fighter", kStarwolf, 0, false, false, 100, 30.0 / 1000},
+      {"fighter on a fight mission", kStarwolf, kSearchAndDestroy, false, false, 100, 30.0 / 1000},
+      {"corvette on patrol", kShadowcat, kPatrol, false, false, 100, 30.0 / 400},
+      {"battleship", kMarauder, 0, false, false, 100, 30.0 / 2000},
+      {"battleship on patrol", kMarauder, kPatrol, false, false, 100, 30.0 / 1000},
+      {"fighter in a campaign", kStarwolf, 0, true, false, 100, 60.0 / 1000},
+      {"tutorial before day 50", kStarwolf, 0, false, true, 49, 0.0},
+      {"tutorial from day 50", kStarwolf, 0, false, true, 50, 30.0 / 1000},
+  };
+  constexpr int kDays = 40000;
+  for (const Case& c : cases) {
+    SetUp();
+    War(1, 2);
+    PlayerShip[2] = c.shipClass;
+    state::SystemData[3][20] = c.campaign ? 1 : 0;
+    state::TutorialActive = c.tutorial ? 1 : 0;
+    state::GameDay = c.day;
+    state::ActiveMission[1] = c.missionType != 0 ? 1 : 0;
+    state::ActiveMission[2] = c.missionType;
+    state::Randomize(2024);
+    ui = FightScript();
+    for (int day = 0; day < kDays; ++day) {
+      PlayerData[31] = 0;
+      rules::StartHostileEncounter(ui);
+    }
+    const double rate = static_cast<double>(ui.fights) / kDays;
+    if (c.rate == 0.0) {
+      EXPECT_EQ(ui.fights, 0) << c.name;
+      EXPECT_TRUE(ui.setups.empty()) << c.name;
+    } else {
+      EXPECT_NEAR(rate, c.rate, c.rate * 0.12) << c.name;
+    }
+    EXPECT_EQ(ui.CountTopic("Hostile encounter!"), static_cast<std::size_t>(ui.fights)) << c.name;
+  }
+}
+
+TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
+  War(1, 2);
+  War(1, 4);
+  SeedForEncounter();
+  rules::StartHostileEncounter(ui);
+
+  ASSERT_EQ(ui.fights, 1);
+  ASSERT_EQ(ui.setups.size(), 1u);
+  const CombatSetup setup = ui.setups[0];
+  EXPECT_TRUE(setup.enemyFaction == 2 || setup.enemyFaction == 4) << setup.enemyFaction;
+  EXPECT_EQ(setup.enemyKind, 2);
+  EXPECT_EQ(setup.enemyTier, 0);
+  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1);
+  EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 1);
+  EXPECT_EQ(EnemyShip[8], setup.enemyFaction);
+  EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "an enemy at war shoots to kill";
+  EXPECT_EQ(PlayerData[31], 1);
+
+  ASSERT_EQ(ui.popups.size(), 1u);
+  const support::ShownPopup& alert = ui.popups[0];
+  EXPECT_EQ(alert.topic, "Hostile encounter!");
+  EXPECT_EQ(alert.headline, state::FactionText[setup.enemyFaction][2] + " " +
+                                state::GetShipClassName(setup.enemyClass));
+  EXPECT_EQ(alert.text,
+            "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready "
+            "to engage...\"");
+  EXPECT_EQ(alert.picture,
+            state::GetShipFactionImage(setup.enemyClass, setup.enemyFaction) + "_Scene.jpg");
+}
+
+TEST_F(Encounters, NobodyAttacksACleanPlayerAtPeace) {
+  SeedForEncounter();
+  rules::StartHostileEncounter(ui);
+  EXPECT_EQ(ui.fights, 0);
+  EXPECT_TRUE(ui.setups.empty());
+  EXPECT_TRUE(ui.popups.empty());
+  EXPECT_EQ(EnemyShip[8], 0);
+  EXPECT_EQ(PlayerData[31], 0);
+}
+
+// A wanted player is hunted by the own and neutral factions, who try to tow the ship in.
+TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
+  PlayerData[30] = 20;
+  for (std::uint32_t seed = 0, found = 0; found < 20 && seed < 200000; ++seed) {
+    state::Randomize(seed);
+    if (state::Random(1000) >= 30) continue;
+    ++found;
+    state::Randomize(seed);
+    PlayerData[31] = 0;
+    ui = FightScript();
+    rules::StartHostileEncounter(ui);
+    ASSERT_EQ(ui.fights, 1) << seed;
+    const int f = ui.setups[0].enemyFaction;
+    EXPECT_GE(f, 1) << "pirates never attack on the way";
+    EXPECT_EQ(state::EnemyAbilitySlots[12], 12) << seed;
+  }
+}
+
+TEST_F(Encounters, OnlyTheFirstEncounterOfAFlightIsFought) {
+  War(1, 2);
+  PlayerData[31] = 1;
+  SeedForEncounter();
+  rules::StartHostileEncounter(ui);
+  EXPECT_EQ(ui.fights, 0);
+  EXPECT_TRUE(ui.popups.empty());
+  EXPECT_EQ(PlayerData[31], 1);
+}
+
+TEST_F(Encounters, ALostFightCostsALifeOrTheGame) {
+  struct Case {
+    const char* name;
+    FightOutcome outcome;
+    int lives;
+    int livesAfter;
+    bool newChance;
+    bool gameOver;
+  };
+  const Case cases[] = {
+      {"enemy destroyed", FightOutcome::EnemyDestroyed, 3, 3, false, false},
+      {"enemy escaped", FightOutcome::EnemyEscaped, 3, 3, false, false},
+      {"player destroyed", FightOutcome::PlayerDestroyed, 3, 2, true, false},
+      {"both destroyed", FightOutcome::BothDestroyed, 2, 1, true, false},
+      {"player destroyed, last life", FightOutcome::PlayerDestroyed, 1, 0, false, true},
+      {"both destroyed, last life", FightOutcome::BothDestroyed, 1, 0, false, true},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    War(1, 2);
+    ui = FightScript();
+    ui.outcome = c.outcome;
+    PlayerData[32] = c.lives;
+    state::TravelMayClose = 0;
+    SeedForEncounter();
+    rules::StartHostileEncounter(ui);
+
+    ASSERT_EQ(ui.fights, 1) << c.name;
+    EXPECT_EQ(PlayerData[32], c.livesAfter) << c.name;
+    EXPECT_EQ(PlayerShip[1], c.gameOver ? 0 : 1) << c.name;
+    EXPECT_EQ(ui.travelClosings, c.gameOver ? 1 : 0) << c.name;
+    EXPECT_EQ(state::TravelMayClose, c.gameOver ? 1 : 0) << c.name;
+    EXPECT_EQ(ui.CountTopic("New chance"), c.newChance ? 1u : 0u) << c.name;
+    EXPECT_EQ(ui.flightStops, c.newChance ? 1 : 0) << c.name;
+    if (c.newChance) {
+      EXPECT_EQ(PlayerShip[40], state::GetShipClassBaseShields(kStarwolf)) << c.name;
+      EXPECT_EQ(ui.scoreLines, std::vector<std::string>{"Lifepoints: " + std::to_string(c.livesAfter)});
+      EXPECT_EQ(state::DisplayedSystem, 3);
+      EXPECT_GT(ui.redraws, 0);
+    } else {
+      EXPECT_EQ(PlayerShip[40], 7) << c.name;
+    }
+  }
+}
+
+TEST_F(Encounters, TheNewChanceIsExplained) {
+  PlayerShip[1] = 0;
+  PlayerShip[13] = 2;
+  rules::HandlePlayerShipDestroyed(ui);
+  ASSERT_EQ(ui.popups.size(), 1u);
+  const support::ShownPopup& popup = ui.popups[0];
+  EXPECT_EQ(popup.kind, rules::Popup::Notice);
+  EXPECT_EQ(popup.topic, "New chance");
+  EXPECT_EQ(popup.headline, "What happened? You got killed...");
+  EXPECT_EQ(popup.text,
+            "Even the best fail sometimes. Do not worry, you get a new chance as long as you have "
+            "enough life points left. You receive one life point for every campaign ribbon / "
+            "promotion you receive. Feel free to use the Save/Load option in the Options-Menu to "
+            "save/restore a game session as well.");
+  EXPECT_EQ(popup.picture, "ghostshipr.jpg");
+  EXPECT_EQ(ui.scoreLines, std::vector<std::string>{"Lifepoints: 2"});
+  EXPECT_EQ(PlayerShip[1], 1);
+  EXPECT_EQ(PlayerShip[13], 2) << "the ship stays where it was";
+  EXPECT_EQ(PlayerShip[14], 3);
+
+  // A ship that is still alive loses nothing.
+  ui = FightScript();
+  rules::HandlePlayerShipDestroyed(ui);
+  EXPECT_EQ(PlayerData[32], 2);
+  EXPECT_TRUE(ui.popups.empty());
+  EXPECT_FALSE(rules::EndGameIfShipLost(ui));
+}
+
+}  // namespace
