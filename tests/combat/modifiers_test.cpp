@@ -1,0 +1,97 @@
+// The active modifier lists: activation, the silent loss of a ninth entry, durations, expiry at
+// the round start and the "Double speed" bonus.
+#include <gtest/gtest.h>
+
+#include "combat/rounds.h"
+#include "combat_fixture.h"
+
+namespace combat_test {
+namespace {
+
+using combat::AddEnemyModifier;
+using combat::AddPlayerModifier;
+using combat::FindEnemyModifierSlot;
+using combat::FindPlayerModifierSlot;
+
+class ModifiersTest : public CombatTest {
+ protected:
+  // One round start with nothing else going on.
+  void NewRound() { combat::StartNewCombatRound(ui); }
+};
+
+TEST_F(ModifiersTest, NinthActivationIsLostAndQueriesAnswerTheLowestSlot) {
+  for (int i = 0; i < 8; ++i) AddPlayerModifier(i == 3 ? 7 : 6, ui);
+  AddPlayerModifier(22, ui);
+  EXPECT_EQ(combat::FindFreePlayerModifierSlot(), 0);
+  EXPECT_EQ(FindPlayerModifierSlot(22), 0) << "a ninth activation changes nothing";
+  EXPECT_EQ(FindPlayerModifierSlot(6), 1);
+  EXPECT_EQ(FindPlayerModifierSlot(7), 4);
+  state::PlayerModifiers[1][1] = 0;
+  EXPECT_EQ(FindPlayerModifierSlot(6), 2);
+  EXPECT_EQ(combat::FindFreePlayerModifierSlot(), 1);
+
+  for (int i = 0; i < 9; ++i) AddEnemyModifier(10);
+  EXPECT_EQ(combat::FindFreeEnemyModifierSlot(), 0);
+  EXPECT_EQ(FindEnemyModifierSlot(10), 1);
+  EXPECT_EQ(FindPlayerModifierSlot(10), 0) << "the two lists are apart";
+}
+
+TEST_F(ModifiersTest, DurationsFromTheCatalogueWithZeroKeptAsTen) {
+  struct Case {
+    std::int32_t ability, turns;
+  };
+  const Case cases[] = {{11, 10}, {6, 4}, {16, 2}, {14, 10}, {20, 15}, {31, 20}, {30, 10000}, {19, 2}};
+  for (const Case& c : cases) {
+    state::PlayerModifiers = {};
+    AddPlayerModifier(c.ability, ui);
+    EXPECT_EQ(state::PlayerModifiers[1][1], 1);
+    EXPECT_EQ(state::PlayerModifiers[1][2], c.ability);
+    EXPECT_EQ(state::PlayerModifiers[1][3], c.turns) << "ability " << c.ability;
+  }
+}
+
+TEST_F(ModifiersTest, ExpiryAtTheRoundStart) {
+  AddPlayerModifier(16, ui);  // 2 turns: this round and the next
+  AddEnemyModifier(16);
+  AddEnemyModifier(30);       // the rest of the fight
+  AddPlayerModifier(7, ui);   // 4 turns
+  AddPlayerModifier(7, ui);   // a second entry expires on its own
+  state::PlayerModifiers[2][3] = 1;  // the first "Discipline" runs out now
+  NewRound();
+  EXPECT_GT(FindPlayerModifierSlot(16), 0);
+  EXPECT_GT(FindEnemyModifierSlot(16), 0);
+  EXPECT_EQ(state::PlayerModifiers[2][1], 0);
+  EXPECT_EQ(FindPlayerModifierSlot(7), 3);
+  const int buttonRedraws = ui.Refreshes(combat::Display::AbilityButtons);
+  NewRound();
+  EXPECT_EQ(FindPlayerModifierSlot(16), 0);
+  EXPECT_EQ(FindEnemyModifierSlot(16), 0);
+  EXPECT_GT(ui.Refreshes(combat::Display::AbilityButtons), buttonRedraws + 1)
+      << "the end of the enemy's EMP redraws the player's buttons";
+  for (int r = 0; r < 50; ++r) NewRound();
+  EXPECT_GT(FindEnemyModifierSlot(30), 0);
+  EXPECT_EQ(FindPlayerModifierSlot(7), 0);
+}
+
+TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
+  AddPlayerModifier(9, ui);  // 4 turns
+  std::vector<std::int32_t> ap;
+  for (int r = 0; r < 4; ++r) {
+    NewRound();
+    ap.push_back(state::PlayerShip[3]);
+  }
+  EXPECT_EQ(ap, (std::vector<std::int32_t>{7, 7, 7, 5}))
+      << "no bonus in the round its last turn runs out";
+  EXPECT_EQ(state::PlayerShip[99], 1);
+
+  // Two entries on a six-point ship would give 10: the bar keeps 8.
+  Ships(17, 1);
+  AddPlayerModifier(9, ui);
+  AddPlayerModifier(9, ui);
+  NewRound();
+  EXPECT_EQ(state::PlayerShip[3], 8);
+  EXPECT_EQ(ui.actionPointsAboveCap, 0);
+}
+
+}  // namespace
+}  // namespace combat_test
