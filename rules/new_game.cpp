@@ -1,0 +1,17 @@
+#include "rules/new_game.h"
+
+#include "rules/daily_turn.h"
+#include "rules/space_finds.h"
+#include "state/new_world.h"
+#include "state/variables.h"
+
+namespace rules {
+
+void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui) {
+  state::CreateNewGameWorld(startShipClass, [&ui] {
+    for (int day = 0; day < kDaysBeforeStart; ++day) AdvanceDay(ui);
+    SpawnSpaceFind(state::PlayerShip[14], ui);
+  });
+}
+
+}  // namespace rules

@@ -1,0 +1,40 @@
+// Special ships: up to ten ships around the player that the ship sensors show and the player may
+// attack (traders, military ships and pirates of several sub-kinds). They live a few days and
+// every empty place is filled again each day; a bounty or abduction mission makes its target
+// appear among them.
+//
+// SpecialShips[1..10]: [1] active, [2] class, [3] kind (1 trader, 2 military, 3 pirate),
+// [4] created, [5] faction, [6] days left, [9] sub-kind, [20] mission target, [21], [22] sensor
+// text variants, [23] wanted-pirate name variant.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "rules/ui.h"
+
+namespace rules {
+
+enum SpecialShipKind : std::int32_t {
+  kSpecialTrader = 1,
+  kSpecialMilitary = 2,
+  kSpecialPirate = 3,
+};
+
+// The special-ship step of the day: ships run out, empty places are filled for the player's
+// current system; may announce a treasure fleet ship to a player with "Hacker".
+void UpdateSpecialShips(Ui& ui);
+
+// The sensor text of a pirate, a trader and a military ship in slot 1..10: an opening sentence
+// followed by one about what the ship is. The sentences are drawn once and kept in the ship's row.
+// `name` is a wanted pirate's name; an empty name or a single blank takes one of the ten known
+// names. A slot outside 1..10 gives the empty text.
+std::string DescribeSpecialShip(std::int32_t slot, std::string_view name);
+std::string DescribeTraderSpecialShip(std::int32_t slot);
+std::string DescribeMilitarySpecialShip(std::int32_t slot);
+
+// The quoted name of the wanted pirate in slot 1..10 ("\"Blackbeard\"" ...), drawn once.
+std::string PickSpecialShipPirateName(std::int32_t slot);
+
+}  // namespace rules

@@ -1,0 +1,16 @@
+# Runs the simulator twice with the same arguments and fails unless both digests are equal and
+# well formed.
+execute_process(COMMAND ${SIM} ${ARGS} OUTPUT_VARIABLE first RESULT_VARIABLE first_rc)
+execute_process(COMMAND ${SIM} ${ARGS} OUTPUT_VARIABLE second RESULT_VARIABLE second_rc)
+if(NOT first_rc EQUAL 0 OR NOT second_rc EQUAL 0)
+  message(FATAL_ERROR "farhaven-sim failed: ${first_rc} / ${second_rc}")
+endif()
+if(NOT first STREQUAL second)
+  message(FATAL_ERROR "two runs differ:\n${first}\n---\n${second}")
+endif()
+foreach(key day credits level owners checksum)
+  if(NOT first MATCHES "${key}")
+    message(FATAL_ERROR "digest lacks '${key}':\n${first}")
+  endif()
+endforeach()
+message(STATUS "${first}")
