@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -16,8 +15,8 @@ namespace {
 bool SameContent(const std::filesystem::path& path, const Bytes& bytes) {
   std::error_code ec;
   if (std::filesystem::file_size(path, ec) != bytes.size() || ec) return false;
-  std::ifstream in(path, std::ios::binary);
-  Bytes old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Bytes old(bytes.size());
+  std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(old.data()), std::streamsize(old.size()));
   return old == bytes;
 }
 
