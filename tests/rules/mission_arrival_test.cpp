@@ -1,0 +1,422 @@
+#include "rules/mission_arrival.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fight_script.h"
+#include "state/equipment.h"
+#include "state/ship_classes.h"
+#include "world_fixture.h"
+
+namespace {
+
+using namespace fixture;
+using state::ActiveMission;
+using state::PlayerData;
+using state::PlayerShip;
+using Topics = std::vector<std::string>;
+
+constexpr int kShadowcat = 6;
+constexpr int kReward = 12345;
+constexpr int kCredits = 1000;
+constexpr int kCampaignSystem = 5;
+
+const std::string kEncounter = "Mission encounter!";
+const std::string kFleetAhead = "Enemy fleet ahead!";
+const std::string kCompleted = "Mission completed!";
+const std::string kFailed = "Mission failed...!";
+const std::string kFame = "";
+const std::string kNewChance = "New chance";
+
+const std::string kFleetCompleted = "You have completed your mission and receive a reward of $12,345";
+
+// How the scripted fight or battle ends; None where the mission has no fight.
+enum class Script { None, Destroyed, Escaped, Lost, BothLost, FleetWon, FleetLost, FleetLostShip, FleetWonShipLost };
+
+class MissionArrival : public World {
+ protected:
+  FightScript ui;
+
+  // The ship at "Target Rock" (body 4 of system 3) with a mission of `type` aimed there; its nav
+  // points lead on to "Ceres" and then "Vesta" in the same system. The mission serves the
+  // campaign in system 5.
+  void SetUp() override {
+    World::SetUp();
+    ui = FightScript();
+    AddSystem(3, 1);
+    AddBody(3, 1, kSun);
+    AddBody(3, 2, 2);
+    AddBody(3, 3, 3);
+    AddBody(3, 4, 4);
+    state::BodyText[3][2][1] = "Ceres";
+    state::BodyText[3][3][1] = "Vesta";
+    state::BodyText[3][4][1] = "Target Rock";
+    AddSystem(kCampaignSystem, 1);
+    state::SystemData[kCampaignSystem][20] = 1;
+    state::SystemData[kCampaignSystem][21] = 2;
+    state::FactionText[1][5] = "FederationLogo";
+    PlayerData[2] = kCredits;
+    PlayerData[4] = 1;
+    PlayerData[6] = 5;
+    PlayerData[7] = 0;
+    PlayerData[32] = 3;
+    PlayerShip[1] = 1;
+    PlayerShip[2] = kShadowcat;
+    PlayerShip[13] = 4;
+    PlayerShip[14] = 3;
+    state::TravelMayClose = 0;
+    state::TutorialActive = 0;
+  }
+
+  static void Mission(int type, int eighth) {
+    ActiveMission.fill(0);
+    ActiveMission[1] = 1;
+    ActiveMission[2] = type;
+    ActiveMission[3] = kReward;
+    ActiveMission[6] = 4;
+    ActiveMission[7] = 3;
+    ActiveMission[8] = eighth;
+    ActiveMission[9] = 2;
+    ActiveMission[10] = 4;
+    ActiveMission[11] = 3;
+    ActiveMission[12] = 2;
+    ActiveMission[13] = 3;
+    ActiveMission[14] = 3;
+    ActiveMission[15] = 3;
+    ActiveMission[20] = kCampaignSystem;
+  }
+
+  void Play(Script script) {
+    switch (script) {
+      case Script::Destroyed: ui.outcome = FightOutcome::EnemyDestroyed; break;
+      case Script::Escaped: ui.outcome = FightOutcome::EnemyEscaped; break;
+      case Script::Lost: ui.outcome = FightOutcome::PlayerDestroyed; break;
+      case Script::BothLost: ui.outcome = FightOutcome::BothDestroyed; break;
+      case Script::FleetWon: ui.fleetWon = true; break;
+      case Script::FleetLost: ui.fleetWon = false; break;
+      case Script::FleetLostShip: ui.fleetWon = false, ui.shipLostInFleetBattle = true; break;
+      case Script::FleetWonShipLost: ui.fleetWon = true, ui.shipLostInFleetBattle = true; break;
+      case Script::None: break;
+    }
+  }
+};
+
+struct Case {
+  const char* name;
+  int type;
+  int eighth;  // [8]: enemy class, stage or 1
+  Script script;
+  bool spy;
+  int lives;
+  Topics topics;
+  std::string keyTopic;  // the popup whose text is checked
+  std::string keyText;
+  bool completed;
+  bool stillActive;
+  int experience;
+  int livesAfter;
+  bool gameOver;
+  int eighthAfter;
+  int targetBodyAfter;
+};
+
+const std::string kPatrolDone = "You have completed your patrol and receive a reward of $12,345";
+const std::string kDestroyedDone = "You have completed your mission and receive a reward of $12,345";
+const std::string kNav1 =
+    "You have reached the first Nav point on your patrol. Now head to the next nav point at Ceres";
+const std::string kNav2 =
+    "You have reached the second Nav point on your patrol. Now head to the last nav point at Vesta";
+const std::string kSpy =
+    "You have reached the correct position, however you need to have the ship upgrade: \"Spy "
+    "equipment\". You can upgrade your ship at every friendly port.";
+const std::string kConvoy =
+    "As you come closer to your mission destination you are joined by a small fleet of allied "
+    "ships. Soon you detect an enemy freighter convoi trying to escape. Take them out!";
+const std::string kHostileFleet =
+    "As you come closer to your mission destination you are joined by a small fleet of allied "
+    "ships. Your sensors have already detected the hostile fleet. Take them out!";
+const std::string kDefenders =
+    "As you come closer to your mission destination you are joined by a small fleet of allied "
+    "ships. There are some defenders scrambling from the orbit to prevent the bombardement. Take "
+    "them out!";
+
+// clang-format off
+const Case kCases[] = {
+  // Ship fights: one arrival decides.
+  {"S&D won", 1, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kShadowcat, 4},
+  {"S&D fled", 1, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
+  {"S&D ship lost", 1, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
+  {"S&D both lost", 1, kShadowcat, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
+  {"S&D last life", 1, kShadowcat, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
+  {"S&D both lost, last life", 1, kShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
+  {"Ambush won", 4, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kShadowcat, 4},
+  {"Ambush fled", 4, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
+  {"Ambush both lost", 4, kShadowcat, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kShadowcat, 4},
+  {"Strike won", 9, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kShadowcat, 4},
+  {"Strike fled", 9, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
+  {"Strike ship lost", 9, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
+  {"Strike last life", 9, kShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
+  {"Assault won", 12, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kShadowcat, 4},
+  {"Assault fled", 12, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
+  {"Assault ship lost", 12, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
+
+  // Nav points: three arrivals.
+  {"Patrol point 1", 2, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
+  {"Patrol point 2", 2, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
+  {"Patrol done", 2, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 400, 3, false, 3, 4},
+  {"Combat patrol point 1", 10, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
+  {"Combat patrol point 2", 10, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
+  {"Combat patrol done", 10, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 800, 3, false, 3, 4},
+  {"Escort point 1", 14, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have safely escorted the transporter to the first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Escort point 2", 14, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have safely escorted the transporter to the second Nav point. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
+  {"Escort done", 14, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have completed your escort and receive a reward of $12,345", true, false, 800, 3, false, 3, 4},
+  {"Recon without spy sensors", 15, 1, Script::None, false, 3, {"Recon mission..."}, "Recon mission...", kSpy, false, true, 0, 3, false, 1, 4},
+  {"Recon point 1", 15, 1, Script::None, true, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have collected the recon data at this first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Recon point 2", 15, 2, Script::None, true, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have ollected the recon data at the second Nav point on your patrol. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
+  {"Recon done", 15, 3, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have completed your recon patrol and receive a reward of $12,345", true, false, 1300, 3, false, 3, 4},
+
+  // Pick-up and drop.
+  {"Marines picked up", 16, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up the Marine landing vehicles. They are eager for combat and you can hear them cheer in the cargo space. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Marines dropped", 16, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the Marines and leave fast as they begin their landing operations. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
+  {"Civilians picked up", 17, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up some shuttles with civilians. Let´s get them out of here fast! Head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Civilians dropped", 17, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the civilian shuttles at their destination. They are safe now. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
+
+  // One arrival.
+  {"Special Forces", 7, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have transported the Special Forces team to it´s target location and receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
+  {"Report for duty", 8, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have reported to the battlegroup commander and can receive new missions to influence the outcome of the battle.", true, false, 1000, 3, false, 1, 4},
+  {"Infiltrate without spy sensors", 13, 1, Script::None, false, 3, {"Infiltrate mission..."}, "Infiltrate mission...", kSpy, false, true, 0, 3, false, 1, 4},
+  {"Infiltrate", 13, 1, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have been able to infiltrate the system and gather the secret data. You receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
+
+  // Hunts: only a hint here.
+  {"Bounty hint", 5, 1, Script::None, false, 3, {"Bounty mission..."}, "Bounty mission...", "This is the position where the criminal you are looking for has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
+  {"Abduction hint", 18, 1, Script::None, false, 3, {"Abduction mission..."}, "Abduction mission...", "This is the position where your target has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
+
+  // Deliveries end at the trade window.
+  {"Transport", 3, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+  {"Supply", 6, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+  {"Combat transport", 11, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+
+  // Fleet battles.
+  {"Blitzkrieg won", 20, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to the enemy homeworld you are joined by a small fleet of allied ships. There are some defenders scrambling from the orbit to prevent the bombardement. Take them out!", true, false, 10000, 3, false, 1, 4},
+  {"Blitzkrieg lost", 20, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Flanking won", 21, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kConvoy, true, false, 10000, 3, false, 1, 4},
+  {"Flanking lost", 21, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Suppression won", 22, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to your mission destination you are joined by a small fleet of allied ships. Soon you detect a couple of rebels in captured vessels on an attack course. Take them out!", true, false, 10000, 3, false, 1, 4},
+  {"Suppression lost", 22, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Bombing run won", 23, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kDefenders, true, false, 20000, 3, false, 1, 4},
+  {"Bombing run lost", 23, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Battle won", 24, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
+  {"Battle lost", 24, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Siege won", 25, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
+  {"Siege lost", 25, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Raiding won", 26, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kCompleted, kFleetCompleted, true, false, 10000, 3, false, 1, 4},
+  {"Raiding lost", 26, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Battle lost with the ship", 24, 1, Script::FleetLostShip, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
+  {"Battle won without the ship", 24, 1, Script::FleetWonShipLost, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
+  {"Siege lost, last life", 25, 1, Script::FleetLostShip, false, 1, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, 1, 4},
+};
+// clang-format on
+
+TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
+  for (const Case& c : kCases) {
+    SetUp();
+    Mission(c.type, c.eighth);
+    Play(c.script);
+    PlayerData[32] = c.lives;
+    PlayerShip[72] = c.spy ? 5 : 0;
+    ASSERT_EQ(state::HasSpySensors(), c.spy);
+
+    rules::CheckMissionOnArrival(ui);
+
+    EXPECT_EQ(ui.Topics(), c.topics) << c.name;
+    if (!c.keyTopic.empty()) {
+      const auto key = ui.WithTopic(c.keyTopic);
+      ASSERT_EQ(key.size(), 1u) << c.name;
+      EXPECT_EQ(key[0].text, c.keyText) << c.name;
+    }
+    EXPECT_EQ(ActiveMission[1], c.stillActive ? 1 : 0) << c.name;
+    EXPECT_EQ(PlayerData[2], kCredits + (c.completed ? kReward : 0)) << c.name;
+    EXPECT_EQ(PlayerData[7], c.experience) << c.name;
+    EXPECT_EQ(PlayerData[50], c.completed ? 1 : 0) << c.name;
+    EXPECT_EQ(state::SystemData[kCampaignSystem][25], c.completed ? 1 : 0) << c.name;
+    EXPECT_EQ(PlayerData[32], c.livesAfter) << c.name;
+    EXPECT_EQ(PlayerShip[1], c.gameOver ? 0 : 1) << c.name;
+    EXPECT_EQ(state::TravelMayClose, c.gameOver ? 1 : 0) << c.name;
+    EXPECT_EQ(ui.travelClosings, c.gameOver ? 1 : 0) << c.name;
+    EXPECT_EQ(ActiveMission[8], c.eighthAfter) << c.name;
+    EXPECT_EQ(ActiveMission[6], c.targetBodyAfter) << c.name;
+    EXPECT_EQ(ActiveMission[7], 3) << c.name;
+    const bool ended = !c.stillActive;
+    EXPECT_EQ(ui.missionPanelHidden, ended ? 1 : 0) << c.name;
+    const bool shipFight = c.type == 1 || c.type == 4 || c.type == 9 || c.type == 12;
+    EXPECT_EQ(ui.fights, shipFight ? 1 : 0) << c.name;
+    EXPECT_EQ(ui.fleetFactions.size(), c.type >= 20 ? 1u : 0u) << c.name;
+  }
+}
+
+TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
+  for (int type = 1; type <= 26; ++type) {
+    if (type == 19) continue;  // an analysis counts every planet
+    SetUp();
+    Mission(type, 1);
+    PlayerShip[72] = 5;
+    PlayerShip[13] = 2;  // the right system, another body
+    rules::CheckMissionOnArrival(ui);
+    PlayerShip[13] = 4;
+    PlayerShip[14] = 4;  // the right body number in another system
+    rules::CheckMissionOnArrival(ui);
+    EXPECT_TRUE(ui.popups.empty()) << type;
+    EXPECT_EQ(ui.fights, 0) << type;
+    EXPECT_EQ(ActiveMission[1], 1) << type;
+    EXPECT_EQ(ActiveMission[8], 1) << type;
+  }
+}
+
+TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
+  struct Case {
+    const char* name;
+    int active, type, alive;
+  };
+  const Case cases[] = {
+      {"no mission", 0, 1, 1}, {"flagship", 1, 27, 1}, {"type 0", 1, 0, 1},
+      {"ship destroyed", 1, 1, 0}, {"type out of range", 1, 99, 1},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Mission(c.type, kShadowcat);
+    ActiveMission[1] = c.active;
+    PlayerShip[1] = c.alive;
+    rules::CheckMissionOnArrival(ui);
+    EXPECT_TRUE(ui.popups.empty()) << c.name;
+    EXPECT_EQ(ui.fights, 0) << c.name;
+    EXPECT_EQ(PlayerData[32], 3) << c.name;
+  }
+}
+
+TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
+  Mission(1, kShadowcat);
+  rules::CheckMissionOnArrival(ui);
+  ASSERT_EQ(ui.setups.size(), 1u);
+  EXPECT_EQ(ui.setups[0].enemyClass, kShadowcat);
+  EXPECT_EQ(ui.setups[0].enemyFaction, 2);
+  EXPECT_EQ(ui.setups[0].enemyKind, 2);
+  EXPECT_EQ(ui.setups[0].enemyTier, 0);
+  const support::ShownPopup& alert = ui.popups.at(0);
+  EXPECT_EQ(alert.kind, rules::Popup::Picture);
+  EXPECT_EQ(alert.text, "You have encountered a hostile Shadowcat. It is your mission to engage!");
+  EXPECT_EQ(alert.picture, state::GetShipFactionImage(kShadowcat, 2) + "_Scene.jpg");
+  EXPECT_EQ(ui.popups.at(1).picture, "GeneralMissionPic.jpg");
+  EXPECT_EQ(ui.popups.at(2).kind, rules::Popup::Fame);
+  EXPECT_EQ(ui.popups.at(2).picture, "FederationLogo.jpg");
+  EXPECT_EQ(ui.popups.at(2).text,
+            "You receive some experience points. The more you have the more likely you will be "
+            "promoted.");
+  EXPECT_TRUE(ui.tutorialSteps.empty());
+}
+
+TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
+  Mission(24, 1);
+  ActiveMission[9] = 4;
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(ui.fleetFactions, std::vector<std::int32_t>{4});
+  EXPECT_EQ(ui.popups.at(0).picture, "Battlefleet.jpg");
+  EXPECT_EQ(ui.popups.at(1).text, kFleetCompleted);
+}
+
+TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
+  Mission(7, 1);
+  state::SkillOwned[16] = 1;  // Rewards: a tenth more
+  state::SkillOwned[20] = 1;  // Legendary: double experience
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(PlayerData[2], kCredits + kReward + kReward / 10);
+  EXPECT_EQ(PlayerData[7], 3000);
+  EXPECT_EQ(ui.WithTopic(kCompleted).at(0).text,
+            "You have transported the Special Forces team to it´s target location and receive a "
+            "reward of $12345");
+}
+
+TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
+  Mission(8, 1);
+  ActiveMission[20] = 0;
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(state::SystemData[kCampaignSystem][25], 0);
+  EXPECT_EQ(PlayerData[50], 1);
+}
+
+TEST_F(MissionArrival, AnOpenMissionPanelIsReopenedOnTheNewTarget) {
+  Mission(2, 1);
+  ui.SetVisible(rules::Screen::MissionPanel);
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(ui.missionPanelToggles, 2);
+  EXPECT_EQ(ui.popups.at(0).picture, "GeneralMissionPic.jpg");
+
+  // Closed, it stays closed.
+  SetUp();
+  Mission(2, 1);
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(ui.missionPanelToggles, 0);
+}
+
+TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
+  struct Case {
+    int type, step;
+    std::vector<int> steps;
+  };
+  const Case cases[] = {
+      {1, 12, {13, 20}}, {1, 13, {20}}, {1, 21, {}}, {9, 12, {}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Mission(c.type, kShadowcat);
+    state::TutorialActive = 1;
+    state::TutorialStep = c.step;
+    rules::CheckMissionOnArrival(ui);
+    EXPECT_EQ(ui.tutorialSteps, c.steps) << c.type << " " << c.step;
+  }
+  state::TutorialActive = 0;
+}
+
+TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
+  AddBody(3, 5, kWormhole, 4);
+  Mission(19, 50);
+  ActiveMission[6] = ActiveMission[7] = 0;
+
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(ActiveMission[8], 49);
+  EXPECT_EQ(state::BodyData[3][4][31], 1);
+  EXPECT_EQ(ui.missionPanelUpdates, 1);
+  ASSERT_EQ(ui.popups.size(), 1u);
+  EXPECT_EQ(ui.popups[0].kind, rules::Popup::Text);
+  EXPECT_EQ(ui.popups[0].topic, "Analysis mission...");
+  EXPECT_EQ(ui.popups[0].text,
+            "You download the current economical data of this planet to your computer. Only 49 "
+            "planets left!");
+
+  // The same planet again, the sun, a wormhole and a space find add nothing.
+  for (int body : {4, 1, 5, -1}) {
+    PlayerShip[13] = body;
+    rules::CheckMissionOnArrival(ui);
+  }
+  EXPECT_EQ(ActiveMission[8], 49);
+  EXPECT_EQ(ui.popups.size(), 1u);
+
+  // The last planet completes it.
+  ui = FightScript();
+  ActiveMission[8] = 1;
+  PlayerShip[13] = 2;
+  rules::CheckMissionOnArrival(ui);
+  EXPECT_EQ(ui.Topics(), (Topics{"Analysis mission...", kCompleted, kFame}));
+  EXPECT_EQ(ui.popups[0].text,
+            "You download the current economical data of this planet to your computer. Only 0 "
+            "planets left!");
+  EXPECT_EQ(ui.popups[1].text,
+            "You have collected all the requested economical data! You have completed your "
+            "mission and receive a reward of $12,345");
+  EXPECT_EQ(ActiveMission[1], 0);
+  EXPECT_EQ(PlayerData[7], 15000);
+  EXPECT_EQ(PlayerData[2], kCredits + kReward);
+}
+
+}  // namespace
