@@ -16,3 +16,7 @@ done
 
 bash scripts/build.sh sanitize
 (cd build-sanitize && ctest --output-on-failure -j "$(nproc)")
+
+# The save-game and general-data readers under the fuzzer, 30 seconds each.
+bash scripts/build.sh fuzz
+bash tests/fuzz/run.sh 30

@@ -5,11 +5,13 @@
 namespace state {
 
 Grid<TBodyRow, kSystems, kBodies> BodyData{};
-Grid<TTextRow, kSystems, kBodies> BodyText{};
+// Text tables start empty by their strings' own constructor; a "{}" initializer here crashes
+// clang 14, which the fuzz build uses.
+Grid<TTextRow, kSystems, kBodies> BodyText;
 Table<TSystemRow, kSystems> SystemData{};
-Table<TTextRow, kSystems> SystemText{};
+Table<TTextRow, kSystems> SystemText;
 Grid<TSpaceFindRow, kSystems, kFindSlots> SpaceFinds{};
-Table<std::string, 102> GoodName{};
+Table<std::string, 102> GoodName;
 TDataRow GoodBasePrice{};
 Grid<TDataRow, kSystems, kBodies> MarketStock{};
 Grid<TDataRow, kSystems, kBodies> MarketPrice{};
@@ -18,7 +20,7 @@ Table<TDataRow, kSystems> SystemPrice{};
 Table<TDataRow, kSystems> SystemPriceTrend{};
 TDataRow Cargo{};
 Table<TNewsRow, kNewsRows> NewsList{};
-Table<std::string, kNewsRows> NewsHeadline{};
+Table<std::string, kNewsRows> NewsHeadline;
 Table<TSpecialShipRow, kSpecialShips> SpecialShips{};
 TPlayerRow PlayerData{};
 std::string PlayerName;
@@ -38,14 +40,14 @@ Table<TFleetShipRow, kFleetRows> PlayerFleet{};
 Table<TFleetShipRow, kFleetRows> EnemyFleet{};
 TDataRow BoardingAreas{};
 Table<TFactionRow, kFactions> FactionData{};
-Table<TTextRow, kFactions> FactionText{};
+Table<TTextRow, kFactions> FactionText;
 Grid<TMissionRow, kSystems, kOfferSlots> MissionOffers{};
 TMissionRow ActiveMission{};
 Table<THighscoreRow, kHighscoreRows> HighscoreTable{};
-Table<std::string, kHighscoreRows> HighscoreNames{};
+Table<std::string, kHighscoreRows> HighscoreNames;
 Table<std::int32_t, kSystems> SystemVisited{};
 Table<std::int32_t, kBodies> BodyPricesKnown{};
-Table<std::string, kSaveSlots> SaveSlotNames{};
+Table<std::string, kSaveSlots> SaveSlotNames;
 Table<std::int32_t, kSaveSlots> SaveSlotUsed{};
 
 std::int32_t GameDay = 0;

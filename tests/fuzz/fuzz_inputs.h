@@ -4,10 +4,13 @@
 // rule aborts, so the fuzzer reports it like a crash.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "state/general_data.h"
@@ -95,39 +98,57 @@ inline constexpr std::size_t kDenseStart = 182002 * 4;
 // small game's save. Mode bit 0: patch the text file instead of the integer file; bit 1: cut the
 // patched file right after the patch; bit 2: the offset counts from the dense part.
 inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size) {
-  SaveImage image = SmallGameSave();
+  // The sound save is patched in place and mended after the run: no two-megabyte copy per input.
+  static SaveImage image = SmallGameSave();
+  std::span<const std::uint8_t> ints = image.ints;
+  std::span<const std::uint8_t> texts = image.texts;
+  Bytes* patched = nullptr;
+  std::size_t offset = 0;
+  Bytes original;
   if (size >= 5) {
     const std::uint8_t mode = data[0];
-    Bytes& target = (mode & 1) ? image.texts : image.ints;
+    patched = (mode & 1) ? &image.texts : &image.ints;
     std::size_t base = 0;
-    std::size_t span = target.size();
+    std::size_t span = patched->size();
     if ((mode & 4) && !(mode & 1)) {
       base = kDenseStart;
-      span = target.size() - kDenseStart;
+      span = patched->size() - kDenseStart;
     }
-    const std::size_t offset = base + Read32(data + 1) % span;
-    const std::size_t patch = std::min(size - 5, target.size() - offset);
-    std::memcpy(target.data() + offset, data + 5, patch);
-    if (mode & 2) target.resize(offset + patch);
+    offset = base + Read32(data + 1) % span;
+    const std::size_t length = std::min(size - 5, patched->size() - offset);
+    original.assign(patched->begin() + offset, patched->begin() + offset + length);
+    std::memcpy(patched->data() + offset, data + 5, length);
+    if (mode & 2) {
+      ((mode & 1) ? texts : ints) = std::span<const std::uint8_t>(*patched).first(offset + length);
+    }
   }
+  struct Mend {
+    Bytes* patched;
+    std::size_t offset;
+    const Bytes& original;
+    ~Mend() {
+      if (patched) std::copy(original.begin(), original.end(), patched->begin() + offset);
+    }
+  } mend{patched, offset, original};
 
-  const Bytes intsBefore = state::SaveGameIntBytes();
-  const Bytes textsBefore = state::SaveGameTextBytes();
-  const state::FileCheck check = state::ApplySaveGameBytes(image.ints, image.texts);
-  const Bytes intsAfter = state::SaveGameIntBytes();
-  const Bytes textsAfter = state::SaveGameTextBytes();
+  // The tables' content before this input: what the last input left, kept from the last run.
+  static SaveImage current = {state::SaveGameIntBytes(), state::SaveGameTextBytes()};
+  const state::FileCheck check = state::ApplySaveGameBytes(ints, texts);
+  Bytes intsAfter = state::SaveGameIntBytes();
+  Bytes textsAfter = state::SaveGameTextBytes();
   if (!check.ok) {
     Require(!check.cause.empty());
-    Require(intsAfter == intsBefore && textsAfter == textsBefore);
+    Require(intsAfter == current.ints && textsAfter == current.texts);
     return;
   }
   // Accepted: the integers save back exactly, each text record with its length and characters.
-  Require(std::equal(intsAfter.begin(), intsAfter.end(), image.ints.begin()));
+  Require(std::equal(intsAfter.begin(), intsAfter.end(), ints.begin()));
   for (std::size_t r = 0; r < state::kSaveGameTextRecords; ++r) {
-    const std::uint8_t* in = image.texts.data() + r * 256;
+    const std::uint8_t* in = texts.data() + r * 256;
     const std::uint8_t* out = textsAfter.data() + r * 256;
     Require(std::memcmp(in, out, 1u + in[0]) == 0);
   }
+  current = {std::move(intsAfter), std::move(textsAfter)};
 }
 
 // The general data as they stand, interval globals included.

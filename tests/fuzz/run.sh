@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs each fuzz target of the file readers for a bounded time, seeded with the fixtures in
+# tests/fixtures/fuzz/<target>. A finding fails the run; the input is left in <build>/findings
+# and belongs under tests/fixtures/fuzz/<target> once the fault is mended.
+#   tests/fuzz/run.sh [seconds per target, default 30] [build folder, default build-fuzz]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+seconds=${1:-30}
+build=${2:-build-fuzz}
+findings=$build/findings
+mkdir -p "$findings"
+for target in savegame general_data; do
+  corpus=$(mktemp -d)
+  trap 'rm -rf "$corpus"' EXIT
+  cp tests/fixtures/fuzz/$target/* "$corpus"/
+  echo "fuzzing $target for ${seconds}s"
+  if ! "$build"/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=8192 \
+      -print_final_stats=1 -artifact_prefix="$findings/$target-" "$corpus" 2>&1 | tail -n 40; then
+    echo "fuzz_$target found a fault; the input is in $findings" >&2
+    exit 1
+  fi
+  rm -rf "$corpus"
+  trap - EXIT
+done
