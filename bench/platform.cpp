@@ -1,0 +1,140 @@
+// The form layer's costs: redrawing a busy screen, loading pictures (cached and not), rendering
+// label texts, and reading a layout.
+#include "platform/application.h"
+#include "platform/canvas.h"
+#include "platform/layout.h"
+#include "platform/pictures.h"
+#include "platform/text.h"
+
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+using namespace platform;
+
+void WriteJpeg(const std::string& path, int w, int h) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return;
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr err;
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, f);
+  cinfo.image_width = JDIMENSION(w);
+  cinfo.image_height = JDIMENSION(h);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<unsigned char> row(std::size_t(w) * 3);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    for (int x = 0; x < w; ++x) {
+      row[3 * x] = static_cast<unsigned char>(x * 255 / w);
+      row[3 * x + 1] = static_cast<unsigned char>(cinfo.next_scanline * 255 / h);
+      row[3 * x + 2] = 90;
+    }
+    JSAMPROW p = row.data();
+    jpeg_write_scanlines(&cinfo, &p, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::fclose(f);
+}
+
+// A folder of pictures the size the screens use.
+const std::string& BenchAssets() {
+  static const std::string dir = [] {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    auto d = std::filesystem::temp_directory_path() / "farhaven_bench_platform";
+    std::filesystem::create_directories(d);
+    WriteJpeg((d / "Background.jpg").string(), 800, 600);
+    for (int i = 0; i < 20; ++i) WriteJpeg((d / ("Button_" + std::to_string(i) + ".jpg")).string(), 120, 40);
+    return d.string();
+  }();
+  SetAssetFolder(dir);
+  return dir;
+}
+
+// An 800 x 600 screen of 100 components: a background picture, 40 picture buttons, 40 labels,
+// 10 shapes and a panel of 9 labels.
+std::string BusyLayout() {
+  std::string t = "form Busy : TBusy width 800 height 600 position centre color black\n"
+                  "  image Back left 0 top 0 width 800 height 600 picture \"Background.jpg\"\n";
+  for (int i = 0; i < 40; ++i)
+    t += "  image Button" + std::to_string(i) + " left " + std::to_string(10 + (i % 5) * 150) +
+         " top " + std::to_string(10 + (i / 5) * 60) + " width 120 height 40 picture \"Button_" +
+         std::to_string(i % 20) + ".jpg\"\n";
+  for (int i = 0; i < 40; ++i)
+    t += "  label Label" + std::to_string(i) + " left " + std::to_string(20 + (i % 5) * 150) +
+         " top " + std::to_string(20 + (i / 5) * 60) + " caption \"Caption number " +
+         std::to_string(i) + "\" font \"Arial\" 10 bold white transparent\n";
+  for (int i = 0; i < 10; ++i)
+    t += "  shape Shape" + std::to_string(i) + " left " + std::to_string(i * 70) +
+         " top 500 width 60 height 20 brush red pen white\n";
+  t += "  panel Panel1 left 600 top 480 width 190 height 110 color navy\n";
+  for (int i = 0; i < 9; ++i)
+    t += "    label PanelLabel" + std::to_string(i) + " left 4 top " + std::to_string(2 + i * 12) +
+         " caption \"Line " + std::to_string(i) + "\" font \"Arial\" 8 white transparent\n";
+  return t;
+}
+
+void BM_RedrawBusyScreen(benchmark::State& state) {
+  BenchAssets();
+  Form busy("Busy", ParseLayout(BusyLayout(), "Busy.layout"));
+  busy.Show();
+  App().RenderScreen();  // texts rendered once
+  for (auto _ : state) benchmark::DoNotOptimize(App().RenderScreen());
+  busy.Hide();
+}
+BENCHMARK(BM_RedrawBusyScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_LayoutBusyScreen(benchmark::State& state) {
+  BenchAssets();
+  const std::string text = BusyLayout();
+  for (auto _ : state) {
+    Form busy("Busy", ParseLayout(text, "Busy.layout"));
+    benchmark::DoNotOptimize(&busy);
+  }
+}
+BENCHMARK(BM_LayoutBusyScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_PictureCacheHit(benchmark::State& state) {
+  BenchAssets();
+  LoadPicture("Button_3.jpg");
+  for (auto _ : state) benchmark::DoNotOptimize(LoadPicture("button_3.JPG"));
+}
+BENCHMARK(BM_PictureCacheHit);
+
+void BM_PictureCacheMiss(benchmark::State& state) {
+  BenchAssets();
+  for (auto _ : state) {
+    ClearPictureCache();
+    benchmark::DoNotOptimize(LoadPicture(state.range(0) ? "Background.jpg" : "Button_3.jpg"));
+  }
+}
+BENCHMARK(BM_PictureCacheMiss)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_RenderLabelTexts(benchmark::State& state) {
+  BenchAssets();
+  Font font;
+  font.size = 10;
+  font.bold = true;
+  int n = 0;
+  for (auto _ : state) {
+    SDL_Surface* s = RenderText(font, "Caption number " + std::to_string(n++ % 40), colors::White);
+    benchmark::DoNotOptimize(s);
+    SDL_FreeSurface(s);
+  }
+}
+BENCHMARK(BM_RenderLabelTexts)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
