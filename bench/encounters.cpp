@@ -1,0 +1,59 @@
+// The cost of a flight day's encounter roll at its worst: the roll brings a ship, but every one
+// of the thousand faction draws is refused (a clean player at peace, in a system whose owner is
+// at war with a third faction, so each draw may search for that enemy too); and the roll that
+// finds an enemy, picks its class and fights.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "rules/encounters.h"
+#include "state/random.h"
+#include "state/variables.h"
+
+namespace {
+
+void World(bool playerAtWar) {
+  state::ClearGameState();
+  for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][1] = 1;
+  state::SystemData[3][1] = 1;
+  state::SystemData[3][2] = 2;
+  state::SystemData[3][3] = 1;
+  state::SystemData[3][20] = 1;  // a campaign: the highest chance
+  state::FactionData[2][13] = state::FactionData[3][12] = 1;
+  if (playerAtWar) state::FactionData[1][13] = state::FactionData[3][11] = 1;
+  state::PlayerData[4] = 1;
+  state::PlayerShip[1] = 1;
+  state::PlayerShip[2] = 1;
+  state::PlayerShip[13] = 2;
+  state::PlayerShip[14] = 3;
+  state::TutorialActive = 0;
+}
+
+// A seed whose first draw, Random(1000), brings a hostile ship at a chance of 60.
+std::uint32_t EncounterSeed() {
+  std::uint32_t seed = 0;
+  for (;; ++seed) {
+    state::Randomize(seed);
+    if (state::Random(1000) < 60) return seed;
+  }
+}
+
+void RunRolls(benchmark::State& bench, bool playerAtWar) {
+  World(playerAtWar);
+  const std::uint32_t seed = EncounterSeed();
+  rules::Ui ui;
+  for (auto _ : bench) {
+    state::Randomize(seed);
+    state::PlayerData[31] = 0;
+    rules::StartHostileEncounter(ui);
+    benchmark::DoNotOptimize(state::EnemyShip[8]);
+  }
+}
+
+void BM_EncounterRollEveryFactionRefused(benchmark::State& bench) { RunRolls(bench, false); }
+BENCHMARK(BM_EncounterRollEveryFactionRefused);
+
+void BM_EncounterRollWithAFight(benchmark::State& bench) { RunRolls(bench, true); }
+BENCHMARK(BM_EncounterRollWithAFight);
+
+}  // namespace
