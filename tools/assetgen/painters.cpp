@@ -397,6 +397,8 @@ void PaintBlip(Context& k) {
   if (k.s.Has("battle")) {
     k.c.Line({cx - r, cy - r}, {cx + r, cy + r}, 2, kWhite);
     k.c.Line({cx - r, cy + r}, {cx + r, cy - r}, 2, kWhite);
+  } else if (!k.a.label.empty()) {  // the owner's initial, so owners differ by more than colour
+    DrawText(k.c, int(cx) - 2, int(cy) - 3, k.a.label.substr(0, 1), 1, kWhite);
   }
 }
 
@@ -471,8 +473,11 @@ void PaintMedal(Context& k) {
   k.c.FillRect(int(w * 0.25), 0, int(w * 0.5), int(ribbon), Rgb{40, 70, 170});
   k.c.FillRect(int(w * 0.45), 0, std::max(1, int(w * 0.1)), int(ribbon), kWhite);
   double cy = ribbon + (h - ribbon) / 2, r = std::min(w, h - ribbon) * 0.48;
+  // Three shapes: a plain star, a star in a ring, a star on a disc.
   if (k.s.Has("honor")) k.c.ShadedDisc(w / 2, cy, r, metal);
-  k.c.FillPolygon(StarPolygon(w / 2, cy, r * (k.s.Has("honor") ? 0.8 : 1.0), r * 0.42, 5), k.s.Has("honor") ? kWhite : metal);
+  if (k.s.Has("ring")) k.c.Ring(w / 2, cy, r * 0.95, r * 0.95, 1.5, metal);
+  double star = k.s.Has("honor") || k.s.Has("ring") ? 0.75 : 1.0;
+  k.c.FillPolygon(StarPolygon(w / 2, cy, r * star, r * star * 0.42, 5), k.s.Has("honor") ? kWhite : metal);
 }
 
 void PaintPlaque(Context& k) {
@@ -643,7 +648,7 @@ const std::vector<Shape>& Shapes() {
       {"collar", {40, 40, 80}, PaintCollar, {}, {"n"}},
       {"wings", {230, 195, 60}, PaintWings, {}, {}},
       {"ribbon", {150, 30, 30}, PaintRibbon, {}, {"n"}},
-      {"medal", {200, 200, 200}, PaintMedal, {"star", "honor"}, {}},
+      {"medal", {200, 200, 200}, PaintMedal, {"star", "ring", "honor"}, {}},
       {"plaque", {120, 80, 40}, PaintPlaque, {}, {}},
       {"rankpic", {70, 70, 110}, PaintRankPicture, {}, {"n"}},
       {"logo", {200, 200, 220}, PaintLogo, {}, {}},
