@@ -60,7 +60,7 @@ const std::vector<PropertyRow>& PropertyTable() {
       {"text",         ValueType::Text,     Bit(Kind::Edit), "", [](Control& c, V v) { c.SetCaption(v.text); }},
       {"tag",          ValueType::Int,      kAll,       "", [](Control& c, V v) { c.SetTag(v.number); }},
       {"hint",         ValueType::Text,     kVisual,    "", [](Control& c, V v) { c.SetHint(v.text); }},
-      {"font",         ValueType::FontSpec, kTexty,     "", [](Control& c, V v) { c.SetFont(v.font); }},
+      {"font",         ValueType::FontValue, kTexty,     "", [](Control& c, V v) { c.SetFont(v.font); }},
       {"color",        ValueType::Colour,   kVisual,    "", [](Control& c, V v) { c.SetColor(v.colour); }},
       {"picture",      ValueType::Text,     kPictured,  "", [](Control& c, V v) { As<Image>(c).LoadPicture(v.text); }},
       {"glyph",        ValueType::Text,     kButtons,   "", [](Control& c, V v) { As<Button>(c).LoadGlyph(v.text); }},
@@ -278,7 +278,7 @@ struct Parser {
                (i < t.size() ? ", not '" + t[i].text + "'" : ""));
         ++i;
         break;
-      case ValueType::FontSpec: {
+      case ValueType::FontValue: {
         if (i >= t.size() || !t[i].quoted) missing("a quoted font name and a size");
         v.font.name = t[i++].text;
         v.font.size = Int(t, i, prop);

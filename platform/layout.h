@@ -35,7 +35,7 @@ class LayoutError : public std::runtime_error {
   std::string message_;
 };
 
-enum class ValueType { Int, Text, Bool, Flag, Colour, FontSpec, Word, HandlerName };
+enum class ValueType { Int, Text, Bool, Flag, Colour, FontValue, Word, HandlerName };
 
 struct Value {
   int number = 0;

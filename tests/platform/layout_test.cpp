@@ -130,7 +130,7 @@ TEST_F(Layouts, EveryPropertyAppliesToEveryKindThatAcceptsIt) {
       case ValueType::Bool: return " false";
       case ValueType::Flag: return "";
       case ValueType::Colour: return " red";
-      case ValueType::FontSpec: return " \"Arial\" 9 bold white";
+      case ValueType::FontValue: return " \"Arial\" 9 bold white";
       case ValueType::Word: return " " + std::string(row.words.substr(0, row.words.find(' ')));
       case ValueType::HandlerName: return " Handler1";
     }
