@@ -135,19 +135,65 @@ void DrawEnemyFaction(OfferSearch& search, Board& board) {
 
 enum class ClassRule { Plain, DiscardSameSize, SingleShip };
 
-// A warship at least as big as the player's, the last draw standing.
+bool ClassFits(std::int32_t c, std::int32_t psize, ClassRule rule) {
+  if (state::GetShipClassStat(c, state::kAttrRole) != 1) return false;
+  if (ClassSize(c) < psize) return false;
+  return rule != ClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
+}
+
+// A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
+// most 1000 times, the last draw standing.
+//
+// The classes each roll can give are known in advance, so one draw costs a table look-up. When no
+// reachable class fits and every draw uses the same count of random numbers, the first 999 draws
+// are stepped over at once and only the last one is made.
 std::int32_t DrawEnemyClass(OfferSearch& search, std::int32_t kind, std::int32_t s,
                             std::int32_t faction, ClassRule rule) {
-  std::int32_t c = 0;
-  for (int draw = 0; draw < kSearchDraws; ++draw) {
-    c = ChooseEncounterShipType(kind, s, search.psize, faction);
-    if (rule == ClassRule::DiscardSameSize && ClassSize(c) <= search.psize && Random(100) <= 40) {
-      c = 0;
+  const std::int32_t psize = search.psize;
+  const bool discard = rule == ClassRule::DiscardSameSize;
+  if (faction < 0 || faction > state::kLastFaction) {
+    std::int32_t c = 0;
+    for (int draw = 0; draw < kSearchDraws; ++draw) {
+      c = ChooseEncounterShipType(kind, s, psize, faction);
+      if (discard && ClassSize(c) <= psize && Random(100) <= 40) c = 0;
+      if (ClassFits(c, psize, rule)) break;
     }
-    if (state::GetShipClassStat(c, state::kAttrRole) != 1) continue;
-    if (ClassSize(c) < search.psize) continue;
-    if (rule == ClassRule::SingleShip && state::GetShipClassStat(c, state::kAttrGroup) != 0) continue;
-    break;
+    return c;
+  }
+
+  std::array<const std::vector<std::int32_t>*, 100> byRoll{};
+  std::array<bool, state::kLastShipClass + 1> fits{};
+  std::array<bool, state::kLastShipClass + 1> small{};  // a discard roll follows its draw
+  for (std::int32_t c = 0; c <= state::kLastShipClass; ++c) {
+    fits[c] = ClassFits(c, psize, rule);
+    small[c] = discard && ClassSize(c) <= psize;
+  }
+  bool anyFits = false;
+  int drawsPerTry = -1;  // random numbers one try uses, -1 while unknown, -2 when it varies
+  for (std::int32_t r = 0; r < 100; ++r) {
+    byRoll[r] = &EncounterClasses(EncounterWantedSize(kind, s, psize, faction, r), faction);
+    const auto note = [&](int draws) {
+      if (drawsPerTry == -1) drawsPerTry = draws;
+      else if (drawsPerTry != draws) drawsPerTry = -2;
+    };
+    if (byRoll[r]->empty()) note(1 + (small[0] ? 1 : 0));
+    for (const std::int32_t c : *byRoll[r]) {
+      anyFits = anyFits || fits[c];
+      note(2 + (small[c] ? 1 : 0));
+    }
+  }
+
+  int tries = kSearchDraws;
+  if (!anyFits && drawsPerTry > 0) {
+    SkipRandomDraws(static_cast<std::uint64_t>(kSearchDraws - 1) * static_cast<std::uint64_t>(drawsPerTry));
+    tries = 1;
+  }
+  std::int32_t c = 0;
+  for (int draw = 0; draw < tries; ++draw) {
+    const std::vector<std::int32_t>& classes = *byRoll[Random(100)];
+    c = classes.empty() ? 0 : classes[Random(static_cast<std::int32_t>(classes.size()))];
+    if (small[c] && Random(100) <= 40) c = 0;
+    if (fits[c]) break;
   }
   return c;
 }

@@ -35,13 +35,13 @@ std::int32_t PlayerShipSize() {
 // Classes 1..19 in order, by wanted size 1..5 and faction 0..4, as ChooseEncounterShipType
 // collects them. The catalogue never changes, so the lists are made once.
 using ClassList = std::vector<std::int32_t>;
-struct EncounterClasses {
+struct EncounterTable {
   std::array<std::array<ClassList, state::kLastFaction + 1>, 6> bySizeAndFaction;
 };
 
-const EncounterClasses& Encounters() {
-  static const EncounterClasses table = [] {
-    EncounterClasses t;
+const EncounterTable& Encounters() {
+  static const EncounterTable table = [] {
+    EncounterTable t;
     for (std::int32_t size = 1; size <= 5; ++size) {
       for (std::int32_t faction = 0; faction <= state::kLastFaction; ++faction) {
         for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
@@ -126,9 +126,8 @@ bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
   }
 }
 
-std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     std::int32_t faction) {
-  const std::int32_t r = Random(100);
+std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                 std::int32_t faction, std::int32_t r) {
   const std::int32_t pf = state::PlayerData[4];
   const std::int32_t owner =
       system >= 0 && system < state::kSystems ? state::SystemData[system][2] : 0;
@@ -150,13 +149,23 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
       default: break;
     }
   }
-  wanted = std::clamp(wanted, 1, 5);
+  return std::clamp(wanted, 1, 5);
+}
 
-  const ClassList* classes = nullptr;
+const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
+  static const ClassList kNone;
+  if (size < 1 || size > 5 || faction < 0 || faction > state::kLastFaction) return kNone;
+  return Encounters().bySizeAndFaction[size][faction];
+}
+
+std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                     std::int32_t faction) {
+  const std::int32_t r = Random(100);
+  const std::int32_t wanted = EncounterWantedSize(kind, system, size, faction, r);
+  const ClassList* classes = &EncounterClasses(wanted, faction);
   ClassList other;
-  if (faction >= 0 && faction <= state::kLastFaction) {
-    classes = &Encounters().bySizeAndFaction[wanted][faction];
-  } else {
+  if (faction < 0 || faction > state::kLastFaction) {
+    // Only the categories open to everybody admit a faction outside 0..4.
     for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
       if (state::GetShipClassStat(c, state::kAttrSize) == wanted &&
           EncounterCategoryAdmits(state::GetShipClassStat(c, state::kAttrEncounterCategory), faction)) {

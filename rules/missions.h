@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "rules/ui.h"
 
@@ -65,6 +66,14 @@ std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f);
 // no class fits. Another kind than 1..3 asks for `size` itself.
 std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
                                      std::int32_t faction);
+
+// The size category 1..5 ChooseEncounterShipType asks for when its roll came up `r` (0..99).
+std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                 std::int32_t faction, std::int32_t r);
+
+// The classes 1..19 of size category `size` (1..5) that faction 0..4 flies as an opponent, in
+// class order: what ChooseEncounterShipType draws from. Empty for any other size or faction.
+const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction);
 
 // True when a class of encounter category `category` (ship-class attribute 14) may be flown by
 // faction 0..4.
