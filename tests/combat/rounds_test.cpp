@@ -1,0 +1,173 @@
+// The round flow: the enemy's decision list with its gates and one action per timer tick, the
+// round start's reinforcements and the boarding offer.
+#include <gtest/gtest.h>
+
+#include "combat/enemy_ai.h"
+#include "combat/rounds.h"
+#include "combat/setup.h"
+#include "combat_fixture.h"
+#include "state/equipment.h"
+
+namespace combat_test {
+namespace {
+
+class RoundsTest : public CombatTest {
+ protected:
+  // Number of random draws `run` makes.
+  static int DrawsOf(const std::function<void()>& run) {
+    state::Randomize(99);
+    run();
+    const std::uint32_t after = state::RandSeed;
+    state::Randomize(99);
+    for (int n = 0; n < 100; ++n) {
+      if (state::RandSeed == after) return n;
+      state::Random(100);
+    }
+    return -1;
+  }
+};
+
+TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
+  // The ECM steps roll when they are tried; gate C rolls once when its shield conditions hold
+  // for a beginner without a tractor beam; gate E rolls once; a stunned enemy rolls nothing.
+  struct Case {
+    const char* what;
+    std::int32_t enemyShields, rank;
+    bool tractorOwned, stunned, volley;
+    int draws;
+  };
+  const Case cases[] = {
+      {"healthy enemy: two ECM rolls and gate E", 100, 1, false, false, false, 3},
+      {"player missile in flight: the same rolls", 100, 1, false, false, true, 3},
+      {"weak enemy, beginner: gate C rolls too", 30, 1, false, false, false, 4},
+      {"weak enemy, rank 3: gate C holds without a roll", 30, 3, false, false, false, 3},
+      {"weak enemy, tractor beam owned: no roll", 30, 1, true, false, false, 3},
+      {"stunned: the rest of the list is passed by", 30, 1, false, true, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Ships(1, 1);
+    state::PlayerModifiers = {};
+    state::EnemyShip[3] = 0;  // pays for nothing, so the whole list runs in one call
+    state::EnemyShip[40] = c.enemyShields;
+    state::PlayerData[14] = c.rank;
+    state::AbilityOwned[12] = c.tractorOwned;
+    state::EnemyAbilitySlots[1] = 1;
+    state::EnemyAbilitySlots[2] = 3;
+    if (c.stunned) combat::AddPlayerModifier(16, ui);
+    state::PlayerMissileVolley[1] = c.volley;
+    state::PlayerMissileVolley[2] = 3;
+    state::PlayerShip[3] = -100;
+    EXPECT_EQ(DrawsOf([this] { combat::RunEnemyCombatAI(ui); }), c.draws);
+    EXPECT_EQ(state::PlayerShip[3], 5) << "the list ran out and the next round began";
+  }
+}
+
+TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
+  // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
+  state::EnemyAbilitySlots[1] = 1;
+  state::EnemyShip[60] = 0;
+  ASSERT_EQ(state::GetGunApCost(1, 0, combat::Side::Enemy), 2);
+  combat::EndPlayerTurn(ui);
+  EXPECT_EQ(state::PlayerShip[3], -100);
+  EXPECT_EQ(state::EnemyShip[97], 1);
+  EXPECT_EQ(state::EnemyShip[96], 35);
+  EXPECT_EQ(ui.Lines("enemy: ").size(), 1u);
+  combat::EnemyMessageTimerTick(ui);
+  EXPECT_EQ(state::EnemyShip[96], 38);
+  EXPECT_EQ(state::EnemyShip[3], 1);
+  EXPECT_EQ(ui.Lines("enemy: ").size(), 2u);
+  EXPECT_EQ(state::PlayerShip[3], -100) << "still the enemy's turn";
+  combat::EnemyMessageTimerTick(ui);
+  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::PlayerShip[3], 5) << "the next round has begun";
+  combat::EnemyMessageTimerTick(ui);  // a tick without a waiting action does nothing
+  EXPECT_EQ(ui.Lines("enemy: ").size(), 2u);
+
+  // The variants come in between when the enemy can pay for them.
+  Ships(1, 1);
+  state::EnemyAbilitySlots[1] = 1;
+  state::EnemyAbilitySlots[2] = 5;
+  combat::EndPlayerTurn(ui);
+  EXPECT_EQ(state::EnemyShip[96], 35);
+  combat::EnemyMessageTimerTick(ui);
+  EXPECT_EQ(state::EnemyShip[96], 36);
+  combat::EnemyMessageTimerTick(ui);
+  EXPECT_EQ(state::PlayerShip[3], 5) << "nothing left to pay for: the next round";
+}
+
+TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
+  state::PlayerShip[6] = 2;
+  state::EnemyShip[6] = 0;  // 0 means none are coming
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(state::PlayerShip[6], 1);
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(state::PlayerShip[6], 0);
+  EXPECT_GT(combat::FindPlayerModifierSlot(30), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(30), 0);
+  EXPECT_EQ(ui.Lines("player: Reinforcements !! / A squadron of friendly fighters").size(), 1u);
+  const std::int32_t shields = state::EnemyShip[40];
+  combat::StartNewCombatRound(ui);
+  EXPECT_LT(state::EnemyShip[40], shields) << "the squadron fights from the next round on";
+
+  // SOS buoy speeds the count up, a radio jammer of the other side holds it back.
+  Ships(1, 1);
+  state::PlayerModifiers = {};
+  state::EnemyShip[6] = 4;
+  combat::AddEnemyModifier(31);
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(state::EnemyShip[6], 2);
+  combat::AddPlayerModifier(32, ui);
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(state::EnemyShip[6], 1);
+
+  // No free slot: the squadron comes a round later.
+  Ships(1, 1);
+  state::EnemyModifiers = {};
+  for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(30);
+  for (int s = 1; s <= 8; ++s) state::EnemyModifiers[s][2] = 14;  // lasting, harmless entries
+  state::EnemyModifiers[1][3] = 1;
+  state::EnemyShip[6] = 1;
+  state::EnemyModifiers[2][3] = 100;
+  for (int s = 1; s <= 8; ++s) state::EnemyModifiers[s][3] = 100;
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(state::EnemyShip[6], 1);
+}
+
+TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
+  // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
+  Ships(6, 6);
+  state::PlayerShip[76] = 5;
+  state::EnemyShip[40] = 60;
+  state::EnemyShip[30] = 8;
+  state::EnemyShip[32] = 8;
+  state::EnemyShip[34] = 4;
+  ui.answers = {true};
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(ui.Lines("question: Boarding?").size(), 1u);
+  EXPECT_EQ(ui.boardingOpened, 1);
+  EXPECT_EQ(combat::BoardingOffered, 1);
+  EXPECT_EQ(state::EnemyShip[39], 1);
+  EXPECT_EQ(state::EnemyShip[38], 1);
+  EXPECT_EQ(state::BoardingAreas[1], 1);
+  EXPECT_EQ(state::BoardingAreas[4], 2);
+  EXPECT_GE(state::EnemyShip[35], 2);
+  EXPECT_EQ(state::EnemyShip[30] + state::EnemyShip[35], 8);
+  EXPECT_EQ(state::EnemyShip[32] + state::EnemyShip[36], 8);
+  EXPECT_EQ(state::EnemyShip[34] + state::EnemyShip[37], 4);
+  combat::StartNewCombatRound(ui);
+  EXPECT_EQ(ui.Lines("question: Boarding?").size(), 1u) << "never twice in one fight";
+
+  // Never against fighters, a group class or the starbase.
+  for (std::int32_t enemyClass : {1, 12, -1}) {
+    Ships(6, enemyClass);
+    combat::BoardingOffered = 0;
+    state::PlayerShip[76] = 5;
+    state::EnemyShip[40] = 1;
+    combat::StartNewCombatRound(ui);
+    EXPECT_EQ(state::EnemyShip[39], 0) << enemyClass;
+  }
+}
+
+}  // namespace
+}  // namespace combat_test

@@ -1,0 +1,63 @@
+// Many seeded duels over every ship class and enemy kind: every fight ends, the action points
+// never stand above 8 after a redraw, and no index leaves its table (the sanitizer build checks
+// every table access).
+#include <gtest/gtest.h>
+
+#include "combat/duel.h"
+#include "combat/recording_ui.h"
+#include "state/variables.h"
+#include "support/script_ui.h"
+
+namespace combat_test {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kDuels = 2000;  // the sanitizer build checks the same paths, more slowly
+#else
+constexpr int kDuels = 10000;
+#endif
+
+constexpr std::int32_t kEnemyClasses[] = {-1, 1,  2,  3,  4,  5,  6,  7,  8,  9,
+                                          10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+
+TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
+  support::ScriptUi screens;
+  int won = 0, lost = 0;
+  for (int i = 0; i < kDuels; ++i) {
+    combat::DuelSetup setup;
+    setup.seed = static_cast<std::uint32_t>(i) * 2654435761u;
+    setup.playerClass = 1 + i % 19;
+    setup.enemyClass = kEnemyClasses[(i / 19) % 20];
+    setup.enemyFaction = i % 5;
+    setup.enemyKind = 1 + (i / 7) % 3;
+    setup.enemyTier = (i / 11) % 5;
+    setup.playerFaction = 1 + (i / 3) % 4;
+    combat::RecordingUi ui(screens);
+    combat::SetupDuel(setup, ui);
+    const combat::DuelResult result = combat::PlayDuel(ui, 2000);
+    ASSERT_TRUE(result.ended) << "duel " << i << " did not end";
+    ASSERT_TRUE(result.playerWon != result.playerDestroyed) << "duel " << i;
+    ASSERT_EQ(ui.actionPointsAboveCap, 0) << "duel " << i;
+    ASSERT_EQ(state::EnemyShip[97], 0) << "duel " << i;
+    ASSERT_GE(state::EnemyShip[96], 0);
+    ASSERT_LE(state::EnemyShip[96], 38);
+    for (int s = 1; s <= 8; ++s) {
+      for (const auto* list : {&state::PlayerModifiers, &state::EnemyModifiers}) {
+        const auto& slot = (*list)[s];
+        ASSERT_TRUE(slot[1] == 0 || slot[1] == 1);
+        if (slot[1] == 1) {
+          ASSERT_GE(slot[2], 1);
+          ASSERT_LE(slot[2], 37);
+          ASSERT_GE(slot[3], 1);
+        }
+      }
+    }
+    won += result.playerWon;
+    lost += result.playerDestroyed;
+  }
+  EXPECT_GT(won, kDuels / 20);
+  EXPECT_GT(lost, kDuels / 20);
+}
+
+}  // namespace
+}  // namespace combat_test
