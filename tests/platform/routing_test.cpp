@@ -191,5 +191,32 @@ TEST_F(Routing, ControlsMovedOrHiddenAreHitWhereTheyAreNow) {
   EXPECT_EQ(App().ControlAt(ix, iy), &deep);
 }
 
+TEST_F(Routing, BorderedFormIsDraggedByItsTitleBarAndHintsShowWhileHovering) {
+  std::vector<std::string> tradeLog;
+  LoggingForm trade("T", R"(
+form T : TT width 100 height 80 border single caption "Trade" stayontop
+  label Price left 10 top 10 width 50 height 20 caption "$ 12" hint "Price per unit" OnClick PriceClick
+)", tradeLog);
+  trade.SetBounds(900, 100, 100, 80);
+  trade.Show();
+  form->Show();  // an ordinary form shown later stays below the one that stays on top
+  EXPECT_EQ(App().ZOrder().back(), &trade);
+  App().MouseMove(950, 90);
+  App().MouseDown(MouseButton::Left, 950, 90);
+  App().MouseMove(850, 150);
+  App().MouseUp(MouseButton::Left, 850, 150);
+  EXPECT_EQ(trade.Left(), 800);
+  EXPECT_EQ(trade.Top(), 160);
+  EXPECT_TRUE(tradeLog.empty());
+  // The hint box appears beside the mouse while it rests on the label.
+  auto [x, y] = Centre(trade.Get<Label>("Price"));
+  MoveTo(x, y);
+  SDL_Surface* screen = App().RenderScreen();
+  EXPECT_EQ(PixelAt(screen, x + 6, y + 23), Rgb(255, 255, 225));
+  MoveTo(5, 5);
+  screen = App().RenderScreen();
+  EXPECT_NE(PixelAt(screen, x + 6, y + 23), Rgb(255, 255, 225));
+}
+
 }  // namespace
 }  // namespace platform_test
