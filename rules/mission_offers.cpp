@@ -133,12 +133,10 @@ void DrawEnemyFaction(OfferSearch& search, Board& board) {
   }
 }
 
-enum class ClassRule { Plain, DiscardSameSize, SingleShip };
-
-bool ClassFits(std::int32_t c, std::int32_t psize, ClassRule rule) {
+bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
   if (state::GetShipClassStat(c, state::kAttrRole) != 1) return false;
   if (ClassSize(c) < psize) return false;
-  return rule != ClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
+  return rule != EnemyClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
 }
 
 // A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
@@ -147,10 +145,11 @@ bool ClassFits(std::int32_t c, std::int32_t psize, ClassRule rule) {
 // The classes each roll can give are known in advance, so one draw costs a table look-up. When no
 // reachable class fits and every draw uses the same count of random numbers, the first 999 draws
 // are stepped over at once and only the last one is made.
-std::int32_t DrawEnemyClass(OfferSearch& search, std::int32_t kind, std::int32_t s,
-                            std::int32_t faction, ClassRule rule) {
-  const std::int32_t psize = search.psize;
-  const bool discard = rule == ClassRule::DiscardSameSize;
+}  // namespace
+
+std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psize,
+                            std::int32_t faction, EnemyClassRule rule) {
+  const bool discard = rule == EnemyClassRule::DiscardSameSize;
   if (faction < 0 || faction > state::kLastFaction) {
     std::int32_t c = 0;
     for (int draw = 0; draw < kSearchDraws; ++draw) {
@@ -197,6 +196,8 @@ std::int32_t DrawEnemyClass(OfferSearch& search, std::int32_t kind, std::int32_t
   }
   return c;
 }
+
+namespace {
 
 std::int32_t CampaignEnemy(OfferSearch& search, std::int32_t x) {
   return Owner(x) == search.pf ? Attacker(x) : Owner(x);
@@ -259,8 +260,8 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   row[8] = 1;
   DrawEnemyFaction(search, board);
   if (strike && Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
-  row[8] = DrawEnemyClass(search, Kind(board.s), board.s, row[9],
-                          strike ? ClassRule::Plain : ClassRule::DiscardSameSize);
+  row[8] = DrawEnemyClass(Kind(board.s), board.s, search.psize, row[9],
+                          strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
   row[3] = ClassPrice(row[8]) / (17 + Random(5));
   if (ClassSize(row[8]) > search.psize) row[2] = strike ? kMissionAssault : kMissionAmbush;
   // An offer to fight no ship is never made.
@@ -317,7 +318,7 @@ void BountyStep(OfferSearch& search, Board& board) {
   Offer(board, b, t);
   row[8] = 1;
   row[9] = 0;
-  row[8] = DrawEnemyClass(search, Kind(t), board.s, 0, ClassRule::Plain);
+  row[8] = DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
   if (row[8] == 0) row[1] = 0;
   row[3] = ClassPrice(row[8]) / (10 + Random(3));
   if (row[1] == 0) return;
@@ -432,7 +433,7 @@ void AbductionStep(OfferSearch& search, Board& board) {
   row[8] = 1;
   row[9] = 0;
   if (Campaign(s)) row[9] = CampaignEnemy(search, s);
-  row[8] = DrawEnemyClass(search, Kind(t), s, row[9], ClassRule::SingleShip);
+  row[8] = DrawEnemyClass(Kind(t), s, search.psize, row[9], EnemyClassRule::SingleShip);
   row[3] = ClassPrice(row[8]) / (10 + Random(3));
   if (row[8] == 0) {
     row[1] = 0;

@@ -29,6 +29,16 @@ std::int32_t RedrawInvasionTarget(const std::vector<std::int32_t>& candidates,
                                   const std::function<bool(std::int32_t)>& fits,
                                   int maxDraws = 1000);
 
+// How an offer's enemy class draw judges a class: a warship (role 1) at least as big as the
+// player's ship; Search && Destroy throws back 41 in 100 of the classes not bigger than the
+// player's; an Abduction wants a single ship, not a formation.
+enum class EnemyClassRule { Plain, DiscardSameSize, SingleShip };
+
+// ChooseEncounterShipType(kind, system, psize, faction) drawn until the class passes `rule`, at
+// most 1000 times; the last draw stands, so the result may be a class that does not pass (or 0).
+std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t system, std::int32_t psize,
+                            std::int32_t faction, EnemyClassRule rule);
+
 // Steps the generator forward as `draws` calls of Random would.
 void SkipRandomDraws(std::uint64_t draws);
 
