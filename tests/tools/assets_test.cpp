@@ -250,5 +250,30 @@ TEST_F(ShippedAssets, GeneratingAgainGivesTheSameBytes) {
   fs::remove_all(again);
 }
 
+// A small folder of its own: rows that are gone leave no picture or sound behind, other files stay,
+// and a row that cannot be drawn fails the whole run, naming the file.
+TEST(Generate, RemovesLeftoversKeepsOtherFilesAndReportsFailures) {
+  fs::path folder = fs::temp_directory_path() / ("farhaven-assetgen-small-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const char* name : {"old.jpg", "Old.BMP", "gone.wav", "notes.txt"}) std::ofstream(folder / name) << "x";
+  Catalogue cat = ParseCatalogue("a.jpg button 20x10 A\nb.wav sfx.click 0.05s B\n", "small.txt");
+  GenerateReport report = GenerateAll(cat, folder, 2);
+  EXPECT_EQ(report.files, 2u);
+  EXPECT_EQ(report.removed, 3u);
+  std::set<std::string> left;
+  for (const auto& entry : fs::directory_iterator(folder)) left.insert(entry.path().filename().string());
+  EXPECT_EQ(left, (std::set<std::string>{"a.jpg", "b.wav", "notes.txt"}));
+
+  Catalogue broken = ParseCatalogue("a.jpg button 20x10 A\nc.jpg blob 20x10 C\n", "small.txt");
+  try {
+    GenerateAll(broken, folder, 2);
+    ADD_FAILURE() << "a row with an unknown shape was generated";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("c.jpg"), std::string::npos) << e.what();
+  }
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace assetgen

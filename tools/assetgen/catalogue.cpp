@@ -79,15 +79,6 @@ std::string Substitute(std::string_view text, const Expansion& e) {
   return out;
 }
 
-Format FormatOf(std::string_view file) {
-  auto dot = file.rfind('.');
-  std::string ext = dot == std::string_view::npos ? "" : Lower(file.substr(dot));
-  if (ext == ".jpg") return Format::Jpeg;
-  if (ext == ".bmp") return Format::Bmp;
-  if (ext == ".wav") return Format::Wav;
-  if (ext == ".ogg") return Format::Ogg;
-  throw std::invalid_argument("unknown file type of '" + std::string(file) + "' (.jpg, .bmp, .wav, .ogg)");
-}
 
 void ParseSize(std::string_view size, Asset& a) {
   if (a.IsPicture()) {
@@ -130,6 +121,16 @@ void ParseList(const std::vector<std::string>& words, Lists& lists) {
 }
 
 }  // namespace
+
+Format FormatOf(std::string_view file) {
+  auto dot = file.rfind('.');
+  std::string ext = dot == std::string_view::npos ? "" : Lower(file.substr(dot));
+  if (ext == ".jpg") return Format::Jpeg;
+  if (ext == ".bmp") return Format::Bmp;
+  if (ext == ".wav") return Format::Wav;
+  if (ext == ".ogg") return Format::Ogg;
+  throw std::invalid_argument("unknown file type of '" + std::string(file) + "' (.jpg, .bmp, .wav, .ogg)");
+}
 
 std::vector<Expansion> ExpandPattern(std::string_view pattern, const Lists& lists) {
   // Split into literal text and groups of alternatives.

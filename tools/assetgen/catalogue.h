@@ -45,6 +45,8 @@ class CatalogueError : public std::runtime_error {
 // Parses and expands the catalogue; every error names the source and line. Rejects file names
 // that differ only in letter case, since the game finds pictures without regard to case.
 Catalogue ParseCatalogue(std::string_view text, std::string_view source);
+// The format a file name's extension stands for; std::invalid_argument for any other extension.
+Format FormatOf(std::string_view file);
 Catalogue LoadCatalogue(const std::filesystem::path& path);
 
 // Expands the brace groups of one pattern: "a{1..2}{x,y}" gives a1x a1y a2x a2y, with the value and

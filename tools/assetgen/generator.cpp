@@ -3,6 +3,7 @@
 #include <atomic>
 #include <fstream>
 #include <mutex>
+#include <set>
 #include <stdexcept>
 #include <thread>
 
@@ -25,6 +26,23 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   if (!out) throw std::runtime_error(path.string() + ": cannot be written");
+}
+
+std::size_t RemoveLeftovers(const Catalogue& catalogue, const std::filesystem::path& folder) {
+  std::set<std::string> wanted;
+  for (const Asset& a : catalogue.assets) wanted.insert(a.file);
+  std::vector<std::filesystem::path> stale;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::string name = entry.path().filename().string();
+    if (!entry.is_regular_file() || wanted.contains(name)) continue;
+    try {
+      FormatOf(name);  // only our own kinds of file
+      stale.push_back(entry.path());
+    } catch (const std::invalid_argument&) {
+    }
+  }
+  for (const auto& path : stale) std::filesystem::remove(path);
+  return stale.size();
 }
 
 }  // namespace
@@ -77,7 +95,7 @@ GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::pa
   work();
   for (std::thread& t : pool) t.join();
   if (!failure.empty()) throw std::runtime_error(failure);
-  return {catalogue.assets.size(), bytes.load()};
+  return {catalogue.assets.size(), bytes.load(), RemoveLeftovers(catalogue, folder)};
 }
 
 }  // namespace assetgen

@@ -22,10 +22,13 @@ Bytes Render(const Asset& asset, const Catalogue& catalogue);
 struct GenerateReport {
   std::size_t files = 0;
   std::uint64_t bytes = 0;
+  std::size_t removed = 0;
 };
 
 // Writes every asset into `folder` (created when missing), spread over `threads` workers.
-// Files whose bytes are already there are left untouched.
+// Files whose bytes are already there are left untouched. Pictures and sounds left over from rows
+// that are gone are removed, so a check for "is this file among the assets" never finds a stale one;
+// other files are kept.
 GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::path& folder, unsigned threads);
 
 }  // namespace assetgen

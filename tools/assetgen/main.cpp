@@ -19,7 +19,9 @@ int main(int argc, char** argv) {
     unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
     assetgen::GenerateReport report = assetgen::GenerateAll(catalogue, argv[2], threads);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("assetgen: %zu files, %.1f MB, %.2f s\n", report.files, report.bytes / 1e6, seconds);
+    std::printf("assetgen: %zu files, %.1f MB, %.2f s", report.files, report.bytes / 1e6, seconds);
+    if (report.removed) std::printf(", %zu left-over files removed", report.removed);
+    std::printf("\n");
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "assetgen: %s\n", e.what());
