@@ -291,7 +291,9 @@ void Panel::Paint(Canvas& canvas) {
 
 void GroupBox::Paint(Canvas& canvas) {
   canvas.Fill(Rect{0, 0, Width(), Height()}, GetColor());
-  canvas.Frame(Rect{0, 7, Width(), Height() - 7}, Shade(GetColor(), -70));
+  const Color c = GetColor();
+  const bool dark = c.r + c.g + c.b < 3 * 96;
+  canvas.Frame(Rect{0, 7, Width(), Height() - 7}, Shade(c, dark ? 90 : -70));
   if (SDL_Surface* t = TextCache::Get(GetFont(), DisplayText(Caption()), GetFont().color)) {
     canvas.Fill(Rect{8, 0, t->w + 4, t->h}, GetColor());
     canvas.DrawText(t, 10, 0);
