@@ -1,4 +1,4 @@
-// Synthesised sound effects and short music pieces.
+// Synthesised sound effects and short tunes.
 #pragma once
 
 #include <vector>
