@@ -206,13 +206,15 @@ constexpr std::array<std::string_view, 11> kAceNames{
 };
 // clang-format on
 
-// Stands in for a record that is neither the active mission nor an offer on a board: it holds no
-// wording and no name, and what a builder draws for it is thrown away.
+// Stands in for a record that is neither the active mission nor an offer on a board: it has no
+// wording (variant -1) and no name, and nothing is drawn for it.
+state::TMissionRow nowhere{};
+
 state::TMissionRow& Record(std::int32_t source, std::int32_t system, std::int32_t slot) {
-  static state::TMissionRow nowhere{};
   if (source == 1) return state::ActiveMission;
   if (system < 0 || system >= state::kSystems || slot < 0 || slot >= state::kOfferSlots) {
     nowhere.fill(0);
+    nowhere[10] = nowhere[30] = -1;
     return nowhere;
   }
   return state::MissionOffers[system][slot];

@@ -1,0 +1,167 @@
+// Mission briefings and the names of hunted captains: drawn once, kept in the record, never empty
+// once drawn, and the same wherever the mission is shown.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "rules/briefings.h"
+#include "rules/missions.h"
+#include "state/progression.h"
+#include "state/random.h"
+#include "state/variables.h"
+
+namespace {
+
+using state::ActiveMission;
+using state::MissionOffers;
+
+class Briefings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state::ClearGameState();
+    state::Randomize(3);
+  }
+  static std::string Text(int type, int variant) {
+    MissionOffers[5][2][30] = variant;
+    return rules::GetMissionBriefing(type, 0, 5, 2);
+  }
+};
+
+TEST_F(Briefings, EveryTypeHasATextForEveryVariantItsDrawCanGive) {
+  struct Family {
+    int type;
+    int variants;  // what the builder's draw can give: 1..variants
+    int distinct;  // different wordings among them
+  };
+  const Family families[] = {
+      {1, 10, 10}, {2, 10, 10}, {3, 10, 10}, {4, 10, 10}, {5, 10, 10}, {6, 10, 10}, {7, 10, 10},
+      {8, 10, 1},  {9, 10, 1},  {10, 10, 2}, {11, 10, 1}, {12, 10, 2}, {13, 10, 1}, {14, 10, 1},
+      {15, 10, 1}, {16, 10, 1}, {17, 10, 1}, {18, 10, 1}, {19, 10, 1}, {20, 4, 4},  {21, 10, 10},
+      {22, 10, 10}, {23, 10, 10}, {24, 10, 10}, {25, 10, 10}, {26, 10, 10}, {27, 3, 3},
+  };
+  MissionOffers[5][2][6] = 2;
+  MissionOffers[5][2][7] = 5;
+  state::BodyText[5][2][1] = "Arcadia";
+  state::SystemText[5][1] = "Northmarch";
+  std::set<std::string> everyText;
+  for (const Family& f : families) {
+    std::set<std::string> texts;
+    for (int v = 1; v <= f.variants; ++v) {
+      const std::string text = Text(f.type, v);
+      EXPECT_FALSE(text.empty()) << "type " << f.type << " variant " << v;
+      texts.insert(text);
+      everyText.insert(text);
+    }
+    EXPECT_EQ(static_cast<int>(texts.size()), f.distinct) << "type " << f.type;
+    // A stored variant the builder has no wording for gives the empty text (a damaged save).
+    EXPECT_EQ(Text(f.type, f.variants + 1), "") << "type " << f.type;
+    EXPECT_EQ(Text(f.type, -1), "") << "type " << f.type;
+  }
+  EXPECT_EQ(everyText.size(), 13u * 10 + 10 + 2 * 2 + 4 + 3) << "no two types share a wording";
+  EXPECT_EQ(rules::GetMissionBriefing(0, 0, 5, 2), "");
+  EXPECT_EQ(rules::GetMissionBriefing(28, 0, 5, 2), "");
+}
+
+TEST_F(Briefings, QuotedWordingsStandAsTheGameWritesThem) {
+  EXPECT_EQ(Text(9, 3),
+            "We have located an enemy patrol investigating our positions. It is your mission to attack "
+            "the enemy ship and make sure he can’t make a call home.");
+  EXPECT_EQ(Text(15, 1),
+            "The enemy is jamming our sensors and we urgently need information about the enemies "
+            "position in this system. Your mission is to fly a three-point recon patrol and scan every "
+            "NavPoint on your route. ´Spy equipment´ is required.");
+  EXPECT_EQ(Text(10, 4).rfind("One of the most important rules of warfare", 0), 0u);
+  EXPECT_EQ(Text(10, 5).rfind("The enemy has placed several unarmed spy beacons", 0), 0u);
+  EXPECT_EQ(Text(12, 4).rfind("Code red:", 0), 0u);
+  EXPECT_EQ(Text(12, 5).rfind("Our intelligence was able", 0), 0u);
+  EXPECT_NE(Text(20, 3).find("Our diversion worked – this is a chance"), std::string::npos);
+}
+
+TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
+  MissionOffers[5][2][2] = rules::kMissionSearchAndDestroy;
+  const std::string first = rules::GetMissionTextSearchAndDestroy(0, 5, 2);
+  const int variant = MissionOffers[5][2][30];
+  EXPECT_GE(variant, 1);
+  EXPECT_LE(variant, 10);
+  const std::uint32_t seed = state::RandSeed;
+  EXPECT_EQ(rules::GetMissionTextSearchAndDestroy(0, 5, 2), first);
+  EXPECT_EQ(state::RandSeed, seed) << "a stored variant draws nothing";
+  // Accepted, the mission reads the same on the travel screen.
+  ActiveMission = MissionOffers[5][2];
+  EXPECT_EQ(rules::GetMissionTextSearchAndDestroy(1, 17, 4), first);
+  // Draws spread over all ten wordings, never the empty 0.
+  std::set<int> seen;
+  for (int i = 0; i < 400; ++i) {
+    MissionOffers[5][2][30] = 0;
+    rules::GetMissionTextPatrol(0, 5, 2);
+    seen.insert(MissionOffers[5][2][30]);
+    MissionOffers[5][3][30] = 0;
+    rules::GetMissionTextBlitzkrieg(0, 5, 3);
+    EXPECT_GE(MissionOffers[5][3][30], 1);
+    EXPECT_LE(MissionOffers[5][3][30], 4);
+    MissionOffers[5][4][30] = 0;
+    rules::GetMissionTextFlagship(0, 5, 4);
+    EXPECT_GE(MissionOffers[5][4][30], 1);
+    EXPECT_LE(MissionOffers[5][4][30], 3);
+  }
+  EXPECT_EQ(seen, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(Briefings, SuppressionAndBombingRunNameTheRecordsOwnTarget) {
+  state::BodyText[7][3][1] = "Greyhaven";
+  state::SystemText[7][1] = "Moor";
+  ActiveMission[6] = 3;
+  ActiveMission[7] = 7;
+  ActiveMission[30] = 2;
+  EXPECT_EQ(rules::GetMissionTextSuppression(1, 0, 0),
+            "The citizens of Greyhaven in the Moor system have been causing some trouble lately. If "
+            "this continues, they might turn their world over to the enemy. Your task is to head to "
+            "Moor immediately and restore order. Be prepared for combat if necessary.");
+  ActiveMission[30] = 7;
+  EXPECT_EQ(rules::GetMissionTextBombingRun(1, 0, 0),
+            "The order came in from High Command a few hours ago. Planet Greyhaven in the Moor system "
+            "is to be assaulted from orbit. Take your battlegroup, defeat the remaining waves at "
+            "Greyhaven, and initiate your bombing run.");
+}
+
+TEST_F(Briefings, TheFlagshipOrdersFollowTheCurrentRank) {
+  state::PlayerName = "Ada Quill";
+  state::PlayerData[4] = 2;
+  ActiveMission[30] = 2;
+  for (int rank : {1, 5}) {
+    state::PlayerData[14] = rank;
+    EXPECT_EQ(rules::GetMissionTextFlagship(1, 0, 0).rfind(
+                  state::GetRankTitleShort(2, rank) + " Ada Quill, we have a special mission for you.", 0),
+              0u);
+  }
+}
+
+TEST_F(Briefings, NamesOfHuntedCaptains) {
+  struct Case {
+    int index;
+    const char* criminal;
+    const char* ace;
+  };
+  const Case cases[] = {{1, "\"Blackbeard\"", "\"Starkiller\""},
+                        {6, "\"Ray The Killer\"", "\"Torpedo\""},
+                        {10, "\"Hellkid\"", "\"Lady\""},
+                        {11, "\"Troublemaker\"", "\"Troublemaker\""},
+                        {-3, "\"Troublemaker\"", "\"Troublemaker\""}};
+  for (const Case& c : cases) {
+    MissionOffers[9][1][10] = c.index;
+    EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), c.criminal);
+    EXPECT_EQ(rules::GetAbductionTargetName(0, 9, 1), c.ace);
+  }
+  MissionOffers[9][1][10] = 0;
+  const std::string name = rules::GetBountyTargetName(0, 9, 1);
+  EXPECT_GE(MissionOffers[9][1][10], 1);
+  EXPECT_LE(MissionOffers[9][1][10], 10);
+  EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), name);
+  // A record outside the boards has no text and changes no table.
+  EXPECT_EQ(rules::GetMissionTextPatrol(0, 99, 1), "");
+  EXPECT_EQ(rules::GetMissionTextPatrol(0, 3, -1), "");
+  EXPECT_EQ(rules::GetBountyTargetName(0, 99, 1), "\"Troublemaker\"");
+}
+
+}  // namespace
