@@ -193,6 +193,33 @@ TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
   }
 }
 
+// Wanted and at war: the enemy shoots to kill, the own police tow; every opponent is a warship no
+// larger than the player's corvette.
+TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
+  War(1, 2);
+  PlayerData[30] = 20;
+  PlayerShip[2] = kShadowcat;
+  int police = 0, enemies = 0;
+  for (std::uint32_t seed = 0; police + enemies < 60 && seed < 400000; ++seed) {
+    state::Randomize(seed);
+    if (state::Random(1000) >= 30) continue;
+    state::Randomize(seed);
+    PlayerData[31] = 0;
+    ui = FightScript();
+    rules::StartHostileEncounter(ui);
+    ASSERT_EQ(ui.setups.size(), 1u) << seed;
+    const CombatSetup setup = ui.setups[0];
+    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1) << seed;
+    EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 2) << seed;
+    ASSERT_TRUE(setup.enemyFaction == 1 || setup.enemyFaction == 2) << seed;
+    const bool isPolice = setup.enemyFaction == 1;
+    (isPolice ? police : enemies) += 1;
+    EXPECT_EQ(state::EnemyAbilitySlots[12], isPolice ? 12 : 0) << seed;
+  }
+  EXPECT_GT(police, 0);
+  EXPECT_GT(enemies, 0);
+}
+
 TEST_F(Encounters, OnlyTheFirstEncounterOfAFlightIsFought) {
   War(1, 2);
   PlayerData[31] = 1;
