@@ -1,0 +1,35 @@
+// The background window: the main form, black over the whole screen. Its first activation is the
+// real start of the program: it reads the general data, counts the start, starts the music and
+// runs the start screen; when that returns, it writes the general data and ends the program.
+#pragma once
+
+#include "platform/form.h"
+
+namespace app {
+
+// The address the credits screen offers to open.
+inline constexpr const char* kWebSiteUrl = "https://example.org/farhaven4/";
+
+class TFbackground : public platform::Form {
+ public:
+  TFbackground();
+
+  // The start-up; runs once, on the first activation.
+  void FormActivate();
+  // The music timer.
+  void Timer1Timer();
+
+ private:
+  bool started_ = false;
+};
+
+extern TFbackground* Fbackground;
+
+// The start-up after the forms exist, step by step; FormActivate runs these around the start
+// screen's modal showing. Tests call them one by one.
+void SeedRandomFromClock();
+void ReadGeneralDataAtStart();   // reads the general data and counts this start
+void PrepareStartScreen();       // welcome panel, the high-score caption
+void WriteGeneralDataAtEnd();
+
+}  // namespace app

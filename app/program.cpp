@@ -1,0 +1,89 @@
+#include "app/program.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/forms.h"
+#include "audio/audio_system.h"
+#include "platform/application.h"
+#include "platform/data_check.h"
+#include "platform/layout.h"
+#include "platform/pictures.h"
+#include "platform/script.h"
+
+namespace app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ProgramFolder() {
+  char* base = SDL_GetBasePath();
+  if (!base) return {};
+  fs::path folder(base);
+  SDL_free(base);
+  return folder;
+}
+
+// The game with its forms and its sound, for as long as `body` runs.
+int WithGame(const std::function<int()>& body) {
+  audio::InitAudio();
+  platform::App().AddLoopWork(&audio::PumpAudio);
+  CreateForms();
+  int result = 1;
+  try {
+    result = body();
+  } catch (...) {
+    DestroyForms();
+    platform::App().ClearLoopWork();
+    audio::ShutdownAudio();
+    throw;
+  }
+  DestroyForms();
+  platform::App().ClearLoopWork();
+  audio::ShutdownAudio();
+  return result;
+}
+
+}  // namespace
+
+void FindFolders() {
+  const fs::path folder = ProgramFolder();
+  std::error_code ec;
+  // Through the environment, which both the pictures and the sounds read.
+  if (!std::getenv("FARHAVEN_ASSETS") && fs::is_directory(folder / "assets", ec))
+    setenv("FARHAVEN_ASSETS", (folder / "assets").string().c_str(), 1);
+  if (!std::getenv("FARHAVEN_RESOURCES") && fs::is_directory(folder / "resources", ec))
+    platform::SetLayoutFolder((folder / "resources").string());
+}
+
+int RunGame() {
+  return WithGame([] {
+    platform::App().Run();
+    return 0;
+  });
+}
+
+int RunGameScript(const std::string& scriptFile) {
+  return WithGame([&] {
+    platform::ScriptRunner runner;
+    return platform::RunScriptFile(scriptFile, [] { platform::App().Run(); }, runner);
+  });
+}
+
+int CheckData() {
+  int problems = 0;
+  for (const FormEntry& e : GameForms()) {
+    for (const std::string& p : platform::CheckForm(platform::LayoutPath(e.name), e.make)) {
+      std::fprintf(stderr, "%s\n", p.c_str());
+      ++problems;
+    }
+  }
+  if (problems == 0) std::printf("Farhaven 4: %zu screens checked, no problems\n", GameForms().size());
+  return problems == 0 ? 0 : 1;
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+// The program: where it finds its pictures and layouts, the game run, the scripted run and the
+// data check.
+#pragma once
+
+#include <string>
+
+namespace app {
+
+// Pictures and sounds come from the assets folder beside the program (the build folder) and the
+// layouts from the resources folder beside it, when those exist and the environment names no
+// other; the general-data and save files live in the working folder.
+void FindFolders();
+
+// Runs the game from start-up to exit; returns the exit code.
+int RunGame();
+// Runs the game under the steps of a script file; non-zero at the first failed step.
+int RunGameScript(const std::string& scriptFile);
+// Checks every form's layout, handlers and pictures; prints each problem, non-zero if any.
+int CheckData();
+
+}  // namespace app
