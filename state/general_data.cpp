@@ -209,7 +209,7 @@ FileResult ReadGeneralData(const std::filesystem::path& folder, FileSystem& fs) 
       keptAll = false;
     }
   }
-  if (!kept.empty()) text += "; the old files have been kept as " + kept;
+  if (!kept.empty()) text += "; what was there has been kept as " + kept;
   if (!keptAll) text += "; a damaged file could not be renamed and will be replaced at the end of the game";
   text += ".";
   return {false, "General data damaged!", std::move(text)};

@@ -460,6 +460,21 @@ TEST_F(SaveGameTest, AFailedSaveKeepsTheOldSaveItsFlagAndName) {
   EXPECT_FALSE(fs::exists(folder / "Savegame3.str"));
 }
 
+TEST_F(SaveGameTest, ASaveKilledHalfWayLeavesTheOldSaveLoadable) {
+  ASSERT_TRUE(SaveGame(1, "Before", folder.path()).ok);
+  const Snapshot saved;
+  // What a save killed while writing leaves: half-written temporary files beside the old pair.
+  WriteFile(folder / "Savegame1.int.tmp", Bytes(1000, 0xAB));
+  WriteFile(folder / "Savegame1.str.tmp", Bytes(10, 0xCD));
+  RandomGame(8);
+  ASSERT_TRUE(LoadGame(1, folder.path()).ok);
+  EXPECT_TRUE(Snapshot() == saved);
+  // The next save writes over the leftovers and leaves none behind.
+  ASSERT_TRUE(SaveGame(1, "After", folder.path()).ok);
+  EXPECT_EQ(folder.Files(), (std::vector<std::string>{"GeneralData.int", "GeneralData.str",
+                                                       "Savegame1.int", "Savegame1.str"}));
+}
+
 TEST_F(SaveGameTest, ASaveWhoseGeneralDataFailsSaysSo) {
   FaultyFileSystem faulty(Fault::WriteHalfway, "GeneralData.int");
   const FileResult result = SaveGame(2, "Kept", folder.path(), faulty);
