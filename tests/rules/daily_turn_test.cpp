@@ -98,6 +98,8 @@ TEST_F(DailyTurn, WarBondsLoseByLevelOnLosingDaysAndTheLockRunsOut) {
   EXPECT_LT(losses, 90);
   int highLevelLosses = 0;
   for (int day = 0; day < 50; ++day) {
+    // No campaign may set the level during the day.
+    for (int s = 1; s <= 24; ++s) state::SystemData[s][20] = 0;
     PlayerData[23] = 100000;
     PlayerData[24] = 9;
     rules::AdvanceDay(ui);
