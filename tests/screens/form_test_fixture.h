@@ -1,0 +1,99 @@
+// Shared set-up for tests that drive real screens: headless SDL, a manual clock, fresh input
+// state, a recorder for the sound cues, and steps that run whenever a modal loop waits for input.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/pictures.h"
+#include "state/variables.h"
+
+namespace screens_test {
+
+// Every effect the cues play, by file name.
+struct SoundRecorder : audio::SoundOutput {
+  std::vector<std::string> effects;
+  void PlayEffect(std::string_view wav) override { effects.emplace_back(wav); }
+  void OpenOggChannel(int, std::string_view) override {}
+  void PlayOggChannel(int) override {}
+  void CloseOggChannel(int) override {}
+};
+
+class FormTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+  }
+  void SetUp() override {
+    platform::App().SetClock(&clock);
+    platform::App().Reset();
+    state::SoundEffectsOn = 1;
+    audio::SetSoundOutput(&sounds);
+  }
+  void TearDown() override {
+    audio::SetSoundOutput(nullptr);
+    platform::App().SetIdleHook(nullptr);
+    platform::App().SetClock(nullptr);
+    platform::App().Reset();
+  }
+
+  // Things to do, one per moment a loop waits for input; a loop still waiting when none is left
+  // fails the test and unwinds.
+  struct OutOfSteps {};
+  void WhenIdle(std::vector<std::function<void()>> steps) {
+    idle_ = std::deque<std::function<void()>>(steps.begin(), steps.end());
+    platform::App().SetIdleHook([this] {
+      if (idle_.empty()) {
+        ADD_FAILURE() << "a modal loop is still waiting and no step is left";
+        throw OutOfSteps{};
+      }
+      auto step = std::move(idle_.front());
+      idle_.pop_front();
+      step();
+    });
+  }
+  bool StepsLeft() const { return !idle_.empty(); }
+
+  static std::pair<int, int> Centre(const platform::Control& c) {
+    const platform::Rect r = c.ScreenRect();
+    return {r.x + r.w / 2, r.y + r.h / 2};
+  }
+  static void MoveOnto(const platform::Control& c, int dx = 0) {
+    auto [x, y] = Centre(c);
+    platform::App().MouseMove(x + dx, y);
+  }
+  // A single click, never the second half of a double click.
+  static void ClickOn(const platform::Control& c) {
+    auto [x, y] = Centre(c);
+    platform::App().ForgetDoubleClick();
+    platform::App().MouseMove(x, y);
+    platform::App().MouseDown(platform::MouseButton::Left, x, y);
+    platform::App().MouseUp(platform::MouseButton::Left, x, y);
+  }
+  // What the hidden button or any handler-only control does when clicked.
+  static void FireClick(platform::Form& form, const std::string& component) {
+    platform::EventArgs a{*form.Find(component)};
+    form.Fire(platform::Event::Click, a);
+  }
+  static const std::string& Picture(platform::Form& form, const std::string& image) {
+    return form.Get<platform::Image>(image).PictureName();
+  }
+  static std::uint64_t PictureLoads() { return platform::GetPictureStats().requests; }
+
+  platform::ManualClock clock;
+  SoundRecorder sounds;
+
+ private:
+  std::deque<std::function<void()>> idle_;
+};
+
+}  // namespace screens_test
