@@ -1,0 +1,136 @@
+// Ten thousand days of whole worlds, a new one for every faction and profession, with a captain
+// who borrows, buys bonds, breaks the law, flies, opens space finds and learns skills: the tables
+// must stay in range every single day.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rules/credits.h"
+#include "rules/daily_turn.h"
+#include "rules/new_game.h"
+#include "rules/space_finds.h"
+#include "rules/turns_ui.h"
+#include "state/progression.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/start_ship.h"
+#include "state/variables.h"
+
+namespace {
+
+using state::PlayerData;
+using state::PlayerShip;
+
+// Learns the first skill or ability not owned yet, and answers every choice by turns.
+class LearningUi : public turns::TurnsUi {
+ public:
+  void ChooseNewAbility(rules::AbilityChoice choice) override {
+    state::TDataRow& owned = choice == rules::AbilityChoice::Skill ? state::SkillOwned : state::AbilityOwned;
+    const int last = choice == rules::AbilityChoice::Skill ? state::kLastSkill : state::kLastAbility;
+    for (int id = 1; id <= last; ++id) {
+      if (owned[id] == 0) {
+        owned[id] = 1;
+        return;
+      }
+    }
+  }
+  bool Choose(std::string_view, std::string_view, std::string_view, std::string_view,
+              std::string_view) override {
+    flip_ = !flip_;
+    return flip_;
+  }
+  void Message(rules::Popup, std::string_view, std::string_view text, std::string_view) override {
+    ASSERT_FALSE(text.empty());
+  }
+  void ShowNotice(std::string_view, std::string_view, std::string_view text, std::string_view) override {
+    ASSERT_FALSE(text.empty());
+  }
+
+ private:
+  bool flip_ = false;
+};
+
+void ExpectTablesInRange(const std::string& where) {
+  const int full = state::GetShipClassBaseShields(PlayerShip[2]);
+  ASSERT_GE(PlayerShip[40], full / 2) << where;
+  ASSERT_LE(PlayerShip[40], full) << where;
+  for (const int field : {2, 20, 23, 24, 25, 30, 40}) ASSERT_GE(PlayerData[field], 0) << where << " field " << field;
+  ASSERT_GE(PlayerShip[20], 0) << where;
+  for (int g = 1; g <= state::kLastGood; ++g) ASSERT_GE(state::Cargo[g], 0) << where;
+  for (int s = 1; s <= state::kLastSystem; ++s) {
+    for (int b = 1; b <= state::kLastBody; ++b) {
+      for (int g = 1; g <= state::kLastGood; ++g) {
+        ASSERT_GE(state::MarketStock[s][b][g], 0) << where;
+        ASSERT_GE(state::MarketPrice[s][b][g], 0) << where;
+      }
+    }
+    for (int field = 22; field <= 25; ++field) ASSERT_GE(state::SystemData[s][field], 0) << where;
+    for (int k = 1; k <= state::kLastFindSlot; ++k) {
+      const state::TSpaceFindRow& find = state::SpaceFinds[s][k];
+      if (find[1]) {
+        ASSERT_TRUE(find[2] >= 1 && find[2] <= 15) << where;
+      }
+    }
+    for (int k = 1; k <= state::kLastOfferSlot; ++k) {
+      const state::TMissionRow& offer = state::MissionOffers[s][k];
+      if (!offer[1]) continue;
+      ASSERT_TRUE(offer[2] >= 1 && offer[2] <= 26) << where;
+      ASSERT_GE(offer[3], 0) << where;
+      ASSERT_GE(offer[30], 1) << where;
+    }
+  }
+  for (int i = 1; i <= state::kLastSpecialShip; ++i) {
+    const state::TSpecialShipRow& ship = state::SpecialShips[i];
+    if (ship[1]) {
+      ASSERT_TRUE(ship[6] >= 1 && ship[2] >= 1 && ship[2] <= 19) << where;
+    }
+  }
+  for (int n = 1; n <= state::kLastNews; ++n) ASSERT_GE(state::NewsList[n][6], 0) << where;
+}
+
+TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
+  constexpr int kDaysPerWorld = 417;  // 24 worlds: just over 10,000 days
+  for (int faction = 1; faction <= 4; ++faction) {
+    for (int profession = 1; profession <= 6; ++profession) {
+      const std::string world = "faction " + std::to_string(faction) + " profession " + std::to_string(profession);
+      state::Randomize(static_cast<std::uint32_t>(faction * 1000 + profession));
+      state::ClearGameState();
+      PlayerData[3] = profession;
+      PlayerData[4] = faction;
+      LearningUi ui;
+      ui.SetVisible(rules::Screen::Travel);
+      rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
+      ASSERT_EQ(state::GameDay, 1) << world;
+      // A captain with affairs: a loan, war bonds, a criminal past, investments.
+      PlayerData[20] = 5000 * profession;
+      PlayerData[21] = 40;
+      PlayerData[23] = 20000 * faction;
+      PlayerData[25] = 30;
+      PlayerData[30] = 25;
+      state::SkillOwned[7] = faction % 2;
+      state::SkillOwned[11] = profession % 2;
+      state::SkillOwned[28] = 1;
+
+      for (int day = 1; day <= kDaysPerWorld; ++day) {
+        // Every other stretch of days is spent flying toward a body.
+        const bool flying = (day / 10) % 2 == 1;
+        ui.SetVisible(rules::Screen::Flight, flying);
+        state::SelectedBody = flying ? 2 : 0;
+        const int before = state::GameDay;
+        rules::AdvanceDay(ui);
+        ASSERT_EQ(state::GameDay, before + 1) << world;
+        if (day % 7 == 0) rules::AddExperience(state::GetLevelExperience(PlayerData[6]) / 3, ui);
+        if (day % 5 == 0) {
+          for (int k = 1; k <= state::kLastFindSlot; ++k) {
+            if (state::SpaceFinds[PlayerShip[14]][k][1]) rules::ResolveSpaceFind(k, ui);
+          }
+        }
+        ExpectTablesInRange(world + " day " + std::to_string(day));
+        if (::testing::Test::HasFatalFailure()) return;
+      }
+      EXPECT_GT(PlayerData[6], 1) << world << ": the captain was promoted";
+    }
+  }
+}
+
+}  // namespace
