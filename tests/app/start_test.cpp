@@ -1,0 +1,211 @@
+// Start-up and the start screen: the start count and the welcome panel, the buttons' mouse-over
+// pictures, the blinking lights, the music timer, and the general data written at the end.
+#include "app/start.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/background.h"
+#include "app/forms.h"
+#include "screens/form_test_fixture.h"
+#include "screens/travel/credits.h"
+#include "screens/travel/message_popups.h"
+#include "state/general_data.h"
+#include "state/random.h"
+
+namespace screens_test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Image;
+using platform::Label;
+
+class StartTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    // The general data lives in the working folder: each test gets a fresh one.
+    home = fs::current_path();
+    work = fs::path(::testing::TempDir()) / "farhaven_start_test";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    fs::current_path(work);
+    app::CreateForms();
+    app::StartHoverButton = 0;
+  }
+  void TearDown() override {
+    app::DestroyForms();
+    fs::current_path(home);
+    FormTest::TearDown();
+  }
+
+  fs::path home, work;
+};
+
+TEST_F(StartTest, EachStartIsCountedAndTheWelcomePanelGreetsOnlyTheFirstThree) {
+  struct Case {
+    int stored;  // StartCount in the files; -1: no files yet
+    bool panel;
+  };
+  for (const Case& c : {Case{-1, true}, Case{1, true}, Case{2, true}, Case{3, false}, Case{40, false}}) {
+    SCOPED_TRACE(c.stored);
+    fs::remove(work / state::kGeneralDataIntName);
+    fs::remove(work / state::kGeneralDataTextName);
+    if (c.stored >= 0) {
+      state::SetGeneralDataDefaults();
+      state::StartCount = c.stored;
+      ASSERT_TRUE(state::WriteGeneralData().ok);
+    }
+    state::StartCount = 999;
+    app::ReadGeneralDataAtStart();
+    app::PrepareStartScreen();
+    EXPECT_EQ(state::StartCount, (c.stored < 0 ? 0 : c.stored) + 1);
+    const auto& panel = app::Form1->Get<platform::Panel>("TutorialMessage_Panel");
+    EXPECT_EQ(panel.Visible(), c.panel);
+    EXPECT_EQ(panel.Left(), 8);
+    EXPECT_EQ(panel.Top(), 295);
+    EXPECT_EQ(app::Form1->Get<Label>("Label3").Caption(), "Highscores");
+    EXPECT_EQ(app::Form1->Get<Label>("Label3").GetFont().size, 10);
+    EXPECT_EQ(state::WebSiteUrl, app::kWebSiteUrl);
+  }
+}
+
+TEST_F(StartTest, DamagedGeneralDataIsKeptAsideAndThePlayerIsTold) {
+  std::ofstream(work / state::kGeneralDataIntName) << "short";
+  std::ofstream(work / state::kGeneralDataTextName) << "short";
+  WhenIdle({[&] {
+    ASSERT_TRUE(screens::FMessage3->Visible());
+    EXPECT_NE(screens::FMessage3->Get<Label>("LabelText").Caption(), "");
+    ClickOn(screens::FMessage3->Get<Label>("Label1"));
+  }});
+  app::ReadGeneralDataAtStart();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_EQ(state::StartCount, 1);
+  EXPECT_TRUE(fs::exists(work / "GeneralData.int.bad"));
+}
+
+TEST_F(StartTest, EveryButtonLightsUnderTheMouseOnItsPictureAndItsCaption) {
+  const char* pictures[] = {"Interface5", "Interface6", "Interface7", "Interface9",
+                            "Interface10", "Interface11", "Interface13"};
+  const char* captions[] = {"Label1", "Label2", "Label4", "Label3", "Label6", "Label7", "Label8"};
+  app::Form1->ShowWelcomePanel(false);
+  app::Form1->Show();
+  for (int k = 1; k <= 7; ++k) {
+    SCOPED_TRACE(k);
+    Image& picture = app::Form1->Get<Image>(pictures[k - 1]);
+    MoveOnto(app::Form1->Get<Label>(captions[k - 1]));
+    EXPECT_EQ(app::StartHoverButton, k);
+    EXPECT_EQ(picture.PictureName(), app::StartButtonPicture(k, true));
+    if (k > 1)
+      EXPECT_EQ(Picture(*app::Form1, pictures[k - 2]), app::StartButtonPicture(k - 1, false))
+          << "moving straight onto the next button restores the one before";
+    const auto loads = PictureLoads();
+    const platform::Rect r = picture.ScreenRect();
+    platform::App().MouseMove(r.x + 3, r.y + 3);  // the picture beside its caption
+    MoveOnto(app::Form1->Get<Label>(captions[k - 1]), 20);
+    EXPECT_EQ(PictureLoads(), loads) << "moving about on one button loads nothing";
+  }
+}
+
+TEST_F(StartTest, TheFrameTheWelcomePanelAndReturningFromAScreenPutTheLitButtonOut) {
+  struct Case {
+    const char* restorer;  // "" = open and leave the credits
+    bool panel;
+  };
+  const Case cases[] = {{"Interface1", false},  {"Interface2", false}, {"Interface3", false},
+                        {"Interface4", false},  {"Interface8", false}, {"Interface12", false},
+                        {"Interface14", false}, {"Label9", false},     {"Image10", true},
+                        {"", false}};
+  app::Form1->Show();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.restorer);
+    app::Form1->ShowWelcomePanel(c.panel);
+    MoveOnto(app::Form1->Get<Label>("Label2"));
+    ASSERT_EQ(app::StartHoverButton, 2);
+    if (*c.restorer) {
+      MoveOnto(*app::Form1->Find(c.restorer));
+    } else {
+      WhenIdle({[] { ClickOn(screens::Form24->Get<Label>("Label4")); }});
+      app::Form1->Interface11Click();
+    }
+    EXPECT_EQ(app::StartHoverButton, 0);
+    EXPECT_EQ(Picture(*app::Form1, "Interface6"), "StartScreen_06.jpg");
+  }
+}
+
+TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFourThousandMs) {
+  auto& light = app::Form1->Get<Image>("Interface3");
+  auto& timer = app::Form1->Get<platform::Timer>("Timer2");
+  EXPECT_EQ(timer.Interval(), 600);
+  state::Randomize(20240601);
+  int shortest = 1 << 30, longest = 0;
+  for (int flash = 0; flash < 300; ++flash) {
+    app::Form1->Timer2Timer();
+    EXPECT_EQ(light.PictureName(), "StartScreen_03_Highlighted.jpg");
+    EXPECT_EQ(light.Tag(), 1);
+    EXPECT_EQ(timer.Interval(), app::kBlinkLitMs);
+
+    const std::uint32_t seed = state::RandSeed;
+    const int pause = app::kBlinkPauseMin + state::Random(app::kBlinkPauseSpread);
+    state::RandSeed = seed;
+    app::Form1->Timer2Timer();
+    EXPECT_EQ(light.PictureName(), "StartScreen_03.jpg");
+    EXPECT_EQ(light.Tag(), 0);
+    ASSERT_EQ(timer.Interval(), pause) << "one draw of Random(2500) per pause";
+    EXPECT_TRUE(timer.Enabled());
+    shortest = std::min(shortest, pause);
+    longest = std::max(longest, pause);
+  }
+  EXPECT_GE(shortest, 1500);
+  EXPECT_LE(longest, 3999);
+  EXPECT_LT(shortest, 1600);
+  EXPECT_GT(longest, 3900);
+}
+
+TEST_F(StartTest, TheLowerLightBlinksEverySecond) {
+  auto& light = app::Form1->Get<Image>("Interface12");
+  const std::vector<std::string> seen = [&] {
+    std::vector<std::string> out;
+    for (int second = 0; second < 3; ++second) {
+      platform::App().AdvanceClock(1000);
+      out.push_back(light.PictureName());
+    }
+    return out;
+  }();
+  EXPECT_EQ(seen, (std::vector<std::string>{"StartScreen_12_Highlighted.jpg", "StartScreen_12.jpg",
+                                            "StartScreen_12_Highlighted.jpg"}));
+}
+
+TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenItCloses) {
+  audio::IntroPlayed = false;
+  state::MusicOn = 1;
+  auto& music = app::Fbackground->Get<platform::Timer>("Timer1");
+  EXPECT_FALSE(music.Enabled());
+  WhenIdle({
+      [&] {
+        EXPECT_EQ(platform::App().ActiveForm(), app::Form1);
+        EXPECT_TRUE(app::Form1->Modal());
+        EXPECT_TRUE(music.Enabled());
+        EXPECT_EQ(music.Interval(), 1000);
+        platform::App().AdvanceClock(1000);
+        EXPECT_EQ(music.Interval(), 60000) << "the intro had not played before this tick";
+        platform::App().AdvanceClock(60000);
+        EXPECT_EQ(music.Interval(), 59000);
+        EXPECT_FALSE(fs::exists(work / state::kGeneralDataIntName));
+      },
+      [&] {
+        ClickOn(app::Form1->Get<platform::SpeedButton>("SpeedButton6"));
+        ClickOn(app::Form1->Get<Label>("Label8"));  // Exit
+      },
+  });
+  platform::App().Run();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_FALSE(music.Enabled());
+  EXPECT_TRUE(platform::App().Terminated());
+  state::StartCount = 0;
+  ASSERT_TRUE(state::ReadGeneralData().ok);
+  EXPECT_EQ(state::StartCount, 1);
+}
+
+}  // namespace
+}  // namespace screens_test
