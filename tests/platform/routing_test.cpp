@@ -154,10 +154,10 @@ form P : TP  width 200 height 100 position centre
     popup.ShowModal();
     log.push_back("popup closed");
   });
-  auto [x, y] = Centre(form->Get<Image>("Front"));
+  const auto [x, y] = Centre(form->Get<Image>("Front"));
   WhenIdle({
       // The release comes while the popup is open: the locked form hears nothing.
-      [&] { App().MouseUp(MouseButton::Left, x, y); },
+      [&, x = x, y = y] { App().MouseUp(MouseButton::Left, x, y); },
       [&] { ClickOn(popup.Get<Button>("Ok")); },
   });
   MoveTo(x, y);
