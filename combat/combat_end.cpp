@@ -5,6 +5,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "rules/credits.h"
@@ -16,9 +17,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kFlee = 11;
-constexpr std::int32_t kEmp = 16;
-constexpr std::int32_t kEmp2 = 33;
 constexpr std::int32_t kTurnEnded = -100;
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 

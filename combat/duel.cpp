@@ -1,5 +1,6 @@
 #include "combat/duel.h"
 
+#include "combat/ability_ids.h"
 #include "combat/combat_end.h"
 #include "combat/enemy_ai.h"
 #include "combat/modifiers.h"
@@ -15,9 +16,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kFireGuns = 1;
-constexpr std::int32_t kFireMissiles = 2;
-constexpr std::int32_t kEcm = 3;
 constexpr int kMaxActionsPerTurn = 24;
 
 // The button holding an owned ability `id`; 0 when there is none.
@@ -42,7 +40,7 @@ int ChooseAction() {
       ap >= state::GetMissileApCost(p[2], p[51], state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);
-      k && !ModifierActive(state::Side::Player, state::kAbilityOverheated) &&
+      k && !ModifierActive(state::Side::Player, kOverheated) &&
       state::ActiveShipSpecial(state::Side::Player) != state::kSpecialShieldPlus &&
       ap >= state::GetGunApCost(p[2], p[60], state::Side::Player))
     return k;

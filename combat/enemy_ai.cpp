@@ -1,5 +1,6 @@
 #include "combat/enemy_ai.h"
 
+#include "combat/ability_ids.h"
 #include <cstdint>
 
 #include "combat/modifiers.h"
@@ -11,15 +12,6 @@
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kFireGuns = 1, kFireMissiles = 2, kEcm = 3, kFocusBeam = 4,
-                       kOverloadGun = 5, kTargetLock = 6, kDiscipline = 7, kManouvers = 8,
-                       kDoubleSpeed = 9, kTaunt = 10, kFlee = 11, kTractorBeam = 12,
-                       kEvilTaunt = 13, kCloak = 14, kExploit = 15, kEmp = 16, kExploit2 = 17,
-                       kRecharge = 18, kMark = 20, kEmpResistance = 21, kFocusedShield = 22,
-                       kFocusedShield2 = 23, kReflectionShield = 24, kReflectionShield2 = 25,
-                       kEvading = 26, kSosBuoy = 31, kRadioJammer = 32, kEmp2 = 33,
-                       kDisturb2 = 35, kShipSpecial = 36;
 
 bool InSlots(std::int32_t id) {
   for (int k = 1; k <= 12; ++k)

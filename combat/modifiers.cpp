@@ -1,14 +1,12 @@
 #include "combat/modifiers.h"
 
+#include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kDoubleSpeed = 9;
-constexpr std::int32_t kEmp = 16;
 
 using ModifierList = state::Table<state::TModifierRow, state::kModifierRows>;
 

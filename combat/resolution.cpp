@@ -5,6 +5,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "combat/ability_ids.h"
 #include "combat/combat_end.h"
 #include "combat/display.h"
 #include "combat/modifiers.h"
@@ -18,15 +19,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kTargetLock = 6;
-constexpr std::int32_t kDiscipline = 7;
-constexpr std::int32_t kManouvers = 8;
-constexpr std::int32_t kTaunt = 10;
-constexpr std::int32_t kFocusedShield = 22;
-constexpr std::int32_t kFocusedShield2 = 23;
-constexpr std::int32_t kReflectionShield = 24;
-constexpr std::int32_t kReflectionShield2 = 25;
-constexpr std::int32_t kEvading = 26;
 constexpr std::int32_t kTurnEnded = -100;
 
 state::TShipRow& Ship(Side side) {
@@ -49,12 +41,13 @@ std::int32_t Saturate(std::int64_t v) {
 }  // namespace
 
 AbilityFamily AbilityFamilyOf(std::int32_t id) {
-  if (id >= 1 && id <= 5) return AbilityFamily::Weapon;
-  if (id >= 6 && id <= 15) return AbilityFamily::Tactical;
-  if (id == 18 || (id >= 21 && id <= 29)) return AbilityFamily::Defensive;
-  if (id == 16 || id == 17 || id == 19 || id == 20 || (id >= 31 && id <= 35))
+  if (id >= kFireGuns && id <= kOverloadGun) return AbilityFamily::Weapon;
+  if (id >= kTargetLock && id <= kExploit) return AbilityFamily::Tactical;
+  if (id == kRecharge || (id >= kEmpResistance && id <= kCalmness)) return AbilityFamily::Defensive;
+  if (id == kEmp || id == kExploit2 || id == kDisturb || id == kMark ||
+      (id >= kSosBuoy && id <= kDisturb2))
     return AbilityFamily::Disruption;
-  if (id == 36) return AbilityFamily::ShipSpecial;
+  if (id == kShipSpecial) return AbilityFamily::ShipSpecial;
   return AbilityFamily::None;  // 0, 30 "Reinforcements", 37 "Overheated" and unknown ids
 }
 
@@ -278,7 +271,7 @@ void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
 
 void ResolveEnemyCombatAction(std::int32_t id, CombatUi& ui) {
   // The enemy has no case for "Shield boost", "Sacrifice", "Calmness" and its own special.
-  if (id == 27 || id == 28 || id == 29 || id == 36) return;
+  if (id == kShieldBoost || id == kSacrifice || id == kCalmness || id == kShipSpecial) return;
   switch (AbilityFamilyOf(id)) {
     case AbilityFamily::Weapon:
       ResolveWeaponAbility(Side::Enemy, id, ui);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "combat/ability_ids.h"
 #include "combat/combat_end.h"
 #include "combat/display.h"
 #include "combat/enemy_ai.h"
@@ -18,16 +19,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kTractorBeam = 12;
-constexpr std::int32_t kEmp = 16;
-constexpr std::int32_t kMark = 20;
-constexpr std::int32_t kFocusedShield = 22;
-constexpr std::int32_t kFocusedShield2 = 23;
-constexpr std::int32_t kReflectionShield = 24;
-constexpr std::int32_t kReflectionShield2 = 25;
-constexpr std::int32_t kReinforcements = 30;
-constexpr std::int32_t kSosBuoy = 31;
-constexpr std::int32_t kRadioJammer = 32;
 constexpr std::int32_t kMineMk1 = 7;
 constexpr std::int32_t kZeusEmp = 8;
 constexpr std::int32_t kMineMk2 = 9;

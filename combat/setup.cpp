@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
 #include "state/random.h"
@@ -17,7 +18,6 @@ std::uint8_t BoardingOffered = 0;
 namespace {
 
 constexpr int kLastAbilityButton = 12;
-constexpr std::int32_t kFlee = 11;
 constexpr std::int32_t kSkillCombatPatrol = 14;
 constexpr std::int32_t kSkillDeepSpacePatrol = 15;
 constexpr std::int32_t kReinforcementTurns = 8;
@@ -65,7 +65,7 @@ void SetupPlayerReinforcements() {
 }
 
 void FillPlayerSlots() {
-  state::AbilityOwned[state::kAbilityShipSpecial] = 1;
+  state::AbilityOwned[kShipSpecial] = 1;
   const std::int32_t special =
       state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial);
   const bool specialHasButton = special != state::kSpecialBattleDroids &&
@@ -77,12 +77,12 @@ void FillPlayerSlots() {
     state::PlayerAbilitySlots[next++] = id;
   };
   for (std::int32_t id = 1; id <= 100; ++id) {
-    const bool owned = state::AbilityOwned[id] >= 1 && id != state::kAbilityShipSpecial;
+    const bool owned = state::AbilityOwned[id] >= 1 && id != kShipSpecial;
     const bool engineFlee = id == kFlee && state::AbilityOwned[id] < 1 && state::PlayerShip[74] == 2;
     if (!owned && !engineFlee) continue;
     place(id);
     // The ship's special ability always takes the fourth button, once three are filled.
-    if (next == 4 && specialHasButton) place(state::kAbilityShipSpecial);
+    if (next == 4 && specialHasButton) place(kShipSpecial);
   }
 }
 

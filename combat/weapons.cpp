@@ -5,6 +5,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "state/abilities.h"
@@ -16,8 +17,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kEmp = 16;
-constexpr std::int32_t kOverheated = state::kAbilityOverheated;
 constexpr std::int32_t kDestroyerLauncher = 10;
 constexpr std::int32_t kNoReload = 100000;
 
@@ -238,11 +237,11 @@ void Ecm(Side side, CombatUi& ui) {
 
 void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
   switch (id) {
-    case 1: FireGuns(side, ui); break;
-    case 2: FireMissiles(side, ui); break;
-    case 3: Ecm(side, ui); break;
-    case 4: FocusBeam(side, ui); break;
-    case 5: OverloadGun(side, ui); break;
+    case kFireGuns: FireGuns(side, ui); break;
+    case kFireMissiles: FireMissiles(side, ui); break;
+    case kEcm: Ecm(side, ui); break;
+    case kFocusBeam: FocusBeam(side, ui); break;
+    case kOverloadGun: OverloadGun(side, ui); break;
     default: break;
   }
 }
