@@ -1,0 +1,31 @@
+#include "combat/engine_fights.h"
+
+#include "combat/combat_end.h"
+#include "combat/duel.h"
+#include "combat/setup.h"
+
+namespace combat {
+
+void EngineFights::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+                                   std::int32_t enemyKind, std::int32_t enemyTier) {
+  // The combat screen's rules calls (credits, experience, promotions) come back through this Ui.
+  screen_ = std::make_unique<RecordingUi>(*this);
+  combat::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier, *screen_);
+}
+
+void EngineFights::RunShipCombat() {
+  if (!screen_) return;  // nothing was prepared
+  RecordingUi& screen = *screen_;
+  PrepareShipCombat();
+  RefreshShipCombatScreen(screen);
+  for (int round = 0; round < maxRounds_ && !screen.closed; ++round) {
+    PlayPlayerTurn(screen);
+    PumpEnemyTurn(screen);
+  }
+  CombatScreenClosed();
+  ++fightsRun_;
+  transcript_.insert(transcript_.end(), screen.transcript.begin(), screen.transcript.end());
+  screen_.reset();
+}
+
+}  // namespace combat

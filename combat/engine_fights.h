@@ -1,0 +1,40 @@
+// Fights without a screen: a decorator of the rules' Ui that runs every ship fight the rules start
+// (encounters, mission fights) on the combat engine, with the duel's simple captain at the helm,
+// and hands everything else on to the Ui underneath. The simulation tool and the tests that follow
+// a fight from the encounter roll to its outcome use it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "combat/recording_ui.h"
+#include "rules/forwarding_ui.h"
+
+namespace combat {
+
+class EngineFights : public rules::ForwardingUi {
+ public:
+  explicit EngineFights(rules::Ui& inner, int maxRounds = 1000)
+      : ForwardingUi(inner), maxRounds_(maxRounds) {}
+
+  // The combat engine's set-up of the fight.
+  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+                       std::int32_t enemyTier) override;
+
+  // Plays the prepared fight until the combat screen would close (or maxRounds player turns have
+  // passed: then the enemy is still there, as when the player flees), then closes it.
+  void RunShipCombat() override;
+
+  // Every line of every fight so far: messages, popups, questions and sound cues.
+  const std::vector<std::string>& Transcript() const { return transcript_; }
+  int FightsRun() const { return fightsRun_; }
+
+ private:
+  int maxRounds_;
+  int fightsRun_ = 0;
+  std::unique_ptr<RecordingUi> screen_;  // the combat screen of the fight being prepared
+  std::vector<std::string> transcript_;
+};
+
+}  // namespace combat
