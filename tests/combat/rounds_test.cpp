@@ -134,6 +134,36 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   EXPECT_EQ(state::EnemyShip[6], 1);
 }
 
+TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
+  // Fresh action points first, then the special of the player's class while it is switched on.
+  struct Case {
+    const char* what;
+    std::int32_t playerClass, shields;
+    bool active;
+    std::int32_t ap, shieldsAfter, bar;
+  };
+  const Case cases[] = {
+      {"drop all missiles: one point more", 4, 50, true, 6, 50, 1},
+      {"ShieldPlus: a twentieth of the base back", 5, 60, true, 5, 64, 0},
+      {"ShieldPlus: never above the base", 5, 78, true, 5, 80, 0},
+      {"energy shifting: two points for a tenth of the base", 16, 150, true, 7, -50, 1},
+      {"energy boost: two points less for shields up to the base", 17, 2400, true, 4, 2500, 0},
+      {"a special not switched on does nothing", 16, 150, false, 5, 150, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Ships(c.playerClass, 1);
+    state::PlayerModifiers = {};
+    state::PlayerShip[40] = c.shields;
+    state::PlayerShip[99] = 0;
+    if (c.active) combat::AddPlayerModifier(36, ui);
+    combat::StartNewCombatRound(ui);
+    EXPECT_EQ(state::PlayerShip[3], c.ap);
+    EXPECT_EQ(state::PlayerShip[40], c.shieldsAfter);
+    EXPECT_EQ(state::PlayerShip[99], c.bar);
+  }
+}
+
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
   Ships(6, 6);

@@ -210,6 +210,47 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   EXPECT_EQ(ui.Lines("enemy: Tractor beam off !!").size(), 1u);
 }
 
+TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
+  // The player's mine lets go of what held it; the enemy's mine moves but clears nothing.
+  struct Case {
+    const char* what;
+    bool playerShoots, beam, mark;
+    std::int32_t roundsLeft;
+    std::vector<std::string> messages;
+  };
+  const Case cases[] = {
+      {"player's mine, no hold: it stays", true, false, false, 3, {}},
+      {"player's mine under the enemy's mark", true, false, true, 2,
+       {"enemy: Mark off !! / The mark ability has been deactivated."}},
+      {"player's mine under the enemy's tractor beam", true, true, false, 2,
+       {"enemy: Tractor beam off !! / The tractor beam has been deactivated."}},
+      {"enemy's mine, no hold: it stays", false, false, false, 3, {}},
+      {"enemy's mine under the player's mark", false, false, true, 2, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Ships(6, 6);
+    state::PlayerModifiers = {};
+    state::EnemyModifiers = {};
+    state::PlayerMissileVolley = {};
+    state::EnemyMissileVolley = {};
+    ui.transcript.clear();
+    const Side holder = c.playerShoots ? Side::Enemy : Side::Player;
+    if (c.beam) combat::AddModifier(holder, 12, ui);
+    if (c.mark) combat::AddModifier(holder, 20, ui);
+    auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[51] = 9;
+    volley[1] = 1;
+    volley[2] = 3;
+    combat::StartNewCombatRound(ui);
+    EXPECT_EQ(volley[1], 1);
+    EXPECT_EQ(volley[2], c.roundsLeft);
+    EXPECT_EQ(Messages(), c.messages);
+    const bool released = c.playerShoots && (c.beam || c.mark);
+    EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
+  }
+}
+
 TEST_F(WeaponsTest, PlayerEcm) {
   // No missile to intercept: the popup, nothing spent.
   combat::ResolvePlayerCombatAction(3, ui);
