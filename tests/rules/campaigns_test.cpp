@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -133,6 +134,58 @@ TEST_F(Campaigns, ADayOfSiegeIsOneDuelOfFourDraws) {
   EXPECT_EQ(SystemData[3][20], 1);
   EXPECT_EQ(state::RandSeed, SeedAfter(8, 4));
   EXPECT_TRUE(ui.popups.empty());
+}
+
+// The day's duel at its edge: seeds are picked so that the attacker's roll beats the defender's by
+// exactly one point, or ties it. Any error in either side's strength (size of the side, the player's
+// side, the clamp, the bonds) turns one of the two outcomes around.
+TEST_F(Campaigns, TheDuelWeighsSideSizesThePlayersSideAndBonds) {
+  struct Case {
+    std::string name;
+    int player;
+    int attackerSystems, defenderSystems;
+    std::int32_t bonds;
+    int attackerBase, defenderBase;    // before the day's Random(10) and the clamp to 20..120
+    int attackerBonus, defenderBonus;  // bonds, added after the clamp
+    int bondLevel;
+  };
+  const Case cases[] = {
+      {"two other factions, 1 against 3 systems", 3, 1, 3, 500000, 30 + 40 + 10, 40 + 20 + 10, 0, 0, 0},
+      {"two other factions, 5 against 24 systems", 3, 5, 19, 0, 30 + 10 + 10, 40 - 40 + 10, 0, 0, 0},
+      {"player attacks, 4 against 12 systems", 1, 4, 12, 0, 30 + 10 - 10, 40 - 20 + 10, 0, 0, 0},
+      {"player defends, 18 against 6 systems", 2, 18, 6, 0, 30 - 40 + 10, 40 - 10, 0, 0, 0},
+      {"player attacks from 2 systems with bonds", 1, 2, 17, 120000, 30 + 40 - 10, 40 - 40 + 10, 90,
+       0, 3},
+      {"player defends 3 systems with bonds", 2, 11, 3, 100000, 30 - 20 + 10, 40 + 20, 0, 60, 2},
+  };
+  for (const Case& c : cases) {
+    for (const int margin : {1, 0}) {
+      SetUp();
+      ui.Clear();
+      // Systems 1..n of the attacker; the besieged system and the rest of the defender's from 24
+      // downward.
+      for (int s = 1; s <= c.attackerSystems; ++s) AddSystem(s, 1);
+      for (int s = 24; s > 24 - c.defenderSystems; --s) AddSystem(s, 2);
+      const int besieged = 24;
+      SystemData[besieged][20] = 1;
+      SystemData[besieged][21] = 1;
+      SystemData[besieged][27] = 100;
+      PlayerData[4] = c.player;
+      PlayerData[23] = c.bonds;
+      state::Randomize(FindSeed([&] {
+        const int a = std::clamp(c.attackerBase + state::Random(10), 20, 120) + c.attackerBonus;
+        const int d = std::clamp(c.defenderBase + state::Random(10), 20, 120) + c.defenderBonus;
+        const int x = state::Random(150) + a;
+        const int y = state::Random(150) + d;
+        return x - y == margin;
+      }));
+      rules::UpdateCampaigns(ui);
+      const std::string label = c.name + (margin == 1 ? ", attacker one ahead" : ", a tie");
+      EXPECT_EQ(SystemData[besieged][23], margin == 1 ? 1 : 0) << label;
+      EXPECT_EQ(SystemData[besieged][24], margin == 1 ? 0 : 1) << label;
+      EXPECT_EQ(PlayerData[24], c.bondLevel) << label;
+    }
+  }
 }
 
 // With the strongest bonds a tiny side of the player's always beats a huge one, attacking or
