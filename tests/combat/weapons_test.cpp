@@ -39,7 +39,9 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
           << "gun " << c.gun << " volley " << c.volleysBefore + 1 << " seed " << seed;
       overheats += expected;
     }
-    if (c.chance <= 0) EXPECT_EQ(overheats, 0);
+    if (c.chance <= 0) {
+      EXPECT_EQ(overheats, 0);
+    }
   }
   // The roll is drawn even on the first volley, where it can never overheat.
   Ships(1, 1);
