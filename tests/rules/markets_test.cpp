@@ -166,6 +166,59 @@ TEST_F(Markets, DrawsTwoNumbersPerPriceAndOnlyForGoodsWithABasePrice) {
   EXPECT_EQ(state::RandSeed, SeedAfter(78, 12 * 2 + grown));
 }
 
+// The day's rolls at their edges, one good in one system: the first drift draw is added and the
+// second subtracted; a stock grows on a roll of 30 and not on 31, by the step less a second draw.
+TEST_F(Markets, RollsAtTheirEdges) {
+  auto onlySupplies = [] {
+    for (int g = 2; g <= 100; ++g) state::GoodBasePrice[g] = 0;
+  };
+  struct Drift {
+    int up, down, trend;
+  };
+  for (const Drift& c : {Drift{2, 0, 2}, Drift{0, 2, -2}, Drift{1, 0, 1}}) {
+    SetUp();
+    onlySupplies();
+    AddSystem(1, 1);  // no bodies: only the system drifts, and nobody produces (target 130)
+    state::Randomize(FindSeed([&] { return state::Random(3) == c.up && state::Random(3) == c.down; }));
+    rules::UpdateMarketPrices();
+    EXPECT_EQ(SystemPriceTrend[1][kSupplies], c.trend) << c.up << "-" << c.down;
+  }
+  // After the drift the system price is rebuilt from the planets: read the drift off the planet.
+  SetUp();
+  onlySupplies();
+  AddSystem(1, 1);
+  AddBody(1, 2, 2);  // not a producer of Supplies: target 130
+  state::Randomize(FindSeed([] {
+    return state::Random(3) == 0 && state::Random(3) == 1 && state::Random(3) == 2 &&
+           state::Random(3) == 0;
+  }));
+  rules::UpdateMarketPrices();
+  EXPECT_EQ(MarketPriceTrend[1][2][kSupplies], 2);
+  EXPECT_EQ(MarketPrice[1][2][kSupplies], 130 - 1 + 2);
+
+  struct Growth {
+    int roll;
+    bool grows;
+  };
+  for (const Growth& c : {Growth{30, true}, Growth{31, false}}) {
+    SetUp();
+    onlySupplies();
+    AddSystem(1, 1);
+    AddBody(1, 2, 2);
+    MarketStock[1][2][kSupplies] = 10;
+    int taken = -1;
+    const std::uint32_t seed = FindSeed([&] {
+      if (state::Random(100) != c.roll) return false;
+      taken = c.grows ? state::Random(5) : 0;
+      return true;
+    });
+    state::Randomize(seed);
+    rules::UpdateMarketStocks();
+    EXPECT_EQ(MarketStock[1][2][kSupplies], c.grows ? 10 + 5 - taken : 10) << "roll " << c.roll;
+    EXPECT_EQ(state::RandSeed, SeedAfter(seed, c.grows ? 3 : 2)) << "roll " << c.roll;
+  }
+}
+
 TEST_F(Markets, StockStepAndCeilingFollowTheBasePriceAndConnections) {
   struct Case {
     int base, step, ceiling;
