@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace platform {
 
@@ -140,7 +141,25 @@ Control& ScriptRunner::Resolve(std::string_view path) {
   return *c;
 }
 
-// The middle of a component, checked to be where the mouse can reach it.
+// Points of a rectangle, the middle first, then ever finer grids over the whole of it.
+static std::vector<std::pair<int, int>> ProbePoints(const Rect& r) {
+  std::vector<std::pair<int, int>> points{{r.x + r.w / 2, r.y + r.h / 2}};
+  for (int n : {4, 8, 16})
+    for (int j = 0; j < n; ++j)
+      for (int i = 0; i < n; ++i)
+        points.emplace_back(r.x + int((2LL * i + 1) * r.w / (2 * n)),
+                            r.y + int((2LL * j + 1) * r.h / (2 * n)));
+  return points;
+}
+
+static std::string NameOf(const Control& c) {
+  const Form* f = c.OwnerForm();
+  return f && f != &c ? f->Name() + "." + c.Name() : c.Name();
+}
+
+// A point where the mouse reaches the component itself: its middle, or where the middle is
+// covered by another control, some other point of it that nothing covers. A form alone is reached
+// anywhere on it. Fails when no point of the component would receive the mouse.
 static void Target(const std::string& path, int& x, int& y) {
   Control& c = ScriptRunner::Resolve(path);
   Form* form = c.OwnerForm();
@@ -157,10 +176,27 @@ static void Target(const std::string& path, int& x, int& y) {
   if (!hit) {
     if (under && !under->AcceptsInput())
       throw ScriptError(path + " does not take input: a modal form is open over " + under->Name());
+    if (&c != form) {
+      // The middle may lie outside the panel that clips it; look for a reachable point.
+      for (auto [px, py] : ProbePoints(r))
+        if (App().ControlAt(px, py) == &c) {
+          x = px;
+          y = py;
+          return;
+        }
+    }
     throw ScriptError(path + " is off the screen");
   }
   if (hit->OwnerForm() != form)
-    throw ScriptError(path + " is covered by " + hit->OwnerForm()->Name() + "." + hit->Name());
+    throw ScriptError(path + " is covered by " + NameOf(*hit));
+  if (&c == form || hit == &c) return;
+  for (auto [px, py] : ProbePoints(r))
+    if (App().ControlAt(px, py) == &c) {
+      x = px;
+      y = py;
+      return;
+    }
+  throw ScriptError(path + " would not receive the mouse: " + NameOf(*hit) + " lies over it");
 }
 
 static Key KeyFromName(const std::string& name) {

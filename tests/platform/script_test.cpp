@@ -159,6 +159,49 @@ TEST_F(Scripts, StepsCheckThatTheMouseCanReachTheTarget) {
   EXPECT_NE(hidden.Run([&] { demo.ShowModal(); }).message.find("is not visible"), std::string::npos);
 }
 
+// A step acts on the very control it names: where another control of the form covers the middle
+// the mouse goes to a part of it that nothing covers, and a control covered all over fails the step
+// naming what lies over it, instead of the click landing on that other control.
+TEST_F(Scripts, MouseStepsReachTheNamedControlOrFailNamingWhatCoversIt) {
+  constexpr const char* kLayout = R"(
+form Cover : TCover  width 300 height 200  position centre  color black
+  image Button   left 20 top 20 width 120 height 40  OnClick ButtonClick OnMouseMove ButtonMouseMove
+  label Caption  left 20 top 30 width 120 height 20 caption "Go"  OnClick CaptionClick
+  image Hidden   left 160 top 20 width 120 height 40  OnClick HiddenClick OnMouseMove HiddenMouseMove
+  panel Sheet    left 150 top 10 width 140 height 60  OnClick SheetClick OnMouseMove SheetMouseMove
+)";
+  struct Case {
+    const char* step;
+    bool sheetEnabled;
+    std::vector<std::string> log;  // what the form heard
+    const char* failure;           // "" = the step passes
+  };
+  const Case cases[] = {
+      {"click Cover.Button", true, {"Button:ButtonMouseMove", "Button:ButtonClick"}, ""},
+      {"click Cover.Caption", true, {"Caption:CaptionClick"}, ""},
+      {"click Cover.Hidden", true, {}, "Cover.Hidden would not receive the mouse: Cover.Sheet lies over it"},
+      {"dblclick Cover.Hidden", true, {}, "Cover.Sheet lies over it"},
+      {"rightclick Cover.Hidden", true, {}, "Cover.Sheet lies over it"},
+      {"move Cover.Hidden", true, {}, "Cover.Sheet lies over it"},
+      // A disabled panel lets the mouse through, so the step reaches the picture below.
+      {"click Cover.Hidden", false, {"Hidden:HiddenMouseMove", "Hidden:HiddenClick"}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    std::vector<std::string> log;
+    LoggingForm form("Cover", kLayout, log);
+    form.Get<Panel>("Sheet").SetEnabled(c.sheetEnabled);
+    ScriptRunner runner;
+    runner.Load(c.step, "cover.script");
+    const ScriptResult r = runner.Run([&] { form.ShowModal(); });
+    EXPECT_EQ(r.ok, *c.failure == 0) << r.message;
+    if (*c.failure) {
+      EXPECT_NE(r.message.find(c.failure), std::string::npos) << r.message;
+    }
+    EXPECT_EQ(log, c.log);
+  }
+}
+
 TEST_F(Scripts, ScriptTextErrorsNameTheLine) {
   ScriptRunner runner;
   EXPECT_THROW(runner.Load("click A.B\njump A.B", "x.script"), ScriptError);
