@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "fight_script.h"
 #include "rules/ship_loss.h"
@@ -224,10 +225,71 @@ TEST_F(Encounters, OnlyTheFirstEncounterOfAFlightIsFought) {
   War(1, 2);
   PlayerData[31] = 1;
   SeedForEncounter();
+  const std::uint32_t seed = state::RandSeed;
   rules::StartHostileEncounter(ui);
   EXPECT_EQ(ui.fights, 0);
   EXPECT_TRUE(ui.popups.empty());
   EXPECT_EQ(PlayerData[31], 1);
+
+  // The opponent is still drawn and set up before the flight's count stops the fight, so the
+  // day uses the generator exactly as a first encounter does.
+  EXPECT_EQ(ui.setups.size(), 1u);
+  const std::uint32_t after = state::RandSeed;
+  FightScript first;
+  PlayerData[31] = 0;
+  state::Randomize(seed);
+  rules::StartHostileEncounter(first);
+  EXPECT_EQ(first.fights, 1);
+  EXPECT_EQ(state::RandSeed, after);
+}
+
+// The day roll: a battleship rolls a second time out of 2000, a mission that keeps the ship on
+// the move rolls once more (1000 for a battleship, 400 otherwise); the last roll decides.
+TEST_F(Encounters, TheLastDayRollDecides) {
+  struct Case {
+    const char* name;
+    int shipClass;
+    int missionType;  // 0 none
+    bool missionActive;
+    std::vector<int> rolls;
+  };
+  const Case cases[] = {
+      {"fighter", kStarwolf, 0, false, {1000}},
+      {"battleship", kMarauder, 0, false, {1000, 2000}},
+      {"fighter on patrol", kStarwolf, kPatrol, true, {1000, 400}},
+      {"corvette on a supply run", kShadowcat, 6, true, {1000, 400}},
+      {"fighter on an evacuation", kStarwolf, 17, true, {1000, 400}},
+      {"battleship on patrol", kMarauder, kPatrol, true, {1000, 2000, 1000}},
+      {"fighter on a fight mission", kStarwolf, kSearchAndDestroy, true, {1000}},
+      {"battleship on a finished patrol", kMarauder, kPatrol, false, {1000, 2000}},
+  };
+  for (const Case& c : cases) {
+    for (const bool decisiveHits : {true, false}) {
+      SetUp();
+      War(1, 2);
+      PlayerShip[2] = c.shipClass;
+      state::ActiveMission[1] = c.missionActive ? 1 : 0;
+      state::ActiveMission[2] = c.missionType;
+      ASSERT_EQ(rules::EncounterChance(3), 30) << c.name;
+      // Every earlier roll says the opposite of the last one.
+      const std::uint32_t seed = FindSeed([&] {
+        for (std::size_t i = 0; i < c.rolls.size(); ++i) {
+          const bool last = i + 1 == c.rolls.size();
+          if ((state::Random(c.rolls[i]) < 30) != (last ? decisiveHits : !decisiveHits)) {
+            return false;
+          }
+        }
+        return true;
+      });
+      state::Randomize(seed);
+      ui = FightScript();
+      rules::StartHostileEncounter(ui);
+      EXPECT_EQ(ui.fights, decisiveHits ? 1 : 0) << c.name << " " << decisiveHits;
+      if (!decisiveHits) {
+        EXPECT_EQ(state::RandSeed, SeedAfter(seed, static_cast<int>(c.rolls.size()))) << c.name;
+      }
+    }
+  }
 }
 
 TEST_F(Encounters, ALostFightCostsALifeOrTheGame) {

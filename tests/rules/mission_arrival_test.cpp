@@ -345,6 +345,37 @@ TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
   EXPECT_EQ(PlayerData[50], 1);
 }
 
+// A success scores for the player's side of the mission's campaign by the mission's type; the
+// points go to the attacker when the player's faction attacks there, else to the defender.
+TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
+  struct Case {
+    int type, eighth;
+    Script script;
+    int points;
+  };
+  const Case cases[] = {
+      {1, kShadowcat, Script::Destroyed, 60}, {12, kShadowcat, Script::Destroyed, 120},
+      {2, 3, Script::None, 60},               {10, 3, Script::None, 28},
+      {14, 3, Script::None, 28},              {15, 3, Script::None, 28},
+      {7, 1, Script::None, 60},               {16, 2, Script::None, 60},
+      {20, 1, Script::FleetWon, 60},          {23, 1, Script::FleetWon, 120},
+      {25, 1, Script::FleetWon, 240},         {26, 1, Script::FleetWon, 240},
+  };
+  for (const bool attacking : {false, true}) {
+    for (const Case& c : cases) {
+      SetUp();
+      state::SystemData[kCampaignSystem][21] = attacking ? 1 : 2;
+      Mission(c.type, c.eighth);
+      Play(c.script);
+      PlayerShip[72] = 5;
+      rules::CheckMissionOnArrival(ui);
+      ASSERT_EQ(ActiveMission[1], 0) << c.type;
+      EXPECT_EQ(state::SystemData[kCampaignSystem][23], attacking ? c.points : 0) << c.type;
+      EXPECT_EQ(state::SystemData[kCampaignSystem][24], attacking ? 0 : c.points) << c.type;
+    }
+  }
+}
+
 TEST_F(MissionArrival, AnOpenMissionPanelIsReopenedOnTheNewTarget) {
   Mission(2, 1);
   ui.SetVisible(rules::Screen::MissionPanel);
