@@ -534,6 +534,8 @@ SDL_Surface* Application::RenderScreen() {
 
 void Application::DrawHint(SDL_Surface* screen) {
   if (!hover_ || hover_->Hint().empty() || capture_) return;
+  // A control on a form locked by a modal one shows no hint: the modal form has the mouse now.
+  if (Form* f = hover_->OwnerForm(); f && !f->AcceptsInput()) return;
   Font f;
   f.size = 8;
   SDL_Surface* t = TextCache::Get(f, hover_->Hint(), colors::Black);

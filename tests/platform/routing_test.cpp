@@ -216,6 +216,15 @@ form T : TT width 100 height 80 border single caption "Trade" stayontop
   MoveTo(5, 5);
   screen = App().RenderScreen();
   EXPECT_NE(PixelAt(screen, x + 6, y + 23), Rgb(255, 255, 225));
+  // A modal form opened while the mouse rests there puts the hint away: the label is locked.
+  MoveTo(x, y);
+  Form popup("P", ParseLayout("form P : TP  width 50 height 50\n", "P.layout"));
+  WhenIdle({[&] {
+    EXPECT_NE(PixelAt(App().RenderScreen(), x + 6, y + 23), Rgb(255, 255, 225));
+    popup.Close();
+  }});
+  popup.ShowModal();
+  EXPECT_EQ(PixelAt(App().RenderScreen(), x + 6, y + 23), Rgb(255, 255, 225));
 }
 
 }  // namespace
