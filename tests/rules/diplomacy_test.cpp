@@ -389,6 +389,127 @@ TEST_F(Diplomacy, TheDaysFirstNewsEndsDeclarationsButNotInvasions) {
   EXPECT_TRUE(found);
 }
 
+// The Federation's day against the Outer Rim with its rolls at their edges. The draws of the visit
+// come in this order: the war or cease-fire roll, then (at war) the invasion roll; a declaration
+// then draws the news' lifetime and its three text variants, an invasion the siege length.
+TEST_F(Diplomacy, RollsAtTheirEdges) {
+  struct Case {
+    std::string name;
+    bool atWar;
+    int counter;
+    int day;
+    int first, firstRange;     // the first roll of the visit
+    int invasion;              // the invasion roll (at war), -1 for none
+    bool war, campaign;        // state after the day
+  };
+  const Case cases[] = {
+      {"declaration on 4", false, -101, 1, 4, 1000, -1, true, false},
+      {"no declaration on 5", false, -101, 1, 5, 1000, -1, false, false},
+      {"cease-fire on 199", true, 100, 201, 199, 1000, 99, false, false},
+      {"no cease-fire on 200", true, 100, 201, 200, 1000, 99, true, false},
+      {"invasion on 5", true, 0, 1, 0, 1000, 5, true, true},
+      {"no invasion on 6", true, 0, 1, 0, 1000, 6, true, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Border();
+    OnlyFactions(2);
+    FactionData[1][12] = FactionData[2][11] = c.atWar ? 1 : 0;
+    FactionData[1][22] = c.counter;
+    state::GameDay = c.day;
+    std::vector<int> next;  // the draws right after the rolls
+    const std::uint32_t seed = FindSeed([&] {
+      if (Random(c.firstRange) != c.first) return false;
+      if (c.invasion >= 0 && Random(100) != c.invasion) return false;
+      next = {Random(30), Random(10), Random(10), Random(10)};
+      return true;
+    });
+    state::Randomize(seed);
+    rules::UpdateFactionDiplomacy(ui);
+
+    EXPECT_EQ(FactionData[1][12], c.war ? 1 : 0) << c.name;
+    EXPECT_EQ(SystemData[3][20], c.campaign ? 1 : 0) << c.name;
+    if (c.campaign) {
+      // One candidate draws nothing: the siege length is the next draw, Random(200).
+      state::Randomize(seed);
+      Random(1000);
+      Random(100);
+      EXPECT_EQ(SystemData[3][27], 200 + Random(200)) << c.name;
+    }
+    if (c.war && !c.atWar) {
+      EXPECT_EQ(NewsList[1][6], 20 + next[0]) << c.name;
+      EXPECT_EQ(NewsList[1][21], next[1] + 1) << c.name;
+      EXPECT_EQ(NewsList[1][22], next[2] + 1) << c.name;
+      EXPECT_EQ(NewsList[1][24], next[3] + 1) << c.name;
+    }
+  }
+
+  // The longest siege: the length draw at its top gives 399 days.
+  SetUp();
+  Border();
+  OnlyFactions(2);
+  FactionData[1][12] = FactionData[2][11] = 1;
+  state::Randomize(FindSeed([] { return Random(1000) >= 0 && Random(100) < 6 && Random(200) == 199; }));
+  rules::UpdateFactionDiplomacy(ui);
+  EXPECT_EQ(SystemData[3][27], 399);
+}
+
+// A day's first war news ends its declarations and cease-fires, whichever news it was; the
+// invasion roll goes on regardless. The Federation can reach the Outer Rim (system 3) and the
+// Coalition (system 5).
+TEST_F(Diplomacy, TheDaysFirstNewsEndsDeclarationsButNotInvasions) {
+  auto twoFronts = [this] {
+    Border();
+    AddSystem(5, 3);
+    AddBody(1, 9, kWormhole, 5);
+    OnlyFactions(3);
+  };
+
+  // A declaration on the Outer Rim, then the invasion of the Coalition in the same day.
+  twoFronts();
+  FactionData[1][22] = -101;
+  FactionData[1][13] = FactionData[3][11] = 1;
+  state::Randomize(FindSeed([] {
+    if (Random(1000) >= 5) return false;
+    for (int i = 0; i < 4; ++i) Random(10);  // the news' lifetime and text variants
+    Random(1000);                            // the cease-fire roll, lost on day 1
+    return Random(100) < 6;
+  }));
+  rules::UpdateFactionDiplomacy(ui);
+  EXPECT_EQ(FactionData[1][12], 1);
+  EXPECT_EQ(SystemData[5][20], 1);
+  EXPECT_EQ(SystemData[5][21], 1);
+
+  // An invasion of the Outer Rim, then a low roll against the Coalition: no declaration. A script
+  // records the generator when the invasion news pops up; the next draw is that roll.
+  struct SeedAtNews : support::ScriptUi {
+    std::uint32_t seed = 0;
+    void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                    std::string_view picture) override {
+      seed = state::RandSeed;
+      support::ScriptUi::ShowNotice(topic, headline, text, picture);
+    }
+  };
+  bool found = false;
+  for (std::uint32_t seed = 0; seed < 2'000'000 && !found; ++seed) {
+    SetUp();
+    twoFronts();
+    FactionData[1][12] = FactionData[2][11] = 1;
+    FactionData[1][23] = -101;
+    SeedAtNews newsUi;
+    newsUi.SetVisible(rules::Screen::Travel);
+    state::Randomize(seed);
+    rules::UpdateFactionDiplomacy(newsUi);
+    if (SystemData[3][20] != 1) continue;
+    state::Randomize(newsUi.seed);
+    if (Random(1000) >= 5) continue;
+    found = true;
+    EXPECT_EQ(FactionData[1][13], 0) << "seed " << seed;
+    EXPECT_EQ(FactionData[1][23], -102) << "seed " << seed;
+  }
+  EXPECT_TRUE(found);
+}
+
 TEST_F(Diplomacy, AFactionBesiegesOneSystemAtATime) {
   Border();
   OnlyFactions(2);

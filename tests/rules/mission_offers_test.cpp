@@ -6,7 +6,9 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
@@ -368,6 +370,420 @@ TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
   rules::GenerateMissionOffers(ui);
   EXPECT_EQ(MissionOffers[3][2][1], 0);
   EXPECT_EQ(state::RandSeed, seed);
+}
+
+// --- The boards filled the plain way ----------------------------------------------------------
+//
+// GenerateMissionOffers collects its search lists once and skips runs of draws that can never
+// succeed. The boards it fills must be the boards the plain rules fill, draw for draw: every
+// search drawn one try at a time, straight over the tables. Where the rules leave a choice the
+// game made one (no offer without a target system or war enemy; a patrol never starts at the
+// ship's own body; a fight against no ship class is never offered), and the plain version below
+// makes the same one.
+namespace plain {
+
+using state::BodyData;
+
+int pf = 0, psize = 0, current = 0, currentBody = 0;
+
+int Owner(int x) { return SystemData[x][2]; }
+bool Campaign(int x) { return SystemData[x][20] > 0; }
+int Kind(int x) {
+  int kind = SystemData[x][3] == 6 ? 1 : 2;
+  if (Campaign(x)) kind = 3;
+  return kind;
+}
+int CampaignEnemy(int x) { return Owner(x) == pf ? SystemData[x][21] : Owner(x); }
+
+// Random(15) until the body passes, at most 1000 draws; 0 when none did.
+int Body(int x, const std::function<bool(int)>& extra = [](int) { return true; }, bool planet = false) {
+  for (int draw = 0; draw < 1000; ++draw) {
+    const int b = Random(15);
+    if (x < 0 || x > 24) continue;
+    const state::TBodyRow& body = BodyData[x][b];
+    if (body[1] > 0 && (!planet || body[3] >= 1) && extra(b)) return b;
+  }
+  return 0;
+}
+int Planet(int x, const std::function<bool(int)>& extra = [](int) { return true; }) {
+  return Body(x, extra, true);
+}
+
+int RedrawTarget(int attacker, int defender, const std::function<bool(int)>& fits) {
+  for (int draw = 0; draw < 1000; ++draw) {
+    const int t = rules::PickInvasionTarget(attacker, defender);
+    if (fits(t)) return t;
+  }
+  return 0;
+}
+
+void EnemyFaction(state::TMissionRow& o, int s) {
+  for (int draw = 0; draw < 1000; ++draw) {
+    o[9] = rules::ChooseEncounterFaction(Kind(s), Owner(s));
+    if (o[9] != pf && o[9] != Owner(s)) break;
+  }
+}
+
+int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
+  int c = 0;
+  for (int draw = 0; draw < 1000; ++draw) {
+    c = rules::ChooseEncounterShipType(kind, s, psize, faction);
+    if (discard && state::GetShipClassSize(c) <= psize && Random(100) <= 40) c = 0;
+    if (state::GetShipClassStat(c, state::kAttrRole) == 1 && state::GetShipClassSize(c) >= psize &&
+        (!single || state::GetShipClassStat(c, state::kAttrGroup) == 0)) {
+      break;
+    }
+  }
+  return c;
+}
+
+int WarEnemy() {
+  int e = 0;
+  for (int g = 1; g <= 4; ++g) {
+    if (g != pf && FactionData[pf][20 + g] > 0) e = g;
+  }
+  if (Random(100) < 25) e = Random(4) + 1;
+  return e;
+}
+
+int Quantity(int good, bool large) {
+  const int price = state::GoodBasePrice[good];
+  if (price <= 100) return large ? 5000 : 500;
+  if (price <= 300) return large ? 3000 : 300;
+  if (price <= 10000) return large ? 2000 : 200;
+  return 0;
+}
+
+int Pick(const std::vector<int>& candidates) {
+  return candidates.empty() ? 0 : candidates[Random(static_cast<int>(candidates.size()))];
+}
+
+void Neighbours(int x, int owner, std::vector<int>& out) {
+  for (int b = 1; b <= 15; ++b) {
+    const state::TBodyRow& body = BodyData[x][b];
+    if (body[1] > 0 && body[3] == -1 && body[4] >= 1 && body[4] <= 24 && SystemData[body[4]][1] > 0 &&
+        Owner(body[4]) == owner) {
+      out.push_back(body[4]);
+    }
+  }
+}
+
+// The friendly system of Marine Landing and Evacuation.
+int FriendlyNear(int s) {
+  int t = 0;
+  for (int b = 1; b <= 15; ++b) {
+    const state::TBodyRow& body = BodyData[s][b];
+    if (body[1] > 0 && body[3] == -1 && body[4] >= 1 && body[4] <= 24 && Owner(body[4]) == pf) {
+      t = body[4];
+      if (t != current) break;
+    }
+  }
+  if (t == 0) t = rules::PickInvasionTarget(Owner(s), CampaignEnemy(s));
+  return t;
+}
+
+void FleetTarget(state::TMissionRow& o, int t) {
+  o[1] = 1;
+  o[6] = o[10] = 2;
+  o[7] = o[11] = t;
+  o[8] = 1;
+  o[9] = Owner(t);
+}
+
+// One attempt's type step; returns whether the briefing is due.
+void TypeStep(state::TMissionRow& o, int s, int slot) {
+  const int type = o[2];
+  const int home[] = {0, 1, 12, 16, 13};
+  switch (type) {
+    case 1: case 9: {
+      const int b = Body(s);
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
+      EnemyFaction(o, s);
+      if (type == 9 && Campaign(s)) o[9] = CampaignEnemy(s);
+      o[8] = EnemyClass(Kind(s), s, o[9], type == 1, false);
+      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (17 + Random(5));
+      if (state::GetShipClassSize(o[8]) > psize) o[2] = type == 1 ? 4 : 12;
+      if (o[8] == 0) o[1] = 0;
+      break;
+    }
+    case 2: case 10: case 14: case 15: {
+      const int b1 = Body(s, [&](int b) { return !(type == 2 && s == current && b == currentBody); });
+      const int b2 = Body(s, [&](int b) { return b != b1; });
+      const int b3 = Body(s, [&](int b) { return b != b1 && b != b2; });
+      if (b1 == 0 || b2 == 0 || b3 == 0) return;
+      o[10] = b1, o[11] = s, o[12] = b2, o[13] = s, o[14] = b3, o[15] = s;
+      o[1] = 1, o[6] = b1, o[7] = s, o[8] = 1;
+      o[3] = type == 14 ? rules::ComputeMissionReward(1) : rules::ComputeMissionReward(1) / 3;
+      break;
+    }
+    case 3: case 11: case 6: {
+      int t = s;
+      if (type == 6) {
+        t = RedrawTarget(Owner(s), Owner(s), [](int x) { return x != current; });
+        if (t == 0) return;
+      }
+      const int b = Planet(t);
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = t;
+      o[8] = Random(12) + 1;
+      o[9] = Quantity(o[8], type != 3);
+      o[3] = rules::ComputeMissionReward(type == 3 ? 2 : 3);
+      break;
+    }
+    case 5: {
+      const int t = RedrawTarget(Owner(s), Owner(s), [](int x) { return x != current; });
+      if (t == 0) return;
+      const int b = Body(t);
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = t, o[8] = 1, o[9] = 0;
+      o[8] = EnemyClass(Kind(t), s, 0, false, false);
+      if (o[8] == 0) o[1] = 0;
+      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (10 + Random(3));
+      if (o[1] == 0) return;
+      rules::GetMissionBriefing(o[2], 0, s, slot);
+      rules::GetBountyTargetName(0, s, slot);
+      return;
+    }
+    case 7: case 8: {
+      const int e = WarEnemy();
+      if (e == 0) return;
+      const int t = RedrawTarget(Owner(s), e, [&](int x) {
+        if (x == current) return false;
+        if (type == 7) return Owner(x) != pf;
+        return Campaign(x) && (SystemData[x][21] == pf || Owner(x) == pf);
+      });
+      if (t == 0) return;
+      const int b = Body(t);
+      if (b == 0) return;
+      o[1] = 1, o[6] = o[10] = b, o[7] = o[11] = t, o[8] = 1;
+      o[3] = rules::ComputeMissionReward(type == 7 ? 2 : 1);
+      break;
+    }
+    case 13: {
+      const int e = CampaignEnemy(s);
+      int t = 0;
+      for (int b = 1; b <= 15 && t == 0; ++b) {
+        const state::TBodyRow& body = BodyData[s][b];
+        const int d = body[4];
+        if (body[1] > 0 && body[3] == -1 && d >= 1 && d <= 24 && Owner(d) == e && d != current && Owner(d) != pf) t = d;
+      }
+      if (t == 0) t = rules::PickInvasionTarget(Owner(s), e);
+      if (t == 0) return;
+      o[1] = 1, o[10] = 1, o[11] = t, o[6] = 1, o[7] = t, o[8] = 1;
+      o[3] = rules::ComputeMissionReward(3);
+      break;
+    }
+    case 16: case 17: {
+      if (type == 16 && SystemData[s][21] != pf) return;
+      if (type == 17 && Owner(s) != pf) return;
+      int pickUp = 0, pickUpSystem = 0, drop = 0, dropSystem = 0;
+      if (type == 16) {
+        pickUpSystem = FriendlyNear(s);
+        pickUp = Planet(pickUpSystem);
+        dropSystem = current;
+        drop = Planet(current);
+      } else {
+        pickUpSystem = current;
+        pickUp = Planet(current);
+        dropSystem = FriendlyNear(s);
+        drop = Planet(dropSystem);
+      }
+      if (pickUp == 0 || drop == 0) return;
+      o[10] = pickUp, o[11] = pickUpSystem, o[12] = drop, o[13] = dropSystem;
+      o[1] = 1, o[6] = pickUp, o[7] = pickUpSystem, o[8] = 1;
+      o[3] = rules::ComputeMissionReward(2);
+      break;
+    }
+    case 18: {
+      int t = 0;
+      for (int b = 1; b <= 15; ++b) {
+        const state::TBodyRow& body = BodyData[s][b];
+        if (body[1] > 0 && body[3] == -1 && Random(100) < 60) t = body[4];
+      }
+      if (t == 0) t = current;
+      const int b = Planet(t);
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = t, o[8] = 1, o[9] = 0;
+      if (Campaign(s)) o[9] = CampaignEnemy(s);
+      o[8] = EnemyClass(Kind(t), s, o[9], false, true);
+      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (10 + Random(3));
+      if (o[8] == 0) {
+        o[1] = 0;
+        return;
+      }
+      rules::GetMissionBriefing(o[2], 0, s, slot);
+      o[10] = Random(10) + 1;
+      return;
+    }
+    case 19:
+      o[1] = 1, o[8] = 50;
+      o[3] = rules::ComputeMissionReward(4);
+      break;
+    case 20: {
+      int t = 0;
+      for (int g = 1; g <= 4; ++g) {
+        if (FactionData[pf][10 + g] > 0) t = home[g];
+      }
+      if (t == 0) return;
+      FleetTarget(o, t);
+      o[3] = rules::ComputeMissionReward(4) * 3;
+      break;
+    }
+    case 21: case 22: {
+      std::vector<int> candidates;
+      for (int x = 1; x <= 24; ++x) {
+        if (SystemData[x][1] <= 0 || Campaign(x)) continue;
+        const int g = Owner(x);
+        if (type == 21 && g != pf && FactionData[pf][10 + g] > 0 && Owner(s) == g) candidates.push_back(x);
+        if (type == 22 && g == pf && x != home[pf]) candidates.push_back(x);
+      }
+      if (candidates.empty()) return;
+      FleetTarget(o, Pick(candidates));
+      o[3] = rules::ComputeMissionReward(type == 21 ? 5 : 4);
+      break;
+    }
+    case 23: {
+      const int b = Planet(s, [&](int b) { return BodyData[s][b][4] <= 0; });
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
+      if (Owner(s) == pf) o[1] = 0;
+      o[9] = Owner(s);
+      o[3] = rules::ComputeMissionReward(4);
+      break;
+    }
+    case 24: {
+      const int b = Body(s);
+      if (b == 0) return;
+      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
+      EnemyFaction(o, s);
+      if (Campaign(s)) o[9] = CampaignEnemy(s);
+      o[3] = rules::ComputeMissionReward(4);
+      break;
+    }
+    case 25: case 26: {
+      std::vector<int> candidates;
+      if (type == 25) {
+        for (int x = 1; x <= 24; ++x) {
+          if (SystemData[x][1] > 0 && Campaign(x) && SystemData[x][21] == pf) Neighbours(x, Owner(x), candidates);
+        }
+        for (int x = 1; x <= 24; ++x) {
+          if (SystemData[x][1] > 0 && Campaign(x) && Owner(x) == pf) Neighbours(x, SystemData[x][21], candidates);
+        }
+      } else {
+        if (SystemData[s][21] == pf) Neighbours(s, Owner(s), candidates);
+        if (Owner(s) == pf) Neighbours(s, SystemData[s][21], candidates);
+      }
+      if (candidates.empty()) return;
+      FleetTarget(o, Pick(candidates));
+      o[3] = rules::ComputeMissionReward(4);
+      break;
+    }
+    default:
+      return;
+  }
+  if (o[1] != 0) rules::GetMissionBriefing(o[2], 0, s, slot);
+}
+
+bool BoardHas(int s, int type) {
+  for (int k = 1; k <= 6; ++k) {
+    if (MissionOffers[s][k][1] == 1 && MissionOffers[s][k][2] == type) return true;
+  }
+  return false;
+}
+
+void GenerateMissionOffers() {
+  pf = state::PlayerData[4];
+  psize = state::GetShipClassSize(state::PlayerShip[2]);
+  current = state::PlayerShip[14];
+  currentBody = state::PlayerShip[13];
+  if (psize < 1 || psize > 5) return;
+  for (int s = 1; s <= 24; ++s) {
+    int k = 0;
+    for (int slot = 6; slot >= 1 && k == 0; --slot) {
+      if (MissionOffers[s][slot][1] == 0) k = slot;
+    }
+    if (k == 0) {
+      k = Random(30) + 1;
+      if (k > 6) continue;
+    }
+    state::TMissionRow& o = MissionOffers[s][k];
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      for (int field = 1; field <= 100; ++field) o[field] = 0;
+      int type = 0;
+      if (psize == 1) {
+        const int r = Random(100);
+        type = r <= 30 ? 1 : r <= 60 ? 2 : 3;
+        if (!BoardHas(s, 1)) type = 1;
+        if (!BoardHas(s, 2)) type = 2;
+        if (!BoardHas(s, 3)) type = 3;
+      } else if (psize <= 4) {
+        const int r = Random(106);
+        type = r <= 30 ? 1 : r <= 60 ? 5 : r <= 70 ? 6 : r <= 90 ? 7 : r <= 100 ? 8 : pf == 3 ? 19 : 8;
+      } else {
+        const int r = Random(180);
+        type = r <= 30 ? 1 : r <= 70 ? 5 : r <= 90 ? 7 : r <= 100 ? 8 : r <= 105 ? (pf == 3 ? 19 : 20)
+             : r <= 120 ? 20 : r <= 140 ? 21 : r <= 160 ? 22 : 25;
+      }
+      if (Campaign(s) && psize >= 2) {
+        o[20] = s;
+        const int r = psize == 5 ? Random(210) : Random(120);
+        type = r <= 15 ? 9 : r <= 30 ? 14 : r <= 45 ? 10 : r <= 60 ? 15 : r <= 70 ? 11 : r <= 85 ? 9
+             : r <= 90 ? 13 : r <= 100 ? 16 : r <= 110 ? 17 : r <= 120 ? 18 : r <= 150 ? 23
+             : r <= 180 ? 24 : 26;
+      }
+      o[2] = type;
+      TypeStep(o, s, k);
+      if (o[1] != 0) break;
+    }
+  }
+}
+
+}  // namespace plain
+
+TEST_F(Offers, TheBoardsFillDrawForDrawAsThePlainRulesSay) {
+  int compared = 0;
+  for (std::uint32_t seed = 1; seed <= 2; ++seed) {
+    for (int faction = 1; faction <= 4; ++faction) {
+      for (int size = 1; size <= 5; ++size) {
+        NewWorld(faction, size, seed * 131u + faction * 17u + size);
+        for (int f = 1; f <= 4; ++f) {
+          for (int g = f + 1; g <= 4; ++g) SetWar(f, g, Random(3) > 0);
+        }
+        for (int x = 1; x <= 24; ++x) {
+          const int owner = SystemData[x][2];
+          const int attacker = Random(4) + 1;
+          if (attacker != owner && Random(3) == 0) {
+            SystemData[x][20] = 1;
+            SystemData[x][21] = attacker;
+          }
+        }
+        // Ship in a campaign system now and then, at a space find now and then.
+        state::PlayerShip[14] = Random(24) + 1;
+        state::PlayerShip[13] = Random(3) == 0 ? -1 : Random(6) + 1;
+        for (int call = 0; call < 12; ++call) {
+          const auto boards = MissionOffers;
+          const std::uint32_t before = state::RandSeed;
+          rules::GenerateMissionOffers(ui);
+          const auto fast = MissionOffers;
+          const std::uint32_t after = state::RandSeed;
+          MissionOffers = boards;
+          state::Randomize(before);
+          plain::GenerateMissionOffers();
+          const std::string where = "faction " + std::to_string(faction) + " size " + std::to_string(size) +
+                                    " seed " + std::to_string(seed) + " call " + std::to_string(call);
+          ASSERT_EQ(state::RandSeed, after) << where;
+          for (int s = 1; s <= 24; ++s) {
+            for (int k = 1; k <= 6; ++k) {
+              ASSERT_EQ(MissionOffers[s][k], fast[s][k]) << where << " board " << s << " slot " << k;
+            }
+          }
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(compared, 2 * 4 * 5 * 12);
 }
 
 }  // namespace
