@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -289,6 +290,21 @@ TEST_F(Encounters, TheLastDayRollDecides) {
         EXPECT_EQ(state::RandSeed, SeedAfter(seed, static_cast<int>(c.rolls.size()))) << c.name;
       }
     }
+  }
+}
+
+// Which missions roll the day once more: those that keep the ship travelling through space.
+TEST_F(Encounters, MissionsOnTheMoveRollTwice) {
+  const std::set<int> onTheMove = {2, 3, 6, 7, 10, 11, 13, 14, 15, 16, 17};
+  for (int type = 0; type <= 27; ++type) {
+    SetUp();
+    state::TutorialActive = 1;  // no encounter, so the rolls are all the day draws
+    state::GameDay = 10;
+    state::ActiveMission[1] = 1;
+    state::ActiveMission[2] = type;
+    state::Randomize(77);
+    rules::StartHostileEncounter(ui);
+    EXPECT_EQ(state::RandSeed, SeedAfter(77, onTheMove.count(type) != 0 ? 2 : 1)) << type;
   }
 }
 
