@@ -88,6 +88,49 @@ TEST_F(News, MarketNewsAreWellFormedAndAgeWithoutLeaving) {
   EXPECT_EQ(NewsList[20][1], 1);
 }
 
+// The market-news rolls at their edges: a news on a roll of 5 and none on 6; the kind by the second
+// roll; then the lifetime and the system, in that order (kinds 3 and 4 name no good).
+TEST_F(News, MarketNewsRollsAtTheirEdges) {
+  struct Case {
+    int roll, kindRoll;
+    int kind;  // 0: no news
+  };
+  const Case cases[] = {
+      {6, 0, 0},  {5, 30, 1}, {5, 31, 2}, {5, 60, 2},
+      {5, 61, 3}, {5, 80, 3}, {5, 81, 4}, {0, 99, 4},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    state::GameDay = 77;
+    int lifetime = -1, system = -1;
+    const std::uint32_t seed = FindSeed([&] {
+      if (state::Random(100) != c.roll) return false;
+      if (c.kind == 0) return true;
+      if (state::Random(100) != c.kindRoll) return false;
+      if (c.kind <= 2) return true;
+      lifetime = state::Random(30);
+      system = state::Random(24);
+      return true;
+    });
+    state::Randomize(seed);
+    rules::UpdateMarketNews();
+    const std::string label = std::to_string(c.roll) + "/" + std::to_string(c.kindRoll);
+    if (c.kind == 0) {
+      EXPECT_EQ(NewsList[1][1], 0) << label;
+      EXPECT_EQ(state::RandSeed, SeedAfter(seed, 1)) << label;
+      continue;
+    }
+    EXPECT_EQ(NewsList[1][1], 1) << label;
+    EXPECT_EQ(NewsList[1][2], c.kind) << label;
+    EXPECT_EQ(NewsList[1][5], 77) << label;
+    if (c.kind >= 3) {
+      EXPECT_EQ(NewsList[1][6], 20 + lifetime) << label;
+      EXPECT_EQ(NewsList[1][13], system + 1) << label;
+      EXPECT_EQ(state::RandSeed, SeedAfter(seed, 4)) << label;
+    }
+  }
+}
+
 TEST_F(News, WarDeclaredTextIsQuotedExactlyAndKeepsItsThirdVariantInField24) {
   struct Case {
     int v1, v2, v3;
