@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
+#include <string>
 
 #include "app/forms.h"
 #include "audio/audio_system.h"
@@ -13,6 +15,7 @@
 #include "platform/layout.h"
 #include "platform/pictures.h"
 #include "platform/script.h"
+#include "screens/travel/message_popups.h"
 
 namespace app {
 
@@ -67,9 +70,23 @@ int RunGame() {
   });
 }
 
+void AddGameSteps(platform::ScriptRunner& runner) {
+  runner.AddVerb("answer", [&runner](const platform::ScriptStep& step) {
+    if (step.words.size() != 2) throw platform::ScriptError("answer takes yes, no or continue");
+    std::string button;
+    try {
+      button = screens::PopupAnswerButton(step.words[1]);
+    } catch (const std::runtime_error& e) {
+      throw platform::ScriptError(e.what());
+    }
+    runner.Perform("click " + button);
+  });
+}
+
 int RunGameScript(const std::string& scriptFile) {
   return WithGame([&] {
     platform::ScriptRunner runner;
+    AddGameSteps(runner);
     return platform::RunScriptFile(scriptFile, [] { platform::App().Run(); }, runner);
   });
 }

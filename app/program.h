@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace platform {
+class ScriptRunner;
+}
+
 namespace app {
 
 // Pictures and sounds come from the assets folder beside the program (the build folder) and the
@@ -15,6 +19,9 @@ void FindFolders();
 int RunGame();
 // Runs the game under the steps of a script file; non-zero at the first failed step.
 int RunGameScript(const std::string& scriptFile);
+// The game's own script steps, added to `runner`:
+//   answer yes|no|continue    presses that button of the popup that is open
+void AddGameSteps(platform::ScriptRunner& runner);
 // Checks every form's layout, handlers and pictures; prints each problem, non-zero if any.
 int CheckData();
 

@@ -279,6 +279,16 @@ void ScriptRunner::Execute(const ScriptStep& step) {
   app.ProcessMessages();
 }
 
+void ScriptRunner::Perform(std::string_view line) {
+  bool ok = true;
+  ScriptStep step;
+  step.text = std::string(line);
+  step.words = Words(line, ok);
+  if (!ok) throw ScriptError("text without a closing quotation mark");
+  if (step.words.empty()) return;
+  Execute(step);
+}
+
 void ScriptRunner::Idle() {
   if (next_ >= steps_.size()) throw ScriptFinished{};
   const ScriptStep& step = steps_[next_++];

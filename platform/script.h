@@ -60,6 +60,9 @@ class ScriptRunner {
 
   // Adds a step kind of the game's own (for example answering the next popup).
   void AddVerb(std::string name, Verb verb);
+  // Does one step, written as a script line ("click FMessage4.Interface2"), at once: what a step
+  // of the game's own uses to act through the common steps. Throws ScriptError when it fails.
+  void Perform(std::string_view line);
   // Parses steps; throws ScriptError naming the line for an unknown step or bad quoting.
   void Load(std::string_view text, std::string sourceName = "script");
   void LoadFile(const std::string& path);

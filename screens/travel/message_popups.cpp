@@ -1,6 +1,9 @@
 #include "screens/travel/message_popups.h"
 
+#include <stdexcept>
+
 #include "audio/sound.h"
+#include "platform/application.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -184,6 +187,37 @@ TFMessage8::TFMessage8()
 void TFMessage8::ShowScoreLines(bool show) {
   Get<Label>("RetirementScreen_Line").SetVisible(show);
   Get<Label>("RetirementScreen_ScoreText").SetVisible(show);
+}
+
+// ---- answering by script -----------------------------------------------------------------------
+
+std::string PopupAnswerButton(std::string_view answer) {
+  struct Answer {
+    const platform::Form* popup;
+    std::string_view answer;
+    const char* button;
+  };
+  const Answer answers[] = {
+      {FMessage1, "continue", "Interface6"},
+      {FMessage2, "yes", "Interface6"},       {FMessage2, "no", "Interface7"},
+      {FMessage3, "continue", "Interface2"},
+      {FMessage4, "yes", "Interface2"},       {FMessage4, "no", "Interface3"},
+      {FMessage5, "continue", "Interface6"},
+      {FMessage6, "continue", "Interface6"},
+      {FMessage7, "continue", "Interface6"},
+      {FMessage8, "continue", "Interface7"},
+  };
+  const auto& modal = platform::App().ModalStack();
+  const platform::Form* open = modal.empty() ? nullptr : modal.back();
+  if (!open) throw std::runtime_error("no popup is open");
+  bool isPopup = false;
+  for (const Answer& a : answers) {
+    if (a.popup != open) continue;
+    isPopup = true;
+    if (a.answer == answer) return open->Name() + "." + a.button;
+  }
+  if (!isPopup) throw std::runtime_error("no popup is open (" + open->Name() + " is)");
+  throw std::runtime_error(open->Name() + " takes no answer \"" + std::string(answer) + "\"");
 }
 
 }  // namespace screens

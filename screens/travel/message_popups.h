@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/form.h"
@@ -130,6 +131,12 @@ class TFMessage8 : public ContinuePopup {
   TFMessage8();
   void ShowScoreLines(bool show);
 };
+
+// The button a player presses to give `answer` to the innermost popup that is open: "yes" or "no"
+// (the left or the right button of the two question popups, whatever their captions), or
+// "continue" (the other six). Gives "FMessage4.Interface2" and the like; throws
+// std::runtime_error naming the open form when no popup is open or it offers no such answer.
+std::string PopupAnswerButton(std::string_view answer);
 
 // The one instance of each, created at start-up.
 extern TFMessage1* FMessage1;
