@@ -142,7 +142,7 @@ std::shared_ptr<const EffectSamples> LoadEffect(const std::string& path, std::st
   }
   const int bytes = cvt.needed ? cvt.len_cvt : cvt.len;
   auto samples = std::make_shared<EffectSamples>(static_cast<std::size_t>(bytes / 4) * 2);
-  std::memcpy(samples->data(), work.data(), samples->size() * sizeof(std::int16_t));
+  if (!samples->empty()) std::memcpy(samples->data(), work.data(), samples->size() * sizeof(std::int16_t));
   return samples;
 }
 

@@ -37,8 +37,9 @@ class ScopedEnv {
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-// A 16-bit stereo 44100 Hz ".wav" file holding exactly these samples.
-void WriteWav(const std::filesystem::path& path, const std::vector<std::int16_t>& samples) {
+// A 16-bit 44100 Hz ".wav" file (stereo unless told) holding exactly these samples.
+void WriteWav(const std::filesystem::path& path, const std::vector<std::int16_t>& samples,
+              std::uint32_t channels = 2) {
   const std::uint32_t data = static_cast<std::uint32_t>(samples.size() * 2);
   std::vector<std::uint8_t> bytes;
   auto put = [&](std::uint32_t v, int n) {
@@ -46,7 +47,8 @@ void WriteWav(const std::filesystem::path& path, const std::vector<std::int16_t>
   };
   auto tag = [&](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
   tag("RIFF"); put(36 + data, 4); tag("WAVE");
-  tag("fmt "); put(16, 4); put(1, 2); put(2, 2); put(44100, 4); put(176400, 4); put(4, 2); put(16, 2);
+  tag("fmt "); put(16, 4); put(1, 2); put(channels, 2); put(44100, 4); put(44100 * 2 * channels, 4);
+  put(2 * channels, 2); put(16, 2);
   tag("data"); put(data, 4);
   const auto* raw = reinterpret_cast<const std::uint8_t*>(samples.data());
   bytes.insert(bytes.end(), raw, raw + data);
@@ -136,4 +138,33 @@ TEST(SdlAudio, MissingDriverRunsSilentWithOneLogLine) {
   audio::PlayCrewCombatMusic();
   EXPECT_EQ(state::RandSeed, afterTwoDraws);
   audio::IntroPlayed = false;
+}
+
+TEST(SdlAudio, EffectsLoadAsStereoAtTheOutputRate) {
+  TempFolder folder;
+  WriteWav(folder / "Stereo.wav", {100, -100, 2000, -2000});
+  WriteWav(folder / "Mono.wav", {300, -400, 500}, 1);
+  WriteWav(folder / "Empty.wav", {});
+  audio_test::WriteFileBytes(folder / "Noise.wav", std::vector<std::uint8_t>(64, 0x5a));
+  struct Case {
+    const char* file;
+    std::optional<audio::EffectSamples> samples;  // nothing: the file cannot be played
+  };
+  for (const Case& c : {Case{"Stereo.wav", audio::EffectSamples{100, -100, 2000, -2000}},
+                        Case{"Mono.wav", audio::EffectSamples{300, 300, -400, -400, 500, 500}},
+                        Case{"Empty.wav", std::nullopt}, Case{"Noise.wav", std::nullopt}}) {
+    SCOPED_TRACE(c.file);
+    std::string why;
+    const auto loaded = audio::LoadEffect((folder / c.file).string(), why);
+    if (c.samples) {
+      ASSERT_NE(loaded, nullptr) << why;
+      ASSERT_EQ(loaded->size(), c.samples->size());
+      // A converted file may lose the lowest bit on its way through the converter.
+      for (std::size_t i = 0; i < loaded->size(); ++i) EXPECT_NEAR((*loaded)[i], (*c.samples)[i], 1) << i;
+    } else if (loaded) {
+      EXPECT_TRUE(loaded->empty());  // an effect without sound plays nothing
+    } else {
+      EXPECT_FALSE(why.empty());
+    }
+  }
 }
