@@ -164,6 +164,7 @@ void TWaveOut::SetFormat(bool stereo, std::uint32_t sampleRate, std::uint16_t bi
   wanted.bitsPerSample = bitsPerSample;
   wanted.blockAlign = static_cast<std::uint16_t>((bitsPerSample / 8) * wanted.channels);
   wanted.avgBytesPerSec = wanted.blockAlign * sampleRate;
+  wanted.extraSize = 18;
   const int result = backend_.QueryFormat(wanted);
   if (result != kWaveOk) {
     char fixed[160];

@@ -27,6 +27,7 @@ struct WaveFormat {
   std::uint32_t avgBytesPerSec = 0;
   std::uint16_t blockAlign = 0;
   std::uint16_t bitsPerSample = 0;
+  std::uint16_t extraSize = 0;  // 18 in every format the device builds
 };
 
 // What the device gets for each buffer written to it.

@@ -71,6 +71,8 @@ TEST(WaveOut, CreatesClosedWithFourFreeBuffersAndProbesStereo44100) {
   EXPECT_EQ(f.bitsPerSample, 16);
   EXPECT_EQ(f.blockAlign, 4);
   EXPECT_EQ(f.avgBytesPerSec, 176400u);
+  EXPECT_EQ(f.extraSize, 18);
+  EXPECT_EQ(backend.queried.front().extraSize, 18);
   EXPECT_EQ(backend.Count("open"), 0);
 }
 
