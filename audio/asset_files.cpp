@@ -2,10 +2,16 @@
 
 #include <cstdlib>
 #include <system_error>
+#include <utility>
 
 namespace audio {
 
 namespace {
+std::string& ChosenFolder() {
+  static std::string folder;
+  return folder;
+}
+
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -16,7 +22,10 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 }
 }  // namespace
 
+void SetAssetFolder(std::string folder) { ChosenFolder() = std::move(folder); }
+
 std::filesystem::path AssetFolder() {
+  if (!ChosenFolder().empty()) return ChosenFolder();
   const char* folder = std::getenv("FARHAVEN_ASSETS");
   if (folder && *folder) return folder;
   return ".";

@@ -219,3 +219,27 @@ TEST(AssetFiles, FindsBareNamesWithoutRegardToCase) {
   EXPECT_NE(channels.Device(3), nullptr);
   if (old) setenv("FARHAVEN_ASSETS", saved.c_str(), 1); else unsetenv("FARHAVEN_ASSETS");
 }
+
+TEST(AssetFiles, ChosenFolderComesBeforeTheEnvironmentAndTheWorkingFolder) {
+  TempFolder chosen, fromEnv;
+  audio_test::WriteFileBytes(chosen / "Reward2.ogg", {1});
+  audio_test::WriteFileBytes(fromEnv / "alert.wav", {1});
+  const char* old = std::getenv("FARHAVEN_ASSETS");
+  const std::string saved = old ? old : "";
+  setenv("FARHAVEN_ASSETS", fromEnv.path().c_str(), 1);
+
+  audio::SetAssetFolder(chosen.path().string());
+  EXPECT_EQ(audio::AssetFolder(), chosen.path());
+  const auto reward = audio::FindAssetFile("reward2.ogg");
+  ASSERT_TRUE(reward.has_value());
+  EXPECT_EQ(reward->parent_path(), chosen.path());
+  EXPECT_FALSE(audio::FindAssetFile("alert.wav").has_value());
+
+  // Cleared: the environment again, and without it the working folder.
+  audio::SetAssetFolder("");
+  EXPECT_EQ(audio::AssetFolder(), fromEnv.path());
+  EXPECT_TRUE(audio::FindAssetFile("ALERT.wav").has_value());
+  unsetenv("FARHAVEN_ASSETS");
+  EXPECT_EQ(audio::AssetFolder(), std::filesystem::path("."));
+  if (old) setenv("FARHAVEN_ASSETS", saved.c_str(), 1);
+}
