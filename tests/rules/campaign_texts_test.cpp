@@ -88,6 +88,23 @@ TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
   EXPECT_EQ(rules::BuildCampaignNotEngagedText(0), "");
 }
 
+// The variants are drawn in field order, each over its whole range: the first sentence of the
+// report from 1..10, then the second from 1..2; High Command's three sentences one after another.
+TEST_F(CampaignTexts, VariantsAreDrawnInFieldOrderOverTheirWholeRange) {
+  state::Randomize(FindSeed([] { return state::Random(10) == 9 && state::Random(2) == 0; }));
+  Status(0, 0);
+  EXPECT_EQ(SystemData[3][28], 10);
+  EXPECT_EQ(SystemData[3][29], 1);
+
+  state::Randomize(FindSeed([] {
+    return state::Random(2) == 1 && state::Random(2) == 0 && state::Random(2) == 0;
+  }));
+  rules::BuildCampaignInfluenceText(3, 3, 1);
+  EXPECT_EQ(SystemData[3][30], 2);
+  EXPECT_EQ(SystemData[3][31], 1);
+  EXPECT_EQ(SystemData[3][32], 1);
+}
+
 TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
   SystemData[3][30] = 1;
   SystemData[3][31] = 1;

@@ -268,6 +268,8 @@ TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
       {1, false, 12, false, true, 30},   {1, true, 4, false, true, 60},
       {1, true, 5, false, true, 45},     {1, true, 40, false, true, 45},
       {1, false, 0, true, true, 90},     {3, false, 12, true, false, 180},
+      {15, false, 0, false, true, 28},   {22, false, 0, false, true, 120},
+      {24, false, 0, false, true, 120},  {25, false, 0, false, true, 240},
   };
   for (const Case& c : cases) {
     SetUp();
