@@ -1,5 +1,6 @@
 #include "state/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cstdio>
@@ -91,7 +92,8 @@ void SyncFolderOf(const std::filesystem::path& file) {
 
 class RealFileSystemImpl final : public FileSystem {
  public:
-  IoStatus ReadAll(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes) override {
+  IoStatus ReadAll(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
+                   std::size_t limit) override {
     bytes.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return IoStatus::Failure(errno);
@@ -105,10 +107,10 @@ class RealFileSystemImpl final : public FileSystem {
       ::close(fd);
       return IoStatus::Failure(EISDIR);
     }
-    if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (info.st_size > 0) bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), limit));
     std::uint8_t buffer[65536];
-    for (;;) {
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() < limit) {
+      const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
       if (n == 0) break;
       if (n < 0) {
         if (errno == EINTR) continue;

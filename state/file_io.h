@@ -59,8 +59,10 @@ class FileWriter {
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // Reads the whole file into `bytes`.
-  virtual IoStatus ReadAll(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes) = 0;
+  // Reads the file into `bytes`, stopping after `limit` bytes: a reader takes no more than its
+  // layout needs, however long the file is.
+  virtual IoStatus ReadAll(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
+                           std::size_t limit = SIZE_MAX) = 0;
   // Creates or truncates a file for writing; null with `status` set on failure.
   virtual std::unique_ptr<FileWriter> Create(const std::filesystem::path& file, IoStatus& status) = 0;
   // Replaces `to` by `from` in one step.

@@ -174,8 +174,8 @@ FileResult ReadGeneralData(const std::filesystem::path& folder, FileSystem& fs) 
   const std::filesystem::path textFile = folder / kGeneralDataTextName;
   std::vector<std::uint8_t> ints;
   std::vector<std::uint8_t> texts;
-  const IoStatus intStatus = fs.ReadAll(intFile, ints);
-  const IoStatus textStatus = fs.ReadAll(textFile, texts);
+  const IoStatus intStatus = fs.ReadAll(intFile, ints, kGeneralDataIntBytes);
+  const IoStatus textStatus = fs.ReadAll(textFile, texts, kGeneralDataTextBytes);
 
   if (intStatus.NotFound() && textStatus.NotFound()) {  // a first start
     SetGeneralDataDefaults();

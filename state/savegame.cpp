@@ -307,9 +307,9 @@ FileResult LoadGame(int slot, const std::filesystem::path& folder, FileSystem& f
   const std::string textName = SaveGameTextName(slot);
   std::vector<std::uint8_t> ints;
   std::vector<std::uint8_t> texts;
-  IoStatus status = fs.ReadAll(folder / intName, ints);
+  IoStatus status = fs.ReadAll(folder / intName, ints, kSaveGameIntBytes);
   if (!status.ok) return LoadFailed(intName, status.cause);
-  status = fs.ReadAll(folder / textName, texts);
+  status = fs.ReadAll(folder / textName, texts, kSaveGameTextBytes);
   if (!status.ok) return LoadFailed(textName, status.cause);
 
   const FileCheck check = ApplySaveGameBytes(ints, texts);

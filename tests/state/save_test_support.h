@@ -84,8 +84,8 @@ class FaultyFileSystem final : public state::FileSystem {
 
   int failures() const { return failures_; }
 
-  state::IoStatus ReadAll(const fs::path& file, Bytes& bytes) override {
-    return real().ReadAll(file, bytes);
+  state::IoStatus ReadAll(const fs::path& file, Bytes& bytes, std::size_t limit) override {
+    return real().ReadAll(file, bytes, limit);
   }
 
   std::unique_ptr<state::FileWriter> Create(const fs::path& file, state::IoStatus& status) override {

@@ -170,6 +170,16 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
       {"factions", &FactionData[0][0], 185638},
       {"mission offers", &MissionOffers[0][0][0], 186143},
       {"last offer field", &MissionOffers[24][6][100], 203817},
+      // Inner elements: each block runs system, then body or slot, then field.
+      {"inner body field", &BodyData[1][2][3], 1821},
+      {"inner space find", &SpaceFinds[2][1][5], 44041},
+      {"inner market stock", &MarketStock[3][4][5], 60807},
+      {"last market price", &MarketPrice[24][15][100], 136349},
+      {"inner system price", &SystemPrice[5][6], 177362},
+      {"inner news field", &NewsList[2][7], 182211},
+      {"last special ship field", &SpecialShips[10][100], 185233},
+      {"inner faction field", &FactionData[3][9], 185950},
+      {"inner offer field", &MissionOffers[2][3][4], 187864},
       {"active mission", &ActiveMission[0], 203818},
       {"game day", &GameDay, 203919},
   };
@@ -192,6 +202,35 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
   EXPECT_TRUE(std::all_of(name.begin() + 4, name.end(), [](std::uint8_t b) { return b == 0; }));
   EXPECT_EQ(TextRecordAt(texts, 4852), "Last");
   EXPECT_EQ(TextRecordAt(texts, 4400), SystemText[0][0]);
+
+  struct TextCase {
+    const char* what;
+    std::string* element;
+    std::size_t record;
+  };
+  const TextCase textCases[] = {
+      {"inner body text", &BodyText[1][2][3], 201},
+      {"last body text", &BodyText[24][15][10], 4399},
+      {"inner system text", &SystemText[2][5], 4427},
+      {"first good name", &GoodName[0], 4675},
+      {"last good name", &GoodName[100], 4775},
+      {"first headline", &NewsHeadline[0], 4776},
+      {"last headline", &NewsHeadline[20], 4796},
+      {"player name", &PlayerName, 4797},
+      {"first faction text", &FactionText[0][0], 4798},
+      {"inner faction text", &FactionText[2][3], 4823},
+  };
+  for (const TextCase& c : textCases) {
+    const std::string kept = *c.element;
+    *c.element = "Marked record";
+    const Bytes marked = SaveGameTextBytes();
+    *c.element = kept;
+    std::vector<std::size_t> found;
+    for (std::size_t r = 0; r < marked.size() / 256; ++r) {
+      if (TextRecordAt(marked, r) == "Marked record") found.push_back(r);
+    }
+    EXPECT_EQ(found, std::vector<std::size_t>{c.record}) << c.what;
+  }
 }
 
 TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
@@ -208,6 +247,17 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   PlayerShip[101] = 4321;
   GoodName[101] = "spare";
   FactionText[4][11] = "spare";
+  // What a save game does not hold: the known prices, the combat state, the tutorial, the travel
+  // screen's selection and the general data.
+  std::int32_t* const unsaved[] = {
+      &BodyPricesKnown[5], &PlayerAbilitySlots[3], &PlayerSlotState[2], &PlayerModifiers[2][1],
+      &EnemyMissileVolley[1], &PlayerFleet[1][2], &BoardingAreas[4], &TutorialStep,
+      &DisplayedSystem, &SelectedBody, &SelectedGood, &TradeQuantity, &StartCount,
+      &HighscoreTable[1][2], &SaveSlotUsed[2]};
+  for (std::int32_t* element : unsaved) *element = 61;
+  std::uint8_t* const unsavedFlags[] = {&NoAgingFlag, &CompatibilityMode, &TutorialActive, &MusicOn};
+  for (std::uint8_t* flag : unsavedFlags) *flag = 3;
+  SaveSlotNames[1] = "Renamed";
 
   const FileResult result = LoadGame(1, folder.path());
   ASSERT_TRUE(result.ok) << result.text;
@@ -220,6 +270,9 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   EXPECT_EQ(PlayerShip[101], 4321);
   EXPECT_EQ(GoodName[101], "spare");
   EXPECT_EQ(FactionText[4][11], "spare");
+  for (std::int32_t* element : unsaved) EXPECT_EQ(*element, 61);
+  for (std::uint8_t* flag : unsavedFlags) EXPECT_EQ(*flag, 3);
+  EXPECT_EQ(SaveSlotNames[1], "Renamed");
 
   ASSERT_TRUE(SaveGame(3, "Again", folder.path()).ok);
   EXPECT_EQ(ReadFile(folder / "Savegame3.int"), ints);
@@ -321,6 +374,10 @@ TEST_F(SaveGameTest, MissingShortOrCutFilesLoadNothing) {
   WriteFile(folder / "Savegame1.str", texts);
   ASSERT_TRUE(LoadGame(1, folder.path()).ok);
   EXPECT_EQ(SaveGameIntBytes(), ints);
+  // ... and what lies beyond is not even read, however long the file is.
+  Bytes read;
+  ASSERT_TRUE(RealFileSystem().ReadAll(folder / "Savegame1.int", read, kSaveGameIntBytes).ok);
+  EXPECT_EQ(read, ints);
 }
 
 TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
