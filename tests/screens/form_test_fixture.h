@@ -71,9 +71,21 @@ class FormTest : public ::testing::Test {
     auto [x, y] = Centre(c);
     platform::App().MouseMove(x + dx, y);
   }
-  // A single click, never the second half of a double click.
-  static void ClickOn(const platform::Control& c) {
+  // A point where the mouse reaches `c` itself: its middle, or where another control covers the
+  // middle, the first point of it that nothing covers.
+  static std::pair<int, int> Reachable(const platform::Control& c) {
     auto [x, y] = Centre(c);
+    if (platform::App().ControlAt(x, y) == &c) return {x, y};
+    const platform::Rect r = c.ScreenRect();
+    for (int py = r.y; py < r.y + r.h; ++py)
+      for (int px = r.x; px < r.x + r.w; ++px)
+        if (platform::App().ControlAt(px, py) == &c) return {px, py};
+    ADD_FAILURE() << c.Name() << " is covered all over: no click can reach it";
+    return {x, y};
+  }
+  // A single click on `c` itself, never the second half of a double click.
+  static void ClickOn(const platform::Control& c) {
+    auto [x, y] = Reachable(c);
     platform::App().ForgetDoubleClick();
     platform::App().MouseMove(x, y);
     platform::App().MouseDown(platform::MouseButton::Left, x, y);

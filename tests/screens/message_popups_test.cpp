@@ -127,6 +127,54 @@ TEST_F(MessagePopupTest, OnlyTheFirstFourPopupsPutTheNormalPictureBackWhenClicke
   }
 }
 
+TEST_F(MessagePopupTest, EveryFacePictureAroundTheButtonsPutsTheLitButtonOut) {
+  struct Case {
+    std::size_t popup;  // index into kPopups
+    std::vector<const char*> faces;
+  };
+  const Case cases[] = {
+      {0, {"Image10", "Image3", "Image4"}},  {1, {"Image10", "Image2", "Image3"}},
+      {2, {"Image10"}},                      {3, {"Image1"}},
+      {4, {"Image10", "Image5"}},            {5, {"Image2"}},
+      {6, {"Image2"}},                       {7, {"Image1", "Interface6", "Interface8"}},
+  };
+  for (const Case& c : cases) {
+    const PopupCase& p = kPopups[c.popup];
+    auto popup = p.make();
+    for (const char* face : c.faces) {
+      SCOPED_TRACE(std::string(p.name) + " " + face);
+      WhenIdle({[&] {
+        MoveOnto(popup->Get<platform::Image>(p.button));
+        ASSERT_EQ(Picture(*popup, p.button), p.highlighted);
+        // Somewhere on the face that the buttons and their captions leave free.
+        auto [x, y] = Reachable(popup->Get<platform::Image>(face));
+        platform::App().MouseMove(x, y);
+        EXPECT_EQ(Picture(*popup, p.button), p.normal);
+        EXPECT_EQ(popup->HoverState(), 0);
+        FireClick(*popup, "SpeedButton1");
+      }});
+      popup->ShowModal();
+    }
+  }
+}
+
+TEST_F(MessagePopupTest, TheCornerPictureOfTheLastFourDoesNothing) {
+  for (std::size_t i = 4; i < std::size(kPopups); ++i) {
+    const PopupCase& p = kPopups[i];
+    SCOPED_TRACE(p.name);
+    auto popup = p.make();
+    sounds.effects.clear();
+    WhenIdle({[&] {
+      ClickOn(popup->Get<platform::Image>("Image7"));
+      EXPECT_TRUE(popup->Visible());
+      EXPECT_EQ(*p.mayClose, 0);
+      EXPECT_TRUE(sounds.effects.empty());
+      FireClick(*popup, "SpeedButton1");
+    }});
+    popup->ShowModal();
+  }
+}
+
 TEST_F(MessagePopupTest, MovingFromYesStraightOntoNoRestoresYesAndLoadsEachPictureOnlyOnChange) {
   screens::TFMessage4 popup;
   WhenIdle({[&] {
