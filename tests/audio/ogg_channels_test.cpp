@@ -75,6 +75,30 @@ TEST_F(OggChannelsTest, PlaysWholeFileAndReleasesItself) {
   }
 }
 
+TEST_F(OggChannelsTest, EachBufferIsStampedWithThePositionOfItsFirstSample) {
+  struct Case {
+    int channels;
+    long rate;
+  };
+  for (const Case c : {Case{1, 22050}, Case{2, 44100}}) {
+    SCOPED_TRACE(c.channels);
+    FakeWaveBackend fresh;
+    audio_test::WriteOggFile(folder / "Long.ogg", c.channels, c.rate, 8 * c.rate);
+    OggChannels channels(fresh, Finder());
+    channels.OpenOggChannel(1, "Long.ogg");
+    const audio::WaveBuffer* first = channels.Device(1)->NextFreeBuffer();
+    ASSERT_NE(first, nullptr);
+    channels.PlayOggChannel(1);
+    EXPECT_DOUBLE_EQ(first->playPosition, 0.0);
+    // Played back, the first buffer is refilled after the four the pool held.
+    ASSERT_TRUE(fresh.CompleteOldest());
+    audio::DeliverBufferDoneNotices();
+    const double framesPerBuffer = audio::TWaveOut::kBufferSize / (2.0 * c.channels);
+    EXPECT_DOUBLE_EQ(first->playPosition, 4 * framesPerBuffer / static_cast<double>(c.rate));
+    channels.CloseOggChannel(1);
+  }
+}
+
 TEST_F(OggChannelsTest, ReopeningStopsTheOldSoundAndStartsNothing) {
   audio_test::WriteOggFile(folder / "A.ogg", 2, 44100, 400000);
   OggChannels channels(backend, Finder());
