@@ -425,10 +425,11 @@ void ProgressBar::Paint(Canvas& canvas) {
   const Rect r{0, 0, Width(), Height()};
   canvas.Fill(r, GetColor());
   Bevelled(canvas, r, GetColor(), false);
-  const int span = max_ - min_;
+  // In 64 bits: any int range and position, however wide, fills without overflow.
+  const long long span = static_cast<long long>(max_) - min_;
   if (span <= 0) return;
   const long long filled =
-      (static_cast<long long>(std::clamp(position_, min_, max_) - min_) * (Width() - 2)) / span;
+      (static_cast<long long>(std::clamp(position_, min_, max_)) - min_) * (Width() - 2) / span;
   canvas.Fill(Rect{1, 1, int(filled), Height() - 2}, bar_);
 }
 

@@ -2,6 +2,8 @@
 // screenshots.
 #include "platform_fixture.h"
 
+#include <limits>
+
 #include <SDL.h>
 
 #include <fstream>
@@ -126,6 +128,33 @@ form F : TF width 120 height 90 color navy position centre
   EXPECT_EQ(PixelAt(screen, 2, 2), colors::Black);
   SDL_FreeSurface(screen);
   EXPECT_FALSE(App().SaveScreenshot((dir / "no" / "such" / "folder.png").string(), &f));
+}
+
+TEST_F(Pictures, ProgressBarsFillByTheirRangeWhateverItsSize) {
+  struct Case {
+    int min, max, position;
+    bool quarterLit, threeQuartersLit;
+  };
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  const Case cases[] = {
+      {0, 4, 1, true, false},       {kMin, kMax, 0, true, false}, {kMin, kMax, kMax, true, true},
+      {-10, 10, 20, true, true},    {-10, 10, kMin, false, false}, {5, 5, 5, false, false},
+      {9, 3, 5, false, false},
+  };
+  Form f("F", ParseLayout("form F : TF width 100 height 10 color black\n"
+                          "  progressbar P left 0 top 0 width 100 height 10 barcolor lime\n",
+                          "F.layout"));
+  auto& bar = f.Get<ProgressBar>("P");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.min) + ".." + std::to_string(c.max) + " at " +
+                 std::to_string(c.position));
+    bar.SetMin(c.min);
+    bar.SetMax(c.max);
+    bar.SetPosition(c.position);
+    auto shot = App().RenderForm(f);
+    EXPECT_EQ(PixelAt(shot.get(), 20, 5) == colors::Lime, c.quarterLit);
+    EXPECT_EQ(PixelAt(shot.get(), 80, 5) == colors::Lime, c.threeQuartersLit);
+  }
 }
 
 }  // namespace
