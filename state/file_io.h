@@ -21,8 +21,8 @@ struct FileResult {
   std::string text;
 };
 
-// The check of a pair of files read whole (a save game or the general data): which of the
-// two files was refused, and why: which of the two files, and the cause.
+// The check of a pair of files read whole (a save game or the general data): whether it passed,
+// and if not, which of the two files was refused and why.
 struct FileCheck {
   bool ok = true;
   bool inTextFile = false;
