@@ -102,6 +102,46 @@ TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
   EXPECT_TRUE(found);
 }
 
+TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
+  struct Case {
+    const char* name;
+    int type;
+    int kind;     // the kind of ship that may become the target
+    int faction;  // ActiveMission[9]
+    int systemShift;  // 0: the mission's target is the current system
+    bool appears;
+  };
+  const Case cases[] = {
+      {"bounty: a pirate", rules::kMissionBounty, rules::kSpecialPirate, 0, 0, true},
+      {"abduction: a military ship", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 0, true},
+      {"abduction in another system", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 1, false},
+      {"a patrol hunts nobody", rules::kMissionPatrol, 0, 2, 0, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    state::ActiveMission[1] = 1;
+    state::ActiveMission[2] = c.type;
+    state::ActiveMission[7] = PlayerShip[14] + c.systemShift;
+    state::ActiveMission[8] = 9;
+    state::ActiveMission[9] = c.faction;
+    state::ActiveMission[10] = 4;
+    int targets = 0;
+    for (int day = 0; day < 300; ++day) {
+      rules::UpdateSpecialShips(ui);
+      for (int i = 1; i <= 10; ++i) {
+        const state::TSpecialShipRow& ship = SpecialShips[i];
+        if (ship[1] == 0 || ship[20] != 1) continue;
+        ++targets;
+        EXPECT_EQ(ship[3], c.kind) << c.name;
+        EXPECT_EQ(ship[2], 9) << c.name;
+        EXPECT_EQ(ship[5], c.faction) << c.name;
+        EXPECT_EQ(ship[9], 2) << c.name;
+      }
+    }
+    EXPECT_EQ(targets > 0, c.appears) << c.name;
+  }
+}
+
 TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
   for (int sub = 1; sub <= 5; ++sub) {
     for (int kind = 1; kind <= 3; ++kind) {
