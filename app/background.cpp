@@ -41,6 +41,7 @@ void Report(const state::FileResult& result) {
 TFbackground::TFbackground() : Form("Fbackground") {
   Bind("FormActivate", [this](Sender) { FormActivate(); });
   Bind("Timer1Timer", [this](Sender) { Timer1Timer(); });
+  Get<Timer>("Timer1");  // the music timer: a layout without it fails here and in the data check
 }
 
 void SeedRandomFromClock() {

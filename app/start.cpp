@@ -73,6 +73,15 @@ TForm1::TForm1() : Form("Form1") {
 
   Bind("Timer1Timer", [this](Sender) { Timer1Timer(); });
   Bind("Timer2Timer", [this](Sender) { Timer2Timer(); });
+
+  // What the code below uses: a layout that lacks one fails here, at start-up and in the data
+  // check, not when the mouse first gets there.
+  for (const StartButton& b : kStartButtons) Get<Image>(b.image);
+  Get<Image>("Interface3");
+  Get<Image>("Interface12");
+  Get<Timer>("Timer2");
+  Get<platform::Panel>("TutorialMessage_Panel");
+  Get<platform::Label>("Label3");
 }
 
 void TForm1::HoverStartButton(int k) {

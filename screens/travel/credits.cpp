@@ -27,6 +27,7 @@ TForm24::TForm24() : Form("Form24") {
   Bind("Interface12MouseMove", [this](Sender) { Interface12MouseMove(); });
   Bind("Image2MouseMove", [this](Sender) { Image2MouseMove(); });
   Bind("Interface9MouseDown", [this](Sender) { Interface9MouseDown(); });
+  Get<Image>("Interface12");  // Back: a layout without it fails here and in the data check
 }
 
 void TForm24::Interface12Click() {

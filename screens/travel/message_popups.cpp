@@ -35,6 +35,13 @@ MessagePopup::MessagePopup(std::string name, std::uint8_t& mayClose,
     audio::PlayButtonSound();
     CloseByButton();
   });
+  for (const PictureButton& b : buttons_) Get<Image>(b.image);
+}
+
+void MessagePopup::Requires(std::initializer_list<const char*> labels,
+                            std::initializer_list<const char*> images) const {
+  for (const char* name : labels) Get<Label>(name);
+  for (const char* name : images) Get<Image>(name);
 }
 
 void MessagePopup::LoadButton(int k, bool lit) {
@@ -83,6 +90,7 @@ void ContinuePopup::SetHoverState(int k) { Get<Image>(continueImage_).SetTag(k);
 TFMessage1::TFMessage1()
     : MessagePopup("FMessage1", state::Message1MayClose,
                    {{"Interface6", "Message1Int_06.jpg", "Message1Int_06_Highlighted.jpg"}}) {
+  Requires({"Topic", "LabelText"}, {"Image1"});
   Bind("Interface6Click", [this](Sender) { Interface6Click(); });
   Bind("Interface6MouseMove", [this](Sender) { HoverButton(1); });
   Bind("Image10MouseMove", [this](Sender) { RestoreHover(); });
@@ -98,6 +106,7 @@ TFMessage2::TFMessage2()
     : MessagePopup("FMessage2", state::Message2MayClose,
                    {{"Interface6", "Message2Int_06.jpg", "Message2Int_06_Highlighted.jpg"},
                     {"Interface7", "Message2Int_07.jpg", "Message2Int_07_Highlighted.jpg"}}) {
+  Requires({"Topic", "LabelText", "Label1", "Label2"}, {"Image1"});
   Bind("Interface6Click", [this](Sender) { Answer(1); });
   Bind("Interface7Click", [this](Sender) { Answer(2); });
   Bind("Interface6MouseMove", [this](Sender) { HoverButton(1); });
@@ -115,6 +124,7 @@ void TFMessage2::Answer(int answer) {
 TFMessage3::TFMessage3()
     : MessagePopup("FMessage3", state::Message3MayClose,
                    {{"Interface2", "Message3Int_02.jpg", "Message3Int_02_Highlighted.jpg"}}) {
+  Requires({"Topic", "LabelText", "LabelText2Line", "LabelText2Header", "LabelText2"}, {});
   Bind("Interface2Click", [this](Sender) { Interface2Click(); });
   Bind("Interface2MouseMove", [this](Sender) { HoverButton(1); });
   Bind("Image10MouseMove", [this](Sender) { RestoreHover(); });
@@ -136,6 +146,7 @@ TFMessage4::TFMessage4()
     : MessagePopup("FMessage4", state::Message4MayClose,
                    {{"Interface2", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
                     {"Interface3", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}}) {
+  Requires({"Topic", "LabelText"}, {});
   Bind("Interface2Click", [this](Sender) { Answer(1); });
   Bind("Interface3Click", [this](Sender) { Answer(2); });
   Bind("Interface2MouseMove", [this](Sender) { HoverButton(1); });
@@ -153,6 +164,7 @@ void TFMessage4::Answer(int answer) {
 TFMessage5::TFMessage5()
     : ContinuePopup("FMessage5", state::Message5MayClose,
                     {"Interface6", "EncounterScreen_06.jpg", "EncounterScreenHIGHLIGHT_06.jpg"}) {
+  Requires({"Topic", "Label1", "LabelText"}, {"Image1"});
   Bind("Interface6Click", [this](Sender) {
     audio::PlayButtonSound();
     CloseByButton();
@@ -164,6 +176,7 @@ TFMessage5::TFMessage5()
 TFMessage6::TFMessage6()
     : ContinuePopup("FMessage6", state::Message6MayClose,
                     {"Interface6", "ReputationScreen_06.jpg", "ReputationScreenHIGHLIGHT_06.jpg"}) {
+  Requires({"LabelText"}, {"Image1"});
   Bind("Interface6MouseMove", [this](Sender) { HoverButton(1); });
   Bind("Image2MouseMove", [this](Sender) { RestoreHover(); });
 }
@@ -172,6 +185,7 @@ TFMessage7::TFMessage7()
     : ContinuePopup("FMessage7", state::Message7MayClose,
                     {"Interface6", "CreditsReceivedScreen_06.jpg",
                      "CreditsReceivedScreenHIGHLIGHT_06.jpg"}) {
+  Requires({"LabelText"}, {"Image1"});
   Bind("Interface6MouseMove", [this](Sender) { HoverButton(1); });
   Bind("Image2MouseMove", [this](Sender) { RestoreHover(); });
 }
@@ -180,6 +194,8 @@ TFMessage8::TFMessage8()
     : ContinuePopup("FMessage8", state::Message8MayClose,
                     {"Interface7", "FlaggedCriminalScreen_07.jpg",
                      "FlaggedCriminalScreen_07_Highlighted.jpg"}) {
+  Requires({"Topic", "Topic2", "LabelText", "RetirementScreen_Line", "RetirementScreen_ScoreText"},
+           {"Interface3"});
   Bind("Interface7MouseMove", [this](Sender) { HoverButton(1); });
   Bind("Image1MouseMove", [this](Sender) { RestoreHover(); });
 }

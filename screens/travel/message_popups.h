@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,10 @@ class MessagePopup : public platform::Form {
 
  protected:
   MessagePopup(std::string name, std::uint8_t& mayClose, std::vector<PictureButton> buttons);
+  // The labels and pictures the callers fill: a layout that lacks one fails when the popup is
+  // made (at start-up and in the data check), not when a message first needs it.
+  void Requires(std::initializer_list<const char*> labels,
+                std::initializer_list<const char*> images) const;
 
   // The mouse is over button k (its picture or its label): the picture changes only when another
   // button (or none) was lit, so moving about on one button loads nothing.

@@ -3,7 +3,9 @@
 #include "app/program.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +43,56 @@ TEST(DataCheck, EveryScreenPassesWithTheGeneratedAssetsAndFailsWithoutThem) {
                           ": picture \"StartScreen_05.jpg\" is not among the assets"),
             problems.end());
   EXPECT_EQ(app::CheckData(), 1);
+  platform::SetAssetFolder("");
+}
+
+// A layout that lacks a component its screen's code uses fails the check, naming it.
+TEST(DataCheck, FailsWhenALayoutLacksAComponentItsCodeUses) {
+  struct Case {
+    const char* form;
+    const char* line;  // the line (and the lines continuing it) taken out of the layout
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"Fbackground", "  timer Timer1", "Fbackground: no component named 'Timer1'"},
+      {"Form1", "  timer Timer2", "Form1: no component named 'Timer2'"},
+      {"Form1", "  image Interface12", "Form1: no component named 'Interface12'"},
+      {"FMessage3", "  label LabelText2Header", "FMessage3: no component named 'LabelText2Header'"},
+      {"FMessage4", "  label Topic", "FMessage4: no component named 'Topic'"},
+      {"FMessage8", "  image Interface3", "FMessage8: no component named 'Interface3'"},
+      {"Form24", "  image Interface12", "Form24: no component named 'Interface12'"},
+  };
+  platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
+  const fs::path folder = fs::path(::testing::TempDir()) / "farhaven_short_layouts";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.form) + ":" + c.line);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const auto& entry : fs::directory_iterator(FARHAVEN_SOURCE_DIR "/resources"))
+      fs::copy(entry.path(), folder / entry.path().filename());
+    const fs::path layout = folder / (std::string(c.form) + ".layout");
+    std::ifstream in(layout);
+    std::string kept, text;
+    bool dropping = false;
+    while (std::getline(in, text)) {
+      const bool starts = text.rfind(c.line, 0) == 0 && (text.size() == std::strlen(c.line) ||
+                                                          text[std::strlen(c.line)] == ' ');
+      const bool continues = dropping && text.rfind(std::string(std::strlen(c.line) + 2, ' '), 0) == 0;
+      dropping = starts || continues;
+      if (!dropping) kept += text + "\n";
+    }
+    in.close();
+    std::ofstream(layout) << kept;
+    platform::SetLayoutFolder(folder.string());
+    EXPECT_EQ(app::CheckData(), 1);
+    for (const app::FormEntry& e : app::GameForms()) {
+      if (std::string(e.name) != c.form) continue;
+      const auto problems = platform::CheckForm(platform::LayoutPath(e.name), e.make);
+      EXPECT_NE(std::find(problems.begin(), problems.end(), c.problem), problems.end())
+          << (problems.empty() ? "no problem found" : problems.front());
+    }
+  }
+  platform::SetLayoutFolder("");
   platform::SetAssetFolder("");
 }
 
