@@ -70,9 +70,10 @@ void MessagePopup::RestoreAllButtons() {
 }
 
 ContinuePopup::ContinuePopup(std::string name, std::uint8_t& mayClose,
-                             PictureButton continueButton)
+                             PictureButton continueButton, bool stateInTag)
     : MessagePopup(std::move(name), mayClose, {continueButton}),
-      continueImage_(continueButton.image) {
+      continueImage_(continueButton.image),
+      stateInTag_(stateInTag) {
   // Continue, its label and the hidden button all close the popup; the picture stays as it is.
   Bind("SpeedButton1Click", [this](Sender) {
     audio::PlayButtonSound();
@@ -81,9 +82,14 @@ ContinuePopup::ContinuePopup(std::string name, std::uint8_t& mayClose,
   Bind("Image7Click", [](Sender) {});
 }
 
-int ContinuePopup::HoverState() const { return Get<Image>(continueImage_).Tag(); }
+int ContinuePopup::HoverState() const {
+  return stateInTag_ ? Get<Image>(continueImage_).Tag() : MessagePopup::HoverState();
+}
 
-void ContinuePopup::SetHoverState(int k) { Get<Image>(continueImage_).SetTag(k); }
+void ContinuePopup::SetHoverState(int k) {
+  if (stateInTag_) Get<Image>(continueImage_).SetTag(k);
+  else MessagePopup::SetHoverState(k);
+}
 
 // ---- the eight popups --------------------------------------------------------------------------
 
@@ -193,7 +199,8 @@ TFMessage7::TFMessage7()
 TFMessage8::TFMessage8()
     : ContinuePopup("FMessage8", state::Message8MayClose,
                     {"Interface7", "FlaggedCriminalScreen_07.jpg",
-                     "FlaggedCriminalScreen_07_Highlighted.jpg"}) {
+                     "FlaggedCriminalScreen_07_Highlighted.jpg"},
+                    /*stateInTag=*/false) {
   Requires({"Topic", "Topic2", "LabelText", "RetirementScreen_Line", "RetirementScreen_ScoreText"},
            {"Interface3"});
   Bind("Interface7MouseMove", [this](Sender) { HoverButton(1); });

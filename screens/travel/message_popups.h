@@ -100,16 +100,21 @@ class TFMessage4 : public MessagePopup {
 };
 
 // The popups whose Continue picture keeps its look when clicked: a Continue that was lit stays
-// lit at the next showing until the mouse passes over the face. They keep the hover state in the
-// Tag of the Continue picture.
+// lit at the next showing until the mouse passes over the face. The encounter, experience and
+// credits popups keep the hover state in the Tag of the Continue picture, the news popup in the
+// popup itself like the first four.
 class ContinuePopup : public MessagePopup {
  public:
   int HoverState() const override;
 
  protected:
-  ContinuePopup(std::string name, std::uint8_t& mayClose, PictureButton continueButton);
+  ContinuePopup(std::string name, std::uint8_t& mayClose, PictureButton continueButton,
+                bool stateInTag = true);
   void SetHoverState(int k) override;
   std::string continueImage_;
+
+ private:
+  bool stateInTag_;
 };
 
 // The hostile-encounter popup.

@@ -96,9 +96,10 @@ TEST_F(StartTest, EveryButtonLightsUnderTheMouseOnItsPictureAndItsCaption) {
     MoveOnto(app::Form1->Get<Label>(captions[k - 1]));
     EXPECT_EQ(app::StartHoverButton, k);
     EXPECT_EQ(picture.PictureName(), app::StartButtonPicture(k, true));
-    if (k > 1)
+    if (k > 1) {
       EXPECT_EQ(Picture(*app::Form1, pictures[k - 2]), app::StartButtonPicture(k - 1, false))
           << "moving straight onto the next button restores the one before";
+    }
     const auto loads = PictureLoads();
     const platform::Rect r = picture.ScreenRect();
     platform::App().MouseMove(r.x + 3, r.y + 3);  // the picture beside its caption

@@ -158,6 +158,22 @@ TEST_F(MessagePopupTest, EveryFacePictureAroundTheButtonsPutsTheLitButtonOut) {
   }
 }
 
+TEST_F(MessagePopupTest, TheEncounterExperienceAndCreditsPopupsKeepTheLitContinueInItsTag) {
+  for (std::size_t i = 0; i < std::size(kPopups); ++i) {
+    const PopupCase& p = kPopups[i];
+    SCOPED_TRACE(p.name);
+    const bool inTag = i >= 4 && i <= 6;  // FMessage5 .. FMessage7
+    auto popup = p.make();
+    WhenIdle({[&] {
+      MoveOnto(popup->Get<platform::Image>(p.button));
+      EXPECT_EQ(popup->HoverState(), 1);
+      EXPECT_EQ(popup->Get<platform::Image>(p.button).Tag(), inTag ? 1 : 0);
+      FireClick(*popup, "SpeedButton1");
+    }});
+    popup->ShowModal();
+  }
+}
+
 TEST_F(MessagePopupTest, TheCornerPictureOfTheLastFourDoesNothing) {
   for (std::size_t i = 4; i < std::size(kPopups); ++i) {
     const PopupCase& p = kPopups[i];
