@@ -191,6 +191,40 @@ TEST_F(Routing, ControlsMovedOrHiddenAreHitWhereTheyAreNow) {
   EXPECT_EQ(App().ControlAt(ix, iy), &deep);
 }
 
+// An idle game draws nothing: the window is drawn again only after something visible changed.
+TEST_F(Routing, TheScreenIsDrawnAgainOnlyAfterAVisibleChange) {
+  auto [x, y] = Centre(form->Get<Image>("Front"));
+  MoveTo(x, y);
+  App().SetPresenting(true);
+  App().ProcessMessages();
+  ASSERT_FALSE(App().NeedsRedraw());
+  Label& off = form->Get<Label>("Off");
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    bool redraw;
+  };
+  const Case cases[] = {
+      {"nothing happens", [] {}, false},
+      {"the mouse moves within one control", [&] { MoveTo(x + 2, y + 1); }, false},
+      {"the same caption is set again", [&] { off.SetCaption(off.Caption()); }, false},
+      {"the same bounds are set again",
+       [&] { off.SetBounds(off.Left(), off.Top(), off.Width(), off.Height()); }, false},
+      {"a caption changes", [&] { off.SetCaption("on"); }, true},
+      {"a control is hidden", [&] { off.Hide(); }, true},
+      {"the mouse leaves the control", [&] { MoveTo(5, 5); }, true},
+      {"a picture is loaded", [&] { form->Get<Image>("Deep").LoadPicture("x.jpg"); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.act();
+    EXPECT_EQ(App().NeedsRedraw(), c.redraw);
+    App().ProcessMessages();
+    EXPECT_FALSE(App().NeedsRedraw());
+  }
+  App().SetPresenting(false);
+}
+
 TEST_F(Routing, BorderedFormIsDraggedByItsTitleBarAndHintsShowWhileHovering) {
   std::vector<std::string> tradeLog;
   LoggingForm trade("T", R"(
