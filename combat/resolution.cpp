@@ -7,6 +7,8 @@
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
 #include "combat/combat_end.h"
+#include "combat/defensive.h"
+#include "combat/disruption.h"
 #include "combat/display.h"
 #include "combat/modifiers.h"
 #include "combat/rounds.h"
@@ -227,6 +229,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   std::int64_t d = state::GetGunDamage(a[2], a[60], attacker);
   if (attacker == Side::Player) {
     if (attack.rankBonus && state::PlayerData[14] == 7) d += d / 4;
+    if (attack.baseFactor) d = attack.baseFactor(Saturate(d));
     d = ScalePlayerDamageToEnemy(Saturate(d));
     d = ApplyGunSpecial(Saturate(d), ui);
     if (attack.damageFactor) d = attack.damageFactor(Saturate(d));
@@ -251,9 +254,13 @@ void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
     case AbilityFamily::Weapon:
       ResolveWeaponAbility(Side::Player, id, ui);
       break;
-    case AbilityFamily::Tactical:
     case AbilityFamily::Defensive:
+      ResolveDefensiveAbility(Side::Player, id, ui);
+      break;
     case AbilityFamily::Disruption:
+      ResolveDisruptionAbility(Side::Player, id, ui);
+      break;
+    case AbilityFamily::Tactical:
     case AbilityFamily::ShipSpecial:
       // Not in the game yet: the button does nothing until these abilities come to combat.
       break;
@@ -276,9 +283,13 @@ void ResolveEnemyCombatAction(std::int32_t id, CombatUi& ui) {
     case AbilityFamily::Weapon:
       ResolveWeaponAbility(Side::Enemy, id, ui);
       break;
-    case AbilityFamily::Tactical:
     case AbilityFamily::Defensive:
+      ResolveDefensiveAbility(Side::Enemy, id, ui);
+      break;
     case AbilityFamily::Disruption:
+      ResolveDisruptionAbility(Side::Enemy, id, ui);
+      break;
+    case AbilityFamily::Tactical:
       // Not in the game yet: the decision-list step passes without an action.
       break;
     case AbilityFamily::ShipSpecial:

@@ -70,6 +70,8 @@ struct GunAttack {
   std::int32_t (*damageFactor)(std::int32_t damage) = nullptr;
   bool rankBonus = false;  // the player's "Fire guns" at military rank 7
   std::string_view hitTopic, hitText, missTopic, missText;
+  // The player's own factor before scaling, where the rank bonus stands ("Exploit II").
+  std::int32_t (*baseFactor)(std::int32_t damage) = nullptr;
 };
 void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui);
 
