@@ -91,6 +91,10 @@ class CombatUi {
   // combat::CombatScreenClosed.
   virtual void Close() {}
 
+  // Whether Close has been called: the fight is over, and nothing of it may go on behind the
+  // closed screen.
+  virtual bool IsClosed() const { return false; }
+
   // Shows the boarding screen modally; the rules have prepared the defenders and the areas.
   virtual void OpenBoarding() {}
 

@@ -132,7 +132,8 @@ void RunEnemyCombatAI(CombatUi& ui) {
     Step(38, kFireGuns, true, true, ui);
   }
 
-  if (e[97] == 0) StartNewCombatRound(ui);
+  // An escape in the middle of the list has closed the screen: no new round follows it.
+  if (e[97] == 0 && !ui.IsClosed()) StartNewCombatRound(ui);
 }
 
 void EnemyMessageTimerTick(CombatUi& ui) {

@@ -52,6 +52,7 @@ class RecordingUi : public CombatUi {
   void Refresh(Display what) override;
   void StartEnemyMessageTimer() override { ++enemyTimerStarts; }
   void Close() override;
+  bool IsClosed() const override { return closed; }
   void OpenBoarding() override;
   bool SensorsShowing() override { return sensorsShowing; }
   int SensorSelection() override { return sensorSelection; }

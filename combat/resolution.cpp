@@ -12,6 +12,8 @@
 #include "combat/display.h"
 #include "combat/modifiers.h"
 #include "combat/rounds.h"
+#include "combat/ship_special.h"
+#include "combat/tactical.h"
 #include "combat/weapons.h"
 #include "state/equipment.h"
 #include "state/random.h"
@@ -261,8 +263,10 @@ void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
       ResolveDisruptionAbility(Side::Player, id, ui);
       break;
     case AbilityFamily::Tactical:
+      ResolveTacticalAbility(Side::Player, id, ui);
+      break;
     case AbilityFamily::ShipSpecial:
-      // Not in the game yet: the button does nothing until these abilities come to combat.
+      ResolveShipSpecial(ui);
       break;
     case AbilityFamily::None:
       break;
@@ -290,7 +294,7 @@ void ResolveEnemyCombatAction(std::int32_t id, CombatUi& ui) {
       ResolveDisruptionAbility(Side::Enemy, id, ui);
       break;
     case AbilityFamily::Tactical:
-      // Not in the game yet: the decision-list step passes without an action.
+      ResolveTacticalAbility(Side::Enemy, id, ui);
       break;
     case AbilityFamily::ShipSpecial:
     case AbilityFamily::None:

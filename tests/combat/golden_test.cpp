@@ -36,8 +36,8 @@ TEST(CombatGolden, SeededDuelTranscript) {
   const combat::DuelResult result = combat::PlayDuel(ui);
   audio::SetSoundOutput(nullptr);
 
-  EXPECT_TRUE(result.playerDestroyed);
-  EXPECT_EQ(result.rounds, 13);
+  EXPECT_TRUE(result.playerWon);
+  EXPECT_EQ(result.rounds, 22);
   ASSERT_EQ(ui.transcript.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(ui.transcript[i], expected[i]) << "line " << i + 1;

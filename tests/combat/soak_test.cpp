@@ -19,7 +19,7 @@ constexpr std::int32_t kEnemyClasses[] = {-1, 1,  2,  3,  4,  5,  6,  7,  8,  9,
 
 TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
   support::ScriptUi screens;
-  int won = 0, lost = 0;
+  int won = 0, lost = 0, escapes = 0;
   for (int i = 0; i < kDuels; ++i) {
     combat::DuelSetup setup;
     setup.seed = static_cast<std::uint32_t>(i) * 2654435761u;
@@ -33,7 +33,15 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
     combat::SetupDuel(setup, ui);
     const combat::DuelResult result = combat::PlayDuel(ui, 2000);
     ASSERT_TRUE(result.ended) << "duel " << i << " did not end";
-    ASSERT_TRUE(result.playerWon != result.playerDestroyed) << "duel " << i;
+    // Every fight ends one way: a ship destroyed, or the enemy escaped with both ships intact.
+    const bool escaped = !ui.Lines("picture popup: Enemy escapes!").empty();
+    ASSERT_EQ(result.playerWon + result.playerDestroyed + escaped, 1) << "duel " << i;
+    if (escaped) {
+      ASSERT_GT(state::PlayerShip[1], 0) << "duel " << i;
+      ASSERT_GT(state::EnemyShip[1], 0) << "duel " << i;
+      ASSERT_EQ(ui.transcript.back(), "combat screen closed") << "duel " << i;
+    }
+    escapes += escaped;
     ASSERT_EQ(ui.actionPointsAboveCap, 0) << "duel " << i;
     ASSERT_EQ(state::EnemyShip[97], 0) << "duel " << i;
     ASSERT_GE(state::EnemyShip[96], 0);
@@ -54,6 +62,7 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
   }
   EXPECT_GT(won, kDuels / 20);
   EXPECT_GT(lost, kDuels / 20);
+  EXPECT_GT(escapes, 0);
 }
 
 }  // namespace
