@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/forms.h"
+#include "audio/asset_files.h"
 #include "audio/audio_system.h"
 #include "platform/application.h"
 #include "platform/data_check.h"
@@ -31,24 +32,21 @@ fs::path ProgramFolder() {
   return folder;
 }
 
-// The game with its forms and its sound, for as long as `body` runs.
+// The game with its forms and its sound, for as long as `body` runs; torn down however it ends.
 int WithGame(const std::function<int()>& body) {
-  audio::InitAudio();
-  platform::App().AddLoopWork(&audio::PumpAudio);
-  CreateForms();
-  int result = 1;
-  try {
-    result = body();
-  } catch (...) {
-    DestroyForms();
-    platform::App().ClearLoopWork();
-    audio::ShutdownAudio();
-    throw;
-  }
-  DestroyForms();
-  platform::App().ClearLoopWork();
-  audio::ShutdownAudio();
-  return result;
+  struct Session {
+    Session() {
+      audio::InitAudio();
+      platform::App().AddLoopWork(&audio::PumpAudio);
+      CreateForms();
+    }
+    ~Session() {
+      DestroyForms();
+      platform::App().ClearLoopWork();
+      audio::ShutdownAudio();
+    }
+  } session;
+  return body();
 }
 
 }  // namespace
@@ -56,9 +54,12 @@ int WithGame(const std::function<int()>& body) {
 void FindFolders() {
   const fs::path folder = ProgramFolder();
   std::error_code ec;
-  // Through the environment, which both the pictures and the sounds read.
-  if (!std::getenv("FARHAVEN_ASSETS") && fs::is_directory(folder / "assets", ec))
-    setenv("FARHAVEN_ASSETS", (folder / "assets").string().c_str(), 1);
+  // The generated pictures and sounds beside the program, unless the environment names a folder.
+  if (!std::getenv("FARHAVEN_ASSETS") && fs::is_directory(folder / "assets", ec)) {
+    const std::string assets = (folder / "assets").string();
+    platform::SetAssetFolder(assets);
+    audio::SetAssetFolder(assets);
+  }
   if (!std::getenv("FARHAVEN_RESOURCES") && fs::is_directory(folder / "resources", ec))
     platform::SetLayoutFolder((folder / "resources").string());
 }
