@@ -9,8 +9,7 @@
 
 namespace combat {
 
-// The groups of combat abilities. Only the weapons (ids 1..5) act so far; the others are not in
-// the game yet and do nothing when used, on either side.
+// The groups of combat abilities; each group is carried out by its own file.
 enum class AbilityFamily {
   None,         // 0, 30 "Reinforcements" (an effect only), 37 "Overheated", unknown ids
   Weapon,       // 1..5
