@@ -95,8 +95,9 @@ void CountDownEnemyModifiers(CombatUi& ui) {
     if (list[s][3] < 1) {
       list[s][1] = 0;
       ui.Refresh(Display::Modifiers);
-      // The player's buttons are shown switched off while the enemy's EMP is in force.
-      if (list[s][2] == kEmp) ui.Refresh(Display::AbilityButtons);
+      // The player's buttons are shown switched off while the enemy's EMP or EMP II is in force,
+      // so the end of either switches them back on.
+      if (list[s][2] == kEmp || list[s][2] == kEmp2) ui.Refresh(Display::AbilityButtons);
     }
   }
 }

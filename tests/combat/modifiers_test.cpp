@@ -73,6 +73,18 @@ TEST_F(ModifiersTest, ExpiryAtTheRoundStart) {
   EXPECT_EQ(FindPlayerModifierSlot(7), 0);
 }
 
+TEST_F(ModifiersTest, TheEndOfEitherEnemyEmpRedrawsThePlayersButtons) {
+  for (const std::int32_t emp : {16, 33}) {
+    state::EnemyModifiers = {};
+    AddEnemyModifier(emp);
+    state::EnemyModifiers[1][3] = 1;  // runs out at this round's count-down
+    const int before = ui.Refreshes(combat::Display::AbilityButtons);
+    combat::CountDownEnemyModifiers(ui);
+    EXPECT_EQ(FindEnemyModifierSlot(emp), 0);
+    EXPECT_EQ(ui.Refreshes(combat::Display::AbilityButtons), before + 1) << "ability " << emp;
+  }
+}
+
 TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
   AddPlayerModifier(9, ui);  // 4 turns
   std::vector<std::int32_t> ap;

@@ -154,7 +154,9 @@ TEST_F(SetupTest, OverridesAndReinforcements) {
     state::TutorialActive = c.tutorialStep > 0;
     state::TutorialStep = c.tutorialStep;
     SetupShipCombat(c.enemyClass, c.faction, c.kind, 0, ui);
-    if (c.gun != -2) EXPECT_EQ(state::EnemyShip[60], c.gun);
+    if (c.gun != -2) {
+      EXPECT_EQ(state::EnemyShip[60], c.gun);
+    }
     EXPECT_EQ(state::EnemyShip[6], c.enemyReinforcements);
   }
 }
