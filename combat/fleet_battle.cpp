@@ -1,0 +1,608 @@
+#include "combat/fleet_battle.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "audio/sound.h"
+#include "rules/missions.h"
+#include "state/equipment.h"
+#include "state/progression.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+
+std::int32_t SelectedEscort = 0;
+std::int32_t SelectedTarget = 0;
+std::uint8_t FleetBattleWon = 0;
+std::uint8_t FleetDuelRunning = 0;
+
+namespace {
+
+using state::EnemyFleet;
+using state::PlayerFleet;
+using state::PlayerShip;
+
+// --- Fleets --------------------------------------------------------------------------------------
+
+// The hulls a fleet is made of; each flies in one role.
+enum class Hull { Battleship, Cruiser, Destroyer, Freighter, Transporter };
+
+struct HullKind {
+  Hull hull;
+  std::int32_t role;
+  std::vector<std::int32_t> classes;  // preferred first; the first the faction flies
+};
+
+const HullKind kHulls[] = {
+    {Hull::Battleship, kRoleBattleship, {17, 18, 16, 15}},  // Gettysburg, Stonewall, Marauder, Corsair
+    {Hull::Cruiser, kRoleCruiser, {15, 13}},                // Corsair, Neptun
+    {Hull::Destroyer, kRoleDestroyer, {10, 9}},             // Shark, Patton
+    {Hull::Freighter, kRoleCruiser, {14}},                  // Galaxy
+    {Hull::Transporter, kRoleDestroyer, {11}},              // Ferendar
+};
+
+// Whether `faction` flies `shipClass`, by the class's encounter category.
+bool FliesClass(std::int32_t faction, std::int32_t shipClass) {
+  const std::int32_t category = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
+  if (category < 0) return faction == -category;
+  switch (category) {
+    case 0: case 1: return true;
+    case 2: return faction >= 2 && faction <= 4;
+    case 3: return faction == 0 || faction == 2 || faction == 3;
+    case 4: return faction >= 1 && faction <= 4;
+    case 5: return faction == 0 || faction == 3 || faction == 4;
+    case 6: return faction == 0 || faction == 2 || faction == 4;
+    default: return false;
+  }
+}
+
+const HullKind& KindOf(Hull hull) {
+  for (const HullKind& kind : kHulls)
+    if (kind.hull == hull) return kind;
+  return kHulls[0];
+}
+
+std::int32_t ClassFor(Hull hull, std::int32_t faction) {
+  const HullKind& kind = KindOf(hull);
+  for (std::int32_t shipClass : kind.classes)
+    if (FliesClass(faction, shipClass)) return shipClass;
+  return kind.classes.front();
+}
+
+void FillRow(state::TFleetShipRow& row, std::int32_t faction, std::int32_t shipClass,
+             std::int32_t role) {
+  row = {};
+  row[kFleetAlive] = 1;
+  row[kFleetFaction] = faction;
+  row[kFleetClass] = shipClass;
+  row[kFleetHitPoints] = state::GetShipClassBaseShields(shipClass);  // a full bar
+  row[kFleetRole] = role;
+}
+
+// Fills `fleet` from row `first` on with the hulls, in order.
+void FillFleet(state::Table<state::TFleetShipRow, state::kFleetRows>& fleet, int first,
+               std::int32_t faction, const std::vector<Hull>& hulls) {
+  int row = first;
+  for (Hull hull : hulls) {
+    if (row > kLastFleetRow) break;
+    FillRow(fleet[row++], faction, ClassFor(hull, faction), KindOf(hull).role);
+  }
+}
+
+struct FleetPlan {
+  std::vector<Hull> escorts;
+  std::vector<Hull> enemies;
+};
+
+using H = Hull;
+// The player's side shows one large symbol (the flagship's) and five small ones, so the escorts
+// are cruisers and destroyers, at most five. The enemy shows at most three large and seven small.
+const FleetPlan kStandardBattle = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+                                   {H::Battleship, H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer,
+                                    H::Destroyer}};
+const FleetPlan kHomeworldDefence = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+                                     {H::Battleship, H::Battleship, H::Cruiser, H::Destroyer,
+                                      H::Destroyer, H::Destroyer, H::Destroyer}};
+const FleetPlan kConvoy = {{H::Cruiser, H::Destroyer, H::Destroyer},
+                           {H::Freighter, H::Freighter, H::Transporter, H::Transporter,
+                            H::Destroyer}};
+const FleetPlan kRebels = {{H::Cruiser, H::Destroyer, H::Destroyer},
+                           {H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+const FleetPlan kOrbitDefence = {{H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+                                 {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+// Behind the starbase (row 1): rows 2..6.
+const FleetPlan kStarbaseDefence = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+                                    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+
+const FleetPlan& MissionPlan() {
+  if (state::ActiveMission[1] <= 0) return kStandardBattle;
+  switch (state::ActiveMission[2]) {
+    case rules::kMissionBlitzkrieg: return kHomeworldDefence;
+    case rules::kMissionFlanking: case rules::kMissionRaiding: return kConvoy;
+    case rules::kMissionSuppression: return kRebels;
+    case rules::kMissionBombingRun: return kOrbitDefence;
+    default: return kStandardBattle;  // Battle, Siege, and a battle without a fleet mission
+  }
+}
+
+// --- Helpers -------------------------------------------------------------------------------------
+
+bool ValidRow(std::int32_t row) { return row >= 1 && row <= kLastFleetRow; }
+
+bool Alive(const state::TFleetShipRow& row) { return row[kFleetAlive] > 0; }
+
+// A station is attacked only as the last ship: any other enemy row 2..10 alive protects it.
+bool StationProtected(std::int32_t target) {
+  if (EnemyFleet[target][kFleetClass] != state::kStarbaseClass) return false;
+  for (int r = 2; r <= kLastFleetRow; ++r)
+    if (r != target && Alive(EnemyFleet[r])) return true;
+  return false;
+}
+
+// The target may be attacked; otherwise says why not. A target row that is gone counts as none.
+bool TargetReady(FleetBattleUi& ui) {
+  if (!ValidRow(SelectedTarget) || !Alive(EnemyFleet[SelectedTarget])) {
+    ui.ShowPopup("No target",
+                 "You have not yet selected a target to attack! To do so click on one of the red "
+                 "symbols in the mid part of the screen.");
+    return false;
+  }
+  if (StationProtected(SelectedTarget)) {
+    ui.ShowPopup("N/A",
+                 "You cannot attack the spacestation at this time. You first have to destroy all "
+                 "other enemy ships.");
+    return false;
+  }
+  return true;
+}
+
+std::int32_t PlayerMaxShields() {
+  return state::GetShipMaxShields(PlayerShip[2], PlayerShip[74], PlayerShip[76]);
+}
+
+// Adds max div `divisor` to the player's shields, not above the maximum.
+void TopUpShields(std::int32_t divisor) {
+  const std::int64_t max = PlayerMaxShields();
+  const std::int64_t shields = static_cast<std::int64_t>(PlayerShip[40]) + max / divisor;
+  PlayerShip[40] = static_cast<std::int32_t>(std::min(shields, max));
+}
+
+std::string RoleText(std::int32_t role) {
+  switch (role) {
+    case kRoleFlagship: return "Your flagship";
+    case kRoleStation: return "Space station";
+    case kRoleBattleship: return "Battleship";
+    case kRoleCruiser: return "Cruiser";
+    case kRoleDestroyer: return "Destroyer";
+    default: return {};
+  }
+}
+
+std::string FactionShortName(std::int32_t faction) {
+  if (faction < 0 || faction > state::kLastFaction) return {};
+  return state::FactionText[faction][2];
+}
+
+// Duel damage base of a role; roles outside 1..4 have none.
+std::int32_t RoleDamageBase(std::int32_t role) {
+  switch (role) {
+    case kRoleStation: return 50;
+    case kRoleBattleship: return 30;
+    case kRoleCruiser: return 20;
+    case kRoleDestroyer: return 10;
+    default: return 0;
+  }
+}
+
+// One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
+void FireAt(const state::TFleetShipRow& shooter, bool civilianCheck, state::TFleetShipRow& victim) {
+  std::int32_t b = RoleDamageBase(shooter[kFleetRole]) * 10;
+  if (civilianCheck && state::GetShipClassStat(shooter[kFleetClass], state::kAttrRole) == 2) b /= 6;
+  std::int64_t damage = state::Random(b);
+  damage += b / 2;
+  const std::int32_t roll = state::Random(100);
+  if (roll > 60) return;
+  if (roll <= 10) damage *= 4;
+  const std::int64_t left = static_cast<std::int64_t>(victim[kFleetHitPoints]) - damage;
+  victim[kFleetHitPoints] =
+      static_cast<std::int32_t>(std::max<std::int64_t>(left, std::numeric_limits<std::int32_t>::min()));
+}
+
+// A ship of the duel is destroyed: the duel ends, the row is gone, the selection is cleared.
+void DuelShipLost(state::TFleetShipRow& row, std::int32_t& selection, FleetBattleUi& ui) {
+  FleetDuelRunning = 0;
+  ui.SetDuelTimer(false);
+  audio::PlayShipExplosionSound();
+  row[kFleetAlive] = 0;
+  ui.SetSpeedButtonsEnabled(true);
+  selection = 0;
+  CheckFleetBattleOutcome(ui);
+  RefreshFleetBattleScreen(ui);
+}
+
+void CloseBattle(std::uint8_t won, FleetBattleUi& ui) {
+  FleetBattleWon = won;
+  state::FleetBattleMayClose = 1;
+  ui.Close();
+}
+
+// --- View ----------------------------------------------------------------------------------------
+
+std::string SymbolBase(std::int32_t role, bool own) {
+  switch (role) {
+    case kRoleStation: return own ? "station_blue" : "station_red";
+    case kRoleCruiser: return own ? "ship_blue_med_left" : "ship_red_med_right";
+    case kRoleDestroyer: return own ? "ship_blue_small_left" : "ship_red_small_right";
+    default: return own ? "ship_blue_large_left" : "ship_red_large_right";  // 0 and 2
+  }
+}
+
+// Places the alive rows of a fleet on its large and small symbols, in row order.
+template <std::size_t Small>
+void PlaceSymbols(const state::Table<state::TFleetShipRow, state::kFleetRows>& fleet, bool own,
+                  std::int32_t selected, FleetSymbol* large, std::size_t largeCount,
+                  std::array<FleetSymbol, Small>& small) {
+  std::size_t largeUsed = 0, smallUsed = 0;
+  for (int r = 1; r <= kLastFleetRow; ++r) {
+    if (!Alive(fleet[r])) continue;
+    const std::int32_t role = fleet[r][kFleetRole];
+    FleetSymbol* symbol = nullptr;
+    if (role == kRoleCruiser || role == kRoleDestroyer) {
+      if (smallUsed < Small) symbol = &small[smallUsed++];
+    } else if (largeUsed < largeCount) {
+      symbol = &large[largeUsed++];
+    }
+    if (symbol == nullptr) continue;  // no symbol left: not shown
+    symbol->visible = true;
+    symbol->picture = SymbolBase(role, own) + (r == selected ? "_on.bmp" : "_off.bmp");
+    symbol->row = r;
+  }
+}
+
+FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
+  FleetShipPanel panel;
+  panel.visible = true;
+  std::int32_t shipClass = row[kFleetClass];
+  std::int32_t faction = row[kFleetFaction];
+  if (!enemy && row[kFleetRole] == kRoleFlagship) {
+    shipClass = PlayerShip[2];
+    faction = PlayerShip[8];
+  }
+  panel.picture = state::GetShipFactionImage(shipClass, faction) + "_scene.jpg";
+  panel.name = "\"" + state::GetShipClassName(row[kFleetClass]) + "\" class";
+  panel.role = RoleText(row[kFleetRole]);
+  const std::int32_t base = state::GetShipClassBaseShields(row[kFleetClass]);
+  panel.shieldBar = FleetShieldBarPicture(row[kFleetHitPoints], base);
+  panel.shieldText = std::string(enemy ? "Enemy ships shields: " : "Friendly ships shields: ") +
+                     std::to_string(FleetShieldPercent(row[kFleetHitPoints], base)) + "%";
+  return panel;
+}
+
+}  // namespace
+
+// --- Fleets --------------------------------------------------------------------------------------
+
+void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
+  for (int r = 1; r <= kLastFleetRow; ++r) {
+    PlayerFleet[r] = {};
+    EnemyFleet[r] = {};
+  }
+  const std::int32_t pf = state::PlayerData[4];
+  const bool strike =
+      fleetKind == kFleetKindStarbaseWeakened || fleetKind == kFleetKindStarbaseStrong;
+  const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
+
+  FillRow(PlayerFleet[1], PlayerShip[8], PlayerShip[2], kRoleFlagship);
+  PlayerFleet[1][kFleetHitPoints] = PlayerShip[40];
+  FillFleet(PlayerFleet, 2, pf, plan.escorts);
+
+  if (strike) {
+    FillRow(EnemyFleet[1], enemyFaction, state::kStarbaseClass, kRoleStation);
+    FillFleet(EnemyFleet, 2, enemyFaction, plan.enemies);
+    if (fleetKind == kFleetKindStarbaseStrong) {
+      // Defenders still at full strength bring heavier ships into the line.
+      EnemyFleet[4][kFleetRole] = kRoleBattleship;
+      EnemyFleet[5][kFleetRole] = kRoleCruiser;
+      EnemyFleet[6][kFleetRole] = kRoleCruiser;
+    }
+  } else {
+    FillFleet(EnemyFleet, 1, enemyFaction, plan.enemies);
+  }
+
+  SelectedEscort = 0;
+  SelectedTarget = 0;
+  FleetBattleWon = 0;  // no battle is won without a fight
+  FleetDuelRunning = 0;
+  PlayerShip[98] = 0;
+}
+
+// --- View ----------------------------------------------------------------------------------------
+
+std::string FleetShieldBarPicture(std::int32_t hitPoints, std::int32_t baseShields) {
+  const std::int64_t base = std::max<std::int32_t>(baseShields, 1);
+  std::int64_t step = static_cast<std::int64_t>(hitPoints) * 25 / base;
+  if (hitPoints > 0 && step == 0) step = 1;
+  if (step < 0 || step > 25) step = 0;
+  return "Travelscreen_ShieldBar_" + std::to_string(step) + ".jpg";
+}
+
+std::int32_t FleetShieldPercent(std::int32_t hitPoints, std::int32_t baseShields) {
+  const std::int64_t base = std::max<std::int32_t>(baseShields, 1);
+  const std::int64_t percent = static_cast<std::int64_t>(hitPoints) * 100 / base;
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(percent, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()));
+}
+
+FleetBattleView BuildFleetBattleView() {
+  FleetBattleView view;
+  PlaceSymbols(PlayerFleet, true, SelectedEscort, &view.ownLarge, 1, view.ownSmall);
+  PlaceSymbols(EnemyFleet, false, SelectedTarget, view.enemyLarge.data(), view.enemyLarge.size(),
+               view.enemySmall);
+  if (SelectedTarget > 0 && ValidRow(SelectedTarget))
+    view.target = Panel(EnemyFleet[SelectedTarget], true);
+  if (SelectedEscort > 0 && ValidRow(SelectedEscort))
+    view.escort = Panel(PlayerFleet[SelectedEscort], false);
+
+  const std::int32_t base = state::GetShipClassBaseShields(PlayerShip[2]);
+  view.playerShieldBar = FleetShieldBarPicture(PlayerShip[40], base);
+  view.playerShieldText = "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[40], base)) + "%";
+
+  const std::int32_t level = state::PlayerData[6];
+  const std::int64_t experience = state::PlayerData[7];
+  const std::int64_t needed = std::max<std::int32_t>(state::GetLevelExperience(level), 1);
+  const std::int64_t n = std::max<std::int64_t>(experience, 0) * 19 / needed;
+  view.experienceBar = (n < 0 || n > 19 || level >= 20)
+                           ? std::string("TravelScreen_ExpBar_0.jpg")
+                           : "TravelScreen_ExpBar_" + std::to_string(n) + ".jpg";
+  view.experienceText =
+      "Experience " + std::to_string(experience * 100 / needed) + "% until level up.";
+  view.shipPicture = state::GetShipClassImage(PlayerShip[2]) + "_topwire.jpg";
+  view.portrait = state::GetHeroPortraitFile();
+  return view;
+}
+
+void RefreshFleetBattleScreen(FleetBattleUi& ui) { ui.Refresh(); }
+
+void ShowFleetShieldBars(FleetBattleUi& ui) { ui.ShowShieldBars(); }
+
+// --- Handlers --------------------------------------------------------------------------------------
+
+void ClickOwnShipSymbol(std::int32_t row, FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  SelectedEscort = row;
+  RefreshFleetBattleScreen(ui);
+}
+
+void ClickEnemyShipSymbol(std::int32_t row, FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  SelectedTarget = row;
+  RefreshFleetBattleScreen(ui);
+}
+
+void CloseTargetPanel(FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  SelectedTarget = 0;
+  RefreshFleetBattleScreen(ui);
+}
+
+void CloseEscortPanel(FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  SelectedEscort = 0;
+  RefreshFleetBattleScreen(ui);
+}
+
+void HiddenCloseButton(FleetBattleUi& ui) {
+  SelectedEscort = 0;
+  RefreshFleetBattleScreen(ui);
+}
+
+void AttackTargetYourself(FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  if (TargetReady(ui)) {
+    auto& target = EnemyFleet[SelectedTarget];
+    const std::int32_t shipClass = target[kFleetClass];
+    const std::int32_t faction = target[kFleetFaction];
+    state::EnemyShip[2] = shipClass;
+    state::EnemyShip[8] = faction;
+    rules::Ui& screens = ui.Rules();
+    screens.SetupShipCombat(shipClass, faction, 2, 0);
+    state::EnemyShip[40] = target[kFleetHitPoints];
+    const std::string picture = state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg";
+    audio::PlayAlertSound();
+    screens.ShowEncounter("Hostile encounter!",
+                          FactionShortName(faction) + " " + state::GetShipClassName(shipClass),
+                          "\"Alert! All hands to battle-stations. Hostile spaceship ahead and "
+                          "closing in. Ready to engage...\"",
+                          picture);
+    screens.RunShipCombat();
+    if (state::EnemyShip[1] == 0) {
+      target[kFleetAlive] = 0;
+      SelectedTarget = 0;
+      TopUpShields(4);
+      RefreshFleetBattleScreen(ui);
+    }
+    // An enemy that is still there (the player fled) keeps its old hit points.
+  }
+  CheckFleetBattleOutcome(ui);
+}
+
+void SelectedEscortAttacks(FleetBattleUi& ui) {
+  // No duel test: a second order during a duel runs again on the running timer.
+  if (!ValidRow(SelectedEscort) || !Alive(PlayerFleet[SelectedEscort])) {
+    ui.ShowPopup("Who?",
+                 "You have not yet selected which ship of your escort should attack. To do so "
+                 "click on one of the blue symbols in the mid part of the screen.");
+    return;
+  }
+  if (PlayerFleet[SelectedEscort][kFleetRole] == kRoleFlagship) {
+    ui.ShowPopup("Not an escort",
+                 "The blue ship symbol you have selected is your own ship. To lead an attack "
+                 "yourself please use the \"Attack target yourself\" button.");
+    return;
+  }
+  if (!TargetReady(ui)) return;
+  ui.SetSpeedButtonsEnabled(false);
+  ui.ShowDuelPanels();
+  TopUpShields(8);
+  FleetDuelRunning = 1;
+  ui.SetDuelTimer(true);
+}
+
+void FleetDuelTick(FleetBattleUi& ui) {
+  const std::int32_t escortRow = SelectedEscort;
+  const std::int32_t targetRow = SelectedTarget;
+  if (!ValidRow(escortRow) || !ValidRow(targetRow)) {
+    // The pair was taken apart under the running timer (the hidden Close): the duel is over.
+    FleetDuelRunning = 0;
+    ui.SetDuelTimer(false);
+    ui.SetSpeedButtonsEnabled(true);
+    return;
+  }
+  auto& escort = PlayerFleet[escortRow];
+  auto& target = EnemyFleet[targetRow];
+  audio::PlayFireGunsSound();
+  FireAt(escort, true, target);
+  FireAt(target, false, escort);
+  ShowFleetShieldBars(ui);
+  if (target[kFleetHitPoints] <= 0) DuelShipLost(target, SelectedTarget, ui);
+  if (escort[kFleetHitPoints] <= 0) DuelShipLost(escort, SelectedEscort, ui);
+}
+
+void EmergencyShieldRecharge(FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  if (PlayerShip[98] != 0) {
+    ui.ShowPopup("N/A",
+                 "You can only use the emergency shield recharge once in a battle (the radiation "
+                 "would kill anyone on board)!");
+    return;
+  }
+  if (!ui.Ask("Emergency recharge?",
+              "An emergency shield recharge is very dangerous. The radiation might kill crew "
+              "members. Still recharge?")) {
+    return;
+  }
+  PlayerShip[40] = PlayerMaxShields();
+  PlayerShip[98] = 1;
+  RefreshFleetBattleScreen(ui);
+  if (state::Random(100) < 61) {
+    ui.ShowPopup("Success!",
+                 "You successfully recharge your shields. Some crew members are reporting to be "
+                 "sick, but the higher radiation has caused no permanent injuries.");
+    return;
+  }
+  for (int field = 30; field <= 33; ++field) PlayerShip[field] /= 2;  // droids (34) are spared
+  ui.ShowPopup("Reactor breach!",
+               "While you are able to recharge your shields a reactor breach kills many of your "
+               "crew members.");
+}
+
+void RetreatFromFleetBattle(FleetBattleUi& ui) {
+  if (FleetDuelRunning) return;
+  if (!ui.Ask("Retreat?", "Do you really wish to retreat?")) return;
+  CloseBattle(0, ui);
+}
+
+void CheckFleetBattleOutcome(FleetBattleUi& ui) {
+  if (ui.IsClosed()) return;
+  bool enemyLeft = false;
+  for (int r = 1; r <= kLastFleetRow; ++r) enemyLeft = enemyLeft || Alive(EnemyFleet[r]);
+  if (!enemyLeft) {
+    ui.ShowPopup("Enemy fleet destroyed!", "Congratulations! The enemy fleet is destroyed.");
+    CloseBattle(1, ui);
+    return;
+  }
+  if (PlayerShip[1] == 0) {
+    ui.ShowPopup("Your fleet destroyed!", "Your fleet has been destroyed. You have failed!");
+    CloseBattle(0, ui);
+  }
+}
+
+bool FleetBattleCloseQuery(FleetBattleUi& ui) {
+  if (state::FleetBattleMayClose == 1) return true;
+  if (!ui.Ask("Quit game?", "Do you really wish to quit this game? (No retiring, no highscore)"))
+    return false;
+  state::TravelMayClose = 1;
+  ui.Rules().CloseTravelScreen();
+  return true;
+}
+
+void FleetBattleScreenClosed() {
+  FleetDuelRunning = 0;
+  state::FleetBattleMayClose = 0;
+}
+
+// --- Headless -------------------------------------------------------------------------------------
+
+void RecordingFleetUi::ShowPopup(std::string_view topic, std::string_view text) {
+  transcript.push_back("popup: " + std::string(topic) + " / " + std::string(text));
+}
+
+bool RecordingFleetUi::Ask(std::string_view topic, std::string_view text) {
+  bool answer = defaultAnswer;
+  if (!answers.empty()) {
+    answer = answers.front();
+    answers.pop_front();
+  }
+  transcript.push_back("question: " + std::string(topic) + " / " + std::string(text) +
+                       (answer ? " -> yes" : " -> no"));
+  return answer;
+}
+
+void RecordingFleetUi::SetDuelTimer(bool running) {
+  transcript.push_back(running ? "duel timer on" : "duel timer off");
+}
+
+void RecordingFleetUi::Close() {
+  closed = true;
+  transcript.push_back("fleet battle screen closed");
+}
+
+// --- A simple captain -------------------------------------------------------------------------
+
+void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
+  if (FleetDuelRunning) return;
+  if (PlayerShip[98] == 0 && PlayerShip[40] < PlayerMaxShields() / 4) {
+    EmergencyShieldRecharge(ui);
+  }
+  const FleetBattleView view = BuildFleetBattleView();
+  // The weakest enemy that may be attacked now; with none, the own attack ends the battle.
+  std::int32_t target = 0;
+  auto consider = [&target](const FleetSymbol& symbol) {
+    if (!symbol.visible || StationProtected(symbol.row)) return;
+    if (target == 0 ||
+        EnemyFleet[symbol.row][kFleetHitPoints] < EnemyFleet[target][kFleetHitPoints]) {
+      target = symbol.row;
+    }
+  };
+  for (const FleetSymbol& symbol : view.enemyLarge) consider(symbol);
+  for (const FleetSymbol& symbol : view.enemySmall) consider(symbol);
+  // The escort with the most hit points goes in; none left, the captain attacks personally.
+  std::int32_t escort = 0;
+  for (const FleetSymbol& symbol : view.ownSmall) {
+    if (!symbol.visible || RoleDamageBase(PlayerFleet[symbol.row][kFleetRole]) == 0) continue;
+    if (escort == 0 ||
+        PlayerFleet[symbol.row][kFleetHitPoints] > PlayerFleet[escort][kFleetHitPoints]) {
+      escort = symbol.row;
+    }
+  }
+  if (target != 0) ClickEnemyShipSymbol(target, ui);
+  if (escort == 0 || target == 0) {
+    AttackTargetYourself(ui);
+    return;
+  }
+  ClickOwnShipSymbol(escort, ui);
+  SelectedEscortAttacks(ui);
+  for (int tick = 0; tick < maxDuelTicks && FleetDuelRunning; ++tick) FleetDuelTick(ui);
+  if (FleetDuelRunning) {
+    // A duel that cannot end: the escort is called back.
+    FleetDuelRunning = 0;
+    ui.SetDuelTimer(false);
+    ui.SetSpeedButtonsEnabled(true);
+  }
+}
+
+}  // namespace combat

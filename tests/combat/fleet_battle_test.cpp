@@ -1,0 +1,789 @@
+// The fleet battle: the fleets a battle starts with, what the screen shows, the own attack, the
+// escort's duel exchange by exchange, the emergency recharge, retreat and the outcome; then whole
+// battles on the combat engine, from a mission's arrival to its end.
+#include "combat/fleet_battle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "combat/engine_fights.h"
+#include "combat_fixture.h"
+#include "rules/mission_arrival.h"
+#include "rules/missions.h"
+#include "rules/new_game.h"
+#include "state/equipment.h"
+#include "state/progression.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/start_ship.h"
+#include "support/script_ui.h"
+
+namespace {
+
+using state::EnemyFleet;
+using state::PlayerFleet;
+using state::PlayerShip;
+
+constexpr int kAlive = combat::kFleetAlive, kFaction = combat::kFleetFaction,
+              kClass = combat::kFleetClass, kHp = combat::kFleetHitPoints,
+              kRole = combat::kFleetRole;
+
+constexpr std::int32_t kPatton = 9, kFerendar = 11, kNeptun = 13, kGettysburg = 17;
+
+// How the ship fight of an own attack ends, written into the ship rows as the combat screen would.
+enum class Fight { EnemyDestroyed, PlayerFled, PlayerDestroyed };
+
+class OwnAttackScript : public support::ScriptUi {
+ public:
+  Fight outcome = Fight::EnemyDestroyed;
+  std::vector<std::vector<std::int32_t>> setups;  // class, faction, kind, tier
+  std::vector<std::string> encounters;            // topic / opponent / text [picture]
+  std::int32_t enemyShieldsAtFight = 0;
+  int fights = 0;
+
+  void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
+    setups.push_back({c, f, k, t});
+    Ui::SetupShipCombat(c, f, k, t);
+    state::EnemyShip[40] = 999999;  // set-up fills full shields; the battle overwrites them
+  }
+  void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
+                     std::string_view picture) override {
+    encounters.push_back(std::string(topic) + " / " + std::string(opponent) + " / " +
+                         std::string(text) + " [" + std::string(picture) + "]");
+  }
+  void RunShipCombat() override {
+    ++fights;
+    enemyShieldsAtFight = state::EnemyShip[40];
+    state::EnemyShip[40] = 1;  // whatever the fight left
+    if (outcome == Fight::EnemyDestroyed) state::EnemyShip[1] = 0;
+    if (outcome == Fight::PlayerDestroyed) PlayerShip[1] = 0;
+  }
+};
+
+class FleetBattle : public combat_test::CombatTest {
+ protected:
+  OwnAttackScript script;
+  combat::RecordingFleetUi fleet{script};
+
+  void SetUp() override {
+    CombatTest::SetUp();
+    Ships(kGettysburg, 1);
+    PlayerShip[8] = 1;
+    PlayerShip[74] = 0;
+    PlayerShip[76] = 0;
+    for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
+    combat::SelectedEscort = combat::SelectedTarget = 0;
+    combat::FleetBattleWon = 0;
+    combat::FleetDuelRunning = 0;
+    state::FleetBattleMayClose = 0;
+    state::ActiveMission = {};
+  }
+
+  // A fresh battle inside one test: the game state and every recorder start over.
+  void Fresh() {
+    SetUp();
+    script = OwnAttackScript();
+    fleet.transcript.clear();
+    fleet.answers.clear();
+    fleet.closed = false;
+    fleet.speedButtonsEnabled = true;
+    fleet.refreshes = fleet.shieldBarRedraws = fleet.duelPanelShows = 0;
+    ui.transcript.clear();
+  }
+
+  static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
+                  std::int32_t hp = -1, std::int32_t faction = 2) {
+    row = {};
+    row[kAlive] = 1;
+    row[kFaction] = faction;
+    row[kClass] = shipClass;
+    row[kHp] = hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp;
+    row[kRole] = role;
+  }
+
+  // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
+  void SmallBattle(std::initializer_list<std::int32_t> enemyRoles) {
+    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[40], 1);
+    Row(PlayerFleet[2], kPatton, combat::kRoleDestroyer, -1, 1);
+    int r = 1;
+    for (std::int32_t role : enemyRoles)
+      Row(EnemyFleet[r++], role == combat::kRoleStation ? -1 : kPatton, role);
+  }
+
+  std::vector<std::string> Popups() const {
+    std::vector<std::string> found;
+    for (const auto& line : fleet.transcript)
+      if (line.rfind("popup: ", 0) == 0) found.push_back(line.substr(7));
+    return found;
+  }
+  std::int32_t MaxShields() const {
+    return state::GetShipMaxShields(PlayerShip[2], PlayerShip[74], PlayerShip[76]);
+  }
+};
+
+const std::string kNoTarget =
+    "No target / You have not yet selected a target to attack! To do so click on one of the red "
+    "symbols in the mid part of the screen.";
+const std::string kStationLast =
+    "N/A / You cannot attack the spacestation at this time. You first have to destroy all other "
+    "enemy ships.";
+const std::string kWon = "Enemy fleet destroyed! / Congratulations! The enemy fleet is destroyed.";
+const std::string kLost = "Your fleet destroyed! / Your fleet has been destroyed. You have failed!";
+
+// --- The fleets a battle starts with ---------------------------------------------------------------
+
+bool FactionFlies(std::int32_t faction, std::int32_t shipClass) {
+  const std::int32_t c = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
+  if (c < 0) return faction == -c;
+  const std::vector<std::vector<int>> fly = {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {2, 3, 4},
+                                             {0, 2, 3}, {1, 2, 3, 4}, {0, 3, 4}, {0, 2, 4}};
+  return std::count(fly[c].begin(), fly[c].end(), faction) > 0;
+}
+
+TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
+  struct Case {
+    const char* name;
+    std::int32_t missionType;  // 0 = none active
+    std::int32_t kind;
+    bool starbase;
+  };
+  const Case cases[] = {
+      {"hidden test battle", 0, combat::kFleetKindMission, false},
+      {"Blitzkrieg", rules::kMissionBlitzkrieg, combat::kFleetKindMission, false},
+      {"Flanking", rules::kMissionFlanking, combat::kFleetKindMission, false},
+      {"Suppression", rules::kMissionSuppression, combat::kFleetKindMission, false},
+      {"Bombing run", rules::kMissionBombingRun, combat::kFleetKindMission, false},
+      {"Battle", rules::kMissionBattle, combat::kFleetKindMission, false},
+      {"Siege", rules::kMissionSiege, combat::kFleetKindMission, false},
+      {"Raiding", rules::kMissionRaiding, combat::kFleetKindMission, false},
+      {"weakened starbase", 0, combat::kFleetKindStarbaseWeakened, true},
+      {"strong starbase", rules::kMissionBattle, combat::kFleetKindStarbaseStrong, true},
+  };
+  for (const Case& c : cases) {
+    for (std::int32_t pf = 1; pf <= 4; ++pf) {
+      for (std::int32_t enemy = 0; enemy <= 4; ++enemy) {
+        SCOPED_TRACE(std::string(c.name) + " player " + std::to_string(pf) + " enemy " +
+                     std::to_string(enemy));
+        // Leftovers of an earlier battle everywhere.
+        for (int r = 1; r <= 10; ++r) Row(PlayerFleet[r], 1, 4), Row(EnemyFleet[r], 1, 4);
+        combat::SelectedEscort = 3, combat::SelectedTarget = 4, combat::FleetBattleWon = 1;
+        PlayerShip[98] = 1;
+        PlayerShip[40] = 1234;
+        state::PlayerData[4] = pf;
+        PlayerShip[8] = pf;
+        state::ActiveMission = {};
+        state::ActiveMission[1] = c.missionType != 0;
+        state::ActiveMission[2] = c.missionType;
+
+        combat::PrepareFleetBattle(enemy, c.kind);
+
+        EXPECT_EQ(combat::SelectedEscort, 0);
+        EXPECT_EQ(combat::SelectedTarget, 0);
+        EXPECT_EQ(combat::FleetBattleWon, 0);
+        EXPECT_EQ(PlayerShip[98], 0);
+        // The flagship stands for the player's own ship.
+        EXPECT_EQ(PlayerFleet[1][kAlive], 1);
+        EXPECT_EQ(PlayerFleet[1][kRole], combat::kRoleFlagship);
+        EXPECT_EQ(PlayerFleet[1][kClass], kGettysburg);
+        EXPECT_EQ(PlayerFleet[1][kHp], 1234);
+        int escorts = 0, enemies = 0;
+        for (int r = 2; r <= 10; ++r) {
+          const auto& row = PlayerFleet[r];
+          if (row[kAlive] == 0) {
+            EXPECT_EQ(row, state::TFleetShipRow{}) << "unused own row " << r;
+            continue;
+          }
+          ++escorts;
+          EXPECT_EQ(row[kFaction], pf);
+          EXPECT_TRUE(row[kRole] == combat::kRoleCruiser || row[kRole] == combat::kRoleDestroyer)
+              << "own row " << r << " role " << row[kRole];
+          EXPECT_TRUE(FactionFlies(pf, row[kClass])) << "own row " << r;
+          EXPECT_EQ(row[kHp], state::GetShipClassBaseShields(row[kClass]));
+        }
+        for (int r = 1; r <= 10; ++r) {
+          const auto& row = EnemyFleet[r];
+          if (row[kAlive] == 0) {
+            EXPECT_EQ(row, state::TFleetShipRow{}) << "unused enemy row " << r;
+            continue;
+          }
+          ++enemies;
+          EXPECT_EQ(row[kFaction], enemy);
+          const bool station = c.starbase && r == 1;
+          EXPECT_EQ(row[kClass] == state::kStarbaseClass, station) << "enemy row " << r;
+          EXPECT_EQ(row[kRole] == combat::kRoleStation, station) << "enemy row " << r;
+          EXPECT_GE(row[kRole], 1);
+          EXPECT_LE(row[kRole], 4);
+          EXPECT_GT(row[kHp], 0);
+          EXPECT_EQ(row[kHp], state::GetShipClassBaseShields(row[kClass]));
+        }
+        EXPECT_GE(escorts, 3);
+        EXPECT_GE(enemies, 4);
+        // Every ship has a symbol: one large and five small own, three large and seven small enemy.
+        const combat::FleetBattleView view = combat::BuildFleetBattleView();
+        int shownOwn = view.ownLarge.visible, shownEnemy = 0;
+        for (const auto& s : view.ownSmall) shownOwn += s.visible;
+        for (const auto& s : view.enemyLarge) shownEnemy += s.visible;
+        for (const auto& s : view.enemySmall) shownEnemy += s.visible;
+        EXPECT_EQ(shownOwn, escorts + 1);
+        EXPECT_EQ(shownEnemy, enemies);
+        if (c.kind == combat::kFleetKindStarbaseStrong) {
+          EXPECT_EQ(EnemyFleet[4][kRole], combat::kRoleBattleship);
+          EXPECT_EQ(EnemyFleet[5][kRole], combat::kRoleCruiser);
+          EXPECT_EQ(EnemyFleet[6][kRole], combat::kRoleCruiser);
+        }
+      }
+    }
+  }
+}
+
+TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
+  state::PlayerData[4] = 1;
+  state::ActiveMission[1] = 1;
+  state::ActiveMission[2] = rules::kMissionFlanking;
+  combat::PrepareFleetBattle(3, combat::kFleetKindMission);
+  int civilians = 0;
+  for (int r = 1; r <= 10; ++r)
+    civilians += EnemyFleet[r][kAlive] > 0 &&
+                 state::GetShipClassStat(EnemyFleet[r][kClass], state::kAttrRole) == 2;
+  EXPECT_GE(civilians, 3);
+  // Escorts are warships.
+  for (int r = 2; r <= 10; ++r) {
+    if (PlayerFleet[r][kAlive] > 0) {
+      EXPECT_EQ(state::GetShipClassStat(PlayerFleet[r][kClass], state::kAttrRole), 1);
+    }
+  }
+}
+
+// --- What the screen shows -----------------------------------------------------------------------
+
+TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
+  // Own: the flagship and a second large ship, then six small ones; one dead row in between.
+  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, 1);
+  Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, 1);
+  for (int r = 3; r <= 9; ++r) Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1, 1);
+  PlayerFleet[5][kAlive] = 0;
+  // Enemy: a station and three battleships, then eight small ones... only six rows remain.
+  Row(EnemyFleet[1], -1, combat::kRoleStation);
+  for (int r = 2; r <= 4; ++r) Row(EnemyFleet[r], kGettysburg, combat::kRoleBattleship);
+  for (int r = 5; r <= 10; ++r) Row(EnemyFleet[r], kPatton, combat::kRoleDestroyer);
+  combat::SelectedEscort = 4;
+  combat::SelectedTarget = 3;
+
+  const combat::FleetBattleView v = combat::BuildFleetBattleView();
+  EXPECT_TRUE(v.ownLarge.visible);
+  EXPECT_EQ(v.ownLarge.row, 1);
+  EXPECT_EQ(v.ownLarge.picture, "ship_blue_large_left_off.bmp");
+  const std::vector<std::int32_t> ownSmallRows = {3, 4, 6, 7, 8};  // row 9 has no place left
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(v.ownSmall[i].row, ownSmallRows[i]);
+  EXPECT_EQ(v.ownSmall[0].picture, "ship_blue_small_left_off.bmp");
+  EXPECT_EQ(v.ownSmall[1].picture, "ship_blue_med_left_on.bmp");
+  // The station and two battleships take the three large places; the third battleship is hidden.
+  EXPECT_EQ(v.enemyLarge[0].picture, "station_red_off.bmp");
+  EXPECT_EQ(v.enemyLarge[1].row, 2);
+  EXPECT_EQ(v.enemyLarge[2].picture, "ship_red_large_right_on.bmp");
+  EXPECT_EQ(v.enemyLarge[2].row, 3);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(v.enemySmall[i].row, 5 + i);
+  EXPECT_FALSE(v.enemySmall[6].visible);
+  EXPECT_EQ(v.enemySmall[0].picture, "ship_red_small_right_off.bmp");
+
+  // Once a large enemy falls, the hidden one takes its place.
+  EnemyFleet[2][kAlive] = 0;
+  EXPECT_EQ(combat::BuildFleetBattleView().enemyLarge[2].row, 4);
+}
+
+TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
+  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, 1);
+  Row(EnemyFleet[1], kPatton, combat::kRoleDestroyer, 520, 3);  // 80 % of 650
+  combat::SelectedTarget = 1;
+  combat::SelectedEscort = 1;
+  PlayerShip[2] = kNeptun;  // the flagship's panel shows the player's ship, in its livery
+  PlayerShip[8] = 4;
+  PlayerShip[40] = 600;     // half of 1200
+  state::PlayerData[6] = 3;
+  state::PlayerData[7] = state::GetLevelExperience(3) / 2;
+
+  const combat::FleetBattleView v = combat::BuildFleetBattleView();
+  EXPECT_TRUE(v.target.visible);
+  EXPECT_EQ(v.target.picture, "Coalition_Patton_scene.jpg");
+  EXPECT_EQ(v.target.name, "\"Patton\" class");
+  EXPECT_EQ(v.target.role, "Destroyer");
+  EXPECT_EQ(v.target.shieldBar, "Travelscreen_ShieldBar_20.jpg");
+  EXPECT_EQ(v.target.shieldText, "Enemy ships shields: 80%");
+  EXPECT_EQ(v.escort.picture, "Syndicate_Neptun_scene.jpg");
+  EXPECT_EQ(v.escort.role, "Your flagship");
+  EXPECT_EQ(v.escort.shieldText, "Friendly ships shields: 4%");
+  EXPECT_EQ(v.playerShieldBar, "Travelscreen_ShieldBar_12.jpg");
+  EXPECT_EQ(v.playerShieldText, "Your shields: 50%");
+  EXPECT_EQ(v.experienceBar, "TravelScreen_ExpBar_9.jpg");
+  EXPECT_EQ(v.experienceText, "Experience 50% until level up.");
+  EXPECT_EQ(v.shipPicture, "Neptun_topwire.jpg");
+
+  combat::SelectedTarget = combat::SelectedEscort = 0;
+  const combat::FleetBattleView none = combat::BuildFleetBattleView();
+  EXPECT_FALSE(none.target.visible);
+  EXPECT_FALSE(none.escort.visible);
+
+  // Level 0 needs no experience: no division by zero, an empty bar. Level 20 shows an empty bar.
+  state::PlayerData[6] = 0;
+  state::PlayerData[7] = 50;
+  EXPECT_EQ(combat::BuildFleetBattleView().experienceBar, "TravelScreen_ExpBar_0.jpg");
+  EXPECT_EQ(combat::BuildFleetBattleView().experienceText, "Experience 5000% until level up.");
+  state::PlayerData[6] = 20;
+  state::PlayerData[7] = 0;
+  EXPECT_EQ(combat::BuildFleetBattleView().experienceBar, "TravelScreen_ExpBar_0.jpg");
+}
+
+TEST(FleetShieldBar, StepsAndPercentages) {
+  struct Case {
+    std::int32_t hp, base;
+    const char* bar;
+    std::int32_t percent;
+  };
+  const Case cases[] = {
+      {650, 650, "Travelscreen_ShieldBar_25.jpg", 100},
+      {0, 650, "Travelscreen_ShieldBar_0.jpg", 0},
+      {1, 650, "Travelscreen_ShieldBar_1.jpg", 0},  // anything left shows a sliver
+      {-40, 650, "Travelscreen_ShieldBar_0.jpg", -6},
+      {700, 650, "Travelscreen_ShieldBar_0.jpg", 107},  // above full: no such picture
+      {5, 0, "Travelscreen_ShieldBar_0.jpg", 500},      // a base of 0 counts as 1
+      {2147483647, 3500, "Travelscreen_ShieldBar_0.jpg", 61356675},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(combat::FleetShieldBarPicture(c.hp, c.base), c.bar) << c.hp << "/" << c.base;
+    EXPECT_EQ(combat::FleetShieldPercent(c.hp, c.base), c.percent) << c.hp << "/" << c.base;
+  }
+}
+
+// --- The own attack --------------------------------------------------------------------------------
+
+TEST_F(FleetBattle, TheOwnAttackIsRefusedWithoutATargetAndAtAProtectedStation) {
+  SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
+  struct Case {
+    std::int32_t target;
+    std::string popup;
+  };
+  const Case cases[] = {{0, kNoTarget}, {1, kStationLast}};
+  for (const Case& c : cases) {
+    fleet.transcript.clear();
+    combat::SelectedTarget = c.target;
+    combat::AttackTargetYourself(fleet);
+    EXPECT_EQ(Popups(), std::vector<std::string>{c.popup});
+    EXPECT_EQ(script.fights, 0);
+    EXPECT_FALSE(fleet.closed);
+  }
+  // With the last escort ship gone the station is fair game.
+  EnemyFleet[2][kAlive] = 0;
+  combat::SelectedTarget = 1;
+  combat::AttackTargetYourself(fleet);
+  EXPECT_EQ(script.fights, 1);
+  EXPECT_EQ(script.setups.at(0), (std::vector<std::int32_t>{-1, 2, 2, 0}));
+}
+
+TEST_F(FleetBattle, AFleetWithoutEnemiesIsWonAtTheFirstOwnAttack) {
+  SmallBattle({});
+  combat::AttackTargetYourself(fleet);
+  EXPECT_EQ(Popups(), (std::vector<std::string>{kNoTarget, kWon}));
+  EXPECT_TRUE(fleet.closed);
+  EXPECT_EQ(combat::FleetBattleWon, 1);
+  EXPECT_EQ(state::FleetBattleMayClose, 1);
+  // The screen is closed: a second check shows nothing more.
+  combat::CheckFleetBattleOutcome(fleet);
+  EXPECT_EQ(Popups().size(), 2u);
+}
+
+TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
+  struct Case {
+    const char* name;
+    Fight outcome;
+    bool rowGone;
+    std::vector<std::string> popups;
+    std::uint8_t won;
+  };
+  const Case cases[] = {
+      {"enemy destroyed, one left", Fight::EnemyDestroyed, true, {}, 0},
+      {"player fled", Fight::PlayerFled, false, {}, 0},
+      {"player destroyed", Fight::PlayerDestroyed, false, {kLost}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fresh();
+    SmallBattle({combat::kRoleDestroyer, combat::kRoleCruiser});
+    EnemyFleet[2][kHp] = 77;
+    EnemyFleet[2][kFaction] = 3;
+    PlayerShip[40] = 100;
+    script.outcome = c.outcome;
+    combat::ClickEnemyShipSymbol(2, fleet);
+    combat::AttackTargetYourself(fleet);
+
+    ASSERT_EQ(script.fights, 1);
+    EXPECT_EQ(script.setups.at(0), (std::vector<std::int32_t>{kPatton, 3, 2, 0}));
+    EXPECT_EQ(script.enemyShieldsAtFight, 77);
+    EXPECT_EQ(script.encounters.at(0),
+              "Hostile encounter! / F3 Patton / \"Alert! All hands to battle-stations. Hostile "
+              "spaceship ahead and closing in. Ready to engage...\" [Coalition_Patton_Scene.jpg]");
+    EXPECT_EQ(EnemyFleet[2][kAlive] == 0, c.rowGone);
+    EXPECT_EQ(EnemyFleet[2][kHp], 77);  // never written back
+    EXPECT_EQ(combat::SelectedTarget, c.rowGone ? 0 : 2);
+    // A kill tops the shields up by a quarter of the maximum.
+    EXPECT_EQ(PlayerShip[40], c.rowGone ? 100 + MaxShields() / 4 : 100);
+    EXPECT_EQ(Popups(), c.popups);
+    EXPECT_EQ(combat::FleetBattleWon, c.won);
+    EXPECT_EQ(fleet.closed, !c.popups.empty());
+  }
+}
+
+TEST_F(FleetBattle, KillingTheLastShipWinsEvenWhenTheShipWasLostAndShieldsStayCapped) {
+  SmallBattle({combat::kRoleDestroyer});
+  PlayerShip[40] = MaxShields() - 1;
+  combat::SelectedTarget = 1;
+  script.outcome = Fight::EnemyDestroyed;
+  combat::AttackTargetYourself(fleet);
+  EXPECT_EQ(PlayerShip[40], MaxShields());
+  EXPECT_EQ(Popups(), std::vector<std::string>{kWon});
+  EXPECT_EQ(combat::FleetBattleWon, 1);
+}
+
+// --- The escort attack -----------------------------------------------------------------------------
+
+TEST_F(FleetBattle, TheEscortAttackNeedsAnEscortAndAnAttackableTarget) {
+  SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
+  const std::string who =
+      "Who? / You have not yet selected which ship of your escort should attack. To do so click "
+      "on one of the blue symbols in the mid part of the screen.";
+  const std::string own =
+      "Not an escort / The blue ship symbol you have selected is your own ship. To lead an attack "
+      "yourself please use the \"Attack target yourself\" button.";
+  struct Case {
+    std::int32_t escort, target;
+    std::string popup;
+  };
+  const Case cases[] = {{0, 2, who}, {1, 2, own}, {2, 0, kNoTarget}, {2, 1, kStationLast}};
+  for (const Case& c : cases) {
+    fleet.transcript.clear();
+    combat::SelectedEscort = c.escort;
+    combat::SelectedTarget = c.target;
+    combat::SelectedEscortAttacks(fleet);
+    EXPECT_EQ(Popups(), std::vector<std::string>{c.popup}) << c.escort << " " << c.target;
+    EXPECT_EQ(combat::FleetDuelRunning, 0);
+    EXPECT_FALSE(fleet.closed);  // refusals here decide nothing
+  }
+}
+
+TEST_F(FleetBattle, DuringADuelOnlyTheEscortOrderAndTheHiddenCloseAct) {
+  SmallBattle({combat::kRoleDestroyer, combat::kRoleCruiser});
+  PlayerShip[40] = 10;
+  combat::SelectedEscort = 2;
+  combat::SelectedTarget = 1;
+  combat::SelectedEscortAttacks(fleet);
+  ASSERT_EQ(combat::FleetDuelRunning, 1);
+  EXPECT_FALSE(fleet.speedButtonsEnabled);
+  EXPECT_EQ(fleet.duelPanelShows, 1);
+  EXPECT_EQ(PlayerShip[40], 10 + MaxShields() / 8);
+
+  const auto seed = state::RandSeed;
+  combat::ClickOwnShipSymbol(1, fleet);
+  combat::ClickEnemyShipSymbol(2, fleet);
+  combat::CloseTargetPanel(fleet);
+  combat::CloseEscortPanel(fleet);
+  combat::AttackTargetYourself(fleet);
+  combat::EmergencyShieldRecharge(fleet);
+  combat::RetreatFromFleetBattle(fleet);
+  EXPECT_EQ(combat::SelectedEscort, 2);
+  EXPECT_EQ(combat::SelectedTarget, 1);
+  EXPECT_EQ(script.fights, 0);
+  EXPECT_EQ(PlayerShip[98], 0);
+  EXPECT_FALSE(fleet.closed);
+  EXPECT_TRUE(fleet.transcript.size() == 1 && fleet.transcript[0] == "duel timer on");
+  EXPECT_EQ(state::RandSeed, seed);
+
+  // The order given again through its picture: another eighth of the shields.
+  combat::SelectedEscortAttacks(fleet);
+  EXPECT_EQ(PlayerShip[40], 10 + 2 * (MaxShields() / 8));
+  EXPECT_EQ(fleet.duelPanelShows, 2);
+
+  // The hidden Close takes the escort away; the next tick ends the duel without a shot.
+  combat::HiddenCloseButton(fleet);
+  EXPECT_EQ(combat::SelectedEscort, 0);
+  combat::FleetDuelTick(fleet);
+  EXPECT_EQ(combat::FleetDuelRunning, 0);
+  EXPECT_TRUE(fleet.speedButtonsEnabled);
+  EXPECT_EQ(state::RandSeed, seed);
+}
+
+// --- The duel ------------------------------------------------------------------------------------
+
+// One shot as the game draws it: damage first, then the hit roll.
+std::int32_t Shot(std::int32_t b) {
+  std::int32_t damage = state::Random(b) + b / 2;
+  const std::int32_t roll = state::Random(100);
+  if (roll > 60) return 0;
+  return roll <= 10 ? damage * 4 : damage;
+}
+
+TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets) {
+  struct Case {
+    std::int32_t escortClass, escortRole, targetRole;
+    std::int32_t escortBase, targetBase;  // b after the role and the civilian test
+  };
+  const Case cases[] = {
+      {kPatton, combat::kRoleDestroyer, combat::kRoleStation, 100, 500},
+      {kNeptun, combat::kRoleCruiser, combat::kRoleBattleship, 200, 300},
+      {kFerendar, combat::kRoleDestroyer, combat::kRoleCruiser, 16, 200},  // civilian: b div 6
+      {kFerendar, combat::kRoleBattleship, combat::kRoleDestroyer, 50, 100},
+  };
+  int hits = 0, criticals = 0;
+  for (const Case& c : cases) {
+    for (std::uint32_t seed = 0; seed < 40; ++seed) {
+      SCOPED_TRACE(std::to_string(c.escortClass) + " seed " + std::to_string(seed));
+      SmallBattle({c.targetRole});
+      Row(PlayerFleet[2], c.escortClass, c.escortRole, 100000, 1);
+      EnemyFleet[1][kHp] = 100000;
+      combat::SelectedEscort = 2;
+      combat::SelectedTarget = 1;
+      combat::SelectedEscortAttacks(fleet);
+
+      state::Randomize(seed);
+      state::Random(2);  // the guns' cue
+      const std::int32_t toTarget = Shot(c.escortBase);
+      const std::int32_t toEscort = Shot(c.targetBase);
+      hits += toTarget > 0;
+      criticals += toTarget > c.escortBase * 3 / 2;
+
+      state::Randomize(seed);
+      ui.transcript.clear();
+      combat::FleetDuelTick(fleet);
+      EXPECT_EQ(EnemyFleet[1][kHp], 100000 - toTarget);
+      EXPECT_EQ(PlayerFleet[2][kHp], 100000 - toEscort);
+      EXPECT_EQ(ui.Lines("cue FireGuns").size(), 1u);
+      EXPECT_EQ(combat::FleetDuelRunning, 1);
+    }
+  }
+  EXPECT_GT(hits, 0);
+  EXPECT_GT(criticals, 0);
+}
+
+TEST_F(FleetBattle, TheDuelEndsWhenAShipFallsAndBothMayFallInOneExchange) {
+  struct Case {
+    const char* name;
+    std::int32_t escortHp, targetHp;
+    bool otherEnemy;
+    bool targetDies, escortDies;
+    std::vector<std::string> popups;
+  };
+  const Case cases[] = {
+      {"target falls, more enemies", 100000, 1, true, true, false, {}},
+      {"last target falls", 100000, 1, false, true, false, {kWon}},
+      {"escort falls", 1, 100000, false, false, true, {}},
+      // Both fall with the last enemy: the battle is won once, and the escort still goes down.
+      {"both fall", 1, 1, false, true, true, {kWon}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fresh();
+    if (c.otherEnemy)
+      SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
+    else
+      SmallBattle({combat::kRoleStation});
+    const std::int32_t targetRow = c.otherEnemy ? 2 : 1;
+    PlayerFleet[2][kHp] = c.escortHp;
+    EnemyFleet[targetRow][kHp] = c.targetHp;
+    combat::SelectedEscort = 2;
+    combat::SelectedTarget = targetRow;
+    combat::SelectedEscortAttacks(fleet);
+    // An exchange in which both shots hit.
+    std::uint32_t seed = 0;
+    for (;; ++seed) {
+      state::Randomize(seed);
+      state::Random(2);
+      const std::int32_t toTarget = Shot(100);
+      if (toTarget > 0 && Shot(EnemyFleet[targetRow][kRole] == combat::kRoleStation ? 500 : 100) > 0)
+        break;
+    }
+    state::Randomize(seed);
+    combat::FleetDuelTick(fleet);
+    EXPECT_EQ(combat::FleetDuelRunning, 0);
+    EXPECT_TRUE(fleet.speedButtonsEnabled);
+    EXPECT_EQ(EnemyFleet[targetRow][kAlive] == 0, c.targetDies);
+    EXPECT_EQ(PlayerFleet[2][kAlive] == 0, c.escortDies);
+    EXPECT_EQ(combat::SelectedTarget, c.targetDies ? 0 : targetRow);
+    EXPECT_EQ(combat::SelectedEscort, c.escortDies ? 0 : 2);
+    EXPECT_EQ(ui.Lines("cue Explosion_Ship").size(),
+              static_cast<std::size_t>(c.targetDies + c.escortDies));
+    EXPECT_EQ(Popups(), c.popups);
+    EXPECT_EQ(combat::FleetBattleWon, c.popups.empty() ? 0 : 1);
+    // The loss of escorts never loses the battle.
+    EXPECT_EQ(fleet.closed, !c.popups.empty());
+  }
+}
+
+// --- Recharge, retreat, closing ------------------------------------------------------------------
+
+TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
+  struct Case {
+    std::int32_t roll;  // Random(100)
+    bool breach;
+  };
+  for (const Case c : {Case{0, false}, Case{60, false}, Case{61, true}, Case{99, true}}) {
+    SCOPED_TRACE(c.roll);
+    Fresh();
+    SmallBattle({combat::kRoleDestroyer});
+    PlayerShip[40] = 5;
+    for (int f = 30; f <= 34; ++f) PlayerShip[f] = 11;
+    std::uint32_t seed = 0;
+    for (;; ++seed) {
+      state::Randomize(seed);
+      if (state::Random(100) == c.roll) break;
+    }
+    state::Randomize(seed);
+    fleet.answers = {true};
+    combat::EmergencyShieldRecharge(fleet);
+    EXPECT_EQ(PlayerShip[40], MaxShields());
+    EXPECT_EQ(PlayerShip[98], 1);
+    for (int f = 30; f <= 33; ++f) EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
+    EXPECT_EQ(PlayerShip[34], 11);
+    const std::vector<std::string> popups = Popups();
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].substr(0, popups[0].find(" / ")), c.breach ? "Reactor breach!" : "Success!");
+
+    // A second time: refused, nothing drawn.
+    const auto seedAfter = state::RandSeed;
+    PlayerShip[40] = 5;
+    combat::EmergencyShieldRecharge(fleet);
+    EXPECT_EQ(PlayerShip[40], 5);
+    EXPECT_EQ(Popups().back(),
+              "N/A / You can only use the emergency shield recharge once in a battle (the "
+              "radiation would kill anyone on board)!");
+    EXPECT_EQ(state::RandSeed, seedAfter);
+  }
+  // Saying no changes nothing.
+  Fresh();
+  PlayerShip[40] = 5;
+  combat::EmergencyShieldRecharge(fleet);
+  EXPECT_EQ(PlayerShip[40], 5);
+  EXPECT_EQ(PlayerShip[98], 0);
+}
+
+TEST_F(FleetBattle, RetreatAndQuitCloseOnlyOnYes) {
+  SmallBattle({combat::kRoleDestroyer});
+  combat::FleetBattleWon = 1;
+  combat::RetreatFromFleetBattle(fleet);  // no
+  EXPECT_FALSE(fleet.closed);
+  EXPECT_FALSE(combat::FleetBattleCloseQuery(fleet));  // no: quit refused
+  EXPECT_EQ(state::TravelMayClose, 0);
+
+  fleet.answers = {true};
+  combat::RetreatFromFleetBattle(fleet);
+  EXPECT_TRUE(fleet.closed);
+  EXPECT_EQ(combat::FleetBattleWon, 0);
+  EXPECT_TRUE(combat::FleetBattleCloseQuery(fleet));  // the retreat gave the permission
+  combat::FleetBattleScreenClosed();
+  EXPECT_EQ(state::FleetBattleMayClose, 0);
+
+  fleet.answers = {true};
+  EXPECT_TRUE(combat::FleetBattleCloseQuery(fleet));  // quitting the game
+  EXPECT_EQ(state::TravelMayClose, 1);
+  EXPECT_EQ(fleet.transcript.back(),
+            "question: Quit game? / Do you really wish to quit this game? (No retiring, no "
+            "highscore) -> yes");
+}
+
+// --- Whole battles on the engine ------------------------------------------------------------------
+
+struct BattleOutcome {
+  bool won = false;
+  int battles = 0;
+  int fights = 0;
+  std::int32_t missionActive = 0;
+  std::vector<std::string> transcript;
+  std::vector<std::string> topics;
+  state::TFleetShipRow enemyStation{};
+};
+
+// A new world, a battleship captain on a fleet mission of `type` at the ship's current body.
+BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type) {
+  state::ClearGameState();
+  state::Randomize(seed);
+  state::PlayerData[3] = 2;
+  state::PlayerData[4] = 1;
+  support::ScriptUi screens;
+  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  PlayerShip[2] = kGettysburg;
+  PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+  state::ActiveMission = {};
+  state::ActiveMission[1] = 1;
+  state::ActiveMission[2] = type;
+  state::ActiveMission[3] = 50000;
+  state::ActiveMission[6] = PlayerShip[13];
+  state::ActiveMission[7] = PlayerShip[14];
+  state::ActiveMission[8] = 1;
+  state::ActiveMission[9] = 2;
+
+  combat::EngineFights fights(screens);
+  rules::CheckMissionOnArrival(fights);
+  BattleOutcome outcome;
+  outcome.won = combat::FleetBattleWon == 1;
+  outcome.battles = fights.FleetBattlesRun();
+  outcome.fights = fights.FightsRun();
+  outcome.missionActive = state::ActiveMission[1];
+  outcome.transcript = fights.Transcript();
+  for (const auto& popup : screens.popups) outcome.topics.push_back(popup.topic);
+  return outcome;
+}
+
+TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
+  int won = 0;
+  for (std::uint32_t seed : {1u, 2u, 3u}) {
+    for (std::int32_t type : {rules::kMissionFlanking, rules::kMissionBattle}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(type));
+      const BattleOutcome o = FlyIntoTheBattle(seed, type);
+      EXPECT_EQ(o.battles, 1);
+      EXPECT_EQ(o.missionActive, 0);  // completed or failed, never left open
+      ASSERT_FALSE(o.transcript.empty());
+      const bool sawWin = std::count(o.transcript.begin(), o.transcript.end(), "popup: " + kWon);
+      EXPECT_EQ(sawWin, o.won);
+      EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission completed!"),
+                o.won && PlayerShip[1] != 0);
+      if (o.won) {
+        ++won;
+        for (int r = 1; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][kAlive], 0) << r;
+      }
+      EXPECT_EQ(state::FleetBattleMayClose, 0);
+      EXPECT_EQ(combat::FleetDuelRunning, 0);
+    }
+  }
+  EXPECT_GT(won, 0);
+}
+
+TEST(FleetBattleOnTheEngine, TheSameSeedFightsTheSameBattle) {
+  const BattleOutcome first = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  const auto ship = PlayerShip;
+  const BattleOutcome second = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  EXPECT_EQ(first.transcript, second.transcript);
+  EXPECT_EQ(first.topics, second.topics);
+  EXPECT_EQ(ship, PlayerShip);
+}
+
+TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
+  state::ClearGameState();
+  state::Randomize(9);
+  state::PlayerData[3] = 2;
+  state::PlayerData[4] = 1;
+  support::ScriptUi screens;
+  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  PlayerShip[2] = kGettysburg;
+  PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+  combat::EngineFights fights(screens);
+  const bool won = fights.RunFleetBattle(3, combat::kFleetKindStarbaseWeakened);
+  EXPECT_EQ(won, combat::FleetBattleWon == 1);
+  EXPECT_EQ(EnemyFleet[1][kClass], state::kStarbaseClass);
+  if (EnemyFleet[1][kAlive] == 0) {
+    for (int r = 2; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][kAlive], 0) << r;
+  }
+  EXPECT_EQ(fights.FleetBattlesRun(), 1);
+}
+
+}  // namespace
