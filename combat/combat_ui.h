@@ -91,8 +91,8 @@ class CombatUi {
   // combat::CombatScreenClosed.
   virtual void Close() {}
 
-  // Whether Close has been called: the fight is over, and nothing of it may go on behind the
-  // closed screen.
+  // Whether Close has been called since the set-up of this fight (ResetScreen): the fight is
+  // over, and nothing of it may go on behind the closed screen.
   virtual bool IsClosed() const { return false; }
 
   // Shows the boarding screen modally; the rules have prepared the defenders and the areas.

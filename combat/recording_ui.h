@@ -51,6 +51,8 @@ class RecordingUi : public CombatUi {
                       std::string_view picture) override;
   void Refresh(Display what) override;
   void StartEnemyMessageTimer() override { ++enemyTimerStarts; }
+  // The screen outlives its fights: a new fight's set-up opens it again.
+  void ResetScreen() override { closed = false; }
   void Close() override;
   bool IsClosed() const override { return closed; }
   void OpenBoarding() override;

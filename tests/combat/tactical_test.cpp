@@ -6,6 +6,7 @@
 #include <string>
 
 #include "combat/enemy_ai.h"
+#include "combat/rounds.h"
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/abilities.h"
@@ -378,6 +379,16 @@ TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
   // A later tick of a stopped timer finds nothing waiting.
   combat::EnemyMessageTimerTick(ui);
   EXPECT_EQ(state::PlayerShip[3], -100);
+
+  // The screen lives on: the next fight set up on it is open again, and its rounds go on.
+  state::PlayerShip[1] = 1;
+  state::PlayerShip[2] = 1;
+  combat::SetupShipCombat(1, 2, 2, 0, ui);
+  EXPECT_FALSE(ui.IsClosed());
+  state::EnemyAbilitySlots = {};
+  combat::EndPlayerTurn(ui);
+  EXPECT_EQ(state::PlayerShip[3], state::GetShipClassStat(1, state::kAttrActionPoints))
+      << "the enemy's empty list hands the turn back";
 }
 
 TEST_F(TacticalTest, Exploit) {
