@@ -698,21 +698,24 @@ struct BattleOutcome {
   int battles = 0;
   int fights = 0;
   std::int32_t missionActive = 0;
+  std::int32_t livesLeft = 0;
   std::vector<std::string> transcript;
   std::vector<std::string> topics;
   state::TFleetShipRow enemyStation{};
 };
 
 // A new world, a battleship captain on a fleet mission of `type` at the ship's current body.
-BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type) {
+BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battleship = true) {
   state::ClearGameState();
   state::Randomize(seed);
   state::PlayerData[3] = 2;
   state::PlayerData[4] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
-  PlayerShip[2] = kGettysburg;
-  PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+  if (battleship) {
+    PlayerShip[2] = kGettysburg;
+    PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+  }
   state::ActiveMission = {};
   state::ActiveMission[1] = 1;
   state::ActiveMission[2] = type;
@@ -729,6 +732,7 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type) {
   outcome.battles = fights.FleetBattlesRun();
   outcome.fights = fights.FightsRun();
   outcome.missionActive = state::ActiveMission[1];
+  outcome.livesLeft = state::PlayerData[32];
   outcome.transcript = fights.Transcript();
   for (const auto& popup : screens.popups) outcome.topics.push_back(popup.topic);
   return outcome;
@@ -756,6 +760,21 @@ TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
     }
   }
   EXPECT_GT(won, 0);
+}
+
+TEST(FleetBattleOnTheEngine, AStartShipLosesTheBattleAndTheMissionAndPaysWithTheShip) {
+  for (std::uint32_t seed : {1u, 2u}) {
+    SCOPED_TRACE(seed);
+    const BattleOutcome o = FlyIntoTheBattle(seed, rules::kMissionBlitzkrieg, false);
+    EXPECT_FALSE(o.won);
+    EXPECT_EQ(o.missionActive, 0);
+    EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission failed...!"), 1);
+    EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission completed!"), 0);
+    EXPECT_EQ(std::count(o.transcript.begin(), o.transcript.end(), "popup: " + kLost), 1);
+    EXPECT_GE(o.fights, 1);  // the captain went in personally once the escorts were gone
+    // The lost ship cost a life point (a new chance restores the ship).
+    EXPECT_EQ(o.livesLeft, 2);
+  }
 }
 
 TEST(FleetBattleOnTheEngine, TheSameSeedFightsTheSameBattle) {
