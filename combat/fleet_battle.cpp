@@ -36,12 +36,14 @@ struct HullKind {
   std::vector<std::int32_t> classes;  // preferred first; the first the faction flies
 };
 
+// Classes: 17 Gettysburg, 18 Stonewall, 16 Marauder, 15 Corsair, 13 Neptun, 10 Shark, 9 Patton,
+// 14 Galaxy, 11 Ferendar.
 const HullKind kHulls[] = {
-    {Hull::Battleship, kRoleBattleship, {17, 18, 16, 15}},  // Gettysburg, Stonewall, Marauder, Corsair
-    {Hull::Cruiser, kRoleCruiser, {15, 13}},                // Corsair, Neptun
-    {Hull::Destroyer, kRoleDestroyer, {10, 9}},             // Shark, Patton
-    {Hull::Freighter, kRoleCruiser, {14}},                  // Galaxy
-    {Hull::Transporter, kRoleDestroyer, {11}},              // Ferendar
+    {Hull::Battleship,  kRoleBattleship, {17, 18, 16, 15}},
+    {Hull::Cruiser,     kRoleCruiser,    {15, 13}},
+    {Hull::Destroyer,   kRoleDestroyer,  {10, 9}},
+    {Hull::Freighter,   kRoleCruiser,    {14}},
+    {Hull::Transporter, kRoleDestroyer,  {11}},
 };
 
 // Whether `faction` flies `shipClass`, by the class's encounter category.
@@ -49,7 +51,8 @@ bool FliesClass(std::int32_t faction, std::int32_t shipClass) {
   const std::int32_t category = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
   if (category < 0) return faction == -category;
   switch (category) {
-    case 0: case 1: return true;
+    case 0:
+    case 1: return true;
     case 2: return faction >= 2 && faction <= 4;
     case 3: return faction == 0 || faction == 2 || faction == 3;
     case 4: return faction >= 1 && faction <= 4;
@@ -100,28 +103,32 @@ struct FleetPlan {
 using H = Hull;
 // The player's side shows one large symbol (the flagship's) and five small ones, so the escorts
 // are cruisers and destroyers, at most five. The enemy shows at most three large and seven small.
-const FleetPlan kStandardBattle = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
-                                   {H::Battleship, H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer,
-                                    H::Destroyer}};
-const FleetPlan kHomeworldDefence = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
-                                     {H::Battleship, H::Battleship, H::Cruiser, H::Destroyer,
-                                      H::Destroyer, H::Destroyer, H::Destroyer}};
-const FleetPlan kConvoy = {{H::Cruiser, H::Destroyer, H::Destroyer},
-                           {H::Freighter, H::Freighter, H::Transporter, H::Transporter,
-                            H::Destroyer}};
+const FleetPlan kStandardBattle = {
+    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+    {H::Battleship, H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+const FleetPlan kHomeworldDefence = {
+    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+    {H::Battleship, H::Battleship, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer,
+     H::Destroyer}};
+const FleetPlan kConvoy = {
+    {H::Cruiser, H::Destroyer, H::Destroyer},
+    {H::Freighter, H::Freighter, H::Transporter, H::Transporter, H::Destroyer}};
 const FleetPlan kRebels = {{H::Cruiser, H::Destroyer, H::Destroyer},
                            {H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
-const FleetPlan kOrbitDefence = {{H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
-                                 {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+const FleetPlan kOrbitDefence = {
+    {H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
 // Behind the starbase (row 1): rows 2..6.
-const FleetPlan kStarbaseDefence = {{H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
-                                    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
+const FleetPlan kStarbaseDefence = {
+    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer},
+    {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
 
 const FleetPlan& MissionPlan() {
   if (state::ActiveMission[1] <= 0) return kStandardBattle;
   switch (state::ActiveMission[2]) {
     case rules::kMissionBlitzkrieg: return kHomeworldDefence;
-    case rules::kMissionFlanking: case rules::kMissionRaiding: return kConvoy;
+    case rules::kMissionFlanking:
+    case rules::kMissionRaiding: return kConvoy;
     case rules::kMissionSuppression: return kRebels;
     case rules::kMissionBombingRun: return kOrbitDefence;
     default: return kStandardBattle;  // Battle, Siege, and a battle without a fleet mission
@@ -207,8 +214,8 @@ void FireAt(const state::TFleetShipRow& shooter, bool civilianCheck, state::TFle
   if (roll > 60) return;
   if (roll <= 10) damage *= 4;
   const std::int64_t left = static_cast<std::int64_t>(victim[kFleetHitPoints]) - damage;
-  victim[kFleetHitPoints] =
-      static_cast<std::int32_t>(std::max<std::int64_t>(left, std::numeric_limits<std::int32_t>::min()));
+  victim[kFleetHitPoints] = static_cast<std::int32_t>(
+      std::max<std::int64_t>(left, std::numeric_limits<std::int32_t>::min()));
 }
 
 // A ship of the duel is destroyed: the duel ends, the row is gone, the selection is cleared.
@@ -332,9 +339,8 @@ std::string FleetShieldBarPicture(std::int32_t hitPoints, std::int32_t baseShiel
 std::int32_t FleetShieldPercent(std::int32_t hitPoints, std::int32_t baseShields) {
   const std::int64_t base = std::max<std::int32_t>(baseShields, 1);
   const std::int64_t percent = static_cast<std::int64_t>(hitPoints) * 100 / base;
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(percent, std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      percent, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 FleetBattleView BuildFleetBattleView() {
@@ -349,7 +355,8 @@ FleetBattleView BuildFleetBattleView() {
 
   const std::int32_t base = state::GetShipClassBaseShields(PlayerShip[2]);
   view.playerShieldBar = FleetShieldBarPicture(PlayerShip[40], base);
-  view.playerShieldText = "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[40], base)) + "%";
+  view.playerShieldText =
+      "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[40], base)) + "%";
 
   const std::int32_t level = state::PlayerData[6];
   const std::int64_t experience = state::PlayerData[7];
@@ -369,7 +376,7 @@ void RefreshFleetBattleScreen(FleetBattleUi& ui) { ui.Refresh(); }
 
 void ShowFleetShieldBars(FleetBattleUi& ui) { ui.ShowShieldBars(); }
 
-// --- Handlers --------------------------------------------------------------------------------------
+// --- Handlers ------------------------------------------------------------------------------------
 
 void ClickOwnShipSymbol(std::int32_t row, FleetBattleUi& ui) {
   if (FleetDuelRunning) return;
@@ -535,7 +542,7 @@ void FleetBattleScreenClosed() {
   state::FleetBattleMayClose = 0;
 }
 
-// --- Headless -------------------------------------------------------------------------------------
+// --- Headless ------------------------------------------------------------------------------------
 
 void RecordingFleetUi::ShowPopup(std::string_view topic, std::string_view text) {
   transcript.push_back("popup: " + std::string(topic) + " / " + std::string(text));

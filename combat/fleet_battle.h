@@ -48,9 +48,9 @@ inline constexpr std::int32_t kFleetKindStarbaseWeakened = 1;
 inline constexpr std::int32_t kFleetKindStarbaseStrong = 2;
 
 // Screen state of the battle (not saved).
-extern std::int32_t SelectedEscort;  // row of PlayerFleet, 0 = none
-extern std::int32_t SelectedTarget;  // row of EnemyFleet, 0 = none
-extern std::uint8_t FleetBattleWon;  // 1 won; 0 lost or retreated
+extern std::int32_t SelectedEscort;    // row of PlayerFleet, 0 = none
+extern std::int32_t SelectedTarget;    // row of EnemyFleet, 0 = none
+extern std::uint8_t FleetBattleWon;    // 1 won; 0 lost or retreated
 extern std::uint8_t FleetDuelRunning;  // the duel timer runs
 
 // What the fleet battle rules need of the fleet battle screen.
@@ -67,7 +67,9 @@ class FleetBattleUi {
     rules_.Message(rules::Popup::Text, topic, text);
   }
   // The yes/no popup TFMessage4; true = yes.
-  virtual bool Ask(std::string_view topic, std::string_view text) { return rules_.Ask(topic, text); }
+  virtual bool Ask(std::string_view topic, std::string_view text) {
+    return rules_.Ask(topic, text);
+  }
 
   // Redraws the whole screen from BuildFleetBattleView.
   virtual void Refresh() {}
@@ -100,17 +102,17 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind);
 
 struct FleetSymbol {
   bool visible = false;
-  std::string picture;  // "ship_blue_med_left_off.bmp" ...
-  std::int32_t row = 0; // the Tag: the fleet row it stands for
+  std::string picture;   // "ship_blue_med_left_off.bmp" ...
+  std::int32_t row = 0;  // the Tag: the fleet row it stands for
 };
 
 struct FleetShipPanel {
   bool visible = false;
-  std::string picture;    // scene picture
-  std::string name;       // "\"Patton\" class"
-  std::string role;       // "Destroyer"
-  std::string shieldBar;  // "Travelscreen_ShieldBar_<step>.jpg"
-  std::string shieldText; // "Enemy ships shields: 80%"
+  std::string picture;     // scene picture
+  std::string name;        // "\"Patton\" class"
+  std::string role;        // "Destroyer"
+  std::string shieldBar;   // "Travelscreen_ShieldBar_<step>.jpg"
+  std::string shieldText;  // "Enemy ships shields: 80%"
 };
 
 struct FleetBattleView {
@@ -137,7 +139,7 @@ std::int32_t FleetShieldPercent(std::int32_t hitPoints, std::int32_t baseShields
 void RefreshFleetBattleScreen(FleetBattleUi& ui);
 void ShowFleetShieldBars(FleetBattleUi& ui);
 
-// --- Handlers --------------------------------------------------------------------------------------
+// --- Handlers ------------------------------------------------------------------------------------
 
 // A click on an own or enemy ship symbol carrying fleet row `row`.
 void ClickOwnShipSymbol(std::int32_t row, FleetBattleUi& ui);
@@ -165,7 +167,7 @@ bool FleetBattleCloseQuery(FleetBattleUi& ui);
 // The screen's close handler: the duel stops and the close permission is used up.
 void FleetBattleScreenClosed();
 
-// --- Headless -------------------------------------------------------------------------------------
+// --- Headless ------------------------------------------------------------------------------------
 
 // A fleet battle screen without a screen: writes every popup, question and redraw as a line,
 // answers questions from a script.

@@ -134,13 +134,13 @@ const std::string kStationLast =
 const std::string kWon = "Enemy fleet destroyed! / Congratulations! The enemy fleet is destroyed.";
 const std::string kLost = "Your fleet destroyed! / Your fleet has been destroyed. You have failed!";
 
-// --- The fleets a battle starts with ---------------------------------------------------------------
+// --- The fleets a battle starts with -------------------------------------------------------------
 
 bool FactionFlies(std::int32_t faction, std::int32_t shipClass) {
   const std::int32_t c = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
   if (c < 0) return faction == -c;
-  const std::vector<std::vector<int>> fly = {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {2, 3, 4},
-                                             {0, 2, 3}, {1, 2, 3, 4}, {0, 3, 4}, {0, 2, 4}};
+  const std::vector<std::vector<int>> fly = {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {2, 3, 4}, {0, 2, 3},
+                                             {1, 2, 3, 4},    {0, 3, 4},       {0, 2, 4}};
   return std::count(fly[c].begin(), fly[c].end(), faction) > 0;
 }
 
@@ -264,7 +264,8 @@ TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
   // Own: the flagship and a second large ship, then six small ones; one dead row in between.
   Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, 1);
   Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, 1);
-  for (int r = 3; r <= 9; ++r) Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1, 1);
+  for (int r = 3; r <= 9; ++r)
+    Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1, 1);
   PlayerFleet[5][kAlive] = 0;
   // Enemy: a station and three battleships, then eight small ones... only six rows remain.
   Row(EnemyFleet[1], -1, combat::kRoleStation);
@@ -302,7 +303,7 @@ TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
   combat::SelectedEscort = 1;
   PlayerShip[2] = kNeptun;  // the flagship's panel shows the player's ship, in its livery
   PlayerShip[8] = 4;
-  PlayerShip[40] = 600;     // half of 1200
+  PlayerShip[40] = 600;  // half of 1200
   state::PlayerData[6] = 3;
   state::PlayerData[7] = state::GetLevelExperience(3) / 2;
 
@@ -358,7 +359,7 @@ TEST(FleetShieldBar, StepsAndPercentages) {
   }
 }
 
-// --- The own attack --------------------------------------------------------------------------------
+// --- The own attack ------------------------------------------------------------------------------
 
 TEST_F(FleetBattle, TheOwnAttackIsRefusedWithoutATargetAndAtAProtectedStation) {
   SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
@@ -447,7 +448,7 @@ TEST_F(FleetBattle, KillingTheLastShipWinsEvenWhenTheShipWasLostAndShieldsStayCa
   EXPECT_EQ(combat::FleetBattleWon, 1);
 }
 
-// --- The escort attack -----------------------------------------------------------------------------
+// --- The escort attack ---------------------------------------------------------------------------
 
 TEST_F(FleetBattle, TheEscortAttackNeedsAnEscortAndAnAttackableTarget) {
   SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
@@ -600,7 +601,8 @@ TEST_F(FleetBattle, TheDuelEndsWhenAShipFallsAndBothMayFallInOneExchange) {
       state::Randomize(seed);
       state::Random(2);
       const std::int32_t toTarget = Shot(100);
-      if (toTarget > 0 && Shot(EnemyFleet[targetRow][kRole] == combat::kRoleStation ? 500 : 100) > 0)
+      if (toTarget > 0 &&
+          Shot(EnemyFleet[targetRow][kRole] == combat::kRoleStation ? 500 : 100) > 0)
         break;
     }
     state::Randomize(seed);
@@ -647,7 +649,8 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     EXPECT_EQ(PlayerShip[34], 11);
     const std::vector<std::string> popups = Popups();
     ASSERT_EQ(popups.size(), 1u);
-    EXPECT_EQ(popups[0].substr(0, popups[0].find(" / ")), c.breach ? "Reactor breach!" : "Success!");
+    EXPECT_EQ(popups[0].substr(0, popups[0].find(" / ")),
+              c.breach ? "Reactor breach!" : "Success!");
 
     // A second time: refused, nothing drawn.
     const auto seedAfter = state::RandSeed;
@@ -691,7 +694,7 @@ TEST_F(FleetBattle, RetreatAndQuitCloseOnlyOnYes) {
             "highscore) -> yes");
 }
 
-// --- Whole battles on the engine ------------------------------------------------------------------
+// --- Whole battles on the engine -----------------------------------------------------------------
 
 struct BattleOutcome {
   bool won = false;
