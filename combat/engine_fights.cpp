@@ -1,16 +1,111 @@
 #include "combat/engine_fights.h"
 
+#include <string_view>
+
+#include "combat/boarding.h"
+#include "combat/boarding_outcome.h"
 #include "combat/combat_end.h"
 #include "combat/duel.h"
 #include "combat/fleet_battle.h"
 #include "combat/setup.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
 
 namespace combat {
+namespace {
+
+// Strength of everyone left aboard the enemy ship outside the current area.
+std::int64_t EnemyReserveStrength() {
+  const auto& e = state::EnemyShip;
+  return 10 * (static_cast<std::int64_t>(e[30]) + e[33]) + 30 * static_cast<std::int64_t>(e[32]) +
+         50 * static_cast<std::int64_t>(e[34]);
+}
+
+// The crew combat screen of the boarding captain: keeps a captured ship worth more than the own,
+// takes every other first answer (a ransom).
+class CaptainBoardingUi : public RecordingBoardingUi {
+ public:
+  explicit CaptainBoardingUi(RecordingUi& combat) : RecordingBoardingUi(combat, combat.transcript) {}
+
+  bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
+              std::string_view first, std::string_view second) override {
+    bool answer = true;
+    if (topic == "Keep enemy ship?") {
+      const std::int32_t own = state::GetShipClassStat(state::PlayerShip[2], state::kAttrPrice);
+      const std::int32_t taken = state::GetShipClassStat(state::EnemyShip[2], state::kAttrPrice);
+      answer = taken <= own;  // the first answer sells
+    }
+    choices.push_front(answer);
+    return RecordingBoardingUi::Choose(topic, text, picture, first, second);
+  }
+};
+
+// The combat screen of fights without a screen: the captain decides the boarding offer and fights
+// the boarding, answering its questions yes.
+class CaptainScreen : public RecordingUi {
+ public:
+  using RecordingUi::RecordingUi;
+
+  bool AskWithPicture(std::string_view topic, std::string_view text,
+                      std::string_view picture) override {
+    if (topic == "Boarding?") answers.push_front(CaptainBoards());
+    return RecordingUi::AskWithPicture(topic, text, picture);
+  }
+
+  bool Ask(std::string_view topic, std::string_view text) override {
+    if (boarding_) answers.push_front(true);
+    return RecordingUi::Ask(topic, text);
+  }
+
+  void OpenBoarding() override {
+    RecordingUi::OpenBoarding();
+    CaptainBoardingUi board(*this);
+    boarding_ = true;
+    PlayBoardingFight(board);
+    boarding_ = false;
+  }
+
+ private:
+  bool boarding_ = false;
+};
+
+// The open area the captain storms next; 0 when none is open.
+std::int32_t NextArea() {
+  const auto& areas = state::BoardingAreas;
+  if (areas[kAirlock] == kAreaOpen) return kAirlock;
+  if (areas[kCorridors] == kAreaOpen) return kCorridors;
+  const bool bridge = areas[kBridge] == kAreaOpen;
+  const bool cargo = areas[kCargoBay] == kAreaOpen;
+  if (bridge && (!cargo || BoardingCrewStrength() > EnemyReserveStrength())) return kBridge;
+  if (cargo) return kCargoBay;
+  return 0;
+}
+
+}  // namespace
+
+bool CaptainBoards() { return BoardingCrewStrength() > EnemyReserveStrength(); }
+
+void PlayBoardingFight(BoardingUi& ui, int maxExchanges) {
+  StartBoardingFight(ui);
+  const auto& p = state::PlayerShip;
+  for (int n = 0; n < maxExchanges && !ui.IsClosed(); ++n) {
+    if (BoardingPhase == 2) {
+      const std::int32_t area = NextArea();
+      if (area == 0) break;
+      ChooseBoardingArea(area, ui);
+      continue;
+    }
+    if (2 * BoardingCrewStrength() < BoardingDefenderStrength()) break;
+    const bool onlyDroids = p[30] == 0 && p[31] == 0 && p[32] == 0 && p[33] == 0 && p[34] > 0;
+    BoardingExchange(onlyDroids ? BoardingAttack::Commando : BoardingAttack::Standard, ui);
+  }
+  if (!ui.IsClosed()) RetreatFromBoarding(ui);
+}
 
 void EngineFights::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
                                    std::int32_t enemyKind, std::int32_t enemyTier) {
   // The combat screen's rules calls (credits, experience, promotions) come back through this Ui.
-  screen_ = std::make_unique<RecordingUi>(*this);
+  screen_ = std::make_unique<CaptainScreen>(*this);
   combat::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier, *screen_);
 }
 

@@ -13,12 +13,26 @@
 
 namespace combat {
 
+class BoardingUi;
+
+// The boarding captain of fights without a screen. Accepts the boarding offer when the boarding
+// crew is stronger than the enemy's whole crew.
+bool CaptainBoards();
+
+// Fights an opened boarding fight to its end: standard attacks area by area (the commando
+// assault once only droids are left), the bridge when the crew is stronger than everyone left
+// aboard, else the cargo bay for plunder; retreats when the area's defenders are more than twice
+// as strong, or when `maxExchanges` exchanges have not decided it. Every question on the way is
+// answered yes by the screen; a captured ship is kept when its class is worth more than the own.
+void PlayBoardingFight(BoardingUi& ui, int maxExchanges = 10000);
+
 class EngineFights : public rules::ForwardingUi {
  public:
   explicit EngineFights(rules::Ui& inner, int maxRounds = 1000)
       : ForwardingUi(inner), maxRounds_(maxRounds) {}
 
-  // The combat engine's set-up of the fight.
+  // The combat engine's set-up of the fight. Its screen takes a boarding offer by CaptainBoards
+  // and fights the boarding with PlayBoardingFight.
   void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override;
 

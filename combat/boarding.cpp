@@ -1,0 +1,573 @@
+#include "combat/boarding.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "audio/sound.h"
+#include "combat/boarding_outcome.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+
+std::int32_t BoardingPhase = 0;
+std::array<std::int32_t, 6> BoardingCasualties{};
+
+namespace {
+
+constexpr std::int32_t kFightingPhase = 1;
+constexpr std::int32_t kChoosingPhase = 2;
+// No group of the fight takes more than this many draws in one attack or counterattack.
+constexpr int kMaxDraws = 1001;
+
+// Per-head weights of the crew kinds.
+constexpr std::int64_t kCrewmanWeight = 10;
+constexpr std::int64_t kOfficerWeight = 10;
+constexpr std::int64_t kPirateWeight = 20;
+constexpr std::int64_t kMarineWeight = 30;
+constexpr std::int64_t kDroidWeight = 50;
+
+// The player's crew in PlayerShip, and the current area's defenders in EnemyShip.
+constexpr int kCrewmen = 30, kOfficers = 31, kMarines = 32, kPirates = 33, kDroids = 34;
+constexpr int kDefCrew = 35, kDefMarines = 36, kDefDroids = 37;
+
+std::int32_t Clamp32(std::int64_t v) {
+  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+std::int64_t PlayerHeads() {
+  const auto& p = state::PlayerShip;
+  return static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kMarines] + p[kPirates] +
+         p[kDroids];
+}
+
+std::int64_t DefenderHeads() {
+  const auto& e = state::EnemyShip;
+  return static_cast<std::int64_t>(e[kDefCrew]) + e[kDefMarines] + e[kDefDroids];
+}
+
+// One hit of a pool `h` on a group of `count` heads of `weight`: a random part of half the pool,
+// or the whole pool when that part is smaller than one head. The count may go below 0 here; the
+// caller clears that at the end.
+void Hit(std::int32_t& count, std::int64_t weight, std::int64_t& h) {
+  std::int64_t x = state::Random(Clamp32(h / 2));
+  if (x < weight) x = h;
+  const std::int64_t before = count;
+  const std::int64_t after = (before * weight - x) / weight;
+  count = Clamp32(after);
+  h -= x;
+}
+
+void ClearNegativeDefenders() {
+  auto& e = state::EnemyShip;
+  for (int f : {kDefCrew, kDefMarines, kDefDroids})
+    if (e[f] < 0) e[f] = 0;
+}
+
+bool DefendersGone() {
+  const auto& e = state::EnemyShip;
+  return e[kDefCrew] <= 0 && e[kDefMarines] <= 0 && e[kDefDroids] <= 0;
+}
+
+// The officers lead: every tenth of the strength's fortieth per officer, up to ten officers.
+std::int64_t WithOfficersLead(std::int64_t s) {
+  const std::int64_t officers = std::min<std::int64_t>(state::PlayerShip[kOfficers], 10);
+  return s + (s / 40) * officers;
+}
+
+// The pool of a player's attack of strength `s`: a half plus a random part of another half.
+std::int64_t PoolOf(std::int64_t s) {
+  const std::int64_t half = s / 2;
+  return half + state::Random(Clamp32(half));
+}
+
+// Standard attack and commando assault: which defending group a draw 0..204 hits.
+struct DefenderTarget {
+  int field;
+  std::int64_t weight;
+};
+DefenderTarget StandardTarget(std::int32_t r) {
+  if (r <= 160) return {kDefCrew, kCrewmanWeight};
+  if (r <= 195) return {kDefMarines, kMarineWeight};
+  return {kDefDroids, kDroidWeight};
+}
+DefenderTarget CommandoTarget(std::int32_t r) {
+  if (r <= 30) return {kDefCrew, kCrewmanWeight};
+  if (r <= 120) return {kDefMarines, kMarineWeight};
+  return {kDefDroids, kDroidWeight};
+}
+
+void PlayerAttack(BoardingAttack kind) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  p[93] = static_cast<std::int32_t>(kind);
+  if (PlayerHeads() > 0 && DefenderHeads() > 0) {
+    std::int64_t s = kind == BoardingAttack::Standard
+                         ? kCrewmanWeight * p[kCrewmen] + kOfficerWeight * p[kOfficers] +
+                               kPirateWeight * p[kPirates] + kMarineWeight * p[kMarines]
+                         : kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids];
+    s = WithOfficersLead(s);
+    std::int64_t h = PoolOf(s);
+    h += h / 4;
+    // Only large groups limit the pool: a small defending group can be wiped out at once.
+    const std::int64_t e2 = BoardingDefenderStrength() / 2;
+    if (h > e2 && (e[kDefCrew] > 10 || e[kDefMarines] > 10 || e[kDefDroids] > 10)) h = e2;
+    for (int draw = 0; draw < kMaxDraws && h > 0; ++draw) {
+      const std::int32_t r = state::Random(205);
+      const DefenderTarget t =
+          kind == BoardingAttack::Standard ? StandardTarget(r) : CommandoTarget(r);
+      if (e[t.field] > 0) Hit(e[t.field], t.weight, h);
+      if (DefendersGone()) h = 0;
+    }
+  }
+  ClearNegativeDefenders();
+}
+
+// The defenders' shot at one of the player's groups; the losses go to its casualty counter. A
+// group already at 0 (or below) is not hit.
+void Shoot(int field, std::int64_t weight, std::int64_t& h) {
+  std::int32_t& count = state::PlayerShip[field];
+  if (count <= 0) return;
+  const std::int64_t before = count;
+  Hit(count, weight, h);
+  // A hit larger than the group counts only the heads the group had, so the ship hospital never
+  // brings back more men than were lost.
+  const std::int64_t heads = before - std::max<std::int32_t>(count, 0);
+  std::int32_t& casualties = BoardingCasualties[field - kCrewmen + 1];
+  casualties = Clamp32(static_cast<std::int64_t>(casualties) + heads);
+}
+
+// A redirected shot: `allGone` when none of the groups the redirection cares about is left, a
+// rare fresh draw with `chance` in `out`, else the marines take it while there are any.
+std::int32_t Redirect(std::int32_t r, bool allGone, std::int32_t fallback, std::int32_t out) {
+  if (allGone) return fallback;
+  const std::int32_t x = state::Random(out);
+  if (x < 10) return state::Random(205);
+  if (state::PlayerShip[kMarines] > 0) return 161;
+  return r;
+}
+
+struct PlayerWeights {
+  std::int64_t a = kCrewmanWeight, b = kOfficerWeight, c = kPirateWeight, d = kMarineWeight,
+               e = kDroidWeight;
+};
+
+// One shot after a standard attack or an EMP strike (`k` = 1 or 3, or 0 before any attack).
+void SingleShot(std::int32_t k, const PlayerWeights& w, std::int64_t& h) {
+  const auto& p = state::PlayerShip;
+  const bool veteran = state::VeteranMode == 1;
+  std::int32_t r = state::Random(205);
+  if (k == 1 || (k == 3 && r > 199)) {
+    const bool noneButDroids =
+        p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0;
+    r = Redirect(r, noneButDroids, 200, veteran ? 500 : 1000);
+  }
+  if (r >= 181 && r <= 200) {
+    const bool noneButOfficers =
+        p[kCrewmen] == 0 && p[kMarines] == 0 && p[kPirates] == 0 && p[kDroids] == 0;
+    r = Redirect(r, noneButOfficers, 181, veteran ? 100 : 250);
+  }
+  if (r <= 80) {
+    const std::int64_t m = state::GetShipClassStat(p[2], state::kAttrMinCrew);
+    const std::int64_t light = static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kPirates];
+    if (light <= m + m / 5) {
+      const bool noneButCrewmen =
+          p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 && p[kDroids] == 0;
+      r = Redirect(r, noneButCrewmen, 0, veteran ? 50 : 100);
+    }
+  }
+  if (r <= 80)
+    Shoot(kCrewmen, w.a, h);
+  else if (r <= 160)
+    Shoot(kPirates, w.c, h);
+  else if (r <= 180)
+    Shoot(kMarines, w.d, h);
+  else if (r <= 200)
+    Shoot(kOfficers, w.b, h);
+  else
+    Shoot(kDroids, w.e, h);
+}
+
+// The two shots of a pass after a commando assault: the troops that stayed back are seldom hit,
+// and while any of them is left the second shot never reaches the droids.
+void CommandoShots(const PlayerWeights& w, std::int64_t& h) {
+  const auto& p = state::PlayerShip;
+  auto shoot = [&w, &h](std::int32_t r, bool second) {
+    if (r <= 30)
+      Shoot(kCrewmen, w.a, h);
+    else if (r <= 60)
+      Shoot(kPirates, w.c, h);
+    else if (r <= 65)
+      Shoot(kOfficers, w.b, h);
+    else if (r <= 180)
+      Shoot(kMarines, w.d, h);
+    else if (!second || r >= 195)
+      Shoot(kDroids, w.e, h);
+  };
+  shoot(state::Random(205), false);
+  std::int32_t r = state::Random(205);
+  const std::int64_t others =
+      static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kPirates] + p[kMarines];
+  if (others > 0 && r > 194) r = 190;
+  shoot(r, true);
+}
+
+const char* AreaWord(std::int32_t area) {
+  switch (area) {
+    case kAirlock: return "airlock";
+    case kCorridors: return "corridor";
+    case kCargoBay: return "cargo";
+    case kBridge: return "bridge";
+    default: return nullptr;
+  }
+}
+
+// A quarter of `count` plus a random part of another quarter.
+std::int32_t Quarter(std::int32_t count) {
+  const std::int32_t quarter = count / 4;
+  return quarter + state::Random(quarter);
+}
+
+}  // namespace
+
+bool RecordingBoardingUi::Choose(std::string_view topic, std::string_view text,
+                                 std::string_view picture, std::string_view first,
+                                 std::string_view second) {
+  bool answer = defaultChoice;
+  if (!choices.empty()) {
+    answer = choices.front();
+    choices.pop_front();
+  }
+  transcript_.push_back("choice: " + std::string(topic) + " / " + std::string(text) + " [" +
+                        std::string(picture) + "] " + std::string(first) + " | " +
+                        std::string(second) + " -> " + std::string(answer ? first : second));
+  return answer;
+}
+
+void RecordingBoardingUi::Close() {
+  // The form closes only with its permission set; its close handler clears the permission.
+  if (state::BoardingMayClose != 1) {
+    transcript_.push_back("boarding screen refused to close");
+    return;
+  }
+  closed = true;
+  state::BoardingMayClose = 0;
+  transcript_.push_back("boarding screen closed");
+}
+
+std::string BoardingAreaPicture(std::int32_t area, std::int32_t areaState) {
+  const char* word = AreaWord(area);
+  if (word == nullptr) return {};
+  const char* colour = nullptr;
+  switch (areaState) {
+    case kAreaOpen: colour = "red"; break;
+    case kAreaLocked: colour = "grey"; break;
+    case kAreaSecured: colour = "blue"; break;
+    default: return {};
+  }
+  return std::string("crewcombat_") + colour + "_" + word + "_normal.jpg";
+}
+
+std::string_view BoardingAreaLabel(std::int32_t area, std::int32_t areaState) {
+  struct Labels {
+    std::string_view open, locked, secured;
+  };
+  static constexpr Labels kLabels[] = {
+      {"Airlock (Enemy)", "Airlock (Enemy; not yet selectable)", "Airlock (Friendly)"},
+      {"Corridors (Enemy)", "Corridors (Enemy; not yet selectable)", "Corridors (Friendly)"},
+      {"Cargo bay (Enemy)", "Cargo bay (Enemy; not yet selectable)", "Cargo bay (Friendly)"},
+      {"Bridge (Enemy)", "Bridge (Enemy); not yet selectable)", "Bridge (Friendly)"},
+  };
+  if (area < kAirlock || area > kBridge) return "N/A";
+  const Labels& l = kLabels[area - 1];
+  switch (areaState) {
+    case kAreaOpen: return l.open;
+    case kAreaLocked: return l.locked;
+    case kAreaSecured: return l.secured;
+    default: return "N/A";
+  }
+}
+
+HoverPictures AttackButtonPictures(int hoverIndex) {
+  switch (hoverIndex) {
+    case 1: return {"CrewCombatScreen_12.jpg", "CrewCombatScreen_12_HIGHLIGHTED.jpg"};
+    case 2: return {"CrewCombatScreen_17.jpg", "CrewCombatScreen_17_HIGHLIGHTED.jpg"};
+    case 3: return {"CrewCombatScreen_09.jpg", "CrewCombatScreen_09_HIGHLIGHTED.jpg"};
+    case 4: return {"CrewCombatScreen_40.jpg", "CrewCombatScreen_40_HIGHLIGHTED.jpg"};
+    default: return {};
+  }
+}
+
+bool AttackButtonLights(int hoverIndex) {
+  if (hoverIndex == 4) return true;
+  return hoverIndex >= 1 && hoverIndex <= 3 && BoardingPhase == kFightingPhase;
+}
+
+void StartBoardingFight(BoardingUi& ui) {
+  ResetBoardingCasualties(ui);
+  state::EnemyShip[38] = kAirlock;
+  BoardingPhase = kFightingPhase;
+  ui.Refresh();
+}
+
+void ResetBoardingCasualties(BoardingUi& ui) {
+  ui.Refresh();
+  BoardingCasualties.fill(0);
+}
+
+void ExplainBoardingAttack(BoardingAttack kind, BoardingUi& ui) {
+  audio::PlayButtonSound();
+  CombatUi& c = ui.Combat();
+  switch (kind) {
+    case BoardingAttack::Standard:
+      c.ShowPopup(CombatPopup::Text, "Standard attack",
+                  "The standard attack will send your whole crew to return the enemy fire except "
+                  "your battle droids. This valuable equipment should normally be spared.");
+      break;
+    case BoardingAttack::Commando:
+      c.ShowPopup(CombatPopup::Text, "Commando assault",
+                  "A commando assault will send your space marines and battle droids to the "
+                  "lines. This spares your other troops especially officers, but puts your droids "
+                  "at risk.");
+      break;
+    case BoardingAttack::Emp:
+      c.ShowPopup(CombatPopup::Text, "EMP strike",
+                  "Capturing battle droids is the key to crew combat in the advanced game. To do "
+                  "this you can issue EMP weapons to your crew.");
+      break;
+  }
+}
+
+void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
+  audio::PlayButtonSound();
+  CombatUi& c = ui.Combat();
+  const auto& p = state::PlayerShip;
+  if (BoardingPhase != kFightingPhase) {
+    c.ShowPopup(CombatPopup::Text, "Sorry!",
+                "Please first select a new area to attack by clicking on one of the icons in the "
+                "wireframe in the left part of the screen.");
+    return;
+  }
+  switch (kind) {
+    case BoardingAttack::Standard:
+      if (p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 &&
+          p[kDroids] > 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "With your whole crew except your droids killed this kind of attack does not "
+                    "make sense. To make use of your droids you have to choose \"Commando "
+                    "strike\" or \"EMP\".");
+        return;
+      }
+      break;
+    case BoardingAttack::Commando:
+      if (p[kMarines] == 0 && p[kDroids] == 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "For a commando strike you need to have either space marines or battle "
+                    "droids in your crew.");
+        return;
+      }
+      break;
+    case BoardingAttack::Emp:
+      if (state::EnemyShip[kDefDroids] == 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "This attack makes no sense, because the enemy crew does not have any battle "
+                    "droids on the line. If they had, you could try to capture some droids...");
+        return;
+      }
+      break;
+  }
+  audio::PlayCrewCombatMusic();
+  BoardingEnemyCounterattack();
+  switch (kind) {
+    case BoardingAttack::Standard: BoardingStandardAttack(); break;
+    case BoardingAttack::Commando: BoardingCommandoAttack(); break;
+    case BoardingAttack::Emp: BoardingEmpStrike(ui); break;
+  }
+  ui.Refresh();
+  ResolveBoardingRound(ui);
+  ui.Refresh();
+}
+
+void BoardingStandardAttack() { PlayerAttack(BoardingAttack::Standard); }
+
+void BoardingCommandoAttack() { PlayerAttack(BoardingAttack::Commando); }
+
+void BoardingEmpStrike(BoardingUi& ui) {
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  p[93] = static_cast<std::int32_t>(BoardingAttack::Emp);
+  if (PlayerHeads() > 0 && DefenderHeads() > 0) {
+    const std::int64_t s = WithOfficersLead(kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids]);
+    std::int64_t h = PoolOf(s);
+    h /= 6;
+    h += h / 4;
+    const std::int64_t cap = kDroidWeight * e[kDefDroids] / 2;
+    if (h > cap && e[kDefDroids] > 10) h = cap;
+    if (h > 0) {
+      const std::int32_t droidsBefore = e[kDefDroids];
+      std::int64_t captured = 0;
+      for (int draw = 0; draw < kMaxDraws && h > 0; ++draw) {
+        const std::int32_t before = e[kDefDroids];
+        if (e[kDefDroids] > 0) Hit(e[kDefDroids], kDroidWeight, h);
+        const std::int64_t stunned = captured + before - e[kDefDroids];
+        captured = static_cast<std::int64_t>(state::Random(Clamp32(stunned))) + 1;
+        if (captured > before) captured = before;
+        if (e[kDefDroids] <= 0) h = 0;
+      }
+      if (captured > 0) {
+        // The message names every droid the strike put out of action, and how many of them can
+        // be reprogrammed.
+        const std::int64_t stunned = droidsBefore - std::max<std::int32_t>(e[kDefDroids], 0);
+        ui.Combat().ShowPopup(CombatPopup::Picture, "Droids captured!",
+                              "Your boarding crew was able to use electronic magnetic pulse (EMP) "
+                              "weapons to stun " +
+                                  std::to_string(stunned) + " droids! " +
+                                  std::to_string(captured) +
+                                  " droids are still functional and can be reprogramed to join "
+                                  "your crew!",
+                              "Crew_Droid.jpg");
+        p[kDroids] = Clamp32(static_cast<std::int64_t>(p[kDroids]) + captured);
+      }
+    }
+  }
+  ClearNegativeDefenders();
+}
+
+void BoardingEnemyCounterattack() {
+  auto& p = state::PlayerShip;
+  const std::int32_t k = p[93];
+  if (PlayerHeads() > 0 && DefenderHeads() > 0) {
+    PlayerWeights w;
+    std::int64_t h = PoolOf(BoardingDefenderStrength());
+    if (k == 2) {
+      h /= 2;
+      w.a = 30;
+      w.b = 30;
+      w.c = 60;
+    } else if (k == 3) {
+      h /= 2;
+      w.e = 200;
+    }
+    h -= h / 4;
+    // The cap weighs the marines with the pirates' weight and the pirates with the marines'.
+    const std::int64_t pool = w.a * p[kCrewmen] + w.b * p[kOfficers] + w.c * p[kMarines] +
+                              w.d * p[kPirates] + w.e * p[kDroids];
+    const bool largeGroup = p[kCrewmen] > 10 || p[kOfficers] > 10 || p[kMarines] > 10 ||
+                            p[kPirates] > 10 || p[kDroids] > 10;
+    if (h > pool / 2 && largeGroup) h = pool / 2;
+    for (int pass = 0; pass < kMaxDraws && h > 0; ++pass) {
+      // A pass after a commando assault is two shots, even when the first used up the pool.
+      if (k == 2)
+        CommandoShots(w, h);
+      else
+        SingleShot(k, w, h);
+      // Only a crew whose every count is exactly 0 ends the volley early; a count a hit drove
+      // below 0 is cleared after the volley.
+      if (p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 &&
+          p[kDroids] == 0)
+        h = 0;
+    }
+  }
+  for (int f = kCrewmen; f <= kDroids; ++f)
+    if (p[f] < 0) p[f] = 0;
+}
+
+void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
+  audio::PlayButtonSound();
+  if (area < kAirlock || area > kBridge) return;
+  CombatUi& c = ui.Combat();
+  if (BoardingPhase != kChoosingPhase) {
+    c.ShowPopup(CombatPopup::Text, "Under attack!",
+                "You are already under attack. First you have to overcome the enemy in this area "
+                "of the ship.");
+    return;
+  }
+  switch (state::BoardingAreas[area]) {
+    case kAreaLocked:
+      c.ShowPopup(CombatPopup::Text, "N/A",
+                  "You cannot yet attack this part of the enemy ship. You first have to secure "
+                  "the red area.");
+      return;
+    case kAreaSecured:
+      c.ShowPopup(CombatPopup::Text, "Secured!",
+                  "You have already secured this part of the enemy ship. Try the red areas!");
+      return;
+    case kAreaOpen:
+      break;
+    default:
+      return;
+  }
+  bool go = true;
+  switch (area) {
+    case kCorridors:
+      go = c.Ask("Selected area: Corridors",
+                 "To advance to the more valuable areas of the ship you first have to secure the "
+                 "corridors of the enemy ship. Do you really want to attack this area of the enemy "
+                 "ship?");
+      break;
+    case kCargoBay:
+      go = c.Ask("Selected area: Cargo bay",
+                 "If you are able to seize the enemy cargo bay you have the choice to loot the "
+                 "cargo and return to your ship or to further advance to the enemy bridge. Do you "
+                 "really want to attack this area of the enemy ship?");
+      break;
+    case kBridge:
+      go = c.Ask("Selected area: Bridge",
+                 "The final battle. If you are able to control the bridge you will control the "
+                 "ship and all survivors will immidiately surrender. Do you really want to attack "
+                 "this area of the enemy ship?");
+      break;
+    default:
+      break;
+  }
+  if (!go) return;
+  state::EnemyShip[38] = area;
+  EnterBoardingArea(ui);
+}
+
+void EnterBoardingArea(BoardingUi& ui) {
+  auto& e = state::EnemyShip;
+  const std::int32_t area = e[38];
+  if (area == kCorridors || area == kCargoBay) {
+    if (e[30] > 0) {
+      e[kDefCrew] = std::max(Quarter(e[30]), 1);
+      e[30] -= e[kDefCrew];
+    } else if (e[33] > 0) {
+      e[kDefCrew] = Quarter(e[33]);
+      e[33] -= e[kDefCrew];
+    }
+    e[kDefMarines] = Quarter(e[32]);
+    e[32] -= e[kDefMarines];
+    e[kDefDroids] = Quarter(e[34]);
+    e[34] -= e[kDefDroids];
+  } else if (area == kBridge) {
+    // Everyone left aboard defends the bridge.
+    e[kDefCrew] = Clamp32(static_cast<std::int64_t>(e[30]) + e[33]);
+    e[kDefMarines] = e[32];
+    e[kDefDroids] = e[34];
+  } else {
+    return;
+  }
+  ui.Combat().ShowPopup(CombatPopup::Text, "Under attack!",
+                        "This part of the enemy ship is still defended by the enemy crew. You are "
+                        "under attack!");
+  BoardingPhase = kFightingPhase;
+  ui.Refresh();
+}
+
+std::int64_t BoardingCrewStrength() {
+  const auto& p = state::PlayerShip;
+  return kCrewmanWeight * p[kCrewmen] + kOfficerWeight * p[kOfficers] +
+         kPirateWeight * p[kPirates] + kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids];
+}
+
+std::int64_t BoardingDefenderStrength() {
+  const auto& e = state::EnemyShip;
+  return kCrewmanWeight * e[kDefCrew] + kMarineWeight * e[kDefMarines] +
+         kDroidWeight * e[kDefDroids];
+}
+
+}  // namespace combat

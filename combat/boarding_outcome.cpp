@@ -1,0 +1,397 @@
+#include "combat/boarding_outcome.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "audio/sound.h"
+#include "combat/combat_end.h"
+#include "rules/campaigns.h"
+#include "rules/credits.h"
+#include "rules/missions.h"
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/format.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+namespace {
+
+constexpr std::int32_t kChoosingPhase = 2;
+constexpr std::int32_t kShipHospital = 4;
+constexpr std::int32_t kAbductionMission = 18;
+
+std::int32_t Clamp32(std::int64_t v) {
+  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+void AddTo(std::int32_t& value, std::int64_t amount) {
+  value = Clamp32(static_cast<std::int64_t>(value) + amount);
+}
+
+// The special ship being fought, as the sensors screen selected it; 0 for none.
+int SpecialShipRow(BoardingUi& ui) {
+  const int row = ui.Combat().SensorSelection();
+  return row >= 1 && row <= state::kLastSpecialShip ? row : 0;
+}
+
+bool SpecialShipIs(int row, std::int32_t kind, std::int32_t subKind) {
+  return row != 0 && state::SpecialShips[row][3] == kind && state::SpecialShips[row][9] == subKind;
+}
+
+void ShowExperiencePopup(BoardingUi& ui) {
+  const std::int32_t faction = state::PlayerData[4];
+  const std::string logo =
+      faction >= 0 && faction <= state::kLastFaction ? state::FactionText[faction][5] : "";
+  ui.Combat().ShowPopup(CombatPopup::Experience, "",
+                        "You receive some experience points. The more you have the more likely "
+                        "you will be promoted.",
+                        logo + ".jpg");
+}
+
+void CloseBoarding(BoardingUi& ui) {
+  state::BoardingMayClose = 1;
+  ui.Close();
+}
+
+// The enemy's whole cargo, as far as the free cargo space takes it, sold at 70..209 a unit. The
+// treasure of special traders multiplies the value only when the ship was taken on the bridge.
+void PayBoardingLoot(BoardingUi& ui, bool bridge) {
+  CombatUi& c = ui.Combat();
+  std::int64_t used = 0;
+  for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
+  std::int64_t room = static_cast<std::int64_t>(state::PlayerShip[20]) - used;
+  if (room < 0) room = 0;  // an overfull hold takes nothing
+  std::int64_t taken = state::EnemyShip[20];
+  if (taken < 0) taken = 0;
+  std::int64_t left = 0;
+  if (room < taken) {
+    left = taken - room;
+    taken = room;
+  }
+  std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
+  if (bridge) {
+    const int row = SpecialShipRow(ui);
+    if (SpecialShipIs(row, 1, 3)) {
+      c.ShowPopup(CombatPopup::Text, "Valuable cargo",
+                  "This vessel has loaded very valuable cargo. Your loot is three times as much "
+                  "worth as usual!");
+      value *= 3;
+    } else if (SpecialShipIs(row, 1, 4)) {
+      c.ShowPopup(CombatPopup::Text, "Treasure fleet",
+                  "This vessel belongs to the famous treasure fleet and has extremly valuable "
+                  "cargo. Your loot is ten times as much worth as usual!");
+      value *= 10;
+    }
+  }
+  AddTo(state::PlayerData[2], value);
+  c.Rules().UpdateStatusBars();
+
+  const std::string worth = state::FormatThousands(Clamp32(value));
+  std::string text;
+  if (left > 0 && taken > 0) {
+    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo (" +
+           std::to_string(left) +
+           "E have to be left behind due to limited cargo space). You can sell it for $" + worth +
+           ".";
+  } else if (taken > 0) {
+    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo. You can sell it "
+           "for $" + worth + ".";
+  } else {
+    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "
+           "remains of the enemy ship.";
+  }
+  c.ShowPopup(CombatPopup::Loot, "", text, "treasurer.jpg");
+}
+
+// Points for the player's side of the campaign running in the current system, if one runs there.
+void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view text) {
+  const std::int32_t s = state::PlayerShip[14];
+  if (s < 1 || s > state::kLastSystem) return;
+  auto& system = state::SystemData[s];
+  if (system[20] <= 0) return;
+  if (system[21] == state::PlayerData[4])
+    AddTo(system[23], system[24] / 20);
+  else
+    AddTo(system[24], system[23] / 20);
+  ui.Combat().ShowPopup(CombatPopup::Text, topic, text);
+}
+
+void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
+  auto& areas = state::BoardingAreas;
+  if (area == kAirlock) {
+    areas[kAirlock] = kAreaSecured;
+    areas[kCorridors] = kAreaOpen;
+  } else {
+    areas[kCorridors] = kAreaSecured;
+    areas[kCargoBay] = kAreaOpen;
+    areas[kBridge] = kAreaOpen;
+  }
+  ResetBoardingCasualties(ui);
+}
+
+void CargoBayChoice(BoardingUi& ui) {
+  CombatUi& c = ui.Combat();
+  const std::int32_t enemyClass = state::EnemyShip[2];
+  audio::CloseSoundChannel4();
+  audio::PlayRewardMusic();
+  if (!c.Ask("Cargobay!",
+             "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
+             "blow it up and return to your ship?")) {
+    state::BoardingAreas[kCargoBay] = kAreaSecured;
+    state::BoardingAreas[kBridge] = kAreaOpen;
+    ResetBoardingCasualties(ui);
+    return;
+  }
+  // The ship counts as destroyed once, when it is blown up here or taken on the bridge.
+  CountDestroyedShip(enemyClass);
+  state::EnemyShip[1] = 0;
+  rules::AddExperience(state::GetShipClassExperience(enemyClass), c.Rules());
+  c.Rules().UpdateStatusBars();
+  ShowExperiencePopup(ui);
+  PayBoardingLoot(ui, false);
+  ApplyShipHospital(ui);
+  CloseBoarding(ui);
+  CloseShipCombat(c);
+}
+
+// A kept ship sheds the crew it has no room for, crewmen first, then pirates, marines, officers
+// and droids.
+void SendExcessCrewAway(BoardingUi& ui) {
+  auto& p = state::PlayerShip;
+  const std::int64_t room = state::GetShipMaxCrew(p[2], p[76]);
+  std::int64_t crew = static_cast<std::int64_t>(p[30]) + p[31] + p[32] + p[33] + p[34];
+  if (crew <= room) return;
+  ui.Combat().ShowPopup(CombatPopup::Text, "Crew members leave!",
+                        "Some crew members leave your ship due to a lower maximum amount of crew "
+                        "members allowed on the new ship.");
+  for (int field : {30, 33, 32, 31, 34}) {
+    if (crew <= room) break;
+    if (p[field] <= 0) continue;
+    const std::int64_t leave = std::min<std::int64_t>(p[field], crew - room);
+    p[field] = static_cast<std::int32_t>(p[field] - leave);
+    crew -= leave;
+  }
+}
+
+void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, BoardingUi& ui) {
+  CombatUi& c = ui.Combat();
+  auto& p = state::PlayerShip;
+  p[2] = enemyClass;
+  p[8] = enemyFaction;
+  p[40] = state::GetShipClassStat(enemyClass, state::kAttrShields);
+  c.Rules().UpdateStatusBars();
+  for (int field : {41, 51, 60, 70, 72, 74, 76}) p[field] = 0;
+  state::ApplyStandardFit(p);
+  // The hold is the new hull's from now on, so the loot that follows fills the right space.
+  p[20] = state::GetShipCargoCapacity(p[2], p[76], state::Side::Player);
+  const std::int32_t s = p[14];
+  if (s >= 1 && s <= state::kLastSystem) {
+    for (int k = 1; k <= state::kLastOfferSlot; ++k) state::MissionOffers[s][k][1] = 0;
+  }
+  rules::GenerateMissionOffers(c.Rules());
+  SendExcessCrewAway(ui);
+}
+
+void AbductionCompleted(int specialRow, BoardingUi& ui) {
+  auto& mission = state::ActiveMission;
+  if (!(mission[1] > 0 && mission[2] == kAbductionMission)) return;
+  CombatUi& c = ui.Combat();
+  mission[1] = 0;
+  if (specialRow != 0) state::SpecialShips[specialRow][1] = 0;
+  if (mission[20] > 0) rules::ApplyMissionToCampaign();
+  AddTo(state::PlayerData[50], 1);
+  const std::int32_t reward = mission[3];
+  AddTo(state::PlayerData[2], reward);
+  rules::ShowSystem(c.Rules(), false, state::PlayerShip[14]);
+  c.Rules().HideMissionPanel();
+  c.ShowPopup(CombatPopup::Picture, "Mission completed!",
+              "You have completed your mission and receive a reward of $" +
+                  state::FormatThousands(reward),
+              "GeneralMissionPic.jpg");
+  rules::AddExperience(5000, c.Rules());
+  ShowExperiencePopup(ui);
+}
+
+void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
+  if (row == 0 || state::SpecialShips[row][1] <= 0) return;
+  CombatUi& c = ui.Combat();
+  const std::int64_t x = state::GetShipClassExperience(enemyClass);
+  if (SpecialShipIs(row, 3, 2)) {
+    const std::int32_t reward = Clamp32(2 * x);
+    rules::AddCredits(reward, c.Rules());
+    c.Rules().UpdateStatusBars();
+    c.ShowPopup(CombatPopup::Picture, "Reward",
+                "You have captured a famous pirate! The government pays you a reward of $ " +
+                    state::FormatThousands(reward),
+                "Crew_Rogue.jpg");
+  }
+  if (SpecialShipIs(row, 1, 2)) {
+    const std::int32_t extra = state::Random(Clamp32(x));
+    const std::int32_t ransom = Clamp32(3 * x + extra);
+    rules::AddCredits(ransom, c.Rules());
+    c.Rules().UpdateStatusBars();
+    c.ShowPopup(CombatPopup::Picture, "VIP",
+                "You have captured a VIP! You are able to press a ransom of $ " +
+                    state::FormatThousands(ransom) + " for him.",
+                "Trader.jpg");
+  }
+  if (SpecialShipIs(row, 2, 2)) {
+    const std::int32_t ransom = Clamp32(3 * x);
+    const bool takeRansom = ui.Choose(
+        "VIP",
+        "You have captured a military VIP! You can either press a ransom of $ " +
+            state::FormatThousands(ransom) +
+            " for him or turn him over to the government for interrogation?",
+        "Crew_Officer.jpg", "Ransom", "Capture");
+    if (takeRansom) {
+      rules::AddCredits(ransom, c.Rules());
+      c.Rules().UpdateStatusBars();
+      c.ShowPopup(CombatPopup::Text, "Ransom!",
+                  "You decide to rather take the ransom instead of supporting your faction.");
+    } else {
+      SupportCampaign(ui, "Capture!",
+                      "You capture the VIP and hand him over to the government for "
+                      "interrogation. This brings your faction one step closer to victory.");
+    }
+  }
+  // Traders with military supplies and military ships on an important mission help the war
+  // effort when taken, as they do when destroyed.
+  if (SpecialShipIs(row, 1, 5)) {
+    SupportCampaign(ui, "Military supplies!",
+                    "This vessel was transporting important military supplies for the enemy. Your "
+                    "success brings your faction one step closer to victory.");
+  }
+  if (SpecialShipIs(row, 2, 3)) {
+    SupportCampaign(ui, "War supported!",
+                    "The destruction of this vessel has brought your faction one step closer to "
+                    "victory!");
+  }
+}
+
+void CaptureOnBridge(BoardingUi& ui) {
+  CombatUi& c = ui.Combat();
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  const std::int32_t enemyClass = e[2];
+  const std::int32_t enemyFaction = e[8];
+  e[1] = 0;
+  audio::CloseSoundChannel4();
+  audio::PlayRewardMusic();
+  c.ShowPopup(CombatPopup::Text, "Bridge!",
+              "You have gained control over the bridge! The ship is yours!");
+
+  rules::AddExperience(Clamp32(2 * static_cast<std::int64_t>(
+                                       state::GetShipClassExperience(enemyClass))),
+                       c.Rules());
+  c.Rules().UpdateStatusBars();
+  CountDestroyedShip(enemyClass);
+  ShowExperiencePopup(ui);
+
+  if (state::Random(100) <= 20) {
+    std::int32_t n = state::Random(state::PlayerData[14]) + 1;
+    const std::int32_t extra = state::Random(n / 2);
+    n += extra;
+    c.ShowPopup(CombatPopup::Picture, "Droids captured!",
+                "You are lucky. In the cargo bay of the enemy ship you find " + std::to_string(n) +
+                    " brand-new combat droid(s). They will greatly increase the firepower of your "
+                    "crew.",
+                "Crew_Droid.jpg");
+    AddTo(p[34], n);
+  }
+
+  const std::int32_t price = state::GetShipClassStat(enemyClass, state::kAttrPrice) / 5;
+  const bool sell = ui.Choose(
+      "Keep enemy ship?",
+      "Your first officer comes over to you and asks you whether you wish to SELL the captured "
+      "ship or KEEP it? If you decide to SELL it you would get $ " +
+          state::FormatThousands(price) + ".",
+      state::GetShipFactionImage(enemyClass, enemyFaction) + "_scene.jpg", "Sell it", "Keep it");
+  if (sell) {
+    AddTo(state::PlayerData[2], price);
+    c.Rules().UpdateStatusBars();
+    c.ShowPopup(CombatPopup::Text, "Enemy ship sold!",
+                "You sell the enemy ship for $ " + state::FormatThousands(price) + ". Good deal!");
+  } else {
+    KeepCapturedShip(enemyClass, enemyFaction, ui);
+  }
+
+  PayBoardingLoot(ui, true);
+  ApplyShipHospital(ui);
+  CloseBoarding(ui);
+  CloseShipCombat(c);
+
+  const int row = SpecialShipRow(ui);
+  AbductionCompleted(row, ui);
+  SpecialShipRewards(row, enemyClass, ui);
+}
+
+void Defeat(BoardingUi& ui) {
+  CombatUi& c = ui.Combat();
+  c.ShowPopup(CombatPopup::Text, "Defeat!",
+              "With your crew killed, you and your ship are helpless as the enemy ship moves "
+              "closer for a final full volley of it´s ship cannons...");
+  audio::CloseSoundChannel4();
+  state::PlayerShip[40] = -1;
+  CheckShipCombatEnd(c);
+  CloseBoarding(ui);
+}
+
+}  // namespace
+
+void ResolveBoardingRound(BoardingUi& ui) {
+  ui.HidePopups();
+  const auto& e = state::EnemyShip;
+  const auto& p = state::PlayerShip;
+  const std::int64_t defenders = static_cast<std::int64_t>(e[35]) + e[36] + e[37];
+  if (defenders < 1) {
+    audio::CloseSoundChannel4();
+    audio::PlayRewardSound();
+    ui.Combat().ShowPopup(CombatPopup::Text, "Area secure!",
+                          "Your men have secured this area of the enemy ship. Now please select "
+                          "the next ship area to attack in the wireframe to your left.");
+    BoardingPhase = kChoosingPhase;
+    switch (e[38]) {
+      case kAirlock:
+      case kCorridors: AreaSecuredAirlockOrCorridors(e[38], ui); break;
+      case kCargoBay: CargoBayChoice(ui); break;
+      case kBridge: CaptureOnBridge(ui); break;
+      default: break;
+    }
+    return;
+  }
+  const std::int64_t crew = static_cast<std::int64_t>(p[30]) + p[31] + p[32] + p[33] + p[34];
+  if (crew <= 0) Defeat(ui);
+}
+
+void ApplyShipHospital(BoardingUi& ui) {
+  auto& p = state::PlayerShip;
+  if (p[76] != kShipHospital) return;
+  std::int64_t total = 0;
+  for (int k = 1; k <= 5; ++k) {
+    BoardingCasualties[k] /= 2;
+    total += BoardingCasualties[k];
+    AddTo(p[29 + k], BoardingCasualties[k]);
+  }
+  ui.Combat().ShowPopup(CombatPopup::Text, "Ship hospital!",
+                        "After the combat " + std::to_string(total) +
+                            " men could be saved from death and are able to return to service.");
+}
+
+void RetreatFromBoarding(BoardingUi& ui) {
+  audio::PlayButtonSound();
+  CombatUi& c = ui.Combat();
+  if (!c.Ask("Really retreat?", "Do you really want to retreat to your ship?")) return;
+  CloseBoarding(ui);
+  const auto& p = state::PlayerShip;
+  c.ShowPopup(CombatPopup::Picture, "You escape!", "You are able to escape from the battle!",
+              state::GetShipFactionImage(p[2], p[8]) + "_Scene.jpg");
+  ApplyShipHospital(ui);
+  CloseShipCombat(c);
+}
+
+}  // namespace combat
