@@ -310,6 +310,77 @@ TEST_F(BoardingTest, AnExchangeFiresTheDefendersFirstWithThePreviousAttackKind) 
   EXPECT_NE(lost[0], lost[1]);
 }
 
+TEST_F(BoardingTest, AnExchangeIsTheMusicDrawThenTheDefendersFireThenTheAttack) {
+  struct Result {
+    state::TShipRow player, enemy;
+    std::uint32_t seed;
+  };
+  auto prepare = [] {
+    Crew(20, 5, 20, 20, 5);
+    Defend(30, 30, 3);
+    state::PlayerShip[93] = 2;
+    combat::BoardingPhase = 1;
+  };
+  auto result = [] { return Result{state::PlayerShip, state::EnemyShip, state::RandSeed}; };
+  for (BoardingAttack kind :
+       {BoardingAttack::Standard, BoardingAttack::Commando, BoardingAttack::Emp}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    // The exchange with the sound effects on...
+    prepare();
+    state::SoundEffectsOn = 1;
+    state::Randomize(41);
+    combat::BoardingExchange(kind, board);
+    const Result exchanged = result();
+    // ...is the crew-combat tune's draw, then the defenders' fire, then the attack.
+    prepare();
+    state::SoundEffectsOn = 0;
+    state::RandSeed = SeedAfter(41, 1);
+    combat::BoardingEnemyCounterattack();
+    if (kind == BoardingAttack::Standard) combat::BoardingStandardAttack();
+    if (kind == BoardingAttack::Commando) combat::BoardingCommandoAttack();
+    if (kind == BoardingAttack::Emp) combat::BoardingEmpStrike(board);
+    const Result composed = result();
+    EXPECT_EQ(exchanged.player, composed.player);
+    EXPECT_EQ(exchanged.enemy, composed.enemy);
+    EXPECT_EQ(exchanged.seed, composed.seed);
+  }
+}
+
+TEST_F(BoardingTest, AfterACommandoAssaultEveryPassIsTwoShotsEvenWhenThePoolIsSpent) {
+  // One defending crewman against fifty marines: the first shot that finds the marines spends
+  // the whole pool, and the pass still draws its second shot.
+  for (std::uint32_t seed = 0; seed < 50; ++seed) {
+    SCOPED_TRACE(seed);
+    Crew(0, 0, 50, 0, 0);
+    Defend(1, 0, 0);
+    state::PlayerShip[93] = 2;
+    state::Randomize(seed);
+    combat::BoardingEnemyCounterattack();
+    const std::uint32_t after = state::RandSeed;
+    EXPECT_EQ(state::PlayerShip[32], 49);
+
+    // The same draws by hand.
+    state::Randomize(seed);
+    std::int64_t h = 5 + state::Random(5);
+    h /= 2;
+    h -= h / 4;
+    while (h > 0) {
+      const std::int32_t first = state::Random(205);
+      if (first >= 66 && first <= 180) {
+        state::Random(static_cast<std::int32_t>(h / 2));
+        h = 0;
+      }
+      std::int32_t second = state::Random(205);
+      if (second > 194) second = 190;
+      if (second >= 66 && second <= 180) {
+        state::Random(static_cast<std::int32_t>(h / 2));
+        h = 0;
+      }
+    }
+    EXPECT_EQ(after, state::RandSeed);
+  }
+}
+
 TEST_F(BoardingTest, ChoosingTheNextArea) {
   struct Case {
     const char* what;
