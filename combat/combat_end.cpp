@@ -8,6 +8,7 @@
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
+#include "combat/sides.h"
 #include "rules/credits.h"
 #include "state/format.h"
 #include "state/random.h"
@@ -17,7 +18,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kTurnEnded = -100;
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 void Increment(std::int32_t& counter) {

@@ -8,15 +8,12 @@
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
+#include "combat/sides.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
-
-state::TShipRow& Ship(Side side) {
-  return side == Side::Player ? state::PlayerShip : state::EnemyShip;
-}
 
 void ShowRefusal(std::string_view text, CombatUi& ui) {
   ui.ShowPopup(CombatPopup::Text, "N/A", text);

@@ -8,25 +8,14 @@
 #include "combat/defensive.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
+#include "combat/sides.h"
+#include "combat/weapons.h"
 #include "state/equipment.h"
 #include "state/random.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
-
-using ModifierList = state::Table<state::TModifierRow, state::kModifierRows>;
-
-Side Other(Side side) { return side == Side::Player ? Side::Enemy : Side::Player; }
-
-ModifierList& ListOf(Side side) {
-  return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
-}
-
-std::int32_t GunCost(Side side) {
-  const auto& ship = side == Side::Player ? state::PlayerShip : state::EnemyShip;
-  return state::GetGunApCost(ship[2], ship[60], side);
-}
 
 bool Stuns(Side side) { return ModifierActive(side, kEmp) || ModifierActive(side, kEmp2); }
 
@@ -36,7 +25,6 @@ std::int32_t Triple(std::int32_t d) {
   if (x < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(x);
 }
-std::int32_t FocusBeamChance(std::int32_t c) { return c - c / 4; }
 
 // --- EMP ------------------------------------------------------------------------------------------
 
@@ -111,23 +99,7 @@ void Exploit2(Side side, CombatUi& ui) {
   ResolveGunAttack(side, attack, ui);
 }
 
-void FocusBeam2(Side side, CombatUi& ui) {
-  if (!PayActionPoints(side, GunCost(side) + 2, ui)) return;
-  PresentGunFire(side, ui);
-  GunAttack attack;
-  attack.chanceFactor = FocusBeamChance;
-  attack.damageFactor = Triple;
-  attack.hitTopic = "Focus fire II !!";
-  attack.missTopic = "Focus fire II !!";
-  if (side == Side::Player) {
-    attack.hitText = "While firing you focus the energy beams and cause ";
-    attack.missText = "You fire your guns, but miss the enemy ship.";
-  } else {
-    attack.hitText = "The enemy focuses the energy beams and causes ";
-    attack.missText = "The enemy fires his guns, but misses you.";
-  }
-  ResolveGunAttack(side, attack, ui);
-}
+void FocusBeam2(Side side, CombatUi& ui) { FireFocusedBeams(side, "Focus fire II !!", Triple, ui); }
 
 // --- Disturb --------------------------------------------------------------------------------------
 

@@ -2,17 +2,12 @@
 
 #include "combat/ability_ids.h"
 #include "combat/display.h"
+#include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
-
-using ModifierList = state::Table<state::TModifierRow, state::kModifierRows>;
-
-ModifierList& ListOf(Side side) {
-  return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
-}
 
 int FindFree(const ModifierList& list) {
   for (int s = 1; s <= kModifierSlots; ++s)

@@ -15,6 +15,7 @@
 #include "combat/ship_special.h"
 #include "combat/tactical.h"
 #include "combat/weapons.h"
+#include "combat/sides.h"
 #include "state/equipment.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -22,13 +23,6 @@
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kTurnEnded = -100;
-
-state::TShipRow& Ship(Side side) {
-  return side == Side::Player ? state::PlayerShip : state::EnemyShip;
-}
-Side Other(Side side) { return side == Side::Player ? Side::Enemy : Side::Player; }
 
 std::int32_t PlayerSpecial() { return state::ActiveShipSpecial(Side::Player); }
 std::int32_t SizeOf(const state::TShipRow& ship) { return state::GetShipClassSize(ship[2]); }

@@ -11,6 +11,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/setup.h"
+#include "combat/sides.h"
 #include "state/equipment.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -24,11 +25,6 @@ constexpr std::int32_t kZeusEmp = 8;
 constexpr std::int32_t kMineMk2 = 9;
 constexpr std::int32_t kBoardingShuttle = 5;
 constexpr std::int32_t kBoardingMission = 18;
-
-state::TShipRow& Ship(Side side) {
-  return side == Side::Player ? state::PlayerShip : state::EnemyShip;
-}
-Side Other(Side side) { return side == Side::Player ? Side::Enemy : Side::Player; }
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[3]) + delta;

@@ -12,6 +12,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/setup.h"
+#include "combat/sides.h"
 #include "state/equipment.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -20,13 +21,8 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kTurnEnded = -100;
 constexpr std::int32_t kEscapeCost = 5;
 constexpr std::int32_t kCloakingDevice = 3;  // cargo module 3
-
-state::TShipRow& Ship(Side side) {
-  return side == Side::Player ? state::PlayerShip : state::EnemyShip;
-}
 
 // --- Lasting effects ------------------------------------------------------------------------------
 

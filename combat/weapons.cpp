@@ -8,6 +8,7 @@
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
+#include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/random.h"
@@ -25,11 +26,6 @@ std::int32_t FocusBeamDamage(std::int32_t d) { return 2 * d; }
 std::int32_t OverloadChancePlayer(std::int32_t c) { return c + c / 6; }
 std::int32_t OverloadChanceEnemy(std::int32_t c) { return c + c / 4; }
 std::int32_t OverloadDamage(std::int32_t d) { return d / 2; }
-
-std::int32_t GunCost(Side side) {
-  const auto& ship = side == Side::Player ? state::PlayerShip : state::EnemyShip;
-  return state::GetGunApCost(ship[2], ship[60], side);
-}
 
 void Overheat(std::string_view text, CombatUi& ui) {
   const std::int32_t volleys = state::PlayerShip[95];
@@ -81,14 +77,17 @@ void FireGuns(Side side, CombatUi& ui) {
   ResolveGunAttack(side, attack, ui);
 }
 
-void FocusBeam(Side side, CombatUi& ui) {
+}  // namespace
+
+void FireFocusedBeams(Side side, std::string_view topic, std::int32_t (*damageFactor)(std::int32_t),
+                      CombatUi& ui) {
   if (!PayActionPoints(side, GunCost(side) + 2, ui)) return;
   PresentGunFire(side, ui);
   GunAttack attack;
   attack.chanceFactor = FocusBeamChance;
-  attack.damageFactor = FocusBeamDamage;
-  attack.hitTopic = "Focused fire !!";
-  attack.missTopic = "Focused fire !!";
+  attack.damageFactor = damageFactor;
+  attack.hitTopic = topic;
+  attack.missTopic = topic;
   if (side == Side::Player) {
     attack.hitText = "While firing you focus the energy beams and cause ";
     attack.missText = "You fire your guns, but miss the enemy ship.";
@@ -97,6 +96,12 @@ void FocusBeam(Side side, CombatUi& ui) {
     attack.missText = "The enemy fires his guns, but misses you.";
   }
   ResolveGunAttack(side, attack, ui);
+}
+
+namespace {
+
+void FocusBeam(Side side, CombatUi& ui) {
+  FireFocusedBeams(side, "Focused fire !!", FocusBeamDamage, ui);
 }
 
 void OverloadGun(Side side, CombatUi& ui) {

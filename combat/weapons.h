@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "combat/combat_ui.h"
 
@@ -15,5 +16,11 @@ void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui);
 // may double the damage, stun a side, drain or feed the shields, shoot down an enemy missile or
 // overheat the guns. Returns the damage.
 std::int32_t ApplyGunSpecial(std::int32_t damage, CombatUi& ui);
+
+// Guns fired with focused energy beams by `side` ("Focus beam" and "Focus beam II"): gun cost + 2
+// action points, a quarter off the hit chance, the damage raised by `damageFactor`; the hit and miss
+// messages carry `topic`.
+void FireFocusedBeams(Side side, std::string_view topic, std::int32_t (*damageFactor)(std::int32_t),
+                      CombatUi& ui);
 
 }  // namespace combat
