@@ -247,6 +247,43 @@ TEST_F(BoardingTest, AfterAStandardAttackTheDefendersAimAtTheMarines) {
   }
 }
 
+TEST_F(BoardingTest, AThinCrewOfHandsIsSparedWhileMarinesAreLeft) {
+  // A Patton needs 16 hands; with no more than 16 + 16 div 5 crewmen, officers and pirates left,
+  // the shots aimed at the crewmen go to the marines but for a fresh draw in 10 (veteran: 5).
+  ASSERT_EQ(state::GetShipClassStat(9, state::kAttrMinCrew), 16);
+  struct Case {
+    const char* what;
+    std::int32_t crewmen;
+    std::uint8_t veteran;
+    double low, high;  // share of the volleys that kill a crewman
+  };
+  const Case cases[] = {
+      {"at the limit", 19, 0, 0.01, 0.05},
+      {"at the limit, veteran", 19, 1, 0.035, 0.085},
+      {"one above the limit", 20, 0, 0.6, 0.75},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    state::VeteranMode = c.veteran;
+    int crewmenHit = 0;
+    const int volleys = 3000;
+    for (int seed = 0; seed < volleys; ++seed) {
+      state::PlayerShip[2] = 9;
+      Crew(c.crewmen, 0, 20, 0, 0);
+      Defend(1, 0, 0);
+      state::PlayerShip[93] = 0;  // no attack yet: no aim at the marines but this one
+      BoardingCasualties.fill(0);
+      state::Randomize(static_cast<std::uint32_t>(seed));
+      combat::BoardingEnemyCounterattack();
+      ASSERT_EQ(BoardingCasualties[1] + BoardingCasualties[3], 1);
+      crewmenHit += BoardingCasualties[1];
+    }
+    const double share = static_cast<double>(crewmenHit) / volleys;
+    EXPECT_GT(share, c.low);
+    EXPECT_LT(share, c.high);
+  }
+}
+
 TEST_F(BoardingTest, AfterAStandardAttackLoneDroidsAreHitOnlyByRareFreshDraws) {
   // The shots meant for the rest of the crew go to the officers, who are none: the pool stays
   // whole pass after pass, and only the rare fresh draws of the 1001 passes find a droid (the
