@@ -529,12 +529,15 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
   struct Case {
     std::int32_t escortClass, escortRole, targetRole;
     std::int32_t escortBase, targetBase;  // b after the role and the civilian test
+    std::int32_t targetClass = 0;  // 0: as the small battle has it
   };
   const Case cases[] = {
       {kPatton, combat::kRoleDestroyer, combat::kRoleStation, 100, 500},
       {kNeptun, combat::kRoleCruiser, combat::kRoleBattleship, 200, 300},
       {kFerendar, combat::kRoleDestroyer, combat::kRoleCruiser, 16, 200},  // civilian: b div 6
       {kFerendar, combat::kRoleBattleship, combat::kRoleDestroyer, 50, 100},
+      // A civilian target fires back at full strength: only the escort's class counts.
+      {kPatton, combat::kRoleDestroyer, combat::kRoleCruiser, 100, 200, kFerendar},
   };
   int hits = 0, criticals = 0;
   for (const Case& c : cases) {
@@ -542,6 +545,7 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
       SCOPED_TRACE(std::to_string(c.escortClass) + " seed " + std::to_string(seed));
       SmallBattle({c.targetRole});
       Row(PlayerFleet[2], c.escortClass, c.escortRole, 100000, 1);
+      if (c.targetClass != 0) EnemyFleet[1][kClass] = c.targetClass;
       EnemyFleet[1][kHp] = 100000;
       combat::SelectedEscort = 2;
       combat::SelectedTarget = 1;
