@@ -13,6 +13,7 @@
 #include "combat/modifiers.h"
 #include "combat/recording_ui.h"
 #include "combat/resolution.h"
+#include "combat/setup.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -45,6 +46,7 @@ class CombatTest : public testing::Test {
     state::PlayerData[6] = 1;
     state::PlayerData[14] = 1;
     state::GameDay = 300;  // past the beginner's help of the first days
+    combat::BoardingOffered = 0;  // a fight's own flag: no test inherits the last one's
     Ships(1, 1);
     state::Randomize(7);
   }
