@@ -1,6 +1,7 @@
 #include "app/start.h"
 
 #include "audio/sound.h"
+#include "screens/career/highscore.h"
 #include "screens/travel/credits.h"
 #include "state/random.h"
 
@@ -51,13 +52,12 @@ TForm1::TForm1() : Form("Form1") {
   Bind("Interface6Click", [](Sender) {});
   // Load a game: waits for the save and load screen.
   Bind("Interface7Click", [](Sender) {});
-  // High scores: waits for the high-score screen.
-  Bind("Interface9Click", [](Sender) {});
   // Game settings: waits for the options screen.
   Bind("Interface10Click", [](Sender) {});
   // The combat simulator (on a panel that is never shown): waits for the simulator screens.
   Bind("SpeedButton2Click", [](Sender) {});
 
+  Bind("Interface9Click", [this](Sender) { Interface9Click(); });
   Bind("Interface11Click", [this](Sender) { Interface11Click(); });
   Bind("SpeedButton5Click", [this](Sender) { SpeedButton5Click(); });
   Bind("SpeedButton6Click", [this](Sender) { SpeedButton6Click(); });
@@ -98,6 +98,13 @@ void TForm1::RestoreStartScreenHover() {
     Get<Image>(kStartButtons[StartHoverButton - 1].image)
         .LoadPicture(StartButtonPicture(StartHoverButton, false));
   StartHoverButton = 0;
+}
+
+void TForm1::Interface9Click() {
+  audio::PlayButtonSound();
+  screens::Form23->WhitenRows();
+  screens::Form23->ShowHighscoreTable();
+  screens::Form23->ShowModal();
 }
 
 void TForm1::Interface11Click() {

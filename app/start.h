@@ -28,6 +28,7 @@ class TForm1 : public platform::Form {
   // Puts the normal picture back on the lit button, if any.
   void RestoreStartScreenHover();
 
+  void Interface9Click();
   void Interface11Click();
   void SpeedButton5Click();
   void SpeedButton6Click();
