@@ -55,16 +55,25 @@ void SetSoundOutput(SoundOutput* o) { output = o; }
 SoundOutput* CurrentSoundOutput() { return output; }
 void SetMusicTimerRestart(MusicTimerRestart restart) { musicTimerRestart = restart; }
 
+namespace {
+std::mutex reportMutex;
+std::set<std::string, std::less<>> reported;  // messages already logged in this run
+}  // namespace
+
 void ReportAudioError(std::string_view message) {
-  static std::mutex mutex;
-  static std::set<std::string, std::less<>> logged;
+  auto& logged = reported;
   try {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::mutex> lock(reportMutex);
     if (logged.count(message)) return;
     logged.emplace(message);
     std::fprintf(stderr, "Farhaven audio: %.*s\n", static_cast<int>(message.size()), message.data());
   } catch (...) {
   }
+}
+
+void ForgetReportedAudioErrors() {
+  std::lock_guard<std::mutex> lock(reportMutex);
+  reported.clear();
 }
 
 void PlayButtonSound() { Effect("button.wav"); }

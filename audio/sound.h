@@ -40,6 +40,9 @@ int MusicTimerTick();
 // Writes an audio problem to the log (stderr), each distinct message once; never throws.
 void ReportAudioError(std::string_view message);
 
+// Forgets which messages were logged, so each is logged once again (tests start afresh with it).
+void ForgetReportedAudioErrors();
+
 // Background rotation state: the intro plays once per run; background tracks alternate 2, 3, 2...
 extern bool IntroPlayed;
 extern int LastMusicChannel;

@@ -39,6 +39,7 @@ class SoundCues : public testing::Test {
     state::MusicOn = 1;
     audio::IntroPlayed = false;
     audio::LastMusicChannel = 0;
+    audio::ForgetReportedAudioErrors();
     state::Randomize(0);
     audio::SetSoundOutput(&out);
   }
