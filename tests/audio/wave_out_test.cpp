@@ -1,5 +1,4 @@
 #include "audio/wave_out.h"
-#include "audio/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/sound.h"
 #include "tests/audio/fake_wave_backend.h"
 
 using audio::EWaveOut;
