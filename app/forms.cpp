@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "app/start.h"
+#include "screens/career/game_options.h"
 #include "screens/career/highscore.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/message_popups.h"
@@ -38,6 +39,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("FMessage8", FMessage8),
       Entry("Form24", Form24),
       Entry("Form23", Form23),
+      Entry("Form29", Form29),
   };
   return forms;
 }

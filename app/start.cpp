@@ -1,6 +1,7 @@
 #include "app/start.h"
 
 #include "audio/sound.h"
+#include "screens/career/game_options.h"
 #include "screens/career/highscore.h"
 #include "screens/travel/credits.h"
 #include "state/random.h"
@@ -52,8 +53,11 @@ TForm1::TForm1() : Form("Form1") {
   Bind("Interface6Click", [](Sender) {});
   // Load a game: waits for the save and load screen.
   Bind("Interface7Click", [](Sender) {});
-  // Game settings: waits for the options screen.
-  Bind("Interface10Click", [](Sender) {});
+  Bind("Interface10Click", [](Sender) {
+    audio::PlayButtonSound();
+    screens::Form29->RefreshGameOptionsScreen();
+    screens::Form29->ShowModal();
+  });
   // The combat simulator (on a panel that is never shown): waits for the simulator screens.
   Bind("SpeedButton2Click", [](Sender) {});
 

@@ -1,0 +1,60 @@
+// The game options screen: the settings as picture tiles that switch on and off with a click —
+// music, sound effects, the automatic end of turn, longer delays between combat messages, slower
+// combat animations, veteran mode, war messages that never pop up, and the compatibility mode for
+// the visually impaired — and Close. Every change acts at once on the global settings; the general
+// data keeps all but the compatibility mode when it is next written. Opened modally from "Game
+// settings" after RefreshGameOptionsScreen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/form.h"
+
+namespace screens {
+
+// The message timers' pacing while the compatibility mode reads every message out.
+inline constexpr std::int32_t kCompatibilityMessageInterval = 100;
+
+// Tile numbers (the hover index): 1 music, 2 sound effects, 3 automatic end of turn, 4 longer
+// delays, 5 slower animations, 6 veteran mode, 7 war messages, 8 Close, 9 compatibility mode.
+inline constexpr int kCloseTile = 8;
+
+class TForm29 : public platform::Form {
+ public:
+  TForm29();
+
+  // Every setting tile's picture from its setting and from whether it is the lit one.
+  void RefreshGameOptionsScreen();
+
+  void Interface2Click();   // music
+  void Interface3Click();   // sound effects
+  void Interface5Click();   // automatic end of turn
+  void Interface6Click();   // longer delays between messages
+  void Interface7Click();   // slower combat animations
+  void Interface9Click();   // veteran mode
+  void Interface11Click();  // war messages never pop up
+  void Interface12Click();  // compatibility mode
+  void SpeedButton3Click(); // Close
+
+  // The mouse is over tile k (its picture or its label).
+  void HoverTile(int k);
+  // The lit tile: 0 none, else its number.
+  int HoverIndex() const { return hover_; }
+
+ private:
+  int hover_ = 0;
+};
+
+extern TForm29* Form29;
+
+// Whether the setting of tile k (1..7, 9) shows as on.
+bool GameOptionOn(int k);
+// The picture of tile k (1..9): on or off by its setting, lit or plain.
+std::string GameOptionPicture(int k, bool lit);
+
+// Switches the compatibility mode: on after the player agrees to the question, off with a notice.
+// Sets the combat message timers and refreshes the screens' compatibility labels.
+void SwitchCompatibilityMode();
+
+}  // namespace screens

@@ -1,0 +1,95 @@
+// The start screen's "Game settings": the options screen opens showing the settings as they
+// stand, its changes act at once (music switched back on plays at the music timer's next short
+// tick) and reach the general data written when the program ends.
+#include <filesystem>
+#include <string>
+
+#include "app/background.h"
+#include "app/forms.h"
+#include "app/program.h"
+#include "app/start.h"
+#include "platform/script.h"
+#include "screens/career/game_options.h"
+#include "screens/form_test_fixture.h"
+#include "state/general_data.h"
+
+namespace screens_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartOptions : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    home = fs::current_path();
+    work = fs::path(::testing::TempDir()) / "farhaven_start_options_test";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    fs::current_path(work);  // no general data yet: a first start with the defaults
+    app::CreateForms();
+    app::StartHoverButton = 0;
+    audio::IntroPlayed = false;
+  }
+  void TearDown() override {
+    app::DestroyForms();
+    fs::current_path(home);
+    FormTest::TearDown();
+  }
+
+  fs::path home, work;
+};
+
+TEST_F(StartOptions, SettingsOpenAsTheyStandActAtOnceAndAreKeptAtTheEnd) {
+  platform::ScriptRunner runner;
+  app::AddGameSteps(runner);
+  runner.Load(R"(
+click Form1.SpeedButton6
+move Form1.Interface10
+expect Form1.Interface10.Picture "StartScreen_10_Highlighted.jpg"
+click Form1.Label6
+expect Form29.Visible true
+expect Form29.Topic.Caption "Game settings"
+expect Form29.Interface2.Picture "GameSettingsON_02.jpg"
+expect Form29.Interface3.Picture "GameSettingsON_03.jpg"
+expect Form29.Interface6.Picture "GameSettings_06.jpg"
+expect Form29.Interface9.Picture "GameSettings_09.jpg"
+expect Form29.Interface17.Picture "GameSettings_17.jpg"
+click Form29.Label9
+expect Form29.Interface9.Picture "GameSettingsON+_09.jpg"
+click Form29.Label6
+expect Form29.Interface6.Picture "GameSettingsON+_06.jpg"
+expect Form29.Interface9.Picture "GameSettingsON_09.jpg"
+click Form29.Label2
+expect Form29.Interface2.Picture "GameSettingsMouseOver_02.jpg"
+click Form29.Interface2
+expect Form29.Interface2.Picture "GameSettingsON+_02.jpg"
+expect Fbackground.Timer1.Interval "100"
+wait 100
+expect Fbackground.Timer1.Interval "60000"
+move Form29.Interface17
+expect Form29.Interface17.Picture "GameSettingsMouseOver_17.jpg"
+click Form29.Label17
+expect Form29.Visible false
+expect Form1.Visible true
+expect Form1.Interface10.Picture "StartScreen_10.jpg"
+click Form1.Interface13
+)",
+              "options.script");
+  const platform::ScriptResult r = runner.Run([] { platform::App().Run(); });
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_TRUE(audio::IntroPlayed) << "the short tick after switching music on played";
+  // Start button, welcome panel, veteran, delays, music off and on, Close, Exit.
+  EXPECT_EQ(sounds.effects, std::vector<std::string>(8, "button.wav"));
+
+  state::SetGeneralDataDefaults();
+  ASSERT_TRUE(state::ReadGeneralData().ok);
+  EXPECT_EQ(state::VeteranMode, 1);
+  EXPECT_EQ(state::MusicOn, 1);
+  EXPECT_EQ(state::TimerPlayerMessageInterval, 2400);
+  EXPECT_EQ(state::TimerEnemyMessageInterval, 2400);
+  EXPECT_EQ(state::PlayerFireGunImageTimerInterval, 400);
+}
+
+}  // namespace
+}  // namespace screens_test
