@@ -23,6 +23,16 @@ std::string Slot(const char* component, int row) { return component + std::to_st
 
 bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
+// A name as the player typed it: an "&" in it is shown, not taken for a shortcut mark.
+std::string ShownAsTyped(const std::string& name) {
+  std::string out;
+  for (char c : name) {
+    out += c;
+    if (c == '&') out += '&';
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string HighscoreFactionPicture(std::int32_t faction) {
@@ -57,7 +67,7 @@ TForm23::TForm23() : Form("Form23") {
 void TForm23::ShowHighscoreTable() {
   for (int k = 1; k <= kRows; ++k) {
     state::THighscoreRow& row = state::HighscoreTable[k];
-    Get<Label>(Slot("NameSlot", k)).SetCaption(state::HighscoreNames[k]);
+    Get<Label>(Slot("NameSlot", k)).SetCaption(ShownAsTyped(state::HighscoreNames[k]));
     Get<Label>(Slot("ScoreSlot", k)).SetCaption(state::FormatThousands(row[2]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
