@@ -1,0 +1,480 @@
+#include "combat/simulator.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "audio/sound.h"
+#include "combat/modifiers.h"
+#include "combat/sides.h"
+#include "rules/new_game.h"
+#include "state/equipment.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace combat {
+
+std::int32_t SimulatorSetupStep = 0;
+std::array<SimulatorMessage, kSimulatorMessagePanels> SimulatorMessages{};
+
+namespace {
+
+using state::Random;
+
+constexpr Side kPlayer = Side::Player;
+constexpr Side kEnemy = Side::Enemy;
+
+std::int32_t Clamp32(std::int64_t v) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+void LoseShields(Side side, std::int64_t amount) {
+  auto& ship = Ship(side);
+  ship[40] = Clamp32(static_cast<std::int64_t>(ship[40]) - amount);
+}
+
+void ShowPanel(Side side, int panel, std::string_view topic, std::string_view text) {
+  auto& message = SimulatorPanel(side, panel);
+  message.topic = std::string(topic);
+  message.text = std::string(text);
+  message.visible = true;
+  message.ticks = kSimulatorMessageTicks;
+}
+
+std::string DamageText(std::int32_t damage) { return std::to_string(damage) + " damage caused!"; }
+
+// Ends the lowest active entry of `ability` on `side` and redraws the icons.
+void UseUp(Side side, std::int32_t ability, SimulatorUi& ui) {
+  ClearModifier(side, ability);
+  ui.Refresh(Display::Modifiers);
+}
+
+// A hit of `damage` against `target`: shields that reflect or reduce it are used up, the rest
+// strikes the shields, and a hit may interrupt the target's escape. Returns the damage after the
+// shields, which the attack's message shows.
+std::int32_t Hit(Side target, std::int32_t damage, SimulatorUi& ui) {
+  const Side attacker = Other(target);
+  std::int32_t d = damage;
+  const auto reflect = [&](std::int32_t ability, std::int32_t divisor, std::string_view topic) {
+    if (!ModifierActive(target, ability)) return;
+    const std::int32_t r = d / divisor;
+    d -= r;
+    UseUp(target, ability, ui);
+    ShowPanel(target, 3, topic, "Damage reflected!");
+    LoseShields(attacker, r);
+    ui.Refresh(Display::Shields);
+    ui.Animate(attacker, Animation::ShieldHit);
+  };
+  reflect(24, 12, "Reflection shield");
+  reflect(25, 8, "Reflection shield II");
+  const auto reduce = [&](std::int32_t ability, std::int32_t divisor, std::string_view topic) {
+    if (!ModifierActive(target, ability)) return;
+    d /= divisor;
+    UseUp(target, ability, ui);
+    ShowPanel(target, 4, topic, "Damage reduced!");
+  };
+  reduce(22, 2, "Focused shield");
+  reduce(23, 3, "Focused shield II");
+  const std::int32_t half = d / 2;
+  const std::int32_t roll = Random(half);
+  LoseShields(target, static_cast<std::int64_t>(half) + roll);
+  ui.Refresh(Display::Shields);
+  ui.Animate(target, Animation::ShieldHit);
+  if (ModifierActive(target, 11)) {
+    if (Random(100) <= 20) {
+      UseUp(target, 11, ui);
+      ShowPanel(attacker, 4, "Interrupting escape", "Successful!");
+    } else {
+      ShowPanel(attacker, 4, "Interrupting escape", "Failed!");
+    }
+  }
+  return d;
+}
+
+// The lowest slot of the enemy holding `ability`, 0 when none does.
+int EnemySlotOf(std::int32_t ability) {
+  for (int slot = 1; slot <= 12; ++slot) {
+    if (state::EnemyAbilitySlots[slot] == ability) return slot;
+  }
+  return 0;
+}
+
+// Uses `ability` for the enemy when it stands in a slot that is ready.
+void EnemyUse(std::int32_t ability, SimulatorUi& ui) {
+  const int slot = EnemySlotOf(ability);
+  if (slot > 0 && state::EnemySlotState[slot] < 1) ui.AbilityUsed(kEnemy, ability);
+}
+
+// "9 %": Random(100) > 90.
+bool Chance9() { return Random(100) > 90; }
+
+void TryChance(std::int32_t ability, SimulatorUi& ui) {
+  if (Chance9()) EnemyUse(ability, ui);
+}
+
+bool PlayerHas(std::int32_t ability) { return ModifierActive(kPlayer, ability); }
+bool EnemyHas(std::int32_t ability) { return ModifierActive(kEnemy, ability); }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+
+void PickTraderChoices(SimulatorUi& ui) {
+  TryChance(10, ui);
+  TryChance(11, ui);
+  TryChance(26, ui);
+  TryChance(31, ui);
+  for (std::int32_t shield : {22, 23, 24, 25}) {
+    if (PlayerHas(14) || (PlayerVolleyInFlight() && state::PlayerMissileVolley[4] < 4) ||
+        Random(100) < 20) {
+      EnemyUse(shield, ui);
+    }
+  }
+  const std::int64_t third = state::GetShipClassBaseShields(state::EnemyShip[2]) / 3;
+  const bool weak = state::EnemyShip[40] < third;
+  if (state::EnemyShip[4] > 2 && weak && Chance9()) EnemyUse(28, ui);
+  if (weak && Chance9()) EnemyUse(27, ui);
+  if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
+  EnemyUse(2, ui);
+  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
+}
+
+void PickRogueChoices(SimulatorUi& ui) {
+  TryChance(10, ui);
+  TryChance(6, ui);
+  TryChance(7, ui);
+  TryChance(8, ui);
+  if (state::EnemyShip[4] > 2 && Chance9()) EnemyUse(7, ui);
+  if (PlayerVolleyInFlight()) EnemyUse(3, ui);
+  if (PlayerHas(11) && Chance9()) EnemyUse(12, ui);
+  if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
+  if ((PlayerHas(10) || PlayerHas(13)) && Chance9()) EnemyUse(29, ui);
+  EnemyUse(2, ui);
+  if (PlayerHas(11)) EnemyUse(5, ui);
+  if (Random(100) < 40) EnemyUse(4, ui);
+  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
+}
+
+void PickSoldierChoices(SimulatorUi& ui) {
+  EnemyUse(13, ui);
+  TryChance(6, ui);
+  if (PlayerVolleyInFlight()) EnemyUse(3, ui);
+  if (PlayerVolleyInFlight() && state::PlayerMissileVolley[3] < 4) EnemyUse(14, ui);
+  if (PlayerHas(20) && Chance9()) EnemyUse(21, ui);
+  if (PlayerHas(31) && Chance9()) EnemyUse(32, ui);
+  if (PlayerHas(33) && Chance9()) EnemyUse(34, ui);
+  if (PlayerHas(11) && Chance9()) EnemyUse(12, ui);
+  EnemyUse(2, ui);
+  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
+  const int slot14 = EnemySlotOf(14);
+  if (slot14 > 0) {
+    if (state::EnemySlotState[slot14] < 1) {
+      EnemyUse(14, ui);
+    } else if (EnemyHas(14)) {
+      EnemyUse(state::EnemyShip[4] < 3 ? 15 : 16, ui);
+    }
+  }
+  if (EnemyHas(16)) EnemyUse(17, ui);
+}
+
+// Step 2 of a tick for one side.
+void CountDownEffects(Side side, SimulatorUi& ui) {
+  auto& list = ListOf(side);
+  for (int slot = 1; slot <= kModifierSlots; ++slot) {
+    auto& row = list[slot];
+    if (row[1] == 0) continue;
+    row[3] = Clamp32(static_cast<std::int64_t>(row[3]) - 1);
+    if (row[3] < 1) {
+      // An escape (ability 11) running out ends nothing more in the simulator.
+      row[1] = 0;
+      ui.Refresh(Display::Modifiers);
+    }
+  }
+}
+
+void CountDownCoolDowns(Side side) {
+  auto& states = side == kPlayer ? state::PlayerSlotState : state::EnemySlotState;
+  const bool doubleSpeed = ModifierActive(side, 9);
+  for (int slot = 1; slot <= 12; ++slot) {
+    std::int32_t value = states[slot];
+    if (value > 0) --value;
+    if (doubleSpeed && value > 0) --value;
+    states[slot] = std::max<std::int32_t>(value, 0);
+  }
+}
+
+void LandMissile(Side attacker, SimulatorUi& ui) {
+  auto& volley = attacker == kPlayer ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+  if (volley[1] <= 0) return;
+  volley[2] = Clamp32(static_cast<std::int64_t>(volley[2]) - 1);
+  if (volley[2] >= 1) return;
+  volley[1] = 0;
+  const auto& ship = Ship(attacker);
+  std::int32_t damage = state::GetMissileDamage(ship[2], ship[41]);
+  const Side target = Other(attacker);
+  if (ModifierActive(target, 6)) {
+    damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));
+  }
+  damage = Hit(target, damage, ui);
+  audio::PlayMissileExplosionSound();
+  ShowPanel(attacker, 2, attacker == kPlayer ? "Your missile hits!" : "Enemy missile hits!",
+            DamageText(damage));
+}
+
+void ReinforcementsArrive(Side side, SimulatorUi& ui) {
+  auto& countdown = Ship(side)[6];
+  if (countdown <= 0) return;
+  --countdown;
+  if (ModifierActive(side, 31) && countdown > 0) --countdown;
+  if (countdown != 0) return;
+  const int free = side == kPlayer ? FindFreePlayerModifierSlot() : FindFreeEnemyModifierSlot();
+  if (free == 0) {
+    countdown = 1;
+    return;
+  }
+  audio::PlayEcmSound();
+  ShowPanel(side, 4, "Reinforcements", "arriving!");
+  if (side == kPlayer) {
+    AddPlayerModifier(30, ui);
+  } else {
+    AddEnemyModifier(30);
+  }
+  ui.Refresh(Display::Modifiers);
+}
+
+void Explode(Side side, SimulatorUi& ui) {
+  Ship(side)[1] = 0;
+  audio::PlayShipExplosionSound();
+  ui.StopCombatTimer();
+  if (side == kEnemy) {
+    ui.ShowPopup(CombatPopup::Picture, "The enemy ship explodes!",
+                 "The shields of the enemy ships collapse and the vessel explodes!",
+                 "explosion.jpg");
+  } else {
+    ui.ShowPopup(CombatPopup::Picture, "Your ship explodes!",
+                 "The enemy fire has broken through your shields and your ship explodes.",
+                 "explosion.jpg");
+  }
+  ui.Close();
+}
+
+void StoreChoice(std::int32_t shipClass, std::int32_t expertise) {
+  if (SimulatorSetupStep == 1) {
+    if (shipClass >= 0) state::PlayerShip[2] = shipClass;
+    if (expertise >= 0) state::PlayerData[3] = expertise;
+  } else if (SimulatorSetupStep == 2) {
+    if (shipClass >= 0) state::EnemyShip[2] = shipClass;
+    if (expertise >= 0) state::EnemyShip[7] = expertise;
+  }
+}
+
+}  // namespace
+
+SimulatorMessage& SimulatorPanel(Side side, int panel) {
+  const int index = std::clamp(panel, 1, 4) - 1 + (side == kPlayer ? 0 : 4);
+  return SimulatorMessages[static_cast<std::size_t>(index)];
+}
+
+void ChooseSimulatorShip(std::int32_t shipClass) { StoreChoice(shipClass, -1); }
+void ChooseSimulatorExpertise(std::int32_t expertise) { StoreChoice(-1, expertise); }
+
+bool ContinueSimulatorSetup() {
+  if (SimulatorSetupStep == 1 && state::PlayerShip[2] > 0 && state::PlayerData[3] > 0) {
+    SimulatorSetupStep = 2;
+    return true;
+  }
+  if (SimulatorSetupStep == 2 && state::EnemyShip[2] > 0 && state::EnemyShip[7] > 0) {
+    SimulatorSetupStep = 3;
+    return true;
+  }
+  return false;
+}
+
+void BackSimulatorSetup() { --SimulatorSetupStep; }
+
+int SimulatorEnemyList(std::int32_t expertise) {
+  switch (expertise) {
+    case 1: return 1;
+    case 3: return 3;
+    case 6: return 2;
+    default: return 0;
+  }
+}
+
+SimulatorShipPictures GetSimulatorShipPictures(std::int32_t shipClass, Side side) {
+  const std::string suffix = side == kPlayer ? "_R.jpg" : "_L.jpg";
+  SimulatorShipPictures p;
+  const bool jalkath = shipClass == 1;
+  p.ship = jalkath               ? "Jalkath_Vorrak"
+           : shipClass == 2      ? "Federation_Avenger"
+                                 : "Federation_Shadowcat";
+  p.ship += suffix;
+  p.missile = std::string(jalkath ? "Jalkath_Missile" : "Federation_Missile") + suffix;
+  p.fire = std::string(jalkath ? "Jalkath_Firing" : "Federation_Firing") + suffix;
+  if (side == kPlayer) {
+    p.fireLeft = jalkath ? 250 : 243;
+    p.fireTop = jalkath ? 243 : 264;
+    p.fireWidth = 66;
+  } else {
+    p.fireLeft = jalkath ? 531 : 494;
+    p.fireTop = jalkath ? 258 : 298;
+    p.fireWidth = 63;
+  }
+  return p;
+}
+
+void SetupSimulatorShips(SimulatorUi& ui) {
+  for (int slot = 1; slot <= 12; ++slot) {
+    state::PlayerSlotState[slot] = 0;
+    state::EnemySlotState[slot] = 0;
+  }
+  for (int slot = 1; slot <= kModifierSlots; ++slot) {
+    state::PlayerModifiers[slot][1] = 0;
+    state::EnemyModifiers[slot][1] = 0;
+  }
+  state::PlayerMissileVolley[1] = 0;
+  state::EnemyMissileVolley[1] = 0;
+  for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
+    (*ship)[4] = 0;
+    (*ship)[6] = -1;
+  }
+  // Messages of an earlier duel do not carry over into this one.
+  SimulatorMessages = {};
+  ui.ResetScreen();
+  const std::int32_t system = state::PlayerShip[14];
+  if (system >= 1 && system < state::kSystems &&
+      state::SystemData[system][2] == state::PlayerData[4]) {
+    state::PlayerShip[6] = 100;
+  }
+  ui.Refresh(Display::AbilityButtons);
+
+  auto& enemy = state::EnemyShip;
+  enemy[1] = 1;
+  enemy[4] = 0;
+  enemy[6] = -1;
+  enemy[13] = 2;
+  enemy[14] = 2;
+  enemy[20] = 50;
+  enemy[41] = 0;
+  enemy[40] = state::GetShipClassBaseShields(enemy[2]);
+  enemy[50] = 3;
+  for (int field : {51, 60, 70, 72, 74, 76}) enemy[field] = 0;
+
+  static constexpr std::array<std::array<std::int32_t, 12>, 3> kLists = {{
+      {1, 2, 3, 10, 11, 22, 24, 26, 27, 28, 20, 31},
+      {1, 2, 3, 10, 4, 5, 20, 6, 7, 8, 9, 29},
+      {1, 2, 3, 13, 14, 15, 16, 17, 21, 12, 32, 6},
+  }};
+  const int list = SimulatorEnemyList(enemy[7]);
+  if (list > 0) {
+    for (int slot = 1; slot <= 12; ++slot) {
+      state::EnemyAbilitySlots[slot] = kLists[static_cast<std::size_t>(list - 1)]
+                                             [static_cast<std::size_t>(slot - 1)];
+    }
+    enemy[6] = list == 1 ? 100 : -1;
+  }
+}
+
+void RunCombatSimulator(SimulatorUi& ui) {
+  audio::PlayButtonSound();
+  state::ClearGameState();
+  state::PlayerShip[2] = 0;
+  state::EnemyShip[2] = 0;
+  state::PlayerData[3] = 0;
+  state::EnemyShip[7] = 0;
+  SimulatorSetupStep = 1;
+  ui.ShowSetupPage("Player setup:");
+
+  const std::int32_t shipClass = state::PlayerShip[2];
+  rules::CreateNewGameWorld(shipClass, ui.Rules());
+  state::PlayerShip[2] = shipClass;
+  state::PlayerShip[40] = state::GetShipClassBaseShields(shipClass);
+
+  if (SimulatorSetupStep == 2) ui.ShowSetupPage("Enemy setup:");
+  if (SimulatorSetupStep != 3) return;
+
+  SetupSimulatorShips(ui);
+  ui.RunDuelScreen();
+  if (state::EnemyShip[1] == 0) {
+    ui.ShowPopup(CombatPopup::Picture, "Congratulations! You won!",
+                 "Well done, you won the duel! Lets see how you will do in a REAL clash of steel "
+                 "and blood.",
+                 "Gameris.jpg");
+  } else if (state::PlayerShip[1] == 0) {
+    ui.ShowPopup(CombatPopup::Picture, "Game Over!",
+                 "You lost the simulator game. You better continue with your training.",
+                 "Gameris.jpg");
+  }
+}
+
+void UseSimulatorAbilitySlot(int slot, SimulatorUi& ui) {
+  if (slot < 1 || slot > 12) return;
+  if (ModifierActive(kEnemy, 16)) return;
+  const std::int32_t ability = state::PlayerAbilitySlots[slot];
+  if (ability < 0 || ability >= static_cast<std::int32_t>(state::AbilityOwned.size())) return;
+  if (state::AbilityOwned[ability] == 1) ui.AbilityUsed(kPlayer, ability);
+}
+
+void PickSimulatorEnemyAbility(SimulatorUi& ui) {
+  switch (SimulatorEnemyList(state::EnemyShip[7])) {
+    case 1: PickTraderChoices(ui); break;
+    case 2: PickRogueChoices(ui); break;
+    case 3: PickSoldierChoices(ui); break;
+    default: break;
+  }
+}
+
+void RunSimulatorRound(SimulatorUi& ui) {
+  PickSimulatorEnemyAbility(ui);
+
+  CountDownEffects(kPlayer, ui);
+  CountDownEffects(kEnemy, ui);
+
+  CountDownCoolDowns(kPlayer);
+  ui.Refresh(Display::AbilityButtons);
+  CountDownCoolDowns(kEnemy);
+
+  for (auto& message : SimulatorMessages) {
+    if (!message.visible) continue;
+    --message.ticks;
+    if (message.ticks < 1) message.visible = false;
+  }
+
+  LandMissile(kPlayer, ui);
+  LandMissile(kEnemy, ui);
+
+  if (PlayerHas(33) && Random(100) < 20) {
+    const std::int32_t damage = Hit(kEnemy, EnemyHas(6) ? 7 : 5, ui);
+    audio::PlayFireGunsSound();
+    ShowPanel(kPlayer, 3, "Drones", DamageText(damage));
+  }
+  if (EnemyHas(33) && Random(100) < 20) {
+    const std::int32_t damage = Hit(kPlayer, PlayerHas(6) ? 6 : 5, ui);
+    ShowPanel(kEnemy, 3, "Drones!", DamageText(damage));
+  }
+  if (PlayerHas(30) && Random(100) < 100) {
+    const std::int32_t damage = Hit(kEnemy, EnemyHas(6) ? 15 : 10, ui);
+    audio::PlayFireGunsSound();
+    ShowPanel(kPlayer, 3, "Reinforcements", DamageText(damage));
+  }
+  if (EnemyHas(30)) {
+    const std::int32_t damage = Hit(kPlayer, PlayerHas(6) ? 12 : 10, ui);
+    ShowPanel(kEnemy, 3, "Reinforcements!", DamageText(damage));
+  }
+
+  ReinforcementsArrive(kPlayer, ui);
+  ReinforcementsArrive(kEnemy, ui);
+  for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
+    if ((*ship)[6] < 0) (*ship)[6] = 0;
+  }
+  ui.Refresh(Display::ReinforcementRadar);
+
+  if (state::EnemyShip[40] < 1) {
+    Explode(kEnemy, ui);
+  } else if (state::PlayerShip[40] < 1) {
+    Explode(kPlayer, ui);
+  }
+  ui.Refresh(Display::Missiles);
+}
+
+}  // namespace combat
