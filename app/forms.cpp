@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "app/start.h"
+#include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/highscore.h"
 #include "screens/travel/credits.h"
@@ -40,6 +41,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Form24", Form24),
       Entry("Form23", Form23),
       Entry("Form29", Form29),
+      Entry("Form9", Form9),
+      Entry("Form3", Form3),
   };
   return forms;
 }

@@ -1,6 +1,7 @@
 #include "app/start.h"
 
 #include "audio/sound.h"
+#include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/highscore.h"
 #include "screens/travel/credits.h"
@@ -58,8 +59,8 @@ TForm1::TForm1() : Form("Form1") {
     screens::Form29->RefreshGameOptionsScreen();
     screens::Form29->ShowModal();
   });
-  // The combat simulator (on a panel that is never shown): waits for the simulator screens.
-  Bind("SpeedButton2Click", [](Sender) {});
+  // The combat simulator (on a panel that is never shown).
+  Bind("SpeedButton2Click", [](Sender) { screens::StartCombatSimulator(); });
 
   Bind("Interface9Click", [this](Sender) { Interface9Click(); });
   Bind("Interface11Click", [this](Sender) { Interface11Click(); });
