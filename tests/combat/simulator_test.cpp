@@ -192,7 +192,9 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
     } else {
       EXPECT_TRUE(message.visible);
       EXPECT_EQ(message.topic, c.topic);
-      if (c.text != nullptr) EXPECT_EQ(message.text, c.text);
+      if (c.text != nullptr) {
+        EXPECT_EQ(message.text, c.text);
+      }
       EXPECT_EQ(message.ticks, 4);
     }
   }
@@ -267,7 +269,9 @@ TEST_F(SimulatorTest, ArrivalWaitsForAFreeModifierSlot) {
   for (int s = 0; s < combat::kModifierSlots; ++s) Give(Side::Enemy, 40, 3);
   for (int tick = 1; tick <= 3; ++tick) {
     combat::RunSimulatorRound(ui);
-    if (tick < 3) EXPECT_EQ(state::EnemyShip[6], 1) << tick;
+    if (tick < 3) {
+      EXPECT_EQ(state::EnemyShip[6], 1) << tick;
+    }
   }
   // The slots ran out on tick 3, before the arrival step: they arrive then.
   EXPECT_EQ(state::EnemyShip[6], 0);

@@ -176,7 +176,9 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
                         Case{base + 5, "Shield_00.jpg"}, Case{-4, "Shield_00.jpg"}}) {
     state::PlayerShip[40] = static_cast<std::int32_t>(c.shields);
     duel.ShowSimulatorShields();
-    if (c.picture != nullptr) EXPECT_EQ(Picture(duel, "PlayerShieldDisplay"), c.picture);
+    if (c.picture != nullptr) {
+      EXPECT_EQ(Picture(duel, "PlayerShieldDisplay"), c.picture);
+    }
   }
   duel.ResetSimulatorScreen();
   state::PlayerAbilitySlots[2] = 3;
