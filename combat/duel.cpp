@@ -6,6 +6,7 @@
 #include "combat/modifiers.h"
 #include "combat/rounds.h"
 #include "combat/setup.h"
+#include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/new_world.h"
@@ -42,7 +43,7 @@ int ChooseAction() {
   if (const int k = SlotOf(kFireGuns);
       k && !ModifierActive(state::Side::Player, kOverheated) &&
       state::ActiveShipSpecial(state::Side::Player) != state::kSpecialShieldPlus &&
-      ap >= state::GetGunApCost(p[2], p[60], state::Side::Player))
+      ap >= GunCost(state::Side::Player))
     return k;
   return 0;
 }

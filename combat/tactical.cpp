@@ -216,8 +216,7 @@ void Exploit(Side side, CombatUi& ui) {
       ui.ShowPopup(CombatPopup::Text, "Problem", "The enemy needs to be stunned by an EMP attack.");
     return;
   }
-  const auto& ship = Ship(side);
-  if (!PayActionPoints(side, state::GetGunApCost(ship[2], ship[60], side) + 2, ui)) return;
+  if (!PayActionPoints(side, GunCost(side) + 2, ui)) return;
   PresentGunFire(side, ui);
   GunAttack attack;
   attack.damageFactor = DoubleDamage;
