@@ -6,7 +6,7 @@
 
 #include "app/start.h"
 #include "audio/sound.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popups.h"
 #include "state/general_data.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -16,32 +16,28 @@ namespace app {
 using platform::Sender;
 using platform::Timer;
 
-TFbackground* Fbackground = nullptr;
+BackgroundWindow* Background = nullptr;
 
 namespace {
 
 // The cues restart the music timer with its short interval (after the music was switched on).
 void RestartBackgroundMusicTimer() {
-  if (!Fbackground) return;
-  Timer& timer = Fbackground->Get<Timer>("Timer1");
+  if (!Background) return;
+  Timer& timer = Background->Get<Timer>("MusicTimer");
   timer.SetInterval(audio::kMusicTimerRestartInterval);
   timer.SetEnabled(true);
 }
 
 // A file problem the player should know about, in the small text popup.
 void Report(const state::FileResult& result) {
-  if (result.ok || !screens::FMessage3) return;
-  screens::FMessage3->Get<platform::Label>("Topic").SetCaption(result.topic);
-  screens::FMessage3->Get<platform::Label>("LabelText").SetCaption(result.text);
-  screens::FMessage3->ShowModal();
+  if (!result.ok) screens::popups::ShowText(result.topic, result.text);
 }
 
 }  // namespace
 
-TFbackground::TFbackground() : Form("Fbackground") {
-  Bind("FormActivate", [this](Sender) { FormActivate(); });
-  Bind("Timer1Timer", [this](Sender) { Timer1Timer(); });
-  Get<Timer>("Timer1");  // the music timer: a layout without it fails here and in the data check
+BackgroundWindow::BackgroundWindow() : Form("Background") {
+  Bind("FormActivate", &BackgroundWindow::FormActivate);
+  Bind("OnMusicTimer", &BackgroundWindow::OnMusicTimer);
 }
 
 void SeedRandomFromClock() {
@@ -58,34 +54,32 @@ void ReadGeneralDataAtStart() {
 
 void PrepareStartScreen() {
   state::ZoomPercent = 100;
-  Form1->ShowWelcomePanel(state::StartCount <= 3);
-  auto& caption = Form1->Get<platform::Label>("Label3");
-  caption.SetCaption("Highscores");
-  caption.SetFontSize(10);
+  Start->ShowWelcomePanel(state::StartCount <= 3);
+  Start->CaptionHighScores();
 }
 
 void WriteGeneralDataAtEnd() { Report(state::WriteGeneralData()); }
 
-void TFbackground::FormActivate() {
+void BackgroundWindow::FormActivate() {
   // The window is activated again whenever a screen over it closes; the start-up runs once.
   if (started_) return;
   started_ = true;
   SeedRandomFromClock();
   ReadGeneralDataAtStart();
   audio::SetMusicTimerRestart(&RestartBackgroundMusicTimer);
-  Timer& music = Get<Timer>("Timer1");
+  Timer& music = musicTimer_;
   music.SetInterval(audio::kMusicTimerFirstInterval);
   music.SetEnabled(true);
   PrepareStartScreen();
-  Form1->ShowModal();
+  Start->ShowModal();
   WriteGeneralDataAtEnd();
   music.SetEnabled(false);
   audio::SetMusicTimerRestart(nullptr);
   Close();
 }
 
-void TFbackground::Timer1Timer() {
-  Get<Timer>("Timer1").SetInterval(audio::MusicTimerTick());
+void BackgroundWindow::OnMusicTimer() {
+  musicTimer_.SetInterval(audio::MusicTimerTick());
 }
 
 }  // namespace app

@@ -10,20 +10,20 @@ namespace app {
 // The address the credits screen offers to open.
 inline constexpr const char* kWebSiteUrl = "https://example.org/farhaven4/";
 
-class TFbackground : public platform::Form {
+class BackgroundWindow : public platform::Form {
  public:
-  TFbackground();
+  BackgroundWindow();
 
   // The start-up; runs once, on the first activation.
   void FormActivate();
-  // The music timer.
-  void Timer1Timer();
+  void OnMusicTimer();
 
  private:
   bool started_ = false;
+  platform::Timer& musicTimer_ = Get<platform::Timer>("MusicTimer");
 };
 
-extern TFbackground* Fbackground;
+extern BackgroundWindow* Background;
 
 // The start-up after the forms exist, step by step; FormActivate runs these around the start
 // screen's modal showing. Tests call them one by one.

@@ -4,9 +4,9 @@
 #include "app/start.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
-#include "screens/career/highscore.h"
+#include "screens/career/high_score.h"
 #include "screens/travel/credits.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 
 namespace app {
 
@@ -28,21 +28,21 @@ std::vector<std::unique_ptr<platform::Form>>& Created() {
 const std::vector<FormEntry>& GameForms() {
   using namespace screens;
   static const std::vector<FormEntry> forms = {
-      Entry("Fbackground", Fbackground),
-      Entry("Form1", Form1),
-      Entry("FMessage1", FMessage1),
-      Entry("FMessage2", FMessage2),
-      Entry("FMessage3", FMessage3),
-      Entry("FMessage4", FMessage4),
-      Entry("FMessage5", FMessage5),
-      Entry("FMessage6", FMessage6),
-      Entry("FMessage7", FMessage7),
-      Entry("FMessage8", FMessage8),
-      Entry("Form24", Form24),
-      Entry("Form23", Form23),
-      Entry("Form29", Form29),
-      Entry("Form9", Form9),
-      Entry("Form3", Form3),
+      Entry("Background", Background),
+      Entry("Start", Start),
+      Entry("PicturePopup", popup_forms::Picture),
+      Entry("ChoicePopup", popup_forms::Choice),
+      Entry("TextPopup", popup_forms::Text),
+      Entry("YesNoPopup", popup_forms::YesNo),
+      Entry("EncounterPopup", popup_forms::Encounter),
+      Entry("FamePopup", popup_forms::Fame),
+      Entry("RewardPopup", popup_forms::Reward),
+      Entry("NoticePopup", popup_forms::Notice),
+      Entry("Credits", Credits),
+      Entry("HighScore", HighScore),
+      Entry("GameOptions", GameOptions),
+      Entry("SimulatorSetup", SimulatorSetup),
+      Entry("SimulatorDuel", SimulatorDuel),
   };
   return forms;
 }

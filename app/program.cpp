@@ -16,7 +16,7 @@
 #include "platform/layout.h"
 #include "platform/pictures.h"
 #include "platform/script.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 
 namespace app {
 

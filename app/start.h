@@ -7,11 +7,12 @@
 #include <cstdint>
 
 #include "platform/form.h"
+#include "screens/shared/picture_buttons.h"
 
 namespace app {
 
-// Which start-screen button shows its highlighted picture: 0 none, 1 tutorial, 2 new game,
-// 3 load, 4 high scores, 5 settings, 6 credits, 7 exit.
+// Which start-screen button shows its lit picture: 0 none, 1 tutorial, 2 new game, 3 load, 4 high
+// scores, 5 settings, 6 credits, 7 exit.
 extern std::int32_t StartHoverButton;
 
 // The pause of the upper blinking light between its flashes: 1500 + Random(2500) ms.
@@ -19,29 +20,40 @@ inline constexpr int kBlinkPauseMin = 1500;
 inline constexpr int kBlinkPauseSpread = 2500;
 inline constexpr int kBlinkLitMs = 500;
 
-class TForm1 : public platform::Form {
+class StartScreen : public platform::Form {
  public:
-  TForm1();
+  StartScreen();
 
   // The mouse is over button k (1..7), its picture or its caption.
-  void HoverStartButton(int k);
+  void HoverStartButton(int k) { buttons_.Hover(k); }
   // Puts the normal picture back on the lit button, if any.
-  void RestoreStartScreenHover();
+  void RestoreStartScreenHover() { buttons_.Restore(); }
 
-  void Interface9Click();
-  void Interface11Click();
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void Timer1Timer();
-  void Timer2Timer();
+  void OnHighScoresClick();
+  void OnSettingsClick();
+  void OnCreditsClick();
+  void OnExitClick();
+  void OnWelcomeCloseClick();
+  void OnLowerLightTimer();
+  void OnUpperLightTimer();
 
   // The welcome panel of the first starts, shown or hidden, at its place.
   void ShowWelcomePanel(bool show);
+  // The high-score button's caption as the start-up sets it.
+  void CaptionHighScores();
+
+ private:
+  screens::PictureButtons buttons_;
+  platform::Image& upperLight_ = Get<platform::Image>("UpperLight");
+  platform::Image& lowerLight_ = Get<platform::Image>("LowerLight");
+  platform::Timer& upperLightTimer_ = Get<platform::Timer>("UpperLightTimer");
+  platform::Panel& welcomePanel_ = Get<platform::Panel>("WelcomePanel");
+  platform::Label& highScoresLabel_ = Get<platform::Label>("HighScoresLabel");
 };
 
-extern TForm1* Form1;
+extern StartScreen* Start;
 
 // The picture files of start-screen button k (1..7).
-const char* StartButtonPicture(int k, bool highlighted);
+const char* StartButtonPicture(int k, bool lit);
 
 }  // namespace app

@@ -38,6 +38,18 @@ class Form : public Control {
 
   // Handlers by the names the layout uses.
   void Bind(std::string handlerName, Handler handler);
+  // Binds a handler name to a method of the screen class: `Bind("OnBackClick",
+  // &HighScoreScreen::OnBackClick)`. The method takes nothing, or the event's arguments.
+  template <class Screen>
+  void Bind(std::string handlerName, void (Screen::*method)()) {
+    Screen* screen = static_cast<Screen*>(this);
+    Bind(std::move(handlerName), [screen, method](EventArgs&) { (screen->*method)(); });
+  }
+  template <class Screen>
+  void Bind(std::string handlerName, void (Screen::*method)(EventArgs&)) {
+    Screen* screen = static_cast<Screen*>(this);
+    Bind(std::move(handlerName), [screen, method](EventArgs& args) { (screen->*method)(args); });
+  }
   bool IsBound(std::string_view handlerName) const;
   // Every handler name the layout binds for which no Bind was made, sorted, without repeats.
   std::vector<std::string> MissingHandlers() const;
@@ -54,6 +66,15 @@ class Form : public Control {
       throw MissingComponent(Name() + ": component '" + std::string(name) + "' is a " +
                              std::string(KindName(c->kind())));
     return *t;
+  }
+  // The numbered components `prefix1` .. `prefix<count>` (a layout's repeated rows), in order: the
+  // element k - 1 is row k. A missing one throws MissingComponent like Get.
+  template <class T>
+  std::vector<T*> GetNumbered(std::string_view prefix, int count) const {
+    std::vector<T*> rows;
+    rows.reserve(count > 0 ? count : 0);
+    for (int k = 1; k <= count; ++k) rows.push_back(&Get<T>(std::string(prefix) + std::to_string(k)));
+    return rows;
   }
   // Every component of the tree, parents before children.
   std::vector<Control*> AllControls() const;

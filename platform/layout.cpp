@@ -469,8 +469,25 @@ std::string LayoutFolder() {
 #endif
 }
 
+std::string LayoutFileName(std::string_view formName) {
+  std::string file;
+  for (std::size_t i = 0; i < formName.size(); ++i) {
+    const char c = formName[i];
+    const bool upper = c >= 'A' && c <= 'Z';
+    if (upper && i > 0) {
+      const char before = formName[i - 1];
+      const bool afterLower = (before >= 'a' && before <= 'z') || (before >= '0' && before <= '9');
+      const bool endsAcronym = before >= 'A' && before <= 'Z' && i + 1 < formName.size() &&
+                               formName[i + 1] >= 'a' && formName[i + 1] <= 'z';
+      if (afterLower || endsAcronym) file += '_';
+    }
+    file += upper ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return file + ".layout";
+}
+
 std::string LayoutPath(std::string_view formName) {
-  return LayoutFolder() + "/" + std::string(formName) + ".layout";
+  return LayoutFolder() + "/" + LayoutFileName(formName);
 }
 
 }  // namespace platform

@@ -87,6 +87,9 @@ std::vector<std::string> LayoutPictureNames(const LayoutNode& layout);
 // tree's resources/ folder.
 void SetLayoutFolder(std::string folder);
 std::string LayoutFolder();
+// A form's layout file is named after the form in lower case with words apart: the form
+// "HighScore" is laid out in "high_score.layout", "YesNoPopup" in "yes_no_popup.layout".
+std::string LayoutFileName(std::string_view formName);
 std::string LayoutPath(std::string_view formName);
 
 }  // namespace platform

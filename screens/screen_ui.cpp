@@ -1,110 +1,43 @@
 #include "screens/screen_ui.h"
 
-#include "platform/controls.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popups.h"
 
 namespace screens {
-
-using platform::Image;
-using platform::Label;
-
-namespace {
-
-void SetText(platform::Form& form, const char* label, std::string_view text) {
-  form.Get<Label>(label).SetCaption(text);
-}
-
-void SetPicture(platform::Form& form, const char* image, std::string_view picture) {
-  form.Get<Image>(image).LoadPicture(picture);
-}
-
-}  // namespace
 
 void ScreenUi::Message(rules::Popup kind, std::string_view topic, std::string_view text,
                        std::string_view picture) {
   switch (kind) {
-    case rules::Popup::Picture:
-      SetText(*FMessage1, "Topic", topic);
-      SetText(*FMessage1, "LabelText", text);
-      SetPicture(*FMessage1, "Image1", picture);
-      FMessage1->ShowModal();
-      break;
-    case rules::Popup::Text:
-      SetText(*FMessage3, "Topic", topic);
-      SetText(*FMessage3, "LabelText", text);
-      FMessage3->ShowModal();
-      break;
-    case rules::Popup::Notice:
-      ShowNotice(topic, {}, text, picture);
-      break;
-    case rules::Popup::Reward:
-      SetText(*FMessage7, "LabelText", text);
-      SetPicture(*FMessage7, "Image1", picture);
-      FMessage7->ShowModal();
-      break;
-    case rules::Popup::Fame:
-      SetText(*FMessage6, "LabelText", text);
-      SetPicture(*FMessage6, "Image1", picture);
-      FMessage6->ShowModal();
-      break;
+    case rules::Popup::Picture: popups::ShowPicture(topic, text, picture); break;
+    case rules::Popup::Text: popups::ShowText(topic, text); break;
+    case rules::Popup::Notice: popups::ShowNotice(topic, {}, text, picture); break;
+    case rules::Popup::Reward: popups::ShowReward(text, picture); break;
+    case rules::Popup::Fame: popups::ShowFame(text, picture); break;
   }
 }
 
 void ScreenUi::ShowNotice(std::string_view topic, std::string_view headline,
                           std::string_view text, std::string_view picture) {
-  SetPicture(*FMessage8, "Interface3", picture);
-  SetText(*FMessage8, "Topic", topic);
-  SetText(*FMessage8, "Topic2", headline);
-  SetText(*FMessage8, "LabelText", text);
-  FMessage8->ShowModal();
+  popups::ShowNotice(topic, headline, text, picture);
 }
 
 void ScreenUi::ShowScoredNotice(std::string_view topic, std::string_view headline,
                                 std::string_view text, std::string_view picture,
                                 std::string_view scoreLine) {
-  SetText(*FMessage8, "RetirementScreen_ScoreText", scoreLine);
-  FMessage8->ShowScoreLines(true);
-  // The score lines belong to this notice only, however the popup is left.
-  struct Hide {
-    ~Hide() { FMessage8->ShowScoreLines(false); }
-  } hide;
-  ShowNotice(topic, headline, text, picture);
+  popups::ShowScoredNotice(topic, headline, text, picture, scoreLine);
 }
 
 void ScreenUi::ShowEncounter(std::string_view topic, std::string_view opponent,
                              std::string_view text, std::string_view picture) {
-  SetText(*FMessage5, "Topic", topic);
-  SetText(*FMessage5, "Label1", opponent);
-  SetPicture(*FMessage5, "Image1", picture);
-  SetText(*FMessage5, "LabelText", text);
-  FMessage5->ShowModal();
+  popups::ShowEncounter(topic, opponent, text, picture);
 }
 
 bool ScreenUi::Ask(std::string_view topic, std::string_view text) {
-  DialogResult = 0;
-  SetText(*FMessage4, "Topic", topic);
-  SetText(*FMessage4, "LabelText", text);
-  FMessage4->ShowModal();
-  return DialogResult == 1;
+  return popups::AskYesNo(topic, text);
 }
 
 bool ScreenUi::Choose(std::string_view topic, std::string_view text, std::string_view picture,
                       std::string_view first, std::string_view second) {
-  Message2Result = 0;
-  SetText(*FMessage2, "Topic", topic);
-  SetText(*FMessage2, "LabelText", text);
-  SetPicture(*FMessage2, "Image1", picture);
-  SetText(*FMessage2, "Label1", first);
-  SetText(*FMessage2, "Label2", second);
-  // The buttons read "Yes" and "No" again for the next caller, however this one ends.
-  struct Restore {
-    ~Restore() {
-      FMessage2->Get<Label>("Label1").SetCaption("Yes");
-      FMessage2->Get<Label>("Label2").SetCaption("No");
-    }
-  } restore;
-  FMessage2->ShowModal();
-  return Message2Result == 1;
+  return popups::Choose(topic, text, picture, first, second);
 }
 
 }  // namespace screens

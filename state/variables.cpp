@@ -74,15 +74,15 @@ std::uint8_t BoardingMayClose = 0;
 std::uint8_t CombatMayClose = 0;
 std::uint8_t FleetBattleMayClose = 0;
 std::uint8_t PlanetMayClose = 0;
-std::uint8_t Message1MayClose = 0;
-std::uint8_t Message2MayClose = 0;
-std::uint8_t Message3MayClose = 0;
-std::uint8_t Message4MayClose = 0;
-std::uint8_t Message5MayClose = 0;
-std::uint8_t Message6MayClose = 0;
-std::uint8_t Message7MayClose = 0;
-std::uint8_t Message8MayClose = 0;
-std::uint8_t Message9MayClose = 0;
+std::uint8_t PicturePopupMayClose = 0;
+std::uint8_t ChoicePopupMayClose = 0;
+std::uint8_t TextPopupMayClose = 0;
+std::uint8_t YesNoPopupMayClose = 0;
+std::uint8_t EncounterPopupMayClose = 0;
+std::uint8_t FamePopupMayClose = 0;
+std::uint8_t RewardPopupMayClose = 0;
+std::uint8_t NoticePopupMayClose = 0;
+std::uint8_t RetirementPopupMayClose = 0;
 
 std::string WebSiteUrl;
 

@@ -145,15 +145,15 @@ extern std::uint8_t BoardingMayClose;
 extern std::uint8_t CombatMayClose;
 extern std::uint8_t FleetBattleMayClose;
 extern std::uint8_t PlanetMayClose;
-extern std::uint8_t Message1MayClose;
-extern std::uint8_t Message2MayClose;
-extern std::uint8_t Message3MayClose;
-extern std::uint8_t Message4MayClose;
-extern std::uint8_t Message5MayClose;
-extern std::uint8_t Message6MayClose;
-extern std::uint8_t Message7MayClose;
-extern std::uint8_t Message8MayClose;
-extern std::uint8_t Message9MayClose;
+extern std::uint8_t PicturePopupMayClose;
+extern std::uint8_t ChoicePopupMayClose;
+extern std::uint8_t TextPopupMayClose;
+extern std::uint8_t YesNoPopupMayClose;
+extern std::uint8_t EncounterPopupMayClose;
+extern std::uint8_t FamePopupMayClose;
+extern std::uint8_t RewardPopupMayClose;
+extern std::uint8_t NoticePopupMayClose;
+extern std::uint8_t RetirementPopupMayClose;
 
 extern std::string WebSiteUrl;
 

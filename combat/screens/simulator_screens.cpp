@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/sides.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/rows.h"
 #include "state/abilities.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -24,8 +25,8 @@ using platform::Shape;
 using platform::SpeedButton;
 using platform::Timer;
 
-TForm9* Form9 = nullptr;
-TForm3* Form3 = nullptr;
+SimulatorSetupScreen* SimulatorSetup = nullptr;
+SimulatorDuelScreen* SimulatorDuel = nullptr;
 
 namespace {
 
@@ -67,41 +68,41 @@ class SimulatorScreens : public combat::SimulatorUi {
     rules_.Message(rules::Popup::Picture, topic, text, picture);
   }
   void Refresh(combat::Display what) override {
-    if (Form3 == nullptr) return;
+    if (SimulatorDuel == nullptr) return;
     switch (what) {
-      case combat::Display::Shields: Form3->ShowSimulatorShields(); break;
-      case combat::Display::AbilityButtons: Form3->RefreshSimulatorAbilityButtons(); break;
-      case combat::Display::Missiles: Form3->ShowSimulatorMissiles(); break;
-      case combat::Display::Modifiers: Form3->ShowSimulatorActiveModifiers(); break;
-      case combat::Display::ReinforcementRadar: Form3->ShowSimulatorReinforcements(); break;
-      default: Form3->RefreshSimulatorScreen(); break;
+      case combat::Display::Shields: SimulatorDuel->ShowSimulatorShields(); break;
+      case combat::Display::AbilityButtons: SimulatorDuel->RefreshSimulatorAbilityButtons(); break;
+      case combat::Display::Missiles: SimulatorDuel->ShowSimulatorMissiles(); break;
+      case combat::Display::Modifiers: SimulatorDuel->ShowSimulatorActiveModifiers(); break;
+      case combat::Display::ReinforcementRadar: SimulatorDuel->ShowSimulatorReinforcements(); break;
+      default: SimulatorDuel->RefreshSimulatorScreen(); break;
     }
   }
   void Animate(Side side, combat::Animation animation) override {
-    if (Form3 != nullptr && animation == combat::Animation::ShieldHit) Form3->ShowShieldFlash(side);
+    if (SimulatorDuel != nullptr && animation == combat::Animation::ShieldHit) SimulatorDuel->ShowShieldFlash(side);
   }
   void ResetScreen() override {
-    if (Form3 != nullptr) Form3->ResetSimulatorScreen();
+    if (SimulatorDuel != nullptr) SimulatorDuel->ResetSimulatorScreen();
   }
   void Close() override {
-    if (Form3 != nullptr) Form3->Close();
+    if (SimulatorDuel != nullptr) SimulatorDuel->Close();
   }
   void StopCombatTimer() override {
-    if (Form3 != nullptr) Form3->CombatTimer.SetEnabled(false);
+    if (SimulatorDuel != nullptr) SimulatorDuel->CombatTimer.SetEnabled(false);
   }
   void ShowSetupPage(std::string_view heading) override {
-    if (Form9 == nullptr) return;
-    Form9->Prepare(std::string(heading).c_str());
-    Form9->ShowModal();
+    if (SimulatorSetup == nullptr) return;
+    SimulatorSetup->Prepare(std::string(heading).c_str());
+    SimulatorSetup->ShowModal();
   }
   void RunDuelScreen() override {
-    if (Form3 == nullptr) return;
-    Form3->LoadSimulatorShipPictures();
-    Form3->LayoutSimulatorScreen();
-    Form3->RefreshSimulatorScreen();
-    Form3->CombatTimer.SetEnabled(true);
-    Form3->ShowModal();
-    Form3->CombatTimer.SetEnabled(false);
+    if (SimulatorDuel == nullptr) return;
+    SimulatorDuel->LoadSimulatorShipPictures();
+    SimulatorDuel->LayoutSimulatorScreen();
+    SimulatorDuel->RefreshSimulatorScreen();
+    SimulatorDuel->CombatTimer.SetEnabled(true);
+    SimulatorDuel->ShowModal();
+    SimulatorDuel->CombatTimer.SetEnabled(false);
   }
 
  private:
@@ -117,31 +118,29 @@ SimulatorScreens& Screens() {
 
 // ---- The set-up page ----
 
-TForm9::TForm9() : Form("Form9") {
-  for (int k = 1; k <= 3; ++k) {
-    Bind(Numbered("ShipButton", k) + "Click", [this, k](Sender) { ShipButtonClick(k); });
-    Bind(Numbered("ExpertiseButton", k) + "Click", [this, k](Sender) { ExpertiseButtonClick(k); });
-  }
-  Bind("SpeedButton1Click", [this](Sender) { SpeedButton1Click(); });
-  Bind("SpeedButton2Click", [this](Sender) { SpeedButton2Click(); });
+SimulatorSetupScreen::SimulatorSetupScreen() : Form("SimulatorSetup") {
+  Bind("OnShipClick", [this](Sender s) { ShipButtonClick(RowNumber(s.sender)); });
+  Bind("OnExpertiseClick", [this](Sender s) { ExpertiseButtonClick(RowNumber(s.sender)); });
+  Bind("OnContinueClick", &SimulatorSetupScreen::OnContinueClick);
+  Bind("OnBackClick", &SimulatorSetupScreen::OnBackClick);
 }
 
-void TForm9::Prepare(const char* heading) {
-  Get<Label>("Label13").SetCaption(heading);
+void SimulatorSetupScreen::Prepare(const char* heading) {
+  Get<Label>("Heading").SetCaption(heading);
   for (int k = 1; k <= 3; ++k) {
     Get<Shape>(Numbered("ShipShape", k)).SetBrush(kSimulatorNormal);
     Get<Shape>(Numbered("ExpertiseShape", k)).SetBrush(kSimulatorNormal);
   }
 }
 
-void TForm9::ShipButtonClick(int k) {
+void SimulatorSetupScreen::ShipButtonClick(int k) {
   combat::ChooseSimulatorShip(k);
   for (int i = 1; i <= 3; ++i) {
     Get<Shape>(Numbered("ShipShape", i)).SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
   }
 }
 
-void TForm9::ExpertiseButtonClick(int k) {
+void SimulatorSetupScreen::ExpertiseButtonClick(int k) {
   static constexpr std::array<std::int32_t, 3> kValues = {1, 3, 6};
   combat::ChooseSimulatorExpertise(kValues[static_cast<std::size_t>(k - 1)]);
   for (int i = 1; i <= 3; ++i) {
@@ -150,41 +149,32 @@ void TForm9::ExpertiseButtonClick(int k) {
   }
 }
 
-void TForm9::SpeedButton1Click() {
+void SimulatorSetupScreen::OnContinueClick() {
   if (combat::ContinueSimulatorSetup()) Close();
 }
 
-void TForm9::SpeedButton2Click() {
+void SimulatorSetupScreen::OnBackClick() {
   combat::BackSimulatorSetup();
   Close();
 }
 
 // ---- The duel screen ----
 
-TForm3::TForm3() : Form("Form3") {
-  Bind("CombatTimerTimer", [this](Sender) { CombatTimerTimer(); });
-  for (int k = 1; k <= 12; ++k) {
-    Bind(Numbered("AbilityButton", k) + "Click", [this, k](Sender) { AbilityButtonClick(k); });
-    Bind(Numbered("AbilityButton", k) + "MouseMove",
-         [this, k](Sender) { ShowSimulatorAbilityInfo(k); });
-  }
-  for (int k = 1; k <= 8; ++k) {
-    Bind(Numbered("ModImage", k) + "MouseMove",
-         [this, k](Sender) { ShowSimulatorModifierInfo(Side::Player, k); });
-    Bind(Numbered("EnemyModImage", k) + "MouseMove",
-         [this, k](Sender) { ShowSimulatorModifierInfo(Side::Enemy, k); });
-  }
-  for (const char* name : {"FormMouseMove", "Interface1MouseMove", "Interface3MouseMove",
-                           "Interface34MouseMove", "Interface35MouseMove",
-                           "Interface36MouseMove"}) {
-    Bind(name, [this](Sender) { HideSimulatorInfoPanel(); });
-  }
-  for (int k = 1; k <= 4; ++k) {
-    Bind(Numbered("SpeedButton", k) + "Click", [this, k](Sender) { SpeedButtonClick(k); });
-  }
-  Bind("Image2DblClick", [this](Sender) { Image2DblClick(); });
+SimulatorDuelScreen::SimulatorDuelScreen() : Form("SimulatorDuel") {
+  Bind("OnCombatTimer", &SimulatorDuelScreen::OnCombatTimer);
+  Bind("OnAbilityClick", [this](Sender s) { AbilityButtonClick(RowNumber(s.sender)); });
+  Bind("OnAbilityHover", [this](Sender s) { ShowSimulatorAbilityInfo(RowNumber(s.sender)); });
+  // Every modifier icon acts as the fourth ability button when clicked.
+  Bind("OnModifierClick", [this](Sender) { AbilityButtonClick(4); });
+  Bind("OnPlayerModifierHover",
+       [this](Sender s) { ShowSimulatorModifierInfo(Side::Player, RowNumber(s.sender)); });
+  Bind("OnEnemyModifierHover",
+       [this](Sender s) { ShowSimulatorModifierInfo(Side::Enemy, RowNumber(s.sender)); });
+  Bind("OnFrameHover", [this](Sender) { HideSimulatorInfoPanel(); });
+  Bind("OnPaceClick", [this](Sender s) { PaceButtonClick(RowNumber(s.sender)); });
+  Bind("OnArenaDblClick", &SimulatorDuelScreen::OnArenaDblClick);
   const auto endFlash = [this](const char* timer, const char* picture) {
-    Bind(std::string(timer) + "Timer", [this, timer, picture](Sender) {
+    Bind(std::string("On") + timer, [this, timer, picture](Sender) {
       Get<Timer>(timer).SetEnabled(false);
       Get<Image>(picture).Hide();
     });
@@ -195,11 +185,11 @@ TForm3::TForm3() : Form("Form3") {
   endFlash("EnemyFireGunImageTimer", "EnemyGunFire1");
 }
 
-void TForm3::LayoutSimulatorScreen() {
-  for (int k = 1; k <= 36; ++k) Get<Image>(Numbered("Interface", k)).Hide();
-  for (int k = 1; k <= 13; ++k) Get<Image>(Numbered("Interface", k)).SetStretch(true);
+void SimulatorDuelScreen::LayoutSimulatorScreen() {
+  for (int k = 1; k <= 36; ++k) Get<Image>(Numbered("FramePiece", k)).Hide();
+  for (int k = 1; k <= 13; ++k) Get<Image>(Numbered("FramePiece", k)).SetStretch(true);
   for (int k = 1; k <= 36; ++k) {
-    Image& piece = Get<Image>(Numbered("Interface", k));
+    Image& piece = Get<Image>(Numbered("FramePiece", k));
     piece.LoadPicture("Screen_KLEIN_" + TwoDigits(k) + ".jpg");
     const auto& r = kFrame[static_cast<std::size_t>(k - 1)];
     piece.SetBounds(r[0], r[1], r[2], r[3]);
@@ -207,7 +197,7 @@ void TForm3::LayoutSimulatorScreen() {
   }
 }
 
-void TForm3::RefreshSimulatorScreen() {
+void SimulatorDuelScreen::RefreshSimulatorScreen() {
   ShowSimulatorShields();
   RefreshSimulatorAbilityButtons();
   ShowSimulatorMissiles();
@@ -217,7 +207,7 @@ void TForm3::RefreshSimulatorScreen() {
   ShowSimulatorMessages();
 }
 
-void TForm3::ShowSimulatorShields() {
+void SimulatorDuelScreen::ShowSimulatorShields() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& ship = combat::Ship(side);
     const std::int64_t base = state::GetShipClassBaseShields(ship[2]);
@@ -228,7 +218,7 @@ void TForm3::ShowSimulatorShields() {
   }
 }
 
-void TForm3::RefreshSimulatorAbilityButtons() {
+void SimulatorDuelScreen::RefreshSimulatorAbilityButtons() {
   for (int k = 1; k <= 12; ++k) {
     const std::int32_t ability = state::PlayerAbilitySlots[k];
     if (ability <= 0) continue;
@@ -248,11 +238,11 @@ void TForm3::RefreshSimulatorAbilityButtons() {
   }
 }
 
-void TForm3::ShowSimulatorMissiles() {
+void SimulatorDuelScreen::ShowSimulatorMissiles() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& volley = side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-    const std::string pre = side == Side::Player ? "" : "Enemy";
-    Image& pic = Get<Image>(pre + "MissilePic");
+    const std::string pre = side == Side::Player ? "Player" : "Enemy";
+    Image& pic = Get<Image>(pre + "MissilePicture");
     Panel& panel = Get<Panel>(pre + "MissilePanel");
     Label& count = Get<Label>(pre + "MissileCount");
     const bool flying = volley[1] >= 1;
@@ -263,11 +253,11 @@ void TForm3::ShowSimulatorMissiles() {
   }
 }
 
-void TForm3::ShowSimulatorActiveModifiers() {
+void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& list = combat::ListOf(side);
     for (int k = 1; k <= combat::kModifierSlots; ++k) {
-      Image& icon = Get<Image>(Numbered(side == Side::Player ? "ModImage" : "EnemyModImage", k));
+      Image& icon = Get<Image>(Numbered(side == Side::Player ? "PlayerModifier" : "EnemyModifier", k));
       const bool active = list[k][1] != 0;
       if (active && icon.Tag() == 0) {
         icon.LoadPicture(state::GetAbilityImage(list[k][2]) + "_ActiveMod.jpg");
@@ -282,7 +272,7 @@ void TForm3::ShowSimulatorActiveModifiers() {
   }
 }
 
-void TForm3::ShowSimulatorComboPoints() {
+void SimulatorDuelScreen::ShowSimulatorComboPoints() {
   for (Side side : {Side::Player, Side::Enemy}) {
     // Values outside 0..5 show the nearest end of the bar.
     const int points = std::clamp<int>(combat::Ship(side)[4], 0, 5);
@@ -291,7 +281,7 @@ void TForm3::ShowSimulatorComboPoints() {
   }
 }
 
-void TForm3::ShowSimulatorReinforcements() {
+void SimulatorDuelScreen::ShowSimulatorReinforcements() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const std::string pre = side == Side::Player ? "Player" : "Enemy";
     const std::int32_t countdown = combat::Ship(side)[6];
@@ -300,54 +290,54 @@ void TForm3::ShowSimulatorReinforcements() {
   }
 }
 
-void TForm3::ShowSimulatorMessages() {
+void SimulatorDuelScreen::ShowSimulatorMessages() {
   for (Side side : {Side::Player, Side::Enemy}) {
     for (int k = 1; k <= 4; ++k) {
       const auto& message = combat::SimulatorPanel(side, k);
-      const std::string stem = (side == Side::Player ? "CMessage" : "Enemy_CMessage") +
+      const std::string stem = (side == Side::Player ? "PlayerMessage" : "EnemyMessage") +
                                std::to_string(k);
-      Get<Label>(stem + "_Topic").SetCaption(message.topic);
-      Get<Label>(stem + "_Text").SetCaption(message.text);
-      Get<Panel>(stem + "_Panel").SetVisible(message.visible);
-      if (k <= 2) Get<Shape>(stem + "_Dot").SetVisible(message.visible);
+      Get<Label>(stem + "Topic").SetCaption(message.topic);
+      Get<Label>(stem + "Text").SetCaption(message.text);
+      Get<Panel>(stem + "Panel").SetVisible(message.visible);
+      if (k <= 2) Get<Shape>(stem + "Dot").SetVisible(message.visible);
     }
   }
 }
 
-void TForm3::ShowSimulatorAbilityInfo(int slot) {
+void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
   if (slot < 1 || slot > 12) return;
   const std::int32_t ability = state::PlayerAbilitySlots[slot];
   Panel& info = Get<Panel>("InfoPanel");
   const auto& place = kInfoPlaces[static_cast<std::size_t>(slot - 1)];
   info.SetBounds(place[0], place[1], info.Width(), info.Height());
-  Get<Label>("Label1").SetCaption(state::GetAbilityName(ability));
-  Get<Label>("Label2").SetCaption(state::GetAbilityDescription(ability));
-  Get<Label>("Label3").SetCaption("");
-  Get<Label>("Label4").Show();
+  Get<Label>("InfoTitle").SetCaption(state::GetAbilityName(ability));
+  Get<Label>("InfoDescription").SetCaption(state::GetAbilityDescription(ability));
+  Get<Label>("InfoEffect").SetCaption("");
+  Get<Label>("InfoComboPoint").Show();
   info.Show();
 }
 
-void TForm3::ShowSimulatorModifierInfo(Side side, int slot) {
+void SimulatorDuelScreen::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
   const std::int32_t ability = combat::ListOf(side)[slot][2];
   Panel& info = Get<Panel>("InfoPanel");
   info.SetBounds(side == Side::Player ? 39 : 575, 34, info.Width(), info.Height());
-  Get<Label>("Label1").SetCaption(state::GetAbilityName(ability));
-  Get<Label>("Label3").SetCaption(state::GetAbilityEffectText(ability));
-  Get<Label>("Label2").SetCaption(state::GetAbilityDescription(ability));
-  Get<Label>("Label4").Hide();
+  Get<Label>("InfoTitle").SetCaption(state::GetAbilityName(ability));
+  Get<Label>("InfoEffect").SetCaption(state::GetAbilityEffectText(ability));
+  Get<Label>("InfoDescription").SetCaption(state::GetAbilityDescription(ability));
+  Get<Label>("InfoComboPoint").Hide();
   info.Show();
 }
 
-void TForm3::HideSimulatorInfoPanel() { Get<Panel>("InfoPanel").Hide(); }
+void SimulatorDuelScreen::HideSimulatorInfoPanel() { Get<Panel>("InfoPanel").Hide(); }
 
-void TForm3::ResetSimulatorScreen() {
+void SimulatorDuelScreen::ResetSimulatorScreen() {
   for (int k = 1; k <= 12; ++k) {
     Get<Panel>(Numbered("AbilityPanel", k)).Hide();
     Get<Image>(Numbered("AbilityButton", k)).SetTag(-1);
   }
   for (int k = 1; k <= 8; ++k) {
-    for (const char* stem : {"ModImage", "EnemyModImage"}) {
+    for (const char* stem : {"PlayerModifier", "EnemyModifier"}) {
       Image& icon = Get<Image>(Numbered(stem, k));
       icon.SetTag(0);
       icon.Hide();
@@ -357,44 +347,44 @@ void TForm3::ResetSimulatorScreen() {
   ShowSimulatorMessages();
 }
 
-void TForm3::LoadSimulatorShipPictures() {
+void SimulatorDuelScreen::LoadSimulatorShipPictures() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[2], side);
     const bool player = side == Side::Player;
-    Get<Image>(player ? "Image1" : "Image6").LoadPicture(pictures.ship);
-    Get<Image>(player ? "MissilePic" : "EnemyMissilePic").LoadPicture(pictures.missile);
+    Get<Image>(player ? "PlayerShipPicture" : "EnemyShipPicture").LoadPicture(pictures.ship);
+    Get<Image>(player ? "PlayerMissilePicture" : "EnemyMissilePicture").LoadPicture(pictures.missile);
     Image& fire = Get<Image>(player ? "PlayerGunFire1" : "EnemyGunFire1");
     fire.LoadPicture(pictures.fire);
     fire.SetBounds(pictures.fireLeft, pictures.fireTop, pictures.fireWidth, fire.Height());
   }
 }
 
-void TForm3::ShowShieldFlash(Side side) {
+void SimulatorDuelScreen::ShowShieldFlash(Side side) {
   const bool player = side == Side::Player;
   Get<Image>(player ? "PlayerShield" : "EnemyShield").Show();
   Get<Timer>(player ? "PlayerShieldTimer" : "EnemyShieldTimer").SetEnabled(true);
 }
 
-void TForm3::CombatTimerTimer() {
+void SimulatorDuelScreen::OnCombatTimer() {
   combat::RunSimulatorRound(Screens());
   ShowSimulatorMessages();
   ShowSimulatorComboPoints();
 }
 
-void TForm3::AbilityButtonClick(int k) {
+void SimulatorDuelScreen::AbilityButtonClick(int k) {
   audio::PlayButtonSound();
   combat::UseSimulatorAbilitySlot(k, Screens());
 }
 
-void TForm3::SpeedButtonClick(int k) {
+void SimulatorDuelScreen::PaceButtonClick(int k) {
   CombatTimer.SetInterval(combat::kSimulatorSpeeds[static_cast<std::size_t>(k - 1)]);
   for (int i = 1; i <= 4; ++i) {
-    Get<SpeedButton>(Numbered("SpeedButton", i))
+    Get<SpeedButton>(Numbered("PaceButton", i))
         .SetFontColor(i == k ? platform::colors::Yellow : platform::colors::White);
   }
 }
 
-void TForm3::Image2DblClick() { state::EnemyShip[40] = 0; }
+void SimulatorDuelScreen::OnArenaDblClick() { state::EnemyShip[40] = 0; }
 
 void StartCombatSimulator() { combat::RunCombatSimulator(Screens()); }
 

@@ -1,5 +1,5 @@
-// The combat simulator's two screens: the set-up page (TForm9), shown once for the player's side
-// and once for the enemy's, and the real-time duel screen (TForm3) whose CombatTimer runs a round
+// The combat simulator's two screens: the set-up page, shown once for the player's side
+// and once for the enemy's, and the real-time duel screen whose CombatTimer runs a round
 // of the duel on every tick. StartCombatSimulator drives a whole run from the start screen.
 #pragma once
 
@@ -14,22 +14,22 @@ namespace screens {
 inline constexpr platform::Color kSimulatorChosen = platform::Rgb(0xFF, 0x80, 0x40);
 inline constexpr platform::Color kSimulatorNormal = platform::Rgb(0x83, 0x9A, 0xFA);
 
-class TForm9 : public platform::Form {
+class SimulatorSetupScreen : public platform::Form {
  public:
-  TForm9();
+  SimulatorSetupScreen();
 
-  void ShipButtonClick(int k);       // ShipButton1Click .. ShipButton3Click
-  void ExpertiseButtonClick(int k);  // ExpertiseButton1Click .. ExpertiseButton3Click
-  void SpeedButton1Click();          // Continue
-  void SpeedButton2Click();          // Back
+  void ShipButtonClick(int k);       // ship 1..3
+  void ExpertiseButtonClick(int k);  // expertise 1..3
+  void OnContinueClick();
+  void OnBackClick();
 
   // Heading and all six frames in the normal colour, before each showing.
   void Prepare(const char* heading);
 };
 
-class TForm3 : public platform::Form {
+class SimulatorDuelScreen : public platform::Form {
  public:
-  TForm3();
+  SimulatorDuelScreen();
 
   void LayoutSimulatorScreen();
   void RefreshSimulatorScreen();
@@ -50,16 +50,17 @@ class TForm3 : public platform::Form {
   void LoadSimulatorShipPictures();
   void ShowShieldFlash(combat::Side side);
 
-  void CombatTimerTimer();
+  void OnCombatTimer();
   void AbilityButtonClick(int k);
-  void SpeedButtonClick(int k);  // 1 "||", 2 ">>", 3 ">>>", 4 ">>>>"
-  void Image2DblClick();
+  void PaceButtonClick(int k);  // 1 "||", 2 ">>", 3 ">>>", 4 ">>>>"
+  // A double click on the arena's name plate takes the enemy's shields down.
+  void OnArenaDblClick();
 
   platform::Timer& CombatTimer = Get<platform::Timer>("CombatTimer");
 };
 
-extern TForm9* Form9;
-extern TForm3* Form3;
+extern SimulatorSetupScreen* SimulatorSetup;
+extern SimulatorDuelScreen* SimulatorDuel;
 
 // The start screen's simulator button: the whole run, from clearing the game to the result popup.
 void StartCombatSimulator();

@@ -1,44 +1,50 @@
 #include "screens/career/game_options.h"
 
+#include <iterator>
+#include <vector>
+
 #include "audio/sound.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popups.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
 namespace screens {
 
 using platform::Image;
-using platform::Label;
 using platform::Sender;
 
-TForm29* Form29 = nullptr;
+GameOptionsScreen* GameOptions = nullptr;
 
 namespace {
 
 struct Tile {
-  int index;
-  const char* image;
+  const char* name;    // its picture component is <name>Tile, its handlers On<name>Click, -Hover
   const char* number;  // of its picture files
 };
 
-// Every tile with a picture: the eight settings, then Close.
+// By tile number 1..9.
 constexpr Tile kTiles[] = {
-    // index  image          pictures
-    {1,       "Interface2",  "02"},  // music
-    {2,       "Interface3",  "03"},  // sound effects
-    {3,       "Interface5",  "05"},  // automatic end of turn
-    {4,       "Interface6",  "06"},  // longer delays between messages
-    {5,       "Interface7",  "07"},  // slower combat animations
-    {6,       "Interface9",  "09"},  // veteran mode
-    {7,       "Interface11", "11"},  // war messages never pop up
-    {9,       "Interface12", "12"},  // compatibility mode
-    {8,       "Interface17", "17"},  // Close
+    // name              pictures
+    {"Music",            "02"},
+    {"SoundEffects",     "03"},
+    {"AutoEndTurn",      "05"},
+    {"MessageDelay",     "06"},
+    {"SlowAnimations",   "07"},
+    {"VeteranMode",      "09"},
+    {"WarMessages",      "11"},
+    {"Close",            "17"},
+    {"Compatibility",    "12"},
 };
+constexpr int kTileCount = static_cast<int>(std::size(kTiles));
 
-const Tile* FindTile(int k) {
-  for (const Tile& t : kTiles)
-    if (t.index == k) return &t;
-  return nullptr;
+const Tile* FindTile(int k) { return k >= 1 && k <= kTileCount ? &kTiles[k - 1] : nullptr; }
+
+std::vector<PictureButton> TileButtons(const platform::Form& form) {
+  std::vector<PictureButton> tiles;
+  for (int k = 1; k <= kTileCount; ++k)
+    tiles.emplace_back(form.Get<Image>(std::string(kTiles[k - 1].name) + "Tile"),
+                       [k](bool lit) { return GameOptionPicture(k, lit); });
+  return tiles;
 }
 
 void Switch(std::uint8_t& flag) { flag = flag == 1 ? 0 : 1; }
@@ -77,39 +83,26 @@ std::string GameOptionPicture(int k, bool lit) {
   return std::string("GameSettings") + look + "_" + tile->number + ".jpg";
 }
 
-TForm29::TForm29() : Form("Form29") {
-  Bind("Interface2Click", [this](Sender) { Interface2Click(); });
-  Bind("Interface3Click", [this](Sender) { Interface3Click(); });
-  Bind("Interface5Click", [this](Sender) { Interface5Click(); });
-  Bind("Interface6Click", [this](Sender) { Interface6Click(); });
-  Bind("Interface7Click", [this](Sender) { Interface7Click(); });
-  Bind("Interface9Click", [this](Sender) { Interface9Click(); });
-  Bind("Interface11Click", [this](Sender) { Interface11Click(); });
-  Bind("Interface12Click", [this](Sender) { Interface12Click(); });
-  Bind("SpeedButton3Click", [this](Sender) { SpeedButton3Click(); });
-  for (const Tile& t : kTiles) {
-    const int k = t.index;
-    Bind(std::string(t.image) + "MouseMove", [this, k](Sender) { HoverTile(k); });
-    Get<Image>(t.image);  // a layout without one of the tiles fails here and in the data check
-  }
+GameOptionsScreen::GameOptionsScreen() : Form("GameOptions"), tiles_(TileButtons(*this)) {
+  Bind("OnMusicClick", &GameOptionsScreen::OnMusicClick);
+  Bind("OnSoundEffectsClick", &GameOptionsScreen::OnSoundEffectsClick);
+  Bind("OnAutoEndTurnClick", &GameOptionsScreen::OnAutoEndTurnClick);
+  Bind("OnMessageDelayClick", &GameOptionsScreen::OnMessageDelayClick);
+  Bind("OnSlowAnimationsClick", &GameOptionsScreen::OnSlowAnimationsClick);
+  Bind("OnVeteranModeClick", &GameOptionsScreen::OnVeteranModeClick);
+  Bind("OnWarMessagesClick", &GameOptionsScreen::OnWarMessagesClick);
+  Bind("OnCompatibilityClick", &GameOptionsScreen::OnCompatibilityClick);
+  Bind("OnCloseClick", &GameOptionsScreen::OnCloseClick);
+  for (int k = 1; k <= kTileCount; ++k)
+    Bind(std::string("On") + kTiles[k - 1].name + "Hover", [this, k](Sender) { tiles_.Hover(k); });
 }
 
-void TForm29::RefreshGameOptionsScreen() {
-  for (const Tile& t : kTiles)
-    if (t.index != kCloseTile)
-      Get<Image>(t.image).LoadPicture(GameOptionPicture(t.index, hover_ == t.index));
+void GameOptionsScreen::RefreshGameOptionsScreen() {
+  for (int k = 1; k <= kTileCount; ++k)
+    if (k != kCloseTile) tiles_.Image(k).LoadPicture(GameOptionPicture(k, tiles_.Lit() == k));
 }
 
-void TForm29::HoverTile(int k) {
-  const Tile* tile = FindTile(k);
-  if (tile == nullptr || hover_ == k) return;
-  if (const Tile* lit = FindTile(hover_))
-    Get<Image>(lit->image).LoadPicture(GameOptionPicture(hover_, false));
-  Get<Image>(tile->image).LoadPicture(GameOptionPicture(k, true));
-  hover_ = k;
-}
-
-void TForm29::Interface2Click() {
+void GameOptionsScreen::OnMusicClick() {
   audio::PlayButtonSound();
   if (state::MusicOn != 1) {
     state::MusicOn = 1;
@@ -123,7 +116,7 @@ void TForm29::Interface2Click() {
 
 // The click is never heard: switching off silences it, and switching on asks for it while the
 // effects are still off.
-void TForm29::Interface3Click() {
+void GameOptionsScreen::OnSoundEffectsClick() {
   if (state::SoundEffectsOn == 1) {
     state::SoundEffectsOn = 0;
   } else {
@@ -133,13 +126,13 @@ void TForm29::Interface3Click() {
   RefreshGameOptionsScreen();
 }
 
-void TForm29::Interface5Click() {
+void GameOptionsScreen::OnAutoEndTurnClick() {
   audio::PlayButtonSound();
   Switch(state::AutoEndTurn);
   RefreshGameOptionsScreen();
 }
 
-void TForm29::Interface6Click() {
+void GameOptionsScreen::OnMessageDelayClick() {
   audio::PlayButtonSound();
   SetMessageIntervals(state::TimerPlayerMessageInterval == state::kMessageInterval
                           ? state::kSlowMessageInterval
@@ -147,7 +140,7 @@ void TForm29::Interface6Click() {
   RefreshGameOptionsScreen();
 }
 
-void TForm29::Interface7Click() {
+void GameOptionsScreen::OnSlowAnimationsClick() {
   audio::PlayButtonSound();
   const std::int32_t ms = state::PlayerFireGunImageTimerInterval == state::kAnimationInterval
                               ? state::kSlowAnimationInterval
@@ -159,25 +152,25 @@ void TForm29::Interface7Click() {
   RefreshGameOptionsScreen();
 }
 
-void TForm29::Interface9Click() {
+void GameOptionsScreen::OnVeteranModeClick() {
   audio::PlayButtonSound();
   Switch(state::VeteranMode);
   RefreshGameOptionsScreen();
 }
 
-void TForm29::Interface11Click() {
+void GameOptionsScreen::OnWarMessagesClick() {
   audio::PlayButtonSound();
   Switch(state::NoWarPopups);
   RefreshGameOptionsScreen();
 }
 
 // No button sound: the question or the notice follows at once.
-void TForm29::Interface12Click() {
+void GameOptionsScreen::OnCompatibilityClick() {
   SwitchCompatibilityMode();
   RefreshGameOptionsScreen();
 }
 
-void TForm29::SpeedButton3Click() {
+void GameOptionsScreen::OnCloseClick() {
   audio::PlayButtonSound();
   Close();
 }
@@ -189,14 +182,11 @@ void SwitchCompatibilityMode() {
     const std::int32_t player = state::TimerPlayerMessageInterval;
     const std::int32_t enemy = state::TimerEnemyMessageInterval;
     SetMessageIntervals(kCompatibilityMessageInterval);
-    DialogResult = 0;
-    FMessage4->Get<Label>("Topic").SetCaption("Compatibility mode");
-    FMessage4->Get<Label>("LabelText")
-        .SetCaption("This game offers a compatibility mode for the blind and visually impaired. "
-                    "It will add additional text and help to the interface. Not recommended for "
-                    "the general user. Do you wish to turn this mode on?");
-    FMessage4->ShowModal();
-    if (DialogResult == 1) {
+    if (popups::AskYesNo(
+            "Compatibility mode",
+            "This game offers a compatibility mode for the blind and visually impaired. It will "
+            "add additional text and help to the interface. Not recommended for the general "
+            "user. Do you wish to turn this mode on?")) {
       state::CompatibilityMode = 1;
       RefreshCompatibilityLabels();
     } else {
@@ -206,12 +196,9 @@ void SwitchCompatibilityMode() {
   } else {
     SetMessageIntervals(state::kMessageInterval);
     state::CompatibilityMode = 0;
-    FMessage3->ShowApBlock(false);
-    FMessage3->Get<Label>("Topic").SetCaption("Compatibility mode");
-    FMessage3->Get<Label>("LabelText")
-        .SetCaption(
-            "The compatibility mode for the blind and visually impaired has been turned off.");
-    FMessage3->ShowModal();
+    popups::ShowText(
+        "Compatibility mode",
+        "The compatibility mode for the blind and visually impaired has been turned off.");
     RefreshCompatibilityLabels();
   }
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/form.h"
+#include "screens/shared/picture_buttons.h"
 
 namespace screens {
 
@@ -20,33 +21,31 @@ inline constexpr std::int32_t kCompatibilityMessageInterval = 100;
 // delays, 5 slower animations, 6 veteran mode, 7 war messages, 8 Close, 9 compatibility mode.
 inline constexpr int kCloseTile = 8;
 
-class TForm29 : public platform::Form {
+class GameOptionsScreen : public platform::Form {
  public:
-  TForm29();
+  GameOptionsScreen();
 
   // Every setting tile's picture from its setting and from whether it is the lit one.
   void RefreshGameOptionsScreen();
 
-  void Interface2Click();   // music
-  void Interface3Click();   // sound effects
-  void Interface5Click();   // automatic end of turn
-  void Interface6Click();   // longer delays between messages
-  void Interface7Click();   // slower combat animations
-  void Interface9Click();   // veteran mode
-  void Interface11Click();  // war messages never pop up
-  void Interface12Click();  // compatibility mode
-  void SpeedButton3Click(); // Close
+  void OnMusicClick();
+  void OnSoundEffectsClick();
+  void OnAutoEndTurnClick();
+  void OnMessageDelayClick();     // longer delays between messages
+  void OnSlowAnimationsClick();   // slower combat animations
+  void OnVeteranModeClick();
+  void OnWarMessagesClick();      // war messages never pop up
+  void OnCompatibilityClick();    // compatibility mode
+  void OnCloseClick();
 
-  // The mouse is over tile k (its picture or its label).
-  void HoverTile(int k);
   // The lit tile: 0 none, else its number.
-  int HoverIndex() const { return hover_; }
+  int HoverIndex() const { return tiles_.Lit(); }
 
  private:
-  int hover_ = 0;
+  PictureButtons tiles_;
 };
 
-extern TForm29* Form29;
+extern GameOptionsScreen* GameOptions;
 
 // Whether the setting of tile k (1..7, 9) shows as on.
 bool GameOptionOn(int k);

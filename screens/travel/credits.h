@@ -3,33 +3,31 @@
 // it needs no close permission.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "platform/form.h"
+#include "screens/shared/picture_buttons.h"
 
 namespace screens {
 
-class TForm24 : public platform::Form {
+class CreditsScreen : public platform::Form {
  public:
-  TForm24();
+  CreditsScreen();
 
-  void Interface12Click();
-  void Interface12MouseMove();
-  void Image2MouseMove();
-  void Interface9MouseDown();
+  void OnBackClick();
+  void OnWebSiteMouseDown();
 
-  // 1 while Back shows its highlighted picture.
-  std::uint8_t BackHover() const { return backHover_; }
+  // 1 while Back shows its lit picture.
+  int BackHover() const { return back_.Lit(); }
 
   // How an address is opened; the desktop's browser unless a test puts in its own.
   static std::function<void(const std::string&)> OpenUrl;
 
  private:
-  std::uint8_t backHover_ = 0;
+  PictureButtons back_;
 };
 
-extern TForm24* Form24;
+extern CreditsScreen* Credits;
 
 }  // namespace screens

@@ -18,7 +18,7 @@
 #include "platform/script.h"
 #include "screens/form_test_fixture.h"
 #include "screens/travel/credits.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 
 namespace screens_test {
 namespace {
@@ -36,10 +36,10 @@ TEST(DataCheck, EveryScreenPassesWithTheGeneratedAssetsAndFailsWithoutThem) {
   fs::create_directories(empty);
   platform::SetAssetFolder(empty.string());
   const std::vector<std::string> problems =
-      platform::CheckForm(platform::LayoutPath("Form1"),
-                          [] { return std::make_unique<app::TForm1>(); });
+      platform::CheckForm(platform::LayoutPath("Start"),
+                          [] { return std::make_unique<app::StartScreen>(); });
   EXPECT_NE(std::find(problems.begin(), problems.end(),
-                      platform::LayoutPath("Form1") +
+                      platform::LayoutPath("Start") +
                           ": picture \"StartScreen_05.jpg\" is not among the assets"),
             problems.end());
   EXPECT_EQ(app::CheckData(), 1);
@@ -54,13 +54,13 @@ TEST(DataCheck, FailsWhenALayoutLacksAComponentItsCodeUses) {
     const char* problem;
   };
   const Case cases[] = {
-      {"Fbackground", "  timer Timer1", "Fbackground: no component named 'Timer1'"},
-      {"Form1", "  timer Timer2", "Form1: no component named 'Timer2'"},
-      {"Form1", "  image Interface12", "Form1: no component named 'Interface12'"},
-      {"FMessage3", "  label LabelText2Header", "FMessage3: no component named 'LabelText2Header'"},
-      {"FMessage4", "  label Topic", "FMessage4: no component named 'Topic'"},
-      {"FMessage8", "  image Interface3", "FMessage8: no component named 'Interface3'"},
-      {"Form24", "  image Interface12", "Form24: no component named 'Interface12'"},
+      {"Background", "  timer MusicTimer", "Background: no component named 'MusicTimer'"},
+      {"Start", "  timer UpperLightTimer", "Start: no component named 'UpperLightTimer'"},
+      {"Start", "  image LowerLight", "Start: no component named 'LowerLight'"},
+      {"TextPopup", "  label ActionPointHeader", "TextPopup: no component named 'ActionPointHeader'"},
+      {"YesNoPopup", "  label Topic", "YesNoPopup: no component named 'Topic'"},
+      {"NoticePopup", "  image Picture", "NoticePopup: no component named 'Picture'"},
+      {"Credits", "  image BackButton", "Credits: no component named 'BackButton'"},
   };
   platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
   const fs::path folder = fs::path(::testing::TempDir()) / "farhaven_short_layouts";
@@ -70,7 +70,7 @@ TEST(DataCheck, FailsWhenALayoutLacksAComponentItsCodeUses) {
     fs::create_directories(folder);
     for (const auto& entry : fs::directory_iterator(FARHAVEN_SOURCE_DIR "/resources"))
       fs::copy(entry.path(), folder / entry.path().filename());
-    const fs::path layout = folder / (std::string(c.form) + ".layout");
+    const fs::path layout = folder / platform::LayoutFileName(c.form);
     std::ifstream in(layout);
     std::string kept, text;
     bool dropping = false;
@@ -101,12 +101,12 @@ class AnswerStep : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     app::CreateForms();
-    saved = screens::TForm24::OpenUrl;
-    screens::TForm24::OpenUrl = [this](const std::string& url) { opened.push_back(url); };
+    saved = screens::CreditsScreen::OpenUrl;
+    screens::CreditsScreen::OpenUrl = [this](const std::string& url) { opened.push_back(url); };
     state::WebSiteUrl = app::kWebSiteUrl;
   }
   void TearDown() override {
-    screens::TForm24::OpenUrl = saved;
+    screens::CreditsScreen::OpenUrl = saved;
     app::DestroyForms();
     FormTest::TearDown();
   }
@@ -120,20 +120,20 @@ TEST_F(AnswerStep, PressesTheButtonOfThePopupThatIsOpen) {
     const char* name;
     platform::Form* (*popup)();
     const char* answer;
-    int dialogResult;    // what DialogResult holds afterwards (set to 0 before)
-    int message2Result;  // the same for Message2Result
+    int yesNoAnswer;    // what YesNoAnswer holds afterwards (set to 0 before)
+    int choiceAnswer;  // the same for ChoiceAnswer
   };
   const Case cases[] = {
-      {"FMessage1", []() -> platform::Form* { return screens::FMessage1; }, "continue", 0, 0},
-      {"FMessage2", []() -> platform::Form* { return screens::FMessage2; }, "yes", 0, 1},
-      {"FMessage2", []() -> platform::Form* { return screens::FMessage2; }, "no", 0, 2},
-      {"FMessage3", []() -> platform::Form* { return screens::FMessage3; }, "continue", 0, 0},
-      {"FMessage4", []() -> platform::Form* { return screens::FMessage4; }, "yes", 1, 0},
-      {"FMessage4", []() -> platform::Form* { return screens::FMessage4; }, "no", 2, 0},
-      {"FMessage5", []() -> platform::Form* { return screens::FMessage5; }, "continue", 0, 0},
-      {"FMessage6", []() -> platform::Form* { return screens::FMessage6; }, "continue", 0, 0},
-      {"FMessage7", []() -> platform::Form* { return screens::FMessage7; }, "continue", 0, 0},
-      {"FMessage8", []() -> platform::Form* { return screens::FMessage8; }, "continue", 0, 0},
+      {"PicturePopup", []() -> platform::Form* { return screens::popup_forms::Picture; }, "continue", 0, 0},
+      {"ChoicePopup", []() -> platform::Form* { return screens::popup_forms::Choice; }, "yes", 0, 1},
+      {"ChoicePopup", []() -> platform::Form* { return screens::popup_forms::Choice; }, "no", 0, 2},
+      {"TextPopup", []() -> platform::Form* { return screens::popup_forms::Text; }, "continue", 0, 0},
+      {"YesNoPopup", []() -> platform::Form* { return screens::popup_forms::YesNo; }, "yes", 1, 0},
+      {"YesNoPopup", []() -> platform::Form* { return screens::popup_forms::YesNo; }, "no", 2, 0},
+      {"EncounterPopup", []() -> platform::Form* { return screens::popup_forms::Encounter; }, "continue", 0, 0},
+      {"FamePopup", []() -> platform::Form* { return screens::popup_forms::Fame; }, "continue", 0, 0},
+      {"RewardPopup", []() -> platform::Form* { return screens::popup_forms::Reward; }, "continue", 0, 0},
+      {"NoticePopup", []() -> platform::Form* { return screens::popup_forms::Notice; }, "continue", 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + c.answer);
@@ -141,15 +141,15 @@ TEST_F(AnswerStep, PressesTheButtonOfThePopupThatIsOpen) {
     app::AddGameSteps(one);
     one.Load(std::string("answer ") + c.answer + "\nexpect " + c.name + ".Visible false",
              "answer.script");
-    screens::DialogResult = 0;
-    screens::Message2Result = 0;
+    screens::YesNoAnswer = 0;
+    screens::ChoiceAnswer = 0;
     sounds.effects.clear();
     int shown = 0;
     const platform::ScriptResult r = one.Run([&] { shown = c.popup()->ShowModal(); });
     EXPECT_TRUE(r.ok) << r.message;
     EXPECT_EQ(shown, 1) << "closed by its button";
-    EXPECT_EQ(screens::DialogResult, c.dialogResult);
-    EXPECT_EQ(screens::Message2Result, c.message2Result);
+    EXPECT_EQ(screens::YesNoAnswer, c.yesNoAnswer);
+    EXPECT_EQ(screens::ChoiceAnswer, c.choiceAnswer);
     EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
   }
 }
@@ -161,15 +161,15 @@ TEST_F(AnswerStep, WorksThroughTheCreditsQuestionAndNamesWhatIsWrong) {
     const char* failure;  // "" = the script passes
   };
   const Case cases[] = {
-      {"click Form1.Interface11\nclick Form24.Interface9\n"
-       "expect FMessage4.Topic.Caption \"Visit website?\"\nanswer no\nexpect Form24.Visible true",
+      {"click Start.CreditsButton\nclick Credits.WebSiteLink\n"
+       "expect YesNoPopup.Topic.Caption \"Visit website?\"\nanswer no\nexpect Credits.Visible true",
        {}, ""},
-      {"click Form1.Interface11\nclick Form24.Interface9\nanswer yes\nexpect Form24.Visible true",
+      {"click Start.CreditsButton\nclick Credits.WebSiteLink\nanswer yes\nexpect Credits.Visible true",
        {app::kWebSiteUrl}, ""},
-      {"click Form1.Interface11\nclick Form24.Interface9\nanswer continue",
-       {}, "answer.script:3: answer continue: FMessage4 takes no answer \"continue\""},
-      {"answer yes", {}, "answer.script:1: answer yes: no popup is open (Form1 is)"},
-      {"click Form1.Interface11\nanswer", {}, "answer takes yes, no or continue"},
+      {"click Start.CreditsButton\nclick Credits.WebSiteLink\nanswer continue",
+       {}, "answer.script:3: answer continue: YesNoPopup takes no answer \"continue\""},
+      {"answer yes", {}, "answer.script:1: answer yes: no popup is open (Start is)"},
+      {"click Start.CreditsButton\nanswer", {}, "answer takes yes, no or continue"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
@@ -177,14 +177,14 @@ TEST_F(AnswerStep, WorksThroughTheCreditsQuestionAndNamesWhatIsWrong) {
     app::AddGameSteps(one);
     one.Load(c.script, "answer.script");
     opened.clear();
-    app::Form1->ShowWelcomePanel(false);
-    const platform::ScriptResult r = one.Run([] { app::Form1->ShowModal(); });
+    app::Start->ShowWelcomePanel(false);
+    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
     EXPECT_EQ(r.ok, *c.failure == 0) << r.message;
     if (*c.failure) {
       EXPECT_NE(r.message.find(c.failure), std::string::npos) << r.message;
     }
     EXPECT_EQ(opened, c.opened);
-    EXPECT_FALSE(screens::FMessage4->Visible());
+    EXPECT_FALSE(screens::popup_forms::YesNo->Visible());
   }
 }
 

@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "app/start.h"
 #include "platform/script.h"
-#include "screens/career/highscore.h"
+#include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
 #include "state/variables.h"
 
@@ -20,7 +20,7 @@ class StartHighscores : public FormTest {
     FormTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
     app::CreateForms();
-    app::Form1->ShowWelcomePanel(false);
+    app::Start->ShowWelcomePanel(false);
     for (auto& row : state::HighscoreTable) row.fill(0);
     state::HighscoreNames.fill("");
   }
@@ -48,42 +48,42 @@ TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {
     state::PlayerShip[8] = 0;
     screens::InsertHighscore(c.score);
   }
-  ASSERT_EQ(screens::Form23->Get<platform::Label>("NameSlot3").GetFont().color,
+  ASSERT_EQ(screens::HighScore->Get<platform::Label>("NameSlot3").GetFont().color,
             platform::colors::Yellow);
 
   const std::string png =
       (std::filesystem::path(::testing::TempDir()) / "highscore_from_start.png").string();
   std::string script = R"(
-move Form1.Interface9
-expect Form1.Interface9.Picture "StartScreen_09_Highlighted.jpg"
-click Form1.Label3
-expect Form23.Visible true
-expect Form23.Topic.Caption "Highscore"
-expect Form23.NameSlot1.Caption "Ria Tavel"
-expect Form23.ScoreSlot1.Caption "48,200"
-expect Form23.RankPicSlot1.Picture "Synd_Rank6.jpg"
-expect Form23.ShipPicSlot1.Picture "Syndicate_Orion_scene.jpg"
-expect Form23.NameSlot2.Caption "Brann Okoye"
-expect Form23.FactionPicSlot2.Picture "FederationLogo.jpg"
-expect Form23.NameSlot3.Caption "Olo"
-expect Form23.ScoreSlot3.Caption "1,200"
-expect Form23.ShipPicSlot4.Visible false
+move Start.HighScoresButton
+expect Start.HighScoresButton.Picture "StartScreen_09_Highlighted.jpg"
+click Start.HighScoresLabel
+expect HighScore.Visible true
+expect HighScore.Topic.Caption "Highscore"
+expect HighScore.NameSlot1.Caption "Ria Tavel"
+expect HighScore.ScoreSlot1.Caption "48,200"
+expect HighScore.RankPicSlot1.Picture "Synd_Rank6.jpg"
+expect HighScore.ShipPicSlot1.Picture "Syndicate_Orion_scene.jpg"
+expect HighScore.NameSlot2.Caption "Brann Okoye"
+expect HighScore.FactionPicSlot2.Picture "FederationLogo.jpg"
+expect HighScore.NameSlot3.Caption "Olo"
+expect HighScore.ScoreSlot3.Caption "1,200"
+expect HighScore.ShipPicSlot4.Visible false
 )";
   for (int k = 1; k <= 5; ++k)
     for (const char* label : {"NameSlot", "ScoreSlot"})
-      script += "expect Form23." + std::string(label) + std::to_string(k) + ".FontColor \"#ffffff\"\n";
-  script += "screenshot Form23 \"" + png + R"("
-move Form23.Interface34
-expect Form23.Interface34.Picture "HighScoresScreen_34_H.jpg"
-click Form23.Label8
-expect Form23.Visible false
-expect Form1.Visible true
-expect Form1.Interface9.Picture "StartScreen_09.jpg"
+      script += "expect HighScore." + std::string(label) + std::to_string(k) + ".FontColor \"#ffffff\"\n";
+  script += "screenshot HighScore \"" + png + R"("
+move HighScore.BackButton
+expect HighScore.BackButton.Picture "HighScoresScreen_34_H.jpg"
+click HighScore.BackLabel
+expect HighScore.Visible false
+expect Start.Visible true
+expect Start.HighScoresButton.Picture "StartScreen_09.jpg"
 )";
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);
   runner.Load(script, "highscores.script");
-  const platform::ScriptResult r = runner.Run([] { app::Form1->ShowModal(); });
+  const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav"}));
   EXPECT_TRUE(std::filesystem::exists(png));

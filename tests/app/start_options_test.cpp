@@ -44,36 +44,36 @@ TEST_F(StartOptions, SettingsOpenAsTheyStandActAtOnceAndAreKeptAtTheEnd) {
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);
   runner.Load(R"(
-click Form1.SpeedButton6
-move Form1.Interface10
-expect Form1.Interface10.Picture "StartScreen_10_Highlighted.jpg"
-click Form1.Label6
-expect Form29.Visible true
-expect Form29.Topic.Caption "Game settings"
-expect Form29.Interface2.Picture "GameSettingsON_02.jpg"
-expect Form29.Interface3.Picture "GameSettingsON_03.jpg"
-expect Form29.Interface6.Picture "GameSettings_06.jpg"
-expect Form29.Interface9.Picture "GameSettings_09.jpg"
-expect Form29.Interface17.Picture "GameSettings_17.jpg"
-click Form29.Label9
-expect Form29.Interface9.Picture "GameSettingsON+_09.jpg"
-click Form29.Label6
-expect Form29.Interface6.Picture "GameSettingsON+_06.jpg"
-expect Form29.Interface9.Picture "GameSettingsON_09.jpg"
-click Form29.Label2
-expect Form29.Interface2.Picture "GameSettingsMouseOver_02.jpg"
-click Form29.Interface2
-expect Form29.Interface2.Picture "GameSettingsON+_02.jpg"
-expect Fbackground.Timer1.Interval "100"
+click Start.WelcomeCloseButton
+move Start.SettingsButton
+expect Start.SettingsButton.Picture "StartScreen_10_Highlighted.jpg"
+click Start.SettingsLabel
+expect GameOptions.Visible true
+expect GameOptions.Topic.Caption "Game settings"
+expect GameOptions.MusicTile.Picture "GameSettingsON_02.jpg"
+expect GameOptions.SoundEffectsTile.Picture "GameSettingsON_03.jpg"
+expect GameOptions.MessageDelayTile.Picture "GameSettings_06.jpg"
+expect GameOptions.VeteranModeTile.Picture "GameSettings_09.jpg"
+expect GameOptions.CloseTile.Picture "GameSettings_17.jpg"
+click GameOptions.VeteranModeLabel
+expect GameOptions.VeteranModeTile.Picture "GameSettingsON+_09.jpg"
+click GameOptions.MessageDelayLabel
+expect GameOptions.MessageDelayTile.Picture "GameSettingsON+_06.jpg"
+expect GameOptions.VeteranModeTile.Picture "GameSettingsON_09.jpg"
+click GameOptions.MusicLabel
+expect GameOptions.MusicTile.Picture "GameSettingsMouseOver_02.jpg"
+click GameOptions.MusicTile
+expect GameOptions.MusicTile.Picture "GameSettingsON+_02.jpg"
+expect Background.MusicTimer.Interval "100"
 wait 100
-expect Fbackground.Timer1.Interval "60000"
-move Form29.Interface17
-expect Form29.Interface17.Picture "GameSettingsMouseOver_17.jpg"
-click Form29.Label17
-expect Form29.Visible false
-expect Form1.Visible true
-expect Form1.Interface10.Picture "StartScreen_10.jpg"
-click Form1.Interface13
+expect Background.MusicTimer.Interval "60000"
+move GameOptions.CloseTile
+expect GameOptions.CloseTile.Picture "GameSettingsMouseOver_17.jpg"
+click GameOptions.CloseLabel
+expect GameOptions.Visible false
+expect Start.Visible true
+expect Start.SettingsButton.Picture "StartScreen_10.jpg"
+click Start.ExitButton
 )",
               "options.script");
   const platform::ScriptResult r = runner.Run([] { platform::App().Run(); });

@@ -26,18 +26,18 @@ class StartSimulator : public FormTest {
 TEST_F(StartSimulator, HiddenButtonOpensThePlayerPageAndBackReturns) {
   WhenIdle({
       [&] {
-        ASSERT_NE(screens::Form9, nullptr);
-        EXPECT_TRUE(screens::Form9->Visible());
-        EXPECT_EQ(screens::Form9->Get<platform::Label>("Label13").Caption(), "Player setup:");
+        ASSERT_NE(screens::SimulatorSetup, nullptr);
+        EXPECT_TRUE(screens::SimulatorSetup->Visible());
+        EXPECT_EQ(screens::SimulatorSetup->Get<platform::Label>("Heading").Caption(), "Player setup:");
         EXPECT_EQ(combat::SimulatorSetupStep, 1);
-        ClickOn(*screens::Form9->Find("SpeedButton2"));
+        ClickOn(*screens::SimulatorSetup->Find("BackButton"));
       },
       [] {},
   });
-  FireClick(*app::Form1, "SpeedButton2");
+  FireClick(*app::Start, "SimulatorButton");
   EXPECT_TRUE(StepsLeft());  // nothing else waited for the player
   EXPECT_EQ(combat::SimulatorSetupStep, 0);
-  EXPECT_FALSE(screens::Form3->Visible());
+  EXPECT_FALSE(screens::SimulatorDuel->Visible());
   EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
 }
 

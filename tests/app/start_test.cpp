@@ -9,7 +9,7 @@
 #include "app/forms.h"
 #include "screens/form_test_fixture.h"
 #include "screens/travel/credits.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 #include "state/general_data.h"
 #include "state/random.h"
 
@@ -60,12 +60,12 @@ TEST_F(StartTest, EachStartIsCountedAndTheWelcomePanelGreetsOnlyTheFirstThree) {
     app::ReadGeneralDataAtStart();
     app::PrepareStartScreen();
     EXPECT_EQ(state::StartCount, (c.stored < 0 ? 0 : c.stored) + 1);
-    const auto& panel = app::Form1->Get<platform::Panel>("TutorialMessage_Panel");
+    const auto& panel = app::Start->Get<platform::Panel>("WelcomePanel");
     EXPECT_EQ(panel.Visible(), c.panel);
     EXPECT_EQ(panel.Left(), 8);
     EXPECT_EQ(panel.Top(), 295);
-    EXPECT_EQ(app::Form1->Get<Label>("Label3").Caption(), "Highscores");
-    EXPECT_EQ(app::Form1->Get<Label>("Label3").GetFont().size, 10);
+    EXPECT_EQ(app::Start->Get<Label>("HighScoresLabel").Caption(), "Highscores");
+    EXPECT_EQ(app::Start->Get<Label>("HighScoresLabel").GetFont().size, 10);
     EXPECT_EQ(state::WebSiteUrl, app::kWebSiteUrl);
   }
 }
@@ -74,9 +74,9 @@ TEST_F(StartTest, DamagedGeneralDataIsKeptAsideAndThePlayerIsTold) {
   std::ofstream(work / state::kGeneralDataIntName) << "short";
   std::ofstream(work / state::kGeneralDataTextName) << "short";
   WhenIdle({[&] {
-    ASSERT_TRUE(screens::FMessage3->Visible());
-    EXPECT_NE(screens::FMessage3->Get<Label>("LabelText").Caption(), "");
-    ClickOn(screens::FMessage3->Get<Label>("Label1"));
+    ASSERT_TRUE(screens::popup_forms::Text->Visible());
+    EXPECT_NE(screens::popup_forms::Text->Get<Label>("Text").Caption(), "");
+    ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
   }});
   app::ReadGeneralDataAtStart();
   EXPECT_FALSE(StepsLeft());
@@ -85,25 +85,26 @@ TEST_F(StartTest, DamagedGeneralDataIsKeptAsideAndThePlayerIsTold) {
 }
 
 TEST_F(StartTest, EveryButtonLightsUnderTheMouseOnItsPictureAndItsCaption) {
-  const char* pictures[] = {"Interface5", "Interface6", "Interface7", "Interface9",
-                            "Interface10", "Interface11", "Interface13"};
-  const char* captions[] = {"Label1", "Label2", "Label4", "Label3", "Label6", "Label7", "Label8"};
-  app::Form1->ShowWelcomePanel(false);
-  app::Form1->Show();
+  const char* pictures[] = {"TutorialButton", "NewGameButton",  "LoadButton", "HighScoresButton",
+                            "SettingsButton", "CreditsButton", "ExitButton"};
+  const char* captions[] = {"TutorialLabel", "NewGameLabel",  "LoadLabel", "HighScoresLabel",
+                            "SettingsLabel", "CreditsLabel", "ExitLabel"};
+  app::Start->ShowWelcomePanel(false);
+  app::Start->Show();
   for (int k = 1; k <= 7; ++k) {
     SCOPED_TRACE(k);
-    Image& picture = app::Form1->Get<Image>(pictures[k - 1]);
-    MoveOnto(app::Form1->Get<Label>(captions[k - 1]));
+    Image& picture = app::Start->Get<Image>(pictures[k - 1]);
+    MoveOnto(app::Start->Get<Label>(captions[k - 1]));
     EXPECT_EQ(app::StartHoverButton, k);
     EXPECT_EQ(picture.PictureName(), app::StartButtonPicture(k, true));
     if (k > 1) {
-      EXPECT_EQ(Picture(*app::Form1, pictures[k - 2]), app::StartButtonPicture(k - 1, false))
+      EXPECT_EQ(Picture(*app::Start, pictures[k - 2]), app::StartButtonPicture(k - 1, false))
           << "moving straight onto the next button restores the one before";
     }
     const auto loads = PictureLoads();
     const platform::Rect r = picture.ScreenRect();
     platform::App().MouseMove(r.x + 3, r.y + 3);  // the picture beside its caption
-    MoveOnto(app::Form1->Get<Label>(captions[k - 1]), 20);
+    MoveOnto(app::Start->Get<Label>(captions[k - 1]), 20);
     EXPECT_EQ(PictureLoads(), loads) << "moving about on one button loads nothing";
   }
 }
@@ -113,35 +114,35 @@ TEST_F(StartTest, TheFrameTheWelcomePanelAndReturningFromAScreenPutTheLitButtonO
     const char* restorer;  // "" = open and leave the credits
     bool panel;
   };
-  const Case cases[] = {{"Interface1", false},  {"Interface2", false}, {"Interface3", false},
-                        {"Interface4", false},  {"Interface8", false}, {"Interface12", false},
-                        {"Interface14", false}, {"Label9", false},     {"Image10", true},
+  const Case cases[] = {{"TopFace", false},    {"LeftFace", false},   {"UpperLight", false},
+                        {"RightFace", false},  {"UpperGap", false},   {"LowerLight", false},
+                        {"BottomFace", false}, {"TitleLabel", false}, {"WelcomeFace", true},
                         {"", false}};
-  app::Form1->Show();
+  app::Start->Show();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.restorer);
-    app::Form1->ShowWelcomePanel(c.panel);
-    MoveOnto(app::Form1->Get<Label>("Label2"));
+    app::Start->ShowWelcomePanel(c.panel);
+    MoveOnto(app::Start->Get<Label>("NewGameLabel"));
     ASSERT_EQ(app::StartHoverButton, 2);
     if (*c.restorer) {
-      MoveOnto(*app::Form1->Find(c.restorer));
+      MoveOnto(*app::Start->Find(c.restorer));
     } else {
-      WhenIdle({[] { ClickOn(screens::Form24->Get<Label>("Label4")); }});
-      app::Form1->Interface11Click();
+      WhenIdle({[] { ClickOn(screens::Credits->Get<Label>("BackLabel")); }});
+      app::Start->OnCreditsClick();
     }
     EXPECT_EQ(app::StartHoverButton, 0);
-    EXPECT_EQ(Picture(*app::Form1, "Interface6"), "StartScreen_06.jpg");
+    EXPECT_EQ(Picture(*app::Start, "NewGameButton"), "StartScreen_06.jpg");
   }
 }
 
 TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFourThousandMs) {
-  auto& light = app::Form1->Get<Image>("Interface3");
-  auto& timer = app::Form1->Get<platform::Timer>("Timer2");
+  auto& light = app::Start->Get<Image>("UpperLight");
+  auto& timer = app::Start->Get<platform::Timer>("UpperLightTimer");
   EXPECT_EQ(timer.Interval(), 600);
   state::Randomize(20240601);
   int shortest = 1 << 30, longest = 0;
   for (int flash = 0; flash < 300; ++flash) {
-    app::Form1->Timer2Timer();
+    app::Start->OnUpperLightTimer();
     EXPECT_EQ(light.PictureName(), "StartScreen_03_Highlighted.jpg");
     EXPECT_EQ(light.Tag(), 1);
     EXPECT_EQ(timer.Interval(), app::kBlinkLitMs);
@@ -149,7 +150,7 @@ TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFo
     const std::uint32_t seed = state::RandSeed;
     const int pause = app::kBlinkPauseMin + state::Random(app::kBlinkPauseSpread);
     state::RandSeed = seed;
-    app::Form1->Timer2Timer();
+    app::Start->OnUpperLightTimer();
     EXPECT_EQ(light.PictureName(), "StartScreen_03.jpg");
     EXPECT_EQ(light.Tag(), 0);
     ASSERT_EQ(timer.Interval(), pause) << "one draw of Random(2500) per pause";
@@ -164,7 +165,7 @@ TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFo
 }
 
 TEST_F(StartTest, TheLowerLightBlinksEverySecond) {
-  auto& light = app::Form1->Get<Image>("Interface12");
+  auto& light = app::Start->Get<Image>("LowerLight");
   const std::vector<std::string> seen = [&] {
     std::vector<std::string> out;
     for (int second = 0; second < 3; ++second) {
@@ -180,12 +181,12 @@ TEST_F(StartTest, TheLowerLightBlinksEverySecond) {
 TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenItCloses) {
   audio::IntroPlayed = false;
   state::MusicOn = 1;
-  auto& music = app::Fbackground->Get<platform::Timer>("Timer1");
+  auto& music = app::Background->Get<platform::Timer>("MusicTimer");
   EXPECT_FALSE(music.Enabled());
   WhenIdle({
       [&] {
-        EXPECT_EQ(platform::App().ActiveForm(), app::Form1);
-        EXPECT_TRUE(app::Form1->Modal());
+        EXPECT_EQ(platform::App().ActiveForm(), app::Start);
+        EXPECT_TRUE(app::Start->Modal());
         EXPECT_TRUE(music.Enabled());
         EXPECT_EQ(music.Interval(), 1000);
         platform::App().AdvanceClock(1000);
@@ -195,8 +196,8 @@ TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenI
         EXPECT_FALSE(fs::exists(work / state::kGeneralDataIntName));
       },
       [&] {
-        ClickOn(app::Form1->Get<platform::SpeedButton>("SpeedButton6"));
-        ClickOn(app::Form1->Get<Label>("Label8"));  // Exit
+        ClickOn(app::Start->Get<platform::SpeedButton>("WelcomeCloseButton"));
+        ClickOn(app::Start->Get<Label>("ExitLabel"));  // Exit
       },
   });
   platform::App().Run();

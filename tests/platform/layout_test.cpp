@@ -190,12 +190,25 @@ TEST_F(Layouts, HandlerAndComponentChecks) {
 
 TEST_F(Layouts, FormLoadsItsOwnFileFromTheLayoutFolder) {
   const auto dir = FreshFolder("layouts");
-  std::ofstream(dir / "Form7.layout") << "form Form7 : TForm7 width 10 height 10\n  label L caption \"x\"\n";
+  std::ofstream(dir / "trade_window.layout")
+      << "form TradeWindow : TradeWindowScreen width 10 height 10\n  label L caption \"x\"\n";
   SetLayoutFolder(dir.string());
-  Form f("Form7");
+  Form f("TradeWindow");
   SetLayoutFolder("");
-  EXPECT_EQ(f.LayoutFile(), (dir / "Form7.layout").string());
+  EXPECT_EQ(f.LayoutFile(), (dir / "trade_window.layout").string());
   EXPECT_EQ(f.Get<Label>("L").Caption(), "x");
+}
+
+TEST(LayoutFileNameTest, FormNamesBecomeLowerCaseWordsApart) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"HighScore", "high_score.layout"},
+      {"YesNoPopup", "yes_no_popup.layout"},
+      {"Start", "start.layout"},
+      {"Planet2View", "planet2_view.layout"},
+      {"AIScreen", "ai_screen.layout"},
+      {"lower", "lower.layout"},
+  };
+  for (const auto& [form, file] : cases) EXPECT_EQ(LayoutFileName(form), file) << form;
 }
 
 TEST(DisplayTextTest, AmpersandsShowAsTheGameMeansThem) {

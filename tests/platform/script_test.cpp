@@ -245,7 +245,7 @@ TEST_F(Scripts, ScriptFileRunsTheProgramAndReportsFailure) {
 }
 
 TEST_F(Scripts, DataCheckFindsUnboundHandlersAndMissingPictures) {
-  const std::string layout = FARHAVEN_SOURCE_DIR "/tests/platform/layouts/DemoForm.layout";
+  const std::string layout = FARHAVEN_SOURCE_DIR "/tests/platform/layouts/demo_form.layout";
   auto make = [] { return std::unique_ptr<Form>(new TDemoForm()); };
   EXPECT_TRUE(CheckForm(layout, make).empty());
   std::filesystem::remove(dir / "Demo_OK.jpg");

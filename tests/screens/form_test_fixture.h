@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "audio/sound.h"
 #include "platform/application.h"
 #include "platform/form.h"
@@ -106,6 +107,20 @@ class FormTest : public ::testing::Test {
 
  private:
   std::deque<std::function<void()>> idle_;
+};
+
+// The same with every form of the game created through the game's own registry, as at start-up,
+// and destroyed again after each test: no test wires a form variable by hand.
+class GameFormsTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    app::CreateForms();
+  }
+  void TearDown() override {
+    app::DestroyForms();
+    FormTest::TearDown();
+  }
 };
 
 }  // namespace screens_test

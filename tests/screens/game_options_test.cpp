@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "screens/form_test_fixture.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 #include "state/general_data.h"
 
 namespace screens_test {
@@ -24,35 +24,31 @@ struct MusicRecorder : SoundRecorder {
 int musicRestarts = 0;
 void CountMusicRestart() { ++musicRestarts; }
 
-class GameOptionsTest : public FormTest {
+class GameOptionsTest : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
+    GameFormsTest::SetUp();
     audio::SetSoundOutput(&music);
     audio::SetMusicTimerRestart(&CountMusicRestart);
     musicRestarts = 0;
-    screens::FMessage3 = &notice;
-    screens::FMessage4 = &question;
     state::SetGeneralDataDefaults();
     state::CompatibilityMode = 0;
-    options.Show();
-    options.RefreshGameOptionsScreen();
+    options().Show();
+    options().RefreshGameOptionsScreen();
   }
   void TearDown() override {
-    screens::FMessage3 = nullptr;
-    screens::FMessage4 = nullptr;
     audio::SetMusicTimerRestart(nullptr);
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 
-  void Click(const char* component) { ClickOn(*options.Find(component)); }
-  const std::string& PictureOf(const char* image) { return Picture(options, image); }
+  void Click(const char* component) { ClickOn(*options().Find(component)); }
+  const std::string& PictureOf(const char* image) { return Picture(options(), image); }
   // The mouse onto the Close tile, away from every setting tile.
-  void LeaveTiles() { MoveOnto(options.Get<Image>("Interface17"), -50); }
+  void LeaveTiles() { MoveOnto(options().Get<Image>("CloseTile"), -50); }
 
-  screens::TForm29 options;
-  screens::TFMessage3 notice;
-  screens::TFMessage4 question;
+  static screens::GameOptionsScreen& options() { return *screens::GameOptions; }
+  static screens::TextPopup& notice() { return *screens::popup_forms::Text; }
+  static screens::YesNoPopup& question() { return *screens::popup_forms::YesNo; }
   MusicRecorder music;
 };
 
@@ -68,18 +64,18 @@ TEST_F(GameOptionsTest, FlagTilesSwitchTheirFlagBothWaysFromPictureAndLabel) {
   };
   const std::vector<std::string> twoClicks = {"button.wav", "button.wav"};
   const Case cases[] = {
-      {"Interface2",  "Label2",  "02", &state::MusicOn,       twoClicks},
-      {"Interface5",  "Label5",  "05", &state::AutoEndTurn,   twoClicks},
-      {"Interface9",  "Label9",  "09", &state::VeteranMode,   twoClicks},
-      {"Interface11", "Label11", "11", &state::NoWarPopups,   twoClicks},
-      {"Interface3",  "Label3",  "03", &state::SoundEffectsOn, {}},
+      {"MusicTile",  "MusicLabel",  "02", &state::MusicOn,       twoClicks},
+      {"AutoEndTurnTile",  "AutoEndTurnLabel",  "05", &state::AutoEndTurn,   twoClicks},
+      {"VeteranModeTile",  "VeteranModeLabel",  "09", &state::VeteranMode,   twoClicks},
+      {"WarMessagesTile", "WarMessagesLabel", "11", &state::NoWarPopups,   twoClicks},
+      {"SoundEffectsTile",  "SoundEffectsLabel",  "03", &state::SoundEffectsOn, {}},
   };
   for (const Case& c : cases) {
     for (const char* by : {c.image, c.label}) {
       SCOPED_TRACE(by);
       *c.flag = 0;
       LeaveTiles();
-      options.RefreshGameOptionsScreen();
+      options().RefreshGameOptionsScreen();
       const std::string n = c.number;
       EXPECT_EQ(PictureOf(c.image), "GameSettings_" + n + ".jpg");
       music.effects.clear();
@@ -101,11 +97,11 @@ TEST_F(GameOptionsTest, FlagTilesSwitchTheirFlagBothWaysFromPictureAndLabel) {
 
 TEST_F(GameOptionsTest, MusicOffClosesBothBackgroundChannelsAndOnRestartsTheMusicTimer) {
   state::MusicOn = 1;
-  Click("Label2");
+  Click("MusicLabel");
   EXPECT_EQ(state::MusicOn, 0);
   EXPECT_EQ(music.closed, (std::vector<int>{2, 3}));
   EXPECT_EQ(musicRestarts, 0);
-  Click("Label2");
+  Click("MusicLabel");
   EXPECT_EQ(state::MusicOn, 1);
   EXPECT_EQ(musicRestarts, 1);
   EXPECT_EQ(music.closed.size(), 2u) << "switching on closes nothing";
@@ -116,7 +112,7 @@ TEST_F(GameOptionsTest, SoundEffectsSwitchSilentlyBothWays) {
     SCOPED_TRACE(int(before));
     state::SoundEffectsOn = before;
     music.effects.clear();
-    Click("Interface3");
+    Click("SoundEffectsTile");
     EXPECT_EQ(state::SoundEffectsOn, before == 1 ? 0 : 1);
     EXPECT_TRUE(music.effects.empty());
   }
@@ -139,19 +135,19 @@ TEST_F(GameOptionsTest, PacingTilesSwitchBetweenNormalAndSlowFromWhateverInterva
       &state::PlayerFireGunImageTimerInterval, &state::EnemyFireGunImageTimerInterval,
       &state::PlayerShieldTimerInterval, &state::EnemyShieldTimerInterval};
   const Case cases[] = {
-      {"Interface6", "Label6", messages,   1200, 2400, "GameSettings_06.jpg",   "GameSettingsON+_06.jpg"},
-      {"Interface6", "Label6", messages,   2400, 1200, "GameSettingsON_06.jpg", "GameSettingsMouseOver_06.jpg"},
-      {"Interface6", "Label6", messages,   100,  1200, "GameSettingsON_06.jpg", "GameSettingsMouseOver_06.jpg"},
-      {"Interface7", "Label7", animations, 400,  800,  "GameSettings_07.jpg",   "GameSettingsON+_07.jpg"},
-      {"Interface7", "Label7", animations, 800,  400,  "GameSettingsON_07.jpg", "GameSettingsMouseOver_07.jpg"},
-      {"Interface7", "Label7", animations, 650,  400,  "GameSettingsON_07.jpg", "GameSettingsMouseOver_07.jpg"},
+      {"MessageDelayTile", "MessageDelayLabel", messages,   1200, 2400, "GameSettings_06.jpg",   "GameSettingsON+_06.jpg"},
+      {"MessageDelayTile", "MessageDelayLabel", messages,   2400, 1200, "GameSettingsON_06.jpg", "GameSettingsMouseOver_06.jpg"},
+      {"MessageDelayTile", "MessageDelayLabel", messages,   100,  1200, "GameSettingsON_06.jpg", "GameSettingsMouseOver_06.jpg"},
+      {"SlowAnimationsTile", "SlowAnimationsLabel", animations, 400,  800,  "GameSettings_07.jpg",   "GameSettingsON+_07.jpg"},
+      {"SlowAnimationsTile", "SlowAnimationsLabel", animations, 800,  400,  "GameSettingsON_07.jpg", "GameSettingsMouseOver_07.jpg"},
+      {"SlowAnimationsTile", "SlowAnimationsLabel", animations, 650,  400,  "GameSettingsON_07.jpg", "GameSettingsMouseOver_07.jpg"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.label) + " from " + std::to_string(c.before));
     state::SetGeneralDataDefaults();
     for (std::int32_t* t : c.timers) *t = c.before;
     LeaveTiles();
-    options.RefreshGameOptionsScreen();
+    options().RefreshGameOptionsScreen();
     const char* image = c.image;
     EXPECT_EQ(PictureOf(image), c.pictureBefore);
     music.effects.clear();
@@ -165,14 +161,14 @@ TEST_F(GameOptionsTest, PacingTilesSwitchBetweenNormalAndSlowFromWhateverInterva
   }
   // Twice returns to the normal pacing.
   state::SetGeneralDataDefaults();
-  Click("Label6");
-  Click("Label6");
+  Click("MessageDelayLabel");
+  Click("MessageDelayLabel");
   EXPECT_EQ(state::TimerPlayerMessageInterval, 1200);
   EXPECT_EQ(state::TimerEnemyMessageInterval, 1200);
 }
 
 // Switching the compatibility mode on asks first; the answer decides the mode, and a "no" leaves
-// the pacing that was set before the question.
+// the pacing that was set before the question().
 TEST_F(GameOptionsTest, CompatibilityModeComesOnOnlyWhenThePlayerAgrees) {
   struct Case {
     const char* answer;  // the question's button label
@@ -182,37 +178,37 @@ TEST_F(GameOptionsTest, CompatibilityModeComesOnOnlyWhenThePlayerAgrees) {
     const char* picture;
   };
   const Case cases[] = {
-      {"Label1", 1200, 1, 100,  "GameSettingsON+_12.jpg"},
-      {"Label1", 2400, 1, 100,  "GameSettingsON+_12.jpg"},
-      {"Label2", 1200, 0, 1200, "GameSettingsMouseOver_12.jpg"},
-      {"Label2", 2400, 0, 2400, "GameSettingsMouseOver_12.jpg"},
+      {"YesLabel", 1200, 1, 100,  "GameSettingsON+_12.jpg"},
+      {"YesLabel", 2400, 1, 100,  "GameSettingsON+_12.jpg"},
+      {"NoLabel",  1200, 0, 1200, "GameSettingsMouseOver_12.jpg"},
+      {"NoLabel",  2400, 0, 2400, "GameSettingsMouseOver_12.jpg"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.answer) + " from " + std::to_string(c.before));
     state::CompatibilityMode = 0;
     state::TimerPlayerMessageInterval = c.before;
     state::TimerEnemyMessageInterval = c.before;
-    screens::DialogResult = 7;
+    screens::YesNoAnswer = 7;
     music.effects.clear();
     WhenIdle({[&] {
-      ASSERT_TRUE(question.Visible());
+      ASSERT_TRUE(question().Visible());
       EXPECT_TRUE(music.effects.empty()) << "the tile itself plays no sound";
       EXPECT_EQ(state::TimerPlayerMessageInterval, 100) << "the quick pacing comes first";
       EXPECT_EQ(state::TimerEnemyMessageInterval, 100);
-      EXPECT_EQ(screens::DialogResult, 0);
-      EXPECT_EQ(question.Get<Label>("Topic").Caption(), "Compatibility mode");
-      EXPECT_EQ(question.Get<Label>("LabelText").Caption(),
+      EXPECT_EQ(screens::YesNoAnswer, 0);
+      EXPECT_EQ(question().Get<Label>("Topic").Caption(), "Compatibility mode");
+      EXPECT_EQ(question().Get<Label>("Text").Caption(),
                 "This game offers a compatibility mode for the blind and visually impaired. It "
                 "will add additional text and help to the interface. Not recommended for the "
                 "general user. Do you wish to turn this mode on?");
-      ClickOn(question.Get<Label>(c.answer));
+      ClickOn(question().Get<Label>(c.answer));
     }});
-    Click("Label12");
+    Click("CompatibilityLabel");
     EXPECT_FALSE(StepsLeft());
     EXPECT_EQ(state::CompatibilityMode, c.mode);
     EXPECT_EQ(state::TimerPlayerMessageInterval, c.after);
     EXPECT_EQ(state::TimerEnemyMessageInterval, c.after);
-    EXPECT_EQ(PictureOf("Interface12"), c.picture);
+    EXPECT_EQ(PictureOf("CompatibilityTile"), c.picture);
     EXPECT_EQ(music.effects, std::vector<std::string>{"button.wav"}) << "the answer's click alone";
   }
 }
@@ -223,34 +219,34 @@ TEST_F(GameOptionsTest, CompatibilityModeGoesOffWithANoticeAndNormalPacing) {
     state::CompatibilityMode = 1;
     state::TimerPlayerMessageInterval = before;
     state::TimerEnemyMessageInterval = before;
-    notice.ShowApBlock(true);  // left over from an ability's information
+    notice().ShowActionPointBlock(true);  // left over from an ability's information
     music.effects.clear();
     WhenIdle({[&] {
-      ASSERT_TRUE(notice.Visible());
+      ASSERT_TRUE(notice().Visible());
       EXPECT_TRUE(music.effects.empty());
       EXPECT_EQ(state::CompatibilityMode, 0);
       EXPECT_EQ(state::TimerPlayerMessageInterval, 1200);
-      EXPECT_EQ(notice.Get<Label>("Topic").Caption(), "Compatibility mode");
-      EXPECT_EQ(notice.Get<Label>("LabelText").Caption(),
+      EXPECT_EQ(notice().Get<Label>("Topic").Caption(), "Compatibility mode");
+      EXPECT_EQ(notice().Get<Label>("Text").Caption(),
                 "The compatibility mode for the blind and visually impaired has been turned off.");
-      EXPECT_FALSE(notice.Get<Label>("LabelText2Header").Visible());
-      ClickOn(notice.Get<Label>("Label1"));
+      EXPECT_FALSE(notice().Get<Label>("ActionPointHeader").Visible());
+      ClickOn(notice().Get<Label>("ContinueLabel"));
     }});
-    Click("Label12");
+    Click("CompatibilityLabel");
     EXPECT_FALSE(StepsLeft());
     EXPECT_EQ(state::TimerEnemyMessageInterval, 1200);
-    EXPECT_EQ(PictureOf("Interface12"), "GameSettingsMouseOver_12.jpg");
-    EXPECT_EQ(PictureOf("Interface6"), "GameSettings_06.jpg") << "normal pacing again";
+    EXPECT_EQ(PictureOf("CompatibilityTile"), "GameSettingsMouseOver_12.jpg");
+    EXPECT_EQ(PictureOf("MessageDelayTile"), "GameSettings_06.jpg") << "normal pacing again";
   }
 }
 
 // With the mode on, the delay tile reads as on and the stored general data keeps the normal
 // pacing, while the running timers stay quick.
 TEST_F(GameOptionsTest, TheQuickPacingShowsAsLongerDelaysAndIsNeverStored) {
-  WhenIdle({[&] { ClickOn(question.Get<Label>("Label1")); }});
-  Click("Label12");
+  WhenIdle({[&] { ClickOn(question().Get<Label>("YesLabel")); }});
+  Click("CompatibilityLabel");
   ASSERT_EQ(state::CompatibilityMode, 1);
-  EXPECT_EQ(PictureOf("Interface6"), "GameSettingsON_06.jpg");
+  EXPECT_EQ(PictureOf("MessageDelayTile"), "GameSettingsON_06.jpg");
   const auto ints = state::GeneralDataIntBytes();
   const auto texts = state::GeneralDataTextBytes();
   EXPECT_EQ(state::TimerPlayerMessageInterval, 100);
@@ -259,7 +255,7 @@ TEST_F(GameOptionsTest, TheQuickPacingShowsAsLongerDelaysAndIsNeverStored) {
   EXPECT_EQ(state::TimerEnemyMessageInterval, 1200);
   // Back on the quick pacing, one click on the delay tile gives the normal one.
   state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
-  Click("Label6");
+  Click("MessageDelayLabel");
   EXPECT_EQ(state::TimerPlayerMessageInterval, 1200);
   EXPECT_EQ(state::TimerEnemyMessageInterval, 1200);
 }
@@ -276,58 +272,58 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
     const char* lit;
   };
   state::VeteranMode = 1;  // one tile that is on
-  options.RefreshGameOptionsScreen();
+  options().RefreshGameOptionsScreen();
   const Tile tiles[] = {
-      {1, "Interface2",  "Label2",  "GameSettingsON_02.jpg", "GameSettingsON+_02.jpg"},
-      {2, "Interface3",  "Label3",  "GameSettingsON_03.jpg", "GameSettingsON+_03.jpg"},
-      {3, "Interface5",  "Label5",  "GameSettings_05.jpg",   "GameSettingsMouseOver_05.jpg"},
-      {4, "Interface6",  "Label6",  "GameSettings_06.jpg",   "GameSettingsMouseOver_06.jpg"},
-      {5, "Interface7",  "Label7",  "GameSettings_07.jpg",   "GameSettingsMouseOver_07.jpg"},
-      {6, "Interface9",  "Label9",  "GameSettingsON_09.jpg", "GameSettingsON+_09.jpg"},
-      {7, "Interface11", "Label11", "GameSettings_11.jpg",   "GameSettingsMouseOver_11.jpg"},
-      {9, "Interface12", "Label12", "GameSettings_12.jpg",   "GameSettingsMouseOver_12.jpg"},
-      {8, "Interface17", "Label17", "GameSettings_17.jpg",   "GameSettingsMouseOver_17.jpg"},
+      {1, "MusicTile",  "MusicLabel",  "GameSettingsON_02.jpg", "GameSettingsON+_02.jpg"},
+      {2, "SoundEffectsTile",  "SoundEffectsLabel",  "GameSettingsON_03.jpg", "GameSettingsON+_03.jpg"},
+      {3, "AutoEndTurnTile",  "AutoEndTurnLabel",  "GameSettings_05.jpg",   "GameSettingsMouseOver_05.jpg"},
+      {4, "MessageDelayTile",  "MessageDelayLabel",  "GameSettings_06.jpg",   "GameSettingsMouseOver_06.jpg"},
+      {5, "SlowAnimationsTile",  "SlowAnimationsLabel",  "GameSettings_07.jpg",   "GameSettingsMouseOver_07.jpg"},
+      {6, "VeteranModeTile",  "VeteranModeLabel",  "GameSettingsON_09.jpg", "GameSettingsON+_09.jpg"},
+      {7, "WarMessagesTile", "WarMessagesLabel", "GameSettings_11.jpg",   "GameSettingsMouseOver_11.jpg"},
+      {9, "CompatibilityTile", "CompatibilityLabel", "GameSettings_12.jpg",   "GameSettingsMouseOver_12.jpg"},
+      {8, "CloseTile", "CloseLabel", "GameSettings_17.jpg",   "GameSettingsMouseOver_17.jpg"},
   };
   for (const Tile& t : tiles) EXPECT_EQ(PictureOf(t.image), t.plain) << t.image;
   const Tile* before = nullptr;
   for (const Tile& t : tiles) {
     SCOPED_TRACE(t.image);
-    MoveOnto(options.Get<Label>(t.label));
-    EXPECT_EQ(options.HoverIndex(), t.index);
+    MoveOnto(options().Get<Label>(t.label));
+    EXPECT_EQ(options().HoverIndex(), t.index);
     EXPECT_EQ(PictureOf(t.image), t.lit);
     if (before) {
       EXPECT_EQ(PictureOf(before->image), before->plain);
     }
     const auto loads = PictureLoads();
-    const platform::Rect r = options.Get<Image>(t.image).ScreenRect();
+    const platform::Rect r = options().Get<Image>(t.image).ScreenRect();
     platform::App().MouseMove(r.x + 2, r.y + 2);  // the picture beside its label
-    for (const char* around : {"Topic", "Caption2", "EmptySlotLabel1", "EmptySlot2", "Frame"})
-      MoveOnto(*options.Find(around));
+    for (const char* around : {"Topic", "CombatHeading", "EmptySlotLabel1", "EmptySlot2", "Frame"})
+      MoveOnto(*options().Find(around));
     EXPECT_EQ(PictureLoads(), loads);
-    EXPECT_EQ(options.HoverIndex(), t.index) << "nothing around the tiles puts it out";
+    EXPECT_EQ(options().HoverIndex(), t.index) << "nothing around the tiles puts it out";
     EXPECT_EQ(PictureOf(t.image), t.lit);
     before = &t;
   }
   // A refresh keeps the lit tile lit, and leaves Close as it is.
-  MoveOnto(options.Get<Label>("Label9"));
-  options.RefreshGameOptionsScreen();
-  EXPECT_EQ(PictureOf("Interface9"), "GameSettingsON+_09.jpg");
-  EXPECT_EQ(PictureOf("Interface2"), "GameSettingsON_02.jpg");
-  EXPECT_EQ(PictureOf("Interface17"), "GameSettings_17.jpg");
+  MoveOnto(options().Get<Label>("VeteranModeLabel"));
+  options().RefreshGameOptionsScreen();
+  EXPECT_EQ(PictureOf("VeteranModeTile"), "GameSettingsON+_09.jpg");
+  EXPECT_EQ(PictureOf("MusicTile"), "GameSettingsON_02.jpg");
+  EXPECT_EQ(PictureOf("CloseTile"), "GameSettings_17.jpg");
 }
 
 TEST_F(GameOptionsTest, CloseFromPictureOrLabelEndsTheShowingWithAClick) {
-  options.Hide();
-  for (const char* closer : {"Interface17", "Label17"}) {
+  options().Hide();
+  for (const char* closer : {"CloseTile", "CloseLabel"}) {
     SCOPED_TRACE(closer);
     music.effects.clear();
     WhenIdle({[&] {
-      EXPECT_TRUE(options.Modal());
+      EXPECT_TRUE(options().Modal());
       Click(closer);
     }});
-    options.ShowModal();
+    options().ShowModal();
     EXPECT_FALSE(StepsLeft());
-    EXPECT_FALSE(options.Visible());
+    EXPECT_FALSE(options().Visible());
     EXPECT_EQ(music.effects, std::vector<std::string>{"button.wav"});
   }
 }
@@ -337,10 +333,10 @@ TEST_F(GameOptionsTest, ScreenshotShowsEveryGroupAndTile) {
   state::MusicOn = 1;
   state::VeteranMode = 1;
   state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 2400;
-  options.RefreshGameOptionsScreen();
-  MoveOnto(options.Get<Label>("Label7"));
+  options().RefreshGameOptionsScreen();
+  MoveOnto(options().Get<Label>("SlowAnimationsLabel"));
   const auto png = std::filesystem::path(::testing::TempDir()) / "game_options.png";
-  EXPECT_TRUE(platform::App().SaveScreenshot(png.string(), &options));
+  EXPECT_TRUE(platform::App().SaveScreenshot(png.string(), &options()));
   platform::SetAssetFolder("");
   EXPECT_TRUE(std::filesystem::exists(png));
 }

@@ -1,5 +1,5 @@
 // The close permission of a guarded screen, on a screen that asks instead of refusing.
-#include "screens/travel/guarded_close.h"
+#include "screens/shared/guarded_close.h"
 
 #include "platform/layout.h"
 #include "screens/form_test_fixture.h"

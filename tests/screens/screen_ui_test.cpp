@@ -3,7 +3,7 @@
 #include "screens/screen_ui.h"
 
 #include "screens/form_test_fixture.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 
 namespace screens_test {
 namespace {
@@ -11,30 +11,8 @@ namespace {
 using platform::Image;
 using platform::Label;
 
-class ScreenUiTest : public FormTest {
+class ScreenUiTest : public GameFormsTest {
  protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    screens::FMessage1 = &m1;
-    screens::FMessage2 = &m2;
-    screens::FMessage3 = &m3;
-    screens::FMessage4 = &m4;
-    screens::FMessage5 = &m5;
-    screens::FMessage6 = &m6;
-    screens::FMessage7 = &m7;
-    screens::FMessage8 = &m8;
-  }
-  void TearDown() override {
-    screens::FMessage1 = nullptr;
-    screens::FMessage2 = nullptr;
-    screens::FMessage3 = nullptr;
-    screens::FMessage4 = nullptr;
-    screens::FMessage5 = nullptr;
-    screens::FMessage6 = nullptr;
-    screens::FMessage7 = nullptr;
-    screens::FMessage8 = nullptr;
-    FormTest::TearDown();
-  }
   // The popup open now, checked and closed by its hidden Continue.
   std::function<void()> Expect(platform::Form& form, std::vector<std::pair<const char*, std::string>> labels,
                                std::pair<const char*, std::string> picture) {
@@ -42,31 +20,31 @@ class ScreenUiTest : public FormTest {
       ASSERT_EQ(platform::App().ActiveForm(), &form);
       for (const auto& [name, text] : labels) EXPECT_EQ(form.Get<Label>(name).Caption(), text) << name;
       EXPECT_EQ(form.Get<Image>(picture.first).PictureName(), picture.second);
-      FireClick(form, "SpeedButton1");
+      FireClick(form, "HiddenContinueButton");
     };
   }
 
-  screens::TFMessage1 m1;
-  screens::TFMessage2 m2;
-  screens::TFMessage3 m3;
-  screens::TFMessage4 m4;
-  screens::TFMessage5 m5;
-  screens::TFMessage6 m6;
-  screens::TFMessage7 m7;
-  screens::TFMessage8 m8;
+  static screens::PicturePopup& picture() { return *screens::popup_forms::Picture; }
+  static screens::ChoicePopup& choice() { return *screens::popup_forms::Choice; }
+  static screens::TextPopup& text() { return *screens::popup_forms::Text; }
+  static screens::YesNoPopup& yesNo() { return *screens::popup_forms::YesNo; }
+  static screens::EncounterPopup& encounter() { return *screens::popup_forms::Encounter; }
+  static screens::FamePopup& fame() { return *screens::popup_forms::Fame; }
+  static screens::RewardPopup& reward() { return *screens::popup_forms::Reward; }
+  static screens::NoticePopup& notice() { return *screens::popup_forms::Notice; }
   screens::ScreenUi ui;
 };
 
 TEST_F(ScreenUiTest, EachKindOfMessageFillsAndShowsItsOwnPopup) {
   using rules::Popup;
   WhenIdle({
-      Expect(m1, {{"Topic", "Game objective:"}, {"LabelText", "Welcome."}}, {"Image1", "hero1_20y.jpg"}),
-      Expect(m3, {{"Topic", "Not enough crew!"}, {"LabelText", "Hire more."}}, {"Interface2", "Message3Int_02.jpg"}),
-      Expect(m8, {{"Topic", "War news!"}, {"Topic2", ""}, {"LabelText", "A war."}}, {"Interface3", "news.jpg"}),
-      Expect(m7, {{"LabelText", "You receive 500 credits."}}, {"Image1", "treasurer.jpg"}),
-      Expect(m6, {{"LabelText", "You receive some experience points."}}, {"Image1", "FederationLogo.jpg"}),
-      Expect(m8, {{"Topic", "Trade news!"}, {"Topic2", "Ore wanted"}, {"LabelText", "Prices rise."}}, {"Interface3", "news.jpg"}),
-      Expect(m5, {{"Topic", "Hostile encounter!"}, {"Label1", "Pirate Starwolf"}, {"LabelText", "Alert!"}}, {"Image1", "Coalition_Starwolf_Scene.jpg"}),
+      Expect(picture(), {{"Topic", "Game objective:"}, {"Text", "Welcome."}}, {"Picture", "hero1_20y.jpg"}),
+      Expect(text(), {{"Topic", "Not enough crew!"}, {"Text", "Hire more."}}, {"ContinueButton", "Message3Int_02.jpg"}),
+      Expect(notice(), {{"Topic", "War news!"}, {"Headline", ""}, {"Text", "A war."}}, {"Picture", "news.jpg"}),
+      Expect(reward(), {{"Text", "You receive 500 credits."}}, {"Picture", "treasurer.jpg"}),
+      Expect(fame(), {{"Text", "You receive some experience points."}}, {"Picture", "FederationLogo.jpg"}),
+      Expect(notice(), {{"Topic", "Trade news!"}, {"Headline", "Ore wanted"}, {"Text", "Prices rise."}}, {"Picture", "news.jpg"}),
+      Expect(encounter(), {{"Topic", "Hostile encounter!"}, {"Opponent", "Pirate Starwolf"}, {"Text", "Alert!"}}, {"Picture", "Coalition_Starwolf_Scene.jpg"}),
   });
   ui.Message(Popup::Picture, "Game objective:", "Welcome.", "hero1_20y.jpg");
   ui.Message(Popup::Text, "Not enough crew!", "Hire more.");
@@ -80,44 +58,44 @@ TEST_F(ScreenUiTest, EachKindOfMessageFillsAndShowsItsOwnPopup) {
 
 TEST_F(ScreenUiTest, QuestionsAreYesOnlyOnTheFirstButtonAndTheChoiceCaptionsGoBack) {
   struct Case {
-    bool ask;            // FMessage4, else FMessage2 with its own captions
-    const char* closer;  // Label1, Label2, or the hidden Continue
+    bool ask;            // the yes/no popup, else the choice popup with its own captions
+    const char* closer;  // the first or second caption, or the hidden Continue
     bool yes;
   };
-  const Case cases[] = {{true, "Label1", true},  {true, "Label2", false},  {true, "SpeedButton1", false},
-                        {false, "Label1", true}, {false, "Label2", false}, {false, "SpeedButton1", false}};
+  const Case cases[] = {{true, "YesLabel", true},  {true, "NoLabel", false},  {true, "HiddenContinueButton", false},
+                        {false, "YesLabel", true}, {false, "NoLabel", false}, {false, "HiddenContinueButton", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.ask ? "Ask " : "Choose ") + c.closer);
-    screens::DialogResult = 1;  // left over from an earlier question
-    screens::Message2Result = 1;
-    platform::Form& form = c.ask ? static_cast<platform::Form&>(m4) : m2;
+    screens::YesNoAnswer = 1;  // left over from an earlier question
+    screens::ChoiceAnswer = 1;
+    platform::Form& form = c.ask ? static_cast<platform::Form&>(yesNo()) : choice();
     WhenIdle({[&] {
       if (!c.ask) {
-        EXPECT_EQ(m2.Get<Label>("Label1").Caption(), "Sell");
-        EXPECT_EQ(m2.Get<Label>("Label2").Caption(), "Give");
+        EXPECT_EQ(choice().Get<Label>("YesLabel").Caption(), "Sell");
+        EXPECT_EQ(choice().Get<Label>("NoLabel").Caption(), "Give");
       }
-      if (std::string(c.closer) == "SpeedButton1") FireClick(form, c.closer);
+      if (std::string(c.closer) == "HiddenContinueButton") FireClick(form, c.closer);
       else ClickOn(form.Get<Label>(c.closer));
     }});
     const bool answer = c.ask ? ui.Ask("Visit website?", "Open a browser?")
                               : ui.Choose("Alien artifact", "Sell it?", "alienartifactr.jpg", "Sell", "Give");
     EXPECT_EQ(answer, c.yes);
-    EXPECT_EQ(m2.Get<Label>("Label1").Caption(), "Yes");
-    EXPECT_EQ(m2.Get<Label>("Label2").Caption(), "No");
+    EXPECT_EQ(choice().Get<Label>("YesLabel").Caption(), "Yes");
+    EXPECT_EQ(choice().Get<Label>("NoLabel").Caption(), "No");
   }
 }
 
 TEST_F(ScreenUiTest, ScoreLinesShowWithTheirNoticeOnly) {
   WhenIdle({
       [&] {
-        EXPECT_TRUE(m8.Get<Label>("RetirementScreen_ScoreText").Visible());
-        EXPECT_EQ(m8.Get<Label>("RetirementScreen_ScoreText").Caption(), "Life points left: 2");
-        FireClick(m8, "SpeedButton1");
+        EXPECT_TRUE(notice().Get<Label>("ScoreText").Visible());
+        EXPECT_EQ(notice().Get<Label>("ScoreText").Caption(), "Life points left: 2");
+        FireClick(notice(), "HiddenContinueButton");
       },
       [&] {
-        EXPECT_FALSE(m8.Get<Label>("RetirementScreen_Line").Visible());
-        EXPECT_FALSE(m8.Get<Label>("RetirementScreen_ScoreText").Visible());
-        FireClick(m8, "SpeedButton1");
+        EXPECT_FALSE(notice().Get<Label>("ScoreLine").Visible());
+        EXPECT_FALSE(notice().Get<Label>("ScoreText").Visible());
+        FireClick(notice(), "HiddenContinueButton");
       },
   });
   ui.ShowScoredNotice("New chance", "", "Your ship was lost.", "explosion.jpg", "Life points left: 2");

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "screens/form_test_fixture.h"
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -20,28 +20,19 @@ using platform::Image;
 using platform::Label;
 using platform::Shape;
 
-class SimulatorScreensTest : public FormTest {
+class SimulatorScreensTest : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
-    screens::Form9 = &setup;
-    screens::Form3 = &duel;
-    screens::FMessage1 = &popup;
+    GameFormsTest::SetUp();
     state::Randomize(11);
-  }
-  void TearDown() override {
-    screens::Form9 = nullptr;
-    screens::Form3 = nullptr;
-    screens::FMessage1 = nullptr;
-    FormTest::TearDown();
   }
 
   void Click(platform::Form& form, const char* component) { ClickOn(*form.Find(component)); }
   bool Chosen(const char* shape) {
-    const platform::Color c = setup.Get<Shape>(shape).Brush();
+    const platform::Color c = setup().Get<Shape>(shape).Brush();
     return c == screens::kSimulatorChosen;
   }
-  std::string Heading() { return setup.Get<Label>("Label13").Caption(); }
+  std::string Heading() { return setup().Get<Label>("Heading").Caption(); }
   int ChosenCount() {
     int n = 0;
     for (const char* s : {"ShipShape1", "ShipShape2", "ShipShape3", "ExpertiseShape1",
@@ -53,16 +44,16 @@ class SimulatorScreensTest : public FormTest {
   // Picks a ship and an expertise on the page that is open and continues.
   std::function<void()> Pick(const char* ship, const char* expertise) {
     return [this, ship, expertise] {
-      Click(setup, ship);
-      Click(setup, expertise);
-      Click(setup, "SpeedButton1");
+      Click(setup(), ship);
+      Click(setup(), expertise);
+      Click(setup(), "ContinueButton");
     };
   }
-  void ClosePopup() { Click(popup, "Interface6"); }
+  void ClosePopup() { Click(popup(), "ContinueButton"); }
 
-  screens::TForm9 setup;
-  screens::TForm3 duel;
-  screens::TFMessage1 popup;
+  static screens::SimulatorSetupScreen& setup() { return *screens::SimulatorSetup; }
+  static screens::SimulatorDuelScreen& duel() { return *screens::SimulatorDuel; }
+  static screens::PicturePopup& popup() { return *screens::popup_forms::Picture; }
 };
 
 TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
@@ -71,20 +62,20 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
       [&] {
         EXPECT_EQ(Heading(), "Player setup:");
         EXPECT_EQ(ChosenCount(), 0);
-        Click(setup, "ShipButton3");
-        Click(setup, "ShipButton1");
+        Click(setup(), "ShipButton3");
+        Click(setup(), "ShipButton1");
         EXPECT_TRUE(Chosen("ShipShape1"));
         EXPECT_EQ(ChosenCount(), 1);
         EXPECT_EQ(state::PlayerShip[2], 1);
-        Click(setup, "SpeedButton1");  // no expertise yet: nothing happens
+        Click(setup(), "ContinueButton");  // no expertise yet: nothing happens
         EXPECT_EQ(combat::SimulatorSetupStep, 1);
-        EXPECT_TRUE(setup.Visible());
+        EXPECT_TRUE(setup().Visible());
       },
       [&] {
-        Click(setup, "ExpertiseButton2");
+        Click(setup(), "ExpertiseButton2");
         EXPECT_TRUE(Chosen("ExpertiseShape2"));
         EXPECT_EQ(state::PlayerData[3], 3);
-        Click(setup, "SpeedButton1");
+        Click(setup(), "ContinueButton");
       },
       [&] {
         EXPECT_EQ(Heading(), "Enemy setup:");
@@ -93,10 +84,10 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
         // The world was built for the player's choices, the ship class kept.
         EXPECT_EQ(state::PlayerShip[2], 1);
         EXPECT_EQ(state::PlayerShip[40], state::GetShipClassBaseShields(1));
-        Click(setup, "ExpertiseButton3");
+        Click(setup(), "ExpertiseButton3");
         EXPECT_EQ(state::EnemyShip[7], 6);
         EXPECT_EQ(state::PlayerData[3], 3);
-        Click(setup, "SpeedButton2");  // Back
+        Click(setup(), "BackButton");  // Back
       },
       [&] { duelShown = true; },
   });
@@ -107,7 +98,7 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
 }
 
 TEST_F(SimulatorScreensTest, ClosingThePageWithoutChoosingEndsTheRun) {
-  WhenIdle({[&] { setup.Close(); }, [] {}});
+  WhenIdle({[&] { setup().Close(); }, [] {}});
   screens::StartCombatSimulator();
   EXPECT_EQ(combat::SimulatorSetupStep, 1);
   EXPECT_TRUE(StepsLeft());
@@ -120,39 +111,39 @@ TEST_F(SimulatorScreensTest, DuelRunsOnTheClockAtTheChosenSpeedUntilAShipExplode
       Pick("ShipButton2", "ExpertiseButton1"),
       Pick("ShipButton3", "ExpertiseButton1"),  // a trader enemy calls reinforcements
       [&] {
-        EXPECT_TRUE(duel.CombatTimer.Enabled());
-        EXPECT_EQ(duel.CombatTimer.Interval(), 1500);
-        EXPECT_EQ(Picture(duel, "Image1"), "Federation_Avenger_R.jpg");
-        EXPECT_EQ(Picture(duel, "Image6"), "Federation_Shadowcat_L.jpg");
-        EXPECT_EQ(Picture(duel, "Interface36"), "Screen_KLEIN_36.jpg");
-        EXPECT_EQ(Picture(duel, "EnemyShieldDisplay"), "Shield_30.jpg");
-        EXPECT_EQ(duel.Get<Label>("EnemyReinforcementText").Caption(), "100");
-        Click(duel, "SpeedButton1");  // pause
+        EXPECT_TRUE(duel().CombatTimer.Enabled());
+        EXPECT_EQ(duel().CombatTimer.Interval(), 1500);
+        EXPECT_EQ(Picture(duel(), "PlayerShipPicture"), "Federation_Avenger_R.jpg");
+        EXPECT_EQ(Picture(duel(), "EnemyShipPicture"), "Federation_Shadowcat_L.jpg");
+        EXPECT_EQ(Picture(duel(), "FramePiece36"), "Screen_KLEIN_36.jpg");
+        EXPECT_EQ(Picture(duel(), "EnemyShieldDisplay"), "Shield_30.jpg");
+        EXPECT_EQ(duel().Get<Label>("EnemyReinforcementText").Caption(), "100");
+        Click(duel(), "PaceButton1");  // pause
         platform::App().AdvanceClock(60000);
-        EXPECT_EQ(duel.Get<Label>("EnemyReinforcementText").Caption(), "100");
-        Click(duel, "SpeedButton4");
-        EXPECT_EQ(duel.Get<platform::SpeedButton>("SpeedButton4").GetFont().color,
+        EXPECT_EQ(duel().Get<Label>("EnemyReinforcementText").Caption(), "100");
+        Click(duel(), "PaceButton4");
+        EXPECT_EQ(duel().Get<platform::SpeedButton>("PaceButton4").GetFont().color,
                   platform::colors::Yellow);
         platform::App().AdvanceClock(3000);
-        EXPECT_EQ(duel.Get<Label>("EnemyReinforcementText").Caption(), "97");
+        EXPECT_EQ(duel().Get<Label>("EnemyReinforcementText").Caption(), "97");
         platform::App().SaveScreenshot(
-            (std::filesystem::path(::testing::TempDir()) / "simulator_duel.png").string(), &duel);
+            (std::filesystem::path(::testing::TempDir()) / "simulator_duel.png").string(), &duel());
         // Reinforcements arrive after 100 ticks and strike on every tick after that.
         platform::App().AdvanceClock(1000 * 1000);
       },
       [&] {
-        explosion = popup.Get<Label>("Topic").Caption();
+        explosion = popup().Get<Label>("Topic").Caption();
         ClosePopup();
       },
       [&] {
-        result = popup.Get<Label>("Topic").Caption();
+        result = popup().Get<Label>("Topic").Caption();
         ClosePopup();
       },
   });
   screens::StartCombatSimulator();
   EXPECT_FALSE(StepsLeft());
-  EXPECT_FALSE(duel.CombatTimer.Enabled());
-  EXPECT_FALSE(duel.Visible());
+  EXPECT_FALSE(duel().CombatTimer.Enabled());
+  EXPECT_FALSE(duel().Visible());
   if (state::EnemyShip[1] == 0) {
     EXPECT_EQ(explosion, "The enemy ship explodes!");
     EXPECT_EQ(result, "Congratulations! You won!");
@@ -175,40 +166,40 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   for (const Case& c : {Case{base, "Shield_30.jpg"}, Case{base / 2, nullptr},
                         Case{base + 5, "Shield_00.jpg"}, Case{-4, "Shield_00.jpg"}}) {
     state::PlayerShip[40] = static_cast<std::int32_t>(c.shields);
-    duel.ShowSimulatorShields();
+    duel().ShowSimulatorShields();
     if (c.picture != nullptr) {
-      EXPECT_EQ(Picture(duel, "PlayerShieldDisplay"), c.picture);
+      EXPECT_EQ(Picture(duel(), "PlayerShieldDisplay"), c.picture);
     }
   }
-  duel.ResetSimulatorScreen();
+  duel().ResetSimulatorScreen();
   state::PlayerAbilitySlots[2] = 3;
   state::PlayerSlotState[2] = 4;
-  duel.RefreshSimulatorAbilityButtons();
-  EXPECT_FALSE(duel.Get<platform::Panel>("AbilityPanel1").Visible());  // no ability there
-  EXPECT_TRUE(duel.Get<platform::Panel>("AbilityPanel2").Visible());
-  EXPECT_EQ(duel.Get<Image>("AbilityButton2").Tag(), 1);
-  EXPECT_FALSE(duel.Get<Image>("AbilityButton2").Enabled());
+  duel().RefreshSimulatorAbilityButtons();
+  EXPECT_FALSE(duel().Get<platform::Panel>("AbilityPanel1").Visible());  // no ability there
+  EXPECT_TRUE(duel().Get<platform::Panel>("AbilityPanel2").Visible());
+  EXPECT_EQ(duel().Get<Image>("AbilityButton2").Tag(), 1);
+  EXPECT_FALSE(duel().Get<Image>("AbilityButton2").Enabled());
   state::PlayerSlotState[2] = 0;
-  duel.RefreshSimulatorAbilityButtons();
-  EXPECT_TRUE(duel.Get<Image>("AbilityButton2").Enabled());
-  EXPECT_NE(Picture(duel, "AbilityButton2").find("_on.jpg"), std::string::npos);
+  duel().RefreshSimulatorAbilityButtons();
+  EXPECT_TRUE(duel().Get<Image>("AbilityButton2").Enabled());
+  EXPECT_NE(Picture(duel(), "AbilityButton2").find("_on.jpg"), std::string::npos);
 
   state::EnemyModifiers[3] = {};
   state::EnemyModifiers[3][1] = 1;
   state::EnemyModifiers[3][2] = 22;
-  duel.ShowSimulatorActiveModifiers();
-  EXPECT_TRUE(duel.Get<Image>("EnemyModImage3").Visible());
-  EXPECT_EQ(duel.Get<Image>("EnemyModImage3").Hint(), "Active: " + state::GetAbilityName(22));
+  duel().ShowSimulatorActiveModifiers();
+  EXPECT_TRUE(duel().Get<Image>("EnemyModifier3").Visible());
+  EXPECT_EQ(duel().Get<Image>("EnemyModifier3").Hint(), "Active: " + state::GetAbilityName(22));
   state::EnemyModifiers[3][1] = 0;
-  duel.ShowSimulatorActiveModifiers();
-  EXPECT_FALSE(duel.Get<Image>("EnemyModImage3").Visible());
+  duel().ShowSimulatorActiveModifiers();
+  EXPECT_FALSE(duel().Get<Image>("EnemyModifier3").Visible());
 
-  duel.ShowSimulatorAbilityInfo(4);
-  EXPECT_EQ(duel.Get<platform::Panel>("InfoPanel").Left(), 264);
-  EXPECT_TRUE(duel.Get<Label>("Label4").Visible());
-  duel.ShowSimulatorModifierInfo(combat::Side::Enemy, 3);
-  EXPECT_EQ(duel.Get<platform::Panel>("InfoPanel").Left(), 575);
-  EXPECT_FALSE(duel.Get<Label>("Label4").Visible());
+  duel().ShowSimulatorAbilityInfo(4);
+  EXPECT_EQ(duel().Get<platform::Panel>("InfoPanel").Left(), 264);
+  EXPECT_TRUE(duel().Get<Label>("InfoComboPoint").Visible());
+  duel().ShowSimulatorModifierInfo(combat::Side::Enemy, 3);
+  EXPECT_EQ(duel().Get<platform::Panel>("InfoPanel").Left(), 575);
+  EXPECT_FALSE(duel().Get<Label>("InfoComboPoint").Visible());
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ void FillEverything(int v) {
   StartCount = TutorialStep = v;
   SoundEffectsOn = MusicOn = TutorialActive = AutoEndTurn = VeteranMode = NoWarPopups = 1;
   NoAgingFlag = CompatibilityMode = 1;
-  TravelMayClose = FlyToMayClose = PlanetMayClose = Message3MayClose = 1;
+  TravelMayClose = FlyToMayClose = PlanetMayClose = TextPopupMayClose = 1;
 }
 
 // Expects fields 0..100 cleared and the spare field 101 kept.
@@ -162,5 +162,5 @@ TEST(ClearGameState, ClearsExactlyTheGameTables) {
   EXPECT_EQ(SoundEffectsOn + MusicOn + TutorialActive + AutoEndTurn + VeteranMode + NoWarPopups, 6);
   EXPECT_EQ(NoAgingFlag, 1);
   EXPECT_EQ(CompatibilityMode, 1);
-  EXPECT_EQ(FlyToMayClose + PlanetMayClose + Message3MayClose, 3);
+  EXPECT_EQ(FlyToMayClose + PlanetMayClose + TextPopupMayClose, 3);
 }

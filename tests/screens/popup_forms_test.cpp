@@ -1,5 +1,5 @@
 // The eight message popups: close permission, answers, and their buttons' mouse-over pictures.
-#include "screens/travel/message_popups.h"
+#include "screens/popups/popup_forms.h"
 
 #include <memory>
 
@@ -27,15 +27,15 @@ template <class T>
 std::unique_ptr<MessagePopup> Make() { return std::make_unique<T>(); }
 
 const PopupCase kPopups[] = {
-    // name        make                        flag                       button        label     normal                          highlighted                                face        restores
-    {"FMessage1", Make<screens::TFMessage1>, &state::Message1MayClose, "Interface6", "Label1", "Message1Int_06.jpg",            "Message1Int_06_Highlighted.jpg",          "Image10",  true},
-    {"FMessage2", Make<screens::TFMessage2>, &state::Message2MayClose, "Interface6", "Label1", "Message2Int_06.jpg",            "Message2Int_06_Highlighted.jpg",          "Image10",  true},
-    {"FMessage3", Make<screens::TFMessage3>, &state::Message3MayClose, "Interface2", "Label1", "Message3Int_02.jpg",            "Message3Int_02_Highlighted.jpg",          "Image10",  true},
-    {"FMessage4", Make<screens::TFMessage4>, &state::Message4MayClose, "Interface2", "Label1", "Message4Int_02.jpg",            "Message4Int_02_Highlighted.jpg",          "Image1",   true},
-    {"FMessage5", Make<screens::TFMessage5>, &state::Message5MayClose, "Interface6", "Label2", "EncounterScreen_06.jpg",        "EncounterScreenHIGHLIGHT_06.jpg",         "Image10",  false},
-    {"FMessage6", Make<screens::TFMessage6>, &state::Message6MayClose, "Interface6", "Label2", "ReputationScreen_06.jpg",       "ReputationScreenHIGHLIGHT_06.jpg",        "Image2",   false},
-    {"FMessage7", Make<screens::TFMessage7>, &state::Message7MayClose, "Interface6", "Label2", "CreditsReceivedScreen_06.jpg",  "CreditsReceivedScreenHIGHLIGHT_06.jpg",   "Image2",   false},
-    {"FMessage8", Make<screens::TFMessage8>, &state::Message8MayClose, "Interface7", "Label2", "FlaggedCriminalScreen_07.jpg",  "FlaggedCriminalScreen_07_Highlighted.jpg", "Image1",   false},
+    // name             make                            flag                                 button            label            normal                          lit                                        face     restores
+    {"PicturePopup",   Make<screens::PicturePopup>,   &state::PicturePopupMayClose,   "ContinueButton", "ContinueLabel", "Message1Int_06.jpg",            "Message1Int_06_Highlighted.jpg",          "Face",  true},
+    {"ChoicePopup",    Make<screens::ChoicePopup>,    &state::ChoicePopupMayClose,    "YesButton",      "YesLabel",      "Message2Int_06.jpg",            "Message2Int_06_Highlighted.jpg",          "Face",  true},
+    {"TextPopup",      Make<screens::TextPopup>,      &state::TextPopupMayClose,      "ContinueButton", "ContinueLabel", "Message3Int_02.jpg",            "Message3Int_02_Highlighted.jpg",          "Face",  true},
+    {"YesNoPopup",     Make<screens::YesNoPopup>,     &state::YesNoPopupMayClose,     "YesButton",      "YesLabel",      "Message4Int_02.jpg",            "Message4Int_02_Highlighted.jpg",          "Face",  true},
+    {"EncounterPopup", Make<screens::EncounterPopup>, &state::EncounterPopupMayClose, "ContinueButton", "ContinueLabel", "EncounterScreen_06.jpg",        "EncounterScreenHIGHLIGHT_06.jpg",         "Face",  false},
+    {"FamePopup",      Make<screens::FamePopup>,      &state::FamePopupMayClose,      "ContinueButton", "ContinueLabel", "ReputationScreen_06.jpg",       "ReputationScreenHIGHLIGHT_06.jpg",        "Face",  false},
+    {"RewardPopup",    Make<screens::RewardPopup>,    &state::RewardPopupMayClose,    "ContinueButton", "ContinueLabel", "CreditsReceivedScreen_06.jpg",  "CreditsReceivedScreenHIGHLIGHT_06.jpg",   "Face",  false},
+    {"NoticePopup",    Make<screens::NoticePopup>,    &state::NoticePopupMayClose,    "ContinueButton", "ContinueLabel", "FlaggedCriminalScreen_07.jpg",  "FlaggedCriminalScreen_07_Highlighted.jpg", "Face",  false},
 };
 
 class MessagePopupTest : public FormTest {
@@ -63,7 +63,7 @@ TEST_F(MessagePopupTest, CloseRequestsAreRefusedUntilOneOfItsOwnButtonsIsPressed
             refusedAndStillOpen = popup->Visible() && *p.mayClose == 0;
             if (closer == Picture) ClickPictureEdge(popup->Get<platform::Image>(p.button));
             if (closer == Caption) ClickOn(popup->Get<platform::Label>(p.label));
-            if (closer == Hidden) FireClick(*popup, "SpeedButton1");
+            if (closer == Hidden) FireClick(*popup, "HiddenContinueButton");
           },
       });
       popup->ShowModal();
@@ -78,22 +78,22 @@ TEST_F(MessagePopupTest, CloseRequestsAreRefusedUntilOneOfItsOwnButtonsIsPressed
 
 TEST_F(MessagePopupTest, QuestionsAnswerOneForTheFirstButtonTwoForTheSecondAndKeepZeroOtherwise) {
   struct Case {
-    bool yesNo;             // FMessage4 (DialogResult), else FMessage2 (Message2Result)
+    bool yesNo;             // YesNoPopup (YesNoAnswer), else ChoicePopup (ChoiceAnswer)
     const char* closer;     // a caption, or the hidden Continue
     int answer;
   };
   const Case cases[] = {
-      {true, "Label1", 1},  {true, "Label2", 2},  {true, "SpeedButton1", 0},
-      {false, "Label1", 1}, {false, "Label2", 2}, {false, "SpeedButton1", 0},
+      {true, "YesLabel", 1},  {true, "NoLabel", 2},  {true, "HiddenContinueButton", 0},
+      {false, "YesLabel", 1}, {false, "NoLabel", 2}, {false, "HiddenContinueButton", 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.yesNo ? "FMessage4 " : "FMessage2 ") + c.closer);
+    SCOPED_TRACE(std::string(c.yesNo ? "YesNoPopup " : "ChoicePopup ") + c.closer);
     std::unique_ptr<MessagePopup> popup =
-        c.yesNo ? Make<screens::TFMessage4>() : Make<screens::TFMessage2>();
-    std::int32_t& result = c.yesNo ? screens::DialogResult : screens::Message2Result;
+        c.yesNo ? Make<screens::YesNoPopup>() : Make<screens::ChoicePopup>();
+    std::int32_t& result = c.yesNo ? screens::YesNoAnswer : screens::ChoiceAnswer;
     result = 0;
     WhenIdle({[&] {
-      if (std::string(c.closer) == "SpeedButton1") FireClick(*popup, c.closer);
+      if (std::string(c.closer) == "HiddenContinueButton") FireClick(*popup, c.closer);
       else ClickOn(popup->Get<platform::Label>(c.closer));
     }});
     popup->ShowModal();
@@ -121,7 +121,7 @@ TEST_F(MessagePopupTest, OnlyTheFirstFourPopupsPutTheNormalPictureBackWhenClicke
       MoveOnto(popup->Get<platform::Image>(p.face));
       EXPECT_EQ(Picture(*popup, p.button), p.normal);
       EXPECT_EQ(popup->HoverState(), 0);
-      FireClick(*popup, "SpeedButton1");
+      FireClick(*popup, "HiddenContinueButton");
     }});
     popup->ShowModal();
   }
@@ -133,10 +133,10 @@ TEST_F(MessagePopupTest, EveryFacePictureAroundTheButtonsPutsTheLitButtonOut) {
     std::vector<const char*> faces;
   };
   const Case cases[] = {
-      {0, {"Image10", "Image3", "Image4"}},  {1, {"Image10", "Image2", "Image3"}},
-      {2, {"Image10"}},                      {3, {"Image1"}},
-      {4, {"Image10", "Image5"}},            {5, {"Image2"}},
-      {6, {"Image2"}},                       {7, {"Image1", "Interface6", "Interface8"}},
+      {0, {"Face", "TopFace", "BottomFace"}},  {1, {"Face", "TopFace", "BottomFace"}},
+      {2, {"Face"}},                           {3, {"Face"}},
+      {4, {"Face", "BottomFace"}},             {5, {"Face"}},
+      {6, {"Face"}},                           {7, {"Face", "PictureFace", "BottomFace"}},
   };
   for (const Case& c : cases) {
     const PopupCase& p = kPopups[c.popup];
@@ -151,7 +151,7 @@ TEST_F(MessagePopupTest, EveryFacePictureAroundTheButtonsPutsTheLitButtonOut) {
         platform::App().MouseMove(x, y);
         EXPECT_EQ(Picture(*popup, p.button), p.normal);
         EXPECT_EQ(popup->HoverState(), 0);
-        FireClick(*popup, "SpeedButton1");
+        FireClick(*popup, "HiddenContinueButton");
       }});
       popup->ShowModal();
     }
@@ -162,13 +162,13 @@ TEST_F(MessagePopupTest, TheEncounterExperienceAndCreditsPopupsKeepTheLitContinu
   for (std::size_t i = 0; i < std::size(kPopups); ++i) {
     const PopupCase& p = kPopups[i];
     SCOPED_TRACE(p.name);
-    const bool inTag = i >= 4 && i <= 6;  // FMessage5 .. FMessage7
+    const bool inTag = i >= 4 && i <= 6;  // the encounter, fame and reward popups
     auto popup = p.make();
     WhenIdle({[&] {
       MoveOnto(popup->Get<platform::Image>(p.button));
       EXPECT_EQ(popup->HoverState(), 1);
       EXPECT_EQ(popup->Get<platform::Image>(p.button).Tag(), inTag ? 1 : 0);
-      FireClick(*popup, "SpeedButton1");
+      FireClick(*popup, "HiddenContinueButton");
     }});
     popup->ShowModal();
   }
@@ -181,21 +181,21 @@ TEST_F(MessagePopupTest, TheCornerPictureOfTheLastFourDoesNothing) {
     auto popup = p.make();
     sounds.effects.clear();
     WhenIdle({[&] {
-      ClickOn(popup->Get<platform::Image>("Image7"));
+      ClickOn(popup->Get<platform::Image>("Corner"));
       EXPECT_TRUE(popup->Visible());
       EXPECT_EQ(*p.mayClose, 0);
       EXPECT_TRUE(sounds.effects.empty());
-      FireClick(*popup, "SpeedButton1");
+      FireClick(*popup, "HiddenContinueButton");
     }});
     popup->ShowModal();
   }
 }
 
 TEST_F(MessagePopupTest, MovingFromYesStraightOntoNoRestoresYesAndLoadsEachPictureOnlyOnChange) {
-  screens::TFMessage4 popup;
+  screens::YesNoPopup popup;
   WhenIdle({[&] {
-    auto& yes = popup.Get<platform::Image>("Interface2");
-    auto& no = popup.Get<platform::Image>("Interface3");
+    auto& yes = popup.Get<platform::Image>("YesButton");
+    auto& no = popup.Get<platform::Image>("NoButton");
     MoveOnto(yes);
     EXPECT_EQ(yes.PictureName(), "Message4Int_02_Highlighted.jpg");
     MoveOnto(no);
@@ -205,30 +205,30 @@ TEST_F(MessagePopupTest, MovingFromYesStraightOntoNoRestoresYesAndLoadsEachPictu
 
     const auto loads = PictureLoads();
     MoveOnto(no, 5);
-    MoveOnto(popup.Get<platform::Label>("Label2"), -5);
+    MoveOnto(popup.Get<platform::Label>("NoLabel"), -5);
     EXPECT_EQ(PictureLoads(), loads) << "moving about on one button loads nothing";
 
-    MoveOnto(popup.Get<platform::Image>("Image1"));
+    MoveOnto(popup.Get<platform::Image>("Face"));
     EXPECT_EQ(no.PictureName(), "Message4Int_03.jpg");
     EXPECT_EQ(popup.HoverState(), 0);
     const auto afterRestore = PictureLoads();
-    MoveOnto(popup.Get<platform::Image>("Image1"), 8);
+    MoveOnto(popup.Get<platform::Image>("Face"), 8);
     EXPECT_EQ(PictureLoads(), afterRestore);
-    FireClick(popup, "SpeedButton1");
+    FireClick(popup, "HiddenContinueButton");
   }});
   popup.ShowModal();
 }
 
 TEST_F(MessagePopupTest, ContinueOnTheTextPopupHidesTheActionPointBlockTheCallerShowed) {
-  screens::TFMessage3 popup;
-  popup.ShowApBlock(true);
-  popup.Get<platform::Label>("LabelText2").SetCaption("3");
+  screens::TextPopup popup;
+  popup.ShowActionPointBlock(true);
+  popup.ActionPoints.SetCaption("3");
   WhenIdle({[&] {
-    EXPECT_TRUE(popup.Get<platform::Label>("LabelText2Header").Visible());
-    ClickOn(popup.Get<platform::Label>("Label1"));
+    EXPECT_TRUE(popup.Get<platform::Label>("ActionPointHeader").Visible());
+    ClickOn(popup.Get<platform::Label>("ContinueLabel"));
   }});
   popup.ShowModal();
-  for (const char* name : {"LabelText2Line", "LabelText2Header", "LabelText2"})
+  for (const char* name : {"ActionPointLine", "ActionPointHeader", "ActionPoints"})
     EXPECT_FALSE(popup.Get<platform::Label>(name).Visible()) << name;
 }
 

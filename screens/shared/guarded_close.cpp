@@ -1,4 +1,4 @@
-#include "screens/travel/guarded_close.h"
+#include "screens/shared/guarded_close.h"
 
 namespace screens {
 

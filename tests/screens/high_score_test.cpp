@@ -1,6 +1,6 @@
 // The high-score screen: every row filled from the table with its logo, insignia and ship, the
 // row just entered in yellow, the Back button's picture, and Back.
-#include "screens/career/highscore.h"
+#include "screens/career/high_score.h"
 
 #include <filesystem>
 
@@ -17,19 +17,17 @@ using platform::Label;
 using state::HighscoreNames;
 using state::HighscoreTable;
 
-class HighscoreTest : public FormTest {
+class HighscoreTest : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
+    GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    screens::Form23 = &screen;
     for (auto& row : HighscoreTable) row.fill(0);
     HighscoreNames.fill("");
   }
   void TearDown() override {
-    screens::Form23 = nullptr;
     platform::SetAssetFolder("");
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 
   // Row k as an entry: used, with its score, faction, rank, ship class and livery.
@@ -45,9 +43,9 @@ class HighscoreTest : public FormTest {
     HighscoreNames[k] = name;
   }
 
-  Label& Name(int k) { return screen.Get<Label>("NameSlot" + std::to_string(k)); }
-  Label& Score(int k) { return screen.Get<Label>("ScoreSlot" + std::to_string(k)); }
-  Image& Pic(const char* slot, int k) { return screen.Get<Image>(slot + std::to_string(k)); }
+  Label& Name(int k) { return screen().Get<Label>("NameSlot" + std::to_string(k)); }
+  Label& Score(int k) { return screen().Get<Label>("ScoreSlot" + std::to_string(k)); }
+  Image& Pic(const char* slot, int k) { return screen().Get<Image>(slot + std::to_string(k)); }
 
   // The rows whose name and score labels are yellow; every other label must be white.
   std::vector<int> YellowRows() {
@@ -61,7 +59,7 @@ class HighscoreTest : public FormTest {
     return out;
   }
 
-  screens::TForm23 screen;
+  static screens::HighScoreScreen& screen() { return *screens::HighScore; }
 };
 
 TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
@@ -93,7 +91,7 @@ TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
     Pic("RankPicSlot", k).LoadPicture("before.jpg");
   }
 
-  screen.ShowHighscoreTable();
+  screen().ShowHighScoreTable();
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
     const Row& r = rows[k - 1];
@@ -125,7 +123,7 @@ TEST_F(HighscoreTest, InsigniaFollowRankAndFactionAndAnUnknownFactionKeepsThePic
   Entry(1, "Vex", 10, 9, 3, 5, 1);
   Pic("FactionPicSlot", 1).LoadPicture("SyndicateLogo.jpg");
   Pic("RankPicSlot", 1).LoadPicture("Synd_Rank2.jpg");
-  screen.ShowHighscoreTable();
+  screen().ShowHighScoreTable();
   EXPECT_EQ(Pic("FactionPicSlot", 1).PictureName(), "SyndicateLogo.jpg");
   EXPECT_EQ(Pic("RankPicSlot", 1).PictureName(), "Synd_Rank2.jpg");
   EXPECT_EQ(Pic("ShipPicSlot", 1).PictureName(), "Federation_Orion_scene.jpg");
@@ -154,7 +152,7 @@ TEST_F(HighscoreTest, ARetirementLightsItsNewRowUntilTheNextOne) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.score);
     screens::InsertHighscore(s.score);
-    screen.ShowHighscoreTable();
+    screen().ShowHighScoreTable();
     EXPECT_EQ(YellowRows(), s.yellow);
   }
   EXPECT_EQ(Name(1).Caption(), "Ria Tavel");
@@ -165,40 +163,40 @@ TEST_F(HighscoreTest, ARetirementLightsItsNewRowUntilTheNextOne) {
 
   // How the screen looks after a retirement: the new row in yellow.
   const auto png = std::filesystem::path(::testing::TempDir()) / "highscore_after_retirement.png";
-  screen.Show();
-  EXPECT_TRUE(platform::App().SaveScreenshot(png.string(), &screen));
+  screen().Show();
+  EXPECT_TRUE(platform::App().SaveScreenshot(png.string(), &screen()));
 
-  screen.WhitenRows();
+  screen().WhitenRows();
   EXPECT_EQ(YellowRows(), std::vector<int>{});
 }
 
 TEST_F(HighscoreTest, BackLightsOnceAndGoesDarkOverTheSurroundingPictures) {
   WhenIdle({[&] {
-    auto& back = screen.Get<Image>("Interface34");
+    auto& back = screen().Get<Image>("BackButton");
     MoveOnto(back);
     EXPECT_EQ(back.PictureName(), "HighScoresScreen_34_H.jpg");
-    EXPECT_EQ(screen.BackHover(), 1);
+    EXPECT_EQ(screen().BackHover(), 1);
     const auto loads = PictureLoads();
-    MoveOnto(screen.Get<Label>("Label8"), 10);
+    MoveOnto(screen().Get<Label>("BackLabel"), 10);
     EXPECT_EQ(PictureLoads(), loads) << "moving about on Back loads nothing";
     // Beside the button on both sides, and the face of the screen around the table.
-    for (auto [around, dx] : {std::pair{"Image1", 0}, {"Image2", 0}, {"Image3", 0}}) {
-      MoveOnto(screen.Get<Label>("Label8"));
-      auto& picture = screen.Get<Image>(around);
+    for (auto [around, dx] : {std::pair{"BottomLeftFace", 0}, {"BottomRightFace", 0}, {"Face", 0}}) {
+      MoveOnto(screen().Get<Label>("BackLabel"));
+      auto& picture = screen().Get<Image>(around);
       const platform::Rect r = picture.ScreenRect();
-      const auto [x, y] = std::string(around) == "Image3" ? std::pair{r.x + 4, r.y + 4}
+      const auto [x, y] = std::string(around) == "Face" ? std::pair{r.x + 4, r.y + 4}
                                                             : Centre(picture);
       platform::App().MouseMove(x + dx, y);
       EXPECT_EQ(back.PictureName(), "HighScoresScreen_34.jpg") << around;
-      EXPECT_EQ(screen.BackHover(), 0);
+      EXPECT_EQ(screen().BackHover(), 0);
       const auto still = PictureLoads();
       platform::App().MouseMove(x + dx + 1, y);
       EXPECT_EQ(PictureLoads(), still) << "an unlit Back is not loaded again";
     }
-    ClickOn(screen.Get<Label>("Label8"));
+    ClickOn(screen().Get<Label>("BackLabel"));
   }});
-  EXPECT_EQ(screen.ShowModal(), 1);
-  EXPECT_FALSE(screen.Visible());
+  EXPECT_EQ(screen().ShowModal(), 1);
+  EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
 }
 

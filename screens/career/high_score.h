@@ -5,40 +5,47 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
+#include "rules/highscores.h"
+#include "screens/shared/picture_buttons.h"
 
 namespace screens {
 
-class TForm23 : public platform::Form {
+class HighScoreScreen : public platform::Form {
  public:
-  TForm23();
+  HighScoreScreen();
 
   // Fills the five rows from the high-score table, entries or not. A row without a saved ship
   // livery takes its faction's from now on (the table keeps it).
-  void ShowHighscoreTable();
+  void ShowHighScoreTable();
 
   // Every name and score label back to white.
   void WhitenRows();
   // The name and score labels of `row` (1..5) in yellow; any other row marks nothing.
   void MarkRow(int row);
 
-  void Interface34Click();
-  void Interface34MouseMove();
-  void Image1MouseMove();
+  void OnBackClick();
 
-  // 1 while Back shows its highlighted picture.
-  std::uint8_t BackHover() const { return backHover_; }
+  // 1 while Back shows its lit picture.
+  int BackHover() const { return back_.Lit(); }
 
  private:
-  std::uint8_t backHover_ = 0;
+  PictureButtons back_;
+  // Row k is element k - 1.
+  std::vector<platform::Label*> names_ = GetNumbered<platform::Label>("NameSlot", rules::kHighscorePlaces);
+  std::vector<platform::Label*> scores_ = GetNumbered<platform::Label>("ScoreSlot", rules::kHighscorePlaces);
+  std::vector<platform::Image*> factionPictures_ = GetNumbered<platform::Image>("FactionPicSlot", rules::kHighscorePlaces);
+  std::vector<platform::Image*> rankPictures_ = GetNumbered<platform::Image>("RankPicSlot", rules::kHighscorePlaces);
+  std::vector<platform::Image*> shipPictures_ = GetNumbered<platform::Image>("ShipPicSlot", rules::kHighscorePlaces);
 };
 
-extern TForm23* Form23;
+extern HighScoreScreen* HighScore;
 
 // Enters the player's retirement with its final score into the table and lights the new row on
 // the high-score screen (every row white when the score earns no place). The caller then fills
-// the screen with ShowHighscoreTable and shows it.
+// the screen with ShowHighScoreTable and shows it.
 void InsertHighscore(std::int32_t score);
 
 // The pictures of a high-score row: the faction's logo and the rank insignia by faction 1..4 and

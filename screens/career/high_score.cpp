@@ -1,0 +1,103 @@
+#include "screens/career/high_score.h"
+
+#include "audio/sound.h"
+#include "platform/types.h"
+#include "rules/highscores.h"
+#include "state/format.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace screens {
+
+using platform::Image;
+using platform::Sender;
+
+HighScoreScreen* HighScore = nullptr;
+
+namespace {
+
+constexpr int kRows = rules::kHighscorePlaces;
+
+bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
+
+// A name as the player typed it: an "&" in it is shown, not taken for a shortcut mark.
+std::string ShownAsTyped(const std::string& name) {
+  std::string out;
+  for (char c : name) {
+    out += c;
+    if (c == '&') out += '&';
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string HighscoreFactionPicture(std::int32_t faction) {
+  static const char* const kLogos[] = {"FederationLogo.jpg", "OuterRimLogo.jpg",
+                                       "CoalitionLogo.jpg", "SyndicateLogo.jpg"};
+  return IsFaction(faction) ? kLogos[faction - 1] : "";
+}
+
+std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
+  static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
+  if (!IsFaction(faction)) return "";
+  const int insignia = rank >= 1 && rank <= 7 ? rank - 1 : 7;
+  return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
+}
+
+HighScoreScreen::HighScoreScreen()
+    : Form("HighScore"),
+      back_({{Get<Image>("BackButton"), "HighScoresScreen_34.jpg", "HighScoresScreen_34_H.jpg"}}) {
+  Bind("OnBackClick", &HighScoreScreen::OnBackClick);
+  Bind("OnBackHover", [this](Sender) { back_.Hover(1); });
+  Bind("OnFaceHover", [this](Sender) { back_.Restore(); });
+}
+
+void HighScoreScreen::ShowHighScoreTable() {
+  for (int k = 1; k <= kRows; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k - 1);
+    state::THighscoreRow& row = state::HighscoreTable[k];
+    names_[i]->SetCaption(ShownAsTyped(state::HighscoreNames[k]));
+    scores_[i]->SetCaption(state::FormatThousands(row[2]));
+
+    // A faction outside 1..4 leaves the logo and the insignia as they were.
+    if (IsFaction(row[3])) {
+      factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[3]));
+      rankPictures_[i]->LoadPicture(HighscoreRankPicture(row[3], row[4]));
+    }
+
+    if (row[6] == 0) row[6] = row[3];
+    shipPictures_[i]->LoadPicture(state::GetShipFactionImage(row[5], row[6]) + "_scene.jpg");
+
+    // A row that holds no entry has no faction, rank or ship to picture: its three pictures stay
+    // hidden rather than showing a ship that was never flown.
+    const bool used = row[1] == 1;
+    for (Image* picture : {factionPictures_[i], rankPictures_[i], shipPictures_[i]})
+      picture->SetVisible(used);
+  }
+}
+
+void HighScoreScreen::WhitenRows() {
+  for (int k = 1; k <= kRows; ++k) {
+    names_[k - 1]->SetFontColor(platform::colors::White);
+    scores_[k - 1]->SetFontColor(platform::colors::White);
+  }
+}
+
+void HighScoreScreen::MarkRow(int row) {
+  if (row < 1 || row > kRows) return;
+  names_[row - 1]->SetFontColor(platform::colors::Yellow);
+  scores_[row - 1]->SetFontColor(platform::colors::Yellow);
+}
+
+void HighScoreScreen::OnBackClick() {
+  audio::PlayButtonSound();
+  Close();
+}
+
+void InsertHighscore(std::int32_t score) {
+  HighScore->WhitenRows();
+  HighScore->MarkRow(rules::InsertHighscore(score));
+}
+
+}  // namespace screens

@@ -1,0 +1,194 @@
+#include "screens/popups/popup_forms.h"
+
+#include <stdexcept>
+
+#include "audio/sound.h"
+#include "platform/application.h"
+#include "state/variables.h"
+
+namespace screens {
+
+using platform::Image;
+using platform::Label;
+
+std::int32_t YesNoAnswer = 0;
+std::int32_t ChoiceAnswer = 0;
+
+namespace popup_forms {
+PicturePopup* Picture = nullptr;
+ChoicePopup* Choice = nullptr;
+TextPopup* Text = nullptr;
+YesNoPopup* YesNo = nullptr;
+EncounterPopup* Encounter = nullptr;
+FamePopup* Fame = nullptr;
+RewardPopup* Reward = nullptr;
+NoticePopup* Notice = nullptr;
+}  // namespace popup_forms
+
+namespace {
+
+std::vector<PictureButton> Buttons(const platform::Form& form,
+                                   const std::vector<MessagePopup::ButtonPictures>& pictures) {
+  std::vector<PictureButton> buttons;
+  for (const auto& p : pictures) buttons.emplace_back(form.Get<Image>(p.image), p.normal, p.lit);
+  return buttons;
+}
+
+}  // namespace
+
+// ---- shared ------------------------------------------------------------------------------------
+
+MessagePopup::MessagePopup(std::string name, std::uint8_t& mayClose,
+                           std::vector<ButtonPictures> buttons, bool litInContinueTag)
+    : Form(std::move(name)),
+      guard_(*this, mayClose),
+      buttons_(Buttons(*this, buttons),
+               litInContinueTag ? LitState::InTag(Get<Image>("ContinueButton")) : LitState::In(lit_)),
+      text_(&Get<Label>("Text")) {
+  // Every popup has a hidden Continue button on a hidden panel.
+  Bind("OnCloseClick", &MessagePopup::OnCloseClick);
+  Bind("OnFaceHover", &MessagePopup::OnFaceHover);
+  if (buttons_.Count() == 1) {
+    Bind("OnContinueHover", &MessagePopup::OnContinueHover);
+  } else {
+    Bind("OnYesHover", &MessagePopup::OnContinueHover);
+    Bind("OnNoHover", &MessagePopup::OnNoHover);
+  }
+}
+
+void MessagePopup::OnCloseClick() {
+  audio::PlayButtonSound();
+  CloseByButton();
+}
+
+// ---- the eight popups --------------------------------------------------------------------------
+
+PicturePopup::PicturePopup()
+    : TopicPopup("PicturePopup", state::PicturePopupMayClose,
+                 {{"ContinueButton", "Message1Int_06.jpg", "Message1Int_06_Highlighted.jpg"}}) {
+  Bind("OnContinueClick", &PicturePopup::OnContinueClick);
+}
+
+void PicturePopup::OnContinueClick() {
+  audio::PlayButtonSound();
+  buttons_.Restore();
+  CloseByButton();
+}
+
+ChoicePopup::ChoicePopup()
+    : TopicPopup("ChoicePopup", state::ChoicePopupMayClose,
+                 {{"YesButton", "Message2Int_06.jpg", "Message2Int_06_Highlighted.jpg"},
+                  {"NoButton", "Message2Int_07.jpg", "Message2Int_07_Highlighted.jpg"}}) {
+  Bind("OnYesClick", [this](platform::Sender) { Answer(1); });
+  Bind("OnNoClick", [this](platform::Sender) { Answer(2); });
+}
+
+void ChoicePopup::Answer(int answer) {
+  ChoiceAnswer = answer;
+  audio::PlayButtonSound();
+  buttons_.RestoreAll();
+  CloseByButton();
+}
+
+TextPopup::TextPopup()
+    : TopicPopup("TextPopup", state::TextPopupMayClose,
+                 {{"ContinueButton", "Message3Int_02.jpg", "Message3Int_02_Highlighted.jpg"}}),
+      actionPointBlock_{&Get<Label>("ActionPointLine"), &Get<Label>("ActionPointHeader"),
+                        &ActionPoints} {
+  Bind("OnContinueClick", &TextPopup::OnContinueClick);
+}
+
+void TextPopup::OnContinueClick() {
+  audio::PlayButtonSound();
+  ShowActionPointBlock(false);
+  buttons_.Restore();
+  CloseByButton();
+}
+
+void TextPopup::ShowActionPointBlock(bool show) {
+  for (Label* label : actionPointBlock_) label->SetVisible(show);
+}
+
+YesNoPopup::YesNoPopup()
+    : TopicPopup("YesNoPopup", state::YesNoPopupMayClose,
+                 {{"YesButton", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
+                  {"NoButton", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}}) {
+  Bind("OnYesClick", [this](platform::Sender) { Answer(1); });
+  Bind("OnNoClick", [this](platform::Sender) { Answer(2); });
+}
+
+void YesNoPopup::Answer(int answer) {
+  YesNoAnswer = answer;
+  audio::PlayButtonSound();
+  buttons_.RestoreAll();
+  CloseByButton();
+}
+
+EncounterPopup::EncounterPopup()
+    : TopicPopup("EncounterPopup", state::EncounterPopupMayClose,
+                 {{"ContinueButton", "EncounterScreen_06.jpg", "EncounterScreenHIGHLIGHT_06.jpg"}},
+                 /*litInContinueTag=*/true) {
+  Bind("OnCornerClick", [](platform::Sender) {});
+}
+
+FamePopup::FamePopup()
+    : MessagePopup("FamePopup", state::FamePopupMayClose,
+                   {{"ContinueButton", "ReputationScreen_06.jpg",
+                     "ReputationScreenHIGHLIGHT_06.jpg"}},
+                   /*litInContinueTag=*/true) {
+  Bind("OnCornerClick", [](platform::Sender) {});
+}
+
+RewardPopup::RewardPopup()
+    : MessagePopup("RewardPopup", state::RewardPopupMayClose,
+                   {{"ContinueButton", "CreditsReceivedScreen_06.jpg",
+                     "CreditsReceivedScreenHIGHLIGHT_06.jpg"}},
+                   /*litInContinueTag=*/true) {
+  Bind("OnCornerClick", [](platform::Sender) {});
+}
+
+NoticePopup::NoticePopup()
+    : TopicPopup("NoticePopup", state::NoticePopupMayClose,
+                 {{"ContinueButton", "FlaggedCriminalScreen_07.jpg",
+                   "FlaggedCriminalScreen_07_Highlighted.jpg"}}) {
+  Bind("OnCornerClick", [](platform::Sender) {});
+}
+
+void NoticePopup::ShowScoreLines(bool show) {
+  Get<Label>("ScoreLine").SetVisible(show);
+  ScoreText.SetVisible(show);
+}
+
+// ---- answering by script -----------------------------------------------------------------------
+
+std::string PopupAnswerButton(std::string_view answer) {
+  struct Answer {
+    const platform::Form* popup;
+    std::string_view answer;
+    const char* button;
+  };
+  using namespace popup_forms;
+  const Answer answers[] = {
+      {Picture, "continue", "ContinueButton"},
+      {Choice, "yes", "YesButton"},   {Choice, "no", "NoButton"},
+      {Text, "continue", "ContinueButton"},
+      {YesNo, "yes", "YesButton"},    {YesNo, "no", "NoButton"},
+      {Encounter, "continue", "ContinueButton"},
+      {Fame, "continue", "ContinueButton"},
+      {Reward, "continue", "ContinueButton"},
+      {Notice, "continue", "ContinueButton"},
+  };
+  const auto& modal = platform::App().ModalStack();
+  const platform::Form* open = modal.empty() ? nullptr : modal.back();
+  if (!open) throw std::runtime_error("no popup is open");
+  bool isPopup = false;
+  for (const Answer& a : answers) {
+    if (a.popup != open) continue;
+    isPopup = true;
+    if (a.answer == answer) return open->Name() + "." + a.button;
+  }
+  if (!isPopup) throw std::runtime_error("no popup is open (" + open->Name() + " is)");
+  throw std::runtime_error(open->Name() + " takes no answer \"" + std::string(answer) + "\"");
+}
+
+}  // namespace screens

@@ -1,0 +1,91 @@
+#include "screens/popups/popups.h"
+
+#include "screens/popups/popup_forms.h"
+
+namespace screens::popups {
+
+using namespace popup_forms;
+
+void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture) {
+  Picture->Topic().SetCaption(topic);
+  Picture->Text().SetCaption(text);
+  Picture->Picture.LoadPicture(picture);
+  Picture->ShowModal();
+}
+
+void ShowText(std::string_view topic, std::string_view text) {
+  Text->ShowActionPointBlock(false);
+  Text->Topic().SetCaption(topic);
+  Text->Text().SetCaption(text);
+  Text->ShowModal();
+}
+
+bool AskYesNo(std::string_view topic, std::string_view text) {
+  YesNoAnswer = 0;
+  YesNo->Topic().SetCaption(topic);
+  YesNo->Text().SetCaption(text);
+  YesNo->ShowModal();
+  return YesNoAnswer == 1;
+}
+
+bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
+            std::string_view first, std::string_view second) {
+  ChoiceAnswer = 0;
+  Choice->Topic().SetCaption(topic);
+  Choice->Text().SetCaption(text);
+  Choice->Picture.LoadPicture(picture);
+  Choice->YesLabel.SetCaption(first);
+  Choice->NoLabel.SetCaption(second);
+  // The buttons read "Yes" and "No" again for the next question, however this one ends.
+  struct Restore {
+    ~Restore() {
+      Choice->YesLabel.SetCaption("Yes");
+      Choice->NoLabel.SetCaption("No");
+    }
+  } restore;
+  Choice->ShowModal();
+  return ChoiceAnswer == 1;
+}
+
+void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
+                   std::string_view picture) {
+  Encounter->Topic().SetCaption(topic);
+  Encounter->Opponent.SetCaption(opponent);
+  Encounter->Picture.LoadPicture(picture);
+  Encounter->Text().SetCaption(text);
+  Encounter->ShowModal();
+}
+
+void ShowFame(std::string_view text, std::string_view picture) {
+  Fame->Text().SetCaption(text);
+  Fame->Picture.LoadPicture(picture);
+  Fame->ShowModal();
+}
+
+void ShowReward(std::string_view text, std::string_view picture) {
+  Reward->Text().SetCaption(text);
+  Reward->Picture.LoadPicture(picture);
+  Reward->ShowModal();
+}
+
+void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                std::string_view picture) {
+  Notice->Picture.LoadPicture(picture);
+  Notice->Topic().SetCaption(topic);
+  Notice->Headline.SetCaption(headline);
+  Notice->Text().SetCaption(text);
+  Notice->ShowModal();
+}
+
+void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                      std::string_view picture, std::string_view scoreLine) {
+  Notice->ScoreText.SetCaption(scoreLine);
+  Notice->ShowScoreLines(true);
+  // The score lines belong to this notice only, however the popup is left.
+  struct Hide {
+    ~Hide() { Notice->ShowScoreLines(false); }
+  } hide;
+  ShowNotice(topic, headline, text, picture);
+}
+
+}  // namespace screens::popups

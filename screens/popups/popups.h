@@ -1,0 +1,34 @@
+// How every screen shows a message or asks a question: these functions alone write the popups'
+// topics, texts and pictures, show them modally and read their answers. Each returns when the
+// player has closed the popup.
+#pragma once
+
+#include <string_view>
+
+namespace screens::popups {
+
+// A topic, a picture and a text.
+void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture);
+// A topic and a text, in the small popup.
+void ShowText(std::string_view topic, std::string_view text);
+// A question in the small popup: true for "Yes".
+bool AskYesNo(std::string_view topic, std::string_view text);
+// A question with a picture and two answers captioned `first` and `second` (for this question
+// only): true for the first.
+bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
+            std::string_view first = "Yes", std::string_view second = "No");
+// A hostile encounter: the scene, the topic, the opponent on its own line, the alert text.
+void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
+                   std::string_view picture);
+// Experience and fame gained, beside the faction's logo.
+void ShowFame(std::string_view text, std::string_view picture);
+// Credits received, beside the treasurer.
+void ShowReward(std::string_view text, std::string_view picture);
+// News and notices in the large popup, with a headline under the topic.
+void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                std::string_view picture);
+// The same with a score line under the text while it is open.
+void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
+                      std::string_view picture, std::string_view scoreLine);
+
+}  // namespace screens::popups

@@ -1,0 +1,61 @@
+#include "screens/shared/picture_buttons.h"
+
+namespace screens {
+
+PictureButton::PictureButton(platform::Image& image, std::string normal, std::string lit)
+    : image(&image), picture([normal = std::move(normal), lit = std::move(lit)](bool on) {
+        return on ? lit : normal;
+      }) {}
+
+PictureButton::PictureButton(platform::Image& image, std::function<std::string(bool lit)> picture)
+    : image(&image), picture(std::move(picture)) {}
+
+LitState LitState::In(int& lit) {
+  return {[&lit] { return lit; }, [&lit](int k) { lit = k; }};
+}
+
+LitState LitState::In(std::uint8_t& lit) {
+  return {[&lit] { return static_cast<int>(lit); },
+          [&lit](int k) { lit = static_cast<std::uint8_t>(k); }};
+}
+
+LitState LitState::InTag(platform::Image& image) {
+  return {[&image] { return image.Tag(); }, [&image](int k) { image.SetTag(k); }};
+}
+
+PictureButtons::PictureButtons(std::vector<PictureButton> buttons)
+    : buttons_(std::move(buttons)), lit_(LitState::In(own_)) {}
+
+PictureButtons::PictureButtons(std::vector<PictureButton> buttons, LitState lit)
+    : buttons_(std::move(buttons)), lit_(std::move(lit)) {}
+
+void PictureButtons::Load(int k, bool lit) {
+  const PictureButton& b = buttons_.at(static_cast<std::size_t>(k - 1));
+  b.image->LoadPicture(b.picture(lit));
+}
+
+void PictureButtons::Hover(int k) {
+  const int lit = Lit();
+  if (lit == k || !IsButton(k)) return;
+  if (IsButton(lit)) Load(lit, false);
+  Load(k, true);
+  lit_.set(k);
+}
+
+void PictureButtons::Restore() {
+  const int lit = Lit();
+  if (!IsButton(lit)) return;
+  Load(lit, false);
+  lit_.set(0);
+}
+
+void PictureButtons::RestoreAll() {
+  for (int k = 1; k <= Count(); ++k) Load(k, false);
+  lit_.set(0);
+}
+
+void PictureButtons::Reload() {
+  for (int k = 1; k <= Count(); ++k) Load(k, k == Lit());
+}
+
+}  // namespace screens
