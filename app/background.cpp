@@ -1,6 +1,9 @@
 #include "app/background.h"
 
+#include <charconv>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 
@@ -40,7 +43,24 @@ BackgroundWindow::BackgroundWindow() : Form("Background") {
   Bind("OnMusicTimer", &BackgroundWindow::OnMusicTimer);
 }
 
+std::optional<std::uint32_t> ParseSeed(std::string_view text) {
+  std::uint32_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return seed;
+}
+
 void SeedRandomFromClock() {
+  // A run whose environment fixes the seed plays the same game every time (tests, scripts).
+  if (const char* fixed = std::getenv(kSeedVariable)) {
+    if (const auto seed = ParseSeed(fixed)) {
+      state::Randomize(*seed);
+      return;
+    }
+    std::fprintf(stderr, "Farhaven 4: %s=\"%s\" is not a seed (0 to 4294967295); seeding from the clock\n",
+                 kSeedVariable, fixed);
+  }
   const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
   state::Randomize(static_cast<std::uint32_t>(ticks));
 }

@@ -3,9 +3,18 @@
 // runs the start screen; when that returns, it writes the general data and ends the program.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
 #include "platform/form.h"
 
 namespace app {
+
+// The environment variable that fixes the random generator's seed for a whole run.
+inline constexpr const char* kSeedVariable = "FARHAVEN_SEED";
+// A seed as a script or the environment writes it: a whole number from 0 to 4294967295.
+std::optional<std::uint32_t> ParseSeed(std::string_view text);
 
 // The address the credits screen offers to open.
 inline constexpr const char* kWebSiteUrl = "https://example.org/farhaven4/";
@@ -27,7 +36,7 @@ extern BackgroundWindow* Background;
 
 // The start-up after the forms exist, step by step; FormActivate runs these around the start
 // screen's modal showing. Tests call them one by one.
-void SeedRandomFromClock();
+void SeedRandomFromClock();      // or from $FARHAVEN_SEED when it holds a seed
 void ReadGeneralDataAtStart();   // reads the general data and counts this start
 void PrepareStartScreen();       // welcome panel, the high-score caption
 void WriteGeneralDataAtEnd();

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/background.h"
 #include "app/forms.h"
 #include "audio/asset_files.h"
 #include "audio/audio_system.h"
@@ -17,6 +18,7 @@
 #include "platform/pictures.h"
 #include "platform/script.h"
 #include "screens/popups/popup_forms.h"
+#include "state/random.h"
 
 namespace app {
 
@@ -72,6 +74,11 @@ int RunGame() {
 }
 
 void AddGameSteps(platform::ScriptRunner& runner) {
+  runner.AddVerb("seed", [](const platform::ScriptStep& step) {
+    const auto seed = step.words.size() == 2 ? ParseSeed(step.words[1]) : std::nullopt;
+    if (!seed) throw platform::ScriptError("seed takes a whole number from 0 to 4294967295");
+    state::Randomize(*seed);
+  });
   runner.AddVerb("answer", [&runner](const platform::ScriptStep& step) {
     if (step.words.size() != 2) throw platform::ScriptError("answer takes yes, no or continue");
     std::string button;

@@ -21,6 +21,7 @@ int RunGame();
 int RunGameScript(const std::string& scriptFile);
 // The game's own script steps, added to `runner`:
 //   answer yes|no|continue    presses that button of the popup that is open
+//   seed N                    fixes the random generator's seed (0..4294967295) from here on
 void AddGameSteps(platform::ScriptRunner& runner);
 // Checks every form's layout, handlers and pictures; prints each problem, non-zero if any.
 int CheckData();

@@ -19,6 +19,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
+#include "state/random.h"
 
 namespace screens_test {
 namespace {
@@ -186,6 +187,52 @@ TEST_F(AnswerStep, WorksThroughTheCreditsQuestionAndNamesWhatIsWrong) {
     EXPECT_EQ(opened, c.opened);
     EXPECT_FALSE(screens::popup_forms::YesNo->Visible());
   }
+}
+
+// The seed step and $FARHAVEN_SEED fix the random generator, so a scripted run draws the same
+// numbers every time: here the upper light's random pause after its first flash.
+TEST_F(AnswerStep, TheSeedStepMakesEveryRunDrawTheSame) {
+  const auto pauseAfterFlash = [](const std::string& script) {
+    platform::ScriptRunner one;
+    app::AddGameSteps(one);
+    one.Load(script + "\nwait 1200", "seed.script");
+    state::Randomize(12345);  // whatever the generator held before
+    app::Start->ShowWelcomePanel(false);
+    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
+    EXPECT_TRUE(r.ok) << r.message;
+    return app::Start->Get<platform::Timer>("UpperLightTimer").Interval();
+  };
+  state::Randomize(77);
+  const int expected = app::kBlinkPauseMin + state::Random(app::kBlinkPauseSpread);
+  EXPECT_EQ(pauseAfterFlash("seed 77"), expected);
+  EXPECT_EQ(pauseAfterFlash("seed 77"), expected);
+
+  for (const char* bad : {"seed", "seed -1", "seed 4294967296", "seed 12x", "seed 1 2"}) {
+    platform::ScriptRunner one;
+    app::AddGameSteps(one);
+    one.Load(bad, "seed.script");
+    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
+    EXPECT_FALSE(r.ok) << bad;
+    EXPECT_NE(r.message.find("seed takes a whole number from 0 to 4294967295"), std::string::npos)
+        << r.message;
+  }
+}
+
+TEST(SeedFromEnvironment, AFixedSeedWinsOverTheClockAndAMalformedOneIsIgnored) {
+  struct Case {
+    const char* value;
+    bool fixed;
+  };
+  for (const Case& c : {Case{"4242", true}, Case{"0", true}, Case{"4294967295", true},
+                        Case{"", false}, Case{"abc", false}, Case{"-3", false}}) {
+    SCOPED_TRACE(c.value);
+    setenv(app::kSeedVariable, c.value, 1);
+    app::SeedRandomFromClock();
+    const std::uint32_t seeded = state::RandSeed;
+    if (c.fixed) EXPECT_EQ(seeded, *app::ParseSeed(c.value));
+    else EXPECT_FALSE(app::ParseSeed(c.value).has_value());
+  }
+  unsetenv(app::kSeedVariable);
 }
 
 }  // namespace
