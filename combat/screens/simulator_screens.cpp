@@ -30,8 +30,6 @@ SimulatorDuelScreen* SimulatorDuel = nullptr;
 
 namespace {
 
-std::string Numbered(const char* stem, int k) { return stem + std::to_string(k); }
-
 std::string TwoDigits(int n) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "%02d", n);
@@ -126,27 +124,23 @@ SimulatorSetupScreen::SimulatorSetupScreen() : Form("SimulatorSetup") {
 }
 
 void SimulatorSetupScreen::Prepare(const char* heading) {
-  Get<Label>("Heading").SetCaption(heading);
-  for (int k = 1; k <= 3; ++k) {
-    Get<Shape>(Numbered("ShipShape", k)).SetBrush(kSimulatorNormal);
-    Get<Shape>(Numbered("ExpertiseShape", k)).SetBrush(kSimulatorNormal);
+  heading_.SetCaption(heading);
+  for (int k = 0; k < 3; ++k) {
+    shipFrames_[k]->SetBrush(kSimulatorNormal);
+    expertiseFrames_[k]->SetBrush(kSimulatorNormal);
   }
 }
 
 void SimulatorSetupScreen::ShipButtonClick(int k) {
   combat::ChooseSimulatorShip(k);
-  for (int i = 1; i <= 3; ++i) {
-    Get<Shape>(Numbered("ShipShape", i)).SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
-  }
+  for (int i = 1; i <= 3; ++i) shipFrames_[i - 1]->SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
 }
 
 void SimulatorSetupScreen::ExpertiseButtonClick(int k) {
   static constexpr std::array<std::int32_t, 3> kValues = {1, 3, 6};
   combat::ChooseSimulatorExpertise(kValues[static_cast<std::size_t>(k - 1)]);
-  for (int i = 1; i <= 3; ++i) {
-    Get<Shape>(Numbered("ExpertiseShape", i))
-        .SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
-  }
+  for (int i = 1; i <= 3; ++i)
+    expertiseFrames_[i - 1]->SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
 }
 
 void SimulatorSetupScreen::OnContinueClick() {
@@ -159,6 +153,29 @@ void SimulatorSetupScreen::OnBackClick() {
 }
 
 // ---- The duel screen ----
+
+SimulatorDuelScreen::SideView::SideView(const platform::Form& form, const std::string& side)
+    : ship(form.Get<Image>(side + "ShipPicture")),
+      shieldFlash(form.Get<Image>(side + "Shield")),
+      shieldTimer(form.Get<Timer>(side + "ShieldTimer")),
+      gunFire(form.Get<Image>(side + "GunFire")),
+      gunFireTimer(form.Get<Timer>(side + "GunFireTimer")),
+      shieldDisplay(form.Get<Image>(side + "ShieldDisplay")),
+      comboPointDisplay(form.Get<Image>(side + "ComboPointDisplay")),
+      missilePanel(form.Get<Panel>(side + "MissilePanel")),
+      missilePicture(form.Get<Image>(side + "MissilePicture")),
+      missileCount(form.Get<Label>(side + "MissileCount")),
+      reinforcementPanel(form.Get<Panel>(side + "ReinforcementPanel")),
+      reinforcementText(form.Get<Label>(side + "ReinforcementText")),
+      modifiers(form.GetNumbered<Image>(side + "Modifier", combat::kModifierSlots)) {
+  for (int k = 1; k <= 4; ++k) {
+    const std::string message = side + "Message" + std::to_string(k);
+    messagePanels.push_back(&form.Get<Panel>(message + "Panel"));
+    messageTopics.push_back(&form.Get<Label>(message + "Topic"));
+    messageTexts.push_back(&form.Get<Label>(message + "Text"));
+    if (k <= 2) messageDots.push_back(&form.Get<Shape>(message + "Dot"));
+  }
+}
 
 SimulatorDuelScreen::SimulatorDuelScreen() : Form("SimulatorDuel") {
   Bind("OnCombatTimer", &SimulatorDuelScreen::OnCombatTimer);
@@ -173,23 +190,24 @@ SimulatorDuelScreen::SimulatorDuelScreen() : Form("SimulatorDuel") {
   Bind("OnFrameHover", [this](Sender) { HideSimulatorInfoPanel(); });
   Bind("OnPaceClick", [this](Sender s) { PaceButtonClick(RowNumber(s.sender)); });
   Bind("OnArenaDblClick", &SimulatorDuelScreen::OnArenaDblClick);
-  const auto endFlash = [this](const char* timer, const char* picture) {
-    Bind(std::string("On") + timer, [this, timer, picture](Sender) {
-      Get<Timer>(timer).SetEnabled(false);
-      Get<Image>(picture).Hide();
+  // The shield and gun-fire pictures flash until their timers run out.
+  const auto endFlash = [this](const char* handler, Timer& timer, Image& picture) {
+    Bind(handler, [&timer, &picture](Sender) {
+      timer.SetEnabled(false);
+      picture.Hide();
     });
   };
-  endFlash("PlayerShieldTimer", "PlayerShield");
-  endFlash("EnemyShieldTimer", "EnemyShield");
-  endFlash("PlayerFireGunImageTimer", "PlayerGunFire1");
-  endFlash("EnemyFireGunImageTimer", "EnemyGunFire1");
+  endFlash("OnPlayerShieldTimer", player_.shieldTimer, player_.shieldFlash);
+  endFlash("OnEnemyShieldTimer", enemy_.shieldTimer, enemy_.shieldFlash);
+  endFlash("OnPlayerGunFireTimer", player_.gunFireTimer, player_.gunFire);
+  endFlash("OnEnemyGunFireTimer", enemy_.gunFireTimer, enemy_.gunFire);
 }
 
 void SimulatorDuelScreen::LayoutSimulatorScreen() {
-  for (int k = 1; k <= 36; ++k) Get<Image>(Numbered("FramePiece", k)).Hide();
-  for (int k = 1; k <= 13; ++k) Get<Image>(Numbered("FramePiece", k)).SetStretch(true);
+  for (Image* piece : framePieces_) piece->Hide();
+  for (int k = 1; k <= 13; ++k) framePieces_[k - 1]->SetStretch(true);
   for (int k = 1; k <= 36; ++k) {
-    Image& piece = Get<Image>(Numbered("FramePiece", k));
+    Image& piece = *framePieces_[k - 1];
     piece.LoadPicture("Screen_KLEIN_" + TwoDigits(k) + ".jpg");
     const auto& r = kFrame[static_cast<std::size_t>(k - 1)];
     piece.SetBounds(r[0], r[1], r[2], r[3]);
@@ -213,8 +231,7 @@ void SimulatorDuelScreen::ShowSimulatorShields() {
     const std::int64_t base = state::GetShipClassBaseShields(ship[2]);
     const std::int64_t index = base > 0 ? static_cast<std::int64_t>(ship[40]) * 30 / base : -1;
     const int shown = index >= 0 && index <= 30 ? static_cast<int>(index) : 0;
-    Get<Image>(side == Side::Player ? "PlayerShieldDisplay" : "EnemyShieldDisplay")
-        .LoadPicture("Shield_" + TwoDigits(shown) + ".jpg");
+    View(side).shieldDisplay.LoadPicture("Shield_" + TwoDigits(shown) + ".jpg");
   }
 }
 
@@ -222,8 +239,8 @@ void SimulatorDuelScreen::RefreshSimulatorAbilityButtons() {
   for (int k = 1; k <= 12; ++k) {
     const std::int32_t ability = state::PlayerAbilitySlots[k];
     if (ability <= 0) continue;
-    Image& button = Get<Image>(Numbered("AbilityButton", k));
-    Panel& panel = Get<Panel>(Numbered("AbilityPanel", k));
+    Image& button = *abilityButtons_[k - 1];
+    Panel& panel = *abilityPanels_[k - 1];
     if (state::PlayerSlotState[k] != 0 && button.Tag() != 1) {
       button.LoadPicture(state::GetAbilityImage(ability) + "_off.jpg");
       panel.Show();
@@ -241,15 +258,12 @@ void SimulatorDuelScreen::RefreshSimulatorAbilityButtons() {
 void SimulatorDuelScreen::ShowSimulatorMissiles() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& volley = side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-    const std::string pre = side == Side::Player ? "Player" : "Enemy";
-    Image& pic = Get<Image>(pre + "MissilePicture");
-    Panel& panel = Get<Panel>(pre + "MissilePanel");
-    Label& count = Get<Label>(pre + "MissileCount");
+    SideView& view = View(side);
     const bool flying = volley[1] >= 1;
-    pic.SetVisible(flying);
-    panel.SetVisible(flying);
-    count.SetVisible(flying);
-    if (flying) count.SetCaption(std::to_string(volley[2]));
+    view.missilePicture.SetVisible(flying);
+    view.missilePanel.SetVisible(flying);
+    view.missileCount.SetVisible(flying);
+    if (flying) view.missileCount.SetCaption(std::to_string(volley[2]));
   }
 }
 
@@ -257,7 +271,7 @@ void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& list = combat::ListOf(side);
     for (int k = 1; k <= combat::kModifierSlots; ++k) {
-      Image& icon = Get<Image>(Numbered(side == Side::Player ? "PlayerModifier" : "EnemyModifier", k));
+      Image& icon = *View(side).modifiers[k - 1];
       const bool active = list[k][1] != 0;
       if (active && icon.Tag() == 0) {
         icon.LoadPicture(state::GetAbilityImage(list[k][2]) + "_ActiveMod.jpg");
@@ -276,71 +290,66 @@ void SimulatorDuelScreen::ShowSimulatorComboPoints() {
   for (Side side : {Side::Player, Side::Enemy}) {
     // Values outside 0..5 show the nearest end of the bar.
     const int points = std::clamp<int>(combat::Ship(side)[4], 0, 5);
-    Get<Image>(side == Side::Player ? "PlayerComboPointDisplay" : "EnemyComboPointDisplay")
-        .LoadPicture("Combo_" + TwoDigits(points) + ".jpg");
+    View(side).comboPointDisplay.LoadPicture("Combo_" + TwoDigits(points) + ".jpg");
   }
 }
 
 void SimulatorDuelScreen::ShowSimulatorReinforcements() {
   for (Side side : {Side::Player, Side::Enemy}) {
-    const std::string pre = side == Side::Player ? "Player" : "Enemy";
     const std::int32_t countdown = combat::Ship(side)[6];
-    Get<Label>(pre + "ReinforcementText").SetCaption(std::to_string(countdown));
-    Get<Panel>(pre + "ReinforcementPanel").SetVisible(countdown >= 1);
+    View(side).reinforcementText.SetCaption(std::to_string(countdown));
+    View(side).reinforcementPanel.SetVisible(countdown >= 1);
   }
 }
 
 void SimulatorDuelScreen::ShowSimulatorMessages() {
   for (Side side : {Side::Player, Side::Enemy}) {
+    SideView& view = View(side);
     for (int k = 1; k <= 4; ++k) {
       const auto& message = combat::SimulatorPanel(side, k);
-      const std::string stem = (side == Side::Player ? "PlayerMessage" : "EnemyMessage") +
-                               std::to_string(k);
-      Get<Label>(stem + "Topic").SetCaption(message.topic);
-      Get<Label>(stem + "Text").SetCaption(message.text);
-      Get<Panel>(stem + "Panel").SetVisible(message.visible);
-      if (k <= 2) Get<Shape>(stem + "Dot").SetVisible(message.visible);
+      view.messageTopics[k - 1]->SetCaption(message.topic);
+      view.messageTexts[k - 1]->SetCaption(message.text);
+      view.messagePanels[k - 1]->SetVisible(message.visible);
+      if (k <= 2) view.messageDots[k - 1]->SetVisible(message.visible);
     }
   }
 }
 
+void SimulatorDuelScreen::ShowInfo(int left, int top, std::int32_t ability) {
+  infoPanel_.SetBounds(left, top, infoPanel_.Width(), infoPanel_.Height());
+  infoTitle_.SetCaption(state::GetAbilityName(ability));
+  infoDescription_.SetCaption(state::GetAbilityDescription(ability));
+}
+
 void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
   if (slot < 1 || slot > 12) return;
-  const std::int32_t ability = state::PlayerAbilitySlots[slot];
-  Panel& info = Get<Panel>("InfoPanel");
   const auto& place = kInfoPlaces[static_cast<std::size_t>(slot - 1)];
-  info.SetBounds(place[0], place[1], info.Width(), info.Height());
-  Get<Label>("InfoTitle").SetCaption(state::GetAbilityName(ability));
-  Get<Label>("InfoDescription").SetCaption(state::GetAbilityDescription(ability));
-  Get<Label>("InfoEffect").SetCaption("");
-  Get<Label>("InfoComboPoint").Show();
-  info.Show();
+  ShowInfo(place[0], place[1], state::PlayerAbilitySlots[slot]);
+  infoEffect_.SetCaption("");
+  infoComboPoint_.Show();
+  infoPanel_.Show();
 }
 
 void SimulatorDuelScreen::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
   const std::int32_t ability = combat::ListOf(side)[slot][2];
-  Panel& info = Get<Panel>("InfoPanel");
-  info.SetBounds(side == Side::Player ? 39 : 575, 34, info.Width(), info.Height());
-  Get<Label>("InfoTitle").SetCaption(state::GetAbilityName(ability));
-  Get<Label>("InfoEffect").SetCaption(state::GetAbilityEffectText(ability));
-  Get<Label>("InfoDescription").SetCaption(state::GetAbilityDescription(ability));
-  Get<Label>("InfoComboPoint").Hide();
-  info.Show();
+  ShowInfo(side == Side::Player ? 39 : 575, 34, ability);
+  infoEffect_.SetCaption(state::GetAbilityEffectText(ability));
+  infoComboPoint_.Hide();
+  infoPanel_.Show();
 }
 
-void SimulatorDuelScreen::HideSimulatorInfoPanel() { Get<Panel>("InfoPanel").Hide(); }
+void SimulatorDuelScreen::HideSimulatorInfoPanel() { infoPanel_.Hide(); }
 
 void SimulatorDuelScreen::ResetSimulatorScreen() {
-  for (int k = 1; k <= 12; ++k) {
-    Get<Panel>(Numbered("AbilityPanel", k)).Hide();
-    Get<Image>(Numbered("AbilityButton", k)).SetTag(-1);
+  for (int k = 0; k < 12; ++k) {
+    abilityPanels_[k]->Hide();
+    abilityButtons_[k]->SetTag(-1);
   }
-  for (int k = 1; k <= 8; ++k) {
-    for (const char* stem : {"PlayerModifier", "EnemyModifier"}) {
-      Image& icon = Get<Image>(Numbered(stem, k));
-      icon.SetTag(0);
-      icon.Hide();
+  for (SideView* view : {&player_, &enemy_}) {
+    for (Image* icon : view->modifiers) {
+      icon->SetTag(0);
+      icon->Hide();
     }
   }
   HideSimulatorInfoPanel();
@@ -350,19 +359,18 @@ void SimulatorDuelScreen::ResetSimulatorScreen() {
 void SimulatorDuelScreen::LoadSimulatorShipPictures() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[2], side);
-    const bool player = side == Side::Player;
-    Get<Image>(player ? "PlayerShipPicture" : "EnemyShipPicture").LoadPicture(pictures.ship);
-    Get<Image>(player ? "PlayerMissilePicture" : "EnemyMissilePicture").LoadPicture(pictures.missile);
-    Image& fire = Get<Image>(player ? "PlayerGunFire1" : "EnemyGunFire1");
-    fire.LoadPicture(pictures.fire);
-    fire.SetBounds(pictures.fireLeft, pictures.fireTop, pictures.fireWidth, fire.Height());
+    SideView& view = View(side);
+    view.ship.LoadPicture(pictures.ship);
+    view.missilePicture.LoadPicture(pictures.missile);
+    view.gunFire.LoadPicture(pictures.fire);
+    view.gunFire.SetBounds(pictures.fireLeft, pictures.fireTop, pictures.fireWidth,
+                           view.gunFire.Height());
   }
 }
 
 void SimulatorDuelScreen::ShowShieldFlash(Side side) {
-  const bool player = side == Side::Player;
-  Get<Image>(player ? "PlayerShield" : "EnemyShield").Show();
-  Get<Timer>(player ? "PlayerShieldTimer" : "EnemyShieldTimer").SetEnabled(true);
+  View(side).shieldFlash.Show();
+  View(side).shieldTimer.SetEnabled(true);
 }
 
 void SimulatorDuelScreen::OnCombatTimer() {
@@ -378,10 +386,8 @@ void SimulatorDuelScreen::AbilityButtonClick(int k) {
 
 void SimulatorDuelScreen::PaceButtonClick(int k) {
   CombatTimer.SetInterval(combat::kSimulatorSpeeds[static_cast<std::size_t>(k - 1)]);
-  for (int i = 1; i <= 4; ++i) {
-    Get<SpeedButton>(Numbered("PaceButton", i))
-        .SetFontColor(i == k ? platform::colors::Yellow : platform::colors::White);
-  }
+  for (int i = 1; i <= 4; ++i)
+    paceButtons_[i - 1]->SetFontColor(i == k ? platform::colors::Yellow : platform::colors::White);
 }
 
 void SimulatorDuelScreen::OnArenaDblClick() { state::EnemyShip[40] = 0; }

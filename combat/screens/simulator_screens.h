@@ -3,7 +3,9 @@
 // of the duel on every tick. StartCombatSimulator drives a whole run from the start screen.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "combat/simulator.h"
 #include "platform/form.h"
@@ -25,6 +27,11 @@ class SimulatorSetupScreen : public platform::Form {
 
   // Heading and all six frames in the normal colour, before each showing.
   void Prepare(const char* heading);
+
+ private:
+  platform::Label& heading_ = Get<platform::Label>("Heading");
+  std::vector<platform::Shape*> shipFrames_ = GetNumbered<platform::Shape>("ShipShape", 3);
+  std::vector<platform::Shape*> expertiseFrames_ = GetNumbered<platform::Shape>("ExpertiseShape", 3);
 };
 
 class SimulatorDuelScreen : public platform::Form {
@@ -57,6 +64,43 @@ class SimulatorDuelScreen : public platform::Form {
   void OnArenaDblClick();
 
   platform::Timer& CombatTimer = Get<platform::Timer>("CombatTimer");
+
+ private:
+  // What the screen shows of one side, named "Player..." and "Enemy..." in the layout.
+  struct SideView {
+    SideView(const platform::Form& form, const std::string& side);
+    platform::Image& ship;
+    platform::Image& shieldFlash;
+    platform::Timer& shieldTimer;
+    platform::Image& gunFire;
+    platform::Timer& gunFireTimer;
+    platform::Image& shieldDisplay;
+    platform::Image& comboPointDisplay;
+    platform::Panel& missilePanel;
+    platform::Image& missilePicture;
+    platform::Label& missileCount;
+    platform::Panel& reinforcementPanel;
+    platform::Label& reinforcementText;
+    std::vector<platform::Image*> modifiers;
+    std::vector<platform::Panel*> messagePanels;
+    std::vector<platform::Label*> messageTopics;
+    std::vector<platform::Label*> messageTexts;
+    std::vector<platform::Shape*> messageDots;  // the first two messages only
+  };
+  SideView& View(combat::Side side) { return side == combat::Side::Player ? player_ : enemy_; }
+  void ShowInfo(int left, int top, std::int32_t ability);
+
+  SideView player_{*this, "Player"};
+  SideView enemy_{*this, "Enemy"};
+  std::vector<platform::Image*> framePieces_ = GetNumbered<platform::Image>("FramePiece", 36);
+  std::vector<platform::Image*> abilityButtons_ = GetNumbered<platform::Image>("AbilityButton", 12);
+  std::vector<platform::Panel*> abilityPanels_ = GetNumbered<platform::Panel>("AbilityPanel", 12);
+  std::vector<platform::SpeedButton*> paceButtons_ = GetNumbered<platform::SpeedButton>("PaceButton", 4);
+  platform::Panel& infoPanel_ = Get<platform::Panel>("InfoPanel");
+  platform::Label& infoTitle_ = Get<platform::Label>("InfoTitle");
+  platform::Label& infoDescription_ = Get<platform::Label>("InfoDescription");
+  platform::Label& infoEffect_ = Get<platform::Label>("InfoEffect");
+  platform::Label& infoComboPoint_ = Get<platform::Label>("InfoComboPoint");
 };
 
 extern SimulatorSetupScreen* SimulatorSetup;

@@ -155,7 +155,7 @@ NoticePopup::NoticePopup()
 }
 
 void NoticePopup::ShowScoreLines(bool show) {
-  Get<Label>("ScoreLine").SetVisible(show);
+  scoreLine_.SetVisible(show);
   ScoreText.SetVisible(show);
 }
 

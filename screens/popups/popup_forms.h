@@ -142,6 +142,9 @@ class NoticePopup : public TopicPopup {
   platform::Image& Picture = Get<platform::Image>("Picture");
   platform::Label& Headline = Get<platform::Label>("Headline");
   platform::Label& ScoreText = Get<platform::Label>("ScoreText");
+
+ private:
+  platform::Label& scoreLine_ = Get<platform::Label>("ScoreLine");
 };
 
 // The one instance of each, created at start-up.
