@@ -1,0 +1,34 @@
+// The example screen: the shape every screen of the game takes.
+//   - a layout (example.layout): components named by what they are, repeated rows numbered;
+//   - a class whose components are fetched once, as members, so a layout that lacks one fails at
+//     construction and in the data check;
+//   - handlers bound by name to methods, thin: they play the click and call rules or close;
+//   - Refresh copies the headless view into the components and writes nothing else;
+//   - picture buttons through screens::PictureButtons, popups through screens::popups.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "screens/shared/picture_buttons.h"
+#include "screens/example/example_view.h"
+
+namespace example {
+
+class ExampleScreen : public platform::Form {
+ public:
+  explicit ExampleScreen(const std::string& layoutFile);
+
+  // Fills the screen from the game state; the opener calls it before showing the screen.
+  void Refresh();
+
+  void OnBackClick();
+
+ private:
+  screens::PictureButtons back_;
+  platform::Label& pilot_ = Get<platform::Label>("Pilot");
+  std::vector<platform::Label*> cargoRows_ = GetNumbered<platform::Label>("CargoRow", kCargoRows);
+};
+
+}  // namespace example

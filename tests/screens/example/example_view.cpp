@@ -1,0 +1,22 @@
+#include "screens/example/example_view.h"
+
+#include "state/goods.h"
+#include "state/variables.h"
+
+namespace example {
+
+ExampleView BuildExampleView() {
+  ExampleView view;
+  view.pilot = "Pilot: " + state::PlayerName;
+  int row = 0;
+  for (int good = 1; good <= 18 && row < kCargoRows; ++good) {
+    if (state::Cargo[good] <= 0) continue;
+    view.cargoRows[row++] =
+        std::string(state::GetGoodCatalogueName(good)) + ": " + std::to_string(state::Cargo[good]);
+  }
+  view.holdEmpty = row == 0;
+  if (view.holdEmpty) view.cargoRows[0] = "Nothing aboard";
+  return view;
+}
+
+}  // namespace example
