@@ -75,20 +75,25 @@ void PicturePopup::OnContinueClick() {
   CloseByButton();
 }
 
-ChoicePopup::ChoicePopup()
-    : TopicPopup("ChoicePopup", state::ChoicePopupMayClose,
-                 {{"YesButton", "Message2Int_06.jpg", "Message2Int_06_Highlighted.jpg"},
-                  {"NoButton", "Message2Int_07.jpg", "Message2Int_07_Highlighted.jpg"}}) {
+QuestionPopup::QuestionPopup(std::string name, std::uint8_t& mayClose,
+                             std::vector<ButtonPictures> buttons, std::int32_t& answer)
+    : TopicPopup(std::move(name), mayClose, std::move(buttons)), answer_(answer) {
   Bind("OnYesClick", [this](platform::Sender) { Answer(1); });
   Bind("OnNoClick", [this](platform::Sender) { Answer(2); });
 }
 
-void ChoicePopup::Answer(int answer) {
-  ChoiceAnswer = answer;
+void QuestionPopup::Answer(int answer) {
+  answer_ = answer;
   audio::PlayButtonSound();
   buttons_.RestoreAll();
   CloseByButton();
 }
+
+ChoicePopup::ChoicePopup()
+    : QuestionPopup("ChoicePopup", state::ChoicePopupMayClose,
+                    {{"YesButton", "Message2Int_06.jpg", "Message2Int_06_Highlighted.jpg"},
+                     {"NoButton", "Message2Int_07.jpg", "Message2Int_07_Highlighted.jpg"}},
+                    ChoiceAnswer) {}
 
 TextPopup::TextPopup()
     : TopicPopup("TextPopup", state::TextPopupMayClose,
@@ -110,19 +115,10 @@ void TextPopup::ShowActionPointBlock(bool show) {
 }
 
 YesNoPopup::YesNoPopup()
-    : TopicPopup("YesNoPopup", state::YesNoPopupMayClose,
-                 {{"YesButton", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
-                  {"NoButton", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}}) {
-  Bind("OnYesClick", [this](platform::Sender) { Answer(1); });
-  Bind("OnNoClick", [this](platform::Sender) { Answer(2); });
-}
-
-void YesNoPopup::Answer(int answer) {
-  YesNoAnswer = answer;
-  audio::PlayButtonSound();
-  buttons_.RestoreAll();
-  CloseByButton();
-}
+    : QuestionPopup("YesNoPopup", state::YesNoPopupMayClose,
+                    {{"YesButton", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
+                     {"NoButton", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}},
+                    YesNoAnswer) {}
 
 EncounterPopup::EncounterPopup()
     : TopicPopup("EncounterPopup", state::EncounterPopupMayClose,

@@ -85,11 +85,23 @@ class PicturePopup : public TopicPopup {
   platform::Image& Picture = Get<platform::Image>("Picture");
 };
 
+// The two question popups: "Yes" (1) or "No" (2) into their answer variable.
+class QuestionPopup : public TopicPopup {
+ public:
+  void Answer(int answer);
+
+ protected:
+  QuestionPopup(std::string name, std::uint8_t& mayClose, std::vector<ButtonPictures> buttons,
+                std::int32_t& answer);
+
+ private:
+  std::int32_t& answer_;
+};
+
 // The picture question; a caller may caption the two answers for one question.
-class ChoicePopup : public TopicPopup {
+class ChoicePopup : public QuestionPopup {
  public:
   ChoicePopup();
-  void Answer(int answer);
   platform::Image& Picture = Get<platform::Image>("Picture");
   platform::Label& YesLabel = Get<platform::Label>("YesLabel");
   platform::Label& NoLabel = Get<platform::Label>("NoLabel");
@@ -107,10 +119,9 @@ class TextPopup : public TopicPopup {
   std::vector<platform::Label*> actionPointBlock_;
 };
 
-class YesNoPopup : public TopicPopup {
+class YesNoPopup : public QuestionPopup {
  public:
   YesNoPopup();
-  void Answer(int answer);
 };
 
 // The popups whose Continue keeps its look when clicked: a Continue that was lit stays lit at the

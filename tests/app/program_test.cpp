@@ -97,19 +97,17 @@ TEST(DataCheck, FailsWhenALayoutLacksAComponentItsCodeUses) {
   platform::SetAssetFolder("");
 }
 
-class AnswerStep : public FormTest {
+class AnswerStep : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
-    app::CreateForms();
+    GameFormsTest::SetUp();
     saved = screens::CreditsScreen::OpenUrl;
     screens::CreditsScreen::OpenUrl = [this](const std::string& url) { opened.push_back(url); };
     state::WebSiteUrl = app::kWebSiteUrl;
   }
   void TearDown() override {
     screens::CreditsScreen::OpenUrl = saved;
-    app::DestroyForms();
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 
   std::vector<std::string> opened;

@@ -14,20 +14,18 @@
 namespace screens_test {
 namespace {
 
-class StartHighscores : public FormTest {
+class StartHighscores : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
+    GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    app::CreateForms();
     app::Start->ShowWelcomePanel(false);
     for (auto& row : state::HighscoreTable) row.fill(0);
     state::HighscoreNames.fill("");
   }
   void TearDown() override {
-    app::DestroyForms();
     platform::SetAssetFolder("");
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 };
 

@@ -18,23 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StartOptions : public FormTest {
+class StartOptions : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
+    GameFormsTest::SetUp();
     home = fs::current_path();
     work = fs::path(::testing::TempDir()) / "farhaven_start_options_test";
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);  // no general data yet: a first start with the defaults
-    app::CreateForms();
     app::StartHoverButton = 0;
     audio::IntroPlayed = false;
   }
   void TearDown() override {
-    app::DestroyForms();
     fs::current_path(home);
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 
   fs::path home, work;

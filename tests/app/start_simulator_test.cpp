@@ -11,17 +11,7 @@
 namespace screens_test {
 namespace {
 
-class StartSimulator : public FormTest {
- protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    app::CreateForms();
-  }
-  void TearDown() override {
-    app::DestroyForms();
-    FormTest::TearDown();
-  }
-};
+using StartSimulator = GameFormsTest;
 
 TEST_F(StartSimulator, HiddenButtonOpensThePlayerPageAndBackReturns) {
   WhenIdle({

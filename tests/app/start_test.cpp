@@ -20,23 +20,21 @@ namespace fs = std::filesystem;
 using platform::Image;
 using platform::Label;
 
-class StartTest : public FormTest {
+class StartTest : public GameFormsTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
+    GameFormsTest::SetUp();
     // The general data lives in the working folder: each test gets a fresh one.
     home = fs::current_path();
     work = fs::path(::testing::TempDir()) / "farhaven_start_test";
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);
-    app::CreateForms();
     app::StartHoverButton = 0;
   }
   void TearDown() override {
-    app::DestroyForms();
     fs::current_path(home);
-    FormTest::TearDown();
+    GameFormsTest::TearDown();
   }
 
   fs::path home, work;
