@@ -81,11 +81,14 @@ class SimulatorScreens : public combat::SimulatorUi {
     if (Form3 != nullptr && animation == combat::Animation::ShieldHit) Form3->ShowShieldFlash(side);
   }
   void ResetScreen() override {
+    closed_ = false;
     if (Form3 != nullptr) Form3->ResetSimulatorScreen();
   }
   void Close() override {
+    closed_ = true;
     if (Form3 != nullptr) Form3->Close();
   }
+  bool IsClosed() const override { return closed_; }
   void StopCombatTimer() override {
     if (Form3 != nullptr) Form3->CombatTimer.SetEnabled(false);
   }
@@ -106,6 +109,7 @@ class SimulatorScreens : public combat::SimulatorUi {
 
  private:
   ScreenUi rules_;
+  bool closed_ = false;
 };
 
 SimulatorScreens& Screens() {

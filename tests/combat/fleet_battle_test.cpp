@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "combat/engine_fights.h"
+#include "combat/recording_fleet_ui.h"
 #include "combat_fixture.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
