@@ -2,13 +2,14 @@
 #include <benchmark/benchmark.h>
 
 #include "combat/duel.h"
+#include "rules/null_ui.h"
 #include "combat/resolution.h"
 #include "state/random.h"
 #include "state/variables.h"
 
 namespace {
 
-struct NoScreens : rules::Ui {};
+struct NoScreens : rules::NullUi {};
 
 // A player's gun volley against a destroyer, shields restored between runs.
 void BM_ResolveFireGuns(benchmark::State& st) {

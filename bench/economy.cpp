@@ -3,6 +3,7 @@
 
 #include "rules/economy_day.h"
 #include "rules/markets.h"
+#include "rules/null_ui.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/start_ship.h"
@@ -29,7 +30,7 @@ void BM_MarketUpdateOfEveryBody(benchmark::State& bench) {
 BENCHMARK(BM_MarketUpdateOfEveryBody);
 
 void BM_TenThousandDaysOfTheEconomy(benchmark::State& bench) {
-  rules::Ui ui;
+  rules::NullUi ui;
   for (auto _ : bench) {
     bench.PauseTiming();
     NewWorld();

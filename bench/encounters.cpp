@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "rules/encounters.h"
+#include "rules/null_ui.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -41,7 +42,7 @@ std::uint32_t EncounterSeed() {
 void RunRolls(benchmark::State& bench, bool playerAtWar) {
   World(playerAtWar);
   const std::uint32_t seed = EncounterSeed();
-  rules::Ui ui;
+  rules::NullUi ui;
   for (auto _ : bench) {
     state::Randomize(seed);
     state::PlayerData[31] = 0;

@@ -8,7 +8,7 @@
 #include "rules/daily_turn.h"
 #include "rules/missions.h"
 #include "rules/new_game.h"
-#include "rules/ui.h"
+#include "rules/null_ui.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -33,7 +33,7 @@ int ClassOfSize(int size) {
 }
 
 void BM_CreateNewGameWorld(benchmark::State& run) {
-  rules::Ui ui;
+  rules::NullUi ui;
   std::uint32_t seed = 1;
   for (auto _ : run) {
     NewGame(seed, static_cast<int>(seed % 4) + 1, static_cast<int>(seed % 6) + 1, ui);
@@ -44,7 +44,7 @@ void BM_CreateNewGameWorld(benchmark::State& run) {
 BENCHMARK(BM_CreateNewGameWorld)->Unit(benchmark::kMillisecond);
 
 void BM_AdvanceDay(benchmark::State& run) {
-  rules::Ui ui;
+  rules::NullUi ui;
   NewGame(7, 1, 2, ui);
   for (auto _ : run) {
     rules::AdvanceDay(ui);
@@ -55,7 +55,7 @@ BENCHMARK(BM_AdvanceDay)->Unit(benchmark::kMicrosecond);
 
 // 10,000 days in a row, per player ship size; reports the mean and the slowest single day.
 void BM_AdvanceDayTenThousand(benchmark::State& run) {
-  rules::Ui ui;
+  rules::NullUi ui;
   using Clock = std::chrono::steady_clock;
   double worst = 0;
   double total = 0;
@@ -79,7 +79,7 @@ BENCHMARK(BM_AdvanceDayTenThousand)->DenseRange(1, 5)->Unit(benchmark::kMillisec
 
 // A ship purchase: every slot of every board cleared and refilled, 144 calls in all.
 void BM_GenerateMissionOffers144(benchmark::State& run) {
-  rules::Ui ui;
+  rules::NullUi ui;
   NewGame(23, 2, 3, ui);
   state::PlayerShip[2] = ClassOfSize(static_cast<int>(run.range(0)));
   // Everybody at war: the worst cases (Special Forces, Report for duty) search the most.

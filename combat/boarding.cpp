@@ -233,31 +233,6 @@ std::int32_t Quarter(std::int32_t count) {
 
 }  // namespace
 
-bool RecordingBoardingUi::Choose(std::string_view topic, std::string_view text,
-                                 std::string_view picture, std::string_view first,
-                                 std::string_view second) {
-  bool answer = defaultChoice;
-  if (!choices.empty()) {
-    answer = choices.front();
-    choices.pop_front();
-  }
-  transcript_.push_back("choice: " + std::string(topic) + " / " + std::string(text) + " [" +
-                        std::string(picture) + "] " + std::string(first) + " | " +
-                        std::string(second) + " -> " + std::string(answer ? first : second));
-  return answer;
-}
-
-void RecordingBoardingUi::Close() {
-  // The form closes only with its permission set; its close handler clears the permission.
-  if (state::BoardingMayClose != 1) {
-    transcript_.push_back("boarding screen refused to close");
-    return;
-  }
-  closed = true;
-  state::BoardingMayClose = 0;
-  transcript_.push_back("boarding screen closed");
-}
-
 std::string BoardingAreaPicture(std::int32_t area, std::int32_t areaState) {
   const char* word = AreaWord(area);
   if (word == nullptr) return {};

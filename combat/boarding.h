@@ -9,10 +9,8 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "combat/combat_ui.h"
 
@@ -50,6 +48,7 @@ enum class BoardingAttack : std::int32_t {
 };
 
 // What the rules need of the crew combat screen. Popups and yes/no questions go through Combat().
+// Every operation is pure, so a screen that forgets one cannot be instantiated.
 class BoardingUi {
  public:
   explicit BoardingUi(CombatUi& combat) : combat_(combat) {}
@@ -59,49 +58,22 @@ class BoardingUi {
 
   // Redraws the crew counts, the area pictures (BoardingAreaPicture) and, in the compatibility
   // mode, the area labels (BoardingAreaLabel) from the tables.
-  virtual void Refresh() {}
+  virtual void Refresh() = 0;
 
   // Hides every popup form that may still be open.
-  virtual void HidePopups() {}
+  virtual void HidePopups() = 0;
 
-  // The question popup with a picture and two answers captioned `first` and `second` (they read
-  // "Yes" and "No" again afterwards); true = the first answer. By default the rules' screens ask.
+  // The ChoicePopup with a picture and two answers captioned `first` and `second` (they read
+  // "Yes" and "No" again afterwards); true = the first answer.
   virtual bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
-                      std::string_view first, std::string_view second) {
-    return combat_.Rules().Choose(topic, text, picture, first, second);
-  }
+                      std::string_view first, std::string_view second) = 0;
 
   // Closes the crew combat screen; BoardingMayClose is already set.
-  virtual void Close() {}
-  virtual bool IsClosed() const { return false; }
+  virtual void Close() = 0;
+  virtual bool IsClosed() const = 0;
 
  private:
   CombatUi& combat_;
-};
-
-// A crew combat screen without a screen: writes the questions with captions and the closing into
-// the combat recorder's transcript, answers the two-caption questions from a script (front
-// first, then defaultChoice) and counts the redraws.
-class RecordingBoardingUi : public BoardingUi {
- public:
-  RecordingBoardingUi(CombatUi& combat, std::vector<std::string>& transcript)
-      : BoardingUi(combat), transcript_(transcript) {}
-
-  std::deque<bool> choices;
-  bool defaultChoice = false;
-  bool closed = false;
-  int refreshes = 0;
-  int popupsHidden = 0;
-
-  void Refresh() override { ++refreshes; }
-  void HidePopups() override { ++popupsHidden; }
-  bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
-              std::string_view first, std::string_view second) override;
-  void Close() override;
-  bool IsClosed() const override { return closed; }
-
- private:
-  std::vector<std::string>& transcript_;
 };
 
 // The picture of `area` 1..4 in `areaState` ("crewcombat_red_airlock_normal.jpg" ...); empty for

@@ -76,36 +76,13 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
   if (bridge) {
     const int row = SpecialShipRow(ui);
-    if (SpecialShipIs(row, 1, 3)) {
-      c.ShowPopup(CombatPopup::Text, "Valuable cargo",
-                  "This vessel has loaded very valuable cargo. Your loot is three times as much "
-                  "worth as usual!");
-      value *= 3;
-    } else if (SpecialShipIs(row, 1, 4)) {
-      c.ShowPopup(CombatPopup::Text, "Treasure fleet",
-                  "This vessel belongs to the famous treasure fleet and has extremly valuable "
-                  "cargo. Your loot is ten times as much worth as usual!");
-      value *= 10;
+    if (row != 0 && state::SpecialShips[row][3] == 1) {
+      value *= AnnounceSpecialCargo(state::SpecialShips[row][9], c);
     }
   }
   AddTo(state::PlayerData[2], value);
   c.Rules().UpdateStatusBars();
-
-  const std::string worth = state::FormatThousands(Clamp32(value));
-  std::string text;
-  if (left > 0 && taken > 0) {
-    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo (" +
-           std::to_string(left) +
-           "E have to be left behind due to limited cargo space). You can sell it for $" + worth +
-           ".";
-  } else if (taken > 0) {
-    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo. You can sell it "
-           "for $" + worth + ".";
-  } else {
-    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "
-           "remains of the enemy ship.";
-  }
-  c.ShowPopup(CombatPopup::Loot, "", text, "treasurer.jpg");
+  ShowLootPopup(taken, left, Clamp32(value), c);
 }
 
 // Points for the player's side of the campaign running in the current system, if one runs there.

@@ -55,34 +55,10 @@ void PayLoot(CombatUi& ui) {
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
-  if (special[3] == 1 && special[9] == 3) {
-    ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
-                 "This vessel has loaded very valuable cargo. Your loot is three times as much "
-                 "worth as usual!");
-    value *= 3;
-  } else if (special[3] == 1 && special[9] == 4) {
-    ui.ShowPopup(CombatPopup::Text, "Treasure fleet",
-                 "This vessel belongs to the famous treasure fleet and has extremly valuable "
-                 "cargo. Your loot is ten times as much worth as usual!");
-    value *= 10;
-  }
+  if (special[3] == 1) value *= AnnounceSpecialCargo(special[9], ui);
   state::PlayerData[2] = Saturate(static_cast<std::int64_t>(state::PlayerData[2]) + value);
   ui.Rules().UpdateStatusBars();
-
-  const std::string worth = state::FormatThousands(Saturate(value));
-  std::string text;
-  if (units > 0 && left > 0) {
-    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo (" +
-           std::to_string(left) + "E have to be left behind due to limited cargo space). You can "
-           "sell it for $" + worth + ".";
-  } else if (units > 0) {
-    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo. You can sell it "
-           "for $" + worth + ".";
-  } else {
-    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "
-           "remains of the enemy ship.";
-  }
-  ui.ShowPopup(CombatPopup::Loot, "", text, "treasurer.jpg");
+  ShowLootPopup(units, left, Saturate(value), ui);
 }
 
 void EnemyDestroyed(CombatUi& ui) {
@@ -166,6 +142,39 @@ void CountDestroyedShip(std::int32_t shipClass) {
     return;
   }
   if (size >= 1 && size <= 5) Increment(state::PlayerData[50 + size]);
+}
+
+std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {
+  if (subKind == 3) {
+    ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
+                 "This vessel has loaded very valuable cargo. Your loot is three times as much "
+                 "worth as usual!");
+    return 3;
+  }
+  if (subKind == 4) {
+    ui.ShowPopup(CombatPopup::Text, "Treasure fleet",
+                 "This vessel belongs to the famous treasure fleet and has extremly valuable "
+                 "cargo. Your loot is ten times as much worth as usual!");
+    return 10;
+  }
+  return 1;
+}
+
+void ShowLootPopup(std::int64_t taken, std::int64_t left, std::int32_t value, CombatUi& ui) {
+  const std::string worth = state::FormatThousands(value);
+  std::string text;
+  if (taken > 0 && left > 0) {
+    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo (" +
+           std::to_string(left) + "E have to be left behind due to limited cargo space). You can "
+           "sell it for $" + worth + ".";
+  } else if (taken > 0) {
+    text = "Congratulations! You loot " + std::to_string(taken) + "E of cargo. You can sell it "
+           "for $" + worth + ".";
+  } else {
+    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "
+           "remains of the enemy ship.";
+  }
+  ui.ShowPopup(CombatPopup::Loot, "", text, "treasurer.jpg");
 }
 
 void CloseShipCombat(CombatUi& ui) {

@@ -20,6 +20,14 @@ void CheckShipCombatEnd(CombatUi& ui);
 // Counts one destroyed enemy ship of `shipClass` in the player's statistics.
 void CountDestroyedShip(std::int32_t shipClass);
 
+// The loot of a taken or destroyed ship, shared with the boarding fight. A special trader of
+// `subKind` 3 carries very valuable cargo (worth 3 times as much), of 4 the treasure fleet's (10
+// times): the popup says so and the multiplier is returned; any other sub-kind gives 1, silently.
+std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui);
+// The loot popup: `taken` units of cargo looted, `left` left behind for want of room, sold for
+// `value`.
+void ShowLootPopup(std::int64_t taken, std::int64_t left, std::int32_t value, CombatUi& ui);
+
 // Closes the combat screen: CombatMayClose := 1, then the screen closes.
 void CloseShipCombat(CombatUi& ui);
 

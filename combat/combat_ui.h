@@ -3,7 +3,7 @@
 // and answers every question from a script, so a whole fight runs headless from a seed.
 //
 // Sound cues do not pass through here: the rules call the cues of audio/sound.h directly.
-// Every operation has a harmless default, so an implementation overrides only what it shows.
+// Every operation is pure, so a screen that forgets one cannot be instantiated.
 #pragma once
 
 #include <string_view>
@@ -47,69 +47,59 @@ class CombatUi {
   rules::Ui& Rules() { return rules_; }
 
   // The message box of one side: topic and text, hidden again by that side's message timer.
-  virtual void ShowMessage(Side side, std::string_view topic, std::string_view text) {
-    (void)side, (void)topic, (void)text;
-  }
+  virtual void ShowMessage(Side side, std::string_view topic, std::string_view text) = 0;
 
   // A modal popup; returns when the player has closed it.
   virtual void ShowPopup(CombatPopup kind, std::string_view topic, std::string_view text,
-                         std::string_view picture = {}) {
-    (void)kind, (void)topic, (void)text, (void)picture;
-  }
+                         std::string_view picture = {}) = 0;
 
-  // The yes/no popup FMessage4; true = yes. The default answer is no.
-  virtual bool Ask(std::string_view topic, std::string_view text) {
-    (void)topic, (void)text;
-    return false;
-  }
+  // The YesNoPopup; true = yes.
+  virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
-  // The question popup with a picture, FMessage2; true = the first answer ("Yes").
+  // The ChoicePopup with a picture; true = the first answer ("Yes").
   virtual bool AskWithPicture(std::string_view topic, std::string_view text,
-                              std::string_view picture) {
-    (void)topic, (void)text, (void)picture;
-    return false;
-  }
+                              std::string_view picture) = 0;
 
   // Redraws part of the screen from the game state. The rules keep the state right before asking
   // (the action-point cap at 8 is applied by the rules, not by the screen).
-  virtual void Refresh(Display what) { (void)what; }
+  virtual void Refresh(Display what) = 0;
 
-  virtual void Animate(Side side, Animation animation) { (void)side, (void)animation; }
+  virtual void Animate(Side side, Animation animation) = 0;
 
   // Starts the enemy's message timer; its tick calls combat::EnemyMessageTimerTick, which lets the
   // enemy take its next step.
-  virtual void StartEnemyMessageTimer() {}
+  virtual void StartEnemyMessageTimer() = 0;
 
   // The "End this turn" control: disabled during the enemy's turn.
-  virtual void SetEndTurnEnabled(bool enabled) { (void)enabled; }
+  virtual void SetEndTurnEnabled(bool enabled) = 0;
 
   // Set-up of a new fight: hide the ability panels, the modifier icons and the player's message,
   // stop the player's message timer; the pictures to load are in combat::Pictures.
-  virtual void ResetScreen() {}
+  virtual void ResetScreen() = 0;
 
   // Closes the combat screen; CombatMayClose is already set. The screen's close handler calls
   // combat::CombatScreenClosed.
-  virtual void Close() {}
+  virtual void Close() = 0;
 
   // Whether Close has been called since the set-up of this fight (ResetScreen): the fight is
   // over, and nothing of it may go on behind the closed screen.
-  virtual bool IsClosed() const { return false; }
+  virtual bool IsClosed() const = 0;
 
   // Shows the boarding screen modally; the rules have prepared the defenders and the areas.
-  virtual void OpenBoarding() {}
+  virtual void OpenBoarding() = 0;
 
   // The ship sensors screen: whether it is showing, and the row of SpecialShips selected there
   // (0 = none).
-  virtual bool SensorsShowing() { return rules_.IsVisible(rules::Screen::Sensors); }
-  virtual int SensorSelection() { return 0; }
+  virtual bool SensorsShowing() = 0;
+  virtual int SensorSelection() = 0;
 
   // The tutorial's step functions.
-  virtual void EndTutorialStep(int step) { (void)step; }
-  virtual void BeginTutorialStep(int step) { (void)step; }
+  virtual void EndTutorialStep(int step) = 0;
+  virtual void BeginTutorialStep(int step) = 0;
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
-  virtual void AwardSilverStar() {}
-  virtual void AwardGoldStar() {}
+  virtual void AwardSilverStar() = 0;
+  virtual void AwardGoldStar() = 0;
 
  private:
   rules::Ui& rules_;

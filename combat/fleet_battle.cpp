@@ -141,14 +141,6 @@ bool ValidRow(std::int32_t row) { return row >= 1 && row <= kLastFleetRow; }
 
 bool Alive(const state::TFleetShipRow& row) { return row[kFleetAlive] > 0; }
 
-// A station is attacked only as the last ship: any other enemy row 2..10 alive protects it.
-bool StationProtected(std::int32_t target) {
-  if (EnemyFleet[target][kFleetClass] != state::kStarbaseClass) return false;
-  for (int r = 2; r <= kLastFleetRow; ++r)
-    if (r != target && Alive(EnemyFleet[r])) return true;
-  return false;
-}
-
 // The target may be attacked; otherwise says why not. A target row that is gone counts as none.
 bool TargetReady(FleetBattleUi& ui) {
   if (!ValidRow(SelectedTarget) || !Alive(EnemyFleet[SelectedTarget])) {
@@ -191,17 +183,6 @@ std::string RoleText(std::int32_t role) {
 std::string FactionShortName(std::int32_t faction) {
   if (faction < 0 || faction > state::kLastFaction) return {};
   return state::FactionText[faction][2];
-}
-
-// Duel damage base of a role; roles outside 1..4 have none.
-std::int32_t RoleDamageBase(std::int32_t role) {
-  switch (role) {
-    case kRoleStation: return 50;
-    case kRoleBattleship: return 30;
-    case kRoleCruiser: return 20;
-    case kRoleDestroyer: return 10;
-    default: return 0;
-  }
 }
 
 // One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
@@ -289,6 +270,23 @@ FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
 }
 
 }  // namespace
+
+bool StationProtected(std::int32_t target) {
+  if (EnemyFleet[target][kFleetClass] != state::kStarbaseClass) return false;
+  for (int r = 2; r <= kLastFleetRow; ++r)
+    if (r != target && Alive(EnemyFleet[r])) return true;
+  return false;
+}
+
+std::int32_t RoleDamageBase(std::int32_t role) {
+  switch (role) {
+    case kRoleStation: return 50;
+    case kRoleBattleship: return 30;
+    case kRoleCruiser: return 20;
+    case kRoleDestroyer: return 10;
+    default: return 0;
+  }
+}
 
 // --- Fleets --------------------------------------------------------------------------------------
 
@@ -540,76 +538,6 @@ bool FleetBattleCloseQuery(FleetBattleUi& ui) {
 void FleetBattleScreenClosed() {
   FleetDuelRunning = 0;
   state::FleetBattleMayClose = 0;
-}
-
-// --- Headless ------------------------------------------------------------------------------------
-
-void RecordingFleetUi::ShowPopup(std::string_view topic, std::string_view text) {
-  transcript.push_back("popup: " + std::string(topic) + " / " + std::string(text));
-}
-
-bool RecordingFleetUi::Ask(std::string_view topic, std::string_view text) {
-  bool answer = defaultAnswer;
-  if (!answers.empty()) {
-    answer = answers.front();
-    answers.pop_front();
-  }
-  transcript.push_back("question: " + std::string(topic) + " / " + std::string(text) +
-                       (answer ? " -> yes" : " -> no"));
-  return answer;
-}
-
-void RecordingFleetUi::SetDuelTimer(bool running) {
-  transcript.push_back(running ? "duel timer on" : "duel timer off");
-}
-
-void RecordingFleetUi::Close() {
-  closed = true;
-  transcript.push_back("fleet battle screen closed");
-}
-
-// --- A simple captain -------------------------------------------------------------------------
-
-void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
-  if (FleetDuelRunning) return;
-  if (PlayerShip[98] == 0 && PlayerShip[40] < PlayerMaxShields() / 4) {
-    EmergencyShieldRecharge(ui);
-  }
-  const FleetBattleView view = BuildFleetBattleView();
-  // The weakest enemy that may be attacked now; with none, the own attack ends the battle.
-  std::int32_t target = 0;
-  auto consider = [&target](const FleetSymbol& symbol) {
-    if (!symbol.visible || StationProtected(symbol.row)) return;
-    if (target == 0 ||
-        EnemyFleet[symbol.row][kFleetHitPoints] < EnemyFleet[target][kFleetHitPoints]) {
-      target = symbol.row;
-    }
-  };
-  for (const FleetSymbol& symbol : view.enemyLarge) consider(symbol);
-  for (const FleetSymbol& symbol : view.enemySmall) consider(symbol);
-  // The escort with the most hit points goes in; none left, the captain attacks personally.
-  std::int32_t escort = 0;
-  for (const FleetSymbol& symbol : view.ownSmall) {
-    if (!symbol.visible || RoleDamageBase(PlayerFleet[symbol.row][kFleetRole]) == 0) continue;
-    if (escort == 0 ||
-        PlayerFleet[symbol.row][kFleetHitPoints] > PlayerFleet[escort][kFleetHitPoints]) {
-      escort = symbol.row;
-    }
-  }
-  if (target != 0) ClickEnemyShipSymbol(target, ui);
-  if (escort == 0 || target == 0) {
-    AttackTargetYourself(ui);
-    return;
-  }
-  ClickOwnShipSymbol(escort, ui);
-  SelectedEscortAttacks(ui);
-  for (int tick = 0; tick < maxDuelTicks && FleetDuelRunning; ++tick) FleetDuelTick(ui);
-  if (FleetDuelRunning) {
-    // A duel that cannot end: the escort is called back.
-    FleetDuelRunning = 0;
-    ui.SetDuelTimer(false);
-    ui.SetSpeedButtonsEnabled(true);
-  }
 }
 
 }  // namespace combat

@@ -11,10 +11,8 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "rules/ui.h"
 
@@ -53,7 +51,8 @@ extern std::int32_t SelectedTarget;    // row of EnemyFleet, 0 = none
 extern std::uint8_t FleetBattleWon;    // 1 won; 0 lost or retreated
 extern std::uint8_t FleetDuelRunning;  // the duel timer runs
 
-// What the fleet battle rules need of the fleet battle screen.
+// What the fleet battle rules need of the fleet battle screen. Every operation is pure, so a
+// screen that forgets one cannot be instantiated.
 class FleetBattleUi {
  public:
   explicit FleetBattleUi(rules::Ui& rules) : rules_(rules) {}
@@ -62,29 +61,25 @@ class FleetBattleUi {
   // The general screens: the own attack's encounter popup and ship fight, the travel screen.
   rules::Ui& Rules() { return rules_; }
 
-  // The text popup TFMessage3.
-  virtual void ShowPopup(std::string_view topic, std::string_view text) {
-    rules_.Message(rules::Popup::Text, topic, text);
-  }
-  // The yes/no popup TFMessage4; true = yes.
-  virtual bool Ask(std::string_view topic, std::string_view text) {
-    return rules_.Ask(topic, text);
-  }
+  // The TextPopup.
+  virtual void ShowPopup(std::string_view topic, std::string_view text) = 0;
+  // The YesNoPopup; true = yes.
+  virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
   // Redraws the whole screen from BuildFleetBattleView.
-  virtual void Refresh() {}
+  virtual void Refresh() = 0;
   // Redraws the two shield bars of the selected pair (the panels of BuildFleetBattleView).
-  virtual void ShowShieldBars() {}
+  virtual void ShowShieldBars() = 0;
   // Fills and shows both panels of the selected pair for a duel.
-  virtual void ShowDuelPanels() {}
+  virtual void ShowDuelPanels() = 0;
   // The four speed buttons (own attack, escort attack, recharge, retreat); their pictures and
   // labels stay live.
-  virtual void SetSpeedButtonsEnabled(bool enabled) { (void)enabled; }
+  virtual void SetSpeedButtonsEnabled(bool enabled) = 0;
   // Starts or stops the duel timer (1000 ms); each tick calls FleetDuelTick.
-  virtual void SetDuelTimer(bool running) { (void)running; }
+  virtual void SetDuelTimer(bool running) = 0;
   // Closes the screen; FleetBattleMayClose is set. The close handler calls FleetBattleScreenClosed.
-  virtual void Close() {}
-  virtual bool IsClosed() const { return false; }
+  virtual void Close() = 0;
+  virtual bool IsClosed() const = 0;
 
  private:
   rules::Ui& rules_;
@@ -135,6 +130,12 @@ std::string FleetShieldBarPicture(std::int32_t hitPoints, std::int32_t baseShiel
 // hitPoints x 100 div baseShields (a base of 0 or less counts as 1).
 std::int32_t FleetShieldPercent(std::int32_t hitPoints, std::int32_t baseShields);
 
+// A station is attacked only as the last ship: whether any other enemy row 2..10 alive still
+// protects the station in EnemyFleet row `target` (false when that row is no station).
+bool StationProtected(std::int32_t target);
+// The escort duel's damage base of a fleet role; roles outside 1..4 (the flagship) have none.
+std::int32_t RoleDamageBase(std::int32_t role);
+
 // Asks the screen to redraw itself.
 void RefreshFleetBattleScreen(FleetBattleUi& ui);
 void ShowFleetShieldBars(FleetBattleUi& ui);
@@ -166,39 +167,5 @@ void CheckFleetBattleOutcome(FleetBattleUi& ui);
 bool FleetBattleCloseQuery(FleetBattleUi& ui);
 // The screen's close handler: the duel stops and the close permission is used up.
 void FleetBattleScreenClosed();
-
-// --- Headless ------------------------------------------------------------------------------------
-
-// A fleet battle screen without a screen: writes every popup, question and redraw as a line,
-// answers questions from a script.
-class RecordingFleetUi : public FleetBattleUi {
- public:
-  explicit RecordingFleetUi(rules::Ui& rules) : FleetBattleUi(rules) {}
-
-  std::vector<std::string> transcript;
-  std::deque<bool> answers;
-  bool defaultAnswer = false;
-  bool closed = false;
-  bool speedButtonsEnabled = true;
-  int refreshes = 0;
-  int shieldBarRedraws = 0;
-  int duelPanelShows = 0;
-
-  void ShowPopup(std::string_view topic, std::string_view text) override;
-  bool Ask(std::string_view topic, std::string_view text) override;
-  void Refresh() override { ++refreshes; }
-  void ShowShieldBars() override { ++shieldBarRedraws; }
-  void ShowDuelPanels() override { ++duelPanelShows; }
-  void SetSpeedButtonsEnabled(bool enabled) override { speedButtonsEnabled = enabled; }
-  void SetDuelTimer(bool running) override;
-  void Close() override;
-  bool IsClosed() const override { return closed; }
-};
-
-// One order of a simple fleet captain: recharges once when the shields fall below a quarter,
-// sends the escort with the most hit points at the weakest enemy that may be attacked and lets
-// the duel run to its end (at most `maxDuelTicks` exchanges, then calls the escort back), and
-// attacks personally when no escort is left (or no target, which ends a battle already won).
-void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks = 10000);
 
 }  // namespace combat

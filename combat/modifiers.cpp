@@ -65,34 +65,23 @@ bool ClearModifier(Side side, std::int32_t ability) {
   return true;
 }
 
-void CountDownPlayerModifiers(CombatUi& ui) {
-  auto& list = state::PlayerModifiers;
+void CountDownModifiers(Side side, CombatUi& ui) {
+  const bool player = side == Side::Player;
+  auto& list = ListOf(side);
   for (int s = 1; s <= kModifierSlots; ++s) {
     if (list[s][1] <= 0) continue;
     list[s][3] -= 1;
     if (list[s][3] < 1) {
       list[s][1] = 0;
       ui.Refresh(Display::Modifiers);
-      ui.Refresh(Display::AbilityButtons);
-    } else if (list[s][2] == kDoubleSpeed) {
+      // The end of a player's effect may free its button; the player's buttons are also shown
+      // switched off while the enemy's EMP or EMP II is in force, so the end of either switches
+      // them back on.
+      if (player || list[s][2] == kEmp || list[s][2] == kEmp2) ui.Refresh(Display::AbilityButtons);
+    } else if (player && list[s][2] == kDoubleSpeed) {
       state::PlayerShip[3] += 2;
       state::PlayerShip[99] = 1;
       ShowActionPointBar(ui);
-    }
-  }
-}
-
-void CountDownEnemyModifiers(CombatUi& ui) {
-  auto& list = state::EnemyModifiers;
-  for (int s = 1; s <= kModifierSlots; ++s) {
-    if (list[s][1] <= 0) continue;
-    list[s][3] -= 1;
-    if (list[s][3] < 1) {
-      list[s][1] = 0;
-      ui.Refresh(Display::Modifiers);
-      // The player's buttons are shown switched off while the enemy's EMP or EMP II is in force,
-      // so the end of either switches them back on.
-      if (list[s][2] == kEmp || list[s][2] == kEmp2) ui.Refresh(Display::AbilityButtons);
     }
   }
 }

@@ -33,9 +33,9 @@ void AddModifier(Side side, std::int32_t ability, CombatUi& ui);
 // Ends the lowest active entry of `ability` before its time; false when none was active.
 bool ClearModifier(Side side, std::int32_t ability);
 
-// The start-of-round countdowns. The player's list also pays the "Double speed" bonus of every
-// entry still in force after the count.
-void CountDownPlayerModifiers(CombatUi& ui);
-void CountDownEnemyModifiers(CombatUi& ui);
+// The start-of-round countdown of one side's list. An entry that runs out redraws the modifier
+// icons, and the ability buttons too when it was the player's or the enemy's EMP or EMP II. The
+// player's list also pays the "Double speed" bonus of every entry still in force after the count.
+void CountDownModifiers(Side side, CombatUi& ui);
 
 }  // namespace combat

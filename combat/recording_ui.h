@@ -31,6 +31,7 @@ class RecordingUi : public CombatUi {
   int silverStars = 0;
   int goldStars = 0;
   int enemyTimerStarts = 0;
+  bool endTurnEnabled = true;
   std::array<int, 7> refreshes{};  // by Display
   // Action points found above 8 right after an action-point redraw (must stay 0).
   int actionPointsAboveCap = 0;
@@ -50,7 +51,10 @@ class RecordingUi : public CombatUi {
   bool AskWithPicture(std::string_view topic, std::string_view text,
                       std::string_view picture) override;
   void Refresh(Display what) override;
+  // Animations leave no line: the transcript holds what the player reads and answers.
+  void Animate(Side side, Animation animation) override { (void)side, (void)animation; }
   void StartEnemyMessageTimer() override { ++enemyTimerStarts; }
+  void SetEndTurnEnabled(bool enabled) override { endTurnEnabled = enabled; }
   // The screen outlives its fights: a new fight's set-up opens it again.
   void ResetScreen() override { closed = false; }
   void Close() override;

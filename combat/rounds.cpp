@@ -339,9 +339,9 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.SetEndTurnEnabled(true);
   state::PlayerShip[3] = state::GetShipClassStat(state::PlayerShip[2], state::kAttrActionPoints);
   ShowActionPointBar(ui);
-  CountDownPlayerModifiers(ui);
+  CountDownModifiers(Side::Player, ui);
   ApplyShipSpecial(ui);
-  CountDownEnemyModifiers(ui);
+  CountDownModifiers(Side::Enemy, ui);
   CountDownReload(Side::Player, ui);
   CountDownReload(Side::Enemy, ui);
   PlayerVolley(ui);

@@ -41,6 +41,30 @@ class SimulatorUi : public CombatUi {
  public:
   using CombatUi::CombatUi;
 
+  // The practice duel has no message boxes, questions, enemy turns, boarding, sensors, tutorial
+  // or medals: its rules never ask for them, and its screens have nothing to show for them.
+  void ShowMessage(Side side, std::string_view topic, std::string_view text) override {
+    (void)side, (void)topic, (void)text;
+  }
+  bool Ask(std::string_view topic, std::string_view text) override {
+    (void)topic, (void)text;
+    return false;
+  }
+  bool AskWithPicture(std::string_view topic, std::string_view text,
+                      std::string_view picture) override {
+    (void)topic, (void)text, (void)picture;
+    return false;
+  }
+  void StartEnemyMessageTimer() override {}
+  void SetEndTurnEnabled(bool enabled) override { (void)enabled; }
+  void OpenBoarding() override {}
+  bool SensorsShowing() override { return false; }
+  int SensorSelection() override { return 0; }
+  void EndTutorialStep(int step) override { (void)step; }
+  void BeginTutorialStep(int step) override { (void)step; }
+  void AwardSilverStar() override {}
+  void AwardGoldStar() override {}
+
   // The simulator's ability action of a side: takes the ability id and changes nothing in the duel.
   virtual void AbilityUsed(Side side, std::int32_t ability) { (void)side, (void)ability; }
 

@@ -1,6 +1,7 @@
 // A rules::Ui that hands every request on to another one. Decorators derive from it and take
 // over only what they change (the headless fights, for instance), so the rest still reaches the
-// screens or the test script underneath.
+// screens or the test script underneath. Every operation of Ui is pure, so one left out here
+// would leave ForwardingUi abstract and no decorator of it would compile.
 #pragma once
 
 #include "rules/ui.h"

@@ -249,15 +249,32 @@ std::int32_t RandomCandidate(const std::vector<std::int32_t>& candidates) {
   return candidates[Random(static_cast<std::int32_t>(candidates.size()))];
 }
 
+// The opening of a fight at a body of the board's own system, drawn from `allowed`: false, and
+// no offer, when no body came up.
+bool OfferFightInBoardSystem(BodySet allowed, Board& board) {
+  const std::int32_t b = FindBody(allowed);
+  if (b == 0) return false;
+  Offer(board, b, board.s);
+  (*board.row)[8] = 1;
+  return true;
+}
+
+// A fleet mission against one of `candidates`, drawn at random, paying the reward of `weight`;
+// no offer without a candidate.
+void FleetOfferAmong(const std::vector<std::int32_t>& candidates, std::int32_t weight,
+                     Board& board) {
+  if (candidates.empty()) return;
+  FleetOffer(board, RandomCandidate(candidates));
+  (*board.row)[3] = ComputeMissionReward(weight);
+  Brief(board);
+}
+
 // --- Type steps ---------------------------------------------------------------------------------
 
 // Search && Destroy (type 1) and Strike (type 9); a bigger enemy makes them Ambush or Assault.
 void HuntStep(OfferSearch& search, Board& board, bool strike) {
   state::TMissionRow& row = *board.row;
-  const std::int32_t b = FindBody(search.Bodies(board.s));
-  if (b == 0) return;
-  Offer(board, b, board.s);
-  row[8] = 1;
+  if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
   if (strike && Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
   row[8] = DrawEnemyClass(Kind(board.s), board.s, search.psize, row[9],
@@ -471,10 +488,7 @@ void FlankingStep(OfferSearch& search, Board& board) {
       if (Present(x) && !Campaign(x) && Owner(x) == g) candidates.push_back(x);
     }
   }
-  if (candidates.empty()) return;
-  FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(5);
-  Brief(board);
+  FleetOfferAmong(candidates, 5, board);
 }
 
 void SuppressionStep(OfferSearch& search, Board& board) {
@@ -484,18 +498,12 @@ void SuppressionStep(OfferSearch& search, Board& board) {
       candidates.push_back(x);
     }
   }
-  if (candidates.empty()) return;
-  FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
-  Brief(board);
+  FleetOfferAmong(candidates, 4, board);
 }
 
 void BombingRunStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
-  const std::int32_t b = FindBody(search.PlainPlanets(board.s));
-  if (b == 0) return;
-  Offer(board, b, board.s);
-  row[8] = 1;
+  if (!OfferFightInBoardSystem(search.PlainPlanets(board.s), board)) return;
   if (Owner(board.s) == search.pf) row[1] = 0;
   row[9] = Owner(board.s);
   row[3] = ComputeMissionReward(4);
@@ -504,10 +512,7 @@ void BombingRunStep(OfferSearch& search, Board& board) {
 
 void BattleStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
-  const std::int32_t b = FindBody(search.Bodies(board.s));
-  if (b == 0) return;
-  Offer(board, b, board.s);
-  row[8] = 1;
+  if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
   if (Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
   row[3] = ComputeMissionReward(4);
@@ -531,10 +536,7 @@ void SiegeStep(OfferSearch& search, Board& board) {
   for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
     if (Present(x) && Campaign(x) && Owner(x) == search.pf) AddNeighboursOwnedBy(x, Attacker(x), candidates);
   }
-  if (candidates.empty()) return;
-  FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
-  Brief(board);
+  FleetOfferAmong(candidates, 4, board);
 }
 
 void RaidingStep(OfferSearch& search, Board& board) {
@@ -542,10 +544,7 @@ void RaidingStep(OfferSearch& search, Board& board) {
   std::vector<std::int32_t> candidates;
   if (Attacker(s) == search.pf) AddNeighboursOwnedBy(s, Owner(s), candidates);
   if (Owner(s) == search.pf) AddNeighboursOwnedBy(s, Attacker(s), candidates);
-  if (candidates.empty()) return;
-  FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
-  Brief(board);
+  FleetOfferAmong(candidates, 4, board);
 }
 
 void RunTypeStep(OfferSearch& search, Board& board, std::int32_t type) {

@@ -1,4 +1,7 @@
-// The searches behind the mission boards, made cheap.
+// The searches behind the mission boards: the invasion targets an offer heads for (their
+// candidate lists and the draws from them), the enemy ship class an offer fights, and stepping the
+// random generator over a run of draws. GenerateMissionOffers (rules/missions.h) fills the boards
+// with them; they are declared here so that tests can hold each one against the plain search.
 //
 // Some offers look for a target by drawing invasion targets again and again (up to a thousand
 // times) until one fits, and by drawing body numbers until a visible one comes up. Rescanning the

@@ -2,8 +2,8 @@
 // screens; a test gives them a script that records every popup and answers every question, so a
 // whole world runs headless from a seed.
 //
-// Every operation has a harmless default (no popup shown, the default answer given, nothing
-// visible), so an implementation overrides only what it shows.
+// Every operation is pure: an implementation that forgets one cannot be instantiated.
+// Stand-ins that show nothing derive from rules::NullUi (rules/null_ui.h) instead.
 #pragma once
 
 #include <cstdint>
@@ -53,114 +53,92 @@ struct Ui {
 
   // Shows a popup modally; returns when the player has closed it.
   virtual void Message(Popup kind, std::string_view topic, std::string_view text,
-                       std::string_view picture = {}) {
-    (void)kind, (void)topic, (void)text, (void)picture;
-  }
+                       std::string_view picture = {}) = 0;
 
-  // The large picture popup FMessage8 with its second caption line (a news headline). Screens
-  // without a headline line show it as a plain notice.
+  // The NoticePopup with its second caption line (a news headline).
   virtual void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
-                          std::string_view picture) {
-    (void)headline;
-    Message(Popup::Notice, topic, text, picture);
-  }
+                          std::string_view picture) = 0;
 
-  // The yes/no popup FMessage4; true = yes. The default answer is no.
-  virtual bool Ask(std::string_view topic, std::string_view text) {
-    (void)topic, (void)text;
-    return false;
-  }
+  // The YesNoPopup; true = yes.
+  virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
-  virtual bool IsVisible(Screen screen) const {
-    (void)screen;
-    return false;
-  }
+  virtual bool IsVisible(Screen screen) const = 0;
 
   // The travel screen's refresh routines. DisplayedSystem is set by the rule before RedrawSystem.
-  virtual void RedrawSystem(bool placeBodies) { (void)placeBodies; }
-  virtual void UpdateStatusBars() {}
-  virtual void UpdateTradePopup() {}
+  virtual void RedrawSystem(bool placeBodies) = 0;
+  virtual void UpdateStatusBars() = 0;
+  virtual void UpdateTradePopup() = 0;
 
-  // The question popup FMessage2 with its two buttons captioned `first` and `second`; true = the
-  // first button. The default answer is the second button.
+  // The ChoicePopup with its two buttons captioned `first` and `second`; true = the first button.
   virtual bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
-                      std::string_view first, std::string_view second) {
-    (void)topic, (void)text, (void)picture, (void)first, (void)second;
-    return false;
-  }
+                      std::string_view first, std::string_view second) = 0;
 
   // The travel screen redraws the space finds of the displayed system.
-  virtual void ShowSpaceFinds() {}
+  virtual void ShowSpaceFinds() = 0;
 
   // The promotion screen for a player who has just reached `level` (the level, rank and ribbons
   // are already stored): composes the uniform and shows the award modally.
-  virtual void ShowPromotion(PromotionAward award, int level) { (void)award, (void)level; }
+  virtual void ShowPromotion(PromotionAward award, int level) = 0;
 
   // The ability selection screen after a promotion; the player learns at most one ability or
-  // skill there. By default nothing is learned.
-  virtual void ChooseNewAbility(AbilityChoice choice) { (void)choice; }
+  // skill there.
+  virtual void ChooseNewAbility(AbilityChoice choice) = 0;
 
   // --- Fights on the way and on a mission, the loss of the ship ---------------------------------
 
-  // The large picture popup FMessage8 with a score line under its text while it is open (the
-  // retirement steps, the life points left after the loss of the ship).
+  // The NoticePopup with a score line under its text while it is open (the retirement steps, the
+  // life points left after the loss of the ship).
   virtual void ShowScoredNotice(std::string_view topic, std::string_view headline,
                                 std::string_view text, std::string_view picture,
-                                std::string_view scoreLine) {
-    (void)scoreLine;
-    ShowNotice(topic, headline, text, picture);
-  }
+                                std::string_view scoreLine) = 0;
 
-  // The hostile-encounter popup FMessage5: the scene picture, the topic, the opponent (faction and
-  // class) on its own line, and the alert text.
+  // The EncounterPopup: the scene picture, the topic, the opponent (faction and class) on its own
+  // line, and the alert text.
   virtual void ShowEncounter(std::string_view topic, std::string_view opponent,
-                             std::string_view text, std::string_view picture) {
-    (void)opponent;
-    Message(Popup::Picture, topic, text, picture);
-  }
+                             std::string_view text, std::string_view picture) = 0;
 
   // Prepares a fight against one ship: the combat set-up (enemy record, loadout, ability slots,
-  // pictures). The game runs the combat set-up here; without one, only the enemy record's alive
-  // flag, class, kind and faction are written.
+  // pictures). Whatever else it does, it writes at least what WriteEnemyIdentity writes: the
+  // rules read the enemy record right after.
   virtual void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
-                               std::int32_t enemyKind, std::int32_t enemyTier) {
-    (void)enemyTier;
+                               std::int32_t enemyKind, std::int32_t enemyTier) = 0;
+
+  // Runs the prepared fight on the combat screen, with the travel screen and the flight window
+  // hidden meanwhile, and returns when it is over: PlayerShip[1] = 0 when the player's ship was
+  // destroyed, EnemyShip[1] = 0 when the enemy was destroyed or taken.
+  virtual void RunShipCombat() = 0;
+
+  // Prepares both fleets for a battle against `enemyFaction` (`fleetKind` as the fleet set-up
+  // takes it), runs the fleet battle screen and returns whether the enemy fleet was destroyed
+  // (FleetBattleWon); PlayerShip[1] = 0 afterwards when the player's ship was lost.
+  virtual bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) = 0;
+
+  // Ends a flight under way: stops its day timer, sets its days left to 0 and closes the flight
+  // window. Nothing happens when no flight is under way.
+  virtual void StopFlight() = 0;
+
+  // Closes the travel screen, whose close permission the rule has set: the game is over and
+  // control returns to the start screen.
+  virtual void CloseTravelScreen() = 0;
+
+  // The travel screen's mission panel: hide it, redraw it from ActiveMission, or open/close it
+  // as its control-panel button does.
+  virtual void HideMissionPanel() = 0;
+  virtual void UpdateMissionPanel() = 0;
+  virtual void OpenMissions() = 0;
+
+  // The tutorial moves on to `step`.
+  virtual void BeginTutorialStep(int step) = 0;
+
+ protected:
+  // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
+  static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,
+                                 std::int32_t enemyKind) {
     state::EnemyShip[1] = 1;
     state::EnemyShip[2] = enemyClass;
     state::EnemyShip[7] = enemyKind;
     state::EnemyShip[8] = enemyFaction;
   }
-
-  // Runs the prepared fight on the combat screen, with the travel screen and the flight window
-  // hidden meanwhile, and returns when it is over: PlayerShip[1] = 0 when the player's ship was
-  // destroyed, EnemyShip[1] = 0 when the enemy was destroyed or taken. By default nobody fights.
-  virtual void RunShipCombat() {}
-
-  // Prepares both fleets for a battle against `enemyFaction` (`fleetKind` as the fleet set-up
-  // takes it), runs the fleet battle screen and returns whether the enemy fleet was destroyed
-  // (FleetBattleWon); PlayerShip[1] = 0 afterwards when the player's ship was lost. No battle is
-  // won without a fight.
-  virtual bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
-    (void)enemyFaction, (void)fleetKind;
-    return false;
-  }
-
-  // Ends a flight under way: stops its day timer, sets its days left to 0 and closes the flight
-  // window. Nothing happens when no flight is under way.
-  virtual void StopFlight() {}
-
-  // Closes the travel screen, whose close permission the rule has set: the game is over and
-  // control returns to the start screen.
-  virtual void CloseTravelScreen() {}
-
-  // The travel screen's mission panel: hide it, redraw it from ActiveMission, or open/close it
-  // as its control-panel button does.
-  virtual void HideMissionPanel() {}
-  virtual void UpdateMissionPanel() {}
-  virtual void OpenMissions() {}
-
-  // The tutorial moves on to `step`.
-  virtual void BeginTutorialStep(int step) { (void)step; }
 };
 
 }  // namespace rules

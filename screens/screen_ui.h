@@ -1,9 +1,16 @@
-// The rules' popups and questions shown on the game's real popups.
+// The game's screens as the rules see them: the popups and questions on the game's real popups,
+// and every other operation of rules::Ui on its screen once that screen is built.
 #pragma once
+
+#include <string_view>
 
 #include "rules/ui.h"
 
 namespace screens {
+
+// Says on stderr, once per operation, that `operation` of rules::Ui reached a screen the game does
+// not have yet. The operation then shows nothing and gives the default answer.
+void ScreenNotBuiltYet(std::string_view operation);
 
 class ScreenUi : public rules::Ui {
  public:
@@ -18,6 +25,26 @@ class ScreenUi : public rules::Ui {
   bool Ask(std::string_view topic, std::string_view text) override;
   bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
               std::string_view first, std::string_view second) override;
+
+  // The screens below are not built yet: each reports through ScreenNotBuiltYet.
+  bool IsVisible(rules::Screen screen) const override;
+  void RedrawSystem(bool placeBodies) override;
+  void UpdateStatusBars() override;
+  void UpdateTradePopup() override;
+  void ShowSpaceFinds() override;
+  void ShowPromotion(rules::PromotionAward award, int level) override;
+  void ChooseNewAbility(rules::AbilityChoice choice) override;
+  // Writes the enemy record's identity, which the rules read right after, without a combat screen.
+  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+                       std::int32_t enemyTier) override;
+  void RunShipCombat() override;
+  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override;
+  void StopFlight() override;
+  void CloseTravelScreen() override;
+  void HideMissionPanel() override;
+  void UpdateMissionPanel() override;
+  void OpenMissions() override;
+  void BeginTutorialStep(int step) override;
 };
 
 }  // namespace screens

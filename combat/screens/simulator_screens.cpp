@@ -80,11 +80,14 @@ class SimulatorScreens : public combat::SimulatorUi {
     if (SimulatorDuel != nullptr && animation == combat::Animation::ShieldHit) SimulatorDuel->ShowShieldFlash(side);
   }
   void ResetScreen() override {
+    closed_ = false;
     if (SimulatorDuel != nullptr) SimulatorDuel->ResetSimulatorScreen();
   }
   void Close() override {
+    closed_ = true;
     if (SimulatorDuel != nullptr) SimulatorDuel->Close();
   }
+  bool IsClosed() const override { return closed_; }
   void StopCombatTimer() override {
     if (SimulatorDuel != nullptr) SimulatorDuel->CombatTimer.SetEnabled(false);
   }
@@ -105,6 +108,7 @@ class SimulatorScreens : public combat::SimulatorUi {
 
  private:
   ScreenUi rules_;
+  bool closed_ = false;
 };
 
 SimulatorScreens& Screens() {

@@ -9,6 +9,7 @@
 #include "combat/boarding.h"
 #include "combat/boarding_outcome.h"
 #include "combat/engine_fights.h"
+#include "combat/recording_boarding_ui.h"
 #include "combat_fixture.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"

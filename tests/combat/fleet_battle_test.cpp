@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "combat/engine_fights.h"
+#include "combat/recording_fleet_ui.h"
 #include "combat_fixture.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
@@ -46,7 +47,7 @@ class OwnAttackScript : public support::ScriptUi {
 
   void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
     setups.push_back({c, f, k, t});
-    Ui::SetupShipCombat(c, f, k, t);
+    rules::NullUi::SetupShipCombat(c, f, k, t);
     state::EnemyShip[40] = 999999;  // set-up fills full shields; the battle overwrites them
   }
   void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,

@@ -79,7 +79,7 @@ TEST_F(ModifiersTest, TheEndOfEitherEnemyEmpRedrawsThePlayersButtons) {
     AddEnemyModifier(emp);
     state::EnemyModifiers[1][3] = 1;  // runs out at this round's count-down
     const int before = ui.Refreshes(combat::Display::AbilityButtons);
-    combat::CountDownEnemyModifiers(ui);
+    combat::CountDownModifiers(combat::Side::Enemy, ui);
     EXPECT_EQ(FindEnemyModifierSlot(emp), 0);
     EXPECT_EQ(ui.Refreshes(combat::Display::AbilityButtons), before + 1) << "ability " << emp;
   }

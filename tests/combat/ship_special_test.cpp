@@ -163,9 +163,9 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   EXPECT_EQ(state::PlayerShip[3], 2);
 
   // It lasts two round starts.
-  combat::CountDownPlayerModifiers(ui);
+  combat::CountDownModifiers(Side::Player, ui);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialAntiPhaseEmitter);
-  combat::CountDownPlayerModifiers(ui);
+  combat::CountDownModifiers(Side::Player, ui);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // A second activation in the same fight: points back, special off, the popup.

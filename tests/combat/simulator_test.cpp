@@ -39,7 +39,10 @@ class SimUi : public combat::SimulatorUi {
                  std::string_view picture) override {
     popups.push_back(std::string(topic) + "|" + std::string(text) + "|" + std::string(picture));
   }
+  void Refresh(combat::Display) override {}
+  void Animate(Side, combat::Animation) override {}
   void Close() override { closed = true; }
+  bool IsClosed() const override { return closed; }
   void ResetScreen() override { closed = false; }
   void ShowSetupPage(std::string_view heading) override {
     headings.emplace_back(heading);

@@ -47,7 +47,7 @@ class FightScript : public support::ScriptUi {
                        std::int32_t enemyTier) override {
     setups.push_back({enemyClass, enemyFaction, enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);
-    rules::Ui::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
+    rules::NullUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
 
   void RunShipCombat() override {

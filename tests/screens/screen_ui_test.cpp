@@ -1,12 +1,20 @@
 // The rules' popups on the real popup forms: which form shows what, the answers, and the captions
-// and score lines put back afterwards.
+// and score lines put back afterwards; the operations whose screens are not built yet.
 #include "screens/screen_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <type_traits>
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "state/variables.h"
 
 namespace screens_test {
 namespace {
+
+// The game's one implementation of the rules' Ui leaves no operation out.
+static_assert(!std::is_abstract_v<screens::ScreenUi>);
 
 using platform::Image;
 using platform::Label;
@@ -101,6 +109,32 @@ TEST_F(ScreenUiTest, ScoreLinesShowWithTheirNoticeOnly) {
   ui.ShowScoredNotice("New chance", "", "Your ship was lost.", "explosion.jpg", "Life points left: 2");
   ui.ShowNotice("War news!", "", "A war.", "news.jpg");
   EXPECT_FALSE(StepsLeft());
+}
+
+TEST(ScreenNotBuiltYet, NamesTheOperationOnceHoweverOftenItArrives) {
+  testing::internal::CaptureStderr();
+  screens::ScreenNotBuiltYet("OpenStarChart");
+  screens::ScreenNotBuiltYet("OpenStarChart");
+  screens::ScreenNotBuiltYet("OpenCargoHold");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Farhaven 4: OpenStarChart reached a screen that is not built yet\n"
+            "Farhaven 4: OpenCargoHold reached a screen that is not built yet\n");
+}
+
+// Without a combat screen the fight's set-up still writes what the rules read right after it,
+// and the screens that are missing answer as if they showed nothing.
+TEST(ScreenUiWithoutScreens, TheFightSetUpWritesTheEnemyAndNothingIsShownOrWon) {
+  state::ClearGameState();
+  screens::ScreenUi ui;
+  ui.SetupShipCombat(14, 3, 2, 1);
+  EXPECT_EQ(state::EnemyShip[1], 1);
+  EXPECT_EQ(state::EnemyShip[2], 14);
+  EXPECT_EQ(state::EnemyShip[7], 2);
+  EXPECT_EQ(state::EnemyShip[8], 3);
+  ui.RunShipCombat();
+  EXPECT_EQ(state::EnemyShip[1], 1);
+  EXPECT_FALSE(ui.RunFleetBattle(2, -1));
+  EXPECT_FALSE(ui.IsVisible(rules::Screen::Travel));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/ui.h"
+#include "rules/null_ui.h"
 
 namespace support {
 
@@ -28,7 +28,7 @@ struct AskedQuestion {
   bool answer;
 };
 
-class ScriptUi : public rules::Ui {
+class ScriptUi : public rules::NullUi {
  public:
   // What the player saw and was asked, in order.
   std::vector<ShownPopup> popups;

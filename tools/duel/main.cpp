@@ -12,12 +12,13 @@
 #include <string_view>
 
 #include "combat/duel.h"
+#include "rules/null_ui.h"
 #include "state/format.h"
 #include "state/variables.h"
 
 namespace {
 
-struct NoScreens : rules::Ui {};
+struct NoScreens : rules::NullUi {};
 
 bool ParseInt(std::string_view text, std::int64_t& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -10,7 +10,7 @@
 
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
-#include "rules/ui.h"
+#include "rules/null_ui.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // Every screen stays hidden and every question gets its default answer.
-  rules::Ui headless;
+  rules::NullUi headless;
   state::Randomize(static_cast<std::uint32_t>(options.seed));
   state::ClearGameState();
   state::PlayerData[3] = static_cast<std::int32_t>(options.profession);
