@@ -244,7 +244,7 @@ TEST_F(Scripts, ScriptFileRunsTheProgramAndReportsFailure) {
   EXPECT_EQ(RunScriptFile((dir / "none.script").string(), [] {}, third), 1);
 }
 
-TEST_F(Scripts, DataCheckFindsUnboundHandlersAndMissingPictures) {
+TEST_F(Scripts, DataCheckFindsHandlersMissingOnEitherSideAndMissingPictures) {
   const std::string layout = FARHAVEN_SOURCE_DIR "/tests/platform/layouts/DemoForm.layout";
   auto make = [] { return std::unique_ptr<Form>(new TDemoForm()); };
   EXPECT_TRUE(CheckForm(layout, make).empty());
@@ -258,6 +258,16 @@ TEST_F(Scripts, DataCheckFindsUnboundHandlersAndMissingPictures) {
   EXPECT_EQ(problems, (std::vector<std::string>{
                           layout + ": picture \"demo_ok.jpg\" is not among the assets",
                           layout + ": handler BlinkTimer is not bound by TDemoForm"}));
+  // A binding no component uses: left behind when its layout line went, or misspelt.
+  auto stray = [] {
+    auto f = std::make_unique<TDemoForm>();
+    f->Bind("OkImageDoubleClick", [](Sender) {});
+    return std::unique_ptr<Form>(std::move(f));
+  };
+  EXPECT_EQ(CheckForm(layout, stray),
+            (std::vector<std::string>{
+                layout + ": picture \"demo_ok.jpg\" is not among the assets",
+                layout + ": TDemoForm binds handler OkImageDoubleClick, which no component uses"}));
   // A form whose code asks for a component the layout lacks.
   auto wrong = [] {
     struct Needy : Form {
