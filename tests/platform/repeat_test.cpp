@@ -203,12 +203,8 @@ screenshot RowsForm ")" + (FreshFolder("repeat") / "rows.png").string() + R"("
   EXPECT_EQ(rows.clicks, (std::vector<std::string>{"slot 4", "ShipPicSlot5", "Hold 1.3"}));
 
   EXPECT_TRUE(CheckForm(layout, [] { return std::make_unique<TRowsForm>(); }).empty());
-  auto numbered = [] {
-    auto f = std::make_unique<TRowsForm>();
-    f->Bind("OnShipClick", nullptr);
-    f->Bind("OnShip5Click", [](Sender) {});
-    return std::unique_ptr<Form>(std::move(f));
-  };
+  // A handler numbered by mistake: the shared one is missing and the numbered one unused.
+  const auto numbered = Rebound<TRowsForm>({{"OnShipClick", nullptr}, {"OnShip5Click", [](Sender) {}}});
   EXPECT_EQ(CheckForm(layout, numbered),
             (std::vector<std::string>{
                 layout + ": handler OnShipClick is not bound by TRowsForm",

@@ -249,22 +249,12 @@ TEST_F(Scripts, DataCheckFindsHandlersMissingOnEitherSideAndMissingPictures) {
   auto make = [] { return std::unique_ptr<Form>(new TDemoForm()); };
   EXPECT_TRUE(CheckForm(layout, make).empty());
   std::filesystem::remove(dir / "Demo_OK.jpg");
-  auto unbound = [] {
-    auto f = std::make_unique<TDemoForm>();
-    f->Bind("BlinkTimer", nullptr);
-    return std::unique_ptr<Form>(std::move(f));
-  };
-  const auto problems = CheckForm(layout, unbound);
+  const auto problems = CheckForm(layout, Rebound<TDemoForm>({{"BlinkTimer", nullptr}}));
   EXPECT_EQ(problems, (std::vector<std::string>{
                           layout + ": picture \"demo_ok.jpg\" is not among the assets",
                           layout + ": handler BlinkTimer is not bound by TDemoForm"}));
   // A binding no component uses: left behind when its layout line went, or misspelt.
-  auto stray = [] {
-    auto f = std::make_unique<TDemoForm>();
-    f->Bind("OkImageDoubleClick", [](Sender) {});
-    return std::unique_ptr<Form>(std::move(f));
-  };
-  EXPECT_EQ(CheckForm(layout, stray),
+  EXPECT_EQ(CheckForm(layout, Rebound<TDemoForm>({{"OkImageDoubleClick", [](Sender) {}}})),
             (std::vector<std::string>{
                 layout + ": picture \"demo_ok.jpg\" is not among the assets",
                 layout + ": TDemoForm binds handler OkImageDoubleClick, which no component uses"}));
