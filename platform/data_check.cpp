@@ -12,6 +12,9 @@ std::vector<std::string> CheckFormHandlers(const Form& form) {
   std::vector<std::string> out;
   for (const std::string& h : form.MissingHandlers())
     out.push_back(form.LayoutFile() + ": handler " + h + " is not bound by " + form.ClassName());
+  for (const std::string& h : form.UnusedBindings())
+    out.push_back(form.LayoutFile() + ": " + form.ClassName() + " binds handler " + h +
+                  ", which no component uses");
   return out;
 }
 

@@ -123,17 +123,30 @@ bool Form::IsBound(std::string_view handlerName) const {
   return it != bindings_.end() && it->second;
 }
 
-std::vector<std::string> Form::MissingHandlers() const {
-  std::set<std::string> missing;
-  auto check = [&](const Control& c) {
-    for (int e = 0; e < int(Event::Count); ++e) {
-      const std::string& h = c.HandlerName(Event(e));
-      if (!h.empty() && !IsBound(h)) missing.insert(h);
-    }
+std::set<std::string> Form::UsedHandlerNames() const {
+  std::set<std::string> used;
+  auto collect = [&](const Control& c) {
+    for (int e = 0; e < int(Event::Count); ++e)
+      if (const std::string& h = c.HandlerName(Event(e)); !h.empty()) used.insert(h);
   };
-  check(*this);
-  for (Control* c : AllControls()) check(*c);
-  return {missing.begin(), missing.end()};
+  collect(*this);
+  for (Control* c : AllControls()) collect(*c);
+  return used;
+}
+
+std::vector<std::string> Form::MissingHandlers() const {
+  std::vector<std::string> missing;
+  for (const std::string& h : UsedHandlerNames())
+    if (!IsBound(h)) missing.push_back(h);
+  return missing;
+}
+
+std::vector<std::string> Form::UnusedBindings() const {
+  const std::set<std::string> used = UsedHandlerNames();
+  std::vector<std::string> unused;
+  for (const auto& [name, handler] : bindings_)
+    if (handler && !used.contains(name)) unused.push_back(name);
+  return unused;
 }
 
 bool Form::Fire(Event e, EventArgs& args) {

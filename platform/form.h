@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -53,6 +54,9 @@ class Form : public Control {
   bool IsBound(std::string_view handlerName) const;
   // Every handler name the layout binds for which no Bind was made, sorted, without repeats.
   std::vector<std::string> MissingHandlers() const;
+  // Every handler name bound by Bind that no component of the form uses, sorted: a binding left
+  // behind when its layout line went, or a name misspelt on one side.
+  std::vector<std::string> UnusedBindings() const;
   // Runs the handler bound to `sender`'s event, if any. Returns whether one ran.
   bool Fire(Event e, EventArgs& args);
 
@@ -111,6 +115,8 @@ class Form : public Control {
   friend class Application;
   void Build(const LayoutNode& layout);
   void Register(Control& c);
+  // Every handler name the form and its components use.
+  std::set<std::string> UsedHandlerNames() const;
   bool TryClose();
 
   std::string className_;

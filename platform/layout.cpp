@@ -4,6 +4,7 @@
 #include "platform/form.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -342,11 +343,192 @@ LayoutNode* FindIn(LayoutNode& root, const std::vector<std::size_t>& path) {
   return n;
 }
 
+// A non-empty line of a layout. Lines copied out of a repeat block also carry the rows they were
+// copied for and how far the repeat moves the component they start.
+struct SourceLine {
+  int number = 0;  // in the file
+  int indent = 0;
+  std::vector<Token> tokens;
+  std::vector<std::pair<std::string, long long>> rows;  // outermost repeat first: {"k", 3}
+  unsigned stepped = 0;                                 // a bit per entry of kSteppable
+  std::array<long long, 4> step{};
+};
+
+// The properties a repeat may advance from row to row.
+constexpr std::string_view kSteppable[] = {"left", "top", "width", "height"};
+// Keeps a mistyped range from filling the memory.
+constexpr std::size_t kMaxExpandedLines = 10000;
+
+struct RepeatHeader {
+  std::string var;
+  long long first = 0;
+  long long last = 0;
+  unsigned stepped = 0;
+  std::array<int, 4> step{};
+};
+
+bool StartsComponent(const SourceLine& l) {
+  Kind kind;
+  return !l.tokens[0].quoted && KindFromName(l.tokens[0].text, kind);
+}
+
+bool IsRepeat(const SourceLine& l) { return !l.tokens[0].quoted && l.tokens[0].text == "repeat"; }
+
+std::string RowsText(const SourceLine& l) {
+  std::string s;
+  for (const auto& [var, value] : l.rows) s += (s.empty() ? "" : ", ") + var + " = " + std::to_string(value);
+  return s;
+}
+
+// Reads "repeat VAR FIRST..LAST [step PROPERTY N ...]".
+RepeatHeader ReadRepeatHeader(Parser& p, const SourceLine& l) {
+  static const std::string kShape = " (repeat k 1..5 step top 20)";
+  p.line = l.number;
+  const std::vector<Token>& t = l.tokens;
+  RepeatHeader h;
+  if (t.size() < 2 || t[1].quoted || !Parser::IsIdentifier(t[1].text))
+    p.Fail("repeat needs a variable and a range" + kShape);
+  h.var = t[1].text;
+  for (const auto& row : l.rows)
+    if (row.first == h.var) p.Fail("repeat " + h.var + " inside a repeat of the same variable");
+  const std::size_t dots = t.size() > 2 && !t[2].quoted ? t[2].text.find("..") : std::string::npos;
+  const std::string first = dots == std::string::npos ? "" : t[2].text.substr(0, dots);
+  const std::string last = dots == std::string::npos ? "" : t[2].text.substr(dots + 2);
+  if (!Parser::IsInt(first) || !Parser::IsInt(last))
+    p.Fail("repeat " + h.var + " needs a range FIRST..LAST" + kShape);
+  h.first = std::atoll(first.c_str());
+  h.last = std::atoll(last.c_str());
+  if (h.first > h.last) p.Fail("repeat range " + t[2].text + " runs backwards");
+  std::size_t i = 3;
+  if (i == t.size()) return h;
+  if (t[i].quoted || t[i].text != "step")
+    p.Fail("after its range a repeat takes only 'step PROPERTY N ...', not '" + t[i].text + "'");
+  if (++i == t.size()) p.Fail("step needs a property and a number" + kShape);
+  while (i < t.size()) {
+    const std::string& prop = t[i].text;
+    const auto* found = std::find(std::begin(kSteppable), std::end(kSteppable), prop);
+    if (t[i].quoted || found == std::end(kSteppable))
+      p.Fail("a repeat steps left, top, width or height, not '" + prop + "'");
+    const unsigned bit = 1u << (found - std::begin(kSteppable));
+    if (h.stepped & bit) p.Fail("repeat steps " + prop + " twice");
+    ++i;
+    h.step[found - std::begin(kSteppable)] = p.Int(t, i, "step " + prop);
+    h.stepped |= bit;
+  }
+  return h;
+}
+
+void Substitute(std::string& text, const std::string& var, long long value) {
+  const std::string key = "{" + var + "}";
+  const std::string number = std::to_string(value);
+  for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + number.size()))
+    text.replace(at, key.size(), number);
+}
+
+// Copies `in` to `out`, replacing each repeat block by one copy of its lines per row: "{VAR}"
+// becomes the row's number, the lines move out to the repeat's own indent, and the components
+// at that indent are marked with how far the row moves them.
+void ExpandRepeats(Parser& p, const std::vector<SourceLine>& in, std::vector<SourceLine>& out) {
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    const SourceLine& header = in[i];
+    if (!IsRepeat(header)) {
+      out.push_back(header);
+      continue;
+    }
+    const RepeatHeader h = ReadRepeatHeader(p, header);
+    std::size_t end = i + 1;
+    while (end < in.size() && in[end].indent > header.indent) ++end;
+    if (end == i + 1) p.Fail("repeat " + h.var + " has no lines indented under it");
+    const SourceLine& firstLine = in[i + 1];
+    p.line = firstLine.number;
+    if (!StartsComponent(firstLine) && !IsRepeat(firstLine))
+      p.Fail("a repeat block starts with a component, not '" + firstLine.tokens[0].text + "'");
+    for (std::size_t k = i + 2; k < end; ++k)
+      if (in[k].indent < firstLine.indent) {
+        p.line = in[k].number;
+        p.Fail("a line of a repeat block is indented less than the block's first line");
+      }
+    const int outdent = firstLine.indent - header.indent;
+    for (long long v = h.first; v <= h.last; ++v) {
+      std::vector<SourceLine> copy(in.begin() + std::ptrdiff_t(i) + 1, in.begin() + std::ptrdiff_t(end));
+      for (SourceLine& c : copy) {
+        c.indent -= outdent;
+        c.rows.emplace_back(h.var, v);
+        for (Token& t : c.tokens) Substitute(t.text, h.var, v);
+      }
+      const std::size_t from = out.size();
+      ExpandRepeats(p, copy, out);
+      for (std::size_t k = from; k < out.size(); ++k) {
+        SourceLine& c = out[k];
+        if (c.indent != header.indent || !StartsComponent(c)) continue;
+        c.stepped |= h.stepped;
+        for (std::size_t s = 0; s < c.step.size(); ++s) c.step[s] += h.step[s] * (v - h.first);
+      }
+      if (out.size() > kMaxExpandedLines) {
+        p.line = header.number;
+        p.Fail("repeat " + h.var + " makes more than " + std::to_string(kMaxExpandedLines) + " lines");
+      }
+    }
+    i = end - 1;
+  }
+}
+
+// A "{name}" left after the expansion names no repeat variable around it.
+void CheckNoPlaceholderLeft(const Parser& p, const SourceLine& l) {
+  for (const Token& t : l.tokens) {
+    for (std::size_t open = t.text.find('{'); open != std::string::npos; open = t.text.find('{', open + 1)) {
+      const std::size_t close = t.text.find('}', open);
+      if (close == std::string::npos) break;
+      const std::string name = t.text.substr(open + 1, close - open - 1);
+      if (!Parser::IsIdentifier(name)) continue;
+      if (l.rows.empty()) p.Fail("{" + name + "} outside a repeat block");
+      std::string vars;
+      for (const auto& row : l.rows) vars += (vars.empty() ? "" : ", ") + row.first;
+      p.Fail("{" + name + "} is not a repeat variable here (the block repeats " + vars + ")");
+    }
+  }
+}
+
+// Moves a component copied out of a repeat block by its row's steps.
+void ApplySteps(const Parser& p, LayoutNode& node, const SourceLine& l) {
+  for (std::size_t s = 0; s < l.step.size(); ++s) {
+    if (!(l.stepped & (1u << s))) continue;
+    bool found = false;
+    for (LayoutProperty& prop : node.properties) {
+      if (prop.row->name != kSteppable[s]) continue;
+      const long long value = prop.value.number + l.step[s];
+      if (value < -1000000000LL || value > 1000000000LL)
+        p.Fail(std::string(kSteppable[s]) + " of " + node.name + " is out of range after the repeat's steps");
+      prop.value.number = int(value);
+      found = true;
+    }
+    if (!found)
+      p.Fail("the repeat steps " + std::string(kSteppable[s]) + ", but " +
+             std::string(KindName(node.kind)) + " " + node.name + " sets no " + std::string(kSteppable[s]));
+  }
+}
+
 }  // namespace
 
 LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
   Parser p;
   p.file = fileName;
+  std::vector<SourceLine> lines;
+  for (std::size_t pos = 0; pos <= text.size();) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view lineText = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++p.line;
+    SourceLine line;
+    line.number = p.line;
+    while (std::size_t(line.indent) < lineText.size() && lineText[line.indent] == ' ') ++line.indent;
+    line.tokens = p.Tokenize(lineText);
+    if (!line.tokens.empty()) lines.push_back(std::move(line));
+  }
+  std::vector<SourceLine> expanded;
+  ExpandRepeats(p, lines, expanded);
+
   LayoutNode root;
   root.file = fileName;
   bool haveForm = false;
@@ -354,20 +536,13 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
   struct Open { int indent; std::vector<std::size_t> path; };
   std::vector<Open> open;
   std::set<std::string> names;
-  std::size_t pos = 0;
-  while (pos <= text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view lineText = text.substr(pos, end - pos);
-    pos = end + 1;
-    ++p.line;
-    std::size_t indent = 0;
-    while (indent < lineText.size() && lineText[indent] == ' ') ++indent;
-    std::vector<Token> tokens = p.Tokenize(lineText);
-    if (tokens.empty()) {
-      if (end == text.size()) break;
-      continue;
-    }
+  // Components a repeat moves, moved once all their lines are read.
+  std::vector<std::pair<std::vector<std::size_t>, const SourceLine*>> stepped;
+  for (const SourceLine& line : expanded) {
+    p.line = line.number;
+    CheckNoPlaceholderLeft(p, line);
+    const int indent = line.indent;
+    const std::vector<Token>& tokens = line.tokens;
     Kind kind;
     const bool starts = !tokens[0].quoted && KindFromName(tokens[0].text, kind);
     if (!haveForm) {
@@ -380,14 +555,14 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
       root.className = tokens[3].text;
       root.line = p.line;
       haveForm = true;
-      open.push_back(Open{int(indent), {}});
+      open.push_back(Open{indent, {}});
       p.ReadProperties(root, tokens, 4);
       continue;
     }
     if (!starts) {
       // Continues the component opened last.
       LayoutNode* last = FindIn(root, open.back().path);
-      if (int(indent) <= open.back().indent)
+      if (indent <= open.back().indent)
         p.Fail("unknown component kind '" + tokens[0].text + "' (a continued line must be indented more than its component)");
       p.ReadProperties(*last, tokens, 0, true);
       continue;
@@ -396,9 +571,10 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
     if (tokens.size() < 2 || tokens[1].quoted || !Parser::IsIdentifier(tokens[1].text))
       p.Fail(std::string(KindName(kind)) + " needs a name");
     const std::string& name = tokens[1].text;
-    if (name == root.name || !names.insert(name).second) p.Fail("duplicate name '" + name + "'");
-    while (open.size() > 1 && open.back().indent >= int(indent)) open.pop_back();
-    if (open.size() == 1 && int(indent) <= open.front().indent)
+    if (name == root.name || !names.insert(name).second)
+      p.Fail("duplicate name '" + name + "'" + (line.rows.empty() ? "" : " (" + RowsText(line) + ")"));
+    while (open.size() > 1 && open.back().indent >= indent) open.pop_back();
+    if (open.size() == 1 && indent <= open.front().indent)
       p.Fail("components must be indented under the form");
     LayoutNode* parent = FindIn(root, open.back().path);
     if (parent->kind != Kind::Form && parent->kind != Kind::Panel && parent->kind != Kind::GroupBox)
@@ -412,11 +588,16 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
     std::vector<std::size_t> path = open.back().path;
     path.push_back(parent->children.size());
     parent->children.push_back(std::move(child));
-    open.push_back(Open{int(indent), std::move(path)});
+    if (line.stepped) stepped.emplace_back(path, &line);
+    open.push_back(Open{indent, std::move(path)});
   }
   if (!haveForm) {
     p.line = 1;
     p.Fail("empty layout: it starts with 'form <Name> : <Class>'");
+  }
+  for (const auto& [path, line] : stepped) {
+    p.line = line->number;
+    ApplySteps(p, *FindIn(root, path), *line);
   }
   return root;
 }

@@ -10,6 +10,13 @@
 // component above it. A component belongs to the nearest panel or group box above it that is
 // indented less (else to the form). "#" starts a comment. Each kind accepts the properties the
 // property table gives it; an error names the file, the line and what is wrong.
+//
+// Numbered rows come from a repeat block, expanded as the layout is read:
+//
+//     repeat k 1..5 step top 78
+//       label NameSlot{k}  left 76 top 119 width 200 height 20 caption "{k}." tag {k}
+//
+// makes NameSlot1..NameSlot5, each 78 lower than the one before; see platform/README.md.
 #pragma once
 
 #include "platform/controls.h"

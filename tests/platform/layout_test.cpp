@@ -177,6 +177,13 @@ TEST_F(Layouts, HandlerAndComponentChecks) {
   EXPECT_EQ(form.MissingHandlers(), std::vector<std::string>{"FormActivate"});
   form.Bind("FormActivate", [](Sender) {});
   EXPECT_TRUE(form.MissingHandlers().empty());
+  // The other way: bindings no component uses. A null handler is no binding.
+  EXPECT_TRUE(form.UnusedBindings().empty());
+  form.Bind("Hovr", [](Sender) {});
+  form.Bind("Interface7Click", [](Sender) {});
+  form.Bind("Interface6Click", nullptr);
+  EXPECT_EQ(form.UnusedBindings(), (std::vector<std::string>{"Hovr", "Interface7Click"}));
+  EXPECT_EQ(form.MissingHandlers(), std::vector<std::string>{"Interface6Click"});
   // What the form's code asks for must be there, and of the right kind.
   EXPECT_NO_THROW(form.Get<Image>("Interface6"));
   EXPECT_THROW(form.Get<Image>("Interface7"), MissingComponent);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/application.h"
+#include "platform/form.h"
 #include "platform/layout.h"
 #include "platform/pictures.h"
 
@@ -13,6 +14,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,16 @@ class LoggingForm : public Form {
       Bind(h, [&log, h](Sender s) { log.push_back(s.sender.Name() + ":" + h); });
   }
 };
+
+// A maker for CheckForm: builds an F, then binds or (with a null handler) unbinds the names given.
+template <class F>
+std::function<std::unique_ptr<Form>()> Rebound(std::vector<std::pair<std::string, Handler>> changes) {
+  return [changes] {
+    auto f = std::make_unique<F>();
+    for (const auto& [name, handler] : changes) f->Bind(name, handler);
+    return std::unique_ptr<Form>(std::move(f));
+  };
+}
 
 // A fresh, empty folder under the test temporary directory.
 inline std::filesystem::path FreshFolder(const std::string& name) {

@@ -244,20 +244,20 @@ TEST_F(Scripts, ScriptFileRunsTheProgramAndReportsFailure) {
   EXPECT_EQ(RunScriptFile((dir / "none.script").string(), [] {}, third), 1);
 }
 
-TEST_F(Scripts, DataCheckFindsUnboundHandlersAndMissingPictures) {
+TEST_F(Scripts, DataCheckFindsHandlersMissingOnEitherSideAndMissingPictures) {
   const std::string layout = FARHAVEN_SOURCE_DIR "/tests/platform/layouts/demo_form.layout";
   auto make = [] { return std::unique_ptr<Form>(new TDemoForm()); };
   EXPECT_TRUE(CheckForm(layout, make).empty());
   std::filesystem::remove(dir / "Demo_OK.jpg");
-  auto unbound = [] {
-    auto f = std::make_unique<TDemoForm>();
-    f->Bind("BlinkTimer", nullptr);
-    return std::unique_ptr<Form>(std::move(f));
-  };
-  const auto problems = CheckForm(layout, unbound);
+  const auto problems = CheckForm(layout, Rebound<TDemoForm>({{"BlinkTimer", nullptr}}));
   EXPECT_EQ(problems, (std::vector<std::string>{
                           layout + ": picture \"demo_ok.jpg\" is not among the assets",
                           layout + ": handler BlinkTimer is not bound by TDemoForm"}));
+  // A binding no component uses: left behind when its layout line went, or misspelt.
+  EXPECT_EQ(CheckForm(layout, Rebound<TDemoForm>({{"OkImageDoubleClick", [](Sender) {}}})),
+            (std::vector<std::string>{
+                layout + ": picture \"demo_ok.jpg\" is not among the assets",
+                layout + ": TDemoForm binds handler OkImageDoubleClick, which no component uses"}));
   // A form whose code asks for a component the layout lacks.
   auto wrong = [] {
     struct Needy : Form {
