@@ -70,23 +70,113 @@ void PaintHotspot(Context& k) {
   if (k.s.lit || k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.6, edge, 0.25);
 }
 
-// A frame piece: dark gunmetal with a bevel and corner rivets, matching its neighbours.
+// The duel screen's backdrop, 794 x 568, of which each frame piece is the part at its place
+// (x=, y=): gunmetal consoles around a window onto space, the shield read-outs at the top corners,
+// the message consoles at the sides, the control strip and the wells of the ability buttons below.
+// Everything is placed in the backdrop's own coordinates with a fixed seed, so neighbouring pieces
+// meet without a seam.
 void PaintFrame(Context& k) {
-  double w = k.w(), h = k.h();
-  k.c.Transform([](Rgb) { return Rgb{10, 14, 22}; });
-  MetalPanel(k, 0, 0, w, h, k.main(), 1.0, 3);
   cairo_t* cr = k.cr();
-  if (w > 40 && h > 40) {
-    RoundedRect(cr, 8, 8, w - 16, h - 16, 3);
-    Source(cr, Rgb{5, 8, 14}, 0.55);
+  constexpr double kW = 794, kH = 568;
+  cairo_translate(cr, -k.s.Int("x", 0), -k.s.Int("y", 0));
+  Rgb metal = k.main();
+  LinearSource(cr, 0, 0, 0, kH, {{0, Scale(metal, 0.75)}, {0.5, Scale(metal, 0.55)}, {1, Scale(metal, 0.4)}});
+  cairo_paint(cr);
+  Scatter grain(0xd0e1);
+  for (double y = 0; y < kH; y += 2) {
+    Source(cr, grain.Unit() < 0.5 ? kWhite : kBlack, 0.02 + 0.025 * grain.Unit());
+    cairo_rectangle(cr, 0, y, kW, 1);
     cairo_fill(cr);
   }
-  for (double x : {5.0, w - 5})
-    for (double y : {5.0, h - 5}) {
-      cairo_arc(cr, x, y, 1.8, 0, 2 * kPi);
-      RadialSource(cr, x, y, 0, 1.8, {{0, Rgb{200, 210, 225}}, {1, Rgb{60, 70, 85}}}, x - 0.6, y - 0.6);
+  // A recessed well: darker inside, lit lower edge, shadowed upper edge.
+  auto well = [&](double x, double y, double w, double h, Rgb inside, double radius) {
+    RoundedRect(cr, x, y, w, h, radius);
+    Source(cr, inside);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.5);
+    RoundedRect(cr, x - 0.75, y - 0.75, w + 1.5, h + 1.5, radius + 1);
+    LinearSource(cr, 0, y, 0, y + h, {{0, kBlack, 0.8}, {1, Scale(metal, 2.2), 0.9}});
+    cairo_stroke(cr);
+  };
+  auto rivet = [&](double x, double y) {
+    cairo_arc(cr, x, y, 2, 0, 2 * kPi);
+    RadialSource(cr, x, y, 0, 2, {{0, Rgb{200, 210, 225}}, {1, Rgb{50, 60, 75}}}, x - 0.7, y - 0.7);
+    cairo_fill(cr);
+  };
+  // Top read-outs, side consoles, control strip.
+  well(6, 14, 214, 84, Rgb{8, 12, 20}, 5);
+  well(kW - 220, 14, 214, 84, Rgb{8, 12, 20}, 5);
+  well(6, 134, 218, 168, Rgb{9, 14, 24}, 5);
+  well(kW - 224, 134, 218, 168, Rgb{9, 14, 24}, 5);
+  well(6, 308, 214, 82, Rgb{9, 14, 24}, 5);
+  well(kW - 220, 308, 214, 82, Rgb{9, 14, 24}, 5);
+  well(286, 414, 222, 36, Rgb{8, 12, 20}, 6);
+  // The window onto space: deep blue-black, a faint nebula, stars.
+  const double ax = 228, ay = 84, aw = 347, ah = 311;
+  Noise nebula(0x9e6a);
+  cairo_save(cr);
+  RoundedRect(cr, ax, ay, aw, ah, 8);
+  cairo_clip(cr);
+  LinearSource(cr, 0, ay, 0, ay + ah, {{0, Rgb{5, 8, 20}}, {1, Rgb{12, 10, 28}}});
+  cairo_paint(cr);
+  cairo_restore(cr);
+  const int ox = -k.s.Int("x", 0), oy = -k.s.Int("y", 0);
+  k.c.Shade(int(ax + ox), int(ay + oy), int(ax + aw + ox), int(ay + ah + oy), [&](int x, int y, Rgb c) {
+    double gx = x - ox, gy = y - oy;
+    double n = nebula.Fractal(gx / 160, gy / 160, 0.5, 4);
+    return Mix(c, Rgb{70, 45, 120}, std::clamp((n + 0.1) * 0.6, 0.0, 1.0) * 0.45);
+  });
+  cairo_save(cr);
+  RoundedRect(cr, ax, ay, aw, ah, 8);
+  cairo_clip(cr);
+  Scatter stars(0x57a2);
+  for (int i = 0; i < 260; ++i) {
+    double x = stars.Range(ax, ax + aw), y = stars.Range(ay, ay + ah), u = stars.Unit();
+    Source(cr, u < 0.1 ? Rgb{200, 220, 255} : kWhite, u < 0.85 ? 0.3 + 0.4 * stars.Unit() : 0.95);
+    cairo_arc(cr, x, y, u < 0.85 ? 0.5 : 1.0, 0, 2 * kPi);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  RoundedRect(cr, ax - 1, ay - 1, aw + 2, ah + 2, 9);
+  Source(cr, Rgb{90, 150, 210}, 0.7);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // The wells of the twelve ability buttons along the bottom.
+  for (int slot = 0; slot < 12; ++slot) well(11 + slot * 64, 478, 64, 64, Rgb{6, 8, 12}, 6);
+  // Thin cyan trims and rivets at the seams of the consoles.
+  Source(cr, Rgb{80, 140, 200}, 0.5);
+  cairo_set_line_width(cr, 1);
+  for (double y : {120.5, 396.5}) {  // around the window, not across it
+    cairo_move_to(cr, 0, y), cairo_line_to(cr, ax - 2, y);
+    cairo_move_to(cr, ax + aw + 2, y), cairo_line_to(cr, kW, y);
+  }
+  cairo_move_to(cr, 0, 466.5), cairo_line_to(cr, kW, 466.5);
+  cairo_stroke(cr);
+  for (double x = 8; x < kW; x += 56) rivet(x, 404), rivet(x, 460);
+  for (double y = 130; y < 396; y += 44) rivet(4, y), rivet(kW - 4, y);
+}
+
+// A strip of indicator lamps in a recessed plate; the lit twin has them glowing amber.
+void PaintLamp(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  k.c.Transform([](Rgb) { return Rgb{8, 12, 20}; });
+  RoundedRect(cr, 2, h * 0.3, w - 4, h * 0.4, h * 0.2);
+  LinearSource(cr, 0, h * 0.3, 0, h * 0.7, {{0, Rgb{6, 8, 14}}, {1, Rgb{34, 44, 62}}});
+  cairo_fill(cr);
+  int lamps = std::max(3, int(w / 26));
+  for (int i = 0; i < lamps; ++i) {
+    double x = w * (i + 0.5) / lamps, y = h / 2, r = h * 0.12;
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    if (k.s.lit) {
+      RadialSource(cr, x, y, 0, r, {{0, Rgb{255, 245, 200}}, {1, kAmber}});
+      cairo_fill(cr);
+      Glow(cr, x, y, r * 3.2, kAmber, 0.45);
+    } else {
+      RadialSource(cr, x, y, 0, r, {{0, Rgb{90, 70, 40}}, {1, Rgb{40, 30, 20}}}, x - r * 0.3, y - r * 0.3);
       cairo_fill(cr);
     }
+  }
 }
 
 // A deck area seen from above, lit in the colour of who holds it: walls, floor plates and what the
@@ -705,7 +795,8 @@ const std::vector<Shape>& Shapes() {
       {"scene", {40, 50, 120}, PaintScene, {"news", "mission", "treasure", "ghost", "pod", "artifact", "fleet", "simulator", "victory"}, {}},
       {"burst", {230, 90, 20}, PaintBurst, {}, {}},
       {"deck", {130, 135, 140}, PaintDeck, {"airlock", "corridor", "cargo", "bridge"}, {}},
-      {"frame", {50, 62, 82}, PaintFrame, {}, {}},
+      {"frame", {50, 62, 82}, PaintFrame, {}, {"x", "y"}},
+      {"lamp", {255, 190, 80}, PaintLamp, {}, {}},
       {"portrait", {110, 80, 60}, PaintPortrait, {"droid"}, {"age"}},
       {"ship", {150, 155, 165}, PaintShip, ship_flags, {"fire", "hull"}},
       {"missile", {190, 190, 200}, PaintMissile, {"east", "west", "mine"}, {}},

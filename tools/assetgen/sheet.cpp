@@ -34,7 +34,7 @@ std::string SheetOf(const Asset& a) {
     return f.ends_with("_on.jpg") || f.starts_with("Skill_Fire_Gun_") || f.starts_with("Skill_Trader_") ? "icons" : "";
   if (shape == "equipment" || shape == "missile" || shape == "beam") return "equipment";
   if (shape == "bar" || shape == "pips") return "gauges";
-  if (shape == "frame" || shape == "deck" || shape == "scene" || shape == "burst") return "scenes";
+  if (shape == "frame" || shape == "lamp" || shape == "deck" || shape == "scene" || shape == "burst") return "scenes";
   if (shape == "ship") {
     if (Contains(f, "wire") || Contains(f, "_scene_sm")) return f.starts_with("Syndicate") ? "" : "shipyard";
     if (Contains(f, "Federation_Patton_") || Contains(f, "Pirate_Killerbee_r_")) return "ships-fire";
