@@ -24,30 +24,31 @@ struct Design {
   int turrets;
   bool tower;        // a raised bridge
   int group = 1;     // ships flying together
+  enum Feature { kPlain, kProngs, kHammer, kDisc, kBooms, kSponsons, kContainers } feature = kPlain;
 };
 
 constexpr Design kDesigns[] = {
-    {"Starwolf", 1, 0.09, 0.42, 0.9, 0.38, 0.45, 1, false, 0, false},
-    {"Stargun", 1, 0.08, 0.36, -0.5, 0.5, 0.35, 2, true, 0, false},
-    {"Avenger", 1, 0.1, 0.46, 0.3, 0.3, 0.3, 2, true, 0, false},
-    {"Killerbee", 1, 0.07, 0.3, 0.1, 0.25, 0.5, 4, true, 0, false},
-    {"Orion", 1, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false},
-    {"Shadowcat", 2, 0.1, 0.34, 0.7, 0.35, 0.4, 2, false, 1, false},
-    {"Paladin", 2, 0.14, 0.4, 0.2, 0.35, 0.25, 2, true, 2, false},
-    {"Hellcat", 2, 0.12, 0.38, 1.0, 0.3, 0.55, 3, false, 1, false},
-    {"Patton", 3, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true},
-    {"Shark", 3, 0.11, 0.3, 0.8, 0.42, 0.4, 2, false, 2, true},
-    {"Ferendar", 3, 0.19, 0.14, 0.1, 0.25, 0.12, 3, false, 0, true},
-    {"OrionSquad", 2, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false, 3},
-    {"Neptun", 4, 0.12, 0.2, 0.4, 0.28, 0.3, 3, false, 3, true},
-    {"Galaxy", 4, 0.2, 0.16, 0.2, 0.3, 0.15, 4, false, 1, true},
-    {"Corsair", 4, 0.11, 0.32, 0.9, 0.35, 0.45, 3, true, 2, true},
-    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true},
-    {"Skybreaker", 5, 0.11, 0.34, 0.7, 0.32, 0.35, 4, true, 4, true},
-    {"Blackjack", 5, 0.17, 0.3, 0.9, 0.25, 0.6, 4, false, 3, true},
-    {"squadron", 5, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true, 5},
-    {"Vorrak", 1, 0.1, 0.4, -0.3, 0.55, 0.3, 2, true, 0, false},
-    {"Spacestation", 5, 0, 0, 0, 0, 0, 0, false, 0, false},
+    {"Starwolf", 1, 0.09, 0.42, 0.9, 0.38, 0.45, 1, false, 0, false, 1, Design::kPlain},
+    {"Stargun", 1, 0.08, 0.36, -0.5, 0.5, 0.35, 2, true, 0, false, 1, Design::kProngs},
+    {"Avenger", 1, 0.1, 0.46, 0.3, 0.3, 0.3, 2, true, 0, false, 1, Design::kBooms},
+    {"Killerbee", 1, 0.07, 0.3, 0.1, 0.25, 0.5, 4, true, 0, false, 1, Design::kPlain},
+    {"Orion", 1, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false, 1, Design::kContainers},
+    {"Shadowcat", 2, 0.1, 0.34, 0.7, 0.35, 0.4, 2, false, 1, false, 1, Design::kPlain},
+    {"Paladin", 2, 0.14, 0.4, 0.2, 0.35, 0.25, 2, true, 2, false, 1, Design::kSponsons},
+    {"Hellcat", 2, 0.12, 0.38, 1.0, 0.3, 0.55, 3, false, 1, false, 1, Design::kPlain},
+    {"Patton", 3, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true, 1, Design::kSponsons},
+    {"Shark", 3, 0.11, 0.3, 0.8, 0.42, 0.4, 2, false, 2, true, 1, Design::kHammer},
+    {"Ferendar", 3, 0.19, 0.14, 0.1, 0.25, 0.12, 3, false, 0, true, 1, Design::kContainers},
+    {"OrionSquad", 2, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false, 3, Design::kContainers},
+    {"Neptun", 4, 0.12, 0.2, 0.4, 0.28, 0.3, 3, false, 3, true, 1, Design::kSponsons},
+    {"Galaxy", 4, 0.2, 0.16, 0.2, 0.3, 0.15, 4, false, 1, true, 1, Design::kDisc},
+    {"Corsair", 4, 0.11, 0.32, 0.9, 0.35, 0.45, 3, true, 2, true, 1, Design::kProngs},
+    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kSponsons},
+    {"Skybreaker", 5, 0.11, 0.34, 0.7, 0.32, 0.35, 4, true, 4, true, 1, Design::kHammer},
+    {"Blackjack", 5, 0.17, 0.3, 0.9, 0.25, 0.6, 4, false, 3, true, 1, Design::kPlain},
+    {"squadron", 5, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true, 5, Design::kSponsons},
+    {"Vorrak", 1, 0.1, 0.4, -0.3, 0.55, 0.3, 2, true, 0, false, 1, Design::kProngs},
+    {"Spacestation", 5, 0, 0, 0, 0, 0, 0, false, 0, false, 1, Design::kPlain},
 };
 
 const Design& DesignOf(std::string_view hull) {
@@ -71,6 +72,39 @@ Livery LiveryOf(const Context& k) {
   if (k.s.Has("Syndicate_")) return {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4};
   Rgb t = k.main();
   return {Mix(Rgb{150, 150, 160}, t, 0.35), t, Mix(t, kWhite, 0.5), 0};
+}
+
+// What sets a class apart beyond its proportions: twin prongs at the nose, a hammerhead, a saucer,
+// twin booms, gun sponsons, cargo containers.
+void FeaturePath(cairo_t* cr, const Design& d) {
+  const double b = d.body;
+  switch (d.feature) {
+    case Design::kProngs:
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, 0.45, side * b * 0.75 - b * 0.28, 0.6, b * 0.56, b * 0.2);
+      break;
+    case Design::kHammer:
+      RoundedRect(cr, 0.74, -b * 2.3, 0.14, b * 4.6, b * 0.3);
+      break;
+    case Design::kDisc:
+      cairo_new_sub_path(cr);
+      cairo_save(cr);
+      cairo_translate(cr, 0.72, 0);
+      cairo_scale(cr, 0.3, b * 1.9);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+      cairo_restore(cr);
+      break;
+    case Design::kBooms:
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, -0.04, side * d.wing * 0.62 - b * 0.25, 0.62, b * 0.5, b * 0.25);
+      break;
+    case Design::kSponsons:
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, 0.32, side * b * 1.35 - b * 0.4, 0.36, b * 0.8, b * 0.25);
+      break;
+    case Design::kContainers:
+      for (double side : {-1.0, 1.0})
+        for (int i = 0; i < 4; ++i) RoundedRect(cr, 0.14 + i * 0.15, side * b * 1.25 - b * 0.3, 0.13, b * 0.6, b * 0.08);
+      break;
+    case Design::kPlain: break;
+  }
 }
 
 void HullPath(cairo_t* cr, const Design& d) {
@@ -106,7 +140,7 @@ std::vector<Point> EnginePoints(const Design& d) {
 
 // One ship of a design in unit space (the caller has set the transform); `line` is one pixel.
 void DrawHull(cairo_t* cr, const Design& d, const Livery& l, double line) {
-  double reach = std::max(d.wing, d.body) + 0.05;
+  double reach = std::max({d.wing, d.body * 2.3, d.body}) + 0.05;
   for (Point e : EnginePoints(d)) Glow(cr, e.x - 0.02, e.y, 0.06 + 0.02 * d.size, l.engine, 1.0);
   // Wings and pods, a shade darker than the hull.
   cairo_new_path(cr);
@@ -114,6 +148,13 @@ void DrawHull(cairo_t* cr, const Design& d, const Livery& l, double line) {
   PodsPath(cr, d);
   LinearSource(cr, 0, -reach, 0, reach, {{0, Scale(l.hull, 1.15)}, {0.5, Scale(l.hull, 0.8)}, {1, Scale(l.hull, 0.45)}});
   cairo_fill(cr);
+  cairo_new_path(cr);
+  FeaturePath(cr, d);
+  LinearSource(cr, 0, -reach, 0, reach, {{0, Mix(l.hull, kWhite, 0.2)}, {0.5, Scale(l.hull, 0.85)}, {1, Scale(l.hull, 0.4)}});
+  cairo_fill_preserve(cr);
+  Source(cr, Scale(l.hull, 0.3), 0.8);
+  cairo_set_line_width(cr, line);
+  cairo_stroke(cr);
   // The hull, lit from above.
   HullPath(cr, d);
   LinearSource(cr, 0, -d.body, 0, d.body, {{0, Mix(l.hull, kWhite, 0.35)}, {0.45, l.hull}, {1, Scale(l.hull, 0.4)}});
@@ -257,7 +298,7 @@ void DrawShipAt(cairo_t* cr, const Design& d, const Livery& l, double x0, double
 
 // How long a design is drawn in a box: fighters small, battleships filling it.
 double ShipLength(const Design& d, double width, double height) {
-  double span = std::max({d.wing, d.body, 0.45}) * 2 + 0.1;
+  double span = std::max({d.wing, d.feature == Design::kHammer ? d.body * 2.3 : d.body * 1.9, 0.45}) * 2 + 0.1;
   return std::min(width * (0.3 + 0.14 * d.size), height / span);
 }
 
@@ -339,7 +380,7 @@ void PaintWire(Context& k, const Design& d) {
     cairo_arc(cr, 0.5, 0, 0.15, 0, 2 * kPi);
   } else {
     HullPath(cr, d);
-    if (!side) WingsPath(cr, d), PodsPath(cr, d);
+    if (!side) WingsPath(cr, d), PodsPath(cr, d), FeaturePath(cr, d);
     if (side && d.tower) cairo_rectangle(cr, 0.22, -d.body * 1.9, 0.16, d.body * 0.9);
     if (side) cairo_rectangle(cr, -0.03, -d.body * 0.5, 0.05, d.body);
   }
