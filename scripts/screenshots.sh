@@ -8,7 +8,10 @@ mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_SCREENSHOTS="$out" \
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" \
   "$root/build/farhaven" --script "$root/scripts/screenshots.script"
 cp ./*.png "$out"/ 2>/dev/null || true
+# The simulator is reached only through a control the start screen never shows: its test saves it.
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" FARHAVEN_SCREENSHOTS="$out" \
+  "$root/build/tests/test_app" --gtest_filter='SimulatorDuelLayout.*' >/dev/null
 echo "screenshots in $out"
