@@ -13,5 +13,5 @@ SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets"
 cp ./*.png "$out"/ 2>/dev/null || true
 # The simulator is reached only through a control the start screen never shows: its test saves it.
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" FARHAVEN_SCREENSHOTS="$out" \
-  "$root/build/tests/test_app" --gtest_filter='SimulatorDuelLayout.*' >/dev/null
+  "$root/build/tests/test_app" --gtest_filter='StartSimulator.PagesAsk*' >/dev/null
 echo "screenshots in $out"

@@ -331,23 +331,33 @@ void PaintPlanet(Context& k) {
   }
 }
 
+namespace {
+
+// A white escape capsule `length` long, turned by `turn`, with a window and a red beacon behind.
+void Lifepod(cairo_t* cr, double cx, double cy, double length, double turn) {
+  const double r = length / 2;
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, turn);
+  RoundedRect(cr, -r, -r * 0.45, 2 * r, r * 0.9, r * 0.45);
+  LinearSource(cr, 0, -r * 0.45, 0, r * 0.45, {{0, Rgb{250, 250, 255}}, {1, Rgb{120, 125, 140}}});
+  cairo_fill(cr);
+  Source(cr, Rgb{60, 140, 220});
+  cairo_arc(cr, r * 0.45, 0, r * 0.22, 0, 2 * kPi);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  Glow(cr, cx - r * 0.85 * std::cos(turn), cy - r * 0.85 * std::sin(turn), r * 0.6, Rgb{255, 70, 50}, 1.2);
+}
+
+}  // namespace
+
 // The space-find icons of the travel map: each kind its own shape.
 void PaintFind(Context& k) {
   cairo_t* cr = k.cr();
   double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.36;
   k.c.Transform([](Rgb) { return Rgb{3, 4, 10}; });
   if (k.s.Has("pod")) {  // a white capsule with a blinking beacon
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, -0.5);
-    RoundedRect(cr, -r, -r * 0.5, 2 * r, r, r * 0.5);
-    LinearSource(cr, 0, -r * 0.5, 0, r * 0.5, {{0, Rgb{250, 250, 255}}, {1, Rgb{130, 135, 150}}});
-    cairo_fill(cr);
-    Source(cr, Rgb{60, 140, 220});
-    cairo_arc(cr, r * 0.45, 0, r * 0.22, 0, 2 * kPi);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    Glow(cr, cx - r * 0.8, cy + r * 0.4, r * 0.7, Rgb{255, 70, 50}, 1.2);
+    Lifepod(cr, cx, cy, 2 * r, -0.5);
   } else if (k.s.Has("chest")) {  // a gold-banded cargo crate
     RoundedRect(cr, cx - r, cy - r * 0.7, 2 * r, r * 1.5, 2);
     LinearSource(cr, 0, cy - r * 0.7, 0, cy + r * 0.8, {{0, Rgb{150, 110, 60}}, {1, Rgb{80, 55, 30}}});
@@ -518,17 +528,7 @@ void PaintScene(Context& k) {
     cairo_stroke(cr);
   } else if (k.s.Has("pod")) {
     planet(w * 0.15, h * 1.05, h * 0.5, t, "earth");
-    cairo_save(cr);
-    cairo_translate(cr, w * 0.55, h * 0.45);
-    cairo_rotate(cr, -0.4);
-    RoundedRect(cr, -w * 0.2, -h * 0.09, w * 0.4, h * 0.18, h * 0.09);
-    LinearSource(cr, 0, -h * 0.09, 0, h * 0.09, {{0, Rgb{250, 250, 255}}, {1, Rgb{110, 115, 130}}});
-    cairo_fill(cr);
-    Source(cr, Rgb{60, 140, 220});
-    cairo_arc(cr, w * 0.1, 0, h * 0.045, 0, 2 * kPi);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    Glow(cr, w * 0.38, h * 0.53, w * 0.12, Rgb{255, 70, 50}, 1.1);
+    Lifepod(cr, w * 0.55, h * 0.45, w * 0.4, -0.4);
   } else if (k.s.Has("artifact")) {
     Glow(cr, w * 0.5, h * 0.5, w * 0.55, Rgb{170, 90, 255}, 0.7);
     PolygonPath(cr, {{w * 0.5, h * 0.12}, {w * 0.66, h * 0.5}, {w * 0.5, h * 0.88}, {w * 0.34, h * 0.5}});
