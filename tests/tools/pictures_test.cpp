@@ -53,7 +53,7 @@ TEST(Pictures, LitAndSelectedTwinsAreBrighterThanTheirPlainPicture) {
   for (const Case& c : cases) {
     double plain = Brightness(Paint(Row("a.jpg", c.plain, 120, 60), cat));
     double lit = Brightness(Paint(Row("a.jpg", c.brighter, 120, 60), cat));
-    EXPECT_GT(lit, plain * 1.05) << c.plain << " vs " << c.brighter;
+    EXPECT_GT(lit, plain * 1.15) << c.plain << " vs " << c.brighter;  // visibly, not barely
   }
 }
 
