@@ -1,7 +1,10 @@
 #include "tools/assetgen/canvas.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace assetgen {
@@ -43,6 +46,17 @@ Rgb HueColour(std::uint32_t seed) {
 }
 
 double Luminance(Rgb c) { return 0.2126 * Linear(c.r) + 0.7152 * Linear(c.g) + 0.0722 * Linear(c.b); }
+
+void ReleaseFontCachesAtExit() {
+  static const bool registered = [] {
+    std::atexit([] {
+      cairo_debug_reset_static_data();
+      FcFini();
+    });
+    return true;
+  }();
+  (void)registered;
+}
 
 Canvas::Canvas(int width, int height, Rgb background)
     : width_(width),
@@ -104,6 +118,7 @@ void Canvas::Put(int x, int y, Rgb c) {
 }
 
 void Canvas::Text(std::string_view text, double cx, double cy, double size, Rgb colour, bool bold) {
+  ReleaseFontCachesAtExit();
   std::string s(text);
   texts_.push_back(s);
   cairo_save(cr_);

@@ -25,6 +25,10 @@ Rgb Desaturate(Rgb c, double amount);   // towards grey
 Rgb HueColour(std::uint32_t seed);      // a saturated colour picked by a hash
 double Luminance(Rgb c);                // relative luminance, 0 (black) .. 1 (white)
 
+// Cairo and fontconfig keep their font caches for the whole run; the first text drawn arranges for
+// them to be released at exit, so that a leak checker sees only the program's own memory.
+void ReleaseFontCachesAtExit();
+
 class Canvas {
  public:
   Canvas(int width, int height, Rgb background);

@@ -7,6 +7,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "tools/assetgen/canvas.h"
 #include "tools/assetgen/painters.h"
 
 namespace assetgen {
@@ -68,6 +69,7 @@ std::vector<std::filesystem::path> WriteContactSheets(const Catalogue& catalogue
     cairo_t* cr = cairo_create(sheet);
     cairo_set_source_rgb(cr, 0.16, 0.17, 0.2);
     cairo_paint(cr);
+    ReleaseFontCachesAtExit();
     cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, 10);
     for (std::size_t i = 0; i < assets.size(); ++i) {
