@@ -571,8 +571,32 @@ void Figure(cairo_t* cr, std::string_view name, double cx, double cy, double r, 
     cairo_arc(cr, cx, cy, r * 0.2, 0, 2 * kPi);
     cairo_fill(cr);
   };
+  auto guns = [&] {
+    for (int i = -1; i <= 1; ++i) {
+      double y = cy + i * r * 0.55;
+      cairo_move_to(cr, cx - r * 0.9, y), cairo_line_to(cr, cx + r * 0.3, y);
+    }
+    cairo_stroke(cr);
+    for (int i = -1; i <= 1; ++i) cairo_arc(cr, cx + r * 0.65, cy + i * r * 0.55, r * 0.16, 0, 2 * kPi), cairo_fill(cr);
+  };
+  auto beam = [&] {
+    cairo_move_to(cr, cx - r, cy - r * 0.7), cairo_line_to(cr, cx + r * 0.5, cy);
+    cairo_line_to(cr, cx - r, cy + r * 0.7);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx + r * 0.6, cy, r * 0.3, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto magnet = [&] {
+    cairo_arc_negative(cr, cx, cy, r * 0.6, 0, kPi);
+    cairo_stroke(cr);
+    for (double s : {-1.0, 1.0}) cairo_rectangle(cr, cx + s * r * 0.6 - r * 0.15, cy - r * 0.8, r * 0.3, r * 0.8);
+    cairo_fill(cr);
+  };
   // Most specific words first.
   if (has("SearchandDestroy") || has("Bounty") || has("Lock") || has("Mark")) return crosshair();
+  if (has("Fire_Gun")) return guns();
+  if (has("Focus_Beam")) return beam();
+  if (has("Tractor")) return magnet();
   if (has("AttackCap") || has("Flagship")) return ship(), star();
   if (has("CombatTrader")) return crate(), blades();
   if (has("Trader") || has("Tycoon")) return scales();
