@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev fonts-liberation2
-  libjpeg-dev libpng-dev
+  libjpeg-dev libpng-dev libcairo2-dev libfontconfig-dev
   libogg-dev libvorbis-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev

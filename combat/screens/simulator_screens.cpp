@@ -36,23 +36,29 @@ std::string TwoDigits(int n) {
   return buffer;
 }
 
-// Frame pieces of the duel screen (left, top, width, height) on its 794 x 568 design area.
+// Frame pieces of the duel screen (left, top, width, height) on its 794 x 568 design area. Piece 5
+// is the turn-based screen's end-turn control, which a real-time duel does not show: piece 6 covers
+// its place as well as its own.
 constexpr std::array<std::array<int, 4>, 36> kFrame = {{
     {0, 0, 226, 121},    {226, 0, 351, 82},   {577, 0, 217, 121},  {226, 82, 271, 315},
-    {0, 121, 113, 150},  {113, 121, 113, 150}, {0, 271, 113, 126}, {113, 271, 113, 126},
+    {0, 121, 113, 150},  {0, 121, 226, 150},  {0, 271, 113, 126}, {113, 271, 113, 126},
     {497, 82, 80, 315},  {577, 121, 109, 150}, {686, 121, 108, 150}, {577, 271, 109, 126},
     {686, 271, 108, 126}, {0, 397, 113, 43},   {113, 397, 113, 43}, {226, 397, 113, 43},
     {339, 397, 113, 43}, {452, 397, 113, 43},  {565, 397, 113, 43}, {678, 397, 116, 43},
     {0, 440, 66, 43},    {66, 440, 66, 43},    {132, 440, 66, 43},  {198, 440, 67, 43},
     {0, 483, 66, 43},    {66, 483, 66, 43},    {132, 483, 66, 43},  {198, 483, 67, 43},
     {0, 526, 66, 42},    {66, 526, 66, 42},    {132, 526, 66, 42},  {198, 526, 67, 42},
-    {560, 440, 234, 18}, {265, 440, 262, 128}, {527, 440, 33, 128}, {560, 458, 225, 110},
+    {560, 440, 234, 18}, {265, 440, 262, 128}, {527, 440, 33, 128}, {560, 458, 234, 110},
 }};
 
-// Where the information panel stands for ability slot 1..12.
+constexpr int kEndTurnPiece = 5;
+// The enemy ship's left edge for which the simulator's gun-fire places are given.
+constexpr int kEnemyShipFirePlaceLeft = 560;
+
+// Where the information panel stands for ability slot 1..12, inside the screen.
 constexpr std::array<std::array<int, 2>, 12> kInfoPlaces = {{
     {8, 318}, {96, 318}, {168, 318}, {264, 315}, {327, 315}, {433, 315},
-    {488, 315}, {541, 315}, {595, 315}, {611, 315}, {611, 315}, {611, 315},
+    {488, 315}, {541, 315}, {595, 315}, {600, 315}, {600, 315}, {600, 315},
 }};
 
 // The simulator's screens as the headless rules see them.
@@ -129,6 +135,8 @@ SimulatorSetupScreen::SimulatorSetupScreen() : Form("SimulatorSetup") {
 
 void SimulatorSetupScreen::Prepare(const char* heading) {
   heading_.SetCaption(heading);
+  shipCaption_.SetCaption(combat::SimulatorSetupStep == 2 ? "Choose the enemy's ship:"
+                                                         : "Choose your ship:");
   for (int k = 0; k < 3; ++k) {
     shipFrames_[k]->SetBrush(kSimulatorNormal);
     expertiseFrames_[k]->SetBrush(kSimulatorNormal);
@@ -215,7 +223,7 @@ void SimulatorDuelScreen::LayoutSimulatorScreen() {
     piece.LoadPicture("Screen_KLEIN_" + TwoDigits(k) + ".jpg");
     const auto& r = kFrame[static_cast<std::size_t>(k - 1)];
     piece.SetBounds(r[0], r[1], r[2], r[3]);
-    piece.Show();
+    if (k != kEndTurnPiece) piece.Show();
   }
 }
 
@@ -337,7 +345,8 @@ void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
 void SimulatorDuelScreen::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
   const std::int32_t ability = combat::ListOf(side)[slot][2];
-  ShowInfo(side == Side::Player ? 39 : 575, 34, ability);
+  // Below the row of modifier icons it describes, never over it.
+  ShowInfo(side == Side::Player ? 39 : 575, 98, ability);
   infoEffect_.SetCaption(state::GetAbilityEffectText(ability));
   infoComboPoint_.Hide();
   infoPanel_.Show();
@@ -367,7 +376,9 @@ void SimulatorDuelScreen::LoadSimulatorShipPictures() {
     view.ship.LoadPicture(pictures.ship);
     view.missilePicture.LoadPicture(pictures.missile);
     view.gunFire.LoadPicture(pictures.fire);
-    view.gunFire.SetBounds(pictures.fireLeft, pictures.fireTop, pictures.fireWidth,
+    // The gun-fire places are given for the enemy ship at its old place; fire moves with the ship.
+    const int shift = side == Side::Player ? 0 : enemy_.ship.Left() - kEnemyShipFirePlaceLeft;
+    view.gunFire.SetBounds(pictures.fireLeft + shift, pictures.fireTop, pictures.fireWidth,
                            view.gunFire.Height());
   }
 }

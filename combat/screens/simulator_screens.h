@@ -30,6 +30,7 @@ class SimulatorSetupScreen : public platform::Form {
 
  private:
   platform::Label& heading_ = Get<platform::Label>("Heading");
+  platform::Label& shipCaption_ = Get<platform::Label>("ShipCaption");
   std::vector<platform::Shape*> shipFrames_ = GetNumbered<platform::Shape>("ShipShape", 3);
   std::vector<platform::Shape*> expertiseFrames_ = GetNumbered<platform::Shape>("ExpertiseShape", 3);
 };

@@ -17,6 +17,8 @@
 
 #include "tools/assetgen/catalogue.h"
 #include "tools/assetgen/generator.h"
+#include "tools/assetgen/painters.h"
+#include "tools/assetgen/sheet.h"
 
 namespace assetgen {
 namespace {
@@ -240,6 +242,35 @@ TEST_F(ShippedAssets, OggsDecodeToStereo44100OfTheStatedLength) {
     ov_clear(&vf);
   });
   EXPECT_EQ(n, 5);
+}
+
+// The generator's own record of what it drew: lettering only on pictures that are lettering by
+// nature; captions belong to the screens.
+TEST_F(ShippedAssets, OnlyLetteringPicturesCarryText) {
+  std::set<std::string> lettered;
+  for (const Asset& a : catalogue().assets) {
+    if (!a.IsPicture()) continue;
+    bool may = ShapeCarriesText(PictureStyle(a, catalogue()).shape);
+    if (may) {
+      lettered.insert(a.file);
+    } else {
+      EXPECT_FALSE(report_.lettering.contains(a.file)) << a.file << " carries text";
+    }
+  }
+  EXPECT_EQ(lettered.size(), 4u);  // the four faction logos
+  for (const std::string& file : lettered) EXPECT_TRUE(report_.lettering.contains(file)) << file;
+}
+
+// Every picture family is on a contact sheet.
+TEST_F(ShippedAssets, EveryPictureShapeIsOnAContactSheet) {
+  std::set<std::string> shapes, shown;
+  for (const Asset& a : catalogue().assets) {
+    if (!a.IsPicture()) continue;
+    std::string shape = a.kind.substr(0, a.kind.find('.'));
+    shapes.insert(shape);
+    if (!SheetOf(a).empty()) shown.insert(shape);
+  }
+  EXPECT_EQ(shown, shapes);
 }
 
 TEST_F(ShippedAssets, GeneratingAgainGivesTheSameBytes) {

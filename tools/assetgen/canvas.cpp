@@ -1,13 +1,21 @@
 #include "tools/assetgen/canvas.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
-#include <string>
+#include <cstdlib>
+#include <utility>
 
 namespace assetgen {
 namespace {
 
 std::uint8_t Clamp(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+
+double Linear(std::uint8_t v) {
+  double s = v / 255.0;
+  return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+}
 
 }  // namespace
 
@@ -37,144 +45,92 @@ Rgb HueColour(std::uint32_t seed) {
   return {Clamp((r + m) * 255), Clamp((g + m) * 255), Clamp((b + m) * 255)};
 }
 
+double Luminance(Rgb c) { return 0.2126 * Linear(c.r) + 0.7152 * Linear(c.g) + 0.0722 * Linear(c.b); }
+
+void ReleaseFontCachesAtExit() {
+  static const bool registered = [] {
+    std::atexit([] {
+      cairo_debug_reset_static_data();
+      FcFini();
+    });
+    return true;
+  }();
+  (void)registered;
+}
+
 Canvas::Canvas(int width, int height, Rgb background)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height * 3) {
-  FillRect(0, 0, width, height, background);
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+      cr_(cairo_create(surface_)) {
+  cairo_set_source_rgb(cr_, background.r / 255.0, background.g / 255.0, background.b / 255.0);
+  cairo_paint(cr_);
+}
+
+Canvas::~Canvas() {
+  if (cr_) cairo_destroy(cr_);
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+Canvas::Canvas(Canvas&& other) noexcept
+    : width_(other.width_),
+      height_(other.height_),
+      surface_(std::exchange(other.surface_, nullptr)),
+      cr_(std::exchange(other.cr_, nullptr)),
+      texts_(std::move(other.texts_)) {}
+
+Canvas& Canvas::operator=(Canvas&& other) noexcept {
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  std::swap(surface_, other.surface_);
+  std::swap(cr_, other.cr_);
+  std::swap(texts_, other.texts_);
+  return *this;
+}
+
+std::vector<std::uint8_t> Canvas::pixels() const {
+  cairo_surface_flush(surface_);
+  const unsigned char* data = cairo_image_surface_get_data(surface_);
+  const int stride = cairo_image_surface_get_stride(surface_);
+  std::vector<std::uint8_t> out(static_cast<std::size_t>(width_) * height_ * 3);
+  std::size_t i = 0;
+  for (int y = 0; y < height_; ++y) {
+    auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+    for (int x = 0; x < width_; ++x) {
+      out[i++] = std::uint8_t(row[x] >> 16);
+      out[i++] = std::uint8_t(row[x] >> 8);
+      out[i++] = std::uint8_t(row[x]);
+    }
+  }
+  return out;
 }
 
 Rgb Canvas::At(int x, int y) const {
-  std::size_t i = (static_cast<std::size_t>(y) * width_ + x) * 3;
-  return {pixels_[i], pixels_[i + 1], pixels_[i + 2]};
+  cairo_surface_flush(surface_);
+  auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_) +
+                                                      y * cairo_image_surface_get_stride(surface_));
+  std::uint32_t p = row[x];
+  return {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)};
 }
 
 void Canvas::Put(int x, int y, Rgb c) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  std::size_t i = (static_cast<std::size_t>(y) * width_ + x) * 3;
-  pixels_[i] = c.r, pixels_[i + 1] = c.g, pixels_[i + 2] = c.b;
+  Shade(x, y, x + 1, y + 1, [c](int, int, Rgb) { return c; });
 }
 
-void Canvas::FillRect(int x, int y, int w, int h, Rgb c) {
-  int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  int x1 = std::min(x + w, width_), y1 = std::min(y + h, height_);
-  for (int yy = y0; yy < y1; ++yy) {
-    std::uint8_t* p = &pixels_[(static_cast<std::size_t>(yy) * width_ + x0) * 3];
-    for (int xx = x0; xx < x1; ++xx, p += 3) p[0] = c.r, p[1] = c.g, p[2] = c.b;
-  }
-}
-
-void Canvas::Frame(int x, int y, int w, int h, int t, Rgb c) {
-  FillRect(x, y, w, t, c);
-  FillRect(x, y + h - t, w, t, c);
-  FillRect(x, y, t, h, c);
-  FillRect(x + w - t, y, t, h, c);
-}
-
-void Canvas::VerticalGradient(Rgb top, Rgb bottom) {
-  for (int y = 0; y < height_; ++y) FillRect(0, y, width_, 1, Mix(top, bottom, height_ > 1 ? double(y) / (height_ - 1) : 0));
-}
-
-void Canvas::FillDisc(double cx, double cy, double r, Rgb c) {
-  int y0 = std::max(0, int(std::floor(cy - r))), y1 = std::min(height_ - 1, int(std::ceil(cy + r)));
-  for (int y = y0; y <= y1; ++y) {
-    double dy = y + 0.5 - cy, span = r * r - dy * dy;
-    if (span < 0) continue;
-    double half = std::sqrt(span);
-    int x0 = int(std::lround(cx - half)), x1 = int(std::lround(cx + half));
-    FillRect(x0, y, x1 - x0, 1, c);
-  }
-}
-
-void Canvas::ShadedDisc(double cx, double cy, double r, Rgb c) {
-  const double lx = -0.45, ly = -0.5, lz = 0.74;  // light from the upper left, towards the viewer
-  int y0 = std::max(0, int(std::floor(cy - r))), y1 = std::min(height_ - 1, int(std::ceil(cy + r)));
-  int x0 = std::max(0, int(std::floor(cx - r))), x1 = std::min(width_ - 1, int(std::ceil(cx + r)));
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) {
-      double nx = (x + 0.5 - cx) / r, ny = (y + 0.5 - cy) / r, d = nx * nx + ny * ny;
-      if (d > 1) continue;
-      double light = std::max(0.0, nx * lx + ny * ly + std::sqrt(1 - d) * lz);
-      Put(x, y, Scale(c, 0.18 + 1.0 * light));
-    }
-}
-
-void Canvas::Ring(double cx, double cy, double rx, double ry, double thickness, Rgb c) {
-  int y0 = std::max(0, int(cy - ry - thickness)), y1 = std::min(height_ - 1, int(cy + ry + thickness));
-  int x0 = std::max(0, int(cx - rx - thickness)), x1 = std::min(width_ - 1, int(cx + rx + thickness));
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) {
-      double nx = (x + 0.5 - cx) / rx, ny = (y + 0.5 - cy) / ry;
-      double d = std::sqrt(nx * nx + ny * ny), edge = std::fabs(d - 1) * std::min(rx, ry);
-      if (edge <= thickness / 2) Put(x, y, c);
-    }
-}
-
-void Canvas::FillPolygon(const std::vector<Point>& pts, Rgb c) {
-  if (pts.size() < 3) return;
-  double top = pts[0].y, bottom = pts[0].y;
-  for (const Point& p : pts) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
-  std::vector<double> xs;
-  for (int y = std::max(0, int(std::floor(top))); y <= std::min(height_ - 1, int(std::ceil(bottom))); ++y) {
-    double sy = y + 0.5;
-    xs.clear();
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      const Point& a = pts[i];
-      const Point& b = pts[(i + 1) % pts.size()];
-      if ((a.y <= sy) != (b.y <= sy)) xs.push_back(a.x + (sy - a.y) * (b.x - a.x) / (b.y - a.y));
-    }
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
-      int x0 = int(std::lround(xs[i])), x1 = int(std::lround(xs[i + 1]));
-      FillRect(x0, y, x1 - x0, 1, c);
-    }
-  }
-}
-
-void Canvas::Line(Point a, Point b, double thickness, Rgb c) {
-  double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
-  if (len == 0) return FillDisc(a.x, a.y, thickness / 2, c);
-  double nx = -dy / len * thickness / 2, ny = dx / len * thickness / 2;
-  FillPolygon({{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}}, c);
-}
-
-int DrawLabel(Canvas& canvas, std::string_view text, int x, int y, int w, int h, int scale, Rgb colour) {
-  const int advance = (kGlyphWidth + 1) * scale, line_height = (kGlyphHeight + 2) * scale;
-  const std::size_t per_line = std::max(1, (w + scale) / advance);
-  const int max_lines = (h + 2 * scale) / line_height;
-  // Greedy word wrap; a word longer than a line is broken.
-  std::vector<std::string> lines;
-  std::string current, word;
-  auto flush_word = [&] {
-    while (!word.empty()) {
-      std::size_t room = current.empty() ? per_line : per_line - std::min(per_line, current.size() + 1);
-      if (word.size() <= room) {
-        current += (current.empty() ? "" : " ") + word;
-        word.clear();
-      } else if (current.empty()) {
-        lines.push_back(word.substr(0, per_line));
-        word.erase(0, per_line);
-      } else {
-        lines.push_back(current);
-        current.clear();
-      }
-    }
-  };
-  for (char ch : text) {
-    if (ch == ' ' || ch == '_')
-      flush_word();
-    else
-      word += ch;
-  }
-  flush_word();
-  if (!current.empty()) lines.push_back(current);
-  int count = std::min<int>(static_cast<int>(lines.size()), max_lines);
-  int top = y + (h - count * line_height + 2 * scale) / 2;
-  Rgb shadow = Scale(colour, 0.12);
-  for (int i = 0; i < count; ++i) {
-    int left = x + (w - TextWidth(lines[i], scale)) / 2;
-    DrawText(canvas, left + scale, top + i * line_height + scale, lines[i], scale, shadow);
-    DrawText(canvas, left, top + i * line_height, lines[i], scale, colour);
-  }
-  return count;
+void Canvas::Text(std::string_view text, double cx, double cy, double size, Rgb colour, bool bold) {
+  ReleaseFontCachesAtExit();
+  std::string s(text);
+  texts_.push_back(s);
+  cairo_save(cr_);
+  cairo_select_font_face(cr_, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr_, size);
+  cairo_text_extents_t e;
+  cairo_text_extents(cr_, s.c_str(), &e);
+  cairo_move_to(cr_, cx - e.width / 2 - e.x_bearing, cy - e.height / 2 - e.y_bearing);
+  cairo_set_source_rgb(cr_, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0);
+  cairo_show_text(cr_, s.c_str());
+  cairo_restore(cr_);
 }
 
 }  // namespace assetgen

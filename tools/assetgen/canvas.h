@@ -1,8 +1,13 @@
-// An RGB picture with the few drawing operations the placeholder painters need, and a built-in
-// 5x7 bitmap font so pictures carry a readable label.
+// A picture being drawn: a Cairo image surface (anti-aliased paths, gradients, compositing, text in
+// Liberation Sans) plus a record of every text drawn on it, so a test can tell which pictures carry
+// lettering.
 #pragma once
 
+#include <cairo.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,46 +23,60 @@ Rgb Scale(Rgb c, double factor);        // brighter above 1, darker below; clamp
 Rgb Mix(Rgb a, Rgb b, double t);        // t = 0 gives a, 1 gives b
 Rgb Desaturate(Rgb c, double amount);   // towards grey
 Rgb HueColour(std::uint32_t seed);      // a saturated colour picked by a hash
+double Luminance(Rgb c);                // relative luminance, 0 (black) .. 1 (white)
+
+// Cairo and fontconfig keep their font caches for the whole run; the first text drawn arranges for
+// them to be released at exit, so that a leak checker sees only the program's own memory.
+void ReleaseFontCachesAtExit();
 
 class Canvas {
  public:
   Canvas(int width, int height, Rgb background);
+  ~Canvas();
+  Canvas(Canvas&& other) noexcept;
+  Canvas& operator=(Canvas&& other) noexcept;
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
-  const std::vector<std::uint8_t>& pixels() const { return pixels_; }  // RGB, rows top-down
-  Rgb At(int x, int y) const;
+  cairo_t* cr() const { return cr_; }
+  cairo_surface_t* surface() const { return surface_; }
 
+  std::vector<std::uint8_t> pixels() const;  // RGB, rows top-down
+  Rgb At(int x, int y) const;
   void Put(int x, int y, Rgb c);  // clipped
-  void FillRect(int x, int y, int w, int h, Rgb c);
-  void Frame(int x, int y, int w, int h, int thickness, Rgb c);
-  void VerticalGradient(Rgb top, Rgb bottom);
-  void FillDisc(double cx, double cy, double r, Rgb c);
-  // A sphere lit from the upper left: bright face, dark limb.
-  void ShadedDisc(double cx, double cy, double r, Rgb c);
-  void Ring(double cx, double cy, double rx, double ry, double thickness, Rgb c);
-  void FillPolygon(const std::vector<Point>& points, Rgb c);  // even-odd rule
-  void Line(Point a, Point b, double thickness, Rgb c);
-  // Every pixel through a colour transform, e.g. to grey a whole picture out.
+
+  // Every pixel through f(x, y, old colour) -> new colour: for surfaces computed pixel by pixel.
+  template <class F>
+  void Shade(int x0, int y0, int x1, int y1, F f) {
+    cairo_surface_flush(surface_);
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    for (int y = std::max(0, y0); y < std::min(height_, y1); ++y) {
+      auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+      for (int x = std::max(0, x0); x < std::min(width_, x1); ++x) {
+        std::uint32_t p = row[x];
+        Rgb c = f(x, y, Rgb{std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
+        row[x] = 0xff000000u | std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
+      }
+    }
+    cairo_surface_mark_dirty(surface_);
+  }
   template <class F>
   void Transform(F f) {
-    for (std::size_t i = 0; i + 2 < pixels_.size(); i += 3) {
-      Rgb c = f(Rgb{pixels_[i], pixels_[i + 1], pixels_[i + 2]});
-      pixels_[i] = c.r, pixels_[i + 1] = c.g, pixels_[i + 2] = c.b;
-    }
+    Shade(0, 0, width_, height_, [&](int, int, Rgb c) { return f(c); });
   }
+
+  // Text in Liberation Sans centred on (cx, cy), `size` pixels high; recorded in texts().
+  void Text(std::string_view text, double cx, double cy, double size, Rgb colour, bool bold = true);
+  const std::vector<std::string>& texts() const { return texts_; }
 
  private:
   int width_, height_;
-  std::vector<std::uint8_t> pixels_;
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+  std::vector<std::string> texts_;
 };
-
-// Text in the 5x7 font; lower case is drawn as upper case, '_' as a space.
-constexpr int kGlyphWidth = 5, kGlyphHeight = 7;
-int TextWidth(std::string_view text, int scale);
-void DrawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rgb colour);
-// Word-wrapped, centred lines inside the box, each with a dark shadow; lines that do not fit the
-// box's height are left out. Returns the number of lines drawn.
-int DrawLabel(Canvas& canvas, std::string_view text, int x, int y, int w, int h, int scale, Rgb colour);
 
 }  // namespace assetgen

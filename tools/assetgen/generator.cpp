@@ -60,10 +60,15 @@ void CheckCatalogue(const Catalogue& catalogue, std::string_view source) {
   }
 }
 
-Bytes Render(const Asset& asset, const Catalogue& catalogue) {
+Bytes Render(const Asset& asset, const Catalogue& catalogue, std::vector<std::string>* texts) {
+  auto painted = [&] {
+    Canvas canvas = Paint(asset, catalogue);
+    if (texts) *texts = canvas.texts();
+    return canvas;
+  };
   switch (asset.format) {
-    case Format::Jpeg: return EncodeJpeg(Paint(asset, catalogue), kJpegQuality);
-    case Format::Bmp: return EncodeBmp(Paint(asset, catalogue));
+    case Format::Jpeg: return EncodeJpeg(painted(), kJpegQuality);
+    case Format::Bmp: return EncodeBmp(painted());
     case Format::Wav: return EncodeWav(Synthesize(asset, catalogue));
     case Format::Ogg: return EncodeOgg(Synthesize(asset, catalogue), Hash(asset.file), kOggQuality);
   }
@@ -74,14 +79,20 @@ GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::pa
   std::filesystem::create_directories(folder);
   std::atomic<std::size_t> next{0};
   std::atomic<std::uint64_t> bytes{0};
-  std::mutex failure_lock;
+  std::mutex failure_lock, lettering_lock;
   std::string failure;
+  std::map<std::string, std::vector<std::string>> lettering;
   auto work = [&] {
     for (std::size_t i; (i = next++) < catalogue.assets.size();) {
       const Asset& a = catalogue.assets[i];
       try {
-        Bytes data = Render(a, catalogue);
+        std::vector<std::string> texts;
+        Bytes data = Render(a, catalogue, &texts);
         WriteFile(folder / a.file, data);
+        if (!texts.empty()) {
+          std::lock_guard lock(lettering_lock);
+          lettering[a.file] = std::move(texts);
+        }
         bytes += data.size();
       } catch (const std::exception& e) {
         std::lock_guard lock(failure_lock);
@@ -95,7 +106,7 @@ GenerateReport GenerateAll(const Catalogue& catalogue, const std::filesystem::pa
   work();
   for (std::thread& t : pool) t.join();
   if (!failure.empty()) throw std::runtime_error(failure);
-  return {catalogue.assets.size(), bytes.load(), RemoveLeftovers(catalogue, folder)};
+  return {catalogue.assets.size(), bytes.load(), RemoveLeftovers(catalogue, folder), std::move(lettering)};
 }
 
 }  // namespace assetgen

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "tools/assetgen/catalogue.h"
 #include "tools/assetgen/encode.h"
@@ -16,13 +19,15 @@ constexpr float kOggQuality = 0.0f;  // about 64 kbit/s for stereo: plenty for p
 // CatalogueError naming the source line.
 void CheckCatalogue(const Catalogue& catalogue, std::string_view source);
 
-// The bytes of one asset; the same row always gives the same bytes.
-Bytes Render(const Asset& asset, const Catalogue& catalogue);
+// The bytes of one asset; the same row always gives the same bytes. When `texts` is given, it
+// receives every text drawn on the picture.
+Bytes Render(const Asset& asset, const Catalogue& catalogue, std::vector<std::string>* texts = nullptr);
 
 struct GenerateReport {
   std::size_t files = 0;
   std::uint64_t bytes = 0;
   std::size_t removed = 0;
+  std::map<std::string, std::vector<std::string>> lettering;  // file -> texts drawn, for pictures with any
 };
 
 // Writes every asset into `folder` (created when missing), spread over `threads` workers.

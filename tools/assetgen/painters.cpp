@@ -1,617 +1,797 @@
+// Panels, buttons, gauges, insignia, logos, icons and the shape table.
 #include "tools/assetgen/painters.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 #include <vector>
+
+#include "tools/assetgen/kit.h"
+#include "tools/assetgen/noise.h"
 
 namespace assetgen {
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kYellow{255, 220, 90}, kGreen{70, 200, 90};
-constexpr Rgb kGold{235, 195, 60}, kSkin{225, 185, 150}, kCyan{90, 205, 255};
-constexpr double kPi = 3.14159265358979323846;
+// ---- Buttons, tabs, hot spots, frames ---------------------------------------------------------------
 
-// Small deterministic generator for scattered details (stars, windows, blotches).
-struct Scatter {
-  std::uint32_t state;
-  explicit Scatter(std::uint32_t seed) : state(seed | 1) {}
-  std::uint32_t Next() {
-    state ^= state << 13, state ^= state >> 17, state ^= state << 5;
-    return state;
-  }
-  double Unit() { return (Next() % 10000) / 10000.0; }
-};
-
-struct Context {
-  Canvas& c;
-  const Style& s;
-  const Asset& a;
-  Rgb base;  // the shape's own colour
-  int w() const { return c.width(); }
-  int h() const { return c.height(); }
-  Rgb main() const { return s.tint.value_or(base); }
-  Scatter scatter() const { return Scatter(Hash(a.file)); }
-};
-
-// The label across the bottom of a picture; small pictures carry none (their shape says enough).
-void Caption(Context& k, Rgb colour = kWhite) {
-  if (k.h() < 40 || k.w() < 30) return;
-  int scale = k.w() >= 150 && k.h() >= 100 ? 2 : 1;
-  int line = (kGlyphHeight + 2) * scale;
-  DrawLabel(k.c, k.a.label, 2, k.h() - 2 * line - 2, k.w() - 4, 2 * line, scale, colour);
-}
-
-void Stars(Context& k, int count) {
-  Scatter r = k.scatter();
-  for (int i = 0; i < count; ++i) {
-    int x = int(r.Next() % std::max(1, k.w())), y = int(r.Next() % std::max(1, k.h()));
-    k.c.Put(x, y, Scale(kWhite, 0.4 + r.Unit() * 0.6));
-  }
-}
-
-std::vector<Point> StarPolygon(double cx, double cy, double outer, double inner, int points, double turn = -kPi / 2) {
-  std::vector<Point> p;
-  for (int i = 0; i < points * 2; ++i) {
-    double r = i % 2 ? inner : outer, a = turn + i * kPi / points;
-    p.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
-  }
-  return p;
-}
-
-// ---- Buttons, tabs, hot spots ----------------------------------------------------------------------
-
-// A bevelled plate; the lit twin is brighter with a yellow rim, the "on" state green with a lamp.
+// A bevelled metal-and-glass plate. The lit twin is clearly brighter with a glowing rim; "on" is a
+// green lamp strip along the top edge and a green cast, kept dark enough under the caption that white
+// text stays readable; "off" is dull.
 void PaintButton(Context& k) {
-  Rgb fill = k.main();
-  if (k.s.on) fill = Mix(fill, kGreen, 0.55);
-  if (k.s.lit) fill = Scale(fill, 1.55);
-  if (k.s.off) fill = Scale(Desaturate(fill, 0.6), 0.6);
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(fill, 0.45));
-  k.c.FillRect(2, 2, k.w() - 4, k.h() - 4, fill);
-  k.c.FillRect(2, 2, k.w() - 4, std::max(1, k.h() / 8), Scale(fill, 1.35));
-  k.c.FillRect(2, k.h() - 2 - std::max(1, k.h() / 8), k.w() - 4, std::max(1, k.h() / 8), Scale(fill, 0.7));
-  k.c.Frame(0, 0, k.w(), k.h(), k.s.lit ? 2 : 1, k.s.lit ? kYellow : Scale(fill, 1.8));
-  if (k.s.on) k.c.FillDisc(k.w() - 8, k.h() / 2.0, std::max(2.0, k.h() / 8.0), Scale(kGreen, 1.3));
-  DrawText(k.c, 4, 4, k.a.label, 1, Mix(fill, kWhite, k.s.lit ? 0.85 : 0.6));
-}
-
-// Corner brackets and a cross hair over a dark field.
-void PaintHotspot(Context& k) {
-  Rgb edge = k.main();
-  if (k.s.on) edge = Mix(edge, kGreen, 0.6);
-  if (k.s.lit) edge = Scale(edge, 1.5);
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(edge, k.s.lit || k.s.on ? 0.35 : 0.15));
-  int l = std::min(k.w(), k.h()) / 3, t = k.s.lit || k.s.on ? 3 : 2;
-  for (int cx : {0, k.w() - l})
-    for (int cy : {0, k.h() - t}) k.c.FillRect(cx, cy, l, t, edge);
-  for (int cx : {0, k.w() - t})
-    for (int cy : {0, k.h() - l}) k.c.FillRect(cx, cy, t, l, edge);
-  k.c.Ring(k.w() / 2.0, k.h() / 2.0 - 6, 9, 9, 2, edge);
-  DrawLabel(k.c, k.a.label, 2, k.h() - 16, k.w() - 4, 12, 1, Mix(edge, kWhite, 0.5));
-}
-
-// ---- Scenes and frames -----------------------------------------------------------------------------
-
-void PaintScene(Context& k) {
-  Rgb t = k.main();
-  k.c.VerticalGradient(Scale(t, 0.15), Scale(t, 0.55));
-  Stars(k, k.w() * k.h() / 400);
-  Scatter r = k.scatter();
-  double pr = k.h() * (0.25 + 0.1 * r.Unit());
-  k.c.ShadedDisc(k.w() * (0.6 + 0.2 * r.Unit()), k.h() * 0.45, pr, Mix(t, kWhite, 0.25));
-  std::vector<Point> ground{{0.0, k.h() * 0.78}};
-  for (int i = 0; i <= 8; ++i) ground.push_back({k.w() * i / 8.0, k.h() * (0.7 + 0.1 * r.Unit())});
-  ground.push_back({double(k.w()), double(k.h())});
-  ground.push_back({0.0, double(k.h())});
-  k.c.FillPolygon(ground, Scale(t, 0.3));
-  Caption(k);
-}
-
-void PaintBurst(Context& k) {
-  k.c.VerticalGradient(Rgb{10, 5, 20}, Rgb{40, 10, 5});
-  Stars(k, 60);
-  double cx = k.w() / 2.0, cy = k.h() * 0.42, r = std::min(k.w(), k.h()) * 0.4;
-  k.c.FillPolygon(StarPolygon(cx, cy, r, r * 0.45, 14), Rgb{230, 90, 20});
-  k.c.FillPolygon(StarPolygon(cx, cy, r * 0.7, r * 0.35, 9, 0.3), Rgb{255, 170, 40});
-  k.c.FillDisc(cx, cy, r * 0.28, Rgb{255, 240, 180});
-  Caption(k);
-}
-
-// A deck area seen from above: walls, floor grid, doors to the next areas.
-void PaintDeck(Context& k) {
-  Rgb wall = k.main();
-  k.c.FillRect(0, 0, k.w(), k.h(), Rgb{25, 28, 32});
-  for (int x = 10; x < k.w(); x += 12) k.c.FillRect(x, 0, 1, k.h(), Rgb{45, 48, 55});
-  for (int y = 10; y < k.h(); y += 12) k.c.FillRect(0, y, k.w(), 1, Rgb{45, 48, 55});
-  k.c.Frame(0, 0, k.w(), k.h(), 6, wall);
-  k.c.FillRect(0, k.h() / 2 - 10, 6, 20, Rgb{25, 28, 32});
-  k.c.FillRect(k.w() - 6, k.h() / 2 - 10, 6, 20, Rgb{25, 28, 32});
-  DrawLabel(k.c, k.a.label, 8, 8, k.w() - 16, k.h() - 16, k.w() >= 150 ? 2 : 1, Mix(wall, kWhite, 0.5));
-}
-
-void PaintFrame(Context& k) {
-  Rgb b = k.main();
-  k.c.FillRect(0, 0, k.w(), k.h(), b);
-  k.c.Frame(0, 0, k.w(), k.h(), 2, Scale(b, 1.8));
-  k.c.Frame(3, 3, k.w() - 6, k.h() - 6, 1, Scale(b, 0.6));
-  for (int x : {6, k.w() - 7})
-    for (int y : {6, k.h() - 7}) k.c.FillDisc(x + 0.5, y + 0.5, 2, Scale(b, 2.2));
-  DrawLabel(k.c, k.a.label, 8, 8, k.w() - 16, k.h() - 16, k.w() >= 150 && k.h() >= 60 ? 2 : 1, Scale(b, 3.0));
-}
-
-// ---- People ----------------------------------------------------------------------------------------
-
-void PaintPortrait(Context& k) {
-  Rgb t = k.main();
-  double w = k.w(), h = k.h(), cx = w / 2;
-  k.c.VerticalGradient(Scale(t, 0.35), Scale(t, 0.12));
-  double head = std::min(w, h) * 0.2, cy = h * 0.38;
-  k.c.FillPolygon({{cx - w * 0.38, h}, {cx - w * 0.3, h * 0.66}, {cx + w * 0.3, h * 0.66}, {cx + w * 0.38, h}}, t);
-  k.c.FillPolygon({{cx - w * 0.07, h * 0.66}, {cx, h * 0.8}, {cx + w * 0.07, h * 0.66}}, Scale(t, 1.5));
-  if (k.s.Has("droid")) {
-    Rgb metal{170, 175, 185};
-    k.c.FillRect(int(cx - head), int(cy - head), int(2 * head), int(2 * head), metal);
-    k.c.FillRect(int(cx - head * 0.8), int(cy - head * 0.2), int(head * 1.6), std::max(2, int(head * 0.3)), Rgb{230, 40, 40});
-    k.c.Line({cx, cy - head}, {cx, cy - head * 1.6}, 2, metal);
-    k.c.FillDisc(cx, cy - head * 1.6, 3, Rgb{230, 40, 40});
-  } else {
-    int age = k.s.Int("age", 35);
-    Rgb hair = age >= 70 ? Rgb{225, 225, 225} : age >= 50 ? Rgb{140, 135, 130} : Rgb{70, 45, 30};
-    k.c.FillRect(int(cx - head * 0.35), int(cy + head * 0.8), int(head * 0.7), int(h * 0.66 - cy - head * 0.7), kSkin);
-    k.c.FillDisc(cx, cy - head * 0.15, head * 1.05, hair);
-    k.c.FillDisc(cx, cy + head * 0.05, head * 0.95, kSkin);
-    k.c.FillDisc(cx - head * 0.38, cy - head * 0.05, std::max(1.0, head * 0.12), Rgb{40, 40, 60});
-    k.c.FillDisc(cx + head * 0.38, cy - head * 0.05, std::max(1.0, head * 0.12), Rgb{40, 40, 60});
-    k.c.Line({cx - head * 0.3, cy + head * 0.5}, {cx + head * 0.3, cy + head * 0.5}, std::max(1.0, head * 0.08), Rgb{150, 80, 70});
-  }
-  Caption(k);
-}
-
-// ---- Ships, missiles, gun fire ---------------------------------------------------------------------
-
-// Hull outlines pointing east in a unit box: x 0..1 from tail to nose, y -0.5..0.5.
-const std::vector<std::vector<Point>> kHulls = {
-    {{1, 0}, {0.1, -0.45}, {0.25, 0}, {0.1, 0.45}},
-    {{1, 0}, {0.55, -0.12}, {0.3, -0.5}, {0.15, -0.5}, {0.25, -0.12}, {0, -0.12}, {0, 0.12}, {0.25, 0.12},
-     {0.15, 0.5}, {0.3, 0.5}, {0.55, 0.12}},
-    {{0.85, -0.3}, {1, -0.1}, {1, 0.1}, {0.85, 0.3}, {0.05, 0.3}, {0, 0.2}, {0, -0.2}, {0.05, -0.3}},
-    {{1, 0}, {0.7, -0.2}, {0.4, -0.25}, {0.3, -0.45}, {0.05, -0.45}, {0.1, -0.2}, {0, -0.15}, {0, 0.15},
-     {0.1, 0.2}, {0.05, 0.45}, {0.3, 0.45}, {0.4, 0.25}, {0.7, 0.2}},
-    {{1, -0.05}, {0.6, -0.35}, {0.2, -0.35}, {0, -0.2}, {0, 0.2}, {0.2, 0.35}, {0.6, 0.35}, {1, 0.05}},
-};
-
-struct Placed {
-  std::vector<Point> outline;
-  Point nose, tail;
-};
-
-Placed PlaceHull(const Style& s, double x, double y, double w, double h, bool west) {
-  const auto& hull = kHulls[Hash(s.Text("hull")) % kHulls.size()];
-  auto map = [&](Point p) { return Point{west ? x + (1 - p.x) * w : x + p.x * w, y + h / 2 + p.y * h}; };
-  Placed out;
-  for (Point p : hull) out.outline.push_back(map(p));
-  out.nose = map({1, 0});
-  out.tail = map({0, 0});
-  return out;
-}
-
-void OutlinePolygon(Canvas& c, const std::vector<Point>& pts, Rgb colour) {
-  for (std::size_t i = 0; i < pts.size(); ++i) c.Line(pts[i], pts[(i + 1) % pts.size()], 1.5, colour);
-}
-
-void PaintShip(Context& k) {
-  Rgb livery = Mix(Rgb{150, 155, 165}, k.main(), 0.6);
+  cairo_t* cr = k.cr();
   double w = k.w(), h = k.h();
-  bool west = k.s.Has("west");
-  if (k.s.Has("top") || k.s.Has("side")) {
-    Rgb wire = k.s.Has("top") ? Rgb{80, 230, 120} : kCyan;
-    k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-    for (int x = 0; x < k.w(); x += 20) k.c.FillRect(x, 0, 1, k.h(), Scale(wire, 0.15));
-    for (int y = 0; y < k.h(); y += 20) k.c.FillRect(0, y, k.w(), 1, Scale(wire, 0.15));
-    if (k.s.Has("empty")) {  // an empty place: a dashed outline and a cross
-      for (int x = 20; x < k.w() - 20; x += 8) k.c.FillRect(x, 20, 4, 1, wire), k.c.FillRect(x, k.h() - 40, 4, 1, wire);
-      k.c.Line({w * 0.3, h * 0.25}, {w * 0.7, h * 0.65}, 2, Scale(wire, 0.7));
-      k.c.Line({w * 0.3, h * 0.65}, {w * 0.7, h * 0.25}, 2, Scale(wire, 0.7));
-      Caption(k, wire);
-      return;
+  Rgb tint = k.main();
+  if (k.s.on) tint = Mix(tint, Rgb{20, 95, 55}, 0.6);
+  if (k.s.off) tint = Desaturate(tint, 0.6);
+  double light = k.s.lit ? 1.45 : k.s.off ? 0.65 : 1.0;
+  // The caption's band stays dark enough for white text (a contrast of 4.5 : 1 or more).
+  for (int i = 0; i < 40 && Luminance(Scale(tint, 1.1 * light)) > 0.11; ++i) tint = Scale(tint, 0.93);
+  k.c.Transform([](Rgb) { return Rgb{6, 10, 18}; });
+  MetalPanel(k, 0, 0, w, h, tint, light, std::min(6.0, h / 5));
+  // Glass sheen over the upper half.
+  RoundedRect(cr, 3, 3, w - 6, h * 0.26, std::min(4.0, h / 6));
+  LinearSource(cr, 0, 3, 0, h * 0.28, {{0, kWhite, k.s.lit ? 0.22 : 0.12}, {1, kWhite, 0.0}});
+  cairo_fill(cr);
+  if (k.s.lit) {
+    RoundedRect(cr, 1, 1, w - 2, h - 2, std::min(6.0, h / 5));
+    Source(cr, Rgb{140, 210, 255}, 0.9);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  if (k.s.on) {
+    RoundedRect(cr, w * 0.2, 2, w * 0.6, std::max(2.0, h * 0.08), 1.5);
+    Source(cr, Rgb{120, 255, 150});
+    cairo_fill(cr);
+    Glow(cr, w / 2, 3, std::min(w * 0.3, h * 0.25), Rgb{80, 255, 120}, 0.35);
+  }
+}
+
+// Corner brackets around a dark glass field: a slot that lights when pointed at or chosen.
+void PaintHotspot(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb edge = k.s.on ? kSelected : k.main();
+  double light = k.s.lit ? 1.5 : k.s.on ? 1.2 : 0.8;
+  LinearSource(cr, 0, 0, 0, h, {{0, Scale(edge, 0.25 * light)}, {1, Scale(edge, 0.08 * light)}});
+  cairo_paint(cr);
+  double l = std::min(w, h) / 3.5;
+  cairo_set_line_width(cr, k.s.lit || k.s.on ? 3 : 2);
+  Source(cr, Scale(edge, light));
+  for (double x : {2.0, w - 2})
+    for (double y : {2.0, h - 2}) {
+      double dx = x < w / 2 ? l : -l, dy = y < h / 2 ? l : -l;
+      cairo_move_to(cr, x + dx, y);
+      cairo_line_to(cr, x, y);
+      cairo_line_to(cr, x, y + dy);
     }
-    double squash = k.s.Has("side") ? 0.45 : 0.75;
-    Placed p = PlaceHull(k.s, w * 0.1, h * (0.45 - squash / 2), w * 0.8, h * squash, false);
-    OutlinePolygon(k.c, p.outline, wire);
-    k.c.Line(p.tail, p.nose, 1, Scale(wire, 0.6));
-    Caption(k, wire);
-    return;
+  cairo_stroke(cr);
+  if (k.s.lit || k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.6, edge, 0.25);
+}
+
+// The duel screen's backdrop, 794 x 568, of which each frame piece is the part at its place
+// (x=, y=): gunmetal consoles around a window onto space, the shield read-outs at the top corners,
+// the message consoles at the sides, the control strip and the wells of the ability buttons below.
+// Everything is placed in the backdrop's own coordinates with a fixed seed, so neighbouring pieces
+// meet without a seam.
+void PaintFrame(Context& k) {
+  cairo_t* cr = k.cr();
+  constexpr double kW = 794, kH = 568;
+  cairo_translate(cr, -k.s.Int("x", 0), -k.s.Int("y", 0));
+  Rgb metal = k.main();
+  LinearSource(cr, 0, 0, 0, kH, {{0, Scale(metal, 0.75)}, {0.5, Scale(metal, 0.55)}, {1, Scale(metal, 0.4)}});
+  cairo_paint(cr);
+  Scatter grain(0xd0e1);
+  for (double y = 0; y < kH; y += 2) {
+    Source(cr, grain.Unit() < 0.5 ? kWhite : kBlack, 0.02 + 0.025 * grain.Unit());
+    cairo_rectangle(cr, 0, y, kW, 1);
+    cairo_fill(cr);
   }
-  if (k.s.Has("scene")) {
-    k.c.VerticalGradient(Rgb{5, 5, 20}, Scale(k.main(), 0.3));
-    Stars(k, k.w() * k.h() / 300);
-  } else {
-    k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
+  // A recessed well: darker inside, lit lower edge, shadowed upper edge.
+  auto well = [&](double x, double y, double w, double h, Rgb inside, double radius) {
+    RoundedRect(cr, x, y, w, h, radius);
+    Source(cr, inside);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.5);
+    RoundedRect(cr, x - 0.75, y - 0.75, w + 1.5, h + 1.5, radius + 1);
+    LinearSource(cr, 0, y, 0, y + h, {{0, kBlack, 0.8}, {1, Scale(metal, 2.2), 0.9}});
+    cairo_stroke(cr);
+  };
+  auto rivet = [&](double x, double y) {
+    cairo_arc(cr, x, y, 2, 0, 2 * kPi);
+    RadialSource(cr, x, y, 0, 2, {{0, Rgb{200, 210, 225}}, {1, Rgb{50, 60, 75}}}, x - 0.7, y - 0.7);
+    cairo_fill(cr);
+  };
+  // Top read-outs, side consoles, control strip.
+  well(6, 14, 214, 84, Rgb{8, 12, 20}, 5);
+  well(kW - 220, 14, 214, 84, Rgb{8, 12, 20}, 5);
+  well(6, 134, 218, 168, Rgb{9, 14, 24}, 5);
+  well(kW - 224, 134, 218, 168, Rgb{9, 14, 24}, 5);
+  well(6, 308, 214, 82, Rgb{9, 14, 24}, 5);
+  well(kW - 220, 308, 214, 82, Rgb{9, 14, 24}, 5);
+  well(286, 414, 222, 36, Rgb{8, 12, 20}, 6);
+  // The window onto space: deep blue-black, a faint nebula, stars.
+  const double ax = 228, ay = 84, aw = 347, ah = 311;
+  Noise nebula(0x9e6a);
+  cairo_save(cr);
+  RoundedRect(cr, ax, ay, aw, ah, 8);
+  cairo_clip(cr);
+  LinearSource(cr, 0, ay, 0, ay + ah, {{0, Rgb{5, 8, 20}}, {1, Rgb{12, 10, 28}}});
+  cairo_paint(cr);
+  cairo_restore(cr);
+  const int ox = -k.s.Int("x", 0), oy = -k.s.Int("y", 0);
+  k.c.Shade(int(ax + ox), int(ay + oy), int(ax + aw + ox), int(ay + ah + oy), [&](int x, int y, Rgb c) {
+    double gx = x - ox, gy = y - oy;
+    double n = nebula.Fractal(gx / 160, gy / 160, 0.5, 4);
+    return Mix(c, Rgb{70, 45, 120}, std::clamp((n + 0.1) * 0.6, 0.0, 1.0) * 0.45);
+  });
+  cairo_save(cr);
+  RoundedRect(cr, ax, ay, aw, ah, 8);
+  cairo_clip(cr);
+  Scatter stars(0x57a2);
+  for (int i = 0; i < 260; ++i) {
+    double x = stars.Range(ax, ax + aw), y = stars.Range(ay, ay + ah), u = stars.Unit();
+    Source(cr, u < 0.1 ? Rgb{200, 220, 255} : kWhite, u < 0.85 ? 0.3 + 0.4 * stars.Unit() : 0.95);
+    cairo_arc(cr, x, y, u < 0.85 ? 0.5 : 1.0, 0, 2 * kPi);
+    cairo_fill(cr);
   }
-  double bx = w * 0.12, bw = w * 0.7, bh = h * (k.s.Has("scene") ? 0.45 : 0.6), by = h * 0.45 - bh / 2;
-  if (west) bx = w - bx - bw;
-  Placed p = PlaceHull(k.s, bx, by, bw, bh, west);
-  k.c.FillDisc(p.tail.x + (west ? 2 : -2), p.tail.y, bh * 0.12, Rgb{255, 150, 40});
-  k.c.FillPolygon(p.outline, livery);
-  OutlinePolygon(k.c, p.outline, Scale(livery, 1.4));
-  Point cockpit{p.nose.x + (west ? 1 : -1) * bw * 0.22, p.nose.y};
-  k.c.FillDisc(cockpit.x, cockpit.y, bh * 0.07, Rgb{150, 220, 255});
-  if (k.s.Has("shield")) {
-    k.c.Ring(bx + bw / 2, by + bh / 2, bw * 0.6, bh * 0.75, 3, kCyan);
-    k.c.Ring(bx + bw / 2, by + bh / 2, bw * 0.64, bh * 0.8, 1, Scale(kCyan, 0.6));
+  cairo_restore(cr);
+  RoundedRect(cr, ax - 1, ay - 1, aw + 2, ah + 2, 9);
+  Source(cr, Rgb{90, 150, 210}, 0.7);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // The wells of the twelve ability buttons along the bottom.
+  for (int slot = 0; slot < 12; ++slot) well(11 + slot * 64, 478, 64, 64, Rgb{6, 8, 12}, 6);
+  // Thin cyan trims and rivets at the seams of the consoles.
+  Source(cr, Rgb{80, 140, 200}, 0.5);
+  cairo_set_line_width(cr, 1);
+  for (double y : {120.5, 396.5}) {  // around the window, not across it
+    cairo_move_to(cr, 0, y), cairo_line_to(cr, ax - 2, y);
+    cairo_move_to(cr, ax + aw + 2, y), cairo_line_to(cr, kW, y);
   }
-  if (int fire = k.s.Int("fire", 0); fire > 0) {
-    Rgb beam = HueColour(std::uint32_t(fire) * 45 + 10);
-    double end = west ? 0 : w;
-    for (int i = 0; i < std::min(fire, 4); ++i) {
-      double dy = (i - (std::min(fire, 4) - 1) / 2.0) * h * 0.06;
-      k.c.Line({p.nose.x, p.nose.y + dy}, {end, p.nose.y + dy * (1 + fire * 0.3)}, 2 + fire % 3, beam);
+  cairo_move_to(cr, 0, 466.5), cairo_line_to(cr, kW, 466.5);
+  cairo_stroke(cr);
+  for (double x = 8; x < kW; x += 56) rivet(x, 404), rivet(x, 460);
+  for (double y = 130; y < 396; y += 44) rivet(4, y), rivet(kW - 4, y);
+}
+
+// A strip of indicator lamps in a recessed plate; the lit twin has them glowing amber.
+void PaintLamp(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  k.c.Transform([](Rgb) { return Rgb{8, 12, 20}; });
+  RoundedRect(cr, 2, h * 0.3, w - 4, h * 0.4, h * 0.2);
+  LinearSource(cr, 0, h * 0.3, 0, h * 0.7, {{0, Rgb{6, 8, 14}}, {1, Rgb{34, 44, 62}}});
+  cairo_fill(cr);
+  int lamps = std::max(3, int(w / 26));
+  for (int i = 0; i < lamps; ++i) {
+    double x = w * (i + 0.5) / lamps, y = h / 2, r = h * 0.12;
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    if (k.s.lit) {
+      RadialSource(cr, x, y, 0, r, {{0, Rgb{255, 245, 200}}, {1, kAmber}});
+      cairo_fill(cr);
+      Glow(cr, x, y, r * 3.2, kAmber, 0.45);
+    } else {
+      RadialSource(cr, x, y, 0, r, {{0, Rgb{90, 70, 40}}, {1, Rgb{40, 30, 20}}}, x - r * 0.3, y - r * 0.3);
+      cairo_fill(cr);
     }
-    k.c.FillDisc(p.nose.x, p.nose.y, 4 + fire, Mix(beam, kWhite, 0.6));
-  }
-  Caption(k, Mix(livery, kWhite, 0.5));
-}
-
-void PaintMissile(Context& k) {
-  Rgb body = Mix(Rgb{190, 190, 200}, k.main(), 0.5);
-  double w = k.w(), h = k.h(), cy = h / 2;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  if (k.s.Has("mine")) {
-    double r = std::min(w, h) * 0.32;
-    k.c.FillPolygon(StarPolygon(w / 2, cy, r * 1.35, r * 0.8, 10), Scale(body, 0.7));
-    k.c.ShadedDisc(w / 2, cy, r, body);
-    k.c.FillDisc(w / 2, cy, r * 0.3, Rgb{240, 50, 40});
-    return;
-  }
-  bool west = k.s.Has("west");
-  auto X = [&](double u) { return west ? w - u * w : u * w; };
-  k.c.FillPolygon({{X(0.02), cy - h * 0.06}, {X(0.2), cy - h * 0.12}, {X(0.2), cy + h * 0.12}, {X(0.02), cy + h * 0.06}},
-                  Rgb{255, 160, 40});
-  k.c.FillPolygon({{X(0.2), cy - h * 0.1}, {X(0.78), cy - h * 0.1}, {X(0.95), cy}, {X(0.78), cy + h * 0.1}, {X(0.2), cy + h * 0.1}}, body);
-  k.c.FillPolygon({{X(0.2), cy - h * 0.1}, {X(0.32), cy - h * 0.1}, {X(0.22), cy - h * 0.3}}, Scale(body, 0.7));
-  k.c.FillPolygon({{X(0.2), cy + h * 0.1}, {X(0.32), cy + h * 0.1}, {X(0.22), cy + h * 0.3}}, Scale(body, 0.7));
-}
-
-void PaintBeam(Context& k) {
-  Rgb beam = Mix(Rgb{255, 120, 60}, k.main(), 0.4);
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  for (int i = 0; i < 3; ++i) {
-    double y = k.h() * (0.25 + 0.25 * i);
-    k.c.Line({0, y}, {double(k.w()), y}, 3, beam);
-    k.c.Line({0, y}, {double(k.w()), y}, 1, Mix(beam, kWhite, 0.7));
-  }
-  k.c.FillDisc(k.s.Has("west") ? k.w() - 4 : 4, k.h() / 2.0, k.h() * 0.3, Mix(beam, kWhite, 0.5));
-}
-
-// ---- Planets and the map ---------------------------------------------------------------------------
-
-void Blotches(Context& k, double cx, double cy, double r) {
-  Scatter s = k.scatter();
-  for (int i = 0; i < 7; ++i) {
-    double a = s.Unit() * 2 * kPi, d = s.Unit() * r * 0.7, br = r * (0.12 + 0.2 * s.Unit());
-    double bx = cx + d * std::cos(a), by = cy + d * std::sin(a), f = i % 2 ? 0.75 : 1.2;
-    for (int y = int(by - br); y <= int(by + br); ++y)
-      for (int x = int(bx - br); x <= int(bx + br); ++x) {
-        if (x < 0 || y < 0 || x >= k.w() || y >= k.h()) continue;
-        double px = x + 0.5, py = y + 0.5;
-        if (std::hypot(px - bx, py - by) <= br && std::hypot(px - cx, py - cy) < r - 0.5) k.c.Put(x, y, Scale(k.c.At(x, y), f));
-      }
   }
 }
 
-// Cloud bands across a gas giant.
-void Bands(Context& k, double cx, double cy, double r) {
-  for (int y = std::max(0, int(cy - r)); y < std::min(k.h(), int(cy + r) + 1); ++y) {
-    if (int(std::floor((y + 0.5 - cy) / (r * 0.22))) % 2 == 0) continue;
-    for (int x = std::max(0, int(cx - r)); x < std::min(k.w(), int(cx + r) + 1); ++x)
-      if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) < r) k.c.Put(x, y, Scale(k.c.At(x, y), 0.78));
-  }
-}
-
-void PaintPlanet(Context& k) {
-  Rgb t = k.main();
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.4;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  if (k.h() >= 100) Stars(k, k.w() * k.h() / 250);
-  if (k.s.Has("star")) {
-    for (int i = 6; i >= 1; --i) k.c.FillDisc(cx, cy, r * (1 + 0.05 * i), Scale(t, 0.5 - 0.07 * i));
-    k.c.FillDisc(cx, cy, r, t);
-    k.c.FillDisc(cx - r * 0.15, cy - r * 0.15, r * 0.6, Mix(t, kWhite, 0.5));
-  } else if (k.s.Has("hole")) {
-    for (int i = 8; i >= 1; --i) k.c.FillDisc(cx, cy, r * i / 8.0, i % 2 ? t : Scale(t, 0.4));
-    k.c.FillDisc(cx, cy, r * 0.2, kBlack);
-  } else if (k.s.Has("belt")) {
-    Scatter s = k.scatter();
-    for (int i = 0; i < 28; ++i) {
-      double a = s.Unit() * 2 * kPi, d = r * (0.5 + 0.5 * s.Unit());
-      k.c.ShadedDisc(cx + d * std::cos(a), cy + d * std::sin(a) * 0.6, r * (0.06 + 0.1 * s.Unit()), t);
+// A deck area seen from above, lit in the colour of who holds it: walls, floor plates and what the
+// area holds (an airlock hatch, a corridor, cargo crates, the bridge's consoles).
+void PaintDeck(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb light = k.main();
+  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{40, 44, 52}}, {1, Rgb{24, 26, 32}}});
+  cairo_paint(cr);
+  Source(cr, kBlack, 0.35);
+  cairo_set_line_width(cr, 1);
+  for (double x = 0.5; x < w; x += 14) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, h);
+  for (double y = 0.5; y < h; y += 14) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
+  cairo_stroke(cr);
+  auto box = [&](double x, double y, double bw, double bh, Rgb c) {
+    RoundedRect(cr, x, y, bw, bh, 2);
+    LinearSource(cr, 0, y, 0, y + bh, {{0, Mix(c, kWhite, 0.25)}, {1, Scale(c, 0.5)}});
+    cairo_fill(cr);
+  };
+  if (k.s.Has("airlock")) {
+    cairo_arc(cr, w * 0.5, h * 0.5, h * 0.28, 0, 2 * kPi);
+    RadialSource(cr, w * 0.5, h * 0.5, 0, h * 0.28, {{0, Rgb{120, 125, 135}}, {0.8, Rgb{80, 85, 95}}, {1, Rgb{30, 32, 38}}});
+    cairo_fill(cr);
+    Source(cr, Rgb{230, 190, 60});
+    cairo_set_line_width(cr, 3);
+    cairo_arc(cr, w * 0.5, h * 0.5, h * 0.3, 0, 2 * kPi);
+    cairo_stroke(cr);
+  } else if (k.s.Has("corridor")) {
+    box(0, h * 0.32, w, h * 0.36, Rgb{70, 75, 85});
+    for (double x = 8; x < w; x += 20) Glow(cr, x, h * 0.5, 6, Rgb{200, 220, 255}, 0.5);
+  } else if (k.s.Has("cargo")) {
+    Scatter s = k.scatter(0xca60);
+    for (int i = 0; i < 7; ++i)
+      box(w * s.Range(0.08, 0.7), h * s.Range(0.1, 0.62), w * 0.2, h * 0.26, Mix(Rgb{150, 110, 60}, Rgb{90, 100, 80}, s.Unit()));
+  } else {  // bridge
+    cairo_set_line_width(cr, h * 0.12);
+    Source(cr, Rgb{70, 75, 90});
+    cairo_arc(cr, w * 0.5, h * 0.95, h * 0.6, kPi * 1.15, kPi * 1.85);
+    cairo_stroke(cr);
+    for (int i = 0; i < 5; ++i) {
+      double a = kPi * (1.2 + 0.15 * i);
+      Glow(cr, w * 0.5 + h * 0.6 * std::cos(a), h * 0.95 + h * 0.6 * std::sin(a), 5, Rgb{90, 220, 255}, 0.9);
     }
-  } else if (k.s.Has("base")) {
-    Rgb metal{160, 165, 175};
-    k.c.FillRect(int(cx - r), int(cy - r * 0.12), int(2 * r), std::max(2, int(r * 0.24)), Scale(metal, 0.8));
-    k.c.FillRect(int(cx - r * 0.12), int(cy - r), std::max(2, int(r * 0.24)), int(2 * r), Scale(metal, 0.8));
-    k.c.ShadedDisc(cx, cy, r * 0.55, metal);
-    k.c.FillDisc(cx, cy, r * 0.2, t);
-  } else {
-    k.c.ShadedDisc(cx, cy, r, t);
-    if (k.s.Has("gas"))
-      Bands(k, cx, cy, r);
-    else
-      Blotches(k, cx, cy, r);
   }
-  if (k.s.Has("ring")) k.c.Ring(cx, cy, r * 1.2, r * 0.35, std::max(1.0, r * 0.08), Mix(t, kWhite, 0.3));
-  if (k.s.dim) k.c.Transform([](Rgb c) { return Scale(Desaturate(c, 0.9), 0.6); });
-  Caption(k);
+  // Walls, and the area's light in its holder's colour.
+  RoundedRect(cr, 2, 2, w - 4, h - 4, 4);
+  Source(cr, Rgb{110, 115, 125});
+  cairo_set_line_width(cr, 4);
+  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  RadialSource(cr, w / 2, h / 2, 0, std::max(w, h) * 0.7, {{0, light, 0.3}, {1, light, 0.08}});
+  cairo_paint(cr);
+  cairo_restore(cr);
 }
 
-void PaintCity(Context& k) {
-  Rgb t = k.main();
-  k.c.VerticalGradient(Rgb{10, 10, 35}, Scale(t, 0.5));
-  Stars(k, 40);
-  Scatter s = k.scatter();
-  for (int x = 0; x < k.w();) {
-    int bw = 10 + int(s.Next() % 18), bh = int(k.h() * (0.25 + 0.45 * s.Unit()));
-    Rgb block = Scale(t, 0.25 + 0.2 * s.Unit());
-    k.c.FillRect(x, k.h() - bh, bw - 2, bh, block);
-    for (int wy = k.h() - bh + 4; wy < k.h() - 4; wy += 6)
-      for (int wx = x + 2; wx < x + bw - 4; wx += 4)
-        if (s.Next() % 3 == 0) k.c.FillRect(wx, wy, 2, 2, Rgb{255, 220, 120});
-    x += bw;
-  }
-  Caption(k);
-}
+// ---- Insignia and awards ---------------------------------------------------------------------------
 
-// The space-find icons of the travel map: each kind its own shape.
-void PaintFind(Context& k) {
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.4;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  if (k.s.Has("pod")) {
-    k.c.FillRect(int(cx - r * 0.5), int(cy - r * 0.5), int(r), int(r), Rgb{230, 230, 235});
-    k.c.FillDisc(cx - r * 0.5, cy, r * 0.5, Rgb{230, 230, 235});
-    k.c.FillDisc(cx + r * 0.5, cy, r * 0.5, Rgb{230, 230, 235});
-    k.c.FillDisc(cx + r * 0.5, cy, r * 0.25, Rgb{240, 80, 60});
-  } else if (k.s.Has("chest")) {
-    k.c.FillRect(int(cx - r), int(cy - r * 0.6), int(2 * r), int(1.4 * r), kGold);
-    k.c.FillRect(int(cx - r), int(cy - r * 0.15), int(2 * r), 2, Rgb{120, 80, 20});
-    k.c.FillRect(int(cx - 2), int(cy - r * 0.15), 4, 5, Rgb{120, 80, 20});
-  } else if (k.s.Has("ghost")) {
-    std::vector<Point> hull{{cx + r, cy}, {cx - r, cy - r * 0.7}, {cx - r * 0.5, cy}, {cx - r, cy + r * 0.7}};
-    k.c.FillPolygon(hull, Rgb{80, 90, 95});
-    OutlinePolygon(k.c, hull, Rgb{120, 255, 160});
-  } else if (k.s.Has("artifact")) {
-    k.c.FillDisc(cx, cy, r * 1.1, Rgb{60, 20, 90});
-    k.c.FillPolygon({{cx, cy - r}, {cx + r * 0.6, cy}, {cx, cy + r}, {cx - r * 0.6, cy}}, Rgb{200, 120, 255});
-  } else {
-    k.c.FillRect(int(cx - r), int(cy - r), int(2 * r), int(2 * r), Rgb{40, 90, 200});
-    for (int i = 0; i < 4; ++i) k.c.FillRect(int(cx - r * 0.7), int(cy - r * 0.6 + i * r * 0.4), int(r * 1.4), 2, kWhite);
-  }
-}
-
-void PaintBlip(Context& k) {
-  Rgb t = k.main();
-  double cx = k.w() / 2.0, cy = k.h() / 2.0, r = std::min(k.w(), k.h()) * 0.3;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  k.c.Ring(cx, cy, r * 1.4, r * 1.4, 1.5, Scale(t, 0.7));
-  k.c.ShadedDisc(cx, cy, r, t);
-  if (k.s.Has("battle")) {
-    k.c.Line({cx - r, cy - r}, {cx + r, cy + r}, 2, kWhite);
-    k.c.Line({cx - r, cy + r}, {cx + r, cy - r}, 2, kWhite);
-  } else if (!k.a.label.empty()) {  // the owner's initial, so owners differ by more than colour
-    DrawText(k.c, int(cx) - 2, int(cy) - 3, k.a.label.substr(0, 1), 1, kWhite);
-  }
-}
-
-// ---- Uniforms and awards ---------------------------------------------------------------------------
-
-void PaintUniform(Context& k) {
-  Rgb cloth = Scale(k.main(), 0.6);
-  double w = k.w(), h = k.h(), cx = w / 2, waist = k.s.Has("fem") ? 0.3 : 0.36;
-  k.c.VerticalGradient(Rgb{50, 50, 55}, Rgb{20, 20, 25});
-  std::vector<Point> jacket{{cx - w * 0.45, h * 0.3}, {cx - w * 0.2, h * 0.15}, {cx + w * 0.2, h * 0.15},
-                            {cx + w * 0.45, h * 0.3},  {cx + w * 0.4, h * 0.6},  {cx + w * waist, h * 0.95},
-                            {cx - w * waist, h * 0.95}, {cx - w * 0.4, h * 0.6}};
-  k.c.FillPolygon(jacket, cloth);
-  k.c.FillPolygon({{cx - w * 0.1, h * 0.15}, {cx, h * 0.35}, {cx + w * 0.1, h * 0.15}}, Rgb{230, 230, 230});
-  k.c.Line({cx - w * 0.1, h * 0.15}, {cx, h * 0.45}, 3, Scale(cloth, 1.5));
-  k.c.Line({cx + w * 0.1, h * 0.15}, {cx, h * 0.45}, 3, Scale(cloth, 1.5));
-  for (int i = 0; i < 4; ++i) k.c.FillDisc(cx, h * (0.5 + 0.1 * i), 4, kGold);
-  if (k.s.Has("com")) {
-    OutlinePolygon(k.c, jacket, kGold);
-    k.c.FillRect(int(cx - w * 0.45), int(h * 0.3), int(w * 0.9), 3, kGold);
-  }
-  DrawLabel(k.c, k.a.label, 4, k.h() - 22, k.w() - 8, 18, 1, Rgb{200, 200, 200});
+void GoldFill(cairo_t* cr, double y0, double y1) {
+  LinearSource(cr, 0, y0, 0, y1, {{0, Rgb{255, 240, 170}}, {0.5, kGold}, {1, Rgb{150, 105, 25}}});
+  cairo_fill(cr);
 }
 
 void PaintShoulder(Context& k) {
-  Rgb t = Scale(k.main(), 0.5);
-  k.c.FillRect(0, 0, k.w(), k.h(), t);
-  k.c.Frame(0, 0, k.w(), k.h(), 2, kGold);
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  MetalPanel(k, 0, 0, w, h, Scale(k.main(), 0.6), 1.0, h / 2);
+  RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, h / 2 - 1);
+  Source(cr, kGold);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
   int n = std::clamp(k.s.Int("n", 1), 1, 8);
-  if (n >= 7) {
-    k.c.FillPolygon(StarPolygon(k.w() / 2.0, k.h() / 2.0, k.h() * 0.4, k.h() * 0.18, 5), kGold);
+  if (n >= 7) {  // the admiral: a star
+    PolygonPath(cr, StarPoints(w / 2, h / 2, h * 0.4, h * 0.17, 5));
+    GoldFill(cr, h * 0.1, h * 0.9);
     return;
   }
-  int step = (k.w() - 12) / (n + 1);
-  for (int i = 1; i <= n; ++i) k.c.FillRect(6 + i * step - 2, 5, 4, k.h() - 10, kGold);
+  double step = (w - 24) / (n + 1);
+  for (int i = 1; i <= n; ++i) {
+    RoundedRect(cr, 12 + i * step - 2.5, 6, 5, h - 12, 1);
+    GoldFill(cr, 6, h - 6);
+  }
 }
 
 void PaintCollar(Context& k) {
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(k.main(), 0.5));
-  k.c.Frame(0, 0, k.w(), k.h(), 1, Scale(k.main(), 1.2));
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  MetalPanel(k, 0, 0, w, h, Scale(k.main(), 0.6), 1.0, 4);
   int n = std::clamp(k.s.Int("n", 1), 1, 9);
-  for (int i = 0; i < n; ++i) k.c.FillDisc(k.w() * (0.25 + 0.25 * (i % 3)), k.h() * (0.25 + 0.25 * (i / 3)), 3.5, kGold);
+  for (int i = 0; i < n; ++i) {
+    double x = w * (0.25 + 0.25 * (i % 3)), y = h * (0.25 + 0.25 * (i / 3));
+    PolygonPath(cr, StarPoints(x, y, 4.5, 2, 5));
+    GoldFill(cr, y - 4.5, y + 4.5);
+  }
 }
 
 void PaintWings(Context& k) {
+  cairo_t* cr = k.cr();
   double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  k.c.FillPolygon({{cx, cy - h * 0.3}, {2, cy - h * 0.4}, {w * 0.15, cy + h * 0.1}, {cx, cy + h * 0.3}}, kGold);
-  k.c.FillPolygon({{cx, cy - h * 0.3}, {w - 2, cy - h * 0.4}, {w * 0.85, cy + h * 0.1}, {cx, cy + h * 0.3}}, kGold);
-  k.c.FillDisc(cx, cy, h * 0.35, k.main());
+  k.c.Transform([](Rgb) { return Rgb{14, 16, 22}; });
+  for (double side : {-1.0, 1.0}) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx, cy - h * 0.2);
+    cairo_curve_to(cr, cx + side * w * 0.2, cy - h * 0.45, cx + side * w * 0.4, cy - h * 0.45, cx + side * w * 0.48, cy - h * 0.3);
+    cairo_curve_to(cr, cx + side * w * 0.35, cy, cx + side * w * 0.2, cy + h * 0.3, cx, cy + h * 0.3);
+    cairo_close_path(cr);
+    GoldFill(cr, 0, h);
+  }
+  cairo_arc(cr, cx, cy, h * 0.32, 0, 2 * kPi);
+  RadialSource(cr, cx, cy, 0, h * 0.32, {{0, Mix(k.main(), kWhite, 0.4)}, {1, Scale(k.main(), 0.6)}});
+  cairo_fill(cr);
 }
 
-// Vertical stripes; the ribbon number picks the pattern, the faction the main colour.
+// Stripes with a satin sheen; the ribbon number picks the pattern, the faction the main colour.
 void PaintRibbon(Context& k) {
+  cairo_t* cr = k.cr();
   int n = k.s.Int("n", 1);
+  double w = k.w(), h = k.h();
   Rgb a = k.main(), b = HueColour(std::uint32_t(n) * 67 + 20), c = kWhite;
   const Rgb order[] = {a, b, a, c, b, a, c, a};
-  int stripes = 3 + n % 5, x = 0;
+  int stripes = 3 + n % 5;
   for (int i = 0; i < stripes; ++i) {
-    int next = (i + 1) * k.w() / stripes;
-    k.c.FillRect(x, 0, next - x, k.h(), order[(i + n) % 8]);
-    x = next;
+    Source(cr, order[(i + n) % 8]);
+    cairo_rectangle(cr, w * i / stripes, 0, w / stripes + 0.5, h);
+    cairo_fill(cr);
   }
-  k.c.Frame(0, 0, k.w(), k.h(), 1, Scale(a, 0.4));
+  LinearSource(cr, 0, 0, 0, h, {{0, kWhite, 0.3}, {0.45, kWhite, 0.0}, {1, kBlack, 0.35}});
+  cairo_paint(cr);
 }
 
 void PaintMedal(Context& k) {
+  cairo_t* cr = k.cr();
   Rgb metal = k.main();
   double w = k.w(), h = k.h();
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
+  k.c.Transform([](Rgb) { return Rgb{14, 16, 22}; });
   double ribbon = k.s.Has("honor") ? h * 0.35 : h * 0.25;
-  k.c.FillRect(int(w * 0.25), 0, int(w * 0.5), int(ribbon), Rgb{40, 70, 170});
-  k.c.FillRect(int(w * 0.45), 0, std::max(1, int(w * 0.1)), int(ribbon), kWhite);
+  PolygonPath(cr, {{w * 0.25, 0}, {w * 0.75, 0}, {w * 0.6, ribbon}, {w * 0.4, ribbon}});
+  LinearSource(cr, w * 0.25, 0, w * 0.75, 0, {{0, Rgb{30, 60, 160}}, {0.45, Rgb{50, 90, 200}}, {0.5, kWhite}, {0.55, Rgb{50, 90, 200}}, {1, Rgb{30, 60, 160}}});
+  cairo_fill(cr);
   double cy = ribbon + (h - ribbon) / 2, r = std::min(w, h - ribbon) * 0.48;
-  // Three shapes: a plain star, a star in a ring, a star on a disc.
-  if (k.s.Has("honor")) k.c.ShadedDisc(w / 2, cy, r, metal);
-  if (k.s.Has("ring")) k.c.Ring(w / 2, cy, r * 0.95, r * 0.95, 1.5, metal);
+  auto metalFill = [&](double rr) {
+    RadialSource(cr, w / 2, cy, 0, rr, {{0, Mix(metal, kWhite, 0.6)}, {0.7, metal}, {1, Scale(metal, 0.5)}}, w / 2 - rr * 0.3, cy - rr * 0.3);
+    cairo_fill(cr);
+  };
+  if (k.s.Has("honor")) {
+    cairo_arc(cr, w / 2, cy, r, 0, 2 * kPi);
+    metalFill(r);
+  }
+  if (k.s.Has("ring")) {
+    cairo_arc(cr, w / 2, cy, r * 0.92, 0, 2 * kPi);
+    cairo_set_line_width(cr, 1.5);
+    Source(cr, metal);
+    cairo_stroke(cr);
+  }
   double star = k.s.Has("honor") || k.s.Has("ring") ? 0.75 : 1.0;
-  k.c.FillPolygon(StarPolygon(w / 2, cy, r * star, r * star * 0.42, 5), k.s.Has("honor") ? kWhite : metal);
+  PolygonPath(cr, StarPoints(w / 2, cy, r * star, r * star * 0.42, 5));
+  if (k.s.Has("honor")) {
+    Source(cr, kWhite);
+    cairo_fill(cr);
+  } else {
+    metalFill(r * star);
+  }
 }
 
 void PaintPlaque(Context& k) {
-  Rgb t = Scale(k.main(), 0.45);
-  k.c.FillRect(0, 0, k.w(), k.h(), t);
-  k.c.Frame(0, 0, k.w(), k.h(), 2, kGold);
-  k.c.Frame(4, 4, k.w() - 8, k.h() - 8, 1, Scale(kGold, 0.6));
-  DrawLabel(k.c, k.a.label, 6, 6, k.w() - 12, k.h() - 12, 1, Scale(kGold, 1.1));
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  MetalPanel(k, 0, 0, w, h, Scale(k.main(), 0.55), 1.0, 4);
+  RoundedRect(cr, 3.5, 3.5, w - 7, h - 7, 3);
+  Source(cr, kGold, 0.9);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  RoundedRect(cr, 7, 7, w - 14, h - 14, 2);
+  Source(cr, kBlack, 0.3);
+  cairo_fill(cr);
 }
 
-// Rank chevrons, one per rank.
+// Rank chevrons in gold on the faction's colour, one more per rank.
 void PaintRankPicture(Context& k) {
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(k.main(), 0.3));
-  k.c.Frame(0, 0, k.w(), k.h(), 1, k.main());
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  MetalPanel(k, 0, 0, w, h, Scale(k.main(), 0.6), 1.0, 3);
   int n = std::clamp(k.s.Int("n", 1), 1, 8);
-  double cx = k.w() / 2.0, span = k.w() * 0.3, step = (k.h() - 8.0) / (n + 1);
+  double cx = w / 2, span = w * 0.28, step = (h - 8.0) / (n + 1);
+  cairo_set_line_width(cr, std::max(1.5, std::min(3.0, step * 0.6)));
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   for (int i = 0; i < n; ++i) {
     double y = 4 + step * (i + 0.5);
-    k.c.Line({cx - span, y}, {cx, y + step * 0.8}, 2, kGold);
-    k.c.Line({cx, y + step * 0.8}, {cx + span, y}, 2, kGold);
+    cairo_move_to(cr, cx - span, y);
+    cairo_line_to(cr, cx, y + step * 0.8);
+    cairo_line_to(cr, cx + span, y);
   }
+  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{255, 240, 170}}, {1, Scale(kGold, 0.7)}});
+  cairo_stroke(cr);
 }
 
 // ---- Logos and tiles -------------------------------------------------------------------------------
 
-void PaintLogo(Context& k) {
-  Rgb t = k.main();
-  double cx = k.w() / 2.0, cy = k.h() * 0.42, r = std::min(k.w(), k.h()) * 0.34;
-  k.c.FillRect(0, 0, k.w(), k.h(), Rgb{12, 12, 20});
-  k.c.Ring(cx, cy, r, r, 4, t);
-  k.c.FillPolygon(StarPolygon(cx, cy, r * 0.8, r * 0.35, 4 + int(Hash(k.a.label) % 4)), Scale(t, 1.2));
-  Caption(k, Mix(t, kWhite, 0.5));
+// A name as lettering: "OuterRim" reads "OUTER RIM".
+std::string Lettering(std::string_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (i > 0 && std::isupper(static_cast<unsigned char>(name[i])) && std::islower(static_cast<unsigned char>(name[i - 1])))
+      out += ' ';
+    out += char(std::toupper(static_cast<unsigned char>(name[i])));
+  }
+  return out;
 }
 
-// A shield badge for the professions, a target tile for the missions; lit and selected states frame it.
-void PaintTile(Context& k) {
-  Rgb t = k.main();
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h * 0.42;
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(k.base, k.s.lit ? 1.6 : 1.0));
-  if (k.s.shape == "emblem") {
-    k.c.FillPolygon({{cx - w * 0.3, h * 0.12}, {cx + w * 0.3, h * 0.12}, {cx + w * 0.3, h * 0.45}, {cx, h * 0.72},
-                     {cx - w * 0.3, h * 0.45}},
-                    t);
-    k.c.FillPolygon(StarPolygon(cx, h * 0.36, w * 0.14, w * 0.06, 5), Mix(t, kWhite, 0.6));
-  } else {
-    for (int i = 3; i >= 1; --i) k.c.FillDisc(cx, cy, w * 0.1 * i, i % 2 ? t : Scale(t, 0.4));
-    k.c.Line({cx - w * 0.35, cy}, {cx + w * 0.35, cy}, 2, kWhite);
-    k.c.Line({cx, cy - w * 0.35}, {cx, cy + w * 0.35}, 2, kWhite);
+// A faction's emblem at (cx, cy), radius r: each faction its own figure.
+void Emblem(cairo_t* cr, int figure, double cx, double cy, double r, Rgb t) {
+  switch (figure % 4) {
+    case 0:  // a star in a ring
+      cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+      cairo_set_line_width(cr, r * 0.14);
+      Source(cr, t);
+      cairo_stroke(cr);
+      PolygonPath(cr, StarPoints(cx, cy, r * 0.75, r * 0.3, 5));
+      break;
+    case 1:  // a world in its orbit
+      cairo_save(cr);
+      cairo_translate(cr, cx, cy);
+      cairo_rotate(cr, -0.4);
+      cairo_scale(cr, 1, 0.38);
+      cairo_arc(cr, 0, 0, r, 0, 2 * kPi);
+      cairo_restore(cr);
+      cairo_set_line_width(cr, r * 0.12);
+      Source(cr, t);
+      cairo_stroke(cr);
+      cairo_arc(cr, cx, cy, r * 0.5, 0, 2 * kPi);
+      break;
+    case 2:  // a triangle in a hexagon
+      PolygonPath(cr, StarPoints(cx, cy, r, r * 0.866, 6, 0));
+      cairo_set_line_width(cr, r * 0.12);
+      Source(cr, t);
+      cairo_stroke(cr);
+      PolygonPath(cr, {{cx, cy - r * 0.65}, {cx + r * 0.58, cy + r * 0.4}, {cx - r * 0.58, cy + r * 0.4}});
+      break;
+    default:  // a diamond eye
+      PolygonPath(cr, {{cx, cy - r}, {cx + r * 0.8, cy}, {cx, cy + r}, {cx - r * 0.8, cy}});
+      cairo_set_line_width(cr, r * 0.12);
+      Source(cr, t);
+      cairo_stroke(cr);
+      cairo_save(cr);
+      cairo_translate(cr, cx, cy);
+      cairo_scale(cr, 1, 0.5);
+      cairo_arc(cr, 0, 0, r * 0.5, 0, 2 * kPi);
+      cairo_restore(cr);
   }
-  if (k.s.on) k.c.Frame(0, 0, k.w(), k.h(), 4, kGreen);
-  if (k.s.lit) k.c.Frame(0, 0, k.w(), k.h(), 2, kYellow);
-  Caption(k);
+  RadialSource(cr, cx, cy, 0, r, {{0, Mix(t, kWhite, 0.6)}, {1, t}}, cx - r * 0.3, cy - r * 0.3);
+  cairo_fill(cr);
+}
+
+int FactionFigure(std::string_view name) {
+  if (name.starts_with("Fed")) return 0;
+  if (name.starts_with("Out") || name.starts_with("OR")) return 1;
+  if (name.starts_with("Coal")) return 2;
+  return 3;
+}
+
+void PaintLogo(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb t = k.main();
+  RadialSource(cr, w / 2, h * 0.4, 0, w * 0.75, {{0, Scale(t, 0.35)}, {1, Rgb{8, 10, 18}}});
+  cairo_paint(cr);
+  Glow(cr, w / 2, h * 0.4, w * 0.4, t, 0.35);
+  Emblem(cr, FactionFigure(k.a.label), w / 2, h * 0.4, std::min(w, h) * 0.27, Mix(t, kWhite, 0.15));
+  k.c.Text(Lettering(k.a.label), w / 2, h * 0.85, h * 0.12, Mix(t, kWhite, 0.7));
+}
+
+// A figure for a profession or mission, drawn from its name's words.
+void Figure(cairo_t* cr, std::string_view name, double cx, double cy, double r, Rgb c) {
+  auto has = [&](std::string_view word) { return name.find(word) != std::string_view::npos; };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_width(cr, r * 0.16);
+  Source(cr, c);
+  auto crosshair = [&] {
+    cairo_arc(cr, cx, cy, r * 0.7, 0, 2 * kPi);
+    for (double a = 0; a < 2 * kPi; a += kPi / 2)
+      cairo_move_to(cr, cx + r * 0.35 * std::cos(a), cy + r * 0.35 * std::sin(a)),
+          cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    cairo_stroke(cr);
+  };
+  auto crate = [&] {
+    cairo_rectangle(cr, cx - r * 0.7, cy - r * 0.55, r * 1.4, r * 1.1);
+    cairo_move_to(cr, cx - r * 0.7, cy - r * 0.55), cairo_line_to(cr, cx + r * 0.7, cy + r * 0.55);
+    cairo_move_to(cr, cx + r * 0.7, cy - r * 0.55), cairo_line_to(cr, cx - r * 0.7, cy + r * 0.55);
+    cairo_stroke(cr);
+  };
+  auto blades = [&] {
+    for (double s : {-1.0, 1.0}) {
+      cairo_move_to(cr, cx - s * r * 0.8, cy - r * 0.8), cairo_line_to(cr, cx + s * r * 0.6, cy + r * 0.6);
+      cairo_move_to(cr, cx + s * r * 0.35, cy + r * 0.75), cairo_line_to(cr, cx + s * r * 0.75, cy + r * 0.35);
+    }
+    cairo_stroke(cr);
+  };
+  auto arrows = [&](int n) {
+    for (int i = 0; i < n; ++i) {
+      double y = cy - r * 0.5 + i * r * 0.5;
+      cairo_move_to(cr, cx - r * 0.6, y - r * 0.3), cairo_line_to(cr, cx, y + r * 0.1), cairo_line_to(cr, cx + r * 0.6, y - r * 0.3);
+    }
+    cairo_stroke(cr);
+  };
+  auto bolt = [&] {
+    PolygonPath(cr, {{cx + r * 0.2, cy - r}, {cx - r * 0.55, cy + r * 0.1}, {cx - r * 0.05, cy + r * 0.1},
+                     {cx - r * 0.25, cy + r}, {cx + r * 0.55, cy - r * 0.15}, {cx + r * 0.05, cy - r * 0.15}});
+    cairo_fill(cr);
+  };
+  auto star = [&] {
+    PolygonPath(cr, StarPoints(cx, cy, r, r * 0.42, 5));
+    cairo_fill(cr);
+  };
+  auto eye = [&] {
+    cairo_move_to(cr, cx - r, cy);
+    cairo_curve_to(cr, cx - r * 0.4, cy - r * 0.7, cx + r * 0.4, cy - r * 0.7, cx + r, cy);
+    cairo_curve_to(cr, cx + r * 0.4, cy + r * 0.7, cx - r * 0.4, cy + r * 0.7, cx - r, cy);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r * 0.28, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto radar = [&] {
+    for (double rr : {0.35, 0.7, 1.0}) cairo_new_sub_path(cr), cairo_arc(cr, cx, cy, r * rr, -kPi * 0.9, -kPi * 0.1);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r * 0.15, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto shield = [&] {
+    PolygonPath(cr, {{cx - r * 0.75, cy - r * 0.8}, {cx + r * 0.75, cy - r * 0.8}, {cx + r * 0.75, cy}, {cx, cy + r},
+                     {cx - r * 0.75, cy}});
+    cairo_stroke(cr);
+  };
+  auto ship = [&] {
+    PolygonPath(cr, {{cx + r, cy}, {cx - r * 0.6, cy - r * 0.7}, {cx - r * 0.25, cy}, {cx - r * 0.6, cy + r * 0.7}});
+    cairo_fill(cr);
+  };
+  auto skull = [&] {
+    cairo_arc(cr, cx, cy - r * 0.15, r * 0.7, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_rectangle(cr, cx - r * 0.4, cy + r * 0.3, r * 0.8, r * 0.45);
+    cairo_fill(cr);
+    Source(cr, kBlack, 0.8);
+    for (double s : {-1.0, 1.0}) cairo_arc(cr, cx + s * r * 0.28, cy - r * 0.15, r * 0.2, 0, 2 * kPi), cairo_fill(cr);
+  };
+  auto scales = [&] {
+    cairo_move_to(cr, cx, cy - r), cairo_line_to(cr, cx, cy + r * 0.8);
+    cairo_move_to(cr, cx - r * 0.8, cy - r * 0.6), cairo_line_to(cr, cx + r * 0.8, cy - r * 0.6);
+    cairo_move_to(cr, cx - r * 0.5, cy + r * 0.8), cairo_line_to(cr, cx + r * 0.5, cy + r * 0.8);
+    cairo_stroke(cr);
+    for (double s : {-1.0, 1.0}) cairo_arc(cr, cx + s * r * 0.65, cy - r * 0.1, r * 0.3, 0, kPi), cairo_fill(cr);
+  };
+  auto bomb = [&] {
+    cairo_arc(cr, cx - r * 0.1, cy + r * 0.15, r * 0.65, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx + r * 0.3, cy - r * 0.35), cairo_curve_to(cr, cx + r * 0.5, cy - r * 0.8, cx + r * 0.8, cy - r * 0.6, cx + r * 0.9, cy - r * 0.9);
+    cairo_stroke(cr);
+  };
+  auto tower = [&] {
+    PolygonPath(cr, {{cx - r * 0.8, cy + r * 0.8}, {cx - r * 0.8, cy - r * 0.6}, {cx - r * 0.45, cy - r * 0.6}, {cx - r * 0.45, cy - r * 0.3},
+                     {cx - r * 0.15, cy - r * 0.3}, {cx - r * 0.15, cy - r * 0.6}, {cx + r * 0.15, cy - r * 0.6}, {cx + r * 0.15, cy - r * 0.3},
+                     {cx + r * 0.45, cy - r * 0.3}, {cx + r * 0.45, cy - r * 0.6}, {cx + r * 0.8, cy - r * 0.6}, {cx + r * 0.8, cy + r * 0.8}});
+    cairo_fill(cr);
+  };
+  auto person = [&] {
+    cairo_arc(cr, cx, cy - r * 0.5, r * 0.35, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy + r * 0.75, r * 0.7, kPi, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto route = [&] {
+    double dash[] = {r * 0.2, r * 0.2};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_arc(cr, cx, cy, r * 0.8, 0, 2 * kPi);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    cairo_arc(cr, cx + r * 0.8, cy, r * 0.2, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto plus = [&] {
+    cairo_rectangle(cr, cx - r * 0.25, cy - r * 0.8, r * 0.5, r * 1.6);
+    cairo_rectangle(cr, cx - r * 0.8, cy - r * 0.25, r * 1.6, r * 0.5);
+    cairo_fill(cr);
+  };
+  auto flanks = [&] {
+    for (double s : {-1.0, 1.0}) {
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, cx, cy + s * r * 0.1, r * 0.8, s < 0 ? kPi * 1.1 : kPi * 0.1, s < 0 ? kPi * 1.9 : kPi * 0.9);
+    }
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r * 0.2, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto guns = [&] {
+    for (int i = -1; i <= 1; ++i) {
+      double y = cy + i * r * 0.55;
+      cairo_move_to(cr, cx - r * 0.9, y), cairo_line_to(cr, cx + r * 0.3, y);
+    }
+    cairo_stroke(cr);
+    for (int i = -1; i <= 1; ++i) cairo_arc(cr, cx + r * 0.65, cy + i * r * 0.55, r * 0.16, 0, 2 * kPi), cairo_fill(cr);
+  };
+  auto beam = [&] {
+    cairo_move_to(cr, cx - r, cy - r * 0.7), cairo_line_to(cr, cx + r * 0.5, cy);
+    cairo_line_to(cr, cx - r, cy + r * 0.7);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx + r * 0.6, cy, r * 0.3, 0, 2 * kPi);
+    cairo_fill(cr);
+  };
+  auto magnet = [&] {
+    cairo_arc_negative(cr, cx, cy, r * 0.6, 0, kPi);
+    cairo_stroke(cr);
+    for (double s : {-1.0, 1.0}) cairo_rectangle(cr, cx + s * r * 0.6 - r * 0.15, cy - r * 0.8, r * 0.3, r * 0.8);
+    cairo_fill(cr);
+  };
+  // Most specific words first.
+  if (has("SearchandDestroy") || has("Bounty") || has("Lock") || has("Mark")) return crosshair();
+  if (has("Fire_Gun")) return guns();
+  if (has("Focus_Beam")) return beam();
+  if (has("Tractor")) return magnet();
+  if (has("AttackCap") || has("Flagship")) return ship(), star();
+  if (has("CombatTrader")) return crate(), blades();
+  if (has("Trader") || has("Tycoon")) return scales();
+  if (has("Transport") || has("Supply") || has("Cargo") || has("Raid")) return crate();
+  if (has("Mercenary") || has("Battle") || has("Combat") || has("Rage")) return blades();
+  if (has("Pirate") || has("Mutilate") || has("Evil")) return skull();
+  if (has("Smuggler") || has("Infiltrate") || has("Cloak") || has("Disguise") || has("Spy") || has("Hacker")) return eye();
+  if (has("Recon") || has("Analysis") || has("Radio") || has("Track") || has("Rumor") || has("ECM") || has("SOS")) return radar();
+  if (has("Patrol") || has("Escort")) return route();
+  if (has("Blitz") || has("Overload") || has("EMP") || has("Recharge") || has("Heroic")) return bolt();
+  if (has("Suppression") || has("Discipline") || has("Reinforcements")) return arrows(3);
+  if (has("Bombing") || has("Missile") || has("Missle")) return bomb();
+  if (has("Siege")) return tower();
+  if (has("Marine") || has("VIP") || has("Evacuation") || has("Connections") || has("Taunt")) return person();
+  if (has("Flanking") || has("Ambush") || has("Evading") || has("Flee")) return flanks();
+  if (has("Shield") || has("Deflect") || has("Reflect") || has("Calm") || has("Clean") || has("Amnesty")) return shield();
+  if (has("Report") || has("Legend") || has("Reward")) return star();
+  if (has("Sacrifice") || has("Fast")) return plus();
+  switch (Hash(name) % 6) {
+    case 0: return star();
+    case 1: return bolt();
+    case 2: return ship();
+    case 3: return radar();
+    case 4: return shield();
+    default: return plus();
+  }
+}
+
+// A profession's shield badge or a mission's tile; lit brighter with a glowing rim, selected framed
+// in green.
+void PaintTile(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb t = k.main();
+  MetalPanel(k, 0, 0, w, h, Scale(Mix(k.base, t, 0.25), 1.0), k.s.lit ? 1.6 : 1.0, 8);
+  double cx = w / 2, cy = h * 0.48, r = std::min(w, h) * 0.26;
+  if (k.s.shape == "emblem") {
+    PolygonPath(cr, {{cx - w * 0.32, h * 0.12}, {cx + w * 0.32, h * 0.12}, {cx + w * 0.32, h * 0.5}, {cx, h * 0.88},
+                     {cx - w * 0.32, h * 0.5}});
+    LinearSource(cr, 0, h * 0.12, 0, h * 0.88, {{0, Mix(t, kWhite, 0.25)}, {1, Scale(t, 0.45)}});
+    cairo_fill_preserve(cr);
+    Source(cr, Mix(t, kWhite, 0.5));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    Figure(cr, k.a.label, cx, h * 0.44, r * 0.8, Rgb{250, 250, 245});
+  } else {
+    cairo_arc(cr, cx, cy, r * 1.35, 0, 2 * kPi);
+    RadialSource(cr, cx, cy, 0, r * 1.35, {{0, Scale(t, 0.7)}, {1, Scale(t, 0.25)}});
+    cairo_fill(cr);
+    Figure(cr, k.a.label, cx, cy, r, Mix(t, kWhite, 0.75));
+  }
+  if (k.s.on) {
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 7);
+    Source(cr, kSelected);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+  } else if (k.s.lit) {
+    RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, 7);
+    Source(cr, Rgb{150, 215, 255});
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
 }
 
 // ---- Gauges ----------------------------------------------------------------------------------------
 
+// A sunken trough with a glossy fill up to the fraction, in segments.
 void PaintBar(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
   Rgb t = k.main();
-  k.c.FillRect(0, 0, k.w(), k.h(), Rgb{15, 15, 20});
-  k.c.Frame(0, 0, k.w(), k.h(), 1, Rgb{120, 120, 130});
-  int inner = k.w() - 4, filled = int(std::lround(inner * k.s.Fraction("fill", 0)));
-  k.c.FillRect(2, 2, filled, k.h() - 4, t);
-  k.c.FillRect(2, 2, filled, std::max(1, (k.h() - 4) / 3), Scale(t, 1.4));
-  for (int i = 1; i < 10; ++i) k.c.FillRect(2 + inner * i / 10, 2, 1, k.h() - 4, Rgb{15, 15, 20});
+  RoundedRect(cr, 0, 0, w, h, h / 3);
+  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{8, 10, 14}}, {1, Rgb{34, 38, 46}}});
+  cairo_fill(cr);
+  double inner = w - 4, filled = inner * k.s.Fraction("fill", 0);
+  if (filled > 0) {
+    RoundedRect(cr, 2, 2, filled, h - 4, (h - 4) / 3);
+    LinearSource(cr, 0, 2, 0, h - 2, {{0, Mix(t, kWhite, 0.55)}, {0.45, t}, {1, Scale(t, 0.55)}});
+    cairo_fill(cr);
+  }
+  Source(cr, kBlack, 0.55);
+  for (int i = 1; i < 10; ++i) cairo_rectangle(cr, 2 + inner * i / 10, 2, 1, h - 4);
+  cairo_fill(cr);
+  RoundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 3);
+  Source(cr, Rgb{110, 125, 145}, 0.8);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
 }
 
 void PaintPips(Context& k) {
+  cairo_t* cr = k.cr();
   Rgb t = k.main();
   int of = std::max(1, k.s.Int("of", 5)), n = std::clamp(k.s.Int("n", 0), 0, of);
-  k.c.FillRect(0, 0, k.w(), k.h(), Rgb{15, 15, 20});
-  double step = double(k.w()) / of, r = std::min(step, double(k.h())) * 0.35;
+  k.c.Transform([](Rgb) { return Rgb{10, 12, 18}; });
+  double step = k.w() / of, r = std::min(step, k.h()) * 0.32, cy = k.h() / 2;
   for (int i = 0; i < of; ++i) {
-    double cx = step * (i + 0.5), cy = k.h() / 2.0;
-    if (i < n)
-      k.c.ShadedDisc(cx, cy, r, Scale(t, 1.3));
-    else
-      k.c.Ring(cx, cy, r, r, 1.5, Scale(t, 0.6));
+    double cx = step * (i + 0.5);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    if (i < n) {
+      RadialSource(cr, cx, cy, 0, r, {{0, Mix(t, kWhite, 0.7)}, {0.6, t}, {1, Scale(t, 0.5)}}, cx - r * 0.3, cy - r * 0.3);
+      cairo_fill(cr);
+      Glow(cr, cx, cy, r * 1.6, t, 0.35);
+    } else {
+      Source(cr, Scale(t, 0.18));
+      cairo_fill_preserve(cr);
+      Source(cr, Scale(t, 0.45));
+      cairo_set_line_width(cr, 1);
+      cairo_stroke(cr);
+    }
   }
-}
-
-// ---- Map symbols -----------------------------------------------------------------------------------
-
-void PaintSymbol(Context& k) {
-  Rgb t = k.main();
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
-  k.c.FillRect(0, 0, k.w(), k.h(), kBlack);
-  if (k.s.Has("station")) {
-    k.c.FillRect(int(w * 0.15), int(cy - 2), int(w * 0.7), 4, Scale(t, 0.8));
-    k.c.FillRect(int(cx - 2), int(h * 0.15), 4, int(h * 0.7), Scale(t, 0.8));
-    k.c.ShadedDisc(cx, cy, std::min(w, h) * 0.25, t);
-  } else if (k.s.Has("system")) {
-    k.c.FillPolygon(StarPolygon(cx, cy, std::min(w, h) * 0.45, std::min(w, h) * 0.2, 5), t);
-  } else {
-    bool west = k.s.Has("left");
-    auto X = [&](double u) { return west ? w - u * w : u * w; };
-    k.c.FillPolygon({{X(0.92), cy}, {X(0.1), cy - h * 0.38}, {X(0.25), cy}, {X(0.1), cy + h * 0.38}}, t);
-  }
-  if (k.s.on) k.c.Frame(0, 0, k.w(), k.h(), 1, kWhite);
 }
 
 // ---- Abilities and equipment -----------------------------------------------------------------------
 
-// An icon tile: the kind's rim colour, a symbol picked by the name, the name across the bottom.
+// An icon tile: glass in the kind's colour with the name's figure; off is dull, lit glows.
 void PaintIcon(Context& k) {
-  Rgb t = k.main(), rim = k.base;
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h * 0.4, r = std::min(w, h) * 0.28;
-  if (k.s.off) t = Scale(Desaturate(t, 0.8), 0.55), rim = Scale(rim, 0.5);
-  if (k.s.lit) rim = kYellow;
-  k.c.FillRect(0, 0, k.w(), k.h(), Scale(t, 0.35));
-  Rgb sym = Scale(t, 1.3);
-  switch (Hash(k.a.label) % 6) {
-    case 0: k.c.FillPolygon(StarPolygon(cx, cy, r, r * 0.45, 5), sym); break;
-    case 1: k.c.FillPolygon({{cx + r * 0.2, cy - r}, {cx - r * 0.6, cy + r * 0.1}, {cx, cy + r * 0.1}, {cx - r * 0.2, cy + r}, {cx + r * 0.6, cy - r * 0.1}, {cx, cy - r * 0.1}}, sym); break;
-    case 2: k.c.FillPolygon({{cx - r, cy - r}, {cx + r, cy - r}, {cx + r, cy}, {cx, cy + r}, {cx - r, cy}}, sym); break;
-    case 3: k.c.FillPolygon({{cx + r, cy}, {cx, cy - r}, {cx, cy - r * 0.4}, {cx - r, cy - r * 0.4}, {cx - r, cy + r * 0.4}, {cx, cy + r * 0.4}, {cx, cy + r}}, sym); break;
-    case 4: k.c.Ring(cx, cy, r, r, r * 0.35, sym); break;
-    default: k.c.FillRect(int(cx - r), int(cy - r * 0.3), int(2 * r), int(r * 0.6), sym);
-             k.c.FillRect(int(cx - r * 0.3), int(cy - r), int(r * 0.6), int(2 * r), sym);
-  }
-  k.c.Frame(0, 0, k.w(), k.h(), k.s.lit || k.s.on ? 3 : 2, rim);
-  if (k.h() >= 48) DrawLabel(k.c, k.a.label, 3, k.h() - 20, k.w() - 6, 17, 1, Mix(t, kWhite, k.s.off ? 0.3 : 0.8));
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb rim = k.base, t = Mix(k.base, k.main(), 0.35);
+  double light = k.s.lit ? 1.5 : k.s.off ? 0.5 : 1.0;
+  if (k.s.off) t = Desaturate(t, 0.8), rim = Desaturate(rim, 0.8);
+  k.c.Transform([](Rgb) { return Rgb{8, 10, 16}; });
+  RoundedRect(cr, 1, 1, w - 2, h - 2, w * 0.18);
+  RadialSource(cr, w / 2, h * 0.35, 0, w * 0.8, {{0, Scale(t, 0.75 * light)}, {1, Scale(t, 0.2 * light)}});
+  cairo_fill(cr);
+  Figure(cr, k.a.label, w / 2, h / 2, std::min(w, h) * 0.3, Mix(Scale(t, light), kWhite, k.s.off ? 0.3 : 0.75));
+  RoundedRect(cr, 1, 1, w - 2, h - 2, w * 0.18);
+  LinearSource(cr, 0, 0, 0, h * 0.55, {{0, kWhite, 0.18}, {1, kWhite, 0}});
+  cairo_fill(cr);
+  RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, w * 0.18);
+  Source(cr, k.s.lit ? Rgb{255, 230, 140} : Scale(rim, light));
+  cairo_set_line_width(cr, k.s.lit || k.s.on ? 2.5 : 1.5);
+  cairo_stroke(cr);
 }
 
+// A piece of equipment on a dark card: its kind (gun, launcher, mine, engine, shield, computer,
+// cloak, hospital, raiding gear, crate) from its name.
 void PaintEquipment(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
   Rgb t = k.main();
-  double w = k.w(), h = k.h(), cy = h * 0.38;
-  k.c.VerticalGradient(Rgb{45, 50, 58}, Rgb{20, 22, 26});
-  k.c.Frame(0, 0, k.w(), k.h(), 1, Rgb{110, 115, 125});
-  double x0 = w * 0.18, x1 = w * 0.82, r = h * 0.16;
-  k.c.FillRect(int(x0), int(cy - r), int(x1 - x0), int(2 * r), t);
-  k.c.FillDisc(x1, cy, r, Scale(t, 1.25));
-  k.c.Ring(x0, cy, r * 0.45, r, 2, Scale(t, 0.6));
-  for (int i = 1; i < 4; ++i) k.c.FillRect(int(x0 + (x1 - x0) * i / 4), int(cy - r), 2, int(2 * r), Scale(t, 0.6));
-  Caption(k);
+  k.c.Transform([](Rgb) { return Rgb{10, 12, 16}; });
+  MetalPanel(k, 0, 0, w, h, Rgb{50, 56, 66}, 1.0, 6);
+  std::string_view n = k.a.label;
+  auto has = [&](std::string_view word) { return n.find(word) != std::string_view::npos; };
+  Rgb metal{170, 176, 188};
+  auto body = [&](double x, double y, double bw, double bh) {
+    RoundedRect(cr, x, y, bw, bh, std::min(bw, bh) * 0.3);
+    LinearSource(cr, 0, y, 0, y + bh, {{0, Mix(metal, kWhite, 0.4)}, {0.5, metal}, {1, Scale(metal, 0.4)}});
+    cairo_fill(cr);
+  };
+  if (has("Missile") || has("Zeus") || has("Destroyer") || has("Hellfire")) {
+    for (int i = 0; i < 3; ++i) {
+      double y = cy - h * 0.2 + i * h * 0.2;
+      body(w * 0.2, y - h * 0.06, w * 0.5, h * 0.12);
+      PolygonPath(cr, {{w * 0.7, y - h * 0.06}, {w * 0.82, y}, {w * 0.7, y + h * 0.06}});
+      Source(cr, t);
+      cairo_fill(cr);
+    }
+  } else if (has("Mine")) {
+    cairo_arc(cr, cx, cy, h * 0.26, 0, 2 * kPi);
+    RadialSource(cr, cx, cy, 0, h * 0.26, {{0, Mix(metal, kWhite, 0.4)}, {1, Scale(metal, 0.35)}}, cx - 5, cy - 5);
+    cairo_fill(cr);
+    Glow(cr, cx, cy, h * 0.14, t, 1.2);
+  } else if (has("Booster") || has("Traveller") || has("Engine")) {
+    body(w * 0.3, cy - h * 0.2, w * 0.35, h * 0.4);
+    PolygonPath(cr, {{w * 0.3, cy - h * 0.14}, {w * 0.18, cy - h * 0.24}, {w * 0.18, cy + h * 0.24}, {w * 0.3, cy + h * 0.14}});
+    Source(cr, Scale(metal, 0.6));
+    cairo_fill(cr);
+    Glow(cr, w * 0.16, cy, h * 0.25, t, 1.1);
+  } else if (has("Defender") || has("Supersafe") || has("Shield")) {
+    Figure(cr, "Shield", cx, cy, h * 0.3, t);
+    Glow(cr, cx, cy, h * 0.35, t, 0.4);
+  } else if (has("Quicklock") || has("Takedown")) {
+    body(w * 0.25, cy - h * 0.25, w * 0.5, h * 0.5);
+    Figure(cr, "Lock", cx, cy, h * 0.18, t);
+  } else if (has("Cloak")) {
+    Figure(cr, "Cloak", cx, cy, h * 0.28, t);
+  } else if (has("Hospital")) {
+    body(w * 0.3, cy - h * 0.28, w * 0.4, h * 0.56);
+    Figure(cr, "Sacrifice", cx, cy, h * 0.18, Rgb{220, 50, 50});
+  } else if (has("Raiding") || has("Misc")) {
+    Figure(cr, "Cargo", cx, cy, h * 0.3, t);
+  } else {  // guns: barrels by name
+    int barrels = 1 + int(Hash(n) % 3);
+    for (int i = 0; i < barrels; ++i) {
+      double y = cy - (barrels - 1) * h * 0.07 + i * h * 0.14;
+      body(w * 0.42, y - h * 0.035, w * 0.42, h * 0.07);
+      Glow(cr, w * 0.85, y, h * 0.08, t, 0.8);
+    }
+    body(w * 0.16, cy - h * 0.2, w * 0.3, h * 0.4);
+    Source(cr, t);
+    cairo_rectangle(cr, w * 0.2, cy - h * 0.04, w * 0.22, h * 0.08);
+    cairo_fill(cr);
+  }
 }
 
 // ---- The shape table -------------------------------------------------------------------------------
@@ -623,23 +803,30 @@ struct Shape {
   Painter paint;
   std::set<std::string, std::less<>> flags;
   std::set<std::string, std::less<>> params;
+  bool lettering = false;  // the picture is lettering by nature
 };
 
 const std::vector<Shape>& Shapes() {
+  static const std::set<std::string, std::less<>> kFactions{"Pirate_", "Federation_", "Outerrim_", "Coalition_",
+                                                            "Syndicate_"};
+  auto ship_flags = kFactions;
+  ship_flags.insert({"east", "west", "scene", "top", "side", "shield", "empty"});
   static const std::vector<Shape> shapes = {
-      {"button", {50, 80, 140}, PaintButton, {}, {}},
-      {"rung", {120, 90, 45}, PaintButton, {}, {}},
-      {"tab", {30, 120, 120}, PaintButton, {}, {}},
-      {"hotspot", {220, 130, 30}, PaintHotspot, {}, {}},
-      {"scene", {40, 50, 120}, PaintScene, {}, {}},
+      {"button", kSteel, PaintButton, {}, {}},
+      {"rung", {96, 78, 50}, PaintButton, {}, {}},
+      {"tab", {40, 96, 110}, PaintButton, {}, {}},
+      {"hotspot", {220, 150, 50}, PaintHotspot, {}, {}},
+      {"scene", {40, 50, 120}, PaintScene, {"news", "mission", "treasure", "ghost", "pod", "artifact", "fleet", "simulator", "victory"}, {}},
       {"burst", {230, 90, 20}, PaintBurst, {}, {}},
-      {"deck", {130, 135, 140}, PaintDeck, {}, {}},
-      {"frame", {45, 50, 62}, PaintFrame, {}, {}},
+      {"deck", {130, 135, 140}, PaintDeck, {"airlock", "corridor", "cargo", "bridge"}, {}},
+      {"frame", {50, 62, 82}, PaintFrame, {}, {"x", "y"}},
+      {"lamp", {255, 190, 80}, PaintLamp, {}, {}},
       {"portrait", {110, 80, 60}, PaintPortrait, {"droid"}, {"age"}},
-      {"ship", {150, 155, 165}, PaintShip, {"east", "west", "scene", "top", "side", "shield", "empty"}, {"fire", "hull"}},
+      {"ship", {150, 155, 165}, PaintShip, ship_flags, {"fire", "hull"}},
       {"missile", {190, 190, 200}, PaintMissile, {"east", "west", "mine"}, {}},
       {"beam", {255, 120, 60}, PaintBeam, {"east", "west"}, {}},
-      {"planet", {128, 128, 128}, PaintPlanet, {"star", "ring", "hole", "belt", "base", "gas"}, {}},
+      {"planet", {128, 128, 128}, PaintPlanet,
+       {"star", "ring", "hole", "belt", "base", "gas", "earth", "jungle", "ocean", "desert", "mars", "moon", "dark", "toxic", "ice"}, {}},
       {"city", {60, 60, 110}, PaintCity, {}, {}},
       {"find", {230, 230, 120}, PaintFind, {"pod", "chest", "ghost", "artifact", "data"}, {}},
       {"blip", {200, 200, 200}, PaintBlip, {"battle"}, {}},
@@ -651,9 +838,9 @@ const std::vector<Shape>& Shapes() {
       {"medal", {200, 200, 200}, PaintMedal, {"star", "ring", "honor"}, {}},
       {"plaque", {120, 80, 40}, PaintPlaque, {}, {}},
       {"rankpic", {70, 70, 110}, PaintRankPicture, {}, {"n"}},
-      {"logo", {200, 200, 220}, PaintLogo, {}, {}},
-      {"emblem", {45, 35, 70}, PaintTile, {}, {}},
-      {"mission", {25, 55, 40}, PaintTile, {}, {}},
+      {"logo", {200, 200, 220}, PaintLogo, {}, {}, true},
+      {"emblem", {45, 40, 70}, PaintTile, {}, {}},
+      {"mission", {30, 60, 50}, PaintTile, {}, {}},
       {"bar", {60, 200, 90}, PaintBar, {}, {"fill"}},
       {"pips", {230, 200, 70}, PaintPips, {}, {"n", "of"}},
       {"symbol", {200, 200, 200}, PaintSymbol, {"ship", "station", "system", "left", "right"}, {}},
@@ -678,13 +865,23 @@ Style PictureStyle(const Asset& asset, const Catalogue& catalogue) {
   return ParseStyle(asset.kind, catalogue, shape.flags, shape.params);
 }
 
+bool ShapeCarriesText(std::string_view shape) {
+  for (const Shape& s : Shapes())
+    if (s.name == shape) return s.lettering;
+  return false;
+}
+
 Canvas Paint(const Asset& asset, const Catalogue& catalogue) {
   const Shape& shape = FindShape(asset.kind);
   Style style = ParseStyle(asset.kind, catalogue, shape.flags, shape.params);
   Canvas canvas(asset.width, asset.height, kBlack);
   Context k{canvas, style, asset, shape.base};
+  cairo_save(canvas.cr());
   shape.paint(k);
-  if (style.dim && style.shape != "planet")  // planets grey out under their caption
+  cairo_restore(canvas.cr());
+  if (cairo_status(canvas.cr()) != CAIRO_STATUS_SUCCESS)
+    throw std::runtime_error(std::string("drawing failed: ") + cairo_status_to_string(cairo_status(canvas.cr())));
+  if (style.dim)  // greyed out: a rung not reached, a promised planet not granted, a lost victory
     canvas.Transform([](Rgb c) { return Scale(Desaturate(c, 0.9), 0.6); });
   return canvas;
 }

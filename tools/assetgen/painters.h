@@ -1,6 +1,8 @@
-// Placeholder pictures: each shape draws a recognisable picture in its own colour, with the row's
-// label in the built-in font.
+// The game's pictures: each shape draws its own kind of picture in the row's colours. Text is drawn
+// only where the picture itself is lettering (the faction logos); captions belong to the screens.
 #pragma once
+
+#include <string_view>
 
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/catalogue.h"
@@ -12,6 +14,10 @@ namespace assetgen {
 // shape or a modifier is unknown.
 Style PictureStyle(const Asset& asset, const Catalogue& catalogue);
 
+// Draws the row's picture; the canvas's texts() records any lettering drawn on it.
 Canvas Paint(const Asset& asset, const Catalogue& catalogue);
+
+// Whether pictures of this shape are lettering by nature (a logo), so text on them is wanted.
+bool ShapeCarriesText(std::string_view shape);
 
 }  // namespace assetgen

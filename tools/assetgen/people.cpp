@@ -1,0 +1,256 @@
+// People: stylised busts in uniform colours that differ in face, hair, skin and age; droids; the
+// uniform jackets of the personal status screen.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "tools/assetgen/kit.h"
+
+namespace assetgen {
+namespace {
+
+constexpr Rgb kSkins[] = {{240, 205, 175}, {225, 180, 140}, {195, 145, 105}, {150, 105, 75}, {105, 72, 52}};
+constexpr Rgb kHairs[] = {{45, 30, 22}, {90, 60, 35}, {170, 120, 60}, {215, 180, 110}, {25, 22, 26}, {140, 50, 30}};
+
+struct Face {
+  Rgb skin, hair;
+  int hairStyle;  // 0 short, 1 side part, 2 long, 3 bun, 4 cropped, 5 bald
+  bool beard;
+  double age;     // years
+  double width;   // face width factor
+};
+
+Face FaceOf(const Context& k) {
+  // The player's portraits of one person at every age share the person's seed.
+  std::string person = k.s.Text("hue");
+  Scatter r(Hash(person.empty() ? k.a.file : person) ^ 0xface);
+  Face f;
+  f.skin = kSkins[r.Next() % 5];
+  f.hair = kHairs[r.Next() % 6];
+  f.hairStyle = int(r.Next() % 6);
+  f.beard = f.hairStyle != 2 && f.hairStyle != 3 && r.Unit() < 0.35;
+  f.age = k.s.Int("age", 25 + int(r.Next() % 40));
+  f.width = r.Range(0.9, 1.08);
+  if (f.age >= 45) f.hair = Mix(f.hair, Rgb{165, 160, 155}, std::clamp((f.age - 45) / 30, 0.0, 1.0) * 0.8);
+  if (f.age >= 70) f.hair = Rgb{228, 226, 222};
+  if (f.age >= 70 && f.hairStyle == 4) f.hairStyle = 5;
+  return f;
+}
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+  cairo_restore(cr);
+}
+
+// Shoulders and collar in the uniform's colour, with a rank bar on the chest.
+void Shoulders(cairo_t* cr, double w, double h, double cx, Rgb cloth, double top) {
+  cairo_new_path(cr);
+  cairo_move_to(cr, cx - w * 0.48, h);
+  cairo_curve_to(cr, cx - w * 0.46, top + h * 0.05, cx - w * 0.3, top, cx - w * 0.1, top);
+  cairo_line_to(cr, cx + w * 0.1, top);
+  cairo_curve_to(cr, cx + w * 0.3, top, cx + w * 0.46, top + h * 0.05, cx + w * 0.48, h);
+  cairo_close_path(cr);
+  LinearSource(cr, cx - w * 0.4, top, cx + w * 0.4, h, {{0, Mix(cloth, kWhite, 0.25)}, {0.6, cloth}, {1, Scale(cloth, 0.45)}});
+  cairo_fill(cr);
+  // Collar opening and seam.
+  PolygonPath(cr, {{cx - w * 0.1, top}, {cx, top + h * 0.14}, {cx + w * 0.1, top}});
+  Source(cr, Scale(cloth, 0.35));
+  cairo_fill(cr);
+  Source(cr, Mix(cloth, kGold, 0.6));
+  cairo_set_line_width(cr, std::max(1.0, w * 0.012));
+  cairo_move_to(cr, cx - w * 0.12, top - 1);
+  cairo_line_to(cr, cx, top + h * 0.16);
+  cairo_line_to(cr, cx + w * 0.12, top - 1);
+  cairo_stroke(cr);
+  RoundedRect(cr, cx + w * 0.16, top + h * 0.1, w * 0.12, h * 0.03, 1);
+  Source(cr, kGold);
+  cairo_fill(cr);
+}
+
+void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
+  double rx = r * 0.78 * f.width, ry = r;
+  // Hair behind the head.
+  if (f.hairStyle == 2) {
+    RoundedRect(cr, cx - rx * 1.2, cy - ry * 0.8, rx * 2.4, ry * 2.1, rx * 0.9);
+    LinearSource(cr, 0, cy - ry, 0, cy + ry * 1.3, {{0, Scale(f.hair, 1.1)}, {1, Scale(f.hair, 0.55)}});
+    cairo_fill(cr);
+  }
+  if (f.hairStyle == 3) {
+    Ellipse(cr, cx, cy - ry * 1.05, rx * 0.45, ry * 0.35);
+    Source(cr, f.hair);
+    cairo_fill(cr);
+  }
+  // Neck and ears.
+  cairo_rectangle(cr, cx - rx * 0.42, cy + ry * 0.5, rx * 0.84, ry * 0.75);
+  Source(cr, Scale(f.skin, 0.78));
+  cairo_fill(cr);
+  for (double side : {-1.0, 1.0}) {
+    Ellipse(cr, cx + side * rx * 0.98, cy + ry * 0.08, rx * 0.14, ry * 0.2);
+    Source(cr, Scale(f.skin, 0.88));
+    cairo_fill(cr);
+  }
+  // Face, lit from the upper left.
+  cairo_new_path(cr);
+  Ellipse(cr, cx, cy, rx, ry);
+  RadialSource(cr, cx, cy, r * 0.1, r * 1.1, {{0, Mix(f.skin, kWhite, 0.18)}, {0.7, f.skin}, {1, Scale(f.skin, 0.7)}},
+               cx - rx * 0.35, cy - ry * 0.35);
+  cairo_fill(cr);
+  if (f.beard) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.98, 0.15, kPi - 0.15);
+    cairo_arc_negative(cr, cx, cy + ry * 0.35, rx * 0.45, kPi - 0.3, 0.3);
+    cairo_close_path(cr);
+    Source(cr, Scale(f.hair, 0.9), 0.92);
+    cairo_fill(cr);
+  }
+  // Hair on top.
+  if (f.hairStyle != 5) {
+    cairo_new_path(cr);
+    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = f.hairStyle == 4 ? 0.72 : 0.5;
+    cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.04, kPi * 1.02, kPi * 1.98);
+    cairo_curve_to(cr, cx + rx * 0.8, cy - ry * fringe, cx + rx * part, cy - ry * (fringe + 0.25), cx - rx * 0.2,
+                   cy - ry * (fringe + 0.05));
+    cairo_curve_to(cr, cx - rx * 0.6, cy - ry * fringe, cx - rx * 0.9, cy - ry * 0.35, cx - rx * 1.03, cy + ry * 0.05);
+    cairo_close_path(cr);
+    LinearSource(cr, cx - rx, cy - ry, cx + rx, cy, {{0, Mix(f.hair, kWhite, 0.2)}, {1, Scale(f.hair, 0.6)}});
+    cairo_fill(cr);
+  }
+  // Eyes, brows, nose, mouth.
+  double ey = cy - ry * 0.05, ex = rx * 0.38, lw = std::max(0.8, r * 0.05);
+  for (double side : {-1.0, 1.0}) {
+    Ellipse(cr, cx + side * ex, ey, rx * 0.17, ry * 0.075);
+    Source(cr, Rgb{245, 245, 240});
+    cairo_fill(cr);
+    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.06, 0, 2 * kPi);
+    Source(cr, Rgb{60, 85, 110});
+    cairo_fill(cr);
+    Source(cr, Scale(f.hair, 0.8));
+    cairo_set_line_width(cr, lw * 1.2);
+    cairo_move_to(cr, cx + side * ex - rx * 0.18, ey - ry * 0.16);
+    cairo_line_to(cr, cx + side * ex + rx * 0.18, ey - ry * (0.18 + 0.02 * side));
+    cairo_stroke(cr);
+  }
+  Source(cr, Scale(f.skin, 0.7));
+  cairo_set_line_width(cr, lw);
+  cairo_move_to(cr, cx, ey + ry * 0.05);
+  cairo_line_to(cr, cx - rx * 0.08, ey + ry * 0.3);
+  cairo_line_to(cr, cx + rx * 0.05, ey + ry * 0.32);
+  cairo_stroke(cr);
+  Source(cr, Mix(f.skin, Rgb{150, 60, 60}, 0.5));
+  cairo_set_line_width(cr, lw * 1.3);
+  cairo_move_to(cr, cx - rx * 0.25, cy + ry * 0.5);
+  cairo_curve_to(cr, cx - rx * 0.1, cy + ry * (0.55 - 0.02 * (f.age < 40)), cx + rx * 0.1, cy + ry * 0.55,
+                 cx + rx * 0.25, cy + ry * 0.48);
+  cairo_stroke(cr);
+  // Age: lines at the eyes and mouth, then deeper furrows.
+  if (f.age >= 35) {
+    Source(cr, Scale(f.skin, 0.72), std::clamp((f.age - 30) / 40, 0.2, 0.9));
+    cairo_set_line_width(cr, lw * 0.8);
+    for (double side : {-1.0, 1.0}) {
+      cairo_move_to(cr, cx + side * rx * 0.3, cy + ry * 0.22);
+      cairo_curve_to(cr, cx + side * rx * 0.42, cy + ry * 0.35, cx + side * rx * 0.4, cy + ry * 0.45, cx + side * rx * 0.32,
+                     cy + ry * 0.55);
+      cairo_move_to(cr, cx + side * rx * 0.6, ey + ry * 0.02);
+      cairo_line_to(cr, cx + side * rx * 0.72, ey + ry * 0.08);
+    }
+    if (f.age >= 50)
+      for (int i = 0; i < 2; ++i) {
+        cairo_move_to(cr, cx - rx * 0.35, cy - ry * (0.42 + 0.09 * i));
+        cairo_line_to(cr, cx + rx * 0.35, cy - ry * (0.42 + 0.09 * i));
+      }
+    cairo_stroke(cr);
+  }
+  if (f.age >= 120) {  // very old: a cybernetic eyepiece keeps them going
+    cairo_arc(cr, cx + ex, ey, ry * 0.16, 0, 2 * kPi);
+    Source(cr, Rgb{120, 125, 135});
+    cairo_fill(cr);
+    Glow(cr, cx + ex, ey, ry * 0.14, Rgb{255, 60, 40}, 1.2);
+  }
+}
+
+void Droid(cairo_t* cr, double cx, double cy, double r) {
+  Rgb metal{170, 178, 190};
+  RoundedRect(cr, cx - r * 0.8, cy - r * 0.9, r * 1.6, r * 1.7, r * 0.5);
+  RadialSource(cr, cx, cy, 0, r * 1.3, {{0, Mix(metal, kWhite, 0.4)}, {1, Scale(metal, 0.45)}}, cx - r * 0.4, cy - r * 0.5);
+  cairo_fill(cr);
+  RoundedRect(cr, cx - r * 0.6, cy - r * 0.25, r * 1.2, r * 0.3, r * 0.15);
+  Source(cr, Rgb{20, 20, 28});
+  cairo_fill(cr);
+  Glow(cr, cx - r * 0.25, cy - r * 0.1, r * 0.25, Rgb{255, 60, 40}, 1.3);
+  Glow(cr, cx + r * 0.25, cy - r * 0.1, r * 0.25, Rgb{255, 60, 40}, 1.3);
+  Source(cr, Scale(metal, 0.5));
+  for (int i = 0; i < 4; ++i) cairo_rectangle(cr, cx - r * 0.35 + i * r * 0.22, cy + r * 0.35, r * 0.12, r * 0.25);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, std::max(1.0, r * 0.06));
+  cairo_move_to(cr, cx + r * 0.4, cy - r * 0.9);
+  cairo_line_to(cr, cx + r * 0.55, cy - r * 1.35);
+  cairo_stroke(cr);
+  Glow(cr, cx + r * 0.55, cy - r * 1.35, r * 0.15, Rgb{90, 200, 255}, 1.2);
+}
+
+}  // namespace
+
+void PaintPortrait(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h(), cx = w / 2;
+  Rgb uniform = k.main();
+  RadialSource(cr, cx, h * 0.35, 0, std::max(w, h) * 0.8,
+               {{0, Mix(Scale(uniform, 0.45), Rgb{40, 50, 70}, 0.5)}, {1, Rgb{8, 10, 18}}});
+  cairo_paint(cr);
+  double r = std::min(w * 0.24, h * 0.2), cy = h * 0.42;
+  Shoulders(cr, w, h, cx, Scale(uniform, 0.75), h * 0.72);
+  if (k.s.Has("droid"))
+    Droid(cr, cx, cy, r);
+  else
+    Head(cr, FaceOf(k), cx, cy, r);
+}
+
+// A uniform jacket, front view: lapels, buttons, belt; the admiral's has gold trim and epaulettes.
+void PaintUniform(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h(), cx = w / 2, waist = k.s.Has("fem") ? 0.28 : 0.34;
+  Rgb cloth = Scale(k.main(), 0.6);
+  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{46, 50, 58}}, {1, Rgb{16, 18, 22}}});
+  cairo_paint(cr);
+  std::vector<Point> jacket{{cx - w * 0.45, h * 0.3},  {cx - w * 0.2, h * 0.12}, {cx + w * 0.2, h * 0.12},
+                            {cx + w * 0.45, h * 0.3},  {cx + w * 0.4, h * 0.62}, {cx + w * waist, h * 0.96},
+                            {cx - w * waist, h * 0.96}, {cx - w * 0.4, h * 0.62}};
+  PolygonPath(cr, jacket);
+  LinearSource(cr, cx - w * 0.45, 0, cx + w * 0.45, 0, {{0, Mix(cloth, kWhite, 0.2)}, {0.5, cloth}, {1, Scale(cloth, 0.5)}});
+  cairo_fill(cr);
+  PolygonPath(cr, {{cx - w * 0.1, h * 0.12}, {cx, h * 0.34}, {cx + w * 0.1, h * 0.12}});
+  Source(cr, Rgb{230, 232, 236});
+  cairo_fill(cr);
+  for (double side : {-1.0, 1.0}) {
+    PolygonPath(cr, {{cx + side * w * 0.1, h * 0.12}, {cx + side * w * 0.2, h * 0.12}, {cx + side * w * 0.12, h * 0.3},
+                     {cx, h * 0.45}});
+    Source(cr, Scale(cloth, 1.35));
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < 4; ++i) {
+    double y = h * (0.52 + 0.1 * i);
+    cairo_arc(cr, cx, y, w * 0.014, 0, 2 * kPi);
+    RadialSource(cr, cx, y, 0, w * 0.014, {{0, Rgb{255, 240, 170}}, {1, Scale(kGold, 0.6)}}, cx - 1, y - 1);
+    cairo_fill(cr);
+  }
+  Source(cr, Scale(cloth, 0.45));
+  cairo_rectangle(cr, cx - w * 0.39, h * 0.8, w * 0.78, h * 0.04);
+  cairo_fill(cr);
+  if (k.s.Has("com")) {
+    PolygonPath(cr, jacket);
+    Source(cr, kGold);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    for (double side : {-1.0, 1.0}) {
+      RoundedRect(cr, side < 0 ? cx - w * 0.45 : cx + w * 0.25, h * 0.2, w * 0.2, h * 0.06, 4);
+      Source(cr, kGold);
+      cairo_fill(cr);
+    }
+  }
+}
+
+}  // namespace assetgen
