@@ -41,5 +41,28 @@ TEST_F(StartSimulator, HiddenButtonOpensThePlayerPageAndBackReturns) {
   EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
 }
 
+TEST_F(StartSimulator, TheDesktopCloseRequestDuringTheDuelWindsUpTheSimulator) {
+  auto choose = [] {
+    for (const char* name : {"ShipButton1", "ExpertiseButton1", "SpeedButton1"})
+      FireClick(*screens::Form9, name);
+  };
+  bool duelShown = false;
+  WhenIdle({
+      choose,  // the player's page
+      choose,  // the enemy's page
+      [&] {
+        duelShown = screens::Form3->Visible();
+        platform::App().CloseRequest();
+      },
+  });
+  FireClick(*app::Form1, "SpeedButton2");
+  EXPECT_TRUE(duelShown);
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_FALSE(screens::Form3->Visible());
+  EXPECT_FALSE(screens::Form9->Visible());
+  EXPECT_TRUE(platform::App().ModalStack().empty());
+  EXPECT_TRUE(platform::App().Quitting());
+}
+
 }  // namespace
 }  // namespace screens_test
