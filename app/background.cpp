@@ -1,11 +1,13 @@
 #include "app/background.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdint>
 #include <limits>
 
 #include "app/start.h"
 #include "audio/sound.h"
+#include "platform/application.h"
 #include "screens/travel/message_popups.h"
 #include "state/general_data.h"
 #include "state/random.h"
@@ -30,7 +32,11 @@ void RestartBackgroundMusicTimer() {
 
 // A file problem the player should know about, in the small text popup.
 void Report(const state::FileResult& result) {
-  if (result.ok || !screens::FMessage3) return;
+  if (result.ok) return;
+  // On the way out after the desktop's close request no popup opens: the player reads it here.
+  if (platform::App().Quitting())
+    std::fprintf(stderr, "Farhaven 4: %s: %s\n", result.topic.c_str(), result.text.c_str());
+  if (!screens::FMessage3) return;
   screens::FMessage3->Get<platform::Label>("Topic").SetCaption(result.topic);
   screens::FMessage3->Get<platform::Label>("LabelText").SetCaption(result.text);
   screens::FMessage3->ShowModal();
