@@ -572,6 +572,10 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
       TypeText(ev.text.text);
       break;
     case SDL_KEYDOWN:
+      // A held key answers one popup, not the next ones that open under it.
+      if (ev.key.repeat && (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER ||
+                            ev.key.keysym.sym == SDLK_ESCAPE || ev.key.keysym.sym == SDLK_SPACE))
+        break;
       switch (ev.key.keysym.sym) {
         case SDLK_RETURN: case SDLK_KP_ENTER: PressKey(Key::Enter); break;
         case SDLK_BACKSPACE: PressKey(Key::Backspace); break;
@@ -668,7 +672,7 @@ void Application::Present() {
   const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
   const int w = std::max(1, int(kScreenWidth * scale)), h = std::max(1, int(kScreenHeight * scale));
   SDL_Rect dst{(out->w - w) / 2, (out->h - h) / 2, w, h};
-  frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h, out->w, out->h};
+  frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h};
   SDL_GetWindowSize(window_, &frame_.windowW, &frame_.windowH);
   SDL_BlitScaled(screen, nullptr, out, &dst);
   SDL_UpdateWindowSurface(window_);
