@@ -9,6 +9,7 @@
 
 #include "app/start.h"
 #include "audio/sound.h"
+#include "platform/application.h"
 #include "screens/popups/popups.h"
 #include "state/general_data.h"
 #include "state/random.h"
@@ -33,7 +34,13 @@ void RestartBackgroundMusicTimer() {
 
 // A file problem the player should know about, in the small text popup.
 void Report(const state::FileResult& result) {
-  if (!result.ok) screens::popups::ShowText(result.topic, result.text);
+  if (result.ok) return;
+  // On the way out after the desktop's close request no popup opens: the player reads it here.
+  if (platform::App().Quitting()) {
+    std::fprintf(stderr, "Farhaven 4: %s: %s\n", result.topic.c_str(), result.text.c_str());
+    return;
+  }
+  screens::popups::ShowText(result.topic, result.text);
 }
 
 }  // namespace

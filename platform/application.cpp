@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -97,6 +98,7 @@ void Application::RemoveForm(Form* f) {
   std::erase(modalStack_, f);
   if (active_ == f) active_ = nullptr;
   if (dragForm_ == f) dragForm_ = nullptr;
+  if (hoverForm_ == f) hoverForm_ = nullptr;
   Invalidate();
 }
 
@@ -122,6 +124,7 @@ void Application::FormHidden(Form* f) {
   Invalidate();
   if (capture_ && capture_->OwnerForm() == f) capture_ = nullptr;
   if (hover_ && hover_->OwnerForm() == f) hover_ = nullptr;
+  if (hoverForm_ == f) hoverForm_ = nullptr;
   if (active_ != f && active_ != nullptr) return;
   // The window that takes over: the innermost modal form if it is on screen, else the topmost
   // form that takes input. A form locked by a modal one is never activated.
@@ -232,14 +235,37 @@ void Application::UpdateHover(Control* target) {
   Control* old = hover_;
   hover_ = target;
   Invalidate();
-  if (old) {
+  // A form hears enter and leave for the pointer crossing its edge (UpdateHoverForm), not for
+  // the pointer moving between its controls and its bare face.
+  if (old && old->kind() != Kind::Form) {
     EventArgs a{*old};
     FireOn(*old, Event::MouseLeave, a);
   }
-  if (target && hover_ == target) {
+  if (target && hover_ == target && target->kind() != Kind::Form) {
     EventArgs a{*target};
     FireOn(*target, Event::MouseEnter, a);
   }
+}
+
+void Application::UpdateHoverForm(Form* form) {
+  if (hoverForm_ == form) return;
+  Form* old = hoverForm_;
+  hoverForm_ = form;
+  if (old) {
+    EventArgs a{*old};
+    old->Fire(Event::MouseLeave, a);
+  }
+  if (form && hoverForm_ == form) {
+    EventArgs a{*form};
+    form->Fire(Event::MouseEnter, a);
+  }
+}
+
+void Application::LeaveWindow() {
+  if (dragForm_ || capture_) return;  // a held button keeps the mouse until it is released
+  mouseX_ = mouseY_ = -1;
+  UpdateHover(nullptr);
+  UpdateHoverForm(nullptr);
 }
 
 void Application::MouseMove(int x, int y) {
@@ -251,7 +277,14 @@ void Application::MouseMove(int x, int y) {
     dragForm_->SetBounds(left, top, dragForm_->Width(), dragForm_->Height());
     return;
   }
-  Control* hit = ControlAt(x, y);
+  Form* under = nullptr;
+  Control* hit = ControlAt(x, y, &under);
+  // Crossing a form's edge: the control is left before its form, the form entered before its
+  // control.
+  if (under != hoverForm_) {
+    UpdateHover(nullptr);
+    UpdateHoverForm(under);
+  }
   UpdateHover(hit);
   Control* target = capture_ ? capture_ : hit;
   if (!target) return;
@@ -280,6 +313,8 @@ void Application::MouseDown(MouseButton button, int x, int y) {
     auto* edit = static_cast<Edit*>(target);
     edit->SetFocus();
     edit->SetCaret(int(Utf8ToUtf32(edit->Text()).size()));
+  } else if (Form::Focusable(*target)) {
+    form->SetFocused(target);
   }
   const std::uint64_t now = Now();
   const bool dbl = button == MouseButton::Left && lastPress_ == target &&
@@ -339,50 +374,74 @@ void Application::TypeText(std::string_view utf8) {
   for (char32_t c : Utf8ToUtf32(utf8)) KeyChar(c);
 }
 
-void Application::KeyChar(char32_t c) {
+void Application::KeyChar(char32_t c) { SendKey(c); }
+
+bool Application::SendKey(char32_t c) {
   Form* f = active_;
-  if (!f) return;
+  if (!f) return false;
   Edit* e = f->FocusedEdit();
   if (e && (!e->VisibleInForm() || !e->Enabled())) e = nullptr;
   Control& target = e ? static_cast<Control&>(*e) : static_cast<Control&>(*f);
   EventArgs a{target};
   a.key = c;
   FireOn(target, Event::KeyPress, a);
-  if (!e || a.key == 0) return;
+  if (a.key == 0) return false;
+  if (!e) return true;
   if (a.key == 8) e->Backspace();
   else e->InsertChar(a.key);
+  return true;
+}
+
+void Application::ClickByKey(Control* c) {
+  if (!c || capture_ || dragForm_) return;
+  Form* form = c->OwnerForm();
+  if (!form || !form->Visible() || !form->AcceptsInput() || !Form::TakesInput(*c)) return;
+  EventArgs a{*c, MouseButton::Left};
+  FireOn(*c, Event::Click, a);
 }
 
 void Application::PressKey(Key key) {
-  Edit* e = active_ ? active_->FocusedEdit() : nullptr;
+  Form* f = active_;
+  Edit* e = f ? f->FocusedEdit() : nullptr;
+  Control* focused = f ? f->Focused() : nullptr;
+  const bool onButton = focused && focused->kind() == Kind::Button;
   switch (key) {
-    case Key::Enter: KeyChar(13); break;
+    case Key::Enter:
+      if (SendKey(13)) ClickByKey(onButton ? focused : f->DefaultControl());
+      break;
+    case Key::Escape:
+      if (SendKey(27)) ClickByKey(f->CancelControl());
+      break;
+    case Key::Space: if (onButton) ClickByKey(focused); break;
     case Key::Backspace: KeyChar(8); break;
-    case Key::Escape: KeyChar(27); break;
     case Key::Delete: if (e) e->DeleteForward(); break;
     case Key::Left: if (e) e->SetCaret(e->Caret() - 1); break;
     case Key::Right: if (e) e->SetCaret(e->Caret() + 1); break;
     case Key::Home: if (e) e->SetCaret(0); break;
     case Key::End: if (e) e->SetCaret(1 << 30); break;
-    case Key::Tab: break;
+    case Key::Tab: if (f) f->FocusNext(true); break;
+    case Key::BackTab: if (f) f->FocusNext(false); break;
     case Key::F11: ToggleFullscreen(); break;
   }
 }
 
 void Application::CloseRequest() {
-  Form* f = active_;
-  if (!f && !modalStack_.empty()) f = modalStack_.back();
-  if (!f) f = MainForm();
-  if (f) f->Close();
-  else Terminate();
+  quitting_ = true;
+  // Without a modal loop to wind up, the main form closes here; Run ends the loops that remain.
+  if (modalStack_.empty()) {
+    if (Form* main = MainForm(); main && main->Visible()) main->Close();
+    Terminate();
+  }
 }
 
 void Application::Reset() {
   hover_ = capture_ = lastPress_ = nullptr;
+  hoverForm_ = nullptr;
   dragForm_ = nullptr;
   captureButton_ = MouseButton::None;
   mouseX_ = mouseY_ = -1;
   terminated_ = false;
+  quitting_ = false;
   pending_.clear();
 }
 
@@ -396,6 +455,7 @@ void Application::Dispatch(const InputEvent& e) {
     case InputEvent::Text: TypeText(e.text); break;
     case InputEvent::KeyPress: PressKey(e.key); break;
     case InputEvent::CloseRequest: CloseRequest(); break;
+    case InputEvent::LeaveWindow: LeaveWindow(); break;
   }
 }
 
@@ -419,8 +479,12 @@ void Application::EnsureVideo() {
 void Application::Run() {
   EnsureVideo();
   terminated_ = false;
+  quitting_ = false;
   if (Form* main = MainForm()) main->Show();
-  while (!terminated_) Pump(true);
+  while (!terminated_) {
+    Pump(true);
+    if (quitting_ && modalStack_.empty()) CloseRequest();
+  }
 }
 
 void Application::Terminate() { terminated_ = true; }
@@ -459,16 +523,25 @@ void Application::Pump(bool wait) {
 }
 
 bool Application::WindowToLogical(int wx, int wy, int& x, int& y) const {
-  if (!window_) return false;
-  int ww = 0, wh = 0;
-  SDL_GetWindowSize(window_, &ww, &wh);
-  const double scale = std::min(double(ww) / kScreenWidth, double(wh) / kScreenHeight);
-  if (scale <= 0) return false;
-  const double ox = (ww - kScreenWidth * scale) / 2, oy = (wh - kScreenHeight * scale) / 2;
-  x = int((wx - ox) / scale);
-  y = int((wy - oy) / scale);
+  const Frame& f = frame_;
+  if (!window_ || f.w <= 0 || f.h <= 0 || f.windowW <= 0 || f.windowH <= 0) return false;
+  // Window points to surface pixels, then into the drawn rectangle.
+  const double px = (wx + 0.5) * f.surfaceW / f.windowW, py = (wy + 0.5) * f.surfaceH / f.windowH;
+  x = int(std::floor((px - f.x) * kScreenWidth / f.w));
+  y = int(std::floor((py - f.y) * kScreenHeight / f.h));
   return true;
 }
+
+bool Application::LogicalToWindow(int x, int y, int& wx, int& wy) const {
+  const Frame& f = frame_;
+  if (!window_ || f.w <= 0 || f.h <= 0 || f.surfaceW <= 0 || f.surfaceH <= 0) return false;
+  const double px = f.x + (x + 0.5) * f.w / kScreenWidth, py = f.y + (y + 0.5) * f.h / kScreenHeight;
+  wx = int(std::floor(px * f.windowW / f.surfaceW));
+  wy = int(std::floor(py * f.windowH / f.surfaceH));
+  return true;
+}
+
+std::uint32_t Application::WindowId() const { return window_ ? SDL_GetWindowID(window_) : 0; }
 
 static MouseButton ButtonOf(std::uint8_t b) {
   return b == SDL_BUTTON_LEFT ? MouseButton::Left
@@ -483,6 +556,7 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
       CloseRequest();
       break;
     case SDL_WINDOWEVENT:
+      if (ev.window.event == SDL_WINDOWEVENT_LEAVE) LeaveWindow();
       Invalidate();
       break;
     case SDL_MOUSEMOTION:
@@ -498,6 +572,10 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
       TypeText(ev.text.text);
       break;
     case SDL_KEYDOWN:
+      // A held key answers one popup, not the next ones that open under it.
+      if (ev.key.repeat && (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER ||
+                            ev.key.keysym.sym == SDLK_ESCAPE || ev.key.keysym.sym == SDLK_SPACE))
+        break;
       switch (ev.key.keysym.sym) {
         case SDLK_RETURN: case SDLK_KP_ENTER: PressKey(Key::Enter); break;
         case SDLK_BACKSPACE: PressKey(Key::Backspace); break;
@@ -507,6 +585,8 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
         case SDLK_RIGHT: PressKey(Key::Right); break;
         case SDLK_HOME: PressKey(Key::Home); break;
         case SDLK_END: PressKey(Key::End); break;
+        case SDLK_TAB: PressKey(ev.key.keysym.mod & KMOD_SHIFT ? Key::BackTab : Key::Tab); break;
+        case SDLK_SPACE: PressKey(Key::Space); break;
         case SDLK_F11: PressKey(Key::F11); break;
         case SDLK_F4:
           if (ev.key.keysym.mod & KMOD_ALT) CloseRequest();
@@ -588,18 +668,59 @@ void Application::Present() {
   SDL_Surface* screen = RenderScreen();
   if (!out || !screen) return;
   SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+  // The one place the picture goes; the mouse is mapped through the same rectangle.
   const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
-  SDL_Rect dst{int((out->w - kScreenWidth * scale) / 2), int((out->h - kScreenHeight * scale) / 2),
-               int(kScreenWidth * scale), int(kScreenHeight * scale)};
+  const int w = std::max(1, int(kScreenWidth * scale)), h = std::max(1, int(kScreenHeight * scale));
+  SDL_Rect dst{(out->w - w) / 2, (out->h - h) / 2, w, h};
+  frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h};
+  SDL_GetWindowSize(window_, &frame_.windowW, &frame_.windowH);
   SDL_BlitScaled(screen, nullptr, out, &dst);
   SDL_UpdateWindowSurface(window_);
+}
+
+// Without a window manager an X server leaves the window as it is on a full-screen request,
+// while SDL takes the request as done and draws for the whole desktop: the picture and the mouse
+// would then part. There the window covers the desktop itself, borderless. A window manager shows
+// in the frame it puts round the window.
+static bool WithoutWindowManager(SDL_Window* window) {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || std::strcmp(driver, "x11") != 0) return false;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  return SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) == 0 && top == 0 &&
+         left == 0 && bottom == 0 && right == 0 && !(SDL_GetWindowFlags(window) & SDL_WINDOW_BORDERLESS);
 }
 
 void Application::ToggleFullscreen() {
   if (!window_) return;
   fullscreen_ = !fullscreen_;
-  SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (fullscreen_) {
+    SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+    SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+    coveringDesktop_ = WithoutWindowManager(window_);
+  }
+  if (coveringDesktop_) {
+    SDL_Rect desktop{0, 0, windowed_.w, windowed_.h};
+    SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &desktop);
+    const SDL_Rect r = fullscreen_ ? desktop : SDL_Rect{windowed_.x, windowed_.y, windowed_.w, windowed_.h};
+    SDL_SetWindowBordered(window_, fullscreen_ ? SDL_FALSE : SDL_TRUE);
+    SDL_SetWindowSize(window_, r.w, r.h);
+    SDL_SetWindowPosition(window_, r.x, r.y);
+  } else {
+    SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    // Back in a window at the size it had, set outright, so that SDL and the window system agree
+    // on it even where no resize notice comes back.
+    if (!fullscreen_ && windowed_.w > 0 && windowed_.h > 0)
+      SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+  }
   Invalidate();
+}
+
+bool Application::ResizeWindow(int w, int h) {
+  if (!window_ || w <= 0 || h <= 0) return false;
+  if (fullscreen_) ToggleFullscreen();
+  SDL_SetWindowSize(window_, w, h);
+  Invalidate();
+  return true;
 }
 
 }  // namespace platform

@@ -39,12 +39,13 @@ class ManualClock : public Clock {
   std::uint64_t now_ = 0;
 };
 
-enum class Key { Enter, Backspace, Delete, Escape, Left, Right, Home, End, Tab, F11 };
+// Tab moves the focus forward, BackTab (Shift+Tab) backward; Space presses the focused button.
+enum class Key { Enter, Backspace, Delete, Escape, Left, Right, Home, End, Tab, BackTab, Space, F11 };
 
 // Input waiting in the application's own queue (the script runner posts these); a loop hands
 // them out in order before the window's events, exactly as if the window had sent them.
 struct InputEvent {
-  enum Type { Move, Down, Up, Text, KeyPress, CloseRequest } type = Move;
+  enum Type { Move, Down, Up, Text, KeyPress, CloseRequest, LeaveWindow } type = Move;
   MouseButton button = MouseButton::None;
   int x = 0, y = 0;
   std::string text;
@@ -84,9 +85,18 @@ class Application {
   void MouseUp(MouseButton button, int x, int y);
   void TypeText(std::string_view utf8);
   void KeyChar(char32_t c);
+  // Enter runs the OnClick handler of the focused button, else of the active form's default
+  // control; Escape that of its cancelling control; Space that of the focused button; Tab and
+  // BackTab move the focus. A form's or an edit's OnKeyPress handler sees Enter and Escape first
+  // and may swallow them.
   void PressKey(Key key);
-  // The window system's close request (close box, Alt+F4, SIGTERM): the active form's close query.
+  // The pointer left the window: every hover ends, the form under it hears OnMouseLeave.
+  void LeaveWindow();
+  // The desktop's close request (close box, Alt+F4, SIGTERM): the program ends. Every modal loop
+  // winds up, innermost first, each form through its own close query and close handler where
+  // they let it close; the loop ends either way. No modal form is shown any more meanwhile.
   void CloseRequest();
+  bool Quitting() const { return quitting_; }
   void ForgetDoubleClick() { lastPress_ = nullptr; }
   void CancelCapture() { capture_ = nullptr; dragForm_ = nullptr; }
   int MouseX() const { return mouseX_; }
@@ -122,7 +132,18 @@ class Application {
   bool SaveScreenshot(const std::string& path, Form* form = nullptr);
   // Whether the loop draws into a real window. Off by default under the dummy video driver.
   void SetPresenting(bool on) { presenting_ = on; presentingSet_ = true; }
+  bool Presenting() const { return presenting_; }
   void ToggleFullscreen();
+  bool Fullscreen() const { return fullscreen_; }
+  // Gives the window a new size in window points (leaving full screen). False without a window.
+  bool ResizeWindow(int w, int h);
+  // Window points to logical screen coordinates and back, through the place where the last frame
+  // was drawn into the window (scaled, aspect kept, centred). Drawing and the mouse use this one
+  // mapping, in every window state. False while no frame has been shown.
+  bool WindowToLogical(int wx, int wy, int& x, int& y) const;
+  bool LogicalToWindow(int x, int y, int& wx, int& wy) const;
+  // The window's id for events of its own (0 without a window).
+  std::uint32_t WindowId() const;
 
   // Drops the mouse and keyboard state, pending input and a finished run (tests call it
   // between cases).
@@ -149,8 +170,12 @@ class Application {
   ~Application();
   void HandleSdlEvent(const SDL_Event& ev);
   void Present();
-  bool WindowToLogical(int wx, int wy, int& x, int& y) const;
   void UpdateHover(Control* target);
+  void UpdateHoverForm(Form* form);
+  // Enter, Escape: through OnKeyPress; false when a handler swallowed the key.
+  bool SendKey(char32_t c);
+  // Runs `c`'s OnClick handler as a click would, when it is on screen and takes input.
+  void ClickByKey(Control* c);
   void FireTimer(Timer& t);
   void DrawHint(SDL_Surface* screen);
 
@@ -161,6 +186,7 @@ class Application {
   Form* active_ = nullptr;
   Clock* clock_ = nullptr;
   bool terminated_ = false;
+  bool quitting_ = false;
   bool dirty_ = true;
   bool presenting_ = true;
   bool presentingSet_ = false;
@@ -171,6 +197,7 @@ class Application {
 
   int mouseX_ = -1, mouseY_ = -1;
   Control* hover_ = nullptr;
+  Form* hoverForm_ = nullptr;
   Control* capture_ = nullptr;
   MouseButton captureButton_ = MouseButton::None;
   bool suppressClick_ = false;
@@ -183,6 +210,20 @@ class Application {
   SDL_Window* window_ = nullptr;
   SDL_Surface* screen_ = nullptr;
   bool fullscreen_ = false;
+  // The window's place and size before it went full screen, and whether it covers the desktop
+  // itself (no window manager) instead of being full screen.
+  struct WindowPlace {
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  WindowPlace windowed_;
+  bool coveringDesktop_ = false;
+  // Where the last frame went: its rectangle in the window surface's pixels, and the surface's
+  // and the window's sizes then (they differ on a high-DPI screen).
+  struct Frame {
+    int x = 0, y = 0, w = 0, h = 0;
+    int surfaceW = 0, surfaceH = 0;
+    int windowW = 0, windowH = 0;
+  } frame_;
 };
 
 inline Application& App() { return Application::Instance(); }

@@ -337,6 +337,18 @@ void Button::Paint(Canvas& canvas) {
     const int x = textX + (Width() - textX - t->w) / 2 + (pressed ? 1 : 0);
     canvas.DrawText(t, x, (Height() - t->h) / 2 + (pressed ? 1 : 0));
   }
+  // The keyboard focus: a dotted frame inside the edge.
+  if (OwnerForm() && OwnerForm()->Focused() == this) {
+    const Rect f{3, 3, Width() - 6, Height() - 6};
+    for (int x = f.x; x < f.x + f.w; x += 2) {
+      canvas.Fill(Rect{x, f.y, 1, 1}, c);
+      canvas.Fill(Rect{x, f.y + f.h - 1, 1, 1}, c);
+    }
+    for (int y = f.y; y < f.y + f.h; y += 2) {
+      canvas.Fill(Rect{f.x, y, 1, 1}, c);
+      canvas.Fill(Rect{f.x + f.w - 1, y, 1, 1}, c);
+    }
+  }
 }
 
 // ---- Edit ----

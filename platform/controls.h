@@ -89,6 +89,13 @@ class Control {
   Color GetColor() const { return color_; }
   void SetColor(Color c);
 
+  // The form's keyboard answers: Enter runs the OnClick handler of its default control, Escape
+  // that of its cancelling one (a single-button popup's button is both).
+  bool IsDefault() const { return default_; }
+  void SetDefault(bool v) { default_ = v; }
+  bool IsCancel() const { return cancel_; }
+  void SetCancel(bool v) { cancel_ = v; }
+
   // Stacking among siblings: the last child is drawn last and hit first.
   void BringToFront();
   void SendToBack();
@@ -118,6 +125,7 @@ class Control {
   bool enabled_ = true;
   std::string caption_;
   int tag_ = 0;
+  bool default_ = false, cancel_ = false;
   std::string hint_;
   Font font_;
   Color color_ = colors::ButtonFace;

@@ -3,7 +3,9 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/layout.h"
+#include "platform/text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -196,6 +198,8 @@ void Form::SetVisible(bool v) {
 int Form::ShowModal() {
   Application& app = App();
   if (modal_) throw std::logic_error(Name() + " is already shown modally");
+  // The program is ending: nothing new opens.
+  if (app.Quitting()) return 0;
   // The forms visible now are locked while this one is open; forms shown later stay usable.
   std::vector<Form*> locked;
   for (Form* f : app.ZOrder())
@@ -227,6 +231,11 @@ int Form::ShowModal() {
   else Show();
   int result = 0;
   while (!app.Terminated()) {
+    if (app.Quitting()) {
+      // Closed through its own close rules where they allow it; the program ends either way.
+      result = TryClose() ? 1 : 0;
+      break;
+    }
     if (closeRequested_) {
       closeRequested_ = false;
       if (TryClose()) {
@@ -257,9 +266,55 @@ void Form::Close() {
   if (App().MainForm() == this) App().Terminate();
 }
 
-void Form::SetFocusedEdit(Edit* e) {
-  focused_ = e;
+Edit* Form::FocusedEdit() const {
+  return focused_ && focused_->kind() == Kind::Edit ? static_cast<Edit*>(focused_) : nullptr;
+}
+
+void Form::SetFocused(Control* c) {
+  if (focused_ == c) return;
+  focused_ = c;
   Changed();
+}
+
+bool Form::TakesInput(const Control& c) {
+  if (!c.VisibleInForm()) return false;
+  for (const Control* p = &c; p && p->kind() != Kind::Form; p = p->Parent())
+    if (!p->Enabled()) return false;
+  return true;
+}
+
+bool Form::Focusable(const Control& c) {
+  return (c.kind() == Kind::Edit || c.kind() == Kind::Button) && TakesInput(c);
+}
+
+void Form::FocusNext(bool forward) {
+  std::vector<Control*> ring;
+  for (Control* c : AllControls())
+    if (Focusable(*c)) ring.push_back(c);
+  if (ring.empty()) return;
+  auto it = std::find(ring.begin(), ring.end(), focused_);
+  std::size_t next = 0;
+  if (it == ring.end()) next = forward ? 0 : ring.size() - 1;
+  else if (forward) next = (std::size_t(it - ring.begin()) + 1) % ring.size();
+  else next = (std::size_t(it - ring.begin()) + ring.size() - 1) % ring.size();
+  Control* c = ring[next];
+  if (c->kind() == Kind::Edit) {
+    auto* edit = static_cast<Edit*>(c);
+    edit->SetCaret(int(Utf8ToUtf32(edit->Text()).size()));
+  }
+  SetFocused(c);
+}
+
+Control* Form::DefaultControl() const {
+  for (Control* c : AllControls())
+    if (c->IsDefault() && TakesInput(*c)) return c;
+  return nullptr;
+}
+
+Control* Form::CancelControl() const {
+  for (Control* c : AllControls())
+    if (c->IsCancel() && TakesInput(*c)) return c;
+  return nullptr;
 }
 
 void Form::Paint(Canvas& canvas) { canvas.Fill(Rect{0, 0, Width(), Height()}, GetColor()); }

@@ -87,6 +87,8 @@ class Form : public Control {
 
   // Showing. SetVisible(true) is Show: the form comes to the front and becomes active.
   void SetVisible(bool v) override;
+  // Returns 1 when the form closed by its close rules, 0 when its loop ended otherwise (the
+  // program ending); while the program is quitting it shows nothing and returns 0 at once.
   int ShowModal();
   // Asks the form to close. A modal form closes when its own loop next resumes; either way the
   // close query may refuse. Closing the main form ends the program.
@@ -106,8 +108,21 @@ class Form : public Control {
   // Places the form by its Position on the logical screen.
   void PlaceOnScreen();
 
-  Edit* FocusedEdit() const { return focused_; }
-  void SetFocusedEdit(Edit* e);
+  // The keyboard focus: an edit takes the typing, a button Enter and Space. Tab moves it among
+  // the form's focusable controls in layout order.
+  Control* Focused() const { return focused_; }
+  Edit* FocusedEdit() const;
+  void SetFocused(Control* c);
+  void SetFocusedEdit(Edit* e) { SetFocused(e); }
+  void FocusNext(bool forward);
+  // On screen in its form and enabled, with every parent.
+  static bool TakesInput(const Control& c);
+  // Edits and push buttons take the focus while they take input.
+  static bool Focusable(const Control& c);
+  // The controls the layout marks `default` (Enter) and `cancel` (Escape), the first of each that
+  // takes input now; null when none does.
+  Control* DefaultControl() const;
+  Control* CancelControl() const;
 
   void Paint(Canvas& canvas) override;
 
@@ -129,7 +144,7 @@ class Form : public Control {
   bool modal_ = false;
   bool closeRequested_ = false;
   int modalLocks_ = 0;
-  Edit* focused_ = nullptr;
+  Control* focused_ = nullptr;
 };
 
 }  // namespace platform

@@ -60,6 +60,8 @@ const std::vector<PropertyRow>& PropertyTable() {
       {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(v.text); }},
       {"text",         ValueType::Text,     Bit(Kind::Edit), "", [](Control& c, V v) { c.SetCaption(v.text); }},
       {"tag",          ValueType::Int,      kAll,       "", [](Control& c, V v) { c.SetTag(v.number); }},
+      {"default",      ValueType::Flag,     kControls,  "", [](Control& c, V) { c.SetDefault(true); }},
+      {"cancel",       ValueType::Flag,     kControls,  "", [](Control& c, V) { c.SetCancel(true); }},
       {"hint",         ValueType::Text,     kVisual,    "", [](Control& c, V v) { c.SetHint(v.text); }},
       {"font",         ValueType::FontValue, kTexty,     "", [](Control& c, V v) { c.SetFont(v.font); }},
       {"color",        ValueType::Colour,   kVisual,    "", [](Control& c, V v) { c.SetColor(v.colour); }},

@@ -2,6 +2,8 @@
 
 #include "platform/application.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -45,7 +47,7 @@ std::vector<std::string> Words(std::string_view s, bool& ok) {
 
 const std::map<std::string_view, int> kArity = {
     {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
-    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}};
+    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
@@ -199,11 +201,46 @@ static void Target(const std::string& path, int& x, int& y) {
   throw ScriptError(path + " would not receive the mouse: " + NameOf(*hit) + " lies over it");
 }
 
+// `window show | fullscreen | windowed | size W H | leave`: the window is shown (also under the
+// dummy video driver) and put in that state, or the pointer leaves it.
+static void WindowStep(const std::vector<std::string>& w) {
+  Application& app = App();
+  const std::string what = w.size() >= 2 ? w[1] : "";
+  const bool sized = what == "size" && w.size() == 4;
+  if (!sized && w.size() != 2) throw ScriptError("window takes show, fullscreen, windowed, size W H or leave");
+  app.SetPresenting(true);
+  app.ProcessMessages();
+  if (app.WindowId() == 0) throw ScriptError("no window could be opened");
+  if (what == "leave") {
+    SDL_Event ev{};
+    ev.type = SDL_WINDOWEVENT;
+    ev.window.windowID = app.WindowId();
+    ev.window.event = SDL_WINDOWEVENT_LEAVE;
+    SDL_PushEvent(&ev);
+  } else if (what == "fullscreen" || what == "windowed") {
+    if (app.Fullscreen() != (what == "fullscreen")) app.ToggleFullscreen();
+  } else if (sized) {
+    auto number = [](const std::string& n) {
+      if (n.empty() || n.size() > 5 || n.find_first_not_of("0123456789") != std::string::npos)
+        throw ScriptError("window size needs a width and a height in points");
+      return std::stoi(n);
+    };
+    if (!app.ResizeWindow(number(w[2]), number(w[3]))) throw ScriptError("cannot resize the window");
+  } else if (what != "show") {
+    throw ScriptError("unknown window state " + what);
+  }
+  // Let the window settle and draw the new frame before the next step.
+  app.ProcessMessages();
+  app.Invalidate();
+  app.ProcessMessages();
+}
+
 static Key KeyFromName(const std::string& name) {
   static const std::map<std::string_view, Key> keys = {
       {"Enter", Key::Enter}, {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
       {"Escape", Key::Escape}, {"Left", Key::Left}, {"Right", Key::Right},
-      {"Home", Key::Home}, {"End", Key::End}, {"Tab", Key::Tab}};
+      {"Home", Key::Home}, {"End", Key::End}, {"Tab", Key::Tab}, {"BackTab", Key::BackTab},
+      {"Space", Key::Space}, {"F11", Key::F11}};
   auto it = keys.find(name);
   if (it == keys.end()) throw ScriptError("unknown key " + name);
   return it->second;
@@ -217,9 +254,36 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     if (i >= w.size()) throw ScriptError(verb + " needs more arguments");
     return w[i];
   };
+  // Once the window is shown, the mouse comes as the window's own events, at the window point
+  // where the logical point is drawn: the clicks go through the same mapping as a player's.
+  auto point = [&](InputEvent::Type type, MouseButton b, int x, int y) {
+    int wx = 0, wy = 0;
+    if (!app.Presenting() || !app.LogicalToWindow(x, y, wx, wy)) {
+      app.Post({type, b, x, y, {}, {}});
+      return;
+    }
+    SDL_Event ev{};
+    if (type == InputEvent::Move) {
+      ev.type = SDL_MOUSEMOTION;
+      ev.motion.windowID = app.WindowId();
+      ev.motion.x = wx;
+      ev.motion.y = wy;
+    } else {
+      ev.type = type == InputEvent::Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+      ev.button.windowID = app.WindowId();
+      ev.button.button = b == MouseButton::Left    ? SDL_BUTTON_LEFT
+                         : b == MouseButton::Right ? SDL_BUTTON_RIGHT
+                                                   : SDL_BUTTON_MIDDLE;
+      ev.button.state = type == InputEvent::Down ? SDL_PRESSED : SDL_RELEASED;
+      ev.button.clicks = 1;
+      ev.button.x = wx;
+      ev.button.y = wy;
+    }
+    if (SDL_PushEvent(&ev) != 1) throw ScriptError(std::string("cannot send the mouse: ") + SDL_GetError());
+  };
   auto press = [&](MouseButton b, int x, int y) {
-    app.Post({InputEvent::Down, b, x, y, {}, {}});
-    app.Post({InputEvent::Up, b, x, y, {}, {}});
+    point(InputEvent::Down, b, x, y);
+    point(InputEvent::Up, b, x, y);
   };
   if (auto custom = verbs_.find(verb); custom != verbs_.end()) {
     custom->second(step);
@@ -227,7 +291,7 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     int x = 0, y = 0;
     Target(arg(1), x, y);
     app.ForgetDoubleClick();
-    app.Post({InputEvent::Move, MouseButton::None, x, y, {}, {}});
+    point(InputEvent::Move, MouseButton::None, x, y);
     if (verb == "click") press(MouseButton::Left, x, y);
     if (verb == "rightclick") press(MouseButton::Right, x, y);
     if (verb == "dblclick") {
@@ -240,7 +304,7 @@ void ScriptRunner::Execute(const ScriptStep& step) {
       Target(w[1], x, y);
       if (Resolve(w[1]).kind() != Kind::Edit) throw ScriptError(w[1] + " is not an edit");
       app.ForgetDoubleClick();
-      app.Post({InputEvent::Move, MouseButton::None, x, y, {}, {}});
+      point(InputEvent::Move, MouseButton::None, x, y);
       press(MouseButton::Left, x, y);
     } else if (w.size() != 2) {
       throw ScriptError("type takes a text, or an edit and a text");
@@ -271,6 +335,8 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
   } else if (verb == "close") {
     app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}});
+  } else if (verb == "window") {
+    WindowStep(w);
   } else {
     throw ScriptError("unknown step '" + verb + "'");
   }

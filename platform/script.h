@@ -5,11 +5,17 @@
 //   rightclick Form2.Image5         right button press and release
 //   move Form1.Interface6           the mouse moves onto a component
 //   type Form5.Edit1 "Jane Doe"     click into an edit and type; `type "text"` types into the focus
-//   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End
+//   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
+//                                   Tab, BackTab, Space, F11
 //   wait 500                        the clock moves on 500 ms, timers fire as they fall due
 //   screenshot Form1 "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
 //   expect Form1.Label2.Caption "Start a new game"    a property equals a text
-//   close                           the window's close request (to the active form)
+//   close                           the desktop's close request: the program ends
+//   window fullscreen               shows the window (also under the dummy video driver) in a state:
+//                                   show, fullscreen, windowed, size W H; `window leave` moves the
+//                                   pointer out of it. Once shown, the mouse steps come as the
+//                                   window's own events, at the window point where the target is
+//                                   drawn
 //
 // Steps run whenever an event loop has nothing else to do, so a step that opens a modal form is
 // followed by the steps that work inside it. The run stops at the first failed step and names it.

@@ -125,5 +125,28 @@ TEST_F(StartSimulator, PagesAskForTheirSideAndTheDuelReadsAsOneFrame) {
   EXPECT_TRUE(looked);
 }
 
+TEST_F(StartSimulator, TheDesktopCloseRequestDuringTheDuelWindsUpTheSimulator) {
+  auto choose = [] {
+    for (const char* name : {"ShipButton1", "ExpertiseButton1", "ContinueButton"})
+      FireClick(*screens::SimulatorSetup, name);
+  };
+  bool duelShown = false;
+  WhenIdle({
+      choose,  // the player's page
+      choose,  // the enemy's page
+      [&] {
+        duelShown = screens::SimulatorDuel->Visible();
+        platform::App().CloseRequest();
+      },
+  });
+  FireClick(*app::Start, "SimulatorButton");
+  EXPECT_TRUE(duelShown);
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_FALSE(screens::SimulatorDuel->Visible());
+  EXPECT_FALSE(screens::SimulatorSetup->Visible());
+  EXPECT_TRUE(platform::App().ModalStack().empty());
+  EXPECT_TRUE(platform::App().Quitting());
+}
+
 }  // namespace
 }  // namespace screens_test

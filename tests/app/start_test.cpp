@@ -1,5 +1,6 @@
 // Start-up and the start screen: the start count and the welcome panel, the buttons' mouse-over
-// pictures, the blinking lights, the music timer, and the general data written at the end.
+// pictures, the blinking lights, the music timer, the general data written at the end, and Escape
+// on the screens it opens.
 #include "app/start.h"
 
 #include <filesystem>
@@ -7,6 +8,9 @@
 
 #include "app/background.h"
 #include "app/forms.h"
+#include "combat/screens/simulator_screens.h"
+#include "screens/career/game_options.h"
+#include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
@@ -205,6 +209,37 @@ TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenI
   state::StartCount = 0;
   ASSERT_TRUE(state::ReadGeneralData().ok);
   EXPECT_EQ(state::StartCount, 1);
+}
+
+// Escape on each screen the start screen opens closes it through its Back or Close button; on the
+// start screen itself Escape presses nothing.
+TEST_F(StartTest, EscapeLeavesEachScreenThroughItsBackOrCloseButton) {
+  struct Case {
+    const char* startButton;  // the start-screen component that opens the screen
+    platform::Form* (*screen)();
+  };
+  const Case cases[] = {
+      {"HighScoresButton", [] { return static_cast<platform::Form*>(screens::HighScore); }},
+      {"SettingsButton", [] { return static_cast<platform::Form*>(screens::GameOptions); }},
+      {"CreditsButton", [] { return static_cast<platform::Form*>(screens::Credits); }},
+      {"SimulatorButton", [] { return static_cast<platform::Form*>(screens::SimulatorSetup); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.startButton);
+    bool shown = false;
+    WhenIdle({[&] {
+      shown = c.screen()->Visible();
+      platform::App().PressKey(platform::Key::Escape);
+    }});
+    FireClick(*app::Start, c.startButton);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(StepsLeft());
+    EXPECT_FALSE(c.screen()->Visible());
+  }
+  // On the start screen Escape presses nothing: Exit is no Back.
+  app::Start->Show();
+  platform::App().PressKey(platform::Key::Escape);
+  EXPECT_TRUE(app::Start->Visible());
 }
 
 }  // namespace

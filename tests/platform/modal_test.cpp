@@ -66,7 +66,7 @@ TEST_F(Modal, CloseOfAnOuterModalFormWaitsUntilItsOwnLoopResumes) {
   EXPECT_TRUE(a->AcceptsInput());
 }
 
-TEST_F(Modal, RefusedCloseKeepsTheFormOpenAndTheWindowCloseGoesToTheActiveForm) {
+TEST_F(Modal, RefusedCloseKeepsTheFormOpen) {
   a->Show();
   refuse = true;
   WhenIdle({
@@ -74,20 +74,46 @@ TEST_F(Modal, RefusedCloseKeepsTheFormOpenAndTheWindowCloseGoesToTheActiveForm) 
       [&] {
         EXPECT_TRUE(b->Visible());
         EXPECT_TRUE(b->Modal());
-        App().CloseRequest();  // the close box: B's close query again, refused again
+        b->Close();  // asked again, refused again
       },
       [&] {
         refuse = false;
-        App().CloseRequest();
+        b->Close();
       },
   });
   log.clear();
-  b->ShowModal();
+  EXPECT_EQ(b->ShowModal(), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "B:CloseQuery"), 3);
   EXPECT_EQ(std::count(log.begin(), log.end(), "A:CloseQuery"), 0);
   EXPECT_TRUE(a->Visible());
-  // With no modal form, the window's close request closes the main form: the program ends.
+}
+
+TEST_F(Modal, TheDesktopCloseRequestWindsUpEveryLoopAndEndsTheProgram) {
+  a->Show();
+  b->Bind("BBtnClick", [&](Sender) {
+    refuse = true;  // C refuses every close but its own
+    log.push_back(c->ShowModal() == 0 ? "C ended unclosed" : "C closed");
+    refuse = false;
+    // Nothing new opens while the program ends.
+    log.push_back(c->ShowModal() == 0 && !c->Visible() ? "C not shown again" : "C shown again");
+  });
+  WhenIdle({
+      [&] { ClickOn(b->Get<Button>("Btn")); },
+      [&] { App().CloseRequest(); },  // from C's loop
+  });
+  log.clear();
+  EXPECT_EQ(b->ShowModal(), 1);
+  EXPECT_EQ(log, (std::vector<std::string>{
+                     "B:BShow", "B:BActivate", "C:CShow", "C:CActivate", "C:CloseQuery",
+                     "B:BActivate", "C ended unclosed", "C not shown again", "B:CloseQuery",
+                     "B:BClose", "A:AActivate"}));
+  EXPECT_TRUE(App().ModalStack().empty());
+  EXPECT_FALSE(IdleStepsLeft());
+  // Without a modal loop the main form closes at once, and the program ends.
+  App().Reset();
+  log.clear();
   App().CloseRequest();
+  EXPECT_EQ(log, (std::vector<std::string>{"A:CloseQuery", "A:AClose"}));
   EXPECT_TRUE(App().Terminated());
 }
 

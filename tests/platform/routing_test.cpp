@@ -261,5 +261,40 @@ form T : TT width 100 height 80 border single caption "Trade" stayontop
   EXPECT_EQ(PixelAt(App().RenderScreen(), x + 6, y + 23), Rgb(255, 255, 225));
 }
 
+TEST_F(Routing, LeavingTheWindowOrAFormEndsEveryHover) {
+  // A second form beside F, hearing the pointer cross its edge.
+  LoggingForm side("G", R"(
+form G : TG  width 100 height 100 color black
+  OnMouseEnter GEnter OnMouseLeave GLeave
+  image Pic  left 10 top 10 width 50 height 50  OnMouseEnter PicEnter OnMouseLeave PicLeave
+)", log);
+  side.SetBounds(1100, 20, 100, 100);
+  side.Show();
+  auto [px, py] = Centre(side.Get<Image>("Pic"));
+  MoveTo(px, py);
+  MoveTo(side.Left() + 90, side.Top() + 90);  // onto the bare face: the form is not left
+  MoveTo(px, py);
+  EXPECT_EQ(log, (std::vector<std::string>{"G:GEnter", "Pic:PicEnter", "Pic:PicLeave",
+                                           "Pic:PicEnter"}));
+  // Straight out of the window: the control and the form are left.
+  log.clear();
+  App().Dispatch({InputEvent::LeaveWindow, MouseButton::None, 0, 0, {}, {}});
+  EXPECT_EQ(log, (std::vector<std::string>{"Pic:PicLeave", "G:GLeave"}));
+  EXPECT_EQ(App().Hovered(), nullptr);
+  // From G onto F: G is left (F binds no handler for its edge).
+  MoveTo(px, py);
+  log.clear();
+  auto [fx, fy] = Centre(form->Get<Image>("Front"));
+  MoveTo(fx, fy);
+  EXPECT_EQ(log, (std::vector<std::string>{"Pic:PicLeave", "G:GLeave", "Front:FrontMouseEnter",
+                                           "Front:FrontMouseMove"}));
+  // A held button keeps the hover until it is released.
+  log.clear();
+  App().MouseDown(MouseButton::Left, fx, fy);
+  App().LeaveWindow();
+  EXPECT_EQ(App().Hovered(), &form->Get<Image>("Front"));
+  App().MouseUp(MouseButton::Left, fx, fy);
+}
+
 }  // namespace
 }  // namespace platform_test

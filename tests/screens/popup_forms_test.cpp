@@ -58,7 +58,7 @@ TEST_F(MessagePopupTest, CloseRequestsAreRefusedUntilOneOfItsOwnButtonsIsPressed
       sounds.effects.clear();
       bool refusedAndStillOpen = false;
       WhenIdle({
-          [] { platform::App().CloseRequest(); },
+          [&] { popup->Close(); },
           [&] {
             refusedAndStillOpen = popup->Visible() && *p.mayClose == 0;
             if (closer == Picture) ClickPictureEdge(popup->Get<platform::Image>(p.button));
@@ -99,6 +99,52 @@ TEST_F(MessagePopupTest, QuestionsAnswerOneForTheFirstButtonTwoForTheSecondAndKe
     popup->ShowModal();
     EXPECT_EQ(result, c.answer);
     EXPECT_FALSE(popup->Visible());
+  }
+}
+
+TEST_F(MessagePopupTest, EnterPressesTheDefaultAnswerAndEscapeTheCancellingOne) {
+  // The question popups answer yes to Enter and no to Escape; the others close on either key.
+  for (const PopupCase& p : kPopups) {
+    for (platform::Key key : {platform::Key::Enter, platform::Key::Escape}) {
+      const bool enter = key == platform::Key::Enter;
+      SCOPED_TRACE(std::string(p.name) + (enter ? " Enter" : " Escape"));
+      auto popup = p.make();
+      screens::YesNoAnswer = 0;
+      screens::ChoiceAnswer = 0;
+      sounds.effects.clear();
+      WhenIdle({[key] { platform::App().PressKey(key); }});
+      popup->ShowModal();
+      EXPECT_FALSE(StepsLeft());
+      EXPECT_FALSE(popup->Visible());
+      EXPECT_EQ(*p.mayClose, 0);
+      EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
+      const std::string name = p.name;
+      if (name == "YesNoPopup") {
+        EXPECT_EQ(screens::YesNoAnswer, enter ? 1 : 2);
+      }
+      if (name == "ChoicePopup") {
+        EXPECT_EQ(screens::ChoiceAnswer, enter ? 1 : 2);
+      }
+    }
+  }
+}
+
+TEST_F(MessagePopupTest, ThePointerLeavingThePopupOrTheWindowPutsTheLitButtonOut) {
+  for (const PopupCase& p : kPopups) {
+    for (bool window : {true, false}) {
+      SCOPED_TRACE(std::string(p.name) + (window ? " window" : " popup"));
+      auto popup = p.make();
+      WhenIdle({[&] {
+        MoveOnto(popup->Get<platform::Image>(p.button));
+        ASSERT_EQ(Picture(*popup, p.button), p.highlighted);
+        if (window) platform::App().LeaveWindow();
+        else platform::App().MouseMove(2, 2);  // off the popup, onto nothing
+        EXPECT_EQ(Picture(*popup, p.button), p.normal);
+        EXPECT_EQ(popup->HoverState(), 0);
+        FireClick(*popup, "HiddenContinueButton");
+      }});
+      popup->ShowModal();
+    }
   }
 }
 
