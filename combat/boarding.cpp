@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "combat/boarding_outcome.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -103,7 +104,7 @@ DefenderTarget CommandoTarget(std::int32_t r) {
 void PlayerAttack(BoardingAttack kind) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  p[93] = static_cast<std::int32_t>(kind);
+  p[ship::kLastBoardingAttack] = static_cast<std::int32_t>(kind);
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     std::int64_t s = kind == BoardingAttack::Standard
                          ? kCrewmanWeight * p[kCrewmen] + kOfficerWeight * p[kOfficers] +
@@ -171,7 +172,7 @@ void SingleShot(std::int32_t k, const PlayerWeights& w, std::int64_t& h) {
     r = Redirect(r, noneButOfficers, 181, veteran ? 100 : 250);
   }
   if (r <= 80) {
-    const std::int64_t m = state::GetShipClassStat(p[2], state::kAttrMinCrew);
+    const std::int64_t m = state::GetShipClassStat(p[ship::kClass], state::kAttrMinCrew);
     const std::int64_t light = static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kPirates];
     if (light <= m + m / 5) {
       const bool noneButCrewmen =
@@ -308,7 +309,7 @@ bool AttackButtonLights(int hoverIndex) {
 
 void StartBoardingFight(BoardingUi& ui) {
   ResetBoardingCasualties(ui);
-  state::EnemyShip[38] = kAirlock;
+  state::EnemyShip[ship::kBoardedArea] = kAirlock;
   BoardingPhase = kFightingPhase;
   ui.Refresh();
 }
@@ -398,7 +399,7 @@ void BoardingCommandoAttack() { PlayerAttack(BoardingAttack::Commando); }
 void BoardingEmpStrike(BoardingUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  p[93] = static_cast<std::int32_t>(BoardingAttack::Emp);
+  p[ship::kLastBoardingAttack] = static_cast<std::int32_t>(BoardingAttack::Emp);
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     const std::int64_t s = WithOfficersLead(kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids]);
     std::int64_t h = PoolOf(s);
@@ -438,7 +439,7 @@ void BoardingEmpStrike(BoardingUi& ui) {
 
 void BoardingEnemyCounterattack() {
   auto& p = state::PlayerShip;
-  const std::int32_t k = p[93];
+  const std::int32_t k = p[ship::kLastBoardingAttack];
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     PlayerWeights w;
     std::int64_t h = PoolOf(BoardingDefenderStrength());
@@ -524,30 +525,30 @@ void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
       break;
   }
   if (!go) return;
-  state::EnemyShip[38] = area;
+  state::EnemyShip[ship::kBoardedArea] = area;
   EnterBoardingArea(ui);
 }
 
 void EnterBoardingArea(BoardingUi& ui) {
   auto& e = state::EnemyShip;
-  const std::int32_t area = e[38];
+  const std::int32_t area = e[ship::kBoardedArea];
   if (area == kCorridors || area == kCargoBay) {
-    if (e[30] > 0) {
-      e[kDefCrew] = std::max(Quarter(e[30]), 1);
-      e[30] -= e[kDefCrew];
-    } else if (e[33] > 0) {
-      e[kDefCrew] = Quarter(e[33]);
-      e[33] -= e[kDefCrew];
+    if (e[ship::kCrewmen] > 0) {
+      e[kDefCrew] = std::max(Quarter(e[ship::kCrewmen]), 1);
+      e[ship::kCrewmen] -= e[kDefCrew];
+    } else if (e[ship::kPirates] > 0) {
+      e[kDefCrew] = Quarter(e[ship::kPirates]);
+      e[ship::kPirates] -= e[kDefCrew];
     }
-    e[kDefMarines] = Quarter(e[32]);
-    e[32] -= e[kDefMarines];
-    e[kDefDroids] = Quarter(e[34]);
-    e[34] -= e[kDefDroids];
+    e[kDefMarines] = Quarter(e[ship::kMarines]);
+    e[ship::kMarines] -= e[kDefMarines];
+    e[kDefDroids] = Quarter(e[ship::kDroids]);
+    e[ship::kDroids] -= e[kDefDroids];
   } else if (area == kBridge) {
     // Everyone left aboard defends the bridge.
-    e[kDefCrew] = Clamp32(static_cast<std::int64_t>(e[30]) + e[33]);
-    e[kDefMarines] = e[32];
-    e[kDefDroids] = e[34];
+    e[kDefCrew] = Clamp32(static_cast<std::int64_t>(e[ship::kCrewmen]) + e[ship::kPirates]);
+    e[kDefMarines] = e[ship::kMarines];
+    e[kDefDroids] = e[ship::kDroids];
   } else {
     return;
   }

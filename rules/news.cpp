@@ -1,6 +1,7 @@
 #include "rules/news.h"
 
 #include "rules/news_texts.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -39,9 +40,9 @@ std::string Compose(int kind, int slot, int thirdField, const NewsNames& names) 
   }
   const NewsSentences sentences = NewsSentencesOf(kind);
   std::string text = "\"";
-  text += FillNames(Variant(sentences.part1, entry[21]), names);
+  text += FillNames(Variant(sentences.part1, entry[news::kFirstSentenceVariant]), names);
   text += ' ';
-  text += FillNames(Variant(sentences.part2, entry[22]), names);
+  text += FillNames(Variant(sentences.part2, entry[news::kSecondSentenceVariant]), names);
   text += ' ';
   text += FillNames(Variant(sentences.part3, entry[thirdField]), names);
   text += '"';
@@ -63,41 +64,46 @@ int InsertNewsEntry() {
 
 void UpdateMarketNews() {
   for (int row = 1; row <= state::kLastNews; ++row) {
-    if (NewsList[row][1] > 0 && NewsList[row][6] > 0) NewsList[row][6] -= 1;
+    if (NewsList[row][news::kValid] > 0 && NewsList[row][news::kLifetime] > 0)
+      NewsList[row][news::kLifetime] -= 1;
   }
   if (Random(100) > 5) return;
 
   const int slot = InsertNewsEntry();
   state::TNewsRow& entry = NewsList[slot];
-  entry[1] = 1;
+  entry[news::kValid] = 1;
   const int r = Random(100);
   const int kind = r <= 30   ? kNewsNeedForGoods
                    : r <= 60 ? kNewsSurplus
                    : r <= 80 ? kNewsPirateAttack
                              : kNewsIncreasedPatrols;
-  entry[2] = kind;
+  entry[news::kKind] = kind;
   if (kind == kNewsNeedForGoods || kind == kNewsSurplus) {
     // Only goods 1..10 can be named; the draws stop at the first good that exists.
     for (int draws = 1; draws <= 1000; ++draws) {
       int good = Random(101);
       if (good >= 11) good = 0;
-      entry[3] = good;
+      entry[news::kSubject] = good;
       if (state::GoodBasePrice[good] > 0) break;
     }
   }
-  entry[5] = state::GameDay;
-  entry[6] = 20 + Random(30);
-  entry[13] = Random(24) + 1;
+  entry[news::kDay] = state::GameDay;
+  entry[news::kLifetime] = 20 + Random(30);
+  entry[news::kSystem] = Random(24) + 1;
 
   std::string headline;
   switch (kind) {
-    case kNewsNeedForGoods: headline = "Need for " + std::string(GoodNameAt(entry[3])); break;
-    case kNewsSurplus: headline = "Surplus of " + std::string(GoodNameAt(entry[3])); break;
+    case kNewsNeedForGoods:
+      headline = "Need for " + std::string(GoodNameAt(entry[news::kSubject]));
+      break;
+    case kNewsSurplus:
+      headline = "Surplus of " + std::string(GoodNameAt(entry[news::kSubject]));
+      break;
     case kNewsPirateAttack: headline = "Pirates attack"; break;
     default: headline = "Increased patrols"; break;
   }
   headline += " : ";
-  headline += state::SystemText[entry[13]][1];
+  headline += state::SystemText[entry[news::kSystem]][1];
   state::NewsHeadline[slot] = headline;
 }
 
@@ -143,15 +149,17 @@ std::string BuildInvasionFailedNews(std::string_view attacker, std::string_view 
 std::string BuildNewsText(int slot) {
   if (!ValidSlot(slot)) return {};
   const state::TNewsRow& entry = NewsList[slot];
-  const std::string_view system = NameAt(state::SystemText, entry[13], 1);
-  const std::string_view first = NameAt(state::FactionText, entry[3], 2);
-  const std::string_view second = NameAt(state::FactionText, entry[4], 2);
-  switch (entry[2]) {
-    case kNewsNeedForGoods: return BuildNeedForGoodsNews(system, GoodNameAt(entry[3]), slot);
-    case kNewsSurplus: return BuildSurplusNews(system, GoodNameAt(entry[3]), slot);
-    case kNewsPirateAttack: return BuildPirateAttackNews(system, GoodNameAt(entry[3]), slot);
+  const std::string_view system = NameAt(state::SystemText, entry[news::kSystem], 1);
+  const std::string_view first = NameAt(state::FactionText, entry[news::kSubject], 2);
+  const std::string_view second = NameAt(state::FactionText, entry[news::kSecondFaction], 2);
+  switch (entry[news::kKind]) {
+    case kNewsNeedForGoods:
+      return BuildNeedForGoodsNews(system, GoodNameAt(entry[news::kSubject]), slot);
+    case kNewsSurplus: return BuildSurplusNews(system, GoodNameAt(entry[news::kSubject]), slot);
+    case kNewsPirateAttack:
+      return BuildPirateAttackNews(system, GoodNameAt(entry[news::kSubject]), slot);
     case kNewsIncreasedPatrols:
-      return BuildIncreasedPatrolsNews(system, GoodNameAt(entry[3]), slot);
+      return BuildIncreasedPatrolsNews(system, GoodNameAt(entry[news::kSubject]), slot);
     case kNewsWarDeclared: return BuildWarDeclaredNews(first, second, slot);
     case kNewsCeaseFire: return BuildCeaseFireNews(first, second, slot);
     case kNewsInvasion: return BuildInvasionNews(first, second, system, slot);

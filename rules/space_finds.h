@@ -3,7 +3,7 @@
 // who flies to them.
 //
 // SpaceFinds[s][1..4]: [1] present, [2] days left, [3] kind, [11], [12] position on the map.
-// The ship sits at find slot k of its system while PlayerShip[13] is -k.
+// The ship sits at find slot k of its system while PlayerShip[ship::kBody] is -k.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -192,7 +193,8 @@ const GunRow* FiringGun(std::int32_t gun, Side side) {
 std::int32_t ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
-    if (modifiers[slot][1] == 1 && modifiers[slot][2] == kShipSpecialAbility)
+    if (modifiers[slot][modifier::kActive] == 1 &&
+        modifiers[slot][modifier::kAbility] == kShipSpecialAbility)
       return GetShipClassStat(ShipOf(side)[kFieldClass], kAttrSpecial);
   }
   return 0;
@@ -283,7 +285,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[14] == kAdmiralRank;
+  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kAdmiralRank;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }

@@ -1,5 +1,6 @@
 #include "state/equipment_offers.h"
 
+#include "state/fields.h"
 #include "state/ship_classes.h"
 
 namespace state {
@@ -63,7 +64,7 @@ std::string_view EquipmentCategoryHeading(std::int32_t category) {
 
 void ApplyStandardFit(TShipRow& ship) {
   for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
-    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[2])[0];
+    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[ship::kClass])[0];
 }
 
 }  // namespace state

@@ -10,6 +10,7 @@
 #include "combat/sides.h"
 #include "screens/screen_ui.h"
 #include "state/abilities.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -220,8 +221,9 @@ void TForm3::RefreshSimulatorScreen() {
 void TForm3::ShowSimulatorShields() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& ship = combat::Ship(side);
-    const std::int64_t base = state::GetShipClassBaseShields(ship[2]);
-    const std::int64_t index = base > 0 ? static_cast<std::int64_t>(ship[40]) * 30 / base : -1;
+    const std::int64_t base = state::GetShipClassBaseShields(ship[ship::kClass]);
+    const std::int64_t index =
+        base > 0 ? static_cast<std::int64_t>(ship[ship::kShields]) * 30 / base : -1;
     const int shown = index >= 0 && index <= 30 ? static_cast<int>(index) : 0;
     Get<Image>(side == Side::Player ? "PlayerShieldDisplay" : "EnemyShieldDisplay")
         .LoadPicture("Shield_" + TwoDigits(shown) + ".jpg");
@@ -268,10 +270,10 @@ void TForm3::ShowSimulatorActiveModifiers() {
     const auto& list = combat::ListOf(side);
     for (int k = 1; k <= combat::kModifierSlots; ++k) {
       Image& icon = Get<Image>(Numbered(side == Side::Player ? "ModImage" : "EnemyModImage", k));
-      const bool active = list[k][1] != 0;
+      const bool active = list[k][modifier::kActive] != 0;
       if (active && icon.Tag() == 0) {
-        icon.LoadPicture(state::GetAbilityImage(list[k][2]) + "_ActiveMod.jpg");
-        icon.SetHint("Active: " + state::GetAbilityName(list[k][2]));
+        icon.LoadPicture(state::GetAbilityImage(list[k][modifier::kAbility]) + "_ActiveMod.jpg");
+        icon.SetHint("Active: " + state::GetAbilityName(list[k][modifier::kAbility]));
         icon.Show();
         icon.SetTag(1);
       } else if (!active && icon.Tag() == 1) {
@@ -285,7 +287,7 @@ void TForm3::ShowSimulatorActiveModifiers() {
 void TForm3::ShowSimulatorComboPoints() {
   for (Side side : {Side::Player, Side::Enemy}) {
     // Values outside 0..5 show the nearest end of the bar.
-    const int points = std::clamp<int>(combat::Ship(side)[4], 0, 5);
+    const int points = std::clamp<int>(combat::Ship(side)[ship::kComboPoints], 0, 5);
     Get<Image>(side == Side::Player ? "PlayerComboPointDisplay" : "EnemyComboPointDisplay")
         .LoadPicture("Combo_" + TwoDigits(points) + ".jpg");
   }
@@ -294,7 +296,7 @@ void TForm3::ShowSimulatorComboPoints() {
 void TForm3::ShowSimulatorReinforcements() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const std::string pre = side == Side::Player ? "Player" : "Enemy";
-    const std::int32_t countdown = combat::Ship(side)[6];
+    const std::int32_t countdown = combat::Ship(side)[ship::kReinforcements];
     Get<Label>(pre + "ReinforcementText").SetCaption(std::to_string(countdown));
     Get<Panel>(pre + "ReinforcementPanel").SetVisible(countdown >= 1);
   }
@@ -329,7 +331,7 @@ void TForm3::ShowSimulatorAbilityInfo(int slot) {
 
 void TForm3::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
-  const std::int32_t ability = combat::ListOf(side)[slot][2];
+  const std::int32_t ability = combat::ListOf(side)[slot][modifier::kAbility];
   Panel& info = Get<Panel>("InfoPanel");
   info.SetBounds(side == Side::Player ? 39 : 575, 34, info.Width(), info.Height());
   Get<Label>("Label1").SetCaption(state::GetAbilityName(ability));
@@ -359,7 +361,7 @@ void TForm3::ResetSimulatorScreen() {
 
 void TForm3::LoadSimulatorShipPictures() {
   for (Side side : {Side::Player, Side::Enemy}) {
-    const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[2], side);
+    const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[ship::kClass], side);
     const bool player = side == Side::Player;
     Get<Image>(player ? "Image1" : "Image6").LoadPicture(pictures.ship);
     Get<Image>(player ? "MissilePic" : "EnemyMissilePic").LoadPicture(pictures.missile);
@@ -394,7 +396,7 @@ void TForm3::SpeedButtonClick(int k) {
   }
 }
 
-void TForm3::Image2DblClick() { state::EnemyShip[40] = 0; }
+void TForm3::Image2DblClick() { state::EnemyShip[ship::kShields] = 0; }
 
 void StartCombatSimulator() { combat::RunCombatSimulator(Screens()); }
 

@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/highscores.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -68,21 +69,25 @@ void TForm23::ShowHighscoreTable() {
   for (int k = 1; k <= kRows; ++k) {
     state::THighscoreRow& row = state::HighscoreTable[k];
     Get<Label>(Slot("NameSlot", k)).SetCaption(ShownAsTyped(state::HighscoreNames[k]));
-    Get<Label>(Slot("ScoreSlot", k)).SetCaption(state::FormatThousands(row[2]));
+    Get<Label>(Slot("ScoreSlot", k)).SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
-    if (IsFaction(row[3])) {
-      Get<Image>(Slot("FactionPicSlot", k)).LoadPicture(HighscoreFactionPicture(row[3]));
-      Get<Image>(Slot("RankPicSlot", k)).LoadPicture(HighscoreRankPicture(row[3], row[4]));
+    if (IsFaction(row[highscore::kFaction])) {
+      Get<Image>(Slot("FactionPicSlot", k))
+          .LoadPicture(HighscoreFactionPicture(row[highscore::kFaction]));
+      Get<Image>(Slot("RankPicSlot", k))
+          .LoadPicture(HighscoreRankPicture(row[highscore::kFaction], row[highscore::kRank]));
     }
 
-    if (row[6] == 0) row[6] = row[3];
+    if (row[highscore::kShipFaction] == 0) row[highscore::kShipFaction] = row[highscore::kFaction];
     Get<Image>(Slot("ShipPicSlot", k))
-        .LoadPicture(state::GetShipFactionImage(row[5], row[6]) + "_scene.jpg");
+        .LoadPicture(
+            state::GetShipFactionImage(row[highscore::kShipClass], row[highscore::kShipFaction]) +
+            "_scene.jpg");
 
     // A row that holds no entry has no faction, rank or ship to picture: its three pictures stay
     // hidden rather than showing a ship that was never flown.
-    const bool used = row[1] == 1;
+    const bool used = row[highscore::kUsed] == 1;
     for (const char* picture : {"FactionPicSlot", "RankPicSlot", "ShipPicSlot"})
       Get<Image>(Slot(picture, k)).SetVisible(used);
   }
