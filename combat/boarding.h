@@ -23,7 +23,7 @@ namespace combat {
 // the next one.
 extern std::int32_t BoardingPhase;
 // The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
-// [4] pirates, [5] droids: the same order as PlayerShip[30..34].
+// [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
 extern std::array<std::int32_t, 6> BoardingCasualties;
 
 // The areas of an enemy ship, by their index in state::BoardingAreas.

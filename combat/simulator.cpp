@@ -338,8 +338,8 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   state::PlayerMissileVolley[1] = 0;
   state::EnemyMissileVolley[1] = 0;
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
-    (*ship)[4] = 0;
-    (*ship)[6] = -1;
+    (*ship)[ship::kComboPoints] = 0;
+    (*ship)[ship::kReinforcements] = -1;
   }
   // Messages of an earlier duel do not carry over into this one.
   SimulatorMessages = {};
@@ -361,7 +361,7 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   enemy[ship::kShieldReserve] = 0;
   enemy[ship::kShields] = state::GetShipClassBaseShields(enemy[ship::kClass]);
   enemy[ship::kSetUpMark] = 3;
-  for (int field : {51, 60, 70, 72, 74, 76}) enemy[field] = 0;
+  for (int field : ship::kFittedItems) enemy[field] = 0;
 
   static constexpr std::array<std::array<std::int32_t, 12>, 3> kLists = {{
       {1, 2, 3, 10, 11, 22, 24, 26, 27, 28, 20, 31},
@@ -468,7 +468,7 @@ void RunSimulatorRound(SimulatorUi& ui) {
   ReinforcementsArrive(kPlayer, ui);
   ReinforcementsArrive(kEnemy, ui);
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
-    if ((*ship)[6] < 0) (*ship)[6] = 0;
+    if ((*ship)[ship::kReinforcements] < 0) (*ship)[ship::kReinforcements] = 0;
   }
   ui.Refresh(Display::ReinforcementRadar);
 

@@ -215,7 +215,7 @@ state::TMissionRow& Record(std::int32_t source, std::int32_t system, std::int32_
   if (source == 1) return state::ActiveMission;
   if (system < 0 || system >= state::kSystems || slot < 0 || slot >= state::kOfferSlots) {
     nowhere.fill(0);
-    nowhere[mission::kFirstPointBody] = nowhere[mission::kBriefingVariant] = -1;
+    nowhere[mission::kNameVariant] = nowhere[mission::kBriefingVariant] = -1;
     return nowhere;
   }
   return state::MissionOffers[system][slot];
@@ -256,7 +256,7 @@ struct PlanetAndSystem {
   std::string system;
 };
 
-// The target planet and system named by the record's own [6] and [7].
+// The target planet and system named by the record's own target fields.
 PlanetAndSystem TargetNames(const state::TMissionRow& record) {
   const std::int32_t b = record[mission::kTargetBody];
   const std::int32_t s = record[mission::kTargetSystem];
@@ -303,9 +303,9 @@ std::string BombingRun(std::int32_t v, const std::string& P, const std::string& 
 std::string TargetName(const std::array<std::string_view, 11>& names, std::int32_t source,
                        std::int32_t system, std::int32_t slot) {
   state::TMissionRow& record = Record(source, system, slot);
-  if (record[mission::kFirstPointBody] == 0)
-    record[mission::kFirstPointBody] = state::Random(10) + 1;
-  const std::int32_t v = record[mission::kFirstPointBody];
+  if (record[mission::kNameVariant] == 0)
+    record[mission::kNameVariant] = state::Random(10) + 1;
+  const std::int32_t v = record[mission::kNameVariant];
   const std::string_view name = v >= 1 && v <= 10 ? names[v] : std::string_view("Troublemaker");
   return "\"" + std::string(name) + "\"";
 }

@@ -79,7 +79,7 @@ bool WantedByMission(int s, int b, int g) {
     const state::TMissionRow& offer = state::MissionOffers[s][k];
     if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
         offer[mission::kTargetBody] == b && offer[mission::kTargetSystem] == s &&
-        offer[mission::kSubject] == g) {
+        offer[mission::kGood] == g) {
       return true;
     }
   }
@@ -87,11 +87,11 @@ bool WantedByMission(int s, int b, int g) {
   if (active[mission::kActive] <= 0) return false;
   if ((active[mission::kType] == 3 || active[mission::kType] == 11) &&
       active[mission::kTargetBody] == b && active[mission::kTargetSystem] == s &&
-      active[mission::kSubject] == g) {
+      active[mission::kGood] == g) {
     return true;
   }
   return active[mission::kType] == 6 && active[mission::kTargetSystem] == s &&
-         active[mission::kSubject] == g;
+         active[mission::kGood] == g;
 }
 
 int StockStep(std::int32_t base) {

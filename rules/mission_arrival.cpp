@@ -94,7 +94,7 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 }
 
 void ShipFight(std::int32_t type, Ui& ui) {
-  const std::int32_t enemyClass = ActiveMission[mission::kSubject];
+  const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
   const std::int32_t enemyFaction = ActiveMission[mission::kEnemyFaction];
   ui.SetupShipCombat(enemyClass, enemyFaction, kFightKindMission, 0);
   const std::string name = state::GetShipClassName(enemyClass);
@@ -208,7 +208,7 @@ const NavRoute& RouteOf(std::int32_t type) {
 
 // The mission moves on to the point in fields [body], [system] and names it as the next goal.
 void NextNavPoint(std::int32_t stage, int bodyField, std::string_view text, Ui& ui) {
-  ActiveMission[mission::kSubject] = stage + 1;
+  ActiveMission[mission::kStage] = stage + 1;
   ActiveMission[mission::kTargetBody] = ActiveMission[bodyField];
   ActiveMission[mission::kTargetSystem] = ActiveMission[bodyField + 1];
   ui.Message(Popup::Picture, "Navpoint # " + std::to_string(stage),
@@ -227,9 +227,9 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
     return;
   }
   const NavRoute& route = RouteOf(type);
-  switch (ActiveMission[mission::kSubject]) {
-    case 1: NextNavPoint(1, 12, route.first, ui); break;
-    case 2: NextNavPoint(2, 14, route.second, ui); break;
+  switch (ActiveMission[mission::kStage]) {
+    case 1: NextNavPoint(1, mission::kSecondPointBody, route.first, ui); break;
+    case 2: NextNavPoint(2, mission::kThirdPointBody, route.second, ui); break;
     case 3: PayOut(route.success, route.experience, ui); break;
     default: break;
   }
@@ -237,8 +237,8 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
 
 void PickUpAndDrop(std::int32_t type, Ui& ui) {
   const NavRoute& route = RouteOf(type);
-  switch (ActiveMission[mission::kSubject]) {
-    case 1: NextNavPoint(1, 12, route.first, ui); break;
+  switch (ActiveMission[mission::kStage]) {
+    case 1: NextNavPoint(1, mission::kDropBody, route.first, ui); break;
     case 2: PayOut(route.success, route.experience, ui); break;
     default: break;
   }
@@ -252,14 +252,14 @@ void Analyse(Ui& ui) {
     state::TBodyRow& body = state::BodyData[x][b];
     if (body[body::kVisible] > 0 && body[body::kKind] > 0 && body[body::kAnalysed] == 0) {
       body[body::kAnalysed] = 1;
-      AddSaturated(ActiveMission[mission::kSubject], -1);
+      AddSaturated(ActiveMission[mission::kPlanetsLeft], -1);
       ui.UpdateMissionPanel();
       ui.Message(Popup::Text, "Analysis mission...",
                  "You download the current economical data of this planet to your computer. "
-                 "Only " + std::to_string(ActiveMission[mission::kSubject]) + " planets left!");
+                 "Only " + std::to_string(ActiveMission[mission::kPlanetsLeft]) + " planets left!");
     }
   }
-  if (ActiveMission[mission::kSubject] <= 0) {
+  if (ActiveMission[mission::kPlanetsLeft] <= 0) {
     PayOut("You have collected all the requested economical data! You have completed your "
            "mission and receive a reward of $",
            15000, ui);

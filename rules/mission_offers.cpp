@@ -80,7 +80,7 @@ class OfferSearch {
         bodies_[x] |= Bit(b);
         if (body[body::kKind] >= 1) {
           planets_[x] |= Bit(b);
-          if (body[body::kDestination] <= 0) plainPlanets_[x] |= Bit(b);
+          if (body[body::kAsteroidField] <= 0) plainPlanets_[x] |= Bit(b);
         }
       }
     }
@@ -239,7 +239,7 @@ void Offer(Board& board, std::int32_t b, std::int32_t t) {
   row[mission::kTargetSystem] = t;
 }
 
-// Fleet missions head for body 2 of their target system, which they also keep in [10], [11].
+// Fleet missions head for body 2 of their target system, which they also keep as the first point.
 void FleetOffer(Board& board, std::int32_t t) {
   state::TMissionRow& row = *board.row;
   Offer(board, kTargetBody, t);
@@ -250,7 +250,8 @@ void FleetOffer(Board& board, std::int32_t t) {
 }
 
 void Brief(Board& board) {
-  if ((*board.row)[1] != 0) GetMissionBriefing((*board.row)[2], 0, board.s, board.slot);
+  if ((*board.row)[mission::kActive] != 0)
+    GetMissionBriefing((*board.row)[mission::kType], 0, board.s, board.slot);
 }
 
 std::int32_t RandomCandidate(const std::vector<std::int32_t>& candidates) {
@@ -269,14 +270,14 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   row[mission::kSubject] = 1;
   DrawEnemyFaction(search, board);
   if (strike && Campaign(board.s)) row[mission::kEnemyFaction] = CampaignEnemy(search, board.s);
-  row[mission::kSubject] =
+  row[mission::kEnemyClass] =
       DrawEnemyClass(Kind(board.s), board.s, search.psize, row[mission::kEnemyFaction],
                      strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (17 + Random(5));
-  if (ClassSize(row[mission::kSubject]) > search.psize)
+  row[mission::kReward] = ClassPrice(row[mission::kEnemyClass]) / (17 + Random(5));
+  if (ClassSize(row[mission::kEnemyClass]) > search.psize)
     row[mission::kType] = strike ? kMissionAssault : kMissionAmbush;
   // An offer to fight no ship is never made.
-  if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
+  if (row[mission::kEnemyClass] == 0) row[mission::kActive] = 0;
   Brief(board);
 }
 
@@ -295,7 +296,7 @@ void NavPointStep(OfferSearch& search, Board& board, std::int32_t type) {
   row[mission::kSecondPointBody] = b2, row[mission::kSecondPointSystem] = s;
   row[mission::kThirdPointBody] = b3, row[mission::kThirdPointSystem] = s;
   Offer(board, b1, s);
-  row[mission::kSubject] = 1;
+  row[mission::kStage] = 1;
   const std::int32_t reward = ComputeMissionReward(1);
   row[mission::kReward] = type == kMissionEscort ? reward : reward / 3;
   Brief(board);
@@ -307,8 +308,8 @@ void DeliveryStep(OfferSearch& search, Board& board, std::int32_t t, bool large,
   const std::int32_t b = FindBody(search.Planets(t));
   if (b == 0) return;
   Offer(board, b, t);
-  row[mission::kSubject] = Random(12) + 1;
-  row[mission::kEnemyFaction] = Quantity(row[mission::kSubject], large);
+  row[mission::kGood] = Random(12) + 1;
+  row[mission::kQuantity] = Quantity(row[mission::kGood], large);
   row[mission::kReward] = ComputeMissionReward(weight);
   Brief(board);
 }
@@ -329,9 +330,10 @@ void BountyStep(OfferSearch& search, Board& board) {
   Offer(board, b, t);
   row[mission::kSubject] = 1;
   row[mission::kEnemyFaction] = 0;
-  row[mission::kSubject] = DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
-  if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
+  row[mission::kEnemyClass] =
+      DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
+  if (row[mission::kEnemyClass] == 0) row[mission::kActive] = 0;
+  row[mission::kReward] = ClassPrice(row[mission::kEnemyClass]) / (10 + Random(3));
   if (row[mission::kActive] == 0) return;
   Brief(board);
   GetBountyTargetName(0, board.s, board.slot);
@@ -409,10 +411,10 @@ void MarineLandingStep(OfferSearch& search, Board& board) {
   const std::int32_t pickUp = FindBody(search.Planets(t));
   const std::int32_t drop = FindBody(search.Planets(search.current));
   if (pickUp == 0 || drop == 0) return;
-  row[mission::kFirstPointBody] = pickUp, row[mission::kFirstPointSystem] = t;
-  row[mission::kSecondPointBody] = drop, row[mission::kSecondPointSystem] = search.current;
+  row[mission::kPickUpBody] = pickUp, row[mission::kPickUpSystem] = t;
+  row[mission::kDropBody] = drop, row[mission::kDropSystem] = search.current;
   Offer(board, pickUp, t);
-  row[mission::kSubject] = 1;
+  row[mission::kStage] = 1;
   row[mission::kReward] = ComputeMissionReward(2);
   Brief(board);
 }
@@ -424,10 +426,10 @@ void EvacuationStep(OfferSearch& search, Board& board) {
   const std::int32_t t = FriendlySystemNear(search, board.s);
   const std::int32_t drop = FindBody(search.Planets(t));
   if (pickUp == 0 || drop == 0) return;
-  row[mission::kFirstPointBody] = pickUp, row[mission::kFirstPointSystem] = search.current;
-  row[mission::kSecondPointBody] = drop, row[mission::kSecondPointSystem] = t;
+  row[mission::kPickUpBody] = pickUp, row[mission::kPickUpSystem] = search.current;
+  row[mission::kDropBody] = drop, row[mission::kDropSystem] = t;
   Offer(board, pickUp, search.current);
-  row[mission::kSubject] = 1;
+  row[mission::kStage] = 1;
   row[mission::kReward] = ComputeMissionReward(2);
   Brief(board);
 }
@@ -450,21 +452,21 @@ void AbductionStep(OfferSearch& search, Board& board) {
   row[mission::kSubject] = 1;
   row[mission::kEnemyFaction] = 0;
   if (Campaign(s)) row[mission::kEnemyFaction] = CampaignEnemy(search, s);
-  row[mission::kSubject] = DrawEnemyClass(Kind(t), s, search.psize, row[mission::kEnemyFaction],
+  row[mission::kEnemyClass] = DrawEnemyClass(Kind(t), s, search.psize, row[mission::kEnemyFaction],
                                           EnemyClassRule::SingleShip);
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
-  if (row[mission::kSubject] == 0) {
+  row[mission::kReward] = ClassPrice(row[mission::kEnemyClass]) / (10 + Random(3));
+  if (row[mission::kEnemyClass] == 0) {
     row[mission::kActive] = 0;
     return;
   }
   Brief(board);
-  row[mission::kFirstPointBody] = Random(10) + 1;
+  row[mission::kNameVariant] = Random(10) + 1;
 }
 
 void AnalysisStep(Board& board) {
   state::TMissionRow& row = *board.row;
   row[mission::kActive] = 1;
-  row[mission::kSubject] = 50;
+  row[mission::kPlanetsLeft] = 50;
   row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
@@ -477,7 +479,8 @@ void BlitzkriegStep(OfferSearch& search, Board& board) {
   if (t == 0) return;
   FleetOffer(board, t);
   const std::int64_t reward = static_cast<std::int64_t>(ComputeMissionReward(4)) * 3;
-  (*board.row)[3] = static_cast<std::int32_t>(std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
+  (*board.row)[mission::kReward] = static_cast<std::int32_t>(
+      std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
   Brief(board);
 }
 
@@ -491,7 +494,7 @@ void FlankingStep(OfferSearch& search, Board& board) {
   }
   if (candidates.empty()) return;
   FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(5);
+  (*board.row)[mission::kReward] = ComputeMissionReward(5);
   Brief(board);
 }
 
@@ -504,7 +507,7 @@ void SuppressionStep(OfferSearch& search, Board& board) {
   }
   if (candidates.empty()) return;
   FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
+  (*board.row)[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
@@ -552,7 +555,7 @@ void SiegeStep(OfferSearch& search, Board& board) {
   }
   if (candidates.empty()) return;
   FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
+  (*board.row)[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
@@ -563,7 +566,7 @@ void RaidingStep(OfferSearch& search, Board& board) {
   if (Owner(s) == search.pf) AddNeighboursOwnedBy(s, Attacker(s), candidates);
   if (candidates.empty()) return;
   FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(4);
+  (*board.row)[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 

@@ -12,9 +12,8 @@ namespace rules {
 
 inline constexpr int kDaysBeforeStart = 123;
 
-// Expects ClearGameState to have run and PlayerData [player::kProfession] (profession) and [4]
-// (faction) to be set; `startShipClass` is the class the profession screen offered
-// (state::StartShipClass).
+// Expects ClearGameState to have run and the player's profession and faction to be set;
+// `startShipClass` is the class the profession screen offered (state::StartShipClass).
 void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui);
 
 }  // namespace rules

@@ -35,7 +35,7 @@ std::string_view Variant(const SentenceVariants& sentences, int variant) {
 std::string Compose(int kind, int slot, int thirdField, const NewsNames& names) {
   if (!ValidSlot(slot)) return {};
   state::TNewsRow& entry = NewsList[slot];
-  for (int field : {21, 22, thirdField}) {
+  for (int field : {news::kFirstSentenceVariant, news::kSecondSentenceVariant, thirdField}) {
     if (entry[field] == 0) entry[field] = Random(10) + 1;
   }
   const NewsSentences sentences = NewsSentencesOf(kind);
@@ -108,42 +108,46 @@ void UpdateMarketNews() {
 }
 
 std::string BuildNeedForGoodsNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsNeedForGoods, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsNeedForGoods, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildSurplusNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsSurplus, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsSurplus, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildPirateAttackNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsPirateAttack, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsPirateAttack, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildIncreasedPatrolsNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsIncreasedPatrols, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsIncreasedPatrols, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildWarDeclaredNews(std::string_view declaring, std::string_view other, int slot) {
-  return Compose(kNewsWarDeclared, slot, 24, {declaring, other, {}, {}});
+  return Compose(kNewsWarDeclared, slot, news::kWarThirdSentenceVariant,
+                 {declaring, other, {}, {}});
 }
 
 std::string BuildCeaseFireNews(std::string_view first, std::string_view second, int slot) {
-  return Compose(kNewsCeaseFire, slot, 23, {first, second, {}, {}});
+  return Compose(kNewsCeaseFire, slot, news::kThirdSentenceVariant, {first, second, {}, {}});
 }
 
 std::string BuildInvasionNews(std::string_view attacker, std::string_view defender,
                               std::string_view system, int slot) {
-  return Compose(kNewsInvasion, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsInvasion, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildSystemCapturedNews(std::string_view attacker, std::string_view defender,
                                     std::string_view system, int slot) {
-  return Compose(kNewsSystemCaptured, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsSystemCaptured, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildInvasionFailedNews(std::string_view attacker, std::string_view defender,
                                     std::string_view system, int slot) {
-  return Compose(kNewsInvasionFailed, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsInvasionFailed, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildNewsText(int slot) {

@@ -108,7 +108,7 @@ void RefreshAfterPromotion(Ui& ui) {
         state::TBodyRow& body = state::BodyData[s][b];
         if (body[body::kKind] != state::kKindPirateHideout) continue;
         body[body::kVisible] = 1;
-        body[body::kDestination] = 1;
+        body[body::kHideoutRevealed] = 1;
       }
     }
   }

@@ -271,7 +271,7 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   const std::int32_t chance = Owns(kSkillBountyHunter) ? 30 : 15;
   if (chance <= r) return;
   ship[special_ship::kFaction] = mission[mission::kEnemyFaction];
-  ship[special_ship::kClass] = mission[mission::kSubject];
+  ship[special_ship::kClass] = mission[mission::kEnemyClass];
   ship[special_ship::kMissionTarget] = 1;
   ship[special_ship::kSubKind] = 2;
   const std::string name =
@@ -295,7 +295,8 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   ship[special_ship::kActive] = 1;
   ship[special_ship::kDaysLeft] = 4 + Random(3);
-  for (int field = 20; field <= 23; ++field) ship[field] = 0;
+  for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
+    ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
   std::int32_t k = system[star_system::kClass] == kCapitalRating ? 1 : 2;
   if (system[star_system::kCampaign] > 0) k = 3;
@@ -347,8 +348,8 @@ std::string PickSpecialShipPirateName(std::int32_t slot) {
 std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kPirateOpenings, Variant(ship, 21)));
-  const std::int32_t second = Variant(ship, 22);
+  std::string text(Pick(kPirateOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
+  const std::int32_t second = Variant(ship, special_ship::kSecondSentenceVariant);
   if (ship[special_ship::kSubKind] != 2) return text + std::string(Pick(kCommonPirate, second));
   if (second < 1 || second > 10) return text;
   const std::string wanted =
@@ -360,23 +361,25 @@ std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
 std::string DescribeTraderSpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kTraderOpenings, Variant(ship, 21)));
+  std::string text(Pick(kTraderOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
   const std::int32_t subKind =
       ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 5
           ? ship[special_ship::kSubKind]
           : 1;
-  return text + std::string(Pick(kTraders[subKind - 1], Variant(ship, 22)));
+  return text + std::string(Pick(kTraders[subKind - 1],
+                                 Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
 std::string DescribeMilitarySpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kMilitaryOpenings, Variant(ship, 21)));
+  std::string text(Pick(kMilitaryOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
   const std::int32_t subKind =
       ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 3
           ? ship[special_ship::kSubKind]
           : 1;
-  return text + std::string(Pick(kMilitary[subKind - 1], Variant(ship, 22)));
+  return text + std::string(Pick(kMilitary[subKind - 1],
+                                 Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
 }  // namespace rules

@@ -27,12 +27,12 @@ struct CategoryRow {
 
 constexpr std::array<CategoryRow, kLastEquipmentCategory> kCategories{{
   // field  heading
-  {60, "Upgrade guns:"},
-  {51, "Upgrade missiles:"},
-  {74, "Upgrade engines:"},
-  {76, "Upgrade cargo space:"},
-  {72, "Upgrade targeting:"},
-  {70, "Upgrade ECM:"},
+  {ship::kGun, "Upgrade guns:"},
+  {ship::kMissileLauncher, "Upgrade missiles:"},
+  {ship::kEngine, "Upgrade engines:"},
+  {ship::kCargoModule, "Upgrade cargo space:"},
+  {ship::kTargeting, "Upgrade targeting:"},
+  {ship::kEcm, "Upgrade ECM:"},
 }};
 // clang-format on
 

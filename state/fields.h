@@ -7,6 +7,7 @@
 // screens write them short whatever namespace they are in. Fields that no rule reads have no name.
 #pragma once
 
+// clang-format off
 namespace state {
 
 // Fields that every row shares: field 0 is cleared and saved but no rule reads it, field 100 is
@@ -102,6 +103,10 @@ inline constexpr int kDecisionStep          = 96;  // Enemy: step in its decisio
 inline constexpr int kAwaitingMessage       = 97;  // Enemy: waits for its message to close
 inline constexpr int kEmergencyRechargeUsed = 98;  // in this fleet battle
 inline constexpr int kLongActionPointBar    = 99;  // 1 = the 8-step bar instead of the 5-step
+
+// The fitted equipment, one item id per field.
+inline constexpr int kFittedItems[] = {kMissileLauncher, kGun,    kEcm,
+                                       kTargeting,       kEngine, kCargoModule};
 }  // namespace ship
 
 // BodyData[system][body]: a body of a star system.
@@ -240,3 +245,4 @@ inline constexpr int kActive    = 1;
 inline constexpr int kAbility   = 2;  // combat ability id
 inline constexpr int kTurnsLeft = 3;
 }  // namespace modifier
+// clang-format on

@@ -148,7 +148,7 @@ void FillStarMap() {
       row[body::kDestination] = body.destination;
       row[body::kJumpLength] = body.jumpLength;
     } else if (body.mark != BodyMark::kNone) {
-      row[body::kDestination] = 1;  // asteroid field
+      row[body::kAsteroidField] = 1;
     }
     row[body::kMapX] = body.x;
     row[body::kMapY] = body.y;
@@ -177,7 +177,7 @@ void HideOrRevealHideouts() {
       TBodyRow& row = BodyData[system][slot];
       if (row[body::kKind] != kKindPirateHideout) continue;
       row[body::kVisible] = known ? 1 : 0;
-      row[body::kDestination] = known ? 1 : 0;
+      row[body::kHideoutRevealed] = known ? 1 : 0;
     }
 }
 
