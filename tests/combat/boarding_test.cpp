@@ -751,7 +751,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     EXPECT_EQ(p[ship::kFaction], 3);
     EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(8, state::kAttrShields));
     EXPECT_EQ(p[ship::kShieldReserve], 0);
-    for (int field : {51, 60, 70, 72, 74, 76}) EXPECT_EQ(p[field], fitted[field]) << field;
+    for (int field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field;
     EXPECT_EQ(p[ship::kCargoSpace],
               state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));
     EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);
@@ -974,7 +974,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   m[mission::kActive] = 1, m[mission::kType] = rules::kMissionSearchAndDestroy,
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
-  m[mission::kSubject] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat
+  m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);

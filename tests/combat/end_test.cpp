@@ -187,11 +187,15 @@ TEST_F(EndTest, DestroyedShipsAreCounted) {
   struct Case {
     std::int32_t shipClass, field;
   };
-  for (const Case& c : {Case{1, 51}, Case{6, 52}, Case{9, 53}, Case{13, 54}, Case{16, 55},
-                        Case{-1, 55}, Case{11, 56}, Case{5, 51}}) {
+  using namespace player;
+  for (const Case& c : {Case{1, kFightersDestroyed}, Case{6, kCorvettesDestroyed},
+                        Case{9, kDestroyersDestroyed}, Case{13, kCruisersDestroyed},
+                        Case{16, kBattleshipsDestroyed}, Case{-1, kBattleshipsDestroyed},
+                        Case{11, kCiviliansDestroyed}, Case{5, kFightersDestroyed}}) {
     state::PlayerData = {};
     combat::CountDestroyedShip(c.shipClass);
-    for (int f = 50; f <= 57; ++f) EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
+    for (int f = kMissionsCompleted; f <= kGoodsSold; ++f)
+      EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
   }
   state::PlayerData[player::kFightersDestroyed] = INT32_MAX;
   combat::CountDestroyedShip(1);

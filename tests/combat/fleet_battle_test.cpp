@@ -28,10 +28,6 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr int kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
-              kClass = fleet_ship::kClass, kHp = fleet_ship::kHitPoints,
-              kRole = fleet_ship::kRole;
-
 constexpr std::int32_t kPatton = 9, kFerendar = 11, kNeptun = 13, kGettysburg = 17;
 
 // How the ship fight of an own attack ends, written into the ship rows as the combat screen would.
@@ -100,11 +96,11 @@ class FleetBattle : public combat_test::CombatTest {
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t hp = -1, std::int32_t faction = 2) {
     row = {};
-    row[kAlive] = 1;
-    row[kFaction] = faction;
-    row[kClass] = shipClass;
-    row[kHp] = hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp;
-    row[kRole] = role;
+    row[fleet_ship::kAlive] = 1;
+    row[fleet_ship::kFaction] = faction;
+    row[fleet_ship::kClass] = shipClass;
+    row[fleet_ship::kHitPoints] = hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp;
+    row[fleet_ship::kRole] = role;
   }
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
@@ -189,39 +185,42 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         EXPECT_EQ(combat::FleetBattleWon, 0);
         EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
         // The flagship stands for the player's own ship.
-        EXPECT_EQ(PlayerFleet[1][kAlive], 1);
-        EXPECT_EQ(PlayerFleet[1][kRole], combat::kRoleFlagship);
-        EXPECT_EQ(PlayerFleet[1][kClass], kGettysburg);
-        EXPECT_EQ(PlayerFleet[1][kHp], 1234);
+        EXPECT_EQ(PlayerFleet[1][fleet_ship::kAlive], 1);
+        EXPECT_EQ(PlayerFleet[1][fleet_ship::kRole], combat::kRoleFlagship);
+        EXPECT_EQ(PlayerFleet[1][fleet_ship::kClass], kGettysburg);
+        EXPECT_EQ(PlayerFleet[1][fleet_ship::kHitPoints], 1234);
         int escorts = 0, enemies = 0;
         for (int r = 2; r <= 10; ++r) {
           const auto& row = PlayerFleet[r];
-          if (row[kAlive] == 0) {
+          if (row[fleet_ship::kAlive] == 0) {
             EXPECT_EQ(row, state::TFleetShipRow{}) << "unused own row " << r;
             continue;
           }
           ++escorts;
-          EXPECT_EQ(row[kFaction], pf);
-          EXPECT_TRUE(row[kRole] == combat::kRoleCruiser || row[kRole] == combat::kRoleDestroyer)
-              << "own row " << r << " role " << row[kRole];
-          EXPECT_TRUE(FactionFlies(pf, row[kClass])) << "own row " << r;
-          EXPECT_EQ(row[kHp], state::GetShipClassBaseShields(row[kClass]));
+          EXPECT_EQ(row[fleet_ship::kFaction], pf);
+          EXPECT_TRUE(row[fleet_ship::kRole] == combat::kRoleCruiser ||
+                      row[fleet_ship::kRole] == combat::kRoleDestroyer)
+              << "own row " << r << " role " << row[fleet_ship::kRole];
+          EXPECT_TRUE(FactionFlies(pf, row[fleet_ship::kClass])) << "own row " << r;
+          EXPECT_EQ(row[fleet_ship::kHitPoints],
+                    state::GetShipClassBaseShields(row[fleet_ship::kClass]));
         }
         for (int r = 1; r <= 10; ++r) {
           const auto& row = EnemyFleet[r];
-          if (row[kAlive] == 0) {
+          if (row[fleet_ship::kAlive] == 0) {
             EXPECT_EQ(row, state::TFleetShipRow{}) << "unused enemy row " << r;
             continue;
           }
           ++enemies;
-          EXPECT_EQ(row[kFaction], enemy);
+          EXPECT_EQ(row[fleet_ship::kFaction], enemy);
           const bool station = c.starbase && r == 1;
-          EXPECT_EQ(row[kClass] == state::kStarbaseClass, station) << "enemy row " << r;
-          EXPECT_EQ(row[kRole] == combat::kRoleStation, station) << "enemy row " << r;
-          EXPECT_GE(row[kRole], 1);
-          EXPECT_LE(row[kRole], 4);
-          EXPECT_GT(row[kHp], 0);
-          EXPECT_EQ(row[kHp], state::GetShipClassBaseShields(row[kClass]));
+          EXPECT_EQ(row[fleet_ship::kClass] == state::kStarbaseClass, station) << "enemy row " << r;
+          EXPECT_EQ(row[fleet_ship::kRole] == combat::kRoleStation, station) << "enemy row " << r;
+          EXPECT_GE(row[fleet_ship::kRole], 1);
+          EXPECT_LE(row[fleet_ship::kRole], 4);
+          EXPECT_GT(row[fleet_ship::kHitPoints], 0);
+          EXPECT_EQ(row[fleet_ship::kHitPoints],
+                    state::GetShipClassBaseShields(row[fleet_ship::kClass]));
         }
         EXPECT_GE(escorts, 3);
         EXPECT_GE(enemies, 4);
@@ -234,9 +233,9 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         EXPECT_EQ(shownOwn, escorts + 1);
         EXPECT_EQ(shownEnemy, enemies);
         if (c.kind == combat::kFleetKindStarbaseStrong) {
-          EXPECT_EQ(EnemyFleet[4][kRole], combat::kRoleBattleship);
-          EXPECT_EQ(EnemyFleet[5][kRole], combat::kRoleCruiser);
-          EXPECT_EQ(EnemyFleet[6][kRole], combat::kRoleCruiser);
+          EXPECT_EQ(EnemyFleet[4][fleet_ship::kRole], combat::kRoleBattleship);
+          EXPECT_EQ(EnemyFleet[5][fleet_ship::kRole], combat::kRoleCruiser);
+          EXPECT_EQ(EnemyFleet[6][fleet_ship::kRole], combat::kRoleCruiser);
         }
       }
     }
@@ -250,13 +249,13 @@ TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   combat::PrepareFleetBattle(3, combat::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
-    civilians += EnemyFleet[r][kAlive] > 0 &&
-                 state::GetShipClassStat(EnemyFleet[r][kClass], state::kAttrRole) == 2;
+    civilians += EnemyFleet[r][fleet_ship::kAlive] > 0 &&
+                 state::GetShipClassStat(EnemyFleet[r][fleet_ship::kClass], state::kAttrRole) == 2;
   EXPECT_GE(civilians, 3);
   // Escorts are warships.
   for (int r = 2; r <= 10; ++r) {
-    if (PlayerFleet[r][kAlive] > 0) {
-      EXPECT_EQ(state::GetShipClassStat(PlayerFleet[r][kClass], state::kAttrRole), 1);
+    if (PlayerFleet[r][fleet_ship::kAlive] > 0) {
+      EXPECT_EQ(state::GetShipClassStat(PlayerFleet[r][fleet_ship::kClass], state::kAttrRole), 1);
     }
   }
 }
@@ -269,7 +268,7 @@ TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
   Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, 1);
   for (int r = 3; r <= 9; ++r)
     Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1, 1);
-  PlayerFleet[5][kAlive] = 0;
+  PlayerFleet[5][fleet_ship::kAlive] = 0;
   // Enemy: a station and three battleships, then eight small ones... only six rows remain.
   Row(EnemyFleet[1], -1, combat::kRoleStation);
   for (int r = 2; r <= 4; ++r) Row(EnemyFleet[r], kGettysburg, combat::kRoleBattleship);
@@ -295,7 +294,7 @@ TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
   EXPECT_EQ(v.enemySmall[0].picture, "ship_red_small_right_off.bmp");
 
   // Once a large enemy falls, the hidden one takes its place.
-  EnemyFleet[2][kAlive] = 0;
+  EnemyFleet[2][fleet_ship::kAlive] = 0;
   EXPECT_EQ(combat::BuildFleetBattleView().enemyLarge[2].row, 4);
 }
 
@@ -381,7 +380,7 @@ TEST_F(FleetBattle, TheOwnAttackIsRefusedWithoutATargetAndAtAProtectedStation) {
     EXPECT_FALSE(fleet.closed);
   }
   // With the last escort ship gone the station is fair game.
-  EnemyFleet[2][kAlive] = 0;
+  EnemyFleet[2][fleet_ship::kAlive] = 0;
   combat::SelectedTarget = 1;
   combat::AttackTargetYourself(fleet);
   EXPECT_EQ(script.fights, 1);
@@ -417,8 +416,8 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
     SCOPED_TRACE(c.name);
     Fresh();
     SmallBattle({combat::kRoleDestroyer, combat::kRoleCruiser});
-    EnemyFleet[2][kHp] = 77;
-    EnemyFleet[2][kFaction] = 3;
+    EnemyFleet[2][fleet_ship::kHitPoints] = 77;
+    EnemyFleet[2][fleet_ship::kFaction] = 3;
     PlayerShip[ship::kShields] = 100;
     script.outcome = c.outcome;
     combat::ClickEnemyShipSymbol(2, fleet);
@@ -430,8 +429,8 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
     EXPECT_EQ(script.encounters.at(0),
               "Hostile encounter! / F3 Patton / \"Alert! All hands to battle-stations. Hostile "
               "spaceship ahead and closing in. Ready to engage...\" [Coalition_Patton_Scene.jpg]");
-    EXPECT_EQ(EnemyFleet[2][kAlive] == 0, c.rowGone);
-    EXPECT_EQ(EnemyFleet[2][kHp], 77);  // never written back
+    EXPECT_EQ(EnemyFleet[2][fleet_ship::kAlive] == 0, c.rowGone);
+    EXPECT_EQ(EnemyFleet[2][fleet_ship::kHitPoints], 77);  // never written back
     EXPECT_EQ(combat::SelectedTarget, c.rowGone ? 0 : 2);
     // A kill tops the shields up by a quarter of the maximum.
     EXPECT_EQ(PlayerShip[ship::kShields], c.rowGone ? 100 + MaxShields() / 4 : 100);
@@ -549,8 +548,8 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
       SCOPED_TRACE(std::to_string(c.escortClass) + " seed " + std::to_string(seed));
       SmallBattle({c.targetRole});
       Row(PlayerFleet[2], c.escortClass, c.escortRole, 100000, 1);
-      if (c.targetClass != 0) EnemyFleet[1][kClass] = c.targetClass;
-      EnemyFleet[1][kHp] = 100000;
+      if (c.targetClass != 0) EnemyFleet[1][fleet_ship::kClass] = c.targetClass;
+      EnemyFleet[1][fleet_ship::kHitPoints] = 100000;
       combat::SelectedEscort = 2;
       combat::SelectedTarget = 1;
       combat::SelectedEscortAttacks(fleet);
@@ -565,8 +564,8 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
       state::Randomize(seed);
       ui.transcript.clear();
       combat::FleetDuelTick(fleet);
-      EXPECT_EQ(EnemyFleet[1][kHp], 100000 - toTarget);
-      EXPECT_EQ(PlayerFleet[2][kHp], 100000 - toEscort);
+      EXPECT_EQ(EnemyFleet[1][fleet_ship::kHitPoints], 100000 - toTarget);
+      EXPECT_EQ(PlayerFleet[2][fleet_ship::kHitPoints], 100000 - toEscort);
       EXPECT_EQ(ui.Lines("cue FireGuns").size(), 1u);
       EXPECT_EQ(combat::FleetDuelRunning, 1);
     }
@@ -598,8 +597,8 @@ TEST_F(FleetBattle, TheDuelEndsWhenAShipFallsAndBothMayFallInOneExchange) {
     else
       SmallBattle({combat::kRoleStation});
     const std::int32_t targetRow = c.otherEnemy ? 2 : 1;
-    PlayerFleet[2][kHp] = c.escortHp;
-    EnemyFleet[targetRow][kHp] = c.targetHp;
+    PlayerFleet[2][fleet_ship::kHitPoints] = c.escortHp;
+    EnemyFleet[targetRow][fleet_ship::kHitPoints] = c.targetHp;
     combat::SelectedEscort = 2;
     combat::SelectedTarget = targetRow;
     combat::SelectedEscortAttacks(fleet);
@@ -610,15 +609,15 @@ TEST_F(FleetBattle, TheDuelEndsWhenAShipFallsAndBothMayFallInOneExchange) {
       state::Random(2);
       const std::int32_t toTarget = Shot(100);
       if (toTarget > 0 &&
-          Shot(EnemyFleet[targetRow][kRole] == combat::kRoleStation ? 500 : 100) > 0)
+          Shot(EnemyFleet[targetRow][fleet_ship::kRole] == combat::kRoleStation ? 500 : 100) > 0)
         break;
     }
     state::Randomize(seed);
     combat::FleetDuelTick(fleet);
     EXPECT_EQ(combat::FleetDuelRunning, 0);
     EXPECT_TRUE(fleet.speedButtonsEnabled);
-    EXPECT_EQ(EnemyFleet[targetRow][kAlive] == 0, c.targetDies);
-    EXPECT_EQ(PlayerFleet[2][kAlive] == 0, c.escortDies);
+    EXPECT_EQ(EnemyFleet[targetRow][fleet_ship::kAlive] == 0, c.targetDies);
+    EXPECT_EQ(PlayerFleet[2][fleet_ship::kAlive] == 0, c.escortDies);
     EXPECT_EQ(combat::SelectedTarget, c.targetDies ? 0 : targetRow);
     EXPECT_EQ(combat::SelectedEscort, c.escortDies ? 0 : 2);
     EXPECT_EQ(ui.Lines("cue Explosion_Ship").size(),
@@ -642,7 +641,7 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     Fresh();
     SmallBattle({combat::kRoleDestroyer});
     PlayerShip[ship::kShields] = 5;
-    for (int f = 30; f <= 34; ++f) PlayerShip[f] = 11;
+    for (int f = ship::kCrewmen; f <= ship::kDroids; ++f) PlayerShip[f] = 11;
     std::uint32_t seed = 0;
     for (;; ++seed) {
       state::Randomize(seed);
@@ -653,7 +652,8 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     combat::EmergencyShieldRecharge(fleet);
     EXPECT_EQ(PlayerShip[ship::kShields], MaxShields());
     EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 1);
-    for (int f = 30; f <= 33; ++f) EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
+    for (int f = ship::kCrewmen; f <= ship::kPirates; ++f)
+      EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
     EXPECT_EQ(PlayerShip[ship::kDroids], 11);
     const std::vector<std::string> popups = Popups();
     ASSERT_EQ(popups.size(), 1u);
@@ -765,7 +765,7 @@ TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
                 o.won && PlayerShip[ship::kAlive] != 0);
       if (o.won) {
         ++won;
-        for (int r = 1; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][kAlive], 0) << r;
+        for (int r = 1; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][fleet_ship::kAlive], 0) << r;
       }
       EXPECT_EQ(state::FleetBattleMayClose, 0);
       EXPECT_EQ(combat::FleetDuelRunning, 0);
@@ -811,9 +811,9 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   combat::EngineFights fights(screens);
   const bool won = fights.RunFleetBattle(3, combat::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);
-  EXPECT_EQ(EnemyFleet[1][kClass], state::kStarbaseClass);
-  if (EnemyFleet[1][kAlive] == 0) {
-    for (int r = 2; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][kAlive], 0) << r;
+  EXPECT_EQ(EnemyFleet[1][fleet_ship::kClass], state::kStarbaseClass);
+  if (EnemyFleet[1][fleet_ship::kAlive] == 0) {
+    for (int r = 2; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][fleet_ship::kAlive], 0) << r;
   }
   EXPECT_EQ(fights.FleetBattlesRun(), 1);
 }

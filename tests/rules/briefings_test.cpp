@@ -150,14 +150,14 @@ TEST_F(Briefings, NamesOfHuntedCaptains) {
                         {11, "\"Troublemaker\"", "\"Troublemaker\""},
                         {-3, "\"Troublemaker\"", "\"Troublemaker\""}};
   for (const Case& c : cases) {
-    MissionOffers[9][1][mission::kFirstPointBody] = c.index;
+    MissionOffers[9][1][mission::kNameVariant] = c.index;
     EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), c.criminal);
     EXPECT_EQ(rules::GetAbductionTargetName(0, 9, 1), c.ace);
   }
-  MissionOffers[9][1][mission::kFirstPointBody] = 0;
+  MissionOffers[9][1][mission::kNameVariant] = 0;
   const std::string name = rules::GetBountyTargetName(0, 9, 1);
-  EXPECT_GE(MissionOffers[9][1][mission::kFirstPointBody], 1);
-  EXPECT_LE(MissionOffers[9][1][mission::kFirstPointBody], 10);
+  EXPECT_GE(MissionOffers[9][1][mission::kNameVariant], 1);
+  EXPECT_LE(MissionOffers[9][1][mission::kNameVariant], 10);
   EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), name);
   // A record outside the boards has no text and changes no table.
   EXPECT_EQ(rules::GetMissionTextPatrol(0, 99, 1), "");

@@ -101,7 +101,7 @@ TEST_F(Career, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
   EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
   EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
   // Each quarter is truncated on its own: a hull alone is a plain third.
-  for (int field : {51, 60, 70, 72, 74, 76}) state::PlayerShip[field] = -1;  // no such item: worth 0
+  for (int field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
   EXPECT_EQ(rules::ComputeShipTradeInValue(), state::GetShipClassStat(c, state::kAttrPrice) / 3);
 }
 
@@ -226,7 +226,7 @@ TEST_F(Career, APromotionRefreshesHoldHideoutsMarketsAndBoards) {
     for (int b = 1; b <= state::kLastBody; ++b) {
       if (state::BodyData[s][b][body::kKind] != state::kKindPirateHideout) continue;
       EXPECT_EQ(state::BodyData[s][b][body::kVisible], 1);
-      EXPECT_EQ(state::BodyData[s][b][body::kDestination], 1);
+      EXPECT_EQ(state::BodyData[s][b][body::kHideoutRevealed], 1);
     }
   }
   EXPECT_GT(state::PlayerShip[ship::kCargoSpace], hold);

@@ -71,14 +71,14 @@ class MissionArrival : public World {
     state::TutorialActive = 0;
   }
 
-  static void Mission(int type, int eighth) {
+  static void Mission(int type, int subject) {
     ActiveMission.fill(0);
     ActiveMission[mission::kActive] = 1;
     ActiveMission[mission::kType] = type;
     ActiveMission[mission::kReward] = kReward;
     ActiveMission[mission::kTargetBody] = 4;
     ActiveMission[mission::kTargetSystem] = 3;
-    ActiveMission[mission::kSubject] = eighth;
+    ActiveMission[mission::kSubject] = subject;
     ActiveMission[mission::kEnemyFaction] = 2;
     ActiveMission[mission::kFirstPointBody] = 4;
     ActiveMission[mission::kFirstPointSystem] = 3;
@@ -107,7 +107,7 @@ class MissionArrival : public World {
 struct Case {
   const char* name;
   int type;
-  int eighth;  // [8]: enemy class, stage or 1
+  int subject;  // mission::kSubject: enemy class, stage or 1
   Script script;
   bool spy;
   int lives;
@@ -119,7 +119,7 @@ struct Case {
   int experience;
   int livesAfter;
   bool gameOver;
-  int eighthAfter;
+  int subjectAfter;
   int targetBodyAfter;
 };
 
@@ -223,7 +223,7 @@ const Case kCases[] = {
 TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
   for (const Case& c : kCases) {
     SetUp();
-    Mission(c.type, c.eighth);
+    Mission(c.type, c.subject);
     Play(c.script);
     PlayerData[player::kLifePoints] = c.lives;
     PlayerShip[ship::kTargeting] = c.spy ? 5 : 0;
@@ -248,7 +248,7 @@ TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
     EXPECT_EQ(PlayerShip[ship::kAlive], c.gameOver ? 0 : 1) << c.name;
     EXPECT_EQ(state::TravelMayClose, c.gameOver ? 1 : 0) << c.name;
     EXPECT_EQ(ui.travelClosings, c.gameOver ? 1 : 0) << c.name;
-    EXPECT_EQ(ActiveMission[mission::kSubject], c.eighthAfter) << c.name;
+    EXPECT_EQ(ActiveMission[mission::kSubject], c.subjectAfter) << c.name;
     EXPECT_EQ(ActiveMission[mission::kTargetBody], c.targetBodyAfter) << c.name;
     EXPECT_EQ(ActiveMission[mission::kTargetSystem], 3) << c.name;
     const bool ended = !c.stillActive;
@@ -352,7 +352,7 @@ TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
 // points go to the attacker when the player's faction attacks there, else to the defender.
 TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
   struct Case {
-    int type, eighth;
+    int type, subject;
     Script script;
     int points;
   };
@@ -368,7 +368,7 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
     for (const Case& c : cases) {
       SetUp();
       state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
-      Mission(c.type, c.eighth);
+      Mission(c.type, c.subject);
       Play(c.script);
       PlayerShip[ship::kTargeting] = 5;
       rules::CheckMissionOnArrival(ui);
@@ -422,7 +422,7 @@ TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
   ActiveMission[mission::kTargetBody] = ActiveMission[mission::kTargetSystem] = 0;
 
   rules::CheckMissionOnArrival(ui);
-  EXPECT_EQ(ActiveMission[mission::kSubject], 49);
+  EXPECT_EQ(ActiveMission[mission::kPlanetsLeft], 49);
   EXPECT_EQ(state::BodyData[3][4][body::kAnalysed], 1);
   EXPECT_EQ(ui.missionPanelUpdates, 1);
   ASSERT_EQ(ui.popups.size(), 1u);
@@ -437,12 +437,12 @@ TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
     PlayerShip[ship::kBody] = body;
     rules::CheckMissionOnArrival(ui);
   }
-  EXPECT_EQ(ActiveMission[mission::kSubject], 49);
+  EXPECT_EQ(ActiveMission[mission::kPlanetsLeft], 49);
   EXPECT_EQ(ui.popups.size(), 1u);
 
   // The last planet completes it.
   ui = FightScript();
-  ActiveMission[mission::kSubject] = 1;
+  ActiveMission[mission::kPlanetsLeft] = 1;
   PlayerShip[ship::kBody] = 2;
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.Topics(), (Topics{"Analysis mission...", kCompleted, kFame}));

@@ -269,19 +269,19 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
   };
   switch (type) {
     case 1: case 4: case 9: case 12: case 5: case 18: {
-      ASSERT_GE(o[mission::kSubject], 1) << where << ": a real enemy class";
-      ASSERT_LE(o[mission::kSubject], state::kLastShipClass) << where;
-      const int price = state::GetShipClassStat(o[mission::kSubject], state::kAttrPrice);
+      ASSERT_GE(o[mission::kEnemyClass], 1) << where << ": a real enemy class";
+      ASSERT_LE(o[mission::kEnemyClass], state::kLastShipClass) << where;
+      const int price = state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice);
       const bool hunt = type == 5 || type == 18;
       bool matches = false;
       for (int d = hunt ? 10 : 17; d <= (hunt ? 12 : 21); ++d)
         matches = matches || o[mission::kReward] == price / d;
       EXPECT_TRUE(matches) << where;
-      const bool bigger = state::GetShipClassSize(o[mission::kSubject]) > psize;
+      const bool bigger = state::GetShipClassSize(o[mission::kEnemyClass]) > psize;
       if (type == 1 || type == 9) { EXPECT_FALSE(bigger) << where; }
       if (type == 4 || type == 12) { EXPECT_TRUE(bigger) << where; }
       if (type == 5) {
-        EXPECT_TRUE(o[mission::kFirstPointBody] >= 1 && o[mission::kFirstPointBody] <= 10) << where;
+        EXPECT_TRUE(o[mission::kNameVariant] >= 1 && o[mission::kNameVariant] <= 10) << where;
       }
       if (type == 5) {
         EXPECT_NE(o[mission::kTargetSystem], state::PlayerShip[ship::kSystem]) << where;
@@ -299,9 +299,9 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
       break;
     }
     case 3: case 6: case 11: {
-      EXPECT_TRUE(o[mission::kSubject] >= 1 && o[mission::kSubject] <= 12) << where;
+      EXPECT_TRUE(o[mission::kGood] >= 1 && o[mission::kGood] <= 12) << where;
       const std::set<int> quantities = type == 3 ? std::set<int>{500, 300, 200} : std::set<int>{5000, 3000, 2000};
-      EXPECT_TRUE(quantities.count(o[mission::kEnemyFaction])) << where;
+      EXPECT_TRUE(quantities.count(o[mission::kQuantity])) << where;
       EXPECT_GE(state::BodyData[o[mission::kTargetSystem]][o[mission::kTargetBody]][body::kKind], 1)
           << where << ": a planet";
       EXPECT_TRUE(inBand(type == 3 ? 2 : 3)) << where;
@@ -327,7 +327,7 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
           << where;
       EXPECT_TRUE(inBand(2)) << where;
       break;
-    case 19: EXPECT_EQ(o[mission::kSubject], 50); EXPECT_TRUE(inBand(4)) << where; break;
+    case 19: EXPECT_EQ(o[mission::kPlanetsLeft], 50); EXPECT_TRUE(inBand(4)) << where; break;
     case 20:
       EXPECT_TRUE(o[mission::kReward] >= 12 * unit && o[mission::kReward] < 24 * unit) << where;
       break;
@@ -534,12 +534,12 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       o[mission::kSubject] = 1;
       EnemyFaction(o, s);
       if (type == 9 && Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
-      o[mission::kSubject] = EnemyClass(Kind(s), s, o[mission::kEnemyFaction], type == 1, false);
+      o[mission::kEnemyClass] = EnemyClass(Kind(s), s, o[mission::kEnemyFaction], type == 1, false);
       o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kSubject], state::kAttrPrice) / (17 + Random(5));
-      if (state::GetShipClassSize(o[mission::kSubject]) > psize)
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (17 + Random(5));
+      if (state::GetShipClassSize(o[mission::kEnemyClass]) > psize)
         o[mission::kType] = type == 1 ? 4 : 12;
-      if (o[mission::kSubject] == 0) o[mission::kActive] = 0;
+      if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
       break;
     }
     case 2: case 10: case 14: case 15: {
@@ -565,8 +565,8 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       const int b = Planet(t);
       if (b == 0) return;
       o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t;
-      o[mission::kSubject] = Random(12) + 1;
-      o[mission::kEnemyFaction] = Quantity(o[mission::kSubject], type != 3);
+      o[mission::kGood] = Random(12) + 1;
+      o[mission::kQuantity] = Quantity(o[mission::kGood], type != 3);
       o[mission::kReward] = rules::ComputeMissionReward(type == 3 ? 2 : 3);
       break;
     }
@@ -577,10 +577,10 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       if (b == 0) return;
       o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t,
       o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
-      o[mission::kSubject] = EnemyClass(Kind(t), s, 0, false, false);
-      if (o[mission::kSubject] == 0) o[mission::kActive] = 0;
+      o[mission::kEnemyClass] = EnemyClass(Kind(t), s, 0, false, false);
+      if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
       o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kSubject], state::kAttrPrice) / (10 + Random(3));
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
       if (o[mission::kActive] == 0) return;
       rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
       rules::GetBountyTargetName(0, s, slot);
@@ -655,9 +655,9 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t,
       o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
       if (Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
-      o[mission::kSubject] = EnemyClass(Kind(t), s, o[mission::kEnemyFaction], false, true);
+      o[mission::kEnemyClass] = EnemyClass(Kind(t), s, o[mission::kEnemyFaction], false, true);
       o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kSubject], state::kAttrPrice) / (10 + Random(3));
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
       if (o[mission::kSubject] == 0) {
         o[mission::kActive] = 0;
         return;
@@ -695,7 +695,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       break;
     }
     case 23: {
-      const int b = Planet(s, [&](int b) { return BodyData[s][b][body::kDestination] <= 0; });
+      const int b = Planet(s, [&](int b) { return BodyData[s][b][body::kAsteroidField] <= 0; });
       if (b == 0) return;
       o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = s,
       o[mission::kSubject] = 1;

@@ -149,7 +149,7 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
           EXPECT_EQ(body[body::kPicture], 25) << where;
           EXPECT_EQ(body[body::kOwner], 1) << where << ": hideouts are listed under faction 1";
           EXPECT_EQ(body[body::kVisible], 0) << where << ": hidden without the Syndicate skill";
-          EXPECT_EQ(body[body::kDestination], 0) << where;
+          EXPECT_EQ(body[body::kHideoutRevealed], 0) << where;
           EXPECT_EQ(BodyText[s][b][1], "Pirate hideout") << where;
           EXPECT_EQ(BodyText[s][b][2],
                     "When visiting this hidden hideout your criminal flag will wear off "
@@ -163,9 +163,9 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
           EXPECT_LE(body[body::kPicture], 48) << where;
           EXPECT_EQ(body[body::kOwner], owner) << where;
           EXPECT_EQ(body[body::kVisible], 1) << where;
-          EXPECT_TRUE(body[body::kDestination] == 0 || body[body::kDestination] == 1) << where;
+          EXPECT_TRUE(body[body::kAsteroidField] == 0 || body[body::kAsteroidField] == 1) << where;
           EXPECT_EQ(body[body::kJumpLength], 0) << where;
-          if (body[body::kDestination] == 1) {
+          if (body[body::kAsteroidField] == 1) {
             EXPECT_EQ(body[body::kPicture], 24) << where << ": asteroid picture";
           }
           break;
@@ -221,7 +221,7 @@ TEST_F(NewWorldTest, EmptySlotsAndNamedBodies) {
     EXPECT_EQ(body[body::kKind], c.kind) << c.name;
     EXPECT_EQ(body[body::kPicture], c.picture) << c.name;
     EXPECT_EQ(body[body::kCityPicture], c.city) << c.name;
-    EXPECT_EQ(body[body::kDestination], c.asteroid) << c.name;
+    EXPECT_EQ(body[body::kAsteroidField], c.asteroid) << c.name;
   }
   EXPECT_EQ(BodyData[1][2][body::kMapX], 441);
   EXPECT_EQ(BodyData[1][2][body::kMapY], 362);
@@ -432,18 +432,20 @@ TEST(NewWorld, StartByProfessionAndFaction) {
       EXPECT_EQ(DisplayedSystem, places[faction].system) << where;
       EXPECT_EQ(SelectedBody, places[faction].body) << where;
       // The start ships are fighter hulls: plain equipment, catalogue shields and cargo bay.
-      for (int field : {51, 60, 70, 72, 74, 76}) EXPECT_EQ(PlayerShip[field], 0) << where;
+      for (int field : ship::kFittedItems) EXPECT_EQ(PlayerShip[field], 0) << where;
       EXPECT_EQ(PlayerShip[ship::kShields], GetShipClassBaseShields(shipClass)) << where;
       EXPECT_EQ(PlayerShip[ship::kCargoSpace], GetShipClassStat(shipClass, kAttrCargoSpace))
           << where;
-      for (int field = 30; field <= 34; ++field) EXPECT_EQ(PlayerShip[field], 0) << where;
+      for (int field = ship::kCrewmen; field <= ship::kDroids; ++field)
+        EXPECT_EQ(PlayerShip[field], 0) << where;
 
       // Hideouts are known from the start to smugglers and pirates only.
       int shown = 0;
       for (int s = 1; s <= kLastSystem; ++s)
         for (int b = 1; b <= kLastBody; ++b)
           if (BodyData[s][b][body::kKind] == kKindPirateHideout) {
-            EXPECT_EQ(BodyData[s][b][body::kVisible], BodyData[s][b][body::kDestination]) << where;
+            EXPECT_EQ(BodyData[s][b][body::kVisible], BodyData[s][b][body::kHideoutRevealed])
+                << where;
             shown += BodyData[s][b][body::kVisible];
           }
       EXPECT_EQ(shown, profession >= 5 ? kLastSystem : 0) << where;
