@@ -188,7 +188,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
   p[ship::kFaction] = enemyFaction;
   p[ship::kShields] = state::GetShipClassStat(enemyClass, state::kAttrShields);
   c.Rules().UpdateStatusBars();
-  p[ship::kShieldReserve] = 0;
+  p[ship::kSimulatorMissile] = 0;
   for (int field : ship::kFittedItems) p[field] = 0;
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.

@@ -301,7 +301,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   SetupEnemyCrew(enemyClass, enemyKind);
 
-  e[ship::kShieldReserve] = 0;
+  e[ship::kSimulatorMissile] = 0;
   e[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   e[ship::kSetUpMark] = 3;
   e[ship::kMissileLauncher] = e[ship::kGun] = e[ship::kEcm] = e[ship::kTargeting] =

@@ -211,7 +211,7 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   if (volley[2] >= 1) return;
   volley[1] = 0;
   const auto& ship = Ship(attacker);
-  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kShieldReserve]);
+  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
   const Side target = Other(attacker);
   if (ModifierActive(target, 6)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));
@@ -358,7 +358,7 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   enemy[ship::kBody] = 2;
   enemy[ship::kSystem] = 2;
   enemy[ship::kCargoSpace] = 50;
-  enemy[ship::kShieldReserve] = 0;
+  enemy[ship::kSimulatorMissile] = 0;
   enemy[ship::kShields] = state::GetShipClassBaseShields(enemy[ship::kClass]);
   enemy[ship::kSetUpMark] = 3;
   for (int field : ship::kFittedItems) enemy[field] = 0;

@@ -84,7 +84,7 @@ inline constexpr int kDefendingDroids       = 37;
 inline constexpr int kBoardedArea           = 38;  // Enemy: the area under attack
 inline constexpr int kBoardingRolled        = 39;  // Enemy: 1 = boarding was weighed in this fight
 inline constexpr int kShields               = 40;  // shield (hit) points
-inline constexpr int kShieldReserve         = 41;  // always 0; reset with the shields
+inline constexpr int kSimulatorMissile      = 41;  // missile type in the simulator; 0 with the shields
 inline constexpr int kSetUpMark             = 50;  // Enemy: 3 after the set-up; nothing reads it
 inline constexpr int kMissileLauncher       = 51;  // equipment item ids: 51, 60, 70, 72, 74, 76
 inline constexpr int kMissileReload         = 52;  // turns until the launcher is loaded
@@ -105,8 +105,8 @@ inline constexpr int kEmergencyRechargeUsed = 98;  // in this fleet battle
 inline constexpr int kLongActionPointBar    = 99;  // 1 = the 8-step bar instead of the 5-step
 
 // The fitted equipment, one item id per field.
-inline constexpr int kFittedItems[] = {kMissileLauncher, kGun,    kEcm,
-                                       kTargeting,       kEngine, kCargoModule};
+inline constexpr int kFittedItems[] = {kMissileLauncher, kGun, kEcm, kTargeting, kEngine,
+                                       kCargoModule};
 }  // namespace ship
 
 // BodyData[system][body]: a body of a star system.

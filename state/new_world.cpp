@@ -99,7 +99,7 @@ void PrepareStartShip(std::int32_t startShipClass) {
     PlayerShip[ship::kBody] = kFactionRows[faction].startBody;
     PlayerShip[ship::kSystem] = kFactionRows[faction].startSystem;
   }
-  PlayerShip[ship::kShieldReserve] = 0;
+  PlayerShip[ship::kSimulatorMissile] = 0;
   PlayerShip[ship::kShields] = GetShipClassBaseShields(startShipClass);
   for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
     PlayerShip[EquipmentShipField(category)] = 0;

@@ -741,7 +741,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Prepare(8);
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
-    p[ship::kShieldReserve] = 9;
+    p[ship::kSimulatorMissile] = 9;
     p[ship::kGun] = 7;
     state::EnemyShip[ship::kFaction] = 3;
     state::MissionOffers[1][2][mission::kActive] = 1;
@@ -750,7 +750,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     EXPECT_EQ(p[ship::kClass], 8);
     EXPECT_EQ(p[ship::kFaction], 3);
     EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(8, state::kAttrShields));
-    EXPECT_EQ(p[ship::kShieldReserve], 0);
+    EXPECT_EQ(p[ship::kSimulatorMissile], 0);
     for (int field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field;
     EXPECT_EQ(p[ship::kCargoSpace],
               state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));

@@ -153,7 +153,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
        Side::Player, 4, "Focused shield", "Damage reduced!"},
       {"player's missile lands harder on a weakened enemy",
        [] {
-         state::PlayerShip[ship::kShieldReserve] = 1;
+         state::PlayerShip[ship::kSimulatorMissile] = 1;
          state::PlayerMissileVolley[1] = 1;
          state::PlayerMissileVolley[2] = 1;
          Give(Side::Enemy, 6);
