@@ -4,6 +4,7 @@
 #include "combat/duel.h"
 #include "rules/null_ui.h"
 #include "combat/resolution.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -28,7 +29,7 @@ void BM_ResolveFireGuns(benchmark::State& st) {
     state::Randomize(seed++);
     ui.transcript.clear();
     combat::ResolvePlayerCombatAction(1, ui);
-    benchmark::DoNotOptimize(state::EnemyShip[40]);
+    benchmark::DoNotOptimize(state::EnemyShip[ship::kShields]);
   }
 }
 BENCHMARK(BM_ResolveFireGuns);

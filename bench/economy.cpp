@@ -4,6 +4,7 @@
 #include "rules/economy_day.h"
 #include "rules/markets.h"
 #include "rules/null_ui.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/start_ship.h"
@@ -13,8 +14,8 @@ namespace {
 
 void NewWorld() {
   state::ClearGameState();
-  state::PlayerData[3] = 5;  // hideouts visible: every market runs
-  state::PlayerData[4] = 1;
+  state::PlayerData[player::kProfession] = 5;  // hideouts visible: every market runs
+  state::PlayerData[player::kFaction] = 1;
   state::BuildNewWorld(state::StartShipClass(5, 1));
   state::Randomize(7);
 }
@@ -36,7 +37,7 @@ void BM_TenThousandDaysOfTheEconomy(benchmark::State& bench) {
     NewWorld();
     bench.ResumeTiming();
     for (int day = 0; day < 10'000; ++day) rules::RunEconomyDay(ui);
-    benchmark::DoNotOptimize(state::SystemData[1][2]);
+    benchmark::DoNotOptimize(state::SystemData[1][star_system::kOwner]);
   }
 }
 BENCHMARK(BM_TenThousandDaysOfTheEconomy)->Unit(benchmark::kMillisecond);

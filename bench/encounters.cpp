@@ -8,6 +8,7 @@
 
 #include "rules/encounters.h"
 #include "rules/null_ui.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -15,18 +16,21 @@ namespace {
 
 void World(bool playerAtWar) {
   state::ClearGameState();
-  for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][1] = 1;
-  state::SystemData[3][1] = 1;
-  state::SystemData[3][2] = 2;
-  state::SystemData[3][3] = 1;
-  state::SystemData[3][20] = 1;  // a campaign: the highest chance
-  state::FactionData[2][13] = state::FactionData[3][12] = 1;
-  if (playerAtWar) state::FactionData[1][13] = state::FactionData[3][11] = 1;
-  state::PlayerData[4] = 1;
-  state::PlayerShip[1] = 1;
-  state::PlayerShip[2] = 1;
-  state::PlayerShip[13] = 2;
-  state::PlayerShip[14] = 3;
+  for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][faction::kAlive] = 1;
+  state::SystemData[3][star_system::kPresent] = 1;
+  state::SystemData[3][star_system::kOwner] = 2;
+  state::SystemData[3][star_system::kClass] = 1;
+  state::SystemData[3][star_system::kCampaign] = 1;  // a campaign: the highest chance
+  state::FactionData[2][faction::kAtWarWith + 3] = state::FactionData[3][faction::kAtWarWith + 2] =
+      1;
+  if (playerAtWar)
+    state::FactionData[1][faction::kAtWarWith + 3] =
+        state::FactionData[3][faction::kAtWarWith + 1] = 1;
+  state::PlayerData[player::kFaction] = 1;
+  state::PlayerShip[ship::kAlive] = 1;
+  state::PlayerShip[ship::kClass] = 1;
+  state::PlayerShip[ship::kBody] = 2;
+  state::PlayerShip[ship::kSystem] = 3;
   state::TutorialActive = 0;
 }
 
@@ -45,9 +49,9 @@ void RunRolls(benchmark::State& bench, bool playerAtWar) {
   rules::NullUi ui;
   for (auto _ : bench) {
     state::Randomize(seed);
-    state::PlayerData[31] = 0;
+    state::PlayerData[player::kFlightEncounters] = 0;
     rules::StartHostileEncounter(ui);
-    benchmark::DoNotOptimize(state::EnemyShip[8]);
+    benchmark::DoNotOptimize(state::EnemyShip[ship::kFaction]);
   }
 }
 

@@ -1,6 +1,7 @@
 // The static new world alone: clearing the tables and filling them, before any day has run.
 #include <benchmark/benchmark.h>
 
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -10,8 +11,8 @@ namespace {
 void BM_BuildNewWorld(benchmark::State& run) {
   for (auto _ : run) {
     state::ClearGameState();
-    state::PlayerData[3] = 1;
-    state::PlayerData[4] = 1;
+    state::PlayerData[player::kProfession] = 1;
+    state::PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(1, 1));
     benchmark::DoNotOptimize(state::BodyData);
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "state/fields.h"
 #include "state/general_data.h"
 #include "state/new_world.h"
 #include "state/savegame.h"
@@ -19,9 +20,9 @@ namespace fs = std::filesystem;
 // A new world with a player, named with characters outside plain ASCII.
 void FullGame() {
   state::ClearGameState();
-  state::PlayerData[3] = 2;
-  state::PlayerData[4] = 1;
-  state::PlayerData[5] = 1;
+  state::PlayerData[player::kProfession] = 2;
+  state::PlayerData[player::kFaction] = 1;
+  state::PlayerData[player::kPortrait] = 1;
   state::PlayerName = "Kira Vey´s “Luck”";
   state::BuildNewWorld(state::StartShipClass(2, 1));
   state::FinishNewWorld();

@@ -9,6 +9,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -19,8 +20,8 @@ namespace {
 void NewGame(std::uint32_t seed, int faction, int profession, rules::Ui& ui) {
   state::Randomize(seed);
   state::ClearGameState();
-  state::PlayerData[3] = profession;
-  state::PlayerData[4] = faction;
+  state::PlayerData[player::kProfession] = profession;
+  state::PlayerData[player::kFaction] = faction;
   rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
 }
 
@@ -62,7 +63,7 @@ void BM_AdvanceDayTenThousand(benchmark::State& run) {
   std::int64_t days = 0;
   for (auto _ : run) {
     NewGame(11, 3, 3, ui);
-    state::PlayerShip[2] = ClassOfSize(static_cast<int>(run.range(0)));
+    state::PlayerShip[ship::kClass] = ClassOfSize(static_cast<int>(run.range(0)));
     for (int day = 0; day < 10000; ++day) {
       const auto start = Clock::now();
       rules::AdvanceDay(ui);
@@ -81,18 +82,18 @@ BENCHMARK(BM_AdvanceDayTenThousand)->DenseRange(1, 5)->Unit(benchmark::kMillisec
 void BM_GenerateMissionOffers144(benchmark::State& run) {
   rules::NullUi ui;
   NewGame(23, 2, 3, ui);
-  state::PlayerShip[2] = ClassOfSize(static_cast<int>(run.range(0)));
+  state::PlayerShip[ship::kClass] = ClassOfSize(static_cast<int>(run.range(0)));
   // Everybody at war: the worst cases (Special Forces, Report for duty) search the most.
   for (int f = 1; f <= 4; ++f) {
     for (int g = 1; g <= 4; ++g) {
-      state::FactionData[f][10 + g] = f != g ? 1 : 0;
-      state::FactionData[f][20 + g] = f != g ? 50 : 0;
+      state::FactionData[f][faction::kAtWarWith + g] = f != g ? 1 : 0;
+      state::FactionData[f][faction::kRelationDays + g] = f != g ? 50 : 0;
     }
   }
   for (auto _ : run) {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
-        state::MissionOffers[s][k][1] = 0;
+        state::MissionOffers[s][k][mission::kActive] = 0;
         rules::GenerateMissionOffers(ui);
       }
     }

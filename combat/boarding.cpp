@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "combat/boarding_outcome.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -28,10 +29,6 @@ constexpr std::int64_t kPirateWeight = 20;
 constexpr std::int64_t kMarineWeight = 30;
 constexpr std::int64_t kDroidWeight = 50;
 
-// The player's crew in PlayerShip, and the current area's defenders in EnemyShip.
-constexpr int kCrewmen = 30, kOfficers = 31, kMarines = 32, kPirates = 33, kDroids = 34;
-constexpr int kDefCrew = 35, kDefMarines = 36, kDefDroids = 37;
-
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
   if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
@@ -40,13 +37,14 @@ std::int32_t Clamp32(std::int64_t v) {
 
 std::int64_t PlayerHeads() {
   const auto& p = state::PlayerShip;
-  return static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kMarines] + p[kPirates] +
-         p[kDroids];
+  return static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] + p[ship::kMarines] +
+         p[ship::kPirates] + p[ship::kDroids];
 }
 
 std::int64_t DefenderHeads() {
   const auto& e = state::EnemyShip;
-  return static_cast<std::int64_t>(e[kDefCrew]) + e[kDefMarines] + e[kDefDroids];
+  return static_cast<std::int64_t>(e[ship::kDefendingCrewmen]) + e[ship::kDefendingMarines] +
+         e[ship::kDefendingDroids];
 }
 
 // One hit of a pool `h` on a group of `count` heads of `weight`: a random part of half the pool,
@@ -63,18 +61,19 @@ void Hit(std::int32_t& count, std::int64_t weight, std::int64_t& h) {
 
 void ClearNegativeDefenders() {
   auto& e = state::EnemyShip;
-  for (int f : {kDefCrew, kDefMarines, kDefDroids})
+  for (int f : {ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids})
     if (e[f] < 0) e[f] = 0;
 }
 
 bool DefendersGone() {
   const auto& e = state::EnemyShip;
-  return e[kDefCrew] <= 0 && e[kDefMarines] <= 0 && e[kDefDroids] <= 0;
+  return e[ship::kDefendingCrewmen] <= 0 && e[ship::kDefendingMarines] <= 0 &&
+         e[ship::kDefendingDroids] <= 0;
 }
 
 // The officers lead: every tenth of the strength's fortieth per officer, up to ten officers.
 std::int64_t WithOfficersLead(std::int64_t s) {
-  const std::int64_t officers = std::min<std::int64_t>(state::PlayerShip[kOfficers], 10);
+  const std::int64_t officers = std::min<std::int64_t>(state::PlayerShip[ship::kOfficers], 10);
   return s + (s / 40) * officers;
 }
 
@@ -90,31 +89,34 @@ struct DefenderTarget {
   std::int64_t weight;
 };
 DefenderTarget StandardTarget(std::int32_t r) {
-  if (r <= 160) return {kDefCrew, kCrewmanWeight};
-  if (r <= 195) return {kDefMarines, kMarineWeight};
-  return {kDefDroids, kDroidWeight};
+  if (r <= 160) return {ship::kDefendingCrewmen, kCrewmanWeight};
+  if (r <= 195) return {ship::kDefendingMarines, kMarineWeight};
+  return {ship::kDefendingDroids, kDroidWeight};
 }
 DefenderTarget CommandoTarget(std::int32_t r) {
-  if (r <= 30) return {kDefCrew, kCrewmanWeight};
-  if (r <= 120) return {kDefMarines, kMarineWeight};
-  return {kDefDroids, kDroidWeight};
+  if (r <= 30) return {ship::kDefendingCrewmen, kCrewmanWeight};
+  if (r <= 120) return {ship::kDefendingMarines, kMarineWeight};
+  return {ship::kDefendingDroids, kDroidWeight};
 }
 
 void PlayerAttack(BoardingAttack kind) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  p[93] = static_cast<std::int32_t>(kind);
+  p[ship::kLastBoardingAttack] = static_cast<std::int32_t>(kind);
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     std::int64_t s = kind == BoardingAttack::Standard
-                         ? kCrewmanWeight * p[kCrewmen] + kOfficerWeight * p[kOfficers] +
-                               kPirateWeight * p[kPirates] + kMarineWeight * p[kMarines]
-                         : kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids];
+                         ? kCrewmanWeight * p[ship::kCrewmen] +
+                               kOfficerWeight * p[ship::kOfficers] +
+                               kPirateWeight * p[ship::kPirates] + kMarineWeight * p[ship::kMarines]
+                         : kMarineWeight * p[ship::kMarines] + kDroidWeight * p[ship::kDroids];
     s = WithOfficersLead(s);
     std::int64_t h = PoolOf(s);
     h += h / 4;
     // Only large groups limit the pool: a small defending group can be wiped out at once.
     const std::int64_t e2 = BoardingDefenderStrength() / 2;
-    if (h > e2 && (e[kDefCrew] > 10 || e[kDefMarines] > 10 || e[kDefDroids] > 10)) h = e2;
+    if (h > e2 && (e[ship::kDefendingCrewmen] > 10 || e[ship::kDefendingMarines] > 10 ||
+                   e[ship::kDefendingDroids] > 10))
+      h = e2;
     for (int draw = 0; draw < kMaxDraws && h > 0; ++draw) {
       const std::int32_t r = state::Random(205);
       const DefenderTarget t =
@@ -136,7 +138,7 @@ void Shoot(int field, std::int64_t weight, std::int64_t& h) {
   // A hit larger than the group counts only the heads the group had, so the ship hospital never
   // brings back more men than were lost.
   const std::int64_t heads = before - std::max<std::int32_t>(count, 0);
-  std::int32_t& casualties = BoardingCasualties[field - kCrewmen + 1];
+  std::int32_t& casualties = BoardingCasualties[field - ship::kCrewmen + 1];
   casualties = Clamp32(static_cast<std::int64_t>(casualties) + heads);
 }
 
@@ -146,7 +148,7 @@ std::int32_t Redirect(std::int32_t r, bool allGone, std::int32_t fallback, std::
   if (allGone) return fallback;
   const std::int32_t x = state::Random(out);
   if (x < 10) return state::Random(205);
-  if (state::PlayerShip[kMarines] > 0) return 161;
+  if (state::PlayerShip[ship::kMarines] > 0) return 161;
   return r;
 }
 
@@ -161,34 +163,35 @@ void SingleShot(std::int32_t k, const PlayerWeights& w, std::int64_t& h) {
   const bool veteran = state::VeteranMode == 1;
   std::int32_t r = state::Random(205);
   if (k == 1 || (k == 3 && r > 199)) {
-    const bool noneButDroids =
-        p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0;
+    const bool noneButDroids = p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 &&
+                               p[ship::kMarines] == 0 && p[ship::kPirates] == 0;
     r = Redirect(r, noneButDroids, 200, veteran ? 500 : 1000);
   }
   if (r >= 181 && r <= 200) {
-    const bool noneButOfficers =
-        p[kCrewmen] == 0 && p[kMarines] == 0 && p[kPirates] == 0 && p[kDroids] == 0;
+    const bool noneButOfficers = p[ship::kCrewmen] == 0 && p[ship::kMarines] == 0 &&
+                                 p[ship::kPirates] == 0 && p[ship::kDroids] == 0;
     r = Redirect(r, noneButOfficers, 181, veteran ? 100 : 250);
   }
   if (r <= 80) {
-    const std::int64_t m = state::GetShipClassStat(p[2], state::kAttrMinCrew);
-    const std::int64_t light = static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kPirates];
+    const std::int64_t m = state::GetShipClassStat(p[ship::kClass], state::kAttrMinCrew);
+    const std::int64_t light =
+        static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] + p[ship::kPirates];
     if (light <= m + m / 5) {
-      const bool noneButCrewmen =
-          p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 && p[kDroids] == 0;
+      const bool noneButCrewmen = p[ship::kOfficers] == 0 && p[ship::kMarines] == 0 &&
+                                  p[ship::kPirates] == 0 && p[ship::kDroids] == 0;
       r = Redirect(r, noneButCrewmen, 0, veteran ? 50 : 100);
     }
   }
   if (r <= 80)
-    Shoot(kCrewmen, w.a, h);
+    Shoot(ship::kCrewmen, w.a, h);
   else if (r <= 160)
-    Shoot(kPirates, w.c, h);
+    Shoot(ship::kPirates, w.c, h);
   else if (r <= 180)
-    Shoot(kMarines, w.d, h);
+    Shoot(ship::kMarines, w.d, h);
   else if (r <= 200)
-    Shoot(kOfficers, w.b, h);
+    Shoot(ship::kOfficers, w.b, h);
   else
-    Shoot(kDroids, w.e, h);
+    Shoot(ship::kDroids, w.e, h);
 }
 
 // The two shots of a pass after a commando assault: the troops that stayed back are seldom hit,
@@ -197,20 +200,20 @@ void CommandoShots(const PlayerWeights& w, std::int64_t& h) {
   const auto& p = state::PlayerShip;
   auto shoot = [&w, &h](std::int32_t r, bool second) {
     if (r <= 30)
-      Shoot(kCrewmen, w.a, h);
+      Shoot(ship::kCrewmen, w.a, h);
     else if (r <= 60)
-      Shoot(kPirates, w.c, h);
+      Shoot(ship::kPirates, w.c, h);
     else if (r <= 65)
-      Shoot(kOfficers, w.b, h);
+      Shoot(ship::kOfficers, w.b, h);
     else if (r <= 180)
-      Shoot(kMarines, w.d, h);
+      Shoot(ship::kMarines, w.d, h);
     else if (!second || r >= 195)
-      Shoot(kDroids, w.e, h);
+      Shoot(ship::kDroids, w.e, h);
   };
   shoot(state::Random(205), false);
   std::int32_t r = state::Random(205);
-  const std::int64_t others =
-      static_cast<std::int64_t>(p[kCrewmen]) + p[kOfficers] + p[kPirates] + p[kMarines];
+  const std::int64_t others = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
+                              p[ship::kPirates] + p[ship::kMarines];
   if (others > 0 && r > 194) r = 190;
   shoot(r, true);
 }
@@ -283,7 +286,7 @@ bool AttackButtonLights(int hoverIndex) {
 
 void StartBoardingFight(BoardingUi& ui) {
   ResetBoardingCasualties(ui);
-  state::EnemyShip[38] = kAirlock;
+  state::EnemyShip[ship::kBoardedArea] = kAirlock;
   BoardingPhase = kFightingPhase;
   ui.Refresh();
 }
@@ -328,8 +331,8 @@ void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
   }
   switch (kind) {
     case BoardingAttack::Standard:
-      if (p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 &&
-          p[kDroids] > 0) {
+      if (p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 && p[ship::kMarines] == 0 &&
+          p[ship::kPirates] == 0 && p[ship::kDroids] > 0) {
         c.ShowPopup(CombatPopup::Text, "N/A!",
                     "With your whole crew except your droids killed this kind of attack does not "
                     "make sense. To make use of your droids you have to choose \"Commando "
@@ -338,7 +341,7 @@ void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
       }
       break;
     case BoardingAttack::Commando:
-      if (p[kMarines] == 0 && p[kDroids] == 0) {
+      if (p[ship::kMarines] == 0 && p[ship::kDroids] == 0) {
         c.ShowPopup(CombatPopup::Text, "N/A!",
                     "For a commando strike you need to have either space marines or battle "
                     "droids in your crew.");
@@ -346,7 +349,7 @@ void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
       }
       break;
     case BoardingAttack::Emp:
-      if (state::EnemyShip[kDefDroids] == 0) {
+      if (state::EnemyShip[ship::kDefendingDroids] == 0) {
         c.ShowPopup(CombatPopup::Text, "N/A!",
                     "This attack makes no sense, because the enemy crew does not have any battle "
                     "droids on the line. If they had, you could try to capture some droids...");
@@ -373,29 +376,31 @@ void BoardingCommandoAttack() { PlayerAttack(BoardingAttack::Commando); }
 void BoardingEmpStrike(BoardingUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  p[93] = static_cast<std::int32_t>(BoardingAttack::Emp);
+  p[ship::kLastBoardingAttack] = static_cast<std::int32_t>(BoardingAttack::Emp);
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
-    const std::int64_t s = WithOfficersLead(kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids]);
+    const std::int64_t s =
+        WithOfficersLead(kMarineWeight * p[ship::kMarines] + kDroidWeight * p[ship::kDroids]);
     std::int64_t h = PoolOf(s);
     h /= 6;
     h += h / 4;
-    const std::int64_t cap = kDroidWeight * e[kDefDroids] / 2;
-    if (h > cap && e[kDefDroids] > 10) h = cap;
+    const std::int64_t cap = kDroidWeight * e[ship::kDefendingDroids] / 2;
+    if (h > cap && e[ship::kDefendingDroids] > 10) h = cap;
     if (h > 0) {
-      const std::int32_t droidsBefore = e[kDefDroids];
+      const std::int32_t droidsBefore = e[ship::kDefendingDroids];
       std::int64_t captured = 0;
       for (int draw = 0; draw < kMaxDraws && h > 0; ++draw) {
-        const std::int32_t before = e[kDefDroids];
-        if (e[kDefDroids] > 0) Hit(e[kDefDroids], kDroidWeight, h);
-        const std::int64_t stunned = captured + before - e[kDefDroids];
+        const std::int32_t before = e[ship::kDefendingDroids];
+        if (e[ship::kDefendingDroids] > 0) Hit(e[ship::kDefendingDroids], kDroidWeight, h);
+        const std::int64_t stunned = captured + before - e[ship::kDefendingDroids];
         captured = static_cast<std::int64_t>(state::Random(Clamp32(stunned))) + 1;
         if (captured > before) captured = before;
-        if (e[kDefDroids] <= 0) h = 0;
+        if (e[ship::kDefendingDroids] <= 0) h = 0;
       }
       if (captured > 0) {
         // The message names every droid the strike put out of action, and how many of them can
         // be reprogrammed.
-        const std::int64_t stunned = droidsBefore - std::max<std::int32_t>(e[kDefDroids], 0);
+        const std::int64_t stunned =
+            droidsBefore - std::max<std::int32_t>(e[ship::kDefendingDroids], 0);
         ui.Combat().ShowPopup(CombatPopup::Picture, "Droids captured!",
                               "Your boarding crew was able to use electronic magnetic pulse (EMP) "
                               "weapons to stun " +
@@ -404,7 +409,7 @@ void BoardingEmpStrike(BoardingUi& ui) {
                                   " droids are still functional and can be reprogramed to join "
                                   "your crew!",
                               "Crew_Droid.jpg");
-        p[kDroids] = Clamp32(static_cast<std::int64_t>(p[kDroids]) + captured);
+        p[ship::kDroids] = Clamp32(static_cast<std::int64_t>(p[ship::kDroids]) + captured);
       }
     }
   }
@@ -413,7 +418,7 @@ void BoardingEmpStrike(BoardingUi& ui) {
 
 void BoardingEnemyCounterattack() {
   auto& p = state::PlayerShip;
-  const std::int32_t k = p[93];
+  const std::int32_t k = p[ship::kLastBoardingAttack];
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     PlayerWeights w;
     std::int64_t h = PoolOf(BoardingDefenderStrength());
@@ -428,10 +433,12 @@ void BoardingEnemyCounterattack() {
     }
     h -= h / 4;
     // The cap weighs the marines with the pirates' weight and the pirates with the marines'.
-    const std::int64_t pool = w.a * p[kCrewmen] + w.b * p[kOfficers] + w.c * p[kMarines] +
-                              w.d * p[kPirates] + w.e * p[kDroids];
-    const bool largeGroup = p[kCrewmen] > 10 || p[kOfficers] > 10 || p[kMarines] > 10 ||
-                            p[kPirates] > 10 || p[kDroids] > 10;
+    const std::int64_t pool = w.a * p[ship::kCrewmen] + w.b * p[ship::kOfficers] +
+                              w.c * p[ship::kMarines] + w.d * p[ship::kPirates] +
+                              w.e * p[ship::kDroids];
+    const bool largeGroup = p[ship::kCrewmen] > 10 || p[ship::kOfficers] > 10 ||
+                            p[ship::kMarines] > 10 || p[ship::kPirates] > 10 ||
+                            p[ship::kDroids] > 10;
     if (h > pool / 2 && largeGroup) h = pool / 2;
     for (int pass = 0; pass < kMaxDraws && h > 0; ++pass) {
       // A pass after a commando assault is two shots, even when the first used up the pool.
@@ -441,12 +448,12 @@ void BoardingEnemyCounterattack() {
         SingleShot(k, w, h);
       // Only a crew whose every count is exactly 0 ends the volley early; a count a hit drove
       // below 0 is cleared after the volley.
-      if (p[kCrewmen] == 0 && p[kOfficers] == 0 && p[kMarines] == 0 && p[kPirates] == 0 &&
-          p[kDroids] == 0)
+      if (p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 && p[ship::kMarines] == 0 &&
+          p[ship::kPirates] == 0 && p[ship::kDroids] == 0)
         h = 0;
     }
   }
-  for (int f = kCrewmen; f <= kDroids; ++f)
+  for (int f = ship::kCrewmen; f <= ship::kDroids; ++f)
     if (p[f] < 0) p[f] = 0;
 }
 
@@ -499,30 +506,31 @@ void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
       break;
   }
   if (!go) return;
-  state::EnemyShip[38] = area;
+  state::EnemyShip[ship::kBoardedArea] = area;
   EnterBoardingArea(ui);
 }
 
 void EnterBoardingArea(BoardingUi& ui) {
   auto& e = state::EnemyShip;
-  const std::int32_t area = e[38];
+  const std::int32_t area = e[ship::kBoardedArea];
   if (area == kCorridors || area == kCargoBay) {
-    if (e[30] > 0) {
-      e[kDefCrew] = std::max(Quarter(e[30]), 1);
-      e[30] -= e[kDefCrew];
-    } else if (e[33] > 0) {
-      e[kDefCrew] = Quarter(e[33]);
-      e[33] -= e[kDefCrew];
+    if (e[ship::kCrewmen] > 0) {
+      e[ship::kDefendingCrewmen] = std::max(Quarter(e[ship::kCrewmen]), 1);
+      e[ship::kCrewmen] -= e[ship::kDefendingCrewmen];
+    } else if (e[ship::kPirates] > 0) {
+      e[ship::kDefendingCrewmen] = Quarter(e[ship::kPirates]);
+      e[ship::kPirates] -= e[ship::kDefendingCrewmen];
     }
-    e[kDefMarines] = Quarter(e[32]);
-    e[32] -= e[kDefMarines];
-    e[kDefDroids] = Quarter(e[34]);
-    e[34] -= e[kDefDroids];
+    e[ship::kDefendingMarines] = Quarter(e[ship::kMarines]);
+    e[ship::kMarines] -= e[ship::kDefendingMarines];
+    e[ship::kDefendingDroids] = Quarter(e[ship::kDroids]);
+    e[ship::kDroids] -= e[ship::kDefendingDroids];
   } else if (area == kBridge) {
     // Everyone left aboard defends the bridge.
-    e[kDefCrew] = Clamp32(static_cast<std::int64_t>(e[30]) + e[33]);
-    e[kDefMarines] = e[32];
-    e[kDefDroids] = e[34];
+    e[ship::kDefendingCrewmen] =
+        Clamp32(static_cast<std::int64_t>(e[ship::kCrewmen]) + e[ship::kPirates]);
+    e[ship::kDefendingMarines] = e[ship::kMarines];
+    e[ship::kDefendingDroids] = e[ship::kDroids];
   } else {
     return;
   }
@@ -535,14 +543,15 @@ void EnterBoardingArea(BoardingUi& ui) {
 
 std::int64_t BoardingCrewStrength() {
   const auto& p = state::PlayerShip;
-  return kCrewmanWeight * p[kCrewmen] + kOfficerWeight * p[kOfficers] +
-         kPirateWeight * p[kPirates] + kMarineWeight * p[kMarines] + kDroidWeight * p[kDroids];
+  return kCrewmanWeight * p[ship::kCrewmen] + kOfficerWeight * p[ship::kOfficers] +
+         kPirateWeight * p[ship::kPirates] + kMarineWeight * p[ship::kMarines] +
+         kDroidWeight * p[ship::kDroids];
 }
 
 std::int64_t BoardingDefenderStrength() {
   const auto& e = state::EnemyShip;
-  return kCrewmanWeight * e[kDefCrew] + kMarineWeight * e[kDefMarines] +
-         kDroidWeight * e[kDefDroids];
+  return kCrewmanWeight * e[ship::kDefendingCrewmen] + kMarineWeight * e[ship::kDefendingMarines] +
+         kDroidWeight * e[ship::kDefendingDroids];
 }
 
 }  // namespace combat

@@ -17,10 +17,11 @@
 namespace combat {
 
 // Fight state of the crew combat screen (the areas themselves are state::BoardingAreas).
-// 1 = fighting in the current area (EnemyShip[38]), 2 = the area is secured, choose the next one.
+// 1 = fighting in the current area (EnemyShip[ship::kBoardedArea]), 2 = the area is secured, choose
+// the next one.
 extern std::int32_t BoardingPhase;
 // The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
-// [4] pirates, [5] droids: the same order as PlayerShip[30..34].
+// [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
 extern std::array<std::int32_t, 6> BoardingCasualties;
 
 // The areas of an enemy ship, by their index in state::BoardingAreas.
@@ -40,7 +41,7 @@ enum AreaState : std::int32_t {
   kAreaSecured = 3,
 };
 
-// The three attacks, numbered as PlayerShip[93] keeps the last one.
+// The three attacks, numbered as PlayerShip[ship::kLastBoardingAttack] keeps the last one.
 enum class BoardingAttack : std::int32_t {
   Standard = 1,
   Commando = 2,
@@ -94,8 +95,8 @@ HoverPictures AttackButtonPictures(int hoverIndex);
 bool AttackButtonLights(int hoverIndex);
 
 // The opening of the crew combat screen, run when CombatUi::OpenBoarding shows it (the defenders
-// of the airlock, the areas and EnemyShip[38] are already prepared): the casualties are zeroed and
-// the fight starts in the airlock.
+// of the airlock, the areas and EnemyShip[ship::kBoardedArea] are already prepared): the casualties
+// are zeroed and the fight starts in the airlock.
 void StartBoardingFight(BoardingUi& ui);
 
 // Redraws the screen, then zeroes the casualty counters.
@@ -110,7 +111,7 @@ void BoardingExchange(BoardingAttack kind, BoardingUi& ui);
 // A click on the picture of `area` 1..4: moves on to that area when an area has just been secured.
 void ChooseBoardingArea(std::int32_t area, BoardingUi& ui);
 
-// The defenders of the area in EnemyShip[38] take their posts.
+// The defenders of the area in EnemyShip[ship::kBoardedArea] take their posts.
 void EnterBoardingArea(BoardingUi& ui);
 
 // The two halves of an exchange; they work on the ship rows only.

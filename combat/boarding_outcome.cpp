@@ -11,6 +11,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -40,11 +41,12 @@ int SpecialShipRow(BoardingUi& ui) {
 }
 
 bool SpecialShipIs(int row, std::int32_t kind, std::int32_t subKind) {
-  return row != 0 && state::SpecialShips[row][3] == kind && state::SpecialShips[row][9] == subKind;
+  return row != 0 && state::SpecialShips[row][special_ship::kKind] == kind &&
+         state::SpecialShips[row][special_ship::kSubKind] == subKind;
 }
 
 void ShowExperiencePopup(BoardingUi& ui) {
-  const std::int32_t faction = state::PlayerData[4];
+  const std::int32_t faction = state::PlayerData[player::kFaction];
   const std::string logo =
       faction >= 0 && faction <= state::kLastFaction ? state::FactionText[faction][5] : "";
   ui.Combat().ShowPopup(CombatPopup::Experience, "",
@@ -64,9 +66,9 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   CombatUi& c = ui.Combat();
   std::int64_t used = 0;
   for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
-  std::int64_t room = static_cast<std::int64_t>(state::PlayerShip[20]) - used;
+  std::int64_t room = static_cast<std::int64_t>(state::PlayerShip[ship::kCargoSpace]) - used;
   if (room < 0) room = 0;  // an overfull hold takes nothing
-  std::int64_t taken = state::EnemyShip[20];
+  std::int64_t taken = state::EnemyShip[ship::kCargoSpace];
   if (taken < 0) taken = 0;
   std::int64_t left = 0;
   if (room < taken) {
@@ -76,25 +78,25 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
   if (bridge) {
     const int row = SpecialShipRow(ui);
-    if (row != 0 && state::SpecialShips[row][3] == 1) {
-      value *= AnnounceSpecialCargo(state::SpecialShips[row][9], c);
+    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == 1) {
+      value *= AnnounceSpecialCargo(state::SpecialShips[row][special_ship::kSubKind], c);
     }
   }
-  AddTo(state::PlayerData[2], value);
+  AddTo(state::PlayerData[player::kCredits], value);
   c.Rules().UpdateStatusBars();
   ShowLootPopup(taken, left, Clamp32(value), c);
 }
 
 // Points for the player's side of the campaign running in the current system, if one runs there.
 void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view text) {
-  const std::int32_t s = state::PlayerShip[14];
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (s < 1 || s > state::kLastSystem) return;
   auto& system = state::SystemData[s];
-  if (system[20] <= 0) return;
-  if (system[21] == state::PlayerData[4])
-    AddTo(system[23], system[24] / 20);
+  if (system[star_system::kCampaign] <= 0) return;
+  if (system[star_system::kAttacker] == state::PlayerData[player::kFaction])
+    AddTo(system[star_system::kAttackerPoints], system[star_system::kDefenderPoints] / 20);
   else
-    AddTo(system[24], system[23] / 20);
+    AddTo(system[star_system::kDefenderPoints], system[star_system::kAttackerPoints] / 20);
   ui.Combat().ShowPopup(CombatPopup::Text, topic, text);
 }
 
@@ -113,7 +115,7 @@ void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
 
 void CargoBayChoice(BoardingUi& ui) {
   CombatUi& c = ui.Combat();
-  const std::int32_t enemyClass = state::EnemyShip[2];
+  const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
   audio::CloseSoundChannel4();
   audio::PlayRewardMusic();
   if (!c.Ask("Cargobay!",
@@ -126,7 +128,7 @@ void CargoBayChoice(BoardingUi& ui) {
   }
   // The ship counts as destroyed once, when it is blown up here or taken on the bridge.
   CountDestroyedShip(enemyClass);
-  state::EnemyShip[1] = 0;
+  state::EnemyShip[ship::kAlive] = 0;
   rules::AddExperience(state::GetShipClassExperience(enemyClass), c.Rules());
   c.Rules().UpdateStatusBars();
   ShowExperiencePopup(ui);
@@ -140,8 +142,9 @@ void CargoBayChoice(BoardingUi& ui) {
 // and droids.
 void SendExcessCrewAway(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  const std::int64_t room = state::GetShipMaxCrew(p[2], p[76]);
-  std::int64_t crew = static_cast<std::int64_t>(p[30]) + p[31] + p[32] + p[33] + p[34];
+  const std::int64_t room = state::GetShipMaxCrew(p[ship::kClass], p[ship::kCargoModule]);
+  std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
+                      p[ship::kMarines] + p[ship::kPirates] + p[ship::kDroids];
   if (crew <= room) return;
   ui.Combat().ShowPopup(CombatPopup::Text, "Crew members leave!",
                         "Some crew members leave your ship due to a lower maximum amount of crew "
@@ -158,17 +161,20 @@ void SendExcessCrewAway(BoardingUi& ui) {
 void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, BoardingUi& ui) {
   CombatUi& c = ui.Combat();
   auto& p = state::PlayerShip;
-  p[2] = enemyClass;
-  p[8] = enemyFaction;
-  p[40] = state::GetShipClassStat(enemyClass, state::kAttrShields);
+  p[ship::kClass] = enemyClass;
+  p[ship::kFaction] = enemyFaction;
+  p[ship::kShields] = state::GetShipClassStat(enemyClass, state::kAttrShields);
   c.Rules().UpdateStatusBars();
-  for (int field : {41, 51, 60, 70, 72, 74, 76}) p[field] = 0;
+  p[ship::kSimulatorMissile] = 0;
+  for (int field : ship::kFittedItems) p[field] = 0;
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.
-  p[20] = state::GetShipCargoCapacity(p[2], p[76], state::Side::Player);
-  const std::int32_t s = p[14];
+  p[ship::kCargoSpace] =
+      state::GetShipCargoCapacity(p[ship::kClass], p[ship::kCargoModule], state::Side::Player);
+  const std::int32_t s = p[ship::kSystem];
   if (s >= 1 && s <= state::kLastSystem) {
-    for (int k = 1; k <= state::kLastOfferSlot; ++k) state::MissionOffers[s][k][1] = 0;
+    for (int k = 1; k <= state::kLastOfferSlot; ++k)
+      state::MissionOffers[s][k][mission::kActive] = 0;
   }
   rules::GenerateMissionOffers(c.Rules());
   SendExcessCrewAway(ui);
@@ -176,15 +182,15 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
 
 void AbductionCompleted(int specialRow, BoardingUi& ui) {
   auto& mission = state::ActiveMission;
-  if (!(mission[1] > 0 && mission[2] == kAbductionMission)) return;
+  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kAbductionMission)) return;
   CombatUi& c = ui.Combat();
-  mission[1] = 0;
-  if (specialRow != 0) state::SpecialShips[specialRow][1] = 0;
-  if (mission[20] > 0) rules::ApplyMissionToCampaign();
-  AddTo(state::PlayerData[50], 1);
-  const std::int32_t reward = mission[3];
-  AddTo(state::PlayerData[2], reward);
-  rules::ShowSystem(c.Rules(), false, state::PlayerShip[14]);
+  mission[mission::kActive] = 0;
+  if (specialRow != 0) state::SpecialShips[specialRow][special_ship::kActive] = 0;
+  if (mission[mission::kCampaignSystem] > 0) rules::ApplyMissionToCampaign();
+  AddTo(state::PlayerData[player::kMissionsCompleted], 1);
+  const std::int32_t reward = mission[mission::kReward];
+  AddTo(state::PlayerData[player::kCredits], reward);
+  rules::ShowSystem(c.Rules(), false, state::PlayerShip[ship::kSystem]);
   c.Rules().HideMissionPanel();
   c.ShowPopup(CombatPopup::Picture, "Mission completed!",
               "You have completed your mission and receive a reward of $" +
@@ -195,7 +201,7 @@ void AbductionCompleted(int specialRow, BoardingUi& ui) {
 }
 
 void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
-  if (row == 0 || state::SpecialShips[row][1] <= 0) return;
+  if (row == 0 || state::SpecialShips[row][special_ship::kActive] <= 0) return;
   CombatUi& c = ui.Combat();
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
   if (SpecialShipIs(row, 3, 2)) {
@@ -254,9 +260,9 @@ void CaptureOnBridge(BoardingUi& ui) {
   CombatUi& c = ui.Combat();
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  const std::int32_t enemyClass = e[2];
-  const std::int32_t enemyFaction = e[8];
-  e[1] = 0;
+  const std::int32_t enemyClass = e[ship::kClass];
+  const std::int32_t enemyFaction = e[ship::kFaction];
+  e[ship::kAlive] = 0;
   audio::CloseSoundChannel4();
   audio::PlayRewardMusic();
   c.ShowPopup(CombatPopup::Text, "Bridge!",
@@ -270,7 +276,7 @@ void CaptureOnBridge(BoardingUi& ui) {
   ShowExperiencePopup(ui);
 
   if (state::Random(100) <= 20) {
-    std::int32_t n = state::Random(state::PlayerData[14]) + 1;
+    std::int32_t n = state::Random(state::PlayerData[player::kRank]) + 1;
     const std::int32_t extra = state::Random(n / 2);
     n += extra;
     c.ShowPopup(CombatPopup::Picture, "Droids captured!",
@@ -278,7 +284,7 @@ void CaptureOnBridge(BoardingUi& ui) {
                     " brand-new combat droid(s). They will greatly increase the firepower of your "
                     "crew.",
                 "Crew_Droid.jpg");
-    AddTo(p[34], n);
+    AddTo(p[ship::kDroids], n);
   }
 
   const std::int32_t price = state::GetShipClassStat(enemyClass, state::kAttrPrice) / 5;
@@ -289,7 +295,7 @@ void CaptureOnBridge(BoardingUi& ui) {
           state::FormatThousands(price) + ".",
       state::GetShipFactionImage(enemyClass, enemyFaction) + "_scene.jpg", "Sell it", "Keep it");
   if (sell) {
-    AddTo(state::PlayerData[2], price);
+    AddTo(state::PlayerData[player::kCredits], price);
     c.Rules().UpdateStatusBars();
     c.ShowPopup(CombatPopup::Text, "Enemy ship sold!",
                 "You sell the enemy ship for $ " + state::FormatThousands(price) + ". Good deal!");
@@ -313,7 +319,7 @@ void Defeat(BoardingUi& ui) {
               "With your crew killed, you and your ship are helpless as the enemy ship moves "
               "closer for a final full volley of it´s ship cannons...");
   audio::CloseSoundChannel4();
-  state::PlayerShip[40] = -1;
+  state::PlayerShip[ship::kShields] = -1;
   CheckShipCombatEnd(c);
   CloseBoarding(ui);
 }
@@ -324,7 +330,8 @@ void ResolveBoardingRound(BoardingUi& ui) {
   ui.HidePopups();
   const auto& e = state::EnemyShip;
   const auto& p = state::PlayerShip;
-  const std::int64_t defenders = static_cast<std::int64_t>(e[35]) + e[36] + e[37];
+  const std::int64_t defenders = static_cast<std::int64_t>(e[ship::kDefendingCrewmen]) +
+                                 e[ship::kDefendingMarines] + e[ship::kDefendingDroids];
   if (defenders < 1) {
     audio::CloseSoundChannel4();
     audio::PlayRewardSound();
@@ -332,27 +339,28 @@ void ResolveBoardingRound(BoardingUi& ui) {
                           "Your men have secured this area of the enemy ship. Now please select "
                           "the next ship area to attack in the wireframe to your left.");
     BoardingPhase = kChoosingPhase;
-    switch (e[38]) {
+    switch (e[ship::kBoardedArea]) {
       case kAirlock:
-      case kCorridors: AreaSecuredAirlockOrCorridors(e[38], ui); break;
+      case kCorridors: AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui); break;
       case kCargoBay: CargoBayChoice(ui); break;
       case kBridge: CaptureOnBridge(ui); break;
       default: break;
     }
     return;
   }
-  const std::int64_t crew = static_cast<std::int64_t>(p[30]) + p[31] + p[32] + p[33] + p[34];
+  const std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
+                            p[ship::kMarines] + p[ship::kPirates] + p[ship::kDroids];
   if (crew <= 0) Defeat(ui);
 }
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[76] != kShipHospital) return;
+  if (p[ship::kCargoModule] != kShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;
     total += BoardingCasualties[k];
-    AddTo(p[29 + k], BoardingCasualties[k]);
+    AddTo(p[ship::kCrewmen - 1 + k], BoardingCasualties[k]);
   }
   ui.Combat().ShowPopup(CombatPopup::Text, "Ship hospital!",
                         "After the combat " + std::to_string(total) +
@@ -366,7 +374,7 @@ void RetreatFromBoarding(BoardingUi& ui) {
   CloseBoarding(ui);
   const auto& p = state::PlayerShip;
   c.ShowPopup(CombatPopup::Picture, "You escape!", "You are able to escape from the battle!",
-              state::GetShipFactionImage(p[2], p[8]) + "_Scene.jpg");
+              state::GetShipFactionImage(p[ship::kClass], p[ship::kFaction]) + "_Scene.jpg");
   ApplyShipHospital(ui);
   CloseShipCombat(c);
 }

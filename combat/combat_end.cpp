@@ -10,6 +10,7 @@
 #include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -40,13 +41,13 @@ const state::TSpecialShipRow& SelectedSpecialShip(CombatUi& ui) {
 
 void PayLoot(CombatUi& ui) {
   const auto& special = SelectedSpecialShip(ui);
-  const std::int32_t h = state::EnemyShip[20] / 2;
+  const std::int32_t h = state::EnemyShip[ship::kCargoSpace] / 2;
   std::int32_t units = state::Random(h) + h;
-  if (special[3] != 1) units /= 2;
+  if (special[special_ship::kKind] != 1) units /= 2;
 
   std::int64_t used = 0;
   for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
-  std::int64_t free = static_cast<std::int64_t>(state::PlayerShip[20]) - used;
+  std::int64_t free = static_cast<std::int64_t>(state::PlayerShip[ship::kCargoSpace]) - used;
   if (free < 0) free = 0;  // an overfull hold takes nothing and leaves nothing negative
   std::int32_t left = 0;
   if (units > free) {
@@ -55,26 +56,30 @@ void PayLoot(CombatUi& ui) {
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
-  if (special[3] == 1) value *= AnnounceSpecialCargo(special[9], ui);
-  state::PlayerData[2] = Saturate(static_cast<std::int64_t>(state::PlayerData[2]) + value);
+  if (special[special_ship::kKind] == 1)
+    value *= AnnounceSpecialCargo(special[special_ship::kSubKind], ui);
+  state::PlayerData[player::kCredits] =
+      Saturate(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
   ui.Rules().UpdateStatusBars();
   ShowLootPopup(units, left, Saturate(value), ui);
 }
 
 void EnemyDestroyed(CombatUi& ui) {
   auto& e = state::EnemyShip;
-  const std::int32_t enemyClass = e[2];
-  e[1] = 0;
+  const std::int32_t enemyClass = e[ship::kClass];
+  e[ship::kAlive] = 0;
   CountDestroyedShip(enemyClass);
   audio::PlayShipExplosionSound();
   ui.ShowPopup(CombatPopup::Picture, "Well done!",
                "The shields of the enemy ship collapse and the vessel explodes!", "explosion.jpg");
 
-  const std::int32_t faction = state::PlayerData[4];
-  if (state::GetShipClassSize(enemyClass) > state::GetShipClassSize(state::PlayerShip[2]) &&
-      e[8] != faction)
+  const std::int32_t faction = state::PlayerData[player::kFaction];
+  if (state::GetShipClassSize(enemyClass) >
+          state::GetShipClassSize(state::PlayerShip[ship::kClass]) &&
+      e[ship::kFaction] != faction)
     ui.AwardSilverStar();
-  if (enemyClass == state::kStarbaseClass && state::PlayerData[12] == 0) ui.AwardGoldStar();
+  if (enemyClass == state::kStarbaseClass && state::PlayerData[player::kGoldStar] == 0)
+    ui.AwardGoldStar();
 
   rules::AddExperience(state::GetShipClassExperience(enemyClass), ui.Rules());
   const std::string logo =
@@ -95,14 +100,14 @@ void PlayerDestroyed(CombatUi& ui) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "
                  "is a tutorial we refresh your shields instead.");
-    p[40] = state::GetShipClassStat(p[2], state::kAttrShields);
+    p[ship::kShields] = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
     return;
   }
   audio::PlayShipExplosionSound();
   ui.ShowPopup(CombatPopup::Picture, "Your ship explodes!",
                "The enemy fire has broken through your shields and your ship explodes.",
                "explosion.jpg");
-  p[1] = 0;
+  p[ship::kAlive] = 0;
   CloseShipCombat(ui);
 }
 
@@ -110,7 +115,7 @@ void PlayerDestroyed(CombatUi& ui) {
 
 void UseAbilitySlot(int slot, CombatUi& ui) {
   if (slot < 1 || slot > 12) return;
-  if (state::PlayerShip[3] == kTurnEnded) return;
+  if (state::PlayerShip[ship::kActionPoints] == kTurnEnded) return;
   if (FindEnemyModifierSlot(kEmp) > 0 || FindEnemyModifierSlot(kEmp2) > 0) {
     ui.ShowPopup(CombatPopup::Text, "EMP!",
                  "The electronic of your ship has been jammed due to an enemy EMP-pulse. For this "
@@ -122,15 +127,15 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
   if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[74] == 2)
+      state::PlayerShip[ship::kEngine] == 2)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 
 void CheckShipCombatEnd(CombatUi& ui) {
-  if (!(state::PlayerShip[1] > 0 && state::EnemyShip[1] > 0)) return;
-  if (state::EnemyShip[40] <= 0) {
+  if (!(state::PlayerShip[ship::kAlive] > 0 && state::EnemyShip[ship::kAlive] > 0)) return;
+  if (state::EnemyShip[ship::kShields] <= 0) {
     EnemyDestroyed(ui);
-  } else if (state::PlayerShip[40] <= 0) {
+  } else if (state::PlayerShip[ship::kShields] <= 0) {
     PlayerDestroyed(ui);
   }
 }
@@ -138,10 +143,10 @@ void CheckShipCombatEnd(CombatUi& ui) {
 void CountDestroyedShip(std::int32_t shipClass) {
   const std::int32_t size = state::GetShipClassSize(shipClass);
   if (state::GetShipClassStat(shipClass, state::kAttrRole) == 2 && size > 1) {
-    Increment(state::PlayerData[56]);
+    Increment(state::PlayerData[player::kCiviliansDestroyed]);
     return;
   }
-  if (size >= 1 && size <= 5) Increment(state::PlayerData[50 + size]);
+  if (size >= 1 && size <= 5) Increment(state::PlayerData[player::kFightersDestroyed - 1 + size]);
 }
 
 std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {
@@ -183,7 +188,7 @@ void CloseShipCombat(CombatUi& ui) {
 }
 
 void CombatScreenClosed() {
-  state::EnemyShip[97] = 0;
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
   state::CombatMayClose = 0;
 }
 

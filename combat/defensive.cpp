@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/sides.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -21,7 +22,7 @@ void ShowRefusal(std::string_view text, CombatUi& ui) {
 
 std::int32_t PlayerMaxShields() {
   const auto& p = state::PlayerShip;
-  return state::GetShipMaxShields(p[2], p[74], p[76]);
+  return state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
 }
 
 // Raises the player's shields by `amount`, up to their maximum. Shields that already stand above
@@ -29,9 +30,9 @@ std::int32_t PlayerMaxShields() {
 void RechargePlayerShields(std::int64_t amount) {
   auto& p = state::PlayerShip;
   const std::int64_t max = PlayerMaxShields();
-  std::int64_t raised = static_cast<std::int64_t>(p[40]) + amount;
-  if (raised > max) raised = std::max<std::int64_t>(max, p[40]);
-  p[40] = static_cast<std::int32_t>(raised);
+  std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + amount;
+  if (raised > max) raised = std::max<std::int64_t>(max, p[ship::kShields]);
+  p[ship::kShields] = static_cast<std::int32_t>(raised);
 }
 
 // The timed shields and evasion; the enemy's texts for 22 to 25 are the player's, word for word.
@@ -63,22 +64,22 @@ constexpr TimedEffect kTimedShields[] = {
 void Recharge(Side side, CombatUi& ui) {
   auto& ship = Ship(side);
   if (side == Side::Player) {
-    if (ship[92] == 1) {
+    if (ship[ship::kRechargeUsed] == 1) {
       ShowRefusal("You can only recharge your action points once in every combat.", ui);
       return;
     }
-    if (ship[3] < 1) {
+    if (ship[ship::kActionPoints] < 1) {
       ShowNotEnoughAP(ui);
       return;
     }
   } else {
-    if (ship[92] != 0 || ship[3] < 1) return;
+    if (ship[ship::kRechargeUsed] != 0 || ship[ship::kActionPoints] < 1) return;
     // Nothing is paid, but the enemy waits for its message as after any payment.
-    ship[97] = 1;
+    ship[ship::kAwaitingMessage] = 1;
     ui.StartEnemyMessageTimer();
   }
   // The points are set, not added: a ship with more left loses some.
-  ship[3] = ModifierActive(side, kDoubleSpeed) ? 7 : 5;
+  ship[ship::kActionPoints] = ModifierActive(side, kDoubleSpeed) ? 7 : 5;
   if (side == Side::Player)
     audio::PlayAbilityUsedSound();
   else
@@ -86,12 +87,12 @@ void Recharge(Side side, CombatUi& ui) {
   ui.ShowMessage(side, "Recharge !!", "Your action points are fully recharged.");
   ui.Refresh(Display::AbilityButtons);
   ui.Refresh(Display::Shields);
-  ship[92] = 1;
+  ship[ship::kRechargeUsed] = 1;
 }
 
 void ShieldBoost(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[90] == 1) {
+  if (p[ship::kShieldBoostUsed] == 1) {
     ShowRefusal("You can only recalibrate your shield once in every combat.", ui);
     return;
   }
@@ -101,7 +102,7 @@ void ShieldBoost(CombatUi& ui) {
   ui.ShowMessage(Side::Player, "Shield Boost !!", "Your shields are recharged by 25%.");
   ui.Refresh(Display::AbilityButtons);
   ui.Refresh(Display::Shields);
-  p[90] = 1;
+  p[ship::kShieldBoostUsed] = 1;
 }
 
 // Energy channelling turns the standing focused and reflection shields into shield points: the
@@ -117,7 +118,7 @@ void Sacrifice(CombatUi& ui) {
                 ui);
     return;
   }
-  if (p[91] == 1) {
+  if (p[ship::kEnergyChannellingUsed] == 1) {
     ShowRefusal("You can only use energy channeling once in every combat.", ui);
     return;
   }
@@ -132,13 +133,13 @@ void Sacrifice(CombatUi& ui) {
   ui.Refresh(Display::AbilityButtons);
   ui.Refresh(Display::Shields);
   ui.Refresh(Display::Modifiers);
-  p[91] = 1;
+  p[ship::kEnergyChannellingUsed] = 1;
 }
 
 void Calmness(CombatUi& ui) {
   auto& p = state::PlayerShip;
   audio::PlayAbilityUsedSound();  // also when the calm is refused
-  if (p[3] < 1) {
+  if (p[ship::kActionPoints] < 1) {
     ShowNotEnoughAP(ui);
     return;
   }
@@ -146,7 +147,7 @@ void Calmness(CombatUi& ui) {
     ShowRefusal("The enemy has no taunt effect active.", ui);
     return;
   }
-  p[3] -= 1;
+  p[ship::kActionPoints] -= 1;
   ClearModifier(Side::Enemy, kTaunt);
   ClearModifier(Side::Enemy, kEvilTaunt);
   ui.Refresh(Display::Modifiers);

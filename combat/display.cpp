@@ -1,11 +1,13 @@
 #include "combat/display.h"
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace combat {
 
 void ShowActionPointBar(CombatUi& ui) {
-  if (state::PlayerShip[3] > kMaxActionPoints) state::PlayerShip[3] = kMaxActionPoints;
+  if (state::PlayerShip[ship::kActionPoints] > kMaxActionPoints)
+    state::PlayerShip[ship::kActionPoints] = kMaxActionPoints;
   ui.Refresh(Display::ActionPointBar);
 }
 

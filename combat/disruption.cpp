@@ -11,6 +11,7 @@
 #include "combat/sides.h"
 #include "combat/weapons.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -116,18 +117,18 @@ void Disturb(Side side, CombatUi& ui) {
   PresentNonAttack(side);
   auto& list = ListOf(Other(side));
   int standing = 0;
-  for (int s = 1; s <= kModifierSlots; ++s) standing += list[s][1] != 0 ? 1 : 0;
+  for (int s = 1; s <= kModifierSlots; ++s) standing += list[s][modifier::kActive] != 0 ? 1 : 0;
   if (standing == 0) return;  // the points are spent all the same
   // Draws a slot 1..8 until one holds an effect, at most 101 times; after that the highest slot
   // that holds one.
   int slot = 0;
   for (int draw = 0; draw < 101 && slot == 0; ++draw) {
     const int s = state::Random(kModifierSlots) + 1;
-    if (list[s][1] != 0) slot = s;
+    if (list[s][modifier::kActive] != 0) slot = s;
   }
   for (int s = kModifierSlots; slot == 0 && s >= 1; --s)
-    if (list[s][1] != 0) slot = s;
-  list[slot][1] = 0;
+    if (list[s][modifier::kActive] != 0) slot = s;
+  list[slot][modifier::kActive] = 0;
   ui.Refresh(Display::Modifiers);
   ui.ShowMessage(side, "Disturb !!", "One enemy bonus effect removed.");
   ui.Refresh(Display::AbilityButtons);
@@ -140,8 +141,8 @@ void Disturb2(Side side, CombatUi& ui) {
   auto& list = ListOf(Other(side));
   int ended = 0;
   for (int s = 1; s <= kModifierSlots; ++s) {
-    if (list[s][1] == 0) continue;
-    list[s][1] = 0;
+    if (list[s][modifier::kActive] == 0) continue;
+    list[s][modifier::kActive] = 0;
     ++ended;
   }
   ui.Refresh(Display::Modifiers);

@@ -9,6 +9,7 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -31,14 +32,16 @@ int SlotOf(std::int32_t id) {
 int ChooseAction() {
   const auto& p = state::PlayerShip;
   const auto& e = state::EnemyShip;
-  const std::int32_t ap = p[3];
-  if (const int k = SlotOf(kEcm);
-      k && state::EnemyMissileVolley[1] > 0 && ap >= state::GetEcmApCost(p[2], p[70]))
+  const std::int32_t ap = p[ship::kActionPoints];
+  if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[1] > 0 &&
+                                  ap >= state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]))
     return k;
   if (const int k = SlotOf(kFireMissiles);
-      k && p[40] > 0 && state::PlayerMissileVolley[1] == 0 && p[52] == 0 &&
-      !(p[51] == 5 && state::GetShipClassSize(e[2]) == 1) &&
-      ap >= state::GetMissileApCost(p[2], p[51], state::Side::Player))
+      k && p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0 &&
+      p[ship::kMissileReload] == 0 &&
+      !(p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
+      ap >=
+          state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);
       k && !ModifierActive(state::Side::Player, kOverheated) &&
@@ -48,14 +51,16 @@ int ChooseAction() {
   return 0;
 }
 
-bool FightGoesOn() { return state::PlayerShip[1] > 0 && state::EnemyShip[1] > 0; }
+bool FightGoesOn() {
+  return state::PlayerShip[ship::kAlive] > 0 && state::EnemyShip[ship::kAlive] > 0;
+}
 
 }  // namespace
 
 void SetupDuel(const DuelSetup& setup, CombatUi& ui) {
   state::ClearGameState();
-  state::PlayerData[3] = setup.profession;
-  state::PlayerData[4] = setup.playerFaction;
+  state::PlayerData[player::kProfession] = setup.profession;
+  state::PlayerData[player::kFaction] = setup.playerFaction;
   state::CreateNewGameWorld(setup.playerClass, {});
   state::Randomize(setup.seed);
   SetupShipCombat(setup.enemyClass, setup.enemyFaction, setup.enemyKind, setup.enemyTier, ui);
@@ -65,36 +70,37 @@ void SetupDuel(const DuelSetup& setup, CombatUi& ui) {
 
 void PlayPlayerTurn(CombatUi& ui) {
   for (int n = 0; n < kMaxActionsPerTurn; ++n) {
-    if (!FightGoesOn() || state::PlayerShip[3] == -100) break;
+    if (!FightGoesOn() || state::PlayerShip[ship::kActionPoints] == -100) break;
     const int slot = ChooseAction();
     if (slot == 0) break;
-    const std::int32_t before = state::PlayerShip[3];
+    const std::int32_t before = state::PlayerShip[ship::kActionPoints];
     UseAbilitySlot(slot, ui);
-    if (state::PlayerShip[3] == before) break;  // refused: nothing more to try this turn
+    if (state::PlayerShip[ship::kActionPoints] == before)
+      break;  // refused: nothing more to try this turn
   }
-  if (FightGoesOn() && state::PlayerShip[3] != -100) EndPlayerTurn(ui);
+  if (FightGoesOn() && state::PlayerShip[ship::kActionPoints] != -100) EndPlayerTurn(ui);
 }
 
 void PumpEnemyTurn(CombatUi& ui) {
-  while (state::EnemyShip[97] == 1) EnemyMessageTimerTick(ui);
+  while (state::EnemyShip[ship::kAwaitingMessage] == 1) EnemyMessageTimerTick(ui);
 }
 
 DuelResult PlayDuel(RecordingUi& ui, int maxRounds) {
   DuelResult result;
-  result.levelBefore = state::PlayerData[6];
-  result.experienceBefore = state::PlayerData[7];
-  const std::int64_t credits = state::PlayerData[2];
+  result.levelBefore = state::PlayerData[player::kLevel];
+  result.experienceBefore = state::PlayerData[player::kExperience];
+  const std::int64_t credits = state::PlayerData[player::kCredits];
   while (!ui.closed && result.rounds < maxRounds) {
     ++result.rounds;
     PlayPlayerTurn(ui);
     PumpEnemyTurn(ui);
   }
   result.ended = ui.closed;
-  result.playerWon = state::EnemyShip[1] == 0;
-  result.playerDestroyed = state::PlayerShip[1] == 0;
-  result.levelAfter = state::PlayerData[6];
-  result.experienceAfter = state::PlayerData[7];
-  result.credits = state::PlayerData[2] - credits;
+  result.playerWon = state::EnemyShip[ship::kAlive] == 0;
+  result.playerDestroyed = state::PlayerShip[ship::kAlive] == 0;
+  result.levelAfter = state::PlayerData[player::kLevel];
+  result.experienceAfter = state::PlayerData[player::kExperience];
+  result.credits = state::PlayerData[player::kCredits] - credits;
   return result;
 }
 

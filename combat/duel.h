@@ -25,8 +25,8 @@ struct DuelResult {
   bool playerWon = false;      // the enemy ship was destroyed
   bool playerDestroyed = false;
   int rounds = 0;              // player turns played
-  std::int32_t levelBefore = 0, levelAfter = 0;            // PlayerData [6]
-  std::int32_t experienceBefore = 0, experienceAfter = 0;  // PlayerData [7]
+  std::int32_t levelBefore = 0, levelAfter = 0;            // PlayerData [player::kLevel]
+  std::int32_t experienceBefore = 0, experienceAfter = 0;  // PlayerData [player::kExperience]
   std::int64_t credits = 0;    // gained in the fight (the loot)
 };
 

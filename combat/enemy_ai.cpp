@@ -6,6 +6,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/rounds.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -19,7 +20,7 @@ bool InSlots(std::int32_t id) {
   return false;
 }
 
-bool Waiting() { return state::EnemyShip[97] != 0; }
+bool Waiting() { return state::EnemyShip[ship::kAwaitingMessage] != 0; }
 bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
@@ -30,8 +31,8 @@ bool PlayerOwns(std::int32_t id) { return state::AbilityOwned[id] == 1; }
 // it marks it as passed.
 bool Enter(int k) {
   auto& e = state::EnemyShip;
-  if (!(e[96] < k && e[97] == 0)) return false;
-  e[96] = k;
+  if (!(e[ship::kDecisionStep] < k && e[ship::kAwaitingMessage] == 0)) return false;
+  e[ship::kDecisionStep] = k;
   return true;
 }
 
@@ -44,7 +45,7 @@ void Step(int k, std::int32_t id, bool inSlotsNeeded, bool condition, CombatUi& 
 }
 
 // Whether any step up to `last` is still to be tried in this call.
-bool StepsLeft(int last) { return state::EnemyShip[96] < last && !Waiting(); }
+bool StepsLeft(int last) { return state::EnemyShip[ship::kDecisionStep] < last && !Waiting(); }
 
 }  // namespace
 
@@ -54,14 +55,14 @@ void RunEnemyCombatAI(CombatUi& ui) {
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
   if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
-      e[96] < 19 && e[97] == 0) {
-    e[96] = 19;
+      e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
+    e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
   }
 
-  if (e[7] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
+  if (e[ship::kEnemyKind] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
     Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
-    Step(2, kSosBuoy, true, e[6] > 0, ui);
+    Step(2, kSosBuoy, true, e[ship::kReinforcements] > 0, ui);
     Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);
     Step(4, kFocusedShield2, true, !PlayerVolleyInFlight(), ui);
     Step(5, kReflectionShield, true, !PlayerVolleyInFlight(), ui);
@@ -70,7 +71,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
   }
   Step(8, kDisturb2, true, !PlayerVolleyInFlight(), ui);
   Step(9, kRecharge, true, true, ui);
-  if (e[7] >= 2 && !EnemyStunned() && PlayerOwns(kFlee))
+  if (e[ship::kEnemyKind] >= 2 && !EnemyStunned() && PlayerOwns(kFlee))
     Step(10, kTractorBeam, true, !PlayerVolleyInFlight(), ui);
 
   // A stunned enemy passes by the rest of its list.
@@ -83,9 +84,9 @@ void RunEnemyCombatAI(CombatUi& ui) {
     // Gate C is decided once per call that still has step 15 or 16 to try; its roll is made only
     // when the shield conditions hold, the rank is below 3 and the player has no tractor beam.
     if (StepsLeft(16)) {
-      bool gate = e[40] <= state::GetShipClassBaseShields(e[2]) / 3 &&
-                  p[40] > state::GetShipClassBaseShields(p[2]) / 3;
-      if (gate && state::PlayerData[14] < 3 && !PlayerOwns(kTractorBeam))
+      bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
+                  p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
+      if (gate && state::PlayerData[player::kRank] < 3 && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;
       if (gate) {
         Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);
@@ -107,12 +108,14 @@ void RunEnemyCombatAI(CombatUi& ui) {
         ResolveEnemyCombatAction(kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);
-    if (PlayerOwns(kFlee)) Step(20, kTractorBeam, true, p[51] != 7 && p[51] != 9, ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[51] != 9, ui);
+    if (PlayerOwns(kFlee))
+      Step(20, kTractorBeam, true, p[ship::kMissileLauncher] != 7 && p[ship::kMissileLauncher] != 9,
+           ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != 9, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);
-    Step(25, kRadioJammer, true, p[6] > 0, ui);
+    Step(25, kRadioJammer, true, p[ship::kReinforcements] > 0, ui);
     Step(26, kDiscipline, true, PlayerVolleyInFlight(), ui);
     Step(27, kTargetLock, true, true, ui);
     Step(28, kManouvers, true, true, ui);
@@ -133,12 +136,12 @@ void RunEnemyCombatAI(CombatUi& ui) {
   }
 
   // An escape in the middle of the list has closed the screen: no new round follows it.
-  if (e[97] == 0 && !ui.IsClosed()) StartNewCombatRound(ui);
+  if (e[ship::kAwaitingMessage] == 0 && !ui.IsClosed()) StartNewCombatRound(ui);
 }
 
 void EnemyMessageTimerTick(CombatUi& ui) {
-  if (state::EnemyShip[97] != 1) return;
-  state::EnemyShip[97] = 0;
+  if (state::EnemyShip[ship::kAwaitingMessage] != 1) return;
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
   RunEnemyCombatAI(ui);
 }
 

@@ -9,12 +9,12 @@ namespace combat {
 
 inline constexpr int kEnemyDecisionSteps = 38;
 
-// Goes on with the list from the last step tried (EnemyShip field 96).
+// Goes on with the list from the last step tried (ship::kDecisionStep of EnemyShip).
 void RunEnemyCombatAI(CombatUi& ui);
 
-// The enemy message timer's tick: when an enemy action was waiting (EnemyShip field 97), clears
-// the flag and lets the enemy take its next step. The combat screen's timer calls it; headless, a
-// driver calls it while the flag is set.
+// The enemy message timer's tick: when an enemy action was waiting (ship::kAwaitingMessage of
+// EnemyShip), clears the flag and lets the enemy take its next step. The combat screen's timer
+// calls it; headless, a driver calls it while the flag is set.
 void EnemyMessageTimerTick(CombatUi& ui);
 
 }  // namespace combat

@@ -11,6 +11,7 @@
 #include "combat/recording_boarding_ui.h"
 #include "combat/recording_fleet_ui.h"
 #include "combat/setup.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -20,8 +21,9 @@ namespace {
 // Strength of everyone left aboard the enemy ship outside the current area.
 std::int64_t EnemyReserveStrength() {
   const auto& e = state::EnemyShip;
-  return 10 * (static_cast<std::int64_t>(e[30]) + e[33]) + 30 * static_cast<std::int64_t>(e[32]) +
-         50 * static_cast<std::int64_t>(e[34]);
+  return 10 * (static_cast<std::int64_t>(e[ship::kCrewmen]) + e[ship::kPirates]) +
+         30 * static_cast<std::int64_t>(e[ship::kMarines]) +
+         50 * static_cast<std::int64_t>(e[ship::kDroids]);
 }
 
 // The crew combat screen of the boarding captain: keeps a captured ship worth more than the own,
@@ -34,8 +36,10 @@ class CaptainBoardingUi : public RecordingBoardingUi {
               std::string_view first, std::string_view second) override {
     bool answer = true;
     if (topic == "Keep enemy ship?") {
-      const std::int32_t own = state::GetShipClassStat(state::PlayerShip[2], state::kAttrPrice);
-      const std::int32_t taken = state::GetShipClassStat(state::EnemyShip[2], state::kAttrPrice);
+      const std::int32_t own =
+          state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrPrice);
+      const std::int32_t taken =
+          state::GetShipClassStat(state::EnemyShip[ship::kClass], state::kAttrPrice);
       answer = taken <= own;  // the first answer sells
     }
     choices.push_front(answer);
@@ -99,7 +103,9 @@ void PlayBoardingFight(BoardingUi& ui, int maxExchanges) {
       continue;
     }
     if (2 * BoardingCrewStrength() < BoardingDefenderStrength()) break;
-    const bool onlyDroids = p[30] == 0 && p[31] == 0 && p[32] == 0 && p[33] == 0 && p[34] > 0;
+    const bool onlyDroids = p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 &&
+                            p[ship::kMarines] == 0 && p[ship::kPirates] == 0 &&
+                            p[ship::kDroids] > 0;
     BoardingExchange(onlyDroids ? BoardingAttack::Commando : BoardingAttack::Standard, ui);
   }
   if (!ui.IsClosed()) RetreatFromBoarding(ui);

@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -78,11 +79,11 @@ std::int32_t ClassFor(Hull hull, std::int32_t faction) {
 void FillRow(state::TFleetShipRow& row, std::int32_t faction, std::int32_t shipClass,
              std::int32_t role) {
   row = {};
-  row[kFleetAlive] = 1;
-  row[kFleetFaction] = faction;
-  row[kFleetClass] = shipClass;
-  row[kFleetHitPoints] = state::GetShipClassBaseShields(shipClass);  // a full bar
-  row[kFleetRole] = role;
+  row[fleet_ship::kAlive] = 1;
+  row[fleet_ship::kFaction] = faction;
+  row[fleet_ship::kClass] = shipClass;
+  row[fleet_ship::kHitPoints] = state::GetShipClassBaseShields(shipClass);  // a full bar
+  row[fleet_ship::kRole] = role;
 }
 
 // Fills `fleet` from row `first` on with the hulls, in order.
@@ -124,8 +125,8 @@ const FleetPlan kStarbaseDefence = {
     {H::Cruiser, H::Cruiser, H::Destroyer, H::Destroyer, H::Destroyer}};
 
 const FleetPlan& MissionPlan() {
-  if (state::ActiveMission[1] <= 0) return kStandardBattle;
-  switch (state::ActiveMission[2]) {
+  if (state::ActiveMission[mission::kActive] <= 0) return kStandardBattle;
+  switch (state::ActiveMission[mission::kType]) {
     case rules::kMissionBlitzkrieg: return kHomeworldDefence;
     case rules::kMissionFlanking:
     case rules::kMissionRaiding: return kConvoy;
@@ -139,7 +140,7 @@ const FleetPlan& MissionPlan() {
 
 bool ValidRow(std::int32_t row) { return row >= 1 && row <= kLastFleetRow; }
 
-bool Alive(const state::TFleetShipRow& row) { return row[kFleetAlive] > 0; }
+bool Alive(const state::TFleetShipRow& row) { return row[fleet_ship::kAlive] > 0; }
 
 // The target may be attacked; otherwise says why not. A target row that is gone counts as none.
 bool TargetReady(FleetBattleUi& ui) {
@@ -159,14 +160,16 @@ bool TargetReady(FleetBattleUi& ui) {
 }
 
 std::int32_t PlayerMaxShields() {
-  return state::GetShipMaxShields(PlayerShip[2], PlayerShip[74], PlayerShip[76]);
+  return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
+                                  PlayerShip[ship::kCargoModule]);
 }
 
 // Adds max div `divisor` to the player's shields, not above the maximum.
 void TopUpShields(std::int32_t divisor) {
   const std::int64_t max = PlayerMaxShields();
-  const std::int64_t shields = static_cast<std::int64_t>(PlayerShip[40]) + max / divisor;
-  PlayerShip[40] = static_cast<std::int32_t>(std::min(shields, max));
+  const std::int64_t shields =
+      static_cast<std::int64_t>(PlayerShip[ship::kShields]) + max / divisor;
+  PlayerShip[ship::kShields] = static_cast<std::int32_t>(std::min(shields, max));
 }
 
 std::string RoleText(std::int32_t role) {
@@ -187,15 +190,16 @@ std::string FactionShortName(std::int32_t faction) {
 
 // One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
 void FireAt(const state::TFleetShipRow& shooter, bool civilianCheck, state::TFleetShipRow& victim) {
-  std::int32_t b = RoleDamageBase(shooter[kFleetRole]) * 10;
-  if (civilianCheck && state::GetShipClassStat(shooter[kFleetClass], state::kAttrRole) == 2) b /= 6;
+  std::int32_t b = RoleDamageBase(shooter[fleet_ship::kRole]) * 10;
+  if (civilianCheck && state::GetShipClassStat(shooter[fleet_ship::kClass], state::kAttrRole) == 2)
+    b /= 6;
   std::int64_t damage = state::Random(b);
   damage += b / 2;
   const std::int32_t roll = state::Random(100);
   if (roll > 60) return;
   if (roll <= 10) damage *= 4;
-  const std::int64_t left = static_cast<std::int64_t>(victim[kFleetHitPoints]) - damage;
-  victim[kFleetHitPoints] = static_cast<std::int32_t>(
+  const std::int64_t left = static_cast<std::int64_t>(victim[fleet_ship::kHitPoints]) - damage;
+  victim[fleet_ship::kHitPoints] = static_cast<std::int32_t>(
       std::max<std::int64_t>(left, std::numeric_limits<std::int32_t>::min()));
 }
 
@@ -204,7 +208,7 @@ void DuelShipLost(state::TFleetShipRow& row, std::int32_t& selection, FleetBattl
   FleetDuelRunning = 0;
   ui.SetDuelTimer(false);
   audio::PlayShipExplosionSound();
-  row[kFleetAlive] = 0;
+  row[fleet_ship::kAlive] = 0;
   ui.SetSpeedButtonsEnabled(true);
   selection = 0;
   CheckFleetBattleOutcome(ui);
@@ -236,7 +240,7 @@ void PlaceSymbols(const state::Table<state::TFleetShipRow, state::kFleetRows>& f
   std::size_t largeUsed = 0, smallUsed = 0;
   for (int r = 1; r <= kLastFleetRow; ++r) {
     if (!Alive(fleet[r])) continue;
-    const std::int32_t role = fleet[r][kFleetRole];
+    const std::int32_t role = fleet[r][fleet_ship::kRole];
     FleetSymbol* symbol = nullptr;
     if (role == kRoleCruiser || role == kRoleDestroyer) {
       if (smallUsed < Small) symbol = &small[smallUsed++];
@@ -253,26 +257,26 @@ void PlaceSymbols(const state::Table<state::TFleetShipRow, state::kFleetRows>& f
 FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
   FleetShipPanel panel;
   panel.visible = true;
-  std::int32_t shipClass = row[kFleetClass];
-  std::int32_t faction = row[kFleetFaction];
-  if (!enemy && row[kFleetRole] == kRoleFlagship) {
-    shipClass = PlayerShip[2];
-    faction = PlayerShip[8];
+  std::int32_t shipClass = row[fleet_ship::kClass];
+  std::int32_t faction = row[fleet_ship::kFaction];
+  if (!enemy && row[fleet_ship::kRole] == kRoleFlagship) {
+    shipClass = PlayerShip[ship::kClass];
+    faction = PlayerShip[ship::kFaction];
   }
   panel.picture = state::GetShipFactionImage(shipClass, faction) + "_scene.jpg";
-  panel.name = "\"" + state::GetShipClassName(row[kFleetClass]) + "\" class";
-  panel.role = RoleText(row[kFleetRole]);
-  const std::int32_t base = state::GetShipClassBaseShields(row[kFleetClass]);
-  panel.shieldBar = FleetShieldBarPicture(row[kFleetHitPoints], base);
+  panel.name = "\"" + state::GetShipClassName(row[fleet_ship::kClass]) + "\" class";
+  panel.role = RoleText(row[fleet_ship::kRole]);
+  const std::int32_t base = state::GetShipClassBaseShields(row[fleet_ship::kClass]);
+  panel.shieldBar = FleetShieldBarPicture(row[fleet_ship::kHitPoints], base);
   panel.shieldText = std::string(enemy ? "Enemy ships shields: " : "Friendly ships shields: ") +
-                     std::to_string(FleetShieldPercent(row[kFleetHitPoints], base)) + "%";
+                     std::to_string(FleetShieldPercent(row[fleet_ship::kHitPoints], base)) + "%";
   return panel;
 }
 
 }  // namespace
 
 bool StationProtected(std::int32_t target) {
-  if (EnemyFleet[target][kFleetClass] != state::kStarbaseClass) return false;
+  if (EnemyFleet[target][fleet_ship::kClass] != state::kStarbaseClass) return false;
   for (int r = 2; r <= kLastFleetRow; ++r)
     if (r != target && Alive(EnemyFleet[r])) return true;
   return false;
@@ -295,13 +299,13 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     PlayerFleet[r] = {};
     EnemyFleet[r] = {};
   }
-  const std::int32_t pf = state::PlayerData[4];
+  const std::int32_t pf = state::PlayerData[player::kFaction];
   const bool strike =
       fleetKind == kFleetKindStarbaseWeakened || fleetKind == kFleetKindStarbaseStrong;
   const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
 
-  FillRow(PlayerFleet[1], PlayerShip[8], PlayerShip[2], kRoleFlagship);
-  PlayerFleet[1][kFleetHitPoints] = PlayerShip[40];
+  FillRow(PlayerFleet[1], PlayerShip[ship::kFaction], PlayerShip[ship::kClass], kRoleFlagship);
+  PlayerFleet[1][fleet_ship::kHitPoints] = PlayerShip[ship::kShields];
   FillFleet(PlayerFleet, 2, pf, plan.escorts);
 
   if (strike) {
@@ -309,9 +313,9 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     FillFleet(EnemyFleet, 2, enemyFaction, plan.enemies);
     if (fleetKind == kFleetKindStarbaseStrong) {
       // Defenders still at full strength bring heavier ships into the line.
-      EnemyFleet[4][kFleetRole] = kRoleBattleship;
-      EnemyFleet[5][kFleetRole] = kRoleCruiser;
-      EnemyFleet[6][kFleetRole] = kRoleCruiser;
+      EnemyFleet[4][fleet_ship::kRole] = kRoleBattleship;
+      EnemyFleet[5][fleet_ship::kRole] = kRoleCruiser;
+      EnemyFleet[6][fleet_ship::kRole] = kRoleCruiser;
     }
   } else {
     FillFleet(EnemyFleet, 1, enemyFaction, plan.enemies);
@@ -321,7 +325,7 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
   SelectedTarget = 0;
   FleetBattleWon = 0;  // no battle is won without a fight
   FleetDuelRunning = 0;
-  PlayerShip[98] = 0;
+  PlayerShip[ship::kEmergencyRechargeUsed] = 0;
 }
 
 // --- View ----------------------------------------------------------------------------------------
@@ -351,13 +355,13 @@ FleetBattleView BuildFleetBattleView() {
   if (SelectedEscort > 0 && ValidRow(SelectedEscort))
     view.escort = Panel(PlayerFleet[SelectedEscort], false);
 
-  const std::int32_t base = state::GetShipClassBaseShields(PlayerShip[2]);
-  view.playerShieldBar = FleetShieldBarPicture(PlayerShip[40], base);
+  const std::int32_t base = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  view.playerShieldBar = FleetShieldBarPicture(PlayerShip[ship::kShields], base);
   view.playerShieldText =
-      "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[40], base)) + "%";
+      "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[ship::kShields], base)) + "%";
 
-  const std::int32_t level = state::PlayerData[6];
-  const std::int64_t experience = state::PlayerData[7];
+  const std::int32_t level = state::PlayerData[player::kLevel];
+  const std::int64_t experience = state::PlayerData[player::kExperience];
   const std::int64_t needed = std::max<std::int32_t>(state::GetLevelExperience(level), 1);
   const std::int64_t n = std::max<std::int64_t>(experience, 0) * 19 / needed;
   view.experienceBar = (n < 0 || n > 19 || level >= 20)
@@ -365,7 +369,7 @@ FleetBattleView BuildFleetBattleView() {
                            : "TravelScreen_ExpBar_" + std::to_string(n) + ".jpg";
   view.experienceText =
       "Experience " + std::to_string(experience * 100 / needed) + "% until level up.";
-  view.shipPicture = state::GetShipClassImage(PlayerShip[2]) + "_topwire.jpg";
+  view.shipPicture = state::GetShipClassImage(PlayerShip[ship::kClass]) + "_topwire.jpg";
   view.portrait = state::GetHeroPortraitFile();
   return view;
 }
@@ -409,13 +413,13 @@ void AttackTargetYourself(FleetBattleUi& ui) {
   if (FleetDuelRunning) return;
   if (TargetReady(ui)) {
     auto& target = EnemyFleet[SelectedTarget];
-    const std::int32_t shipClass = target[kFleetClass];
-    const std::int32_t faction = target[kFleetFaction];
-    state::EnemyShip[2] = shipClass;
-    state::EnemyShip[8] = faction;
+    const std::int32_t shipClass = target[fleet_ship::kClass];
+    const std::int32_t faction = target[fleet_ship::kFaction];
+    state::EnemyShip[ship::kClass] = shipClass;
+    state::EnemyShip[ship::kFaction] = faction;
     rules::Ui& screens = ui.Rules();
     screens.SetupShipCombat(shipClass, faction, 2, 0);
-    state::EnemyShip[40] = target[kFleetHitPoints];
+    state::EnemyShip[ship::kShields] = target[fleet_ship::kHitPoints];
     const std::string picture = state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg";
     audio::PlayAlertSound();
     screens.ShowEncounter("Hostile encounter!",
@@ -424,8 +428,8 @@ void AttackTargetYourself(FleetBattleUi& ui) {
                           "closing in. Ready to engage...\"",
                           picture);
     screens.RunShipCombat();
-    if (state::EnemyShip[1] == 0) {
-      target[kFleetAlive] = 0;
+    if (state::EnemyShip[ship::kAlive] == 0) {
+      target[fleet_ship::kAlive] = 0;
       SelectedTarget = 0;
       TopUpShields(4);
       RefreshFleetBattleScreen(ui);
@@ -443,7 +447,7 @@ void SelectedEscortAttacks(FleetBattleUi& ui) {
                  "click on one of the blue symbols in the mid part of the screen.");
     return;
   }
-  if (PlayerFleet[SelectedEscort][kFleetRole] == kRoleFlagship) {
+  if (PlayerFleet[SelectedEscort][fleet_ship::kRole] == kRoleFlagship) {
     ui.ShowPopup("Not an escort",
                  "The blue ship symbol you have selected is your own ship. To lead an attack "
                  "yourself please use the \"Attack target yourself\" button.");
@@ -473,13 +477,13 @@ void FleetDuelTick(FleetBattleUi& ui) {
   FireAt(escort, true, target);
   FireAt(target, false, escort);
   ShowFleetShieldBars(ui);
-  if (target[kFleetHitPoints] <= 0) DuelShipLost(target, SelectedTarget, ui);
-  if (escort[kFleetHitPoints] <= 0) DuelShipLost(escort, SelectedEscort, ui);
+  if (target[fleet_ship::kHitPoints] <= 0) DuelShipLost(target, SelectedTarget, ui);
+  if (escort[fleet_ship::kHitPoints] <= 0) DuelShipLost(escort, SelectedEscort, ui);
 }
 
 void EmergencyShieldRecharge(FleetBattleUi& ui) {
   if (FleetDuelRunning) return;
-  if (PlayerShip[98] != 0) {
+  if (PlayerShip[ship::kEmergencyRechargeUsed] != 0) {
     ui.ShowPopup("N/A",
                  "You can only use the emergency shield recharge once in a battle (the radiation "
                  "would kill anyone on board)!");
@@ -490,8 +494,8 @@ void EmergencyShieldRecharge(FleetBattleUi& ui) {
               "members. Still recharge?")) {
     return;
   }
-  PlayerShip[40] = PlayerMaxShields();
-  PlayerShip[98] = 1;
+  PlayerShip[ship::kShields] = PlayerMaxShields();
+  PlayerShip[ship::kEmergencyRechargeUsed] = 1;
   RefreshFleetBattleScreen(ui);
   if (state::Random(100) < 61) {
     ui.ShowPopup("Success!",
@@ -520,7 +524,7 @@ void CheckFleetBattleOutcome(FleetBattleUi& ui) {
     CloseBattle(1, ui);
     return;
   }
-  if (PlayerShip[1] == 0) {
+  if (PlayerShip[ship::kAlive] == 0) {
     ui.ShowPopup("Your fleet destroyed!", "Your fleet has been destroyed. You have failed!");
     CloseBattle(0, ui);
   }

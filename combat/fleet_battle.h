@@ -18,22 +18,13 @@
 
 namespace combat {
 
-// Fleet roles (field 5 of a fleet row).
+// Fleet roles (fleet_ship::kRole of a fleet row).
 enum FleetRole : std::int32_t {
   kRoleFlagship = 0,  // the player's own ship; its row only places its symbol
   kRoleStation = 1,
   kRoleBattleship = 2,
   kRoleCruiser = 3,
   kRoleDestroyer = 4,
-};
-
-// Fields of a fleet row.
-enum FleetField : int {
-  kFleetAlive = 1,
-  kFleetFaction = 2,
-  kFleetClass = 3,
-  kFleetHitPoints = 4,
-  kFleetRole = 5,
 };
 
 inline constexpr int kLastFleetRow = 10;

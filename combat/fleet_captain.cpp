@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -13,8 +14,11 @@ using state::PlayerShip;
 
 void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
   if (FleetDuelRunning) return;
-  if (PlayerShip[98] == 0 &&
-      PlayerShip[40] < state::GetShipMaxShields(PlayerShip[2], PlayerShip[74], PlayerShip[76]) / 4) {
+  if (PlayerShip[ship::kEmergencyRechargeUsed] == 0 &&
+      PlayerShip[ship::kShields] < state::GetShipMaxShields(PlayerShip[ship::kClass],
+                                                            PlayerShip[ship::kEngine],
+                                                            PlayerShip[ship::kCargoModule]) /
+                                       4) {
     EmergencyShieldRecharge(ui);
   }
   const FleetBattleView view = BuildFleetBattleView();
@@ -22,8 +26,8 @@ void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
   std::int32_t target = 0;
   auto consider = [&target](const FleetSymbol& symbol) {
     if (!symbol.visible || StationProtected(symbol.row)) return;
-    if (target == 0 ||
-        EnemyFleet[symbol.row][kFleetHitPoints] < EnemyFleet[target][kFleetHitPoints]) {
+    if (target == 0 || EnemyFleet[symbol.row][fleet_ship::kHitPoints] <
+                           EnemyFleet[target][fleet_ship::kHitPoints]) {
       target = symbol.row;
     }
   };
@@ -32,9 +36,10 @@ void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
   // The escort with the most hit points goes in; none left, the captain attacks personally.
   std::int32_t escort = 0;
   for (const FleetSymbol& symbol : view.ownSmall) {
-    if (!symbol.visible || RoleDamageBase(PlayerFleet[symbol.row][kFleetRole]) == 0) continue;
-    if (escort == 0 ||
-        PlayerFleet[symbol.row][kFleetHitPoints] > PlayerFleet[escort][kFleetHitPoints]) {
+    if (!symbol.visible || RoleDamageBase(PlayerFleet[symbol.row][fleet_ship::kRole]) == 0)
+      continue;
+    if (escort == 0 || PlayerFleet[symbol.row][fleet_ship::kHitPoints] >
+                           PlayerFleet[escort][fleet_ship::kHitPoints]) {
       escort = symbol.row;
     }
   }

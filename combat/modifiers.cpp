@@ -4,6 +4,7 @@
 #include "combat/display.h"
 #include "combat/sides.h"
 #include "state/abilities.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -11,13 +12,13 @@ namespace {
 
 int FindFree(const ModifierList& list) {
   for (int s = 1; s <= kModifierSlots; ++s)
-    if (list[s][1] == 0) return s;
+    if (list[s][modifier::kActive] == 0) return s;
   return 0;
 }
 
 int Find(const ModifierList& list, std::int32_t ability) {
   for (int s = 1; s <= kModifierSlots; ++s)
-    if (list[s][1] == 1 && list[s][2] == ability) return s;
+    if (list[s][modifier::kActive] == 1 && list[s][modifier::kAbility] == ability) return s;
   return 0;
 }
 
@@ -25,10 +26,10 @@ int Find(const ModifierList& list, std::int32_t ability) {
 bool Activate(ModifierList& list, std::int32_t ability) {
   const int s = FindFree(list);
   if (s == 0) return false;
-  list[s][1] = 1;
-  list[s][2] = ability;
-  list[s][3] = state::GetModifierDuration(ability);
-  if (list[s][3] == 0) list[s][3] = 10;
+  list[s][modifier::kActive] = 1;
+  list[s][modifier::kAbility] = ability;
+  list[s][modifier::kTurnsLeft] = state::GetModifierDuration(ability);
+  if (list[s][modifier::kTurnsLeft] == 0) list[s][modifier::kTurnsLeft] = 10;
   return true;
 }
 
@@ -61,7 +62,7 @@ void AddModifier(Side side, std::int32_t ability, CombatUi& ui) {
 bool ClearModifier(Side side, std::int32_t ability) {
   const int s = FindModifierSlot(side, ability);
   if (s == 0) return false;
-  ListOf(side)[s][1] = 0;
+  ListOf(side)[s][modifier::kActive] = 0;
   return true;
 }
 
@@ -69,18 +70,19 @@ void CountDownModifiers(Side side, CombatUi& ui) {
   const bool player = side == Side::Player;
   auto& list = ListOf(side);
   for (int s = 1; s <= kModifierSlots; ++s) {
-    if (list[s][1] <= 0) continue;
-    list[s][3] -= 1;
-    if (list[s][3] < 1) {
-      list[s][1] = 0;
+    if (list[s][modifier::kActive] <= 0) continue;
+    list[s][modifier::kTurnsLeft] -= 1;
+    if (list[s][modifier::kTurnsLeft] < 1) {
+      list[s][modifier::kActive] = 0;
       ui.Refresh(Display::Modifiers);
       // The end of a player's effect may free its button; the player's buttons are also shown
       // switched off while the enemy's EMP or EMP II is in force, so the end of either switches
       // them back on.
-      if (player || list[s][2] == kEmp || list[s][2] == kEmp2) ui.Refresh(Display::AbilityButtons);
-    } else if (player && list[s][2] == kDoubleSpeed) {
-      state::PlayerShip[3] += 2;
-      state::PlayerShip[99] = 1;
+      if (player || list[s][modifier::kAbility] == kEmp || list[s][modifier::kAbility] == kEmp2)
+        ui.Refresh(Display::AbilityButtons);
+    } else if (player && list[s][modifier::kAbility] == kDoubleSpeed) {
+      state::PlayerShip[ship::kActionPoints] += 2;
+      state::PlayerShip[ship::kLongActionPointBar] = 1;
       ShowActionPointBar(ui);
     }
   }

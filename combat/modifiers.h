@@ -1,6 +1,6 @@
 // The active modifiers of a fight: the lasting effects each side has caused, eight slots per side
-// in PlayerModifiers and EnemyModifiers (field 1 active, 2 ability id, 3 turns left). Every query
-// answers with the lowest slot; the same ability may stand in two slots at once.
+// in PlayerModifiers and EnemyModifiers (fields modifier::kActive, kAbility, kTurnsLeft). Every
+// query answers with the lowest slot; the same ability may stand in two slots at once.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "combat/recording_ui.h"
 
 #include "combat/combat_end.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -67,7 +68,7 @@ bool RecordingUi::AskWithPicture(std::string_view topic, std::string_view text,
 void RecordingUi::Refresh(Display what) {
   ++refreshes[static_cast<int>(what)];
   if ((what == Display::ActionPointBar || what == Display::Everything) &&
-      state::PlayerShip[3] > 8)
+      state::PlayerShip[ship::kActionPoints] > 8)
     ++actionPointsAboveCap;
 }
 

@@ -17,6 +17,7 @@
 #include "combat/weapons.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -25,9 +26,12 @@ namespace combat {
 namespace {
 
 std::int32_t PlayerSpecial() { return state::ActiveShipSpecial(Side::Player); }
-std::int32_t SizeOf(const state::TShipRow& ship) { return state::GetShipClassSize(ship[2]); }
+std::int32_t SizeOf(const state::TShipRow& ship) {
+  return state::GetShipClassSize(ship[ship::kClass]);
+}
 std::int32_t MaxShields(const state::TShipRow& ship) {
-  return state::GetShipMaxShields(ship[2], ship[74], ship[76]);
+  return state::GetShipMaxShields(ship[ship::kClass], ship[ship::kEngine],
+                                  ship[ship::kCargoModule]);
 }
 
 std::int32_t Saturate(std::int64_t v) {
@@ -51,7 +55,7 @@ AbilityFamily AbilityFamilyOf(std::int32_t id) {
 
 void ChangeShields(Side side, std::int64_t delta) {
   auto& ship = Ship(side);
-  ship[40] = Saturate(static_cast<std::int64_t>(ship[40]) + delta);
+  ship[ship::kShields] = Saturate(static_cast<std::int64_t>(ship[ship::kShields]) + delta);
 }
 
 void ShowNotEnoughAP(CombatUi& ui) {
@@ -63,13 +67,13 @@ void ShowNotEnoughAP(CombatUi& ui) {
 
 bool PayActionPoints(Side side, std::int32_t cost, CombatUi& ui) {
   auto& ship = Ship(side);
-  if (cost > ship[3]) {
+  if (cost > ship[ship::kActionPoints]) {
     if (side == Side::Player) ShowNotEnoughAP(ui);
     return false;
   }
-  ship[3] -= cost;
+  ship[ship::kActionPoints] -= cost;
   if (side == Side::Enemy) {
-    ship[97] = 1;
+    ship[ship::kAwaitingMessage] = 1;
     ui.StartEnemyMessageTimer();
   }
   return true;
@@ -80,7 +84,7 @@ bool PayActionPoints(Side side, std::int32_t cost, CombatUi& ui) {
 std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[14];
+  const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = v;
   if (state::GameDay < 200 && playerSize == 1) x += x / 6;
   if (rank < 4) x += x / 6;
@@ -94,7 +98,7 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
 std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[14];
+  const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = static_cast<std::int64_t>(v) + v / 5;
   if (state::GameDay < 200 && playerSize == 1) x += x / 10;
   if (rank < 4) x += x / 5;
@@ -106,7 +110,7 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
 std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[14];
+  const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = v;
   if (enemySize < playerSize) x += x / 4;
   if (rank >= 4) x += x / 6;
@@ -119,7 +123,7 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
 std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[14];
+  const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = static_cast<std::int64_t>(v) - v / 5;
   if (rank < 4) x -= x / 5;
   if (enemySize < playerSize) x += x / 4;
@@ -133,7 +137,7 @@ std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
 std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   const Side defender = Other(attacker);
   const auto& a = Ship(attacker);
-  std::int32_t c = state::GetGunAccuracy(a[2], a[60], attacker);
+  std::int32_t c = state::GetGunAccuracy(a[ship::kClass], a[ship::kGun], attacker);
   if (ModifierActive(defender, kTaunt)) c -= 10;
   if (ModifierActive(defender, kEvading)) c -= 30;
   if (ModifierActive(attacker, kEvading)) c -= 30;
@@ -150,7 +154,7 @@ std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   } else if (special == state::kSpecialEvasionComputer) {
     c -= 25;
   }
-  c += state::GetComputerAccuracyBonus(a[2], a[72]);
+  c += state::GetComputerAccuracyBonus(a[ship::kClass], a[ship::kTargeting]);
   return attacker == Side::Player ? ScalePlayerDamageToEnemy2(c) : ScaleEnemyDamageToPlayer2(c);
 }
 
@@ -222,9 +226,9 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
     ui.ShowMessage(attacker, attack.missTopic, attack.missText);
     return;
   }
-  std::int64_t d = state::GetGunDamage(a[2], a[60], attacker);
+  std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);
   if (attacker == Side::Player) {
-    if (attack.rankBonus && state::PlayerData[14] == 7) d += d / 4;
+    if (attack.rankBonus && state::PlayerData[player::kRank] == 7) d += d / 4;
     if (attack.baseFactor) d = attack.baseFactor(Saturate(d));
     d = ScalePlayerDamageToEnemy(Saturate(d));
     d = ApplyGunSpecial(Saturate(d), ui);
@@ -269,8 +273,8 @@ void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
   ShowActionPointBar(ui);
   CheckShipCombatEnd(ui);
   auto& p = state::PlayerShip;
-  if (p[3] != kTurnEnded && p[3] <= 0 && p[1] > 0 && state::EnemyShip[1] > 0 &&
-      state::AutoEndTurn == 1)
+  if (p[ship::kActionPoints] != kTurnEnded && p[ship::kActionPoints] <= 0 && p[ship::kAlive] > 0 &&
+      state::EnemyShip[ship::kAlive] > 0 && state::AutoEndTurn == 1)
     EndPlayerTurn(ui);
 }
 

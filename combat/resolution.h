@@ -74,7 +74,7 @@ struct GunAttack {
 };
 void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui);
 
-// Shields of `side`: the row field 40 of PlayerShip or EnemyShip, lowered or raised without a
+// Shields of `side`: ship::kShields of PlayerShip or EnemyShip, lowered or raised without a
 // bound, saturating at the int32 limits.
 void ChangeShields(Side side, std::int64_t delta);
 

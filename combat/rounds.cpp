@@ -13,6 +13,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -27,23 +28,23 @@ constexpr std::int32_t kBoardingShuttle = 5;
 constexpr std::int32_t kBoardingMission = 18;
 
 void AddActionPoints(std::int32_t delta) {
-  const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[3]) + delta;
-  state::PlayerShip[3] = static_cast<std::int32_t>(ap);
+  const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
+  state::PlayerShip[ship::kActionPoints] = static_cast<std::int32_t>(ap);
 }
 
 void ApplyShipSpecial(CombatUi& ui) {
   auto& p = state::PlayerShip;
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
-  const std::int32_t base = state::GetShipClassStat(p[2], state::kAttrShields);
+  const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
   auto raiseShields = [&p, base]() {
-    std::int64_t s = static_cast<std::int64_t>(p[40]) + base / 20;
-    if (s > base) s = base > p[40] ? base : p[40];
-    p[40] = static_cast<std::int32_t>(s);
+    std::int64_t s = static_cast<std::int64_t>(p[ship::kShields]) + base / 20;
+    if (s > base) s = base > p[ship::kShields] ? base : p[ship::kShields];
+    p[ship::kShields] = static_cast<std::int32_t>(s);
   };
   switch (special) {
     case state::kSpecialDropAllMissiles:
       AddActionPoints(1);
-      p[99] = 1;
+      p[ship::kLongActionPointBar] = 1;
       ShowActionPointBar(ui);
       break;
     case state::kSpecialShieldPlus:
@@ -52,7 +53,7 @@ void ApplyShipSpecial(CombatUi& ui) {
       break;
     case state::kSpecialEnergyShifting:
       AddActionPoints(2);
-      p[99] = 1;
+      p[ship::kLongActionPointBar] = 1;
       ChangeShields(Side::Player, -static_cast<std::int64_t>(base / 10));
       ui.Refresh(Display::Shields);
       ShowActionPointBar(ui);
@@ -70,16 +71,16 @@ void ApplyShipSpecial(CombatUi& ui) {
 
 void CountDownReload(Side side, CombatUi& ui) {
   auto& ship = Ship(side);
-  if (ship[52] <= 0) return;
-  ship[52] -= 1;
-  if (ship[52] <= 0) ui.Refresh(Display::AbilityButtons);
+  if (ship[ship::kMissileReload] <= 0) return;
+  ship[ship::kMissileReload] -= 1;
+  if (ship[ship::kMissileReload] <= 0) ui.Refresh(Display::AbilityButtons);
 }
 
 // Counts a volley of `shooter` down by one round. A mine only moves while the target holds it in
 // a tractor beam (Mk. II also under a mark); the player's mine releases the enemy's hold.
 void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
-  const std::int32_t type = Ship(shooter)[51];
+  const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
   if (type == kMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
     volley[2] -= 1;
@@ -110,7 +111,8 @@ void PlayerVolley(CombatUi& ui) {
   ui.Refresh(Display::Missiles);
   if (volley[2] >= 1) return;
 
-  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(p[2], p[51]));
+  std::int64_t d = 2 * static_cast<std::int64_t>(
+                           state::GetMissileDamage(p[ship::kClass], p[ship::kMissileLauncher]));
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
   if (special == state::kSpecialAecmMissiles) d -= d / 3;
   if (special == state::kSpecialGunVolley) d -= d / 3;
@@ -148,7 +150,7 @@ void PlayerVolley(CombatUi& ui) {
                  "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (p[51] == kZeusEmp) AddPlayerModifier(kEmp, ui);
+  if (p[ship::kMissileLauncher] == kZeusEmp) AddPlayerModifier(kEmp, ui);
 }
 
 void EnemyVolley(CombatUi& ui) {
@@ -159,7 +161,8 @@ void EnemyVolley(CombatUi& ui) {
   ui.Refresh(Display::Missiles);
   if (volley[2] >= 1) return;
 
-  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(e[2], e[51]));
+  std::int64_t d = 2 * static_cast<std::int64_t>(
+                           state::GetMissileDamage(e[ship::kClass], e[ship::kMissileLauncher]));
   auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
     if (!ModifierActive(Side::Player, ability)) return;
     const std::int64_t r = d / divisor;
@@ -194,12 +197,12 @@ void EnemyVolley(CombatUi& ui) {
                  "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (e[51] == kZeusEmp) AddEnemyModifier(kEmp);
+  if (e[ship::kMissileLauncher] == kZeusEmp) AddEnemyModifier(kEmp);
 }
 
 void ReinforcementsInAction(CombatUi& ui) {
   if (ModifierActive(Side::Player, kReinforcements)) {
-    const std::int32_t d = 10 * state::GetShipClassSize(state::PlayerShip[2]);
+    const std::int32_t d = 10 * state::GetShipClassSize(state::PlayerShip[ship::kClass]);
     const std::int32_t h = d / 2;
     const std::int32_t extra = state::Random(h);
     ChangeShields(Side::Enemy, -(static_cast<std::int64_t>(h) + extra));
@@ -211,7 +214,7 @@ void ReinforcementsInAction(CombatUi& ui) {
                        " pts. of damage on the enemy ship.");
   }
   if (ModifierActive(Side::Enemy, kReinforcements)) {
-    std::int32_t d = 10 * state::GetShipClassSize(state::EnemyShip[2]);
+    std::int32_t d = 10 * state::GetShipClassSize(state::EnemyShip[ship::kClass]);
     if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
     const std::int32_t h = d / 2;
     const std::int32_t extra = state::Random(h);
@@ -227,7 +230,7 @@ void ReinforcementsInAction(CombatUi& ui) {
 
 // Only a count above 0 moves, and only a count that falls to exactly 0 brings the squadron.
 void ReinforcementCountdown(Side side, CombatUi& ui) {
-  auto& count = Ship(side)[6];
+  auto& count = Ship(side)[ship::kReinforcements];
   if (count <= 0) return;
   count -= 1;
   if (ModifierActive(side, kSosBuoy) && count > 0) count -= 1;
@@ -252,67 +255,76 @@ std::int32_t Defenders(std::int32_t count) {
 }
 
 bool BoardingCertain(CombatUi& ui) {
-  if (state::ActiveMission[1] > 0 && state::ActiveMission[2] == kBoardingMission) return true;
+  if (state::ActiveMission[mission::kActive] > 0 &&
+      state::ActiveMission[mission::kType] == kBoardingMission)
+    return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {
     const auto& ship = state::SpecialShips[row];
-    if (ship[1] > 0 && (ship[3] == 3 || ship[3] == 1 || ship[3] == 2) && ship[9] == 2) return true;
+    if (ship[special_ship::kActive] > 0 &&
+        (ship[special_ship::kKind] == 3 || ship[special_ship::kKind] == 1 ||
+         ship[special_ship::kKind] == 2) &&
+        ship[special_ship::kSubKind] == 2)
+      return true;
   }
-  return state::PlayerShip[76] == kBoardingShuttle;
+  return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;
 }
 
 void OfferBoarding(CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  const bool weak = e[40] <= state::GetShipMaxShields(e[2], e[74], e[76]) / 4;
-  if (!(weak && e[39] == 0 && BoardingOffered == 0 && state::GetShipClassSize(p[2]) >= 2 &&
-        state::GetShipClassSize(e[2]) >= 2 &&
-        state::GetShipClassStat(e[2], state::kAttrGroup) == 0 && e[1] > 0 && p[40] > 0 &&
-        e[40] > 0))
+  const bool weak =
+      e[ship::kShields] <=
+      state::GetShipMaxShields(e[ship::kClass], e[ship::kEngine], e[ship::kCargoModule]) / 4;
+  if (!(weak && e[ship::kBoardingRolled] == 0 && BoardingOffered == 0 &&
+        state::GetShipClassSize(p[ship::kClass]) >= 2 &&
+        state::GetShipClassSize(e[ship::kClass]) >= 2 &&
+        state::GetShipClassStat(e[ship::kClass], state::kAttrGroup) == 0 && e[ship::kAlive] > 0 &&
+        p[ship::kShields] > 0 && e[ship::kShields] > 0))
     return;
   std::int32_t roll = state::Random(100);
   if (BoardingCertain(ui)) roll = 10;
-  e[39] = 1;
+  e[ship::kBoardingRolled] = 1;
   if (roll > 30) return;
   BoardingOffered = 1;
   const bool yes = ui.AskWithPicture(
       "Boarding?",
       "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?",
-      state::GetShipFactionImage(e[2], e[8]) + "_scene.jpg");
+      state::GetShipFactionImage(e[ship::kClass], e[ship::kFaction]) + "_scene.jpg");
   if (!yes) return;
 
   const bool lendDroids =
-      state::GetShipClassStat(p[2], state::kAttrSpecial) == state::kSpecialBattleDroids;
-  const std::int32_t ownDroids = p[34];
-  if (lendDroids) p[34] += 2;
+      state::GetShipClassStat(p[ship::kClass], state::kAttrSpecial) == state::kSpecialBattleDroids;
+  const std::int32_t ownDroids = p[ship::kDroids];
+  if (lendDroids) p[ship::kDroids] += 2;
 
-  if (e[30] > 0) {
-    e[35] = Defenders(e[30]);
-    if (e[35] < 1) e[35] = 1;
-  } else if (e[33] > 0) {
-    e[35] = Defenders(e[33]);
+  if (e[ship::kCrewmen] > 0) {
+    e[ship::kDefendingCrewmen] = Defenders(e[ship::kCrewmen]);
+    if (e[ship::kDefendingCrewmen] < 1) e[ship::kDefendingCrewmen] = 1;
+  } else if (e[ship::kPirates] > 0) {
+    e[ship::kDefendingCrewmen] = Defenders(e[ship::kPirates]);
   }
-  e[36] = Defenders(e[32]);
-  e[37] = Defenders(e[34]);
-  if (e[30] > 0)
-    e[30] -= e[35];
+  e[ship::kDefendingMarines] = Defenders(e[ship::kMarines]);
+  e[ship::kDefendingDroids] = Defenders(e[ship::kDroids]);
+  if (e[ship::kCrewmen] > 0)
+    e[ship::kCrewmen] -= e[ship::kDefendingCrewmen];
   else
-    e[33] -= e[35];
-  e[32] -= e[36];
-  e[34] -= e[37];
+    e[ship::kPirates] -= e[ship::kDefendingCrewmen];
+  e[ship::kMarines] -= e[ship::kDefendingMarines];
+  e[ship::kDroids] -= e[ship::kDefendingDroids];
 
   state::BoardingAreas[1] = 1;
   state::BoardingAreas[2] = 2;
   state::BoardingAreas[3] = 2;
   state::BoardingAreas[4] = 2;
-  e[38] = 1;
+  e[ship::kBoardedArea] = 1;
   ui.OpenBoarding();
 
   if (lendDroids) {
-    if (p[34] > ownDroids + 1)
-      p[34] -= 2;
-    else if (p[34] == ownDroids + 1)
-      p[34] -= 1;
+    if (p[ship::kDroids] > ownDroids + 1)
+      p[ship::kDroids] -= 2;
+    else if (p[ship::kDroids] == ownDroids + 1)
+      p[ship::kDroids] -= 1;
   }
 }
 
@@ -327,17 +339,19 @@ void EndPlayerTurn(CombatUi& ui) {
     ui.EndTutorialStep(18);
     ui.BeginTutorialStep(19);
   }
-  state::PlayerShip[95] = 0;
-  state::PlayerShip[3] = -100;
+  state::PlayerShip[ship::kGunVolleys] = 0;
+  state::PlayerShip[ship::kActionPoints] = -100;
   ui.SetEndTurnEnabled(false);
-  state::EnemyShip[3] = state::GetShipClassStat(state::EnemyShip[2], state::kAttrActionPoints);
-  state::EnemyShip[96] = 0;
+  state::EnemyShip[ship::kActionPoints] =
+      state::GetShipClassStat(state::EnemyShip[ship::kClass], state::kAttrActionPoints);
+  state::EnemyShip[ship::kDecisionStep] = 0;
   RunEnemyCombatAI(ui);
 }
 
 void StartNewCombatRound(CombatUi& ui) {
   ui.SetEndTurnEnabled(true);
-  state::PlayerShip[3] = state::GetShipClassStat(state::PlayerShip[2], state::kAttrActionPoints);
+  state::PlayerShip[ship::kActionPoints] =
+      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrActionPoints);
   ShowActionPointBar(ui);
   CountDownModifiers(Side::Player, ui);
   ApplyShipSpecial(ui);

@@ -6,6 +6,7 @@
 #include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -47,27 +48,27 @@ bool ValidFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The faction owning the system the player is in; 0 outside the star map.
 std::int32_t OwnerOfPlayerSystem() {
-  const std::int32_t s = state::PlayerShip[14];
-  return ValidSystem(s) ? state::SystemData[s][2] : 0;
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  return ValidSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
 }
 
 void SetupPlayerReinforcements() {
   const std::int32_t owner = OwnerOfPlayerSystem();
-  const std::int32_t f = state::PlayerData[4];
-  const bool clean = state::PlayerData[30] == 0;
+  const std::int32_t f = state::PlayerData[player::kFaction];
+  const bool clean = state::PlayerData[player::kCriminalDays] == 0;
   bool atWar = false;
   if (f >= 1 && f <= state::kLastFaction && ValidFaction(owner))
-    atWar = state::FactionData[f][10 + owner] != 0;
+    atWar = state::FactionData[f][faction::kAtWarWith + owner] != 0;
   const bool comes = (clean && owner == f) ||
                      (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
                      (clean && owner != f && state::SkillOwned[kSkillDeepSpacePatrol] == 1);
-  if (comes) state::PlayerShip[6] = kReinforcementTurns;
+  if (comes) state::PlayerShip[ship::kReinforcements] = kReinforcementTurns;
 }
 
 void FillPlayerSlots() {
   state::AbilityOwned[kShipSpecial] = 1;
   const std::int32_t special =
-      state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial);
+      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial);
   const bool specialHasButton = special != state::kSpecialBattleDroids &&
                                 special != state::kSpecialExtendedSensors &&
                                 special != state::kSpecialHiddenCargoBay;
@@ -78,7 +79,8 @@ void FillPlayerSlots() {
   };
   for (std::int32_t id = 1; id <= 100; ++id) {
     const bool owned = state::AbilityOwned[id] >= 1 && id != kShipSpecial;
-    const bool engineFlee = id == kFlee && state::AbilityOwned[id] < 1 && state::PlayerShip[74] == 2;
+    const bool engineFlee =
+        id == kFlee && state::AbilityOwned[id] < 1 && state::PlayerShip[ship::kEngine] == 2;
     if (!owned && !engineFlee) continue;
     place(id);
     // The ship's special ability always takes the fourth button, once three are filled.
@@ -90,12 +92,12 @@ void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
   const std::int32_t maxCrew = state::GetShipClassStat(enemyClass, state::kAttrMaxCrew);
   std::int32_t minCrew = state::GetShipClassStat(enemyClass, state::kAttrMinCrew);
   if (minCrew == 0) minCrew = 1;
-  state::EnemyShip[30] = minCrew;
+  state::EnemyShip[ship::kCrewmen] = minCrew;
   std::int32_t marines = maxCrew - minCrew;
   if (marines < 0) marines = 0;
   if (enemyKind == 1 || enemyKind == 3) marines /= 2;
-  state::EnemyShip[34] = state::Random(marines);
-  state::EnemyShip[32] = marines - state::EnemyShip[34];
+  state::EnemyShip[ship::kDroids] = state::Random(marines);
+  state::EnemyShip[ship::kMarines] = marines - state::EnemyShip[ship::kDroids];
 }
 
 // Gun and launcher by tier and size category; a size without a row keeps the defaults.
@@ -106,41 +108,41 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
   auto smallLauncher = [size]() { return size == 1 ? 0 : 4; };
   bool fitted = true;
   if (tier == 1 && (size == 1 || size == 2)) {
-    e[60] = state::Random(2);
-    e[51] = smallLauncher();
+    e[ship::kGun] = state::Random(2);
+    e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 1 && size == 3) {
-    e[60] = pick(state::Random(100), 60, 0, 80, 1, 7);
-    e[51] = 5;
+    e[ship::kGun] = pick(state::Random(100), 60, 0, 80, 1, 7);
+    e[ship::kMissileLauncher] = 5;
   } else if (tier == 2 && (size == 1 || size == 2)) {
-    e[60] = pick(state::Random(100), 40, 0, 70, 1, 3);
-    e[51] = smallLauncher();
+    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 1, 3);
+    e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 2 && size == 3) {
-    e[60] = pick(state::Random(100), 40, 0, 70, 1, 7);
-    e[51] = 5;
+    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 1, 7);
+    e[ship::kMissileLauncher] = 5;
   } else if (tier == 2 && size == 4) {
-    e[60] = pick(state::Random(100), 40, 0, 70, 7, 6);
-    e[51] = 5;
+    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 7, 6);
+    e[ship::kMissileLauncher] = 5;
   } else if (tier == 2 && size == 5) {
-    e[60] = pick(state::Random(100), 40, 7, 70, 8, 4);
-    e[51] = state::Random(100) <= 70 ? 5 : 10;
+    e[ship::kGun] = pick(state::Random(100), 40, 7, 70, 8, 4);
+    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? 5 : 10;
   } else if (tier >= 3 && (size == 1 || size == 2)) {
-    e[60] = state::Random(100) <= 60 ? 1 : 3;
-    e[51] = smallLauncher();
+    e[ship::kGun] = state::Random(100) <= 60 ? 1 : 3;
+    e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier >= 3 && size == 3) {
-    e[60] = state::Random(100) <= 60 ? 1 : 7;
-    e[51] = 5;
+    e[ship::kGun] = state::Random(100) <= 60 ? 1 : 7;
+    e[ship::kMissileLauncher] = 5;
   } else if (tier >= 3 && size == 4) {
-    e[60] = state::Random(100) <= 60 ? 7 : 6;
-    e[51] = 5;
+    e[ship::kGun] = state::Random(100) <= 60 ? 7 : 6;
+    e[ship::kMissileLauncher] = 5;
   } else if (tier >= 3 && size == 5) {
-    e[60] = state::Random(100) <= 60 ? 8 : 4;
-    e[51] = state::Random(100) <= 70 ? 5 : 10;
+    e[ship::kGun] = state::Random(100) <= 60 ? 8 : 4;
+    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? 5 : 10;
   } else {
     fitted = false;
   }
   if (fitted) {
-    e[70] = 1;
-    e[72] = 1;
+    e[ship::kEcm] = 1;
+    e[ship::kTargeting] = 1;
   }
 }
 
@@ -151,7 +153,7 @@ void SetupEnemyAbilities(std::int32_t tier, std::int32_t enemyKind) {
   const EnemyAbilityRow& row = kEnemyAbilities[tierRow][enemyKind - 1];
   int slot = 1;
   for (std::int32_t id : row.abilities) state::EnemyAbilitySlots[slot++] = id;
-  state::EnemyShip[6] = row.reinforcements;
+  state::EnemyShip[ship::kReinforcements] = row.reinforcements;
 }
 
 // The firing picture suffix for gun 0..8; a gun outside keeps `first`.
@@ -171,17 +173,17 @@ std::string MissilePicture(std::int32_t shipClass, std::int32_t launcher, const 
 
 void ChoosePictures() {
   CombatPictures p;
-  const std::int32_t playerClass = state::PlayerShip[2];
-  const std::int32_t enemyClass = state::EnemyShip[2];
+  const std::int32_t playerClass = state::PlayerShip[ship::kClass];
+  const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
 
-  const std::string pb = state::GetShipFactionImage(playerClass, state::PlayerShip[8]);
+  const std::string pb = state::GetShipFactionImage(playerClass, state::PlayerShip[ship::kFaction]);
   p.playerNormal = pb + "_l_n.jpg";
   p.playerShield = pb + "_l_s.jpg";
   const std::string playerFirst =
       state::GetShipClassSize(playerClass) == 5 ? "f5" : "f1";
-  p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[60], playerFirst) + ".jpg";
+  p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[ship::kGun], playerFirst) + ".jpg";
 
-  const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[8]);
+  const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[ship::kFaction]);
   p.enemyNormal = eb + "_r_n.jpg";
   p.enemyShield = eb + "_r_s.jpg";
   if (enemyClass == state::kStarbaseClass ||
@@ -189,17 +191,19 @@ void ChoosePictures() {
     p.enemyFiring = eb + "_r_f1.jpg";
   } else {
     const std::string enemyFirst = state::GetShipClassSize(enemyClass) == 5 ? "f5" : "f1";
-    p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[60], enemyFirst) + ".jpg";
+    p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[ship::kGun], enemyFirst) + ".jpg";
   }
 
-  p.missile.file = MissilePicture(playerClass, state::PlayerShip[51], "Federation_Missile_R.jpg", false);
-  p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[51], "Federation_Missile_L.jpg", true);
+  p.missile.file = MissilePicture(playerClass, state::PlayerShip[ship::kMissileLauncher],
+                                  "Federation_Missile_R.jpg", false);
+  p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[ship::kMissileLauncher],
+                                       "Federation_Missile_L.jpg", true);
   auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
     m.width = (launcher == 7 || launcher == 9) ? 60 : 120;
     m.height = 60;
   };
-  missileSize(p.missile, state::PlayerShip[51]);
-  missileSize(p.enemyMissile, state::EnemyShip[51]);
+  missileSize(p.missile, state::PlayerShip[ship::kMissileLauncher]);
+  missileSize(p.enemyMissile, state::EnemyShip[ship::kMissileLauncher]);
   p.missilePanel = {"", 270, 380, 120, 60, false};
   p.enemyMissilePanel = {"", 400, 380, 120, 60, false};
 
@@ -230,13 +234,15 @@ void ChoosePictures() {
 }  // namespace
 
 std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, CombatUi& ui) {
-  const std::int32_t level = state::PlayerData[6];
+  const std::int32_t level = state::PlayerData[player::kLevel];
   std::int32_t tier = level <= 6 ? 1 : level <= 14 ? 2 : level <= 18 ? 3 : 4;
   if (ui.SensorsShowing()) {
     const int row = ui.SensorSelection();
     if (row >= 1 && row <= state::kLastSpecialShip) {
       const auto& ship = state::SpecialShips[row];
-      if (ship[1] > 0 && ship[3] == 3 && ship[9] == 2) tier += 1;
+      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == 3 &&
+          ship[special_ship::kSubKind] == 2)
+        tier += 1;
     }
   }
   if (tier > 4) tier = 4;
@@ -259,60 +265,64 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
   }
   for (int f = 1; f <= 100; ++f) e[f] = 0;
   for (int s = 1; s <= 8; ++s) {
-    state::PlayerModifiers[s][1] = 0;
-    state::EnemyModifiers[s][1] = 0;
+    state::PlayerModifiers[s][modifier::kActive] = 0;
+    state::EnemyModifiers[s][modifier::kActive] = 0;
   }
   state::PlayerMissileVolley[1] = 0;
   state::EnemyMissileVolley[1] = 0;
-  p[4] = 0;
-  e[4] = 0;
-  p[6] = -1;
-  e[6] = -1;
+  p[ship::kComboPoints] = 0;
+  e[ship::kComboPoints] = 0;
+  p[ship::kReinforcements] = -1;
+  e[ship::kReinforcements] = -1;
 
   for (int k = 0; k <= kLastAbilityButton; ++k) state::PlayerAbilitySlots[k] = 0;
   ui.ResetScreen();
 
   SetupPlayerReinforcements();
 
-  const std::int32_t playerAp = state::GetShipClassStat(p[2], state::kAttrActionPoints);
-  p[3] = playerAp;
-  p[90] = p[91] = p[92] = p[94] = p[52] = p[95] = 0;
-  p[99] = playerAp >= 6 ? 1 : 0;
+  const std::int32_t playerAp = state::GetShipClassStat(p[ship::kClass], state::kAttrActionPoints);
+  p[ship::kActionPoints] = playerAp;
+  p[ship::kShieldBoostUsed] = p[ship::kEnergyChannellingUsed] = p[ship::kRechargeUsed] =
+      p[ship::kEmitterUsed] = p[ship::kMissileReload] = p[ship::kGunVolleys] = 0;
+  p[ship::kLongActionPointBar] = playerAp >= 6 ? 1 : 0;
 
   FillPlayerSlots();
 
   for (int k = 1; k <= kLastAbilityButton; ++k) state::EnemyAbilitySlots[k] = 0;
-  e[1] = 1;
-  e[2] = enemyClass;
-  e[3] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
-  e[4] = 0;
-  e[6] = -1;
-  e[7] = enemyKind;
-  e[8] = enemyFaction;
-  e[13] = 2;
-  e[14] = 2;
+  e[ship::kAlive] = 1;
+  e[ship::kClass] = enemyClass;
+  e[ship::kActionPoints] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
+  e[ship::kComboPoints] = 0;
+  e[ship::kReinforcements] = -1;
+  e[ship::kEnemyKind] = enemyKind;
+  e[ship::kFaction] = enemyFaction;
+  e[ship::kBody] = 2;
+  e[ship::kSystem] = 2;
 
   SetupEnemyCrew(enemyClass, enemyKind);
 
-  e[41] = 0;
-  e[40] = state::GetShipClassBaseShields(enemyClass);
-  e[50] = 3;
-  e[51] = e[60] = e[70] = e[72] = e[74] = e[76] = 0;
-  e[90] = e[91] = e[92] = e[52] = e[95] = 0;
-  e[20] = state::GetShipCargoCapacity(enemyClass, 0, Side::Enemy);
+  e[ship::kSimulatorMissile] = 0;
+  e[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
+  e[ship::kSetUpMark] = 3;
+  e[ship::kMissileLauncher] = e[ship::kGun] = e[ship::kEcm] = e[ship::kTargeting] =
+      e[ship::kEngine] = e[ship::kCargoModule] = 0;
+  e[ship::kShieldBoostUsed] = e[ship::kEnergyChannellingUsed] = e[ship::kRechargeUsed] =
+      e[ship::kMissileReload] = e[ship::kGunVolleys] = 0;
+  e[ship::kCargoSpace] = state::GetShipCargoCapacity(enemyClass, 0, Side::Enemy);
 
   const std::int32_t tier = EnemyLoadoutTier(enemyClass, enemyTier, ui);
   const std::int32_t size = state::GetShipClassSize(enemyClass);
   SetupEnemyEquipment(tier, size);
   SetupEnemyAbilities(tier, enemyKind);
 
-  if (OwnerOfPlayerSystem() == enemyFaction) e[6] = kReinforcementTurns;
+  if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
-  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[51] = 7;
-  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[60] = 0;
-  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13)) e[60] = 1;
-  if (size == 5 && e[60] != 8) e[60] = 4;
-  if (enemyClass == state::kStarbaseClass) e[60] = 0;
+  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
+  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
+  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
+    e[ship::kGun] = 1;
+  if (size == 5 && e[ship::kGun] != 8) e[ship::kGun] = 4;
+  if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;
 
   ChoosePictures();
 }
@@ -320,7 +330,8 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 void PrepareShipCombat() {}
 
 void RefreshShipCombatScreen(CombatUi& ui) {
-  if (state::PlayerShip[3] > kMaxActionPoints) state::PlayerShip[3] = kMaxActionPoints;
+  if (state::PlayerShip[ship::kActionPoints] > kMaxActionPoints)
+    state::PlayerShip[ship::kActionPoints] = kMaxActionPoints;
   ui.Refresh(Display::Everything);
 }
 

@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/setup.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -26,17 +27,18 @@ constexpr std::array<const char*, 9> kFiringByGun = {
 };
 
 std::string PlayerShipPicture() {
-  return state::GetShipFactionImage(state::PlayerShip[2], state::PlayerShip[8]);
+  return state::GetShipFactionImage(state::PlayerShip[ship::kClass],
+                                    state::PlayerShip[ship::kFaction]);
 }
 
 void SpendSwitchCost(CombatUi& ui) {
-  state::PlayerShip[3] -= kSwitchCost;
+  state::PlayerShip[ship::kActionPoints] -= kSwitchCost;
   ui.Refresh(Display::AbilityButtons);
 }
 
 void Activate(std::int32_t s, const std::string& name, CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[3] < kSwitchCost) {
+  if (p[ship::kActionPoints] < kSwitchCost) {
     ShowNotEnoughAP(ui);
     return;
   }
@@ -49,22 +51,22 @@ void Activate(std::int32_t s, const std::string& name, CombatUi& ui) {
   if (s == state::kSpecialDropAllMissiles) {
     if (ui.Ask("Really?", "Are you really sure you wish to drop all missiles for a +1 AP bonus "
                           "each turn?"))
-      p[52] = kLauncherEmptied;
+      p[ship::kMissileReload] = kLauncherEmptied;
     else
       ClearModifier(Side::Player, kShipSpecial);  // the points stay spent
   }
   if (s == state::kSpecialAntiPhaseEmitter) {
     const int slot = FindPlayerModifierSlot(kShipSpecial);
-    if (slot > 0) state::PlayerModifiers[slot][3] = kEmitterRounds;
-    if (p[94] > 0) {
-      p[3] += kSwitchCost;
+    if (slot > 0) state::PlayerModifiers[slot][modifier::kTurnsLeft] = kEmitterRounds;
+    if (p[ship::kEmitterUsed] > 0) {
+      p[ship::kActionPoints] += kSwitchCost;
       ui.Refresh(Display::AbilityButtons);
       ClearModifier(Side::Player, kShipSpecial);
       ui.Refresh(Display::Modifiers);
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "The anti-phase emitter can only be used once during the same combat.");
     } else {
-      p[94] = 1;
+      p[ship::kEmitterUsed] = 1;
     }
   }
   ui.Refresh(Display::Modifiers);
@@ -72,14 +74,14 @@ void Activate(std::int32_t s, const std::string& name, CombatUi& ui) {
 
 void SwitchOff(std::int32_t s, const std::string& name, CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[3] < kSwitchCost) return;  // no popup for the switch-off
+  if (p[ship::kActionPoints] < kSwitchCost) return;  // no popup for the switch-off
   if (!ui.Ask(name, "This spaceship has a special ability which is right now turned *ON*. As long "
                     "as it stays activated " + state::GetShipSpecialEffect(s) +
                     " Do you wish to turn this ability off?"))
     return;
   SpendSwitchCost(ui);
   ClearModifier(Side::Player, kShipSpecial);
-  const std::int32_t gun = p[60];
+  const std::int32_t gun = p[ship::kGun];
   if (s == state::kSpecialTwinGuns && gun >= 0 && gun < static_cast<std::int32_t>(kFiringByGun.size()))
     Pictures.playerFiring = PlayerShipPicture() + kFiringByGun[static_cast<std::size_t>(gun)];
   ui.Refresh(Display::Modifiers);
@@ -89,7 +91,8 @@ void SwitchOff(std::int32_t s, const std::string& name, CombatUi& ui) {
 
 void ResolveShipSpecial(CombatUi& ui) {
   audio::PlayAbilityUsedSound();
-  const std::int32_t s = state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial);
+  const std::int32_t s =
+      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial);
   // A class without a special has nothing to switch (and no button for it).
   const std::string name = state::GetShipSpecialName(s);
   if (name.empty()) return;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -27,7 +28,7 @@ inline ModifierList& ListOf(Side side) {
 // The action points one volley of the side's guns costs.
 inline std::int32_t GunCost(Side side) {
   const auto& ship = Ship(side);
-  return state::GetGunApCost(ship[2], ship[60], side);
+  return state::GetGunApCost(ship[ship::kClass], ship[ship::kGun], side);
 }
 
 }  // namespace combat

@@ -10,6 +10,7 @@
 #include "combat/sides.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -33,7 +34,7 @@ std::int32_t Clamp32(std::int64_t v) {
 
 void LoseShields(Side side, std::int64_t amount) {
   auto& ship = Ship(side);
-  ship[40] = Clamp32(static_cast<std::int64_t>(ship[40]) - amount);
+  ship[ship::kShields] = Clamp32(static_cast<std::int64_t>(ship[ship::kShields]) - amount);
 }
 
 void ShowPanel(Side side, int panel, std::string_view topic, std::string_view text) {
@@ -130,9 +131,9 @@ void PickTraderChoices(SimulatorUi& ui) {
       EnemyUse(shield, ui);
     }
   }
-  const std::int64_t third = state::GetShipClassBaseShields(state::EnemyShip[2]) / 3;
-  const bool weak = state::EnemyShip[40] < third;
-  if (state::EnemyShip[4] > 2 && weak && Chance9()) EnemyUse(28, ui);
+  const std::int64_t third = state::GetShipClassBaseShields(state::EnemyShip[ship::kClass]) / 3;
+  const bool weak = state::EnemyShip[ship::kShields] < third;
+  if (state::EnemyShip[ship::kComboPoints] > 2 && weak && Chance9()) EnemyUse(28, ui);
   if (weak && Chance9()) EnemyUse(27, ui);
   if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
   EnemyUse(2, ui);
@@ -144,7 +145,7 @@ void PickRogueChoices(SimulatorUi& ui) {
   TryChance(6, ui);
   TryChance(7, ui);
   TryChance(8, ui);
-  if (state::EnemyShip[4] > 2 && Chance9()) EnemyUse(7, ui);
+  if (state::EnemyShip[ship::kComboPoints] > 2 && Chance9()) EnemyUse(7, ui);
   if (PlayerVolleyInFlight()) EnemyUse(3, ui);
   if (PlayerHas(11) && Chance9()) EnemyUse(12, ui);
   if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
@@ -171,7 +172,7 @@ void PickSoldierChoices(SimulatorUi& ui) {
     if (state::EnemySlotState[slot14] < 1) {
       EnemyUse(14, ui);
     } else if (EnemyHas(14)) {
-      EnemyUse(state::EnemyShip[4] < 3 ? 15 : 16, ui);
+      EnemyUse(state::EnemyShip[ship::kComboPoints] < 3 ? 15 : 16, ui);
     }
   }
   if (EnemyHas(16)) EnemyUse(17, ui);
@@ -182,11 +183,11 @@ void CountDownEffects(Side side, SimulatorUi& ui) {
   auto& list = ListOf(side);
   for (int slot = 1; slot <= kModifierSlots; ++slot) {
     auto& row = list[slot];
-    if (row[1] == 0) continue;
-    row[3] = Clamp32(static_cast<std::int64_t>(row[3]) - 1);
-    if (row[3] < 1) {
+    if (row[modifier::kActive] == 0) continue;
+    row[modifier::kTurnsLeft] = Clamp32(static_cast<std::int64_t>(row[modifier::kTurnsLeft]) - 1);
+    if (row[modifier::kTurnsLeft] < 1) {
       // An escape (ability 11) running out ends nothing more in the simulator.
-      row[1] = 0;
+      row[modifier::kActive] = 0;
       ui.Refresh(Display::Modifiers);
     }
   }
@@ -210,7 +211,7 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   if (volley[2] >= 1) return;
   volley[1] = 0;
   const auto& ship = Ship(attacker);
-  std::int32_t damage = state::GetMissileDamage(ship[2], ship[41]);
+  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
   const Side target = Other(attacker);
   if (ModifierActive(target, 6)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));
@@ -222,7 +223,7 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
 }
 
 void ReinforcementsArrive(Side side, SimulatorUi& ui) {
-  auto& countdown = Ship(side)[6];
+  auto& countdown = Ship(side)[ship::kReinforcements];
   if (countdown <= 0) return;
   --countdown;
   if (ModifierActive(side, 31) && countdown > 0) --countdown;
@@ -243,7 +244,7 @@ void ReinforcementsArrive(Side side, SimulatorUi& ui) {
 }
 
 void Explode(Side side, SimulatorUi& ui) {
-  Ship(side)[1] = 0;
+  Ship(side)[ship::kAlive] = 0;
   audio::PlayShipExplosionSound();
   ui.StopCombatTimer();
   if (side == kEnemy) {
@@ -260,11 +261,11 @@ void Explode(Side side, SimulatorUi& ui) {
 
 void StoreChoice(std::int32_t shipClass, std::int32_t expertise) {
   if (SimulatorSetupStep == 1) {
-    if (shipClass >= 0) state::PlayerShip[2] = shipClass;
-    if (expertise >= 0) state::PlayerData[3] = expertise;
+    if (shipClass >= 0) state::PlayerShip[ship::kClass] = shipClass;
+    if (expertise >= 0) state::PlayerData[player::kProfession] = expertise;
   } else if (SimulatorSetupStep == 2) {
-    if (shipClass >= 0) state::EnemyShip[2] = shipClass;
-    if (expertise >= 0) state::EnemyShip[7] = expertise;
+    if (shipClass >= 0) state::EnemyShip[ship::kClass] = shipClass;
+    if (expertise >= 0) state::EnemyShip[ship::kEnemyKind] = expertise;
   }
 }
 
@@ -279,11 +280,13 @@ void ChooseSimulatorShip(std::int32_t shipClass) { StoreChoice(shipClass, -1); }
 void ChooseSimulatorExpertise(std::int32_t expertise) { StoreChoice(-1, expertise); }
 
 bool ContinueSimulatorSetup() {
-  if (SimulatorSetupStep == 1 && state::PlayerShip[2] > 0 && state::PlayerData[3] > 0) {
+  if (SimulatorSetupStep == 1 && state::PlayerShip[ship::kClass] > 0 &&
+      state::PlayerData[player::kProfession] > 0) {
     SimulatorSetupStep = 2;
     return true;
   }
-  if (SimulatorSetupStep == 2 && state::EnemyShip[2] > 0 && state::EnemyShip[7] > 0) {
+  if (SimulatorSetupStep == 2 && state::EnemyShip[ship::kClass] > 0 &&
+      state::EnemyShip[ship::kEnemyKind] > 0) {
     SimulatorSetupStep = 3;
     return true;
   }
@@ -329,78 +332,78 @@ void SetupSimulatorShips(SimulatorUi& ui) {
     state::EnemySlotState[slot] = 0;
   }
   for (int slot = 1; slot <= kModifierSlots; ++slot) {
-    state::PlayerModifiers[slot][1] = 0;
-    state::EnemyModifiers[slot][1] = 0;
+    state::PlayerModifiers[slot][modifier::kActive] = 0;
+    state::EnemyModifiers[slot][modifier::kActive] = 0;
   }
   state::PlayerMissileVolley[1] = 0;
   state::EnemyMissileVolley[1] = 0;
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
-    (*ship)[4] = 0;
-    (*ship)[6] = -1;
+    (*ship)[ship::kComboPoints] = 0;
+    (*ship)[ship::kReinforcements] = -1;
   }
   // Messages of an earlier duel do not carry over into this one.
   SimulatorMessages = {};
   ui.ResetScreen();
-  const std::int32_t system = state::PlayerShip[14];
+  const std::int32_t system = state::PlayerShip[ship::kSystem];
   if (system >= 1 && system < state::kSystems &&
-      state::SystemData[system][2] == state::PlayerData[4]) {
-    state::PlayerShip[6] = 100;
+      state::SystemData[system][star_system::kOwner] == state::PlayerData[player::kFaction]) {
+    state::PlayerShip[ship::kReinforcements] = 100;
   }
   ui.Refresh(Display::AbilityButtons);
 
   auto& enemy = state::EnemyShip;
-  enemy[1] = 1;
-  enemy[4] = 0;
-  enemy[6] = -1;
-  enemy[13] = 2;
-  enemy[14] = 2;
-  enemy[20] = 50;
-  enemy[41] = 0;
-  enemy[40] = state::GetShipClassBaseShields(enemy[2]);
-  enemy[50] = 3;
-  for (int field : {51, 60, 70, 72, 74, 76}) enemy[field] = 0;
+  enemy[ship::kAlive] = 1;
+  enemy[ship::kComboPoints] = 0;
+  enemy[ship::kReinforcements] = -1;
+  enemy[ship::kBody] = 2;
+  enemy[ship::kSystem] = 2;
+  enemy[ship::kCargoSpace] = 50;
+  enemy[ship::kSimulatorMissile] = 0;
+  enemy[ship::kShields] = state::GetShipClassBaseShields(enemy[ship::kClass]);
+  enemy[ship::kSetUpMark] = 3;
+  for (int field : ship::kFittedItems) enemy[field] = 0;
 
   static constexpr std::array<std::array<std::int32_t, 12>, 3> kLists = {{
       {1, 2, 3, 10, 11, 22, 24, 26, 27, 28, 20, 31},
       {1, 2, 3, 10, 4, 5, 20, 6, 7, 8, 9, 29},
       {1, 2, 3, 13, 14, 15, 16, 17, 21, 12, 32, 6},
   }};
-  const int list = SimulatorEnemyList(enemy[7]);
+  const int list = SimulatorEnemyList(enemy[ship::kEnemyKind]);
   if (list > 0) {
     for (int slot = 1; slot <= 12; ++slot) {
       state::EnemyAbilitySlots[slot] = kLists[static_cast<std::size_t>(list - 1)]
                                              [static_cast<std::size_t>(slot - 1)];
     }
-    enemy[6] = list == 1 ? 100 : -1;
+    enemy[ship::kReinforcements] = list == 1 ? 100 : -1;
   }
 }
 
 void RunCombatSimulator(SimulatorUi& ui) {
   audio::PlayButtonSound();
   state::ClearGameState();
-  state::PlayerShip[2] = 0;
-  state::EnemyShip[2] = 0;
-  state::PlayerData[3] = 0;
-  state::EnemyShip[7] = 0;
+  state::PlayerShip[ship::kClass] = 0;
+  state::EnemyShip[ship::kClass] = 0;
+  state::PlayerData[player::kProfession] = 0;
+  state::EnemyShip[ship::kEnemyKind] = 0;
   SimulatorSetupStep = 1;
   ui.ShowSetupPage("Player setup:");
 
-  const std::int32_t shipClass = state::PlayerShip[2];
+  const std::int32_t shipClass = state::PlayerShip[ship::kClass];
   rules::CreateNewGameWorld(shipClass, ui.Rules());
-  state::PlayerShip[2] = shipClass;
-  state::PlayerShip[40] = state::GetShipClassBaseShields(shipClass);
+  state::PlayerShip[ship::kClass] = shipClass;
+  state::PlayerShip[ship::kShields] = state::GetShipClassBaseShields(shipClass);
 
   if (SimulatorSetupStep == 2) ui.ShowSetupPage("Enemy setup:");
   if (SimulatorSetupStep != 3) return;
 
   SetupSimulatorShips(ui);
   ui.RunDuelScreen();
-  if (state::EnemyShip[1] == 0) {
+  if (state::EnemyShip[ship::kAlive] == 0) {
     ui.ShowPopup(CombatPopup::Picture, "Congratulations! You won!",
                  "Well done, you won the duel! Lets see how you will do in a REAL clash of steel "
                  "and blood.",
                  "Gameris.jpg");
-  } else if (state::PlayerShip[1] == 0) {
+  } else if (state::PlayerShip[ship::kAlive] == 0) {
     ui.ShowPopup(CombatPopup::Picture, "Game Over!",
                  "You lost the simulator game. You better continue with your training.",
                  "Gameris.jpg");
@@ -416,7 +419,7 @@ void UseSimulatorAbilitySlot(int slot, SimulatorUi& ui) {
 }
 
 void PickSimulatorEnemyAbility(SimulatorUi& ui) {
-  switch (SimulatorEnemyList(state::EnemyShip[7])) {
+  switch (SimulatorEnemyList(state::EnemyShip[ship::kEnemyKind])) {
     case 1: PickTraderChoices(ui); break;
     case 2: PickRogueChoices(ui); break;
     case 3: PickSoldierChoices(ui); break;
@@ -465,13 +468,13 @@ void RunSimulatorRound(SimulatorUi& ui) {
   ReinforcementsArrive(kPlayer, ui);
   ReinforcementsArrive(kEnemy, ui);
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
-    if ((*ship)[6] < 0) (*ship)[6] = 0;
+    if ((*ship)[ship::kReinforcements] < 0) (*ship)[ship::kReinforcements] = 0;
   }
   ui.Refresh(Display::ReinforcementRadar);
 
-  if (state::EnemyShip[40] < 1) {
+  if (state::EnemyShip[ship::kShields] < 1) {
     Explode(kEnemy, ui);
-  } else if (state::PlayerShip[40] < 1) {
+  } else if (state::PlayerShip[ship::kShields] < 1) {
     Explode(kPlayer, ui);
   }
   ui.Refresh(Display::Missiles);

@@ -89,8 +89,8 @@ bool ContinueSimulatorSetup();
 // "Back": one step back; the page closes.
 void BackSimulatorSetup();
 
-// The enemy's ability list and choice table for its expertise (EnemyShip field 7): Trader 1,
-// Soldier 3 and Rogue 6 each fight with their own list (1, 3 and 2); 0 for anything else.
+// The enemy's ability list and choice table for its expertise (ship::kEnemyKind of EnemyShip):
+// Trader 1, Soldier 3 and Rogue 6 each fight with their own list (1, 3 and 2); 0 for anything else.
 int SimulatorEnemyList(std::int32_t expertise);
 
 // Pictures of a simulator ship by class and side: ship, missile icon and gun fire with the gun

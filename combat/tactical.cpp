@@ -14,6 +14,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -104,7 +105,7 @@ void SwitchOnEnemy(const LastingEffect& effect, CombatUi& ui) {
 
 std::string ScenePicture(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipFactionImage(ship[2], ship[8]) + "_Scene.jpg";
+  return state::GetShipFactionImage(ship[ship::kClass], ship[ship::kFaction]) + "_Scene.jpg";
 }
 
 // The escape ends the fight at once. The combat screen's close handler stops its timers and clears
@@ -115,14 +116,14 @@ void EscapePlayer(CombatUi& ui) {
   ui.ShowPopup(CombatPopup::Picture, "You escape!", "You are able to escape from the battle!",
                ScenePicture(Side::Player));
   CloseShipCombat(ui);
-  state::PlayerShip[3] = kTurnEnded;
+  state::PlayerShip[ship::kActionPoints] = kTurnEnded;
 }
 
 void EscapeEnemy(std::string_view text, bool offersNoBoarding, CombatUi& ui) {
   ui.ShowPopup(CombatPopup::Picture, "Enemy escapes!", text, ScenePicture(Side::Enemy));
   if (offersNoBoarding) BoardingOffered = 1;
   CloseShipCombat(ui);
-  state::EnemyShip[96] = kEnemyDecisionSteps;
+  state::EnemyShip[ship::kDecisionStep] = kEnemyDecisionSteps;
 }
 
 void EscapeImpossible(std::string_view text, CombatUi& ui) {
@@ -153,7 +154,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[76] != kCloakingDevice) {
+  if (state::PlayerShip[ship::kCargoModule] != kCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));

@@ -11,6 +11,7 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -28,7 +29,7 @@ std::int32_t OverloadChanceEnemy(std::int32_t c) { return c + c / 4; }
 std::int32_t OverloadDamage(std::int32_t d) { return d / 2; }
 
 void Overheat(std::string_view text, CombatUi& ui) {
-  const std::int32_t volleys = state::PlayerShip[95];
+  const std::int32_t volleys = state::PlayerShip[ship::kGunVolleys];
   std::int32_t p = -1;
   if (volleys > 2) p = 15;
   if (volleys > 3) p = 45;
@@ -130,18 +131,21 @@ void FireMissiles(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    if (!(p[40] > 0 && state::PlayerMissileVolley[1] == 0)) return;
-    if (p[52] > 0) {
+    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0)) return;
+    if (p[ship::kMissileReload] > 0) {
       ui.ShowPopup(CombatPopup::Text, "Reloading",
                    "Missile launchers need a couple of turns after being fired to reload...");
       return;
     }
-    if (p[51] == 5 && state::GetShipClassSize(e[2]) == 1) {
+    if (p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
     }
-    if (!PayActionPoints(side, state::GetMissileApCost(p[2], p[51], Side::Player), ui)) return;
+    if (!PayActionPoints(
+            side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
+            ui))
+      return;
     if (state::TutorialActive == 1 && state::TutorialStep == 13) {
       ui.EndTutorialStep(13);
       ui.BeginTutorialStep(14);
@@ -150,24 +154,28 @@ void FireMissiles(Side side, CombatUi& ui) {
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
     state::PlayerMissileVolley[1] = 1;
     state::PlayerMissileVolley[2] = 3;
-    p[52] = 4;
-    if (p[51] == 2) p[52] *= 2;
-    if (p[51] == kDestroyerLauncher) p[52] = kNoReload;
+    p[ship::kMissileReload] = 4;
+    if (p[ship::kMissileLauncher] == 2) p[ship::kMissileReload] *= 2;
+    if (p[ship::kMissileLauncher] == kDestroyerLauncher) p[ship::kMissileReload] = kNoReload;
     ui.Refresh(Display::Missiles);
     ui.Refresh(Display::AbilityButtons);
     return;
   }
-  if (!(e[40] > 0 && state::EnemyMissileVolley[1] == 0 && e[52] == 0)) return;
-  if (e[51] == 5 && state::GetShipClassSize(p[2]) == 1) return;
-  if (!PayActionPoints(side, state::GetMissileApCost(e[2], e[51], Side::Enemy), ui)) return;
+  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[1] == 0 && e[ship::kMissileReload] == 0))
+    return;
+  if (e[ship::kMissileLauncher] == 5 && state::GetShipClassSize(p[ship::kClass]) == 1) return;
+  if (!PayActionPoints(
+          side, state::GetMissileApCost(e[ship::kClass], e[ship::kMissileLauncher], Side::Enemy),
+          ui))
+    return;
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
-  e[40] -= 1;
+  e[ship::kShields] -= 1;
   state::EnemyMissileVolley[1] = 1;
   state::EnemyMissileVolley[2] = 4;
-  e[52] = 5;
-  if (e[51] == 2) e[52] = 10;
-  if (e[51] == kDestroyerLauncher) e[52] = kNoReload;
+  e[ship::kMissileReload] = 5;
+  if (e[ship::kMissileLauncher] == 2) e[ship::kMissileReload] = 10;
+  if (e[ship::kMissileLauncher] == kDestroyerLauncher) e[ship::kMissileReload] = kNoReload;
   ui.Refresh(Display::Missiles);
 }
 
@@ -188,21 +196,24 @@ void Ecm(Side side, CombatUi& ui) {
       }
       return;
     }
-    if (!PayActionPoints(side, state::GetEcmApCost(p[2], p[70]), ui)) return;
+    if (!PayActionPoints(side, state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]), ui)) return;
     audio::PlayEcmSound();
     ui.Refresh(Display::AbilityButtons);
-    std::int32_t c = state::GetEcmChance(p[2], p[70]);
+    std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
     c = ScalePlayerDamageToEnemy2(c);
-    c += state::GetMissileEcmModifier(e[2], e[51]);
-    if (p[70] == 4 && (e[51] == 7 || e[51] == 9)) c *= 2;
-    if (p[70] == 5 && state::Random(100) < 15) {
-      ChangeShields(Side::Player,
-                    -static_cast<std::int64_t>(state::GetShipMaxShields(p[2], p[74], p[76]) / 10));
+    c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
+    if (p[ship::kEcm] == 4 && (e[ship::kMissileLauncher] == 7 || e[ship::kMissileLauncher] == 9))
+      c *= 2;
+    if (p[ship::kEcm] == 5 && state::Random(100) < 15) {
+      ChangeShields(Side::Player, -static_cast<std::int64_t>(
+                                      state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine],
+                                                               p[ship::kCargoModule]) /
+                                      10));
       ui.Refresh(Display::Shields);
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
     }
-    if (state::PlayerData[14] == 7) c += 5;
+    if (state::PlayerData[player::kRank] == 7) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
       ui.EndTutorialStep(16);
@@ -220,12 +231,12 @@ void Ecm(Side side, CombatUi& ui) {
     return;
   }
   if (state::PlayerMissileVolley[1] <= 0) return;
-  if (!PayActionPoints(side, state::GetEcmApCost(e[2], e[70]), ui)) return;
+  if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
-  std::int32_t c = state::GetEcmChance(e[2], e[70]);
+  std::int32_t c = state::GetEcmChance(e[ship::kClass], e[ship::kEcm]);
   c -= c / 3;
-  c += state::GetMissileEcmModifier(p[2], p[51]);
+  c += state::GetMissileEcmModifier(p[ship::kClass], p[ship::kMissileLauncher]);
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {
@@ -253,8 +264,8 @@ void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
 
 std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[95] < INT32_MAX) p[95] += 1;
-  std::int32_t g = p[60];
+  if (p[ship::kGunVolleys] < INT32_MAX) p[ship::kGunVolleys] += 1;
+  std::int32_t g = p[ship::kGun];
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialTwinGuns) g = 1;
   switch (g) {
     case 1:
@@ -290,11 +301,12 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       }
       break;
     case 6: {
-      const std::int32_t max = state::GetShipMaxShields(p[2], p[74], p[76]);
+      const std::int32_t max =
+          state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
       // Feeding never lifts the shields above their maximum, nor lowers them.
-      std::int64_t raised = static_cast<std::int64_t>(p[40]) + d / 5;
-      if (raised > max) raised = std::max<std::int64_t>(max, p[40]);
-      p[40] = static_cast<std::int32_t>(raised);
+      std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + d / 5;
+      if (raised > max) raised = std::max<std::int64_t>(max, p[ship::kShields]);
+      p[ship::kShields] = static_cast<std::int32_t>(raised);
       ui.Refresh(Display::Shields);
       break;
     }

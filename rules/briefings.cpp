@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -214,7 +215,7 @@ state::TMissionRow& Record(std::int32_t source, std::int32_t system, std::int32_
   if (source == 1) return state::ActiveMission;
   if (system < 0 || system >= state::kSystems || slot < 0 || slot >= state::kOfferSlots) {
     nowhere.fill(0);
-    nowhere[10] = nowhere[30] = -1;
+    nowhere[mission::kNameVariant] = nowhere[mission::kBriefingVariant] = -1;
     return nowhere;
   }
   return state::MissionOffers[system][slot];
@@ -223,8 +224,9 @@ state::TMissionRow& Record(std::int32_t source, std::int32_t system, std::int32_
 // The stored wording of the record, drawn first when there is none yet. Every draw gives a
 // wording: 1..count.
 std::int32_t Variant(state::TMissionRow& record, std::int32_t count) {
-  if (record[30] == 0) record[30] = state::Random(count) + 1;
-  return record[30];
+  if (record[mission::kBriefingVariant] == 0)
+    record[mission::kBriefingVariant] = state::Random(count) + 1;
+  return record[mission::kBriefingVariant];
 }
 
 std::string TenWordings(const Wordings& wordings, std::int32_t source, std::int32_t system,
@@ -254,10 +256,10 @@ struct PlanetAndSystem {
   std::string system;
 };
 
-// The target planet and system named by the record's own [6] and [7].
+// The target planet and system named by the record's own target fields.
 PlanetAndSystem TargetNames(const state::TMissionRow& record) {
-  const std::int32_t b = record[6];
-  const std::int32_t s = record[7];
+  const std::int32_t b = record[mission::kTargetBody];
+  const std::int32_t s = record[mission::kTargetSystem];
   PlanetAndSystem names;
   if (s >= 0 && s < state::kSystems) {
     names.system = state::SystemText[s][1];
@@ -301,8 +303,9 @@ std::string BombingRun(std::int32_t v, const std::string& P, const std::string& 
 std::string TargetName(const std::array<std::string_view, 11>& names, std::int32_t source,
                        std::int32_t system, std::int32_t slot) {
   state::TMissionRow& record = Record(source, system, slot);
-  if (record[10] == 0) record[10] = state::Random(10) + 1;
-  const std::int32_t v = record[10];
+  if (record[mission::kNameVariant] == 0)
+    record[mission::kNameVariant] = state::Random(10) + 1;
+  const std::int32_t v = record[mission::kNameVariant];
   const std::string_view name = v >= 1 && v <= 10 ? names[v] : std::string_view("Troublemaker");
   return "\"" + std::string(name) + "\"";
 }
@@ -359,9 +362,13 @@ std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std
     case 1:
       return "This is a rare opportunity! We have located the position of the enemy Admiral’s flagship. Use everything at your disposal and attack him immediately! Try to abduct him for interrogation, but if you can simply destroy his ship, we will benefit greatly. A success would have a great impact on the war!";
     case 2:
-      return state::GetRankTitleShort(state::PlayerData[4], state::PlayerData[14]) + " " +
-             state::PlayerName +
-             ", we have a special mission for you. Our spies have located the position of the enemy’s command ship. The opposing Admiral will be onboard. You have all available forces at your disposal. Move in, capture him if you can, but make use of this opportunity and take him out!";
+      return state::GetRankTitleShort(state::PlayerData[player::kFaction],
+                                      state::PlayerData[player::kRank]) +
+             " " + state::PlayerName +
+             ", we have a special mission for you. Our spies have located the position of the "
+             "enemy’s command ship. The opposing Admiral will be onboard. You have all available "
+             "forces at your disposal. Move in, capture him if you can, but make use of this "
+             "opportunity and take him out!";
     case 3:
       return "We’re in luck. Yesterday the enemy Admiral’s flagship revealed itself for a split second, allowing us to place a tracking signal on it. It is now in a fairly vulnerable position. Use all available forces to take him out. If you can capture him, all the better.";
     default:

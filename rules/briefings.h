@@ -1,7 +1,8 @@
 // Mission briefings: one paragraph per mission telling the player what it is about, and the names
 // of the hunted criminal (Bounty) and the enemy ace (Abduction).
 //
-// A briefing's wording is drawn once and kept in the record's field [30]; a name's in field [10].
+// A briefing's wording is drawn once and kept in the record's mission::kBriefingVariant; a name's
+// in mission::kNameVariant.
 // So a mission reads the same on the board, on the travel screen after acceptance and after a load.
 // Every builder takes the record as (source, system, slot): source 1 is ActiveMission, anything
 // else the offer MissionOffers[system][slot]. A missing wording (a variant the builder has no text

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "rules/news_texts.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -111,9 +112,9 @@ std::string BuildCampaignStatusText(std::string_view attacker, std::string_view 
                                     std::string_view system, int defenderTrend,
                                     int attackerTrend, int s) {
   if (!ValidSystem(s)) return {};
-  int situation = VariantOf(s, 28, 10);
+  int situation = VariantOf(s, star_system::kSituationVariant, 10);
   if (situation < 1 || situation > 10) situation = 1;
-  const int second = VariantOf(s, 29, 2);
+  const int second = VariantOf(s, star_system::kSituationEndVariant, 2);
 
   // The later rule overrides the earlier.
   const Pair* report = &kEvenFight;
@@ -128,14 +129,14 @@ std::string BuildCampaignStatusText(std::string_view attacker, std::string_view 
 
 std::string BuildCampaignNotEngagedText(int s) {
   if (!ValidSystem(s)) return {};
-  return Quoted({Pick(kNotEngaged, VariantOf(s, 30, 2))});
+  return Quoted({Pick(kNotEngaged, VariantOf(s, star_system::kFirstReportVariant, 2))});
 }
 
 std::string BuildCampaignInfluenceText(int s, int lastMissionType, int missions) {
   if (!ValidSystem(s)) return {};
-  const int first = VariantOf(s, 30, 2);
-  const int second = VariantOf(s, 31, 2);
-  const int third = VariantOf(s, 32, 2);
+  const int first = VariantOf(s, star_system::kFirstReportVariant, 2);
+  const int second = VariantOf(s, star_system::kSecondReportVariant, 2);
+  const int third = VariantOf(s, star_system::kThirdReportVariant, 2);
 
   const Pair* deed = &kStrike;
   switch (lastMissionType) {

@@ -5,6 +5,7 @@
 
 #include "rules/diplomacy.h"
 #include "rules/news.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -35,18 +36,20 @@ int StrengthBySize(int systems) {
 
 void EndSiege(Ui& ui, int s, int attacker, int defender, int player) {
   state::TSystemRow& row = SystemData[s];
-  if (row[23] > row[24]) {
-    row[2] = attacker;
-    row[20] = 0;
-    if (row[25] > 0 && player == attacker) AddSaturating(PlayerData[58], 1);
+  if (row[star_system::kAttackerPoints] > row[star_system::kDefenderPoints]) {
+    row[star_system::kOwner] = attacker;
+    row[star_system::kCampaign] = 0;
+    if (row[star_system::kCampaignMissions] > 0 && player == attacker)
+      AddSaturating(PlayerData[player::kAttacksWon], 1);
     for (int b = 1; b <= state::kLastBody; ++b) {
-      if (state::BodyData[s][b][1] > 0) state::BodyData[s][b][2] = attacker;
+      if (state::BodyData[s][b][body::kVisible] > 0) state::BodyData[s][b][body::kOwner] = attacker;
     }
     WriteWarNews(ui, kNewsSystemCaptured, attacker, defender, s);
   } else {
     // Equal points go to the defender.
-    row[20] = 0;
-    if (row[25] > 0 && player == defender) AddSaturating(PlayerData[59], 1);
+    row[star_system::kCampaign] = 0;
+    if (row[star_system::kCampaignMissions] > 0 && player == defender)
+      AddSaturating(PlayerData[player::kDefencesWon], 1);
     WriteWarNews(ui, kNewsInvasionFailed, attacker, defender, s);
   }
 }
@@ -56,7 +59,8 @@ void EndSiege(Ui& ui, int s, int attacker, int defender, int player) {
 int SystemsOwnedBy(int f) {
   int count = 0;
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (SystemData[s][1] > 0 && SystemData[s][2] == f) ++count;
+    if (SystemData[s][star_system::kPresent] > 0 && SystemData[s][star_system::kOwner] == f)
+      ++count;
   }
   return count;
 }
@@ -85,10 +89,10 @@ int WarBondLevel(int systems, std::int32_t bonds) {
 void UpdateCampaigns(Ui& ui) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
     state::TSystemRow& row = SystemData[s];
-    if (row[1] <= 0 || row[20] != 1) continue;
-    const int attacker = row[21];
-    const int defender = row[2];
-    AddSaturating(row[22], 1);
+    if (row[star_system::kPresent] <= 0 || row[star_system::kCampaign] != 1) continue;
+    const int attacker = row[star_system::kAttacker];
+    const int defender = row[star_system::kOwner];
+    AddSaturating(row[star_system::kCampaignDays], 1);
 
     const int attackerSystems = SystemsOwnedBy(attacker);
     const int defenderSystems = SystemsOwnedBy(defender);
@@ -98,41 +102,44 @@ void UpdateCampaigns(Ui& ui) {
     d += Random(10);
 
     // The player's own side fights without the bonus the others get.
-    const int player = PlayerData[4];
+    const int player = PlayerData[player::kFaction];
     if (player != attacker) a += 10;
     if (player != defender) d += 10;
     if (player == attacker) a -= 10;
     a = std::clamp(a, 20, 120);
     d = std::clamp(d, 20, 120);
 
-    if (player == attacker && PlayerData[23] > 0) {
-      PlayerData[24] = WarBondLevel(attackerSystems, PlayerData[23]);
-      a += 30 * PlayerData[24];
-    } else if (player == defender && PlayerData[23] > 0) {
-      PlayerData[24] = WarBondLevel(defenderSystems, PlayerData[23]);
-      d += 30 * PlayerData[24];
+    if (player == attacker && PlayerData[player::kWarBonds] > 0) {
+      PlayerData[player::kWarBondLevel] =
+          WarBondLevel(attackerSystems, PlayerData[player::kWarBonds]);
+      a += 30 * PlayerData[player::kWarBondLevel];
+    } else if (player == defender && PlayerData[player::kWarBonds] > 0) {
+      PlayerData[player::kWarBondLevel] =
+          WarBondLevel(defenderSystems, PlayerData[player::kWarBonds]);
+      d += 30 * PlayerData[player::kWarBondLevel];
     }
 
     const int x = Random(150) + a;
     const int y = Random(150) + d;
     if (x > y) {
-      AddSaturating(row[23], 1);
+      AddSaturating(row[star_system::kAttackerPoints], 1);
     } else {
-      AddSaturating(row[24], 1);
+      AddSaturating(row[star_system::kDefenderPoints], 1);
     }
 
-    if (row[22] >= row[27]) EndSiege(ui, s, attacker, defender, player);
+    if (row[star_system::kCampaignDays] >= row[star_system::kSiegeDays])
+      EndSiege(ui, s, attacker, defender, player);
   }
 }
 
 void ApplyMissionToCampaign() {
-  const int c = state::ActiveMission[20];
-  const int k = state::ActiveMission[2];
+  const int c = state::ActiveMission[mission::kCampaignSystem];
+  const int k = state::ActiveMission[mission::kType];
   if (c < 1 || c > state::kLastSystem) return;
   state::TSystemRow& row = SystemData[c];
-  AddSaturating(row[25], 1);
+  AddSaturating(row[star_system::kCampaignMissions], 1);
 
-  const bool largeShip = state::GetShipClassSize(state::PlayerShip[2]) >= 5;
+  const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= 5;
   int p = 15;
   if (k == 10 || k == 14 || k == 15) p /= 2;
   if (k == 3 || k == 6 || k == 11) p *= 4;
@@ -146,7 +153,7 @@ void ApplyMissionToCampaign() {
   if (k == 25 || k == 26) p *= 4;
 
   // Diminishing returns for many missions in one campaign.
-  const int n = row[25];
+  const int n = row[star_system::kCampaignMissions];
   if (!largeShip) {
     if (n >= 4 && n <= 12) {
       p -= p / 4;
@@ -156,12 +163,12 @@ void ApplyMissionToCampaign() {
   } else if (n >= 6) {
     p -= p / 4;
   }
-  if (state::PlayerShip[72] == 6) p += p / 2;  // "Command HQ"
+  if (state::PlayerShip[ship::kTargeting] == 6) p += p / 2;  // "Command HQ"
 
-  if (row[21] == PlayerData[4]) {
-    AddSaturating(row[23], p);
+  if (row[star_system::kAttacker] == PlayerData[player::kFaction]) {
+    AddSaturating(row[star_system::kAttackerPoints], p);
   } else {
-    AddSaturating(row[24], p);
+    AddSaturating(row[star_system::kDefenderPoints], p);
   }
 }
 

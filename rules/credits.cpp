@@ -5,6 +5,7 @@
 
 #include "rules/promotion.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -35,29 +36,29 @@ void AddCredits(std::int32_t amount, Ui& ui) {
   std::int64_t paid = amount;
   if (Owns(kSkillRewards) && !Owns(kSkillAdvancedRewards)) paid += paid / 10;
   if (Owns(kSkillAdvancedRewards)) paid += paid / 4;
-  AddSaturated(state::PlayerData[2], paid);
-  ShowSystem(ui, false, state::PlayerShip[14]);
+  AddSaturated(state::PlayerData[player::kCredits], paid);
+  ShowSystem(ui, false, state::PlayerShip[ship::kSystem]);
 }
 
 void AddExperience(std::int32_t amount, Ui& ui) {
   std::int64_t gained = amount;
   if (Owns(kSkillRumors) && !Owns(kSkillLegendary)) gained += gained / 4;
   if (Owns(kSkillLegendary)) gained *= 2;
-  AddSaturated(state::PlayerData[7], gained);
+  AddSaturated(state::PlayerData[player::kExperience], gained);
   ui.UpdateStatusBars();
   CheckPromotion(ui);
 }
 
 std::int32_t ComputeShipTradeInValue() {
-  const std::int32_t c = state::PlayerShip[2];
+  const std::int32_t c = state::PlayerShip[ship::kClass];
   const state::TShipRow& ship = state::PlayerShip;
   std::int64_t value = state::GetShipClassStat(c, state::kAttrPrice) / 3;
-  value += state::GetMissilePrice(c, ship[51]) / 4;
-  value += state::GetGunPrice(c, ship[60]) / 4;
-  value += state::GetEcmPrice(c, ship[70]) / 4;
-  value += state::GetComputerPrice(c, ship[72]) / 4;
-  value += state::GetEnginePrice(c, ship[74]) / 4;
-  value += state::GetCargoModulePrice(c, ship[76]) / 4;
+  value += state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4;
+  value += state::GetGunPrice(c, ship[ship::kGun]) / 4;
+  value += state::GetEcmPrice(c, ship[ship::kEcm]) / 4;
+  value += state::GetComputerPrice(c, ship[ship::kTargeting]) / 4;
+  value += state::GetEnginePrice(c, ship[ship::kEngine]) / 4;
+  value += state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
   return static_cast<std::int32_t>(
       std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }

@@ -14,6 +14,7 @@
 #include "rules/space_finds.h"
 #include "rules/special_ships.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -61,17 +62,17 @@ void AgeOneDay(Ui& ui) {
 }
 
 void RunLoan(Ui& ui) {
-  if (PlayerData[20] <= 0) return;
-  CountDown(PlayerData[21]);
-  CountDown(PlayerData[22]);
-  if (PlayerData[21] == 30) {
+  if (PlayerData[player::kLoan] <= 0) return;
+  CountDown(PlayerData[player::kLoanDaysLeft]);
+  CountDown(PlayerData[player::kEarlyPaybackDays]);
+  if (PlayerData[player::kLoanDaysLeft] == 30) {
     ui.Message(Popup::Text, "Loan",
                "You have less than 30 days left to repay your loan or the loan will automatically "
                "renewed with a doubled interest rate!");
   }
-  if (PlayerData[21] <= 0) {
-    AddSaturated(PlayerData[20], PlayerData[20]);
-    PlayerData[21] = 500;
+  if (PlayerData[player::kLoanDaysLeft] <= 0) {
+    AddSaturated(PlayerData[player::kLoan], PlayerData[player::kLoan]);
+    PlayerData[player::kLoanDaysLeft] = 500;
     ui.Message(Popup::Text, "Loan",
                "You have not paid back your debt in time. The loan is automatically renewed with a "
                "doubled interest rate!");
@@ -79,20 +80,22 @@ void RunLoan(Ui& ui) {
 }
 
 void RunWarBonds() {
-  CountDown(PlayerData[25]);
-  if (PlayerData[25] < 0) PlayerData[25] = 0;
-  if (PlayerData[23] > 0) {
-    const std::int32_t level = PlayerData[24];
+  CountDown(PlayerData[player::kWarBondLockDays]);
+  if (PlayerData[player::kWarBondLockDays] < 0) PlayerData[player::kWarBondLockDays] = 0;
+  if (PlayerData[player::kWarBonds] > 0) {
+    const std::int32_t level = PlayerData[player::kWarBondLevel];
     const std::int64_t loss = level <= 0 ? 1 : level >= 4 ? 5 : level + 1;
-    if (Random(100) < 20) PlayerData[23] -= static_cast<std::int32_t>(PlayerData[23] * loss / 100);
+    if (Random(100) < 20)
+      PlayerData[player::kWarBonds] -=
+          static_cast<std::int32_t>(PlayerData[player::kWarBonds] * loss / 100);
   } else {
-    PlayerData[24] = 0;
+    PlayerData[player::kWarBondLevel] = 0;
   }
 }
 
 void RechargeShields() {
-  const std::int32_t most = state::GetShipClassBaseShields(PlayerShip[2]);
-  std::int32_t& shields = PlayerShip[40];
+  const std::int32_t most = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  std::int32_t& shields = PlayerShip[ship::kShields];
   AddSaturated(shields, 10);
   if (Owns(kSkillFastRecharge)) AddSaturated(shields, 10);
   if (shields > most) shields = most;
@@ -100,29 +103,30 @@ void RechargeShields() {
 }
 
 void RefreshCargoSpace(Ui& ui) {
-  const std::int32_t capacity =
-      state::GetShipCargoCapacity(PlayerShip[2], PlayerShip[76], state::Side::Player);
-  const bool changed = capacity != PlayerShip[20];
-  PlayerShip[20] = capacity;
+  const std::int32_t capacity = state::GetShipCargoCapacity(
+      PlayerShip[ship::kClass], PlayerShip[ship::kCargoModule], state::Side::Player);
+  const bool changed = capacity != PlayerShip[ship::kCargoSpace];
+  PlayerShip[ship::kCargoSpace] = capacity;
   if (changed) ui.UpdateTradePopup();
 }
 
 void LearnPrices() {
   const bool trader = Owns(kSkillTrader);
   const bool advanced = Owns(kSkillAdvancedTrader);
-  const bool algorithms = PlayerShip[72] == kPriceAlgorithms;
+  const bool algorithms = PlayerShip[ship::kTargeting] == kPriceAlgorithms;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     state::SystemVisited[s] = 0;
     const std::int32_t r = Random(100);
     if ((!trader && !advanced && r < 30) || ((trader || algorithms) && r < 60) || advanced ||
-        s == PlayerShip[14]) {
+        s == PlayerShip[ship::kSystem]) {
       state::SystemVisited[s] = 1;
     }
   }
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     state::BodyPricesKnown[b] = 0;
     const std::int32_t r = Random(100);
-    if ((!trader && !advanced && r < 30) || advanced || trader || algorithms || b == PlayerShip[13]) {
+    if ((!trader && !advanced && r < 30) || advanced || trader || algorithms ||
+        b == PlayerShip[ship::kBody]) {
       state::BodyPricesKnown[b] = 1;
     }
   }
@@ -131,13 +135,13 @@ void LearnPrices() {
 void PayInvestments(Ui& ui) {
   const bool tycoon = Owns(kSkillTycoon);
   const bool advanced = Owns(kSkillAdvancedTycoon);
-  std::int32_t& counter = PlayerData[40];
+  std::int32_t& counter = PlayerData[player::kTycoonEventDay];
   if (tycoon && !advanced) AddSaturated(counter, 1);
   if (advanced) AddSaturated(counter, 1);
   const auto pay = [&](std::int32_t divisor, const char* ability, const char* percent) {
     counter = 0;
-    const std::int32_t gain = PlayerData[2] / divisor;
-    AddSaturated(PlayerData[2], gain);
+    const std::int32_t gain = PlayerData[player::kCredits] / divisor;
+    AddSaturated(PlayerData[player::kCredits], gain);
     ui.UpdateStatusBars();
     ui.Message(Popup::Reward, "",
                std::string("Your different investments (\"") + ability + "\") increase your wealth by " +
@@ -149,10 +153,10 @@ void PayInvestments(Ui& ui) {
 }
 
 void WearOffCriminalFlag(Ui& ui) {
-  if (PlayerData[30] <= 0) return;
-  PlayerData[30] -= 1;
-  if (PlayerData[30] > 0) return;
-  PlayerData[30] = 0;
+  if (PlayerData[player::kCriminalDays] <= 0) return;
+  PlayerData[player::kCriminalDays] -= 1;
+  if (PlayerData[player::kCriminalDays] > 0) return;
+  PlayerData[player::kCriminalDays] = 0;
   ui.Message(Popup::Text, "Escaped!", "You have escaped the police and your criminal flag has weared off.");
 }
 

@@ -7,6 +7,7 @@
 
 #include "rules/missions.h"
 #include "rules/news.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -19,8 +20,8 @@ using state::SystemData;
 
 constexpr int kCapitalRating = 6;
 
-bool Alive(int f) { return FactionData[f][1] > 0; }
-bool Present(int s) { return SystemData[s][1] > 0; }
+bool Alive(int f) { return FactionData[f][faction::kAlive] > 0; }
+bool Present(int s) { return SystemData[s][star_system::kPresent] > 0; }
 bool ValidSystem(int s) { return s >= 1 && s <= state::kLastSystem; }
 bool ValidFaction(int f) { return f >= 0 && f <= state::kLastFaction; }
 
@@ -45,20 +46,22 @@ void StepCounter(std::int32_t& counter, int delta) {
 
 bool AttacksSomewhere(int attacker) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (Present(s) && SystemData[s][20] == 1 && SystemData[s][21] == attacker) return true;
+    if (Present(s) && SystemData[s][star_system::kCampaign] == 1 &&
+        SystemData[s][star_system::kAttacker] == attacker)
+      return true;
   }
   return false;
 }
 
 void StartCampaign(Ui& ui, int attacker, int defender, int system) {
   state::TSystemRow& row = SystemData[system];
-  row[20] = 1;
-  row[21] = attacker;
+  row[star_system::kCampaign] = 1;
+  row[star_system::kAttacker] = attacker;
   for (int field = 22; field <= 26; ++field) row[field] = 0;
-  row[27] = 200 + Random(200);
+  row[star_system::kSiegeDays] = 200 + Random(200);
   // The board of the besieged system is refilled under the new situation.
   for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
-    state::MissionOffers[system][slot][1] = 0;
+    state::MissionOffers[system][slot][mission::kActive] = 0;
     GenerateMissionOffers(ui);
   }
   WriteWarNews(ui, kNewsInvasion, attacker, defender, system);
@@ -67,13 +70,14 @@ void StartCampaign(Ui& ui, int attacker, int defender, int system) {
 }  // namespace
 
 bool AtWar(int f, int g) {
-  return ValidFaction(f) && ValidFaction(g) && FactionData[f][10 + g] != 0;
+  return ValidFaction(f) && ValidFaction(g) && FactionData[f][faction::kAtWarWith + g] != 0;
 }
 
 bool CampaignRunsBetween(int attacker, int defender) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (Present(s) && SystemData[s][20] == 1 && SystemData[s][21] == attacker &&
-        SystemData[s][2] == defender) {
+    if (Present(s) && SystemData[s][star_system::kCampaign] == 1 &&
+        SystemData[s][star_system::kAttacker] == attacker &&
+        SystemData[s][star_system::kOwner] == defender) {
       return true;
     }
   }
@@ -83,13 +87,13 @@ bool CampaignRunsBetween(int attacker, int defender) {
 int PickInvasionTarget(int attacker, int defender) {
   std::vector<int> candidates;
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (!Present(s) || SystemData[s][2] != attacker) continue;
+    if (!Present(s) || SystemData[s][star_system::kOwner] != attacker) continue;
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = state::BodyData[s][b];
-      if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
-      const int t = body[4];
-      if (!ValidSystem(t) || SystemData[t][3] == kCapitalRating) continue;
-      if (defender == 0 || SystemData[t][2] == defender) candidates.push_back(t);
+      if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
+      const int t = body[body::kDestination];
+      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kCapitalRating) continue;
+      if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
     }
   }
   if (candidates.empty()) return 0;
@@ -100,13 +104,13 @@ int PickInvasionTarget(int attacker, int defender) {
 void WriteWarNews(Ui& ui, int kind, int first, int second, int system) {
   const int slot = InsertNewsEntry();
   state::TNewsRow& entry = state::NewsList[slot];
-  entry[1] = 1;
-  entry[2] = kind;
-  entry[3] = first;
-  entry[4] = second;
-  entry[5] = state::GameDay;
-  entry[6] = 20 + Random(30);
-  entry[13] = kind >= kNewsInvasion ? system : 0;
+  entry[news::kValid] = 1;
+  entry[news::kKind] = kind;
+  entry[news::kSubject] = first;
+  entry[news::kSecondFaction] = second;
+  entry[news::kDay] = state::GameDay;
+  entry[news::kLifetime] = 20 + Random(30);
+  entry[news::kSystem] = kind >= kNewsInvasion ? system : 0;
 
   std::string headline;
   std::string_view topic = "War news!";
@@ -152,39 +156,40 @@ void UpdateFactionDiplomacy(Ui& ui) {
       state::TFactionRow& mine = FactionData[f];
       state::TFactionRow& theirs = FactionData[g];
 
-      if (mine[10 + g] == 0) {
+      if (mine[faction::kAtWarWith + g] == 0) {
         const int r = Random(1000);
-        if (r < 5 && !newsMade && mine[20 + g] < -100) {
+        if (r < 5 && !newsMade && mine[faction::kRelationDays + g] < -100) {
           // Only a faction with somewhere to attack declares war; otherwise the day passes.
           const int target = PickInvasionTarget(f, g);
           if (target > 0) {
-            mine[10 + g] = 1;
-            mine[20 + g] = 0;
-            theirs[10 + f] = 1;
-            theirs[20 + f] = 0;
+            mine[faction::kAtWarWith + g] = 1;
+            mine[faction::kRelationDays + g] = 0;
+            theirs[faction::kAtWarWith + f] = 1;
+            theirs[faction::kRelationDays + f] = 0;
             WriteWarNews(ui, kNewsWarDeclared, f, g, 0);
             newsMade = true;
           }
         } else {
-          StepCounter(mine[20 + g], -1);
+          StepCounter(mine[faction::kRelationDays + g], -1);
         }
         continue;
       }
 
-      StepCounter(mine[20 + g], +1);
-      if (mine[10 + g] > 0 && Random(1000) < 200 && !newsMade && mine[20 + g] > 100 &&
-          state::GameDay > 200 && !CampaignRunsBetween(f, g) && !CampaignRunsBetween(g, f)) {
-        mine[10 + g] = 0;
-        mine[20 + g] = 0;
-        theirs[10 + f] = 0;
-        theirs[20 + f] = 0;
+      StepCounter(mine[faction::kRelationDays + g], +1);
+      if (mine[faction::kAtWarWith + g] > 0 && Random(1000) < 200 && !newsMade &&
+          mine[faction::kRelationDays + g] > 100 && state::GameDay > 200 &&
+          !CampaignRunsBetween(f, g) && !CampaignRunsBetween(g, f)) {
+        mine[faction::kAtWarWith + g] = 0;
+        mine[faction::kRelationDays + g] = 0;
+        theirs[faction::kAtWarWith + f] = 0;
+        theirs[faction::kRelationDays + f] = 0;
         WriteWarNews(ui, kNewsCeaseFire, f, g, 0);
         newsMade = true;
       }
       // The invasion roll comes in the same visit, also right after a cease-fire made in it.
       if (!AttacksSomewhere(f) && Random(100) < 6) {
         const int target = PickInvasionTarget(f, g);
-        if (target > 0 && SystemData[target][20] == 0) {
+        if (target > 0 && SystemData[target][star_system::kCampaign] == 0) {
           StartCampaign(ui, f, g, target);
           newsMade = true;
         }

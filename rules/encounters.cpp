@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -33,15 +34,16 @@ bool MissionDrawsFire(std::int32_t type) {
 }
 
 bool AtWarWithPlayer(std::int32_t faction) {
-  const std::int32_t pf = state::PlayerData[4];
+  const std::int32_t pf = state::PlayerData[player::kFaction];
   if (pf < 0 || pf >= state::kFactions || faction < 0 || faction > state::kLastFaction) return false;
-  return state::FactionData[pf][10 + faction] != 0;
+  return state::FactionData[pf][faction::kAtWarWith + faction] != 0;
 }
 
 std::int32_t DayRoll(std::int32_t size) {
   std::int32_t r = state::Random(1000);
   if (size == 5) r = state::Random(2000);
-  if (state::ActiveMission[1] > 0 && MissionDrawsFire(state::ActiveMission[2])) {
+  if (state::ActiveMission[mission::kActive] > 0 &&
+      MissionDrawsFire(state::ActiveMission[mission::kType])) {
     r = size == 5 ? state::Random(1000) : state::Random(400);
   }
   return r;
@@ -51,12 +53,12 @@ std::int32_t DayRoll(std::int32_t size) {
 
 std::int32_t EncounterChance(std::int32_t s) {
   std::int32_t c = 30;
-  if (InSystemRange(s) && state::SystemData[s][20] > 0) c = 60;
+  if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) c = 60;
   const bool criminalistics = state::SkillOwned[kSkillCriminalistics] > 0;
   const bool advanced = state::SkillOwned[kSkillAdvancedCriminalistics] > 0;
   if (criminalistics && !advanced) c -= c / 4;
   if (advanced) c -= c / 2;
-  if (state::GetShipClassStat(state::PlayerShip[2], state::kAttrSpecial) ==
+  if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
       state::kSpecialExtendedSensors) {
     c -= c / 4;
   }
@@ -66,26 +68,27 @@ std::int32_t EncounterChance(std::int32_t s) {
 }
 
 void StartHostileEncounter(Ui& ui) {
-  const std::int32_t s = state::PlayerShip[14];
-  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[2]);
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   const std::int32_t r = DayRoll(size);
   if (EncounterChance(s) <= r) return;
 
-  const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][2] : 0;
-  std::int32_t situation = InSystemRange(s) && state::SystemData[s][3] == 6 ? 1 : 2;
-  if (InSystemRange(s) && state::SystemData[s][20] > 0) situation = 3;
+  const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][star_system::kOwner] : 0;
+  std::int32_t situation =
+      InSystemRange(s) && state::SystemData[s][star_system::kClass] == 6 ? 1 : 2;
+  if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
-  const bool wanted = state::PlayerData[30] != 0;
+  const bool wanted = state::PlayerData[player::kCriminalDays] != 0;
   bool found = false;
   for (int draw = 0; draw < kFactionDraws && !found; ++draw) {
-    state::EnemyShip[8] = ChooseEncounterFaction(situation, owner);
-    const std::int32_t f = state::EnemyShip[8];
+    state::EnemyShip[ship::kFaction] = ChooseEncounterFaction(situation, owner);
+    const std::int32_t f = state::EnemyShip[ship::kFaction];
     found = f > 0 && (AtWarWithPlayer(f) || wanted);
-    if (!found) state::EnemyShip[8] = 0;
+    if (!found) state::EnemyShip[ship::kFaction] = 0;
   }
   if (!found) return;
-  const std::int32_t faction = state::EnemyShip[8];
+  const std::int32_t faction = state::EnemyShip[ship::kFaction];
 
   std::int32_t enemyClass = 0;
   for (int draw = 0; draw < kClassDraws; ++draw) {
@@ -98,24 +101,25 @@ void StartHostileEncounter(Ui& ui) {
   if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kFightKindEncounter, 0);
 
   // The police and neutral ships try to catch the ship instead of destroying it.
-  if ((faction == state::PlayerData[4] && wanted) || !AtWarWithPlayer(faction)) {
+  if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {
     state::EnemyAbilitySlots[12] = kTractorBeam;
   }
 
-  if (state::PlayerData[31] >= 1) return;  // one encounter per flight
-  if (enemyClass == 0 || state::PlayerShip[1] == 0) return;
+  if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight
+  if (enemyClass == 0 || state::PlayerShip[ship::kAlive] == 0) return;
 
-  state::PlayerData[31] += 1;
+  state::PlayerData[player::kFlightEncounters] += 1;
   audio::PlayAlertSound();
   const std::string opponent =
       state::FactionText[faction][2] + " " + state::GetShipClassName(enemyClass);
-  ui.ShowEncounter("Hostile encounter!", opponent,
-                   "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
-                   "Ready to engage...\"",
-                   state::GetShipFactionImage(state::EnemyShip[2], state::EnemyShip[8]) +
-                       "_Scene.jpg");
+  ui.ShowEncounter(
+      "Hostile encounter!", opponent,
+      "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
+      "Ready to engage...\"",
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+          "_Scene.jpg");
   ui.RunShipCombat();
-  if (state::PlayerShip[1] == 0) EndGameIfShipLost(ui);
+  if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }
 
 }  // namespace rules

@@ -1,5 +1,6 @@
 #include "rules/highscores.h"
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -20,7 +21,7 @@ void MoveRow(int from, int to) {
 int InsertHighscore(std::int32_t score) {
   int place = 0;
   for (int k = 1; k <= kHighscorePlaces; ++k) {
-    if (HighscoreTable[k][2] < score) {
+    if (HighscoreTable[k][highscore::kScore] < score) {
       place = k;
       break;
     }
@@ -30,12 +31,12 @@ int InsertHighscore(std::int32_t score) {
   for (int k = kHighscorePlaces; k > place; --k) MoveRow(k - 1, k);
 
   state::THighscoreRow& row = HighscoreTable[place];
-  row[1] = 1;
-  row[2] = score;
-  row[3] = state::PlayerData[4];   // faction
-  row[4] = state::PlayerData[14];  // military rank
-  row[5] = state::PlayerShip[2];   // ship class
-  row[6] = state::PlayerShip[8];   // the ship's livery
+  row[highscore::kUsed] = 1;
+  row[highscore::kScore] = score;
+  row[highscore::kFaction] = state::PlayerData[player::kFaction];   // faction
+  row[highscore::kRank] = state::PlayerData[player::kRank];  // military rank
+  row[highscore::kShipClass] = state::PlayerShip[ship::kClass];   // ship class
+  row[highscore::kShipFaction] = state::PlayerShip[ship::kFaction];   // the ship's livery
   HighscoreNames[place] = state::PlayerName;
   return place;
 }

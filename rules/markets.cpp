@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "rules/diplomacy.h"
+#include "state/fields.h"
 #include "state/goods.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -31,7 +32,8 @@ std::int32_t AddPercent(std::int32_t value, int percent) {
 
 bool IsContraband(int g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
 bool IsMarket(const state::TBodyRow& body) {
-  return body[1] > 0 && (body[3] > 0 || body[3] == state::kKindPirateHideout);
+  return body[body::kVisible] > 0 &&
+         (body[body::kKind] > 0 || body[body::kKind] == state::kKindPirateHideout);
 }
 
 int TargetPercent(int prod) {
@@ -75,16 +77,21 @@ std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
 bool WantedByMission(int s, int b, int g) {
   for (int k = 1; k <= state::kLastOfferSlot; ++k) {
     const state::TMissionRow& offer = state::MissionOffers[s][k];
-    if (offer[1] > 0 && offer[2] == 3 && offer[6] == b && offer[7] == s && offer[8] == g) {
+    if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
+        offer[mission::kTargetBody] == b && offer[mission::kTargetSystem] == s &&
+        offer[mission::kGood] == g) {
       return true;
     }
   }
   const state::TMissionRow& active = state::ActiveMission;
-  if (active[1] <= 0) return false;
-  if ((active[2] == 3 || active[2] == 11) && active[6] == b && active[7] == s && active[8] == g) {
+  if (active[mission::kActive] <= 0) return false;
+  if ((active[mission::kType] == 3 || active[mission::kType] == 11) &&
+      active[mission::kTargetBody] == b && active[mission::kTargetSystem] == s &&
+      active[mission::kGood] == g) {
     return true;
   }
-  return active[2] == 6 && active[7] == s && active[8] == g;
+  return active[mission::kType] == 6 && active[mission::kTargetSystem] == s &&
+         active[mission::kGood] == g;
 }
 
 int StockStep(std::int32_t base) {
@@ -112,23 +119,27 @@ std::int32_t SystemPriceTarget(int s, int g) {
   const std::int32_t base = GoodBasePrice[g];
   int prod = 0;
   for (int b = 1; b <= state::kLastBody; ++b) {
-    if (BodyData[s][b][1] > 0) prod += state::GetGoodProduction(g, BodyData[s][b][3]);
+    if (BodyData[s][b][body::kVisible] > 0)
+      prod += state::GetGoodProduction(g, BodyData[s][b][body::kKind]);
   }
-  if (IsContraband(g) && SystemData[s][2] == kSyndicate) prod += 100;
+  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kSyndicate) prod += 100;
   std::int32_t target = AddPercent(base, TargetPercent(prod));
-  if (SystemData[s][20] == 1) target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
+  if (SystemData[s][star_system::kCampaign] == 1)
+    target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
 
   // Peaceful neighbours that produce the good make it cheaper here.
   for (int b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
-    if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
-    const int t = body[4];
+    if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
+    const int t = body[body::kDestination];
     if (t < 1 || t > state::kLastSystem) continue;
-    if (AtWar(SystemData[t][2], SystemData[s][2])) continue;
-    if (SystemData[s][20] == 1 || SystemData[t][20] == 1) continue;
+    if (AtWar(SystemData[t][star_system::kOwner], SystemData[s][star_system::kOwner])) continue;
+    if (SystemData[s][star_system::kCampaign] == 1 || SystemData[t][star_system::kCampaign] == 1)
+      continue;
     int prod2 = 0;
     for (int b2 = 1; b2 <= state::kLastBody; ++b2) {
-      if (BodyData[t][b2][2] > 0) prod2 += state::GetGoodProduction(g, BodyData[t][b2][3]);
+      if (BodyData[t][b2][body::kOwner] > 0)
+        prod2 += state::GetGoodProduction(g, BodyData[t][b2][body::kKind]);
     }
     target = AddPercent(target, NeighbourPercent(prod2));
   }
@@ -138,13 +149,13 @@ std::int32_t SystemPriceTarget(int s, int g) {
 void UpdateMarketPrices() {
   // The target, then the system drift around it.
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (SystemData[s][1] <= 0) continue;
+    if (SystemData[s][star_system::kPresent] <= 0) continue;
     for (int g = 1; g <= kLastGoodId; ++g) {
       if (GoodBasePrice[g] > 0) state::SystemPrice[s][g] = SystemPriceTarget(s, g);
     }
   }
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (SystemData[s][1] <= 0) continue;
+    if (SystemData[s][star_system::kPresent] <= 0) continue;
     for (int g = 1; g <= kLastGoodId; ++g) {
       if (GoodBasePrice[g] <= 0) continue;
       state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g]);
@@ -159,7 +170,7 @@ void UpdateMarketPrices() {
       for (int g = 1; g <= kLastGoodId; ++g) {
         if (GoodBasePrice[g] <= 0) continue;
         std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g]);
-        if (body[3] == state::kKindPirateHideout && IsContraband(g)) price -= price / 5;
+        if (body[body::kKind] == state::kKindPirateHideout && IsContraband(g)) price -= price / 5;
         state::MarketPrice[s][b][g] = price;
       }
     }
@@ -172,7 +183,7 @@ void UpdateMarketPrices() {
       std::int64_t sum = 0;
       int planets = 0;
       for (int b = 1; b <= state::kLastBody; ++b) {
-        if (BodyData[s][b][1] > 0 && BodyData[s][b][3] > 0) {
+        if (BodyData[s][b][body::kVisible] > 0 && BodyData[s][b][body::kKind] > 0) {
           sum += state::MarketPrice[s][b][g];
           ++planets;
         }
@@ -207,12 +218,12 @@ void UpdateMarketStocks() {
   for (int s = 1; s <= state::kLastSystem; ++s) {
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
-      if (body[1] <= 0) continue;
-      if (body[3] > 0) {
+      if (body[body::kVisible] <= 0) continue;
+      if (body[body::kKind] > 0) {
         for (int g = state::kFirstContraband; g <= state::kLastGood; ++g) {
           state::MarketStock[s][b][g] = 0;
         }
-      } else if (body[3] == state::kKindPirateHideout) {
+      } else if (body[body::kKind] == state::kKindPirateHideout) {
         for (int g = 1; g < state::kFirstContraband; ++g) state::MarketStock[s][b][g] = 0;
       }
     }

@@ -10,6 +10,7 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -36,7 +37,8 @@ std::string BodyName(std::int32_t system, std::int32_t body) {
 }
 
 bool AtTarget() {
-  return state::PlayerShip[14] == ActiveMission[7] && state::PlayerShip[13] == ActiveMission[6];
+  return state::PlayerShip[ship::kSystem] == ActiveMission[mission::kTargetSystem] &&
+         state::PlayerShip[ship::kBody] == ActiveMission[mission::kTargetBody];
 }
 
 // The credits a success names: most missions show them with thousands separators, a few as the
@@ -47,23 +49,23 @@ std::string RewardText(std::int32_t type) {
       return {};
     case kMissionSpecialForces: case kMissionInfiltrate: case kMissionMarineLanding:
     case kMissionEvacuation:
-      return std::to_string(ActiveMission[3]);
+      return std::to_string(ActiveMission[mission::kReward]);
     default:
-      return state::FormatThousands(ActiveMission[3]);
+      return state::FormatThousands(ActiveMission[mission::kReward]);
   }
 }
 
 void PayOut(std::string_view successText, std::int32_t experience, Ui& ui) {
-  ActiveMission[1] = 0;
-  if (ActiveMission[20] > 0) ApplyMissionToCampaign();
-  AddSaturated(state::PlayerData[50], 1);
-  const std::string reward = RewardText(ActiveMission[2]);
-  AddCredits(ActiveMission[3], ui);
+  ActiveMission[mission::kActive] = 0;
+  if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
+  AddSaturated(state::PlayerData[player::kMissionsCompleted], 1);
+  const std::string reward = RewardText(ActiveMission[mission::kType]);
+  AddCredits(ActiveMission[mission::kReward], ui);
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!", std::string(successText) + reward,
              kMissionPicture);
   AddExperience(experience, ui);
-  const std::int32_t pf = state::PlayerData[4];
+  const std::int32_t pf = state::PlayerData[player::kFaction];
   const std::string logo = pf >= 0 && pf <= state::kLastFaction ? state::FactionText[pf][5] : "";
   ui.Message(Popup::Fame, "",
              "You receive some experience points. The more you have the more likely you will be "
@@ -74,12 +76,12 @@ void PayOut(std::string_view successText, std::int32_t experience, Ui& ui) {
 // A fight or battle that was not won fails the mission, and so does one that cost the ship: no
 // reward is paid to a destroyed ship. The ship's loss follows the failure.
 void AfterBattle(bool won, std::string_view successText, std::int32_t experience, Ui& ui) {
-  if (won && state::PlayerShip[1] != 0) {
+  if (won && state::PlayerShip[ship::kAlive] != 0) {
     PayOut(successText, experience, ui);
     return;
   }
   ShowMissionFailed(ui);
-  if (state::PlayerShip[1] == 0) EndGameIfShipLost(ui);
+  if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }
 
 std::int32_t ShipFightExperience(std::int32_t type) {
@@ -92,8 +94,8 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 }
 
 void ShipFight(std::int32_t type, Ui& ui) {
-  const std::int32_t enemyClass = ActiveMission[8];
-  const std::int32_t enemyFaction = ActiveMission[9];
+  const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
+  const std::int32_t enemyFaction = ActiveMission[mission::kEnemyFaction];
   ui.SetupShipCombat(enemyClass, enemyFaction, kFightKindMission, 0);
   const std::string name = state::GetShipClassName(enemyClass);
   const std::string picture = state::GetShipFactionImage(enemyClass, enemyFaction) + "_Scene.jpg";
@@ -106,7 +108,7 @@ void ShipFight(std::int32_t type, Ui& ui) {
   if (tutorialFight && state::TutorialActive != 0 && state::TutorialStep < 21) {
     ui.BeginTutorialStep(20);
   }
-  AfterBattle(state::EnemyShip[1] == 0, kCompletedText, ShipFightExperience(type), ui);
+  AfterBattle(state::EnemyShip[ship::kAlive] == 0, kCompletedText, ShipFightExperience(type), ui);
 }
 
 struct FleetBattle {
@@ -148,7 +150,7 @@ void FleetFight(std::int32_t type, Ui& ui) {
   const FleetBattle& battle = kFleetBattles[type - kMissionBlitzkrieg];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
-  const bool won = ui.RunFleetBattle(ActiveMission[9], kMissionFleet);
+  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kMissionFleet);
   AfterBattle(won, kCompletedText, battle.experience, ui);
 }
 
@@ -206,11 +208,13 @@ const NavRoute& RouteOf(std::int32_t type) {
 
 // The mission moves on to the point in fields [body], [system] and names it as the next goal.
 void NextNavPoint(std::int32_t stage, int bodyField, std::string_view text, Ui& ui) {
-  ActiveMission[8] = stage + 1;
-  ActiveMission[6] = ActiveMission[bodyField];
-  ActiveMission[7] = ActiveMission[bodyField + 1];
+  ActiveMission[mission::kStage] = stage + 1;
+  ActiveMission[mission::kTargetBody] = ActiveMission[bodyField];
+  ActiveMission[mission::kTargetSystem] = ActiveMission[bodyField + 1];
   ui.Message(Popup::Picture, "Navpoint # " + std::to_string(stage),
-             std::string(text) + BodyName(ActiveMission[7], ActiveMission[6]), kMissionPicture);
+             std::string(text) + BodyName(ActiveMission[mission::kTargetSystem],
+                                          ActiveMission[mission::kTargetBody]),
+             kMissionPicture);
   if (ui.IsVisible(Screen::MissionPanel)) {
     ui.OpenMissions();
     ui.OpenMissions();
@@ -223,9 +227,9 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
     return;
   }
   const NavRoute& route = RouteOf(type);
-  switch (ActiveMission[8]) {
-    case 1: NextNavPoint(1, 12, route.first, ui); break;
-    case 2: NextNavPoint(2, 14, route.second, ui); break;
+  switch (ActiveMission[mission::kStage]) {
+    case 1: NextNavPoint(1, mission::kSecondPointBody, route.first, ui); break;
+    case 2: NextNavPoint(2, mission::kThirdPointBody, route.second, ui); break;
     case 3: PayOut(route.success, route.experience, ui); break;
     default: break;
   }
@@ -233,8 +237,8 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
 
 void PickUpAndDrop(std::int32_t type, Ui& ui) {
   const NavRoute& route = RouteOf(type);
-  switch (ActiveMission[8]) {
-    case 1: NextNavPoint(1, 12, route.first, ui); break;
+  switch (ActiveMission[mission::kStage]) {
+    case 1: NextNavPoint(1, mission::kDropBody, route.first, ui); break;
     case 2: PayOut(route.success, route.experience, ui); break;
     default: break;
   }
@@ -242,20 +246,20 @@ void PickUpAndDrop(std::int32_t type, Ui& ui) {
 
 // An Analysis records every planet not recorded before, wherever the ship arrives.
 void Analyse(Ui& ui) {
-  const std::int32_t b = state::PlayerShip[13];
-  const std::int32_t x = state::PlayerShip[14];
+  const std::int32_t b = state::PlayerShip[ship::kBody];
+  const std::int32_t x = state::PlayerShip[ship::kSystem];
   if (x >= 1 && x <= state::kLastSystem && b >= 1 && b <= state::kLastBody) {
     state::TBodyRow& body = state::BodyData[x][b];
-    if (body[1] > 0 && body[3] > 0 && body[31] == 0) {
-      body[31] = 1;
-      AddSaturated(ActiveMission[8], -1);
+    if (body[body::kVisible] > 0 && body[body::kKind] > 0 && body[body::kAnalysed] == 0) {
+      body[body::kAnalysed] = 1;
+      AddSaturated(ActiveMission[mission::kPlanetsLeft], -1);
       ui.UpdateMissionPanel();
       ui.Message(Popup::Text, "Analysis mission...",
                  "You download the current economical data of this planet to your computer. "
-                 "Only " + std::to_string(ActiveMission[8]) + " planets left!");
+                 "Only " + std::to_string(ActiveMission[mission::kPlanetsLeft]) + " planets left!");
     }
   }
-  if (ActiveMission[8] <= 0) {
+  if (ActiveMission[mission::kPlanetsLeft] <= 0) {
     PayOut("You have collected all the requested economical data! You have completed your "
            "mission and receive a reward of $",
            15000, ui);
@@ -266,14 +270,16 @@ void Analyse(Ui& ui) {
 
 void ShowMissionFailed(Ui& ui) {
   ui.HideMissionPanel();
-  ActiveMission[1] = 0;
+  ActiveMission[mission::kActive] = 0;
   ui.Message(Popup::Picture, "Mission failed...!",
              "You were not able to complete this mission successfully.", kMissionPicture);
 }
 
 void CheckMissionOnArrival(Ui& ui) {
-  const std::int32_t type = ActiveMission[2];
-  if (ActiveMission[1] <= 0 || state::PlayerShip[1] <= 0 || type < 1 || type > 26) return;
+  const std::int32_t type = ActiveMission[mission::kType];
+  if (ActiveMission[mission::kActive] <= 0 || state::PlayerShip[ship::kAlive] <= 0 || type < 1 ||
+      type > 26)
+    return;
   if (type == kMissionAnalysis) {
     Analyse(ui);
     return;

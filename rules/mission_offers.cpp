@@ -7,6 +7,7 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -28,18 +29,26 @@ constexpr std::int32_t kTargetBody = 2;  // the planet a fleet mission heads for
 constexpr std::array<std::int32_t, 5> kHomeSystem{0, 1, 12, 16, 13};
 
 bool ValidSystem(std::int32_t x) { return x >= 1 && x <= state::kLastSystem; }
-bool Present(std::int32_t x) { return ValidSystem(x) && SystemData[x][1] > 0; }
-std::int32_t Owner(std::int32_t x) { return x >= 0 && x < state::kSystems ? SystemData[x][2] : 0; }
-bool Campaign(std::int32_t x) { return ValidSystem(x) && SystemData[x][20] > 0; }
-std::int32_t Attacker(std::int32_t x) { return ValidSystem(x) ? SystemData[x][21] : 0; }
+bool Present(std::int32_t x) { return ValidSystem(x) && SystemData[x][star_system::kPresent] > 0; }
+std::int32_t Owner(std::int32_t x) {
+  return x >= 0 && x < state::kSystems ? SystemData[x][star_system::kOwner] : 0;
+}
+bool Campaign(std::int32_t x) {
+  return ValidSystem(x) && SystemData[x][star_system::kCampaign] > 0;
+}
+std::int32_t Attacker(std::int32_t x) {
+  return ValidSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
+}
 std::int32_t Kind(std::int32_t x) {
-  std::int32_t kind = x >= 0 && x < state::kSystems && SystemData[x][3] == kCapitalRating ? 1 : 2;
+  std::int32_t kind =
+      x >= 0 && x < state::kSystems && SystemData[x][star_system::kClass] == kCapitalRating ? 1 : 2;
   if (Campaign(x)) kind = 3;
   return kind;
 }
 std::int32_t HomeSystem(std::int32_t f) { return f >= 1 && f <= 4 ? kHomeSystem[f] : 0; }
 bool AtWarWith(std::int32_t pf, std::int32_t g) {
-  return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 && FactionData[pf][10 + g] > 0;
+  return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 &&
+         FactionData[pf][faction::kAtWarWith + g] > 0;
 }
 std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }
 std::int32_t ClassPrice(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrPrice); }
@@ -60,18 +69,18 @@ struct Board {
 class OfferSearch {
  public:
   OfferSearch() {
-    pf = state::PlayerData[4];
-    psize = state::GetShipClassSize(state::PlayerShip[2]);
-    current = state::PlayerShip[14];
-    currentBody = state::PlayerShip[13];
+    pf = state::PlayerData[player::kFaction];
+    psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+    current = state::PlayerShip[ship::kSystem];
+    currentBody = state::PlayerShip[ship::kBody];
     for (std::int32_t x = 0; x < state::kSystems; ++x) {
       for (std::int32_t b = 0; b < 15; ++b) {
         const state::TBodyRow& body = BodyData[x][b];
-        if (body[1] <= 0) continue;
+        if (body[body::kVisible] <= 0) continue;
         bodies_[x] |= Bit(b);
-        if (body[3] >= 1) {
+        if (body[body::kKind] >= 1) {
           planets_[x] |= Bit(b);
-          if (body[4] <= 0) plainPlanets_[x] |= Bit(b);
+          if (body[body::kDestination] <= 0) plainPlanets_[x] |= Bit(b);
         }
       }
     }
@@ -128,8 +137,8 @@ void DrawEnemyFaction(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   const std::int32_t owner = Owner(board.s);
   for (int draw = 0; draw < kSearchDraws; ++draw) {
-    row[9] = ChooseEncounterFaction(Kind(board.s), owner);
-    if (row[9] != search.pf && row[9] != owner) break;
+    row[mission::kEnemyFaction] = ChooseEncounterFaction(Kind(board.s), owner);
+    if (row[mission::kEnemyFaction] != search.pf && row[mission::kEnemyFaction] != owner) break;
   }
 }
 
@@ -208,7 +217,7 @@ std::int32_t WarEnemy(OfferSearch& search) {
   std::int32_t e = 0;
   if (search.pf >= 0 && search.pf < state::kFactions) {
     for (std::int32_t g = 1; g <= 4; ++g) {
-      if (g != search.pf && FactionData[search.pf][20 + g] > 0) e = g;
+      if (g != search.pf && FactionData[search.pf][faction::kRelationDays + g] > 0) e = g;
     }
   }
   if (Random(100) < 25) e = Random(4) + 1;
@@ -225,23 +234,24 @@ std::int32_t Quantity(std::int32_t good, bool large) {
 
 void Offer(Board& board, std::int32_t b, std::int32_t t) {
   state::TMissionRow& row = *board.row;
-  row[1] = 1;
-  row[6] = b;
-  row[7] = t;
+  row[mission::kActive] = 1;
+  row[mission::kTargetBody] = b;
+  row[mission::kTargetSystem] = t;
 }
 
-// Fleet missions head for body 2 of their target system, which they also keep in [10], [11].
+// Fleet missions head for body 2 of their target system, which they also keep as the first point.
 void FleetOffer(Board& board, std::int32_t t) {
   state::TMissionRow& row = *board.row;
   Offer(board, kTargetBody, t);
-  row[10] = kTargetBody;
-  row[11] = t;
-  row[8] = 1;
-  row[9] = Owner(t);
+  row[mission::kFirstPointBody] = kTargetBody;
+  row[mission::kFirstPointSystem] = t;
+  row[mission::kSubject] = 1;
+  row[mission::kEnemyFaction] = Owner(t);
 }
 
 void Brief(Board& board) {
-  if ((*board.row)[1] != 0) GetMissionBriefing((*board.row)[2], 0, board.s, board.slot);
+  if ((*board.row)[mission::kActive] != 0)
+    GetMissionBriefing((*board.row)[mission::kType], 0, board.s, board.slot);
 }
 
 std::int32_t RandomCandidate(const std::vector<std::int32_t>& candidates) {
@@ -255,7 +265,7 @@ bool OfferFightInBoardSystem(BodySet allowed, Board& board) {
   const std::int32_t b = FindBody(allowed);
   if (b == 0) return false;
   Offer(board, b, board.s);
-  (*board.row)[8] = 1;
+  (*board.row)[mission::kSubject] = 1;
   return true;
 }
 
@@ -265,7 +275,7 @@ void FleetOfferAmong(const std::vector<std::int32_t>& candidates, std::int32_t w
                      Board& board) {
   if (candidates.empty()) return;
   FleetOffer(board, RandomCandidate(candidates));
-  (*board.row)[3] = ComputeMissionReward(weight);
+  (*board.row)[mission::kReward] = ComputeMissionReward(weight);
   Brief(board);
 }
 
@@ -276,13 +286,15 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
-  if (strike && Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
-  row[8] = DrawEnemyClass(Kind(board.s), board.s, search.psize, row[9],
-                          strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
-  row[3] = ClassPrice(row[8]) / (17 + Random(5));
-  if (ClassSize(row[8]) > search.psize) row[2] = strike ? kMissionAssault : kMissionAmbush;
+  if (strike && Campaign(board.s)) row[mission::kEnemyFaction] = CampaignEnemy(search, board.s);
+  row[mission::kSubject] =
+      DrawEnemyClass(Kind(board.s), board.s, search.psize, row[mission::kEnemyFaction],
+                     strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
+  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (17 + Random(5));
+  if (ClassSize(row[mission::kSubject]) > search.psize)
+    row[mission::kType] = strike ? kMissionAssault : kMissionAmbush;
   // An offer to fight no ship is never made.
-  if (row[8] == 0) row[1] = 0;
+  if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
   Brief(board);
 }
 
@@ -297,13 +309,13 @@ void NavPointStep(OfferSearch& search, Board& board, std::int32_t type) {
   const std::int32_t b2 = FindBody(search.Bodies(s) & static_cast<BodySet>(~Bit(b1)));
   const std::int32_t b3 = FindBody(search.Bodies(s) & static_cast<BodySet>(~(Bit(b1) | Bit(b2))));
   if (b1 == 0 || b2 == 0 || b3 == 0) return;
-  row[10] = b1, row[11] = s;
-  row[12] = b2, row[13] = s;
-  row[14] = b3, row[15] = s;
+  row[mission::kFirstPointBody] = b1, row[mission::kFirstPointSystem] = s;
+  row[mission::kSecondPointBody] = b2, row[mission::kSecondPointSystem] = s;
+  row[mission::kThirdPointBody] = b3, row[mission::kThirdPointSystem] = s;
   Offer(board, b1, s);
-  row[8] = 1;
+  row[mission::kSubject] = 1;
   const std::int32_t reward = ComputeMissionReward(1);
-  row[3] = type == kMissionEscort ? reward : reward / 3;
+  row[mission::kReward] = type == kMissionEscort ? reward : reward / 3;
   Brief(board);
 }
 
@@ -313,9 +325,9 @@ void DeliveryStep(OfferSearch& search, Board& board, std::int32_t t, bool large,
   const std::int32_t b = FindBody(search.Planets(t));
   if (b == 0) return;
   Offer(board, b, t);
-  row[8] = Random(12) + 1;
-  row[9] = Quantity(row[8], large);
-  row[3] = ComputeMissionReward(weight);
+  row[mission::kSubject] = Random(12) + 1;
+  row[mission::kEnemyFaction] = Quantity(row[mission::kSubject], large);
+  row[mission::kReward] = ComputeMissionReward(weight);
   Brief(board);
 }
 
@@ -333,12 +345,12 @@ void BountyStep(OfferSearch& search, Board& board) {
   const std::int32_t b = FindBody(search.Bodies(t));
   if (b == 0) return;
   Offer(board, b, t);
-  row[8] = 1;
-  row[9] = 0;
-  row[8] = DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
-  if (row[8] == 0) row[1] = 0;
-  row[3] = ClassPrice(row[8]) / (10 + Random(3));
-  if (row[1] == 0) return;
+  row[mission::kSubject] = 1;
+  row[mission::kEnemyFaction] = 0;
+  row[mission::kSubject] = DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
+  if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
+  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
+  if (row[mission::kActive] == 0) return;
   Brief(board);
   GetBountyTargetName(0, board.s, board.slot);
 }
@@ -360,10 +372,10 @@ void DeploymentStep(OfferSearch& search, Board& board, bool reportForDuty) {
   const std::int32_t b = FindBody(search.Bodies(t));
   if (b == 0) return;
   Offer(board, b, t);
-  row[10] = b;
-  row[11] = t;
-  row[8] = 1;
-  row[3] = ComputeMissionReward(reportForDuty ? 1 : 2);
+  row[mission::kFirstPointBody] = b;
+  row[mission::kFirstPointSystem] = t;
+  row[mission::kSubject] = 1;
+  row[mission::kReward] = ComputeMissionReward(reportForDuty ? 1 : 2);
   Brief(board);
 }
 
@@ -374,18 +386,20 @@ void InfiltrateStep(OfferSearch& search, Board& board) {
   std::int32_t t = 0;
   for (std::int32_t b = 1; b <= state::kLastBody && t == 0; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
-    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
-    const std::int32_t d = body[4];
+    if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
+        !ValidSystem(body[body::kDestination]))
+      continue;
+    const std::int32_t d = body[body::kDestination];
     if (Owner(d) == e && d != search.current && Owner(d) != search.pf) t = d;
   }
   if (t == 0) t = PickFromCandidates(search.Invasion(Owner(s), e));
   // Without a system behind the lines there is nothing to infiltrate.
   if (t == 0) return;
-  row[10] = 1;
-  row[11] = t;
+  row[mission::kFirstPointBody] = 1;
+  row[mission::kFirstPointSystem] = t;
   Offer(board, 1, t);
-  row[8] = 1;
-  row[3] = ComputeMissionReward(3);
+  row[mission::kSubject] = 1;
+  row[mission::kReward] = ComputeMissionReward(3);
   Brief(board);
 }
 
@@ -395,9 +409,11 @@ std::int32_t FriendlySystemNear(OfferSearch& search, std::int32_t s) {
   std::int32_t t = 0;
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
-    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
-    if (Owner(body[4]) != search.pf) continue;
-    t = body[4];
+    if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
+        !ValidSystem(body[body::kDestination]))
+      continue;
+    if (Owner(body[body::kDestination]) != search.pf) continue;
+    t = body[body::kDestination];
     if (t != search.current) break;
   }
   if (t == 0) t = PickFromCandidates(search.Invasion(Owner(s), CampaignEnemy(search, s)));
@@ -411,11 +427,11 @@ void MarineLandingStep(OfferSearch& search, Board& board) {
   const std::int32_t pickUp = FindBody(search.Planets(t));
   const std::int32_t drop = FindBody(search.Planets(search.current));
   if (pickUp == 0 || drop == 0) return;
-  row[10] = pickUp, row[11] = t;
-  row[12] = drop, row[13] = search.current;
+  row[mission::kFirstPointBody] = pickUp, row[mission::kFirstPointSystem] = t;
+  row[mission::kSecondPointBody] = drop, row[mission::kSecondPointSystem] = search.current;
   Offer(board, pickUp, t);
-  row[8] = 1;
-  row[3] = ComputeMissionReward(2);
+  row[mission::kSubject] = 1;
+  row[mission::kReward] = ComputeMissionReward(2);
   Brief(board);
 }
 
@@ -426,11 +442,11 @@ void EvacuationStep(OfferSearch& search, Board& board) {
   const std::int32_t t = FriendlySystemNear(search, board.s);
   const std::int32_t drop = FindBody(search.Planets(t));
   if (pickUp == 0 || drop == 0) return;
-  row[10] = pickUp, row[11] = search.current;
-  row[12] = drop, row[13] = t;
+  row[mission::kFirstPointBody] = pickUp, row[mission::kFirstPointSystem] = search.current;
+  row[mission::kSecondPointBody] = drop, row[mission::kSecondPointSystem] = t;
   Offer(board, pickUp, search.current);
-  row[8] = 1;
-  row[3] = ComputeMissionReward(2);
+  row[mission::kSubject] = 1;
+  row[mission::kReward] = ComputeMissionReward(2);
   Brief(board);
 }
 
@@ -440,31 +456,34 @@ void AbductionStep(OfferSearch& search, Board& board) {
   std::int32_t t = 0;
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
-    if (body[1] <= 0 || body[3] != state::kKindWormhole || !ValidSystem(body[4])) continue;
-    if (Random(100) < 60) t = body[4];
+    if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
+        !ValidSystem(body[body::kDestination]))
+      continue;
+    if (Random(100) < 60) t = body[body::kDestination];
   }
   if (t == 0) t = search.current;
   const std::int32_t b = FindBody(search.Planets(t));
   if (b == 0) return;
   Offer(board, b, t);
-  row[8] = 1;
-  row[9] = 0;
-  if (Campaign(s)) row[9] = CampaignEnemy(search, s);
-  row[8] = DrawEnemyClass(Kind(t), s, search.psize, row[9], EnemyClassRule::SingleShip);
-  row[3] = ClassPrice(row[8]) / (10 + Random(3));
-  if (row[8] == 0) {
-    row[1] = 0;
+  row[mission::kSubject] = 1;
+  row[mission::kEnemyFaction] = 0;
+  if (Campaign(s)) row[mission::kEnemyFaction] = CampaignEnemy(search, s);
+  row[mission::kSubject] = DrawEnemyClass(Kind(t), s, search.psize, row[mission::kEnemyFaction],
+                                          EnemyClassRule::SingleShip);
+  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
+  if (row[mission::kSubject] == 0) {
+    row[mission::kActive] = 0;
     return;
   }
   Brief(board);
-  row[10] = Random(10) + 1;
+  row[mission::kFirstPointBody] = Random(10) + 1;
 }
 
 void AnalysisStep(Board& board) {
   state::TMissionRow& row = *board.row;
-  row[1] = 1;
-  row[8] = 50;
-  row[3] = ComputeMissionReward(4);
+  row[mission::kActive] = 1;
+  row[mission::kSubject] = 50;
+  row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
@@ -476,7 +495,8 @@ void BlitzkriegStep(OfferSearch& search, Board& board) {
   if (t == 0) return;
   FleetOffer(board, t);
   const std::int64_t reward = static_cast<std::int64_t>(ComputeMissionReward(4)) * 3;
-  (*board.row)[3] = static_cast<std::int32_t>(std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
+  (*board.row)[mission::kReward] = static_cast<std::int32_t>(
+      std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
   Brief(board);
 }
 
@@ -504,9 +524,9 @@ void SuppressionStep(OfferSearch& search, Board& board) {
 void BombingRunStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.PlainPlanets(board.s), board)) return;
-  if (Owner(board.s) == search.pf) row[1] = 0;
-  row[9] = Owner(board.s);
-  row[3] = ComputeMissionReward(4);
+  if (Owner(board.s) == search.pf) row[mission::kActive] = 0;
+  row[mission::kEnemyFaction] = Owner(board.s);
+  row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
@@ -514,8 +534,8 @@ void BattleStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
-  if (Campaign(board.s)) row[9] = CampaignEnemy(search, board.s);
-  row[3] = ComputeMissionReward(4);
+  if (Campaign(board.s)) row[mission::kEnemyFaction] = CampaignEnemy(search, board.s);
+  row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
@@ -523,8 +543,9 @@ void BattleStep(OfferSearch& search, Board& board) {
 void AddNeighboursOwnedBy(std::int32_t x, std::int32_t owner, std::vector<std::int32_t>& out) {
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[x][b];
-    if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
-    if (Present(body[4]) && Owner(body[4]) == owner) out.push_back(body[4]);
+    if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
+    if (Present(body[body::kDestination]) && Owner(body[body::kDestination]) == owner)
+      out.push_back(body[body::kDestination]);
   }
 }
 
@@ -584,7 +605,7 @@ void RunTypeStep(OfferSearch& search, Board& board, std::int32_t type) {
 bool BoardHas(std::int32_t s, std::int32_t type) {
   for (std::int32_t k = 1; k <= state::kLastOfferSlot; ++k) {
     const state::TMissionRow& row = state::MissionOffers[s][k];
-    if (row[1] == 1 && row[2] == type) return true;
+    if (row[mission::kActive] == 1 && row[mission::kType] == type) return true;
   }
   return false;
 }
@@ -642,7 +663,7 @@ std::int32_t CampaignDraw(OfferSearch& search) {
 // time in five; 0 for none.
 std::int32_t SlotToFill(std::int32_t s) {
   for (std::int32_t k = state::kLastOfferSlot; k >= 1; --k) {
-    if (state::MissionOffers[s][k][1] == 0) return k;
+    if (state::MissionOffers[s][k][mission::kActive] == 0) return k;
   }
   const std::int32_t k = Random(30) + 1;
   return k <= state::kLastOfferSlot ? k : 0;
@@ -653,13 +674,13 @@ std::int32_t SlotToFill(std::int32_t s) {
 std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t defender) {
   std::vector<std::int32_t> candidates;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
-    if (!Present(s) || SystemData[s][2] != attacker) continue;
+    if (!Present(s) || SystemData[s][star_system::kOwner] != attacker) continue;
     for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
-      if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
-      const std::int32_t t = body[4];
-      if (!ValidSystem(t) || SystemData[t][3] == kCapitalRating) continue;
-      if (defender == 0 || SystemData[t][2] == defender) candidates.push_back(t);
+      if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
+      const std::int32_t t = body[body::kDestination];
+      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kCapitalRating) continue;
+      if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
     }
   }
   return candidates;
@@ -720,12 +741,12 @@ void GenerateMissionOffers(Ui& ui) {
       for (int field = 1; field <= 100; ++field) row[field] = 0;
       std::int32_t type = BaseDraw(search, s);
       if (Campaign(s) && search.psize >= 2) {
-        row[20] = s;
+        row[mission::kCampaignSystem] = s;
         type = CampaignDraw(search);
       }
-      row[2] = type;
+      row[mission::kType] = type;
       RunTypeStep(search, board, type);
-      if (row[1] != 0) break;
+      if (row[mission::kActive] != 0) break;
     }
   }
 }

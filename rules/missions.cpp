@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -29,7 +30,7 @@ constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
 constexpr std::int32_t kCapitalRating = 6;
 
 std::int32_t PlayerShipSize() {
-  return std::clamp(state::GetShipClassSize(state::PlayerShip[2]), 1, 5);
+  return std::clamp(state::GetShipClassSize(state::PlayerShip[ship::kClass]), 1, 5);
 }
 
 // Classes 1..19 in order, by wanted size 1..5 and faction 0..4, as ChooseEncounterShipType
@@ -88,12 +89,12 @@ std::int32_t PickWarEnemyFaction(std::int32_t f) {
   const state::TFactionRow& row = state::FactionData[f];
   bool any = false;
   for (std::int32_t g = 1; g <= state::kLastFaction; ++g) {
-    if (g != f && row[10 + g] >= 1) any = true;
+    if (g != f && row[faction::kAtWarWith + g] >= 1) any = true;
   }
   if (!any) return 0;
   for (;;) {
     const std::int32_t g = Random(5);
-    if (row[10 + g] >= 1 && g != f) return g;
+    if (row[faction::kAtWarWith + g] >= 1 && g != f) return g;
   }
 }
 
@@ -128,9 +129,9 @@ bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
 
 std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
                                  std::int32_t faction, std::int32_t r) {
-  const std::int32_t pf = state::PlayerData[4];
+  const std::int32_t pf = state::PlayerData[player::kFaction];
   const std::int32_t owner =
-      system >= 0 && system < state::kSystems ? state::SystemData[system][2] : 0;
+      system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
   std::int32_t wanted = size;
   if (owner == pf) {
     switch (kind) {

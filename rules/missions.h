@@ -1,11 +1,8 @@
 // Missions: the mission record and its 27 types, the rewards, and the opponent operations that
 // missions share with encounters, flights and docking.
 //
-// A mission record (MissionOffers[system][slot] on a board, ActiveMission once accepted):
-//   [1] active, [2] type, [3] reward in credits, [6] target body, [7] target system,
-//   [8] enemy ship class / good / nav-point stage / planets left, [9] enemy faction or quantity,
-//   [10]..[15] nav points, pick-up and drop points, or the name index of a hunted captain,
-//   [20] the campaign system the mission serves, [30] briefing variant.
+// A mission record is MissionOffers[system][slot] on a board and ActiveMission once accepted; its
+// fields are named in mission:: (state/fields.h).
 #pragma once
 
 #include <cstdint>

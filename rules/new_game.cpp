@@ -2,6 +2,7 @@
 
 #include "rules/daily_turn.h"
 #include "rules/space_finds.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/variables.h"
 
@@ -10,7 +11,7 @@ namespace rules {
 void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui) {
   state::CreateNewGameWorld(startShipClass, [&ui] {
     for (int day = 0; day < kDaysBeforeStart; ++day) AdvanceDay(ui);
-    SpawnSpaceFind(state::PlayerShip[14], ui);
+    SpawnSpaceFind(state::PlayerShip[ship::kSystem], ui);
   });
 }
 

@@ -12,7 +12,7 @@ namespace rules {
 
 inline constexpr int kDaysBeforeStart = 123;
 
-// Expects ClearGameState to have run and PlayerData [3] (profession) and [4] (faction) to be set;
+// Expects ClearGameState to have run and the player's profession and faction to be set;
 // `startShipClass` is the class the profession screen offered (state::StartShipClass).
 void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui);
 

@@ -1,6 +1,7 @@
 #include "rules/news.h"
 
 #include "rules/news_texts.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -34,14 +35,14 @@ std::string_view Variant(const SentenceVariants& sentences, int variant) {
 std::string Compose(int kind, int slot, int thirdField, const NewsNames& names) {
   if (!ValidSlot(slot)) return {};
   state::TNewsRow& entry = NewsList[slot];
-  for (int field : {21, 22, thirdField}) {
+  for (int field : {news::kFirstSentenceVariant, news::kSecondSentenceVariant, thirdField}) {
     if (entry[field] == 0) entry[field] = Random(10) + 1;
   }
   const NewsSentences sentences = NewsSentencesOf(kind);
   std::string text = "\"";
-  text += FillNames(Variant(sentences.part1, entry[21]), names);
+  text += FillNames(Variant(sentences.part1, entry[news::kFirstSentenceVariant]), names);
   text += ' ';
-  text += FillNames(Variant(sentences.part2, entry[22]), names);
+  text += FillNames(Variant(sentences.part2, entry[news::kSecondSentenceVariant]), names);
   text += ' ';
   text += FillNames(Variant(sentences.part3, entry[thirdField]), names);
   text += '"';
@@ -63,95 +64,106 @@ int InsertNewsEntry() {
 
 void UpdateMarketNews() {
   for (int row = 1; row <= state::kLastNews; ++row) {
-    if (NewsList[row][1] > 0 && NewsList[row][6] > 0) NewsList[row][6] -= 1;
+    if (NewsList[row][news::kValid] > 0 && NewsList[row][news::kLifetime] > 0)
+      NewsList[row][news::kLifetime] -= 1;
   }
   if (Random(100) > 5) return;
 
   const int slot = InsertNewsEntry();
   state::TNewsRow& entry = NewsList[slot];
-  entry[1] = 1;
+  entry[news::kValid] = 1;
   const int r = Random(100);
   const int kind = r <= 30   ? kNewsNeedForGoods
                    : r <= 60 ? kNewsSurplus
                    : r <= 80 ? kNewsPirateAttack
                              : kNewsIncreasedPatrols;
-  entry[2] = kind;
+  entry[news::kKind] = kind;
   if (kind == kNewsNeedForGoods || kind == kNewsSurplus) {
     // Only goods 1..10 can be named; the draws stop at the first good that exists.
     for (int draws = 1; draws <= 1000; ++draws) {
       int good = Random(101);
       if (good >= 11) good = 0;
-      entry[3] = good;
+      entry[news::kSubject] = good;
       if (state::GoodBasePrice[good] > 0) break;
     }
   }
-  entry[5] = state::GameDay;
-  entry[6] = 20 + Random(30);
-  entry[13] = Random(24) + 1;
+  entry[news::kDay] = state::GameDay;
+  entry[news::kLifetime] = 20 + Random(30);
+  entry[news::kSystem] = Random(24) + 1;
 
   std::string headline;
   switch (kind) {
-    case kNewsNeedForGoods: headline = "Need for " + std::string(GoodNameAt(entry[3])); break;
-    case kNewsSurplus: headline = "Surplus of " + std::string(GoodNameAt(entry[3])); break;
+    case kNewsNeedForGoods:
+      headline = "Need for " + std::string(GoodNameAt(entry[news::kSubject]));
+      break;
+    case kNewsSurplus:
+      headline = "Surplus of " + std::string(GoodNameAt(entry[news::kSubject]));
+      break;
     case kNewsPirateAttack: headline = "Pirates attack"; break;
     default: headline = "Increased patrols"; break;
   }
   headline += " : ";
-  headline += state::SystemText[entry[13]][1];
+  headline += state::SystemText[entry[news::kSystem]][1];
   state::NewsHeadline[slot] = headline;
 }
 
 std::string BuildNeedForGoodsNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsNeedForGoods, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsNeedForGoods, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildSurplusNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsSurplus, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsSurplus, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildPirateAttackNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsPirateAttack, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsPirateAttack, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildIncreasedPatrolsNews(std::string_view system, std::string_view good, int slot) {
-  return Compose(kNewsIncreasedPatrols, slot, 23, {{}, {}, system, good});
+  return Compose(kNewsIncreasedPatrols, slot, news::kThirdSentenceVariant, {{}, {}, system, good});
 }
 
 std::string BuildWarDeclaredNews(std::string_view declaring, std::string_view other, int slot) {
-  return Compose(kNewsWarDeclared, slot, 24, {declaring, other, {}, {}});
+  return Compose(kNewsWarDeclared, slot, news::kWarThirdSentenceVariant,
+                 {declaring, other, {}, {}});
 }
 
 std::string BuildCeaseFireNews(std::string_view first, std::string_view second, int slot) {
-  return Compose(kNewsCeaseFire, slot, 23, {first, second, {}, {}});
+  return Compose(kNewsCeaseFire, slot, news::kThirdSentenceVariant, {first, second, {}, {}});
 }
 
 std::string BuildInvasionNews(std::string_view attacker, std::string_view defender,
                               std::string_view system, int slot) {
-  return Compose(kNewsInvasion, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsInvasion, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildSystemCapturedNews(std::string_view attacker, std::string_view defender,
                                     std::string_view system, int slot) {
-  return Compose(kNewsSystemCaptured, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsSystemCaptured, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildInvasionFailedNews(std::string_view attacker, std::string_view defender,
                                     std::string_view system, int slot) {
-  return Compose(kNewsInvasionFailed, slot, 23, {attacker, defender, system, {}});
+  return Compose(kNewsInvasionFailed, slot, news::kThirdSentenceVariant,
+                 {attacker, defender, system, {}});
 }
 
 std::string BuildNewsText(int slot) {
   if (!ValidSlot(slot)) return {};
   const state::TNewsRow& entry = NewsList[slot];
-  const std::string_view system = NameAt(state::SystemText, entry[13], 1);
-  const std::string_view first = NameAt(state::FactionText, entry[3], 2);
-  const std::string_view second = NameAt(state::FactionText, entry[4], 2);
-  switch (entry[2]) {
-    case kNewsNeedForGoods: return BuildNeedForGoodsNews(system, GoodNameAt(entry[3]), slot);
-    case kNewsSurplus: return BuildSurplusNews(system, GoodNameAt(entry[3]), slot);
-    case kNewsPirateAttack: return BuildPirateAttackNews(system, GoodNameAt(entry[3]), slot);
+  const std::string_view system = NameAt(state::SystemText, entry[news::kSystem], 1);
+  const std::string_view first = NameAt(state::FactionText, entry[news::kSubject], 2);
+  const std::string_view second = NameAt(state::FactionText, entry[news::kSecondFaction], 2);
+  switch (entry[news::kKind]) {
+    case kNewsNeedForGoods:
+      return BuildNeedForGoodsNews(system, GoodNameAt(entry[news::kSubject]), slot);
+    case kNewsSurplus: return BuildSurplusNews(system, GoodNameAt(entry[news::kSubject]), slot);
+    case kNewsPirateAttack:
+      return BuildPirateAttackNews(system, GoodNameAt(entry[news::kSubject]), slot);
     case kNewsIncreasedPatrols:
-      return BuildIncreasedPatrolsNews(system, GoodNameAt(entry[3]), slot);
+      return BuildIncreasedPatrolsNews(system, GoodNameAt(entry[news::kSubject]), slot);
     case kNewsWarDeclared: return BuildWarDeclaredNews(first, second, slot);
     case kNewsCeaseFire: return BuildCeaseFireNews(first, second, slot);
     case kNewsInvasion: return BuildInvasionNews(first, second, system, slot);

@@ -9,7 +9,7 @@
 
 namespace rules {
 
-// NewsList[slot][2].
+// NewsList[slot][news::kKind].
 enum NewsKind : int {
   kNewsNeedForGoods = 1,
   kNewsSurplus = 2,

@@ -8,6 +8,7 @@
 #include "rules/markets.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/variables.h"
 
@@ -56,14 +57,14 @@ constexpr std::string_view kAdmiralText =
 
 void GrantOwnPlanet(Ui& ui) {
   audio::PlayRankPromotionMusic();
-  state::PlayerData[15] = 1;
-  const PromisedPlanet planet = PromisedPlanetOf(state::PlayerData[4]);
+  state::PlayerData[player::kOwnPlanetPromised] = 1;
+  const PromisedPlanet planet = PromisedPlanetOf(state::PlayerData[player::kFaction]);
   if (planet.system == 0) return;
   const state::TBodyRow& body = state::BodyData[planet.system][planet.body];
   const std::string& bodyName = state::BodyText[planet.system][planet.body][1];
   const std::string& systemName = state::SystemText[planet.system][1];
   std::string text;
-  if (body[2] == state::PlayerData[4]) {
+  if (body[body::kOwner] == state::PlayerData[player::kFaction]) {
     text = "Congratulations! For your good services the government has granted you the ownership "
            "of the planet " + bodyName + " in the " + systemName +
            " system. This is the highest reward you ever dreamed of achieving.";
@@ -73,7 +74,8 @@ void GrantOwnPlanet(Ui& ui) {
            " system. Right now your country is not in control of this planet. If the opportunity "
            "should arise, conquer it and at the time you retire its yours alone!";
   }
-  ui.Message(Popup::Picture, "Your own planet!", text, GetBodyPictureName(body[13]) + "r.jpg");
+  ui.Message(Popup::Picture, "Your own planet!", text,
+             GetBodyPictureName(body[body::kPicture]) + "r.jpg");
 }
 
 void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
@@ -97,16 +99,16 @@ void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
 // A new skill may change the hold, the hideouts the player knows and what the markets and boards
 // offer.
 void RefreshAfterPromotion(Ui& ui) {
-  state::PlayerShip[20] =
-      state::GetShipCargoCapacity(state::PlayerShip[2], state::PlayerShip[76], state::Side::Player);
+  state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(
+      state::PlayerShip[ship::kClass], state::PlayerShip[ship::kCargoModule], state::Side::Player);
   ui.UpdateTradePopup();
   if (state::SkillOwned[kSkillSyndicate] > 0) {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int b = 1; b <= state::kLastBody; ++b) {
         state::TBodyRow& body = state::BodyData[s][b];
-        if (body[3] != state::kKindPirateHideout) continue;
-        body[1] = 1;
-        body[4] = 1;
+        if (body[body::kKind] != state::kKindPirateHideout) continue;
+        body[body::kVisible] = 1;
+        body[body::kHideoutRevealed] = 1;
       }
     }
   }
@@ -129,25 +131,26 @@ std::string GetBodyPictureName(std::int32_t picture) {
 
 void CheckPromotion(Ui& ui) {
   state::TPlayerRow& player = state::PlayerData;
-  const std::int32_t level = player[6];
-  if (player[7] < state::GetLevelExperience(level) || level >= state::kLastLevel) return;
+  const std::int32_t level = player[player::kLevel];
+  if (player[player::kExperience] < state::GetLevelExperience(level) || level >= state::kLastLevel)
+    return;
 
   const std::int32_t newLevel = level + 1;
-  player[6] = newLevel;
-  player[7] = 0;
-  if (player[32] < INT32_MAX) player[32] += 1;
+  player[player::kLevel] = newLevel;
+  player[player::kExperience] = 0;
+  if (player[player::kLifePoints] < INT32_MAX) player[player::kLifePoints] += 1;
   ui.Message(Popup::Text, "Congratulations!", "You have been promoted!");
 
   const LevelReward reward = RewardOf(newLevel);
   switch (reward) {
     case LevelReward::Ribbon:
       audio::PlayAwardMusic();
-      player[10] += 1;
+      player[player::kCampaignRibbons] += 1;
       ui.ShowPromotion(PromotionAward::Ribbon, newLevel);
       break;
     case LevelReward::Rank:
       audio::PlayRankPromotionMusic();
-      player[14] += 1;
+      player[player::kRank] += 1;
       ui.ShowPromotion(PromotionAward::Rank, newLevel);
       break;
     case LevelReward::OwnPlanet:

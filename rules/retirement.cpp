@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/promotion.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
@@ -97,8 +98,9 @@ constexpr CareerBand kCareers[] = {
 };
 
 RetirementStep Fortune(std::int32_t& score) {
-  const std::int32_t credits = state::PlayerData[2];
-  const std::int32_t ship = state::GetShipClassStat(state::PlayerShip[2], state::kAttrPrice) / 3;
+  const std::int32_t credits = state::PlayerData[player::kCredits];
+  const std::int32_t ship =
+      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrPrice) / 3;
   const std::int32_t fortune = Saturate(static_cast<std::int64_t>(credits) + ship);
   score = fortune / 10;
   RetirementStep step;
@@ -134,10 +136,10 @@ RetirementStep Age(std::int32_t& score) {
 
 RetirementStep Promotion(std::int32_t& score) {
   const state::TPlayerRow& player = state::PlayerData;
-  const std::int32_t faction = player[4];
-  const std::int32_t rank = player[14];
+  const std::int32_t faction = player[player::kFaction];
+  const std::int32_t rank = player[player::kRank];
   std::int64_t percent = rank >= 1 && rank <= 8 ? kRankBonus[rank] : 0;
-  percent += player[10];
+  percent += player[player::kCampaignRibbons];
   std::string medals;
   for (const Medal& medal : kMedals) {
     if (player[medal.field] != 1) continue;
@@ -150,8 +152,9 @@ RetirementStep Promotion(std::int32_t& score) {
   step.caption = "Step 3: Promotion";
   // Rank 8 has no title of its own: it reads as the highest titled rank.
   const std::string title = state::GetRankTitle(faction, std::clamp(rank, 1, state::kLastTitledRank));
-  step.text = "You reached the rank of " + title + " and were awarded: " +
-              std::to_string(player[10]) + " campaign ribbon(s)" + medals + ".";
+  step.text = "You reached the rank of " + title +
+              " and were awarded: " + std::to_string(player[player::kCampaignRibbons]) +
+              " campaign ribbon(s)" + medals + ".";
   step.scoreLine = (q >= 1 ? "Score + " : "Score ") + std::to_string(q) + "% = " +
                    FormatThousands(score);
   step.score = score;
@@ -159,21 +162,22 @@ RetirementStep Promotion(std::int32_t& score) {
 }
 
 RetirementStep OwnPlanet(std::int32_t& score) {
-  const std::int32_t faction = state::PlayerData[4];
+  const std::int32_t faction = state::PlayerData[player::kFaction];
   const PromisedPlanet planet = PromisedPlanetOf(faction);
-  const std::int32_t picture = state::BodyData[planet.system][planet.body][13];
+  const std::int32_t picture = state::BodyData[planet.system][planet.body][body::kPicture];
   RetirementStep step;
   step.topic = "Retirement (4/5)";
   step.caption = "Step 4: Your own planet";
   step.picture = GetBodyPictureName(picture) + "rg.jpg";
   const std::string where = state::BodyText[planet.system][planet.body][1] + " in the " +
                             state::SystemText[planet.system][1] + " system";
-  if (state::PlayerData[15] != 1) {
+  if (state::PlayerData[player::kOwnPlanetPromised] != 1) {
     step.text =
         "You were not famous enough for the government to promise you your own planet. Maybe "
         "you´ll achieve this next time.";
     step.scoreLine = "Score + 0% = " + FormatThousands(score);
-  } else if (planet.system == 0 || state::SystemData[planet.system][2] != faction) {
+  } else if (planet.system == 0 ||
+             state::SystemData[planet.system][star_system::kOwner] != faction) {
     step.text = "Your government has promised you to grant you the planet " + where +
                 ". However at the time you retire their promise is worthless, because your "
                 "faction is not in control of this planet.";
@@ -193,7 +197,7 @@ RetirementStep CivilWar(std::int32_t& score) {
   RetirementStep step;
   step.topic = "Retirement (5/5)";
   step.caption = "Step 5: Civil War";
-  if (state::PlayerData[16] != 0) {
+  if (state::PlayerData[player::kCivilWarWon] != 0) {
     score = AddPercent(score, 25);
     step.picture = "Victory.jpg";
     step.text = "Congratulations! You won the civil war for your nation! You will always be known "

@@ -3,17 +3,18 @@
 #include <string>
 
 #include "rules/credits.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace rules {
 
 void HandlePlayerShipDestroyed(Ui& ui) {
-  if (state::PlayerShip[1] != 0) return;
-  AddSaturated(state::PlayerData[32], -1);
-  const std::int32_t lives = state::PlayerData[32];
+  if (state::PlayerShip[ship::kAlive] != 0) return;
+  AddSaturated(state::PlayerData[player::kLifePoints], -1);
+  const std::int32_t lives = state::PlayerData[player::kLifePoints];
   if (lives <= 0) {
-    state::PlayerShip[1] = 0;
+    state::PlayerShip[ship::kAlive] = 0;
     return;
   }
   ui.ShowScoredNotice(
@@ -23,15 +24,16 @@ void HandlePlayerShipDestroyed(Ui& ui) {
       "receive. Feel free to use the Save/Load option in the Options-Menu to save/restore a game "
       "session as well.",
       "ghostshipr.jpg", "Lifepoints: " + std::to_string(lives));
-  state::PlayerShip[1] = 1;
-  state::PlayerShip[40] = state::GetShipClassBaseShields(state::PlayerShip[2]);
+  state::PlayerShip[ship::kAlive] = 1;
+  state::PlayerShip[ship::kShields] =
+      state::GetShipClassBaseShields(state::PlayerShip[ship::kClass]);
   ui.StopFlight();
-  ShowSystem(ui, true, state::PlayerShip[14]);
+  ShowSystem(ui, true, state::PlayerShip[ship::kSystem]);
 }
 
 bool EndGameIfShipLost(Ui& ui) {
   HandlePlayerShipDestroyed(ui);
-  if (state::PlayerShip[1] != 0) return false;
+  if (state::PlayerShip[ship::kAlive] != 0) return false;
   state::TravelMayClose = 1;
   ui.CloseTravelScreen();
   return true;

@@ -9,7 +9,7 @@ namespace rules {
 // Does nothing while the player's ship is alive. Otherwise spends a life point; while points
 // remain, says so on the "New chance" popup, restores the ship with its class's base shields,
 // ends a flight under way and redraws the travel screen. With none left the ship stays destroyed
-// (PlayerShip[1] = 0) and the caller ends the game.
+// (PlayerShip[ship::kAlive] = 0) and the caller ends the game.
 void HandlePlayerShipDestroyed(Ui& ui);
 
 // After anything that may have destroyed the player's ship: HandlePlayerShipDestroyed, then, when

@@ -5,6 +5,7 @@
 
 #include "rules/credits.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -27,31 +28,33 @@ constexpr std::int64_t kMostFortune = 50000;
 bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
 // The ship's find slot 1..4, or 0 when it sits at a body.
-std::int32_t ShipFindSlot() { return -state::PlayerShip[13]; }
+std::int32_t ShipFindSlot() { return -state::PlayerShip[ship::kBody]; }
 
 std::int32_t FreeCargoSpace() {
   std::int64_t carried = 0;
   for (int good = 1; good <= 100; ++good) carried += state::Cargo[good];
   return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(state::PlayerShip[20] - carried, 0, INT32_MAX));
+      std::clamp<std::int64_t>(state::PlayerShip[ship::kCargoSpace] - carried, 0, INT32_MAX));
 }
 
 // A fortune found or sold: a random part of the credits by the divisor, times the military rank,
 // never below 2500 or above 50000.
 std::int32_t Fortune(std::int32_t divisor) {
-  const std::int64_t amount = static_cast<std::int64_t>(Random(PlayerData[2] / divisor)) * PlayerData[14];
+  const std::int64_t amount =
+      static_cast<std::int64_t>(Random(PlayerData[player::kCredits] / divisor)) *
+      PlayerData[player::kRank];
   return static_cast<std::int32_t>(std::clamp(amount, kLeastFortune, kMostFortune));
 }
 
 void Remove(state::TSpaceFindRow& find, Ui& ui) {
-  find[1] = 0;
+  find[space_find::kPresent] = 0;
   ui.ShowSpaceFinds();
 }
 
 void OpenLifepod(std::int32_t s, state::TSpaceFindRow& find, Ui& ui) {
   bool freeSlot = false;
   for (int k = 1; k <= state::kLastFindSlot; ++k) {
-    if (SpaceFinds[s][k][1] == 0) freeSlot = true;
+    if (SpaceFinds[s][k][space_find::kPresent] == 0) freeSlot = true;
   }
   if (freeSlot) {
     SpawnSpaceFind(s, ui);
@@ -70,7 +73,7 @@ void OpenLifepod(std::int32_t s, state::TSpaceFindRow& find, Ui& ui) {
 
 void OpenTreasure(state::TSpaceFindRow& find, Ui& ui) {
   const std::int32_t amount = Fortune(20);
-  AddSaturated(PlayerData[2], amount);
+  AddSaturated(PlayerData[player::kCredits], amount);
   ui.UpdateStatusBars();
   ui.Message(Popup::Picture, "Treasure:",
              "You have found a hidden treasure. It is worth about " + state::FormatThousands(amount) +
@@ -84,13 +87,13 @@ void BoardGhostShip(state::TSpaceFindRow& find, Ui& ui) {
              "There are no lifesigns on board of the ghost ship, but there is a reactor breach and "
              "the ship can explode anytime. Hurry!",
              "ghostshipr.jpg");
-  const std::int32_t capacity = state::PlayerShip[20];
+  const std::int32_t capacity = state::PlayerShip[ship::kCargoSpace];
   const std::int32_t want = Random(capacity) + capacity / 2;
   const std::int32_t free = FreeCargoSpace();
   const std::int32_t looted = std::max(0, std::min(want, free));
   const std::int32_t left = std::max(0, want - looted);
   const std::int64_t value = static_cast<std::int64_t>(Random(140) + 70) * looted;
-  AddSaturated(PlayerData[2], value);
+  AddSaturated(PlayerData[player::kCredits], value);
   ui.UpdateStatusBars();
   const std::string sale = "$" + state::FormatThousands(static_cast<std::int32_t>(
                                      std::min<std::int64_t>(value, INT32_MAX))) + ".";
@@ -116,17 +119,17 @@ void ExamineArtifact(state::TSpaceFindRow& find, Ui& ui) {
                               "alienartifactr.jpg", "Sell", "Give");
   if (sell) {
     const std::int32_t amount = Fortune(30);
-    AddSaturated(PlayerData[2], amount);
+    AddSaturated(PlayerData[player::kCredits], amount);
     ui.UpdateStatusBars();
     ui.Message(Popup::Text, "Black market:",
                "You sell the artifact on the black market and receive " +
                    state::FormatThousands(amount) + " credits.");
   } else {
-    const std::int32_t level = PlayerData[6];
+    const std::int32_t level = PlayerData[player::kLevel];
     const std::int32_t share = level < 2 ? 4 : 8;
     AddExperience(state::GetLevelExperience(level) / share, ui);
     ui.UpdateStatusBars();
-    const std::int32_t f = PlayerData[4];
+    const std::int32_t f = PlayerData[player::kFaction];
     const std::string logo = f >= 0 && f < state::kFactions ? state::FactionText[f][5] : std::string();
     ui.Message(Popup::Fame, "",
                "You receive some experience points. The more you have the more likely you will be "
@@ -137,7 +140,7 @@ void ExamineArtifact(state::TSpaceFindRow& find, Ui& ui) {
 }
 
 void ReceiveSecretData(state::TSpaceFindRow& find, Ui& ui) {
-  const std::int32_t capacity = state::PlayerShip[20];
+  const std::int32_t capacity = state::PlayerShip[ship::kCargoSpace];
   const std::int32_t want = Random(capacity / 5) + capacity / 10;
   const std::int32_t free = FreeCargoSpace();
   const std::int32_t kept = std::max(0, std::min(want, free));
@@ -164,25 +167,28 @@ void SpawnSpaceFind(std::int32_t s, Ui& ui) {
   if (!ValidSystem(s)) return;
   std::int32_t taken = 0;
   for (std::int32_t k = 1; k <= state::kLastFindSlot; ++k) {
-    if (SpaceFinds[s][k][1] != 0 || k == ShipFindSlot()) continue;
+    if (SpaceFinds[s][k][space_find::kPresent] != 0 || k == ShipFindSlot()) continue;
     if (taken == 0 || Random(100) < 40) taken = k;
   }
   if (taken == 0) return;
   state::TSpaceFindRow& find = SpaceFinds[s][taken];
-  find[1] = 1;
-  find[2] = kFindDays;
+  find[space_find::kPresent] = 1;
+  find[space_find::kDaysLeft] = kFindDays;
   const std::int32_t roll = Random(100);
-  find[3] = roll <= 20 ? kFindLifepod : roll <= 60 ? kFindTreasure : roll <= 80 ? kFindGhostShip
-                                                                                  : kFindAlienArtifact;
+  find[space_find::kKind] = roll <= 20   ? kFindLifepod
+                            : roll <= 60 ? kFindTreasure
+                            : roll <= 80 ? kFindGhostShip
+                                         : kFindAlienArtifact;
   const std::int32_t r = Random(100);
-  const std::int32_t pf = PlayerData[4];
-  const std::int32_t owner = state::SystemData[s][2];
+  const std::int32_t pf = PlayerData[player::kFaction];
+  const std::int32_t owner = state::SystemData[s][star_system::kOwner];
   const bool ownFactionValid = pf >= 0 && pf < state::kFactions && owner >= 0 && owner <= 4;
   if (state::SkillOwned[kSkillTraitor] > 0 && owner != pf && ownFactionValid &&
-      state::FactionData[pf][10 + owner] > 0 && r <= 15) {
-    find[3] = kFindEnemySecretData;
+      state::FactionData[pf][faction::kAtWarWith + owner] > 0 && r <= 15) {
+    find[space_find::kKind] = kFindEnemySecretData;
   }
-  if (state::SkillOwned[kSkillSyndicate] > 0 && owner == pf && r <= 15) find[3] = kFindOwnSecretData;
+  if (state::SkillOwned[kSkillSyndicate] > 0 && owner == pf && r <= 15)
+    find[space_find::kKind] = kFindOwnSecretData;
   ui.ShowSpaceFinds();
 }
 
@@ -190,27 +196,27 @@ void UpdateSpaceFinds(Ui& ui) {
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     for (std::int32_t k = 1; k <= state::kLastFindSlot; ++k) {
       state::TSpaceFindRow& find = SpaceFinds[s][k];
-      if (find[1] == 0) continue;
-      find[2] -= 1;
-      if (find[2] > 0) continue;
-      find[1] = 0;
-      if (s == state::PlayerShip[14]) ui.ShowSpaceFinds();
+      if (find[space_find::kPresent] == 0) continue;
+      find[space_find::kDaysLeft] -= 1;
+      if (find[space_find::kDaysLeft] > 0) continue;
+      find[space_find::kPresent] = 0;
+      if (s == state::PlayerShip[ship::kSystem]) ui.ShowSpaceFinds();
     }
   }
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     for (std::int32_t k = 1; k <= state::kLastFindSlot; ++k) {
-      if (SpaceFinds[s][k][1] != 0 || k == ShipFindSlot()) continue;
+      if (SpaceFinds[s][k][space_find::kPresent] != 0 || k == ShipFindSlot()) continue;
       if (Random(200) <= 1) SpawnSpaceFind(s, ui);
     }
   }
 }
 
 void ResolveSpaceFind(std::int32_t slot, Ui& ui) {
-  const std::int32_t s = state::PlayerShip[14];
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (!ValidSystem(s) || slot < 1 || slot > state::kLastFindSlot) return;
   state::TSpaceFindRow& find = SpaceFinds[s][slot];
-  if (find[1] == 0) return;
-  switch (find[3]) {
+  if (find[space_find::kPresent] == 0) return;
+  switch (find[space_find::kKind]) {
     case kFindLifepod: OpenLifepod(s, find, ui); break;
     case kFindTreasure: OpenTreasure(find, ui); break;
     case kFindGhostShip: BoardGhostShip(find, ui); break;

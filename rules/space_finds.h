@@ -2,8 +2,8 @@
 // secret data) that appear by chance while the player flies, last 15 days and reward the player
 // who flies to them.
 //
-// SpaceFinds[s][1..4]: [1] present, [2] days left, [3] kind, [11], [12] position on the map.
-// The ship sits at find slot k of its system while PlayerShip[13] is -k.
+// SpaceFinds[s][1..4] hold them; their fields are named in space_find:: (state/fields.h).
+// The ship sits at find slot k of its system while PlayerShip[ship::kBody] is -k.
 #pragma once
 
 #include <cstdint>

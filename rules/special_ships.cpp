@@ -4,6 +4,7 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -206,13 +207,13 @@ std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShi
 
 // Picks the class of a new ship in slot `ship`; false when none of the draws was acceptable.
 bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s, bool noWarship) {
-  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[2]);
+  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   for (int draw = 0; draw < kSearchDraws; ++draw) {
-    const std::int32_t c = ChooseEncounterShipType(k, s, size, ship[5]);
-    ship[2] = c;
+    const std::int32_t c = ChooseEncounterShipType(k, s, size, ship[special_ship::kFaction]);
+    ship[special_ship::kClass] = c;
     const std::int32_t role = Stat(c, state::kAttrRole);
     if (noWarship && role == 1) continue;
-    if (role == 2 && ship[5] == 0) continue;
+    if (role == 2 && ship[special_ship::kFaction] == 0) continue;
     if (c == 0) continue;
     return true;
   }
@@ -222,34 +223,37 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
 bool TooCrowded() {
   int active = 0;
   for (int i = 1; i <= state::kLastSpecialShip; ++i) {
-    if (SpecialShips[i][1] != 0) ++active;
+    if (SpecialShips[i][special_ship::kActive] != 0) ++active;
   }
   const bool tracking = Owns(kSkillTracking);
   const bool advanced = Owns(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[72] != kAdvancedSensors) return active > 4;
+  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kAdvancedSensors)
+    return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;
 }
 
 void DrawSubKind(state::TSpecialShipRow& ship, std::int32_t s) {
-  const std::int32_t n = Stat(ship[2], state::kAttrSize);
-  const bool single = Stat(ship[2], state::kAttrGroup) == 0;
+  const std::int32_t n = Stat(ship[special_ship::kClass], state::kAttrSize);
+  const bool single = Stat(ship[special_ship::kClass], state::kAttrGroup) == 0;
   const state::TSystemRow& system = state::SystemData[s];
-  const bool campaignHere = system[20] > 0;
-  const bool party = (ship[5] == system[2] || ship[5] == system[21]) && ship[5] != state::PlayerData[4];
-  switch (ship[3]) {
+  const bool campaignHere = system[star_system::kCampaign] > 0;
+  const bool party = (ship[special_ship::kFaction] == system[star_system::kOwner] ||
+                      ship[special_ship::kFaction] == system[star_system::kAttacker]) &&
+                     ship[special_ship::kFaction] != state::PlayerData[player::kFaction];
+  switch (ship[special_ship::kKind]) {
     case kSpecialTrader:
-      if (Random(100) <= 10 && n > 1 && single) ship[9] = 2;
-      if (Random(100) <= 10) ship[9] = 3;
-      if (Random(100) <= 3 && n > 3) ship[9] = 4;
-      if (Random(100) <= 10 && campaignHere && party) ship[9] = 5;
+      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = 2;
+      if (Random(100) <= 10) ship[special_ship::kSubKind] = 3;
+      if (Random(100) <= 3 && n > 3) ship[special_ship::kSubKind] = 4;
+      if (Random(100) <= 10 && campaignHere && party) ship[special_ship::kSubKind] = 5;
       break;
     case kSpecialMilitary:
-      if (Random(100) <= 10 && campaignHere && n > 1 && single) ship[9] = 2;
-      if (Random(100) <= 10 && campaignHere && party) ship[9] = 3;
+      if (Random(100) <= 10 && campaignHere && n > 1 && single) ship[special_ship::kSubKind] = 2;
+      if (Random(100) <= 10 && campaignHere && party) ship[special_ship::kSubKind] = 3;
       break;
     default:
-      if (Random(100) <= 10 && n > 1 && single) ship[9] = 2;
+      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = 2;
       break;
   }
 }
@@ -257,27 +261,31 @@ void DrawSubKind(state::TSpecialShipRow& ship, std::int32_t s) {
 void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   const state::TMissionRow& mission = state::ActiveMission;
-  if (mission[1] == 0 || mission[7] != s) return;
-  const bool bounty = mission[2] == kMissionBounty && ship[3] == kSpecialPirate;
-  const bool abduction = mission[2] == kMissionAbduction && ship[3] == kSpecialMilitary;
+  if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
+  const bool bounty =
+      mission[mission::kType] == kMissionBounty && ship[special_ship::kKind] == kSpecialPirate;
+  const bool abduction =
+      mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kSpecialMilitary;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
   const std::int32_t chance = Owns(kSkillBountyHunter) ? 30 : 15;
   if (chance <= r) return;
-  ship[5] = mission[9];
-  ship[2] = mission[8];
-  ship[20] = 1;
-  ship[9] = 2;
+  ship[special_ship::kFaction] = mission[mission::kEnemyFaction];
+  ship[special_ship::kClass] = mission[mission::kEnemyClass];
+  ship[special_ship::kMissionTarget] = 1;
+  ship[special_ship::kSubKind] = 2;
   const std::string name =
       bounty ? GetBountyTargetName(1, s, 0) : GetAbductionTargetName(1, s, 0);
   DescribeSpecialShip(slot, name);
 }
 
 void MaybeAnnounceTreasure(state::TSpecialShipRow& ship, Ui& ui) {
-  if (ship[3] != kSpecialTrader || ship[9] != 4 || state::PlayerData[42] != 0) return;
+  if (ship[special_ship::kKind] != kSpecialTrader || ship[special_ship::kSubKind] != 4 ||
+      state::PlayerData[player::kTreasureFleetNotice] != 0)
+    return;
   if (!Owns(kSkillHacker) || !ui.IsVisible(Screen::Travel) || ui.IsVisible(Screen::PirateHideout)) return;
-  state::PlayerData[42] = 1;
-  ship[6] = 12;
+  state::PlayerData[player::kTreasureFleetNotice] = 1;
+  ship[special_ship::kDaysLeft] = 12;
   ui.Message(Popup::Text, "Treasure fleet",
              "During a routine check of the government computers you found out (\"Hacking ability\") "
              "that there is a treasure fleet ship in this system!");
@@ -285,22 +293,25 @@ void MaybeAnnounceTreasure(state::TSpecialShipRow& ship, Ui& ui) {
 
 void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  ship[1] = 1;
-  ship[6] = 4 + Random(3);
-  for (int field = 20; field <= 23; ++field) ship[field] = 0;
+  ship[special_ship::kActive] = 1;
+  ship[special_ship::kDaysLeft] = 4 + Random(3);
+  for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
+    ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t k = system[3] == kCapitalRating ? 1 : 2;
-  if (system[20] > 0) k = 3;
-  ship[5] = ChooseEncounterFaction(k, system[2]);
+  std::int32_t k = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  if (system[star_system::kCampaign] > 0) k = 3;
+  ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
   const bool noWarship = Random(100) < 30;
   if (!DrawShipClass(ship, k, s, noWarship) || TooCrowded()) {
-    ship[1] = 0;
+    ship[special_ship::kActive] = 0;
     return;
   }
-  const bool warship = Stat(ship[2], state::kAttrRole) == 1;
-  ship[3] = !warship ? kSpecialTrader : ship[5] == 0 ? kSpecialPirate : kSpecialMilitary;
-  ship[4] = 1;
-  ship[9] = 1;
+  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == 1;
+  ship[special_ship::kKind] = !warship                            ? kSpecialTrader
+                              : ship[special_ship::kFaction] == 0 ? kSpecialPirate
+                                                                  : kSpecialMilitary;
+  ship[special_ship::kLeastLoadoutTier] = 1;
+  ship[special_ship::kSubKind] = 1;
   DrawSubKind(ship, s);
   MaybeMissionTarget(slot, s);
   MaybeAnnounceTreasure(ship, ui);
@@ -311,33 +322,35 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
 void UpdateSpecialShips(Ui& ui) {
   for (std::int32_t i = 1; i <= state::kLastSpecialShip; ++i) {
     state::TSpecialShipRow& ship = SpecialShips[i];
-    if (ship[1] == 0) continue;
-    ship[6] -= 1;
-    if (ship[6] > 0) continue;
-    ship[1] = 0;
-    if (ship[3] == kSpecialTrader && ship[9] == 4) state::PlayerData[42] = 0;
+    if (ship[special_ship::kActive] == 0) continue;
+    ship[special_ship::kDaysLeft] -= 1;
+    if (ship[special_ship::kDaysLeft] > 0) continue;
+    ship[special_ship::kActive] = 0;
+    if (ship[special_ship::kKind] == kSpecialTrader && ship[special_ship::kSubKind] == 4)
+      state::PlayerData[player::kTreasureFleetNotice] = 0;
   }
-  const std::int32_t s = state::PlayerShip[14];
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (s < 1 || s > state::kLastSystem) return;
   for (std::int32_t i = 1; i <= state::kLastSpecialShip; ++i) {
-    if (SpecialShips[i][1] == 0) Refill(i, s, ui);
+    if (SpecialShips[i][special_ship::kActive] == 0) Refill(i, s, ui);
   }
 }
 
 std::string PickSpecialShipPirateName(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  if (ship[23] == 0) ship[23] = Random(10) + 1;
-  const std::int32_t v = ship[23];
+  if (ship[special_ship::kPirateNameVariant] == 0)
+    ship[special_ship::kPirateNameVariant] = Random(10) + 1;
+  const std::int32_t v = ship[special_ship::kPirateNameVariant];
   return v >= 1 && v <= 10 ? std::string(kPirateNames[v - 1]) : std::string(kPirateNames[0]);
 }
 
 std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kPirateOpenings, Variant(ship, 21)));
-  const std::int32_t second = Variant(ship, 22);
-  if (ship[9] != 2) return text + std::string(Pick(kCommonPirate, second));
+  std::string text(Pick(kPirateOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
+  const std::int32_t second = Variant(ship, special_ship::kSecondSentenceVariant);
+  if (ship[special_ship::kSubKind] != 2) return text + std::string(Pick(kCommonPirate, second));
   if (second < 1 || second > 10) return text;
   const std::string wanted =
       name.empty() || name == " " ? PickSpecialShipPirateName(slot) : std::string(name);
@@ -348,17 +361,25 @@ std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
 std::string DescribeTraderSpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kTraderOpenings, Variant(ship, 21)));
-  const std::int32_t subKind = ship[9] >= 1 && ship[9] <= 5 ? ship[9] : 1;
-  return text + std::string(Pick(kTraders[subKind - 1], Variant(ship, 22)));
+  std::string text(Pick(kTraderOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
+  const std::int32_t subKind =
+      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 5
+          ? ship[special_ship::kSubKind]
+          : 1;
+  return text + std::string(Pick(kTraders[subKind - 1],
+                                 Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
 std::string DescribeMilitarySpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
-  std::string text(Pick(kMilitaryOpenings, Variant(ship, 21)));
-  const std::int32_t subKind = ship[9] >= 1 && ship[9] <= 3 ? ship[9] : 1;
-  return text + std::string(Pick(kMilitary[subKind - 1], Variant(ship, 22)));
+  std::string text(Pick(kMilitaryOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
+  const std::int32_t subKind =
+      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 3
+          ? ship[special_ship::kSubKind]
+          : 1;
+  return text + std::string(Pick(kMilitary[subKind - 1],
+                                 Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
 }  // namespace rules

@@ -3,9 +3,7 @@
 // every empty place is filled again each day; a bounty or abduction mission makes its target
 // appear among them.
 //
-// SpecialShips[1..10]: [1] active, [2] class, [3] kind (1 trader, 2 military, 3 pirate),
-// [4] created, [5] faction, [6] days left, [9] sub-kind, [20] mission target, [21], [22] sensor
-// text variants, [23] wanted-pirate name variant.
+// SpecialShips[1..10] hold them; their fields are named in special_ship:: (state/fields.h).
 #pragma once
 
 #include <cstdint>

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -104,13 +105,13 @@ struct Ui {
                                std::int32_t enemyKind, std::int32_t enemyTier) = 0;
 
   // Runs the prepared fight on the combat screen, with the travel screen and the flight window
-  // hidden meanwhile, and returns when it is over: PlayerShip[1] = 0 when the player's ship was
-  // destroyed, EnemyShip[1] = 0 when the enemy was destroyed or taken.
+  // hidden meanwhile, and returns when it is over: PlayerShip[ship::kAlive] = 0 when the player's
+  // ship was destroyed, EnemyShip[ship::kAlive] = 0 when the enemy was destroyed or taken.
   virtual void RunShipCombat() = 0;
 
   // Prepares both fleets for a battle against `enemyFaction` (`fleetKind` as the fleet set-up
   // takes it), runs the fleet battle screen and returns whether the enemy fleet was destroyed
-  // (FleetBattleWon); PlayerShip[1] = 0 afterwards when the player's ship was lost.
+  // (FleetBattleWon); PlayerShip[ship::kAlive] = 0 afterwards when the player's ship was lost.
   virtual bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) = 0;
 
   // Ends a flight under way: stops its day timer, sets its days left to 0 and closes the flight
@@ -134,10 +135,10 @@ struct Ui {
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
   static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,
                                  std::int32_t enemyKind) {
-    state::EnemyShip[1] = 1;
-    state::EnemyShip[2] = enemyClass;
-    state::EnemyShip[7] = enemyKind;
-    state::EnemyShip[8] = enemyFaction;
+    state::EnemyShip[ship::kAlive] = 1;
+    state::EnemyShip[ship::kClass] = enemyClass;
+    state::EnemyShip[ship::kEnemyKind] = enemyKind;
+    state::EnemyShip[ship::kFaction] = enemyFaction;
   }
 };
 

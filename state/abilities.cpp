@@ -3,6 +3,7 @@
 #include <array>
 
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace state {
@@ -195,7 +196,7 @@ std::string GetAbilityName(std::int32_t id, std::string_view otherwise) {
 std::string GetAbilityImage(std::int32_t id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return {};
-  if (PlayerData[14] == kAdmiralRank) {
+  if (PlayerData[player::kRank] == kAdmiralRank) {
     switch (id) {
       case 1: return "Skill_Fire_GunAdv";
       case 2: return "Skill_Fire_MisslesAdv";
@@ -220,12 +221,13 @@ std::int32_t GetAbilityApCost(std::int32_t id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return kUnknownAbilityApCost;
   // The cost always refers to the player's own ship and its fitted equipment.
-  const std::int32_t shipClass = PlayerShip[2];
+  const std::int32_t shipClass = PlayerShip[ship::kClass];
   switch (row->apBase) {
-    case kGun: return GetGunApCost(shipClass, PlayerShip[60], Side::Player) + row->apPoints;
+    case kGun: return GetGunApCost(shipClass, PlayerShip[ship::kGun], Side::Player) + row->apPoints;
     case kMissile:
-      return GetMissileApCost(shipClass, PlayerShip[51], Side::Player) + row->apPoints;
-    case kEcm: return GetEcmApCost(shipClass, PlayerShip[70]) + row->apPoints;
+      return GetMissileApCost(shipClass, PlayerShip[ship::kMissileLauncher], Side::Player) +
+             row->apPoints;
+    case kEcm: return GetEcmApCost(shipClass, PlayerShip[ship::kEcm]) + row->apPoints;
     case kFixed: break;
   }
   return row->apPoints;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -23,11 +24,6 @@ constexpr std::int32_t kModuleShieldUnit = 2;
 constexpr std::int32_t kModuleBoardingShuttle = 5;
 constexpr std::int32_t kComputerSpySensors = 5;
 constexpr std::int32_t kTwinGunsFireAs = 1;  // the built-in turbo lasers
-
-// Ship-row fields of the fitted items.
-constexpr std::size_t kFieldClass = 2;
-constexpr std::size_t kFieldComputer = 72;
-constexpr std::size_t kFieldEngine = 74;
 
 // How a gun changes the class's damage D.
 enum class GunDamage { Base, LessQuarter, MoreHalf, MoreThird };
@@ -192,8 +188,9 @@ const GunRow* FiringGun(std::int32_t gun, Side side) {
 std::int32_t ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
-    if (modifiers[slot][1] == 1 && modifiers[slot][2] == kShipSpecialAbility)
-      return GetShipClassStat(ShipOf(side)[kFieldClass], kAttrSpecial);
+    if (modifiers[slot][modifier::kActive] == 1 &&
+        modifiers[slot][modifier::kAbility] == kShipSpecialAbility)
+      return GetShipClassStat(ShipOf(side)[ship::kClass], kAttrSpecial);
   }
   return 0;
 }
@@ -283,7 +280,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[14] == kAdmiralRank;
+  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kAdmiralRank;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }
@@ -417,7 +414,7 @@ std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module) {
 std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, Side side) {
   const std::int32_t c = GetShipClassStat(shipClass, kAttrCargoSpace);
   std::int32_t capacity = c;
-  if (ShipOf(side)[kFieldEngine] == kEngineXlTrade) {
+  if (ShipOf(side)[ship::kEngine] == kEngineXlTrade) {
     capacity = c + c / 2;  // the compact engine frees bay space whatever the module
   } else if (module == kModuleCargoManagement) {
     capacity = c + c / 2;
@@ -447,6 +444,6 @@ std::int32_t GetShipMaxCrew(std::int32_t shipClass, std::int32_t module) {
   return crew;
 }
 
-bool HasSpySensors() { return PlayerShip[kFieldComputer] == kComputerSpySensors; }
+bool HasSpySensors() { return PlayerShip[ship::kTargeting] == kComputerSpySensors; }
 
 }  // namespace state

@@ -1,6 +1,6 @@
 // The equipment a ship carries: one item of each of six categories, stored as the item id in the
-// ship row (guns [60], missile launchers [51], engines [74], targeting computers [72], ECM [70],
-// cargo-bay modules [76]); id 0 is the basic item of each category.
+// ship row (ship::kGun, kMissileLauncher, kEngine, kTargeting, kEcm, kCargoModule); id 0 is the
+// basic item of each category.
 //
 // Every getter takes the ship class and the item id. Gun names, all combat values and all prices
 // scale with the class through the ship-class table. The price of an item for a class is its base

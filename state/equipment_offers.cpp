@@ -1,5 +1,6 @@
 #include "state/equipment_offers.h"
 
+#include "state/fields.h"
 #include "state/ship_classes.h"
 
 namespace state {
@@ -26,12 +27,12 @@ struct CategoryRow {
 
 constexpr std::array<CategoryRow, kLastEquipmentCategory> kCategories{{
   // field  heading
-  {60, "Upgrade guns:"},
-  {51, "Upgrade missiles:"},
-  {74, "Upgrade engines:"},
-  {76, "Upgrade cargo space:"},
-  {72, "Upgrade targeting:"},
-  {70, "Upgrade ECM:"},
+  {ship::kGun, "Upgrade guns:"},
+  {ship::kMissileLauncher, "Upgrade missiles:"},
+  {ship::kEngine, "Upgrade engines:"},
+  {ship::kCargoModule, "Upgrade cargo space:"},
+  {ship::kTargeting, "Upgrade targeting:"},
+  {ship::kEcm, "Upgrade ECM:"},
 }};
 // clang-format on
 
@@ -63,7 +64,7 @@ std::string_view EquipmentCategoryHeading(std::int32_t category) {
 
 void ApplyStandardFit(TShipRow& ship) {
   for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
-    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[2])[0];
+    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[ship::kClass])[0];
 }
 
 }  // namespace state

@@ -33,15 +33,15 @@ EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, std::int32_t si
 // The same for a ship class, by its size category.
 EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass);
 
-// The ship-row field that holds the category's item: [60] gun, [51] missile launcher, [74] engine,
-// [76] cargo-bay module, [72] targeting computer, [70] ECM; 0 for any other category.
+// The ship-row field that holds the category's item (ship::kGun, kMissileLauncher, kEngine,
+// kCargoModule, kTargeting, kEcm for categories 1 to 6); 0 for any other category.
 std::int32_t EquipmentShipField(std::int32_t category);
 
 // The heading of the shop's options panel ("Upgrade guns:" ...); empty for any other category.
 std::string_view EquipmentCategoryHeading(std::int32_t category);
 
-// Fits the first offer of every category, 1 to 6 in order, for the class standing in ship[2].
-// The cargo capacity ship[20] is left to the caller.
+// Fits the first offer of every category, 1 to 6 in order, for the class standing in the row's
+// ship::kClass. The cargo capacity ship::kCargoSpace is left to the caller.
 void ApplyStandardFit(TShipRow& ship);
 
 }  // namespace state

@@ -5,6 +5,7 @@
 
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/fields.h"
 #include "state/goods.h"
 #include "state/ship_classes.h"
 #include "state/star_map.h"
@@ -64,19 +65,19 @@ void SetPlayerStartValues() {
   GameDay = 1;
   NoAgingFlag = 0;
 
-  PlayerData[2] = kStartCredits;
-  PlayerData[6] = 1;   // experience level
-  PlayerData[7] = 0;   // experience points
-  PlayerData[9] = 1;   // pilot wings
-  PlayerData[10] = 3;  // campaign ribbons
-  PlayerData[11] = 0;  // silver star
-  PlayerData[12] = 0;  // gold star
-  PlayerData[13] = 0;  // medal of honor
-  PlayerData[14] = 1;  // military rank
-  PlayerData[32] = kStartLifePoints;
-  PlayerData[40] = kTradeTycoonStartDay;
-  PlayerData[41] = 1;  // bar bribe counter
-  PlayerData[50] = 0;  // missions completed
+  PlayerData[player::kCredits] = kStartCredits;
+  PlayerData[player::kLevel] = 1;   // experience level
+  PlayerData[player::kExperience] = 0;   // experience points
+  PlayerData[player::kPilotWings] = 1;   // pilot wings
+  PlayerData[player::kCampaignRibbons] = 3;  // campaign ribbons
+  PlayerData[player::kSilverStar] = 0;  // silver star
+  PlayerData[player::kGoldStar] = 0;  // gold star
+  PlayerData[player::kMedalOfHonor] = 0;  // medal of honor
+  PlayerData[player::kRank] = 1;  // military rank
+  PlayerData[player::kLifePoints] = kStartLifePoints;
+  PlayerData[player::kTycoonEventDay] = kTradeTycoonStartDay;
+  PlayerData[player::kBarBribes] = 1;  // bar bribe counter
+  PlayerData[player::kMissionsCompleted] = 0;  // missions completed
 }
 
 void GrantProfessionAbilities(std::int32_t profession) {
@@ -88,22 +89,23 @@ void GrantProfessionAbilities(std::int32_t profession) {
 }
 
 void PrepareStartShip(std::int32_t startShipClass) {
-  const std::int32_t faction = PlayerData[4];
-  PlayerShip[1] = 1;
-  PlayerShip[2] = startShipClass;
-  PlayerShip[4] = 0;
-  PlayerShip[6] = -1;  // no reinforcements on the way
-  PlayerShip[8] = faction;
+  const std::int32_t faction = PlayerData[player::kFaction];
+  PlayerShip[ship::kAlive] = 1;
+  PlayerShip[ship::kClass] = startShipClass;
+  PlayerShip[ship::kComboPoints] = 0;
+  PlayerShip[ship::kReinforcements] = -1;  // no reinforcements on the way
+  PlayerShip[ship::kFaction] = faction;
   if (faction >= 1 && faction <= kLastFaction) {
-    PlayerShip[13] = kFactionRows[faction].startBody;
-    PlayerShip[14] = kFactionRows[faction].startSystem;
+    PlayerShip[ship::kBody] = kFactionRows[faction].startBody;
+    PlayerShip[ship::kSystem] = kFactionRows[faction].startSystem;
   }
-  PlayerShip[41] = 0;
-  PlayerShip[40] = GetShipClassBaseShields(startShipClass);
+  PlayerShip[ship::kSimulatorMissile] = 0;
+  PlayerShip[ship::kShields] = GetShipClassBaseShields(startShipClass);
   for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
     PlayerShip[EquipmentShipField(category)] = 0;
   ApplyStandardFit(PlayerShip);
-  PlayerShip[20] = GetShipCargoCapacity(PlayerShip[2], PlayerShip[76], Side::Player);
+  PlayerShip[ship::kCargoSpace] =
+      GetShipCargoCapacity(PlayerShip[ship::kClass], PlayerShip[ship::kCargoModule], Side::Player);
 }
 
 void FillFactions() {
@@ -113,7 +115,8 @@ void FillFactions() {
     FactionText[faction][2] = std::string(row.shortName);
     FactionText[faction][5] = std::string(row.logo);
   }
-  for (std::int32_t faction = 1; faction <= kLastFaction; ++faction) FactionData[faction][1] = 1;
+  for (std::int32_t faction = 1; faction <= kLastFaction; ++faction)
+    FactionData[faction][faction::kAlive] = 1;
 }
 
 std::int32_t PictureOf(const StarBodyRow& body) {
@@ -128,29 +131,29 @@ std::int32_t PictureOf(const StarBodyRow& body) {
 void FillStarMap() {
   for (const StarSystemRow& system : StarSystems()) {
     TSystemRow& row = SystemData[system.system];
-    row[1] = 1;
-    row[2] = system.owner;
-    row[3] = system.systemClass;
+    row[star_system::kPresent] = 1;
+    row[star_system::kOwner] = system.owner;
+    row[star_system::kClass] = system.systemClass;
     SystemText[system.system][1] = std::string(system.name);
     SystemText[system.system][2] = std::string(StarSystemDescription(system.system));
   }
   for (const StarBodyRow& body : StarBodies()) {
     TBodyRow& row = BodyData[body.system][body.slot];
     const bool hideout = body.kind == kKindPirateHideout;
-    row[1] = 1;
+    row[body::kVisible] = 1;
     // Hideouts belong to no planet's government; they are listed under faction 1.
-    row[2] = hideout ? 1 : SystemData[body.system][2];
-    row[3] = body.kind;
+    row[body::kOwner] = hideout ? 1 : SystemData[body.system][star_system::kOwner];
+    row[body::kKind] = body.kind;
     if (body.kind == kKindWormhole) {
-      row[4] = body.destination;
-      row[5] = body.jumpLength;
+      row[body::kDestination] = body.destination;
+      row[body::kJumpLength] = body.jumpLength;
     } else if (body.mark != BodyMark::kNone) {
-      row[4] = 1;  // asteroid field
+      row[body::kAsteroidField] = 1;
     }
-    row[11] = body.x;
-    row[12] = body.y;
-    row[13] = PictureOf(body);
-    row[14] = body.cityPicture;
+    row[body::kMapX] = body.x;
+    row[body::kMapY] = body.y;
+    row[body::kPicture] = PictureOf(body);
+    row[body::kCityPicture] = body.cityPicture;
     BodyText[body.system][body.slot][1] = StarBodyName(body);
     BodyText[body.system][body.slot][2] = std::string(StarBodyDescription(body));
   }
@@ -159,9 +162,9 @@ void FillStarMap() {
         {{spots.x1, spots.y1}, {spots.x2, spots.y2}, {spots.x3, spots.y3}, {spots.x4, spots.y4}}};
     for (int slot = 1; slot <= kLastFindSlot; ++slot) {
       TSpaceFindRow& row = SpaceFinds[spots.system][slot];
-      row[1] = 0;
-      row[11] = xy[slot - 1][0];
-      row[12] = xy[slot - 1][1];
+      row[space_find::kPresent] = 0;
+      row[space_find::kMapX] = xy[slot - 1][0];
+      row[space_find::kMapY] = xy[slot - 1][1];
     }
   }
 }
@@ -172,9 +175,9 @@ void HideOrRevealHideouts() {
   for (int system = 1; system <= kLastSystem; ++system)
     for (int slot = 1; slot <= kLastBody; ++slot) {
       TBodyRow& row = BodyData[system][slot];
-      if (row[3] != kKindPirateHideout) continue;
-      row[1] = known ? 1 : 0;
-      row[4] = known ? 1 : 0;
+      if (row[body::kKind] != kKindPirateHideout) continue;
+      row[body::kVisible] = known ? 1 : 0;
+      row[body::kHideoutRevealed] = known ? 1 : 0;
     }
 }
 
@@ -183,7 +186,7 @@ void HideOrRevealHideouts() {
 void FillFirstMarkets() {
   for (int slot = 1; slot <= kLastBody; ++slot) {
     const TBodyRow& body = BodyData[kFirstMarketSystem][slot];
-    if (body[1] <= 0 || body[3] <= 0) continue;
+    if (body[body::kVisible] <= 0 || body[body::kKind] <= 0) continue;
     for (int good = 1; good <= 100; ++good) {
       MarketPrice[kFirstMarketSystem][slot][good] = GoodBasePrice[good];
       MarketStock[kFirstMarketSystem][slot][good] = kFirstMarketStock;
@@ -195,7 +198,7 @@ void FillFirstMarkets() {
 
 void BuildNewWorld(std::int32_t startShipClass) {
   SetPlayerStartValues();
-  GrantProfessionAbilities(PlayerData[3]);
+  GrantProfessionAbilities(PlayerData[player::kProfession]);
   PrepareStartShip(startShipClass);
   FillFactions();
   FillStarMap();
@@ -205,8 +208,8 @@ void BuildNewWorld(std::int32_t startShipClass) {
 }
 
 void FinishNewWorld() {
-  DisplayedSystem = PlayerShip[14];
-  SelectedBody = PlayerShip[13];
+  DisplayedSystem = PlayerShip[ship::kSystem];
+  SelectedBody = PlayerShip[ship::kBody];
   GameDay = 1;
 }
 

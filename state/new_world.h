@@ -12,9 +12,9 @@
 
 namespace state {
 
-// Fills the cleared tables with a fresh world, before any day has run. Reads PlayerData [3]
-// (profession) and [4] (faction); `startShipClass` is the class the profession screen offered.
-// Draws no random numbers.
+// Fills the cleared tables with a fresh world, before any day has run. Reads the player's
+// profession and faction; `startShipClass` is the class the profession screen offered. Draws no
+// random numbers.
 void BuildNewWorld(std::int32_t startShipClass);
 
 // The last step of a new world: DisplayedSystem and SelectedBody from the ship's place, GameDay 1.

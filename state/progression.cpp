@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace state {
@@ -60,7 +61,7 @@ std::int32_t GetPlayerAge() {
 }
 
 std::string GetHeroPortraitFile() {
-  const std::int32_t portrait = PlayerData[5];
+  const std::int32_t portrait = PlayerData[player::kPortrait];
   const std::int32_t age = GetPlayerAge();
   if (portrait < 0 || portrait > kLastPortrait || age < 0) return {};
   for (const PortraitBand& band : kPortraitBands) {

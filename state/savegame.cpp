@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "state/fields.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
@@ -151,45 +152,45 @@ class SaveChecker {
 };
 
 void CheckMission(SaveChecker& check, std::size_t row) {
-  if (check.Value(row, 1) == 0) return;
-  check.Field(row, 2, kMissionType, "a mission's type");
-  check.Field(row, 6, kAnyBody, "a mission's target body");
-  check.Field(row, 7, kAnySystem, "a mission's target system");
-  check.Field(row, 20, kAnySystem, "a mission's campaign system");
+  if (check.Value(row, mission::kActive) == 0) return;
+  check.Field(row, mission::kType, kMissionType, "a mission's type");
+  check.Field(row, mission::kTargetBody, kAnyBody, "a mission's target body");
+  check.Field(row, mission::kTargetSystem, kAnySystem, "a mission's target system");
+  check.Field(row, mission::kCampaignSystem, kAnySystem, "a mission's campaign system");
 }
 
 // Every field of the used rows that a rule takes as a table index or a catalogue id.
 std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
   SaveChecker check(ints);
   const std::size_t ship = kPlayerShipStart;
-  check.Field(ship, 2, kShipClass, "the ship's class");
-  check.Field(ship, 8, kFaction, "the ship's faction");
-  check.Field(ship, 13, kAnyBody, "the ship's body");
-  check.Field(ship, 14, kShipSystem, "the ship's star system");
-  check.Field(ship, 51, kMissileLauncher, "the missile launcher");
-  check.Field(ship, 60, kGun, "the gun");
-  check.Field(ship, 70, kEcm, "the ECM");
-  check.Field(ship, 72, kTargeting, "the targeting computer");
-  check.Field(ship, 74, kEngine, "the engine");
-  check.Field(ship, 76, kCargoModule, "the cargo-bay module");
+  check.Field(ship, ship::kClass, kShipClass, "the ship's class");
+  check.Field(ship, ship::kFaction, kFaction, "the ship's faction");
+  check.Field(ship, ship::kBody, kAnyBody, "the ship's body");
+  check.Field(ship, ship::kSystem, kShipSystem, "the ship's star system");
+  check.Field(ship, ship::kMissileLauncher, kMissileLauncher, "the missile launcher");
+  check.Field(ship, ship::kGun, kGun, "the gun");
+  check.Field(ship, ship::kEcm, kEcm, "the ECM");
+  check.Field(ship, ship::kTargeting, kTargeting, "the targeting computer");
+  check.Field(ship, ship::kEngine, kEngine, "the engine");
+  check.Field(ship, ship::kCargoModule, kCargoModule, "the cargo-bay module");
 
   const std::size_t player = kPlayerDataStart;
-  check.Field(player, 3, kProfession, "the profession");
-  check.Field(player, 4, kFaction, "the player's faction");
-  check.Field(player, 5, kPortrait, "the portrait");
-  check.Field(player, 6, kLevel, "the level");
-  check.Field(player, 14, kRank, "the military rank");
+  check.Field(player, player::kProfession, kProfession, "the profession");
+  check.Field(player, player::kFaction, kFaction, "the player's faction");
+  check.Field(player, player::kPortrait, kPortrait, "the portrait");
+  check.Field(player, player::kLevel, kLevel, "the level");
+  check.Field(player, player::kRank, kRank, "the military rank");
 
   for (int s = 1; s <= kLastSystem; ++s) {
     const std::size_t system = kSystemDataStart + s * kRow;
-    check.Field(system, 2, kFaction, "a star system's owner");
-    check.Field(system, 21, kFaction, "a campaign's attacker");
+    check.Field(system, star_system::kOwner, kFaction, "a star system's owner");
+    check.Field(system, star_system::kAttacker, kFaction, "a campaign's attacker");
     for (int b = 1; b <= kLastBody; ++b) {
       const std::size_t body = kBodyDataStart + (s * kStoredBodies + b) * kRow;
-      check.Field(body, 2, kFaction, "a body's owner");
-      check.Field(body, 3, kBodyKind, "a body's kind");
-      if (check.Value(body, 3) == kKindWormhole) {
-        check.Field(body, 4, kShipSystem, "a wormhole's destination");
+      check.Field(body, body::kOwner, kFaction, "a body's owner");
+      check.Field(body, body::kKind, kBodyKind, "a body's kind");
+      if (check.Value(body, body::kKind) == kKindWormhole) {
+        check.Field(body, body::kDestination, kShipSystem, "a wormhole's destination");
       }
     }
     for (int k = 1; k <= kLastOfferSlot; ++k) {
@@ -200,13 +201,14 @@ std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
 
   for (int n = 1; n <= kLastNews; ++n) {
     const std::size_t news = kNewsListStart + n * kRow;
-    if (check.Value(news, 1) != 0) check.Field(news, 13, kAnySystem, "a news entry's system");
+    if (check.Value(news, news::kValid) != 0)
+      check.Field(news, news::kSystem, kAnySystem, "a news entry's system");
   }
   for (int k = 1; k <= kLastSpecialShip; ++k) {
     const std::size_t special = kSpecialShipsStart + k * kRow;
-    if (check.Value(special, 1) == 0) continue;
-    check.Field(special, 2, kShipClass, "a special ship's class");
-    check.Field(special, 5, kFaction, "a special ship's faction");
+    if (check.Value(special, special_ship::kActive) == 0) continue;
+    check.Field(special, special_ship::kClass, kShipClass, "a special ship's class");
+    check.Field(special, special_ship::kFaction, kFaction, "a special ship's faction");
   }
   return check.cause();
 }

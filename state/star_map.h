@@ -20,8 +20,8 @@ struct StarSystemRow {
 // How a body is drawn and described beyond its kind.
 enum class BodyMark : std::uint8_t {
   kNone,
-  kRocks,         // asteroid field (BodyData [4] = 1)
-  kMiningRocks,   // asteroid field with a mining facility (BodyData [4] = 1)
+  kRocks,         // asteroid field (body::kAsteroidField = 1)
+  kMiningRocks,   // asteroid field with a mining facility (body::kAsteroidField = 1)
 };
 
 struct StarBodyRow {

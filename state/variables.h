@@ -67,7 +67,8 @@ inline constexpr int kLastOfferSlot = 6;
 inline constexpr int kLastAbility = 37;
 inline constexpr int kLastSkill = 30;
 
-// Body kinds (BodyData[s][b][3]); 0..6 are the economy classes of planets and asteroid fields.
+// Body kinds (BodyData[s][b][body::kKind]); 0..6 are the economy classes of planets and asteroid
+// fields.
 inline constexpr int kKindPirateHideout = -3;
 inline constexpr int kKindSun = -2;
 inline constexpr int kKindWormhole = -1;

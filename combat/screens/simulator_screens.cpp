@@ -11,6 +11,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/rows.h"
 #include "state/abilities.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -240,8 +241,9 @@ void SimulatorDuelScreen::RefreshSimulatorScreen() {
 void SimulatorDuelScreen::ShowSimulatorShields() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& ship = combat::Ship(side);
-    const std::int64_t base = state::GetShipClassBaseShields(ship[2]);
-    const std::int64_t index = base > 0 ? static_cast<std::int64_t>(ship[40]) * 30 / base : -1;
+    const std::int64_t base = state::GetShipClassBaseShields(ship[ship::kClass]);
+    const std::int64_t index =
+        base > 0 ? static_cast<std::int64_t>(ship[ship::kShields]) * 30 / base : -1;
     const int shown = index >= 0 && index <= 30 ? static_cast<int>(index) : 0;
     View(side).shieldDisplay.LoadPicture("Shield_" + TwoDigits(shown) + ".jpg");
   }
@@ -284,10 +286,10 @@ void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
     const auto& list = combat::ListOf(side);
     for (int k = 1; k <= combat::kModifierSlots; ++k) {
       Image& icon = *View(side).modifiers[k - 1];
-      const bool active = list[k][1] != 0;
+      const bool active = list[k][modifier::kActive] != 0;
       if (active && icon.Tag() == 0) {
-        icon.LoadPicture(state::GetAbilityImage(list[k][2]) + "_ActiveMod.jpg");
-        icon.SetHint("Active: " + state::GetAbilityName(list[k][2]));
+        icon.LoadPicture(state::GetAbilityImage(list[k][modifier::kAbility]) + "_ActiveMod.jpg");
+        icon.SetHint("Active: " + state::GetAbilityName(list[k][modifier::kAbility]));
         icon.Show();
         icon.SetTag(1);
       } else if (!active && icon.Tag() == 1) {
@@ -301,14 +303,14 @@ void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
 void SimulatorDuelScreen::ShowSimulatorComboPoints() {
   for (Side side : {Side::Player, Side::Enemy}) {
     // Values outside 0..5 show the nearest end of the bar.
-    const int points = std::clamp<int>(combat::Ship(side)[4], 0, 5);
+    const int points = std::clamp<int>(combat::Ship(side)[ship::kComboPoints], 0, 5);
     View(side).comboPointDisplay.LoadPicture("Combo_" + TwoDigits(points) + ".jpg");
   }
 }
 
 void SimulatorDuelScreen::ShowSimulatorReinforcements() {
   for (Side side : {Side::Player, Side::Enemy}) {
-    const std::int32_t countdown = combat::Ship(side)[6];
+    const std::int32_t countdown = combat::Ship(side)[ship::kReinforcements];
     View(side).reinforcementText.SetCaption(std::to_string(countdown));
     View(side).reinforcementPanel.SetVisible(countdown >= 1);
   }
@@ -344,7 +346,7 @@ void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
 
 void SimulatorDuelScreen::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
-  const std::int32_t ability = combat::ListOf(side)[slot][2];
+  const std::int32_t ability = combat::ListOf(side)[slot][modifier::kAbility];
   // Below the row of modifier icons it describes, never over it.
   ShowInfo(side == Side::Player ? 39 : 575, 98, ability);
   infoEffect_.SetCaption(state::GetAbilityEffectText(ability));
@@ -371,7 +373,7 @@ void SimulatorDuelScreen::ResetSimulatorScreen() {
 
 void SimulatorDuelScreen::LoadSimulatorShipPictures() {
   for (Side side : {Side::Player, Side::Enemy}) {
-    const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[2], side);
+    const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[ship::kClass], side);
     SideView& view = View(side);
     view.ship.LoadPicture(pictures.ship);
     view.missilePicture.LoadPicture(pictures.missile);
@@ -405,7 +407,7 @@ void SimulatorDuelScreen::PaceButtonClick(int k) {
     paceButtons_[i - 1]->SetFontColor(i == k ? platform::colors::Yellow : platform::colors::White);
 }
 
-void SimulatorDuelScreen::OnArenaDblClick() { state::EnemyShip[40] = 0; }
+void SimulatorDuelScreen::OnArenaDblClick() { state::EnemyShip[ship::kShields] = 0; }
 
 void StartCombatSimulator() { combat::RunCombatSimulator(Screens()); }
 

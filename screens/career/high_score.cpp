@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/highscores.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -58,20 +59,23 @@ void HighScoreScreen::ShowHighScoreTable() {
     const std::size_t i = static_cast<std::size_t>(k - 1);
     state::THighscoreRow& row = state::HighscoreTable[k];
     names_[i]->SetCaption(ShownAsTyped(state::HighscoreNames[k]));
-    scores_[i]->SetCaption(state::FormatThousands(row[2]));
+    scores_[i]->SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
-    if (IsFaction(row[3])) {
-      factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[3]));
-      rankPictures_[i]->LoadPicture(HighscoreRankPicture(row[3], row[4]));
+    if (IsFaction(row[highscore::kFaction])) {
+      factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[highscore::kFaction]));
+      rankPictures_[i]->LoadPicture(
+          HighscoreRankPicture(row[highscore::kFaction], row[highscore::kRank]));
     }
 
-    if (row[6] == 0) row[6] = row[3];
-    shipPictures_[i]->LoadPicture(state::GetShipFactionImage(row[5], row[6]) + "_scene.jpg");
+    if (row[highscore::kShipFaction] == 0) row[highscore::kShipFaction] = row[highscore::kFaction];
+    shipPictures_[i]->LoadPicture(
+        state::GetShipFactionImage(row[highscore::kShipClass], row[highscore::kShipFaction]) +
+        "_scene.jpg");
 
     // A row that holds no entry has no faction, rank or ship to picture: its three pictures stay
     // hidden rather than showing a ship that was never flown.
-    const bool used = row[1] == 1;
+    const bool used = row[highscore::kUsed] == 1;
     for (Image* picture : {factionPictures_[i], rankPictures_[i], shipPictures_[i]})
       picture->SetVisible(used);
   }

@@ -9,6 +9,7 @@
 #include "platform/script.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -40,10 +41,10 @@ TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {
                             {"Olo", 1200, 2, 2, 1}};
   for (const Career& c : careers) {
     state::PlayerName = c.name;
-    state::PlayerData[4] = c.faction;
-    state::PlayerData[14] = c.rank;
-    state::PlayerShip[2] = c.shipClass;
-    state::PlayerShip[8] = 0;
+    state::PlayerData[player::kFaction] = c.faction;
+    state::PlayerData[player::kRank] = c.rank;
+    state::PlayerShip[ship::kClass] = c.shipClass;
+    state::PlayerShip[ship::kFaction] = 0;
     screens::InsertHighscore(c.score);
   }
   ASSERT_EQ(screens::HighScore->Get<platform::Label>("NameSlot3").GetFont().color,
@@ -85,7 +86,8 @@ expect Start.HighScoresButton.Picture "StartScreen_09.jpg"
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav"}));
   EXPECT_TRUE(std::filesystem::exists(png));
-  EXPECT_EQ(state::HighscoreTable[1][6], 4) << "the row keeps the livery it was shown with";
+  EXPECT_EQ(state::HighscoreTable[1][highscore::kShipFaction], 4)
+      << "the row keeps the livery it was shown with";
 }
 
 }  // namespace

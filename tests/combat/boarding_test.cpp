@@ -16,6 +16,7 @@
 #include "rules/new_game.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/start_ship.h"
 
@@ -33,13 +34,13 @@ class BoardingTest : public CombatTest {
     CombatTest::SetUp();
     Ships(6, 7);  // both of size 2
     state::FactionText[1][5] = "FederationLogo";
-    state::PlayerData[6] = 18;  // far from the next level
+    state::PlayerData[player::kLevel] = 18;  // far from the next level
     state::BoardingMayClose = 0;
     state::BoardingAreas[1] = 1;
     state::BoardingAreas[2] = 2;
     state::BoardingAreas[3] = 2;
     state::BoardingAreas[4] = 2;
-    state::EnemyShip[38] = 1;
+    state::EnemyShip[ship::kBoardedArea] = 1;
     combat::BoardingPhase = 1;
     BoardingCasualties.fill(0);
   }
@@ -47,14 +48,17 @@ class BoardingTest : public CombatTest {
   static void Crew(std::int32_t crewmen, std::int32_t officers, std::int32_t marines,
                    std::int32_t pirates, std::int32_t droids) {
     auto& p = state::PlayerShip;
-    p[30] = crewmen, p[31] = officers, p[32] = marines, p[33] = pirates, p[34] = droids;
+    p[ship::kCrewmen] = crewmen, p[ship::kOfficers] = officers, p[ship::kMarines] = marines,
+    p[ship::kPirates] = pirates, p[ship::kDroids] = droids;
   }
   static void Defend(std::int32_t crewmen, std::int32_t marines, std::int32_t droids) {
     auto& e = state::EnemyShip;
-    e[35] = crewmen, e[36] = marines, e[37] = droids;
+    e[ship::kDefendingCrewmen] = crewmen, e[ship::kDefendingMarines] = marines,
+    e[ship::kDefendingDroids] = droids;
   }
   static std::int32_t DefendersLeft() {
-    return state::EnemyShip[35] + state::EnemyShip[36] + state::EnemyShip[37];
+    return state::EnemyShip[ship::kDefendingCrewmen] + state::EnemyShip[ship::kDefendingMarines] +
+           state::EnemyShip[ship::kDefendingDroids];
   }
   // The generator's state after `draws` draws from `seed`.
   static std::uint32_t SeedAfter(std::uint32_t seed, int draws) {
@@ -122,12 +126,12 @@ TEST_F(BoardingTest, RefusedExchangesDrawNothingAndChangeNothing) {
     combat::BoardingPhase = c.phase;
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     Defend(c.defenders[0], c.defenders[1], c.defenders[2]);
-    state::PlayerShip[93] = 7;
+    state::PlayerShip[ship::kLastBoardingAttack] = 7;
     ui.transcript.clear();
     state::Randomize(5);
     combat::BoardingExchange(c.kind, board);
     EXPECT_EQ(state::RandSeed, SeedAfter(5, 0));
-    EXPECT_EQ(state::PlayerShip[93], 7);
+    EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 7);
     ASSERT_EQ(ui.transcript.size(), 2u);
     EXPECT_EQ(ui.transcript[0], "cue button.wav");
     EXPECT_EQ(ui.transcript[1], c.popup);
@@ -140,7 +144,7 @@ TEST_F(BoardingTest, RightClickExplainsTheAttack) {
             "popup: Commando assault / A commando assault will send your space marines and battle "
             "droids to the lines. This spares your other troops especially officers, but puts "
             "your droids at risk.");
-  EXPECT_EQ(state::PlayerShip[93], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 0);
 }
 
 TEST_F(BoardingTest, OnlyGroupsAboveTenLimitTheAttackersPool) {
@@ -156,9 +160,9 @@ TEST_F(BoardingTest, OnlyGroupsAboveTenLimitTheAttackersPool) {
       Defend(c.defenders, 0, 0);
       state::Randomize(seed);
       combat::BoardingStandardAttack();
-      EXPECT_EQ(state::PlayerShip[93], 1);
+      EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 1);
       EXPECT_EQ(DefendersLeft() == 0, c.wipedOut);
-      EXPECT_GE(state::EnemyShip[35], 0);
+      EXPECT_GE(state::EnemyShip[ship::kDefendingCrewmen], 0);
     }
   }
 }
@@ -172,7 +176,7 @@ TEST_F(BoardingTest, AttacksWithoutOpponentsOnlyRecordTheirKind) {
       combat::BoardingStandardAttack();
     else
       combat::BoardingCommandoAttack();
-    EXPECT_EQ(state::PlayerShip[93], static_cast<std::int32_t>(kind));
+    EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], static_cast<std::int32_t>(kind));
     EXPECT_EQ(state::RandSeed, SeedAfter(3, 0));
     EXPECT_EQ(DefendersLeft(), 7);
   }
@@ -188,10 +192,10 @@ TEST_F(BoardingTest, EmpStrikeCapturesNoMoreDroidsThanItStuns) {
     ui.transcript.clear();
     state::Randomize(seed);
     combat::BoardingEmpStrike(board);
-    EXPECT_EQ(state::PlayerShip[93], 3);
-    const std::int32_t captured = state::PlayerShip[34] - 10;
-    const std::int32_t stunned = defending - state::EnemyShip[37];
-    EXPECT_GE(state::EnemyShip[37], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 3);
+    const std::int32_t captured = state::PlayerShip[ship::kDroids] - 10;
+    const std::int32_t stunned = defending - state::EnemyShip[ship::kDefendingDroids];
+    EXPECT_GE(state::EnemyShip[ship::kDefendingDroids], 0);
     EXPECT_LE(captured, stunned);
     if (defending == 1) {
       EXPECT_LE(captured, 1);
@@ -227,7 +231,7 @@ TEST_F(BoardingTest, AfterAStandardAttackTheDefendersAimAtTheMarines) {
     for (int seed = 0; seed < volleys; ++seed) {
       Crew(50, 50, 50, 50, 50);
       Defend(1, 0, 0);
-      state::PlayerShip[93] = 1;
+      state::PlayerShip[ship::kLastBoardingAttack] = 1;
       BoardingCasualties.fill(0);
       state::Randomize(static_cast<std::uint32_t>(seed));
       combat::BoardingEnemyCounterattack();
@@ -269,10 +273,11 @@ TEST_F(BoardingTest, AThinCrewOfHandsIsSparedWhileMarinesAreLeft) {
     int crewmenHit = 0;
     const int volleys = 3000;
     for (int seed = 0; seed < volleys; ++seed) {
-      state::PlayerShip[2] = 9;
+      state::PlayerShip[ship::kClass] = 9;
       Crew(c.crewmen, 0, 20, 0, 0);
       Defend(1, 0, 0);
-      state::PlayerShip[93] = 0;  // no attack yet: no aim at the marines but this one
+      state::PlayerShip[ship::kLastBoardingAttack] =
+          0;  // no attack yet: no aim at the marines but this one
       BoardingCasualties.fill(0);
       state::Randomize(static_cast<std::uint32_t>(seed));
       combat::BoardingEnemyCounterattack();
@@ -293,11 +298,11 @@ TEST_F(BoardingTest, AfterAStandardAttackLoneDroidsAreHitOnlyByRareFreshDraws) {
   for (std::uint32_t seed = 0; seed < 500; ++seed) {
     Crew(0, 0, 0, 0, 30);
     Defend(5, 0, 0);
-    state::PlayerShip[93] = 1;
+    state::PlayerShip[ship::kLastBoardingAttack] = 1;
     BoardingCasualties.fill(0);
     state::Randomize(seed);
     combat::BoardingEnemyCounterattack();
-    const std::int32_t lost = 30 - state::PlayerShip[34];
+    const std::int32_t lost = 30 - state::PlayerShip[ship::kDroids];
     EXPECT_LE(lost, 1);
     EXPECT_EQ(BoardingCasualties[5], lost);
     volleysWithLoss += lost;
@@ -313,13 +318,13 @@ TEST_F(BoardingTest, CasualtiesNeverExceedTheMenAGroupHad) {
     for (std::int32_t kind : {0, 1, 2, 3}) {
       Crew(1, 1, 1, 1, 1);
       Defend(40, 40, 40);
-      state::PlayerShip[93] = kind;
+      state::PlayerShip[ship::kLastBoardingAttack] = kind;
       BoardingCasualties.fill(0);
       state::Randomize(seed);
       combat::BoardingEnemyCounterattack();
       for (int k = 1; k <= 5; ++k) {
-        EXPECT_GE(state::PlayerShip[29 + k], 0);
-        EXPECT_EQ(BoardingCasualties[k], 1 - state::PlayerShip[29 + k]);
+        EXPECT_GE(state::PlayerShip[ship::kCrewmen - 1 + k], 0);
+        EXPECT_EQ(BoardingCasualties[k], 1 - state::PlayerShip[ship::kCrewmen - 1 + k]);
       }
     }
   }
@@ -332,15 +337,18 @@ TEST_F(BoardingTest, AnExchangeFiresTheDefendersFirstWithThePreviousAttackKind) 
   for (std::int32_t previous : {1, 2}) {
     Crew(20, 5, 20, 20, 5);
     Defend(30, 30, 0);
-    state::PlayerShip[93] = previous;
+    state::PlayerShip[ship::kLastBoardingAttack] = previous;
     state::Randomize(99);
     combat::BoardingPhase = 1;
     ui.transcript.clear();
     combat::BoardingExchange(BoardingAttack::Standard, board);
-    EXPECT_EQ(state::PlayerShip[93], 1);
-    lost[previous - 1] = {0, 20 - state::PlayerShip[30], 5 - state::PlayerShip[31],
-                          20 - state::PlayerShip[32], 20 - state::PlayerShip[33],
-                          5 - state::PlayerShip[34]};
+    EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 1);
+    lost[previous - 1] = {0,
+                          20 - state::PlayerShip[ship::kCrewmen],
+                          5 - state::PlayerShip[ship::kOfficers],
+                          20 - state::PlayerShip[ship::kMarines],
+                          20 - state::PlayerShip[ship::kPirates],
+                          5 - state::PlayerShip[ship::kDroids]};
     EXPECT_EQ(ui.transcript[0], "cue button.wav");
     EXPECT_EQ(ui.Lines("music 1 CrewCombat").size(), 1u);
   }
@@ -356,7 +364,7 @@ TEST_F(BoardingTest, AnExchangeIsTheMusicDrawThenTheDefendersFireThenTheAttack) 
   auto prepare = [] {
     Crew(20, 5, 20, 20, 5);
     Defend(30, 30, 3);
-    state::PlayerShip[93] = 2;
+    state::PlayerShip[ship::kLastBoardingAttack] = 2;
     combat::BoardingPhase = 1;
   };
   auto result = [] { return Result{state::PlayerShip, state::EnemyShip, state::RandSeed}; };
@@ -391,11 +399,11 @@ TEST_F(BoardingTest, AfterACommandoAssaultEveryPassIsTwoShotsEvenWhenThePoolIsSp
     SCOPED_TRACE(seed);
     Crew(0, 0, 50, 0, 0);
     Defend(1, 0, 0);
-    state::PlayerShip[93] = 2;
+    state::PlayerShip[ship::kLastBoardingAttack] = 2;
     state::Randomize(seed);
     combat::BoardingEnemyCounterattack();
     const std::uint32_t after = state::RandSeed;
-    EXPECT_EQ(state::PlayerShip[32], 49);
+    EXPECT_EQ(state::PlayerShip[ship::kMarines], 49);
 
     // The same draws by hand.
     state::Randomize(seed);
@@ -460,13 +468,13 @@ TEST_F(BoardingTest, ChoosingTheNextArea) {
     SCOPED_TRACE(c.what);
     combat::BoardingPhase = c.phase;
     state::BoardingAreas[c.area] = c.areaState;
-    state::EnemyShip[38] = 1;
+    state::EnemyShip[ship::kBoardedArea] = 1;
     ui.answers = {c.answer};
     ui.transcript.clear();
     combat::ChooseBoardingArea(c.area, board);
     ASSERT_GE(ui.transcript.size(), 2u);
     EXPECT_EQ(ui.transcript[1], c.line);
-    EXPECT_EQ(state::EnemyShip[38], c.entered ? c.area : 1);
+    EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], c.entered ? c.area : 1);
     EXPECT_EQ(combat::BoardingPhase, c.entered ? 1 : c.phase);
     if (c.entered) {
       EXPECT_EQ(ui.transcript.back(),
@@ -494,29 +502,32 @@ TEST_F(BoardingTest, DefendersTakeTheirPostsFromTheReserves) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     for (std::uint32_t seed = 0; seed < 30; ++seed) {
-      e[30] = c.reserve[0], e[32] = c.reserve[2], e[33] = c.reserve[3], e[34] = c.reserve[4];
+      e[ship::kCrewmen] = c.reserve[0], e[ship::kMarines] = c.reserve[2],
+      e[ship::kPirates] = c.reserve[3], e[ship::kDroids] = c.reserve[4];
       Defend(0, 0, 0);
-      e[38] = c.area;
+      e[ship::kBoardedArea] = c.area;
       state::Randomize(seed);
       combat::EnterBoardingArea(board);
       EXPECT_EQ(state::RandSeed, SeedAfter(seed, c.draws));
       EXPECT_EQ(combat::BoardingPhase, 1);
       if (c.area == 4) {
-        EXPECT_EQ(e[35], c.reserve[0] + c.reserve[3]);
-        EXPECT_EQ(e[36], c.reserve[2]);
-        EXPECT_EQ(e[37], c.reserve[4]);
-        EXPECT_EQ(e[30], c.reserve[0]);  // the reserves stay as they were
+        EXPECT_EQ(e[ship::kDefendingCrewmen], c.reserve[0] + c.reserve[3]);
+        EXPECT_EQ(e[ship::kDefendingMarines], c.reserve[2]);
+        EXPECT_EQ(e[ship::kDefendingDroids], c.reserve[4]);
+        EXPECT_EQ(e[ship::kCrewmen], c.reserve[0]);  // the reserves stay as they were
         continue;
       }
       // A quarter plus up to another quarter less one, taken from the reserve.
       const std::int32_t crewSource = c.reserve[0] > 0 ? c.reserve[0] : c.reserve[3];
       const std::int32_t crewLow = c.reserve[0] > 0 ? std::max(crewSource / 4, 1) : crewSource / 4;
-      EXPECT_GE(e[35], crewLow);
-      EXPECT_LE(e[35], std::max(crewLow, crewSource / 2));
-      EXPECT_EQ(e[35] + (c.reserve[0] > 0 ? e[30] : e[33]), crewSource);
-      EXPECT_EQ(e[36] + e[32], c.reserve[2]);
-      EXPECT_EQ(e[37] + e[34], c.reserve[4]);
-      EXPECT_LE(e[36], c.reserve[2] / 2);
+      EXPECT_GE(e[ship::kDefendingCrewmen], crewLow);
+      EXPECT_LE(e[ship::kDefendingCrewmen], std::max(crewLow, crewSource / 2));
+      EXPECT_EQ(
+          e[ship::kDefendingCrewmen] + (c.reserve[0] > 0 ? e[ship::kCrewmen] : e[ship::kPirates]),
+          crewSource);
+      EXPECT_EQ(e[ship::kDefendingMarines] + e[ship::kMarines], c.reserve[2]);
+      EXPECT_EQ(e[ship::kDefendingDroids] + e[ship::kDroids], c.reserve[4]);
+      EXPECT_LE(e[ship::kDefendingMarines], c.reserve[2] / 2);
     }
   }
 }
@@ -531,7 +542,7 @@ TEST_F(BoardingTest, SecuringAnAreaOpensTheNextOnes) {
     state::BoardingAreas[1] = c.area == 1 ? 1 : 3;
     state::BoardingAreas[2] = c.area == 1 ? 2 : 1;
     state::BoardingAreas[3] = state::BoardingAreas[4] = 2;
-    state::EnemyShip[38] = c.area;
+    state::EnemyShip[ship::kBoardedArea] = c.area;
     combat::BoardingPhase = 1;
     Crew(5, 0, 0, 0, 0);
     Defend(0, 0, 0);
@@ -566,18 +577,18 @@ TEST_F(BoardingTest, DefeatLosesTheShip) {
   EXPECT_EQ(ui.transcript.front(),
             "popup: Defeat! / With your crew killed, you and your ship are helpless as the enemy "
             "ship moves closer for a final full volley of it\u00b4s ship cannons...");
-  EXPECT_EQ(state::PlayerShip[40], -1);
-  EXPECT_EQ(state::PlayerShip[1], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], -1);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
   EXPECT_TRUE(ui.closed);
   EXPECT_TRUE(board.closed);
-  EXPECT_EQ(state::EnemyShip[1], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
 }
 
 TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   auto& e = state::EnemyShip;
-  state::EnemyShip[38] = 3;
+  state::EnemyShip[ship::kBoardedArea] = 3;
   state::BoardingAreas = {0, 3, 3, 1, 1};
-  e[20] = 10;
+  e[ship::kCargoSpace] = 10;
   Defend(0, 0, 0);
   Crew(5, 0, 0, 0, 0);
 
@@ -586,26 +597,29 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   combat::ResolveBoardingRound(board);
   EXPECT_EQ(state::BoardingAreas[3], 3);
   EXPECT_EQ(state::BoardingAreas[4], 1);
-  EXPECT_EQ(e[1], 1);
+  EXPECT_EQ(e[ship::kAlive], 1);
   EXPECT_FALSE(board.closed);
   EXPECT_EQ(ui.Lines("question: Cargobay! / Your men have reached the cargo bay. Do you wish to "
                      "plunder, leave explosives to blow it up and return to your ship? -> no")
                 .size(),
             1u);
-  EXPECT_EQ(state::PlayerData[52], 0);
+  EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed], 0);
 
   // Yes: blown up, experience, the loot without any multiplier, both screens close.
   state::BoardingAreas[3] = 1;
   state::SpecialShips[2] = {};
-  state::SpecialShips[2][1] = 1, state::SpecialShips[2][3] = 1, state::SpecialShips[2][9] = 4;
+  state::SpecialShips[2][special_ship::kActive] = 1,
+  state::SpecialShips[2][special_ship::kKind] = 1,
+  state::SpecialShips[2][special_ship::kSubKind] = 4;
   ui.sensorSelection = 2;
   ui.answers = {true};
-  const std::int32_t credits = state::PlayerData[2];
+  const std::int32_t credits = state::PlayerData[player::kCredits];
   combat::ResolveBoardingRound(board);
-  EXPECT_EQ(e[1], 0);
-  EXPECT_EQ(state::PlayerData[7], state::GetShipClassExperience(7));
-  EXPECT_EQ(state::PlayerData[52], 1);  // counted once, as a destroyed ship of size 2
-  const std::int32_t gained = state::PlayerData[2] - credits;
+  EXPECT_EQ(e[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerData[player::kExperience], state::GetShipClassExperience(7));
+  EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed],
+            1);  // counted once, as a destroyed ship of size 2
+  const std::int32_t gained = state::PlayerData[player::kCredits] - credits;
   EXPECT_GE(gained, 70 * 10);
   EXPECT_LE(gained, 209 * 10);
   EXPECT_TRUE(ui.Lines("popup: Treasure fleet").empty());
@@ -639,18 +653,18 @@ TEST_F(BoardingTest, LootIsLimitedByTheFreeCargoSpace) {
     SCOPED_TRACE(c.text);
     state::Cargo = {};
     state::Cargo[3] = c.used;
-    state::PlayerShip[20] = c.capacity;
-    state::EnemyShip[1] = 1;
-    state::EnemyShip[20] = c.enemyCargo;
-    state::EnemyShip[38] = 3;
+    state::PlayerShip[ship::kCargoSpace] = c.capacity;
+    state::EnemyShip[ship::kAlive] = 1;
+    state::EnemyShip[ship::kCargoSpace] = c.enemyCargo;
+    state::EnemyShip[ship::kBoardedArea] = 3;
     state::BoardingAreas[3] = 1;
     Defend(0, 0, 0);
     Crew(5, 0, 0, 0, 0);
     ui.answers = {true};
     ui.closed = board.closed = false;
-    const std::int32_t credits = state::PlayerData[2];
+    const std::int32_t credits = state::PlayerData[player::kCredits];
     combat::ResolveBoardingRound(board);
-    const std::int32_t gained = state::PlayerData[2] - credits;
+    const std::int32_t gained = state::PlayerData[player::kCredits] - credits;
     EXPECT_GE(gained, 70 * c.taken);
     EXPECT_LE(gained, 209 * c.taken);
     std::string expected = "loot popup:  / " + c.text;
@@ -668,13 +682,13 @@ class CaptureTest : public BoardingTest {
   // The bridge of an enemy of `enemyClass` has just fallen to a crew of five.
   void Prepare(std::int32_t enemyClass) {
     Ships(6, enemyClass);
-    state::EnemyShip[38] = 4;
+    state::EnemyShip[ship::kBoardedArea] = 4;
     state::BoardingAreas = {0, 3, 3, 1, 1};
-    state::EnemyShip[20] = 0;
-    state::PlayerShip[20] = 0;
+    state::EnemyShip[ship::kCargoSpace] = 0;
+    state::PlayerShip[ship::kCargoSpace] = 0;
     Defend(0, 0, 0);
     Crew(5, 0, 0, 0, 0);
-    state::PlayerData[14] = 4;
+    state::PlayerData[player::kRank] = 4;
   }
   void Capture(bool sell) {
     board.choices = {sell};
@@ -683,14 +697,14 @@ class CaptureTest : public BoardingTest {
 };
 
 TEST_F(CaptureTest, SellingPaysAFifthOfTheClassPrice) {
-  const std::int32_t credits = state::PlayerData[2];
+  const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
   const std::int32_t price = state::GetShipClassStat(7, state::kAttrPrice) / 5;
-  EXPECT_EQ(state::PlayerData[2] - credits, price);
-  EXPECT_EQ(state::EnemyShip[1], 0);
-  EXPECT_EQ(state::PlayerShip[2], 6);
-  EXPECT_EQ(state::PlayerData[7], 2 * state::GetShipClassExperience(7));
-  EXPECT_EQ(state::PlayerData[52], 1);
+  EXPECT_EQ(state::PlayerData[player::kCredits] - credits, price);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kClass], 6);
+  EXPECT_EQ(state::PlayerData[player::kExperience], 2 * state::GetShipClassExperience(7));
+  EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed], 1);
   EXPECT_EQ(ui.Lines("popup: Bridge!").front(),
             "popup: Bridge! / You have gained control over the bridge! The ship is yours!");
   EXPECT_EQ(ui.Lines("choice: ").front(),
@@ -713,9 +727,9 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
   };
   // A Hellcat with its standard fit keeps 20 hands.
   state::TShipRow fitted{};
-  fitted[2] = 8;
+  fitted[ship::kClass] = 8;
   state::ApplyStandardFit(fitted);
-  ASSERT_EQ(state::GetShipMaxCrew(8, fitted[76]), 20);
+  ASSERT_EQ(state::GetShipMaxCrew(8, fitted[ship::kCargoModule]), 20);
   const Case cases[] = {
       {"crewmen leave first", {30, 2, 3, 0, 0}, {15, 2, 3, 0, 0}},
       {"then pirates, then marines", {4, 10, 12, 6, 5}, {0, 10, 5, 0, 5}},
@@ -728,20 +742,22 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Prepare(8);
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
-    p[41] = 9;
-    p[60] = 7;
-    state::EnemyShip[8] = 3;
-    state::MissionOffers[1][2][1] = 1;
+    p[ship::kSimulatorMissile] = 9;
+    p[ship::kGun] = 7;
+    state::EnemyShip[ship::kFaction] = 3;
+    state::MissionOffers[1][2][mission::kActive] = 1;
     state::Randomize(SeedForRoll(90));  // no droids turn up in the cargo bay
     Capture(false);
-    EXPECT_EQ(p[2], 8);
-    EXPECT_EQ(p[8], 3);
-    EXPECT_EQ(p[40], state::GetShipClassStat(8, state::kAttrShields));
-    EXPECT_EQ(p[41], 0);
-    for (int field : {51, 60, 70, 72, 74, 76}) EXPECT_EQ(p[field], fitted[field]) << field;
-    EXPECT_EQ(p[20], state::GetShipCargoCapacity(8, p[76], state::Side::Player));
-    EXPECT_EQ(state::MissionOffers[1][2][1], 0);
-    const std::array<std::int32_t, 5> after{p[30], p[31], p[32], p[33], p[34]};
+    EXPECT_EQ(p[ship::kClass], 8);
+    EXPECT_EQ(p[ship::kFaction], 3);
+    EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(8, state::kAttrShields));
+    EXPECT_EQ(p[ship::kSimulatorMissile], 0);
+    for (int field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field;
+    EXPECT_EQ(p[ship::kCargoSpace],
+              state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));
+    EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);
+    const std::array<std::int32_t, 5> after{p[ship::kCrewmen], p[ship::kOfficers],
+                                            p[ship::kMarines], p[ship::kPirates], p[ship::kDroids]};
     EXPECT_EQ(after, c.after);
     const bool shed = c.crew != c.after;
     EXPECT_EQ(ui.Lines("popup: Crew members leave!").size(), shed ? 1u : 0u);
@@ -755,7 +771,7 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
     SetUp();
     state::Randomize(seed);
     Capture(true);
-    const std::int32_t n = state::PlayerShip[34];
+    const std::int32_t n = state::PlayerShip[ship::kDroids];
     if (n == 0) continue;
     ++found;
     EXPECT_LE(n, 4 + 4 / 2 - 1);  // 1..4, plus Random(n div 2)
@@ -772,21 +788,24 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[1] = 1, m[2] = rules::kMissionAbduction, m[3] = 12345, m[20] = 0;
+  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionAbduction,
+  m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
-  state::SpecialShips[4][1] = 1, state::SpecialShips[4][3] = 1, state::SpecialShips[4][9] = 2;
+  state::SpecialShips[4][special_ship::kActive] = 1,
+  state::SpecialShips[4][special_ship::kKind] = 1,
+  state::SpecialShips[4][special_ship::kSubKind] = 2;
   ui.sensorSelection = 4;
-  const std::int32_t credits = state::PlayerData[2];
+  const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
-  EXPECT_EQ(m[1], 0);
-  EXPECT_EQ(state::SpecialShips[4][1], 0);
-  EXPECT_EQ(state::PlayerData[50], 1);
+  EXPECT_EQ(m[mission::kActive], 0);
+  EXPECT_EQ(state::SpecialShips[4][special_ship::kActive], 0);
+  EXPECT_EQ(state::PlayerData[player::kMissionsCompleted], 1);
   const std::int32_t price = state::GetShipClassStat(7, state::kAttrPrice) / 5;
-  EXPECT_EQ(state::PlayerData[2] - credits, price + 12345);
+  EXPECT_EQ(state::PlayerData[player::kCredits] - credits, price + 12345);
   EXPECT_EQ(ui.Lines("picture popup: Mission completed!").front(),
             "picture popup: Mission completed! / You have completed your mission and receive a "
             "reward of $" + state::FormatThousands(12345) + " [GeneralMissionPic.jpg]");
-  EXPECT_EQ(state::PlayerData[7], 2 * state::GetShipClassExperience(7) + 5000);
+  EXPECT_EQ(state::PlayerData[player::kExperience], 2 * state::GetShipClassExperience(7) + 5000);
   // The target has left the sensors, so no ransom is paid on top.
   EXPECT_TRUE(ui.Lines("picture popup: VIP").empty());
 }
@@ -815,21 +834,23 @@ TEST_F(CaptureTest, SpecialShipRewards) {
     SCOPED_TRACE(c.what);
     SetUp();
     state::SpecialShips[3] = {};
-    state::SpecialShips[3][1] = 1, state::SpecialShips[3][3] = c.kind;
-    state::SpecialShips[3][9] = c.subKind;
+    state::SpecialShips[3][special_ship::kActive] = 1,
+    state::SpecialShips[3][special_ship::kKind] = c.kind;
+    state::SpecialShips[3][special_ship::kSubKind] = c.subKind;
     ui.sensorSelection = 3;
     auto& sys = state::SystemData[1];
-    sys[20] = c.campaign ? 1 : 0, sys[21] = 1, sys[23] = 100, sys[24] = 100;
+    sys[star_system::kCampaign] = c.campaign ? 1 : 0, sys[star_system::kAttacker] = 1,
+    sys[star_system::kAttackerPoints] = 100, sys[star_system::kDefenderPoints] = 100;
     board.choices = {true, c.ransomChosen};  // sell the ship; then the ransom question
-    const std::int32_t credits = state::PlayerData[2];
+    const std::int32_t credits = state::PlayerData[player::kCredits];
     ui.transcript.clear();
     combat::ResolveBoardingRound(board);
-    const std::int64_t paid = static_cast<std::int64_t>(state::PlayerData[2]) - credits -
-                              state::GetShipClassStat(7, state::kAttrPrice) / 5;
+    const std::int64_t paid = static_cast<std::int64_t>(state::PlayerData[player::kCredits]) -
+                              credits - state::GetShipClassStat(7, state::kAttrPrice) / 5;
     EXPECT_GE(paid, c.paidLow);
     EXPECT_LE(paid, c.paidHigh);
-    EXPECT_EQ(sys[23], 100 + c.attackerGain);
-    EXPECT_EQ(sys[24], 100 + c.defenderGain);
+    EXPECT_EQ(sys[star_system::kAttackerPoints], 100 + c.attackerGain);
+    EXPECT_EQ(sys[star_system::kDefenderPoints], 100 + c.defenderGain);
     const std::vector<std::string> rewardLines = [&] {
       std::vector<std::string> lines;
       for (const auto& line : ui.transcript)
@@ -853,19 +874,20 @@ TEST_F(CaptureTest, SpecialShipRewards) {
 TEST_F(BoardingTest, ShipHospitalSavesHalfTheLossesSinceTheLastSecuredArea) {
   Crew(1, 1, 1, 1, 1);
   BoardingCasualties = {0, 5, 3, 1, 0, 4};
-  state::PlayerShip[76] = 1;
+  state::PlayerShip[ship::kCargoModule] = 1;
   combat::ApplyShipHospital(board);
   EXPECT_TRUE(ui.transcript.empty());
-  EXPECT_EQ(state::PlayerShip[30], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
 
-  state::PlayerShip[76] = 4;
+  state::PlayerShip[ship::kCargoModule] = 4;
   combat::ApplyShipHospital(board);
   EXPECT_EQ(ui.transcript.back(),
             "popup: Ship hospital! / After the combat 5 men could be saved from death and are able "
             "to return to service.");
-  const std::array<std::int32_t, 5> crew{state::PlayerShip[30], state::PlayerShip[31],
-                                         state::PlayerShip[32], state::PlayerShip[33],
-                                         state::PlayerShip[34]};
+  const std::array<std::int32_t, 5> crew{
+      state::PlayerShip[ship::kCrewmen], state::PlayerShip[ship::kOfficers],
+      state::PlayerShip[ship::kMarines], state::PlayerShip[ship::kPirates],
+      state::PlayerShip[ship::kDroids]};
   EXPECT_EQ(crew, (std::array<std::int32_t, 5>{3, 2, 1, 1, 3}));
 }
 
@@ -875,15 +897,15 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
   EXPECT_FALSE(board.closed);
   EXPECT_FALSE(ui.closed);
 
-  state::PlayerShip[76] = 4;
+  state::PlayerShip[ship::kCargoModule] = 4;
   BoardingCasualties = {0, 4, 0, 0, 0, 0};
   Crew(2, 0, 0, 0, 0);
   ui.answers = {true};
   combat::RetreatFromBoarding(board);
   EXPECT_TRUE(board.closed);
   EXPECT_TRUE(ui.closed);
-  EXPECT_EQ(state::EnemyShip[1], 1);
-  EXPECT_EQ(state::PlayerShip[30], 4);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 4);
   EXPECT_EQ(ui.Lines("picture popup: You escape!").front(),
             "picture popup: You escape! / You are able to escape from the battle! "
             "[Federation_Shadowcat_Scene.jpg]");
@@ -892,7 +914,8 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
 
 TEST_F(BoardingTest, TheCaptainBoardsOnlyAStrongerCrewAndFightsItToAnEnd) {
   auto& e = state::EnemyShip;
-  e[30] = 10, e[32] = 10, e[33] = 0, e[34] = 2;  // 100 + 300 + 100
+  e[ship::kCrewmen] = 10, e[ship::kMarines] = 10, e[ship::kPirates] = 0,
+  e[ship::kDroids] = 2;  // 100 + 300 + 100
   Crew(0, 0, 16, 0, 0);
   EXPECT_FALSE(combat::CaptainBoards());
   Crew(0, 0, 17, 0, 0);
@@ -903,10 +926,11 @@ TEST_F(BoardingTest, TheCaptainBoardsOnlyAStrongerCrewAndFightsItToAnEnd) {
     SCOPED_TRACE(seed);
     SetUp();
     ui.closed = false;
-    e[1] = 1, e[30] = 20, e[32] = 8, e[34] = 4, e[20] = 5;
+    e[ship::kAlive] = 1, e[ship::kCrewmen] = 20, e[ship::kMarines] = 8, e[ship::kDroids] = 4,
+    e[ship::kCargoSpace] = 5;
     Crew(10, 3, 20 + static_cast<std::int32_t>(seed), 0, 0);
     Defend(5, 2, 1);
-    e[30] -= 5, e[32] -= 2, e[34] -= 1;
+    e[ship::kCrewmen] -= 5, e[ship::kMarines] -= 2, e[ship::kDroids] -= 1;
     state::Randomize(seed);
     combat::RecordingBoardingUi captain{ui, ui.transcript};
     ui.defaultAnswer = true;
@@ -935,27 +959,30 @@ struct MissionRun {
 MissionRun BoardingMission(std::uint32_t seed) {
   state::ClearGameState();
   state::Randomize(seed);
-  state::PlayerData[3] = 2;
-  state::PlayerData[4] = 1;
+  state::PlayerData[player::kProfession] = 2;
+  state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
   auto& p = state::PlayerShip;
-  p[2] = 9;  // a Patton
+  p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
-  p[76] = 5;  // boarding shuttle
-  p[40] = state::GetShipClassBaseShields(9);
-  p[30] = 20, p[31] = 4, p[32] = 30, p[33] = 0, p[34] = 0;
+  p[ship::kCargoModule] = 5;  // boarding shuttle
+  p[ship::kShields] = state::GetShipClassBaseShields(9);
+  p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
+  p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[1] = 1, m[2] = rules::kMissionSearchAndDestroy, m[3] = 5000;
-  m[6] = p[13], m[7] = p[14], m[8] = 6, m[9] = 2;  // a Shadowcat
+  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionSearchAndDestroy,
+  m[mission::kReward] = 5000;
+  m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
+  m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);
   MissionRun run;
   run.transcript = fights.Transcript();
   run.ship = state::PlayerShip;
-  run.missionActive = m[1];
+  run.missionActive = m[mission::kActive];
   return run;
 }
 

@@ -14,6 +14,7 @@
 #include "combat/recording_ui.h"
 #include "combat/resolution.h"
 #include "combat/setup.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -42,9 +43,9 @@ class CombatTest : public testing::Test {
     }
     state::PlayerMissileVolley = {};
     state::EnemyMissileVolley = {};
-    state::PlayerData[4] = 1;
-    state::PlayerData[6] = 1;
-    state::PlayerData[14] = 1;
+    state::PlayerData[player::kFaction] = 1;
+    state::PlayerData[player::kLevel] = 1;
+    state::PlayerData[player::kRank] = 1;
     state::GameDay = 300;  // past the beginner's help of the first days
     combat::BoardingOffered = 0;  // a fight's own flag: no test inherits the last one's
     Ships(1, 1);
@@ -59,21 +60,21 @@ class CombatTest : public testing::Test {
     auto& e = state::EnemyShip;
     p = {};
     e = {};
-    p[1] = 1;
-    p[2] = playerClass;
-    p[3] = state::GetShipClassStat(playerClass, state::kAttrActionPoints);
-    p[6] = -1;
-    p[8] = 1;
-    p[14] = 1;
-    p[20] = state::GetShipClassStat(playerClass, state::kAttrCargoSpace);
-    p[40] = state::GetShipClassBaseShields(playerClass);
-    e[1] = 1;
-    e[2] = enemyClass;
-    e[3] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
-    e[6] = -1;
-    e[7] = 2;
-    e[8] = 2;
-    e[40] = state::GetShipClassBaseShields(enemyClass);
+    p[ship::kAlive] = 1;
+    p[ship::kClass] = playerClass;
+    p[ship::kActionPoints] = state::GetShipClassStat(playerClass, state::kAttrActionPoints);
+    p[ship::kReinforcements] = -1;
+    p[ship::kFaction] = 1;
+    p[ship::kSystem] = 1;
+    p[ship::kCargoSpace] = state::GetShipClassStat(playerClass, state::kAttrCargoSpace);
+    p[ship::kShields] = state::GetShipClassBaseShields(playerClass);
+    e[ship::kAlive] = 1;
+    e[ship::kClass] = enemyClass;
+    e[ship::kActionPoints] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
+    e[ship::kReinforcements] = -1;
+    e[ship::kEnemyKind] = 2;
+    e[ship::kFaction] = 2;
+    e[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
     for (int id : {1, 2, 3}) state::AbilityOwned[id] = 1;
     state::PlayerAbilitySlots = {};
     state::PlayerAbilitySlots[1] = 1;

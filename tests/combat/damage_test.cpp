@@ -7,6 +7,7 @@
 #include "combat/rounds.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
     SCOPED_TRACE(c.what);
     Ships(c.playerClass, c.enemyClass);
     state::GameDay = c.day;
-    state::PlayerData[14] = c.rank;
+    state::PlayerData[player::kRank] = c.rank;
     state::VeteranMode = 0;
     EXPECT_EQ(c.scale(c.value), c.normal);
     state::VeteranMode = 1;
@@ -60,7 +61,7 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
 TEST_F(DamageTest, HitChanceModifiers) {
   // Veteran mode leaves the player's chance unscaled, so each modifier shows as it is.
   state::VeteranMode = 1;
-  state::PlayerShip[60] = 0;
+  state::PlayerShip[ship::kGun] = 0;
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
   EXPECT_EQ(base, state::GetGunAccuracy(1, 0, Side::Player));
 
@@ -78,9 +79,9 @@ TEST_F(DamageTest, HitChanceModifiers) {
   EXPECT_EQ(combat::FindPlayerModifierSlot(7), 0) << "discipline is used up by the attack";
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerModifiers = {};
-  state::PlayerShip[72] = 2;
+  state::PlayerShip[ship::kTargeting] = 2;
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
-  state::PlayerShip[72] = 0;
+  state::PlayerShip[ship::kTargeting] = 0;
   // The evasion computer of the player's own ship costs its aim and the enemy's.
   Ships(1, 1);
   combat::AddPlayerModifier(36, ui);
@@ -134,20 +135,20 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
               (std::vector<std::string>{"player: Firing guns !! / You fire your guns and cause " +
                                         std::to_string(c.damage) + " pts. of damage."}));
     const std::int32_t h = c.damage / 2;
-    const std::int32_t lost = 650 - state::EnemyShip[40];
+    const std::int32_t lost = 650 - state::EnemyShip[ship::kShields];
     EXPECT_GE(lost, h);
     EXPECT_LE(lost, h > 0 ? 2 * h - 1 : 0);
-    EXPECT_EQ(state::PlayerShip[3], 5 - state::GetGunApCost(1, 0, Side::Player));
-    EXPECT_EQ(state::PlayerShip[95], 1) << "the volley counts for overheating";
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+    EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "the volley counts for overheating";
   }
 }
 
 TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
   combat::AddEnemyModifier(24);
   combat::AddEnemyModifier(22);
-  const std::int32_t before = state::PlayerShip[40];
+  const std::int32_t before = state::PlayerShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 55);
-  EXPECT_EQ(state::PlayerShip[40], before - 10);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], before - 10);
   EXPECT_EQ(combat::FindEnemyModifierSlot(24), 0);
   EXPECT_EQ(combat::FindEnemyModifierSlot(22), 0);
   EXPECT_EQ(ui.Lines("enemy: "),
@@ -160,16 +161,16 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
   // The player's shields: II versions divide by 8 and 3.
   combat::AddPlayerModifier(25, ui);
   combat::AddPlayerModifier(23, ui);
-  const std::int32_t enemyBefore = state::EnemyShip[40];
+  const std::int32_t enemyBefore = state::EnemyShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Player, 80, ui), 23);
-  EXPECT_EQ(state::EnemyShip[40], enemyBefore - 10);
+  EXPECT_EQ(state::EnemyShip[ship::kShields], enemyBefore - 10);
 }
 
 TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   Ships(13, 1);  // the Neptun's special is the anti-phase emitter
   combat::AddPlayerModifier(36, ui);
-  state::EnemyShip[3] = 5;
-  state::EnemyShip[60] = 0;
+  state::EnemyShip[ship::kActionPoints] = 5;
+  state::EnemyShip[ship::kGun] = 0;
   const std::uint32_t seed = SeedWhere([] {
     state::Random(2);
     return state::Random(100) + 1 == 1;
@@ -178,16 +179,16 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   combat::ResolveEnemyCombatAction(1, ui);
   ASSERT_EQ(ui.Lines("enemy: ").size(), 1u);
   EXPECT_NE(ui.Lines("enemy: ")[0].find("Enemy fires his guns and causes "), std::string::npos);
-  EXPECT_EQ(state::PlayerShip[40], 1200);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 
   combat::AddEnemyModifier(24);
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 110);
-  EXPECT_EQ(state::PlayerShip[40], 1200);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 }
 
 TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
   Ships(1, 16);
-  state::EnemyShip[60] = 4;
+  state::EnemyShip[ship::kGun] = 4;
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
     combat::AddEnemyModifier(8);
@@ -198,33 +199,33 @@ TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
 
 TEST_F(DamageTest, PaymentAndRefusals) {
   // Too few points: the popup, nothing spent; the enemy fails silently and does not wait.
-  state::PlayerShip[3] = 1;
+  state::PlayerShip[ship::kActionPoints] = 1;
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
-  state::EnemyShip[3] = 1;
+  state::EnemyShip[ship::kActionPoints] = 1;
   combat::ResolveEnemyCombatAction(1, ui);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.enemyTimerStarts, 0);
   EXPECT_TRUE(ui.Lines("enemy: ").empty());
 
   // An enemy payment sets the waiting flag and starts its timer; a message alone never does.
-  state::EnemyShip[3] = 5;
+  state::EnemyShip[ship::kActionPoints] = 5;
   combat::ResolveEnemyCombatAction(1, ui);
-  EXPECT_EQ(state::EnemyShip[97], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   EXPECT_EQ(ui.enemyTimerStarts, 1);
-  state::EnemyShip[97] = 0;
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
   combat::AddPlayerModifier(24, ui);
   combat::ApplyDefenderShields(Side::Player, 40, ui);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 
   // With the automatic end of turn, an action refused at 0 points still ends the turn.
   state::AutoEndTurn = 1;
-  state::PlayerShip[3] = 0;
+  state::PlayerShip[ship::kActionPoints] = 0;
   state::EnemyAbilitySlots[1] = 1;
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], -100);
-  EXPECT_EQ(state::EnemyShip[97], 1) << "the enemy has started its turn";
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << "the enemy has started its turn";
 }
 
 TEST_F(DamageTest, IdsWithoutACaseDoNothing) {

@@ -7,6 +7,7 @@
 
 #include "combat/ability_ids.h"
 #include "combat_fixture.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -27,7 +28,7 @@ class DefensiveTest : public CombatTest {
   }
   static std::int32_t PlayerMax() {
     const auto& p = state::PlayerShip;
-    return state::GetShipMaxShields(p[2], p[74], p[76]);
+    return state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
   }
   static int Standing(const state::Table<state::TModifierRow, state::kModifierRows>& list) {
     int n = 0;
@@ -64,22 +65,22 @@ TEST_F(DefensiveTest, TimedShieldsOnBothSides) {
   };
   for (const Case& c : cases) {
     Fresh();
-    state::PlayerShip[3] = 5;
-    state::EnemyShip[3] = 5;
+    state::PlayerShip[ship::kActionPoints] = 5;
+    state::EnemyShip[ship::kActionPoints] = 5;
     combat::ResolvePlayerCombatAction(c.id, ui);
-    EXPECT_EQ(state::PlayerShip[3], 5 - c.playerCost) << c.id;
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - c.playerCost) << c.id;
     const int ps = combat::FindPlayerModifierSlot(c.id);
     ASSERT_EQ(ps, 1) << c.id;
-    EXPECT_EQ(state::PlayerModifiers[ps][3], c.turns) << c.id;
+    EXPECT_EQ(state::PlayerModifiers[ps][modifier::kTurnsLeft], c.turns) << c.id;
     EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 0) << "the player's effect stands in its own list";
 
     combat::ResolveEnemyCombatAction(c.id, ui);
-    EXPECT_EQ(state::EnemyShip[3], 5 - c.enemyCost) << c.id;
-    EXPECT_EQ(state::EnemyShip[97], 1) << c.id;
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.enemyCost) << c.id;
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << c.id;
     EXPECT_EQ(ui.enemyTimerStarts, 1) << c.id;
     const int es = combat::FindEnemyModifierSlot(c.id);
     ASSERT_EQ(es, 1) << c.id;
-    EXPECT_EQ(state::EnemyModifiers[es][3], c.turns) << c.id;
+    EXPECT_EQ(state::EnemyModifiers[es][modifier::kTurnsLeft], c.turns) << c.id;
 
     const std::vector<std::string> expected = {"cue AbilityUsed.wav", "player: " + c.playerMessage,
                                                "cue ECM.wav", "enemy: " + c.enemyMessage};
@@ -91,16 +92,17 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   // Already active: the player is told, the enemy passes silently.
   combat::ResolvePlayerCombatAction(21, ui);
   combat::ResolveEnemyCombatAction(21, ui);
-  state::EnemyShip[97] = 0;
-  const std::int32_t playerAp = state::PlayerShip[3], enemyAp = state::EnemyShip[3];
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
+  const std::int32_t playerAp = state::PlayerShip[ship::kActionPoints],
+                     enemyAp = state::EnemyShip[ship::kActionPoints];
   const int starts = ui.enemyTimerStarts;
   ui.transcript.clear();
   combat::ResolvePlayerCombatAction(21, ui);
   combat::ResolveEnemyCombatAction(21, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{kAlreadyActive});
-  EXPECT_EQ(state::PlayerShip[3], playerAp);
-  EXPECT_EQ(state::EnemyShip[3], enemyAp);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], playerAp);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], enemyAp);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.enemyTimerStarts, starts);
   EXPECT_EQ(Standing(state::PlayerModifiers), 1);
   EXPECT_EQ(Standing(state::EnemyModifiers), 1);
@@ -136,17 +138,17 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
 
   // Too few points: "Not enough AP!" for the player; the enemy's "EMP resistance" needs only 1.
   Fresh();
-  state::PlayerShip[3] = 1;
-  state::EnemyShip[3] = 1;
+  state::PlayerShip[ship::kActionPoints] = 1;
+  state::EnemyShip[ship::kActionPoints] = 1;
   combat::ResolvePlayerCombatAction(21, ui);
-  EXPECT_EQ(state::PlayerShip[3], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
   EXPECT_FALSE(combat::ModifierActive(Side::Player, 21));
   combat::ResolveEnemyCombatAction(22, ui);
-  EXPECT_EQ(state::EnemyShip[3], 1);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   combat::ResolveEnemyCombatAction(21, ui);
-  EXPECT_EQ(state::EnemyShip[3], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
   EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 21));
 }
 
@@ -163,32 +165,32 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
   for (const Case& c : cases) {
     Fresh();
     auto& ship = c.side == Side::Player ? state::PlayerShip : state::EnemyShip;
-    ship[3] = c.before;
+    ship[ship::kActionPoints] = c.before;
     if (c.doubleSpeed) combat::AddModifier(c.side, combat::kDoubleSpeed, ui);
     ui.transcript.clear();
     if (c.side == Side::Player)
       combat::ResolvePlayerCombatAction(18, ui);
     else
       combat::ResolveEnemyCombatAction(18, ui);
-    EXPECT_EQ(ship[3], c.after);
-    EXPECT_EQ(ship[92], 1);
+    EXPECT_EQ(ship[ship::kActionPoints], c.after);
+    EXPECT_EQ(ship[ship::kRechargeUsed], 1);
     const std::string box = c.side == Side::Player ? "player: " : "enemy: ";
     const std::vector<std::string> expected = {
         c.side == Side::Player ? "cue AbilityUsed.wav" : "cue ECM.wav",
         box + "Recharge !! / Your action points are fully recharged."};
     EXPECT_EQ(ui.transcript, expected);
-    EXPECT_EQ(state::EnemyShip[97], c.side == Side::Enemy ? 1 : 0);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], c.side == Side::Enemy ? 1 : 0);
 
     // A second use is refused: the player with a popup, the enemy silently.
-    ship[3] = 2;
-    state::EnemyShip[97] = 0;
+    ship[ship::kActionPoints] = 2;
+    state::EnemyShip[ship::kAwaitingMessage] = 0;
     ui.transcript.clear();
     if (c.side == Side::Player)
       combat::ResolvePlayerCombatAction(18, ui);
     else
       combat::ResolveEnemyCombatAction(18, ui);
-    EXPECT_EQ(ship[3], 2);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(ship[ship::kActionPoints], 2);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     const std::vector<std::string> refusal = {
         "popup: N/A / You can only recharge your action points once in every combat."};
     EXPECT_EQ(ui.transcript, c.side == Side::Player ? refusal : std::vector<std::string>{});
@@ -196,15 +198,15 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
 
   // Without a single point left there is nothing to recharge from.
   Fresh();
-  state::PlayerShip[3] = 0;
-  state::EnemyShip[3] = 0;
+  state::PlayerShip[ship::kActionPoints] = 0;
+  state::EnemyShip[ship::kActionPoints] = 0;
   combat::ResolvePlayerCombatAction(18, ui);
   combat::ResolveEnemyCombatAction(18, ui);
-  EXPECT_EQ(state::PlayerShip[3], 0);
-  EXPECT_EQ(state::EnemyShip[3], 0);
-  EXPECT_EQ(state::PlayerShip[92], 0);
-  EXPECT_EQ(state::EnemyShip[92], 0);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kRechargeUsed], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kRechargeUsed], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
 }
 
@@ -219,27 +221,27 @@ TEST_F(DefensiveTest, ShieldBoostRaisesAQuarterUpToTheMaximum) {
                         {m + 7, m + 7}};  // never lowered
   for (const Case& c : cases) {
     Fresh();
-    state::PlayerShip[40] = c.before;
+    state::PlayerShip[ship::kShields] = c.before;
     combat::ResolvePlayerCombatAction(27, ui);
-    EXPECT_EQ(state::PlayerShip[40], c.after) << c.before;
-    EXPECT_EQ(state::PlayerShip[3], 2);
-    EXPECT_EQ(state::PlayerShip[90], 1);
+    EXPECT_EQ(state::PlayerShip[ship::kShields], c.after) << c.before;
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
+    EXPECT_EQ(state::PlayerShip[ship::kShieldBoostUsed], 1);
     EXPECT_EQ(ui.Lines("player: Shield Boost !! / Your shields are recharged by 25%.").size(), 1u);
   }
 
   // Once per fight; too few points cost nothing and leave the boost unused.
-  state::PlayerShip[40] = 0;
+  state::PlayerShip[ship::kShields] = 0;
   combat::ResolvePlayerCombatAction(27, ui);
-  EXPECT_EQ(state::PlayerShip[40], 0);
-  EXPECT_EQ(state::PlayerShip[3], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
   EXPECT_EQ(ui.Lines("popup: N/A / You can only recalibrate your shield once in every combat.").size(),
             1u);
   Fresh();
-  state::PlayerShip[3] = 2;
-  state::PlayerShip[40] = 0;
+  state::PlayerShip[ship::kActionPoints] = 2;
+  state::PlayerShip[ship::kShields] = 0;
   combat::ResolvePlayerCombatAction(27, ui);
-  EXPECT_EQ(state::PlayerShip[40], 0);
-  EXPECT_EQ(state::PlayerShip[90], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kShieldBoostUsed], 0);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
 }
 
@@ -256,13 +258,13 @@ TEST_F(DefensiveTest, EnergyChannellingTurnsStandingShieldsIntoShieldPoints) {
                         {{22, 25}, m / 3, "35"}};
   for (const Case& c : cases) {
     Fresh();
-    state::PlayerShip[40] = 10;
+    state::PlayerShip[ship::kShields] = 10;
     for (std::int32_t id : c.standing) combat::AddPlayerModifier(id, ui);
     combat::AddPlayerModifier(combat::kEvading, ui);  // not a shield: it stays
     combat::ResolvePlayerCombatAction(28, ui);
-    EXPECT_EQ(state::PlayerShip[40], 10 + c.gain);
-    EXPECT_EQ(state::PlayerShip[3], 0);
-    EXPECT_EQ(state::PlayerShip[91], 1);
+    EXPECT_EQ(state::PlayerShip[ship::kShields], 10 + c.gain);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kEnergyChannellingUsed], 1);
     for (std::int32_t id : c.standing) EXPECT_FALSE(combat::ModifierActive(Side::Player, id));
     EXPECT_TRUE(combat::ModifierActive(Side::Player, combat::kEvading));
     EXPECT_EQ(ui.Lines("player: Energy channelling !! / Your shields are recharged by " +
@@ -272,10 +274,10 @@ TEST_F(DefensiveTest, EnergyChannellingTurnsStandingShieldsIntoShieldPoints) {
   }
   // Full shields stay at their maximum.
   Fresh();
-  state::PlayerShip[40] = m - 1;
+  state::PlayerShip[ship::kShields] = m - 1;
   combat::AddPlayerModifier(22, ui);
   combat::ResolvePlayerCombatAction(28, ui);
-  EXPECT_EQ(state::PlayerShip[40], m);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], m);
 }
 
 TEST_F(DefensiveTest, EnergyChannellingRefusals) {
@@ -286,27 +288,27 @@ TEST_F(DefensiveTest, EnergyChannellingRefusals) {
   EXPECT_EQ(ui.transcript, std::vector<std::string>{
                                "popup: N/A / You either need the skills \"Focused shield\" or "
                                "\"Reflective shield\" activated."});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
   combat::AddPlayerModifier(24, ui);
-  state::PlayerShip[91] = 1;
+  state::PlayerShip[ship::kEnergyChannellingUsed] = 1;
   ui.transcript.clear();
   combat::ResolvePlayerCombatAction(28, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{
                                "popup: N/A / You can only use energy channeling once in every "
                                "combat."});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
-  state::PlayerShip[91] = 0;
-  state::PlayerShip[3] = 4;
-  const std::int32_t shields = state::PlayerShip[40];
+  state::PlayerShip[ship::kEnergyChannellingUsed] = 0;
+  state::PlayerShip[ship::kActionPoints] = 4;
+  const std::int32_t shields = state::PlayerShip[ship::kShields];
   ui.transcript.clear();
   combat::ResolvePlayerCombatAction(28, ui);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
   EXPECT_EQ(ui.transcript.size(), 1u);
-  EXPECT_EQ(state::PlayerShip[3], 4);
-  EXPECT_EQ(state::PlayerShip[40], shields);
-  EXPECT_EQ(state::PlayerShip[91], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], shields);
+  EXPECT_EQ(state::PlayerShip[ship::kEnergyChannellingUsed], 0);
   EXPECT_TRUE(combat::ModifierActive(Side::Player, 24));
 }
 
@@ -320,7 +322,7 @@ TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
     for (std::int32_t id : c.taunts) combat::AddEnemyModifier(id);
     combat::AddEnemyModifier(combat::kEvading);
     combat::ResolvePlayerCombatAction(29, ui);
-    EXPECT_EQ(state::PlayerShip[3], 4);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
     EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 10));
     EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 13));
     EXPECT_TRUE(combat::ModifierActive(Side::Enemy, combat::kEvading));
@@ -332,13 +334,13 @@ TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
   Fresh();
   combat::AddPlayerModifier(10, ui);
   combat::ResolvePlayerCombatAction(29, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.transcript, (std::vector<std::string>{
                                "cue AbilityUsed.wav",
                                "popup: N/A / The enemy has no taunt effect active."}));
   Fresh();
   combat::AddEnemyModifier(10);
-  state::PlayerShip[3] = 0;
+  state::PlayerShip[ship::kActionPoints] = 0;
   combat::ResolvePlayerCombatAction(29, ui);
   EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 10));
   ASSERT_EQ(ui.transcript.size(), 2u);
@@ -349,7 +351,7 @@ TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
 TEST_F(DefensiveTest, TheEnemyHasNoBoostChannellingOrCalmness) {
   combat::AddEnemyModifier(22);
   combat::AddPlayerModifier(10, ui);
-  state::EnemyShip[40] = 1;
+  state::EnemyShip[ship::kShields] = 1;
   const state::TShipRow player = state::PlayerShip, enemy = state::EnemyShip;
   const auto playerList = state::PlayerModifiers, enemyList = state::EnemyModifiers;
   for (std::int32_t id : {27, 28, 29}) combat::ResolveEnemyCombatAction(id, ui);

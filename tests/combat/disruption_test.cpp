@@ -9,6 +9,7 @@
 #include "combat/ability_ids.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -46,7 +47,7 @@ class DisruptionTest : public CombatTest {
   static void Put(Side side, int slot, std::int32_t id) { List(side)[slot] = {0, 1, id, 5}; }
   static int Standing(Side side) {
     int n = 0;
-    for (int s = 1; s <= 8; ++s) n += List(side)[s][1] != 0;
+    for (int s = 1; s <= 8; ++s) n += List(side)[s][modifier::kActive] != 0;
     return n;
   }
 
@@ -99,7 +100,8 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
       Act(c.side, c.id);
       ASSERT_EQ(combat::ModifierActive(c.side, c.id), hit) << c.id << " roll " << roll;
       EXPECT_FALSE(combat::ModifierActive(defender, c.id));
-      EXPECT_EQ(Ship(c.side)[3], c.side == Side::Player ? 0 : 3) << "5 points for the player, 2 for the enemy";
+      EXPECT_EQ(Ship(c.side)[ship::kActionPoints], c.side == Side::Player ? 0 : 3)
+          << "5 points for the player, 2 for the enemy";
       std::vector<std::string> expected;
       if (c.side == Side::Player) {
         expected = {cue, "player: Firing EMP !! / " +
@@ -111,11 +113,11 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
                                        std::string(hit ? "You are hit by enemy EMP fire! Your ship "
                                                          "systems are jammed!"
                                                        : "The enemy EMP fire misses you!")};
-        EXPECT_EQ(state::EnemyShip[97], 1);
+        EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
       }
       EXPECT_EQ(ui.transcript, expected);
       if (hit) {
-        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, c.id)][3], 2);
+        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, c.id)][modifier::kTurnsLeft], 2);
       }
       hits += hit;
       misses += !hit;
@@ -128,7 +130,7 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
   Fresh();
   combat::AddEnemyModifier(combat::kEmp2);
   combat::UseAbilitySlot(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: EMP! / ").size(), 1u);
 }
 
@@ -142,9 +144,9 @@ TEST_F(DisruptionTest, EmpRefusals) {
     Act(Side::Player, id);
     Act(Side::Enemy, id);
     EXPECT_EQ(ui.transcript, std::vector<std::string>{kAlreadyActive});
-    EXPECT_EQ(state::PlayerShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(state::RandSeed, seed);
 
     // A full list or too few points: nothing; the player sees "Not enough AP!" only for points.
@@ -154,18 +156,18 @@ TEST_F(DisruptionTest, EmpRefusals) {
     Act(Side::Player, id);
     Act(Side::Enemy, id);
     EXPECT_TRUE(ui.transcript.empty());
-    EXPECT_EQ(state::PlayerShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[3], 5);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     Fresh();
-    state::PlayerShip[3] = 4;
-    state::EnemyShip[3] = 1;
+    state::PlayerShip[ship::kActionPoints] = 4;
+    state::EnemyShip[ship::kActionPoints] = 1;
     Act(Side::Player, id);
     Act(Side::Enemy, id);
     EXPECT_EQ(ui.transcript.size(), 1u);
     EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
-    EXPECT_EQ(state::PlayerShip[3], 4);
-    EXPECT_EQ(state::EnemyShip[3], 1);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 1);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(state::RandSeed, seed);
   }
 }
@@ -176,20 +178,20 @@ TEST_F(DisruptionTest, ExploitTwoNeedsTheAttackersOwnStun) {
   Act(Side::Player, 17);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{
                                "popup: Problem / The enemy needs to be stunned by an EMP attack."});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   // The enemy's likewise, silently.
   Fresh();
   combat::AddPlayerModifier(combat::kEmp, ui);
   Act(Side::Enemy, 17);
   EXPECT_TRUE(ui.transcript.empty());
-  EXPECT_EQ(state::EnemyShip[3], 5);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // Particle guns (no gun special) against a light fighter: the player's scaled damage is capped
   // at a third of the enemy's maximum shields.
-  state::PlayerShip[60] = 3;
+  state::PlayerShip[ship::kGun] = 3;
   const std::int32_t gun = state::GetGunDamage(1, 3, Side::Player);
   const std::int32_t cap = state::GetShipMaxShields(1, 0, 0) / 3;
   const std::int32_t scaled = combat::ScalePlayerDamageToEnemy(gun);
@@ -199,13 +201,14 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // "Exploit II" triples before scaling, so the cap holds it; it counts as a gun volley and fires
   // with the guns overheated.
   Fresh();
-  state::PlayerShip[60] = 3;
+  state::PlayerShip[ship::kGun] = 3;
   combat::AddPlayerModifier(combat::kEmp2, ui);
   combat::AddPlayerModifier(combat::kOverheated, ui);
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Player, 17);
-  EXPECT_EQ(state::PlayerShip[3], 5 - (state::GetGunApCost(1, 3, Side::Player) + 2));
-  EXPECT_EQ(state::PlayerShip[95], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+            5 - (state::GetGunApCost(1, 3, Side::Player) + 2));
+  EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   EXPECT_EQ(PrintedDamage(Side::Player, "Exploit II !!"), cap);
   EXPECT_EQ(ui.Lines("player: Exploit II !! / You exploit the enemy being stunned by an EMP and "
                      "cause ")
@@ -217,18 +220,20 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   for (const auto& [id, factor, topic] :
        {std::tuple{4, 2, "Focused fire !!"}, std::tuple{34, 3, "Focus fire II !!"}}) {
     Fresh();
-    state::PlayerShip[60] = 3;
+    state::PlayerShip[ship::kGun] = 3;
     state::Randomize(SeedForGunRoll(1));
     Act(Side::Player, id);
     EXPECT_EQ(PrintedDamage(Side::Player, topic), factor * scaled) << id;
-    EXPECT_EQ(state::PlayerShip[3], 5 - (state::GetGunApCost(1, 3, Side::Player) + 2)) << id;
-    EXPECT_EQ(state::PlayerShip[95], 1);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+              5 - (state::GetGunApCost(1, 3, Side::Player) + 2))
+        << id;
+    EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   }
 
   // The enemy triples first in its chain, before its own scaling caps the damage at half the
   // player's maximum shields.
   Fresh();
-  state::EnemyShip[60] = 2;
+  state::EnemyShip[ship::kGun] = 2;
   const std::int32_t enemyGun = state::GetGunDamage(1, 2, Side::Enemy);
   const std::int32_t playerCap = state::GetShipMaxShields(1, 0, 0) / 2;
   ASSERT_GT(3 * enemyGun, playerCap);
@@ -240,10 +245,11 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
                      "causes ")
                 .size(),
             1u);
-  EXPECT_EQ(state::EnemyShip[3], 5 - (state::GetGunApCost(1, 2, Side::Enemy) + 2));
-  EXPECT_EQ(state::EnemyShip[97], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
+            5 - (state::GetGunApCost(1, 2, Side::Enemy) + 2));
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   Fresh();
-  state::EnemyShip[60] = 3;
+  state::EnemyShip[ship::kGun] = 3;
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Enemy, 34);
   EXPECT_EQ(PrintedDamage(Side::Enemy, "Focus fire II !!"),
@@ -279,7 +285,7 @@ TEST_F(DisruptionTest, GunVariantsHitChanceAndMissTexts) {
       state::Randomize(SeedForGunRoll(roll));
       Act(c.side, c.id);
       EXPECT_EQ(ui.Lines(c.missLine).size(), hit ? 0u : 1u) << c.id << " roll " << roll;
-      EXPECT_EQ(state::PlayerShip[95], c.side == Side::Player ? 1 : 0);
+      EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], c.side == Side::Player ? 1 : 0);
     }
   }
 }
@@ -301,9 +307,9 @@ TEST_F(DisruptionTest, DisturbDrawsOneStandingSlot) {
       ui.transcript.clear();
       Act(side, 19);
       EXPECT_EQ(state::RandSeed, after) << seed;
-      EXPECT_EQ(List(opponent)[expected][1], 0) << seed;
-      EXPECT_EQ(List(opponent)[9 - expected][1], 1) << seed;
-      EXPECT_EQ(Ship(side)[3], 3);
+      EXPECT_EQ(List(opponent)[expected][modifier::kActive], 0) << seed;
+      EXPECT_EQ(List(opponent)[9 - expected][modifier::kActive], 1) << seed;
+      EXPECT_EQ(Ship(side)[ship::kActionPoints], 3);
       const std::vector<std::string> lines =
           side == Side::Player
               ? std::vector<std::string>{"cue AbilityUsed.wav",
@@ -319,7 +325,7 @@ TEST_F(DisruptionTest, DisturbEdges) {
   // Nothing to remove: the points are spent, nothing is drawn or shown.
   state::Randomize(11);
   Act(Side::Player, 19);
-  EXPECT_EQ(state::PlayerShip[3], 3);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3);
   EXPECT_EQ(state::RandSeed, 11u);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{"cue AbilityUsed.wav"});
 
@@ -336,7 +342,7 @@ TEST_F(DisruptionTest, DisturbEdges) {
   const std::uint32_t afterOne = state::RandSeed;
   state::Randomize(first8);
   Act(Side::Player, 19);
-  EXPECT_EQ(state::EnemyModifiers[8][1], 0);
+  EXPECT_EQ(state::EnemyModifiers[8][modifier::kActive], 0);
   EXPECT_EQ(state::RandSeed, afterOne);
 
   // ... and after 101 draws that all miss, the highest standing slot goes.
@@ -354,7 +360,7 @@ TEST_F(DisruptionTest, DisturbEdges) {
   const std::uint32_t after = state::RandSeed;
   state::Randomize(miss);
   Act(Side::Enemy, 19);
-  EXPECT_EQ(state::PlayerModifiers[8][1], 0);
+  EXPECT_EQ(state::PlayerModifiers[8][modifier::kActive], 0);
   EXPECT_EQ(state::RandSeed, after) << "exactly 101 draws";
   EXPECT_EQ(ui.Lines("enemy: Disturb !! / One enemy bonus effect removed.").size(), 1u);
 
@@ -362,13 +368,13 @@ TEST_F(DisruptionTest, DisturbEdges) {
   Fresh();
   Put(Side::Enemy, 1, combat::kEvading);
   Put(Side::Player, 1, combat::kEvading);
-  state::PlayerShip[3] = 1;
-  state::EnemyShip[3] = 1;
+  state::PlayerShip[ship::kActionPoints] = 1;
+  state::EnemyShip[ship::kActionPoints] = 1;
   Act(Side::Player, 19);
   Act(Side::Enemy, 19);
   EXPECT_EQ(Standing(Side::Enemy), 1);
   EXPECT_EQ(Standing(Side::Player), 1);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
 }
 
@@ -384,7 +390,7 @@ TEST_F(DisruptionTest, DisturbTwoClearsEveryEffect) {
     Act(side, 35);
     EXPECT_EQ(Standing(opponent), 0);
     EXPECT_EQ(Standing(side), 1);
-    EXPECT_EQ(Ship(side)[3], 3);
+    EXPECT_EQ(Ship(side)[ship::kActionPoints], 3);
     EXPECT_EQ(state::RandSeed, seed);
     const std::vector<std::string> lines =
         side == Side::Player
@@ -397,7 +403,7 @@ TEST_F(DisruptionTest, DisturbTwoClearsEveryEffect) {
     // With nothing standing the points are spent and nothing is shown.
     ui.transcript.clear();
     Act(side, 35);
-    EXPECT_EQ(Ship(side)[3], 1);
+    EXPECT_EQ(Ship(side)[ship::kActionPoints], 1);
     EXPECT_EQ(ui.transcript.size(), 1u);
   }
 }
@@ -421,18 +427,18 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
     Act(Side::Player, c.id);
     Act(Side::Enemy, c.id);
     for (Side side : {Side::Player, Side::Enemy}) {
-      EXPECT_EQ(Ship(side)[3], 5 - c.cost) << c.id;
+      EXPECT_EQ(Ship(side)[ship::kActionPoints], 5 - c.cost) << c.id;
       const int slot = combat::FindModifierSlot(side, c.id);
       ASSERT_EQ(slot, 1) << c.id;
-      EXPECT_EQ(List(side)[slot][3], c.turns) << c.id;
+      EXPECT_EQ(List(side)[slot][modifier::kTurnsLeft], c.turns) << c.id;
     }
-    EXPECT_EQ(state::EnemyShip[97], 1);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
     const std::vector<std::string> lines = {"cue AbilityUsed.wav", "player: " + c.playerMessage,
                                             "cue ECM.wav", "enemy: " + c.enemyMessage};
     EXPECT_EQ(ui.transcript, lines);
 
     // A second use: the enemy passes silently; the player is refused (for "Mark", asked too).
-    state::EnemyShip[97] = 0;
+    state::EnemyShip[ship::kAwaitingMessage] = 0;
     ui.transcript.clear();
     Act(Side::Enemy, c.id);
     Act(Side::Player, c.id);
@@ -440,9 +446,9 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
     if (c.id == 20)
       refusal.push_back("question: Turn off? / Do you wish to turn off this ability? -> no");
     EXPECT_EQ(ui.transcript, refusal);
-    EXPECT_EQ(state::PlayerShip[3], 5 - c.cost);
-    EXPECT_EQ(state::EnemyShip[3], 5 - c.cost);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - c.cost);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.cost);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(Standing(Side::Player), 1);
     EXPECT_EQ(Standing(Side::Enemy), 1);
   }
@@ -453,7 +459,7 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
   ui.answers = {true};
   Act(Side::Player, 20);
   EXPECT_FALSE(combat::ModifierActive(Side::Player, 20));
-  EXPECT_EQ(state::PlayerShip[3], 4);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
   EXPECT_EQ(ui.Lines("question: Turn off? / Do you wish to turn off this ability? -> yes").size(), 1u);
   EXPECT_EQ(ui.Lines("popup: N/A / This ability is already active").size(), 1u);
 }

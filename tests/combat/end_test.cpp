@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "combat_fixture.h"
+#include "state/fields.h"
 #include "state/format.h"
 
 namespace combat_test {
@@ -13,7 +14,7 @@ class EndTest : public CombatTest {
   void SetUp() override {
     CombatTest::SetUp();
     state::FactionText[1][5] = "FederationLogo";
-    state::PlayerData[6] = 5;  // far from the next level
+    state::PlayerData[player::kLevel] = 5;  // far from the next level
   }
 };
 
@@ -35,20 +36,21 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
     Ships(c.playerClass, c.enemyClass);
     ui.silverStars = ui.goldStars = 0;
     ui.closed = false;
-    state::EnemyShip[8] = c.enemyFaction;
-    state::PlayerData[12] = c.goldStarOwned;
-    state::PlayerData[6] = 18;  // far from the next level, so no promotion resets the count
-    state::PlayerData[7] = 0;
+    state::EnemyShip[ship::kFaction] = c.enemyFaction;
+    state::PlayerData[player::kGoldStar] = c.goldStarOwned;
+    state::PlayerData[player::kLevel] =
+        18;  // far from the next level, so no promotion resets the count
+    state::PlayerData[player::kExperience] = 0;
     state::SkillOwned[19] = 1;  // "Rumors": a quarter more
-    state::EnemyShip[40] = 0;
+    state::EnemyShip[ship::kShields] = 0;
     combat::CheckShipCombatEnd(ui);
-    EXPECT_EQ(state::EnemyShip[1], 0);
+    EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
     EXPECT_EQ(ui.silverStars, c.silver);
     EXPECT_EQ(ui.goldStars, c.gold);
     const std::int32_t xp = state::GetShipClassExperience(c.enemyClass);
-    EXPECT_EQ(state::PlayerData[7], xp + xp / 4);
+    EXPECT_EQ(state::PlayerData[player::kExperience], xp + xp / 4);
     EXPECT_TRUE(ui.closed);
-    EXPECT_EQ(state::PlayerShip[1], 1);
+    EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   }
   EXPECT_EQ(ui.Lines("experience popup").back(),
             "experience popup:  / You receive some experience points. The more you have the more "
@@ -83,17 +85,17 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
       Ships(1, 6);
       ui.transcript.clear();
       state::Cargo = {};
-      state::PlayerShip[20] = c.freeSpace + 30;
+      state::PlayerShip[ship::kCargoSpace] = c.freeSpace + 30;
       state::Cargo[4] = 30;
-      state::EnemyShip[20] = c.enemyCargo;
+      state::EnemyShip[ship::kCargoSpace] = c.enemyCargo;
       state::SpecialShips[2] = {};
-      state::SpecialShips[2][3] = c.specialKind;
-      state::SpecialShips[2][9] = c.specialSubKind;
+      state::SpecialShips[2][special_ship::kKind] = c.specialKind;
+      state::SpecialShips[2][special_ship::kSubKind] = c.specialSubKind;
       ui.sensorSelection = 2;
-      state::PlayerData[2] = 1000;
-      state::PlayerData[6] = 5;
-      state::PlayerData[7] = 0;  // no level-up in between
-      state::EnemyShip[40] = -5;
+      state::PlayerData[player::kCredits] = 1000;
+      state::PlayerData[player::kLevel] = 5;
+      state::PlayerData[player::kExperience] = 0;  // no level-up in between
+      state::EnemyShip[ship::kShields] = -5;
 
       state::Randomize(seed);
       const std::int32_t h = c.enemyCargo / 2;
@@ -106,7 +108,7 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
 
       state::Randomize(seed);
       combat::CheckShipCombatEnd(ui);
-      EXPECT_EQ(state::PlayerData[2], 1000 + value);
+      EXPECT_EQ(state::PlayerData[player::kCredits], 1000 + value);
       EXPECT_EQ(state::Cargo[4], 30) << "loot is paid, not stored";
       const auto loot = ui.Lines("loot popup");
       ASSERT_EQ(loot.size(), 1u);
@@ -131,28 +133,28 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
 
 TEST_F(EndTest, PlayerLossAndTheTutorialRescue) {
   // Both ships gone in one action: the enemy's destruction is handled, the player wins.
-  state::PlayerShip[40] = 0;
-  state::EnemyShip[40] = 0;
+  state::PlayerShip[ship::kShields] = 0;
+  state::EnemyShip[ship::kShields] = 0;
   combat::CheckShipCombatEnd(ui);
-  EXPECT_EQ(state::EnemyShip[1], 0);
-  EXPECT_EQ(state::PlayerShip[1], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
 
   Ships(1, 1);
   ui.closed = false;
-  state::PlayerShip[40] = -3;
+  state::PlayerShip[ship::kShields] = -3;
   state::TutorialActive = 1;
   state::TutorialStep = 15;
   state::GameDay = 10;
   combat::CheckShipCombatEnd(ui);
-  EXPECT_EQ(state::PlayerShip[40], 100);
-  EXPECT_EQ(state::PlayerShip[1], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   EXPECT_FALSE(ui.closed);
   EXPECT_EQ(ui.Lines("popup: Tutorial / Your shields have collapsed.").size(), 1u);
 
   state::GameDay = 50;  // too late for the rescue
-  state::PlayerShip[40] = 0;
+  state::PlayerShip[ship::kShields] = 0;
   combat::CheckShipCombatEnd(ui);
-  EXPECT_EQ(state::PlayerShip[1], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
   EXPECT_TRUE(ui.closed);
   EXPECT_EQ(ui.Lines("picture popup: Your ship explodes!").size(), 1u);
   EXPECT_EQ(state::CombatMayClose, 0) << "the close handler used the permission up";
@@ -160,14 +162,14 @@ TEST_F(EndTest, PlayerLossAndTheTutorialRescue) {
 
 TEST_F(EndTest, AbilityButtons) {
   // The enemy's turn: ignored.
-  state::PlayerShip[3] = -100;
+  state::PlayerShip[ship::kActionPoints] = -100;
   combat::UseAbilitySlot(1, ui);
   EXPECT_TRUE(ui.transcript.empty());
   // Stunned by the enemy's EMP: refused.
-  state::PlayerShip[3] = 5;
+  state::PlayerShip[ship::kActionPoints] = 5;
   combat::AddEnemyModifier(33);
   combat::UseAbilitySlot(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: EMP!").size(), 1u);
   state::EnemyModifiers = {};
   // An ability that is not owned does nothing; a slot number out of range neither.
@@ -175,25 +177,29 @@ TEST_F(EndTest, AbilityButtons) {
   combat::UseAbilitySlot(1, ui);
   combat::UseAbilitySlot(0, ui);
   combat::UseAbilitySlot(13, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   state::AbilityOwned[1] = 1;
   combat::UseAbilitySlot(1, ui);
-  EXPECT_LT(state::PlayerShip[3], 5);
+  EXPECT_LT(state::PlayerShip[ship::kActionPoints], 5);
 }
 
 TEST_F(EndTest, DestroyedShipsAreCounted) {
   struct Case {
     std::int32_t shipClass, field;
   };
-  for (const Case& c : {Case{1, 51}, Case{6, 52}, Case{9, 53}, Case{13, 54}, Case{16, 55},
-                        Case{-1, 55}, Case{11, 56}, Case{5, 51}}) {
+  using namespace player;
+  for (const Case& c : {Case{1, kFightersDestroyed}, Case{6, kCorvettesDestroyed},
+                        Case{9, kDestroyersDestroyed}, Case{13, kCruisersDestroyed},
+                        Case{16, kBattleshipsDestroyed}, Case{-1, kBattleshipsDestroyed},
+                        Case{11, kCiviliansDestroyed}, Case{5, kFightersDestroyed}}) {
     state::PlayerData = {};
     combat::CountDestroyedShip(c.shipClass);
-    for (int f = 50; f <= 57; ++f) EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
+    for (int f = kMissionsCompleted; f <= kGoodsSold; ++f)
+      EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
   }
-  state::PlayerData[51] = INT32_MAX;
+  state::PlayerData[player::kFightersDestroyed] = INT32_MAX;
   combat::CountDestroyedShip(1);
-  EXPECT_EQ(state::PlayerData[51], INT32_MAX);
+  EXPECT_EQ(state::PlayerData[player::kFightersDestroyed], INT32_MAX);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "rules/encounters.h"
 #include "rules/new_game.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -22,17 +23,17 @@ struct Outcome {
 Outcome FlyUntilAFight(std::uint32_t seed) {
   state::ClearGameState();
   state::Randomize(seed);
-  state::PlayerData[3] = 2;  // combat trader
-  state::PlayerData[4] = 1;
+  state::PlayerData[player::kProfession] = 2;  // combat trader
+  state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
-  state::PlayerData[30] = 50;  // wanted: the own faction's police hunt the ship
+  state::PlayerData[player::kCriminalDays] = 50;  // wanted: the own faction's police hunt the ship
 
   combat::EngineFights fights(screens);
   Outcome outcome;
-  outcome.livesBefore = state::PlayerData[32];
+  outcome.livesBefore = state::PlayerData[player::kLifePoints];
   for (int day = 0; day < 2000 && fights.FightsRun() == 0; ++day) {
-    state::PlayerData[31] = 0;  // a new flight each day
+    state::PlayerData[player::kFlightEncounters] = 0;  // a new flight each day
     rules::StartHostileEncounter(fights);
   }
   outcome.fights = fights.FightsRun();
@@ -46,11 +47,11 @@ TEST(EngineFights, AnEncounterIsFoughtToItsEndOnTheCombatEngine) {
   ASSERT_FALSE(outcome.transcript.empty());
   EXPECT_EQ(outcome.transcript.back(), "combat screen closed");
   // The fight ended one way or the other, and the screen's close cleared the enemy's wait flag.
-  EXPECT_EQ(state::EnemyShip[97], 0);
-  if (state::PlayerShip[1] == 0) {
-    EXPECT_EQ(state::PlayerData[32], outcome.livesBefore - 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
+  if (state::PlayerShip[ship::kAlive] == 0) {
+    EXPECT_EQ(state::PlayerData[player::kLifePoints], outcome.livesBefore - 1);
   } else {
-    EXPECT_EQ(state::PlayerData[32], outcome.livesBefore);
+    EXPECT_EQ(state::PlayerData[player::kLifePoints], outcome.livesBefore);
   }
 }
 

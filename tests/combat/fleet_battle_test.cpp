@@ -16,6 +16,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -28,9 +29,9 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr int kAlive = combat::kFleetAlive, kFaction = combat::kFleetFaction,
-              kClass = combat::kFleetClass, kHp = combat::kFleetHitPoints,
-              kRole = combat::kFleetRole;
+constexpr int kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
+              kClass = fleet_ship::kClass, kHp = fleet_ship::kHitPoints,
+              kRole = fleet_ship::kRole;
 
 constexpr std::int32_t kPatton = 9, kFerendar = 11, kNeptun = 13, kGettysburg = 17;
 
@@ -48,7 +49,8 @@ class OwnAttackScript : public support::ScriptUi {
   void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
     setups.push_back({c, f, k, t});
     rules::NullUi::SetupShipCombat(c, f, k, t);
-    state::EnemyShip[40] = 999999;  // set-up fills full shields; the battle overwrites them
+    state::EnemyShip[ship::kShields] =
+        999999;  // set-up fills full shields; the battle overwrites them
   }
   void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                      std::string_view picture) override {
@@ -57,10 +59,10 @@ class OwnAttackScript : public support::ScriptUi {
   }
   void RunShipCombat() override {
     ++fights;
-    enemyShieldsAtFight = state::EnemyShip[40];
-    state::EnemyShip[40] = 1;  // whatever the fight left
-    if (outcome == Fight::EnemyDestroyed) state::EnemyShip[1] = 0;
-    if (outcome == Fight::PlayerDestroyed) PlayerShip[1] = 0;
+    enemyShieldsAtFight = state::EnemyShip[ship::kShields];
+    state::EnemyShip[ship::kShields] = 1;  // whatever the fight left
+    if (outcome == Fight::EnemyDestroyed) state::EnemyShip[ship::kAlive] = 0;
+    if (outcome == Fight::PlayerDestroyed) PlayerShip[ship::kAlive] = 0;
   }
 };
 
@@ -72,9 +74,9 @@ class FleetBattle : public combat_test::CombatTest {
   void SetUp() override {
     CombatTest::SetUp();
     Ships(kGettysburg, 1);
-    PlayerShip[8] = 1;
-    PlayerShip[74] = 0;
-    PlayerShip[76] = 0;
+    PlayerShip[ship::kFaction] = 1;
+    PlayerShip[ship::kEngine] = 0;
+    PlayerShip[ship::kCargoModule] = 0;
     for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
@@ -108,7 +110,7 @@ class FleetBattle : public combat_test::CombatTest {
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
   void SmallBattle(std::initializer_list<std::int32_t> enemyRoles) {
-    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[40], 1);
+    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[ship::kShields], 1);
     Row(PlayerFleet[2], kPatton, combat::kRoleDestroyer, -1, 1);
     int r = 1;
     for (std::int32_t role : enemyRoles)
@@ -122,7 +124,8 @@ class FleetBattle : public combat_test::CombatTest {
     return found;
   }
   std::int32_t MaxShields() const {
-    return state::GetShipMaxShields(PlayerShip[2], PlayerShip[74], PlayerShip[76]);
+    return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
+                                    PlayerShip[ship::kCargoModule]);
   }
 };
 
@@ -172,20 +175,20 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         // Leftovers of an earlier battle everywhere.
         for (int r = 1; r <= 10; ++r) Row(PlayerFleet[r], 1, 4), Row(EnemyFleet[r], 1, 4);
         combat::SelectedEscort = 3, combat::SelectedTarget = 4, combat::FleetBattleWon = 1;
-        PlayerShip[98] = 1;
-        PlayerShip[40] = 1234;
-        state::PlayerData[4] = pf;
-        PlayerShip[8] = pf;
+        PlayerShip[ship::kEmergencyRechargeUsed] = 1;
+        PlayerShip[ship::kShields] = 1234;
+        state::PlayerData[player::kFaction] = pf;
+        PlayerShip[ship::kFaction] = pf;
         state::ActiveMission = {};
-        state::ActiveMission[1] = c.missionType != 0;
-        state::ActiveMission[2] = c.missionType;
+        state::ActiveMission[mission::kActive] = c.missionType != 0;
+        state::ActiveMission[mission::kType] = c.missionType;
 
         combat::PrepareFleetBattle(enemy, c.kind);
 
         EXPECT_EQ(combat::SelectedEscort, 0);
         EXPECT_EQ(combat::SelectedTarget, 0);
         EXPECT_EQ(combat::FleetBattleWon, 0);
-        EXPECT_EQ(PlayerShip[98], 0);
+        EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
         // The flagship stands for the player's own ship.
         EXPECT_EQ(PlayerFleet[1][kAlive], 1);
         EXPECT_EQ(PlayerFleet[1][kRole], combat::kRoleFlagship);
@@ -242,9 +245,9 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
 }
 
 TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
-  state::PlayerData[4] = 1;
-  state::ActiveMission[1] = 1;
-  state::ActiveMission[2] = rules::kMissionFlanking;
+  state::PlayerData[player::kFaction] = 1;
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = rules::kMissionFlanking;
   combat::PrepareFleetBattle(3, combat::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
@@ -302,11 +305,12 @@ TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
   Row(EnemyFleet[1], kPatton, combat::kRoleDestroyer, 520, 3);  // 80 % of 650
   combat::SelectedTarget = 1;
   combat::SelectedEscort = 1;
-  PlayerShip[2] = kNeptun;  // the flagship's panel shows the player's ship, in its livery
-  PlayerShip[8] = 4;
-  PlayerShip[40] = 600;  // half of 1200
-  state::PlayerData[6] = 3;
-  state::PlayerData[7] = state::GetLevelExperience(3) / 2;
+  PlayerShip[ship::kClass] =
+      kNeptun;  // the flagship's panel shows the player's ship, in its livery
+  PlayerShip[ship::kFaction] = 4;
+  PlayerShip[ship::kShields] = 600;  // half of 1200
+  state::PlayerData[player::kLevel] = 3;
+  state::PlayerData[player::kExperience] = state::GetLevelExperience(3) / 2;
 
   const combat::FleetBattleView v = combat::BuildFleetBattleView();
   EXPECT_TRUE(v.target.visible);
@@ -330,12 +334,12 @@ TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
   EXPECT_FALSE(none.escort.visible);
 
   // Level 0 needs no experience: no division by zero, an empty bar. Level 20 shows an empty bar.
-  state::PlayerData[6] = 0;
-  state::PlayerData[7] = 50;
+  state::PlayerData[player::kLevel] = 0;
+  state::PlayerData[player::kExperience] = 50;
   EXPECT_EQ(combat::BuildFleetBattleView().experienceBar, "TravelScreen_ExpBar_0.jpg");
   EXPECT_EQ(combat::BuildFleetBattleView().experienceText, "Experience 5000% until level up.");
-  state::PlayerData[6] = 20;
-  state::PlayerData[7] = 0;
+  state::PlayerData[player::kLevel] = 20;
+  state::PlayerData[player::kExperience] = 0;
   EXPECT_EQ(combat::BuildFleetBattleView().experienceBar, "TravelScreen_ExpBar_0.jpg");
 }
 
@@ -416,7 +420,7 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
     SmallBattle({combat::kRoleDestroyer, combat::kRoleCruiser});
     EnemyFleet[2][kHp] = 77;
     EnemyFleet[2][kFaction] = 3;
-    PlayerShip[40] = 100;
+    PlayerShip[ship::kShields] = 100;
     script.outcome = c.outcome;
     combat::ClickEnemyShipSymbol(2, fleet);
     combat::AttackTargetYourself(fleet);
@@ -431,7 +435,7 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
     EXPECT_EQ(EnemyFleet[2][kHp], 77);  // never written back
     EXPECT_EQ(combat::SelectedTarget, c.rowGone ? 0 : 2);
     // A kill tops the shields up by a quarter of the maximum.
-    EXPECT_EQ(PlayerShip[40], c.rowGone ? 100 + MaxShields() / 4 : 100);
+    EXPECT_EQ(PlayerShip[ship::kShields], c.rowGone ? 100 + MaxShields() / 4 : 100);
     EXPECT_EQ(Popups(), c.popups);
     EXPECT_EQ(combat::FleetBattleWon, c.won);
     EXPECT_EQ(fleet.closed, !c.popups.empty());
@@ -440,11 +444,11 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
 
 TEST_F(FleetBattle, KillingTheLastShipWinsEvenWhenTheShipWasLostAndShieldsStayCapped) {
   SmallBattle({combat::kRoleDestroyer});
-  PlayerShip[40] = MaxShields() - 1;
+  PlayerShip[ship::kShields] = MaxShields() - 1;
   combat::SelectedTarget = 1;
   script.outcome = Fight::EnemyDestroyed;
   combat::AttackTargetYourself(fleet);
-  EXPECT_EQ(PlayerShip[40], MaxShields());
+  EXPECT_EQ(PlayerShip[ship::kShields], MaxShields());
   EXPECT_EQ(Popups(), std::vector<std::string>{kWon});
   EXPECT_EQ(combat::FleetBattleWon, 1);
 }
@@ -477,14 +481,14 @@ TEST_F(FleetBattle, TheEscortAttackNeedsAnEscortAndAnAttackableTarget) {
 
 TEST_F(FleetBattle, DuringADuelOnlyTheEscortOrderAndTheHiddenCloseAct) {
   SmallBattle({combat::kRoleDestroyer, combat::kRoleCruiser});
-  PlayerShip[40] = 10;
+  PlayerShip[ship::kShields] = 10;
   combat::SelectedEscort = 2;
   combat::SelectedTarget = 1;
   combat::SelectedEscortAttacks(fleet);
   ASSERT_EQ(combat::FleetDuelRunning, 1);
   EXPECT_FALSE(fleet.speedButtonsEnabled);
   EXPECT_EQ(fleet.duelPanelShows, 1);
-  EXPECT_EQ(PlayerShip[40], 10 + MaxShields() / 8);
+  EXPECT_EQ(PlayerShip[ship::kShields], 10 + MaxShields() / 8);
 
   const auto seed = state::RandSeed;
   combat::ClickOwnShipSymbol(1, fleet);
@@ -497,14 +501,14 @@ TEST_F(FleetBattle, DuringADuelOnlyTheEscortOrderAndTheHiddenCloseAct) {
   EXPECT_EQ(combat::SelectedEscort, 2);
   EXPECT_EQ(combat::SelectedTarget, 1);
   EXPECT_EQ(script.fights, 0);
-  EXPECT_EQ(PlayerShip[98], 0);
+  EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
   EXPECT_FALSE(fleet.closed);
   EXPECT_TRUE(fleet.transcript.size() == 1 && fleet.transcript[0] == "duel timer on");
   EXPECT_EQ(state::RandSeed, seed);
 
   // The order given again through its picture: another eighth of the shields.
   combat::SelectedEscortAttacks(fleet);
-  EXPECT_EQ(PlayerShip[40], 10 + 2 * (MaxShields() / 8));
+  EXPECT_EQ(PlayerShip[ship::kShields], 10 + 2 * (MaxShields() / 8));
   EXPECT_EQ(fleet.duelPanelShows, 2);
 
   // The hidden Close takes the escort away; the next tick ends the duel without a shot.
@@ -638,7 +642,7 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     SCOPED_TRACE(c.roll);
     Fresh();
     SmallBattle({combat::kRoleDestroyer});
-    PlayerShip[40] = 5;
+    PlayerShip[ship::kShields] = 5;
     for (int f = 30; f <= 34; ++f) PlayerShip[f] = 11;
     std::uint32_t seed = 0;
     for (;; ++seed) {
@@ -648,10 +652,10 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     state::Randomize(seed);
     fleet.answers = {true};
     combat::EmergencyShieldRecharge(fleet);
-    EXPECT_EQ(PlayerShip[40], MaxShields());
-    EXPECT_EQ(PlayerShip[98], 1);
+    EXPECT_EQ(PlayerShip[ship::kShields], MaxShields());
+    EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 1);
     for (int f = 30; f <= 33; ++f) EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
-    EXPECT_EQ(PlayerShip[34], 11);
+    EXPECT_EQ(PlayerShip[ship::kDroids], 11);
     const std::vector<std::string> popups = Popups();
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(popups[0].substr(0, popups[0].find(" / ")),
@@ -659,9 +663,9 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
 
     // A second time: refused, nothing drawn.
     const auto seedAfter = state::RandSeed;
-    PlayerShip[40] = 5;
+    PlayerShip[ship::kShields] = 5;
     combat::EmergencyShieldRecharge(fleet);
-    EXPECT_EQ(PlayerShip[40], 5);
+    EXPECT_EQ(PlayerShip[ship::kShields], 5);
     EXPECT_EQ(Popups().back(),
               "N/A / You can only use the emergency shield recharge once in a battle (the "
               "radiation would kill anyone on board)!");
@@ -669,10 +673,10 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
   }
   // Saying no changes nothing.
   Fresh();
-  PlayerShip[40] = 5;
+  PlayerShip[ship::kShields] = 5;
   combat::EmergencyShieldRecharge(fleet);
-  EXPECT_EQ(PlayerShip[40], 5);
-  EXPECT_EQ(PlayerShip[98], 0);
+  EXPECT_EQ(PlayerShip[ship::kShields], 5);
+  EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
 }
 
 TEST_F(FleetBattle, RetreatAndQuitCloseOnlyOnYes) {
@@ -716,22 +720,23 @@ struct BattleOutcome {
 BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battleship = true) {
   state::ClearGameState();
   state::Randomize(seed);
-  state::PlayerData[3] = 2;
-  state::PlayerData[4] = 1;
+  state::PlayerData[player::kProfession] = 2;
+  state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
   if (battleship) {
-    PlayerShip[2] = kGettysburg;
-    PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+    PlayerShip[ship::kClass] = kGettysburg;
+    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
+                                                          PlayerShip[ship::kCargoModule]);
   }
   state::ActiveMission = {};
-  state::ActiveMission[1] = 1;
-  state::ActiveMission[2] = type;
-  state::ActiveMission[3] = 50000;
-  state::ActiveMission[6] = PlayerShip[13];
-  state::ActiveMission[7] = PlayerShip[14];
-  state::ActiveMission[8] = 1;
-  state::ActiveMission[9] = 2;
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = type;
+  state::ActiveMission[mission::kReward] = 50000;
+  state::ActiveMission[mission::kTargetBody] = PlayerShip[ship::kBody];
+  state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
+  state::ActiveMission[mission::kSubject] = 1;
+  state::ActiveMission[mission::kEnemyFaction] = 2;
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);
@@ -739,8 +744,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
   outcome.won = combat::FleetBattleWon == 1;
   outcome.battles = fights.FleetBattlesRun();
   outcome.fights = fights.FightsRun();
-  outcome.missionActive = state::ActiveMission[1];
-  outcome.livesLeft = state::PlayerData[32];
+  outcome.missionActive = state::ActiveMission[mission::kActive];
+  outcome.livesLeft = state::PlayerData[player::kLifePoints];
   outcome.transcript = fights.Transcript();
   for (const auto& popup : screens.popups) outcome.topics.push_back(popup.topic);
   return outcome;
@@ -758,7 +763,7 @@ TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
       const bool sawWin = std::count(o.transcript.begin(), o.transcript.end(), "popup: " + kWon);
       EXPECT_EQ(sawWin, o.won);
       EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission completed!"),
-                o.won && PlayerShip[1] != 0);
+                o.won && PlayerShip[ship::kAlive] != 0);
       if (o.won) {
         ++won;
         for (int r = 1; r <= 10; ++r) EXPECT_EQ(EnemyFleet[r][kAlive], 0) << r;
@@ -797,12 +802,13 @@ TEST(FleetBattleOnTheEngine, TheSameSeedFightsTheSameBattle) {
 TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   state::ClearGameState();
   state::Randomize(9);
-  state::PlayerData[3] = 2;
-  state::PlayerData[4] = 1;
+  state::PlayerData[player::kProfession] = 2;
+  state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
-  PlayerShip[2] = kGettysburg;
-  PlayerShip[40] = state::GetShipMaxShields(kGettysburg, PlayerShip[74], PlayerShip[76]);
+  PlayerShip[ship::kClass] = kGettysburg;
+  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
+                                                        PlayerShip[ship::kCargoModule]);
   combat::EngineFights fights(screens);
   const bool won = fights.RunFleetBattle(3, combat::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);

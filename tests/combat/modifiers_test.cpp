@@ -4,6 +4,7 @@
 
 #include "combat/rounds.h"
 #include "combat_fixture.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -26,7 +27,7 @@ TEST_F(ModifiersTest, NinthActivationIsLostAndQueriesAnswerTheLowestSlot) {
   EXPECT_EQ(FindPlayerModifierSlot(22), 0) << "a ninth activation changes nothing";
   EXPECT_EQ(FindPlayerModifierSlot(6), 1);
   EXPECT_EQ(FindPlayerModifierSlot(7), 4);
-  state::PlayerModifiers[1][1] = 0;
+  state::PlayerModifiers[1][modifier::kActive] = 0;
   EXPECT_EQ(FindPlayerModifierSlot(6), 2);
   EXPECT_EQ(combat::FindFreePlayerModifierSlot(), 1);
 
@@ -44,9 +45,9 @@ TEST_F(ModifiersTest, DurationsFromTheCatalogueWithZeroKeptAsTen) {
   for (const Case& c : cases) {
     state::PlayerModifiers = {};
     AddPlayerModifier(c.ability, ui);
-    EXPECT_EQ(state::PlayerModifiers[1][1], 1);
-    EXPECT_EQ(state::PlayerModifiers[1][2], c.ability);
-    EXPECT_EQ(state::PlayerModifiers[1][3], c.turns) << "ability " << c.ability;
+    EXPECT_EQ(state::PlayerModifiers[1][modifier::kActive], 1);
+    EXPECT_EQ(state::PlayerModifiers[1][modifier::kAbility], c.ability);
+    EXPECT_EQ(state::PlayerModifiers[1][modifier::kTurnsLeft], c.turns) << "ability " << c.ability;
   }
 }
 
@@ -56,11 +57,11 @@ TEST_F(ModifiersTest, ExpiryAtTheRoundStart) {
   AddEnemyModifier(30);       // the rest of the fight
   AddPlayerModifier(7, ui);   // 4 turns
   AddPlayerModifier(7, ui);   // a second entry expires on its own
-  state::PlayerModifiers[2][3] = 1;  // the first "Discipline" runs out now
+  state::PlayerModifiers[2][modifier::kTurnsLeft] = 1;  // the first "Discipline" runs out now
   NewRound();
   EXPECT_GT(FindPlayerModifierSlot(16), 0);
   EXPECT_GT(FindEnemyModifierSlot(16), 0);
-  EXPECT_EQ(state::PlayerModifiers[2][1], 0);
+  EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
   EXPECT_EQ(FindPlayerModifierSlot(7), 3);
   const int buttonRedraws = ui.Refreshes(combat::Display::AbilityButtons);
   NewRound();
@@ -77,7 +78,7 @@ TEST_F(ModifiersTest, TheEndOfEitherEnemyEmpRedrawsThePlayersButtons) {
   for (const std::int32_t emp : {16, 33}) {
     state::EnemyModifiers = {};
     AddEnemyModifier(emp);
-    state::EnemyModifiers[1][3] = 1;  // runs out at this round's count-down
+    state::EnemyModifiers[1][modifier::kTurnsLeft] = 1;  // runs out at this round's count-down
     const int before = ui.Refreshes(combat::Display::AbilityButtons);
     combat::CountDownModifiers(combat::Side::Enemy, ui);
     EXPECT_EQ(FindEnemyModifierSlot(emp), 0);
@@ -90,18 +91,18 @@ TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
   std::vector<std::int32_t> ap;
   for (int r = 0; r < 4; ++r) {
     NewRound();
-    ap.push_back(state::PlayerShip[3]);
+    ap.push_back(state::PlayerShip[ship::kActionPoints]);
   }
   EXPECT_EQ(ap, (std::vector<std::int32_t>{7, 7, 7, 5}))
       << "no bonus in the round its last turn runs out";
-  EXPECT_EQ(state::PlayerShip[99], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 1);
 
   // Two entries on a six-point ship would give 10: the bar keeps 8.
   Ships(17, 1);
   AddPlayerModifier(9, ui);
   AddPlayerModifier(9, ui);
   NewRound();
-  EXPECT_EQ(state::PlayerShip[3], 8);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 8);
   EXPECT_EQ(ui.actionPointsAboveCap, 0);
 }
 

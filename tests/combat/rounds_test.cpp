@@ -7,6 +7,7 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -48,39 +49,41 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
     SCOPED_TRACE(c.what);
     Ships(1, 1);
     state::PlayerModifiers = {};
-    state::EnemyShip[3] = 0;  // pays for nothing, so the whole list runs in one call
-    state::EnemyShip[40] = c.enemyShields;
-    state::PlayerData[14] = c.rank;
+    state::EnemyShip[ship::kActionPoints] =
+        0;  // pays for nothing, so the whole list runs in one call
+    state::EnemyShip[ship::kShields] = c.enemyShields;
+    state::PlayerData[player::kRank] = c.rank;
     state::AbilityOwned[12] = c.tractorOwned;
     state::EnemyAbilitySlots[1] = 1;
     state::EnemyAbilitySlots[2] = 3;
     if (c.stunned) combat::AddPlayerModifier(16, ui);
     state::PlayerMissileVolley[1] = c.volley;
     state::PlayerMissileVolley[2] = 3;
-    state::PlayerShip[3] = -100;
+    state::PlayerShip[ship::kActionPoints] = -100;
     EXPECT_EQ(DrawsOf([this] { combat::RunEnemyCombatAI(ui); }), c.draws);
-    EXPECT_EQ(state::PlayerShip[3], 5) << "the list ran out and the next round began";
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5)
+        << "the list ran out and the next round began";
   }
 }
 
 TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
   state::EnemyAbilitySlots[1] = 1;
-  state::EnemyShip[60] = 0;
+  state::EnemyShip[ship::kGun] = 0;
   ASSERT_EQ(state::GetGunApCost(1, 0, combat::Side::Enemy), 2);
   combat::EndPlayerTurn(ui);
-  EXPECT_EQ(state::PlayerShip[3], -100);
-  EXPECT_EQ(state::EnemyShip[97], 1);
-  EXPECT_EQ(state::EnemyShip[96], 35);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 35);
   EXPECT_EQ(ui.Lines("enemy: ").size(), 1u);
   combat::EnemyMessageTimerTick(ui);
-  EXPECT_EQ(state::EnemyShip[96], 38);
-  EXPECT_EQ(state::EnemyShip[3], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 38);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("enemy: ").size(), 2u);
-  EXPECT_EQ(state::PlayerShip[3], -100) << "still the enemy's turn";
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100) << "still the enemy's turn";
   combat::EnemyMessageTimerTick(ui);
-  EXPECT_EQ(state::EnemyShip[97], 0);
-  EXPECT_EQ(state::PlayerShip[3], 5) << "the next round has begun";
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5) << "the next round has begun";
   combat::EnemyMessageTimerTick(ui);  // a tick without a waiting action does nothing
   EXPECT_EQ(ui.Lines("enemy: ").size(), 2u);
 
@@ -89,49 +92,51 @@ TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   state::EnemyAbilitySlots[1] = 1;
   state::EnemyAbilitySlots[2] = 5;
   combat::EndPlayerTurn(ui);
-  EXPECT_EQ(state::EnemyShip[96], 35);
+  EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 35);
   combat::EnemyMessageTimerTick(ui);
-  EXPECT_EQ(state::EnemyShip[96], 36);
+  EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 36);
   combat::EnemyMessageTimerTick(ui);
-  EXPECT_EQ(state::PlayerShip[3], 5) << "nothing left to pay for: the next round";
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5) << "nothing left to pay for: the next round";
 }
 
 TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
-  state::PlayerShip[6] = 2;
-  state::EnemyShip[6] = 0;  // 0 means none are coming
+  state::PlayerShip[ship::kReinforcements] = 2;
+  state::EnemyShip[ship::kReinforcements] = 0;  // 0 means none are coming
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::PlayerShip[6], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 1);
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::PlayerShip[6], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 0);
   EXPECT_GT(combat::FindPlayerModifierSlot(30), 0);
   EXPECT_EQ(combat::FindEnemyModifierSlot(30), 0);
   EXPECT_EQ(ui.Lines("player: Reinforcements !! / A squadron of friendly fighters").size(), 1u);
-  const std::int32_t shields = state::EnemyShip[40];
+  const std::int32_t shields = state::EnemyShip[ship::kShields];
   combat::StartNewCombatRound(ui);
-  EXPECT_LT(state::EnemyShip[40], shields) << "the squadron fights from the next round on";
+  EXPECT_LT(state::EnemyShip[ship::kShields], shields)
+      << "the squadron fights from the next round on";
 
   // SOS buoy speeds the count up, a radio jammer of the other side holds it back.
   Ships(1, 1);
   state::PlayerModifiers = {};
-  state::EnemyShip[6] = 4;
+  state::EnemyShip[ship::kReinforcements] = 4;
   combat::AddEnemyModifier(31);
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::EnemyShip[6], 2);
+  EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 2);
   combat::AddPlayerModifier(32, ui);
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::EnemyShip[6], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1);
 
   // No free slot: the squadron comes a round later.
   Ships(1, 1);
   state::EnemyModifiers = {};
   for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(30);
-  for (int s = 1; s <= 8; ++s) state::EnemyModifiers[s][2] = 14;  // lasting, harmless entries
-  state::EnemyModifiers[1][3] = 1;
-  state::EnemyShip[6] = 1;
-  state::EnemyModifiers[2][3] = 100;
-  for (int s = 1; s <= 8; ++s) state::EnemyModifiers[s][3] = 100;
+  for (int s = 1; s <= 8; ++s)
+    state::EnemyModifiers[s][modifier::kAbility] = 14;  // lasting, harmless entries
+  state::EnemyModifiers[1][modifier::kTurnsLeft] = 1;
+  state::EnemyShip[ship::kReinforcements] = 1;
+  state::EnemyModifiers[2][modifier::kTurnsLeft] = 100;
+  for (int s = 1; s <= 8; ++s) state::EnemyModifiers[s][modifier::kTurnsLeft] = 100;
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::EnemyShip[6], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1);
 }
 
 TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
@@ -154,37 +159,37 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
     SCOPED_TRACE(c.what);
     Ships(c.playerClass, 1);
     state::PlayerModifiers = {};
-    state::PlayerShip[40] = c.shields;
-    state::PlayerShip[99] = 0;
+    state::PlayerShip[ship::kShields] = c.shields;
+    state::PlayerShip[ship::kLongActionPointBar] = 0;
     if (c.active) combat::AddPlayerModifier(36, ui);
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(state::PlayerShip[3], c.ap);
-    EXPECT_EQ(state::PlayerShip[40], c.shieldsAfter);
-    EXPECT_EQ(state::PlayerShip[99], c.bar);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], c.ap);
+    EXPECT_EQ(state::PlayerShip[ship::kShields], c.shieldsAfter);
+    EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], c.bar);
   }
 }
 
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
   Ships(6, 6);
-  state::PlayerShip[76] = 5;
-  state::EnemyShip[40] = 60;
-  state::EnemyShip[30] = 8;
-  state::EnemyShip[32] = 8;
-  state::EnemyShip[34] = 4;
+  state::PlayerShip[ship::kCargoModule] = 5;
+  state::EnemyShip[ship::kShields] = 60;
+  state::EnemyShip[ship::kCrewmen] = 8;
+  state::EnemyShip[ship::kMarines] = 8;
+  state::EnemyShip[ship::kDroids] = 4;
   ui.answers = {true};
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(ui.Lines("question: Boarding?").size(), 1u);
   EXPECT_EQ(ui.boardingOpened, 1);
   EXPECT_EQ(combat::BoardingOffered, 1);
-  EXPECT_EQ(state::EnemyShip[39], 1);
-  EXPECT_EQ(state::EnemyShip[38], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], 1);
   EXPECT_EQ(state::BoardingAreas[1], 1);
   EXPECT_EQ(state::BoardingAreas[4], 2);
-  EXPECT_GE(state::EnemyShip[35], 2);
-  EXPECT_EQ(state::EnemyShip[30] + state::EnemyShip[35], 8);
-  EXPECT_EQ(state::EnemyShip[32] + state::EnemyShip[36], 8);
-  EXPECT_EQ(state::EnemyShip[34] + state::EnemyShip[37], 4);
+  EXPECT_GE(state::EnemyShip[ship::kDefendingCrewmen], 2);
+  EXPECT_EQ(state::EnemyShip[ship::kCrewmen] + state::EnemyShip[ship::kDefendingCrewmen], 8);
+  EXPECT_EQ(state::EnemyShip[ship::kMarines] + state::EnemyShip[ship::kDefendingMarines], 8);
+  EXPECT_EQ(state::EnemyShip[ship::kDroids] + state::EnemyShip[ship::kDefendingDroids], 4);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(ui.Lines("question: Boarding?").size(), 1u) << "never twice in one fight";
 
@@ -192,10 +197,10 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   for (std::int32_t enemyClass : {1, 12, -1}) {
     Ships(6, enemyClass);
     combat::BoardingOffered = 0;
-    state::PlayerShip[76] = 5;
-    state::EnemyShip[40] = 1;
+    state::PlayerShip[ship::kCargoModule] = 5;
+    state::EnemyShip[ship::kShields] = 1;
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(state::EnemyShip[39], 0) << enemyClass;
+    EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << enemyClass;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -64,49 +65,51 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
         for (std::uint32_t seed = 0; seed < 8; ++seed) {
           SCOPED_TRACE(testing::Message() << "tier " << tier << " size " << size << " kind "
                                           << kind << " seed " << seed);
-          state::PlayerData[6] = LevelForTier(tier);
+          state::PlayerData[player::kLevel] = LevelForTier(tier);
           Ships(1, 1);
           state::Randomize(seed);
           const std::int32_t cls = kClassOfSize[size];
           SetupShipCombat(cls, 3, kind, 0, ui);
           const auto& e = state::EnemyShip;
-          EXPECT_EQ(e[1], 1);
-          EXPECT_EQ(e[2], cls);
-          EXPECT_EQ(e[3], state::GetShipClassStat(cls, state::kAttrActionPoints));
-          EXPECT_EQ(e[7], kind);
-          EXPECT_EQ(e[8], 3);
-          EXPECT_EQ(e[13], 2);
-          EXPECT_EQ(e[14], 2);
-          EXPECT_EQ(e[40], state::GetShipClassBaseShields(cls));
-          EXPECT_EQ(e[50], 3);
-          EXPECT_EQ(e[20], state::GetShipClassStat(cls, state::kAttrCargoSpace));
+          EXPECT_EQ(e[ship::kAlive], 1);
+          EXPECT_EQ(e[ship::kClass], cls);
+          EXPECT_EQ(e[ship::kActionPoints], state::GetShipClassStat(cls, state::kAttrActionPoints));
+          EXPECT_EQ(e[ship::kEnemyKind], kind);
+          EXPECT_EQ(e[ship::kFaction], 3);
+          EXPECT_EQ(e[ship::kBody], 2);
+          EXPECT_EQ(e[ship::kSystem], 2);
+          EXPECT_EQ(e[ship::kShields], state::GetShipClassBaseShields(cls));
+          EXPECT_EQ(e[ship::kSetUpMark], 3);
+          EXPECT_EQ(e[ship::kCargoSpace], state::GetShipClassStat(cls, state::kAttrCargoSpace));
           // Crew: minimum crew (at least 1) of crewmen, the rest marines and droids.
           std::int32_t minCrew = state::GetShipClassStat(cls, state::kAttrMinCrew);
           if (minCrew == 0) minCrew = 1;
           std::int32_t rest = state::GetShipClassStat(cls, state::kAttrMaxCrew) - minCrew;
           if (rest < 0) rest = 0;
           if (kind != 2) rest /= 2;
-          EXPECT_EQ(e[30], minCrew);
-          EXPECT_EQ(e[32] + e[34], rest);
-          EXPECT_EQ(e[31], 0);
-          EXPECT_EQ(e[33], 0);
+          EXPECT_EQ(e[ship::kCrewmen], minCrew);
+          EXPECT_EQ(e[ship::kMarines] + e[ship::kDroids], rest);
+          EXPECT_EQ(e[ship::kOfficers], 0);
+          EXPECT_EQ(e[ship::kPirates], 0);
 
           const int effectiveTier = (size >= 4 && tier < 2) ? 2 : tier;
           const int row = effectiveTier >= 3 ? 2 : effectiveTier - 1;
           EXPECT_EQ(EnemySlots(), lists[row][kind - 1]);
           EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "slot 12 stays free for the callers";
-          EXPECT_EQ(e[6], kind == 1 ? 8 : -1);
+          EXPECT_EQ(e[ship::kReinforcements], kind == 1 ? 8 : -1);
 
-          EXPECT_TRUE(allowedGuns(effectiveTier, size).count(e[60])) << "gun " << e[60];
+          EXPECT_TRUE(allowedGuns(effectiveTier, size).count(e[ship::kGun]))
+              << "gun " << e[ship::kGun];
           const std::set<std::int32_t> launchers =
               size == 1 ? std::set<std::int32_t>{0}
               : size == 2 ? std::set<std::int32_t>{4}
               : size == 5 ? std::set<std::int32_t>{5, 10}
               : (size == 4 && kind == 1) ? std::set<std::int32_t>{5, 7}
                                          : std::set<std::int32_t>{5};
-          EXPECT_TRUE(launchers.count(e[51])) << "launcher " << e[51];
-          EXPECT_EQ(e[70], 1);
-          EXPECT_EQ(e[72], 1);
+          EXPECT_TRUE(launchers.count(e[ship::kMissileLauncher]))
+              << "launcher " << e[ship::kMissileLauncher];
+          EXPECT_EQ(e[ship::kEcm], 1);
+          EXPECT_EQ(e[ship::kTargeting], 1);
         }
       }
     }
@@ -116,7 +119,7 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
 TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
   // Tier 2 battleship: crew draw, gun draw, launcher draw, in that order.
   for (std::uint32_t seed = 0; seed < 200; ++seed) {
-    state::PlayerData[6] = 10;
+    state::PlayerData[player::kLevel] = 10;
     Ships(1, 1);
     state::Randomize(seed);
     const std::int32_t marines = 100 - 40;  // class 16, kind 2
@@ -127,8 +130,8 @@ TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
     if (gun != 8) gun = 4;  // battleships carry the quantum gun unless they have a Gatling
     state::Randomize(seed);
     SetupShipCombat(16, 2, 2, 0, ui);
-    EXPECT_EQ(state::EnemyShip[60], gun) << seed;
-    EXPECT_EQ(state::EnemyShip[51], second <= 70 ? 5 : 10) << seed;
+    EXPECT_EQ(state::EnemyShip[ship::kGun], gun) << seed;
+    EXPECT_EQ(state::EnemyShip[ship::kMissileLauncher], second <= 70 ? 5 : 10) << seed;
   }
 }
 
@@ -150,14 +153,14 @@ TEST_F(SetupTest, OverridesAndReinforcements) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Ships(1, 1);
-    state::SystemData[1][2] = c.systemOwner;
+    state::SystemData[1][star_system::kOwner] = c.systemOwner;
     state::TutorialActive = c.tutorialStep > 0;
     state::TutorialStep = c.tutorialStep;
     SetupShipCombat(c.enemyClass, c.faction, c.kind, 0, ui);
     if (c.gun != -2) {
-      EXPECT_EQ(state::EnemyShip[60], c.gun);
+      EXPECT_EQ(state::EnemyShip[ship::kGun], c.gun);
     }
-    EXPECT_EQ(state::EnemyShip[6], c.enemyReinforcements);
+    EXPECT_EQ(state::EnemyShip[ship::kReinforcements], c.enemyReinforcements);
   }
 }
 
@@ -183,13 +186,13 @@ TEST_F(SetupTest, LoadoutTier) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    state::PlayerData[6] = c.level;
+    state::PlayerData[player::kLevel] = c.level;
     ui.sensorsShowing = c.sensorsPirate;
     ui.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
-    state::SpecialShips[3][1] = 1;
-    state::SpecialShips[3][3] = 3;
-    state::SpecialShips[3][9] = 2;
+    state::SpecialShips[3][special_ship::kActive] = 1;
+    state::SpecialShips[3][special_ship::kKind] = 3;
+    state::SpecialShips[3][special_ship::kSubKind] = 2;
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }
@@ -221,7 +224,7 @@ TEST_F(SetupTest, PlayerSlotList) {
     Ships(c.playerClass, 1);
     state::AbilityOwned = {};
     for (auto id : c.owned) state::AbilityOwned[id] = 1;
-    state::PlayerShip[74] = c.engine;
+    state::PlayerShip[ship::kEngine] = c.engine;
     SetupShipCombat(1, 2, 2, 0, ui);
     EXPECT_EQ(PlayerSlots(), c.slots);
     EXPECT_EQ(state::AbilityOwned[36], 1);
@@ -244,46 +247,47 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Ships(1, 1);
-    state::SystemData[1][2] = c.owner;
-    state::PlayerData[30] = c.criminalDays;
-    state::FactionData[1][10 + 2] = c.war;
+    state::SystemData[1][star_system::kOwner] = c.owner;
+    state::PlayerData[player::kCriminalDays] = c.criminalDays;
+    state::FactionData[1][faction::kAtWarWith + 2] = c.war;
     state::SkillOwned[14] = c.combatPatrol;
     state::SkillOwned[15] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
-    EXPECT_EQ(state::PlayerShip[6], c.expected);
+    EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
   // Leftovers of an earlier fight are gone; the player's ship keeps its shields.
-  state::PlayerShip[40] = 17;
-  state::PlayerShip[95] = 4;
-  state::PlayerShip[52] = 3;
-  state::PlayerModifiers[2][1] = 1;
-  state::EnemyModifiers[5][1] = 1;
+  state::PlayerShip[ship::kShields] = 17;
+  state::PlayerShip[ship::kGunVolleys] = 4;
+  state::PlayerShip[ship::kMissileReload] = 3;
+  state::PlayerModifiers[2][modifier::kActive] = 1;
+  state::EnemyModifiers[5][modifier::kActive] = 1;
   state::PlayerMissileVolley[1] = 1;
   state::EnemyMissileVolley[1] = 1;
   combat::BoardingOffered = 1;
   SetupShipCombat(1, 3, 2, 0, ui);
-  EXPECT_EQ(state::PlayerShip[40], 17);
-  EXPECT_EQ(state::PlayerShip[95], 0);
-  EXPECT_EQ(state::PlayerShip[52], 0);
-  EXPECT_EQ(state::PlayerShip[3], 5);
-  EXPECT_EQ(state::PlayerShip[99], 0);
-  EXPECT_EQ(state::PlayerModifiers[2][1], 0);
-  EXPECT_EQ(state::EnemyModifiers[5][1], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
+  EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 0);
+  EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
+  EXPECT_EQ(state::EnemyModifiers[5][modifier::kActive], 0);
   EXPECT_EQ(state::PlayerMissileVolley[1], 0);
   EXPECT_EQ(state::EnemyMissileVolley[1], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
   SetupShipCombat(1, 3, 2, 0, ui);
-  EXPECT_EQ(state::PlayerShip[99], 1) << "six action points show the eight-step bar";
+  EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 1)
+      << "six action points show the eight-step bar";
 }
 
 TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
   Ships(2, 1);
-  state::PlayerShip[8] = 1;
-  state::PlayerShip[60] = 2;
-  state::PlayerShip[51] = 7;
-  state::PlayerData[6] = 16;
+  state::PlayerShip[ship::kFaction] = 1;
+  state::PlayerShip[ship::kGun] = 2;
+  state::PlayerShip[ship::kMissileLauncher] = 7;
+  state::PlayerData[player::kLevel] = 16;
   SetupShipCombat(9, 0, 1, 0, ui);
   const auto& p = combat::Pictures;
   EXPECT_EQ(p.playerNormal, "Federation_Stargun_l_n.jpg");
@@ -291,7 +295,7 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.playerFiring, "Federation_Stargun_l_f4.jpg");
   EXPECT_EQ(p.enemyNormal, "Pirate_Patton_r_n.jpg");
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
-  const std::string enemyGun = state::EnemyShip[60] == 1 ? "f2" : "f8";
+  const std::string enemyGun = state::EnemyShip[ship::kGun] == 1 ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
   EXPECT_EQ(p.missile.file, state::GetMissileImage(2, 7) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
@@ -314,7 +318,7 @@ TEST_F(SetupTest, PicturesAsData) {
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);
-  state::PlayerShip[60] = 8;
+  state::PlayerShip[ship::kGun] = 8;
   SetupShipCombat(-1, 2, 2, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);

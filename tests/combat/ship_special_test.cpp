@@ -8,6 +8,7 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -42,16 +43,16 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   // No to the question: nothing paid, nothing on.
   Click({false});
   EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OnQuestion(1, false)}));
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // Yes: 3 points, the special stands for the rest of the fight.
   Click({true});
   EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OnQuestion(1, true)}));
-  EXPECT_EQ(state::PlayerShip[3], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
   const int slot = combat::FindPlayerModifierSlot(kSpecial);
   ASSERT_GT(slot, 0);
-  EXPECT_EQ(state::PlayerModifiers[slot][3], 10000);
+  EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 10000);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialEvasionComputer);
 
   // On with 2 points: the cue and nothing else.
@@ -60,18 +61,18 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   EXPECT_GT(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // Off: no keeps it, yes pays 3 and ends it.
-  state::PlayerShip[3] = 3;
+  state::PlayerShip[ship::kActionPoints] = 3;
   Click({false});
   EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OffQuestion(1, false)}));
-  EXPECT_EQ(state::PlayerShip[3], 3);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3);
   EXPECT_GT(combat::FindPlayerModifierSlot(kSpecial), 0);
   Click({true});
-  EXPECT_EQ(state::PlayerShip[3], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), 0);
 
   // Off with 2 points: "Not enough AP!" after the cue, no question.
-  state::PlayerShip[3] = 2;
+  state::PlayerShip[ship::kActionPoints] = 2;
   Click({true});
   ASSERT_EQ(ui.transcript.size(), 2u);
   EXPECT_EQ(ui.transcript[0], cue);
@@ -79,18 +80,18 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // Off with all eight slots taken: the cue and nothing else.
-  state::PlayerShip[3] = 5;
+  state::PlayerShip[ship::kActionPoints] = 5;
   for (int s = 0; s < 8; ++s) combat::AddPlayerModifier(30, ui);
   Click({true});
   EXPECT_EQ(ui.transcript, std::vector<std::string>{cue});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
   // The enemy has no special in combat.
   ui.transcript.clear();
   combat::ResolveEnemyCombatAction(kSpecial, ui);
   EXPECT_TRUE(ui.transcript.empty());
-  EXPECT_EQ(state::EnemyShip[3], 5);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(ShipSpecialTest, TwinGunsFiringPicture) {
@@ -101,11 +102,11 @@ TEST_F(ShipSpecialTest, TwinGunsFiringPicture) {
     SCOPED_TRACE(gun);
     Ships(3, 1);
     state::PlayerModifiers = {};
-    state::PlayerShip[60] = gun;
+    state::PlayerShip[ship::kGun] = gun;
     combat::Pictures.playerFiring = "before.jpg";
     Click({true});
     EXPECT_EQ(combat::Pictures.playerFiring, "Federation_Avenger_l_f2.jpg");
-    state::PlayerShip[3] = 3;
+    state::PlayerShip[ship::kActionPoints] = 3;
     Click({true});
     EXPECT_EQ(combat::Pictures.playerFiring, std::string("Federation_Avenger") + offSuffix[gun]);
   }
@@ -114,7 +115,7 @@ TEST_F(ShipSpecialTest, TwinGunsFiringPicture) {
   state::PlayerModifiers = {};
   combat::Pictures.playerFiring = "before.jpg";
   Click({true});
-  state::PlayerShip[3] = 3;
+  state::PlayerShip[ship::kActionPoints] = 3;
   Click({true});
   EXPECT_EQ(combat::Pictures.playerFiring, "before.jpg");
 }
@@ -125,42 +126,42 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
       "each turn? -> ";
   // Yes twice: the launcher never reloads in this fight.
   Ships(4, 1);
-  state::PlayerShip[52] = 2;
+  state::PlayerShip[ship::kMissileReload] = 2;
   Click({true, true});
   EXPECT_EQ(ui.Lines("question: Really?"), std::vector<std::string>{really + "yes"});
-  EXPECT_EQ(state::PlayerShip[52], 10000);
+  EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 10000);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialDropAllMissiles);
-  EXPECT_EQ(state::PlayerShip[3], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // No to the second question: the special is off again and the 3 points stay spent.
   Ships(4, 1);
   state::PlayerModifiers = {};
-  state::PlayerShip[52] = 2;
+  state::PlayerShip[ship::kMissileReload] = 2;
   Click({true, false});
   EXPECT_EQ(ui.Lines("question: Really?"), std::vector<std::string>{really + "no"});
-  EXPECT_EQ(state::PlayerShip[52], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 2);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
-  EXPECT_EQ(state::PlayerShip[3], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // Switching it off later keeps the emptied launcher.
   Ships(4, 1);
   state::PlayerModifiers = {};
   Click({true, true});
-  state::PlayerShip[3] = 3;
+  state::PlayerShip[ship::kActionPoints] = 3;
   Click({true});
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
-  EXPECT_EQ(state::PlayerShip[52], 10000);
+  EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 10000);
 }
 
 TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   Ships(13, 1);
-  state::PlayerShip[94] = 0;
+  state::PlayerShip[ship::kEmitterUsed] = 0;
   Click({true});
   const int slot = combat::FindPlayerModifierSlot(kSpecial);
   ASSERT_GT(slot, 0);
-  EXPECT_EQ(state::PlayerModifiers[slot][3], 2);
-  EXPECT_EQ(state::PlayerShip[94], 1);
-  EXPECT_EQ(state::PlayerShip[3], 2);
+  EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // It lasts two round starts.
   combat::CountDownModifiers(Side::Player, ui);
@@ -169,22 +170,22 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // A second activation in the same fight: points back, special off, the popup.
-  state::PlayerShip[3] = 5;
+  state::PlayerShip[ship::kActionPoints] = 5;
   Click({true});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
   EXPECT_EQ(ui.Lines("popup: "),
             std::vector<std::string>{"popup: N/A / The anti-phase emitter can only be used once "
                                      "during the same combat."});
-  EXPECT_EQ(state::PlayerShip[94], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 1);
 
   // The next fight's set-up makes it ready again.
   state::ClearGameState();
-  state::PlayerShip[2] = 13;
-  state::PlayerShip[94] = 1;
+  state::PlayerShip[ship::kClass] = 13;
+  state::PlayerShip[ship::kEmitterUsed] = 1;
   combat::SetupShipCombat(1, 0, 2, 1, ui);
-  EXPECT_EQ(state::PlayerShip[94], 0);
-  state::PlayerShip[3] = 5;
+  EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 0);
+  state::PlayerShip[ship::kActionPoints] = 5;
   Click({true});
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialAntiPhaseEmitter);
 }

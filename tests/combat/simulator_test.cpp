@@ -13,6 +13,7 @@
 #include "audio/sound.h"
 #include "combat/modifiers.h"
 #include "combat/sides.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -69,23 +70,23 @@ class SimulatorTest : public testing::Test {
     audio::SetSoundOutput(nullptr);
     state::ClearGameState();
     combat::SimulatorMessages = {};
-    state::PlayerShip[1] = 1;
-    state::PlayerShip[2] = 2;
-    state::PlayerShip[40] = 100;
-    state::EnemyShip[1] = 1;
-    state::EnemyShip[2] = 1;
-    state::EnemyShip[40] = 100;
-    state::EnemyShip[7] = 0;  // no choices: only the round's own draws
+    state::PlayerShip[ship::kAlive] = 1;
+    state::PlayerShip[ship::kClass] = 2;
+    state::PlayerShip[ship::kShields] = 100;
+    state::EnemyShip[ship::kAlive] = 1;
+    state::EnemyShip[ship::kClass] = 1;
+    state::EnemyShip[ship::kShields] = 100;
+    state::EnemyShip[ship::kEnemyKind] = 0;  // no choices: only the round's own draws
   }
 
   // Puts `ability` active in the lowest free slot of `side` for `ticks` ticks.
   static void Give(Side side, std::int32_t ability, std::int32_t ticks = 50) {
     auto& list = combat::ListOf(side);
     for (int s = 1; s <= combat::kModifierSlots; ++s) {
-      if (list[s][1] == 0) {
-        list[s][1] = 1;
-        list[s][2] = ability;
-        list[s][3] = ticks;
+      if (list[s][modifier::kActive] == 0) {
+        list[s][modifier::kActive] = 1;
+        list[s][modifier::kAbility] = ability;
+        list[s][modifier::kTurnsLeft] = ticks;
         return;
       }
     }
@@ -155,7 +156,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
        Side::Player, 4, "Focused shield", "Damage reduced!"},
       {"player's missile lands harder on a weakened enemy",
        [] {
-         state::PlayerShip[41] = 1;
+         state::PlayerShip[ship::kSimulatorMissile] = 1;
          state::PlayerMissileVolley[1] = 1;
          state::PlayerMissileVolley[2] = 1;
          Give(Side::Enemy, 6);
@@ -175,7 +176,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
        [] { return std::pair{100, 100}; }, Side::Player, 1, nullptr, nullptr},
       {"reinforcements arrive faster with modifier 31",
        [] {
-         state::PlayerShip[6] = 2;
+         state::PlayerShip[ship::kReinforcements] = 2;
          Give(Side::Player, 31);
        },
        [] { return std::pair{100, 100}; }, Side::Player, 4, "Reinforcements", "arriving!"},
@@ -187,8 +188,8 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
     const auto [player, enemy] = c.expectShields();
     state::Randomize(seed);
     combat::RunSimulatorRound(ui);
-    EXPECT_EQ(state::PlayerShip[40], player);
-    EXPECT_EQ(state::EnemyShip[40], enemy);
+    EXPECT_EQ(state::PlayerShip[ship::kShields], player);
+    EXPECT_EQ(state::EnemyShip[ship::kShields], enemy);
     const auto& message = combat::SimulatorPanel(c.panelSide, c.panel);
     if (c.topic == nullptr) {
       EXPECT_FALSE(message.visible);
@@ -256,7 +257,7 @@ TEST_F(SimulatorTest, CountdownsEffectsCoolDownsAndMessages) {
   EXPECT_EQ(state::EnemySlotState[1], 4);
   EXPECT_TRUE(combat::ModifierActive(Side::Player, 9));
   EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 6));
-  EXPECT_EQ(state::PlayerShip[6], 0);  // none coming shows as 0
+  EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 0);  // none coming shows as 0
   for (int tick = 2; tick <= 3; ++tick) {
     EXPECT_TRUE(combat::SimulatorPanel(Side::Enemy, 1).visible) << tick;
     combat::RunSimulatorRound(ui);
@@ -268,26 +269,26 @@ TEST_F(SimulatorTest, CountdownsEffectsCoolDownsAndMessages) {
 }
 
 TEST_F(SimulatorTest, ArrivalWaitsForAFreeModifierSlot) {
-  state::EnemyShip[6] = 1;
+  state::EnemyShip[ship::kReinforcements] = 1;
   for (int s = 0; s < combat::kModifierSlots; ++s) Give(Side::Enemy, 40, 3);
   for (int tick = 1; tick <= 3; ++tick) {
     combat::RunSimulatorRound(ui);
     if (tick < 3) {
-      EXPECT_EQ(state::EnemyShip[6], 1) << tick;
+      EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1) << tick;
     }
   }
   // The slots ran out on tick 3, before the arrival step: they arrive then.
-  EXPECT_EQ(state::EnemyShip[6], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 0);
   EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 30));
   EXPECT_EQ(combat::SimulatorPanel(Side::Enemy, 4).text, "arriving!");
 }
 
 TEST_F(SimulatorTest, DuelEndsWhenShieldsFallAndTheEnemyIsTestedFirst) {
-  state::EnemyShip[40] = 0;
-  state::PlayerShip[40] = -3;
+  state::EnemyShip[ship::kShields] = 0;
+  state::PlayerShip[ship::kShields] = -3;
   combat::RunSimulatorRound(ui);
-  EXPECT_EQ(state::EnemyShip[1], 0);
-  EXPECT_EQ(state::PlayerShip[1], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   EXPECT_EQ(ui.timerStops, 1);
   EXPECT_TRUE(ui.closed);
   ASSERT_EQ(ui.popups.size(), 1u);
@@ -297,10 +298,10 @@ TEST_F(SimulatorTest, DuelEndsWhenShieldsFallAndTheEnemyIsTestedFirst) {
 
   SetUp();
   ui.popups.clear();
-  state::PlayerShip[40] = 0;
+  state::PlayerShip[ship::kShields] = 0;
   combat::RunSimulatorRound(ui);
-  EXPECT_EQ(state::PlayerShip[1], 0);
-  EXPECT_EQ(state::EnemyShip[1], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   ASSERT_EQ(ui.popups.size(), 1u);
   EXPECT_EQ(ui.popups[0],
             "Your ship explodes!|The enemy fire has broken through your shields and your ship "
@@ -331,7 +332,7 @@ TEST_F(SimulatorTest, EnemyChoosesFromItsExpertiseList) {
       {"soldier with its cloak cooling down", 3,
        [] {
          state::EnemySlotState[5] = 3;
-         state::EnemyShip[4] = 3;
+         state::EnemyShip[ship::kComboPoints] = 3;
          Give(Side::Enemy, 14);
        },
        {13, 2, 16}},
@@ -347,9 +348,9 @@ TEST_F(SimulatorTest, EnemyChoosesFromItsExpertiseList) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
-    state::EnemyShip[7] = c.expertise;
+    state::EnemyShip[ship::kEnemyKind] = c.expertise;
     combat::SetupSimulatorShips(ui);
-    state::EnemyShip[7] = c.expertise;
+    state::EnemyShip[ship::kEnemyKind] = c.expertise;
     c.setup();
     ui.used.clear();
     state::Randomize(0);
@@ -382,16 +383,16 @@ TEST_F(SimulatorTest, SetupPageStepsAndChoices) {
   EXPECT_FALSE(combat::ContinueSimulatorSetup());  // ship only
   EXPECT_EQ(combat::SimulatorSetupStep, 1);
   combat::ChooseSimulatorExpertise(6);
-  EXPECT_EQ(state::PlayerShip[2], 1);
-  EXPECT_EQ(state::PlayerData[3], 6);
+  EXPECT_EQ(state::PlayerShip[ship::kClass], 1);
+  EXPECT_EQ(state::PlayerData[player::kProfession], 6);
   EXPECT_TRUE(combat::ContinueSimulatorSetup());
   EXPECT_EQ(combat::SimulatorSetupStep, 2);
   combat::ChooseSimulatorExpertise(3);
-  EXPECT_EQ(state::EnemyShip[7], 3);
-  EXPECT_EQ(state::PlayerData[3], 6);
+  EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 3);
+  EXPECT_EQ(state::PlayerData[player::kProfession], 6);
   EXPECT_FALSE(combat::ContinueSimulatorSetup());  // expertise only
   combat::ChooseSimulatorShip(2);
-  EXPECT_EQ(state::EnemyShip[2], 2);
+  EXPECT_EQ(state::EnemyShip[ship::kClass], 2);
   EXPECT_TRUE(combat::ContinueSimulatorSetup());
   EXPECT_EQ(combat::SimulatorSetupStep, 3);
   combat::BackSimulatorSetup();
@@ -408,17 +409,17 @@ TEST_F(SimulatorTest, ShipSetupByEnemyExpertise) {
                         Case{6, {1, 2, 3, 10}, -1}}) {
     SCOPED_TRACE(c.expertise);
     SetUp();
-    state::EnemyShip[7] = c.expertise;
-    state::EnemyShip[2] = 3;
+    state::EnemyShip[ship::kEnemyKind] = c.expertise;
+    state::EnemyShip[ship::kClass] = 3;
     state::PlayerSlotState[4] = 7;
-    state::EnemyModifiers[2][1] = 1;
+    state::EnemyModifiers[2][modifier::kActive] = 1;
     combat::SetupSimulatorShips(ui);
     for (int s = 0; s < 4; ++s) EXPECT_EQ(state::EnemyAbilitySlots[s + 1], c.firstSlots[s]);
-    EXPECT_EQ(state::EnemyShip[6], c.reinforcements);
-    EXPECT_EQ(state::EnemyShip[40], state::GetShipClassBaseShields(3));
-    EXPECT_EQ(state::EnemyShip[1], 1);
+    EXPECT_EQ(state::EnemyShip[ship::kReinforcements], c.reinforcements);
+    EXPECT_EQ(state::EnemyShip[ship::kShields], state::GetShipClassBaseShields(3));
+    EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
     EXPECT_EQ(state::PlayerSlotState[4], 0);
-    EXPECT_EQ(state::EnemyModifiers[2][1], 0);
+    EXPECT_EQ(state::EnemyModifiers[2][modifier::kActive], 0);
   }
   const auto player = combat::GetSimulatorShipPictures(3, Side::Player);
   EXPECT_EQ(player.ship, "Federation_Shadowcat_R.jpg");
@@ -453,8 +454,8 @@ std::pair<int, std::vector<std::string>> WholeRun(std::uint32_t seed, SimUi& ui)
 
 TEST_F(SimulatorTest, WholeDuelFromASeedEndsAndRepeats) {
   const auto first = WholeRun(77, ui);
-  const std::int32_t playerAlive = state::PlayerShip[1];
-  const std::int32_t enemyAlive = state::EnemyShip[1];
+  const std::int32_t playerAlive = state::PlayerShip[ship::kAlive];
+  const std::int32_t enemyAlive = state::EnemyShip[ship::kAlive];
   EXPECT_LT(first.first, 100000);
   EXPECT_GT(first.first, 100);  // the enemy's reinforcements take 100 ticks to come
   EXPECT_NE(playerAlive != 0, enemyAlive != 0);
@@ -469,7 +470,7 @@ TEST_F(SimulatorTest, WholeDuelFromASeedEndsAndRepeats) {
               "training.|Gameris.jpg");
   }
   EXPECT_EQ(ui.headings, (std::vector<std::string>{"Player setup:", "Enemy setup:"}));
-  EXPECT_EQ(state::PlayerShip[2], 2);
+  EXPECT_EQ(state::PlayerShip[ship::kClass], 2);
 
   const auto second = WholeRun(77, ui);
   EXPECT_EQ(second, first);

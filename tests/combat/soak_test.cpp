@@ -5,6 +5,7 @@
 
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
+#include "state/fields.h"
 #include "state/variables.h"
 #include "support/script_ui.h"
 
@@ -37,15 +38,15 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
     const bool escaped = !ui.Lines("picture popup: Enemy escapes!").empty();
     ASSERT_EQ(result.playerWon + result.playerDestroyed + escaped, 1) << "duel " << i;
     if (escaped) {
-      ASSERT_GT(state::PlayerShip[1], 0) << "duel " << i;
-      ASSERT_GT(state::EnemyShip[1], 0) << "duel " << i;
+      ASSERT_GT(state::PlayerShip[ship::kAlive], 0) << "duel " << i;
+      ASSERT_GT(state::EnemyShip[ship::kAlive], 0) << "duel " << i;
       ASSERT_EQ(ui.transcript.back(), "combat screen closed") << "duel " << i;
     }
     escapes += escaped;
     ASSERT_EQ(ui.actionPointsAboveCap, 0) << "duel " << i;
-    ASSERT_EQ(state::EnemyShip[97], 0) << "duel " << i;
-    ASSERT_GE(state::EnemyShip[96], 0);
-    ASSERT_LE(state::EnemyShip[96], 38);
+    ASSERT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << "duel " << i;
+    ASSERT_GE(state::EnemyShip[ship::kDecisionStep], 0);
+    ASSERT_LE(state::EnemyShip[ship::kDecisionStep], 38);
     for (int s = 1; s <= 8; ++s) {
       for (const auto* list : {&state::PlayerModifiers, &state::EnemyModifiers}) {
         const auto& slot = (*list)[s];

@@ -11,6 +11,7 @@
 #include "combat_fixture.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -66,20 +67,20 @@ TEST_F(TacticalTest, LastingEffectsOnBothSides) {
     const std::uint32_t seed = state::RandSeed;
 
     combat::ResolvePlayerCombatAction(c.id, ui);
-    EXPECT_EQ(state::PlayerShip[3], 5 - c.cost);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - c.cost);
     const int slot = combat::FindPlayerModifierSlot(c.id);
     ASSERT_EQ(slot, 1);
-    EXPECT_EQ(state::PlayerModifiers[slot][3], 4);
+    EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 4);
     EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 0) << "the player's effect stands in its own list";
     std::vector<std::string> expected = {"cue AbilityUsed.wav"};
     if (!c.playerMessage.empty()) expected.push_back(c.playerMessage);
 
     combat::ResolveEnemyCombatAction(c.id, ui);
-    EXPECT_EQ(state::EnemyShip[3], 5 - c.cost);
-    EXPECT_EQ(state::EnemyShip[97], 1);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.cost);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
     EXPECT_EQ(ui.enemyTimerStarts, 1);
     EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 1);
-    EXPECT_EQ(state::EnemyModifiers[1][3], 4);
+    EXPECT_EQ(state::EnemyModifiers[1][modifier::kTurnsLeft], 4);
     expected.push_back(c.enemyCue);
     if (!c.enemyMessage.empty()) expected.push_back(c.enemyMessage);
     EXPECT_EQ(ui.transcript, expected);
@@ -102,9 +103,9 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     combat::AddEnemyModifier(id);
     combat::ResolvePlayerCombatAction(id, ui);
     combat::ResolveEnemyCombatAction(id, ui);
-    EXPECT_EQ(state::PlayerShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(ui.Lines("popup: N/A").size(), 1u);
     EXPECT_EQ(ui.Lines("popup: N/A")[0], alreadyActive);
     EXPECT_TRUE(ui.Lines("cue").empty());
@@ -119,21 +120,21 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     }
     combat::ResolvePlayerCombatAction(id, ui);
     combat::ResolveEnemyCombatAction(id, ui);
-    EXPECT_EQ(state::PlayerShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[3], 5);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_TRUE(ui.transcript.empty());
 
     // Too few points: "Not enough AP!" for the player, silence for the enemy.
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
-    state::PlayerShip[3] = id == 12 ? 1 : 0;
-    state::EnemyShip[3] = id == 12 ? 1 : 0;
+    state::PlayerShip[ship::kActionPoints] = id == 12 ? 1 : 0;
+    state::EnemyShip[ship::kActionPoints] = id == 12 ? 1 : 0;
     combat::ResolvePlayerCombatAction(id, ui);
     combat::ResolveEnemyCombatAction(id, ui);
     EXPECT_EQ(combat::FindPlayerModifierSlot(id), 0);
     EXPECT_EQ(combat::FindEnemyModifierSlot(id), 0);
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
     EXPECT_TRUE(ui.Lines("cue").empty());
   }
@@ -141,12 +142,12 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
 
 TEST_F(TacticalTest, ActiveTractorBeamCanBeTurnedOffForFree) {
   combat::ResolvePlayerCombatAction(12, ui);
-  ASSERT_EQ(state::PlayerShip[3], 3);
+  ASSERT_EQ(state::PlayerShip[ship::kActionPoints], 3);
   for (bool yes : {false, true}) {
     ui.answers = {yes};
     combat::ResolvePlayerCombatAction(12, ui);
     EXPECT_EQ(combat::FindPlayerModifierSlot(12) > 0, !yes);
-    EXPECT_EQ(state::PlayerShip[3], 3) << "nothing paid or refunded";
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3) << "nothing paid or refunded";
   }
   const auto questions = ui.Lines("question: ");
   ASSERT_EQ(questions.size(), 2u);
@@ -193,7 +194,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
       Ships(1, 1);
-      state::PlayerShip[76] = 3;
+      state::PlayerShip[ship::kCargoModule] = 3;
       state::EnemyModifiers = {};
       ui.transcript.clear();
       ui.closed = false;
@@ -206,12 +207,13 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
       ASSERT_EQ(ui.closed, away);
       if (away) {
         EXPECT_EQ(ui.transcript[1], escaped);
-        EXPECT_EQ(state::PlayerShip[3], -100) << "the escaped player's turn is over";
-        EXPECT_EQ(state::PlayerShip[1], 1);
-        EXPECT_EQ(state::EnemyShip[1], 1);
+        EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100)
+            << "the escaped player's turn is over";
+        EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
+        EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
       } else {
         EXPECT_EQ(ui.transcript[1], failed);
-        EXPECT_EQ(state::PlayerShip[3], 0);
+        EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
       }
     }
   }
@@ -234,29 +236,29 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.line);
     Ships(1, 1);
-    state::PlayerShip[76] = r.cargoModule;
+    state::PlayerShip[ship::kCargoModule] = r.cargoModule;
     state::EnemyModifiers = {};
     if (r.enemyModifier) combat::AddEnemyModifier(r.enemyModifier);
     ui.transcript.clear();
     const std::uint32_t seed = state::RandSeed;
     combat::ResolvePlayerCombatAction(r.id, ui);
     EXPECT_EQ(ui.transcript, std::vector<std::string>{r.line});
-    EXPECT_EQ(state::PlayerShip[3], 5);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::RandSeed, seed);
   }
   // The player's own mark does not hold the player.
   Ships(1, 1);
-  state::PlayerShip[76] = 3;
+  state::PlayerShip[ship::kCargoModule] = 3;
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(20, ui);
   ui.transcript.clear();
   combat::ResolvePlayerCombatAction(14, ui);
-  EXPECT_NE(state::PlayerShip[3], 5);
+  EXPECT_NE(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("cue Fly").size(), 1u) << "the attempt is made";
 
   // Too few points: only "Not enough AP!", no cue, no draw.
   Ships(1, 1);
-  state::PlayerShip[3] = 4;
+  state::PlayerShip[ship::kActionPoints] = 4;
   ui.transcript.clear();
   const std::uint32_t seed = state::RandSeed;
   combat::ResolvePlayerCombatAction(11, ui);
@@ -272,8 +274,8 @@ TEST_F(TacticalTest, EscapedPlayerHandsNoTurnToTheEnemy) {
   state::Randomize(SeedWhere([] { return state::Random(2) >= 0 && state::Random(100) < 30; }));
   combat::ResolvePlayerCombatAction(11, ui);
   ASSERT_TRUE(ui.closed);
-  EXPECT_EQ(state::EnemyShip[3], 5);
-  EXPECT_EQ(state::EnemyShip[96], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 0);
   EXPECT_TRUE(ui.Lines("enemy: ").empty());
   EXPECT_EQ(ui.transcript.back(), "combat screen closed");
 }
@@ -295,12 +297,12 @@ TEST_F(TacticalTest, EnemyFlee) {
       state::Randomize(seed);
       combat::ResolveEnemyCombatAction(11, ui);
       // The points are spent and the roll is made even once boarding has been offered.
-      EXPECT_EQ(state::EnemyShip[3], 0);
+      EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
       if (offered) {
         EXPECT_EQ(ui.transcript.size(), 1u) << "nothing is shown";
         EXPECT_FALSE(ui.closed);
-        EXPECT_EQ(state::EnemyShip[97], 1);
+        EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
       } else if (away) {
         EXPECT_EQ(ui.transcript[1], escaped);
         EXPECT_TRUE(ui.closed);
@@ -318,8 +320,8 @@ TEST_F(TacticalTest, EnemyFlee) {
   ui.transcript.clear();
   combat::ResolveEnemyCombatAction(11, ui);
   EXPECT_TRUE(ui.transcript.empty());
-  EXPECT_EQ(state::EnemyShip[3], 5);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(TacticalTest, EnemyCloak) {
@@ -331,14 +333,14 @@ TEST_F(TacticalTest, EnemyCloak) {
     for (std::uint32_t seed = 0; seed < 40; ++seed) {
       SCOPED_TRACE(testing::Message() << "module " << playerModule << " seed " << seed);
       Ships(1, 1);
-      state::PlayerShip[76] = playerModule;
+      state::PlayerShip[ship::kCargoModule] = playerModule;
       ui.transcript.clear();
       ui.closed = false;
       state::Randomize(seed);
       const bool away = state::Random(100) < 40;
       state::Randomize(seed);
       combat::ResolveEnemyCombatAction(14, ui);
-      EXPECT_EQ(state::EnemyShip[3], 0);
+      EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
       EXPECT_EQ(ui.transcript[1], away ? escaped
                                        : "enemy: Escape failed !! / The enemy attempt to escape "
@@ -357,37 +359,39 @@ TEST_F(TacticalTest, EnemyCloak) {
     ui.transcript.clear();
     combat::ResolveEnemyCombatAction(14, ui);
     EXPECT_TRUE(ui.transcript.empty()) << modifier;
-    EXPECT_EQ(state::EnemyShip[97], 0);
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   }
 }
 
 TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
   // A defensive enemy flees at the first step of its list, with its guns ready behind it.
-  state::EnemyShip[7] = 1;
-  state::EnemyShip[3] = 9;
+  state::EnemyShip[ship::kEnemyKind] = 1;
+  state::EnemyShip[ship::kActionPoints] = 9;
   state::EnemyAbilitySlots[1] = 11;
   state::EnemyAbilitySlots[2] = 1;
-  state::PlayerShip[3] = -100;
+  state::PlayerShip[ship::kActionPoints] = -100;
   state::Randomize(SeedWhere([] { return state::Random(100) < 20; }));
   combat::RunEnemyCombatAI(ui);
   ASSERT_TRUE(ui.closed);
-  EXPECT_EQ(state::EnemyShip[3], 4);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 4);
   EXPECT_TRUE(ui.Lines("enemy: Firing guns").empty());
-  EXPECT_EQ(state::PlayerShip[3], -100) << "no new round starts behind the closed screen";
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100)
+      << "no new round starts behind the closed screen";
   EXPECT_EQ(ui.transcript.back(), "combat screen closed");
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // A later tick of a stopped timer finds nothing waiting.
   combat::EnemyMessageTimerTick(ui);
-  EXPECT_EQ(state::PlayerShip[3], -100);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
 
   // The screen lives on: the next fight set up on it is open again, and its rounds go on.
-  state::PlayerShip[1] = 1;
-  state::PlayerShip[2] = 1;
+  state::PlayerShip[ship::kAlive] = 1;
+  state::PlayerShip[ship::kClass] = 1;
   combat::SetupShipCombat(1, 2, 2, 0, ui);
   EXPECT_FALSE(ui.IsClosed());
   state::EnemyAbilitySlots = {};
   combat::EndPlayerTurn(ui);
-  EXPECT_EQ(state::PlayerShip[3], state::GetShipClassStat(1, state::kAttrActionPoints))
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+            state::GetShipClassStat(1, state::kAttrActionPoints))
       << "the enemy's empty list hands the turn back";
 }
 
@@ -399,14 +403,14 @@ TEST_F(TacticalTest, Exploit) {
   combat::AddEnemyModifier(16);
   combat::ResolvePlayerCombatAction(15, ui);
   EXPECT_EQ(ui.Lines("popup: Problem"), std::vector<std::string>{stunNeeded});
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   // The enemy needs its own EMP: the player's does not do, and nothing is shown.
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(33, ui);
   ui.transcript.clear();
   combat::ResolveEnemyCombatAction(15, ui);
   EXPECT_TRUE(ui.transcript.empty());
-  EXPECT_EQ(state::EnemyShip[3], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
 
   // A sure hit doubles the damage after the scaling; the guns' cue draws before the roll.
   const auto sureHit = [] { return state::Random(2) >= 0 && state::Random(100) == 0; };
@@ -418,8 +422,8 @@ TEST_F(TacticalTest, Exploit) {
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureHit));
   combat::ResolvePlayerCombatAction(15, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5 - cost);
-  EXPECT_EQ(state::PlayerShip[95], 1) << "it counts as a gun volley";
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - cost);
+  EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "it counts as a gun volley";
   const std::int32_t d =
       2 * combat::ScalePlayerDamageToEnemy(state::GetGunDamage(1, 0, Side::Player));
   EXPECT_EQ(ui.Lines("player: "),
@@ -435,8 +439,9 @@ TEST_F(TacticalTest, Exploit) {
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureHit));
   combat::ResolveEnemyCombatAction(15, ui);
-  EXPECT_EQ(state::EnemyShip[3], 5 - (state::GetGunApCost(1, 0, Side::Enemy) + 2));
-  EXPECT_EQ(state::EnemyShip[97], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
+            5 - (state::GetGunApCost(1, 0, Side::Enemy) + 2));
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   const std::int32_t e =
       combat::ScaleEnemyDamageToPlayer(2 * state::GetGunDamage(1, 0, Side::Enemy));
   EXPECT_EQ(ui.Lines("enemy: "),
@@ -459,8 +464,8 @@ TEST_F(TacticalTest, Exploit) {
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "player: Exploit !! / You fire your guns, but miss the enemy ship.",
                             "enemy: Exploit !! / The enemy fires his guns, but misses you."}));
-  EXPECT_EQ(state::PlayerShip[40], 100);
-  EXPECT_EQ(state::EnemyShip[40], 100);
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
+  EXPECT_EQ(state::EnemyShip[ship::kShields], 100);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "combat_fixture.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 
 namespace combat_test {
 namespace {
@@ -26,15 +27,15 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
     for (std::uint32_t seed = 0; seed < 300; ++seed) {
       Ships(1, 1);
       state::PlayerModifiers = {};
-      state::PlayerShip[60] = c.gun;
-      state::PlayerShip[95] = c.volleysBefore;
+      state::PlayerShip[ship::kGun] = c.gun;
+      state::PlayerShip[ship::kGunVolleys] = c.volleysBefore;
       state::Randomize(seed);
       std::int32_t r = state::Random(100);
       if (c.gun == 8) r = state::Random(100);  // the Gatling's missile roll comes first
       const bool expected = c.chance > r;
       state::Randomize(seed);
       combat::ApplyGunSpecial(0, ui);
-      EXPECT_EQ(state::PlayerShip[95], c.volleysBefore + 1);
+      EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], c.volleysBefore + 1);
       EXPECT_EQ(combat::FindPlayerModifierSlot(37) > 0, expected)
           << "gun " << c.gun << " volley " << c.volleysBefore + 1 << " seed " << seed;
       overheats += expected;
@@ -45,7 +46,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
   }
   // The roll is drawn even on the first volley, where it can never overheat.
   Ships(1, 1);
-  state::PlayerShip[60] = 1;
+  state::PlayerShip[ship::kGun] = 1;
   state::Randomize(5);
   state::Random(100);
   const std::uint32_t afterOneDraw = state::RandSeed;
@@ -57,11 +58,12 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
 TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   combat::AddPlayerModifier(37, ui);
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: N/A / " + state::GetAbilityDescription(37)).size(), 1u);
   state::AbilityOwned[4] = 1;
   combat::ResolvePlayerCombatAction(4, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5 - (state::GetGunApCost(1, 0, Side::Player) + 2));
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+            5 - (state::GetGunApCost(1, 0, Side::Player) + 2));
   EXPECT_EQ(ui.Lines("player: Focused fire !!").size(), 1u);
 
   // The ShieldPlus device keeps the guns silent.
@@ -69,7 +71,7 @@ TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   state::PlayerModifiers = {};
   combat::AddPlayerModifier(36, ui);
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: N/A / As long as you have the ShieldPlus device").size(), 1u);
 }
 
@@ -83,8 +85,8 @@ TEST_F(WeaponsTest, GunSpecials) {
       Ships(1, 1);
       state::PlayerModifiers = {};
       state::EnemyModifiers = {};
-      state::PlayerShip[60] = gun;
-      state::PlayerShip[40] = 90;
+      state::PlayerShip[ship::kGun] = gun;
+      state::PlayerShip[ship::kShields] = 90;
       state::EnemyMissileVolley[1] = 1;
       state::Randomize(seed);
       const std::int32_t d = combat::ApplyGunSpecial(30, ui);
@@ -98,10 +100,10 @@ TEST_F(WeaponsTest, GunSpecials) {
           break;
         case 5:  // SuperFusion
           EXPECT_EQ(d, r < 15 ? 60 : 30);
-          EXPECT_EQ(state::PlayerShip[40], r < 15 ? 80 : 90);
+          EXPECT_EQ(state::PlayerShip[ship::kShields], r < 15 ? 80 : 90);
           break;
         case 6:  // Leech: feeds the shields up to their maximum
-          EXPECT_EQ(state::PlayerShip[40], 96);
+          EXPECT_EQ(state::PlayerShip[ship::kShields], 96);
           break;
         case 7:  // Disruptor: stuns the enemy
           EXPECT_EQ(combat::FindPlayerModifierSlot(16) > 0, r < 5);
@@ -114,11 +116,11 @@ TEST_F(WeaponsTest, GunSpecials) {
   }
   // A Leech gun never lifts the shields over the maximum; a Fusion miss is never doubled.
   Ships(1, 1);
-  state::PlayerShip[60] = 6;
-  state::PlayerShip[40] = 99;
+  state::PlayerShip[ship::kGun] = 6;
+  state::PlayerShip[ship::kShields] = 99;
   combat::ApplyGunSpecial(100, ui);
-  EXPECT_EQ(state::PlayerShip[40], 100);
-  state::PlayerShip[60] = 2;
+  EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
+  state::PlayerShip[ship::kGun] = 2;
   EXPECT_EQ(combat::ApplyGunSpecial(0, ui), 0);
 }
 
@@ -128,26 +130,26 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   };
   for (const Case& c : {Case{0, 4}, Case{2, 8}, Case{10, 100000}}) {
     Ships(6, 6);
-    state::PlayerShip[51] = c.launcher;
+    state::PlayerShip[ship::kMissileLauncher] = c.launcher;
     state::PlayerMissileVolley = {};
     combat::ResolvePlayerCombatAction(2, ui);
     EXPECT_EQ(state::PlayerMissileVolley[1], 1);
     EXPECT_EQ(state::PlayerMissileVolley[2], 3);
-    EXPECT_EQ(state::PlayerShip[52], c.reload);
-    EXPECT_EQ(state::PlayerShip[3],
+    EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
               5 - state::GetMissileApCost(6, c.launcher, Side::Player));
   }
   // A volley in flight: nothing at all. Reloading and torpedoes against fighters: refused.
   ui.transcript.clear();
-  const std::int32_t ap = state::PlayerShip[3];
+  const std::int32_t ap = state::PlayerShip[ship::kActionPoints];
   combat::ResolvePlayerCombatAction(2, ui);
-  EXPECT_EQ(state::PlayerShip[3], ap);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], ap);
   EXPECT_TRUE(ui.Lines("popup").empty());
   state::PlayerMissileVolley[1] = 0;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(6, 1);
-  state::PlayerShip[51] = 5;
+  state::PlayerShip[ship::kMissileLauncher] = 5;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
   EXPECT_EQ(state::PlayerMissileVolley[1], 0);
@@ -159,28 +161,28 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
   };
   for (const Case& c : {Case{0, 5}, Case{2, 10}, Case{10, 100000}}) {
     Ships(6, 6);
-    state::EnemyShip[51] = c.launcher;
+    state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
     combat::ResolveEnemyCombatAction(2, ui);
     EXPECT_EQ(state::EnemyMissileVolley[1], 1);
     EXPECT_EQ(state::EnemyMissileVolley[2], 4);
-    EXPECT_EQ(state::EnemyShip[52], c.reload);
-    EXPECT_EQ(state::EnemyShip[40], 249) << "launching costs the enemy a shield point";
+    EXPECT_EQ(state::EnemyShip[ship::kMissileReload], c.reload);
+    EXPECT_EQ(state::EnemyShip[ship::kShields], 249) << "launching costs the enemy a shield point";
   }
   // Reloading: silently nothing.
   state::EnemyMissileVolley[1] = 0;
-  state::EnemyShip[97] = 0;
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
   combat::ResolveEnemyCombatAction(2, ui);
   EXPECT_EQ(state::EnemyMissileVolley[1], 0);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   Ships(6, 6);
-  state::PlayerShip[51] = 8;  // Zeus EMP
+  state::PlayerShip[ship::kMissileLauncher] = 8;  // Zeus EMP
   state::PlayerMissileVolley[1] = 1;
   state::PlayerMissileVolley[2] = 1;
-  state::EnemyShip[51] = 0;
+  state::EnemyShip[ship::kMissileLauncher] = 0;
   state::EnemyMissileVolley[1] = 1;
   state::EnemyMissileVolley[2] = 2;
   combat::StartNewCombatRound(ui);
@@ -189,7 +191,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   EXPECT_EQ(ui.Lines("player: Missile hit !!"),
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
                                       std::to_string(d) + " pts. of damage caused."}));
-  EXPECT_LE(state::EnemyShip[40], 250 - d / 2);
+  EXPECT_LE(state::EnemyShip[ship::kShields], 250 - d / 2);
   EXPECT_GT(combat::FindPlayerModifierSlot(16), 0) << "the Zeus EMP stuns the enemy";
   EXPECT_EQ(state::EnemyMissileVolley[1], 1);
   EXPECT_EQ(state::EnemyMissileVolley[2], 1);
@@ -199,7 +201,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
   Ships(6, 6);
-  state::PlayerShip[51] = 7;
+  state::PlayerShip[ship::kMissileLauncher] = 7;
   state::PlayerMissileVolley[1] = 1;
   state::PlayerMissileVolley[2] = 1;
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
@@ -257,12 +259,12 @@ TEST_F(WeaponsTest, PlayerEcm) {
   // No missile to intercept: the popup, nothing spent.
   combat::ResolvePlayerCombatAction(3, ui);
   EXPECT_EQ(ui.Lines("popup: No enemy missile!").size(), 1u);
-  EXPECT_EQ(state::PlayerShip[3], 5);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
   // An ECM good for more than 90 percent is held to 90: a roll of 90 fails, 89 succeeds.
   for (std::int32_t roll : {89, 90}) {
     Ships(1, 1);
-    state::PlayerShip[70] = 3;
+    state::PlayerShip[ship::kEcm] = 3;
     state::EnemyMissileVolley[1] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolvePlayerCombatAction(3, ui);
@@ -274,8 +276,8 @@ TEST_F(WeaponsTest, PlayerEcm) {
     Ships(1, 1);
     state::TutorialActive = 1;
     state::TutorialStep = 16;
-    state::PlayerShip[70] = 5;
-    state::EnemyShip[51] = 10;
+    state::PlayerShip[ship::kEcm] = 5;
+    state::EnemyShip[ship::kMissileLauncher] = 10;
     state::EnemyMissileVolley[1] = 1;
     state::Randomize(seed);
     combat::ResolvePlayerCombatAction(3, ui);
@@ -287,8 +289,8 @@ TEST_F(WeaponsTest, PlayerEcm) {
 TEST_F(WeaponsTest, EnemyEcm) {
   // Nothing to intercept: no payment, no waiting.
   combat::ResolveEnemyCombatAction(3, ui);
-  EXPECT_EQ(state::EnemyShip[3], 5);
-  EXPECT_EQ(state::EnemyShip[97], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
   for (std::int32_t roll : {26, 27}) {
     Ships(1, 1);
@@ -296,8 +298,8 @@ TEST_F(WeaponsTest, EnemyEcm) {
     state::Randomize(SeedForRoll(roll));
     combat::ResolveEnemyCombatAction(3, ui);
     EXPECT_EQ(state::PlayerMissileVolley[1], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[3], 5 - state::GetEcmApCost(1, 0));
-    EXPECT_EQ(state::EnemyShip[97], 1);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::GetEcmApCost(1, 0));
+    EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }
 

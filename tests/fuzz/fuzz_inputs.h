@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
 #include "state/variables.h"
@@ -30,44 +31,44 @@ inline void Require(bool condition) {
 inline void SetUpSmallGame() {
   using namespace state;
   ClearGameState();
-  PlayerData[2] = 10000;
-  PlayerData[3] = 2;
-  PlayerData[4] = 3;
-  PlayerData[5] = 1;
-  PlayerData[6] = 1;
-  PlayerData[14] = 1;
+  PlayerData[player::kCredits] = 10000;
+  PlayerData[player::kProfession] = 2;
+  PlayerData[player::kFaction] = 3;
+  PlayerData[player::kPortrait] = 1;
+  PlayerData[player::kLevel] = 1;
+  PlayerData[player::kRank] = 1;
   PlayerName = "Kira Vey´s \xe2\x80\x9cLuck\xe2\x80\x9d";
-  PlayerShip[1] = 1;
-  PlayerShip[2] = 4;
-  PlayerShip[8] = 3;
-  PlayerShip[13] = 2;
-  PlayerShip[14] = 9;
-  PlayerShip[51] = 4;
+  PlayerShip[ship::kAlive] = 1;
+  PlayerShip[ship::kClass] = 4;
+  PlayerShip[ship::kFaction] = 3;
+  PlayerShip[ship::kBody] = 2;
+  PlayerShip[ship::kSystem] = 9;
+  PlayerShip[ship::kMissileLauncher] = 4;
   for (int s = 1; s <= kLastSystem; ++s) {
-    SystemData[s][1] = 1;
-    SystemData[s][2] = 1 + s % 4;
+    SystemData[s][star_system::kPresent] = 1;
+    SystemData[s][star_system::kOwner] = 1 + s % 4;
     SystemText[s][1] = "System " + std::to_string(s);
-    BodyData[s][1][1] = 1;
-    BodyData[s][1][3] = kKindSun;
-    BodyData[s][2][1] = 1;
-    BodyData[s][2][2] = SystemData[s][2];
-    BodyData[s][2][3] = 1 + s % 6;
-    BodyData[s][3][1] = 1;
-    BodyData[s][3][3] = kKindWormhole;
-    BodyData[s][3][4] = 1 + s % kLastSystem;
+    BodyData[s][1][body::kVisible] = 1;
+    BodyData[s][1][body::kKind] = kKindSun;
+    BodyData[s][2][body::kVisible] = 1;
+    BodyData[s][2][body::kOwner] = SystemData[s][star_system::kOwner];
+    BodyData[s][2][body::kKind] = 1 + s % 6;
+    BodyData[s][3][body::kVisible] = 1;
+    BodyData[s][3][body::kKind] = kKindWormhole;
+    BodyData[s][3][body::kDestination] = 1 + s % kLastSystem;
     BodyText[s][2][1] = "Planet " + std::to_string(s);
   }
-  MissionOffers[9][1][1] = 1;
-  MissionOffers[9][1][2] = 3;
-  MissionOffers[9][1][6] = 2;
-  MissionOffers[9][1][7] = 9;
+  MissionOffers[9][1][mission::kActive] = 1;
+  MissionOffers[9][1][mission::kType] = 3;
+  MissionOffers[9][1][mission::kTargetBody] = 2;
+  MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];
-  NewsList[1][1] = 1;
-  NewsList[1][13] = 9;
+  NewsList[1][news::kValid] = 1;
+  NewsList[1][news::kSystem] = 9;
   NewsHeadline[1] = "Pirates attack!";
-  SpecialShips[1][1] = 1;
-  SpecialShips[1][2] = 7;
-  SpecialShips[1][5] = 0;
+  SpecialShips[1][special_ship::kActive] = 1;
+  SpecialShips[1][special_ship::kClass] = 7;
+  SpecialShips[1][special_ship::kFaction] = 0;
   GoodName[1] = "Supplies";
   FactionText[0][1] = "Pirates";
   GameDay = 42;

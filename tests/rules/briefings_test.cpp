@@ -7,6 +7,7 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -23,7 +24,7 @@ class Briefings : public ::testing::Test {
     state::Randomize(3);
   }
   static std::string Text(int type, int variant) {
-    MissionOffers[5][2][30] = variant;
+    MissionOffers[5][2][mission::kBriefingVariant] = variant;
     return rules::GetMissionBriefing(type, 0, 5, 2);
   }
 };
@@ -40,8 +41,8 @@ TEST_F(Briefings, EveryTypeHasATextForEveryVariantItsDrawCanGive) {
       {15, 10, 1}, {16, 10, 1}, {17, 10, 1}, {18, 10, 1}, {19, 10, 1}, {20, 4, 4},  {21, 10, 10},
       {22, 10, 10}, {23, 10, 10}, {24, 10, 10}, {25, 10, 10}, {26, 10, 10}, {27, 3, 3},
   };
-  MissionOffers[5][2][6] = 2;
-  MissionOffers[5][2][7] = 5;
+  MissionOffers[5][2][mission::kTargetBody] = 2;
+  MissionOffers[5][2][mission::kTargetSystem] = 5;
   state::BodyText[5][2][1] = "Arcadia";
   state::SystemText[5][1] = "Northmarch";
   std::set<std::string> everyText;
@@ -79,9 +80,9 @@ TEST_F(Briefings, QuotedWordingsStandAsTheGameWritesThem) {
 }
 
 TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
-  MissionOffers[5][2][2] = rules::kMissionSearchAndDestroy;
+  MissionOffers[5][2][mission::kType] = rules::kMissionSearchAndDestroy;
   const std::string first = rules::GetMissionTextSearchAndDestroy(0, 5, 2);
-  const int variant = MissionOffers[5][2][30];
+  const int variant = MissionOffers[5][2][mission::kBriefingVariant];
   EXPECT_GE(variant, 1);
   EXPECT_LE(variant, 10);
   const std::uint32_t seed = state::RandSeed;
@@ -93,17 +94,17 @@ TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
   // Draws spread over all ten wordings, never the empty 0.
   std::set<int> seen;
   for (int i = 0; i < 400; ++i) {
-    MissionOffers[5][2][30] = 0;
+    MissionOffers[5][2][mission::kBriefingVariant] = 0;
     rules::GetMissionTextPatrol(0, 5, 2);
-    seen.insert(MissionOffers[5][2][30]);
-    MissionOffers[5][3][30] = 0;
+    seen.insert(MissionOffers[5][2][mission::kBriefingVariant]);
+    MissionOffers[5][3][mission::kBriefingVariant] = 0;
     rules::GetMissionTextBlitzkrieg(0, 5, 3);
-    EXPECT_GE(MissionOffers[5][3][30], 1);
-    EXPECT_LE(MissionOffers[5][3][30], 4);
-    MissionOffers[5][4][30] = 0;
+    EXPECT_GE(MissionOffers[5][3][mission::kBriefingVariant], 1);
+    EXPECT_LE(MissionOffers[5][3][mission::kBriefingVariant], 4);
+    MissionOffers[5][4][mission::kBriefingVariant] = 0;
     rules::GetMissionTextFlagship(0, 5, 4);
-    EXPECT_GE(MissionOffers[5][4][30], 1);
-    EXPECT_LE(MissionOffers[5][4][30], 3);
+    EXPECT_GE(MissionOffers[5][4][mission::kBriefingVariant], 1);
+    EXPECT_LE(MissionOffers[5][4][mission::kBriefingVariant], 3);
   }
   EXPECT_EQ(seen, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
@@ -111,14 +112,14 @@ TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
 TEST_F(Briefings, SuppressionAndBombingRunNameTheRecordsOwnTarget) {
   state::BodyText[7][3][1] = "Greyhaven";
   state::SystemText[7][1] = "Moor";
-  ActiveMission[6] = 3;
-  ActiveMission[7] = 7;
-  ActiveMission[30] = 2;
+  ActiveMission[mission::kTargetBody] = 3;
+  ActiveMission[mission::kTargetSystem] = 7;
+  ActiveMission[mission::kBriefingVariant] = 2;
   EXPECT_EQ(rules::GetMissionTextSuppression(1, 0, 0),
             "The citizens of Greyhaven in the Moor system have been causing some trouble lately. If "
             "this continues, they might turn their world over to the enemy. Your task is to head to "
             "Moor immediately and restore order. Be prepared for combat if necessary.");
-  ActiveMission[30] = 7;
+  ActiveMission[mission::kBriefingVariant] = 7;
   EXPECT_EQ(rules::GetMissionTextBombingRun(1, 0, 0),
             "The order came in from High Command a few hours ago. Planet Greyhaven in the Moor system "
             "is to be assaulted from orbit. Take your battlegroup, defeat the remaining waves at "
@@ -127,10 +128,10 @@ TEST_F(Briefings, SuppressionAndBombingRunNameTheRecordsOwnTarget) {
 
 TEST_F(Briefings, TheFlagshipOrdersFollowTheCurrentRank) {
   state::PlayerName = "Ada Quill";
-  state::PlayerData[4] = 2;
-  ActiveMission[30] = 2;
+  state::PlayerData[player::kFaction] = 2;
+  ActiveMission[mission::kBriefingVariant] = 2;
   for (int rank : {1, 5}) {
-    state::PlayerData[14] = rank;
+    state::PlayerData[player::kRank] = rank;
     EXPECT_EQ(rules::GetMissionTextFlagship(1, 0, 0).rfind(
                   state::GetRankTitleShort(2, rank) + " Ada Quill, we have a special mission for you.", 0),
               0u);
@@ -149,14 +150,14 @@ TEST_F(Briefings, NamesOfHuntedCaptains) {
                         {11, "\"Troublemaker\"", "\"Troublemaker\""},
                         {-3, "\"Troublemaker\"", "\"Troublemaker\""}};
   for (const Case& c : cases) {
-    MissionOffers[9][1][10] = c.index;
+    MissionOffers[9][1][mission::kNameVariant] = c.index;
     EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), c.criminal);
     EXPECT_EQ(rules::GetAbductionTargetName(0, 9, 1), c.ace);
   }
-  MissionOffers[9][1][10] = 0;
+  MissionOffers[9][1][mission::kNameVariant] = 0;
   const std::string name = rules::GetBountyTargetName(0, 9, 1);
-  EXPECT_GE(MissionOffers[9][1][10], 1);
-  EXPECT_LE(MissionOffers[9][1][10], 10);
+  EXPECT_GE(MissionOffers[9][1][mission::kNameVariant], 1);
+  EXPECT_LE(MissionOffers[9][1][mission::kNameVariant], 10);
   EXPECT_EQ(rules::GetBountyTargetName(0, 9, 1), name);
   // A record outside the boards has no text and changes no table.
   EXPECT_EQ(rules::GetMissionTextPatrol(0, 99, 1), "");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/fields.h"
 #include "world_fixture.h"
 
 namespace {
@@ -48,12 +49,12 @@ TEST_F(CampaignTexts, SituationReportWithTheLaterTrendOverridingTheEarlier) {
                 "Syndicate will control the system completetly."},
   };
   for (const Case& c : cases) {
-    SystemData[3][28] = 1;
-    SystemData[3][29] = c.variant;
+    SystemData[3][star_system::kSituationVariant] = 1;
+    SystemData[3][star_system::kSituationEndVariant] = c.variant;
     EXPECT_EQ(Status(c.defenderTrend, c.attackerTrend), opening + c.second + "\"")
         << c.defenderTrend << "/" << c.attackerTrend;
   }
-  SystemData[3][29] = 1;
+  SystemData[3][star_system::kSituationEndVariant] = 1;
   EXPECT_NE(Status(4, 0).find(" The Syndicate will need either serious reinforcements "
                               "themselves or a miracle to win this campaign.\""),
             std::string::npos);
@@ -64,8 +65,8 @@ TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
   const std::string status = Status(0, 0);
   const std::string word = rules::BuildCampaignNotEngagedText(3);
   EXPECT_EQ(state::RandSeed, SeedAfter(21, 3));
-  EXPECT_GE(SystemData[3][28], 1);
-  EXPECT_LE(SystemData[3][28], 10);
+  EXPECT_GE(SystemData[3][star_system::kSituationVariant], 1);
+  EXPECT_LE(SystemData[3][star_system::kSituationVariant], 10);
   for (int field : {29, 30}) {
     EXPECT_GE(SystemData[3][field], 1);
     EXPECT_LE(SystemData[3][field], 2);
@@ -78,7 +79,7 @@ TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
 
   // Every first sentence names the three parties.
   for (int v = 1; v <= 10; ++v) {
-    SystemData[3][28] = v;
+    SystemData[3][star_system::kSituationVariant] = v;
     const std::string text = Status(0, 0);
     EXPECT_NE(text.find("Syndicate"), std::string::npos) << v;
     EXPECT_NE(text.find("Federation"), std::string::npos) << v;
@@ -93,22 +94,22 @@ TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
 TEST_F(CampaignTexts, VariantsAreDrawnInFieldOrderOverTheirWholeRange) {
   state::Randomize(FindSeed([] { return state::Random(10) == 9 && state::Random(2) == 0; }));
   Status(0, 0);
-  EXPECT_EQ(SystemData[3][28], 10);
-  EXPECT_EQ(SystemData[3][29], 1);
+  EXPECT_EQ(SystemData[3][star_system::kSituationVariant], 10);
+  EXPECT_EQ(SystemData[3][star_system::kSituationEndVariant], 1);
 
   state::Randomize(FindSeed([] {
     return state::Random(2) == 1 && state::Random(2) == 0 && state::Random(2) == 0;
   }));
   rules::BuildCampaignInfluenceText(3, 3, 1);
-  EXPECT_EQ(SystemData[3][30], 2);
-  EXPECT_EQ(SystemData[3][31], 1);
-  EXPECT_EQ(SystemData[3][32], 1);
+  EXPECT_EQ(SystemData[3][star_system::kFirstReportVariant], 2);
+  EXPECT_EQ(SystemData[3][star_system::kSecondReportVariant], 1);
+  EXPECT_EQ(SystemData[3][star_system::kThirdReportVariant], 1);
 }
 
 TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
-  SystemData[3][30] = 1;
-  SystemData[3][31] = 1;
-  SystemData[3][32] = 1;
+  SystemData[3][star_system::kFirstReportVariant] = 1;
+  SystemData[3][star_system::kSecondReportVariant] = 1;
+  SystemData[3][star_system::kThirdReportVariant] = 1;
   EXPECT_EQ(rules::BuildCampaignInfluenceText(3, 3, 11),
             "\"You have already influenced the campaign. With your last attempts you have supplied "
             "our fleet with the important goods and equipment it needed to stay in the field. High "

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rules/news.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
@@ -30,13 +31,13 @@ class Campaigns : public World {
     AddBody(3, 1, kSun);
     AddBody(3, 2, 1);
     AddBody(3, 3, 2);
-    state::BodyData[3][3][1] = 0;  // hidden: keeps its owner
-    SystemData[3][20] = 1;
-    SystemData[3][21] = 1;
-    SystemData[3][22] = 299;
-    SystemData[3][27] = 300;
-    SystemData[3][23] = attackerPoints;
-    SystemData[3][24] = defenderPoints;
+    state::BodyData[3][3][body::kVisible] = 0;  // hidden: keeps its owner
+    SystemData[3][star_system::kCampaign] = 1;
+    SystemData[3][star_system::kAttacker] = 1;
+    SystemData[3][star_system::kCampaignDays] = 299;
+    SystemData[3][star_system::kSiegeDays] = 300;
+    SystemData[3][star_system::kAttackerPoints] = attackerPoints;
+    SystemData[3][star_system::kDefenderPoints] = defenderPoints;
     ui.SetVisible(rules::Screen::Travel);
   }
 
@@ -84,22 +85,23 @@ TEST_F(Campaigns, TheSiegeEndsInConquestOrFailure) {
     SetUp();
     ui.Clear();
     SiegeEndingToday(c.attackerPoints, c.defenderPoints);
-    PlayerData[4] = c.playerFaction;
-    SystemData[3][25] = c.playerMissions;
+    PlayerData[player::kFaction] = c.playerFaction;
+    SystemData[3][star_system::kCampaignMissions] = c.playerMissions;
     rules::UpdateCampaigns(ui);
 
-    EXPECT_EQ(SystemData[3][20], 0) << c.name;
-    EXPECT_EQ(SystemData[3][21], 1) << c.name << ": the attacker is kept";
-    EXPECT_EQ(SystemData[3][22], 300) << c.name;
-    EXPECT_EQ(SystemData[3][2], c.conquered ? 1 : 2) << c.name;
-    EXPECT_EQ(state::BodyData[3][2][2], c.conquered ? 1 : 2) << c.name;
-    EXPECT_EQ(state::BodyData[3][3][2], 2) << c.name;
-    EXPECT_EQ(PlayerData[58], c.wonAsAttacker) << c.name;
-    EXPECT_EQ(PlayerData[59], c.wonAsDefender) << c.name;
-    EXPECT_EQ(NewsList[1][2], c.conquered ? rules::kNewsSystemCaptured : rules::kNewsInvasionFailed);
-    EXPECT_EQ(NewsList[1][3], 1);
-    EXPECT_EQ(NewsList[1][4], 2);
-    EXPECT_EQ(NewsList[1][13], 3);
+    EXPECT_EQ(SystemData[3][star_system::kCampaign], 0) << c.name;
+    EXPECT_EQ(SystemData[3][star_system::kAttacker], 1) << c.name << ": the attacker is kept";
+    EXPECT_EQ(SystemData[3][star_system::kCampaignDays], 300) << c.name;
+    EXPECT_EQ(SystemData[3][star_system::kOwner], c.conquered ? 1 : 2) << c.name;
+    EXPECT_EQ(state::BodyData[3][2][body::kOwner], c.conquered ? 1 : 2) << c.name;
+    EXPECT_EQ(state::BodyData[3][3][body::kOwner], 2) << c.name;
+    EXPECT_EQ(PlayerData[player::kAttacksWon], c.wonAsAttacker) << c.name;
+    EXPECT_EQ(PlayerData[player::kDefencesWon], c.wonAsDefender) << c.name;
+    EXPECT_EQ(NewsList[1][news::kKind],
+              c.conquered ? rules::kNewsSystemCaptured : rules::kNewsInvasionFailed);
+    EXPECT_EQ(NewsList[1][news::kSubject], 1);
+    EXPECT_EQ(NewsList[1][news::kSecondFaction], 2);
+    EXPECT_EQ(NewsList[1][news::kSystem], 3);
     const std::string headline = c.conquered ? "System 3 conquered!" : "System 3 - Invasion failed!";
     EXPECT_EQ(NewsHeadline[1], headline);
     ASSERT_EQ(ui.popups.size(), 1u) << c.name;
@@ -115,23 +117,25 @@ TEST_F(Campaigns, EqualPointsAtTheEndLeaveTheSystemToTheDefender) {
     SiegeEndingToday(50, 51);
     state::Randomize(seed);
     rules::UpdateCampaigns(ui);
-    if (SystemData[3][23] != SystemData[3][24]) continue;
+    if (SystemData[3][star_system::kAttackerPoints] != SystemData[3][star_system::kDefenderPoints])
+      continue;
     found = true;
-    EXPECT_EQ(SystemData[3][2], 2);
-    EXPECT_EQ(SystemData[3][20], 0);
-    EXPECT_EQ(NewsList[1][2], rules::kNewsInvasionFailed);
+    EXPECT_EQ(SystemData[3][star_system::kOwner], 2);
+    EXPECT_EQ(SystemData[3][star_system::kCampaign], 0);
+    EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsInvasionFailed);
   }
   EXPECT_TRUE(found);
 }
 
 TEST_F(Campaigns, ADayOfSiegeIsOneDuelOfFourDraws) {
   SiegeEndingToday(0, 0);
-  SystemData[3][22] = 10;
+  SystemData[3][star_system::kCampaignDays] = 10;
   state::Randomize(8);
   rules::UpdateCampaigns(ui);
-  EXPECT_EQ(SystemData[3][22], 11);
-  EXPECT_EQ(SystemData[3][23] + SystemData[3][24], 1);
-  EXPECT_EQ(SystemData[3][20], 1);
+  EXPECT_EQ(SystemData[3][star_system::kCampaignDays], 11);
+  EXPECT_EQ(
+      SystemData[3][star_system::kAttackerPoints] + SystemData[3][star_system::kDefenderPoints], 1);
+  EXPECT_EQ(SystemData[3][star_system::kCampaign], 1);
   EXPECT_EQ(state::RandSeed, SeedAfter(8, 4));
   EXPECT_TRUE(ui.popups.empty());
 }
@@ -167,11 +171,11 @@ TEST_F(Campaigns, TheDuelWeighsSideSizesThePlayersSideAndBonds) {
       for (int s = 1; s <= c.attackerSystems; ++s) AddSystem(s, 1);
       for (int s = 24; s > 24 - c.defenderSystems; --s) AddSystem(s, 2);
       const int besieged = 24;
-      SystemData[besieged][20] = 1;
-      SystemData[besieged][21] = 1;
-      SystemData[besieged][27] = 100;
-      PlayerData[4] = c.player;
-      PlayerData[23] = c.bonds;
+      SystemData[besieged][star_system::kCampaign] = 1;
+      SystemData[besieged][star_system::kAttacker] = 1;
+      SystemData[besieged][star_system::kSiegeDays] = 100;
+      PlayerData[player::kFaction] = c.player;
+      PlayerData[player::kWarBonds] = c.bonds;
       state::Randomize(FindSeed([&] {
         const int a = std::clamp(c.attackerBase + state::Random(10), 20, 120) + c.attackerBonus;
         const int d = std::clamp(c.defenderBase + state::Random(10), 20, 120) + c.defenderBonus;
@@ -181,9 +185,9 @@ TEST_F(Campaigns, TheDuelWeighsSideSizesThePlayersSideAndBonds) {
       }));
       rules::UpdateCampaigns(ui);
       const std::string label = c.name + (margin == 1 ? ", attacker one ahead" : ", a tie");
-      EXPECT_EQ(SystemData[besieged][23], margin == 1 ? 1 : 0) << label;
-      EXPECT_EQ(SystemData[besieged][24], margin == 1 ? 0 : 1) << label;
-      EXPECT_EQ(PlayerData[24], c.bondLevel) << label;
+      EXPECT_EQ(SystemData[besieged][star_system::kAttackerPoints], margin == 1 ? 1 : 0) << label;
+      EXPECT_EQ(SystemData[besieged][star_system::kDefenderPoints], margin == 1 ? 0 : 1) << label;
+      EXPECT_EQ(PlayerData[player::kWarBondLevel], c.bondLevel) << label;
     }
   }
 }
@@ -211,18 +215,18 @@ TEST_F(Campaigns, WarBondsStrengthenOnlyThePlayersSide) {
       AddSystem(1, 1);
       Territory(4, 20, 1);  // the attacker is large
     }
-    SystemData[3][20] = 1;
-    SystemData[3][21] = 1;
-    SystemData[3][27] = 1'000'000;
-    PlayerData[4] = c.player;
-    PlayerData[23] = 1'000'000;
+    SystemData[3][star_system::kCampaign] = 1;
+    SystemData[3][star_system::kAttacker] = 1;
+    SystemData[3][star_system::kSiegeDays] = 1'000'000;
+    PlayerData[player::kFaction] = c.player;
+    PlayerData[player::kWarBonds] = 1'000'000;
     for (int day = 0; day < 500; ++day) rules::UpdateCampaigns(ui);
-    EXPECT_EQ(PlayerData[24], c.level) << c.name;
+    EXPECT_EQ(PlayerData[player::kWarBondLevel], c.level) << c.name;
     if (c.attackerAlwaysWins) {
-      EXPECT_EQ(SystemData[3][24], 0) << c.name;
+      EXPECT_EQ(SystemData[3][star_system::kDefenderPoints], 0) << c.name;
     }
     if (c.defenderAlwaysWins) {
-      EXPECT_EQ(SystemData[3][23], 0) << c.name;
+      EXPECT_EQ(SystemData[3][star_system::kAttackerPoints], 0) << c.name;
     }
   }
 
@@ -230,13 +234,13 @@ TEST_F(Campaigns, WarBondsStrengthenOnlyThePlayersSide) {
   SetUp();
   AddSystem(1, 1);
   AddSystem(3, 2);
-  SystemData[3][20] = 1;
-  SystemData[3][21] = 1;
-  SystemData[3][27] = 1000;
-  PlayerData[4] = 3;
-  PlayerData[23] = 1'000'000;
+  SystemData[3][star_system::kCampaign] = 1;
+  SystemData[3][star_system::kAttacker] = 1;
+  SystemData[3][star_system::kSiegeDays] = 1000;
+  PlayerData[player::kFaction] = 3;
+  PlayerData[player::kWarBonds] = 1'000'000;
   rules::UpdateCampaigns(ui);
-  EXPECT_EQ(PlayerData[24], 0);
+  EXPECT_EQ(PlayerData[player::kWarBondLevel], 0);
 }
 
 TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
@@ -274,31 +278,31 @@ TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
   for (const Case& c : cases) {
     SetUp();
     AddSystem(3, 2);
-    SystemData[3][21] = 1;
-    SystemData[3][25] = c.missionsBefore;
-    PlayerData[4] = c.playerAttacks ? 1 : 2;
-    state::PlayerShip[2] = c.largeShip ? large : small;
-    state::PlayerShip[72] = c.commandHq ? 6 : 0;
-    state::ActiveMission[2] = c.type;
-    state::ActiveMission[20] = 3;
+    SystemData[3][star_system::kAttacker] = 1;
+    SystemData[3][star_system::kCampaignMissions] = c.missionsBefore;
+    PlayerData[player::kFaction] = c.playerAttacks ? 1 : 2;
+    state::PlayerShip[ship::kClass] = c.largeShip ? large : small;
+    state::PlayerShip[ship::kTargeting] = c.commandHq ? 6 : 0;
+    state::ActiveMission[mission::kType] = c.type;
+    state::ActiveMission[mission::kCampaignSystem] = 3;
     rules::ApplyMissionToCampaign();
     const std::string label = "type " + std::to_string(c.type) + " after " +
                               std::to_string(c.missionsBefore);
-    EXPECT_EQ(SystemData[3][25], c.missionsBefore + 1) << label;
-    EXPECT_EQ(SystemData[3][23], c.playerAttacks ? c.points : 0) << label;
-    EXPECT_EQ(SystemData[3][24], c.playerAttacks ? 0 : c.points) << label;
+    EXPECT_EQ(SystemData[3][star_system::kCampaignMissions], c.missionsBefore + 1) << label;
+    EXPECT_EQ(SystemData[3][star_system::kAttackerPoints], c.playerAttacks ? c.points : 0) << label;
+    EXPECT_EQ(SystemData[3][star_system::kDefenderPoints], c.playerAttacks ? 0 : c.points) << label;
   }
 
   // A mission without a campaign system changes nothing.
   for (int system : {0, 25, -1}) {
-    state::ActiveMission[20] = system;
+    state::ActiveMission[mission::kCampaignSystem] = system;
     rules::ApplyMissionToCampaign();
   }
-  SystemData[3][23] = INT_MAX - 10;
-  PlayerData[4] = 1;
-  state::ActiveMission[20] = 3;
+  SystemData[3][star_system::kAttackerPoints] = INT_MAX - 10;
+  PlayerData[player::kFaction] = 1;
+  state::ActiveMission[mission::kCampaignSystem] = 3;
   rules::ApplyMissionToCampaign();
-  EXPECT_EQ(SystemData[3][23], INT_MAX);
+  EXPECT_EQ(SystemData[3][star_system::kAttackerPoints], INT_MAX);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/turns_ui.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -23,8 +24,8 @@ class DailyTurn : public ::testing::Test {
  protected:
   void SetUp() override {
     state::ClearGameState();
-    PlayerData[3] = 2;
-    PlayerData[4] = 1;
+    PlayerData[player::kProfession] = 2;
+    PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(2, 1));
     state::Randomize(17);
     ui = turns::TurnsUi{};
@@ -55,67 +56,70 @@ TEST_F(DailyTurn, OldAgeIsAnnouncedOnceAtEachThreshold) {
 }
 
 TEST_F(DailyTurn, AnUnpaidLoanWarnsThenDoubles) {
-  PlayerData[20] = 1000;
-  PlayerData[21] = 31;
+  PlayerData[player::kLoan] = 1000;
+  PlayerData[player::kLoanDaysLeft] = 31;
   rules::AdvanceDay(ui);
   ASSERT_EQ(ui.CountTopic("Loan"), 1u);
   EXPECT_EQ(ui.WithTopic("Loan")[0].text.rfind("You have less than 30 days left", 0), 0u);
   for (int day = 0; day < 30; ++day) rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[20], 2000);
-  EXPECT_EQ(PlayerData[21], 500);
+  EXPECT_EQ(PlayerData[player::kLoan], 2000);
+  EXPECT_EQ(PlayerData[player::kLoanDaysLeft], 500);
   ASSERT_EQ(ui.CountTopic("Loan"), 2u);
   EXPECT_EQ(ui.WithTopic("Loan")[1].text.rfind("You have not paid back your debt in time.", 0), 0u);
   // A huge debt stops at the int32 limit; without a debt the counters rest.
-  PlayerData[20] = INT_MAX / 2 + 10;
-  PlayerData[21] = 1;
+  PlayerData[player::kLoan] = INT_MAX / 2 + 10;
+  PlayerData[player::kLoanDaysLeft] = 1;
   rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[20], INT_MAX);
-  PlayerData[20] = 0;
-  PlayerData[21] = 31;
-  PlayerData[22] = 5;
+  EXPECT_EQ(PlayerData[player::kLoan], INT_MAX);
+  PlayerData[player::kLoan] = 0;
+  PlayerData[player::kLoanDaysLeft] = 31;
+  PlayerData[player::kEarlyPaybackDays] = 5;
   ui.Clear();
   rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[21], 31);
-  EXPECT_EQ(PlayerData[22], 5);
+  EXPECT_EQ(PlayerData[player::kLoanDaysLeft], 31);
+  EXPECT_EQ(PlayerData[player::kEarlyPaybackDays], 5);
   EXPECT_EQ(ui.CountTopic("Loan"), 0u);
 }
 
 TEST_F(DailyTurn, WarBondsLoseByLevelOnLosingDaysAndTheLockRunsOut) {
   int losses = 0;
   for (int day = 0; day < 300; ++day) {
-    PlayerData[23] = 100000;
-    PlayerData[24] = 0;
-    PlayerData[25] = 1;
+    PlayerData[player::kWarBonds] = 100000;
+    PlayerData[player::kWarBondLevel] = 0;
+    PlayerData[player::kWarBondLockDays] = 1;
     rules::AdvanceDay(ui);
     // A campaign of the player's faction may set the level earlier in the same day.
-    const int level = PlayerData[24];
+    const int level = PlayerData[player::kWarBondLevel];
     const int percent = level <= 0 ? 1 : level >= 4 ? 5 : level + 1;
-    EXPECT_TRUE(PlayerData[23] == 100000 || PlayerData[23] == 100000 - 1000 * percent) << PlayerData[23];
-    losses += PlayerData[23] != 100000;
-    EXPECT_EQ(PlayerData[25], 0);
+    EXPECT_TRUE(PlayerData[player::kWarBonds] == 100000 ||
+                PlayerData[player::kWarBonds] == 100000 - 1000 * percent)
+        << PlayerData[player::kWarBonds];
+    losses += PlayerData[player::kWarBonds] != 100000;
+    EXPECT_EQ(PlayerData[player::kWarBondLockDays], 0);
   }
   EXPECT_GT(losses, 30);
   EXPECT_LT(losses, 90);
   int highLevelLosses = 0;
   for (int day = 0; day < 50; ++day) {
     // No campaign may set the level during the day.
-    for (int s = 1; s <= 24; ++s) state::SystemData[s][20] = 0;
-    PlayerData[23] = 100000;
-    PlayerData[24] = 9;
+    for (int s = 1; s <= 24; ++s) state::SystemData[s][star_system::kCampaign] = 0;
+    PlayerData[player::kWarBonds] = 100000;
+    PlayerData[player::kWarBondLevel] = 9;
     rules::AdvanceDay(ui);
-    if (PlayerData[24] != 9) continue;
-    EXPECT_TRUE(PlayerData[23] == 100000 || PlayerData[23] == 95000) << "level 4 and above lose 5 percent";
-    highLevelLosses += PlayerData[23] == 95000;
+    if (PlayerData[player::kWarBondLevel] != 9) continue;
+    EXPECT_TRUE(PlayerData[player::kWarBonds] == 100000 || PlayerData[player::kWarBonds] == 95000)
+        << "level 4 and above lose 5 percent";
+    highLevelLosses += PlayerData[player::kWarBonds] == 95000;
   }
   EXPECT_GT(highLevelLosses, 0);
-  PlayerData[23] = 0;
-  PlayerData[24] = 3;
+  PlayerData[player::kWarBonds] = 0;
+  PlayerData[player::kWarBondLevel] = 3;
   rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[24], 0);
+  EXPECT_EQ(PlayerData[player::kWarBondLevel], 0);
 }
 
 TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
-  const int full = state::GetShipClassBaseShields(PlayerShip[2]);
+  const int full = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
   struct Case {
     int before;
     bool fastRecharge;
@@ -126,9 +130,9 @@ TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
   for (const Case& c : cases) {
     SetUp();
     SkillOwned[18] = c.fastRecharge ? 1 : 0;
-    PlayerShip[40] = c.before;
+    PlayerShip[ship::kShields] = c.before;
     rules::AdvanceDay(ui);
-    EXPECT_EQ(PlayerShip[40], std::min(c.after, full)) << c.before;
+    EXPECT_EQ(PlayerShip[ship::kShields], std::min(c.after, full)) << c.before;
   }
 }
 
@@ -147,13 +151,13 @@ TEST_F(DailyTurn, KnownPricesFollowTheTradeSkills) {
     SetUp();
     SkillOwned[1] = c.skill == 1;
     SkillOwned[2] = c.skill == 2;
-    PlayerShip[72] = c.computer;
+    PlayerShip[ship::kTargeting] = c.computer;
     int known = 0;
     bool everyBody = true;
     for (int day = 0; day < 100; ++day) {
       rules::AdvanceDay(ui);
-      EXPECT_EQ(state::SystemVisited[PlayerShip[14]], 1);
-      EXPECT_EQ(state::BodyPricesKnown[PlayerShip[13]], 1);
+      EXPECT_EQ(state::SystemVisited[PlayerShip[ship::kSystem]], 1);
+      EXPECT_EQ(state::BodyPricesKnown[PlayerShip[ship::kBody]], 1);
       for (int s = 1; s <= 24; ++s) known += state::SystemVisited[s];
       for (int b = 1; b <= 15; ++b) everyBody = everyBody && state::BodyPricesKnown[b] == 1;
     }
@@ -177,10 +181,10 @@ TEST_F(DailyTurn, InvestmentsPayEvery201DaysAndTheAdvancedSkillWins) {
     SetUp();
     SkillOwned[7] = c.tycoon;
     SkillOwned[8] = c.advanced;
-    PlayerData[2] = 40000;
-    PlayerData[40] = 200;
+    PlayerData[player::kCredits] = 40000;
+    PlayerData[player::kTycoonEventDay] = 200;
     rules::AdvanceDay(ui);
-    EXPECT_EQ(PlayerData[2], 40000 + c.gain);
+    EXPECT_EQ(PlayerData[player::kCredits], 40000 + c.gain);
     const auto rewards = [&] {
       std::vector<support::ShownPopup> found;
       for (const auto& p : ui.popups) if (p.kind == rules::Popup::Reward) found.push_back(p);
@@ -188,42 +192,43 @@ TEST_F(DailyTurn, InvestmentsPayEvery201DaysAndTheAdvancedSkillWins) {
     }();
     if (c.text == nullptr) {
       EXPECT_TRUE(rewards.empty());
-      EXPECT_EQ(PlayerData[40], 200) << "the counter rests without the skills";
+      EXPECT_EQ(PlayerData[player::kTycoonEventDay], 200) << "the counter rests without the skills";
       continue;
     }
     ASSERT_EQ(rewards.size(), 1u);
     EXPECT_EQ(rewards[0].text, c.text);
     EXPECT_EQ(rewards[0].picture, "treasurer.jpg");
-    EXPECT_EQ(PlayerData[40], 0);
+    EXPECT_EQ(PlayerData[player::kTycoonEventDay], 0);
   }
 }
 
 TEST_F(DailyTurn, TheCriminalFlagWearsOff) {
-  PlayerData[30] = 2;
+  PlayerData[player::kCriminalDays] = 2;
   rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[30], 1);
+  EXPECT_EQ(PlayerData[player::kCriminalDays], 1);
   EXPECT_EQ(ui.CountTopic("Escaped!"), 0u);
   rules::AdvanceDay(ui);
-  EXPECT_EQ(PlayerData[30], 0);
+  EXPECT_EQ(PlayerData[player::kCriminalDays], 0);
   ASSERT_EQ(ui.CountTopic("Escaped!"), 1u);
   EXPECT_EQ(ui.WithTopic("Escaped!")[0].text,
             "You have escaped the police and your criminal flag has weared off.");
 }
 
 TEST_F(DailyTurn, SpaceFindsAgeOnlyOnFlightsTowardABody) {
-  state::SpaceFinds[5][2][1] = 1;
-  state::SpaceFinds[5][2][2] = 9;
+  state::SpaceFinds[5][2][space_find::kPresent] = 1;
+  state::SpaceFinds[5][2][space_find::kDaysLeft] = 9;
   struct Case {
     bool flying;
     int selected;
     int daysLeft;
   };
   for (const Case c : {Case{false, 3, 9}, Case{true, -2, 9}, Case{true, 3, 8}}) {
-    state::SpaceFinds[5][2][2] = 9;
+    state::SpaceFinds[5][2][space_find::kDaysLeft] = 9;
     ui.SetVisible(rules::Screen::Flight, c.flying);
     state::SelectedBody = c.selected;
     rules::AdvanceDay(ui);
-    EXPECT_EQ(state::SpaceFinds[5][2][2], c.daysLeft) << c.flying << " " << c.selected;
+    EXPECT_EQ(state::SpaceFinds[5][2][space_find::kDaysLeft], c.daysLeft)
+        << c.flying << " " << c.selected;
   }
 }
 
@@ -237,8 +242,8 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
   for (const Case& c : cases) {
     state::Randomize(c.faction * 10 + c.profession);
     state::ClearGameState();
-    PlayerData[3] = c.profession;
-    PlayerData[4] = c.faction;
+    PlayerData[player::kProfession] = c.profession;
+    PlayerData[player::kFaction] = c.faction;
     turns::TurnsUi quiet;
     rules::CreateNewGameWorld(state::StartShipClass(c.profession, c.faction), quiet);
     EXPECT_EQ(state::GameDay, 1);
@@ -247,27 +252,29 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     int hideouts = 0, finds = 0, offers = 0, news = 0;
     for (int s = 1; s <= 24; ++s) {
       for (int b = 1; b <= 15; ++b) {
-        if (state::BodyData[s][b][3] == state::kKindPirateHideout) hideouts += state::BodyData[s][b][1];
+        if (state::BodyData[s][b][body::kKind] == state::kKindPirateHideout)
+          hideouts += state::BodyData[s][b][body::kVisible];
       }
       for (int k = 1; k <= 4; ++k) {
-        finds += state::SpaceFinds[s][k][1];
-        if (state::SpaceFinds[s][k][1]) {
+        finds += state::SpaceFinds[s][k][space_find::kPresent];
+        if (state::SpaceFinds[s][k][space_find::kPresent]) {
           EXPECT_EQ(s, c.system) << "the first find lies in the start system";
         }
       }
-      for (int k = 1; k <= 6; ++k) offers += state::MissionOffers[s][k][1];
-      EXPECT_EQ(state::FactionData[1 + (s % 4)][1], 1) << "every faction is alive";
+      for (int k = 1; k <= 6; ++k) offers += state::MissionOffers[s][k][mission::kActive];
+      EXPECT_EQ(state::FactionData[1 + (s % 4)][faction::kAlive], 1) << "every faction is alive";
     }
-    for (int n = 1; n <= 20; ++n) news += state::NewsList[n][1];
+    for (int n = 1; n <= 20; ++n) news += state::NewsList[n][news::kValid];
     EXPECT_EQ(hideouts, c.hideoutsKnown ? 24 : 0);
     EXPECT_EQ(finds, 1);
     EXPECT_EQ(offers, 24 * 6) << "123 days fill every board";
     EXPECT_GT(news, 0);
-    EXPECT_EQ(state::BodyData[7][5][1], 0) << "Moor has no fifth body";
-    EXPECT_EQ(state::BodyData[9][7][1], 0) << "Warfield has no seventh body";
+    EXPECT_EQ(state::BodyData[7][5][body::kVisible], 0) << "Moor has no fifth body";
+    EXPECT_EQ(state::BodyData[9][7][body::kVisible], 0) << "Warfield has no seventh body";
     for (int g = 1; g <= 18; ++g) EXPECT_EQ(state::Cargo[g], 0);
-    for (int crew = 30; crew <= 34; ++crew) EXPECT_EQ(PlayerShip[crew], 0);
-    EXPECT_GE(PlayerShip[40], state::GetShipClassBaseShields(PlayerShip[2]) / 2);
+    for (int crew = ship::kCrewmen; crew <= ship::kDroids; ++crew) EXPECT_EQ(PlayerShip[crew], 0);
+    EXPECT_GE(PlayerShip[ship::kShields],
+              state::GetShipClassBaseShields(PlayerShip[ship::kClass]) / 2);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "rules/missions.h"
 #include "rules/news.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
@@ -35,7 +36,7 @@ class Diplomacy : public World {
     AddBody(2, 6, kWormhole, 4);
   }
   void OnlyFactions(int count) {
-    for (int f = count + 1; f <= state::kLastFaction; ++f) FactionData[f][1] = 0;
+    for (int f = count + 1; f <= state::kLastFaction; ++f) FactionData[f][faction::kAlive] = 0;
   }
   static int CorvetteClass() {
     for (int c = 1; c <= state::kLastShipClass; ++c) {
@@ -56,14 +57,16 @@ TEST_F(Diplomacy, InvasionTargetsLieBehindVisibleWormholesAndAreNoCapitals) {
   };
   const Case cases[] = {
       {"one wormhole into the defender", [] {}, 1, 2, 3, 0},
-      {"capitals are never targets", [] { SystemData[3][2] = 3; }, 1, 2, 0, 0},
+      {"capitals are never targets", [] { SystemData[3][star_system::kOwner] = 3; }, 1, 2, 0, 0},
       {"no wormhole into that faction", [] {}, 1, 3, 0, 0},
-      {"hidden wormhole", [] { state::BodyData[2][5][1] = 0; }, 1, 2, 0, 0},
-      {"the attacker's system is gone", [] { SystemData[2][1] = 0; }, 1, 2, 0, 0},
-      {"twice the same system is listed twice",
-       [] { AddBody(2, 7, kWormhole, 3); }, 1, 2, 3, 1},
-      {"faction 0 stands for any owner", [] { SystemData[3][2] = 4; }, 1, 0, 3, 0},
-      {"a destination outside the map is ignored", [] { AddBody(2, 7, kWormhole, 25); }, 1, 2, 3, 0},
+      {"hidden wormhole", [] { state::BodyData[2][5][body::kVisible] = 0; }, 1, 2, 0, 0},
+      {"the attacker's system is gone", [] { SystemData[2][star_system::kPresent] = 0; }, 1, 2, 0,
+       0},
+      {"twice the same system is listed twice", [] { AddBody(2, 7, kWormhole, 3); }, 1, 2, 3, 1},
+      {"faction 0 stands for any owner", [] { SystemData[3][star_system::kOwner] = 4; }, 1, 0, 3,
+       0},
+      {"a destination outside the map is ignored", [] { AddBody(2, 7, kWormhole, 25); }, 1, 2, 3,
+       0},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -105,27 +108,29 @@ TEST_F(Diplomacy, WarIsDeclaredOnlyAfterMoreThanOneHundredDaysOfPeaceAndWithATar
     SetUp();
     Border();
     OnlyFactions(2);
-    if (!c.target) state::BodyData[2][5][1] = 0;
-    FactionData[1][22] = c.counter;
+    if (!c.target) state::BodyData[2][5][body::kVisible] = 0;
+    FactionData[1][faction::kRelationDays + 2] = c.counter;
     ui.SetVisible(rules::Screen::Travel);
     ui.Clear();
     state::Randomize(FindSeed([&] { return (Random(1000) < 5) == c.lowRoll; }));
     rules::UpdateFactionDiplomacy(ui);
 
-    EXPECT_EQ(FactionData[1][12], c.war ? 1 : 0) << c.name;
-    EXPECT_EQ(FactionData[2][11], c.war ? 1 : 0) << c.name;
-    EXPECT_EQ(FactionData[1][22], c.counterAfter) << c.name;
+    EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], c.war ? 1 : 0) << c.name;
+    EXPECT_EQ(FactionData[2][faction::kAtWarWith + 1], c.war ? 1 : 0) << c.name;
+    EXPECT_EQ(FactionData[1][faction::kRelationDays + 2], c.counterAfter) << c.name;
     if (c.war) {
-      EXPECT_EQ(FactionData[2][21], 1) << "the other side counts its first day of war";
-      EXPECT_EQ(NewsList[1][2], rules::kNewsWarDeclared);
-      EXPECT_EQ(NewsList[1][3], 1);
-      EXPECT_EQ(NewsList[1][4], 2);
-      EXPECT_EQ(NewsList[1][13], 0);
+      EXPECT_EQ(FactionData[2][faction::kRelationDays + 1], 1)
+          << "the other side counts its first day of war";
+      EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsWarDeclared);
+      EXPECT_EQ(NewsList[1][news::kSubject], 1);
+      EXPECT_EQ(NewsList[1][news::kSecondFaction], 2);
+      EXPECT_EQ(NewsList[1][news::kSystem], 0);
       EXPECT_EQ(NewsHeadline[1], "War - Federation vs. Outer Rim");
-      EXPECT_NE(NewsList[1][21], 0) << "the text is composed when the news is written";
+      EXPECT_NE(NewsList[1][news::kFirstSentenceVariant], 0)
+          << "the text is composed when the news is written";
       EXPECT_TRUE(ui.popups.empty()) << "declarations reach the player through the list only";
     } else {
-      EXPECT_EQ(NewsList[1][1], 0) << c.name;
+      EXPECT_EQ(NewsList[1][news::kValid], 0) << c.name;
     }
   }
 }
@@ -135,8 +140,8 @@ TEST_F(Diplomacy, OnlyOneDeclarationADay) {
   AddSystem(5, 3);
   AddBody(1, 9, kWormhole, 5);
   OnlyFactions(3);
-  FactionData[1][22] = -101;
-  FactionData[1][23] = -101;
+  FactionData[1][faction::kRelationDays + 2] = -101;
+  FactionData[1][faction::kRelationDays + 3] = -101;
   // Both pairs roll low: the first declares (roll, lifetime, three text variants), the second
   // falls back to its counter step.
   state::Randomize(FindSeed([] {
@@ -145,9 +150,9 @@ TEST_F(Diplomacy, OnlyOneDeclarationADay) {
     return Random(1000) < 5;
   }));
   rules::UpdateFactionDiplomacy(ui);
-  EXPECT_EQ(FactionData[1][12], 1);
-  EXPECT_EQ(FactionData[1][13], 0);
-  EXPECT_EQ(FactionData[1][23], -102);
+  EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], 1);
+  EXPECT_EQ(FactionData[1][faction::kAtWarWith + 3], 0);
+  EXPECT_EQ(FactionData[1][faction::kRelationDays + 3], -102);
 }
 
 TEST_F(Diplomacy, CeaseFireNeedsALongWarLaterThanDay200AndNoSiegeBetweenThem) {
@@ -172,26 +177,28 @@ TEST_F(Diplomacy, CeaseFireNeedsALongWarLaterThanDay200AndNoSiegeBetweenThem) {
     AddSystem(1, 1);
     AddSystem(2, 2);
     AddSystem(3, 3);
-    FactionData[1][12] = FactionData[2][11] = 1;
-    FactionData[1][22] = c.counter;
+    FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] = 1;
+    FactionData[1][faction::kRelationDays + 2] = c.counter;
     state::GameDay = c.day;
     if (c.siegeAttacker > 0) {
       const int s = c.siegeOwner;
-      SystemData[s][20] = 1;
-      SystemData[s][21] = c.siegeAttacker;
+      SystemData[s][star_system::kCampaign] = 1;
+      SystemData[s][star_system::kAttacker] = c.siegeAttacker;
     }
     state::Randomize(FindSeed([] { return Random(1000) < 200; }));
     rules::UpdateFactionDiplomacy(ui);
     if (c.ceaseFire) {
-      EXPECT_EQ(FactionData[1][12], 0) << c.name;
-      EXPECT_EQ(FactionData[2][11], 0) << c.name;
-      EXPECT_EQ(FactionData[1][22], 0) << c.name;
-      EXPECT_EQ(FactionData[2][21], -1) << c.name << ": the other side's first day of peace";
-      EXPECT_EQ(NewsList[1][2], rules::kNewsCeaseFire);
+      EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], 0) << c.name;
+      EXPECT_EQ(FactionData[2][faction::kAtWarWith + 1], 0) << c.name;
+      EXPECT_EQ(FactionData[1][faction::kRelationDays + 2], 0) << c.name;
+      EXPECT_EQ(FactionData[2][faction::kRelationDays + 1], -1)
+          << c.name << ": the other side's first day of peace";
+      EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsCeaseFire);
       EXPECT_EQ(NewsHeadline[1], "Cease fire - Federation vs. Outer Rim");
     } else {
-      EXPECT_EQ(FactionData[1][12], 1) << c.name;
-      EXPECT_EQ(FactionData[1][22], c.counter + 1) << c.name << ": the war days keep counting";
+      EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], 1) << c.name;
+      EXPECT_EQ(FactionData[1][faction::kRelationDays + 2], c.counter + 1)
+          << c.name << ": the war days keep counting";
     }
   }
 }
@@ -207,21 +214,21 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     SetUp();
     Border();
     OnlyFactions(2);
-    FactionData[1][12] = FactionData[2][11] = 1;
+    FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] = 1;
     // A Federation captain in a corvette at system 2; the system under attack has a sun and three
     // planets, so campaign work can be offered there.
-    state::PlayerData[4] = 1;
-    state::PlayerShip[2] = CorvetteClass();
-    state::PlayerShip[14] = 2;
-    state::PlayerShip[13] = 5;
+    state::PlayerData[player::kFaction] = 1;
+    state::PlayerShip[ship::kClass] = CorvetteClass();
+    state::PlayerShip[ship::kSystem] = 2;
+    state::PlayerShip[ship::kBody] = 5;
     AddBody(3, 1, kSun);
     for (int b = 2; b <= 4; ++b) AddBody(3, b, b - 1);
     for (int k = 1; k <= state::kLastOfferSlot; ++k) {
-      state::MissionOffers[3][k][1] = 1;
-      state::MissionOffers[3][k][2] = 4;
-      state::MissionOffers[3][k][30] = 99;
+      state::MissionOffers[3][k][mission::kActive] = 1;
+      state::MissionOffers[3][k][mission::kType] = 4;
+      state::MissionOffers[3][k][mission::kBriefingVariant] = 99;
     }
-    SystemData[3][25] = 7;
+    SystemData[3][star_system::kCampaignMissions] = 7;
     ui.Clear();
     ui.SetVisible(rules::Screen::Travel, c.travelVisible);
     state::NoWarPopups = c.noWarPopups ? 1 : 0;
@@ -231,31 +238,34 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     }));
     rules::UpdateFactionDiplomacy(ui);
 
-    EXPECT_EQ(SystemData[3][20], 1);
-    EXPECT_EQ(SystemData[3][21], 1);
-    EXPECT_EQ(SystemData[3][25], 0);
-    EXPECT_GE(SystemData[3][27], 200);
-    EXPECT_LE(SystemData[3][27], 399);
+    EXPECT_EQ(SystemData[3][star_system::kCampaign], 1);
+    EXPECT_EQ(SystemData[3][star_system::kAttacker], 1);
+    EXPECT_EQ(SystemData[3][star_system::kCampaignMissions], 0);
+    EXPECT_GE(SystemData[3][star_system::kSiegeDays], 200);
+    EXPECT_LE(SystemData[3][star_system::kSiegeDays], 399);
     // Each of the six slots was cleared and filled again under the siege: campaign work in the
     // besieged system, serving its campaign, briefed anew.
     for (int k = 1; k <= state::kLastOfferSlot; ++k) {
       const state::TMissionRow& offer = state::MissionOffers[3][k];
       const std::string slot = "slot " + std::to_string(k);
-      ASSERT_EQ(offer[1], 1) << slot;
-      EXPECT_TRUE(offer[2] == rules::kMissionStrike || offer[2] == rules::kMissionAssault ||
-                  offer[2] == rules::kMissionCombatPatrol || offer[2] == rules::kMissionCombatTransport ||
-                  offer[2] == rules::kMissionEscort || offer[2] == rules::kMissionRecon)
-          << slot << " type " << offer[2];
-      EXPECT_EQ(offer[20], 3) << slot;
-      EXPECT_EQ(offer[7], 3) << slot;
-      EXPECT_GE(offer[6], 1) << slot;
-      EXPECT_LE(offer[6], 4) << slot;
-      EXPECT_GT(offer[3], 0) << slot;
-      EXPECT_GE(offer[30], 1) << slot;
-      EXPECT_LE(offer[30], 10) << slot;
+      ASSERT_EQ(offer[mission::kActive], 1) << slot;
+      EXPECT_TRUE(offer[mission::kType] == rules::kMissionStrike ||
+                  offer[mission::kType] == rules::kMissionAssault ||
+                  offer[mission::kType] == rules::kMissionCombatPatrol ||
+                  offer[mission::kType] == rules::kMissionCombatTransport ||
+                  offer[mission::kType] == rules::kMissionEscort ||
+                  offer[mission::kType] == rules::kMissionRecon)
+          << slot << " type " << offer[mission::kType];
+      EXPECT_EQ(offer[mission::kCampaignSystem], 3) << slot;
+      EXPECT_EQ(offer[mission::kTargetSystem], 3) << slot;
+      EXPECT_GE(offer[mission::kTargetBody], 1) << slot;
+      EXPECT_LE(offer[mission::kTargetBody], 4) << slot;
+      EXPECT_GT(offer[mission::kReward], 0) << slot;
+      EXPECT_GE(offer[mission::kBriefingVariant], 1) << slot;
+      EXPECT_LE(offer[mission::kBriefingVariant], 10) << slot;
     }
-    EXPECT_EQ(NewsList[1][2], rules::kNewsInvasion);
-    EXPECT_EQ(NewsList[1][13], 3);
+    EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsInvasion);
+    EXPECT_EQ(NewsList[1][news::kSystem], 3);
     EXPECT_EQ(NewsHeadline[1], "System 3 system under attack!");
     ASSERT_EQ(ui.popups.size(), c.popup ? 1u : 0u);
     if (c.popup) {
@@ -293,8 +303,9 @@ TEST_F(Diplomacy, RollsAtTheirEdges) {
     SetUp();
     Border();
     OnlyFactions(2);
-    FactionData[1][12] = FactionData[2][11] = c.atWar ? 1 : 0;
-    FactionData[1][22] = c.counter;
+    FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] =
+        c.atWar ? 1 : 0;
+    FactionData[1][faction::kRelationDays + 2] = c.counter;
     state::GameDay = c.day;
     std::vector<int> next;  // the draws right after the rolls
     const std::uint32_t seed = FindSeed([&] {
@@ -306,20 +317,20 @@ TEST_F(Diplomacy, RollsAtTheirEdges) {
     state::Randomize(seed);
     rules::UpdateFactionDiplomacy(ui);
 
-    EXPECT_EQ(FactionData[1][12], c.war ? 1 : 0) << c.name;
-    EXPECT_EQ(SystemData[3][20], c.campaign ? 1 : 0) << c.name;
+    EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], c.war ? 1 : 0) << c.name;
+    EXPECT_EQ(SystemData[3][star_system::kCampaign], c.campaign ? 1 : 0) << c.name;
     if (c.campaign) {
       // One candidate draws nothing: the siege length is the next draw, Random(200).
       state::Randomize(seed);
       Random(1000);
       Random(100);
-      EXPECT_EQ(SystemData[3][27], 200 + Random(200)) << c.name;
+      EXPECT_EQ(SystemData[3][star_system::kSiegeDays], 200 + Random(200)) << c.name;
     }
     if (c.war && !c.atWar) {
-      EXPECT_EQ(NewsList[1][6], 20 + next[0]) << c.name;
-      EXPECT_EQ(NewsList[1][21], next[1] + 1) << c.name;
-      EXPECT_EQ(NewsList[1][22], next[2] + 1) << c.name;
-      EXPECT_EQ(NewsList[1][24], next[3] + 1) << c.name;
+      EXPECT_EQ(NewsList[1][news::kLifetime], 20 + next[0]) << c.name;
+      EXPECT_EQ(NewsList[1][news::kFirstSentenceVariant], next[1] + 1) << c.name;
+      EXPECT_EQ(NewsList[1][news::kSecondSentenceVariant], next[2] + 1) << c.name;
+      EXPECT_EQ(NewsList[1][news::kWarThirdSentenceVariant], next[3] + 1) << c.name;
     }
   }
 
@@ -327,10 +338,10 @@ TEST_F(Diplomacy, RollsAtTheirEdges) {
   SetUp();
   Border();
   OnlyFactions(2);
-  FactionData[1][12] = FactionData[2][11] = 1;
+  FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] = 1;
   state::Randomize(FindSeed([] { return Random(1000) >= 0 && Random(100) < 6 && Random(200) == 199; }));
   rules::UpdateFactionDiplomacy(ui);
-  EXPECT_EQ(SystemData[3][27], 399);
+  EXPECT_EQ(SystemData[3][star_system::kSiegeDays], 399);
 }
 
 // A day's first war news ends its declarations and cease-fires, whichever news it was; the
@@ -346,8 +357,8 @@ TEST_F(Diplomacy, TheDaysFirstNewsEndsDeclarationsButNotInvasions) {
 
   // A declaration on the Outer Rim, then the invasion of the Coalition in the same day.
   twoFronts();
-  FactionData[1][22] = -101;
-  FactionData[1][13] = FactionData[3][11] = 1;
+  FactionData[1][faction::kRelationDays + 2] = -101;
+  FactionData[1][faction::kAtWarWith + 3] = FactionData[3][faction::kAtWarWith + 1] = 1;
   state::Randomize(FindSeed([] {
     if (Random(1000) >= 5) return false;
     for (int i = 0; i < 4; ++i) Random(10);  // the news' lifetime and text variants
@@ -355,9 +366,9 @@ TEST_F(Diplomacy, TheDaysFirstNewsEndsDeclarationsButNotInvasions) {
     return Random(100) < 6;
   }));
   rules::UpdateFactionDiplomacy(ui);
-  EXPECT_EQ(FactionData[1][12], 1);
-  EXPECT_EQ(SystemData[5][20], 1);
-  EXPECT_EQ(SystemData[5][21], 1);
+  EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], 1);
+  EXPECT_EQ(SystemData[5][star_system::kCampaign], 1);
+  EXPECT_EQ(SystemData[5][star_system::kAttacker], 1);
 
   // An invasion of the Outer Rim, then a low roll against the Coalition: no declaration. A script
   // records the generator when the invasion news pops up; the next draw is that roll.
@@ -373,18 +384,18 @@ TEST_F(Diplomacy, TheDaysFirstNewsEndsDeclarationsButNotInvasions) {
   for (std::uint32_t seed = 0; seed < 2'000'000 && !found; ++seed) {
     SetUp();
     twoFronts();
-    FactionData[1][12] = FactionData[2][11] = 1;
-    FactionData[1][23] = -101;
+    FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] = 1;
+    FactionData[1][faction::kRelationDays + 3] = -101;
     SeedAtNews newsUi;
     newsUi.SetVisible(rules::Screen::Travel);
     state::Randomize(seed);
     rules::UpdateFactionDiplomacy(newsUi);
-    if (SystemData[3][20] != 1) continue;
+    if (SystemData[3][star_system::kCampaign] != 1) continue;
     state::Randomize(newsUi.seed);
     if (Random(1000) >= 5) continue;
     found = true;
-    EXPECT_EQ(FactionData[1][13], 0) << "seed " << seed;
-    EXPECT_EQ(FactionData[1][23], -102) << "seed " << seed;
+    EXPECT_EQ(FactionData[1][faction::kAtWarWith + 3], 0) << "seed " << seed;
+    EXPECT_EQ(FactionData[1][faction::kRelationDays + 3], -102) << "seed " << seed;
   }
   EXPECT_TRUE(found);
 }
@@ -394,12 +405,12 @@ TEST_F(Diplomacy, AFactionBesiegesOneSystemAtATime) {
   OnlyFactions(2);
   AddSystem(5, 2);
   AddBody(1, 9, kWormhole, 5);
-  FactionData[1][12] = FactionData[2][11] = 1;
-  SystemData[5][20] = 1;
-  SystemData[5][21] = 1;
+  FactionData[1][faction::kAtWarWith + 2] = FactionData[2][faction::kAtWarWith + 1] = 1;
+  SystemData[5][star_system::kCampaign] = 1;
+  SystemData[5][star_system::kAttacker] = 1;
   state::Randomize(11);
   rules::UpdateFactionDiplomacy(ui);
-  EXPECT_EQ(SystemData[3][20], 0);
+  EXPECT_EQ(SystemData[3][star_system::kCampaign], 0);
   // The Federation draws only its cease-fire roll; the Outer Rim has no way into the Federation.
   EXPECT_EQ(state::RandSeed, SeedAfter(11, 1 + 1 + 1));
 }

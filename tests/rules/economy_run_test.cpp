@@ -9,6 +9,7 @@
 #include "rules/economy_day.h"
 #include "rules/markets.h"
 #include "rules/news.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/start_ship.h"
@@ -21,9 +22,11 @@ using namespace state;
 
 constexpr int kDays = 10'000;
 
-bool Visible(int s, int b) { return BodyData[s][b][1] > 0; }
-bool IsPlanet(int s, int b) { return Visible(s, b) && BodyData[s][b][3] > 0; }
-bool IsHideout(int s, int b) { return Visible(s, b) && BodyData[s][b][3] == kKindPirateHideout; }
+bool Visible(int s, int b) { return BodyData[s][b][body::kVisible] > 0; }
+bool IsPlanet(int s, int b) { return Visible(s, b) && BodyData[s][b][body::kKind] > 0; }
+bool IsHideout(int s, int b) {
+  return Visible(s, b) && BodyData[s][b][body::kKind] == kKindPirateHideout;
+}
 bool IsContraband(int g) { return g >= kFirstContraband && g <= kLastGood; }
 
 // The highest stock a good can hold after a day without "Connections" skills.
@@ -41,8 +44,8 @@ class EconomyRun : public ::testing::Test {
  protected:
   void SetUp() override {
     ClearGameState();
-    PlayerData[3] = 5;  // a smuggler sees the hideouts, so their markets run too
-    PlayerData[4] = 2;
+    PlayerData[player::kProfession] = 5;  // a smuggler sees the hideouts, so their markets run too
+    PlayerData[player::kFaction] = 2;
     BuildNewWorld(StartShipClass(5, 2));
     NoWarPopups = 0;
     Randomize(20240611);
@@ -51,7 +54,7 @@ class EconomyRun : public ::testing::Test {
 
   void CheckPrices() {
     for (int s = 1; s <= kLastSystem; ++s) {
-      if (SystemData[s][1] <= 0) continue;
+      if (SystemData[s][star_system::kPresent] <= 0) continue;
       for (int g = 1; g <= kLastGood; ++g) {
         const int target = rules::SystemPriceTarget(s, g);
         const Band system{target - target / 10, target + target / 10};
@@ -99,33 +102,37 @@ class EconomyRun : public ::testing::Test {
     for (int f = 1; f <= kLastFaction; ++f) {
       for (int g = 1; g <= kLastFaction; ++g) {
         if (f != g) {
-          ASSERT_EQ(FactionData[f][10 + g], FactionData[g][10 + f]) << f << " " << g;
+          ASSERT_EQ(FactionData[f][faction::kAtWarWith + g],
+                    FactionData[g][faction::kAtWarWith + f])
+              << f << " " << g;
         }
       }
     }
     std::map<int, int> campaignsOf;
     for (int s = 1; s <= kLastSystem; ++s) {
       const TSystemRow& row = SystemData[s];
-      if (row[3] == 6) {
-        ASSERT_EQ(row[2], capitalOwner[s]) << "capital " << s;
+      if (row[star_system::kClass] == 6) {
+        ASSERT_EQ(row[star_system::kOwner], capitalOwner[s]) << "capital " << s;
       }
-      if (row[20] == 1) {
-        ASSERT_NE(row[3], 6) << s;
-        ASSERT_EQ(++campaignsOf[row[21]], 1) << "faction " << row[21] << " attacks twice";
-        ASSERT_NE(row[21], row[2]) << s;
-        ASSERT_GE(row[27], 200) << s;
-        ASSERT_LE(row[27], 399) << s;
-        ASSERT_GE(row[22], 1) << s;
-        ASSERT_LT(row[22], row[27]) << s;
+      if (row[star_system::kCampaign] == 1) {
+        ASSERT_NE(row[star_system::kClass], 6) << s;
+        ASSERT_EQ(++campaignsOf[row[star_system::kAttacker]], 1)
+            << "faction " << row[star_system::kAttacker] << " attacks twice";
+        ASSERT_NE(row[star_system::kAttacker], row[star_system::kOwner]) << s;
+        ASSERT_GE(row[star_system::kSiegeDays], 200) << s;
+        ASSERT_LE(row[star_system::kSiegeDays], 399) << s;
+        ASSERT_GE(row[star_system::kCampaignDays], 1) << s;
+        ASSERT_LT(row[star_system::kCampaignDays], row[star_system::kSiegeDays]) << s;
       } else if (runningBefore[s]) {
-        ASSERT_EQ(row[22], row[27]) << "campaign in " << s << " ended early or late";
+        ASSERT_EQ(row[star_system::kCampaignDays], row[star_system::kSiegeDays])
+            << "campaign in " << s << " ended early or late";
         ++campaignsEnded;
-        ASSERT_TRUE(NewsList[1][2] == rules::kNewsSystemCaptured ||
-                    NewsList[1][2] == rules::kNewsInvasionFailed);
+        ASSERT_TRUE(NewsList[1][news::kKind] == rules::kNewsSystemCaptured ||
+                    NewsList[1][news::kKind] == rules::kNewsInvasionFailed);
       }
       for (int b = 1; b <= kLastBody; ++b) {
-        if (Visible(s, b) && BodyData[s][b][3] != kKindPirateHideout) {
-          ASSERT_EQ(BodyData[s][b][2], row[2]) << s << "/" << b;
+        if (Visible(s, b) && BodyData[s][b][body::kKind] != kKindPirateHideout) {
+          ASSERT_EQ(BodyData[s][b][body::kOwner], row[star_system::kOwner]) << s << "/" << b;
         }
       }
     }
@@ -136,23 +143,24 @@ class EconomyRun : public ::testing::Test {
     bool ended = false;
     for (int i = 1; i <= kLastNews; ++i) {
       const TNewsRow& e = NewsList[i];
-      if (e[1] != 1) {
+      if (e[news::kValid] != 1) {
         ended = true;
         continue;
       }
       ASSERT_FALSE(ended) << "a gap in the news list at " << i;
-      ASSERT_GE(e[2], 1);
-      ASSERT_LE(e[2], 9);
+      ASSERT_GE(e[news::kKind], 1);
+      ASSERT_LE(e[news::kKind], 9);
       ASSERT_FALSE(NewsHeadline[i].empty());
-      ASSERT_GE(e[6], 0);
-      ASSERT_LE(e[6], 49);
+      ASSERT_GE(e[news::kLifetime], 0);
+      ASSERT_LE(e[news::kLifetime], 49);
       if (i > 1) {
-        ASSERT_GE(NewsList[i - 1][5], e[5]) << "order at " << i;
+        ASSERT_GE(NewsList[i - 1][news::kDay], e[news::kDay]) << "order at " << i;
       }
-      if (e[5] == GameDay && (e[2] == rules::kNewsWarDeclared || e[2] == rules::kNewsCeaseFire)) {
+      if (e[news::kDay] == GameDay &&
+          (e[news::kKind] == rules::kNewsWarDeclared || e[news::kKind] == rules::kNewsCeaseFire)) {
         ++diplomacyNews;
       }
-      if (e[5] == GameDay) ++kinds[e[2]];
+      if (e[news::kDay] == GameDay) ++kinds[e[news::kKind]];
     }
     ASSERT_LE(diplomacyNews, 1) << "day " << GameDay;
     for (int field = 0; field < static_cast<int>(NewsList[kLastNews + 1].size()); ++field) {
@@ -168,21 +176,22 @@ TEST_F(EconomyRun, TenThousandDaysKeepTheWorldsInvariants) {
   support::ScriptUi ui;
   ui.SetVisible(rules::Screen::Travel);
   std::array<int, kSystems> capitalOwner{};
-  for (int s = 1; s <= kLastSystem; ++s) capitalOwner[s] = SystemData[s][2];
+  for (int s = 1; s <= kLastSystem; ++s) capitalOwner[s] = SystemData[s][star_system::kOwner];
   int conquests = 0;
   for (int day = 0; day < kDays; ++day) {
     std::array<bool, kSystems> runningBefore{};
     std::array<int, kSystems> ownerBefore{};
     for (int s = 1; s <= kLastSystem; ++s) {
-      runningBefore[s] = SystemData[s][20] == 1;
-      ownerBefore[s] = SystemData[s][2];
+      runningBefore[s] = SystemData[s][star_system::kCampaign] == 1;
+      ownerBefore[s] = SystemData[s][star_system::kOwner];
     }
     rules::RunEconomyDay(ui);
     ASSERT_NO_FATAL_FAILURE(CheckPrices());
     ASSERT_NO_FATAL_FAILURE(CheckStocks());
     ASSERT_NO_FATAL_FAILURE(CheckWar(capitalOwner, runningBefore));
     ASSERT_NO_FATAL_FAILURE(CheckNews());
-    for (int s = 1; s <= kLastSystem; ++s) conquests += SystemData[s][2] != ownerBefore[s] ? 1 : 0;
+    for (int s = 1; s <= kLastSystem; ++s)
+      conquests += SystemData[s][star_system::kOwner] != ownerBefore[s] ? 1 : 0;
   }
   // The run went through every kind of event, and only war news of kinds 7..9 popped up.
   for (int kind = 1; kind <= 9; ++kind) EXPECT_GT(kinds[kind], 0) << "kind " << kind;

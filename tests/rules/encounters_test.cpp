@@ -8,6 +8,7 @@
 
 #include "fight_script.h"
 #include "rules/ship_loss.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "world_fixture.h"
@@ -35,20 +36,20 @@ class Encounters : public World {
     AddSystem(3, 1);
     AddBody(3, 1, kSun);
     AddBody(3, 2, 2);
-    PlayerData[4] = 1;
-    PlayerData[32] = 3;
-    PlayerShip[1] = 1;
-    PlayerShip[2] = kStarwolf;
-    PlayerShip[13] = 2;
-    PlayerShip[14] = 3;
-    PlayerShip[40] = 7;
+    PlayerData[player::kFaction] = 1;
+    PlayerData[player::kLifePoints] = 3;
+    PlayerShip[ship::kAlive] = 1;
+    PlayerShip[ship::kClass] = kStarwolf;
+    PlayerShip[ship::kBody] = 2;
+    PlayerShip[ship::kSystem] = 3;
+    PlayerShip[ship::kShields] = 7;
     state::TutorialActive = 0;
     state::GameDay = 100;
   }
 
   static void War(int f, int g) {
-    state::FactionData[f][10 + g] = 1;
-    state::FactionData[g][10 + f] = 1;
+    state::FactionData[f][faction::kAtWarWith + g] = 1;
+    state::FactionData[g][faction::kAtWarWith + f] = 1;
   }
 
   // A seed whose first day roll of a fighter without a mission brings a hostile ship.
@@ -79,8 +80,8 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[2] = c.shipClass;
-    state::SystemData[3][20] = c.campaign ? 1 : 0;
+    PlayerShip[ship::kClass] = c.shipClass;
+    state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
     state::SkillOwned[9] = c.criminalistics ? 1 : 0;
     state::SkillOwned[10] = c.advanced ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
@@ -114,16 +115,16 @@ TEST_F(Encounters, EncounterRatesOverManyDays) {
   for (const Case& c : cases) {
     SetUp();
     War(1, 2);
-    PlayerShip[2] = c.shipClass;
-    state::SystemData[3][20] = c.campaign ? 1 : 0;
+    PlayerShip[ship::kClass] = c.shipClass;
+    state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
-    state::ActiveMission[1] = c.missionType != 0 ? 1 : 0;
-    state::ActiveMission[2] = c.missionType;
+    state::ActiveMission[mission::kActive] = c.missionType != 0 ? 1 : 0;
+    state::ActiveMission[mission::kType] = c.missionType;
     state::Randomize(2024);
     ui = FightScript();
     for (int day = 0; day < kDays; ++day) {
-      PlayerData[31] = 0;
+      PlayerData[player::kFlightEncounters] = 0;
       rules::StartHostileEncounter(ui);
     }
     const double rate = static_cast<double>(ui.fights) / kDays;
@@ -151,9 +152,9 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   EXPECT_EQ(setup.enemyTier, 0);
   EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1);
   EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 1);
-  EXPECT_EQ(EnemyShip[8], setup.enemyFaction);
+  EXPECT_EQ(EnemyShip[ship::kFaction], setup.enemyFaction);
   EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "an enemy at war shoots to kill";
-  EXPECT_EQ(PlayerData[31], 1);
+  EXPECT_EQ(PlayerData[player::kFlightEncounters], 1);
 
   ASSERT_EQ(ui.popups.size(), 1u);
   const support::ShownPopup& alert = ui.popups[0];
@@ -173,19 +174,19 @@ TEST_F(Encounters, NobodyAttacksACleanPlayerAtPeace) {
   EXPECT_EQ(ui.fights, 0);
   EXPECT_TRUE(ui.setups.empty());
   EXPECT_TRUE(ui.popups.empty());
-  EXPECT_EQ(EnemyShip[8], 0);
-  EXPECT_EQ(PlayerData[31], 0);
+  EXPECT_EQ(EnemyShip[ship::kFaction], 0);
+  EXPECT_EQ(PlayerData[player::kFlightEncounters], 0);
 }
 
 // A wanted player is hunted by the own and neutral factions, who try to tow the ship in.
 TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
-  PlayerData[30] = 20;
+  PlayerData[player::kCriminalDays] = 20;
   for (std::uint32_t seed = 0, found = 0; found < 20 && seed < 200000; ++seed) {
     state::Randomize(seed);
     if (state::Random(1000) >= 30) continue;
     ++found;
     state::Randomize(seed);
-    PlayerData[31] = 0;
+    PlayerData[player::kFlightEncounters] = 0;
     ui = FightScript();
     rules::StartHostileEncounter(ui);
     ASSERT_EQ(ui.fights, 1) << seed;
@@ -199,14 +200,14 @@ TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
 // larger than the player's corvette.
 TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
   War(1, 2);
-  PlayerData[30] = 20;
-  PlayerShip[2] = kShadowcat;
+  PlayerData[player::kCriminalDays] = 20;
+  PlayerShip[ship::kClass] = kShadowcat;
   int police = 0, enemies = 0;
   for (std::uint32_t seed = 0; police + enemies < 60 && seed < 400000; ++seed) {
     state::Randomize(seed);
     if (state::Random(1000) >= 30) continue;
     state::Randomize(seed);
-    PlayerData[31] = 0;
+    PlayerData[player::kFlightEncounters] = 0;
     ui = FightScript();
     rules::StartHostileEncounter(ui);
     ASSERT_EQ(ui.setups.size(), 1u) << seed;
@@ -224,20 +225,20 @@ TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
 
 TEST_F(Encounters, OnlyTheFirstEncounterOfAFlightIsFought) {
   War(1, 2);
-  PlayerData[31] = 1;
+  PlayerData[player::kFlightEncounters] = 1;
   SeedForEncounter();
   const std::uint32_t seed = state::RandSeed;
   rules::StartHostileEncounter(ui);
   EXPECT_EQ(ui.fights, 0);
   EXPECT_TRUE(ui.popups.empty());
-  EXPECT_EQ(PlayerData[31], 1);
+  EXPECT_EQ(PlayerData[player::kFlightEncounters], 1);
 
   // The opponent is still drawn and set up before the flight's count stops the fight, so the
   // day uses the generator exactly as a first encounter does.
   EXPECT_EQ(ui.setups.size(), 1u);
   const std::uint32_t after = state::RandSeed;
   FightScript first;
-  PlayerData[31] = 0;
+  PlayerData[player::kFlightEncounters] = 0;
   state::Randomize(seed);
   rules::StartHostileEncounter(first);
   EXPECT_EQ(first.fights, 1);
@@ -268,9 +269,9 @@ TEST_F(Encounters, TheLastDayRollDecides) {
     for (const bool decisiveHits : {true, false}) {
       SetUp();
       War(1, 2);
-      PlayerShip[2] = c.shipClass;
-      state::ActiveMission[1] = c.missionActive ? 1 : 0;
-      state::ActiveMission[2] = c.missionType;
+      PlayerShip[ship::kClass] = c.shipClass;
+      state::ActiveMission[mission::kActive] = c.missionActive ? 1 : 0;
+      state::ActiveMission[mission::kType] = c.missionType;
       ASSERT_EQ(rules::EncounterChance(3), 30) << c.name;
       // Every earlier roll says the opposite of the last one.
       const std::uint32_t seed = FindSeed([&] {
@@ -300,8 +301,8 @@ TEST_F(Encounters, MissionsOnTheMoveRollTwice) {
     SetUp();
     state::TutorialActive = 1;  // no encounter, so the rolls are all the day draws
     state::GameDay = 10;
-    state::ActiveMission[1] = 1;
-    state::ActiveMission[2] = type;
+    state::ActiveMission[mission::kActive] = 1;
+    state::ActiveMission[mission::kType] = type;
     state::Randomize(77);
     rules::StartHostileEncounter(ui);
     EXPECT_EQ(state::RandSeed, SeedAfter(77, onTheMove.count(type) != 0 ? 2 : 1)) << type;
@@ -330,32 +331,32 @@ TEST_F(Encounters, ALostFightCostsALifeOrTheGame) {
     War(1, 2);
     ui = FightScript();
     ui.outcome = c.outcome;
-    PlayerData[32] = c.lives;
+    PlayerData[player::kLifePoints] = c.lives;
     state::TravelMayClose = 0;
     SeedForEncounter();
     rules::StartHostileEncounter(ui);
 
     ASSERT_EQ(ui.fights, 1) << c.name;
-    EXPECT_EQ(PlayerData[32], c.livesAfter) << c.name;
-    EXPECT_EQ(PlayerShip[1], c.gameOver ? 0 : 1) << c.name;
+    EXPECT_EQ(PlayerData[player::kLifePoints], c.livesAfter) << c.name;
+    EXPECT_EQ(PlayerShip[ship::kAlive], c.gameOver ? 0 : 1) << c.name;
     EXPECT_EQ(ui.travelClosings, c.gameOver ? 1 : 0) << c.name;
     EXPECT_EQ(state::TravelMayClose, c.gameOver ? 1 : 0) << c.name;
     EXPECT_EQ(ui.CountTopic("New chance"), c.newChance ? 1u : 0u) << c.name;
     EXPECT_EQ(ui.flightStops, c.newChance ? 1 : 0) << c.name;
     if (c.newChance) {
-      EXPECT_EQ(PlayerShip[40], state::GetShipClassBaseShields(kStarwolf)) << c.name;
+      EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(kStarwolf)) << c.name;
       EXPECT_EQ(ui.scoreLines, std::vector<std::string>{"Lifepoints: " + std::to_string(c.livesAfter)});
       EXPECT_EQ(state::DisplayedSystem, 3);
       EXPECT_GT(ui.redraws, 0);
     } else {
-      EXPECT_EQ(PlayerShip[40], 7) << c.name;
+      EXPECT_EQ(PlayerShip[ship::kShields], 7) << c.name;
     }
   }
 }
 
 TEST_F(Encounters, TheNewChanceIsExplained) {
-  PlayerShip[1] = 0;
-  PlayerShip[13] = 2;
+  PlayerShip[ship::kAlive] = 0;
+  PlayerShip[ship::kBody] = 2;
   rules::HandlePlayerShipDestroyed(ui);
   ASSERT_EQ(ui.popups.size(), 1u);
   const support::ShownPopup& popup = ui.popups[0];
@@ -369,14 +370,14 @@ TEST_F(Encounters, TheNewChanceIsExplained) {
             "save/restore a game session as well.");
   EXPECT_EQ(popup.picture, "ghostshipr.jpg");
   EXPECT_EQ(ui.scoreLines, std::vector<std::string>{"Lifepoints: 2"});
-  EXPECT_EQ(PlayerShip[1], 1);
-  EXPECT_EQ(PlayerShip[13], 2) << "the ship stays where it was";
-  EXPECT_EQ(PlayerShip[14], 3);
+  EXPECT_EQ(PlayerShip[ship::kAlive], 1);
+  EXPECT_EQ(PlayerShip[ship::kBody], 2) << "the ship stays where it was";
+  EXPECT_EQ(PlayerShip[ship::kSystem], 3);
 
   // A ship that is still alive loses nothing.
   ui = FightScript();
   rules::HandlePlayerShipDestroyed(ui);
-  EXPECT_EQ(PlayerData[32], 2);
+  EXPECT_EQ(PlayerData[player::kLifePoints], 2);
   EXPECT_TRUE(ui.popups.empty());
   EXPECT_FALSE(rules::EndGameIfShipLost(ui));
 }

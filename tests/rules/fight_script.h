@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/fields.h"
 #include "support/script_ui.h"
 #include "state/variables.h"
 
@@ -56,14 +57,14 @@ class FightScript : public support::ScriptUi {
         outcome == FightOutcome::EnemyDestroyed || outcome == FightOutcome::BothDestroyed;
     const bool playerGone =
         outcome == FightOutcome::PlayerDestroyed || outcome == FightOutcome::BothDestroyed;
-    state::EnemyShip[1] = enemyGone ? 0 : 1;
-    if (playerGone) state::PlayerShip[1] = 0;
+    state::EnemyShip[ship::kAlive] = enemyGone ? 0 : 1;
+    if (playerGone) state::PlayerShip[ship::kAlive] = 0;
   }
 
   bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
     (void)fleetKind;
     fleetFactions.push_back(enemyFaction);
-    if (shipLostInFleetBattle) state::PlayerShip[1] = 0;
+    if (shipLostInFleetBattle) state::PlayerShip[ship::kAlive] = 0;
     return fleetWon;
   }
 

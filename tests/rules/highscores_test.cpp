@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace {
@@ -23,10 +24,10 @@ class Highscores : public ::testing::Test {
     HighscoreNames.fill("");
     state::ClearGameState();
     state::PlayerName = "Ria Tavel";
-    state::PlayerData[4] = 4;   // Syndicate
-    state::PlayerData[14] = 7;  // Admiral
-    state::PlayerShip[2] = 12;
-    state::PlayerShip[8] = 2;
+    state::PlayerData[player::kFaction] = 4;   // Syndicate
+    state::PlayerData[player::kRank] = 7;  // Admiral
+    state::PlayerShip[ship::kClass] = 12;
+    state::PlayerShip[ship::kFaction] = 2;
   }
 
   // Rows 1..5 in use with these scores, named "A".."E"; each row carries its own marks in the
@@ -34,16 +35,16 @@ class Highscores : public ::testing::Test {
   static void Fill(const std::array<std::int32_t, 5>& scores) {
     for (int k = 1; k <= 5; ++k) {
       auto& row = HighscoreTable[k];
-      row[0] = -k;
-      row[1] = 1;
-      row[2] = scores[k - 1];
-      row[3] = k % 4 + 1;
-      row[4] = k;
-      row[5] = k + 1;
-      row[6] = k % 4 + 1;
+      row[state::kUnusedField] = -k;
+      row[highscore::kUsed] = 1;
+      row[highscore::kScore] = scores[k - 1];
+      row[highscore::kFaction] = k % 4 + 1;
+      row[highscore::kRank] = k;
+      row[highscore::kShipClass] = k + 1;
+      row[highscore::kShipFaction] = k % 4 + 1;
       row[7] = 700 + k;
-      row[100] = 10000 + k;
-      row[101] = -100 - k;
+      row[state::kLastStoredField] = 10000 + k;
+      row[state::kSpareField] = -100 - k;
       HighscoreNames[k] = std::string(1, static_cast<char>('A' + k - 1));
     }
   }
@@ -90,8 +91,9 @@ TEST_F(Highscores, AScoreTakesTheFirstRowBelowItAndTheRowsUnderItMoveDown) {
       SCOPED_TRACE(k);
       // Rows above the place stay, rows below it are the old row one higher, whole.
       const int from = k < c.place ? k : k - 1;
-      EXPECT_EQ(HighscoreTable[k][0], -k) << "field 0 is not part of a move";
-      EXPECT_EQ(HighscoreTable[k][101], -100 - k) << "the spare field is not part of a move";
+      EXPECT_EQ(HighscoreTable[k][state::kUnusedField], -k) << "field 0 is not part of a move";
+      EXPECT_EQ(HighscoreTable[k][state::kSpareField], -100 - k)
+          << "the spare field is not part of a move";
       if (k == c.place) continue;
       for (int field = 1; field <= 100; ++field)
         ASSERT_EQ(HighscoreTable[k][field], before[from][field]) << "field " << field;
@@ -103,12 +105,12 @@ TEST_F(Highscores, TheNewRowRecordsThePlayersFactionRankShipAndLivery) {
   Fill({900, 700, 500, 300, 100});
   ASSERT_EQ(rules::InsertHighscore(800), 2);
   const auto& row = HighscoreTable[2];
-  EXPECT_EQ(row[1], 1);
-  EXPECT_EQ(row[2], 800);
-  EXPECT_EQ(row[3], 4);
-  EXPECT_EQ(row[4], 7);
-  EXPECT_EQ(row[5], 12);
-  EXPECT_EQ(row[6], 2);
+  EXPECT_EQ(row[highscore::kUsed], 1);
+  EXPECT_EQ(row[highscore::kScore], 800);
+  EXPECT_EQ(row[highscore::kFaction], 4);
+  EXPECT_EQ(row[highscore::kRank], 7);
+  EXPECT_EQ(row[highscore::kShipClass], 12);
+  EXPECT_EQ(row[highscore::kShipFaction], 2);
   EXPECT_EQ(HighscoreNames[2], "Ria Tavel");
   EXPECT_EQ(HighscoreNames[3], "B") << "the row it took moved down with its name";
 }

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "state/fields.h"
 #include "world_fixture.h"
 
 namespace {
@@ -39,7 +40,12 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
     for (int i = 0; i < count; ++i) AddBody(s, 2 + i, 1);
   };
   const Case cases[] = {
-      {"nobody produces it", [] { AddBody(1, 1, kSun); AddBody(1, 2, 2); }, kSupplies, 130},
+      {"nobody produces it",
+       [] {
+         AddBody(1, 1, kSun);
+         AddBody(1, 2, 2);
+       },
+       kSupplies, 130},
       {"one secondary producer", [] { AddBody(1, 2, 5); }, kSupplies, 115},
       {"one main producer", [&] { farms(1, 1); }, kSupplies, 105},
       {"two main producers", [&] { farms(1, 2); }, kSupplies, 95},
@@ -47,46 +53,109 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
       {"five main producers", [&] { farms(1, 5); }, kSupplies, 70},
       {"six main producers", [&] { farms(1, 6); }, kSupplies, 60},
       {"hidden producers do not count",
-       [&] { farms(1, 6); for (int b = 2; b <= 7; ++b) BodyData[1][b][1] = 0; }, kSupplies, 130},
+       [&] {
+         farms(1, 6);
+         for (int b = 2; b <= 7; ++b) BodyData[1][b][body::kVisible] = 0;
+       },
+       kSupplies, 130},
       {"banned contraband outside the Syndicate",
-       [] { AddBody(1, 1, kSun); AddBody(1, 2, 1); AddBody(1, 3, kHideout); }, kRum, 650},
+       [] {
+         AddBody(1, 1, kSun);
+         AddBody(1, 2, 1);
+         AddBody(1, 3, kHideout);
+       },
+       kRum, 650},
       {"banned contraband in the Syndicate",
-       [] { SystemData[1][2] = 4; AddBody(1, 1, kSun); AddBody(1, 2, 1); }, kRum, 300},
-      {"unbanned contraband in the Syndicate", [] { SystemData[1][2] = 4; AddBody(1, 2, 1); },
+       [] {
+         SystemData[1][star_system::kOwner] = 4;
+         AddBody(1, 1, kSun);
+         AddBody(1, 2, 1);
+       },
+       kRum, 300},
+      {"unbanned contraband in the Syndicate",
+       [] {
+         SystemData[1][star_system::kOwner] = 4;
+         AddBody(1, 2, 1);
+       },
        kReligious, 600},
-      {"a siege sets half again the base price", [&] { farms(1, 6); SystemData[1][20] = 1; },
+      {"a siege sets half again the base price",
+       [&] {
+         farms(1, 6);
+         SystemData[1][star_system::kCampaign] = 1;
+       },
        kSupplies, 150},
       {"peaceful neighbour with two producers",
-       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 2); }, kSupplies, 128},
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 2);
+       },
+       kSupplies, 128},
       {"peaceful neighbour with six producers",
-       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); }, kSupplies, 104},
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+       },
+       kSupplies, 104},
       {"two neighbours apply one after the other",
        [&] {
          AddBody(1, 2, 2);
-         AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6);
-         AddSystem(3, 1); Link(1, 10, 3, 9); farms(3, 6);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         AddSystem(3, 1);
+         Link(1, 10, 3, 9);
+         farms(3, 6);
        },
        kSupplies, 84},
       {"neighbour at war with the system's owner",
        [&] {
-         AddBody(1, 2, 2); AddSystem(2, 2); Link(1, 9, 2, 9); farms(2, 6);
-         state::FactionData[2][11] = 1; state::FactionData[1][12] = 1;
+         AddBody(1, 2, 2);
+         AddSystem(2, 2);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         state::FactionData[2][faction::kAtWarWith + 1] = 1;
+         state::FactionData[1][faction::kAtWarWith + 2] = 1;
        },
        kSupplies, 130},
       {"besieged neighbour",
-       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); SystemData[2][20] = 1; },
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         SystemData[2][star_system::kCampaign] = 1;
+       },
        kSupplies, 130},
       {"besieged system ignores its neighbours",
-       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); SystemData[1][20] = 1; },
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         SystemData[1][star_system::kCampaign] = 1;
+       },
        kSupplies, 150},
       {"neighbour bodies without an owner do not count",
        [&] {
-         AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6);
-         for (int b = 2; b <= 7; ++b) BodyData[2][b][2] = 0;
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         for (int b = 2; b <= 7; ++b) BodyData[2][b][body::kOwner] = 0;
        },
        kSupplies, 130},
       {"hidden wormhole leads nowhere",
-       [&] { AddBody(1, 2, 2); AddSystem(2, 1); Link(1, 9, 2, 9); farms(2, 6); BodyData[1][9][1] = 0; },
+       [&] {
+         AddBody(1, 2, 2);
+         AddSystem(2, 1);
+         Link(1, 9, 2, 9);
+         farms(2, 6);
+         BodyData[1][9][body::kVisible] = 0;
+       },
        kSupplies, 130},
   };
   for (const Case& c : cases) {
@@ -274,7 +343,7 @@ TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
   AddBody(1, 2, 3);
   AddBody(1, 3, kHideout);
   AddBody(1, 4, kHideout);
-  BodyData[1][4][1] = 0;  // an undiscovered hideout keeps what it had
+  BodyData[1][4][body::kVisible] = 0;  // an undiscovered hideout keeps what it had
   for (int b = 2; b <= 4; ++b) {
     for (int g = 1; g <= state::kLastGood; ++g) MarketStock[1][b][g] = 20;
   }
@@ -297,11 +366,11 @@ TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
     bool body2Empty, body3Empty;
   };
   auto transport = [](state::TMissionRow& row, int active, int type, int body, int system) {
-    row[1] = active;
-    row[2] = type;
-    row[6] = body;
-    row[7] = system;
-    row[8] = kSynthetics;
+    row[mission::kActive] = active;
+    row[mission::kType] = type;
+    row[mission::kTargetBody] = body;
+    row[mission::kTargetSystem] = system;
+    row[mission::kSubject] = kSynthetics;
   };
   using state::ActiveMission;
   using state::MissionOffers;

@@ -7,6 +7,7 @@
 
 #include "fight_script.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "world_fixture.h"
 
@@ -54,38 +55,38 @@ class MissionArrival : public World {
     state::BodyText[3][3][1] = "Vesta";
     state::BodyText[3][4][1] = "Target Rock";
     AddSystem(kCampaignSystem, 1);
-    state::SystemData[kCampaignSystem][20] = 1;
-    state::SystemData[kCampaignSystem][21] = 2;
+    state::SystemData[kCampaignSystem][star_system::kCampaign] = 1;
+    state::SystemData[kCampaignSystem][star_system::kAttacker] = 2;
     state::FactionText[1][5] = "FederationLogo";
-    PlayerData[2] = kCredits;
-    PlayerData[4] = 1;
-    PlayerData[6] = 5;
-    PlayerData[7] = 0;
-    PlayerData[32] = 3;
-    PlayerShip[1] = 1;
-    PlayerShip[2] = kShadowcat;
-    PlayerShip[13] = 4;
-    PlayerShip[14] = 3;
+    PlayerData[player::kCredits] = kCredits;
+    PlayerData[player::kFaction] = 1;
+    PlayerData[player::kLevel] = 5;
+    PlayerData[player::kExperience] = 0;
+    PlayerData[player::kLifePoints] = 3;
+    PlayerShip[ship::kAlive] = 1;
+    PlayerShip[ship::kClass] = kShadowcat;
+    PlayerShip[ship::kBody] = 4;
+    PlayerShip[ship::kSystem] = 3;
     state::TravelMayClose = 0;
     state::TutorialActive = 0;
   }
 
-  static void Mission(int type, int eighth) {
+  static void Mission(int type, int subject) {
     ActiveMission.fill(0);
-    ActiveMission[1] = 1;
-    ActiveMission[2] = type;
-    ActiveMission[3] = kReward;
-    ActiveMission[6] = 4;
-    ActiveMission[7] = 3;
-    ActiveMission[8] = eighth;
-    ActiveMission[9] = 2;
-    ActiveMission[10] = 4;
-    ActiveMission[11] = 3;
-    ActiveMission[12] = 2;
-    ActiveMission[13] = 3;
-    ActiveMission[14] = 3;
-    ActiveMission[15] = 3;
-    ActiveMission[20] = kCampaignSystem;
+    ActiveMission[mission::kActive] = 1;
+    ActiveMission[mission::kType] = type;
+    ActiveMission[mission::kReward] = kReward;
+    ActiveMission[mission::kTargetBody] = 4;
+    ActiveMission[mission::kTargetSystem] = 3;
+    ActiveMission[mission::kSubject] = subject;
+    ActiveMission[mission::kEnemyFaction] = 2;
+    ActiveMission[mission::kFirstPointBody] = 4;
+    ActiveMission[mission::kFirstPointSystem] = 3;
+    ActiveMission[mission::kSecondPointBody] = 2;
+    ActiveMission[mission::kSecondPointSystem] = 3;
+    ActiveMission[mission::kThirdPointBody] = 3;
+    ActiveMission[mission::kThirdPointSystem] = 3;
+    ActiveMission[mission::kCampaignSystem] = kCampaignSystem;
   }
 
   void Play(Script script) {
@@ -106,7 +107,7 @@ class MissionArrival : public World {
 struct Case {
   const char* name;
   int type;
-  int eighth;  // [8]: enemy class, stage or 1
+  int subject;  // mission::kSubject: enemy class, stage or 1
   Script script;
   bool spy;
   int lives;
@@ -118,7 +119,7 @@ struct Case {
   int experience;
   int livesAfter;
   bool gameOver;
-  int eighthAfter;
+  int subjectAfter;
   int targetBodyAfter;
 };
 
@@ -222,10 +223,10 @@ const Case kCases[] = {
 TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
   for (const Case& c : kCases) {
     SetUp();
-    Mission(c.type, c.eighth);
+    Mission(c.type, c.subject);
     Play(c.script);
-    PlayerData[32] = c.lives;
-    PlayerShip[72] = c.spy ? 5 : 0;
+    PlayerData[player::kLifePoints] = c.lives;
+    PlayerShip[ship::kTargeting] = c.spy ? 5 : 0;
     ASSERT_EQ(state::HasSpySensors(), c.spy);
 
     rules::CheckMissionOnArrival(ui);
@@ -236,18 +237,20 @@ TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
       ASSERT_EQ(key.size(), 1u) << c.name;
       EXPECT_EQ(key[0].text, c.keyText) << c.name;
     }
-    EXPECT_EQ(ActiveMission[1], c.stillActive ? 1 : 0) << c.name;
-    EXPECT_EQ(PlayerData[2], kCredits + (c.completed ? kReward : 0)) << c.name;
-    EXPECT_EQ(PlayerData[7], c.experience) << c.name;
-    EXPECT_EQ(PlayerData[50], c.completed ? 1 : 0) << c.name;
-    EXPECT_EQ(state::SystemData[kCampaignSystem][25], c.completed ? 1 : 0) << c.name;
-    EXPECT_EQ(PlayerData[32], c.livesAfter) << c.name;
-    EXPECT_EQ(PlayerShip[1], c.gameOver ? 0 : 1) << c.name;
+    EXPECT_EQ(ActiveMission[mission::kActive], c.stillActive ? 1 : 0) << c.name;
+    EXPECT_EQ(PlayerData[player::kCredits], kCredits + (c.completed ? kReward : 0)) << c.name;
+    EXPECT_EQ(PlayerData[player::kExperience], c.experience) << c.name;
+    EXPECT_EQ(PlayerData[player::kMissionsCompleted], c.completed ? 1 : 0) << c.name;
+    EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kCampaignMissions],
+              c.completed ? 1 : 0)
+        << c.name;
+    EXPECT_EQ(PlayerData[player::kLifePoints], c.livesAfter) << c.name;
+    EXPECT_EQ(PlayerShip[ship::kAlive], c.gameOver ? 0 : 1) << c.name;
     EXPECT_EQ(state::TravelMayClose, c.gameOver ? 1 : 0) << c.name;
     EXPECT_EQ(ui.travelClosings, c.gameOver ? 1 : 0) << c.name;
-    EXPECT_EQ(ActiveMission[8], c.eighthAfter) << c.name;
-    EXPECT_EQ(ActiveMission[6], c.targetBodyAfter) << c.name;
-    EXPECT_EQ(ActiveMission[7], 3) << c.name;
+    EXPECT_EQ(ActiveMission[mission::kSubject], c.subjectAfter) << c.name;
+    EXPECT_EQ(ActiveMission[mission::kTargetBody], c.targetBodyAfter) << c.name;
+    EXPECT_EQ(ActiveMission[mission::kTargetSystem], 3) << c.name;
     const bool ended = !c.stillActive;
     EXPECT_EQ(ui.missionPanelHidden, ended ? 1 : 0) << c.name;
     const bool shipFight = c.type == 1 || c.type == 4 || c.type == 9 || c.type == 12;
@@ -261,16 +264,16 @@ TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
     if (type == 19) continue;  // an analysis counts every planet
     SetUp();
     Mission(type, 1);
-    PlayerShip[72] = 5;
-    PlayerShip[13] = 2;  // the right system, another body
+    PlayerShip[ship::kTargeting] = 5;
+    PlayerShip[ship::kBody] = 2;  // the right system, another body
     rules::CheckMissionOnArrival(ui);
-    PlayerShip[13] = 4;
-    PlayerShip[14] = 4;  // the right body number in another system
+    PlayerShip[ship::kBody] = 4;
+    PlayerShip[ship::kSystem] = 4;  // the right body number in another system
     rules::CheckMissionOnArrival(ui);
     EXPECT_TRUE(ui.popups.empty()) << type;
     EXPECT_EQ(ui.fights, 0) << type;
-    EXPECT_EQ(ActiveMission[1], 1) << type;
-    EXPECT_EQ(ActiveMission[8], 1) << type;
+    EXPECT_EQ(ActiveMission[mission::kActive], 1) << type;
+    EXPECT_EQ(ActiveMission[mission::kSubject], 1) << type;
   }
 }
 
@@ -286,12 +289,12 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
   for (const Case& c : cases) {
     SetUp();
     Mission(c.type, kShadowcat);
-    ActiveMission[1] = c.active;
-    PlayerShip[1] = c.alive;
+    ActiveMission[mission::kActive] = c.active;
+    PlayerShip[ship::kAlive] = c.alive;
     rules::CheckMissionOnArrival(ui);
     EXPECT_TRUE(ui.popups.empty()) << c.name;
     EXPECT_EQ(ui.fights, 0) << c.name;
-    EXPECT_EQ(PlayerData[32], 3) << c.name;
+    EXPECT_EQ(PlayerData[player::kLifePoints], 3) << c.name;
   }
 }
 
@@ -318,7 +321,7 @@ TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
 
 TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
   Mission(24, 1);
-  ActiveMission[9] = 4;
+  ActiveMission[mission::kEnemyFaction] = 4;
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.fleetFactions, std::vector<std::int32_t>{4});
   EXPECT_EQ(ui.popups.at(0).picture, "Battlefleet.jpg");
@@ -330,8 +333,8 @@ TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
   state::SkillOwned[16] = 1;  // Rewards: a tenth more
   state::SkillOwned[20] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
-  EXPECT_EQ(PlayerData[2], kCredits + kReward + kReward / 10);
-  EXPECT_EQ(PlayerData[7], 3000);
+  EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
+  EXPECT_EQ(PlayerData[player::kExperience], 3000);
   EXPECT_EQ(ui.WithTopic(kCompleted).at(0).text,
             "You have transported the Special Forces team to it´s target location and receive a "
             "reward of $12345");
@@ -339,17 +342,17 @@ TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
 
 TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
   Mission(8, 1);
-  ActiveMission[20] = 0;
+  ActiveMission[mission::kCampaignSystem] = 0;
   rules::CheckMissionOnArrival(ui);
-  EXPECT_EQ(state::SystemData[kCampaignSystem][25], 0);
-  EXPECT_EQ(PlayerData[50], 1);
+  EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kCampaignMissions], 0);
+  EXPECT_EQ(PlayerData[player::kMissionsCompleted], 1);
 }
 
 // A success scores for the player's side of the mission's campaign by the mission's type; the
 // points go to the attacker when the player's faction attacks there, else to the defender.
 TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
   struct Case {
-    int type, eighth;
+    int type, subject;
     Script script;
     int points;
   };
@@ -364,14 +367,18 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
   for (const bool attacking : {false, true}) {
     for (const Case& c : cases) {
       SetUp();
-      state::SystemData[kCampaignSystem][21] = attacking ? 1 : 2;
-      Mission(c.type, c.eighth);
+      state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
+      Mission(c.type, c.subject);
       Play(c.script);
-      PlayerShip[72] = 5;
+      PlayerShip[ship::kTargeting] = 5;
       rules::CheckMissionOnArrival(ui);
-      ASSERT_EQ(ActiveMission[1], 0) << c.type;
-      EXPECT_EQ(state::SystemData[kCampaignSystem][23], attacking ? c.points : 0) << c.type;
-      EXPECT_EQ(state::SystemData[kCampaignSystem][24], attacking ? 0 : c.points) << c.type;
+      ASSERT_EQ(ActiveMission[mission::kActive], 0) << c.type;
+      EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kAttackerPoints],
+                attacking ? c.points : 0)
+          << c.type;
+      EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kDefenderPoints],
+                attacking ? 0 : c.points)
+          << c.type;
     }
   }
 }
@@ -412,11 +419,11 @@ TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
 TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
   AddBody(3, 5, kWormhole, 4);
   Mission(19, 50);
-  ActiveMission[6] = ActiveMission[7] = 0;
+  ActiveMission[mission::kTargetBody] = ActiveMission[mission::kTargetSystem] = 0;
 
   rules::CheckMissionOnArrival(ui);
-  EXPECT_EQ(ActiveMission[8], 49);
-  EXPECT_EQ(state::BodyData[3][4][31], 1);
+  EXPECT_EQ(ActiveMission[mission::kPlanetsLeft], 49);
+  EXPECT_EQ(state::BodyData[3][4][body::kAnalysed], 1);
   EXPECT_EQ(ui.missionPanelUpdates, 1);
   ASSERT_EQ(ui.popups.size(), 1u);
   EXPECT_EQ(ui.popups[0].kind, rules::Popup::Text);
@@ -427,16 +434,16 @@ TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
 
   // The same planet again, the sun, a wormhole and a space find add nothing.
   for (int body : {4, 1, 5, -1}) {
-    PlayerShip[13] = body;
+    PlayerShip[ship::kBody] = body;
     rules::CheckMissionOnArrival(ui);
   }
-  EXPECT_EQ(ActiveMission[8], 49);
+  EXPECT_EQ(ActiveMission[mission::kPlanetsLeft], 49);
   EXPECT_EQ(ui.popups.size(), 1u);
 
   // The last planet completes it.
   ui = FightScript();
-  ActiveMission[8] = 1;
-  PlayerShip[13] = 2;
+  ActiveMission[mission::kPlanetsLeft] = 1;
+  PlayerShip[ship::kBody] = 2;
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.Topics(), (Topics{"Analysis mission...", kCompleted, kFame}));
   EXPECT_EQ(ui.popups[0].text,
@@ -445,9 +452,9 @@ TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
   EXPECT_EQ(ui.popups[1].text,
             "You have collected all the requested economical data! You have completed your "
             "mission and receive a reward of $12,345");
-  EXPECT_EQ(ActiveMission[1], 0);
-  EXPECT_EQ(PlayerData[7], 15000);
-  EXPECT_EQ(PlayerData[2], kCredits + kReward);
+  EXPECT_EQ(ActiveMission[mission::kActive], 0);
+  EXPECT_EQ(PlayerData[player::kExperience], 15000);
+  EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
 #include "rules/turns_ui.h"
+#include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -34,8 +35,9 @@ int ClassOfSize(int size) {
 }
 
 void SetWar(int f, int g, bool war) {
-  FactionData[f][10 + g] = FactionData[g][10 + f] = war ? 1 : 0;
-  FactionData[f][20 + g] = FactionData[g][20 + f] = war ? 40 : -40;
+  FactionData[f][faction::kAtWarWith + g] = FactionData[g][faction::kAtWarWith + f] = war ? 1 : 0;
+  FactionData[f][faction::kRelationDays + g] = FactionData[g][faction::kRelationDays + f] =
+      war ? 40 : -40;
 }
 
 class Offers : public ::testing::Test {
@@ -44,10 +46,10 @@ class Offers : public ::testing::Test {
 
   void NewWorld(int faction, int size, std::uint32_t seed) {
     state::ClearGameState();
-    state::PlayerData[3] = 3;
-    state::PlayerData[4] = faction;
+    state::PlayerData[player::kProfession] = 3;
+    state::PlayerData[player::kFaction] = faction;
     state::BuildNewWorld(state::StartShipClass(3, faction));
-    state::PlayerShip[2] = ClassOfSize(size);
+    state::PlayerShip[ship::kClass] = ClassOfSize(size);
     state::Randomize(seed);
   }
 
@@ -82,7 +84,7 @@ TEST_F(Offers, CollectedInvasionTargetsDrawLikeTheirRule) {
 }
 
 TEST_F(Offers, RedrawingFromTheListDrawsLikeRedrawingTheRule) {
-  const int current = state::PlayerShip[14];
+  const int current = state::PlayerShip[ship::kSystem];
   struct Case {
     const char* name;
     std::function<bool(int)> fits;
@@ -156,7 +158,7 @@ TEST_F(Offers, RewardsLieInTheirBands) {
   const Case cases[] = {{1, 1, 5000, 9999}, {4, 1, 20000, 39999}, {5, 1, 125000, 249999},
                         {2, 3, 30000, 59999}, {5, 5, 625000, 1249999}};
   for (const Case& c : cases) {
-    state::PlayerShip[2] = ClassOfSize(c.size);
+    state::PlayerShip[ship::kClass] = ClassOfSize(c.size);
     int lowest = c.high, highest = c.low;
     for (int i = 0; i < 3000; ++i) {
       const int r = rules::ComputeMissionReward(c.weight);
@@ -199,9 +201,9 @@ TEST_F(Offers, AnEmptyBoardFillsFromTheTopAndAFighterGetsEachKindOfWorkFirst) {
   for (int call = 0; call < 6; ++call) {
     rules::GenerateMissionOffers(ui);
     const int slot = 6 - call;
-    ASSERT_EQ(MissionOffers[1][slot][1], 1) << "slot " << slot;
-    types.push_back(MissionOffers[1][slot][2]);
-    if (slot > 1) { EXPECT_EQ(MissionOffers[1][slot - 1][1], 0); }
+    ASSERT_EQ(MissionOffers[1][slot][mission::kActive], 1) << "slot " << slot;
+    types.push_back(MissionOffers[1][slot][mission::kType]);
+    if (slot > 1) { EXPECT_EQ(MissionOffers[1][slot - 1][mission::kActive], 0); }
   }
   EXPECT_EQ(types[0], rules::kMissionTransport);
   EXPECT_EQ(types[1], rules::kMissionPatrol);
@@ -232,11 +234,11 @@ TEST_F(Offers, AFullBoardChangesOneTimeInFive) {
 // What an offer on board s must be for a player of faction pf in a ship of size psize.
 void ExpectValidOffer(int s, int k, int pf, int psize) {
   const state::TMissionRow& o = MissionOffers[s][k];
-  const int type = o[2];
+  const int type = o[mission::kType];
   const std::string where = "board " + std::to_string(s) + " slot " + std::to_string(k) + " type " +
                             std::to_string(type) + " size " + std::to_string(psize) + " faction " +
                             std::to_string(pf);
-  const bool campaign = SystemData[s][20] > 0 && psize >= 2;
+  const bool campaign = SystemData[s][star_system::kCampaign] > 0 && psize >= 2;
   std::set<int> allowed;
   if (psize == 1) {
     allowed = {1, 2, 3, 4};
@@ -250,63 +252,87 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
     if (pf == 3) allowed.insert(19);
   }
   ASSERT_TRUE(allowed.count(type)) << where;
-  EXPECT_EQ(o[20], campaign ? s : 0) << where;
-  EXPECT_GE(o[30], 1) << where << ": the briefing was drawn";
+  EXPECT_EQ(o[mission::kCampaignSystem], campaign ? s : 0) << where;
+  EXPECT_GE(o[mission::kBriefingVariant], 1) << where << ": the briefing was drawn";
 
   const auto visibleBody = [](int system, int body) {
-    return system >= 1 && system <= 24 && SystemData[system][1] > 0 && body >= 1 && body <= 15 &&
-           state::BodyData[system][body][1] > 0;
+    return system >= 1 && system <= 24 && SystemData[system][star_system::kPresent] > 0 &&
+           body >= 1 && body <= 15 && state::BodyData[system][body][body::kVisible] > 0;
   };
-  if (type != rules::kMissionAnalysis) { EXPECT_TRUE(visibleBody(o[7], o[6])) << where; }
+  if (type != rules::kMissionAnalysis) {
+    EXPECT_TRUE(visibleBody(o[mission::kTargetSystem], o[mission::kTargetBody])) << where;
+  }
 
   const int unit = 10000 * psize * (psize == 5 ? 5 : 1) / 2;
-  const auto inBand = [&](int weight) { return o[3] >= weight * unit && o[3] < 2 * weight * unit; };
+  const auto inBand = [&](int weight) {
+    return o[mission::kReward] >= weight * unit && o[mission::kReward] < 2 * weight * unit;
+  };
   switch (type) {
     case 1: case 4: case 9: case 12: case 5: case 18: {
-      ASSERT_GE(o[8], 1) << where << ": a real enemy class";
-      ASSERT_LE(o[8], state::kLastShipClass) << where;
-      const int price = state::GetShipClassStat(o[8], state::kAttrPrice);
+      ASSERT_GE(o[mission::kEnemyClass], 1) << where << ": a real enemy class";
+      ASSERT_LE(o[mission::kEnemyClass], state::kLastShipClass) << where;
+      const int price = state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice);
       const bool hunt = type == 5 || type == 18;
       bool matches = false;
-      for (int d = hunt ? 10 : 17; d <= (hunt ? 12 : 21); ++d) matches = matches || o[3] == price / d;
+      for (int d = hunt ? 10 : 17; d <= (hunt ? 12 : 21); ++d)
+        matches = matches || o[mission::kReward] == price / d;
       EXPECT_TRUE(matches) << where;
-      const bool bigger = state::GetShipClassSize(o[8]) > psize;
+      const bool bigger = state::GetShipClassSize(o[mission::kEnemyClass]) > psize;
       if (type == 1 || type == 9) { EXPECT_FALSE(bigger) << where; }
       if (type == 4 || type == 12) { EXPECT_TRUE(bigger) << where; }
-      if (type == 5) { EXPECT_TRUE(o[10] >= 1 && o[10] <= 10) << where; }
-      if (type == 5) { EXPECT_NE(o[7], state::PlayerShip[14]) << where; }
+      if (type == 5) {
+        EXPECT_TRUE(o[mission::kNameVariant] >= 1 && o[mission::kNameVariant] <= 10) << where;
+      }
+      if (type == 5) {
+        EXPECT_NE(o[mission::kTargetSystem], state::PlayerShip[ship::kSystem]) << where;
+      }
       break;
     }
     case 2: case 10: case 14: case 15: {
-      EXPECT_TRUE(inBand(1) || (type != 14 && o[3] >= unit / 3 && o[3] < 2 * unit / 3 + 1)) << where;
-      const std::set<int> points{o[10], o[12], o[14]};
+      EXPECT_TRUE(inBand(1) || (type != 14 && o[mission::kReward] >= unit / 3 &&
+                                o[mission::kReward] < 2 * unit / 3 + 1))
+          << where;
+      const std::set<int> points{o[mission::kFirstPointBody], o[mission::kSecondPointBody],
+                                 o[mission::kThirdPointBody]};
       EXPECT_EQ(points.size(), 3u) << where;
       for (int p = 10; p <= 14; p += 2) EXPECT_TRUE(visibleBody(o[p + 1], o[p]) && o[p + 1] == s) << where;
       break;
     }
     case 3: case 6: case 11: {
-      EXPECT_TRUE(o[8] >= 1 && o[8] <= 12) << where;
+      EXPECT_TRUE(o[mission::kGood] >= 1 && o[mission::kGood] <= 12) << where;
       const std::set<int> quantities = type == 3 ? std::set<int>{500, 300, 200} : std::set<int>{5000, 3000, 2000};
-      EXPECT_TRUE(quantities.count(o[9])) << where;
-      EXPECT_GE(state::BodyData[o[7]][o[6]][3], 1) << where << ": a planet";
+      EXPECT_TRUE(quantities.count(o[mission::kQuantity])) << where;
+      EXPECT_GE(state::BodyData[o[mission::kTargetSystem]][o[mission::kTargetBody]][body::kKind], 1)
+          << where << ": a planet";
       EXPECT_TRUE(inBand(type == 3 ? 2 : 3)) << where;
       break;
     }
     case 7: case 8:
-      EXPECT_NE(o[7], state::PlayerShip[14]) << where;
-      if (type == 7) { EXPECT_NE(SystemData[o[7]][2], pf) << where; }
-      if (type == 8) { EXPECT_TRUE(SystemData[o[7]][20] > 0 && (SystemData[o[7]][21] == pf || SystemData[o[7]][2] == pf)) << where; }
+      EXPECT_NE(o[mission::kTargetSystem], state::PlayerShip[ship::kSystem]) << where;
+      if (type == 7) {
+        EXPECT_NE(SystemData[o[mission::kTargetSystem]][star_system::kOwner], pf) << where;
+      }
+      if (type == 8) {
+        EXPECT_TRUE(SystemData[o[mission::kTargetSystem]][star_system::kCampaign] > 0 &&
+                    (SystemData[o[mission::kTargetSystem]][star_system::kAttacker] == pf ||
+                     SystemData[o[mission::kTargetSystem]][star_system::kOwner] == pf))
+            << where;
+      }
       EXPECT_TRUE(inBand(type == 7 ? 2 : 1)) << where;
       break;
-    case 13: EXPECT_EQ(o[6], 1) << where; EXPECT_TRUE(inBand(3)) << where; break;
+    case 13: EXPECT_EQ(o[mission::kTargetBody], 1) << where; EXPECT_TRUE(inBand(3)) << where; break;
     case 16: case 17:
-      EXPECT_TRUE(visibleBody(o[11], o[10]) && visibleBody(o[13], o[12])) << where;
+      EXPECT_TRUE(visibleBody(o[mission::kFirstPointSystem], o[mission::kFirstPointBody]) &&
+                  visibleBody(o[mission::kSecondPointSystem], o[mission::kSecondPointBody]))
+          << where;
       EXPECT_TRUE(inBand(2)) << where;
       break;
-    case 19: EXPECT_EQ(o[8], 50); EXPECT_TRUE(inBand(4)) << where; break;
-    case 20: EXPECT_TRUE(o[3] >= 12 * unit && o[3] < 24 * unit) << where; break;
+    case 19: EXPECT_EQ(o[mission::kPlanetsLeft], 50); EXPECT_TRUE(inBand(4)) << where; break;
+    case 20:
+      EXPECT_TRUE(o[mission::kReward] >= 12 * unit && o[mission::kReward] < 24 * unit) << where;
+      break;
     case 21: EXPECT_TRUE(inBand(5)) << where; break;
-    case 23: EXPECT_NE(SystemData[s][2], pf) << where; [[fallthrough]];
+    case 23: EXPECT_NE(SystemData[s][star_system::kOwner], pf) << where; [[fallthrough]];
     default: EXPECT_TRUE(inBand(4)) << where; break;
   }
 }
@@ -323,19 +349,20 @@ TEST_F(Offers, EveryOfferIsValidAcrossSeedsShipSizesAndFactions) {
           for (int g = f + 1; g <= 4; ++g) SetWar(f, g, Random(3) > 0);
         }
         for (int x = 1; x <= 24; ++x) {
-          const int owner = SystemData[x][2];
+          const int owner = SystemData[x][star_system::kOwner];
           const int attacker = Random(4) + 1;
-          if (SystemData[x][3] != 6 && attacker != owner && FactionData[owner][10 + attacker] > 0 && Random(3) == 0) {
-            SystemData[x][20] = 1;
-            SystemData[x][21] = attacker;
+          if (SystemData[x][star_system::kClass] != 6 && attacker != owner &&
+              FactionData[owner][faction::kAtWarWith + attacker] > 0 && Random(3) == 0) {
+            SystemData[x][star_system::kCampaign] = 1;
+            SystemData[x][star_system::kAttacker] = attacker;
           }
         }
         for (int call = 0; call < 20; ++call) rules::GenerateMissionOffers(ui);
         for (int s = 1; s <= 24; ++s) {
           for (int k = 1; k <= 6; ++k) {
-            if (MissionOffers[s][k][1] == 0) continue;
+            if (MissionOffers[s][k][mission::kActive] == 0) continue;
             ++offers;
-            typesSeen.insert(MissionOffers[s][k][2]);
+            typesSeen.insert(MissionOffers[s][k][mission::kType]);
             ExpectValidOffer(s, k, faction, size);
           }
         }
@@ -354,8 +381,8 @@ TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
   for (int call = 0; call < 60; ++call) rules::GenerateMissionOffers(ui);
   for (int s = 1; s <= 24; ++s) {
     for (int k = 1; k <= 6; ++k) {
-      const int type = MissionOffers[s][k][2];
-      if (MissionOffers[s][k][1] == 0) continue;
+      const int type = MissionOffers[s][k][mission::kType];
+      if (MissionOffers[s][k][mission::kActive] == 0) continue;
       EXPECT_NE(type, rules::kMissionBlitzkrieg);
       EXPECT_NE(type, rules::kMissionFlanking);
       EXPECT_NE(type, rules::kMissionSiege);
@@ -364,11 +391,11 @@ TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
     }
   }
   // Without a ship there is nothing to offer, and nothing is drawn.
-  state::PlayerShip[2] = 0;
+  state::PlayerShip[ship::kClass] = 0;
   const std::uint32_t seed = state::RandSeed;
-  MissionOffers[3][2][1] = 0;
+  MissionOffers[3][2][mission::kActive] = 0;
   rules::GenerateMissionOffers(ui);
-  EXPECT_EQ(MissionOffers[3][2][1], 0);
+  EXPECT_EQ(MissionOffers[3][2][mission::kActive], 0);
   EXPECT_EQ(state::RandSeed, seed);
 }
 
@@ -386,14 +413,16 @@ using state::BodyData;
 
 int pf = 0, psize = 0, current = 0, currentBody = 0;
 
-int Owner(int x) { return SystemData[x][2]; }
-bool Campaign(int x) { return SystemData[x][20] > 0; }
+int Owner(int x) { return SystemData[x][star_system::kOwner]; }
+bool Campaign(int x) { return SystemData[x][star_system::kCampaign] > 0; }
 int Kind(int x) {
-  int kind = SystemData[x][3] == 6 ? 1 : 2;
+  int kind = SystemData[x][star_system::kClass] == 6 ? 1 : 2;
   if (Campaign(x)) kind = 3;
   return kind;
 }
-int CampaignEnemy(int x) { return Owner(x) == pf ? SystemData[x][21] : Owner(x); }
+int CampaignEnemy(int x) {
+  return Owner(x) == pf ? SystemData[x][star_system::kAttacker] : Owner(x);
+}
 
 // Random(15) until the body passes, at most 1000 draws; 0 when none did.
 int Body(int x, const std::function<bool(int)>& extra = [](int) { return true; }, bool planet = false) {
@@ -401,7 +430,7 @@ int Body(int x, const std::function<bool(int)>& extra = [](int) { return true; }
     const int b = Random(15);
     if (x < 0 || x > 24) continue;
     const state::TBodyRow& body = BodyData[x][b];
-    if (body[1] > 0 && (!planet || body[3] >= 1) && extra(b)) return b;
+    if (body[body::kVisible] > 0 && (!planet || body[body::kKind] >= 1) && extra(b)) return b;
   }
   return 0;
 }
@@ -419,8 +448,8 @@ int RedrawTarget(int attacker, int defender, const std::function<bool(int)>& fit
 
 void EnemyFaction(state::TMissionRow& o, int s) {
   for (int draw = 0; draw < 1000; ++draw) {
-    o[9] = rules::ChooseEncounterFaction(Kind(s), Owner(s));
-    if (o[9] != pf && o[9] != Owner(s)) break;
+    o[mission::kEnemyFaction] = rules::ChooseEncounterFaction(Kind(s), Owner(s));
+    if (o[mission::kEnemyFaction] != pf && o[mission::kEnemyFaction] != Owner(s)) break;
   }
 }
 
@@ -440,7 +469,7 @@ int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
 int WarEnemy() {
   int e = 0;
   for (int g = 1; g <= 4; ++g) {
-    if (g != pf && FactionData[pf][20 + g] > 0) e = g;
+    if (g != pf && FactionData[pf][faction::kRelationDays + g] > 0) e = g;
   }
   if (Random(100) < 25) e = Random(4) + 1;
   return e;
@@ -461,9 +490,11 @@ int Pick(const std::vector<int>& candidates) {
 void Neighbours(int x, int owner, std::vector<int>& out) {
   for (int b = 1; b <= 15; ++b) {
     const state::TBodyRow& body = BodyData[x][b];
-    if (body[1] > 0 && body[3] == -1 && body[4] >= 1 && body[4] <= 24 && SystemData[body[4]][1] > 0 &&
-        Owner(body[4]) == owner) {
-      out.push_back(body[4]);
+    if (body[body::kVisible] > 0 && body[body::kKind] == -1 && body[body::kDestination] >= 1 &&
+        body[body::kDestination] <= 24 &&
+        SystemData[body[body::kDestination]][star_system::kPresent] > 0 &&
+        Owner(body[body::kDestination]) == owner) {
+      out.push_back(body[body::kDestination]);
     }
   }
 }
@@ -473,8 +504,9 @@ int FriendlyNear(int s) {
   int t = 0;
   for (int b = 1; b <= 15; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
-    if (body[1] > 0 && body[3] == -1 && body[4] >= 1 && body[4] <= 24 && Owner(body[4]) == pf) {
-      t = body[4];
+    if (body[body::kVisible] > 0 && body[body::kKind] == -1 && body[body::kDestination] >= 1 &&
+        body[body::kDestination] <= 24 && Owner(body[body::kDestination]) == pf) {
+      t = body[body::kDestination];
       if (t != current) break;
     }
   }
@@ -483,28 +515,31 @@ int FriendlyNear(int s) {
 }
 
 void FleetTarget(state::TMissionRow& o, int t) {
-  o[1] = 1;
-  o[6] = o[10] = 2;
-  o[7] = o[11] = t;
-  o[8] = 1;
-  o[9] = Owner(t);
+  o[mission::kActive] = 1;
+  o[mission::kTargetBody] = o[mission::kFirstPointBody] = 2;
+  o[mission::kTargetSystem] = o[mission::kFirstPointSystem] = t;
+  o[mission::kSubject] = 1;
+  o[mission::kEnemyFaction] = Owner(t);
 }
 
 // One attempt's type step; returns whether the briefing is due.
 void TypeStep(state::TMissionRow& o, int s, int slot) {
-  const int type = o[2];
+  const int type = o[mission::kType];
   const int home[] = {0, 1, 12, 16, 13};
   switch (type) {
     case 1: case 9: {
       const int b = Body(s);
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = s,
+      o[mission::kSubject] = 1;
       EnemyFaction(o, s);
-      if (type == 9 && Campaign(s)) o[9] = CampaignEnemy(s);
-      o[8] = EnemyClass(Kind(s), s, o[9], type == 1, false);
-      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (17 + Random(5));
-      if (state::GetShipClassSize(o[8]) > psize) o[2] = type == 1 ? 4 : 12;
-      if (o[8] == 0) o[1] = 0;
+      if (type == 9 && Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
+      o[mission::kEnemyClass] = EnemyClass(Kind(s), s, o[mission::kEnemyFaction], type == 1, false);
+      o[mission::kReward] =
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (17 + Random(5));
+      if (state::GetShipClassSize(o[mission::kEnemyClass]) > psize)
+        o[mission::kType] = type == 1 ? 4 : 12;
+      if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
       break;
     }
     case 2: case 10: case 14: case 15: {
@@ -512,9 +547,13 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       const int b2 = Body(s, [&](int b) { return b != b1; });
       const int b3 = Body(s, [&](int b) { return b != b1 && b != b2; });
       if (b1 == 0 || b2 == 0 || b3 == 0) return;
-      o[10] = b1, o[11] = s, o[12] = b2, o[13] = s, o[14] = b3, o[15] = s;
-      o[1] = 1, o[6] = b1, o[7] = s, o[8] = 1;
-      o[3] = type == 14 ? rules::ComputeMissionReward(1) : rules::ComputeMissionReward(1) / 3;
+      o[mission::kFirstPointBody] = b1, o[mission::kFirstPointSystem] = s,
+      o[mission::kSecondPointBody] = b2, o[mission::kSecondPointSystem] = s,
+      o[mission::kThirdPointBody] = b3, o[mission::kThirdPointSystem] = s;
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b1, o[mission::kTargetSystem] = s,
+      o[mission::kSubject] = 1;
+      o[mission::kReward] =
+          type == 14 ? rules::ComputeMissionReward(1) : rules::ComputeMissionReward(1) / 3;
       break;
     }
     case 3: case 11: case 6: {
@@ -525,10 +564,10 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       }
       const int b = Planet(t);
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = t;
-      o[8] = Random(12) + 1;
-      o[9] = Quantity(o[8], type != 3);
-      o[3] = rules::ComputeMissionReward(type == 3 ? 2 : 3);
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t;
+      o[mission::kGood] = Random(12) + 1;
+      o[mission::kQuantity] = Quantity(o[mission::kGood], type != 3);
+      o[mission::kReward] = rules::ComputeMissionReward(type == 3 ? 2 : 3);
       break;
     }
     case 5: {
@@ -536,12 +575,14 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       if (t == 0) return;
       const int b = Body(t);
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = t, o[8] = 1, o[9] = 0;
-      o[8] = EnemyClass(Kind(t), s, 0, false, false);
-      if (o[8] == 0) o[1] = 0;
-      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (10 + Random(3));
-      if (o[1] == 0) return;
-      rules::GetMissionBriefing(o[2], 0, s, slot);
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t,
+      o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
+      o[mission::kEnemyClass] = EnemyClass(Kind(t), s, 0, false, false);
+      if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
+      o[mission::kReward] =
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
+      if (o[mission::kActive] == 0) return;
+      rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
       rules::GetBountyTargetName(0, s, slot);
       return;
     }
@@ -551,13 +592,14 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       const int t = RedrawTarget(Owner(s), e, [&](int x) {
         if (x == current) return false;
         if (type == 7) return Owner(x) != pf;
-        return Campaign(x) && (SystemData[x][21] == pf || Owner(x) == pf);
+        return Campaign(x) && (SystemData[x][star_system::kAttacker] == pf || Owner(x) == pf);
       });
       if (t == 0) return;
       const int b = Body(t);
       if (b == 0) return;
-      o[1] = 1, o[6] = o[10] = b, o[7] = o[11] = t, o[8] = 1;
-      o[3] = rules::ComputeMissionReward(type == 7 ? 2 : 1);
+      o[mission::kActive] = 1, o[mission::kTargetBody] = o[mission::kFirstPointBody] = b,
+      o[mission::kTargetSystem] = o[mission::kFirstPointSystem] = t, o[mission::kSubject] = 1;
+      o[mission::kReward] = rules::ComputeMissionReward(type == 7 ? 2 : 1);
       break;
     }
     case 13: {
@@ -565,17 +607,20 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       int t = 0;
       for (int b = 1; b <= 15 && t == 0; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
-        const int d = body[4];
-        if (body[1] > 0 && body[3] == -1 && d >= 1 && d <= 24 && Owner(d) == e && d != current && Owner(d) != pf) t = d;
+        const int d = body[body::kDestination];
+        if (body[body::kVisible] > 0 && body[body::kKind] == -1 && d >= 1 && d <= 24 &&
+            Owner(d) == e && d != current && Owner(d) != pf)
+          t = d;
       }
       if (t == 0) t = rules::PickInvasionTarget(Owner(s), e);
       if (t == 0) return;
-      o[1] = 1, o[10] = 1, o[11] = t, o[6] = 1, o[7] = t, o[8] = 1;
-      o[3] = rules::ComputeMissionReward(3);
+      o[mission::kActive] = 1, o[mission::kFirstPointBody] = 1, o[mission::kFirstPointSystem] = t,
+      o[mission::kTargetBody] = 1, o[mission::kTargetSystem] = t, o[mission::kSubject] = 1;
+      o[mission::kReward] = rules::ComputeMissionReward(3);
       break;
     }
     case 16: case 17: {
-      if (type == 16 && SystemData[s][21] != pf) return;
+      if (type == 16 && SystemData[s][star_system::kAttacker] != pf) return;
       if (type == 17 && Owner(s) != pf) return;
       int pickUp = 0, pickUpSystem = 0, drop = 0, dropSystem = 0;
       if (type == 16) {
@@ -590,118 +635,130 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
         drop = Planet(dropSystem);
       }
       if (pickUp == 0 || drop == 0) return;
-      o[10] = pickUp, o[11] = pickUpSystem, o[12] = drop, o[13] = dropSystem;
-      o[1] = 1, o[6] = pickUp, o[7] = pickUpSystem, o[8] = 1;
-      o[3] = rules::ComputeMissionReward(2);
+      o[mission::kFirstPointBody] = pickUp, o[mission::kFirstPointSystem] = pickUpSystem,
+      o[mission::kSecondPointBody] = drop, o[mission::kSecondPointSystem] = dropSystem;
+      o[mission::kActive] = 1, o[mission::kTargetBody] = pickUp,
+      o[mission::kTargetSystem] = pickUpSystem, o[mission::kSubject] = 1;
+      o[mission::kReward] = rules::ComputeMissionReward(2);
       break;
     }
     case 18: {
       int t = 0;
       for (int b = 1; b <= 15; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
-        if (body[1] > 0 && body[3] == -1 && Random(100) < 60) t = body[4];
+        if (body[body::kVisible] > 0 && body[body::kKind] == -1 && Random(100) < 60)
+          t = body[body::kDestination];
       }
       if (t == 0) t = current;
       const int b = Planet(t);
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = t, o[8] = 1, o[9] = 0;
-      if (Campaign(s)) o[9] = CampaignEnemy(s);
-      o[8] = EnemyClass(Kind(t), s, o[9], false, true);
-      o[3] = state::GetShipClassStat(o[8], state::kAttrPrice) / (10 + Random(3));
-      if (o[8] == 0) {
-        o[1] = 0;
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = t,
+      o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
+      if (Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
+      o[mission::kEnemyClass] = EnemyClass(Kind(t), s, o[mission::kEnemyFaction], false, true);
+      o[mission::kReward] =
+          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
+      if (o[mission::kSubject] == 0) {
+        o[mission::kActive] = 0;
         return;
       }
-      rules::GetMissionBriefing(o[2], 0, s, slot);
-      o[10] = Random(10) + 1;
+      rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
+      o[mission::kFirstPointBody] = Random(10) + 1;
       return;
     }
     case 19:
-      o[1] = 1, o[8] = 50;
-      o[3] = rules::ComputeMissionReward(4);
+      o[mission::kActive] = 1, o[mission::kSubject] = 50;
+      o[mission::kReward] = rules::ComputeMissionReward(4);
       break;
     case 20: {
       int t = 0;
       for (int g = 1; g <= 4; ++g) {
-        if (FactionData[pf][10 + g] > 0) t = home[g];
+        if (FactionData[pf][faction::kAtWarWith + g] > 0) t = home[g];
       }
       if (t == 0) return;
       FleetTarget(o, t);
-      o[3] = rules::ComputeMissionReward(4) * 3;
+      o[mission::kReward] = rules::ComputeMissionReward(4) * 3;
       break;
     }
     case 21: case 22: {
       std::vector<int> candidates;
       for (int x = 1; x <= 24; ++x) {
-        if (SystemData[x][1] <= 0 || Campaign(x)) continue;
+        if (SystemData[x][star_system::kPresent] <= 0 || Campaign(x)) continue;
         const int g = Owner(x);
-        if (type == 21 && g != pf && FactionData[pf][10 + g] > 0 && Owner(s) == g) candidates.push_back(x);
+        if (type == 21 && g != pf && FactionData[pf][faction::kAtWarWith + g] > 0 && Owner(s) == g)
+          candidates.push_back(x);
         if (type == 22 && g == pf && x != home[pf]) candidates.push_back(x);
       }
       if (candidates.empty()) return;
       FleetTarget(o, Pick(candidates));
-      o[3] = rules::ComputeMissionReward(type == 21 ? 5 : 4);
+      o[mission::kReward] = rules::ComputeMissionReward(type == 21 ? 5 : 4);
       break;
     }
     case 23: {
-      const int b = Planet(s, [&](int b) { return BodyData[s][b][4] <= 0; });
+      const int b = Planet(s, [&](int b) { return BodyData[s][b][body::kAsteroidField] <= 0; });
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
-      if (Owner(s) == pf) o[1] = 0;
-      o[9] = Owner(s);
-      o[3] = rules::ComputeMissionReward(4);
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = s,
+      o[mission::kSubject] = 1;
+      if (Owner(s) == pf) o[mission::kActive] = 0;
+      o[mission::kEnemyFaction] = Owner(s);
+      o[mission::kReward] = rules::ComputeMissionReward(4);
       break;
     }
     case 24: {
       const int b = Body(s);
       if (b == 0) return;
-      o[1] = 1, o[6] = b, o[7] = s, o[8] = 1;
+      o[mission::kActive] = 1, o[mission::kTargetBody] = b, o[mission::kTargetSystem] = s,
+      o[mission::kSubject] = 1;
       EnemyFaction(o, s);
-      if (Campaign(s)) o[9] = CampaignEnemy(s);
-      o[3] = rules::ComputeMissionReward(4);
+      if (Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
+      o[mission::kReward] = rules::ComputeMissionReward(4);
       break;
     }
     case 25: case 26: {
       std::vector<int> candidates;
       if (type == 25) {
         for (int x = 1; x <= 24; ++x) {
-          if (SystemData[x][1] > 0 && Campaign(x) && SystemData[x][21] == pf) Neighbours(x, Owner(x), candidates);
+          if (SystemData[x][star_system::kPresent] > 0 && Campaign(x) &&
+              SystemData[x][star_system::kAttacker] == pf)
+            Neighbours(x, Owner(x), candidates);
         }
         for (int x = 1; x <= 24; ++x) {
-          if (SystemData[x][1] > 0 && Campaign(x) && Owner(x) == pf) Neighbours(x, SystemData[x][21], candidates);
+          if (SystemData[x][star_system::kPresent] > 0 && Campaign(x) && Owner(x) == pf)
+            Neighbours(x, SystemData[x][star_system::kAttacker], candidates);
         }
       } else {
-        if (SystemData[s][21] == pf) Neighbours(s, Owner(s), candidates);
-        if (Owner(s) == pf) Neighbours(s, SystemData[s][21], candidates);
+        if (SystemData[s][star_system::kAttacker] == pf) Neighbours(s, Owner(s), candidates);
+        if (Owner(s) == pf) Neighbours(s, SystemData[s][star_system::kAttacker], candidates);
       }
       if (candidates.empty()) return;
       FleetTarget(o, Pick(candidates));
-      o[3] = rules::ComputeMissionReward(4);
+      o[mission::kReward] = rules::ComputeMissionReward(4);
       break;
     }
     default:
       return;
   }
-  if (o[1] != 0) rules::GetMissionBriefing(o[2], 0, s, slot);
+  if (o[mission::kActive] != 0) rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
 }
 
 bool BoardHas(int s, int type) {
   for (int k = 1; k <= 6; ++k) {
-    if (MissionOffers[s][k][1] == 1 && MissionOffers[s][k][2] == type) return true;
+    if (MissionOffers[s][k][mission::kActive] == 1 && MissionOffers[s][k][mission::kType] == type)
+      return true;
   }
   return false;
 }
 
 void GenerateMissionOffers() {
-  pf = state::PlayerData[4];
-  psize = state::GetShipClassSize(state::PlayerShip[2]);
-  current = state::PlayerShip[14];
-  currentBody = state::PlayerShip[13];
+  pf = state::PlayerData[player::kFaction];
+  psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+  current = state::PlayerShip[ship::kSystem];
+  currentBody = state::PlayerShip[ship::kBody];
   if (psize < 1 || psize > 5) return;
   for (int s = 1; s <= 24; ++s) {
     int k = 0;
     for (int slot = 6; slot >= 1 && k == 0; --slot) {
-      if (MissionOffers[s][slot][1] == 0) k = slot;
+      if (MissionOffers[s][slot][mission::kActive] == 0) k = slot;
     }
     if (k == 0) {
       k = Random(30) + 1;
@@ -726,15 +783,15 @@ void GenerateMissionOffers() {
              : r <= 120 ? 20 : r <= 140 ? 21 : r <= 160 ? 22 : 25;
       }
       if (Campaign(s) && psize >= 2) {
-        o[20] = s;
+        o[mission::kCampaignSystem] = s;
         const int r = psize == 5 ? Random(210) : Random(120);
         type = r <= 15 ? 9 : r <= 30 ? 14 : r <= 45 ? 10 : r <= 60 ? 15 : r <= 70 ? 11 : r <= 85 ? 9
              : r <= 90 ? 13 : r <= 100 ? 16 : r <= 110 ? 17 : r <= 120 ? 18 : r <= 150 ? 23
              : r <= 180 ? 24 : 26;
       }
-      o[2] = type;
+      o[mission::kType] = type;
       TypeStep(o, s, k);
-      if (o[1] != 0) break;
+      if (o[mission::kActive] != 0) break;
     }
   }
 }
@@ -751,16 +808,16 @@ TEST_F(Offers, TheBoardsFillDrawForDrawAsThePlainRulesSay) {
           for (int g = f + 1; g <= 4; ++g) SetWar(f, g, Random(3) > 0);
         }
         for (int x = 1; x <= 24; ++x) {
-          const int owner = SystemData[x][2];
+          const int owner = SystemData[x][star_system::kOwner];
           const int attacker = Random(4) + 1;
           if (attacker != owner && Random(3) == 0) {
-            SystemData[x][20] = 1;
-            SystemData[x][21] = attacker;
+            SystemData[x][star_system::kCampaign] = 1;
+            SystemData[x][star_system::kAttacker] = attacker;
           }
         }
         // Ship in a campaign system now and then, at a space find now and then.
-        state::PlayerShip[14] = Random(24) + 1;
-        state::PlayerShip[13] = Random(3) == 0 ? -1 : Random(6) + 1;
+        state::PlayerShip[ship::kSystem] = Random(24) + 1;
+        state::PlayerShip[ship::kBody] = Random(3) == 0 ? -1 : Random(6) + 1;
         for (int call = 0; call < 12; ++call) {
           const auto boards = MissionOffers;
           const std::uint32_t before = state::RandSeed;

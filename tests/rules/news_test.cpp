@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/fields.h"
 #include "world_fixture.h"
 
 namespace {
@@ -25,12 +26,12 @@ TEST_F(News, NewEntriesPushTheOldestOutAndStartCleared) {
       ASSERT_EQ(NewsList[1][field], 0) << field;
     }
     ASSERT_EQ(NewsHeadline[1], "");
-    NewsList[1][1] = 1;
-    NewsList[1][5] = n;
+    NewsList[1][news::kValid] = 1;
+    NewsList[1][news::kDay] = n;
     NewsHeadline[1] = "news " + std::to_string(n);
   }
-  EXPECT_EQ(NewsList[1][5], 21);
-  EXPECT_EQ(NewsList[20][5], 2);
+  EXPECT_EQ(NewsList[1][news::kDay], 21);
+  EXPECT_EQ(NewsList[20][news::kDay], 2);
   EXPECT_EQ(NewsHeadline[20], "news 2");
 }
 
@@ -41,51 +42,53 @@ TEST_F(News, MarketNewsAreWellFormedAndAgeWithoutLeaving) {
   int kinds[5] = {};
   for (int day = 2; day <= 3000; ++day) {
     state::GameDay = day;
-    const int before = NewsList[1][5];
-    const int lifetime20 = NewsList[20][6];
+    const int before = NewsList[1][news::kDay];
+    const int lifetime20 = NewsList[20][news::kLifetime];
     rules::UpdateMarketNews();
-    if (NewsList[1][1] == 1 && NewsList[1][5] == day && before != day) {
+    if (NewsList[1][news::kValid] == 1 && NewsList[1][news::kDay] == day && before != day) {
       ++written;
       const state::TNewsRow& e = NewsList[1];
-      ASSERT_GE(e[2], 1);
-      ASSERT_LE(e[2], 4);
-      ++kinds[e[2]];
-      ASSERT_GE(e[6], 20);
-      ASSERT_LE(e[6], 49);
-      ASSERT_GE(e[13], 1);
-      ASSERT_LE(e[13], 24);
-      const std::string system = " : System " + std::to_string(e[13]);
-      switch (e[2]) {
+      ASSERT_GE(e[news::kKind], 1);
+      ASSERT_LE(e[news::kKind], 4);
+      ++kinds[e[news::kKind]];
+      ASSERT_GE(e[news::kLifetime], 20);
+      ASSERT_LE(e[news::kLifetime], 49);
+      ASSERT_GE(e[news::kSystem], 1);
+      ASSERT_LE(e[news::kSystem], 24);
+      const std::string system = " : System " + std::to_string(e[news::kSystem]);
+      switch (e[news::kKind]) {
         case rules::kNewsNeedForGoods:
-          ASSERT_GE(e[3], 1);
-          ASSERT_LE(e[3], 10);
-          ASSERT_EQ(NewsHeadline[1], "Need for " + state::GoodName[e[3]] + system);
+          ASSERT_GE(e[news::kSubject], 1);
+          ASSERT_LE(e[news::kSubject], 10);
+          ASSERT_EQ(NewsHeadline[1], "Need for " + state::GoodName[e[news::kSubject]] + system);
           break;
         case rules::kNewsSurplus:
-          ASSERT_GE(e[3], 1);
-          ASSERT_LE(e[3], 10);
-          ASSERT_EQ(NewsHeadline[1], "Surplus of " + state::GoodName[e[3]] + system);
+          ASSERT_GE(e[news::kSubject], 1);
+          ASSERT_LE(e[news::kSubject], 10);
+          ASSERT_EQ(NewsHeadline[1], "Surplus of " + state::GoodName[e[news::kSubject]] + system);
           break;
         case rules::kNewsPirateAttack:
-          ASSERT_EQ(e[3], 0);
+          ASSERT_EQ(e[news::kSubject], 0);
           ASSERT_EQ(NewsHeadline[1], "Pirates attack" + system);
           break;
         default:
-          ASSERT_EQ(e[3], 0);
+          ASSERT_EQ(e[news::kSubject], 0);
           ASSERT_EQ(NewsHeadline[1], "Increased patrols" + system);
       }
       // Variants are drawn only when the text is first built.
-      ASSERT_EQ(e[21] + e[22] + e[23] + e[24], 0);
-    } else if (NewsList[20][1] == 1) {
-      ASSERT_EQ(NewsList[20][6], lifetime20 > 0 ? lifetime20 - 1 : 0);
+      ASSERT_EQ(e[news::kFirstSentenceVariant] + e[news::kSecondSentenceVariant] +
+                    e[news::kThirdSentenceVariant] + e[news::kWarThirdSentenceVariant],
+                0);
+    } else if (NewsList[20][news::kValid] == 1) {
+      ASSERT_EQ(NewsList[20][news::kLifetime], lifetime20 > 0 ? lifetime20 - 1 : 0);
     }
   }
   // About 6 days in 100, every kind among them.
   EXPECT_GT(written, 120);
   EXPECT_LT(written, 240);
   for (int kind = 1; kind <= 4; ++kind) EXPECT_GT(kinds[kind], 0) << kind;
-  EXPECT_EQ(NewsList[20][6], 0);
-  EXPECT_EQ(NewsList[20][1], 1);
+  EXPECT_EQ(NewsList[20][news::kLifetime], 0);
+  EXPECT_EQ(NewsList[20][news::kValid], 1);
 }
 
 // The market-news rolls at their edges: a news on a roll of 5 and none on 6; the kind by the second
@@ -116,16 +119,16 @@ TEST_F(News, MarketNewsRollsAtTheirEdges) {
     rules::UpdateMarketNews();
     const std::string label = std::to_string(c.roll) + "/" + std::to_string(c.kindRoll);
     if (c.kind == 0) {
-      EXPECT_EQ(NewsList[1][1], 0) << label;
+      EXPECT_EQ(NewsList[1][news::kValid], 0) << label;
       EXPECT_EQ(state::RandSeed, SeedAfter(seed, 1)) << label;
       continue;
     }
-    EXPECT_EQ(NewsList[1][1], 1) << label;
-    EXPECT_EQ(NewsList[1][2], c.kind) << label;
-    EXPECT_EQ(NewsList[1][5], 77) << label;
+    EXPECT_EQ(NewsList[1][news::kValid], 1) << label;
+    EXPECT_EQ(NewsList[1][news::kKind], c.kind) << label;
+    EXPECT_EQ(NewsList[1][news::kDay], 77) << label;
     if (c.kind >= 3) {
-      EXPECT_EQ(NewsList[1][6], 20 + lifetime) << label;
-      EXPECT_EQ(NewsList[1][13], system + 1) << label;
+      EXPECT_EQ(NewsList[1][news::kLifetime], 20 + lifetime) << label;
+      EXPECT_EQ(NewsList[1][news::kSystem], system + 1) << label;
       EXPECT_EQ(state::RandSeed, SeedAfter(seed, 4)) << label;
     }
   }
@@ -155,13 +158,13 @@ TEST_F(News, WarDeclaredTextIsQuotedExactlyAndKeepsItsThirdVariantInField24) {
   };
   for (const Case& c : cases) {
     const int slot = rules::InsertNewsEntry();
-    NewsList[slot][21] = c.v1;
-    NewsList[slot][22] = c.v2;
-    NewsList[slot][24] = c.v3;
+    NewsList[slot][news::kFirstSentenceVariant] = c.v1;
+    NewsList[slot][news::kSecondSentenceVariant] = c.v2;
+    NewsList[slot][news::kWarThirdSentenceVariant] = c.v3;
     const std::uint32_t seed = state::RandSeed;
     EXPECT_EQ(rules::BuildWarDeclaredNews("Federation", "Syndicate", slot), c.text);
     EXPECT_EQ(state::RandSeed, seed) << "stored variants draw nothing";
-    EXPECT_EQ(NewsList[slot][23], 0);
+    EXPECT_EQ(NewsList[slot][news::kThirdSentenceVariant], 0);
   }
 }
 
@@ -171,11 +174,13 @@ TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
   for (int kind = rules::kNewsNeedForGoods; kind <= rules::kNewsInvasionFailed; ++kind) {
     for (int v = 1; v <= 10; ++v) {
       const int slot = rules::InsertNewsEntry();
-      NewsList[slot][2] = kind;
-      NewsList[slot][3] = kind <= 2 ? 3 : kind <= 4 ? 0 : 1;
-      NewsList[slot][4] = 2;
-      NewsList[slot][13] = 5;
-      NewsList[slot][21] = NewsList[slot][22] = NewsList[slot][23] = NewsList[slot][24] = v;
+      NewsList[slot][news::kKind] = kind;
+      NewsList[slot][news::kSubject] = kind <= 2 ? 3 : kind <= 4 ? 0 : 1;
+      NewsList[slot][news::kSecondFaction] = 2;
+      NewsList[slot][news::kSystem] = 5;
+      NewsList[slot][news::kFirstSentenceVariant] = NewsList[slot][news::kSecondSentenceVariant] =
+          NewsList[slot][news::kThirdSentenceVariant] =
+              NewsList[slot][news::kWarThirdSentenceVariant] = v;
       const std::string text = rules::BuildNewsText(slot);
       SCOPED_TRACE("kind " + std::to_string(kind) + " variant " + std::to_string(v));
       ASSERT_GE(text.size(), 40u);
@@ -188,10 +193,11 @@ TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
   }
   // The names the builders are given appear in their texts.
   const int slot = rules::InsertNewsEntry();
-  NewsList[slot][2] = rules::kNewsNeedForGoods;
-  NewsList[slot][3] = 3;
-  NewsList[slot][13] = 5;
-  NewsList[slot][21] = NewsList[slot][22] = NewsList[slot][23] = 1;
+  NewsList[slot][news::kKind] = rules::kNewsNeedForGoods;
+  NewsList[slot][news::kSubject] = 3;
+  NewsList[slot][news::kSystem] = 5;
+  NewsList[slot][news::kFirstSentenceVariant] = NewsList[slot][news::kSecondSentenceVariant] =
+      NewsList[slot][news::kThirdSentenceVariant] = 1;
   EXPECT_EQ(rules::BuildNewsText(slot),
             "\"Good morning! Today we have some news for space traders and merchants. As a result "
             "of the recent military activities in the System 5 system, the prices of Weapons have "
@@ -202,11 +208,11 @@ TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
 TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
   AddSystem(7, 2);
   const int slot = rules::InsertNewsEntry();
-  NewsList[slot][1] = 1;
-  NewsList[slot][2] = rules::kNewsInvasion;
-  NewsList[slot][3] = 3;
-  NewsList[slot][4] = 2;
-  NewsList[slot][13] = 7;
+  NewsList[slot][news::kValid] = 1;
+  NewsList[slot][news::kKind] = rules::kNewsInvasion;
+  NewsList[slot][news::kSubject] = 3;
+  NewsList[slot][news::kSecondFaction] = 2;
+  NewsList[slot][news::kSystem] = 7;
   state::Randomize(5);
   const std::string first = rules::BuildNewsText(slot);
   EXPECT_EQ(state::RandSeed, SeedAfter(5, 3));
@@ -214,7 +220,7 @@ TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
     EXPECT_GE(NewsList[slot][field], 1);
     EXPECT_LE(NewsList[slot][field], 10);
   }
-  EXPECT_EQ(NewsList[slot][24], 0);
+  EXPECT_EQ(NewsList[slot][news::kWarThirdSentenceVariant], 0);
   EXPECT_EQ(rules::BuildNewsText(slot), first);
 
   const state::TNewsRow saved = NewsList[slot];
@@ -225,19 +231,19 @@ TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
   EXPECT_EQ(state::RandSeed, 99u);
 
   // An expired entry can still be opened.
-  NewsList[slot][6] = 0;
+  NewsList[slot][news::kLifetime] = 0;
   EXPECT_EQ(rules::BuildNewsText(slot), first);
 }
 
 TEST_F(News, DamagedVariantsAndSlotsDoNotBreakTheText) {
   const int slot = rules::InsertNewsEntry();
-  NewsList[slot][21] = 1;
-  NewsList[slot][22] = 1;
-  NewsList[slot][23] = 1;
+  NewsList[slot][news::kFirstSentenceVariant] = 1;
+  NewsList[slot][news::kSecondSentenceVariant] = 1;
+  NewsList[slot][news::kThirdSentenceVariant] = 1;
   const std::string expected = rules::BuildCeaseFireNews("Coalition", "Outer Rim", slot);
-  NewsList[slot][21] = 57;
-  NewsList[slot][22] = -3;
-  NewsList[slot][23] = 11;
+  NewsList[slot][news::kFirstSentenceVariant] = 57;
+  NewsList[slot][news::kSecondSentenceVariant] = -3;
+  NewsList[slot][news::kThirdSentenceVariant] = 11;
   EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", slot), expected);
   EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", 0), "");
   EXPECT_EQ(rules::BuildCeaseFireNews("Coalition", "Outer Rim", 21), "");

@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace {
@@ -19,33 +20,35 @@ class Retirement : public ::testing::Test {
     state::ClearGameState();
     state::NoAgingFlag = 0;
     state::GameDay = 1;  // age 22
-    PlayerData[4] = 1;
-    PlayerData[5] = 0;
-    PlayerData[14] = 6;  // Captain: no bonus
-    PlayerData[10] = 0;
-    state::PlayerShip[2] = kStarwolf;
+    PlayerData[player::kFaction] = 1;
+    PlayerData[player::kPortrait] = 0;
+    PlayerData[player::kRank] = 6;  // Captain: no bonus
+    PlayerData[player::kCampaignRibbons] = 0;
+    state::PlayerShip[ship::kClass] = kStarwolf;
     // The Federation's promised planet: Sargoth in the Finis system.
     state::SystemText[8][1] = "Finis";
     state::BodyText[8][4][1] = "Sargoth";
-    state::BodyData[8][4][13] = 2;
-    state::SystemData[8][2] = 1;
+    state::BodyData[8][4][body::kPicture] = 2;
+    state::SystemData[8][star_system::kOwner] = 1;
   }
 
   // Credits that make the first step's score exactly `score`.
-  static void ScoreAfterFortune(std::int32_t score) { PlayerData[2] = score * 10 - 6666; }
+  static void ScoreAfterFortune(std::int32_t score) {
+    PlayerData[player::kCredits] = score * 10 - 6666;
+  }
 
   static void AgeOf(int years) { state::GameDay = (years - 22) * 360; }
 };
 
 TEST_F(Retirement, AWholeCareerIsScoredStepByStep) {
-  PlayerData[2] = 1'493'334;  // fortune 1,500,000
+  PlayerData[player::kCredits] = 1'493'334;  // fortune 1,500,000
   AgeOf(40);
-  PlayerData[14] = 7;
-  PlayerData[10] = 12;
-  PlayerData[11] = 1;
-  PlayerData[12] = 1;
-  PlayerData[15] = 1;
-  PlayerData[16] = 1;
+  PlayerData[player::kRank] = 7;
+  PlayerData[player::kCampaignRibbons] = 12;
+  PlayerData[player::kSilverStar] = 1;
+  PlayerData[player::kGoldStar] = 1;
+  PlayerData[player::kOwnPlanetPromised] = 1;
+  PlayerData[player::kCivilWarWon] = 1;
 
   const rules::RetirementResult r = rules::ScoreRetirement();
 
@@ -103,7 +106,7 @@ TEST_F(Retirement, AWholeCareerIsScoredStepByStep) {
 }
 
 TEST_F(Retirement, TheShipCountsAtAThirdOfItsHull) {
-  PlayerData[2] = 3334;
+  PlayerData[player::kCredits] = 3334;
   const rules::RetirementStep fortune = rules::ScoreRetirement().steps[0];
   EXPECT_EQ(fortune.score, 1000);
   EXPECT_EQ(fortune.scoreLine, " Score: $10,000 / 10 = 1,000");
@@ -172,12 +175,12 @@ TEST_F(Retirement, RankRibbonsAndMedalsMakeThePromotionShare) {
     SetUp();
     ScoreAfterFortune(100000);
     AgeOf(80);  // no share for age
-    PlayerData[4] = c.faction;
-    PlayerData[14] = c.rank;
-    PlayerData[10] = c.ribbons;
-    PlayerData[11] = c.silver;
-    PlayerData[12] = c.gold;
-    PlayerData[13] = c.highest;
+    PlayerData[player::kFaction] = c.faction;
+    PlayerData[player::kRank] = c.rank;
+    PlayerData[player::kCampaignRibbons] = c.ribbons;
+    PlayerData[player::kSilverStar] = c.silver;
+    PlayerData[player::kGoldStar] = c.gold;
+    PlayerData[player::kMedalOfHonor] = c.highest;
     const rules::RetirementStep promotion = rules::ScoreRetirement().steps[2];
     const std::string text = promotion.text;
     EXPECT_EQ(text.substr(text.find(" and were awarded: ") + 19), c.awards) << c.rank;
@@ -189,7 +192,7 @@ TEST_F(Retirement, EveryRankIsNamed) {
   const char* titles[] = {"Ensign", "Ensign", "2nd Lieutenant", "1st Lieutenant",
                           "Lieutenant Commander", "Commander", "Captain", "Admiral", "Admiral"};
   for (int rank = 0; rank <= 8; ++rank) {
-    PlayerData[14] = rank;
+    PlayerData[player::kRank] = rank;
     EXPECT_EQ(rules::ScoreRetirement().steps[2].text,
               std::string("You reached the rank of ") + titles[rank] +
                   " and were awarded: 0 campaign ribbon(s).")
@@ -208,8 +211,8 @@ TEST_F(Retirement, TheOwnPlanetCountsOnlyWhenItIsStillOurs) {
   EXPECT_EQ(planet.scoreLine, "Score + 0% = 100,000");
   EXPECT_EQ(planet.picture, "Earthrg.jpg");
 
-  PlayerData[15] = 1;
-  state::SystemData[8][2] = 3;
+  PlayerData[player::kOwnPlanetPromised] = 1;
+  state::SystemData[8][star_system::kOwner] = 3;
   planet = rules::ScoreRetirement().steps[3];
   EXPECT_EQ(planet.text,
             "Your government has promised you to grant you the planet Sargoth in the Finis system. "
@@ -218,7 +221,7 @@ TEST_F(Retirement, TheOwnPlanetCountsOnlyWhenItIsStillOurs) {
   EXPECT_EQ(planet.scoreLine, "Score + 0% = 100,000");
   EXPECT_EQ(planet.picture, "Earthrg.jpg");
 
-  state::SystemData[8][2] = 1;
+  state::SystemData[8][star_system::kOwner] = 1;
   planet = rules::ScoreRetirement().steps[3];
   EXPECT_EQ(planet.scoreLine, "Score + 12% = 112,000");
   EXPECT_EQ(planet.picture, "Earthr.jpg");
@@ -288,12 +291,13 @@ TEST_F(Retirement, TheFinalScorePicksTheCareer) {
 
 // A fortune at the edge of the integers is scored without wrapping around.
 TEST_F(Retirement, AHugeFortuneStaysPositive) {
-  PlayerData[2] = INT_MAX;
-  PlayerData[14] = 8;
-  PlayerData[10] = 100;
-  PlayerData[11] = PlayerData[12] = PlayerData[13] = 1;
-  PlayerData[15] = 1;
-  PlayerData[16] = 1;
+  PlayerData[player::kCredits] = INT_MAX;
+  PlayerData[player::kRank] = 8;
+  PlayerData[player::kCampaignRibbons] = 100;
+  PlayerData[player::kSilverStar] = PlayerData[player::kGoldStar] =
+      PlayerData[player::kMedalOfHonor] = 1;
+  PlayerData[player::kOwnPlanetPromised] = 1;
+  PlayerData[player::kCivilWarWon] = 1;
   const rules::RetirementResult r = rules::ScoreRetirement();
   EXPECT_EQ(r.steps[0].score, INT_MAX / 10);
   EXPECT_GT(r.score, r.steps[0].score);

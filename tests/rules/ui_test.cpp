@@ -11,6 +11,7 @@
 
 #include "rules/forwarding_ui.h"
 #include "rules/null_ui.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace {
@@ -35,10 +36,10 @@ TEST(NullUi, AStandInTakesOverOneOperationAndKeepsTheHarmlessRest) {
 
   EXPECT_EQ(screens.fights, 2);
   // The set-up still writes what the rules read right after it.
-  EXPECT_EQ(state::EnemyShip[1], 1);
-  EXPECT_EQ(state::EnemyShip[2], 14);
-  EXPECT_EQ(state::EnemyShip[7], 2);
-  EXPECT_EQ(state::EnemyShip[8], 3);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kClass], 14);
+  EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 2);
+  EXPECT_EQ(state::EnemyShip[ship::kFaction], 3);
   // Every question gets its default answer, no screen shows and no battle is won.
   EXPECT_FALSE(ui.Ask("Boarding?", "Board the ship?"));
   EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));

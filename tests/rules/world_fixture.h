@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "state/fields.h"
 #include "state/goods.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -35,19 +36,19 @@ inline std::uint32_t FindSeed(const std::function<bool()>& holds) {
 }
 
 inline void AddSystem(int s, int owner, int rating = 1) {
-  state::SystemData[s][1] = 1;
-  state::SystemData[s][2] = owner;
-  state::SystemData[s][3] = rating;
+  state::SystemData[s][star_system::kPresent] = 1;
+  state::SystemData[s][star_system::kOwner] = owner;
+  state::SystemData[s][star_system::kClass] = rating;
   state::SystemText[s][1] = "System " + std::to_string(s);
 }
 
 // A visible body of its system's owner; `destination` is a wormhole's target system.
 inline void AddBody(int s, int b, int kind, int destination = 0) {
   state::TBodyRow& body = state::BodyData[s][b];
-  body[1] = 1;
-  body[2] = state::SystemData[s][2];
-  body[3] = kind;
-  body[4] = destination;
+  body[body::kVisible] = 1;
+  body[body::kOwner] = state::SystemData[s][star_system::kOwner];
+  body[body::kKind] = kind;
+  body[body::kDestination] = destination;
 }
 
 // Two systems with their wormholes to each other.
@@ -63,7 +64,7 @@ class World : public ::testing::Test {
     state::FillGoodTables();
     const char* names[] = {"Pirates", "Federation", "Outer Rim", "Coalition", "Syndicate"};
     for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = names[f];
-    for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][1] = 1;
+    for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][faction::kAlive] = 1;
     state::GameDay = 1;
     state::NoWarPopups = 0;
     state::Randomize(1);

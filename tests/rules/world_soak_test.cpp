@@ -10,6 +10,7 @@
 #include "rules/new_game.h"
 #include "rules/space_finds.h"
 #include "rules/turns_ui.h"
+#include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -53,12 +54,13 @@ class LearningUi : public turns::TurnsUi {
 // The first table value out of range, or an empty text when all are in range. Plain loops: the
 // check runs every day of the soak, also under the sanitizers.
 std::string FirstValueOutOfRange() {
-  const int full = state::GetShipClassBaseShields(PlayerShip[2]);
-  if (PlayerShip[40] < full / 2 || PlayerShip[40] > full) return "shields " + std::to_string(PlayerShip[40]);
+  const int full = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  if (PlayerShip[ship::kShields] < full / 2 || PlayerShip[ship::kShields] > full)
+    return "shields " + std::to_string(PlayerShip[ship::kShields]);
   for (const int field : {2, 20, 23, 24, 25, 30, 40}) {
     if (PlayerData[field] < 0) return "PlayerData " + std::to_string(field);
   }
-  if (PlayerShip[20] < 0) return "cargo capacity";
+  if (PlayerShip[ship::kCargoSpace] < 0) return "cargo capacity";
   for (int g = 1; g <= state::kLastGood; ++g) {
     if (state::Cargo[g] < 0) return "cargo " + std::to_string(g);
   }
@@ -75,21 +77,28 @@ std::string FirstValueOutOfRange() {
     }
     for (int k = 1; k <= state::kLastFindSlot; ++k) {
       const state::TSpaceFindRow& find = state::SpaceFinds[s][k];
-      if (find[1] && (find[2] < 1 || find[2] > 15)) return "space find " + std::to_string(s);
+      if (find[space_find::kPresent] &&
+          (find[space_find::kDaysLeft] < 1 || find[space_find::kDaysLeft] > 15))
+        return "space find " + std::to_string(s);
     }
     for (int k = 1; k <= state::kLastOfferSlot; ++k) {
       const state::TMissionRow& offer = state::MissionOffers[s][k];
-      if (offer[1] && (offer[2] < 1 || offer[2] > 26 || offer[3] < 0 || offer[30] < 1)) {
+      if (offer[mission::kActive] &&
+          (offer[mission::kType] < 1 || offer[mission::kType] > 26 || offer[mission::kReward] < 0 ||
+           offer[mission::kBriefingVariant] < 1)) {
         return "offer " + std::to_string(s) + "/" + std::to_string(k);
       }
     }
   }
   for (int i = 1; i <= state::kLastSpecialShip; ++i) {
     const state::TSpecialShipRow& ship = state::SpecialShips[i];
-    if (ship[1] && (ship[6] < 1 || ship[2] < 1 || ship[2] > 19)) return "special ship " + std::to_string(i);
+    if (ship[special_ship::kActive] &&
+        (ship[special_ship::kDaysLeft] < 1 || ship[special_ship::kClass] < 1 ||
+         ship[special_ship::kClass] > 19))
+      return "special ship " + std::to_string(i);
   }
   for (int n = 1; n <= state::kLastNews; ++n) {
-    if (state::NewsList[n][6] < 0) return "news " + std::to_string(n);
+    if (state::NewsList[n][news::kLifetime] < 0) return "news " + std::to_string(n);
   }
   return {};
 }
@@ -101,18 +110,18 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
       const std::string world = "faction " + std::to_string(faction) + " profession " + std::to_string(profession);
       state::Randomize(static_cast<std::uint32_t>(faction * 1000 + profession));
       state::ClearGameState();
-      PlayerData[3] = profession;
-      PlayerData[4] = faction;
+      PlayerData[player::kProfession] = profession;
+      PlayerData[player::kFaction] = faction;
       LearningUi ui;
       ui.SetVisible(rules::Screen::Travel);
       rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
       ASSERT_EQ(state::GameDay, 1) << world;
       // A captain with affairs: a loan, war bonds, a criminal past, investments.
-      PlayerData[20] = 5000 * profession;
-      PlayerData[21] = 40;
-      PlayerData[23] = 20000 * faction;
-      PlayerData[25] = 30;
-      PlayerData[30] = 25;
+      PlayerData[player::kLoan] = 5000 * profession;
+      PlayerData[player::kLoanDaysLeft] = 40;
+      PlayerData[player::kWarBonds] = 20000 * faction;
+      PlayerData[player::kWarBondLockDays] = 30;
+      PlayerData[player::kCriminalDays] = 25;
       state::SkillOwned[7] = faction % 2;
       state::SkillOwned[11] = profession % 2;
       state::SkillOwned[28] = 1;
@@ -125,16 +134,18 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
         const int before = state::GameDay;
         rules::AdvanceDay(ui);
         ASSERT_EQ(state::GameDay, before + 1) << world;
-        if (day % 7 == 0) rules::AddExperience(state::GetLevelExperience(PlayerData[6]) / 3, ui);
+        if (day % 7 == 0)
+          rules::AddExperience(state::GetLevelExperience(PlayerData[player::kLevel]) / 3, ui);
         if (day % 5 == 0) {
           for (int k = 1; k <= state::kLastFindSlot; ++k) {
-            if (state::SpaceFinds[PlayerShip[14]][k][1]) rules::ResolveSpaceFind(k, ui);
+            if (state::SpaceFinds[PlayerShip[ship::kSystem]][k][space_find::kPresent])
+              rules::ResolveSpaceFind(k, ui);
           }
         }
         const std::string wrong = FirstValueOutOfRange();
         ASSERT_EQ(wrong, "") << world << " day " << day;
       }
-      EXPECT_GT(PlayerData[6], 1) << world << ": the captain was promoted";
+      EXPECT_GT(PlayerData[player::kLevel], 1) << world << ": the captain was promoted";
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "screens/form_test_fixture.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -34,12 +35,12 @@ class HighscoreTest : public GameFormsTest {
   static void Entry(int k, const char* name, std::int32_t score, std::int32_t faction,
                     std::int32_t rank, std::int32_t shipClass, std::int32_t livery) {
     auto& row = HighscoreTable[k];
-    row[1] = 1;
-    row[2] = score;
-    row[3] = faction;
-    row[4] = rank;
-    row[5] = shipClass;
-    row[6] = livery;
+    row[highscore::kUsed] = 1;
+    row[highscore::kScore] = score;
+    row[highscore::kFaction] = faction;
+    row[highscore::kRank] = rank;
+    row[highscore::kShipClass] = shipClass;
+    row[highscore::kShipFaction] = livery;
     HighscoreNames[k] = name;
   }
 
@@ -100,7 +101,8 @@ TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
     EXPECT_EQ(Pic("FactionPicSlot", k).PictureName(), *r.logo ? r.logo : "before.jpg");
     EXPECT_EQ(Pic("RankPicSlot", k).PictureName(), *r.rank_picture ? r.rank_picture : "before.jpg");
     EXPECT_EQ(Pic("ShipPicSlot", k).PictureName(), r.ship);
-    EXPECT_EQ(HighscoreTable[k][6], r.livery_after) << "the livery the table keeps";
+    EXPECT_EQ(HighscoreTable[k][highscore::kShipFaction], r.livery_after)
+        << "the livery the table keeps";
     for (const char* slot : {"FactionPicSlot", "RankPicSlot", "ShipPicSlot"})
       EXPECT_EQ(Pic(slot, k).Visible(), r.pictured) << slot;
   }
@@ -134,10 +136,10 @@ TEST_F(HighscoreTest, ARetirementLightsItsNewRowUntilTheNextOne) {
   Entry(2, "B", 500, 2, 3, 2, 2);
   Entry(3, "C", 100, 3, 3, 3, 3);
   state::PlayerName = "Ria Tavel";
-  state::PlayerData[4] = 4;
-  state::PlayerData[14] = 7;
-  state::PlayerShip[2] = 5;
-  state::PlayerShip[8] = 4;
+  state::PlayerData[player::kFaction] = 4;
+  state::PlayerData[player::kRank] = 7;
+  state::PlayerShip[ship::kClass] = 5;
+  state::PlayerShip[ship::kFaction] = 4;
 
   struct Step {
     std::int32_t score;

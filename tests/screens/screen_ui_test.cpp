@@ -8,6 +8,7 @@
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -127,12 +128,12 @@ TEST(ScreenUiWithoutScreens, TheFightSetUpWritesTheEnemyAndNothingIsShownOrWon) 
   state::ClearGameState();
   screens::ScreenUi ui;
   ui.SetupShipCombat(14, 3, 2, 1);
-  EXPECT_EQ(state::EnemyShip[1], 1);
-  EXPECT_EQ(state::EnemyShip[2], 14);
-  EXPECT_EQ(state::EnemyShip[7], 2);
-  EXPECT_EQ(state::EnemyShip[8], 3);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kClass], 14);
+  EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 2);
+  EXPECT_EQ(state::EnemyShip[ship::kFaction], 3);
   ui.RunShipCombat();
-  EXPECT_EQ(state::EnemyShip[1], 1);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_FALSE(ui.RunFleetBattle(2, -1));
   EXPECT_FALSE(ui.IsVisible(rules::Screen::Travel));
 }

@@ -9,6 +9,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -66,7 +67,7 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
         Click(setup(), "ShipButton1");
         EXPECT_TRUE(Chosen("ShipShape1"));
         EXPECT_EQ(ChosenCount(), 1);
-        EXPECT_EQ(state::PlayerShip[2], 1);
+        EXPECT_EQ(state::PlayerShip[ship::kClass], 1);
         Click(setup(), "ContinueButton");  // no expertise yet: nothing happens
         EXPECT_EQ(combat::SimulatorSetupStep, 1);
         EXPECT_TRUE(setup().Visible());
@@ -74,7 +75,7 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
       [&] {
         Click(setup(), "ExpertiseButton2");
         EXPECT_TRUE(Chosen("ExpertiseShape2"));
-        EXPECT_EQ(state::PlayerData[3], 3);
+        EXPECT_EQ(state::PlayerData[player::kProfession], 3);
         Click(setup(), "ContinueButton");
       },
       [&] {
@@ -82,11 +83,11 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
         EXPECT_EQ(ChosenCount(), 0);  // the frames start afresh for the enemy
         EXPECT_EQ(combat::SimulatorSetupStep, 2);
         // The world was built for the player's choices, the ship class kept.
-        EXPECT_EQ(state::PlayerShip[2], 1);
-        EXPECT_EQ(state::PlayerShip[40], state::GetShipClassBaseShields(1));
+        EXPECT_EQ(state::PlayerShip[ship::kClass], 1);
+        EXPECT_EQ(state::PlayerShip[ship::kShields], state::GetShipClassBaseShields(1));
         Click(setup(), "ExpertiseButton3");
-        EXPECT_EQ(state::EnemyShip[7], 6);
-        EXPECT_EQ(state::PlayerData[3], 3);
+        EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 6);
+        EXPECT_EQ(state::PlayerData[player::kProfession], 3);
         Click(setup(), "BackButton");  // Back
       },
       [&] { duelShown = true; },
@@ -144,11 +145,11 @@ TEST_F(SimulatorScreensTest, DuelRunsOnTheClockAtTheChosenSpeedUntilAShipExplode
   EXPECT_FALSE(StepsLeft());
   EXPECT_FALSE(duel().CombatTimer.Enabled());
   EXPECT_FALSE(duel().Visible());
-  if (state::EnemyShip[1] == 0) {
+  if (state::EnemyShip[ship::kAlive] == 0) {
     EXPECT_EQ(explosion, "The enemy ship explodes!");
     EXPECT_EQ(result, "Congratulations! You won!");
   } else {
-    EXPECT_EQ(state::PlayerShip[1], 0);
+    EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
     EXPECT_EQ(explosion, "Your ship explodes!");
     EXPECT_EQ(result, "Game Over!");
   }
@@ -156,8 +157,8 @@ TEST_F(SimulatorScreensTest, DuelRunsOnTheClockAtTheChosenSpeedUntilAShipExplode
 
 TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   state::ClearGameState();
-  state::PlayerShip[2] = 1;
-  state::EnemyShip[2] = 2;
+  state::PlayerShip[ship::kClass] = 1;
+  state::EnemyShip[ship::kClass] = 2;
   const std::int32_t base = state::GetShipClassBaseShields(1);
   struct Case {
     std::int64_t shields;
@@ -165,7 +166,7 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   };
   for (const Case& c : {Case{base, "Shield_30.jpg"}, Case{base / 2, nullptr},
                         Case{base + 5, "Shield_00.jpg"}, Case{-4, "Shield_00.jpg"}}) {
-    state::PlayerShip[40] = static_cast<std::int32_t>(c.shields);
+    state::PlayerShip[ship::kShields] = static_cast<std::int32_t>(c.shields);
     duel().ShowSimulatorShields();
     if (c.picture != nullptr) {
       EXPECT_EQ(Picture(duel(), "PlayerShieldDisplay"), c.picture);
@@ -185,12 +186,12 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   EXPECT_NE(Picture(duel(), "AbilityButton2").find("_on.jpg"), std::string::npos);
 
   state::EnemyModifiers[3] = {};
-  state::EnemyModifiers[3][1] = 1;
-  state::EnemyModifiers[3][2] = 22;
+  state::EnemyModifiers[3][modifier::kActive] = 1;
+  state::EnemyModifiers[3][modifier::kAbility] = 22;
   duel().ShowSimulatorActiveModifiers();
   EXPECT_TRUE(duel().Get<Image>("EnemyModifier3").Visible());
   EXPECT_EQ(duel().Get<Image>("EnemyModifier3").Hint(), "Active: " + state::GetAbilityName(22));
-  state::EnemyModifiers[3][1] = 0;
+  state::EnemyModifiers[3][modifier::kActive] = 0;
   duel().ShowSimulatorActiveModifiers();
   EXPECT_FALSE(duel().Get<Image>("EnemyModifier3").Visible());
 

@@ -1,5 +1,6 @@
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 #include <gtest/gtest.h>
@@ -177,10 +178,10 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
   };
   // A fitted ship must not change what the fixed-cost abilities cost.
   for (std::int32_t shipClass : {0, 1, 12}) {
-    PlayerShip[2] = shipClass;
-    PlayerShip[60] = 2;
-    PlayerShip[51] = 3;
-    PlayerShip[70] = 2;
+    PlayerShip[ship::kClass] = shipClass;
+    PlayerShip[ship::kGun] = 2;
+    PlayerShip[ship::kMissileLauncher] = 3;
+    PlayerShip[ship::kEcm] = 2;
     for (const Group& g : groups) {
       for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
     }
@@ -193,13 +194,13 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
   };
   const Fit fits[] = {{1, 0, 0, 0}, {1, 1, 10, 2}, {5, 2, 2, 4}, {12, 8, 6, 5}, {-1, 3, 9, 1}};
   for (const Fit& f : fits) {
-    PlayerShip[2] = f.shipClass;
-    PlayerShip[60] = f.gun;
-    PlayerShip[51] = f.missile;
-    PlayerShip[70] = f.ecm;
+    PlayerShip[ship::kClass] = f.shipClass;
+    PlayerShip[ship::kGun] = f.gun;
+    PlayerShip[ship::kMissileLauncher] = f.missile;
+    PlayerShip[ship::kEcm] = f.ecm;
     // The enemy's ship plays no part in the player's costs.
-    EnemyShip[2] = 3;
-    EnemyShip[60] = 5;
+    EnemyShip[ship::kClass] = 3;
+    EnemyShip[ship::kGun] = 5;
     const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
     EXPECT_GT(gun, 0) << "class " << f.shipClass;
     EXPECT_EQ(GetAbilityApCost(1), gun);
@@ -211,11 +212,11 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
 }
 
 TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
-  PlayerShip[2] = 1;
-  PlayerShip[51] = 1;
-  PlayerData[14] = 6;
+  PlayerShip[ship::kClass] = 1;
+  PlayerShip[ship::kMissileLauncher] = 1;
+  PlayerData[player::kRank] = 6;
   const std::int32_t captain = GetAbilityApCost(2);
-  PlayerData[14] = 7;
+  PlayerData[player::kRank] = 7;
   // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
   EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, 1, Side::Player));
   EXPECT_EQ(GetAbilityApCost(2), captain - 1);
@@ -233,7 +234,7 @@ TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
       {0, 3, "Skill_ECM"},         {7, 0, ""},                      {7, 38, ""},
   };
   for (const Case& c : cases) {
-    PlayerData[14] = c.rank;
+    PlayerData[player::kRank] = c.rank;
     EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "rank " << c.rank << " ability " << c.id;
   }
 }

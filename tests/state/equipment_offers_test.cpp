@@ -1,4 +1,5 @@
 #include "state/equipment_offers.h"
+#include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -85,14 +86,14 @@ TEST(EquipmentOffers, StandardFitPerSizeCategory) {
   for (const Case& c : cases) {
     TShipRow ship{};
     ship.fill(99);
-    ship[2] = c.shipClass;
+    ship[ship::kClass] = c.shipClass;
     ApplyStandardFit(ship);
-    EXPECT_EQ(ship[60], c.gun) << "class " << c.shipClass;
-    EXPECT_EQ(ship[51], c.missile) << "class " << c.shipClass;
-    EXPECT_EQ(ship[74], c.engine) << "class " << c.shipClass;
-    EXPECT_EQ(ship[76], c.module) << "class " << c.shipClass;
-    EXPECT_EQ(ship[72], c.computer) << "class " << c.shipClass;
-    EXPECT_EQ(ship[70], c.ecm) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kGun], c.gun) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kMissileLauncher], c.missile) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kEngine], c.engine) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kCargoModule], c.module) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kTargeting], c.computer) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kEcm], c.ecm) << "class " << c.shipClass;
     // Nothing else of the row changes, the cargo capacity included.
     for (int field = 0; field <= 101; ++field) {
       if (field == 2 || field == 60 || field == 51 || field == 74 || field == 76 || field == 72 ||

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 using namespace state;
@@ -317,23 +318,23 @@ TEST_F(EquipmentTest, NoClassOrNoItemGivesZeroValues) {
 // --- Values that depend on who owns the ship -----------------------------------------------------
 
 TEST_F(EquipmentTest, ActiveSpecialNeedsAnActiveSlotOneToEight) {
-  PlayerShip[2] = 18;  // "Twin guns"
+  PlayerShip[ship::kClass] = 18;  // "Twin guns"
   EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
   ActivateSpecial(PlayerModifiers, 8);
   EXPECT_EQ(ActiveShipSpecial(Side::Player), 3);
   EXPECT_EQ(ActiveShipSpecial(Side::Enemy), 0);
-  PlayerModifiers[8][1] = 0;  // switched off
+  PlayerModifiers[8][modifier::kActive] = 0;  // switched off
   EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
   ActivateSpecial(PlayerModifiers, 0);  // slots 0 and 9 are outside the list
   ActivateSpecial(PlayerModifiers, 9);
   EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
-  PlayerModifiers[1][1] = 1;  // another ability active
-  PlayerModifiers[1][2] = 35;
+  PlayerModifiers[1][modifier::kActive] = 1;  // another ability active
+  PlayerModifiers[1][modifier::kAbility] = 35;
   EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
 }
 
 TEST_F(EquipmentTest, TwinGunsFireTurboLasersForTheirOwnerOnly) {
-  PlayerShip[2] = 18;  // Stonewall: "Twin guns"; hit 45, damage 150, AP 2
+  PlayerShip[ship::kClass] = 18;  // Stonewall: "Twin guns"; hit 45, damage 150, AP 2
   ActivateSpecial(PlayerModifiers);
   struct Case {
     std::int32_t shipClass, gun;
@@ -357,13 +358,13 @@ TEST_F(EquipmentTest, TwinGunsFireTurboLasersForTheirOwnerOnly) {
     EXPECT_EQ(GetGunApCost(c.shipClass, c.gun, c.side), c.ap) << at;
   }
   // The enemy's own special counts for the enemy's values.
-  EnemyShip[2] = 3;  // Avenger: "Twin guns"
+  EnemyShip[ship::kClass] = 3;  // Avenger: "Twin guns"
   ActivateSpecial(EnemyModifiers);
   EXPECT_EQ(GetGunDamage(3, 3, Side::Enemy), 12);  // 16 - 16 div 4
 }
 
 TEST_F(EquipmentTest, GunVolleyAddsHalfTheDamageAndOneActionPoint) {
-  PlayerShip[2] = 8;  // Hellcat: "Gun volley"; damage 30
+  PlayerShip[ship::kClass] = 8;  // Hellcat: "Gun volley"; damage 30
   struct Case {
     std::int32_t gun;
     bool active;
@@ -404,8 +405,8 @@ TEST_F(EquipmentTest, MissileCostDropsOnceForAdmiralOrFastRacks) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[2] = 9;  // Patton: "Fast missile racks"
-    PlayerData[14] = c.rank;
+    PlayerShip[ship::kClass] = 9;  // Patton: "Fast missile racks"
+    PlayerData[player::kRank] = c.rank;
     if (c.fastRacks) ActivateSpecial(PlayerModifiers);
     const std::string at = std::to_string(c.rank) + (c.fastRacks ? " racks" : "") +
                            (c.side == Side::Player ? " player" : " enemy");
@@ -416,7 +417,7 @@ TEST_F(EquipmentTest, MissileCostDropsOnceForAdmiralOrFastRacks) {
   }
   // An enemy Patton with its own special active launches faster.
   SetUp();
-  EnemyShip[2] = 9;
+  EnemyShip[ship::kClass] = 9;
   ActivateSpecial(EnemyModifiers);
   EXPECT_EQ(GetMissileApCost(9, 0, Side::Enemy), 3);
   EXPECT_EQ(GetMissileApCost(9, 0, Side::Player), 4);
@@ -449,8 +450,8 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[74] = c.playerEngine;
-    EnemyShip[74] = c.enemyEngine;
+    PlayerShip[ship::kEngine] = c.playerEngine;
+    EnemyShip[ship::kEngine] = c.enemyEngine;
     SkillOwned[3] = c.skill3 ? 1 : 0;
     SkillOwned[4] = c.skill4 ? 1 : 0;
     const std::string at = "module " + std::to_string(c.module) + " engines " +
@@ -484,11 +485,11 @@ TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
     EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew) << c.shipClass << " " << c.module;
 
   EXPECT_FALSE(HasSpySensors());
-  EnemyShip[72] = 5;
+  EnemyShip[ship::kTargeting] = 5;
   EXPECT_FALSE(HasSpySensors());
-  PlayerShip[72] = 5;
+  PlayerShip[ship::kTargeting] = 5;
   EXPECT_TRUE(HasSpySensors());
-  PlayerShip[72] = 4;
+  PlayerShip[ship::kTargeting] = 4;
   EXPECT_FALSE(HasSpySensors());
 }
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "save_test_support.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 using namespace state;
@@ -24,11 +25,11 @@ void RandomGeneralData(unsigned seed) {
   }
   for (int row = 1; row <= 5; ++row) {
     for (int field = 1; field <= 100; ++field) HighscoreTable[row][field] = any(rng);
-    HighscoreTable[row][1] = 1;
-    HighscoreTable[row][3] = in(0, 4);
-    HighscoreTable[row][4] = in(0, 8);
-    HighscoreTable[row][5] = in(-1, 19);
-    HighscoreTable[row][6] = in(0, 4);
+    HighscoreTable[row][highscore::kUsed] = 1;
+    HighscoreTable[row][highscore::kFaction] = in(0, 4);
+    HighscoreTable[row][highscore::kRank] = in(0, 8);
+    HighscoreTable[row][highscore::kShipClass] = in(-1, 19);
+    HighscoreTable[row][highscore::kShipFaction] = in(0, 4);
     HighscoreNames[row] = "Captain Ærø " + std::to_string(row);
   }
   StartCount = any(rng);
@@ -74,11 +75,11 @@ class GeneralDataTest : public ::testing::Test {
 TEST_F(GeneralDataTest, RecordsStandWhereTheLayoutPutsThem) {
   SaveSlotUsed[1] = 0;
   SaveSlotUsed[4] = 1;
-  HighscoreTable[3][2] = 987654;
-  HighscoreTable[5][100] = -17;
-  HighscoreTable[0][2] = 55;    // row 0 and field 0/101 are not stored
-  HighscoreTable[1][0] = 55;
-  HighscoreTable[1][101] = 55;
+  HighscoreTable[3][highscore::kScore] = 987654;
+  HighscoreTable[5][state::kLastStoredField] = -17;
+  HighscoreTable[0][highscore::kScore] = 55;    // row 0 and field 0/101 are not stored
+  HighscoreTable[1][state::kUnusedField] = 55;
+  HighscoreTable[1][state::kSpareField] = 55;
   StartCount = 12;
   MusicOn = 1, SoundEffectsOn = 0, AutoEndTurn = 1, VeteranMode = 0, NoWarPopups = 1;
   TimerPlayerMessageInterval = 2400;

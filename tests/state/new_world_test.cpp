@@ -1,6 +1,7 @@
 #include "state/new_world.h"
 
 #include "state/equipment.h"
+#include "state/fields.h"
 #include "state/goods.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -23,8 +24,8 @@ namespace {
 // A fresh world for a profession and a faction, with the ship the profession screen offers.
 void NewWorld(std::int32_t profession, std::int32_t faction) {
   ClearGameState();
-  PlayerData[3] = profession;
-  PlayerData[4] = faction;
+  PlayerData[player::kProfession] = profession;
+  PlayerData[player::kFaction] = faction;
   CreateNewGameWorld(StartShipClass(profession, faction), {});
 }
 
@@ -80,9 +81,9 @@ TEST_F(NewWorldTest, TheTwentyFourSystems) {
   };
   for (int s = 1; s <= kLastSystem; ++s) {
     EXPECT_EQ(SystemText[s][1], cases[s].name);
-    EXPECT_EQ(SystemData[s][1], 1) << cases[s].name;
-    EXPECT_EQ(SystemData[s][2], cases[s].owner) << cases[s].name;
-    EXPECT_EQ(SystemData[s][3], cases[s].systemClass) << cases[s].name;
+    EXPECT_EQ(SystemData[s][star_system::kPresent], 1) << cases[s].name;
+    EXPECT_EQ(SystemData[s][star_system::kOwner], cases[s].owner) << cases[s].name;
+    EXPECT_EQ(SystemData[s][star_system::kClass], cases[s].systemClass) << cases[s].name;
     ExpectStorableText(SystemText[s][2], cases[s].name);
   }
   EXPECT_EQ(SystemText[1][2],
@@ -99,9 +100,9 @@ TEST_F(NewWorldTest, TheTwentyFourSystems) {
 TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
   int hideouts = 0;
   for (int s = 1; s <= kLastSystem; ++s) {
-    const std::int32_t owner = SystemData[s][2];
+    const std::int32_t owner = SystemData[s][star_system::kOwner];
     int sunsHere = 0, hideoutsHere = 0, bodiesHere = 0;
-    EXPECT_EQ(BodyData[s][1][3], kKindSun) << "body 1 of system " << s << " is its sun";
+    EXPECT_EQ(BodyData[s][1][body::kKind], kKindSun) << "body 1 of system " << s << " is its sun";
     for (int b = 1; b <= kLastBody; ++b) {
       const TBodyRow& body = BodyData[s][b];
       const std::string where = SystemText[s][1] + " body " + std::to_string(b);
@@ -113,16 +114,16 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
       ++bodiesHere;
       ExpectStorableText(BodyText[s][b][1], where);
       ExpectStorableText(BodyText[s][b][2], where);
-      EXPECT_GE(body[11], 1) << where;
-      EXPECT_LE(body[11], 800) << where;
-      EXPECT_GE(body[12], 1) << where;
-      EXPECT_LE(body[12], 600) << where;
-      switch (body[3]) {
+      EXPECT_GE(body[body::kMapX], 1) << where;
+      EXPECT_LE(body[body::kMapX], 800) << where;
+      EXPECT_GE(body[body::kMapY], 1) << where;
+      EXPECT_LE(body[body::kMapY], 600) << where;
+      switch (body[body::kKind]) {
         case kKindSun:
           ++sunsHere;
-          EXPECT_EQ(body[13], 1) << where;
-          EXPECT_EQ(body[2], owner) << where;
-          EXPECT_EQ(body[1], 1) << where;
+          EXPECT_EQ(body[body::kPicture], 1) << where;
+          EXPECT_EQ(body[body::kOwner], owner) << where;
+          EXPECT_EQ(body[body::kVisible], 1) << where;
           EXPECT_EQ(BodyText[s][b][1], "Sun") << where;
           EXPECT_EQ(BodyText[s][b][2], s <= 8 ? "A common sun - spending warmth and life in this "
                                                 "solar system."
@@ -130,13 +131,13 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
               << where;
           break;
         case kKindWormhole:
-          EXPECT_EQ(body[13], 7) << where;
-          EXPECT_EQ(body[2], owner) << where;
-          EXPECT_EQ(body[1], 1) << where;
-          EXPECT_GE(body[4], 1) << where;
-          EXPECT_LE(body[4], kLastSystem) << where;
-          EXPECT_NE(body[4], s) << where;
-          EXPECT_GE(body[5], 1) << where;
+          EXPECT_EQ(body[body::kPicture], 7) << where;
+          EXPECT_EQ(body[body::kOwner], owner) << where;
+          EXPECT_EQ(body[body::kVisible], 1) << where;
+          EXPECT_GE(body[body::kDestination], 1) << where;
+          EXPECT_LE(body[body::kDestination], kLastSystem) << where;
+          EXPECT_NE(body[body::kDestination], s) << where;
+          EXPECT_GE(body[body::kJumpLength], 1) << where;
           EXPECT_EQ(BodyText[s][b][2],
                     "Wormholes (\"Jumppoints\") allow star travelling between different star "
                     "systems.")
@@ -145,10 +146,10 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
         case kKindPirateHideout:
           ++hideoutsHere;
           ++hideouts;
-          EXPECT_EQ(body[13], 25) << where;
-          EXPECT_EQ(body[2], 1) << where << ": hideouts are listed under faction 1";
-          EXPECT_EQ(body[1], 0) << where << ": hidden without the Syndicate skill";
-          EXPECT_EQ(body[4], 0) << where;
+          EXPECT_EQ(body[body::kPicture], 25) << where;
+          EXPECT_EQ(body[body::kOwner], 1) << where << ": hideouts are listed under faction 1";
+          EXPECT_EQ(body[body::kVisible], 0) << where << ": hidden without the Syndicate skill";
+          EXPECT_EQ(body[body::kHideoutRevealed], 0) << where;
           EXPECT_EQ(BodyText[s][b][1], "Pirate hideout") << where;
           EXPECT_EQ(BodyText[s][b][2],
                     "When visiting this hidden hideout your criminal flag will wear off "
@@ -156,23 +157,25 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
               << where;
           break;
         default:
-          EXPECT_GE(body[3], 0) << where;
-          EXPECT_LE(body[3], 6) << where;
-          EXPECT_GE(body[13], 2) << where;
-          EXPECT_LE(body[13], 48) << where;
-          EXPECT_EQ(body[2], owner) << where;
-          EXPECT_EQ(body[1], 1) << where;
-          EXPECT_TRUE(body[4] == 0 || body[4] == 1) << where;
-          EXPECT_EQ(body[5], 0) << where;
-          if (body[4] == 1) {
-            EXPECT_EQ(body[13], 24) << where << ": asteroid picture";
+          EXPECT_GE(body[body::kKind], 0) << where;
+          EXPECT_LE(body[body::kKind], 6) << where;
+          EXPECT_GE(body[body::kPicture], 2) << where;
+          EXPECT_LE(body[body::kPicture], 48) << where;
+          EXPECT_EQ(body[body::kOwner], owner) << where;
+          EXPECT_EQ(body[body::kVisible], 1) << where;
+          EXPECT_TRUE(body[body::kAsteroidField] == 0 || body[body::kAsteroidField] == 1) << where;
+          EXPECT_EQ(body[body::kJumpLength], 0) << where;
+          if (body[body::kAsteroidField] == 1) {
+            EXPECT_EQ(body[body::kPicture], 24) << where << ": asteroid picture";
           }
           break;
       }
-      if (body[3] != kKindWormhole) {
-        EXPECT_EQ(body[5], 0) << where;
+      if (body[body::kKind] != kKindWormhole) {
+        EXPECT_EQ(body[body::kJumpLength], 0) << where;
       }
-      EXPECT_TRUE(body[14] == 0 || (body[14] >= 10 && body[14] <= 12)) << where;
+      EXPECT_TRUE(body[body::kCityPicture] == 0 ||
+                  (body[body::kCityPicture] >= 10 && body[body::kCityPicture] <= 12))
+          << where;
     }
     EXPECT_EQ(sunsHere, 1) << SystemText[s][1];
     EXPECT_EQ(hideoutsHere, 1) << SystemText[s][1];
@@ -215,15 +218,15 @@ TEST_F(NewWorldTest, EmptySlotsAndNamedBodies) {
   for (const Case& c : cases) {
     const TBodyRow& body = BodyData[c.system][c.slot];
     EXPECT_EQ(BodyName(c.system, c.slot), c.name);
-    EXPECT_EQ(body[3], c.kind) << c.name;
-    EXPECT_EQ(body[13], c.picture) << c.name;
-    EXPECT_EQ(body[14], c.city) << c.name;
-    EXPECT_EQ(body[4], c.asteroid) << c.name;
+    EXPECT_EQ(body[body::kKind], c.kind) << c.name;
+    EXPECT_EQ(body[body::kPicture], c.picture) << c.name;
+    EXPECT_EQ(body[body::kCityPicture], c.city) << c.name;
+    EXPECT_EQ(body[body::kAsteroidField], c.asteroid) << c.name;
   }
-  EXPECT_EQ(BodyData[1][2][11], 441);
-  EXPECT_EQ(BodyData[1][2][12], 362);
-  EXPECT_EQ(BodyData[24][9][11], 362);
-  EXPECT_EQ(BodyData[24][9][12], 168);
+  EXPECT_EQ(BodyData[1][2][body::kMapX], 441);
+  EXPECT_EQ(BodyData[1][2][body::kMapY], 362);
+  EXPECT_EQ(BodyData[24][9][body::kMapX], 362);
+  EXPECT_EQ(BodyData[24][9][body::kMapY], 168);
 }
 
 TEST_F(NewWorldTest, DescriptionsOfPlanetsAndAsteroidFields) {
@@ -238,7 +241,7 @@ TEST_F(NewWorldTest, DescriptionsOfPlanetsAndAsteroidFields) {
   std::map<std::string, std::string> seen;
   for (int s = 1; s <= kLastSystem; ++s)
     for (int b = 1; b <= kLastBody; ++b) {
-      if (BodyData[s][b][3] < 0 || BodyText[s][b][1].empty()) continue;
+      if (BodyData[s][b][body::kKind] < 0 || BodyText[s][b][1].empty()) continue;
       const std::string& text = BodyText[s][b][2];
       if (text == "Just some plain rocks..." ||
           text == "Just a mining facility at a group of asteroids.")
@@ -255,18 +258,19 @@ TEST_F(NewWorldTest, WormholesLinkBackExceptWhereTheMapSaysOtherwise) {
   std::set<std::pair<int, int>> unequalLength;
   for (int s = 1; s <= kLastSystem; ++s)
     for (int b = 1; b <= kLastBody; ++b) {
-      if (BodyData[s][b][3] != kKindWormhole) continue;
-      const int t = BodyData[s][b][4];
+      if (BodyData[s][b][body::kKind] != kKindWormhole) continue;
+      const int t = BodyData[s][b][body::kDestination];
       int backSlots = 0, backLength = 0;
       for (int c = 1; c <= kLastBody; ++c)
-        if (BodyData[t][c][3] == kKindWormhole && BodyData[t][c][4] == s) {
+        if (BodyData[t][c][body::kKind] == kKindWormhole &&
+            BodyData[t][c][body::kDestination] == s) {
           ++backSlots;
-          backLength = BodyData[t][c][5];
+          backLength = BodyData[t][c][body::kJumpLength];
         }
       EXPECT_LE(backSlots, 1) << s << " -> " << t;
       if (backSlots == 0)
         oneWay.insert({s, t});
-      else if (backLength != BodyData[s][b][5])
+      else if (backLength != BodyData[s][b][body::kJumpLength])
         unequalLength.insert({s, t});
     }
   EXPECT_EQ(oneWay, (std::set<std::pair<int, int>>{{19, 21}}));  // New Cuba to Barbados
@@ -278,8 +282,8 @@ TEST_F(NewWorldTest, WormholesLinkBackExceptWhereTheMapSaysOtherwise) {
   const Length lengths[] = {{4, 6, 8, 6}, {8, 8, 4, 2}, {6, 5, 15, 8}, {15, 7, 6, 9},
                             {13, 8, 19, 4}, {19, 6, 13, 5}, {10, 9, 11, 1}, {19, 8, 21, 4}};
   for (const Length& l : lengths) {
-    EXPECT_EQ(BodyData[l.from][l.slot][4], l.to) << l.from << "/" << l.slot;
-    EXPECT_EQ(BodyData[l.from][l.slot][5], l.days) << l.from << "/" << l.slot;
+    EXPECT_EQ(BodyData[l.from][l.slot][body::kDestination], l.to) << l.from << "/" << l.slot;
+    EXPECT_EQ(BodyData[l.from][l.slot][body::kJumpLength], l.days) << l.from << "/" << l.slot;
   }
 }
 
@@ -292,12 +296,13 @@ TEST_F(NewWorldTest, WormholesAreNamedAfterTheirDestination) {
   int wormholes = 0;
   for (int s = 1; s <= kLastSystem; ++s)
     for (int b = 1; b <= kLastBody; ++b) {
-      if (BodyData[s][b][3] != kKindWormhole) continue;
+      if (BodyData[s][b][body::kKind] != kKindWormhole) continue;
       ++wormholes;
       const auto exception = exceptions.find({s, b});
-      const std::string expected = exception != exceptions.end()
-                                       ? exception->second
-                                       : "Wormhole to " + SystemText[BodyData[s][b][4]][1];
+      const std::string expected =
+          exception != exceptions.end()
+              ? exception->second
+              : "Wormhole to " + SystemText[BodyData[s][b][body::kDestination]][1];
       EXPECT_EQ(BodyName(s, b), expected) << s << "/" << b;
     }
   EXPECT_EQ(wormholes, 63);
@@ -307,11 +312,11 @@ TEST_F(NewWorldTest, SpaceFindSpotsAreFixedAndEmpty) {
   for (int s = 1; s <= kLastSystem; ++s)
     for (int slot = 1; slot <= kLastFindSlot; ++slot) {
       const TSpaceFindRow& find = SpaceFinds[s][slot];
-      EXPECT_EQ(find[1], 0) << s << "/" << slot;
-      EXPECT_GE(find[11], 1) << s << "/" << slot;
-      EXPECT_LE(find[11], 800) << s << "/" << slot;
-      EXPECT_GE(find[12], 1) << s << "/" << slot;
-      EXPECT_LE(find[12], 600) << s << "/" << slot;
+      EXPECT_EQ(find[space_find::kPresent], 0) << s << "/" << slot;
+      EXPECT_GE(find[space_find::kMapX], 1) << s << "/" << slot;
+      EXPECT_LE(find[space_find::kMapX], 800) << s << "/" << slot;
+      EXPECT_GE(find[space_find::kMapY], 1) << s << "/" << slot;
+      EXPECT_LE(find[space_find::kMapY], 600) << s << "/" << slot;
       for (int f = 0; f <= 100; ++f)
         if (f != 11 && f != 12) {
           ASSERT_EQ(find[f], 0) << s << "/" << slot << " field " << f;
@@ -323,8 +328,8 @@ TEST_F(NewWorldTest, SpaceFindSpotsAreFixedAndEmpty) {
   const Spot spots[] = {{1, 1, 160, 369}, {1, 4, 482, 207}, {4, 2, 448, 409},
                         {12, 3, 645, 324}, {24, 4, 173, 222}};
   for (const Spot& spot : spots) {
-    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][11], spot.x);
-    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][12], spot.y);
+    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][space_find::kMapX], spot.x);
+    EXPECT_EQ(SpaceFinds[spot.system][spot.slot][space_find::kMapY], spot.y);
   }
   EXPECT_TRUE(Cleared(SpaceFinds[1][0]));
 }
@@ -360,7 +365,7 @@ TEST_F(NewWorldTest, GoodsAndTheFirstMarkets) {
   // Sol's five planets open with every good at its base price and 50 units in stock.
   int markets = 0;
   for (int b = 1; b <= kLastBody; ++b) {
-    const bool planet = BodyData[1][b][1] == 1 && BodyData[1][b][3] > 0;
+    const bool planet = BodyData[1][b][body::kVisible] == 1 && BodyData[1][b][body::kKind] > 0;
     if (planet) ++markets;
     for (int g = 1; g <= kLastGood; ++g) {
       EXPECT_EQ(MarketPrice[1][b][g], planet ? GoodBasePrice[g] : 0) << b << " good " << g;
@@ -415,41 +420,46 @@ TEST(NewWorld, StartByProfessionAndFaction) {
       EXPECT_EQ(skills, std::set<int>{professions[profession].skill}) << where;
 
       const int shipClass = shipClasses[profession][faction];
-      EXPECT_EQ(PlayerShip[2], shipClass) << where;
-      EXPECT_EQ(PlayerShip[1], 1) << where;
-      EXPECT_EQ(PlayerShip[6], -1) << where;
-      EXPECT_EQ(PlayerShip[8], faction) << where;
-      EXPECT_EQ(PlayerShip[14], places[faction].system) << where;
-      EXPECT_EQ(PlayerShip[13], places[faction].body) << where;
-      EXPECT_EQ(BodyName(PlayerShip[14], PlayerShip[13]), places[faction].planet) << where;
+      EXPECT_EQ(PlayerShip[ship::kClass], shipClass) << where;
+      EXPECT_EQ(PlayerShip[ship::kAlive], 1) << where;
+      EXPECT_EQ(PlayerShip[ship::kReinforcements], -1) << where;
+      EXPECT_EQ(PlayerShip[ship::kFaction], faction) << where;
+      EXPECT_EQ(PlayerShip[ship::kSystem], places[faction].system) << where;
+      EXPECT_EQ(PlayerShip[ship::kBody], places[faction].body) << where;
+      EXPECT_EQ(BodyName(PlayerShip[ship::kSystem], PlayerShip[ship::kBody]),
+                places[faction].planet)
+          << where;
       EXPECT_EQ(DisplayedSystem, places[faction].system) << where;
       EXPECT_EQ(SelectedBody, places[faction].body) << where;
       // The start ships are fighter hulls: plain equipment, catalogue shields and cargo bay.
-      for (int field : {51, 60, 70, 72, 74, 76}) EXPECT_EQ(PlayerShip[field], 0) << where;
-      EXPECT_EQ(PlayerShip[40], GetShipClassBaseShields(shipClass)) << where;
-      EXPECT_EQ(PlayerShip[20], GetShipClassStat(shipClass, kAttrCargoSpace)) << where;
-      for (int field = 30; field <= 34; ++field) EXPECT_EQ(PlayerShip[field], 0) << where;
+      for (int field : ship::kFittedItems) EXPECT_EQ(PlayerShip[field], 0) << where;
+      EXPECT_EQ(PlayerShip[ship::kShields], GetShipClassBaseShields(shipClass)) << where;
+      EXPECT_EQ(PlayerShip[ship::kCargoSpace], GetShipClassStat(shipClass, kAttrCargoSpace))
+          << where;
+      for (int field = ship::kCrewmen; field <= ship::kDroids; ++field)
+        EXPECT_EQ(PlayerShip[field], 0) << where;
 
       // Hideouts are known from the start to smugglers and pirates only.
       int shown = 0;
       for (int s = 1; s <= kLastSystem; ++s)
         for (int b = 1; b <= kLastBody; ++b)
-          if (BodyData[s][b][3] == kKindPirateHideout) {
-            EXPECT_EQ(BodyData[s][b][1], BodyData[s][b][4]) << where;
-            shown += BodyData[s][b][1];
+          if (BodyData[s][b][body::kKind] == kKindPirateHideout) {
+            EXPECT_EQ(BodyData[s][b][body::kVisible], BodyData[s][b][body::kHideoutRevealed])
+                << where;
+            shown += BodyData[s][b][body::kVisible];
           }
       EXPECT_EQ(shown, profession >= 5 ? kLastSystem : 0) << where;
 
-      EXPECT_EQ(PlayerData[2], 10000) << where;
-      EXPECT_EQ(PlayerData[3], profession) << where;
-      EXPECT_EQ(PlayerData[4], faction) << where;
-      EXPECT_EQ(PlayerData[6], 1) << where;
-      EXPECT_EQ(PlayerData[9], 1) << where;
-      EXPECT_EQ(PlayerData[10], 3) << where;
-      EXPECT_EQ(PlayerData[14], 1) << where;
-      EXPECT_EQ(PlayerData[32], 3) << where;
-      EXPECT_EQ(PlayerData[40], 199) << where;
-      EXPECT_EQ(PlayerData[41], 1) << where;
+      EXPECT_EQ(PlayerData[player::kCredits], 10000) << where;
+      EXPECT_EQ(PlayerData[player::kProfession], profession) << where;
+      EXPECT_EQ(PlayerData[player::kFaction], faction) << where;
+      EXPECT_EQ(PlayerData[player::kLevel], 1) << where;
+      EXPECT_EQ(PlayerData[player::kPilotWings], 1) << where;
+      EXPECT_EQ(PlayerData[player::kCampaignRibbons], 3) << where;
+      EXPECT_EQ(PlayerData[player::kRank], 1) << where;
+      EXPECT_EQ(PlayerData[player::kLifePoints], 3) << where;
+      EXPECT_EQ(PlayerData[player::kTycoonEventDay], 199) << where;
+      EXPECT_EQ(PlayerData[player::kBarBribes], 1) << where;
       EXPECT_EQ(GameDay, 1) << where;
       EXPECT_TRUE(Cleared(Cargo)) << where;
     }
@@ -469,11 +479,11 @@ TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
   };
   for (const Case& c : cases) {
     ClearGameState();
-    PlayerData[3] = 1;
-    PlayerData[4] = 1;
+    PlayerData[player::kProfession] = 1;
+    PlayerData[player::kFaction] = 1;
     CreateNewGameWorld(c.shipClass, {});
-    EXPECT_EQ(PlayerShip[40], c.shields) << c.label;
-    EXPECT_EQ(PlayerShip[20], c.cargo) << c.label;
+    EXPECT_EQ(PlayerShip[ship::kShields], c.shields) << c.label;
+    EXPECT_EQ(PlayerShip[ship::kCargoSpace], c.cargo) << c.label;
   }
   for (int profession = 1; profession <= 6; ++profession)
     for (int faction = 1; faction <= 4; ++faction) {
@@ -497,8 +507,8 @@ TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
 
 TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
   ClearGameState();
-  PlayerData[3] = 9;
-  PlayerData[4] = 0;
+  PlayerData[player::kProfession] = 9;
+  PlayerData[player::kFaction] = 0;
   CreateNewGameWorld(StartShipClass(9, 0), {});
   std::set<int> abilities;
   for (int id = 0; id <= 100; ++id) {
@@ -506,11 +516,11 @@ TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
     EXPECT_EQ(SkillOwned[id], 0) << id;
   }
   EXPECT_EQ(abilities, (std::set<int>{1, 2, 3}));
-  EXPECT_EQ(PlayerShip[13], 0);
-  EXPECT_EQ(PlayerShip[14], 0);
-  EXPECT_EQ(PlayerShip[2], 0);
-  EXPECT_EQ(PlayerShip[20], 0);
-  EXPECT_EQ(PlayerShip[40], 0);
+  EXPECT_EQ(PlayerShip[ship::kBody], 0);
+  EXPECT_EQ(PlayerShip[ship::kSystem], 0);
+  EXPECT_EQ(PlayerShip[ship::kClass], 0);
+  EXPECT_EQ(PlayerShip[ship::kCargoSpace], 0);
+  EXPECT_EQ(PlayerShip[ship::kShields], 0);
   EXPECT_EQ(DisplayedSystem, 0);
   EXPECT_EQ(SelectedBody, 0);
   // The world itself is whole.
@@ -520,17 +530,17 @@ TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
 
 TEST(NewWorld, LeadInRunsOnTheBuiltWorldBeforeTheDayIsReset) {
   ClearGameState();
-  PlayerData[3] = 2;
-  PlayerData[4] = 2;
+  PlayerData[player::kProfession] = 2;
+  PlayerData[player::kFaction] = 2;
   int calls = 0;
   CreateNewGameWorld(StartShipClass(2, 2), [&] {
     ++calls;
     EXPECT_EQ(SystemText[12][1], "Hyraxan");
-    EXPECT_EQ(PlayerShip[14], 12);
+    EXPECT_EQ(PlayerShip[ship::kSystem], 12);
     EXPECT_EQ(DisplayedSystem, 0) << "the view is turned to the ship afterwards";
     GameDay = 124;
     // Whatever the lead-in does to the ship, the view follows it.
-    PlayerShip[13] = 6;
+    PlayerShip[ship::kBody] = 6;
   });
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(GameDay, 1);
@@ -550,14 +560,15 @@ TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
   FactionData[kFactions - 1].fill(kMark);
   MarketStock[1][kBodies - 1].fill(kMark);
   for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo}) (*row)[101] = kMark;
-  PlayerData[3] = 5;
-  PlayerData[4] = 3;
+  PlayerData[player::kProfession] = 5;
+  PlayerData[player::kFaction] = 3;
   CreateNewGameWorld(StartShipClass(5, 3), {});
-  for (int s = 0; s < kSystems; ++s) EXPECT_EQ(BodyData[s][kBodies - 1][1], kMark) << s;
-  EXPECT_EQ(BodyData[kSystems - 1][1][3], kMark);
-  EXPECT_EQ(SystemData[kSystems - 1][1], kMark);
-  EXPECT_EQ(SpaceFinds[1][kFindSlots - 1][11], kMark);
-  EXPECT_EQ(FactionData[kFactions - 1][1], kMark);
+  for (int s = 0; s < kSystems; ++s)
+    EXPECT_EQ(BodyData[s][kBodies - 1][body::kVisible], kMark) << s;
+  EXPECT_EQ(BodyData[kSystems - 1][1][body::kKind], kMark);
+  EXPECT_EQ(SystemData[kSystems - 1][star_system::kPresent], kMark);
+  EXPECT_EQ(SpaceFinds[1][kFindSlots - 1][space_find::kMapX], kMark);
+  EXPECT_EQ(FactionData[kFactions - 1][faction::kAlive], kMark);
   EXPECT_EQ(MarketStock[1][kBodies - 1][1], kMark);
   for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo})
     EXPECT_EQ((*row)[101], kMark);

@@ -1,3 +1,4 @@
+#include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/variables.h"
@@ -59,7 +60,7 @@ TEST_F(ProgressionTest, PortraitPicksTheAgeBandAtItsBoundaries) {
       {3, 40, ""},                   {-1, 40, ""},                  {0, -1, ""},
   };
   for (const Case& c : cases) {
-    PlayerData[5] = c.portrait;
+    PlayerData[player::kPortrait] = c.portrait;
     GameDay = DayOfAge(c.age);
     ASSERT_EQ(GetPlayerAge(), c.age);
     EXPECT_EQ(GetHeroPortraitFile(), c.file) << "portrait " << c.portrait << " age " << c.age;
@@ -67,7 +68,7 @@ TEST_F(ProgressionTest, PortraitPicksTheAgeBandAtItsBoundaries) {
 }
 
 TEST_F(ProgressionTest, PortraitOfAPlayerWhoDoesNotAgeIsTheYoungestBand) {
-  PlayerData[5] = 1;
+  PlayerData[player::kPortrait] = 1;
   GameDay = DayOfAge(80);
   NoAgingFlag = 1;
   EXPECT_EQ(GetHeroPortraitFile(), "hero2_20y.jpg");

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "fuzz/fuzz_inputs.h"
+#include "state/fields.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 #include "state/win1252.h"
@@ -71,42 +72,42 @@ void RandomGame(unsigned seed) {
   GameDay = any(rng);
 
   // The fields a loaded game uses as indexes.
-  PlayerShip[2] = in(-1, 19);
-  PlayerShip[8] = in(0, 4);
-  PlayerShip[13] = in(-4, 15);
-  PlayerShip[14] = in(1, 24);
-  PlayerShip[51] = in(0, 10);
-  PlayerShip[60] = in(0, 8);
-  PlayerShip[70] = in(0, 5);
-  PlayerShip[72] = in(0, 6);
-  PlayerShip[74] = in(0, 6);
-  PlayerShip[76] = in(0, 5);
-  PlayerData[3] = in(1, 6);
-  PlayerData[4] = in(0, 4);
-  PlayerData[5] = in(0, 2);
-  PlayerData[6] = in(0, 19);
-  PlayerData[14] = in(0, 8);
+  PlayerShip[ship::kClass] = in(-1, 19);
+  PlayerShip[ship::kFaction] = in(0, 4);
+  PlayerShip[ship::kBody] = in(-4, 15);
+  PlayerShip[ship::kSystem] = in(1, 24);
+  PlayerShip[ship::kMissileLauncher] = in(0, 10);
+  PlayerShip[ship::kGun] = in(0, 8);
+  PlayerShip[ship::kEcm] = in(0, 5);
+  PlayerShip[ship::kTargeting] = in(0, 6);
+  PlayerShip[ship::kEngine] = in(0, 6);
+  PlayerShip[ship::kCargoModule] = in(0, 5);
+  PlayerData[player::kProfession] = in(1, 6);
+  PlayerData[player::kFaction] = in(0, 4);
+  PlayerData[player::kPortrait] = in(0, 2);
+  PlayerData[player::kLevel] = in(0, 19);
+  PlayerData[player::kRank] = in(0, 8);
   auto mission = [&](TMissionRow& m) {
-    m[2] = in(1, 27);
-    m[6] = in(-4, 15);
-    m[7] = in(0, 24);
-    m[20] = in(0, 24);
+    m[mission::kType] = in(1, 27);
+    m[mission::kTargetBody] = in(-4, 15);
+    m[mission::kTargetSystem] = in(0, 24);
+    m[mission::kCampaignSystem] = in(0, 24);
   };
   for (int s = 1; s <= 24; ++s) {
-    SystemData[s][2] = in(0, 4);
-    SystemData[s][21] = in(0, 4);
+    SystemData[s][star_system::kOwner] = in(0, 4);
+    SystemData[s][star_system::kAttacker] = in(0, 4);
     for (int b = 1; b <= 15; ++b) {
-      BodyData[s][b][2] = in(0, 4);
-      BodyData[s][b][3] = in(-3, 6);
-      BodyData[s][b][4] = in(1, 24);
+      BodyData[s][b][body::kOwner] = in(0, 4);
+      BodyData[s][b][body::kKind] = in(-3, 6);
+      BodyData[s][b][body::kDestination] = in(1, 24);
     }
     for (int k = 1; k <= 6; ++k) mission(MissionOffers[s][k]);
   }
   mission(ActiveMission);
-  for (int n = 1; n <= 20; ++n) NewsList[n][13] = in(0, 24);
+  for (int n = 1; n <= 20; ++n) NewsList[n][news::kSystem] = in(0, 24);
   for (int k = 1; k <= 10; ++k) {
-    SpecialShips[k][2] = in(-1, 19);
-    SpecialShips[k][5] = in(0, 4);
+    SpecialShips[k][special_ship::kClass] = in(-1, 19);
+    SpecialShips[k][special_ship::kFaction] = in(0, 4);
   }
 }
 
@@ -150,10 +151,10 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
     std::size_t record;
   };
   const Case cases[] = {
-      {"first body field", &BodyData[0][0][0], 0},
-      {"last body field", &BodyData[24][15][100], 40399},
-      {"system data", &SystemData[0][0], 40400},
-      {"space finds", &SpaceFinds[24][4][100], 55549},
+      {"first body field", &BodyData[0][0][state::kUnusedField], 0},
+      {"last body field", &BodyData[24][15][state::kLastStoredField], 40399},
+      {"system data", &SystemData[0][state::kUnusedField], 40400},
+      {"space finds", &SpaceFinds[24][4][state::kLastStoredField], 55549},
       {"market stock", &MarketStock[0][0][0], 55550},
       {"market price", &MarketPrice[0][0][0], 95950},
       {"price trend", &MarketPriceTrend[0][0][0], 136350},
@@ -161,26 +162,26 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
       {"system price", &SystemPrice[0][0], 176851},
       {"system price trend", &SystemPriceTrend[0][0], 179376},
       {"base price", &GoodBasePrice[0], 181901},
-      {"news", &NewsList[0][0], 182002},
-      {"special ships", &SpecialShips[0][0], 184123},
-      {"player data", &PlayerData[0], 185234},
+      {"news", &NewsList[0][state::kUnusedField], 182002},
+      {"special ships", &SpecialShips[0][state::kUnusedField], 184123},
+      {"player data", &PlayerData[state::kUnusedField], 185234},
       {"skills", &SkillOwned[0], 185335},
       {"abilities", &AbilityOwned[0], 185436},
-      {"player ship", &PlayerShip[0], 185537},
-      {"factions", &FactionData[0][0], 185638},
-      {"mission offers", &MissionOffers[0][0][0], 186143},
-      {"last offer field", &MissionOffers[24][6][100], 203817},
+      {"player ship", &PlayerShip[state::kUnusedField], 185537},
+      {"factions", &FactionData[0][state::kUnusedField], 185638},
+      {"mission offers", &MissionOffers[0][0][state::kUnusedField], 186143},
+      {"last offer field", &MissionOffers[24][6][state::kLastStoredField], 203817},
       // Inner elements: each block runs system, then body or slot, then field.
-      {"inner body field", &BodyData[1][2][3], 1821},
+      {"inner body field", &BodyData[1][2][body::kKind], 1821},
       {"inner space find", &SpaceFinds[2][1][5], 44041},
       {"inner market stock", &MarketStock[3][4][5], 60807},
       {"last market price", &MarketPrice[24][15][100], 136349},
       {"inner system price", &SystemPrice[5][6], 177362},
       {"inner news field", &NewsList[2][7], 182211},
-      {"last special ship field", &SpecialShips[10][100], 185233},
+      {"last special ship field", &SpecialShips[10][state::kLastStoredField], 185233},
       {"inner faction field", &FactionData[3][9], 185950},
       {"inner offer field", &MissionOffers[2][3][4], 187864},
-      {"active mission", &ActiveMission[0], 203818},
+      {"active mission", &ActiveMission[state::kUnusedField], 203818},
       {"game day", &GameDay, 203919},
   };
   for (const Case& c : cases) EXPECT_EQ(RecordOf(*c.element), c.record) << c.what;
@@ -242,18 +243,28 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   // Another game in memory, with unsaved tables and spare elements marked.
   RandomGame(99);
   SystemVisited[3] = 77;
-  EnemyShip[2] = 5;
-  BodyData[25][16][101] = 1234;
-  PlayerShip[101] = 4321;
+  EnemyShip[ship::kClass] = 5;
+  BodyData[25][16][state::kSpareField] = 1234;
+  PlayerShip[state::kSpareField] = 4321;
   GoodName[101] = "spare";
   FactionText[4][11] = "spare";
   // What a save game does not hold: the known prices, the combat state, the tutorial, the travel
   // screen's selection and the general data.
-  std::int32_t* const unsaved[] = {
-      &BodyPricesKnown[5], &PlayerAbilitySlots[3], &PlayerSlotState[2], &PlayerModifiers[2][1],
-      &EnemyMissileVolley[1], &PlayerFleet[1][2], &BoardingAreas[4], &TutorialStep,
-      &DisplayedSystem, &SelectedBody, &SelectedGood, &TradeQuantity, &StartCount,
-      &HighscoreTable[1][2], &SaveSlotUsed[2]};
+  std::int32_t* const unsaved[] = {&BodyPricesKnown[5],
+                                   &PlayerAbilitySlots[3],
+                                   &PlayerSlotState[2],
+                                   &PlayerModifiers[2][modifier::kActive],
+                                   &EnemyMissileVolley[1],
+                                   &PlayerFleet[1][fleet_ship::kFaction],
+                                   &BoardingAreas[4],
+                                   &TutorialStep,
+                                   &DisplayedSystem,
+                                   &SelectedBody,
+                                   &SelectedGood,
+                                   &TradeQuantity,
+                                   &StartCount,
+                                   &HighscoreTable[1][highscore::kScore],
+                                   &SaveSlotUsed[2]};
   for (std::int32_t* element : unsaved) *element = 61;
   std::uint8_t* const unsavedFlags[] = {&NoAgingFlag, &CompatibilityMode, &TutorialActive, &MusicOn};
   for (std::uint8_t* flag : unsavedFlags) *flag = 3;
@@ -265,9 +276,9 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   EXPECT_EQ(result.text, "The game has been successfully loaded.");
   EXPECT_EQ(PlayerName, name);
   EXPECT_EQ(SystemVisited[3], 77);
-  EXPECT_EQ(EnemyShip[2], 5);
-  EXPECT_EQ(BodyData[25][16][101], 1234);
-  EXPECT_EQ(PlayerShip[101], 4321);
+  EXPECT_EQ(EnemyShip[ship::kClass], 5);
+  EXPECT_EQ(BodyData[25][16][state::kSpareField], 1234);
+  EXPECT_EQ(PlayerShip[state::kSpareField], 4321);
   EXPECT_EQ(GoodName[101], "spare");
   EXPECT_EQ(FactionText[4][11], "spare");
   for (std::int32_t* element : unsaved) EXPECT_EQ(*element, 61);
@@ -389,42 +400,42 @@ TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
     std::int32_t edge;
   };
   RandomGame(3);
-  MissionOffers[5][2][1] = 1;
-  ActiveMission[1] = 1;
-  NewsList[4][1] = 1;
-  SpecialShips[2][1] = 1;
-  BodyData[7][3][3] = kKindWormhole;
+  MissionOffers[5][2][mission::kActive] = 1;
+  ActiveMission[mission::kActive] = 1;
+  NewsList[4][news::kValid] = 1;
+  SpecialShips[2][special_ship::kActive] = 1;
+  BodyData[7][3][body::kKind] = kKindWormhole;
   const Case cases[] = {
-      {"ship's system", &PlayerShip[14], 0, 24},
-      {"ship's system", &PlayerShip[14], 25, 1},
-      {"ship's body", &PlayerShip[13], -5, -4},
-      {"ship's body", &PlayerShip[13], 16, 15},
-      {"ship class", &PlayerShip[2], -2, -1},
-      {"ship class", &PlayerShip[2], 20, 19},
-      {"ship faction", &PlayerShip[8], 5, 0},
-      {"missile launcher", &PlayerShip[51], 11, 10},
-      {"gun", &PlayerShip[60], 9, 8},
-      {"ECM", &PlayerShip[70], 6, 5},
-      {"targeting", &PlayerShip[72], 7, 6},
-      {"engine", &PlayerShip[74], 7, 6},
-      {"cargo module", &PlayerShip[76], -1, 5},
-      {"profession", &PlayerData[3], 0, 6},
-      {"player faction", &PlayerData[4], 5, 4},
-      {"portrait", &PlayerData[5], 3, 2},
-      {"level", &PlayerData[6], 20, 0},
-      {"rank", &PlayerData[14], 9, 8},
-      {"system owner", &SystemData[24][2], 5, 4},
-      {"campaign attacker", &SystemData[1][21], -1, 0},
-      {"body owner", &BodyData[3][15][2], 5, 4},
-      {"body kind", &BodyData[3][15][3], 7, -3},
-      {"wormhole destination", &BodyData[7][3][4], 0, 24},
-      {"offer type", &MissionOffers[5][2][2], 28, 27},
-      {"offer system", &MissionOffers[5][2][7], 25, 0},
-      {"mission body", &ActiveMission[6], 16, -4},
-      {"mission campaign", &ActiveMission[20], 25, 24},
-      {"news system", &NewsList[4][13], -1, 0},
-      {"special ship class", &SpecialShips[2][2], 20, -1},
-      {"special ship faction", &SpecialShips[2][5], 5, 4},
+      {"ship's system", &PlayerShip[ship::kSystem], 0, 24},
+      {"ship's system", &PlayerShip[ship::kSystem], 25, 1},
+      {"ship's body", &PlayerShip[ship::kBody], -5, -4},
+      {"ship's body", &PlayerShip[ship::kBody], 16, 15},
+      {"ship class", &PlayerShip[ship::kClass], -2, -1},
+      {"ship class", &PlayerShip[ship::kClass], 20, 19},
+      {"ship faction", &PlayerShip[ship::kFaction], 5, 0},
+      {"missile launcher", &PlayerShip[ship::kMissileLauncher], 11, 10},
+      {"gun", &PlayerShip[ship::kGun], 9, 8},
+      {"ECM", &PlayerShip[ship::kEcm], 6, 5},
+      {"targeting", &PlayerShip[ship::kTargeting], 7, 6},
+      {"engine", &PlayerShip[ship::kEngine], 7, 6},
+      {"cargo module", &PlayerShip[ship::kCargoModule], -1, 5},
+      {"profession", &PlayerData[player::kProfession], 0, 6},
+      {"player faction", &PlayerData[player::kFaction], 5, 4},
+      {"portrait", &PlayerData[player::kPortrait], 3, 2},
+      {"level", &PlayerData[player::kLevel], 20, 0},
+      {"rank", &PlayerData[player::kRank], 9, 8},
+      {"system owner", &SystemData[24][star_system::kOwner], 5, 4},
+      {"campaign attacker", &SystemData[1][star_system::kAttacker], -1, 0},
+      {"body owner", &BodyData[3][15][body::kOwner], 5, 4},
+      {"body kind", &BodyData[3][15][body::kKind], 7, -3},
+      {"wormhole destination", &BodyData[7][3][body::kDestination], 0, 24},
+      {"offer type", &MissionOffers[5][2][mission::kType], 28, 27},
+      {"offer system", &MissionOffers[5][2][mission::kTargetSystem], 25, 0},
+      {"mission body", &ActiveMission[mission::kTargetBody], 16, -4},
+      {"mission campaign", &ActiveMission[mission::kCampaignSystem], 25, 24},
+      {"news system", &NewsList[4][news::kSystem], -1, 0},
+      {"special ship class", &SpecialShips[2][special_ship::kClass], 20, -1},
+      {"special ship faction", &SpecialShips[2][special_ship::kFaction], 5, 4},
   };
   ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
   const Bytes good = ReadFile(folder / "Savegame1.int");
@@ -448,10 +459,10 @@ TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
   }
 
   // Rows that are not in use are not checked: an empty offer slot may hold anything.
-  MissionOffers[6][3][1] = 0;
+  MissionOffers[6][3][mission::kActive] = 0;
   ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
   Bytes unused = ReadFile(folder / "Savegame1.int");
-  PutRecord(unused, RecordOf(MissionOffers[6][3][2]), 999);
+  PutRecord(unused, RecordOf(MissionOffers[6][3][mission::kType]), 999);
   WriteFile(folder / "Savegame1.int", unused);
   EXPECT_TRUE(LoadGame(1, folder.path()).ok);
 }
@@ -459,7 +470,7 @@ TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
 TEST_F(SaveGameTest, AGameThatCouldNotBeLoadedIsNotSaved) {
   ASSERT_TRUE(SaveGame(2, "Good", folder.path()).ok);
   const Bytes ints = ReadFile(folder / "Savegame2.int");
-  PlayerShip[14] = 0;
+  PlayerShip[ship::kSystem] = 0;
   const FileResult result = SaveGame(2, "Broken", folder.path());
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.topic, "Save failed!");

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace sim {
@@ -70,10 +71,11 @@ std::uint64_t ChecksumGameState() {
 
 std::string Digest() {
   std::string out = "day " + std::to_string(state::GameDay) + "\n";
-  out += "credits " + std::to_string(state::PlayerData[2]) + "\n";
-  out += "level " + std::to_string(state::PlayerData[6]) + "\n";
+  out += "credits " + std::to_string(state::PlayerData[player::kCredits]) + "\n";
+  out += "level " + std::to_string(state::PlayerData[player::kLevel]) + "\n";
   out += "owners";
-  for (int s = 1; s <= state::kLastSystem; ++s) out += " " + std::to_string(state::SystemData[s][2]);
+  for (int s = 1; s <= state::kLastSystem; ++s)
+    out += " " + std::to_string(state::SystemData[s][star_system::kOwner]);
   char checksum[32];
   std::snprintf(checksum, sizeof checksum, "%016llx",
                 static_cast<unsigned long long>(ChecksumGameState()));

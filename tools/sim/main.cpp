@@ -11,6 +11,7 @@
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
+#include "state/fields.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -69,9 +70,11 @@ int main(int argc, char** argv) {
   rules::NullUi headless;
   state::Randomize(static_cast<std::uint32_t>(options.seed));
   state::ClearGameState();
-  state::PlayerData[3] = static_cast<std::int32_t>(options.profession);
-  state::PlayerData[4] = static_cast<std::int32_t>(options.faction);
-  rules::CreateNewGameWorld(state::StartShipClass(state::PlayerData[3], state::PlayerData[4]), headless);
+  state::PlayerData[player::kProfession] = static_cast<std::int32_t>(options.profession);
+  state::PlayerData[player::kFaction] = static_cast<std::int32_t>(options.faction);
+  rules::CreateNewGameWorld(state::StartShipClass(state::PlayerData[player::kProfession],
+                                                  state::PlayerData[player::kFaction]),
+                            headless);
   for (std::int64_t day = 0; day < options.days; ++day) rules::AdvanceDay(headless);
   std::fputs(sim::Digest().c_str(), stdout);
   return 0;
