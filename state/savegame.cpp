@@ -305,9 +305,13 @@ FileResult LoadGame(int slot, const std::filesystem::path& folder, FileSystem& f
   if (!ValidSlot(slot)) return NoSuchSlot(kLoadFailedTopic, slot);
   const std::string intName = SaveGameIntName(slot);
   const std::string textName = SaveGameTextName(slot);
+  // A save that was interrupted is finished or undone first, so only a whole pair is read.
+  std::filesystem::path failed;
+  IoStatus status = FinishInterruptedPair(fs, folder / intName, folder / textName, failed);
+  if (!status.ok) return LoadFailed(failed.filename().string(), status.cause);
   std::vector<std::uint8_t> ints;
   std::vector<std::uint8_t> texts;
-  IoStatus status = fs.ReadAll(folder / intName, ints, kSaveGameIntBytes);
+  status = fs.ReadAll(folder / intName, ints, kSaveGameIntBytes);
   if (!status.ok) return LoadFailed(intName, status.cause);
   status = fs.ReadAll(folder / textName, texts, kSaveGameTextBytes);
   if (!status.ok) return LoadFailed(textName, status.cause);

@@ -103,7 +103,11 @@ class FaultyFileSystem final : public state::FileSystem {
     return real().Rename(from, to);
   }
 
+  state::IoStatus Link(const fs::path& existing, const fs::path& added) override {
+    return real().Link(existing, added);
+  }
   state::IoStatus Remove(const fs::path& file) override { return real().Remove(file); }
+  state::IoStatus SyncFolder(const fs::path& folder) override { return real().SyncFolder(folder); }
   bool Exists(const fs::path& file) override { return real().Exists(file); }
 
  private:
@@ -118,7 +122,6 @@ class FaultyFileSystem final : public state::FileSystem {
       }
       return inner_->Write(bytes);
     }
-    state::IoStatus Flush() override { return inner_->Flush(); }
     state::IoStatus Sync() override {
       if (matches_ && owner_.Fire(Fault::Sync)) return state::IoStatus::Failure(owner_.error_);
       return inner_->Sync();
