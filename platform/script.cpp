@@ -2,8 +2,12 @@
 
 #include "platform/application.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <utility>
 
@@ -48,6 +52,20 @@ const std::map<std::string_view, int> kArity = {
     {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
+
+// A script text or error cut to a readable length for a message, at a character boundary.
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kMaxShown = 120;
+  if (text.size() <= kMaxShown) return std::string(text);
+  std::size_t cut = kMaxShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+// The largest script file read: far more steps than any test needs.
+constexpr std::size_t kMaxScriptBytes = std::size_t{16} << 20;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Hex(Color c) {
   char buf[8];
@@ -96,6 +114,7 @@ void ScriptRunner::Add(std::string_view line) {
 
 void ScriptRunner::Load(std::string_view text, std::string sourceName) {
   source_ = std::move(sourceName);
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::istringstream in{std::string(text)};
   std::string line;
   int number = 0;
@@ -108,7 +127,7 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
     while (!step.text.empty() && (step.text.back() == '\r' || step.text.back() == ' ')) step.text.pop_back();
     step.words = Words(line, ok);
     auto fail = [&](const std::string& what) {
-      throw ScriptError(source_ + ":" + std::to_string(number) + ": " + what);
+      throw ScriptError(source_ + ":" + std::to_string(number) + ": " + Shortened(what));
     };
     if (!ok) fail("text without a closing quotation mark");
     if (step.words.empty()) continue;
@@ -122,11 +141,27 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
 }
 
 void ScriptRunner::LoadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ScriptError(path + ": cannot read the script");
-  std::stringstream ss;
-  ss << in.rdbuf();
-  Load(ss.str(), path);
+  // Not blocking, so that a pipe is refused rather than waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw ScriptError(path + ": cannot read the script");
+  struct stat info {};
+  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (!regular || static_cast<std::size_t>(info.st_size) > kMaxScriptBytes) {
+    ::close(fd);
+    throw ScriptError(path + (regular ? ": the script is larger than 16 MB"
+                                      : ": the script is not a regular file"));
+  }
+  std::string text(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t got = 0;
+  while (got < text.size()) {
+    const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  text.resize(got);
+  Load(text, path);
 }
 
 Control& ScriptRunner::Resolve(std::string_view path) {
@@ -294,10 +329,9 @@ void ScriptRunner::Idle() {
   const ScriptStep& step = steps_[next_++];
   try {
     Execute(step);
-  } catch (const ScriptError& e) {
-    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
   } catch (const std::exception& e) {
-    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
+    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + Shortened(step.text) +
+                       ": " + Shortened(e.what())};
   }
 }
 
@@ -339,6 +373,11 @@ int RunScriptFile(const std::string& path, const std::function<void()>& program,
   const ScriptResult r = runner.Run(program);
   if (!r.ok) {
     std::fprintf(stderr, "script failed: %s\n", r.message.c_str());
+    return 1;
+  }
+  // A script that did nothing proves nothing: it has no steps, or the program ended before one.
+  if (r.stepsRun == 0) {
+    std::fprintf(stderr, "script failed: %s: no step was run\n", path.c_str());
     return 1;
   }
   return 0;
