@@ -465,7 +465,7 @@ TEST(SaveGameFuzzFixtures, EveryFixtureKeepsTheReadersRules) {
       const Bytes input = ReadFile(entry.path());
       SCOPED_TRACE(entry.path().string());
       if (std::string(target) == "savegame") {
-        fuzz_inputs::RunSaveGameInput(input.data(), input.size());
+        fuzz_inputs::RunSaveGameInput(input.data(), input.size(), true);
       } else {
         fuzz_inputs::RunGeneralDataInput(input.data(), input.size());
       }
