@@ -1,18 +1,16 @@
 #include "platform/pictures.h"
 
 #include "platform/application.h"
+#include "platform/regular_file.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -98,31 +96,9 @@ void KeyBottomLeft(SDL_Surface* s, int tolerance) {
 // allows (four bytes a pixel), with room for headers and a poor compression.
 constexpr std::size_t kMaxPictureFileBytes = std::size_t{kScreenWidth} * kScreenHeight * 4 + (1 << 20);
 
-// Reads a regular file of at most kMaxPictureFileBytes; a pipe is refused without waiting on it.
-bool ReadPictureBytes(const std::string& path, std::vector<std::uint8_t>& data) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info {};
-  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-            static_cast<std::size_t>(info.st_size) <= kMaxPictureFileBytes;
-  if (ok) {
-    data.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t got = 0;
-    while (got < data.size()) {
-      const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    data.resize(got);
-  }
-  ::close(fd);
-  return ok;
-}
-
 // The size a BMP file's header claims, checked before SDL allocates the pixels: the old short
 // header holds 16-bit sizes, the later ones 32-bit sizes (a negative height runs top down).
-bool BmpSizeUsable(const std::vector<std::uint8_t>& data) {
+bool BmpSizeUsable(std::span<const std::uint8_t> data) {
   auto le = [&](std::size_t at, int bytes) {
     std::uint32_t v = 0;
     for (int k = bytes - 1; k >= 0; --k) v = (v << 8) | data[at + k];
@@ -169,8 +145,12 @@ bool PictureSizeUsable(long long width, long long height) {
 }
 
 SDL_Surface* ReadPictureFile(const std::string& path) {
-  std::vector<std::uint8_t> data;
-  if (!ReadPictureBytes(path, data) || data.size() < 4) return nullptr;
+  std::string file;
+  if (ReadRegularFile(path, kMaxPictureFileBytes, file) != FileRead::Ok || file.size() < 4) {
+    return nullptr;
+  }
+  const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(file.data()),
+                                           file.size());
   if (data[0] == 0xFF && data[1] == 0xD8) return DecodeJpeg(data.data(), data.size());
   if (data[0] == 0x89 && data[1] == 'P') return DecodePng(data.data(), data.size());
   if (data[0] == 'B' && data[1] == 'M') {

@@ -1,12 +1,8 @@
 #include "platform/script.h"
 
 #include "platform/application.h"
+#include "platform/regular_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <sstream>
 #include <utility>
@@ -141,26 +137,13 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
 }
 
 void ScriptRunner::LoadFile(const std::string& path) {
-  // Not blocking, so that a pipe is refused rather than waited on.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throw ScriptError(path + ": cannot read the script");
-  struct stat info {};
-  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  if (!regular || static_cast<std::size_t>(info.st_size) > kMaxScriptBytes) {
-    ::close(fd);
-    throw ScriptError(path + (regular ? ": the script is larger than 16 MB"
-                                      : ": the script is not a regular file"));
+  std::string text;
+  switch (ReadRegularFile(path, kMaxScriptBytes, text)) {
+    case FileRead::Ok: break;
+    case FileRead::CannotOpen: throw ScriptError(path + ": cannot read the script");
+    case FileRead::NotRegular: throw ScriptError(path + ": the script is not a regular file");
+    case FileRead::TooLarge: throw ScriptError(path + ": the script is larger than 16 MB");
   }
-  std::string text(static_cast<std::size_t>(info.st_size), '\0');
-  std::size_t got = 0;
-  while (got < text.size()) {
-    const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  text.resize(got);
   Load(text, path);
 }
 
