@@ -41,14 +41,14 @@ class KilledSave : public ::testing::Test {
   // Saves the old game as "Old" (its general data included), then starts saving the new game as
   // "New" and stops dead before step `crashAt`; then starts again: reads the general data and
   // loads the slot, as the next run of the game does.
-  Found SaveKilledAt(int crashAt, const std::string& failRename) {
+  Found SaveKilledAt(int crashAt, const std::string& failRename, bool noLinks) {
     for (const std::string& f : folder.Files()) fs::remove(folder / f);
     SetGeneralDataDefaults();
     RandomGame(1);
     ProbeFileSystem quiet;
     EXPECT_TRUE(SaveGame(1, "Old", folder.path(), quiet).ok);
     RandomGame(2);
-    ProbeFileSystem dying(crashAt, failRename);
+    ProbeFileSystem dying(crashAt, failRename, noLinks);
     try {
       (void)SaveGame(1, "New", folder.path(), dying);
     } catch (const SimulatedCrash&) {
@@ -80,15 +80,17 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
   struct Case {
     const char* what;
     std::string failRename;
+    bool noLinks = false;
   };
   const Case cases[] = {
       {"a save that succeeds", ""},
       {"the slot's second rename fails", "Savegame1.str"},
       {"the general data's second rename fails", "GeneralData.str"},
+      {"the slot's second rename fails in a folder without hard links", "Savegame1.str", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ProbeFileSystem counting(ProbeFileSystem::kNever, c.failRename);
+    ProbeFileSystem counting(ProbeFileSystem::kNever, c.failRename, c.noLinks);
     RandomGame(2);
     (void)SaveGame(1, "New", folder.path(), counting);
     const int steps = counting.steps();
@@ -96,7 +98,7 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
     int olds = 0;
     int news = 0;
     for (int crashAt = 0; crashAt < steps; ++crashAt) {
-      const Found found = SaveKilledAt(crashAt, c.failRename);
+      const Found found = SaveKilledAt(crashAt, c.failRename, c.noLinks);
       ASSERT_NE(found, Found::Mix) << "killed before step " << crashAt << " of " << steps;
       (found == Found::Old ? olds : news) += 1;
     }

@@ -163,13 +163,14 @@ struct SimulatedCrash {};
 
 // The real file system, watched: it counts every step that changes the disk (create, write, sync,
 // close, rename, link, remove, folder sync), can stop dead before step `crashAt` (counted from 0),
-// can fail every rename onto a name containing `failRename`, and remembers the largest read. Syncs
+// can fail every rename onto a name containing `failRename`, can refuse hard links as some folders
+// do (`noLinks`), and remembers the largest read. Syncs
 // do nothing, as a killed process loses nothing the system already holds, and the tests run fast.
 class ProbeFileSystem final : public state::FileSystem {
  public:
   static constexpr int kNever = -1;
-  explicit ProbeFileSystem(int crashAt = kNever, std::string failRename = {})
-      : crashAt_(crashAt), failRename_(std::move(failRename)) {}
+  explicit ProbeFileSystem(int crashAt = kNever, std::string failRename = {}, bool noLinks = false)
+      : crashAt_(crashAt), failRename_(std::move(failRename)), noLinks_(noLinks) {}
 
   int steps() const { return steps_; }
   std::size_t largestRead() const { return largestRead_; }
@@ -194,6 +195,7 @@ class ProbeFileSystem final : public state::FileSystem {
   }
   state::IoStatus Link(const fs::path& existing, const fs::path& added) override {
     Step();
+    if (noLinks_) return state::IoStatus::Failure(EPERM);
     return real().Link(existing, added);
   }
   state::IoStatus Remove(const fs::path& file) override {
@@ -236,6 +238,7 @@ class ProbeFileSystem final : public state::FileSystem {
 
   int crashAt_;
   std::string failRename_;
+  bool noLinks_;
   int steps_ = 0;
   std::size_t largestRead_ = 0;
 };

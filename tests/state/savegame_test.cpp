@@ -415,6 +415,12 @@ TEST_F(SaveGameTest, AFailedSaveKeepsTheOldSaveItsFlagAndName) {
   EXPECT_EQ(SaveSlotNames[3], "");
   EXPECT_FALSE(fs::exists(folder / "Savegame3.int"));
   EXPECT_FALSE(fs::exists(folder / "Savegame3.str"));
+  // ... also when its second file cannot be put into place after the first was.
+  FaultyFileSystem stuck(Fault::Rename, "Savegame3.str");
+  EXPECT_FALSE(SaveGame(3, "Never", folder.path(), stuck).ok);
+  EXPECT_EQ(stuck.failures(), 1);
+  EXPECT_FALSE(fs::exists(folder / "Savegame3.int"));
+  EXPECT_FALSE(fs::exists(folder / "Savegame3.str"));
 }
 
 TEST_F(SaveGameTest, ASaveKilledHalfWayLeavesTheOldSaveLoadable) {
