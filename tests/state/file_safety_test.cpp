@@ -34,27 +34,32 @@ class KilledSave : public ::testing::Test {
     SetGeneralDataDefaults();
     RandomGame(1);
     oldGame = Snapshot();
+    ProbeFileSystem quiet;
+    ASSERT_TRUE(SaveGame(1, "Old", saved.path(), quiet).ok);
     RandomGame(2);
     newGame = Snapshot();
+    RandomGame(3);
+    otherGame = Snapshot();
   }
 
-  // Saves the old game as "Old" (its general data included), then starts saving the new game as
-  // "New" and stops dead before step `crashAt`; then starts again: reads the general data and
+  // Puts the game in memory without building it again.
+  static void Put(const Snapshot& game) { ASSERT_TRUE(ApplySaveGameBytes(game.ints, game.texts).ok); }
+
+  // Starts from the old game saved as "Old" (its general data included), then saves the new game
+  // as "New" and stops dead before step `crashAt`; then starts again: reads the general data and
   // loads the slot, as the next run of the game does.
   Found SaveKilledAt(int crashAt, const std::string& failRename, bool noLinks) {
     for (const std::string& f : folder.Files()) fs::remove(folder / f);
-    SetGeneralDataDefaults();
-    RandomGame(1);
-    ProbeFileSystem quiet;
-    EXPECT_TRUE(SaveGame(1, "Old", folder.path(), quiet).ok);
-    RandomGame(2);
+    for (const std::string& f : saved.Files()) fs::copy_file(saved / f, folder / f);
+    EXPECT_TRUE(ReadGeneralData(folder.path()).ok);
+    Put(newGame);
     ProbeFileSystem dying(crashAt, failRename, noLinks);
     try {
       (void)SaveGame(1, "New", folder.path(), dying);
     } catch (const SimulatedCrash&) {
     }
 
-    RandomGame(3);
+    Put(otherGame);
     const FileResult general = ReadGeneralData(folder.path());
     EXPECT_TRUE(general.ok) << general.text;
     EXPECT_TRUE(SaveSlotNames[1] == "Old" || SaveSlotNames[1] == "New") << SaveSlotNames[1];
@@ -69,8 +74,10 @@ class KilledSave : public ::testing::Test {
   }
 
   ScratchFolder folder;
+  ScratchFolder saved{"saved"};
   Snapshot oldGame;
   Snapshot newGame;
+  Snapshot otherGame;
 };
 
 TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
@@ -91,7 +98,7 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ProbeFileSystem counting(ProbeFileSystem::kNever, c.failRename, c.noLinks);
-    RandomGame(2);
+    Put(newGame);
     (void)SaveGame(1, "New", folder.path(), counting);
     const int steps = counting.steps();
     ASSERT_GT(steps, 20);
@@ -111,6 +118,7 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
 TEST_F(KilledSave, ARealWriterKilledAtRandomLeavesAWholeGame) {
   // A child process saves the two games by turns as fast as it can; it is killed at a random
   // moment, and what it leaves must load as one of them.
+  Put(oldGame);
   ASSERT_TRUE(SaveGame(1, "Old", folder.path()).ok);
   std::mt19937 rng(2026);
   std::uniform_int_distribution<int> delayMicros(0, 60000);
@@ -119,7 +127,7 @@ TEST_F(KilledSave, ARealWriterKilledAtRandomLeavesAWholeGame) {
     ASSERT_GE(child, 0);
     if (child == 0) {
       for (int n = 0; n < 1000; ++n) {
-        RandomGame(n % 2 == 0 ? 2 : 1);
+        Put(n % 2 == 0 ? newGame : oldGame);
         (void)SaveGame(1, n % 2 == 0 ? "New" : "Old", folder.path());
       }
       ::_exit(0);
@@ -129,7 +137,7 @@ TEST_F(KilledSave, ARealWriterKilledAtRandomLeavesAWholeGame) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
 
-    RandomGame(3);
+    Put(otherGame);
     const FileResult general = ReadGeneralData(folder.path());
     ASSERT_TRUE(general.ok) << "round " << round << ": " << general.text;
     const FileResult loaded = LoadGame(1, folder.path());
