@@ -48,7 +48,10 @@ void BM_SaveGameToFiles(benchmark::State& bench) {
   bench.SetBytesProcessed(bench.iterations() *
                           static_cast<std::int64_t>(state::kSaveGameIntBytes + state::kSaveGameTextBytes));
 }
-BENCHMARK(BM_SaveGameToFiles)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveGameToFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // A save under a new name each time: the general data is written too.
 void BM_SaveGameRenamingTheSlot(benchmark::State& bench) {
@@ -60,7 +63,10 @@ void BM_SaveGameRenamingTheSlot(benchmark::State& bench) {
     if (!result.ok) bench.SkipWithError(result.text.c_str());
   }
 }
-BENCHMARK(BM_SaveGameRenamingTheSlot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveGameRenamingTheSlot)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // What the disk alone costs for a save's pair, whatever the game does around it: two new files of
 // the save's sizes written and synced, renamed over the old ones, the folder synced once.
@@ -88,7 +94,10 @@ void BM_DiskStepsOfASave(benchmark::State& bench) {
     ::close(dir);
   }
 }
-BENCHMARK(BM_DiskStepsOfASave)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DiskStepsOfASave)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_LoadGameFromFiles(benchmark::State& bench) {
   FullGame();

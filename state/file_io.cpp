@@ -174,8 +174,12 @@ std::filesystem::path RecordOf(const std::filesystem::path& first, const char* e
   record.replace_extension(extension);
   return record;
 }
-std::filesystem::path CommitRecordOf(const std::filesystem::path& first) { return RecordOf(first, ".commit"); }
-std::filesystem::path UndoRecordOf(const std::filesystem::path& first) { return RecordOf(first, ".undo"); }
+std::filesystem::path CommitRecordOf(const std::filesystem::path& first) {
+  return RecordOf(first, ".commit");
+}
+std::filesystem::path UndoRecordOf(const std::filesystem::path& first) {
+  return RecordOf(first, ".undo");
+}
 
 // The record's last line when the first file did not exist before the write.
 constexpr std::string_view kFirstWasNew = "new";

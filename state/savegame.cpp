@@ -260,14 +260,14 @@ FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const
   if (!cause.empty()) return {false, false, std::move(cause)};
 
   // Everything is sound, and any bytes decode as text: fill the tables.
-  const std::uint8_t* p = ints.data();
+  std::size_t record = 0;
   ForEachSavedInt([&](std::int32_t* first, std::size_t count) {
     if constexpr (std::endian::native == std::endian::little) {
-      std::memcpy(first, p, count * kIntRecordSize);
+      std::memcpy(first, ints.data() + record * kIntRecordSize, count * kIntRecordSize);
     } else {
-      for (std::size_t k = 0; k < count; ++k) first[k] = IntRecordAt(ints, (p - ints.data()) / kIntRecordSize + k);
+      for (std::size_t k = 0; k < count; ++k) first[k] = IntRecordAt(ints, record + k);
     }
-    p += count * kIntRecordSize;
+    record += count;
   });
   std::size_t next = 0;
   ForEachSavedText([&](std::string& s) { s = TextRecordAt(texts, next++); });

@@ -206,7 +206,9 @@ inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool th
     const std::size_t what = (edit[0] & 0x3F) % (intTables + textTables + 2);
     const std::size_t which = edit[1] | (edit[2] << 8) | (edit[3] << 16);
     std::uint32_t value = Read32(edit + 4);
-    if (edit[0] & 0x80) value = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<std::int8_t>(edit[4])));
+    if (edit[0] & 0x80) {
+      value = static_cast<std::uint32_t>(std::int32_t{static_cast<std::int8_t>(edit[4])});
+    }
     Bytes* file = nullptr;
     std::size_t offset = 0;
     if (what < intTables) {
@@ -249,7 +251,8 @@ inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool th
   // record of each file): a text mark is longer than any record can hold.
   const std::size_t markedInts[] = {0, state::kSaveGameIntRecords / 2, state::kSaveGameIntRecords - 1};
   const std::size_t markedTexts[] = {0, state::kSaveGameTextRecords / 2, state::kSaveGameTextRecords - 1};
-  for (std::size_t r : markedInts) *map.intElement[r] = ~static_cast<std::int32_t>(Read32(&image.ints[r * 4]));
+  auto intMark = [&](std::size_t r) { return ~static_cast<std::int32_t>(Read32(&image.ints[r * 4])); };
+  for (std::size_t r : markedInts) *map.intElement[r] = intMark(r);
   const std::string textMark(300, 'M');
   for (std::size_t r : markedTexts) *map.textElement[r] = textMark;
   std::vector<std::int32_t> intsBefore;
@@ -261,12 +264,14 @@ inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool th
   const bool cut = intLength < state::kSaveGameIntBytes || textLength < state::kSaveGameTextBytes;
   if (!check.ok) {
     Require(!check.cause.empty());
-    for (std::size_t r : markedInts) {
-      Require(*map.intElement[r] == ~static_cast<std::int32_t>(Read32(&image.ints[r * 4])));
-    }
+    for (std::size_t r : markedInts) Require(*map.intElement[r] == intMark(r));
     for (std::size_t r : markedTexts) Require(*map.textElement[r] == textMark);
-    for (std::size_t k = 0; k < intEdits.size(); ++k) Require(*map.intElement[intEdits[k]] == intsBefore[k]);
-    for (std::size_t k = 0; k < textEdits.size(); ++k) Require(*map.textElement[textEdits[k]] == textsBefore[k]);
+    for (std::size_t k = 0; k < intEdits.size(); ++k) {
+      Require(*map.intElement[intEdits[k]] == intsBefore[k]);
+    }
+    for (std::size_t k = 0; k < textEdits.size(); ++k) {
+      Require(*map.textElement[textEdits[k]] == textsBefore[k]);
+    }
     return;
   }
   Require(!cut);

@@ -137,10 +137,14 @@ TEST_F(Pictures, NoPictureLargerThanTheScreenIsDecodedAndNoFileIsWaitedOn) {
       {"a 54-byte BMP claiming a height of -30000", bmpHeader(10, -30000), false},
       {"a PNG one pixel wider than the screen", png(kScreenWidth + 1, 1), false},
       {"a JPEG one pixel taller than the screen",
-       [this] { ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), 4, kScreenHeight + 1, colors::Red)); },
+       [this] {
+         ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), 4, kScreenHeight + 1, colors::Red));
+       },
        false},
       {"a screen-sized JPEG",
-       [this] { ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), kScreenWidth, kScreenHeight, colors::Red)); },
+       [this] {
+         ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), kScreenWidth, kScreenHeight, colors::Red));
+       },
        true},
       {"a huge sparse file",
        [this] {
