@@ -2,9 +2,11 @@
 // place; read whole and checked), and the encoding and checked decoding alone.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -35,6 +37,8 @@ struct BenchFolder {
   ~BenchFolder() { fs::remove_all(path); }
 };
 
+// A save into the same slot under the same name: the slot's pair is written, the unchanged
+// general data is not. Reported as the median of several runs, the figure a save costs.
 void BM_SaveGameToFiles(benchmark::State& bench) {
   FullGame();
   BenchFolder folder;
@@ -45,7 +49,56 @@ void BM_SaveGameToFiles(benchmark::State& bench) {
   bench.SetBytesProcessed(bench.iterations() *
                           static_cast<std::int64_t>(state::kSaveGameIntBytes + state::kSaveGameTextBytes));
 }
-BENCHMARK(BM_SaveGameToFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveGameToFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// A save under a new name each time: the general data is written too.
+void BM_SaveGameRenamingTheSlot(benchmark::State& bench) {
+  FullGame();
+  BenchFolder folder;
+  int n = 0;
+  for (auto _ : bench) {
+    const state::FileResult result = state::SaveGame(1, "Benchmark " + std::to_string(++n), folder.path);
+    if (!result.ok) bench.SkipWithError(result.text.c_str());
+  }
+}
+BENCHMARK(BM_SaveGameRenamingTheSlot)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// What the disk alone costs for a save's pair, whatever the game does around it: two new files of
+// the save's sizes written and synced, renamed over the old ones, the folder synced once.
+void BM_DiskStepsOfASave(benchmark::State& bench) {
+  BenchFolder folder;
+  const std::vector<char> ints(state::kSaveGameIntBytes, 1);
+  const std::vector<char> texts(state::kSaveGameTextBytes, 2);
+  auto put = [&](const fs::path& file, const std::vector<char>& bytes) {
+    const fs::path temp = file.string() + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0) {
+      bench.SkipWithError("the disk steps failed");
+    }
+    if (fd >= 0) ::close(fd);
+    return temp;
+  };
+  for (auto _ : bench) {
+    const fs::path intTemp = put(folder.path / "a.int", ints);
+    const fs::path textTemp = put(folder.path / "a.str", texts);
+    fs::rename(intTemp, folder.path / "a.int");
+    fs::rename(textTemp, folder.path / "a.str");
+    const int dir = ::open(folder.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+BENCHMARK(BM_DiskStepsOfASave)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_LoadGameFromFiles(benchmark::State& bench) {
   FullGame();

@@ -43,14 +43,14 @@ bool DecodeJpegRgb(const std::uint8_t* data, std::size_t size, std::vector<std::
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&cinfo, TRUE);
+  if (!PictureSizeUsable(cinfo.image_width, cinfo.image_height)) {
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
   w = int(cinfo.output_width);
   h = int(cinfo.output_height);
-  if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
-    jpeg_destroy_decompress(&cinfo);
-    return false;
-  }
   rgb.resize(std::size_t(w) * h * 3);
   while (cinfo.output_scanline < cinfo.output_height) {
     JSAMPROW row = rgb.data() + std::size_t(cinfo.output_scanline) * w * 3;
@@ -93,7 +93,7 @@ SDL_Surface* DecodePng(const std::uint8_t* data, std::size_t size) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, data, size)) return nullptr;
   image.format = PNG_FORMAT_RGBA;
-  if (image.width == 0 || image.height == 0 || image.width > 16384 || image.height > 16384) {
+  if (!PictureSizeUsable(image.width, image.height)) {
     png_image_free(&image);
     return nullptr;
   }

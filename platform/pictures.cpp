@@ -1,14 +1,16 @@
 #include "platform/pictures.h"
 
+#include "platform/application.h"
+#include "platform/regular_file.h"
+
 #include <SDL.h>
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -90,6 +92,25 @@ void KeyBottomLeft(SDL_Surface* s, int tolerance) {
   SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_BLEND);
 }
 
+// The largest picture file the game reads: a screen-sized picture stored as plainly as any format
+// allows (four bytes a pixel), with room for headers and a poor compression.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t{kScreenWidth} * kScreenHeight * 4 + (1 << 20);
+
+// The size a BMP file's header claims, checked before SDL allocates the pixels: the old short
+// header holds 16-bit sizes, the later ones 32-bit sizes (a negative height runs top down).
+bool BmpSizeUsable(std::span<const std::uint8_t> data) {
+  auto le = [&](std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int k = bytes - 1; k >= 0; --k) v = (v << 8) | data[at + k];
+    return v;
+  };
+  if (data.size() < 26) return false;
+  if (le(14, 4) == 12) return PictureSizeUsable(le(18, 2), le(20, 2));
+  const auto width = static_cast<std::int32_t>(le(18, 4));
+  const auto height = static_cast<std::int32_t>(le(22, 4));
+  return PictureSizeUsable(width, std::llabs(height));
+}
+
 }  // namespace
 
 void SetAssetFolder(std::string folder) {
@@ -119,15 +140,21 @@ std::string FindAsset(std::string_view fileName) {
   return it != s.index.end() ? it->second : std::string();
 }
 
+bool PictureSizeUsable(long long width, long long height) {
+  return width > 0 && height > 0 && width <= kScreenWidth && height <= kScreenHeight;
+}
+
 SDL_Surface* ReadPictureFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
-                                 std::istreambuf_iterator<char>());
-  if (data.size() < 4) return nullptr;
+  std::string file;
+  if (ReadRegularFile(path, kMaxPictureFileBytes, file) != FileRead::Ok || file.size() < 4) {
+    return nullptr;
+  }
+  const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(file.data()),
+                                           file.size());
   if (data[0] == 0xFF && data[1] == 0xD8) return DecodeJpeg(data.data(), data.size());
   if (data[0] == 0x89 && data[1] == 'P') return DecodePng(data.data(), data.size());
   if (data[0] == 'B' && data[1] == 'M') {
+    if (!BmpSizeUsable(data)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(data.data(), int(data.size()));
     SDL_Surface* bmp = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
     if (!bmp) return nullptr;

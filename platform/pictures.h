@@ -48,7 +48,13 @@ void ResetPictureStats();
 // Forgets every cached picture (the next load decodes again).
 void ClearPictureCache();
 
-// Decoders, used by the cache and by tests. They return a new ARGB8888 surface or null.
+// Whether a picture of that size is one the game can use: none is larger than the screen. Every
+// decoder asks this of a file's header before it allocates anything.
+bool PictureSizeUsable(long long width, long long height);
+
+// Decoders, used by the cache and by tests. They return a new ARGB8888 surface or null. A file
+// that is not a regular file, is larger than a screen-sized picture can be, or claims a picture
+// larger than the screen gives null too.
 SDL_Surface* DecodeJpeg(const std::uint8_t* data, std::size_t size);
 SDL_Surface* DecodePng(const std::uint8_t* data, std::size_t size);
 SDL_Surface* ReadPictureFile(const std::string& path);

@@ -1,11 +1,11 @@
 #include "platform/script.h"
 
 #include "platform/application.h"
+#include "platform/regular_file.h"
 
 #include <SDL.h>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <utility>
 
@@ -50,6 +50,20 @@ const std::map<std::string_view, int> kArity = {
     {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
+
+// A script text or error cut to a readable length for a message, at a character boundary.
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kMaxShown = 120;
+  if (text.size() <= kMaxShown) return std::string(text);
+  std::size_t cut = kMaxShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+// The largest script file read: far more steps than any test needs.
+constexpr std::size_t kMaxScriptBytes = std::size_t{16} << 20;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Hex(Color c) {
   char buf[8];
@@ -98,6 +112,7 @@ void ScriptRunner::Add(std::string_view line) {
 
 void ScriptRunner::Load(std::string_view text, std::string sourceName) {
   source_ = std::move(sourceName);
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::istringstream in{std::string(text)};
   std::string line;
   int number = 0;
@@ -110,7 +125,7 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
     while (!step.text.empty() && (step.text.back() == '\r' || step.text.back() == ' ')) step.text.pop_back();
     step.words = Words(line, ok);
     auto fail = [&](const std::string& what) {
-      throw ScriptError(source_ + ":" + std::to_string(number) + ": " + what);
+      throw ScriptError(source_ + ":" + std::to_string(number) + ": " + Shortened(what));
     };
     if (!ok) fail("text without a closing quotation mark");
     if (step.words.empty()) continue;
@@ -124,11 +139,14 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
 }
 
 void ScriptRunner::LoadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ScriptError(path + ": cannot read the script");
-  std::stringstream ss;
-  ss << in.rdbuf();
-  Load(ss.str(), path);
+  std::string text;
+  switch (ReadRegularFile(path, kMaxScriptBytes, text)) {
+    case FileRead::Ok: break;
+    case FileRead::CannotOpen: throw ScriptError(path + ": cannot read the script");
+    case FileRead::NotRegular: throw ScriptError(path + ": the script is not a regular file");
+    case FileRead::TooLarge: throw ScriptError(path + ": the script is larger than 16 MB");
+  }
+  Load(text, path);
 }
 
 Control& ScriptRunner::Resolve(std::string_view path) {
@@ -360,10 +378,9 @@ void ScriptRunner::Idle() {
   const ScriptStep& step = steps_[next_++];
   try {
     Execute(step);
-  } catch (const ScriptError& e) {
-    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
   } catch (const std::exception& e) {
-    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + step.text + ": " + e.what()};
+    throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + Shortened(step.text) +
+                       ": " + Shortened(e.what())};
   }
 }
 
@@ -405,6 +422,11 @@ int RunScriptFile(const std::string& path, const std::function<void()>& program,
   const ScriptResult r = runner.Run(program);
   if (!r.ok) {
     std::fprintf(stderr, "script failed: %s\n", r.message.c_str());
+    return 1;
+  }
+  // A script that did nothing proves nothing: it has no steps, or the program ended before one.
+  if (r.stepsRun == 0) {
+    std::fprintf(stderr, "script failed: %s: no step was run\n", path.c_str());
     return 1;
   }
   return 0;

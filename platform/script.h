@@ -94,7 +94,8 @@ class ScriptRunner {
 
 // `farhaven --script FILE`: runs `program` under the steps of FILE with `runner` (which may carry
 // the game's own verbs). Prints the first failure to stderr and returns 1 then (also when the
-// file cannot be read or parsed), else 0.
+// file cannot be read or parsed, is not a regular file, or runs no step), else 0. A byte-order
+// mark before the first step is skipped; a step shown in a message is cut to a readable length.
 int RunScriptFile(const std::string& path, const std::function<void()>& program,
                   ScriptRunner& runner);
 

@@ -1,6 +1,7 @@
-// The file layer under the save games and the general data: a narrow interface for reading a whole
-// file and for writing one through a temporary file that is flushed, synced and renamed into
-// place. The game uses the real file system; a test puts in one that fails at a chosen step.
+// The file layer under the save games and the general data: a narrow interface for reading a file
+// up to a limit and for writing a pair of files through temporary files, synced and renamed into
+// place under a commit record. The game uses the real file system; a test puts in one that fails,
+// or stops dead, at a chosen step.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace state {
@@ -51,23 +53,33 @@ class FileWriter {
  public:
   virtual ~FileWriter() = default;
   virtual IoStatus Write(std::span<const std::uint8_t> bytes) = 0;
-  virtual IoStatus Flush() = 0;
   virtual IoStatus Sync() = 0;  // the bytes are on the disk when this returns
   virtual IoStatus Close() = 0;
 };
 
+// The cause given for a pipe, a device or anything else that is not a plain file.
+inline constexpr std::string_view kNotARegularFile = "Not a regular file";
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // Reads the file into `bytes`, stopping after `limit` bytes: a reader takes no more than its
-  // layout needs, however long the file is.
+  // Reads a regular file into `bytes`, stopping after `limit` bytes: a reader takes no more than
+  // its layout needs, however long the file is. A pipe or device is refused at once, never waited
+  // on (kNotARegularFile); a folder gives "Invalid filename".
   virtual IoStatus ReadAll(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
-                           std::size_t limit = SIZE_MAX) = 0;
-  // Creates or truncates a file for writing; null with `status` set on failure.
+                           std::size_t limit) = 0;
+  // Creates a new file for writing; null with `status` set on failure. Whatever is at the name
+  // already, a link included, makes it fail: it is never written through.
   virtual std::unique_ptr<FileWriter> Create(const std::filesystem::path& file, IoStatus& status) = 0;
   // Replaces `to` by `from` in one step.
   virtual IoStatus Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  // Gives the file `existing` the second name `added` (a link itself is linked, not followed);
+  // fails when something already has that name.
+  virtual IoStatus Link(const std::filesystem::path& existing, const std::filesystem::path& added) = 0;
   virtual IoStatus Remove(const std::filesystem::path& file) = 0;
+  // Makes the renames and removals done in `folder` durable.
+  virtual IoStatus SyncFolder(const std::filesystem::path& folder) = 0;
+  // Whether anything has the name (a file, a folder, a pipe, a link even to nothing).
   virtual bool Exists(const std::filesystem::path& file) = 0;
 };
 
@@ -80,12 +92,31 @@ struct FileContent {
   std::span<const std::uint8_t> bytes;
 };
 
-// Writes a pair of files so that either both are replaced or neither is: each goes to a temporary
-// file beside it ("<name>.tmp"), written, flushed, synced and closed; then both are renamed over
-// the old ones. Should the second rename fail, the first file gets its former content back. On a
-// failure `failedFile` names the file the failure concerns.
+// Writes a pair of files so that either both are replaced or neither is, even when the program
+// dies at any moment:
+//  1. each file goes to a fresh temporary file beside it ("<name>.tmp"), written, synced, closed;
+//  2. the first file's old content keeps a second name ("<name>.old") for undoing an error;
+//  3. a commit record ("<first name without extension>.commit") is created: from here on the new
+//     pair counts as written;
+//  4. both temporary files are renamed over the old ones and the folder is synced once;
+//  5. the record and the old content's second name are removed.
+// An earlier write of the pair that was interrupted is finished or undone first. Should the second
+// rename fail, the first file gets its former content back. On a failure `failedFile` names the
+// file the failure concerns.
 IoStatus WriteFilePair(FileSystem& fs, const FileContent& first, const FileContent& second,
                        std::filesystem::path& failedFile);
+
+// Finishes a write of the pair that was interrupted after its commit record was made (the files
+// still at their temporary names are renamed into place), or undoes one interrupted before (its
+// temporary files are removed): either way a whole pair is left, the old or the new. Does nothing
+// when no write was interrupted. On a failure `failedFile` names the file concerned.
+IoStatus FinishInterruptedPair(FileSystem& fs, const std::filesystem::path& first,
+                               const std::filesystem::path& second,
+                               std::filesystem::path& failedFile);
+
+// Whether `file` is a regular file holding exactly `bytes` (it is read no further than one byte
+// past them).
+bool FileHolds(FileSystem& fs, const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 // --- Records --------------------------------------------------------------------------------------
 // An integer record is a signed 32-bit integer, least significant byte first. A text record is 256

@@ -74,9 +74,15 @@ std::string CheckHighscoreRows(std::span<const std::uint8_t> ints) {
   return {};
 }
 
-std::filesystem::path BadNameOf(const std::filesystem::path& file) {
+// A name for keeping a damaged file aside that nothing has yet: "<name>.bad", then "<name>.bad2",
+// "<name>.bad3" ..., so an earlier damaged file is never overwritten.
+std::filesystem::path FreeBadNameOf(FileSystem& fs, const std::filesystem::path& file) {
   std::filesystem::path bad = file;
   bad += ".bad";
+  for (int n = 2; fs.Exists(bad); ++n) {
+    bad = file;
+    bad += ".bad" + std::to_string(n);
+  }
   return bad;
 }
 
@@ -174,7 +180,10 @@ FileResult ReadGeneralData(const std::filesystem::path& folder, FileSystem& fs) 
   const std::filesystem::path textFile = folder / kGeneralDataTextName;
   std::vector<std::uint8_t> ints;
   std::vector<std::uint8_t> texts;
-  const IoStatus intStatus = fs.ReadAll(intFile, ints, kGeneralDataIntBytes);
+  // A write of the pair that was interrupted is finished or undone first.
+  std::filesystem::path unfinished;
+  const IoStatus finished = FinishInterruptedPair(fs, intFile, textFile, unfinished);
+  const IoStatus intStatus = finished.ok ? fs.ReadAll(intFile, ints, kGeneralDataIntBytes) : finished;
   const IoStatus textStatus = fs.ReadAll(textFile, texts, kGeneralDataTextBytes);
 
   if (intStatus.NotFound() && textStatus.NotFound()) {  // a first start
@@ -202,7 +211,7 @@ FileResult ReadGeneralData(const std::filesystem::path& folder, FileSystem& fs) 
   bool keptAll = true;
   for (const std::filesystem::path& file : {intFile, textFile}) {
     if (!fs.Exists(file)) continue;
-    const std::filesystem::path bad = BadNameOf(file);
+    const std::filesystem::path bad = FreeBadNameOf(fs, file);
     if (fs.Rename(file, bad).ok) {
       kept += (kept.empty() ? "" : " and ") + bad.filename().string();
     } else {
@@ -219,8 +228,13 @@ IoStatus WriteGeneralDataFiles(const std::filesystem::path& folder, FileSystem& 
                                std::filesystem::path& failedFile) {
   const std::vector<std::uint8_t> ints = GeneralDataIntBytes();
   const std::vector<std::uint8_t> texts = GeneralDataTextBytes();
-  return WriteFilePair(fs, {folder / kGeneralDataIntName, ints},
-                       {folder / kGeneralDataTextName, texts}, failedFile);
+  const std::filesystem::path intFile = folder / kGeneralDataIntName;
+  const std::filesystem::path textFile = folder / kGeneralDataTextName;
+  // Unchanged data is not written again: most saves change neither the slot list nor the scores.
+  IoStatus status = FinishInterruptedPair(fs, intFile, textFile, failedFile);
+  if (!status.ok) return status;
+  if (FileHolds(fs, intFile, ints) && FileHolds(fs, textFile, texts)) return IoStatus::Success();
+  return WriteFilePair(fs, {intFile, ints}, {textFile, texts}, failedFile);
 }
 
 FileResult WriteGeneralData(const std::filesystem::path& folder, FileSystem& fs) {

@@ -1,7 +1,7 @@
 // The general data: what outlives a single game. "GeneralData.int" holds the slot flags, the
 // high-score table, the count of program starts, the five options and the intervals of the combat
 // screen's display timers; "GeneralData.str" the slot names and the high-score names. Read once at
-// start-up, written at program end and after every save.
+// start-up, written at program end and after every save that changes them.
 #pragma once
 
 #include <cstddef>
@@ -52,13 +52,16 @@ std::vector<std::uint8_t> GeneralDataTextBytes();
 // its timer reads as the normal pacing.
 FileCheck ApplyGeneralDataBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
 
-// Start-up: reads both files from `folder`. Missing files give the defaults (the files are made at
-// program end). A damaged, short or unreadable pair is renamed aside to "GeneralData.int.bad" and
-// "GeneralData.str.bad" and the defaults are used; the result then says so and is not ok.
+// Start-up: finishes or undoes a write of the pair that was interrupted, then reads both files from
+// `folder`. Missing files give the defaults (the files are made at program end). A damaged, short
+// or unreadable pair, or anything not a regular file in its place, is renamed aside to
+// "GeneralData.int.bad" and "GeneralData.str.bad" (".bad2", ".bad3" ... when an earlier one is
+// there) and the defaults are used; the result then says so and is not ok.
 FileResult ReadGeneralData(const std::filesystem::path& folder = {},
                            FileSystem& fs = RealFileSystem());
 
-// Writes both files into `folder`, replacing the old pair at once or not at all.
+// Writes both files into `folder`, replacing the old pair at once or not at all; a pair that
+// already holds the data as it stands is left alone.
 FileResult WriteGeneralData(const std::filesystem::path& folder = {},
                             FileSystem& fs = RealFileSystem());
 

@@ -1,5 +1,7 @@
 #include "state/savegame.h"
 
+#include <bit>
+#include <cstring>
 #include <utility>
 
 #include "state/fields.h"
@@ -19,12 +21,11 @@ constexpr int kStoredFactions = kFactions - 1;
 constexpr int kStoredOfferSlots = kOfferSlots - 1;
 constexpr int kStoredGoods = kFieldsStored;  // per-good rows hold goods 0..100
 
-// Every saved integer in file order, each dimension's last index running fastest.
+// Every saved integer in file order, each dimension's last index running fastest, as runs of
+// neighbouring elements: `visit(first, count)`, a row's stored fields at a time.
 template <class F>
 void ForEachSavedInt(F&& visit) {
-  auto row = [&](TDataRow& r) {
-    for (int f = 0; f < kFieldsStored; ++f) visit(r[f]);
-  };
+  auto row = [&](TDataRow& r) { visit(r.data(), std::size_t{kFieldsStored}); };
   auto systemsAndBodies = [&](Grid<TDataRow, kSystems, kBodies>& grid) {
     for (int s = 0; s < kStoredSystems; ++s)
       for (int b = 0; b < kStoredBodies; ++b) row(grid[s][b]);
@@ -53,7 +54,7 @@ void ForEachSavedInt(F&& visit) {
   for (int s = 0; s < kStoredSystems; ++s)
     for (int k = 0; k < kStoredOfferSlots; ++k) row(MissionOffers[s][k]);
   row(ActiveMission);
-  visit(GameDay);
+  visit(&GameDay, std::size_t{1});
 }
 
 // Every saved text in file order.
@@ -236,9 +237,13 @@ std::string SaveGameTextName(int slot) { return "Savegame" + std::to_string(slot
 std::vector<std::uint8_t> SaveGameIntBytes() {
   std::vector<std::uint8_t> out(kSaveGameIntBytes);
   std::uint8_t* p = out.data();
-  ForEachSavedInt([&](std::int32_t& v) {
-    StoreIntRecord(p, v);
-    p += kIntRecordSize;
+  ForEachSavedInt([&](const std::int32_t* first, std::size_t count) {
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(p, first, count * kIntRecordSize);  // the records' own byte order
+    } else {
+      for (std::size_t k = 0; k < count; ++k) StoreIntRecord(p + k * kIntRecordSize, first[k]);
+    }
+    p += count * kIntRecordSize;
   });
   return out;
 }
@@ -256,17 +261,18 @@ FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const
   std::string cause = CheckSaveGameInts(ints);
   if (!cause.empty()) return {false, false, std::move(cause)};
 
-  // Everything is sound: decode the texts first, then fill the tables.
-  std::vector<std::string> decoded;
-  decoded.reserve(kSaveGameTextRecords);
-  for (std::size_t i = 0; i < kSaveGameTextRecords; ++i) decoded.push_back(TextRecordAt(texts, i));
-  const std::uint8_t* p = ints.data();
-  ForEachSavedInt([&](std::int32_t& v) {
-    v = IntRecordAt(std::span<const std::uint8_t>(p, kIntRecordSize), 0);
-    p += kIntRecordSize;
+  // Everything is sound, and any bytes decode as text: fill the tables.
+  std::size_t record = 0;
+  ForEachSavedInt([&](std::int32_t* first, std::size_t count) {
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(first, ints.data() + record * kIntRecordSize, count * kIntRecordSize);
+    } else {
+      for (std::size_t k = 0; k < count; ++k) first[k] = IntRecordAt(ints, record + k);
+    }
+    record += count;
   });
   std::size_t next = 0;
-  ForEachSavedText([&](std::string& s) { s = std::move(decoded[next++]); });
+  ForEachSavedText([&](std::string& s) { s = TextRecordAt(texts, next++); });
   return {};
 }
 
@@ -307,9 +313,13 @@ FileResult LoadGame(int slot, const std::filesystem::path& folder, FileSystem& f
   if (!ValidSlot(slot)) return NoSuchSlot(kLoadFailedTopic, slot);
   const std::string intName = SaveGameIntName(slot);
   const std::string textName = SaveGameTextName(slot);
+  // A save that was interrupted is finished or undone first, so only a whole pair is read.
+  std::filesystem::path failed;
+  IoStatus status = FinishInterruptedPair(fs, folder / intName, folder / textName, failed);
+  if (!status.ok) return LoadFailed(failed.filename().string(), status.cause);
   std::vector<std::uint8_t> ints;
   std::vector<std::uint8_t> texts;
-  IoStatus status = fs.ReadAll(folder / intName, ints, kSaveGameIntBytes);
+  status = fs.ReadAll(folder / intName, ints, kSaveGameIntBytes);
   if (!status.ok) return LoadFailed(intName, status.cause);
   status = fs.ReadAll(folder / textName, texts, kSaveGameTextBytes);
   if (!status.ok) return LoadFailed(textName, status.cause);

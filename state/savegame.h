@@ -3,7 +3,7 @@
 // tables, one 256-byte record per string). The layout has no header: it is the fixed order in which
 // the tables are written, index 0 of every dimension included and the spare top element left out.
 //
-// A save replaces both files of the slot at once or not at all. A load reads both files whole and
+// A save replaces both files of the slot at once or not at all, even when the program dies during it. A load reads both files whole and
 // checks them before any table changes, so a missing, short or damaged save changes nothing.
 #pragma once
 
@@ -61,8 +61,8 @@ FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const
 FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder = {},
                     FileSystem& fs = RealFileSystem());
 
-// The file step of a confirmed load: reads and checks the slot's two files from `folder` and puts
-// them into the tables. The caller has asked kReallyLoadTopic first and shows the result: "Game
+// The file step of a confirmed load: finishes or undoes a save of the slot that was interrupted,
+// then reads and checks the slot's two files from `folder` and puts them into the tables. The caller has asked kReallyLoadTopic first and shows the result: "Game
 // loaded!" or why nothing was loaded.
 FileResult LoadGame(int slot, const std::filesystem::path& folder = {},
                     FileSystem& fs = RealFileSystem());

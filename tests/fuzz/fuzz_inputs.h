@@ -5,11 +5,13 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -92,64 +94,209 @@ inline std::uint32_t Read32(const std::uint8_t* p) {
          (std::uint32_t{p[3]} << 24);
 }
 
-// The records from the news to the day: the part of the integer file where most checks look.
-inline constexpr std::size_t kDenseStart = 182002 * 4;
+// Where each record of the two files lands in the tables, found once by giving every element of
+// every saved table its own mark and saving: the harness knows the tables, not the file order. The
+// records of each table are listed too, so that an edit can pick a table and a record within it.
+struct SaveMap {
+  struct IntTable {
+    std::int32_t* first;
+    std::size_t count;
+  };
+  struct TextTable {
+    std::string* first;
+    std::size_t count;
+  };
+  std::vector<IntTable> intTables;
+  std::vector<TextTable> textTables;
+  std::vector<std::int32_t*> intElement;    // per integer record
+  std::vector<std::string*> textElement;    // per text record
+  std::vector<std::vector<std::size_t>> intRecords;   // per integer table, in file order
+  std::vector<std::vector<std::size_t>> textRecords;  // per text table, in file order
+};
 
-// Input: byte 0 the mode, bytes 1..4 an offset, the rest a patch written at that offset into the
-// small game's save. Mode bit 0: patch the text file instead of the integer file; bit 1: cut the
-// patched file right after the patch; bit 2: the offset counts from the dense part.
-inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size) {
-  // The sound save is patched in place and mended after the run: no two-megabyte copy per input.
+template <class T>
+std::size_t CountOf(const T& table, std::size_t elementSize) {
+  return sizeof(table) / elementSize;
+}
+
+inline const SaveMap& TheSaveMap() {
+  static const SaveMap map = [] {
+    using namespace state;
+    SaveMap m;
+    auto ints = [&](auto& table) {
+      m.intTables.push_back({reinterpret_cast<std::int32_t*>(&table), CountOf(table, 4)});
+    };
+    ints(BodyData), ints(SystemData), ints(SpaceFinds), ints(MarketStock), ints(MarketPrice);
+    ints(MarketPriceTrend), ints(Cargo), ints(SystemPrice), ints(SystemPriceTrend);
+    ints(GoodBasePrice), ints(NewsList), ints(SpecialShips), ints(PlayerData), ints(SkillOwned);
+    ints(AbilityOwned), ints(PlayerShip), ints(FactionData), ints(MissionOffers);
+    ints(ActiveMission), ints(GameDay);
+    auto texts = [&](auto& table) {
+      m.textTables.push_back(
+          {reinterpret_cast<std::string*>(&table), CountOf(table, sizeof(std::string))});
+    };
+    texts(BodyText), texts(SystemText), texts(GoodName), texts(NewsHeadline), texts(PlayerName);
+    texts(FactionText);
+
+    // The mark of an element: its table in the top byte, its place below.
+    for (std::size_t t = 0; t < m.intTables.size(); ++t) {
+      for (std::size_t k = 0; k < m.intTables[t].count; ++k) {
+        m.intTables[t].first[k] = static_cast<std::int32_t>(((t + 1) << 24) | k);
+      }
+    }
+    for (std::size_t t = 0; t < m.textTables.size(); ++t) {
+      for (std::size_t k = 0; k < m.textTables[t].count; ++k) {
+        m.textTables[t].first[k] = std::to_string(t) + " " + std::to_string(k);
+      }
+    }
+    const Bytes intBytes = SaveGameIntBytes();
+    const Bytes textBytes = SaveGameTextBytes();
+    m.intRecords.resize(m.intTables.size());
+    for (std::size_t r = 0; r < kSaveGameIntRecords; ++r) {
+      const std::uint32_t mark = Read32(&intBytes[r * 4]);
+      const std::size_t t = (mark >> 24) - 1;
+      Require(t < m.intTables.size());
+      m.intElement.push_back(m.intTables[t].first + (mark & 0xFFFFFF));
+      m.intRecords[t].push_back(r);
+    }
+    m.textRecords.resize(m.textTables.size());
+    for (std::size_t r = 0; r < kSaveGameTextRecords; ++r) {
+      const std::string mark = TextRecordAt(textBytes, r);
+      const std::size_t space = mark.find(' ');
+      const std::size_t t = std::stoul(mark.substr(0, space));
+      Require(t < m.textTables.size());
+      m.textElement.push_back(m.textTables[t].first + std::stoul(mark.substr(space + 1)));
+      m.textRecords[t].push_back(r);
+    }
+    return m;
+  }();
+  return map;
+}
+
+// One edit of the input: 8 bytes.
+//   byte 0      what: bits 0..5 pick an integer table, a text table, or a cut of either file
+//               (modulo their count); bit 7 makes the value a small number (-128..127), the kind
+//               that meets a range check's edge
+//   bytes 1..3  which record of the table (modulo its records), or where the cut falls
+//   bytes 4..7  the value: an integer record, or a text record's length byte and first three
+//               characters
+inline constexpr std::size_t kEditSize = 8;
+
+// Input: a sequence of edits to the small game's save, which is then read. Each input is checked
+// for what must hold: a refused save changes no table and has a cause; a save cut short of its
+// layout is refused; an accepted one puts every edited record into its element and overwrites
+// every element. `thorough` also saves the whole game back and compares both files.
+inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool thorough = false) {
+  const SaveMap& map = TheSaveMap();
   static SaveImage image = SmallGameSave();
-  std::span<const std::uint8_t> ints = image.ints;
-  std::span<const std::uint8_t> texts = image.texts;
-  Bytes* patched = nullptr;
-  std::size_t offset = 0;
-  Bytes original;
-  if (size >= 5) {
-    const std::uint8_t mode = data[0];
-    patched = (mode & 1) ? &image.texts : &image.ints;
-    std::size_t base = 0;
-    std::size_t span = patched->size();
-    if ((mode & 4) && !(mode & 1)) {
-      base = kDenseStart;
-      span = patched->size() - kDenseStart;
-    }
-    offset = base + Read32(data + 1) % span;
-    const std::size_t length = std::min(size - 5, patched->size() - offset);
-    original.assign(patched->begin() + offset, patched->begin() + offset + length);
-    std::memcpy(patched->data() + offset, data + 5, length);
-    if (mode & 2) {
-      ((mode & 1) ? texts : ints) = std::span<const std::uint8_t>(*patched).first(offset + length);
-    }
-  }
-  struct Mend {
-    Bytes* patched;
-    std::size_t offset;
-    const Bytes& original;
-    ~Mend() {
-      if (patched) std::copy(original.begin(), original.end(), patched->begin() + offset);
-    }
-  } mend{patched, offset, original};
+  const std::size_t intTables = map.intTables.size();
+  const std::size_t textTables = map.textTables.size();
 
-  // The tables' content before this input: what the last input left, kept from the last run.
-  static SaveImage current = {state::SaveGameIntBytes(), state::SaveGameTextBytes()};
+  struct Undo {
+    Bytes* file;
+    std::size_t at;
+    std::array<std::uint8_t, 4> bytes;
+  };
+  std::vector<Undo> undo;
+  std::vector<std::size_t> intEdits;
+  std::vector<std::size_t> textEdits;
+  std::size_t intLength = image.ints.size();
+  std::size_t textLength = image.texts.size();
+  for (std::size_t at = 0; at + kEditSize <= size; at += kEditSize) {
+    const std::uint8_t* edit = data + at;
+    const std::size_t what = (edit[0] & 0x3F) % (intTables + textTables + 2);
+    const std::size_t which = edit[1] | (edit[2] << 8) | (edit[3] << 16);
+    std::uint32_t value = Read32(edit + 4);
+    if (edit[0] & 0x80) {
+      value = static_cast<std::uint32_t>(std::int32_t{static_cast<std::int8_t>(edit[4])});
+    }
+    Bytes* file = nullptr;
+    std::size_t offset = 0;
+    if (what < intTables) {
+      const std::vector<std::size_t>& records = map.intRecords[what];
+      const std::size_t record = records[which % records.size()];
+      file = &image.ints;
+      offset = record * 4;
+      intEdits.push_back(record);
+    } else if (what < intTables + textTables) {
+      const std::vector<std::size_t>& records = map.textRecords[what - intTables];
+      const std::size_t record = records[which % records.size()];
+      file = &image.texts;
+      offset = record * 256;
+      textEdits.push_back(record);
+    } else if (what == intTables + textTables) {
+      intLength = std::min(intLength, which % (image.ints.size() + 1));
+      continue;
+    } else {
+      textLength = std::min(textLength, which % (image.texts.size() + 1));
+      continue;
+    }
+    Undo saved{file, offset, {}};
+    std::memcpy(saved.bytes.data(), file->data() + offset, 4);
+    undo.push_back(saved);
+    for (int k = 0; k < 4; ++k) (*file)[offset + k] = static_cast<std::uint8_t>(value >> (8 * k));
+  }
+  // The sound save comes back after the run, edit by edit in reverse: no two-megabyte copy.
+  struct Mend {
+    std::vector<Undo>& undo;
+    ~Mend() {
+      for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
+        std::memcpy(it->file->data() + it->at, it->bytes.data(), 4);
+      }
+    }
+  } mend{undo};
+  const std::span<const std::uint8_t> ints(image.ints.data(), intLength);
+  const std::span<const std::uint8_t> texts(image.texts.data(), textLength);
+
+  // Marks in elements that any accepted save overwrites (its first, a middle and its last
+  // record of each file): a text mark is longer than any record can hold.
+  const std::size_t markedInts[] = {0, state::kSaveGameIntRecords / 2, state::kSaveGameIntRecords - 1};
+  const std::size_t markedTexts[] = {0, state::kSaveGameTextRecords / 2, state::kSaveGameTextRecords - 1};
+  auto intMark = [&](std::size_t r) { return ~static_cast<std::int32_t>(Read32(&image.ints[r * 4])); };
+  for (std::size_t r : markedInts) *map.intElement[r] = intMark(r);
+  const std::string textMark(300, 'M');
+  for (std::size_t r : markedTexts) *map.textElement[r] = textMark;
+  std::vector<std::int32_t> intsBefore;
+  for (std::size_t r : intEdits) intsBefore.push_back(*map.intElement[r]);
+  std::vector<std::string> textsBefore;
+  for (std::size_t r : textEdits) textsBefore.push_back(*map.textElement[r]);
+
   const state::FileCheck check = state::ApplySaveGameBytes(ints, texts);
-  Bytes intsAfter = state::SaveGameIntBytes();
-  Bytes textsAfter = state::SaveGameTextBytes();
+  const bool cut = intLength < state::kSaveGameIntBytes || textLength < state::kSaveGameTextBytes;
   if (!check.ok) {
     Require(!check.cause.empty());
-    Require(intsAfter == current.ints && textsAfter == current.texts);
+    for (std::size_t r : markedInts) Require(*map.intElement[r] == intMark(r));
+    for (std::size_t r : markedTexts) Require(*map.textElement[r] == textMark);
+    for (std::size_t k = 0; k < intEdits.size(); ++k) {
+      Require(*map.intElement[intEdits[k]] == intsBefore[k]);
+    }
+    for (std::size_t k = 0; k < textEdits.size(); ++k) {
+      Require(*map.textElement[textEdits[k]] == textsBefore[k]);
+    }
     return;
   }
-  // Accepted: the integers save back exactly, each text record with its length and characters.
-  Require(std::equal(intsAfter.begin(), intsAfter.end(), ints.begin()));
+  Require(!cut);
+  auto intLands = [&](std::size_t r) {
+    Require(*map.intElement[r] == static_cast<std::int32_t>(Read32(&image.ints[r * 4])));
+  };
+  auto textLands = [&](std::size_t r) {
+    // Saved back, the element gives the record's length and characters again.
+    Bytes again;
+    state::AppendTextRecord(again, *map.textElement[r]);
+    const std::uint8_t* in = &image.texts[r * 256];
+    Require(std::memcmp(in, again.data(), 1u + in[0]) == 0);
+  };
+  for (std::size_t r : markedInts) intLands(r);
+  for (std::size_t r : intEdits) intLands(r);
+  for (std::size_t r : markedTexts) textLands(r);
+  for (std::size_t r : textEdits) textLands(r);
+  if (!thorough) return;
+  Require(state::SaveGameIntBytes() == image.ints);
+  const Bytes textsAfter = state::SaveGameTextBytes();
   for (std::size_t r = 0; r < state::kSaveGameTextRecords; ++r) {
-    const std::uint8_t* in = texts.data() + r * 256;
-    const std::uint8_t* out = textsAfter.data() + r * 256;
-    Require(std::memcmp(in, out, 1u + in[0]) == 0);
+    const std::uint8_t* in = &image.texts[r * 256];
+    Require(std::memcmp(in, &textsAfter[r * 256], 1u + in[0]) == 0);
   }
-  current = {std::move(intsAfter), std::move(textsAfter)};
 }
 
 // The general data as they stand, interval globals included.

@@ -1,4 +1,5 @@
-// Fuzz target: a save game built from a sound one with the input patched in, through the reader.
+// Fuzz target: a save game built from a sound one with the input's edits made, through the reader.
+// The whole game is saved back only in the replay of the fixtures: here each input costs one read.
 #include "fuzz/fuzz_inputs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,6 +7,8 @@
 #include <SDL.h>
 
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 namespace platform_test {
 namespace {
@@ -83,6 +85,84 @@ form F : TF width 100 height 80 color black
   EXPECT_EQ(PixelAt(shot.get(), 40, 45), Rgb(64, 0, 64));     // its inside
   EXPECT_EQ(PixelAt(shot.get(), 5, 5), colors::Black);        // the form around it
   EXPECT_EQ(PixelAt(shot.get(), 80, 10), colors::Red);        // the good picture draws
+}
+
+TEST_F(Pictures, NoPictureLargerThanTheScreenIsDecodedAndNoFileIsWaitedOn) {
+  auto solid = [](int w, int h) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 24, SDL_PIXELFORMAT_RGB24);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 10, 20, 30));
+    return s;
+  };
+  auto bmp = [&](int w, int h) {
+    return [=, this] {
+      SDL_Surface* s = solid(w, h);
+      SDL_SaveBMP(s, (dir / "case.bmp").string().c_str());
+      SDL_FreeSurface(s);
+    };
+  };
+  auto png = [&](int w, int h) {
+    return [=, this] {
+      SDL_Surface* s = solid(w, h);
+      ASSERT_TRUE(WritePng(s, (dir / "case.bmp").string()));
+      SDL_FreeSurface(s);
+    };
+  };
+  // A BMP header alone (54 bytes) that claims the given size.
+  auto bmpHeader = [&](std::int32_t w, std::int32_t h) {
+    return [=, this] {
+      std::uint8_t header[54] = {'B', 'M'};
+      auto put = [&](int at, std::uint32_t v) {
+        for (int k = 0; k < 4; ++k) header[at + k] = std::uint8_t(v >> (8 * k));
+      };
+      put(2, 54);
+      put(10, 54);
+      put(14, 40);
+      put(18, std::uint32_t(w));
+      put(22, std::uint32_t(h));
+      header[26] = 1;
+      header[28] = 24;
+      std::ofstream(dir / "case.bmp", std::ios::binary).write(reinterpret_cast<char*>(header), 54);
+    };
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    bool decoded;
+  };
+  const Case cases[] = {
+      {"a screen-sized BMP", bmp(kScreenWidth, kScreenHeight), true},
+      {"a BMP one pixel wider than the screen", bmp(kScreenWidth + 1, 2), false},
+      {"a BMP one pixel taller than the screen", bmp(2, kScreenHeight + 1), false},
+      {"a 54-byte BMP claiming 30000 x 30000", bmpHeader(30000, 30000), false},
+      {"a 54-byte BMP claiming a height of -30000", bmpHeader(10, -30000), false},
+      {"a PNG one pixel wider than the screen", png(kScreenWidth + 1, 1), false},
+      {"a JPEG one pixel taller than the screen",
+       [this] {
+         ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), 4, kScreenHeight + 1, colors::Red));
+       },
+       false},
+      {"a screen-sized JPEG",
+       [this] {
+         ASSERT_TRUE(WriteSolidJpeg((dir / "case.bmp").string(), kScreenWidth, kScreenHeight, colors::Red));
+       },
+       true},
+      {"a huge sparse file",
+       [this] {
+         std::ofstream(dir / "case.bmp", std::ios::binary) << "BM";
+         std::filesystem::resize_file(dir / "case.bmp", std::uintmax_t{1} << 32);
+       },
+       false},
+      {"a pipe", [this] { ASSERT_EQ(::mkfifo((dir / "case.bmp").c_str(), 0600), 0); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(dir / "case.bmp");
+    c.make();
+    SDL_Surface* surface = ReadPictureFile((dir / "case.bmp").string());
+    EXPECT_EQ(surface != nullptr, c.decoded);
+    if (surface) SDL_FreeSurface(surface);
+  }
+  std::filesystem::remove(dir / "case.bmp");
 }
 
 TEST_F(Pictures, TransparentPictureLetsItsBottomLeftColourThrough) {

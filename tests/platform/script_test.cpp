@@ -6,6 +6,8 @@
 #include "platform/script.h"
 
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 namespace platform_test {
 namespace {
@@ -243,6 +245,55 @@ TEST_F(Scripts, ScriptFileRunsTheProgramAndReportsFailure) {
   EXPECT_EQ(demo.Greeting.Caption(), "Hello Al");
   EXPECT_EQ(RunScriptFile(bad, [&] { demo.ShowModal(); }, second), 1);
   EXPECT_EQ(RunScriptFile((dir / "none.script").string(), [] {}, third), 1);
+}
+
+TEST_F(Scripts, ScriptFilesThatRunNothingOrCannotBeReadFailShortly) {
+  TDemoForm demo;
+  const std::filesystem::path file = dir / "case.script";
+  auto write = [&](const std::string& text) {
+    return [=] { std::ofstream(file, std::ios::binary) << text; };
+  };
+  const std::string bom = "\xEF\xBB\xBF";
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    int exitCode;
+    std::string message;  // part of what is printed ("" when nothing is)
+  };
+  const Case cases[] = {
+      {"an empty file", write(""), 1, "case.script: no step was run"},
+      {"comments only", write("# nothing to do\n\n"), 1, "case.script: no step was run"},
+      {"a folder", [&] { std::filesystem::create_directory(file); }, 1,
+       "case.script: the script is not a regular file"},
+      {"a pipe", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, 1,
+       "case.script: the script is not a regular file"},
+      {"a byte-order mark",
+       write(bom + "type DemoForm.NameEdit \"Bo\"\nclick DemoForm.OkImage\nclose\n"), 0, ""},
+      {"a byte-order mark before a bad step", write(bom + "jump\n"), 1,
+       "case.script:1: unknown step 'jump'"},
+      {"a 1 MB line of garbage", write(std::string(1 << 20, 'x')), 1,
+       "case.script:1: unknown step 'xxx"},
+      {"a 1 MB step that fails", write("click DemoForm." + std::string(1 << 20, 'y') + "\n"), 1,
+       "case.script:1: click DemoForm.yyy"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(file);
+    c.make();
+    ScriptRunner runner;
+    ::testing::internal::CaptureStderr();
+    const int exitCode = RunScriptFile(file.string(), [&] { demo.ShowModal(); }, runner);
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(exitCode, c.exitCode);
+    if (c.message.empty()) {
+      EXPECT_EQ(printed, "");
+    } else {
+      EXPECT_NE(printed.find(c.message), std::string::npos) << printed.substr(0, 300);
+    }
+    EXPECT_LT(printed.size(), 500u);
+  }
+  EXPECT_EQ(demo.Greeting.Caption(), "Hello Bo");
+  std::filesystem::remove_all(file);
 }
 
 TEST_F(Scripts, DataCheckFindsHandlersMissingOnEitherSideAndMissingPictures) {

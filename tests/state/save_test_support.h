@@ -1,5 +1,5 @@
-// Helpers of the save-game and general-data tests: a scratch folder per test, a file system that
-// fails at a chosen step, and whole-file access.
+// Helpers of the save-game and general-data tests: a scratch folder per test, file systems that
+// fail or stop dead at a chosen step, and whole-file access.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,10 +26,12 @@ using Bytes = std::vector<std::uint8_t>;
 // A fresh folder under the system's temporary folder, removed at the end of the test.
 class ScratchFolder {
  public:
-  ScratchFolder() {
+  // `suffix` tells apart two folders of one test.
+  explicit ScratchFolder(const std::string& suffix = {}) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = "farhaven-" + std::to_string(::getpid()) + "-" +
-                       (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x");
+                       (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x") +
+                       suffix;
     for (char& c : name) {
       if (c == '/') c = '_';
     }
@@ -103,7 +105,11 @@ class FaultyFileSystem final : public state::FileSystem {
     return real().Rename(from, to);
   }
 
+  state::IoStatus Link(const fs::path& existing, const fs::path& added) override {
+    return real().Link(existing, added);
+  }
   state::IoStatus Remove(const fs::path& file) override { return real().Remove(file); }
+  state::IoStatus SyncFolder(const fs::path& folder) override { return real().SyncFolder(folder); }
   bool Exists(const fs::path& file) override { return real().Exists(file); }
 
  private:
@@ -118,7 +124,6 @@ class FaultyFileSystem final : public state::FileSystem {
       }
       return inner_->Write(bytes);
     }
-    state::IoStatus Flush() override { return inner_->Flush(); }
     state::IoStatus Sync() override {
       if (matches_ && owner_.Fire(Fault::Sync)) return state::IoStatus::Failure(owner_.error_);
       return inner_->Sync();
@@ -150,6 +155,92 @@ class FaultyFileSystem final : public state::FileSystem {
   std::string match_;
   int error_;
   int failures_ = 0;
+};
+
+// Thrown by ProbeFileSystem at its chosen step: the program dies there, and what is on the disk is
+// what a killed process leaves (open files are closed, nothing more is done).
+struct SimulatedCrash {};
+
+// The real file system, watched: it counts every step that changes the disk (create, write, sync,
+// close, rename, link, remove, folder sync), can stop dead before step `crashAt` (counted from 0),
+// can fail every rename onto a name containing `failRename`, can refuse hard links as some folders
+// do (`noLinks`), and remembers the largest read. Syncs
+// do nothing, as a killed process loses nothing the system already holds, and the tests run fast.
+class ProbeFileSystem final : public state::FileSystem {
+ public:
+  static constexpr int kNever = -1;
+  explicit ProbeFileSystem(int crashAt = kNever, std::string failRename = {}, bool noLinks = false)
+      : crashAt_(crashAt), failRename_(std::move(failRename)), noLinks_(noLinks) {}
+
+  int steps() const { return steps_; }
+  std::size_t largestRead() const { return largestRead_; }
+
+  state::IoStatus ReadAll(const fs::path& file, Bytes& bytes, std::size_t limit) override {
+    state::IoStatus status = real().ReadAll(file, bytes, limit);
+    largestRead_ = std::max(largestRead_, bytes.size());
+    return status;
+  }
+  std::unique_ptr<state::FileWriter> Create(const fs::path& file, state::IoStatus& status) override {
+    Step();
+    auto inner = real().Create(file, status);
+    if (!inner) return nullptr;
+    return std::make_unique<Writer>(*this, std::move(inner));
+  }
+  state::IoStatus Rename(const fs::path& from, const fs::path& to) override {
+    Step();
+    if (!failRename_.empty() && to.filename().string().find(failRename_) != std::string::npos) {
+      return state::IoStatus::Failure(EIO);
+    }
+    return real().Rename(from, to);
+  }
+  state::IoStatus Link(const fs::path& existing, const fs::path& added) override {
+    Step();
+    if (noLinks_) return state::IoStatus::Failure(EPERM);
+    return real().Link(existing, added);
+  }
+  state::IoStatus Remove(const fs::path& file) override {
+    Step();
+    return real().Remove(file);
+  }
+  state::IoStatus SyncFolder(const fs::path&) override {
+    Step();
+    return state::IoStatus::Success();
+  }
+  bool Exists(const fs::path& file) override { return real().Exists(file); }
+
+ private:
+  class Writer final : public state::FileWriter {
+   public:
+    Writer(ProbeFileSystem& owner, std::unique_ptr<state::FileWriter> inner)
+        : owner_(owner), inner_(std::move(inner)) {}
+    state::IoStatus Write(std::span<const std::uint8_t> bytes) override {
+      owner_.Step();
+      return inner_->Write(bytes);
+    }
+    state::IoStatus Sync() override {
+      owner_.Step();
+      return state::IoStatus::Success();
+    }
+    state::IoStatus Close() override {
+      owner_.Step();
+      return inner_->Close();
+    }
+
+   private:
+    ProbeFileSystem& owner_;
+    std::unique_ptr<state::FileWriter> inner_;
+  };
+
+  static state::FileSystem& real() { return state::RealFileSystem(); }
+  void Step() {
+    if (steps_++ == crashAt_) throw SimulatedCrash{};
+  }
+
+  int crashAt_;
+  std::string failRename_;
+  bool noLinks_;
+  int steps_ = 0;
+  std::size_t largestRead_ = 0;
 };
 
 }  // namespace save_test
