@@ -17,10 +17,10 @@ using state::Side;
 
 // The popups a fight shows, by the form that shows them.
 enum class CombatPopup {
-  Text,        // FMessage3: topic and text
-  Picture,     // FMessage1: picture, topic and text
-  Experience,  // FMessage6: picture and text
-  Loot,        // FMessage7: picture and text
+  Text,        // TextPopup: topic and text
+  Picture,     // PicturePopup: picture, topic and text
+  Experience,  // FamePopup: picture and text
+  Loot,        // RewardPopup: picture and text
 };
 
 // The parts of the combat screen that the rules ask to be redrawn from the game state.

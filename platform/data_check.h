@@ -13,8 +13,8 @@ namespace platform {
 class Form;
 struct LayoutNode;
 
-// Problems, one line each ("Form1.layout: handler Interface6Click is not bound by TForm1",
-// "Form1.layout: TForm1 binds handler Interface6Click, which no component uses"); empty = fine.
+// Problems, one line each ("start.layout: handler OnNewGameClick is not bound by StartScreen",
+// "start.layout: StartScreen binds handler OnNewGameClick, which no component uses"); empty = fine.
 std::vector<std::string> CheckFormHandlers(const Form& form);
 std::vector<std::string> CheckLayoutPictures(const LayoutNode& layout);
 // Builds a form with `make` (which throws LayoutError or MissingComponent when its layout does not

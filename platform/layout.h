@@ -1,10 +1,10 @@
 // Screen layouts as text. One file per form:
 //
-//   form Form1 : TForm1  width 377  height 519  position centre  color black
-//     image Interface6   left 40 top 120 width 297 height 52  picture "StartScreen_06.jpg"
-//                        OnClick Interface6Click  OnMouseMove Interface6MouseMove
-//     panel Panel1       left 8 top 295 width 360 height 200
-//       label Label2     left 6 top 4 caption "Hello" font "Arial" 12 bold white transparent
+//   form Start : StartScreen  width 377  height 519  position centre  color black
+//     image NewGameButton  left 40 top 120 width 297 height 52  picture "StartScreen_06.jpg"
+//                          OnClick OnNewGameClick  OnMouseMove OnNewGameHover
+//     panel WelcomePanel   left 8 top 295 width 360 height 200
+//       label WelcomeTopic left 6 top 4 caption "Hello" font "Arial" 12 bold white transparent
 //
 // A line that starts with a component kind starts a component; any other line continues the
 // component above it. A component belongs to the nearest panel or group box above it that is

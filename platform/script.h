@@ -1,15 +1,15 @@
 // Driving forms by name, for tests and for `farhaven --script FILE`. One step per line:
 //
-//   click Form1.Interface6          left click in the middle of a component
-//   dblclick Form2.Pic_Planet3      double click
-//   rightclick Form2.Image5         right button press and release
-//   move Form1.Interface6           the mouse moves onto a component
-//   type Form5.Edit1 "Jane Doe"     click into an edit and type; `type "text"` types into the focus
+//   click Start.NewGameButton       left click in the middle of a component
+//   dblclick Travel.Planet3         double click
+//   rightclick Travel.Planet3       right button press and release
+//   move Start.NewGameButton        the mouse moves onto a component
+//   type NameEntry.NameEdit "Jane"  click into an edit and type; `type "text"` types into the focus
 //   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
 //                                   Tab, BackTab, Space, F11
 //   wait 500                        the clock moves on 500 ms, timers fire as they fall due
-//   screenshot Form1 "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
-//   expect Form1.Label2.Caption "Start a new game"    a property equals a text
+//   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
+//   expect Start.NewGameLabel.Caption "Start a new game"    a property equals a text
 //   close                           the desktop's close request: the program ends
 //   window fullscreen               shows the window (also under the dummy video driver) in a state:
 //                                   show, fullscreen, windowed, size W H; `window leave` moves the
@@ -66,7 +66,7 @@ class ScriptRunner {
 
   // Adds a step kind of the game's own (for example answering the next popup).
   void AddVerb(std::string name, Verb verb);
-  // Does one step, written as a script line ("click FMessage4.Interface2"), at once: what a step
+  // Does one step, written as a script line ("click YesNoPopup.YesButton"), at once: what a step
   // of the game's own uses to act through the common steps. Throws ScriptError when it fails.
   void Perform(std::string_view line);
   // Parses steps; throws ScriptError naming the line for an unknown step or bad quoting.

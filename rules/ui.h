@@ -17,11 +17,11 @@ namespace rules {
 
 // The popups of the game, by the form that shows them.
 enum class Popup {
-  Picture,  // FMessage1: topic, text and a picture loaded by name
-  Text,     // FMessage3: topic and text
-  Notice,   // FMessage8: the large picture popup for news and notices
-  Reward,   // FMessage7: a picture and a text about credits gained
-  Fame,     // FMessage6: the faction's logo and a text about experience gained
+  Picture,  // PicturePopup: topic, text and a picture loaded by name
+  Text,     // TextPopup: topic and text
+  Notice,   // NoticePopup: the large picture popup for news and notices
+  Reward,   // RewardPopup: a picture and a text about credits gained
+  Fame,     // FamePopup: the faction's logo and a text about experience gained
 };
 
 // Screens whose visibility a rule asks about.
