@@ -253,6 +253,11 @@ void Label::RenderText() {
   }
 }
 
+int Label::TextHeight() {
+  if (!textValid_) RenderText();
+  return text_ ? text_->h : 0;
+}
+
 void Label::Paint(Canvas& canvas) {
   if (!transparent_) canvas.Fill(Rect{0, 0, Width(), Height()}, GetColor());
   if (!textValid_) RenderText();

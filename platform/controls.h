@@ -168,6 +168,8 @@ class Label : public Control {
   void SetTransparent(bool v) { transparent_ = v; Changed(); }
   void SetAutoSize(bool v) { autoSize_ = v; TextChanged(); }
   bool AutoSize() const { return autoSize_; }
+  // The height the caption takes at the label's width, wrapped when word wrap is on (0 for none).
+  int TextHeight();
   void SetEnabled(bool v) override;
   void SetBounds(int left, int top, int width, int height) override;
   void Paint(Canvas& canvas) override;

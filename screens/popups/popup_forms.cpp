@@ -1,5 +1,6 @@
 #include "screens/popups/popup_forms.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "audio/sound.h"
@@ -45,6 +46,9 @@ MessagePopup::MessagePopup(std::string name, std::uint8_t& mayClose,
       buttons_(Buttons(*this, buttons),
                litInContinueTag ? LitState::InTag(Get<Image>("ContinueButton")) : LitState::In(lit_)),
       text_(&Get<Label>("Text")) {
+  designedForm_ = {Left(), Top(), Width(), Height()};
+  for (const auto& child : Children())
+    designed_.push_back({child.get(), {child->Left(), child->Top(), child->Width(), child->Height()}});
   // Every popup has a hidden Continue button on a hidden panel.
   Bind("OnCloseClick", &MessagePopup::OnCloseClick);
   Bind("OnFaceHover", &MessagePopup::OnFaceHover);
@@ -54,6 +58,25 @@ MessagePopup::MessagePopup(std::string name, std::uint8_t& mayClose,
     Bind("OnYesHover", &MessagePopup::OnContinueHover);
     Bind("OnNoHover", &MessagePopup::OnNoHover);
   }
+}
+
+void MessagePopup::FitToText() {
+  for (const Placed& p : designed_)
+    p.control->SetBounds(p.bounds.x, p.bounds.y, p.bounds.w, p.bounds.h);
+  SetBounds(designedForm_.x, designedForm_.y, designedForm_.w, designedForm_.h);
+  const int top = text_->Top();
+  const int designedBottom = top + text_->Height();
+  const int room = platform::kScreenHeight - designedForm_.h + text_->Height();
+  const int needed = std::clamp(text_->TextHeight() + 4, kMinTextHeight, std::max(kMinTextHeight, room));
+  const int delta = needed - text_->Height();
+  if (delta == 0) return;
+  text_->SetBounds(text_->Left(), top, text_->Width(), needed);
+  for (const Placed& p : designed_) {
+    const platform::Rect& r = p.bounds;
+    if (r.y >= designedBottom) p.control->SetBounds(r.x, r.y + delta, r.w, r.h);
+    else if (r.y + r.h > designedBottom) p.control->SetBounds(r.x, r.y, r.w, r.h + delta);
+  }
+  SetBounds(designedForm_.x, designedForm_.y, designedForm_.w, designedForm_.h + delta);
 }
 
 void MessagePopup::OnCloseClick() {

@@ -41,6 +41,12 @@ class MessagePopup : public platform::Form {
 
   platform::Label& Text() const { return *text_; }
 
+  // Sizes the popup to its text: the text area shrinks to what the text takes (at least
+  // kMinTextHeight) or grows to fit it, and everything under it moves with its bottom edge.
+  // Each showing starts from the layout's sizes.
+  void FitToText();
+  static constexpr int kMinTextHeight = 48;
+
   // A button's picture component and its picture files.
   struct ButtonPictures {
     const char* image;
@@ -66,6 +72,13 @@ class MessagePopup : public platform::Form {
 
  private:
   platform::Label* text_;
+  // The layout's places of the form and its own components, for FitToText.
+  struct Placed {
+    platform::Control* control;
+    platform::Rect bounds;
+  };
+  std::vector<Placed> designed_;
+  platform::Rect designedForm_;
 };
 
 // The popups with a topic line.

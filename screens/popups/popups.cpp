@@ -10,6 +10,7 @@ void ShowPicture(std::string_view topic, std::string_view text, std::string_view
   Picture->Topic().SetCaption(topic);
   Picture->Text().SetCaption(text);
   Picture->Picture.LoadPicture(picture);
+  Picture->FitToText();
   Picture->ShowModal();
 }
 
@@ -17,6 +18,7 @@ void ShowText(std::string_view topic, std::string_view text) {
   Text->ShowActionPointBlock(false);
   Text->Topic().SetCaption(topic);
   Text->Text().SetCaption(text);
+  Text->FitToText();
   Text->ShowModal();
 }
 
@@ -24,6 +26,7 @@ bool AskYesNo(std::string_view topic, std::string_view text) {
   YesNoAnswer = 0;
   YesNo->Topic().SetCaption(topic);
   YesNo->Text().SetCaption(text);
+  YesNo->FitToText();
   YesNo->ShowModal();
   return YesNoAnswer == 1;
 }
@@ -43,6 +46,7 @@ bool Choose(std::string_view topic, std::string_view text, std::string_view pict
       Choice->NoLabel.SetCaption("No");
     }
   } restore;
+  Choice->FitToText();
   Choice->ShowModal();
   return ChoiceAnswer == 1;
 }
@@ -53,6 +57,7 @@ void ShowEncounter(std::string_view topic, std::string_view opponent, std::strin
   Encounter->Opponent.SetCaption(opponent);
   Encounter->Picture.LoadPicture(picture);
   Encounter->Text().SetCaption(text);
+  Encounter->FitToText();
   Encounter->ShowModal();
 }
 

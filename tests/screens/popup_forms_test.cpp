@@ -278,5 +278,35 @@ TEST_F(MessagePopupTest, ContinueOnTheTextPopupHidesTheActionPointBlockTheCaller
     EXPECT_FALSE(popup.Get<platform::Label>(name).Visible()) << name;
 }
 
+// A popup takes the size of its text: a short question leaves no empty band above the answers, a
+// long one is not cut off, and each showing starts again from the layout.
+TEST_F(MessagePopupTest, APopupTakesTheSizeOfItsText) {
+  screens::YesNoPopup popup;
+  const int designedHeight = popup.Height();
+  const int designedYes = popup.Get<platform::Image>("YesButton").Top();
+  const int designedText = popup.Text().Height();
+  struct Case {
+    std::string text;
+    int minLines, maxLines;  // what the text area then holds, in lines of about 16 pixels
+  };
+  const Case cases[] = {
+      {"Visit website?", 1, 3},
+      {std::string(400, 'w') + " " + std::string(40, 'x'), 4, 40},
+      {"Short again.", 1, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20));
+    popup.Text().SetCaption(c.text);
+    popup.FitToText();
+    const int delta = popup.Text().Height() - designedText;
+    EXPECT_GE(popup.Text().Height(), popup.Text().TextHeight()) << "the whole text shows";
+    EXPECT_GE(popup.Text().Height(), c.minLines * 14);
+    EXPECT_LE(popup.Text().Height(), c.maxLines * 20 + 8);
+    EXPECT_EQ(popup.Height(), designedHeight + delta);
+    EXPECT_EQ(popup.Get<platform::Image>("YesButton").Top(), designedYes + delta)
+        << "the answers follow the text's bottom edge";
+  }
+}
+
 }  // namespace
 }  // namespace screens_test
