@@ -1,6 +1,7 @@
 #include "rules/markets.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "rules/diplomacy.h"
@@ -71,21 +72,41 @@ std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
   return price;
 }
 
-// Does a transport-kind mission deliver good g to body b of system s?
-bool WantedByMission(int s, int b, int g) {
-  for (int k = 1; k <= state::kLastOfferSlot; ++k) {
-    const state::TMissionRow& offer = state::MissionOffers[s][k];
-    if (offer[1] > 0 && offer[2] == 3 && offer[6] == b && offer[7] == s && offer[8] == g) {
-      return true;
+// The goods that transport-kind missions deliver: good `good` to body `body` of system `system`,
+// or to any body of it. Collected once per stock update, since the stocks never change missions.
+class WantedGoods {
+ public:
+  WantedGoods() {
+    for (int s = 1; s <= state::kLastSystem; ++s) {
+      for (int k = 1; k <= state::kLastOfferSlot; ++k) {
+        const state::TMissionRow& offer = state::MissionOffers[s][k];
+        if (offer[1] > 0 && offer[2] == 3 && offer[7] == s) Add({s, offer[6], offer[8], false});
+      }
     }
+    const state::TMissionRow& active = state::ActiveMission;
+    if (active[1] <= 0) return;
+    if (active[2] == 3 || active[2] == 11) Add({active[7], active[6], active[8], false});
+    if (active[2] == 6) Add({active[7], 0, active[8], true});
   }
-  const state::TMissionRow& active = state::ActiveMission;
-  if (active[1] <= 0) return false;
-  if ((active[2] == 3 || active[2] == 11) && active[6] == b && active[7] == s && active[8] == g) {
-    return true;
+
+  // Does a mission deliver good g to body b of system s?
+  bool Wanted(int s, int b, int g) const {
+    for (int i = 0; i < count_; ++i) {
+      const Delivery& d = deliveries_[i];
+      if (d.system == s && d.good == g && (d.anyBody || d.body == b)) return true;
+    }
+    return false;
   }
-  return active[2] == 6 && active[7] == s && active[8] == g;
-}
+
+ private:
+  struct Delivery {
+    int system = 0, body = 0, good = 0;
+    bool anyBody = false;
+  };
+  void Add(const Delivery& d) { deliveries_[count_++] = d; }
+  std::array<Delivery, state::kLastSystem * state::kLastOfferSlot + 1> deliveries_{};
+  int count_ = 0;
+};
 
 int StockStep(std::int32_t base) {
   if (base < 200) return 5;
@@ -108,17 +129,50 @@ std::int32_t WithConnections(std::int32_t ceiling) {
 
 }  // namespace
 
-std::int32_t SystemPriceTarget(int s, int g) {
-  const std::int32_t base = GoodBasePrice[g];
-  int prod = 0;
-  for (int b = 1; b <= state::kLastBody; ++b) {
-    if (BodyData[s][b][1] > 0) prod += state::GetGoodProduction(g, BodyData[s][b][3]);
-  }
-  if (IsContraband(g) && SystemData[s][2] == kSyndicate) prod += 100;
-  std::int32_t target = AddPercent(base, TargetPercent(prod));
-  if (SystemData[s][20] == 1) target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
+namespace {
 
-  // Peaceful neighbours that produce the good make it cheaper here.
+// How many bodies of a system have each economy class 0..6, and how many have another kind (suns,
+// wormholes, hideouts) in the last count: a good's production in the system is a sum over these
+// eight, so the day's targets need not visit every body for every good.
+struct EconomyMix {
+  std::array<int, 8> count{};
+};
+
+int Production(const EconomyMix& mix, int g) {
+  int prod = 0;
+  for (int c = 0; c < 7; ++c) {
+    if (mix.count[c] != 0) prod += mix.count[c] * state::GetGoodProduction(g, c);
+  }
+  if (mix.count[7] != 0) prod += mix.count[7] * state::GetGoodProduction(g, -1);
+  return prod;
+}
+
+// Each system's economy mix twice: over its bodies that exist ([1] > 0), which make its own
+// production, and over those marked in [2], which make what it offers its neighbours.
+struct GalaxyProduction {
+  GalaxyProduction() {
+    for (int s = 1; s <= state::kLastSystem; ++s) {
+      for (int b = 1; b <= state::kLastBody; ++b) {
+        const state::TBodyRow& body = BodyData[s][b];
+        const int c = body[3] >= 0 && body[3] <= 6 ? body[3] : 7;
+        if (body[1] > 0) ++own[s].count[c];
+        if (body[2] > 0) ++offered[s].count[c];
+      }
+    }
+  }
+  std::array<EconomyMix, state::kSystems> own{};
+  std::array<EconomyMix, state::kSystems> offered{};
+};
+
+// The systems behind system s's wormholes whose production lowers its prices: at peace with it and
+// neither besieged, in the order of the wormholes.
+struct PeacefulNeighbours {
+  std::array<int, state::kLastBody> systems{};
+  int count = 0;
+};
+
+PeacefulNeighbours PeacefulNeighboursOf(int s) {
+  PeacefulNeighbours n;
   for (int b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[1] <= 0 || body[3] != state::kKindWormhole) continue;
@@ -126,21 +180,41 @@ std::int32_t SystemPriceTarget(int s, int g) {
     if (t < 1 || t > state::kLastSystem) continue;
     if (AtWar(SystemData[t][2], SystemData[s][2])) continue;
     if (SystemData[s][20] == 1 || SystemData[t][20] == 1) continue;
-    int prod2 = 0;
-    for (int b2 = 1; b2 <= state::kLastBody; ++b2) {
-      if (BodyData[t][b2][2] > 0) prod2 += state::GetGoodProduction(g, BodyData[t][b2][3]);
-    }
+    n.systems[n.count++] = t;
+  }
+  return n;
+}
+
+std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
+                         const PeacefulNeighbours& neighbours) {
+  const std::int32_t base = GoodBasePrice[g];
+  int prod = Production(production.own[s], g);
+  if (IsContraband(g) && SystemData[s][2] == kSyndicate) prod += 100;
+  std::int32_t target = AddPercent(base, TargetPercent(prod));
+  if (SystemData[s][20] == 1) target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
+
+  // Peaceful neighbours that produce the good make it cheaper here.
+  for (int i = 0; i < neighbours.count; ++i) {
+    const int prod2 = Production(production.offered[neighbours.systems[i]], g);
     target = AddPercent(target, NeighbourPercent(prod2));
   }
   return target;
 }
 
+}  // namespace
+
+std::int32_t SystemPriceTarget(int s, int g) {
+  return PriceTarget(s, g, GalaxyProduction(), PeacefulNeighboursOf(s));
+}
+
 void UpdateMarketPrices() {
   // The target, then the system drift around it.
+  const GalaxyProduction production;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][1] <= 0) continue;
+    const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
     for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] > 0) state::SystemPrice[s][g] = SystemPriceTarget(s, g);
+      if (GoodBasePrice[g] > 0) state::SystemPrice[s][g] = PriceTarget(s, g, production, neighbours);
     }
   }
   for (int s = 1; s <= state::kLastSystem; ++s) {
@@ -183,6 +257,7 @@ void UpdateMarketPrices() {
 }
 
 void UpdateMarketStocks() {
+  const WantedGoods wanted;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     for (int b = 1; b <= state::kLastBody; ++b) {
       if (!IsMarket(BodyData[s][b])) continue;
@@ -195,7 +270,7 @@ void UpdateMarketStocks() {
           stock = Clamp32(static_cast<std::int64_t>(stock) + step);
           stock -= Random(step);
         }
-        if (WantedByMission(s, b, g)) stock = 0;
+        if (wanted.Wanted(s, b, g)) stock = 0;
         std::int32_t ceiling = StockCeiling(base);
         ceiling += Random(ceiling / 3);
         ceiling = WithConnections(ceiling);
