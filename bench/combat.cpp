@@ -1,8 +1,11 @@
-// Ship combat: one ability resolution, and one whole seeded duel from set-up to the end.
+// Ship combat: one ability resolution, the shot that ends a fight and brings a promotion (with the
+// markets and boards it refreshes), and whole seeded duels from set-up to the end, from the
+// lightest pairing to the heaviest.
 #include <benchmark/benchmark.h>
 
 #include "combat/duel.h"
 #include "combat/resolution.h"
+#include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -32,7 +35,55 @@ void BM_ResolveFireGuns(benchmark::State& st) {
 }
 BENCHMARK(BM_ResolveFireGuns);
 
-// A corvette against a corvette, new world and all, played to the end.
+// The guns finish an enemy with one hull point left, and the experience promotes the player.
+void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
+  NoScreens screens;
+  combat::RecordingUi ui(screens);
+  combat::DuelSetup setup;
+  setup.playerClass = 6;
+  setup.enemyClass = 9;
+  setup.enemyFaction = 2;
+  combat::SetupDuel(setup, ui);
+  state::EnemyShip[40] = 1;
+  state::PlayerData[7] = state::GetLevelExperience(state::PlayerData[6]) - 1;
+  const state::TShipRow player = state::PlayerShip;
+  const state::TShipRow enemy = state::EnemyShip;
+  const state::TPlayerRow data = state::PlayerData;
+  const auto offers = state::MissionOffers;
+  const auto stocks = state::MarketStock;
+  // A seed whose volley hits.
+  std::uint32_t seed = 1;
+  for (;; ++seed) {
+    state::Randomize(seed);
+    combat::ResolvePlayerCombatAction(1, ui);
+    const bool promoted = state::PlayerData[6] > data[6];
+    state::PlayerShip = player;
+    state::EnemyShip = enemy;
+    state::PlayerData = data;
+    state::MissionOffers = offers;
+    state::MarketStock = stocks;
+    if (promoted || seed > 1000) break;
+  }
+  for (auto _ : st) {
+    st.PauseTiming();
+    state::PlayerShip = player;
+    state::EnemyShip = enemy;
+    state::PlayerData = data;
+    state::MissionOffers = offers;
+    state::MarketStock = stocks;
+    ui.transcript.clear();
+    ui.closed = false;
+    state::Randomize(seed);
+    st.ResumeTiming();
+    combat::ResolvePlayerCombatAction(1, ui);
+    benchmark::DoNotOptimize(state::PlayerData[6]);
+  }
+  if (state::PlayerData[6] <= data[6]) st.SkipWithError("the shot brought no promotion");
+}
+BENCHMARK(BM_FightEndingShotWithAPromotion)->Unit(benchmark::kMicrosecond);
+
+// Player class against enemy class, new world and all, played to the end: two corvettes, and two
+// battlegroups, the heaviest pairing.
 void BM_WholeDuel(benchmark::State& st) {
   NoScreens screens;
   std::uint32_t seed = 1;
@@ -40,13 +91,14 @@ void BM_WholeDuel(benchmark::State& st) {
     combat::RecordingUi ui(screens);
     combat::DuelSetup setup;
     setup.seed = seed++;
-    setup.playerClass = 6;
-    setup.enemyClass = 8;
+    setup.playerClass = static_cast<std::int32_t>(st.range(0));
+    setup.enemyClass = static_cast<std::int32_t>(st.range(1));
     setup.enemyFaction = 2;
     combat::SetupDuel(setup, ui);
     benchmark::DoNotOptimize(combat::PlayDuel(ui).rounds);
   }
+  st.counters["budget_us"] = 250;
 }
-BENCHMARK(BM_WholeDuel);
+BENCHMARK(BM_WholeDuel)->Args({6, 8})->Args({19, 19})->Unit(benchmark::kMicrosecond);
 
 }  // namespace

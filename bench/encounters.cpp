@@ -1,12 +1,15 @@
 // The cost of a flight day's encounter roll at its worst: the roll brings a ship, but every one
 // of the thousand faction draws is refused (a clean player at peace, in a system whose owner is
 // at war with a third faction, so each draw may search for that enemy too); and the roll that
-// finds an enemy, picks its class and fights.
+// finds an enemy, picks its class and plays the fight to its end on the combat engine.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
+#include "combat/engine_fights.h"
 #include "rules/encounters.h"
+#include "state/new_world.h"
+#include "state/start_ship.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -14,16 +17,21 @@ namespace {
 
 void World(bool playerAtWar) {
   state::ClearGameState();
-  for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][1] = 1;
+  // A real world and ship, so that a fight has two armed ships to play.
+  state::PlayerData[3] = 2;
+  state::PlayerData[4] = 1;
+  state::BuildNewWorld(state::StartShipClass(2, 1));
+  for (int f = 1; f <= state::kLastFaction; ++f) {
+    state::FactionData[f][1] = 1;
+    for (int g = 1; g <= state::kLastFaction; ++g) state::FactionData[f][10 + g] = 0;
+  }
   state::SystemData[3][1] = 1;
   state::SystemData[3][2] = 2;
   state::SystemData[3][3] = 1;
   state::SystemData[3][20] = 1;  // a campaign: the highest chance
   state::FactionData[2][13] = state::FactionData[3][12] = 1;
   if (playerAtWar) state::FactionData[1][13] = state::FactionData[3][11] = 1;
-  state::PlayerData[4] = 1;
   state::PlayerShip[1] = 1;
-  state::PlayerShip[2] = 1;
   state::PlayerShip[13] = 2;
   state::PlayerShip[14] = 3;
   state::TutorialActive = 0;
@@ -38,8 +46,8 @@ std::uint32_t EncounterSeed() {
   }
 }
 
-void RunRolls(benchmark::State& bench, bool playerAtWar) {
-  World(playerAtWar);
+void BM_EncounterRollEveryFactionRefused(benchmark::State& bench) {
+  World(false);
   const std::uint32_t seed = EncounterSeed();
   rules::Ui ui;
   for (auto _ : bench) {
@@ -49,11 +57,26 @@ void RunRolls(benchmark::State& bench, bool playerAtWar) {
     benchmark::DoNotOptimize(state::EnemyShip[8]);
   }
 }
-
-void BM_EncounterRollEveryFactionRefused(benchmark::State& bench) { RunRolls(bench, false); }
 BENCHMARK(BM_EncounterRollEveryFactionRefused);
 
-void BM_EncounterRollWithAFight(benchmark::State& bench) { RunRolls(bench, true); }
-BENCHMARK(BM_EncounterRollWithAFight);
+// The fight changes both ships, so the world is laid out again (untimed) before each roll.
+void BM_EncounterRollWithAFight(benchmark::State& bench) {
+  World(true);
+  const std::uint32_t seed = EncounterSeed();
+  rules::Ui screens;
+  int fights = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    World(true);
+    combat::EngineFights ui(screens);
+    bench.ResumeTiming();
+    state::Randomize(seed);
+    state::PlayerData[31] = 0;
+    rules::StartHostileEncounter(ui);
+    fights += ui.FightsRun();
+  }
+  if (fights == 0) bench.SkipWithError("the roll brought no fight");
+}
+BENCHMARK(BM_EncounterRollWithAFight)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
