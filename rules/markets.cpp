@@ -14,7 +14,6 @@ namespace {
 
 using state::BodyData;
 using state::GoodBasePrice;
-using state::Random;
 using state::SystemData;
 
 constexpr int kLastGoodId = 100;  // goods take part while their base price is above 0
@@ -55,11 +54,11 @@ int NeighbourPercent(int prod) {
 
 // Adds the day's momentum to `base` and keeps the result within 10 percent of it; a price that
 // hits the edge of its band stays there and loses its momentum.
-std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
+std::int32_t Drift(std::int32_t base, std::int32_t& trend, state::RandomStream& random) {
   const std::int32_t low = Clamp32(base - static_cast<std::int64_t>(base) * 10 / 100);
   const std::int32_t high = Clamp32(base + static_cast<std::int64_t>(base) * 10 / 100);
-  const int up = Random(3);
-  const int down = Random(3);
+  const int up = random(3);
+  const int down = random(3);
   trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
   std::int32_t price = Clamp32(static_cast<std::int64_t>(base) + trend);
   if (price < low) {
@@ -72,39 +71,52 @@ std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
   return price;
 }
 
-// The goods that transport-kind missions deliver: good `good` to body `body` of system `system`,
-// or to any body of it. Collected once per stock update, since the stocks never change missions.
+// The goods that transport-kind missions deliver, as a set of bodies per system and good. Collected
+// once per stock update, since the stocks never change the missions.
 class WantedGoods {
  public:
   WantedGoods() {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[1] > 0 && offer[2] == 3 && offer[7] == s) Add({s, offer[6], offer[8], false});
+        if (offer[1] > 0 && offer[2] == 3 && offer[7] == s) Add(s, offer[8], BodyBit(offer[6]));
       }
     }
     const state::TMissionRow& active = state::ActiveMission;
     if (active[1] <= 0) return;
-    if (active[2] == 3 || active[2] == 11) Add({active[7], active[6], active[8], false});
-    if (active[2] == 6) Add({active[7], 0, active[8], true});
+    if (active[2] == 3 || active[2] == 11) Add(active[7], active[8], BodyBit(active[6]));
+    if (active[2] == 6) Add(active[7], active[8], kEveryBody);
   }
 
-  // Does a mission deliver good g to body b of system s?
-  bool Wanted(int s, int b, int g) const {
-    for (int i = 0; i < count_; ++i) {
-      const Delivery& d = deliveries_[i];
-      if (d.system == s && d.good == g && (d.anyBody || d.body == b)) return true;
-    }
-    return false;
-  }
+  // Does a mission deliver good g to body b (1..15) of system s?
+  bool Wanted(int s, int b, int g) const { return (bodies_[s][g] & BodyBit(b)) != 0; }
 
  private:
-  struct Delivery {
-    int system = 0, body = 0, good = 0;
-    bool anyBody = false;
-  };
-  void Add(const Delivery& d) { deliveries_[count_++] = d; }
-  std::array<Delivery, state::kLastSystem * state::kLastOfferSlot + 1> deliveries_{};
+  using BodySet = std::uint32_t;
+  static constexpr BodySet kEveryBody = ~BodySet{0};
+  static BodySet BodyBit(int b) {
+    return b >= 1 && b <= state::kLastBody ? BodySet{1} << b : 0;
+  }
+  void Add(int s, int g, BodySet bodies) {
+    if (s < 1 || s > state::kLastSystem || g < 1 || g > kLastGoodId) return;
+    bodies_[s][g] |= bodies;
+  }
+  std::array<std::array<BodySet, kLastGoodId + 1>, state::kSystems> bodies_{};
+};
+
+// The goods that take part in the markets: those with a base price, in order.
+class TradedGoods {
+ public:
+  TradedGoods() {
+    for (int g = 1; g <= kLastGoodId; ++g) {
+      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
+    }
+  }
+  const int* begin() const { return ids_.data(); }
+  const int* end() const { return ids_.data() + count_; }
+
+ private:
+  std::array<int, kLastGoodId> ids_{};
   int count_ = 0;
 };
 
@@ -121,47 +133,64 @@ int StockCeiling(std::int32_t base) {
   return 50;  // exactly 200 or 500
 }
 
-std::int32_t WithConnections(std::int32_t ceiling) {
-  if (state::SkillOwned[6] > 0) return ceiling + ceiling / 2;
-  if (state::SkillOwned[5] > 0) return ceiling + ceiling / 4;
-  return ceiling;
-}
 
 }  // namespace
 
 namespace {
 
-// How many bodies of a system have each economy class 0..6, and how many have another kind (suns,
-// wormholes, hideouts) in the last count: a good's production in the system is a sum over these
-// eight, so the day's targets need not visit every body for every good.
-struct EconomyMix {
-  std::array<int, 8> count{};
-};
-
-int Production(const EconomyMix& mix, int g) {
-  int prod = 0;
-  for (int c = 0; c < 7; ++c) {
-    if (mix.count[c] != 0) prod += mix.count[c] * state::GetGoodProduction(g, c);
+// Each system's production of every good, twice: over its bodies that exist ([1] > 0), which make
+// its own production, and over those marked in [2], which make what it offers its neighbours.
+// Production depends only on the bodies' flags and economy classes, which change rarely (a
+// hideout found, a planet taken), so the table is kept and made again only when they changed.
+class GalaxyProduction {
+ public:
+  static const GalaxyProduction& Current() {
+    static GalaxyProduction table;
+    table.Refresh();
+    return table;
   }
-  if (mix.count[7] != 0) prod += mix.count[7] * state::GetGoodProduction(g, -1);
-  return prod;
-}
+  int Own(int s, int g) const { return own_[s][g]; }
+  int Offered(int s, int g) const { return offered_[s][g]; }
 
-// Each system's economy mix twice: over its bodies that exist ([1] > 0), which make its own
-// production, and over those marked in [2], which make what it offers its neighbours.
-struct GalaxyProduction {
-  GalaxyProduction() {
+ private:
+  using Bodies = std::array<std::int32_t, state::kSystems * state::kBodies * 3>;
+
+  void Refresh() {
+    Bodies bodies;
+    std::size_t i = 0;
+    for (int s = 0; s < state::kSystems; ++s) {
+      for (int b = 0; b < state::kBodies; ++b) {
+        for (int column = 1; column <= 3; ++column) bodies[i++] = BodyData[s][b][column];
+      }
+    }
+    if (made_ && bodies == bodies_) return;
+    bodies_ = bodies;
+    made_ = true;
     for (int s = 1; s <= state::kLastSystem; ++s) {
+      // How many bodies have each economy class 0..6, other kinds (suns, wormholes, hideouts)
+      // in the last count.
+      std::array<int, 8> own{}, offered{};
       for (int b = 1; b <= state::kLastBody; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
         const int c = body[3] >= 0 && body[3] <= 6 ? body[3] : 7;
-        if (body[1] > 0) ++own[s].count[c];
-        if (body[2] > 0) ++offered[s].count[c];
+        if (body[1] > 0) ++own[c];
+        if (body[2] > 0) ++offered[c];
+      }
+      for (int g = 1; g <= kLastGoodId; ++g) {
+        own_[s][g] = offered_[s][g] = 0;
+        for (int c = 0; c < 8; ++c) {
+          const int prod = state::GetGoodProduction(g, c < 7 ? c : -1);
+          own_[s][g] += own[c] * prod;
+          offered_[s][g] += offered[c] * prod;
+        }
       }
     }
   }
-  std::array<EconomyMix, state::kSystems> own{};
-  std::array<EconomyMix, state::kSystems> offered{};
+
+  bool made_ = false;
+  Bodies bodies_{};
+  std::array<std::array<int, kLastGoodId + 1>, state::kSystems> own_{};
+  std::array<std::array<int, kLastGoodId + 1>, state::kSystems> offered_{};
 };
 
 // The systems behind system s's wormholes whose production lowers its prices: at peace with it and
@@ -188,14 +217,14 @@ PeacefulNeighbours PeacefulNeighboursOf(int s) {
 std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
                          const PeacefulNeighbours& neighbours) {
   const std::int32_t base = GoodBasePrice[g];
-  int prod = Production(production.own[s], g);
+  int prod = production.Own(s, g);
   if (IsContraband(g) && SystemData[s][2] == kSyndicate) prod += 100;
   std::int32_t target = AddPercent(base, TargetPercent(prod));
   if (SystemData[s][20] == 1) target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
 
   // Peaceful neighbours that produce the good make it cheaper here.
   for (int i = 0; i < neighbours.count; ++i) {
-    const int prod2 = Production(production.offered[neighbours.systems[i]], g);
+    const int prod2 = production.Offered(neighbours.systems[i], g);
     target = AddPercent(target, NeighbourPercent(prod2));
   }
   return target;
@@ -204,24 +233,23 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
 }  // namespace
 
 std::int32_t SystemPriceTarget(int s, int g) {
-  return PriceTarget(s, g, GalaxyProduction(), PeacefulNeighboursOf(s));
+  return PriceTarget(s, g, GalaxyProduction::Current(), PeacefulNeighboursOf(s));
 }
 
 void UpdateMarketPrices() {
+  const TradedGoods goods;
   // The target, then the system drift around it.
-  const GalaxyProduction production;
+  const GalaxyProduction& production = GalaxyProduction::Current();
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][1] <= 0) continue;
     const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] > 0) state::SystemPrice[s][g] = PriceTarget(s, g, production, neighbours);
-    }
+    for (const int g : goods) state::SystemPrice[s][g] = PriceTarget(s, g, production, neighbours);
   }
+  state::RandomStream random;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][1] <= 0) continue;
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] <= 0) continue;
-      state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g]);
+    for (const int g : goods) {
+      state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g], random);
     }
   }
 
@@ -230,10 +258,10 @@ void UpdateMarketPrices() {
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
       if (!IsMarket(body)) continue;
-      for (int g = 1; g <= kLastGoodId; ++g) {
-        if (GoodBasePrice[g] <= 0) continue;
-        std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g]);
-        if (body[3] == state::kKindPirateHideout && IsContraband(g)) price -= price / 5;
+      const bool hideout = body[3] == state::kKindPirateHideout;
+      for (const int g : goods) {
+        std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g], random);
+        if (hideout && IsContraband(g)) price -= price / 5;
         state::MarketPrice[s][b][g] = price;
       }
     }
@@ -241,40 +269,45 @@ void UpdateMarketPrices() {
 
   // What other screens read as the system's price: the average of its visible planets.
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] <= 0) continue;
+    std::array<int, state::kLastBody> planets{};
+    int count = 0;
+    for (int b = 1; b <= state::kLastBody; ++b) {
+      if (BodyData[s][b][1] > 0 && BodyData[s][b][3] > 0) planets[count++] = b;
+    }
+    for (const int g : goods) {
       std::int64_t sum = 0;
-      int planets = 0;
-      for (int b = 1; b <= state::kLastBody; ++b) {
-        if (BodyData[s][b][1] > 0 && BodyData[s][b][3] > 0) {
-          sum += state::MarketPrice[s][b][g];
-          ++planets;
-        }
-      }
-      state::SystemPrice[s][g] = planets > 0 ? Clamp32(sum / planets) : 0;
+      for (int i = 0; i < count; ++i) sum += state::MarketPrice[s][planets[i]][g];
+      state::SystemPrice[s][g] = count > 0 ? Clamp32(sum / count) : 0;
     }
   }
 }
 
 void UpdateMarketStocks() {
   const WantedGoods wanted;
+  const TradedGoods goods;
+  // Per good: how far a stock creeps and its ceiling before the day's chance.
+  std::array<int, kLastGoodId + 1> step{}, ceiling{};
+  for (const int g : goods) {
+    step[g] = StockStep(GoodBasePrice[g]);
+    ceiling[g] = StockCeiling(GoodBasePrice[g]);
+  }
+  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
+  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
+  state::RandomStream random;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     for (int b = 1; b <= state::kLastBody; ++b) {
       if (!IsMarket(BodyData[s][b])) continue;
-      for (int g = 1; g <= kLastGoodId; ++g) {
-        const std::int32_t base = GoodBasePrice[g];
-        if (base <= 0) continue;
+      for (const int g : goods) {
         std::int32_t& stock = state::MarketStock[s][b][g];
-        const int step = StockStep(base);
-        if (Random(100) <= 30) {
-          stock = Clamp32(static_cast<std::int64_t>(stock) + step);
-          stock -= Random(step);
+        if (random(100) <= 30) {
+          stock = Clamp32(static_cast<std::int64_t>(stock) + step[g]);
+          stock -= random(step[g]);
         }
         if (wanted.Wanted(s, b, g)) stock = 0;
-        std::int32_t ceiling = StockCeiling(base);
-        ceiling += Random(ceiling / 3);
-        ceiling = WithConnections(ceiling);
-        if (stock > ceiling) stock = ceiling;
+        std::int32_t most = ceiling[g] + random(ceiling[g] / 3);
+        if (advancedConnections) most += most / 2;
+        else if (connections) most += most / 4;
+        if (stock > most) stock = most;
       }
     }
   }
