@@ -111,9 +111,13 @@ class Application {
   void AddLoopWork(std::function<void()> work) { loopWork_.push_back(std::move(work)); }
   void ClearLoopWork() { loopWork_.clear(); }
 
-  // Drawing.
-  void Invalidate() { dirty_ = true; }
+  // Drawing. The loop redraws only the screen area that changed since the last frame: Invalidate()
+  // marks the whole screen, Invalidate(area) a part of it (screen coordinates).
+  void Invalidate() { Invalidate(Rect{0, 0, kScreenWidth, kScreenHeight}); }
+  void Invalidate(Rect area);
   bool NeedsRedraw() const { return dirty_; }
+  // The area the next frame redraws (empty when nothing changed).
+  Rect DirtyArea() const { return dirtyArea_; }
   // The whole screen: every visible form, bottom to top, plus the hint of the hovered control.
   SDL_Surface* RenderScreen();
   // One form alone, visible or not, at its own size (title bar included).
@@ -152,7 +156,9 @@ class Application {
   bool WindowToLogical(int wx, int wy, int& x, int& y) const;
   void UpdateHover(Control* target);
   void FireTimer(Timer& t);
-  void DrawHint(SDL_Surface* screen);
+  void DrawHint(SDL_Surface* screen, Rect clip);
+  // Draws `area` of the screen afresh into screen_.
+  void RenderArea(Rect area);
 
   std::vector<Form*> forms_;
   std::vector<Form*> zorder_;
@@ -162,6 +168,7 @@ class Application {
   Clock* clock_ = nullptr;
   bool terminated_ = false;
   bool dirty_ = true;
+  Rect dirtyArea_{0, 0, kScreenWidth, kScreenHeight};
   bool presenting_ = true;
   bool presentingSet_ = false;
   std::deque<InputEvent> pending_;
