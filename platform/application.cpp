@@ -426,6 +426,10 @@ void Application::Dispatch(const InputEvent& e) {
 void Application::EnsureVideo() {
   if (videoReady_) return;
   videoReady_ = true;
+  // The screen is drawn in software, so the window takes its pixels straight: an OpenGL context
+  // behind the window surface (a software one on many desktops) would hold tens of megabytes and
+  // wake threads of its own for every frame. The environment may still ask for one.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "Farhaven 4: no display (%s); running without a window\n", SDL_GetError());
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
