@@ -547,21 +547,19 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
 
 // ---- drawing ----
 
-SDL_Surface* Application::RenderScreen() {
-  RenderArea(kWholeScreen);
-  return screen_;
-}
+SDL_Surface* Application::RenderScreen() { return RenderScreenArea(kWholeScreen); }
 
-void Application::RenderArea(Rect area) {
+SDL_Surface* Application::RenderScreenArea(Rect area) {
   if (!screen_)
     screen_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
                                              SDL_PIXELFORMAT_ARGB8888);
   area = Intersection(area, kWholeScreen);
-  if (!screen_ || IsEmpty(area)) return;
+  if (!screen_ || IsEmpty(area)) return screen_;
   const SDL_Rect fill{area.x, area.y, area.w, area.h};
   SDL_FillRect(screen_, &fill, SDL_MapRGB(screen_->format, 0, 0, 0));
   for (Form* f : zorder_) DrawForm(*f, screen_, f->Left(), f->Top(), area);
   DrawHint(screen_, area);
+  return screen_;
 }
 
 void Application::Invalidate(Rect area) {
@@ -630,7 +628,7 @@ void Application::Present() {
   // it a whole redraw.
   if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return;
   SDL_Surface* out = SDL_GetWindowSurface(window_);
-  RenderArea(area);
+  RenderScreenArea(area);
   if (!out || !screen_) return;
   const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
   const double ox = (out->w - kScreenWidth * scale) / 2, oy = (out->h - kScreenHeight * scale) / 2;

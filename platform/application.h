@@ -120,6 +120,8 @@ class Application {
   Rect DirtyArea() const { return dirtyArea_; }
   // The whole screen: every visible form, bottom to top, plus the hint of the hovered control.
   SDL_Surface* RenderScreen();
+  // Draws only `area` of the screen afresh, over the last frame; the rest stays as it was.
+  SDL_Surface* RenderScreenArea(Rect area);
   // One form alone, visible or not, at its own size (title bar included).
   std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> RenderForm(Form& form);
   // Writes the screen (form == null) or one form as a PNG file. Returns false on failure.
@@ -157,8 +159,6 @@ class Application {
   void UpdateHover(Control* target);
   void FireTimer(Timer& t);
   void DrawHint(SDL_Surface* screen, Rect clip);
-  // Draws `area` of the screen afresh into screen_.
-  void RenderArea(Rect area);
 
   std::vector<Form*> forms_;
   std::vector<Form*> zorder_;
