@@ -3,6 +3,8 @@
 // lightest pairing to the heaviest.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "combat/duel.h"
 #include "combat/resolution.h"
 #include "state/progression.h"
@@ -13,14 +15,20 @@ namespace {
 
 struct NoScreens : rules::Ui {};
 
+// A corvette facing a destroyer of `enemyFaction`, the fight set up.
+void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFaction) {
+  combat::DuelSetup setup;
+  setup.playerClass = 6;
+  setup.enemyClass = 9;
+  setup.enemyFaction = enemyFaction;
+  combat::SetupDuel(setup, ui);
+}
+
 // A player's gun volley against a destroyer, shields restored between runs.
 void BM_ResolveFireGuns(benchmark::State& st) {
   NoScreens screens;
   combat::RecordingUi ui(screens);
-  combat::DuelSetup setup;
-  setup.playerClass = 6;
-  setup.enemyClass = 9;
-  combat::SetupDuel(setup, ui);
+  SetUpCorvetteAgainstDestroyer(ui, 0);
   const state::TShipRow player = state::PlayerShip;
   const state::TShipRow enemy = state::EnemyShip;
   std::uint32_t seed = 1;
@@ -35,42 +43,45 @@ void BM_ResolveFireGuns(benchmark::State& st) {
 }
 BENCHMARK(BM_ResolveFireGuns);
 
+// What a fight-ending shot and its promotion change, to be put back before the next shot.
+struct ShotState {
+  ShotState()
+      : player(state::PlayerShip), enemy(state::EnemyShip), data(state::PlayerData),
+        offers(state::MissionOffers), stocks(state::MarketStock) {}
+  void Restore() const {
+    state::PlayerShip = player;
+    state::EnemyShip = enemy;
+    state::PlayerData = data;
+    state::MissionOffers = offers;
+    state::MarketStock = stocks;
+  }
+  state::TShipRow player, enemy;
+  state::TPlayerRow data;
+  decltype(state::MissionOffers) offers;
+  decltype(state::MarketStock) stocks;
+};
+
 // The guns finish an enemy with one hull point left, and the experience promotes the player.
 void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
   NoScreens screens;
   combat::RecordingUi ui(screens);
-  combat::DuelSetup setup;
-  setup.playerClass = 6;
-  setup.enemyClass = 9;
-  setup.enemyFaction = 2;
-  combat::SetupDuel(setup, ui);
+  SetUpCorvetteAgainstDestroyer(ui, 2);
   state::EnemyShip[40] = 1;
   state::PlayerData[7] = state::GetLevelExperience(state::PlayerData[6]) - 1;
-  const state::TShipRow player = state::PlayerShip;
-  const state::TShipRow enemy = state::EnemyShip;
-  const state::TPlayerRow data = state::PlayerData;
-  const auto offers = state::MissionOffers;
-  const auto stocks = state::MarketStock;
+  const std::int32_t level = state::PlayerData[6];
+  const auto before = std::make_unique<ShotState>();
   // A seed whose volley hits.
   std::uint32_t seed = 1;
   for (;; ++seed) {
     state::Randomize(seed);
     combat::ResolvePlayerCombatAction(1, ui);
-    const bool promoted = state::PlayerData[6] > data[6];
-    state::PlayerShip = player;
-    state::EnemyShip = enemy;
-    state::PlayerData = data;
-    state::MissionOffers = offers;
-    state::MarketStock = stocks;
+    const bool promoted = state::PlayerData[6] > level;
+    before->Restore();
     if (promoted || seed > 1000) break;
   }
   for (auto _ : st) {
     st.PauseTiming();
-    state::PlayerShip = player;
-    state::EnemyShip = enemy;
-    state::PlayerData = data;
-    state::MissionOffers = offers;
-    state::MarketStock = stocks;
+    before->Restore();
     ui.transcript.clear();
     ui.closed = false;
     state::Randomize(seed);
@@ -78,7 +89,7 @@ void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
     combat::ResolvePlayerCombatAction(1, ui);
     benchmark::DoNotOptimize(state::PlayerData[6]);
   }
-  if (state::PlayerData[6] <= data[6]) st.SkipWithError("the shot brought no promotion");
+  if (state::PlayerData[6] <= level) st.SkipWithError("the shot brought no promotion");
 }
 BENCHMARK(BM_FightEndingShotWithAPromotion)->Unit(benchmark::kMicrosecond);
 
