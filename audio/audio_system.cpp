@@ -76,7 +76,10 @@ bool InitAudio() {
   return true;
 }
 
-void PumpAudio() { DeliverBufferDoneNotices(); }
+void PumpAudio() {
+  DeliverBufferDoneNotices();
+  if (SdlAudioDevice* device = System().device.get()) device->Rest();
+}
 
 void ShutdownAudio() {
   AudioSystem& s = System();

@@ -44,7 +44,8 @@ class SdlSoundOutput : public SoundOutput {
 
 // Opens the audio device and installs the cues' output. False when the game runs silent.
 bool InitAudio();
-// Delivers the device's buffer-done notices: refills and decodes music on the calling thread.
+// Delivers the device's buffer-done notices: refills and decodes music on the calling thread; and
+// lets the device rest after a while of silence.
 void PumpAudio();
 // Stops every sound, uninstalls the cues' output and closes the device.
 void ShutdownAudio();

@@ -48,6 +48,13 @@ Mixer::Voice* Mixer::Find(WaveHandle handle) const {
 
 bool Mixer::HasVoice(WaveHandle voice) const { return Find(voice) != nullptr; }
 
+bool Mixer::Silent() const {
+  for (const auto& v : voices_) {
+    if (v->size > 0) return false;
+  }
+  return !effect_ || effectPos_ >= effect_->size();
+}
+
 WaveHandle Mixer::AddVoice(std::uint64_t instance, std::uint16_t channels, std::uint32_t rate) {
   auto voice = std::make_unique<Voice>();
   voice->handle = nextHandle_++;

@@ -35,6 +35,8 @@ class Mixer {
   // Hands back every queued buffer of a voice at once, in the order written.
   int Reset(WaveHandle voice);
   bool HasVoice(WaveHandle voice) const;
+  // Nothing left to play: no voice holds a buffer and the effect has played out.
+  bool Silent() const;
 
   // Starts an effect, stopping the one still playing; nullptr stops it. Returns the previous one,
   // so the caller can let it go outside the device's lock.

@@ -43,22 +43,66 @@ std::unique_ptr<SdlAudioDevice> SdlAudioDevice::OpenDefault(std::string& why) {
     if (type != static_cast<Uint32>(-1)) wakeEventType = type;
   }
   std::unique_ptr<SdlAudioDevice> self(new SdlAudioDevice());
+  if (!self->OpenDevice(why)) return nullptr;
+  return self;
+}
+
+bool SdlAudioDevice::OpenDevice(std::string& why) {
   SDL_AudioSpec want{};
   want.freq = static_cast<int>(kOutputRate);
   want.format = AUDIO_S16SYS;
   want.channels = 2;
   want.samples = 1024;
   want.callback = &SdlAudioDevice::Callback;
-  want.userdata = self.get();
+  want.userdata = this;
   SDL_AudioSpec have{};
   // No changes allowed: SDL converts to whatever the hardware wants behind the callback.
-  self->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (self->device_ == 0) {
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (device_ == 0) {
     why = SDL_GetError();
-    return nullptr;
+    return false;
   }
-  SDL_PauseAudioDevice(self->device_, 0);
-  return self;
+  SDL_PauseAudioDevice(device_, 0);
+  return true;
+}
+
+bool SdlAudioDevice::Wake() {
+  silentSince_ = 0;
+  if (device_ != 0) return true;
+  std::string why;
+  return OpenDevice(why);
+}
+
+void SdlAudioDevice::Rest() {
+  if (device_ == 0) return;
+  bool silent = false;
+  {
+    DeviceLock lock(device_);
+    silent = mixer_.Silent();
+  }
+  if (!silent) {
+    silentSince_ = 0;
+    return;
+  }
+  const std::uint64_t now = SDL_GetTicks64();
+  if (silentSince_ == 0) {
+    silentSince_ = now;
+    // Wakes the event loop when the rest is due, in case nothing else does.
+    SDL_AddTimer(static_cast<Uint32>(kRestAfterMs + 50), [](Uint32, void*) -> Uint32 {
+      if (wakeEventType != 0) {
+        SDL_Event wake{};
+        wake.type = wakeEventType;
+        SDL_PushEvent(&wake);
+      }
+      return 0;
+    }, nullptr);
+    return;
+  }
+  if (now - silentSince_ < kRestAfterMs) return;
+  // Only this thread writes to the mixer, so nothing can start between the check and the close.
+  SDL_CloseAudioDevice(device_);
+  device_ = 0;
+  silentSince_ = 0;
 }
 
 SdlAudioDevice::~SdlAudioDevice() {
@@ -89,6 +133,7 @@ int SdlAudioDevice::PrepareHeader(WaveHandle handle, WaveHeader* header) {
 
 int SdlAudioDevice::Write(WaveHandle handle, WaveHeader* header) {
   if (!(header->flags & kHeaderPrepared)) return kWaveUnprepared;
+  Wake();
   DeviceLock lock(device_);
   return mixer_.Queue(handle, header);
 }
@@ -110,6 +155,7 @@ int SdlAudioDevice::Close(WaveHandle handle) {
 
 void SdlAudioDevice::PlayEffect(std::shared_ptr<const EffectSamples> effect) {
   std::shared_ptr<const EffectSamples> previous;
+  if (effect) Wake();
   {
     DeviceLock lock(device_);
     previous = mixer_.PlayEffect(std::move(effect));

@@ -31,13 +31,24 @@ class SdlAudioDevice : public WaveOutBackend {
   // Plays a one-shot effect, stopping the one still playing.
   void PlayEffect(std::shared_ptr<const EffectSamples> effect);
 
+  // While nothing plays, the SDL device is closed, so that no mixing thread wakes many times a
+  // second to play silence. Rest (on the event loop's thread, through PumpAudio) closes it once
+  // everything has been silent for kRestAfterMs; the next buffer or effect opens it again.
+  void Rest();
+  bool Resting() const { return device_ == 0; }
+  static constexpr std::uint64_t kRestAfterMs = 2000;
+
  private:
   SdlAudioDevice() : mixer_(&BufferPlayed) {}
+  // Opens the SDL device again after a rest; false when it cannot (the sound is then lost).
+  bool Wake();
+  bool OpenDevice(std::string& why);
   static void SDLCALL Callback(void* self, Uint8* stream, int len);
   static bool BufferPlayed(std::uint64_t instance, WaveHeader* header);
 
   SDL_AudioDeviceID device_ = 0;
   Mixer mixer_;
+  std::uint64_t silentSince_ = 0;  // SDL ticks when the silence began; 0 while something plays
 };
 
 // The SDL event type the device pushes to wake an event loop that waits for input when played

@@ -1,10 +1,15 @@
-// Ship combat: one ability resolution, and one whole seeded duel from set-up to the end.
+// Ship combat: one ability resolution, the shot that ends a fight and brings a promotion (with the
+// markets and boards it refreshes), and whole seeded duels from set-up to the end, from the
+// lightest pairing to the heaviest.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "combat/duel.h"
-#include "rules/null_ui.h"
 #include "combat/resolution.h"
+#include "rules/null_ui.h"
 #include "state/fields.h"
+#include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -12,14 +17,20 @@ namespace {
 
 struct NoScreens : rules::NullUi {};
 
+// A corvette facing a destroyer of `enemyFaction`, the fight set up.
+void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFaction) {
+  combat::DuelSetup setup;
+  setup.playerClass = 6;
+  setup.enemyClass = 9;
+  setup.enemyFaction = enemyFaction;
+  combat::SetupDuel(setup, ui);
+}
+
 // A player's gun volley against a destroyer, shields restored between runs.
 void BM_ResolveFireGuns(benchmark::State& st) {
   NoScreens screens;
   combat::RecordingUi ui(screens);
-  combat::DuelSetup setup;
-  setup.playerClass = 6;
-  setup.enemyClass = 9;
-  combat::SetupDuel(setup, ui);
+  SetUpCorvetteAgainstDestroyer(ui, 0);
   const state::TShipRow player = state::PlayerShip;
   const state::TShipRow enemy = state::EnemyShip;
   std::uint32_t seed = 1;
@@ -34,7 +45,59 @@ void BM_ResolveFireGuns(benchmark::State& st) {
 }
 BENCHMARK(BM_ResolveFireGuns);
 
-// A corvette against a corvette, new world and all, played to the end.
+// What a fight-ending shot and its promotion change, to be put back before the next shot.
+struct ShotState {
+  ShotState()
+      : player(state::PlayerShip), enemy(state::EnemyShip), data(state::PlayerData),
+        offers(state::MissionOffers), stocks(state::MarketStock) {}
+  void Restore() const {
+    state::PlayerShip = player;
+    state::EnemyShip = enemy;
+    state::PlayerData = data;
+    state::MissionOffers = offers;
+    state::MarketStock = stocks;
+  }
+  state::TShipRow player, enemy;
+  state::TPlayerRow data;
+  decltype(state::MissionOffers) offers;
+  decltype(state::MarketStock) stocks;
+};
+
+// The guns finish an enemy with one hull point left, and the experience promotes the player.
+void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
+  NoScreens screens;
+  combat::RecordingUi ui(screens);
+  SetUpCorvetteAgainstDestroyer(ui, 2);
+  state::EnemyShip[ship::kShields] = 1;
+  state::PlayerData[player::kExperience] =
+      state::GetLevelExperience(state::PlayerData[player::kLevel]) - 1;
+  const std::int32_t level = state::PlayerData[player::kLevel];
+  const auto before = std::make_unique<ShotState>();
+  // A seed whose volley hits.
+  std::uint32_t seed = 1;
+  for (;; ++seed) {
+    state::Randomize(seed);
+    combat::ResolvePlayerCombatAction(1, ui);
+    const bool promoted = state::PlayerData[player::kLevel] > level;
+    before->Restore();
+    if (promoted || seed > 1000) break;
+  }
+  for (auto _ : st) {
+    st.PauseTiming();
+    before->Restore();
+    ui.transcript.clear();
+    ui.closed = false;
+    state::Randomize(seed);
+    st.ResumeTiming();
+    combat::ResolvePlayerCombatAction(1, ui);
+    benchmark::DoNotOptimize(state::PlayerData[player::kLevel]);
+  }
+  if (state::PlayerData[player::kLevel] <= level) st.SkipWithError("the shot brought no promotion");
+}
+BENCHMARK(BM_FightEndingShotWithAPromotion)->Unit(benchmark::kMicrosecond);
+
+// Player class against enemy class, new world and all, played to the end: two corvettes, and two
+// battlegroups, the heaviest pairing.
 void BM_WholeDuel(benchmark::State& st) {
   NoScreens screens;
   std::uint32_t seed = 1;
@@ -42,13 +105,14 @@ void BM_WholeDuel(benchmark::State& st) {
     combat::RecordingUi ui(screens);
     combat::DuelSetup setup;
     setup.seed = seed++;
-    setup.playerClass = 6;
-    setup.enemyClass = 8;
+    setup.playerClass = static_cast<std::int32_t>(st.range(0));
+    setup.enemyClass = static_cast<std::int32_t>(st.range(1));
     setup.enemyFaction = 2;
     combat::SetupDuel(setup, ui);
     benchmark::DoNotOptimize(combat::PlayDuel(ui).rounds);
   }
+  st.counters["budget_us"] = 250;
 }
-BENCHMARK(BM_WholeDuel);
+BENCHMARK(BM_WholeDuel)->Args({6, 8})->Args({19, 19})->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,14 +1,17 @@
 // The cost of a flight day's encounter roll at its worst: the roll brings a ship, but every one
 // of the thousand faction draws is refused (a clean player at peace, in a system whose owner is
 // at war with a third faction, so each draw may search for that enemy too); and the roll that
-// finds an enemy, picks its class and fights.
+// finds an enemy, picks its class and plays the fight to its end on the combat engine.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
-#include "rules/encounters.h"
+#include "combat/engine_fights.h"
 #include "rules/null_ui.h"
+#include "rules/encounters.h"
 #include "state/fields.h"
+#include "state/new_world.h"
+#include "state/start_ship.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -16,7 +19,15 @@ namespace {
 
 void World(bool playerAtWar) {
   state::ClearGameState();
-  for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][faction::kAlive] = 1;
+  // A real world and ship, so that a fight has two armed ships to play.
+  state::PlayerData[player::kProfession] = 2;
+  state::PlayerData[player::kFaction] = 1;
+  state::BuildNewWorld(state::StartShipClass(2, 1));
+  for (int f = 1; f <= state::kLastFaction; ++f) {
+    state::FactionData[f][faction::kAlive] = 1;
+    for (int g = 1; g <= state::kLastFaction; ++g)
+      state::FactionData[f][faction::kAtWarWith + g] = 0;
+  }
   state::SystemData[3][star_system::kPresent] = 1;
   state::SystemData[3][star_system::kOwner] = 2;
   state::SystemData[3][star_system::kClass] = 1;
@@ -26,9 +37,7 @@ void World(bool playerAtWar) {
   if (playerAtWar)
     state::FactionData[1][faction::kAtWarWith + 3] =
         state::FactionData[3][faction::kAtWarWith + 1] = 1;
-  state::PlayerData[player::kFaction] = 1;
   state::PlayerShip[ship::kAlive] = 1;
-  state::PlayerShip[ship::kClass] = 1;
   state::PlayerShip[ship::kBody] = 2;
   state::PlayerShip[ship::kSystem] = 3;
   state::TutorialActive = 0;
@@ -43,8 +52,8 @@ std::uint32_t EncounterSeed() {
   }
 }
 
-void RunRolls(benchmark::State& bench, bool playerAtWar) {
-  World(playerAtWar);
+void BM_EncounterRollEveryFactionRefused(benchmark::State& bench) {
+  World(false);
   const std::uint32_t seed = EncounterSeed();
   rules::NullUi ui;
   for (auto _ : bench) {
@@ -54,11 +63,26 @@ void RunRolls(benchmark::State& bench, bool playerAtWar) {
     benchmark::DoNotOptimize(state::EnemyShip[ship::kFaction]);
   }
 }
-
-void BM_EncounterRollEveryFactionRefused(benchmark::State& bench) { RunRolls(bench, false); }
 BENCHMARK(BM_EncounterRollEveryFactionRefused);
 
-void BM_EncounterRollWithAFight(benchmark::State& bench) { RunRolls(bench, true); }
-BENCHMARK(BM_EncounterRollWithAFight);
+// The fight changes both ships, so the world is laid out again (untimed) before each roll.
+void BM_EncounterRollWithAFight(benchmark::State& bench) {
+  World(true);
+  const std::uint32_t seed = EncounterSeed();
+  rules::NullUi screens;
+  int fights = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    World(true);
+    combat::EngineFights ui(screens);
+    bench.ResumeTiming();
+    state::Randomize(seed);
+    state::PlayerData[player::kFlightEncounters] = 0;
+    rules::StartHostileEncounter(ui);
+    fights += ui.FightsRun();
+  }
+  if (fights == 0) bench.SkipWithError("the roll brought no fight");
+}
+BENCHMARK(BM_EncounterRollWithAFight)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,14 +1,19 @@
 // The living world's costs: a whole new game with its 123 days, one daily turn (mean and the worst
-// day over 10,000), and a full refill of every mission board as a ship purchase does it.
+// day over 10,000 days of several seeds and ship sizes), and a full refill of every mission board
+// as a ship purchase does it. Counters named *_budget_* print the budget beside each figure.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <limits>
+#include <vector>
 
+#include "rules/null_ui.h"
 #include "rules/daily_turn.h"
 #include "rules/missions.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
+#include "rules/ui.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -54,40 +59,60 @@ void BM_AdvanceDay(benchmark::State& run) {
 }
 BENCHMARK(BM_AdvanceDay)->Unit(benchmark::kMicrosecond);
 
-// 10,000 days in a row, per player ship size; reports the mean and the slowest single day.
+// The time of every day of one deterministic 10,000-day run, repeated: each day keeps its fastest
+// time over the repeats, so a day the scheduler interrupted does not pass for a slow day.
+std::vector<double> FastestDayTimes(std::uint32_t seed, int size, int repeats, rules::Ui& ui) {
+  using Clock = std::chrono::steady_clock;
+  constexpr int kDays = 10000;
+  std::vector<double> fastest(kDays, std::numeric_limits<double>::max());
+  for (int r = 0; r < repeats; ++r) {
+    NewGame(seed, 3, 3, ui);
+    state::PlayerShip[ship::kClass] = ClassOfSize(size);
+    for (int day = 0; day < kDays; ++day) {
+      const auto start = Clock::now();
+      rules::AdvanceDay(ui);
+      const double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+      fastest[day] = std::min(fastest[day], us);
+    }
+  }
+  return fastest;
+}
+
+// 10,000 days in a row for three seeds, per player ship size: the mean day and the slowest day,
+// each day timed at its fastest of three repeats of the same run.
 void BM_AdvanceDayTenThousand(benchmark::State& run) {
   rules::NullUi ui;
-  using Clock = std::chrono::steady_clock;
+  constexpr std::uint32_t kSeeds[] = {11, 29, 47};
   double worst = 0;
   double total = 0;
   std::int64_t days = 0;
   for (auto _ : run) {
-    NewGame(11, 3, 3, ui);
-    state::PlayerShip[ship::kClass] = ClassOfSize(static_cast<int>(run.range(0)));
-    for (int day = 0; day < 10000; ++day) {
-      const auto start = Clock::now();
-      rules::AdvanceDay(ui);
-      const double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-      worst = std::max(worst, us);
-      total += us;
-      ++days;
+    for (const std::uint32_t seed : kSeeds) {
+      for (const double us : FastestDayTimes(seed, static_cast<int>(run.range(0)), 3, ui)) {
+        worst = std::max(worst, us);
+        total += us;
+        ++days;
+      }
     }
   }
   run.counters["mean_us"] = total / static_cast<double>(std::max<std::int64_t>(days, 1));
+  run.counters["mean_budget_us"] = 25;
   run.counters["worst_us"] = worst;
+  run.counters["worst_budget_us"] = 150;
 }
 BENCHMARK(BM_AdvanceDayTenThousand)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// A ship purchase: every slot of every board cleared and refilled, 144 calls in all.
+// A ship purchase: every slot of every board cleared and refilled, 144 calls in all. Its worst
+// case is peace before the first day: no war enemy cuts a search short, and the biggest ships
+// make the enemy-class searches run longest.
 void BM_GenerateMissionOffers144(benchmark::State& run) {
   rules::NullUi ui;
   NewGame(23, 2, 3, ui);
   state::PlayerShip[ship::kClass] = ClassOfSize(static_cast<int>(run.range(0)));
-  // Everybody at war: the worst cases (Special Forces, Report for duty) search the most.
   for (int f = 1; f <= 4; ++f) {
     for (int g = 1; g <= 4; ++g) {
-      state::FactionData[f][faction::kAtWarWith + g] = f != g ? 1 : 0;
-      state::FactionData[f][faction::kRelationDays + g] = f != g ? 50 : 0;
+      state::FactionData[f][faction::kAtWarWith + g] = 0;
+      state::FactionData[f][faction::kRelationDays + g] = 0;
     }
   }
   for (auto _ : run) {
@@ -99,6 +124,7 @@ void BM_GenerateMissionOffers144(benchmark::State& run) {
     }
     benchmark::DoNotOptimize(state::MissionOffers);
   }
+  run.counters["budget_us"] = 3000;
 }
 BENCHMARK(BM_GenerateMissionOffers144)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
 

@@ -16,6 +16,25 @@ namespace platform {
 
 namespace {
 
+Rect Intersection(Rect a, Rect b) {
+  const int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
+  const int x2 = std::min(a.x + a.w, b.x + b.w), y2 = std::min(a.y + a.h, b.y + b.h);
+  return Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)};
+}
+
+bool IsEmpty(Rect r) { return r.w <= 0 || r.h <= 0; }
+
+// The smallest rectangle holding both (an empty one adds nothing).
+Rect Union(Rect a, Rect b) {
+  if (IsEmpty(a)) return b;
+  if (IsEmpty(b)) return a;
+  const int x1 = std::min(a.x, b.x), y1 = std::min(a.y, b.y);
+  const int x2 = std::max(a.x + a.w, b.x + b.w), y2 = std::max(a.y + a.h, b.y + b.h);
+  return Rect{x1, y1, x2 - x1, y2 - y1};
+}
+
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
+
 void FireOn(Control& c, Event e, EventArgs& a) {
   if (Form* f = c.OwnerForm()) f->Fire(e, a);
 }
@@ -43,9 +62,10 @@ void DrawChildren(const Control& parent, Canvas& canvas) {
   }
 }
 
-void DrawForm(Form& form, SDL_Surface* target, int x, int y) {
+void DrawForm(Form& form, SDL_Surface* target, int x, int y, Rect clip = kWholeScreen) {
   if (form.TitleHeight() > 0) {
-    Canvas title(target, x, y - form.TitleHeight(), Rect{x, y - form.TitleHeight(), form.Width(), form.TitleHeight()});
+    Canvas title(target, x, y - form.TitleHeight(),
+                 Intersection(Rect{x, y - form.TitleHeight(), form.Width(), form.TitleHeight()}, clip));
     const bool active = form.Active();
     title.Fill(Rect{0, 0, form.Width(), form.TitleHeight()}, active ? Rgb(0, 84, 166) : Rgb(110, 110, 110));
     Font f;
@@ -54,7 +74,8 @@ void DrawForm(Form& form, SDL_Surface* target, int x, int y) {
     if (SDL_Surface* t = TextCache::Get(f, DisplayText(form.Caption()), colors::White))
       title.DrawText(t, 6, (form.TitleHeight() - t->h) / 2);
   }
-  Canvas canvas(target, x, y, Rect{x, y, form.Width(), form.Height()});
+  Canvas canvas(target, x, y, Intersection(Rect{x, y, form.Width(), form.Height()}, clip));
+  if (canvas.Empty()) return;
   form.Paint(canvas);
   DrawChildren(form, canvas);
 }
@@ -464,6 +485,10 @@ void Application::Dispatch(const InputEvent& e) {
 void Application::EnsureVideo() {
   if (videoReady_) return;
   videoReady_ = true;
+  // The screen is drawn in software, so the window takes its pixels straight: an OpenGL context
+  // behind the window surface (a software one on many desktops) would hold tens of megabytes and
+  // wake threads of its own for every frame. The environment may still ask for one.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "Farhaven 4: no display (%s); running without a window\n", SDL_GetError());
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -601,18 +626,29 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
 
 // ---- drawing ----
 
-SDL_Surface* Application::RenderScreen() {
+SDL_Surface* Application::RenderScreen() { return RenderScreenArea(kWholeScreen); }
+
+SDL_Surface* Application::RenderScreenArea(Rect area) {
   if (!screen_)
     screen_ = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
                                              SDL_PIXELFORMAT_ARGB8888);
-  if (!screen_) return nullptr;
-  SDL_FillRect(screen_, nullptr, SDL_MapRGB(screen_->format, 0, 0, 0));
-  for (Form* f : zorder_) DrawForm(*f, screen_, f->Left(), f->Top());
-  DrawHint(screen_);
+  area = Intersection(area, kWholeScreen);
+  if (!screen_ || IsEmpty(area)) return screen_;
+  const SDL_Rect fill{area.x, area.y, area.w, area.h};
+  SDL_FillRect(screen_, &fill, SDL_MapRGB(screen_->format, 0, 0, 0));
+  for (Form* f : zorder_) DrawForm(*f, screen_, f->Left(), f->Top(), area);
+  DrawHint(screen_, area);
   return screen_;
 }
 
-void Application::DrawHint(SDL_Surface* screen) {
+void Application::Invalidate(Rect area) {
+  area = Intersection(area, kWholeScreen);
+  if (IsEmpty(area)) return;
+  dirtyArea_ = Union(dirtyArea_, area);
+  dirty_ = true;
+}
+
+void Application::DrawHint(SDL_Surface* screen, Rect clip) {
   if (!hover_ || hover_->Hint().empty() || capture_) return;
   // A control on a form locked by a modal one shows no hint: the modal form has the mouse now.
   if (Form* f = hover_->OwnerForm(); f && !f->AcceptsInput()) return;
@@ -623,7 +659,7 @@ void Application::DrawHint(SDL_Surface* screen) {
   const int w = t->w + 8, h = t->h + 4;
   const int x = std::clamp(mouseX_ + 4, 0, std::max(0, kScreenWidth - w));
   const int y = mouseY_ + 22 + h > kScreenHeight ? mouseY_ - h - 4 : mouseY_ + 22;
-  Canvas c(screen, 0, 0, Rect{0, 0, kScreenWidth, kScreenHeight});
+  Canvas c(screen, 0, 0, clip);
   c.Fill(Rect{x, y, w, h}, Rgb(255, 255, 225));
   c.Frame(Rect{x, y, w, h}, colors::Black);
   c.DrawText(t, x + 4, y + 2);
@@ -637,7 +673,7 @@ std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> Application::RenderForm(For
       SDL_FreeSurface);
   if (!s) return s;
   SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-  DrawForm(form, s.get(), 0, form.TitleHeight());
+  DrawForm(form, s.get(), 0, form.TitleHeight(), Rect{0, 0, s->w, s->h});
   return s;
 }
 
@@ -647,7 +683,9 @@ bool Application::SaveScreenshot(const std::string& path, Form* form) {
 }
 
 void Application::Present() {
+  Rect area = dirtyArea_;
   dirty_ = false;
+  dirtyArea_ = Rect{};
   if (!window_) {
     int w = kScreenWidth, h = kScreenHeight;
     SDL_DisplayMode mode;
@@ -663,19 +701,39 @@ void Application::Present() {
       presenting_ = false;
       return;
     }
+    area = kWholeScreen;
   }
+  // A hidden or minimised window draws nothing; showing it again brings a window event, and with
+  // it a whole redraw.
+  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return;
   SDL_Surface* out = SDL_GetWindowSurface(window_);
-  SDL_Surface* screen = RenderScreen();
-  if (!out || !screen) return;
-  SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+  if (!out) return;
   // The one place the picture goes; the mouse is mapped through the same rectangle.
   const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
   const int w = std::max(1, int(kScreenWidth * scale)), h = std::max(1, int(kScreenHeight * scale));
   SDL_Rect dst{(out->w - w) / 2, (out->h - h) / 2, w, h};
-  frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h};
-  SDL_GetWindowSize(window_, &frame_.windowW, &frame_.windowH);
-  SDL_BlitScaled(screen, nullptr, out, &dst);
-  SDL_UpdateWindowSurface(window_);
+  const bool sameFrame = frame_.x == dst.x && frame_.y == dst.y && frame_.w == dst.w &&
+                         frame_.h == dst.h && frame_.surfaceW == out->w && frame_.surfaceH == out->h;
+  if (!sameFrame) area = kWholeScreen;
+  if (!RenderScreenArea(area)) return;
+  if (area == kWholeScreen) {
+    frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h};
+    SDL_GetWindowSize(window_, &frame_.windowW, &frame_.windowH);
+    SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+    SDL_BlitScaled(screen_, nullptr, out, &dst);
+    SDL_UpdateWindowSurface(window_);
+    return;
+  }
+  // Only the changed part goes to the window, scaled to the pixels that cover it.
+  const double sx = double(dst.w) / kScreenWidth, sy = double(dst.h) / kScreenHeight;
+  const int x1 = int(std::floor(dst.x + area.x * sx)), y1 = int(std::floor(dst.y + area.y * sy));
+  const int x2 = int(std::ceil(dst.x + (area.x + area.w) * sx));
+  const int y2 = int(std::ceil(dst.y + (area.y + area.h) * sy));
+  SDL_Rect src{area.x, area.y, area.w, area.h};
+  SDL_Rect part{x1, y1, x2 - x1, y2 - y1};
+  if (part.w <= 0 || part.h <= 0) return;
+  SDL_BlitScaled(screen_, &src, out, &part);
+  SDL_UpdateWindowSurfaceRects(window_, &part, 1);
 }
 
 // Without a window manager an X server leaves the window as it is on a full-screen request,

@@ -121,11 +121,17 @@ class Application {
   void AddLoopWork(std::function<void()> work) { loopWork_.push_back(std::move(work)); }
   void ClearLoopWork() { loopWork_.clear(); }
 
-  // Drawing.
-  void Invalidate() { dirty_ = true; }
+  // Drawing. The loop redraws only the screen area that changed since the last frame: Invalidate()
+  // marks the whole screen, Invalidate(area) a part of it (screen coordinates).
+  void Invalidate() { Invalidate(Rect{0, 0, kScreenWidth, kScreenHeight}); }
+  void Invalidate(Rect area);
   bool NeedsRedraw() const { return dirty_; }
+  // The area the next frame redraws (empty when nothing changed).
+  Rect DirtyArea() const { return dirtyArea_; }
   // The whole screen: every visible form, bottom to top, plus the hint of the hovered control.
   SDL_Surface* RenderScreen();
+  // Draws only `area` of the screen afresh, over the last frame; the rest stays as it was.
+  SDL_Surface* RenderScreenArea(Rect area);
   // One form alone, visible or not, at its own size (title bar included).
   std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> RenderForm(Form& form);
   // Writes the screen (form == null) or one form as a PNG file. Returns false on failure.
@@ -177,7 +183,7 @@ class Application {
   // Runs `c`'s OnClick handler as a click would, when it is on screen and takes input.
   void ClickByKey(Control* c);
   void FireTimer(Timer& t);
-  void DrawHint(SDL_Surface* screen);
+  void DrawHint(SDL_Surface* screen, Rect clip);
 
   std::vector<Form*> forms_;
   std::vector<Form*> zorder_;
@@ -188,6 +194,7 @@ class Application {
   bool terminated_ = false;
   bool quitting_ = false;
   bool dirty_ = true;
+  Rect dirtyArea_{0, 0, kScreenWidth, kScreenHeight};
   bool presenting_ = true;
   bool presentingSet_ = false;
   std::deque<InputEvent> pending_;

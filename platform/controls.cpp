@@ -83,6 +83,7 @@ bool Control::IsContainer() const {
 void Control::SetBounds(int left, int top, int width, int height) {
   Rect r{left, top, width, height};
   if (r == bounds_) return;
+  Changed();  // the area it leaves
   bounds_ = r;
   Changed();
 }
@@ -165,7 +166,15 @@ Control& Control::Adopt(std::unique_ptr<Control> child) {
   return *children_.back();
 }
 
-void Control::Changed() { App().Invalidate(); }
+// A control draws only inside its own area, so only that area of the screen is drawn again; a
+// form's change (it moved, or changed its colour) redraws the whole screen.
+void Control::Changed() {
+  if (kind_ == Kind::Form || !form_) {
+    App().Invalidate();
+    return;
+  }
+  App().Invalidate(ScreenRect());
+}
 
 // ---- Image ----
 

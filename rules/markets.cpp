@@ -1,6 +1,7 @@
 #include "rules/markets.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "rules/diplomacy.h"
@@ -14,7 +15,6 @@ namespace {
 
 using state::BodyData;
 using state::GoodBasePrice;
-using state::Random;
 using state::SystemData;
 
 constexpr int kLastGoodId = 100;  // goods take part while their base price is above 0
@@ -56,11 +56,11 @@ int NeighbourPercent(int prod) {
 
 // Adds the day's momentum to `base` and keeps the result within 10 percent of it; a price that
 // hits the edge of its band stays there and loses its momentum.
-std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
+std::int32_t Drift(std::int32_t base, std::int32_t& trend, state::RandomStream& random) {
   const std::int32_t low = Clamp32(base - static_cast<std::int64_t>(base) * 10 / 100);
   const std::int32_t high = Clamp32(base + static_cast<std::int64_t>(base) * 10 / 100);
-  const int up = Random(3);
-  const int down = Random(3);
+  const int up = random(3);
+  const int down = random(3);
   trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
   std::int32_t price = Clamp32(static_cast<std::int64_t>(base) + trend);
   if (price < low) {
@@ -73,26 +73,59 @@ std::int32_t Drift(std::int32_t base, std::int32_t& trend) {
   return price;
 }
 
-// Does a transport-kind mission deliver good g to body b of system s?
-bool WantedByMission(int s, int b, int g) {
-  for (int k = 1; k <= state::kLastOfferSlot; ++k) {
-    const state::TMissionRow& offer = state::MissionOffers[s][k];
-    if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
-        offer[mission::kTargetBody] == b && offer[mission::kTargetSystem] == s &&
-        offer[mission::kGood] == g) {
-      return true;
+// The goods that transport-kind missions deliver, as a set of bodies per system and good. Collected
+// once per stock update, since the stocks never change the missions.
+class WantedGoods {
+ public:
+  WantedGoods() {
+    for (int s = 1; s <= state::kLastSystem; ++s) {
+      for (int k = 1; k <= state::kLastOfferSlot; ++k) {
+        const state::TMissionRow& offer = state::MissionOffers[s][k];
+        if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
+            offer[mission::kTargetSystem] == s)
+          Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
+      }
+    }
+    const state::TMissionRow& active = state::ActiveMission;
+    if (active[mission::kActive] <= 0) return;
+    if (active[mission::kType] == 3 || active[mission::kType] == 11)
+      Add(active[mission::kTargetSystem], active[mission::kSubject],
+          BodyBit(active[mission::kTargetBody]));
+    if (active[mission::kType] == 6)
+      Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
+  }
+
+  // Does a mission deliver good g to body b (1..15) of system s?
+  bool Wanted(int s, int b, int g) const { return (bodies_[s][g] & BodyBit(b)) != 0; }
+
+ private:
+  using BodySet = std::uint32_t;
+  static constexpr BodySet kEveryBody = ~BodySet{0};
+  static BodySet BodyBit(int b) {
+    return b >= 1 && b <= state::kLastBody ? BodySet{1} << b : 0;
+  }
+  void Add(int s, int g, BodySet bodies) {
+    if (s < 1 || s > state::kLastSystem || g < 1 || g > kLastGoodId) return;
+    bodies_[s][g] |= bodies;
+  }
+  std::array<std::array<BodySet, kLastGoodId + 1>, state::kSystems> bodies_{};
+};
+
+// The goods that take part in the markets: those with a base price, in order.
+class TradedGoods {
+ public:
+  TradedGoods() {
+    for (int g = 1; g <= kLastGoodId; ++g) {
+      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
     }
   }
-  const state::TMissionRow& active = state::ActiveMission;
-  if (active[mission::kActive] <= 0) return false;
-  if ((active[mission::kType] == 3 || active[mission::kType] == 11) &&
-      active[mission::kTargetBody] == b && active[mission::kTargetSystem] == s &&
-      active[mission::kGood] == g) {
-    return true;
-  }
-  return active[mission::kType] == 6 && active[mission::kTargetSystem] == s &&
-         active[mission::kGood] == g;
-}
+  const int* begin() const { return ids_.data(); }
+  const int* end() const { return ids_.data() + count_; }
+
+ private:
+  std::array<int, kLastGoodId> ids_{};
+  int count_ = 0;
+};
 
 int StockStep(std::int32_t base) {
   if (base < 200) return 5;
@@ -107,27 +140,75 @@ int StockCeiling(std::int32_t base) {
   return 50;  // exactly 200 or 500
 }
 
-std::int32_t WithConnections(std::int32_t ceiling) {
-  if (state::SkillOwned[6] > 0) return ceiling + ceiling / 2;
-  if (state::SkillOwned[5] > 0) return ceiling + ceiling / 4;
-  return ceiling;
-}
 
 }  // namespace
 
-std::int32_t SystemPriceTarget(int s, int g) {
-  const std::int32_t base = GoodBasePrice[g];
-  int prod = 0;
-  for (int b = 1; b <= state::kLastBody; ++b) {
-    if (BodyData[s][b][body::kVisible] > 0)
-      prod += state::GetGoodProduction(g, BodyData[s][b][body::kKind]);
-  }
-  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kSyndicate) prod += 100;
-  std::int32_t target = AddPercent(base, TargetPercent(prod));
-  if (SystemData[s][star_system::kCampaign] == 1)
-    target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
+namespace {
 
-  // Peaceful neighbours that produce the good make it cheaper here.
+// Each system's production of every good, twice: over its bodies that exist ([1] > 0), which make
+// its own production, and over those marked in [2], which make what it offers its neighbours.
+// Production depends only on the bodies' flags and economy classes, which change rarely (a
+// hideout found, a planet taken), so the table is kept and made again only when they changed.
+class GalaxyProduction {
+ public:
+  static const GalaxyProduction& Current() {
+    static GalaxyProduction table;
+    table.Refresh();
+    return table;
+  }
+  int Own(int s, int g) const { return own_[s][g]; }
+  int Offered(int s, int g) const { return offered_[s][g]; }
+
+ private:
+  using Bodies = std::array<std::int32_t, state::kSystems * state::kBodies * 3>;
+
+  void Refresh() {
+    Bodies bodies;
+    std::size_t i = 0;
+    for (int s = 0; s < state::kSystems; ++s) {
+      for (int b = 0; b < state::kBodies; ++b) {
+        for (int column = 1; column <= 3; ++column) bodies[i++] = BodyData[s][b][column];
+      }
+    }
+    if (made_ && bodies == bodies_) return;
+    bodies_ = bodies;
+    made_ = true;
+    for (int s = 1; s <= state::kLastSystem; ++s) {
+      // How many bodies have each economy class 0..6, other kinds (suns, wormholes, hideouts)
+      // in the last count.
+      std::array<int, 8> own{}, offered{};
+      for (int b = 1; b <= state::kLastBody; ++b) {
+        const state::TBodyRow& body = BodyData[s][b];
+        const int c = body[body::kKind] >= 0 && body[body::kKind] <= 6 ? body[body::kKind] : 7;
+        if (body[body::kVisible] > 0) ++own[c];
+        if (body[body::kOwner] > 0) ++offered[c];
+      }
+      for (int g = 1; g <= kLastGoodId; ++g) {
+        own_[s][g] = offered_[s][g] = 0;
+        for (int c = 0; c < 8; ++c) {
+          const int prod = state::GetGoodProduction(g, c < 7 ? c : -1);
+          own_[s][g] += own[c] * prod;
+          offered_[s][g] += offered[c] * prod;
+        }
+      }
+    }
+  }
+
+  bool made_ = false;
+  Bodies bodies_{};
+  std::array<std::array<int, kLastGoodId + 1>, state::kSystems> own_{};
+  std::array<std::array<int, kLastGoodId + 1>, state::kSystems> offered_{};
+};
+
+// The systems behind system s's wormholes whose production lowers its prices: at peace with it and
+// neither besieged, in the order of the wormholes.
+struct PeacefulNeighbours {
+  std::array<int, state::kLastBody> systems{};
+  int count = 0;
+};
+
+PeacefulNeighbours PeacefulNeighboursOf(int s) {
+  PeacefulNeighbours n;
   for (int b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
@@ -136,29 +217,48 @@ std::int32_t SystemPriceTarget(int s, int g) {
     if (AtWar(SystemData[t][star_system::kOwner], SystemData[s][star_system::kOwner])) continue;
     if (SystemData[s][star_system::kCampaign] == 1 || SystemData[t][star_system::kCampaign] == 1)
       continue;
-    int prod2 = 0;
-    for (int b2 = 1; b2 <= state::kLastBody; ++b2) {
-      if (BodyData[t][b2][body::kOwner] > 0)
-        prod2 += state::GetGoodProduction(g, BodyData[t][b2][body::kKind]);
-    }
+    n.systems[n.count++] = t;
+  }
+  return n;
+}
+
+std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
+                         const PeacefulNeighbours& neighbours) {
+  const std::int32_t base = GoodBasePrice[g];
+  int prod = production.Own(s, g);
+  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kSyndicate) prod += 100;
+  std::int32_t target = AddPercent(base, TargetPercent(prod));
+  if (SystemData[s][star_system::kCampaign] == 1)
+    target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
+
+  // Peaceful neighbours that produce the good make it cheaper here.
+  for (int i = 0; i < neighbours.count; ++i) {
+    const int prod2 = production.Offered(neighbours.systems[i], g);
     target = AddPercent(target, NeighbourPercent(prod2));
   }
   return target;
 }
 
+}  // namespace
+
+std::int32_t SystemPriceTarget(int s, int g) {
+  return PriceTarget(s, g, GalaxyProduction::Current(), PeacefulNeighboursOf(s));
+}
+
 void UpdateMarketPrices() {
+  const TradedGoods goods;
   // The target, then the system drift around it.
+  const GalaxyProduction& production = GalaxyProduction::Current();
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][star_system::kPresent] <= 0) continue;
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] > 0) state::SystemPrice[s][g] = SystemPriceTarget(s, g);
-    }
+    const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
+    for (const int g : goods) state::SystemPrice[s][g] = PriceTarget(s, g, production, neighbours);
   }
+  state::RandomStream random;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][star_system::kPresent] <= 0) continue;
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] <= 0) continue;
-      state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g]);
+    for (const int g : goods) {
+      state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g], random);
     }
   }
 
@@ -167,10 +267,10 @@ void UpdateMarketPrices() {
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
       if (!IsMarket(body)) continue;
-      for (int g = 1; g <= kLastGoodId; ++g) {
-        if (GoodBasePrice[g] <= 0) continue;
-        std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g]);
-        if (body[body::kKind] == state::kKindPirateHideout && IsContraband(g)) price -= price / 5;
+      const bool hideout = body[body::kKind] == state::kKindPirateHideout;
+      for (const int g : goods) {
+        std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g], random);
+        if (hideout && IsContraband(g)) price -= price / 5;
         state::MarketPrice[s][b][g] = price;
       }
     }
@@ -178,39 +278,46 @@ void UpdateMarketPrices() {
 
   // What other screens read as the system's price: the average of its visible planets.
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] <= 0) continue;
+    std::array<int, state::kLastBody> planets{};
+    int count = 0;
+    for (int b = 1; b <= state::kLastBody; ++b) {
+      if (BodyData[s][b][body::kVisible] > 0 && BodyData[s][b][body::kKind] > 0)
+        planets[count++] = b;
+    }
+    for (const int g : goods) {
       std::int64_t sum = 0;
-      int planets = 0;
-      for (int b = 1; b <= state::kLastBody; ++b) {
-        if (BodyData[s][b][body::kVisible] > 0 && BodyData[s][b][body::kKind] > 0) {
-          sum += state::MarketPrice[s][b][g];
-          ++planets;
-        }
-      }
-      state::SystemPrice[s][g] = planets > 0 ? Clamp32(sum / planets) : 0;
+      for (int i = 0; i < count; ++i) sum += state::MarketPrice[s][planets[i]][g];
+      state::SystemPrice[s][g] = count > 0 ? Clamp32(sum / count) : 0;
     }
   }
 }
 
 void UpdateMarketStocks() {
+  const WantedGoods wanted;
+  const TradedGoods goods;
+  // Per good: how far a stock creeps and its ceiling before the day's chance.
+  std::array<int, kLastGoodId + 1> step{}, ceiling{};
+  for (const int g : goods) {
+    step[g] = StockStep(GoodBasePrice[g]);
+    ceiling[g] = StockCeiling(GoodBasePrice[g]);
+  }
+  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
+  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
+  state::RandomStream random;
   for (int s = 1; s <= state::kLastSystem; ++s) {
     for (int b = 1; b <= state::kLastBody; ++b) {
       if (!IsMarket(BodyData[s][b])) continue;
-      for (int g = 1; g <= kLastGoodId; ++g) {
-        const std::int32_t base = GoodBasePrice[g];
-        if (base <= 0) continue;
+      for (const int g : goods) {
         std::int32_t& stock = state::MarketStock[s][b][g];
-        const int step = StockStep(base);
-        if (Random(100) <= 30) {
-          stock = Clamp32(static_cast<std::int64_t>(stock) + step);
-          stock -= Random(step);
+        if (random(100) <= 30) {
+          stock = Clamp32(static_cast<std::int64_t>(stock) + step[g]);
+          stock -= random(step[g]);
         }
-        if (WantedByMission(s, b, g)) stock = 0;
-        std::int32_t ceiling = StockCeiling(base);
-        ceiling += Random(ceiling / 3);
-        ceiling = WithConnections(ceiling);
-        if (stock > ceiling) stock = ceiling;
+        if (wanted.Wanted(s, b, g)) stock = 0;
+        std::int32_t most = ceiling[g] + random(ceiling[g] / 3);
+        if (advancedConnections) most += most / 2;
+        else if (connections) most += most / 4;
+        if (stock > most) stock = most;
       }
     }
   }

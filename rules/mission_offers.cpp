@@ -125,8 +125,9 @@ std::int32_t FindBody(BodySet allowed) {
     SkipRandomDraws(kSearchDraws);
     return 0;
   }
+  state::RandomStream random;
   for (int draw = 0; draw < kSearchDraws; ++draw) {
-    const std::int32_t b = Random(15);
+    const std::int32_t b = random(15);
     if (allowed & Bit(b)) return b;
   }
   return 0;
@@ -197,10 +198,11 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
     tries = 1;
   }
   std::int32_t c = 0;
+  state::RandomStream random;
   for (int draw = 0; draw < tries; ++draw) {
-    const std::vector<std::int32_t>& classes = *byRoll[Random(100)];
-    c = classes.empty() ? 0 : classes[Random(static_cast<std::int32_t>(classes.size()))];
-    if (small[c] && Random(100) <= 40) c = 0;
+    const std::vector<std::int32_t>& classes = *byRoll[random(100)];
+    c = classes.empty() ? 0 : classes[random(static_cast<std::int32_t>(classes.size()))];
+    if (small[c] && random(100) <= 40) c = 0;
     if (fits[c]) break;
   }
   return c;

@@ -110,3 +110,21 @@ TEST_F(MixerTest, NewEffectStopsThePreviousOne) {
   mixer.PlayEffect(second);
   EXPECT_EQ(MixFrames(mixer, 3), (std::vector<std::int16_t>{-5, -5, 0, 0, 0, 0}));
 }
+
+// The device may rest only while nothing is left to play: no queued buffer, no effect still going.
+TEST_F(MixerTest, IsSilentOnlyWhenEveryBufferAndTheEffectHavePlayed) {
+  EXPECT_TRUE(mixer.Silent());
+  Buffer music({1, 2, 3, 4});
+  const auto voice = mixer.AddVoice(1, 2, 44100);
+  EXPECT_TRUE(mixer.Silent()) << "an open voice without buffers";
+  mixer.Queue(voice, &music.header);
+  EXPECT_FALSE(mixer.Silent()) << "a queued buffer";
+  MixFrames(mixer, 2);
+  EXPECT_TRUE(mixer.Silent()) << "the buffer played out";
+  mixer.PlayEffect(std::make_shared<const audio::EffectSamples>(std::vector<std::int16_t>{5, 6, 7, 8}));
+  EXPECT_FALSE(mixer.Silent()) << "an effect starts";
+  MixFrames(mixer, 1);
+  EXPECT_FALSE(mixer.Silent()) << "half the effect played";
+  MixFrames(mixer, 1);
+  EXPECT_TRUE(mixer.Silent()) << "the effect played out";
+}

@@ -225,6 +225,67 @@ TEST_F(Routing, TheScreenIsDrawnAgainOnlyAfterAVisibleChange) {
   App().SetPresenting(false);
 }
 
+// A change marks only the screen area it touches, so a blinking light redraws only the light.
+TEST_F(Routing, AChangeMarksOnlyTheScreenAreaItTouches) {
+  App().SetPresenting(true);
+  App().ProcessMessages();
+  ASSERT_EQ(App().DirtyArea(), Rect{});
+  Label& off = form->Get<Label>("Off");
+  Image& deep = form->Get<Image>("Deep");
+  const Rect offArea = off.ScreenRect();
+  const Rect deepArea = deep.ScreenRect();
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    Rect area;
+  };
+  const Case cases[] = {
+      {"a caption changes", [&] { off.SetCaption("on"); }, offArea},
+      {"a picture in a panel is loaded", [&] { deep.LoadPicture("x.jpg"); }, deepArea},
+      {"two changes: the area holding both",
+       [&] { off.SetCaption("off"); deep.Hide(); },
+       Rect{deepArea.x, offArea.y, offArea.x + offArea.w - deepArea.x,
+            deepArea.y + deepArea.h - offArea.y}},
+      {"a control moves: where it was and where it is",
+       [&] { off.SetLeft(off.Left() + 30); },
+       Rect{offArea.x, offArea.y, offArea.w + 30, offArea.h}},
+      {"the form changes colour: the whole screen", [&] { form->SetColor(Rgb(0, 0, 128)); },
+       Rect{0, 0, kScreenWidth, kScreenHeight}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.act();
+    EXPECT_EQ(App().DirtyArea(), c.area);
+    App().ProcessMessages();
+    EXPECT_EQ(App().DirtyArea(), Rect{});
+  }
+  App().SetPresenting(false);
+}
+
+// Drawing only the changed area over the last frame gives the same picture as drawing it all.
+TEST_F(Routing, RedrawingTheChangedAreaMatchesAWholeRedraw) {
+  const auto [x, y] = Centre(form->Get<Image>("Front"));
+  form->Get<Control>("Front").SetHint("front");
+  MoveTo(x, y);  // a hint over other controls too
+  App().RenderScreen();
+  App().SetPresenting(true);
+  App().ProcessMessages();
+  App().SetPresenting(false);
+  form->Get<Label>("Off").SetCaption("a longer caption");
+  form->Get<Shape>("Inner").SetLeft(40);
+  form->Get<Control>("Box").SetColor(Rgb(0, 128, 128));
+  SDL_Surface* partial = App().RenderScreenArea(App().DirtyArea());
+  std::vector<Color> drawn;
+  for (int py = 0; py < kScreenHeight; py += 3)
+    for (int px = 0; px < kScreenWidth; px += 3) drawn.push_back(PixelAt(partial, px, py));
+  SDL_Surface* whole = App().RenderScreen();
+  std::size_t i = 0;
+  int differences = 0;
+  for (int py = 0; py < kScreenHeight; py += 3)
+    for (int px = 0; px < kScreenWidth; px += 3) differences += drawn[i++] != PixelAt(whole, px, py);
+  EXPECT_EQ(differences, 0);
+}
+
 TEST_F(Routing, BorderedFormIsDraggedByItsTitleBarAndHintsShowWhileHovering) {
   std::vector<std::string> tradeLog;
   LoggingForm trade("T", R"(

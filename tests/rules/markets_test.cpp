@@ -166,6 +166,21 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
   }
 }
 
+// The production behind the targets is kept from day to day; a body that changes is seen at once.
+TEST_F(Markets, TargetFollowsABodyThatChangesAfterTheFirstDay) {
+  AddSystem(1, 1);
+  AddBody(1, 2, 2);
+  AddSystem(2, 1);
+  Link(1, 9, 2, 9);
+  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 130);
+  BodyData[1][2][body::kKind] = 1;  // the planet turns to farming
+  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 105);
+  for (int b = 2; b <= 7; ++b) AddBody(2, b, 1);  // the neighbour's farms appear
+  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 84);
+  BodyData[2][3][body::kOwner] = 0;  // one of them loses its owner
+  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 90);
+}
+
 // Trends far outside the band pin every price to the band's edge and restart the trend at 0.
 TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
   AddSystem(1, 1);

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# What the game costs while nobody plays: starts build/farhaven under a real X server (Xvfb, on a
+# display of its own), lets it sit on the start screen for SECONDS (default 30) and prints the CPU
+# seconds it used meanwhile, as a share of one core, and the memory it holds.
+#   scripts/idle-check.sh [SECONDS]
+# Needs Xvfb (Debian package xvfb); the sound goes to SDL's dummy output. Build first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+game="$PWD/build/farhaven"
+[ -x "$game" ] || { echo "no $game: build first (scripts/build.sh release)" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+game_pid=""
+cleanup() {
+  if [ -n "$game_pid" ]; then
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+  fi
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+
+# CPU time in clock ticks, user + system (fields 14 and 15 of stat): of the whole process (its
+# threads that ended included), and of its main thread alone.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+main_ticks() { awk '{print $14 + $15}' "/proc/$1/task/$1/stat"; }
+
+(cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$game") &
+game_pid=$!
+sleep 5  # start-up, the first frames and the sound device's rest are not idle
+before=$(ticks "$game_pid")
+main_before=$(main_ticks "$game_pid")
+sleep "$seconds"
+after=$(ticks "$game_pid")
+main_after=$(main_ticks "$game_pid")
+rss_kib=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
+hz=$(getconf CLK_TCK)
+awk -v t=$((after - before)) -v m=$((main_after - main_before)) -v hz="$hz" -v s="$seconds" \
+    -v rss="$rss_kib" 'BEGIN {
+  cpu = t / hz
+  printf "idle %d s on the start screen: %.2f CPU seconds, %.2f %% of a core (budget 0.5 %%)\n", s, cpu, 100 * cpu / s
+  printf "  of which the main thread %.2f s, the other threads (sound) %.2f s\n", m / hz, (t - m) / hz
+  printf "memory held: %.1f MiB (budget 64 MiB)\n", rss / 1024
+}'
