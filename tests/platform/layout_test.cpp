@@ -163,10 +163,10 @@ class DemoForm : public Form {
  public:
   explicit DemoForm(bool bindAll) : Form("F", ParseLayout(R"(
 form F : TF OnActivate FormActivate
-  image Interface6 left 0 top 0 width 10 height 10 OnClick Interface6Click OnMouseMove Hover
-  label Label2 left 0 top 0 caption "Start" OnClick Interface6Click OnMouseMove Hover
+  image StartButton left 0 top 0 width 10 height 10 OnClick OnStartClick OnMouseMove Hover
+  label StartLabel left 0 top 0 caption "Start" OnClick OnStartClick OnMouseMove Hover
 )", "F.layout")) {
-    Bind("Interface6Click", [](Sender) {});
+    Bind("OnStartClick", [](Sender) {});
     if (bindAll) Bind("Hover", [](Sender) {});
   }
 };
@@ -180,18 +180,18 @@ TEST_F(Layouts, HandlerAndComponentChecks) {
   // The other way: bindings no component uses. A null handler is no binding.
   EXPECT_TRUE(form.UnusedBindings().empty());
   form.Bind("Hovr", [](Sender) {});
-  form.Bind("Interface7Click", [](Sender) {});
-  form.Bind("Interface6Click", nullptr);
-  EXPECT_EQ(form.UnusedBindings(), (std::vector<std::string>{"Hovr", "Interface7Click"}));
-  EXPECT_EQ(form.MissingHandlers(), std::vector<std::string>{"Interface6Click"});
+  form.Bind("OnStopClick", [](Sender) {});
+  form.Bind("OnStartClick", nullptr);
+  EXPECT_EQ(form.UnusedBindings(), (std::vector<std::string>{"Hovr", "OnStopClick"}));
+  EXPECT_EQ(form.MissingHandlers(), std::vector<std::string>{"OnStartClick"});
   // What the form's code asks for must be there, and of the right kind.
-  EXPECT_NO_THROW(form.Get<Image>("Interface6"));
-  EXPECT_THROW(form.Get<Image>("Interface7"), MissingComponent);
+  EXPECT_NO_THROW(form.Get<Image>("StartButton"));
+  EXPECT_THROW(form.Get<Image>("StopButton"), MissingComponent);
   try {
-    form.Get<Image>("Label2");
+    form.Get<Image>("StartLabel");
     ADD_FAILURE();
   } catch (const MissingComponent& e) {
-    EXPECT_STREQ(e.what(), "F: component 'Label2' is a label");
+    EXPECT_STREQ(e.what(), "F: component 'StartLabel' is a label");
   }
 }
 

@@ -313,13 +313,13 @@ TEST_F(Scripts, DataCheckFindsHandlersMissingOnEitherSideAndMissingPictures) {
   // A form whose code asks for a component the layout lacks.
   auto wrong = [] {
     struct Needy : Form {
-      Needy() : Form("DemoForm") { Get<Image>("Interface9"); }
+      Needy() : Form("DemoForm") { Get<Image>("CancelButton"); }
     };
     return std::unique_ptr<Form>(new Needy());
   };
   const auto missing = CheckForm(layout, wrong);
   ASSERT_EQ(missing.size(), 2u);
-  EXPECT_EQ(missing[1], "DemoForm: no component named 'Interface9'");
+  EXPECT_EQ(missing[1], "DemoForm: no component named 'CancelButton'");
 }
 
 }  // namespace
