@@ -170,26 +170,36 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
     return c;
   }
 
-  std::array<const std::vector<std::int32_t>*, 100> byRoll{};
   std::array<bool, state::kLastShipClass + 1> fits{};
   std::array<bool, state::kLastShipClass + 1> small{};  // a discard roll follows its draw
   for (std::int32_t c = 0; c <= state::kLastShipClass; ++c) {
     fits[c] = ClassFits(c, psize, rule);
     small[c] = discard && ClassSize(c) <= psize;
   }
+
+  // What each roll of a try's first number leads to.
+  struct Roll {
+    const std::vector<std::int32_t>* classes = nullptr;
+    bool mayFit = false;
+    int draws = -1;  // random numbers a try on this roll uses; 0 when it depends on the class
+  };
+  std::array<Roll, 100> rolls{};
   bool anyFits = false;
-  int drawsPerTry = -1;  // random numbers one try uses, -1 while unknown, -2 when it varies
+  int drawsPerTry = -1;  // random numbers every try uses, -1 while unknown, 0 when it varies
+  const auto note = [](int& known, int draws) {
+    if (known == -1) known = draws;
+    else if (known != draws) known = 0;
+  };
   for (std::int32_t r = 0; r < 100; ++r) {
-    byRoll[r] = &EncounterClasses(EncounterWantedSize(kind, s, psize, faction, r), faction);
-    const auto note = [&](int draws) {
-      if (drawsPerTry == -1) drawsPerTry = draws;
-      else if (drawsPerTry != draws) drawsPerTry = -2;
-    };
-    if (byRoll[r]->empty()) note(1 + (small[0] ? 1 : 0));
-    for (const std::int32_t c : *byRoll[r]) {
-      anyFits = anyFits || fits[c];
-      note(2 + (small[c] ? 1 : 0));
+    Roll& roll = rolls[r];
+    roll.classes = &EncounterClasses(EncounterWantedSize(kind, s, psize, faction, r), faction);
+    if (roll.classes->empty()) note(roll.draws, 1 + (small[0] ? 1 : 0));
+    for (const std::int32_t c : *roll.classes) {
+      roll.mayFit = roll.mayFit || fits[c];
+      note(roll.draws, 2 + (small[c] ? 1 : 0));
     }
+    anyFits = anyFits || roll.mayFit;
+    note(drawsPerTry, roll.draws);
   }
 
   int tries = kSearchDraws;
@@ -197,10 +207,26 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
     SkipRandomDraws(static_cast<std::uint64_t>(kSearchDraws - 1) * static_cast<std::uint64_t>(drawsPerTry));
     tries = 1;
   }
+
+  // A try whose roll no fitting class can follow, and whose count of numbers does not depend on
+  // the class, is stepped over without drawing its class. Every number of the stream is read as
+  // a roll, and `rest` counts the numbers of the try being stepped over that are still to come:
+  // the loop then carries no branch that depends on the numbers, so each costs a generator step.
   std::int32_t c = 0;
   state::RandomStream random;
-  for (int draw = 0; draw < tries; ++draw) {
-    const std::vector<std::int32_t>& classes = *byRoll[random(100)];
+  int rest = 0;
+  for (int made = 0; made < tries;) {
+    const Roll& roll = rolls[random(100)];
+    const int begins = static_cast<int>(rest == 0);
+    // The last try's class stands even when it does not fit, so that try is always made in full.
+    const int inFull = static_cast<int>(roll.mayFit | (roll.draws == 0) | (made + 1 == tries));
+    if ((begins & inFull) == 0) {
+      made += begins;
+      rest += (roll.draws & -begins) - 1;
+      continue;
+    }
+    ++made;
+    const std::vector<std::int32_t>& classes = *roll.classes;
     c = classes.empty() ? 0 : classes[random(static_cast<std::int32_t>(classes.size()))];
     if (small[c] && random(100) <= 40) c = 0;
     if (fits[c]) break;

@@ -124,25 +124,32 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
       for (int kind = 1; kind <= 3; ++kind) {
         for (const EnemyClassRule rule :
              {EnemyClassRule::Plain, EnemyClassRule::DiscardSameSize, EnemyClassRule::SingleShip}) {
-          const std::uint32_t seed = 1000 + psize * 100 + faction * 10 + kind;
-          state::Randomize(seed);
-          int plain = 0;
-          for (int draw = 0; draw < 1000; ++draw) {
-            plain = rules::ChooseEncounterShipType(kind, 5, psize, faction);
-            if (rule == EnemyClassRule::DiscardSameSize && state::GetShipClassSize(plain) <= psize &&
-                Random(100) <= 40) {
-              plain = 0;
+          // Several seeds: a search steps over the tries no fitting class can follow, and where
+          // those end depends on the numbers drawn.
+          for (std::uint32_t seed = 1000 + psize * 100 + faction * 10 + kind; seed < 60000;
+               seed += 9973) {
+            state::Randomize(seed);
+            int plain = 0;
+            for (int draw = 0; draw < 1000; ++draw) {
+              plain = rules::ChooseEncounterShipType(kind, 5, psize, faction);
+              if (rule == EnemyClassRule::DiscardSameSize &&
+                  state::GetShipClassSize(plain) <= psize && Random(100) <= 40) {
+                plain = 0;
+              }
+              if (state::GetShipClassStat(plain, state::kAttrRole) != 1) continue;
+              if (state::GetShipClassSize(plain) < psize) continue;
+              if (rule == EnemyClassRule::SingleShip &&
+                  state::GetShipClassStat(plain, state::kAttrGroup) != 0) {
+                continue;
+              }
+              break;
             }
-            if (state::GetShipClassStat(plain, state::kAttrRole) != 1) continue;
-            if (state::GetShipClassSize(plain) < psize) continue;
-            if (rule == EnemyClassRule::SingleShip && state::GetShipClassStat(plain, state::kAttrGroup) != 0) continue;
-            break;
+            const std::uint32_t after = state::RandSeed;
+            state::Randomize(seed);
+            EXPECT_EQ(rules::DrawEnemyClass(kind, 5, psize, faction, rule), plain)
+                << psize << " " << faction << " " << kind << " " << static_cast<int>(rule);
+            EXPECT_EQ(state::RandSeed, after);
           }
-          const std::uint32_t after = state::RandSeed;
-          state::Randomize(seed);
-          EXPECT_EQ(rules::DrawEnemyClass(kind, 5, psize, faction, rule), plain)
-              << psize << " " << faction << " " << kind << " " << static_cast<int>(rule);
-          EXPECT_EQ(state::RandSeed, after);
         }
       }
     }
