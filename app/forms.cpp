@@ -4,7 +4,10 @@
 #include "app/start.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
+#include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
+#include "screens/career/name_selection.h"
+#include "screens/career/profession_selection.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 
@@ -41,6 +44,9 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Credits", Credits),
       Entry("HighScore", HighScore),
       Entry("GameOptions", GameOptions),
+      Entry("FactionSelection", FactionSelection),
+      Entry("NameSelection", NameSelection),
+      Entry("ProfessionSelection", ProfessionSelection),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };

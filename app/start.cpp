@@ -5,10 +5,20 @@
 
 #include "audio/sound.h"
 #include "combat/screens/simulator_screens.h"
+#include "rules/new_game.h"
+#include "screens/career/faction_selection.h"
 #include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
+#include "screens/career/name_selection.h"
+#include "screens/career/profession_selection.h"
+#include "screens/popups/popups.h"
+#include "screens/screen_ui.h"
 #include "screens/travel/credits.h"
+#include "screens/travel/travel_screen.h"
+#include "state/fields.h"
+#include "state/progression.h"
 #include "state/random.h"
+#include "state/variables.h"
 
 namespace app {
 
@@ -56,10 +66,9 @@ StartScreen::StartScreen()
     : Form("Start"), buttons_(StartButtons(*this), screens::LitState::In(StartHoverButton)) {
   Bind("FormActivate", [this](Sender) { RestoreStartScreenHover(); });
 
-  // Start the tutorial: waits for the tutorial and the selection screens.
-  Bind("OnTutorialClick", [](Sender) {});
-  // Start a new game: waits for the selection screens and the travel screen.
-  Bind("OnNewGameClick", [](Sender) {});
+  // Start the tutorial: the new game for now; the tutorial's own steps come with the tutorial.
+  Bind("OnTutorialClick", &StartScreen::OnNewGameClick);
+  Bind("OnNewGameClick", &StartScreen::OnNewGameClick);
   // Load a game: waits for the save and load screen.
   Bind("OnLoadClick", [](Sender) {});
   Bind("OnHighScoresClick", &StartScreen::OnHighScoresClick);
@@ -77,6 +86,39 @@ StartScreen::StartScreen()
 
   Bind("OnLowerLightTimer", &StartScreen::OnLowerLightTimer);
   Bind("OnUpperLightTimer", &StartScreen::OnUpperLightTimer);
+}
+
+void StartNewGame() {
+  using namespace state;
+  ClearGameState();
+  TutorialActive = 0;
+  PlayerData[player::kFaction] = 1;
+  screens::FactionSelection->ShowFactionInfo(1);
+  screens::FactionSelection->ShowModal();
+
+  PlayerData[player::kPortrait] = 0;
+  screens::NameSelection->ShowSelectNamePortrait();
+  screens::NameSelection->ShowModal();
+
+  PlayerData[player::kProfession] = 1;
+  screens::ProfessionSelection->MarkChosenLogo();
+  screens::ProfessionSelection->ShowProfessionInfo();
+  screens::ProfessionSelection->ShowModal();
+
+  screens::ScreenUi ui;
+  rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  screens::popups::ShowPicture(
+      "Game objective:",
+      "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
+      "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
+      GetHeroPortraitFile());
+  screens::OpenTravelScreen();
+}
+
+void StartScreen::OnNewGameClick() {
+  audio::PlayButtonSound();
+  RestoreStartScreenHover();
+  StartNewGame();
 }
 
 void StartScreen::OnHighScoresClick() {

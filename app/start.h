@@ -29,6 +29,9 @@ class StartScreen : public platform::Form {
   // Puts the normal picture back on the lit button, if any.
   void RestoreStartScreenHover() { buttons_.Restore(); }
 
+  // A new game through the faction, name and profession screens into the travel screen; the
+  // tutorial button starts the same game.
+  void OnNewGameClick();
   void OnHighScoresClick();
   void OnSettingsClick();
   void OnCreditsClick();
@@ -52,6 +55,11 @@ class StartScreen : public platform::Form {
 };
 
 extern StartScreen* Start;
+
+// The new-game sequence: a cleared game with faction 1, portrait 0 and profession 1 chosen in
+// advance, the three selection screens, the new world, the game's objective beside the player's
+// portrait, then the travel screen until it closes. A running tutorial stops.
+void StartNewGame();
 
 // The picture files of start-screen button k (1..7).
 const char* StartButtonPicture(int k, bool lit);

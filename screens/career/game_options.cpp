@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "screens/career/faction_selection.h"
 #include "screens/popups/popups.h"
 #include "state/general_data.h"
 #include "state/variables.h"
@@ -55,8 +56,9 @@ void SetMessageIntervals(std::int32_t ms) {
 }
 
 // The screens that carry compatibility labels show or hide them after every switch of the mode.
-// None of the screens made so far carries any.
-void RefreshCompatibilityLabels() {}
+void RefreshCompatibilityLabels() {
+  if (FactionSelection) FactionSelection->UpdateSelectRaceCompatibilityLabels();
+}
 
 }  // namespace
 

@@ -1,0 +1,81 @@
+// The start screen's new game, from either game button: the three selection screens, the world
+// built from what the player chose, the objective beside the portrait, then back on the start
+// screen once the travel screen returns.
+#include <string>
+
+#include "app/forms.h"
+#include "app/program.h"
+#include "app/start.h"
+#include "platform/script.h"
+#include "screens/career/name_selection.h"
+#include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "state/fields.h"
+#include "state/variables.h"
+
+namespace screens_test {
+namespace {
+
+class StartNewGame : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
+    app::Start->ShowWelcomePanel(false);
+  }
+  void TearDown() override {
+    platform::SetAssetFolder("");
+    GameFormsTest::TearDown();
+  }
+};
+
+TEST_F(StartNewGame, TheChoicesOfTheThreeScreensMakeTheNewGame) {
+  struct Case {
+    const char* button;  // the start screen's button
+    const char* steps;   // what the player does on the three screens
+    std::int32_t faction, portrait, profession, shipClass;
+    const char* name;
+    std::int32_t abilities[3];
+    std::int32_t skill;
+  };
+  const Case cases[] = {
+      // Continue everywhere: the preselected faction, portrait and profession, no name typed.
+      {"NewGameButton", "click FactionSelection.ContinueLabel\nclick NameSelection.ContinueLabel\n"
+                        "click ProfessionSelection.ContinueLabel\n",
+       1, 0, 1, 5, "Incognito", {10, 11, 22}, 1},
+      {"TutorialLabel", "click FactionSelection.OuterRimTile\nclick FactionSelection.ContinueButton\n"
+                        "click NameSelection.NextButton\ntype NameSelection.NameEdit \"x\"\nkey Enter\n"
+                        "click ProfessionSelection.ProfessionLogo4\nclick ProfessionSelection.ContinueButton\n",
+       2, 1, 4, 2, "(Please enter your name here)x", {10, 7, 12}, 11},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    state::TutorialActive = 1;  // a tutorial still running from before
+    screens::NameSelection->Get<platform::Edit>("NameEdit").SetText("(Please enter your name here)");
+    std::string script = std::string("click Start.") + c.button + "\n" + c.steps + R"(
+expect PicturePopup.Topic.Caption "Game objective:"
+answer continue
+expect Start.Visible true
+)";
+    platform::ScriptRunner runner;
+    app::AddGameSteps(runner);
+    runner.Load(script, "new_game.script");
+    const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
+    EXPECT_TRUE(r.ok) << r.message;
+    app::Start->Hide();
+
+    EXPECT_EQ(state::PlayerData[player::kFaction], c.faction);
+    EXPECT_EQ(state::PlayerData[player::kPortrait], c.portrait);
+    EXPECT_EQ(state::PlayerData[player::kProfession], c.profession);
+    EXPECT_EQ(state::PlayerName, c.name);
+    EXPECT_EQ(state::PlayerShip[ship::kClass], c.shipClass);
+    for (std::int32_t id : c.abilities) EXPECT_EQ(state::AbilityOwned[id], 1) << "ability " << id;
+    EXPECT_EQ(state::SkillOwned[c.skill], 1);
+    EXPECT_EQ(state::TutorialActive, 0) << "a new game stops the tutorial";
+    EXPECT_EQ(screens::popup_forms::Picture->Get<platform::Image>("Picture").PictureName(),
+              "hero" + std::to_string(c.portrait + 1) + "_20y.jpg");
+  }
+}
+
+}  // namespace
+}  // namespace screens_test
