@@ -147,7 +147,10 @@ void FactionSelectionScreen::OnContinueClick() {
 }
 
 void FactionSelectionScreen::OnCompatibilitySwitchClick() {
-  SwitchCompatibilityMode();
+  // The faction screen asks without a closing question.
+  SwitchCompatibilityMode(
+      "This game offers a compatibility mode for the blind and visually impaired. It will add "
+      "additional text and help to the interface. Not recommended for the general user.");
   if (GameOptions) GameOptions->RefreshGameOptionsScreen();
 }
 

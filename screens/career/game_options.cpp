@@ -177,18 +177,14 @@ void GameOptionsScreen::OnCloseClick() {
   Close();
 }
 
-void SwitchCompatibilityMode() {
+void SwitchCompatibilityMode(const char* question) {
   if (state::CompatibilityMode != 1) {
     // The quick pacing is set before the question is asked; a player who declines gets back
     // the pacing that was set before.
     const std::int32_t player = state::TimerPlayerMessageInterval;
     const std::int32_t enemy = state::TimerEnemyMessageInterval;
     SetMessageIntervals(kCompatibilityMessageInterval);
-    if (popups::AskYesNo(
-            "Compatibility mode",
-            "This game offers a compatibility mode for the blind and visually impaired. It will "
-            "add additional text and help to the interface. Not recommended for the general "
-            "user. Do you wish to turn this mode on?")) {
+    if (popups::AskYesNo("Compatibility mode", question)) {
       state::CompatibilityMode = 1;
       RefreshCompatibilityLabels();
     } else {
