@@ -5,6 +5,7 @@
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
+#include "screens/career/save_load.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 
@@ -41,6 +42,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Credits", Credits),
       Entry("HighScore", HighScore),
       Entry("GameOptions", GameOptions),
+      Entry("SaveLoad", SaveLoad),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };

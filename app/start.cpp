@@ -7,7 +7,11 @@
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
+#include "screens/career/save_load.h"
 #include "screens/travel/credits.h"
+#include "screens/travel/travel_entry.h"
+#include "state/fields.h"
+#include "state/variables.h"
 #include "state/random.h"
 
 namespace app {
@@ -60,8 +64,7 @@ StartScreen::StartScreen()
   Bind("OnTutorialClick", [](Sender) {});
   // Start a new game: waits for the selection screens and the travel screen.
   Bind("OnNewGameClick", [](Sender) {});
-  // Load a game: waits for the save and load screen.
-  Bind("OnLoadClick", [](Sender) {});
+  Bind("OnLoadClick", &StartScreen::OnLoadClick);
   Bind("OnHighScoresClick", &StartScreen::OnHighScoresClick);
   Bind("OnSettingsClick", &StartScreen::OnSettingsClick);
   Bind("OnCreditsClick", &StartScreen::OnCreditsClick);
@@ -84,6 +87,22 @@ void StartScreen::OnHighScoresClick() {
   screens::HighScore->WhitenRows();
   screens::HighScore->ShowHighScoreTable();
   screens::HighScore->ShowModal();
+}
+
+// Load a game: the game state is cleared first, so leaving the save and load screen without a
+// load finds no living ship and comes back here.
+void StartScreen::OnLoadClick() {
+  audio::PlayButtonSound();
+  state::ClearGameState();
+  Hide();
+  screens::SaveLoad->ShowSaveSlotNames();
+  screens::SaveLoad->ShowModal();
+  if (screens::GameIsRunning()) {
+    state::DisplayedSystem = state::PlayerShip[ship::kSystem];
+    state::SelectedBody = state::PlayerShip[ship::kBody];
+    screens::OpenTravelScreen();
+  }
+  Show();
 }
 
 void StartScreen::OnSettingsClick() {

@@ -30,6 +30,7 @@ class StartScreen : public platform::Form {
   void RestoreStartScreenHover() { buttons_.Restore(); }
 
   void OnHighScoresClick();
+  void OnLoadClick();
   void OnSettingsClick();
   void OnCreditsClick();
   void OnExitClick();
