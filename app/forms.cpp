@@ -8,6 +8,7 @@
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
+#include "screens/career/save_load.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 
@@ -47,6 +48,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("FactionSelection", FactionSelection),
       Entry("NameSelection", NameSelection),
       Entry("ProfessionSelection", ProfessionSelection),
+      Entry("SaveLoad", SaveLoad),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };

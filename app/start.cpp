@@ -11,12 +11,14 @@
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
+#include "screens/career/save_load.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/variables.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -69,8 +71,7 @@ StartScreen::StartScreen()
   // Start the tutorial: the new game for now; the tutorial's own steps come with the tutorial.
   Bind("OnTutorialClick", &StartScreen::OnNewGameClick);
   Bind("OnNewGameClick", &StartScreen::OnNewGameClick);
-  // Load a game: waits for the save and load screen.
-  Bind("OnLoadClick", [](Sender) {});
+  Bind("OnLoadClick", &StartScreen::OnLoadClick);
   Bind("OnHighScoresClick", &StartScreen::OnHighScoresClick);
   Bind("OnSettingsClick", &StartScreen::OnSettingsClick);
   Bind("OnCreditsClick", &StartScreen::OnCreditsClick);
@@ -126,6 +127,22 @@ void StartScreen::OnHighScoresClick() {
   screens::HighScore->WhitenRows();
   screens::HighScore->ShowHighScoreTable();
   screens::HighScore->ShowModal();
+}
+
+// Load a game: the game state is cleared first, so leaving the save and load screen without a
+// load finds no living ship and comes back here.
+void StartScreen::OnLoadClick() {
+  audio::PlayButtonSound();
+  state::ClearGameState();
+  Hide();
+  screens::SaveLoad->ShowSaveSlotNames();
+  screens::SaveLoad->ShowModal();
+  if (screens::GameIsRunning()) {
+    state::DisplayedSystem = state::PlayerShip[ship::kSystem];
+    state::SelectedBody = state::PlayerShip[ship::kBody];
+    screens::OpenTravelScreen();
+  }
+  Show();
 }
 
 void StartScreen::OnSettingsClick() {

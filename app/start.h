@@ -33,6 +33,7 @@ class StartScreen : public platform::Form {
   // tutorial button starts the same game.
   void OnNewGameClick();
   void OnHighScoresClick();
+  void OnLoadClick();
   void OnSettingsClick();
   void OnCreditsClick();
   void OnExitClick();

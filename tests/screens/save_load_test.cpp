@@ -1,0 +1,113 @@
+// The save and load screen: a game saved into a slot under a typed name and loaded back the same,
+// one day later; an empty slot and a game that is not running refused with their messages.
+#include "screens/career/save_load.h"
+
+#include <filesystem>
+
+#include "rules/new_game.h"
+#include "rules/null_ui.h"
+#include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "state/fields.h"
+#include "state/general_data.h"
+#include "state/savegame.h"
+#include "state/start_ship.h"
+
+namespace screens_test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Label;
+
+class SaveLoadTest : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    home = fs::current_path();
+    work = fs::path(::testing::TempDir()) / "farhaven_save_load_test";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    fs::current_path(work);
+    state::SetGeneralDataDefaults();
+    state::ClearGameState();
+  }
+  void TearDown() override {
+    fs::current_path(home);
+    GameFormsTest::TearDown();
+  }
+  static screens::SaveLoadScreen& screen() { return *screens::SaveLoad; }
+  static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+  // The text popup open now: its topic, then closed.
+  static std::function<void()> Read(std::string* topic) {
+    return [topic] {
+      *topic = screens::popup_forms::Text->Topic().Caption();
+      ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+    };
+  }
+  void NewGame() {
+    state::PlayerData[player::kFaction] = 2;
+    state::PlayerData[player::kProfession] = 1;
+    rules::NullUi ui;
+    rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
+  }
+
+  fs::path home, work;
+};
+
+TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
+  NewGame();
+  const std::int32_t credits = state::PlayerData[player::kCredits];
+  const std::int32_t shipClass = state::PlayerShip[ship::kClass];
+  const std::int32_t system = state::PlayerShip[ship::kSystem];
+  const std::int32_t day = state::GameDay;
+  std::string saved, loaded;
+  screen().ShowSaveSlotNames();
+  WhenIdle({
+      [&] {
+        screen().Get<platform::Edit>("SlotName3").SetText("Before the jump");
+        ClickOn(screen().Get<platform::Image>("SaveButton3"));
+      },
+      [] { Answer("YesLabel"); },
+      Read(&saved),
+      [&] {
+        // The game moves on after the save; the load must bring back the saved one.
+        state::PlayerData[player::kCredits] = 1;
+        state::PlayerShip[ship::kSystem] = system == 1 ? 2 : 1;
+        ClickOn(screen().Get<platform::Image>("LoadButton3"));
+      },
+      [] { Answer("YesLabel"); },
+      Read(&loaded),
+  });
+  screen().ShowModal();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_FALSE(screen().Visible()) << "a successful load closes the screen";
+  EXPECT_EQ(state::SaveSlotNames[3], "Before the jump");
+  EXPECT_EQ(state::SaveSlotUsed[3], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kClass], shipClass);
+  EXPECT_EQ(state::PlayerShip[ship::kSystem], system);
+  EXPECT_EQ(state::DisplayedSystem, system);
+  EXPECT_EQ(state::GameDay, day + 1) << "the load runs one day";
+  EXPECT_GE(state::PlayerData[player::kCredits], credits - 1000) << "the saved credits, less a day";
+  EXPECT_NE(saved, "");
+  EXPECT_NE(loaded, "");
+}
+
+TEST_F(SaveLoadTest, AnEmptySlotAndAGameNotRunningAreRefusedWithTheirMessages) {
+  std::string empty, notRunning;
+  WhenIdle({
+      [] { ClickOn(screen().Get<platform::Image>("LoadButton2")); },
+      Read(&empty),
+      [] { ClickOn(screen().Get<platform::Image>("SaveButton2")); },
+      Read(&notRunning),
+      [] { ClickOn(screen().Get<Label>("CloseLabel")); },
+  });
+  screen().ShowModal();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_EQ(empty, state::kEmptySlotTopic);
+  EXPECT_EQ(notRunning, state::kNoGameToSaveTopic);
+  EXPECT_EQ(state::SaveSlotUsed[2], 0);
+  EXPECT_FALSE(fs::exists(work / "Savegame2.int"));
+}
+
+}  // namespace
+}  // namespace screens_test
