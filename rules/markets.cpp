@@ -57,20 +57,17 @@ int NeighbourPercent(int prod) {
 // Adds the day's momentum to `base` and keeps the result within 10 percent of it; a price that
 // hits the edge of its band stays there and loses its momentum.
 std::int32_t Drift(std::int32_t base, std::int32_t& trend, state::RandomStream& random) {
-  const std::int32_t low = Clamp32(base - static_cast<std::int64_t>(base) * 10 / 100);
-  const std::int32_t high = Clamp32(base + static_cast<std::int64_t>(base) * 10 / 100);
+  // A tenth of base, truncated toward zero, is base × 10 / 100.
+  const std::int32_t low = Clamp32(static_cast<std::int64_t>(base) - base / 10);
+  const std::int32_t high = Clamp32(static_cast<std::int64_t>(base) + base / 10);
   const int up = random(3);
   const int down = random(3);
   trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
-  std::int32_t price = Clamp32(static_cast<std::int64_t>(base) + trend);
-  if (price < low) {
-    price = low;
-    trend = 0;
-  } else if (price > high) {
-    price = high;
-    trend = 0;
-  }
-  return price;
+  const std::int32_t price = Clamp32(static_cast<std::int64_t>(base) + trend);
+  // Written without branches: whether a price leaves its band is a coin toss to the processor.
+  const std::int32_t kept = std::clamp(price, low, high);
+  trend = kept == price ? trend : 0;
+  return kept;
 }
 
 // The goods that transport-kind missions deliver, as a set of bodies per system and good. Collected
@@ -296,10 +293,11 @@ void UpdateMarketStocks() {
   const WantedGoods wanted;
   const TradedGoods goods;
   // Per good: how far a stock creeps and its ceiling before the day's chance.
-  std::array<int, kLastGoodId + 1> step{}, ceiling{};
+  std::array<int, kLastGoodId + 1> step{}, ceiling{}, leeway{};
   for (const int g : goods) {
     step[g] = StockStep(GoodBasePrice[g]);
     ceiling[g] = StockCeiling(GoodBasePrice[g]);
+    leeway[g] = ceiling[g] / 3;
   }
   const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
   const bool connections = state::SkillOwned[5] > 0;          // a quarter more
@@ -314,10 +312,10 @@ void UpdateMarketStocks() {
           stock -= random(step[g]);
         }
         if (wanted.Wanted(s, b, g)) stock = 0;
-        std::int32_t most = ceiling[g] + random(ceiling[g] / 3);
+        std::int32_t most = ceiling[g] + random(leeway[g]);
         if (advancedConnections) most += most / 2;
         else if (connections) most += most / 4;
-        if (stock > most) stock = most;
+        stock = std::min(stock, most);
       }
     }
   }
