@@ -38,13 +38,6 @@ std::vector<PictureButton> Buttons(const platform::Form& form) {
   return buttons;
 }
 
-std::array<Edit*, 4> SlotNameEdits(const platform::Form& form) {
-  std::array<Edit*, 4> edits{};
-  for (int slot = state::kFirstSaveSlot; slot <= state::kLastSaveSlot; ++slot)
-    edits[static_cast<std::size_t>(slot - 1)] = &form.Get<Edit>("SlotName" + std::to_string(slot));
-  return edits;
-}
-
 bool IsSlot(int slot) { return slot >= state::kFirstSaveSlot && slot <= state::kLastSaveSlot; }
 
 }  // namespace
@@ -58,7 +51,7 @@ std::string SaveLoadPicture(int k, bool lit) {
 bool GameIsRunning() { return state::PlayerShip[ship::kAlive] > 0; }
 
 SaveLoadScreen::SaveLoadScreen()
-    : Form("SaveLoad"), slotNames_(SlotNameEdits(*this)), buttons_(Buttons(*this)) {
+    : Form("SaveLoad"), slotNames_(GetNumbered<Edit>("SlotName", state::kLastSaveSlot)), buttons_(Buttons(*this)) {
   Bind("OnSaveClick", &SaveLoadScreen::OnSaveClick);
   Bind("OnLoadClick", &SaveLoadScreen::OnLoadClick);
   Bind("OnCloseClick", &SaveLoadScreen::OnCloseClick);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -37,7 +38,7 @@ class SaveLoadScreen : public platform::Form {
   int HoverIndex() const { return buttons_.Lit(); }
 
  private:
-  std::array<platform::Edit*, 4> slotNames_;
+  std::vector<platform::Edit*> slotNames_;  // slot k is element k - 1
   PictureButtons buttons_;
   ScreenUi rules_;
 };
