@@ -131,7 +131,6 @@ struct Ui {
   // The tutorial moves on to `step`.
   virtual void BeginTutorialStep(int step) = 0;
 
- protected:
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
   static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,
                                  std::int32_t enemyKind) {

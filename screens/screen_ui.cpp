@@ -5,7 +5,15 @@
 #include <set>
 #include <string>
 
+#include "combat/screens/fleet_battle_screen.h"
+#include "combat/screens/ship_combat_screen.h"
+#include "screens/career/career.h"
 #include "screens/popups/popups.h"
+#include "screens/port/port.h"
+#include "screens/travel/flight.h"
+#include "screens/travel/navigation.h"
+#include "screens/travel/planet.h"
+#include "screens/travel/travel_screen.h"
 
 namespace screens {
 
@@ -53,59 +61,55 @@ bool ScreenUi::Choose(std::string_view topic, std::string_view text, std::string
   return popups::Choose(topic, text, picture, first, second);
 }
 
-// No screen a rule asks about is built yet, so none is showing.
 bool ScreenUi::IsVisible(rules::Screen screen) const {
-  (void)screen;
-  ScreenNotBuiltYet("IsVisible");
+  switch (screen) {
+    case rules::Screen::Travel: return TravelScreenShowing();
+    case rules::Screen::Flight: return FlightShowing();
+    case rules::Screen::Planet: return PlanetScreenShowing();
+    case rules::Screen::GalaxyMap: return GalaxyMapShowing();
+    case rules::Screen::Sensors: return SensorsShowing();
+    case rules::Screen::TradeWindow: return TradeWindowShowing();
+    case rules::Screen::ShipCombat: return ShipCombatShowing();
+    case rules::Screen::PirateHideout: return PirateHideoutShowing();
+    case rules::Screen::MissionPanel: return MissionPanelShowing();
+  }
   return false;
 }
 
-void ScreenUi::RedrawSystem(bool placeBodies) {
-  (void)placeBodies;
-  ScreenNotBuiltYet("RedrawSystem");
-}
+void ScreenUi::RedrawSystem(bool placeBodies) { RedrawTravelSystem(placeBodies); }
 
-void ScreenUi::UpdateStatusBars() { ScreenNotBuiltYet("UpdateStatusBars"); }
+void ScreenUi::UpdateStatusBars() { UpdateTravelStatusBars(); }
 
-void ScreenUi::UpdateTradePopup() { ScreenNotBuiltYet("UpdateTradePopup"); }
+void ScreenUi::UpdateTradePopup() { UpdateTradeWindow(); }
 
-void ScreenUi::ShowSpaceFinds() { ScreenNotBuiltYet("ShowSpaceFinds"); }
+void ScreenUi::ShowSpaceFinds() { ShowTravelSpaceFinds(); }
 
 void ScreenUi::ShowPromotion(rules::PromotionAward award, int level) {
-  (void)award, (void)level;
-  ScreenNotBuiltYet("ShowPromotion");
+  ShowPromotionScreen(award, level);
 }
 
-void ScreenUi::ChooseNewAbility(rules::AbilityChoice choice) {
-  (void)choice;
-  ScreenNotBuiltYet("ChooseNewAbility");
-}
+void ScreenUi::ChooseNewAbility(rules::AbilityChoice choice) { ChooseNewAbilityOnScreen(choice); }
 
 void ScreenUi::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
                                std::int32_t enemyKind, std::int32_t enemyTier) {
-  (void)enemyTier;
-  ScreenNotBuiltYet("SetupShipCombat");
-  WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
+  SetupShipCombatOnScreen(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 
-void ScreenUi::RunShipCombat() { ScreenNotBuiltYet("RunShipCombat"); }
+void ScreenUi::RunShipCombat() { RunShipCombatOnScreen(); }
 
-// Without a battle no fleet is destroyed.
 bool ScreenUi::RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
-  (void)enemyFaction, (void)fleetKind;
-  ScreenNotBuiltYet("RunFleetBattle");
-  return false;
+  return RunFleetBattleOnScreen(enemyFaction, fleetKind);
 }
 
-void ScreenUi::StopFlight() { ScreenNotBuiltYet("StopFlight"); }
+void ScreenUi::StopFlight() { screens::StopFlight(); }
 
-void ScreenUi::CloseTravelScreen() { ScreenNotBuiltYet("CloseTravelScreen"); }
+void ScreenUi::CloseTravelScreen() { CloseTravelScreenForGameOver(); }
 
-void ScreenUi::HideMissionPanel() { ScreenNotBuiltYet("HideMissionPanel"); }
+void ScreenUi::HideMissionPanel() { screens::HideMissionPanel(); }
 
-void ScreenUi::UpdateMissionPanel() { ScreenNotBuiltYet("UpdateMissionPanel"); }
+void ScreenUi::UpdateMissionPanel() { screens::UpdateMissionPanel(); }
 
-void ScreenUi::OpenMissions() { ScreenNotBuiltYet("OpenMissions"); }
+void ScreenUi::OpenMissions() { screens::OpenMissions(); }
 
 void ScreenUi::BeginTutorialStep(int step) {
   (void)step;

@@ -1,5 +1,6 @@
 // The game's screens as the rules see them: the popups and questions on the game's real popups,
-// and every other operation of rules::Ui on its screen once that screen is built.
+// and every other operation of rules::Ui handed to the screen that owns it (the travel screen,
+// the flight, the planet, the port, the combat and the career screens).
 #pragma once
 
 #include <string_view>
@@ -26,7 +27,7 @@ class ScreenUi : public rules::Ui {
   bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
               std::string_view first, std::string_view second) override;
 
-  // The screens below are not built yet: each reports through ScreenNotBuiltYet.
+  // Each of these is handed to the screen that owns it.
   bool IsVisible(rules::Screen screen) const override;
   void RedrawSystem(bool placeBodies) override;
   void UpdateStatusBars() override;
@@ -34,7 +35,6 @@ class ScreenUi : public rules::Ui {
   void ShowSpaceFinds() override;
   void ShowPromotion(rules::PromotionAward award, int level) override;
   void ChooseNewAbility(rules::AbilityChoice choice) override;
-  // Writes the enemy record's identity, which the rules read right after, without a combat screen.
   void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override;
   void RunShipCombat() override;

@@ -6,4 +6,25 @@ namespace screens {
 
 void OpenTravelScreen() { ScreenNotBuiltYet("TravelScreen"); }
 
+bool TravelScreenShowing() { return false; }
+
+void RedrawTravelSystem(bool placeBodies) {
+  (void)placeBodies;
+  ScreenNotBuiltYet("RedrawSystem");
+}
+
+void UpdateTravelStatusBars() { ScreenNotBuiltYet("UpdateStatusBars"); }
+
+void ShowTravelSpaceFinds() { ScreenNotBuiltYet("ShowSpaceFinds"); }
+
+void CloseTravelScreenForGameOver() { ScreenNotBuiltYet("CloseTravelScreen"); }
+
+bool MissionPanelShowing() { return false; }
+
+void HideMissionPanel() { ScreenNotBuiltYet("HideMissionPanel"); }
+
+void UpdateMissionPanel() { ScreenNotBuiltYet("UpdateMissionPanel"); }
+
+void OpenMissions() { ScreenNotBuiltYet("OpenMissions"); }
+
 }  // namespace screens

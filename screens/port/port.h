@@ -1,0 +1,26 @@
+// The port's services, opened from the planet screen's doors, and the trade window, the one screen
+// that is not modal: it stays beside the travel screen and the pirate hideout.
+#pragma once
+
+namespace screens {
+
+// The trade window: shown or hidden beside the travel screen, redrawn from the market.
+void ToggleTradeWindow();
+void UpdateTradeWindow();
+bool TradeWindowShowing();
+
+// The pirate hideout screen, modally.
+void OpenPirateHideout();
+bool PirateHideoutShowing();
+
+// The services behind the planet screen's doors, each modally.
+void OpenBank();
+void OpenCrewHiring();
+void OpenBar();
+void OpenGovernor();
+void OpenEquipmentShop();
+void OpenShipyard();
+void OpenMissionBoard();
+void OpenCampaignScreen();
+
+}  // namespace screens
