@@ -1,0 +1,411 @@
+#include "rules/flight.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "audio/sound.h"
+#include "rules/credits.h"
+#include "rules/daily_turn.h"
+#include "rules/encounters.h"
+#include "rules/mission_arrival.h"
+#include "rules/missions.h"
+#include "rules/ship_loss.h"
+#include "rules/space_finds.h"
+#include "state/fields.h"
+#include "state/progression.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/equipment.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+constexpr int kSkillStreetRules = 23;
+constexpr int kSkillAdvancedStreetRules = 24;
+constexpr int kSkillCleanRecord = 29;
+constexpr std::int32_t kTractorBeam = 12;
+constexpr std::int32_t kFightKindEncounter = 2;
+constexpr int kPoliceClassDraws = 1001;
+constexpr std::int32_t kCapitalRating = 6;
+constexpr int kReopenMissionStep = -11;
+constexpr std::int32_t kOldAge = 70;
+
+constexpr const char* kAlertText =
+    "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready to "
+    "engage...\"";
+
+bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+bool ValidBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
+bool ValidFind(std::int32_t slot) { return slot >= 1 && slot <= state::kLastFindSlot; }
+bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
+
+// The map position of a place of `system`: body 1..15, or space-find slot -1..-4.
+bool PlacePosition(std::int32_t system, std::int32_t place, std::int32_t& x, std::int32_t& y) {
+  if (!ValidSystem(system)) return false;
+  if (ValidBody(place)) {
+    x = state::BodyData[system][place][body::kMapX];
+    y = state::BodyData[system][place][body::kMapY];
+    return true;
+  }
+  if (ValidFind(-place)) {
+    x = state::SpaceFinds[system][-place][space_find::kMapX];
+    y = state::SpaceFinds[system][-place][space_find::kMapY];
+    return true;
+  }
+  return false;
+}
+
+// The kind of body `place` of `system`; 0 for a space find, which has none.
+std::int32_t PlaceKind(std::int32_t system, std::int32_t place) {
+  if (!ValidSystem(system) || !ValidBody(place)) return 0;
+  return state::BodyData[system][place][body::kKind];
+}
+
+bool AtWar(std::int32_t f, std::int32_t g) {
+  if (f < 1 || f > state::kLastFaction || g < 0 || g > state::kLastFaction) return false;
+  return state::FactionData[f][faction::kAtWarWith + g] > 0;
+}
+
+// The tutorial body of the player's faction: where the first cargo sells at a profit.
+std::int32_t TutorialBody() {
+  switch (state::PlayerData[player::kFaction]) {
+    case 1: return 3;
+    case 2: return 7;
+    case 3: return 2;
+    case 4: return 6;
+    default: return 0;
+  }
+}
+
+void ArrivalTutorial(std::int32_t place, Ui& ui) {
+  if (state::TutorialActive != 1) return;
+  if (state::TutorialStep == 6 && place == TutorialBody()) ui.BeginTutorialStep(7);
+  // Steps 12 and 20 end on arriving at the sun; the next steps begin with the fight and the
+  // landing.
+}
+
+// A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
+void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
+  state::TShipRow& ship = state::PlayerShip;
+  if (state::PlayerData[player::kCriminalDays] <= 0) return;
+  if (ship[ship::kCrewmen] == 0 && ship[ship::kOfficers] == 0 && ship[ship::kMarines] == 0) return;
+  if (PlaceKind(system, place) <= 0) return;
+  std::int32_t roll = state::Random(100);
+  if (ship[ship::kOfficers] > 0) roll = state::Random(40);
+  if (roll > 5) return;
+  ui.Message(Popup::Text, "Mutinee!",
+             "Some members of your crew do not want to serve a criminal any longer and steal an "
+             "escape pod to flee to the planet surface. You should try to hire pirates at pirate "
+             "hideouts instead!");
+  for (const int kind : {ship::kCrewmen, ship::kOfficers, ship::kMarines}) {
+    const std::int32_t gone = state::Random(ship[kind]);
+    ship[kind] = std::max(0, ship[kind] - gone);
+  }
+}
+
+// The police fight: the system's owner sends `policeClass`; the encounter popup, the fight, and
+// the loss of the ship when it did not survive.
+void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
+  const std::int32_t police = state::EnemyShip[ship::kFaction];
+  ui.SetupShipCombat(policeClass, police, kFightKindEncounter, 0);
+  if (tractorBeam) state::EnemyAbilitySlots[12] = kTractorBeam;
+  audio::PlayAlertSound();
+  const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
+  ui.ShowEncounter("Hostile encounter!",
+                   state::FactionText[f][2] + " " + state::GetShipClassName(policeClass),
+                   kAlertText,
+                   state::GetShipFactionImage(state::EnemyShip[ship::kClass],
+                                              state::EnemyShip[ship::kFaction]) +
+                       "_Scene.jpg");
+  ui.RunShipCombat();
+  if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
+}
+
+bool CarriesContraband() {
+  for (int good = state::kFirstContraband; good <= state::kLastGood; ++good)
+    if (state::Cargo[good] != 0) return true;
+  return false;
+}
+
+void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
+  const bool carrying = CarriesContraband();
+  std::int32_t threshold = 60;
+  const std::int32_t roll = state::Random(200);
+  if (Owns(kSkillCleanRecord)) threshold /= 2;
+  if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
+      state::kSpecialHiddenCargoBay) {
+    threshold -= threshold / 4;
+  }
+  const std::int32_t kind = PlaceKind(system, place);
+  const bool checked = kind > 0 || kind == state::kKindWormhole;
+  if (!checked || !carrying || state::PlayerShip[ship::kAlive] <= 0 || threshold < roll) return;
+
+  std::int32_t& wanted = state::PlayerData[player::kCriminalDays];
+  if (wanted < 0) wanted = 0;
+  const std::int32_t days = state::Random(60) + 30;
+  AddSaturated(wanted, days);
+  ui.Message(Popup::Text, "Contraband detected!",
+             "A police ship has detected the contraband on board of your ship! You are flagged "
+             "criminal and have to defend against the police!");
+  state::EnemyShip[ship::kFaction] = state::SystemData[system][star_system::kOwner];
+  const std::int32_t policeClass = DrawPoliceShip(false);
+  // A system whose owner flies no warship at all sends nobody.
+  if (policeClass != 0) FightPolice(policeClass, true, ui);
+}
+
+void SetPlaceAndShow(std::int32_t system, Ui& ui) {
+  state::SelectedBody = state::PlayerShip[ship::kBody];
+  ShowSystem(ui, true, system);
+}
+
+}  // namespace
+
+std::int32_t FlightDays(std::int32_t distance, std::int32_t speed, std::int32_t age,
+                        bool shortHanded, bool toSpaceFind) {
+  // A ship too slow for a pace of one pixel a day still moves at that pace.
+  const std::int64_t pace = std::max<std::int32_t>(speed / 8, 1);
+  std::int64_t days = std::max<std::int32_t>(distance, 0) / pace;
+  if (age > kOldAge) days += age - kOldAge;
+  if (shortHanded) days *= toSpaceFind ? 6 : 3;
+  days = std::max<std::int64_t>(days, kShortestFlight);
+  if (!toSpaceFind) days = std::min<std::int64_t>(days, kLongestBodyFlight);
+  return static_cast<std::int32_t>(std::min<std::int64_t>(days, INT32_MAX));
+}
+
+std::int32_t FlightDistance(std::int32_t system, std::int32_t from, std::int32_t to) {
+  std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  if (!PlacePosition(system, from, x0, y0) || !PlacePosition(system, to, x1, y1)) return 0;
+  return std::abs(x1 - x0) + std::abs(y1 - y0);
+}
+
+std::int32_t RequiredFlightCrew() {
+  return state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrMinCrew);
+}
+
+std::int32_t FlyingCrew() {
+  const state::TShipRow& ship = state::PlayerShip;
+  return ship[ship::kCrewmen] + ship[ship::kOfficers] + ship[ship::kPirates];
+}
+
+bool TutorialBefore(int step) {
+  if (state::TutorialActive != 1) return false;
+  if (state::TutorialStep == kReopenMissionStep) return step > 11;
+  return state::TutorialStep < step;
+}
+
+std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {
+  const bool toSpaceFind = target < 0;
+  if (!ValidSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
+  if (!toSpaceFind && TutorialBefore(6)) {
+    ui.Message(Popup::Text, "Tutorial",
+               "Sorry, but please follow the tutorial instructions in the green window or "
+               "alternatively close the tutorial.");
+    return std::nullopt;
+  }
+  const std::int32_t required = RequiredFlightCrew();
+  const bool shortHanded = required > FlyingCrew();
+  if (shortHanded &&
+      !ui.Ask("Not enough crew!",
+              "You need a crew of at least " + std::to_string(required) +
+                  " crewmen, officers or pirates to fly this ship. Space Marines and droids do "
+                  "not count! Do you still wish to fly? (Travel time would be greatly "
+                  "increased)")) {
+    return std::nullopt;
+  }
+  const std::int32_t distance =
+      FlightDistance(system, state::PlayerShip[ship::kBody], target);
+  const std::int32_t speed = state::GetEngineTravelSpeed(state::PlayerShip[ship::kClass],
+                                                         state::PlayerShip[ship::kEngine]);
+  const std::int32_t days =
+      FlightDays(distance, speed, state::GetPlayerAge(), shortHanded, toSpaceFind);
+  state::PlayerData[player::kFlightEncounters] = 0;
+  audio::PlayFlySound();
+  return days;
+}
+
+void FlightDay(std::int32_t& daysLeft, Ui& ui) {
+  AdvanceDay(ui);
+  if (state::SelectedBody > 0) StartHostileEncounter(ui);
+  daysLeft -= 1;
+  if (state::PlayerShip[ship::kAlive] == 0) daysLeft = 0;
+}
+
+void ArriveFromFlight(Ui& ui) {
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t place = state::SelectedBody;
+  state::PlayerShip[ship::kBody] = place;
+  if (ValidSystem(s)) state::SystemVisited[s] = 1;
+  if (ValidBody(place)) state::BodyPricesKnown[place] = 1;
+  ShowSystem(ui, false, s);
+  ui.UpdateTradePopup();
+
+  ArrivalTutorial(place, ui);
+  if (state::PlayerShip[ship::kAlive] > 0) CheckMissionOnArrival(ui);
+  Mutiny(s, place, ui);
+
+  // A wanted pilot at a pirate hideout is among friends.
+  const bool sheltered = PlaceKind(s, place) == state::kKindPirateHideout &&
+                         state::PlayerData[player::kCriminalDays] > 0 &&
+                         state::PlayerShip[ship::kAlive] > 0;
+  if (!sheltered) ContrabandCheck(s, place, ui);
+
+  if (ValidFind(-state::SelectedBody)) ResolveSpaceFind(-state::SelectedBody, ui);
+}
+
+std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  if (!ValidSystem(s)) return 0;
+  const state::TSystemRow& system = state::SystemData[s];
+  std::int32_t kind = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  if (system[star_system::kCampaign] > 0) kind = 3;
+  const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+  const std::int32_t police = state::EnemyShip[ship::kFaction];
+  std::int32_t policeClass = 0;
+  for (int draw = 0; draw < kPoliceClassDraws; ++draw) {
+    policeClass = ChooseEncounterShipType(kind, s, psize, police);
+    const std::int32_t size = state::GetShipClassSize(policeClass);
+    const bool warship = state::GetShipClassStat(policeClass, state::kAttrRole) == 1;
+    if (warship && (biggerThanPlayer ? size > psize : size == psize)) break;
+  }
+  return policeClass;
+}
+
+Landing DecideLanding() {
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t b = state::PlayerShip[ship::kBody];
+  if (!ValidSystem(s) || !ValidBody(b)) return Landing::Nothing;
+  const state::TBodyRow& body = state::BodyData[s][b];
+  const std::int32_t kind = body[body::kKind];
+  if (kind > 0) {
+    if (state::PlayerData[player::kCriminalDays] > 0) {
+      const bool streetRules = Owns(kSkillStreetRules) || Owns(kSkillAdvancedStreetRules);
+      return streetRules ? Landing::AskSneak : Landing::Wanted;
+    }
+    const std::int32_t own = state::PlayerData[player::kFaction];
+    if (body[body::kOwner] != own && AtWar(own, body[body::kOwner])) return Landing::EnemyPlanet;
+    if (body[body::kAsteroidField] == 1) return Landing::Asteroids;
+    if (TutorialBefore(20)) return Landing::TutorialLocked;
+    return Landing::Land;
+  }
+  if (kind == state::kKindWormhole) {
+    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= 1 ? Landing::NoJumpEngines
+                                                                          : Landing::Jump;
+  }
+  return Landing::Nothing;
+}
+
+DockResult DockOrJump(Ui& ui) {
+  DockResult result;
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t b = state::PlayerShip[ship::kBody];
+  if (!ValidSystem(s) || !ValidBody(b)) return result;
+
+  switch (DecideLanding()) {
+    case Landing::Nothing:
+      break;
+    case Landing::Wanted:
+      ui.Message(Popup::Text, "Careful!",
+                 "The police is looking for you! You cannot simply land at a planet and walk "
+                 "around!");
+      break;
+    case Landing::AskSneak: {
+      if (!ui.Ask("Careful!",
+                  "The police is looking for you! You cannot simply land at a planet and walk "
+                  "around! Do you still wish to try to sneak in? (\"Street rules\" ability)")) {
+        break;
+      }
+      const std::int32_t chance = Owns(kSkillAdvancedStreetRules) ? 75 : 50;
+      if (chance >= state::Random(100)) {
+        ui.Message(Popup::Text, "Success!",
+                   "You successfully sneaked in the spaceport using a false identity.");
+        audio::PlayMaximizeSound();
+        result.planet = true;
+        break;
+      }
+      ui.Message(Popup::Text, "Failed!",
+                 "You try to sneak in using a false identity, but you are caught. A police ship "
+                 "is engaging you!");
+      state::EnemyShip[ship::kFaction] = state::SystemData[s][star_system::kOwner];
+      const std::int32_t policeClass = DrawPoliceShip(true);
+      if (policeClass != 0) FightPolice(policeClass, false, ui);
+      break;
+    }
+    case Landing::EnemyPlanet:
+      ui.Message(Popup::Text, "Enemy planet!",
+                 "This planet is controlled by an enemy faction! You cannot land here! Land-Space "
+                 "missiles would blow you to pieces before you would even be able to enter the "
+                 "atmossphere.");
+      break;
+    case Landing::Asteroids:
+      ui.Message(Popup::Text, "N/A!", "You cannot land on asteroids!");
+      break;
+    case Landing::TutorialLocked:
+      ui.Message(Popup::Text, "Tutorial",
+                 "For the purpose of this tutorial this option has been locked. Please follow the "
+                 "instructions or cancel the tutorial.");
+      break;
+    case Landing::Land:
+      if (state::TutorialActive == 1 && state::TutorialStep >= 20 && state::TutorialStep <= 22)
+        ui.BeginTutorialStep(22);
+      audio::PlayMaximizeSound();
+      result.planet = true;
+      break;
+    case Landing::NoJumpEngines:
+      ui.Message(Popup::Text, "No jump engines!",
+                 "Fighter-class spaceships do not have the required jump engines to use "
+                 "wormholes. You need to buy a bigger ship (at least a corvette) to leave this "
+                 "star system.");
+      ShowSystem(ui, true, s);
+      break;
+    case Landing::Jump:
+      result.jump = PlanJump(s, b);
+      if (result.jump)
+        state::PlayerData[player::kFlightEncounters] = 0;
+      else
+        ShowSystem(ui, true, s);  // a wormhole that leads nowhere
+      break;
+  }
+
+  const state::TBodyRow& body = state::BodyData[s][b];
+  result.hideout =
+      body[body::kKind] == state::kKindPirateHideout && body[body::kVisible] > 0;
+  return result;
+}
+
+std::optional<WormholeJump> PlanJump(std::int32_t system, std::int32_t body) {
+  if (!ValidSystem(system) || !ValidBody(body)) return std::nullopt;
+  const state::TBodyRow& wormhole = state::BodyData[system][body];
+  if (wormhole[body::kKind] != state::kKindWormhole) return std::nullopt;
+  WormholeJump jump;
+  jump.destination = wormhole[body::kDestination];
+  if (!ValidSystem(jump.destination) || jump.destination == system) return std::nullopt;
+  jump.days = std::max(wormhole[body::kJumpLength], 1);
+  jump.arrivalBody = 1;
+  for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
+    const state::TBodyRow& way = state::BodyData[jump.destination][b];
+    if (way[body::kKind] == state::kKindWormhole && way[body::kDestination] == system) {
+      jump.arrivalBody = b;
+      break;
+    }
+  }
+  return jump;
+}
+
+void JumpDay(std::int32_t& daysLeft, Ui& ui) {
+  AdvanceDay(ui);
+  StartHostileEncounter(ui);
+  daysLeft -= 1;
+  if (state::PlayerShip[ship::kAlive] == 0) daysLeft = 0;
+}
+
+void ArriveFromJump(const WormholeJump& jump, Ui& ui) {
+  if (!ValidSystem(jump.destination) || !ValidBody(jump.arrivalBody)) return;
+  state::PlayerShip[ship::kSystem] = jump.destination;
+  state::PlayerShip[ship::kBody] = jump.arrivalBody;
+  state::SystemVisited[jump.destination] = 1;
+  SetPlaceAndShow(jump.destination, ui);
+}
+
+}  // namespace rules
