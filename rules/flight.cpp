@@ -12,11 +12,11 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/space_finds.h"
+#include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
-#include "state/equipment.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -82,26 +82,26 @@ std::int32_t TutorialBody() {
 void ArrivalTutorial(std::int32_t place, Ui& ui) {
   if (state::TutorialActive != 1) return;
   if (state::TutorialStep == 6 && place == TutorialBody()) ui.BeginTutorialStep(7);
-  // Steps 12 and 20 end on arriving at the sun; the next steps begin with the fight and the
-  // landing.
+  // At steps 12 and 20 arriving at the sun only puts the travel screen's hint away; the next
+  // steps begin with the mission's fight and with the landing.
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
 void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
-  state::TShipRow& ship = state::PlayerShip;
+  state::TShipRow& crew = state::PlayerShip;
   if (state::PlayerData[player::kCriminalDays] <= 0) return;
-  if (ship[ship::kCrewmen] == 0 && ship[ship::kOfficers] == 0 && ship[ship::kMarines] == 0) return;
+  if (crew[ship::kCrewmen] == 0 && crew[ship::kOfficers] == 0 && crew[ship::kMarines] == 0) return;
   if (PlaceKind(system, place) <= 0) return;
   std::int32_t roll = state::Random(100);
-  if (ship[ship::kOfficers] > 0) roll = state::Random(40);
+  if (crew[ship::kOfficers] > 0) roll = state::Random(40);
   if (roll > 5) return;
   ui.Message(Popup::Text, "Mutinee!",
              "Some members of your crew do not want to serve a criminal any longer and steal an "
              "escape pod to flee to the planet surface. You should try to hire pirates at pirate "
              "hideouts instead!");
   for (const int kind : {ship::kCrewmen, ship::kOfficers, ship::kMarines}) {
-    const std::int32_t gone = state::Random(ship[kind]);
-    ship[kind] = std::max(0, ship[kind] - gone);
+    const std::int32_t gone = state::Random(crew[kind]);
+    crew[kind] = std::max(0, crew[kind] - gone);
   }
 }
 
@@ -185,8 +185,8 @@ std::int32_t RequiredFlightCrew() {
 }
 
 std::int32_t FlyingCrew() {
-  const state::TShipRow& ship = state::PlayerShip;
-  return ship[ship::kCrewmen] + ship[ship::kOfficers] + ship[ship::kPirates];
+  const state::TShipRow& crew = state::PlayerShip;
+  return crew[ship::kCrewmen] + crew[ship::kOfficers] + crew[ship::kPirates];
 }
 
 bool TutorialBefore(int step) {

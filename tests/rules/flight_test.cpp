@@ -598,4 +598,28 @@ TEST_F(FlightDay, ALostShipEndsTheFlightOnThatDay) {
   EXPECT_EQ(ui.travelClosings, 1);
 }
 
+// The flight window's counter as the window keeps it: a new chance after a lost fight stops the
+// flight, and the ship arrives on that same day, alive.
+struct StoppingScript : FightScript {
+  std::int32_t* daysLeft = nullptr;
+  void StopFlight() override {
+    FightScript::StopFlight();
+    *daysLeft = 0;
+  }
+};
+
+TEST_F(FlightDay, ANewChanceEndsTheFlightOnThatDayWithTheShipAlive) {
+  StoppingScript script;
+  std::int32_t daysLeft = 300;
+  script.daysLeft = &daysLeft;
+  script.outcome = FightOutcome::PlayerDestroyed;
+  state::SelectedBody = 2;
+  while (daysLeft > 0 && script.fights == 0) rules::FlightDay(daysLeft, script);
+  ASSERT_EQ(script.fights, 1);
+  EXPECT_EQ(script.flightStops, 1);
+  EXPECT_LE(daysLeft, 0) << "the ship arrives now";
+  EXPECT_EQ(PlayerShip[ship::kAlive], 1);
+  EXPECT_EQ(PlayerData[player::kLifePoints], 2);
+}
+
 }  // namespace
