@@ -180,6 +180,8 @@ TEST_F(FlightWindowTest, AJumpBringsTheShipIntoTheNextSystem) {
     EXPECT_TRUE(screens::Jump->Visible());
     EXPECT_FALSE(screens::FlightShowing()) << "the jump has its own window";
     EXPECT_EQ(DaysShown(*screens::Jump), screens::DayCountWindow::DaysText(length));
+    platform::App().SaveScreenshot(
+        (std::filesystem::path(::testing::TempDir()) / "jump_window.png").string(), screens::Jump);
     platform::App().AdvanceClock(199);
     EXPECT_EQ(state::GameDay, day) << "a jump day takes 200 ms";
     platform::App().AdvanceClock(1);
