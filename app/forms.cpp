@@ -9,6 +9,7 @@
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
+#include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 
@@ -49,6 +50,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("NameSelection", NameSelection),
       Entry("ProfessionSelection", ProfessionSelection),
       Entry("SaveLoad", SaveLoad),
+      Entry("TradeWindow", TradeWindow),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };
