@@ -128,8 +128,12 @@ void TradeWindowScreen::Refresh() {
   hold_.SetCaption(view.hold);
   for (std::size_t k = 0; k < quantityLabels_.size(); ++k)
     quantityLabels_[k]->SetCaption(view.quantityCaptions[k]);
-  // Another quantity than the four (set elsewhere) leaves the buttons as they are.
-  if (view.activeQuantity >= 0) buttons_.Reload();
+  // Another quantity than the four (set elsewhere) leaves the buttons as they are; an unchanged
+  // one leaves them too, so a trade redraws no more than the rows it changed.
+  if (view.activeQuantity >= 0 && view.activeQuantity != shownQuantity_) {
+    buttons_.Reload();
+    shownQuantity_ = view.activeQuantity;
+  }
 }
 
 void TradeWindowScreen::Toggle() {

@@ -58,6 +58,7 @@ class TradeWindowScreen : public platform::Form {
   platform::Panel& tutorialArrow_ = Get<platform::Panel>("TutorialArrow");
   platform::Timer& tutorialTimer_ = Get<platform::Timer>("TutorialArrowTimer");
   PictureButtons buttons_;
+  int shownQuantity_ = -1;  // the quantity button shown lit, as an index of kTradeQuantities
   ScreenUi rules_;
 };
 

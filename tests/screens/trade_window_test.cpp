@@ -47,6 +47,12 @@ class TradeWindowTest : public GameFormsTest {
     state::DisplayedSystem = kSystem;
   }
 
+  void TearDown() override {
+    state::TutorialActive = 0;
+    state::TutorialStep = 0;
+    GameFormsTest::TearDown();
+  }
+
   static screens::TradeWindowScreen& window() { return *screens::TradeWindow; }
 
   // Runs `script` with the window opened by its toggle first.
@@ -161,6 +167,8 @@ click TradeWindow.BuyLabel
 click TradeWindow.BuyAllLabel
 expect TradeWindow.GoodCargo2.Caption "0"
 expect TradeWindow.Hold.Caption "120/120"
+key Escape
+expect TradeWindow.Visible false
 )");
   EXPECT_EQ(state::PlayerData[player::kCredits], 10000);
 }
@@ -179,6 +187,27 @@ TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit
   MoveOnto(window().Get<platform::Label>("GoodName4"));
   EXPECT_EQ(window().HoverIndex(), screens::kTradeQuantityButton1 + 1)
       << "the last button stays lit until another is entered";
+}
+
+TEST_F(TradeWindowTest, TheTutorialKeepsTheWindowOpenAndBlinksItsArrow) {
+  state::TutorialActive = 1;
+  state::TutorialStep = 7;
+  window().StartTutorialArrow(200, 300);
+  Play(R"(
+wait 1000
+expect TradeWindow.TutorialArrow.Visible true
+expect TradeWindow.TutorialArrow.Left "200"
+wait 1000
+expect TradeWindow.TutorialArrow.Visible false
+click TradeWindow.CloseLabel
+expect TextPopup.Topic.Caption "Tutorial"
+answer continue
+expect TradeWindow.Visible true
+)");
+  window().StopTutorialArrow();
+  state::TutorialStep = 9;
+  ClickOn(window().Get<platform::Label>("CloseLabel"));
+  EXPECT_FALSE(screens::TradeWindowShowing());
 }
 
 TEST_F(TradeWindowTest, TheWindowIsDraggedByItsTitleBar) {
