@@ -53,12 +53,12 @@ bool TutorialAt(std::int32_t step) {
   return state::TutorialActive == 1 && state::TutorialStep == step;
 }
 
+// Lying between 11 and 12, the reopening step is below any step above 11 and no other.
 bool TutorialBefore(std::int32_t step) {
   if (state::TutorialActive != 1) return false;
-  const std::int64_t doubled = state::TutorialStep == kTutorialReopenMissionStep
-                                   ? 23
-                                   : 2 * static_cast<std::int64_t>(state::TutorialStep);
-  return doubled < 2 * static_cast<std::int64_t>(step);
+  const std::int32_t at =
+      state::TutorialStep == kTutorialReopenMissionStep ? 11 : state::TutorialStep;
+  return at < step;
 }
 
 bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
@@ -78,7 +78,8 @@ std::int32_t PriceHere(std::int32_t g) { return state::MarketPrice[HereSystem()]
 void Refresh(Ui& ui) { ShowSystem(ui, false, HereSystem()); }
 
 void AdvanceTutorialAfterPurchase(Ui& ui) {
-  if (TutorialAt(kTutorialBuyStep) && Cargo[kSupplies] >= 1) ui.BeginTutorialStep(kTutorialBuyStep + 1);
+  if (TutorialAt(kTutorialBuyStep) && Cargo[kSupplies] >= 1)
+    ui.BeginTutorialStep(kTutorialBuyStep + 1);
 }
 
 // While the tutorial waits for Supplies, any other good is refused with its notice.
@@ -113,8 +114,8 @@ void CompleteDelivery(Ui& ui) {
   const std::int32_t reward = ActiveMission[mission::kReward];
   AddCredits(reward, ui);
   ui.HideMissionPanel();
-  ui.Message(Popup::Picture, "Mission completed!", std::string(kDeliveredText) + std::to_string(reward),
-             "GeneralMissionPic.jpg");
+  ui.Message(Popup::Picture, "Mission completed!",
+             std::string(kDeliveredText) + std::to_string(reward), "GeneralMissionPic.jpg");
   switch (ActiveMission[mission::kType]) {
     case kMissionTransport: AddExperience(3000, ui); break;
     case kMissionSupply: AddExperience(9000, ui); break;
@@ -132,7 +133,8 @@ bool IsDeliveryHere(std::int32_t g) {
   if (type != kMissionTransport && type != kMissionSupply && type != kMissionCombatTransport)
     return false;
   return ActiveMission[mission::kTargetBody] == HereBody() &&
-         ActiveMission[mission::kTargetSystem] == HereSystem() && ActiveMission[mission::kGood] == g;
+         ActiveMission[mission::kTargetSystem] == HereSystem() &&
+         ActiveMission[mission::kGood] == g;
 }
 
 // Sells q units of good g from the hold at the market here (q >= 1, MarketHere()).

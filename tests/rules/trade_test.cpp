@@ -49,7 +49,8 @@ class Trade : public World {
         MarketStock[kSystem][b][g] = 1000;
       }
     }
-    for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][5] = "Logo" + std::to_string(f);
+    for (int f = 0; f <= state::kLastFaction; ++f)
+      state::FactionText[f][5] = "Logo" + std::to_string(f);
     PlayerData[player::kFaction] = 2;
     PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
     PlayerData[player::kCredits] = 100000;
@@ -99,7 +100,7 @@ TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
       {"no good selected", kPlanet, 0, 10, 500, 200, 0, 100000, 0, "N/A"},
       {"contraband at a hideout", kHideoutBody, kRum, 10, 500, 200, 0, 100000, 10, ""},
       {"at the sun: no market", kSunBody, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
-      {"at a bare asteroid field: no market", kBareRocks, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
+      {"at bare rocks: no market", kBareRocks, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
       {"at a space find: no market", -1, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
   };
   for (const Case& c : cases) {
@@ -341,7 +342,7 @@ TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
   EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
   EXPECT_EQ(PlayerData[player::kCredits],
             100000 + 3 * 100 + 4 * 200 + 5 * 1300 + 1 * 1800 + 5000);
-  EXPECT_EQ(ui.CountTopic("Information"), 1u) << "the notice shows once though two goods are illegal";
+  EXPECT_EQ(ui.CountTopic("Information"), 1u) << "once, though two of the goods are illegal";
 
   ui.Clear();
   PlayerShip[ship::kBody] = kHideoutBody;

@@ -151,6 +151,7 @@ expect TradeWindow.GoodStock1.Caption "0"
 click TradeWindow.GoodName14
 click TradeWindow.BuyLabel
 expect TradeWindow.GoodCargo14.Caption "13"
+screenshot TradeWindow "trade_window_hideout.png"
 click TradeWindow.SellAllLabel
 expect TextPopup.Topic.Caption "N/A"
 answer continue
@@ -171,6 +172,22 @@ key Escape
 expect TradeWindow.Visible false
 )");
   EXPECT_EQ(state::PlayerData[player::kCredits], 10000);
+}
+
+TEST_F(TradeWindowTest, ItShowsTheSelectedBodyButTradesWhereTheShipIs) {
+  state::BodyData[kSystem][1][body::kVisible] = 1;
+  state::BodyData[kSystem][1][body::kKind] = state::kKindSun;
+  state::SelectedBody = 1;
+  state::SelectedGood = 2;
+  Play(R"(
+expect TradeWindow.GoodPrice2.Caption "$ ?"
+expect TradeWindow.GoodStock2.Caption ""
+click TradeWindow.BuyLabel
+expect TradeWindow.GoodCargo2.Caption "10"
+screenshot TradeWindow "trade_window_no_market.png"
+)");
+  EXPECT_EQ(state::MarketStock[kSystem][kPlanet][2], 30);
+  EXPECT_EQ(state::PlayerData[player::kCredits], 10000 - 10 * 200);
 }
 
 TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit) {
