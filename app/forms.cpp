@@ -9,6 +9,7 @@
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
+#include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
 #include "screens/popups/popup_forms.h"
@@ -52,6 +53,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("SaveLoad", SaveLoad),
       Entry("Flight", Flight),
       Entry("Jump", Jump),
+      Entry("TradeWindow", TradeWindow),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };

@@ -335,4 +335,9 @@ void UpdateMarketStocks() {
   }
 }
 
+bool HasMarket(std::int32_t s, std::int32_t b) {
+  if (s < 1 || s > state::kLastSystem || b < 1 || b > state::kLastBody) return false;
+  return IsMarket(BodyData[s][b]);
+}
+
 }  // namespace rules

@@ -19,4 +19,8 @@ void UpdateMarketPrices();
 // New stocks for every visible planet and hideout.
 void UpdateMarketStocks();
 
+// Whether body b of system s has a market: a visible planet (an economy class above 0) or pirate
+// hideout. Suns, wormholes, bare asteroid fields, space finds (b < 1) and empty slots have none.
+bool HasMarket(std::int32_t s, std::int32_t b);
+
 }  // namespace rules

@@ -1,12 +1,17 @@
 #include "screens/port/port.h"
 
+#include "screens/port/trade_window.h"
 #include "screens/screen_ui.h"
 
 namespace screens {
 
-void ToggleTradeWindow() { ScreenNotBuiltYet("TradeWindow"); }
-void UpdateTradeWindow() { ScreenNotBuiltYet("UpdateTradePopup"); }
-bool TradeWindowShowing() { return false; }
+void ToggleTradeWindow() {
+  if (TradeWindow) TradeWindow->Toggle();
+}
+void UpdateTradeWindow() {
+  if (TradeWindow) TradeWindow->Refresh();
+}
+bool TradeWindowShowing() { return TradeWindow && TradeWindow->Visible(); }
 
 void OpenPirateHideout() { ScreenNotBuiltYet("PirateHideout"); }
 bool PirateHideoutShowing() { return false; }

@@ -1,0 +1,277 @@
+#include "rules/trade.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "rules/campaigns.h"
+#include "rules/credits.h"
+#include "rules/markets.h"
+#include "rules/missions.h"
+#include "state/fields.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+using state::ActiveMission;
+using state::Cargo;
+using state::PlayerData;
+using state::PlayerShip;
+
+constexpr std::string_view kSelectFirstText = "Please first select a good to buy.";
+constexpr std::string_view kNoCreditsTopic = "Not enough credits";
+constexpr std::string_view kNoCreditsText = "You do not have enough credits for this purchase.";
+constexpr std::string_view kHideoutText = "You cannot sell goods at a pirate hideout.";
+constexpr std::string_view kTutorialSuppliesText =
+    "For the purpose of this tutorial please select the \"SUPPLIES\" and later buy at least one "
+    "unit of this kind of good.";
+constexpr std::string_view kTutorialKeepOpenText =
+    "Please do not close this window yet - we still need it!";
+constexpr std::string_view kFameText =
+    "You receive some experience points. The more you have the more likely you will be promoted.";
+constexpr std::string_view kFameOnceText =
+    "When you sell illegal goods in the future you will still receive experience points, but you "
+    "only receive this information once per game.";
+constexpr std::string_view kDeliveredText =
+    "You have delivered the required amount of goods and completed the transport mission. You "
+    "receive a reward of $ ";
+
+constexpr std::int32_t kSupplies = 1;
+constexpr std::int32_t kContrabandExperiencePerUnit = 20;
+// Cargo ids the hold is summed and emptied over.
+constexpr std::int32_t kLastCargoId = state::kLastStoredField;
+
+// The tutorial's steps of the trade window: buy Supplies, sell everything, close the window.
+constexpr std::int32_t kTutorialBuyStep = 5;
+constexpr std::int32_t kTutorialSellStep = 7;
+constexpr std::int32_t kTutorialCloseStep = 8;
+// The step that reopens a mission lies between steps 11 and 12 wherever steps are compared.
+constexpr std::int32_t kTutorialReopenMissionStep = -11;
+
+bool TutorialAt(std::int32_t step) {
+  return state::TutorialActive == 1 && state::TutorialStep == step;
+}
+
+// Lying between 11 and 12, the reopening step is below any step above 11 and no other.
+bool TutorialBefore(std::int32_t step) {
+  if (state::TutorialActive != 1) return false;
+  const std::int32_t at =
+      state::TutorialStep == kTutorialReopenMissionStep ? 11 : state::TutorialStep;
+  return at < step;
+}
+
+bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
+bool IsContraband(std::int32_t g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
+
+std::int32_t HereSystem() { return PlayerShip[ship::kSystem]; }
+std::int32_t HereBody() { return PlayerShip[ship::kBody]; }
+bool MarketHere() { return HasMarket(HereSystem(), HereBody()); }
+bool AtPirateHideout() {
+  return MarketHere() &&
+         state::BodyData[HereSystem()][HereBody()][body::kKind] == state::kKindPirateHideout;
+}
+// The market row of the ship's body; only where MarketHere().
+std::int32_t& StockHere(std::int32_t g) { return state::MarketStock[HereSystem()][HereBody()][g]; }
+std::int32_t PriceHere(std::int32_t g) { return state::MarketPrice[HereSystem()][HereBody()][g]; }
+
+void Refresh(Ui& ui) { ShowSystem(ui, false, HereSystem()); }
+
+void AdvanceTutorialAfterPurchase(Ui& ui) {
+  if (TutorialAt(kTutorialBuyStep) && Cargo[kSupplies] >= 1)
+    ui.BeginTutorialStep(kTutorialBuyStep + 1);
+}
+
+// While the tutorial waits for Supplies, any other good is refused with its notice.
+bool TutorialRefusesGood(Ui& ui) {
+  if (!TutorialAt(kTutorialBuyStep) || state::SelectedGood == kSupplies) return false;
+  ui.Message(Popup::Text, "Tutorial", kTutorialSuppliesText);
+  return true;
+}
+
+// Buys up to `wanted` units of the selected good: the stock and the hold cut the quantity, the
+// credits must cover all of it.
+void Purchase(std::int32_t wanted, Ui& ui) {
+  const std::int32_t g = state::SelectedGood;
+  const std::int32_t price = PriceHere(g);
+  if (price < 1) return;  // a market that gives goods away, or pays for taking them, is broken
+  const std::int32_t q = PurchasableUnits(g, wanted);
+  const std::int64_t cost = static_cast<std::int64_t>(price) * q;
+  if (cost > PlayerData[player::kCredits]) {
+    ui.Message(Popup::Text, kNoCreditsTopic, kNoCreditsText);
+    return;
+  }
+  if (q < 1) return;
+  PlayerData[player::kCredits] -= static_cast<std::int32_t>(cost);
+  StockHere(g) -= q;
+  Cargo[g] += q;
+}
+
+void CompleteDelivery(Ui& ui) {
+  ActiveMission[mission::kActive] = 0;
+  if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
+  AddSaturated(PlayerData[player::kMissionsCompleted], 1);
+  const std::int32_t reward = ActiveMission[mission::kReward];
+  AddCredits(reward, ui);
+  ui.HideMissionPanel();
+  ui.Message(Popup::Picture, "Mission completed!",
+             std::string(kDeliveredText) + std::to_string(reward), "GeneralMissionPic.jpg");
+  switch (ActiveMission[mission::kType]) {
+    case kMissionTransport: AddExperience(3000, ui); break;
+    case kMissionSupply: AddExperience(9000, ui); break;
+    default: AddExperience(6000, ui); break;  // combat transport
+  }
+  ui.UpdateStatusBars();
+  const std::int32_t f = PlayerData[player::kFaction];
+  const std::string logo = f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : "";
+  ui.Message(Popup::Fame, "", kFameText, logo + ".jpg");
+}
+
+bool IsDeliveryHere(std::int32_t g) {
+  if (ActiveMission[mission::kActive] <= 0) return false;
+  const std::int32_t type = ActiveMission[mission::kType];
+  if (type != kMissionTransport && type != kMissionSupply && type != kMissionCombatTransport)
+    return false;
+  return ActiveMission[mission::kTargetBody] == HereBody() &&
+         ActiveMission[mission::kTargetSystem] == HereSystem() &&
+         ActiveMission[mission::kGood] == g;
+}
+
+// Sells q units of good g from the hold at the market here (q >= 1, MarketHere()).
+void SellUnits(std::int32_t g, std::int32_t q, Ui& ui) {
+  AddSaturated(PlayerData[player::kCredits], static_cast<std::int64_t>(PriceHere(g)) * q);
+  AddSaturated(StockHere(g), q);
+  Cargo[g] -= q;
+  std::int32_t& sold = PlayerData[player::kGoodsSold];
+  AddSaturated(sold, q);
+  if (sold > kGoodsSoldCap - 1) sold = kGoodsSoldCap;
+
+  if (IsContraband(g)) {
+    AddExperience(kContrabandExperiencePerUnit * q, ui);
+    if (PlayerData[player::kIllegalGoodsWarning] == 0) {
+      const std::int32_t f = PlayerData[player::kFaction];
+      const std::string logo = f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : "";
+      ui.Message(Popup::Fame, "", kFameText, logo + ".jpg");
+      PlayerData[player::kIllegalGoodsWarning] = 1;
+      ui.Message(Popup::Text, "Information", kFameOnceText);
+    }
+  }
+
+  if (IsDeliveryHere(g)) {
+    // The delivered units leave the market with the mission's goods.
+    StockHere(g) = 0;
+    AddSaturated(ActiveMission[mission::kQuantity], -static_cast<std::int64_t>(q));
+    if (ui.IsVisible(Screen::MissionPanel)) ui.UpdateMissionPanel();
+    if (ActiveMission[mission::kQuantity] <= 0) CompleteDelivery(ui);
+  }
+}
+
+}  // namespace
+
+std::int32_t CargoInUse() {
+  std::int64_t used = 0;
+  for (std::int32_t g = 1; g <= kLastCargoId; ++g) used += Cargo[g];
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(used, INT32_MIN, INT32_MAX));
+}
+
+std::int32_t FreeCargoSpace() {
+  const std::int64_t free = static_cast<std::int64_t>(PlayerShip[ship::kCargoSpace]) - CargoInUse();
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(free, 0, INT32_MAX));
+}
+
+std::int32_t PurchasableUnits(std::int32_t good, std::int32_t wanted) {
+  if (!IsGood(good) || !MarketHere()) return 0;
+  const std::int32_t units = std::min({wanted, StockHere(good), FreeCargoSpace()});
+  return std::max(units, 0);
+}
+
+void Buy(Ui& ui) {
+  if (TutorialRefusesGood(ui)) {
+    AdvanceTutorialAfterPurchase(ui);
+    return;
+  }
+  if (!IsGood(state::SelectedGood)) {
+    ui.Message(Popup::Text, "N/A", kSelectFirstText);
+  } else if (MarketHere()) {
+    Purchase(state::TradeQuantity, ui);
+  }
+  Refresh(ui);
+  AdvanceTutorialAfterPurchase(ui);
+}
+
+void BuyAll(Ui& ui) {
+  if (TutorialRefusesGood(ui)) return;
+  const std::int32_t g = state::SelectedGood;
+  if (!IsGood(g) || (MarketHere() && PriceHere(g) == 0)) {
+    ui.Message(Popup::Text, "N/A", kSelectFirstText);
+  } else if (MarketHere() && PriceHere(g) > 0) {
+    Purchase(std::max(PlayerData[player::kCredits], 0) / PriceHere(g), ui);
+  }
+  AdvanceTutorialAfterPurchase(ui);
+  Refresh(ui);
+}
+
+void Sell(Ui& ui) {
+  const std::int32_t g = state::SelectedGood;
+  if (AtPirateHideout()) {
+    ui.Message(Popup::Text, "N/A", kHideoutText);
+  } else if (IsGood(g) && MarketHere()) {
+    const std::int32_t q = std::min(state::TradeQuantity, Cargo[g]);
+    if (q > 0) SellUnits(g, q, ui);
+  }
+  Refresh(ui);
+}
+
+void SellAll(Ui& ui) {
+  if (TutorialAt(kTutorialSellStep)) ui.BeginTutorialStep(kTutorialSellStep + 1);
+  if (AtPirateHideout()) {
+    ui.Message(Popup::Text, "N/A", kHideoutText);
+  } else if (MarketHere()) {
+    const std::int32_t selected = state::SelectedGood;
+    for (std::int32_t g = 1; g <= kLastCargoId; ++g) {
+      state::SelectedGood = g;
+      if (Cargo[g] > 0) SellUnits(g, Cargo[g], ui);
+    }
+    state::SelectedGood = selected;
+  }
+  Refresh(ui);
+}
+
+bool TradeWindowMayClose(Ui& ui) {
+  if (!TutorialBefore(kTutorialCloseStep)) return true;
+  ui.Message(Popup::Text, "Tutorial", kTutorialKeepOpenText);
+  return false;
+}
+
+void TradeWindowClosed(Ui& ui) {
+  if (TutorialAt(kTutorialCloseStep)) ui.BeginTutorialStep(kTutorialCloseStep + 1);
+}
+
+void SelectGood(std::int32_t good) { state::SelectedGood = IsGood(good) ? good : 0; }
+
+TradeView BuildTradeView() {
+  TradeView view;
+  const std::int32_t s = PlayerShip[ship::kSystem];
+  const std::int32_t b = state::SelectedBody;
+  const bool market = HasMarket(s, b);
+  const bool pricesKnown = market && state::BodyPricesKnown[b] >= 1;
+  for (std::int32_t g = 1; g <= state::kLastGood; ++g) {
+    TradeRowView& row = view.rows[static_cast<std::size_t>(g - 1)];
+    row.name = state::GoodName[g];
+    row.price = pricesKnown ? "$ " + std::to_string(state::MarketPrice[s][b][g]) : "$ ?";
+    row.stock = market ? std::to_string(state::MarketStock[s][b][g]) : "";
+    row.cargo = std::to_string(Cargo[g]);
+    row.selected = g == state::SelectedGood;
+  }
+  view.hold = std::to_string(CargoInUse()) + "/" + std::to_string(PlayerShip[ship::kCargoSpace]);
+  for (std::size_t k = 0; k < kTradeQuantities.size(); ++k) {
+    view.quantityCaptions[k] = "x " + std::to_string(kTradeQuantities[k]);
+    if (kTradeQuantities[k] == state::TradeQuantity) {
+      view.activeQuantity = static_cast<int>(k);
+      if (state::CompatibilityMode != 0) view.quantityCaptions[k] += "*";
+    }
+  }
+  return view;
+}
+
+}  // namespace rules
