@@ -106,6 +106,8 @@ BoardingScreen::~BoardingScreen() = default;
 void BoardingScreen::Fight(combat::CombatUi& combat) {
   rules_ = std::make_unique<Rules>(combat, *this);
   buttons_.RestoreAll();
+  // Each fight starts guarded: only its own endings may close the screen.
+  state::BoardingMayClose = 0;
   combat::StartBoardingFight(*rules_);
   ShowModal();
   rules_.reset();

@@ -14,6 +14,7 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/popups/popups.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -89,6 +90,26 @@ class BoardingScreenTest : public GameFormsTest {
 
   rules::NullUi nullUi;
   combat::RecordingUi combat{nullUi};
+};
+
+// The combat screen's popups as the game shows them: each one waits for its answer on screen.
+class PopupCombatUi : public combat::RecordingUi {
+ public:
+  using RecordingUi::RecordingUi;
+  void ShowPopup(combat::CombatPopup kind, std::string_view topic, std::string_view text,
+                 std::string_view picture) override {
+    RecordingUi::ShowPopup(kind, topic, text, picture);
+    switch (kind) {
+      case combat::CombatPopup::Text: screens::popups::ShowText(topic, text); break;
+      case combat::CombatPopup::Picture: screens::popups::ShowPicture(topic, text, picture); break;
+      case combat::CombatPopup::Experience: screens::popups::ShowFame(text, picture); break;
+      case combat::CombatPopup::Loot: screens::popups::ShowReward(text, picture); break;
+    }
+  }
+  bool Ask(std::string_view topic, std::string_view text) override {
+    answers.push_front(screens::popups::AskYesNo(topic, text));
+    return RecordingUi::Ask(topic, text);
+  }
 };
 
 // Airlock and corridors taken, one exchange each.
@@ -213,6 +234,35 @@ click Boarding.StandardAttackButton
   EXPECT_FALSE(screens::Boarding->Visible());
   EXPECT_TRUE(Said("popup: Defeat!")) << Transcript();
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+}
+
+TEST_F(BoardingScreenTest, TheFightWaitsOnTheGamesOwnPopups) {
+  PopupCombatUi screen(nullUi);
+  platform::ScriptRunner runner;
+  app::AddGameSteps(runner);
+  runner.Load(R"S(seed 11
+click Boarding.StandardAttackButton
+expect TextPopup.Topic.Caption "Area secure!"
+screenshot screen "boarding_area_secure.png"
+answer continue
+expect Boarding.AreaPicture2.Picture "crewcombat_red_corridor_normal.jpg"
+click Boarding.AreaPicture2
+expect YesNoPopup.Topic.Caption "Selected area: Corridors"
+answer yes
+expect TextPopup.Topic.Caption "Under attack!"
+answer continue
+click Boarding.RetreatLabel
+expect YesNoPopup.Topic.Caption "Really retreat?"
+answer yes
+expect PicturePopup.Topic.Caption "You escape!"
+answer continue
+)S", "boarding_popups.script");
+  const platform::ScriptResult r = runner.Run([&] { screens::OpenBoardingScreen(screen); });
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_TRUE(screen.closed);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], combat::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
 }
 
