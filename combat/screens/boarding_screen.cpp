@@ -58,9 +58,9 @@ combat::BoardingAttack AttackOf(int hoverIndex) {
 }  // namespace
 
 // The boarding rules reach the screen through this: redraws, the two-caption question, closing.
-class BoardingScreen::Rules : public combat::BoardingUi {
+class BoardingScreen::FightUi : public combat::BoardingUi {
  public:
-  Rules(combat::CombatUi& combat, BoardingScreen& screen) : BoardingUi(combat), screen_(screen) {}
+  FightUi(combat::CombatUi& combat, BoardingScreen& screen) : BoardingUi(combat), screen_(screen) {}
 
   void Refresh() override { screen_.RefreshBoardingScreen(); }
   // Every popup is modal and closed before the call that showed it returns, so none can still
@@ -104,13 +104,13 @@ BoardingScreen::BoardingScreen()
 BoardingScreen::~BoardingScreen() = default;
 
 void BoardingScreen::Fight(combat::CombatUi& combat) {
-  rules_ = std::make_unique<Rules>(combat, *this);
+  fight_ = std::make_unique<FightUi>(combat, *this);
   buttons_.RestoreAll();
   // Each fight starts guarded: only its own endings may close the screen.
   state::BoardingMayClose = 0;
-  combat::StartBoardingFight(*rules_);
+  combat::StartBoardingFight(*fight_);
   ShowModal();
-  rules_.reset();
+  fight_.reset();
 }
 
 void BoardingScreen::RefreshBoardingScreen() {
@@ -129,20 +129,20 @@ void BoardingScreen::RefreshBoardingScreen() {
 }
 
 void BoardingScreen::OnAttackMouseDown(Sender s) {
-  if (!rules_) return;
+  if (!fight_) return;
   const combat::BoardingAttack kind = AttackOf(s.sender.Tag());
   if (s.button == MouseButton::Right)
-    combat::ExplainBoardingAttack(kind, *rules_);
+    combat::ExplainBoardingAttack(kind, *fight_);
   else if (s.button == MouseButton::Left)
-    combat::BoardingExchange(kind, *rules_);
+    combat::BoardingExchange(kind, *fight_);
 }
 
 void BoardingScreen::OnRetreatClick() {
-  if (rules_) combat::RetreatFromBoarding(*rules_);
+  if (fight_) combat::RetreatFromBoarding(*fight_);
 }
 
 void BoardingScreen::OnAreaMouseDown(Sender s) {
-  if (rules_) combat::ChooseBoardingArea(s.sender.Tag(), *rules_);
+  if (fight_) combat::ChooseBoardingArea(s.sender.Tag(), *fight_);
 }
 
 void BoardingScreen::OnCrewMouseDown(Sender s) {
@@ -150,8 +150,8 @@ void BoardingScreen::OnCrewMouseDown(Sender s) {
   if (kind < 1 || kind > kCrewKinds) return;
   audio::PlayButtonSound();
   const CrewKindInfo info = GetCrewKindInfo(static_cast<CrewKind>(kind - 1));
-  if (rules_)
-    rules_->Combat().ShowPopup(combat::CombatPopup::Text, info.topic, info.text);
+  if (fight_)
+    fight_->Combat().ShowPopup(combat::CombatPopup::Text, info.topic, info.text);
   else
     popups::ShowText(info.topic, info.text);
 }

@@ -45,12 +45,12 @@ class BoardingScreen : public platform::Form {
   void OnFaceHover() { buttons_.Restore(); }
 
  private:
-  class Rules;  // the boarding rules' view of this screen
+  class FightUi;  // the boarding rules' view of this screen
 
   GuardedClose guard_;
   PictureButtons buttons_;
   // Set for the length of a fight; the buttons do nothing without one.
-  std::unique_ptr<Rules> rules_;
+  std::unique_ptr<FightUi> fight_;
   bool attacksLive_ = false;
 
   std::vector<platform::Image*> areaPictures_ = GetNumbered<platform::Image>("AreaPicture", 4);
