@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "app/start.h"
+#include "combat/screens/boarding_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
@@ -56,6 +57,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("TradeWindow", TradeWindow),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
+      Entry("Boarding", Boarding),
   };
   return forms;
 }
