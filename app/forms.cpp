@@ -3,6 +3,7 @@
 #include "app/background.h"
 #include "app/start.h"
 #include "combat/screens/simulator_screens.h"
+#include "screens/career/ability_selection.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
@@ -49,6 +50,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("NameSelection", NameSelection),
       Entry("ProfessionSelection", ProfessionSelection),
       Entry("SaveLoad", SaveLoad),
+      Entry("AbilitySelection", AbilitySelection),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };
