@@ -245,23 +245,30 @@ expect AbilitySelection.Visible false
 
 TEST_F(AbilitySelectionTest, TheQuestionTellsWhatTheAbilityDoes) {
   std::string text;
+  std::vector<std::string> heard;
   WhenIdle({
       [&] { ClickOn(screen().Get<platform::Image>("Slot1")); },
       [&] {
         text = screens::popup_forms::YesNo->Text().Caption();
+        heard = sounds.effects;
         ClickOn(screens::popup_forms::YesNo->Get<platform::Label>("YesLabel"));
       },
   });
   screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat);
   EXPECT_EQ(text, state::GetAbilityDescription(22) + " Do you wish to learn this ability?");
+  EXPECT_EQ(heard, (std::vector<std::string>{"button.wav", "maxi.wav"}));
   EXPECT_EQ(state::AbilityOwned[22], 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 1);
 }
 
 TEST_F(AbilitySelectionTest, ANoLearnsNothingAndTheScreenStaysOpen) {
   RunScript(R"(
+expect AbilitySelection.GroupLabel1.Caption "Defense"
+expect AbilitySelection.GroupLabel3.Caption "Ambush"
 click AbilitySelection.GroupLabel2
 expect AbilitySelection.GroupCaption.Caption "Attack abilities"
+expect AbilitySelection.Slot3.Hint "\"Overload gun\""
+expect AbilitySelection.Slot7.Hint ""
 click AbilitySelection.Slot1
 expect YesNoPopup.Topic.Caption "Focus beam"
 answer no
@@ -295,6 +302,21 @@ click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(state::SkillOwned[4], 1);
+}
+
+TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
+  std::vector<std::string> heard;
+  WhenIdle({
+      [&] { ClickOn(screen().Get<platform::Image>("Slot10")); },
+      [&] {
+        heard = sounds.effects;
+        EXPECT_EQ(screens::popup_forms::Text->Text().Caption(), kNotYet);
+        ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
+      },
+      [&] { ClickOn(screen().Get<platform::Image>("CloseButton")); },
+  });
+  screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill);
+  EXPECT_EQ(heard, (std::vector<std::string>{"button.wav", "maxi.wav", "button.wav"}));
 }
 
 TEST_F(AbilitySelectionTest, ARightClickOnlyDescribesWithTheCostOfACombatAbility) {
@@ -406,6 +428,9 @@ TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"
             "screenshot AbilitySelection \"" + folder + "ability_selection_combat.png\"\n"
+            "rightclick AbilitySelection.Slot2\n"
+            "screenshot screen \"" + folder + "ability_selection_info.png\"\n"
+            "answer continue\n"
             "click AbilitySelection.CloseLabel\n",
             [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat); });
   RunScript("move AbilitySelection.Slot2\n"
@@ -417,6 +442,15 @@ TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
             "click AbilitySelection.CloseLabel\n",
             [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_TRUE(std::filesystem::exists(folder + "ability_selection_combat.png"));
+}
+
+TEST_F(AbilitySelectionTest, AnIdWithoutAnEntryShowsNoDescription) {
+  // Any popup opened here would wait for a step that never comes and fail the test.
+  WhenIdle({});
+  screens::ShowAbilityInfo(AbilityChoice::Combat, 0);
+  screens::ShowAbilityInfo(AbilityChoice::Combat, 38);
+  screens::ShowAbilityInfo(AbilityChoice::Skill, 31);
+  screens::ShowAbilityInfo(AbilityChoice::Skill, -1);
 }
 
 TEST_F(AbilitySelectionTest, ThePromotionRulesOpenItThroughTheScreens) {
