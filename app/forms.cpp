@@ -4,6 +4,7 @@
 #include "app/start.h"
 #include "combat/screens/boarding_screen.h"
 #include "combat/screens/simulator_screens.h"
+#include "screens/career/ability_selection.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
@@ -55,6 +56,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Flight", Flight),
       Entry("Jump", Jump),
       Entry("TradeWindow", TradeWindow),
+      Entry("AbilitySelection", AbilitySelection),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
       Entry("Boarding", Boarding),

@@ -2,6 +2,8 @@
 // promotion, the promotion screen, the personal status and the cheat screen.
 #pragma once
 
+#include <cstdint>
+
 #include "rules/ui.h"
 
 namespace screens {
@@ -9,6 +11,15 @@ namespace screens {
 // The ability selection screen after a promotion, opened on the tree `choice` names; the player
 // learns at most one ability or skill there.
 void ChooseNewAbilityOnScreen(rules::AbilityChoice choice);
+
+// The same screen opened to browse the tree `tree` names (the personal status's buttons): every
+// click on a slot only describes its ability; nothing is learnt.
+void BrowseAbilitiesOnScreen(rules::AbilityChoice tree);
+
+// The description popup of combat ability or skill `id` (any screen that shows an ability): its
+// name and description, and for a combat ability the action points it costs. An id without an
+// entry shows nothing.
+void ShowAbilityInfo(rules::AbilityChoice tree, std::int32_t id);
 
 // The promotion screen for a player who has just reached `level`, modally.
 void ShowPromotionScreen(rules::PromotionAward award, int level);

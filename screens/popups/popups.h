@@ -3,6 +3,7 @@
 // player has closed the popup.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace screens::popups {
@@ -11,6 +12,10 @@ namespace screens::popups {
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture);
 // A topic and a text, in the small popup.
 void ShowText(std::string_view topic, std::string_view text);
+// The same with "Action-Points required:" and `actionPoints` under the text (a combat ability's
+// description).
+void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
+                              std::int32_t actionPoints);
 // A question in the small popup: true for "Yes".
 bool AskYesNo(std::string_view topic, std::string_view text);
 // A question with a picture and two answers captioned `first` and `second` (for this question
