@@ -10,6 +10,8 @@
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/travel/credits.h"
+#include "screens/travel/planet.h"
+#include "screens/travel/ship_status.h"
 #include "screens/popups/popup_forms.h"
 
 namespace app {
@@ -51,6 +53,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("SaveLoad", SaveLoad),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
+      Entry("PlanetScreen", PlanetScreen),
+      Entry("ShipStatus", ShipStatus),
   };
   return forms;
 }
