@@ -1,6 +1,7 @@
 // The planet screen on the real forms: filled for the body the ship has landed on, its doors lit
 // under the mouse, every door to a service the game does not have yet saying so, the governor
-// refusing a foreign captain, the close box refused, and "Back to space" closing it a day later.
+// refusing a foreign captain, the close box refused, and "Back to space" (or Escape) closing it a
+// day later.
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -114,7 +115,8 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
                          "expect TextPopup.Topic.Caption \"" + c.topic + "\"\n" +
                          "expect TextPopup.Text.Caption \"" + c.text + "\"\n";
     if (c.door == std::string("GovernorButton")) script += Screenshot("TextPopup", "planet-governor-refuses.png");
-    script += "answer continue\nexpect PlanetScreen.Visible true\nclick PlanetScreen.BackButton\n";
+    // Escape leaves as "Back to space" does.
+    script += "answer continue\nexpect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible false\n";
     const platform::ScriptResult r = RunPlanetScreen(script);
     EXPECT_TRUE(r.ok) << r.message;
     EXPECT_EQ(state::GameDay, day + 1) << "only leaving costs a day";

@@ -190,13 +190,13 @@ expect ShipStatus.EquipmentLabel.Enabled false
 click ShipStatus.EquipmentButton
 expect ShipStatus.Visible true
 )" + Screenshot("ship-status-opponent.png") + R"(
-click ShipStatus.CloseButton
+key Escape
 expect ShipStatus.Visible false
 )";
   const platform::ScriptResult r = Run(script, [] { screens::ShowOpponentShipStatus(); });
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav"}))
-      << "the greyed equipment button only sounds";
+      << "the greyed equipment button only sounds; Escape closes as Close does";
 }
 
 }  // namespace
