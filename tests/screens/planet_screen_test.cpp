@@ -7,10 +7,13 @@
 #include <string>
 
 #include "app/program.h"
+#include "platform/layout.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "screens/popups/popups.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
@@ -129,6 +132,46 @@ TEST_F(PlanetScreenTest, NoPlanetScreenOpensAtASpaceFind) {
   WhenIdle({});  // a screen that opened would wait here and fail
   screens::OpenPlanetScreen();
   EXPECT_FALSE(screens::PlanetScreenShowing());
+}
+
+// A screen with a door, counting its activations as the planet screen and the status sheet do.
+class DoorScreen : public platform::Form {
+ public:
+  DoorScreen()
+      : Form("DoorScreen", platform::ParseLayout(
+                               "form DoorScreen : DoorScreenForm  width 200 height 100  position centre\n"
+                               "  OnActivate FormActivate\n",
+                               "door_screen.layout")) {
+    Bind("FormActivate", [this](platform::Sender) { ++activations; });
+  }
+  int activations = 0;
+};
+
+TEST_F(PlanetScreenTest, ADoorSaysItsServiceIsNotOpenOnlyWhenNothingOpenedOverTheScreen) {
+  struct Case {
+    void (*open)();
+    int closedPopups;  // "Closed" popups after the door
+  };
+  const Case cases[] = {
+      {nullptr, 1},
+      {[] {}, 1},  // a service that shows nothing
+      {[] { screens::popups::ShowText("Federal bank", "Welcome."); }, 0},
+  };
+  for (const Case& c : cases) {
+    DoorScreen screen;
+    int closed = 0;
+    auto answer = [&closed] {
+      if (screens::popup_forms::Text->Topic().Caption() == screens::kServiceNotOpenTopic) ++closed;
+      ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
+    };
+    // Each door shows one popup: the service's own, or the one saying it is not open.
+    WhenIdle({[&] { screens::OpenServiceDoor(screen.activations, "bank", c.open); }, answer,
+              [&] { screen.Close(); }});
+    screen.ShowModal();
+    EXPECT_FALSE(StepsLeft());
+    EXPECT_EQ(closed, c.closedPopups);
+    platform::App().Reset();
+  }
 }
 
 }  // namespace
