@@ -27,7 +27,7 @@ constexpr const char* kButtonNames[] = {"GovernorButton",  "BankButton", "Shipya
 
 std::vector<PictureButton> Buttons(const platform::Form& form) {
   std::vector<PictureButton> buttons;
-  for (int k = kGovernorButton; k <= kBackToSpaceButton; ++k)
+  for (int k = kPlanetGovernorButton; k <= kPlanetBackToSpaceButton; ++k)
     buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), PlanetButtonPicture(k, false),
                          PlanetButtonPicture(k, true));
   return buttons;
@@ -36,7 +36,7 @@ std::vector<PictureButton> Buttons(const platform::Form& form) {
 }  // namespace
 
 std::string PlanetButtonPicture(int k, bool lit) {
-  if (k < kGovernorButton || k > kBackToSpaceButton) return {};
+  if (k < kPlanetGovernorButton || k > kPlanetBackToSpaceButton) return {};
   return std::string(lit ? "PlanetScreenHIGHLIGHT_" : "PlanetScreen_") + kPictureNumbers[k - 1] +
          ".jpg";
 }
@@ -60,12 +60,12 @@ PlanetScreenForm::PlanetScreenForm()
   Bind("OnEquipmentClick", &PlanetScreenForm::OnEquipmentClick);
   Bind("OnBarClick", &PlanetScreenForm::OnBarClick);
   Bind("OnBackClick", &PlanetScreenForm::OnBackClick);
-  Bind("OnGovernorHover", [this](Sender) { buttons_.Hover(kGovernorButton); });
-  Bind("OnBankHover", [this](Sender) { buttons_.Hover(kBankButton); });
-  Bind("OnShipyardHover", [this](Sender) { buttons_.Hover(kShipyardButton); });
-  Bind("OnEquipmentHover", [this](Sender) { buttons_.Hover(kEquipmentButton); });
-  Bind("OnBarHover", [this](Sender) { buttons_.Hover(kBarButton); });
-  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kBackToSpaceButton); });
+  Bind("OnGovernorHover", [this](Sender) { buttons_.Hover(kPlanetGovernorButton); });
+  Bind("OnBankHover", [this](Sender) { buttons_.Hover(kPlanetBankButton); });
+  Bind("OnShipyardHover", [this](Sender) { buttons_.Hover(kPlanetShipyardButton); });
+  Bind("OnEquipmentHover", [this](Sender) { buttons_.Hover(kPlanetEquipmentButton); });
+  Bind("OnBarHover", [this](Sender) { buttons_.Hover(kPlanetBarButton); });
+  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kPlanetBackToSpaceButton); });
   Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
 }
 

@@ -14,7 +14,9 @@
 
 namespace screens {
 
-// Shows the planet screen of the body the ship is at, modally; "Back to space" closes it.
+// Shows the planet screen of the selected body (DisplayedSystem, SelectedBody, which the landing
+// puts on the ship's place), modally; "Back to space" closes it. A selection that is no body of a
+// system (a space find, none) has no port: nothing opens.
 void OpenPlanetScreen();
 bool PlanetScreenShowing();
 
@@ -24,12 +26,12 @@ void ShowOpponentShipStatus();
 
 // The planet screen's buttons, numbered as they light.
 enum PlanetButton : int {
-  kGovernorButton = 1,
-  kBankButton,
-  kShipyardButton,
-  kEquipmentButton,
-  kBarButton,
-  kBackToSpaceButton,
+  kPlanetGovernorButton = 1,
+  kPlanetBankButton,
+  kPlanetShipyardButton,
+  kPlanetEquipmentButton,
+  kPlanetBarButton,
+  kPlanetBackToSpaceButton,
 };
 
 // Shown modally when the ship lands on a planet. It describes the planet and opens the port's

@@ -14,15 +14,15 @@ using platform::Sender;
 ShipStatusScreen* ShipStatus = nullptr;
 
 std::string ShipStatusButtonPicture(int k, bool lit) {
-  if (k < kShowEquipmentButton || k > kShipStatusCloseButton) return {};
+  if (k < kShipStatusEquipmentButton || k > kShipStatusCloseButton) return {};
   return std::string(lit ? "ShipStatusScreenON_" : "ShipStatusScreen_") +
-         (k == kShowEquipmentButton ? "06" : "07") + ".jpg";
+         (k == kShipStatusEquipmentButton ? "06" : "07") + ".jpg";
 }
 
 ShipStatusScreen::ShipStatusScreen()
     : Form("ShipStatus"),
-      buttons_({{Get<Image>("EquipmentButton"), ShipStatusButtonPicture(kShowEquipmentButton, false),
-                 ShipStatusButtonPicture(kShowEquipmentButton, true)},
+      buttons_({{Get<Image>("EquipmentButton"), ShipStatusButtonPicture(kShipStatusEquipmentButton, false),
+                 ShipStatusButtonPicture(kShipStatusEquipmentButton, true)},
                 {Get<Image>("CloseButton"), ShipStatusButtonPicture(kShipStatusCloseButton, false),
                  ShipStatusButtonPicture(kShipStatusCloseButton, true)}}) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
@@ -30,7 +30,7 @@ ShipStatusScreen::ShipStatusScreen()
   Bind("OnCloseClick", &ShipStatusScreen::OnCloseClick);
   Bind("OnSpecialityClick", &ShipStatusScreen::OnSpecialityClick);
   Bind("OnMoreClick", &ShipStatusScreen::OnMoreClick);
-  Bind("OnEquipmentHover", [this](Sender) { buttons_.Hover(kShowEquipmentButton); });
+  Bind("OnEquipmentHover", [this](Sender) { buttons_.Hover(kShipStatusEquipmentButton); });
   Bind("OnCloseHover", [this](Sender) { buttons_.Hover(kShipStatusCloseButton); });
   Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
 }

@@ -14,7 +14,7 @@ namespace screens {
 
 // The sheet's buttons, numbered as they light.
 enum ShipStatusButton : int {
-  kShowEquipmentButton = 1,
+  kShipStatusEquipmentButton = 1,
   kShipStatusCloseButton,
 };
 
