@@ -1,5 +1,6 @@
 #include "screens/travel/planet_view.h"
 
+#include <iterator>
 #include <string_view>
 
 #include "rules/promotion.h"
@@ -25,16 +26,8 @@ std::string EconomyClassCaption(std::int32_t kind) {
   return std::string(kEconomyClasses[kind - 1]);
 }
 
-}  // namespace
-
-bool GovernorReceivesPlayer() {
-  const std::int32_t s = state::PlayerShip[ship::kSystem];
-  const std::int32_t b = state::PlayerShip[ship::kBody];
-  if (!IsSystem(s) || !IsBody(b)) return false;
-  return state::BodyData[s][b][body::kOwner] == state::PlayerData[player::kFaction];
-}
-
-std::string GetCityPictureName(std::int32_t city) {
+// The base name of a city picture by its number; any number without a city names the sun.
+std::string CityPictureName(std::int32_t city) {
   switch (city) {
     case 9: return "city_earth";
     case 10: return "city_sirius";
@@ -42,6 +35,15 @@ std::string GetCityPictureName(std::int32_t city) {
     case 12: return "city7";
     default: return "Sun";
   }
+}
+
+}  // namespace
+
+bool GovernorReceivesPlayer() {
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t b = state::PlayerShip[ship::kBody];
+  if (!IsSystem(s) || !IsBody(b)) return false;
+  return state::BodyData[s][b][body::kOwner] == state::PlayerData[player::kFaction];
 }
 
 PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
@@ -58,7 +60,7 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   // A planet with a city shows the city; any other its own large picture.
   view.picture = row[body::kCityPicture] < 1
                      ? rules::GetBodyPictureName(row[body::kPicture]) + "r.jpg"
-                     : GetCityPictureName(row[body::kCityPicture]) + ".jpg";
+                     : CityPictureName(row[body::kCityPicture]) + ".jpg";
   return view;
 }
 

@@ -24,8 +24,4 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body);
 // the player's faction.
 bool GovernorReceivesPlayer();
 
-// The base name of a city picture by its number: 9 "city_earth", 10 "city_sirius", 11 "city_hope",
-// 12 "city7"; any other number "Sun".
-std::string GetCityPictureName(std::int32_t city);
-
 }  // namespace screens
