@@ -3,7 +3,8 @@
 // cannot know. Filled by ShowOwnShip or ShowOpponent, then shown modally by the caller.
 #pragma once
 
-#include <array>
+#include <string>
+#include <vector>
 
 #include "platform/form.h"
 #include "screens/screen_ui.h"

@@ -2,10 +2,12 @@
 // any form, and the sheet itself with its speciality, description, equipment and close buttons.
 #include "screens/travel/ship_status.h"
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "platform/script.h"
