@@ -14,6 +14,8 @@
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
+#include "screens/travel/planet.h"
+#include "screens/travel/ship_status.h"
 #include "screens/popups/popup_forms.h"
 
 namespace app {
@@ -60,6 +62,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
       Entry("Boarding", Boarding),
+      Entry("PlanetScreen", PlanetScreen),
+      Entry("ShipStatus", ShipStatus),
   };
   return forms;
 }

@@ -1,15 +1,145 @@
 #include "screens/travel/planet.h"
 
-#include "screens/screen_ui.h"
+#include <vector>
+
+#include "audio/sound.h"
+#include "rules/credits.h"
+#include "rules/daily_turn.h"
+#include "screens/popups/popups.h"
+#include "screens/port/port.h"
+#include "screens/travel/ship_status.h"
+#include "state/fields.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenPlanetScreen() { ScreenNotBuiltYet("PlanetScreen"); }
+using platform::Image;
+using platform::Sender;
 
-bool PlanetScreenShowing() { return false; }
+PlanetScreenForm* PlanetScreen = nullptr;
 
-void ShowOwnShipStatus() { ScreenNotBuiltYet("ShipStatus"); }
+namespace {
 
-void ShowOpponentShipStatus() { ScreenNotBuiltYet("ShipStatus"); }
+// Picture numbers of the buttons 1..6: governor, bank, shipyard, equipment, bar, back to space.
+constexpr const char* kPictureNumbers[] = {"03", "04", "07", "08", "09", "10"};
+constexpr const char* kButtonNames[] = {"GovernorButton",  "BankButton", "ShipyardButton",
+                                        "EquipmentButton", "BarButton",  "BackButton"};
+
+std::vector<PictureButton> Buttons(const platform::Form& form) {
+  std::vector<PictureButton> buttons;
+  for (int k = kPlanetGovernorButton; k <= kPlanetBackToSpaceButton; ++k)
+    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), PlanetButtonPicture(k, false),
+                         PlanetButtonPicture(k, true));
+  return buttons;
+}
+
+}  // namespace
+
+std::string PlanetButtonPicture(int k, bool lit) {
+  if (k < kPlanetGovernorButton || k > kPlanetBackToSpaceButton) return {};
+  return std::string(lit ? "PlanetScreenHIGHLIGHT_" : "PlanetScreen_") + kPictureNumbers[k - 1] +
+         ".jpg";
+}
+
+std::string ServiceNotOpenText(std::string_view service) {
+  return "The " + std::string(service) + " is not open yet.";
+}
+
+void OpenServiceDoor(const int& activations, std::string_view service, void (*open)()) {
+  const int before = activations;
+  if (open != nullptr) open();
+  if (activations == before) popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText(service));
+}
+
+PlanetScreenForm::PlanetScreenForm()
+    : Form("PlanetScreen"), buttons_(Buttons(*this)), guard_(*this, state::PlanetMayClose) {
+  Bind("FormActivate", [this](Sender) { ++activations_; });
+  Bind("OnGovernorClick", &PlanetScreenForm::OnGovernorClick);
+  Bind("OnBankClick", &PlanetScreenForm::OnBankClick);
+  Bind("OnShipyardClick", &PlanetScreenForm::OnShipyardClick);
+  Bind("OnEquipmentClick", &PlanetScreenForm::OnEquipmentClick);
+  Bind("OnBarClick", &PlanetScreenForm::OnBarClick);
+  Bind("OnBackClick", &PlanetScreenForm::OnBackClick);
+  Bind("OnGovernorHover", [this](Sender) { buttons_.Hover(kPlanetGovernorButton); });
+  Bind("OnBankHover", [this](Sender) { buttons_.Hover(kPlanetBankButton); });
+  Bind("OnShipyardHover", [this](Sender) { buttons_.Hover(kPlanetShipyardButton); });
+  Bind("OnEquipmentHover", [this](Sender) { buttons_.Hover(kPlanetEquipmentButton); });
+  Bind("OnBarHover", [this](Sender) { buttons_.Hover(kPlanetBarButton); });
+  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kPlanetBackToSpaceButton); });
+  Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
+}
+
+void PlanetScreenForm::ShowPlanet(std::int32_t system, std::int32_t body) {
+  const PlanetView view = BuildPlanetView(system, body);
+  name_.SetCaption(view.name);
+  faction_.SetCaption(view.faction);
+  class_.SetCaption(view.economyClass);
+  description_.SetCaption(view.description);
+  picture_.LoadPicture(view.picture);
+}
+
+void PlanetScreenForm::OnGovernorClick() {
+  audio::PlayButtonSound();
+  // Decided when asked: a war may have been declared since the screen was filled.
+  if (!GovernorReceivesPlayer()) {
+    popups::ShowText("Rebuffed!",
+                     "Due to the current political situation the foreign governor politely "
+                     "refuses to see you.");
+    return;
+  }
+  OpenServiceDoor(activations_, "governor's office", &OpenGovernor);
+}
+
+void PlanetScreenForm::OnBankClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "bank", &OpenBank);
+}
+
+void PlanetScreenForm::OnShipyardClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "shipyard", &OpenShipyard);
+}
+
+void PlanetScreenForm::OnEquipmentClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "equipment shop", &OpenEquipmentShop);
+}
+
+void PlanetScreenForm::OnBarClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "spaceport bar", &OpenBar);
+}
+
+void PlanetScreenForm::OnBackClick() {
+  audio::PlayButtonSound();
+  audio::PlayMinimizeSound();
+  rules::AdvanceDay(rules_);
+  rules::ShowSystem(rules_, true, state::PlayerShip[ship::kSystem]);
+  if (state::TutorialActive == 1 && state::TutorialStep == 22) rules_.BeginTutorialStep(23);
+  guard_.CloseByButton();
+}
+
+void OpenPlanetScreen() {
+  // Only a body of a system has a port (a space find or no selection has none).
+  if (PlanetScreen == nullptr ||
+      !BuildPlanetView(state::DisplayedSystem, state::SelectedBody).isBody)
+    return;
+  PlanetScreen->ShowPlanet(state::DisplayedSystem, state::SelectedBody);
+  PlanetScreen->ShowModal();
+}
+
+bool PlanetScreenShowing() { return PlanetScreen != nullptr && PlanetScreen->Visible(); }
+
+void ShowOwnShipStatus() {
+  if (ShipStatus == nullptr) return;
+  ShipStatus->ShowOwnShip();
+  ShipStatus->ShowModal();
+}
+
+void ShowOpponentShipStatus() {
+  if (ShipStatus == nullptr) return;
+  ShipStatus->ShowOpponent();
+  ShipStatus->ShowModal();
+}
 
 }  // namespace screens

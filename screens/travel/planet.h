@@ -2,14 +2,81 @@
 // or of the opponent.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/form.h"
+#include "screens/screen_ui.h"
+#include "screens/shared/guarded_close.h"
+#include "screens/shared/picture_buttons.h"
+#include "screens/travel/planet_view.h"
+
 namespace screens {
 
-// Shows the planet screen of the body the ship is at, modally; "Back to space" closes it.
+// Shows the planet screen of the selected body (DisplayedSystem, SelectedBody, which the landing
+// puts on the ship's place), modally; "Back to space" closes it. A selection that is no body of a
+// system (a space find, none) has no port: nothing opens.
 void OpenPlanetScreen();
 bool PlanetScreenShowing();
 
 // The ship status sheet, modally: of the player's ship, or of the ship in EnemyShip.
 void ShowOwnShipStatus();
 void ShowOpponentShipStatus();
+
+// The planet screen's buttons, numbered as they light.
+enum PlanetButton : int {
+  kPlanetGovernorButton = 1,
+  kPlanetBankButton,
+  kPlanetShipyardButton,
+  kPlanetEquipmentButton,
+  kPlanetBarButton,
+  kPlanetBackToSpaceButton,
+};
+
+// Shown modally when the ship lands on a planet. It describes the planet and opens the port's
+// services, each modally over it; it closes only through "Back to space", which costs a day.
+class PlanetScreenForm : public platform::Form {
+ public:
+  PlanetScreenForm();
+
+  // Fills the screen for body `body` of `system` (the travel screen's selection when landing).
+  void ShowPlanet(std::int32_t system, std::int32_t body);
+
+  void OnGovernorClick();
+  void OnBankClick();
+  void OnShipyardClick();
+  void OnEquipmentClick();
+  void OnBarClick();
+  void OnBackClick();
+
+  int HoverButton() const { return buttons_.Lit(); }
+
+ private:
+  PictureButtons buttons_;
+  GuardedClose guard_;
+  int activations_ = 0;  // how often the screen became active: once more after each screen over it
+  ScreenUi rules_;
+  platform::Label& name_ = Get<platform::Label>("PlanetName");
+  platform::Label& faction_ = Get<platform::Label>("FactionCaption");
+  platform::Label& class_ = Get<platform::Label>("ClassCaption");
+  platform::Label& description_ = Get<platform::Label>("Description");
+  platform::Image& picture_ = Get<platform::Image>("PlanetPicture");
+};
+
+extern PlanetScreenForm* PlanetScreen;
+
+// The picture of planet button k (1..6), lit or plain.
+std::string PlanetButtonPicture(int k, bool lit);
+
+// What a door to a service the game does not have yet says.
+inline constexpr std::string_view kServiceNotOpenTopic = "Closed";
+std::string ServiceNotOpenText(std::string_view service);
+
+// Runs the door to a service from a screen whose activations are counted in `activations` (a
+// form becomes active again when a screen over it closes). A door that opened nothing over that
+// screen, or that has no service behind it (`open` null), leads to a service the game does not
+// have yet: a text popup says so.
+void OpenServiceDoor(const int& activations, std::string_view service, void (*open)());
 
 }  // namespace screens

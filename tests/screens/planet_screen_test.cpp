@@ -1,0 +1,178 @@
+// The planet screen on the real forms: filled for the body the ship has landed on, its doors lit
+// under the mouse, every door to a service the game does not have yet saying so, the governor
+// refusing a foreign captain, the close box refused, and "Back to space" (or Escape) closing it a
+// day later.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/program.h"
+#include "platform/layout.h"
+#include "platform/script.h"
+#include "rules/new_game.h"
+#include "rules/null_ui.h"
+#include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "screens/popups/popups.h"
+#include "screens/travel/planet.h"
+#include "state/fields.h"
+#include "state/start_ship.h"
+#include "state/variables.h"
+
+namespace screens_test {
+namespace {
+
+class PlanetScreenTest : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
+    state::ClearGameState();
+    state::PlayerData[player::kFaction] = 1;
+    state::PlayerData[player::kProfession] = 1;
+    rules::NullUi ui;
+    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    system = state::PlayerShip[ship::kSystem];
+    body = state::PlayerShip[ship::kBody];
+    state::DisplayedSystem = system;
+    state::SelectedBody = body;
+  }
+  void TearDown() override {
+    platform::SetAssetFolder("");
+    GameFormsTest::TearDown();
+  }
+
+  // Runs `steps` with the planet screen opened as the landing opens it.
+  platform::ScriptResult RunPlanetScreen(const std::string& steps) {
+    platform::ScriptRunner runner;
+    app::AddGameSteps(runner);
+    // The desktop asks the screen to close (its close box), as any close request does.
+    runner.AddVerb("request-close", [](const platform::ScriptStep&) { screens::PlanetScreen->Close(); });
+    runner.Load("seed 7\n" + steps, "planet_screen.script");
+    return runner.Run([] { screens::OpenPlanetScreen(); });
+  }
+
+  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
+  static std::string Screenshot(const char* form, const char* file) {
+    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0') return {};
+    return std::string("screenshot ") + form + " \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
+  }
+
+  std::int32_t system = 0, body = 0;
+};
+
+TEST_F(PlanetScreenTest, ShowsTheLandedPlanetAndLeavesOnlyByBackToSpaceADayLater) {
+  const std::int32_t day = state::GameDay;
+  const std::string script = "expect PlanetScreen.Visible true\n"
+      "expect PlanetScreen.PlanetName.Caption \"" + state::BodyText[system][body][1] + "\"\n"
+      "expect PlanetScreen.FactionCaption.Caption \"Faction: Federation Of Planets\"\n"
+      "expect PlanetScreen.PlanetPicture.Picture \"" +
+      screens::BuildPlanetView(system, body).picture + "\"\n" + R"(
+move PlanetScreen.GovernorButton
+expect PlanetScreen.GovernorButton.Picture "PlanetScreenHIGHLIGHT_03.jpg"
+move PlanetScreen.BankLabel
+expect PlanetScreen.GovernorButton.Picture "PlanetScreen_03.jpg"
+expect PlanetScreen.BankButton.Picture "PlanetScreenHIGHLIGHT_04.jpg"
+move PlanetScreen.Face
+expect PlanetScreen.BankButton.Picture "PlanetScreen_04.jpg"
+move PlanetScreen.BackButton
+)" + Screenshot("PlanetScreen", "planet-screen.png") + R"(
+request-close
+expect PlanetScreen.Visible true
+click PlanetScreen.BackLabel
+expect PlanetScreen.Visible false
+)";
+  const platform::ScriptResult r = RunPlanetScreen(script);
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(state::GameDay, day + 1) << "leaving costs exactly one day";
+  EXPECT_EQ(state::PlanetMayClose, 0) << "the next landing starts guarded again";
+  EXPECT_EQ(state::DisplayedSystem, system);
+  EXPECT_EQ(sounds.effects.front(), "button.wav");
+  EXPECT_FALSE(screens::PlanetScreenShowing());
+}
+
+TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay) {
+  struct Case {
+    const char* door;
+    std::int32_t owner;  // of the planet the ship is at
+    const char* topic;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"GovernorLabel", 1, "Closed", "The governor's office is not open yet."},
+      {"GovernorButton", 2, "Rebuffed!",
+       "Due to the current political situation the foreign governor politely refuses to see you."},
+      {"GovernorPlate", 3, "Rebuffed!",
+       "Due to the current political situation the foreign governor politely refuses to see you."},
+      {"BankButton", 1, "Closed", "The bank is not open yet."},
+      {"ShipyardLabel", 2, "Closed", "The shipyard is not open yet."},
+      {"EquipmentButton", 1, "Closed", "The equipment shop is not open yet."},
+      {"BarLabel", 4, "Closed", "The spaceport bar is not open yet."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.door);
+    state::BodyData[system][body][body::kOwner] = c.owner;
+    const std::int32_t day = state::GameDay;
+    std::string script = std::string("click PlanetScreen.") + c.door + "\n" +
+                         "expect TextPopup.Topic.Caption \"" + c.topic + "\"\n" +
+                         "expect TextPopup.Text.Caption \"" + c.text + "\"\n";
+    if (c.door == std::string("GovernorButton")) script += Screenshot("TextPopup", "planet-governor-refuses.png");
+    // Escape leaves as "Back to space" does.
+    script += "answer continue\nexpect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible false\n";
+    const platform::ScriptResult r = RunPlanetScreen(script);
+    EXPECT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(state::GameDay, day + 1) << "only leaving costs a day";
+    platform::App().Reset();
+  }
+}
+
+TEST_F(PlanetScreenTest, NoPlanetScreenOpensAtASpaceFind) {
+  state::SelectedBody = -2;
+  WhenIdle({});  // a screen that opened would wait here and fail
+  screens::OpenPlanetScreen();
+  EXPECT_FALSE(screens::PlanetScreenShowing());
+}
+
+// A screen with a door, counting its activations as the planet screen and the status sheet do.
+class DoorScreen : public platform::Form {
+ public:
+  DoorScreen()
+      : Form("DoorScreen", platform::ParseLayout(
+                               "form DoorScreen : DoorScreenForm  width 200 height 100  position centre\n"
+                               "  OnActivate FormActivate\n",
+                               "door_screen.layout")) {
+    Bind("FormActivate", [this](platform::Sender) { ++activations; });
+  }
+  int activations = 0;
+};
+
+TEST_F(PlanetScreenTest, ADoorSaysItsServiceIsNotOpenOnlyWhenNothingOpenedOverTheScreen) {
+  struct Case {
+    void (*open)();
+    int closedPopups;  // "Closed" popups after the door
+  };
+  const Case cases[] = {
+      {nullptr, 1},
+      {[] {}, 1},  // a service that shows nothing
+      {[] { screens::popups::ShowText("Federal bank", "Welcome."); }, 0},
+  };
+  for (const Case& c : cases) {
+    DoorScreen screen;
+    int closed = 0;
+    auto answer = [&closed] {
+      if (screens::popup_forms::Text->Topic().Caption() == screens::kServiceNotOpenTopic) ++closed;
+      ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
+    };
+    // Each door shows one popup: the service's own, or the one saying it is not open.
+    WhenIdle({[&] { screens::OpenServiceDoor(screen.activations, "bank", c.open); }, answer,
+              [&] { screen.Close(); }});
+    screen.ShowModal();
+    EXPECT_FALSE(StepsLeft());
+    EXPECT_EQ(closed, c.closedPopups);
+    platform::App().Reset();
+  }
+}
+
+}  // namespace
+}  // namespace screens_test
