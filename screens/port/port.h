@@ -19,6 +19,8 @@ void OpenCrewHiring();
 void OpenBar();
 void OpenGovernor();
 void OpenEquipmentShop();
+// The equipment of the player's ship, to look at only (from the ship status sheet).
+void OpenEquipmentView();
 void OpenShipyard();
 void OpenMissionBoard();
 void OpenCampaignScreen();

@@ -2,6 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
+#include "screens/port/port.h"
 #include "screens/travel/planet.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -58,7 +59,7 @@ void ShipStatusScreen::OnEquipmentClick() {
   audio::PlayButtonSound();
   // Only the own ship's equipment can be looked at; the equipment screen opens for viewing.
   if (mode_ != ShipStatusMode::OwnShip) return;
-  OpenServiceDoor(activations_, "equipment screen", nullptr);
+  OpenServiceDoor(activations_, "equipment screen", &OpenEquipmentView);
 }
 
 void ShipStatusScreen::OnCloseClick() {

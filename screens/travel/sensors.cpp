@@ -1,12 +1,8 @@
+// The ship sensors.
+#include "screens/screen_ui.h"
 #include "screens/travel/navigation.h"
 
-#include "screens/screen_ui.h"
-
 namespace screens {
-
-void OpenGalaxyMap() { ScreenNotBuiltYet("GalaxyMap"); }
-
-bool GalaxyMapShowing() { return false; }
 
 void OpenSensors() { ScreenNotBuiltYet("Sensors"); }
 
