@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/start.h"
 #include "combat/fleet_battle.h"
+#include "combat/recording_fleet_ui.h"
 #include "platform/pictures.h"
 #include "platform/script.h"
 #include "rules/forwarding_ui.h"
@@ -76,6 +78,11 @@ class FleetBattleScreenTest : public GameFormsTest {
     rules::NullUi quiet;
     rules::CreateNewGameWorld(state::StartShipClass(1, 2), quiet);
     state::CompatibilityMode = 0;
+    // The start screen's lights blink behind every screen and draw from the same random stream;
+    // put out, they leave the stream to the battle, so a seed plays the same battle here as
+    // without a screen.
+    for (const char* light : {"UpperLightTimer", "LowerLightTimer"})
+      app::Start->Get<platform::Timer>(light).SetEnabled(false);
   }
   void TearDown() override {
     state::CompatibilityMode = 0;
@@ -259,6 +266,118 @@ answer yes
 
 // ---- Whole battles ------------------------------------------------------------------------------
 
+// The orders of a plain captain, read from the battle's view: the first escort shown goes at the
+// first enemy shown that may be attacked; with no escort left the captain attacks it personally.
+struct Orders {
+  std::int32_t escort = 0, target = 0;
+};
+Orders NextOrders() {
+  const combat::FleetBattleView view = combat::BuildFleetBattleView();
+  Orders orders;
+  for (const combat::FleetSymbol& symbol : view.ownSmall)
+    if (symbol.visible && orders.escort == 0) orders.escort = symbol.row;
+  auto consider = [&](const combat::FleetSymbol& symbol) {
+    if (symbol.visible && orders.target == 0 && !combat::StationProtected(symbol.row))
+      orders.target = symbol.row;
+  };
+  for (const combat::FleetSymbol& symbol : view.enemyLarge) consider(symbol);
+  for (const combat::FleetSymbol& symbol : view.enemySmall) consider(symbol);
+  return orders;
+}
+
+// The component that shows fleet row `row`, among `symbols`.
+platform::Image* SymbolOf(const std::vector<platform::Image*>& symbols, std::int32_t row) {
+  for (platform::Image* symbol : symbols)
+    if (symbol->Visible() && symbol->Tag() == row) return symbol;
+  return nullptr;
+}
+
+// A whole prepared battle (a starbase strike) played by clicks, duel by duel, ends exactly as the
+// same orders given to the rules without a screen: the same ships lost, the same hit points, the
+// same draws of the random stream, the same result.
+TEST_F(FleetBattleScreenTest, APreparedBattlePlayedByClicksEndsAsTheSameOrdersWithoutAScreen) {
+  constexpr std::uint32_t kSeed = 4242;
+  combat::PrepareFleetBattle(3, combat::kFleetKindStarbaseWeakened);
+  PlayerShip[ship::kShields] = MaxShields();
+  const auto ship = PlayerShip;
+  const auto own = PlayerFleet;
+  const auto enemy = EnemyFleet;
+
+  // Without a screen.
+  rules::NullUi quiet;
+  FightOnCue headlessFight(quiet);
+  combat::RecordingFleetUi headless(headlessFight);
+  state::Randomize(kSeed);
+  for (int order = 0; order < 200 && !headless.closed; ++order) {
+    const Orders next = NextOrders();
+    if (next.target != 0) combat::ClickEnemyShipSymbol(next.target, headless);
+    if (next.escort == 0 || next.target == 0) {
+      combat::AttackTargetYourself(headless);
+      continue;
+    }
+    combat::ClickOwnShipSymbol(next.escort, headless);
+    combat::SelectedEscortAttacks(headless);
+    while (combat::FleetDuelRunning) combat::FleetDuelTick(headless);
+  }
+  ASSERT_TRUE(headless.closed);
+  combat::FleetBattleScreenClosed();
+  const auto headlessShip = PlayerShip;
+  const auto headlessOwn = PlayerFleet;
+  const auto headlessEnemy = EnemyFleet;
+  const auto headlessSeed = state::RandSeed;
+  const auto headlessWon = combat::FleetBattleWon;
+
+  // On the screen, from the same start.
+  PlayerShip = ship;
+  PlayerFleet = own;
+  EnemyFleet = enemy;
+  combat::SelectedEscort = combat::SelectedTarget = 0;
+  combat::FleetBattleWon = 0;
+  state::Randomize(kSeed);
+  screens::FleetBattleScreen& battle = screen();
+  std::vector<Image*> ownSymbols, enemySymbols;
+  for (int k = 1; k <= 5; ++k) ownSymbols.push_back(&battle.Get<Image>("OwnSmallSymbol" + std::to_string(k)));
+  for (int k = 1; k <= 3; ++k) enemySymbols.push_back(&battle.Get<Image>("EnemyLargeSymbol" + std::to_string(k)));
+  for (int k = 1; k <= 7; ++k) enemySymbols.push_back(&battle.Get<Image>("EnemySmallSymbol" + std::to_string(k)));
+  int moments = 0, duels = 0;
+  platform::App().SetIdleHook([&] {
+    if (++moments > 5000) {
+      ADD_FAILURE() << "the battle does not end";
+      throw OutOfSteps{};
+    }
+    const auto& modal = platform::App().ModalStack();
+    if (!modal.empty() && modal.back() != &battle) {
+      ClickOn(*modal.back()->Find("ContinueButton"));  // the encounter and the outcome
+      return;
+    }
+    if (combat::FleetDuelRunning) {
+      platform::App().AdvanceClock(1000);
+      return;
+    }
+    const Orders next = NextOrders();
+    if (next.target != 0) ClickOn(*SymbolOf(enemySymbols, next.target));
+    if (next.escort == 0 || next.target == 0) {
+      ClickOn(battle.Get<Label>("AttackLabel"));
+      return;
+    }
+    ClickOn(*SymbolOf(ownSymbols, next.escort));
+    ClickOn(battle.Get<Label>("EscortAttackLabel"));
+    ++duels;
+    if (duels == 2) SaveScreenshot("fleet-battle-strike.png");
+  });
+  const bool won = battle.RunBattle(fight);
+
+  EXPECT_GE(duels, 2);
+  EXPECT_EQ(won, headlessWon == 1);
+  EXPECT_EQ(combat::FleetBattleWon, headlessWon);
+  EXPECT_EQ(state::RandSeed, headlessSeed);
+  EXPECT_EQ(PlayerShip, headlessShip);
+  EXPECT_EQ(PlayerFleet, headlessOwn);
+  EXPECT_EQ(EnemyFleet, headlessEnemy);
+  EXPECT_EQ(fight.fights, headlessFight.fights);
+}
+
+
 // Two escorts against a destroyer: the first escort is chosen and sent; while its duel runs only
 // the hidden control would act, and the order given again changes nothing; the duel ends with the
 // destroyer gone, which wins the battle.
@@ -307,6 +426,43 @@ TEST_F(FleetBattleScreenTest, AnEscortsDuelWinsTheBattle) {
   EXPECT_EQ(fight.fights, 0);
   EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(state::FleetBattleMayClose, 0) << "the close permission is used up";
+  // Every click sounds; the exchanges fire, the destroyer explodes; the portrait opened nothing.
+  const auto count = [&](const char* wav) { return std::count(sounds.effects.begin(), sounds.effects.end(), wav); };
+  EXPECT_GE(count("button.wav"), 12);
+  EXPECT_GE(count("FireGuns.wav") + count("FireGuns2.wav"), 2);
+  EXPECT_EQ(count("Explosion_Ship.wav"), 1);
+  EXPECT_EQ(count("maxi.wav"), 0);
+}
+
+// The hidden Close takes the escort out of a running duel: the next tick ends the duel without a
+// shot and gives the orders back.
+TEST_F(FleetBattleScreenTest, TheHiddenCloseEndsARunningDuel) {
+  Fleets(1, {combat::kRoleDestroyer});
+  std::uint32_t seedAfterRecall = 0;
+  WhenIdle({
+      [] {
+        combat::SelectedEscort = 2;
+        combat::SelectedTarget = 1;
+        ClickOn(screens::FleetBattle->Get<Image>("EscortAttackButton"));
+        ASSERT_EQ(combat::FleetDuelRunning, 1);
+        FireClick(*screens::FleetBattle, "HiddenCloseButton");
+        EXPECT_FALSE(screens::FleetBattle->Get<platform::Panel>("EscortPanel").Visible());
+      },
+      [&] {
+        seedAfterRecall = state::RandSeed;
+        platform::App().AdvanceClock(1000);
+        EXPECT_EQ(combat::FleetDuelRunning, 0);
+        EXPECT_EQ(state::RandSeed, seedAfterRecall) << "no shot after the recall";
+        EXPECT_TRUE(screens::FleetBattle->Get<platform::SpeedButton>("AttackSpeedButton").Enabled());
+        EXPECT_FALSE(screens::FleetBattle->Get<platform::Timer>("DuelTimer").Enabled());
+        ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
+      },
+      [] { ClickOn(screens::popup_forms::YesNo->Get<Label>("YesLabel")); },
+  });
+  EXPECT_FALSE(screen().RunBattle(fight));
+  EXPECT_EQ(EnemyFleet[1][fleet_ship::kAlive], 1);
+  EXPECT_EQ(PlayerFleet[2][fleet_ship::kAlive], 1);
+  EXPECT_FALSE(StepsLeft());
 }
 
 // The player's own attacks: refused without a target and at a station still protected; a fight
