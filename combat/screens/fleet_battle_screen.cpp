@@ -126,7 +126,9 @@ bool FleetBattleScreen::RunBattle(rules::Ui& rules) {
   battle_->SetSpeedButtonsEnabled(true);
   combat::RefreshFleetBattleScreen(*battle_);
   ShowModal();
+  // However the showing ended (the program's end closes no form), no duel outlives the battle.
   duelTimer_.SetEnabled(false);
+  combat::FleetBattleScreenClosed();
   battle_.reset();
   return combat::FleetBattleWon == 1;
 }

@@ -607,6 +607,18 @@ TEST_F(FleetBattleScreenTest, ClosingFromOutsideAsksWhetherToQuitTheGame) {
   EXPECT_FALSE(StepsLeft());
 }
 
+// The desktop's close request during a battle ends the program without a question that could
+// hold it up; the battle is neither won nor left open.
+TEST_F(FleetBattleScreenTest, TheDesktopsCloseRequestEndsTheBattleUnanswered) {
+  Fleets(1, {combat::kRoleDestroyer});
+  combat::SelectedEscort = 2;
+  combat::SelectedTarget = 1;
+  EXPECT_FALSE(Play("click FleetBattle.EscortAttackLabel\nclose\n", fight));
+  EXPECT_EQ(combat::FleetBattleWon, 0);
+  EXPECT_EQ(combat::FleetDuelRunning, 0);
+  EXPECT_FALSE(screen().Get<platform::Timer>("DuelTimer").Enabled());
+}
+
 // The rules' door: both fleets prepared against the faction, the battle on screen, the result
 // returned. Without the game's forms there is no battle and nothing is won.
 TEST_F(FleetBattleScreenTest, TheRulesOpenAPreparedBattle) {
