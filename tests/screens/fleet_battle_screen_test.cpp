@@ -226,6 +226,7 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
     EXPECT_EQ(Picture(screen(), "ShipPicture"), view.shipPicture);
     EXPECT_EQ(Picture(screen(), "Portrait"), view.portrait);
   }
+  SaveScreenshot("fleet-battle-compatibility.png");
   // The last case in words: a battleship selected in the second large place, the escort in the
   // first small one, and no place for the fourth large or the eighth small enemy.
   EXPECT_EQ(Picture(screen(), "OwnSmallSymbol1"), "ship_blue_med_left_on.bmp");
