@@ -153,24 +153,29 @@ void FleetBattleScreen::Refresh() {
 
 void FleetBattleScreen::ShowPanels() {
   const combat::FleetBattleView view = combat::BuildFleetBattleView();
-  for (auto [shown, panel] : {std::pair{&view.target, &target_}, std::pair{&view.escort, &escort_}}) {
-    panel->panel.SetVisible(shown->visible);
-    if (!shown->visible) continue;
-    panel->picture.LoadPicture(shown->picture);
-    panel->name.SetCaption(shown->name);
-    panel->role.SetCaption(shown->role);
-    panel->shieldBar.LoadPicture(shown->shieldBar);
-    panel->shieldText.SetCaption(shown->shieldText);
-  }
+  target_.Show(view.target);
+  escort_.Show(view.escort);
 }
 
 void FleetBattleScreen::ShowShieldBars() {
   const combat::FleetBattleView view = combat::BuildFleetBattleView();
-  for (auto [shown, panel] : {std::pair{&view.target, &target_}, std::pair{&view.escort, &escort_}}) {
-    if (!shown->visible) continue;
-    panel->shieldBar.LoadPicture(shown->shieldBar);
-    panel->shieldText.SetCaption(shown->shieldText);
-  }
+  target_.ShowShields(view.target);
+  escort_.ShowShields(view.escort);
+}
+
+void FleetBattleScreen::ShipPanel::Show(const combat::FleetShipPanel& shown) {
+  panel.SetVisible(shown.visible);
+  if (!shown.visible) return;
+  picture.LoadPicture(shown.picture);
+  name.SetCaption(shown.name);
+  role.SetCaption(shown.role);
+  ShowShields(shown);
+}
+
+void FleetBattleScreen::ShipPanel::ShowShields(const combat::FleetShipPanel& shown) {
+  if (!shown.visible) return;
+  shieldBar.LoadPicture(shown.shieldBar);
+  shieldText.SetCaption(shown.shieldText);
 }
 
 // ---- Handlers: each plays the click and hands it to the battle's rules ----

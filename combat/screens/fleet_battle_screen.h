@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "combat/fleet_battle.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "rules/ui.h"
@@ -75,6 +77,9 @@ class FleetBattleScreen : public platform::Form {
   // What one side's panel is made of.
   struct ShipPanel {
     ShipPanel(const platform::Form& form, const std::string& side);
+    // The ship of `shown`, or the panel hidden when it shows none.
+    void Show(const combat::FleetShipPanel& shown);
+    void ShowShields(const combat::FleetShipPanel& shown);
     platform::Panel& panel;
     platform::Image& picture;
     platform::Label& name;

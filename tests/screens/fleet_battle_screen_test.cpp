@@ -104,7 +104,8 @@ class FleetBattleScreenTest : public GameFormsTest {
   // The flagship and `escorts` cruisers against the enemy `roles` (a station is a starbase).
   static void Fleets(int escorts, std::initializer_list<std::int32_t> roles) {
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
-    Row(PlayerFleet[1], PlayerShip[ship::kClass], combat::kRoleFlagship, PlayerShip[ship::kFaction]);
+    Row(PlayerFleet[1], PlayerShip[ship::kClass], combat::kRoleFlagship,
+        PlayerShip[ship::kFaction]);
     for (int k = 1; k <= escorts; ++k) Row(PlayerFleet[1 + k], kNeptun, combat::kRoleCruiser, 2);
     int r = 1;
     for (std::int32_t role : roles) {
@@ -148,7 +149,8 @@ class FleetBattleScreenTest : public GameFormsTest {
     const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
     if (folder == nullptr || *folder == 0) return;
     platform::App().ProcessMessages();
-    platform::App().SaveScreenshot((std::filesystem::path(folder) / name).string(), screens::FleetBattle);
+    platform::App().SaveScreenshot((std::filesystem::path(folder) / name).string(),
+                                   screens::FleetBattle);
   }
 
   screens::ScreenUi screens;
@@ -200,7 +202,8 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
     };
     check(view.ownLarge, "OwnLargeSymbol", "OwnLargeLabel");
     for (int k = 1; k <= 5; ++k)
-      check(view.ownSmall[k - 1], "OwnSmallSymbol" + std::to_string(k), "OwnSmallLabel" + std::to_string(k));
+      check(view.ownSmall[k - 1], "OwnSmallSymbol" + std::to_string(k),
+            "OwnSmallLabel" + std::to_string(k));
     for (int k = 1; k <= 3; ++k)
       check(view.enemyLarge[k - 1], "EnemyLargeSymbol" + std::to_string(k),
             "EnemyLargeLabel" + std::to_string(k));
@@ -208,7 +211,8 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
       check(view.enemySmall[k - 1], "EnemySmallSymbol" + std::to_string(k),
             "EnemySmallLabel" + std::to_string(k));
 
-    for (auto [side, panel] : {std::pair{"Target", &view.target}, std::pair{"Escort", &view.escort}}) {
+    for (auto [side, panel] :
+         {std::pair{"Target", &view.target}, std::pair{"Escort", &view.escort}}) {
       const std::string s = side;
       SCOPED_TRACE(s);
       EXPECT_EQ(screen().Get<platform::Panel>(s + "Panel").Visible(), panel->visible);
@@ -336,10 +340,10 @@ TEST_F(FleetBattleScreenTest, APreparedBattlePlayedByClicksEndsAsTheSameOrdersWi
   combat::FleetBattleWon = 0;
   state::Randomize(kSeed);
   screens::FleetBattleScreen& battle = screen();
-  std::vector<Image*> ownSymbols, enemySymbols;
-  for (int k = 1; k <= 5; ++k) ownSymbols.push_back(&battle.Get<Image>("OwnSmallSymbol" + std::to_string(k)));
-  for (int k = 1; k <= 3; ++k) enemySymbols.push_back(&battle.Get<Image>("EnemyLargeSymbol" + std::to_string(k)));
-  for (int k = 1; k <= 7; ++k) enemySymbols.push_back(&battle.Get<Image>("EnemySmallSymbol" + std::to_string(k)));
+  const std::vector<Image*> ownSymbols = battle.GetNumbered<Image>("OwnSmallSymbol", 5);
+  std::vector<Image*> enemySymbols = battle.GetNumbered<Image>("EnemyLargeSymbol", 3);
+  for (Image* symbol : battle.GetNumbered<Image>("EnemySmallSymbol", 7))
+    enemySymbols.push_back(symbol);
   int moments = 0, duels = 0;
   platform::App().SetIdleHook([&] {
     if (++moments > 5000) {
@@ -428,7 +432,9 @@ TEST_F(FleetBattleScreenTest, AnEscortsDuelWinsTheBattle) {
   EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(state::FleetBattleMayClose, 0) << "the close permission is used up";
   // Every click sounds; the exchanges fire, the destroyer explodes; the portrait opened nothing.
-  const auto count = [&](const char* wav) { return std::count(sounds.effects.begin(), sounds.effects.end(), wav); };
+  const auto count = [&](const char* wav) {
+    return std::count(sounds.effects.begin(), sounds.effects.end(), wav);
+  };
   EXPECT_GE(count("button.wav"), 12);
   EXPECT_GE(count("FireGuns.wav") + count("FireGuns2.wav"), 2);
   EXPECT_EQ(count("Explosion_Ship.wav"), 1);
@@ -454,7 +460,8 @@ TEST_F(FleetBattleScreenTest, TheHiddenCloseEndsARunningDuel) {
         platform::App().AdvanceClock(1000);
         EXPECT_EQ(combat::FleetDuelRunning, 0);
         EXPECT_EQ(state::RandSeed, seedAfterRecall) << "no shot after the recall";
-        EXPECT_TRUE(screens::FleetBattle->Get<platform::SpeedButton>("AttackSpeedButton").Enabled());
+        EXPECT_TRUE(
+            screens::FleetBattle->Get<platform::SpeedButton>("AttackSpeedButton").Enabled());
         EXPECT_FALSE(screens::FleetBattle->Get<platform::Timer>("DuelTimer").Enabled());
         ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
       },
