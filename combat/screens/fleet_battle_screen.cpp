@@ -114,7 +114,7 @@ FleetBattleScreen::FleetBattleScreen()
   Bind("OnEscortCloseHover", [this](Sender) { buttons_.Hover(kEscortCloseButton); });
   Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
   // The guard lets the battle's own endings through; anything else asks whether to quit the game.
-  Bind("FormCloseQuery", &FleetBattleScreen::OnCloseQuery);
+  guard_.OnRefused([this] { return battle_ && combat::FleetBattleCloseQuery(*battle_); });
   Bind("FormClose", &FleetBattleScreen::OnClosed);
 }
 
@@ -248,14 +248,6 @@ void FleetBattleScreen::OnDuelTimer() {
   } else {
     duelTimer_.SetEnabled(false);
   }
-}
-
-void FleetBattleScreen::OnCloseQuery(platform::EventArgs& args) {
-  if (state::FleetBattleMayClose == 1 || !battle_) {
-    guard_.CloseQuery(args);
-    return;
-  }
-  args.canClose = combat::FleetBattleCloseQuery(*battle_);
 }
 
 void FleetBattleScreen::OnClosed() {

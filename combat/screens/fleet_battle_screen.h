@@ -71,7 +71,6 @@ class FleetBattleScreen : public platform::Form {
   void OnRechargeClick();
   void OnRetreatClick();
   void OnDuelTimer();
-  void OnCloseQuery(platform::EventArgs& args);
   void OnClosed();
 
   // What one side's panel is made of.
