@@ -3,6 +3,7 @@
 #include "app/background.h"
 #include "app/start.h"
 #include "combat/screens/boarding_screen.h"
+#include "combat/screens/fleet_battle_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/ability_selection.h"
 #include "screens/career/game_options.h"
@@ -64,6 +65,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Boarding", Boarding),
       Entry("PlanetScreen", PlanetScreen),
       Entry("ShipStatus", ShipStatus),
+      Entry("FleetBattle", FleetBattle),
   };
   return forms;
 }
