@@ -32,7 +32,7 @@ constexpr const char* kButtonImages[] = {"CommandoButton", "StandardAttackButton
 
 std::vector<PictureButton> AttackButtons(const platform::Form& form) {
   std::vector<PictureButton> buttons;
-  for (int k = kCommandoButton; k <= kRetreatButton; ++k) {
+  for (int k = BoardingScreen::kCommandoButton; k <= BoardingScreen::kRetreatButton; ++k) {
     const combat::HoverPictures pictures = combat::AttackButtonPictures(k);
     buttons.emplace_back(form.Get<Image>(kButtonImages[k - 1]), std::string(pictures.normal),
                          std::string(pictures.highlighted));
@@ -49,8 +49,8 @@ std::vector<Label*> Named(const platform::Form& form, const char* const* stems, 
 
 combat::BoardingAttack AttackOf(int hoverIndex) {
   switch (hoverIndex) {
-    case kCommandoButton: return combat::BoardingAttack::Commando;
-    case kEmpButton: return combat::BoardingAttack::Emp;
+    case BoardingScreen::kCommandoButton: return combat::BoardingAttack::Commando;
+    case BoardingScreen::kEmpButton: return combat::BoardingAttack::Emp;
     default: return combat::BoardingAttack::Standard;
   }
 }

@@ -16,14 +16,14 @@
 
 namespace screens {
 
-// The attack buttons by their hover index (the number PictureButtons lights).
-inline constexpr int kCommandoButton = 1;
-inline constexpr int kStandardAttackButton = 2;
-inline constexpr int kEmpButton = 3;
-inline constexpr int kRetreatButton = 4;
-
 class BoardingScreen : public platform::Form {
  public:
+  // The attack buttons by their hover index (the number PictureButtons lights).
+  static constexpr int kCommandoButton = 1;
+  static constexpr int kStandardAttackButton = 2;
+  static constexpr int kEmpButton = 3;
+  static constexpr int kRetreatButton = 4;
+
   BoardingScreen();
   ~BoardingScreen() override;
 
