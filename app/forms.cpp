@@ -10,6 +10,7 @@
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/travel/credits.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/popups/popup_forms.h"
 
 namespace app {
@@ -49,6 +50,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("NameSelection", NameSelection),
       Entry("ProfessionSelection", ProfessionSelection),
       Entry("SaveLoad", SaveLoad),
+      Entry("TravelScreen", TravelScreen),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
   };
