@@ -335,6 +335,13 @@ void TravelScreenForm::ShowNewsItem(int entry) {
                      state::NewsHeadline[entry], rules::BuildNewsText(entry), "news.jpg");
 }
 
+void TravelScreenForm::PutOutIcons() {
+  icons_.RestoreAll();
+  options_.RestoreAll();
+  missionButtons_.RestoreAll();
+  targetButtons_.RestoreAll();
+}
+
 void TravelScreenForm::HidePanels() {
   optionsPanel_.Hide();
   targetPanel_.Hide();
@@ -691,6 +698,7 @@ void TravelScreenForm::OnCompatibilityToggleClick() {
 
 void OpenTravelScreen() {
   if (!TravelScreen) return;
+  TravelScreen->PutOutIcons();
   TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
   TravelScreen->ShowModal();
 }

@@ -73,6 +73,9 @@ class TravelScreenForm : public platform::Form {
   // Shows news entry 1..20 in the large popup (only while this screen shows).
   void ShowNewsItem(int entry);
 
+  // No icon lit: a new showing starts with every picture button normal.
+  void PutOutIcons();
+
   // Hides the options, target and mission panels (a new game or a load must not find them open).
   void HidePanels();
 
