@@ -629,6 +629,7 @@ void TravelScreenForm::OnSaveGameClick() {
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
+  RefreshMissionPanelAfterLoad();
 }
 
 void TravelScreenForm::OnLoadGameClick() {
@@ -636,6 +637,16 @@ void TravelScreenForm::OnLoadGameClick() {
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
+  RefreshMissionPanelAfterLoad();
+}
+
+// A game loaded there may have another mission, or none: an open mission panel follows it.
+void TravelScreenForm::RefreshMissionPanelAfterLoad() {
+  if (!missionPanel_.Visible()) return;
+  if (state::ActiveMission[mission::kActive] < 1)
+    missionPanel_.Hide();
+  else
+    ShowMissionPanel();
 }
 
 void TravelScreenForm::OnSettingsClick() {

@@ -125,6 +125,7 @@ class TravelScreenForm : public platform::Form {
   void ToggleTargetPanel();
   void ToggleOptionsPanel();
   void SelectAndShow(std::int32_t selection);
+  void RefreshMissionPanelAfterLoad();
   // Moves the tutorial from step `from` to step `to` when it stands at `from`.
   void TutorialStep(int from, int to);
 

@@ -4,15 +4,18 @@
 #include "screens/travel/travel_screen.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
+#include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/random.h"
+#include "state/savegame.h"
 #include "state/start_ship.h"
 
 namespace screens_test {
@@ -291,6 +294,39 @@ TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMissio
          EXPECT_FALSE(screens::MissionPanelShowing());
        }});
   EXPECT_EQ(refusal, "Tutorial");
+}
+
+TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path();
+  const fs::path work = fs::path(::testing::TempDir()) / "farhaven_travel_load_test";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::current_path(work);
+  ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 2;
+  state::ActiveMission[mission::kTargetBody] = 4;
+  state::ActiveMission[mission::kTargetSystem] = kSol;
+  std::string loaded;
+  Run({[] {
+         ClickOn(Part("MissionsButton"));
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         ClickOn(Part("OptionsButton"));
+         ClickOn(Part<Label>("LoadGameLabel"));
+       },
+       [] { ClickOn(screens::SaveLoad->Get<Image>("LoadButton1")); },
+       Answer(true),
+       Read(&loaded),
+       [] {
+         EXPECT_FALSE(screens::SaveLoad->Visible());
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
+         EXPECT_FALSE(screens::MissionPanelShowing()) << "the loaded game has no mission";
+         EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible());
+         EXPECT_EQ(Part<Label>("StarDate").Caption(), "Ship´s log - Star date: 2450.2");
+       }});
+  fs::current_path(home);
+  EXPECT_NE(loaded, "");
 }
 
 TEST_F(TravelScreenTest, DoorsToScreensNotBuiltYetSayWhichOne) {
