@@ -5,8 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "app/start.h"
+#include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/career/save_load.h"
@@ -326,6 +330,71 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
          EXPECT_EQ(Part<Label>("StarDate").Caption(), "Ship´s log - Star date: 2450.2");
        }});
   fs::current_path(home);
+  EXPECT_NE(loaded, "");
+}
+
+// The whole game state, as its save files hold it.
+std::string SavedBytes(int slot) {
+  std::string bytes;
+  for (const char* ext : {".int", ".str"}) {
+    std::ifstream in("Savegame" + std::to_string(slot) + ext, std::ios::binary);
+    bytes += std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  return bytes;
+}
+
+TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneDayOn) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path();
+  const fs::path work = fs::path(::testing::TempDir()) / "farhaven_travel_save_test";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::current_path(work);
+  std::uint32_t seedAtLoad = 0;
+  std::string saved, loaded;
+  WhenIdle({
+      [] {
+        ClickOn(Part("OptionsButton"));
+        ClickOn(Part<Label>("SaveGameLabel"));
+      },
+      [] {
+        screens::SaveLoad->Get<platform::Edit>("SlotName3").SetText("Voyage");
+        ClickOn(screens::SaveLoad->Get<Image>("SaveButton3"));
+      },
+      Answer(true),
+      Read(&saved),
+      [] { ClickOn(screens::SaveLoad->Get<Label>("CloseLabel")); },
+      [] { ClickOn(Part<Label>("ExitToMenuLabel")); },
+      Answer(true),
+      // Back on the start screen: "Load a game".
+      [&] {
+        seedAtLoad = state::RandSeed;
+        ClickOn(screens::SaveLoad->Get<Image>("LoadButton3"));
+      },
+      Answer(true),
+      Read(&loaded),
+      [] {
+        EXPECT_TRUE(screens::TravelScreenShowing());
+        EXPECT_EQ(Part<Label>("StarDate").Caption(), "Ship´s log - Star date: 2450.2");
+      },
+      GameOver(),
+  });
+  screens::OpenTravelScreen();
+  EXPECT_FALSE(screen().Visible());
+  app::Start->OnLoadClick();
+  EXPECT_FALSE(StepsLeft());
+  ASSERT_TRUE(state::SaveGame(2, "After the load").ok);
+
+  // The same save, loaded and moved on by one day without any screen, is the same game.
+  ASSERT_TRUE(state::LoadGame(3).ok);
+  state::RandSeed = seedAtLoad;
+  rules::NullUi ui;
+  rules::AdvanceDay(ui);
+  ASSERT_TRUE(state::SaveGame(4, "Reference").ok);
+  EXPECT_EQ(SavedBytes(2), SavedBytes(4));
+  EXPECT_NE(SavedBytes(3), SavedBytes(4)) << "a day has passed";
+  fs::current_path(home);
+  EXPECT_NE(saved, "");
   EXPECT_NE(loaded, "");
 }
 
