@@ -79,6 +79,11 @@ class TravelScreenTest : public GameFormsTest {
       screens::CloseTravelScreenForGameOver();
     };
   }
+  // Saves the screen for a look when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
+  static void SaveScreenshot(const char* name) {
+    if (const char* folder = std::getenv("FARHAVEN_SCREENSHOTS"); folder && *folder)
+      platform::App().SaveScreenshot(std::string(folder) + "/" + name, &screen());
+  }
   // Opens the screen and runs `steps` on it, the game-over close appended.
   void Run(std::vector<std::function<void()>> steps) {
     steps.push_back(GameOver());
@@ -213,6 +218,7 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
   state::SystemData[kSol][star_system::kAttacker] = 3;
   Run({[] {
          EXPECT_TRUE(Part<platform::Panel>("InvasionAlert").Visible());
+         SaveScreenshot("travel-invasion.png");
          state::PlayerData[player::kCriminalDays] = 3;
          ClickOn(Part("InvasionButton"));
        },
@@ -251,9 +257,7 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
          EXPECT_EQ(Part<Label>("MissionLocation").Caption(), "Location: Mars (Sol)");
          EXPECT_EQ(Part<Label>("MissionReward").Caption(), "Reward: $25,000");
          EXPECT_TRUE(screens::MissionPanelShowing());
-         // Saved for a look when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-         if (const char* folder = std::getenv("FARHAVEN_SCREENSHOTS"); folder && *folder)
-           platform::App().SaveScreenshot(std::string(folder) + "/travel-mission.png", &screen());
+         SaveScreenshot("travel-mission.png");
          ClickOn(Part<Label>("CancelMissionLabel"));
        },
        [] {
