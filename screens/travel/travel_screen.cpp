@@ -359,12 +359,11 @@ void TravelScreenForm::SelectAndShow(std::int32_t selection) {
 void TravelScreenForm::FlyToSelection() {
   const std::int32_t system = PlayerShip[ship::kSystem];
   const std::int32_t target = state::SelectedBody;
-  if (PlayerShip[ship::kBody] == target)
-    DockOrJump();
-  else if (target < 1)
-    FlyToSpaceFind(target, system);
-  else
-    FlyToLocation(target, system);
+  switch (ActionForSelection(target, PlayerShip[ship::kBody])) {
+    case TravelAction::DockOrJump: DockOrJump(); break;
+    case TravelAction::FlyToFind: FlyToSpaceFind(target, system); break;
+    case TravelAction::FlyToBody: FlyToLocation(target, system); break;
+  }
 }
 
 // Bodies 1..9 click; the others select silently.

@@ -285,6 +285,11 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   return v;
 }
 
+TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt) {
+  if (selected == shipAt) return TravelAction::DockOrJump;
+  return selected < 1 ? TravelAction::FlyToFind : TravelAction::FlyToBody;
+}
+
 namespace {
 
 // What the mission panel's opposition line says, by mission type.

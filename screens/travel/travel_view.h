@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -91,6 +92,11 @@ std::string StarDateLine();
 // The status bars' pictures.
 std::string ShieldBarPicture();
 std::string ExperienceBarPicture();
+
+// What flying to the selection means: docking, landing or jumping where the ship already is, else
+// a flight to the selected body or space find.
+enum class TravelAction { DockOrJump, FlyToBody, FlyToFind };
+TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt);
 
 // The mission panel of ActiveMission: empty (nullopt) for a type outside 1..27, which leaves the
 // panel as it was.

@@ -374,6 +374,18 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
   }
 }
 
+TEST(TravelAction, TheShipsOwnPlaceDocksOrJumpsAnyOtherIsFlownTo) {
+  using screens::TravelAction;
+  struct Case {
+    int selected, at;
+    TravelAction action;
+  };
+  for (const Case& c : {Case{2, 2, TravelAction::DockOrJump}, Case{3, 2, TravelAction::FlyToBody},
+                        Case{-2, -2, TravelAction::DockOrJump}, Case{-2, 2, TravelAction::FlyToFind},
+                        Case{2, -2, TravelAction::FlyToBody}, Case{0, 2, TravelAction::FlyToFind}})
+    EXPECT_EQ(screens::ActionForSelection(c.selected, c.at), c.action) << c.selected << " " << c.at;
+}
+
 TEST_F(TravelViewTest, MissionPanelStandsClearOfAWesternTargetOnTheFirstTwoTypes) {
   struct Case {
     int type, targetX;
