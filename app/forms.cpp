@@ -17,6 +17,7 @@
 #include "screens/travel/flight.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/ship_status.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/popups/popup_forms.h"
 
 namespace app {
@@ -60,6 +61,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Jump", Jump),
       Entry("TradeWindow", TradeWindow),
       Entry("AbilitySelection", AbilitySelection),
+      Entry("TravelScreen", TravelScreen),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
       Entry("Boarding", Boarding),

@@ -14,4 +14,8 @@ cp ./*.png "$out"/ 2>/dev/null || true
 # The simulator is reached only through a control the start screen never shows: its test saves it.
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" FARHAVEN_SCREENSHOTS="$out" \
   "$root/build/tests/test_app" --gtest_filter='StartSimulator.PagesAsk*' >/dev/null
+# The mission panel and the invasion alert need a mission or a campaign the screens cannot set up yet:
+# their tests save them.
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" FARHAVEN_SCREENSHOTS="$out" \
+  "$root/build/tests/test_screens" --gtest_filter='TravelScreenTest.MissionPanelShows*:TravelScreenTest.InvasionAlert*' >/dev/null
 echo "screenshots in $out"

@@ -1,30 +1,752 @@
 #include "screens/travel/travel_screen.h"
 
-#include "screens/screen_ui.h"
+#include <string>
+
+#include "audio/sound.h"
+#include "rules/news.h"
+#include "screens/career/career.h"
+#include "screens/career/game_options.h"
+#include "screens/career/save_load.h"
+#include "screens/popups/popups.h"
+#include "screens/port/port.h"
+#include "screens/travel/flight.h"
+#include "screens/travel/navigation.h"
+#include "screens/travel/planet.h"
+#include "state/fields.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenTravelScreen() { ScreenNotBuiltYet("TravelScreen"); }
+using platform::Image;
+using platform::Label;
+using platform::Sender;
+using state::PlayerShip;
 
-bool TravelScreenShowing() { return false; }
+TravelScreenForm* TravelScreen = nullptr;
 
-void RedrawTravelSystem(bool placeBodies) {
-  (void)placeBodies;
-  ScreenNotBuiltYet("RedrawSystem");
+namespace {
+
+// The name, price and caption labels stand centred under their pictures. The places the view
+// gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
+// labels are wider by kLabelSpill on either side, so a long name ("Wormhole to Carse") is not cut.
+constexpr int kLabelSpill = 30;
+
+// A door of the travel screen to another screen. A door to a screen the game does not have yet
+// says so in a popup instead of doing nothing; when that screen arrives its door is marked built.
+struct Door {
+  const char* what;  // "The galaxy map", as the popup names it
+  void (*open)();
+  bool built;
+};
+
+constexpr Door kShipStatusDoor{"The ship status sheet", &ShowOwnShipStatus, true};
+constexpr Door kTradeWindowDoor{"The trade window", &ToggleTradeWindow, false};
+constexpr Door kGalaxyMapDoor{"The galaxy map", &OpenGalaxyMap, false};
+constexpr Door kSensorsDoor{"The ship sensors", &OpenSensors, false};
+constexpr Door kMissionBoardDoor{"The mission board", &OpenMissionBoard, false};
+constexpr Door kCampaignDoor{"The campaign screen", &OpenCampaignScreen, false};
+constexpr Door kPersonalStatusDoor{"The personal status screen", &OpenPersonalStatus, false};
+constexpr Door kCheatsDoor{"The cheat screen", &OpenCheatScreen, false};
+
+void GoThrough(const Door& door) {
+  if (!door.built) {
+    popups::ShowText("Not open yet", std::string(door.what) + " is not open yet.");
+    return;
+  }
+  door.open();
 }
 
-void UpdateTravelStatusBars() { ScreenNotBuiltYet("UpdateStatusBars"); }
+// The pictures of the control panel's icons, by icon number (the invasion alert's last).
+struct IconPictures {
+  const char* name;
+  const char* normal;
+  const char* lit;
+};
+constexpr IconPictures kIcons[] = {
+    {"DockButton", "FarhavenMainNavigationScreen_12.jpg", "FarhavenMainNavigationScreen_12M.jpg"},
+    {"TargetInfoButton", "FarhavenMainNavigationScreen_13.jpg", "FarhavenMainNavigationScreen_13M.jpg"},
+    {"TradeButton", "FarhavenMainNavigationScreen_14.jpg", "FarhavenMainNavigationScreen_14M.jpg"},
+    {"MissionsButton", "FarhavenMainNavigationScreen_15.jpg", "FarhavenMainNavigationScreen_15M.jpg"},
+    {"SensorsButton", "FarhavenMainNavigationScreen_16.jpg", "FarhavenMainNavigationScreen_16M.jpg"},
+    {"GalaxyMapButton", "FarhavenMainNavigationScreen_10.jpg", "FarhavenMainNavigationScreen_10M.jpg"},
+    {"OptionsButton", "FarhavenMainNavigationScreen_11.jpg", "FarhavenMainNavigationScreen_11M.jpg"},
+    {"InvasionButton", "InvasionButton_04.jpg", "InvasionButtonON_04.jpg"},
+};
+constexpr const char* kIconLabels[] = {"DockLabel",    "TargetInfoLabel", "TradeLabel",
+                                       "MissionsLabel", "SensorsLabel",   "GalaxyMapLabel",
+                                       "OptionsLabel"};
 
-void ShowTravelSpaceFinds() { ScreenNotBuiltYet("ShowSpaceFinds"); }
+constexpr IconPictures kOptionEntries[] = {
+    {"SaveGameButton", "OptionsMenu_03.jpg", "OptionsMenuON_03.jpg"},
+    {"LoadGameButton", "OptionsMenu_05.jpg", "OptionsMenuON_05.jpg"},
+    {"SettingsButton", "OptionsMenu_06.jpg", "OptionsMenuON_06.jpg"},
+    {"ExitToMenuButton", "OptionsMenu_07.jpg", "OptionsMenuON_07.jpg"},
+    {"ReturnButton", "OptionsMenu_08.jpg", "OptionsMenuON_08.jpg"},
+};
 
-void CloseTravelScreenForGameOver() { ScreenNotBuiltYet("CloseTravelScreen"); }
+constexpr IconPictures kMissionButtons[] = {
+    {"CancelMissionButton", "MissionPopup_06.jpg", "MissionPopupON_06.jpg"},
+    {"MissionCloseButton", "MissionPopup_07.jpg", "MissionPopupON_07.jpg"},
+};
 
-bool MissionPanelShowing() { return false; }
+constexpr IconPictures kTargetButtons[] = {
+    {"TargetCloseButton", "Target-Description_06.jpg", "Target-DescriptionON_06.jpg"},
+};
 
-void HideMissionPanel() { ScreenNotBuiltYet("HideMissionPanel"); }
+template <std::size_t N>
+std::vector<PictureButton> Buttons(const platform::Form& form, const IconPictures (&table)[N]) {
+  std::vector<PictureButton> buttons;
+  for (const IconPictures& b : table) buttons.emplace_back(form.Get<Image>(b.name), b.normal, b.lit);
+  return buttons;
+}
 
-void UpdateMissionPanel() { ScreenNotBuiltYet("UpdateMissionPanel"); }
+bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
-void OpenMissions() { ScreenNotBuiltYet("OpenMissions"); }
+std::string FactionShortName(std::int32_t faction) {
+  if (faction < 0 || faction > state::kLastFaction) return {};
+  return state::FactionText[faction][2];
+}
+
+// The refusal for a campaign the player's faction takes no part in.
+void RefuseForeignCampaign(std::int32_t system) {
+  popups::ShowText("N/A", "In this system the invaders of the " +
+                              FactionShortName(state::SystemData[system][star_system::kAttacker]) +
+                              " attack the defending " +
+                              FactionShortName(state::SystemData[system][star_system::kOwner]) +
+                              ". You are not affiliated to them and cannot interfere.");
+}
+
+bool PlayerIsCriminal() { return state::PlayerData[player::kCriminalDays] >= 1; }
+
+}  // namespace
+
+IconHelp TravelIconHelp(int icon) {
+  switch (icon) {
+    case kTravelIcon:
+      return {"Travelling",
+              "This button is multi-functional. You can use it to fly to a selected location or - "
+              "if you are already at a selected planet - use it to land."};
+    case kTargetInfoIcon:
+      return {"Target information",
+              "This button will bring up a screen giving you more information about the selected "
+              "target."};
+    case kTradeIcon: return {"Trade screen", "This opens up a screen where you can buy or sell goods."};
+    case kMissionsIcon:
+      return {"Mission screen",
+              "This button is multi-functional. Normally pressing this button will open up a "
+              "screen where you can select different missions. If you already have one mission "
+              "active this will bring up a mission status screen."};
+    case kSensorsIcon:
+      return {"Ship sensors",
+              "This button will open up the ship sensor screen. On this screen you can select "
+              "different ships within your ship´s sensor range and attack them."};
+    case kGalaxyMapIcon:
+      return {"Galaxy map",
+              "This is the galaxy map. Here you can see all star systems in the known galaxy and "
+              "plan your trading routes accordingly."};
+    case kOptionsIcon:
+      return {"Game options",
+              "This button will open the game option screen. Here you can - for example - "
+              "save/load a game, change the game settings or quit this program."};
+    default: return {"", ""};
+  }
+}
+
+TravelScreenForm::TravelScreenForm()
+    : Form("TravelScreen"),
+      guard_(*this, state::TravelMayClose),
+      icons_(Buttons(*this, kIcons)),
+      options_(Buttons(*this, kOptionEntries)),
+      missionButtons_(Buttons(*this, kMissionButtons)),
+      targetButtons_(Buttons(*this, kTargetButtons)) {
+  for (const char* name : kIconLabels) iconLabels_.push_back(&Get<Label>(name));
+
+  guard_.OnRefused([] {
+    return popups::AskYesNo("Quit game?",
+                            "Do you really wish to quit this game? (No retiring, no highscore)");
+  });
+  Bind("FormClose", [this](Sender) {
+    guard_.Closed();
+    if (TradeWindowShowing()) ToggleTradeWindow();
+  });
+
+  Bind("OnBodyClick", &TravelScreenForm::OnBodyClick);
+  Bind("OnBodyDblClick", &TravelScreenForm::OnBodyDblClick);
+  Bind("OnSpaceFindClick", &TravelScreenForm::OnSpaceFindClick);
+  Bind("OnSpaceFindDblClick", &TravelScreenForm::OnSpaceFindDblClick);
+  Bind("OnShipMarkerClick", &TravelScreenForm::OnShipMarkerClick);
+  Bind("OnShipMarkerDblClick", &TravelScreenForm::OnShipMarkerDblClick);
+  Bind("OnTargetMarkerDblClick", &TravelScreenForm::OnTargetMarkerDblClick);
+  Bind("OnMissionMarkerClick", &TravelScreenForm::OnMissionMarkerClick);
+  Bind("OnMissionMarkerDblClick", &TravelScreenForm::OnMissionMarkerDblClick);
+
+  Bind("OnIconMouseDown", &TravelScreenForm::OnIconMouseDown);
+  Bind("OnIconHover", [this](Sender s) { icons_.Hover(s.sender.Tag()); });
+  Bind("OnInvasionHover", [this](Sender) { icons_.Hover(kInvasionIcon); });
+  Bind("OnControlFaceHover", [this](Sender) { icons_.Restore(); });
+  Bind("OnInvasionClick", &TravelScreenForm::OnInvasionClick);
+  Bind("OnShipMouseDown", &TravelScreenForm::OnShipMouseDown);
+  Bind("OnPortraitMouseDown", &TravelScreenForm::OnPortraitMouseDown);
+  Bind("OnCheatSpotDblClick", &TravelScreenForm::OnCheatSpotDblClick);
+
+  Bind("OnNewsClick", &TravelScreenForm::OnNewsClick);
+  Bind("OnNewsEnter", [](Sender s) { s.sender.SetFontColor(platform::colors::Red); });
+  Bind("OnNewsLeave", [](Sender s) { s.sender.SetFontColor(platform::colors::White); });
+
+  Bind("OnSaveGameClick", &TravelScreenForm::OnSaveGameClick);
+  Bind("OnLoadGameClick", &TravelScreenForm::OnLoadGameClick);
+  Bind("OnSettingsClick", &TravelScreenForm::OnSettingsClick);
+  Bind("OnExitToMenuClick", &TravelScreenForm::OnExitToMenuClick);
+  Bind("OnReturnClick", &TravelScreenForm::OnReturnClick);
+  Bind("OnOptionsHover", [this](Sender s) { options_.Hover(s.sender.Tag()); });
+  Bind("OnOptionsFaceHover", [this](Sender) { options_.Restore(); });
+
+  Bind("OnCancelMissionClick", &TravelScreenForm::OnCancelMissionClick);
+  Bind("OnMissionCloseClick", &TravelScreenForm::OnMissionCloseClick);
+  Bind("OnMissionPanelHover", [this](Sender s) { missionButtons_.Hover(s.sender.Tag()); });
+  Bind("OnMissionFaceHover", [this](Sender) { missionButtons_.Restore(); });
+
+  Bind("OnTargetCloseClick", &TravelScreenForm::OnTargetCloseClick);
+  Bind("OnTargetCloseHover", [this](Sender) { targetButtons_.Hover(1); });
+  Bind("OnTargetFaceHover", [this](Sender) { targetButtons_.Restore(); });
+
+  Bind("OnCompatibilityToggleClick", &TravelScreenForm::OnCompatibilityToggleClick);
+
+  state::HideGamePanels = [] {
+    if (TravelScreen) TravelScreen->HidePanels();
+    if (TradeWindowShowing()) ToggleTradeWindow();
+  };
+}
+
+// ---- Drawing -------------------------------------------------------------------------------------
+
+void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
+  state::DisplayedSystem = system;
+  const TravelView v = BuildTravelView(TradeWindowShowing());
+  if (placeBodies) ApplyBodies(v);
+  for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(v.news[i]);
+  starDate_.SetCaption(v.starDate);
+  ApplyStatus(v);
+  ApplyMarkers(v);
+  for (int i = 0; i < kControlIcons; ++i)
+    if (!v.iconCaptions[i].empty()) iconLabels_[i]->SetCaption(v.iconCaptions[i]);
+  invasionAlert_.SetVisible(v.invasionAlert);
+  ApplyTarget(v.target);
+  // The target panel describes body 1 for an empty selection, and from now on selects it.
+  if (state::SelectedBody == 0) state::SelectedBody = 1;
+  if (TradeWindowShowing()) UpdateTradeWindow();
+  ApplyPrices(v);
+  ApplyFinds(v);
+  ApplyCompatibility(v);
+}
+
+void TravelScreenForm::ApplyBodies(const TravelView& v) {
+  for (int k = 0; k < kTravelBodies; ++k) {
+    const BodyView& b = v.bodies[k];
+    bodies_[k]->SetVisible(b.visible);
+    bodyNames_[k]->SetVisible(b.visible);
+    if (!b.visible) continue;
+    bodies_[k]->LoadPicture(b.picture);
+    bodies_[k]->SetLeft(b.x);
+    bodies_[k]->SetTop(b.y);
+    bodyNames_[k]->SetCaption(b.name);
+    bodyNames_[k]->SetLeft(b.nameX - kLabelSpill);
+    bodyNames_[k]->SetTop(b.nameY);
+    bodyPrices_[k]->SetLeft(b.priceX - kLabelSpill);
+    bodyPrices_[k]->SetTop(b.priceY);
+  }
+}
+
+void TravelScreenForm::ApplyMarkers(const TravelView& v) {
+  const auto place = [](platform::Shape& marker, const Placed& p) {
+    marker.SetVisible(p.visible);
+    if (p.visible) marker.SetBounds(p.x, p.y, marker.Width(), marker.Height());
+  };
+  place(targetMarker_, v.selection);
+  place(shipMarker_, v.position);
+  place(missionMarker_, v.mission);
+}
+
+void TravelScreenForm::ApplyStatus(const TravelView& v) {
+  credits_.SetCaption(v.credits);
+  shieldBar_.LoadPicture(v.shieldBar);
+  experienceBar_.LoadPicture(v.experienceBar);
+  shipPicture_.LoadPicture(v.shipPicture);
+  portrait_.LoadPicture(v.portrait);
+}
+
+void TravelScreenForm::ApplyTarget(const TargetView& t) {
+  targetName_.SetCaption(t.name);
+  targetPicture_.LoadPicture(t.picture);
+  targetDescription_.SetCaption(t.description);
+  targetFaction_.SetCaption(t.faction);
+  targetClass_.SetCaption(t.kind);
+}
+
+void TravelScreenForm::ApplyFinds(const TravelView& v) {
+  for (int s = 0; s < kTravelFinds; ++s) {
+    const FindView& f = v.finds[s];
+    finds_[s]->SetVisible(f.visible);
+    findCaptions_[s]->SetVisible(f.visible);
+    if (!f.visible) continue;
+    finds_[s]->LoadPicture(f.picture);
+    finds_[s]->SetLeft(f.x);
+    finds_[s]->SetTop(f.y);
+    findCaptions_[s]->SetCaption(f.caption);
+    findCaptions_[s]->SetLeft(f.captionX - kLabelSpill);
+    findCaptions_[s]->SetTop(f.captionY);
+  }
+}
+
+void TravelScreenForm::ApplyPrices(const TravelView& v) {
+  for (int k = 0; k < kTravelBodies; ++k) {
+    bodyPrices_[k]->SetVisible(v.bodies[k].priceVisible);
+    if (v.bodies[k].priceVisible) bodyPrices_[k]->SetCaption(v.bodies[k].price);
+  }
+}
+
+void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
+  for (int i = 0; i < kCompatibilityLabels; ++i) {
+    compatibility_[i]->SetVisible(v.compatibilityLabels);
+    if (v.compatibilityLabels) compatibility_[i]->SetCaption(v.compatibilityCaptions[i]);
+  }
+}
+
+void TravelScreenForm::ShowStatusBars() { ApplyStatus(BuildTravelView(TradeWindowShowing())); }
+
+void TravelScreenForm::ShowSpaceFinds() { ApplyFinds(BuildTravelView(TradeWindowShowing())); }
+
+void TravelScreenForm::ShowPriceLabels() { ApplyPrices(BuildTravelView(TradeWindowShowing())); }
+
+void TravelScreenForm::ShowMissionPanel() {
+  if (const std::optional<MissionPanelView> m = BuildMissionPanelView()) {
+    missionTitle_.SetCaption(m->title);
+    missionBriefing_.SetCaption(m->briefing);
+    missionOpposition_.SetCaption(m->opposition);
+    missionLocation_.SetCaption(m->location);
+    missionReward_.SetCaption(m->reward);
+  }
+  ApplyMarkers(BuildTravelView(TradeWindowShowing()));
+}
+
+void TravelScreenForm::ShowNewsItem(int entry) {
+  if (entry < 1 || entry > state::kLastNews || !Visible()) return;
+  popups::ShowNotice(rules::NewsTopic(state::NewsList[entry][news::kKind]),
+                     state::NewsHeadline[entry], rules::BuildNewsText(entry), "news.jpg");
+}
+
+void TravelScreenForm::PutOutIcons() {
+  icons_.RestoreAll();
+  options_.RestoreAll();
+  missionButtons_.RestoreAll();
+  targetButtons_.RestoreAll();
+}
+
+void TravelScreenForm::HidePanels() {
+  optionsPanel_.Hide();
+  targetPanel_.Hide();
+  missionPanel_.Hide();
+}
+
+// ---- Selecting and flying ------------------------------------------------------------------------
+
+void TravelScreenForm::SelectAndShow(std::int32_t selection) {
+  state::SelectedBody = selection;
+  ShowSystem(false, PlayerShip[ship::kSystem]);
+}
+
+// Flies to the selection, or docks or jumps where the ship already is.
+void TravelScreenForm::FlyToSelection() {
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  const std::int32_t target = state::SelectedBody;
+  switch (ActionForSelection(target, PlayerShip[ship::kBody])) {
+    case TravelAction::DockOrJump: DockOrJump(); break;
+    case TravelAction::FlyToFind: FlyToSpaceFind(target, system); break;
+    case TravelAction::FlyToBody: FlyToLocation(target, system); break;
+  }
+}
+
+// Bodies 1..9 click; the others select silently.
+void TravelScreenForm::OnBodyClick(Sender s) {
+  const int k = s.sender.Tag();
+  if (k < 1 || k > kTravelBodies) return;
+  if (k <= 9) audio::PlayButtonSound();
+  SelectAndShow(k);
+}
+
+void TravelScreenForm::OnBodyDblClick(Sender s) {
+  OnBodyClick(s);
+  if (s.sender.Tag() >= 1 && s.sender.Tag() <= kTravelBodies) FlyToSelection();
+}
+
+void TravelScreenForm::OnSpaceFindClick(Sender s) {
+  const int slot = s.sender.Tag();
+  if (slot < 1 || slot > kTravelFinds) return;
+  audio::PlayButtonSound();
+  SelectAndShow(-slot);
+}
+
+void TravelScreenForm::OnSpaceFindDblClick(Sender s) {
+  const int slot = s.sender.Tag();
+  if (slot < 1 || slot > kTravelFinds) return;
+  OnSpaceFindClick(s);
+  if (PlayerShip[ship::kBody] != -slot) FlyToSpaceFind(-slot, PlayerShip[ship::kSystem]);
+}
+
+void TravelScreenForm::OnShipMarkerClick() {
+  audio::PlayButtonSound();
+  SelectAndShow(PlayerShip[ship::kBody]);
+}
+
+void TravelScreenForm::OnShipMarkerDblClick() {
+  OnShipMarkerClick();
+  DockOrJump();
+}
+
+void TravelScreenForm::OnTargetMarkerDblClick() {
+  audio::PlayButtonSound();
+  ShowSystem(false, PlayerShip[ship::kSystem]);
+  FlyToSelection();
+}
+
+void TravelScreenForm::OnMissionMarkerClick() {
+  audio::PlayButtonSound();
+  SelectAndShow(state::ActiveMission[mission::kTargetBody]);
+}
+
+void TravelScreenForm::OnMissionMarkerDblClick() {
+  OnMissionMarkerClick();
+  FlyToSelection();
+}
+
+// ---- The control panel ---------------------------------------------------------------------------
+
+void TravelScreenForm::OnIconMouseDown(Sender s) {
+  const int icon = s.sender.Tag();
+  if (icon < kTravelIcon || icon > kOptionsIcon) return;
+  audio::PlayButtonSound();
+  if (s.button == platform::MouseButton::Right) {
+    const IconHelp help = TravelIconHelp(icon);
+    popups::ShowText(help.topic, help.text);
+    return;
+  }
+  ActOnIcon(icon);
+}
+
+void TravelScreenForm::ActOnIcon(int icon) {
+  switch (icon) {
+    case kTravelIcon:
+      ShowSystem(false, PlayerShip[ship::kSystem]);
+      FlyToSelection();
+      break;
+    case kTargetInfoIcon: ToggleTargetPanel(); break;
+    case kTradeIcon:
+      TutorialStep(4, 5);
+      if (state::TradeQuantity == 0) state::TradeQuantity = 10;
+      GoThrough(kTradeWindowDoor);
+      ShowPriceLabels();
+      break;
+    case kMissionsIcon: OnMissionsIcon(); break;
+    case kSensorsIcon: OnSensorsIcon(); break;
+    case kGalaxyMapIcon:
+      TutorialStep(25, 26);
+      GoThrough(kGalaxyMapDoor);
+      break;
+    case kOptionsIcon: ToggleOptionsPanel(); break;
+  }
+}
+
+void TravelScreenForm::ToggleTargetPanel() {
+  if (targetPanel_.Visible()) {
+    audio::PlayMinimizeSound();
+    targetPanel_.Hide();
+  } else {
+    audio::PlayMaximizeSound();
+    targetPanel_.Show();
+  }
+  ApplyTarget(BuildTargetView());
+}
+
+void TravelScreenForm::ToggleOptionsPanel() {
+  optionsPanel_.SetLeft(263);
+  optionsPanel_.SetTop(174);
+  if (optionsPanel_.Visible()) {
+    audio::PlayMinimizeSound();
+    optionsPanel_.Hide();
+  } else {
+    TutorialStep(27, 28);
+    audio::PlayMaximizeSound();
+    optionsPanel_.Show();
+  }
+}
+
+void TravelScreenForm::OnMissionsIcon() {
+  if (state::TutorialActive == 1 && state::TutorialStep == 4) {
+    popups::ShowText("Tutorial",
+                     "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
+                     "to it. It´s just one button left of this one.");
+    return;
+  }
+  TutorialStep(-11, 12);
+  if (PlayerIsCriminal()) {
+    popups::ShowText("N/A",
+                     "You have been flagged criminal and cannot accept any missions as long as the "
+                     "flag has not weared off!");
+    return;
+  }
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  if (!IsSystem(system)) return;
+  const state::TSystemRow& here = state::SystemData[system];
+  if (here[star_system::kCampaign] < 1) {
+    if (here[star_system::kOwner] == state::PlayerData[player::kFaction]) {
+      TutorialStep(9, 10);
+      OpenMissions();
+    } else {
+      popups::ShowText("N/A",
+                       "You can only get missions in systems owned by your own faction. This "
+                       "system is owned by the " +
+                           FactionShortName(here[star_system::kOwner]) + ".");
+    }
+    return;
+  }
+  audio::PlayMaximizeSound();
+  const std::int32_t faction = state::PlayerData[player::kFaction];
+  if (faction != here[star_system::kOwner] && faction != here[star_system::kAttacker])
+    RefuseForeignCampaign(system);
+  else if (state::ActiveMission[mission::kActive] == 0)
+    GoThrough(kCampaignDoor);
+  else
+    OpenMissions();
+}
+
+void TravelScreenForm::OpenMissions() {
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  if (state::ActiveMission[mission::kActive] < 1) {
+    if (!IsSystem(system)) return;
+    for (int slot = 1; slot <= 5; ++slot) {
+      if (state::MissionOffers[system][slot][mission::kActive] == 0) {
+        popups::ShowText("No mission uplink",
+                         "An enemy spaceship is spamming all radio frequences. You need to fly to a "
+                         "different location to get an uplink to the mission database.");
+        return;
+      }
+    }
+    // The board opens in place of this screen, which shows again when it closes.
+    if (!kMissionBoardDoor.built) {
+      GoThrough(kMissionBoardDoor);
+      return;
+    }
+    const bool shown = Visible();
+    Hide();
+    GoThrough(kMissionBoardDoor);
+    if (shown) Show();
+    return;
+  }
+  const Placed place = MissionPanelPlace();
+  missionPanel_.SetLeft(place.x);
+  missionPanel_.SetTop(place.y);
+  missionPanel_.SetVisible(!missionPanel_.Visible());
+  ShowMissionPanel();
+}
+
+void TravelScreenForm::OnSensorsIcon() {
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  const std::int32_t at = PlayerShip[ship::kBody];
+  if (IsSystem(system) && at >= 1 && at <= state::kLastBody &&
+      state::BodyData[system][at][body::kKind] == state::kKindPirateHideout) {
+    popups::ShowText("Ship sensors",
+                     "The use of ship sensors makes everyone know about your presence - not a wise "
+                     "thing to do nearby a pirate base!");
+    return;
+  }
+  bool anyShip = false;
+  for (int k = 1; k <= state::kLastSpecialShip; ++k)
+    anyShip = anyShip || state::SpecialShips[k][special_ship::kActive] > 0;
+  if (!anyShip) {
+    popups::ShowText("Ship sensors", "You cannot detect any ships. You should wait some time.");
+    return;
+  }
+  TutorialStep(23, 24);
+  GoThrough(kSensorsDoor);
+}
+
+void TravelScreenForm::OnInvasionClick() {
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  if (!IsSystem(system) || state::SystemData[system][star_system::kCampaign] <= 0) return;
+  audio::PlayButtonSound();
+  if (PlayerIsCriminal()) {
+    popups::ShowText("N/A",
+                     "You have been flagged criminal and cannot take part in the battle as long as "
+                     "the flag has not weared off!");
+    return;
+  }
+  audio::PlayMaximizeSound();
+  OnCampaignRequest();
+}
+
+// The campaign screen for a player of either side; the others are refused.
+void TravelScreenForm::OnCampaignRequest() {
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  const std::int32_t faction = state::PlayerData[player::kFaction];
+  if (faction == state::SystemData[system][star_system::kOwner] ||
+      faction == state::SystemData[system][star_system::kAttacker])
+    GoThrough(kCampaignDoor);
+  else
+    RefuseForeignCampaign(system);
+}
+
+void TravelScreenForm::OnShipMouseDown() {
+  audio::PlayButtonSound();
+  TutorialStep(32, 33);
+  GoThrough(kShipStatusDoor);
+}
+
+void TravelScreenForm::OnPortraitMouseDown() {
+  audio::PlayButtonSound();
+  TutorialStep(34, 35);
+  audio::PlayMaximizeSound();
+  GoThrough(kPersonalStatusDoor);
+}
+
+void TravelScreenForm::OnNewsClick(Sender s) {
+  audio::PlayButtonSound();
+  audio::PlayMaximizeSound();
+  ShowNewsItem(s.sender.Tag());
+}
+
+void TravelScreenForm::OnCheatSpotDblClick() { GoThrough(kCheatsDoor); }
+
+void TravelScreenForm::TutorialStep(int from, int to) {
+  if (state::TutorialActive == 1 && state::TutorialStep == from) rules_.BeginTutorialStep(to);
+}
+
+// ---- The options panel ---------------------------------------------------------------------------
+
+void TravelScreenForm::OnSaveGameClick() {
+  audio::PlayButtonSound();
+  TutorialStep(28, 29);
+  audio::PlayMaximizeSound();
+  SaveLoad->ShowSaveSlotNames();
+  SaveLoad->ShowModal();
+  RefreshMissionPanelAfterLoad();
+}
+
+void TravelScreenForm::OnLoadGameClick() {
+  audio::PlayButtonSound();
+  audio::PlayMaximizeSound();
+  SaveLoad->ShowSaveSlotNames();
+  SaveLoad->ShowModal();
+  RefreshMissionPanelAfterLoad();
+}
+
+// A game loaded there may have another mission, or none: an open mission panel follows it.
+void TravelScreenForm::RefreshMissionPanelAfterLoad() {
+  if (!missionPanel_.Visible()) return;
+  if (state::ActiveMission[mission::kActive] < 1)
+    missionPanel_.Hide();
+  else
+    ShowMissionPanel();
+}
+
+void TravelScreenForm::OnSettingsClick() {
+  audio::PlayButtonSound();
+  GameOptions->RefreshGameOptionsScreen();
+  GameOptions->ShowModal();
+  // The compatibility mode may have changed there.
+  ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
+}
+
+void TravelScreenForm::OnExitToMenuClick() {
+  audio::PlayButtonSound();
+  if (popups::AskYesNo("Really quit?", "Do you really want to return to the main menu?"))
+    guard_.CloseByButton();
+}
+
+void TravelScreenForm::OnReturnClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) TutorialStep(state::TutorialStep, 32);
+  audio::PlayMinimizeSound();
+  optionsPanel_.Hide();
+}
+
+// ---- The mission and target panels ----------------------------------------------------------------
+
+void TravelScreenForm::OnCancelMissionClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialActive == 1) {
+    popups::ShowText("Tutorial", "For the purpose of this tutorial please do not cancel this mission.");
+    return;
+  }
+  if (!popups::AskYesNo("Cancel mission?", "Do you really want to cancel the current mission?"))
+    return;
+  state::ActiveMission[mission::kActive] = 0;
+  missionPanel_.Hide();
+  // The cancelled mission's target is no longer marked.
+  ApplyMarkers(BuildTravelView(TradeWindowShowing()));
+}
+
+void TravelScreenForm::OnMissionCloseClick() {
+  audio::PlayButtonSound();
+  audio::PlayMinimizeSound();
+  missionPanel_.Hide();
+}
+
+void TravelScreenForm::OnTargetCloseClick() {
+  audio::PlayButtonSound();
+  audio::PlayMinimizeSound();
+  targetPanel_.Hide();
+}
+
+void TravelScreenForm::OnCompatibilityToggleClick() {
+  audio::PlayButtonSound();
+  SwitchCompatibilityMode();
+  ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
+  GameOptions->RefreshGameOptionsScreen();
+}
+
+// ---- The hooks the rules and the other screens reach ---------------------------------------------
+
+void OpenTravelScreen() {
+  if (!TravelScreen) return;
+  TravelScreen->PutOutIcons();
+  TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
+  TravelScreen->ShowModal();
+}
+
+bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
+
+void RedrawTravelSystem(bool placeBodies) {
+  if (TravelScreen) TravelScreen->ShowSystem(placeBodies, state::DisplayedSystem);
+}
+
+void UpdateTravelStatusBars() {
+  if (TravelScreen) TravelScreen->ShowStatusBars();
+}
+
+void ShowTravelSpaceFinds() {
+  if (TravelScreen) TravelScreen->ShowSpaceFinds();
+}
+
+void UpdateTravelPriceLabels() {
+  if (TravelScreen) TravelScreen->ShowPriceLabels();
+}
+
+void CloseTravelScreenForGameOver() {
+  if (TravelScreen) TravelScreen->CloseForGameOver();
+}
+
+bool MissionPanelShowing() { return TravelScreen && TravelScreen->MissionPanelVisible(); }
+
+void HideMissionPanel() {
+  if (TravelScreen) TravelScreen->HideMissionPanel();
+}
+
+void UpdateMissionPanel() {
+  if (TravelScreen) TravelScreen->ShowMissionPanel();
+}
+
+void OpenMissions() {
+  if (TravelScreen) TravelScreen->OpenMissions();
+}
 
 }  // namespace screens

@@ -2,6 +2,17 @@
 // until the player leaves for the start screen or the game ends. Its mission panel lives on it.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "screens/screen_ui.h"
+#include "screens/shared/guarded_close.h"
+#include "screens/shared/picture_buttons.h"
+#include "screens/travel/travel_view.h"
+
 namespace screens {
 
 // Shows the travel screen modally and returns when it closes.
@@ -15,6 +26,9 @@ bool TravelScreenShowing();
 void RedrawTravelSystem(bool placeBodies);
 void UpdateTravelStatusBars();
 void ShowTravelSpaceFinds();
+// The selected good's prices under the planets of the map while the trade window is open; the
+// trade window calls it whenever it redraws.
+void UpdateTravelPriceLabels();
 
 // The game is over: the travel screen closes (its close permission is already set).
 void CloseTravelScreenForGameOver();
@@ -25,5 +39,152 @@ bool MissionPanelShowing();
 void HideMissionPanel();
 void UpdateMissionPanel();
 void OpenMissions();
+
+// The control panel's icons, numbered as their tags in the layout.
+enum TravelIcon : int {
+  kTravelIcon = 1,  // fly to the target, or dock or jump where the ship is
+  kTargetInfoIcon = 2,
+  kTradeIcon = 3,
+  kMissionsIcon = 4,
+  kSensorsIcon = 5,
+  kGalaxyMapIcon = 6,
+  kOptionsIcon = 7,
+  kInvasionIcon = 8,  // lit with the icons; shown while a campaign runs in the player's system
+};
+
+// The help an icon gives on a right click: its topic and text.
+struct IconHelp {
+  const char* topic;
+  const char* text;
+};
+IconHelp TravelIconHelp(int icon);
+
+class TravelScreenForm : public platform::Form {
+ public:
+  TravelScreenForm();
+
+  // Sets the displayed system; lays the bodies out when `placeBodies`; then redraws everything
+  // else from the game state. An empty selection becomes body 1 (the target panel's body).
+  void ShowSystem(bool placeBodies, std::int32_t system);
+  void ShowStatusBars();
+  void ShowSpaceFinds();
+  void ShowPriceLabels();
+  void ShowMissionPanel();
+  // Shows news entry 1..20 in the large popup (only while this screen shows).
+  void ShowNewsItem(int entry);
+
+  // No icon lit: a new showing starts with every picture button normal.
+  void PutOutIcons();
+
+  // Hides the options, target and mission panels (a new game or a load must not find them open).
+  void HidePanels();
+
+  // Opens the mission board, or shows and hides the active mission's panel.
+  void OpenMissions();
+
+  bool MissionPanelVisible() const { return missionPanel_.Visible(); }
+  void HideMissionPanel() { missionPanel_.Hide(); }
+
+  // The close by the game's end: the permission was set by the rule.
+  void CloseForGameOver() { Close(); }
+
+  // Handlers.
+  void OnBodyClick(platform::Sender s);
+  void OnBodyDblClick(platform::Sender s);
+  void OnSpaceFindClick(platform::Sender s);
+  void OnSpaceFindDblClick(platform::Sender s);
+  void OnShipMarkerClick();
+  void OnShipMarkerDblClick();
+  void OnTargetMarkerDblClick();
+  void OnMissionMarkerClick();
+  void OnMissionMarkerDblClick();
+  void OnIconMouseDown(platform::Sender s);
+  void OnInvasionClick();
+  void OnShipMouseDown();
+  void OnPortraitMouseDown();
+  void OnNewsClick(platform::Sender s);
+  void OnCheatSpotDblClick();
+  void OnSaveGameClick();
+  void OnLoadGameClick();
+  void OnSettingsClick();
+  void OnExitToMenuClick();
+  void OnReturnClick();
+  void OnCancelMissionClick();
+  void OnMissionCloseClick();
+  void OnTargetCloseClick();
+  void OnCompatibilityToggleClick();
+
+  int ControlHover() const { return icons_.Lit(); }
+
+ private:
+  void ActOnIcon(int icon);
+  void FlyToSelection();
+  void OnMissionsIcon();
+  void OnSensorsIcon();
+  void OnCampaignRequest();
+  void ToggleTargetPanel();
+  void ToggleOptionsPanel();
+  void SelectAndShow(std::int32_t selection);
+  void RefreshMissionPanelAfterLoad();
+  // Moves the tutorial from step `from` to step `to` when it stands at `from`.
+  void TutorialStep(int from, int to);
+
+  void ApplyBodies(const TravelView& v);
+  void ApplyMarkers(const TravelView& v);
+  void ApplyStatus(const TravelView& v);
+  void ApplyTarget(const TargetView& t);
+  void ApplyFinds(const TravelView& v);
+  void ApplyPrices(const TravelView& v);
+  void ApplyCompatibility(const TravelView& v);
+
+  ScreenUi rules_;
+  GuardedClose guard_;
+  PictureButtons icons_;
+  PictureButtons options_;
+  PictureButtons missionButtons_;
+  PictureButtons targetButtons_;
+
+  std::vector<platform::Image*> bodies_ = GetNumbered<platform::Image>("Body", kTravelBodies);
+  std::vector<platform::Label*> bodyNames_ = GetNumbered<platform::Label>("BodyName", kTravelBodies);
+  std::vector<platform::Label*> bodyPrices_ = GetNumbered<platform::Label>("BodyPrice", kTravelBodies);
+  std::vector<platform::Image*> finds_ = GetNumbered<platform::Image>("SpaceFind", kTravelFinds);
+  std::vector<platform::Label*> findCaptions_ =
+      GetNumbered<platform::Label>("SpaceFindCaption", kTravelFinds);
+  platform::Shape& shipMarker_ = Get<platform::Shape>("ShipMarker");
+  platform::Shape& targetMarker_ = Get<platform::Shape>("TargetMarker");
+  platform::Shape& missionMarker_ = Get<platform::Shape>("MissionMarker");
+
+  platform::Label& starDate_ = Get<platform::Label>("StarDate");
+  std::vector<platform::Label*> news_ = GetNumbered<platform::Label>("NewsLine", kTravelNewsLines);
+
+  platform::Label& credits_ = Get<platform::Label>("Credits");
+  platform::Image& shieldBar_ = Get<platform::Image>("ShieldBar");
+  platform::Image& experienceBar_ = Get<platform::Image>("ExperienceBar");
+  platform::Image& shipPicture_ = Get<platform::Image>("ShipPicture");
+  platform::Image& portrait_ = Get<platform::Image>("Portrait");
+  std::vector<platform::Label*> iconLabels_;
+  platform::Panel& invasionAlert_ = Get<platform::Panel>("InvasionAlert");
+
+  platform::Panel& targetPanel_ = Get<platform::Panel>("TargetPanel");
+  platform::Label& targetName_ = Get<platform::Label>("TargetName");
+  platform::Image& targetPicture_ = Get<platform::Image>("TargetPicture");
+  platform::Label& targetDescription_ = Get<platform::Label>("TargetDescription");
+  platform::Label& targetFaction_ = Get<platform::Label>("TargetFaction");
+  platform::Label& targetClass_ = Get<platform::Label>("TargetClass");
+
+  platform::Panel& missionPanel_ = Get<platform::Panel>("MissionPanel");
+  platform::Label& missionTitle_ = Get<platform::Label>("MissionTitle");
+  platform::Label& missionBriefing_ = Get<platform::Label>("MissionBriefing");
+  platform::Label& missionOpposition_ = Get<platform::Label>("MissionOpposition");
+  platform::Label& missionLocation_ = Get<platform::Label>("MissionLocation");
+  platform::Label& missionReward_ = Get<platform::Label>("MissionReward");
+
+  platform::Panel& optionsPanel_ = Get<platform::Panel>("OptionsPanel");
+
+  std::vector<platform::Label*> compatibility_ =
+      GetNumbered<platform::Label>("CompatibilityLabel", kCompatibilityLabels);
+};
+
+extern TravelScreenForm* TravelScreen;
 
 }  // namespace screens

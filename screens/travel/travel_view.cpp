@@ -1,0 +1,391 @@
+#include "screens/travel/travel_view.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "rules/briefings.h"
+#include "rules/promotion.h"
+#include "state/fields.h"
+#include "state/format.h"
+#include "state/progression.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace screens {
+
+namespace {
+
+using state::BodyData;
+using state::PlayerShip;
+
+bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+bool IsBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
+bool IsFindSlot(std::int32_t f) { return f >= 1 && f <= state::kLastFindSlot; }
+
+// The row of body `b` of system `s`, or nullptr where either number is out of range.
+const state::TBodyRow* Body(std::int32_t s, std::int32_t b) {
+  return IsSystem(s) && IsBody(b) ? &BodyData[s][b] : nullptr;
+}
+// The row of space find `slot` (1..4) of system `s`, or nullptr.
+const state::TSpaceFindRow* Find(std::int32_t s, std::int32_t slot) {
+  return IsSystem(s) && IsFindSlot(slot) ? &state::SpaceFinds[s][slot] : nullptr;
+}
+
+// The positions are stored as drawn at a zoom of 100 %.
+int ScaleToScreen(std::int32_t value) {
+  return static_cast<int>(static_cast<std::int64_t>(value) * state::ZoomPercent / 100);
+}
+
+struct FindKind {
+  const char* mapPicture;
+  const char* caption;
+  const char* targetPicture;
+  const char* description;
+};
+
+FindKind FindKindOf(std::int32_t kind) {
+  switch (kind) {
+    case 1:
+      return {"lifepod.jpg", "Lifepod", "Lifepodr.jpg",
+              "On your sensors you notice a small lifepod flying lonely in space. It could be "
+              "worth checking it out."};
+    case 2:
+      return {"treasure.jpg", "Treasure", "treasurer.jpg",
+              "On your sensors you notice a strange container disguised as an asteroid. The hidden "
+              "treasures of a buccanneer?"};
+    case 3:
+      return {"ghostship.jpg", "Ghost ship", "ghostshipr.jpg",
+              "On your sensors you notice a vessel floating without thrust in space. A ghost ship? "
+              "Let´s find out!"};
+    case 4:
+      return {"alienartifact.jpg", "Artifact", "alienartifactr.jpg",
+              "From a source deep out in space you get some strange signals. You have no idea what "
+              "it might be."};
+    case 20:
+    case 21:
+      return {"secretdata.jpg", "Secret data", "GeneralMissionPic.jpg",
+              "From this location you should be able to receive transmissions with secret "
+              "informations, which you could sell on the black market (Illegal activity!)."};
+    default:
+      return {"lifepod.jpg", "?", "Lifepodr.jpg", "This is an unknown object."};
+  }
+}
+
+std::string_view BodyClassCaption(std::int32_t kind) {
+  switch (kind) {
+    case state::kKindPirateHideout: return "Class: Pirate hideout";
+    case state::kKindSun: return "Class: Sun";
+    case state::kKindWormhole: return "Class: Wormhole";
+    case 1: return "Class: Agricultural";
+    case 2: return "Class: Mining";
+    case 3: return "Class: Luxury";
+    case 4: return "Class: Industrial";
+    case 5: return "Class: Local capital";
+    case 6: return "Class: Capital";
+    default: return "Class: ?";
+  }
+}
+
+std::string FactionShortName(std::int32_t faction) {
+  if (faction < 0 || faction > state::kLastFaction) return {};
+  return state::FactionText[faction][2];
+}
+
+// A marker 60 x 60 around a 33 x 33 picture whose top-left corner is the row's map position.
+Placed MarkerAt(const state::TDataRow* row, int dx, int dy) {
+  if (!row) return {};
+  return {true, (*row)[body::kMapX] - dx, (*row)[body::kMapY] - dy};
+}
+
+// Percent of `part` in `whole`, the whole taken as 1 when it is not positive.
+std::int64_t Percent(std::int64_t part, std::int64_t whole) {
+  return part * 100 / std::max<std::int64_t>(whole, 1);
+}
+
+std::string DateOf(std::int32_t day, std::int32_t firstYear) {
+  return std::to_string(day / 360 + firstYear) + "." + std::to_string(day % 360);
+}
+
+// The control panel's captions by the selected target and where the ship is.
+std::array<std::string, kControlIcons> IconCaptions() {
+  std::array<std::string, kControlIcons> c{"", "", "", "Missions", "Pirating", "Galaxy", "Options"};
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  if (const state::TBodyRow* row = Body(system, state::SelectedBody)) {
+    const std::int32_t kind = (*row)[body::kKind];
+    if (kind == state::kKindWormhole) {
+      c[0] = "Jump", c[1] = "Info", c[2] = "Prices";
+    } else if (kind >= 1 && kind <= 6) {
+      c[0] = "Dock", c[1] = "Info", c[2] = "Trade";
+    }
+  }
+  if (PlayerShip[ship::kBody] != state::SelectedBody) c[0] = "Fly to", c[2] = "Prices";
+  return c;
+}
+
+void FillCompatibility(TravelView& v) {
+  v.compatibilityLabels = state::CompatibilityMode == 1;
+  if (!v.compatibilityLabels) return;
+  const std::int32_t shipClass = PlayerShip[ship::kClass];
+  v.compatibilityCaptions = {
+      "Compatibility mode for the visually impaired (Click to turn off!)",
+      "Travel to this location",
+      "Target info",
+      "Trade menu",
+      "Mission menu",
+      "Ship sensor screen",
+      "Galaxy map",
+      "Options, save, load",
+      "Your ship: " + state::GetShipClassName(shipClass) + " (Click for ship status screen)",
+      "Your shields: " +
+          std::to_string(Percent(PlayerShip[ship::kShields],
+                                 state::GetShipClassBaseShields(shipClass))) +
+          "%",
+      "Your name is: " +
+          state::GetRankTitleShort(state::PlayerData[player::kFaction],
+                                   state::PlayerData[player::kRank]) +
+          " " + state::PlayerName + " (Click for personal status)",
+      "Experience " +
+          std::to_string(Percent(state::PlayerData[player::kExperience],
+                                 state::GetLevelExperience(state::PlayerData[player::kLevel]))) +
+          "% until level up.",
+  };
+}
+
+std::string PriceOf(std::int32_t system, std::int32_t b, std::int32_t good) {
+  if (state::BodyPricesKnown[b] < 1) return "$ ?";
+  return "$ " + std::to_string(state::MarketPrice[system][b][good]);
+}
+
+}  // namespace
+
+std::string NewsLine(int entry) {
+  if (entry < 1 || entry > state::kLastNews) return " ";
+  const state::TNewsRow& row = state::NewsList[entry];
+  if (row[news::kValid] < 1) return " ";
+  return DateOf(row[news::kDay], 2453) + " - " + state::NewsHeadline[entry];
+}
+
+std::string StarDateLine() { return "Ship´s log - Star date: " + DateOf(state::GameDay, 2450); }
+
+std::string ShieldBarPicture() {
+  const std::int64_t shields = PlayerShip[ship::kShields];
+  const std::int64_t base = std::max(state::GetShipClassBaseShields(PlayerShip[ship::kClass]), 1);
+  std::int64_t n = shields * 25 / base;
+  if (shields > 0 && n == 0) n = 1;
+  n = std::clamp<std::int64_t>(n, 0, 25);
+  return "Travelscreen_ShieldBar_" + std::to_string(n) + ".jpg";
+}
+
+std::string ExperienceBarPicture() {
+  const std::int64_t experience = std::max(state::PlayerData[player::kExperience], 0);
+  const std::int32_t level = state::PlayerData[player::kLevel];
+  const std::int64_t need = state::GetLevelExperience(level);
+  std::int64_t n = need > 0 ? experience * 19 / need : 0;
+  if (n > 19 || level >= 20) n = 0;
+  return "TravelScreen_ExpBar_" + std::to_string(n) + ".jpg";
+}
+
+TargetView BuildTargetView() {
+  TargetView t;
+  const std::int32_t selected = state::SelectedBody;
+  if (selected < 0) {
+    const state::TSpaceFindRow* row = Find(PlayerShip[ship::kSystem], -selected);
+    const FindKind kind = FindKindOf(row ? (*row)[space_find::kKind] : 0);
+    t.name = kind.caption;
+    t.picture = kind.targetPicture;
+    t.description = kind.description;
+    t.faction = "Faction: -";
+    t.kind = "Class: Unknown object";
+    return t;
+  }
+  const std::int32_t system = state::DisplayedSystem;
+  const std::int32_t b = selected == 0 ? 1 : selected;
+  const state::TBodyRow* row = Body(system, b);
+  if (!row) return t;
+  t.name = state::BodyText[system][b][1];
+  t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
+  t.description = state::BodyText[system][b][2];
+  t.faction = "Faction: " + FactionShortName((*row)[body::kOwner]);
+  t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
+  return t;
+}
+
+TravelView BuildTravelView(bool tradeWindowShown) {
+  TravelView v;
+  const std::int32_t shown = state::DisplayedSystem;
+  const std::int32_t own = PlayerShip[ship::kSystem];
+
+  for (int k = 1; k <= kTravelBodies; ++k) {
+    BodyView& b = v.bodies[k - 1];
+    const state::TBodyRow* row = Body(shown, k);
+    if (!row || (*row)[body::kVisible] <= 0) continue;
+    b.visible = true;
+    b.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + ".jpg";
+    b.x = ScaleToScreen((*row)[body::kMapX]);
+    b.y = ScaleToScreen((*row)[body::kMapY]);
+    b.name = state::BodyText[shown][k][1];
+    b.nameX = b.x - ScaleToScreen(17);
+    b.nameY = b.y + ScaleToScreen(38);
+    b.priceX = b.nameX;
+    b.priceY = b.nameY + ScaleToScreen(14);
+  }
+  // The map's prices are those of the player's system, for the good chosen in the trade window.
+  const std::int32_t good = state::SelectedGood;
+  if (tradeWindowShown && good >= 1 && good <= state::kLastGood) {
+    for (int k = 1; k <= kTravelBodies; ++k) {
+      const state::TBodyRow* row = Body(own, k);
+      if (!row || (*row)[body::kVisible] <= 0 || (*row)[body::kKind] <= 0) continue;
+      v.bodies[k - 1].priceVisible = true;
+      v.bodies[k - 1].price = PriceOf(own, k, good);
+    }
+  }
+
+  for (int s = 1; s <= kTravelFinds; ++s) {
+    const state::TSpaceFindRow* row = Find(own, s);
+    if (!row || (*row)[space_find::kPresent] != 1) continue;
+    FindView& f = v.finds[s - 1];
+    const FindKind kind = FindKindOf((*row)[space_find::kKind]);
+    f.visible = true;
+    f.picture = kind.mapPicture;
+    f.caption = kind.caption;
+    f.x = ScaleToScreen((*row)[space_find::kMapX]);
+    f.y = ScaleToScreen((*row)[space_find::kMapY]);
+    f.captionX = f.x - ScaleToScreen(15);
+    f.captionY = f.y + ScaleToScreen(34);
+  }
+
+  const std::int32_t selected = state::SelectedBody;
+  if (selected < 0)
+    v.selection = MarkerAt(Find(own, -selected), 14, 13);
+  else if (selected > 0)
+    v.selection = MarkerAt(Body(shown, selected), 13, 14);
+
+  const std::int32_t at = PlayerShip[ship::kBody];
+  v.position = at < 0 ? MarkerAt(Find(own, -at), 13, 14) : MarkerAt(Body(shown, at), 13, 13);
+
+  const state::TMissionRow& m = state::ActiveMission;
+  if (m[mission::kActive] > 0 && m[mission::kTargetBody] > 0 && at != m[mission::kTargetBody] &&
+      own == m[mission::kTargetSystem])
+    v.mission = MarkerAt(Body(own, m[mission::kTargetBody]), 13, 15);
+
+  v.credits = "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
+  v.shieldBar = ShieldBarPicture();
+  v.experienceBar = ExperienceBarPicture();
+  v.shipPicture = state::GetShipClassImage(PlayerShip[ship::kClass]) + "_topwire.jpg";
+  v.portrait = state::GetHeroPortraitFile();
+
+  for (int i = 1; i <= kTravelNewsLines; ++i) v.news[i - 1] = NewsLine(i);
+  v.starDate = StarDateLine();
+
+  v.iconCaptions = IconCaptions();
+  v.invasionAlert = IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
+  v.target = BuildTargetView();
+  FillCompatibility(v);
+  return v;
+}
+
+TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt) {
+  if (selected == shipAt) return TravelAction::DockOrJump;
+  return selected < 1 ? TravelAction::FlyToFind : TravelAction::FlyToBody;
+}
+
+namespace {
+
+// What the mission panel's opposition line says, by mission type.
+enum class Opposition { Resistance, Unknown, Goods, Wanted, Fleet, Rebels, Flagship };
+
+struct PanelType {
+  const char* title;
+  Opposition opposition;
+  const char* locationPrefix;
+};
+
+// By mission type 1..27.
+constexpr PanelType kPanelTypes[] = {
+    {"Search && Destroy", Opposition::Resistance, "Location: "},
+    {"Patrol", Opposition::Unknown, "Next nav point: "},
+    {"Transport", Opposition::Goods, "Location: "},
+    {"Ambush", Opposition::Resistance, "Location: "},
+    {"Bounty", Opposition::Wanted, "Location: "},
+    {"Supply", Opposition::Goods, "Location: "},
+    {"Special Forces", Opposition::Unknown, "Nav point: "},
+    {"Report for duty", Opposition::Unknown, "Next nav point: "},
+    {"Strike", Opposition::Resistance, "Location: "},
+    {"Combat Patrol", Opposition::Unknown, "Next nav point: "},
+    {"Combat Transport", Opposition::Goods, "Location: "},
+    {"Assault", Opposition::Resistance, "Location: "},
+    {"Infiltrate", Opposition::Unknown, "Next nav point: "},
+    {"Escort", Opposition::Unknown, "Next nav point: "},
+    {"Recon", Opposition::Unknown, "Next nav point: "},
+    {"Marine Landing", Opposition::Unknown, "Next nav point: "},
+    {"Evacuation", Opposition::Unknown, "Next nav point: "},
+    {"Abduction", Opposition::Wanted, "Location: "},
+    {"Analysis", Opposition::Unknown, nullptr},  // the planets still to visit instead
+    {"Blitzkrieg", Opposition::Fleet, "Location: "},
+    {"Flanking", Opposition::Unknown, "Next nav point: "},
+    {"Suppression", Opposition::Rebels, "Location: "},
+    {"Bombing run", Opposition::Fleet, "Location: "},
+    {"Battle", Opposition::Fleet, "Location: "},
+    {"Siege", Opposition::Fleet, "Location: "},
+    {"Raiding", Opposition::Fleet, "Location: "},
+    {"Flagship", Opposition::Flagship, "Location: "},
+};
+
+std::string OppositionLine(Opposition kind, std::int32_t type) {
+  const state::TMissionRow& m = state::ActiveMission;
+  const std::int32_t system = PlayerShip[ship::kSystem];
+  switch (kind) {
+    case Opposition::Resistance:
+      return "Resistance: " + state::GetShipClassName(m[mission::kEnemyClass]);
+    case Opposition::Unknown: return "Expected resistance: Unknown";
+    case Opposition::Goods: {
+      const std::int32_t good = m[mission::kGood];
+      const std::string name = good >= 1 && good <= state::kLastGood ? state::GoodName[good] : "";
+      return "Required goods: " + name + " (" + std::to_string(m[mission::kQuantity]) + " units)";
+    }
+    case Opposition::Wanted: {
+      const std::string name = type == 5 ? rules::GetBountyTargetName(1, system, 0)
+                                         : rules::GetAbductionTargetName(1, system, 0);
+      return "Wanted: " + name + " (" + state::GetShipClassName(m[mission::kEnemyClass]) + ")";
+    }
+    case Opposition::Fleet: return "Resistance: Hostile fleet";
+    case Opposition::Rebels: return "Resistance: Rebels";
+    case Opposition::Flagship: return "Wanted: Hostile flagship";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::optional<MissionPanelView> BuildMissionPanelView() {
+  const state::TMissionRow& m = state::ActiveMission;
+  const std::int32_t type = m[mission::kType];
+  if (type < 1 || type > static_cast<std::int32_t>(std::size(kPanelTypes))) return std::nullopt;
+  const PanelType& t = kPanelTypes[type - 1];
+  MissionPanelView v;
+  v.title = t.title;
+  v.briefing = "\"" + rules::GetMissionBriefing(type, 1, PlayerShip[ship::kSystem], 0) + "\"";
+  v.opposition = OppositionLine(t.opposition, type);
+  if (t.locationPrefix) {
+    const std::int32_t system = m[mission::kTargetSystem];
+    const std::int32_t b = m[mission::kTargetBody];
+    const std::string place = Body(system, b) ? state::BodyText[system][b][1] : "";
+    const std::string systemName = IsSystem(system) ? state::SystemText[system][1] : "";
+    v.location = t.locationPrefix + place + " (" + systemName + ")";
+  } else {
+    v.location = "Planets left: " + std::to_string(m[mission::kPlanetsLeft]);
+  }
+  v.reward = "Reward: $" + state::FormatThousands(m[mission::kReward]);
+  return v;
+}
+
+Placed MissionPanelPlace() {
+  const state::TMissionRow& m = state::ActiveMission;
+  const std::int32_t type = m[mission::kType];
+  const state::TBodyRow* target = Body(PlayerShip[ship::kSystem], m[mission::kTargetBody]);
+  if (target && (*target)[body::kMapX] < 388 && (type == 1 || type == 2)) return {true, 496, 33};
+  return {true, 28, 33};
+}
+
+}  // namespace screens

@@ -1,0 +1,478 @@
+// The travel screen on a new world: what it draws on opening, the refusals of the missions,
+// sensors and invasion icons, the doors to screens the game does not have yet, the mission panel
+// with its cancel question, the compatibility labels, and its close rules.
+#include "screens/travel/travel_screen.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/start.h"
+#include "rules/daily_turn.h"
+#include "rules/new_game.h"
+#include "rules/null_ui.h"
+#include "screens/career/save_load.h"
+#include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "state/fields.h"
+#include "state/general_data.h"
+#include "state/random.h"
+#include "state/savegame.h"
+#include "state/start_ship.h"
+
+namespace screens_test {
+namespace {
+
+using platform::Image;
+using platform::Label;
+using screens::popup_forms::Text;
+using screens::popup_forms::YesNo;
+
+// The player's home: Sol (system 1, the Federation's), the ship at Earth (body 2).
+constexpr int kSol = 1;
+
+class TravelScreenTest : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    state::SetGeneralDataDefaults();
+    state::ClearGameState();
+    state::Randomize(7);
+    state::PlayerData[player::kFaction] = 1;
+    state::PlayerData[player::kProfession] = 1;
+    rules::NullUi ui;
+    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    // Quiet defaults the cases change: no campaign, no criminal, no ship in range.
+    state::SystemData[kSol][star_system::kCampaign] = 0;
+    state::PlayerData[player::kCriminalDays] = 0;
+    for (auto& s : state::SpecialShips) s[special_ship::kActive] = 0;
+    state::ActiveMission.fill(0);
+  }
+  static screens::TravelScreenForm& screen() { return *screens::TravelScreen; }
+  template <class T = Image>
+  static T& Part(const char* name) {
+    return screen().Get<T>(name);
+  }
+  static void RightClickOn(const platform::Control& c) {
+    auto [x, y] = Reachable(c);
+    platform::App().MouseMove(x, y);
+    platform::App().MouseDown(platform::MouseButton::Right, x, y);
+    platform::App().MouseUp(platform::MouseButton::Right, x, y);
+  }
+  // Reads the text popup open now and closes it.
+  static std::function<void()> Read(std::string* topic, std::string* text = nullptr) {
+    return [topic, text] {
+      *topic = Text->Topic().Caption();
+      if (text) *text = Text->Text().Caption();
+      ClickOn(Text->Get<Label>("ContinueLabel"));
+    };
+  }
+  static std::function<void()> Answer(bool yes) {
+    return [yes] { ClickOn(YesNo->Get<Label>(yes ? "YesLabel" : "NoLabel")); };
+  }
+  // The last step: the game is over and the screen closes by the rule's permission.
+  static std::function<void()> GameOver() {
+    return [] {
+      state::TravelMayClose = 1;
+      screens::CloseTravelScreenForGameOver();
+    };
+  }
+  // Saves the screen for a look when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
+  static void SaveScreenshot(const char* name) {
+    if (const char* folder = std::getenv("FARHAVEN_SCREENSHOTS"); folder && *folder)
+      platform::App().SaveScreenshot(std::string(folder) + "/" + name, &screen());
+  }
+  // Opens the screen and runs `steps` on it, the game-over close appended.
+  void Run(std::vector<std::function<void()>> steps) {
+    steps.push_back(GameOver());
+    WhenIdle(std::move(steps));
+    screens::OpenTravelScreen();
+    EXPECT_FALSE(StepsLeft());
+    EXPECT_FALSE(screen().Visible());
+  }
+};
+
+TEST_F(TravelScreenTest, OpensOnTheShipsSystemAndClaimsAnEmptySelection) {
+  state::SelectedBody = 0;
+  bool markerShownAtFirst = true;
+  Run({[&] {
+    EXPECT_TRUE(screens::TravelScreenShowing());
+    EXPECT_EQ(state::DisplayedSystem, kSol);
+    EXPECT_EQ(Part<Label>("BodyName2").Caption(), "Earth");
+    EXPECT_TRUE(Part("Body2").Visible());
+    EXPECT_EQ(Part("Body2").Left(), 441);
+    EXPECT_EQ(Part<Label>("BodyName2").Top(), 362 + 38);
+    EXPECT_TRUE(Part<platform::Shape>("ShipMarker").Visible());
+    markerShownAtFirst = Part<platform::Shape>("TargetMarker").Visible();
+    // The target panel has taken the empty selection for body 1, the sun.
+    EXPECT_EQ(state::SelectedBody, 1);
+    EXPECT_EQ(Part<Label>("TargetClass").Caption(), "Class: Sun");
+    screens::RedrawTravelSystem(false);
+    EXPECT_TRUE(Part<platform::Shape>("TargetMarker").Visible());
+  }});
+  EXPECT_FALSE(markerShownAtFirst) << "nothing was selected when the markers were placed";
+}
+
+TEST_F(TravelScreenTest, MissionsIconRefusesWhereNoMissionCanBeHad) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    const char* topic;
+    std::string text;
+  };
+  const std::string attacker = state::FactionText[3][2], owner = state::FactionText[1][2];
+  const Case cases[] = {
+      {"a criminal", [] { state::PlayerData[player::kCriminalDays] = 5; }, "N/A",
+       "You have been flagged criminal and cannot accept any missions as long as the flag has not "
+       "weared off!"},
+      {"a foreign system", [] { state::PlayerData[player::kFaction] = 2; }, "N/A",
+       "You can only get missions in systems owned by your own faction. This system is owned by "
+       "the " + owner + "."},
+      {"a foreign campaign",
+       [] {
+         state::PlayerData[player::kFaction] = 2;
+         state::SystemData[kSol][star_system::kCampaign] = 1;
+         state::SystemData[kSol][star_system::kAttacker] = 3;
+       },
+       "N/A",
+       "In this system the invaders of the " + attacker + " attack the defending " + owner +
+           ". You are not affiliated to them and cannot interfere."},
+      {"an empty offer slot", [] { state::MissionOffers[kSol][4][mission::kActive] = 0; },
+       "No mission uplink",
+       "An enemy spaceship is spamming all radio frequences. You need to fly to a different "
+       "location to get an uplink to the mission database."},
+      {"a full board", [] { for (int s = 1; s <= 5; ++s) state::MissionOffers[kSol][s][mission::kActive] = 1; },
+       "Not open yet", "The mission board is not open yet."},
+      {"its own side of a campaign",
+       [] {
+         state::SystemData[kSol][star_system::kCampaign] = 1;
+         state::SystemData[kSol][star_system::kAttacker] = 3;
+       },
+       "Not open yet", "The campaign screen is not open yet."},
+      {"the tutorial waiting for the trade icon",
+       [] {
+         state::TutorialActive = 1;
+         state::TutorialStep = 4;
+       },
+       "Tutorial",
+       "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing to it. It´s "
+       "just one button left of this one."},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    c.arrange();
+    std::string topic, text;
+    Run({[] { ClickOn(Part("MissionsButton")); }, Read(&topic, &text)});
+    EXPECT_EQ(topic, c.topic) << c.what;
+    EXPECT_EQ(text, c.text) << c.what;
+    EXPECT_FALSE(Part<platform::Panel>("MissionPanel").Visible()) << c.what;
+    state::TutorialActive = 0;
+  }
+}
+
+TEST_F(TravelScreenTest, SensorsRefuseAtAHideoutAndWithNothingInRange) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    const char* topic;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"nothing in range", [] {}, "Ship sensors",
+       "You cannot detect any ships. You should wait some time."},
+      {"at a pirate hideout",
+       [] {
+         state::PlayerShip[ship::kBody] = 8;
+         state::SpecialShips[1][special_ship::kActive] = 1;
+       },
+       "Ship sensors",
+       "The use of ship sensors makes everyone know about your presence - not a wise thing to do "
+       "nearby a pirate base!"},
+      {"a ship in range", [] { state::SpecialShips[3][special_ship::kActive] = 1; },
+       "Not open yet", "The ship sensors is not open yet."},
+      {"a ship in range at a space find",
+       [] {
+         state::PlayerShip[ship::kBody] = -1;
+         state::SpecialShips[3][special_ship::kActive] = 1;
+       },
+       "Not open yet", "The ship sensors is not open yet."},
+  };
+  ASSERT_EQ(state::BodyData[kSol][8][body::kKind], state::kKindPirateHideout);
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    c.arrange();
+    std::string topic, text;
+    Run({[] { ClickOn(Part("SensorsButton")); }, Read(&topic, &text)});
+    EXPECT_EQ(topic, c.topic) << c.what;
+    EXPECT_EQ(text, c.text) << c.what;
+  }
+}
+
+TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
+  std::string criminal, foreign;
+  state::SystemData[kSol][star_system::kCampaign] = 1;
+  state::SystemData[kSol][star_system::kAttacker] = 3;
+  Run({[] {
+         EXPECT_TRUE(Part<platform::Panel>("InvasionAlert").Visible());
+         SaveScreenshot("travel-invasion.png");
+         state::PlayerData[player::kCriminalDays] = 3;
+         ClickOn(Part("InvasionButton"));
+       },
+       Read(&criminal),
+       [] {
+         state::PlayerData[player::kCriminalDays] = 0;
+         state::PlayerData[player::kFaction] = 4;
+         ClickOn(Part<Label>("InvasionLabel"));
+       },
+       Read(&foreign),
+       [] {
+         state::SystemData[kSol][star_system::kCampaign] = 0;
+         screens::RedrawTravelSystem(false);
+         EXPECT_FALSE(Part<platform::Panel>("InvasionAlert").Visible());
+       }});
+  EXPECT_EQ(criminal, "N/A");
+  EXPECT_EQ(foreign, "N/A");
+}
+
+TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kGood] = 4;
+  state::ActiveMission[mission::kQuantity] = 300;
+  state::ActiveMission[mission::kTargetBody] = 4;  // Mars
+  state::ActiveMission[mission::kTargetSystem] = kSol;
+  state::ActiveMission[mission::kReward] = 25000;
+  Run({[] {
+         EXPECT_TRUE(Part<platform::Shape>("MissionMarker").Visible());
+         ClickOn(Part("MissionsButton"));
+         const auto& panel = Part<platform::Panel>("MissionPanel");
+         EXPECT_TRUE(panel.Visible());
+         EXPECT_EQ(panel.Left(), 28);
+         EXPECT_EQ(panel.Top(), 33);
+         EXPECT_EQ(Part<Label>("MissionTitle").Caption(), "Transport");
+         EXPECT_EQ(Part<Label>("MissionLocation").Caption(), "Location: Mars (Sol)");
+         EXPECT_EQ(Part<Label>("MissionReward").Caption(), "Reward: $25,000");
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         SaveScreenshot("travel-mission.png");
+         ClickOn(Part<Label>("CancelMissionLabel"));
+       },
+       [] {
+         EXPECT_EQ(YesNo->Topic().Caption(), "Cancel mission?");
+         ClickOn(YesNo->Get<Label>("NoLabel"));
+       },
+       [] {
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         ClickOn(Part<Label>("CancelMissionLabel"));
+       },
+       Answer(true),
+       [] {
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
+         EXPECT_FALSE(screens::MissionPanelShowing());
+         EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible());
+       }});
+}
+
+TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMission) {
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 1;
+  state::ActiveMission[mission::kEnemyClass] = 4;
+  state::ActiveMission[mission::kTargetBody] = 6;  // Saturn, on the western half
+  state::ActiveMission[mission::kTargetSystem] = kSol;
+  std::string refusal;
+  Run({[] {
+         ClickOn(Part("MissionsButton"));
+         EXPECT_EQ(Part<platform::Panel>("MissionPanel").Left(), 496);
+         ClickOn(Part("MissionsButton"));
+         EXPECT_FALSE(screens::MissionPanelShowing());
+         screens::OpenMissions();
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         state::TutorialActive = 1;
+         ClickOn(Part<Label>("CancelMissionLabel"));
+       },
+       Read(&refusal),
+       [] {
+         state::TutorialActive = 0;
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
+         ClickOn(Part<Label>("MissionCloseLabel"));
+         EXPECT_FALSE(screens::MissionPanelShowing());
+       }});
+  EXPECT_EQ(refusal, "Tutorial");
+}
+
+TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path();
+  const fs::path work = fs::path(::testing::TempDir()) / "farhaven_travel_load_test";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::current_path(work);
+  ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 2;
+  state::ActiveMission[mission::kTargetBody] = 4;
+  state::ActiveMission[mission::kTargetSystem] = kSol;
+  std::string loaded;
+  Run({[] {
+         ClickOn(Part("MissionsButton"));
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         ClickOn(Part("OptionsButton"));
+         ClickOn(Part<Label>("LoadGameLabel"));
+       },
+       [] { ClickOn(screens::SaveLoad->Get<Image>("LoadButton1")); },
+       Answer(true),
+       Read(&loaded),
+       [] {
+         EXPECT_FALSE(screens::SaveLoad->Visible());
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
+         EXPECT_FALSE(screens::MissionPanelShowing()) << "the loaded game has no mission";
+         EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible());
+         EXPECT_EQ(Part<Label>("StarDate").Caption(), "Ship´s log - Star date: 2450.2");
+       }});
+  fs::current_path(home);
+  EXPECT_NE(loaded, "");
+}
+
+// The whole game state, as its save files hold it.
+std::string SavedBytes(int slot) {
+  std::string bytes;
+  for (const char* ext : {".int", ".str"}) {
+    std::ifstream in("Savegame" + std::to_string(slot) + ext, std::ios::binary);
+    bytes += std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  return bytes;
+}
+
+TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneDayOn) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path();
+  const fs::path work = fs::path(::testing::TempDir()) / "farhaven_travel_save_test";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::current_path(work);
+  std::uint32_t seedAtLoad = 0;
+  std::string saved, loaded;
+  WhenIdle({
+      [] {
+        ClickOn(Part("OptionsButton"));
+        ClickOn(Part<Label>("SaveGameLabel"));
+      },
+      [] {
+        screens::SaveLoad->Get<platform::Edit>("SlotName3").SetText("Voyage");
+        ClickOn(screens::SaveLoad->Get<Image>("SaveButton3"));
+      },
+      Answer(true),
+      Read(&saved),
+      [] { ClickOn(screens::SaveLoad->Get<Label>("CloseLabel")); },
+      [] { ClickOn(Part<Label>("ExitToMenuLabel")); },
+      Answer(true),
+      // Back on the start screen: "Load a game".
+      [&] {
+        seedAtLoad = state::RandSeed;
+        ClickOn(screens::SaveLoad->Get<Image>("LoadButton3"));
+      },
+      Answer(true),
+      Read(&loaded),
+      [] {
+        EXPECT_TRUE(screens::TravelScreenShowing());
+        EXPECT_EQ(Part<Label>("StarDate").Caption(), "Ship´s log - Star date: 2450.2");
+      },
+      GameOver(),
+  });
+  screens::OpenTravelScreen();
+  EXPECT_FALSE(screen().Visible());
+  app::Start->OnLoadClick();
+  EXPECT_FALSE(StepsLeft());
+  ASSERT_TRUE(state::SaveGame(2, "After the load").ok);
+
+  // The same save, loaded and moved on by one day without any screen, is the same game.
+  ASSERT_TRUE(state::LoadGame(3).ok);
+  state::RandSeed = seedAtLoad;
+  rules::NullUi ui;
+  rules::AdvanceDay(ui);
+  ASSERT_TRUE(state::SaveGame(4, "Reference").ok);
+  EXPECT_EQ(SavedBytes(2), SavedBytes(4));
+  EXPECT_NE(SavedBytes(3), SavedBytes(4)) << "a day has passed";
+  fs::current_path(home);
+  EXPECT_NE(saved, "");
+  EXPECT_NE(loaded, "");
+}
+
+TEST_F(TravelScreenTest, DoorsToScreensNotBuiltYetSayWhichOne) {
+  struct Case {
+    const char* control;
+    bool right;  // the portrait and the ship open with either button
+    const char* text;
+  };
+  for (const Case& c : {Case{"GalaxyMapButton", false, "The galaxy map is not open yet."},
+                        Case{"TradeLabel", false, "The trade window is not open yet."},
+                        Case{"Portrait", false, "The personal status screen is not open yet."},
+                        Case{"Portrait", true, "The personal status screen is not open yet."}}) {
+    std::string topic, text;
+    Run({[&] {
+           if (c.right)
+             RightClickOn(Part(c.control));
+           else
+             ClickOn(screen().Get<platform::Control>(c.control));
+         },
+         Read(&topic, &text)});
+    EXPECT_EQ(topic, "Not open yet") << c.control;
+    EXPECT_EQ(text, c.text) << c.control;
+  }
+  EXPECT_EQ(state::TradeQuantity, 10) << "the trade icon sets the quantity it starts with";
+}
+
+TEST_F(TravelScreenTest, CompatibilityLabelsFollowTheModeAndItsToggle) {
+  state::CompatibilityMode = 1;
+  const std::int32_t interval = state::TimerPlayerMessageInterval;
+  std::string off;
+  Run({[] {
+         EXPECT_TRUE(Part<Label>("CompatibilityLabel1").Visible());
+         EXPECT_EQ(Part<Label>("CompatibilityLabel5").Caption(), "Mission menu");
+         ClickOn(Part<Label>("CompatibilityLabel1"));
+       },
+       Read(&off),
+       [] {
+         EXPECT_EQ(state::CompatibilityMode, 0);
+         EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+         // Hidden, the toggle is reached only by its handler: it asks, and a "no" changes nothing.
+         FireClick(screen(), "CompatibilityLabel1");
+       },
+       Answer(false),
+       [] { FireClick(screen(), "CompatibilityLabel1"); },
+       Answer(true),
+       [] {
+         EXPECT_EQ(state::CompatibilityMode, 1);
+         EXPECT_TRUE(Part<Label>("CompatibilityLabel12").Visible());
+         state::CompatibilityMode = 0;
+       }});
+  EXPECT_EQ(off, "Compatibility mode");
+  EXPECT_NE(interval, 0);
+}
+
+TEST_F(TravelScreenTest, LeavesOnlyByItsExitOrTheGamesEnd) {
+  std::string question;
+  WhenIdle({[] { screen().Close(); },
+            [&] {
+              question = YesNo->Topic().Caption();
+              ClickOn(YesNo->Get<Label>("NoLabel"));
+            },
+            [] {
+              EXPECT_TRUE(screen().Visible()) << "a no keeps the game";
+              ClickOn(Part("OptionsButton"));
+              ClickOn(Part<Label>("ExitToMenuLabel"));
+            },
+            Answer(true)});
+  screens::OpenTravelScreen();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_EQ(question, "Quit game?");
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::TravelMayClose, 0) << "the permission ends with the close";
+}
+
+}  // namespace
+}  // namespace screens_test
