@@ -11,5 +11,8 @@ void UpdateTradeWindow() {
   if (TradeWindow) TradeWindow->Refresh();
 }
 bool TradeWindowShowing() { return TradeWindow && TradeWindow->Visible(); }
+void HideTradeWindow() {
+  if (TradeWindow) TradeWindow->HideWindow();
+}
 
 }  // namespace screens

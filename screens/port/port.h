@@ -8,6 +8,8 @@ namespace screens {
 void ToggleTradeWindow();
 void UpdateTradeWindow();
 bool TradeWindowShowing();
+// Hides the trade window, as a new game or a load must not find it open.
+void HideTradeWindow();
 
 // The pirate hideout screen, modally.
 void OpenPirateHideout();

@@ -134,6 +134,8 @@ void TradeWindowScreen::Refresh() {
     buttons_.Reload();
     shownQuantity_ = view.activeQuantity;
   }
+  // The selected good's prices under the planets follow the window: shown while it is open.
+  UpdateTravelPriceLabels();
 }
 
 void TradeWindowScreen::Toggle() {
@@ -152,6 +154,7 @@ void TradeWindowScreen::Toggle() {
 void TradeWindowScreen::HideWindow() {
   Hide();
   StopTutorialArrow();
+  UpdateTravelPriceLabels();
 }
 
 void TradeWindowScreen::StartTutorialArrow(int left, int top) {

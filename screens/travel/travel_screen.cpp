@@ -40,7 +40,7 @@ struct Door {
 };
 
 constexpr Door kShipStatusDoor{"The ship status sheet", &ShowOwnShipStatus, true};
-constexpr Door kTradeWindowDoor{"The trade window", &ToggleTradeWindow, false};
+constexpr Door kTradeWindowDoor{"The trade window", &ToggleTradeWindow, true};
 constexpr Door kGalaxyMapDoor{"The galaxy map", &OpenGalaxyMap, false};
 constexpr Door kSensorsDoor{"The ship sensors", &OpenSensors, false};
 constexpr Door kMissionBoardDoor{"The mission board", &OpenMissionBoard, false};
@@ -167,7 +167,7 @@ TravelScreenForm::TravelScreenForm()
   });
   Bind("FormClose", [this](Sender) {
     guard_.Closed();
-    if (TradeWindowShowing()) ToggleTradeWindow();
+    HideTradeWindow();
   });
 
   Bind("OnBodyClick", &TravelScreenForm::OnBodyClick);
@@ -214,7 +214,7 @@ TravelScreenForm::TravelScreenForm()
 
   state::HideGamePanels = [] {
     if (TravelScreen) TravelScreen->HidePanels();
-    if (TradeWindowShowing()) ToggleTradeWindow();
+    HideTradeWindow();
   };
 }
 

@@ -16,6 +16,7 @@
 #include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/port/port.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/random.h"
@@ -409,7 +410,6 @@ TEST_F(TravelScreenTest, DoorsToScreensNotBuiltYetSayWhichOne) {
     const char* text;
   };
   for (const Case& c : {Case{"GalaxyMapButton", false, "The galaxy map is not open yet."},
-                        Case{"TradeLabel", false, "The trade window is not open yet."},
                         Case{"Portrait", false, "The personal status screen is not open yet."},
                         Case{"Portrait", true, "The personal status screen is not open yet."}}) {
     std::string topic, text;
@@ -423,6 +423,17 @@ TEST_F(TravelScreenTest, DoorsToScreensNotBuiltYetSayWhichOne) {
     EXPECT_EQ(topic, "Not open yet") << c.control;
     EXPECT_EQ(text, c.text) << c.control;
   }
+}
+
+TEST_F(TravelScreenTest, TradeIconOpensAndClosesTheTradeWindow) {
+  bool shownAfterFirst = false;
+  Run({[] { ClickOn(screen().Get<platform::Control>("TradeLabel")); },
+       [&] {
+         shownAfterFirst = screens::TradeWindowShowing();
+         ClickOn(screen().Get<platform::Control>("TradeLabel"));
+       }});
+  EXPECT_TRUE(shownAfterFirst);
+  EXPECT_FALSE(screens::TradeWindowShowing());
   EXPECT_EQ(state::TradeQuantity, 10) << "the trade icon sets the quantity it starts with";
 }
 
