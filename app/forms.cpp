@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "app/start.h"
+#include "combat/screens/ship_combat_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
@@ -51,6 +52,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("SaveLoad", SaveLoad),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
+      Entry("ShipCombat", ShipCombat),
   };
   return forms;
 }

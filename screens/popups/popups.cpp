@@ -1,5 +1,7 @@
 #include "screens/popups/popups.h"
 
+#include <string>
+
 #include "screens/popups/popup_forms.h"
 
 namespace screens::popups {
@@ -18,6 +20,15 @@ void ShowText(std::string_view topic, std::string_view text) {
   Text->ShowActionPointBlock(false);
   Text->Topic().SetCaption(topic);
   Text->Text().SetCaption(text);
+  Text->FitToText();
+  Text->ShowModal();
+}
+
+void ShowTextWithActionPoints(std::string_view topic, std::string_view text, int actionPoints) {
+  Text->Topic().SetCaption(topic);
+  Text->Text().SetCaption(text);
+  Text->ActionPoints.SetCaption(std::to_string(actionPoints));
+  Text->ShowActionPointBlock(true);
   Text->FitToText();
   Text->ShowModal();
 }

@@ -11,6 +11,9 @@ namespace screens::popups {
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture);
 // A topic and a text, in the small popup.
 void ShowText(std::string_view topic, std::string_view text);
+// A combat ability's information in the small popup: its name, its description and, under a line,
+// the action points it costs.
+void ShowTextWithActionPoints(std::string_view topic, std::string_view text, int actionPoints);
 // A question in the small popup: true for "Yes".
 bool AskYesNo(std::string_view topic, std::string_view text);
 // A question with a picture and two answers captioned `first` and `second` (for this question
