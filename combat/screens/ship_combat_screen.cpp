@@ -427,7 +427,12 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
   }
 }
 
-void ShipCombatScreen::SetEndTurnEnabled(bool enabled) { endTurnLabel_.SetEnabled(enabled); }
+// The turn changes hands: the caption follows, and so does the bar, which shows no points left
+// while the enemy acts.
+void ShipCombatScreen::SetEndTurnEnabled(bool enabled) {
+  endTurnLabel_.SetEnabled(enabled);
+  ShowActionPointBar();
+}
 
 void ShipCombatScreen::ResetScreen() {
   for (int k = 0; k < kCombatAbilityButtons; ++k) {

@@ -111,6 +111,11 @@ class ShipCombatScreenTest : public GameFormsTest {
     ClickOn(Part<Label>("EndTurnLabel"));
   }
 
+  static void Wait(int ms) { platform::App().AdvanceClock(ms); }
+  static bool MessageShown(const char* side) {
+    return screen().Get<Shape>(std::string(side) + "MessageShape").Visible();
+  }
+
   // Fights the prepared fight with the captain until the screen closes.
   void FightItOut() {
     int acts = 0;
@@ -179,6 +184,195 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
   EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(state::TravelMayClose, 1);
   EXPECT_EQ(state::CombatMayClose, 0);
+}
+
+
+TEST_F(ShipCombatScreenTest, AWholeFightWonWithTheMouseEndsWithExperienceAndLoot) {
+  SetUpFight(9, 1, 7);
+  const std::int32_t experience = state::PlayerData[player::kExperience];
+  const std::int32_t credits = state::PlayerData[player::kCredits];
+  FightItOut();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
+  EXPECT_GT(shots, 0);
+  EXPECT_TRUE(Seen("Well done!"));
+  EXPECT_TRUE(Seen("You receive some experience points."));
+  EXPECT_GT(state::PlayerData[player::kExperience], experience);
+  EXPECT_TRUE(Seen("Congratulations! You loot ") || Seen("Because of your full cargobay"));
+  if (Seen("Congratulations! You loot ")) {
+    EXPECT_GT(state::PlayerData[player::kCredits], credits);
+  }
+  EXPECT_EQ(state::CombatMayClose, 0) << "the close permission is used up";
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
+}
+
+TEST_F(ShipCombatScreenTest, AWholeFightLostWithTheMouseLeavesTheShipDestroyed) {
+  SetUpFight(1, 16, 3);
+  FightItOut();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+  EXPECT_GT(turns, 0);
+  EXPECT_TRUE(Seen("Your ship explodes!"));
+  EXPECT_FALSE(Seen("Well done!"));
+}
+
+TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsOncePerInterval) {
+  SetUpFight(9, 1, 7);
+  const int interval = state::TimerEnemyMessageInterval;
+  std::int32_t enemyPoints = 0;
+  WhenIdle({[&] {
+    ASSERT_GE(ActionPoints(), 5);
+    ClickOn(Part<Label>("EndTurnLabel"));
+  }, [&] {
+    ASSERT_TRUE(YesNo->Visible());
+    EXPECT_EQ(YesNo->Topic().Caption(), "Really?");
+    ClickOn(YesNo->Get<Label>("NoLabel"));
+  }, [&] {
+    EXPECT_GE(ActionPoints(), 5) << "no: the turn goes on";
+    ClickOn(Part<Label>("EndTurnLabel"));
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }, [&] {
+    // The enemy's first action is on screen, and its list waits for the message timer.
+    EXPECT_EQ(ActionPoints(), combat::kTurnEnded);
+    EXPECT_FALSE(Part<Label>("EndTurnLabel").Enabled());
+    EXPECT_EQ(Picture(screen(), "PlayerActionPointBar"), "Combo_00.jpg");
+    ASSERT_TRUE(EnemyWaits());
+    EXPECT_TRUE(MessageShown("Enemy"));
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_enemy_turn.png", &screen());
+    // A click on the end-turn control during the enemy's turn does nothing, not even ask.
+    ClickOn(Part<Image>("EndTurnButton"));
+    EXPECT_FALSE(YesNo->Visible());
+    enemyPoints = state::EnemyShip[ship::kActionPoints];
+    Wait(interval - 1);
+  }, [&] {
+    EXPECT_TRUE(EnemyWaits()) << "the next step waits for the whole interval";
+    EXPECT_TRUE(MessageShown("Enemy"));
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], enemyPoints);
+    Wait(1);
+  }, [&] {
+    // One more step: another action paid for, or the list ran out and the new round began.
+    EXPECT_TRUE(state::EnemyShip[ship::kActionPoints] != enemyPoints ||
+                ActionPoints() != combat::kTurnEnded);
+    screen().Get<Image>("AbilityButton1");  // the fight is left to the close question
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << "nothing waits behind a closed screen";
+}
+
+TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndAHitTheShieldPictureUntilTheirTimersEnd) {
+  SetUpFight(9, 1, 7);
+  const auto& p = combat::Pictures;
+  WhenIdle({[&] {
+    const std::int32_t ap = ActionPoints();
+    ClickOn(Part<Image>("AbilityButton1"));
+    EXPECT_LT(ActionPoints(), ap) << "the guns cost action points";
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerFiring);
+    EXPECT_TRUE(MessageShown("Player"));
+    Wait(state::PlayerFireGunImageTimerInterval);
+  }, [&] {
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerNormal);
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    Wait(state::TimerPlayerMessageInterval);
+  }, [&] {
+    EXPECT_FALSE(MessageShown("Player"));
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities) {
+  SetUpFight(9, 1, 7);
+  WhenIdle({[&] {
+    state::EnemyModifiers[2][modifier::kActive] = 1;
+    state::EnemyModifiers[2][modifier::kAbility] = combat::kTractorBeam;
+    screen().ShowActiveModifiers();
+    EXPECT_TRUE(Part<Image>("EnemyModifier2").Visible());
+    EXPECT_EQ(Picture(screen(), "EnemyModifier2"),
+              state::GetAbilityImage(combat::kTractorBeam) + "_ActiveMod.jpg");
+    const auto loads = PictureLoads();
+    screen().ShowActiveModifiers();
+    EXPECT_EQ(PictureLoads(), loads) << "a lasting modifier keeps its icon";
+    // The icon explains its ability.
+    auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
+    platform::App().MouseDown(platform::MouseButton::Right, x, y);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(combat::kTractorBeam));
+    EXPECT_TRUE(Text->ActionPoints.Visible());
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
+    state::EnemyModifiers[2][modifier::kActive] = 0;
+    screen().ShowActiveModifiers();
+    EXPECT_FALSE(Part<Image>("EnemyModifier2").Visible());
+    // A right click on an ability button explains it and spends nothing.
+    const std::int32_t ap = ActionPoints();
+    auto [x, y] = Reachable(Part<Image>("AbilityButton1"));
+    platform::App().MouseDown(platform::MouseButton::Right, x, y);
+    EXPECT_EQ(ActionPoints(), ap);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(state::PlayerAbilitySlots[1]));
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeTheNextAction) {
+  state::CompatibilityMode = 1;
+  state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
+  SetUpFight(9, 1, 7);
+  std::string read;
+  WhenIdle({[&] {
+    EXPECT_TRUE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_EQ(Part<Label>("CompatibilityLabel2").Caption(), "Fire your guns");
+    EXPECT_EQ(Part<Label>("CompatibilityLabel14").Caption(), "Your shields: 100%");
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_compatibility.png", &screen());
+    state::PlayerShip[ship::kActionPoints] = 3;  // few points left: no question
+    ClickOn(Part<Label>("EndTurnLabel"));
+    ASSERT_TRUE(EnemyWaits());
+    read = Part<Label>("EnemyMessageTopic").Caption();
+    Wait(100);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible()) << "the enemy's message is read out";
+    EXPECT_EQ(Text->Topic().Caption(), read);
+    Wait(5000);
+  }, [&] {
+    EXPECT_TRUE(EnemyWaits()) << "the enemy waits until the player has read its message";
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    // The mode is turned off from its own label.
+    while (Text->Visible()) ClickOn(Text->Get<Label>("ContinueLabel"));
+    ClickOn(Part<Label>("CompatibilityLabel1"));
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), "Compatibility mode");
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    EXPECT_EQ(state::CompatibilityMode, 0);
+    EXPECT_EQ(state::TimerEnemyMessageInterval, state::kMessageInterval);
+    EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_EQ(Part<platform::Timer>("EnemyMessageTimer").Interval(), state::kMessageInterval);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
 }
 
 }  // namespace
