@@ -446,10 +446,13 @@ void ShipCombatScreen::ResetScreen() {
     }
     view->radar.SetTag(0);
   }
-  player_.messageTimer.SetEnabled(false);
-  player_.messageTopic.Hide();
-  player_.messageText.Hide();
-  player_.messageShape.Hide();
+  // Neither side's message of the last fight stays: its timer stopped when that fight closed.
+  for (SideView* view : {&player_, &enemy_}) {
+    view->messageTimer.SetEnabled(false);
+    view->messageTopic.Hide();
+    view->messageText.Hide();
+    view->messageShape.Hide();
+  }
 }
 
 // ---- Controls ----

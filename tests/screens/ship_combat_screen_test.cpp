@@ -166,6 +166,13 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
     EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_start.png", &screen());
+    // The end-turn control lights under the mouse and goes out over the frame.
+    MoveOnto(Part<Label>("EndTurnLabel"));
+    EXPECT_EQ(Picture(screen(), "EndTurnButton"), "Screen_KLEINON_05.jpg");
+    EXPECT_EQ(screen().EndTurnHover(), 1);
+    MoveOnto(Part<Image>("Arena"));
+    EXPECT_EQ(Picture(screen(), "EndTurnButton"), "Screen_KLEIN_05.jpg");
+    EXPECT_EQ(screen().EndTurnHover(), 0);
     // The window's close command asks; "No" keeps the fight as it was.
     screen().Close();
   }, [&] {
@@ -373,6 +380,34 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
     ClickOn(YesNo->Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
+  SetUpFight(1, 16, 3);
+  FightItOut();
+  ASSERT_EQ(state::PlayerShip[ship::kAlive], 0);
+  // The enemy's last message was still up when its timer stopped with the fight.
+  ASSERT_TRUE(MessageShown("Enemy"));
+  // A new ship, a new fight on the same screen.
+  state::CreateNewGameWorld(9, {});
+  screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+  bool asked = false;
+  WhenIdle({[&] {
+    EXPECT_FALSE(MessageShown("Enemy"));
+    EXPECT_FALSE(MessageShown("Player"));
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), combat::Pictures.playerNormal);
+    for (int k = 1; k <= 8; ++k) {
+      EXPECT_FALSE(Part<Image>(("EnemyModifier" + std::to_string(k)).c_str()).Visible());
+      EXPECT_FALSE(Part<Image>(("PlayerModifier" + std::to_string(k)).c_str()).Visible());
+    }
+    EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
+    screen().Close();
+  }, [&] {
+    asked = YesNo->Visible() && YesNo->Topic().Caption() == "Quit game?";
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_TRUE(asked);
 }
 
 }  // namespace
