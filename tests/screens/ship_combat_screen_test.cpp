@@ -308,6 +308,22 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     const auto loads = PictureLoads();
     screen().ShowActiveModifiers();
     EXPECT_EQ(PictureLoads(), loads) << "a lasting modifier keeps its icon";
+    // A busy moment, for the eye: modifiers on both sides, both volleys in flight, both messages.
+    state::PlayerModifiers[1][modifier::kActive] = 1;
+    state::PlayerModifiers[1][modifier::kAbility] = combat::kFocusedShield;
+    state::PlayerModifiers[2][modifier::kActive] = 1;
+    state::PlayerModifiers[2][modifier::kAbility] = combat::kDiscipline;
+    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 1;
+    state::PlayerMissileVolley[2] = 2;
+    state::EnemyMissileVolley[2] = 3;
+    state::EnemyShip[ship::kShields] /= 3;
+    screen().RefreshShipCombatScreen();
+    screen().ShowMessage(combat::Side::Player, "Firing !!", "You hit the enemy ship. 42 pts. of damage.");
+    screen().ShowMessage(combat::Side::Enemy, "Tractor beam !!", "The enemy holds your ship.");
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_mid_fight.png", &screen());
+    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 0;
+    screen().ShowMissiles();
     // The icon explains its ability.
     auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
     platform::App().MouseDown(platform::MouseButton::Right, x, y);
