@@ -273,7 +273,7 @@ TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsO
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << "nothing waits behind a closed screen";
 }
 
-TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndAHitTheShieldPictureUntilTheirTimersEnd) {
+TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirstIntervalEnds) {
   SetUpFight(9, 1, 7);
   const auto& p = combat::Pictures;
   WhenIdle({[&] {
@@ -286,7 +286,9 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndAHitTheShieldPictureUnti
   }, [&] {
     EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerNormal);
     EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
-    Wait(state::TimerPlayerMessageInterval);
+    // A second message within the interval goes when the first interval ends.
+    screen().ShowMessage(combat::Side::Player, "Second", "A second message.");
+    Wait(state::TimerPlayerMessageInterval - state::PlayerFireGunImageTimerInterval);
   }, [&] {
     EXPECT_FALSE(MessageShown("Player"));
     screen().Close();

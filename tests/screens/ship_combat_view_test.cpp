@@ -121,6 +121,7 @@ TEST_F(ShipCombatViewTest, ActionPointBarHasFiveOrEightSteps) {
       {0, -100, "Combo_00.jpg"}, {0, 0, "Combo_00.jpg"}, {0, 3, "Combo_03.jpg"},
       {0, 5, "Combo_05.jpg"},    {0, 8, "Combo_05.jpg"},  {1, -100, "AP8x0.jpg"},
       {1, 1, "AP8x1.jpg"},       {1, 7, "AP8x7.jpg"},     {1, 8, "AP8x8.jpg"},
+      {1, 9, "AP8x8.jpg"},
   };
   for (const Case& c : cases) {
     state::PlayerShip[ship::kLongActionPointBar] = c.longBar;
