@@ -288,9 +288,12 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirst
     EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
     // A second message within the interval goes when the first interval ends.
     screen().ShowMessage(combat::Side::Player, "Second", "A second message.");
+    screen().Animate(combat::Side::Enemy, combat::Animation::ShieldHit);
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyShield);
     Wait(state::TimerPlayerMessageInterval - state::PlayerFireGunImageTimerInterval);
   }, [&] {
     EXPECT_FALSE(MessageShown("Player"));
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
     screen().Close();
   }, [&] {
     ClickOn(YesNo->Get<Label>("YesLabel"));
