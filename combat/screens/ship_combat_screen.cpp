@@ -515,6 +515,7 @@ bool ShipCombatScreen::AskQuitGame() {
 }
 
 void ShipCombatScreen::OnClosed() {
+  ui_.ScreenClosed();
   StopTimers();
   combat::CombatScreenClosed();
   guard_.Closed();

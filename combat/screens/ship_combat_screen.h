@@ -40,6 +40,8 @@ class ShipCombatUi : public combat::CombatUi {
   void ResetScreen() override;
   void Close() override;
   bool IsClosed() const override { return closed_; }
+  // The screen has closed, however it was closed (the quit question included).
+  void ScreenClosed() { closed_ = true; }
   void OpenBoarding() override;
   bool SensorsShowing() override;
   int SensorSelection() override;

@@ -191,6 +191,7 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
   EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(state::TravelMayClose, 1);
   EXPECT_EQ(state::CombatMayClose, 0);
+  EXPECT_TRUE(screen().Ui().IsClosed()) << "nothing of a quit fight goes on";
 }
 
 
