@@ -27,11 +27,14 @@ std::int32_t BaseShields(Side side) {
 bool NeedsCoolGuns(std::int32_t ability) {
   using namespace combat;
   switch (ability) {
-    case kFocusBeam: case kOverloadGun: case kExploit: case kEmp: case kExploit2: case kEmp2:
-    case kFocusBeam2:
-      return true;
-    default:
-      return false;
+    case kFocusBeam:
+    case kOverloadGun:
+    case kExploit:
+    case kEmp:
+    case kExploit2:
+    case kEmp2:
+    case kFocusBeam2: return true;
+    default: return false;
   }
 }
 
@@ -41,7 +44,8 @@ std::string Percent(std::int32_t shields, std::int32_t base) {
 }
 
 std::string VolleyText(Side side) {
-  const auto& volley = side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+  const auto& volley =
+      side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   const char* who = side == Side::Player ? "Player missile - " : "Enemy missile - ";
   if (volley[1] > 0) return who + std::to_string(volley[2]) + " turns until impact.";
   return side == Side::Player ? "No missiles fired." : "No enemy missiles fired.";
@@ -51,7 +55,8 @@ std::string ReinforcementText(Side side) {
   const std::int32_t c = combat::Ship(side)[ship::kReinforcements];
   const bool player = side == Side::Player;
   if (c > 0)
-    return std::string(player ? "Reinforcements approaching - " : "Enemy reinforcements approaching - ") +
+    return std::string(player ? "Reinforcements approaching - "
+                              : "Enemy reinforcements approaching - ") +
            std::to_string(c) + " turns away.";
   if (c == 0) return player ? "Reinforcements support you." : "Enemy reinforcements attack!";
   return player ? "No reinforcements in reach." : "No enemy reinforcements in reach.";
@@ -110,7 +115,8 @@ ModifierIconView BuildModifierIcon(Side side, int slot) {
 }
 
 MissileView BuildMissileView(Side side) {
-  const auto& volley = side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+  const auto& volley =
+      side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   MissileView view;
   view.shown = volley[1] >= 1;
   if (view.shown) view.count = std::to_string(volley[2]);
@@ -146,8 +152,10 @@ std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts() {
   texts[3] = "Use ECM to destroy enemy missiles";
   for (int slot = 4; slot <= kCombatAbilityButtons; ++slot)
     texts[static_cast<std::size_t>(slot)] = state::GetAbilityName(state::PlayerAbilitySlots[slot]);
-  texts[13] = "Your shields: " + Percent(state::PlayerShip[ship::kShields], BaseShields(Side::Player));
-  texts[14] = "Enemy shields: " + Percent(state::EnemyShip[ship::kShields], BaseShields(Side::Enemy));
+  texts[13] =
+      "Your shields: " + Percent(state::PlayerShip[ship::kShields], BaseShields(Side::Player));
+  texts[14] =
+      "Enemy shields: " + Percent(state::EnemyShip[ship::kShields], BaseShields(Side::Enemy));
   texts[15] = std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
   texts[16] = VolleyText(Side::Player);
   texts[17] = VolleyText(Side::Enemy);

@@ -1,7 +1,7 @@
 // What the ship combat screen shows, built from the game state without any form: the shield
-// gauges, the ability buttons, the modifier icons, the missiles in flight, the action-point bar, the
-// reinforcement radars and the texts read out in compatibility mode. The screen copies these into
-// its components; the tests read them as tables.
+// gauges, the ability buttons, the modifier icons, the missiles in flight, the action-point bar,
+// the reinforcement radars and the texts read out in compatibility mode. The screen copies these
+// into its components; the tests read them as tables.
 #pragma once
 
 #include <array>
@@ -29,7 +29,7 @@ struct AbilityButtonView {
   bool shown = false;  // an empty slot has no button
   bool lit = false;    // the "_on.jpg" picture; else "_off.jpg"
   std::string picture;
-  std::string hint;    // empty: the layout's hint stays
+  std::string hint;  // empty: the layout's hint stays
 };
 // Ability button `slot` 1..12. Slot 1 stands for the guns and slot 2 for the missiles whatever
 // they hold: the guns are dark while overheated, the missiles while reloading; every button is

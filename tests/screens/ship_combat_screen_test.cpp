@@ -30,6 +30,7 @@ using platform::Image;
 using platform::Label;
 using platform::Panel;
 using platform::Shape;
+using screens::popup_forms::Choice;
 using screens::popup_forms::Fame;
 using screens::popup_forms::Reward;
 using screens::popup_forms::Text;
@@ -64,27 +65,27 @@ class ShipCombatScreenTest : public GameFormsTest {
   static bool EnemyWaits() { return state::EnemyShip[ship::kAwaitingMessage] == 1; }
 
   // The popup open now, if any; its topic (or text) is written down and it is answered.
-  bool AnswerPopup(bool yes = true) {
-    for (screens::TopicPopup* popup : {static_cast<screens::TopicPopup*>(screens::popup_forms::Picture),
-                                       static_cast<screens::TopicPopup*>(Text)}) {
+  bool AnswerPopup() {
+    const std::vector<screens::TopicPopup*> notices = {screens::popup_forms::Picture, Text};
+    const std::vector<screens::MessagePopup*> rewards = {Fame, Reward};
+    const std::vector<screens::TopicPopup*> questions = {YesNo, Choice};
+    for (screens::TopicPopup* popup : notices) {
       if (!popup->Visible()) continue;
       seen.push_back(popup->Topic().Caption());
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return true;
     }
-    for (screens::MessagePopup* popup : {static_cast<screens::MessagePopup*>(Fame),
-                                         static_cast<screens::MessagePopup*>(Reward)}) {
+    for (screens::MessagePopup* popup : rewards) {
       if (!popup->Visible()) continue;
       seen.push_back(popup->Text().Caption());
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return true;
     }
-    for (screens::TopicPopup* popup : {static_cast<screens::TopicPopup*>(YesNo),
-                                       static_cast<screens::TopicPopup*>(
-                                           screens::popup_forms::Choice)}) {
+    for (screens::TopicPopup* popup : questions) {
       if (!popup->Visible()) continue;
       seen.push_back(popup->Topic().Caption());
-      ClickOn(popup->Get<Label>(yes ? "YesLabel" : "NoLabel"));
+      // Questions are answered yes, except the boarding offer: the boarding is its own screen's.
+      ClickOn(popup->Get<Label>(popup == Choice ? "NoLabel" : "YesLabel"));
       return true;
     }
     return false;
@@ -147,7 +148,8 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
     const auto& p = combat::Pictures;
     EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerNormal);
     EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
-    EXPECT_EQ(Part<Image>("PlayerShipPicture").Left(), p.playerShipPanel.left + p.playerPrimary.left);
+    EXPECT_EQ(Part<Image>("PlayerShipPicture").Left(),
+              p.playerShipPanel.left + p.playerPrimary.left);
     EXPECT_EQ(Part<Image>("EnemyShipPicture").Top(), p.enemyShipPanel.top + p.enemyPrimary.top);
     EXPECT_EQ(Picture(screen(), "PlayerShieldDisplay"), "Shield_30.jpg");
     EXPECT_EQ(Picture(screen(), "EnemyShieldDisplay"), "Shield_30.jpg");
@@ -324,7 +326,8 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     state::EnemyMissileVolley[2] = 3;
     state::EnemyShip[ship::kShields] /= 3;
     screen().RefreshShipCombatScreen();
-    screen().ShowMessage(combat::Side::Player, "Firing !!", "You hit the enemy ship. 42 pts. of damage.");
+    screen().ShowMessage(combat::Side::Player, "Firing !!",
+                         "You hit the enemy ship. 42 pts. of damage.");
     screen().ShowMessage(combat::Side::Enemy, "Tractor beam !!", "The enemy holds your ship.");
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_mid_fight.png", &screen());
@@ -430,6 +433,25 @@ TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
   }});
   screens::RunShipCombatOnScreen();
   EXPECT_TRUE(asked);
+}
+
+TEST_F(ShipCombatScreenTest, EveryPairingOfShipsFightsToItsEndOnScreen) {
+  // Fighters to battleships, the starbase and the squadrons: every fight closes the screen with one
+  // ship gone (or the enemy escaped), and nothing of it waits behind the closed screen.
+  for (std::int32_t playerClass : {1, 3, 6, 9, 13, 16}) {
+    for (std::int32_t enemyClass : {-1, 1, 5, 7, 10, 12, 14, 17, 19}) {
+      state::ClearGameState();
+      SetUpFight(playerClass, enemyClass, 1);
+      FightItOut();
+      const std::string pairing =
+          std::to_string(playerClass) + " against " + std::to_string(enemyClass);
+      EXPECT_FALSE(screen().Visible()) << pairing;
+      EXPECT_FALSE(state::PlayerShip[ship::kAlive] == 0 && state::EnemyShip[ship::kAlive] == 0)
+          << pairing;
+      EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << pairing;
+      EXPECT_EQ(state::CombatMayClose, 0) << pairing;
+    }
+  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // What the ship combat screen shows, built from the game state alone: the shield gauges at 0, at
-// their maximum and above it, the ability buttons lit or dark by the guns' heat, the enemy's EMP and
-// the missile reload, the modifier icons, the action-point bars of both lengths, the reinforcement
-// radars and the texts read out in compatibility mode.
+// their maximum and above it, the ability buttons lit or dark by the guns' heat, the enemy's EMP
+// and the missile reload, the modifier icons, the action-point bars of both lengths, the
+// reinforcement radars and the texts read out in compatibility mode.
 #include "combat/screens/ship_combat_view.h"
 
 #include <gtest/gtest.h>
@@ -56,11 +56,11 @@ TEST(ShipCombatShieldGauge, ThirtiethsOfTheBaseWithTheFirstStepKeptAndTheTopHeld
     const char* picture;
   };
   const Case cases[] = {
-      {0, 300, "Shield_00.jpg"},    {-40, 300, "Shield_00.jpg"},  // gone, or below 0
-      {1, 300, "Shield_01.jpg"},                                  // a ship still shielded
-      {150, 300, "Shield_15.jpg"},  {299, 300, "Shield_29.jpg"},
-      {300, 300, "Shield_30.jpg"},  {450, 300, "Shield_30.jpg"},  // at and above the maximum
-      {5, 0, "Shield_30.jpg"},                                    // a class without base shields
+      {0, 300, "Shield_00.jpg"},   {-40, 300, "Shield_00.jpg"},  // gone, or below 0
+      {1, 300, "Shield_01.jpg"},                                 // a ship still shielded
+      {150, 300, "Shield_15.jpg"}, {299, 300, "Shield_29.jpg"},
+      {300, 300, "Shield_30.jpg"}, {450, 300, "Shield_30.jpg"},  // at and above the maximum
+      {5, 0, "Shield_30.jpg"},                                   // a class without base shields
   };
   for (const Case& c : cases)
     EXPECT_EQ(screens::ShieldGaugePicture(c.shields, c.base), c.picture)
@@ -106,8 +106,8 @@ TEST_F(ShipCombatViewTest, ModifierIconsShowEachSidesActiveEffects) {
   const auto icon = screens::BuildModifierIcon(Side::Enemy, 4);
   EXPECT_TRUE(icon.active);
   EXPECT_EQ(icon.picture, state::GetAbilityImage(combat::kTractorBeam) + "_ActiveMod.jpg");
-  EXPECT_EQ(icon.hint, "Active: " + state::GetAbilityName(combat::kTractorBeam) +
-                           " [Right-click for info]");
+  EXPECT_EQ(icon.hint,
+            "Active: " + state::GetAbilityName(combat::kTractorBeam) + " [Right-click for info]");
   EXPECT_FALSE(screens::BuildModifierIcon(Side::Player, 4).active);
   EXPECT_FALSE(screens::BuildModifierIcon(Side::Enemy, 3).active);
 }
@@ -119,8 +119,8 @@ TEST_F(ShipCombatViewTest, ActionPointBarHasFiveOrEightSteps) {
   };
   const Case cases[] = {
       {0, -100, "Combo_00.jpg"}, {0, 0, "Combo_00.jpg"}, {0, 3, "Combo_03.jpg"},
-      {0, 5, "Combo_05.jpg"},    {0, 8, "Combo_05.jpg"},  {1, -100, "AP8x0.jpg"},
-      {1, 1, "AP8x1.jpg"},       {1, 7, "AP8x7.jpg"},     {1, 8, "AP8x8.jpg"},
+      {0, 5, "Combo_05.jpg"},    {0, 8, "Combo_05.jpg"}, {1, -100, "AP8x0.jpg"},
+      {1, 1, "AP8x1.jpg"},       {1, 7, "AP8x7.jpg"},    {1, 8, "AP8x8.jpg"},
       {1, 9, "AP8x8.jpg"},
   };
   for (const Case& c : cases) {
