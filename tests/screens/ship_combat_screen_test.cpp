@@ -340,6 +340,8 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     ASSERT_TRUE(Text->Visible());
     EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(combat::kTractorBeam));
     EXPECT_TRUE(Text->ActionPoints.Visible());
+    EXPECT_EQ(Text->ActionPoints.Caption(),
+              std::to_string(state::GetAbilityApCost(combat::kTractorBeam)));
     ClickOn(Text->Get<Label>("ContinueLabel"));
   }, [&] {
     platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
