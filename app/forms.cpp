@@ -4,6 +4,7 @@
 #include "app/start.h"
 #include "combat/screens/boarding_screen.h"
 #include "combat/screens/fleet_battle_screen.h"
+#include "combat/screens/ship_combat_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/ability_selection.h"
 #include "screens/career/game_options.h"
@@ -68,6 +69,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("PlanetScreen", PlanetScreen),
       Entry("ShipStatus", ShipStatus),
       Entry("FleetBattle", FleetBattle),
+      Entry("ShipCombat", ShipCombat),
   };
   return forms;
 }

@@ -86,7 +86,10 @@ class TravelScreenForm : public platform::Form {
   void HideMissionPanel() { missionPanel_.Hide(); }
 
   // The close by the game's end: the permission was set by the rule.
-  void CloseForGameOver() { Close(); }
+  // Ends the screen's modal showing, hidden or not; a screen not open has nothing to close.
+  void CloseForGameOver() {
+    if (Modal()) Close();
+  }
 
   // Handlers.
   void OnBodyClick(platform::Sender s);

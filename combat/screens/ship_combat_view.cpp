@@ -1,0 +1,167 @@
+#include "combat/screens/ship_combat_view.h"
+
+#include <cstdio>
+
+#include "combat/ability_ids.h"
+#include "combat/modifiers.h"
+#include "combat/sides.h"
+#include "state/abilities.h"
+#include "state/fields.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace screens {
+namespace {
+
+std::string TwoDigits(int n) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "%02d", n);
+  return buffer;
+}
+
+std::int32_t BaseShields(Side side) {
+  return state::GetShipClassStat(combat::Ship(side)[ship::kClass], state::kAttrShields);
+}
+
+// What the overheated guns cannot do: fire the guns in any form.
+bool NeedsCoolGuns(std::int32_t ability) {
+  using namespace combat;
+  switch (ability) {
+    case kFocusBeam:
+    case kOverloadGun:
+    case kExploit:
+    case kEmp:
+    case kExploit2:
+    case kEmp2:
+    case kFocusBeam2: return true;
+    default: return false;
+  }
+}
+
+std::string Percent(std::int32_t shields, std::int32_t base) {
+  const std::int64_t divisor = base > 0 ? base : 1;
+  return std::to_string(static_cast<std::int64_t>(shields) * 100 / divisor) + "%";
+}
+
+std::string VolleyText(Side side) {
+  const auto& volley =
+      side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+  const char* who = side == Side::Player ? "Player missile - " : "Enemy missile - ";
+  if (volley[1] > 0) return who + std::to_string(volley[2]) + " turns until impact.";
+  return side == Side::Player ? "No missiles fired." : "No enemy missiles fired.";
+}
+
+std::string ReinforcementText(Side side) {
+  const std::int32_t c = combat::Ship(side)[ship::kReinforcements];
+  const bool player = side == Side::Player;
+  if (c > 0)
+    return std::string(player ? "Reinforcements approaching - "
+                              : "Enemy reinforcements approaching - ") +
+           std::to_string(c) + " turns away.";
+  if (c == 0) return player ? "Reinforcements support you." : "Enemy reinforcements attack!";
+  return player ? "No reinforcements in reach." : "No enemy reinforcements in reach.";
+}
+
+}  // namespace
+
+std::string ShieldGaugePicture(std::int32_t shields, std::int32_t baseShields) {
+  const std::int64_t base = baseShields > 0 ? baseShields : 1;
+  std::int64_t n = static_cast<std::int64_t>(shields) * 30 / base;
+  if (shields > 0 && n == 0) n = 1;
+  if (n > 30) n = 30;
+  if (n < 0) n = 0;
+  return "Shield_" + TwoDigits(static_cast<int>(n)) + ".jpg";
+}
+
+std::string ShieldGaugePicture(Side side) {
+  return ShieldGaugePicture(combat::Ship(side)[ship::kShields], BaseShields(side));
+}
+
+AbilityButtonView BuildAbilityButton(int slot) {
+  AbilityButtonView view;
+  if (slot < 1 || slot > kCombatAbilityButtons) return view;
+  const std::int32_t id = state::PlayerAbilitySlots[slot];
+  if (id < 1) return view;
+  const bool overheated = combat::ModifierActive(Side::Player, combat::kOverheated);
+  const bool stunned = combat::ModifierActive(Side::Enemy, combat::kEmp) ||
+                       combat::ModifierActive(Side::Enemy, combat::kEmp2);
+  bool lit = true;
+  if (slot == 1) {
+    lit = !overheated && !stunned;
+  } else if (overheated && NeedsCoolGuns(id)) {
+    lit = false;
+  } else if (stunned) {
+    lit = false;
+  } else if (slot == 2) {
+    lit = state::PlayerShip[ship::kMissileReload] == 0;
+  }
+  view.shown = true;
+  view.lit = lit;
+  view.picture = state::GetAbilityImage(id) + (lit ? "_on.jpg" : "_off.jpg");
+  if (slot >= 4) view.hint = state::GetAbilityName(id) + " [Right-click for info]";
+  return view;
+}
+
+ModifierIconView BuildModifierIcon(Side side, int slot) {
+  ModifierIconView view;
+  if (slot < 1 || slot > kCombatModifierIcons) return view;
+  const auto& row = combat::ListOf(side)[slot];
+  if (row[modifier::kActive] <= 0) return view;
+  view.active = true;
+  view.ability = row[modifier::kAbility];
+  view.picture = state::GetAbilityImage(view.ability) + "_ActiveMod.jpg";
+  view.hint = "Active: " + state::GetAbilityName(view.ability) + " [Right-click for info]";
+  return view;
+}
+
+MissileView BuildMissileView(Side side) {
+  const auto& volley =
+      side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
+  MissileView view;
+  view.shown = volley[1] >= 1;
+  if (view.shown) view.count = std::to_string(volley[2]);
+  return view;
+}
+
+std::string ActionPointBarPicture() {
+  const std::int32_t ap = state::PlayerShip[ship::kActionPoints];
+  if (state::PlayerShip[ship::kLongActionPointBar] == 1) {
+    const int step = ap <= 0 ? 0 : ap >= 8 ? 8 : static_cast<int>(ap);
+    return "AP8x" + std::to_string(step) + ".jpg";
+  }
+  const int step = ap <= 0 ? 0 : ap >= 5 ? 5 : static_cast<int>(ap);
+  return "Combo_" + TwoDigits(step) + ".jpg";
+}
+
+RadarView BuildRadarView(Side side) {
+  const std::int32_t c = combat::Ship(side)[ship::kReinforcements];
+  RadarView view;
+  if (c < 0 || c > 100) return view;
+  view.shown = true;
+  view.step = c == 0 ? 0 : c <= 3 ? 1 : 2;
+  view.picture = std::string(side == Side::Player ? "left" : "right") + "_reinforcements_" +
+                 std::to_string(3 - view.step) + ".jpg";
+  return view;
+}
+
+std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts() {
+  std::array<std::string, kCombatCompatibilityLabels> texts;
+  texts[0] = "Compatibility mode for the visually impaired (Click to turn off!)";
+  texts[1] = "Fire your guns";
+  texts[2] = "Start missiles";
+  texts[3] = "Use ECM to destroy enemy missiles";
+  for (int slot = 4; slot <= kCombatAbilityButtons; ++slot)
+    texts[static_cast<std::size_t>(slot)] = state::GetAbilityName(state::PlayerAbilitySlots[slot]);
+  texts[13] =
+      "Your shields: " + Percent(state::PlayerShip[ship::kShields], BaseShields(Side::Player));
+  texts[14] =
+      "Enemy shields: " + Percent(state::EnemyShip[ship::kShields], BaseShields(Side::Enemy));
+  texts[15] = std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
+  texts[16] = VolleyText(Side::Player);
+  texts[17] = VolleyText(Side::Enemy);
+  texts[18] = ReinforcementText(Side::Player);
+  texts[19] = ReinforcementText(Side::Enemy);
+  return texts;
+}
+
+}  // namespace screens

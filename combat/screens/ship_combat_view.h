@@ -1,0 +1,70 @@
+// What the ship combat screen shows, built from the game state without any form: the shield
+// gauges, the ability buttons, the modifier icons, the missiles in flight, the action-point bar,
+// the reinforcement radars and the texts read out in compatibility mode. The screen copies these
+// into its components; the tests read them as tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "state/equipment.h"
+
+namespace screens {
+
+using state::Side;
+
+inline constexpr int kCombatAbilityButtons = 12;
+inline constexpr int kCombatModifierIcons = 8;
+inline constexpr int kCombatCompatibilityLabels = 20;
+
+// The shield gauge of a ship with `shields` of `baseShields`: "Shield_00.jpg".."Shield_30.jpg" in
+// thirtieths, a ship with any shields left showing at least the first step. A ship above its base
+// shields shows a full gauge; a base of 0 or less counts as 1.
+std::string ShieldGaugePicture(std::int32_t shields, std::int32_t baseShields);
+// The same for the ship of `side`, against its class's base shields.
+std::string ShieldGaugePicture(Side side);
+
+struct AbilityButtonView {
+  bool shown = false;  // an empty slot has no button
+  bool lit = false;    // the "_on.jpg" picture; else "_off.jpg"
+  std::string picture;
+  std::string hint;  // empty: the layout's hint stays
+};
+// Ability button `slot` 1..12. Slot 1 stands for the guns and slot 2 for the missiles whatever
+// they hold: the guns are dark while overheated, the missiles while reloading; every button is
+// dark while the enemy's EMP holds the ship.
+AbilityButtonView BuildAbilityButton(int slot);
+
+struct ModifierIconView {
+  bool active = false;
+  std::int32_t ability = 0;
+  std::string picture;
+  std::string hint;
+};
+// Modifier icon `slot` 1..8 of the list that `side` caused.
+ModifierIconView BuildModifierIcon(Side side, int slot);
+
+struct MissileView {
+  bool shown = false;  // a volley in flight
+  std::string count;   // turns until impact
+};
+MissileView BuildMissileView(Side side);
+
+// The player's action-point bar: five steps, or eight for a ship that acts on six or more points
+// per turn. The enemy's bar always shows "Combo_00.jpg".
+std::string ActionPointBarPicture();
+inline constexpr const char* kEnemyActionPointBar = "Combo_00.jpg";
+
+struct RadarView {
+  bool shown = false;  // reinforcements are coming or have come
+  int step = 0;        // 0 arrived, 1 close (1..3 turns), 2 far (4..100 turns)
+  std::string picture;
+};
+// The radar on the side of `side` (the player's on the left).
+RadarView BuildRadarView(Side side);
+
+// The twenty texts of the compatibility labels, label k at index k - 1.
+std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts();
+
+}  // namespace screens

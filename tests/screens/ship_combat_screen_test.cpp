@@ -1,0 +1,469 @@
+// The ship combat screen driven with the mouse under a fixed seed: a set-up fight on screen, the
+// end-turn control with its question, the enemy's turn paced by its message timer, the picture
+// animations, the compatibility mode's read-out, the quit question of the window's close command,
+// and whole fights to a win (experience and loot) and to a loss.
+#include "combat/screens/ship_combat_screen.h"
+
+#include "screens/career/ability_selection.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "combat/ability_ids.h"
+#include "combat/setup.h"
+#include "combat/sides.h"
+#include "platform/application.h"
+#include "screens/career/ability_selection.h"
+#include "screens/form_test_fixture.h"
+#include "screens/popups/popup_forms.h"
+#include "state/abilities.h"
+#include "state/fields.h"
+#include "state/general_data.h"
+#include "state/new_world.h"
+#include "state/random.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace screens_test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Image;
+using platform::Label;
+using platform::Panel;
+using platform::Shape;
+using screens::popup_forms::Choice;
+using screens::popup_forms::Fame;
+using screens::popup_forms::Reward;
+using screens::popup_forms::Text;
+using screens::popup_forms::YesNo;
+
+class ShipCombatScreenTest : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    state::SetGeneralDataDefaults();
+    state::CompatibilityMode = 0;
+    state::ClearGameState();
+  }
+  void TearDown() override {
+    state::CompatibilityMode = 0;
+    GameFormsTest::TearDown();
+  }
+
+  // A new world with the player in a ship of `playerClass`, then a fight against `enemyClass`.
+  void SetUpFight(std::int32_t playerClass, std::int32_t enemyClass, std::uint32_t seed) {
+    state::PlayerData[player::kFaction] = 1;
+    state::PlayerData[player::kProfession] = 2;
+    state::CreateNewGameWorld(playerClass, {});
+    state::Randomize(seed);
+    screens::SetupShipCombatOnScreen(enemyClass, 0, 2, 0);
+  }
+
+  static screens::ShipCombatScreen& screen() { return *screens::ShipCombat; }
+  template <class T>
+  static T& Part(const char* name) { return screen().Get<T>(name); }
+  static std::int32_t ActionPoints() { return state::PlayerShip[ship::kActionPoints]; }
+  static bool EnemyWaits() { return state::EnemyShip[ship::kAwaitingMessage] == 1; }
+
+  // The popup open now, if any; its topic (or text) is written down and it is answered.
+  bool AnswerPopup() {
+    const std::vector<screens::TopicPopup*> notices = {screens::popup_forms::Picture, Text};
+    const std::vector<screens::MessagePopup*> rewards = {Fame, Reward};
+    const std::vector<screens::TopicPopup*> questions = {YesNo, Choice};
+    for (screens::TopicPopup* popup : notices) {
+      if (!popup->Visible()) continue;
+      seen.push_back(popup->Topic().Caption());
+      ClickOn(popup->Get<Label>("ContinueLabel"));
+      return true;
+    }
+    for (screens::MessagePopup* popup : rewards) {
+      if (!popup->Visible()) continue;
+      seen.push_back(popup->Text().Caption());
+      ClickOn(popup->Get<Label>("ContinueLabel"));
+      return true;
+    }
+    for (screens::TopicPopup* popup : questions) {
+      if (!popup->Visible()) continue;
+      seen.push_back(popup->Topic().Caption());
+      // Questions are answered yes, except the boarding offer: the boarding is its own screen's.
+      ClickOn(popup->Get<Label>(popup == Choice ? "NoLabel" : "YesLabel"));
+      return true;
+    }
+    // A promotion brings the ability selection: the captain closes it without learning.
+    if (screens::AbilitySelection->Visible()) {
+      seen.push_back("Ability selection");
+      ClickOn(screens::AbilitySelection->Get<Label>("CloseLabel"));
+      return true;
+    }
+    return false;
+  }
+
+  // A simple captain at the mouse, one act per moment the screen waits: answers popups, fires the
+  // guns while the action points last, ends the turn, and lets the clock run in the enemy's turn.
+  void Captain() {
+    if (AnswerPopup()) return;
+    if (!screen().Visible()) return;
+    if (ActionPoints() == combat::kTurnEnded) {
+      platform::App().AdvanceClock(state::TimerEnemyMessageInterval);
+      return;
+    }
+    const std::int32_t ap = ActionPoints();
+    if (ap >= combat::GunCost(combat::Side::Player) && ap != lastShotAt) {
+      lastShotAt = ap;
+      ++shots;
+      ClickOn(Part<Image>("AbilityButton1"));
+      return;
+    }
+    lastShotAt = -1;
+    ++turns;
+    ClickOn(Part<Label>("EndTurnLabel"));
+  }
+
+  static void Wait(int ms) { platform::App().AdvanceClock(ms); }
+  static bool MessageShown(const char* side) {
+    return screen().Get<Shape>(std::string(side) + "MessageShape").Visible();
+  }
+
+  // Fights the prepared fight with the captain until the screen closes.
+  void FightItOut() {
+    int acts = 0;
+    platform::App().SetIdleHook([&] {
+      if (++acts > 5000) {
+        ADD_FAILURE() << "the fight does not end";
+        throw OutOfSteps{};
+      }
+      Captain();
+    });
+    screens::RunShipCombatOnScreen();
+  }
+
+  bool Seen(const std::string& start) const {
+    for (const auto& s : seen)
+      if (s.rfind(start, 0) == 0) return true;
+    return false;
+  }
+
+  std::vector<std::string> seen;
+  std::int32_t lastShotAt = -1;
+  int shots = 0, turns = 0;
+};
+
+TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbilities) {
+  SetUpFight(1, 1, 5);
+  WhenIdle({[&] {
+    EXPECT_TRUE(screen().Visible());
+    const auto& p = combat::Pictures;
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerNormal);
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    EXPECT_EQ(Part<Image>("PlayerShipPicture").Left(),
+              p.playerShipPanel.left + p.playerPrimary.left);
+    EXPECT_EQ(Part<Image>("EnemyShipPicture").Top(), p.enemyShipPanel.top + p.enemyPrimary.top);
+    EXPECT_EQ(Picture(screen(), "PlayerShieldDisplay"), "Shield_30.jpg");
+    EXPECT_EQ(Picture(screen(), "EnemyShieldDisplay"), "Shield_30.jpg");
+    EXPECT_EQ(Picture(screen(), "EnemyActionPointBar"), "Combo_00.jpg");
+    for (int k = 1; k <= 12; ++k) {
+      const std::int32_t id = state::PlayerAbilitySlots[k];
+      const std::string panel = "AbilityPanel" + std::to_string(k);
+      EXPECT_EQ(Part<Panel>(panel.c_str()).Visible(), id > 0) << panel;
+      if (id > 0) {
+        EXPECT_EQ(Picture(screen(), "AbilityButton" + std::to_string(k)),
+                  state::GetAbilityImage(id) + "_on.jpg");
+      }
+    }
+    EXPECT_FALSE(Part<Panel>("PlayerMissilePanel").Visible());
+    EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_start.png", &screen());
+    // The end-turn control lights under the mouse and goes out over the frame.
+    MoveOnto(Part<Label>("EndTurnLabel"));
+    EXPECT_EQ(Picture(screen(), "EndTurnButton"), "Screen_KLEINON_05.jpg");
+    EXPECT_EQ(screen().EndTurnHover(), 1);
+    MoveOnto(Part<Image>("Arena"));
+    EXPECT_EQ(Picture(screen(), "EndTurnButton"), "Screen_KLEIN_05.jpg");
+    EXPECT_EQ(screen().EndTurnHover(), 0);
+    // The window's close command asks; "No" keeps the fight as it was.
+    screen().Close();
+  }, [&] {
+    ASSERT_TRUE(YesNo->Visible());
+    EXPECT_EQ(YesNo->Topic().Caption(), "Quit game?");
+    ClickOn(YesNo->Get<Label>("NoLabel"));
+  }, [&] {
+    EXPECT_TRUE(screen().Visible());
+    EXPECT_EQ(state::TravelMayClose, 0);
+    // Now quit for real.
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::TravelMayClose, 1);
+  EXPECT_EQ(state::CombatMayClose, 0);
+  EXPECT_TRUE(screen().Ui().IsClosed()) << "nothing of a quit fight goes on";
+}
+
+
+TEST_F(ShipCombatScreenTest, AWholeFightWonWithTheMouseEndsWithExperienceAndLoot) {
+  SetUpFight(9, 1, 7);
+  const std::int32_t experience = state::PlayerData[player::kExperience];
+  const std::int32_t credits = state::PlayerData[player::kCredits];
+  FightItOut();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
+  EXPECT_GT(shots, 0);
+  EXPECT_TRUE(Seen("Well done!"));
+  EXPECT_TRUE(Seen("You receive some experience points."));
+  EXPECT_GT(state::PlayerData[player::kExperience], experience);
+  EXPECT_TRUE(Seen("Congratulations! You loot ") || Seen("Because of your full cargobay"));
+  if (Seen("Congratulations! You loot ")) {
+    EXPECT_GT(state::PlayerData[player::kCredits], credits);
+  }
+  EXPECT_EQ(state::CombatMayClose, 0) << "the close permission is used up";
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
+}
+
+TEST_F(ShipCombatScreenTest, AWholeFightLostWithTheMouseLeavesTheShipDestroyed) {
+  SetUpFight(1, 16, 3);
+  FightItOut();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
+  EXPECT_GT(turns, 0);
+  EXPECT_TRUE(Seen("Your ship explodes!"));
+  EXPECT_FALSE(Seen("Well done!"));
+}
+
+TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsOncePerInterval) {
+  SetUpFight(9, 1, 7);
+  const int interval = state::TimerEnemyMessageInterval;
+  std::int32_t enemyPoints = 0;
+  WhenIdle({[&] {
+    ASSERT_GE(ActionPoints(), 5);
+    ClickOn(Part<Label>("EndTurnLabel"));
+  }, [&] {
+    ASSERT_TRUE(YesNo->Visible());
+    EXPECT_EQ(YesNo->Topic().Caption(), "Really?");
+    ClickOn(YesNo->Get<Label>("NoLabel"));
+  }, [&] {
+    EXPECT_GE(ActionPoints(), 5) << "no: the turn goes on";
+    ClickOn(Part<Label>("EndTurnLabel"));
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }, [&] {
+    // The enemy's first action is on screen, and its list waits for the message timer.
+    EXPECT_EQ(ActionPoints(), combat::kTurnEnded);
+    EXPECT_FALSE(Part<Label>("EndTurnLabel").Enabled());
+    EXPECT_EQ(Picture(screen(), "PlayerActionPointBar"), "Combo_00.jpg");
+    ASSERT_TRUE(EnemyWaits());
+    EXPECT_TRUE(MessageShown("Enemy"));
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_enemy_turn.png", &screen());
+    // A click on the end-turn control during the enemy's turn does nothing, not even ask.
+    ClickOn(Part<Image>("EndTurnButton"));
+    EXPECT_FALSE(YesNo->Visible());
+    enemyPoints = state::EnemyShip[ship::kActionPoints];
+    Wait(interval - 1);
+  }, [&] {
+    EXPECT_TRUE(EnemyWaits()) << "the next step waits for the whole interval";
+    EXPECT_TRUE(MessageShown("Enemy"));
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], enemyPoints);
+    Wait(1);
+  }, [&] {
+    // One more step: another action paid for, or the list ran out and the new round began.
+    EXPECT_TRUE(state::EnemyShip[ship::kActionPoints] != enemyPoints ||
+                ActionPoints() != combat::kTurnEnded);
+    screen().Get<Image>("AbilityButton1");  // the fight is left to the close question
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << "nothing waits behind a closed screen";
+}
+
+TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirstIntervalEnds) {
+  SetUpFight(9, 1, 7);
+  const auto& p = combat::Pictures;
+  WhenIdle({[&] {
+    const std::int32_t ap = ActionPoints();
+    ClickOn(Part<Image>("AbilityButton1"));
+    EXPECT_LT(ActionPoints(), ap) << "the guns cost action points";
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerFiring);
+    EXPECT_TRUE(MessageShown("Player"));
+    Wait(state::PlayerFireGunImageTimerInterval);
+  }, [&] {
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerNormal);
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    // A second message within the interval goes when the first interval ends.
+    screen().ShowMessage(combat::Side::Player, "Second", "A second message.");
+    screen().Animate(combat::Side::Enemy, combat::Animation::ShieldHit);
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyShield);
+    Wait(state::TimerPlayerMessageInterval - state::PlayerFireGunImageTimerInterval);
+  }, [&] {
+    EXPECT_FALSE(MessageShown("Player"));
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities) {
+  SetUpFight(9, 1, 7);
+  WhenIdle({[&] {
+    state::EnemyModifiers[2][modifier::kActive] = 1;
+    state::EnemyModifiers[2][modifier::kAbility] = combat::kTractorBeam;
+    screen().ShowActiveModifiers();
+    EXPECT_TRUE(Part<Image>("EnemyModifier2").Visible());
+    EXPECT_EQ(Picture(screen(), "EnemyModifier2"),
+              state::GetAbilityImage(combat::kTractorBeam) + "_ActiveMod.jpg");
+    const auto loads = PictureLoads();
+    screen().ShowActiveModifiers();
+    EXPECT_EQ(PictureLoads(), loads) << "a lasting modifier keeps its icon";
+    // A busy moment, for the eye: modifiers on both sides, both volleys in flight, both messages.
+    state::PlayerModifiers[1][modifier::kActive] = 1;
+    state::PlayerModifiers[1][modifier::kAbility] = combat::kFocusedShield;
+    state::PlayerModifiers[2][modifier::kActive] = 1;
+    state::PlayerModifiers[2][modifier::kAbility] = combat::kDiscipline;
+    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 1;
+    state::PlayerMissileVolley[2] = 2;
+    state::EnemyMissileVolley[2] = 3;
+    state::EnemyShip[ship::kShields] /= 3;
+    screen().RefreshShipCombatScreen();
+    screen().ShowMessage(combat::Side::Player, "Firing !!",
+                         "You hit the enemy ship. 42 pts. of damage.");
+    screen().ShowMessage(combat::Side::Enemy, "Tractor beam !!", "The enemy holds your ship.");
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_mid_fight.png", &screen());
+    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 0;
+    screen().ShowMissiles();
+    // The icon explains its ability.
+    auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
+    platform::App().MouseDown(platform::MouseButton::Right, x, y);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(combat::kTractorBeam));
+    EXPECT_TRUE(Text->ActionPoints.Visible());
+    EXPECT_EQ(Text->ActionPoints.Caption(),
+              std::to_string(state::GetAbilityApCost(combat::kTractorBeam)));
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
+    state::EnemyModifiers[2][modifier::kActive] = 0;
+    screen().ShowActiveModifiers();
+    EXPECT_FALSE(Part<Image>("EnemyModifier2").Visible());
+    // A right click on an ability button explains it and spends nothing.
+    const std::int32_t ap = ActionPoints();
+    auto [x, y] = Reachable(Part<Image>("AbilityButton1"));
+    platform::App().MouseDown(platform::MouseButton::Right, x, y);
+    EXPECT_EQ(ActionPoints(), ap);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(state::PlayerAbilitySlots[1]));
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeTheNextAction) {
+  state::CompatibilityMode = 1;
+  state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
+  SetUpFight(9, 1, 7);
+  std::string read;
+  WhenIdle({[&] {
+    EXPECT_TRUE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_EQ(Part<Label>("CompatibilityLabel2").Caption(), "Fire your guns");
+    EXPECT_EQ(Part<Label>("CompatibilityLabel14").Caption(), "Your shields: 100%");
+    fs::create_directories("screenshots");
+    platform::App().SaveScreenshot("screenshots/ship_combat_compatibility.png", &screen());
+    state::PlayerShip[ship::kActionPoints] = 3;  // few points left: no question
+    ClickOn(Part<Label>("EndTurnLabel"));
+    ASSERT_TRUE(EnemyWaits());
+    read = Part<Label>("EnemyMessageTopic").Caption();
+    Wait(100);
+  }, [&] {
+    ASSERT_TRUE(Text->Visible()) << "the enemy's message is read out";
+    EXPECT_EQ(Text->Topic().Caption(), read);
+    Wait(5000);
+  }, [&] {
+    EXPECT_TRUE(EnemyWaits()) << "the enemy waits until the player has read its message";
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    // The mode is turned off from its own label.
+    while (Text->Visible()) ClickOn(Text->Get<Label>("ContinueLabel"));
+    ClickOn(Part<Label>("CompatibilityLabel1"));
+  }, [&] {
+    ASSERT_TRUE(Text->Visible());
+    EXPECT_EQ(Text->Topic().Caption(), "Compatibility mode");
+    ClickOn(Text->Get<Label>("ContinueLabel"));
+  }, [&] {
+    EXPECT_EQ(state::CompatibilityMode, 0);
+    EXPECT_EQ(state::TimerEnemyMessageInterval, state::kMessageInterval);
+    EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_EQ(Part<platform::Timer>("EnemyMessageTimer").Interval(), state::kMessageInterval);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
+TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
+  SetUpFight(1, 16, 3);
+  FightItOut();
+  ASSERT_EQ(state::PlayerShip[ship::kAlive], 0);
+  // The enemy's last message was still up when its timer stopped with the fight.
+  ASSERT_TRUE(MessageShown("Enemy"));
+  // A new ship, a new fight on the same screen.
+  state::CreateNewGameWorld(9, {});
+  screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+  bool asked = false;
+  WhenIdle({[&] {
+    EXPECT_FALSE(MessageShown("Enemy"));
+    EXPECT_FALSE(MessageShown("Player"));
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), combat::Pictures.playerNormal);
+    for (int k = 1; k <= 8; ++k) {
+      EXPECT_FALSE(Part<Image>(("EnemyModifier" + std::to_string(k)).c_str()).Visible());
+      EXPECT_FALSE(Part<Image>(("PlayerModifier" + std::to_string(k)).c_str()).Visible());
+    }
+    EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
+    screen().Close();
+  }, [&] {
+    asked = YesNo->Visible() && YesNo->Topic().Caption() == "Quit game?";
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_TRUE(asked);
+}
+
+TEST_F(ShipCombatScreenTest, EveryPairingOfShipsFightsToItsEndOnScreen) {
+  // Fighters to battleships, the starbase and the squadrons: every fight closes the screen with one
+  // ship gone (or the enemy escaped), and nothing of it waits behind the closed screen.
+  for (std::int32_t playerClass : {1, 3, 6, 9, 13, 16}) {
+    for (std::int32_t enemyClass : {-1, 1, 5, 7, 10, 12, 14, 17, 19}) {
+      state::ClearGameState();
+      SetUpFight(playerClass, enemyClass, 1);
+      FightItOut();
+      const std::string pairing =
+          std::to_string(playerClass) + " against " + std::to_string(enemyClass);
+      EXPECT_FALSE(screen().Visible()) << pairing;
+      EXPECT_FALSE(state::PlayerShip[ship::kAlive] == 0 && state::EnemyShip[ship::kAlive] == 0)
+          << pairing;
+      EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << pairing;
+      EXPECT_EQ(state::CombatMayClose, 0) << pairing;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace screens_test
