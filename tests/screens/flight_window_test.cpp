@@ -44,6 +44,13 @@ class FlightWindowTest : public GameFormsTest {
     PlayerShip[ship::kEngine] = 0;
     system = PlayerShip[ship::kSystem];
   }
+  // The tutorial and the war messages outlive a cleared game; the next test must not inherit them.
+  void TearDown() override {
+    state::TutorialActive = 0;
+    state::TutorialStep = 0;
+    state::NoWarPopups = 0;
+    GameFormsTest::TearDown();
+  }
 
   static screens::FlightScreen& flight() { return *screens::Flight; }
   static std::string DaysShown(platform::Form& window) {
