@@ -131,9 +131,9 @@ void ShipCombatUi::EndTutorialStep(int step) {
 
 void ShipCombatUi::BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
 
-void ShipCombatUi::AwardSilverStar() { ScreenNotBuiltYet("AwardSilverStar"); }
+void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
 
-void ShipCombatUi::AwardGoldStar() { ScreenNotBuiltYet("AwardGoldStar"); }
+void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
 
 // ---- The screen ----
 

@@ -1,5 +1,6 @@
 // The career screens as the rules and the other screens reach them: the ability selection after a
-// promotion, the promotion screen, the personal status and the cheat screen.
+// promotion, the promotion screen and the medals, the personal status, the retirement and the cheat
+// screen.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +25,17 @@ void ShowAbilityInfo(rules::AbilityChoice tree, std::int32_t id);
 // The promotion screen for a player who has just reached `level`, modally.
 void ShowPromotionScreen(rules::PromotionAward award, int level);
 
+// The medals of ship combat, each awarded at most once per game and shown on the promotion
+// screen.
+void AwardSilverStarMedal();
+void AwardGoldStarMedal();
+
 // The personal status screen and the cheat screen, modally.
 void OpenPersonalStatus();
 void OpenCheatScreen();
+
+// The retirement sequence (from the bar): the steps of the retirement, the career ladder, the
+// high-score table, then back to the start screen.
+void OpenRetirementSequence();
 
 }  // namespace screens
