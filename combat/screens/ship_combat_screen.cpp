@@ -14,6 +14,7 @@
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
+#include "screens/travel/flight.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
@@ -536,7 +537,14 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 
 void RunShipCombatOnScreen() {
   if (ShipCombat == nullptr) return;
+  // The fight takes the whole view: the travel screen and a flight under way wait hidden behind it.
+  const bool travel = TravelScreenShowing();
+  const bool flight = FlightShowing();
+  if (travel) HideTravelScreen();
+  if (flight) HideFlightWindow();
   ShipCombat->RunFight();
+  if (travel) ShowTravelScreenAgain();
+  if (flight) ShowFlightWindowAgain();
 }
 
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }

@@ -130,4 +130,12 @@ void StopFlight() {
 
 bool FlightShowing() { return Flight != nullptr && Flight->Visible(); }
 
+void HideFlightWindow() {
+  if (Flight != nullptr) Flight->Hide();
+}
+
+void ShowFlightWindowAgain() {
+  if (Flight != nullptr && Flight->Modal()) Flight->Show();
+}
+
 }  // namespace screens

@@ -27,6 +27,10 @@ void StopFlight();
 // Whether the flight window is showing.
 bool FlightShowing();
 
+// Hides the flight window during a fight on the way, and shows it again; the flight goes on after.
+void HideFlightWindow();
+void ShowFlightWindowAgain();
+
 // A window that counts the days of a journey: the ship's picture, the days left, and a timer that
 // runs one game day per tick. It closes only by itself, on arrival.
 class DayCountWindow : public platform::Form {

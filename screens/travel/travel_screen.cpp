@@ -715,6 +715,14 @@ void OpenTravelScreen() {
 
 bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
 
+void HideTravelScreen() {
+  if (TravelScreen) TravelScreen->Hide();
+}
+
+void ShowTravelScreenAgain() {
+  if (TravelScreen && TravelScreen->Modal()) TravelScreen->Show();
+}
+
 void RedrawTravelSystem(bool placeBodies) {
   if (TravelScreen) TravelScreen->ShowSystem(placeBodies, state::DisplayedSystem);
 }

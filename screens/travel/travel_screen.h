@@ -21,6 +21,11 @@ void OpenTravelScreen();
 // Whether the travel screen is showing (also while a flight window is open over it).
 bool TravelScreenShowing();
 
+// Hides the travel screen while another screen takes the whole view (a fight), and shows it again.
+// Its modal showing goes on meanwhile.
+void HideTravelScreen();
+void ShowTravelScreenAgain();
+
 // The travel screen's refresh routines, as the rules ask for them. DisplayedSystem is set before
 // RedrawTravelSystem; `placeBodies` also lays the bodies out again.
 void RedrawTravelSystem(bool placeBodies);
