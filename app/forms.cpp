@@ -12,6 +12,7 @@
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/port/bank.h"
+#include "screens/port/crew_hiring.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -66,6 +67,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("PlanetScreen", PlanetScreen),
       Entry("ShipStatus", ShipStatus),
       Entry("Bank", Bank),
+      Entry("CrewHiring", CrewHiring),
   };
   return forms;
 }
