@@ -31,7 +31,8 @@ constexpr std::array<RankOffers, 6> kOffers = {{
 }};
 
 const RankOffers& OffersFor(std::int32_t rank) {
-  const std::int32_t row = std::clamp<std::int32_t>(rank, 1, static_cast<std::int32_t>(kOffers.size()));
+  const auto rows = static_cast<std::int32_t>(kOffers.size());
+  const std::int32_t row = std::clamp<std::int32_t>(rank, 1, rows);
   return kOffers[static_cast<std::size_t>(row - 1)];
 }
 

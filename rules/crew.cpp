@@ -63,7 +63,8 @@ std::optional<CrewRefusal> CrewHirePlaceRefusal(CrewKind kind) {
 std::optional<CrewRefusal> HireCrewMember(CrewKind kind, Ui& ui) {
   const std::int32_t maxCrew = PlayerMaxCrew();
   if (maxCrew == 0)
-    return CrewRefusal{"No crew space!", "This kind of ship cannot carry a crew. Buy a bigger one!"};
+    return CrewRefusal{"No crew space!",
+                       "This kind of ship cannot carry a crew. Buy a bigger one!"};
   if (state::PlayerCrewOnBoard() >= maxCrew)
     return CrewRefusal{"No crew space!", "Your ship cannot carry more crew members!"};
   const std::int32_t price = state::CrewHirePrice(kind);

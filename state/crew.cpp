@@ -1,5 +1,6 @@
 #include "state/crew.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -34,9 +35,9 @@ std::int32_t PlayerCrewOnBoard() {
   std::int64_t heads = 0;
   for (int k = 1; k <= kCrewKindCount; ++k)
     heads += PlayerShip[CrewCountField(static_cast<CrewKind>(k))];
-  if (heads > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  if (heads < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(heads);
+  using Limits = std::numeric_limits<std::int32_t>;
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(heads, Limits::min(), Limits::max()));
 }
 
 CrewKindInfo GetCrewKindInfo(CrewKind kind) {

@@ -48,7 +48,8 @@ std::vector<PictureButton> Buttons(const platform::Form& form) {
 
 std::vector<Label*> RowLabels(const platform::Form& form, const char* suffix) {
   std::vector<Label*> labels;
-  for (const char* stem : kKindNames) labels.push_back(&form.Get<Label>(std::string(stem) + suffix));
+  for (const char* stem : kKindNames)
+    labels.push_back(&form.Get<Label>(std::string(stem) + suffix));
   return labels;
 }
 
@@ -65,7 +66,9 @@ int ButtonOf(const platform::Control& control) {
 
 bool IsCrewKind(int kind) { return kind >= 1 && kind <= state::kCrewKindCount; }
 
-void ShowRefusal(const rules::CrewRefusal& refusal) { popups::ShowText(refusal.topic, refusal.text); }
+void ShowRefusal(const rules::CrewRefusal& refusal) {
+  popups::ShowText(refusal.topic, refusal.text);
+}
 
 }  // namespace
 

@@ -50,7 +50,8 @@ TEST_F(Crew, EachPlaceOffersItsKinds) {
     std::string t = normal;
     return t.replace(t.find("%s"), 2, kind);
   };
-  const std::string pirates = "You can only hire pirates at pirate hideouts - not at common planets.";
+  const std::string pirates =
+      "You can only hire pirates at pirate hideouts - not at common planets.";
   const std::string droids =
       "Battle droids are very dangerous weapons and are not available on the free market. You "
       "will have to seize some on enemy ships.";
@@ -59,14 +60,15 @@ TEST_F(Crew, EachPlaceOffersItsKinds) {
     std::int32_t body;
     std::string crewmen, officers, marines, pirates;  // the refusal's text, empty when offered
   };
+  const std::string crewmen = placeText("crewmen");
+  const std::string officers = placeText("officers");
+  const std::string marines = placeText("marines");
   const Case cases[] = {
       {"a planet", 2, "", "", "", pirates},
-      {"the pirate hideout", 9, placeText("crewmen"), placeText("officers"), placeText("marines"), ""},
-      {"bare rocks of class 0", 3, placeText("crewmen"), placeText("officers"), placeText("marines"),
-       pirates},
-      {"a wormhole", 4, placeText("crewmen"), placeText("officers"), placeText("marines"), pirates},
-      {"a space find", -2, placeText("crewmen"), placeText("officers"), placeText("marines"),
-       pirates},
+      {"the pirate hideout", 9, crewmen, officers, marines, ""},
+      {"bare rocks of class 0", 3, crewmen, officers, marines, pirates},
+      {"a wormhole", 4, crewmen, officers, marines, pirates},
+      {"a space find", -2, crewmen, officers, marines, pirates},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.place);

@@ -70,7 +70,8 @@ TEST(CrewHiringView, ShowsTheShipItsLimitsTheCrewAndThePrices) {
     // In screen order: crewmen, officers, pirates, marines, droids.
     EXPECT_EQ(v.counts, (std::array<std::string, 5>{"1", "2", "3", "4", "5"}));
     // Plain digits after "$C ", unlike the credits.
-    EXPECT_EQ(v.prices, (std::array<std::string, 5>{"$C 1000", "$C 5000", "$C 2000", "$C 5000", "N/A"}));
+    EXPECT_EQ(v.prices,
+              (std::array<std::string, 5>{"$C 1000", "$C 5000", "$C 2000", "$C 5000", "N/A"}));
     EXPECT_EQ(v.kindLabels, c.compatibility == 1);
   }
   state::CompatibilityMode = 0;
