@@ -13,6 +13,8 @@
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
+#include "screens/port/bank.h"
+#include "screens/port/crew_hiring.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -70,6 +72,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("ShipStatus", ShipStatus),
       Entry("FleetBattle", FleetBattle),
       Entry("ShipCombat", ShipCombat),
+      Entry("Bank", Bank),
+      Entry("CrewHiring", CrewHiring),
   };
   return forms;
 }

@@ -7,6 +7,7 @@
 #include "combat/screens/boarding_view.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
+#include "state/crew.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -149,7 +150,7 @@ void BoardingScreen::OnCrewMouseDown(Sender s) {
   const int kind = s.sender.Tag();
   if (kind < 1 || kind > kCrewKinds) return;
   audio::PlayButtonSound();
-  const CrewKindInfo info = GetCrewKindInfo(static_cast<CrewKind>(kind - 1));
+  const state::CrewKindInfo info = state::GetCrewKindInfo(static_cast<state::CrewKind>(kind));
   if (fight_)
     fight_->Combat().ShowPopup(combat::CombatPopup::Text, info.topic, info.text);
   else

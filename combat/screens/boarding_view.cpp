@@ -29,30 +29,4 @@ BoardingView BuildBoardingView() {
   return v;
 }
 
-CrewKindInfo GetCrewKindInfo(CrewKind kind) {
-  switch (kind) {
-    case CrewKind::Crewmen:
-      return {"Crewmen",
-              "Crewmen are the cheapest and most versatile members of your crew, but they are "
-              "trained in navigation not in combat."};
-    case CrewKind::Officers:
-      return {"Officers",
-              "Officers are highly skilled and experienced soldiers that can navigate a ship and "
-              "can increase the fighting force of your crew by 5% (max. 50%)."};
-    case CrewKind::Pirates:
-      return {"Pirates",
-              "If you are committing crimes all other kinds of crew members might rally and leave "
-              "your ship. Pirates will be used to this kind of foul deeds."};
-    case CrewKind::Marines:
-      return {"Space marines",
-              "Space marines are the toughest fighting force humans can muster. They are trained "
-              "and equipped for combat."};
-    case CrewKind::Droids:
-      return {"Battle droids",
-              "Heavily armed and even better armored these monsters are almost unstoppable. "
-              "Capture some during crew combat!"};
-  }
-  return {};
-}
-
 }  // namespace screens

@@ -1,6 +1,7 @@
 // What the crew combat screen shows, built from the boarding tables without any form: the crew
 // counts of both sides, the four areas of the enemy ship, and whether the attack buttons answer
-// the mouse. Also the information texts of the five crew kinds shown from their pictures.
+// the mouse. The information texts of the crew kinds shown from their pictures are in
+// state/crew.h.
 #pragma once
 
 #include <array>
@@ -10,8 +11,7 @@
 
 namespace screens {
 
-// The player's crew kinds in the order the screen shows them (and the info texts are numbered).
-enum class CrewKind { Crewmen, Officers, Pirates, Marines, Droids };
+// The player's crew kinds, in the order the screen shows them (state::CrewKind 1..5).
 inline constexpr int kCrewKinds = 5;
 inline constexpr int kDefenderKinds = 3;  // crewmen (or pirates), marines, droids
 inline constexpr int kBoardingAreas = 4;  // airlock, corridors, cargo bay, bridge
@@ -34,12 +34,5 @@ struct BoardingView {
 };
 
 BoardingView BuildBoardingView();
-
-// The topic and text of a crew kind's information popup.
-struct CrewKindInfo {
-  std::string_view topic;
-  std::string_view text;
-};
-CrewKindInfo GetCrewKindInfo(CrewKind kind);
 
 }  // namespace screens
