@@ -22,7 +22,7 @@ BoardingScreen* Boarding = nullptr;
 namespace {
 
 // Component name stems, in the order of the view's rows.
-constexpr const char* kCrewNames[kCrewKinds] = {"Crewmen", "Officers", "Pirates", "Marines",
+constexpr const char* kCrewNames[state::kCrewKindCount] = {"Crewmen", "Officers", "Pirates", "Marines",
                                                 "Droids"};
 constexpr const char* kDefenderNames[kDefenderKinds] = {"EnemyCrewmen", "EnemyMarines",
                                                         "EnemyDroids"};
@@ -88,10 +88,10 @@ BoardingScreen::BoardingScreen()
     : Form("Boarding"),
       guard_(*this, state::BoardingMayClose),
       buttons_(AttackButtons(*this)),
-      crewCounts_(Named(*this, kCrewNames, kCrewKinds, "Count")),
+      crewCounts_(Named(*this, kCrewNames, state::kCrewKindCount, "Count")),
       defenderCounts_(Named(*this, kDefenderNames, kDefenderKinds, "Count")) {
   compatibilityLabels_ = areaLabels_;
-  for (Label* l : Named(*this, kCrewNames, kCrewKinds, "Text")) compatibilityLabels_.push_back(l);
+  for (Label* l : Named(*this, kCrewNames, state::kCrewKindCount, "Text")) compatibilityLabels_.push_back(l);
   for (Label* l : Named(*this, kDefenderNames, kDefenderKinds, "Text"))
     compatibilityLabels_.push_back(l);
   Bind("OnAttackMouseDown", &BoardingScreen::OnAttackMouseDown);
@@ -116,7 +116,7 @@ void BoardingScreen::Fight(combat::CombatUi& combat) {
 
 void BoardingScreen::RefreshBoardingScreen() {
   const BoardingView view = BuildBoardingView();
-  for (int k = 0; k < kCrewKinds; ++k) crewCounts_[k]->SetCaption(view.crew[k]);
+  for (int k = 0; k < state::kCrewKindCount; ++k) crewCounts_[k]->SetCaption(view.crew[k]);
   for (int k = 0; k < kDefenderKinds; ++k) defenderCounts_[k]->SetCaption(view.defenders[k]);
   for (int k = 0; k < kBoardingAreas; ++k) {
     const BoardingAreaView& area = view.areas[k];
@@ -148,7 +148,7 @@ void BoardingScreen::OnAreaMouseDown(Sender s) {
 
 void BoardingScreen::OnCrewMouseDown(Sender s) {
   const int kind = s.sender.Tag();
-  if (kind < 1 || kind > kCrewKinds) return;
+  if (kind < 1 || kind > state::kCrewKindCount) return;
   audio::PlayButtonSound();
   const state::CrewKindInfo info = state::GetCrewKindInfo(static_cast<state::CrewKind>(kind));
   if (fight_)

@@ -9,10 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "state/crew.h"
+
 namespace screens {
 
 // The player's crew kinds, in the order the screen shows them (state::CrewKind 1..5).
-inline constexpr int kCrewKinds = 5;
 inline constexpr int kDefenderKinds = 3;  // crewmen (or pirates), marines, droids
 inline constexpr int kBoardingAreas = 4;  // airlock, corridors, cargo bay, bridge
 
@@ -24,7 +25,7 @@ struct BoardingAreaView {
 
 struct BoardingView {
   // Plain decimal counts: crewmen, officers, pirates, marines, droids.
-  std::array<std::string, kCrewKinds> crew;
+  std::array<std::string, state::kCrewKindCount> crew;
   // The defenders of the current area: crewmen (or pirates), marines, droids.
   std::array<std::string, kDefenderKinds> defenders;
   std::array<BoardingAreaView, kBoardingAreas> areas;

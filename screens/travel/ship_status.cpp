@@ -50,7 +50,7 @@ void ShipStatusScreen::Fill(ShipStatusMode mode) {
   value_.SetCaption(view_.value);
   crewRange_.SetCaption(view_.crewRange);
   currentCrew_.SetCaption(view_.currentCrew);
-  for (int k = 0; k < kCrewKinds; ++k)
+  for (int k = 0; k < state::kCrewKindCount; ++k)
     crew_[static_cast<std::size_t>(k)]->SetCaption(view_.crew[static_cast<std::size_t>(k)]);
   equipmentLabel_.SetEnabled(view_.equipmentShown);
 }

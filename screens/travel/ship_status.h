@@ -54,7 +54,7 @@ class ShipStatusScreen : public platform::Form {
   platform::Label& value_ = Get<platform::Label>("Value");
   platform::Label& crewRange_ = Get<platform::Label>("CrewRange");
   platform::Label& currentCrew_ = Get<platform::Label>("CurrentCrew");
-  std::vector<platform::Label*> crew_ = GetNumbered<platform::Label>("CrewCount", kCrewKinds);
+  std::vector<platform::Label*> crew_ = GetNumbered<platform::Label>("CrewCount", state::kCrewKindCount);
   platform::Label& equipmentLabel_ = Get<platform::Label>("EquipmentLabel");
 };
 

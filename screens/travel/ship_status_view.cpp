@@ -51,7 +51,7 @@ ShipStatusView BuildShipStatusView(ShipStatusMode mode) {
 
   if (own) {
     std::int64_t total = 0;  // five int32 counts: summed wide so no count can wrap the total
-    for (int k = 0; k < kCrewKinds; ++k) {
+    for (int k = 0; k < state::kCrewKindCount; ++k) {
       const std::int32_t count = ship[ship::kCrewmen + k];
       total += count;
       view.crew[static_cast<std::size_t>(k)] = std::to_string(count);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/crew.h"
+
 namespace screens {
 
 enum class ShipStatusMode : std::int32_t {
@@ -15,7 +17,6 @@ enum class ShipStatusMode : std::int32_t {
 };
 
 // The crew kinds in the order the sheet lists them: crewmen, officers, marines, pirates, droids.
-inline constexpr int kCrewKinds = 5;
 
 struct ShipStatusView {
   std::string name;         // the class name
@@ -30,7 +31,7 @@ struct ShipStatusView {
   std::string value;        // "$ <n>"
   std::string crewRange;    // "<min> / <max>"
   std::string currentCrew;  // the sum of the crew kinds, or "?"
-  std::array<std::string, kCrewKinds> crew;  // each kind, or "?"
+  std::array<std::string, state::kCrewKindCount> crew;  // each kind, or "?"
   bool equipmentShown = false;  // "Show equipment" works (the own ship only)
   // The "[...more]" picture popup: the class's scene in the livery named here, and its text.
   std::string morePicture;
