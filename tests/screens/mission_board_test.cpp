@@ -257,9 +257,19 @@ TEST_F(CampaignTest, ShowsTheSiegeWithFleetsByThePointsAndLightsItsButtons) {
 TEST_F(CampaignTest, ADefenderIsToldItCannotStrikeItsOwnStarbase) {
   state::SystemData[system][star_system::kOwner] = 1;
   state::SystemData[system][star_system::kAttacker] = 2;
+  // The defence far ahead: the defender at level 4, the attacker at level 0.
+  state::SystemData[system][star_system::kAttackerPoints] = 24;
+  state::SystemData[system][star_system::kDefenderPoints] = 100;
   const std::string script =
       Expect("CampaignScreen.Topic.Caption", "System defense") +
       Expect("CampaignScreen.Starbase.Picture", "blue_station.bmp") +
+      Expect("CampaignScreen.DefenderShip8.Picture", "blue_ship_small_left.bmp") +
+      "expect CampaignScreen.DefenderShip8.Visible true\n"
+      "expect CampaignScreen.DefenderBattleship3.Visible true\n"
+      "expect CampaignScreen.AttackerShip2.Visible true\n"
+      "expect CampaignScreen.AttackerShip3.Visible false\n"
+      "expect CampaignScreen.AttackerBattleship1.Visible false\n" +
+      Screenshot("CampaignScreen", "campaign-defence.png") +
       "click CampaignScreen.StrikeLabel\n" +
       Expect("TextPopup.Topic.Caption", "N/A!") +
       "answer continue\n"
