@@ -83,9 +83,18 @@ void CampaignScreenForm::OnMissionClick() {
 
 void CampaignScreenForm::OnStrikeClick() {
   audio::PlayButtonSound();
-  const StrikeResult result = StrikeStarbase(rules_);
+  const StrikeOrder order = AskForStrike(rules_);
+  if (!order.go) return;
+  // The battle opens its screen over this one; one that opened nothing ends no siege.
+  const int before = activations_;
+  const bool won = rules_.RunFleetBattle(order.enemyFaction, order.fleetKind);
+  if (activations_ == before) {
+    popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText("fleet battle"));
+    return;
+  }
   // A strike, won or lost, has ended the siege.
-  if (result == StrikeResult::Won || result == StrikeResult::Lost) Close();
+  FinishStrike(won, rules_);
+  Close();
 }
 
 void CampaignScreenForm::OnCloseClick() {

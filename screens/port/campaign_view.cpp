@@ -124,35 +124,55 @@ CampaignView BuildCampaignView() {
   return view;
 }
 
-StrikeResult StrikeStarbase(rules::Ui& ui) {
+StrikeOrder AskForStrike(rules::Ui& ui) {
+  StrikeOrder order;
   const std::int32_t s = CurrentSystem();
-  if (!IsSystem(s)) return StrikeResult::OwnStarbase;
-  state::TSystemRow& row = state::SystemData[s];
+  if (!IsSystem(s)) {
+    order.refusal = StrikeResult::OwnStarbase;
+    return order;
+  }
+  const state::TSystemRow& row = state::SystemData[s];
   const std::int32_t owner = row[star_system::kOwner];
   if (state::PlayerData[player::kFaction] == owner) {
     ui.Message(rules::Popup::Text, "N/A!", "Your faction defends the starbase. You cannot attack it.");
-    return StrikeResult::OwnStarbase;
+    order.refusal = StrikeResult::OwnStarbase;
+    return order;
   }
   if (state::GetShipClassSize(state::PlayerShip[ship::kClass]) < kBattleshipSize) {
     ui.Message(rules::Popup::Text, "Battleship required!",
                "To attack the enemy starbase you need to have a battleship!");
-    return StrikeResult::BattleshipRequired;
+    order.refusal = StrikeResult::BattleshipRequired;
+    return order;
   }
   const bool weakened = DefendersWeakened(row);
   const bool yes = ui.Ask("Attack starbase?",
                           weakened ? "Do you really wish to directly attack the enemy starbase?"
                                    : "Do you really wish to directly attack the enemy starbase? The "
                                      "enemy is still very strong!");
-  if (!yes) return StrikeResult::Declined;
+  if (!yes) return order;
+  order.go = true;
+  order.enemyFaction = owner;
+  order.fleetKind =
+      weakened ? combat::kFleetKindStarbaseWeakened : combat::kFleetKindStarbaseStrong;
+  return order;
+}
 
-  const bool won = ui.RunFleetBattle(owner, weakened ? combat::kFleetKindStarbaseWeakened
-                                                     : combat::kFleetKindStarbaseStrong);
+StrikeResult FinishStrike(bool won, rules::Ui& ui) {
+  const std::int32_t s = CurrentSystem();
+  if (!IsSystem(s)) return StrikeResult::Lost;
+  state::TSystemRow& row = state::SystemData[s];
   row[won ? star_system::kDefenderPoints : star_system::kAttackerPoints] = 0;
   row[star_system::kCampaignDays] = kSiegeOver;
   rules::UpdateCampaigns(ui);
   if (won) rules::ShowSystem(ui, true, CurrentSystem());
   rules::EndGameIfShipLost(ui);
   return won ? StrikeResult::Won : StrikeResult::Lost;
+}
+
+StrikeResult StrikeStarbase(rules::Ui& ui) {
+  const StrikeOrder order = AskForStrike(ui);
+  if (!order.go) return order.refusal;
+  return FinishStrike(ui.RunFleetBattle(order.enemyFaction, order.fleetKind), ui);
 }
 
 }  // namespace screens

@@ -59,4 +59,15 @@ enum class StrikeResult {
 // any fight.
 StrikeResult StrikeStarbase(rules::Ui& ui);
 
+// The strike in its two halves, for a screen that runs the battle itself: the refusals and the
+// question, then the end of the siege by the battle's outcome.
+struct StrikeOrder {
+  StrikeResult refusal = StrikeResult::Declined;  // when not `go`
+  bool go = false;
+  std::int32_t enemyFaction = 0;  // the system's owner
+  std::int32_t fleetKind = 0;     // a weakened or a strong defence
+};
+StrikeOrder AskForStrike(rules::Ui& ui);
+StrikeResult FinishStrike(bool won, rules::Ui& ui);
+
 }  // namespace screens
