@@ -15,6 +15,8 @@
 #include "screens/career/save_load.h"
 #include "screens/port/bank.h"
 #include "screens/port/crew_hiring.h"
+#include "screens/port/campaign_screen.h"
+#include "screens/port/mission_board.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -74,6 +76,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("ShipCombat", ShipCombat),
       Entry("Bank", Bank),
       Entry("CrewHiring", CrewHiring),
+      Entry("MissionBoard", MissionBoard),
+      Entry("CampaignScreen", CampaignScreen),
   };
   return forms;
 }

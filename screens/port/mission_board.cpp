@@ -1,9 +1,186 @@
 // The mission board.
+#include "screens/port/mission_board.h"
+
+#include "audio/sound.h"
+#include "rules/mission_acceptance.h"
+#include "rules/mission_arrival.h"
+#include "screens/port/campaign_screen.h"
+#include "screens/port/mission_board_view.h"
 #include "screens/port/port.h"
-#include "screens/screen_ui.h"
+#include "screens/travel/navigation.h"
+#include "screens/travel/planet.h"
+#include "state/fields.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenMissionBoard() { ScreenNotBuiltYet("MissionBoard"); }
+using platform::Image;
+using platform::Sender;
+
+MissionBoardScreen* MissionBoard = nullptr;
+
+namespace {
+
+constexpr int kSlots = state::kLastOfferSlot;
+// The buttons light after the six tiles in the board's count of hovered elements.
+constexpr int kFirstButtonElement = kSlots + 1;
+
+constexpr const char* kButtonNames[] = {"AcceptButton", "GalaxyMapButton", "CloseButton"};
+
+std::vector<PictureButton> Buttons(const platform::Form& form) {
+  std::vector<PictureButton> buttons;
+  for (int k = kMissionAcceptButton; k <= kMissionCloseButton; ++k)
+    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), MissionBoardButtonPicture(k, false),
+                         MissionBoardButtonPicture(k, true));
+  return buttons;
+}
+
+}  // namespace
+
+std::string MissionBoardButtonPicture(int k, bool lit) {
+  if (k < kMissionAcceptButton || k > kMissionCloseButton) return {};
+  return std::string(lit ? "Mission-ScreenH_" : "Mission-Screen_") + std::to_string(24 + k) +
+         ".jpg";
+}
+
+MissionBoardScreen::MissionBoardScreen()
+    : Form("MissionBoard"),
+      // The lit button is the hovered element 7..9; a hovered tile lights no button.
+      buttons_(Buttons(*this),
+               LitState{[this] { return hovered_ >= kFirstButtonElement ? hovered_ - kSlots : 0; },
+                        [this](int k) { hovered_ = k > 0 ? k + kSlots : 0; }}) {
+  Bind("FormActivate", [this](Sender) { ++activations_; });
+  Bind("OnTileClick", &MissionBoardScreen::OnTileClick);
+  Bind("OnTileHover", &MissionBoardScreen::OnTileHover);
+  Bind("OnAcceptClick", &MissionBoardScreen::OnAcceptClick);
+  Bind("OnGalaxyMapClick", &MissionBoardScreen::OnGalaxyMapClick);
+  Bind("OnCloseClick", &MissionBoardScreen::OnCloseClick);
+  Bind("OnFaceHover", &MissionBoardScreen::OnFaceHover);
+  Bind("OnAcceptHover", [this](Sender) { buttons_.Hover(kMissionAcceptButton); RefreshTiles(); });
+  Bind("OnGalaxyMapHover", [this](Sender) { buttons_.Hover(kMissionGalaxyMapButton); RefreshTiles(); });
+  Bind("OnCloseHover", [this](Sender) { buttons_.Hover(kMissionCloseButton); RefreshTiles(); });
+}
+
+void MissionBoardScreen::Open() {
+  hovered_ = 0;
+  selected_ = 1;
+  buttons_.RestoreAll();
+  BuildMissionList();
+  // A board whose first slot is empty shows no details, not those of an earlier board.
+  ClearDetails();
+  ShowSelectedMission(selected_);
+}
+
+void MissionBoardScreen::BuildMissionList() {
+  const std::int32_t system = state::PlayerShip[ship::kSystem];
+  if (auto header = MissionBoardHeader(state::GetShipClassSize(state::PlayerShip[ship::kClass])))
+    header_.SetCaption(*header);
+  for (int k = 1; k <= kSlots; ++k) {
+    const MissionTileView tile = BuildMissionTile(system, k);
+    const std::size_t i = static_cast<std::size_t>(k - 1);
+    logos_[i] = tile.logo;
+    tiles_[i]->SetVisible(tile.offered);
+    titles_[i]->SetCaption(tile.title);
+    places_[i]->SetCaption(tile.place);
+    rewards_[i]->SetCaption(tile.reward);
+  }
+  RefreshTiles();
+}
+
+void MissionBoardScreen::ShowSelectedMission(std::int32_t slot) {
+  const auto detail = BuildMissionDetail(state::PlayerShip[ship::kSystem], slot);
+  if (!detail) return;
+  heading_.SetCaption(detail->heading);
+  briefing_.SetCaption(detail->briefing);
+  valueCaption_.SetCaption(detail->valueCaption);
+  value_.SetLeft(detail->valueLeft);
+  value_.SetCaption(detail->value);
+  location_.SetCaption(detail->location);
+  reward_.SetCaption(detail->reward);
+}
+
+void MissionBoardScreen::ClearDetails() {
+  for (platform::Label* label : {&heading_, &briefing_, &valueCaption_, &value_, &location_, &reward_})
+    label->SetCaption("");
+}
+
+void MissionBoardScreen::RefreshTiles() {
+  for (int k = 1; k <= kSlots; ++k) {
+    const std::string& logo = logos_[static_cast<std::size_t>(k - 1)];
+    if (logo.empty()) continue;
+    const TileLook look = k == selected_  ? TileLook::Selected
+                          : k == hovered_ ? TileLook::Hovered
+                                          : TileLook::Normal;
+    tiles_[static_cast<std::size_t>(k - 1)]->LoadPicture(MissionTilePicture(logo, look));
+  }
+}
+
+void MissionBoardScreen::OnTileClick(Sender s) {
+  audio::PlayButtonSound();
+  const int k = s.sender.Tag();
+  if (k < 1 || k > kSlots) return;
+  selected_ = k;
+  buttons_.Restore();
+  hovered_ = k;
+  ShowSelectedMission(k);
+  RefreshTiles();
+  if (k == rules::kTutorialMissionSlot && state::TutorialActive == 1 &&
+      state::TutorialStep == rules::kTutorialPickMissionStep)
+    rules_.BeginTutorialStep(rules::kTutorialAcceptMissionStep);
+}
+
+void MissionBoardScreen::OnTileHover(Sender s) {
+  const int k = s.sender.Tag();
+  if (k < 1 || k > kSlots) return;
+  buttons_.Restore();
+  hovered_ = k;
+  RefreshTiles();
+}
+
+void MissionBoardScreen::OnFaceHover() {
+  buttons_.Restore();
+  hovered_ = 0;
+  RefreshTiles();
+}
+
+void MissionBoardScreen::OnAcceptClick() {
+  audio::PlayButtonSound();
+  if (rules::AcceptMissionOffer(selected_, rules_) != rules::AcceptResult::Accepted) return;
+  selected_ = 1;
+  BuildMissionList();
+  // The travel screen puts its mission cursor on the new target and shows the mission.
+  rules_.RedrawSystem(false);
+  rules_.UpdateMissionPanel();
+  // The board and a campaign screen under it are gone before the mission starts where the ship
+  // is: a fight it begins opens over the travel screen.
+  Hide();
+  Close();
+  CloseCampaignScreen();
+  rules::CheckMissionOnArrival(rules_);
+}
+
+void MissionBoardScreen::OnGalaxyMapClick() {
+  audio::PlayButtonSound();
+  state::DisplayedSystem = state::PlayerShip[ship::kSystem];
+  audio::PlayMaximizeSound();
+  OpenServiceDoor(activations_, "galaxy map", &OpenGalaxyMap);
+}
+
+void MissionBoardScreen::OnCloseClick() {
+  audio::PlayButtonSound();
+  audio::PlayMinimizeSound();
+  rules_.RedrawSystem(false);
+  Close();
+}
+
+void OpenMissionBoard() {
+  if (MissionBoard == nullptr) return;
+  MissionBoard->Open();
+  ScreenUi().UpdateMissionPanel();
+  MissionBoard->ShowModal();
+}
+
+bool MissionBoardShowing() { return MissionBoard != nullptr && MissionBoard->Visible(); }
 
 }  // namespace screens
