@@ -25,4 +25,8 @@ void OpenShipyard();
 void OpenMissionBoard();
 void OpenCampaignScreen();
 
+// The retirement sequence, from the bar's "Retire": the career is scored, the high-score table
+// shown, and the game is over.
+void OpenRetirement();
+
 }  // namespace screens
