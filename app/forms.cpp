@@ -12,6 +12,7 @@
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/port/bar.h"
+#include "screens/port/governor.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -67,6 +68,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("ShipStatus", ShipStatus),
       Entry("Bar", Bar),
       Entry("PirateHideout", PirateHideout),
+      Entry("Governor", Governor),
   };
   return forms;
 }

@@ -100,7 +100,7 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
     const char* text;   // empty for a door that opens its screen
   };
   const Case cases[] = {
-      {"GovernorLabel", 1, "Closed", "The governor's office is not open yet."},
+      {"GovernorLabel", 1, "Governor", ""},
       {"GovernorButton", 2, "Rebuffed!",
        "Due to the current political situation the foreign governor politely refuses to see you."},
       {"GovernorPlate", 3, "Rebuffed!",
