@@ -63,7 +63,12 @@ void BarScreen::OnRetireClick() {
     return;
   const int before = activations_;
   OpenRetirement();
-  if (activations_ == before) popups::ShowText(kServiceNotOpenTopic, "Retirement is not open yet.");
+  // The retirement does not return to a running game: the bar closes on the way out. When nothing
+  // opened over the bar, there is no retirement yet.
+  if (activations_ != before)
+    Close();
+  else
+    popups::ShowText(kServiceNotOpenTopic, "Retirement is not open yet.");
 }
 
 void BarScreen::OnCloseClick() {
