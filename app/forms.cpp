@@ -17,6 +17,8 @@
 #include "screens/port/crew_hiring.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
+#include "screens/port/bar.h"
+#include "screens/port/governor.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -78,6 +80,9 @@ const std::vector<FormEntry>& GameForms() {
       Entry("CrewHiring", CrewHiring),
       Entry("MissionBoard", MissionBoard),
       Entry("CampaignScreen", CampaignScreen),
+      Entry("Bar", Bar),
+      Entry("PirateHideout", PirateHideout),
+      Entry("Governor", Governor),
   };
   return forms;
 }

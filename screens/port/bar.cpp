@@ -1,13 +1,129 @@
 // The spaceport bar and the pirate hideout.
+#include "screens/port/bar.h"
+
+#include <vector>
+
+#include "audio/sound.h"
+#include "rules/bar.h"
+#include "screens/popups/popups.h"
 #include "screens/port/port.h"
-#include "screens/screen_ui.h"
+#include "screens/travel/planet.h"
 
 namespace screens {
 
-void OpenBar() { ScreenNotBuiltYet("Bar"); }
+using platform::Sender;
 
-void OpenPirateHideout() { ScreenNotBuiltYet("PirateHideout"); }
+BarScreen* Bar = nullptr;
+PirateHideoutScreen* PirateHideout = nullptr;
 
-bool PirateHideoutShowing() { return false; }
+std::string BarButtonPicture(int k, bool lit) {
+  if (k < kBarFirstButton || k > kBarCloseButton) return {};
+  return std::string(lit ? "SpacePortBarScreenHIGHLIGHT_0" : "SpacePortBarScreen_0") +
+         std::to_string(k + 3) + ".jpg";
+}
+
+std::vector<PictureButton> BarButtons(const platform::Form& form,
+                                      const std::array<const char*, 4>& images) {
+  std::vector<PictureButton> buttons;
+  for (int k = kBarFirstButton; k <= kBarCloseButton; ++k)
+    buttons.emplace_back(form.Get<platform::Image>(images[k - 1]), BarButtonPicture(k, false),
+                         BarButtonPicture(k, true));
+  return buttons;
+}
+
+BarScreen::BarScreen()
+    : Form("Bar"),
+      buttons_(BarButtons(*this, {"DrinkButton", "HireButton", "RetireButton", "CloseButton"})) {
+  Bind("FormActivate", [this](Sender) { ++activations_; });
+  Bind("OnDrinkClick", &BarScreen::OnDrinkClick);
+  Bind("OnHireClick", &BarScreen::OnHireClick);
+  Bind("OnRetireClick", &BarScreen::OnRetireClick);
+  Bind("OnCloseClick", &BarScreen::OnCloseClick);
+  Bind("OnDrinkHover", [this](Sender) { buttons_.Hover(kBarFirstButton); });
+  Bind("OnHireHover", [this](Sender) { buttons_.Hover(kBarHireButton); });
+  Bind("OnRetireHover", [this](Sender) { buttons_.Hover(kBarThirdButton); });
+  Bind("OnCloseHover", [this](Sender) { buttons_.Hover(kBarCloseButton); });
+  Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
+}
+
+void BarScreen::OnDrinkClick() {
+  audio::PlayButtonSound();
+  rules::OrderDrink(rules_);
+}
+
+void BarScreen::OnHireClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+}
+
+void BarScreen::OnRetireClick() {
+  if (!popups::AskYesNo("Retire?",
+                        "Do you really wish to retire? (The game would be over and the highscore "
+                        "would be calculated)."))
+    return;
+  const int before = activations_;
+  OpenRetirement();
+  // The retirement does not return to a running game: the bar closes on the way out. When nothing
+  // opened over the bar, there is no retirement yet.
+  if (activations_ != before)
+    Close();
+  else
+    popups::ShowText(kServiceNotOpenTopic, "Retirement is not open yet.");
+}
+
+void BarScreen::OnCloseClick() {
+  audio::PlayButtonSound();
+  Close();
+}
+
+PirateHideoutScreen::PirateHideoutScreen()
+    : Form("PirateHideout"),
+      buttons_(BarButtons(*this, {"HideButton", "HireButton", "ContrabandButton", "CloseButton"})) {
+  Bind("FormActivate", [this](Sender) { ++activations_; });
+  Bind("OnHideClick", &PirateHideoutScreen::OnHideClick);
+  Bind("OnHireClick", &PirateHideoutScreen::OnHireClick);
+  Bind("OnContrabandClick", &PirateHideoutScreen::OnContrabandClick);
+  Bind("OnCloseClick", &PirateHideoutScreen::OnCloseClick);
+  Bind("OnHideHover", [this](Sender) { buttons_.Hover(kBarFirstButton); });
+  Bind("OnHireHover", [this](Sender) { buttons_.Hover(kBarHireButton); });
+  Bind("OnContrabandHover", [this](Sender) { buttons_.Hover(kBarThirdButton); });
+  Bind("OnCloseHover", [this](Sender) { buttons_.Hover(kBarCloseButton); });
+  Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
+}
+
+void PirateHideoutScreen::OnHideClick() {
+  audio::PlayButtonSound();
+  rules::HideUntilFlagWearsOff(rules_);
+}
+
+void PirateHideoutScreen::OnHireClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+}
+
+void PirateHideoutScreen::OnContrabandClick() {
+  audio::PlayButtonSound();
+  // The trade window opens beside the hideout and stays usable there.
+  ToggleTradeWindow();
+}
+
+void PirateHideoutScreen::OnCloseClick() {
+  audio::PlayButtonSound();
+  audio::PlayMinimizeSound();
+  rules::LeaveHideout(rules_);
+  Close();
+}
+
+void OpenBar() {
+  if (Bar != nullptr) Bar->ShowModal();
+}
+
+void OpenPirateHideout() {
+  if (PirateHideout != nullptr) PirateHideout->ShowModal();
+}
+
+bool PirateHideoutShowing() { return PirateHideout != nullptr && PirateHideout->Visible(); }
+
+void OpenRetirement() { ScreenNotBuiltYet("Retirement"); }
 
 }  // namespace screens

@@ -1,9 +1,97 @@
 // The governor.
+#include "screens/port/governor.h"
+
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "rules/governor.h"
+#include "screens/career/career.h"
 #include "screens/port/port.h"
-#include "screens/screen_ui.h"
+#include "screens/travel/planet.h"
 
 namespace screens {
 
-void OpenGovernor() { ScreenNotBuiltYet("Governor"); }
+using platform::Image;
+using platform::Sender;
+
+GovernorScreen* Governor = nullptr;
+
+namespace {
+
+// Picture numbers and images of the buttons 1..5.
+constexpr const char* kPictureNumbers[] = {"05", "06", "07", "08", "10"};
+constexpr const char* kButtonNames[] = {"MissionButton", "AmnestyButton", "ShipStatusButton",
+                                        "PersonalStatusButton", "BackButton"};
+
+std::vector<PictureButton> Buttons(const platform::Form& form) {
+  std::vector<PictureButton> buttons;
+  for (int k = kGovernorMissionButton; k <= kGovernorBackButton; ++k)
+    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), GovernorButtonPicture(k, false),
+                         GovernorButtonPicture(k, true));
+  return buttons;
+}
+
+}  // namespace
+
+std::string GovernorButtonPicture(int k, bool lit) {
+  if (k < kGovernorMissionButton || k > kGovernorBackButton) return {};
+  return std::string("GovernorMenu_") + kPictureNumbers[k - 1] + (lit ? "H" : "") + ".jpg";
+}
+
+GovernorScreen::GovernorScreen() : Form("Governor"), buttons_(Buttons(*this)) {
+  Bind("FormActivate", [this](Sender) { ++activations_; });
+  Bind("OnMissionClick", &GovernorScreen::OnMissionClick);
+  Bind("OnAmnestyClick", &GovernorScreen::OnAmnestyClick);
+  Bind("OnShipStatusClick", &GovernorScreen::OnShipStatusClick);
+  Bind("OnPersonalStatusClick", &GovernorScreen::OnPersonalStatusClick);
+  Bind("OnBackClick", &GovernorScreen::OnBackClick);
+  // A lit button stays lit until the mouse moves onto another one.
+  Bind("OnMissionHover", [this](Sender) { buttons_.Hover(kGovernorMissionButton); });
+  Bind("OnAmnestyHover", [this](Sender) { buttons_.Hover(kGovernorAmnestyButton); });
+  Bind("OnShipStatusHover", [this](Sender) { buttons_.Hover(kGovernorShipStatusButton); });
+  Bind("OnPersonalStatusHover", [this](Sender) { buttons_.Hover(kGovernorPersonalStatusButton); });
+  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kGovernorBackButton); });
+}
+
+void GovernorScreen::Refresh() {
+  const rules::GovernorView view = rules::BuildGovernorView();
+  greeting_.SetCaption(view.greeting);
+  criminalFlag_.SetCaption(view.criminalFlag);
+  amnestyLabel_.SetEnabled(view.amnestyOffered);
+  logo_.LoadPicture(view.logo);
+}
+
+void GovernorScreen::OnMissionClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "mission board", &OpenMissionBoard);
+}
+
+void GovernorScreen::OnAmnestyClick() {
+  audio::PlayButtonSound();
+  // The governor greets a fleet officer again, and the flag and the offer are gone.
+  if (rules::AskForAmnesty(rules_)) Refresh();
+}
+
+void GovernorScreen::OnShipStatusClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "ship status sheet", &ShowOwnShipStatus);
+}
+
+void GovernorScreen::OnPersonalStatusClick() {
+  audio::PlayButtonSound();
+  OpenServiceDoor(activations_, "personal status", &OpenPersonalStatus);
+}
+
+void GovernorScreen::OnBackClick() {
+  audio::PlayButtonSound();
+  Close();
+}
+
+void OpenGovernor() {
+  if (Governor == nullptr) return;
+  Governor->Refresh();
+  Governor->ShowModal();
+}
 
 }  // namespace screens

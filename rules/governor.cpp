@@ -1,0 +1,122 @@
+#include "rules/governor.h"
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "state/fields.h"
+#include "state/progression.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+using state::PlayerData;
+
+constexpr std::int32_t kSkillAmnesty = 30;
+
+constexpr std::string_view kNoWar = " Right now we are not at war. But I am sure not for long.";
+constexpr std::string_view kClosingQuote = "”";
+
+// How the governor speaks to a captain, by military rank.
+struct GreetingTier {
+  std::int32_t topRank;  // the highest rank greeted so; the last tier takes every higher rank
+  std::string_view opening;
+  std::string_view praise;
+};
+
+constexpr GreetingTier kTiers[] = {
+    {1, "Welcome to our fleet ", "!"},
+    {3, "Good morning ", "! You did well so far."},
+    {5, "Welcome back ",
+     "! It’s always a pleasure to meet you. I heard about you from fellow captains. You seem to be "
+     "doing very good out there!"},
+    {7, "", "! I am honoured, Sir! We are all very glad to have you on our side."},
+    {8, "It’s the legendary ", "! Everyone is speaking about you and your deeds."},
+};
+constexpr int kTierCount = static_cast<int>(std::size(kTiers));
+
+// 1..5 for the rows of kTiers.
+int TierOf(std::int32_t rank) {
+  for (int t = 0; t < kTierCount - 1; ++t)
+    if (rank <= kTiers[t].topRank) return t + 1;
+  return kTierCount;
+}
+
+std::string WarSentence(const std::string& wars) { return " We are at war with the " + wars + "."; }
+
+}  // namespace
+
+std::string WarList(std::int32_t faction) {
+  std::vector<std::string> names;
+  if (faction >= 1 && faction <= 4)
+    for (std::int32_t g = 1; g <= 4; ++g)
+      if (g != faction && state::FactionData[faction][faction::kAtWarWith + g] > 0)
+        names.push_back(state::FactionText[g][2]);
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? " and the " : ", ";
+    list += names[i];
+  }
+  return list;
+}
+
+bool AmnestyOffered() {
+  return PlayerData[player::kCriminalDays] > 0 && state::SkillOwned[kSkillAmnesty] > 0;
+}
+
+GovernorView BuildGovernorView() {
+  GovernorView view;
+  const std::int32_t days = PlayerData[player::kCriminalDays];
+  view.criminalFlag = days == 0 ? "No" : "Yes (" + std::to_string(days) + " turns)";
+  view.amnestyOffered = AmnestyOffered();
+
+  const std::int32_t faction = PlayerData[player::kFaction];
+  if (faction >= 1 && faction <= 4) view.logo = state::FactionText[faction][5] + ".jpg";
+
+  const int tier = TierOf(PlayerData[player::kRank]);
+  const GreetingTier& t = kTiers[tier - 1];
+  // The highest rank has no title: the governor then says the name alone.
+  const std::string title = state::GetRankTitle(faction, PlayerData[player::kRank]);
+  std::string greeting = "\"" + std::string(t.opening) + title + (title.empty() ? "" : " ") +
+                         state::PlayerName + std::string(t.praise);
+
+  const std::string wars = WarList(faction);
+  if (tier <= 2) {
+    greeting += wars.empty() ? std::string(kNoWar) : WarSentence(wars);
+    greeting += tier == 1
+        ? " You’ll soon find out that true combat is different than the simulator games you were "
+          "doing at the academy!"
+        : " I heard some of the former cadets of your class have died in service for us and for "
+          "the other side. It’s really a shame that in this war brothers fight against brothers.";
+    greeting += kClosingQuote;
+  } else if (tier <= 4 || wars.empty()) {
+    greeting += wars.empty() ? std::string(kNoWar) : WarSentence(wars);
+    greeting += "\"";
+  } else {
+    greeting += WarSentence(wars) + " I am at your service, Sir!" + std::string(kClosingQuote) + "\"";
+  }
+  view.greeting = greeting;
+  return view;
+}
+
+bool AskForAmnesty(Ui& ui) {
+  if (!AmnestyOffered()) return false;
+  if (!ui.Ask("Amnesty",
+              "The governor offers you an amnesty for your criminal deeds. For $ 100.000 you are "
+              "reinstated as a fleet officer."))
+    return false;
+  if (PlayerData[player::kCredits] < kAmnestyPrice) {
+    ui.Message(Popup::Text, "Not enough money",
+               "Unfortunately you do not have enough money to buy the amnesty!");
+    return false;
+  }
+  PlayerData[player::kCredits] -= kAmnestyPrice;
+  ui.UpdateStatusBars();
+  PlayerData[player::kCriminalDays] = 0;
+  ui.Message(Popup::Text, "Success",
+             "You buy the amnesty. The criminal flag is lifted. You are a fleet officer once again!");
+  return true;
+}
+
+}  // namespace rules

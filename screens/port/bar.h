@@ -1,0 +1,68 @@
+// The spaceport bar, opened from the planet screen, and the pirate hideout, opened when the ship
+// docks at a hideout. Both are modal, share their four picture buttons, and close only by their
+// Close button; leaving the hideout costs a day, leaving the bar does not.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "screens/screen_ui.h"
+#include "screens/shared/picture_buttons.h"
+
+namespace screens {
+
+// The buttons of both screens, numbered as they light.
+enum BarButton : int {
+  kBarFirstButton = 1,  // the bar: order a drink; the hideout: hide
+  kBarHireButton,       // hire crewmen / pirates
+  kBarThirdButton,      // the bar: retire; the hideout: buy contraband
+  kBarCloseButton,
+};
+
+// The picture of button k (1..4) of either screen, lit or plain.
+std::string BarButtonPicture(int k, bool lit);
+
+// The four picture buttons of a bar-like screen, given its button images in order.
+std::vector<PictureButton> BarButtons(const platform::Form& form,
+                                      const std::array<const char*, 4>& images);
+
+class BarScreen : public platform::Form {
+ public:
+  BarScreen();
+
+  void OnDrinkClick();
+  void OnHireClick();
+  void OnRetireClick();
+  void OnCloseClick();
+
+  int HoverButton() const { return buttons_.Lit(); }
+
+ private:
+  PictureButtons buttons_;
+  int activations_ = 0;  // how often the bar became active: once more after each screen over it
+  ScreenUi rules_;
+};
+
+class PirateHideoutScreen : public platform::Form {
+ public:
+  PirateHideoutScreen();
+
+  void OnHideClick();
+  void OnHireClick();
+  void OnContrabandClick();
+  void OnCloseClick();
+
+  int HoverButton() const { return buttons_.Lit(); }
+
+ private:
+  PictureButtons buttons_;
+  int activations_ = 0;
+  ScreenUi rules_;
+};
+
+extern BarScreen* Bar;
+extern PirateHideoutScreen* PirateHideout;
+
+}  // namespace screens
