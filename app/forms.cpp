@@ -14,7 +14,9 @@
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
+#include "screens/travel/galaxy_map.h"
 #include "screens/travel/planet.h"
+#include "screens/travel/sensors.h"
 #include "screens/travel/ship_status.h"
 #include "screens/popups/popup_forms.h"
 
@@ -64,6 +66,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Boarding", Boarding),
       Entry("PlanetScreen", PlanetScreen),
       Entry("ShipStatus", ShipStatus),
+      Entry("GalaxyMap", GalaxyMap),
+      Entry("Sensors", Sensors),
   };
   return forms;
 }

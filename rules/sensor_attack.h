@@ -1,0 +1,27 @@
+// The attack on a special ship picked on the ship sensors: a whole ship fight, then what it
+// brings: campaign points for a ship that served the enemy's war, the bounty on a pirate, the end
+// of a bounty or abduction mission, the criminal flag for attacking the player's own faction, the
+// loss of the player's ship, and one game day in every case.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/ui.h"
+
+namespace rules {
+
+// How the attack ended.
+enum class SensorAttackOutcome {
+  Declined,         // the player did not take on a bigger ship: nothing happened
+  EnemyDestroyed,   // shot down, or blown up by the boarding crew
+  EnemyTaken,       // captured on its bridge by the boarding crew
+  PlayerShipLost,   // the player's ship was destroyed (whatever became of the enemy)
+  BothSurvived,     // the enemy got away, or the player fled
+};
+
+// Attacks special ship `slot` (1..10, active). Asks first when it is bigger than the player's
+// ship; then sets up the fight, announces it, fights it through `ui.RunShipCombat()` and settles
+// the consequences. The ship leaves the sensors whatever the outcome, and a day passes.
+SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui);
+
+}  // namespace rules
