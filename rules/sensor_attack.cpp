@@ -153,12 +153,11 @@ void JudgeCrime(const state::TSpecialShipRow& target, Ui& ui) {
 
 }  // namespace
 
-SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui) {
+SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   if (slot < 1 || slot > state::kLastSpecialShip ||
       state::SpecialShips[slot][special_ship::kActive] < 1)
     return SensorAttackOutcome::Declined;
-  // The row as it was before the fight: the settlement reads it after the ship has left.
-  const state::TSpecialShipRow target = state::SpecialShips[slot];
+  const state::TSpecialShipRow& target = state::SpecialShips[slot];
   const std::int32_t enemyClass = target[special_ship::kClass];
   const std::int32_t faction = target[special_ship::kFaction];
 
@@ -186,11 +185,13 @@ SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui) {
   ui.RunShipCombat();
 
   state::SpecialShips[slot][special_ship::kActive] = 0;
-  const SensorAttackOutcome outcome = ReadOutcome();
+  return ReadOutcome();
+}
+
+void SettleSensorAttack(const state::TSpecialShipRow& target, SensorAttackOutcome outcome, Ui& ui) {
   switch (outcome) {
     case SensorAttackOutcome::EnemyDestroyed:
     case SensorAttackOutcome::EnemyTaken: {
-      // The boarding crew already settled the war support and the reward of a ship they took.
       const bool taken = outcome == SensorAttackOutcome::EnemyTaken;
       if (!taken) SupportWar(target, ui);
       if (!taken) PayBounty(target, ui);
@@ -204,6 +205,15 @@ SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui) {
     default:
       break;
   }
+}
+
+SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui) {
+  if (slot < 1 || slot > state::kLastSpecialShip) return SensorAttackOutcome::Declined;
+  // The row as it was before the fight: the settlement reads it after the ship has left.
+  const state::TSpecialShipRow target = state::SpecialShips[slot];
+  const SensorAttackOutcome outcome = FightSpecialShip(slot, ui);
+  if (outcome == SensorAttackOutcome::Declined) return outcome;
+  SettleSensorAttack(target, outcome, ui);
   AdvanceDay(ui);
   return outcome;
 }

@@ -19,9 +19,19 @@ enum class SensorAttackOutcome {
   BothSurvived,     // the enemy got away, or the player fled
 };
 
-// Attacks special ship `slot` (1..10, active). Asks first when it is bigger than the player's
-// ship; then sets up the fight, announces it, fights it through `ui.RunShipCombat()` and settles
-// the consequences. The ship leaves the sensors whatever the outcome, and a day passes.
+// Attacks special ship `slot` (1..10, active): FightSpecialShip, then SettleSensorAttack, then a
+// game day passes. A declined attack does nothing at all.
 SensorAttackOutcome AttackSpecialShip(std::int32_t slot, Ui& ui);
+
+// The fight alone. Asks first when the ship is bigger than the player's; then sets up the fight,
+// announces it and fights it through `ui.RunShipCombat()`. The ship leaves the sensors whatever
+// the outcome.
+SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui);
+
+// What the fight brought, for `target`, the ship's row as it was before the fight: war support,
+// bounty, mission, crime after a won fight; the loss of the ship (or the end of the game) after a
+// lost one. A ship the boarders took brings no war support and no bounty here: the boarding paid
+// for it already.
+void SettleSensorAttack(const state::TSpecialShipRow& target, SensorAttackOutcome outcome, Ui& ui);
 
 }  // namespace rules
