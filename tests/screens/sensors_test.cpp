@@ -163,8 +163,7 @@ TEST_F(SensorsTest, NoScreenAtAPirateHideoutOrWithNothingInRange) {
   }
 }
 
-// The combat screen is not there yet in these tests' forms only if the game lacks it; either way
-// the fight returns, and the screen closes with the ship gone and a day passed.
+// Whatever the fight's outcome, the screen closes once it is over, with a day passed.
 TEST_F(SensorsTest, AnAttackAsksBeforeABiggerShipAndClosesTheScreenADayLater) {
   Place(3, 3, 1, 0, 13);  // a pirate cruiser: bigger than the destroyer
   const std::int32_t day = state::GameDay;

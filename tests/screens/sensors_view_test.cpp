@@ -72,7 +72,9 @@ TEST_F(SensorsViewTest, BlipsTellFriendFromFoeAndMarkTheSelection) {
     SCOPED_TRACE(c.slot);
     EXPECT_EQ(blips[c.slot - 1].shown, c.shown);
     EXPECT_EQ(blips[c.slot - 1].label, c.label);
-    if (c.shown) EXPECT_EQ(blips[c.slot - 1].colour, c.colour);
+    if (c.shown) {
+      EXPECT_EQ(blips[c.slot - 1].colour, c.colour);
+    }
   }
 }
 
