@@ -22,7 +22,9 @@
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
+#include "screens/travel/galaxy_map.h"
 #include "screens/travel/planet.h"
+#include "screens/travel/sensors.h"
 #include "screens/travel/ship_status.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/popups/popup_forms.h"
@@ -83,6 +85,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Bar", Bar),
       Entry("PirateHideout", PirateHideout),
       Entry("Governor", Governor),
+      Entry("GalaxyMap", GalaxyMap),
+      Entry("Sensors", Sensors),
   };
   return forms;
 }

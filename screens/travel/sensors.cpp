@@ -1,13 +1,155 @@
 // The ship sensors.
-#include "screens/screen_ui.h"
+#include "screens/travel/sensors.h"
+
+#include "audio/sound.h"
+#include "rules/sensor_attack.h"
+#include "screens/popups/popups.h"
+#include "screens/shared/rows.h"
 #include "screens/travel/navigation.h"
+#include "state/fields.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenSensors() { ScreenNotBuiltYet("Sensors"); }
+using platform::Image;
+using platform::Sender;
 
-bool SensorsShowing() { return false; }
+SensorsScreen* Sensors = nullptr;
 
-int SensorSelection() { return 0; }
+namespace {
+
+constexpr const char* kButtonNames[] = {"AttackButton", "CommunicateButton", "BackButton"};
+constexpr const char* kPictureNumbers[] = {"06", "07", "08"};
+
+std::vector<PictureButton> Buttons(const platform::Form& form) {
+  std::vector<PictureButton> buttons;
+  for (int k = kSensorAttackButton; k <= kSensorBackButton; ++k)
+    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), SensorButtonPicture(k, false),
+                         SensorButtonPicture(k, true));
+  return buttons;
+}
+
+constexpr std::string_view kTopic = "Ship sensors";
+
+// Whether the ship is at a pirate hideout, where a scan would give it away.
+bool AtPirateHideout() {
+  const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t b = state::PlayerShip[ship::kBody];
+  if (s < 1 || s > state::kLastSystem || b < 1 || b > state::kLastBody) return false;
+  return state::BodyData[s][b][body::kKind] == state::kKindPirateHideout;
+}
+
+}  // namespace
+
+std::string SensorButtonPicture(int k, bool lit) {
+  if (k < kSensorAttackButton || k > kSensorBackButton) return {};
+  return std::string("RadarScreen_") + kPictureNumbers[k - 1] + (lit ? "_ON.jpg" : ".jpg");
+}
+
+SensorsScreen::SensorsScreen() : Form("Sensors"), buttons_(Buttons(*this)) {
+  Bind("OnBlipPress", [this](Sender s) {
+    audio::PlayButtonSound();
+    ShowShipInfo(RowNumber(s.sender));
+  });
+  Bind("OnAttackClick", &SensorsScreen::OnAttackClick);
+  Bind("OnCommunicateClick", &SensorsScreen::OnCommunicateClick);
+  Bind("OnBackClick", &SensorsScreen::OnBackClick);
+  Bind("OnAttackHover", [this](Sender) { buttons_.Hover(kSensorAttackButton); });
+  Bind("OnCommunicateHover", [this](Sender) { buttons_.Hover(kSensorCommunicateButton); });
+  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kSensorBackButton); });
+  Bind("OnSweep", &SensorsScreen::OnSweep);
+  Bind("FormClose", [this](Sender) {
+    sweep_.SetEnabled(false);
+    selected_ = 0;
+  });
+}
+
+void SensorsScreen::ShowShipInfo(int slot) {
+  if (slot == selected_ || slot < 1 || slot > kSensorSlots) return;
+  selected_ = slot;
+  const SensorShipView view = DescribeSensorShip(slot);
+  line_.SetCaption(view.line);
+  description_.SetCaption(view.description);
+  speciality_.SetCaption(view.speciality);
+  picture_.LoadPicture(view.picture);
+  RefreshBlips();
+}
+
+void SensorsScreen::RefreshBlips() {
+  const auto blips = BuildSensorBlips(selected_);
+  const bool labels = state::CompatibilityMode != 0;
+  for (int k = 1; k <= kSensorSlots; ++k) {
+    const SensorBlipView& blip = blips[k - 1];
+    blips_[k - 1]->SetVisible(blip.shown);
+    blipLabels_[k - 1]->SetVisible(blip.shown && labels);
+    if (!blip.shown) continue;
+    blips_[k - 1]->SetBrush(blip.colour);
+    blipLabels_[k - 1]->SetCaption(blip.label);
+  }
+}
+
+void SensorsScreen::StartSweep() {
+  sweeps_ = 0;
+  sweep_.SetEnabled(true);
+}
+
+void SensorsScreen::OnSweep() {
+  sweep_.SetEnabled(false);
+  if (++sweeps_ >= kSweepsPerOpening) return;
+  audio::PlayRadarSound();
+  sweep_.SetEnabled(true);
+}
+
+void SensorsScreen::OnAttackClick() {
+  sweep_.SetEnabled(false);
+  audio::PlayButtonSound();
+  const rules::SensorAttackOutcome outcome = rules::AttackSpecialShip(selected_, rules_);
+  if (outcome == rules::SensorAttackOutcome::Declined) {
+    sweep_.SetEnabled(true);
+    return;
+  }
+  RefreshBlips();
+  Close();
+}
+
+void SensorsScreen::OnCommunicateClick() {
+  audio::PlayButtonSound();
+  if (selected_ == 0) return;
+  const SensorHailView hail = BuildSensorHail(selected_);
+  popups::ShowPicture("Communicating", hail.text, hail.picture);
+}
+
+void SensorsScreen::OnBackClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialActive == 1 && state::TutorialStep == 24) rules_.BeginTutorialStep(25);
+  audio::PlayMinimizeSound();
+  Close();
+}
+
+void OpenSensors() {
+  if (Sensors == nullptr) return;
+  if (AtPirateHideout()) {
+    popups::ShowText(kTopic,
+                     "The use of ship sensors makes everyone know about your presence - not a wise "
+                     "thing to do nearby a pirate base!");
+    return;
+  }
+  // Each active ship is scanned in turn, so the last one stays selected.
+  Sensors->ClearSelection();
+  for (int k = 1; k <= kSensorSlots; ++k)
+    if (state::SpecialShips[k][special_ship::kActive] > 0) Sensors->ShowShipInfo(k);
+  if (Sensors->Selection() == 0) {
+    popups::ShowText(kTopic, "You cannot detect any ships. You should wait some time.");
+    return;
+  }
+  if (state::TutorialActive == 1 && state::TutorialStep == 23) ScreenUi().BeginTutorialStep(24);
+  audio::PlayMaximizeSound();
+  Sensors->StartSweep();
+  Sensors->ShowModal();
+}
+
+bool SensorsShowing() { return Sensors != nullptr && Sensors->Visible(); }
+
+int SensorSelection() { return Sensors != nullptr ? Sensors->Selection() : 0; }
 
 }  // namespace screens

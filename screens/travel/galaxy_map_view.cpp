@@ -1,0 +1,104 @@
+#include "screens/travel/galaxy_map_view.h"
+
+#include "state/fields.h"
+#include "state/variables.h"
+
+namespace screens {
+namespace {
+
+bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
+
+// The blip of a system by its owner; a battle there shows the battle icon instead. An owner
+// that is none of the four factions shows a neutral blip.
+std::string Blip(std::int32_t s) {
+  if (state::SystemData[s][star_system::kCampaign] == 1) return "Battleicon.jpg";
+  switch (state::SystemData[s][star_system::kOwner]) {
+    case 1: return "GalaxyMapBlip_Fed.jpg";
+    case 2: return "GalaxyMapBlip_OuterR.jpg";
+    case 3: return "GalaxyMapBlip_Coal.jpg";
+    case 4: return "GalaxyMapBlip_Synd.jpg";
+    default: return "GalaxyMapBlip_Neutral.jpg";
+  }
+}
+
+std::string ClassCaption(std::int32_t systemClass) {
+  switch (systemClass) {
+    case 1: return "Class: Agricultural";
+    case 2: return "Class: Mining";
+    case 3: return "Class: Luxury";
+    case 4: return "Class: Industrial";
+    case 5: return "Class: Local capital";
+    case 6: return "Class: Capital";
+    default: return {};
+  }
+}
+
+// "$ " and the price of good g at system s, "?" where the player has never been.
+std::string PriceAt(std::int32_t s, std::int32_t g) {
+  if (!IsSystem(s) || state::SystemVisited[s] < 1) return "$ ?";
+  return "$ " + std::to_string(state::SystemPrice[s][g]);
+}
+
+void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
+  if (!IsSystem(s)) return;
+  v.systemName = state::SystemText[s][1];
+  v.description = state::SystemText[s][2];
+  v.systemClass = ClassCaption(state::SystemData[s][star_system::kClass]);
+  const std::int32_t owner = state::SystemData[s][star_system::kOwner];
+  if (!IsFaction(owner)) return;
+  v.faction = "Faction: " + state::FactionText[owner][2];
+  v.logo = state::FactionText[owner][5] + ".jpg";
+}
+
+void FillPrices(bool pricesPanelShown, GalaxyMapView& v) {
+  std::int64_t used = 0;
+  for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
+  const std::int64_t capacity = state::PlayerShip[ship::kCargoSpace];
+  v.freeCargo = std::to_string(capacity - used) + "/" + std::to_string(capacity);
+
+  const std::int32_t good = state::SelectedGood;
+  for (int g = 1; g <= kGalaxyGoods; ++g) {
+    GalaxyGoodRow& row = v.goods[g - 1];
+    row.name = state::GoodName[g];
+    row.price = PriceAt(state::DisplayedSystem, g);
+    row.stock = std::to_string(state::Cargo[g]);
+    if (g == good) row.colour = kGalaxySelectedGood;
+  }
+  if (good < 1 || good > kGalaxyGoods || !pricesPanelShown) return;
+  for (int s = 1; s <= kGalaxySystems; ++s) {
+    v.systems[s - 1].priceShown = true;
+    v.systems[s - 1].price = PriceAt(s, good);
+  }
+}
+
+}  // namespace
+
+bool GalaxySystemHostile(std::int32_t s) {
+  if (!IsSystem(s)) return false;
+  const std::int32_t o = state::SystemData[s][star_system::kOwner];
+  const std::int32_t p = state::PlayerData[player::kFaction];
+  if (!IsFaction(o) || !IsFaction(p)) return false;
+  return state::FactionData[o][faction::kAtWarWith + p] > 0 &&
+         state::FactionData[o][faction::kAlive] > 0 && state::FactionData[p][faction::kAlive] > 0;
+}
+
+GalaxyMapView BuildGalaxyMapView(bool displayedHighlighted, bool pricesPanelShown) {
+  GalaxyMapView v;
+  const std::int32_t shown = state::DisplayedSystem;
+  for (int s = 1; s <= kGalaxySystems; ++s) {
+    GalaxySystemView& system = v.systems[s - 1];
+    if (s == shown) system.nameColour = kGalaxyDisplayed;
+    if (state::SystemData[s][star_system::kPresent] < 1) continue;
+    system.blip = Blip(s);
+    if (GalaxySystemHostile(s)) system.nameColour = system.priceColour = kGalaxyHostile;
+  }
+  // A system just picked shows both its labels in the displayed colour, hostile or not.
+  if (displayedHighlighted && IsSystem(shown))
+    v.systems[shown - 1].nameColour = v.systems[shown - 1].priceColour = kGalaxyDisplayed;
+  DescribeSystem(shown, v);
+  FillPrices(pricesPanelShown, v);
+  return v;
+}
+
+}  // namespace screens

@@ -1,0 +1,176 @@
+#include "screens/travel/sensors_view.h"
+
+#include <vector>
+
+#include "rules/briefings.h"
+#include "rules/special_ships.h"
+#include "state/fields.h"
+#include "state/format.h"
+#include "state/progression.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace screens {
+namespace {
+
+constexpr std::int32_t kMissionBounty = 5;
+constexpr std::int32_t kMissionAbduction = 18;
+
+bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
+bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
+
+std::string ShortName(std::int32_t f) { return IsFaction(f) ? state::FactionText[f][2] : ""; }
+
+std::string SizeWord(std::int32_t c) {
+  const bool military = state::GetShipClassStat(c, state::kAttrRole) == 1;
+  switch (state::GetShipClassSize(c)) {
+    case 1: return "(Fighter)";
+    case 2: return "(Corvette)";
+    case 3: return military ? "(Destroyer)" : "(Transporter)";
+    case 4: return military ? "(Cruiser)" : "(Large freighter)";
+    case 5: return "(Battleship)";
+    default: return {};
+  }
+}
+
+// The name a mission target goes by, drawn once for the current system's mission.
+std::string TargetName(std::int32_t type) {
+  const std::int32_t cur = state::PlayerShip[ship::kSystem];
+  return type == kMissionBounty ? rules::GetBountyTargetName(1, cur, 0)
+                                : rules::GetAbductionTargetName(1, cur, 0);
+}
+
+// "A, B and the C": the short names of the factions the player's faction is at war with.
+std::string WarList(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (k > 0) text += k + 1 == names.size() ? " and the " : ", ";
+    text += names[k];
+  }
+  return text;
+}
+
+std::string GreetingTail() {
+  const std::int32_t p = state::PlayerData[player::kFaction];
+  std::vector<std::string> enemies;
+  if (IsFaction(p)) {
+    for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
+      if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
+        enemies.push_back(state::FactionText[g][2]);
+  }
+  if (enemies.empty())
+    return " Right now we are at peace with all other factions, but I am sure this won\u00b4t be for "
+           "long.";
+  return " Please be careful. We are at war with the " + WarList(enemies);
+}
+
+}  // namespace
+
+bool SensorShipHostile(int slot) {
+  if (!IsSlot(slot)) return false;
+  const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
+  const std::int32_t p = state::PlayerData[player::kFaction];
+  if (f == 0) return true;
+  if (f == p || !IsFaction(p) || !IsFaction(f)) return false;
+  return state::FactionData[p][faction::kAtWarWith + f] >= 1;
+}
+
+std::array<SensorBlipView, kSensorSlots> BuildSensorBlips(int selected) {
+  std::array<SensorBlipView, kSensorSlots> blips;
+  for (int i = 1; i <= kSensorSlots; ++i) {
+    SensorBlipView& blip = blips[i - 1];
+    if (state::SpecialShips[i][special_ship::kActive] < 1) continue;
+    blip.shown = true;
+    const bool hostile = SensorShipHostile(i);
+    blip.colour = hostile ? kEnemyBlip : kFriendlyBlip;
+    blip.label = hostile ? "Enemy blip" : "Friendly blip";
+    if (i == selected) {
+      blip.colour = kSelectedBlip;
+      blip.label = "Selected blip";
+    }
+  }
+  return blips;
+}
+
+SensorShipView DescribeSensorShip(int slot) {
+  SensorShipView v;
+  if (!IsSlot(slot)) return v;
+  const state::TSpecialShipRow& row = state::SpecialShips[slot];
+  const std::int32_t c = row[special_ship::kClass];
+  const std::int32_t kind = row[special_ship::kKind];
+  const std::int32_t subKind = row[special_ship::kSubKind];
+  const bool target = row[special_ship::kMissionTarget] == 1;
+  const std::int32_t type = state::ActiveMission[mission::kType];
+  const std::string className = state::GetShipClassName(c);
+
+  v.line = ShortName(row[special_ship::kFaction]) + " " + className + " " + SizeWord(c);
+  if (target && (type == kMissionBounty || type == kMissionAbduction))
+    v.line = TargetName(type) + " (" + className + ")";
+
+  const std::int64_t x = state::GetShipClassExperience(c);
+  auto money = [](std::int64_t amount) {
+    return state::FormatThousands(static_cast<std::int32_t>(amount > INT32_MAX ? INT32_MAX : amount));
+  };
+  const std::string vip = "Capture the VIP alive for a ransom of at least $ " + money(3 * x) + ".";
+  v.speciality = "-";
+  switch (kind) {
+    case rules::kSpecialTrader:
+      v.description = rules::DescribeTraderSpecialShip(slot);
+      if (subKind == 2) v.speciality = vip;
+      break;
+    case rules::kSpecialMilitary:
+      v.description = rules::DescribeMilitarySpecialShip(slot);
+      if (subKind == 2) v.speciality = vip;
+      if (subKind == 3) v.speciality = "The destruction of this ship could influence the war.";
+      break;
+    case rules::kSpecialPirate:
+      if (subKind == 1) {
+        v.description = rules::DescribeSpecialShip(slot, "");
+        v.speciality = "There is a bounty of $ " + money(x) + " for the destruction of this vessel";
+      } else if (subKind == 2) {
+        v.description = rules::DescribeSpecialShip(slot, "");
+        v.speciality = "Take him out for a ransom of at least $ " + money(2 * x) + ". Dead or alive.";
+      }
+      break;
+    default:
+      break;
+  }
+  if (target && state::ActiveMission[mission::kActive] > 0) {
+    const bool named = kind == rules::kSpecialPirate
+                           ? type == kMissionBounty || type == kMissionAbduction
+                           : (kind == rules::kSpecialTrader || kind == rules::kSpecialMilitary) &&
+                                 type == kMissionAbduction;
+    if (named) v.description = rules::DescribeSpecialShip(slot, TargetName(type));
+  }
+  if (target) v.speciality = "This is your mission target! Go get him!";
+  v.picture = state::GetShipFactionImage(c, row[special_ship::kFaction]) + "_scene.jpg";
+  return v;
+}
+
+SensorHailView BuildSensorHail(int slot) {
+  SensorHailView v;
+  if (!IsSlot(slot)) return v;
+  const state::TSpecialShipRow& row = state::SpecialShips[slot];
+  const std::int32_t p = state::PlayerData[player::kFaction];
+  const bool own = row[special_ship::kFaction] == p;
+  const std::string silence = "You do not get a response.";
+  switch (row[special_ship::kKind]) {
+    case rules::kSpecialTrader:
+      v.picture = "Trader.jpg";
+      v.text = "\"Nooo! Do not hurt me! Pleaseee! ... Oh, my mistake, you are no pirate - are you?\"";
+      break;
+    case rules::kSpecialMilitary:
+      v.picture = own ? "Fedpilot1.jpg" : "Fedpilot2.jpg";
+      v.text = own ? "\"" + state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
+                         state::PlayerName + "! How can we assist you, Sir?" + GreetingTail() + "\""
+                   : silence;
+      break;
+    default:
+      v.picture = "PiratePilot.jpg";
+      v.text = silence;
+      break;
+  }
+  return v;
+}
+
+}  // namespace screens
