@@ -12,6 +12,7 @@
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
+#include "screens/career/promotion_screen.h"
 #include "screens/career/save_load.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
@@ -62,6 +63,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Jump", Jump),
       Entry("TradeWindow", TradeWindow),
       Entry("AbilitySelection", AbilitySelection),
+      Entry("Promotion", Promotion),
       Entry("TravelScreen", TravelScreen),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
