@@ -11,6 +11,7 @@
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
+#include "screens/career/personal_status.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/promotion_screen.h"
 #include "screens/career/save_load.h"
@@ -64,6 +65,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("TradeWindow", TradeWindow),
       Entry("AbilitySelection", AbilitySelection),
       Entry("Promotion", Promotion),
+      Entry("PersonalStatus", PersonalStatus),
       Entry("TravelScreen", TravelScreen),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),
