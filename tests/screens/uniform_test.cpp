@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "screens/career/promotion_screen.h"
+#include "screens/form_test_fixture.h"
+
 #include <string>
 #include <vector>
 
@@ -178,6 +181,38 @@ TEST(UniformView, MedalsBelowTheRibbonsOrOnTheAdmiralsPlace) {
 TEST(UniformView, AdmiralKeepsRibbons) {
   UniformRecord record{1, 0, 1, 5, 0, 0, 0, 7};
   EXPECT_EQ(Shown(BuildUniformView(record).ribbons).size(), 5u);
+}
+
+}  // namespace
+}  // namespace screens_test
+
+namespace screens_test {
+namespace {
+
+class UniformPanelTest : public GameFormsTest {};
+
+// The panel follows each composition: a later, smaller record hides what an earlier one showed,
+// and an unknown wing count leaves the wings as the last composition put them.
+TEST_F(UniformPanelTest, RecomposingHidesAndKeepsAsTheRecordSays) {
+  platform::Form& form = *screens::Promotion;
+  screens::UniformPanel panel(form);
+  panel.Show(BuildUniformView({1, 0, 2, 9, 1, 1, 1, 3}));
+  EXPECT_TRUE(form.Get<platform::Image>("Ribbon9").Visible());
+  EXPECT_TRUE(form.Get<platform::Image>("WingLeft").Visible());
+  EXPECT_EQ(form.Get<platform::Image>("HonorMedal").Top(), 232);
+
+  panel.Show(BuildUniformView({1, 0, 99, 2, 0, 0, 0, 3}));
+  EXPECT_FALSE(form.Get<platform::Image>("Ribbon9").Visible());
+  EXPECT_FALSE(form.Get<platform::Image>("HonorMedal").Visible());
+  EXPECT_TRUE(form.Get<platform::Image>("WingLeft").Visible());
+  EXPECT_EQ(form.Get<platform::Image>("WingLeft").Left(), 88);
+  EXPECT_FALSE(form.Get<platform::Image>("WingMiddle").Visible());
+
+  panel.Show(BuildUniformView({2, 0, 99, 2, 0, 0, 0, 7}));
+  EXPECT_FALSE(form.Get<platform::Image>("WingLeft").Visible());
+  EXPECT_FALSE(form.Get<platform::Image>("ShoulderInsignia").Visible());
+  EXPECT_TRUE(form.Get<platform::Image>("AwardPlace").Visible());
+  EXPECT_EQ(form.Get<platform::Image>("UniformBase").PictureName(), "Uni-Outerrim-blank-com.jpg");
 }
 
 }  // namespace
