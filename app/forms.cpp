@@ -11,7 +11,9 @@
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
+#include "screens/career/personal_status.h"
 #include "screens/career/profession_selection.h"
+#include "screens/career/promotion_screen.h"
 #include "screens/career/save_load.h"
 #include "screens/port/bank.h"
 #include "screens/port/crew_hiring.h"
@@ -70,6 +72,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Jump", Jump),
       Entry("TradeWindow", TradeWindow),
       Entry("AbilitySelection", AbilitySelection),
+      Entry("Promotion", Promotion),
+      Entry("PersonalStatus", PersonalStatus),
       Entry("TravelScreen", TravelScreen),
       Entry("SimulatorSetup", SimulatorSetup),
       Entry("SimulatorDuel", SimulatorDuel),

@@ -1,9 +1,151 @@
 // The personal status screen.
+#include "screens/career/personal_status.h"
+
+#include "audio/sound.h"
 #include "screens/career/career.h"
-#include "screens/screen_ui.h"
+#include "state/fields.h"
+#include "state/format.h"
+#include "state/progression.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenPersonalStatus() { ScreenNotBuiltYet("PersonalStatus"); }
+using platform::Image;
+using platform::Sender;
+using rules::AbilityChoice;
+
+PersonalStatusScreen* PersonalStatus = nullptr;
+
+namespace {
+
+// Beyond this many units the paragraph no longer gives the number.
+constexpr std::int32_t kTradedUnitsShown = 100000000;
+// The tutorial asks the player to browse the trees at this step; once it is past the status step
+// threshold, Back moves it on to the step after the status screen.
+constexpr std::int32_t kBrowseTreesStep = 35;
+constexpr std::int32_t kStatusReachedAfterStep = 30;
+constexpr std::int32_t kAfterStatusStep = 38;
+
+std::string Number(std::int32_t value) { return std::to_string(value); }
+
+bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
+
+std::string FactionName(int entry) {
+  const std::int32_t faction = state::PlayerData[player::kFaction];
+  return IsFaction(faction) ? state::FactionText[faction][entry] : std::string();
+}
+
+std::string Picture(int k, bool lit) {
+  return "PersonalStatusScreen_" + std::to_string(k + 9) + (lit ? "_H.jpg" : ".jpg");
+}
+
+}  // namespace
+
+std::string ShipClassDescription(std::int32_t shipClass) {
+  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == 1;
+  std::string word;
+  switch (state::GetShipClassSize(shipClass)) {
+    case 1: word = "fighter"; break;
+    case 2: word = "corvette"; break;
+    case 3: word = military ? "destroyer" : "transporter"; break;
+    case 4: word = military ? "cruiser" : "large freighter"; break;
+    case 5: word = "battleship"; break;
+    default: break;
+  }
+  return state::GetShipClassName(shipClass) + "-class " + word;
+}
+
+std::string BuildCareerSummary() {
+  const state::TPlayerRow& p = state::PlayerData;
+  std::string text = "During your career you were known as \"" +
+                     state::GetRankTitle(p[player::kFaction], p[player::kRank]) + " " +
+                     state::PlayerName + "\". You successfully completed " +
+                     Number(p[player::kMissionsCompleted]) + " missions.";
+  text += "You´ve been able to destroy " + Number(p[player::kFightersDestroyed]) + " fighter(s), " +
+          Number(p[player::kCorvettesDestroyed]) + " corvette(s), " +
+          Number(p[player::kDestroyersDestroyed]) + " destroyer(s), " +
+          Number(p[player::kCruisersDestroyed]) + " cruiser(s), " +
+          Number(p[player::kBattleshipsDestroyed]) + " battleship(s), " +
+          Number(p[player::kCiviliansDestroyed]) + " freighter (s).";
+  if (p[player::kGoodsSold] <= kTradedUnitsShown)
+    text += " Within all this time you´ve traded " + Number(p[player::kGoodsSold]) + " unit(s) of cargo.";
+  else
+    text += " Within all this time you´ve traded more than 100 million units of cargo.";
+  text += " Due to your help the " + FactionName(2) + " could successfully complete " +
+          Number(p[player::kAttacksWon]) + " invasion operation(s) and fight back " +
+          Number(p[player::kDefencesWon]) + " invasion(s) in federated space.";
+  return text;
+}
+
+PersonalStatusView BuildPersonalStatusView() {
+  const state::TPlayerRow& p = state::PlayerData;
+  PersonalStatusView view;
+  view.rankAndName =
+      state::GetRankTitleShort(p[player::kFaction], p[player::kRank]) + " " + state::PlayerName;
+  view.faction = FactionName(1);
+  view.credits = state::FormatThousands(p[player::kCredits]);
+  view.portrait = state::GetHeroPortraitFile();
+  view.lives = Number(p[player::kLifePoints]) + " \"lives\" left";
+  view.ship = ShipClassDescription(state::PlayerShip[ship::kClass]);
+  view.criminalStatus = p[player::kCriminalDays] == 0
+                            ? "No criminal flag"
+                            : "Criminal flag (" + Number(p[player::kCriminalDays]) + " turns)";
+  view.career = BuildCareerSummary();
+  return view;
+}
+
+PersonalStatusScreen::PersonalStatusScreen()
+    : Form("PersonalStatus"),
+      buttons_({{Get<Image>("CombatSkillsButton"), Picture(kCombatSkillsButton, false), Picture(kCombatSkillsButton, true)},
+                {Get<Image>("SkillsButton"), Picture(kSkillsButton, false), Picture(kSkillsButton, true)},
+                {Get<Image>("BackButton"), Picture(kPersonalStatusBackButton, false), Picture(kPersonalStatusBackButton, true)}}) {
+  Bind("OnCombatSkillsClick", &PersonalStatusScreen::OnCombatSkillsClick);
+  Bind("OnSkillsClick", &PersonalStatusScreen::OnSkillsClick);
+  Bind("OnBackClick", &PersonalStatusScreen::OnBackClick);
+  Bind("OnCombatSkillsHover", [this](Sender) { buttons_.Hover(kCombatSkillsButton); });
+  Bind("OnSkillsHover", [this](Sender) { buttons_.Hover(kSkillsButton); });
+  Bind("OnBackHover", [this](Sender) { buttons_.Hover(kPersonalStatusBackButton); });
+  Bind("OnFaceHover", [this](Sender) { buttons_.Restore(); });
+}
+
+void PersonalStatusScreen::Refresh() {
+  const PersonalStatusView view = BuildPersonalStatusView();
+  career_.SetCaption(view.career);
+  uniform_.ShowPlayerUniform();
+  rankAndName_.SetCaption(view.rankAndName);
+  faction_.SetCaption(view.faction);
+  credits_.SetCaption(view.credits);
+  portrait_.LoadPicture(view.portrait);
+  lives_.SetCaption(view.lives);
+  ship_.SetCaption(view.ship);
+  criminalStatus_.SetCaption(view.criminalStatus);
+}
+
+void PersonalStatusScreen::OnCombatSkillsClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialActive == 1 && state::TutorialStep == kBrowseTreesStep)
+    rules_.BeginTutorialStep(kBrowseTreesStep + 1);
+  BrowseAbilitiesOnScreen(AbilityChoice::Combat);
+}
+
+void PersonalStatusScreen::OnSkillsClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialActive == 1 && state::TutorialStep == kBrowseTreesStep)
+    rules_.BeginTutorialStep(kBrowseTreesStep + 1);
+  BrowseAbilitiesOnScreen(AbilityChoice::Skill);
+}
+
+void PersonalStatusScreen::OnBackClick() {
+  audio::PlayButtonSound();
+  if (state::TutorialActive == 1 && state::TutorialStep > kStatusReachedAfterStep)
+    rules_.BeginTutorialStep(kAfterStatusStep);
+  Close();
+}
+
+void OpenPersonalStatus() {
+  PersonalStatus->Refresh();
+  PersonalStatus->ShowModal();
+}
 
 }  // namespace screens

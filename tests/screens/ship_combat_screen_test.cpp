@@ -5,6 +5,7 @@
 #include "combat/screens/ship_combat_screen.h"
 
 #include "screens/career/ability_selection.h"
+#include "screens/career/promotion_screen.h"
 
 #include <filesystem>
 #include <string>
@@ -89,6 +90,12 @@ class ShipCombatScreenTest : public GameFormsTest {
       seen.push_back(popup->Topic().Caption());
       // Questions are answered yes, except the boarding offer: the boarding is its own screen's.
       ClickOn(popup->Get<Label>(popup == Choice ? "NoLabel" : "YesLabel"));
+      return true;
+    }
+    // A medal or a promotion shows the promotion screen: the captain continues.
+    if (screens::Promotion->Visible()) {
+      seen.push_back("Promotion");
+      ClickOn(screens::Promotion->Get<Label>("ContinueLabel"));
       return true;
     }
     // A promotion brings the ability selection: the captain closes it without learning.
