@@ -11,6 +11,8 @@
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
+#include "screens/port/equipment_shop.h"
+#include "screens/port/shipyard.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -64,6 +66,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Boarding", Boarding),
       Entry("PlanetScreen", PlanetScreen),
       Entry("ShipStatus", ShipStatus),
+      Entry("EquipmentShop", EquipmentShop),
+      Entry("Shipyard", Shipyard),
   };
   return forms;
 }
