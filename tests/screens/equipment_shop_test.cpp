@@ -84,6 +84,11 @@ expect EquipmentShop.GunsHotspot.Picture "equipment_gun_normal.jpg"
 click EquipmentShop.GunsHotspot
 move EquipmentShop.UpgradeButton
 expect EquipmentShop.UpgradeButton.Picture "EquipmentScreenON_09.jpg"
+move EquipmentShop.FittedPicture
+expect EquipmentShop.UpgradeButton.Picture "EquipmentScreenON_09.jpg"
+move EquipmentShop.CloseLabel
+expect EquipmentShop.UpgradeButton.Picture "EquipmentScreen_09.jpg"
+expect EquipmentShop.CloseButton.Picture "EquipmentScreenON_10.jpg"
 click EquipmentShop.UpgradeLabel
 expect EquipmentShop.OptionsPanel.Visible true
 expect EquipmentShop.OptionsPanel.Left "111"
@@ -161,16 +166,26 @@ TEST_F(PortScreensTest, AClassWithoutASideViewKeepsTheOneShownBefore) {
 }
 
 TEST_F(PortScreensTest, TheCompatibilityModeNamesTheHotSpotsAndTheOffers) {
-  screens::EquipmentShopScreen& shop = *screens::EquipmentShop;
   state::CompatibilityMode = 1;
-  shop.RefreshShipView();
-  shop.ShowCategory(state::kCategoryMissiles);
-  shop.FillOffers(state::kCategoryMissiles);
-  EXPECT_TRUE(shop.Get<platform::Label>("EcmHotspotText").Visible());
-  EXPECT_EQ(shop.Get<platform::Label>("OptionText2").Caption(), "Arrow Mk. III");
+  const std::string script = R"s(
+expect EquipmentShop.EcmHotspotText.Visible true
+expect EquipmentShop.EcmHotspotCaption.Visible false
+click EquipmentShop.MissilesHotspotText
+expect EquipmentShop.FittedType.Caption "Missile"
+click EquipmentShop.UpgradeLabel
+expect EquipmentShop.OptionText2.Caption "Arrow Mk. III"
+click EquipmentShop.OptionText3
+expect EquipmentShop.OfferName.Caption "\"Arrow Dummy\""
+)s" + Screenshot("EquipmentShop", "equipment-shop-compatibility.png") + R"s(
+key Escape
+)s";
+  const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
+  EXPECT_TRUE(r.ok) << r.message;
+  screens::EquipmentShopScreen& shop = *screens::EquipmentShop;
   state::CompatibilityMode = 0;
   shop.UpdateCompatibilityLabels();
   EXPECT_FALSE(shop.Get<platform::Label>("EcmHotspotText").Visible());
+  EXPECT_TRUE(shop.Get<platform::Label>("EcmHotspotCaption").Visible());
   EXPECT_FALSE(shop.Get<platform::Label>("OptionText2").Visible());
 }
 
