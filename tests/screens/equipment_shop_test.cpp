@@ -131,12 +131,15 @@ expect EquipmentShop.Visible false
 }
 
 TEST_F(PortScreensTest, FromTheStatusSheetTheEquipmentCanBeLookedAtButNotBought) {
+  state::PlayerShip[ship::kClass] = 13;  // a cruiser
+  state::ApplyStandardFit(state::PlayerShip);
   const std::string script = R"s(
 expect ShipStatus.Visible true
 click ShipStatus.EquipmentLabel
 expect EquipmentShop.Visible true
 expect EquipmentShop.UpgradeButton.Enabled false
 expect EquipmentShop.UpgradeLabel.Enabled false
+expect EquipmentShop.ShipSideView.Picture "Neptun_sidewire.jpg"
 click EquipmentShop.TargetingHotspot
 expect EquipmentShop.FittedType.Caption "Targeting"
 expect EquipmentShop.FittedName.Caption "\"Quicklock Mk. I\""
