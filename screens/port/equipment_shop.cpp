@@ -170,6 +170,7 @@ void EquipmentShopScreen::ShowCategory(std::int32_t c) {
 
 void EquipmentShopScreen::FillOffers(std::int32_t c) {
   category_ = c;
+  offerCategory_ = c;
   offers_ = {0, 1, 2, 3};
   if (IsCategory(c)) {
     optionsHeading_.SetCaption(std::string(state::EquipmentCategoryHeading(c)));
@@ -187,8 +188,8 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
 
 void EquipmentShopScreen::ShowOfferDetails(std::int32_t item) {
   shownItem_ = item;
-  if (!IsCategory(category_)) return;
-  const rules::EquipmentOfferView view = rules::BuildEquipmentOfferView(category_, item);
+  if (!IsCategory(offerCategory_)) return;
+  const rules::EquipmentOfferView view = rules::BuildEquipmentOfferView(offerCategory_, item);
   offerName_.SetCaption(view.name);
   offerDescription_.SetCaption(view.description);
   offerType_.SetCaption(view.type);
@@ -207,9 +208,9 @@ void EquipmentShopScreen::UpdateCompatibilityLabels() {
   for (std::size_t slot = 0; slot < optionTexts_.size(); ++slot) {
     Label& text = *optionTexts_[slot];
     text.SetVisible(on);
-    if (on && IsCategory(category_))
+    if (on && IsCategory(offerCategory_))
       text.SetCaption(
-          rules::EquipmentName(category_, state::PlayerShip[ship::kClass], offers_[slot]));
+          rules::EquipmentName(offerCategory_, state::PlayerShip[ship::kClass], offers_[slot]));
   }
 }
 
@@ -259,7 +260,7 @@ void EquipmentShopScreen::OnOptionDown(Sender sender) {
 
 void EquipmentShopScreen::OnBuyClick() {
   audio::PlayButtonSound();
-  const std::int32_t c = category_;
+  const std::int32_t c = offerCategory_;
   if (rules::BuyEquipment(c, shownItem_, rules_) != rules::UpgradeResult::Upgraded) return;
   RefreshShipView();
   ShowCategory(c);

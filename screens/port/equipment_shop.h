@@ -52,9 +52,9 @@ class EquipmentShopScreen : public platform::Form {
   void RefreshShipView();
   // Selects category c and shows its fitted item; the credits line in every case.
   void ShowCategory(std::int32_t category);
-  // The four offers of category c in the options panel.
+  // The four offers of category c in the options panel; Buy buys in c from then on.
   void FillOffers(std::int32_t category);
-  // The details of item i of the current category in the options panel.
+  // The details of item i of the offers' category in the options panel.
   void ShowOfferDetails(std::int32_t item);
   // Shows or hides the compatibility-mode texts and names the offers.
   void UpdateCompatibilityLabels();
@@ -69,6 +69,7 @@ class EquipmentShopScreen : public platform::Form {
   void OnCloseClick();
 
   std::int32_t Category() const { return category_; }
+  std::int32_t OfferCategory() const { return offerCategory_; }
   std::int32_t ShownItem() const { return shownItem_; }
   const state::EquipmentOffers& Offers() const { return offers_; }
   int HoverButton() const { return buttons_.Lit(); }
@@ -77,7 +78,10 @@ class EquipmentShopScreen : public platform::Form {
  private:
   platform::Image& Hotspot(std::int32_t category) const;
 
-  std::int32_t category_ = 0;          // the category shown and bought in, 1..6
+  std::int32_t category_ = 0;          // the category whose fitted item is shown, 1..6
+  // The category of the offers in the options panel, which Buy buys in. A hot spot still in reach
+  // beside the open panel changes the fitted item shown, never what the panel sells.
+  std::int32_t offerCategory_ = 0;
   std::int32_t selectedCategory_ = 0;  // the hot spot shown selected
   std::int32_t hoverCategory_ = 0;     // the hot spot shown under the mouse, 0 none
   std::int32_t shownItem_ = 0;         // the item whose details are shown; Buy buys it

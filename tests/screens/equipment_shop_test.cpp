@@ -130,6 +130,26 @@ expect EquipmentShop.Visible false
   EXPECT_EQ(state::PlayerData[player::kCredits], 11500);
 }
 
+TEST_F(PortScreensTest, BuyBuysFromTheOffersShownWhateverHotSpotWasClickedBeside) {
+  // The engine's hot spot stays in reach to the left of the open options panel.
+  const std::string script = R"s(
+click EquipmentShop.UpgradeLabel
+click EquipmentShop.Option2
+expect EquipmentShop.OfferName.Caption "\"Turbo-Laser (4 cm)\""
+click EquipmentShop.EngineHotspot
+expect EquipmentShop.FittedType.Caption "Engine"
+click EquipmentShop.BuyLabel
+expect PicturePopup.Text.Caption "You upgrade the guns of your ship to Turbo-Laser (4 cm) weapons."
+answer continue
+expect EquipmentShop.FittedType.Caption "Ship weapon"
+key Escape
+)s";
+  const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(state::PlayerShip[ship::kGun], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kEngine], 0) << "no engine 1 bought from the gun offers";
+}
+
 TEST_F(PortScreensTest, FromTheStatusSheetTheEquipmentCanBeLookedAtButNotBought) {
   state::PlayerShip[ship::kClass] = 13;  // a cruiser
   state::ApplyStandardFit(state::PlayerShip);
