@@ -126,8 +126,9 @@ ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& 
     ui.Message(Popup::Text, "N/A", "You already own this kind of ship.");
     return ShipPurchaseResult::AlreadyOwned;
   }
+  // A ship worth less than the old one pays the player, even one in debt.
   const std::int64_t net = NetPrice(c);
-  if (net > state::PlayerData[player::kCredits]) {
+  if (net >= 0 && net > state::PlayerData[player::kCredits]) {
     ui.Message(Popup::Text, "Not enough money!",
                "Unfortunately you do not have enough money to buy this ship.");
     return ShipPurchaseResult::NotEnoughMoney;

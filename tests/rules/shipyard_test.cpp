@@ -127,6 +127,7 @@ TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
   const Case cases[] = {
       {"credits exactly the difference", kShadowcat, 225834, 0},
       {"a cheaper ship pays the player", kOrion, 100, 100 + 24166 - 20000},
+      {"even a player in debt", kOrion, -3000, -3000 + 24166 - 20000},
       {"a dearer fighter", kStargun, 20000, 20000 - (35000 - 24166)},
   };
   for (const Case& c : cases) {
