@@ -50,8 +50,7 @@ std::string Speciality(std::int32_t category, std::int32_t k, std::int32_t item)
   }
 }
 
-// The stat rows of an item, shared by the fitted item and the offers. The fitted item shows the
-// first three; the offers lay some of them out differently (below).
+// A stat row left empty.
 const StatRow kBlank{" ", " "};
 
 std::string CargoUnits(std::int32_t k, std::int32_t module) {

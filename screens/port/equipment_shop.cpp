@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kCategories = state::kLastEquipmentCategory;
 
-// Per category: the component names' stem, the hot spot pictures' stem and the compatibility text.
+// Per category: the stem of its components' names and of its hot spot pictures.
 struct HotspotNames {
   const char* component;
   const char* picture;
