@@ -21,6 +21,8 @@
 #include "screens/port/mission_board.h"
 #include "screens/port/bar.h"
 #include "screens/port/governor.h"
+#include "screens/port/equipment_shop.h"
+#include "screens/port/shipyard.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/flight.h"
@@ -91,6 +93,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Governor", Governor),
       Entry("GalaxyMap", GalaxyMap),
       Entry("Sensors", Sensors),
+      Entry("EquipmentShop", EquipmentShop),
+      Entry("Shipyard", Shipyard),
   };
   return forms;
 }

@@ -1,11 +1,289 @@
 // The equipment shop.
+#include "screens/port/equipment_shop.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "audio/sound.h"
+#include "platform/types.h"
+#include "rules/equipment_shop.h"
 #include "screens/port/port.h"
-#include "screens/screen_ui.h"
+#include "screens/shared/rows.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
 
 namespace screens {
 
-void OpenEquipmentShop() { ScreenNotBuiltYet("EquipmentShop"); }
+using platform::Image;
+using platform::Label;
+using platform::Panel;
+using platform::Sender;
 
-void OpenEquipmentView() { ScreenNotBuiltYet("EquipmentView"); }
+EquipmentShopScreen* EquipmentShop = nullptr;
+
+namespace {
+
+constexpr int kCategories = state::kLastEquipmentCategory;
+
+// Per category: the stem of its components' names and of its hot spot pictures.
+struct HotspotNames {
+  const char* component;
+  const char* picture;
+};
+constexpr HotspotNames kHotspots[kCategories] = {
+    {"Guns", "gun"},       {"Missiles", "missile"},   {"Engine", "engine"},
+    {"Cargo", "cargo"},    {"Targeting", "targeting"}, {"Ecm", "ECM"},
+};
+
+// Where the options panel stands when the screen is set up, and when Upgrade opens it.
+constexpr int kPanelLeft = 165, kPanelTop = 47;
+constexpr int kOpenedPanelLeft = 111, kOpenedPanelTop = 33;
+
+bool IsCategory(std::int32_t c) { return c >= 1 && c <= kCategories; }
+
+template <class T>
+std::vector<T*> HotspotParts(const platform::Form& form, const char* suffix) {
+  std::vector<T*> parts;
+  for (const HotspotNames& h : kHotspots)
+    parts.push_back(&form.Get<T>(std::string(h.component) + "Hotspot" + suffix));
+  return parts;
+}
+
+std::vector<PictureButton> Buttons(const platform::Form& form) {
+  const char* names[] = {"UpgradeButton", "CloseButton", "BuyButton", "OptionsCloseButton"};
+  std::vector<PictureButton> buttons;
+  for (int k = kEquipmentUpgradeButton; k <= kEquipmentOptionsCloseButton; ++k)
+    buttons.emplace_back(form.Get<Image>(names[k - 1]), EquipmentShopButtonPicture(k, false),
+                         EquipmentShopButtonPicture(k, true));
+  return buttons;
+}
+
+}  // namespace
+
+bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places) {
+  if (shipClass < 1 || shipClass > 18 || shipClass == 12) return false;
+  // The side views draw the hull across the middle of the picture, tail left and nose right, the
+  // longer the bigger the ship. The hot spots stand in two rows above and below it, each over the
+  // stretch of hull its part sits in: the engine at the tail, the guns at the nose.
+  constexpr int kViewWidth = 530, kViewMiddle = 150, kWidth = 80, kHeight = 62;
+  const int size = std::clamp(state::GetShipClassSize(shipClass), 1, 5);
+  const double length = kViewWidth * (0.5 + 0.08 * size);
+  const double tail = (kViewWidth - length) / 2;
+  const int above = kViewMiddle - kHeight - 12 - 10 * size;
+  const int below = kViewMiddle + 12 + 10 * size;
+  auto at = [&](double along, int top) {
+    const int left = static_cast<int>(tail + along * length) - kWidth / 2;
+    return HotspotPlace{std::clamp(left, 4, kViewWidth - kWidth - 4), top};
+  };
+  // Guns, missiles, engine, cargo space, targeting, ECM.
+  places = {at(0.92, below), at(0.62, below), at(0.05, above),
+            at(0.30, below), at(0.88, above), at(0.50, above)};
+  return true;
+}
+
+std::string HotspotPicture(std::int32_t category, HotspotLook look) {
+  if (!IsCategory(category)) return {};
+  const char* suffix = look == HotspotLook::Selected    ? "_selected.jpg"
+                       : look == HotspotLook::MouseOver ? "_mouseover.jpg"
+                                                        : "_normal.jpg";
+  return std::string("equipment_") + kHotspots[category - 1].picture + suffix;
+}
+
+std::string EquipmentShopButtonPicture(int k, bool lit) {
+  switch (k) {
+    case kEquipmentUpgradeButton: return lit ? "EquipmentScreenON_09.jpg" : "EquipmentScreen_09.jpg";
+    case kEquipmentCloseButton: return lit ? "EquipmentScreenON_10.jpg" : "EquipmentScreen_10.jpg";
+    case kEquipmentBuyButton:
+      return lit ? "EquipmentScreenPopupON_19.jpg" : "EquipmentScreenPopup_19.jpg";
+    case kEquipmentOptionsCloseButton:
+      return lit ? "EquipmentScreenPopupON_20.jpg" : "EquipmentScreenPopup_20.jpg";
+    default: return {};
+  }
+}
+
+EquipmentShopScreen::EquipmentShopScreen()
+    : Form("EquipmentShop"),
+      buttons_(Buttons(*this)),
+      hotspotPanels_(HotspotParts<Panel>(*this, "Panel")),
+      hotspots_(HotspotParts<Image>(*this, "")),
+      hotspotTexts_(HotspotParts<Label>(*this, "Text")),
+      hotspotCaptions_(HotspotParts<Label>(*this, "Caption")) {
+  Bind("OnHotspotDown", &EquipmentShopScreen::OnHotspotDown);
+  Bind("OnHotspotHover", &EquipmentShopScreen::OnHotspotHover);
+  Bind("OnFaceHover", [this](Sender) { OnFaceHover(); });
+  Bind("OnUpgradeClick", &EquipmentShopScreen::OnUpgradeClick);
+  Bind("OnOptionDown", &EquipmentShopScreen::OnOptionDown);
+  Bind("OnBuyClick", &EquipmentShopScreen::OnBuyClick);
+  Bind("OnOptionsCloseClick", &EquipmentShopScreen::OnOptionsCloseClick);
+  Bind("OnCloseClick", &EquipmentShopScreen::OnCloseClick);
+  Bind("OnUpgradeHover", [this](Sender) { buttons_.Hover(kEquipmentUpgradeButton); });
+  Bind("OnCloseHover", [this](Sender) { buttons_.Hover(kEquipmentCloseButton); });
+  Bind("OnBuyHover", [this](Sender) { buttons_.Hover(kEquipmentBuyButton); });
+  Bind("OnOptionsCloseHover", [this](Sender) { buttons_.Hover(kEquipmentOptionsCloseButton); });
+}
+
+Image& EquipmentShopScreen::Hotspot(std::int32_t category) const {
+  return *hotspots_[static_cast<std::size_t>(category - 1)];
+}
+
+void EquipmentShopScreen::Open(bool shop) {
+  optionsPanel_.Hide();
+  upgradeButton_.SetEnabled(shop);
+  upgradeLabel_.SetEnabled(shop);
+  RefreshShipView();
+  ShowCategory(state::kCategoryGuns);
+  ShowModal();
+}
+
+void EquipmentShopScreen::RefreshShipView() {
+  const std::int32_t k = state::PlayerShip[ship::kClass];
+  std::array<HotspotPlace, 6> places{};
+  if (HotspotLayout(k, places)) {
+    sideView_.LoadPicture(state::GetShipClassImage(k) + "_sidewire.jpg");
+    for (std::size_t c = 0; c < places.size(); ++c) {
+      Panel& panel = *hotspotPanels_[c];
+      panel.SetBounds(places[c].left, places[c].top, panel.Width(), panel.Height());
+    }
+  }
+  optionsPanel_.SetBounds(kPanelLeft, kPanelTop, optionsPanel_.Width(), optionsPanel_.Height());
+  UpdateCompatibilityLabels();
+}
+
+void EquipmentShopScreen::ShowCategory(std::int32_t c) {
+  category_ = c;
+  selectedCategory_ = c;
+  if (IsCategory(c)) {
+    const rules::FittedEquipmentView view = rules::BuildFittedEquipmentView(c);
+    fittedTypeCaption_.SetCaption("Type:");
+    fittedType_.SetCaption(view.type);
+    for (std::int32_t h = 1; h <= kCategories; ++h)
+      Hotspot(h).LoadPicture(HotspotPicture(h, h == c ? HotspotLook::Selected : HotspotLook::Normal));
+    fittedPicture_.LoadPicture(view.picture);
+    fittedName_.SetCaption(view.name);
+    for (std::size_t r = 0; r < view.rows.size(); ++r) {
+      fittedCaptions_[r]->SetCaption(view.rows[r].caption);
+      fittedValues_[r]->SetCaption(view.rows[r].value);
+    }
+  }
+  credits_.SetCaption(rules::ShopCredits());
+}
+
+void EquipmentShopScreen::FillOffers(std::int32_t c) {
+  category_ = c;
+  offerCategory_ = c;
+  offers_ = {0, 1, 2, 3};
+  if (IsCategory(c)) {
+    optionsHeading_.SetCaption(std::string(state::EquipmentCategoryHeading(c)));
+    const std::int32_t k = state::PlayerShip[ship::kClass];
+    const std::int32_t size = state::GetShipClassSize(k);
+    if (size >= 1 && size <= 5) {
+      offers_ = state::GetEquipmentOffers(c, k);
+      for (std::size_t slot = 0; slot < offers_.size(); ++slot)
+        options_[slot]->LoadPicture(rules::EquipmentPicture(c, k, offers_[slot]) + ".jpg");
+      for (Image* option : options_) option->Show();
+    }
+  }
+  UpdateCompatibilityLabels();
+}
+
+void EquipmentShopScreen::ShowOfferDetails(std::int32_t item) {
+  shownItem_ = item;
+  if (!IsCategory(offerCategory_)) return;
+  const rules::EquipmentOfferView view = rules::BuildEquipmentOfferView(offerCategory_, item);
+  offerName_.SetCaption(view.name);
+  offerDescription_.SetCaption(view.description);
+  offerType_.SetCaption(view.type);
+  for (std::size_t r = 0; r < view.rows.size(); ++r) {
+    offerCaptions_[r]->SetCaption(view.rows[r].caption);
+    offerValues_[r]->SetCaption(view.rows[r].value);
+  }
+  priceCaption_.SetCaption("Price:");
+  offerPrice_.SetCaption(view.price);
+}
+
+void EquipmentShopScreen::UpdateCompatibilityLabels() {
+  const bool on = state::CompatibilityMode == 1;
+  for (Label* text : hotspotTexts_) text->SetVisible(on);
+  for (Label* caption : hotspotCaptions_) caption->SetVisible(!on);
+  for (std::size_t slot = 0; slot < optionTexts_.size(); ++slot) {
+    Label& text = *optionTexts_[slot];
+    text.SetVisible(on);
+    if (on && IsCategory(offerCategory_))
+      text.SetCaption(
+          rules::EquipmentName(offerCategory_, state::PlayerShip[ship::kClass], offers_[slot]));
+  }
+}
+
+void EquipmentShopScreen::OnHotspotDown(Sender sender) {
+  audio::PlayButtonSound();
+  const std::int32_t c = sender.sender.Tag();
+  selectedCategory_ = c;
+  ShowCategory(c);
+  if (hoverCategory_ != selectedCategory_ && IsCategory(hoverCategory_))
+    Hotspot(hoverCategory_).LoadPicture(HotspotPicture(hoverCategory_, HotspotLook::Normal));
+}
+
+void EquipmentShopScreen::OnHotspotHover(Sender sender) {
+  const std::int32_t c = sender.sender.Tag();
+  if (hoverCategory_ == c) return;
+  if (IsCategory(hoverCategory_) && hoverCategory_ != selectedCategory_)
+    Hotspot(hoverCategory_).LoadPicture(HotspotPicture(hoverCategory_, HotspotLook::Normal));
+  if (c != selectedCategory_) {
+    Hotspot(c).LoadPicture(HotspotPicture(c, HotspotLook::MouseOver));
+    hoverCategory_ = c;
+  }
+}
+
+void EquipmentShopScreen::OnFaceHover() {
+  if (IsCategory(hoverCategory_) && hoverCategory_ != selectedCategory_)
+    Hotspot(hoverCategory_).LoadPicture(HotspotPicture(hoverCategory_, HotspotLook::Normal));
+  hoverCategory_ = 0;
+}
+
+void EquipmentShopScreen::OnUpgradeClick() {
+  audio::PlayButtonSound();
+  FillOffers(category_);
+  ShowOfferDetails(offers_[0]);
+  optionsPanel_.SetBounds(kOpenedPanelLeft, kOpenedPanelTop, optionsPanel_.Width(),
+                          optionsPanel_.Height());
+  optionsPanel_.Show();
+  optionsPanel_.BringToFront();
+}
+
+void EquipmentShopScreen::OnOptionDown(Sender sender) {
+  audio::PlayButtonSound();
+  // The fifth picture stands beside the offers and shows the fourth.
+  const int slot = std::min(RowNumber(sender.sender), static_cast<int>(offers_.size()));
+  if (slot < 1) return;
+  ShowOfferDetails(offers_[static_cast<std::size_t>(slot - 1)]);
+}
+
+void EquipmentShopScreen::OnBuyClick() {
+  audio::PlayButtonSound();
+  const std::int32_t c = offerCategory_;
+  if (rules::BuyEquipment(c, shownItem_, rules_) != rules::UpgradeResult::Upgraded) return;
+  RefreshShipView();
+  ShowCategory(c);
+  FillOffers(c);
+  ShowOfferDetails(shownItem_);
+}
+
+void EquipmentShopScreen::OnOptionsCloseClick() {
+  audio::PlayButtonSound();
+  optionsPanel_.Hide();
+}
+
+void EquipmentShopScreen::OnCloseClick() {
+  audio::PlayButtonSound();
+  Close();
+}
+
+void OpenEquipmentShop() {
+  if (EquipmentShop != nullptr) EquipmentShop->Open(true);
+}
+
+void OpenEquipmentView() {
+  if (EquipmentShop != nullptr) EquipmentShop->Open(false);
+}
 
 }  // namespace screens

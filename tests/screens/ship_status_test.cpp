@@ -166,9 +166,10 @@ expect PicturePopup.Topic.Caption "Paladin"
 expect PicturePopup.Picture.Picture "Outerrim_Paladin_Scene.jpg"
 answer continue
 click ShipStatus.EquipmentLabel
-expect TextPopup.Topic.Caption "Closed"
-expect TextPopup.Text.Caption "The equipment screen is not open yet."
-answer continue
+expect EquipmentShop.Visible true
+expect EquipmentShop.UpgradeButton.Enabled false
+click EquipmentShop.CloseLabel
+expect EquipmentShop.Visible false
 move ShipStatus.CloseButton
 expect ShipStatus.CloseButton.Picture "ShipStatusScreenON_07.jpg"
 )" + Screenshot("ship-status-own.png") + R"(

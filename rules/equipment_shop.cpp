@@ -1,0 +1,286 @@
+#include "rules/equipment_shop.h"
+
+#include <algorithm>
+#include <string>
+
+#include "rules/credits.h"
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/fields.h"
+#include "state/format.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+using state::Side;
+
+bool IsCategory(std::int32_t category) {
+  return category >= state::kFirstEquipmentCategory && category <= state::kLastEquipmentCategory;
+}
+
+std::int32_t ShipClass() { return state::PlayerShip[ship::kClass]; }
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string Percent(std::int32_t value) { return std::to_string(value) + "%"; }
+std::string PlusPercent(std::int32_t value) { return "+ " + std::to_string(value) + "%"; }
+
+std::string Description(std::int32_t category, std::int32_t k, std::int32_t item) {
+  switch (category) {
+    case state::kCategoryGuns: return state::GetGunDescription(k, item);
+    case state::kCategoryMissiles: return state::GetMissileDescription(k, item);
+    case state::kCategoryEngine: return state::GetEngineDescription(k, item);
+    case state::kCategoryCargoSpace: return state::GetCargoModuleDescription(k, item);
+    case state::kCategoryTargeting: return state::GetComputerDescription(k, item);
+    case state::kCategoryEcm: return state::GetEcmDescription(k, item);
+    default: return {};
+  }
+}
+
+std::string Speciality(std::int32_t category, std::int32_t k, std::int32_t item) {
+  switch (category) {
+    case state::kCategoryGuns: return state::GetGunSpeciality(k, item);
+    case state::kCategoryMissiles: return state::GetMissileSpeciality(k, item);
+    case state::kCategoryEngine: return state::GetEngineSpeciality(k, item);
+    case state::kCategoryCargoSpace: return state::GetCargoModuleSpeciality(k, item);
+    case state::kCategoryTargeting: return state::GetComputerSpeciality(k, item);
+    case state::kCategoryEcm: return state::GetEcmSpeciality(k, item);
+    default: return {};
+  }
+}
+
+// A stat row left empty.
+const StatRow kBlank{" ", " "};
+
+std::string CargoUnits(std::int32_t k, std::int32_t module) {
+  return std::to_string(state::GetShipCargoCapacity(k, module, Side::Player));
+}
+
+// "You already have this kind of ... in your ship."
+std::string AlreadyFittedText(std::int32_t category) {
+  switch (category) {
+    case state::kCategoryGuns: return "You already have this kind of guns in your ship.";
+    case state::kCategoryMissiles: return "You already have this kind of missiles in your ship.";
+    case state::kCategoryEngine: return "You already have this kind of engines in your ship.";
+    case state::kCategoryCargoSpace:
+      return "You already have this kind of cargo space system in your ship.";
+    case state::kCategoryTargeting:
+      return "You already have this kind of targeting systems in your ship.";
+    case state::kCategoryEcm: return "You already have this kind of ECM in your ship.";
+    default: return {};
+  }
+}
+
+std::int64_t CargoAboard() {
+  std::int64_t units = 0;
+  for (int g = 1; g <= 100; ++g) units += state::Cargo[g];
+  return units;
+}
+
+}  // namespace
+
+std::string EquipmentName(std::int32_t category, std::int32_t k, std::int32_t item) {
+  switch (category) {
+    case state::kCategoryGuns: return state::GetGunName(k, item);
+    case state::kCategoryMissiles: return state::GetMissileName(k, item);
+    case state::kCategoryEngine: return state::GetEngineName(k, item);
+    case state::kCategoryCargoSpace: return state::GetCargoModuleName(k, item);
+    case state::kCategoryTargeting: return state::GetComputerName(k, item);
+    case state::kCategoryEcm: return state::GetEcmName(k, item);
+    default: return {};
+  }
+}
+
+std::string EquipmentPicture(std::int32_t category, std::int32_t k, std::int32_t item) {
+  switch (category) {
+    case state::kCategoryGuns: return state::GetGunImage(k, item);
+    case state::kCategoryMissiles: return state::GetMissileImage(k, item);
+    case state::kCategoryEngine: return state::GetEngineImage(k, item);
+    case state::kCategoryCargoSpace: return state::GetCargoModuleImage(k, item);
+    case state::kCategoryTargeting: return state::GetComputerImage(k, item);
+    case state::kCategoryEcm: return state::GetEcmImage(k, item);
+    default: return {};
+  }
+}
+
+std::int32_t EquipmentPrice(std::int32_t category, std::int32_t k, std::int32_t item) {
+  switch (category) {
+    case state::kCategoryGuns: return state::GetGunPrice(k, item);
+    case state::kCategoryMissiles: return state::GetMissilePrice(k, item);
+    case state::kCategoryEngine: return state::GetEnginePrice(k, item);
+    case state::kCategoryCargoSpace: return state::GetCargoModulePrice(k, item);
+    case state::kCategoryTargeting: return state::GetComputerPrice(k, item);
+    case state::kCategoryEcm: return state::GetEcmPrice(k, item);
+    default: return 0;
+  }
+}
+
+std::int32_t FittedEquipment(std::int32_t category) {
+  return IsCategory(category) ? state::PlayerShip[state::EquipmentShipField(category)] : 0;
+}
+
+std::int32_t EquipmentTradeIn(std::int32_t category) {
+  return EquipmentPrice(category, ShipClass(), FittedEquipment(category)) / 4;
+}
+
+std::int64_t EquipmentOfferPrice(std::int32_t category, std::int32_t item) {
+  return static_cast<std::int64_t>(EquipmentPrice(category, ShipClass(), item)) -
+         EquipmentTradeIn(category);
+}
+
+std::int64_t EquipmentUpgradeCost(std::int32_t category, std::int32_t item) {
+  return std::max<std::int64_t>(0, EquipmentOfferPrice(category, item));
+}
+
+FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
+  FittedEquipmentView v;
+  const std::int32_t k = ShipClass();
+  const std::int32_t f = FittedEquipment(category);
+  v.picture = EquipmentPicture(category, k, f) + ".jpg";
+  v.name = Quoted(EquipmentName(category, k, f));
+  const std::string speciality = Speciality(category, k, f);
+  switch (category) {
+    case state::kCategoryGuns:
+      v.type = "Ship weapon";
+      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, f, Side::Player))},
+                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, f, Side::Player))},
+                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, f, Side::Player))}}};
+      break;
+    case state::kCategoryMissiles:
+      v.type = "Missile";
+      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, f))},
+                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, f, Side::Player))},
+                 {"Speciality:", speciality}}};
+      break;
+    case state::kCategoryEngine:
+      v.type = "Engine";
+      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, f)) + "p/hour"},
+                 {"Evasive bonus:", PlusPercent(state::GetEngineEvasionBonus(k, f))},
+                 {"Speciality:", speciality}}};
+      break;
+    case state::kCategoryCargoSpace:
+      // The capacity in units the ship holds with its module, not a percentage.
+      v.type = "Cargo space";
+      v.rows = {{{"Cargo space:", CargoUnits(k, f)}, {"Speciality:", speciality}, kBlank}};
+      break;
+    case state::kCategoryTargeting:
+      v.type = "Targeting";
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::GetComputerAccuracyBonus(k, f))},
+                 {"Speciality:", speciality},
+                 kBlank}};
+      break;
+    case state::kCategoryEcm:
+      v.type = "ECM system";
+      v.rows = {{{"ECM Chance:", PlusPercent(state::GetEcmChance(k, f))},
+                 {"Action Pts.:", std::to_string(state::GetEcmApCost(k, f))},
+                 {"Speciality:", speciality}}};
+      break;
+    default: return {};
+  }
+  return v;
+}
+
+EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i) {
+  EquipmentOfferView v;
+  if (!IsCategory(category)) return v;
+  const std::int32_t k = ShipClass();
+  v.name = Quoted(EquipmentName(category, k, i));
+  v.description = Quoted(Description(category, k, i));
+  const StatRow speciality{"Speciality:", Speciality(category, k, i)};
+  switch (category) {
+    case state::kCategoryGuns:
+      v.type = "Ship weapon";
+      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, i, Side::Player))},
+                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, i, Side::Player))},
+                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, i, Side::Player))},
+                 speciality}};
+      break;
+    case state::kCategoryMissiles:
+      v.type = "Missile";
+      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, i))},
+                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, i, Side::Player))},
+                 speciality,
+                 kBlank}};
+      break;
+    case state::kCategoryEngine:
+      v.type = "Engine";
+      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, i)) + " p/hour"},
+                 {"Evasive bonus:", PlusPercent(state::GetEngineEvasionBonus(k, i))},
+                 speciality,
+                 kBlank}};
+      break;
+    case state::kCategoryCargoSpace:
+      v.type = "Cargo space";
+      v.rows = {{{"Cargo space:", CargoUnits(k, i)}, speciality, kBlank, kBlank}};
+      break;
+    case state::kCategoryTargeting:
+      v.type = "Targeting system";
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::GetComputerAccuracyBonus(k, i))}, speciality,
+                 kBlank, kBlank}};
+      break;
+    case state::kCategoryEcm:
+      v.type = "ECM";
+      v.rows = {{{"ECM Chance:", PlusPercent(state::GetEcmChance(k, i))},
+                 {"Action Pts.:", std::to_string(state::GetEcmApCost(k, i))},
+                 speciality,
+                 kBlank}};
+      break;
+  }
+  v.price = i == FittedEquipment(category) ? "(Currently equipped)"
+                                           : state::FormatThousands(static_cast<std::int32_t>(
+                                                 EquipmentOfferPrice(category, i)));
+  return v;
+}
+
+std::string ShopCredits() {
+  return "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
+}
+
+std::string UpgradeConfirmation(std::int32_t category, std::int32_t k, std::int32_t i) {
+  const std::string name = EquipmentName(category, k, i);
+  switch (category) {
+    case state::kCategoryGuns: return "You upgrade the guns of your ship to " + name + " weapons.";
+    case state::kCategoryMissiles: return "You upgrade the missiles of your ship to " + name + "s.";
+    case state::kCategoryEngine: return "You upgrade the engines of your ship to " + name + "s.";
+    case state::kCategoryCargoSpace:
+      return "You upgrade the cargo space system of your ship to " + name + "s.";
+    case state::kCategoryTargeting:
+      return "You upgrade the targeting computer of your ship to " + name + ".";
+    case state::kCategoryEcm: return "You upgrade the ECM of your ship to " + name + "s.";
+    default: return {};
+  }
+}
+
+UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
+  if (!IsCategory(category)) return UpgradeResult::NoCategory;
+  const std::int32_t k = ShipClass();
+  const std::int64_t cost = EquipmentUpgradeCost(category, i);
+  const std::string dimmed = EquipmentPicture(category, k, i) + "_g.jpg";
+  if (i == FittedEquipment(category)) {
+    ui.Message(Popup::Picture, "Cannot upgrade!", AlreadyFittedText(category), dimmed);
+    return UpgradeResult::AlreadyFitted;
+  }
+  if (cost > state::PlayerData[player::kCredits]) {
+    ui.Message(Popup::Picture, "Not enough money!",
+               "Unfortunately you do not have enough money to make this upgrade.", dimmed);
+    return UpgradeResult::NotEnoughMoney;
+  }
+  if (category == state::kCategoryCargoSpace && CargoAboard() > 0) {
+    ui.Message(Popup::Text, "Cargo space full!",
+               "To upgrade your cargo space you will first have to empty it by selling ALL goods.");
+    return UpgradeResult::CargoAboard;
+  }
+  AddSaturated(state::PlayerData[player::kCredits], -cost);
+  state::PlayerShip[state::EquipmentShipField(category)] = i;
+  if (category == state::kCategoryCargoSpace) {
+    state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(k, i, Side::Player);
+    ui.UpdateTradePopup();
+  }
+  ui.Message(Popup::Picture, "Upgrading...", UpgradeConfirmation(category, k, i),
+             EquipmentPicture(category, k, i) + ".jpg");
+  ui.UpdateStatusBars();
+  return UpgradeResult::Upgraded;
+}
+
+}  // namespace rules

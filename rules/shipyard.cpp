@@ -1,0 +1,159 @@
+#include "rules/shipyard.h"
+
+#include "audio/sound.h"
+#include "rules/credits.h"
+#include "rules/missions.h"
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/fields.h"
+#include "state/format.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+// clang-format off
+// The classes on sale by faction (columns 1..4) and place (rows 1..12, three per size).
+constexpr std::int32_t kOffers[kShipyardPlaces][4] = {
+  // Federation  Outer Rim  Coalition  Syndicate
+  {1,  1,  1,  1},    // fighters: Starwolf
+  {3,  2,  2,  4},    //           Avenger, Stargun, Sabre
+  {5,  5,  5,  5},    //           Orion
+  {6,  6,  6,  6},    // corvettes: Shadowcat
+  {7,  8,  8,  8},    //            Paladin, Hellcat
+  {0,  0,  0,  0},
+  {9,  9,  9,  10},   // destroyers: Patton, Shark
+  {11, 11, 11, 11},   //             Ferendar
+  {0,  0,  0,  0},
+  {13, 13, 13, 13},   // cruisers: Neptun
+  {14, 14, 14, 14},   //           Galaxy
+  {0,  15, 15, 15},   //           Corsair
+};
+// clang-format on
+
+std::string Money(std::int64_t value) {
+  return "$ " + state::FormatThousands(static_cast<std::int32_t>(value));
+}
+
+const char* SizeWord(std::int32_t size) {
+  switch (size) {
+    case 1: return "Fighter";
+    case 2: return "Corvette";
+    case 3: return "Destroyer";
+    case 4: return "Cruiser";
+    case 5: return "Battleship";
+    default: return "";
+  }
+}
+
+std::string LowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::int64_t NetPrice(std::int32_t shipClass) {
+  return static_cast<std::int64_t>(state::GetShipClassStat(shipClass, state::kAttrPrice)) -
+         ComputeShipTradeInValue();
+}
+
+// The crew a ship needs counts crewmen, officers and pirates; marines and droids do not fly it.
+void FillMinimumCrew(Ui& ui) {
+  state::TShipRow& p = state::PlayerShip;
+  const std::int64_t needed = state::GetShipClassStat(p[ship::kClass], state::kAttrMinCrew);
+  const std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
+                            p[ship::kPirates];
+  if (needed <= crew) return;
+  AddSaturated(p[ship::kCrewmen], needed - crew);
+  ui.Message(Popup::Text, "New crewmen!",
+             "Your crew is spreading the word about your new ship and soon new volunteers show up "
+             "to join your crew for glory and adventure.");
+}
+
+}  // namespace
+
+std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(std::int32_t faction) {
+  std::array<std::int32_t, kShipyardPlaces> offers{};
+  if (faction < 1 || faction > 4) return offers;
+  for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][faction - 1];
+  return offers;
+}
+
+std::string ShipyardTilePicture(std::int32_t shipClass) {
+  return state::GetShipClassImage(shipClass) + "_topwire.jpg";
+}
+
+std::string ShipyardTileCaption(std::int32_t shipClass) {
+  if (shipClass == state::kNoShipClass) return "Not available";
+  return state::GetShipClassName(shipClass) + " " +
+         LowerCase(SizeWord(state::GetShipClassSize(shipClass)));
+}
+
+ShipOfferView BuildShipOfferView(std::int32_t c) {
+  ShipOfferView v;
+  v.picture = state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene_sm.jpg";
+  v.name = state::GetShipClassName(c);
+  v.description = state::GetShipClassDescription(c);
+  v.type = SizeWord(state::GetShipClassSize(c));
+  v.damage = std::to_string(state::GetShipClassStat(c, state::kAttrGunDamage)) + " pts.";
+  v.shields = std::to_string(state::GetShipClassStat(c, state::kAttrShields)) + " pts.";
+  v.cargo = std::to_string(state::GetShipClassStat(c, state::kAttrCargoSpace)) + " U";
+  v.special = state::GetShipClassStat(c, state::kAttrSpecial);
+  v.speciality = state::GetShipSpecialName(v.special);
+  const std::int32_t price = state::GetShipClassStat(c, state::kAttrPrice);
+  const std::int32_t old = ComputeShipTradeInValue();
+  v.price = Money(price);
+  v.oldShip = Money(old);
+  v.balance = Money(std::max<std::int64_t>(0, static_cast<std::int64_t>(price) - old));
+  return v;
+}
+
+void RedrawAllMissionBoards(Ui& ui) {
+  for (int s = 1; s <= state::kLastSystem; ++s) {
+    for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
+      state::MissionOffers[s][slot][mission::kActive] = 0;
+      GenerateMissionOffers(ui);
+    }
+  }
+}
+
+ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& refreshScreen) {
+  // An empty place holds no class to buy.
+  if (c == state::kNoShipClass || state::GetShipClassName(c).empty())
+    return ShipPurchaseResult::NoShip;
+  if (c == state::PlayerShip[ship::kClass]) {
+    ui.Message(Popup::Text, "N/A", "You already own this kind of ship.");
+    return ShipPurchaseResult::AlreadyOwned;
+  }
+  // A ship worth less than the old one pays the player, even one in debt.
+  const std::int64_t net = NetPrice(c);
+  if (net >= 0 && net > state::PlayerData[player::kCredits]) {
+    ui.Message(Popup::Text, "Not enough money!",
+               "Unfortunately you do not have enough money to buy this ship.");
+    return ShipPurchaseResult::NotEnoughMoney;
+  }
+  if (!ui.Ask("Purchase ship?",
+              "Do you really wish to buy this ship (" + state::GetShipClassName(c) + ") ?"))
+    return ShipPurchaseResult::Declined;
+
+  audio::PlayRewardMusic();
+  AddSaturated(state::PlayerData[player::kCredits], -net);
+  state::TShipRow& p = state::PlayerShip;
+  p[ship::kClass] = c;
+  p[ship::kFaction] = state::PlayerData[player::kFaction];
+  p[ship::kShields] = state::GetShipClassStat(c, state::kAttrShields);
+  ui.UpdateStatusBars();
+  p[ship::kSimulatorMissile] = 0;
+  for (int field : ship::kFittedItems) p[field] = 0;
+  p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, 0, state::Side::Player);
+  state::ApplyStandardFit(p);
+  RedrawAllMissionBoards(ui);
+  if (refreshScreen) refreshScreen();
+  ui.Message(Popup::Picture, "Congratulations!", "You have successfully bought the new ship!",
+             state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene.jpg");
+  FillMinimumCrew(ui);
+  return ShipPurchaseResult::Bought;
+}
+
+}  // namespace rules

@@ -1,0 +1,228 @@
+// The shipyard's rules: the classes each faction sells, what the details show, and buying a ship
+// with the trade-in of the old one, the standard fit, the crew and the new mission boards.
+#include "rules/shipyard.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/credits.h"
+#include "rules/new_game.h"
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/fields.h"
+#include "state/ship_classes.h"
+#include "state/start_ship.h"
+#include "state/variables.h"
+#include "support/script_ui.h"
+
+namespace {
+
+using rules::ShipPurchaseResult;
+
+constexpr std::int32_t kStarwolf = 1, kStargun = 2, kOrion = 5, kShadowcat = 6, kNeptun = 13;
+
+TEST(ShipyardOffersTest, EachFactionSellsItsClassesAndNoBattleships) {
+  using Offers = std::array<std::int32_t, rules::kShipyardPlaces>;
+  EXPECT_EQ(rules::ShipyardOffers(1), (Offers{1, 3, 5, 6, 7, 0, 9, 11, 0, 13, 14, 0}));
+  EXPECT_EQ(rules::ShipyardOffers(2), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(3), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(4), (Offers{1, 4, 5, 6, 8, 0, 10, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(0), Offers{});
+  EXPECT_EQ(rules::ShipyardOffers(5), Offers{});
+  EXPECT_EQ(rules::ShipyardTilePicture(0), "NotAvailable_topwire.jpg");
+  EXPECT_EQ(rules::ShipyardTilePicture(kNeptun), "Neptun_topwire.jpg");
+  EXPECT_EQ(rules::ShipyardTileCaption(0), "Not available");
+  EXPECT_EQ(rules::ShipyardTileCaption(kStarwolf), "Starwolf fighter");
+  EXPECT_EQ(rules::ShipyardTileCaption(11), "Ferendar destroyer");
+}
+
+class ShipyardTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state::ClearGameState();
+    state::PlayerData[player::kFaction] = 3;
+    state::TShipRow& p = state::PlayerShip;
+    p[ship::kAlive] = 1;
+    p[ship::kClass] = kStarwolf;
+    p[ship::kFaction] = 1;
+    state::ApplyStandardFit(p);
+    p[ship::kCargoSpace] = 40;
+    p[ship::kCrewmen] = 1;
+  }
+  support::ScriptUi ui;
+};
+
+TEST_F(ShipyardTest, TheDetailsShowThePriceTheTradeInAndTheBalance) {
+  // A standard Starwolf is worth a third of its hull and a quarter of each item: 24,166.
+  ASSERT_EQ(rules::ComputeShipTradeInValue(), 24166);
+  const rules::ShipOfferView shadowcat = rules::BuildShipOfferView(kShadowcat);
+  EXPECT_EQ(shadowcat.picture, "Coalition_Shadowcat_scene_sm.jpg");
+  EXPECT_EQ(shadowcat.name, "Shadowcat");
+  EXPECT_EQ(shadowcat.type, "Corvette");
+  EXPECT_EQ(shadowcat.damage, "28 pts.");
+  EXPECT_EQ(shadowcat.shields, "250 pts.");
+  EXPECT_EQ(shadowcat.cargo, "60 U");
+  EXPECT_EQ(shadowcat.speciality, "Energy transmitter");
+  EXPECT_EQ(shadowcat.price, "$ 250,000");
+  EXPECT_EQ(shadowcat.oldShip, "$ 24,166");
+  EXPECT_EQ(shadowcat.balance, "$ 225,834");
+  // A ship cheaper than the trade-in shows a balance of 0.
+  EXPECT_EQ(rules::BuildShipOfferView(kOrion).balance, "$ 0");
+  EXPECT_EQ(rules::BuildShipOfferView(kNeptun).type, "Cruiser");
+}
+
+TEST_F(ShipyardTest, RefusalsChangeNothing) {
+  struct Case {
+    const char* what;
+    std::int32_t shipClass;
+    std::int32_t credits;
+    bool answer;
+    ShipPurchaseResult result;
+    const char* topic;  // of the popup shown, "" for none
+    std::size_t questions;
+  };
+  const Case cases[] = {
+      {"an empty place", 0, 1000000, true, ShipPurchaseResult::NoShip, "", 0},
+      {"the class already flown", kStarwolf, 1000000, true, ShipPurchaseResult::AlreadyOwned, "N/A", 0},
+      {"one credit short", kShadowcat, 225833, true, ShipPurchaseResult::NotEnoughMoney,
+       "Not enough money!", 0},
+      {"no to the question", kShadowcat, 1000000, false, ShipPurchaseResult::Declined, "", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    ui.Clear();
+    ui.answers = {c.answer};
+    state::PlayerData[player::kCredits] = c.credits;
+    state::MissionOffers[4][2][mission::kActive] = 1;
+    state::MissionOffers[4][2][mission::kReward] = 777;
+    const state::TShipRow ship = state::PlayerShip;
+    const state::TPlayerRow player = state::PlayerData;
+    bool refreshed = false;
+    EXPECT_EQ(rules::BuyShip(c.shipClass, ui, [&] { refreshed = true; }), c.result);
+    EXPECT_EQ(state::PlayerShip, ship);
+    EXPECT_EQ(state::PlayerData, player);
+    EXPECT_EQ(state::MissionOffers[4][2][mission::kReward], 777);
+    EXPECT_FALSE(refreshed);
+    EXPECT_EQ(ui.questions.size(), c.questions);
+    if (*c.topic == '\0') {
+      EXPECT_TRUE(ui.popups.empty());
+    } else {
+      ASSERT_EQ(ui.popups.size(), 1u);
+      EXPECT_EQ(ui.popups[0].topic, c.topic);
+    }
+  }
+}
+
+TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
+  struct Case {
+    const char* what;
+    std::int32_t shipClass;
+    std::int32_t credits;
+    std::int32_t after;
+  };
+  const Case cases[] = {
+      {"credits exactly the difference", kShadowcat, 225834, 0},
+      {"a cheaper ship pays the player", kOrion, 100, 100 + 24166 - 20000},
+      {"even a player in debt", kOrion, -3000, -3000 + 24166 - 20000},
+      {"a dearer fighter", kStargun, 20000, 20000 - (35000 - 24166)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    ui.Clear();
+    ui.answers = {true};
+    state::PlayerData[player::kCredits] = c.credits;
+    EXPECT_EQ(rules::BuyShip(c.shipClass, ui), ShipPurchaseResult::Bought);
+    EXPECT_EQ(state::PlayerData[player::kCredits], c.after);
+    EXPECT_EQ(state::PlayerShip[ship::kClass], c.shipClass);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].topic, "Purchase ship?");
+    EXPECT_EQ(ui.questions[0].text,
+              "Do you really wish to buy this ship (" + state::GetShipClassName(c.shipClass) + ") ?");
+  }
+}
+
+TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay) {
+  state::TShipRow& p = state::PlayerShip;
+  p[ship::kGun] = 3;
+  p[ship::kEngine] = 4;  // the XL-Trade engine goes with the old ship
+  p[ship::kCargoModule] = 1;
+  p[ship::kShields] = 3;
+  p[ship::kSimulatorMissile] = 2;
+  p[ship::kSystem] = 9;
+  p[ship::kBody] = 4;
+  p[ship::kCrewmen] = 2;
+  p[ship::kOfficers] = 1;
+  p[ship::kMarines] = 5;
+  state::Cargo[3] = 90;  // more than the new hold takes: the goods stay aboard
+  state::PlayerData[player::kCredits] = 10000000;
+  ui.answers = {true};
+  std::vector<std::string> order;
+  ASSERT_EQ(rules::BuyShip(kShadowcat, ui, [&] { order.push_back("refresh"); }),
+            ShipPurchaseResult::Bought);
+  for (const auto& popup : ui.popups) order.push_back(popup.topic);
+  EXPECT_EQ(order, (std::vector<std::string>{"refresh", "Congratulations!", "New crewmen!"}));
+  EXPECT_EQ(ui.popups[0].picture, "Coalition_Shadowcat_scene.jpg");
+  EXPECT_EQ(p[ship::kFaction], 3) << "the livery of the player's faction";
+  EXPECT_EQ(p[ship::kShields], 250);
+  EXPECT_EQ(p[ship::kSimulatorMissile], 0);
+  // A corvette's standard fit: gun 0 and missile launcher 4, the rest 0.
+  EXPECT_EQ(p[ship::kGun], 0);
+  EXPECT_EQ(p[ship::kMissileLauncher], 4);
+  for (int field : {ship::kEngine, ship::kCargoModule, ship::kTargeting, ship::kEcm})
+    EXPECT_EQ(p[field], 0) << "field " << field;
+  EXPECT_EQ(p[ship::kCargoSpace], 60);
+  EXPECT_EQ(state::Cargo[3], 90);
+  EXPECT_EQ(p[ship::kSystem], 9);
+  EXPECT_EQ(p[ship::kBody], 4);
+  // Minimum crew 6 from 2 crewmen and 1 officer: 3 more crewmen; the marines do not count.
+  EXPECT_EQ(p[ship::kCrewmen], 5);
+  EXPECT_EQ(p[ship::kMarines], 5);
+  EXPECT_GE(ui.statusBarUpdates, 1);
+}
+
+TEST_F(ShipyardTest, NoCrewmenComeWhenCrewOfficersAndPiratesAreEnough) {
+  state::PlayerShip[ship::kCrewmen] = 1;
+  state::PlayerShip[ship::kOfficers] = 2;
+  state::PlayerShip[ship::kPirates] = 3;
+  state::PlayerData[player::kCredits] = 10000000;
+  ui.answers = {true};
+  ASSERT_EQ(rules::BuyShip(kShadowcat, ui), ShipPurchaseResult::Bought);
+  EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
+  EXPECT_EQ(ui.CountTopic("New crewmen!"), 0u);
+}
+
+TEST(ShipyardBoardsTest, APurchaseDrawsEveryMissionBoardAnew) {
+  state::ClearGameState();
+  state::PlayerData[player::kFaction] = 1;
+  state::PlayerData[player::kProfession] = 1;
+  support::ScriptUi ui;
+  rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+  // Mark every offer as one drawn for the old ship; none may survive.
+  constexpr std::int32_t kOldOffer = -4242;
+  for (int s = 1; s <= state::kLastSystem; ++s)
+    for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
+      state::MissionOffers[s][slot][mission::kActive] = 1;
+      state::MissionOffers[s][slot][mission::kReward] = kOldOffer;
+    }
+  state::PlayerShip[ship::kClass] = kStarwolf;
+  state::PlayerData[player::kCredits] = 10000000;
+  ui.Clear();
+  ui.answers = {true};
+  ASSERT_EQ(rules::BuyShip(kShadowcat, ui), ShipPurchaseResult::Bought);
+  int offers = 0;
+  for (int s = 1; s <= state::kLastSystem; ++s)
+    for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
+      const state::TMissionRow& offer = state::MissionOffers[s][slot];
+      if (offer[mission::kActive] == 0) continue;
+      ++offers;
+      EXPECT_NE(offer[mission::kReward], kOldOffer) << "system " << s << " slot " << slot;
+    }
+  EXPECT_GT(offers, 0) << "the boards are filled again";
+}
+
+}  // namespace
