@@ -12,6 +12,7 @@
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
+#include "screens/career/retirement.h"
 #include "screens/career/save_load.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/credits.h"
@@ -53,6 +54,8 @@ const std::vector<FormEntry>& GameForms() {
       Entry("NoticePopup", popup_forms::Notice),
       Entry("Credits", Credits),
       Entry("HighScore", HighScore),
+      Entry("RetirementSummary", RetirementSummary),
+      Entry("CareerLadder", CareerLadder),
       Entry("GameOptions", GameOptions),
       Entry("FactionSelection", FactionSelection),
       Entry("NameSelection", NameSelection),
