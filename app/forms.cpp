@@ -7,6 +7,7 @@
 #include "combat/screens/ship_combat_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/ability_selection.h"
+#include "screens/career/cheat_screen.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
@@ -56,6 +57,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("HighScore", HighScore),
       Entry("RetirementSummary", RetirementSummary),
       Entry("CareerLadder", CareerLadder),
+      Entry("CheatScreen", CheatScreen),
       Entry("GameOptions", GameOptions),
       Entry("FactionSelection", FactionSelection),
       Entry("NameSelection", NameSelection),
