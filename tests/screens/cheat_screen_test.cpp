@@ -5,11 +5,13 @@
 
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
+#include "combat/screens/ship_combat_screen.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -124,6 +126,54 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyOutsideAFightOnlyPlaysTheSound) {
   screens::OpenCheatScreen();
   EXPECT_EQ(state::EnemyShip[ship::kShields], 40);
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav", "button.wav"}));
+}
+
+TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheatScreen) {
+  state::Randomize(7);
+  screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+  bool opened = false, destroyed = false;
+  std::vector<std::string> topics;
+  int acts = 0;
+  platform::App().SetIdleHook([&] {
+    if (++acts > 50) {
+      ADD_FAILURE() << "the fight does not end";
+      throw OutOfSteps{};
+    }
+    if (!opened) {
+      opened = true;
+      platform::EventArgs a{*screens::ShipCombat->Find("CheatCorner")};
+      screens::ShipCombat->Fire(platform::Event::DblClick, a);
+      return;
+    }
+    for (auto* popup : std::initializer_list<screens::TopicPopup*>{
+             screens::popup_forms::Picture, screens::popup_forms::Text}) {
+      if (!popup->Visible()) continue;
+      topics.push_back(popup->Topic().Caption());
+      ClickOn(popup->Get<Label>("ContinueLabel"));
+      return;
+    }
+    for (auto* popup : std::initializer_list<screens::MessagePopup*>{
+             screens::popup_forms::Fame, screens::popup_forms::Reward}) {
+      if (!popup->Visible()) continue;
+      ClickOn(popup->Get<Label>("ContinueLabel"));
+      return;
+    }
+    // The cheat screen over the fight: its tile ends the fight, whose popups speak over it; it
+    // closes once they are gone.
+    if (screen().Visible() && !destroyed) {
+      destroyed = true;
+      ClickOn(TileLabel(screens::kCheatDestroyEnemy));
+      return;
+    }
+    ADD_FAILURE() << "nothing to answer";
+    throw OutOfSteps{};
+  });
+  screens::RunShipCombatOnScreen();
+  EXPECT_FALSE(screen().Visible());
+  EXPECT_FALSE(screens::ShipCombat->Visible());
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
+  EXPECT_FALSE(topics.empty()) << "the end of the fight says how it went";
 }
 
 }  // namespace
