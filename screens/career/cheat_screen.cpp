@@ -49,7 +49,9 @@ CheatScreenForm::CheatScreenForm()
   Bind("OnFaceHover", [this](Sender) { tiles_.Restore(); });
 }
 
-void CheatScreenForm::Refresh() { tiles_.Image(kCheatNoAgeing).LoadPicture(CheatTilePicture(kCheatNoAgeing, false)); }
+void CheatScreenForm::Refresh() {
+  tiles_.Image(kCheatNoAgeing).LoadPicture(CheatTilePicture(kCheatNoAgeing, false));
+}
 
 void CheatScreenForm::OnTileClick(Sender s) { ActOnTile(static_cast<int>(s.sender.Tag())); }
 
