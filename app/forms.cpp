@@ -7,6 +7,7 @@
 #include "combat/screens/ship_combat_screen.h"
 #include "combat/screens/simulator_screens.h"
 #include "screens/career/ability_selection.h"
+#include "screens/career/cheat_screen.h"
 #include "screens/career/game_options.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
@@ -14,6 +15,7 @@
 #include "screens/career/personal_status.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/promotion_screen.h"
+#include "screens/career/retirement.h"
 #include "screens/career/save_load.h"
 #include "screens/port/bank.h"
 #include "screens/port/crew_hiring.h"
@@ -65,6 +67,9 @@ const std::vector<FormEntry>& GameForms() {
       Entry("NoticePopup", popup_forms::Notice),
       Entry("Credits", Credits),
       Entry("HighScore", HighScore),
+      Entry("RetirementSummary", RetirementSummary),
+      Entry("CareerLadder", CareerLadder),
+      Entry("CheatScreen", CheatScreen),
       Entry("GameOptions", GameOptions),
       Entry("FactionSelection", FactionSelection),
       Entry("NameSelection", NameSelection),

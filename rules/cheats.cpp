@@ -1,0 +1,93 @@
+#include "rules/cheats.h"
+
+#include <initializer_list>
+
+#include "rules/missions.h"
+#include "rules/promotion.h"
+#include "state/equipment.h"
+#include "state/equipment_offers.h"
+#include "state/fields.h"
+#include "state/progression.h"
+#include "state/ship_classes.h"
+#include "state/variables.h"
+
+namespace rules {
+namespace {
+
+struct FastStart {
+  std::int32_t credits, level, rank;
+  std::initializer_list<int> skills, abilities;
+};
+
+const FastStart kFastStartTable[kFastStarts] = {
+    {100000, 7, 3, {1, 5, 9, 14}, {6, 11}},
+    {500000, 13, 5, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
+    {1000000, 15, 6, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+};
+
+}  // namespace
+
+void CheatCredits(Ui& ui) {
+  const std::int64_t credits = static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + 100000;
+  // A full account stays full rather than wrapping round to a debt.
+  state::PlayerData[player::kCredits] =
+      static_cast<std::int32_t>(credits > INT32_MAX ? INT32_MAX : credits);
+  ui.UpdateStatusBars();
+}
+
+void CheatNextPromotion(Ui& ui) {
+  state::PlayerData[player::kExperience] =
+      state::GetLevelExperience(state::PlayerData[player::kLevel]);
+  CheckPromotion(ui);
+}
+
+std::int32_t FastStartShipClass(int start, std::int32_t faction) {
+  switch (start) {
+    case 1: return faction == 1 ? 7 : 6;
+    case 2: return 13;
+    case 3: return 16;
+    default: return 0;
+  }
+}
+
+void ApplyFastStart(int start, Ui& ui) {
+  if (start < 1 || start > kFastStarts) return;
+  const FastStart& f = kFastStartTable[start - 1];
+  auto& player = state::PlayerData;
+  player[player::kCredits] = f.credits;
+  player[player::kLevel] = f.level;
+  player[player::kRank] = f.rank;
+  player[player::kExperience] = 0;
+  for (int skill : f.skills) state::SkillOwned[skill] = 1;
+  for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
+
+  auto& ship = state::PlayerShip;
+  const std::int32_t shipClass = FastStartShipClass(start, player[player::kFaction]);
+  ship[ship::kClass] = shipClass;
+  ship[ship::kShields] = state::GetShipClassStat(shipClass, state::kAttrShields);
+  ui.UpdateStatusBars();
+
+  ship[ship::kSimulatorMissile] = 0;
+  for (int field : ship::kFittedItems) ship[field] = 0;
+  state::ApplyStandardFit(ship);
+  // The hold is the new hull's: the old one's capacity would let the cargo overflow or idle.
+  ship[ship::kCargoSpace] =
+      state::GetShipCargoCapacity(shipClass, ship[ship::kCargoModule], state::Side::Player);
+
+  // Each board emptied slot by slot, refilled after every slot, for the new ship's size.
+  for (int system = 1; system <= state::kLastSystem; ++system) {
+    for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
+      state::MissionOffers[system][slot][mission::kActive] = 0;
+      GenerateMissionOffers(ui);
+    }
+  }
+
+  const std::int32_t crew = ship[ship::kCrewmen] + ship[ship::kOfficers] + ship[ship::kPirates];
+  const std::int32_t needed = state::GetShipClassStat(shipClass, state::kAttrMinCrew);
+  if (needed > crew) ship[ship::kCrewmen] += needed - crew;
+
+  ui.Message(Popup::Text, "Done",
+             "You receive a new ship, a higher rank, some credits and new abilities.");
+}
+
+}  // namespace rules
