@@ -10,6 +10,7 @@
 #include "screens/career/career.h"
 #include "screens/career/high_score.h"
 #include "screens/screen_ui.h"
+#include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
 #include "state/variables.h"
 
@@ -35,6 +36,7 @@ void RetirementSummaryPopup::ShowStep(const rules::RetirementStep& step) {
   caption_.SetCaption(step.caption);
   text_.SetCaption(step.text);
   scoreText_.SetCaption(step.scoreLine);
+  uniform_.ShowPlayerUniform();
 }
 
 void RetirementSummaryPopup::OnContinueClick() {
@@ -84,7 +86,6 @@ void OpenRetirementSequence() {
     const rules::RetirementStep& step = result.steps[i];
     if (step.picture.empty()) {
       // The promotion step: the player's uniform beside the rank and the medals.
-      // The uniform module composes the uniform on RetirementSummary->UniformPanel() here.
       RetirementSummary->ShowStep(step);
       RetirementSummary->ShowModal();
     } else {
@@ -100,7 +101,9 @@ void OpenRetirementSequence() {
   HighScore->ShowHighScoreTable();
   HighScore->ShowModal();
 
-  // The game is over: the travel screen closes and the start screen is back.
+  // The game is over: the planet screen (when the retirement began at its bar) and the travel screen
+  // close, and the start screen is back.
+  ClosePlanetScreenForGameOver();
   state::TravelMayClose = 1;
   CloseTravelScreenForGameOver();
 }

@@ -13,6 +13,7 @@
 #include "platform/form.h"
 #include "rules/retirement.h"
 #include "screens/shared/guarded_close.h"
+#include "screens/career/uniform.h"
 #include "screens/shared/picture_buttons.h"
 
 namespace screens {
@@ -22,13 +23,10 @@ class RetirementSummaryPopup : public platform::Form {
  public:
   RetirementSummaryPopup();
 
-  // The step's caption, text and score line.
+  // The step's caption, text and score line, beside the player's uniform.
   void ShowStep(const rules::RetirementStep& step);
 
   void OnContinueClick();
-
-  // The panel the player's uniform is composed on.
-  platform::Panel& UniformPanel() { return uniformPanel_; }
 
   int ContinueHover() const { return continue_.Lit(); }
 
@@ -36,7 +34,7 @@ class RetirementSummaryPopup : public platform::Form {
   platform::Label& caption_ = Get<platform::Label>("Caption");
   platform::Label& text_ = Get<platform::Label>("Text");
   platform::Label& scoreText_ = Get<platform::Label>("ScoreText");
-  platform::Panel& uniformPanel_ = Get<platform::Panel>("UniformPanel");
+  UniformPanel uniform_{*this};
   std::uint8_t hover_ = 0;
   PictureButtons continue_;
   GuardedClose guard_;

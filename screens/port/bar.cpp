@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "rules/bar.h"
+#include "screens/career/career.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/travel/planet.h"
@@ -61,14 +62,9 @@ void BarScreen::OnRetireClick() {
                         "Do you really wish to retire? (The game would be over and the highscore "
                         "would be calculated)."))
     return;
-  const int before = activations_;
-  OpenRetirement();
-  // The retirement does not return to a running game: the bar closes on the way out. When nothing
-  // opened over the bar, there is no retirement yet.
-  if (activations_ != before)
-    Close();
-  else
-    popups::ShowText(kServiceNotOpenTopic, "Retirement is not open yet.");
+  OpenRetirementSequence();
+  // The retirement does not return to a running game: the bar closes on the way out.
+  Close();
 }
 
 void BarScreen::OnCloseClick() {
@@ -123,7 +119,5 @@ void OpenPirateHideout() {
 }
 
 bool PirateHideoutShowing() { return PirateHideout != nullptr && PirateHideout->Visible(); }
-
-void OpenRetirement() { ScreenNotBuiltYet("Retirement"); }
 
 }  // namespace screens

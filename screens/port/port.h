@@ -27,9 +27,4 @@ void OpenShipyard();
 void OpenMissionBoard();
 void OpenCampaignScreen();
 
-// The retirement sequence, from the bar's "Retire": the career is scored, the high-score table
-// shown, and the game is over. It does not return to a running game: the bar closes after it, and
-// the planet and travel screens are the sequence's to close.
-void OpenRetirement();
-
 }  // namespace screens

@@ -130,6 +130,12 @@ void OpenPlanetScreen() {
 
 bool PlanetScreenShowing() { return PlanetScreen != nullptr && PlanetScreen->Visible(); }
 
+void ClosePlanetScreenForGameOver() {
+  if (PlanetScreen == nullptr || !PlanetScreen->Modal()) return;
+  state::PlanetMayClose = 1;
+  PlanetScreen->Close();
+}
+
 void ShowOwnShipStatus() {
   if (ShipStatus == nullptr) return;
   ShipStatus->ShowOwnShip();

@@ -19,6 +19,9 @@ namespace screens {
 // system (a space find, none) has no port: nothing opens.
 void OpenPlanetScreen();
 bool PlanetScreenShowing();
+// The game is over while the planet screen is open (a retirement at its bar): it closes without the
+// day that "Back to space" costs.
+void ClosePlanetScreenForGameOver();
 
 // The ship status sheet, modally: of the player's ship, or of the ship in EnemyShip.
 void ShowOwnShipStatus();

@@ -41,12 +41,12 @@ struct Door {
 
 constexpr Door kShipStatusDoor{"The ship status sheet", &ShowOwnShipStatus, true};
 constexpr Door kTradeWindowDoor{"The trade window", &ToggleTradeWindow, true};
-constexpr Door kGalaxyMapDoor{"The galaxy map", &OpenGalaxyMap, false};
-constexpr Door kSensorsDoor{"The ship sensors", &OpenSensors, false};
-constexpr Door kMissionBoardDoor{"The mission board", &OpenMissionBoard, false};
-constexpr Door kCampaignDoor{"The campaign screen", &OpenCampaignScreen, false};
-constexpr Door kPersonalStatusDoor{"The personal status screen", &OpenPersonalStatus, false};
-constexpr Door kCheatsDoor{"The cheat screen", &OpenCheatScreen, false};
+constexpr Door kGalaxyMapDoor{"The galaxy map", &OpenGalaxyMap, true};
+constexpr Door kSensorsDoor{"The ship sensors", &OpenSensors, true};
+constexpr Door kMissionBoardDoor{"The mission board", &OpenMissionBoard, true};
+constexpr Door kCampaignDoor{"The campaign screen", &OpenCampaignScreen, true};
+constexpr Door kPersonalStatusDoor{"The personal status screen", &OpenPersonalStatus, true};
+constexpr Door kCheatsDoor{"The cheat screen", &OpenCheatScreen, true};
 
 void GoThrough(const Door& door) {
   if (!door.built) {

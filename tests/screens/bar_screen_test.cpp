@@ -142,23 +142,17 @@ click Bar.CloseButton
   EXPECT_EQ(Body(15)[body::kHideoutRevealed], 1);
 }
 
-TEST_F(BarScreenTest, DoorsToScreensNotBuiltYetSaySoAndRetiringAsksFirst) {
+TEST_F(BarScreenTest, HiringOpensTheHiringOfficeAndRetiringAsksFirst) {
   const std::int32_t day = state::GameDay;
   const platform::ScriptResult r = Run(&screens::OpenBar, R"(
 click Bar.HireLabel
-expect TextPopup.Topic.Caption "Closed"
-expect TextPopup.Text.Caption "The hiring office is not open yet."
-answer continue
+expect CrewHiring.Visible true
+key Escape
+expect CrewHiring.Visible false
 click Bar.RetireButton
 expect YesNoPopup.Topic.Caption "Retire?"
 expect YesNoPopup.Text.Caption "Do you really wish to retire? (The game would be over and the highscore would be calculated)."
 answer no
-expect Bar.Visible true
-click Bar.RetireLabel
-answer yes
-expect TextPopup.Topic.Caption "Closed"
-expect TextPopup.Text.Caption "Retirement is not open yet."
-answer continue
 expect Bar.Visible true
 key Escape
 expect Bar.Visible false
@@ -174,8 +168,8 @@ TEST_F(BarScreenTest, TheHideoutHidesHiresSellsContrabandBesideItAndCostsADayToL
   const platform::ScriptResult r = Run(&screens::OpenPirateHideout, R"(
 expect PirateHideout.Heading.Caption "Pirate hideout"
 click PirateHideout.HireButton
-expect TextPopup.Text.Caption "The hiring office is not open yet."
-answer continue
+expect CrewHiring.Visible true
+key Escape
 click PirateHideout.HideLabel
 expect YesNoPopup.Topic.Caption "Hide"
 expect YesNoPopup.Text.Caption "Do you really wish to hide 3 days until the criminal flag wears off?"

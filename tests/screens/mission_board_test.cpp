@@ -176,12 +176,13 @@ TEST_F(BoardTest, RefusedAndDeclinedAcceptancesLeaveTheBoardOpen) {
   }
 }
 
-TEST_F(BoardTest, TheGalaxyMapShowsThePlayersSystemOrSaysItIsNotOpen) {
+TEST_F(BoardTest, TheGalaxyMapOpensOnTheBoardsSystemAndLeavesThePlayersShown) {
   state::DisplayedSystem = system % 24 + 1;
   const std::string script =
-      "click MissionBoard.GalaxyMapLabel\n" +
-      Expect("TextPopup.Text.Caption", "The galaxy map is not open yet.") +
-      "answer continue\n"
+      "click MissionBoard.GalaxyMapLabel\n"
+      "expect GalaxyMap.Visible true\n"
+      "key Escape\n"
+      "expect GalaxyMap.Visible false\n"
       "expect MissionBoard.Visible true\n"
       "click MissionBoard.CloseButton\n";
   const platform::ScriptResult r = Run(script, &screens::OpenMissionBoard);

@@ -166,6 +166,10 @@ TEST_F(SensorsTest, NoScreenAtAPirateHideoutOrWithNothingInRange) {
 // Whatever the fight's outcome, the screen closes once it is over, with a day passed.
 TEST_F(SensorsTest, AnAttackAsksBeforeABiggerShipAndClosesTheScreenADayLater) {
   Place(3, 3, 1, 0, 13);  // a pirate cruiser: bigger than the destroyer
+  // A player at the top level who holds the Silver Star already, so the won fight brings no
+  // promotion and no medal between it and the sensors.
+  state::PlayerData[player::kLevel] = 19;
+  state::PlayerData[player::kSilverStar] = 1;
   const std::int32_t day = state::GameDay;
   const std::string script = R"X(
 click Sensors.AttackLabel
@@ -176,6 +180,13 @@ click Sensors.AttackButton
 expect YesNoPopup.Topic.Caption "Danger!"
 answer yes
 expect EncounterPopup.Visible true
+answer continue
+expect ShipCombat.Visible true
+dblclick ShipCombat.CheatCorner
+click CheatScreen.TileLabel7
+answer continue
+answer continue
+answer continue
 answer continue
 )X";
   const platform::ScriptResult r = RunSensors(script + std::string(
