@@ -408,6 +408,10 @@ void PaintWire(Context& k, const Design& d) {
 
 void PaintShip(Context& k) {
   cairo_t* cr = k.cr();
+  if (k.s.Has("scene") && k.s.Has("empty")) {  // no ship to show: the stars alone
+    Starfield(k, 0.004, true, Rgb{40, 40, 90});
+    return;
+  }
   const Design& d = DesignOf(k.s.Text("hull"));
   if (k.s.Has("top") || k.s.Has("side")) {
     PaintWire(k, d);
