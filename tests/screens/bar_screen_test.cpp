@@ -12,6 +12,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
 #include "screens/port/bar.h"
 #include "screens/port/port.h"
 #include "state/fields.h"
@@ -26,11 +27,7 @@ class BarScreenTest : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     system = state::PlayerShip[ship::kSystem];
     state::DisplayedSystem = system;
     state::SelectedBody = state::PlayerShip[ship::kBody];

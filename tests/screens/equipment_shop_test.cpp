@@ -12,6 +12,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
 #include "screens/port/port.h"
 #include "screens/port/shipyard.h"
 #include "screens/travel/planet.h"
@@ -290,11 +291,7 @@ key Escape
 }
 
 TEST_F(PortScreensTest, ThePlanetScreensDoorsOpenTheShipyardAndTheShop) {
-  state::ClearGameState();
-  state::PlayerData[player::kFaction] = 1;
-  state::PlayerData[player::kProfession] = 1;
-  rules::NullUi ui;
-  rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+  StartNewWorld();
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   state::SelectedBody = state::PlayerShip[ship::kBody];
   state::BodyData[state::DisplayedSystem][state::SelectedBody][body::kOwner] = 1;

@@ -15,6 +15,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
 #include "screens/travel/galaxy_map.h"
 #include "screens/travel/navigation.h"
 #include "state/fields.h"
@@ -29,11 +30,7 @@ class GalaxyMapTest : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     current = state::PlayerShip[ship::kSystem];
     other = current == 12 ? 13 : 12;
     state::SelectedGood = 0;

@@ -10,6 +10,7 @@
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "screens/new_world.h"
 
 namespace screens_test {
 namespace {
@@ -24,11 +25,7 @@ using screens::kGalaxySelectedGood;
 class GalaxyMapViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     for (int f = 1; f <= 4; ++f)
       for (int g = 1; g <= 4; ++g) state::FactionData[f][faction::kAtWarWith + g] = 0;
     for (int s = 1; s <= 24; ++s) state::SystemData[s][star_system::kCampaign] = 0;

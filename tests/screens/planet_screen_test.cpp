@@ -12,6 +12,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
 #include "screens/travel/planet.h"
@@ -27,11 +28,7 @@ class PlanetScreenTest : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     system = state::PlayerShip[ship::kSystem];
     body = state::PlayerShip[ship::kBody];
     state::DisplayedSystem = system;

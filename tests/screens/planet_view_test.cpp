@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "screens/new_world.h"
 
 namespace screens_test {
 namespace {
@@ -19,11 +20,7 @@ constexpr std::int32_t kBody = 4;
 class PlanetViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     state::BodyText[kSystem][kBody][1] = "Tessaly";
     state::BodyText[kSystem][kBody][2] = "A quiet farming world.";
   }

@@ -15,6 +15,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/sensors.h"
 #include "state/fields.h"
@@ -29,11 +30,7 @@ class SensorsTest : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     state::PlayerShip[ship::kClass] = 9;  // a destroyer
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
     state::ActiveMission.fill(0);

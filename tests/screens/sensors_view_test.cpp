@@ -12,6 +12,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "screens/new_world.h"
 
 namespace screens_test {
 namespace {
@@ -23,11 +24,7 @@ using screens::DescribeSensorShip;
 class SensorsViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    StartNewWorld();
     for (int f = 1; f <= 4; ++f)
       for (int g = 1; g <= 4; ++g) state::FactionData[f][faction::kAtWarWith + g] = 0;
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
