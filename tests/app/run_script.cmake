@@ -1,6 +1,6 @@
 # Runs the program under a script twice in a fresh working folder, and checks after each run that
 # the general data on disk counts one more program start.
-#   cmake -DPROGRAM=<farhaven> -DSCRIPT=<file> -DWORK=<folder> -P run_script.cmake
+#   cmake -DPROGRAM=<farhaven> -DSCRIPT=<file> -DWORK=<folder> [-DTHEN=<file>] -P run_script.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
@@ -32,3 +32,13 @@ foreach(run 1 2)
   math(EXPR expected "${expected} + 1")
 endforeach()
 message(STATUS "StartCount counted both starts")
+
+# A second script, when given, runs after both in the same folder: a new start of the program that
+# finds what the first script's runs left on disk (a saved game, say).
+if(DEFINED THEN)
+  execute_process(COMMAND "${PROGRAM}" --script "${THEN}"
+                  WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "after the restart: farhaven --script ${THEN} failed (${rc})")
+  endif()
+endif()
