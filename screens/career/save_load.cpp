@@ -101,6 +101,8 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
     return;
   }
   if (!LoadGame(slot)) return;
+  // A loaded game is played without the tutorial, even when one was running.
+  state::TutorialActive = 0;
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   state::SelectedBody = state::PlayerShip[ship::kBody];
   rules::AdvanceDay(rules_);

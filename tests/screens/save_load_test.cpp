@@ -73,6 +73,9 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
         // The game moves on after the save; the load must bring back the saved one.
         state::PlayerData[player::kCredits] = 1;
         state::PlayerShip[ship::kSystem] = system == 1 ? 2 : 1;
+        // A tutorial running when a game is loaded ends: the loaded game is played without it.
+        state::TutorialActive = 1;
+        state::TutorialStep = 12;
         ClickOn(screen().Get<platform::Image>("LoadButton3"));
       },
       [] { Answer("YesLabel"); },
@@ -87,6 +90,7 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
   EXPECT_EQ(state::PlayerShip[ship::kSystem], system);
   EXPECT_EQ(state::DisplayedSystem, system);
   EXPECT_EQ(state::GameDay, day + 1) << "the load runs one day";
+  EXPECT_EQ(state::TutorialActive, 0) << "a load stops a running tutorial";
   EXPECT_GE(state::PlayerData[player::kCredits], credits - 1000) << "the saved credits, less a day";
   EXPECT_NE(saved, "");
   EXPECT_NE(loaded, "");
