@@ -31,31 +31,6 @@ namespace {
 // labels are wider by kLabelSpill on either side, so a long name ("Wormhole to Carse") is not cut.
 constexpr int kLabelSpill = 30;
 
-// A door of the travel screen to another screen. A door to a screen the game does not have yet
-// says so in a popup instead of doing nothing; when that screen arrives its door is marked built.
-struct Door {
-  const char* what;  // "The galaxy map", as the popup names it
-  void (*open)();
-  bool built;
-};
-
-constexpr Door kShipStatusDoor{"The ship status sheet", &ShowOwnShipStatus, true};
-constexpr Door kTradeWindowDoor{"The trade window", &ToggleTradeWindow, true};
-constexpr Door kGalaxyMapDoor{"The galaxy map", &OpenGalaxyMap, true};
-constexpr Door kSensorsDoor{"The ship sensors", &OpenSensors, true};
-constexpr Door kMissionBoardDoor{"The mission board", &OpenMissionBoard, true};
-constexpr Door kCampaignDoor{"The campaign screen", &OpenCampaignScreen, true};
-constexpr Door kPersonalStatusDoor{"The personal status screen", &OpenPersonalStatus, true};
-constexpr Door kCheatsDoor{"The cheat screen", &OpenCheatScreen, true};
-
-void GoThrough(const Door& door) {
-  if (!door.built) {
-    popups::ShowText("Not open yet", std::string(door.what) + " is not open yet.");
-    return;
-  }
-  door.open();
-}
-
 // The pictures of the control panel's icons, by icon number (the invasion alert's last).
 struct IconPictures {
   const char* name;
@@ -443,14 +418,14 @@ void TravelScreenForm::ActOnIcon(int icon) {
     case kTradeIcon:
       TutorialStep(4, 5);
       if (state::TradeQuantity == 0) state::TradeQuantity = 10;
-      GoThrough(kTradeWindowDoor);
+      ToggleTradeWindow();
       ShowPriceLabels();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OnSensorsIcon(); break;
     case kGalaxyMapIcon:
       TutorialStep(25, 26);
-      GoThrough(kGalaxyMapDoor);
+      OpenGalaxyMap();
       break;
     case kOptionsIcon: ToggleOptionsPanel(); break;
   }
@@ -514,7 +489,7 @@ void TravelScreenForm::OnMissionsIcon() {
   if (faction != here[star_system::kOwner] && faction != here[star_system::kAttacker])
     RefuseForeignCampaign(system);
   else if (state::ActiveMission[mission::kActive] == 0)
-    GoThrough(kCampaignDoor);
+    OpenCampaignScreen();
   else
     OpenMissions();
 }
@@ -532,13 +507,9 @@ void TravelScreenForm::OpenMissions() {
       }
     }
     // The board opens in place of this screen, which shows again when it closes.
-    if (!kMissionBoardDoor.built) {
-      GoThrough(kMissionBoardDoor);
-      return;
-    }
     const bool shown = Visible();
     Hide();
-    GoThrough(kMissionBoardDoor);
+    OpenMissionBoard();
     if (shown) Show();
     return;
   }
@@ -567,7 +538,7 @@ void TravelScreenForm::OnSensorsIcon() {
     return;
   }
   TutorialStep(23, 24);
-  GoThrough(kSensorsDoor);
+  OpenSensors();
 }
 
 void TravelScreenForm::OnInvasionClick() {
@@ -590,7 +561,7 @@ void TravelScreenForm::OnCampaignRequest() {
   const std::int32_t faction = state::PlayerData[player::kFaction];
   if (faction == state::SystemData[system][star_system::kOwner] ||
       faction == state::SystemData[system][star_system::kAttacker])
-    GoThrough(kCampaignDoor);
+    OpenCampaignScreen();
   else
     RefuseForeignCampaign(system);
 }
@@ -598,14 +569,14 @@ void TravelScreenForm::OnCampaignRequest() {
 void TravelScreenForm::OnShipMouseDown() {
   audio::PlayButtonSound();
   TutorialStep(32, 33);
-  GoThrough(kShipStatusDoor);
+  ShowOwnShipStatus();
 }
 
 void TravelScreenForm::OnPortraitMouseDown() {
   audio::PlayButtonSound();
   TutorialStep(34, 35);
   audio::PlayMaximizeSound();
-  GoThrough(kPersonalStatusDoor);
+  OpenPersonalStatus();
 }
 
 void TravelScreenForm::OnNewsClick(Sender s) {
@@ -614,7 +585,7 @@ void TravelScreenForm::OnNewsClick(Sender s) {
   ShowNewsItem(s.sender.Tag());
 }
 
-void TravelScreenForm::OnCheatSpotDblClick() { GoThrough(kCheatsDoor); }
+void TravelScreenForm::OnCheatSpotDblClick() { OpenCheatScreen(); }
 
 void TravelScreenForm::TutorialStep(int from, int to) {
   if (state::TutorialActive == 1 && state::TutorialStep == from) rules_.BeginTutorialStep(to);
