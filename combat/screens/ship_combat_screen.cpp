@@ -549,4 +549,10 @@ void RunShipCombatOnScreen() {
 
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
 
+void ShowShipCombatTutorialStep(int step) {
+  ScreenNotBuiltYet("ShowShipCombatTutorialStep " + std::to_string(step));
+}
+
+void HideShipCombatTutorial() {}
+
 }  // namespace screens

@@ -150,4 +150,9 @@ void RunShipCombatOnScreen();
 
 bool ShipCombatShowing();
 
+// The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
+// combat step (13 to 19), and hiding them again.
+void ShowShipCombatTutorialStep(int step);
+void HideShipCombatTutorial();
+
 }  // namespace screens
