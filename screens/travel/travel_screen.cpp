@@ -3,7 +3,9 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "rules/daily_turn.h"
 #include "rules/news.h"
+#include "rules/promotion.h"
 #include "screens/career/career.h"
 #include "screens/career/game_options.h"
 #include "screens/career/save_load.h"
@@ -13,6 +15,7 @@
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
+#include "state/progression.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -186,6 +189,9 @@ TravelScreenForm::TravelScreenForm()
   Bind("OnTargetFaceHover", [this](Sender) { targetButtons_.Restore(); });
 
   Bind("OnCompatibilityToggleClick", &TravelScreenForm::OnCompatibilityToggleClick);
+  Bind("OnLevelUpClick", &TravelScreenForm::OnLevelUpClick);
+  Bind("OnNextDayClick", &TravelScreenForm::OnNextDayClick);
+  Bind("OnDropMissionClick", &TravelScreenForm::OnDropMissionClick);
 
   state::HideGamePanels = [] {
     if (TravelScreen) TravelScreen->HidePanels();
@@ -673,6 +679,30 @@ void TravelScreenForm::OnCompatibilityToggleClick() {
   SwitchCompatibilityMode();
   ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
   GameOptions->RefreshGameOptionsScreen();
+}
+
+// ---- The developer controls ----------------------------------------------------------------------
+
+// The experience the next level needs, the promotion that follows, and the gold star.
+void TravelScreenForm::OnLevelUpClick() {
+  audio::PlayButtonSound();
+  state::PlayerData[player::kExperience] =
+      state::GetLevelExperience(state::PlayerData[player::kLevel]);
+  rules::CheckPromotion(rules_);
+  AwardGoldStarMedal();
+}
+
+void TravelScreenForm::OnNextDayClick() {
+  audio::PlayButtonSound();
+  rules::AdvanceDay(rules_);
+  ShowSystem(false, PlayerShip[ship::kSystem]);
+}
+
+// Drops the active mission without the question the panel's own button asks.
+void TravelScreenForm::OnDropMissionClick() {
+  audio::PlayButtonSound();
+  state::ActiveMission[mission::kActive] = 0;
+  missionPanel_.Hide();
 }
 
 // ---- The hooks the rules and the other screens reach ---------------------------------------------

@@ -121,6 +121,10 @@ class TravelScreenForm : public platform::Form {
   void OnMissionCloseClick();
   void OnTargetCloseClick();
   void OnCompatibilityToggleClick();
+  // The hidden developer controls.
+  void OnLevelUpClick();
+  void OnNextDayClick();
+  void OnDropMissionClick();
 
   int ControlHover() const { return icons_.Lit(); }
 

@@ -18,6 +18,8 @@
 #include "screens/popups/popup_forms.h"
 #include "screens/career/cheat_screen.h"
 #include "screens/career/personal_status.h"
+#include "screens/career/ability_selection.h"
+#include "screens/career/promotion_screen.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
 #include "screens/travel/sensors.h"
@@ -485,6 +487,51 @@ TEST_F(TravelScreenTest, CompatibilityLabelsFollowTheModeAndItsToggle) {
        }});
   EXPECT_EQ(off, "Compatibility mode");
   EXPECT_NE(interval, 0);
+}
+
+// The developer controls never show; fired by hand each acts at once: a day passes and the screen
+// shows it, the active mission goes without the cancel question, and a level-up brings the
+// promotion with its skill choice and then the gold star.
+TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kGood] = 4;
+  state::ActiveMission[mission::kQuantity] = 300;
+  state::ActiveMission[mission::kTargetBody] = 4;
+  state::ActiveMission[mission::kTargetSystem] = kSol;
+  const std::int32_t day = state::GameDay;
+  std::string congratulation, skill;
+  Run({[day] {
+         for (const char* name : {"LevelUpButton", "NextDayButton", "DropMissionButton"})
+           EXPECT_FALSE(screen().Find(name)->Visible()) << name;
+         FireClick(screen(), "NextDayButton");
+         EXPECT_EQ(state::GameDay, day + 1);
+         EXPECT_EQ(Part<Label>("StarDate").Caption(),
+                   "Ship´s log - Star date: " + std::to_string(2450 + (day + 1) / 360) + "." +
+                       std::to_string((day + 1) % 360));
+         ClickOn(Part("MissionsButton"));
+         EXPECT_TRUE(screens::MissionPanelShowing());
+         FireClick(screen(), "DropMissionButton");
+         EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
+         EXPECT_FALSE(screens::MissionPanelShowing());
+         EXPECT_FALSE(YesNo->Visible());
+         FireClick(screen(), "LevelUpButton");
+       },
+       Read(&congratulation),
+       [] { ClickOn(screens::Promotion->Get<Label>("ContinueLabel")); },
+       Read(&skill),
+       [] { ClickOn(screens::AbilitySelection->Get<Label>("CloseLabel")); },
+       [] {
+         EXPECT_EQ(screens::Promotion->Get<Label>("AwardKind").Caption(), "medal");
+         EXPECT_EQ(state::PlayerData[player::kGoldStar], 1);
+         ClickOn(screens::Promotion->Get<Label>("ContinueLabel"));
+       },
+       [] {
+         EXPECT_EQ(state::PlayerData[player::kLevel], 2);
+         EXPECT_EQ(state::PlayerData[player::kGoldStar], 1);
+       }});
+  EXPECT_EQ(congratulation, "Congratulations!");
+  EXPECT_EQ(skill, "New non-combat skill");
 }
 
 TEST_F(TravelScreenTest, LeavesOnlyByItsExitOrTheGamesEnd) {
