@@ -31,8 +31,9 @@ namespace {
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
-// labels are wider by kLabelSpill on either side, so a long name ("Wormhole to Carse") is not cut.
-constexpr int kLabelSpill = 30;
+// labels are wider by kLabelSpill on either side, so the longest name ("Wormhole to New Germany")
+// is not cut.
+constexpr int kLabelSpill = 40;
 
 // The pictures of the control panel's icons, by icon number (the invasion alert's last).
 struct IconPictures {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/start.h"
+#include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
@@ -138,6 +139,24 @@ TEST_F(TravelScreenTest, OpensOnTheShipsSystemAndClaimsAnEmptySelection) {
     EXPECT_TRUE(Part<platform::Shape>("TargetMarker").Visible());
   }});
   EXPECT_FALSE(markerShownAtFirst) << "nothing was selected when the markers were placed";
+}
+
+// Every name on every system's map fits its label whole, the longest wormhole names included
+// ("Wormhole to N. Manchester"), and stands centred under its picture.
+TEST_F(TravelScreenTest, EveryBodyNameFitsItsLabel) {
+  for (int system = 1; system <= state::kLastSystem; ++system) {
+    screen().ShowSystem(true, system);
+    for (int k = 1; k <= screens::kTravelBodies; ++k) {
+      const auto& name = Part<Label>(("BodyName" + std::to_string(k)).c_str());
+      if (!name.Visible()) continue;
+      SCOPED_TRACE(name.Caption());
+      int w = 0, h = 0;
+      platform::MeasureText(name.GetFont(), name.Caption(), w, h);
+      EXPECT_GE(name.Width(), w);
+      const auto& body = Part(("Body" + std::to_string(k)).c_str());
+      EXPECT_EQ(name.Left() + name.Width() / 2, body.Left() + body.Width() / 2);
+    }
+  }
 }
 
 TEST_F(TravelScreenTest, MissionsIconRefusesWhereNoMissionCanBeHad) {
