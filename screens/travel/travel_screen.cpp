@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "combat/fleet_battle.h"
 #include "rules/daily_turn.h"
 #include "rules/news.h"
 #include "rules/promotion.h"
@@ -192,6 +193,7 @@ TravelScreenForm::TravelScreenForm()
   Bind("OnCompatibilityToggleClick", &TravelScreenForm::OnCompatibilityToggleClick);
   Bind("OnLevelUpClick", &TravelScreenForm::OnLevelUpClick);
   Bind("OnNextDayClick", &TravelScreenForm::OnNextDayClick);
+  Bind("OnFleetBattleClick", &TravelScreenForm::OnFleetBattleClick);
   Bind("OnDropMissionClick", &TravelScreenForm::OnDropMissionClick);
 
   state::HideGamePanels = [] {
@@ -697,6 +699,19 @@ void TravelScreenForm::OnNextDayClick() {
   audio::PlayButtonSound();
   rules::AdvanceDay(rules_);
   ShowSystem(false, PlayerShip[ship::kSystem]);
+}
+
+// A fleet battle against the first faction at war with the player's; at peace with all, nothing.
+void TravelScreenForm::OnFleetBattleClick() {
+  audio::PlayButtonSound();
+  const std::int32_t own = state::PlayerData[player::kFaction];
+  if (own < 1 || own > state::kLastFaction) return;
+  for (std::int32_t enemy = 1; enemy <= state::kLastFaction; ++enemy) {
+    if (enemy == own || state::FactionData[own][faction::kAtWarWith + enemy] == 0) continue;
+    rules_.RunFleetBattle(enemy, combat::kFleetKindMission);
+    ShowSystem(false, PlayerShip[ship::kSystem]);
+    return;
+  }
 }
 
 // Drops the active mission without the question the panel's own button asks.

@@ -124,6 +124,7 @@ class TravelScreenForm : public platform::Form {
   // The hidden developer controls.
   void OnLevelUpClick();
   void OnNextDayClick();
+  void OnFleetBattleClick();
   void OnDropMissionClick();
 
   int ControlHover() const { return icons_.Lit(); }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/start.h"
+#include "combat/screens/fleet_battle_screen.h"
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
@@ -551,6 +552,31 @@ TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
        }});
   EXPECT_EQ(congratulation, "Congratulations!");
   EXPECT_EQ(skill, "New non-combat skill");
+}
+
+// The hidden fleet battle control opens nothing while the player's faction is at peace with all;
+// at war it fights the enemy's fleet, and a retreat leads back to the travel screen.
+TEST_F(TravelScreenTest, HiddenFleetBattleControlFightsAFactionAtWar) {
+  for (auto& f : state::FactionData)
+    for (int g = 1; g <= state::kLastFaction; ++g) f[faction::kAtWarWith + g] = 0;
+  Run({[] {
+         EXPECT_FALSE(Part<platform::Button>("FleetBattleButton").Visible());
+         FireClick(screen(), "FleetBattleButton");
+         EXPECT_FALSE(screens::FleetBattle->Visible());
+         state::FactionData[1][faction::kAtWarWith + 3] = 1;
+         state::FactionData[3][faction::kAtWarWith + 1] = 1;
+         FireClick(screen(), "FleetBattleButton");
+       },
+       [] {
+         EXPECT_TRUE(screens::FleetBattle->Visible());
+         EXPECT_EQ(state::EnemyFleet[1][fleet_ship::kFaction], 3);
+         ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
+       },
+       Answer(true),
+       [] {
+         EXPECT_FALSE(screens::FleetBattle->Visible());
+         EXPECT_TRUE(screen().Visible());
+       }});
 }
 
 TEST_F(TravelScreenTest, LeavesOnlyByItsExitOrTheGamesEnd) {
