@@ -18,6 +18,8 @@
 #include "screens/new_world.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/sensors.h"
+#include "screens/travel/travel_screen.h"
+#include "screens/travel/travel_view.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -195,6 +197,9 @@ answer continue
       << "the attacked ship left the sensors (the day may have put a new one there)";
   EXPECT_EQ(state::GameDay, day + 1);
   EXPECT_FALSE(screens::SensorsShowing());
+  EXPECT_EQ(screens::TravelScreen->Get<platform::Label>("StarDate").Caption(),
+            screens::BuildTravelView(false).starDate)
+      << "the travel screen shows the day the attack cost";
 }
 
 }  // namespace
