@@ -162,8 +162,7 @@ void MissionBoardScreen::OnAcceptClick() {
 
 void MissionBoardScreen::OnGalaxyMapClick() {
   audio::PlayButtonSound();
-  state::DisplayedSystem = state::PlayerShip[ship::kSystem];
-  audio::PlayMaximizeSound();
+  // Opening the map picks the ship's system and plays the opening sound.
   OpenServiceDoor(activations_, "galaxy map", &OpenGalaxyMap);
 }
 

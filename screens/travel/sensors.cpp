@@ -109,6 +109,9 @@ void SensorsScreen::OnAttackClick() {
     return;
   }
   RefreshBlips();
+  // The attack cost a day: the travel screen shows the new star date and news at once.
+  state::DisplayedSystem = state::PlayerShip[ship::kSystem];
+  rules_.RedrawSystem(false);
   Close();
 }
 

@@ -2,6 +2,7 @@
 // system with its first offer detailed, tiles and buttons lit under the mouse, an empty slot
 // hidden, acceptance and its refusals, the galaxy map's door; the campaign screen's fleets, texts,
 // refusals, and its closing when a mission is accepted on a board opened over it.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -188,6 +189,8 @@ TEST_F(BoardTest, TheGalaxyMapOpensOnTheBoardsSystemAndLeavesThePlayersShown) {
   const platform::ScriptResult r = Run(script, &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(state::DisplayedSystem, system);
+  EXPECT_EQ(std::count(sounds.effects.begin(), sounds.effects.end(), "maxi.wav"), 1)
+      << "the map opens with one sound, not two";
 }
 
 TEST_F(BoardTest, EveryOpeningStartsOnTheFirstOfferAndShowsNoStaleDetails) {

@@ -18,6 +18,8 @@
 #include "screens/new_world.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/sensors.h"
+#include "screens/travel/travel_screen.h"
+#include "screens/travel/travel_view.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -189,12 +191,17 @@ answer continue
   const platform::ScriptResult r = RunSensors(script + std::string(
       "expect Sensors.Visible false\n"));
   EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(state::SpecialShips[3][special_ship::kActive] == 0 ||
-                state::SpecialShips[3][special_ship::kDaysLeft] != 5,
-            true)
-      << "the attacked ship left the sensors (the day may have put a new one there)";
+  // The day may put a new ship in the slot, but never a pirate cruiser: pirates fly no cruisers of
+  // that class.
+  const state::TSpecialShipRow& slot = state::SpecialShips[3];
+  EXPECT_FALSE(slot[special_ship::kActive] == 1 && slot[special_ship::kClass] == 13 &&
+               slot[special_ship::kFaction] == 0)
+      << "the attacked ship left the sensors";
   EXPECT_EQ(state::GameDay, day + 1);
   EXPECT_FALSE(screens::SensorsShowing());
+  EXPECT_EQ(screens::TravelScreen->Get<platform::Label>("StarDate").Caption(),
+            screens::BuildTravelView(false).starDate)
+      << "the travel screen shows the day the attack cost";
 }
 
 }  // namespace
