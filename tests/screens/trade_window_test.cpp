@@ -237,6 +237,12 @@ TEST_F(TradeWindowTest, TheWindowIsDraggedByItsTitleBar) {
   platform::App().MouseUp(platform::MouseButton::Left, x - 300, y + 40);
   EXPECT_EQ(window().Left(), left - 300);
   EXPECT_EQ(window().Top(), top + 40);
+  // Closed and opened again, it is where the player left it.
+  screens::ToggleTradeWindow();
+  EXPECT_FALSE(screens::TradeWindowShowing());
+  screens::ToggleTradeWindow();
+  EXPECT_EQ(window().Left(), left - 300);
+  EXPECT_EQ(window().Top(), top + 40);
 }
 
 }  // namespace
