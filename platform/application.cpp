@@ -135,9 +135,22 @@ void Application::FormShown(Form* f, bool modal) {
   // Forms that stay on top stay above ordinary forms shown after them; a modal form goes on top.
   if (!modal && !f->StayOnTop())
     while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal()) --pos;
+  if (modal) {
+    // A modal form shown again while its loop runs (it stepped aside for a while) goes back
+    // beneath the modal forms opened after it, and beneath the forms that stay on top and are
+    // usable beside it. A form shown modally anew has locked every other form, so it goes on top.
+    const auto inner = std::find(modalStack_.begin(), modalStack_.end(), f);
+    if (inner != modalStack_.end())
+      for (auto it = std::next(inner); it != modalStack_.end(); ++it)
+        if (auto at = std::find(zorder_.begin(), pos, *it); at != pos) pos = at;
+    if (!f->StayOnTop())
+      while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal() &&
+             (*(pos - 1))->AcceptsInput())
+        --pos;
+  }
   zorder_.insert(pos, f);
   Invalidate();
-  Activate(f);
+  if (f->AcceptsInput()) Activate(f);
 }
 
 void Application::FormHidden(Form* f) {

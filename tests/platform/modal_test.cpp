@@ -163,6 +163,58 @@ TEST_F(Modal, OnlyFormsVisibleWhenTheModalOpensAreLocked) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "Btn:ABtnClick"), 0);
 }
 
+TEST_F(Modal, AWindowThatStaysOnTopStaysAboveAModalFormShownAgain) {
+  c->SetStayOnTop(true);
+  const auto top = [] { return App().ZOrder().back(); };
+  WhenIdle({
+      [&] {
+        c->Show();  // usable beside the modal form B, like the trade window
+        EXPECT_EQ(top(), c.get());
+        // B steps aside for a modal form of its own and comes back when that one closes.
+        b->Hide();
+        a->ShowModal();
+        b->Show();
+        EXPECT_EQ(top(), c.get()) << "the window that stays on top fell behind B";
+        EXPECT_TRUE(c->AcceptsInput());
+        // A modal form opened anew still goes above it.
+        a->ShowModal();
+      },
+      [&] { a->Close(); },
+      [&] {
+        EXPECT_EQ(top(), a.get());
+        EXPECT_FALSE(c->AcceptsInput());
+        a->Close();
+      },
+      [&] { b->Close(); },
+  });
+  b->ShowModal();
+  EXPECT_FALSE(IdleStepsLeft());
+}
+
+TEST_F(Modal, AModalFormShownAgainStaysBelowTheModalFormsOpenedFromIt) {
+  const auto top = [] { return App().ZOrder().back(); };
+  WhenIdle({
+      [&] { a->ShowModal(); },  // A opens over B
+      [&] {
+        // B steps aside for C, opened from A, and comes back when C closes: A stays in front.
+        b->Hide();
+        c->ShowModal();
+        b->Show();
+        EXPECT_EQ(top(), a.get()) << "B covered the modal form it waits for";
+        EXPECT_EQ(App().ActiveForm(), a.get());
+        EXPECT_FALSE(b->AcceptsInput());
+      },
+      [&] { c->Close(); },
+      [&] { a->Close(); },
+      [&] {
+        EXPECT_EQ(top(), b.get());
+        b->Close();
+      },
+  });
+  b->ShowModal();
+  EXPECT_FALSE(IdleStepsLeft());
+}
+
 TEST_F(Modal, TimersFireInNestedLoopsAndForHiddenForms) {
   Timer& aTick = a->Get<Timer>("Tick");
   Timer& cTick = c->Get<Timer>("Tick");

@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "platform/script.h"
+#include "rules/missions.h"
 #include "screens/form_test_fixture.h"
 #include "screens/port/port.h"
 #include "state/fields.h"
@@ -190,6 +191,36 @@ screenshot TradeWindow "trade_window_no_market.png"
   EXPECT_EQ(state::PlayerData[player::kCredits], 10000 - 10 * 200);
 }
 
+TEST_F(TradeWindowTest, TheLastUnitsOfATransportDeliveredHereEarnTheReward) {
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = rules::kMissionTransport;
+  state::ActiveMission[mission::kReward] = 5000;
+  state::ActiveMission[mission::kTargetBody] = kPlanet;
+  state::ActiveMission[mission::kTargetSystem] = kSystem;
+  state::ActiveMission[mission::kGood] = 2;
+  state::ActiveMission[mission::kQuantity] = 15;
+  state::Cargo[2] = 25;
+  state::SelectedGood = 2;
+  state::PlayerData[player::kLevel] = 19;  // the last level: the experience promotes nobody
+  Play(R"(
+click TradeWindow.SellLabel
+expect TradeWindow.GoodCargo2.Caption "15"
+expect TradeWindow.GoodStock2.Caption "0"
+click TradeWindow.SellLabel
+expect PicturePopup.Topic.Caption "Mission completed!"
+expect PicturePopup.Picture.Picture "GeneralMissionPic.jpg"
+expect PicturePopup.Text.Caption "You have delivered the required amount of goods and completed the transport mission. You receive a reward of $ 5000"
+answer continue
+expect FamePopup.Visible true
+answer continue
+expect TradeWindow.GoodCargo2.Caption "5"
+expect TradeWindow.GoodStock2.Caption "0"
+)");
+  EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
+  EXPECT_EQ(state::PlayerData[player::kMissionsCompleted], 1);
+  EXPECT_EQ(state::PlayerData[player::kCredits], 10000 + 20 * 200 + 5000);
+}
+
 TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit) {
   screens::ToggleTradeWindow();
   MoveOnto(window().Get<platform::Image>("BuyButton"));
@@ -235,6 +266,12 @@ TEST_F(TradeWindowTest, TheWindowIsDraggedByItsTitleBar) {
   platform::App().MouseDown(platform::MouseButton::Left, x, y);
   platform::App().MouseMove(x - 300, y + 40);
   platform::App().MouseUp(platform::MouseButton::Left, x - 300, y + 40);
+  EXPECT_EQ(window().Left(), left - 300);
+  EXPECT_EQ(window().Top(), top + 40);
+  // Closed and opened again, it is where the player left it.
+  screens::ToggleTradeWindow();
+  EXPECT_FALSE(screens::TradeWindowShowing());
+  screens::ToggleTradeWindow();
   EXPECT_EQ(window().Left(), left - 300);
   EXPECT_EQ(window().Top(), top + 40);
 }
