@@ -28,8 +28,10 @@ namespace {
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
-// labels are wider by kLabelSpill on either side, so a long name ("Wormhole to Carse") is not cut.
-constexpr int kLabelSpill = 30;
+// labels are wider by kLabelSpill on either side, so a long name ("Wormhole to N. Manchester") is
+// not cut. The space find captions keep 30.
+constexpr int kLabelSpill = 40;
+constexpr int kFindCaptionSpill = 30;
 
 // The pictures of the control panel's icons, by icon number (the invasion alert's last).
 struct IconPictures {
@@ -268,7 +270,7 @@ void TravelScreenForm::ApplyFinds(const TravelView& v) {
     finds_[s]->SetLeft(f.x);
     finds_[s]->SetTop(f.y);
     findCaptions_[s]->SetCaption(f.caption);
-    findCaptions_[s]->SetLeft(f.captionX - kLabelSpill);
+    findCaptions_[s]->SetLeft(f.captionX - kFindCaptionSpill);
     findCaptions_[s]->SetTop(f.captionY);
   }
 }
