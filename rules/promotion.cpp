@@ -97,10 +97,11 @@ void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
 }
 
 // A new skill may change the hold, the hideouts the player knows and what the markets and boards
-// offer.
+// offer. The status bars show the experience the level-up emptied, not the full bar drawn before.
 void RefreshAfterPromotion(Ui& ui) {
   state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(
       state::PlayerShip[ship::kClass], state::PlayerShip[ship::kCargoModule], state::Side::Player);
+  ui.UpdateStatusBars();
   ui.UpdateTradePopup();
   if (state::SkillOwned[kSkillSyndicate] > 0) {
     for (int s = 1; s <= state::kLastSystem; ++s) {

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "rules/credits.h"
 #include "rules/promotion.h"
@@ -198,6 +199,32 @@ TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
     EXPECT_EQ(shown[0].picture, rules::GetBodyPictureName(
                                     state::BodyData[planet.system][planet.body][body::kPicture]) +
                                     "r.jpg");
+  }
+}
+
+// A promotion empties the experience: the bars drawn last show it empty, not the full bar drawn
+// when the experience was granted.
+TEST_F(Career, TheStatusBarsShowTheExperienceLeftAfterAPromotion) {
+  struct BarsUi : turns::TurnsUi {
+    std::vector<std::int32_t> shown;  // the experience at each redraw of the bars
+    void UpdateStatusBars() override {
+      turns::TurnsUi::UpdateStatusBars();
+      shown.push_back(PlayerData[player::kExperience]);
+    }
+  };
+  for (const bool throughTheRule : {true, false}) {
+    SCOPED_TRACE(throughTheRule ? "granted experience" : "experience already at the threshold");
+    NewWorld(1, 1);
+    BarsUi bars;
+    if (throughTheRule) {
+      rules::AddExperience(state::GetLevelExperience(1), bars);
+    } else {
+      PlayerData[player::kExperience] = state::GetLevelExperience(1);
+      rules::CheckPromotion(bars);
+    }
+    ASSERT_EQ(PlayerData[player::kLevel], 2);
+    ASSERT_FALSE(bars.shown.empty());
+    EXPECT_EQ(bars.shown.back(), 0);
   }
 }
 
