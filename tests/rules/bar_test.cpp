@@ -141,7 +141,9 @@ TEST_F(Bar, ADeclinedOrUnaffordableBribeStillCostsTheDayAndNothingElse) {
     EXPECT_EQ(PlayerData[player::kBarBribes], 1);
     EXPECT_EQ(rules::HiddenHideouts(system), std::vector<std::int32_t>{15});
     EXPECT_EQ(ui.CountTopic("Sorry"), c.sorry);
-    if (c.sorry > 0) EXPECT_EQ(ui.WithTopic("Sorry")[0].text, "You do not have enough money!");
+    if (c.sorry > 0) {
+      EXPECT_EQ(ui.WithTopic("Sorry")[0].text, "You do not have enough money!");
+    }
     EXPECT_EQ(ui.CountTopic("Pirate hideout"), 0u);
   }
 }

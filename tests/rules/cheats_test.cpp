@@ -61,7 +61,9 @@ TEST_F(Cheats, ThePromotionCheatBringsExactlyOnePromotionAndNoneAtTheTop) {
     PlayerData[player::kExperience] = 0;
     rules::CheatNextPromotion(ui);
     EXPECT_EQ(PlayerData[player::kLevel], c.levelAfter);
-    if (c.level != c.levelAfter) EXPECT_EQ(PlayerData[player::kExperience], 0);
+    if (c.level != c.levelAfter) {
+      EXPECT_EQ(PlayerData[player::kExperience], 0);
+    }
   }
 }
 

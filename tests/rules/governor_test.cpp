@@ -148,7 +148,9 @@ TEST_F(Governor, TheAmnestyLiftsTheFlagForOneHundredThousandCredits) {
                 "reinstated as a fleet officer.");
     }
     ASSERT_EQ(ui.popups.size(), *c.topic ? 1u : 0u);
-    if (*c.topic) EXPECT_EQ(ui.popups[0].topic, c.topic);
+    if (*c.topic) {
+      EXPECT_EQ(ui.popups[0].topic, c.topic);
+    }
     EXPECT_EQ(PlayerData[player::kCredits], c.bought ? c.credits - 100000 : c.credits);
     EXPECT_EQ(PlayerData[player::kCriminalDays], c.bought ? 0 : c.flag);
     EXPECT_EQ(ui.statusBarUpdates, c.bought ? 1 : 0);
