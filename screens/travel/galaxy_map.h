@@ -10,6 +10,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/travel/galaxy_map_view.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -79,6 +80,8 @@ class GalaxyMapScreen : public platform::Form {
   platform::Label& systemClass_ = Get<platform::Label>("InfoClass");
   platform::Label& description_ = Get<platform::Label>("InfoDescription");
   platform::Image& logo_ = Get<platform::Image>("InfoLogo");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern GalaxyMapScreen* GalaxyMap;
