@@ -226,11 +226,16 @@ std::pair<std::string, std::string> Texts(int step) {
   }
 }
 
-// The travel screen's panel for the trade's last steps stays clear of the trade window, which
-// opens on the side of the screen where the tutorial body of factions 3 and 4 lies.
-int TradePanelLeft() {
-  const std::int32_t f = PlayerData[player::kFaction];
-  return f == 3 || f == 4 ? 16 : 560;
+// The trade window opens to the right of the travel screen, so the travel screen's panel stands
+// at its left while the window is in use.
+constexpr int kLeftPanel = 8;
+constexpr int kRightPanel = 560;
+
+// While the player flies to the tutorial body, the panel stands on the other side of the map.
+int PanelAwayFromBody(std::int32_t body) {
+  const std::int32_t s = PlayerShip[ship::kSystem];
+  if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return kRightPanel;
+  return state::BodyData[s][body][body::kMapX] < 300 ? kRightPanel : kLeftPanel;
 }
 
 }  // namespace
@@ -276,23 +281,23 @@ TutorialGuide DescribeTutorialStep(int step) {
       arrow(TutorialScreen::Travel, "TradeButton");
       break;
     case 5:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kLeftPanel, 22);
       arrow(TutorialScreen::TradeWindow, "GoodName1", ArrowSide::Inside, false);
       g.setsSuppliesPrices = true;
       break;
     case 6:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, PanelAwayFromBody(TutorialBody()), 22);
       arrow(TutorialScreen::Travel, body, ArrowSide::Right);
       g.setsSuppliesPrices = true;
       break;
     case 7:
-      panel(TutorialScreen::Travel, TradePanelLeft(), 22);
+      panel(TutorialScreen::Travel, kLeftPanel, 22);
       arrow(TutorialScreen::TradeWindow, "SellAllButton", ArrowSide::Inside, false);
       g.setsSuppliesPrices = true;
       g.tradeWindowToFront = true;
       break;
     case 8:
-      panel(TutorialScreen::Travel, TradePanelLeft(), 22);
+      panel(TutorialScreen::Travel, kLeftPanel, 22);
       arrow(TutorialScreen::TradeWindow, "CloseButton", ArrowSide::Inside, false);
       g.rewardSound = true;
       break;

@@ -43,10 +43,11 @@ TEST_F(Tutorial, EachStepShowsItsGuidanceWhereThePlayerMustAct) {
       {1, TutorialScreen::FactionSelection, TutorialScreen::None, "", -1, -1},
       {3, TutorialScreen::ProfessionSelection, TutorialScreen::None, "", -1, -1},
       {4, TutorialScreen::Travel, TutorialScreen::Travel, "TradeButton", 8, 22},
-      {5, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 560, 22},
+      // While the trade window (to the right) is in use the panel stands at the left.
+      {5, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 8, 22},
       {6, TutorialScreen::Travel, TutorialScreen::Travel, "Body3", 560, 22},  // faction 1's body
-      {7, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 560, 22},
-      {8, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 560, 22},
+      {7, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 8, 22},
+      {8, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 8, 22},
       {9, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
       {10, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "OfferTile2", -1, -1},
       {11, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "AcceptButton", -1, -1},
@@ -136,13 +137,16 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
             "Click on the 2nd available mission and afterwards on \"Accept mission\".");
 }
 
-TEST_F(Tutorial, TheTradePanelStaysClearOfTheWindowForTheFactionsWhoseBodyLiesLeft) {
-  for (int faction = 1; faction <= 4; ++faction) {
-    PlayerData[player::kFaction] = faction;
-    const int expected = faction >= 3 ? 16 : 560;
-    EXPECT_EQ(rules::DescribeTutorialStep(7).panelLeft, expected) << faction;
-    EXPECT_EQ(rules::DescribeTutorialStep(8).panelLeft, expected) << faction;
-    EXPECT_EQ(rules::DescribeTutorialStep(6).panelLeft, 560) << faction;
+TEST_F(Tutorial, OnTheWayToTheTutorialBodyThePanelStandsOnTheOtherSideOfTheMap) {
+  struct Case {
+    int faction, bodyX, panelLeft;
+  };
+  const Case cases[] = {{1, 40, 560}, {1, 299, 560}, {1, 300, 8}, {2, 620, 8}, {4, 100, 560}};
+  for (const Case& c : cases) {
+    PlayerData[player::kFaction] = c.faction;
+    state::BodyData[kSystem][rules::TutorialBody()][body::kMapX] = c.bodyX;
+    EXPECT_EQ(rules::DescribeTutorialStep(6).panelLeft, c.panelLeft) << c.faction << " " << c.bodyX;
+    EXPECT_EQ(rules::DescribeTutorialStep(7).panelLeft, 8) << "the trade window stands right";
   }
 }
 
