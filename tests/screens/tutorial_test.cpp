@@ -282,6 +282,42 @@ TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
             "Good. Now let´s close this screen again.");
 }
 
+TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
+  struct Case {
+    const char* form;
+    const char* button;
+    int step, next;  // next == step: the button leaves the tutorial where it is
+  };
+  const Case cases[] = {
+      // "Back" on the personal status from any step after the save ends the guided part.
+      {"PersonalStatus", "BackButton", 30, 30},
+      {"PersonalStatus", "BackButton", 31, 38},
+      {"PersonalStatus", "BackButton", 35, 38},
+      {"PersonalStatus", "BackButton", 37, 38},
+      // "Return to game" from the galaxy map's step to the save's leads on to the ship status.
+      {"TravelScreen", "ReturnButton", 25, 25},
+      {"TravelScreen", "ReturnButton", 26, 32},
+      {"TravelScreen", "ReturnButton", 28, 32},
+      {"TravelScreen", "ReturnButton", 30, 32},
+      {"TravelScreen", "ReturnButton", 32, 32},
+      {"ShipStatus", "CloseButton", 33, 34},
+      {"ShipStatus", "CloseButton", 32, 32},
+      {"GalaxyMap", "CloseButton", 26, 27},
+      {"Sensors", "BackButton", 24, 25},
+      {"Sensors", "BackButton", 23, 23},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.form) + " " + c.button + " at " + std::to_string(c.step));
+    state::TutorialStep = c.step;
+    FireClick(FormNamed(c.form), c.button);
+    EXPECT_EQ(state::TutorialStep, c.next);
+  }
+  // Saving at step 29 and closing at step 30 come back to step 28; "Return to game" then leads on.
+  state::TutorialStep = rules::ShownTutorialStep(rules::kTutorialReturnToGameStep);
+  FireClick(*screens::TravelScreen, "ReturnButton");
+  EXPECT_EQ(state::TutorialStep, 32);
+}
+
 TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
   screens::BeginTutorialStep(24);
   screens::StartTutorial();
