@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
 #include "state/variables.h"
@@ -108,8 +109,8 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
     return;
   }
   if (!LoadGame(slot)) return;
-  // A loaded game is played without the tutorial, even when one was running.
-  state::TutorialActive = 0;
+  // A loaded game is played without the tutorial, even when one was running; its panels go too.
+  StopTutorial();
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   state::SelectedBody = state::PlayerShip[ship::kBody];
   rules::AdvanceDay(rules_);

@@ -25,6 +25,7 @@
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/savegame.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -316,6 +317,19 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
   state::TutorialStep = rules::ShownTutorialStep(rules::kTutorialReturnToGameStep);
   FireClick(*screens::TravelScreen, "ReturnButton");
   EXPECT_EQ(state::TutorialStep, 32);
+}
+
+TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
+  ASSERT_TRUE(state::SaveGame(2, "Before the tutorial").ok);
+  // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
+  screens::BeginTutorialStep(28);
+  screens::SaveLoad->ShowSaveSlotNames();
+  WhenIdle({[] { ClickOn(screens::SaveLoad->Get<platform::Image>("LoadButton2")); },
+            [] { Answer("YesLabel"); },
+            [] { ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel")); }});
+  screens::SaveLoad->ShowModal();
+  EXPECT_EQ(state::TutorialActive, 0);
+  EXPECT_TRUE(Guidance().empty());
 }
 
 TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
