@@ -10,8 +10,8 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
-#include "screens/travel/planet_view.h"
 #include "screens/shared/tutorial_panel.h"
+#include "screens/travel/planet_view.h"
 
 namespace screens {
 

@@ -9,8 +9,8 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
-#include "screens/travel/ship_status_view.h"
 #include "screens/shared/tutorial_panel.h"
+#include "screens/travel/ship_status_view.h"
 
 namespace screens {
 
