@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -547,6 +548,7 @@ bool IsInclude(const SourceLine& l) { return !l.tokens[0].quoted && l.tokens[0].
 
 // Included files nest at most this deep, which also stops a file that includes itself.
 constexpr int kMaxIncludeDepth = 8;
+constexpr std::size_t kMaxIncludedBytes = 1 << 20;
 
 // An included file is found beside the file that includes it (in the layout folder when that
 // file names no folder).
@@ -582,13 +584,19 @@ void ReadLines(Parser& p, std::string_view text, const std::string& fileName,
     }
     if (depth >= kMaxIncludeDepth)
       p.Fail("includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep (does a file include itself?)");
-    const std::string path = IncludePath(fileName, t[1].text);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) p.Fail("cannot read the included file " + path);
-    std::stringstream ss;
-    ss << in.rdbuf();
+    const std::string& name = t[1].text;
+    if (name.find_first_of("/\\") != std::string::npos || name.front() == '.')
+      p.Fail("include takes the name of a file beside the layout, without a folder ('" + name + "')");
+    const std::string path = IncludePath(fileName, name);
+    std::string text;
+    switch (ReadRegularFile(path, kMaxIncludedBytes, text)) {
+      case FileRead::Ok: break;
+      case FileRead::CannotOpen: p.Fail("cannot read the included file " + path);
+      case FileRead::NotRegular: p.Fail("the included file " + path + " is not a regular file");
+      case FileRead::TooLarge: p.Fail("the included file " + path + " is larger than 1 MB");
+    }
     std::vector<SourceLine> part;
-    ReadLines(p, ss.str(), path, part, depth + 1);
+    ReadLines(p, text, path, part, depth + 1);
     if (part.empty()) {
       At(p, line);
       p.Fail("the included file " + path + " is empty");

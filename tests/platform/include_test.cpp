@@ -91,6 +91,8 @@ TEST_F(Includes, MalformedIncludesNameTheFileAndTheLine) {
   Write("shallow.inc", "  label A left 0 top 0\nlabel B left 0 top 0\n");
   Write("rows.inc", "repeat k 1..2 step top 10\n  label Row{k} left 0 top 0\n");
   Write("unplaced.inc", "label NoLeft top 0\n");
+  Write("huge.inc", std::string((1 << 20) + 1, '#'));
+  std::filesystem::create_directories(dir_ / "sub");
   struct Case {
     const char* body;
     std::string error;
@@ -104,6 +106,13 @@ TEST_F(Includes, MalformedIncludesNameTheFileAndTheLine) {
       {"  include \"note.inc\" left 5 left 6\n", f + ":2: include sets left twice"},
       {"  include \"note.inc\" top\n", f + ":2: top needs a whole number"},
       {"  include \"missing.inc\"\n", f + ":2: cannot read the included file " + Path("missing.inc")},
+      // Only a file beside the layout, and only a regular one of a sane size, is read.
+      {"  include \"/dev/zero\"\n",
+       f + ":2: include takes the name of a file beside the layout, without a folder ('/dev/zero')"},
+      {"  include \"../note.inc\"\n",
+       f + ":2: include takes the name of a file beside the layout, without a folder ('../note.inc')"},
+      {"  include \"sub\"\n", f + ":2: the included file " + Path("sub") + " is not a regular file"},
+      {"  include \"huge.inc\"\n", f + ":2: the included file " + Path("huge.inc") + " is larger than 1 MB"},
       {"  include \"empty.inc\"\n", f + ":2: the included file " + Path("empty.inc") + " is empty"},
       {"  include \"self.inc\"\n",
        Path("self.inc") + ":2: includes nest more than 8 deep (does a file include itself?)"},
