@@ -131,6 +131,12 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
     EXPECT_EQ(rules::DescribeTutorialStep(6).arrowAt, "Body" + std::to_string(rules::TutorialBody()));
   }
   EXPECT_EQ(rules::DescribeTutorialStep(20).text2, "Fly to the planet World 2 by double-clicking on it.");
+  // The texts keep their spacing as written, double spaces included, for the combat screen too.
+  EXPECT_NE(rules::DescribeTutorialStep(13).text1.find("in order to  win this mission. To do this"),
+            std::string::npos);
+  EXPECT_NE(rules::DescribeTutorialStep(10).text1.find("available.  We wanted"), std::string::npos);
+  EXPECT_EQ(rules::DescribeTutorialStep(19).text2,
+            "Fire at will, end a turn if necessary and win this fight on your own!");
   // Choosing the mission repeats the board's texts.
   EXPECT_EQ(rules::DescribeTutorialStep(11).text1, rules::DescribeTutorialStep(10).text1);
   EXPECT_EQ(rules::DescribeTutorialStep(11).text2,
