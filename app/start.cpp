@@ -16,6 +16,7 @@
 #include "screens/screen_ui.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/variables.h"
@@ -68,8 +69,7 @@ StartScreen::StartScreen()
     : Form("Start"), buttons_(StartButtons(*this), screens::LitState::In(StartHoverButton)) {
   Bind("FormActivate", [this](Sender) { RestoreStartScreenHover(); });
 
-  // Start the tutorial: the new game for now; the tutorial's own steps come with the tutorial.
-  Bind("OnTutorialClick", &StartScreen::OnNewGameClick);
+  Bind("OnTutorialClick", &StartScreen::OnTutorialClick);
   Bind("OnNewGameClick", &StartScreen::OnNewGameClick);
   Bind("OnLoadClick", &StartScreen::OnLoadClick);
   Bind("OnHighScoresClick", &StartScreen::OnHighScoresClick);
@@ -89,10 +89,16 @@ StartScreen::StartScreen()
   Bind("OnUpperLightTimer", &StartScreen::OnUpperLightTimer);
 }
 
-void StartNewGame() {
+namespace {
+
+// The new game, with the tutorial when `tutorial`.
+void PlayNewGame(bool tutorial) {
   using namespace state;
   ClearGameState();
-  TutorialActive = 0;
+  if (tutorial)
+    screens::StartTutorial();
+  else
+    screens::StopTutorial();
   PlayerData[player::kFaction] = 1;
   screens::FactionSelection->ShowFactionInfo(1);
   screens::FactionSelection->ShowModal();
@@ -113,13 +119,27 @@ void StartNewGame() {
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
       "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
       GetHeroPortraitFile());
+  if (TutorialActive == 1) screens::BeginTutorialStep(4);
   screens::OpenTravelScreen();
 }
+
+}  // namespace
+
+void StartNewGame() { PlayNewGame(false); }
+
+void StartTutorialGame() { PlayNewGame(true); }
 
 void StartScreen::OnNewGameClick() {
   audio::PlayButtonSound();
   RestoreStartScreenHover();
   StartNewGame();
+}
+
+void StartScreen::OnTutorialClick() {
+  audio::PlayButtonSound();
+  RestoreStartScreenHover();
+  welcomePanel_.Hide();
+  StartTutorialGame();
 }
 
 void StartScreen::OnHighScoresClick() {

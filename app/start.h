@@ -32,6 +32,7 @@ class StartScreen : public platform::Form {
   // A new game through the faction, name and profession screens into the travel screen; the
   // tutorial button starts the same game.
   void OnNewGameClick();
+  void OnTutorialClick();
   void OnHighScoresClick();
   void OnLoadClick();
   void OnSettingsClick();
@@ -61,6 +62,9 @@ extern StartScreen* Start;
 // advance, the three selection screens, the new world, the game's objective beside the player's
 // portrait, then the travel screen until it closes. A running tutorial stops.
 void StartNewGame();
+// The same game led by the tutorial: it begins on the faction screen and, unless the player
+// turned it off on a selection screen, goes on on the travel screen.
+void StartTutorialGame();
 
 // The picture files of start-screen button k (1..7).
 const char* StartButtonPicture(int k, bool lit);

@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -348,13 +349,21 @@ LayoutNode* FindIn(LayoutNode& root, const std::vector<std::size_t>& path) {
 // A non-empty line of a layout. Lines copied out of a repeat block also carry the rows they were
 // copied for and how far the repeat moves the component they start.
 struct SourceLine {
-  int number = 0;  // in the file
+  std::string file;  // the layout file, or the included file the line comes from
+  int number = 0;    // in that file
   int indent = 0;
   std::vector<Token> tokens;
   std::vector<std::pair<std::string, long long>> rows;  // outermost repeat first: {"k", 3}
   unsigned stepped = 0;                                 // a bit per entry of kSteppable
+  unsigned included = 0;                                // the bits an include (not a repeat) set
   std::array<long long, 4> step{};
 };
+
+// Points the parser's errors at `l`.
+void At(Parser& p, const SourceLine& l) {
+  p.file = l.file;
+  p.line = l.number;
+}
 
 // The properties a repeat may advance from row to row.
 constexpr std::string_view kSteppable[] = {"left", "top", "width", "height"};
@@ -385,7 +394,7 @@ std::string RowsText(const SourceLine& l) {
 // Reads "repeat VAR FIRST..LAST [step PROPERTY N ...]".
 RepeatHeader ReadRepeatHeader(Parser& p, const SourceLine& l) {
   static const std::string kShape = " (repeat k 1..5 step top 20)";
-  p.line = l.number;
+  At(p, l);
   const std::vector<Token>& t = l.tokens;
   RepeatHeader h;
   if (t.size() < 2 || t[1].quoted || !Parser::IsIdentifier(t[1].text))
@@ -442,12 +451,12 @@ void ExpandRepeats(Parser& p, const std::vector<SourceLine>& in, std::vector<Sou
     while (end < in.size() && in[end].indent > header.indent) ++end;
     if (end == i + 1) p.Fail("repeat " + h.var + " has no lines indented under it");
     const SourceLine& firstLine = in[i + 1];
-    p.line = firstLine.number;
+    At(p, firstLine);
     if (!StartsComponent(firstLine) && !IsRepeat(firstLine))
       p.Fail("a repeat block starts with a component, not '" + firstLine.tokens[0].text + "'");
     for (std::size_t k = i + 2; k < end; ++k)
       if (in[k].indent < firstLine.indent) {
-        p.line = in[k].number;
+        At(p, in[k]);
         p.Fail("a line of a repeat block is indented less than the block's first line");
       }
     const int outdent = firstLine.indent - header.indent;
@@ -467,7 +476,7 @@ void ExpandRepeats(Parser& p, const std::vector<SourceLine>& in, std::vector<Sou
         for (std::size_t s = 0; s < c.step.size(); ++s) c.step[s] += h.step[s] * (v - h.first);
       }
       if (out.size() > kMaxExpandedLines) {
-        p.line = header.number;
+        At(p, header);
         p.Fail("repeat " + h.var + " makes more than " + std::to_string(kMaxExpandedLines) + " lines");
       }
     }
@@ -504,18 +513,21 @@ void ApplySteps(const Parser& p, LayoutNode& node, const SourceLine& l) {
       prop.value.number = int(value);
       found = true;
     }
+    if (!found && (l.included & (1u << s)))
+      p.Fail("the include moves " + std::string(kSteppable[s]) + ", but " +
+             std::string(KindName(node.kind)) + " " + node.name + " sets no " + std::string(kSteppable[s]));
     if (!found)
       p.Fail("the repeat steps " + std::string(kSteppable[s]) + ", but " +
              std::string(KindName(node.kind)) + " " + node.name + " sets no " + std::string(kSteppable[s]));
   }
 }
 
-}  // namespace
 
-LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
-  Parser p;
-  p.file = fileName;
+// Splits a layout text into its non-empty lines.
+std::vector<SourceLine> Tokenize(Parser& p, std::string_view text, const std::string& fileName) {
   std::vector<SourceLine> lines;
+  p.file = fileName;
+  p.line = 0;
   for (std::size_t pos = 0; pos <= text.size();) {
     std::size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
@@ -523,11 +535,109 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
     pos = end + 1;
     ++p.line;
     SourceLine line;
+    line.file = fileName;
     line.number = p.line;
     while (std::size_t(line.indent) < lineText.size() && lineText[line.indent] == ' ') ++line.indent;
     line.tokens = p.Tokenize(lineText);
     if (!line.tokens.empty()) lines.push_back(std::move(line));
   }
+  return lines;
+}
+
+bool IsInclude(const SourceLine& l) { return !l.tokens[0].quoted && l.tokens[0].text == "include"; }
+
+// Included files nest at most this deep, which also stops a file that includes itself.
+constexpr int kMaxIncludeDepth = 8;
+constexpr std::size_t kMaxIncludedBytes = 1 << 20;
+
+// An included file is found beside the file that includes it (in the layout folder when that
+// file names no folder).
+std::string IncludePath(const std::string& includer, const std::string& name) {
+  const std::size_t slash = includer.find_last_of('/');
+  return (slash == std::string::npos ? LayoutFolder() : includer.substr(0, slash)) + "/" + name;
+}
+
+// Reads the lines of `text` into `out`, replacing each "include "FILE" [left L] [top T]" line by
+// the lines of FILE: indented as deep as the include line, and its outermost components moved by
+// L and T (as a repeat's step moves its rows).
+void ReadLines(Parser& p, std::string_view text, const std::string& fileName,
+               std::vector<SourceLine>& out, int depth) {
+  for (SourceLine& line : Tokenize(p, text, fileName)) {
+    if (!IsInclude(line)) {
+      out.push_back(std::move(line));
+      continue;
+    }
+    static const std::string kShape = " (include \"part.inc\" left 10 top 20)";
+    At(p, line);
+    const std::vector<Token>& t = line.tokens;
+    if (t.size() < 2 || !t[1].quoted || t[1].text.empty()) p.Fail("include needs a quoted file name" + kShape);
+    unsigned stepped = 0;
+    std::array<long long, 4> step{};
+    for (std::size_t i = 2; i < t.size();) {
+      const std::string& prop = t[i].text;
+      const int s = prop == "left" ? 0 : prop == "top" ? 1 : -1;
+      if (t[i].quoted || s < 0) p.Fail("after its file an include takes only 'left N' and 'top N', not '" + prop + "'");
+      if (stepped & (1u << s)) p.Fail("include sets " + prop + " twice");
+      ++i;
+      step[std::size_t(s)] = p.Int(t, i, prop);
+      stepped |= 1u << s;
+    }
+    if (depth >= kMaxIncludeDepth)
+      p.Fail("includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep (does a file include itself?)");
+    const std::string& name = t[1].text;
+    if (name.find_first_of("/\\") != std::string::npos || name.front() == '.')
+      p.Fail("include takes the name of a file beside the layout, without a folder ('" + name + "')");
+    const std::string path = IncludePath(fileName, name);
+    std::string text;
+    switch (ReadRegularFile(path, kMaxIncludedBytes, text)) {
+      case FileRead::Ok: break;
+      case FileRead::CannotOpen: p.Fail("cannot read the included file " + path);
+      case FileRead::NotRegular: p.Fail("the included file " + path + " is not a regular file");
+      case FileRead::TooLarge: p.Fail("the included file " + path + " is larger than 1 MB");
+    }
+    std::vector<SourceLine> part;
+    ReadLines(p, text, path, part, depth + 1);
+    if (part.empty()) {
+      At(p, line);
+      p.Fail("the included file " + path + " is empty");
+    }
+    At(p, part.front());
+    Kind firstKind = Kind::Form;
+    const bool component = StartsComponent(part.front()) && KindFromName(part.front().tokens[0].text, firstKind) &&
+                           firstKind != Kind::Form;
+    if (!component && !IsRepeat(part.front()))
+      p.Fail("an included file starts with a component, not '" + part.front().tokens[0].text + "'");
+    const int base = part.front().indent;
+    for (SourceLine& l : part) {
+      if (l.indent < base) {
+        At(p, l);
+        p.Fail("a line of an included file is indented less than its first line");
+      }
+      // Timers have no place on the form; the include moves the rest.
+      Kind kind = Kind::Form;
+      const bool outermost = l.indent == base && StartsComponent(l) && KindFromName(l.tokens[0].text, kind) &&
+                             kind != Kind::Timer;
+      if (l.indent == base && IsRepeat(l) && stepped) {
+        At(p, l);
+        p.Fail("an include moves only the components it holds, not a repeat beside them (put the repeat in a panel)");
+      }
+      l.indent = line.indent + (l.indent - base);
+      if (outermost) {
+        l.stepped |= stepped;
+        l.included |= stepped;
+        for (std::size_t s = 0; s < step.size(); ++s) l.step[s] += step[s];
+      }
+      out.push_back(std::move(l));
+    }
+  }
+}
+}  // namespace
+
+LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
+  Parser p;
+  p.file = fileName;
+  std::vector<SourceLine> lines;
+  ReadLines(p, text, fileName, lines, 0);
   std::vector<SourceLine> expanded;
   ExpandRepeats(p, lines, expanded);
 
@@ -541,7 +651,7 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
   // Components a repeat moves, moved once all their lines are read.
   std::vector<std::pair<std::vector<std::size_t>, const SourceLine*>> stepped;
   for (const SourceLine& line : expanded) {
-    p.line = line.number;
+    At(p, line);
     CheckNoPlaceholderLeft(p, line);
     const int indent = line.indent;
     const std::vector<Token>& tokens = line.tokens;
@@ -585,7 +695,7 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
     child.kind = kind;
     child.name = name;
     child.line = p.line;
-    child.file = fileName;
+    child.file = line.file;
     p.ReadProperties(child, tokens, 2);
     std::vector<std::size_t> path = open.back().path;
     path.push_back(parent->children.size());
@@ -594,11 +704,12 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
     open.push_back(Open{indent, std::move(path)});
   }
   if (!haveForm) {
+    p.file = fileName;
     p.line = 1;
     p.Fail("empty layout: it starts with 'form <Name> : <Class>'");
   }
   for (const auto& [path, line] : stepped) {
-    p.line = line->number;
+    At(p, *line);
     ApplySteps(p, *FindIn(root, path), *line);
   }
   return root;

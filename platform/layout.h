@@ -17,6 +17,12 @@
 //       label NameSlot{k}  left 76 top 119 width 200 height 20 caption "{k}." tag {k}
 //
 // makes NameSlot1..NameSlot5, each 78 lower than the one before; see platform/README.md.
+//
+// A group of components shared by several forms lives in a file of its own and is included:
+//
+//     include "tutorial_panel.inc" left 560 top 22
+//
+// puts the file's components there, its outermost ones moved by 560 and 22.
 #pragma once
 
 #include "platform/controls.h"

@@ -12,6 +12,7 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/space_finds.h"
+#include "rules/tutorial.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
@@ -68,22 +69,13 @@ bool AtWar(std::int32_t f, std::int32_t g) {
   return state::FactionData[f][faction::kAtWarWith + g] > 0;
 }
 
-// The tutorial body of the player's faction: where the first cargo sells at a profit.
-std::int32_t TutorialBody() {
-  switch (state::PlayerData[player::kFaction]) {
-    case 1: return 3;
-    case 2: return 7;
-    case 3: return 2;
-    case 4: return 6;
-    default: return 0;
-  }
-}
-
 void ArrivalTutorial(std::int32_t place, Ui& ui) {
   if (state::TutorialActive != 1) return;
   if (state::TutorialStep == 6 && place == TutorialBody()) ui.BeginTutorialStep(7);
   // At steps 12 and 20 arriving at the sun only puts the travel screen's hint away; the next
   // steps begin with the mission's fight and with the landing.
+  if ((state::TutorialStep == 12 || state::TutorialStep == 20) && place == 1)
+    ui.EndTutorialStep(state::TutorialStep);
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.

@@ -56,6 +56,7 @@ class ForwardingUi : public Ui {
   void UpdateMissionPanel() override { inner_.UpdateMissionPanel(); }
   void OpenMissions() override { inner_.OpenMissions(); }
   void BeginTutorialStep(int step) override { inner_.BeginTutorialStep(step); }
+  void EndTutorialStep(int step) override { inner_.EndTutorialStep(step); }
 
  private:
   Ui& inner_;

@@ -82,6 +82,7 @@ class NullUi : public Ui {
   void UpdateMissionPanel() override {}
   void OpenMissions() override {}
   void BeginTutorialStep(int step) override { (void)step; }
+  void EndTutorialStep(int step) override { (void)step; }
 };
 
 }  // namespace rules

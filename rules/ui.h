@@ -128,8 +128,11 @@ struct Ui {
   virtual void UpdateMissionPanel() = 0;
   virtual void OpenMissions() = 0;
 
-  // The tutorial moves on to `step`.
+  // The tutorial moves on to `step`: what the step before showed goes, the new step's guidance
+  // shows.
   virtual void BeginTutorialStep(int step) = 0;
+  // The tutorial puts away what `step` shows, when it stands at that step, without moving on.
+  virtual void EndTutorialStep(int step) = 0;
 
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
   static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,

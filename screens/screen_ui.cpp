@@ -14,6 +14,7 @@
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
+#include "screens/tutorial/tutorial.h"
 
 namespace screens {
 
@@ -111,9 +112,8 @@ void ScreenUi::UpdateMissionPanel() { screens::UpdateMissionPanel(); }
 
 void ScreenUi::OpenMissions() { screens::OpenMissions(); }
 
-void ScreenUi::BeginTutorialStep(int step) {
-  (void)step;
-  ScreenNotBuiltYet("BeginTutorialStep");
-}
+void ScreenUi::BeginTutorialStep(int step) { screens::BeginTutorialStep(step); }
+
+void ScreenUi::EndTutorialStep(int step) { screens::EndTutorialStep(step); }
 
 }  // namespace screens

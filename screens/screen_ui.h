@@ -45,6 +45,7 @@ class ScreenUi : public rules::Ui {
   void UpdateMissionPanel() override;
   void OpenMissions() override;
   void BeginTutorialStep(int step) override;
+  void EndTutorialStep(int step) override;
 };
 
 }  // namespace screens

@@ -2,6 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/career/game_options.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -143,6 +144,8 @@ void FactionSelectionScreen::OnFactionClick(std::int32_t faction) {
 void FactionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   state::PlayerData[player::kPortrait] = 0;
+  // The tutorial goes on on the name screen.
+  if (state::TutorialActive == 1) BeginTutorialStep(2);
   Close();
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/form.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -55,6 +56,8 @@ class FactionSelectionScreen : public platform::Form {
   platform::Label& judgement_ = Get<platform::Label>("Judgement");
   std::array<platform::Label*, 7> panelTexts_;
   std::array<platform::Label*, 5> compatibilityLabels_;
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern FactionSelectionScreen* FactionSelection;

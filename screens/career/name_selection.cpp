@@ -1,4 +1,5 @@
 #include "screens/career/name_selection.h"
+#include "screens/tutorial/tutorial.h"
 
 #include "audio/sound.h"
 #include "state/fields.h"
@@ -60,6 +61,8 @@ void NameSelectionScreen::OnContinueClick() {
   buttons_.RestoreAll();
   state::PlayerName = ChosenPlayerName(nameEdit_.Text());
   state::PlayerData[player::kProfession] = 1;
+  // The tutorial goes on on the profession screen.
+  if (state::TutorialActive == 1) BeginTutorialStep(3);
   Close();
 }
 

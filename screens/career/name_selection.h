@@ -9,6 +9,7 @@
 
 #include "platform/form.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -46,6 +47,8 @@ class NameSelectionScreen : public platform::Form {
   PictureButtons buttons_;
   platform::Edit& nameEdit_ = Get<platform::Edit>("NameEdit");
   platform::Image& portrait_ = Get<platform::Image>("Portrait");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern NameSelectionScreen* NameSelection;

@@ -12,6 +12,7 @@
 #include "screens/career/uniform.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -64,6 +65,8 @@ class PersonalStatusScreen : public platform::Form {
   UniformPanel uniform_{*this};
   PictureButtons buttons_;
   ScreenUi rules_;
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern PersonalStatusScreen* PersonalStatus;

@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -17,6 +18,9 @@ using platform::Sender;
 ProfessionSelectionScreen* ProfessionSelection = nullptr;
 
 namespace {
+
+// The profession the tutorial asks for: its first fight and trade are laid out for a pirate.
+constexpr std::int32_t kTutorialProfession = 6;
 
 struct ProfessionRow {
   const char* tileCaption;
@@ -169,6 +173,15 @@ void ProfessionSelectionScreen::OnFaceHover() {
 
 void ProfessionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
+  if (state::TutorialActive == 1) {
+    if (state::PlayerData[player::kProfession] != kTutorialProfession) {
+      popups::ShowText("Tutorial",
+                       "For the purpose of this tutorial please select the \"PIRATE\" profession "
+                       "from the selection of options in the middle of the screen.");
+      return;
+    }
+    EndTutorialStep(3);
+  }
   Close();
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/form.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -77,6 +78,8 @@ class ProfessionSelectionScreen : public platform::Form {
   platform::Label& description_ = Get<platform::Label>("Description");
   platform::Label& skill_ = Get<platform::Label>("StartSkill");
   platform::Label& startShip_ = Get<platform::Label>("StartShip");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern ProfessionSelectionScreen* ProfessionSelection;

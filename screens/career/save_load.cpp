@@ -5,7 +5,9 @@
 
 #include "audio/sound.h"
 #include "rules/daily_turn.h"
+#include "rules/tutorial.h"
 #include "screens/popups/popups.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
 #include "state/variables.h"
@@ -21,6 +23,9 @@ SaveLoadScreen* SaveLoad = nullptr;
 namespace {
 
 // Picture numbers of the buttons 1..9: save 1, load 1, save 2, load 2, ... close.
+// The tutorial's step that asks for a save into the first slot; the next asks to close the screen.
+constexpr int kTutorialSaveStep = 29;
+
 constexpr const char* kPictureNumbers[] = {"05", "06", "09", "10", "13", "14", "17", "18", "19"};
 constexpr int kButtonCount = static_cast<int>(std::size(kPictureNumbers));
 
@@ -72,6 +77,9 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
   audio::PlayButtonSound();
   const int slot = sender.sender.Tag();
   if (!IsSlot(slot)) return;
+  // The tutorial's saving step points at the first slot.
+  if (slot == 1 && state::TutorialActive == 1 && state::TutorialStep == kTutorialSaveStep)
+    rules_.BeginTutorialStep(kTutorialSaveStep + 1);
   if (GameIsRunning())
     SaveGame(slot);
   else
@@ -101,8 +109,8 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
     return;
   }
   if (!LoadGame(slot)) return;
-  // A loaded game is played without the tutorial, even when one was running.
-  state::TutorialActive = 0;
+  // A loaded game is played without the tutorial, even when one was running; its panels go too.
+  StopTutorial();
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   state::SelectedBody = state::PlayerShip[ship::kBody];
   rules::AdvanceDay(rules_);
@@ -112,6 +120,8 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
 
 void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
+  if (state::TutorialActive == 1 && state::TutorialStep == kTutorialSaveStep + 1)
+    rules_.BeginTutorialStep(rules::kTutorialReturnToGameStep);
   Close();
 }
 

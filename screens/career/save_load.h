@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -41,6 +42,8 @@ class SaveLoadScreen : public platform::Form {
   std::vector<platform::Edit*> slotNames_;  // slot k is element k - 1
   PictureButtons buttons_;
   ScreenUi rules_;
+  // The tutorial's guidance on this screen.
+  TutorialArrow tutorialArrow_{*this};
 };
 
 extern SaveLoadScreen* SaveLoad;

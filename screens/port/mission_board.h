@@ -10,6 +10,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -65,6 +66,9 @@ class MissionBoardScreen : public platform::Form {
   platform::Label& value_ = Get<platform::Label>("Value");
   platform::Label& reward_ = Get<platform::Label>("Reward");
   platform::Label& location_ = Get<platform::Label>("Location");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
+  TutorialArrow tutorialArrow_{*this};
 };
 
 extern MissionBoardScreen* MissionBoard;

@@ -1,5 +1,6 @@
 #include "screens/port/port.h"
 
+#include "screens/port/mission_board.h"
 #include "screens/port/trade_window.h"
 
 namespace screens {
@@ -13,6 +14,12 @@ void UpdateTradeWindow() {
 bool TradeWindowShowing() { return TradeWindow && TradeWindow->Visible(); }
 void HideTradeWindow() {
   if (TradeWindow) TradeWindow->HideWindow();
+}
+void BringTradeWindowToFront() {
+  if (TradeWindowShowing()) TradeWindow->BringToFront();
+}
+void RedrawMissionBoard() {
+  if (MissionBoard) MissionBoard->BuildMissionList();
 }
 
 }  // namespace screens

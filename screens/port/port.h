@@ -10,6 +10,10 @@ void UpdateTradeWindow();
 bool TradeWindowShowing();
 // Hides the trade window, as a new game or a load must not find it open.
 void HideTradeWindow();
+// Brings the trade window in front of the travel screen when it is showing.
+void BringTradeWindowToFront();
+// Fills the mission board's tiles again from the offers of the ship's system.
+void RedrawMissionBoard();
 
 // The pirate hideout screen, modally.
 void OpenPirateHideout();

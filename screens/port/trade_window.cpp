@@ -109,9 +109,6 @@ TradeWindowScreen::TradeWindowScreen()
     for (int k = kTradeQuantityButton1; k <= kButtonCount; ++k)
       if (QuantityOf(k) == s.sender.Tag()) buttons_.Hover(k);
   });
-  Bind("OnTutorialArrowTimer", [this](Sender) {
-    if (state::TutorialActive == 1) tutorialArrow_.SetVisible(!tutorialArrow_.Visible());
-  });
 }
 
 void TradeWindowScreen::Refresh() {
@@ -158,14 +155,11 @@ void TradeWindowScreen::HideWindow() {
 }
 
 void TradeWindowScreen::StartTutorialArrow(int left, int top) {
-  tutorialArrow_.SetBounds(left, top, tutorialArrow_.Width(), tutorialArrow_.Height());
-  tutorialTimer_.SetEnabled(true);
+  // The first tick shows the arrow, as the window may still be hidden.
+  tutorialArrow_.Start(left, top, false);
 }
 
-void TradeWindowScreen::StopTutorialArrow() {
-  tutorialTimer_.SetEnabled(false);
-  tutorialArrow_.Hide();
-}
+void TradeWindowScreen::StopTutorialArrow() { tutorialArrow_.Stop(); }
 
 void TradeWindowScreen::OnGoodClick(Sender sender) {
   audio::PlayButtonSound();
@@ -174,9 +168,8 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   // The tutorial's next click after Supplies is Buy.
   if (good == 1 && state::TutorialActive == 1 && state::TutorialStep == 5) {
     const Image& buy = Get<Image>("BuyButton");
-    tutorialArrow_.SetBounds(buy.Left() + buy.Width() - tutorialArrow_.Width(),
-                             buy.Top() - tutorialArrow_.Height(), tutorialArrow_.Width(),
-                             tutorialArrow_.Height());
+    tutorialArrow_.MoveTo(buy.Left() + buy.Width() - tutorialArrow_.Width(),
+                          buy.Top() - tutorialArrow_.Height());
   }
   Refresh();
 }

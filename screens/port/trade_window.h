@@ -10,6 +10,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -55,8 +56,7 @@ class TradeWindowScreen : public platform::Form {
   std::vector<platform::Label*> names_, prices_, stocks_, cargo_;  // good g is element g - 1
   std::vector<platform::Label*> quantityLabels_;                   // in button order
   platform::Label& hold_ = Get<platform::Label>("Hold");
-  platform::Panel& tutorialArrow_ = Get<platform::Panel>("TutorialArrow");
-  platform::Timer& tutorialTimer_ = Get<platform::Timer>("TutorialArrowTimer");
+  TutorialArrow tutorialArrow_{*this};
   PictureButtons buttons_;
   int shownQuantity_ = -1;  // the quantity button shown lit, as an index of kTradeQuantities
   ScreenUi rules_;

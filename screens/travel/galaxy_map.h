@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/travel/galaxy_map_view.h"
 
 namespace screens {
@@ -79,6 +80,8 @@ class GalaxyMapScreen : public platform::Form {
   platform::Label& systemClass_ = Get<platform::Label>("InfoClass");
   platform::Label& description_ = Get<platform::Label>("InfoDescription");
   platform::Image& logo_ = Get<platform::Image>("InfoLogo");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern GalaxyMapScreen* GalaxyMap;

@@ -10,6 +10,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/travel/planet_view.h"
 
 namespace screens {
@@ -65,6 +66,8 @@ class PlanetScreenForm : public platform::Form {
   platform::Label& class_ = Get<platform::Label>("ClassCaption");
   platform::Label& description_ = Get<platform::Label>("Description");
   platform::Image& picture_ = Get<platform::Image>("PlanetPicture");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern PlanetScreenForm* PlanetScreen;

@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/travel/sensors_view.h"
 
 namespace screens {
@@ -58,6 +59,8 @@ class SensorsScreen : public platform::Form {
   platform::Label& speciality_ = Get<platform::Label>("Speciality");
   platform::Image& picture_ = Get<platform::Image>("ShipPicture");
   platform::Timer& sweep_ = Get<platform::Timer>("SweepTimer");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern SensorsScreen* Sensors;

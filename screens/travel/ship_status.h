@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/travel/ship_status_view.h"
 
 namespace screens {
@@ -56,6 +57,8 @@ class ShipStatusScreen : public platform::Form {
   platform::Label& currentCrew_ = Get<platform::Label>("CurrentCrew");
   std::vector<platform::Label*> crew_ = GetNumbered<platform::Label>("CrewCount", state::kCrewKindCount);
   platform::Label& equipmentLabel_ = Get<platform::Label>("EquipmentLabel");
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
 };
 
 extern ShipStatusScreen* ShipStatus;

@@ -11,6 +11,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/travel/travel_view.h"
 
 namespace screens {
@@ -196,6 +197,9 @@ class TravelScreenForm : public platform::Form {
 
   std::vector<platform::Label*> compatibility_ =
       GetNumbered<platform::Label>("CompatibilityLabel", kCompatibilityLabels);
+  // The tutorial's guidance on this screen.
+  TutorialPanel tutorialPanel_{*this};
+  TutorialArrow tutorialArrow_{*this};
 };
 
 extern TravelScreenForm* TravelScreen;

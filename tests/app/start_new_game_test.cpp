@@ -10,6 +10,7 @@
 #include "screens/career/name_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -43,7 +44,7 @@ TEST_F(StartNewGame, TheChoicesOfTheThreeScreensMakeTheNewGame) {
       {"NewGameButton", "click FactionSelection.ContinueLabel\nclick NameSelection.ContinueLabel\n"
                         "click ProfessionSelection.ContinueLabel\n",
        1, 0, 1, 5, "Incognito", {10, 11, 22}, 1},
-      {"TutorialLabel", "click FactionSelection.OuterRimTile\nclick FactionSelection.ContinueButton\n"
+      {"NewGameLabel", "click FactionSelection.OuterRimTile\nclick FactionSelection.ContinueButton\n"
                         "click NameSelection.NextButton\ntype NameSelection.NameEdit \"x\"\nkey Enter\n"
                         "click ProfessionSelection.ProfessionLogo4\nclick ProfessionSelection.ContinueButton\n",
        2, 1, 4, 2, "(Please enter your name here)x", {10, 7, 12}, 11},
@@ -74,6 +75,66 @@ expect Start.Visible true
     EXPECT_EQ(state::TutorialActive, 0) << "a new game stops the tutorial";
     EXPECT_EQ(screens::popup_forms::Picture->Get<platform::Image>("Picture").PictureName(),
               "hero" + std::to_string(c.portrait + 1) + "_20y.jpg");
+  }
+}
+
+TEST_F(StartNewGame, TheTutorialButtonLeadsThroughTheSameScreensWithTheTutorial) {
+  struct Case {
+    const char* what;
+    const char* steps;  // from the faction screen to the game's objective
+    std::uint8_t tutorialOn;
+    bool travelPanel;
+  };
+  const Case cases[] = {
+      {"followed: only a pirate may go on; the travel screen shows the next step",
+       R"(expect FactionSelection.TutorialPanel.Visible true
+expect FactionSelection.TutorialText2.Caption "Click on one of the faction pictures at the top left and click on \"Continue\"."
+click FactionSelection.ContinueLabel
+expect NameSelection.TutorialPanel.Visible true
+click NameSelection.ContinueLabel
+expect ProfessionSelection.TutorialPanel.Visible true
+click ProfessionSelection.ContinueLabel
+expect TextPopup.Topic.Caption "Tutorial"
+answer continue
+expect ProfessionSelection.Visible true
+click ProfessionSelection.ProfessionLogo6
+click ProfessionSelection.ContinueLabel
+)",
+       1, true},
+      {"turned off on the name screen: the game starts without it",
+       R"(click FactionSelection.ContinueLabel
+click NameSelection.TutorialCancelButton
+expect YesNoPopup.Topic.Caption "Turn tutorial off?"
+answer yes
+expect NameSelection.TutorialPanel.Visible false
+click NameSelection.ContinueLabel
+expect ProfessionSelection.TutorialPanel.Visible false
+click ProfessionSelection.ContinueLabel
+)",
+       0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    state::TutorialActive = 0;
+    state::TutorialStep = 0;
+    std::string script = std::string("click Start.TutorialLabel\n") + c.steps + R"(expect PicturePopup.Topic.Caption "Game objective:"
+answer continue
+expect TravelScreen.Visible true
+)";
+    platform::ScriptRunner runner;
+    app::AddGameSteps(runner);
+    runner.Load(script, "tutorial.script");
+    const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
+    EXPECT_TRUE(r.ok) << r.message;
+    app::Start->Hide();
+    EXPECT_EQ(state::TutorialActive, c.tutorialOn);
+    EXPECT_EQ(screens::TravelScreen->Get<platform::Panel>("TutorialPanel").Visible(), c.travelPanel);
+    if (c.travelPanel) {
+      EXPECT_EQ(state::TutorialStep, 4);
+      EXPECT_EQ(state::PlayerData[player::kProfession], 6);
+    }
+    EXPECT_FALSE(app::Start->Get<platform::Panel>("WelcomePanel").Visible());
+    state::TutorialActive = 0;
   }
 }
 

@@ -42,6 +42,7 @@ class FightScript : public support::ScriptUi {
   int missionPanelUpdates = 0;
   int missionPanelToggles = 0;
   std::vector<int> tutorialSteps;
+  std::vector<int> endedTutorialSteps;
 
   // The set-up every fight gets: the enemy record and a fresh set of enemy ability slots.
   void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
@@ -87,6 +88,7 @@ class FightScript : public support::ScriptUi {
   void UpdateMissionPanel() override { ++missionPanelUpdates; }
   void OpenMissions() override { ++missionPanelToggles; }
   void BeginTutorialStep(int step) override { tutorialSteps.push_back(step); }
+  void EndTutorialStep(int step) override { endedTutorialSteps.push_back(step); }
 
   std::vector<std::string> Topics() const {
     std::vector<std::string> topics;

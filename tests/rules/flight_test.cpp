@@ -200,11 +200,15 @@ TEST_F(Flight, TheTutorialMovesOnAtItsBody) {
   struct Case {
     int faction, step, place;
     std::vector<int> begun;
+    std::vector<int> ended = {};
   };
   const Case cases[] = {
       {1, 6, 3, {7}}, {2, 6, 7, {7}}, {3, 6, 2, {7}}, {4, 6, 6, {7}},
       {1, 6, 2, {}},  // not the faction's body
       {3, 5, 2, {}},  // not that step yet
+      // At the sun the hint of the mission's and of the landing's step goes away.
+      {1, 12, 1, {}, {12}}, {1, 20, 1, {}, {20}},
+      {1, 12, 2, {}}, {1, 19, 1, {}},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -213,7 +217,8 @@ TEST_F(Flight, TheTutorialMovesOnAtItsBody) {
     state::TutorialActive = 1;
     state::TutorialStep = c.step;
     ArriveAt(c.place);
-    EXPECT_EQ(ui.tutorialSteps, c.begun) << c.faction << " " << c.place;
+    EXPECT_EQ(ui.tutorialSteps, c.begun) << c.faction << " " << c.step << " " << c.place;
+    EXPECT_EQ(ui.endedTutorialSteps, c.ended) << c.faction << " " << c.step << " " << c.place;
   }
 }
 

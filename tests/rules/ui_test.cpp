@@ -131,6 +131,7 @@ class CallLog : public rules::Ui {
   void UpdateMissionPanel() override { Log("UpdateMissionPanel"); }
   void OpenMissions() override { Log("OpenMissions"); }
   void BeginTutorialStep(int step) override { Log("BeginTutorialStep " + std::to_string(step)); }
+  void EndTutorialStep(int step) override { Log("EndTutorialStep " + std::to_string(step)); }
 
  private:
   void Log(std::string line) const { calls.push_back(std::move(line)); }
@@ -173,6 +174,7 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.UpdateMissionPanel();
   ui.OpenMissions();
   ui.BeginTutorialStep(5);
+  ui.EndTutorialStep(12);
 
   const int reward = static_cast<int>(rules::Popup::Reward);
   const int sensors = static_cast<int>(rules::Screen::Sensors);
@@ -201,6 +203,7 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
                              "UpdateMissionPanel",
                              "OpenMissions",
                              "BeginTutorialStep 5",
+                             "EndTutorialStep 12",
                          }));
 }
 

@@ -1,0 +1,107 @@
+#include "screens/tutorial/tutorial.h"
+
+#include <string_view>
+
+#include "audio/sound.h"
+#include "combat/screens/ship_combat_screen.h"
+#include "rules/tutorial.h"
+#include "screens/popups/popups.h"
+#include "screens/port/port.h"
+#include "screens/shared/tutorial_panel.h"
+#include "state/variables.h"
+
+namespace screens {
+
+namespace {
+
+using rules::TutorialScreen;
+
+// The form that shows a step's guidance.
+std::string_view FormOf(TutorialScreen screen) {
+  switch (screen) {
+    case TutorialScreen::FactionSelection: return "FactionSelection";
+    case TutorialScreen::NameSelection: return "NameSelection";
+    case TutorialScreen::ProfessionSelection: return "ProfessionSelection";
+    case TutorialScreen::Travel: return "TravelScreen";
+    case TutorialScreen::TradeWindow: return "TradeWindow";
+    case TutorialScreen::MissionBoard: return "MissionBoard";
+    case TutorialScreen::Planet: return "PlanetScreen";
+    case TutorialScreen::GalaxyMap: return "GalaxyMap";
+    case TutorialScreen::Sensors: return "Sensors";
+    case TutorialScreen::SaveLoad: return "SaveLoad";
+    case TutorialScreen::ShipStatus: return "ShipStatus";
+    case TutorialScreen::PersonalStatus: return "PersonalStatus";
+    case TutorialScreen::ShipCombat: return "ShipCombat";
+    case TutorialScreen::None: break;
+  }
+  return {};
+}
+
+// Every panel and arrow goes, the combat screen's too.
+void HideEverything() {
+  HideAllTutorialGuidance();
+  HideShipCombatTutorial();
+}
+
+void ShowGuide(int step, const rules::TutorialGuide& g) {
+  if (g.panelOn == TutorialScreen::ShipCombat) {
+    // The combat screen shows its own panel and arrow for its steps.
+    ShowShipCombatTutorialStep(step);
+    return;
+  }
+  if (TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn))) {
+    if (g.panelAtLayoutPlace)
+      panel->Show(g.text1, g.text2);
+    else
+      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop);
+  }
+  if (TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn)))
+    arrow->PointAt(g.arrowAt, g.arrowSide, g.arrowShownAtOnce);
+}
+
+}  // namespace
+
+void StartTutorial() {
+  StopTutorial();
+  state::TutorialActive = 1;
+  BeginTutorialStep(1);
+}
+
+void StopTutorial() {
+  state::TutorialActive = 0;
+  HideEverything();
+}
+
+void AskTurnOffTutorial() {
+  if (state::TutorialStep == rules::kTutorialLastStep) {
+    StopTutorial();
+    return;
+  }
+  if (popups::AskYesNo("Turn tutorial off?",
+                       "Do you really wish to turn off the tutorial? This tutorial leads you on "
+                       "your first steps in the game and just takes about 10 minutes."))
+    StopTutorial();
+}
+
+void BeginTutorialStep(int step) {
+  HideEverything();
+  const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
+  // The game first, then what shows it: the prices and the mission the texts speak of.
+  if (g.setsSuppliesPrices) {
+    rules::SetTutorialSuppliesPrices();
+    UpdateTradeWindow();
+  }
+  if (g.offersMission) rules::OfferTutorialMission();
+  if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
+  ShowGuide(step, g);
+  if (g.tradeWindowToFront) BringTradeWindowToFront();
+  if (g.rewardSound) audio::PlayRewardSound();
+  if (g.rewardMusic) audio::PlayRewardMusic();
+  state::TutorialStep = rules::ShownTutorialStep(step);
+}
+
+void EndTutorialStep(int step) {
+  if (state::TutorialStep == rules::ShownTutorialStep(step)) HideEverything();
+}
+
+}  // namespace screens

@@ -1,0 +1,22 @@
+// The interactive tutorial: a step machine over state::TutorialActive and state::TutorialStep
+// that leads a new captain through the first game. Each step shows its message panel and, where
+// useful, a blinking arrow on the screen where the player must act; the screens' handlers and the
+// rules move it on (through rules::Ui::BeginTutorialStep) when the expected action happens.
+#pragma once
+
+namespace screens {
+
+// Turns the tutorial on at its first step (the faction selection); any guidance still shown goes.
+void StartTutorial();
+// Turns the tutorial off and hides every panel and arrow it shows. The step is kept.
+void StopTutorial();
+// "Cancel tutorial": asks first, except when the guided part is over (the last step).
+void AskTurnOffTutorial();
+
+// Moves on to `step`: whatever the step before showed goes, the new step's panel and arrow show,
+// and state::TutorialStep becomes `step`.
+void BeginTutorialStep(int step);
+// Puts away what `step` shows when the tutorial stands at it, without moving on.
+void EndTutorialStep(int step);
+
+}  // namespace screens

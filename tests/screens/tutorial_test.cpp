@@ -1,0 +1,347 @@
+// The tutorial on the real screens: each step's panel and arrow on its own screen and nowhere
+// else, turning the tutorial off (asked, or not at the end), the panels' buttons, the blinking
+// arrow, and the hooks of the profession and save/load screens.
+#include "screens/tutorial/tutorial.h"
+
+#include <filesystem>
+#include <string>
+
+#include "platform/form.h"
+#include "rules/tutorial.h"
+#include "screens/career/faction_selection.h"
+#include "screens/career/name_selection.h"
+#include "screens/career/personal_status.h"
+#include "screens/career/profession_selection.h"
+#include "screens/career/save_load.h"
+#include "screens/form_test_fixture.h"
+#include "screens/new_world.h"
+#include "screens/popups/popup_forms.h"
+#include "screens/port/mission_board.h"
+#include "screens/port/trade_window.h"
+#include "screens/travel/galaxy_map.h"
+#include "screens/travel/planet.h"
+#include "screens/travel/sensors.h"
+#include "screens/travel/ship_status.h"
+#include "screens/travel/travel_screen.h"
+#include "state/fields.h"
+#include "state/general_data.h"
+#include "state/savegame.h"
+#include "state/variables.h"
+
+namespace screens_test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Label;
+using platform::Panel;
+
+// Every form that carries the tutorial's message panel.
+const char* const kPanelForms[] = {"FactionSelection", "NameSelection", "ProfessionSelection",
+                                   "TravelScreen",     "MissionBoard",  "PlanetScreen",
+                                   "GalaxyMap",        "Sensors",       "ShipStatus",
+                                   "PersonalStatus"};
+// Every form that carries the blinking arrow.
+const char* const kArrowForms[] = {"TravelScreen", "TradeWindow", "MissionBoard", "SaveLoad"};
+
+class TutorialTest : public GameFormsTest {
+ protected:
+  void SetUp() override {
+    GameFormsTest::SetUp();
+    home = fs::current_path();
+    work = fs::path(::testing::TempDir()) / "farhaven_tutorial_test";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    fs::current_path(work);
+    state::SetGeneralDataDefaults();
+    StartNewWorld(1, 6);
+    state::TutorialActive = 1;
+  }
+  void TearDown() override {
+    state::TutorialActive = 0;
+    state::TutorialStep = 0;
+    fs::current_path(home);
+    GameFormsTest::TearDown();
+  }
+
+  static platform::Form& FormNamed(const std::string& name) {
+    for (platform::Form* f : AllForms())
+      if (f->Name() == name) return *f;
+    throw std::runtime_error("no form " + name);
+  }
+  static std::vector<platform::Form*> AllForms() {
+    return {screens::FactionSelection, screens::NameSelection, screens::ProfessionSelection,
+            screens::TravelScreen,     screens::MissionBoard,  screens::PlanetScreen,
+            screens::GalaxyMap,        screens::Sensors,       screens::ShipStatus,
+            screens::PersonalStatus,   screens::TradeWindow,   screens::SaveLoad};
+  }
+  static bool PanelShown(const std::string& form) {
+    return FormNamed(form).Get<Panel>("TutorialPanel").Visible();
+  }
+  static bool ArrowBlinking(const std::string& form) {
+    return FormNamed(form).Get<platform::Timer>("TutorialArrowTimer").Enabled();
+  }
+  // The forms showing a panel (or its twin) and the forms with a blinking arrow.
+  static std::vector<std::string> Guidance() {
+    std::vector<std::string> out;
+    for (const char* form : kPanelForms) {
+      platform::Form& f = FormNamed(form);
+      if (f.Get<Panel>("TutorialPanel").Visible()) out.push_back(std::string(form) + " panel");
+      if (f.Get<Panel>("TutorialMinimizedPanel").Visible()) out.push_back(std::string(form) + " twin");
+    }
+    for (const char* form : kArrowForms)
+      if (ArrowBlinking(form) || FormNamed(form).Get<Panel>("TutorialArrow").Visible())
+        out.push_back(std::string(form) + " arrow");
+    return out;
+  }
+  static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+
+  fs::path home, work;
+};
+
+TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {
+  struct Case {
+    int step;
+    std::vector<std::string> shown;
+  };
+  const Case cases[] = {
+      {1, {"FactionSelection panel"}},
+      {2, {"NameSelection panel"}},
+      {4, {"TravelScreen panel", "TravelScreen arrow"}},
+      {5, {"TravelScreen panel", "TradeWindow arrow"}},
+      {10, {"MissionBoard panel", "MissionBoard arrow"}},
+      {12, {"TravelScreen panel", "TravelScreen arrow"}},
+      {22, {"PlanetScreen panel"}},
+      {24, {"Sensors panel"}},
+      {26, {"GalaxyMap panel"}},
+      {29, {"SaveLoad arrow"}},
+      {33, {"ShipStatus panel"}},
+      {36, {}},
+      {37, {"PersonalStatus panel"}},
+      {38, {"TravelScreen panel", "TravelScreen arrow"}},
+  };
+  // One after another, as a player goes: what a step showed goes when the next begins.
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    screens::BeginTutorialStep(c.step);
+    EXPECT_EQ(state::TutorialStep, c.step);
+    EXPECT_EQ(Guidance(), c.shown);
+  }
+  // A minimised panel goes too.
+  screens::BeginTutorialStep(4);
+  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  screens::BeginTutorialStep(22);
+  EXPECT_EQ(Guidance(), std::vector<std::string>{"PlanetScreen panel"});
+}
+
+TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
+  screens::BeginTutorialStep(4);
+  platform::Form& travel = *screens::TravelScreen;
+  EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(),
+            "Click on the \"TRADE\" icon displayed in the control panel at the bottom.");
+  EXPECT_EQ(travel.Get<Label>("TutorialTopic").Caption(), "Tutorial");
+  EXPECT_EQ(travel.Get<Label>("TutorialHeading").Caption(), "How to continue:");
+  const Panel& panel = travel.Get<Panel>("TutorialPanel");
+  EXPECT_EQ(panel.Left(), 8);
+  EXPECT_EQ(panel.Top(), 22);
+  // The arrow lies on the trade icon, shown at once.
+  const platform::Control& trade = *travel.Find("TradeButton");
+  const Panel& arrow = travel.Get<Panel>("TutorialArrow");
+  EXPECT_TRUE(arrow.Visible());
+  EXPECT_GE(arrow.Left(), trade.Left());
+  EXPECT_LE(arrow.Left() + arrow.Width(), trade.Left() + trade.Width());
+  EXPECT_GE(arrow.Top(), trade.Top());
+  EXPECT_LT(arrow.Top(), trade.Top() + trade.Height());
+
+  // Inside a panel the arrow is placed by where the panel lies: "Save a game" in the options.
+  screens::BeginTutorialStep(28);
+  const platform::Control& save = *travel.Find("SaveGameButton");
+  const int saveLeft = save.Left() + save.Parent()->Left();
+  EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 4);
+  EXPECT_FALSE(arrow.Visible()) << "the first blink shows it";
+  EXPECT_TRUE(ArrowBlinking("TravelScreen"));
+}
+
+TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
+  screens::BeginTutorialStep(4);
+  const Panel& arrow = screens::TravelScreen->Get<Panel>("TutorialArrow");
+  std::vector<bool> seen;
+  for (int tick = 0; tick < 4; ++tick) {
+    platform::App().AdvanceClock(1000);
+    seen.push_back(arrow.Visible());
+  }
+  EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
+  // Turned off by other means than StopTutorial, the timer runs on but flips nothing.
+  state::TutorialActive = 0;
+  platform::App().AdvanceClock(1000);
+  EXPECT_TRUE(arrow.Visible());
+}
+
+TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
+  screens::BeginTutorialStep(24);
+  platform::Form& sensors = *screens::Sensors;
+  FireClick(sensors, "TutorialMinimizeButton");
+  EXPECT_FALSE(PanelShown("Sensors"));
+  const Panel& twin = sensors.Get<Panel>("TutorialMinimizedPanel");
+  EXPECT_TRUE(twin.Visible());
+  EXPECT_EQ(twin.Left(), 8);
+  EXPECT_EQ(twin.Top(), 5);
+  FireClick(sensors, "TutorialShowButton");
+  EXPECT_TRUE(PanelShown("Sensors"));
+  EXPECT_FALSE(twin.Visible());
+  EXPECT_EQ(state::TutorialStep, 24) << "the buttons do not move the tutorial on";
+}
+
+TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
+  state::ActiveMission[mission::kActive] = 1;
+  state::ActiveMission[mission::kType] = 1;
+  screens::BeginTutorialStep(12);
+  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  WhenIdle({[] {
+    EXPECT_EQ(screens::popup_forms::YesNo->Topic().Caption(), "Turn tutorial off?");
+    Answer("NoLabel");
+  }});
+  FireClick(*screens::TravelScreen, "TutorialCancelButton");
+  EXPECT_EQ(state::TutorialActive, 1) << "No keeps it";
+  EXPECT_EQ(Guidance(), (std::vector<std::string>{"TravelScreen twin", "TravelScreen arrow"}));
+
+  WhenIdle({[] { Answer("YesLabel"); }});
+  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  screens::AskTurnOffTutorial();
+  EXPECT_EQ(state::TutorialActive, 0);
+  EXPECT_EQ(state::TutorialStep, 12) << "the step is kept";
+  EXPECT_TRUE(Guidance().empty());
+  EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
+  EXPECT_FALSE(StepsLeft());
+}
+
+TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
+  screens::BeginTutorialStep(38);
+  WhenIdle({});  // a question would wait here and fail
+  FireClick(*screens::TravelScreen, "TutorialCancelButton");
+  EXPECT_EQ(state::TutorialActive, 0);
+  EXPECT_TRUE(Guidance().empty());
+}
+
+TEST_F(TutorialTest, EndingAStepHidesItsGuidanceOnlyWhileTheTutorialStandsThere) {
+  screens::BeginTutorialStep(12);
+  screens::EndTutorialStep(20);
+  EXPECT_TRUE(PanelShown("TravelScreen"));
+  screens::EndTutorialStep(12);
+  EXPECT_TRUE(Guidance().empty());
+  EXPECT_EQ(state::TutorialStep, 12);
+}
+
+TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
+  state::MissionOffers[state::PlayerShip[ship::kSystem]][2][mission::kActive] = 0;
+  screens::BeginTutorialStep(9);
+  const auto& offer = state::MissionOffers[state::PlayerShip[ship::kSystem]][2];
+  EXPECT_EQ(offer[mission::kActive], 1);
+  EXPECT_EQ(offer[mission::kType], 1);
+  EXPECT_EQ(offer[mission::kTargetBody], 1);
+}
+
+TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
+  screens::BeginTutorialStep(3);
+  std::string refusal;
+  state::PlayerData[player::kProfession] = 3;
+  WhenIdle({[&] {
+    refusal = screens::popup_forms::Text->Topic().Caption();
+    ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+  }});
+  screens::ProfessionSelection->OnContinueClick();
+  EXPECT_EQ(refusal, "Tutorial");
+  EXPECT_TRUE(PanelShown("ProfessionSelection"));
+
+  state::PlayerData[player::kProfession] = 6;
+  screens::ProfessionSelection->OnContinueClick();
+  EXPECT_TRUE(Guidance().empty());
+  EXPECT_EQ(state::TutorialStep, 3) << "step 4 begins on the travel screen";
+
+  // Without the tutorial any profession continues.
+  state::TutorialActive = 0;
+  state::PlayerData[player::kProfession] = 1;
+  WhenIdle({});
+  screens::ProfessionSelection->OnContinueClick();
+}
+
+TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
+  screens::BeginTutorialStep(29);
+  screens::SaveLoad->ShowSaveSlotNames();
+  WhenIdle({
+      [] { ClickOn(screens::SaveLoad->Get<platform::Image>("SaveButton1")); },
+      [] { Answer("NoLabel"); },  // "Really save?": the step moved on already
+      [] {
+        EXPECT_EQ(state::TutorialStep, 30);
+        EXPECT_TRUE(ArrowBlinking("SaveLoad"));
+        ClickOn(screens::SaveLoad->Get<platform::Image>("CloseButton"));
+      },
+  });
+  screens::SaveLoad->ShowModal();
+  EXPECT_EQ(state::TutorialStep, 28);
+  EXPECT_EQ(Guidance(), (std::vector<std::string>{"TravelScreen panel", "TravelScreen arrow"}));
+  EXPECT_EQ(screens::TravelScreen->Get<Label>("TutorialText1").Caption(),
+            "Good. Now let´s close this screen again.");
+}
+
+TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
+  struct Case {
+    const char* form;
+    const char* button;
+    int step, next;  // next == step: the button leaves the tutorial where it is
+  };
+  const Case cases[] = {
+      // "Back" on the personal status from any step after the save ends the guided part.
+      {"PersonalStatus", "BackButton", 30, 30},
+      {"PersonalStatus", "BackButton", 31, 38},
+      {"PersonalStatus", "BackButton", 35, 38},
+      {"PersonalStatus", "BackButton", 37, 38},
+      // "Return to game" from the galaxy map's step to the save's leads on to the ship status.
+      {"TravelScreen", "ReturnButton", 25, 25},
+      {"TravelScreen", "ReturnButton", 26, 32},
+      {"TravelScreen", "ReturnButton", 28, 32},
+      {"TravelScreen", "ReturnButton", 30, 32},
+      {"TravelScreen", "ReturnButton", 32, 32},
+      {"ShipStatus", "CloseButton", 33, 34},
+      {"ShipStatus", "CloseButton", 32, 32},
+      {"GalaxyMap", "CloseButton", 26, 27},
+      {"Sensors", "BackButton", 24, 25},
+      {"Sensors", "BackButton", 23, 23},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.form) + " " + c.button + " at " + std::to_string(c.step));
+    state::TutorialStep = c.step;
+    FireClick(FormNamed(c.form), c.button);
+    EXPECT_EQ(state::TutorialStep, c.next);
+  }
+  // Saving at step 29 and closing at step 30 come back to step 28; "Return to game" then leads on.
+  state::TutorialStep = rules::ShownTutorialStep(rules::kTutorialReturnToGameStep);
+  FireClick(*screens::TravelScreen, "ReturnButton");
+  EXPECT_EQ(state::TutorialStep, 32);
+}
+
+TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
+  ASSERT_TRUE(state::SaveGame(2, "Before the tutorial").ok);
+  // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
+  screens::BeginTutorialStep(28);
+  screens::SaveLoad->ShowSaveSlotNames();
+  WhenIdle({[] { ClickOn(screens::SaveLoad->Get<platform::Image>("LoadButton2")); },
+            [] { Answer("YesLabel"); },
+            [] { ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel")); }});
+  screens::SaveLoad->ShowModal();
+  EXPECT_EQ(state::TutorialActive, 0);
+  EXPECT_TRUE(Guidance().empty());
+}
+
+TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
+  screens::BeginTutorialStep(24);
+  screens::StartTutorial();
+  EXPECT_EQ(state::TutorialActive, 1);
+  EXPECT_EQ(state::TutorialStep, 1);
+  EXPECT_EQ(Guidance(), std::vector<std::string>{"FactionSelection panel"});
+  screens::StopTutorial();
+  EXPECT_EQ(state::TutorialActive, 0);
+  EXPECT_TRUE(Guidance().empty());
+}
+
+}  // namespace
+}  // namespace screens_test
