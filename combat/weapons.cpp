@@ -60,7 +60,10 @@ void FireGuns(Side side, CombatUi& ui) {
   }
   if (!PayActionPoints(side, GunCost(side), ui)) return;
   if (side == Side::Player && state::TutorialActive == 1 && state::TutorialStep == 17) {
+    // The tutorial's volley uses up the turn, so its next step can ask for the end of the turn.
     ui.EndTutorialStep(17);
+    state::PlayerShip[ship::kActionPoints] = 0;
+    ui.Refresh(Display::ActionPointBar);
     ui.BeginTutorialStep(18);
   }
   PresentGunFire(side, ui);

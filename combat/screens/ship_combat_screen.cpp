@@ -10,6 +10,7 @@
 #include "combat/screens/ship_combat_view.h"
 #include "combat/setup.h"
 #include "combat/sides.h"
+#include "rules/tutorial.h"
 #include "screens/career/career.h"
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
@@ -39,6 +40,10 @@ namespace {
 
 constexpr const char* kEndTurnPicture = "Screen_KLEIN_05.jpg";
 constexpr const char* kEndTurnLitPicture = "Screen_KLEINON_05.jpg";
+
+// Where the tutorial's minimised panel waits: where the layout includes the panel.
+constexpr int kTutorialTwinLeft = 267;
+constexpr int kTutorialTwinTop = 101;
 
 // Enabling a timer that already runs leaves its count alone: a second message within one interval
 // goes when the first interval ends.
@@ -126,9 +131,7 @@ bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
 
 int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
 
-void ShipCombatUi::EndTutorialStep(int step) {
-  ScreenNotBuiltYet("EndTutorialStep " + std::to_string(step));
-}
+void ShipCombatUi::EndTutorialStep(int step) { rules_.EndTutorialStep(step); }
 
 void ShipCombatUi::BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
 
@@ -547,12 +550,32 @@ void RunShipCombatOnScreen() {
   if (flight) ShowFlightWindowAgain();
 }
 
+void ShipCombatScreen::ShowTutorialStep(int step) {
+  const rules::TutorialGuide guide = rules::DescribeTutorialStep(step);
+  const CombatTutorialView view = BuildCombatTutorialView(step);
+  // The minimised twin waits where the layout put it, above the arena.
+  tutorialPanel_.Show(guide.text1, guide.text2, view.panelLeft, view.panelTop, kTutorialTwinLeft,
+                      kTutorialTwinTop);
+  if (view.arrowAt.empty())
+    tutorialArrow_.Stop();
+  else
+    tutorialArrow_.PointAt(view.arrowAt, view.arrowAt == "EndTurnButton" ? rules::ArrowSide::Right
+                                                                         : rules::ArrowSide::Above);
+}
+
+void ShipCombatScreen::HideTutorial() {
+  tutorialPanel_.Hide();
+  tutorialArrow_.Stop();
+}
+
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
 
 void ShowShipCombatTutorialStep(int step) {
-  ScreenNotBuiltYet("ShowShipCombatTutorialStep " + std::to_string(step));
+  if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(step);
 }
 
-void HideShipCombatTutorial() {}
+void HideShipCombatTutorial() {
+  if (ShipCombat != nullptr) ShipCombat->HideTutorial();
+}
 
 }  // namespace screens

@@ -17,6 +17,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
+#include "screens/shared/tutorial_panel.h"
 
 namespace screens {
 
@@ -85,6 +86,10 @@ class ShipCombatScreen : public platform::Form {
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
+  // The tutorial's message panel and arrow of combat step `step`, and hiding them.
+  void ShowTutorialStep(int step);
+  void HideTutorial();
+
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
 
@@ -137,6 +142,9 @@ class ShipCombatScreen : public platform::Form {
   PictureButtons endTurn_;
   GuardedClose guard_;
   ShipCombatUi ui_;
+  // The tutorial's guidance during its first fight.
+  TutorialPanel tutorialPanel_{*this};
+  TutorialArrow tutorialArrow_{*this};
 };
 
 extern ShipCombatScreen* ShipCombat;

@@ -75,6 +75,22 @@ TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   EXPECT_EQ(ui.Lines("popup: N/A / As long as you have the ShieldPlus device").size(), 1u);
 }
 
+TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
+  // At the tutorial's gun step the volley leaves no points, whatever it cost, and the bar shows it.
+  state::TutorialActive = 1;
+  state::TutorialStep = 17;
+  state::PlayerShip[ship::kActionPoints] = 5;
+  combat::ResolvePlayerCombatAction(1, ui);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
+  EXPECT_FALSE(ui.Lines("tutorial: end step 17").empty());
+  EXPECT_FALSE(ui.Lines("tutorial: begin step 18").empty());
+  // Outside the tutorial a volley costs only its price.
+  state::TutorialActive = 0;
+  state::PlayerShip[ship::kActionPoints] = 5;
+  combat::ResolvePlayerCombatAction(1, ui);
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+}
+
 TEST_F(WeaponsTest, GunSpecials) {
   // Each gun's first roll decides its effect on a volley of 30 points.
   for (std::uint32_t seed = 0; seed < 400; ++seed) {

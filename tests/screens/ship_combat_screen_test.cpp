@@ -8,6 +8,7 @@
 #include "screens/career/promotion_screen.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "screens/career/ability_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -451,6 +453,88 @@ TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
   }});
   screens::RunShipCombatOnScreen();
   EXPECT_TRUE(asked);
+}
+
+TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndOfTheSecondTurn) {
+  // A mercenary's fight at the tutorial's mission, as it opens after the arrival at the sun.
+  SetUpFight(1, 1, 5);
+  state::TutorialActive = 1;
+  state::TutorialStep = 12;
+  screens::BeginTutorialStep(13);
+  const Panel& panel = Part<Panel>("TutorialPanel");
+  const Panel& arrow = Part<Panel>("TutorialArrow");
+  auto button = [](std::int32_t ability) -> Image& {
+    for (int k = 1; k <= 12; ++k)
+      if (state::PlayerAbilitySlots[k] == ability)
+        return Part<Image>(("AbilityButton" + std::to_string(k)).c_str());
+    throw std::runtime_error("no button for the ability");
+  };
+  // Each step's arrow sits above (or beside) the control the step names; the player presses it.
+  std::vector<int> steps;
+  bool cancelled = false;
+  int acts = 0;
+  platform::App().SetIdleHook([&] {
+    if (++acts > 400) {
+      ADD_FAILURE() << "the tutorial's fight stalls at step " << state::TutorialStep;
+      throw OutOfSteps{};
+    }
+    if (AnswerPopup()) return;
+    if (!screen().Visible()) return;
+    const int step = state::TutorialStep;
+    if (steps.empty() || steps.back() != step) {
+      steps.push_back(step);
+      EXPECT_TRUE(panel.Visible()) << step;
+      if (step == 13) {
+        fs::create_directories("screenshots");
+        platform::App().SaveScreenshot("screenshots/ship_combat_tutorial.png", &screen());
+      }
+    }
+    auto press = [&](Image& target) {
+      EXPECT_TRUE(arrow.Visible()) << step;
+      EXPECT_LE(arrow.Top() + arrow.Height(), target.Parent()->Top()) << step;
+      EXPECT_GE(arrow.Left(), target.Parent()->Left()) << step;
+      ClickOn(target);
+    };
+    if (ActionPoints() == combat::kTurnEnded) {
+      platform::App().AdvanceClock(state::TimerEnemyMessageInterval);
+      return;
+    }
+    switch (step) {
+      case 13: press(button(combat::kFireMissiles)); break;
+      case 14: press(button(combat::kDiscipline)); break;
+      case 16: press(button(combat::kEcm)); break;
+      case 17: press(button(combat::kFireGuns)); break;
+      case 15:
+      case 18:
+        // The tutorial's volley used up the second turn.
+        if (step == 18) EXPECT_EQ(ActionPoints(), 0);
+        EXPECT_TRUE(arrow.Visible()) << step;
+        EXPECT_GE(arrow.Left(), Part<Image>("EndTurnButton").Left() +
+                                    Part<Image>("EndTurnButton").Width()) << step;
+        ClickOn(Part<Label>("EndTurnLabel"));
+        break;
+      case 19:
+        if (!cancelled) {
+          // The last combat step has no arrow; "Cancel tutorial" asks and turns it all off.
+          EXPECT_FALSE(arrow.Visible());
+          cancelled = true;
+          ClickOn(Part<platform::Control>("TutorialCancelButton"));
+          return;
+        }
+        EXPECT_EQ(state::TutorialActive, 0);
+        EXPECT_FALSE(panel.Visible());
+        EXPECT_FALSE(arrow.Visible());
+        screen().Close();
+        break;
+      default:
+        ADD_FAILURE() << "unexpected step " << step;
+        throw OutOfSteps{};
+    }
+  });
+  screens::RunShipCombatOnScreen();
+  EXPECT_EQ(steps, (std::vector<int>{13, 14, 15, 16, 17, 18, 19}));
+  EXPECT_TRUE(Seen("Turn tutorial off?"));
+  state::TutorialActive = 0;
 }
 
 TEST_F(ShipCombatScreenTest, EveryPairingOfShipsFightsToItsEndOnScreen) {

@@ -157,6 +157,29 @@ TEST_F(ShipCombatViewTest, RadarsShowHowCloseReinforcementsAre) {
   }
 }
 
+TEST_F(ShipCombatViewTest, TutorialArrowPointsAtTheButtonOfTheStepsAbility) {
+  struct Case {
+    int step;
+    const char* arrowAt;
+    int panelTop;
+  };
+  const Case cases[] = {
+      {13, "AbilityButton2", 101},  // the missiles
+      {14, "AbilityButton5", 101},  // Discipline
+      {15, "EndTurnButton", 161},   {16, "AbilityButton3", 101},  // ECM
+      {17, "AbilityButton1", 101},  // the guns
+      {18, "EndTurnButton", 161},   {19, "", 161},
+  };
+  for (const Case& c : cases) {
+    const screens::CombatTutorialView view = screens::BuildCombatTutorialView(c.step);
+    EXPECT_EQ(view.arrowAt, c.arrowAt) << c.step;
+    EXPECT_EQ(view.panelTop, c.panelTop) << c.step;
+  }
+  // A ship without a Discipline button gets no arrow for it.
+  state::PlayerAbilitySlots[5] = 0;
+  EXPECT_EQ(screens::BuildCombatTutorialView(14).arrowAt, "");
+}
+
 TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   auto& p = state::PlayerShip;
   const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
