@@ -35,6 +35,24 @@ Rect Union(Rect a, Rect b) {
 
 constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 
+// Whether a press on `c` does nothing but belong to its form's surface: the form itself, or a
+// picture, label, panel or shape that answers no press or click.
+bool IsSurface(const Control& c) {
+  switch (c.kind()) {
+    case Kind::Form:
+      return true;
+    case Kind::Image:
+    case Kind::Label:
+    case Kind::Panel:
+    case Kind::Shape:
+      for (Event e : {Event::Click, Event::DblClick, Event::MouseDown, Event::MouseUp})
+        if (!c.HandlerName(e).empty()) return false;
+      return true;
+    default:
+      return false;
+  }
+}
+
 void FireOn(Control& c, Event e, EventArgs& a) {
   if (Form* f = c.OwnerForm()) f->Fire(e, a);
 }
@@ -335,7 +353,8 @@ void Application::MouseDown(MouseButton button, int x, int y) {
   if (!target) return;
   Form* form = target->OwnerForm();
   if (form != active_) Activate(form);
-  if (target == form && y < form->Top()) {
+  const bool titleBar = target == form && y < form->Top();
+  if (titleBar || (button == MouseButton::Left && form->DraggedBySurface() && IsSurface(*target))) {
     if (button == MouseButton::Left) {
       dragForm_ = form;
       dragDx_ = x - form->Left();

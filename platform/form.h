@@ -104,6 +104,10 @@ class Form : public Control {
   void SetBorder(BorderStyle b) { border_ = b; Changed(); }
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool v) { stayOnTop_ = v; }
+  // Whether the player drags the form by its whole surface (every place where a press does
+  // nothing else), not only by its title bar.
+  bool DraggedBySurface() const { return draggedBySurface_; }
+  void SetDraggedBySurface(bool v) { draggedBySurface_ = v; }
   int TitleHeight() const { return border_ == BorderStyle::Single ? 22 : 0; }
   // Places the form by its Position on the logical screen.
   void PlaceOnScreen();
@@ -141,6 +145,7 @@ class Form : public Control {
   FormPosition position_ = FormPosition::Designed;
   BorderStyle border_ = BorderStyle::None;
   bool stayOnTop_ = false;
+  bool draggedBySurface_ = false;
   bool modal_ = false;
   bool closeRequested_ = false;
   int modalLocks_ = 0;

@@ -104,6 +104,7 @@ const std::vector<PropertyRow>& PropertyTable() {
       {"border",       ValueType::Word,     Bit(Kind::Form), "none single",
        [](Control& c, V v) { As<Form>(c).SetBorder(v.text == "single" ? BorderStyle::Single : BorderStyle::None); }},
       {"stayontop",    ValueType::Flag,     Bit(Kind::Form), "", [](Control& c, V) { As<Form>(c).SetStayOnTop(true); }},
+      {"dragbysurface", ValueType::Flag,    Bit(Kind::Form), "", [](Control& c, V) { As<Form>(c).SetDraggedBySurface(true); }},
       EVENT_ROW(Click, kMouse),
       EVENT_ROW(DblClick, kMouse),
       EVENT_ROW(MouseDown, kMouse),

@@ -4,6 +4,7 @@
 #include "screens/port/trade_window.h"
 
 #include <string>
+#include <tuple>
 
 #include "app/program.h"
 #include "platform/script.h"
@@ -274,6 +275,30 @@ TEST_F(TradeWindowTest, TheWindowIsDraggedByItsTitleBar) {
   screens::ToggleTradeWindow();
   EXPECT_EQ(window().Left(), left - 300);
   EXPECT_EQ(window().Top(), top + 40);
+}
+
+TEST_F(TradeWindowTest, ItsFaceDragsItTooWhileItsRowsAndButtonsStillAct) {
+  screens::ToggleTradeWindow();
+  auto drag = [](int x, int y, int dx, int dy) {
+    platform::App().MouseMove(x, y);
+    platform::App().MouseDown(platform::MouseButton::Left, x, y);
+    platform::App().MouseMove(x + dx, y + dy);
+    platform::App().MouseUp(platform::MouseButton::Left, x + dx, y + dy);
+  };
+  // The "Cargo space" caption and the face around it take no press: they drag the window.
+  const platform::Control& caption = window().Get<platform::Label>("HoldCaption");
+  const int left = window().Left(), top = window().Top();
+  auto [x, y] = Centre(caption);
+  drag(x, y, -200, 30);
+  EXPECT_EQ(window().Left(), left - 200);
+  EXPECT_EQ(window().Top(), top + 30);
+  // A good's row is not face: a press on it moves nothing, and its click selects the good.
+  const platform::Control& row = window().Get<platform::Label>("GoodName3");
+  std::tie(x, y) = Centre(row);
+  drag(x, y, -100, 0);
+  EXPECT_EQ(window().Left(), left - 200);
+  ClickOn(row);
+  EXPECT_EQ(state::SelectedGood, 3);
 }
 
 }  // namespace
