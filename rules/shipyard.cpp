@@ -118,6 +118,31 @@ void RedrawAllMissionBoards(Ui& ui) {
   }
 }
 
+namespace {
+
+// The new ship of class `c` replaces the old one: full shields, the standard fit of its size (and,
+// with `plainHold`, the hold of its bay without a module, worked out once the old engine is out),
+// every mission board drawn anew for it, the congratulations and the free crewmen it needs. The
+// faction's livery is the caller's.
+void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
+                   const std::function<void()>& refreshScreen) {
+  state::TShipRow& p = state::PlayerShip;
+  p[ship::kClass] = c;
+  p[ship::kShields] = state::GetShipClassStat(c, state::kAttrShields);
+  ui.UpdateStatusBars();
+  p[ship::kSimulatorMissile] = 0;
+  for (int field : ship::kFittedItems) p[field] = 0;
+  if (plainHold) p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, 0, state::Side::Player);
+  state::ApplyStandardFit(p);
+  RedrawAllMissionBoards(ui);
+  if (refreshScreen) refreshScreen();
+  ui.Message(Popup::Picture, "Congratulations!", "You have successfully bought the new ship!",
+             state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene.jpg");
+  FillMinimumCrew(ui);
+}
+
+}  // namespace
+
 ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& refreshScreen) {
   // An empty place holds no class to buy.
   if (c == state::kNoShipClass || state::GetShipClassName(c).empty())
@@ -139,21 +164,17 @@ ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& 
 
   audio::PlayRewardMusic();
   AddSaturated(state::PlayerData[player::kCredits], -net);
-  state::TShipRow& p = state::PlayerShip;
-  p[ship::kClass] = c;
-  p[ship::kFaction] = state::PlayerData[player::kFaction];
-  p[ship::kShields] = state::GetShipClassStat(c, state::kAttrShields);
-  ui.UpdateStatusBars();
-  p[ship::kSimulatorMissile] = 0;
-  for (int field : ship::kFittedItems) p[field] = 0;
-  p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, 0, state::Side::Player);
-  state::ApplyStandardFit(p);
-  RedrawAllMissionBoards(ui);
-  if (refreshScreen) refreshScreen();
-  ui.Message(Popup::Picture, "Congratulations!", "You have successfully bought the new ship!",
-             state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene.jpg");
-  FillMinimumCrew(ui);
+  state::PlayerShip[ship::kFaction] = state::PlayerData[player::kFaction];
+  FitOutNewShip(c, /*plainHold=*/true, ui, refreshScreen);
   return ShipPurchaseResult::Bought;
+}
+
+void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen) {
+  FitOutNewShip(kFreeBattleshipClass, /*plainHold=*/false, ui, refreshScreen);
+}
+
+void GiveShipyardMoney() {
+  AddSaturated(state::PlayerData[player::kCredits], kShipyardMoneyGift);
 }
 
 }  // namespace rules

@@ -62,6 +62,14 @@ enum class ShipPurchaseResult {
 ShipPurchaseResult BuyShip(std::int32_t shipClass, Ui& ui,
                            const std::function<void()>& refreshScreen = {});
 
+// The shipyard's hidden developer controls, never shown to a player: a gift of credits, and a
+// battleship for nothing (fitted out as a purchase is, with the livery and the hold left as they
+// were).
+inline constexpr std::int64_t kShipyardMoneyGift = 100000;
+inline constexpr std::int32_t kFreeBattleshipClass = 16;
+void GiveShipyardMoney();
+void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen = {});
+
 // Empties and refills every offer slot of every star system one at a time, so that the boards
 // hold offers drawn for the player's present ship.
 void RedrawAllMissionBoards(Ui& ui);

@@ -44,6 +44,8 @@ ShipyardScreen::ShipyardScreen()
                  ShipyardButtonPicture(kShipyardCloseButton, true)}}) {
   Bind("OnPlaceClick", &ShipyardScreen::OnPlaceClick);
   Bind("OnBuyClick", &ShipyardScreen::OnBuyClick);
+  Bind("OnMoneyGiftClick", &ShipyardScreen::OnMoneyGiftClick);
+  Bind("OnFreeBattleshipClick", &ShipyardScreen::OnFreeBattleshipClick);
   Bind("OnCloseClick", &ShipyardScreen::OnCloseClick);
   Bind("OnSpecialityClick", &ShipyardScreen::OnSpecialityClick);
   Bind("OnMoreClick", &ShipyardScreen::OnMoreClick);
@@ -100,6 +102,19 @@ void ShipyardScreen::OnPlaceClick(Sender sender) {
 void ShipyardScreen::OnBuyClick() {
   audio::PlayButtonSound();
   rules::BuyShip(PlaceClass(selected_), rules_, [this] {
+    FillOffers();
+    ShowDetails(selected_);
+  });
+}
+
+void ShipyardScreen::OnMoneyGiftClick() {
+  rules::GiveShipyardMoney();
+  FillOffers();
+  ShowDetails(1);
+}
+
+void ShipyardScreen::OnFreeBattleshipClick() {
+  rules::GiveFreeBattleship(rules_, [this] {
     FillOffers();
     ShowDetails(selected_);
   });

@@ -35,6 +35,9 @@ class ShipyardScreen : public platform::Form {
 
   void OnPlaceClick(platform::Sender sender);
   void OnBuyClick();
+  // The hidden developer controls.
+  void OnMoneyGiftClick();
+  void OnFreeBattleshipClick();
   void OnCloseClick();
   void OnSpecialityClick();
   void OnMoreClick();

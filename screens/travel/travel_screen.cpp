@@ -30,6 +30,11 @@ TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
 
+// The developer controls' opponents: a fleet of faction 2, and one of its military corvettes.
+constexpr std::int32_t kTestFleetFaction = 2;
+constexpr std::int32_t kTestFightClass = 6;
+constexpr std::int32_t kTestFightKind = 2;
+
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
 // labels are wider by kLabelSpill on either side, so the longest name ("Wormhole to New Germany")
@@ -194,6 +199,7 @@ TravelScreenForm::TravelScreenForm()
   Bind("OnLevelUpClick", &TravelScreenForm::OnLevelUpClick);
   Bind("OnNextDayClick", &TravelScreenForm::OnNextDayClick);
   Bind("OnFleetBattleClick", &TravelScreenForm::OnFleetBattleClick);
+  Bind("OnTestFightClick", &TravelScreenForm::OnTestFightClick);
   Bind("OnDropMissionClick", &TravelScreenForm::OnDropMissionClick);
 
   state::HideGamePanels = [] {
@@ -701,17 +707,19 @@ void TravelScreenForm::OnNextDayClick() {
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fleet battle against the first faction at war with the player's; at peace with all, nothing.
+// A fleet battle against the fleet of faction 2, as a mission's battle is set up.
 void TravelScreenForm::OnFleetBattleClick() {
   audio::PlayButtonSound();
-  const std::int32_t own = state::PlayerData[player::kFaction];
-  if (own < 1 || own > state::kLastFaction) return;
-  for (std::int32_t enemy = 1; enemy <= state::kLastFaction; ++enemy) {
-    if (enemy == own || state::FactionData[own][faction::kAtWarWith + enemy] == 0) continue;
-    rules_.RunFleetBattle(enemy, combat::kFleetKindMission);
-    ShowSystem(false, PlayerShip[ship::kSystem]);
-    return;
-  }
+  rules_.RunFleetBattle(kTestFleetFaction, combat::kFleetKindMission);
+  ShowSystem(false, PlayerShip[ship::kSystem]);
+}
+
+// A fight against a military corvette of faction 2.
+void TravelScreenForm::OnTestFightClick() {
+  audio::PlayButtonSound();
+  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kTestFightKind, 0);
+  rules_.RunShipCombat();
+  ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
 // Drops the active mission without the question the panel's own button asks.

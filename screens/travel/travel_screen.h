@@ -126,6 +126,7 @@ class TravelScreenForm : public platform::Form {
   void OnLevelUpClick();
   void OnNextDayClick();
   void OnFleetBattleClick();
+  void OnTestFightClick();
   void OnDropMissionClick();
 
   int ControlHover() const { return icons_.Lit(); }

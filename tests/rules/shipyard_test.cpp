@@ -185,6 +185,23 @@ TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay)
   EXPECT_GE(ui.statusBarUpdates, 1);
 }
 
+TEST_F(ShipyardTest, TheDeveloperControlsGiveMoneyAndAFreeBattleshipWithTheOldLiveryAndHold) {
+  state::PlayerData[player::kCredits] = 500;
+  rules::GiveShipyardMoney();
+  EXPECT_EQ(state::PlayerData[player::kCredits], 100500);
+  rules::GiveFreeBattleship(ui);
+  const state::TShipRow& p = state::PlayerShip;
+  EXPECT_EQ(p[ship::kClass], rules::kFreeBattleshipClass);
+  EXPECT_EQ(state::PlayerData[player::kCredits], 100500) << "for nothing, and nothing asked";
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_EQ(p[ship::kFaction], 1) << "the old livery stays";
+  EXPECT_EQ(p[ship::kCargoSpace], 40) << "the old hold stays";
+  EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(rules::kFreeBattleshipClass,
+                                                        state::kAttrShields));
+  ASSERT_FALSE(ui.popups.empty());
+  EXPECT_EQ(ui.popups[0].topic, "Congratulations!");
+}
+
 TEST_F(ShipyardTest, NoCrewmenComeWhenCrewOfficersAndPiratesAreEnough) {
   state::PlayerShip[ship::kCrewmen] = 1;
   state::PlayerShip[ship::kOfficers] = 2;

@@ -213,6 +213,18 @@ key Escape
   EXPECT_FALSE(shop.Get<platform::Label>("OptionText2").Visible());
 }
 
+TEST_F(PortScreensTest, TheShipyardsDeveloperControlsStayHiddenAndGiveMoney) {
+  state::PlayerData[player::kCredits] = 300000;
+  const platform::ScriptResult r = RunScript(R"s(
+expect Shipyard.MoneyGiftButton.Visible false
+expect Shipyard.FreeBattleshipButton.Visible false
+key Escape
+)s", [] { screens::OpenShipyard(); });
+  EXPECT_TRUE(r.ok) << r.message;
+  FireClick(*screens::Shipyard, "MoneyGiftButton");
+  EXPECT_EQ(screens::Shipyard->Get<platform::Label>("Credits").Caption(), "$ 400,000");
+}
+
 TEST_F(PortScreensTest, TheShipyardShowsTheFactionsShipsAndSellsOne) {
   state::PlayerData[player::kCredits] = 300000;
   const std::string script = R"s(

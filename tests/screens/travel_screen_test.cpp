@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/start.h"
+#include "combat/screens/ship_combat_screen.h"
 #include "combat/screens/fleet_battle_screen.h"
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
@@ -554,22 +555,16 @@ TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
   EXPECT_EQ(skill, "New non-combat skill");
 }
 
-// The hidden fleet battle control opens nothing while the player's faction is at peace with all;
-// at war it fights the enemy's fleet, and a retreat leads back to the travel screen.
-TEST_F(TravelScreenTest, HiddenFleetBattleControlFightsAFactionAtWar) {
-  for (auto& f : state::FactionData)
-    for (int g = 1; g <= state::kLastFaction; ++g) f[faction::kAtWarWith + g] = 0;
+// The hidden fleet battle control fights the fleet of faction 2, and a retreat leads back to the
+// travel screen.
+TEST_F(TravelScreenTest, HiddenFleetBattleControlFightsTheFleetOfFactionTwo) {
   Run({[] {
          EXPECT_FALSE(Part<platform::Button>("FleetBattleButton").Visible());
-         FireClick(screen(), "FleetBattleButton");
-         EXPECT_FALSE(screens::FleetBattle->Visible());
-         state::FactionData[1][faction::kAtWarWith + 3] = 1;
-         state::FactionData[3][faction::kAtWarWith + 1] = 1;
          FireClick(screen(), "FleetBattleButton");
        },
        [] {
          EXPECT_TRUE(screens::FleetBattle->Visible());
-         EXPECT_EQ(state::EnemyFleet[1][fleet_ship::kFaction], 3);
+         EXPECT_EQ(state::EnemyFleet[1][fleet_ship::kFaction], 2);
          ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
        },
        Answer(true),
@@ -577,6 +572,25 @@ TEST_F(TravelScreenTest, HiddenFleetBattleControlFightsAFactionAtWar) {
          EXPECT_FALSE(screens::FleetBattle->Visible());
          EXPECT_TRUE(screen().Visible());
        }});
+}
+
+// The hidden test fight opens the combat screen against a military corvette of faction 2.
+TEST_F(TravelScreenTest, HiddenTestFightControlOpensAFight) {
+  WhenIdle({[] {
+         EXPECT_FALSE(Part<platform::Button>("TestFightButton").Visible());
+         FireClick(screen(), "TestFightButton");
+       },
+       [] {
+         EXPECT_TRUE(screens::ShipCombat->Visible());
+         EXPECT_EQ(state::EnemyShip[ship::kClass], 6);
+         EXPECT_EQ(state::EnemyShip[ship::kFaction], 2);
+         // Leaving the fight by the window's close ends the game.
+         screens::ShipCombat->Close();
+       },
+       Answer(true)});
+  screens::OpenTravelScreen();
+  EXPECT_FALSE(StepsLeft());
+  EXPECT_FALSE(screen().Visible());
 }
 
 TEST_F(TravelScreenTest, LeavesOnlyByItsExitOrTheGamesEnd) {
