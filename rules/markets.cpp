@@ -54,27 +54,61 @@ int NeighbourPercent(int prod) {
   return 0;
 }
 
+// The goods that take part in the markets: those with a base price, in order.
+class TradedGoods {
+ public:
+  TradedGoods() {
+    for (int g = 1; g <= kLastGoodId; ++g) {
+      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
+    }
+  }
+  const int* begin() const { return ids_.data(); }
+  const int* end() const { return ids_.data() + count_; }
+
+ private:
+  std::array<int, kLastGoodId> ids_{};
+  int count_ = 0;
+};
+
 // A price's band: within 10 percent of its base (a tenth truncated toward zero).
 struct Band {
   std::int32_t base, low, high;
 };
 
-Band BandAround(std::int32_t base) {
+inline Band BandAround(std::int32_t base) {
   return {base, Clamp32(static_cast<std::int64_t>(base) - base / 10),
           Clamp32(static_cast<std::int64_t>(base) + base / 10)};
 }
 
-// Adds the day's momentum to the band's base and keeps the result within the band; a price that
-// hits the edge of its band stays there and loses its momentum.
-inline std::int32_t Drift(const Band& band, std::int32_t& trend, state::RandomStream& random) {
-  const int up = random(3);
-  const int down = random(3);
+// The jumps to the states of the draws of a whole row of goods, two draws for each good.
+constexpr auto kJumps = state::RandomJumps<2 * kLastGoodId + 2>();
+
+// Adds the day's momentum, made of the draws `up` and `down` (each 0..2), to the band's base and
+// keeps the result within the band; a price that hits the edge of its band stays there and loses
+// its momentum.
+inline std::int32_t Drift(const Band& band, std::int32_t& trend, int up, int down) {
   trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
   const std::int32_t price = Clamp32(static_cast<std::int64_t>(band.base) + trend);
   // Written without branches: whether a price leaves its band is a coin toss to the processor.
   const std::int32_t kept = std::clamp(price, band.low, band.high);
   trend = kept == price ? trend : 0;
   return kept;
+}
+
+// A drift of every traded good of a row of prices, in the goods' order, two draws for each. The
+// draws' states all come from the stream's state at the start, so no good waits for the one before.
+template <typename Price>
+void DriftRow(const TradedGoods& goods, const std::array<Band, kLastGoodId + 1>& bands,
+              state::TDataRow& trends, state::RandomStream& random, Price&& price) {
+  const std::uint32_t start = random.State();
+  int k = 0;
+  for (const int g : goods) {
+    const int up = state::RandomAnswer(kJumps[k + 1].From(start), 3);
+    const int down = state::RandomAnswer(kJumps[k + 2].From(start), 3);
+    k += 2;
+    price(g, Drift(bands[g], trends[g], up, down));
+  }
+  random.MoveTo(kJumps[k].From(start));
 }
 
 // The markets whose stock of a good a transport-kind mission delivers: a system, a good and a set
@@ -125,21 +159,9 @@ class WantedGoods {
   int count_ = 0;
 };
 
-// The goods that take part in the markets: those with a base price, in order.
-class TradedGoods {
- public:
-  TradedGoods() {
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
-    }
-  }
-  const int* begin() const { return ids_.data(); }
-  const int* end() const { return ids_.data() + count_; }
-
- private:
-  std::array<int, kLastGoodId> ids_{};
-  int count_ = 0;
-};
+// A stock creeps on a draw of 0..30 of 100, that is when the draw's state is below this: the
+// draw is state × 100 / 2^32, rounded down.
+constexpr std::uint32_t kCreepBelow = static_cast<std::uint32_t>(((31ull << 32) + 99) / 100);
 
 int StockStep(std::int32_t base) {
   if (base < 200) return 5;
@@ -325,17 +347,17 @@ void UpdateMarketPrices() {
     for (const int g : goods) state::SystemPrice[s][g] = target[g];
   }
   state::RandomStream random;
+  std::array<Band, kLastGoodId + 1> bands{};
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][star_system::kPresent] <= 0) continue;
-    for (const int g : goods) {
-      state::SystemPrice[s][g] =
-          Drift(BandAround(state::SystemPrice[s][g]), state::SystemPriceTrend[s][g], random);
-    }
+    state::TDataRow& prices = state::SystemPrice[s];
+    for (const int g : goods) bands[g] = BandAround(prices[g]);
+    DriftRow(goods, bands, state::SystemPriceTrend[s], random,
+             [&](int g, std::int32_t price) { prices[g] = price; });
   }
 
   // Each market drifts around its system's price; hideouts sell contraband a fifth cheaper.
   // What other screens read as the system's price is then the average of its visible planets.
-  std::array<Band, kLastGoodId + 1> bands{};
   std::array<std::int64_t, kLastGoodId + 1> sums{};
   for (int s = 1; s <= state::kLastSystem; ++s) {
     for (const int g : goods) {
@@ -347,18 +369,16 @@ void UpdateMarketPrices() {
       const state::TBodyRow& body = BodyData[s][b];
       if (!IsMarket(body)) continue;
       state::TDataRow& prices = state::MarketPrice[s][b];
-      state::TDataRow& trends = state::MarketPriceTrend[s][b];
       if (body[body::kKind] == state::kKindPirateHideout) {
-        for (const int g : goods) {
-          const std::int32_t price = Drift(bands[g], trends[g], random);
+        DriftRow(goods, bands, state::MarketPriceTrend[s][b], random, [&](int g, std::int32_t price) {
           prices[g] = IsContraband(g) ? price - price / 5 : price;
-        }
+        });
       } else {
         ++planets;
-        for (const int g : goods) {
-          prices[g] = Drift(bands[g], trends[g], random);
-          sums[g] += prices[g];
-        }
+        DriftRow(goods, bands, state::MarketPriceTrend[s][b], random, [&](int g, std::int32_t price) {
+          prices[g] = price;
+          sums[g] += price;
+        });
       }
     }
     for (const int g : goods) state::SystemPrice[s][g] = planets > 0 ? Clamp32(sums[g] / planets) : 0;
@@ -382,16 +402,27 @@ void UpdateMarketStocks() {
       for (int b = 1; b <= state::kLastBody; ++b) {
         if (!IsMarket(BodyData[s][b])) continue;
         state::TDataRow& stocks = state::MarketStock[s][b];
+        // A good's draws: the chance (state 1), then what the stock creeps by if the chance
+        // came (state 2) and the ceiling's leeway (state 3, or 2 without the creep). All three
+        // states come from the one before the good, so only the chance waits for it.
+        std::uint32_t seed = random.State();
         for (const int g : goods) {
-          std::int32_t stock = stocks[g];
-          if (random(100) <= 30) {
-            stock = Clamp32(static_cast<std::int64_t>(stock) + step[g]);
-            stock -= random(step[g]);
-          }
-          std::int32_t most = ceiling[g] + random(leeway[g]);
+          const std::uint32_t first = kJumps[1].From(seed);
+          const std::uint32_t second = kJumps[2].From(seed);
+          const std::uint32_t third = kJumps[3].From(seed);
+          const bool creeps = first < kCreepBelow;
+          const std::int32_t stock = stocks[g];
+          const std::int32_t crept =
+              Clamp32(static_cast<std::int64_t>(stock) + step[g]) - state::RandomAnswer(second, step[g]);
+          // Chosen by masks rather than branches: the chance is a coin toss to the processor.
+          const std::uint32_t mask = 0u - static_cast<std::uint32_t>(creeps);
+          seed = (third & mask) | (second & ~mask);
+          const std::int32_t now = stock ^ ((stock ^ crept) & static_cast<std::int32_t>(mask));
+          std::int32_t most = ceiling[g] + state::RandomAnswer(seed, leeway[g]);
           most += most * extraQuarters / 4;
-          stocks[g] = std::min(stock, most);
+          stocks[g] = std::min(now, most);
         }
+        random.MoveTo(seed);
       }
     }
   }
