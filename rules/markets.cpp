@@ -25,6 +25,15 @@ std::int32_t Clamp32(std::int64_t value) {
       value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// a + b held at the ends of the int32 range: Clamp32 of the exact sum, in the few instructions
+// of a plain addition, since the sums of the daily markets never come near the ends.
+inline std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+  std::int32_t sum;
+  if (__builtin_add_overflow(a, b, &sum)) [[unlikely]]
+    return b > 0 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
+  return sum;
+}
+
 // value + value × percent / 100, truncated toward zero.
 std::int32_t AddPercent(std::int32_t value, int percent) {
   return Clamp32(static_cast<std::int64_t>(value) + static_cast<std::int64_t>(value) * percent / 100);
@@ -87,11 +96,10 @@ constexpr auto kJumps = state::RandomJumps<2 * kLastGoodId + 2>();
 // keeps the result within the band; a price that hits the edge of its band stays there and loses
 // its momentum.
 inline std::int32_t Drift(const Band& band, std::int32_t& trend, int up, int down) {
-  trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
-  const std::int32_t price = Clamp32(static_cast<std::int64_t>(band.base) + trend);
-  // Written without branches: whether a price leaves its band is a coin toss to the processor.
+  trend = SaturatingAdd(trend, up - down);
+  const std::int32_t price = SaturatingAdd(band.base, trend);
   const std::int32_t kept = std::clamp(price, band.low, band.high);
-  trend = kept == price ? trend : 0;
+  if (kept != price) trend = 0;
   return kept;
 }
 
@@ -394,8 +402,8 @@ void UpdateMarketStocks() {
     ceiling[g] = StockCeiling(GoodBasePrice[g]);
     leeway[g] = ceiling[g] / 3;
   }
-  // A quarter more with trade connections, half as much again with the advanced ones.
-  const int extraQuarters = state::SkillOwned[6] > 0 ? 2 : state::SkillOwned[5] > 0 ? 1 : 0;
+  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
+  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
   {
     state::RandomStream random;
     for (int s = 1; s <= state::kLastSystem; ++s) {
@@ -413,13 +421,14 @@ void UpdateMarketStocks() {
           const bool creeps = first < kCreepBelow;
           const std::int32_t stock = stocks[g];
           const std::int32_t crept =
-              Clamp32(static_cast<std::int64_t>(stock) + step[g]) - state::RandomAnswer(second, step[g]);
+              SaturatingAdd(stock, step[g]) - state::RandomAnswer(second, step[g]);
           // Chosen by masks rather than branches: the chance is a coin toss to the processor.
           const std::uint32_t mask = 0u - static_cast<std::uint32_t>(creeps);
           seed = (third & mask) | (second & ~mask);
           const std::int32_t now = stock ^ ((stock ^ crept) & static_cast<std::int32_t>(mask));
           std::int32_t most = ceiling[g] + state::RandomAnswer(seed, leeway[g]);
-          most += most * extraQuarters / 4;
+          if (advancedConnections) most += most / 2;
+          else if (connections) most += most / 4;
           stocks[g] = std::min(now, most);
         }
         random.MoveTo(seed);
