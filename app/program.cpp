@@ -89,6 +89,14 @@ void AddGameSteps(platform::ScriptRunner& runner) {
     }
     runner.Perform("click " + button);
   });
+  // Hands the game to the real clock and reads no further step: from here the game runs as if its
+  // player had stopped touching it, until the process is ended. The idle check uses it to measure
+  // a screen that only a few steps reach.
+  runner.AddVerb("idle", [](const platform::ScriptStep& step) {
+    if (step.words.size() != 1) throw platform::ScriptError("idle takes nothing");
+    platform::App().SetClock(nullptr);
+    platform::App().SetIdleHook(nullptr);
+  });
 }
 
 int RunGameScript(const std::string& scriptFile) {

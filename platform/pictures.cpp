@@ -21,12 +21,15 @@ namespace fs = std::filesystem;
 Picture::Picture(std::string name, SDL_Surface* surface)
     : name_(std::move(name)), surface_(surface) {}
 
+Picture::Picture(std::string name, std::string path, bool transparent)
+    : name_(std::move(name)), path_(std::move(path)), transparent_(transparent), decoded_(false) {}
+
 Picture::~Picture() {
   if (surface_) SDL_FreeSurface(surface_);
 }
 
-int Picture::Width() const { return surface_ ? surface_->w : 0; }
-int Picture::Height() const { return surface_ ? surface_->h : 0; }
+int Picture::Width() const { return Decoded() ? surface_->w : 0; }
+int Picture::Height() const { return Decoded() ? surface_->h : 0; }
 
 namespace {
 
@@ -165,6 +168,26 @@ SDL_Surface* ReadPictureFile(const std::string& path) {
   return nullptr;
 }
 
+SDL_Surface* Picture::Decoded() const {
+  if (decoded_) return surface_;
+  decoded_ = true;
+  Store& s = S();
+  if (!path_.empty()) {
+    ++s.stats.decodes;
+    surface_ = ReadPictureFile(path_);
+  }
+  if (!surface_) {
+    ++s.stats.missing;
+    std::fprintf(stderr, "Farhaven 4: picture \"%s\" is missing or unreadable\n", name_.c_str());
+  } else if (transparent_) {
+    const bool lossy = EndsWith(Lower(path_), ".jpg") || EndsWith(Lower(path_), ".jpeg");
+    KeyBottomLeft(surface_, lossy ? 48 : 0);
+  } else {
+    SDL_SetSurfaceBlendMode(surface_, SDL_BLENDMODE_NONE);
+  }
+  return surface_;
+}
+
 std::shared_ptr<const Picture> LoadPicture(std::string_view fileName, bool transparent) {
   Store& s = S();
   ++s.stats.requests;
@@ -172,24 +195,8 @@ std::shared_ptr<const Picture> LoadPicture(std::string_view fileName, bool trans
   if (transparent) key += "|transparent";
   auto it = s.cache.find(key);
   if (it != s.cache.end()) return it->second;
-
-  SDL_Surface* surface = nullptr;
-  const std::string path = FindAsset(fileName);
-  if (!path.empty()) {
-    ++s.stats.decodes;
-    surface = ReadPictureFile(path);
-  }
-  if (!surface) {
-    ++s.stats.missing;
-    std::fprintf(stderr, "Farhaven 4: picture \"%.*s\" is missing or unreadable\n",
-                 int(fileName.size()), fileName.data());
-  } else if (transparent) {
-    const bool lossy = EndsWith(Lower(path), ".jpg") || EndsWith(Lower(path), ".jpeg");
-    KeyBottomLeft(surface, lossy ? 48 : 0);
-  } else {
-    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
-  }
-  auto picture = std::make_shared<const Picture>(std::string(fileName), surface);
+  // Found now, decoded when first needed.
+  auto picture = std::make_shared<const Picture>(std::string(fileName), FindAsset(fileName), transparent);
   s.cache[key] = picture;
   return picture;
 }

@@ -12,26 +12,35 @@ struct SDL_Surface;
 
 namespace platform {
 
+// A picture from the cache is decoded when it is first needed (drawn, measured or asked whether
+// it is missing), so the forms built at start-up hold their pictures without decoding those that
+// are not shown yet.
 class Picture {
  public:
   Picture(std::string name, SDL_Surface* surface);  // takes the surface; null = missing
+  // The file at `path` ("" = none), decoded when first needed; `transparent` as LoadPicture.
+  Picture(std::string name, std::string path, bool transparent);
   ~Picture();
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
   const std::string& Name() const { return name_; }
-  bool Missing() const { return surface_ == nullptr; }
-  SDL_Surface* Surface() const { return surface_; }
+  bool Missing() const { return Decoded() == nullptr; }
+  SDL_Surface* Surface() const { return Decoded(); }
   int Width() const;
   int Height() const;
 
  private:
+  SDL_Surface* Decoded() const;
   std::string name_;
-  SDL_Surface* surface_;
+  std::string path_;
+  bool transparent_ = false;
+  mutable bool decoded_ = true;
+  mutable SDL_Surface* surface_ = nullptr;
 };
 
 struct PictureStats {
   std::uint64_t requests = 0;  // every LoadPicture
-  std::uint64_t decodes = 0;   // files actually read and decoded
+  std::uint64_t decodes = 0;   // files actually read and decoded (when first needed)
   std::uint64_t missing = 0;   // names not found or not readable
 };
 

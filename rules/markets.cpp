@@ -25,6 +25,15 @@ std::int32_t Clamp32(std::int64_t value) {
       value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// a + b held at the ends of the int32 range: Clamp32 of the exact sum, in the few instructions
+// of a plain addition, since the sums of the daily markets never come near the ends.
+inline std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+  std::int32_t sum;
+  if (__builtin_add_overflow(a, b, &sum)) [[unlikely]]
+    return b > 0 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
+  return sum;
+}
+
 // value + value × percent / 100, truncated toward zero.
 std::int32_t AddPercent(std::int32_t value, int percent) {
   return Clamp32(static_cast<std::int64_t>(value) + static_cast<std::int64_t>(value) * percent / 100);
@@ -54,26 +63,72 @@ int NeighbourPercent(int prod) {
   return 0;
 }
 
-// Adds the day's momentum to `base` and keeps the result within 10 percent of it; a price that
-// hits the edge of its band stays there and loses its momentum.
-std::int32_t Drift(std::int32_t base, std::int32_t& trend, state::RandomStream& random) {
-  // A tenth of base, truncated toward zero, is base × 10 / 100.
-  const std::int32_t low = Clamp32(static_cast<std::int64_t>(base) - base / 10);
-  const std::int32_t high = Clamp32(static_cast<std::int64_t>(base) + base / 10);
-  const int up = random(3);
-  const int down = random(3);
-  trend = Clamp32(static_cast<std::int64_t>(trend) + up - down);
-  const std::int32_t price = Clamp32(static_cast<std::int64_t>(base) + trend);
-  // Written without branches: whether a price leaves its band is a coin toss to the processor.
-  const std::int32_t kept = std::clamp(price, low, high);
-  trend = kept == price ? trend : 0;
+// The goods that take part in the markets: those with a base price, in order.
+class TradedGoods {
+ public:
+  TradedGoods() {
+    for (int g = 1; g <= kLastGoodId; ++g) {
+      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
+    }
+  }
+  const int* begin() const { return ids_.data(); }
+  const int* end() const { return ids_.data() + count_; }
+
+ private:
+  std::array<int, kLastGoodId> ids_{};
+  int count_ = 0;
+};
+
+// A price's band: within 10 percent of its base (a tenth truncated toward zero).
+struct Band {
+  std::int32_t base, low, high;
+};
+
+inline Band BandAround(std::int32_t base) {
+  return {base, Clamp32(static_cast<std::int64_t>(base) - base / 10),
+          Clamp32(static_cast<std::int64_t>(base) + base / 10)};
+}
+
+// The jumps to the states of the draws of a whole row of goods, two draws for each good.
+constexpr auto kJumps = state::RandomJumps<2 * kLastGoodId + 2>();
+
+// Adds the day's momentum, made of the draws `up` and `down` (each 0..2), to the band's base and
+// keeps the result within the band; a price that hits the edge of its band stays there and loses
+// its momentum.
+inline std::int32_t Drift(const Band& band, std::int32_t& trend, int up, int down) {
+  trend = SaturatingAdd(trend, up - down);
+  const std::int32_t price = SaturatingAdd(band.base, trend);
+  const std::int32_t kept = std::clamp(price, band.low, band.high);
+  if (kept != price) trend = 0;
   return kept;
 }
 
-// The goods that transport-kind missions deliver, as a set of bodies per system and good. Collected
-// once per stock update, since the stocks never change the missions.
+// A drift of every traded good of a row of prices, in the goods' order, two draws for each. The
+// draws' states all come from the stream's state at the start, so no good waits for the one before.
+template <typename Price>
+void DriftRow(const TradedGoods& goods, const std::array<Band, kLastGoodId + 1>& bands,
+              state::TDataRow& trends, state::RandomStream& random, Price&& price) {
+  const std::uint32_t start = random.State();
+  int k = 0;
+  for (const int g : goods) {
+    const int up = state::RandomAnswer(kJumps[k + 1].From(start), 3);
+    const int down = state::RandomAnswer(kJumps[k + 2].From(start), 3);
+    k += 2;
+    price(g, Drift(bands[g], trends[g], up, down));
+  }
+  random.MoveTo(kJumps[k].From(start));
+}
+
+// The markets whose stock of a good a transport-kind mission delivers: a system, a good and a set
+// of its bodies. Such a stock ends the day empty whatever the day's draws made of it.
 class WantedGoods {
  public:
+  using BodySet = std::uint32_t;
+  struct Entry {
+    int system, good;
+    BodySet bodies;
+  };
+
   WantedGoods() {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
@@ -92,37 +147,29 @@ class WantedGoods {
       Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
   }
 
-  // Does a mission deliver good g to body b (1..15) of system s?
-  bool Wanted(int s, int b, int g) const { return (bodies_[s][g] & BodyBit(b)) != 0; }
+  const Entry* begin() const { return entries_.data(); }
+  const Entry* end() const { return entries_.data() + count_; }
+
+  // Is body b (1..15) in the set?
+  static bool Holds(BodySet bodies, int b) { return (bodies & BodyBit(b)) != 0; }
 
  private:
-  using BodySet = std::uint32_t;
   static constexpr BodySet kEveryBody = ~BodySet{0};
   static BodySet BodyBit(int b) {
     return b >= 1 && b <= state::kLastBody ? BodySet{1} << b : 0;
   }
   void Add(int s, int g, BodySet bodies) {
-    if (s < 1 || s > state::kLastSystem || g < 1 || g > kLastGoodId) return;
-    bodies_[s][g] |= bodies;
+    if (s < 1 || s > state::kLastSystem || g < 1 || g > kLastGoodId || bodies == 0) return;
+    entries_[count_++] = {s, g, bodies};
   }
-  std::array<std::array<BodySet, kLastGoodId + 1>, state::kSystems> bodies_{};
-};
-
-// The goods that take part in the markets: those with a base price, in order.
-class TradedGoods {
- public:
-  TradedGoods() {
-    for (int g = 1; g <= kLastGoodId; ++g) {
-      if (GoodBasePrice[g] > 0) ids_[count_++] = g;
-    }
-  }
-  const int* begin() const { return ids_.data(); }
-  const int* end() const { return ids_.data() + count_; }
-
- private:
-  std::array<int, kLastGoodId> ids_{};
+  // One per offer slot of every system and two for the active mission at most.
+  std::array<Entry, state::kLastSystem * state::kLastOfferSlot + 2> entries_{};
   int count_ = 0;
 };
+
+// A stock creeps on a draw of 0..30 of 100, that is when the draw's state is below this: the
+// draw is state × 100 / 2^32, rounded down.
+constexpr std::uint32_t kCreepBelow = static_cast<std::uint32_t>(((31ull << 32) + 99) / 100);
 
 int StockStep(std::int32_t base) {
   if (base < 200) return 5;
@@ -155,21 +202,21 @@ class GalaxyProduction {
   }
   int Own(int s, int g) const { return own_[s][g]; }
   int Offered(int s, int g) const { return offered_[s][g]; }
+  // Counts the times the table was made, so a table made from it can tell it is out of date.
+  std::uint64_t Version() const { return version_; }
 
  private:
   using Bodies = std::array<std::int32_t, state::kSystems * state::kBodies * 3>;
 
   void Refresh() {
-    Bodies bodies;
+    if (version_ > 0 && Unchanged()) return;
     std::size_t i = 0;
     for (int s = 0; s < state::kSystems; ++s) {
       for (int b = 0; b < state::kBodies; ++b) {
-        for (int column = 1; column <= 3; ++column) bodies[i++] = BodyData[s][b][column];
+        for (int column = 1; column <= 3; ++column) bodies_[i++] = BodyData[s][b][column];
       }
     }
-    if (made_ && bodies == bodies_) return;
-    bodies_ = bodies;
-    made_ = true;
+    ++version_;
     for (int s = 1; s <= state::kLastSystem; ++s) {
       // How many bodies have each economy class 0..6, other kinds (suns, wormholes, hideouts)
       // in the last count.
@@ -191,7 +238,21 @@ class GalaxyProduction {
     }
   }
 
-  bool made_ = false;
+  // Are the bodies' flags and classes those the table was made from?
+  bool Unchanged() const {
+    std::size_t i = 0;
+    bool same = true;
+    for (int s = 0; s < state::kSystems; ++s) {
+      for (int b = 0; b < state::kBodies; ++b) {
+        const state::TBodyRow& body = BodyData[s][b];
+        same &= body[1] == bodies_[i] && body[2] == bodies_[i + 1] && body[3] == bodies_[i + 2];
+        i += 3;
+      }
+    }
+    return same;
+  }
+
+  std::uint64_t version_ = 0;
   Bodies bodies_{};
   std::array<std::array<int, kLastGoodId + 1>, state::kSystems> own_{};
   std::array<std::array<int, kLastGoodId + 1>, state::kSystems> offered_{};
@@ -236,6 +297,47 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
   return target;
 }
 
+// Every system's price targets, kept with what they were made from: the production table, the
+// base prices, whether the system is the syndicate's or besieged, and its peaceful neighbours.
+// These change seldom, so most days every system's targets are kept as they were.
+class PriceTargets {
+ public:
+  // The targets of system s, for the traded goods.
+  const std::array<std::int32_t, kLastGoodId + 1>& Of(int s, const GalaxyProduction& production,
+                                                      const TradedGoods& goods) {
+    if (basePrices_ != GoodBasePrice) {
+      basePrices_ = GoodBasePrice;
+      for (System& system : systems_) system.made = false;
+    }
+    const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
+    System& system = systems_[s];
+    const bool syndicate = SystemData[s][star_system::kOwner] == kSyndicate;
+    const bool besieged = SystemData[s][star_system::kCampaign] == 1;
+    const bool same = system.made && system.production == production.Version() &&
+                      system.syndicate == syndicate && system.besieged == besieged &&
+                      system.neighbours.count == neighbours.count &&
+                      std::equal(neighbours.systems.begin(),
+                                 neighbours.systems.begin() + neighbours.count,
+                                 system.neighbours.systems.begin());
+    if (!same) {
+      system = {true, production.Version(), syndicate, besieged, neighbours, {}};
+      for (const int g : goods) system.targets[g] = PriceTarget(s, g, production, neighbours);
+    }
+    return system.targets;
+  }
+
+ private:
+  struct System {
+    bool made = false;
+    std::uint64_t production = 0;
+    bool syndicate = false, besieged = false;
+    PeacefulNeighbours neighbours;
+    std::array<std::int32_t, kLastGoodId + 1> targets{};
+  };
+  state::TDataRow basePrices_{};
+  std::array<System, state::kSystems> systems_{};
+};
+
 }  // namespace
 
 std::int32_t SystemPriceTarget(int s, int g) {
@@ -243,54 +345,55 @@ std::int32_t SystemPriceTarget(int s, int g) {
 }
 
 void UpdateMarketPrices() {
+  static PriceTargets targets;
   const TradedGoods goods;
   // The target, then the system drift around it.
   const GalaxyProduction& production = GalaxyProduction::Current();
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][star_system::kPresent] <= 0) continue;
-    const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
-    for (const int g : goods) state::SystemPrice[s][g] = PriceTarget(s, g, production, neighbours);
+    const auto& target = targets.Of(s, production, goods);
+    for (const int g : goods) state::SystemPrice[s][g] = target[g];
   }
   state::RandomStream random;
+  std::array<Band, kLastGoodId + 1> bands{};
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (SystemData[s][star_system::kPresent] <= 0) continue;
-    for (const int g : goods) {
-      state::SystemPrice[s][g] = Drift(state::SystemPrice[s][g], state::SystemPriceTrend[s][g], random);
-    }
+    state::TDataRow& prices = state::SystemPrice[s];
+    for (const int g : goods) bands[g] = BandAround(prices[g]);
+    DriftRow(goods, bands, state::SystemPriceTrend[s], random,
+             [&](int g, std::int32_t price) { prices[g] = price; });
   }
 
   // Each market drifts around its system's price; hideouts sell contraband a fifth cheaper.
+  // What other screens read as the system's price is then the average of its visible planets.
+  std::array<std::int64_t, kLastGoodId + 1> sums{};
   for (int s = 1; s <= state::kLastSystem; ++s) {
+    for (const int g : goods) {
+      bands[g] = BandAround(state::SystemPrice[s][g]);
+      sums[g] = 0;
+    }
+    int planets = 0;
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
       if (!IsMarket(body)) continue;
-      const bool hideout = body[body::kKind] == state::kKindPirateHideout;
-      for (const int g : goods) {
-        std::int32_t price = Drift(state::SystemPrice[s][g], state::MarketPriceTrend[s][b][g], random);
-        if (hideout && IsContraband(g)) price -= price / 5;
-        state::MarketPrice[s][b][g] = price;
+      state::TDataRow& prices = state::MarketPrice[s][b];
+      if (body[body::kKind] == state::kKindPirateHideout) {
+        DriftRow(goods, bands, state::MarketPriceTrend[s][b], random, [&](int g, std::int32_t price) {
+          prices[g] = IsContraband(g) ? price - price / 5 : price;
+        });
+      } else {
+        ++planets;
+        DriftRow(goods, bands, state::MarketPriceTrend[s][b], random, [&](int g, std::int32_t price) {
+          prices[g] = price;
+          sums[g] += price;
+        });
       }
     }
-  }
-
-  // What other screens read as the system's price: the average of its visible planets.
-  for (int s = 1; s <= state::kLastSystem; ++s) {
-    std::array<int, state::kLastBody> planets{};
-    int count = 0;
-    for (int b = 1; b <= state::kLastBody; ++b) {
-      if (BodyData[s][b][body::kVisible] > 0 && BodyData[s][b][body::kKind] > 0)
-        planets[count++] = b;
-    }
-    for (const int g : goods) {
-      std::int64_t sum = 0;
-      for (int i = 0; i < count; ++i) sum += state::MarketPrice[s][planets[i]][g];
-      state::SystemPrice[s][g] = count > 0 ? Clamp32(sum / count) : 0;
-    }
+    for (const int g : goods) state::SystemPrice[s][g] = planets > 0 ? Clamp32(sums[g] / planets) : 0;
   }
 }
 
 void UpdateMarketStocks() {
-  const WantedGoods wanted;
   const TradedGoods goods;
   // Per good: how far a stock creeps and its ceiling before the day's chance.
   std::array<int, kLastGoodId + 1> step{}, ceiling{}, leeway{};
@@ -301,22 +404,43 @@ void UpdateMarketStocks() {
   }
   const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
   const bool connections = state::SkillOwned[5] > 0;          // a quarter more
-  state::RandomStream random;
-  for (int s = 1; s <= state::kLastSystem; ++s) {
-    for (int b = 1; b <= state::kLastBody; ++b) {
-      if (!IsMarket(BodyData[s][b])) continue;
-      for (const int g : goods) {
-        std::int32_t& stock = state::MarketStock[s][b][g];
-        if (random(100) <= 30) {
-          stock = Clamp32(static_cast<std::int64_t>(stock) + step[g]);
-          stock -= random(step[g]);
+  {
+    state::RandomStream random;
+    for (int s = 1; s <= state::kLastSystem; ++s) {
+      for (int b = 1; b <= state::kLastBody; ++b) {
+        if (!IsMarket(BodyData[s][b])) continue;
+        state::TDataRow& stocks = state::MarketStock[s][b];
+        // A good's draws: the chance (state 1), then what the stock creeps by if the chance
+        // came (state 2) and the ceiling's leeway (state 3, or 2 without the creep). All three
+        // states come from the one before the good, so only the chance waits for it.
+        std::uint32_t seed = random.State();
+        for (const int g : goods) {
+          const std::uint32_t first = kJumps[1].From(seed);
+          const std::uint32_t second = kJumps[2].From(seed);
+          const std::uint32_t third = kJumps[3].From(seed);
+          const bool creeps = first < kCreepBelow;
+          const std::int32_t stock = stocks[g];
+          const std::int32_t crept =
+              SaturatingAdd(stock, step[g]) - state::RandomAnswer(second, step[g]);
+          // Chosen by masks rather than branches: the chance is a coin toss to the processor.
+          const std::uint32_t mask = 0u - static_cast<std::uint32_t>(creeps);
+          seed = (third & mask) | (second & ~mask);
+          const std::int32_t now = stock ^ ((stock ^ crept) & static_cast<std::int32_t>(mask));
+          std::int32_t most = ceiling[g] + state::RandomAnswer(seed, leeway[g]);
+          if (advancedConnections) most += most / 2;
+          else if (connections) most += most / 4;
+          stocks[g] = std::min(now, most);
         }
-        if (wanted.Wanted(s, b, g)) stock = 0;
-        std::int32_t most = ceiling[g] + random(leeway[g]);
-        if (advancedConnections) most += most / 2;
-        else if (connections) most += most / 4;
-        stock = std::min(stock, most);
+        random.MoveTo(seed);
       }
+    }
+  }
+  // A market that a mission delivers to runs out of the good.
+  for (const WantedGoods::Entry& wanted : WantedGoods()) {
+    if (GoodBasePrice[wanted.good] <= 0) continue;
+    for (int b = 1; b <= state::kLastBody; ++b) {
+      if (WantedGoods::Holds(wanted.bodies, b) && IsMarket(BodyData[wanted.system][b]))
+        state::MarketStock[wanted.system][b][wanted.good] = 0;
     }
   }
   // Planets never stock contraband; hideouts stock nothing else.

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # What the game costs while nobody plays: starts build/farhaven under a real X server (Xvfb, on a
-# display of its own), lets it sit on the start screen for SECONDS (default 30) and prints the CPU
-# seconds it used meanwhile, as a share of one core, and the memory it holds.
-#   scripts/idle-check.sh [SECONDS]
+# display of its own), lets it sit on a screen for SECONDS (default 30) and prints the CPU seconds
+# it used meanwhile, as a share of one core, and the memory it holds.
+#   scripts/idle-check.sh [SECONDS] [start|travel]
+# start (the default): the start screen, as the game opens. travel: the travel screen of a new
+# game, reached by a short script whose last step, idle, hands the game to the real clock.
 # Needs Xvfb (Debian package xvfb); the sound goes to SDL's dummy output. Build first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
+screen="${2:-start}"
+case "$screen" in
+  start|travel) ;;
+  *) echo "unknown screen $screen: start or travel" >&2; exit 2 ;;
+esac
 game="$PWD/build/farhaven"
 [ -x "$game" ] || { echo "no $game: build first (scripts/build.sh release)" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "Xvfb is missing (apt-get install xvfb)" >&2; exit 1; }
@@ -32,7 +39,24 @@ sleep 1
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 main_ticks() { awk '{print $14 + $15}' "/proc/$1/task/$1/stat"; }
 
-(cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$game") &
+args=()
+if [ "$screen" = travel ]; then
+  # A new game of the Federation, as the travel screen's own script starts one.
+  cat >"$work/travel.script" <<'STEPS'
+seed 11
+click Start.WelcomeCloseButton
+click Start.NewGameButton
+click FactionSelection.ContinueLabel
+key Enter
+click ProfessionSelection.ContinueButton
+answer continue
+expect TravelScreen.Visible true
+window show
+idle
+STEPS
+  args=(--script "$work/travel.script")
+fi
+(cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$game" "${args[@]}") &
 game_pid=$!
 sleep 5  # start-up, the first frames and the sound device's rest are not idle
 before=$(ticks "$game_pid")
@@ -43,9 +67,9 @@ main_after=$(main_ticks "$game_pid")
 rss_kib=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
 hz=$(getconf CLK_TCK)
 awk -v t=$((after - before)) -v m=$((main_after - main_before)) -v hz="$hz" -v s="$seconds" \
-    -v rss="$rss_kib" 'BEGIN {
+    -v rss="$rss_kib" -v screen="$screen" 'BEGIN {
   cpu = t / hz
-  printf "idle %d s on the start screen: %.2f CPU seconds, %.2f %% of a core (budget 0.5 %%)\n", s, cpu, 100 * cpu / s
+  printf "idle %d s on the %s screen: %.2f CPU seconds, %.2f %% of a core (budget 0.5 %%)\n", s, screen, cpu, 100 * cpu / s
   printf "  of which the main thread %.2f s, the other threads (sound) %.2f s\n", m / hz, (t - m) / hz
   printf "memory held: %.1f MiB (budget 64 MiB)\n", rss / 1024
 }'

@@ -2,11 +2,39 @@
 // game, so every rule draws through Random in a fixed order.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace state {
 
 extern std::uint32_t RandSeed;
+
+inline constexpr std::uint32_t kRandomMultiplier = 134775813u;
+
+// An integer in 0..n-1 as the draw that left the generator in `state` answers; 0 for n <= 0.
+inline std::int32_t RandomAnswer(std::uint32_t state, std::int32_t n) {
+  if (n <= 0) return 0;
+  return static_cast<std::int32_t>((static_cast<std::uint64_t>(n) * state) >> 32);
+}
+
+// The generator's step taken k times over, as one step: state × multiplier + increment.
+struct RandomJump {
+  std::uint32_t multiplier = 1;
+  std::uint32_t increment = 0;
+  std::uint32_t From(std::uint32_t state) const { return state * multiplier + increment; }
+};
+
+// The jumps of 0..N steps. The states of several draws to come, worked out from the same state
+// at once, let a loop make draws that do not depend on one another side by side.
+template <int N>
+constexpr std::array<RandomJump, N + 1> RandomJumps() {
+  std::array<RandomJump, N + 1> jumps{};
+  for (int k = 1; k <= N; ++k) {
+    jumps[k].multiplier = jumps[k - 1].multiplier * kRandomMultiplier;
+    jumps[k].increment = jumps[k - 1].increment * kRandomMultiplier + 1u;
+  }
+  return jumps;
+}
 
 // Sets the generator's state.
 inline void Randomize(std::uint32_t seed) { RandSeed = seed; }
@@ -14,9 +42,8 @@ inline void Randomize(std::uint32_t seed) { RandSeed = seed; }
 // An integer in 0..n-1. For n <= 0 the generator still advances and the answer is 0. Inline:
 // the day's markets and every fight draw thousands of times.
 inline std::int32_t Random(std::int32_t n) {
-  RandSeed = RandSeed * 134775813u + 1u;
-  if (n <= 0) return 0;
-  return static_cast<std::int32_t>((static_cast<std::uint64_t>(n) * RandSeed) >> 32);
+  RandSeed = RandSeed * kRandomMultiplier + 1u;
+  return RandomAnswer(RandSeed, n);
 }
 
 // The generator held in a local for a loop that draws thousands of times and calls nothing else
@@ -31,10 +58,13 @@ class RandomStream {
 
   // As Random(n).
   std::int32_t operator()(std::int32_t n) {
-    seed_ = seed_ * 134775813u + 1u;
-    if (n <= 0) return 0;
-    return static_cast<std::int32_t>((static_cast<std::uint64_t>(n) * seed_) >> 32);
+    seed_ = seed_ * kRandomMultiplier + 1u;
+    return RandomAnswer(seed_, n);
   }
+
+  // The generator's state now, and a state reached from it by draws made from their states.
+  std::uint32_t State() const { return seed_; }
+  void MoveTo(std::uint32_t state) { seed_ = state; }
 
  private:
   std::uint32_t seed_;

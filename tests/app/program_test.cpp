@@ -216,6 +216,21 @@ TEST_F(AnswerStep, TheSeedStepMakesEveryRunDrawTheSame) {
   }
 }
 
+// The idle step leaves the script's clock for the real one, so the game's timers run as for a
+// player who stopped touching it; it takes no words after it.
+TEST_F(AnswerStep, TheIdleStepHandsTheGameToTheRealClock) {
+  platform::ScriptRunner one;
+  app::AddGameSteps(one);
+  const auto manual = [] {
+    return dynamic_cast<const platform::ManualClock*>(&platform::App().GetClock()) != nullptr;
+  };
+  ASSERT_TRUE(manual());
+  EXPECT_THROW(one.Perform("idle now"), platform::ScriptError);
+  EXPECT_TRUE(manual());
+  one.Perform("idle");
+  EXPECT_FALSE(manual());
+}
+
 TEST(SeedFromEnvironment, AFixedSeedWinsOverTheClockAndAMalformedOneIsIgnored) {
   struct Case {
     const char* value;

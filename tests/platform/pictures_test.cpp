@@ -54,6 +54,27 @@ TEST_F(Pictures, FoundWithoutRegardToCaseAndDecodedOnce) {
   EXPECT_FALSE(LoadPicture("later.JPG")->Missing());
 }
 
+// A picture is read and decoded when it is first needed, not when a form asks for it: forms built
+// at start-up hold pictures they do not show yet. A missing file is only found out then as well.
+TEST_F(Pictures, DecodedWhenFirstNeededAndOnlyOnce) {
+  const auto shown = LoadPicture("symbol.bmp");
+  const auto broken = LoadPicture("broken.jpg");
+  const auto absent = LoadPicture("NoSuchPicture.jpg");
+  EXPECT_EQ(GetPictureStats().decodes, 0u);
+  EXPECT_EQ(GetPictureStats().missing, 0u);
+  EXPECT_EQ(shown->Width(), 8);
+  EXPECT_NE(shown->Surface(), nullptr);
+  EXPECT_FALSE(LoadPicture("SYMBOL.BMP")->Missing());
+  EXPECT_EQ(GetPictureStats().decodes, 1u);
+  EXPECT_TRUE(broken->Missing());
+  EXPECT_TRUE(absent->Missing());
+  EXPECT_EQ(absent->Width(), 0);
+  EXPECT_EQ(broken->Surface(), nullptr);
+  const PictureStats s = GetPictureStats();
+  EXPECT_EQ(s.decodes, 2u);  // the broken file was read; the absent one has nothing to read
+  EXPECT_EQ(s.missing, 2u);
+}
+
 TEST_F(Pictures, DecodersGiveTheRightColours) {
   auto jpeg = LoadPicture("StartScreen_05_Highlighted.jpg");
   const Color j = PixelAt(jpeg->Surface(), 20, 15);
