@@ -507,7 +507,9 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
       case 15:
       case 18:
         // The tutorial's volley used up the second turn.
-        if (step == 18) EXPECT_EQ(ActionPoints(), 0);
+        if (step == 18) {
+          EXPECT_EQ(ActionPoints(), 0);
+        }
         EXPECT_TRUE(arrow.Visible()) << step;
         EXPECT_GE(arrow.Left(), Part<Image>("EndTurnButton").Left() +
                                     Part<Image>("EndTurnButton").Width()) << step;
