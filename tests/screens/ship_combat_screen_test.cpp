@@ -18,6 +18,7 @@
 #include "screens/career/ability_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -422,6 +423,28 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
   }, [&] {
     ClickOn(YesNo->Get<Label>("YesLabel"));
   }});
+  screens::RunShipCombatOnScreen();
+}
+
+// The travel screen waits behind the fight; turning the mode off in the fight must not leave its
+// labels standing for the rest of the flight.
+TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabelsToo) {
+  state::CompatibilityMode = 1;
+  SetUpFight(9, 1, 7);
+  screens::RedrawTravelSystem(true);
+  Label& travelLabel = screens::TravelScreen->Get<Label>("CompatibilityLabel1");
+  ASSERT_TRUE(travelLabel.Visible());
+  WhenIdle({[&] { ClickOn(Part<Label>("CompatibilityLabel1")); },
+            [&] {
+              ASSERT_TRUE(Text->Visible());
+              ClickOn(Text->Get<Label>("ContinueLabel"));
+            },
+            [&] {
+              EXPECT_EQ(state::CompatibilityMode, 0);
+              EXPECT_FALSE(travelLabel.Visible());
+              screen().Close();
+            },
+            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); }});
   screens::RunShipCombatOnScreen();
 }
 
