@@ -213,6 +213,17 @@ ShipCombatScreen::ShipCombatScreen()
     audio::PlayMaximizeSound();
     ShowOpponentShipStatus();
   });
+  // The developer buttons, hidden in the layout and reached only by tests.
+  Bind("OnForceBoardingClick", [this](Sender) { combat::ForceBoarding(ui_); });
+  Bind("OnShieldsDownClick", [this](Sender) {
+    state::PlayerShip[ship::kShields] = 0;
+    state::EnemyShip[ship::kShields] = 0;
+    ShowShields();
+  });
+  Bind("OnDestroyEnemyClick", [this](Sender) {
+    state::EnemyShip[ship::kShields] = 0;
+    combat::CheckShipCombatEnd(ui_);
+  });
   Bind("OnCheatDblClick", [](Sender) {
     audio::PlayButtonSound();
     OpenCheatScreen();
