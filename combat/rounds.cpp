@@ -270,6 +270,33 @@ bool BoardingCertain(CombatUi& ui) {
   return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;
 }
 
+// The airlock's defenders drawn from the enemy's crew (or pirates), marines and droids, the areas
+// set (the airlock open, the rest still closed), and the crew combat screen opened.
+void BoardAtTheAirlock(CombatUi& ui) {
+  auto& e = state::EnemyShip;
+  if (e[ship::kCrewmen] > 0) {
+    e[ship::kDefendingCrewmen] = Defenders(e[ship::kCrewmen]);
+    if (e[ship::kDefendingCrewmen] < 1) e[ship::kDefendingCrewmen] = 1;
+  } else if (e[ship::kPirates] > 0) {
+    e[ship::kDefendingCrewmen] = Defenders(e[ship::kPirates]);
+  }
+  e[ship::kDefendingMarines] = Defenders(e[ship::kMarines]);
+  e[ship::kDefendingDroids] = Defenders(e[ship::kDroids]);
+  if (e[ship::kCrewmen] > 0)
+    e[ship::kCrewmen] -= e[ship::kDefendingCrewmen];
+  else
+    e[ship::kPirates] -= e[ship::kDefendingCrewmen];
+  e[ship::kMarines] -= e[ship::kDefendingMarines];
+  e[ship::kDroids] -= e[ship::kDefendingDroids];
+
+  state::BoardingAreas[1] = 1;
+  state::BoardingAreas[2] = 2;
+  state::BoardingAreas[3] = 2;
+  state::BoardingAreas[4] = 2;
+  e[ship::kBoardedArea] = 1;
+  ui.OpenBoarding();
+}
+
 void OfferBoarding(CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
@@ -298,27 +325,7 @@ void OfferBoarding(CombatUi& ui) {
   const std::int32_t ownDroids = p[ship::kDroids];
   if (lendDroids) p[ship::kDroids] += 2;
 
-  if (e[ship::kCrewmen] > 0) {
-    e[ship::kDefendingCrewmen] = Defenders(e[ship::kCrewmen]);
-    if (e[ship::kDefendingCrewmen] < 1) e[ship::kDefendingCrewmen] = 1;
-  } else if (e[ship::kPirates] > 0) {
-    e[ship::kDefendingCrewmen] = Defenders(e[ship::kPirates]);
-  }
-  e[ship::kDefendingMarines] = Defenders(e[ship::kMarines]);
-  e[ship::kDefendingDroids] = Defenders(e[ship::kDroids]);
-  if (e[ship::kCrewmen] > 0)
-    e[ship::kCrewmen] -= e[ship::kDefendingCrewmen];
-  else
-    e[ship::kPirates] -= e[ship::kDefendingCrewmen];
-  e[ship::kMarines] -= e[ship::kDefendingMarines];
-  e[ship::kDroids] -= e[ship::kDefendingDroids];
-
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
-  ui.OpenBoarding();
+  BoardAtTheAirlock(ui);
 
   if (lendDroids) {
     if (p[ship::kDroids] > ownDroids + 1)
@@ -329,6 +336,8 @@ void OfferBoarding(CombatUi& ui) {
 }
 
 }  // namespace
+
+void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
   if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {

@@ -15,4 +15,9 @@ void EndPlayerTurn(CombatUi& ui);
 // action and on their way, the end check, the boarding offer, the tutorial.
 void StartNewCombatRound(CombatUi& ui);
 
+// A boarding without the offer, for testing: the airlock's defenders drawn and the areas set as an
+// accepted offer does, then the crew combat screen; no question, no roll, no droids lent, and the
+// fight's one boarding decision is left untaken.
+void ForceBoarding(CombatUi& ui);
+
 }  // namespace combat

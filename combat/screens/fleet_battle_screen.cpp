@@ -256,6 +256,16 @@ void FleetBattleScreen::OnClosed() {
   guard_.Closed();
 }
 
+bool FleetBattleShowing() { return FleetBattle != nullptr && FleetBattle->Visible(); }
+
+void HideFleetBattle() {
+  if (FleetBattle) FleetBattle->Hide();
+}
+
+void ShowFleetBattleAgain() {
+  if (FleetBattle && FleetBattle->Modal()) FleetBattle->Show();
+}
+
 // ---- The hook the rules reach ----
 
 bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind) {

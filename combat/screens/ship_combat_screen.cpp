@@ -7,6 +7,7 @@
 #include "combat/enemy_ai.h"
 #include "combat/rounds.h"
 #include "combat/screens/boarding_screen.h"
+#include "combat/screens/fleet_battle_screen.h"
 #include "combat/screens/ship_combat_view.h"
 #include "combat/setup.h"
 #include "combat/sides.h"
@@ -214,6 +215,17 @@ ShipCombatScreen::ShipCombatScreen()
   Bind("OnEnemyShipDown", [](Sender) {
     audio::PlayMaximizeSound();
     ShowOpponentShipStatus();
+  });
+  // The developer buttons, hidden in the layout and reached only by tests.
+  Bind("OnForceBoardingClick", [this](Sender) { combat::ForceBoarding(ui_); });
+  Bind("OnShieldsDownClick", [this](Sender) {
+    state::PlayerShip[ship::kShields] = 0;
+    state::EnemyShip[ship::kShields] = 0;
+    ShowShields();
+  });
+  Bind("OnDestroyEnemyClick", [this](Sender) {
+    state::EnemyShip[ship::kShields] = 0;
+    combat::CheckShipCombatEnd(ui_);
   });
   Bind("OnCheatDblClick", [](Sender) {
     audio::PlayButtonSound();
@@ -540,14 +552,18 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 
 void RunShipCombatOnScreen() {
   if (ShipCombat == nullptr) return;
-  // The fight takes the whole view: the travel screen and a flight under way wait hidden behind it.
+  // The fight takes the whole view: the travel screen, a flight under way and a fleet battle whose
+  // target the captain attacks in person wait hidden behind it.
   const bool travel = TravelScreenShowing();
   const bool flight = FlightShowing();
+  const bool battle = FleetBattleShowing();
   if (travel) HideTravelScreen();
   if (flight) HideFlightWindow();
+  if (battle) HideFleetBattle();
   ShipCombat->RunFight();
   if (travel) ShowTravelScreenAgain();
   if (flight) ShowFlightWindowAgain();
+  if (battle) ShowFleetBattleAgain();
 }
 
 void ShipCombatScreen::ShowTutorialStep(int step) {

@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "screens/career/faction_selection.h"
 #include "screens/popups/popups.h"
+#include "screens/travel/travel_screen.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
@@ -58,6 +59,8 @@ void SetMessageIntervals(std::int32_t ms) {
 // The screens that carry compatibility labels show or hide them after every switch of the mode.
 void RefreshCompatibilityLabels() {
   if (FactionSelection) FactionSelection->UpdateSelectRaceCompatibilityLabels();
+  // The travel screen waits behind the screens that can switch the mode (a fight among them).
+  UpdateTravelCompatibilityLabels();
 }
 
 }  // namespace

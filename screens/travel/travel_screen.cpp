@@ -302,6 +302,10 @@ void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
   }
 }
 
+void TravelScreenForm::UpdateCompatibilityLabels() {
+  ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
+}
+
 void TravelScreenForm::ShowStatusBars() { ApplyStatus(BuildTravelView(TradeWindowShowing())); }
 
 void TravelScreenForm::ShowSpaceFinds() { ApplyFinds(BuildTravelView(TradeWindowShowing())); }
@@ -746,6 +750,10 @@ void HideTravelScreen() {
 
 void ShowTravelScreenAgain() {
   if (TravelScreen && TravelScreen->Modal()) TravelScreen->Show();
+}
+
+void UpdateTravelCompatibilityLabels() {
+  if (TravelScreen) TravelScreen->UpdateCompatibilityLabels();
 }
 
 void RedrawTravelSystem(bool placeBodies) {

@@ -35,6 +35,8 @@ void ShowTravelSpaceFinds();
 // The selected good's prices under the planets of the map while the trade window is open; the
 // trade window calls it whenever it redraws.
 void UpdateTravelPriceLabels();
+// The compatibility labels shown or hidden as the mode now stands, wherever it was switched.
+void UpdateTravelCompatibilityLabels();
 
 // The game is over: the travel screen closes (its close permission is already set).
 void CloseTravelScreenForGameOver();
@@ -73,6 +75,7 @@ class TravelScreenForm : public platform::Form {
   // else from the game state. An empty selection becomes body 1 (the target panel's body).
   void ShowSystem(bool placeBodies, std::int32_t system);
   void ShowStatusBars();
+  void UpdateCompatibilityLabels();
   void ShowSpaceFinds();
   void ShowPriceLabels();
   void ShowMissionPanel();

@@ -512,6 +512,36 @@ answer continue
   EXPECT_EQ(combat::FleetBattleWon, 1);
 }
 
+// The captain's own fight takes the whole view: the fleet battle waits hidden behind the combat
+// screen and shows again when the fight is over.
+TEST_F(FleetBattleScreenTest, AnOwnAttacksFightHidesTheBattleUntilItEnds) {
+  // A battleship captain far from the next level: the kill brings neither a medal nor a promotion.
+  PlayerShip[ship::kClass] = kGettysburg;
+  state::PlayerData[player::kLevel] = 18;
+  Fleets(1, {combat::kRoleCruiser, combat::kRoleDestroyer});
+  const bool won = Play(R"(
+seed 5
+click FleetBattle.EnemySmallSymbol1
+click FleetBattle.AttackLabel
+answer continue
+expect ShipCombat.Visible true
+expect FleetBattle.Visible false
+dblclick ShipCombat.CheatCorner
+click CheatScreen.TileLabel7
+expect PicturePopup.Topic.Caption "Well done!"
+answer continue
+answer continue
+answer continue
+expect ShipCombat.Visible false
+expect FleetBattle.Visible true
+expect FleetBattle.TargetPanel.Visible false
+click FleetBattle.RetreatLabel
+answer yes
+)",
+                        screens);
+  EXPECT_FALSE(won);
+}
+
 // A fled fight leaves its target as it was; a fight that loses the player's ship loses the battle,
 // whatever the escorts.
 TEST_F(FleetBattleScreenTest, AFledFightChangesNothingAndALostShipLosesTheBattle) {

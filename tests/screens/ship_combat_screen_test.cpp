@@ -3,11 +3,13 @@
 // animations, the compatibility mode's read-out, the quit question of the window's close command,
 // and whole fights to a win (experience and loot) and to a loss.
 #include "combat/screens/ship_combat_screen.h"
+#include "combat/screens/boarding_screen.h"
 
 #include "screens/career/ability_selection.h"
 #include "screens/career/promotion_screen.h"
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "screens/career/ability_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/abilities.h"
 #include "state/fields.h"
@@ -425,6 +428,83 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
     ClickOn(YesNo->Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
+}
+
+// The travel screen waits behind the fight; turning the mode off in the fight must not leave its
+// labels standing for the rest of the flight.
+TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabelsToo) {
+  state::CompatibilityMode = 1;
+  SetUpFight(9, 1, 7);
+  screens::RedrawTravelSystem(true);
+  Label& travelLabel = screens::TravelScreen->Get<Label>("CompatibilityLabel1");
+  ASSERT_TRUE(travelLabel.Visible());
+  WhenIdle({[&] { ClickOn(Part<Label>("CompatibilityLabel1")); },
+            [&] {
+              ASSERT_TRUE(Text->Visible());
+              ClickOn(Text->Get<Label>("ContinueLabel"));
+            },
+            [&] {
+              EXPECT_EQ(state::CompatibilityMode, 0);
+              EXPECT_FALSE(travelLabel.Visible());
+              screen().Close();
+            },
+            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); }});
+  screens::RunShipCombatOnScreen();
+}
+
+// The hidden developer buttons. Force boarding opens the crew combat at once, without the
+// question, the roll or lent droids, and leaves the fight's boarding decision untaken.
+TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
+  SetUpFight(9, 10, 7);  // a cruiser against a cruiser, both big enough to board
+  const std::int32_t crewmen = state::EnemyShip[ship::kCrewmen];
+  const std::int32_t marines = state::EnemyShip[ship::kMarines];
+  const std::int32_t droids = state::PlayerShip[ship::kDroids];
+  EXPECT_FALSE(Part<platform::Button>("ForceBoardingButton").Visible());
+  WhenIdle({[&] { FireClick(screen(), "ForceBoardingButton"); },
+            [&] {
+              ASSERT_TRUE(screens::Boarding->Visible());
+              EXPECT_FALSE(Choice->Visible());
+              const auto& e = state::EnemyShip;
+              EXPECT_GE(e[ship::kDefendingCrewmen], 1);
+              EXPECT_EQ(e[ship::kCrewmen] + e[ship::kDefendingCrewmen], crewmen);
+              EXPECT_EQ(e[ship::kMarines] + e[ship::kDefendingMarines], marines);
+              EXPECT_EQ(e[ship::kBoardedArea], 1);
+              EXPECT_EQ(e[ship::kBoardingRolled], 0);
+              EXPECT_EQ(state::PlayerShip[ship::kDroids], droids);
+              EXPECT_EQ(state::BoardingAreas[1], 1);
+              for (int area = 2; area <= 4; ++area) EXPECT_EQ(state::BoardingAreas[area], 2);
+              ClickOn(screens::Boarding->Get<Label>("RetreatLabel"));
+            },
+            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); },
+            [&] {
+              EXPECT_EQ(screens::popup_forms::Picture->Topic().Caption(), "You escape!");
+              ClickOn(screens::popup_forms::Picture->Get<Label>("ContinueLabel"));
+            }});
+  screens::RunShipCombatOnScreen();
+  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screen().Visible());
+}
+
+// Shields down empties both gauges and leaves the fight running; Destroy enemy ends it won.
+TEST_F(ShipCombatScreenTest, TheShieldsDownAndDestroyEnemyButtons) {
+  SetUpFight(9, 1, 7);
+  std::vector<std::function<void()>> steps = {
+      [&] { FireClick(screen(), "ShieldsDownButton"); },
+      [&] {
+        EXPECT_EQ(state::PlayerShip[ship::kShields], 0);
+        EXPECT_EQ(state::EnemyShip[ship::kShields], 0);
+        EXPECT_EQ(Picture(screen(), "PlayerShieldDisplay"), "Shield_00.jpg");
+        EXPECT_EQ(Picture(screen(), "EnemyShieldDisplay"), "Shield_00.jpg");
+        EXPECT_TRUE(screen().Visible()) << "no end check";
+        state::PlayerShip[ship::kShields] = 100;
+        FireClick(screen(), "DestroyEnemyButton");
+      }};
+  // The won fight's popups, one a step.
+  for (int k = 0; k < 6; ++k) steps.push_back([&] { AnswerPopup(); });
+  WhenIdle(steps);
+  screens::RunShipCombatOnScreen();
+  EXPECT_TRUE(Seen("Well done!"));
+  EXPECT_FALSE(screen().Visible());
 }
 
 TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
