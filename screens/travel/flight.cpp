@@ -5,6 +5,7 @@
 #include "rules/flight.h"
 #include "screens/port/port.h"
 #include "screens/travel/planet.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -87,7 +88,10 @@ void FlightScreen::Fly(std::int32_t target, std::int32_t system) {
   Begin(*days);
 }
 
-void FlightScreen::PassDay() { rules::FlightDay(daysLeft_, rules_); }
+void FlightScreen::PassDay() {
+  rules::FlightDay(daysLeft_, rules_);
+  ShowTravelLog();
+}
 
 void FlightScreen::Arrive() { rules::ArriveFromFlight(rules_); }
 
@@ -101,7 +105,10 @@ void JumpScreen::JumpThrough(const rules::WormholeJump& jump) {
   Begin(jump.days);
 }
 
-void JumpScreen::PassDay() { rules::JumpDay(daysLeft_, rules_); }
+void JumpScreen::PassDay() {
+  rules::JumpDay(daysLeft_, rules_);
+  ShowTravelLog();
+}
 
 void JumpScreen::Arrive() { rules::ArriveFromJump(jump_, rules_); }
 

@@ -210,12 +210,16 @@ TravelScreenForm::TravelScreenForm()
 
 // ---- Drawing -------------------------------------------------------------------------------------
 
+void TravelScreenForm::ShowLog() {
+  for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(NewsLine(i + 1));
+  starDate_.SetCaption(StarDateLine());
+}
+
 void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
   state::DisplayedSystem = system;
   const TravelView v = BuildTravelView(TradeWindowShowing());
   if (placeBodies) ApplyBodies(v);
-  for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(v.news[i]);
-  starDate_.SetCaption(v.starDate);
+  ShowLog();
   ApplyStatus(v);
   ApplyMarkers(v);
   for (int i = 0; i < kControlIcons; ++i)
@@ -762,6 +766,10 @@ void RedrawTravelSystem(bool placeBodies) {
 
 void UpdateTravelStatusBars() {
   if (TravelScreen) TravelScreen->ShowStatusBars();
+}
+
+void ShowTravelLog() {
+  if (TravelScreen) TravelScreen->ShowLog();
 }
 
 void ShowTravelSpaceFinds() {

@@ -31,6 +31,9 @@ void ShowTravelScreenAgain();
 // RedrawTravelSystem; `placeBodies` also lays the bodies out again.
 void RedrawTravelSystem(bool placeBodies);
 void UpdateTravelStatusBars();
+// The ship's log at the top of the travel screen: the news lines and the star date as they stand,
+// written after each day of a flight or a jump so the player sees the days pass.
+void ShowTravelLog();
 void ShowTravelSpaceFinds();
 // The selected good's prices under the planets of the map while the trade window is open; the
 // trade window calls it whenever it redraws.
@@ -81,6 +84,8 @@ class TravelScreenForm : public platform::Form {
   void ShowMissionPanel();
   // Shows news entry 1..20 in the large popup (only while this screen shows).
   void ShowNewsItem(int entry);
+  // The news lines and the star date.
+  void ShowLog();
 
   // No icon lit: a new showing starts with every picture button normal.
   void PutOutIcons();

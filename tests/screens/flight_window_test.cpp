@@ -12,6 +12,8 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
+#include "screens/travel/travel_view.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -120,6 +122,8 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
         EXPECT_EQ(state::GameDay, day + 1);
         EXPECT_EQ(flight().DaysLeft(), days - 1);
         EXPECT_EQ(DaysShown(flight()), screens::DayCountWindow::DaysText(days - 1));
+        // The ship's log behind the window moves with the days.
+        EXPECT_EQ(screens::TravelScreen->Get<Label>("StarDate").Caption(), screens::StarDateLine());
         EXPECT_EQ(PlayerShip[ship::kBody], from) << "still under way";
       },
   };
