@@ -18,11 +18,8 @@ namespace platform {
 
 namespace fs = std::filesystem;
 
-Picture::Picture(std::string name, SDL_Surface* surface)
-    : name_(std::move(name)), surface_(surface) {}
-
 Picture::Picture(std::string name, std::string path, bool transparent)
-    : name_(std::move(name)), path_(std::move(path)), transparent_(transparent), decoded_(false) {}
+    : name_(std::move(name)), path_(std::move(path)), transparent_(transparent) {}
 
 Picture::~Picture() {
   if (surface_) SDL_FreeSurface(surface_);

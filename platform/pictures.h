@@ -17,7 +17,6 @@ namespace platform {
 // are not shown yet.
 class Picture {
  public:
-  Picture(std::string name, SDL_Surface* surface);  // takes the surface; null = missing
   // The file at `path` ("" = none), decoded when first needed; `transparent` as LoadPicture.
   Picture(std::string name, std::string path, bool transparent);
   ~Picture();
@@ -34,7 +33,7 @@ class Picture {
   std::string name_;
   std::string path_;
   bool transparent_ = false;
-  mutable bool decoded_ = true;
+  mutable bool decoded_ = false;
   mutable SDL_Surface* surface_ = nullptr;
 };
 

@@ -2,8 +2,10 @@
 
 #include <initializer_list>
 
+#include "rules/credits.h"
 #include "rules/missions.h"
 #include "rules/promotion.h"
+#include "rules/shipyard.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
@@ -28,10 +30,8 @@ const FastStart kFastStartTable[kFastStarts] = {
 }  // namespace
 
 void CheatCredits(Ui& ui) {
-  const std::int64_t credits = static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + 100000;
   // A full account stays full rather than wrapping round to a debt.
-  state::PlayerData[player::kCredits] =
-      static_cast<std::int32_t>(credits > INT32_MAX ? INT32_MAX : credits);
+  AddSaturated(state::PlayerData[player::kCredits], 100000);
   ui.UpdateStatusBars();
 }
 
@@ -74,13 +74,7 @@ void ApplyFastStart(int start, Ui& ui) {
   ship[ship::kCargoSpace] =
       state::GetShipCargoCapacity(shipClass, ship[ship::kCargoModule], state::Side::Player);
 
-  // Each board emptied slot by slot, refilled after every slot, for the new ship's size.
-  for (int system = 1; system <= state::kLastSystem; ++system) {
-    for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {
-      state::MissionOffers[system][slot][mission::kActive] = 0;
-      GenerateMissionOffers(ui);
-    }
-  }
+  RedrawAllMissionBoards(ui);
 
   const std::int32_t crew = ship[ship::kCrewmen] + ship[ship::kOfficers] + ship[ship::kPirates];
   const std::int32_t needed = state::GetShipClassStat(shipClass, state::kAttrMinCrew);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "rules/credits.h"
+#include "rules/trade.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
@@ -70,12 +71,6 @@ std::string AlreadyFittedText(std::int32_t category) {
     case state::kCategoryEcm: return "You already have this kind of ECM in your ship.";
     default: return {};
   }
-}
-
-std::int64_t CargoAboard() {
-  std::int64_t units = 0;
-  for (int g = 1; g <= 100; ++g) units += state::Cargo[g];
-  return units;
 }
 
 }  // namespace
@@ -266,7 +261,7 @@ UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
                "Unfortunately you do not have enough money to make this upgrade.", dimmed);
     return UpgradeResult::NotEnoughMoney;
   }
-  if (category == state::kCategoryCargoSpace && CargoAboard() > 0) {
+  if (category == state::kCategoryCargoSpace && CargoInUse() > 0) {
     ui.Message(Popup::Text, "Cargo space full!",
                "To upgrade your cargo space you will first have to empty it by selling ALL goods.");
     return UpgradeResult::CargoAboard;

@@ -6,6 +6,7 @@
 
 #include "audio/sound.h"
 #include "rules/credits.h"
+#include "rules/crew.h"
 #include "rules/daily_turn.h"
 #include "rules/encounters.h"
 #include "rules/mission_arrival.h"
@@ -172,10 +173,6 @@ std::int32_t FlightDistance(std::int32_t system, std::int32_t from, std::int32_t
   return std::abs(x1 - x0) + std::abs(y1 - y0);
 }
 
-std::int32_t RequiredFlightCrew() {
-  return state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrMinCrew);
-}
-
 std::int32_t FlyingCrew() {
   const state::TShipRow& crew = state::PlayerShip;
   return crew[ship::kCrewmen] + crew[ship::kOfficers] + crew[ship::kPirates];
@@ -196,7 +193,7 @@ std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system
                "alternatively close the tutorial.");
     return std::nullopt;
   }
-  const std::int32_t required = RequiredFlightCrew();
+  const std::int32_t required = PlayerMinCrew();
   const bool shortHanded = required > FlyingCrew();
   if (shortHanded &&
       !ui.Ask("Not enough crew!",

@@ -37,9 +37,8 @@ std::int32_t FlightDays(std::int32_t distance, std::int32_t speed, std::int32_t 
 // or a space-find slot given as -1..-4; 0 for a place outside those ranges.
 std::int32_t FlightDistance(std::int32_t system, std::int32_t from, std::int32_t to);
 
-// The crew the player's ship needs to fly, and the crew aboard that counts for it (crewmen,
-// officers and pirates; marines and droids do not fly a ship).
-std::int32_t RequiredFlightCrew();
+// The crew aboard that counts toward the crew the ship needs to fly (PlayerMinCrew): crewmen,
+// officers and pirates; marines and droids do not fly a ship.
 std::int32_t FlyingCrew();
 
 // Whether the running tutorial has not yet reached `step` (the reopen-mission step -11 lies

@@ -7,6 +7,7 @@
 #include "rules/campaigns.h"
 #include "rules/credits.h"
 #include "rules/daily_turn.h"
+#include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/special_ships.h"
 #include "state/format.h"
@@ -21,8 +22,6 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr std::int32_t kMissionBounty = 5;
-constexpr std::int32_t kMissionAbduction = 18;
 constexpr int kSkillDisguise = 21;
 constexpr int kSkillAdvancedDisguise = 22;
 // The enemy's last ability slot is kept for the sensors' fights; 11 is what they put there.

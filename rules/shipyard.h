@@ -15,7 +15,6 @@ namespace rules {
 
 // Twelve places in four rows of three: fighters, corvettes, destroyers, cruisers.
 inline constexpr int kShipyardPlaces = 12;
-inline constexpr int kShipyardPlacesPerRow = 3;
 
 // The class in each place for the player's faction 1..4; 0 where no ship stands. Battleships are
 // never sold. Another faction sees empty places only.

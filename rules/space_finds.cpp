@@ -4,6 +4,7 @@
 #include <string>
 
 #include "rules/credits.h"
+#include "rules/trade.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -29,13 +30,6 @@ bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
 // The ship's find slot 1..4, or 0 when it sits at a body.
 std::int32_t ShipFindSlot() { return -state::PlayerShip[ship::kBody]; }
-
-std::int32_t FreeCargoSpace() {
-  std::int64_t carried = 0;
-  for (int good = 1; good <= 100; ++good) carried += state::Cargo[good];
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(state::PlayerShip[ship::kCargoSpace] - carried, 0, INT32_MAX));
-}
 
 // A fortune found or sold: a random part of the credits by the divisor, times the military rank,
 // never below 2500 or above 50000.

@@ -230,6 +230,7 @@ std::pair<std::string, std::string> Texts(int step) {
 // at its left while the window is in use.
 constexpr int kLeftPanel = 8;
 constexpr int kRightPanel = 560;
+constexpr int kTravelPanelTop = 22;
 
 // While the player flies to the tutorial body, the panel stands on the other side of the map.
 int PanelAwayFromBody(std::int32_t body) {
@@ -277,32 +278,32 @@ TutorialGuide DescribeTutorialStep(int step) {
     case 2: g.panelOn = TutorialScreen::NameSelection; g.panelAtLayoutPlace = true; break;
     case 3: g.panelOn = TutorialScreen::ProfessionSelection; g.panelAtLayoutPlace = true; break;
     case 4:
-      panel(TutorialScreen::Travel, 8, 22);
+      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "TradeButton");
       break;
     case 5:
-      panel(TutorialScreen::Travel, kLeftPanel, 22);
+      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
       arrow(TutorialScreen::TradeWindow, "GoodName1", ArrowSide::Inside, false);
       g.setsSuppliesPrices = true;
       break;
     case 6:
-      panel(TutorialScreen::Travel, PanelAwayFromBody(TutorialBody()), 22);
+      panel(TutorialScreen::Travel, PanelAwayFromBody(TutorialBody()), kTravelPanelTop);
       arrow(TutorialScreen::Travel, body, ArrowSide::Right);
       g.setsSuppliesPrices = true;
       break;
     case 7:
-      panel(TutorialScreen::Travel, kLeftPanel, 22);
+      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
       arrow(TutorialScreen::TradeWindow, "SellAllButton", ArrowSide::Inside, false);
       g.setsSuppliesPrices = true;
       g.tradeWindowToFront = true;
       break;
     case 8:
-      panel(TutorialScreen::Travel, kLeftPanel, 22);
+      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
       arrow(TutorialScreen::TradeWindow, "CloseButton", ArrowSide::Inside, false);
       g.rewardSound = true;
       break;
     case 9:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "MissionsButton");
       g.offersMission = true;
       break;
@@ -314,12 +315,12 @@ TutorialGuide DescribeTutorialStep(int step) {
       g.offersMission = step == 10;
       break;
     case -11:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "MissionsButton");
       g.redrawsMissionBoard = true;
       break;
     case 12:
-      panel(TutorialScreen::Travel, 16, 22);
+      panel(TutorialScreen::Travel, 16, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "Body" + std::to_string(kSun), ArrowSide::Right);
       g.redrawsMissionBoard = true;
       break;
@@ -330,12 +331,12 @@ TutorialGuide DescribeTutorialStep(int step) {
       if (step != 19) g.arrowOn = TutorialScreen::ShipCombat;
       break;
     case 20:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "Body" + std::to_string(kFirstPlanet), ArrowSide::Right, false);
       break;
     case 22: panel(TutorialScreen::Planet, 8, 14); break;
     case 23:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "SensorsButton", ArrowSide::Inside, false);
       break;
     case 24:
@@ -344,37 +345,37 @@ TutorialGuide DescribeTutorialStep(int step) {
       g.minimizedTop = 5;
       break;
     case 25:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "GalaxyMapButton", ArrowSide::Inside, false);
       break;
     case 26: panel(TutorialScreen::GalaxyMap, 497, 8); break;
     case 27:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "OptionsButton", ArrowSide::Inside, false);
       break;
     case 28:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "SaveGameButton", ArrowSide::Right, false);
       break;
     case 29: arrow(TutorialScreen::SaveLoad, "SaveButton1", ArrowSide::Inside, false); break;
     case 30: arrow(TutorialScreen::SaveLoad, "CloseButton", ArrowSide::Inside, false); break;
     case kTutorialReturnToGameStep:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "ReturnButton", ArrowSide::Right, false);
       break;
     case 32:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "ShipPicture", ArrowSide::Inside, false);
       break;
     case 33: panel(TutorialScreen::ShipStatus, 8, 8); break;
     case 34:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "Portrait", ArrowSide::Inside, false);
       break;
     case 35:
     case 37: panel(TutorialScreen::PersonalStatus, 8, 8); break;
     case 38:
-      panel(TutorialScreen::Travel, 560, 22);
+      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
       arrow(TutorialScreen::Travel, "TutorialCancelButton", ArrowSide::Below, false);
       g.rewardMusic = true;
       break;

@@ -13,7 +13,6 @@
 
 namespace screens {
 
-// The player's crew kinds, in the order the screen shows them (state::CrewKind 1..5).
 inline constexpr int kDefenderKinds = 3;  // crewmen (or pirates), marines, droids
 inline constexpr int kBoardingAreas = 4;  // airlock, corridors, cargo bay, bridge
 

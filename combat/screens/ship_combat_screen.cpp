@@ -579,19 +579,10 @@ void ShipCombatScreen::ShowTutorialStep(int step) {
                                                                          : rules::ArrowSide::Above);
 }
 
-void ShipCombatScreen::HideTutorial() {
-  tutorialPanel_.Hide();
-  tutorialArrow_.Stop();
-}
-
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
 
 void ShowShipCombatTutorialStep(int step) {
   if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(step);
-}
-
-void HideShipCombatTutorial() {
-  if (ShipCombat != nullptr) ShipCombat->HideTutorial();
 }
 
 }  // namespace screens

@@ -86,9 +86,9 @@ class ShipCombatScreen : public platform::Form {
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of combat step `step`, and hiding them.
+  // The tutorial's message panel and arrow of combat step `step` (hidden with every other
+  // screen's by HideAllTutorialGuidance).
   void ShowTutorialStep(int step);
-  void HideTutorial();
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -159,8 +159,7 @@ void RunShipCombatOnScreen();
 bool ShipCombatShowing();
 
 // The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step (13 to 19), and hiding them again.
+// combat step (13 to 19).
 void ShowShipCombatTutorialStep(int step);
-void HideShipCombatTutorial();
 
 }  // namespace screens

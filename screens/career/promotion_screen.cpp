@@ -6,7 +6,6 @@
 
 #include "audio/sound.h"
 #include "screens/career/career.h"
-#include "screens/screen_ui.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/variables.h"
@@ -124,10 +123,7 @@ std::string MedalPicture(Medal medal, std::int32_t faction) {
 
 // Each award shows the player's uniform as it now is.
 void ShowOnScreen(const PromotionView& view) {
-  if (Promotion == nullptr) {
-    ScreenNotBuiltYet("ShowPromotion");
-    return;
-  }
+  if (Promotion == nullptr) return;
   Promotion->ShowAward(view);
   Promotion->ShowModal();
 }

@@ -22,10 +22,10 @@ SaveLoadScreen* SaveLoad = nullptr;
 
 namespace {
 
-// Picture numbers of the buttons 1..9: save 1, load 1, save 2, load 2, ... close.
 // The tutorial's step that asks for a save into the first slot; the next asks to close the screen.
 constexpr int kTutorialSaveStep = 29;
 
+// Picture numbers of the buttons 1..9: save 1, load 1, save 2, load 2, ... close.
 constexpr const char* kPictureNumbers[] = {"05", "06", "09", "10", "13", "14", "17", "18", "19"};
 constexpr int kButtonCount = static_cast<int>(std::size(kPictureNumbers));
 

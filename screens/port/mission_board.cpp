@@ -180,6 +180,5 @@ void OpenMissionBoard() {
   MissionBoard->ShowModal();
 }
 
-bool MissionBoardShowing() { return MissionBoard != nullptr && MissionBoard->Visible(); }
 
 }  // namespace screens

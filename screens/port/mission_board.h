@@ -73,9 +73,6 @@ class MissionBoardScreen : public platform::Form {
 
 extern MissionBoardScreen* MissionBoard;
 
-// Whether the board is showing (OpenMissionBoard in port.h opens it).
-bool MissionBoardShowing();
-
 // The picture of button k (1..3), lit or plain.
 std::string MissionBoardButtonPicture(int k, bool lit);
 

@@ -148,7 +148,6 @@ void ShipyardScreen::OnCompatibilitySwitchClick() {
   if (state::CompatibilityMode != 1) return;
   SwitchCompatibilityMode();
   UpdateCompatibilityLabels();
-  if (EquipmentShop != nullptr) EquipmentShop->UpdateCompatibilityLabels();
 }
 
 void OpenShipyard() {

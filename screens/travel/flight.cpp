@@ -53,6 +53,8 @@ void DayCountWindow::OnDayTimer() {
   if (!underway_) return;
   inDay_ = true;
   PassDay();
+  // The ship's log behind the window shows the day that has passed.
+  ShowTravelLog();
   daysLeftLabel_.SetCaption(DaysText(daysLeft_));
   if (daysLeft_ > 0) {
     inDay_ = false;
@@ -88,10 +90,7 @@ void FlightScreen::Fly(std::int32_t target, std::int32_t system) {
   Begin(*days);
 }
 
-void FlightScreen::PassDay() {
-  rules::FlightDay(daysLeft_, rules_);
-  ShowTravelLog();
-}
+void FlightScreen::PassDay() { rules::FlightDay(daysLeft_, rules_); }
 
 void FlightScreen::Arrive() { rules::ArriveFromFlight(rules_); }
 
@@ -105,10 +104,7 @@ void JumpScreen::JumpThrough(const rules::WormholeJump& jump) {
   Begin(jump.days);
 }
 
-void JumpScreen::PassDay() {
-  rules::JumpDay(daysLeft_, rules_);
-  ShowTravelLog();
-}
+void JumpScreen::PassDay() { rules::JumpDay(daysLeft_, rules_); }
 
 void JumpScreen::Arrive() { rules::ArriveFromJump(jump_, rules_); }
 

@@ -16,8 +16,6 @@ enum class ShipStatusMode : std::int32_t {
   Opponent = 2,  // EnemyShip
 };
 
-// The crew kinds in the order the sheet lists them: crewmen, officers, marines, pirates, droids.
-
 struct ShipStatusView {
   std::string name;         // the class name
   std::string size;         // "Fighter", "Corvette", "Destroyer"/"Transporter", ...

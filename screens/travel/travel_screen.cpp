@@ -440,9 +440,7 @@ void TravelScreenForm::ActOnIcon(int icon) {
     case kTargetInfoIcon: ToggleTargetPanel(); break;
     case kTradeIcon:
       TutorialStep(4, 5);
-      if (state::TradeQuantity == 0) state::TradeQuantity = 10;
       ToggleTradeWindow();
-      ShowPriceLabels();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OnSensorsIcon(); break;
@@ -543,26 +541,8 @@ void TravelScreenForm::OpenMissions() {
   ShowMissionPanel();
 }
 
-void TravelScreenForm::OnSensorsIcon() {
-  const std::int32_t system = PlayerShip[ship::kSystem];
-  const std::int32_t at = PlayerShip[ship::kBody];
-  if (IsSystem(system) && at >= 1 && at <= state::kLastBody &&
-      state::BodyData[system][at][body::kKind] == state::kKindPirateHideout) {
-    popups::ShowText("Ship sensors",
-                     "The use of ship sensors makes everyone know about your presence - not a wise "
-                     "thing to do nearby a pirate base!");
-    return;
-  }
-  bool anyShip = false;
-  for (int k = 1; k <= state::kLastSpecialShip; ++k)
-    anyShip = anyShip || state::SpecialShips[k][special_ship::kActive] > 0;
-  if (!anyShip) {
-    popups::ShowText("Ship sensors", "You cannot detect any ships. You should wait some time.");
-    return;
-  }
-  TutorialStep(23, 24);
-  OpenSensors();
-}
+// The sensors refuse at a pirate hideout and when no ship is near; they move the tutorial on.
+void TravelScreenForm::OnSensorsIcon() { OpenSensors(); }
 
 void TravelScreenForm::OnInvasionClick() {
   const std::int32_t system = PlayerShip[ship::kSystem];
@@ -647,7 +627,7 @@ void TravelScreenForm::OnSettingsClick() {
   GameOptions->RefreshGameOptionsScreen();
   GameOptions->ShowModal();
   // The compatibility mode may have changed there.
-  ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
+  UpdateCompatibilityLabels();
 }
 
 void TravelScreenForm::OnExitToMenuClick() {
@@ -694,7 +674,7 @@ void TravelScreenForm::OnTargetCloseClick() {
 void TravelScreenForm::OnCompatibilityToggleClick() {
   audio::PlayButtonSound();
   SwitchCompatibilityMode();
-  ApplyCompatibility(BuildTravelView(TradeWindowShowing()));
+  UpdateCompatibilityLabels();
   GameOptions->RefreshGameOptionsScreen();
 }
 

@@ -37,11 +37,6 @@ std::string_view FormOf(TutorialScreen screen) {
   return {};
 }
 
-// Every panel and arrow goes, the combat screen's too.
-void HideEverything() {
-  HideAllTutorialGuidance();
-  HideShipCombatTutorial();
-}
 
 void ShowGuide(int step, const rules::TutorialGuide& g) {
   if (g.panelOn == TutorialScreen::ShipCombat) {
@@ -69,7 +64,7 @@ void StartTutorial() {
 
 void StopTutorial() {
   state::TutorialActive = 0;
-  HideEverything();
+  HideAllTutorialGuidance();
 }
 
 void AskTurnOffTutorial() {
@@ -84,7 +79,7 @@ void AskTurnOffTutorial() {
 }
 
 void BeginTutorialStep(int step) {
-  HideEverything();
+  HideAllTutorialGuidance();
   const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
   // The game first, then what shows it: the prices and the mission the texts speak of.
   if (g.setsSuppliesPrices) {
@@ -101,7 +96,7 @@ void BeginTutorialStep(int step) {
 }
 
 void EndTutorialStep(int step) {
-  if (state::TutorialStep == rules::ShownTutorialStep(step)) HideEverything();
+  if (state::TutorialStep == rules::ShownTutorialStep(step)) HideAllTutorialGuidance();
 }
 
 }  // namespace screens
