@@ -177,7 +177,7 @@ TEST_F(Tutorial, TheFirstTradeAlwaysPaysWhateverTheMarketSaid) {
     EXPECT_EQ(state::MarketPrice[kSystem][7][2], 55) << "only Supplies change";
     EXPECT_EQ(state::BodyPricesKnown[7], 1);
   }
-  // Steps 5 to 7 set them; the sale's thanks at step 8 no longer does.
+  // Steps 5 to 7 set them; the sale's thanks at step 8 does not.
   for (int step = 4; step <= 9; ++step)
     EXPECT_EQ(rules::DescribeTutorialStep(step).setsSuppliesPrices, step >= 5 && step <= 7) << step;
 }

@@ -2,8 +2,6 @@
 // rank, a loan taken (the debt panel is up before the popup about it opens), the small loan refused
 // while a debt is owed, the debt paid early at half, war bonds bought and refused for sale while
 // locked, the lit buttons, and "Leave bank" (or Escape) closing it.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -46,14 +44,6 @@ class BankScreenTest : public GameFormsTest {
     runner.Load("seed 7\n" + steps, "bank.script");
     return runner.Run([open] { open(); });
   }
-
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" +
-           (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
 };
 
 TEST_F(BankScreenTest, LoanTakenRefusedTwiceOverAndPaidEarlyAtHalf) {
@@ -65,7 +55,7 @@ expect Bank.SmallLoanOffer.Caption "\"We lend you $ 5,000 if you pay us $ 25,000
 expect Bank.LargeLoanOffer.Caption "\"We lend you $C 25,000 if you pay us $C 100,000 in 500 turns.\""
 expect Bank.CurrentLoanPanel.Visible false
 expect Bank.BondValue.Caption "War bonds: None"
-)" + Screenshot("Bank", "bank.png") + R"(
+)" + ScreenshotStep("Bank", "bank.png") + R"(
 click Bank.SmallLoanLabel
 expect TextPopup.Topic.Caption "Loan"
 expect TextPopup.Text.Caption "You loan $ 5,000 from the local bank. Remember to pay it back in time!"
@@ -77,7 +67,7 @@ expect Bank.LargeLoanLabel.Caption "Pay your debt"
 expect Bank.Owed.Caption "You owe: $ 25,000"
 expect Bank.Payback.Caption "Payback: 100 days."
 expect Bank.PaybackNote.Caption "Pay back $C 12,500 in 12 turns and the rest of your loan is waived."
-)" + Screenshot("Bank", "bank-debt.png") + R"(
+)" + ScreenshotStep("Bank", "bank-debt.png") + R"(
 click Bank.SmallLoanButton
 expect TextPopup.Topic.Caption "Sorry"
 expect TextPopup.Text.Caption "You first have to repay your debts before you can get a bigger loan."
@@ -109,11 +99,11 @@ expect TextPopup.Text.Caption "Thank you for supporting your nation!"
 expect Bank.BondValue.Caption "War bonds: $ 25,000"
 answer continue
 expect FamePopup.Text.Caption "You receive some experience points. The more you have the more likely you will be promoted."
-)" + Screenshot("FamePopup", "bank-bonds-fame.png") + R"(
+)" + ScreenshotStep("FamePopup", "bank-bonds-fame.png") + R"(
 answer continue
 expect Bank.BondEffect.Caption "Effect on war efforts: Unknown yet"
 expect Bank.BondSale.Caption "Selling possible in: 125 days"
-)" + Screenshot("Bank", "bank-bonds.png") + R"(
+)" + ScreenshotStep("Bank", "bank-bonds.png") + R"(
 click Bank.SellBondsButton
 expect TextPopup.Text.Caption "You cannot yet sell your war bonds."
 answer continue

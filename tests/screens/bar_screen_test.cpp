@@ -3,8 +3,6 @@
 // hiding, the trade window usable beside the hideout, and the day that only leaving the hideout
 // costs.
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -53,13 +51,6 @@ class BarScreenTest : public GameFormsTest {
     return runner.Run([open] { open(); });
   }
 
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
-
   int system = 0;
 };
 
@@ -89,7 +80,7 @@ TEST_F(BarScreenTest, TheButtonsLightUnderTheMouseOneAtATime) {
       script += picture(k, true);
       if (k > 1) script += picture(k - 1, false);
     }
-    script += Screenshot(c.form.c_str(), c.screenshot);
+    script += ScreenshotStep(c.form.c_str(), c.screenshot);
     script += "move " + c.form + "." + c.face + "\n" + picture(4, false);
     script += "key Escape\nexpect " + c.form + ".Visible false\n";
     const platform::ScriptResult r = Run(c.open, script);
@@ -126,7 +117,7 @@ TEST_F(BarScreenTest, APaidBribeShowsTheHideout) {
 click Bar.DrinkLabel
 expect ChoicePopup.Topic.Caption "Bribe?"
 expect ChoicePopup.Picture.Picture "Barman.jpg"
-)" + Screenshot("ChoicePopup", "bar-bribe.png") + R"(
+)" + ScreenshotStep("ChoicePopup", "bar-bribe.png") + R"(
 answer yes
 expect TextPopup.Topic.Caption "Pirate hideout"
 expect TextPopup.Text.Caption "You get to know the location of a hidden pirate hideout in this sector..."
@@ -182,7 +173,7 @@ click TradeWindow.CloseButton
 expect TradeWindow.Visible false
 click PirateHideout.ContrabandButton
 expect TradeWindow.Visible true
-)" + Screenshot("screen", "pirate-hideout-trade.png") + R"(
+)" + ScreenshotStep("screen", "pirate-hideout-trade.png") + R"(
 click PirateHideout.ContrabandButton
 expect TradeWindow.Visible false
 click PirateHideout.CloseLabel

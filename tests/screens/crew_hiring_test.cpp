@@ -2,8 +2,6 @@
 // held "+" hiring at a rising rate until the ship is full, the place and droid refusals, the
 // information popups, dismissals down to nobody, the lit buttons and "Back".
 #include <array>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -123,13 +121,6 @@ class CrewHiringTest : public GameFormsTest {
     return runner.Run([] { screens::OpenCrewHiring(); });
   }
 
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" +
-           (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
-
   std::int32_t system = 0, body = 0;
 };
 
@@ -137,7 +128,7 @@ TEST_F(CrewHiringTest, HoldingPlusHiresFasterUntilTheShipIsFullThenStopsOnce) {
   const std::string script = R"(
 expect CrewHiring.Visible true
 expect CrewHiring.CurrentCrew.Caption "13"
-)" + Screenshot("CrewHiring", "crew-hiring.png") + R"(
+)" + ScreenshotStep("CrewHiring", "crew-hiring.png") + R"(
 press CrewHiring.CrewmenHireButton
 expect CrewHiring.CrewmenCount.Caption "14"
 wait 499
@@ -245,7 +236,7 @@ move CrewHiring.DroidsBand
 expect CrewHiring.OfficersDismissButton.Picture "CrewHiringScreen_25.jpg"
 move CrewHiring.BackLabel
 expect CrewHiring.BackButton.Picture "CrewHiringScreenHighlight_34.jpg"
-)" + Screenshot("CrewHiring", "crew-hiring-compatibility.png") + R"(
+)" + ScreenshotStep("CrewHiring", "crew-hiring-compatibility.png") + R"(
 click CrewHiring.BackButton
 )";
   const platform::ScriptResult r = Run(script);

@@ -3,8 +3,6 @@
 // and purchase, and the planet screen's doors to both.
 #include "screens/port/equipment_shop.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -23,14 +21,6 @@
 
 namespace screens_test {
 namespace {
-
-// A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-std::string Screenshot(const char* form, const char* file) {
-  const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return {};
-  return std::string("screenshot ") + form + " \"" +
-         (std::filesystem::path(folder) / file).string() + "\"\n";
-}
 
 platform::ScriptResult RunScript(const std::string& steps, void (*open)()) {
   platform::ScriptRunner runner;
@@ -81,7 +71,7 @@ expect EquipmentShop.FittedType.Caption "Engine"
 expect EquipmentShop.FittedStatCaption1.Caption "Speed:"
 expect EquipmentShop.EngineHotspot.Picture "equipment_engine_selected.jpg"
 expect EquipmentShop.GunsHotspot.Picture "equipment_gun_normal.jpg"
-)s" + Screenshot("EquipmentShop", "equipment-shop.png") + R"s(
+)s" + ScreenshotStep("EquipmentShop", "equipment-shop.png") + R"s(
 click EquipmentShop.GunsHotspot
 move EquipmentShop.UpgradeButton
 expect EquipmentShop.UpgradeButton.Picture "EquipmentScreenON_09.jpg"
@@ -107,7 +97,7 @@ click EquipmentShop.BuyLabel
 expect PicturePopup.Topic.Caption "Not enough money!"
 answer continue
 click EquipmentShop.Option2
-)s" + Screenshot("EquipmentShop", "equipment-shop-options.png") + R"s(
+)s" + ScreenshotStep("EquipmentShop", "equipment-shop-options.png") + R"s(
 click EquipmentShop.BuyButton
 expect PicturePopup.Topic.Caption "Upgrading..."
 expect PicturePopup.Text.Caption "You upgrade the guns of your ship to Turbo-Laser (4 cm) weapons."
@@ -164,7 +154,7 @@ expect EquipmentShop.ShipSideView.Picture "Neptun_sidewire.jpg"
 click EquipmentShop.TargetingHotspot
 expect EquipmentShop.FittedType.Caption "Targeting"
 expect EquipmentShop.FittedName.Caption "\"Quicklock Mk. I\""
-)s" + Screenshot("EquipmentShop", "equipment-view.png") + R"s(
+)s" + ScreenshotStep("EquipmentShop", "equipment-view.png") + R"s(
 key Escape
 expect EquipmentShop.Visible false
 expect ShipStatus.Visible true
@@ -200,7 +190,7 @@ click EquipmentShop.UpgradeLabel
 expect EquipmentShop.OptionText2.Caption "Arrow Mk. III"
 click EquipmentShop.OptionText3
 expect EquipmentShop.OfferName.Caption "\"Arrow Dummy\""
-)s" + Screenshot("EquipmentShop", "equipment-shop-compatibility.png") + R"s(
+)s" + ScreenshotStep("EquipmentShop", "equipment-shop-compatibility.png") + R"s(
 key Escape
 )s";
   const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
@@ -252,7 +242,7 @@ expect Shipyard.Balance.Caption "$ 225,834"
 expect Shipyard.ShipPicture.Picture "Federation_Shadowcat_scene_sm.jpg"
 move Shipyard.BuyButton
 expect Shipyard.BuyButton.Picture "ShipPurchaseScreen_31_Highlighted.jpg"
-)s" + Screenshot("Shipyard", "shipyard.png") + R"s(
+)s" + ScreenshotStep("Shipyard", "shipyard.png") + R"s(
 move Shipyard.Face
 expect Shipyard.BuyButton.Picture "ShipPurchaseScreen_31.jpg"
 move Shipyard.MoreLink
@@ -289,7 +279,7 @@ expect Shipyard.ShipTileText1.Caption "Starwolf fighter"
 expect Shipyard.ShipTileText9.Caption "Not available"
 click Shipyard.ShipTileText7
 expect Shipyard.ShipName.Caption "Patton"
-)s" + Screenshot("Shipyard", "shipyard-compatibility.png") + R"s(
+)s" + ScreenshotStep("Shipyard", "shipyard-compatibility.png") + R"s(
 click Shipyard.CompatibilitySwitch
 expect TextPopup.Topic.Caption "Compatibility mode"
 answer continue

@@ -137,12 +137,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     return won;
   }
 
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* name) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == 0) return {};
-    return "screenshot FleetBattle \"" + (std::filesystem::path(folder) / name).string() + "\"\n";
-  }
+  static std::string Screenshot(const char* name) { return FormTest::ScreenshotStep("FleetBattle", name); }
 
   // Saves the screen as it is now, when FARHAVEN_SCREENSHOTS names a folder.
   static void SaveScreenshot(const char* name) {

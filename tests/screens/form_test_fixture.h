@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -101,6 +102,14 @@ class FormTest : public ::testing::Test {
     return form.Get<platform::Image>(image).PictureName();
   }
   static std::uint64_t PictureLoads() { return platform::GetPictureStats().requests; }
+  // A script's screenshot step for `form` when FARHAVEN_SCREENSHOTS names a folder
+  // (scripts/screenshots.sh); nothing otherwise.
+  static std::string ScreenshotStep(const char* form, const char* file) {
+    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0') return {};
+    return std::string("screenshot ") + form + " \"" +
+           (std::filesystem::path(folder) / file).string() + "\"\n";
+  }
 
   platform::ManualClock clock;
   SoundRecorder sounds;

@@ -3,8 +3,6 @@
 // the description panel, the buttons lit under the mouse, the prices panel dragged to the other
 // side or closed by a click on its frame, and "Close" (or Escape) giving the displayed system back
 // to the ship's.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -47,13 +45,7 @@ class GalaxyMapTest : public GameFormsTest {
     return runner.Run([] { screens::OpenGalaxyMap(); });
   }
 
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot GalaxyMap \"") +
-           (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
+  static std::string Screenshot(const char* file) { return FormTest::ScreenshotStep("GalaxyMap", file); }
 
   static std::string N(int n) { return std::to_string(n); }
 

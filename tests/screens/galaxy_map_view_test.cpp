@@ -30,10 +30,6 @@ class GalaxyMapViewTest : public ::testing::Test {
       for (int g = 1; g <= 4; ++g) state::FactionData[f][faction::kAtWarWith + g] = 0;
     for (int s = 1; s <= 24; ++s) state::SystemData[s][star_system::kCampaign] = 0;
   }
-  static void DeclareWar(int a, int b) {
-    state::FactionData[a][faction::kAtWarWith + b] = 1;
-    state::FactionData[b][faction::kAtWarWith + a] = 1;
-  }
 };
 
 TEST_F(GalaxyMapViewTest, BlipsShowTheOwnerOrABattle) {

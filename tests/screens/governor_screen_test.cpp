@@ -1,8 +1,6 @@
 // The governor on the real forms: the greeting, the flag and the amnesty offer filled on opening,
 // the amnesty bought and the screen refreshed at once, the doors to the mission board, the ship
 // status sheet and the personal status, and Back.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -40,13 +38,6 @@ class GovernorScreenTest : public GameFormsTest {
     runner.Load("seed 7\n" + steps, "governor_screen.script");
     return runner.Run([] { screens::OpenGovernor(); });
   }
-
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
 };
 
 TEST_F(GovernorScreenTest, AnAmnestyBoughtIsShownAtOnce) {
@@ -69,7 +60,7 @@ expect Governor.MissionButton.Picture "GovernorMenu_05H.jpg"
 move Governor.AmnestyButton
 expect Governor.MissionButton.Picture "GovernorMenu_05.jpg"
 expect Governor.AmnestyButton.Picture "GovernorMenu_06H.jpg"
-)" + Screenshot("Governor", "governor.png") + R"(
+)" + ScreenshotStep("Governor", "governor.png") + R"(
 click Governor.AmnestyLabel
 expect YesNoPopup.Topic.Caption "Amnesty"
 answer yes

@@ -3,8 +3,6 @@
 // hidden, acceptance and its refusals, the galaxy map's door; the campaign screen's fleets, texts,
 // refusals, and its closing when a mission is accepted on a board opened over it.
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -68,13 +66,6 @@ class BoardTest : public GameFormsTest {
     return runner.Run([open] { open(); });
   }
 
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
-
   static std::string Expect(const std::string& what, const std::string& value) {
     std::string quoted;
     for (const char c : value) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
@@ -116,7 +107,7 @@ TEST_F(BoardTest, OpensOnTheFirstOfferAndLightsTilesAndButtonsUnderTheMouse) {
       Expect("MissionBoard.ValueCaption.Caption", "Expected resistance:") +
       Expect("MissionBoard.Value.Left", "376") +
       // An empty slot is selected but shows no details.
-      Screenshot("MissionBoard", "mission-board.png") +
+      ScreenshotStep("MissionBoard", "mission-board.png") +
       "click MissionBoard.OfferTitle6\n" +
       Expect("MissionBoard.DetailHeading.Caption", "Selected Mission: Ambush") +
       "click MissionBoard.CloseLabel\n"
@@ -135,7 +126,7 @@ TEST_F(BoardTest, AcceptingTakesTheSelectedOfferAndClosesTheBoard) {
   const std::string script =
       "click MissionBoard.OfferTile2\n"
       "click MissionBoard.AcceptButton\n" +
-      Screenshot("PicturePopup", "mission-accepted.png") +
+      ScreenshotStep("PicturePopup", "mission-accepted.png") +
       Expect("PicturePopup.Topic.Caption", "Mission accepted!") +
       "answer continue\n"
       "expect MissionBoard.Visible false\n";
@@ -244,7 +235,7 @@ TEST_F(CampaignTest, ShowsTheSiegeWithFleetsByThePointsAndLightsItsButtons) {
       Expect("CampaignScreen.Starbase.Picture", "red_station_off.bmp") +
       "move CampaignScreen.StrikeLabel\n" +
       Expect("CampaignScreen.StrikeButton.Picture", "CampaignScreenH_07.jpg") +
-      Screenshot("CampaignScreen", "campaign-screen.png") +
+      ScreenshotStep("CampaignScreen", "campaign-screen.png") +
       "move CampaignScreen.Face\n" +
       Expect("CampaignScreen.StrikeButton.Picture", "CampaignScreen_07.jpg") +
       "click CampaignScreen.StrikeButton\n" +
@@ -273,7 +264,7 @@ TEST_F(CampaignTest, ADefenderIsToldItCannotStrikeItsOwnStarbase) {
       "expect CampaignScreen.AttackerShip2.Visible true\n"
       "expect CampaignScreen.AttackerShip3.Visible false\n"
       "expect CampaignScreen.AttackerBattleship1.Visible false\n" +
-      Screenshot("CampaignScreen", "campaign-defence.png") +
+      ScreenshotStep("CampaignScreen", "campaign-defence.png") +
       "click CampaignScreen.StrikeLabel\n" +
       Expect("TextPopup.Topic.Caption", "N/A!") +
       "answer continue\n"

@@ -2,8 +2,6 @@
 // under the mouse, every door to a service the game does not have yet saying so, the governor
 // refusing a foreign captain, the close box refused, and "Back to space" (or Escape) closing it a
 // day later.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -49,13 +47,6 @@ class PlanetScreenTest : public GameFormsTest {
     return runner.Run([] { screens::OpenPlanetScreen(); });
   }
 
-  // A screenshot step when FARHAVEN_SCREENSHOTS names a folder (scripts/screenshots.sh).
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
-
   std::int32_t system = 0, body = 0;
 };
 
@@ -74,7 +65,7 @@ expect PlanetScreen.BankButton.Picture "PlanetScreenHIGHLIGHT_04.jpg"
 move PlanetScreen.Face
 expect PlanetScreen.BankButton.Picture "PlanetScreen_04.jpg"
 move PlanetScreen.BackButton
-)" + Screenshot("PlanetScreen", "planet-screen.png") + R"(
+)" + ScreenshotStep("PlanetScreen", "planet-screen.png") + R"(
 request-close
 expect PlanetScreen.Visible true
 click PlanetScreen.BackLabel
@@ -115,7 +106,7 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
     } else {
       script += std::string("expect TextPopup.Topic.Caption \"") + c.topic + "\"\n" +
                 "expect TextPopup.Text.Caption \"" + c.text + "\"\n";
-      if (c.door == std::string("GovernorButton")) script += Screenshot("TextPopup", "planet-governor-refuses.png");
+      if (c.door == std::string("GovernorButton")) script += ScreenshotStep("TextPopup", "planet-governor-refuses.png");
       script += "answer continue\n";
     }
     // Escape leaves as "Back to space" does.

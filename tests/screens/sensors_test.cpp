@@ -4,8 +4,6 @@
 // day passing; no screen at a pirate hideout or with nothing in range; the attack asking before a
 // bigger ship and, once fought, closing the screen a day later with the ship gone.
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -72,13 +70,6 @@ class SensorsTest : public GameFormsTest {
     runner.Load("seed 5\n" + steps, "sensors.script");
     return runner.Run([] { screens::OpenSensors(); });
   }
-
-  static std::string Screenshot(const char* form, const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return std::string("screenshot ") + form + " \"" +
-           (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
 };
 
 TEST_F(SensorsTest, ScanningSelectingAndHailingCostNoDay) {
@@ -101,7 +92,7 @@ click Sensors.Blip2
 expect Sensors.ShipLine.Caption "Pirates Stargun (Fighter)"
 expect Sensors.Speciality.Caption "There is a bounty of $ 3,000 for the destruction of this vessel"
 blip 8 1c8dff
-)X" + Screenshot("Sensors", "sensors.png") + R"X(
+)X" + ScreenshotStep("Sensors", "sensors.png") + R"X(
 click Sensors.BlipLabel5
 expect Sensors.BlipLabel5.Caption "Selected blip"
 move Sensors.CommunicateButton
@@ -112,7 +103,7 @@ expect Sensors.BackButton.Picture "RadarScreen_08_ON.jpg"
 click Sensors.CommunicateLabel
 expect PicturePopup.Topic.Caption "Communicating"
 expect PicturePopup.Picture.Picture "Fedpilot1.jpg"
-)X" + Screenshot("PicturePopup", "sensors-hail.png") + R"X(
+)X" + ScreenshotStep("PicturePopup", "sensors-hail.png") + R"X(
 answer continue
 wait 8000
 key Escape

@@ -3,8 +3,6 @@
 #include "screens/travel/ship_status.h"
 
 #include <array>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -136,11 +134,7 @@ class ShipStatusScreenTest : public GameFormsTest {
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
-  static std::string Screenshot(const char* file) {
-    const char* folder = std::getenv("FARHAVEN_SCREENSHOTS");
-    if (folder == nullptr || *folder == '\0') return {};
-    return "screenshot ShipStatus \"" + (std::filesystem::path(folder) / file).string() + "\"\n";
-  }
+  static std::string Screenshot(const char* file) { return FormTest::ScreenshotStep("ShipStatus", file); }
   static platform::ScriptResult Run(const std::string& steps, void (*open)()) {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
