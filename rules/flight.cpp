@@ -31,7 +31,6 @@ constexpr std::int32_t kTractorBeam = 12;
 constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kPoliceClassDraws = 1001;
 constexpr std::int32_t kCapitalRating = 6;
-constexpr int kReopenMissionStep = -11;
 constexpr std::int32_t kOldAge = 70;
 
 constexpr const char* kAlertText =
@@ -176,12 +175,6 @@ std::int32_t FlightDistance(std::int32_t system, std::int32_t from, std::int32_t
 std::int32_t FlyingCrew() {
   const state::TShipRow& crew = state::PlayerShip;
   return crew[ship::kCrewmen] + crew[ship::kOfficers] + crew[ship::kPirates];
-}
-
-bool TutorialBefore(int step) {
-  if (state::TutorialActive != 1) return false;
-  if (state::TutorialStep == kReopenMissionStep) return step > 11;
-  return state::TutorialStep < step;
 }
 
 std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {

@@ -41,10 +41,6 @@ std::int32_t FlightDistance(std::int32_t system, std::int32_t from, std::int32_t
 // officers and pirates; marines and droids do not fly a ship.
 std::int32_t FlyingCrew();
 
-// Whether the running tutorial has not yet reached `step` (the reopen-mission step -11 lies
-// between 11 and 12). False when no tutorial runs.
-bool TutorialBefore(int step);
-
 // --- A flight, day by day ----------------------------------------------------------------------
 
 // Starts a flight of the player's ship in `system` to `target` (a body 1..15, or a space-find

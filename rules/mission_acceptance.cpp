@@ -19,10 +19,6 @@ constexpr int kCopiedFields[] = {
     mission::kCampaignSystem,  mission::kBriefingVariant,
 };
 
-bool TutorialAt(std::int32_t step) {
-  return state::TutorialActive == 1 && state::TutorialStep == step;
-}
-
 // An Analysis records planets anew: every visible body of the galaxy is unrecorded again.
 void ClearAnalysisRecords() {
   for (int s = 1; s <= state::kLastSystem; ++s)

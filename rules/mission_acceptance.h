@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "rules/tutorial.h"
 #include "rules/ui.h"
 
 namespace rules {
@@ -27,8 +28,6 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui);
 // The tutorial steps at which only the second offer may be accepted.
 inline constexpr std::int32_t kTutorialPickMissionStep = 10;
 inline constexpr std::int32_t kTutorialAcceptMissionStep = 11;
-// The tutorial's step after the acceptance: the player opens the mission again.
-inline constexpr std::int32_t kTutorialReopenMissionStep = -11;
 inline constexpr std::int32_t kTutorialMissionSlot = 2;
 
 }  // namespace rules

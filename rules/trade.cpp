@@ -8,6 +8,7 @@
 #include "rules/credits.h"
 #include "rules/markets.h"
 #include "rules/missions.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -46,21 +47,6 @@ constexpr std::int32_t kLastCargoId = state::kLastStoredField;
 constexpr std::int32_t kTutorialBuyStep = 5;
 constexpr std::int32_t kTutorialSellStep = 7;
 constexpr std::int32_t kTutorialCloseStep = 8;
-// The step that reopens a mission lies between steps 11 and 12 wherever steps are compared.
-constexpr std::int32_t kTutorialReopenMissionStep = -11;
-
-bool TutorialAt(std::int32_t step) {
-  return state::TutorialActive == 1 && state::TutorialStep == step;
-}
-
-// Lying between 11 and 12, the reopening step is below any step above 11 and no other.
-bool TutorialBefore(std::int32_t step) {
-  if (state::TutorialActive != 1) return false;
-  const std::int32_t at =
-      state::TutorialStep == kTutorialReopenMissionStep ? 11 : state::TutorialStep;
-  return at < step;
-}
-
 bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
 bool IsContraband(std::int32_t g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
 

@@ -251,6 +251,14 @@ std::int32_t TutorialBody() {
   }
 }
 
+bool TutorialAt(int step) { return state::TutorialActive == 1 && state::TutorialStep == step; }
+
+bool TutorialBefore(int step) {
+  if (state::TutorialActive != 1) return false;
+  const int at = state::TutorialStep == kTutorialReopenMissionStep ? 11 : state::TutorialStep;
+  return at < step;
+}
+
 int ShownTutorialStep(int step) { return step == kTutorialReturnToGameStep ? 28 : step; }
 
 TutorialGuide DescribeTutorialStep(int step) {

@@ -14,6 +14,14 @@ namespace rules {
 // The step after saving, at which the player returns to the game (shown as step 28 again).
 inline constexpr int kTutorialReturnToGameStep = 128;
 inline constexpr int kTutorialLastStep = 38;
+// The step after the tutorial's mission is accepted, at which the player opens it again; it lies
+// between steps 11 and 12 wherever steps are compared.
+inline constexpr int kTutorialReopenMissionStep = -11;
+
+// Whether the running tutorial stands at `step`. False when no tutorial runs.
+bool TutorialAt(int step);
+// Whether the running tutorial has not yet reached `step`. False when no tutorial runs.
+bool TutorialBefore(int step);
 
 // Where a step's guidance is shown.
 enum class TutorialScreen {

@@ -5,6 +5,7 @@
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/abilities.h"
 #include "state/variables.h"
 
@@ -292,7 +293,7 @@ void AbilitySelectionScreen::TryLearn(int k) {
 
 void AbilitySelectionScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == 36) rules_.BeginTutorialStep(37);
+  AdvanceTutorial(36, 37);
   Close();
 }
 

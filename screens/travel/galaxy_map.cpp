@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "screens/shared/rows.h"
 #include "screens/travel/navigation.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -187,7 +188,7 @@ void GalaxyMapScreen::OnInfoClick() {
 
 void GalaxyMapScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == 26) rules_.BeginTutorialStep(27);
+  AdvanceTutorial(26, 27);
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   audio::PlayMinimizeSound();
   Close();

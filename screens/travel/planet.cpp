@@ -8,6 +8,7 @@
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/travel/ship_status.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -115,7 +116,7 @@ void PlanetScreenForm::OnBackClick() {
   audio::PlayMinimizeSound();
   rules::AdvanceDay(rules_);
   rules::ShowSystem(rules_, true, state::PlayerShip[ship::kSystem]);
-  if (state::TutorialActive == 1 && state::TutorialStep == 22) rules_.BeginTutorialStep(23);
+  AdvanceTutorial(22, 23);
   guard_.CloseByButton();
 }
 

@@ -6,6 +6,7 @@
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
 #include "screens/travel/navigation.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -124,7 +125,7 @@ void SensorsScreen::OnCommunicateClick() {
 
 void SensorsScreen::OnBackClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == 24) rules_.BeginTutorialStep(25);
+  AdvanceTutorial(24, 25);
   audio::PlayMinimizeSound();
   Close();
 }
@@ -145,7 +146,7 @@ void OpenSensors() {
     popups::ShowText(kTopic, "You cannot detect any ships. You should wait some time.");
     return;
   }
-  if (state::TutorialActive == 1 && state::TutorialStep == 23) ScreenUi().BeginTutorialStep(24);
+  AdvanceTutorial(23, 24);
   audio::PlayMaximizeSound();
   Sensors->StartSweep();
   Sensors->ShowModal();

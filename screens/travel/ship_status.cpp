@@ -4,6 +4,7 @@
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/travel/planet.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -64,7 +65,7 @@ void ShipStatusScreen::OnEquipmentClick() {
 
 void ShipStatusScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == 33) rules_.BeginTutorialStep(34);
+  AdvanceTutorial(33, 34);
   Close();
 }
 

@@ -15,6 +15,7 @@
 #include "screens/travel/flight.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
+#include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/variables.h"
@@ -439,13 +440,13 @@ void TravelScreenForm::ActOnIcon(int icon) {
       break;
     case kTargetInfoIcon: ToggleTargetPanel(); break;
     case kTradeIcon:
-      TutorialStep(4, 5);
+      AdvanceTutorial(4, 5);
       ToggleTradeWindow();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OnSensorsIcon(); break;
     case kGalaxyMapIcon:
-      TutorialStep(25, 26);
+      AdvanceTutorial(25, 26);
       OpenGalaxyMap();
       break;
     case kOptionsIcon: ToggleOptionsPanel(); break;
@@ -470,7 +471,7 @@ void TravelScreenForm::ToggleOptionsPanel() {
     audio::PlayMinimizeSound();
     optionsPanel_.Hide();
   } else {
-    TutorialStep(27, 28);
+    AdvanceTutorial(27, 28);
     audio::PlayMaximizeSound();
     optionsPanel_.Show();
   }
@@ -483,7 +484,7 @@ void TravelScreenForm::OnMissionsIcon() {
                      "to it. It´s just one button left of this one.");
     return;
   }
-  TutorialStep(-11, 12);
+  AdvanceTutorial(-11, 12);
   if (PlayerIsCriminal()) {
     popups::ShowText("N/A",
                      "You have been flagged criminal and cannot accept any missions as long as the "
@@ -495,7 +496,7 @@ void TravelScreenForm::OnMissionsIcon() {
   const state::TSystemRow& here = state::SystemData[system];
   if (here[star_system::kCampaign] < 1) {
     if (here[star_system::kOwner] == state::PlayerData[player::kFaction]) {
-      TutorialStep(9, 10);
+      AdvanceTutorial(9, 10);
       OpenMissions();
     } else {
       popups::ShowText("N/A",
@@ -571,13 +572,13 @@ void TravelScreenForm::OnCampaignRequest() {
 
 void TravelScreenForm::OnShipMouseDown() {
   audio::PlayButtonSound();
-  TutorialStep(32, 33);
+  AdvanceTutorial(32, 33);
   ShowOwnShipStatus();
 }
 
 void TravelScreenForm::OnPortraitMouseDown() {
   audio::PlayButtonSound();
-  TutorialStep(34, 35);
+  AdvanceTutorial(34, 35);
   audio::PlayMaximizeSound();
   OpenPersonalStatus();
 }
@@ -590,15 +591,12 @@ void TravelScreenForm::OnNewsClick(Sender s) {
 
 void TravelScreenForm::OnCheatSpotDblClick() { OpenCheatScreen(); }
 
-void TravelScreenForm::TutorialStep(int from, int to) {
-  if (state::TutorialActive == 1 && state::TutorialStep == from) rules_.BeginTutorialStep(to);
-}
 
 // ---- The options panel ---------------------------------------------------------------------------
 
 void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
-  TutorialStep(28, 29);
+  AdvanceTutorial(28, 29);
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
@@ -638,7 +636,7 @@ void TravelScreenForm::OnExitToMenuClick() {
 
 void TravelScreenForm::OnReturnClick() {
   audio::PlayButtonSound();
-  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) TutorialStep(state::TutorialStep, 32);
+  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) AdvanceTutorial(state::TutorialStep, 32);
   audio::PlayMinimizeSound();
   optionsPanel_.Hide();
 }

@@ -149,8 +149,6 @@ class TravelScreenForm : public platform::Form {
   void ToggleOptionsPanel();
   void SelectAndShow(std::int32_t selection);
   void RefreshMissionPanelAfterLoad();
-  // Moves the tutorial from step `from` to step `to` when it stands at `from`.
-  void TutorialStep(int from, int to);
 
   void ApplyBodies(const TravelView& v);
   void ApplyMarkers(const TravelView& v);

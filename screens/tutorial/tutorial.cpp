@@ -95,6 +95,10 @@ void BeginTutorialStep(int step) {
   state::TutorialStep = rules::ShownTutorialStep(step);
 }
 
+void AdvanceTutorial(int from, int to) {
+  if (rules::TutorialAt(from)) BeginTutorialStep(to);
+}
+
 void EndTutorialStep(int step) {
   if (state::TutorialStep == rules::ShownTutorialStep(step)) HideAllTutorialGuidance();
 }

@@ -16,6 +16,8 @@ void AskTurnOffTutorial();
 // Moves on to `step`: whatever the step before showed goes, the new step's panel and arrow show,
 // and state::TutorialStep becomes `step`.
 void BeginTutorialStep(int step);
+// Moves on to `to` when the running tutorial stands at `from`: the screens' hooks.
+void AdvanceTutorial(int from, int to);
 // Puts away what `step` shows when the tutorial stands at it, without moving on.
 void EndTutorialStep(int step);
 
