@@ -46,13 +46,8 @@ bool SpecialShipIs(int row, std::int32_t kind, std::int32_t subKind) {
 }
 
 void ShowExperiencePopup(BoardingUi& ui) {
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  const std::string logo =
-      faction >= 0 && faction <= state::kLastFaction ? state::FactionText[faction][5] : "";
-  ui.Combat().ShowPopup(CombatPopup::Experience, "",
-                        "You receive some experience points. The more you have the more likely "
-                        "you will be promoted.",
-                        logo + ".jpg");
+  ui.Combat().ShowPopup(CombatPopup::Experience, "", rules::kExperienceNotice,
+                        rules::FactionLogoPicture());
 }
 
 void CloseBoarding(BoardingUi& ui) {

@@ -82,12 +82,8 @@ void EnemyDestroyed(CombatUi& ui) {
     ui.AwardGoldStar();
 
   rules::AddExperience(state::GetShipClassExperience(enemyClass), ui.Rules());
-  const std::string logo =
-      faction >= 0 && faction <= state::kLastFaction ? state::FactionText[faction][5] : "";
-  ui.ShowPopup(CombatPopup::Experience, "",
-               "You receive some experience points. The more you have the more likely you will "
-               "be promoted.",
-               logo + ".jpg");
+  ui.ShowPopup(CombatPopup::Experience, "", rules::kExperienceNotice,
+               rules::FactionLogoPicture());
 
   PayLoot(ui);
   CloseShipCombat(ui);

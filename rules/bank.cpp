@@ -40,8 +40,6 @@ const RankOffers& PlayerOffers() { return OffersFor(PlayerData[player::kRank]); 
 
 constexpr std::string_view kLoanTopic = "Loan";
 constexpr std::string_view kBondsTopic = "War bonds";
-constexpr std::string_view kFameText =
-    "You receive some experience points. The more you have the more likely you will be promoted.";
 
 void TakeLoan(const LoanOffer& offer, Ui& ui) {
   PlayerData[player::kLoan] = offer.repay;
@@ -114,9 +112,7 @@ void BuyWarBonds(Ui& ui) {
   ui.UpdateStatusBars();
   ui.Message(Popup::Text, kBondsTopic, "Thank you for supporting your nation!");
   AddExperience(offer.amount / 10, ui);
-  const std::int32_t f = PlayerData[player::kFaction];
-  const std::string logo = f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : "";
-  ui.Message(Popup::Fame, "", kFameText, logo + ".jpg");
+  ShowExperienceNotice(ui);
 }
 
 void SellWarBonds(Ui& ui) {

@@ -21,6 +21,15 @@ bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 
 }  // namespace
 
+std::string FactionLogoPicture() {
+  const std::int32_t f = state::PlayerData[player::kFaction];
+  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : std::string()) + ".jpg";
+}
+
+void ShowExperienceNotice(Ui& ui) {
+  ui.Message(Popup::Fame, "", kExperienceNotice, FactionLogoPicture());
+}
+
 void AddSaturated(std::int32_t& value, std::int64_t amount) {
   const std::int64_t sum = static_cast<std::int64_t>(value) + amount;
   value = static_cast<std::int32_t>(std::clamp<std::int64_t>(

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "rules/ui.h"
 
@@ -23,6 +25,14 @@ void AddExperience(std::int32_t amount, Ui& ui);
 // What the shipyard pays for the player's ship: a third of the hull's price plus a quarter of each
 // fitted item's price for the ship's class, each part truncated on its own.
 std::int32_t ComputeShipTradeInValue();
+
+// The notice after experience was earned, shown with the picture of the player's faction logo
+// (FactionLogoPicture: "<logo>.jpg", just ".jpg" for no faction).
+inline constexpr std::string_view kExperienceNotice =
+    "You receive some experience points. The more you have the more likely you will be promoted.";
+std::string FactionLogoPicture();
+// Shows that notice as the fame popup.
+void ShowExperienceNotice(Ui& ui);
 
 // Adds `amount` to `value`, staying within the int32 limits.
 void AddSaturated(std::int32_t& value, std::int64_t amount);

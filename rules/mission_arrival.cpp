@@ -55,29 +55,12 @@ std::string RewardText(std::int32_t type) {
   }
 }
 
-void PayOut(std::string_view successText, std::int32_t experience, Ui& ui) {
-  ActiveMission[mission::kActive] = 0;
-  if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
-  AddSaturated(state::PlayerData[player::kMissionsCompleted], 1);
-  const std::string reward = RewardText(ActiveMission[mission::kType]);
-  AddCredits(ActiveMission[mission::kReward], ui);
-  ui.HideMissionPanel();
-  ui.Message(Popup::Picture, "Mission completed!", std::string(successText) + reward,
-             kMissionPicture);
-  AddExperience(experience, ui);
-  const std::int32_t pf = state::PlayerData[player::kFaction];
-  const std::string logo = pf >= 0 && pf <= state::kLastFaction ? state::FactionText[pf][5] : "";
-  ui.Message(Popup::Fame, "",
-             "You receive some experience points. The more you have the more likely you will be "
-             "promoted.",
-             logo + ".jpg");
-}
 
 // A fight or battle that was not won fails the mission, and so does one that cost the ship: no
 // reward is paid to a destroyed ship. The ship's loss follows the failure.
 void AfterBattle(bool won, std::string_view successText, std::int32_t experience, Ui& ui) {
   if (won && state::PlayerShip[ship::kAlive] != 0) {
-    PayOut(successText, experience, ui);
+    PayOutActiveMission(successText, experience, ui);
     return;
   }
   ShowMissionFailed(ui);
@@ -230,7 +213,7 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
   switch (ActiveMission[mission::kStage]) {
     case 1: NextNavPoint(1, mission::kSecondPointBody, route.first, ui); break;
     case 2: NextNavPoint(2, mission::kThirdPointBody, route.second, ui); break;
-    case 3: PayOut(route.success, route.experience, ui); break;
+    case 3: PayOutActiveMission(route.success, route.experience, ui); break;
     default: break;
   }
 }
@@ -239,7 +222,7 @@ void PickUpAndDrop(std::int32_t type, Ui& ui) {
   const NavRoute& route = RouteOf(type);
   switch (ActiveMission[mission::kStage]) {
     case 1: NextNavPoint(1, mission::kDropBody, route.first, ui); break;
-    case 2: PayOut(route.success, route.experience, ui); break;
+    case 2: PayOutActiveMission(route.success, route.experience, ui); break;
     default: break;
   }
 }
@@ -260,7 +243,7 @@ void Analyse(Ui& ui) {
     }
   }
   if (ActiveMission[mission::kPlanetsLeft] <= 0) {
-    PayOut("You have collected all the requested economical data! You have completed your "
+    PayOutActiveMission("You have collected all the requested economical data! You have completed your "
            "mission and receive a reward of $",
            15000, ui);
   }
@@ -296,12 +279,12 @@ void CheckMissionOnArrival(Ui& ui) {
       PickUpAndDrop(type, ui);
       break;
     case kMissionSpecialForces:
-      PayOut("You have transported the Special Forces team to it´s target location and receive a "
+      PayOutActiveMission("You have transported the Special Forces team to it´s target location and receive a "
              "reward of $",
              1500, ui);
       break;
     case kMissionReportForDuty:
-      PayOut("You have reported to the battlegroup commander and can receive new missions to "
+      PayOutActiveMission("You have reported to the battlegroup commander and can receive new missions to "
              "influence the outcome of the battle.",
              1000, ui);
       break;
@@ -310,7 +293,7 @@ void CheckMissionOnArrival(Ui& ui) {
         ui.Message(Popup::Text, "Infiltrate mission...", kSpyEquipmentText);
         break;
       }
-      PayOut("You have been able to infiltrate the system and gather the secret data. You "
+      PayOutActiveMission("You have been able to infiltrate the system and gather the secret data. You "
              "receive a reward of $",
              1500, ui);
       break;
@@ -333,6 +316,19 @@ void CheckMissionOnArrival(Ui& ui) {
     default:  // deliveries finish at the trade window
       break;
   }
+}
+
+void PayOutActiveMission(std::string_view successText, std::int32_t experience, Ui& ui) {
+  ActiveMission[mission::kActive] = 0;
+  if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
+  AddSaturated(state::PlayerData[player::kMissionsCompleted], 1);
+  const std::string reward = RewardText(ActiveMission[mission::kType]);
+  AddCredits(ActiveMission[mission::kReward], ui);
+  ui.HideMissionPanel();
+  ui.Message(Popup::Picture, "Mission completed!", std::string(successText) + reward,
+             kMissionPicture);
+  AddExperience(experience, ui);
+  ShowExperienceNotice(ui);
 }
 
 }  // namespace rules

@@ -7,6 +7,7 @@
 #include "rules/campaigns.h"
 #include "rules/credits.h"
 #include "rules/daily_turn.h"
+#include "rules/mission_arrival.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/special_ships.h"
@@ -31,11 +32,6 @@ constexpr std::int32_t kSensorFightAbility = 11;
 constexpr std::int32_t kBridgeArea = 4;
 
 bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
-
-std::string LogoPicture() {
-  const std::int32_t pf = PlayerData[player::kFaction];
-  return (IsFaction(pf) ? state::FactionText[pf][5] : std::string()) + ".jpg";
-}
 
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
@@ -92,25 +88,9 @@ void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
 void SettleMission(const state::TSpecialShipRow& target, Ui& ui) {
   if (ActiveMission[mission::kActive] <= 0 || target[special_ship::kMissionTarget] != 1) return;
   switch (ActiveMission[mission::kType]) {
-    case kMissionBounty: {
-      ActiveMission[mission::kActive] = 0;
-      if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
-      AddSaturated(PlayerData[player::kMissionsCompleted], 1);
-      const std::int32_t reward = ActiveMission[mission::kReward];
-      AddCredits(reward, ui);
-      ui.HideMissionPanel();
-      ui.Message(Popup::Picture, "Mission completed!",
-                 "You have completed your mission and receive a reward of $" +
-                     state::FormatThousands(reward),
-                 "GeneralMissionPic.jpg");
-      AddExperience(2400, ui);
-      ui.UpdateStatusBars();
-      ui.Message(Popup::Fame, "",
-                 "You receive some experience points. The more you have the more likely you will "
-                 "be promoted.",
-                 LogoPicture());
+    case kMissionBounty:
+      PayOutActiveMission("You have completed your mission and receive a reward of $", 2400, ui);
       break;
-    }
     case kMissionAbduction:
       ActiveMission[mission::kActive] = 0;
       ui.HideMissionPanel();

@@ -123,12 +123,7 @@ void ExamineArtifact(state::TSpaceFindRow& find, Ui& ui) {
     const std::int32_t share = level < 2 ? 4 : 8;
     AddExperience(state::GetLevelExperience(level) / share, ui);
     ui.UpdateStatusBars();
-    const std::int32_t f = PlayerData[player::kFaction];
-    const std::string logo = f >= 0 && f < state::kFactions ? state::FactionText[f][5] : std::string();
-    ui.Message(Popup::Fame, "",
-               "You receive some experience points. The more you have the more likely you will be "
-               "promoted.",
-               logo + ".jpg");
+    ShowExperienceNotice(ui);
   }
   Remove(find, ui);
 }

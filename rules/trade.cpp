@@ -29,8 +29,6 @@ constexpr std::string_view kTutorialSuppliesText =
     "unit of this kind of good.";
 constexpr std::string_view kTutorialKeepOpenText =
     "Please do not close this window yet - we still need it!";
-constexpr std::string_view kFameText =
-    "You receive some experience points. The more you have the more likely you will be promoted.";
 constexpr std::string_view kFameOnceText =
     "When you sell illegal goods in the future you will still receive experience points, but you "
     "only receive this information once per game.";
@@ -108,9 +106,7 @@ void CompleteDelivery(Ui& ui) {
     default: AddExperience(6000, ui); break;  // combat transport
   }
   ui.UpdateStatusBars();
-  const std::int32_t f = PlayerData[player::kFaction];
-  const std::string logo = f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : "";
-  ui.Message(Popup::Fame, "", kFameText, logo + ".jpg");
+  ShowExperienceNotice(ui);
 }
 
 bool IsDeliveryHere(std::int32_t g) {
@@ -135,9 +131,7 @@ void SellUnits(std::int32_t g, std::int32_t q, Ui& ui) {
   if (IsContraband(g)) {
     AddExperience(kContrabandExperiencePerUnit * q, ui);
     if (PlayerData[player::kIllegalGoodsWarning] == 0) {
-      const std::int32_t f = PlayerData[player::kFaction];
-      const std::string logo = f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : "";
-      ui.Message(Popup::Fame, "", kFameText, logo + ".jpg");
+      ShowExperienceNotice(ui);
       PlayerData[player::kIllegalGoodsWarning] = 1;
       ui.Message(Popup::Text, "Information", kFameOnceText);
     }
