@@ -35,7 +35,6 @@ class BoardingScreen : public platform::Form {
   void RefreshBoardingScreen();
 
   // Which attack button shows its lit picture (0 none).
-  int HoverIndex() const { return buttons_.Lit(); }
 
   void OnAttackMouseDown(platform::Sender s);
   void OnRetreatClick();

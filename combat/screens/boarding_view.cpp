@@ -10,10 +10,8 @@ BoardingView BuildBoardingView() {
   BoardingView v;
   const auto& p = state::PlayerShip;
   const auto& e = state::EnemyShip;
-  // The screen's order differs from the ship row's (marines before pirates there).
-  const int crewFields[state::kCrewKindCount] = {ship::kCrewmen, ship::kOfficers, ship::kPirates,
-                                      ship::kMarines, ship::kDroids};
-  for (int k = 0; k < state::kCrewKindCount; ++k) v.crew[k] = std::to_string(p[crewFields[k]]);
+  for (int k = 0; k < state::kCrewKindCount; ++k)
+    v.crew[k] = std::to_string(p[state::CrewCountField(static_cast<state::CrewKind>(k + 1))]);
   const int defenderFields[kDefenderKinds] = {ship::kDefendingCrewmen, ship::kDefendingMarines,
                                               ship::kDefendingDroids};
   for (int k = 0; k < kDefenderKinds; ++k) v.defenders[k] = std::to_string(e[defenderFields[k]]);

@@ -142,7 +142,7 @@ void FleetBattleScreen::Refresh() {
     ShowSymbol(view.enemyLarge[k], *enemyLarge_[k], *enemyLargeLabels_[k]);
   for (std::size_t k = 0; k < view.enemySmall.size(); ++k)
     ShowSymbol(view.enemySmall[k], *enemySmall_[k], *enemySmallLabels_[k]);
-  ShowPanels();
+  ShowPanels(view);
   shieldBar_.LoadPicture(view.playerShieldBar);
   shieldText_.SetCaption(view.playerShieldText);
   experienceBar_.LoadPicture(view.experienceBar);
@@ -151,8 +151,9 @@ void FleetBattleScreen::Refresh() {
   portrait_.LoadPicture(view.portrait);
 }
 
-void FleetBattleScreen::ShowPanels() {
-  const combat::FleetBattleView view = combat::BuildFleetBattleView();
+void FleetBattleScreen::ShowPanels() { ShowPanels(combat::BuildFleetBattleView()); }
+
+void FleetBattleScreen::ShowPanels(const combat::FleetBattleView& view) {
   target_.Show(view.target);
   escort_.Show(view.escort);
 }

@@ -60,9 +60,10 @@ class FleetBattleScreen : public platform::Form {
   // Fills and shows both panels of the selected pair.
   void ShowPanels();
 
-  int HoverIndex() const { return buttons_.Lit(); }
 
  private:
+  void ShowPanels(const combat::FleetBattleView& view);
+
   class Battle;
 
   void OnOwnShipClick(platform::EventArgs& args);

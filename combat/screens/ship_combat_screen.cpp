@@ -302,8 +302,8 @@ void ShipCombatScreen::RefreshShipCombatScreen() {
   ShowMissiles();
   ShowActiveModifiers();
   ShowActionPointBar();
+  // Last, as each of these does, the compatibility texts.
   ShowReinforcementRadar();
-  UpdateCompatibilityLabels();
 }
 
 void ShipCombatScreen::ShowShields() {
@@ -367,7 +367,6 @@ void ShipCombatScreen::ShowActionPointBar() {
 }
 
 void ShipCombatScreen::ShowReinforcementRadar() {
-  enemy_.radar.Hide();
   for (Side side : {Side::Player, Side::Enemy}) {
     const RadarView view = BuildRadarView(side);
     Image& radar = View(side).radar;

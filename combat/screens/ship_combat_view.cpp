@@ -20,7 +20,7 @@ std::string TwoDigits(int n) {
 }
 
 std::int32_t BaseShields(Side side) {
-  return state::GetShipClassStat(combat::Ship(side)[ship::kClass], state::kAttrShields);
+  return state::GetShipClassBaseShields(combat::Ship(side)[ship::kClass]);
 }
 
 // What the overheated guns cannot do: fire the guns in any form.

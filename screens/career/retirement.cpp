@@ -24,8 +24,7 @@ CareerLadderScreen* CareerLadder = nullptr;
 
 RetirementSummaryPopup::RetirementSummaryPopup()
     : Form("RetirementSummary"),
-      continue_({{Get<Image>("ContinueButton"), "RetirementScreen_05.jpg", "RetirementScreenH_05.jpg"}},
-                LitState::In(hover_)),
+      continue_({{Get<Image>("ContinueButton"), "RetirementScreen_05.jpg", "RetirementScreenH_05.jpg"}}),
       guard_(*this, state::RetirementPopupMayClose) {
   Bind("OnContinueClick", &RetirementSummaryPopup::OnContinueClick);
   Bind("OnContinueHover", [this](Sender) { continue_.Hover(1); });
@@ -53,8 +52,7 @@ std::string CareerRungPicture(int rung, bool reached) {
 
 CareerLadderScreen::CareerLadderScreen()
     : Form("CareerLadder"),
-      continue_({{Get<Image>("ContinueButton"), "RetireScreen_14.jpg", "RetireScreenON_14.jpg"}},
-                LitState::In(hover_)) {
+      continue_({{Get<Image>("ContinueButton"), "RetireScreen_14.jpg", "RetireScreenON_14.jpg"}}) {
   Bind("OnContinueClick", &CareerLadderScreen::OnContinueClick);
   Bind("OnContinueHover", [this](Sender) { continue_.Hover(1); });
   Bind("OnFaceHover", [this](Sender) { continue_.Restore(); });

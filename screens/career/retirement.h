@@ -35,7 +35,6 @@ class RetirementSummaryPopup : public platform::Form {
   platform::Label& text_ = Get<platform::Label>("Text");
   platform::Label& scoreText_ = Get<platform::Label>("ScoreText");
   UniformPanel uniform_{*this};
-  std::uint8_t hover_ = 0;
   PictureButtons continue_;
   GuardedClose guard_;
 };
@@ -64,7 +63,6 @@ class CareerLadderScreen : public platform::Form {
   platform::Label& explanation_ = Get<platform::Label>("Explanation");
   std::vector<platform::Image*> rungs_ = GetNumbered<platform::Image>("Rung", kCareerRungs);
   std::vector<platform::Label*> rungTitles_ = GetNumbered<platform::Label>("RungTitle", kCareerRungs);
-  std::uint8_t hover_ = 0;
   PictureButtons continue_;
 };
 

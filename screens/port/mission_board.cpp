@@ -134,12 +134,15 @@ void MissionBoardScreen::OnTileHover(Sender s) {
   const int k = s.sender.Tag();
   if (k < 1 || k > kSlots) return;
   buttons_.Restore();
+  // The mouse moving on within the tile changes nothing.
+  if (k == hovered_) return;
   hovered_ = k;
   RefreshTiles();
 }
 
 void MissionBoardScreen::OnFaceHover() {
   buttons_.Restore();
+  if (hovered_ == 0) return;
   hovered_ = 0;
   RefreshTiles();
 }

@@ -24,9 +24,6 @@ void Forget(T* helper) {
   alive.erase(std::remove(alive.begin(), alive.end(), helper), alive.end());
 }
 
-// The twin waits at the panel's left edge, near the top of the screen.
-constexpr int kMinimizedTop = 8;
-
 }  // namespace
 
 TutorialPanel::TutorialPanel(platform::Form& form)
@@ -61,10 +58,6 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
   Show(text1, text2);
-}
-
-void TutorialPanel::Show(std::string_view text1, std::string_view text2, int left, int top) {
-  Show(text1, text2, left, top, left, kMinimizedTop);
 }
 
 void TutorialPanel::Show(std::string_view text1, std::string_view text2) {

@@ -29,8 +29,6 @@ class TutorialPanel {
   // waiting at (minimizedLeft, minimizedTop).
   void Show(std::string_view text1, std::string_view text2, int left, int top, int minimizedLeft,
             int minimizedTop);
-  // The same with the twin at the panel's left edge, top 8.
-  void Show(std::string_view text1, std::string_view text2, int left, int top);
   // The same where the layout placed the panels.
   void Show(std::string_view text1, std::string_view text2);
   // Hides the panel and its twin.
@@ -43,8 +41,6 @@ class TutorialPanel {
   void Minimize();
   void Restore();
 
-  bool PanelShown() const { return panel_.Visible(); }
-  bool MinimizedShown() const { return minimized_.Visible(); }
   const platform::Form& Owner() const { return form_; }
 
  private:
@@ -77,8 +73,6 @@ class TutorialArrow {
   // Stops the blinking and hides the marker.
   void Stop();
 
-  bool Blinking() const { return timer_.Enabled(); }
-  bool Shown() const { return arrow_.Visible(); }
   int Width() const { return arrow_.Width(); }
   int Height() const { return arrow_.Height(); }
   const platform::Form& Owner() const { return form_; }

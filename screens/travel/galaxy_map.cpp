@@ -48,10 +48,6 @@ constexpr int kDragDistance = 4;
 
 }  // namespace
 
-std::string GalaxyMapButtonPicture(int k, bool lit) {
-  if (k < kGalaxyPricesButton || k > kGalaxyInfoCloseButton) return {};
-  return lit ? kButtons[k - 1].lit : kButtons[k - 1].normal;
-}
 
 GalaxyMapScreen::GalaxyMapScreen() : Form("GalaxyMap"), buttons_(Buttons(*this)) {
   Bind("OnSystemClick", &GalaxyMapScreen::OnSystemClick);

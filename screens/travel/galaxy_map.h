@@ -86,7 +86,5 @@ class GalaxyMapScreen : public platform::Form {
 
 extern GalaxyMapScreen* GalaxyMap;
 
-// The picture of map button k (1..5), lit or plain.
-std::string GalaxyMapButtonPicture(int k, bool lit);
 
 }  // namespace screens

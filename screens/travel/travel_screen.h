@@ -137,7 +137,6 @@ class TravelScreenForm : public platform::Form {
   void OnTestFightClick();
   void OnDropMissionClick();
 
-  int ControlHover() const { return icons_.Lit(); }
 
  private:
   void ActOnIcon(int icon);
