@@ -21,14 +21,6 @@ constexpr const char* kPictureNumbers[] = {"12", "06", "10", "05", "13"};
 constexpr const char* kButtonNames[] = {"LargeLoanButton", "SmallLoanButton", "LeaveButton",
                                         "BuyBondsButton", "SellBondsButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kBankLargeLoanButton; k <= kBankSellBondsButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), BankButtonPicture(k, false),
-                         BankButtonPicture(k, true));
-  return buttons;
-}
-
 }  // namespace
 
 std::string BankButtonPicture(int k, bool lit) {
@@ -41,7 +33,8 @@ void BankScreen::BankUi::UpdateStatusBars() {
   bank_.Refresh();
 }
 
-BankScreen::BankScreen() : Form("Bank"), buttons_(Buttons(*this)) {
+BankScreen::BankScreen()
+    : Form("Bank"), buttons_(NumberedPictureButtons(*this, kButtonNames, BankButtonPicture)) {
   Bind("OnSmallLoanClick", &BankScreen::OnSmallLoanClick);
   Bind("OnLargeLoanClick", &BankScreen::OnLargeLoanClick);
   Bind("OnBuyBondsClick", &BankScreen::OnBuyBondsClick);

@@ -17,24 +17,25 @@ using platform::Sender;
 BarScreen* Bar = nullptr;
 PirateHideoutScreen* PirateHideout = nullptr;
 
+namespace {
+
+// The four buttons of each screen, in the order of their pictures.
+constexpr const char* kBarButtonNames[] = {"DrinkButton", "HireButton", "RetireButton",
+                                           "CloseButton"};
+constexpr const char* kHideoutButtonNames[] = {"HideButton", "HireButton", "ContrabandButton",
+                                               "CloseButton"};
+
+}  // namespace
+
 std::string BarButtonPicture(int k, bool lit) {
   if (k < kBarFirstButton || k > kBarCloseButton) return {};
   return std::string(lit ? "SpacePortBarScreenHIGHLIGHT_0" : "SpacePortBarScreen_0") +
          std::to_string(k + 3) + ".jpg";
 }
 
-std::vector<PictureButton> BarButtons(const platform::Form& form,
-                                      const std::array<const char*, 4>& images) {
-  std::vector<PictureButton> buttons;
-  for (int k = kBarFirstButton; k <= kBarCloseButton; ++k)
-    buttons.emplace_back(form.Get<platform::Image>(images[k - 1]), BarButtonPicture(k, false),
-                         BarButtonPicture(k, true));
-  return buttons;
-}
-
 BarScreen::BarScreen()
     : Form("Bar"),
-      buttons_(BarButtons(*this, {"DrinkButton", "HireButton", "RetireButton", "CloseButton"})) {
+      buttons_(NumberedPictureButtons(*this, kBarButtonNames, BarButtonPicture)) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnDrinkClick", &BarScreen::OnDrinkClick);
   Bind("OnHireClick", &BarScreen::OnHireClick);
@@ -74,7 +75,7 @@ void BarScreen::OnCloseClick() {
 
 PirateHideoutScreen::PirateHideoutScreen()
     : Form("PirateHideout"),
-      buttons_(BarButtons(*this, {"HideButton", "HireButton", "ContrabandButton", "CloseButton"})) {
+      buttons_(NumberedPictureButtons(*this, kHideoutButtonNames, BarButtonPicture)) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnHideClick", &PirateHideoutScreen::OnHideClick);
   Bind("OnHireClick", &PirateHideoutScreen::OnHireClick);

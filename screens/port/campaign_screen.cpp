@@ -21,14 +21,6 @@ namespace {
 
 constexpr const char* kButtonNames[] = {"MissionButton", "StrikeButton", "CloseButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kCampaignMissionButton; k <= kCampaignCloseButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), CampaignButtonPicture(k, false),
-                         CampaignButtonPicture(k, true));
-  return buttons;
-}
-
 // Shows the first `count` symbols of a row with `picture`, hides the rest.
 void ShowSymbols(const std::vector<Image*>& row, int count, const std::string& picture) {
   for (std::size_t i = 0; i < row.size(); ++i) {
@@ -45,7 +37,9 @@ std::string CampaignButtonPicture(int k, bool lit) {
          ".jpg";
 }
 
-CampaignScreenForm::CampaignScreenForm() : Form("CampaignScreen"), buttons_(Buttons(*this)) {
+CampaignScreenForm::CampaignScreenForm()
+    : Form("CampaignScreen"),
+      buttons_(NumberedPictureButtons(*this, kButtonNames, CampaignButtonPicture)) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &CampaignScreenForm::OnMissionClick);
   Bind("OnStrikeClick", &CampaignScreenForm::OnStrikeClick);

@@ -38,14 +38,6 @@ constexpr const char* kButtonNames[kButtonCount] = {
     "PiratesHireButton", "PiratesDismissButton", "MarinesHireButton",  "MarinesDismissButton",
     "DroidsHireButton",  "DroidsDismissButton",  "BackButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = 1; k <= kButtonCount; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), CrewHiringButtonPicture(k, false),
-                         CrewHiringButtonPicture(k, true));
-  return buttons;
-}
-
 std::vector<Label*> RowLabels(const platform::Form& form, const char* suffix) {
   std::vector<Label*> labels;
   for (const char* stem : kKindNames)
@@ -101,7 +93,7 @@ CrewHiringView BuildCrewHiringView() {
 
 CrewHiringScreen::CrewHiringScreen()
     : Form("CrewHiring"),
-      buttons_(Buttons(*this)),
+      buttons_(NumberedPictureButtons(*this, kButtonNames, CrewHiringButtonPicture)),
       counts_(RowLabels(*this, "Count")),
       prices_(RowLabels(*this, "Price")),
       kindLabels_(RowLabels(*this, "Text")) {

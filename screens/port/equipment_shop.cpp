@@ -49,14 +49,8 @@ std::vector<T*> HotspotParts(const platform::Form& form, const char* suffix) {
   return parts;
 }
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  const char* names[] = {"UpgradeButton", "CloseButton", "BuyButton", "OptionsCloseButton"};
-  std::vector<PictureButton> buttons;
-  for (int k = kEquipmentUpgradeButton; k <= kEquipmentOptionsCloseButton; ++k)
-    buttons.emplace_back(form.Get<Image>(names[k - 1]), EquipmentShopButtonPicture(k, false),
-                         EquipmentShopButtonPicture(k, true));
-  return buttons;
-}
+constexpr const char* kButtonNames[] = {"UpgradeButton", "CloseButton", "BuyButton",
+                                        "OptionsCloseButton"};
 
 }  // namespace
 
@@ -103,7 +97,7 @@ std::string EquipmentShopButtonPicture(int k, bool lit) {
 
 EquipmentShopScreen::EquipmentShopScreen()
     : Form("EquipmentShop"),
-      buttons_(Buttons(*this)),
+      buttons_(NumberedPictureButtons(*this, kButtonNames, EquipmentShopButtonPicture)),
       hotspotPanels_(HotspotParts<Panel>(*this, "Panel")),
       hotspots_(HotspotParts<Image>(*this, "")),
       hotspotTexts_(HotspotParts<Label>(*this, "Text")),

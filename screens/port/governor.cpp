@@ -24,14 +24,6 @@ constexpr const char* kPictureNumbers[] = {"05", "06", "07", "08", "10"};
 constexpr const char* kButtonNames[] = {"MissionButton", "AmnestyButton", "ShipStatusButton",
                                         "PersonalStatusButton", "BackButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kGovernorMissionButton; k <= kGovernorBackButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), GovernorButtonPicture(k, false),
-                         GovernorButtonPicture(k, true));
-  return buttons;
-}
-
 }  // namespace
 
 std::string GovernorButtonPicture(int k, bool lit) {
@@ -39,7 +31,9 @@ std::string GovernorButtonPicture(int k, bool lit) {
   return std::string("GovernorMenu_") + kPictureNumbers[k - 1] + (lit ? "H" : "") + ".jpg";
 }
 
-GovernorScreen::GovernorScreen() : Form("Governor"), buttons_(Buttons(*this)) {
+GovernorScreen::GovernorScreen()
+    : Form("Governor"),
+      buttons_(NumberedPictureButtons(*this, kButtonNames, GovernorButtonPicture)) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &GovernorScreen::OnMissionClick);
   Bind("OnAmnestyClick", &GovernorScreen::OnAmnestyClick);

@@ -28,14 +28,6 @@ constexpr int kFirstButtonElement = kSlots + 1;
 
 constexpr const char* kButtonNames[] = {"AcceptButton", "GalaxyMapButton", "CloseButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kMissionAcceptButton; k <= kMissionCloseButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), MissionBoardButtonPicture(k, false),
-                         MissionBoardButtonPicture(k, true));
-  return buttons;
-}
-
 }  // namespace
 
 std::string MissionBoardButtonPicture(int k, bool lit) {
@@ -47,7 +39,7 @@ std::string MissionBoardButtonPicture(int k, bool lit) {
 MissionBoardScreen::MissionBoardScreen()
     : Form("MissionBoard"),
       // The lit button is the hovered element 7..9; a hovered tile lights no button.
-      buttons_(Buttons(*this),
+      buttons_(NumberedPictureButtons(*this, kButtonNames, MissionBoardButtonPicture),
                LitState{[this] { return hovered_ >= kFirstButtonElement ? hovered_ - kSlots : 0; },
                         [this](int k) { hovered_ = k > 0 ? k + kSlots : 0; }}) {
   Bind("FormActivate", [this](Sender) { ++activations_; });

@@ -10,6 +10,16 @@ PictureButton::PictureButton(platform::Image& image, std::string normal, std::st
 PictureButton::PictureButton(platform::Image& image, std::function<std::string(bool lit)> picture)
     : image(&image), picture(std::move(picture)) {}
 
+std::vector<PictureButton> NumberedPictureButtons(const platform::Form& form,
+                                                  std::span<const char* const> names,
+                                                  std::string (*picture)(int k, bool lit)) {
+  std::vector<PictureButton> buttons;
+  for (int k = 1; k <= static_cast<int>(names.size()); ++k)
+    buttons.emplace_back(form.Get<platform::Image>(names[k - 1]), picture(k, false),
+                         picture(k, true));
+  return buttons;
+}
+
 LitState LitState::In(int& lit) {
   return {[&lit] { return lit; }, [&lit](int k) { lit = k; }};
 }

@@ -9,10 +9,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/form.h"
 
 namespace screens {
 
@@ -36,6 +38,12 @@ struct LitState {
   // In the Tag of a picture (the popups whose Continue stays lit between showings).
   static LitState InTag(platform::Image& image);
 };
+
+// Buttons 1..n of `form`, button k the picture named `names[k - 1]`, with the pictures
+// `picture(k, lit)` gives.
+std::vector<PictureButton> NumberedPictureButtons(const platform::Form& form,
+                                                  std::span<const char* const> names,
+                                                  std::string (*picture)(int k, bool lit));
 
 class PictureButtons {
  public:
