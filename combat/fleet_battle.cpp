@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -181,11 +182,6 @@ std::string RoleText(std::int32_t role) {
     case kRoleDestroyer: return "Destroyer";
     default: return {};
   }
-}
-
-std::string FactionShortName(std::int32_t faction) {
-  if (faction < 0 || faction > state::kLastFaction) return {};
-  return state::FactionText[faction][2];
 }
 
 // One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
@@ -423,7 +419,7 @@ void AttackTargetYourself(FleetBattleUi& ui) {
     const std::string picture = state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg";
     audio::PlayAlertSound();
     screens.ShowEncounter("Hostile encounter!",
-                          FactionShortName(faction) + " " + state::GetShipClassName(shipClass),
+                          rules::FactionShortName(faction) + " " + state::GetShipClassName(shipClass),
                           "\"Alert! All hands to battle-stations. Hostile spaceship ahead and "
                           "closing in. Ready to engage...\"",
                           picture);

@@ -69,6 +69,8 @@ void StartCampaign(Ui& ui, int attacker, int defender, int system) {
 
 }  // namespace
 
+std::string FactionShortName(std::int32_t faction) { return std::string(ShortName(faction)); }
+
 bool AtWar(int f, int g) {
   return ValidFaction(f) && ValidFaction(g) && FactionData[f][faction::kAtWarWith + g] != 0;
 }

@@ -2,6 +2,9 @@
 // factions, and the start of invasions. Every change is announced as a war news entry.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "rules/ui.h"
 
 namespace rules {
@@ -22,6 +25,9 @@ void WriteWarNews(Ui& ui, int kind, int first, int second, int system);
 
 // True while faction f is at war with faction g (factions 0..4; anything else is never at war).
 bool AtWar(int f, int g);
+
+// The short name of faction 0..4 (0 the pirates); empty for any other number.
+std::string FactionShortName(std::int32_t faction);
 
 // True while a present system runs a campaign of `attacker` against `defender`.
 bool CampaignRunsBetween(int attacker, int defender);

@@ -6,6 +6,7 @@
 #include "rules/campaign_texts.h"
 #include "rules/campaigns.h"
 #include "rules/credits.h"
+#include "rules/diplomacy.h"
 #include "rules/ship_loss.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -25,10 +26,6 @@ constexpr std::int32_t kWeakenedAfterDays = 100;
 
 std::int32_t CurrentSystem() { return state::PlayerShip[ship::kSystem]; }
 bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
-
-std::string FactionShortName(std::int32_t f) {
-  return f >= 0 && f <= state::kLastFaction ? state::FactionText[f][2] : "";
-}
 
 // The defenders count as weakened once the siege has lasted and their points are well behind.
 bool DefendersWeakened(const state::TSystemRow& row) {
@@ -112,7 +109,7 @@ CampaignView BuildCampaignView() {
 
   if (own == owner) view.topic = "System defense";
   if (playerAttacks) view.topic = "Invasion";
-  view.situation = rules::BuildCampaignStatusText(FactionShortName(attacker), FactionShortName(owner),
+  view.situation = rules::BuildCampaignStatusText(rules::FactionShortName(attacker), rules::FactionShortName(owner),
                                                   state::SystemText[s][1], view.levels.defender,
                                                   view.levels.attacker, s);
   const std::int32_t missions = row[star_system::kCampaignMissions];

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "rules/briefings.h"
+#include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -72,9 +73,6 @@ std::string SystemName(std::int32_t s) { return IsSystem(s) ? state::SystemText[
 std::string BodyName(std::int32_t b, std::int32_t s) {
   return IsSystem(s) && b >= 1 && b <= state::kLastBody ? state::BodyText[s][b][1] : "";
 }
-std::string FactionShortName(std::int32_t f) {
-  return f >= 0 && f <= state::kLastFaction ? state::FactionText[f][2] : "";
-}
 std::string GoodNameOf(std::int32_t g) {
   return g >= 1 && g <= state::kLastGood ? state::GoodName[g] : "";
 }
@@ -91,7 +89,7 @@ void FillValue(const state::TMissionRow& o, Value value, std::int32_t system, st
   const std::int32_t subject = o[mission::kSubject];
   switch (value) {
     case Value::Ship:
-      view.value = FactionShortName(o[mission::kEnemyFaction]) + " " +
+      view.value = rules::FactionShortName(o[mission::kEnemyFaction]) + " " +
                    state::GetShipClassName(o[mission::kEnemyClass]);
       view.valueLeft = 376;
       return;

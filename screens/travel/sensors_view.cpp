@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "rules/briefings.h"
+#include "rules/diplomacy.h"
 #include "rules/special_ships.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -18,8 +19,6 @@ constexpr std::int32_t kMissionAbduction = 18;
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
-
-std::string ShortName(std::int32_t f) { return IsFaction(f) ? state::FactionText[f][2] : ""; }
 
 std::string SizeWord(std::int32_t c) {
   const bool military = state::GetShipClassStat(c, state::kAttrRole) == 1;
@@ -103,7 +102,7 @@ SensorShipView DescribeSensorShip(int slot) {
   const std::int32_t type = state::ActiveMission[mission::kType];
   const std::string className = state::GetShipClassName(c);
 
-  v.line = ShortName(row[special_ship::kFaction]) + " " + className + " " + SizeWord(c);
+  v.line = rules::FactionShortName(row[special_ship::kFaction]) + " " + className + " " + SizeWord(c);
   if (target && (type == kMissionBounty || type == kMissionAbduction))
     v.line = TargetName(type) + " (" + className + ")";
 

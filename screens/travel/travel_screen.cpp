@@ -5,6 +5,7 @@
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
 #include "rules/daily_turn.h"
+#include "rules/diplomacy.h"
 #include "rules/news.h"
 #include "rules/promotion.h"
 #include "screens/career/career.h"
@@ -88,17 +89,12 @@ std::vector<PictureButton> Buttons(const platform::Form& form, const IconPicture
 
 bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
-std::string FactionShortName(std::int32_t faction) {
-  if (faction < 0 || faction > state::kLastFaction) return {};
-  return state::FactionText[faction][2];
-}
-
 // The refusal for a campaign the player's faction takes no part in.
 void RefuseForeignCampaign(std::int32_t system) {
   popups::ShowText("N/A", "In this system the invaders of the " +
-                              FactionShortName(state::SystemData[system][star_system::kAttacker]) +
+                              rules::FactionShortName(state::SystemData[system][star_system::kAttacker]) +
                               " attack the defending " +
-                              FactionShortName(state::SystemData[system][star_system::kOwner]) +
+                              rules::FactionShortName(state::SystemData[system][star_system::kOwner]) +
                               ". You are not affiliated to them and cannot interfere.");
 }
 
@@ -502,7 +498,7 @@ void TravelScreenForm::OnMissionsIcon() {
       popups::ShowText("N/A",
                        "You can only get missions in systems owned by your own faction. This "
                        "system is owned by the " +
-                           FactionShortName(here[star_system::kOwner]) + ".");
+                           rules::FactionShortName(here[star_system::kOwner]) + ".");
     }
     return;
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/briefings.h"
+#include "rules/diplomacy.h"
 #include "rules/promotion.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -85,11 +86,6 @@ std::string_view BodyClassCaption(std::int32_t kind) {
     case 6: return "Class: Capital";
     default: return "Class: ?";
   }
-}
-
-std::string FactionShortName(std::int32_t faction) {
-  if (faction < 0 || faction > state::kLastFaction) return {};
-  return state::FactionText[faction][2];
 }
 
 // A marker 60 x 60 around a 33 x 33 picture whose top-left corner is the row's map position.
@@ -206,7 +202,7 @@ TargetView BuildTargetView() {
   t.name = state::BodyText[system][b][1];
   t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
   t.description = state::BodyText[system][b][2];
-  t.faction = "Faction: " + FactionShortName((*row)[body::kOwner]);
+  t.faction = "Faction: " + rules::FactionShortName((*row)[body::kOwner]);
   t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
   return t;
 }
