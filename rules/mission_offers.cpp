@@ -9,6 +9,7 @@
 #include "rules/missions.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/random_tries.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -170,20 +171,25 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
     return c;
   }
 
+  // Whether each class a try can draw fits, and whether a discard roll follows its draw; worked
+  // out only for the classes of the sizes the rolls ask for, and for 0, an empty draw.
   std::array<bool, state::kLastShipClass + 1> fits{};
-  std::array<bool, state::kLastShipClass + 1> small{};  // a discard roll follows its draw
-  for (std::int32_t c = 0; c <= state::kLastShipClass; ++c) {
+  std::array<bool, state::kLastShipClass + 1> small{};
+  const auto lookAt = [&](std::int32_t c) {
     fits[c] = ClassFits(c, psize, rule);
     small[c] = discard && ClassSize(c) <= psize;
-  }
+  };
+  lookAt(0);
 
-  // What each roll of a try's first number leads to.
+  // What each roll of a try's first number leads to. The rolls ask for at most three sizes of
+  // ship, so each size's classes are looked at once and the rolls share the outcome.
   struct Roll {
     const std::vector<std::int32_t>* classes = nullptr;
     bool mayFit = false;
     int draws = -1;  // random numbers a try on this roll uses; 0 when it depends on the class
   };
   std::array<Roll, 100> rolls{};
+  std::array<Roll, 6> bySize{};
   bool anyFits = false;
   int drawsPerTry = -1;  // random numbers every try uses, -1 while unknown, 0 when it varies
   const auto note = [](int& known, int draws) {
@@ -191,21 +197,37 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
     else if (known != draws) known = 0;
   };
   for (std::int32_t r = 0; r < 100; ++r) {
-    Roll& roll = rolls[r];
-    roll.classes = &EncounterClasses(EncounterWantedSize(kind, s, psize, faction, r), faction);
-    if (roll.classes->empty()) note(roll.draws, 1 + (small[0] ? 1 : 0));
-    for (const std::int32_t c : *roll.classes) {
-      roll.mayFit = roll.mayFit || fits[c];
-      note(roll.draws, 2 + (small[c] ? 1 : 0));
+    const std::int32_t size = EncounterWantedSize(kind, s, psize, faction, r);
+    Roll& outcome = bySize[static_cast<std::size_t>(std::clamp(size, 0, 5))];
+    if (outcome.classes == nullptr) {
+      outcome.classes = &EncounterClasses(size, faction);
+      if (outcome.classes->empty()) note(outcome.draws, 1 + (small[0] ? 1 : 0));
+      for (const std::int32_t c : *outcome.classes) {
+        lookAt(c);
+        outcome.mayFit = outcome.mayFit || fits[c];
+        note(outcome.draws, 2 + (small[c] ? 1 : 0));
+      }
     }
-    anyFits = anyFits || roll.mayFit;
-    note(drawsPerTry, roll.draws);
+    rolls[r] = outcome;
+    anyFits = anyFits || outcome.mayFit;
+    note(drawsPerTry, outcome.draws);
   }
 
+  // When no try can find a fitting class, only the last try's class counts: the tries before it
+  // are stepped over at once when they all use the same count of numbers, or walked by their
+  // counts alone when those take two values.
   int tries = kSearchDraws;
   if (!anyFits && drawsPerTry > 0) {
     SkipRandomDraws(static_cast<std::uint64_t>(kSearchDraws - 1) * static_cast<std::uint64_t>(drawsPerTry));
     tries = 1;
+  } else if (!anyFits) {
+    std::array<int, 100> draws{};
+    for (int r = 0; r < 100; ++r) draws[r] = rolls[r].draws;
+    state::TwoCountTries walk;
+    if (walk.Build(draws)) {
+      state::RandSeed = walk.Skip(state::RandSeed, kSearchDraws - 1);
+      tries = 1;
+    }
   }
 
   // A try whose roll no fitting class can follow, and whose count of numbers does not depend on
