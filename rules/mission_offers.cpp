@@ -9,7 +9,6 @@
 #include "rules/missions.h"
 #include "state/fields.h"
 #include "state/random.h"
-#include "state/random_tries.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -150,110 +149,25 @@ bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
   return rule != EnemyClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
 }
 
-// A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
-// most 1000 times, the last draw standing.
-//
-// The classes each roll can give are known in advance, so one draw costs a table look-up. When no
-// reachable class fits and every draw uses the same count of random numbers, the first 999 draws
-// are stepped over at once and only the last one is made.
 }  // namespace
 
+// A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
+// most 1000 times, the last draw standing.
 std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psize,
                             std::int32_t faction, EnemyClassRule rule) {
-  const bool discard = rule == EnemyClassRule::DiscardSameSize;
-  if (faction < 0 || faction > state::kLastFaction) {
-    std::int32_t c = 0;
-    for (int draw = 0; draw < kSearchDraws; ++draw) {
-      c = ChooseEncounterShipType(kind, s, psize, faction);
-      if (discard && ClassSize(c) <= psize && Random(100) <= 40) c = 0;
-      if (ClassFits(c, psize, rule)) break;
+  class EnemyClassTest : public EncounterClassTest {
+   public:
+    EnemyClassTest(std::int32_t psize, EnemyClassRule rule) : psize_(psize), rule_(rule) {}
+    bool Accepts(std::int32_t c) const override { return ClassFits(c, psize_, rule_); }
+    bool DiscardRollFollows(std::int32_t c) const override {
+      return rule_ == EnemyClassRule::DiscardSameSize && ClassSize(c) <= psize_;
     }
-    return c;
-  }
 
-  // Whether each class a try can draw fits, and whether a discard roll follows its draw; worked
-  // out only for the classes of the sizes the rolls ask for, and for 0, an empty draw.
-  std::array<bool, state::kLastShipClass + 1> fits{};
-  std::array<bool, state::kLastShipClass + 1> small{};
-  const auto lookAt = [&](std::int32_t c) {
-    fits[c] = ClassFits(c, psize, rule);
-    small[c] = discard && ClassSize(c) <= psize;
+   private:
+    std::int32_t psize_;
+    EnemyClassRule rule_;
   };
-  lookAt(0);
-
-  // What each roll of a try's first number leads to. The rolls ask for at most three sizes of
-  // ship, so each size's classes are looked at once and the rolls share the outcome.
-  struct Roll {
-    const std::vector<std::int32_t>* classes = nullptr;
-    bool mayFit = false;
-    int draws = -1;  // random numbers a try on this roll uses; 0 when it depends on the class
-  };
-  std::array<Roll, 100> rolls{};
-  std::array<Roll, 6> bySize{};
-  bool anyFits = false;
-  int drawsPerTry = -1;  // random numbers every try uses, -1 while unknown, 0 when it varies
-  const auto note = [](int& known, int draws) {
-    if (known == -1) known = draws;
-    else if (known != draws) known = 0;
-  };
-  for (std::int32_t r = 0; r < 100; ++r) {
-    const std::int32_t size = EncounterWantedSize(kind, s, psize, faction, r);
-    Roll& outcome = bySize[static_cast<std::size_t>(std::clamp(size, 0, 5))];
-    if (outcome.classes == nullptr) {
-      outcome.classes = &EncounterClasses(size, faction);
-      if (outcome.classes->empty()) note(outcome.draws, 1 + (small[0] ? 1 : 0));
-      for (const std::int32_t c : *outcome.classes) {
-        lookAt(c);
-        outcome.mayFit = outcome.mayFit || fits[c];
-        note(outcome.draws, 2 + (small[c] ? 1 : 0));
-      }
-    }
-    rolls[r] = outcome;
-    anyFits = anyFits || outcome.mayFit;
-    note(drawsPerTry, outcome.draws);
-  }
-
-  // When no try can find a fitting class, only the last try's class counts: the tries before it
-  // are stepped over at once when they all use the same count of numbers, or walked by their
-  // counts alone when those take two values.
-  int tries = kSearchDraws;
-  if (!anyFits && drawsPerTry > 0) {
-    SkipRandomDraws(static_cast<std::uint64_t>(kSearchDraws - 1) * static_cast<std::uint64_t>(drawsPerTry));
-    tries = 1;
-  } else if (!anyFits) {
-    std::array<int, 100> draws{};
-    for (int r = 0; r < 100; ++r) draws[r] = rolls[r].draws;
-    state::TwoCountTries walk;
-    if (walk.Build(draws)) {
-      state::RandSeed = walk.Skip(state::RandSeed, kSearchDraws - 1);
-      tries = 1;
-    }
-  }
-
-  // A try whose roll no fitting class can follow, and whose count of numbers does not depend on
-  // the class, is stepped over without drawing its class. Every number of the stream is read as
-  // a roll, and `rest` counts the numbers of the try being stepped over that are still to come:
-  // the loop then carries no branch that depends on the numbers, so each costs a generator step.
-  std::int32_t c = 0;
-  state::RandomStream random;
-  int rest = 0;
-  for (int made = 0; made < tries;) {
-    const Roll& roll = rolls[random(100)];
-    const int begins = static_cast<int>(rest == 0);
-    // The last try's class stands even when it does not fit, so that try is always made in full.
-    const int inFull = static_cast<int>(roll.mayFit | (roll.draws == 0) | (made + 1 == tries));
-    if ((begins & inFull) == 0) {
-      made += begins;
-      rest += (roll.draws & -begins) - 1;
-      continue;
-    }
-    ++made;
-    const std::vector<std::int32_t>& classes = *roll.classes;
-    c = classes.empty() ? 0 : classes[random(static_cast<std::int32_t>(classes.size()))];
-    if (small[c] && random(100) <= 40) c = 0;
-    if (fits[c]) break;
-  }
-  return c;
+  return SearchEncounterShipType(kind, s, psize, faction, EnemyClassTest(psize, rule));
 }
 
 namespace {
@@ -762,19 +676,7 @@ std::int32_t RedrawInvasionTarget(const std::vector<std::int32_t>& candidates,
 }
 
 void SkipRandomDraws(std::uint64_t draws) {
-  // Each draw maps the seed x to a*x + 1 (mod 2^32); compose that map with itself by squaring.
-  std::uint32_t mul = 1, add = 0;              // the map for the draws made so far
-  std::uint32_t stepMul = 134775813u, stepAdd = 1u;  // the map for 2^i draws
-  while (draws > 0) {
-    if (draws & 1u) {
-      mul = stepMul * mul;
-      add = stepMul * add + stepAdd;
-    }
-    stepAdd = stepMul * stepAdd + stepAdd;
-    stepMul = stepMul * stepMul;
-    draws >>= 1;
-  }
-  state::RandSeed = mul * state::RandSeed + add;
+  state::RandSeed = state::RandomJumpOf(draws).From(state::RandSeed);
 }
 
 void GenerateMissionOffers(Ui& ui) {

@@ -7,6 +7,7 @@
 
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/random_tries.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -28,6 +29,7 @@ constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
 // clang-format on
 
 constexpr std::int32_t kCapitalRating = 6;
+constexpr int kSearchTries = 1000;  // draws of an encounter ship type before a search gives up
 
 std::int32_t PlayerShipSize() {
   return std::clamp(state::GetShipClassSize(state::PlayerShip[ship::kClass]), 1, 5);
@@ -58,13 +60,6 @@ const EncounterTable& Encounters() {
     return t;
   }();
   return table;
-}
-
-// The wanted size for the roll r: size - 1 up to `smaller`, size up to `same`, else size + 1.
-std::int32_t SizeByRoll(std::int32_t r, std::int32_t size, std::int32_t smaller, std::int32_t same) {
-  if (r <= smaller) return size - 1;
-  if (r <= same) return size;
-  return size + 1;
 }
 
 }  // namespace
@@ -127,30 +122,44 @@ bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
   }
 }
 
-std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                 std::int32_t faction, std::int32_t r) {
+namespace {
+
+// How a roll of 0..99 picks the size category ChooseEncounterShipType asks for: a roll up to
+// `smaller` one size below the player's, up to `same` the player's, above it one size above;
+// never more than `most`, and always within 1..5.
+struct WantedSizeRule {
+  std::int32_t smaller = -1, same = 99, most = 5;
+
+  std::int32_t SizeFor(std::int32_t size, std::int32_t r) const {
+    const std::int32_t wanted = r <= smaller ? size - 1 : r <= same ? size : size + 1;
+    return std::clamp(std::min(wanted, most), 1, 5);
+  }
+};
+
+WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::int32_t faction) {
   const std::int32_t pf = state::PlayerData[player::kFaction];
   const std::int32_t owner =
       system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
-  std::int32_t wanted = size;
   if (owner == pf) {
     switch (kind) {
-      case 1:
-        wanted = SizeByRoll(r, size, 70, 89);
-        if (wanted > 2 && faction != pf) wanted = 2;
-        break;
-      case 2: wanted = SizeByRoll(r, size, 30, 79); break;
-      case 3: wanted = SizeByRoll(r, size, 10, 60); break;
-      default: break;
-    }
-  } else {
-    switch (kind) {
-      case 1: case 3: wanted = SizeByRoll(r, size, 10, 60); break;
-      case 2: wanted = SizeByRoll(r, size, 20, 70); break;
-      default: break;
+      case 1: return {70, 89, faction != pf ? 2 : 5};  // the capital's own ships stay small
+      case 2: return {30, 79};
+      case 3: return {10, 60};
+      default: return {};
     }
   }
-  return std::clamp(wanted, 1, 5);
+  switch (kind) {
+    case 1: case 3: return {10, 60};
+    case 2: return {20, 70};
+    default: return {};
+  }
+}
+
+}  // namespace
+
+std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                 std::int32_t faction, std::int32_t r) {
+  return WantedSizeRuleFor(kind, system, faction).SizeFor(size, r);
 }
 
 const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
@@ -177,6 +186,106 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
   }
   if (classes->empty()) return 0;
   return (*classes)[Random(static_cast<std::int32_t>(classes->size()))];
+}
+
+std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                     std::int32_t faction, const EncounterClassTest& test) {
+  if (faction < 0 || faction > state::kLastFaction) {
+    std::int32_t c = 0;
+    for (int draw = 0; draw < kSearchTries; ++draw) {
+      c = ChooseEncounterShipType(kind, system, size, faction);
+      if (test.DiscardRollFollows(c) && Random(100) <= 40) c = 0;
+      if (test.Accepts(c)) break;
+    }
+    return c;
+  }
+
+  // Whether the search ends at each class a try can draw, and whether a discard roll follows its
+  // draw; worked out only for the classes of the sizes the rolls ask for, and for 0, an empty draw.
+  std::array<bool, state::kLastShipClass + 1> accepts{};
+  std::array<bool, state::kLastShipClass + 1> discardRoll{};
+  const auto lookAt = [&](std::int32_t c) {
+    accepts[c] = test.Accepts(c);
+    discardRoll[c] = test.DiscardRollFollows(c);
+  };
+  lookAt(0);
+
+  // What a try leads to for each size of ship its roll asks for. The rolls ask for at most three
+  // sizes, so each size's classes are looked at once and its rolls share the outcome.
+  struct Outcome {
+    const std::vector<std::int32_t>* classes = nullptr;
+    bool mayEnd = false;
+    int draws = -1;  // random numbers a try on this roll uses; 0 when it depends on the class
+  };
+  std::array<Outcome, 6> bySize{};
+  std::array<std::uint8_t, 100> sizeOfRoll{};
+  std::array<int, 100> drawsOfRoll{};
+  bool anyEnds = false;
+  int drawsPerTry = -1;  // random numbers every try uses, -1 while unknown, 0 when it varies
+  const auto note = [](int& known, int draws) {
+    if (known == -1) known = draws;
+    else if (known != draws) known = 0;
+  };
+  const WantedSizeRule sizes = WantedSizeRuleFor(kind, system, faction);
+  for (std::int32_t r = 0; r < 100; ++r) {
+    const std::int32_t wanted = sizes.SizeFor(size, r);
+    sizeOfRoll[r] = static_cast<std::uint8_t>(std::clamp(wanted, 0, 5));
+    Outcome& outcome = bySize[sizeOfRoll[r]];
+    if (outcome.classes == nullptr) {
+      outcome.classes = &EncounterClasses(wanted, faction);
+      if (outcome.classes->empty()) note(outcome.draws, 1 + (discardRoll[0] ? 1 : 0));
+      for (const std::int32_t c : *outcome.classes) {
+        lookAt(c);
+        outcome.mayEnd = outcome.mayEnd || accepts[c];
+        note(outcome.draws, 2 + (discardRoll[c] ? 1 : 0));
+      }
+      anyEnds = anyEnds || outcome.mayEnd;
+      note(drawsPerTry, outcome.draws);
+    }
+    drawsOfRoll[r] = outcome.draws;
+  }
+
+  // When no try can end the search, only the last try's class counts: the tries before it
+  // are stepped over at once when they all use the same count of numbers, or walked by their
+  // counts alone when those take two values.
+  int tries = kSearchTries;
+  if (!anyEnds && drawsPerTry > 0) {
+    state::RandSeed = state::RandomJumpOf(static_cast<std::uint64_t>(kSearchTries - 1) *
+                                          static_cast<std::uint64_t>(drawsPerTry))
+                          .From(state::RandSeed);
+    tries = 1;
+  } else if (!anyEnds) {
+    state::TwoCountTries walk;
+    if (walk.Build(drawsOfRoll)) {
+      state::RandSeed = walk.Skip(state::RandSeed, kSearchTries - 1);
+      tries = 1;
+    }
+  }
+
+  // A try whose roll no accepted class can follow, and whose count of numbers does not depend on
+  // the class, is stepped over without drawing its class. Every number of the stream is read as
+  // a roll, and `rest` counts the numbers of the try being stepped over that are still to come:
+  // the loop then carries no branch that depends on the numbers, so each costs a generator step.
+  std::int32_t c = 0;
+  state::RandomStream random;
+  int rest = 0;
+  for (int made = 0; made < tries;) {
+    const Outcome& roll = bySize[sizeOfRoll[random(100)]];
+    const int begins = static_cast<int>(rest == 0);
+    // The last try's class stands even when it is not accepted, so that try is always made in full.
+    const int inFull = static_cast<int>(roll.mayEnd | (roll.draws == 0) | (made + 1 == tries));
+    if ((begins & inFull) == 0) {
+      made += begins;
+      rest += (roll.draws & -begins) - 1;
+      continue;
+    }
+    ++made;
+    const std::vector<std::int32_t>& classes = *roll.classes;
+    c = classes.empty() ? 0 : classes[random(static_cast<std::int32_t>(classes.size()))];
+    if (discardRoll[c] && random(100) <= 40) c = 0;
+    if (accepts[c]) break;
+  }
+  return c;
 }
 
 }  // namespace rules

@@ -64,6 +64,23 @@ std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f);
 std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
                                      std::int32_t faction);
 
+// What a search of encounter ship types makes of each class it draws.
+class EncounterClassTest {
+ public:
+  virtual ~EncounterClassTest() = default;
+  // The search ends at class c (0 for a draw that found none).
+  virtual bool Accepts(std::int32_t c) const = 0;
+  // A roll of Random(100) follows the draw of class c, and 0..40 discard it: the draw gives 0.
+  virtual bool DiscardRollFollows(std::int32_t) const { return false; }
+};
+
+// ChooseEncounterShipType drawn until `test` accepts the class, at most 1000 times; the class of
+// the last draw when none was accepted. It draws the same random numbers as calling
+// ChooseEncounterShipType each time, with a table look-up per draw, and steps over the draws of
+// a search that can accept nothing without looking at their classes.
+std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
+                                     std::int32_t faction, const EncounterClassTest& test);
+
 // The size category 1..5 ChooseEncounterShipType asks for when its roll came up `r` (0..99).
 std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
                                  std::int32_t faction, std::int32_t r);

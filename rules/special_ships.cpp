@@ -16,7 +16,6 @@ using state::Random;
 using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
-constexpr int kSearchDraws = 1000;
 constexpr std::int32_t kCapitalRating = 6;
 constexpr int kSkillTracking = 11;
 constexpr int kSkillAdvancedTracking = 12;
@@ -205,19 +204,28 @@ std::string_view Pick(const Sentences& sentences, std::int32_t variant) {
 bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShipClassStat(c, attribute); }
 
-// Picks the class of a new ship in slot `ship`; false when none of the draws was acceptable.
+// Picks the class of a new ship in slot `ship`, drawn until one is acceptable, at most 1000 times;
+// false when none of the draws was, and the last draw's class stays in the slot.
 bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s, bool noWarship) {
+  class SpecialShipClassTest : public EncounterClassTest {
+   public:
+    SpecialShipClassTest(std::int32_t faction, bool noWarship)
+        : faction_(faction), noWarship_(noWarship) {}
+    bool Accepts(std::int32_t c) const override {
+      const std::int32_t role = Stat(c, state::kAttrRole);
+      if (noWarship_ && role == 1) return false;
+      if (role == 2 && faction_ == 0) return false;
+      return c != 0;
+    }
+
+   private:
+    std::int32_t faction_;
+    bool noWarship_;
+  };
+  const SpecialShipClassTest test(ship[special_ship::kFaction], noWarship);
   const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
-  for (int draw = 0; draw < kSearchDraws; ++draw) {
-    const std::int32_t c = ChooseEncounterShipType(k, s, size, ship[special_ship::kFaction]);
-    ship[special_ship::kClass] = c;
-    const std::int32_t role = Stat(c, state::kAttrRole);
-    if (noWarship && role == 1) continue;
-    if (role == 2 && ship[special_ship::kFaction] == 0) continue;
-    if (c == 0) continue;
-    return true;
-  }
-  return false;
+  ship[special_ship::kClass] = SearchEncounterShipType(k, s, size, ship[special_ship::kFaction], test);
+  return test.Accepts(ship[special_ship::kClass]);
 }
 
 bool TooCrowded() {

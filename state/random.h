@@ -24,6 +24,17 @@ struct RandomJump {
   std::uint32_t From(std::uint32_t state) const { return state * multiplier + increment; }
 };
 
+// The generator's step taken `draws` times over, worked out by squaring: for long skips.
+inline RandomJump RandomJumpOf(std::uint64_t draws) {
+  RandomJump total;                                 // the jump of the draws composed so far
+  RandomJump power{kRandomMultiplier, 1u};          // the jump of 2^i draws
+  for (; draws > 0; draws >>= 1) {
+    if (draws & 1u) total = {power.multiplier * total.multiplier, power.multiplier * total.increment + power.increment};
+    power = {power.multiplier * power.multiplier, power.multiplier * power.increment + power.increment};
+  }
+  return total;
+}
+
 // The jumps of 0..N steps. The states of several draws to come, worked out from the same state
 // at once, let a loop make draws that do not depend on one another side by side.
 template <int N>

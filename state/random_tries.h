@@ -24,11 +24,13 @@ class TwoCountTries {
     many_ = *std::max_element(draws.begin(), draws.end());
     if (few_ < 1 || many_ > kMostDraws || few_ == many_) return false;
     int starts = 0, start = 0, end = 0;
+    bool manyBefore = draws[99] == many_;
     for (int r = 0; r < 100; ++r) {
       if (draws[r] != few_ && draws[r] != many_) return false;
-      const bool many = draws[r] == many_, manyBefore = draws[(r + 99) % 100] == many_;
+      const bool many = draws[r] == many_;
       if (many && !manyBefore) ++starts, start = r;
       if (!many && manyBefore) end = r;
+      manyBefore = many;
     }
     if (starts != 1) return false;
     from_ = StateOfRoll(start);

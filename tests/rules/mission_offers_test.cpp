@@ -156,6 +156,47 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
   }
 }
 
+// The search a new special ship's class comes from: no warship on some days, no pirate trader,
+// and a search that can accept nothing at all, in systems of the player's faction and others.
+TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
+  class Test : public rules::EncounterClassTest {
+   public:
+    Test(int faction, int mode) : faction_(faction), mode_(mode) {}
+    bool Accepts(std::int32_t c) const override {
+      const int role = state::GetShipClassStat(c, state::kAttrRole);
+      if (mode_ == 2) return false;
+      if (mode_ == 1 && role == 1) return false;
+      return c != 0 && !(role == 2 && faction_ == 0);
+    }
+
+   private:
+    int faction_, mode_;
+  };
+  for (const int s : {1, 5, 12, 16}) {
+    for (int size = 1; size <= 5; ++size) {
+      for (int faction = 0; faction <= 4; ++faction) {
+        for (int kind = 1; kind <= 3; ++kind) {
+          for (int mode = 0; mode <= 2; ++mode) {
+            const Test test(faction, mode);
+            const std::uint32_t seed = 7000 + s * 1000 + size * 100 + faction * 10 + kind + mode;
+            state::Randomize(seed);
+            int plain = 0;
+            for (int draw = 0; draw < 1000; ++draw) {
+              plain = rules::ChooseEncounterShipType(kind, s, size, faction);
+              if (test.Accepts(plain)) break;
+            }
+            const std::uint32_t after = state::RandSeed;
+            state::Randomize(seed);
+            EXPECT_EQ(rules::SearchEncounterShipType(kind, s, size, faction, test), plain)
+                << s << " " << size << " " << faction << " " << kind << " " << mode;
+            EXPECT_EQ(state::RandSeed, after);
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST_F(Offers, RewardsLieInTheirBands) {
   struct Case {
     int size;
