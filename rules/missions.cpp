@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "state/fields.h"
@@ -132,8 +133,24 @@ struct WantedSizeRule {
 
   std::int32_t SizeFor(std::int32_t size, std::int32_t r) const {
     const std::int32_t wanted = r <= smaller ? size - 1 : r <= same ? size : size + 1;
-    return std::clamp(std::min(wanted, most), 1, 5);
+    return Limit(wanted);
   }
+
+  // The sizes asked for by the rolls from `from` up to the next range's `from` (or 99).
+  struct Range {
+    std::int32_t from = 0, size = 0;
+  };
+  // The ranges of rolls, in order, that ask for one size each; returns how many of `out` it set.
+  int Ranges(std::int32_t size, std::array<Range, 3>& out) const {
+    int count = 0;
+    if (smaller >= 0) out[count++] = {0, Limit(size - 1)};
+    if (same > smaller) out[count++] = {smaller + 1, Limit(size)};
+    if (same < 99) out[count++] = {same + 1, Limit(size + 1)};
+    return count;
+  }
+
+ private:
+  std::int32_t Limit(std::int32_t wanted) const { return std::clamp(std::min(wanted, most), 1, 5); }
 };
 
 WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::int32_t faction) {
@@ -219,18 +236,18 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
   };
   std::array<Outcome, 6> bySize{};
   std::array<std::uint8_t, 100> sizeOfRoll{};
-  std::array<int, 100> drawsOfRoll{};
+  std::array<state::TwoCountTries::RollRange, 3> drawsOfRolls{};
   bool anyEnds = false;
   int drawsPerTry = -1;  // random numbers every try uses, -1 while unknown, 0 when it varies
   const auto note = [](int& known, int draws) {
     if (known == -1) known = draws;
     else if (known != draws) known = 0;
   };
-  const WantedSizeRule sizes = WantedSizeRuleFor(kind, system, faction);
-  for (std::int32_t r = 0; r < 100; ++r) {
-    const std::int32_t wanted = sizes.SizeFor(size, r);
-    sizeOfRoll[r] = static_cast<std::uint8_t>(std::clamp(wanted, 0, 5));
-    Outcome& outcome = bySize[sizeOfRoll[r]];
+  std::array<WantedSizeRule::Range, 3> ranges{};
+  const int rangeCount = WantedSizeRuleFor(kind, system, faction).Ranges(size, ranges);
+  for (int i = 0; i < rangeCount; ++i) {
+    const std::int32_t wanted = ranges[i].size;
+    Outcome& outcome = bySize[static_cast<std::size_t>(wanted)];
     if (outcome.classes == nullptr) {
       outcome.classes = &EncounterClasses(wanted, faction);
       if (outcome.classes->empty()) note(outcome.draws, 1 + (discardRoll[0] ? 1 : 0));
@@ -242,7 +259,10 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
       anyEnds = anyEnds || outcome.mayEnd;
       note(drawsPerTry, outcome.draws);
     }
-    drawsOfRoll[r] = outcome.draws;
+    const int end = i + 1 < rangeCount ? ranges[i + 1].from : 100;
+    std::fill(sizeOfRoll.begin() + ranges[i].from, sizeOfRoll.begin() + end,
+              static_cast<std::uint8_t>(wanted));
+    drawsOfRolls[i] = {ranges[i].from, outcome.draws};
   }
 
   // When no try can end the search, only the last try's class counts: the tries before it
@@ -256,7 +276,7 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
     tries = 1;
   } else if (!anyEnds) {
     state::TwoCountTries walk;
-    if (walk.Build(drawsOfRoll)) {
+    if (walk.Build(std::span(drawsOfRolls.data(), static_cast<std::size_t>(rangeCount)))) {
       state::RandSeed = walk.Skip(state::RandSeed, kSearchTries - 1);
       tries = 1;
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "state/random.h"
 
@@ -17,19 +18,28 @@ namespace state {
 // each number.
 class TwoCountTries {
  public:
-  // The tries whose counts `draws` gives by roll; false unless the counts take two values and
-  // the larger one a single range of rolls.
-  bool Build(const std::array<int, 100>& draws) {
-    few_ = *std::min_element(draws.begin(), draws.end());
-    many_ = *std::max_element(draws.begin(), draws.end());
+  // Rolls from..99, up to the next range's `from`, whose tries use `draws` numbers.
+  struct RollRange {
+    int from = 0;
+    int draws = 0;
+  };
+
+  // The tries whose counts `ranges` give, in order of their rolls, the first from roll 0; false
+  // unless the counts take two values and the larger one a single range of rolls, which may be
+  // split between the first and the last range.
+  bool Build(std::span<const RollRange> ranges) {
+    if (ranges.empty() || ranges.front().from != 0) return false;
+    const auto [least, most] = std::minmax_element(
+        ranges.begin(), ranges.end(), [](const RollRange& a, const RollRange& b) { return a.draws < b.draws; });
+    few_ = least->draws, many_ = most->draws;
     if (few_ < 1 || many_ > kMostDraws || few_ == many_) return false;
     int starts = 0, start = 0, end = 0;
-    bool manyBefore = draws[99] == many_;
-    for (int r = 0; r < 100; ++r) {
-      if (draws[r] != few_ && draws[r] != many_) return false;
-      const bool many = draws[r] == many_;
-      if (many && !manyBefore) ++starts, start = r;
-      if (!many && manyBefore) end = r;
+    bool manyBefore = ranges.back().draws == many_;
+    for (const RollRange& range : ranges) {
+      if (range.draws != few_ && range.draws != many_) return false;
+      const bool many = range.draws == many_;
+      if (many && !manyBefore) ++starts, start = range.from;
+      if (!many && manyBefore) end = range.from;
       manyBefore = many;
     }
     if (starts != 1) return false;

@@ -51,13 +51,22 @@ TEST(Random, TwoCountTriesEndWhereDrawingEachNumberEnds) {
   const Case cases[] = {{1, 2, 0, 21}, {2, 3, 0, 11}, {1, 3, 40, 60}, {2, 3, 79, 100},
                         {1, 2, 90, 5}, {2, 3, 99, 0}, {1, 2, 0, 99}};
   for (const Case& c : cases) {
+    std::vector<state::TwoCountTries::RollRange> ranges;
+    const auto add = [&](int from, int to, int draws) {
+      if (from < to) ranges.push_back({from, draws});
+    };
+    if (c.from < c.to) {
+      add(0, c.from, c.few), add(c.from, c.to, c.many), add(c.to, 100, c.few);
+    } else {
+      add(0, c.to, c.many), add(c.to, c.from, c.few), add(c.from, 100, c.many);
+    }
     std::array<int, 100> draws{};
     for (int r = 0; r < 100; ++r) {
       const bool many = c.from < c.to ? r >= c.from && r < c.to : r >= c.from || r < c.to;
       draws[r] = many ? c.many : c.few;
     }
     state::TwoCountTries walk;
-    ASSERT_TRUE(walk.Build(draws)) << c.from << ".." << c.to;
+    ASSERT_TRUE(walk.Build(ranges)) << c.from << ".." << c.to;
     // Seeds spread over the whole range, and seeds whose first number is the first or the last
     // generator state of a range's edge roll.
     std::vector<std::uint32_t> seeds;
@@ -81,17 +90,18 @@ TEST(Random, TwoCountTriesEndWhereDrawingEachNumberEnds) {
 }
 
 TEST(Random, TwoCountTriesRefuseCountsTheyCannotWalk) {
-  std::array<int, 100> same{};
-  same.fill(2);
-  std::array<int, 100> threeCounts = same;
-  threeCounts[10] = 1, threeCounts[20] = 3;
-  std::array<int, 100> twoRanges = same;
-  twoRanges[10] = 3, twoRanges[50] = 3;
-  std::array<int, 100> varying = same;
-  varying[5] = 0;  // a count that depends on what the try draws
-  state::TwoCountTries walk;
-  EXPECT_FALSE(walk.Build(same));
-  EXPECT_FALSE(walk.Build(threeCounts));
-  EXPECT_FALSE(walk.Build(twoRanges));
-  EXPECT_FALSE(walk.Build(varying));
+  using Ranges = std::vector<state::TwoCountTries::RollRange>;
+  const Ranges refused[] = {
+      {},                                          // no rolls
+      {{0, 2}},                                    // one count only
+      {{0, 2}, {10, 1}, {11, 2}, {20, 3}, {21, 2}},  // three counts
+      {{0, 2}, {10, 3}, {11, 2}, {50, 3}, {51, 2}},  // the larger count in two places
+      {{0, 2}, {5, 0}, {6, 2}},                    // a count that depends on what the try draws
+      {{0, 2}, {10, 4}},                           // more numbers than a try can use
+      {{5, 2}, {10, 3}},                           // rolls 0..4 missing
+  };
+  for (const Ranges& ranges : refused) {
+    state::TwoCountTries walk;
+    EXPECT_FALSE(walk.Build(ranges)) << ranges.size();
+  }
 }
