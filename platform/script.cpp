@@ -47,7 +47,7 @@ std::vector<std::string> Words(std::string_view s, bool& ok) {
 
 const std::map<std::string_view, int> kArity = {
     {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
-    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}};
+    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}, {"print", 1}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
@@ -353,6 +353,10 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
   } else if (verb == "close") {
     app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}});
+  } else if (verb == "print") {
+    // At once, so that a program watching the output sees when the run got here.
+    std::printf("%s\n", w[1].c_str());
+    std::fflush(stdout);
   } else if (verb == "window") {
     WindowStep(w);
   } else {

@@ -130,6 +130,20 @@ TEST_F(Scripts, TheFirstFailedStepIsNamed) {
   }
 }
 
+// A print step writes its text when the run reaches it: after the steps before it, before the
+// ones after it.
+TEST_F(Scripts, PrintWritesItsTextWhenTheRunGetsThere) {
+  TDemoForm demo;
+  ScriptRunner runner;
+  runner.Load("print \"first frame\"\ntype DemoForm.NameEdit \"Al\"\nprint done\nclick DemoForm.CloseLabel\n",
+              "demo.script");
+  testing::internal::CaptureStdout();
+  const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "first frame\ndone\n");
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.stepsRun, 4);
+}
+
 TEST_F(Scripts, StepsCheckThatTheMouseCanReachTheTarget) {
   TDemoForm demo;
   Form popup("Popup", ParseLayout("form Popup : TPopup width 50 height 50 position centre\n", "Popup.layout"));
