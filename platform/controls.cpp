@@ -238,7 +238,18 @@ void Label::SetBounds(int left, int top, int width, int height) {
 
 void Label::TextChanged() {
   textValid_ = false;
-  if (autoSize_) RenderText();
+  if (!autoSize_) return;
+  const std::string shown = DisplayText(Caption());
+  if (wordWrap_ || shown.find('\n') != std::string::npos) {
+    RenderText();
+    return;
+  }
+  // One line sizes the label by measure alone: its text is drawn when the label is first painted,
+  // so the labels of the screens not shown yet cost no drawing at start-up.
+  int w = 0, h = 0;
+  MeasureText(GetFont(), shown.empty() ? std::string_view(" ") : std::string_view(shown), w, h);
+  if (shown.empty()) w = 0;
+  Control::SetBounds(Left(), Top(), w, h);
 }
 
 void Label::RenderText() {

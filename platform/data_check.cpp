@@ -4,6 +4,7 @@
 #include "platform/layout.h"
 #include "platform/pictures.h"
 
+#include <filesystem>
 #include <memory>
 
 namespace platform {
@@ -20,8 +21,13 @@ std::vector<std::string> CheckFormHandlers(const Form& form) {
 
 std::vector<std::string> CheckLayoutPictures(const LayoutNode& layout) {
   std::vector<std::string> out;
-  for (const std::string& p : LayoutPictureNames(layout))
-    if (FindAsset(p).empty()) out.push_back(layout.file + ": picture \"" + p + "\" is not among the assets");
+  for (const std::string& p : LayoutPictureNames(layout)) {
+    // The folder is read once; a file removed since is looked for again.
+    const std::string path = FindAsset(p);
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec))
+      out.push_back(layout.file + ": picture \"" + p + "\" is not among the assets");
+  }
   return out;
 }
 

@@ -321,6 +321,7 @@ struct Parser {
   void ReadProperties(LayoutNode& node, const std::vector<Token>& t, std::size_t i,
                       bool continued = false) const {
     const std::size_t first = i;
+    node.properties.reserve(node.properties.size() + (t.size() - i));  // at most a property a word
     while (i < t.size()) {
       if (t[i].quoted) Fail("unexpected text \"" + t[i].text + "\"");
       const std::string prop = t[i++].text;

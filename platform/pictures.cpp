@@ -132,11 +132,16 @@ std::string FindAsset(std::string_view fileName) {
   const std::string folder = AssetFolder();
   const std::string key = Lower(fileName);
   if (key.empty() || key.find('/') != std::string::npos) return {};
-  // Files may have been added or removed since the folder was read.
-  std::error_code ec;
-  if (s.indexedFolder != folder || fs::last_write_time(folder, ec) != s.indexedTime)
-    Reindex(s, folder);
+  if (s.indexedFolder != folder) Reindex(s, folder);
   auto it = s.index.find(key);
+  if (it != s.index.end()) return it->second;
+  // A file may have been added since the folder was read: read it again when it has changed. A
+  // name found needs no look at the folder, so the hundreds of pictures the screens name at
+  // start-up cost no system call each.
+  std::error_code ec;
+  if (fs::last_write_time(folder, ec) == s.indexedTime) return {};
+  Reindex(s, folder);
+  it = s.index.find(key);
   return it != s.index.end() ? it->second : std::string();
 }
 

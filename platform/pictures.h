@@ -47,6 +47,8 @@ struct PictureStats {
 void SetAssetFolder(std::string folder);
 std::string AssetFolder();
 // The real path of a bare file name in the asset folder, matched case-insensitively; "" if none.
+// The folder is read once, and again when a name is not found and the folder has changed since: a
+// file removed after the reading keeps its path.
 std::string FindAsset(std::string_view fileName);
 
 // The cached picture; `transparent` gives the copy whose bottom-left colour is see-through.
