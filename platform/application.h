@@ -216,6 +216,7 @@ class Application {
 
   SDL_Window* window_ = nullptr;
   SDL_Surface* screen_ = nullptr;
+  void* screenPixels_ = nullptr;  // screen_'s pixels, which the surface does not own
   bool fullscreen_ = false;
   // The window's place and size before it went full screen, and whether it covers the desktop
   // itself (no window manager) instead of being full screen.
