@@ -1,6 +1,6 @@
 // Start-up: a whole process of the game, from its start to the first frame of the start screen,
-// and from there to its exit; and, inside one process, creating every form, reading the general data, counting
-// the start and running the start screen, up to the first frame drawn of the screen.
+// and from there to its exit; and, inside one process, creating every form, reading the general
+// data, counting the start and running the start screen, up to the first frame drawn of the screen.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>

@@ -679,7 +679,7 @@ SDL_Surface* Application::RenderScreen() { return RenderScreenArea(kWholeScreen)
 
 SDL_Surface* Application::RenderScreenArea(Rect area) {
   if (!screen_) {
-    screenPixels_ = AllocateScreenPixels();
+    if (!screenPixels_) screenPixels_ = AllocateScreenPixels();
     if (screenPixels_)
       screen_ = SDL_CreateRGBSurfaceWithFormatFrom(screenPixels_, kScreenWidth, kScreenHeight, 32,
                                                    kScreenWidth * 4, SDL_PIXELFORMAT_ARGB8888);
@@ -774,7 +774,8 @@ void Application::Present() {
     frame_ = Frame{dst.x, dst.y, dst.w, dst.h, out->w, out->h};
     SDL_GetWindowSize(window_, &frame_.windowW, &frame_.windowH);
     // Black bars where the window's shape differs from the picture's; none when it covers all.
-    if (dst.w != out->w || dst.h != out->h) SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+    if (dst.w != out->w || dst.h != out->h)
+      SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
     SDL_BlitScaled(screen_, nullptr, out, &dst);
     SDL_UpdateWindowSurface(window_);
     return;

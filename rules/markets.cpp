@@ -169,7 +169,7 @@ class WantedGoods {
 
 // A stock creeps on a draw of 0..30 of 100, that is when the draw's state is below this: the
 // draw is state × 100 / 2^32, rounded down.
-constexpr std::uint32_t kCreepBelow = static_cast<std::uint32_t>(((31ull << 32) + 99) / 100);
+constexpr auto kCreepBelow = static_cast<std::uint32_t>(state::FirstStateAnswering(31, 100));
 
 int StockStep(std::int32_t base) {
   if (base < 200) return 5;

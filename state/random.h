@@ -26,13 +26,25 @@ struct RandomJump {
 
 // The generator's step taken `draws` times over, worked out by squaring: for long skips.
 inline RandomJump RandomJumpOf(std::uint64_t draws) {
-  RandomJump total;                                 // the jump of the draws composed so far
-  RandomJump power{kRandomMultiplier, 1u};          // the jump of 2^i draws
+  RandomJump total;                         // the jump of the draws composed so far
+  RandomJump power{kRandomMultiplier, 1u};  // the jump of 2^i draws
   for (; draws > 0; draws >>= 1) {
-    if (draws & 1u) total = {power.multiplier * total.multiplier, power.multiplier * total.increment + power.increment};
-    power = {power.multiplier * power.multiplier, power.multiplier * power.increment + power.increment};
+    if (draws & 1u) {
+      total = {power.multiplier * total.multiplier,
+               power.multiplier * total.increment + power.increment};
+    }
+    power = {power.multiplier * power.multiplier,
+             power.multiplier * power.increment + power.increment};
   }
   return total;
+}
+
+// The lowest generator state whose draw answers Random(n) with `answer` or more: a draw's answer
+// is its state × n / 2^32 rounded down. 2^32 for answer n; a comparison with a state then tells an
+// answer's range without working the answer out.
+constexpr std::uint64_t FirstStateAnswering(std::int32_t answer, std::int32_t n) {
+  return ((static_cast<std::uint64_t>(answer) << 32) + static_cast<std::uint64_t>(n) - 1) /
+         static_cast<std::uint64_t>(n);
 }
 
 // The jumps of 0..N steps. The states of several draws to come, worked out from the same state

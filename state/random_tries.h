@@ -29,8 +29,9 @@ class TwoCountTries {
   // split between the first and the last range.
   bool Build(std::span<const RollRange> ranges) {
     if (ranges.empty() || ranges.front().from != 0) return false;
-    const auto [least, most] = std::minmax_element(
-        ranges.begin(), ranges.end(), [](const RollRange& a, const RollRange& b) { return a.draws < b.draws; });
+    const auto [least, most] =
+        std::minmax_element(ranges.begin(), ranges.end(),
+                            [](const RollRange& a, const RollRange& b) { return a.draws < b.draws; });
     few_ = least->draws, many_ = most->draws;
     if (few_ < 1 || many_ > kMostDraws || few_ == many_) return false;
     int starts = 0, start = 0, end = 0;
@@ -68,7 +69,8 @@ class TwoCountTries {
       state = Choose(firstMany, afterFirstMany, afterFirstFew);
     }
     if (tries == 1) {
-      state = Choose(ManyMask(first.From(state)), kJumps[many_].From(state), kJumps[few_].From(state));
+      state = Choose(ManyMask(first.From(state)), kJumps[many_].From(state),
+                     kJumps[few_].From(state));
     }
     return state;
   }
@@ -78,7 +80,7 @@ class TwoCountTries {
 
   // The lowest generator state whose Random(100) answers r or more, modulo 2^32.
   static std::uint32_t StateOfRoll(int r) {
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(r) << 32 | 99u) / 100u);
+    return static_cast<std::uint32_t>(FirstStateAnswering(r, 100));
   }
   // All ones when the number drawn into `state` is a roll of `many`, else 0.
   std::uint32_t ManyMask(std::uint32_t state) const {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "state/random_tries.h"
@@ -32,6 +33,17 @@ TEST(Random, StaysInRangeForLargeN) {
     ASSERT_GE(r, 0);
     ASSERT_LT(r, 2147483647);
   }
+}
+
+// The first state of an answer's range answers it, and the state before answers the one below.
+TEST(Random, FirstStateAnsweringStartsEachAnswersRange) {
+  for (const auto& [answer, n] : {std::pair{1, 100}, {31, 100}, {99, 100}, {7, 15}, {1, 3}}) {
+    const auto first = static_cast<std::uint32_t>(state::FirstStateAnswering(answer, n));
+    EXPECT_EQ(state::RandomAnswer(first, n), answer) << answer << " of " << n;
+    EXPECT_EQ(state::RandomAnswer(first - 1u, n), answer - 1) << answer << " of " << n;
+  }
+  EXPECT_EQ(state::FirstStateAnswering(0, 100), 0u);
+  EXPECT_EQ(state::FirstStateAnswering(100, 100), std::uint64_t{1} << 32);
 }
 
 // The seed from which the next draw leaves the generator in `state`.
@@ -72,7 +84,7 @@ TEST(Random, TwoCountTriesEndWhereDrawingEachNumberEnds) {
     std::vector<std::uint32_t> seeds;
     for (std::uint32_t seed = 0; seed < 4000000000u; seed += 397000001u) seeds.push_back(seed);
     for (const int edge : {c.from, c.to}) {
-      const auto lowest = static_cast<std::uint32_t>((static_cast<std::uint64_t>(edge) << 32 | 99u) / 100u);
+      const auto lowest = static_cast<std::uint32_t>(state::FirstStateAnswering(edge, 100));
       for (const std::uint32_t first : {lowest, lowest - 1u}) seeds.push_back(SeedBefore(first));
     }
     for (const int tries : {0, 1, 2, 7, 999}) {
