@@ -4,6 +4,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "state/fields.h"
@@ -111,7 +112,7 @@ void StartHostileEncounter(Ui& ui) {
   state::PlayerData[player::kFlightEncounters] += 1;
   audio::PlayAlertSound();
   const std::string opponent =
-      state::FactionText[faction][2] + " " + state::GetShipClassName(enemyClass);
+      FactionShortName(faction) + " " + state::GetShipClassName(enemyClass);
   ui.ShowEncounter(
       "Hostile encounter!", opponent,
       "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "

@@ -70,12 +70,10 @@ bool AtWar(std::int32_t f, std::int32_t g) {
 }
 
 void ArrivalTutorial(std::int32_t place, Ui& ui) {
-  if (state::TutorialActive != 1) return;
-  if (state::TutorialStep == 6 && place == TutorialBody()) ui.BeginTutorialStep(7);
+  if (TutorialAt(6) && place == TutorialBody()) ui.BeginTutorialStep(7);
   // At steps 12 and 20 arriving at the sun only puts the travel screen's hint away; the next
   // steps begin with the mission's fight and with the landing.
-  if ((state::TutorialStep == 12 || state::TutorialStep == 20) && place == 1)
-    ui.EndTutorialStep(state::TutorialStep);
+  if (place == 1 && (TutorialAt(12) || TutorialAt(20))) ui.EndTutorialStep(state::TutorialStep);
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.

@@ -55,7 +55,6 @@ std::string RewardText(std::int32_t type) {
   }
 }
 
-
 // A fight or battle that was not won fails the mission, and so does one that cost the ship: no
 // reward is paid to a destroyed ship. The ship's loss follows the failure.
 void AfterBattle(bool won, std::string_view successText, std::int32_t experience, Ui& ui) {
@@ -243,9 +242,10 @@ void Analyse(Ui& ui) {
     }
   }
   if (ActiveMission[mission::kPlanetsLeft] <= 0) {
-    PayOutActiveMission("You have collected all the requested economical data! You have completed your "
-           "mission and receive a reward of $",
-           15000, ui);
+    PayOutActiveMission(
+        "You have collected all the requested economical data! You have completed your "
+        "mission and receive a reward of $",
+        15000, ui);
   }
 }
 

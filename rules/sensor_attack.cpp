@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "rules/campaigns.h"
 #include "rules/credits.h"
+#include "rules/diplomacy.h"
 #include "rules/daily_turn.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
@@ -31,7 +32,6 @@ constexpr std::int32_t kSensorFightAbility = 11;
 // took is captured, not destroyed.
 constexpr std::int32_t kBridgeArea = 4;
 
-bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
@@ -151,7 +151,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   audio::PlayAlertSound();
   const std::int32_t shown = EnemyShip[ship::kFaction];
   ui.ShowEncounter("Hostile encounter!",
-                   (IsFaction(shown) ? state::FactionText[shown][2] : std::string()) + " " +
+                   FactionShortName(shown) + " " +
                        state::GetShipClassName(enemyClass),
                    "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
                    "Ready to engage...\"",

@@ -173,8 +173,4 @@ void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen) {
   FitOutNewShip(kFreeBattleshipClass, /*plainHold=*/false, ui, refreshScreen);
 }
 
-void GiveShipyardMoney() {
-  AddSaturated(state::PlayerData[player::kCredits], kShipyardMoneyGift);
-}
-
 }  // namespace rules

@@ -61,12 +61,10 @@ enum class ShipPurchaseResult {
 ShipPurchaseResult BuyShip(std::int32_t shipClass, Ui& ui,
                            const std::function<void()>& refreshScreen = {});
 
-// The shipyard's hidden developer controls, never shown to a player: a gift of credits, and a
-// battleship for nothing (fitted out as a purchase is, with the livery and the hold left as they
-// were).
-inline constexpr std::int64_t kShipyardMoneyGift = 100000;
+// The shipyard's hidden developer control, never shown to a player: a battleship for nothing
+// (fitted out as a purchase is, with the livery and the hold left as they were). Its gift of
+// credits is the cheat screen's.
 inline constexpr std::int32_t kFreeBattleshipClass = 16;
-void GiveShipyardMoney();
 void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen = {});
 
 // Empties and refills every offer slot of every star system one at a time, so that the boards

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "rules/mission_acceptance.h"
+#include "rules/missions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -280,6 +282,12 @@ TutorialGuide DescribeTutorialStep(int step) {
     g.arrowSide = side;
     g.arrowShownAtOnce = shownAtOnce;
   };
+  // The panel at the travel screen's right and the arrow at one of its controls, shown after a
+  // moment: how most of the later steps send the player on.
+  auto onTravelRight = [&](std::string at, ArrowSide side) {
+    panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
+    arrow(TutorialScreen::Travel, std::move(at), side, false);
+  };
   const std::string body = "Body" + std::to_string(TutorialBody());
   switch (step) {
     case 1: g.panelOn = TutorialScreen::FactionSelection; g.panelAtLayoutPlace = true; break;
@@ -338,53 +346,28 @@ TutorialGuide DescribeTutorialStep(int step) {
       g.panelAtLayoutPlace = true;
       if (step != 19) g.arrowOn = TutorialScreen::ShipCombat;
       break;
-    case 20:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "Body" + std::to_string(kFirstPlanet), ArrowSide::Right, false);
-      break;
+    case 20: onTravelRight("Body" + std::to_string(kFirstPlanet), ArrowSide::Right); break;
     case 22: panel(TutorialScreen::Planet, 8, 14); break;
-    case 23:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "SensorsButton", ArrowSide::Inside, false);
-      break;
+    case 23: onTravelRight("SensorsButton", ArrowSide::Inside); break;
     case 24:
       panel(TutorialScreen::Sensors, 239, 8);
       g.minimizedLeft = 8;
       g.minimizedTop = 5;
       break;
-    case 25:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "GalaxyMapButton", ArrowSide::Inside, false);
-      break;
+    case 25: onTravelRight("GalaxyMapButton", ArrowSide::Inside); break;
     case 26: panel(TutorialScreen::GalaxyMap, 497, 8); break;
-    case 27:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "OptionsButton", ArrowSide::Inside, false);
-      break;
-    case 28:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "SaveGameButton", ArrowSide::Right, false);
-      break;
+    case 27: onTravelRight("OptionsButton", ArrowSide::Inside); break;
+    case 28: onTravelRight("SaveGameButton", ArrowSide::Right); break;
     case 29: arrow(TutorialScreen::SaveLoad, "SaveButton1", ArrowSide::Inside, false); break;
     case 30: arrow(TutorialScreen::SaveLoad, "CloseButton", ArrowSide::Inside, false); break;
-    case kTutorialReturnToGameStep:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "ReturnButton", ArrowSide::Right, false);
-      break;
-    case 32:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "ShipPicture", ArrowSide::Inside, false);
-      break;
+    case kTutorialReturnToGameStep: onTravelRight("ReturnButton", ArrowSide::Right); break;
+    case 32: onTravelRight("ShipPicture", ArrowSide::Inside); break;
     case 33: panel(TutorialScreen::ShipStatus, 8, 8); break;
-    case 34:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "Portrait", ArrowSide::Inside, false);
-      break;
+    case 34: onTravelRight("Portrait", ArrowSide::Inside); break;
     case 35:
     case 37: panel(TutorialScreen::PersonalStatus, 8, 8); break;
     case 38:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "TutorialCancelButton", ArrowSide::Below, false);
+      onTravelRight("TutorialCancelButton", ArrowSide::Below);
       g.rewardMusic = true;
       break;
     default: break;
@@ -407,14 +390,14 @@ void SetTutorialSuppliesPrices() {
 void OfferTutorialMission() {
   const std::int32_t s = PlayerShip[ship::kSystem];
   if (s < 1 || s >= state::kSystems) return;
-  auto& offer = state::MissionOffers[s][2];
+  auto& offer = state::MissionOffers[s][kTutorialMissionSlot];
   offer[mission::kActive] = 1;
-  offer[mission::kType] = 1;
+  offer[mission::kType] = kMissionSearchAndDestroy;
   offer[mission::kTargetBody] = kSun;
   offer[mission::kTargetSystem] = s;
   offer[mission::kEnemyClass] = 1;
   offer[mission::kEnemyFaction] = 0;
-  offer[mission::kReward] = state::GetShipClassStat(1, 11) / (17 + state::Random(5));
+  offer[mission::kReward] = state::GetShipClassStat(1, state::kAttrPrice) / (17 + state::Random(5));
 }
 
 }  // namespace rules

@@ -34,8 +34,6 @@ class BoardingScreen : public platform::Form {
   // The crew counts, the area pictures and the compatibility labels from the boarding tables.
   void RefreshBoardingScreen();
 
-  // Which attack button shows its lit picture (0 none).
-
   void OnAttackMouseDown(platform::Sender s);
   void OnRetreatClick();
   void OnAreaMouseDown(platform::Sender s);

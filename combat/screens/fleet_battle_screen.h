@@ -60,7 +60,6 @@ class FleetBattleScreen : public platform::Form {
   // Fills and shows both panels of the selected pair.
   void ShowPanels();
 
-
  private:
   void ShowPanels(const combat::FleetBattleView& view);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "audio/sound.h"
+#include "rules/cheats.h"
 #include "platform/types.h"
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
@@ -108,7 +109,7 @@ void ShipyardScreen::OnBuyClick() {
 }
 
 void ShipyardScreen::OnMoneyGiftClick() {
-  rules::GiveShipyardMoney();
+  rules::CheatCredits(rules_);
   FillOffers();
   ShowDetails(1);
 }

@@ -1,5 +1,6 @@
 // The shipyard's rules: the classes each faction sells, what the details show, and buying a ship
 // with the trade-in of the old one, the standard fit, the crew and the new mission boards.
+#include "rules/cheats.h"
 #include "rules/shipyard.h"
 
 #include <gtest/gtest.h>
@@ -187,7 +188,7 @@ TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay)
 
 TEST_F(ShipyardTest, TheDeveloperControlsGiveMoneyAndAFreeBattleshipWithTheOldLiveryAndHold) {
   state::PlayerData[player::kCredits] = 500;
-  rules::GiveShipyardMoney();
+  rules::CheatCredits(ui);
   EXPECT_EQ(state::PlayerData[player::kCredits], 100500);
   rules::GiveFreeBattleship(ui);
   const state::TShipRow& p = state::PlayerShip;
