@@ -302,13 +302,16 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
 // These change seldom, so most days every system's targets are kept as they were.
 class PriceTargets {
  public:
+  // Forgets every target when the goods' base prices have changed: once a day, before any Of.
+  void CheckBasePrices() {
+    if (basePrices_ == GoodBasePrice) return;
+    basePrices_ = GoodBasePrice;
+    for (System& system : systems_) system.made = false;
+  }
+
   // The targets of system s, for the traded goods.
   const std::array<std::int32_t, kLastGoodId + 1>& Of(int s, const GalaxyProduction& production,
                                                       const TradedGoods& goods) {
-    if (basePrices_ != GoodBasePrice) {
-      basePrices_ = GoodBasePrice;
-      for (System& system : systems_) system.made = false;
-    }
     const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
     System& system = systems_[s];
     const bool syndicate = SystemData[s][star_system::kOwner] == kSyndicate;
@@ -346,6 +349,7 @@ std::int32_t SystemPriceTarget(int s, int g) {
 
 void UpdateMarketPrices() {
   static PriceTargets targets;
+  targets.CheckBasePrices();
   const TradedGoods goods;
   // The target, then the system drift around it.
   const GalaxyProduction& production = GalaxyProduction::Current();
