@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "audio/sound.h"
+#include "rules/diplomacy.h"
 #include "screens/career/career.h"
 #include "state/fields.h"
 #include "state/progression.h"
@@ -103,8 +104,6 @@ constexpr std::array<Ribbon, 11> kRibbons{{
 
 bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
-std::string ShortFactionName(std::int32_t faction) { return state::FactionText[faction][2]; }
-
 std::string InsigniaWord(std::int32_t level) {
   switch (level) {
     case 4: return "2ndLt";
@@ -142,7 +141,7 @@ PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
     if (r.level != level) continue;
     const auto f = static_cast<std::size_t>(faction - 1);
     PromotionView view;
-    view.headline = "For your great efforts the " + ShortFactionName(faction) + " high command awards you:";
+    view.headline = "For your great efforts the " + rules::FactionShortName(faction) + " high command awards you:";
     view.awardName = std::string(r.names[f]);
     view.awardKind = "campaign ribbon";
     // The Federation's long ribbon names run over both lines.
@@ -161,7 +160,7 @@ PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32
   if (!IsFaction(faction)) return {};
   PromotionView view;
   view.headline =
-      "For your honorful service the " + ShortFactionName(faction) + " high command promotes you to:";
+      "For your honorful service the " + rules::FactionShortName(faction) + " high command promotes you to:";
   view.awardName = state::GetRankTitle(faction, rank);
   view.awardKind = "(" + state::GetRankTitleShort(faction, rank) + ")";
   view.quotation = "Congratulations!";
@@ -181,7 +180,7 @@ PromotionView BuildMedalView(std::int32_t faction, Medal medal) {
   const auto f = static_cast<std::size_t>(faction);
   PromotionView view;
   view.headline = std::string(silver ? "For exceptional bravery the " : "For uncommon valor the ") +
-                  ShortFactionName(faction) + " high command awards you:";
+                  rules::FactionShortName(faction) + " high command awards you:";
   view.awardName = std::string(silver ? kSilverNames[f] : kGoldNames[f]);
   view.awardKind = "medal";
   view.quotation = silver ? "\"For exceptional bravery in influencing our war efforts.\""

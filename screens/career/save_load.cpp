@@ -78,7 +78,7 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
   const int slot = sender.sender.Tag();
   if (!IsSlot(slot)) return;
   // The tutorial's saving step points at the first slot.
-  if (slot == 1 && state::TutorialActive == 1 && state::TutorialStep == kTutorialSaveStep)
+  if (slot == 1 && rules::TutorialAt(kTutorialSaveStep))
     rules_.BeginTutorialStep(kTutorialSaveStep + 1);
   if (GameIsRunning())
     SaveGame(slot);
@@ -120,7 +120,7 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
 
 void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == kTutorialSaveStep + 1)
+  if (rules::TutorialAt(kTutorialSaveStep + 1))
     rules_.BeginTutorialStep(rules::kTutorialReturnToGameStep);
   Close();
 }

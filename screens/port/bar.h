@@ -3,7 +3,6 @@
 // Close button; leaving the hideout costs a day, leaving the bar does not.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,6 @@ enum BarButton : int {
 
 // The picture of button k (1..4) of either screen, lit or plain.
 std::string BarButtonPicture(int k, bool lit);
-
-// The four picture buttons of a bar-like screen, given its button images in order.
-std::vector<PictureButton> BarButtons(const platform::Form& form,
-                                      const std::array<const char*, 4>& images);
 
 class BarScreen : public platform::Form {
  public:

@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "rules/mission_acceptance.h"
 #include "rules/mission_arrival.h"
+#include "rules/tutorial.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board_view.h"
 #include "screens/port/port.h"
@@ -117,8 +118,7 @@ void MissionBoardScreen::OnTileClick(Sender s) {
   hovered_ = k;
   ShowSelectedMission(k);
   RefreshTiles();
-  if (k == rules::kTutorialMissionSlot && state::TutorialActive == 1 &&
-      state::TutorialStep == rules::kTutorialPickMissionStep)
+  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(rules::kTutorialPickMissionStep))
     rules_.BeginTutorialStep(rules::kTutorialAcceptMissionStep);
 }
 

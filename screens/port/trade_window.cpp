@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/trade.h"
+#include "rules/tutorial.h"
 #include "screens/travel/travel_screen.h"
 #include "state/variables.h"
 
@@ -166,7 +167,7 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   const int good = sender.sender.Tag();
   rules::SelectGood(good);
   // The tutorial's next click after Supplies is Buy.
-  if (good == 1 && state::TutorialActive == 1 && state::TutorialStep == 5) {
+  if (good == 1 && rules::TutorialAt(5)) {
     const Image& buy = Get<Image>("BuyButton");
     tutorialArrow_.MoveTo(buy.Left() + buy.Width() - tutorialArrow_.Width(),
                           buy.Top() - tutorialArrow_.Height());

@@ -26,14 +26,6 @@ constexpr const char* kPictureNumbers[] = {"03", "04", "07", "08", "09", "10"};
 constexpr const char* kButtonNames[] = {"GovernorButton",  "BankButton", "ShipyardButton",
                                         "EquipmentButton", "BarButton",  "BackButton"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kPlanetGovernorButton; k <= kPlanetBackToSpaceButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), PlanetButtonPicture(k, false),
-                         PlanetButtonPicture(k, true));
-  return buttons;
-}
-
 }  // namespace
 
 std::string PlanetButtonPicture(int k, bool lit) {
@@ -53,7 +45,7 @@ void OpenServiceDoor(const int& activations, std::string_view service, void (*op
 }
 
 PlanetScreenForm::PlanetScreenForm()
-    : Form("PlanetScreen"), buttons_(Buttons(*this)), guard_(*this, state::PlanetMayClose) {
+    : Form("PlanetScreen"), buttons_(NumberedPictureButtons(*this, kButtonNames, PlanetButtonPicture)), guard_(*this, state::PlanetMayClose) {
   Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnGovernorClick", &PlanetScreenForm::OnGovernorClick);
   Bind("OnBankClick", &PlanetScreenForm::OnBankClick);

@@ -22,14 +22,6 @@ namespace {
 constexpr const char* kButtonNames[] = {"AttackButton", "CommunicateButton", "BackButton"};
 constexpr const char* kPictureNumbers[] = {"06", "07", "08"};
 
-std::vector<PictureButton> Buttons(const platform::Form& form) {
-  std::vector<PictureButton> buttons;
-  for (int k = kSensorAttackButton; k <= kSensorBackButton; ++k)
-    buttons.emplace_back(form.Get<Image>(kButtonNames[k - 1]), SensorButtonPicture(k, false),
-                         SensorButtonPicture(k, true));
-  return buttons;
-}
-
 constexpr std::string_view kTopic = "Ship sensors";
 
 // Whether the ship is at a pirate hideout, where a scan would give it away.
@@ -47,7 +39,7 @@ std::string SensorButtonPicture(int k, bool lit) {
   return std::string("RadarScreen_") + kPictureNumbers[k - 1] + (lit ? "_ON.jpg" : ".jpg");
 }
 
-SensorsScreen::SensorsScreen() : Form("Sensors"), buttons_(Buttons(*this)) {
+SensorsScreen::SensorsScreen() : Form("Sensors"), buttons_(NumberedPictureButtons(*this, kButtonNames, SensorButtonPicture)) {
   Bind("OnBlipPress", [this](Sender s) {
     audio::PlayButtonSound();
     ShowShipInfo(RowNumber(s.sender));

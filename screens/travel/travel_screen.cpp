@@ -4,10 +4,11 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
+#include "rules/cheats.h"
 #include "rules/daily_turn.h"
 #include "rules/diplomacy.h"
 #include "rules/news.h"
-#include "rules/promotion.h"
+#include "rules/tutorial.h"
 #include "screens/career/career.h"
 #include "screens/career/game_options.h"
 #include "screens/career/save_load.h"
@@ -18,7 +19,6 @@
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
-#include "state/progression.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -440,7 +440,7 @@ void TravelScreenForm::ActOnIcon(int icon) {
       ToggleTradeWindow();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
-    case kSensorsIcon: OnSensorsIcon(); break;
+    case kSensorsIcon: OpenSensors(); break;
     case kGalaxyMapIcon:
       AdvanceTutorial(25, 26);
       OpenGalaxyMap();
@@ -474,13 +474,13 @@ void TravelScreenForm::ToggleOptionsPanel() {
 }
 
 void TravelScreenForm::OnMissionsIcon() {
-  if (state::TutorialActive == 1 && state::TutorialStep == 4) {
+  if (rules::TutorialAt(4)) {
     popups::ShowText("Tutorial",
                      "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
                      "to it. It´s just one button left of this one.");
     return;
   }
-  AdvanceTutorial(-11, 12);
+  AdvanceTutorial(rules::kTutorialReopenMissionStep, 12);
   if (PlayerIsCriminal()) {
     popups::ShowText("N/A",
                      "You have been flagged criminal and cannot accept any missions as long as the "
@@ -537,9 +537,6 @@ void TravelScreenForm::OpenMissions() {
   missionPanel_.SetVisible(!missionPanel_.Visible());
   ShowMissionPanel();
 }
-
-// The sensors refuse at a pirate hideout and when no ship is near; they move the tutorial on.
-void TravelScreenForm::OnSensorsIcon() { OpenSensors(); }
 
 void TravelScreenForm::OnInvasionClick() {
   const std::int32_t system = PlayerShip[ship::kSystem];
@@ -620,8 +617,6 @@ void TravelScreenForm::OnSettingsClick() {
   audio::PlayButtonSound();
   GameOptions->RefreshGameOptionsScreen();
   GameOptions->ShowModal();
-  // The compatibility mode may have changed there.
-  UpdateCompatibilityLabels();
 }
 
 void TravelScreenForm::OnExitToMenuClick() {
@@ -647,9 +642,13 @@ void TravelScreenForm::OnCancelMissionClick() {
   }
   if (!popups::AskYesNo("Cancel mission?", "Do you really want to cancel the current mission?"))
     return;
+  DropMission();
+}
+
+void TravelScreenForm::DropMission() {
   state::ActiveMission[mission::kActive] = 0;
   missionPanel_.Hide();
-  // The cancelled mission's target is no longer marked.
+  // The dropped mission's target is no longer marked.
   ApplyMarkers(BuildTravelView(TradeWindowShowing()));
 }
 
@@ -667,8 +666,7 @@ void TravelScreenForm::OnTargetCloseClick() {
 
 void TravelScreenForm::OnCompatibilityToggleClick() {
   audio::PlayButtonSound();
-  SwitchCompatibilityMode();
-  UpdateCompatibilityLabels();
+  SwitchCompatibilityMode();  // which relabels this screen too
   GameOptions->RefreshGameOptionsScreen();
 }
 
@@ -677,9 +675,7 @@ void TravelScreenForm::OnCompatibilityToggleClick() {
 // The experience the next level needs, the promotion that follows, and the gold star.
 void TravelScreenForm::OnLevelUpClick() {
   audio::PlayButtonSound();
-  state::PlayerData[player::kExperience] =
-      state::GetLevelExperience(state::PlayerData[player::kLevel]);
-  rules::CheckPromotion(rules_);
+  rules::CheatNextPromotion(rules_);
   AwardGoldStarMedal();
 }
 
@@ -707,8 +703,7 @@ void TravelScreenForm::OnTestFightClick() {
 // Drops the active mission without the question the panel's own button asks.
 void TravelScreenForm::OnDropMissionClick() {
   audio::PlayButtonSound();
-  state::ActiveMission[mission::kActive] = 0;
-  missionPanel_.Hide();
+  DropMission();
 }
 
 // ---- The hooks the rules and the other screens reach ---------------------------------------------

@@ -127,6 +127,8 @@ class TravelScreenForm : public platform::Form {
   void OnExitToMenuClick();
   void OnReturnClick();
   void OnCancelMissionClick();
+  // Ends the active mission without a word: its panel and its target's marker go.
+  void DropMission();
   void OnMissionCloseClick();
   void OnTargetCloseClick();
   void OnCompatibilityToggleClick();
@@ -142,7 +144,6 @@ class TravelScreenForm : public platform::Form {
   void ActOnIcon(int icon);
   void FlyToSelection();
   void OnMissionsIcon();
-  void OnSensorsIcon();
   void OnCampaignRequest();
   void ToggleTargetPanel();
   void ToggleOptionsPanel();

@@ -532,9 +532,11 @@ TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
                        std::to_string((day + 1) % 360));
          ClickOn(Part("MissionsButton"));
          EXPECT_TRUE(screens::MissionPanelShowing());
+         EXPECT_TRUE(Part<platform::Shape>("MissionMarker").Visible());
          FireClick(screen(), "DropMissionButton");
          EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
          EXPECT_FALSE(screens::MissionPanelShowing());
+         EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible()) << "a dropped mission's mark goes too";
          EXPECT_FALSE(YesNo->Visible());
          FireClick(screen(), "LevelUpButton");
        },
