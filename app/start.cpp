@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "combat/screens/simulator_screens.h"
+#include "screens/combat/simulator_screens.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/game_options.h"

@@ -8,7 +8,7 @@
 
 #include "app/forms.h"
 #include "combat/combat_ui.h"
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "platform/application.h"
 #include "platform/pictures.h"
 #include "rules/null_ui.h"

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "combat/screens/fleet_battle_screen.h"
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/fleet_battle_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "screens/career/career.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"

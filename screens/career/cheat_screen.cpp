@@ -5,7 +5,7 @@
 
 #include "audio/sound.h"
 #include "combat/combat_end.h"
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "platform/types.h"
 #include "rules/cheats.h"
 #include "screens/career/career.h"

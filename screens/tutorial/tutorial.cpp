@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "audio/sound.h"
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"

@@ -9,7 +9,7 @@
 
 #include "app/forms.h"
 #include "app/start.h"
-#include "combat/screens/simulator_screens.h"
+#include "screens/combat/simulator_screens.h"
 #include "screens/form_test_fixture.h"
 
 namespace screens_test {

@@ -8,7 +8,7 @@
 
 #include "app/background.h"
 #include "app/forms.h"
-#include "combat/screens/simulator_screens.h"
+#include "screens/combat/simulator_screens.h"
 #include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"

@@ -2,7 +2,7 @@
 // cargo bay, one captured on the bridge and sold, one kept, a retreat and a defeat, each ending
 // checked in the state; and the screen's answers to clicks that fight no exchange (explanations,
 // refusals, crew information, lit buttons, the compatibility labels).
-#include "combat/screens/boarding_screen.h"
+#include "screens/combat/boarding_screen.h"
 
 #include <string>
 

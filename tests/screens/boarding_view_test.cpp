@@ -1,7 +1,7 @@
 // What the crew combat screen shows, from the boarding tables: the counts of both sides in the
 // screen's order, the four areas by their state, the attack buttons live only while fighting, and
 // the compatibility labels.
-#include "combat/screens/boarding_view.h"
+#include "screens/combat/boarding_view.h"
 
 #include <gtest/gtest.h>
 

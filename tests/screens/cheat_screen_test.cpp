@@ -5,7 +5,7 @@
 
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"

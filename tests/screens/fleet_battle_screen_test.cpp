@@ -2,7 +2,7 @@
 // picture buttons, and whole battles played by clicks under a fixed seed (won by an escort's duel,
 // won and lost by the player's own attack, retreat, the quit question), with the result left in
 // the game state.
-#include "combat/screens/fleet_battle_screen.h"
+#include "screens/combat/fleet_battle_screen.h"
 
 #include <algorithm>
 #include <cstdlib>

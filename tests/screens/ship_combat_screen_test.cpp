@@ -2,8 +2,8 @@
 // end-turn control with its question, the enemy's turn paced by its message timer, the picture
 // animations, the compatibility mode's read-out, the quit question of the window's close command,
 // and whole fights to a win (experience and loot) and to a loss.
-#include "combat/screens/ship_combat_screen.h"
-#include "combat/screens/boarding_screen.h"
+#include "screens/combat/ship_combat_screen.h"
+#include "screens/combat/boarding_screen.h"
 
 #include "screens/career/ability_selection.h"
 #include "screens/career/promotion_screen.h"

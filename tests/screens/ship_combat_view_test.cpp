@@ -2,7 +2,7 @@
 // their maximum and above it, the ability buttons lit or dark by the guns' heat, the enemy's EMP
 // and the missile reload, the modifier icons, the action-point bars of both lengths, the
 // reinforcement radars and the texts read out in compatibility mode.
-#include "combat/screens/ship_combat_view.h"
+#include "screens/combat/ship_combat_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The combat simulator's screens: the set-up page shown for each side with its frames and steps,
 // leaving it without a choice, and the duel running on the game clock at the chosen speed until a
 // ship explodes and the result is shown.
-#include "combat/screens/simulator_screens.h"
+#include "screens/combat/simulator_screens.h"
 
 #include <filesystem>
 #include <string>

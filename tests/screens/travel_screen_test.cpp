@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/start.h"
-#include "combat/screens/ship_combat_screen.h"
-#include "combat/screens/fleet_battle_screen.h"
+#include "screens/combat/ship_combat_screen.h"
+#include "screens/combat/fleet_battle_screen.h"
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"

@@ -1,4 +1,4 @@
-#include "combat/screens/simulator_screens.h"
+#include "screens/combat/simulator_screens.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "combat/screens/fleet_battle_screen.h"
+#include "screens/combat/fleet_battle_screen.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "combat/screens/boarding_view.h"
+#include "screens/combat/boarding_view.h"
 
 #include "combat/boarding.h"
 #include "state/fields.h"

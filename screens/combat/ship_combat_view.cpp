@@ -1,4 +1,4 @@
-#include "combat/screens/ship_combat_view.h"
+#include "screens/combat/ship_combat_view.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
-#include "combat/screens/boarding_screen.h"
+#include "screens/combat/boarding_screen.h"
 
 #include <string>
 
 #include "audio/sound.h"
 #include "combat/boarding_outcome.h"
-#include "combat/screens/boarding_view.h"
+#include "screens/combat/boarding_view.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
 #include "state/crew.h"

@@ -1,4 +1,4 @@
-#include "combat/screens/ship_combat_screen.h"
+#include "screens/combat/ship_combat_screen.h"
 
 #include <string>
 
@@ -6,9 +6,9 @@
 #include "combat/combat_end.h"
 #include "combat/enemy_ai.h"
 #include "combat/rounds.h"
-#include "combat/screens/boarding_screen.h"
-#include "combat/screens/fleet_battle_screen.h"
-#include "combat/screens/ship_combat_view.h"
+#include "screens/combat/boarding_screen.h"
+#include "screens/combat/fleet_battle_screen.h"
+#include "screens/combat/ship_combat_view.h"
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "rules/tutorial.h"
