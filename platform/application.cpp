@@ -161,6 +161,7 @@ void Application::RemoveForm(Form* f) {
 void Application::ControlGone(Control* c) {
   if (hover_ == c) hover_ = nullptr;
   if (capture_ == c) capture_ = nullptr;
+  if (selecting_ == c) selecting_ = nullptr;
   if (lastPress_ == c) lastPress_ = nullptr;
 }
 
@@ -358,6 +359,7 @@ void Application::MouseMove(int x, int y) {
   Control* target = capture_ ? capture_ : hit;
   if (!target) return;
   const Rect r = target->ScreenRect();
+  if (capture_ && capture_ == selecting_) selecting_->DragTo(x - r.x);
   EventArgs a{*target, MouseButton::None, false, x - r.x, y - r.y};
   FireOn(*target, Event::MouseMove, a);
 }
@@ -380,9 +382,15 @@ void Application::MouseDown(MouseButton button, int x, int y) {
     return;
   }
   if (target->kind() == Kind::Edit) {
+    // The press that gives an edit the focus selects its text; a press in the focused edit puts
+    // the caret where it was pressed, and moving with the button held selects from there.
     auto* edit = static_cast<Edit*>(target);
-    edit->SetFocus();
-    edit->SetCaret(int(Utf8ToUtf32(edit->Text()).size()));
+    if (edit->Focused() && button == MouseButton::Left) {
+      edit->PressAt(x - edit->ScreenRect().x, false);
+      selecting_ = edit;
+    } else {
+      edit->SetFocus();
+    }
   } else if (Form::Focusable(*target)) {
     form->SetFocused(target);
   }
@@ -421,6 +429,7 @@ void Application::MouseUp(MouseButton button, int x, int y) {
     if (button != captureButton_) return;
     Control* c = capture_;
     capture_ = nullptr;
+    selecting_ = nullptr;
     const Rect r = c->ScreenRect();
     // A click needs the press and the release on the same control.
     const bool inside = ControlAt(x, y) == c;
@@ -470,11 +479,13 @@ void Application::ClickByKey(Control* c) {
   FireOn(*c, Event::Click, a);
 }
 
-void Application::PressKey(Key key) {
+void Application::PressKey(Key key, int modifiers) {
   Form* f = active_;
   Edit* e = f ? f->FocusedEdit() : nullptr;
+  if (e && !Form::TakesInput(*e)) e = nullptr;
   Control* focused = f ? f->Focused() : nullptr;
   const bool onButton = focused && focused->kind() == Kind::Button;
+  const bool shift = modifiers & kShift, ctrl = modifiers & kCtrl;
   switch (key) {
     case Key::Enter:
       if (SendKey(13)) ClickByKey(onButton ? focused : f->DefaultControl());
@@ -485,13 +496,24 @@ void Application::PressKey(Key key) {
     case Key::Space: if (onButton) ClickByKey(focused); break;
     case Key::Backspace: KeyChar(8); break;
     case Key::Delete: if (e) e->DeleteForward(); break;
-    case Key::Left: if (e) e->SetCaret(e->Caret() - 1); break;
-    case Key::Right: if (e) e->SetCaret(e->Caret() + 1); break;
-    case Key::Home: if (e) e->SetCaret(0); break;
-    case Key::End: if (e) e->SetCaret(1 << 30); break;
+    case Key::Left:
+    case Key::Right:
+      if (!e) break;
+      if (ctrl) e->MoveByWord(key == Key::Right, shift);
+      // Without Shift a selection collapses to the side the arrow points to.
+      else if (!shift && e->SelLength() > 0)
+        e->SetCaret(key == Key::Right ? e->SelStart() + e->SelLength() : e->SelStart());
+      else e->SetCaret(e->Caret() + (key == Key::Right ? 1 : -1), shift);
+      break;
+    case Key::Home: if (e) e->SetCaret(0, shift); break;
+    case Key::End: if (e) e->SetCaret(1 << 30, shift); break;
     case Key::Tab: if (f) f->FocusNext(true); break;
     case Key::BackTab: if (f) f->FocusNext(false); break;
     case Key::F11: ToggleFullscreen(); break;
+    case Key::A: if (e && ctrl) e->SelectAll(); break;
+    case Key::C: if (e && ctrl) e->CopyToClipboard(); break;
+    case Key::X: if (e && ctrl) e->CutToClipboard(); break;
+    case Key::V: if (e && ctrl) e->PasteFromClipboard(); break;
   }
 }
 
@@ -506,6 +528,7 @@ void Application::CloseRequest() {
 
 void Application::Reset() {
   hover_ = capture_ = lastPress_ = nullptr;
+  selecting_ = nullptr;
   hoverForm_ = nullptr;
   dragForm_ = nullptr;
   captureButton_ = MouseButton::None;
@@ -523,7 +546,7 @@ void Application::Dispatch(const InputEvent& e) {
     case InputEvent::Down: MouseDown(e.button, e.x, e.y); break;
     case InputEvent::Up: MouseUp(e.button, e.x, e.y); break;
     case InputEvent::Text: TypeText(e.text); break;
-    case InputEvent::KeyPress: PressKey(e.key); break;
+    case InputEvent::KeyPress: PressKey(e.key, e.modifiers); break;
     case InputEvent::CloseRequest: CloseRequest(); break;
     case InputEvent::LeaveWindow: LeaveWindow(); break;
   }
@@ -650,18 +673,29 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
       if (ev.key.repeat && (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER ||
                             ev.key.keysym.sym == SDLK_ESCAPE || ev.key.keysym.sym == SDLK_SPACE))
         break;
+      {
+        const int mods = (ev.key.keysym.mod & KMOD_SHIFT ? kShift : 0) |
+                         (ev.key.keysym.mod & KMOD_CTRL ? kCtrl : 0);
+        switch (ev.key.keysym.sym) {
+          case SDLK_RETURN: case SDLK_KP_ENTER: PressKey(Key::Enter); break;
+          case SDLK_BACKSPACE: PressKey(Key::Backspace); break;
+          case SDLK_DELETE: PressKey(Key::Delete); break;
+          case SDLK_ESCAPE: PressKey(Key::Escape); break;
+          case SDLK_LEFT: PressKey(Key::Left, mods); break;
+          case SDLK_RIGHT: PressKey(Key::Right, mods); break;
+          case SDLK_HOME: PressKey(Key::Home, mods); break;
+          case SDLK_END: PressKey(Key::End, mods); break;
+          case SDLK_TAB: PressKey(mods & kShift ? Key::BackTab : Key::Tab); break;
+          case SDLK_SPACE: PressKey(Key::Space); break;
+          case SDLK_F11: PressKey(Key::F11); break;
+          case SDLK_a: PressKey(Key::A, mods); break;
+          case SDLK_c: PressKey(Key::C, mods); break;
+          case SDLK_v: PressKey(Key::V, mods); break;
+          case SDLK_x: PressKey(Key::X, mods); break;
+          default: break;
+        }
+      }
       switch (ev.key.keysym.sym) {
-        case SDLK_RETURN: case SDLK_KP_ENTER: PressKey(Key::Enter); break;
-        case SDLK_BACKSPACE: PressKey(Key::Backspace); break;
-        case SDLK_DELETE: PressKey(Key::Delete); break;
-        case SDLK_ESCAPE: PressKey(Key::Escape); break;
-        case SDLK_LEFT: PressKey(Key::Left); break;
-        case SDLK_RIGHT: PressKey(Key::Right); break;
-        case SDLK_HOME: PressKey(Key::Home); break;
-        case SDLK_END: PressKey(Key::End); break;
-        case SDLK_TAB: PressKey(ev.key.keysym.mod & KMOD_SHIFT ? Key::BackTab : Key::Tab); break;
-        case SDLK_SPACE: PressKey(Key::Space); break;
-        case SDLK_F11: PressKey(Key::F11); break;
         case SDLK_F4:
           if (ev.key.keysym.mod & KMOD_ALT) CloseRequest();
           break;

@@ -40,7 +40,13 @@ class ManualClock : public Clock {
 };
 
 // Tab moves the focus forward, BackTab (Shift+Tab) backward; Space presses the focused button.
-enum class Key { Enter, Backspace, Delete, Escape, Left, Right, Home, End, Tab, BackTab, Space, F11 };
+// A, C, V and X count only with Ctrl: select all, copy, paste, cut in the focused edit.
+enum class Key { Enter, Backspace, Delete, Escape, Left, Right, Home, End, Tab, BackTab, Space, F11,
+                 A, C, V, X };
+
+// The modifier keys held with a key, as bits: Shift extends an edit's selection, Ctrl moves by
+// words and makes the letters the clipboard's commands.
+enum KeyModifiers : int { kNoModifier = 0, kShift = 1, kCtrl = 2 };
 
 // Input waiting in the application's own queue (the script runner posts these); a loop hands
 // them out in order before the window's events, exactly as if the window had sent them.
@@ -50,6 +56,7 @@ struct InputEvent {
   int x = 0, y = 0;
   std::string text;
   Key key = Key::Enter;
+  int modifiers = kNoModifier;
 };
 
 // Two presses of the left button on one control within this time make a double click.
@@ -88,8 +95,10 @@ class Application {
   // Enter runs the OnClick handler of the focused button, else of the active form's default
   // control; Escape that of its cancelling control; Space that of the focused button; Tab and
   // BackTab move the focus. A form's or an edit's OnKeyPress handler sees Enter and Escape first
-  // and may swallow them.
-  void PressKey(Key key);
+  // and may swallow them. The focused edit takes the editing keys: Left, Right, Home, End (with
+  // Shift they select, with Ctrl Left and Right go by words), Backspace, Delete, and Ctrl with
+  // A, C, X, V.
+  void PressKey(Key key, int modifiers = kNoModifier);
   // The pointer left the window: every hover ends, the form under it hears OnMouseLeave.
   void LeaveWindow();
   // The desktop's close request (close box, Alt+F4, SIGTERM): the program ends. Every modal loop
@@ -98,7 +107,7 @@ class Application {
   void CloseRequest();
   bool Quitting() const { return quitting_; }
   void ForgetDoubleClick() { lastPress_ = nullptr; }
-  void CancelCapture() { capture_ = nullptr; dragForm_ = nullptr; }
+  void CancelCapture() { capture_ = selecting_ = nullptr; dragForm_ = nullptr; }
   int MouseX() const { return mouseX_; }
   int MouseY() const { return mouseY_; }
   Control* Hovered() const { return hover_; }
@@ -207,6 +216,7 @@ class Application {
   Form* hoverForm_ = nullptr;
   Control* capture_ = nullptr;
   MouseButton captureButton_ = MouseButton::None;
+  Edit* selecting_ = nullptr;  // the focused edit a held left button selects in
   bool suppressClick_ = false;
   Control* lastPress_ = nullptr;
   std::uint64_t lastPressTime_ = 0;

@@ -4,10 +4,13 @@
 #include "platform/canvas.h"
 #include "platform/pictures.h"
 #include "platform/text.h"
+#include "state/win1252.h"
 
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace platform {
 
@@ -378,16 +381,22 @@ void Button::Paint(Canvas& canvas) {
 
 // ---- Edit ----
 
-// Whether Windows-1252 has a character for c (the save files hold that code page).
-static bool InWindows1252(char32_t c) {
-  if (c >= 0x20 && c <= 0x7E) return true;
-  if (c >= 0xA0 && c <= 0xFF) return true;
-  static constexpr char32_t extra[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x017D, 0x2018,
-                                       0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
-                                       0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
-  return std::find(std::begin(extra), std::end(extra), c) != std::end(extra);
+namespace {
+
+// What an edit takes of a typed or pasted character: the save files hold Windows-1252, so a
+// character the code page has no byte for becomes "?"; control characters are not taken.
+std::optional<char32_t> TypedCharacter(char32_t c) {
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return std::nullopt;
+  const std::string one = Utf32ToUtf8(std::u32string(1, c));
+  return Utf8ToUtf32(state::Win1252ToUtf8(state::Utf8ToWin1252(one))).front();
 }
+
+bool IsWordCharacter(char32_t c) { return c != U' ' && c != U'\t'; }
+
+constexpr int kTextMargin = 3;  // between the edit's edge and its text
+constexpr Color kSelectionColor = Rgb(0, 84, 166);
+
+}  // namespace
 
 Edit::Edit(std::string name) : Control(Kind::Edit, std::move(name)) {
   SetColor(colors::White);
@@ -396,12 +405,49 @@ Edit::Edit(std::string name) : Control(Kind::Edit, std::move(name)) {
 void Edit::SetCaption(std::string_view text) {
   Control::SetCaption(text);
   caret_ = std::min(caret_, Length());
+  anchor_ = caret_;
+  KeepCaretInView();
 }
 
 int Edit::Length() const { return int(Utf8ToUtf32(Caption()).size()); }
 
-void Edit::SetCaret(int pos) {
+int Edit::PrefixWidth(int n) const {
+  if (n <= 0) return 0;
+  int w = 0, h = 0;
+  MeasureText(GetFont(), Utf32ToUtf8(Utf8ToUtf32(Caption()).substr(0, std::size_t(n))), w, h);
+  return w;
+}
+
+std::string Edit::SelectedText() const {
+  return Utf32ToUtf8(Utf8ToUtf32(Caption()).substr(std::size_t(SelStart()), std::size_t(SelLength())));
+}
+
+void Edit::SetCaret(int pos, bool extend) {
   caret_ = std::clamp(pos, 0, Length());
+  if (!extend) anchor_ = caret_;
+  KeepCaretInView();
+  Changed();
+}
+
+void Edit::MoveByWord(bool forward, bool extend) {
+  const std::u32string t = Utf8ToUtf32(Caption());
+  const int n = int(t.size());
+  int p = caret_;
+  auto word = [&](int i) { return IsWordCharacter(t[std::size_t(i)]); };
+  if (forward) {
+    while (p < n && word(p)) ++p;
+    while (p < n && !word(p)) ++p;
+  } else {
+    while (p > 0 && !word(p - 1)) --p;
+    while (p > 0 && word(p - 1)) --p;
+  }
+  SetCaret(p, extend);
+}
+
+void Edit::SelectAll() {
+  anchor_ = 0;
+  caret_ = Length();
+  KeepCaretInView();
   Changed();
 }
 
@@ -411,47 +457,119 @@ void Edit::SetFocus() {
   if (OwnerForm()) OwnerForm()->SetFocusedEdit(this);
 }
 
-void Edit::InsertChar(char32_t c) {
-  if (c < 0x20) return;
-  if (!InWindows1252(c)) c = U'?';
+void Edit::RemoveSelection() {
+  if (SelLength() == 0) return;
   std::u32string t = Utf8ToUtf32(Caption());
-  if (int(t.size()) >= maxLength_) return;
-  t.insert(t.begin() + caret_, c);
-  ++caret_;
+  const int start = SelStart();
+  t.erase(std::size_t(start), std::size_t(SelLength()));
+  caret_ = anchor_ = start;
   Control::SetCaption(Utf32ToUtf8(t));
 }
 
-void Edit::Backspace() {
-  if (caret_ == 0) return;
+void Edit::InsertText(std::string_view utf8) {
+  std::u32string typed;
+  for (char32_t c : Utf8ToUtf32(utf8))
+    if (auto kept = TypedCharacter(c)) typed += *kept;
+  if (typed.empty()) return;
+  RemoveSelection();
   std::u32string t = Utf8ToUtf32(Caption());
-  t.erase(t.begin() + caret_ - 1);
-  --caret_;
+  const int room = std::max(0, maxLength_ - int(t.size()));
+  if (int(typed.size()) > room) typed.resize(std::size_t(room));
+  t.insert(std::size_t(caret_), typed);
+  caret_ += int(typed.size());
+  anchor_ = caret_;
   Control::SetCaption(Utf32ToUtf8(t));
+  KeepCaretInView();
+}
+
+void Edit::InsertChar(char32_t c) { InsertText(Utf32ToUtf8(std::u32string(1, c))); }
+
+void Edit::Backspace() {
+  if (SelLength() == 0) {
+    if (caret_ == 0) return;
+    anchor_ = caret_ - 1;
+  }
+  RemoveSelection();
+  KeepCaretInView();
 }
 
 void Edit::DeleteForward() {
-  std::u32string t = Utf8ToUtf32(Caption());
-  if (caret_ >= int(t.size())) return;
-  t.erase(t.begin() + caret_);
-  Control::SetCaption(Utf32ToUtf8(t));
+  if (SelLength() == 0) {
+    if (caret_ >= Length()) return;
+    anchor_ = caret_ + 1;
+  }
+  RemoveSelection();
+  KeepCaretInView();
+}
+
+void Edit::CopyToClipboard() const {
+  if (SelLength() == 0) return;
+  App().EnsureVideo();
+  SDL_SetClipboardText(SelectedText().c_str());
+}
+
+void Edit::CutToClipboard() {
+  if (SelLength() == 0) return;
+  CopyToClipboard();
+  RemoveSelection();
+  KeepCaretInView();
+}
+
+void Edit::PasteFromClipboard() {
+  App().EnsureVideo();
+  char* text = SDL_GetClipboardText();
+  if (!text) return;
+  // One line: what the clipboard holds up to its first line break.
+  std::string_view line(text);
+  line = line.substr(0, line.find_first_of("\r\n"));
+  InsertText(line);
+  SDL_free(text);
+}
+
+int Edit::PositionAt(int x) const {
+  const int target = x - kTextMargin + scroll_;
+  const int n = Length();
+  int best = 0, bestDistance = std::abs(target);
+  for (int i = 1; i <= n; ++i) {
+    const int d = std::abs(PrefixWidth(i) - target);
+    if (d < bestDistance) best = i, bestDistance = d;
+  }
+  return best;
+}
+
+void Edit::PressAt(int x, bool extend) { SetCaret(PositionAt(x), extend); }
+
+void Edit::DragTo(int x) { SetCaret(PositionAt(x), true); }
+
+// The view shows the text from `scroll_` pixels on: the caret stays inside it, and no empty room is
+// left at the right while some of the text is scrolled out at the left.
+void Edit::KeepCaretInView() {
+  const int room = std::max(1, Width() - 2 * kTextMargin);
+  const int caretX = PrefixWidth(caret_);
+  const int textWidth = PrefixWidth(Length());
+  if (caretX - scroll_ > room - 1) scroll_ = caretX - room + 1;
+  if (caretX < scroll_) scroll_ = caretX;
+  scroll_ = std::clamp(scroll_, 0, std::max(0, textWidth - room + 1));
 }
 
 void Edit::Paint(Canvas& canvas) {
   const Rect r{0, 0, Width(), Height()};
   canvas.Fill(r, GetColor());
-  Bevelled(canvas, r, colors::Silver, false);
-  int caretX = 3;
-  const std::u32string t = Utf8ToUtf32(Caption());
-  int lineH = 0, w = 0;
+  int w = 0, lineH = 0;
   MeasureText(GetFont(), "Ag", w, lineH);
-  const int y = (Height() - lineH) / 2;
-  if (SDL_Surface* s = TextCache::Get(GetFont(), Caption(), GetFont().color))
-    canvas.DrawText(s, 3, y);
-  if (Focused()) {
-    MeasureText(GetFont(), Utf32ToUtf8(t.substr(0, caret_)), w, lineH);
-    caretX = 3 + (caret_ > 0 ? w : 0);
-    canvas.Fill(Rect{caretX, y, 1, lineH}, GetFont().color);
+  // The text inside the bevel, scrolled; the selection shows while the edit has the focus.
+  Canvas inside = canvas.Sub(2, 2, Width() - 4, Height() - 4);
+  const int x0 = kTextMargin - 2 - scroll_, y = (Height() - lineH) / 2 - 2;
+  if (SDL_Surface* s = TextCache::Get(GetFont(), Caption(), GetFont().color)) inside.DrawText(s, x0, y);
+  const bool focused = Focused();
+  if (focused && SelLength() > 0) {
+    const int from = PrefixWidth(SelStart()), to = PrefixWidth(SelStart() + SelLength());
+    inside.Fill(Rect{x0 + from, y, to - from, lineH}, kSelectionColor);
+    if (SDL_Surface* s = TextCache::Get(GetFont(), SelectedText(), colors::White))
+      inside.DrawText(s, x0 + from, y);
   }
+  if (focused) inside.Fill(Rect{x0 + PrefixWidth(caret_), y, 1, lineH}, GetFont().color);
+  Bevelled(canvas, r, colors::Silver, false);
 }
 
 // ---- Progress bar ----

@@ -4,6 +4,7 @@
 
 #include "platform/types.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -243,8 +244,10 @@ class SpeedButton : public Button {
   explicit SpeedButton(std::string name) : Button(Kind::SpeedButton, std::move(name)) {}
 };
 
-// One line of text typed by the player. Only characters that Windows-1252 can hold are taken
-// (others become "?"), at most MaxLength of them, so the text survives the save files exactly.
+// One line of text typed by the player, edited as on any desktop: a selection between an anchor
+// and the caret (Shift with a move extends it), typing and pasting replace it, the view scrolls so
+// the caret stays in sight. Only characters that Windows-1252 can hold are taken (others become
+// "?"), at most MaxLength of them, so the text survives the save files exactly.
 class Edit : public Control {
  public:
   explicit Edit(std::string name);
@@ -253,20 +256,51 @@ class Edit : public Control {
   void SetCaption(std::string_view text) override;
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int n) { maxLength_ = n; }
-  int Caret() const { return caret_; }  // in characters
-  void SetCaret(int pos);
+
+  // Positions count characters, 0 before the first. The selection runs from SelStart for
+  // SelLength characters; the caret is at one end of it, the anchor at the other.
+  int Caret() const { return caret_; }
+  int SelStart() const { return std::min(caret_, anchor_); }
+  int SelLength() const { return caret_ > anchor_ ? caret_ - anchor_ : anchor_ - caret_; }
+  std::string SelectedText() const;
+  // Moves the caret; `extend` keeps the anchor where it is (Shift held), else nothing stays
+  // selected.
+  void SetCaret(int pos, bool extend = false);
+  // Moves the caret to the start of the next or the previous word (Ctrl with Right or Left).
+  void MoveByWord(bool forward, bool extend);
+  void SelectAll();
   bool Focused() const;
   void SetFocus();
-  // Keyboard input once OnKeyPress has let the key through.
+
+  // Typing and pasting: the text replaces the selection, cut to what MaxLength leaves room for.
+  void InsertText(std::string_view utf8);
   void InsertChar(char32_t c);
+  // Backspace and Delete remove the selection, or else the character before or after the caret.
   void Backspace();
   void DeleteForward();
+  // The desktop's clipboard (SDL's).
+  void CopyToClipboard() const;
+  void CutToClipboard();
+  void PasteFromClipboard();
+
+  // The mouse: a press places the caret at the character nearest to x (the edit's coordinates),
+  // a move with the button held selects from there.
+  int PositionAt(int x) const;
+  void PressAt(int x, bool extend);
+  void DragTo(int x);
+  // How many pixels of the text are scrolled out of view at the left.
+  int ScrollOffset() const { return scroll_; }
   void Paint(Canvas& canvas) override;
 
  private:
   int Length() const;
+  // The width of the text's first n characters.
+  int PrefixWidth(int n) const;
+  void RemoveSelection();
+  void KeepCaretInView();
   int maxLength_ = 255;
-  int caret_ = 0;
+  int caret_ = 0, anchor_ = 0;
+  int scroll_ = 0;
 };
 
 class ProgressBar : public Control {

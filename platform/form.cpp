@@ -273,6 +273,8 @@ Edit* Form::FocusedEdit() const {
 void Form::SetFocused(Control* c) {
   if (focused_ == c) return;
   focused_ = c;
+  // An edit that gets the focus has its whole text selected: typing replaces it.
+  if (c && c->kind() == Kind::Edit) static_cast<Edit*>(c)->SelectAll();
   Changed();
 }
 
@@ -297,12 +299,7 @@ void Form::FocusNext(bool forward) {
   if (it == ring.end()) next = forward ? 0 : ring.size() - 1;
   else if (forward) next = (std::size_t(it - ring.begin()) + 1) % ring.size();
   else next = (std::size_t(it - ring.begin()) + ring.size() - 1) % ring.size();
-  Control* c = ring[next];
-  if (c->kind() == Kind::Edit) {
-    auto* edit = static_cast<Edit*>(c);
-    edit->SetCaret(int(Utf8ToUtf32(edit->Text()).size()));
-  }
-  SetFocused(c);
+  SetFocused(ring[next]);
 }
 
 Control* Form::DefaultControl() const {

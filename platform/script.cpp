@@ -253,15 +253,27 @@ static void WindowStep(const std::vector<std::string>& w) {
   app.ProcessMessages();
 }
 
-static Key KeyFromName(const std::string& name) {
+// A key by name, with the modifiers written before it: "Enter", "Shift+Home", "Ctrl+Shift+Left",
+// "Ctrl+V".
+static InputEvent KeyFromName(const std::string& name) {
   static const std::map<std::string_view, Key> keys = {
       {"Enter", Key::Enter}, {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
       {"Escape", Key::Escape}, {"Left", Key::Left}, {"Right", Key::Right},
       {"Home", Key::Home}, {"End", Key::End}, {"Tab", Key::Tab}, {"BackTab", Key::BackTab},
-      {"Space", Key::Space}, {"F11", Key::F11}};
-  auto it = keys.find(name);
+      {"Space", Key::Space}, {"F11", Key::F11}, {"A", Key::A}, {"C", Key::C}, {"V", Key::V},
+      {"X", Key::X}};
+  InputEvent e;
+  e.type = InputEvent::KeyPress;
+  std::string_view rest = name;
+  for (;;) {
+    if (rest.starts_with("Shift+")) e.modifiers |= kShift, rest.remove_prefix(6);
+    else if (rest.starts_with("Ctrl+")) e.modifiers |= kCtrl, rest.remove_prefix(5);
+    else break;
+  }
+  auto it = keys.find(rest);
   if (it == keys.end()) throw ScriptError("unknown key " + name);
-  return it->second;
+  e.key = it->second;
+  return e;
 }
 
 void ScriptRunner::Execute(const ScriptStep& step) {
@@ -277,7 +289,7 @@ void ScriptRunner::Execute(const ScriptStep& step) {
   auto point = [&](InputEvent::Type type, MouseButton b, int x, int y) {
     int wx = 0, wy = 0;
     if (!app.Presenting() || !app.LogicalToWindow(x, y, wx, wy)) {
-      app.Post({type, b, x, y, {}, {}});
+      app.Post({type, b, x, y, {}, {}, kNoModifier});
       return;
     }
     SDL_Event ev{};
@@ -327,9 +339,9 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     } else if (w.size() != 2) {
       throw ScriptError("type takes a text, or an edit and a text");
     }
-    app.Post({InputEvent::Text, MouseButton::None, 0, 0, w.back(), {}});
+    app.Post({InputEvent::Text, MouseButton::None, 0, 0, w.back(), {}, kNoModifier});
   } else if (verb == "key") {
-    app.Post({InputEvent::KeyPress, MouseButton::None, 0, 0, {}, KeyFromName(arg(1))});
+    app.Post(KeyFromName(arg(1)));
   } else if (verb == "wait") {
     const std::string& n = arg(1);
     if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9)
@@ -352,7 +364,7 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     const std::string got = PropertyText(Resolve(path.substr(0, dot)), path.substr(dot + 1));
     if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
   } else if (verb == "close") {
-    app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}});
+    app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}, kNoModifier});
   } else if (verb == "print") {
     // At once, so that a program watching the output sees when the run got here.
     std::printf("%s\n", w[1].c_str());

@@ -6,7 +6,8 @@
 //   move Start.NewGameButton        the mouse moves onto a component
 //   type NameEntry.NameEdit "Jane"  click into an edit and type; `type "text"` types into the focus
 //   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
-//                                   Tab, BackTab, Space, F11
+//                                   Tab, BackTab, Space, F11, A, C, V, X, with Shift+ and/or
+//                                   Ctrl+ before it: `key Shift+Home`, `key Ctrl+V`
 //   wait 500                        the clock moves on 500 ms, timers fire as they fall due
 //   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
 //   expect Start.NewGameLabel.Caption "Start a new game"    a property equals a text

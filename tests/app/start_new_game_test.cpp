@@ -47,7 +47,7 @@ TEST_F(StartNewGame, TheChoicesOfTheThreeScreensMakeTheNewGame) {
       {"NewGameLabel", "click FactionSelection.OuterRimTile\nclick FactionSelection.ContinueButton\n"
                         "click NameSelection.NextButton\ntype NameSelection.NameEdit \"x\"\nkey Enter\n"
                         "click ProfessionSelection.ProfessionLogo4\nclick ProfessionSelection.ContinueButton\n",
-       2, 1, 4, 2, "(Please enter your name here)x", {10, 7, 12}, 11},
+       2, 1, 4, 2, "x", {10, 7, 12}, 11},  // the click selects the hint, the typing replaces it
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
