@@ -21,4 +21,8 @@ std::string FormatThousands(std::int32_t value) {
   return text;
 }
 
+std::string DateOf(std::int32_t day, std::int32_t firstYear) {
+  return std::to_string(day / 360 + firstYear) + "." + std::to_string(day % 360);
+}
+
 }  // namespace state

@@ -1,4 +1,4 @@
-// Number formatting for money and counts shown to the player.
+// Number and date formatting for money, counts and days shown to the player.
 #pragma once
 
 #include <cstdint>
@@ -10,5 +10,11 @@ namespace state {
 // and a leading "-" for a negative value: 1000500 reads "1,000,500", -1500 reads "-1,500".
 // Every int32 is shown, the most negative one included.
 std::string FormatThousands(std::int32_t value);
+
+// A game day as a date "<year>.<day of the year>": years of 360 days counted from `firstYear`.
+std::string DateOf(std::int32_t day, std::int32_t firstYear);
+
+// The first year of the ship's log: day 1 of a new game is star date 2450.1.
+inline constexpr std::int32_t kFirstStarDateYear = 2450;
 
 }  // namespace state

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "state/fields.h"
+#include "state/format.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
@@ -276,6 +277,11 @@ FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const
   return {};
 }
 
+std::string SaveSlotName(std::string_view name) {
+  if (name.find_first_not_of(" \t") != std::string_view::npos) return std::string(name);
+  return PlayerName + " - Star date " + DateOf(GameDay, kFirstStarDateYear);
+}
+
 FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder,
                     FileSystem& fs) {
   if (!ValidSlot(slot)) return NoSuchSlot(kSaveFailedTopic, slot);
@@ -298,7 +304,7 @@ FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path
 
   // Both files are in place: only now does the slot count as used.
   SaveSlotUsed[slot] = 1;
-  SaveSlotNames[slot] = std::string(name);
+  SaveSlotNames[slot] = SaveSlotName(name);
   const IoStatus general = WriteGeneralDataFiles(folder, fs, failed);
   if (!general.ok) {
     return {false, "Game saved!",

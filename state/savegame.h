@@ -54,8 +54,12 @@ std::vector<std::uint8_t> SaveGameTextBytes();
 // and only when all is sound puts it into the tables. A refused save changes nothing.
 FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
 
+// The name a slot shows for a save made under `name`: the name as typed, or, when it is blank, the
+// pilot's name and the star date ("Incognito - Star date 2450.1"), so a used slot never looks empty.
+std::string SaveSlotName(std::string_view name);
+
 // The file step of a confirmed save: writes the slot's two files into `folder`, then marks the slot
-// used, gives it `name` and writes the general data. The caller has asked kReallySaveTopic first
+// used, gives it SaveSlotName(`name`) and writes the general data. The caller has asked kReallySaveTopic first
 // and shows the result: "Game saved!" or what went wrong. A failed save keeps the slot's former
 // files, flag and name.
 FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder = {},

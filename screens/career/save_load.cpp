@@ -88,8 +88,10 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
 
 void SaveLoadScreen::SaveGame(int slot) {
   if (!popups::AskYesNo(state::kReallySaveTopic, state::kReallySaveText)) return;
-  const state::FileResult result =
-      state::SaveGame(slot, slotNames_[static_cast<std::size_t>(slot - 1)]->Text());
+  platform::Edit& name = *slotNames_[static_cast<std::size_t>(slot - 1)];
+  const state::FileResult result = state::SaveGame(slot, name.Text());
+  // The slot shows the name it was saved under (a blank one was given the pilot's and the date).
+  if (state::SaveSlotNames[slot] == state::SaveSlotName(name.Text())) name.SetText(state::SaveSlotNames[slot]);
   popups::ShowText(result.topic, result.text);
 }
 

@@ -99,10 +99,6 @@ std::int64_t Percent(std::int64_t part, std::int64_t whole) {
   return part * 100 / std::max<std::int64_t>(whole, 1);
 }
 
-std::string DateOf(std::int32_t day, std::int32_t firstYear) {
-  return std::to_string(day / 360 + firstYear) + "." + std::to_string(day % 360);
-}
-
 // The control panel's captions by the selected target and where the ship is.
 std::array<std::string, kControlIcons> IconCaptions() {
   std::array<std::string, kControlIcons> c{"", "", "", "Missions", "Pirating", "Galaxy", "Options"};
@@ -159,10 +155,10 @@ std::string NewsLine(int entry) {
   if (entry < 1 || entry > state::kLastNews) return " ";
   const state::TNewsRow& row = state::NewsList[entry];
   if (row[news::kValid] < 1) return " ";
-  return DateOf(row[news::kDay], 2453) + " - " + state::NewsHeadline[entry];
+  return state::DateOf(row[news::kDay], 2453) + " - " + state::NewsHeadline[entry];
 }
 
-std::string StarDateLine() { return "Ship´s log - Star date: " + DateOf(state::GameDay, 2450); }
+std::string StarDateLine() { return "Ship´s log - Star date: " + state::DateOf(state::GameDay, state::kFirstStarDateYear); }
 
 std::string ShieldBarPicture() {
   const std::int64_t shields = PlayerShip[ship::kShields];

@@ -190,6 +190,23 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   EXPECT_EQ(ReadFile(folder / "Savegame3.str"), texts);
 }
 
+TEST_F(SaveGameTest, ASaveWithoutANameIsNamedAfterThePilotAndTheStarDate) {
+  PlayerName = "Zoë Varro";
+  GameDay = 725;
+  const struct {
+    const char* typed;
+    const char* kept;
+  } cases[] = {{"", "Zoë Varro - Star date 2452.5"},
+               {"  \t", "Zoë Varro - Star date 2452.5"},
+               {" Before the war ", " Before the war "}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ASSERT_TRUE(SaveGame(2, c.typed, folder.path()).ok);
+    EXPECT_EQ(SaveSlotNames[2], c.kept);
+    EXPECT_EQ(TextRecordAt(ReadFile(folder / "GeneralData.str"), 1), c.kept);
+  }
+}
+
 TEST_F(SaveGameTest, SavingMarksTheSlotAndWritesTheGeneralData) {
   SaveSlotNames[4] = "Old name";
   const FileResult result = SaveGame(4, "Before the war", folder.path());
