@@ -211,9 +211,11 @@ class Shape : public Control {
   explicit Shape(std::string name);
   Color Brush() const { return brush_; }
   void SetBrush(Color c) { brush_ = c; brushClear_ = false; Changed(); }
+  bool BrushClear() const { return brushClear_; }
   void SetBrushClear(bool v) { brushClear_ = v; Changed(); }
   Color Pen() const { return pen_; }
   void SetPen(Color c) { pen_ = c; Changed(); }
+  int PenWidth() const { return penWidth_; }
   void SetPenWidth(int w) { penWidth_ = w; Changed(); }
   void Paint(Canvas& canvas) override;
 

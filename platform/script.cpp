@@ -2,10 +2,13 @@
 
 #include "platform/application.h"
 #include "platform/regular_file.h"
+#include "platform/text_fit.h"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <set>
 #include <sstream>
 #include <utility>
 
@@ -47,7 +50,8 @@ std::vector<std::string> Words(std::string_view s, bool& ok) {
 
 const std::map<std::string_view, int> kArity = {
     {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
-    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}, {"print", 1}};
+    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}, {"print", 1},
+    {"unfit", 1}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
@@ -58,6 +62,18 @@ std::string Shortened(std::string_view text) {
   std::size_t cut = kMaxShown;
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
   return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+// Each line of a message cut to a readable length (a step's failure may list several faults).
+std::string ShortenedLines(std::string_view text) {
+  std::string out;
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    if (start > 0) out += '\n';
+    out += Shortened(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return out;
 }
 
 // The largest script file read: far more steps than any test needs.
@@ -253,6 +269,19 @@ static void WindowStep(const std::vector<std::string>& w) {
   app.ProcessMessages();
 }
 
+// Every text on the forms of a screenshot fits its place; the step fails naming each that does
+// not, except the labels the script names as known not to fit yet (`unfit Form.Label`).
+static void CheckTextsFit(Form* shot, const std::set<std::string, std::less<>>& unfit) {
+  std::vector<std::string> faults;
+  for (Form* f : shot ? std::vector<Form*>{shot} : App().ZOrder())
+    for (std::string& fault : TextFitFaults(*f))
+      if (!unfit.contains(fault.substr(0, fault.find(' ')))) faults.push_back(std::move(fault));
+  if (faults.empty()) return;
+  std::string message = "texts that do not fit their place:";
+  for (const std::string& fault : faults) message += "\n  " + fault;
+  throw ScriptError(message);
+}
+
 // A key by name, with the modifiers written before it: "Enter", "Shift+Home", "Ctrl+Shift+Left",
 // "Ctrl+V".
 static InputEvent KeyFromName(const std::string& name) {
@@ -356,6 +385,7 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     }
     app.ProcessMessages();
     if (!app.SaveScreenshot(arg(2), form)) throw ScriptError("cannot write " + arg(2));
+    CheckTextsFit(form, unfit_);
   } else if (verb == "expect") {
     const std::string& path = arg(1);
     const std::size_t dot = path.rfind('.');
@@ -363,6 +393,9 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     app.ProcessMessages();
     const std::string got = PropertyText(Resolve(path.substr(0, dot)), path.substr(dot + 1));
     if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
+  } else if (verb == "unfit") {
+    Resolve(arg(1));
+    unfit_.insert(arg(1));
   } else if (verb == "close") {
     app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}, kNoModifier});
   } else if (verb == "print") {
@@ -396,7 +429,7 @@ void ScriptRunner::Idle() {
     Execute(step);
   } catch (const std::exception& e) {
     throw ScriptFailed{source_ + ":" + std::to_string(step.line) + ": " + Shortened(step.text) +
-                       ": " + Shortened(e.what())};
+                       ": " + ShortenedLines(e.what())};
   }
 }
 

@@ -9,7 +9,9 @@
 //                                   Tab, BackTab, Space, F11, A, C, V, X, with Shift+ and/or
 //                                   Ctrl+ before it: `key Shift+Home`, `key Ctrl+V`
 //   wait 500                        the clock moves on 500 ms, timers fire as they fall due
-//   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
+//   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen;
+//                                   then every label shown there must fit its place (TextFitFaults)
+//   unfit Travel.NewsLine1          a label known not to fit yet: the screenshots do not check it
 //   expect Start.NewGameLabel.Caption "Start a new game"    a property equals a text
 //   close                           the desktop's close request: the program ends
 //   window fullscreen               shows the window (also under the dummy video driver) in a state:
@@ -24,6 +26,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -90,6 +93,7 @@ class ScriptRunner {
   std::size_t next_ = 0;
   std::string source_ = "script";
   std::map<std::string, Verb, std::less<>> verbs_;
+  std::set<std::string, std::less<>> unfit_;  // labels the screenshots do not check (`unfit`)
   std::unique_ptr<ManualClock> clock_;
 };
 

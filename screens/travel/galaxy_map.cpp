@@ -46,6 +46,9 @@ bool IsSystem(int s) { return s >= 1 && s <= kGalaxySystems; }
 // A press that travels this far (in pixels, either way) is a drag, not a click.
 constexpr int kDragDistance = 4;
 
+// The cursors frame a system's blip this far outside it, clear of the name below the blip.
+constexpr int kCursorMargin = 4;
+
 }  // namespace
 
 
@@ -91,14 +94,14 @@ void GalaxyMapScreen::Refresh() {
   currentCursor_.SetVisible(IsSystem(current));
   if (IsSystem(current)) {
     const Image& blip = *blips_[current - 1];
-    currentCursor_.SetLeft(blip.Left() - 13);
-    currentCursor_.SetTop(blip.Top() - 17);
+    currentCursor_.SetLeft(blip.Left() - kCursorMargin);
+    currentCursor_.SetTop(blip.Top() - kCursorMargin);
   }
   const int shown = state::DisplayedSystem;
   if (picked_ && IsSystem(shown)) {
     const Image& blip = *blips_[shown - 1];
-    displayedCursor_.SetLeft(blip.Left() - 14);
-    displayedCursor_.SetTop(blip.Top() - 17);
+    displayedCursor_.SetLeft(blip.Left() - kCursorMargin);
+    displayedCursor_.SetTop(blip.Top() - kCursorMargin);
     displayedCursor_.Show();
   }
 

@@ -42,6 +42,9 @@ constexpr std::int32_t kTestFightKind = 2;
 // labels are wider by kLabelSpill on either side, so the longest name ("Wormhole to New Germany")
 // is not cut.
 constexpr int kLabelSpill = 40;
+// How far a marker's frame lies inside the 60 x 60 place the view gives it (the layout's frames are
+// 60 - 2 * 11 = 38 wide).
+constexpr int kMarkerInset = 11;
 
 // The pictures of the control panel's icons, by icon number (the invasion alert's last).
 struct IconPictures {
@@ -249,9 +252,11 @@ void TravelScreenForm::ApplyBodies(const TravelView& v) {
 }
 
 void TravelScreenForm::ApplyMarkers(const TravelView& v) {
+  // Each frame is drawn tight round the 33 x 33 picture inside its 60 x 60 marker place, so that
+  // it stays clear of the name and the price under the picture.
   const auto place = [](platform::Shape& marker, const Placed& p) {
     marker.SetVisible(p.visible);
-    if (p.visible) marker.SetBounds(p.x, p.y, marker.Width(), marker.Height());
+    if (p.visible) marker.SetBounds(p.x + kMarkerInset, p.y + kMarkerInset, marker.Width(), marker.Height());
   };
   place(targetMarker_, v.selection);
   place(shipMarker_, v.position);

@@ -34,6 +34,10 @@ const state::TSpaceFindRow* Find(std::int32_t s, std::int32_t slot) {
 }
 
 // The positions are stored as drawn at a zoom of 100 %.
+// Where the system map ends and the control panel begins, and the height of a body's labels.
+constexpr int kMapBottom = 500;
+constexpr int kMapLabelHeight = 14;
+
 int ScaleToScreen(std::int32_t value) {
   return static_cast<int>(static_cast<std::int64_t>(value) * state::ZoomPercent / 100);
 }
@@ -221,6 +225,8 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     b.nameY = b.y + ScaleToScreen(38);
     b.priceX = b.nameX;
     b.priceY = b.nameY + ScaleToScreen(14);
+    // The lowest bodies' prices would run into the control panel: theirs stand above the picture.
+    if (b.priceY + kMapLabelHeight > kMapBottom) b.priceY = b.y - kMapLabelHeight - 2;
   }
   // The map's prices are those of the player's system, for the good chosen in the trade window.
   const std::int32_t good = state::SelectedGood;

@@ -78,6 +78,14 @@ class TravelViewTest : public ::testing::Test {
   }
 };
 
+TEST_F(TravelViewTest, TheLowestBodiesShowTheirPriceAboveThePictureClearOfTheControlPanel) {
+  AddBody(7, 2, 250, 439, 37, "Tempest IX", "A low world.");
+  const screens::TravelView v = BuildTravelView(false);
+  EXPECT_EQ(v.bodies[6].nameY, 477);
+  EXPECT_EQ(v.bodies[6].priceY, 439 - 16) << "under the name it would reach 505, the panel starts at 500";
+  EXPECT_EQ(v.bodies[3].priceY, 387 + 52) << "the hideout's price, ending at 453, stays under its name";
+}
+
 TEST_F(TravelViewTest, BodiesAndFindsStandAtTheirMapPlacesWithTheirNames) {
   const screens::TravelView v = BuildTravelView(false);
   const screens::BodyView& prime = v.bodies[1];

@@ -1,0 +1,20 @@
+// Whether every text a form shows fits its place: the script runner asks at each screenshot, so a
+// player flow fails where a caption is cut off or struck through.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Form;
+
+// One line per fault of the form's visible labels, naming the label and the text:
+//  - the text's drawn pixels reach past the label's box (wider or taller than it), or past the
+//    panel or form that clips the label, so part of it is cut off;
+//  - the outline of a shape (a frame) runs through the text's drawn pixels, where it shows: the
+//    frame lies above the label, or the label lets it through (transparent).
+// Empty when everything fits.
+std::vector<std::string> TextFitFaults(const Form& form);
+
+}  // namespace platform
