@@ -236,7 +236,7 @@ void Label::SetEnabled(bool v) {
 void Label::SetBounds(int left, int top, int width, int height) {
   const bool resized = width != Width() || height != Height();
   Control::SetBounds(left, top, width, height);
-  if (resized && wordWrap_) textValid_ = false;
+  if (resized && (wordWrap_ || ellipsis_)) textValid_ = false;
 }
 
 void Label::TextChanged() {
@@ -255,12 +255,28 @@ void Label::TextChanged() {
   Control::SetBounds(Left(), Top(), w, h);
 }
 
+std::string Label::ShownText() const {
+  const std::string shown = DisplayText(Caption());
+  if (!ellipsis_ || wordWrap_ || autoSize_) return shown;
+  int w = 0, h = 0;
+  MeasureText(GetFont(), shown, w, h);
+  if (w <= Width()) return shown;
+  std::u32string cut = Utf8ToUtf32(shown);
+  while (!cut.empty()) {
+    cut.pop_back();
+    const std::string tried = Utf32ToUtf8(cut) + "...";
+    MeasureText(GetFont(), tried, w, h);
+    if (w <= Width()) return tried;
+  }
+  return "";
+}
+
 void Label::RenderText() {
   if (text_) SDL_FreeSurface(text_);
   text_ = nullptr;
   textValid_ = true;
   const Color c = Enabled() ? GetFont().color : colors::Gray;
-  const std::string shown = DisplayText(Caption());
+  const std::string shown = ShownText();
   const int wrap = wordWrap_ ? std::max(1, Width()) : 0;
   text_ = platform::RenderText(GetFont(), shown, c, wrap, align_);
   if (autoSize_) {

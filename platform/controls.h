@@ -169,6 +169,11 @@ class Label : public Control {
   void SetTransparent(bool v) { transparent_ = v; Changed(); }
   void SetAutoSize(bool v) { autoSize_ = v; TextChanged(); }
   bool AutoSize() const { return autoSize_; }
+  // A one-line text wider than the label is cut at its end with "..." (a name the player typed).
+  void SetEllipsis(bool v) { ellipsis_ = v; TextChanged(); }
+  bool Ellipsis() const { return ellipsis_; }
+  // The text as the label draws it: the caption's display text, cut when ellipsis is on.
+  std::string ShownText() const;
   // The height the caption takes at the label's width, wrapped when word wrap is on (0 for none).
   int TextHeight();
   void SetEnabled(bool v) override;
@@ -181,7 +186,7 @@ class Label : public Control {
  private:
   void RenderText();
   Align align_ = Align::Left;
-  bool wordWrap_ = false, transparent_ = false, autoSize_ = false;
+  bool wordWrap_ = false, transparent_ = false, autoSize_ = false, ellipsis_ = false;
   SDL_Surface* text_ = nullptr;  // rendered caption, rebuilt after a change
   bool textValid_ = false;
 };

@@ -80,6 +80,7 @@ const std::vector<PropertyRow>& PropertyTable() {
        [](Control& c, V v) { As<Label>(c).SetAlignment(AlignFrom(v.text)); }},
       {"wordwrap",     ValueType::Flag,     Bit(Kind::Label), "", [](Control& c, V) { As<Label>(c).SetWordWrap(true); }},
       {"autosize",     ValueType::Flag,     Bit(Kind::Label), "", [](Control& c, V) { As<Label>(c).SetAutoSize(true); }},
+      {"ellipsis",     ValueType::Flag,     Bit(Kind::Label), "", [](Control& c, V) { As<Label>(c).SetEllipsis(true); }},
       {"bevel",        ValueType::Word,     Bit(Kind::Panel), "none raised lowered",
        [](Control& c, V v) {
          As<Panel>(c).SetBevel(v.text == "none" ? Bevel::None : v.text == "lowered" ? Bevel::Lowered : Bevel::Raised);

@@ -52,7 +52,7 @@ Rect InkOf(SDL_Surface* s) {
 
 // The screen rectangle of a label's drawn text, placed as the label paints it.
 Rect TextInkOnScreen(const Label& label) {
-  const std::string shown = DisplayText(label.Caption());
+  const std::string shown = label.ShownText();
   if (shown.empty()) return Rect{};
   std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> text(
       RenderText(label.GetFont(), shown, colors::Black, label.WordWrap() ? std::max(1, label.Width()) : 0,
@@ -156,7 +156,7 @@ std::vector<std::string> TextFitFaults(const Form& form) {
     const auto& label = static_cast<const Label&>(*all[i]);
     const Rect ink = TextInkOnScreen(label);
     if (ink.w == 0) continue;
-    const std::string what = NameOf(label) + " \"" + DisplayText(label.Caption()) + "\"";
+    const std::string what = NameOf(label) + " \"" + label.ShownText() + "\"";
     const Rect box = Intersect(label.ScreenRect(), ShownArea(label));
     if (Intersect(ink, box) != ink) {
       const bool ownBox = Intersect(ink, label.ScreenRect()) == ink;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "state/fields.h"
+#include "state/format.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -364,7 +365,7 @@ std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std
     case 2:
       return state::GetRankTitleShort(state::PlayerData[player::kFaction],
                                       state::PlayerData[player::kRank]) +
-             " " + state::PlayerName +
+             " " + state::NameInText(state::PlayerName) +
              ", we have a special mission for you. Our spies have located the position of the "
              "enemy’s command ship. The opposing Admiral will be onboard. You have all available "
              "forces at your disposal. Move in, capture him if you can, but make use of this "

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state/fields.h"
+#include "state/format.h"
 #include "state/progression.h"
 #include "state/variables.h"
 
@@ -79,7 +80,7 @@ GovernorView BuildGovernorView() {
   // The highest rank has no title: the governor then says the name alone.
   const std::string title = state::GetRankTitle(faction, PlayerData[player::kRank]);
   std::string greeting = "\"" + std::string(t.opening) + title + (title.empty() ? "" : " ") +
-                         state::PlayerName + std::string(t.praise);
+                         state::NameInText(state::PlayerName) + std::string(t.praise);
 
   const std::string wars = WarList(faction);
   if (tier <= 2) {

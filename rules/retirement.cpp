@@ -149,6 +149,7 @@ RetirementStep Promotion(std::int32_t& score) {
   const std::int32_t q = static_cast<std::int32_t>(std::clamp<std::int64_t>(percent, -25, 65));
   score = AddPercent(score, q);
   RetirementStep step;
+  step.topic = "Retirement (3/5)";
   step.caption = "Step 3: Promotion";
   // Rank 8 has no title of its own: it reads as the highest titled rank.
   const std::string title = state::GetRankTitle(faction, std::clamp(rank, 1, state::kLastTitledRank));

@@ -12,7 +12,7 @@ namespace rules {
 
 // One step of the retirement sequence as its popup shows it.
 struct RetirementStep {
-  std::string topic;    // "Retirement (1/5)"; empty on the promotion step, whose popup has no topic
+  std::string topic;    // "Retirement (1/5)" .. "Retirement (5/5)"
   std::string caption;  // the second caption line: "Step 1: Fortune"
   std::string picture;  // empty on the promotion step: that popup shows the player's uniform
   std::string text;

@@ -25,4 +25,18 @@ std::string DateOf(std::int32_t day, std::int32_t firstYear) {
   return std::to_string(day / 360 + firstYear) + "." + std::to_string(day % 360);
 }
 
+std::string NameInText(std::string_view name) {
+  constexpr std::size_t kLongestName = 32;
+  std::size_t characters = 0, cut = name.size();
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if ((static_cast<unsigned char>(name[i]) & 0xC0) == 0x80) continue;  // inside a UTF-8 character
+    if (characters++ == kLongestName) {
+      cut = i;
+      break;
+    }
+  }
+  if (cut == name.size()) return std::string(name);
+  return std::string(name.substr(0, cut)) + "...";
+}
+
 }  // namespace state

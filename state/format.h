@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace state {
 
@@ -10,6 +11,10 @@ namespace state {
 // and a leading "-" for a negative value: 1000500 reads "1,000,500", -1500 reads "-1,500".
 // Every int32 is shown, the most negative one included.
 std::string FormatThousands(std::int32_t value);
+
+// A name as the game's sentences quote it (a greeting, a briefing, the career summary): one of more
+// than 32 characters is cut to its first 32 with "...", so that a text of a few lines stays so.
+std::string NameInText(std::string_view name);
 
 // A game day as a date "<year>.<day of the year>": years of 360 days counted from `firstYear`.
 std::string DateOf(std::int32_t day, std::int32_t firstYear);

@@ -60,7 +60,7 @@ std::string BuildCareerSummary() {
   const state::TPlayerRow& p = state::PlayerData;
   std::string text = "During your career you were known as \"" +
                      state::GetRankTitle(p[player::kFaction], p[player::kRank]) + " " +
-                     state::PlayerName + "\". You successfully completed " +
+                     state::NameInText(state::PlayerName) + "\". You successfully completed " +
                      Number(p[player::kMissionsCompleted]) + " missions.";
   text += "You´ve been able to destroy " + Number(p[player::kFightersDestroyed]) + " fighter(s), " +
           Number(p[player::kCorvettesDestroyed]) + " corvette(s), " +

@@ -32,6 +32,7 @@ RetirementSummaryPopup::RetirementSummaryPopup()
 }
 
 void RetirementSummaryPopup::ShowStep(const rules::RetirementStep& step) {
+  topic_.SetCaption(step.topic);
   caption_.SetCaption(step.caption);
   text_.SetCaption(step.text);
   scoreText_.SetCaption(step.scoreLine);

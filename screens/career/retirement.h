@@ -31,6 +31,7 @@ class RetirementSummaryPopup : public platform::Form {
   int ContinueHover() const { return continue_.Lit(); }
 
  private:
+  platform::Label& topic_ = Get<platform::Label>("Topic");
   platform::Label& caption_ = Get<platform::Label>("Caption");
   platform::Label& text_ = Get<platform::Label>("Text");
   platform::Label& scoreText_ = Get<platform::Label>("ScoreText");

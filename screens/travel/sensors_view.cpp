@@ -161,7 +161,7 @@ SensorHailView BuildSensorHail(int slot) {
     case rules::kSpecialMilitary:
       v.picture = own ? "Fedpilot1.jpg" : "Fedpilot2.jpg";
       v.text = own ? "\"" + state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
-                         state::PlayerName + "! How can we assist you, Sir?" + GreetingTail() + "\""
+                         state::NameInText(state::PlayerName) + "! How can we assist you, Sir?" + GreetingTail() + "\""
                    : silence;
       break;
     default:

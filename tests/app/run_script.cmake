@@ -1,8 +1,20 @@
 # Runs the program under a script twice in a fresh working folder, and checks after each run that
 # the general data on disk counts one more program start.
-#   cmake -DPROGRAM=<farhaven> -DSCRIPT=<file> -DWORK=<folder> [-DTHEN=<file>] -P run_script.cmake
+#   cmake -DPROGRAM=<farhaven> -DSCRIPT=<file> -DWORK=<folder> [-DTHEN=<file>] [-DPILOT_NAME=<name>]
+#         -P run_script.cmake
+# With PILOT_NAME the new pilot is named so instead of "Incognito": the name is typed on the name
+# screen after the faction screen's Continue, and the script's "Incognito" reads as that name.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
+if(DEFINED PILOT_NAME)
+  file(READ "${SCRIPT}" text)
+  string(REPLACE "Incognito" "${PILOT_NAME}" text "${text}")
+  string(REGEX REPLACE "(\nclick FactionSelection[.]Continue[A-Za-z]*\n)"
+         "\\1type NameSelection.NameEdit \"${PILOT_NAME}\"\n" text "${text}")
+  get_filename_component(name "${SCRIPT}" NAME)
+  set(SCRIPT "${WORK}/named_${name}")
+  file(WRITE "${SCRIPT}" "${text}")
+endif()
 
 # StartCount is record 504 of GeneralData.int, a little-endian 32-bit integer.
 function(read_start_count out)

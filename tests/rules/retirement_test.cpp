@@ -70,7 +70,7 @@ TEST_F(Retirement, AWholeCareerIsScoredStepByStep) {
   EXPECT_EQ(age.scoreLine, " Score: 150,000 + 35% = 202,500");
 
   const rules::RetirementStep& promotion = r.steps[2];
-  EXPECT_EQ(promotion.topic, "");
+  EXPECT_EQ(promotion.topic, "Retirement (3/5)");
   EXPECT_EQ(promotion.caption, "Step 3: Promotion");
   EXPECT_EQ(promotion.picture, "");
   EXPECT_EQ(promotion.text,

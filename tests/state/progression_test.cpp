@@ -157,4 +157,24 @@ TEST(FormatThousands, GroupsOfThreeWithSign) {
   for (const Case& c : cases) EXPECT_EQ(FormatThousands(c.value), c.text) << c.value;
 }
 
+TEST(NameInText, NamesOfMoreThan32CharactersAreCutWithDots) {
+  const std::string name32 = "Maximiliane Wolfgang Zoë Varro o";  // 32 characters, 33 bytes
+  const struct {
+    std::string name, text;
+  } cases[] = {{"", ""},
+               {"Zoë Varro", "Zoë Varro"},
+               {name32, name32},
+               {name32 + "f", name32 + "..."},
+               {std::string(255, 'W'), std::string(32, 'W') + "..."},
+               {std::string(31, 'x') + "ëë", std::string(31, 'x') + "ë..."}};
+  for (const auto& c : cases) EXPECT_EQ(NameInText(c.name), c.text) << c.name;
+}
+
+TEST(DateOf, YearsOf360DaysFromTheFirstYear) {
+  EXPECT_EQ(DateOf(1, kFirstStarDateYear), "2450.1");
+  EXPECT_EQ(DateOf(359, kFirstStarDateYear), "2450.359");
+  EXPECT_EQ(DateOf(360, kFirstStarDateYear), "2451.0");
+  EXPECT_EQ(DateOf(725, 2453), "2455.5");
+}
+
 }  // namespace
