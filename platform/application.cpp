@@ -82,6 +82,10 @@ void DrawChildren(const Control& parent, Canvas& canvas) {
   }
 }
 
+// A form kept on top beside the others (the trade window) that a modal form has locked shows that
+// it cannot be used: it is drawn dimmed, title bar and all.
+bool ShownDimmed(const Form& form) { return form.StayOnTop() && !form.Modal() && !form.AcceptsInput(); }
+
 void DrawForm(Form& form, SDL_Surface* target, int x, int y, Rect clip = kWholeScreen) {
   if (form.TitleHeight() > 0) {
     Canvas title(target, x, y - form.TitleHeight(),
@@ -93,11 +97,13 @@ void DrawForm(Form& form, SDL_Surface* target, int x, int y, Rect clip = kWholeS
     f.bold = true;
     if (SDL_Surface* t = TextCache::Get(f, DisplayText(form.Caption()), colors::White))
       title.DrawText(t, 6, (form.TitleHeight() - t->h) / 2);
+    if (ShownDimmed(form)) title.Dim(Rect{0, 0, form.Width(), form.TitleHeight()});
   }
   Canvas canvas(target, x, y, Intersection(Rect{x, y, form.Width(), form.Height()}, clip));
   if (canvas.Empty()) return;
   form.Paint(canvas);
   DrawChildren(form, canvas);
+  if (ShownDimmed(form)) canvas.Dim(Rect{0, 0, form.Width(), form.Height()});
 }
 
 class SystemClock : public Clock {
@@ -168,22 +174,26 @@ void Application::ControlGone(Control* c) {
 void Application::FormShown(Form* f, bool modal) {
   std::erase(zorder_, f);
   auto pos = zorder_.end();
-  // Forms that stay on top stay above ordinary forms shown after them; a modal form goes on top.
-  if (!modal && !f->StayOnTop())
-    while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal()) --pos;
-  if (modal) {
-    // A modal form shown again while its loop runs (it stepped aside for a while) goes back
-    // beneath the modal forms opened after it, and beneath the forms that stay on top and are
-    // usable beside it. A form shown modally anew has locked every other form, so it goes on top.
-    const auto inner = std::find(modalStack_.begin(), modalStack_.end(), f);
-    if (inner != modalStack_.end())
-      for (auto it = std::next(inner); it != modalStack_.end(); ++it)
-        if (auto at = std::find(zorder_.begin(), pos, *it); at != pos) pos = at;
-    if (!f->StayOnTop())
-      while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal() &&
-             (*(pos - 1))->AcceptsInput())
-        --pos;
-  }
+  // The level of the loop the form belongs to: a modal form's own, any other form the innermost
+  // running one's.
+  const auto inner = std::find(modalStack_.begin(), modalStack_.end(), f);
+  const std::size_t level = inner != modalStack_.end()
+                                ? static_cast<std::size_t>(inner - modalStack_.begin()) + 1
+                                : modalStack_.size();
+  // A modal form shown again while its loop runs (it stepped aside for a while, as the travel
+  // screen does for a fight) goes back beneath the modal forms opened after it. A form shown
+  // modally anew has locked every other form, so it goes on top.
+  if (modal && inner != modalStack_.end())
+    for (auto it = std::next(inner); it != modalStack_.end(); ++it)
+      if (auto at = std::find(zorder_.begin(), pos, *it); at != pos) pos = at;
+  // Forms that stay on top (the trade window) stay above the ordinary forms of their own level and
+  // of the levels around it, shown before or after them, whatever closed meanwhile; the forms of
+  // a loop opened later go above them.
+  if (!f->StayOnTop())
+    while (pos != zorder_.begin() && (*(pos - 1))->StayOnTop() && !(*(pos - 1))->Modal() &&
+           (*(pos - 1))->shownAtLevel_ >= level)
+      --pos;
+  if (!modal) f->shownAtLevel_ = level;
   zorder_.insert(pos, f);
   Invalidate();
   if (f->AcceptsInput()) Activate(f);
@@ -342,8 +352,10 @@ void Application::MouseMove(int x, int y) {
   mouseX_ = x;
   mouseY_ = y;
   if (dragForm_) {
-    const int left = std::clamp(x - dragDx_, -dragForm_->Width() + 40, kScreenWidth - 40);
-    const int top = std::clamp(y - dragDy_, dragForm_->TitleHeight(), kScreenHeight - 10);
+    // The whole form stays on the screen, so its title bar and its buttons stay within reach.
+    const int left = std::clamp(x - dragDx_, 0, std::max(0, kScreenWidth - dragForm_->Width()));
+    const int top = std::clamp(y - dragDy_, dragForm_->TitleHeight(),
+                               std::max(dragForm_->TitleHeight(), kScreenHeight - dragForm_->Height()));
     dragForm_->SetBounds(left, top, dragForm_->Width(), dragForm_->Height());
     return;
   }

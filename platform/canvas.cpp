@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace platform {
 
@@ -31,6 +32,21 @@ void Canvas::Fill(Rect r, Color c) {
   if (a.w <= 0 || a.h <= 0) return;
   SDL_Rect sr{a.x, a.y, a.w, a.h};
   SDL_FillRect(target_, &sr, SDL_MapRGB(target_->format, c.r, c.g, c.b));
+}
+
+void Canvas::Dim(Rect r) {
+  const Rect a = Intersect(Rect{r.x + ox_, r.y + oy_, r.w, r.h}, clip_);
+  if (a.w <= 0 || a.h <= 0 || target_->format->BytesPerPixel != 4) return;
+  SDL_LockSurface(target_);
+  for (int y = a.y; y < a.y + a.h; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target_->pixels) + y * target_->pitch);
+    // Each colour channel at a third of its brightness; the alpha byte stays.
+    for (int x = a.x; x < a.x + a.w; ++x) {
+      const std::uint32_t p = row[x];
+      row[x] = (p & 0xFF000000u) | (((p >> 16 & 0xFF) / 3) << 16) | (((p >> 8 & 0xFF) / 3) << 8) | ((p & 0xFF) / 3);
+    }
+  }
+  SDL_UnlockSurface(target_);
 }
 
 void Canvas::Frame(Rect r, Color c, int width) {

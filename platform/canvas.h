@@ -19,6 +19,8 @@ class Canvas {
 
   void Fill(Rect r, Color c);
   void Frame(Rect r, Color c, int width = 1);
+  // Darkens what is drawn in `r` (a form that takes no input while a modal one is open).
+  void Dim(Rect r);
   // Draws `picture` (its whole area) scaled into `dst`, or at its own size when dst is unscaled.
   void Draw(SDL_Surface* picture, Rect dst);
   // Draws text rendered by RenderText at (x, y).

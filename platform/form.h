@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include <cstddef>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -149,6 +150,7 @@ class Form : public Control {
   bool modal_ = false;
   bool closeRequested_ = false;
   int modalLocks_ = 0;
+  std::size_t shownAtLevel_ = 0;  // how many modal loops ran when it was last shown (not modally)
   Control* focused_ = nullptr;
 };
 

@@ -51,7 +51,7 @@ std::vector<std::string> Words(std::string_view s, bool& ok) {
 const std::map<std::string_view, int> kArity = {
     {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
     {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}, {"print", 1},
-    {"unfit", 1}};
+    {"unfit", 1}, {"drag", 3}};
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
@@ -357,6 +357,24 @@ void ScriptRunner::Execute(const ScriptStep& step) {
       press(MouseButton::Left, x, y);
       press(MouseButton::Left, x, y);
     }
+  } else if (verb == "drag") {
+    // Press the left button on the component, move by DX, DY with it held, and let go there.
+    int x = 0, y = 0;
+    Target(arg(1), x, y);
+    auto offset = [&](const std::string& n) {
+      const bool negative = n.starts_with('-');
+      const std::string digits = negative ? n.substr(1) : n;
+      if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
+        throw ScriptError("drag needs a distance in points across and down");
+      return negative ? -std::stoi(digits) : std::stoi(digits);
+    };
+    const int dx = offset(arg(2)), dy = offset(arg(3));
+    app.ForgetDoubleClick();
+    point(InputEvent::Move, MouseButton::None, x, y);
+    point(InputEvent::Down, MouseButton::Left, x, y);
+    point(InputEvent::Move, MouseButton::None, x + dx / 2, y + dy / 2);
+    point(InputEvent::Move, MouseButton::None, x + dx, y + dy);
+    point(InputEvent::Up, MouseButton::Left, x + dx, y + dy);
   } else if (verb == "type") {
     if (w.size() == 3) {
       int x = 0, y = 0;

@@ -4,6 +4,7 @@
 //   dblclick Travel.Planet3         double click
 //   rightclick Travel.Planet3       right button press and release
 //   move Start.NewGameButton        the mouse moves onto a component
+//   drag TradeWindow.Topic 500 -40  press on a component, move 500 across and 40 up, let go
 //   type NameEntry.NameEdit "Jane"  click into an edit and type; `type "text"` types into the focus
 //   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
 //                                   Tab, BackTab, Space, F11, A, C, V, X, with Shift+ and/or

@@ -20,11 +20,6 @@ Rect Intersect(Rect a, Rect b) {
   return Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)};
 }
 
-bool Overlaps(Rect a, Rect b) {
-  const Rect i = Intersect(a, b);
-  return i.w > 0 && i.h > 0;
-}
-
 // Where a control can show on the screen: its rectangle cut by every panel and form around it.
 Rect ShownArea(const Control& c) {
   Rect area = Intersect(c.ScreenRect(), Rect{0, 0, kScreenWidth, kScreenHeight});

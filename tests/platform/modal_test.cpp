@@ -191,6 +191,43 @@ TEST_F(Modal, AWindowThatStaysOnTopStaysAboveAModalFormShownAgain) {
   EXPECT_FALSE(IdleStepsLeft());
 }
 
+TEST_F(Modal, AWindowThatStaysOnTopKeepsItsPlaceWhenItsOwnerComesBackUnderAnotherModalForm) {
+  c->SetStayOnTop(true);
+  c->SetPosition(FormPosition::Designed);  // beside A, not under it
+  c->SetBounds(0, 0, 200, 100);
+  const auto order = [] {
+    std::string names;
+    for (Form* f : App().ZOrder()) names += f->Name();
+    return names;
+  };
+  WhenIdle({
+      [&] {
+        c->Show();  // the trade window beside the travel screen B
+        b->Hide();  // B steps aside for a fight, A
+        a->ShowModal();
+      },
+      [&] {
+        // B comes back while the fight is still open: under the window that stays on top, and
+        // that window, locked now, is drawn dimmed.
+        b->Show();
+        EXPECT_EQ(order(), "BCA");
+        EXPECT_FALSE(c->AcceptsInput());
+        const Rect r = c->ScreenRect();
+        const Color dimmed = PixelAt(App().RenderScreen(), r.x + 1, r.y + 1);
+        EXPECT_EQ(dimmed, Rgb(240 / 3, 240 / 3, 240 / 3));
+        a->Close();
+      },
+      [&] {
+        EXPECT_EQ(order(), "BC");
+        const Rect r = c->ScreenRect();
+        EXPECT_EQ(PixelAt(App().RenderScreen(), r.x + 1, r.y + 1), colors::ButtonFace);
+        b->Close();
+      },
+  });
+  b->ShowModal();
+  EXPECT_FALSE(IdleStepsLeft());
+}
+
 TEST_F(Modal, AModalFormShownAgainStaysBelowTheModalFormsOpenedFromIt) {
   const auto top = [] { return App().ZOrder().back(); };
   WhenIdle({

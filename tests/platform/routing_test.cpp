@@ -303,6 +303,21 @@ form T : TT width 100 height 80 border single caption "Trade" stayontop
   EXPECT_EQ(trade.Left(), 800);
   EXPECT_EQ(trade.Top(), 160);
   EXPECT_TRUE(tradeLog.empty());
+  // Dragged past the screen's edges it stops with its whole face, title bar and all, on it.
+  const struct {
+    int dx, dy, left, top;
+  } drags[] = {{5000, 5000, kScreenWidth - 100, kScreenHeight - 80},
+               {-5000, -5000, 0, 22},
+               {800, 138, 800, 160}};
+  for (const auto& d : drags) {
+    const int grabX = trade.Left() + 50, grabY = trade.Top() - 10;
+    App().MouseMove(grabX, grabY);
+    App().MouseDown(MouseButton::Left, grabX, grabY);
+    App().MouseMove(grabX + d.dx, grabY + d.dy);
+    App().MouseUp(MouseButton::Left, grabX + d.dx, grabY + d.dy);
+    EXPECT_EQ(trade.Left(), d.left) << d.dx;
+    EXPECT_EQ(trade.Top(), d.top) << d.dy;
+  }
   // The hint box appears beside the mouse while it rests on the label.
   auto [x, y] = Centre(trade.Get<Label>("Price"));
   MoveTo(x, y);

@@ -1,0 +1,96 @@
+// The fit check of the screenshot steps: a text cut by its box or by what clips it, a frame through
+// a text, a bar of the label's own layer over part of it; and what is no fault (a frame hidden by
+// an opaque label or a panel between, a panel shown over the text, a name cut with dots).
+#include "platform_fixture.h"
+
+#include "platform/script.h"
+#include "platform/text_fit.h"
+
+namespace platform_test {
+namespace {
+
+class TextFit : public PlatformTest {};
+
+TEST_F(TextFit, FindsTextsCutOffOrCrossedAndNothingElse) {
+  struct Case {
+    const char* what;
+    const char* components;  // the form's lines under its header
+    const char* fault;       // the start of the one fault expected, "" for none
+  };
+  const Case cases[] = {
+      {"a text that fits", R"(  label L left 10 top 10 width 120 height 18 caption "Evasion" font "Arial" 10 bold)", ""},
+      {"a text wider than its box", R"(  label L left 10 top 10 width 60 height 18 caption "Evasion computer" font "Arial" 10 bold)",
+       "F.L \"Evasion computer\": the text reaches"},
+      {"a wrapped text taller than its box",
+       R"(  label L left 10 top 10 width 80 height 18 caption "one two three four five six" font "Arial" 10 wordwrap)",
+       "F.L \"one two three four five six\": the text reaches"},
+      {"a text cut by the panel that holds it",
+       "  panel P left 10 top 10 width 50 height 30\n"
+       "    label L left 10 top 4 width 120 height 18 caption \"Wormhole to Carse\" font \"Arial\" 10",
+       "F.L \"Wormhole to Carse\": the text reaches"},
+      {"a clear frame drawn across the text",
+       "  label L left 10 top 10 width 120 height 18 caption \"Earth\" font \"Arial\" 10 transparent alignment center\n"
+       "  shape Frame left 40 top 0 width 60 height 22 brushclear pen yellow penwidth 2",
+       "F.L \"Earth\": the frame Frame runs through the text"},
+      {"a bar's edge under a transparent text",
+       "  shape Bar left 0 top 18 width 200 height 40 brush navy pen white penwidth 2\n"
+       "  label L left 10 top 10 width 120 height 18 caption \"Warfield\" font \"Arial\" 10 transparent",
+       "F.L \"Warfield\": the frame Bar runs through the text"},
+      {"a bar's edge under an opaque label is hidden by it",
+       "  shape Bar left 0 top 18 width 200 height 40 brush navy pen white penwidth 2\n"
+       "  label L left 10 top 10 width 120 height 18 caption \"Warfield\" font \"Arial\" 10",
+       ""},
+      {"a dot under a panel that holds the label is hidden by the panel",
+       "  shape Dot left 20 top 20 width 4 height 4 brush white pen white\n"
+       "  panel P left 0 top 0 width 200 height 60\n"
+       "    label L left 10 top 14 width 120 height 18 caption \"Sirius\" font \"Arial\" 10 transparent",
+       ""},
+      {"a bar of the label's own layer over a part of the text",
+       "  label L left 10 top 40 width 120 height 18 caption \"$ 1,234\" font \"Arial\" 10 transparent\n"
+       "  shape Panel left 0 top 50 width 200 height 50 brush navy pen navy",
+       "F.L \"$ 1,234\": Panel hides a part of the text"},
+      {"a panel shown over a part of the text",
+       "  label L left 10 top 40 width 120 height 18 caption \"$ 1,234\" font \"Arial\" 10 transparent\n"
+       "  panel Message left 0 top 50 width 200 height 50",
+       ""},
+      {"a typed name cut with dots fits",
+       R"(  label L left 10 top 10 width 80 height 18 caption "Maximilian Wolfgang Amadeus" font "Arial" 10 ellipsis)", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> log;
+    LoggingForm form("F", std::string("form F : TF  width 300 height 120 color black\n") + c.components + "\n",
+                     log);
+    form.Show();
+    const std::vector<std::string> faults = TextFitFaults(form);
+    if (*c.fault == 0) {
+      EXPECT_TRUE(faults.empty()) << faults.front();
+    } else {
+      ASSERT_EQ(faults.size(), 1u);
+      EXPECT_TRUE(faults[0].starts_with(c.fault)) << faults[0];
+    }
+  }
+}
+
+TEST_F(TextFit, TheScreenshotStepFailsNamingEachLabelExceptTheOnesTheScriptNames) {
+  std::vector<std::string> log;
+  LoggingForm form("F", R"(form F : TF  width 300 height 120 color black
+  label Narrow left 10 top 10 width 40 height 18 caption "Evasion computer" font "Arial" 10
+  label Short  left 10 top 40 width 120 height 6 caption "Tall" font "Arial" 10
+)", log);
+  form.Show();
+  App().SetClock(nullptr);  // the runner brings its own
+  const std::string shot = (FreshFolder("text_fit") / "f.png").string();
+  ScriptRunner checked;
+  checked.Load("screenshot F \"" + shot + "\"", "fit.script");
+  const ScriptResult r = checked.Run();
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("F.Narrow \"Evasion computer\": the text reaches"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("F.Short \"Tall\": the text reaches"), std::string::npos) << r.message;
+  ScriptRunner known;
+  known.Load("unfit F.Narrow\nunfit F.Short\nscreenshot F \"" + shot + "\"", "fit.script");
+  EXPECT_TRUE(known.Run().ok);
+}
+
+}  // namespace
+}  // namespace platform_test
