@@ -18,12 +18,6 @@ namespace platform {
 
 namespace {
 
-Rect Intersection(Rect a, Rect b) {
-  const int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
-  const int x2 = std::min(a.x + a.w, b.x + b.w), y2 = std::min(a.y + a.h, b.y + b.h);
-  return Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)};
-}
-
 bool IsEmpty(Rect r) { return r.w <= 0 || r.h <= 0; }
 
 // The smallest rectangle holding both (an empty one adds nothing).

@@ -9,33 +9,27 @@
 
 namespace platform {
 
-static Rect Intersect(Rect a, Rect b) {
-  const int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
-  const int x2 = std::min(a.x + a.w, b.x + b.w), y2 = std::min(a.y + a.h, b.y + b.h);
-  return Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)};
-}
-
 Canvas::Canvas(SDL_Surface* target, int originX, int originY, Rect clip)
     : target_(target), ox_(originX), oy_(originY),
-      clip_(Intersect(clip, Rect{0, 0, target->w, target->h})) {}
+      clip_(Intersection(clip, Rect{0, 0, target->w, target->h})) {}
 
 Canvas Canvas::Sub(int x, int y, int w, int h) const {
   Canvas c(*this);
   c.ox_ += x;
   c.oy_ += y;
-  c.clip_ = Intersect(clip_, Rect{c.ox_, c.oy_, w, h});
+  c.clip_ = Intersection(clip_, Rect{c.ox_, c.oy_, w, h});
   return c;
 }
 
 void Canvas::Fill(Rect r, Color c) {
-  const Rect a = Intersect(Rect{r.x + ox_, r.y + oy_, r.w, r.h}, clip_);
+  const Rect a = Intersection(Rect{r.x + ox_, r.y + oy_, r.w, r.h}, clip_);
   if (a.w <= 0 || a.h <= 0) return;
   SDL_Rect sr{a.x, a.y, a.w, a.h};
   SDL_FillRect(target_, &sr, SDL_MapRGB(target_->format, c.r, c.g, c.b));
 }
 
 void Canvas::Dim(Rect r) {
-  const Rect a = Intersect(Rect{r.x + ox_, r.y + oy_, r.w, r.h}, clip_);
+  const Rect a = Intersection(Rect{r.x + ox_, r.y + oy_, r.w, r.h}, clip_);
   if (a.w <= 0 || a.h <= 0 || target_->format->BytesPerPixel != 4) return;
   SDL_LockSurface(target_);
   for (int y = a.y; y < a.y + a.h; ++y) {

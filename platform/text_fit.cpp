@@ -14,16 +14,10 @@ namespace platform {
 
 namespace {
 
-Rect Intersect(Rect a, Rect b) {
-  const int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
-  const int x2 = std::min(a.x + a.w, b.x + b.w), y2 = std::min(a.y + a.h, b.y + b.h);
-  return Rect{x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)};
-}
-
 // Where a control can show on the screen: its rectangle cut by every panel and form around it.
 Rect ShownArea(const Control& c) {
-  Rect area = Intersect(c.ScreenRect(), Rect{0, 0, kScreenWidth, kScreenHeight});
-  for (const Control* p = c.Parent(); p; p = p->Parent()) area = Intersect(area, p->ScreenRect());
+  Rect area = Intersection(c.ScreenRect(), Rect{0, 0, kScreenWidth, kScreenHeight});
+  for (const Control* p = c.Parent(); p; p = p->Parent()) area = Intersection(area, p->ScreenRect());
   return area;
 }
 
@@ -92,7 +86,7 @@ std::vector<Rect> OutlineOf(const Shape& shape) {
   std::vector<Rect> lines;
   for (Rect line : {Rect{r.x, r.y, r.w, p}, Rect{r.x, r.y + r.h - p, r.w, p}, Rect{r.x, r.y, p, r.h},
                     Rect{r.x + r.w - p, r.y, p, r.h}})
-    if (Rect cut = Intersect(line, shown); cut.w > 0 && cut.h > 0) lines.push_back(cut);
+    if (Rect cut = Intersection(line, shown); cut.w > 0 && cut.h > 0) lines.push_back(cut);
   return lines;
 }
 
@@ -112,7 +106,7 @@ bool Opaque(const Control& c) {
 // Whether something opaque is drawn between `below` and `above` all over `area`.
 bool CoveredBetween(const std::vector<Control*>& all, std::size_t below, std::size_t above, Rect area) {
   for (std::size_t j = below + 1; j < above; ++j)
-    if (all[j]->VisibleInForm() && Opaque(*all[j]) && Intersect(area, ShownArea(*all[j])) == area)
+    if (all[j]->VisibleInForm() && Opaque(*all[j]) && Intersection(area, ShownArea(*all[j])) == area)
       return true;
   return false;
 }
@@ -135,7 +129,7 @@ bool SameLayer(const Control& c, const Control& label) {
 const Control* CuttingOff(const std::vector<Control*>& all, std::size_t label, Rect ink) {
   for (std::size_t j = label + 1; j < all.size(); ++j) {
     if (!all[j]->VisibleInForm() || !Opaque(*all[j]) || !SameLayer(*all[j], *all[label])) continue;
-    const Rect hidden = Intersect(ink, ShownArea(*all[j]));
+    const Rect hidden = Intersection(ink, ShownArea(*all[j]));
     if (hidden.w > 0 && hidden.h > 0 && hidden != ink) return all[j];
   }
   return nullptr;
@@ -152,13 +146,13 @@ std::vector<std::string> TextFitFaults(const Form& form) {
     const Rect ink = TextInkOnScreen(label);
     if (ink.w == 0) continue;
     const std::string what = NameOf(label) + " \"" + label.ShownText() + "\"";
-    const Rect box = Intersect(label.ScreenRect(), ShownArea(label));
-    if (Intersect(ink, box) != ink) {
-      const bool ownBox = Intersect(ink, label.ScreenRect()) == ink;
+    const Rect box = Intersection(label.ScreenRect(), ShownArea(label));
+    if (Intersection(ink, box) != ink) {
+      const bool ownBox = Intersection(ink, label.ScreenRect()) == ink;
       faults.push_back(what + ": the text reaches " + Overflow(ink, box) + " of " +
                        (ownBox ? "what shows of its box" : "its box"));
     }
-    const Rect shownInk = Intersect(ink, box);
+    const Rect shownInk = Intersection(ink, box);
     if (const Control* over = CuttingOff(all, i, shownInk))
       faults.push_back(what + ": " + over->Name() + " hides a part of the text");
     for (std::size_t k = 0; k < all.size(); ++k) {
@@ -168,7 +162,7 @@ std::vector<std::string> TextFitFaults(const Form& form) {
       // outline shows through a transparent label unless something opaque lies between them.
       if (k > i ? !shape.BrushClear() : !label.Transparent()) continue;
       for (const Rect& line : OutlineOf(shape)) {
-        const Rect crossing = Intersect(line, shownInk);
+        const Rect crossing = Intersection(line, shownInk);
         if (crossing.w <= 0 || crossing.h <= 0) continue;
         if (k < i && CoveredBetween(all, k, i, crossing)) continue;
         faults.push_back(what + ": the frame " + shape.Name() + " runs through the text");

@@ -35,6 +35,14 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The part two rectangles share (of no width or height when they do not meet).
+constexpr Rect Intersection(Rect a, Rect b) {
+  const int x1 = a.x > b.x ? a.x : b.x, y1 = a.y > b.y ? a.y : b.y;
+  const int x2 = a.x + a.w < b.x + b.w ? a.x + a.w : b.x + b.w;
+  const int y2 = a.y + a.h < b.y + b.h ? a.y + a.h : b.y + b.h;
+  return Rect{x1, y1, x2 > x1 ? x2 - x1 : 0, y2 > y1 ? y2 - y1 : 0};
+}
+
 enum class MouseButton { None, Left, Right, Middle };
 
 // Every event a layout can bind. The names in EventName are the layout's spelling.
