@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -19,8 +20,6 @@ std::uint8_t BoardingOffered = 0;
 namespace {
 
 constexpr int kLastAbilityButton = 12;
-constexpr std::int32_t kSkillCombatPatrol = 14;
-constexpr std::int32_t kSkillDeepSpacePatrol = 15;
 constexpr std::int32_t kReinforcementTurns = 8;
 
 // The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).

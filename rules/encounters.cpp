@@ -10,13 +10,12 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
 
-constexpr int kSkillCriminalistics = 9;
-constexpr int kSkillAdvancedCriminalistics = 10;
 constexpr std::int32_t kTractorBeam = 12;
 constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kFactionDraws = 1000;
@@ -55,8 +54,8 @@ std::int32_t DayRoll(std::int32_t size) {
 std::int32_t EncounterChance(std::int32_t s) {
   std::int32_t c = 30;
   if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) c = 60;
-  const bool criminalistics = state::SkillOwned[kSkillCriminalistics] > 0;
-  const bool advanced = state::SkillOwned[kSkillAdvancedCriminalistics] > 0;
+  const bool criminalistics = state::OwnsSkill(kSkillCriminalistics);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedCriminalistics);
   if (criminalistics && !advanced) c -= c / 4;
   if (advanced) c -= c / 2;
   if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==

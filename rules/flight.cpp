@@ -19,14 +19,12 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
 
-constexpr int kSkillStreetRules = 23;
-constexpr int kSkillAdvancedStreetRules = 24;
-constexpr int kSkillCleanRecord = 29;
 constexpr std::int32_t kTractorBeam = 12;
 constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kPoliceClassDraws = 1001;
@@ -40,7 +38,6 @@ constexpr const char* kAlertText =
 bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 bool ValidBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
 bool ValidFind(std::int32_t slot) { return slot >= 1 && slot <= state::kLastFindSlot; }
-bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 
 // The map position of a place of `system`: body 1..15, or space-find slot -1..-4.
 bool PlacePosition(std::int32_t system, std::int32_t place, std::int32_t& x, std::int32_t& y) {
@@ -123,7 +120,7 @@ void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
   const bool carrying = CarriesContraband();
   std::int32_t threshold = 60;
   const std::int32_t roll = state::Random(200);
-  if (Owns(kSkillCleanRecord)) threshold /= 2;
+  if (state::OwnsSkill(kSkillCleanRecord)) threshold /= 2;
   if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
       state::kSpecialHiddenCargoBay) {
     threshold -= threshold / 4;
@@ -260,7 +257,8 @@ Landing DecideLanding() {
   const std::int32_t kind = body[body::kKind];
   if (kind > 0) {
     if (state::PlayerData[player::kCriminalDays] > 0) {
-      const bool streetRules = Owns(kSkillStreetRules) || Owns(kSkillAdvancedStreetRules);
+      const bool streetRules =
+          state::OwnsSkill(kSkillStreetRules) || state::OwnsSkill(kSkillAdvancedStreetRules);
       return streetRules ? Landing::AskSneak : Landing::Wanted;
     }
     const std::int32_t own = state::PlayerData[player::kFaction];
@@ -296,7 +294,7 @@ DockResult DockOrJump(Ui& ui) {
                   "around! Do you still wish to try to sneak in? (\"Street rules\" ability)")) {
         break;
       }
-      const std::int32_t chance = Owns(kSkillAdvancedStreetRules) ? 75 : 50;
+      const std::int32_t chance = state::OwnsSkill(kSkillAdvancedStreetRules) ? 75 : 50;
       if (chance >= state::Random(100)) {
         ui.Message(Popup::Text, "Success!",
                    "You successfully sneaked in the spaceport using a false identity.");

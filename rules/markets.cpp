@@ -8,6 +8,7 @@
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/random.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -406,8 +407,8 @@ void UpdateMarketStocks() {
     ceiling[g] = StockCeiling(GoodBasePrice[g]);
     leeway[g] = ceiling[g] / 3;
   }
-  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
-  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
+  const bool advancedConnections = state::OwnsSkill(kSkillAdvancedConnections);  // half as much again
+  const bool connections = state::OwnsSkill(kSkillConnections);  // a quarter more
   {
     state::RandomStream random;
     for (int s = 1; s <= state::kLastSystem; ++s) {

@@ -15,6 +15,7 @@
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 
 namespace rules {
 namespace {
@@ -24,14 +25,11 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr int kSkillDisguise = 21;
-constexpr int kSkillAdvancedDisguise = 22;
 // The enemy's last ability slot is kept for the sensors' fights; 11 is what they put there.
 constexpr std::int32_t kSensorFightAbility = 11;
 // The boarding crew's areas run from the airlock (1) to the bridge (4); a ship whose bridge they
 // took is captured, not destroyed.
 constexpr std::int32_t kBridgeArea = 4;
-
 
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
@@ -110,8 +108,8 @@ void JudgeCrime(const state::TSpecialShipRow& target, Ui& ui) {
   if ((kind != 1 && kind != 2) || target[special_ship::kFaction] != PlayerData[player::kFaction])
     return;
   std::int32_t threshold = 75;
-  const bool disguise = state::SkillOwned[kSkillDisguise] > 0;
-  const bool advanced = state::SkillOwned[kSkillAdvancedDisguise] > 0;
+  const bool disguise = state::OwnsSkill(kSkillDisguise);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedDisguise);
   if (disguise && !advanced) threshold = 75 / 2;
   if (advanced) threshold /= 4;
   const std::int32_t r = state::Random(100);

@@ -7,6 +7,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -17,10 +18,6 @@ using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
 constexpr std::int32_t kCapitalRating = 6;
-constexpr int kSkillTracking = 11;
-constexpr int kSkillAdvancedTracking = 12;
-constexpr int kSkillBountyHunter = 13;
-constexpr int kSkillHacker = 28;
 constexpr std::int32_t kAdvancedSensors = 4;  // targeting computer
 
 // --- Sensor sentences ------------------------------------------------------------------------------
@@ -201,7 +198,6 @@ std::string_view Pick(const Sentences& sentences, std::int32_t variant) {
   return variant >= 1 && variant <= 10 ? sentences[variant - 1] : std::string_view();
 }
 
-bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShipClassStat(c, attribute); }
 
 // Picks the class of a new ship in slot `ship`, drawn until one is acceptable, at most 1000 times;
@@ -233,8 +229,8 @@ bool TooCrowded() {
   for (int i = 1; i <= state::kLastSpecialShip; ++i) {
     if (SpecialShips[i][special_ship::kActive] != 0) ++active;
   }
-  const bool tracking = Owns(kSkillTracking);
-  const bool advanced = Owns(kSkillAdvancedTracking);
+  const bool tracking = state::OwnsSkill(kSkillTracking);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
   if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
@@ -276,7 +272,7 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
       mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kSpecialMilitary;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
-  const std::int32_t chance = Owns(kSkillBountyHunter) ? 30 : 15;
+  const std::int32_t chance = state::OwnsSkill(kSkillBountyHunter) ? 30 : 15;
   if (chance <= r) return;
   ship[special_ship::kFaction] = mission[mission::kEnemyFaction];
   ship[special_ship::kClass] = mission[mission::kEnemyClass];
@@ -291,7 +287,9 @@ void MaybeAnnounceTreasure(state::TSpecialShipRow& ship, Ui& ui) {
   if (ship[special_ship::kKind] != kSpecialTrader || ship[special_ship::kSubKind] != 4 ||
       state::PlayerData[player::kTreasureFleetNotice] != 0)
     return;
-  if (!Owns(kSkillHacker) || !ui.IsVisible(Screen::Travel) || ui.IsVisible(Screen::PirateHideout)) return;
+  if (!state::OwnsSkill(kSkillHacker) || !ui.IsVisible(Screen::Travel) ||
+      ui.IsVisible(Screen::PirateHideout))
+    return;
   state::PlayerData[player::kTreasureFleetNotice] = 1;
   ship[special_ship::kDaysLeft] = 12;
   ui.Message(Popup::Text, "Treasure fleet",

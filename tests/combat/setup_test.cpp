@@ -9,6 +9,7 @@
 #include "combat_fixture.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/skills.h"
 
 namespace combat_test {
 namespace {
@@ -250,8 +251,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[14] = c.combatPatrol;
-    state::SkillOwned[15] = c.deepPatrol;
+    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
+    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }

@@ -12,6 +12,7 @@
 #include "state/new_world.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -50,8 +51,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
   const Case cases[] = {{0, 0, 0, 4}, {1, 0, 0, 6}, {0, 1, 0, 10}, {0, 0, 4, 10}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[11] = c.tracking;
-    SkillOwned[12] = c.advanced;
+    SkillOwned[kSkillTracking] = c.tracking;
+    SkillOwned[kSkillAdvancedTracking] = c.advanced;
     PlayerShip[ship::kTargeting] = c.computer;
     int most = 0;
     for (int day = 0; day < 60; ++day) {

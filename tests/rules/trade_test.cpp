@@ -9,6 +9,7 @@
 
 #include "rules/missions.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -316,7 +317,7 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
   GiveTransportMission(rules::kMissionTransport, kMedicine, 1, 12000);
-  state::SkillOwned[17] = 1;  // advanced rewards: a quarter more
+  state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
   Cargo[kMedicine] = 1;
   state::SelectedGood = kMedicine;
   rules::Sell(ui);
