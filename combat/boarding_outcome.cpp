@@ -13,6 +13,7 @@
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr std::int32_t kChoosingPhase = 2;
 constexpr std::int32_t kShipHospital = 4;
-constexpr std::int32_t kAbductionMission = 18;
 
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
@@ -177,7 +177,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
 
 void AbductionCompleted(int specialRow, BoardingUi& ui) {
   auto& mission = state::ActiveMission;
-  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kAbductionMission)) return;
+  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kMissionAbduction)) return;
   CombatUi& c = ui.Combat();
   mission[mission::kActive] = 0;
   if (specialRow != 0) state::SpecialShips[specialRow][special_ship::kActive] = 0;

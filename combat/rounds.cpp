@@ -14,6 +14,7 @@
 #include "combat/sides.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -25,7 +26,6 @@ constexpr std::int32_t kMineMk1 = 7;
 constexpr std::int32_t kZeusEmp = 8;
 constexpr std::int32_t kMineMk2 = 9;
 constexpr std::int32_t kBoardingShuttle = 5;
-constexpr std::int32_t kBoardingMission = 18;
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
@@ -256,7 +256,7 @@ std::int32_t Defenders(std::int32_t count) {
 
 bool BoardingCertain(CombatUi& ui) {
   if (state::ActiveMission[mission::kActive] > 0 &&
-      state::ActiveMission[mission::kType] == kBoardingMission)
+      state::ActiveMission[mission::kType] == kMissionAbduction)
     return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {

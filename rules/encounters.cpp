@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
@@ -26,7 +27,17 @@ bool InSystemRange(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 // Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
 bool MissionDrawsFire(std::int32_t type) {
   switch (type) {
-    case 2: case 3: case 6: case 7: case 10: case 11: case 13: case 14: case 15: case 16: case 17:
+    case kMissionPatrol:
+    case kMissionTransport:
+    case kMissionSupply:
+    case kMissionSpecialForces:
+    case kMissionCombatPatrol:
+    case kMissionCombatTransport:
+    case kMissionInfiltrate:
+    case kMissionEscort:
+    case kMissionRecon:
+    case kMissionMarineLanding:
+    case kMissionEvacuation:
       return true;
     default:
       return false;

@@ -7,15 +7,13 @@
 #include "rules/special_ships.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace screens {
 namespace {
-
-constexpr std::int32_t kMissionBounty = 5;
-constexpr std::int32_t kMissionAbduction = 18;
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }

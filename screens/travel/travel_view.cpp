@@ -9,6 +9,7 @@
 #include "rules/promotion.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -341,7 +342,7 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
       return "Required goods: " + name + " (" + std::to_string(m[mission::kQuantity]) + " units)";
     }
     case Opposition::Wanted: {
-      const std::string name = type == 5 ? rules::GetBountyTargetName(1, system, 0)
+      const std::string name = type == kMissionBounty ? rules::GetBountyTargetName(1, system, 0)
                                          : rules::GetAbductionTargetName(1, system, 0);
       return "Wanted: " + name + " (" + state::GetShipClassName(m[mission::kEnemyClass]) + ")";
     }
@@ -380,7 +381,7 @@ Placed MissionPanelPlace() {
   const state::TMissionRow& m = state::ActiveMission;
   const std::int32_t type = m[mission::kType];
   const state::TBodyRow* target = Body(PlayerShip[ship::kSystem], m[mission::kTargetBody]);
-  if (target && (*target)[body::kMapX] < 388 && (type == 1 || type == 2)) return {true, 496, 33};
+  if (target && (*target)[body::kMapX] < 388 && (type == kMissionSearchAndDestroy || type == kMissionPatrol)) return {true, 496, 33};
   return {true, 28, 33};
 }
 

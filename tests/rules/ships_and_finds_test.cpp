@@ -86,7 +86,7 @@ TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
 
 TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = rules::kMissionBounty;
+  state::ActiveMission[mission::kType] = kMissionBounty;
   state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
   state::ActiveMission[mission::kSubject] = 7;
   state::ActiveMission[mission::kEnemyFaction] = 0;
@@ -119,10 +119,10 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
     bool appears;
   };
   const Case cases[] = {
-      {"bounty: a pirate", rules::kMissionBounty, rules::kSpecialPirate, 0, 0, true},
-      {"abduction: a military ship", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 0, true},
-      {"abduction in another system", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 1, false},
-      {"a patrol hunts nobody", rules::kMissionPatrol, 0, 2, 0, false},
+      {"bounty: a pirate", kMissionBounty, rules::kSpecialPirate, 0, 0, true},
+      {"abduction: a military ship", kMissionAbduction, rules::kSpecialMilitary, 2, 0, true},
+      {"abduction in another system", kMissionAbduction, rules::kSpecialMilitary, 2, 1, false},
+      {"a patrol hunts nobody", kMissionPatrol, 0, 2, 0, false},
   };
   for (const Case& c : cases) {
     SetUp();
