@@ -8,6 +8,7 @@
 #include "combat/rounds.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -86,7 +87,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (StepsLeft(16)) {
       bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
                   p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
-      if (gate && state::PlayerData[player::kRank] < 3 && !PlayerOwns(kTractorBeam))
+      if (gate && state::PlayerData[player::kRank] < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;
       if (gate) {
         Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);

@@ -13,6 +13,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -216,7 +217,7 @@ void Ecm(Side side, CombatUi& ui) {
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
     }
-    if (state::PlayerData[player::kRank] == 7) c += 5;
+    if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
       ui.EndTutorialStep(16);

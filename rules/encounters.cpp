@@ -7,6 +7,7 @@
 #include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -86,7 +87,7 @@ void StartHostileEncounter(Ui& ui) {
 
   const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][star_system::kOwner] : 0;
   std::int32_t situation =
-      InSystemRange(s) && state::SystemData[s][star_system::kClass] == 6 ? 1 : 2;
+      InSystemRange(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.

@@ -14,6 +14,7 @@
 #include "rules/ship_loss.h"
 #include "rules/space_finds.h"
 #include "rules/tutorial.h"
+#include "state/economy_classes.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
@@ -28,7 +29,6 @@ namespace {
 constexpr std::int32_t kTractorBeam = 12;
 constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kPoliceClassDraws = 1001;
-constexpr std::int32_t kCapitalRating = 6;
 constexpr std::int32_t kOldAge = 70;
 
 constexpr const char* kAlertText =
@@ -235,7 +235,7 @@ std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (!ValidSystem(s)) return 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t kind = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  std::int32_t kind = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (system[star_system::kCampaign] > 0) kind = 3;
   const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   const std::int32_t police = state::EnemyShip[ship::kFaction];

@@ -4,6 +4,7 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -17,7 +18,6 @@ using state::Random;
 using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
-constexpr std::int32_t kCapitalRating = 6;
 constexpr std::int32_t kAdvancedSensors = 4;  // targeting computer
 
 // --- Sensor sentences ------------------------------------------------------------------------------
@@ -304,7 +304,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t k = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  std::int32_t k = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (system[star_system::kCampaign] > 0) k = 3;
   ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
   const bool noWarship = Random(100) < 30;

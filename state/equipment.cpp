@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/variables.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr std::int32_t kShipSpecialAbility = 36;  // combat ability id of a ship's special
 constexpr std::int32_t kLastModifierSlot = 8;
-constexpr std::int32_t kAdmiralRank = 7;
 constexpr std::int32_t kEngineXlTrade = 4;
 constexpr std::int32_t kEngineVictory = 6;
 constexpr std::int32_t kModuleCargoManagement = 1;
@@ -279,7 +279,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kAdmiralRank;
+  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kRankAdmiral;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }

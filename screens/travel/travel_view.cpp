@@ -7,6 +7,7 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/promotion.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/mission_types.h"
@@ -79,13 +80,10 @@ std::string_view BodyClassCaption(std::int32_t kind) {
     case state::kKindPirateHideout: return "Class: Pirate hideout";
     case state::kKindSun: return "Class: Sun";
     case state::kKindWormhole: return "Class: Wormhole";
-    case 1: return "Class: Agricultural";
-    case 2: return "Class: Mining";
-    case 3: return "Class: Luxury";
-    case 4: return "Class: Industrial";
-    case 5: return "Class: Local capital";
-    case 6: return "Class: Capital";
-    default: return "Class: ?";
+    default: {
+      const std::string_view economy = state::EconomyClassCaption(kind);
+      return economy.empty() ? "Class: ?" : economy;
+    }
   }
 }
 
