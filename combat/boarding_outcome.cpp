@@ -16,6 +16,7 @@
 #include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -73,7 +74,7 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
   if (bridge) {
     const int row = SpecialShipRow(ui);
-    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == 1) {
+    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == kTraderShip) {
       value *= AnnounceSpecialCargo(state::SpecialShips[row][special_ship::kSubKind], c);
     }
   }
@@ -199,7 +200,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   if (row == 0 || state::SpecialShips[row][special_ship::kActive] <= 0) return;
   CombatUi& c = ui.Combat();
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
-  if (SpecialShipIs(row, 3, 2)) {
+  if (SpecialShipIs(row, kPirateShip, kSubKindWantedPirate)) {
     const std::int32_t reward = Clamp32(2 * x);
     rules::AddCredits(reward, c.Rules());
     c.Rules().UpdateStatusBars();
@@ -208,7 +209,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
                     state::FormatThousands(reward),
                 "Crew_Rogue.jpg");
   }
-  if (SpecialShipIs(row, 1, 2)) {
+  if (SpecialShipIs(row, kTraderShip, kSubKindVip)) {
     const std::int32_t extra = state::Random(Clamp32(x));
     const std::int32_t ransom = Clamp32(3 * x + extra);
     rules::AddCredits(ransom, c.Rules());
@@ -218,7 +219,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
                     state::FormatThousands(ransom) + " for him.",
                 "Trader.jpg");
   }
-  if (SpecialShipIs(row, 2, 2)) {
+  if (SpecialShipIs(row, kMilitaryShip, kSubKindVip)) {
     const std::int32_t ransom = Clamp32(3 * x);
     const bool takeRansom = ui.Choose(
         "VIP",
@@ -239,12 +240,12 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   }
   // Traders with military supplies and military ships on an important mission help the war
   // effort when taken, as they do when destroyed.
-  if (SpecialShipIs(row, 1, 5)) {
+  if (SpecialShipIs(row, kTraderShip, kSubKindMilitarySupplies)) {
     SupportCampaign(ui, "Military supplies!",
                     "This vessel was transporting important military supplies for the enemy. Your "
                     "success brings your faction one step closer to victory.");
   }
-  if (SpecialShipIs(row, 2, 3)) {
+  if (SpecialShipIs(row, kMilitaryShip, kSubKindImportantMission)) {
     SupportCampaign(ui, "War supported!",
                     "The destruction of this vessel has brought your faction one step closer to "
                     "victory!");

@@ -10,6 +10,7 @@
 #include "state/random.h"
 #include "state/ranks.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -61,7 +62,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
   }
 
-  if (e[ship::kEnemyKind] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
+  if (e[ship::kEnemyKind] == kTraderShip && !EnemyStunned()) {  // gate A: the defensive opening
     Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
     Step(2, kSosBuoy, true, e[ship::kReinforcements] > 0, ui);
     Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);

@@ -17,6 +17,7 @@
 #include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -262,9 +263,9 @@ bool BoardingCertain(CombatUi& ui) {
   if (row >= 1 && row <= state::kLastSpecialShip) {
     const auto& ship = state::SpecialShips[row];
     if (ship[special_ship::kActive] > 0 &&
-        (ship[special_ship::kKind] == 3 || ship[special_ship::kKind] == 1 ||
-         ship[special_ship::kKind] == 2) &&
-        ship[special_ship::kSubKind] == 2)
+        (ship[special_ship::kKind] == kPirateShip || ship[special_ship::kKind] == kTraderShip ||
+         ship[special_ship::kKind] == kMilitaryShip) &&
+        ship[special_ship::kSubKind] == kSubKindVip)
       return true;
   }
   return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;

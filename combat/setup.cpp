@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/skills.h"
 #include "state/variables.h"
 
@@ -94,7 +95,7 @@ void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
   state::EnemyShip[ship::kCrewmen] = minCrew;
   std::int32_t marines = maxCrew - minCrew;
   if (marines < 0) marines = 0;
-  if (enemyKind == 1 || enemyKind == 3) marines /= 2;
+  if (enemyKind == kTraderShip || enemyKind == kPirateShip) marines /= 2;
   state::EnemyShip[ship::kDroids] = state::Random(marines);
   state::EnemyShip[ship::kMarines] = marines - state::EnemyShip[ship::kDroids];
 }
@@ -239,8 +240,8 @@ std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, C
     const int row = ui.SensorSelection();
     if (row >= 1 && row <= state::kLastSpecialShip) {
       const auto& ship = state::SpecialShips[row];
-      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == 3 &&
-          ship[special_ship::kSubKind] == 2)
+      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == kPirateShip &&
+          ship[special_ship::kSubKind] == kSubKindWantedPirate)
         tier += 1;
     }
   }
@@ -316,7 +317,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
-  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
+  if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
   if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
     e[ship::kGun] = 1;

@@ -12,6 +12,7 @@
 #include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/skills.h"
 #include "state/variables.h"
 
@@ -19,7 +20,6 @@ namespace rules {
 namespace {
 
 constexpr std::int32_t kTractorBeam = 12;
-constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kFactionDraws = 1000;
 constexpr int kClassDraws = 1001;
 
@@ -110,7 +110,7 @@ void StartHostileEncounter(Ui& ui) {
       break;
     }
   }
-  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kFightKindEncounter, 0);
+  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kMilitaryShip, 0);
 
   // The police and neutral ships try to catch the ship instead of destroying it.
   if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {

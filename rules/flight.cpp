@@ -20,6 +20,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/skills.h"
 #include "state/variables.h"
 
@@ -27,7 +28,6 @@ namespace rules {
 namespace {
 
 constexpr std::int32_t kTractorBeam = 12;
-constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kPoliceClassDraws = 1001;
 constexpr std::int32_t kOldAge = 70;
 
@@ -96,7 +96,7 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 // the loss of the ship when it did not survive.
 void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   const std::int32_t police = state::EnemyShip[ship::kFaction];
-  ui.SetupShipCombat(policeClass, police, kFightKindEncounter, 0);
+  ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
   if (tractorBeam) state::EnemyAbilitySlots[12] = kTractorBeam;
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);

@@ -13,6 +13,7 @@
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -21,7 +22,6 @@ namespace {
 using state::ActiveMission;
 
 constexpr std::string_view kMissionPicture = "GeneralMissionPic.jpg";
-constexpr std::int32_t kFightKindMission = 2;
 constexpr std::int32_t kMissionFleet = -1;
 
 constexpr std::string_view kSpyEquipmentText =
@@ -78,7 +78,7 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 void ShipFight(std::int32_t type, Ui& ui) {
   const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
   const std::int32_t enemyFaction = ActiveMission[mission::kEnemyFaction];
-  ui.SetupShipCombat(enemyClass, enemyFaction, kFightKindMission, 0);
+  ui.SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0);
   const std::string name = state::GetShipClassName(enemyClass);
   const std::string picture = state::GetShipFactionImage(enemyClass, enemyFaction) + "_Scene.jpg";
   audio::PlayAlertSound();

@@ -19,6 +19,7 @@
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -35,7 +36,6 @@ namespace {
 // The developer controls' opponents: a fleet of faction 2, and one of its military corvettes.
 constexpr std::int32_t kTestFleetFaction = 2;
 constexpr std::int32_t kTestFightClass = 6;
-constexpr std::int32_t kTestFightKind = 2;
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
@@ -695,7 +695,7 @@ void TravelScreenForm::OnFleetBattleClick() {
 // A fight against a military corvette of faction 2.
 void TravelScreenForm::OnTestFightClick() {
   audio::PlayButtonSound();
-  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kTestFightKind, 0);
+  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kMilitaryShip, 0);
   rules_.RunShipCombat();
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }

@@ -9,6 +9,7 @@
 #include "combat_fixture.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
 #include "state/skills.h"
 
 namespace combat_test {
@@ -192,8 +193,8 @@ TEST_F(SetupTest, LoadoutTier) {
     ui.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
-    state::SpecialShips[3][special_ship::kKind] = 3;
-    state::SpecialShips[3][special_ship::kSubKind] = 2;
+    state::SpecialShips[3][special_ship::kKind] = kPirateShip;
+    state::SpecialShips[3][special_ship::kSubKind] = kSubKindWantedPirate;
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }
