@@ -51,7 +51,7 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
       slot != kTutorialMissionSlot) {
     ui.Message(Popup::Text, "Tutorial",
                "For the purpose of this tutorial please select the second mission (counted from "
-               "the left part of the screen). To select a mission just double-click on the mission "
+               "the left part of the screen). To select a mission just click on the mission "
                "symbol.");
     return AcceptResult::TutorialSlot;
   }
@@ -67,7 +67,8 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
   state::ActiveMission[mission::kActive] = 1;
   for (const int field : kCopiedFields) state::ActiveMission[field] = offer[field];
   if (state::ActiveMission[mission::kType] == kMissionAnalysis) ClearAnalysisRecords();
-  if (TutorialAt(tutorial::Step::AcceptMission)) ui.BeginTutorialStep(tutorial::Step::ReopenMission);
+  if (TutorialAt(tutorial::Step::AcceptMission))
+    ui.BeginTutorialStep(tutorial::Step::ReopenMission);
   ui.Message(Popup::Picture, "Mission accepted!", "You have accepted the selected mission.",
              kMissionPicture);
   // The slot is free before the refill, so the refill may put a new offer there.

@@ -78,7 +78,7 @@ constexpr const char* kMissionBoardText1 =
     "Here you can see the missions available in this system. In the beginning you can only "
     "accept three different kinds of missions, but later many "
     "more will become available.  We wanted to have some action so choose the \"Search and "
-    "Destroy\" mission at the left bottom part of the screen.";
+    "Destroy\" mission at the left top part of the screen.";
 constexpr const char* kMissionBoardText2 =
     "Click on the 2nd available mission and afterwards on \"Accept mission\".";
 
@@ -148,7 +148,7 @@ const StepRow kSteps[] = {
               "profession Mercenary is best suited for this style of playing all other "
               "professions (except maybe the pure trader) are able to fulfill missions from time "
               "to time as well.",
-     .text2 = "Click on the \"Mission\" icon on the control panel at the bottom.",
+     .text2 = "Click on the \"Missions\" icon on the control panel at the bottom.",
      .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission},
     {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
      .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
@@ -166,7 +166,7 @@ const StepRow kSteps[] = {
      .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kRedrawsMissionBoard},
     {.step = Step::FlyToSun, .panelOn = Travel, .place = At, .left = 16, .top = kTravelPanelTop,
      .text1 = "In this mission you have to intercept a pirate vessel near the local sun. The "
-              "mission target is displayed by a yellow target lock. To fly to this location (and "
+              "mission target is displayed by a red target lock. To fly to this location (and "
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
      .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard},
@@ -183,8 +183,8 @@ const StepRow kSteps[] = {
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
      .minimizedTop = kCombatUpperTop,
      .text1 = "Good. That´ll give him something to think about. Firing the missile has cost you "
-              "action-points (AP). You can see the AP display right below your ship and above "
-              "the progress bar displaying your shields. "
+              "action-points (AP). You can see the AP display right below the progress bar "
+              "displaying your shields. "
               "Right-clicking on any part of the screen will bring up the in-game help... Ok, "
               "back to action. Activate your \"Discipline\" ability.",
      .text2 = "Activate the \"Discipline\" ability by left-clicking on it.",
@@ -192,11 +192,11 @@ const StepRow kSteps[] = {
     {.step = Step::EndFirstTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "You have no action-points (AP) left. Your AP are refreshed every turn. You should "
-              "end this turn now. To do this click on \"End this turn\" at the top  of this "
+              "end this turn now. To do this click on \"End this turn\" at the bottom  of this "
               "window. "
               "When you do this your enemy will start his move and will fire on you. But don´t "
               "panic! You cannot die during the tutorial.",
-     .text2 = "End this turn by clicking on the button \"End this turn\" at the top.",
+     .text2 = "End this turn by clicking on the button \"End this turn\" at the bottom.",
      .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right},
     {.step = Step::InterceptMissile, .panelOn = ShipCombat, .place = At,
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
@@ -212,7 +212,7 @@ const StepRow kSteps[] = {
               "guns. There are many different combat abilities in the game offering new attack "
               "moves. "
               "Every time you are promoted and receive a new rank you can choose one new combat "
-              "ability. The mercenary starts off with \"Focus beam\", which causes more damage.",
+              "ability. The pirate starts off with \"Tractor beam\", which stops a fleeing enemy.",
      .text2 = "Click on the gun fire icon to shoot a volley of energy beams.",
      .arrowOn = ShipCombat, .arrowAtAbility = "Fire guns", .side = Above},
     {.step = Step::EndSecondTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
@@ -251,9 +251,9 @@ const StepRow kSteps[] = {
      .top = kTravelPanelTop,
      .text1 = "One of the new features of this new version of Farhaven is the \"ship sensor "
               "screen\". It can be used to intercept and plunder other ships regardless of "
-              "them being friendly or hostile. To use your ship sensors click on the \"ship "
-              "sensor\" icon in the control panel.",
-     .text2 = "Click on the \"ship sensor\" icon in the control panel.",
+              "them being friendly or hostile. To use your ship sensors click on the "
+              "\"Pirating\" icon in the control panel.",
+     .text2 = "Click on the \"Pirating\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "SensorsButton", .arrowShownAtOnce = false},
     {.step = Step::CloseSensors, .panelOn = Sensors, .place = At, .left = 239, .top = 8,
      .minimizedLeft = 8, .minimizedTop = 5,
@@ -269,7 +269,7 @@ const StepRow kSteps[] = {
               "system - you might want to explore the galaxy, get new missions, capture "
               "enemy ships, take part in galactic-wide battles and finally conquer whole star "
               "systems. To do this you should know how to access the galaxy map.",
-     .text2 = "Click on the \"Galaxy map\" icon in the control panel.",
+     .text2 = "Click on the \"Galaxy\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "GalaxyMapButton", .arrowShownAtOnce = false},
     {.step = Step::CloseGalaxyMap, .panelOn = GalaxyMap, .place = At, .left = 497, .top = 8,
      .text1 = "So that´s the galaxy map. The red colored planet names symbolize planets owned by "
@@ -282,8 +282,8 @@ const StepRow kSteps[] = {
      .top = kTravelPanelTop,
      .text1 = "The game option menu includes the possibility to SAVE or LOAD a game, to change "
               "the GAME SETTINGS and to EXIT the game. To enter the option menu just click on the "
-              "\"game option\" icon on the control panel.",
-     .text2 = "Click on the \"Game option\" icon in the control panel.",
+              "\"Options\" icon on the control panel.",
+     .text2 = "Click on the \"Options\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "OptionsButton", .arrowShownAtOnce = false},
     {.step = Step::SaveGame, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
@@ -334,8 +334,8 @@ const StepRow kSteps[] = {
     {.step = Step::Finished, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You successfully finished the tutorial. Now you are on your own "
-              "to explore the world of Farhaven 4. For more information please use the game "
-              "manual (.pdf file in the game folder on your harddisk).",
+              "to explore the world of Farhaven 4. For more information please use the in-game "
+              "help (right-click on an icon of the main screen or of a fight).",
      .text2 = "Click on \"Cancel tutorial\" to close this screen and end this tutorial.",
      .arrowOn = Travel, .arrowAt = "TutorialCancelButton", .side = Below,
      .arrowShownAtOnce = false, .extras = kRewardMusic},
