@@ -10,6 +10,7 @@
 #include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
@@ -92,7 +93,7 @@ void EnemyDestroyed(CombatUi& ui) {
 
 void PlayerDestroyed(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (state::TutorialActive == 1 && state::TutorialStep >= 12 && state::TutorialStep <= 20 &&
+  if (rules::TutorialBetween(tutorial::Step::FlyToSun, tutorial::Step::FlyToPlanet) &&
       state::GameDay < 50) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "

@@ -6,6 +6,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/rounds.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
@@ -56,7 +57,8 @@ void RunEnemyCombatAI(CombatUi& ui) {
   auto& p = state::PlayerShip;
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
-  if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
+  if ((rules::TutorialAt(tutorial::Step::EndFirstTurn) ||
+       rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);

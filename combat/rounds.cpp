@@ -13,6 +13,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -22,6 +23,13 @@
 
 namespace combat {
 namespace {
+
+using tutorial::Step;
+
+// The tutorial's first turn, before or after "Discipline": its end and the next turn move on.
+bool TutorialBeforeSecondTurn() {
+  return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
+}
 
 constexpr std::int32_t kMineMk1 = 7;
 constexpr std::int32_t kZeusEmp = 8;
@@ -341,13 +349,13 @@ void OfferBoarding(CombatUi& ui) {
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
   }
-  if (state::TutorialActive == 1 && state::TutorialStep == 18) {
-    ui.EndTutorialStep(18);
-    ui.BeginTutorialStep(19);
+  if (rules::TutorialAt(Step::EndSecondTurn)) {
+    ui.EndTutorialStep(Step::EndSecondTurn);
+    ui.BeginTutorialStep(Step::WinFight);
   }
   state::PlayerShip[ship::kGunVolleys] = 0;
   state::PlayerShip[ship::kActionPoints] = -100;
@@ -376,10 +384,10 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.Refresh(Display::ReinforcementRadar);
   CheckShipCombatEnd(ui);
   OfferBoarding(ui);
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
-    ui.BeginTutorialStep(16);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
+    ui.BeginTutorialStep(Step::InterceptMissile);
   }
 }
 

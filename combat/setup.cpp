@@ -6,6 +6,7 @@
 #include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -319,7 +320,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
+  if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
     e[ship::kGun] = 1;
   if (size == 5 && e[ship::kGun] != 8) e[ship::kGun] = 4;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;

@@ -390,9 +390,9 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   struct StepUi : support::ScriptUi {
     std::vector<int> steps;
-    void BeginTutorialStep(int step) override {
-      steps.push_back(step);
-      state::TutorialStep = step;
+    void BeginTutorialStep(tutorial::Step step) override {
+      steps.push_back(tutorial::StoredNumber(step));
+      state::TutorialStep = tutorial::StoredNumber(step);
     }
   } stepUi;
   state::TutorialActive = 1;
