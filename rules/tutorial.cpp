@@ -23,7 +23,7 @@ constexpr std::int32_t kFirstPlanet = 2;
 std::string BodyName(std::int32_t body) {
   const std::int32_t s = PlayerShip[ship::kSystem];
   if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return {};
-  return state::BodyText[s][body][1];
+  return state::BodyText[s][body][body_text::kName];
 }
 
 // The two texts of a step's message panel; "{body}" stands for a text built from the game.
