@@ -24,7 +24,7 @@ bool InSlots(std::int32_t id) {
 }
 
 bool Waiting() { return state::EnemyShip[ship::kAwaitingMessage] != 0; }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
 }
@@ -102,13 +102,13 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (Enter(17)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 70 || state::PlayerMissileVolley[2] < 2))
+          (r < 70 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     if (Enter(18)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 30 || state::PlayerMissileVolley[2] < 2))
+          (r < 30 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);

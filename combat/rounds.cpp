@@ -298,11 +298,11 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
+  state::BoardingAreas[boarding_area::kAirlock] = 1;
+  state::BoardingAreas[boarding_area::kCorridors] = 2;
+  state::BoardingAreas[boarding_area::kCargoBay] = 2;
+  state::BoardingAreas[boarding_area::kBridge] = 2;
+  e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
 

@@ -269,8 +269,8 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
     state::PlayerModifiers[s][modifier::kActive] = 0;
     state::EnemyModifiers[s][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   p[ship::kComboPoints] = 0;
   e[ship::kComboPoints] = 0;
   p[ship::kReinforcements] = -1;

@@ -136,7 +136,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0)) return;
+    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0))
+      return;
     if (p[ship::kMissileReload] > 0) {
       ui.ShowPopup(CombatPopup::Text, "Reloading",
                    "Missile launchers need a couple of turns after being fired to reload...");
@@ -157,8 +158,8 @@ void FireMissiles(Side side, CombatUi& ui) {
     }
     audio::PlayMissileSound();
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
-    state::PlayerMissileVolley[1] = 1;
-    state::PlayerMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
     if (p[ship::kMissileLauncher] == 2) p[ship::kMissileReload] *= 2;
     if (p[ship::kMissileLauncher] == kDestroyerLauncher) p[ship::kMissileReload] = kNoReload;
@@ -166,7 +167,8 @@ void FireMissiles(Side side, CombatUi& ui) {
     ui.Refresh(Display::AbilityButtons);
     return;
   }
-  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[1] == 0 && e[ship::kMissileReload] == 0))
+  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
+        e[ship::kMissileReload] == 0))
     return;
   if (e[ship::kMissileLauncher] == 5 && state::GetShipClassSize(p[ship::kClass]) == 1) return;
   if (!PayActionPoints(
@@ -176,8 +178,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
   e[ship::kShields] -= 1;
-  state::EnemyMissileVolley[1] = 1;
-  state::EnemyMissileVolley[2] = 4;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
   if (e[ship::kMissileLauncher] == 2) e[ship::kMissileReload] = 10;
   if (e[ship::kMissileLauncher] == kDestroyerLauncher) e[ship::kMissileReload] = kNoReload;
@@ -191,7 +193,7 @@ void Ecm(Side side, CombatUi& ui) {
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
     const bool tutorialEcm = rules::TutorialAt(tutorial::Step::InterceptMissile);
-    if (state::EnemyMissileVolley[1] <= 0) {
+    if (state::EnemyMissileVolley[missile_volley::kInFlight] <= 0) {
       ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
                    "The enemy has fired no missiles! There is nothing you could try to intercept "
                    "with your anti-missile ECM!");
@@ -226,7 +228,7 @@ void Ecm(Side side, CombatUi& ui) {
       c = 101;  // the tutorial's interception always succeeds
     }
     if (c > state::Random(100) + 1) {
-      state::EnemyMissileVolley[1] = 0;
+      state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
       ui.ShowMessage(Side::Player, "Firing ECM !!", "Your ECM is able to mislead the enemy missile.");
     } else {
       ui.ShowMessage(Side::Player, "Firing ECM !!",
@@ -235,7 +237,7 @@ void Ecm(Side side, CombatUi& ui) {
     ui.Refresh(Display::Missiles);
     return;
   }
-  if (state::PlayerMissileVolley[1] <= 0) return;
+  if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
   if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
@@ -245,7 +247,7 @@ void Ecm(Side side, CombatUi& ui) {
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {
-    state::PlayerMissileVolley[1] = 0;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
     ui.ShowMessage(Side::Enemy, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
   } else {
     ui.ShowMessage(Side::Enemy, "Firing ECM !!",
@@ -326,10 +328,10 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       }
       break;
     case 8:
-      if (state::Random(100) < 10 && state::EnemyMissileVolley[1] > 0) {
+      if (state::Random(100) < 10 && state::EnemyMissileVolley[missile_volley::kInFlight] > 0) {
         ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
                      "Your barrage has hit the enemy missile and destroyed it!");
-        state::EnemyMissileVolley[1] = 0;
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
         ui.Refresh(Display::Modifiers);
         ui.Refresh(Display::AbilityButtons);
         ui.Refresh(Display::Missiles);

@@ -14,7 +14,9 @@ namespace rules {
 
 std::string FactionLogoPicture() {
   const std::int32_t f = state::PlayerData[player::kFaction];
-  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : std::string()) + ".jpg";
+  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][faction_text::kLogo]
+                                             : std::string()) +
+         ".jpg";
 }
 
 void ShowExperienceNotice(Ui& ui) {

@@ -103,12 +103,12 @@ void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   if (tractorBeam) state::EnemyAbilitySlots[12] = kTractorBeam;
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
-  ui.ShowEncounter("Hostile encounter!",
-                   state::FactionText[f][2] + " " + state::GetShipClassName(policeClass),
-                   kAlertText,
-                   state::GetShipFactionImage(state::EnemyShip[ship::kClass],
-                                              state::EnemyShip[ship::kFaction]) +
-                       "_Scene.jpg");
+  ui.ShowEncounter(
+      "Hostile encounter!",
+      state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
+      kAlertText,
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+          "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }

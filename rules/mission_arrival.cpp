@@ -34,7 +34,7 @@ constexpr std::string_view kCompletedText =
 // The body's name, or nothing for a place outside the star map.
 std::string BodyName(std::int32_t system, std::int32_t body) {
   if (system < 1 || system > state::kLastSystem || body < 1 || body > state::kLastBody) return {};
-  return state::BodyText[system][body][1];
+  return state::BodyText[system][body][body_text::kName];
 }
 
 bool AtTarget() {

@@ -198,9 +198,9 @@ TargetView BuildTargetView() {
   const std::int32_t b = selected == 0 ? 1 : selected;
   const state::TBodyRow* row = Body(system, b);
   if (!row) return t;
-  t.name = state::BodyText[system][b][1];
+  t.name = state::BodyText[system][b][body_text::kName];
   t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
-  t.description = state::BodyText[system][b][2];
+  t.description = state::BodyText[system][b][body_text::kDescription];
   t.faction = "Faction: " + rules::FactionShortName((*row)[body::kOwner]);
   t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
   return t;
@@ -219,7 +219,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     b.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + ".jpg";
     b.x = ScaleToScreen((*row)[body::kMapX]);
     b.y = ScaleToScreen((*row)[body::kMapY]);
-    b.name = state::BodyText[shown][k][1];
+    b.name = state::BodyText[shown][k][body_text::kName];
     b.nameX = b.x - ScaleToScreen(17);
     b.nameY = b.y + ScaleToScreen(38);
     b.priceX = b.nameX;
@@ -365,8 +365,9 @@ std::optional<MissionPanelView> BuildMissionPanelView() {
   if (t.locationPrefix) {
     const std::int32_t system = m[mission::kTargetSystem];
     const std::int32_t b = m[mission::kTargetBody];
-    const std::string place = Body(system, b) ? state::BodyText[system][b][1] : "";
-    const std::string systemName = IsSystem(system) ? state::SystemText[system][1] : "";
+    const std::string place = Body(system, b) ? state::BodyText[system][b][body_text::kName] : "";
+    const std::string systemName =
+        IsSystem(system) ? state::SystemText[system][system_text::kName] : "";
     v.location = t.locationPrefix + place + " (" + systemName + ")";
   } else {
     v.location = "Planets left: " + std::to_string(m[mission::kPlanetsLeft]);

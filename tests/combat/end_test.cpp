@@ -14,7 +14,7 @@ class EndTest : public CombatTest {
  protected:
   void SetUp() override {
     CombatTest::SetUp();
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 5;  // far from the next level
   }
 };

@@ -263,8 +263,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerShip[ship::kMissileReload] = 3;
   state::PlayerModifiers[2][modifier::kActive] = 1;
   state::EnemyModifiers[5][modifier::kActive] = 1;
-  state::PlayerMissileVolley[1] = 1;
-  state::EnemyMissileVolley[1] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
   SetupShipCombat(1, 3, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
@@ -274,8 +274,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 0);
   EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
   EXPECT_EQ(state::EnemyModifiers[5][modifier::kActive], 0);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
   SetupShipCombat(1, 3, 2, 0, ui);

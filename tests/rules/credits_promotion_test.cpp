@@ -189,8 +189,9 @@ TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
     rules::CheckPromotion(ui);
     const auto shown = ui.WithTopic("Your own planet!");
     ASSERT_EQ(shown.size(), 1u);
-    const std::string& name = state::BodyText[planet.system][planet.body][1];
-    const std::string where = name + " in the " + state::SystemText[planet.system][1] + " system.";
+    const std::string& name = state::BodyText[planet.system][planet.body][body_text::kName];
+    const std::string where =
+        name + " in the " + state::SystemText[planet.system][system_text::kName] + " system.";
     if (held) {
       EXPECT_EQ(shown[0].text, "Congratulations! For your good services the government has granted "
                                "you the ownership of the planet " + where +

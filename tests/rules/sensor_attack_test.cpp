@@ -333,7 +333,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     EXPECT_EQ(ui.lastSlot, 11);
     ASSERT_EQ(ui.WithTopic("Hostile encounter!").size(), 1u);
     const auto encounter = ui.WithTopic("Hostile encounter!")[0];
-    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][2] + " " +
+    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][faction_text::kShortName] + " " +
                                       state::GetShipClassName(ui.setups[0].enemyClass));
     EXPECT_EQ(encounter.picture,
               state::GetShipFactionImage(ui.setups[0].enemyClass, c.faction) + "_Scene.jpg");

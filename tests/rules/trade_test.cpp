@@ -51,7 +51,7 @@ class Trade : public World {
       }
     }
     for (int f = 0; f <= state::kLastFaction; ++f)
-      state::FactionText[f][5] = "Logo" + std::to_string(f);
+      state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
     PlayerData[player::kFaction] = 2;
     PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
     PlayerData[player::kCredits] = 100000;

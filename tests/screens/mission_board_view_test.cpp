@@ -28,11 +28,12 @@ class MissionBoardView : public ::testing::Test {
   void SetUp() override {
     state::ClearGameState();
     for (int s = 1; s <= state::kLastSystem; ++s) {
-      state::SystemText[s][1] = "Sys" + std::to_string(s);
+      state::SystemText[s][system_text::kName] = "Sys" + std::to_string(s);
       for (int b = 1; b <= state::kLastBody; ++b)
-        state::BodyText[s][b][1] = "B" + std::to_string(s) + "." + std::to_string(b);
+        state::BodyText[s][b][body_text::kName] = "B" + std::to_string(s) + "." + std::to_string(b);
     }
-    for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int f = 0; f <= state::kLastFaction; ++f)
+      state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     state::GoodName[4] = "Medicine";
     state::Randomize(5);
   }

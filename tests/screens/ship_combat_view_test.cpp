@@ -190,9 +190,9 @@ TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   p[ship::kActionPoints] = 4;
   p[ship::kReinforcements] = 5;
   state::EnemyShip[ship::kReinforcements] = 0;
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 2;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   const auto texts = screens::CompatibilityTexts();
   EXPECT_EQ(texts[0], "Compatibility mode for the visually impaired (Click to turn off!)");
   EXPECT_EQ(texts[4], state::GetAbilityName(combat::kFocusBeam));

@@ -169,7 +169,8 @@ TEST_F(TravelScreenTest, MissionsIconRefusesWhereNoMissionCanBeHad) {
     const char* topic;
     std::string text;
   };
-  const std::string attacker = state::FactionText[3][2], owner = state::FactionText[1][2];
+  const std::string attacker = state::FactionText[3][faction_text::kShortName],
+                    owner = state::FactionText[1][faction_text::kShortName];
   const Case cases[] = {
       {"a criminal", [] { state::PlayerData[player::kCriminalDays] = 5; }, "N/A",
        "You have been flagged criminal and cannot accept any missions as long as the flag has not "
