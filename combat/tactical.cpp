@@ -14,6 +14,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -23,7 +24,6 @@ namespace combat {
 namespace {
 
 constexpr std::int32_t kEscapeCost = 5;
-constexpr std::int32_t kCloakingDevice = 3;  // cargo module 3
 
 // --- Lasting effects ------------------------------------------------------------------------------
 
@@ -154,7 +154,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[ship::kCargoModule] != kCloakingDevice) {
+  if (state::PlayerShip[ship::kCargoModule] != kModuleCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));

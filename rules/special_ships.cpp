@@ -5,6 +5,7 @@
 #include "rules/briefings.h"
 #include "rules/missions.h"
 #include "state/economy_classes.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -19,7 +20,6 @@ using state::Random;
 using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
-constexpr std::int32_t kAdvancedSensors = 4;  // targeting computer
 
 // --- Sensor sentences ------------------------------------------------------------------------------
 
@@ -232,7 +232,7 @@ bool TooCrowded() {
   }
   const bool tracking = state::OwnsSkill(kSkillTracking);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kAdvancedSensors)
+  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;

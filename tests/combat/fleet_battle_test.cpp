@@ -16,6 +16,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -75,8 +76,8 @@ class FleetBattle : public combat_test::CombatTest {
     CombatTest::SetUp();
     Ships(kGettysburg, 1);
     PlayerShip[ship::kFaction] = 1;
-    PlayerShip[ship::kEngine] = 0;
-    PlayerShip[ship::kCargoModule] = 0;
+    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
+    PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
