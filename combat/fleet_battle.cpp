@@ -51,18 +51,8 @@ const HullKind kHulls[] = {
 
 // Whether `faction` flies `shipClass`, by the class's encounter category.
 bool FliesClass(std::int32_t faction, std::int32_t shipClass) {
-  const std::int32_t category = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
-  if (category < 0) return faction == -category;
-  switch (category) {
-    case 0:
-    case 1: return true;
-    case 2: return faction >= 2 && faction <= 4;
-    case 3: return faction == 0 || faction == 2 || faction == 3;
-    case 4: return faction >= 1 && faction <= 4;
-    case 5: return faction == 0 || faction == 3 || faction == 4;
-    case 6: return faction == 0 || faction == 2 || faction == 4;
-    default: return false;
-  }
+  return rules::EncounterCategoryAdmits(
+      state::GetShipClassStat(shipClass, state::kAttrEncounterCategory), faction);
 }
 
 const HullKind& KindOf(Hull hull) {
