@@ -23,8 +23,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kChoosingPhase = 2;
-
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
   if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();

@@ -287,8 +287,8 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     EnemyFleet[r] = {};
   }
   const std::int32_t pf = state::PlayerData[player::kFaction];
-  const bool strike =
-      fleetKind == kFleetKindStarbaseWeakened || fleetKind == kFleetKindStarbaseStrong;
+  const bool strike = fleetKind == rules::kFleetKindStarbaseWeakened ||
+                      fleetKind == rules::kFleetKindStarbaseStrong;
   const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
 
   FillRow(PlayerFleet[1], PlayerShip[ship::kFaction], PlayerShip[ship::kClass], kRoleFlagship);
@@ -298,7 +298,7 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
   if (strike) {
     FillRow(EnemyFleet[1], enemyFaction, state::kStarbaseClass, kRoleStation);
     FillFleet(EnemyFleet, 2, enemyFaction, plan.enemies);
-    if (fleetKind == kFleetKindStarbaseStrong) {
+    if (fleetKind == rules::kFleetKindStarbaseStrong) {
       // Defenders still at full strength bring heavier ships into the line.
       EnemyFleet[4][fleet_ship::kRole] = kRoleBattleship;
       EnemyFleet[5][fleet_ship::kRole] = kRoleCruiser;

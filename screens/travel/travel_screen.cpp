@@ -688,7 +688,7 @@ void TravelScreenForm::OnNextDayClick() {
 // A fleet battle against the Outer Rim's fleet, as a mission's battle is set up.
 void TravelScreenForm::OnFleetBattleClick() {
   audio::PlayButtonSound();
-  rules_.RunFleetBattle(kFactionOuterRim, combat::kFleetKindMission);
+  rules_.RunFleetBattle(kFactionOuterRim, rules::kFleetKindMission);
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
