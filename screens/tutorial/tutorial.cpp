@@ -1,9 +1,14 @@
 #include "screens/tutorial/tutorial.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/application.h"
 
 #include "audio/sound.h"
-#include "screens/combat/ship_combat_screen.h"
+#include "screens/combat/ship_combat_view.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
@@ -38,20 +43,39 @@ std::string_view FormOf(TutorialScreen screen) {
 }
 
 
+// The screen rectangle of what `name` names: a control of `own`, or a whole form by its name.
+std::optional<platform::Rect> NamedRect(std::string_view name, const platform::Form& own) {
+  if (const platform::Control* c = own.Find(name)) return c->ScreenRect();
+  if (const platform::Form* form = platform::App().FindForm(name); form && form->Visible())
+    return form->ScreenRect();
+  return std::nullopt;
+}
+
+// The step's panel and arrow: the arrow first beside its control, then the panel where it
+// covers neither of them nor what the step's words name. An arrow at the panel's own button
+// ("Cancel tutorial") follows the panel instead.
 void ShowGuide(const rules::TutorialGuide& g) {
-  if (g.panelOn == TutorialScreen::ShipCombat) {
-    // The combat screen finds the button of the ability its arrow points at.
-    ShowShipCombatTutorialStep(g);
-    return;
+  TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn));
+  TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn));
+  const std::string arrowAt =
+      g.arrowOn == TutorialScreen::ShipCombat ? TutorialArrowControl(g) : g.arrowAt;
+  const bool arrowInPanel = arrowAt.starts_with("Tutorial");
+  std::vector<platform::Rect> keepClear;
+  if (arrow && !arrowAt.empty() && !arrowInPanel &&
+      arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce)) {
+    keepClear.push_back(arrow->ScreenRect());
+    if (const auto control = NamedRect(arrowAt, arrow->Owner())) keepClear.push_back(*control);
   }
-  if (TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn))) {
+  if (panel) {
+    for (const std::string& name : g.keepClear)
+      if (const auto r = NamedRect(name, panel->Owner())) keepClear.push_back(*r);
     if (g.panelAtLayoutPlace)
-      panel->Show(g.text1, g.text2);
+      panel->Show(g.text1, g.text2, keepClear);
     else
-      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop);
+      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop,
+                  keepClear);
   }
-  if (TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn)))
-    arrow->PointAt(g.arrowAt, g.arrowSide, g.arrowShownAtOnce);
+  if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
 }
 
 }  // namespace
