@@ -60,7 +60,8 @@ struct TutorialGuide {
   ArrowSide arrowSide = ArrowSide::Above;
   bool arrowShownAtOnce = true;
   // What the step's words name, which the panel leaves free besides the arrow and its control:
-  // controls of the panel's screen by name, or a whole screen by its form's name.
+  // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
+  // in "*" stands for every visible control so named, which the panel leaves free where it can.
   std::vector<std::string> keepClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.

@@ -62,7 +62,8 @@ TutorialPanel::~TutorialPanel() { Forget(this); }
 
 void TutorialPanel::Show(std::string_view text1, std::string_view text2, int left, int top,
                          int minimizedLeft, int minimizedTop,
-                         const std::vector<platform::Rect>& keepClear) {
+                         const std::vector<platform::Rect>& keepClear,
+                         const std::vector<platform::Rect>& rather) {
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
   text1_.SetCaption(std::string(text1));
@@ -73,7 +74,10 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
   panel_.BringToFront();
   // The height follows the texts, so the place is chosen once they are in. A screen too full
   // for the panel widens to take it at its right.
-  std::optional<platform::Rect> place = ClearPlace(left, top, keepClear);
+  std::vector<platform::Rect> both = keepClear;
+  both.insert(both.end(), rather.begin(), rather.end());
+  std::optional<platform::Rect> place = ClearPlace(left, top, both);
+  if (!place) place = ClearPlace(left, top, keepClear);
   if (!place) {
     grownFrom_ = form_.Width();
     form_.SetWidth(form_.Width() + panel_.Width() + 2 * kEdge);
@@ -111,9 +115,10 @@ std::optional<platform::Rect> TutorialPanel::ClearPlace(
 }
 
 void TutorialPanel::Show(std::string_view text1, std::string_view text2,
-                         const std::vector<platform::Rect>& keepClear) {
+                         const std::vector<platform::Rect>& keepClear,
+                         const std::vector<platform::Rect>& rather) {
   Show(text1, text2, layoutPlace_.x, layoutPlace_.y, layoutTwinPlace_.x, layoutTwinPlace_.y,
-       keepClear);
+       keepClear, rather);
 }
 
 void TutorialPanel::FitToTexts() {

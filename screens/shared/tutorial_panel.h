@@ -30,12 +30,15 @@ class TutorialPanel {
 
   // Fills the texts and shows the panel at (left, top) of the form, its minimised twin hidden and
   // waiting at (minimizedLeft, minimizedTop). Where the panel would cover one of `keepClear`
-  // (screen rectangles), it goes to the nearest place in the form that covers none of them.
+  // (screen rectangles), it goes to the nearest place in the form that covers none of them, and
+  // of `rather` where there is one.
   void Show(std::string_view text1, std::string_view text2, int left, int top, int minimizedLeft,
-            int minimizedTop, const std::vector<platform::Rect>& keepClear = {});
+            int minimizedTop, const std::vector<platform::Rect>& keepClear = {},
+            const std::vector<platform::Rect>& rather = {});
   // The same where the layout placed the panels.
   void Show(std::string_view text1, std::string_view text2,
-            const std::vector<platform::Rect>& keepClear = {});
+            const std::vector<platform::Rect>& keepClear = {},
+            const std::vector<platform::Rect>& rather = {});
   // Hides the panel and its twin.
   void Hide();
   // Fits the panel's height to its texts: the heading, the second text and the buttons follow

@@ -1,6 +1,5 @@
 #include "screens/tutorial/tutorial.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,12 +42,21 @@ std::string_view FormOf(TutorialScreen screen) {
 }
 
 
-// The screen rectangle of what `name` names: a control of `own`, or a whole form by its name.
-std::optional<platform::Rect> NamedRect(std::string_view name, const platform::Form& own) {
-  if (const platform::Control* c = own.Find(name)) return c->ScreenRect();
-  if (const platform::Form* form = platform::App().FindForm(name); form && form->Visible())
-    return form->ScreenRect();
-  return std::nullopt;
+// The screen rectangles of what `name` names: a control of `own`, every visible control of `own`
+// whose name begins so for a name ending in "*", or a whole form by its name (shown or about
+// to show).
+std::vector<platform::Rect> NamedRects(std::string_view name, const platform::Form& own) {
+  std::vector<platform::Rect> out;
+  if (name.ends_with('*')) {
+    name.remove_suffix(1);
+    for (const platform::Control* c : own.AllControls())
+      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(c->ScreenRect());
+  } else if (const platform::Control* c = own.Find(name)) {
+    out.push_back(c->ScreenRect());
+  } else if (const platform::Form* form = platform::App().FindForm(name)) {
+    out.push_back(form->ScreenRect());
+  }
+  return out;
 }
 
 // The step's panel and arrow: the arrow first beside its control, then the panel where it
@@ -64,16 +72,19 @@ void ShowGuide(const rules::TutorialGuide& g) {
   if (arrow && !arrowAt.empty() && !arrowInPanel &&
       arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce)) {
     keepClear.push_back(arrow->ScreenRect());
-    if (const auto control = NamedRect(arrowAt, arrow->Owner())) keepClear.push_back(*control);
+    for (const platform::Rect& r : NamedRects(arrowAt, arrow->Owner())) keepClear.push_back(r);
   }
   if (panel) {
+    // What a wildcard names (the bodies of the map) the panel leaves free where it can.
+    std::vector<platform::Rect> rather;
     for (const std::string& name : g.keepClear)
-      if (const auto r = NamedRect(name, panel->Owner())) keepClear.push_back(*r);
+      for (const platform::Rect& r : NamedRects(name, panel->Owner()))
+        (name.ends_with('*') ? rather : keepClear).push_back(r);
     if (g.panelAtLayoutPlace)
-      panel->Show(g.text1, g.text2, keepClear);
+      panel->Show(g.text1, g.text2, keepClear, rather);
     else
       panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop,
-                  keepClear);
+                  keepClear, rather);
   }
   if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
 }

@@ -435,7 +435,9 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
       const platform::Form& form = panel->Owner();
       EXPECT_TRUE(form.Get<Panel>("TutorialPanel").Visible());
       for (const std::string& name : g.keepClear) {
-        if (const platform::Control* c = form.Find(name))
+        if (name.ends_with('*')) {
+          continue;  // left free where there is room, not always
+        } else if (const platform::Control* c = form.Find(name))
           keepClear.push_back({name, c->ScreenRect()});
         else if (const platform::Form* other = platform::App().FindForm(name))
           keepClear.push_back({name, other->ScreenRect()});
