@@ -128,14 +128,6 @@ void ShipCombatUi::Close() {
 
 void ShipCombatUi::OpenBoarding() { OpenBoardingScreen(*this); }
 
-bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
-
-int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
-
-void ShipCombatUi::EndTutorialStep(int step) { rules_.EndTutorialStep(step); }
-
-void ShipCombatUi::BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
-
 void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
 
 void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
