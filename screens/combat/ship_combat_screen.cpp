@@ -125,14 +125,6 @@ void ShipCombatUi::Close() {
 
 void ShipCombatUi::OpenBoarding() { OpenBoardingScreen(*this); }
 
-bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
-
-int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
-
-void ShipCombatUi::EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
-
-void ShipCombatUi::BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
-
 void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
 
 void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }

@@ -44,10 +44,6 @@ class ShipCombatUi : public combat::CombatUi {
   // The screen has closed, however it was closed (the quit question included).
   void ScreenClosed() { closed_ = true; }
   void OpenBoarding() override;
-  bool SensorsShowing() override;
-  int SensorSelection() override;
-  void EndTutorialStep(tutorial::Step step) override;
-  void BeginTutorialStep(tutorial::Step step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 

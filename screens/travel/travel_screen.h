@@ -8,6 +8,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "rules/mission_access.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
@@ -144,7 +145,8 @@ class TravelScreenForm : public platform::Form {
   void ActOnIcon(int icon);
   void FlyToSelection();
   void OnMissionsIcon();
-  void OnCampaignRequest();
+  // Shows what the rules decided the missions icon or the invasion button leads to.
+  void ShowMissionsAccess(const rules::MissionsAccess& access);
   void ToggleTargetPanel();
   void ToggleOptionsPanel();
   void SelectAndShow(std::int32_t selection);

@@ -190,8 +190,8 @@ TEST_F(SetupTest, LoadoutTier) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     state::PlayerData[player::kLevel] = c.level;
-    ui.sensorsShowing = c.sensorsPirate;
-    ui.sensorSelection = c.sensorsPirate ? 3 : 0;
+    screens.SetVisible(rules::Screen::Sensors, c.sensorsPirate);
+    screens.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
     state::SpecialShips[3][special_ship::kKind] = kPirateShip;

@@ -9,7 +9,6 @@
 #include "platform/script.h"
 #include "rules/missions.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
@@ -19,6 +18,7 @@
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -32,7 +32,7 @@ class BoardTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
     state::Randomize(21);
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     system = state::PlayerShip[ship::kSystem];
     state::ActiveMission = {};

@@ -11,11 +11,11 @@
 #include "combat/ability_ids.h"
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
-#include "rules/null_ui.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class ShipCombatViewTest : public ::testing::Test {
     return row;
   }
 
-  rules::NullUi rules;
+  support::ScriptUi rules;
   combat::RecordingUi ui{rules};
 };
 

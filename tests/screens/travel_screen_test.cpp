@@ -15,7 +15,7 @@
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
+#include "support/script_ui.h"
 #include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
@@ -55,7 +55,7 @@ class TravelScreenTest : public GameFormsTest {
     state::Randomize(7);
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     // Quiet defaults the cases change: no campaign, no criminal, no ship in range.
     state::SystemData[kSol][star_system::kCampaign] = 0;
@@ -440,7 +440,7 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
   // The same save, loaded and moved on by one day without any screen, is the same game.
   ASSERT_TRUE(state::LoadGame(3).ok);
   state::RandSeed = seedAtLoad;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::AdvanceDay(ui);
   ASSERT_TRUE(state::SaveGame(4, "Reference").ok);
   EXPECT_EQ(SavedBytes(2), SavedBytes(4));
