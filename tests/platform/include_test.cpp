@@ -2,6 +2,8 @@
 // placed where the include line stands, and the errors of a malformed include.
 #include "platform_fixture.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -105,7 +107,7 @@ TEST_F(Includes, MalformedIncludesNameTheFileAndTheLine) {
        f + ":2: after its file an include takes only 'left N' and 'top N', not 'width'"},
       {"  include \"note.inc\" left 5 left 6\n", f + ":2: include sets left twice"},
       {"  include \"note.inc\" top\n", f + ":2: top needs a whole number"},
-      {"  include \"missing.inc\"\n", f + ":2: cannot read the included file " + Path("missing.inc")},
+      {"  include \"missing.inc\"\n", f + ":2: the included file " + Path("missing.inc") + " cannot be read"},
       // Only a file beside the layout, and only a regular one of a sane size, is read.
       {"  include \"/dev/zero\"\n",
        f + ":2: include takes the name of a file beside the layout, without a folder ('/dev/zero')"},
@@ -142,6 +144,62 @@ TEST_F(Includes, AnIncludedFileWithoutAFolderIsLookedUpInTheLayoutFolder) {
   Form form("F", ParseLayout("form F : TF\n  include \"note.inc\" left 1\n", "f.layout"));
   SetLayoutFolder("");
   EXPECT_EQ(form.Get<Panel>("Note").Left(), 11);
+}
+
+}  // namespace
+}  // namespace platform_test
+
+namespace platform_test {
+namespace {
+
+// Includes that each include the next many times would multiply into millions of lines: the
+// expansion stops at its bound and names the form and the include that crossed it.
+TEST_F(Includes, FanOutIncludesStopAtTheFormsBound) {
+  for (int level = 1; level <= 7; ++level) {
+    std::string text = "panel Level" + std::to_string(level) + " left 0 top 0\n";
+    for (int k = 0; k < 10; ++k) {
+      text += level == 7 ? "  label Leaf" + std::to_string(k) + " left 0 top 0\n"
+                         : "  include \"level" + std::to_string(level + 1) + ".inc\"\n";
+    }
+    Write("level" + std::to_string(level) + ".inc", text);
+  }
+  try {
+    Parse("  include \"level1.inc\"\n");
+    FAIL() << "a million lines were accepted";
+  } catch (const LayoutError& e) {
+    EXPECT_NE(e.Message().find("form F grows past 50000 lines with the included file "),
+              std::string::npos) << e.what();
+    EXPECT_NE(e.Message().find("level"), std::string::npos) << e.what();
+  }
+}
+
+// A form's own layout file is read as an included one is: a pipe or a device is refused at once
+// (never waited on or read without end), a huge file is refused whole.
+TEST_F(Includes, AFormsOwnLayoutFileIsAPlainFileOfASaneSize) {
+  const std::string pipe = Path("pipe.layout");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  Write("huge.layout", "form F : TF\n" + std::string(1 << 20, '#'));
+  struct Case {
+    std::string path;
+    std::string error;
+  };
+  const Case cases[] = {
+      {pipe, "the layout file is not a regular file"},
+      {"/dev/zero", "the layout file is not a regular file"},
+      {Path("huge.layout"), "the layout file is larger than 1 MB"},
+      {Path("missing.layout"), "the layout file cannot be read"},
+      {dir_.string(), "the layout file is not a regular file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    try {
+      ReadLayoutFile(c.path);
+      ADD_FAILURE() << "read";
+    } catch (const LayoutError& e) {
+      EXPECT_EQ(e.Message(), c.error);
+      EXPECT_EQ(e.File(), c.path);
+    }
+  }
 }
 
 }  // namespace
