@@ -67,6 +67,8 @@ void FindFolders() {
 }
 
 int RunGame() {
+  // Without a display the game says so and ends, before the sound and the screens are set up.
+  platform::App().OpenDisplay();
   return WithGame([] {
     platform::App().Run();
     return 0;
