@@ -273,7 +273,8 @@ void Application::AdvanceClock(std::uint64_t ms) {
   auto* manual = dynamic_cast<ManualClock*>(clock_);
   if (!manual) throw std::logic_error("AdvanceClock needs a ManualClock");
   const std::uint64_t target = manual->NowMs() + ms;
-  while (Timer* t = EarliestDue(timers_, target)) {
+  // A close request ends the wait at once, also one that came in a timer's handler further in.
+  while (Timer* t = quitting_ || terminated_ ? nullptr : EarliestDue(timers_, target)) {
     if (t->Due() > manual->NowMs()) manual->Set(t->Due());
     FireTimer(*t);
   }
