@@ -271,6 +271,7 @@ std::span<const SavedField> SavedPlayerFields() {
       {player::kLoanDaysLeft, kSavedDaysLeft, "the loan's days left"},
       {player::kEarlyPaybackDays, kSavedDaysLeft, "the early payback days"},
       {player::kWarBonds, kSavedAmount, "the war bonds"},
+      {player::kWarBondLevel, {-1, 4}, "the war bonds' level"},
       {player::kWarBondLockDays, kSavedDaysLeft, "the war bonds' locked days"},
       {player::kCriminalDays, kSavedDaysLeft, "the criminal days"},
       {player::kFlightEncounters, kSavedCount, "the flight's encounters"},

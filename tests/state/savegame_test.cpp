@@ -393,6 +393,7 @@ TEST_F(SaveGameTest, NumbersBeyondWhatAGameReachesAreRefused) {
       {"crew", &PlayerShip[ship::kMarines], -3, 0},
       {"pilot wings", &PlayerData[player::kPilotWings], 4, 3},
       {"medal", &PlayerData[player::kGoldStar], 2, 1},
+      {"war bonds' level", &PlayerData[player::kWarBondLevel], 5, -1},
       {"criminal days", &PlayerData[player::kCriminalDays], INT32_MIN, -kMostSavedValue},
       {"game day", &GameDay, -1, 0},
       {"game day", &GameDay, INT32_MAX, kSavedDays.high},
