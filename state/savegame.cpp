@@ -157,22 +157,35 @@ void CheckMission(SaveChecker& check, std::size_t row) {
   check.Field(row, mission::kCampaignSystem, kAnySystem, "a mission's campaign system");
 }
 
+// Whether `record` holds a field with a range of its own, which may reach beyond kSavedValue.
+bool HasOwnRange(std::size_t record) {
+  const auto in = [&](std::size_t rowStart, std::span<const SavedField> fields) {
+    return std::any_of(fields.begin(), fields.end(),
+                       [&](const SavedField& f) { return record == rowStart + f.field; });
+  };
+  if (record == kGameDayRecord) return true;
+  if (record >= kPlayerDataStart && record < kPlayerDataStart + kRow)
+    return in(kPlayerDataStart, SavedPlayerFields());
+  if (record >= kPlayerShipStart && record < kPlayerShipStart + kRow)
+    return in(kPlayerShipStart, SavedShipFields());
+  // The offers' rows and the active mission's after them: the rewards.
+  if (record >= kMissionOffersStart && record < kActiveMissionStart + kRow)
+    return (record - kMissionOffersStart) % kRow == mission::kReward;
+  return false;
+}
+
 // Every field of the used rows that a rule takes as a table index or a catalogue id.
 std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
   SaveChecker check(ints);
   // Every record first: none holds more than a game can reach, so a rule's sum or product of a
   // few of them stays within 32 bits. The fields that may grow to the saturation limit are
   // exempt here and checked by their own range below.
-  std::vector<bool> ownRange(kSaveGameIntRecords, false);
-  for (const SavedField& f : SavedPlayerFields()) ownRange[kPlayerDataStart + f.field] = true;
-  for (const SavedField& f : SavedShipFields()) ownRange[kPlayerShipStart + f.field] = true;
-  for (int s = 0; s < kStoredSystems; ++s)
-    for (int k = 0; k < kStoredOfferSlots; ++k)
-      ownRange[kMissionOffersStart + (s * kStoredOfferSlots + k) * kRow + mission::kReward] = true;
-  ownRange[kActiveMissionStart + mission::kReward] = true;
-  ownRange[kGameDayRecord] = true;
   for (std::size_t r = 0; r < kSaveGameIntRecords; ++r) {
-    if (!ownRange[r] && !check.Record(r, kSavedValue, "a saved number")) return check.cause();
+    const std::int32_t value = IntRecordAt(ints, r);
+    if ((value < kSavedValue.low || value > kSavedValue.high) && !HasOwnRange(r)) {
+      check.Record(r, kSavedValue, "a saved number");
+      return check.cause();
+    }
   }
 
   for (const SavedField& f : SavedPlayerFields())
