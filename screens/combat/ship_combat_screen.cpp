@@ -144,6 +144,7 @@ void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
 
 ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::string& side)
     : ship(form.Get<Image>(side + "ShipPicture")),
+      shotPast(form.Get<Image>("ShotPast" + side + "Ship")),
       shieldDisplay(form.Get<Image>(side + "ShieldDisplay")),
       actionPointBar(form.Get<Image>(side + "ActionPointBar")),
       radar(form.Get<Image>(side + "Radar")),
@@ -175,13 +176,14 @@ ShipCombatScreen::ShipCombatScreen()
   Bind("OnCompatibilityLabelClick", &ShipCombatScreen::OnCompatibilityLabelClick);
   Bind("OnPlayerMessageTimer", &ShipCombatScreen::OnPlayerMessageTimer);
   Bind("OnEnemyMessageTimer", &ShipCombatScreen::OnEnemyMessageTimer);
-  // Each picture timer puts its own ship's normal picture back.
+  // Each picture timer puts its own ship's normal picture back, and takes away a shot that missed it.
   for (SideView* view : {&player_, &enemy_}) {
     const std::string side = view == &player_ ? "Player" : "Enemy";
     const auto restore = [view](Timer& timer) {
       return [view, &timer](Sender) {
         timer.SetEnabled(false);
         view->ship.LoadPicture(view->normal);
+        view->shotPast.Hide();
       };
     };
     Bind("On" + side + "GunFireTimer", restore(view->gunFireTimer));
@@ -436,8 +438,13 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
     v.gunFireTimer.SetEnabled(false);
     v.gunFireTimer.SetTag(0);
     v.gunFireTimer.SetEnabled(true);
-  } else {
+  } else if (animation == combat::Animation::ShieldHit) {
+    v.shotPast.Hide();
     v.ship.LoadPicture(v.shield);
+    Enable(v.shieldTimer);
+  } else {  // a miss: the shot streaks past the ship, whose shields stay quiet
+    v.ship.LoadPicture(v.normal);
+    v.shotPast.Show();
     Enable(v.shieldTimer);
   }
 }
@@ -455,6 +462,7 @@ void ShipCombatScreen::ResetScreen() {
     abilityButtons_[static_cast<std::size_t>(k)]->SetTag(-1);
   }
   for (SideView* view : {&player_, &enemy_}) {
+    view->shotPast.Hide();
     for (Image* icon : view->modifiers) {
       icon->SetTag(0);
       icon->Hide();

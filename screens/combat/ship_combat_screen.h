@@ -111,6 +111,7 @@ class ShipCombatScreen : public platform::Form {
   struct SideView {
     SideView(const platform::Form& form, const std::string& side);
     platform::Image& ship;
+    platform::Image& shotPast;  // a shot passing the ship by on a miss
     platform::Image& shieldDisplay;
     platform::Image& actionPointBar;
     platform::Image& radar;
