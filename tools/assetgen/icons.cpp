@@ -672,7 +672,7 @@ void PaintIcon(Context& k) {
   Named named = Find(k.a.label);
   Rgb frame = named.icon ? named.icon->family.frame : k.main();
   double light = k.s.lit ? 1.45 : k.s.off ? 0.55 : 1.0;
-  if (k.s.off) frame = Desaturate(frame, 0.85);
+  if (k.s.off) frame = Desaturate(frame, 0.3);  // dimmed, but the family still shows
   k.c.Transform([](Rgb) { return Rgb{8, 10, 16}; });
   Rgb glass = Mix(Rgb{14, 18, 30}, frame, 0.35);
   RoundedRect(cr, 1, 1, w - 2, h - 2, r * 0.16);
@@ -685,7 +685,7 @@ void PaintIcon(Context& k) {
   cairo_stroke(cr);
   bool raised = named.grade > 0;
   Rgb ink = raised ? Rgb{255, 214, 90} : Rgb{238, 242, 250};
-  if (k.s.off) ink = Scale(Desaturate(ink, 0.7), 0.7);
+  if (k.s.off) ink = Scale(Desaturate(ink, 0.4), 0.75);
   else ink = Scale(ink, std::min(1.0, light));
   Rgb hollow = Scale(glass, light);
   double scale = r * (raised ? 0.33 : 0.3), cx = w / 2, cy = h / 2 + (raised ? r * 0.04 : 0);
