@@ -69,6 +69,9 @@ struct Stop {
 void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1, std::initializer_list<Stop> stops,
                   double fx = NAN, double fy = NAN);
+// Four corner brackets `inset` pixels inside a w x h picture, each arm `arm` long, stroked in the
+// current source and line width.
+void CornerBrackets(cairo_t* cr, double inset, double w, double h, double arm);
 // A soft round glow of `colour` fading out at radius r, added on top of what is there.
 void Glow(cairo_t* cr, double cx, double cy, double r, Rgb colour, double strength = 1);
 

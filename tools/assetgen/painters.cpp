@@ -77,17 +77,9 @@ void PaintHotspot(Context& k) {
   double light = k.s.lit ? 1.5 : k.s.on ? 1.2 : 0.8;
   LinearSource(cr, 0, 0, 0, h, {{0, Scale(edge, 0.25 * light)}, {1, Scale(edge, 0.08 * light)}});
   cairo_paint(cr);
-  double l = std::min(w, h) / 3.5;
   cairo_set_line_width(cr, k.s.lit || k.s.on ? 3 : 2);
   Source(cr, Scale(edge, light));
-  for (double x : {2.0, w - 2})
-    for (double y : {2.0, h - 2}) {
-      double dx = x < w / 2 ? l : -l, dy = y < h / 2 ? l : -l;
-      cairo_move_to(cr, x + dx, y);
-      cairo_line_to(cr, x, y);
-      cairo_line_to(cr, x, y + dy);
-    }
-  cairo_stroke(cr);
+  CornerBrackets(cr, 2, w, h, std::min(w, h) / 3.5);
   if (k.s.lit || k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.6, edge, 0.25);
   // What the slot holds, above the caption the screen puts along its lower edge.
   static constexpr std::pair<std::string_view, std::string_view> kParts[] = {

@@ -681,17 +681,9 @@ void PaintShipSymbol(Context& k) {
     cairo_restore(cr);
   }
   if (k.s.on) {  // targeting brackets in the corners, clear of the bottom-left pixel that keys the picture
-    double arm = std::min(w, h) * 0.3;
     cairo_set_line_width(cr, std::max(1.5, h / 16));
     Source(cr, Mix(t, kWhite, 0.7));
-    for (double x : {1.5, w - 1.5})
-      for (double y : {1.5, h - 1.5}) {
-        double dx = x < w / 2 ? arm : -arm, dy = y < h / 2 ? arm : -arm;
-        cairo_move_to(cr, x + dx, y);
-        cairo_line_to(cr, x, y);
-        cairo_line_to(cr, x, y + dy);
-      }
-    cairo_stroke(cr);
+    CornerBrackets(cr, 1.5, w, h, std::min(w, h) * 0.3);
   }
   k.c.Put(0, int(h) - 1, kBlack);
 }
