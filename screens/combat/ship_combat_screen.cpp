@@ -157,7 +157,9 @@ ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::stri
       messageTimer(form.Get<Timer>(side + "MessageTimer")),
       gunFireTimer(form.Get<Timer>(side + "GunFireTimer")),
       shieldTimer(form.Get<Timer>(side + "ShieldTimer")),
-      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)) {}
+      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)),
+      gunShot(shotPast.PictureName()),
+      gunShotBounds(shotPast.Bounds()) {}
 
 ShipCombatScreen::ShipCombatScreen()
     : Form("ShipCombat"),
@@ -261,6 +263,8 @@ void ShipCombatScreen::LoadFightPictures() {
     view->ship.SetStretch(place.stretch);
     view->ship.LoadPicture(view->normal);
   }
+  player_.incomingMissile = p.enemyMissile;
+  enemy_.incomingMissile = p.missile;
   Place(player_.missilePanel, p.missilePanel);
   Place(enemy_.missilePanel, p.enemyMissilePanel);
   player_.missile.LoadPicture(p.missile.file);
@@ -442,8 +446,16 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
     v.shotPast.Hide();
     v.ship.LoadPicture(v.shield);
     Enable(v.shieldTimer);
-  } else {  // a miss: the shot streaks past the ship, whose shields stay quiet
+  } else {  // a miss: the shot streaks past the ship, just above it, and its shields stay quiet
+    const bool missile = animation == combat::Animation::MissileMiss;
+    const platform::Rect& r = v.gunShotBounds;
+    const combat::PicturePlace& m = v.incomingMissile;
     v.ship.LoadPicture(v.normal);
+    v.shotPast.LoadPicture(missile ? m.file : v.gunShot);
+    if (missile)
+      v.shotPast.SetBounds(r.x + (r.w - m.width) / 2, r.y - 6, m.width, m.height);
+    else
+      v.shotPast.SetBounds(r.x, r.y, r.w, r.h);
     v.shotPast.Show();
     Enable(v.shieldTimer);
   }

@@ -356,7 +356,13 @@ TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
     Wait(state::EnemyShieldTimerInterval);
   }, [&] {
     EXPECT_FALSE(Part<Image>("ShotPastEnemyShip").Visible());
+    // A missile misled by ECM passes by as the missile itself.
+    screen().Animate(combat::Side::Player, combat::Animation::MissileMiss);
+    EXPECT_TRUE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    EXPECT_EQ(Part<Image>("ShotPastPlayerShip").Width(), p.enemyMissile.width);
     screen().Animate(combat::Side::Player, combat::Animation::Miss);
+    EXPECT_NE(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
     screen().Animate(combat::Side::Player, combat::Animation::ShieldHit);
     EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
     EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerShield);
