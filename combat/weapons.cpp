@@ -11,8 +11,10 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -59,12 +61,12 @@ void FireGuns(Side side, CombatUi& ui) {
     }
   }
   if (!PayActionPoints(side, GunCost(side), ui)) return;
-  if (side == Side::Player && state::TutorialActive == 1 && state::TutorialStep == 17) {
+  if (side == Side::Player && rules::TutorialAt(tutorial::Step::FireGuns)) {
     // The tutorial's volley uses up the turn, so its next step can ask for the end of the turn.
-    ui.EndTutorialStep(17);
+    ui.EndTutorialStep(tutorial::Step::FireGuns);
     state::PlayerShip[ship::kActionPoints] = 0;
     ui.Refresh(Display::ActionPointBar);
-    ui.BeginTutorialStep(18);
+    ui.BeginTutorialStep(tutorial::Step::EndSecondTurn);
   }
   PresentGunFire(side, ui);
   GunAttack attack;
@@ -149,9 +151,9 @@ void FireMissiles(Side side, CombatUi& ui) {
             side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
             ui))
       return;
-    if (state::TutorialActive == 1 && state::TutorialStep == 13) {
-      ui.EndTutorialStep(13);
-      ui.BeginTutorialStep(14);
+    if (rules::TutorialAt(tutorial::Step::FireMissiles)) {
+      ui.EndTutorialStep(tutorial::Step::FireMissiles);
+      ui.BeginTutorialStep(tutorial::Step::ActivateDiscipline);
     }
     audio::PlayMissileSound();
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
@@ -188,14 +190,14 @@ void Ecm(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    const bool tutorialEcm = state::TutorialActive == 1 && state::TutorialStep == 16;
+    const bool tutorialEcm = rules::TutorialAt(tutorial::Step::InterceptMissile);
     if (state::EnemyMissileVolley[1] <= 0) {
       ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
                    "The enemy has fired no missiles! There is nothing you could try to intercept "
                    "with your anti-missile ECM!");
       if (tutorialEcm) {
-        ui.EndTutorialStep(16);
-        ui.BeginTutorialStep(17);
+        ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+        ui.BeginTutorialStep(tutorial::Step::FireGuns);
       }
       return;
     }
@@ -216,11 +218,11 @@ void Ecm(Side side, CombatUi& ui) {
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
     }
-    if (state::PlayerData[player::kRank] == 7) c += 5;
+    if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
-      ui.EndTutorialStep(16);
-      ui.BeginTutorialStep(17);
+      ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+      ui.BeginTutorialStep(tutorial::Step::FireGuns);
       c = 101;  // the tutorial's interception always succeeds
     }
     if (c > state::Random(100) + 1) {

@@ -18,6 +18,7 @@
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_kinds.h"
 #include "state/start_ship.h"
 
 namespace combat_test {
@@ -609,8 +610,8 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   state::BoardingAreas[3] = 1;
   state::SpecialShips[2] = {};
   state::SpecialShips[2][special_ship::kActive] = 1,
-  state::SpecialShips[2][special_ship::kKind] = 1,
-  state::SpecialShips[2][special_ship::kSubKind] = 4;
+  state::SpecialShips[2][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
   ui.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
@@ -788,12 +789,12 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionAbduction,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionAbduction,
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
-  state::SpecialShips[4][special_ship::kKind] = 1,
-  state::SpecialShips[4][special_ship::kSubKind] = 2;
+  state::SpecialShips[4][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
   ui.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
@@ -972,7 +973,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionSearchAndDestroy,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionSearchAndDestroy,
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
   m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat

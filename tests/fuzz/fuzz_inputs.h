@@ -17,6 +17,7 @@
 
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/savegame.h"
 #include "state/variables.h"
 
@@ -61,7 +62,7 @@ inline void SetUpSmallGame() {
     BodyText[s][2][1] = "Planet " + std::to_string(s);
   }
   MissionOffers[9][1][mission::kActive] = 1;
-  MissionOffers[9][1][mission::kType] = 3;
+  MissionOffers[9][1][mission::kType] = kMissionTransport;
   MissionOffers[9][1][mission::kTargetBody] = 2;
   MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];

@@ -9,6 +9,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "world_fixture.h"
 
 namespace {
@@ -330,8 +331,8 @@ TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
 
 TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
   Mission(7, 1);
-  state::SkillOwned[16] = 1;  // Rewards: a tenth more
-  state::SkillOwned[20] = 1;  // Legendary: double experience
+  state::SkillOwned[kSkillRewards] = 1;    // Rewards: a tenth more
+  state::SkillOwned[kSkillLegendary] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
   EXPECT_EQ(PlayerData[player::kExperience], 3000);

@@ -588,7 +588,7 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
   SetUpFight(1, 1, 5);
   state::TutorialActive = 1;
   state::TutorialStep = 12;
-  screens::BeginTutorialStep(13);
+  screens::BeginTutorialStep(tutorial::Step::FireMissiles);
   const Panel& panel = Part<Panel>("TutorialPanel");
   const Panel& arrow = Part<Panel>("TutorialArrow");
   auto button = [](std::int32_t ability) -> Image& {

@@ -30,6 +30,7 @@
 #include "screens/port/port.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
@@ -286,7 +287,7 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
 
 TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kType] = kMissionTransport;
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;  // Mars
@@ -325,7 +326,7 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
 
 TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMission) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 1;
+  state::ActiveMission[mission::kType] = kMissionSearchAndDestroy;
   state::ActiveMission[mission::kEnemyClass] = 4;
   state::ActiveMission[mission::kTargetBody] = 6;  // Saturn, on the western half
   state::ActiveMission[mission::kTargetSystem] = kSol;
@@ -359,7 +360,7 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
   fs::current_path(work);
   ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 2;
+  state::ActiveMission[mission::kType] = kMissionPatrol;
   state::ActiveMission[mission::kTargetBody] = 4;
   state::ActiveMission[mission::kTargetSystem] = kSol;
   std::string loaded;
@@ -515,7 +516,7 @@ TEST_F(TravelScreenTest, CompatibilityLabelsFollowTheModeAndItsToggle) {
 // promotion with its skill choice and then the gold star.
 TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kType] = kMissionTransport;
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;

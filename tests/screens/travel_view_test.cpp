@@ -11,6 +11,7 @@
 #include "rules/briefings.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -362,7 +363,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << c.type;
   }
 
-  ActiveMission[mission::kType] = 5;
+  ActiveMission[mission::kType] = kMissionBounty;
   ActiveMission[mission::kEnemyClass] = kSabre;
   ActiveMission[mission::kNameVariant] = 3;
   EXPECT_EQ(BuildMissionPanelView()->opposition,
