@@ -466,7 +466,7 @@ void PaintSide(Context& k, const Design& d) {
   cairo_stroke(cr);
   Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
   const double length = w * (0.5 + 0.08 * d.size), x0 = (w - length) / 2;
-  const double half = 10 + 9 * d.size;  // the hull's half height in pixels
+  const double half = 13 + 9 * d.size;  // the hull's half height in pixels: the tower reaches the hot spots' edge
   auto X = [&](double u) { return x0 + u * length; };
   const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
   auto plate = [&](double top, double bottom, double lift) {
