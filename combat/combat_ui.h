@@ -34,9 +34,9 @@ enum class Display {
   Everything,
 };
 
-// Picture animations of a ship: its firing picture, or its shield picture on a hit. The screen's
-// own timers put the normal picture back.
-enum class Animation { Firing, ShieldHit };
+// Picture animations of a ship: its firing picture, its shield picture on a hit, a gun volley or a
+// missile passing it by on a miss. The screen's own timers put the normal picture back.
+enum class Animation { Firing, ShieldHit, Miss, MissileMiss };
 
 class CombatUi {
  public:

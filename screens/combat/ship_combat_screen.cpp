@@ -133,6 +133,7 @@ void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
 
 ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::string& side)
     : ship(form.Get<Image>(side + "ShipPicture")),
+      shotPast(form.Get<Image>("ShotPast" + side + "Ship")),
       shieldDisplay(form.Get<Image>(side + "ShieldDisplay")),
       actionPointBar(form.Get<Image>(side + "ActionPointBar")),
       radar(form.Get<Image>(side + "Radar")),
@@ -145,7 +146,9 @@ ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::stri
       messageTimer(form.Get<Timer>(side + "MessageTimer")),
       gunFireTimer(form.Get<Timer>(side + "GunFireTimer")),
       shieldTimer(form.Get<Timer>(side + "ShieldTimer")),
-      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)) {}
+      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)),
+      gunShot(shotPast.PictureName()),
+      gunShotBounds(shotPast.Bounds()) {}
 
 ShipCombatScreen::ShipCombatScreen()
     : Form("ShipCombat"),
@@ -164,13 +167,14 @@ ShipCombatScreen::ShipCombatScreen()
   Bind("OnCompatibilityLabelClick", &ShipCombatScreen::OnCompatibilityLabelClick);
   Bind("OnPlayerMessageTimer", &ShipCombatScreen::OnPlayerMessageTimer);
   Bind("OnEnemyMessageTimer", &ShipCombatScreen::OnEnemyMessageTimer);
-  // Each picture timer puts its own ship's normal picture back.
+  // Each picture timer puts its own ship's normal picture back, and takes away a shot that missed it.
   for (SideView* view : {&player_, &enemy_}) {
     const std::string side = view == &player_ ? "Player" : "Enemy";
     const auto restore = [view](Timer& timer) {
       return [view, &timer](Sender) {
         timer.SetEnabled(false);
         view->ship.LoadPicture(view->normal);
+        view->shotPast.Hide();
       };
     };
     Bind("On" + side + "GunFireTimer", restore(view->gunFireTimer));
@@ -248,6 +252,8 @@ void ShipCombatScreen::LoadFightPictures() {
     view->ship.SetStretch(place.stretch);
     view->ship.LoadPicture(view->normal);
   }
+  player_.incomingMissile = p.enemyMissile;
+  enemy_.incomingMissile = p.missile;
   Place(player_.missilePanel, p.missilePanel);
   Place(enemy_.missilePanel, p.enemyMissilePanel);
   player_.missile.LoadPicture(p.missile.file);
@@ -425,8 +431,21 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
     v.gunFireTimer.SetEnabled(false);
     v.gunFireTimer.SetTag(0);
     v.gunFireTimer.SetEnabled(true);
-  } else {
+  } else if (animation == combat::Animation::ShieldHit) {
+    v.shotPast.Hide();
     v.ship.LoadPicture(v.shield);
+    Enable(v.shieldTimer);
+  } else {  // a miss: the shot streaks past the ship, just above it, and its shields stay quiet
+    const bool missile = animation == combat::Animation::MissileMiss;
+    const platform::Rect& r = v.gunShotBounds;
+    const combat::PicturePlace& m = v.incomingMissile;
+    v.ship.LoadPicture(v.normal);
+    v.shotPast.LoadPicture(missile ? m.file : v.gunShot);
+    if (missile)
+      v.shotPast.SetBounds(r.x + (r.w - m.width) / 2, r.y - 6, m.width, m.height);
+    else
+      v.shotPast.SetBounds(r.x, r.y, r.w, r.h);
+    v.shotPast.Show();
     Enable(v.shieldTimer);
   }
 }
@@ -444,6 +463,7 @@ void ShipCombatScreen::ResetScreen() {
     abilityButtons_[static_cast<std::size_t>(k)]->SetTag(-1);
   }
   for (SideView* view : {&player_, &enemy_}) {
+    view->shotPast.Hide();
     for (Image* icon : view->modifiers) {
       icon->SetTag(0);
       icon->Hide();

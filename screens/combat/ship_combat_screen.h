@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "combat/combat_ui.h"
+#include "combat/setup.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "screens/screen_ui.h"
@@ -104,6 +105,7 @@ class ShipCombatScreen : public platform::Form {
   struct SideView {
     SideView(const platform::Form& form, const std::string& side);
     platform::Image& ship;
+    platform::Image& shotPast;  // a shot passing the ship by on a miss
     platform::Image& shieldDisplay;
     platform::Image& actionPointBar;
     platform::Image& radar;
@@ -119,6 +121,10 @@ class ShipCombatScreen : public platform::Form {
     std::vector<platform::Image*> modifiers;
     // The ship's pictures of this fight: normal, shield hit and firing.
     std::string normal, shield, firing;
+    // What passes the ship by on a miss: the layout's gun shot, or the other side's missile.
+    std::string gunShot;
+    platform::Rect gunShotBounds;
+    combat::PicturePlace incomingMissile;
   };
   SideView& View(combat::Side side) { return side == combat::Side::Player ? player_ : enemy_; }
   void LoadFightPictures();

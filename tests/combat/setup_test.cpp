@@ -316,8 +316,8 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_FALSE(p.enemyPrimary.stretch);
   EXPECT_EQ(p.playerShipPanel.left, 47);
   EXPECT_EQ(p.enemyShipPanel.left, 421);
-  EXPECT_EQ(p.missilePanel.left, 270);
-  EXPECT_EQ(p.enemyMissilePanel.left, 400);
+  EXPECT_EQ(p.missilePanel.left, 240);
+  EXPECT_EQ(p.enemyMissilePanel.left, 443);
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);

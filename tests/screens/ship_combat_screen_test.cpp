@@ -325,6 +325,54 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirst
   screens::RunShipCombatOnScreen();
 }
 
+// The missile volleys stand inside the arena's window, on its missile track above the ships, and
+// cover none of the controls: the message boxes, the ships, "End this turn", the ability buttons.
+TEST_F(ShipCombatScreenTest, MissilePanelsStandClearOfTheControls) {
+  SetUpFight(9, 1, 7);
+  const auto overlap = [](platform::Rect a, platform::Rect b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+  };
+  for (const char* panel : {"PlayerMissilePanel", "EnemyMissilePanel"}) {
+    const platform::Rect r = Part<Panel>(panel).Bounds();
+    EXPECT_TRUE(r.x >= 233 && r.y >= 96 && r.x + r.w <= 571 && r.y + r.h <= 164) << panel << " leaves the track";
+    for (const char* control : {"PlayerMessageShape", "EnemyMessageShape", "PlayerShipPicture", "EnemyShipPicture",
+                                "EndTurnButton", "AbilityPanel1", "AbilityPanel12"}) {
+      EXPECT_FALSE(overlap(r, screen().Get<platform::Control>(control).Bounds())) << panel << " covers " << control;
+    }
+  }
+  EXPECT_FALSE(overlap(Part<Panel>("PlayerMissilePanel").Bounds(), Part<Panel>("EnemyMissilePanel").Bounds()));
+}
+
+// A miss is seen as the shot passing the ship by, a hit as the shield flare, each for as long as a
+// shield hit shows; a hit that follows a volley's miss picture takes the passing shot away.
+TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
+  SetUpFight(9, 1, 7);
+  const auto& p = combat::Pictures;
+  WhenIdle({[&] {
+    screen().Animate(combat::Side::Enemy, combat::Animation::Miss);
+    EXPECT_TRUE(Part<Image>("ShotPastEnemyShip").Visible());
+    EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    Wait(state::EnemyShieldTimerInterval);
+  }, [&] {
+    EXPECT_FALSE(Part<Image>("ShotPastEnemyShip").Visible());
+    // A missile misled by ECM passes by as the missile itself.
+    screen().Animate(combat::Side::Player, combat::Animation::MissileMiss);
+    EXPECT_TRUE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    EXPECT_EQ(Part<Image>("ShotPastPlayerShip").Width(), p.enemyMissile.width);
+    screen().Animate(combat::Side::Player, combat::Animation::Miss);
+    EXPECT_NE(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    screen().Animate(combat::Side::Player, combat::Animation::ShieldHit);
+    EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerShield);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
 TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities) {
   SetUpFight(9, 1, 7);
   WhenIdle({[&] {
