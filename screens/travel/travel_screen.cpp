@@ -297,6 +297,13 @@ void TravelScreenForm::ApplyPrices(const TravelView& v) {
 }
 
 void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
+  compatibilityStrip_.SetVisible(v.compatibilityLabels);
+  const int height =
+      heightWithoutStrip_ + (v.compatibilityLabels ? compatibilityStrip_.Height() : 0);
+  if (Height() != height) {
+    SetHeight(height);
+    PlaceOnScreen();
+  }
   for (int i = 0; i < kCompatibilityLabels; ++i) {
     compatibility_[i]->SetVisible(v.compatibilityLabels);
     if (v.compatibilityLabels) compatibility_[i]->SetCaption(v.compatibilityCaptions[i]);

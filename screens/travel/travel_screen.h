@@ -202,8 +202,12 @@ class TravelScreenForm : public platform::Form {
 
   platform::Panel& optionsPanel_ = Get<platform::Panel>("OptionsPanel");
 
+  // The compatibility mode's strip below the control panel; the screen is as tall as its layout
+  // without it, and taller by the strip while the mode is on.
+  platform::Panel& compatibilityStrip_ = Get<platform::Panel>("CompatibilityStrip");
   std::vector<platform::Label*> compatibility_ =
       GetNumbered<platform::Label>("CompatibilityLabel", kCompatibilityLabels);
+  const int heightWithoutStrip_ = Height();
   // The tutorial's guidance on this screen.
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};
