@@ -531,10 +531,13 @@ void TravelScreenForm::OpenMissions() {
         return;
       }
     }
-    // The board opens in place of this screen, which shows again when it closes.
+    // The board opens in place of this screen, which shows again when it closes (or as soon as a
+    // mission accepted there begins).
     const bool shown = Visible();
     Hide();
+    hiddenForMissionBoard_ = shown;
     OpenMissionBoard();
+    hiddenForMissionBoard_ = false;
     if (shown) Show();
     return;
   }
@@ -713,6 +716,12 @@ void TravelScreenForm::OnDropMissionClick() {
   DropMission();
 }
 
+void TravelScreenForm::ShowBehindMissionBoard() {
+  if (!hiddenForMissionBoard_) return;
+  hiddenForMissionBoard_ = false;
+  Show();
+}
+
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
 void OpenTravelScreen() {
@@ -772,6 +781,10 @@ void UpdateMissionPanel() {
 
 void OpenMissions() {
   if (TravelScreen) TravelScreen->OpenMissions();
+}
+
+void ShowTravelScreenBehindMissionBoard() {
+  if (TravelScreen) TravelScreen->ShowBehindMissionBoard();
 }
 
 }  // namespace screens
