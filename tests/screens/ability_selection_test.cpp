@@ -15,6 +15,7 @@
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -239,7 +240,7 @@ expect YesNoPopup.Topic.Caption "Connections"
 answer yes
 expect AbilitySelection.Visible false
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[5], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillConnections], 1);
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
@@ -302,7 +303,7 @@ expect AbilitySelection.Visible true
 click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
-  EXPECT_EQ(state::SkillOwned[4], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillAdvancedCargoManager], 1);
 }
 
 TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
@@ -361,7 +362,7 @@ expect AbilitySelection.BrowseStrip2.Visible false
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[1], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
 }
 
 TEST_F(AbilitySelectionTest, TabsShowTheCurrentGroupOnAndLightUnderTheMouse) {
@@ -441,7 +442,7 @@ TEST_F(AbilitySelectionTest, EveryTextOfTheModeShowsWholeAndLegible) {
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.
 TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   OwnSlots(AbilityChoice::Combat, 2, {1, 4});
-  state::SkillOwned[1] = 1;
+  state::SkillOwned[kSkillTrader] = 1;
   const std::string folder = ::testing::TempDir();
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"

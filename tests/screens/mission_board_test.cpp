@@ -40,9 +40,9 @@ class BoardTest : public GameFormsTest {
     state::TutorialActive = 0;
     // Known kinds in the first slots; the targets lie in another system, so an accepted mission
     // does not start where the ship is.
-    SetType(1, rules::kMissionPatrol);
-    SetType(2, rules::kMissionTransport);
-    SetType(3, rules::kMissionAmbush);
+    SetType(1, kMissionPatrol);
+    SetType(2, kMissionTransport);
+    SetType(3, kMissionAmbush);
     state::MissionOffers[system][6][mission::kActive] = 0;
   }
   void TearDown() override {
@@ -134,7 +134,7 @@ TEST_F(BoardTest, AcceptingTakesTheSelectedOfferAndClosesTheBoard) {
   const platform::ScriptResult r = Run(script, &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
-  EXPECT_EQ(state::ActiveMission[mission::kType], rules::kMissionTransport);
+  EXPECT_EQ(state::ActiveMission[mission::kType], kMissionTransport);
   EXPECT_EQ(state::ActiveMission[mission::kReward], offer[mission::kReward]);
   EXPECT_NE(state::ActiveMission[mission::kBriefingVariant], 0)
       << "the wording read on the board goes with the mission";
@@ -208,7 +208,7 @@ TEST_F(BoardTest, EveryOpeningStartsOnTheFirstOfferAndShowsNoStaleDetails) {
 // a battle that cost the ship ("Mission failed...!", "New chance"), as it does behind a fight.
 TEST_F(BoardTest, AFleetBattleAcceptedHereIsFoughtAndLostOverTheTravelScreen) {
   state::TMissionRow& battle = state::MissionOffers[system][1];
-  battle[mission::kType] = rules::kMissionBattle;
+  battle[mission::kType] = kMissionBattle;
   battle[mission::kTargetSystem] = system;
   battle[mission::kTargetBody] = state::PlayerShip[ship::kBody];
   battle[mission::kEnemyFaction] = 3;
