@@ -285,6 +285,13 @@ void TravelScreenForm::ApplyPrices(const TravelView& v) {
 }
 
 void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
+  compatibilityStrip_.SetVisible(v.compatibilityLabels);
+  const int height =
+      heightWithoutStrip_ + (v.compatibilityLabels ? compatibilityStrip_.Height() : 0);
+  if (Height() != height) {
+    SetHeight(height);
+    PlaceOnScreen();
+  }
   for (int i = 0; i < kCompatibilityLabels; ++i) {
     compatibility_[i]->SetVisible(v.compatibilityLabels);
     if (v.compatibilityLabels) compatibility_[i]->SetCaption(v.compatibilityCaptions[i]);
@@ -485,10 +492,13 @@ void TravelScreenForm::ShowMissionsAccess(const rules::MissionsAccess& access) {
     case rules::MissionsRoute::Missions: OpenMissions(); return;
     case rules::MissionsRoute::CampaignScreen: OpenCampaignScreen(); return;
     case rules::MissionsRoute::MissionBoard: {
-      // The board opens in place of this screen, which shows again when it closes.
+      // The board opens in place of this screen, which shows again when it closes (or as soon as
+      // a mission accepted there begins).
       const bool shown = Visible();
       Hide();
+      hiddenForMissionBoard_ = shown;
       OpenMissionBoard();
+      hiddenForMissionBoard_ = false;
       if (shown) Show();
       return;
     }
@@ -656,6 +666,12 @@ void TravelScreenForm::OnDropMissionClick() {
   DropMission();
 }
 
+void TravelScreenForm::ShowBehindMissionBoard() {
+  if (!hiddenForMissionBoard_) return;
+  hiddenForMissionBoard_ = false;
+  Show();
+}
+
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
 void OpenTravelScreen() {
@@ -715,6 +731,10 @@ void UpdateMissionPanel() {
 
 void OpenMissions() {
   if (TravelScreen) TravelScreen->OpenMissions();
+}
+
+void ShowTravelScreenBehindMissionBoard() {
+  if (TravelScreen) TravelScreen->ShowBehindMissionBoard();
 }
 
 }  // namespace screens
