@@ -44,7 +44,7 @@ enum MissionType : std::int32_t {
 };
 inline constexpr std::int32_t kLastMissionType = 27;
 
-// The title the mission board shows ("Search && Destroy" shows as one "&"); empty outside 1..27.
+// The title the mission board shows ("Search & Destroy"); empty outside 1..27.
 std::string_view MissionTitle(std::int32_t type);
 
 // The reward of a mission of weight n (1..5) for the player's ship: half of n x 10000 x size

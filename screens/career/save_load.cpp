@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
@@ -122,6 +123,7 @@ void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
   if (rules::TutorialAt(kTutorialSaveStep + 1))
     rules_.BeginTutorialStep(rules::kTutorialReturnToGameStep);
+  if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
 }
 

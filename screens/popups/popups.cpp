@@ -43,6 +43,15 @@ bool AskYesNo(std::string_view topic, std::string_view text) {
   return YesNoAnswer == 1;
 }
 
+bool AskQuitGame() {
+  QuitGameAnswer = 0;
+  QuitGame->Topic().SetCaption(kQuitGameTopic);
+  QuitGame->Text().SetCaption(kQuitGameText);
+  QuitGame->FitToText();
+  QuitGame->ShowModal();
+  return QuitGameAnswer == 1;
+}
+
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {
   ChoiceAnswer = 0;

@@ -95,8 +95,7 @@ form W : TW  width 377 height 519 position centre color black border single capt
   EXPECT_EQ(LayoutPictureNames(root), std::vector<std::string>{"pic.jpg"});
 
   Form w("W", root);
-  EXPECT_EQ(w.Caption(), "Trade && more");
-  EXPECT_EQ(DisplayText(w.Caption()), "Trade & more");
+  EXPECT_EQ(w.Caption(), "Trade & more") << "a layout's doubled ampersand is one";
   EXPECT_EQ(w.Border(), BorderStyle::Single);
   Image& pic = w.Get<Image>("Pic");
   EXPECT_EQ(pic.Parent()->Name(), "Group");
@@ -218,11 +217,11 @@ TEST(LayoutFileNameTest, FormNamesBecomeLowerCaseWordsApart) {
   for (const auto& [form, file] : cases) EXPECT_EQ(LayoutFileName(form), file) << form;
 }
 
-TEST(DisplayTextTest, AmpersandsShowAsTheGameMeansThem) {
-  EXPECT_EQ(DisplayText("Trade && Profit"), "Trade & Profit");
-  EXPECT_EQ(DisplayText("&Close"), "Close");
-  EXPECT_EQ(DisplayText("a&&&b"), "a&b");
-  EXPECT_EQ(DisplayText("end&"), "end");
+TEST(LayoutCaptionTextTest, ALayoutsAmpersandsShowAsTheGameMeansThem) {
+  EXPECT_EQ(LayoutCaptionText("Trade && Profit"), "Trade & Profit");
+  EXPECT_EQ(LayoutCaptionText("&Close"), "Close");
+  EXPECT_EQ(LayoutCaptionText("a&&&b"), "a&b");
+  EXPECT_EQ(LayoutCaptionText("end&"), "end");
 }
 
 }  // namespace

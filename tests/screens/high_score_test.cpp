@@ -96,7 +96,7 @@ TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
     const Row& r = rows[k - 1];
-    EXPECT_EQ(platform::DisplayText(Name(k).Caption()), r.name) << "shown as typed";
+    EXPECT_EQ(Name(k).Caption(), r.name) << "shown as typed";
     EXPECT_EQ(Score(k).Caption(), r.score_text);
     EXPECT_EQ(Pic("FactionPicSlot", k).PictureName(), *r.logo ? r.logo : "before.jpg");
     EXPECT_EQ(Pic("RankPicSlot", k).PictureName(), *r.rank_picture ? r.rank_picture : "before.jpg");
