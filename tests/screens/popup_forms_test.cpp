@@ -129,7 +129,9 @@ TEST_F(MessagePopupTest, EnterAndEscapeContinueAndOnTheQuestionsEscapeSaysNoAndN
       EXPECT_FALSE(popup->Visible());
       EXPECT_EQ(*p.mayClose, 0);
       EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
-      if (question) EXPECT_EQ(name == "YesNoPopup" ? screens::YesNoAnswer : screens::ChoiceAnswer, 2);
+      if (question) {
+        EXPECT_EQ(name == "YesNoPopup" ? screens::YesNoAnswer : screens::ChoiceAnswer, 2);
+      }
     }
   }
 }
