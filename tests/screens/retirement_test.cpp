@@ -3,6 +3,8 @@
 // the high-score table with the new row lit, and ends the game.
 #include "screens/career/retirement.h"
 
+#include <filesystem>
+
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "screens/career/career.h"
@@ -10,6 +12,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
+#include "state/general_data.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -97,6 +100,14 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   for (auto& row : state::HighscoreTable) row.fill(0);
   state::HighscoreNames.fill("");
   state::TravelMayClose = 0;
+  // The general data goes to the working folder: one of this test's own.
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path();
+  const fs::path work = fs::path(::testing::TempDir()) / "retirement_test";
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::current_path(work);
+  bool onDiskAtTheTable = false;
 
   std::vector<std::string> topics;
   auto noticeContinue = [&] {
@@ -122,6 +133,7 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
         EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").Caption(), "Ria Tavel");
         EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").GetFont().color,
                   platform::colors::Yellow);
+        onDiskAtTheTable = fs::exists(work / "GeneralData.int") && fs::exists(work / "GeneralData.str");
         ClickOn(screens::HighScore->Get<Label>("BackLabel"));
       },
   });
@@ -136,6 +148,14 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   EXPECT_EQ(state::HighscoreNames[1], "Ria Tavel");
   EXPECT_EQ(state::TravelMayClose, 1);
   EXPECT_FALSE(StepsLeft());
+
+  // The new row reached the disk while the table was still showing.
+  fs::current_path(home);
+  EXPECT_TRUE(onDiskAtTheTable);
+  state::HighscoreNames.fill("");
+  ASSERT_TRUE(state::ReadGeneralData(work).ok);
+  EXPECT_EQ(state::HighscoreNames[1], "Ria Tavel");
+  EXPECT_EQ(state::HighscoreTable[1][highscore::kScore], expected.score);
 }
 
 }  // namespace
