@@ -1,6 +1,8 @@
 // Layout files: the loader's errors, nesting, the property table, and the handler check.
 #include "platform_fixture.h"
 
+#include "platform/canvas.h"
+
 #include <fstream>
 
 namespace platform_test {
@@ -215,6 +217,23 @@ TEST(LayoutFileNameTest, FormNamesBecomeLowerCaseWordsApart) {
       {"lower", "lower.layout"},
   };
   for (const auto& [form, file] : cases) EXPECT_EQ(LayoutFileName(form), file) << form;
+}
+
+// Only a layout's captions follow the ampersand rule: a caption set in code (a pilot's name) is
+// drawn whole, its "&" included.
+TEST_F(Layouts, ACaptionSetInCodeShowsItsAmpersandAsItIs) {
+  Form f("F", ParseLayout("form F : TF  width 300 height 100\n"
+                          "  label Name  left 0 top 0 caption \"A&&B\" font \"Arial\" 10\n",
+                          "F.layout"));
+  Label& name = f.Get<Label>("Name");
+  EXPECT_EQ(name.Caption(), "A&B");
+  name.SetCaption("R&D Olo");
+  EXPECT_EQ(name.Caption(), "R&D Olo");
+  int whole = 0, without = 0, h = 0;
+  MeasureText(name.GetFont(), "R&D Olo", whole, h);
+  MeasureText(name.GetFont(), "RD Olo", without, h);
+  EXPECT_EQ(name.Width(), whole) << "sized to the text with its ampersand";
+  EXPECT_GT(whole, without);
 }
 
 TEST(LayoutCaptionTextTest, ALayoutsAmpersandsShowAsTheGameMeansThem) {
