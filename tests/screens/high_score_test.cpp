@@ -2,8 +2,6 @@
 // row just entered in yellow, the Back button's picture, and Back.
 #include "screens/career/high_score.h"
 
-#include <filesystem>
-
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "screens/form_test_fixture.h"
@@ -25,18 +23,13 @@ class HighscoreTest : public GameFormsTest {
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
     for (auto& row : HighscoreTable) row.fill(0);
     HighscoreNames.fill("");
-    // An entered row is written to the general data in the working folder: one of this test's own.
-    home_ = std::filesystem::current_path();
-    const std::filesystem::path work = std::filesystem::path(::testing::TempDir()) / "high_score_test";
-    std::filesystem::create_directories(work);
-    std::filesystem::current_path(work);
   }
   void TearDown() override {
-    std::filesystem::current_path(home_);
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
-  std::filesystem::path home_;
+  // An entered row is written to the general data in the working folder.
+  WorkFolder work_{"high_score_test"};
 
   // Row k as an entry: used, with its score, faction, rank, ship class and livery.
   static void Entry(int k, const char* name, std::int32_t score, std::int32_t faction,

@@ -100,13 +100,10 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   for (auto& row : state::HighscoreTable) row.fill(0);
   state::HighscoreNames.fill("");
   state::TravelMayClose = 0;
-  // The general data goes to the working folder: one of this test's own.
+  // The general data goes to the working folder.
   namespace fs = std::filesystem;
-  const fs::path home = fs::current_path();
-  const fs::path work = fs::path(::testing::TempDir()) / "retirement_test";
-  fs::remove_all(work);
-  fs::create_directories(work);
-  fs::current_path(work);
+  const WorkFolder folder("retirement_test");
+  const fs::path& work = folder.Path();
   bool onDiskAtTheTable = false;
 
   std::vector<std::string> topics;
@@ -150,7 +147,6 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   EXPECT_FALSE(StepsLeft());
 
   // The new row reached the disk while the table was still showing.
-  fs::current_path(home);
   EXPECT_TRUE(onDiskAtTheTable);
   state::HighscoreNames.fill("");
   ASSERT_TRUE(state::ReadGeneralData(work).ok);
