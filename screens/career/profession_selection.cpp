@@ -107,8 +107,10 @@ ProfessionSelectionScreen::ProfessionSelectionScreen() : Form("ProfessionSelecti
   Bind("OnContinueClick", &ProfessionSelectionScreen::OnContinueClick);
   Bind("OnStartShipMouseDown", &ProfessionSelectionScreen::OnStartShipMouseDown);
   // Any mouse button describes the starting ability or skill under it.
-  Bind("OnStartAbilityMouseDown", [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Combat, s); });
-  Bind("OnStartSkillMouseDown", [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Skill, s); });
+  Bind("OnStartAbilityMouseDown",
+       [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Combat, s); });
+  Bind("OnStartSkillMouseDown",
+       [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Skill, s); });
 }
 
 void ProfessionSelectionScreen::ShowProfessionInfo() {

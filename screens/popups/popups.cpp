@@ -37,7 +37,8 @@ void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
 namespace {
 
 // A question in the small yes/no popup `popup`, whose answer lands in `answer`: true for "Yes".
-bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic, std::string_view text) {
+bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
+           std::string_view text) {
   answer = 0;
   popup.Topic().SetCaption(topic);
   popup.Text().SetCaption(text);

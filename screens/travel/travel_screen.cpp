@@ -726,9 +726,9 @@ void OpenTravelScreen() {
   GameInProgress game;
   ShowTravelScreenFirst();
   TravelScreen->ShowModal();
-  // The program ended before the modal showing began (a yes to the close question over the
-  // objective popup): the screen shown for the popup goes too.
-  if (!TravelScreen->Modal()) TravelScreen->Hide();
+  // A showing that never began (the program ended over the objective popup) leaves the screen
+  // shown for the popup: it goes too.
+  if (TravelScreen->Visible()) TravelScreen->Hide();
 }
 
 bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
