@@ -9,6 +9,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -128,11 +129,11 @@ const FleetPlan kStarbaseDefence = {
 const FleetPlan& MissionPlan() {
   if (state::ActiveMission[mission::kActive] <= 0) return kStandardBattle;
   switch (state::ActiveMission[mission::kType]) {
-    case rules::kMissionBlitzkrieg: return kHomeworldDefence;
-    case rules::kMissionFlanking:
-    case rules::kMissionRaiding: return kConvoy;
-    case rules::kMissionSuppression: return kRebels;
-    case rules::kMissionBombingRun: return kOrbitDefence;
+    case kMissionBlitzkrieg: return kHomeworldDefence;
+    case kMissionFlanking:
+    case kMissionRaiding: return kConvoy;
+    case kMissionSuppression: return kRebels;
+    case kMissionBombingRun: return kOrbitDefence;
     default: return kStandardBattle;  // Battle, Siege, and a battle without a fleet mission
   }
 }

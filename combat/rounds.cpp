@@ -13,19 +13,28 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
 
+using tutorial::Step;
+
+// The tutorial's first turn, before or after "Discipline": its end and the next turn move on.
+bool TutorialBeforeSecondTurn() {
+  return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
+}
+
 constexpr std::int32_t kMineMk1 = 7;
 constexpr std::int32_t kZeusEmp = 8;
 constexpr std::int32_t kMineMk2 = 9;
 constexpr std::int32_t kBoardingShuttle = 5;
-constexpr std::int32_t kBoardingMission = 18;
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
@@ -256,15 +265,15 @@ std::int32_t Defenders(std::int32_t count) {
 
 bool BoardingCertain(CombatUi& ui) {
   if (state::ActiveMission[mission::kActive] > 0 &&
-      state::ActiveMission[mission::kType] == kBoardingMission)
+      state::ActiveMission[mission::kType] == kMissionAbduction)
     return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {
     const auto& ship = state::SpecialShips[row];
     if (ship[special_ship::kActive] > 0 &&
-        (ship[special_ship::kKind] == 3 || ship[special_ship::kKind] == 1 ||
-         ship[special_ship::kKind] == 2) &&
-        ship[special_ship::kSubKind] == 2)
+        (ship[special_ship::kKind] == kPirateShip || ship[special_ship::kKind] == kTraderShip ||
+         ship[special_ship::kKind] == kMilitaryShip) &&
+        ship[special_ship::kSubKind] == kSubKindVip)
       return true;
   }
   return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;
@@ -289,11 +298,11 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
+  state::BoardingAreas[boarding_area::kAirlock] = 1;
+  state::BoardingAreas[boarding_area::kCorridors] = 2;
+  state::BoardingAreas[boarding_area::kCargoBay] = 2;
+  state::BoardingAreas[boarding_area::kBridge] = 2;
+  e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
 
@@ -340,13 +349,13 @@ void OfferBoarding(CombatUi& ui) {
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
   }
-  if (state::TutorialActive == 1 && state::TutorialStep == 18) {
-    ui.EndTutorialStep(18);
-    ui.BeginTutorialStep(19);
+  if (rules::TutorialAt(Step::EndSecondTurn)) {
+    ui.EndTutorialStep(Step::EndSecondTurn);
+    ui.BeginTutorialStep(Step::WinFight);
   }
   state::PlayerShip[ship::kGunVolleys] = 0;
   state::PlayerShip[ship::kActionPoints] = -100;
@@ -375,10 +384,10 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.Refresh(Display::ReinforcementRadar);
   CheckShipCombatEnd(ui);
   OfferBoarding(ui);
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
-    ui.BeginTutorialStep(16);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
+    ui.BeginTutorialStep(Step::InterceptMissile);
   }
 }
 

@@ -6,9 +6,12 @@
 #include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -19,8 +22,6 @@ std::uint8_t BoardingOffered = 0;
 namespace {
 
 constexpr int kLastAbilityButton = 12;
-constexpr std::int32_t kSkillCombatPatrol = 14;
-constexpr std::int32_t kSkillDeepSpacePatrol = 15;
 constexpr std::int32_t kReinforcementTurns = 8;
 
 // The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).
@@ -95,7 +96,7 @@ void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
   state::EnemyShip[ship::kCrewmen] = minCrew;
   std::int32_t marines = maxCrew - minCrew;
   if (marines < 0) marines = 0;
-  if (enemyKind == 1 || enemyKind == 3) marines /= 2;
+  if (enemyKind == kTraderShip || enemyKind == kPirateShip) marines /= 2;
   state::EnemyShip[ship::kDroids] = state::Random(marines);
   state::EnemyShip[ship::kMarines] = marines - state::EnemyShip[ship::kDroids];
 }
@@ -240,8 +241,8 @@ std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, C
     const int row = ui.SensorSelection();
     if (row >= 1 && row <= state::kLastSpecialShip) {
       const auto& ship = state::SpecialShips[row];
-      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == 3 &&
-          ship[special_ship::kSubKind] == 2)
+      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == kPirateShip &&
+          ship[special_ship::kSubKind] == kSubKindWantedPirate)
         tier += 1;
     }
   }
@@ -268,8 +269,8 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
     state::PlayerModifiers[s][modifier::kActive] = 0;
     state::EnemyModifiers[s][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   p[ship::kComboPoints] = 0;
   e[ship::kComboPoints] = 0;
   p[ship::kReinforcements] = -1;
@@ -317,9 +318,9 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
-  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
+  if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
+  if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
     e[ship::kGun] = 1;
   if (size == 5 && e[ship::kGun] != 8) e[ship::kGun] = 4;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;

@@ -7,7 +7,9 @@
 #include "rules/diplomacy.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "state/random.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -133,17 +135,18 @@ class WantedGoods {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
+        if (offer[mission::kActive] > 0 && offer[mission::kType] == kMissionTransport &&
             offer[mission::kTargetSystem] == s)
           Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
       }
     }
     const state::TMissionRow& active = state::ActiveMission;
     if (active[mission::kActive] <= 0) return;
-    if (active[mission::kType] == 3 || active[mission::kType] == 11)
+    if (active[mission::kType] == kMissionTransport ||
+        active[mission::kType] == kMissionCombatTransport)
       Add(active[mission::kTargetSystem], active[mission::kSubject],
           BodyBit(active[mission::kTargetBody]));
-    if (active[mission::kType] == 6)
+    if (active[mission::kType] == kMissionSupply)
       Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
   }
 
@@ -406,8 +409,8 @@ void UpdateMarketStocks() {
     ceiling[g] = StockCeiling(GoodBasePrice[g]);
     leeway[g] = ceiling[g] / 3;
   }
-  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
-  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
+  const bool advancedConnections = state::OwnsSkill(kSkillAdvancedConnections);  // half as much again
+  const bool connections = state::OwnsSkill(kSkillConnections);  // a quarter more
   {
     state::RandomStream random;
     for (int s = 1; s <= state::kLastSystem; ++s) {

@@ -29,7 +29,6 @@ constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
 };
 // clang-format on
 
-constexpr std::int32_t kCapitalRating = 6;
 constexpr int kSearchTries = 1000;  // draws of an encounter ship type before a search gives up
 
 std::int32_t PlayerShipSize() {

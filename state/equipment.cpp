@@ -6,7 +6,9 @@
 #include <limits>
 
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace state {
@@ -14,9 +16,6 @@ namespace {
 
 constexpr std::int32_t kShipSpecialAbility = 36;  // combat ability id of a ship's special
 constexpr std::int32_t kLastModifierSlot = 8;
-constexpr std::int32_t kAdmiralRank = 7;
-constexpr std::int32_t kSkillCargoManager = 3;
-constexpr std::int32_t kSkillAdvancedCargoManager = 4;
 constexpr std::int32_t kEngineXlTrade = 4;
 constexpr std::int32_t kEngineVictory = 6;
 constexpr std::int32_t kModuleCargoManagement = 1;
@@ -280,7 +279,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kAdmiralRank;
+  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kRankAdmiral;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }
@@ -422,9 +421,9 @@ std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, S
     capacity = c - c / 3;  // the other modules take up part of the bay
   }
   if (side == Side::Player) {
-    if (SkillOwned[kSkillAdvancedCargoManager] > 0) {
+    if (OwnsSkill(kSkillAdvancedCargoManager)) {
       capacity += capacity / 2;
-    } else if (SkillOwned[kSkillCargoManager] > 0) {
+    } else if (OwnsSkill(kSkillCargoManager)) {
       capacity += capacity / 4;
     }
   }

@@ -6,6 +6,7 @@
 
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/variables.h"
 
 namespace state {
@@ -118,7 +119,7 @@ constexpr Range kPortrait{0, 2};
 constexpr Range kLevel{0, 19};
 constexpr Range kRank{0, 8};
 constexpr Range kBodyKind{kKindPirateHideout, 6};
-constexpr Range kMissionType{1, 27};
+constexpr Range kMissionType{1, kLastMissionType};
 constexpr Range kMissileLauncher{0, 10};
 constexpr Range kGun{0, 8};
 constexpr Range kEcm{0, 5};

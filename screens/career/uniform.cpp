@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -93,7 +94,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
   UniformView view;
 
   view.base = "Uni-" + word + "-blank";
-  if (rank >= 7) view.base += "-com";
+  if (rank >= kRankAdmiral) view.base += "-com";
   if (record.variant == 2) view.base += "-fem";
   view.base += ".jpg";
 
@@ -104,7 +105,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
   Put(view.shoulder, places.shoulder);
   Put(view.collar, places.collar);
   // An admiral's dress uniform carries no insignia; rank 8 shows the admirals' insignia again.
-  view.shoulder.visible = view.collar.visible = rank != 7;
+  view.shoulder.visible = view.collar.visible = rank != kRankAdmiral;
 
   for (UniformPiece& wing : view.wings) wing.picture = prefix + "Pilotwings.jpg";
   switch (record.wings) {

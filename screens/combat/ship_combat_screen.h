@@ -46,8 +46,8 @@ class ShipCombatUi : public combat::CombatUi {
   void OpenBoarding() override;
   bool SensorsShowing() override;
   int SensorSelection() override;
-  void EndTutorialStep(int step) override;
-  void BeginTutorialStep(int step) override;
+  void EndTutorialStep(tutorial::Step step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 
@@ -86,9 +86,9 @@ class ShipCombatScreen : public platform::Form {
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of combat step `step` (hidden with every other
-  // screen's by HideAllTutorialGuidance).
-  void ShowTutorialStep(int step);
+  // The tutorial's message panel and arrow of a combat step (hidden with every other screen's by
+  // HideAllTutorialGuidance).
+  void ShowTutorialStep(const rules::TutorialGuide& guide);
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -159,7 +159,7 @@ void RunShipCombatOnScreen();
 bool ShipCombatShowing();
 
 // The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step (13 to 19).
-void ShowShipCombatTutorialStep(int step);
+// combat step.
+void ShowShipCombatTutorialStep(const rules::TutorialGuide& guide);
 
 }  // namespace screens

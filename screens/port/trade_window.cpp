@@ -167,7 +167,7 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   const int good = sender.sender.Tag();
   rules::SelectGood(good);
   // The tutorial's next click after Supplies is Buy.
-  if (good == 1 && rules::TutorialAt(5)) {
+  if (good == 1 && rules::TutorialAt(tutorial::Step::BuySupplies)) {
     const Image& buy = Get<Image>("BuyButton");
     tutorialArrow_.MoveTo(buy.Left() + buy.Width() - tutorialArrow_.Width(),
                           buy.Top() - tutorialArrow_.Height());

@@ -38,10 +38,10 @@ std::string_view FormOf(TutorialScreen screen) {
 }
 
 
-void ShowGuide(int step, const rules::TutorialGuide& g) {
+void ShowGuide(const rules::TutorialGuide& g) {
   if (g.panelOn == TutorialScreen::ShipCombat) {
-    // The combat screen shows its own panel and arrow for its steps.
-    ShowShipCombatTutorialStep(step);
+    // The combat screen finds the button of the ability its arrow points at.
+    ShowShipCombatTutorialStep(g);
     return;
   }
   if (TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn))) {
@@ -59,7 +59,7 @@ void ShowGuide(int step, const rules::TutorialGuide& g) {
 void StartTutorial() {
   StopTutorial();
   state::TutorialActive = 1;
-  BeginTutorialStep(1);
+  BeginTutorialStep(tutorial::Step::ChooseFaction);
 }
 
 void StopTutorial() {
@@ -68,7 +68,7 @@ void StopTutorial() {
 }
 
 void AskTurnOffTutorial() {
-  if (state::TutorialStep == rules::kTutorialLastStep) {
+  if (state::TutorialStep == tutorial::StoredNumber(tutorial::Step::Finished)) {
     StopTutorial();
     return;
   }
@@ -78,7 +78,7 @@ void AskTurnOffTutorial() {
     StopTutorial();
 }
 
-void BeginTutorialStep(int step) {
+void BeginTutorialStep(tutorial::Step step) {
   HideAllTutorialGuidance();
   const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
   // The game first, then what shows it: the prices and the mission the texts speak of.
@@ -88,19 +88,19 @@ void BeginTutorialStep(int step) {
   }
   if (g.offersMission) rules::OfferTutorialMission();
   if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
-  ShowGuide(step, g);
+  ShowGuide(g);
   if (g.tradeWindowToFront) BringTradeWindowToFront();
   if (g.rewardSound) audio::PlayRewardSound();
   if (g.rewardMusic) audio::PlayRewardMusic();
-  state::TutorialStep = rules::ShownTutorialStep(step);
+  state::TutorialStep = tutorial::StoredNumber(step);
 }
 
-void AdvanceTutorial(int from, int to) {
+void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
 }
 
-void EndTutorialStep(int step) {
-  if (state::TutorialStep == rules::ShownTutorialStep(step)) HideAllTutorialGuidance();
+void EndTutorialStep(tutorial::Step step) {
+  if (state::TutorialStep == tutorial::StoredNumber(step)) HideAllTutorialGuidance();
 }
 
 }  // namespace screens

@@ -77,7 +77,8 @@ class FleetBattle : public combat_test::CombatTest {
     PlayerShip[ship::kFaction] = 1;
     PlayerShip[ship::kEngine] = 0;
     PlayerShip[ship::kCargoModule] = 0;
-    for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int f = 0; f <= 4; ++f)
+      state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
     combat::FleetBattleWon = 0;
@@ -157,15 +158,15 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
   };
   const Case cases[] = {
       {"hidden test battle", 0, combat::kFleetKindMission, false},
-      {"Blitzkrieg", rules::kMissionBlitzkrieg, combat::kFleetKindMission, false},
-      {"Flanking", rules::kMissionFlanking, combat::kFleetKindMission, false},
-      {"Suppression", rules::kMissionSuppression, combat::kFleetKindMission, false},
-      {"Bombing run", rules::kMissionBombingRun, combat::kFleetKindMission, false},
-      {"Battle", rules::kMissionBattle, combat::kFleetKindMission, false},
-      {"Siege", rules::kMissionSiege, combat::kFleetKindMission, false},
-      {"Raiding", rules::kMissionRaiding, combat::kFleetKindMission, false},
+      {"Blitzkrieg", kMissionBlitzkrieg, combat::kFleetKindMission, false},
+      {"Flanking", kMissionFlanking, combat::kFleetKindMission, false},
+      {"Suppression", kMissionSuppression, combat::kFleetKindMission, false},
+      {"Bombing run", kMissionBombingRun, combat::kFleetKindMission, false},
+      {"Battle", kMissionBattle, combat::kFleetKindMission, false},
+      {"Siege", kMissionSiege, combat::kFleetKindMission, false},
+      {"Raiding", kMissionRaiding, combat::kFleetKindMission, false},
       {"weakened starbase", 0, combat::kFleetKindStarbaseWeakened, true},
-      {"strong starbase", rules::kMissionBattle, combat::kFleetKindStarbaseStrong, true},
+      {"strong starbase", kMissionBattle, combat::kFleetKindStarbaseStrong, true},
   };
   for (const Case& c : cases) {
     for (std::int32_t pf = 1; pf <= 4; ++pf) {
@@ -247,7 +248,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
 TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = rules::kMissionFlanking;
+  state::ActiveMission[mission::kType] = kMissionFlanking;
   combat::PrepareFleetBattle(3, combat::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
@@ -754,7 +755,7 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
 TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
   int won = 0;
   for (std::uint32_t seed : {1u, 2u, 3u}) {
-    for (std::int32_t type : {rules::kMissionFlanking, rules::kMissionBattle}) {
+    for (std::int32_t type : {kMissionFlanking, kMissionBattle}) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(type));
       const BattleOutcome o = FlyIntoTheBattle(seed, type);
       EXPECT_EQ(o.battles, 1);
@@ -778,7 +779,7 @@ TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
 TEST(FleetBattleOnTheEngine, AStartShipLosesTheBattleAndTheMissionAndPaysWithTheShip) {
   for (std::uint32_t seed : {1u, 2u}) {
     SCOPED_TRACE(seed);
-    const BattleOutcome o = FlyIntoTheBattle(seed, rules::kMissionBlitzkrieg, false);
+    const BattleOutcome o = FlyIntoTheBattle(seed, kMissionBlitzkrieg, false);
     EXPECT_FALSE(o.won);
     EXPECT_EQ(o.missionActive, 0);
     EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission failed...!"), 1);
@@ -791,9 +792,9 @@ TEST(FleetBattleOnTheEngine, AStartShipLosesTheBattleAndTheMissionAndPaysWithThe
 }
 
 TEST(FleetBattleOnTheEngine, TheSameSeedFightsTheSameBattle) {
-  const BattleOutcome first = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  const BattleOutcome first = FlyIntoTheBattle(5, kMissionBlitzkrieg);
   const auto ship = PlayerShip;
-  const BattleOutcome second = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  const BattleOutcome second = FlyIntoTheBattle(5, kMissionBlitzkrieg);
   EXPECT_EQ(first.transcript, second.transcript);
   EXPECT_EQ(first.topics, second.topics);
   EXPECT_EQ(ship, PlayerShip);

@@ -9,6 +9,8 @@
 #include "combat_fixture.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 
 namespace combat_test {
 namespace {
@@ -191,8 +193,8 @@ TEST_F(SetupTest, LoadoutTier) {
     ui.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
-    state::SpecialShips[3][special_ship::kKind] = 3;
-    state::SpecialShips[3][special_ship::kSubKind] = 2;
+    state::SpecialShips[3][special_ship::kKind] = kPirateShip;
+    state::SpecialShips[3][special_ship::kSubKind] = kSubKindWantedPirate;
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }
@@ -250,8 +252,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[14] = c.combatPatrol;
-    state::SkillOwned[15] = c.deepPatrol;
+    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
+    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
@@ -261,8 +263,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerShip[ship::kMissileReload] = 3;
   state::PlayerModifiers[2][modifier::kActive] = 1;
   state::EnemyModifiers[5][modifier::kActive] = 1;
-  state::PlayerMissileVolley[1] = 1;
-  state::EnemyMissileVolley[1] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
   SetupShipCombat(1, 3, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
@@ -272,8 +274,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 0);
   EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
   EXPECT_EQ(state::EnemyModifiers[5][modifier::kActive], 0);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
   SetupShipCombat(1, 3, 2, 0, ui);

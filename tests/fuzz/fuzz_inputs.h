@@ -17,6 +17,7 @@
 
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/savegame.h"
 #include "state/variables.h"
 
@@ -49,7 +50,7 @@ inline void SetUpSmallGame() {
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;
-    SystemText[s][1] = "System " + std::to_string(s);
+    SystemText[s][system_text::kName] = "System " + std::to_string(s);
     BodyData[s][1][body::kVisible] = 1;
     BodyData[s][1][body::kKind] = kKindSun;
     BodyData[s][2][body::kVisible] = 1;
@@ -58,10 +59,10 @@ inline void SetUpSmallGame() {
     BodyData[s][3][body::kVisible] = 1;
     BodyData[s][3][body::kKind] = kKindWormhole;
     BodyData[s][3][body::kDestination] = 1 + s % kLastSystem;
-    BodyText[s][2][1] = "Planet " + std::to_string(s);
+    BodyText[s][2][body_text::kName] = "Planet " + std::to_string(s);
   }
   MissionOffers[9][1][mission::kActive] = 1;
-  MissionOffers[9][1][mission::kType] = 3;
+  MissionOffers[9][1][mission::kType] = kMissionTransport;
   MissionOffers[9][1][mission::kTargetBody] = 2;
   MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];
@@ -72,7 +73,7 @@ inline void SetUpSmallGame() {
   SpecialShips[1][special_ship::kClass] = 7;
   SpecialShips[1][special_ship::kFaction] = 0;
   GoodName[1] = "Supplies";
-  FactionText[0][1] = "Pirates";
+  FactionText[0][faction_text::kLongName] = "Pirates";
   GameDay = 42;
 }
 

@@ -9,6 +9,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "world_fixture.h"
 
 namespace {
@@ -51,13 +52,13 @@ class MissionArrival : public World {
     AddBody(3, 2, 2);
     AddBody(3, 3, 3);
     AddBody(3, 4, 4);
-    state::BodyText[3][2][1] = "Ceres";
-    state::BodyText[3][3][1] = "Vesta";
-    state::BodyText[3][4][1] = "Target Rock";
+    state::BodyText[3][2][body_text::kName] = "Ceres";
+    state::BodyText[3][3][body_text::kName] = "Vesta";
+    state::BodyText[3][4][body_text::kName] = "Target Rock";
     AddSystem(kCampaignSystem, 1);
     state::SystemData[kCampaignSystem][star_system::kCampaign] = 1;
     state::SystemData[kCampaignSystem][star_system::kAttacker] = 2;
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     PlayerData[player::kCredits] = kCredits;
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLevel] = 5;
@@ -330,8 +331,8 @@ TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
 
 TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
   Mission(7, 1);
-  state::SkillOwned[16] = 1;  // Rewards: a tenth more
-  state::SkillOwned[20] = 1;  // Legendary: double experience
+  state::SkillOwned[kSkillRewards] = 1;    // Rewards: a tenth more
+  state::SkillOwned[kSkillLegendary] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
   EXPECT_EQ(PlayerData[player::kExperience], 3000);

@@ -60,9 +60,9 @@ class BoardingScreenTest : public GameFormsTest {
     // What the boarding offer prepares: the airlock's defenders, the areas, the first area.
     e[ship::kDefendingCrewmen] = 3;
     e[ship::kDefendingMarines] = 1;
-    state::BoardingAreas[1] = combat::kAreaOpen;
+    state::BoardingAreas[boarding_area::kAirlock] = combat::kAreaOpen;
     for (int area = 2; area <= 4; ++area) state::BoardingAreas[area] = combat::kAreaLocked;
-    e[ship::kBoardedArea] = combat::kAirlock;
+    e[ship::kBoardedArea] = boarding_area::kAirlock;
     state::BoardingMayClose = 0;
   }
   void TearDown() override {
@@ -262,7 +262,7 @@ answer continue
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_FALSE(screens::Boarding->Visible());
   EXPECT_TRUE(screen.closed);
-  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], combat::kCorridors);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], boarding_area::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
 }
 

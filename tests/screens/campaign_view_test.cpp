@@ -142,8 +142,10 @@ TEST_F(Campaign, ColoursTopicTextsAndDaysFollowThePlayersSide) {
     EXPECT_EQ(view.levels.defender, 2);
     EXPECT_EQ(view.influence, rules::BuildCampaignNotEngagedText(s));
     // The situation names both sides and reads the same the next time.
-    EXPECT_NE(view.situation.find(state::FactionText[1][2]), std::string::npos);
-    EXPECT_NE(view.situation.find(state::FactionText[2][2]), std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[1][faction_text::kShortName]),
+              std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[2][faction_text::kShortName]),
+              std::string::npos);
     EXPECT_EQ(screens::BuildCampaignView().situation, view.situation);
   }
 }

@@ -34,6 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Label;
 using platform::Panel;
+using tutorial::Step;
 
 // Every form that carries the tutorial's message panel.
 const char* const kPanelForms[] = {"FactionSelection", "NameSelection", "ProfessionSelection",
@@ -100,41 +101,41 @@ class TutorialTest : public GameFormsTest {
 
 TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {
   struct Case {
-    int step;
+    Step step;
     std::vector<std::string> shown;
   };
   const Case cases[] = {
-      {1, {"FactionSelection panel"}},
-      {2, {"NameSelection panel"}},
-      {4, {"TravelScreen panel", "TravelScreen arrow"}},
-      {5, {"TravelScreen panel", "TradeWindow arrow"}},
-      {10, {"MissionBoard panel", "MissionBoard arrow"}},
-      {12, {"TravelScreen panel", "TravelScreen arrow"}},
-      {22, {"PlanetScreen panel"}},
-      {24, {"Sensors panel"}},
-      {26, {"GalaxyMap panel"}},
-      {29, {"SaveLoad arrow"}},
-      {33, {"ShipStatus panel"}},
-      {36, {}},
-      {37, {"PersonalStatus panel"}},
-      {38, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::ChooseFaction, {"FactionSelection panel"}},
+      {Step::ChooseName, {"NameSelection panel"}},
+      {Step::OpenTrade, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::BuySupplies, {"TravelScreen panel", "TradeWindow arrow"}},
+      {Step::PickMission, {"MissionBoard panel", "MissionBoard arrow"}},
+      {Step::FlyToSun, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::VisitPlanet, {"PlanetScreen panel"}},
+      {Step::CloseSensors, {"Sensors panel"}},
+      {Step::CloseGalaxyMap, {"GalaxyMap panel"}},
+      {Step::SaveIntoSlot, {"SaveLoad arrow"}},
+      {Step::CloseShipStatus, {"ShipStatus panel"}},
+      {Step::CloseAbilities, {}},
+      {Step::ClosePersonalStatus, {"PersonalStatus panel"}},
+      {Step::Finished, {"TravelScreen panel", "TravelScreen arrow"}},
   };
   // One after another, as a player goes: what a step showed goes when the next begins.
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.step);
+    SCOPED_TRACE(tutorial::StoredNumber(c.step));
     screens::BeginTutorialStep(c.step);
-    EXPECT_EQ(state::TutorialStep, c.step);
+    EXPECT_EQ(state::TutorialStep, tutorial::StoredNumber(c.step));
     EXPECT_EQ(Guidance(), c.shown);
   }
   // A minimised panel goes too.
-  screens::BeginTutorialStep(4);
+  screens::BeginTutorialStep(Step::OpenTrade);
   FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
-  screens::BeginTutorialStep(22);
+  screens::BeginTutorialStep(Step::VisitPlanet);
   EXPECT_EQ(Guidance(), std::vector<std::string>{"PlanetScreen panel"});
 }
 
 TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
-  screens::BeginTutorialStep(4);
+  screens::BeginTutorialStep(Step::OpenTrade);
   platform::Form& travel = *screens::TravelScreen;
   EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(),
             "Click on the \"TRADE\" icon displayed in the control panel at the bottom.");
@@ -153,7 +154,7 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
   EXPECT_LT(arrow.Top(), trade.Top() + trade.Height());
 
   // Inside a panel the arrow is placed by where the panel lies: "Save a game" in the options.
-  screens::BeginTutorialStep(28);
+  screens::BeginTutorialStep(Step::SaveGame);
   const platform::Control& save = *travel.Find("SaveGameButton");
   const int saveLeft = save.Left() + save.Parent()->Left();
   EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 4);
@@ -162,7 +163,7 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
 }
 
 TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
-  screens::BeginTutorialStep(4);
+  screens::BeginTutorialStep(Step::OpenTrade);
   const Panel& arrow = screens::TravelScreen->Get<Panel>("TutorialArrow");
   std::vector<bool> seen;
   for (int tick = 0; tick < 4; ++tick) {
@@ -177,7 +178,7 @@ TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
 }
 
 TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
-  screens::BeginTutorialStep(24);
+  screens::BeginTutorialStep(Step::CloseSensors);
   platform::Form& sensors = *screens::Sensors;
   FireClick(sensors, "TutorialMinimizeButton");
   EXPECT_FALSE(PanelShown("Sensors"));
@@ -194,7 +195,7 @@ TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
 TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = 1;
-  screens::BeginTutorialStep(12);
+  screens::BeginTutorialStep(Step::FlyToSun);
   FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
   WhenIdle({[] {
     EXPECT_EQ(screens::popup_forms::YesNo->Topic().Caption(), "Turn tutorial off?");
@@ -215,7 +216,7 @@ TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
 }
 
 TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
-  screens::BeginTutorialStep(38);
+  screens::BeginTutorialStep(Step::Finished);
   WhenIdle({});  // a question would wait here and fail
   FireClick(*screens::TravelScreen, "TutorialCancelButton");
   EXPECT_EQ(state::TutorialActive, 0);
@@ -223,17 +224,17 @@ TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
 }
 
 TEST_F(TutorialTest, EndingAStepHidesItsGuidanceOnlyWhileTheTutorialStandsThere) {
-  screens::BeginTutorialStep(12);
-  screens::EndTutorialStep(20);
+  screens::BeginTutorialStep(Step::FlyToSun);
+  screens::EndTutorialStep(Step::FlyToPlanet);
   EXPECT_TRUE(PanelShown("TravelScreen"));
-  screens::EndTutorialStep(12);
+  screens::EndTutorialStep(Step::FlyToSun);
   EXPECT_TRUE(Guidance().empty());
   EXPECT_EQ(state::TutorialStep, 12);
 }
 
 TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
   state::MissionOffers[state::PlayerShip[ship::kSystem]][2][mission::kActive] = 0;
-  screens::BeginTutorialStep(9);
+  screens::BeginTutorialStep(Step::OpenMissions);
   const auto& offer = state::MissionOffers[state::PlayerShip[ship::kSystem]][2];
   EXPECT_EQ(offer[mission::kActive], 1);
   EXPECT_EQ(offer[mission::kType], 1);
@@ -241,7 +242,7 @@ TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
 }
 
 TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
-  screens::BeginTutorialStep(3);
+  screens::BeginTutorialStep(Step::ChooseProfession);
   std::string refusal;
   state::PlayerData[player::kProfession] = 3;
   WhenIdle({[&] {
@@ -265,7 +266,7 @@ TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
 }
 
 TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
-  screens::BeginTutorialStep(29);
+  screens::BeginTutorialStep(Step::SaveIntoSlot);
   screens::SaveLoad->ShowSaveSlotNames();
   WhenIdle({
       [] { ClickOn(screens::SaveLoad->Get<platform::Image>("SaveButton1")); },
@@ -314,7 +315,7 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
     EXPECT_EQ(state::TutorialStep, c.next);
   }
   // Saving at step 29 and closing at step 30 come back to step 28; "Return to game" then leads on.
-  state::TutorialStep = rules::ShownTutorialStep(rules::kTutorialReturnToGameStep);
+  state::TutorialStep = tutorial::StoredNumber(Step::ReturnToGame);
   FireClick(*screens::TravelScreen, "ReturnButton");
   EXPECT_EQ(state::TutorialStep, 32);
 }
@@ -322,7 +323,7 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
 TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
   ASSERT_TRUE(state::SaveGame(2, "Before the tutorial").ok);
   // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
-  screens::BeginTutorialStep(28);
+  screens::BeginTutorialStep(Step::SaveGame);
   screens::SaveLoad->ShowSaveSlotNames();
   WhenIdle({[] { ClickOn(screens::SaveLoad->Get<platform::Image>("LoadButton2")); },
             [] { Answer("YesLabel"); },
@@ -333,7 +334,7 @@ TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
 }
 
 TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
-  screens::BeginTutorialStep(24);
+  screens::BeginTutorialStep(Step::CloseSensors);
   screens::StartTutorial();
   EXPECT_EQ(state::TutorialActive, 1);
   EXPECT_EQ(state::TutorialStep, 1);

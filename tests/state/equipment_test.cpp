@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "state/fields.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 using namespace state;
@@ -452,8 +453,8 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
     SetUp();
     PlayerShip[ship::kEngine] = c.playerEngine;
     EnemyShip[ship::kEngine] = c.enemyEngine;
-    SkillOwned[3] = c.skill3 ? 1 : 0;
-    SkillOwned[4] = c.skill4 ? 1 : 0;
+    SkillOwned[kSkillCargoManager] = c.skill3 ? 1 : 0;
+    SkillOwned[kSkillAdvancedCargoManager] = c.skill4 ? 1 : 0;
     const std::string at = "module " + std::to_string(c.module) + " engines " +
                            std::to_string(c.playerEngine) + "/" + std::to_string(c.enemyEngine) +
                            " skills " + std::to_string(c.skill3) + std::to_string(c.skill4);
