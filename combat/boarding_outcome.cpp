@@ -10,6 +10,7 @@
 #include "rules/credits.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -21,9 +22,6 @@
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kChoosingPhase = 2;
-constexpr std::int32_t kShipHospital = 4;
 
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
@@ -357,7 +355,7 @@ void ResolveBoardingRound(BoardingUi& ui) {
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[ship::kCargoModule] != kShipHospital) return;
+  if (p[ship::kCargoModule] != kModuleShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;

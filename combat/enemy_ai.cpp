@@ -7,6 +7,7 @@
 #include "combat/resolution.h"
 #include "combat/rounds.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
@@ -113,9 +114,9 @@ void RunEnemyCombatAI(CombatUi& ui) {
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, p[ship::kMissileLauncher] != 7 && p[ship::kMissileLauncher] != 9,
+      Step(20, kTractorBeam, true, !IsMineLauncher(p[ship::kMissileLauncher]),
            ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != 9, ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

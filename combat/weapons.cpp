@@ -12,6 +12,7 @@
 #include "state/abilities.h"
 #include "state/equipment.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
@@ -21,7 +22,6 @@
 namespace combat {
 namespace {
 
-constexpr std::int32_t kDestroyerLauncher = 10;
 constexpr std::int32_t kNoReload = 100000;
 
 std::int32_t FocusBeamChance(std::int32_t c) { return c - c / 4; }
@@ -143,7 +143,8 @@ void FireMissiles(Side side, CombatUi& ui) {
                    "Missile launchers need a couple of turns after being fired to reload...");
       return;
     }
-    if (p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) {
+    if (p[ship::kMissileLauncher] == kMissileZeusMk1 &&
+        state::GetShipClassSize(e[ship::kClass]) == 1) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
@@ -161,8 +162,8 @@ void FireMissiles(Side side, CombatUi& ui) {
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
-    if (p[ship::kMissileLauncher] == 2) p[ship::kMissileReload] *= 2;
-    if (p[ship::kMissileLauncher] == kDestroyerLauncher) p[ship::kMissileReload] = kNoReload;
+    if (p[ship::kMissileLauncher] == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
+    if (p[ship::kMissileLauncher] == kMissileDestroyer) p[ship::kMissileReload] = kNoReload;
     ui.Refresh(Display::Missiles);
     ui.Refresh(Display::AbilityButtons);
     return;
@@ -170,7 +171,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
         e[ship::kMissileReload] == 0))
     return;
-  if (e[ship::kMissileLauncher] == 5 && state::GetShipClassSize(p[ship::kClass]) == 1) return;
+  if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == 1)
+    return;
   if (!PayActionPoints(
           side, state::GetMissileApCost(e[ship::kClass], e[ship::kMissileLauncher], Side::Enemy),
           ui))
@@ -181,8 +183,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
-  if (e[ship::kMissileLauncher] == 2) e[ship::kMissileReload] = 10;
-  if (e[ship::kMissileLauncher] == kDestroyerLauncher) e[ship::kMissileReload] = kNoReload;
+  if (e[ship::kMissileLauncher] == kMissileArrowDummy) e[ship::kMissileReload] = 10;
+  if (e[ship::kMissileLauncher] == kMissileDestroyer) e[ship::kMissileReload] = kNoReload;
   ui.Refresh(Display::Missiles);
 }
 
@@ -209,9 +211,9 @@ void Ecm(Side side, CombatUi& ui) {
     std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
     c = ScalePlayerDamageToEnemy2(c);
     c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
-    if (p[ship::kEcm] == 4 && (e[ship::kMissileLauncher] == 7 || e[ship::kMissileLauncher] == 9))
+    if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
-    if (p[ship::kEcm] == 5 && state::Random(100) < 15) {
+    if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
       ChangeShields(Side::Player, -static_cast<std::int64_t>(
                                       state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine],
                                                                p[ship::kCargoModule]) /

@@ -50,6 +50,13 @@ enum class AbilityChoice {
   Combat,  // a combat ability
 };
 
+// The fleet kinds RunFleetBattle takes: a mission's battle (the active mission's type picks
+// the fleets; without a fleet mission a standard battle group), or the strike on a system's
+// starbase, against defenders that are weakened or still strong.
+inline constexpr std::int32_t kFleetKindMission = -1;
+inline constexpr std::int32_t kFleetKindStarbaseWeakened = 1;
+inline constexpr std::int32_t kFleetKindStarbaseStrong = 2;
+
 struct Ui {
   virtual ~Ui() = default;
 

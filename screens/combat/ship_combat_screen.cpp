@@ -561,20 +561,6 @@ void RunShipCombatOnScreen() {
   if (battle) ShowFleetBattleAgain();
 }
 
-void ShipCombatScreen::ShowTutorialStep(const rules::TutorialGuide& guide) {
-  tutorialPanel_.Show(guide.text1, guide.text2, guide.panelLeft, guide.panelTop,
-                      guide.minimizedLeft, guide.minimizedTop);
-  const std::string control = TutorialArrowControl(guide);
-  if (control.empty())
-    tutorialArrow_.Stop();
-  else
-    tutorialArrow_.PointAt(control, guide.arrowSide);
-}
-
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
-
-void ShowShipCombatTutorialStep(const rules::TutorialGuide& guide) {
-  if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(guide);
-}
 
 }  // namespace screens

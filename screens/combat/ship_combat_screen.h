@@ -86,9 +86,6 @@ class ShipCombatScreen : public platform::Form {
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of a combat step (hidden with every other screen's by
-  // HideAllTutorialGuidance).
-  void ShowTutorialStep(const rules::TutorialGuide& guide);
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -157,9 +154,5 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 void RunShipCombatOnScreen();
 
 bool ShipCombatShowing();
-
-// The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step.
-void ShowShipCombatTutorialStep(const rules::TutorialGuide& guide);
 
 }  // namespace screens

@@ -150,7 +150,7 @@ StrikeOrder AskForStrike(rules::Ui& ui) {
   order.go = true;
   order.enemyFaction = owner;
   order.fleetKind =
-      weakened ? combat::kFleetKindStarbaseWeakened : combat::kFleetKindStarbaseStrong;
+      weakened ? rules::kFleetKindStarbaseWeakened : rules::kFleetKindStarbaseStrong;
   return order;
 }
 

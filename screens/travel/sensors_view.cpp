@@ -5,6 +5,7 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/special_ships.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/mission_types.h"
@@ -68,7 +69,7 @@ bool SensorShipHostile(int slot) {
   if (!IsSlot(slot)) return false;
   const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
   const std::int32_t p = state::PlayerData[player::kFaction];
-  if (f == 0) return true;
+  if (f == kFactionPirates) return true;
   if (f == p || !IsFaction(p) || !IsFaction(f)) return false;
   return state::FactionData[p][faction::kAtWarWith + f] >= 1;
 }

@@ -19,6 +19,7 @@
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -35,8 +36,7 @@ TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
 
-// The developer controls' opponents: a fleet of faction 2, and one of its military corvettes.
-constexpr std::int32_t kTestFleetFaction = 2;
+// The developer controls' opponents: the Outer Rim's fleet, and one of its military corvettes.
 constexpr std::int32_t kTestFightClass = 6;
 
 // The name, price and caption labels stand centred under their pictures. The places the view
@@ -689,17 +689,17 @@ void TravelScreenForm::OnNextDayClick() {
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fleet battle against the fleet of faction 2, as a mission's battle is set up.
+// A fleet battle against the Outer Rim's fleet, as a mission's battle is set up.
 void TravelScreenForm::OnFleetBattleClick() {
   audio::PlayButtonSound();
-  rules_.RunFleetBattle(kTestFleetFaction, combat::kFleetKindMission);
+  rules_.RunFleetBattle(kFactionOuterRim, rules::kFleetKindMission);
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fight against a military corvette of faction 2.
+// A fight against a military corvette of the Outer Rim.
 void TravelScreenForm::OnTestFightClick() {
   audio::PlayButtonSound();
-  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kMilitaryShip, 0);
+  rules_.SetupShipCombat(kTestFightClass, kFactionOuterRim, kMilitaryShip, 0);
   rules_.RunShipCombat();
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }

@@ -15,6 +15,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -745,7 +746,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
     p[ship::kSimulatorMissile] = 9;
-    p[ship::kGun] = 7;
+    p[ship::kGun] = kGunDisruptor;
     state::EnemyShip[ship::kFaction] = 3;
     state::MissionOffers[1][2][mission::kActive] = 1;
     state::Randomize(SeedForRoll(90));  // no droids turn up in the cargo bay
@@ -876,12 +877,12 @@ TEST_F(CaptureTest, SpecialShipRewards) {
 TEST_F(BoardingTest, ShipHospitalSavesHalfTheLossesSinceTheLastSecuredArea) {
   Crew(1, 1, 1, 1, 1);
   BoardingCasualties = {0, 5, 3, 1, 0, 4};
-  state::PlayerShip[ship::kCargoModule] = 1;
+  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
   combat::ApplyShipHospital(board);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   combat::ApplyShipHospital(board);
   EXPECT_EQ(ui.transcript.back(),
             "popup: Ship hospital! / After the combat 5 men could be saved from death and are able "
@@ -899,7 +900,7 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
   EXPECT_FALSE(board.closed);
   EXPECT_FALSE(ui.closed);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   BoardingCasualties = {0, 4, 0, 0, 0, 0};
   Crew(2, 0, 0, 0, 0);
   ui.answers = {true};
@@ -968,7 +969,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   auto& p = state::PlayerShip;
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
-  p[ship::kCargoModule] = 5;  // boarding shuttle
+  p[ship::kCargoModule] = kModuleBoardingShuttle;
   p[ship::kShields] = state::GetShipClassBaseShields(9);
   p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
   p[ship::kDroids] = 0;

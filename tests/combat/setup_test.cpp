@@ -8,6 +8,7 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -287,8 +288,8 @@ TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
   Ships(2, 1);
   state::PlayerShip[ship::kFaction] = 1;
-  state::PlayerShip[ship::kGun] = 2;
-  state::PlayerShip[ship::kMissileLauncher] = 7;
+  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerData[player::kLevel] = 16;
   SetupShipCombat(9, 0, 1, 0, ui);
   const auto& p = combat::Pictures;
@@ -297,7 +298,7 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.playerFiring, "Federation_Stargun_l_f4.jpg");
   EXPECT_EQ(p.enemyNormal, "Pirate_Patton_r_n.jpg");
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
-  const std::string enemyGun = state::EnemyShip[ship::kGun] == 1 ? "f2" : "f8";
+  const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
   EXPECT_EQ(p.missile.file, state::GetMissileImage(2, 7) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
@@ -320,7 +321,7 @@ TEST_F(SetupTest, PicturesAsData) {
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);
-  state::PlayerShip[ship::kGun] = 8;
+  state::PlayerShip[ship::kGun] = kGunGatling;
   SetupShipCombat(-1, 2, 2, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);

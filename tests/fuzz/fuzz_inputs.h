@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/mission_types.h"
@@ -46,7 +47,7 @@ inline void SetUpSmallGame() {
   PlayerShip[ship::kFaction] = 3;
   PlayerShip[ship::kBody] = 2;
   PlayerShip[ship::kSystem] = 9;
-  PlayerShip[ship::kMissileLauncher] = 4;
+  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk2;
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;

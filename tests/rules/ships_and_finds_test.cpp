@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "rules/turns_ui.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/progression.h"
@@ -255,14 +256,14 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
   Place(4, rules::kFindOwnSecretData);
   ui.choiceAnswers = {true};
-  PlayerShip[ship::kTargeting] = 0;
+  PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(ui.CountTopic("N/A"), 1u);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "the data stay in space";
   ui.choiceAnswers = {false};
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "deleting leaves them too";
-  PlayerShip[ship::kTargeting] = 5;  // spy sensors
+  PlayerShip[ship::kTargeting] = kComputerSpySensors;
   ASSERT_TRUE(state::HasSpySensors());
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(4, ui);

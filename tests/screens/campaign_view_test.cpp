@@ -230,8 +230,8 @@ TEST_F(Campaign, TheQuestionAndTheBattleTellAWeakenedDefenderFromAStrongOne) {
                            "still very strong!");
     ASSERT_EQ(ui.battles.size(), 1u);
     EXPECT_EQ(ui.battles[0].faction, 2) << "the battle is against the system's owner";
-    EXPECT_EQ(ui.battles[0].kind, c.weakened ? combat::kFleetKindStarbaseWeakened
-                                             : combat::kFleetKindStarbaseStrong);
+    EXPECT_EQ(ui.battles[0].kind, c.weakened ? rules::kFleetKindStarbaseWeakened
+                                             : rules::kFleetKindStarbaseStrong);
   }
 }
 

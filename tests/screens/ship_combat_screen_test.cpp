@@ -544,7 +544,7 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
   state::TutorialStep = 12;
   screens::BeginTutorialStep(tutorial::Step::FireMissiles);
   const Panel& panel = Part<Panel>("TutorialPanel");
-  const Panel& arrow = Part<Panel>("TutorialArrow");
+  const platform::Image& arrow = Part<platform::Image>("TutorialArrow");
   auto button = [](std::int32_t ability) -> Image& {
     for (int k = 1; k <= 12; ++k)
       if (state::PlayerAbilitySlots[k] == ability)
