@@ -581,8 +581,7 @@ void ShipCombatScreen::OnCompatibilitySwitchClick() {
 
 bool ShipCombatScreen::AskQuitGame() {
   audio::PlayButtonSound();
-  if (!popups::AskYesNo("Quit game?",
-                        "Do you really wish to quit this game? (No retiring, no highscore)"))
+  if (!popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText))
     return false;
   // The game ends without scoring: the travel screen closes behind the fight.
   state::TravelMayClose = 1;

@@ -4,6 +4,7 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
+#include "platform/application.h"
 #include "rules/cheats.h"
 #include "rules/daily_turn.h"
 #include "rules/diplomacy.h"
@@ -132,8 +133,7 @@ TravelScreenForm::TravelScreenForm()
   for (const char* name : kIconLabels) iconLabels_.push_back(&Get<Label>(name));
 
   guard_.OnRefused([] {
-    return popups::AskYesNo("Quit game?",
-                            "Do you really wish to quit this game? (No retiring, no highscore)");
+    return popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText);
   });
   Bind("FormClose", [this](Sender) {
     guard_.Closed();
@@ -198,6 +198,8 @@ TravelScreenForm::TravelScreenForm()
 void TravelScreenForm::ShowLog() {
   for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(NewsLine(i + 1));
   starDate_.SetCaption(StarDateLine());
+  // A day that ends the invasion here takes its control away with it.
+  invasionAlert_.SetVisible(InvasionAlertShows());
 }
 
 void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
@@ -209,7 +211,6 @@ void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
   ApplyMarkers(v);
   for (int i = 0; i < kControlIcons; ++i)
     if (!v.iconCaptions[i].empty()) iconLabels_[i]->SetCaption(v.iconCaptions[i]);
-  invasionAlert_.SetVisible(v.invasionAlert);
   ApplyTarget(v.target);
   // The target panel describes body 1 for an empty selection, and from now on selects it.
   if (state::SelectedBody == 0) state::SelectedBody = 1;
@@ -674,11 +675,26 @@ void TravelScreenForm::ShowBehindMissionBoard() {
 
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
-void OpenTravelScreen() {
+GameInProgress::GameInProgress()
+    : before_(platform::App().SetCloseQuestion([] { return popups::AskQuitGame(); })) {}
+
+GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
+
+void ShowTravelScreenFirst() {
   if (!TravelScreen) return;
   TravelScreen->PutOutIcons();
   TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
+  TravelScreen->Show();
+}
+
+void OpenTravelScreen() {
+  if (!TravelScreen) return;
+  GameInProgress game;
+  ShowTravelScreenFirst();
   TravelScreen->ShowModal();
+  // A showing that never began (the program ended over the objective popup) leaves the screen
+  // shown for the popup: it goes too.
+  if (TravelScreen->Visible()) TravelScreen->Hide();
 }
 
 bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +18,25 @@
 
 namespace screens {
 
-// Shows the travel screen modally and returns when it closes.
+// A game in progress, from the travel screen's first showing until its modal showing ends:
+// meanwhile the desktop's close request (the window's close box, Alt+F4) asks "Quit game?" over
+// whatever is showing, and only a yes ends the program. Outside a game it ends the program at once.
+class GameInProgress {
+ public:
+  GameInProgress();
+  ~GameInProgress();
+  GameInProgress(const GameInProgress&) = delete;
+  GameInProgress& operator=(const GameInProgress&) = delete;
+
+ private:
+  std::function<bool()> before_;
+};
+
+// Draws the travel screen for the player's system and shows it, not yet modally: a new game's
+// objective popup stands over it.
+void ShowTravelScreenFirst();
+
+// Shows the travel screen modally and returns when it closes; a game is in progress meanwhile.
 void OpenTravelScreen();
 
 // Whether the travel screen is showing (also while a flight window is open over it).
@@ -89,7 +108,7 @@ class TravelScreenForm : public platform::Form {
   void ShowMissionPanel();
   // Shows news entry 1..20 in the large popup (only while this screen shows).
   void ShowNewsItem(int entry);
-  // The news lines and the star date.
+  // The news lines, the star date and the invasion alert, as the last day left them.
   void ShowLog();
 
   // No icon lit: a new showing starts with every picture button normal.

@@ -279,6 +279,13 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
        },
        Read(&foreign),
        [] {
+         // A day of a flight that ends the siege: the log shows the day, and the alert goes.
+         state::SystemData[kSol][star_system::kCampaign] = 0;
+         screens::ShowTravelLog();
+         EXPECT_FALSE(Part<platform::Panel>("InvasionAlert").Visible());
+         state::SystemData[kSol][star_system::kCampaign] = 1;
+         screens::RedrawTravelSystem(false);
+         EXPECT_TRUE(Part<platform::Panel>("InvasionAlert").Visible());
          state::SystemData[kSol][star_system::kCampaign] = 0;
          screens::RedrawTravelSystem(false);
          EXPECT_FALSE(Part<platform::Panel>("InvasionAlert").Visible());
