@@ -34,8 +34,10 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
-// The text a caption shows: "&&" is a literal "&", a single "&" marks a shortcut and is not shown.
-std::string DisplayText(std::string_view caption);
+// A caption as a layout file writes it, as it is shown: "&&" is a literal "&", a single "&" marks a
+// shortcut and is not shown. Only the layouts' own captions follow this rule; a caption set in code
+// (a pilot's name, a save slot's name, any text of the game's data) is shown exactly as it is.
+std::string LayoutCaptionText(std::string_view caption);
 
 class Control {
  public:
@@ -172,7 +174,7 @@ class Label : public Control {
   // A one-line text wider than the label is cut at its end with "..." (a name the player typed).
   void SetEllipsis(bool v) { ellipsis_ = v; TextChanged(); }
   bool Ellipsis() const { return ellipsis_; }
-  // The text as the label draws it: the caption's display text, cut when ellipsis is on.
+  // The text as the label draws it: the caption, cut when ellipsis is on.
   std::string ShownText() const;
   // The height the caption takes at the label's width, wrapped when word wrap is on (0 for none).
   int TextHeight();

@@ -9,7 +9,8 @@
 //   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
 //                                   Tab, BackTab, Space, F11, A, C, V, X, with Shift+ and/or
 //                                   Ctrl+ before it: `key Shift+Home`, `key Ctrl+V`
-//   wait 500                        the clock moves on 500 ms, timers fire as they fall due
+//   wait 500                        the clock moves on 500 ms (at most 600000), timers fire as
+//                                   they fall due; a close request ends the wait at once
 //   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen;
 //                                   then every label shown there must fit its place (TextFitFaults)
 //   unfit Travel.NewsLine1          a label known not to fit yet: the screenshots do not check it
