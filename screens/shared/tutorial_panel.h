@@ -106,6 +106,9 @@ void HideAllTutorialGuidance();
 
 // Whether `a` and `b` overlap.
 bool Overlap(const platform::Rect& a, const platform::Rect& b);
+// The screen rectangle of what a control shows: the text of a label or button with a caption,
+// else the whole control.
+platform::Rect ShownRect(platform::Control& c);
 // The screen rectangles of the form's visible captions: labels and buttons showing a text.
 std::vector<platform::Rect> CaptionRects(const platform::Form& form);
 

@@ -49,10 +49,10 @@ std::vector<platform::Rect> NamedRects(std::string_view name, const platform::Fo
   std::vector<platform::Rect> out;
   if (name.ends_with('*')) {
     name.remove_suffix(1);
-    for (const platform::Control* c : own.AllControls())
-      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(c->ScreenRect());
-  } else if (const platform::Control* c = own.Find(name)) {
-    out.push_back(c->ScreenRect());
+    for (platform::Control* c : own.AllControls())
+      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(ShownRect(*c));
+  } else if (platform::Control* c = own.Find(name)) {
+    out.push_back(ShownRect(*c));
   } else if (const platform::Form* form = platform::App().FindForm(name)) {
     out.push_back(form->ScreenRect());
   }

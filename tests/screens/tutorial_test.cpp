@@ -437,8 +437,8 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
       for (const std::string& name : g.keepClear) {
         if (name.ends_with('*')) {
           continue;  // left free where there is room, not always
-        } else if (const platform::Control* c = form.Find(name))
-          keepClear.push_back({name, c->ScreenRect()});
+        } else if (platform::Control* c = form.Find(name))
+          keepClear.push_back({name, screens::ShownRect(*c)});
         else if (const platform::Form* other = platform::App().FindForm(name))
           keepClear.push_back({name, other->ScreenRect()});
         else
