@@ -207,7 +207,7 @@ const StepRow kSteps[] = {
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
      .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard,
-     .keepClear = "Body* SpaceFind* MissionMarker"},
+     .keepClear = "Body* SpaceFind* MissionMarker MissionPanel"},
     {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "This is the space combat screen. At the left part of the screen you can see your "

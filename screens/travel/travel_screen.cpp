@@ -537,6 +537,7 @@ void TravelScreenForm::OpenMissions() {
   missionPanel_.SetTop(place.y);
   missionPanel_.SetVisible(!missionPanel_.Visible());
   ShowMissionPanel();
+  PlaceTutorialGuidanceAgain();
 }
 
 void TravelScreenForm::OnInvasionClick() {

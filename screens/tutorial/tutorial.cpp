@@ -89,6 +89,9 @@ void ShowGuide(const rules::TutorialGuide& g) {
   if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
 }
 
+// The step whose guidance shows now.
+tutorial::Step shownStep = tutorial::Step::None;
+
 }  // namespace
 
 void StartTutorial() {
@@ -124,6 +127,7 @@ void BeginTutorialStep(tutorial::Step step) {
   if (g.offersMission) rules::OfferTutorialMission();
   if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
   ShowGuide(g);
+  shownStep = step;
   if (g.tradeWindowToFront) BringTradeWindowToFront();
   if (g.rewardSound) audio::PlayRewardSound();
   if (g.rewardMusic) audio::PlayRewardMusic();
@@ -132,6 +136,12 @@ void BeginTutorialStep(tutorial::Step step) {
 
 void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
+}
+
+void PlaceTutorialGuidanceAgain() {
+  if (!rules::TutorialAt(shownStep)) return;
+  HideAllTutorialGuidance();
+  ShowGuide(rules::DescribeTutorialStep(shownStep));
 }
 
 void EndTutorialStep(tutorial::Step step) {
