@@ -64,6 +64,8 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
                          int minimizedLeft, int minimizedTop,
                          const std::vector<platform::Rect>& keepClear,
                          const std::vector<platform::Rect>& rather) {
+  if (grownFrom_) form_.SetWidth(*grownFrom_);
+  grownFrom_.reset();
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
   text1_.SetCaption(std::string(text1));

@@ -4,11 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/application.h"
-
 #include "audio/sound.h"
-#include "screens/combat/ship_combat_view.h"
+#include "platform/application.h"
 #include "rules/tutorial.h"
+#include "screens/combat/ship_combat_view.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/shared/tutorial_panel.h"
@@ -40,7 +39,6 @@ std::string_view FormOf(TutorialScreen screen) {
   }
   return {};
 }
-
 
 // The screen rectangles of what `name` names: a control of `own`, every visible control of `own`
 // whose name begins so for a name ending in "*", or a whole form by its name (shown or about
