@@ -415,10 +415,11 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
         const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
         EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
         const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
-        if (above) EXPECT_EQ(picture, "TutorialPointer_down.bmp");
-        if (below) EXPECT_EQ(picture, "TutorialPointer_up.bmp");
-        if (left) EXPECT_EQ(picture, "TutorialPointer_right.bmp");
-        if (right) EXPECT_EQ(picture, "TutorialPointer_left.bmp");
+        const char* pointing = above ? "TutorialPointer_down.bmp"
+                               : below ? "TutorialPointer_up.bmp"
+                               : left  ? "TutorialPointer_right.bmp"
+                                       : "TutorialPointer_left.bmp";
+        EXPECT_EQ(picture, pointing) << "the pointer points at its control";
         for (const Rect& caption : screens::CaptionRects(form))
           EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
         const Rect f = form.ScreenRect();
