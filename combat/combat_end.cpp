@@ -11,10 +11,12 @@
 #include "combat/sides.h"
 #include "rules/credits.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -44,7 +46,7 @@ void PayLoot(CombatUi& ui) {
   const auto& special = SelectedSpecialShip(ui);
   const std::int32_t h = state::EnemyShip[ship::kCargoSpace] / 2;
   std::int32_t units = state::Random(h) + h;
-  if (special[special_ship::kKind] != 1) units /= 2;
+  if (special[special_ship::kKind] != kTraderShip) units /= 2;
 
   std::int64_t used = 0;
   for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
@@ -57,7 +59,7 @@ void PayLoot(CombatUi& ui) {
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
-  if (special[special_ship::kKind] == 1)
+  if (special[special_ship::kKind] == kTraderShip)
     value *= AnnounceSpecialCargo(special[special_ship::kSubKind], ui);
   state::PlayerData[player::kCredits] =
       Saturate(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
@@ -124,7 +126,7 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
   if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == 2)
+      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 
@@ -147,13 +149,13 @@ void CountDestroyedShip(std::int32_t shipClass) {
 }
 
 std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {
-  if (subKind == 3) {
+  if (subKind == kSubKindValuableCargo) {
     ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
                  "This vessel has loaded very valuable cargo. Your loot is three times as much "
                  "worth as usual!");
     return 3;
   }
-  if (subKind == 4) {
+  if (subKind == kSubKindTreasureFleet) {
     ui.ShowPopup(CombatPopup::Text, "Treasure fleet",
                  "This vessel belongs to the famous treasure fleet and has extremly valuable "
                  "cargo. Your loot is ten times as much worth as usual!");

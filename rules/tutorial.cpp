@@ -413,7 +413,7 @@ const StepRow* FindRow(Step step) {
 std::string BodyName(std::int32_t body) {
   const std::int32_t s = PlayerShip[ship::kSystem];
   if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return {};
-  return state::BodyText[s][body][1];
+  return state::BodyText[s][body][body_text::kName];
 }
 
 // `text` with the bodies it names filled in.

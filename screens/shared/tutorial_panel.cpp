@@ -247,7 +247,7 @@ namespace {
 bool Captioned(const platform::Control& c) {
   return (c.kind() == platform::Kind::Label || c.kind() == platform::Kind::Button ||
           c.kind() == platform::Kind::SpeedButton) &&
-         !platform::DisplayText(c.Caption()).empty();
+         !c.Caption().empty();
 }
 
 }  // namespace
@@ -259,7 +259,7 @@ platform::Rect ShownRect(platform::Control& c) {
   // width); a button's in its middle.
   auto* label = c.kind() == platform::Kind::Label ? static_cast<platform::Label*>(&c) : nullptr;
   int w = 0, h = 0;
-  platform::MeasureText(c.GetFont(), platform::DisplayText(c.Caption()), w, h);
+  platform::MeasureText(c.GetFont(), c.Caption(), w, h);
   if (label && label->WordWrap()) w = box.w, h = label->TextHeight();
   w = std::min(w, box.w);
   h = std::min(h, box.h);

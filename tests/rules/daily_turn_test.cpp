@@ -6,13 +6,14 @@
 
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ class DailyTurn : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(2, 1));
     state::Randomize(17);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(DailyTurn, OldAgeIsAnnouncedOnceAtEachThreshold) {
@@ -129,7 +130,7 @@ TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
                         {full - 25, true, full - 5}, {full * 3, false, full}, {full / 2 + 1, false, full / 2 + 11}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[18] = c.fastRecharge ? 1 : 0;
+    SkillOwned[kSkillFastRecharge] = c.fastRecharge ? 1 : 0;
     PlayerShip[ship::kShields] = c.before;
     rules::AdvanceDay(ui);
     EXPECT_EQ(PlayerShip[ship::kShields], std::min(c.after, full)) << c.before;
@@ -149,8 +150,8 @@ TEST_F(DailyTurn, KnownPricesFollowTheTradeSkills) {
                         {2, 0, 2400, 2400, true}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[1] = c.skill == 1;
-    SkillOwned[2] = c.skill == 2;
+    SkillOwned[kSkillTrader] = c.skill == 1;
+    SkillOwned[kSkillAdvancedTrader] = c.skill == 2;
     PlayerShip[ship::kTargeting] = c.computer;
     int known = 0;
     bool everyBody = true;
@@ -179,8 +180,8 @@ TEST_F(DailyTurn, InvestmentsPayEvery201DaysAndTheAdvancedSkillWins) {
       {false, false, 0, nullptr}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[7] = c.tycoon;
-    SkillOwned[8] = c.advanced;
+    SkillOwned[kSkillTycoon] = c.tycoon;
+    SkillOwned[kSkillAdvancedTycoon] = c.advanced;
     PlayerData[player::kCredits] = 40000;
     PlayerData[player::kTycoonEventDay] = 200;
     rules::AdvanceDay(ui);
@@ -244,7 +245,7 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     state::ClearGameState();
     PlayerData[player::kProfession] = c.profession;
     PlayerData[player::kFaction] = c.faction;
-    turns::TurnsUi quiet;
+    support::ScriptUi quiet;
     rules::CreateNewGameWorld(state::StartShipClass(c.profession, c.faction), quiet);
     EXPECT_EQ(state::GameDay, 1);
     EXPECT_EQ(state::DisplayedSystem, c.system);

@@ -44,7 +44,7 @@ class MissionAcceptance : public ::testing::Test {
     state::TutorialActive = 0;
     state::TutorialStep = 0;
     // A full board of known offers: slot k has type `types[k]` and every field numbered.
-    for (int k = 1; k <= state::kLastOfferSlot; ++k) PutOffer(k, rules::kMissionPatrol);
+    for (int k = 1; k <= state::kLastOfferSlot; ++k) PutOffer(k, kMissionPatrol);
   }
 
   void PutOffer(int slot, std::int32_t type) {
@@ -105,7 +105,7 @@ TEST_F(MissionAcceptance, RefusalsSayWhyAndChangeNothing) {
 }
 
 TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedSlot) {
-  PutOffer(3, rules::kMissionTransport);
+  PutOffer(3, kMissionTransport);
   for (int f = 1; f <= 100; ++f) ActiveMission[f] = -f;
   const state::TMissionRow offer = MissionOffers[system][3];
 
@@ -129,7 +129,7 @@ TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedS
 }
 
 TEST_F(MissionAcceptance, AmbushAndAssaultAskFirstAndAcceptOnlyOnYes) {
-  for (const std::int32_t type : {rules::kMissionAmbush, rules::kMissionAssault}) {
+  for (const std::int32_t type : {kMissionAmbush, kMissionAssault}) {
     for (const bool yes : {false, true}) {
       SCOPED_TRACE(std::to_string(type) + (yes ? " yes" : " no"));
       SetUp();
@@ -149,7 +149,7 @@ TEST_F(MissionAcceptance, AmbushAndAssaultAskFirstAndAcceptOnlyOnYes) {
 }
 
 TEST_F(MissionAcceptance, AnalysisClearsTheRecordsOfVisibleBodiesOnly) {
-  PutOffer(1, rules::kMissionAnalysis);
+  PutOffer(1, kMissionAnalysis);
   int visible = 0, hidden = 0;
   for (int s = 1; s <= state::kLastSystem; ++s)
     for (int b = 1; b <= state::kLastBody; ++b) {

@@ -9,13 +9,14 @@
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/space_finds.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ using state::PlayerData;
 using state::PlayerShip;
 
 // Learns the first skill or ability not owned yet, and answers every choice by turns.
-class LearningUi : public turns::TurnsUi {
+class LearningUi : public support::ScriptUi {
  public:
   void ChooseNewAbility(rules::AbilityChoice choice) override {
     state::TDataRow& owned = choice == rules::AbilityChoice::Skill ? state::SkillOwned : state::AbilityOwned;
@@ -122,9 +123,9 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
       PlayerData[player::kWarBonds] = 20000 * faction;
       PlayerData[player::kWarBondLockDays] = 30;
       PlayerData[player::kCriminalDays] = 25;
-      state::SkillOwned[7] = faction % 2;
-      state::SkillOwned[11] = profession % 2;
-      state::SkillOwned[28] = 1;
+      state::SkillOwned[kSkillTycoon] = faction % 2;
+      state::SkillOwned[kSkillTracking] = profession % 2;
+      state::SkillOwned[kSkillHacker] = 1;
 
       for (int day = 1; day <= kDaysPerWorld; ++day) {
         // Every other stretch of days is spent flying toward a body.
