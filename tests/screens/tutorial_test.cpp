@@ -420,6 +420,8 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
                                : left  ? "TutorialPointer_right.bmp"
                                        : "TutorialPointer_left.bmp";
         EXPECT_EQ(picture, pointing) << "the pointer points at its control";
+        EXPECT_FALSE(form.Get<platform::Image>("TutorialArrow").Enabled())
+            << "a click on the pointer reaches what lies beneath it";
         for (const Rect& caption : screens::CaptionRects(form))
           EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
         const Rect f = form.ScreenRect();
