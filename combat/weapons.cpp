@@ -201,12 +201,12 @@ void Ecm(Side side, CombatUi& ui) {
       }
       return;
     }
-    if (!PayActionPoints(side, state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]), ui)) return;
+    if (!PayActionPoints(side, state::EcmItem(p[ship::kEcm]).apCost, ui)) return;
     audio::PlayEcmSound();
     ui.Refresh(Display::AbilityButtons);
-    std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
+    std::int32_t c = state::EcmItem(p[ship::kEcm]).Chance();
     c = ScalePlayerDamageToEnemy2(c);
-    c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
+    c += state::MissileItem(e[ship::kMissileLauncher]).ecmModifier;
     if (p[ship::kEcm] == 4 && (e[ship::kMissileLauncher] == 7 || e[ship::kMissileLauncher] == 9))
       c *= 2;
     if (p[ship::kEcm] == 5 && state::Random(100) < 15) {
@@ -236,12 +236,12 @@ void Ecm(Side side, CombatUi& ui) {
     return;
   }
   if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
-  if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
+  if (!PayActionPoints(side, state::EcmItem(e[ship::kEcm]).apCost, ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
-  std::int32_t c = state::GetEcmChance(e[ship::kClass], e[ship::kEcm]);
+  std::int32_t c = state::EcmItem(e[ship::kEcm]).Chance();
   c -= c / 3;
-  c += state::GetMissileEcmModifier(p[ship::kClass], p[ship::kMissileLauncher]);
+  c += state::MissileItem(p[ship::kMissileLauncher]).ecmModifier;
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {

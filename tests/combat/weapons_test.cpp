@@ -314,7 +314,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
     state::Randomize(SeedForRoll(roll));
     combat::ResolveEnemyCombatAction(3, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::GetEcmApCost(1, 0));
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }
