@@ -39,16 +39,30 @@ std::string Description(std::int32_t category, std::int32_t item) {
   }
 }
 
-std::string Speciality(std::int32_t category, std::int32_t item) {
+// The texts every catalogue row has.
+struct ItemTexts {
+  std::string name, picture, speciality;
+};
+
+template <class Row>
+ItemTexts TextsOf(const Row& row) {
+  return {row.name, row.picture, row.speciality};
+}
+
+ItemTexts TextsOf(std::int32_t category, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return state::GunItem(item).speciality;
-    case state::kCategoryMissiles: return state::MissileItem(item).speciality;
-    case state::kCategoryEngine: return state::EngineItem(item).speciality;
-    case state::kCategoryCargoSpace: return state::CargoModuleItem(item).speciality;
-    case state::kCategoryTargeting: return state::ComputerItem(item).speciality;
-    case state::kCategoryEcm: return state::EcmItem(item).speciality;
+    case state::kCategoryGuns: return TextsOf(state::GunItem(item));
+    case state::kCategoryMissiles: return TextsOf(state::MissileItem(item));
+    case state::kCategoryEngine: return TextsOf(state::EngineItem(item));
+    case state::kCategoryCargoSpace: return TextsOf(state::CargoModuleItem(item));
+    case state::kCategoryTargeting: return TextsOf(state::ComputerItem(item));
+    case state::kCategoryEcm: return TextsOf(state::EcmItem(item));
     default: return {};
   }
+}
+
+std::string Speciality(std::int32_t category, std::int32_t item) {
+  return TextsOf(category, item).speciality;
 }
 
 // A stat row left empty.
@@ -75,28 +89,14 @@ std::string AlreadyFittedText(std::int32_t category) {
 
 }  // namespace
 
+// A gun's name carries the calibre of the class.
 std::string EquipmentName(std::int32_t category, std::int32_t k, std::int32_t item) {
-  switch (category) {
-    case state::kCategoryGuns: return state::GetGunName(k, item);
-    case state::kCategoryMissiles: return state::MissileItem(item).name;
-    case state::kCategoryEngine: return state::EngineItem(item).name;
-    case state::kCategoryCargoSpace: return state::CargoModuleItem(item).name;
-    case state::kCategoryTargeting: return state::ComputerItem(item).name;
-    case state::kCategoryEcm: return state::EcmItem(item).name;
-    default: return {};
-  }
+  if (category == state::kCategoryGuns) return state::GetGunName(k, item);
+  return TextsOf(category, item).name;
 }
 
 std::string EquipmentPicture(std::int32_t category, std::int32_t item) {
-  switch (category) {
-    case state::kCategoryGuns: return state::GunItem(item).picture;
-    case state::kCategoryMissiles: return state::MissileItem(item).picture;
-    case state::kCategoryEngine: return state::EngineItem(item).picture;
-    case state::kCategoryCargoSpace: return state::CargoModuleItem(item).picture;
-    case state::kCategoryTargeting: return state::ComputerItem(item).picture;
-    case state::kCategoryEcm: return state::EcmItem(item).picture;
-    default: return {};
-  }
+  return TextsOf(category, item).picture;
 }
 
 std::int32_t EquipmentPrice(std::int32_t category, std::int32_t k, std::int32_t item) {
