@@ -260,11 +260,11 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     if (c.mark) combat::AddModifier(holder, 20, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
     (c.playerShoots ? state::PlayerShip : state::EnemyShip)[51] = 9;
-    volley[1] = 1;
-    volley[2] = 3;
+    volley[missile_volley::kInFlight] = 1;
+    volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(volley[1], 1);
-    EXPECT_EQ(volley[2], c.roundsLeft);
+    EXPECT_EQ(volley[missile_volley::kInFlight], 1);
+    EXPECT_EQ(volley[missile_volley::kTurnsToImpact], c.roundsLeft);
     EXPECT_EQ(Messages(), c.messages);
     const bool released = c.playerShoots && (c.beam || c.mark);
     EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
