@@ -114,12 +114,15 @@ void PlayNewGame(bool tutorial) {
 
   screens::ScreenUi ui;
   rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  const screens::GameInProgress game;
+  // The travel screen stands behind the objective popup.
+  screens::ShowTravelScreenFirst();
   screens::popups::ShowPicture(
       "Game objective:",
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
       "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
       GetHeroPortraitFile());
-  if (TutorialActive == 1) screens::BeginTutorialStep(4);
+  if (TutorialActive == 1) screens::BeginTutorialStep(tutorial::Step::OpenTrade);
   screens::OpenTravelScreen();
 }
 

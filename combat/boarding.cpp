@@ -17,8 +17,6 @@ std::array<std::int32_t, 6> BoardingCasualties{};
 
 namespace {
 
-constexpr std::int32_t kFightingPhase = 1;
-constexpr std::int32_t kChoosingPhase = 2;
 // No group of the fight takes more than this many draws in one attack or counterattack.
 constexpr int kMaxDraws = 1001;
 

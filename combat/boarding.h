@@ -16,9 +16,13 @@
 
 namespace combat {
 
-// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas, indexed by
-// boarding_area::k...). 1 = fighting in the current area (EnemyShip[ship::kBoardedArea]), 2 = the
-// area is secured, choose the next one.
+// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas): fighting
+// in the current area (EnemyShip[ship::kBoardedArea]), or the area is secured and the next one is
+// to be chosen.
+enum BoardingPhaseKind : std::int32_t {
+  kFightingPhase = 1,
+  kChoosingPhase = 2,
+};
 extern std::int32_t BoardingPhase;
 // The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
 // [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.

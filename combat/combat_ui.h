@@ -34,9 +34,9 @@ enum class Display {
   Everything,
 };
 
-// Picture animations of a ship: its firing picture, or its shield picture on a hit. The screen's
-// own timers put the normal picture back.
-enum class Animation { Firing, ShieldHit };
+// Picture animations of a ship: its firing picture, its shield picture on a hit, a gun volley or a
+// missile passing it by on a miss. The screen's own timers put the normal picture back.
+enum class Animation { Firing, ShieldHit, Miss, MissileMiss };
 
 class CombatUi {
  public:
@@ -92,8 +92,8 @@ class CombatUi {
   // them there, so every combat screen and stand-in shares one answer.
   bool SensorsShowing() const { return rules_.IsVisible(rules::Screen::Sensors); }
   int SensorSelection() const { return rules_.SensorSelection(); }
-  void EndTutorialStep(int step) { rules_.EndTutorialStep(step); }
-  void BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
+  void EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
+  void BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
   virtual void AwardSilverStar() = 0;

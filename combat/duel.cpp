@@ -9,6 +9,7 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
@@ -39,7 +40,7 @@ int ChooseAction() {
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
+      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
       ap >=
           state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
     return k;

@@ -6,9 +6,13 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/rounds.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -54,13 +58,14 @@ void RunEnemyCombatAI(CombatUi& ui) {
   auto& p = state::PlayerShip;
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
-  if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
+  if ((rules::TutorialAt(tutorial::Step::EndFirstTurn) ||
+       rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
   }
 
-  if (e[ship::kEnemyKind] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
+  if (e[ship::kEnemyKind] == kTraderShip && !EnemyStunned()) {  // gate A: the defensive opening
     Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
     Step(2, kSosBuoy, true, e[ship::kReinforcements] > 0, ui);
     Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);
@@ -86,7 +91,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (StepsLeft(16)) {
       bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
                   p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
-      if (gate && state::PlayerData[player::kRank] < 3 && !PlayerOwns(kTractorBeam))
+      if (gate && state::PlayerData[player::kRank] < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;
       if (gate) {
         Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);
@@ -109,9 +114,9 @@ void RunEnemyCombatAI(CombatUi& ui) {
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, p[ship::kMissileLauncher] != 7 && p[ship::kMissileLauncher] != 9,
+      Step(20, kTractorBeam, true, !IsMineLauncher(p[ship::kMissileLauncher]),
            ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != 9, ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

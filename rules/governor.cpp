@@ -6,14 +6,13 @@
 
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
 
 using state::PlayerData;
-
-constexpr std::int32_t kSkillAmnesty = 30;
 
 constexpr std::string_view kNoWar = " Right now we are not at war. But I am sure not for long.";
 constexpr std::string_view kClosingQuote = "”";
@@ -62,7 +61,7 @@ std::string WarList(std::int32_t faction) {
 }
 
 bool AmnestyOffered() {
-  return PlayerData[player::kCriminalDays] > 0 && state::SkillOwned[kSkillAmnesty] > 0;
+  return PlayerData[player::kCriminalDays] > 0 && state::OwnsSkill(kSkillAmnesty);
 }
 
 GovernorView BuildGovernorView() {

@@ -10,12 +10,11 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
-
-constexpr int kSkillSyndicate = 27;
 
 enum class LevelReward { None, Ribbon, Rank, OwnPlanet };
 
@@ -103,7 +102,7 @@ void RefreshAfterPromotion(Ui& ui) {
       state::PlayerShip[ship::kClass], state::PlayerShip[ship::kCargoModule], state::Side::Player);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
-  if (state::SkillOwned[kSkillSyndicate] > 0) {
+  if (state::OwnsSkill(kSkillSyndicate)) {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int b = 1; b <= state::kLastBody; ++b) {
         state::TBodyRow& body = state::BodyData[s][b];

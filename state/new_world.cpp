@@ -8,6 +8,7 @@
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/star_map.h"
 #include "state/variables.h"
 
@@ -58,7 +59,6 @@ constexpr std::int32_t kStartLifePoints = 3;
 constexpr std::int32_t kTradeTycoonStartDay = 199;
 constexpr std::int32_t kFirstMarketSystem = 1;
 constexpr std::int32_t kFirstMarketStock = 50;
-constexpr std::int32_t kSkillSyndicate = 27;
 
 void SetPlayerStartValues() {
   for (int good = 1; good <= 100; ++good) Cargo[good] = 0;
@@ -173,7 +173,7 @@ void FillStarMap() {
 
 // Hideouts stay hidden until the player learns where they are; "Syndicate" knows from the start.
 void HideOrRevealHideouts() {
-  const bool known = SkillOwned[kSkillSyndicate] > 0;
+  const bool known = OwnsSkill(kSkillSyndicate);
   for (int system = 1; system <= kLastSystem; ++system)
     for (int slot = 1; slot <= kLastBody; ++slot) {
       TBodyRow& row = BodyData[system][slot];

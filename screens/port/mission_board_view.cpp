@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -33,9 +34,9 @@ constexpr std::string_view kGoods = "Required goods:";
 constexpr std::string_view kWanted = "Wanted:";
 
 // clang-format off
-constexpr std::array<TypeRow, rules::kLastMissionType + 1> kTypes{{
+constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
   {},
-  {"Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", kResistance, Value::Ship,            Place::Target},
+  {"Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy",  kResistance, Value::Ship,            Place::Target},
   {"Mission_PatrolLogo",           "Selected Mission: Patrol",            kResistance, Value::Unknown,         Place::ThreeNavPoints},
   {"Mission_TransportLogo",        "Selected Mission: Transport",         kGoods,      Value::Goods,           Place::Target},
   {"Mission_AttackCapLogo",        "Selected Mission: Ambush",            kResistance, Value::Ship,            Place::Target},
@@ -65,7 +66,7 @@ constexpr std::array<TypeRow, rules::kLastMissionType + 1> kTypes{{
 }};
 // clang-format on
 
-bool IsType(std::int32_t type) { return type >= 1 && type <= rules::kLastMissionType; }
+bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
 bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
@@ -186,7 +187,7 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
   const std::int32_t type = (*o)[mission::kType];
   view.offered = true;
   view.title = std::string(rules::MissionTitle(type));
-  view.place = type == rules::kMissionMarineLanding || type == rules::kMissionEvacuation
+  view.place = type == kMissionMarineLanding || type == kMissionEvacuation
                    ? SystemName((*o)[mission::kPickUpSystem]) + ", " +
                          SystemName((*o)[mission::kDropSystem])
                    : SystemName((*o)[mission::kTargetSystem]);

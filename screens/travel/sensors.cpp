@@ -108,7 +108,7 @@ void SensorsScreen::OnCommunicateClick() {
 
 void SensorsScreen::OnBackClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(24, 25);
+  AdvanceTutorial(tutorial::Step::CloseSensors, tutorial::Step::OpenGalaxyMap);
   audio::PlayMinimizeSound();
   Close();
 }
@@ -123,7 +123,7 @@ void OpenSensors() {
   // Each ship in range is read in turn, so the last one stays selected.
   Sensors->ClearSelection();
   for (int k : scan.ships) Sensors->ShowShipInfo(k);
-  AdvanceTutorial(23, 24);
+  AdvanceTutorial(tutorial::Step::OpenSensors, tutorial::Step::CloseSensors);
   audio::PlayMaximizeSound();
   Sensors->StartSweep();
   Sensors->ShowModal();

@@ -4,6 +4,7 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
+#include "platform/application.h"
 #include "rules/cheats.h"
 #include "rules/daily_turn.h"
 #include "rules/diplomacy.h"
@@ -18,7 +19,9 @@
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -27,15 +30,14 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 using state::PlayerShip;
+using tutorial::Step;
 
 TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
 
-// The developer controls' opponents: a fleet of faction 2, and one of its military corvettes.
-constexpr std::int32_t kTestFleetFaction = 2;
+// The developer controls' opponents: the Outer Rim's fleet, and one of its military corvettes.
 constexpr std::int32_t kTestFightClass = 6;
-constexpr std::int32_t kTestFightKind = 2;
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
@@ -131,8 +133,7 @@ TravelScreenForm::TravelScreenForm()
   for (const char* name : kIconLabels) iconLabels_.push_back(&Get<Label>(name));
 
   guard_.OnRefused([] {
-    return popups::AskYesNo("Quit game?",
-                            "Do you really wish to quit this game? (No retiring, no highscore)");
+    return popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText);
   });
   Bind("FormClose", [this](Sender) {
     guard_.Closed();
@@ -197,6 +198,8 @@ TravelScreenForm::TravelScreenForm()
 void TravelScreenForm::ShowLog() {
   for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(NewsLine(i + 1));
   starDate_.SetCaption(StarDateLine());
+  // A day that ends the invasion here takes its control away with it.
+  invasionAlert_.SetVisible(InvasionAlertShows());
 }
 
 void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
@@ -208,7 +211,6 @@ void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
   ApplyMarkers(v);
   for (int i = 0; i < kControlIcons; ++i)
     if (!v.iconCaptions[i].empty()) iconLabels_[i]->SetCaption(v.iconCaptions[i]);
-  invasionAlert_.SetVisible(v.invasionAlert);
   ApplyTarget(v.target);
   // The target panel describes body 1 for an empty selection, and from now on selects it.
   if (state::SelectedBody == 0) state::SelectedBody = 1;
@@ -284,6 +286,13 @@ void TravelScreenForm::ApplyPrices(const TravelView& v) {
 }
 
 void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
+  compatibilityStrip_.SetVisible(v.compatibilityLabels);
+  const int height =
+      heightWithoutStrip_ + (v.compatibilityLabels ? compatibilityStrip_.Height() : 0);
+  if (Height() != height) {
+    SetHeight(height);
+    PlaceOnScreen();
+  }
   for (int i = 0; i < kCompatibilityLabels; ++i) {
     compatibility_[i]->SetVisible(v.compatibilityLabels);
     if (v.compatibilityLabels) compatibility_[i]->SetCaption(v.compatibilityCaptions[i]);
@@ -423,13 +432,13 @@ void TravelScreenForm::ActOnIcon(int icon) {
       break;
     case kTargetInfoIcon: ToggleTargetPanel(); break;
     case kTradeIcon:
-      AdvanceTutorial(4, 5);
+      AdvanceTutorial(Step::OpenTrade, Step::BuySupplies);
       ToggleTradeWindow();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OpenSensors(); break;
     case kGalaxyMapIcon:
-      AdvanceTutorial(25, 26);
+      AdvanceTutorial(Step::OpenGalaxyMap, Step::CloseGalaxyMap);
       OpenGalaxyMap();
       break;
     case kOptionsIcon: ToggleOptionsPanel(); break;
@@ -454,24 +463,24 @@ void TravelScreenForm::ToggleOptionsPanel() {
     audio::PlayMinimizeSound();
     optionsPanel_.Hide();
   } else {
-    AdvanceTutorial(27, 28);
+    AdvanceTutorial(Step::OpenOptions, Step::SaveGame);
     audio::PlayMaximizeSound();
     optionsPanel_.Show();
   }
 }
 
 void TravelScreenForm::OnMissionsIcon() {
-  if (rules::TutorialAt(4)) {
+  if (rules::TutorialAt(Step::OpenTrade)) {
     popups::ShowText("Tutorial",
                      "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
                      "to it. It´s just one button left of this one.");
     return;
   }
-  AdvanceTutorial(rules::kTutorialReopenMissionStep, 12);
+  AdvanceTutorial(Step::ReopenMission, Step::FlyToSun);
   const rules::MissionsAccess access = rules::DecideMissionsIcon();
   if (access.campaign) audio::PlayMaximizeSound();
   if (access.route == rules::MissionsRoute::Missions && access.ownPeacefulSystem)
-    AdvanceTutorial(9, 10);
+    AdvanceTutorial(Step::OpenMissions, Step::PickMission);
   ShowMissionsAccess(access);
 }
 
@@ -484,10 +493,13 @@ void TravelScreenForm::ShowMissionsAccess(const rules::MissionsAccess& access) {
     case rules::MissionsRoute::Missions: OpenMissions(); return;
     case rules::MissionsRoute::CampaignScreen: OpenCampaignScreen(); return;
     case rules::MissionsRoute::MissionBoard: {
-      // The board opens in place of this screen, which shows again when it closes.
+      // The board opens in place of this screen, which shows again when it closes (or as soon as
+      // a mission accepted there begins).
       const bool shown = Visible();
       Hide();
+      hiddenForMissionBoard_ = shown;
       OpenMissionBoard();
+      hiddenForMissionBoard_ = false;
       if (shown) Show();
       return;
     }
@@ -512,13 +524,13 @@ void TravelScreenForm::OnInvasionClick() {
 
 void TravelScreenForm::OnShipMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(32, 33);
+  AdvanceTutorial(Step::OpenShipStatus, Step::CloseShipStatus);
   ShowOwnShipStatus();
 }
 
 void TravelScreenForm::OnPortraitMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(34, 35);
+  AdvanceTutorial(Step::OpenPersonalStatus, Step::BrowseSkills);
   audio::PlayMaximizeSound();
   OpenPersonalStatus();
 }
@@ -536,7 +548,7 @@ void TravelScreenForm::OnCheatSpotDblClick() { OpenCheatScreen(); }
 
 void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(28, 29);
+  AdvanceTutorial(Step::SaveGame, Step::SaveIntoSlot);
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
@@ -574,7 +586,9 @@ void TravelScreenForm::OnExitToMenuClick() {
 
 void TravelScreenForm::OnReturnClick() {
   audio::PlayButtonSound();
-  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) AdvanceTutorial(state::TutorialStep, 32);
+  // From the galaxy map's step on, "Return to game" leads on to the ship status.
+  if (rules::TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad))
+    BeginTutorialStep(Step::OpenShipStatus);
   audio::PlayMinimizeSound();
   optionsPanel_.Hide();
 }
@@ -632,17 +646,17 @@ void TravelScreenForm::OnNextDayClick() {
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fleet battle against the fleet of faction 2, as a mission's battle is set up.
+// A fleet battle against the Outer Rim's fleet, as a mission's battle is set up.
 void TravelScreenForm::OnFleetBattleClick() {
   audio::PlayButtonSound();
-  rules_.RunFleetBattle(kTestFleetFaction, combat::kFleetKindMission);
+  rules_.RunFleetBattle(kFactionOuterRim, rules::kFleetKindMission);
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fight against a military corvette of faction 2.
+// A fight against a military corvette of the Outer Rim.
 void TravelScreenForm::OnTestFightClick() {
   audio::PlayButtonSound();
-  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kTestFightKind, 0);
+  rules_.SetupShipCombat(kTestFightClass, kFactionOuterRim, kMilitaryShip, 0);
   rules_.RunShipCombat();
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
@@ -653,13 +667,34 @@ void TravelScreenForm::OnDropMissionClick() {
   DropMission();
 }
 
+void TravelScreenForm::ShowBehindMissionBoard() {
+  if (!hiddenForMissionBoard_) return;
+  hiddenForMissionBoard_ = false;
+  Show();
+}
+
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
-void OpenTravelScreen() {
+GameInProgress::GameInProgress()
+    : before_(platform::App().SetCloseQuestion([] { return popups::AskQuitGame(); })) {}
+
+GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
+
+void ShowTravelScreenFirst() {
   if (!TravelScreen) return;
   TravelScreen->PutOutIcons();
   TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
+  TravelScreen->Show();
+}
+
+void OpenTravelScreen() {
+  if (!TravelScreen) return;
+  GameInProgress game;
+  ShowTravelScreenFirst();
   TravelScreen->ShowModal();
+  // A showing that never began (the program ended over the objective popup) leaves the screen
+  // shown for the popup: it goes too.
+  if (TravelScreen->Visible()) TravelScreen->Hide();
 }
 
 bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
@@ -712,6 +747,10 @@ void UpdateMissionPanel() {
 
 void OpenMissions() {
   if (TravelScreen) TravelScreen->OpenMissions();
+}
+
+void ShowTravelScreenBehindMissionBoard() {
+  if (TravelScreen) TravelScreen->ShowBehindMissionBoard();
 }
 
 }  // namespace screens

@@ -7,8 +7,10 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/promotion.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -78,13 +80,10 @@ std::string_view BodyClassCaption(std::int32_t kind) {
     case state::kKindPirateHideout: return "Class: Pirate hideout";
     case state::kKindSun: return "Class: Sun";
     case state::kKindWormhole: return "Class: Wormhole";
-    case 1: return "Class: Agricultural";
-    case 2: return "Class: Mining";
-    case 3: return "Class: Luxury";
-    case 4: return "Class: Industrial";
-    case 5: return "Class: Local capital";
-    case 6: return "Class: Capital";
-    default: return "Class: ?";
+    default: {
+      const std::string_view economy = state::EconomyClassCaption(kind);
+      return economy.empty() ? "Class: ?" : economy;
+    }
   }
 }
 
@@ -275,10 +274,15 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   v.starDate = StarDateLine();
 
   v.iconCaptions = IconCaptions();
-  v.invasionAlert = IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
+  v.invasionAlert = InvasionAlertShows();
   v.target = BuildTargetView();
   FillCompatibility(v);
   return v;
+}
+
+bool InvasionAlertShows() {
+  const std::int32_t own = PlayerShip[ship::kSystem];
+  return IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
 }
 
 TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt) {
@@ -299,7 +303,7 @@ struct PanelType {
 
 // By mission type 1..27.
 constexpr PanelType kPanelTypes[] = {
-    {"Search && Destroy", Opposition::Resistance, "Location: "},
+    {"Search & Destroy", Opposition::Resistance, "Location: "},
     {"Patrol", Opposition::Unknown, "Next nav point: "},
     {"Transport", Opposition::Goods, "Location: "},
     {"Ambush", Opposition::Resistance, "Location: "},
@@ -341,7 +345,7 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
       return "Required goods: " + name + " (" + std::to_string(m[mission::kQuantity]) + " units)";
     }
     case Opposition::Wanted: {
-      const std::string name = type == 5 ? rules::GetBountyTargetName(1, system, 0)
+      const std::string name = type == kMissionBounty ? rules::GetBountyTargetName(1, system, 0)
                                          : rules::GetAbductionTargetName(1, system, 0);
       return "Wanted: " + name + " (" + state::GetShipClassName(m[mission::kEnemyClass]) + ")";
     }
@@ -381,7 +385,7 @@ Placed MissionPanelPlace() {
   const state::TMissionRow& m = state::ActiveMission;
   const std::int32_t type = m[mission::kType];
   const state::TBodyRow* target = Body(PlayerShip[ship::kSystem], m[mission::kTargetBody]);
-  if (target && (*target)[body::kMapX] < 388 && (type == 1 || type == 2)) return {true, 496, 33};
+  if (target && (*target)[body::kMapX] < 388 && (type == kMissionSearchAndDestroy || type == kMissionPatrol)) return {true, 496, 33};
   return {true, 28, 33};
 }
 

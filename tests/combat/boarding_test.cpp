@@ -15,9 +15,11 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_kinds.h"
 #include "state/start_ship.h"
 
 namespace combat_test {
@@ -610,8 +612,8 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   state::BoardingAreas[boarding_area::kCargoBay] = 1;
   state::SpecialShips[2] = {};
   state::SpecialShips[2][special_ship::kActive] = 1,
-  state::SpecialShips[2][special_ship::kKind] = 1,
-  state::SpecialShips[2][special_ship::kSubKind] = 4;
+  state::SpecialShips[2][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
   screens.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
@@ -744,7 +746,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
     p[ship::kSimulatorMissile] = 9;
-    p[ship::kGun] = 7;
+    p[ship::kGun] = kGunDisruptor;
     state::EnemyShip[ship::kFaction] = 3;
     state::MissionOffers[1][2][mission::kActive] = 1;
     state::Randomize(SeedForRoll(90));  // no droids turn up in the cargo bay
@@ -789,12 +791,12 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionAbduction,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionAbduction,
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
-  state::SpecialShips[4][special_ship::kKind] = 1,
-  state::SpecialShips[4][special_ship::kSubKind] = 2;
+  state::SpecialShips[4][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
   screens.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
@@ -875,12 +877,12 @@ TEST_F(CaptureTest, SpecialShipRewards) {
 TEST_F(BoardingTest, ShipHospitalSavesHalfTheLossesSinceTheLastSecuredArea) {
   Crew(1, 1, 1, 1, 1);
   BoardingCasualties = {0, 5, 3, 1, 0, 4};
-  state::PlayerShip[ship::kCargoModule] = 1;
+  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
   combat::ApplyShipHospital(board);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   combat::ApplyShipHospital(board);
   EXPECT_EQ(ui.transcript.back(),
             "popup: Ship hospital! / After the combat 5 men could be saved from death and are able "
@@ -898,7 +900,7 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
   EXPECT_FALSE(board.closed);
   EXPECT_FALSE(ui.closed);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   BoardingCasualties = {0, 4, 0, 0, 0, 0};
   Crew(2, 0, 0, 0, 0);
   ui.answers = {true};
@@ -967,13 +969,13 @@ MissionRun BoardingMission(std::uint32_t seed) {
   auto& p = state::PlayerShip;
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
-  p[ship::kCargoModule] = 5;  // boarding shuttle
+  p[ship::kCargoModule] = kModuleBoardingShuttle;
   p[ship::kShields] = state::GetShipClassBaseShields(9);
   p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionSearchAndDestroy,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionSearchAndDestroy,
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
   m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat

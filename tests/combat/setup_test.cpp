@@ -8,7 +8,10 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 
 namespace combat_test {
 namespace {
@@ -191,8 +194,8 @@ TEST_F(SetupTest, LoadoutTier) {
     screens.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
-    state::SpecialShips[3][special_ship::kKind] = 3;
-    state::SpecialShips[3][special_ship::kSubKind] = 2;
+    state::SpecialShips[3][special_ship::kKind] = kPirateShip;
+    state::SpecialShips[3][special_ship::kSubKind] = kSubKindWantedPirate;
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }
@@ -250,8 +253,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[14] = c.combatPatrol;
-    state::SkillOwned[15] = c.deepPatrol;
+    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
+    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
@@ -285,8 +288,8 @@ TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
   Ships(2, 1);
   state::PlayerShip[ship::kFaction] = 1;
-  state::PlayerShip[ship::kGun] = 2;
-  state::PlayerShip[ship::kMissileLauncher] = 7;
+  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerData[player::kLevel] = 16;
   SetupShipCombat(9, 0, 1, 0, ui);
   const auto& p = combat::Pictures;
@@ -295,7 +298,7 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.playerFiring, "Federation_Stargun_l_f4.jpg");
   EXPECT_EQ(p.enemyNormal, "Pirate_Patton_r_n.jpg");
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
-  const std::string enemyGun = state::EnemyShip[ship::kGun] == 1 ? "f2" : "f8";
+  const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
   EXPECT_EQ(p.missile.file, std::string(state::MissileItem(7).picture) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
@@ -313,12 +316,12 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_FALSE(p.enemyPrimary.stretch);
   EXPECT_EQ(p.playerShipPanel.left, 47);
   EXPECT_EQ(p.enemyShipPanel.left, 421);
-  EXPECT_EQ(p.missilePanel.left, 270);
-  EXPECT_EQ(p.enemyMissilePanel.left, 400);
+  EXPECT_EQ(p.missilePanel.left, 240);
+  EXPECT_EQ(p.enemyMissilePanel.left, 443);
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);
-  state::PlayerShip[ship::kGun] = 8;
+  state::PlayerShip[ship::kGun] = kGunGatling;
   SetupShipCombat(-1, 2, 2, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);

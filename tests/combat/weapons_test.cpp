@@ -6,6 +6,7 @@
 #include "combat_fixture.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -46,7 +47,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
   }
   // The roll is drawn even on the first volley, where it can never overheat.
   Ships(1, 1);
-  state::PlayerShip[ship::kGun] = 1;
+  state::PlayerShip[ship::kGun] = kGunTurboLaser;
   state::Randomize(5);
   state::Random(100);
   const std::uint32_t afterOneDraw = state::RandSeed;
@@ -132,11 +133,11 @@ TEST_F(WeaponsTest, GunSpecials) {
   }
   // A Leech gun never lifts the shields over the maximum; a Fusion miss is never doubled.
   Ships(1, 1);
-  state::PlayerShip[ship::kGun] = 6;
+  state::PlayerShip[ship::kGun] = kGunLeech;
   state::PlayerShip[ship::kShields] = 99;
   combat::ApplyGunSpecial(100, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
-  state::PlayerShip[ship::kGun] = 2;
+  state::PlayerShip[ship::kGun] = kGunFusion;
   EXPECT_EQ(combat::ApplyGunSpecial(0, ui), 0);
 }
 
@@ -165,7 +166,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(6, 1);
-  state::PlayerShip[ship::kMissileLauncher] = 5;
+  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusMk1;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
@@ -195,10 +196,10 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   Ships(6, 6);
-  state::PlayerShip[ship::kMissileLauncher] = 8;  // Zeus EMP
+  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusEmp;
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
-  state::EnemyShip[ship::kMissileLauncher] = 0;
+  state::EnemyShip[ship::kMissileLauncher] = kMissileArrowMk1;
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
   combat::StartNewCombatRound(ui);
@@ -217,7 +218,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
   Ships(6, 6);
-  state::PlayerShip[ship::kMissileLauncher] = 7;
+  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
@@ -280,7 +281,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
   // An ECM good for more than 90 percent is held to 90: a roll of 90 fails, 89 succeeds.
   for (std::int32_t roll : {89, 90}) {
     Ships(1, 1);
-    state::PlayerShip[ship::kEcm] = 3;
+    state::PlayerShip[ship::kEcm] = kEcmSupersafeMk2;
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolvePlayerCombatAction(3, ui);
@@ -292,8 +293,8 @@ TEST_F(WeaponsTest, PlayerEcm) {
     Ships(1, 1);
     state::TutorialActive = 1;
     state::TutorialStep = 16;
-    state::PlayerShip[ship::kEcm] = 5;
-    state::EnemyShip[ship::kMissileLauncher] = 10;
+    state::PlayerShip[ship::kEcm] = kEcmPlasma;
+    state::EnemyShip[ship::kMissileLauncher] = kMissileDestroyer;
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(seed);
     combat::ResolvePlayerCombatAction(3, ui);

@@ -80,7 +80,7 @@ TEST_F(Briefings, QuotedWordingsStandAsTheGameWritesThem) {
 }
 
 TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
-  MissionOffers[5][2][mission::kType] = rules::kMissionSearchAndDestroy;
+  MissionOffers[5][2][mission::kType] = kMissionSearchAndDestroy;
   const std::string first = rules::GetMissionTextSearchAndDestroy(0, 5, 2);
   const int variant = MissionOffers[5][2][mission::kBriefingVariant];
   EXPECT_GE(variant, 1);

@@ -14,6 +14,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 #include "support/script_ui.h"
@@ -63,7 +64,8 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
   }
   // Owning both skills of a pair counts as the advanced one only.
   SetUp();
-  SkillOwned[16] = SkillOwned[17] = SkillOwned[19] = SkillOwned[20] = 1;
+  SkillOwned[kSkillRewards] = SkillOwned[kSkillAdvancedRewards] = 1;
+  SkillOwned[kSkillRumors] = SkillOwned[kSkillLegendary] = 1;
   PlayerData[player::kCredits] = PlayerData[player::kExperience] = 0;
   rules::AddCredits(1000, ui);
   rules::AddExperience(1000, ui);
@@ -76,7 +78,7 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
 }
 
 TEST_F(Career, CreditsAndExperienceSaturateInsteadOfWrapping) {
-  SkillOwned[17] = SkillOwned[20] = 1;
+  SkillOwned[kSkillAdvancedRewards] = SkillOwned[kSkillLegendary] = 1;
   PlayerData[player::kCredits] = INT_MAX - 10;
   PlayerData[player::kLevel] = state::kLastLevel;  // no promotion resets the experience
   PlayerData[player::kExperience] = INT_MAX - 10;
@@ -234,8 +236,8 @@ TEST_F(Career, APromotionRefreshesHoldHideoutsMarketsAndBoards) {
   struct LearningUi : support::ScriptUi {
     void ChooseNewAbility(rules::AbilityChoice choice) override {
       support::ScriptUi::ChooseNewAbility(choice);
-      SkillOwned[27] = 1;  // "Syndicate": every hideout is known
-      SkillOwned[3] = 1;   // "Cargo manager": a bigger hold
+      SkillOwned[kSkillSyndicate] = 1;  // "Syndicate": every hideout is known
+      SkillOwned[kSkillCargoManager] = 1;  // "Cargo manager": a bigger hold
     }
   } learning;
   int hidden = 0;

@@ -11,6 +11,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "world_fixture.h"
 
 namespace {
@@ -82,8 +83,8 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
     SetUp();
     PlayerShip[ship::kClass] = c.shipClass;
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
-    state::SkillOwned[9] = c.criminalistics ? 1 : 0;
-    state::SkillOwned[10] = c.advanced ? 1 : 0;
+    state::SkillOwned[kSkillCriminalistics] = c.criminalistics ? 1 : 0;
+    state::SkillOwned[kSkillAdvancedCriminalistics] = c.advanced ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
     EXPECT_EQ(rules::EncounterChance(3), c.chance) << c.name;

@@ -9,6 +9,7 @@
 
 #include "rules/missions.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -260,6 +261,24 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
   }
 }
 
+// Numbers at the edge of 32 bits saturate instead of wrapping: a huge contraband sale tops the
+// experience out, and a hold already at the limit stays there when more is bought.
+TEST_F(Trade, TradingAtThe32BitLimitSaturates) {
+  state::SelectedGood = kWeapons;
+  Cargo[kWeapons] = 2000000000;
+  state::TradeQuantity = 100;
+  rules::SellAll(ui);
+  EXPECT_EQ(PlayerData[player::kExperience], INT32_MAX);
+  EXPECT_EQ(Cargo[kWeapons], 0);
+
+  SetUp();
+  Cargo[kSupplies] = INT32_MAX;
+  Cargo[kMedicine] = -1000;  // frees room on the books: the purchase goes through
+  PlayerShip[ship::kCargoSpace] = INT32_MAX;
+  rules::Buy(ui);
+  EXPECT_EQ(Cargo[kSupplies], INT32_MAX);
+}
+
 TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
   struct Case {
     std::string name;
@@ -269,15 +288,15 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
     int experience;
   };
   const Case cases[] = {
-      {"part of a transport", rules::kMissionTransport, kPlanet, kMedicine, 30, 10, 20, false, 0},
-      {"all of a transport", rules::kMissionTransport, kPlanet, kMedicine, 10, 10, 0, true, 3000},
-      {"more than a supply run wants", rules::kMissionSupply, kPlanet, kMedicine, 5, 10, -5, true,
+      {"part of a transport", kMissionTransport, kPlanet, kMedicine, 30, 10, 20, false, 0},
+      {"all of a transport", kMissionTransport, kPlanet, kMedicine, 10, 10, 0, true, 3000},
+      {"more than a supply run wants", kMissionSupply, kPlanet, kMedicine, 5, 10, -5, true,
        9000},
-      {"a combat transport", rules::kMissionCombatTransport, kPlanet, kMedicine, 10, 10, 0, true,
+      {"a combat transport", kMissionCombatTransport, kPlanet, kMedicine, 10, 10, 0, true,
        6000},
-      {"another good", rules::kMissionTransport, kPlanet, kSupplies, 10, 10, 10, false, 0},
-      {"another body", rules::kMissionTransport, kOtherPlanet, kMedicine, 10, 10, 10, false, 0},
-      {"not a delivery", rules::kMissionPatrol, kPlanet, kMedicine, 10, 10, 10, false, 0},
+      {"another good", kMissionTransport, kPlanet, kSupplies, 10, 10, 10, false, 0},
+      {"another body", kMissionTransport, kOtherPlanet, kMedicine, 10, 10, 10, false, 0},
+      {"not a delivery", kMissionPatrol, kPlanet, kMedicine, 10, 10, 10, false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -315,8 +334,8 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 }
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
-  GiveTransportMission(rules::kMissionTransport, kMedicine, 1, 12000);
-  state::SkillOwned[17] = 1;  // advanced rewards: a quarter more
+  GiveTransportMission(kMissionTransport, kMedicine, 1, 12000);
+  state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
   Cargo[kMedicine] = 1;
   state::SelectedGood = kMedicine;
   rules::Sell(ui);
@@ -330,7 +349,7 @@ TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
   Cargo[kMedicine] = 4;
   Cargo[kRum] = 5;
   Cargo[kWeapons] = 1;
-  GiveTransportMission(rules::kMissionTransport, kMedicine, 4);
+  GiveTransportMission(kMissionTransport, kMedicine, 4);
   state::SelectedGood = 7;
 
   rules::SellAll(ui);
@@ -389,9 +408,9 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   struct StepUi : support::ScriptUi {
     std::vector<int> steps;
-    void BeginTutorialStep(int step) override {
-      steps.push_back(step);
-      state::TutorialStep = step;
+    void BeginTutorialStep(tutorial::Step step) override {
+      steps.push_back(tutorial::StoredNumber(step));
+      state::TutorialStep = tutorial::StoredNumber(step);
     }
   } stepUi;
   state::TutorialActive = 1;

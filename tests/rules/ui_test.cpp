@@ -137,8 +137,12 @@ class CallLog : public rules::Ui {
   void HideMissionPanel() override { Log("HideMissionPanel"); }
   void UpdateMissionPanel() override { Log("UpdateMissionPanel"); }
   void OpenMissions() override { Log("OpenMissions"); }
-  void BeginTutorialStep(int step) override { Log("BeginTutorialStep " + std::to_string(step)); }
-  void EndTutorialStep(int step) override { Log("EndTutorialStep " + std::to_string(step)); }
+  void BeginTutorialStep(tutorial::Step step) override {
+    Log("BeginTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
+  void EndTutorialStep(tutorial::Step step) override {
+    Log("EndTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
 
  private:
   void Log(std::string line) const { calls.push_back(std::move(line)); }
@@ -181,8 +185,8 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.HideMissionPanel();
   ui.UpdateMissionPanel();
   ui.OpenMissions();
-  ui.BeginTutorialStep(5);
-  ui.EndTutorialStep(12);
+  ui.BeginTutorialStep(tutorial::Step::BuySupplies);
+  ui.EndTutorialStep(tutorial::Step::FlyToSun);
 
   const int reward = static_cast<int>(rules::Popup::Reward);
   const int sensors = static_cast<int>(rules::Screen::Sensors);
@@ -225,7 +229,7 @@ TEST(ScriptUi, RecordsEveryOperationAndAnswersOnlyWhatTheTestScripted) {
   EXPECT_TRUE(ui.Ask("Retreat?", "Leave the battle?"));
   EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));
   ui.StopFlight();
-  ui.BeginTutorialStep(5);
+  ui.BeginTutorialStep(tutorial::Step::BuySupplies);
   ui.SetupShipCombat(14, 3, 2, 1);
   EXPECT_EQ(ui.operations, (std::vector<std::string>{
                                "Ask: Retreat? / Leave the battle? -> yes",

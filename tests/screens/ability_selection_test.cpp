@@ -12,8 +12,10 @@
 #include "platform/script.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
+#include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -238,7 +240,7 @@ expect YesNoPopup.Topic.Caption "Connections"
 answer yes
 expect AbilitySelection.Visible false
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[5], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillConnections], 1);
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
@@ -301,7 +303,7 @@ expect AbilitySelection.Visible true
 click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
-  EXPECT_EQ(state::SkillOwned[4], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillAdvancedCargoManager], 1);
 }
 
 TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
@@ -360,7 +362,7 @@ expect AbilitySelection.BrowseStrip2.Visible false
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[1], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
 }
 
 TEST_F(AbilitySelectionTest, TabsShowTheCurrentGroupOnAndLightUnderTheMouse) {
@@ -420,10 +422,27 @@ click AbilitySelection.CloseLabel
   EXPECT_EQ(state::CompatibilityMode, 0);
 }
 
+// Every name over every slot of both trees shows whole, yellow on a dark ground.
+TEST_F(AbilitySelectionTest, EveryTextOfTheModeShowsWholeAndLegible) {
+  state::CompatibilityMode = 1;
+  for (AbilityChoice tree : {AbilityChoice::Skill, AbilityChoice::Combat}) {
+    for (int group = 1; group <= 3; ++group) {
+      screen().ShowGroup(tree, group);
+      ExpectLegible(screen().Get<platform::Label>("CompatibilitySwitch"));
+      for (int k = 1; k <= 10; ++k) {
+        platform::Label& text = screen().Get<platform::Label>("SlotText" + std::to_string(k));
+        EXPECT_TRUE(text.Visible());
+        ExpectLegible(text);
+      }
+    }
+  }
+  state::CompatibilityMode = 0;
+}
+
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.
 TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   OwnSlots(AbilityChoice::Combat, 2, {1, 4});
-  state::SkillOwned[1] = 1;
+  state::SkillOwned[kSkillTrader] = 1;
   const std::string folder = ::testing::TempDir();
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"

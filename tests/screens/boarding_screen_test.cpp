@@ -14,6 +14,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -45,7 +46,7 @@ class BoardingScreenTest : public GameFormsTest {
     p[ship::kMarines] = 30;
     p[ship::kPirates] = 0;
     p[ship::kDroids] = 0;
-    p[ship::kCargoModule] = 0;
+    p[ship::kCargoModule] = kModuleCargoBay;
     p[ship::kLastBoardingAttack] = 0;
     // A small enemy crew: no defending group above 10, so a strong attack takes an area at once.
     auto& e = state::EnemyShip;

@@ -88,7 +88,7 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
     std::string location;
     std::string tilePlace;
   } cases[] = {
-      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
+      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
       {2, "Mission_PatrolLogo", "Selected Mission: Patrol", "Expected resistance:", "Unknown", 379, "B7.6, B8.7, B9.8" + inTarget, "Sys6"},
       {3, "Mission_TransportLogo", "Selected Mission: Transport", "Required goods:", "Medicine (2 units)", 350, "B6.5" + inTarget, "Sys6"},
       {7, "Mission_EscortLogo", "Selected Mission: Special Forces", "Expected resistance:", "Unknown", 379, "B7.6" + inTarget, "Sys6"},
@@ -124,13 +124,13 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
 }
 
 TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
-  for (const std::int32_t type : {rules::kMissionBounty, rules::kMissionAbduction}) {
+  for (const std::int32_t type : {kMissionBounty, kMissionAbduction}) {
     SCOPED_TRACE(type);
     state::TMissionRow& o = Offer(type);
     o[mission::kNameVariant] = 3;
     const auto detail = BuildMissionDetail(kSystem, kSlot);
     ASSERT_TRUE(detail);
-    const std::string name = type == rules::kMissionBounty
+    const std::string name = type == kMissionBounty
                                  ? rules::GetBountyTargetName(0, kSystem, kSlot)
                                  : rules::GetAbductionTargetName(0, kSystem, kSlot);
     ASSERT_EQ(name.front(), '"');
@@ -141,7 +141,7 @@ TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
 }
 
 TEST_F(MissionBoardView, BriefingIsQuotedAndItsWordingDrawnOnceAndKept) {
-  state::TMissionRow& o = Offer(rules::kMissionSearchAndDestroy);
+  state::TMissionRow& o = Offer(kMissionSearchAndDestroy);
   ASSERT_EQ(o[mission::kBriefingVariant], 0);
   const auto first = BuildMissionDetail(kSystem, kSlot);
   ASSERT_TRUE(first);
@@ -161,7 +161,7 @@ TEST_F(MissionBoardView, AnEmptyOrUnknownSlotShowsNothing) {
   EXPECT_FALSE(BuildMissionTile(kSystem, kSlot).offered);
   EXPECT_EQ(BuildMissionTile(kSystem, kSlot).title, "") << "an empty tile's captions are blank";
   EXPECT_FALSE(BuildMissionDetail(kSystem, kSlot));
-  Offer(rules::kMissionPatrol);
+  Offer(kMissionPatrol);
   for (const auto& [system, slot] : {std::pair{0, kSlot}, {25, kSlot}, {kSystem, 0}, {kSystem, 7}}) {
     EXPECT_FALSE(BuildMissionTile(system, slot).offered) << system << "/" << slot;
     EXPECT_FALSE(BuildMissionDetail(system, slot)) << system << "/" << slot;
@@ -173,7 +173,7 @@ TEST_F(MissionBoardView, AnEmptyOrUnknownSlotShowsNothing) {
     EXPECT_EQ(BuildMissionTile(kSystem, kSlot).logo, "") << type;
   }
   // Places outside the tables read as empty names, never out of range.
-  state::TMissionRow& o = Offer(rules::kMissionSearchAndDestroy);
+  state::TMissionRow& o = Offer(kMissionSearchAndDestroy);
   o[mission::kTargetSystem] = 99;
   o[mission::kEnemyFaction] = -3;
   const auto detail = BuildMissionDetail(kSystem, kSlot);

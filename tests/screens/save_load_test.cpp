@@ -7,6 +7,7 @@
 #include "rules/new_game.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
@@ -94,6 +95,21 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
   EXPECT_GE(state::PlayerData[player::kCredits], credits - 1000) << "the saved credits, less a day";
   EXPECT_NE(saved, "");
   EXPECT_NE(loaded, "");
+}
+
+TEST_F(SaveLoadTest, CloseMinimisesOnlyWhereTheTravelScreenShows) {
+  for (const bool travel : {false, true}) {
+    SCOPED_TRACE(travel ? "over the travel screen" : "over the start screen");
+    if (travel) screens::TravelScreen->Show();
+    sounds.effects.clear();
+    WhenIdle({[] { ClickOn(screen().Get<Label>("CloseLabel")); }});
+    screen().ShowModal();
+    EXPECT_FALSE(screen().Visible());
+    const std::vector<std::string> expected =
+        travel ? std::vector<std::string>{"button.wav", "mini.wav"} : std::vector<std::string>{"button.wav"};
+    EXPECT_EQ(sounds.effects, expected);
+  }
+  screens::TravelScreen->Hide();
 }
 
 TEST_F(SaveLoadTest, AnEmptySlotAndAGameNotRunningAreRefusedWithTheirMessages) {

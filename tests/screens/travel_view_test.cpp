@@ -11,6 +11,7 @@
 #include "rules/briefings.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -327,7 +328,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     const char* location;
   };
   const Case cases[] = {
-      {1, kSabre, 0, "Search && Destroy", "Resistance: " + GetShipClassName(kSabre),
+      {1, kSabre, 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
        "Location: Hope Prime (Hope)"},
       {2, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
       {3, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",
@@ -362,7 +363,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << c.type;
   }
 
-  ActiveMission[mission::kType] = 5;
+  ActiveMission[mission::kType] = kMissionBounty;
   ActiveMission[mission::kEnemyClass] = kSabre;
   ActiveMission[mission::kNameVariant] = 3;
   EXPECT_EQ(BuildMissionPanelView()->opposition,

@@ -157,7 +157,11 @@ void ScriptUi::CloseTravelScreen() { Record("CloseTravelScreen"); }
 void ScriptUi::HideMissionPanel() { Record("HideMissionPanel"); }
 void ScriptUi::UpdateMissionPanel() { Record("UpdateMissionPanel"); }
 void ScriptUi::OpenMissions() { Record("OpenMissions"); }
-void ScriptUi::BeginTutorialStep(int step) { Record("BeginTutorialStep " + std::to_string(step)); }
-void ScriptUi::EndTutorialStep(int step) { Record("EndTutorialStep " + std::to_string(step)); }
+void ScriptUi::BeginTutorialStep(tutorial::Step step) {
+  Record("BeginTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+}
+void ScriptUi::EndTutorialStep(tutorial::Step step) {
+  Record("EndTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+}
 
 }  // namespace support

@@ -110,8 +110,8 @@ class ScriptUi : public rules::Ui {
   void HideMissionPanel() override;
   void UpdateMissionPanel() override;
   void OpenMissions() override;
-  void BeginTutorialStep(int step) override;
-  void EndTutorialStep(int step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
+  void EndTutorialStep(tutorial::Step step) override;
 
  protected:
   void Record(std::string line) { operations.push_back(std::move(line)); }
