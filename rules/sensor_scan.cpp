@@ -1,6 +1,7 @@
 #include "rules/sensor_scan.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "state/fields.h"
 #include "state/variables.h"
