@@ -33,7 +33,7 @@ inline constexpr double kLegibleContrast = 4.5;
 // wider than the label.
 inline void ExpectWholeText(platform::Label& label) {
   SCOPED_TRACE(label.Name() + ": \"" + label.Caption() + "\"");
-  const std::string& shown = label.Caption();
+  const std::string shown = label.Caption();
   int w = 0, h = 0;
   platform::MeasureText(label.GetFont(), shown.empty() ? " " : shown, w, h);
   EXPECT_LE(h, label.Height()) << "one line is taller than the label";
