@@ -274,7 +274,8 @@ void Application::AdvanceClock(std::uint64_t ms) {
   auto* manual = dynamic_cast<ManualClock*>(clock_);
   if (!manual) throw std::logic_error("AdvanceClock needs a ManualClock");
   const std::uint64_t target = manual->NowMs() + ms;
-  while (Timer* t = EarliestDue(timers_, target)) {
+  // A close request ends the wait at once, also one that came in a timer's handler further in.
+  while (Timer* t = quitting_ || terminated_ ? nullptr : EarliestDue(timers_, target)) {
     if (t->Due() > manual->NowMs()) manual->Set(t->Due());
     FireTimer(*t);
   }
@@ -572,6 +573,26 @@ void Application::EnsureVideo() {
   }
   const char* driver = SDL_GetCurrentVideoDriver();
   if (!presentingSet_ && driver && std::strcmp(driver, "dummy") == 0) presenting_ = false;
+}
+
+void Application::OpenDisplay() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (!videoReady_ && !(asked && *asked)) {
+    // Only the drivers that show a window to somebody: X11, Wayland where a session names one
+    // (its library complains on stderr when tried without), and the console's own.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const std::string real = wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM";
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, real.c_str());
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      const char* display = std::getenv("DISPLAY");
+      const std::string which = display && *display ? "DISPLAY=" + std::string(display) + " cannot be opened"
+                                                    : "DISPLAY is not set";
+      throw std::runtime_error("no display: " + which + " (" + SDL_GetError() +
+                               "); start the game in a desktop session");
+    }
+  }
+  EnsureVideo();
 }
 
 void Application::Run() {

@@ -43,7 +43,7 @@ void AddCredits(std::int32_t amount, Ui& ui) {
   ShowSystem(ui, false, state::PlayerShip[ship::kSystem]);
 }
 
-void AddExperience(std::int32_t amount, Ui& ui) {
+void AddExperience(std::int64_t amount, Ui& ui) {
   std::int64_t gained = amount;
   if (state::OwnsSkill(kSkillRumors) && !state::OwnsSkill(kSkillLegendary)) gained += gained / 4;
   if (state::OwnsSkill(kSkillLegendary)) gained *= 2;

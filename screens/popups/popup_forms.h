@@ -99,6 +99,7 @@ class PicturePopup : public TopicPopup {
   PicturePopup();
   void OnContinueClick();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 // The two question popups: "Yes" (1) or "No" (2) into their answer variable.
@@ -154,18 +155,21 @@ class EncounterPopup : public TopicPopup {
   EncounterPopup();
   platform::Label& Opponent = Get<platform::Label>("Opponent");
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 class FamePopup : public MessagePopup {
  public:
   FamePopup();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 class RewardPopup : public MessagePopup {
  public:
   RewardPopup();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 // The large picture popup for news and notices, with the score lines some notices show.

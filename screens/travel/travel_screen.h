@@ -9,6 +9,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "rules/mission_access.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
@@ -69,6 +70,10 @@ bool MissionPanelShowing();
 void HideMissionPanel();
 void UpdateMissionPanel();
 void OpenMissions();
+// A mission accepted on the board the travel screen stepped aside for begins where the ship is:
+// the travel screen stands behind what it shows (a fleet battle, its popups), as it does behind
+// a fight. Nothing happens when the board was opened from elsewhere (the governor's).
+void ShowTravelScreenBehindMissionBoard();
 
 // The control panel's icons, numbered as their tags in the layout.
 enum TravelIcon : int {
@@ -114,6 +119,7 @@ class TravelScreenForm : public platform::Form {
 
   // Opens the mission board, or shows and hides the active mission's panel.
   void OpenMissions();
+  void ShowBehindMissionBoard();
 
   bool MissionPanelVisible() const { return missionPanel_.Visible(); }
   void HideMissionPanel() { missionPanel_.Hide(); }
@@ -163,7 +169,8 @@ class TravelScreenForm : public platform::Form {
   void ActOnIcon(int icon);
   void FlyToSelection();
   void OnMissionsIcon();
-  void OnCampaignRequest();
+  // Shows what the rules decided the missions icon or the invasion button leads to.
+  void ShowMissionsAccess(const rules::MissionsAccess& access);
   void ToggleTargetPanel();
   void ToggleOptionsPanel();
   void SelectAndShow(std::int32_t selection);
@@ -221,8 +228,14 @@ class TravelScreenForm : public platform::Form {
 
   platform::Panel& optionsPanel_ = Get<platform::Panel>("OptionsPanel");
 
+  // The compatibility mode's strip below the control panel; the screen is as tall as its layout
+  // without it, and taller by the strip while the mode is on.
+  platform::Panel& compatibilityStrip_ = Get<platform::Panel>("CompatibilityStrip");
   std::vector<platform::Label*> compatibility_ =
       GetNumbered<platform::Label>("CompatibilityLabel", kCompatibilityLabels);
+  const int heightWithoutStrip_ = Height();
+  // The screen has stepped aside for the mission board it opened.
+  bool hiddenForMissionBoard_ = false;
   // The tutorial's guidance on this screen.
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};

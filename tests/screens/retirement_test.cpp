@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/career/career.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
@@ -15,6 +14,7 @@
 #include "state/general_data.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -93,7 +93,7 @@ TEST_F(RetirementTest, TheSummaryClosesOnlyByContinue) {
 TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheGame) {
   state::PlayerData[player::kFaction] = 1;
   state::PlayerData[player::kProfession] = 1;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
   state::PlayerName = "Ria Tavel";
   state::PlayerData[player::kCredits] = 2000000;

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/travel/travel_screen.h"
@@ -13,6 +12,7 @@
 #include "state/general_data.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -48,7 +48,7 @@ class SaveLoadTest : public GameFormsTest {
   void NewGame() {
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
   }
 
