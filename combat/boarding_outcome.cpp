@@ -10,6 +10,7 @@
 #include "rules/credits.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -21,9 +22,6 @@
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kChoosingPhase = 2;
-constexpr std::int32_t kShipHospital = 4;
 
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
@@ -98,13 +96,13 @@ void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view te
 
 void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
   auto& areas = state::BoardingAreas;
-  if (area == kAirlock) {
-    areas[kAirlock] = kAreaSecured;
-    areas[kCorridors] = kAreaOpen;
+  if (area == boarding_area::kAirlock) {
+    areas[boarding_area::kAirlock] = kAreaSecured;
+    areas[boarding_area::kCorridors] = kAreaOpen;
   } else {
-    areas[kCorridors] = kAreaSecured;
-    areas[kCargoBay] = kAreaOpen;
-    areas[kBridge] = kAreaOpen;
+    areas[boarding_area::kCorridors] = kAreaSecured;
+    areas[boarding_area::kCargoBay] = kAreaOpen;
+    areas[boarding_area::kBridge] = kAreaOpen;
   }
   ResetBoardingCasualties(ui);
 }
@@ -117,8 +115,8 @@ void CargoBayChoice(BoardingUi& ui) {
   if (!c.Ask("Cargobay!",
              "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
              "blow it up and return to your ship?")) {
-    state::BoardingAreas[kCargoBay] = kAreaSecured;
-    state::BoardingAreas[kBridge] = kAreaOpen;
+    state::BoardingAreas[boarding_area::kCargoBay] = kAreaSecured;
+    state::BoardingAreas[boarding_area::kBridge] = kAreaOpen;
     ResetBoardingCasualties(ui);
     return;
   }
@@ -336,10 +334,16 @@ void ResolveBoardingRound(BoardingUi& ui) {
                           "the next ship area to attack in the wireframe to your left.");
     BoardingPhase = kChoosingPhase;
     switch (e[ship::kBoardedArea]) {
-      case kAirlock:
-      case kCorridors: AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui); break;
-      case kCargoBay: CargoBayChoice(ui); break;
-      case kBridge: CaptureOnBridge(ui); break;
+      case boarding_area::kAirlock:
+      case boarding_area::kCorridors:
+        AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui);
+        break;
+      case boarding_area::kCargoBay:
+        CargoBayChoice(ui);
+        break;
+      case boarding_area::kBridge:
+        CaptureOnBridge(ui);
+        break;
       default: break;
     }
     return;
@@ -351,7 +355,7 @@ void ResolveBoardingRound(BoardingUi& ui) {
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[ship::kCargoModule] != kShipHospital) return;
+  if (p[ship::kCargoModule] != kModuleShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;

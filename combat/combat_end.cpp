@@ -11,6 +11,7 @@
 #include "combat/sides.h"
 #include "rules/credits.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
@@ -125,7 +126,7 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
   if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == 2)
+      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 

@@ -7,6 +7,7 @@
 #include "combat/resolution.h"
 #include "combat/rounds.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
@@ -24,7 +25,7 @@ bool InSlots(std::int32_t id) {
 }
 
 bool Waiting() { return state::EnemyShip[ship::kAwaitingMessage] != 0; }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
 }
@@ -102,20 +103,20 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (Enter(17)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 70 || state::PlayerMissileVolley[2] < 2))
+          (r < 70 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     if (Enter(18)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 30 || state::PlayerMissileVolley[2] < 2))
+          (r < 30 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, p[ship::kMissileLauncher] != 7 && p[ship::kMissileLauncher] != 9,
+      Step(20, kTractorBeam, true, !IsMineLauncher(p[ship::kMissileLauncher]),
            ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != 9, ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

@@ -14,6 +14,7 @@
 #include "combat/sides.h"
 #include "state/equipment.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -31,10 +32,6 @@ bool TutorialBeforeSecondTurn() {
   return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
 }
 
-constexpr std::int32_t kMineMk1 = 7;
-constexpr std::int32_t kZeusEmp = 8;
-constexpr std::int32_t kMineMk2 = 9;
-constexpr std::int32_t kBoardingShuttle = 5;
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
@@ -90,14 +87,14 @@ void CountDownReload(Side side, CombatUi& ui) {
 void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
   const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
-  if (type == kMineMk1) {
+  if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
     volley[2] -= 1;
     if (shooter == Side::Player) {
       ClearModifier(Side::Enemy, kTractorBeam);
       ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
-  } else if (type == kMineMk2) {
+  } else if (type == kMissileMineMk2) {
     if (!ModifierActive(target, kTractorBeam) && !ModifierActive(target, kMark)) return;
     volley[2] -= 1;
     if (shooter == Side::Player) {
@@ -159,7 +156,7 @@ void PlayerVolley(CombatUi& ui) {
                  "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (p[ship::kMissileLauncher] == kZeusEmp) AddPlayerModifier(kEmp, ui);
+  if (p[ship::kMissileLauncher] == kMissileZeusEmp) AddPlayerModifier(kEmp, ui);
 }
 
 void EnemyVolley(CombatUi& ui) {
@@ -206,7 +203,7 @@ void EnemyVolley(CombatUi& ui) {
                  "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (e[ship::kMissileLauncher] == kZeusEmp) AddEnemyModifier(kEmp);
+  if (e[ship::kMissileLauncher] == kMissileZeusEmp) AddEnemyModifier(kEmp);
 }
 
 void ReinforcementsInAction(CombatUi& ui) {
@@ -276,7 +273,7 @@ bool BoardingCertain(CombatUi& ui) {
         ship[special_ship::kSubKind] == kSubKindVip)
       return true;
   }
-  return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;
+  return state::PlayerShip[ship::kCargoModule] == kModuleBoardingShuttle;
 }
 
 // The airlock's defenders drawn from the enemy's crew (or pirates), marines and droids, the areas
@@ -298,11 +295,11 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
+  state::BoardingAreas[boarding_area::kAirlock] = 1;
+  state::BoardingAreas[boarding_area::kCorridors] = 2;
+  state::BoardingAreas[boarding_area::kCargoBay] = 2;
+  state::BoardingAreas[boarding_area::kBridge] = 2;
+  e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
 

@@ -15,6 +15,7 @@
 #include "combat/sides.h"
 #include "state/equipment.h"
 #include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -24,7 +25,6 @@ namespace combat {
 namespace {
 
 constexpr std::int32_t kEscapeCost = 5;
-constexpr std::int32_t kCloakingDevice = 3;  // cargo module 3
 
 // --- Lasting effects ------------------------------------------------------------------------------
 
@@ -155,7 +155,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[ship::kCargoModule] != kCloakingDevice) {
+  if (state::PlayerShip[ship::kCargoModule] != kModuleCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));

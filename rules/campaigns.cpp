@@ -5,6 +5,7 @@
 
 #include "rules/diplomacy.h"
 #include "rules/news.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -164,7 +165,7 @@ void ApplyMissionToCampaign() {
   } else if (n >= 6) {
     p -= p / 4;
   }
-  if (state::PlayerShip[ship::kTargeting] == 6) p += p / 2;  // "Command HQ"
+  if (state::PlayerShip[ship::kTargeting] == kComputerCommandHq) p += p / 2;
 
   if (row[star_system::kAttacker] == PlayerData[player::kFaction]) {
     AddSaturating(row[star_system::kAttackerPoints], p);

@@ -14,6 +14,7 @@
 #include "rules/space_finds.h"
 #include "rules/special_ships.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -29,7 +30,6 @@ using state::PlayerData;
 using state::PlayerShip;
 using state::Random;
 
-constexpr std::int32_t kPriceAlgorithms = 3;  // targeting computer
 constexpr std::int32_t kTycoonPayDay = 200;
 
 void CountDown(std::int32_t& counter) {
@@ -106,7 +106,7 @@ void RefreshCargoSpace(Ui& ui) {
 void LearnPrices() {
   const bool trader = state::OwnsSkill(kSkillTrader);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTrader);
-  const bool algorithms = PlayerShip[ship::kTargeting] == kPriceAlgorithms;
+  const bool algorithms = PlayerShip[ship::kTargeting] == kComputerPriceAlgorithms;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     state::SystemVisited[s] = 0;
     const std::int32_t r = Random(100);

@@ -7,6 +7,7 @@
 #include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "state/abilities.h"
 #include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
@@ -19,7 +20,6 @@
 namespace rules {
 namespace {
 
-constexpr std::int32_t kTractorBeam = 12;
 constexpr int kFactionDraws = 1000;
 constexpr int kClassDraws = 1001;
 
@@ -114,7 +114,7 @@ void StartHostileEncounter(Ui& ui) {
 
   // The police and neutral ships try to catch the ship instead of destroying it.
   if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {
-    state::EnemyAbilitySlots[12] = kTractorBeam;
+    state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   }
 
   if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight

@@ -14,6 +14,7 @@
 #include "rules/ship_loss.h"
 #include "rules/space_finds.h"
 #include "rules/tutorial.h"
+#include "state/abilities.h"
 #include "state/economy_classes.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -27,7 +28,6 @@
 namespace rules {
 namespace {
 
-constexpr std::int32_t kTractorBeam = 12;
 constexpr int kPoliceClassDraws = 1001;
 constexpr std::int32_t kOldAge = 70;
 
@@ -100,15 +100,15 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   const std::int32_t police = state::EnemyShip[ship::kFaction];
   ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
-  if (tractorBeam) state::EnemyAbilitySlots[12] = kTractorBeam;
+  if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
-  ui.ShowEncounter("Hostile encounter!",
-                   state::FactionText[f][2] + " " + state::GetShipClassName(policeClass),
-                   kAlertText,
-                   state::GetShipFactionImage(state::EnemyShip[ship::kClass],
-                                              state::EnemyShip[ship::kFaction]) +
-                       "_Scene.jpg");
+  ui.ShowEncounter(
+      "Hostile encounter!",
+      state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
+      kAlertText,
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+          "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }

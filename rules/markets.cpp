@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/diplomacy.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/mission_types.h"
@@ -20,7 +21,6 @@ using state::GoodBasePrice;
 using state::SystemData;
 
 constexpr int kLastGoodId = 100;  // goods take part while their base price is above 0
-constexpr int kSyndicate = 4;
 
 std::int32_t Clamp32(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -287,7 +287,7 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
                          const PeacefulNeighbours& neighbours) {
   const std::int32_t base = GoodBasePrice[g];
   int prod = production.Own(s, g);
-  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kSyndicate) prod += 100;
+  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kFactionSyndicate) prod += 100;
   std::int32_t target = AddPercent(base, TargetPercent(prod));
   if (SystemData[s][star_system::kCampaign] == 1)
     target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
@@ -317,7 +317,7 @@ class PriceTargets {
                                                       const TradedGoods& goods) {
     const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
     System& system = systems_[s];
-    const bool syndicate = SystemData[s][star_system::kOwner] == kSyndicate;
+    const bool syndicate = SystemData[s][star_system::kOwner] == kFactionSyndicate;
     const bool besieged = SystemData[s][star_system::kCampaign] == 1;
     const bool same = system.made && system.production == production.Version() &&
                       system.syndicate == syndicate && system.besieged == besieged &&

@@ -23,7 +23,6 @@ namespace {
 using state::ActiveMission;
 
 constexpr std::string_view kMissionPicture = "GeneralMissionPic.jpg";
-constexpr std::int32_t kMissionFleet = -1;
 
 constexpr std::string_view kSpyEquipmentText =
     "You have reached the correct position, however you need to have the ship upgrade: \"Spy "
@@ -34,7 +33,7 @@ constexpr std::string_view kCompletedText =
 // The body's name, or nothing for a place outside the star map.
 std::string BodyName(std::int32_t system, std::int32_t body) {
   if (system < 1 || system > state::kLastSystem || body < 1 || body > state::kLastBody) return {};
-  return state::BodyText[system][body][1];
+  return state::BodyText[system][body][body_text::kName];
 }
 
 bool AtTarget() {
@@ -133,7 +132,7 @@ void FleetFight(std::int32_t type, Ui& ui) {
   const FleetBattle& battle = kFleetBattles[type - kMissionBlitzkrieg];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
-  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kMissionFleet);
+  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kFleetKindMission);
   AfterBattle(won, kCompletedText, battle.experience, ui);
 }
 

@@ -8,6 +8,7 @@
 #include "rules/briefings.h"
 #include "rules/missions.h"
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -584,7 +585,7 @@ std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
     if (!BoardHas(s, kMissionTransport)) type = kMissionTransport;
     return type;
   }
-  const bool coalition = search.pf == 3;
+  const bool coalition = search.pf == kFactionCoalition;
   if (search.psize <= 4) {
     const std::int32_t r = Random(106);
     if (r <= 30) return kMissionSearchAndDestroy;

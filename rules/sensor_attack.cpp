@@ -12,6 +12,7 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/special_ships.h"
+#include "state/abilities.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -26,17 +27,11 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-// The enemy's last ability slot is kept for the sensors' fights; 11 is what they put there.
-constexpr std::int32_t kSensorFightAbility = 11;
-// The boarding crew's areas run from the airlock (1) to the bridge (4); a ship whose bridge they
-// took is captured, not destroyed.
-constexpr std::int32_t kBridgeArea = 4;
-
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
 bool TakenByBoarders() {
   return EnemyShip[ship::kAlive] == 0 && EnemyShip[ship::kShields] > 0 &&
-         EnemyShip[ship::kBoardedArea] == kBridgeArea;
+         EnemyShip[ship::kBoardedArea] == boarding_area::kBridge;
 }
 
 SensorAttackOutcome ReadOutcome() {
@@ -157,7 +152,8 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
                    state::GetShipFactionImage(enemyClass, faction) + "_Scene.jpg");
   // No help comes to a player who attacks the own side, nor to a trader with a secret aboard.
   if (faction == PlayerData[player::kFaction]) PlayerShip[ship::kReinforcements] = -1;
-  state::EnemyAbilitySlots[12] = kSensorFightAbility;
+  // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
+  state::EnemyAbilitySlots[12] = state::kAbilityFlee;
   if (target[special_ship::kKind] == kTraderShip &&
       target[special_ship::kSubKind] > kSubKindCommon)
     EnemyShip[ship::kReinforcements] = 0;

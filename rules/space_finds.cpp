@@ -8,6 +8,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/goods.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/skills.h"
@@ -21,7 +22,6 @@ using state::Random;
 using state::SpaceFinds;
 
 constexpr std::int32_t kFindDays = 15;
-constexpr std::int32_t kSecretDataGood = 18;
 constexpr std::int64_t kLeastFortune = 2500;
 constexpr std::int64_t kMostFortune = 50000;
 
@@ -145,7 +145,7 @@ void ReceiveSecretData(state::TSpaceFindRow& find, Ui& ui) {
                "decode the data.");
     return;
   }
-  AddSaturated(state::Cargo[kSecretDataGood], kept);
+  AddSaturated(state::Cargo[kGoodStolenData], kept);
   Remove(find, ui);
 }
 

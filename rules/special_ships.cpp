@@ -5,6 +5,8 @@
 #include "rules/briefings.h"
 #include "rules/missions.h"
 #include "state/economy_classes.h"
+#include "state/equipment_ids.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -19,7 +21,6 @@ using state::Random;
 using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
-constexpr std::int32_t kAdvancedSensors = 4;  // targeting computer
 
 // --- Sensor sentences ------------------------------------------------------------------------------
 
@@ -211,7 +212,7 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
     bool Accepts(std::int32_t c) const override {
       const std::int32_t role = Stat(c, state::kAttrRole);
       if (noWarship_ && role == 1) return false;
-      if (role == 2 && faction_ == 0) return false;
+      if (role == 2 && faction_ == kFactionPirates) return false;
       return c != 0;
     }
 
@@ -232,7 +233,7 @@ bool TooCrowded() {
   }
   const bool tracking = state::OwnsSkill(kSkillTracking);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kAdvancedSensors)
+  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;
@@ -318,7 +319,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   }
   const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == 1;
   ship[special_ship::kKind] = !warship                            ? kTraderShip
-                              : ship[special_ship::kFaction] == 0 ? kPirateShip
+                              : ship[special_ship::kFaction] == kFactionPirates ? kPirateShip
                                                                   : kMilitaryShip;
   ship[special_ship::kLeastLoadoutTier] = 1;
   ship[special_ship::kSubKind] = kSubKindCommon;

@@ -84,7 +84,7 @@ void Purchase(std::int32_t wanted, Ui& ui) {
   if (q < 1) return;
   PlayerData[player::kCredits] -= static_cast<std::int32_t>(cost);
   StockHere(g) -= q;
-  Cargo[g] += q;
+  AddSaturated(Cargo[g], q);
 }
 
 void CompleteDelivery(Ui& ui) {
@@ -125,7 +125,7 @@ void SellUnits(std::int32_t g, std::int32_t q, Ui& ui) {
   if (sold > kGoodsSoldCap - 1) sold = kGoodsSoldCap;
 
   if (IsContraband(g)) {
-    AddExperience(kContrabandExperiencePerUnit * q, ui);
+    AddExperience(std::int64_t{kContrabandExperiencePerUnit} * q, ui);
     if (PlayerData[player::kIllegalGoodsWarning] == 0) {
       ShowExperienceNotice(ui);
       PlayerData[player::kIllegalGoodsWarning] = 1;

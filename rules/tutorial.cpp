@@ -1,5 +1,6 @@
 #include "rules/tutorial.h"
 
+#include <sstream>
 #include <string_view>
 #include <utility>
 
@@ -40,8 +41,9 @@ enum Extra : unsigned {
   kRewardMusic = 32,
 };
 
-// One step of the tutorial: its message panel (screen, place, texts) and its arrow (screen,
-// control, side). In the texts "{tutorial body}" and "{first planet}" stand for those bodies'
+// One step of the tutorial: its message panel (screen, place, texts), its arrow (screen,
+// control, side) and what the words name, which the panel leaves free (on the travel screen
+// always the bodies and finds of the map). In the texts "{tutorial body}" and "{first planet}" stand for those bodies'
 // names; an arrow at "{tutorial body}" points at that body.
 struct StepRow {
   Step step;
@@ -54,9 +56,12 @@ struct StepRow {
   TutorialScreen arrowOn = TutorialScreen::None;
   const char* arrowAt = "";
   const char* arrowAtAbility = "";
-  ArrowSide side = ArrowSide::Inside;
+  ArrowSide side = ArrowSide::Above;
   bool arrowShownAtOnce = true;
   unsigned extras = kNoExtra;
+  // What the words name, for the panel to leave free: names separated by spaces; "{T}" stands
+  // for the tutorial body's number, a name ending in "*" for every visible control so named.
+  const char* keepClear = "";
 };
 
 using enum TutorialScreen;
@@ -87,25 +92,29 @@ const StepRow kSteps[] = {
     {.step = Step::ChooseFaction, .panelOn = FactionSelection,
      .text1 = "On this screen you can choose your faction. There are four factions available in "
               "the game. Each has it´s own unique advantages and starting conditions.",
-     .text2 = "Click on one of the faction pictures at the top left and click on \"Continue\"."},
+     .text2 = "Click on one of the faction pictures at the top left and click on \"Continue\".",
+     .keepClear = "FederationTile OuterRimTile CoalitionTile SyndicateTile ContinueButton"},
     {.step = Step::ChooseName, .panelOn = NameSelection,
      .text1 = "On this screen you can enter your name and choose a portrait, which will symbolize "
               "you in the game. Click on \"Previous\" and \"Next\" until you have found the "
               "picture of your choice.",
-     .text2 = "Enter your name, choose a portrait and afterwards click on \"Continue\"."},
+     .text2 = "Enter your name, choose a portrait and afterwards click on \"Continue\".",
+     .keepClear = "NameEdit Portrait PreviousButton NextButton ContinueButton"},
     {.step = Step::ChooseProfession, .panelOn = ProfessionSelection,
      .text1 = "Farhaven 4 offers many different starting professions to choose from. Don´t "
               "worry though, this early choice will just determine your starting settings. For "
               "the purpose of this tutorial please select the PIRATE profession. ",
      .text2 = "Select the \"PIRATE\" profession by clicking on it and afterwards click on "
-              "\"Continue.\""},
+              "\"Continue.\"",
+     .keepClear = "ProfessionLogo6 ProfessionTile6 ContinueButton"},
     {.step = Step::OpenTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "This is the main screen of the game. Here you will be able to travel to different "
               "planets or star systems, land on planets, trade, accept missions or plunder other "
               "ships. First we start with something easy: Trading.",
      .text2 = "Click on the \"TRADE\" icon displayed in the control panel at the bottom.",
-     .arrowOn = Travel, .arrowAt = "TradeButton"},
+     .arrowOn = Travel, .arrowAt = "TradeButton",
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::BuySupplies, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Good. On the window that has popped up you can buy or sell goods. Click on the "
@@ -114,8 +123,9 @@ const StepRow kSteps[] = {
               "can fill your whole cargo bay automatically by selecting a good and clicking on "
               "\"Buy all\".",
      .text2 = "Click on \"Supplies\" and buy at least one unit of this kind of good.",
-     .arrowOn = TradeWindow, .arrowAt = "GoodName1", .arrowShownAtOnce = false,
-     .extras = kSuppliesPrices},
+     .arrowOn = TradeWindow, .arrowAt = "GoodName1", .side = Right, .arrowShownAtOnce = false,
+     .extras = kSuppliesPrices,
+     .keepClear = "Body* SpaceFind* TradeWindow"},
     {.step = Step::FlyToTutorialBody, .panelOn = Travel, .place = AwayFromTutorialBody,
      .top = kTravelPanelTop,
      .text1 = "Well done - you bought your first cargo. Now you have to find a location where you "
@@ -124,14 +134,16 @@ const StepRow kSteps[] = {
               "we need to find a planet with a higher price for your selected cargo. We have "
               "marked the closest location. Double-click it to start travelling.",
      .text2 = "Double-click on the location {tutorial body} to start travelling.",
-     .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .extras = kSuppliesPrices},
+     .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .extras = kSuppliesPrices,
+     .keepClear = "Body* SpaceFind*"},
     {.step = Step::SellAll, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Now you are just one step away from making your first profit! Just click on "
               "\"Sell all\" and see the cash flowing in.",
      .text2 = "Click on the \"Sell all\" button on the trade popup screen.",
-     .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .arrowShownAtOnce = false,
-     .extras = kSuppliesPrices | kTradeWindowToFront},
+     .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .side = Right, .arrowShownAtOnce = false,
+     .extras = kSuppliesPrices | kTradeWindowToFront,
+     .keepClear = "Body* SpaceFind* TradeWindow"},
     {.step = Step::CloseTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You made your first profit. If you choose to become a trader you "
@@ -140,8 +152,9 @@ const StepRow kSteps[] = {
               "hideouts "
               "(which you first need to find - Hint: Visit the local bar!).",
      .text2 = "Close the trade screen by clicking on \"Close\" on the trade popup screen.",
-     .arrowOn = TradeWindow, .arrowAt = "CloseButton", .arrowShownAtOnce = false,
-     .extras = kRewardSound},
+     .arrowOn = TradeWindow, .arrowAt = "CloseButton", .side = Right, .arrowShownAtOnce = false,
+     .extras = kRewardSound,
+     .keepClear = "Body* SpaceFind* TradeWindow"},
     {.step = Step::OpenMissions, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Now it´s time for some action! Let´s accept a combat mission. While the "
@@ -149,12 +162,15 @@ const StepRow kSteps[] = {
               "professions (except maybe the pure trader) are able to fulfill missions from time "
               "to time as well.",
      .text2 = "Click on the \"Missions\" icon on the control panel at the bottom.",
-     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission},
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
-     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
-     .extras = kOffersMission},
+     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2", .side = Right,
+     .extras = kOffersMission,
+     .keepClear = "TileFrame1 TileFrame2 TileFrame3 OfferTitle2 OfferPlace2 OfferReward2 DetailHeading Briefing Value Reward Location AcceptButton"},
     {.step = Step::AcceptMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
-     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "AcceptButton"},
+     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "AcceptButton", .side = Right,
+     .keepClear = "TileFrame2 OfferTitle2 DetailHeading Briefing Value Reward Location AcceptButton"},
     {.step = Step::ReopenMission, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "You have accepted your first mission. During the game you can get more "
@@ -163,13 +179,15 @@ const StepRow kSteps[] = {
               "If you have a mission it will bring up a mission status report, if not it opens "
               "the mission selection screen. Let´s try this...",
      .text2 = "Click on the mission icon in the control panel below again.",
-     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kRedrawsMissionBoard},
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kRedrawsMissionBoard,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::FlyToSun, .panelOn = Travel, .place = At, .left = 16, .top = kTravelPanelTop,
      .text1 = "In this mission you have to intercept a pirate vessel near the local sun. The "
               "mission target is displayed by a red target lock. To fly to this location (and "
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
-     .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard},
+     .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard,
+     .keepClear = "Body* SpaceFind* MissionMarker"},
     {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "This is the space combat screen. At the left part of the screen you can see your "
@@ -178,7 +196,8 @@ const StepRow kSteps[] = {
               "To do this you should first fire your missiles. This will force the enemy to try "
               "to intercept them and suppress his fire.",
      .text2 = "Click on the missile icon at the left bottom part of the screen.",
-     .arrowOn = ShipCombat, .arrowAtAbility = "Fire missiles", .side = Above},
+     .arrowOn = ShipCombat, .arrowAtAbility = "Fire missiles", .side = Above,
+     .keepClear = "PlayerShipPicture EnemyShipPicture"},
     {.step = Step::ActivateDiscipline, .panelOn = ShipCombat, .place = At,
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
      .minimizedTop = kCombatUpperTop,
@@ -188,7 +207,8 @@ const StepRow kSteps[] = {
               "Right-clicking on any part of the screen will bring up the in-game help... Ok, "
               "back to action. Activate your \"Discipline\" ability.",
      .text2 = "Activate the \"Discipline\" ability by left-clicking on it.",
-     .arrowOn = ShipCombat, .arrowAtAbility = "Discipline", .side = Above},
+     .arrowOn = ShipCombat, .arrowAtAbility = "Discipline", .side = Above,
+     .keepClear = "PlayerActionPointBar PlayerShieldDisplay"},
     {.step = Step::EndFirstTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "You have no action-points (AP) left. Your AP are refreshed every turn. You should "
@@ -197,7 +217,8 @@ const StepRow kSteps[] = {
               "When you do this your enemy will start his move and will fire on you. But don´t "
               "panic! You cannot die during the tutorial.",
      .text2 = "End this turn by clicking on the button \"End this turn\" at the bottom.",
-     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right},
+     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
+     .keepClear = "PlayerShipPicture EnemyShipPicture"},
     {.step = Step::InterceptMissile, .panelOn = ShipCombat, .place = At,
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
      .minimizedTop = kCombatUpperTop,
@@ -205,7 +226,8 @@ const StepRow kSteps[] = {
               "the enemy has fired a missile himself. You should intercept this missile using "
               "your ECM (electronic counter-measures).",
      .text2 = "Click on the ECM icon to intercept the enemy missile.",
-     .arrowOn = ShipCombat, .arrowAtAbility = "ECM", .side = Above},
+     .arrowOn = ShipCombat, .arrowAtAbility = "ECM", .side = Above,
+     .keepClear = "EnemyMissilePanel PlayerActionPointBar"},
     {.step = Step::FireGuns, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "Good. Now you should use the rest of your action-points (AP) to fire your ship "
@@ -214,7 +236,8 @@ const StepRow kSteps[] = {
               "Every time you are promoted and receive a new rank you can choose one new combat "
               "ability. The pirate starts off with \"Tractor beam\", which stops a fleeing enemy.",
      .text2 = "Click on the gun fire icon to shoot a volley of energy beams.",
-     .arrowOn = ShipCombat, .arrowAtAbility = "Fire guns", .side = Above},
+     .arrowOn = ShipCombat, .arrowAtAbility = "Fire guns", .side = Above,
+     .keepClear = "PlayerActionPointBar"},
     {.step = Step::EndSecondTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "You have used up all your APs. Now you can click on \"End this turn\" again. "
@@ -222,7 +245,8 @@ const StepRow kSteps[] = {
               "selection of equipment. There are many ways to win in Farhaven 4 - try out "
               "different paths before you choose your style.",
      .text2 = "Click on \"End this turn\".",
-     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right},
+     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
+     .keepClear = "PlayerActionPointBar"},
     {.step = Step::WinFight, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "That´s it. You have learned the basic combat moves. Now it´s up to you to win this "
@@ -230,7 +254,10 @@ const StepRow kSteps[] = {
               "help text comes up. "
               "If you right-click at any part of the screen you can get additional help. And "
               "now: Fire at will, pilot!",
-     .text2 = "Fire at will, end a turn if necessary and win this fight on your own!"},
+     .text2 = "Fire at will, end a turn if necessary and win this fight on your own!",
+     .keepClear = "PlayerShipPicture EnemyShipPicture PlayerMessageShape EnemyMessageShape "
+                  "EndTurnButton AbilityPanel1 AbilityPanel2 AbilityPanel3 AbilityPanel4 "
+                  "AbilityPanel5 AbilityPanel6 AbilityPanel7 AbilityPanel8"},
     {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You won your first fight! Did you like it? We promise this game "
@@ -239,14 +266,16 @@ const StepRow kSteps[] = {
               "an end - we want to show you some other important aspects of this game. For "
               "example: Let´s land on a planet!",
      .text2 = "Fly to the planet {first planet} by double-clicking on it.",
-     .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind*"},
     {.step = Step::VisitPlanet, .panelOn = Planet, .place = At, .left = 8, .top = 14,
      .text1 = "This is the planet screen. The most important feature is the possibility to buy a "
               "bigger ship and to upgrade your equipment. You might want to minimize this "
               "tutorial window;"
               "Click the button below and take a look around. Click on some of the options to "
               "see what´s happening. Afterwards click on \"Back to space\".",
-     .text2 = "Take a look around. If you are finished click on \"Back to space\"."},
+     .text2 = "Take a look around. If you are finished click on \"Back to space\".",
+     .keepClear = "PlanetPicture Description GovernorButton BankButton ShipyardButton EquipmentButton BarButton BackButton"},
     {.step = Step::OpenSensors, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "One of the new features of this new version of Farhaven is the \"ship sensor "
@@ -254,7 +283,8 @@ const StepRow kSteps[] = {
               "them being friendly or hostile. To use your ship sensors click on the "
               "\"Pirating\" icon in the control panel.",
      .text2 = "Click on the \"Pirating\" icon in the control panel.",
-     .arrowOn = Travel, .arrowAt = "SensorsButton", .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "SensorsButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseSensors, .panelOn = Sensors, .place = At, .left = 239, .top = 8,
      .minimizedLeft = 8, .minimizedTop = 5,
      .text1 = "This is the ship sensor screen. The blips on the sensors mark the location of "
@@ -262,7 +292,8 @@ const StepRow kSteps[] = {
               "those ships and get more information about them. Some ships might transport "
               "valuable cargo, VIPs, etc. Pirates will primarily use this new feature to plunder "
               "other ships.",
-     .text2 = "Close this screen by clicking on \"Back\"."},
+     .text2 = "Close this screen by clicking on \"Back\".",
+     .keepClear = "Radar ShipLine ShipPicture BackButton"},
     {.step = Step::OpenGalaxyMap, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Later - when you have been able to buy a bigger spaceship and can leave this space "
@@ -270,28 +301,32 @@ const StepRow kSteps[] = {
               "enemy ships, take part in galactic-wide battles and finally conquer whole star "
               "systems. To do this you should know how to access the galaxy map.",
      .text2 = "Click on the \"Galaxy\" icon in the control panel.",
-     .arrowOn = Travel, .arrowAt = "GalaxyMapButton", .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "GalaxyMapButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseGalaxyMap, .panelOn = GalaxyMap, .place = At, .left = 497, .top = 8,
      .text1 = "So that´s the galaxy map. The red colored planet names symbolize planets owned by "
               "factions with which your faction are at war. Cease-fires and war declarations can "
               "change the political situation. "
               "Finally you can use the \"Prices\" and \"Info\" buttons to get more informations "
               "about the different space systems.",
-     .text2 = "Take a look around and then close this screen by clicking on \"Close\"."},
+     .text2 = "Take a look around and then close this screen by clicking on \"Close\".",
+     .keepClear = "PricesButton InfoButton CloseButton"},
     {.step = Step::OpenOptions, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "The game option menu includes the possibility to SAVE or LOAD a game, to change "
               "the GAME SETTINGS and to EXIT the game. To enter the option menu just click on the "
               "\"Options\" icon on the control panel.",
      .text2 = "Click on the \"Options\" icon in the control panel.",
-     .arrowOn = Travel, .arrowAt = "OptionsButton", .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "OptionsButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::SaveGame, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "During a game you should SAVE a game often. It can always happen that you make a "
               "mistake and your ship explodes. In this case you might want to LOAD the last save "
               "game. Let´s try it! It´s easy!",
      .text2 = "Click on the \"Save a game\" button.",
-     .arrowOn = Travel, .arrowAt = "SaveGameButton", .side = Right, .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "SaveGameButton", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* OptionsPanel"},
     {.step = Step::SaveIntoSlot, .arrowOn = SaveLoad, .arrowAt = "SaveButton1",
      .arrowShownAtOnce = false},
     {.step = Step::CloseSaveLoad, .arrowOn = SaveLoad, .arrowAt = "CloseButton",
@@ -300,37 +335,43 @@ const StepRow kSteps[] = {
      .top = kTravelPanelTop,
      .text1 = "Good. Now let´s close this screen again.",
      .text2 = "Click on \"Return to game\".",
-     .arrowOn = Travel, .arrowAt = "ReturnButton", .side = Right, .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "ReturnButton", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* OptionsPanel"},
     {.step = Step::OpenShipStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "During the game you might want to check out the status of your ship from time to "
               "time. To do this just open the ship status screen.",
      .text2 = "Click on the wireframe of your ship at the left part of the screen.",
-     .arrowOn = Travel, .arrowAt = "ShipPicture", .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "ShipPicture", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseShipStatus, .panelOn = ShipStatus, .place = At, .left = 8, .top = 8,
      .text1 = "Here you can see the status of your ship. Just take a look around and when you are "
               "finished click on \"Close\".",
-     .text2 = "Click on the \"Close\" button."},
+     .text2 = "Click on the \"Close\" button.",
+     .keepClear = "ShipPicture ShipName ShipClass Summary CloseButton"},
     {.step = Step::OpenPersonalStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Finally - before ending this tutorial - you should be able to look at the personal "
               "status screen and browse through the different abilities and skills your \"game "
               "hero\" can acquire during the game.",
      .text2 = "Click on the portrait of your \"game hero\" at the right part of the screen.",
-     .arrowOn = Travel, .arrowAt = "Portrait", .arrowShownAtOnce = false},
+     .arrowOn = Travel, .arrowAt = "Portrait", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::BrowseSkills, .panelOn = PersonalStatus, .place = At, .left = 8, .top = 8,
      .text1 = "Here you can see your personal status. Before ending this tutorial you should "
               "browse through the skills and abilities your \"game hero\" can acquire during the "
               "game. For every award (campaign ribbons) you "
               "can choose one new non-combat skill and for every promotion (new rank) you can "
               "choose a combat skill.",
-     .text2 = "Click on \"View combat skills\" and/or \"View non-combat skills\"."},
+     .text2 = "Click on \"View combat skills\" and/or \"View non-combat skills\".",
+     .keepClear = "RankAndName Faction Credits CombatSkillsButton SkillsButton"},
     // The ability screen has no tutorial panel.
     {.step = Step::CloseAbilities},
     {.step = Step::ClosePersonalStatus, .panelOn = PersonalStatus, .place = At, .left = 8,
      .top = 8,
      .text1 = "Great. That´s it. Now please close this screen.",
-     .text2 = "Click on \"Back\" to close this screen."},
+     .text2 = "Click on \"Back\" to close this screen.",
+     .keepClear = "BackButton"},
     {.step = Step::Finished, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You successfully finished the tutorial. Now you are on your own "
@@ -338,7 +379,8 @@ const StepRow kSteps[] = {
               "help (right-click on an icon of the main screen or of a fight).",
      .text2 = "Click on \"Cancel tutorial\" to close this screen and end this tutorial.",
      .arrowOn = Travel, .arrowAt = "TutorialCancelButton", .side = Below,
-     .arrowShownAtOnce = false, .extras = kRewardMusic},
+     .arrowShownAtOnce = false, .extras = kRewardMusic,
+     .keepClear = "Body* SpaceFind*"},
 };
 // clang-format on
 
@@ -352,7 +394,7 @@ const StepRow* FindRow(Step step) {
 std::string BodyName(std::int32_t body) {
   const std::int32_t s = PlayerShip[ship::kSystem];
   if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return {};
-  return state::BodyText[s][body][1];
+  return state::BodyText[s][body][body_text::kName];
 }
 
 // `text` with the bodies it names filled in.
@@ -426,6 +468,12 @@ TutorialGuide DescribeTutorialStep(Step step) {
   g.arrowAtAbility = row->arrowAtAbility;
   g.arrowSide = row->side;
   g.arrowShownAtOnce = row->arrowShownAtOnce;
+  std::istringstream names(row->keepClear);
+  for (std::string name; names >> name;) {
+    if (const std::size_t at = name.find("{T}"); at != std::string::npos)
+      name.replace(at, 3, std::to_string(TutorialBody()));
+    g.keepClear.push_back(name);
+  }
   g.setsSuppliesPrices = (row->extras & kSuppliesPrices) != 0;
   g.offersMission = (row->extras & kOffersMission) != 0;
   g.redrawsMissionBoard = (row->extras & kRedrawsMissionBoard) != 0;

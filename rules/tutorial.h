@@ -40,8 +40,9 @@ enum class TutorialScreen {
   PersonalStatus,
 };
 
-// Which side of its control the arrow sits on.
-enum class ArrowSide { Inside, Above, Right, Below };  // Inside: in its top right corner
+// Which side of its control the arrow would rather sit on, pointing at it; the screen takes
+// another side where that one would cover a caption or leave the screen.
+enum class ArrowSide { Above, Below, Left, Right };
 
 struct TutorialGuide {
   // The message panel; none when `panelOn` is None.
@@ -56,8 +57,12 @@ struct TutorialGuide {
   TutorialScreen arrowOn = TutorialScreen::None;
   std::string arrowAt;
   std::string arrowAtAbility;
-  ArrowSide arrowSide = ArrowSide::Inside;
+  ArrowSide arrowSide = ArrowSide::Above;
   bool arrowShownAtOnce = true;
+  // What the step's words name, which the panel leaves free besides the arrow and its control:
+  // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
+  // in "*" stands for every visible control so named, which the panel leaves free where it can.
+  std::vector<std::string> keepClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.
   bool setsSuppliesPrices = false;

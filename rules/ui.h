@@ -50,6 +50,13 @@ enum class AbilityChoice {
   Combat,  // a combat ability
 };
 
+// The fleet kinds RunFleetBattle takes: a mission's battle (the active mission's type picks
+// the fleets; without a fleet mission a standard battle group), or the strike on a system's
+// starbase, against defenders that are weakened or still strong.
+inline constexpr std::int32_t kFleetKindMission = -1;
+inline constexpr std::int32_t kFleetKindStarbaseWeakened = 1;
+inline constexpr std::int32_t kFleetKindStarbaseStrong = 2;
+
 struct Ui {
   virtual ~Ui() = default;
 
@@ -65,6 +72,9 @@ struct Ui {
   virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
   virtual bool IsVisible(Screen screen) const = 0;
+
+  // The row of SpecialShips selected on the ship sensors screen (0 = none, or no sensors showing).
+  virtual int SensorSelection() const = 0;
 
   // The travel screen's refresh routines. DisplayedSystem is set by the rule before RedrawSystem.
   virtual void RedrawSystem(bool placeBodies) = 0;

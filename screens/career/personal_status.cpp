@@ -68,9 +68,10 @@ std::string BuildCareerSummary() {
     text += " Within all this time you´ve traded " + Number(p[player::kGoodsSold]) + " unit(s) of cargo.";
   else
     text += " Within all this time you´ve traded more than 100 million units of cargo.";
-  text += " Due to your help the " + FactionName(2) + " could successfully complete " +
-          Number(p[player::kAttacksWon]) + " invasion operation(s) and fight back " +
-          Number(p[player::kDefencesWon]) + " invasion(s) in federated space.";
+  text += " Due to your help the " + FactionName(faction_text::kShortName) +
+          " could successfully complete " + Number(p[player::kAttacksWon]) +
+          " invasion operation(s) and fight back " + Number(p[player::kDefencesWon]) +
+          " invasion(s) in federated space.";
   return text;
 }
 
@@ -79,7 +80,7 @@ PersonalStatusView BuildPersonalStatusView() {
   PersonalStatusView view;
   view.rankAndName =
       state::GetRankTitleShort(p[player::kFaction], p[player::kRank]) + " " + state::PlayerName;
-  view.faction = FactionName(1);
+  view.faction = FactionName(faction_text::kLongName);
   view.credits = state::FormatThousands(p[player::kCredits]);
   view.portrait = state::GetHeroPortraitFile();
   view.lives = Number(p[player::kLifePoints]) + " \"lives\" left";

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/ranks.h"
 #include "state/variables.h"
@@ -47,12 +48,12 @@ struct InsigniaPlaces {
 };
 
 InsigniaPlaces InsigniaPlacesOf(std::int32_t faction, std::int32_t rank) {
-  if (rank == 7) return {{170, 70}, {7, 57}};
+  if (rank == kRankAdmiral) return {{170, 70}, {7, 57}};
   if (rank == 8) return {{170, 70}, {7, 60}};
   switch (faction) {
-    case 2: return {{91, 54}, {10, 60}};
-    case 3: return {{99, 62}, {6, 54}};
-    case 4: return {{98, 60}, {14, 42}};
+    case kFactionOuterRim: return {{91, 54}, {10, 60}};
+    case kFactionCoalition: return {{99, 62}, {6, 54}};
+    case kFactionSyndicate: return {{98, 60}, {14, 42}};
     default:
       if (rank <= 2) return {{85, 55}, {7, 44}};
       if (rank == 3) return {{85, 55}, {7, 40}};

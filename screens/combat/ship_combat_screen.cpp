@@ -72,8 +72,11 @@ void ShipCombatUi::ShowMessage(Side side, std::string_view topic, std::string_vi
   screen_.ShowMessage(side, topic, text);
 }
 
+// Whatever the fight shows next, the messages before it are read out first (in compatibility
+// mode; otherwise none wait).
 void ShipCombatUi::ShowPopup(combat::CombatPopup kind, std::string_view topic,
                              std::string_view text, std::string_view picture) {
+  screen_.ReadOutMessages();
   switch (kind) {
     case combat::CombatPopup::Text: popups::ShowText(topic, text); break;
     case combat::CombatPopup::Picture: popups::ShowPicture(topic, text, picture); break;
@@ -83,11 +86,13 @@ void ShipCombatUi::ShowPopup(combat::CombatPopup kind, std::string_view topic,
 }
 
 bool ShipCombatUi::Ask(std::string_view topic, std::string_view text) {
+  screen_.ReadOutMessages();
   return popups::AskYesNo(topic, text);
 }
 
 bool ShipCombatUi::AskWithPicture(std::string_view topic, std::string_view text,
                                   std::string_view picture) {
+  screen_.ReadOutMessages();
   return popups::Choose(topic, text, picture);
 }
 
@@ -117,25 +122,27 @@ void ShipCombatUi::ResetScreen() {
 }
 
 void ShipCombatUi::Close() {
+  screen_.ReadOutMessages();
   closed_ = true;
   // Nothing of the fight goes on behind the closing screen.
   screen_.StopTimers();
   screen_.Close();
 }
 
-void ShipCombatUi::OpenBoarding() { OpenBoardingScreen(*this); }
+void ShipCombatUi::OpenBoarding() {
+  screen_.ReadOutMessages();
+  OpenBoardingScreen(*this);
+}
 
-bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
+void ShipCombatUi::AwardSilverStar() {
+  screen_.ReadOutMessages();
+  AwardSilverStarMedal();
+}
 
-int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
-
-void ShipCombatUi::EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
-
-void ShipCombatUi::BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
-
-void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
-
-void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
+void ShipCombatUi::AwardGoldStar() {
+  screen_.ReadOutMessages();
+  AwardGoldStarMedal();
+}
 
 // ---- The screen ----
 
@@ -155,6 +162,9 @@ ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::stri
       gunFireTimer(form.Get<Timer>(side + "GunFireTimer")),
       shieldTimer(form.Get<Timer>(side + "ShieldTimer")),
       modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)),
+      shieldsLabel(form.Get<Label>(side + "ShieldsLabel")),
+      missileLabel(form.Get<Label>(side + "MissileLabel")),
+      reinforcementsLabel(form.Get<Label>(side + "ReinforcementsLabel")),
       gunShot(shotPast.PictureName()),
       gunShotBounds(shotPast.Bounds()) {}
 
@@ -172,7 +182,7 @@ ShipCombatScreen::ShipCombatScreen()
        [this](Sender s) { OnModifierDown(Side::Player, RowNumber(s.sender)); });
   Bind("OnEnemyModifierDown",
        [this](Sender s) { OnModifierDown(Side::Enemy, RowNumber(s.sender)); });
-  Bind("OnCompatibilityLabelClick", &ShipCombatScreen::OnCompatibilityLabelClick);
+  Bind("OnCompatibilitySwitchClick", &ShipCombatScreen::OnCompatibilitySwitchClick);
   Bind("OnPlayerMessageTimer", &ShipCombatScreen::OnPlayerMessageTimer);
   Bind("OnEnemyMessageTimer", &ShipCombatScreen::OnEnemyMessageTimer);
   // Each picture timer puts its own ship's normal picture back, and takes away a shot that missed it.
@@ -386,16 +396,30 @@ void ShipCombatScreen::ShowReinforcementRadar() {
 
 void ShipCombatScreen::UpdateCompatibilityLabels() {
   const bool on = state::CompatibilityMode == 1;
+  std::vector<Label*> labels{&compatibilitySwitch_, &actionPointsLabel_};
+  labels.insert(labels.end(), abilityLabels_.begin(), abilityLabels_.end());
+  for (SideView* view : {&player_, &enemy_})
+    labels.insert(labels.end(), {&view->shieldsLabel, &view->missileLabel,
+                                 &view->reinforcementsLabel});
   if (!on) {
-    for (Label* label : compatibilityLabels_) label->Hide();
+    for (Label* label : labels) label->Hide();
     return;
   }
-  const auto texts = CompatibilityTexts();
-  for (std::size_t k = 0; k < compatibilityLabels_.size(); ++k) {
-    Label& label = *compatibilityLabels_[k];
-    label.SetCaption(texts[k]);
-    label.Show();
-    label.BringToFront();
+  const CombatCompatibilityTexts texts = BuildCompatibilityTexts();
+  compatibilitySwitch_.SetCaption(texts.modeSwitch);
+  actionPointsLabel_.SetCaption(texts.actionPoints);
+  for (std::size_t k = 0; k < abilityLabels_.size(); ++k)
+    abilityLabels_[k]->SetCaption(texts.abilities[k]);
+  for (Side side : {Side::Player, Side::Enemy}) {
+    SideView& v = View(side);
+    v.shieldsLabel.SetCaption(texts.Of(side).shields);
+    v.missileLabel.SetCaption(texts.Of(side).missile);
+    v.reinforcementsLabel.SetCaption(texts.Of(side).reinforcements);
+  }
+  // An empty ability slot has neither a button nor a caption.
+  for (Label* label : labels) {
+    label->SetVisible(!label->Caption().empty());
+    label->BringToFront();
   }
 }
 
@@ -409,6 +433,21 @@ void ShipCombatScreen::ShowMessage(Side side, std::string_view topic, std::strin
   v.messageShape.Show();
   v.messageTopic.Show();
   v.messageText.Show();
+  // Each message is read out once, also one that a second message of its side replaces on the
+  // screen before its time is over.
+  if (state::CompatibilityMode == 1) unread_.push_back({std::string(topic), std::string(text)});
+}
+
+void ShipCombatScreen::ReadOutMessages() {
+  // A popup of the read-out is open: it goes on with the rest when the player closes it.
+  if (readingOut_) return;
+  readingOut_ = true;
+  while (!unread_.empty()) {
+    const Message message = std::move(unread_.front());
+    unread_.pop_front();
+    popups::ShowText(message.topic, message.text);
+  }
+  readingOut_ = false;
 }
 
 void ShipCombatScreen::StartEnemyMessageTimer() { Enable(enemy_.messageTimer); }
@@ -419,14 +458,17 @@ void ShipCombatScreen::HideMessage(Side side) {
   v.messageTopic.Hide();
   v.messageText.Hide();
   v.messageShape.Hide();
-  // Read out in compatibility mode.
-  if (state::CompatibilityMode == 1)
-    popups::ShowText(v.messageTopic.Caption(), v.messageText.Caption());
+  ReadOutMessages();
 }
 
 void ShipCombatScreen::OnPlayerMessageTimer() { HideMessage(Side::Player); }
 
 void ShipCombatScreen::OnEnemyMessageTimer() {
+  // While the player reads a message, the enemy's next step waits for another interval.
+  if (readingOut_) {
+    enemy_.messageTimer.SetEnabled(true);
+    return;
+  }
   HideMessage(Side::Enemy);
   // The enemy takes its next step once its message has been shown for one interval.
   if (!ui_.IsClosed()) combat::EnemyMessageTimerTick(ui_);
@@ -479,6 +521,7 @@ void ShipCombatScreen::ResetScreen() {
     view->radar.SetTag(0);
   }
   // Neither side's message of the last fight stays: its timer stopped when that fight closed.
+  unread_.clear();
   for (SideView* view : {&player_, &enemy_}) {
     view->messageTimer.SetEnabled(false);
     view->messageTopic.Hide();
@@ -527,9 +570,10 @@ void ShipCombatScreen::OnModifierDown(Side side, int slot) {
   ShowAbilityInfo(combat::ListOf(side)[slot][modifier::kAbility]);
 }
 
-void ShipCombatScreen::OnCompatibilityLabelClick() {
-  // The label shows only in compatibility mode: a click turns it off.
+void ShipCombatScreen::OnCompatibilitySwitchClick() {
+  // The switch shows only in compatibility mode: a click turns it off.
   if (state::CompatibilityMode != 1) return;
+  unread_.clear();
   SwitchCompatibilityMode();
   ApplyTimerIntervals();
   UpdateCompatibilityLabels();
@@ -537,8 +581,7 @@ void ShipCombatScreen::OnCompatibilityLabelClick() {
 
 bool ShipCombatScreen::AskQuitGame() {
   audio::PlayButtonSound();
-  if (!popups::AskYesNo("Quit game?",
-                        "Do you really wish to quit this game? (No retiring, no highscore)"))
+  if (!popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText))
     return false;
   // The game ends without scoring: the travel screen closes behind the fight.
   state::TravelMayClose = 1;
@@ -582,20 +625,6 @@ void RunShipCombatOnScreen() {
   if (battle) ShowFleetBattleAgain();
 }
 
-void ShipCombatScreen::ShowTutorialStep(const rules::TutorialGuide& guide) {
-  tutorialPanel_.Show(guide.text1, guide.text2, guide.panelLeft, guide.panelTop,
-                      guide.minimizedLeft, guide.minimizedTop);
-  const std::string control = TutorialArrowControl(guide);
-  if (control.empty())
-    tutorialArrow_.Stop();
-  else
-    tutorialArrow_.PointAt(control, guide.arrowSide);
-}
-
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
-
-void ShowShipCombatTutorialStep(const rules::TutorialGuide& guide) {
-  if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(guide);
-}
 
 }  // namespace screens

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,10 +46,6 @@ class ShipCombatUi : public combat::CombatUi {
   // The screen has closed, however it was closed (the quit question included).
   void ScreenClosed() { closed_ = true; }
   void OpenBoarding() override;
-  bool SensorsShowing() override;
-  int SensorSelection() override;
-  void EndTutorialStep(tutorial::Step step) override;
-  void BeginTutorialStep(tutorial::Step step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 
@@ -82,14 +79,16 @@ class ShipCombatScreen : public platform::Form {
 
   // A side's message box, its picture animations, the set-up's reset, the end of the fight.
   void ShowMessage(combat::Side side, std::string_view topic, std::string_view text);
+  // Compatibility mode: reads every message shown and not yet read out in the text popup, oldest
+  // first, each until the player closes it. The messages' timers call it, and so does everything
+  // else the fight shows (its popups, its questions, its end), so that the player hears the whole
+  // fight in the order it happened.
+  void ReadOutMessages();
   void StartEnemyMessageTimer();
   void Animate(combat::Side side, combat::Animation animation);
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of a combat step (hidden with every other screen's by
-  // HideAllTutorialGuidance).
-  void ShowTutorialStep(const rules::TutorialGuide& guide);
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -98,7 +97,7 @@ class ShipCombatScreen : public platform::Form {
   void OnEndTurnClick();
   void OnAbilityDown(platform::Sender sender);
   void OnModifierDown(combat::Side side, int slot);
-  void OnCompatibilityLabelClick();
+  void OnCompatibilitySwitchClick();
   void OnPlayerMessageTimer();
   void OnEnemyMessageTimer();
   // The close command of the window during a fight: true when the player quits the game.
@@ -126,6 +125,10 @@ class ShipCombatScreen : public platform::Form {
     platform::Timer& gunFireTimer;
     platform::Timer& shieldTimer;
     std::vector<platform::Image*> modifiers;
+    // The side's gauges in words, in compatibility mode.
+    platform::Label& shieldsLabel;
+    platform::Label& missileLabel;
+    platform::Label& reinforcementsLabel;
     // The ship's pictures of this fight: normal, shield hit and firing.
     std::string normal, shield, firing;
     // What passes the ship by on a miss: the layout's gun shot, or the other side's missile.
@@ -141,8 +144,15 @@ class ShipCombatScreen : public platform::Form {
   SideView enemy_{*this, "Enemy"};
   std::vector<platform::Panel*> abilityPanels_ = GetNumbered<platform::Panel>("AbilityPanel", 12);
   std::vector<platform::Image*> abilityButtons_ = GetNumbered<platform::Image>("AbilityButton", 12);
-  std::vector<platform::Label*> compatibilityLabels_ =
-      GetNumbered<platform::Label>("CompatibilityLabel", 20);
+  platform::Label& compatibilitySwitch_ = Get<platform::Label>("CompatibilitySwitch");
+  std::vector<platform::Label*> abilityLabels_ = GetNumbered<platform::Label>("AbilityLabel", 12);
+  platform::Label& actionPointsLabel_ = Get<platform::Label>("ActionPointsLabel");
+  // Compatibility mode: the messages shown and not yet read out, oldest first.
+  struct Message {
+    std::string topic, text;
+  };
+  std::deque<Message> unread_;
+  bool readingOut_ = false;
   platform::Label& endTurnLabel_ = Get<platform::Label>("EndTurnLabel");
   std::uint8_t endTurnHover_ = 0;
   PictureButtons endTurn_;
@@ -163,9 +173,5 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 void RunShipCombatOnScreen();
 
 bool ShipCombatShowing();
-
-// The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step.
-void ShowShipCombatTutorialStep(const rules::TutorialGuide& guide);
 
 }  // namespace screens

@@ -48,14 +48,26 @@ void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
   Text->ShowModal();
 }
 
-bool AskYesNo(std::string_view topic, std::string_view text) {
-  YesNoAnswer = 0;
-  YesNo->Topic().SetCaption(topic);
-  YesNo->Text().SetCaption(text);
-  YesNo->FitToText();
-  YesNo->ShowModal();
-  return YesNoAnswer == 1;
+namespace {
+
+// A question in the small yes/no popup `popup`, whose answer lands in `answer`: true for "Yes".
+bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
+           std::string_view text) {
+  answer = 0;
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
+  popup.FitToText();
+  popup.ShowModal();
+  return answer == 1;
 }
+
+}  // namespace
+
+bool AskYesNo(std::string_view topic, std::string_view text) {
+  return AskIn(*YesNo, YesNoAnswer, topic, text);
+}
+
+bool AskQuitGame() { return AskIn(*QuitGame, QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
 
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {

@@ -5,6 +5,7 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/special_ships.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/mission_types.h"
@@ -54,7 +55,7 @@ std::string GreetingTail() {
   if (IsFaction(p)) {
     for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
       if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
-        enemies.push_back(state::FactionText[g][2]);
+        enemies.push_back(state::FactionText[g][faction_text::kShortName]);
   }
   if (enemies.empty())
     return " Right now we are at peace with all other factions, but I am sure this won\u00b4t be for "
@@ -68,7 +69,7 @@ bool SensorShipHostile(int slot) {
   if (!IsSlot(slot)) return false;
   const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
   const std::int32_t p = state::PlayerData[player::kFaction];
-  if (f == 0) return true;
+  if (f == kFactionPirates) return true;
   if (f == p || !IsFaction(p) || !IsFaction(f)) return false;
   return state::FactionData[p][faction::kAtWarWith + f] >= 1;
 }

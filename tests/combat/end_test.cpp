@@ -14,7 +14,7 @@ class EndTest : public CombatTest {
  protected:
   void SetUp() override {
     CombatTest::SetUp();
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 5;  // far from the next level
   }
 };
@@ -92,7 +92,7 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
       state::SpecialShips[2] = {};
       state::SpecialShips[2][special_ship::kKind] = c.specialKind;
       state::SpecialShips[2][special_ship::kSubKind] = c.specialSubKind;
-      ui.sensorSelection = 2;
+      screens.sensorSelection = 2;
       state::PlayerData[player::kCredits] = 1000;
       state::PlayerData[player::kLevel] = 5;
       state::PlayerData[player::kExperience] = 0;  // no level-up in between

@@ -16,6 +16,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -48,7 +49,7 @@ class OwnAttackScript : public support::ScriptUi {
 
   void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
     setups.push_back({c, f, k, t});
-    rules::NullUi::SetupShipCombat(c, f, k, t);
+    ScriptUi::SetupShipCombat(c, f, k, t);
     state::EnemyShip[ship::kShields] =
         999999;  // set-up fills full shields; the battle overwrites them
   }
@@ -75,9 +76,9 @@ class FleetBattle : public combat_test::CombatTest {
     CombatTest::SetUp();
     Ships(kGettysburg, 1);
     PlayerShip[ship::kFaction] = 1;
-    PlayerShip[ship::kEngine] = 0;
-    PlayerShip[ship::kCargoModule] = 0;
-    for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
+    PlayerShip[ship::kCargoModule] = kModuleCargoBay;
+    for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
     combat::FleetBattleWon = 0;
@@ -156,16 +157,16 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
     bool starbase;
   };
   const Case cases[] = {
-      {"hidden test battle", 0, combat::kFleetKindMission, false},
-      {"Blitzkrieg", kMissionBlitzkrieg, combat::kFleetKindMission, false},
-      {"Flanking", kMissionFlanking, combat::kFleetKindMission, false},
-      {"Suppression", kMissionSuppression, combat::kFleetKindMission, false},
-      {"Bombing run", kMissionBombingRun, combat::kFleetKindMission, false},
-      {"Battle", kMissionBattle, combat::kFleetKindMission, false},
-      {"Siege", kMissionSiege, combat::kFleetKindMission, false},
-      {"Raiding", kMissionRaiding, combat::kFleetKindMission, false},
-      {"weakened starbase", 0, combat::kFleetKindStarbaseWeakened, true},
-      {"strong starbase", kMissionBattle, combat::kFleetKindStarbaseStrong, true},
+      {"hidden test battle", 0, rules::kFleetKindMission, false},
+      {"Blitzkrieg", kMissionBlitzkrieg, rules::kFleetKindMission, false},
+      {"Flanking", kMissionFlanking, rules::kFleetKindMission, false},
+      {"Suppression", kMissionSuppression, rules::kFleetKindMission, false},
+      {"Bombing run", kMissionBombingRun, rules::kFleetKindMission, false},
+      {"Battle", kMissionBattle, rules::kFleetKindMission, false},
+      {"Siege", kMissionSiege, rules::kFleetKindMission, false},
+      {"Raiding", kMissionRaiding, rules::kFleetKindMission, false},
+      {"weakened starbase", 0, rules::kFleetKindStarbaseWeakened, true},
+      {"strong starbase", kMissionBattle, rules::kFleetKindStarbaseStrong, true},
   };
   for (const Case& c : cases) {
     for (std::int32_t pf = 1; pf <= 4; ++pf) {
@@ -234,7 +235,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         for (const auto& s : view.enemySmall) shownEnemy += s.visible;
         EXPECT_EQ(shownOwn, escorts + 1);
         EXPECT_EQ(shownEnemy, enemies);
-        if (c.kind == combat::kFleetKindStarbaseStrong) {
+        if (c.kind == rules::kFleetKindStarbaseStrong) {
           EXPECT_EQ(EnemyFleet[4][kRole], combat::kRoleBattleship);
           EXPECT_EQ(EnemyFleet[5][kRole], combat::kRoleCruiser);
           EXPECT_EQ(EnemyFleet[6][kRole], combat::kRoleCruiser);
@@ -248,7 +249,7 @@ TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = kMissionFlanking;
-  combat::PrepareFleetBattle(3, combat::kFleetKindMission);
+  combat::PrepareFleetBattle(3, rules::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
     civilians += EnemyFleet[r][kAlive] > 0 &&
@@ -810,7 +811,7 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
                                                         PlayerShip[ship::kCargoModule]);
   combat::EngineFights fights(screens);
-  const bool won = fights.RunFleetBattle(3, combat::kFleetKindStarbaseWeakened);
+  const bool won = fights.RunFleetBattle(3, rules::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);
   EXPECT_EQ(EnemyFleet[1][kClass], state::kStarbaseClass);
   if (EnemyFleet[1][kAlive] == 0) {

@@ -11,6 +11,7 @@
 #include "combat_fixture.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -166,17 +167,18 @@ TEST_F(TacticalTest, DisciplineAdvancesTheTutorial) {
     state::TutorialStep = step;
     state::PlayerModifiers = {};
     ui.transcript.clear();
+    screens.Clear();
     combat::ResolvePlayerCombatAction(7, ui);
-    const std::vector<std::string> withTutorial = {
-        "tutorial: end step 14", "tutorial: begin step 15", "cue AbilityUsed.wav"};
-    const std::vector<std::string> without = {"cue AbilityUsed.wav"};
-    EXPECT_EQ(ui.transcript, step == 14 ? withTutorial : without);
+    const std::vector<std::string> withTutorial = {"EndTutorialStep 14", "BeginTutorialStep 15"};
+    EXPECT_EQ(screens.operations, step == 14 ? withTutorial : std::vector<std::string>{});
+    EXPECT_EQ(ui.transcript, std::vector<std::string>{"cue AbilityUsed.wav"});
   }
   // Another effect at step 14 leaves the tutorial alone.
   state::TutorialStep = 14;
-  ui.transcript.clear();
+  screens.Clear();
   combat::ResolvePlayerCombatAction(6, ui);
-  EXPECT_TRUE(ui.Lines("tutorial").empty());
+  EXPECT_TRUE(screens.Operations("EndTutorialStep").empty());
+  EXPECT_TRUE(screens.Operations("BeginTutorialStep").empty());
 }
 
 TEST_F(TacticalTest, PlayerEscapeAttempts) {
@@ -194,7 +196,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
       Ships(1, 1);
-      state::PlayerShip[ship::kCargoModule] = 3;
+      state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
       state::EnemyModifiers = {};
       ui.transcript.clear();
       ui.closed = false;
@@ -248,7 +250,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   }
   // The player's own mark does not hold the player.
   Ships(1, 1);
-  state::PlayerShip[ship::kCargoModule] = 3;
+  state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(20, ui);
   ui.transcript.clear();

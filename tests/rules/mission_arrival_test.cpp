@@ -7,6 +7,7 @@
 
 #include "fight_script.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
@@ -52,13 +53,13 @@ class MissionArrival : public World {
     AddBody(3, 2, 2);
     AddBody(3, 3, 3);
     AddBody(3, 4, 4);
-    state::BodyText[3][2][1] = "Ceres";
-    state::BodyText[3][3][1] = "Vesta";
-    state::BodyText[3][4][1] = "Target Rock";
+    state::BodyText[3][2][body_text::kName] = "Ceres";
+    state::BodyText[3][3][body_text::kName] = "Vesta";
+    state::BodyText[3][4][body_text::kName] = "Target Rock";
     AddSystem(kCampaignSystem, 1);
     state::SystemData[kCampaignSystem][star_system::kCampaign] = 1;
     state::SystemData[kCampaignSystem][star_system::kAttacker] = 2;
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     PlayerData[player::kCredits] = kCredits;
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLevel] = 5;
@@ -265,7 +266,7 @@ TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
     if (type == 19) continue;  // an analysis counts every planet
     SetUp();
     Mission(type, 1);
-    PlayerShip[ship::kTargeting] = 5;
+    PlayerShip[ship::kTargeting] = kComputerSpySensors;
     PlayerShip[ship::kBody] = 2;  // the right system, another body
     rules::CheckMissionOnArrival(ui);
     PlayerShip[ship::kBody] = 4;
@@ -371,7 +372,7 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
       state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
       Mission(c.type, c.subject);
       Play(c.script);
-      PlayerShip[ship::kTargeting] = 5;
+      PlayerShip[ship::kTargeting] = kComputerSpySensors;
       rules::CheckMissionOnArrival(ui);
       ASSERT_EQ(ActiveMission[mission::kActive], 0) << c.type;
       EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kAttackerPoints],

@@ -6,8 +6,9 @@
 #include "rules/space_finds.h"
 #include "rules/special_ships.h"
 #include "rules/missions.h"
-#include "rules/turns_ui.h"
+#include "support/script_ui.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/progression.h"
@@ -34,14 +35,14 @@ class Around : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(4, 1));
     state::Randomize(29);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
   static int Active() {
     int n = 0;
     for (int i = 1; i <= 10; ++i) n += SpecialShips[i][special_ship::kActive] != 0;
     return n;
   }
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
@@ -255,14 +256,14 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
   Place(4, rules::kFindOwnSecretData);
   ui.choiceAnswers = {true};
-  PlayerShip[ship::kTargeting] = 0;
+  PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(ui.CountTopic("N/A"), 1u);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "the data stay in space";
   ui.choiceAnswers = {false};
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "deleting leaves them too";
-  PlayerShip[ship::kTargeting] = 5;  // spy sensors
+  PlayerShip[ship::kTargeting] = kComputerSpySensors;
   ASSERT_TRUE(state::HasSpySensors());
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(4, ui);
@@ -283,6 +284,7 @@ TEST_F(Finds, AnArtifactIsSoldOrGivenForFame) {
 
   SetUp();
   Place(1, rules::kFindAlienArtifact);
+  ui.choiceAnswers = {false};  // given to the government
   rules::ResolveSpaceFind(1, ui);
   EXPECT_EQ(PlayerData[player::kExperience], state::GetLevelExperience(1) / 4);
   EXPECT_EQ(SpaceFinds[s()][1][space_find::kPresent], 0);

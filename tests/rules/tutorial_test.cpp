@@ -29,7 +29,8 @@ class Tutorial : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = 4;
-    for (int b = 1; b <= 7; ++b) state::BodyText[kSystem][b][1] = "World " + std::to_string(b);
+    for (int b = 1; b <= 7; ++b)
+      state::BodyText[kSystem][b][body_text::kName] = "World " + std::to_string(b);
   }
 };
 

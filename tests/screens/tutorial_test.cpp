@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/application.h"
 #include "platform/form.h"
 #include "rules/tutorial.h"
 #include "screens/career/faction_selection.h"
@@ -16,7 +17,11 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/combat/ship_combat_screen.h"
+#include "screens/combat/ship_combat_view.h"
 #include "screens/port/mission_board.h"
+#include "screens/port/port.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/galaxy_map.h"
 #include "screens/travel/planet.h"
@@ -90,11 +95,33 @@ class TutorialTest : public GameFormsTest {
       if (f.Get<Panel>("TutorialMinimizedPanel").Visible()) out.push_back(std::string(form) + " twin");
     }
     for (const char* form : kArrowForms)
-      if (ArrowBlinking(form) || FormNamed(form).Get<Panel>("TutorialArrow").Visible())
+      if (ArrowBlinking(form) || FormNamed(form).Get<platform::Image>("TutorialArrow").Visible())
         out.push_back(std::string(form) + " arrow");
     return out;
   }
   static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+
+  // The form of a tutorial screen.
+  static std::string FormNamedFor(rules::TutorialScreen screen) {
+    using enum rules::TutorialScreen;
+    switch (screen) {
+      case FactionSelection: return "FactionSelection";
+      case NameSelection: return "NameSelection";
+      case ProfessionSelection: return "ProfessionSelection";
+      case Travel: return "TravelScreen";
+      case TradeWindow: return "TradeWindow";
+      case MissionBoard: return "MissionBoard";
+      case ShipCombat: return "ShipCombat";
+      case Planet: return "PlanetScreen";
+      case GalaxyMap: return "GalaxyMap";
+      case Sensors: return "Sensors";
+      case SaveLoad: return "SaveLoad";
+      case ShipStatus: return "ShipStatus";
+      case PersonalStatus: return "PersonalStatus";
+      case None: break;
+    }
+    return {};
+  }
 
   fs::path home, work;
 };
@@ -144,27 +171,29 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
   const Panel& panel = travel.Get<Panel>("TutorialPanel");
   EXPECT_EQ(panel.Left(), 8);
   EXPECT_EQ(panel.Top(), 22);
-  // The arrow lies on the trade icon, shown at once.
+  // The pointer stands above the trade icon, pointing down at it, shown at once.
   const platform::Control& trade = *travel.Find("TradeButton");
-  const Panel& arrow = travel.Get<Panel>("TutorialArrow");
+  const platform::Image& arrow = travel.Get<platform::Image>("TutorialArrow");
   EXPECT_TRUE(arrow.Visible());
+  EXPECT_EQ(arrow.PictureName(), "TutorialPointer_down.bmp");
   EXPECT_GE(arrow.Left(), trade.Left());
   EXPECT_LE(arrow.Left() + arrow.Width(), trade.Left() + trade.Width());
-  EXPECT_GE(arrow.Top(), trade.Top());
-  EXPECT_LT(arrow.Top(), trade.Top() + trade.Height());
+  EXPECT_EQ(arrow.Top() + arrow.Height() + 2, trade.Top());
 
-  // Inside a panel the arrow is placed by where the panel lies: "Save a game" in the options.
+  // Inside a panel the arrow is placed by where the panel lies: right of "Save a game" in the
+  // options, pointing left at it.
   screens::BeginTutorialStep(Step::SaveGame);
   const platform::Control& save = *travel.Find("SaveGameButton");
   const int saveLeft = save.Left() + save.Parent()->Left();
-  EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 4);
+  EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 2);
+  EXPECT_EQ(arrow.PictureName(), "TutorialPointer_left.bmp");
   EXPECT_FALSE(arrow.Visible()) << "the first blink shows it";
   EXPECT_TRUE(ArrowBlinking("TravelScreen"));
 }
 
 TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
   screens::BeginTutorialStep(Step::OpenTrade);
-  const Panel& arrow = screens::TravelScreen->Get<Panel>("TutorialArrow");
+  const platform::Image& arrow = screens::TravelScreen->Get<platform::Image>("TutorialArrow");
   std::vector<bool> seen;
   for (int tick = 0; tick < 4; ++tick) {
     platform::App().AdvanceClock(1000);
@@ -342,6 +371,88 @@ TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
   screens::StopTutorial();
   EXPECT_EQ(state::TutorialActive, 0);
   EXPECT_TRUE(Guidance().empty());
+}
+
+// Every step on the real layouts, for each faction's start system: the panel covers neither the
+// pointer nor its control nor anything the step's words name, and stays in its screen; the
+// pointer stands beside its control, points at it and covers no caption.
+TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCaption) {
+  using platform::Rect;
+  auto text = [](const Rect& r) {
+    return "(" + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
+           "x" + std::to_string(r.h) + ")";
+  };
+  for (int faction = 1; faction <= 4; ++faction) {
+    StartNewWorld(faction, 6);
+    state::TutorialActive = 1;
+    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    for (Step step : rules::AllTutorialSteps()) {
+      SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
+                   std::to_string(static_cast<int>(step)));
+      // What the player has open at the step.
+      const bool trading = step == Step::BuySupplies || step == Step::FlyToTutorialBody ||
+                           step == Step::SellAll || step == Step::CloseTrade;
+      if (trading != screens::TradeWindowShowing()) screens::ToggleTradeWindow();
+      screens::TravelScreen->Get<Panel>("OptionsPanel")
+          .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
+      if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+      screens::BeginTutorialStep(step);
+      const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
+
+      std::vector<std::pair<std::string, Rect>> keepClear;
+      if (g.arrowOn != rules::TutorialScreen::None && !(g.arrowAt.empty() && g.arrowAtAbility.empty())) {
+        const screens::TutorialArrow* arrow = screens::FindTutorialArrow(FormNamedFor(g.arrowOn));
+        ASSERT_NE(arrow, nullptr);
+        const platform::Form& form = arrow->Owner();
+        const std::string at = g.arrowOn == rules::TutorialScreen::ShipCombat
+                                   ? screens::TutorialArrowControl(g)
+                                   : g.arrowAt;
+        const platform::Control* control = form.Find(at);
+        ASSERT_NE(control, nullptr) << at;
+        const Rect a = arrow->ScreenRect(), c = control->ScreenRect();
+        // Beside the control, two pixels off one side, and across from its middle.
+        const bool above = a.y + a.h + 2 == c.y, below = c.y + c.h + 2 == a.y;
+        const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
+        EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
+        const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
+        if (above) EXPECT_EQ(picture, "TutorialPointer_down.bmp");
+        if (below) EXPECT_EQ(picture, "TutorialPointer_up.bmp");
+        if (left) EXPECT_EQ(picture, "TutorialPointer_right.bmp");
+        if (right) EXPECT_EQ(picture, "TutorialPointer_left.bmp");
+        for (const Rect& caption : screens::CaptionRects(form))
+          EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
+        const Rect f = form.ScreenRect();
+        EXPECT_TRUE(a.x >= f.x && a.y >= f.y && a.x + a.w <= f.x + f.w && a.y + a.h <= f.y + f.h);
+        // An arrow at the panel's own "Cancel tutorial" stands on the panel's edge.
+        if (!at.starts_with("Tutorial")) {
+          keepClear.push_back({"the pointer", a});
+          keepClear.push_back({at, c});
+        }
+      }
+      if (g.panelOn == rules::TutorialScreen::None) continue;
+      const screens::TutorialPanel* panel = screens::FindTutorialPanel(FormNamedFor(g.panelOn));
+      ASSERT_NE(panel, nullptr);
+      const platform::Form& form = panel->Owner();
+      EXPECT_TRUE(form.Get<Panel>("TutorialPanel").Visible());
+      for (const std::string& name : g.keepClear) {
+        if (name.ends_with('*')) {
+          continue;  // left free where there is room, not always
+        } else if (const platform::Control* c = form.Find(name))
+          keepClear.push_back({name, c->ScreenRect()});
+        else if (const platform::Form* other = platform::App().FindForm(name))
+          keepClear.push_back({name, other->ScreenRect()});
+        else
+          ADD_FAILURE() << "the step names " << name << ", which its screen does not have";
+      }
+      const Rect p = panel->ScreenRect(), f = form.ScreenRect();
+      EXPECT_TRUE(p.x >= f.x && p.y >= f.y && p.x + p.w <= f.x + f.w && p.y + p.h <= f.y + f.h)
+          << "the panel leaves its screen: " << text(p);
+      for (const auto& [name, r] : keepClear)
+        EXPECT_FALSE(screens::Overlap(p, r)) << "the panel " << text(p) << " covers " << name << " " << text(r);
+    }
+    screens::StopTutorial();
+    if (screens::TradeWindowShowing()) screens::ToggleTradeWindow();
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/skills.h"
 #include "state/variables.h"
@@ -486,11 +487,11 @@ TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
     EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew) << c.shipClass << " " << c.module;
 
   EXPECT_FALSE(HasSpySensors());
-  EnemyShip[ship::kTargeting] = 5;
+  EnemyShip[ship::kTargeting] = kComputerSpySensors;
   EXPECT_FALSE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = 5;
+  PlayerShip[ship::kTargeting] = kComputerSpySensors;
   EXPECT_TRUE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = 4;
+  PlayerShip[ship::kTargeting] = kComputerAdvancedSensors;
   EXPECT_FALSE(HasSpySensors());
 }
 

@@ -96,6 +96,7 @@ void PaintMissile(Context& k);
 void PaintBeam(Context& k);
 void PaintPortrait(Context& k);
 void PaintUniform(Context& k);
+void PaintPointer(Context& k);
 void PaintIcon(Context& k);
 void PaintShipSymbol(Context& k);
 // The symbol of the ability or skill `name` (its base name, as the icon pictures use it) centred on
