@@ -119,7 +119,7 @@ void PlayNewGame(bool tutorial) {
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
       "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
       GetHeroPortraitFile());
-  if (TutorialActive == 1) screens::BeginTutorialStep(4);
+  if (TutorialActive == 1) screens::BeginTutorialStep(tutorial::Step::OpenTrade);
   screens::OpenTravelScreen();
 }
 

@@ -16,21 +16,17 @@
 
 namespace combat {
 
-// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas).
-// 1 = fighting in the current area (EnemyShip[ship::kBoardedArea]), 2 = the area is secured, choose
-// the next one.
+// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas): fighting
+// in the current area (EnemyShip[ship::kBoardedArea]), or the area is secured and the next one is
+// to be chosen.
+enum BoardingPhaseKind : std::int32_t {
+  kFightingPhase = 1,
+  kChoosingPhase = 2,
+};
 extern std::int32_t BoardingPhase;
 // The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
 // [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
 extern std::array<std::int32_t, 6> BoardingCasualties;
-
-// The areas of an enemy ship, by their index in state::BoardingAreas.
-enum BoardingArea : std::int32_t {
-  kAirlock = 1,
-  kCorridors = 2,
-  kCargoBay = 3,
-  kBridge = 4,
-};
 
 // What an area shows: absent (hidden), enemy and open to attack, enemy not yet selectable,
 // secured by the player.

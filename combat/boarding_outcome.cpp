@@ -10,19 +10,18 @@
 #include "rules/credits.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
-
-constexpr std::int32_t kChoosingPhase = 2;
-constexpr std::int32_t kShipHospital = 4;
-constexpr std::int32_t kAbductionMission = 18;
 
 std::int32_t Clamp32(std::int64_t v) {
   if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
@@ -73,7 +72,7 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
   if (bridge) {
     const int row = SpecialShipRow(ui);
-    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == 1) {
+    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == kTraderShip) {
       value *= AnnounceSpecialCargo(state::SpecialShips[row][special_ship::kSubKind], c);
     }
   }
@@ -97,13 +96,13 @@ void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view te
 
 void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
   auto& areas = state::BoardingAreas;
-  if (area == kAirlock) {
-    areas[kAirlock] = kAreaSecured;
-    areas[kCorridors] = kAreaOpen;
+  if (area == boarding_area::kAirlock) {
+    areas[boarding_area::kAirlock] = kAreaSecured;
+    areas[boarding_area::kCorridors] = kAreaOpen;
   } else {
-    areas[kCorridors] = kAreaSecured;
-    areas[kCargoBay] = kAreaOpen;
-    areas[kBridge] = kAreaOpen;
+    areas[boarding_area::kCorridors] = kAreaSecured;
+    areas[boarding_area::kCargoBay] = kAreaOpen;
+    areas[boarding_area::kBridge] = kAreaOpen;
   }
   ResetBoardingCasualties(ui);
 }
@@ -116,8 +115,8 @@ void CargoBayChoice(BoardingUi& ui) {
   if (!c.Ask("Cargobay!",
              "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
              "blow it up and return to your ship?")) {
-    state::BoardingAreas[kCargoBay] = kAreaSecured;
-    state::BoardingAreas[kBridge] = kAreaOpen;
+    state::BoardingAreas[boarding_area::kCargoBay] = kAreaSecured;
+    state::BoardingAreas[boarding_area::kBridge] = kAreaOpen;
     ResetBoardingCasualties(ui);
     return;
   }
@@ -177,7 +176,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
 
 void AbductionCompleted(int specialRow, BoardingUi& ui) {
   auto& mission = state::ActiveMission;
-  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kAbductionMission)) return;
+  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kMissionAbduction)) return;
   CombatUi& c = ui.Combat();
   mission[mission::kActive] = 0;
   if (specialRow != 0) state::SpecialShips[specialRow][special_ship::kActive] = 0;
@@ -199,7 +198,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   if (row == 0 || state::SpecialShips[row][special_ship::kActive] <= 0) return;
   CombatUi& c = ui.Combat();
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
-  if (SpecialShipIs(row, 3, 2)) {
+  if (SpecialShipIs(row, kPirateShip, kSubKindWantedPirate)) {
     const std::int32_t reward = Clamp32(2 * x);
     rules::AddCredits(reward, c.Rules());
     c.Rules().UpdateStatusBars();
@@ -208,7 +207,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
                     state::FormatThousands(reward),
                 "Crew_Rogue.jpg");
   }
-  if (SpecialShipIs(row, 1, 2)) {
+  if (SpecialShipIs(row, kTraderShip, kSubKindVip)) {
     const std::int32_t extra = state::Random(Clamp32(x));
     const std::int32_t ransom = Clamp32(3 * x + extra);
     rules::AddCredits(ransom, c.Rules());
@@ -218,7 +217,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
                     state::FormatThousands(ransom) + " for him.",
                 "Trader.jpg");
   }
-  if (SpecialShipIs(row, 2, 2)) {
+  if (SpecialShipIs(row, kMilitaryShip, kSubKindVip)) {
     const std::int32_t ransom = Clamp32(3 * x);
     const bool takeRansom = ui.Choose(
         "VIP",
@@ -239,12 +238,12 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   }
   // Traders with military supplies and military ships on an important mission help the war
   // effort when taken, as they do when destroyed.
-  if (SpecialShipIs(row, 1, 5)) {
+  if (SpecialShipIs(row, kTraderShip, kSubKindMilitarySupplies)) {
     SupportCampaign(ui, "Military supplies!",
                     "This vessel was transporting important military supplies for the enemy. Your "
                     "success brings your faction one step closer to victory.");
   }
-  if (SpecialShipIs(row, 2, 3)) {
+  if (SpecialShipIs(row, kMilitaryShip, kSubKindImportantMission)) {
     SupportCampaign(ui, "War supported!",
                     "The destruction of this vessel has brought your faction one step closer to "
                     "victory!");
@@ -335,10 +334,16 @@ void ResolveBoardingRound(BoardingUi& ui) {
                           "the next ship area to attack in the wireframe to your left.");
     BoardingPhase = kChoosingPhase;
     switch (e[ship::kBoardedArea]) {
-      case kAirlock:
-      case kCorridors: AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui); break;
-      case kCargoBay: CargoBayChoice(ui); break;
-      case kBridge: CaptureOnBridge(ui); break;
+      case boarding_area::kAirlock:
+      case boarding_area::kCorridors:
+        AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui);
+        break;
+      case boarding_area::kCargoBay:
+        CargoBayChoice(ui);
+        break;
+      case boarding_area::kBridge:
+        CaptureOnBridge(ui);
+        break;
       default: break;
     }
     return;
@@ -350,7 +355,7 @@ void ResolveBoardingRound(BoardingUi& ui) {
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[ship::kCargoModule] != kShipHospital) return;
+  if (p[ship::kCargoModule] != kModuleShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;

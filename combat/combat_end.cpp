@@ -10,10 +10,13 @@
 #include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -43,7 +46,7 @@ void PayLoot(CombatUi& ui) {
   const auto& special = SelectedSpecialShip(ui);
   const std::int32_t h = state::EnemyShip[ship::kCargoSpace] / 2;
   std::int32_t units = state::Random(h) + h;
-  if (special[special_ship::kKind] != 1) units /= 2;
+  if (special[special_ship::kKind] != kTraderShip) units /= 2;
 
   std::int64_t used = 0;
   for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
@@ -56,7 +59,7 @@ void PayLoot(CombatUi& ui) {
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
-  if (special[special_ship::kKind] == 1)
+  if (special[special_ship::kKind] == kTraderShip)
     value *= AnnounceSpecialCargo(special[special_ship::kSubKind], ui);
   state::PlayerData[player::kCredits] =
       Saturate(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
@@ -91,7 +94,7 @@ void EnemyDestroyed(CombatUi& ui) {
 
 void PlayerDestroyed(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (state::TutorialActive == 1 && state::TutorialStep >= 12 && state::TutorialStep <= 20 &&
+  if (rules::TutorialBetween(tutorial::Step::FlyToSun, tutorial::Step::FlyToPlanet) &&
       state::GameDay < 50) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "
@@ -123,7 +126,7 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
   if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == 2)
+      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 
@@ -146,13 +149,13 @@ void CountDestroyedShip(std::int32_t shipClass) {
 }
 
 std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {
-  if (subKind == 3) {
+  if (subKind == kSubKindValuableCargo) {
     ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
                  "This vessel has loaded very valuable cargo. Your loot is three times as much "
                  "worth as usual!");
     return 3;
   }
-  if (subKind == 4) {
+  if (subKind == kSubKindTreasureFleet) {
     ui.ShowPopup(CombatPopup::Text, "Treasure fleet",
                  "This vessel belongs to the famous treasure fleet and has extremly valuable "
                  "cargo. Your loot is ten times as much worth as usual!");

@@ -94,8 +94,8 @@ class CombatUi {
   virtual int SensorSelection() = 0;
 
   // The tutorial's step functions.
-  virtual void EndTutorialStep(int step) = 0;
-  virtual void BeginTutorialStep(int step) = 0;
+  virtual void EndTutorialStep(tutorial::Step step) = 0;
+  virtual void BeginTutorialStep(tutorial::Step step) = 0;
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
   virtual void AwardSilverStar() = 0;

@@ -9,6 +9,7 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
@@ -33,13 +34,13 @@ int ChooseAction() {
   const auto& p = state::PlayerShip;
   const auto& e = state::EnemyShip;
   const std::int32_t ap = p[ship::kActionPoints];
-  if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[1] > 0 &&
+  if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[missile_volley::kInFlight] > 0 &&
                                   ap >= state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]))
     return k;
   if (const int k = SlotOf(kFireMissiles);
-      k && p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0 &&
+      k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
+      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
       ap >=
           state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
     return k;

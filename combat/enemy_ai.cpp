@@ -6,9 +6,13 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/rounds.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -21,7 +25,7 @@ bool InSlots(std::int32_t id) {
 }
 
 bool Waiting() { return state::EnemyShip[ship::kAwaitingMessage] != 0; }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
 }
@@ -54,13 +58,14 @@ void RunEnemyCombatAI(CombatUi& ui) {
   auto& p = state::PlayerShip;
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
-  if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
+  if ((rules::TutorialAt(tutorial::Step::EndFirstTurn) ||
+       rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
   }
 
-  if (e[ship::kEnemyKind] == 1 && !EnemyStunned()) {  // gate A: the defensive opening
+  if (e[ship::kEnemyKind] == kTraderShip && !EnemyStunned()) {  // gate A: the defensive opening
     Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
     Step(2, kSosBuoy, true, e[ship::kReinforcements] > 0, ui);
     Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);
@@ -86,7 +91,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (StepsLeft(16)) {
       bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
                   p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
-      if (gate && state::PlayerData[player::kRank] < 3 && !PlayerOwns(kTractorBeam))
+      if (gate && state::PlayerData[player::kRank] < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;
       if (gate) {
         Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);
@@ -98,20 +103,20 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (Enter(17)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 70 || state::PlayerMissileVolley[2] < 2))
+          (r < 70 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     if (Enter(18)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 30 || state::PlayerMissileVolley[2] < 2))
+          (r < 30 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, p[ship::kMissileLauncher] != 7 && p[ship::kMissileLauncher] != 9,
+      Step(20, kTractorBeam, true, !IsMineLauncher(p[ship::kMissileLauncher]),
            ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != 9, ui);
+    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

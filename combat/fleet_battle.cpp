@@ -9,6 +9,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -50,18 +51,8 @@ const HullKind kHulls[] = {
 
 // Whether `faction` flies `shipClass`, by the class's encounter category.
 bool FliesClass(std::int32_t faction, std::int32_t shipClass) {
-  const std::int32_t category = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
-  if (category < 0) return faction == -category;
-  switch (category) {
-    case 0:
-    case 1: return true;
-    case 2: return faction >= 2 && faction <= 4;
-    case 3: return faction == 0 || faction == 2 || faction == 3;
-    case 4: return faction >= 1 && faction <= 4;
-    case 5: return faction == 0 || faction == 3 || faction == 4;
-    case 6: return faction == 0 || faction == 2 || faction == 4;
-    default: return false;
-  }
+  return rules::EncounterCategoryAdmits(
+      state::GetShipClassStat(shipClass, state::kAttrEncounterCategory), faction);
 }
 
 const HullKind& KindOf(Hull hull) {
@@ -128,11 +119,11 @@ const FleetPlan kStarbaseDefence = {
 const FleetPlan& MissionPlan() {
   if (state::ActiveMission[mission::kActive] <= 0) return kStandardBattle;
   switch (state::ActiveMission[mission::kType]) {
-    case rules::kMissionBlitzkrieg: return kHomeworldDefence;
-    case rules::kMissionFlanking:
-    case rules::kMissionRaiding: return kConvoy;
-    case rules::kMissionSuppression: return kRebels;
-    case rules::kMissionBombingRun: return kOrbitDefence;
+    case kMissionBlitzkrieg: return kHomeworldDefence;
+    case kMissionFlanking:
+    case kMissionRaiding: return kConvoy;
+    case kMissionSuppression: return kRebels;
+    case kMissionBombingRun: return kOrbitDefence;
     default: return kStandardBattle;  // Battle, Siege, and a battle without a fleet mission
   }
 }
@@ -296,8 +287,8 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     EnemyFleet[r] = {};
   }
   const std::int32_t pf = state::PlayerData[player::kFaction];
-  const bool strike =
-      fleetKind == kFleetKindStarbaseWeakened || fleetKind == kFleetKindStarbaseStrong;
+  const bool strike = fleetKind == rules::kFleetKindStarbaseWeakened ||
+                      fleetKind == rules::kFleetKindStarbaseStrong;
   const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
 
   FillRow(PlayerFleet[1], PlayerShip[ship::kFaction], PlayerShip[ship::kClass], kRoleFlagship);
@@ -307,7 +298,7 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
   if (strike) {
     FillRow(EnemyFleet[1], enemyFaction, state::kStarbaseClass, kRoleStation);
     FillFleet(EnemyFleet, 2, enemyFaction, plan.enemies);
-    if (fleetKind == kFleetKindStarbaseStrong) {
+    if (fleetKind == rules::kFleetKindStarbaseStrong) {
       // Defenders still at full strength bring heavier ships into the line.
       EnemyFleet[4][fleet_ship::kRole] = kRoleBattleship;
       EnemyFleet[5][fleet_ship::kRole] = kRoleCruiser;

@@ -29,13 +29,6 @@ enum FleetRole : std::int32_t {
 
 inline constexpr int kLastFleetRow = 10;
 
-// What the openers pass as the fleet kind: a mission's battle (the active mission's type picks
-// the fleets; without a fleet mission a standard battle group), or the strike on a system's
-// starbase, against defenders that are weakened or still strong.
-inline constexpr std::int32_t kFleetKindMission = -1;
-inline constexpr std::int32_t kFleetKindStarbaseWeakened = 1;
-inline constexpr std::int32_t kFleetKindStarbaseStrong = 2;
-
 // Screen state of the battle (not saved).
 extern std::int32_t SelectedEscort;    // row of PlayerFleet, 0 = none
 extern std::int32_t SelectedTarget;    // row of EnemyFleet, 0 = none

@@ -83,12 +83,12 @@ void RecordingUi::OpenBoarding() {
   transcript.push_back("boarding screen opened");
 }
 
-void RecordingUi::EndTutorialStep(int step) {
-  transcript.push_back("tutorial: end step " + std::to_string(step));
+void RecordingUi::EndTutorialStep(tutorial::Step step) {
+  transcript.push_back("tutorial: end step " + std::to_string(tutorial::StoredNumber(step)));
 }
 
-void RecordingUi::BeginTutorialStep(int step) {
-  transcript.push_back("tutorial: begin step " + std::to_string(step));
+void RecordingUi::BeginTutorialStep(tutorial::Step step) {
+  transcript.push_back("tutorial: begin step " + std::to_string(tutorial::StoredNumber(step)));
 }
 
 void RecordingUi::AwardSilverStar() {

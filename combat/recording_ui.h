@@ -62,8 +62,8 @@ class RecordingUi : public CombatUi {
   void OpenBoarding() override;
   bool SensorsShowing() override { return sensorsShowing; }
   int SensorSelection() override { return sensorSelection; }
-  void EndTutorialStep(int step) override;
-  void BeginTutorialStep(int step) override;
+  void EndTutorialStep(tutorial::Step step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 

@@ -19,6 +19,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -87,8 +88,8 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = v;
   if (state::GameDay < 200 && playerSize == 1) x += x / 6;
-  if (rank < 4) x += x / 6;
-  if (enemySize > playerSize && rank < 5) x += x / 6;
+  if (rank < kRankLieutenantCommander) x += x / 6;
+  if (enemySize > playerSize && rank < kRankCommander) x += x / 6;
   if (state::VeteranMode == 1) x = v;
   const std::int64_t cap = MaxShields(state::EnemyShip) / 3;
   if (x >= cap) x = cap;
@@ -101,8 +102,8 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = static_cast<std::int64_t>(v) + v / 5;
   if (state::GameDay < 200 && playerSize == 1) x += x / 10;
-  if (rank < 4) x += x / 5;
-  if (enemySize > playerSize && rank < 5) x += x / 10;
+  if (rank < kRankLieutenantCommander) x += x / 5;
+  if (enemySize > playerSize && rank < kRankCommander) x += x / 10;
   if (state::VeteranMode == 1) x = v;
   return Saturate(x);
 }
@@ -113,7 +114,7 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = v;
   if (enemySize < playerSize) x += x / 4;
-  if (rank >= 4) x += x / 6;
+  if (rank >= kRankLieutenantCommander) x += x / 6;
   if (state::VeteranMode == 1) x += x / 6;
   const std::int64_t cap = MaxShields(state::PlayerShip) / 2;
   if (x >= cap) x = cap;
@@ -125,9 +126,9 @@ std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = static_cast<std::int64_t>(v) - v / 5;
-  if (rank < 4) x -= x / 5;
+  if (rank < kRankLieutenantCommander) x -= x / 5;
   if (enemySize < playerSize) x += x / 4;
-  if (rank >= 4) x += x / 10;
+  if (rank >= kRankLieutenantCommander) x += x / 10;
   if (state::VeteranMode == 1) x += x / 5;
   return Saturate(x);
 }
@@ -228,7 +229,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   }
   std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);
   if (attacker == Side::Player) {
-    if (attack.rankBonus && state::PlayerData[player::kRank] == 7) d += d / 4;
+    if (attack.rankBonus && state::PlayerData[player::kRank] == kRankAdmiral) d += d / 4;
     if (attack.baseFactor) d = attack.baseFactor(Saturate(d));
     d = ScalePlayerDamageToEnemy(Saturate(d));
     d = ApplyGunSpecial(Saturate(d), ui);

@@ -13,19 +13,25 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
 
-constexpr std::int32_t kMineMk1 = 7;
-constexpr std::int32_t kZeusEmp = 8;
-constexpr std::int32_t kMineMk2 = 9;
-constexpr std::int32_t kBoardingShuttle = 5;
-constexpr std::int32_t kBoardingMission = 18;
+using tutorial::Step;
+
+// The tutorial's first turn, before or after "Discipline": its end and the next turn move on.
+bool TutorialBeforeSecondTurn() {
+  return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
+}
+
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
@@ -81,14 +87,14 @@ void CountDownReload(Side side, CombatUi& ui) {
 void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
   const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
-  if (type == kMineMk1) {
+  if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
     volley[2] -= 1;
     if (shooter == Side::Player) {
       ClearModifier(Side::Enemy, kTractorBeam);
       ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
-  } else if (type == kMineMk2) {
+  } else if (type == kMissileMineMk2) {
     if (!ModifierActive(target, kTractorBeam) && !ModifierActive(target, kMark)) return;
     volley[2] -= 1;
     if (shooter == Side::Player) {
@@ -150,7 +156,7 @@ void PlayerVolley(CombatUi& ui) {
                  "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (p[ship::kMissileLauncher] == kZeusEmp) AddPlayerModifier(kEmp, ui);
+  if (p[ship::kMissileLauncher] == kMissileZeusEmp) AddPlayerModifier(kEmp, ui);
 }
 
 void EnemyVolley(CombatUi& ui) {
@@ -197,7 +203,7 @@ void EnemyVolley(CombatUi& ui) {
                  "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
   volley[1] = 0;
   ui.Refresh(Display::Missiles);
-  if (e[ship::kMissileLauncher] == kZeusEmp) AddEnemyModifier(kEmp);
+  if (e[ship::kMissileLauncher] == kMissileZeusEmp) AddEnemyModifier(kEmp);
 }
 
 void ReinforcementsInAction(CombatUi& ui) {
@@ -256,18 +262,18 @@ std::int32_t Defenders(std::int32_t count) {
 
 bool BoardingCertain(CombatUi& ui) {
   if (state::ActiveMission[mission::kActive] > 0 &&
-      state::ActiveMission[mission::kType] == kBoardingMission)
+      state::ActiveMission[mission::kType] == kMissionAbduction)
     return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {
     const auto& ship = state::SpecialShips[row];
     if (ship[special_ship::kActive] > 0 &&
-        (ship[special_ship::kKind] == 3 || ship[special_ship::kKind] == 1 ||
-         ship[special_ship::kKind] == 2) &&
-        ship[special_ship::kSubKind] == 2)
+        (ship[special_ship::kKind] == kPirateShip || ship[special_ship::kKind] == kTraderShip ||
+         ship[special_ship::kKind] == kMilitaryShip) &&
+        ship[special_ship::kSubKind] == kSubKindVip)
       return true;
   }
-  return state::PlayerShip[ship::kCargoModule] == kBoardingShuttle;
+  return state::PlayerShip[ship::kCargoModule] == kModuleBoardingShuttle;
 }
 
 // The airlock's defenders drawn from the enemy's crew (or pirates), marines and droids, the areas
@@ -289,11 +295,11 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
+  state::BoardingAreas[boarding_area::kAirlock] = 1;
+  state::BoardingAreas[boarding_area::kCorridors] = 2;
+  state::BoardingAreas[boarding_area::kCargoBay] = 2;
+  state::BoardingAreas[boarding_area::kBridge] = 2;
+  e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
 
@@ -340,13 +346,13 @@ void OfferBoarding(CombatUi& ui) {
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
   }
-  if (state::TutorialActive == 1 && state::TutorialStep == 18) {
-    ui.EndTutorialStep(18);
-    ui.BeginTutorialStep(19);
+  if (rules::TutorialAt(Step::EndSecondTurn)) {
+    ui.EndTutorialStep(Step::EndSecondTurn);
+    ui.BeginTutorialStep(Step::WinFight);
   }
   state::PlayerShip[ship::kGunVolleys] = 0;
   state::PlayerShip[ship::kActionPoints] = -100;
@@ -375,10 +381,10 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.Refresh(Display::ReinforcementRadar);
   CheckShipCombatEnd(ui);
   OfferBoarding(ui);
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
-    ui.BeginTutorialStep(16);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
+    ui.BeginTutorialStep(Step::InterceptMissile);
   }
 }
 

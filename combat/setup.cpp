@@ -6,9 +6,13 @@
 #include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -19,8 +23,6 @@ std::uint8_t BoardingOffered = 0;
 namespace {
 
 constexpr int kLastAbilityButton = 12;
-constexpr std::int32_t kSkillCombatPatrol = 14;
-constexpr std::int32_t kSkillDeepSpacePatrol = 15;
 constexpr std::int32_t kReinforcementTurns = 8;
 
 // The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).
@@ -80,7 +82,8 @@ void FillPlayerSlots() {
   for (std::int32_t id = 1; id <= 100; ++id) {
     const bool owned = state::AbilityOwned[id] >= 1 && id != kShipSpecial;
     const bool engineFlee =
-        id == kFlee && state::AbilityOwned[id] < 1 && state::PlayerShip[ship::kEngine] == 2;
+        id == kFlee && state::AbilityOwned[id] < 1 &&
+        state::PlayerShip[ship::kEngine] == kEngineTravellerEscape;
     if (!owned && !engineFlee) continue;
     place(id);
     // The ship's special ability always takes the fourth button, once three are filled.
@@ -95,7 +98,7 @@ void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
   state::EnemyShip[ship::kCrewmen] = minCrew;
   std::int32_t marines = maxCrew - minCrew;
   if (marines < 0) marines = 0;
-  if (enemyKind == 1 || enemyKind == 3) marines /= 2;
+  if (enemyKind == kTraderShip || enemyKind == kPirateShip) marines /= 2;
   state::EnemyShip[ship::kDroids] = state::Random(marines);
   state::EnemyShip[ship::kMarines] = marines - state::EnemyShip[ship::kDroids];
 }
@@ -105,44 +108,44 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
   auto& e = state::EnemyShip;
   auto pick = [](std::int32_t r, std::int32_t low, std::int32_t a, std::int32_t mid,
                  std::int32_t b, std::int32_t c) { return r <= low ? a : (r <= mid ? b : c); };
-  auto smallLauncher = [size]() { return size == 1 ? 0 : 4; };
+  auto smallLauncher = [size]() { return size == 1 ? kMissileArrowMk1 : kMissileArrowMk2; };
   bool fitted = true;
   if (tier == 1 && (size == 1 || size == 2)) {
     e[ship::kGun] = state::Random(2);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 1 && size == 3) {
-    e[ship::kGun] = pick(state::Random(100), 60, 0, 80, 1, 7);
-    e[ship::kMissileLauncher] = 5;
+    e[ship::kGun] = pick(state::Random(100), 60, kGunLaser, 80, kGunTurboLaser, kGunDisruptor);
+    e[ship::kMissileLauncher] = kMissileZeusMk1;
   } else if (tier == 2 && (size == 1 || size == 2)) {
-    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 1, 3);
+    e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunParticle);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 2 && size == 3) {
-    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 1, 7);
-    e[ship::kMissileLauncher] = 5;
+    e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunDisruptor);
+    e[ship::kMissileLauncher] = kMissileZeusMk1;
   } else if (tier == 2 && size == 4) {
-    e[ship::kGun] = pick(state::Random(100), 40, 0, 70, 7, 6);
-    e[ship::kMissileLauncher] = 5;
+    e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunDisruptor, kGunLeech);
+    e[ship::kMissileLauncher] = kMissileZeusMk1;
   } else if (tier == 2 && size == 5) {
-    e[ship::kGun] = pick(state::Random(100), 40, 7, 70, 8, 4);
-    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? 5 : 10;
+    e[ship::kGun] = pick(state::Random(100), 40, kGunDisruptor, 70, kGunGatling, kGunQuantum);
+    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
   } else if (tier >= 3 && (size == 1 || size == 2)) {
-    e[ship::kGun] = state::Random(100) <= 60 ? 1 : 3;
+    e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunParticle;
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier >= 3 && size == 3) {
-    e[ship::kGun] = state::Random(100) <= 60 ? 1 : 7;
-    e[ship::kMissileLauncher] = 5;
+    e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunDisruptor;
+    e[ship::kMissileLauncher] = kMissileZeusMk1;
   } else if (tier >= 3 && size == 4) {
-    e[ship::kGun] = state::Random(100) <= 60 ? 7 : 6;
-    e[ship::kMissileLauncher] = 5;
+    e[ship::kGun] = state::Random(100) <= 60 ? kGunDisruptor : kGunLeech;
+    e[ship::kMissileLauncher] = kMissileZeusMk1;
   } else if (tier >= 3 && size == 5) {
-    e[ship::kGun] = state::Random(100) <= 60 ? 8 : 4;
-    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? 5 : 10;
+    e[ship::kGun] = state::Random(100) <= 60 ? kGunGatling : kGunQuantum;
+    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
   } else {
     fitted = false;
   }
   if (fitted) {
-    e[ship::kEcm] = 1;
-    e[ship::kTargeting] = 1;
+    e[ship::kEcm] = kEcmDefenderMk2;
+    e[ship::kTargeting] = kComputerTakedownMk1;
   }
 }
 
@@ -167,7 +170,7 @@ std::string FiringSuffix(std::int32_t gun, const std::string& first) {
 std::string MissilePicture(std::int32_t shipClass, std::int32_t launcher, const char* fallback,
                            bool enemy) {
   if (launcher < 0 || launcher > state::kLastMissile) return fallback;
-  const bool mine = launcher == 7 || launcher == 9;
+  const bool mine = IsMineLauncher(launcher);
   return state::GetMissileImage(shipClass, launcher) + (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
 }
 
@@ -199,7 +202,7 @@ void ChoosePictures() {
   p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[ship::kMissileLauncher],
                                        "Federation_Missile_L.jpg", true);
   auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
-    m.width = (launcher == 7 || launcher == 9) ? 60 : 120;
+    m.width = IsMineLauncher(launcher) ? 60 : 120;
     m.height = 60;
   };
   missileSize(p.missile, state::PlayerShip[ship::kMissileLauncher]);
@@ -240,8 +243,8 @@ std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, C
     const int row = ui.SensorSelection();
     if (row >= 1 && row <= state::kLastSpecialShip) {
       const auto& ship = state::SpecialShips[row];
-      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == 3 &&
-          ship[special_ship::kSubKind] == 2)
+      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == kPirateShip &&
+          ship[special_ship::kSubKind] == kSubKindWantedPirate)
         tier += 1;
     }
   }
@@ -268,8 +271,8 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
     state::PlayerModifiers[s][modifier::kActive] = 0;
     state::EnemyModifiers[s][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   p[ship::kComboPoints] = 0;
   e[ship::kComboPoints] = 0;
   p[ship::kReinforcements] = -1;
@@ -317,11 +320,12 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
-  if (size == 4 && enemyKind == 1 && state::Random(100) <= 30) e[ship::kMissileLauncher] = 7;
+  if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30)
+    e[ship::kMissileLauncher] = kMissileMineMk1;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
+  if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
     e[ship::kGun] = 1;
-  if (size == 5 && e[ship::kGun] != 8) e[ship::kGun] = 4;
+  if (size == 5 && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;
 
   ChoosePictures();

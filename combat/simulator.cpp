@@ -118,7 +118,7 @@ void TryChance(std::int32_t ability, SimulatorUi& ui) {
 
 bool PlayerHas(std::int32_t ability) { return ModifierActive(kPlayer, ability); }
 bool EnemyHas(std::int32_t ability) { return ModifierActive(kEnemy, ability); }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 
 void PickTraderChoices(SimulatorUi& ui) {
   TryChance(10, ui);
@@ -126,7 +126,9 @@ void PickTraderChoices(SimulatorUi& ui) {
   TryChance(26, ui);
   TryChance(31, ui);
   for (std::int32_t shield : {22, 23, 24, 25}) {
-    if (PlayerHas(14) || (PlayerVolleyInFlight() && state::PlayerMissileVolley[4] < 4) ||
+    if (PlayerHas(14) ||
+        (PlayerVolleyInFlight() &&
+         state::PlayerMissileVolley[missile_volley::kSimulatorGateB] < 4) ||
         Random(100) < 20) {
       EnemyUse(shield, ui);
     }
@@ -160,7 +162,8 @@ void PickSoldierChoices(SimulatorUi& ui) {
   EnemyUse(13, ui);
   TryChance(6, ui);
   if (PlayerVolleyInFlight()) EnemyUse(3, ui);
-  if (PlayerVolleyInFlight() && state::PlayerMissileVolley[3] < 4) EnemyUse(14, ui);
+  if (PlayerVolleyInFlight() && state::PlayerMissileVolley[missile_volley::kSimulatorGateA] < 4)
+    EnemyUse(14, ui);
   if (PlayerHas(20) && Chance9()) EnemyUse(21, ui);
   if (PlayerHas(31) && Chance9()) EnemyUse(32, ui);
   if (PlayerHas(33) && Chance9()) EnemyUse(34, ui);
@@ -335,8 +338,8 @@ void SetupSimulatorShips(SimulatorUi& ui) {
     state::PlayerModifiers[slot][modifier::kActive] = 0;
     state::EnemyModifiers[slot][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
     (*ship)[ship::kComboPoints] = 0;
     (*ship)[ship::kReinforcements] = -1;

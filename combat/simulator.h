@@ -60,8 +60,8 @@ class SimulatorUi : public CombatUi {
   void OpenBoarding() override {}
   bool SensorsShowing() override { return false; }
   int SensorSelection() override { return 0; }
-  void EndTutorialStep(int step) override { (void)step; }
-  void BeginTutorialStep(int step) override { (void)step; }
+  void EndTutorialStep(tutorial::Step step) override { (void)step; }
+  void BeginTutorialStep(tutorial::Step step) override { (void)step; }
   void AwardSilverStar() override {}
   void AwardGoldStar() override {}
 

@@ -14,6 +14,8 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -23,7 +25,6 @@ namespace combat {
 namespace {
 
 constexpr std::int32_t kEscapeCost = 5;
-constexpr std::int32_t kCloakingDevice = 3;  // cargo module 3
 
 // --- Lasting effects ------------------------------------------------------------------------------
 
@@ -77,9 +78,9 @@ void SwitchOnPlayer(const LastingEffect& effect, CombatUi& ui) {
   }
   if (FindFreePlayerModifierSlot() == 0) return;
   if (!PayActionPoints(Side::Player, effect.cost, ui)) return;
-  if (effect.id == kDiscipline && state::TutorialActive == 1 && state::TutorialStep == 14) {
-    ui.EndTutorialStep(14);
-    ui.BeginTutorialStep(15);
+  if (effect.id == kDiscipline && rules::TutorialAt(tutorial::Step::ActivateDiscipline)) {
+    ui.EndTutorialStep(tutorial::Step::ActivateDiscipline);
+    ui.BeginTutorialStep(tutorial::Step::EndFirstTurn);
   }
   audio::PlayAbilityUsedSound();
   if (!effect.topic.empty()) ui.ShowMessage(Side::Player, effect.topic, effect.playerText);
@@ -154,7 +155,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[ship::kCargoModule] != kCloakingDevice) {
+  if (state::PlayerShip[ship::kCargoModule] != kModuleCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));

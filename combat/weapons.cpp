@@ -11,15 +11,17 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
 
-constexpr std::int32_t kDestroyerLauncher = 10;
 constexpr std::int32_t kNoReload = 100000;
 
 std::int32_t FocusBeamChance(std::int32_t c) { return c - c / 4; }
@@ -59,12 +61,12 @@ void FireGuns(Side side, CombatUi& ui) {
     }
   }
   if (!PayActionPoints(side, GunCost(side), ui)) return;
-  if (side == Side::Player && state::TutorialActive == 1 && state::TutorialStep == 17) {
+  if (side == Side::Player && rules::TutorialAt(tutorial::Step::FireGuns)) {
     // The tutorial's volley uses up the turn, so its next step can ask for the end of the turn.
-    ui.EndTutorialStep(17);
+    ui.EndTutorialStep(tutorial::Step::FireGuns);
     state::PlayerShip[ship::kActionPoints] = 0;
     ui.Refresh(Display::ActionPointBar);
-    ui.BeginTutorialStep(18);
+    ui.BeginTutorialStep(tutorial::Step::EndSecondTurn);
   }
   PresentGunFire(side, ui);
   GunAttack attack;
@@ -134,13 +136,15 @@ void FireMissiles(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0)) return;
+    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0))
+      return;
     if (p[ship::kMissileReload] > 0) {
       ui.ShowPopup(CombatPopup::Text, "Reloading",
                    "Missile launchers need a couple of turns after being fired to reload...");
       return;
     }
-    if (p[ship::kMissileLauncher] == 5 && state::GetShipClassSize(e[ship::kClass]) == 1) {
+    if (p[ship::kMissileLauncher] == kMissileZeusMk1 &&
+        state::GetShipClassSize(e[ship::kClass]) == 1) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
@@ -149,24 +153,26 @@ void FireMissiles(Side side, CombatUi& ui) {
             side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
             ui))
       return;
-    if (state::TutorialActive == 1 && state::TutorialStep == 13) {
-      ui.EndTutorialStep(13);
-      ui.BeginTutorialStep(14);
+    if (rules::TutorialAt(tutorial::Step::FireMissiles)) {
+      ui.EndTutorialStep(tutorial::Step::FireMissiles);
+      ui.BeginTutorialStep(tutorial::Step::ActivateDiscipline);
     }
     audio::PlayMissileSound();
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
-    state::PlayerMissileVolley[1] = 1;
-    state::PlayerMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
-    if (p[ship::kMissileLauncher] == 2) p[ship::kMissileReload] *= 2;
-    if (p[ship::kMissileLauncher] == kDestroyerLauncher) p[ship::kMissileReload] = kNoReload;
+    if (p[ship::kMissileLauncher] == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
+    if (p[ship::kMissileLauncher] == kMissileDestroyer) p[ship::kMissileReload] = kNoReload;
     ui.Refresh(Display::Missiles);
     ui.Refresh(Display::AbilityButtons);
     return;
   }
-  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[1] == 0 && e[ship::kMissileReload] == 0))
+  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
+        e[ship::kMissileReload] == 0))
     return;
-  if (e[ship::kMissileLauncher] == 5 && state::GetShipClassSize(p[ship::kClass]) == 1) return;
+  if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == 1)
+    return;
   if (!PayActionPoints(
           side, state::GetMissileApCost(e[ship::kClass], e[ship::kMissileLauncher], Side::Enemy),
           ui))
@@ -174,11 +180,11 @@ void FireMissiles(Side side, CombatUi& ui) {
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
   e[ship::kShields] -= 1;
-  state::EnemyMissileVolley[1] = 1;
-  state::EnemyMissileVolley[2] = 4;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
-  if (e[ship::kMissileLauncher] == 2) e[ship::kMissileReload] = 10;
-  if (e[ship::kMissileLauncher] == kDestroyerLauncher) e[ship::kMissileReload] = kNoReload;
+  if (e[ship::kMissileLauncher] == kMissileArrowDummy) e[ship::kMissileReload] = 10;
+  if (e[ship::kMissileLauncher] == kMissileDestroyer) e[ship::kMissileReload] = kNoReload;
   ui.Refresh(Display::Missiles);
 }
 
@@ -188,14 +194,14 @@ void Ecm(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    const bool tutorialEcm = state::TutorialActive == 1 && state::TutorialStep == 16;
-    if (state::EnemyMissileVolley[1] <= 0) {
+    const bool tutorialEcm = rules::TutorialAt(tutorial::Step::InterceptMissile);
+    if (state::EnemyMissileVolley[missile_volley::kInFlight] <= 0) {
       ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
                    "The enemy has fired no missiles! There is nothing you could try to intercept "
                    "with your anti-missile ECM!");
       if (tutorialEcm) {
-        ui.EndTutorialStep(16);
-        ui.BeginTutorialStep(17);
+        ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+        ui.BeginTutorialStep(tutorial::Step::FireGuns);
       }
       return;
     }
@@ -205,9 +211,9 @@ void Ecm(Side side, CombatUi& ui) {
     std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
     c = ScalePlayerDamageToEnemy2(c);
     c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
-    if (p[ship::kEcm] == 4 && (e[ship::kMissileLauncher] == 7 || e[ship::kMissileLauncher] == 9))
+    if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
-    if (p[ship::kEcm] == 5 && state::Random(100) < 15) {
+    if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
       ChangeShields(Side::Player, -static_cast<std::int64_t>(
                                       state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine],
                                                                p[ship::kCargoModule]) /
@@ -216,15 +222,15 @@ void Ecm(Side side, CombatUi& ui) {
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
     }
-    if (state::PlayerData[player::kRank] == 7) c += 5;
+    if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
-      ui.EndTutorialStep(16);
-      ui.BeginTutorialStep(17);
+      ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+      ui.BeginTutorialStep(tutorial::Step::FireGuns);
       c = 101;  // the tutorial's interception always succeeds
     }
     if (c > state::Random(100) + 1) {
-      state::EnemyMissileVolley[1] = 0;
+      state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
       ui.ShowMessage(Side::Player, "Firing ECM !!", "Your ECM is able to mislead the enemy missile.");
     } else {
       ui.ShowMessage(Side::Player, "Firing ECM !!",
@@ -233,7 +239,7 @@ void Ecm(Side side, CombatUi& ui) {
     ui.Refresh(Display::Missiles);
     return;
   }
-  if (state::PlayerMissileVolley[1] <= 0) return;
+  if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
   if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
@@ -243,7 +249,7 @@ void Ecm(Side side, CombatUi& ui) {
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {
-    state::PlayerMissileVolley[1] = 0;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
     ui.ShowMessage(Side::Enemy, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
   } else {
     ui.ShowMessage(Side::Enemy, "Firing ECM !!",
@@ -324,10 +330,10 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       }
       break;
     case 8:
-      if (state::Random(100) < 10 && state::EnemyMissileVolley[1] > 0) {
+      if (state::Random(100) < 10 && state::EnemyMissileVolley[missile_volley::kInFlight] > 0) {
         ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
                      "Your barrage has hit the enemy missile and destroyed it!");
-        state::EnemyMissileVolley[1] = 0;
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
         ui.Refresh(Display::Modifiers);
         ui.Refresh(Display::AbilityButtons);
         ui.Refresh(Display::Missiles);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -262,8 +263,8 @@ PlanetAndSystem TargetNames(const state::TMissionRow& record) {
   const std::int32_t s = record[mission::kTargetSystem];
   PlanetAndSystem names;
   if (s >= 0 && s < state::kSystems) {
-    names.system = state::SystemText[s][1];
-    if (b >= 0 && b < state::kBodies) names.planet = state::BodyText[s][b][1];
+    names.system = state::SystemText[s][system_text::kName];
+    if (b >= 0 && b < state::kBodies) names.planet = state::BodyText[s][b][body_text::kName];
   }
   return names;
 }
@@ -379,7 +380,7 @@ std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std
 std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int32_t system,
                                std::int32_t slot) {
   using Builder = std::string (*)(std::int32_t, std::int32_t, std::int32_t);
-  static constexpr std::array<Builder, 28> kBuilders{
+  static constexpr std::array<Builder, kLastMissionType + 1> kBuilders{
       nullptr,
       GetMissionTextSearchAndDestroy, GetMissionTextPatrol,         GetMissionTextTransport,
       GetMissionTextAmbush,           GetMissionTextBounty,         GetMissionTextSupply,
@@ -391,7 +392,7 @@ std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int3
       GetMissionTextSuppression,      GetMissionTextBombingRun,     GetMissionTextBattle,
       GetMissionTextSiege,            GetMissionTextRaiding,        GetMissionTextFlagship,
   };
-  if (type < 1 || type > 27) return {};
+  if (type < 1 || type > kLastMissionType) return {};
   return kBuilders[type](source, system, slot);
 }
 

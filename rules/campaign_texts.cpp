@@ -6,6 +6,7 @@
 
 #include "rules/news_texts.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -140,8 +141,18 @@ std::string BuildCampaignInfluenceText(int s, int lastMissionType, int missions)
 
   const Pair* deed = &kStrike;
   switch (lastMissionType) {
-    case 3: case 6: case 7: case 11: case 16: case 17: case 18: deed = &kSupplies; break;
-    case 2: case 8: case 10: case 15: case 19: deed = &kReconnaissance; break;
+    case kMissionTransport:
+    case kMissionSupply:
+    case kMissionSpecialForces:
+    case kMissionCombatTransport:
+    case kMissionMarineLanding:
+    case kMissionEvacuation:
+    case kMissionAbduction: deed = &kSupplies; break;
+    case kMissionPatrol:
+    case kMissionReportForDuty:
+    case kMissionCombatPatrol:
+    case kMissionRecon:
+    case kMissionAnalysis: deed = &kReconnaissance; break;
     default: break;
   }
   const Pair* praise = missions < 5 ? &kFewMissions : missions <= 10 ? &kSomeMissions : &kManyMissions;

@@ -5,7 +5,9 @@
 
 #include "rules/diplomacy.h"
 #include "rules/news.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -141,9 +143,9 @@ void ApplyMissionToCampaign() {
 
   const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= 5;
   int p = 15;
-  if (k == 10 || k == 14 || k == 15) p /= 2;
-  if (k == 3 || k == 6 || k == 11) p *= 4;
-  if (k == 18 && !largeShip) {
+  if (k == kMissionCombatPatrol || k == kMissionEscort || k == kMissionRecon) p /= 2;
+  if (k == kMissionTransport || k == kMissionSupply || k == kMissionCombatTransport) p *= 4;
+  if (k == kMissionAbduction && !largeShip) {
     p *= 8;
   } else {
     p *= 4;
@@ -163,7 +165,7 @@ void ApplyMissionToCampaign() {
   } else if (n >= 6) {
     p -= p / 4;
   }
-  if (state::PlayerShip[ship::kTargeting] == 6) p += p / 2;  // "Command HQ"
+  if (state::PlayerShip[ship::kTargeting] == kComputerCommandHq) p += p / 2;
 
   if (row[star_system::kAttacker] == PlayerData[player::kFaction]) {
     AddSaturating(row[star_system::kAttackerPoints], p);

@@ -8,6 +8,7 @@
 #include "rules/shipyard.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
@@ -43,7 +44,7 @@ void CheatNextPromotion(Ui& ui) {
 
 std::int32_t FastStartShipClass(int start, std::int32_t faction) {
   switch (start) {
-    case 1: return faction == 1 ? 7 : 6;
+    case 1: return faction == kFactionFederation ? 7 : 6;
     case 2: return 13;
     case 3: return 16;
     default: return 0;

@@ -7,23 +7,16 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
-namespace {
-
-constexpr int kSkillRewards = 16;
-constexpr int kSkillAdvancedRewards = 17;
-constexpr int kSkillRumors = 19;
-constexpr int kSkillLegendary = 20;
-
-bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
-
-}  // namespace
 
 std::string FactionLogoPicture() {
   const std::int32_t f = state::PlayerData[player::kFaction];
-  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : std::string()) + ".jpg";
+  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][faction_text::kLogo]
+                                             : std::string()) +
+         ".jpg";
 }
 
 void ShowExperienceNotice(Ui& ui) {
@@ -43,16 +36,17 @@ void ShowSystem(Ui& ui, bool placeBodies, std::int32_t system) {
 
 void AddCredits(std::int32_t amount, Ui& ui) {
   std::int64_t paid = amount;
-  if (Owns(kSkillRewards) && !Owns(kSkillAdvancedRewards)) paid += paid / 10;
-  if (Owns(kSkillAdvancedRewards)) paid += paid / 4;
+  if (state::OwnsSkill(kSkillRewards) && !state::OwnsSkill(kSkillAdvancedRewards))
+    paid += paid / 10;
+  if (state::OwnsSkill(kSkillAdvancedRewards)) paid += paid / 4;
   AddSaturated(state::PlayerData[player::kCredits], paid);
   ShowSystem(ui, false, state::PlayerShip[ship::kSystem]);
 }
 
 void AddExperience(std::int64_t amount, Ui& ui) {
   std::int64_t gained = amount;
-  if (Owns(kSkillRumors) && !Owns(kSkillLegendary)) gained += gained / 4;
-  if (Owns(kSkillLegendary)) gained *= 2;
+  if (state::OwnsSkill(kSkillRumors) && !state::OwnsSkill(kSkillLegendary)) gained += gained / 4;
+  if (state::OwnsSkill(kSkillLegendary)) gained *= 2;
   AddSaturated(state::PlayerData[player::kExperience], gained);
   ui.UpdateStatusBars();
   CheckPromotion(ui);

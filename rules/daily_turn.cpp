@@ -14,11 +14,13 @@
 #include "rules/space_finds.h"
 #include "rules/special_ships.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -27,17 +29,8 @@ namespace {
 using state::PlayerData;
 using state::PlayerShip;
 using state::Random;
-using state::SkillOwned;
 
-constexpr int kSkillTrader = 1;
-constexpr int kSkillAdvancedTrader = 2;
-constexpr int kSkillTycoon = 7;
-constexpr int kSkillAdvancedTycoon = 8;
-constexpr int kSkillFastRecharge = 18;
-constexpr std::int32_t kPriceAlgorithms = 3;  // targeting computer
 constexpr std::int32_t kTycoonPayDay = 200;
-
-bool Owns(int skill) { return SkillOwned[skill] > 0; }
 
 void CountDown(std::int32_t& counter) {
   if (counter > std::numeric_limits<std::int32_t>::min()) counter -= 1;
@@ -97,7 +90,7 @@ void RechargeShields() {
   const std::int32_t most = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
   std::int32_t& shields = PlayerShip[ship::kShields];
   AddSaturated(shields, 10);
-  if (Owns(kSkillFastRecharge)) AddSaturated(shields, 10);
+  if (state::OwnsSkill(kSkillFastRecharge)) AddSaturated(shields, 10);
   if (shields > most) shields = most;
   if (shields < most / 2) shields = most / 2;
 }
@@ -111,9 +104,9 @@ void RefreshCargoSpace(Ui& ui) {
 }
 
 void LearnPrices() {
-  const bool trader = Owns(kSkillTrader);
-  const bool advanced = Owns(kSkillAdvancedTrader);
-  const bool algorithms = PlayerShip[ship::kTargeting] == kPriceAlgorithms;
+  const bool trader = state::OwnsSkill(kSkillTrader);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedTrader);
+  const bool algorithms = PlayerShip[ship::kTargeting] == kComputerPriceAlgorithms;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     state::SystemVisited[s] = 0;
     const std::int32_t r = Random(100);
@@ -133,8 +126,8 @@ void LearnPrices() {
 }
 
 void PayInvestments(Ui& ui) {
-  const bool tycoon = Owns(kSkillTycoon);
-  const bool advanced = Owns(kSkillAdvancedTycoon);
+  const bool tycoon = state::OwnsSkill(kSkillTycoon);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedTycoon);
   std::int32_t& counter = PlayerData[player::kTycoonEventDay];
   if (tycoon && !advanced) AddSaturated(counter, 1);
   if (advanced) AddSaturated(counter, 1);

@@ -7,6 +7,7 @@
 
 #include "rules/missions.h"
 #include "rules/news.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -18,7 +19,6 @@ using state::FactionData;
 using state::Random;
 using state::SystemData;
 
-constexpr int kCapitalRating = 6;
 
 bool Alive(int f) { return FactionData[f][faction::kAlive] > 0; }
 bool Present(int s) { return SystemData[s][star_system::kPresent] > 0; }
@@ -26,11 +26,13 @@ bool ValidSystem(int s) { return s >= 1 && s <= state::kLastSystem; }
 bool ValidFaction(int f) { return f >= 0 && f <= state::kLastFaction; }
 
 std::string_view ShortName(int f) {
-  return ValidFaction(f) ? std::string_view(state::FactionText[f][2]) : std::string_view();
+  return ValidFaction(f) ? std::string_view(state::FactionText[f][faction_text::kShortName])
+                         : std::string_view();
 }
 
 std::string_view SystemName(int s) {
-  return ValidSystem(s) ? std::string_view(state::SystemText[s][1]) : std::string_view();
+  return ValidSystem(s) ? std::string_view(state::SystemText[s][system_text::kName])
+                        : std::string_view();
 }
 
 void StepCounter(std::int32_t& counter, int delta) {
@@ -94,7 +96,7 @@ int PickInvasionTarget(int attacker, int defender) {
       const state::TBodyRow& body = state::BodyData[s][b];
       if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
       const int t = body[body::kDestination];
-      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kCapitalRating) continue;
+      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
       if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
     }
   }

@@ -7,18 +7,19 @@
 #include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "state/abilities.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
 
-constexpr int kSkillCriminalistics = 9;
-constexpr int kSkillAdvancedCriminalistics = 10;
-constexpr std::int32_t kTractorBeam = 12;
-constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kFactionDraws = 1000;
 constexpr int kClassDraws = 1001;
 
@@ -27,7 +28,17 @@ bool InSystemRange(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 // Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
 bool MissionDrawsFire(std::int32_t type) {
   switch (type) {
-    case 2: case 3: case 6: case 7: case 10: case 11: case 13: case 14: case 15: case 16: case 17:
+    case kMissionPatrol:
+    case kMissionTransport:
+    case kMissionSupply:
+    case kMissionSpecialForces:
+    case kMissionCombatPatrol:
+    case kMissionCombatTransport:
+    case kMissionInfiltrate:
+    case kMissionEscort:
+    case kMissionRecon:
+    case kMissionMarineLanding:
+    case kMissionEvacuation:
       return true;
     default:
       return false;
@@ -55,8 +66,8 @@ std::int32_t DayRoll(std::int32_t size) {
 std::int32_t EncounterChance(std::int32_t s) {
   std::int32_t c = 30;
   if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) c = 60;
-  const bool criminalistics = state::SkillOwned[kSkillCriminalistics] > 0;
-  const bool advanced = state::SkillOwned[kSkillAdvancedCriminalistics] > 0;
+  const bool criminalistics = state::OwnsSkill(kSkillCriminalistics);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedCriminalistics);
   if (criminalistics && !advanced) c -= c / 4;
   if (advanced) c -= c / 2;
   if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
@@ -76,7 +87,7 @@ void StartHostileEncounter(Ui& ui) {
 
   const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][star_system::kOwner] : 0;
   std::int32_t situation =
-      InSystemRange(s) && state::SystemData[s][star_system::kClass] == 6 ? 1 : 2;
+      InSystemRange(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
@@ -99,11 +110,11 @@ void StartHostileEncounter(Ui& ui) {
       break;
     }
   }
-  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kFightKindEncounter, 0);
+  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kMilitaryShip, 0);
 
   // The police and neutral ships try to catch the ship instead of destroying it.
   if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {
-    state::EnemyAbilitySlots[12] = kTractorBeam;
+    state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   }
 
   if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight

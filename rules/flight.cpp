@@ -14,23 +14,21 @@
 #include "rules/ship_loss.h"
 #include "rules/space_finds.h"
 #include "rules/tutorial.h"
+#include "state/abilities.h"
+#include "state/economy_classes.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
 
-constexpr int kSkillStreetRules = 23;
-constexpr int kSkillAdvancedStreetRules = 24;
-constexpr int kSkillCleanRecord = 29;
-constexpr std::int32_t kTractorBeam = 12;
-constexpr std::int32_t kFightKindEncounter = 2;
 constexpr int kPoliceClassDraws = 1001;
-constexpr std::int32_t kCapitalRating = 6;
 constexpr std::int32_t kOldAge = 70;
 
 constexpr const char* kAlertText =
@@ -40,7 +38,6 @@ constexpr const char* kAlertText =
 bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 bool ValidBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
 bool ValidFind(std::int32_t slot) { return slot >= 1 && slot <= state::kLastFindSlot; }
-bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 
 // The map position of a place of `system`: body 1..15, or space-find slot -1..-4.
 bool PlacePosition(std::int32_t system, std::int32_t place, std::int32_t& x, std::int32_t& y) {
@@ -70,10 +67,13 @@ bool AtWar(std::int32_t f, std::int32_t g) {
 }
 
 void ArrivalTutorial(std::int32_t place, Ui& ui) {
-  if (TutorialAt(6) && place == TutorialBody()) ui.BeginTutorialStep(7);
-  // At steps 12 and 20 arriving at the sun only puts the travel screen's hint away; the next
-  // steps begin with the mission's fight and with the landing.
-  if (place == 1 && (TutorialAt(12) || TutorialAt(20))) ui.EndTutorialStep(state::TutorialStep);
+  using tutorial::Step;
+  if (TutorialAt(Step::FlyToTutorialBody) && place == TutorialBody())
+    ui.BeginTutorialStep(Step::SellAll);
+  // On the way to the sun or the first planet, arriving at the sun only puts the travel screen's
+  // hint away; the next steps begin with the mission's fight and with the landing.
+  if (place == 1 && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
+  if (place == 1 && TutorialAt(Step::FlyToPlanet)) ui.EndTutorialStep(Step::FlyToPlanet);
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
@@ -99,16 +99,16 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 // the loss of the ship when it did not survive.
 void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   const std::int32_t police = state::EnemyShip[ship::kFaction];
-  ui.SetupShipCombat(policeClass, police, kFightKindEncounter, 0);
-  if (tractorBeam) state::EnemyAbilitySlots[12] = kTractorBeam;
+  ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
+  if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
-  ui.ShowEncounter("Hostile encounter!",
-                   state::FactionText[f][2] + " " + state::GetShipClassName(policeClass),
-                   kAlertText,
-                   state::GetShipFactionImage(state::EnemyShip[ship::kClass],
-                                              state::EnemyShip[ship::kFaction]) +
-                       "_Scene.jpg");
+  ui.ShowEncounter(
+      "Hostile encounter!",
+      state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
+      kAlertText,
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+          "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }
@@ -123,7 +123,7 @@ void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
   const bool carrying = CarriesContraband();
   std::int32_t threshold = 60;
   const std::int32_t roll = state::Random(200);
-  if (Owns(kSkillCleanRecord)) threshold /= 2;
+  if (state::OwnsSkill(kSkillCleanRecord)) threshold /= 2;
   if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
       state::kSpecialHiddenCargoBay) {
     threshold -= threshold / 4;
@@ -178,7 +178,7 @@ std::int32_t FlyingCrew() {
 std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {
   const bool toSpaceFind = target < 0;
   if (!ValidSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
-  if (!toSpaceFind && TutorialBefore(6)) {
+  if (!toSpaceFind && TutorialBefore(tutorial::Step::FlyToTutorialBody)) {
     ui.Message(Popup::Text, "Tutorial",
                "Sorry, but please follow the tutorial instructions in the green window or "
                "alternatively close the tutorial.");
@@ -238,7 +238,7 @@ std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (!ValidSystem(s)) return 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t kind = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  std::int32_t kind = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (system[star_system::kCampaign] > 0) kind = 3;
   const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   const std::int32_t police = state::EnemyShip[ship::kFaction];
@@ -260,13 +260,14 @@ Landing DecideLanding() {
   const std::int32_t kind = body[body::kKind];
   if (kind > 0) {
     if (state::PlayerData[player::kCriminalDays] > 0) {
-      const bool streetRules = Owns(kSkillStreetRules) || Owns(kSkillAdvancedStreetRules);
+      const bool streetRules =
+          state::OwnsSkill(kSkillStreetRules) || state::OwnsSkill(kSkillAdvancedStreetRules);
       return streetRules ? Landing::AskSneak : Landing::Wanted;
     }
     const std::int32_t own = state::PlayerData[player::kFaction];
     if (body[body::kOwner] != own && AtWar(own, body[body::kOwner])) return Landing::EnemyPlanet;
     if (body[body::kAsteroidField] == 1) return Landing::Asteroids;
-    if (TutorialBefore(20)) return Landing::TutorialLocked;
+    if (TutorialBefore(tutorial::Step::FlyToPlanet)) return Landing::TutorialLocked;
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
@@ -296,7 +297,7 @@ DockResult DockOrJump(Ui& ui) {
                   "around! Do you still wish to try to sneak in? (\"Street rules\" ability)")) {
         break;
       }
-      const std::int32_t chance = Owns(kSkillAdvancedStreetRules) ? 75 : 50;
+      const std::int32_t chance = state::OwnsSkill(kSkillAdvancedStreetRules) ? 75 : 50;
       if (chance >= state::Random(100)) {
         ui.Message(Popup::Text, "Success!",
                    "You successfully sneaked in the spaceport using a false identity.");
@@ -327,8 +328,8 @@ DockResult DockOrJump(Ui& ui) {
                  "instructions or cancel the tutorial.");
       break;
     case Landing::Land:
-      if (state::TutorialActive == 1 && state::TutorialStep >= 20 && state::TutorialStep <= 22)
-        ui.BeginTutorialStep(22);
+      if (TutorialBetween(tutorial::Step::FlyToPlanet, tutorial::Step::VisitPlanet))
+        ui.BeginTutorialStep(tutorial::Step::VisitPlanet);
       audio::PlayMaximizeSound();
       result.planet = true;
       break;

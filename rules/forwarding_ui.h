@@ -55,8 +55,8 @@ class ForwardingUi : public Ui {
   void HideMissionPanel() override { inner_.HideMissionPanel(); }
   void UpdateMissionPanel() override { inner_.UpdateMissionPanel(); }
   void OpenMissions() override { inner_.OpenMissions(); }
-  void BeginTutorialStep(int step) override { inner_.BeginTutorialStep(step); }
-  void EndTutorialStep(int step) override { inner_.EndTutorialStep(step); }
+  void BeginTutorialStep(tutorial::Step step) override { inner_.BeginTutorialStep(step); }
+  void EndTutorialStep(tutorial::Step step) override { inner_.EndTutorialStep(step); }
 
  private:
   Ui& inner_;

@@ -5,9 +5,12 @@
 #include <limits>
 
 #include "rules/diplomacy.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "state/random.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -18,7 +21,6 @@ using state::GoodBasePrice;
 using state::SystemData;
 
 constexpr int kLastGoodId = 100;  // goods take part while their base price is above 0
-constexpr int kSyndicate = 4;
 
 std::int32_t Clamp32(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -133,17 +135,18 @@ class WantedGoods {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[mission::kActive] > 0 && offer[mission::kType] == 3 &&
+        if (offer[mission::kActive] > 0 && offer[mission::kType] == kMissionTransport &&
             offer[mission::kTargetSystem] == s)
           Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
       }
     }
     const state::TMissionRow& active = state::ActiveMission;
     if (active[mission::kActive] <= 0) return;
-    if (active[mission::kType] == 3 || active[mission::kType] == 11)
+    if (active[mission::kType] == kMissionTransport ||
+        active[mission::kType] == kMissionCombatTransport)
       Add(active[mission::kTargetSystem], active[mission::kSubject],
           BodyBit(active[mission::kTargetBody]));
-    if (active[mission::kType] == 6)
+    if (active[mission::kType] == kMissionSupply)
       Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
   }
 
@@ -284,7 +287,7 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
                          const PeacefulNeighbours& neighbours) {
   const std::int32_t base = GoodBasePrice[g];
   int prod = production.Own(s, g);
-  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kSyndicate) prod += 100;
+  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kFactionSyndicate) prod += 100;
   std::int32_t target = AddPercent(base, TargetPercent(prod));
   if (SystemData[s][star_system::kCampaign] == 1)
     target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
@@ -314,7 +317,7 @@ class PriceTargets {
                                                       const TradedGoods& goods) {
     const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
     System& system = systems_[s];
-    const bool syndicate = SystemData[s][star_system::kOwner] == kSyndicate;
+    const bool syndicate = SystemData[s][star_system::kOwner] == kFactionSyndicate;
     const bool besieged = SystemData[s][star_system::kCampaign] == 1;
     const bool same = system.made && system.production == production.Version() &&
                       system.syndicate == syndicate && system.besieged == besieged &&
@@ -406,8 +409,8 @@ void UpdateMarketStocks() {
     ceiling[g] = StockCeiling(GoodBasePrice[g]);
     leeway[g] = ceiling[g] / 3;
   }
-  const bool advancedConnections = state::SkillOwned[6] > 0;  // half as much again
-  const bool connections = state::SkillOwned[5] > 0;          // a quarter more
+  const bool advancedConnections = state::OwnsSkill(kSkillAdvancedConnections);  // half as much again
+  const bool connections = state::OwnsSkill(kSkillConnections);  // a quarter more
   {
     state::RandomStream random;
     for (int s = 1; s <= state::kLastSystem; ++s) {

@@ -9,10 +9,12 @@
 #include "rules/credits.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "rules/tutorial.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -21,8 +23,6 @@ namespace {
 using state::ActiveMission;
 
 constexpr std::string_view kMissionPicture = "GeneralMissionPic.jpg";
-constexpr std::int32_t kFightKindMission = 2;
-constexpr std::int32_t kMissionFleet = -1;
 
 constexpr std::string_view kSpyEquipmentText =
     "You have reached the correct position, however you need to have the ship upgrade: \"Spy "
@@ -33,7 +33,7 @@ constexpr std::string_view kCompletedText =
 // The body's name, or nothing for a place outside the star map.
 std::string BodyName(std::int32_t system, std::int32_t body) {
   if (system < 1 || system > state::kLastSystem || body < 1 || body > state::kLastBody) return {};
-  return state::BodyText[system][body][1];
+  return state::BodyText[system][body][body_text::kName];
 }
 
 bool AtTarget() {
@@ -78,18 +78,18 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 void ShipFight(std::int32_t type, Ui& ui) {
   const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
   const std::int32_t enemyFaction = ActiveMission[mission::kEnemyFaction];
-  ui.SetupShipCombat(enemyClass, enemyFaction, kFightKindMission, 0);
+  ui.SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0);
   const std::string name = state::GetShipClassName(enemyClass);
   const std::string picture = state::GetShipFactionImage(enemyClass, enemyFaction) + "_Scene.jpg";
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Mission encounter!",
              "You have encountered a hostile " + name + ". It is your mission to engage!", picture);
-  const bool tutorialFight = type == kMissionSearchAndDestroy && state::TutorialActive != 0;
-  if (tutorialFight && state::TutorialStep <= 12) ui.BeginTutorialStep(13);
+  const bool tutorialFight = type == kMissionSearchAndDestroy;
+  if (tutorialFight && TutorialBefore(tutorial::Step::FireMissiles))
+    ui.BeginTutorialStep(tutorial::Step::FireMissiles);
   ui.RunShipCombat();
-  if (tutorialFight && state::TutorialActive != 0 && state::TutorialStep < 21) {
-    ui.BeginTutorialStep(20);
-  }
+  if (tutorialFight && state::TutorialActive != 0 && !TutorialAfter(tutorial::Step::FlyToPlanet))
+    ui.BeginTutorialStep(tutorial::Step::FlyToPlanet);
   AfterBattle(state::EnemyShip[ship::kAlive] == 0, kCompletedText, ShipFightExperience(type), ui);
 }
 
@@ -132,7 +132,7 @@ void FleetFight(std::int32_t type, Ui& ui) {
   const FleetBattle& battle = kFleetBattles[type - kMissionBlitzkrieg];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
-  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kMissionFleet);
+  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kFleetKindMission);
   AfterBattle(won, kCompletedText, battle.experience, ui);
 }
 

@@ -7,6 +7,8 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -20,7 +22,6 @@ using state::FactionData;
 using state::Random;
 using state::SystemData;
 
-constexpr std::int32_t kCapitalRating = 6;
 constexpr int kSearchDraws = 1000;  // draws of a body, a faction or a class before giving up
 constexpr int kAttempts = 10;       // attempts per board and call
 constexpr std::int32_t kTargetBody = 2;  // the planet a fleet mission heads for
@@ -41,7 +42,7 @@ std::int32_t Attacker(std::int32_t x) {
 }
 std::int32_t Kind(std::int32_t x) {
   std::int32_t kind =
-      x >= 0 && x < state::kSystems && SystemData[x][star_system::kClass] == kCapitalRating ? 1 : 2;
+      x >= 0 && x < state::kSystems && SystemData[x][star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (Campaign(x)) kind = 3;
   return kind;
 }
@@ -584,7 +585,7 @@ std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
     if (!BoardHas(s, kMissionTransport)) type = kMissionTransport;
     return type;
   }
-  const bool coalition = search.pf == 3;
+  const bool coalition = search.pf == kFactionCoalition;
   if (search.psize <= 4) {
     const std::int32_t r = Random(106);
     if (r <= 30) return kMissionSearchAndDestroy;
@@ -643,7 +644,7 @@ std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t
       const state::TBodyRow& body = BodyData[s][b];
       if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
       const std::int32_t t = body[body::kDestination];
-      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kCapitalRating) continue;
+      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
       if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
     }
   }

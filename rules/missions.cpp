@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/random_tries.h"
@@ -29,7 +30,6 @@ constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
 };
 // clang-format on
 
-constexpr std::int32_t kCapitalRating = 6;
 constexpr int kSearchTries = 1000;  // draws of an encounter ship type before a search gives up
 
 std::int32_t PlayerShipSize() {
@@ -114,11 +114,17 @@ bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
   switch (category) {
     case -1: case -2: case -3: case -4: return faction == -category;
     case 0: case 1: return true;
-    case 2: return faction >= 2 && faction <= 4;
-    case 3: return faction == 0 || faction == 2 || faction == 3;
-    case 4: return faction >= 1 && faction <= 4;
-    case 5: return faction == 0 || faction == 3 || faction == 4;
-    case 6: return faction == 0 || faction == 2 || faction == 4;
+    case 2: return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
+    case 3:
+      return faction == kFactionPirates || faction == kFactionOuterRim ||
+             faction == kFactionCoalition;
+    case 4: return faction >= kFactionFederation && faction <= kFactionSyndicate;
+    case 5:
+      return faction == kFactionPirates || faction == kFactionCoalition ||
+             faction == kFactionSyndicate;
+    case 6:
+      return faction == kFactionPirates || faction == kFactionOuterRim ||
+             faction == kFactionSyndicate;
     default: return false;
   }
 }

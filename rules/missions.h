@@ -1,5 +1,5 @@
-// Missions: the mission record and its 27 types, the rewards, and the opponent operations that
-// missions share with encounters, flights and docking.
+// Missions: the mission record and its 27 types (named in state/mission_types.h), the rewards,
+// and the opponent operations that missions share with encounters, flights and docking.
 //
 // A mission record is MissionOffers[system][slot] on a board and ActiveMission once accepted; its
 // fields are named in mission:: (state/fields.h).
@@ -10,39 +10,9 @@
 #include <vector>
 
 #include "rules/ui.h"
+#include "state/mission_types.h"
 
 namespace rules {
-
-enum MissionType : std::int32_t {
-  kMissionSearchAndDestroy = 1,
-  kMissionPatrol = 2,
-  kMissionTransport = 3,
-  kMissionAmbush = 4,
-  kMissionBounty = 5,
-  kMissionSupply = 6,
-  kMissionSpecialForces = 7,
-  kMissionReportForDuty = 8,
-  kMissionStrike = 9,
-  kMissionCombatPatrol = 10,
-  kMissionCombatTransport = 11,
-  kMissionAssault = 12,
-  kMissionInfiltrate = 13,
-  kMissionEscort = 14,
-  kMissionRecon = 15,
-  kMissionMarineLanding = 16,
-  kMissionEvacuation = 17,
-  kMissionAbduction = 18,
-  kMissionAnalysis = 19,
-  kMissionBlitzkrieg = 20,
-  kMissionFlanking = 21,
-  kMissionSuppression = 22,
-  kMissionBombingRun = 23,
-  kMissionBattle = 24,
-  kMissionSiege = 25,
-  kMissionRaiding = 26,
-  kMissionFlagship = 27,
-};
-inline constexpr std::int32_t kLastMissionType = 27;
 
 // The title the mission board shows ("Search && Destroy" shows as one "&"); empty outside 1..27.
 std::string_view MissionTitle(std::int32_t type);

@@ -81,8 +81,8 @@ class NullUi : public Ui {
   void HideMissionPanel() override {}
   void UpdateMissionPanel() override {}
   void OpenMissions() override {}
-  void BeginTutorialStep(int step) override { (void)step; }
-  void EndTutorialStep(int step) override { (void)step; }
+  void BeginTutorialStep(tutorial::Step step) override { (void)step; }
+  void EndTutorialStep(tutorial::Step step) override { (void)step; }
 };
 
 }  // namespace rules

@@ -10,12 +10,11 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
 namespace {
-
-constexpr int kSkillSyndicate = 27;
 
 enum class LevelReward { None, Ribbon, Rank, OwnPlanet };
 
@@ -61,8 +60,8 @@ void GrantOwnPlanet(Ui& ui) {
   const PromisedPlanet planet = PromisedPlanetOf(state::PlayerData[player::kFaction]);
   if (planet.system == 0) return;
   const state::TBodyRow& body = state::BodyData[planet.system][planet.body];
-  const std::string& bodyName = state::BodyText[planet.system][planet.body][1];
-  const std::string& systemName = state::SystemText[planet.system][1];
+  const std::string& bodyName = state::BodyText[planet.system][planet.body][body_text::kName];
+  const std::string& systemName = state::SystemText[planet.system][system_text::kName];
   std::string text;
   if (body[body::kOwner] == state::PlayerData[player::kFaction]) {
     text = "Congratulations! For your good services the government has granted you the ownership "
@@ -103,7 +102,7 @@ void RefreshAfterPromotion(Ui& ui) {
       state::PlayerShip[ship::kClass], state::PlayerShip[ship::kCargoModule], state::Side::Player);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
-  if (state::SkillOwned[kSkillSyndicate] > 0) {
+  if (state::OwnsSkill(kSkillSyndicate)) {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int b = 1; b <= state::kLastBody; ++b) {
         state::TBodyRow& body = state::BodyData[s][b];

@@ -12,9 +12,12 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "rules/special_ships.h"
+#include "state/abilities.h"
 #include "state/format.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 
 namespace rules {
 namespace {
@@ -24,20 +27,11 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr int kSkillDisguise = 21;
-constexpr int kSkillAdvancedDisguise = 22;
-// The enemy's last ability slot is kept for the sensors' fights; 11 is what they put there.
-constexpr std::int32_t kSensorFightAbility = 11;
-// The boarding crew's areas run from the airlock (1) to the bridge (4); a ship whose bridge they
-// took is captured, not destroyed.
-constexpr std::int32_t kBridgeArea = 4;
-
-
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
 bool TakenByBoarders() {
   return EnemyShip[ship::kAlive] == 0 && EnemyShip[ship::kShields] > 0 &&
-         EnemyShip[ship::kBoardedArea] == kBridgeArea;
+         EnemyShip[ship::kBoardedArea] == boarding_area::kBridge;
 }
 
 SensorAttackOutcome ReadOutcome() {
@@ -55,8 +49,8 @@ void SupportWar(const state::TSpecialShipRow& target, Ui& ui) {
   if (system[star_system::kCampaign] <= 0) return;
   const std::int32_t kind = target[special_ship::kKind];
   const std::int32_t subKind = target[special_ship::kSubKind];
-  const bool warship = kind == kSpecialMilitary && subKind == 3;
-  const bool supplies = kind == kSpecialTrader && subKind == 5;
+  const bool warship = kind == kMilitaryShip && subKind == kSubKindImportantMission;
+  const bool supplies = kind == kTraderShip && subKind == kSubKindMilitarySupplies;
   if (!warship && !supplies) return;
   if (system[star_system::kAttacker] == PlayerData[player::kFaction])
     AddSaturated(system[star_system::kAttackerPoints], system[star_system::kDefenderPoints] / 20);
@@ -74,9 +68,9 @@ void SupportWar(const state::TSpecialShipRow& target, Ui& ui) {
 }
 
 void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
-  if (target[special_ship::kKind] != kSpecialPirate) return;
+  if (target[special_ship::kKind] != kPirateShip) return;
   const std::int64_t x = state::GetShipClassExperience(EnemyShip[ship::kClass]);
-  const std::int64_t amount = target[special_ship::kSubKind] == 2 ? 2 * x : x;
+  const std::int64_t amount = target[special_ship::kSubKind] == kSubKindWantedPirate ? 2 * x : x;
   const std::int32_t paid = static_cast<std::int32_t>(std::min<std::int64_t>(amount, INT32_MAX));
   AddCredits(paid, ui);
   if (target[special_ship::kMissionTarget] == 1) return;  // the mission's reward says it all
@@ -107,11 +101,11 @@ void SettleMission(const state::TSpecialShipRow& target, Ui& ui) {
 // Attacking a trader or a warship of the own faction is a crime; the disguise skills may hide it.
 void JudgeCrime(const state::TSpecialShipRow& target, Ui& ui) {
   const std::int32_t kind = EnemyShip[ship::kEnemyKind];
-  if ((kind != 1 && kind != 2) || target[special_ship::kFaction] != PlayerData[player::kFaction])
+  if ((kind != kTraderShip && kind != kMilitaryShip) || target[special_ship::kFaction] != PlayerData[player::kFaction])
     return;
   std::int32_t threshold = 75;
-  const bool disguise = state::SkillOwned[kSkillDisguise] > 0;
-  const bool advanced = state::SkillOwned[kSkillAdvancedDisguise] > 0;
+  const bool disguise = state::OwnsSkill(kSkillDisguise);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedDisguise);
   if (disguise && !advanced) threshold = 75 / 2;
   if (advanced) threshold /= 4;
   const std::int32_t r = state::Random(100);
@@ -158,8 +152,10 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
                    state::GetShipFactionImage(enemyClass, faction) + "_Scene.jpg");
   // No help comes to a player who attacks the own side, nor to a trader with a secret aboard.
   if (faction == PlayerData[player::kFaction]) PlayerShip[ship::kReinforcements] = -1;
-  state::EnemyAbilitySlots[12] = kSensorFightAbility;
-  if (target[special_ship::kKind] == kSpecialTrader && target[special_ship::kSubKind] > 1)
+  // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
+  state::EnemyAbilitySlots[12] = state::kAbilityFlee;
+  if (target[special_ship::kKind] == kTraderShip &&
+      target[special_ship::kSubKind] > kSubKindCommon)
     EnemyShip[ship::kReinforcements] = 0;
   ui.RunShipCombat();
 

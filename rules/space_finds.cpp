@@ -8,8 +8,10 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/goods.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -20,9 +22,6 @@ using state::Random;
 using state::SpaceFinds;
 
 constexpr std::int32_t kFindDays = 15;
-constexpr int kSkillTraitor = 26;
-constexpr int kSkillSyndicate = 27;
-constexpr std::int32_t kSecretDataGood = 18;
 constexpr std::int64_t kLeastFortune = 2500;
 constexpr std::int64_t kMostFortune = 50000;
 
@@ -146,7 +145,7 @@ void ReceiveSecretData(state::TSpaceFindRow& find, Ui& ui) {
                "decode the data.");
     return;
   }
-  AddSaturated(state::Cargo[kSecretDataGood], kept);
+  AddSaturated(state::Cargo[kGoodStolenData], kept);
   Remove(find, ui);
 }
 
@@ -172,11 +171,11 @@ void SpawnSpaceFind(std::int32_t s, Ui& ui) {
   const std::int32_t pf = PlayerData[player::kFaction];
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
   const bool ownFactionValid = pf >= 0 && pf < state::kFactions && owner >= 0 && owner <= 4;
-  if (state::SkillOwned[kSkillTraitor] > 0 && owner != pf && ownFactionValid &&
+  if (state::OwnsSkill(kSkillTraitor) && owner != pf && ownFactionValid &&
       state::FactionData[pf][faction::kAtWarWith + owner] > 0 && r <= 15) {
     find[space_find::kKind] = kFindEnemySecretData;
   }
-  if (state::SkillOwned[kSkillSyndicate] > 0 && owner == pf && r <= 15)
+  if (state::OwnsSkill(kSkillSyndicate) && owner == pf && r <= 15)
     find[space_find::kKind] = kFindOwnSecretData;
   ui.ShowSpaceFinds();
 }

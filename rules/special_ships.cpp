@@ -4,9 +4,14 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
+#include "state/economy_classes.h"
+#include "state/equipment_ids.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -16,12 +21,6 @@ using state::Random;
 using state::SpecialShips;
 using Sentences = std::array<std::string_view, 10>;
 
-constexpr std::int32_t kCapitalRating = 6;
-constexpr int kSkillTracking = 11;
-constexpr int kSkillAdvancedTracking = 12;
-constexpr int kSkillBountyHunter = 13;
-constexpr int kSkillHacker = 28;
-constexpr std::int32_t kAdvancedSensors = 4;  // targeting computer
 
 // --- Sensor sentences ------------------------------------------------------------------------------
 
@@ -201,7 +200,6 @@ std::string_view Pick(const Sentences& sentences, std::int32_t variant) {
   return variant >= 1 && variant <= 10 ? sentences[variant - 1] : std::string_view();
 }
 
-bool Owns(int skill) { return state::SkillOwned[skill] > 0; }
 std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShipClassStat(c, attribute); }
 
 // Picks the class of a new ship in slot `ship`, drawn until one is acceptable, at most 1000 times;
@@ -214,7 +212,7 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
     bool Accepts(std::int32_t c) const override {
       const std::int32_t role = Stat(c, state::kAttrRole);
       if (noWarship_ && role == 1) return false;
-      if (role == 2 && faction_ == 0) return false;
+      if (role == 2 && faction_ == kFactionPirates) return false;
       return c != 0;
     }
 
@@ -233,9 +231,9 @@ bool TooCrowded() {
   for (int i = 1; i <= state::kLastSpecialShip; ++i) {
     if (SpecialShips[i][special_ship::kActive] != 0) ++active;
   }
-  const bool tracking = Owns(kSkillTracking);
-  const bool advanced = Owns(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kAdvancedSensors)
+  const bool tracking = state::OwnsSkill(kSkillTracking);
+  const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
+  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;
@@ -250,18 +248,21 @@ void DrawSubKind(state::TSpecialShipRow& ship, std::int32_t s) {
                       ship[special_ship::kFaction] == system[star_system::kAttacker]) &&
                      ship[special_ship::kFaction] != state::PlayerData[player::kFaction];
   switch (ship[special_ship::kKind]) {
-    case kSpecialTrader:
-      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = 2;
-      if (Random(100) <= 10) ship[special_ship::kSubKind] = 3;
-      if (Random(100) <= 3 && n > 3) ship[special_ship::kSubKind] = 4;
-      if (Random(100) <= 10 && campaignHere && party) ship[special_ship::kSubKind] = 5;
+    case kTraderShip:
+      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = kSubKindVip;
+      if (Random(100) <= 10) ship[special_ship::kSubKind] = kSubKindValuableCargo;
+      if (Random(100) <= 3 && n > 3) ship[special_ship::kSubKind] = kSubKindTreasureFleet;
+      if (Random(100) <= 10 && campaignHere && party)
+        ship[special_ship::kSubKind] = kSubKindMilitarySupplies;
       break;
-    case kSpecialMilitary:
-      if (Random(100) <= 10 && campaignHere && n > 1 && single) ship[special_ship::kSubKind] = 2;
-      if (Random(100) <= 10 && campaignHere && party) ship[special_ship::kSubKind] = 3;
+    case kMilitaryShip:
+      if (Random(100) <= 10 && campaignHere && n > 1 && single)
+        ship[special_ship::kSubKind] = kSubKindVip;
+      if (Random(100) <= 10 && campaignHere && party)
+        ship[special_ship::kSubKind] = kSubKindImportantMission;
       break;
     default:
-      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = 2;
+      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = kSubKindWantedPirate;
       break;
   }
 }
@@ -271,27 +272,29 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   const state::TMissionRow& mission = state::ActiveMission;
   if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
   const bool bounty =
-      mission[mission::kType] == kMissionBounty && ship[special_ship::kKind] == kSpecialPirate;
+      mission[mission::kType] == kMissionBounty && ship[special_ship::kKind] == kPirateShip;
   const bool abduction =
-      mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kSpecialMilitary;
+      mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kMilitaryShip;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
-  const std::int32_t chance = Owns(kSkillBountyHunter) ? 30 : 15;
+  const std::int32_t chance = state::OwnsSkill(kSkillBountyHunter) ? 30 : 15;
   if (chance <= r) return;
   ship[special_ship::kFaction] = mission[mission::kEnemyFaction];
   ship[special_ship::kClass] = mission[mission::kEnemyClass];
   ship[special_ship::kMissionTarget] = 1;
-  ship[special_ship::kSubKind] = 2;
+  ship[special_ship::kSubKind] = kSubKindWantedPirate;
   const std::string name =
       bounty ? GetBountyTargetName(1, s, 0) : GetAbductionTargetName(1, s, 0);
   DescribeSpecialShip(slot, name);
 }
 
 void MaybeAnnounceTreasure(state::TSpecialShipRow& ship, Ui& ui) {
-  if (ship[special_ship::kKind] != kSpecialTrader || ship[special_ship::kSubKind] != 4 ||
+  if (ship[special_ship::kKind] != kTraderShip || ship[special_ship::kSubKind] != kSubKindTreasureFleet ||
       state::PlayerData[player::kTreasureFleetNotice] != 0)
     return;
-  if (!Owns(kSkillHacker) || !ui.IsVisible(Screen::Travel) || ui.IsVisible(Screen::PirateHideout)) return;
+  if (!state::OwnsSkill(kSkillHacker) || !ui.IsVisible(Screen::Travel) ||
+      ui.IsVisible(Screen::PirateHideout))
+    return;
   state::PlayerData[player::kTreasureFleetNotice] = 1;
   ship[special_ship::kDaysLeft] = 12;
   ui.Message(Popup::Text, "Treasure fleet",
@@ -306,7 +309,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t k = system[star_system::kClass] == kCapitalRating ? 1 : 2;
+  std::int32_t k = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (system[star_system::kCampaign] > 0) k = 3;
   ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
   const bool noWarship = Random(100) < 30;
@@ -315,11 +318,11 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
     return;
   }
   const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == 1;
-  ship[special_ship::kKind] = !warship                            ? kSpecialTrader
-                              : ship[special_ship::kFaction] == 0 ? kSpecialPirate
-                                                                  : kSpecialMilitary;
+  ship[special_ship::kKind] = !warship                            ? kTraderShip
+                              : ship[special_ship::kFaction] == kFactionPirates ? kPirateShip
+                                                                  : kMilitaryShip;
   ship[special_ship::kLeastLoadoutTier] = 1;
-  ship[special_ship::kSubKind] = 1;
+  ship[special_ship::kSubKind] = kSubKindCommon;
   DrawSubKind(ship, s);
   MaybeMissionTarget(slot, s);
   MaybeAnnounceTreasure(ship, ui);
@@ -334,7 +337,7 @@ void UpdateSpecialShips(Ui& ui) {
     ship[special_ship::kDaysLeft] -= 1;
     if (ship[special_ship::kDaysLeft] > 0) continue;
     ship[special_ship::kActive] = 0;
-    if (ship[special_ship::kKind] == kSpecialTrader && ship[special_ship::kSubKind] == 4)
+    if (ship[special_ship::kKind] == kTraderShip && ship[special_ship::kSubKind] == kSubKindTreasureFleet)
       state::PlayerData[player::kTreasureFleetNotice] = 0;
   }
   const std::int32_t s = state::PlayerShip[ship::kSystem];
@@ -358,7 +361,7 @@ std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kPirateOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
   const std::int32_t second = Variant(ship, special_ship::kSecondSentenceVariant);
-  if (ship[special_ship::kSubKind] != 2) return text + std::string(Pick(kCommonPirate, second));
+  if (ship[special_ship::kSubKind] != kSubKindWantedPirate) return text + std::string(Pick(kCommonPirate, second));
   if (second < 1 || second > 10) return text;
   const std::string wanted =
       name.empty() || name == " " ? PickSpecialShipPirateName(slot) : std::string(name);

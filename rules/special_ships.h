@@ -3,7 +3,8 @@
 // every empty place is filled again each day; a bounty or abduction mission makes its target
 // appear among them.
 //
-// SpecialShips[1..10] hold them; their fields are named in special_ship:: (state/fields.h).
+// SpecialShips[1..10] hold them; their fields are named in special_ship:: (state/fields.h), their
+// kinds in state/ship_kinds.h.
 #pragma once
 
 #include <cstdint>
@@ -11,14 +12,9 @@
 #include <string_view>
 
 #include "rules/ui.h"
+#include "state/ship_kinds.h"
 
 namespace rules {
-
-enum SpecialShipKind : std::int32_t {
-  kSpecialTrader = 1,
-  kSpecialMilitary = 2,
-  kSpecialPirate = 3,
-};
 
 // The special-ship step of the day: ships run out, empty places are filled for the player's
 // current system; may announce a treasure fleet ship to a player with "Hacker".

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "state/fields.h"
+#include "state/tutorial_steps.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -48,6 +49,13 @@ enum class AbilityChoice {
   Skill,   // a non-combat skill
   Combat,  // a combat ability
 };
+
+// The fleet kinds RunFleetBattle takes: a mission's battle (the active mission's type picks
+// the fleets; without a fleet mission a standard battle group), or the strike on a system's
+// starbase, against defenders that are weakened or still strong.
+inline constexpr std::int32_t kFleetKindMission = -1;
+inline constexpr std::int32_t kFleetKindStarbaseWeakened = 1;
+inline constexpr std::int32_t kFleetKindStarbaseStrong = 2;
 
 struct Ui {
   virtual ~Ui() = default;
@@ -130,9 +138,9 @@ struct Ui {
 
   // The tutorial moves on to `step`: what the step before showed goes, the new step's guidance
   // shows.
-  virtual void BeginTutorialStep(int step) = 0;
+  virtual void BeginTutorialStep(tutorial::Step step) = 0;
   // The tutorial puts away what `step` shows, when it stands at that step, without moving on.
-  virtual void EndTutorialStep(int step) = 0;
+  virtual void EndTutorialStep(tutorial::Step step) = 0;
 
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
   static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,

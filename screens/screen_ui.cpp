@@ -112,8 +112,8 @@ void ScreenUi::UpdateMissionPanel() { screens::UpdateMissionPanel(); }
 
 void ScreenUi::OpenMissions() { screens::OpenMissions(); }
 
-void ScreenUi::BeginTutorialStep(int step) { screens::BeginTutorialStep(step); }
+void ScreenUi::BeginTutorialStep(tutorial::Step step) { screens::BeginTutorialStep(step); }
 
-void ScreenUi::EndTutorialStep(int step) { screens::EndTutorialStep(step); }
+void ScreenUi::EndTutorialStep(tutorial::Step step) { screens::EndTutorialStep(step); }
 
 }  // namespace screens

@@ -44,8 +44,8 @@ class ScreenUi : public rules::Ui {
   void HideMissionPanel() override;
   void UpdateMissionPanel() override;
   void OpenMissions() override;
-  void BeginTutorialStep(int step) override;
-  void EndTutorialStep(int step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
+  void EndTutorialStep(tutorial::Step step) override;
 };
 
 }  // namespace screens

@@ -4,6 +4,7 @@
 
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/variables.h"
 
 namespace state {
@@ -168,7 +169,6 @@ static_assert(RowsInIdOrder(kAbilities));
 static_assert(RowsInIdOrder(kSkills));
 
 // Military rank at which guns, missiles and ECM show their advanced pictures.
-constexpr std::int32_t kAdmiralRank = 7;
 constexpr std::int32_t kUnknownAbilityApCost = 3;
 constexpr std::int32_t kUnknownAbilityDuration = 2;
 
@@ -196,7 +196,7 @@ std::string GetAbilityName(std::int32_t id, std::string_view otherwise) {
 std::string GetAbilityImage(std::int32_t id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return {};
-  if (PlayerData[player::kRank] == kAdmiralRank) {
+  if (PlayerData[player::kRank] == kRankAdmiral) {
     switch (id) {
       case 1: return "Skill_Fire_GunAdv";
       case 2: return "Skill_Fire_MisslesAdv";

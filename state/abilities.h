@@ -13,6 +13,8 @@
 
 namespace state {
 
+inline constexpr std::int32_t kAbilityFlee = 11;         // the rules hand it to enemies too
+inline constexpr std::int32_t kAbilityTractorBeam = 12;  // police and hunters keep the player in
 inline constexpr std::int32_t kAbilityShipSpecial = 36;  // the ship class's own special ability
 inline constexpr std::int32_t kAbilityOverheated = 37;   // guns too hot to fire
 inline constexpr std::int32_t kSkillShipSpecial = 36;    // the skill getters answer for it too

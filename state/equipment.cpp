@@ -5,25 +5,18 @@
 #include <cstddef>
 #include <limits>
 
+#include "state/abilities.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace state {
 namespace {
 
-constexpr std::int32_t kShipSpecialAbility = 36;  // combat ability id of a ship's special
 constexpr std::int32_t kLastModifierSlot = 8;
-constexpr std::int32_t kAdmiralRank = 7;
-constexpr std::int32_t kSkillCargoManager = 3;
-constexpr std::int32_t kSkillAdvancedCargoManager = 4;
-constexpr std::int32_t kEngineXlTrade = 4;
-constexpr std::int32_t kEngineVictory = 6;
-constexpr std::int32_t kModuleCargoManagement = 1;
-constexpr std::int32_t kModuleShieldUnit = 2;
-constexpr std::int32_t kModuleBoardingShuttle = 5;
-constexpr std::int32_t kComputerSpySensors = 5;
-constexpr std::int32_t kTwinGunsFireAs = 1;  // the built-in turbo lasers
 
 // How a gun changes the class's damage D.
 enum class GunDamage { Base, LessQuarter, MoreHalf, MoreThird };
@@ -179,7 +172,7 @@ const TShipRow& ShipOf(Side side) { return side == Side::Player ? PlayerShip : E
 
 // The gun that actually fires: "Twin guns" swaps any gun for the built-in turbo lasers.
 const GunRow* FiringGun(std::int32_t gun, Side side) {
-  if (ActiveShipSpecial(side) == kSpecialTwinGuns) gun = kTwinGunsFireAs;
+  if (ActiveShipSpecial(side) == kSpecialTwinGuns) gun = kGunTurboLaser;
   return Find(kGuns, gun);
 }
 
@@ -189,7 +182,7 @@ std::int32_t ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
     if (modifiers[slot][modifier::kActive] == 1 &&
-        modifiers[slot][modifier::kAbility] == kShipSpecialAbility)
+        modifiers[slot][modifier::kAbility] == kAbilityShipSpecial)
       return GetShipClassStat(ShipOf(side)[ship::kClass], kAttrSpecial);
   }
   return 0;
@@ -280,7 +273,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kAdmiralRank;
+  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kRankAdmiral;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }
@@ -422,9 +415,9 @@ std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, S
     capacity = c - c / 3;  // the other modules take up part of the bay
   }
   if (side == Side::Player) {
-    if (SkillOwned[kSkillAdvancedCargoManager] > 0) {
+    if (OwnsSkill(kSkillAdvancedCargoManager)) {
       capacity += capacity / 2;
-    } else if (SkillOwned[kSkillCargoManager] > 0) {
+    } else if (OwnsSkill(kSkillCargoManager)) {
       capacity += capacity / 4;
     }
   }

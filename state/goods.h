@@ -5,6 +5,29 @@
 #include <cstdint>
 #include <string_view>
 
+// The goods by id. Like the field names (state/fields.h), the ids sit at the top level, next to
+// `state`, so that every layer writes them short.
+enum Good : std::int32_t {
+  kGoodSupplies = 1,
+  kGoodMedicals = 2,
+  kGoodWeapons = 3,
+  kGoodSynthetics = 4,
+  kGoodRobotics = 5,
+  kGoodEngines = 6,
+  kGoodDelicacies = 7,
+  kGoodRarePets = 8,
+  kGoodJewelry = 9,
+  kGoodSuperOre = 10,
+  kGoodDiamonds = 11,
+  kGoodAntimatter = 12,
+  kGoodRum = 13,  // the first contraband (state::kFirstContraband)
+  kGoodTobacco = 14,
+  kGoodDreamdisc = 15,
+  kGoodLiterature = 16,
+  kGoodReligious = 17,
+  kGoodStolenData = 18,
+};
+
 namespace state {
 
 // Production points of a body for a good.

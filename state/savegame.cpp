@@ -7,6 +7,7 @@
 
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -112,7 +113,7 @@ constexpr SavedRange kAnyBody{-kLastFindSlot, kLastBody};
 constexpr SavedRange kFaction{0, kLastFaction};
 constexpr SavedRange kShipClass{-1, 19};
 constexpr SavedRange kBodyKind{kKindPirateHideout, 6};
-constexpr SavedRange kMissionType{1, 27};
+constexpr SavedRange kMissionType{1, kLastMissionType};
 
 class SaveChecker {
  public:

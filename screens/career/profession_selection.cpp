@@ -180,7 +180,7 @@ void ProfessionSelectionScreen::OnContinueClick() {
                        "from the selection of options in the middle of the screen.");
       return;
     }
-    EndTutorialStep(3);
+    EndTutorialStep(tutorial::Step::ChooseProfession);
   }
   Close();
 }

@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
 #include "screens/career/career.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/variables.h"
@@ -145,8 +146,8 @@ PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
     view.awardName = std::string(r.names[f]);
     view.awardKind = "campaign ribbon";
     // The Federation's long ribbon names run over both lines.
-    if (faction == 1 && level == 8) view.awardKind = "the Republic\"";
-    else if (faction == 1 && level >= 9) view.awardKind = "campaign ribbon\"";
+    if (faction == kFactionFederation && level == 8) view.awardKind = "the Republic\"";
+    else if (faction == kFactionFederation && level >= 9) view.awardKind = "campaign ribbon\"";
     view.quotation = std::string(r.quotations[f]);
     view.picture = std::string(kFactionWords[static_cast<std::size_t>(faction)]) + "-Ribbon" +
                    std::to_string(r.picture) + ".jpg";

@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -46,12 +48,12 @@ struct InsigniaPlaces {
 };
 
 InsigniaPlaces InsigniaPlacesOf(std::int32_t faction, std::int32_t rank) {
-  if (rank == 7) return {{170, 70}, {7, 57}};
+  if (rank == kRankAdmiral) return {{170, 70}, {7, 57}};
   if (rank == 8) return {{170, 70}, {7, 60}};
   switch (faction) {
-    case 2: return {{91, 54}, {10, 60}};
-    case 3: return {{99, 62}, {6, 54}};
-    case 4: return {{98, 60}, {14, 42}};
+    case kFactionOuterRim: return {{91, 54}, {10, 60}};
+    case kFactionCoalition: return {{99, 62}, {6, 54}};
+    case kFactionSyndicate: return {{98, 60}, {14, 42}};
     default:
       if (rank <= 2) return {{85, 55}, {7, 44}};
       if (rank == 3) return {{85, 55}, {7, 40}};
@@ -93,7 +95,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
   UniformView view;
 
   view.base = "Uni-" + word + "-blank";
-  if (rank >= 7) view.base += "-com";
+  if (rank >= kRankAdmiral) view.base += "-com";
   if (record.variant == 2) view.base += "-fem";
   view.base += ".jpg";
 
@@ -104,7 +106,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
   Put(view.shoulder, places.shoulder);
   Put(view.collar, places.collar);
   // An admiral's dress uniform carries no insignia; rank 8 shows the admirals' insignia again.
-  view.shoulder.visible = view.collar.visible = rank != 7;
+  view.shoulder.visible = view.collar.visible = rank != kRankAdmiral;
 
   for (UniformPiece& wing : view.wings) wing.picture = prefix + "Pilotwings.jpg";
   switch (record.wings) {

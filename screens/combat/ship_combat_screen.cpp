@@ -42,9 +42,6 @@ namespace {
 constexpr const char* kEndTurnPicture = "Screen_KLEIN_05.jpg";
 constexpr const char* kEndTurnLitPicture = "Screen_KLEINON_05.jpg";
 
-// Where the tutorial's minimised panel waits: where the layout includes the panel.
-constexpr int kTutorialTwinLeft = 267;
-constexpr int kTutorialTwinTop = 101;
 
 // Enabling a timer that already runs leaves its count alone: a second message within one interval
 // goes when the first interval ends.
@@ -132,9 +129,9 @@ bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
 
 int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
 
-void ShipCombatUi::EndTutorialStep(int step) { rules_.EndTutorialStep(step); }
+void ShipCombatUi::EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
 
-void ShipCombatUi::BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
+void ShipCombatUi::BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
 
 void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
 
@@ -565,23 +562,6 @@ void RunShipCombatOnScreen() {
   if (battle) ShowFleetBattleAgain();
 }
 
-void ShipCombatScreen::ShowTutorialStep(int step) {
-  const rules::TutorialGuide guide = rules::DescribeTutorialStep(step);
-  const CombatTutorialView view = BuildCombatTutorialView(step);
-  // The minimised twin waits where the layout put it, above the arena.
-  tutorialPanel_.Show(guide.text1, guide.text2, view.panelLeft, view.panelTop, kTutorialTwinLeft,
-                      kTutorialTwinTop);
-  if (view.arrowAt.empty())
-    tutorialArrow_.Stop();
-  else
-    tutorialArrow_.PointAt(view.arrowAt, view.arrowAt == "EndTurnButton" ? rules::ArrowSide::Right
-                                                                         : rules::ArrowSide::Above);
-}
-
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
-
-void ShowShipCombatTutorialStep(int step) {
-  if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(step);
-}
 
 }  // namespace screens

@@ -46,8 +46,8 @@ class ShipCombatUi : public combat::CombatUi {
   void OpenBoarding() override;
   bool SensorsShowing() override;
   int SensorSelection() override;
-  void EndTutorialStep(int step) override;
-  void BeginTutorialStep(int step) override;
+  void EndTutorialStep(tutorial::Step step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 
@@ -86,9 +86,6 @@ class ShipCombatScreen : public platform::Form {
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of combat step `step` (hidden with every other
-  // screen's by HideAllTutorialGuidance).
-  void ShowTutorialStep(int step);
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -157,9 +154,5 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 void RunShipCombatOnScreen();
 
 bool ShipCombatShowing();
-
-// The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step (13 to 19).
-void ShowShipCombatTutorialStep(int step);
 
 }  // namespace screens

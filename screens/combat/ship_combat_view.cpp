@@ -164,40 +164,14 @@ std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts() {
   return texts;
 }
 
-namespace {
-
-// The ability button (1..12) that holds `ability`; 0 when none does.
-int AbilityButtonHolding(std::int32_t ability) {
-  for (int k = 1; k <= kCombatAbilityButtons; ++k)
-    if (state::PlayerAbilitySlots[k] == ability) return k;
-  return 0;
-}
-
-std::string AbilityButtonName(std::int32_t ability) {
-  const int button = AbilityButtonHolding(ability);
-  return button == 0 ? std::string() : "AbilityButton" + std::to_string(button);
-}
-
-}  // namespace
-
-CombatTutorialView BuildCombatTutorialView(int step) {
-  // The panel stays clear of the ability buttons; the steps that end a turn show it lower, so the
-  // end-turn control above the arena and the enemy's messages stay free.
-  constexpr int kUpperLeft = 267, kUpperTop = 101;
-  constexpr int kLowerLeft = 368, kLowerTop = 161;
-  CombatTutorialView view;
-  const bool endsTurn = step == 15 || step == 18 || step == 19;
-  view.panelLeft = endsTurn ? kLowerLeft : kUpperLeft;
-  view.panelTop = endsTurn ? kLowerTop : kUpperTop;
-  switch (step) {
-    case 13: view.arrowAt = AbilityButtonName(combat::kFireMissiles); break;
-    case 14: view.arrowAt = AbilityButtonName(combat::kDiscipline); break;
-    case 15: case 18: view.arrowAt = "EndTurnButton"; break;
-    case 16: view.arrowAt = AbilityButtonName(combat::kEcm); break;
-    case 17: view.arrowAt = AbilityButtonName(combat::kFireGuns); break;
-    default: break;
+std::string TutorialArrowControl(const rules::TutorialGuide& guide) {
+  if (guide.arrowAtAbility.empty()) return guide.arrowAt;
+  for (int k = 1; k <= kCombatAbilityButtons; ++k) {
+    const std::int32_t ability = state::PlayerAbilitySlots[k];
+    if (ability != 0 && state::GetAbilityName(ability) == guide.arrowAtAbility)
+      return "AbilityButton" + std::to_string(k);
   }
-  return view;
+  return {};
 }
 
 }  // namespace screens

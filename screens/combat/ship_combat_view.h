@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/tutorial.h"
 #include "state/equipment.h"
 
 namespace screens {
@@ -67,15 +68,9 @@ RadarView BuildRadarView(Side side);
 // The twenty texts of the compatibility labels, label k at index k - 1.
 std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts();
 
-// Where the tutorial's guidance goes at a combat step (13 to 19): the message panel's place, and
-// the control the blinking arrow points at (the ability button that holds the ability the step
-// names, or the end of the turn); no arrow (empty) at the last combat step, or where the ship
-// has no button for that ability.
-struct CombatTutorialView {
-  int panelLeft = 0;
-  int panelTop = 0;
-  std::string arrowAt;
-};
-CombatTutorialView BuildCombatTutorialView(int step);
+// The control the tutorial's arrow points at on this screen: the ability button that holds the
+// ability the step names, or the control it names (the end of the turn); empty for no arrow, or
+// where the ship has no button for that ability.
+std::string TutorialArrowControl(const rules::TutorialGuide& guide);
 
 }  // namespace screens

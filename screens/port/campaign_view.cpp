@@ -109,9 +109,9 @@ CampaignView BuildCampaignView() {
 
   if (own == owner) view.topic = "System defense";
   if (playerAttacks) view.topic = "Invasion";
-  view.situation = rules::BuildCampaignStatusText(rules::FactionShortName(attacker), rules::FactionShortName(owner),
-                                                  state::SystemText[s][1], view.levels.defender,
-                                                  view.levels.attacker, s);
+  view.situation = rules::BuildCampaignStatusText(
+      rules::FactionShortName(attacker), rules::FactionShortName(owner),
+      state::SystemText[s][system_text::kName], view.levels.defender, view.levels.attacker, s);
   const std::int32_t missions = row[star_system::kCampaignMissions];
   view.influence = missions > 0
                        ? rules::BuildCampaignInfluenceText(s, row[kLastCampaignMissionType], missions)
@@ -150,7 +150,7 @@ StrikeOrder AskForStrike(rules::Ui& ui) {
   order.go = true;
   order.enemyFaction = owner;
   order.fleetKind =
-      weakened ? combat::kFleetKindStarbaseWeakened : combat::kFleetKindStarbaseStrong;
+      weakened ? rules::kFleetKindStarbaseWeakened : rules::kFleetKindStarbaseStrong;
   return order;
 }
 

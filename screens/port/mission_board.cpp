@@ -118,8 +118,8 @@ void MissionBoardScreen::OnTileClick(Sender s) {
   hovered_ = k;
   ShowSelectedMission(k);
   RefreshTiles();
-  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(rules::kTutorialPickMissionStep))
-    rules_.BeginTutorialStep(rules::kTutorialAcceptMissionStep);
+  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(tutorial::Step::PickMission))
+    rules_.BeginTutorialStep(tutorial::Step::AcceptMission);
 }
 
 void MissionBoardScreen::OnTileHover(Sender s) {

@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -33,7 +34,7 @@ constexpr std::string_view kGoods = "Required goods:";
 constexpr std::string_view kWanted = "Wanted:";
 
 // clang-format off
-constexpr std::array<TypeRow, rules::kLastMissionType + 1> kTypes{{
+constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
   {},
   {"Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", kResistance, Value::Ship,            Place::Target},
   {"Mission_PatrolLogo",           "Selected Mission: Patrol",            kResistance, Value::Unknown,         Place::ThreeNavPoints},
@@ -65,13 +66,16 @@ constexpr std::array<TypeRow, rules::kLastMissionType + 1> kTypes{{
 }};
 // clang-format on
 
-bool IsType(std::int32_t type) { return type >= 1 && type <= rules::kLastMissionType; }
+bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
 bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
-std::string SystemName(std::int32_t s) { return IsSystem(s) ? state::SystemText[s][1] : ""; }
+std::string SystemName(std::int32_t s) {
+  return IsSystem(s) ? state::SystemText[s][system_text::kName] : "";
+}
 std::string BodyName(std::int32_t b, std::int32_t s) {
-  return IsSystem(s) && b >= 1 && b <= state::kLastBody ? state::BodyText[s][b][1] : "";
+  return IsSystem(s) && b >= 1 && b <= state::kLastBody ? state::BodyText[s][b][body_text::kName]
+                                                        : "";
 }
 std::string GoodNameOf(std::int32_t g) {
   return g >= 1 && g <= state::kLastGood ? state::GoodName[g] : "";
@@ -183,7 +187,7 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
   const std::int32_t type = (*o)[mission::kType];
   view.offered = true;
   view.title = std::string(rules::MissionTitle(type));
-  view.place = type == rules::kMissionMarineLanding || type == rules::kMissionEvacuation
+  view.place = type == kMissionMarineLanding || type == kMissionEvacuation
                    ? SystemName((*o)[mission::kPickUpSystem]) + ", " +
                          SystemName((*o)[mission::kDropSystem])
                    : SystemName((*o)[mission::kTargetSystem]);

@@ -1,5 +1,6 @@
 #include "screens/travel/galaxy_map_view.h"
 
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -22,18 +23,6 @@ std::string Blip(std::int32_t s) {
   }
 }
 
-std::string ClassCaption(std::int32_t systemClass) {
-  switch (systemClass) {
-    case 1: return "Class: Agricultural";
-    case 2: return "Class: Mining";
-    case 3: return "Class: Luxury";
-    case 4: return "Class: Industrial";
-    case 5: return "Class: Local capital";
-    case 6: return "Class: Capital";
-    default: return {};
-  }
-}
-
 // "$ " and the price of good g at system s, "?" where the player has never been.
 std::string PriceAt(std::int32_t s, std::int32_t g) {
   if (!IsSystem(s) || state::SystemVisited[s] < 1) return "$ ?";
@@ -42,13 +31,14 @@ std::string PriceAt(std::int32_t s, std::int32_t g) {
 
 void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   if (!IsSystem(s)) return;
-  v.systemName = state::SystemText[s][1];
-  v.description = state::SystemText[s][2];
-  v.systemClass = ClassCaption(state::SystemData[s][star_system::kClass]);
+  v.systemName = state::SystemText[s][system_text::kName];
+  v.description = state::SystemText[s][system_text::kDescription];
+  v.systemClass =
+      std::string(state::EconomyClassCaption(state::SystemData[s][star_system::kClass]));
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
   if (!IsFaction(owner)) return;
-  v.faction = "Faction: " + state::FactionText[owner][2];
-  v.logo = state::FactionText[owner][5] + ".jpg";
+  v.faction = "Faction: " + state::FactionText[owner][faction_text::kShortName];
+  v.logo = state::FactionText[owner][faction_text::kLogo] + ".jpg";
 }
 
 void FillPrices(bool pricesPanelShown, GalaxyMapView& v) {

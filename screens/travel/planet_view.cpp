@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "rules/promotion.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -14,17 +15,6 @@ namespace {
 bool IsSystem(std::int32_t s) { return s >= 1 && s < state::kSystems - 1; }
 bool IsBody(std::int32_t b) { return b >= 1 && b < state::kBodies - 1; }
 bool IsFactionText(std::int32_t f) { return f >= 0 && f < state::kFactions - 1; }
-
-// The captions of the economy classes 1..6.
-constexpr std::string_view kEconomyClasses[] = {
-    "Class: Agricultural", "Class: Mining",        "Class: Luxury",
-    "Class: Industrial",   "Class: Local capital", "Class: Capital",
-};
-
-std::string EconomyClassCaption(std::int32_t kind) {
-  if (kind < 1 || kind > static_cast<std::int32_t>(std::size(kEconomyClasses))) return {};
-  return std::string(kEconomyClasses[kind - 1]);
-}
 
 // The base name of a city picture by its number; any number without a city names the sun.
 std::string CityPictureName(std::int32_t city) {
@@ -52,11 +42,13 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   const state::TBodyRow& row = state::BodyData[system][body];
   const state::TTextRow& text = state::BodyText[system][body];
   view.isBody = true;
-  view.name = text[1];
-  view.description = text[2];
+  view.name = text[body_text::kName];
+  view.description = text[body_text::kDescription];
   const std::int32_t owner = row[body::kOwner];
-  view.faction = "Faction: " + (IsFactionText(owner) ? state::FactionText[owner][1] : std::string());
-  view.economyClass = EconomyClassCaption(row[body::kKind]);
+  view.faction =
+      "Faction: " +
+      (IsFactionText(owner) ? state::FactionText[owner][faction_text::kLongName] : std::string());
+  view.economyClass = std::string(state::EconomyClassCaption(row[body::kKind]));
   // A planet with a city shows the city; any other its own large picture.
   view.picture = row[body::kCityPicture] < 1
                      ? rules::GetBodyPictureName(row[body::kPicture]) + "r.jpg"

@@ -117,7 +117,7 @@ void SensorsScreen::OnCommunicateClick() {
 
 void SensorsScreen::OnBackClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(24, 25);
+  AdvanceTutorial(tutorial::Step::CloseSensors, tutorial::Step::OpenGalaxyMap);
   audio::PlayMinimizeSound();
   Close();
 }
@@ -138,7 +138,7 @@ void OpenSensors() {
     popups::ShowText(kTopic, "You cannot detect any ships. You should wait some time.");
     return;
   }
-  AdvanceTutorial(23, 24);
+  AdvanceTutorial(tutorial::Step::OpenSensors, tutorial::Step::CloseSensors);
   audio::PlayMaximizeSound();
   Sensors->StartSweep();
   Sensors->ShowModal();

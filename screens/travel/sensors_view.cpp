@@ -5,17 +5,17 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/special_ships.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace screens {
 namespace {
-
-constexpr std::int32_t kMissionBounty = 5;
-constexpr std::int32_t kMissionAbduction = 18;
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
@@ -55,7 +55,7 @@ std::string GreetingTail() {
   if (IsFaction(p)) {
     for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
       if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
-        enemies.push_back(state::FactionText[g][2]);
+        enemies.push_back(state::FactionText[g][faction_text::kShortName]);
   }
   if (enemies.empty())
     return " Right now we are at peace with all other factions, but I am sure this won\u00b4t be for "
@@ -69,7 +69,7 @@ bool SensorShipHostile(int slot) {
   if (!IsSlot(slot)) return false;
   const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
   const std::int32_t p = state::PlayerData[player::kFaction];
-  if (f == 0) return true;
+  if (f == kFactionPirates) return true;
   if (f == p || !IsFaction(p) || !IsFaction(f)) return false;
   return state::FactionData[p][faction::kAtWarWith + f] >= 1;
 }
@@ -113,20 +113,20 @@ SensorShipView DescribeSensorShip(int slot) {
   const std::string vip = "Capture the VIP alive for a ransom of at least $ " + money(3 * x) + ".";
   v.speciality = "-";
   switch (kind) {
-    case rules::kSpecialTrader:
+    case kTraderShip:
       v.description = rules::DescribeTraderSpecialShip(slot);
-      if (subKind == 2) v.speciality = vip;
+      if (subKind == kSubKindVip) v.speciality = vip;
       break;
-    case rules::kSpecialMilitary:
+    case kMilitaryShip:
       v.description = rules::DescribeMilitarySpecialShip(slot);
-      if (subKind == 2) v.speciality = vip;
-      if (subKind == 3) v.speciality = "The destruction of this ship could influence the war.";
+      if (subKind == kSubKindVip) v.speciality = vip;
+      if (subKind == kSubKindImportantMission) v.speciality = "The destruction of this ship could influence the war.";
       break;
-    case rules::kSpecialPirate:
-      if (subKind == 1) {
+    case kPirateShip:
+      if (subKind == kSubKindCommon) {
         v.description = rules::DescribeSpecialShip(slot, "");
         v.speciality = "There is a bounty of $ " + money(x) + " for the destruction of this vessel";
-      } else if (subKind == 2) {
+      } else if (subKind == kSubKindWantedPirate) {
         v.description = rules::DescribeSpecialShip(slot, "");
         v.speciality = "Take him out for a ransom of at least $ " + money(2 * x) + ". Dead or alive.";
       }
@@ -135,9 +135,9 @@ SensorShipView DescribeSensorShip(int slot) {
       break;
   }
   if (target && state::ActiveMission[mission::kActive] > 0) {
-    const bool named = kind == rules::kSpecialPirate
+    const bool named = kind == kPirateShip
                            ? type == kMissionBounty || type == kMissionAbduction
-                           : (kind == rules::kSpecialTrader || kind == rules::kSpecialMilitary) &&
+                           : (kind == kTraderShip || kind == kMilitaryShip) &&
                                  type == kMissionAbduction;
     if (named) v.description = rules::DescribeSpecialShip(slot, TargetName(type));
   }
@@ -154,11 +154,11 @@ SensorHailView BuildSensorHail(int slot) {
   const bool own = row[special_ship::kFaction] == p;
   const std::string silence = "You do not get a response.";
   switch (row[special_ship::kKind]) {
-    case rules::kSpecialTrader:
+    case kTraderShip:
       v.picture = "Trader.jpg";
       v.text = "\"Nooo! Do not hurt me! Pleaseee! ... Oh, my mistake, you are no pirate - are you?\"";
       break;
-    case rules::kSpecialMilitary:
+    case kMilitaryShip:
       v.picture = own ? "Fedpilot1.jpg" : "Fedpilot2.jpg";
       v.text = own ? "\"" + state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
                          state::PlayerName + "! How can we assist you, Sir?" + GreetingTail() + "\""

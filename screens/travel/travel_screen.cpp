@@ -18,7 +18,9 @@
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -27,15 +29,14 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 using state::PlayerShip;
+using tutorial::Step;
 
 TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
 
-// The developer controls' opponents: a fleet of faction 2, and one of its military corvettes.
-constexpr std::int32_t kTestFleetFaction = 2;
+// The developer controls' opponents: the Outer Rim's fleet, and one of its military corvettes.
 constexpr std::int32_t kTestFightClass = 6;
-constexpr std::int32_t kTestFightKind = 2;
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
@@ -436,13 +437,13 @@ void TravelScreenForm::ActOnIcon(int icon) {
       break;
     case kTargetInfoIcon: ToggleTargetPanel(); break;
     case kTradeIcon:
-      AdvanceTutorial(4, 5);
+      AdvanceTutorial(Step::OpenTrade, Step::BuySupplies);
       ToggleTradeWindow();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OpenSensors(); break;
     case kGalaxyMapIcon:
-      AdvanceTutorial(25, 26);
+      AdvanceTutorial(Step::OpenGalaxyMap, Step::CloseGalaxyMap);
       OpenGalaxyMap();
       break;
     case kOptionsIcon: ToggleOptionsPanel(); break;
@@ -467,20 +468,20 @@ void TravelScreenForm::ToggleOptionsPanel() {
     audio::PlayMinimizeSound();
     optionsPanel_.Hide();
   } else {
-    AdvanceTutorial(27, 28);
+    AdvanceTutorial(Step::OpenOptions, Step::SaveGame);
     audio::PlayMaximizeSound();
     optionsPanel_.Show();
   }
 }
 
 void TravelScreenForm::OnMissionsIcon() {
-  if (rules::TutorialAt(4)) {
+  if (rules::TutorialAt(Step::OpenTrade)) {
     popups::ShowText("Tutorial",
                      "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
                      "to it. It´s just one button left of this one.");
     return;
   }
-  AdvanceTutorial(rules::kTutorialReopenMissionStep, 12);
+  AdvanceTutorial(Step::ReopenMission, Step::FlyToSun);
   if (PlayerIsCriminal()) {
     popups::ShowText("N/A",
                      "You have been flagged criminal and cannot accept any missions as long as the "
@@ -492,7 +493,7 @@ void TravelScreenForm::OnMissionsIcon() {
   const state::TSystemRow& here = state::SystemData[system];
   if (here[star_system::kCampaign] < 1) {
     if (here[star_system::kOwner] == state::PlayerData[player::kFaction]) {
-      AdvanceTutorial(9, 10);
+      AdvanceTutorial(Step::OpenMissions, Step::PickMission);
       OpenMissions();
     } else {
       popups::ShowText("N/A",
@@ -565,13 +566,13 @@ void TravelScreenForm::OnCampaignRequest() {
 
 void TravelScreenForm::OnShipMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(32, 33);
+  AdvanceTutorial(Step::OpenShipStatus, Step::CloseShipStatus);
   ShowOwnShipStatus();
 }
 
 void TravelScreenForm::OnPortraitMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(34, 35);
+  AdvanceTutorial(Step::OpenPersonalStatus, Step::BrowseSkills);
   audio::PlayMaximizeSound();
   OpenPersonalStatus();
 }
@@ -589,7 +590,7 @@ void TravelScreenForm::OnCheatSpotDblClick() { OpenCheatScreen(); }
 
 void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(28, 29);
+  AdvanceTutorial(Step::SaveGame, Step::SaveIntoSlot);
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
@@ -627,7 +628,9 @@ void TravelScreenForm::OnExitToMenuClick() {
 
 void TravelScreenForm::OnReturnClick() {
   audio::PlayButtonSound();
-  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) AdvanceTutorial(state::TutorialStep, 32);
+  // From the galaxy map's step on, "Return to game" leads on to the ship status.
+  if (rules::TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad))
+    BeginTutorialStep(Step::OpenShipStatus);
   audio::PlayMinimizeSound();
   optionsPanel_.Hide();
 }
@@ -685,17 +688,17 @@ void TravelScreenForm::OnNextDayClick() {
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fleet battle against the fleet of faction 2, as a mission's battle is set up.
+// A fleet battle against the Outer Rim's fleet, as a mission's battle is set up.
 void TravelScreenForm::OnFleetBattleClick() {
   audio::PlayButtonSound();
-  rules_.RunFleetBattle(kTestFleetFaction, combat::kFleetKindMission);
+  rules_.RunFleetBattle(kFactionOuterRim, rules::kFleetKindMission);
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }
 
-// A fight against a military corvette of faction 2.
+// A fight against a military corvette of the Outer Rim.
 void TravelScreenForm::OnTestFightClick() {
   audio::PlayButtonSound();
-  rules_.SetupShipCombat(kTestFightClass, kTestFleetFaction, kTestFightKind, 0);
+  rules_.SetupShipCombat(kTestFightClass, kFactionOuterRim, kMilitaryShip, 0);
   rules_.RunShipCombat();
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }

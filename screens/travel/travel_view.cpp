@@ -7,8 +7,10 @@
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
 #include "rules/promotion.h"
+#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -78,13 +80,10 @@ std::string_view BodyClassCaption(std::int32_t kind) {
     case state::kKindPirateHideout: return "Class: Pirate hideout";
     case state::kKindSun: return "Class: Sun";
     case state::kKindWormhole: return "Class: Wormhole";
-    case 1: return "Class: Agricultural";
-    case 2: return "Class: Mining";
-    case 3: return "Class: Luxury";
-    case 4: return "Class: Industrial";
-    case 5: return "Class: Local capital";
-    case 6: return "Class: Capital";
-    default: return "Class: ?";
+    default: {
+      const std::string_view economy = state::EconomyClassCaption(kind);
+      return economy.empty() ? "Class: ?" : economy;
+    }
   }
 }
 
@@ -199,9 +198,9 @@ TargetView BuildTargetView() {
   const std::int32_t b = selected == 0 ? 1 : selected;
   const state::TBodyRow* row = Body(system, b);
   if (!row) return t;
-  t.name = state::BodyText[system][b][1];
+  t.name = state::BodyText[system][b][body_text::kName];
   t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
-  t.description = state::BodyText[system][b][2];
+  t.description = state::BodyText[system][b][body_text::kDescription];
   t.faction = "Faction: " + rules::FactionShortName((*row)[body::kOwner]);
   t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
   return t;
@@ -220,7 +219,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     b.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + ".jpg";
     b.x = ScaleToScreen((*row)[body::kMapX]);
     b.y = ScaleToScreen((*row)[body::kMapY]);
-    b.name = state::BodyText[shown][k][1];
+    b.name = state::BodyText[shown][k][body_text::kName];
     b.nameX = b.x - ScaleToScreen(17);
     b.nameY = b.y + ScaleToScreen(38);
     b.priceX = b.nameX;
@@ -341,7 +340,7 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
       return "Required goods: " + name + " (" + std::to_string(m[mission::kQuantity]) + " units)";
     }
     case Opposition::Wanted: {
-      const std::string name = type == 5 ? rules::GetBountyTargetName(1, system, 0)
+      const std::string name = type == kMissionBounty ? rules::GetBountyTargetName(1, system, 0)
                                          : rules::GetAbductionTargetName(1, system, 0);
       return "Wanted: " + name + " (" + state::GetShipClassName(m[mission::kEnemyClass]) + ")";
     }
@@ -366,8 +365,9 @@ std::optional<MissionPanelView> BuildMissionPanelView() {
   if (t.locationPrefix) {
     const std::int32_t system = m[mission::kTargetSystem];
     const std::int32_t b = m[mission::kTargetBody];
-    const std::string place = Body(system, b) ? state::BodyText[system][b][1] : "";
-    const std::string systemName = IsSystem(system) ? state::SystemText[system][1] : "";
+    const std::string place = Body(system, b) ? state::BodyText[system][b][body_text::kName] : "";
+    const std::string systemName =
+        IsSystem(system) ? state::SystemText[system][system_text::kName] : "";
     v.location = t.locationPrefix + place + " (" + systemName + ")";
   } else {
     v.location = "Planets left: " + std::to_string(m[mission::kPlanetsLeft]);
@@ -380,7 +380,7 @@ Placed MissionPanelPlace() {
   const state::TMissionRow& m = state::ActiveMission;
   const std::int32_t type = m[mission::kType];
   const state::TBodyRow* target = Body(PlayerShip[ship::kSystem], m[mission::kTargetBody]);
-  if (target && (*target)[body::kMapX] < 388 && (type == 1 || type == 2)) return {true, 496, 33};
+  if (target && (*target)[body::kMapX] < 388 && (type == kMissionSearchAndDestroy || type == kMissionPatrol)) return {true, 496, 33};
   return {true, 28, 33};
 }
 

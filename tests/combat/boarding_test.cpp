@@ -15,9 +15,11 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_kinds.h"
 #include "state/start_ship.h"
 
 namespace combat_test {
@@ -33,13 +35,13 @@ class BoardingTest : public CombatTest {
   void SetUp() override {
     CombatTest::SetUp();
     Ships(6, 7);  // both of size 2
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 18;  // far from the next level
     state::BoardingMayClose = 0;
-    state::BoardingAreas[1] = 1;
-    state::BoardingAreas[2] = 2;
-    state::BoardingAreas[3] = 2;
-    state::BoardingAreas[4] = 2;
+    state::BoardingAreas[boarding_area::kAirlock] = 1;
+    state::BoardingAreas[boarding_area::kCorridors] = 2;
+    state::BoardingAreas[boarding_area::kCargoBay] = 2;
+    state::BoardingAreas[boarding_area::kBridge] = 2;
     state::EnemyShip[ship::kBoardedArea] = 1;
     combat::BoardingPhase = 1;
     BoardingCasualties.fill(0);
@@ -539,9 +541,10 @@ TEST_F(BoardingTest, SecuringAnAreaOpensTheNextOnes) {
   };
   for (const Case c : {Case{1, {0, 3, 1, 2, 2}}, Case{2, {0, 3, 3, 1, 1}}}) {
     SCOPED_TRACE(c.area);
-    state::BoardingAreas[1] = c.area == 1 ? 1 : 3;
-    state::BoardingAreas[2] = c.area == 1 ? 2 : 1;
-    state::BoardingAreas[3] = state::BoardingAreas[4] = 2;
+    state::BoardingAreas[boarding_area::kAirlock] = c.area == 1 ? 1 : 3;
+    state::BoardingAreas[boarding_area::kCorridors] = c.area == 1 ? 2 : 1;
+    state::BoardingAreas[boarding_area::kCargoBay] = state::BoardingAreas[boarding_area::kBridge] =
+        2;
     state::EnemyShip[ship::kBoardedArea] = c.area;
     combat::BoardingPhase = 1;
     Crew(5, 0, 0, 0, 0);
@@ -595,8 +598,8 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   // No: the cargo bay is secured and the bridge stays open; nothing is counted yet.
   ui.answers = {false};
   combat::ResolveBoardingRound(board);
-  EXPECT_EQ(state::BoardingAreas[3], 3);
-  EXPECT_EQ(state::BoardingAreas[4], 1);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kCargoBay], 3);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kBridge], 1);
   EXPECT_EQ(e[ship::kAlive], 1);
   EXPECT_FALSE(board.closed);
   EXPECT_EQ(ui.Lines("question: Cargobay! / Your men have reached the cargo bay. Do you wish to "
@@ -606,11 +609,11 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed], 0);
 
   // Yes: blown up, experience, the loot without any multiplier, both screens close.
-  state::BoardingAreas[3] = 1;
+  state::BoardingAreas[boarding_area::kCargoBay] = 1;
   state::SpecialShips[2] = {};
   state::SpecialShips[2][special_ship::kActive] = 1,
-  state::SpecialShips[2][special_ship::kKind] = 1,
-  state::SpecialShips[2][special_ship::kSubKind] = 4;
+  state::SpecialShips[2][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
   ui.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
@@ -657,7 +660,7 @@ TEST_F(BoardingTest, LootIsLimitedByTheFreeCargoSpace) {
     state::EnemyShip[ship::kAlive] = 1;
     state::EnemyShip[ship::kCargoSpace] = c.enemyCargo;
     state::EnemyShip[ship::kBoardedArea] = 3;
-    state::BoardingAreas[3] = 1;
+    state::BoardingAreas[boarding_area::kCargoBay] = 1;
     Defend(0, 0, 0);
     Crew(5, 0, 0, 0, 0);
     ui.answers = {true};
@@ -743,7 +746,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
     p[ship::kSimulatorMissile] = 9;
-    p[ship::kGun] = 7;
+    p[ship::kGun] = kGunDisruptor;
     state::EnemyShip[ship::kFaction] = 3;
     state::MissionOffers[1][2][mission::kActive] = 1;
     state::Randomize(SeedForRoll(90));  // no droids turn up in the cargo bay
@@ -788,12 +791,12 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionAbduction,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionAbduction,
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
-  state::SpecialShips[4][special_ship::kKind] = 1,
-  state::SpecialShips[4][special_ship::kSubKind] = 2;
+  state::SpecialShips[4][special_ship::kKind] = kTraderShip,
+  state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
   ui.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
@@ -874,12 +877,12 @@ TEST_F(CaptureTest, SpecialShipRewards) {
 TEST_F(BoardingTest, ShipHospitalSavesHalfTheLossesSinceTheLastSecuredArea) {
   Crew(1, 1, 1, 1, 1);
   BoardingCasualties = {0, 5, 3, 1, 0, 4};
-  state::PlayerShip[ship::kCargoModule] = 1;
+  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
   combat::ApplyShipHospital(board);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   combat::ApplyShipHospital(board);
   EXPECT_EQ(ui.transcript.back(),
             "popup: Ship hospital! / After the combat 5 men could be saved from death and are able "
@@ -897,7 +900,7 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
   EXPECT_FALSE(board.closed);
   EXPECT_FALSE(ui.closed);
 
-  state::PlayerShip[ship::kCargoModule] = 4;
+  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
   BoardingCasualties = {0, 4, 0, 0, 0, 0};
   Crew(2, 0, 0, 0, 0);
   ui.answers = {true};
@@ -966,13 +969,13 @@ MissionRun BoardingMission(std::uint32_t seed) {
   auto& p = state::PlayerShip;
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
-  p[ship::kCargoModule] = 5;  // boarding shuttle
+  p[ship::kCargoModule] = kModuleBoardingShuttle;
   p[ship::kShields] = state::GetShipClassBaseShields(9);
   p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[mission::kActive] = 1, m[mission::kType] = rules::kMissionSearchAndDestroy,
+  m[mission::kActive] = 1, m[mission::kType] = kMissionSearchAndDestroy,
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
   m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat

@@ -7,6 +7,7 @@
 #include "combat/rounds.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -61,7 +62,7 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
 TEST_F(DamageTest, HitChanceModifiers) {
   // Veteran mode leaves the player's chance unscaled, so each modifier shows as it is.
   state::VeteranMode = 1;
-  state::PlayerShip[ship::kGun] = 0;
+  state::PlayerShip[ship::kGun] = kGunLaser;
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
   EXPECT_EQ(base, state::GetGunAccuracy(1, 0, Side::Player));
 
@@ -79,9 +80,9 @@ TEST_F(DamageTest, HitChanceModifiers) {
   EXPECT_EQ(combat::FindPlayerModifierSlot(7), 0) << "discipline is used up by the attack";
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerModifiers = {};
-  state::PlayerShip[ship::kTargeting] = 2;
+  state::PlayerShip[ship::kTargeting] = kComputerTakedownMk2;
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
-  state::PlayerShip[ship::kTargeting] = 0;
+  state::PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   // The evasion computer of the player's own ship costs its aim and the enemy's.
   Ships(1, 1);
   combat::AddPlayerModifier(36, ui);
@@ -170,7 +171,7 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   Ships(13, 1);  // the Neptun's special is the anti-phase emitter
   combat::AddPlayerModifier(36, ui);
   state::EnemyShip[ship::kActionPoints] = 5;
-  state::EnemyShip[ship::kGun] = 0;
+  state::EnemyShip[ship::kGun] = kGunLaser;
   const std::uint32_t seed = SeedWhere([] {
     state::Random(2);
     return state::Random(100) + 1 == 1;
@@ -188,7 +189,7 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
 
 TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
   Ships(1, 16);
-  state::EnemyShip[ship::kGun] = 4;
+  state::EnemyShip[ship::kGun] = kGunQuantum;
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
     combat::AddEnemyModifier(8);

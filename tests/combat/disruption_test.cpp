@@ -9,6 +9,7 @@
 #include "combat/ability_ids.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -191,7 +192,7 @@ TEST_F(DisruptionTest, ExploitTwoNeedsTheAttackersOwnStun) {
 TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // Particle guns (no gun special) against a light fighter: the player's scaled damage is capped
   // at a third of the enemy's maximum shields.
-  state::PlayerShip[ship::kGun] = 3;
+  state::PlayerShip[ship::kGun] = kGunParticle;
   const std::int32_t gun = state::GetGunDamage(1, 3, Side::Player);
   const std::int32_t cap = state::GetShipMaxShields(1, 0, 0) / 3;
   const std::int32_t scaled = combat::ScalePlayerDamageToEnemy(gun);
@@ -201,7 +202,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // "Exploit II" triples before scaling, so the cap holds it; it counts as a gun volley and fires
   // with the guns overheated.
   Fresh();
-  state::PlayerShip[ship::kGun] = 3;
+  state::PlayerShip[ship::kGun] = kGunParticle;
   combat::AddPlayerModifier(combat::kEmp2, ui);
   combat::AddPlayerModifier(combat::kOverheated, ui);
   state::Randomize(SeedForGunRoll(1));
@@ -220,7 +221,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   for (const auto& [id, factor, topic] :
        {std::tuple{4, 2, "Focused fire !!"}, std::tuple{34, 3, "Focus fire II !!"}}) {
     Fresh();
-    state::PlayerShip[ship::kGun] = 3;
+    state::PlayerShip[ship::kGun] = kGunParticle;
     state::Randomize(SeedForGunRoll(1));
     Act(Side::Player, id);
     EXPECT_EQ(PrintedDamage(Side::Player, topic), factor * scaled) << id;
@@ -233,7 +234,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // The enemy triples first in its chain, before its own scaling caps the damage at half the
   // player's maximum shields.
   Fresh();
-  state::EnemyShip[ship::kGun] = 2;
+  state::EnemyShip[ship::kGun] = kGunFusion;
   const std::int32_t enemyGun = state::GetGunDamage(1, 2, Side::Enemy);
   const std::int32_t playerCap = state::GetShipMaxShields(1, 0, 0) / 2;
   ASSERT_GT(3 * enemyGun, playerCap);
@@ -249,7 +250,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
             5 - (state::GetGunApCost(1, 2, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   Fresh();
-  state::EnemyShip[ship::kGun] = 3;
+  state::EnemyShip[ship::kGun] = kGunParticle;
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Enemy, 34);
   EXPECT_EQ(PrintedDamage(Side::Enemy, "Focus fire II !!"),

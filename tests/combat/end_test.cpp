@@ -5,6 +5,7 @@
 #include "combat_fixture.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/skills.h"
 
 namespace combat_test {
 namespace {
@@ -13,7 +14,7 @@ class EndTest : public CombatTest {
  protected:
   void SetUp() override {
     CombatTest::SetUp();
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 5;  // far from the next level
   }
 };
@@ -41,7 +42,7 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
     state::PlayerData[player::kLevel] =
         18;  // far from the next level, so no promotion resets the count
     state::PlayerData[player::kExperience] = 0;
-    state::SkillOwned[19] = 1;  // "Rumors": a quarter more
+    state::SkillOwned[kSkillRumors] = 1;  // "Rumors": a quarter more
     state::EnemyShip[ship::kShields] = 0;
     combat::CheckShipCombatEnd(ui);
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);

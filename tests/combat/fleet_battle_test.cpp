@@ -16,6 +16,7 @@
 #include "rules/missions.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -75,9 +76,9 @@ class FleetBattle : public combat_test::CombatTest {
     CombatTest::SetUp();
     Ships(kGettysburg, 1);
     PlayerShip[ship::kFaction] = 1;
-    PlayerShip[ship::kEngine] = 0;
-    PlayerShip[ship::kCargoModule] = 0;
-    for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
+    PlayerShip[ship::kCargoModule] = kModuleCargoBay;
+    for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
     combat::FleetBattleWon = 0;
@@ -156,16 +157,16 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
     bool starbase;
   };
   const Case cases[] = {
-      {"hidden test battle", 0, combat::kFleetKindMission, false},
-      {"Blitzkrieg", rules::kMissionBlitzkrieg, combat::kFleetKindMission, false},
-      {"Flanking", rules::kMissionFlanking, combat::kFleetKindMission, false},
-      {"Suppression", rules::kMissionSuppression, combat::kFleetKindMission, false},
-      {"Bombing run", rules::kMissionBombingRun, combat::kFleetKindMission, false},
-      {"Battle", rules::kMissionBattle, combat::kFleetKindMission, false},
-      {"Siege", rules::kMissionSiege, combat::kFleetKindMission, false},
-      {"Raiding", rules::kMissionRaiding, combat::kFleetKindMission, false},
-      {"weakened starbase", 0, combat::kFleetKindStarbaseWeakened, true},
-      {"strong starbase", rules::kMissionBattle, combat::kFleetKindStarbaseStrong, true},
+      {"hidden test battle", 0, rules::kFleetKindMission, false},
+      {"Blitzkrieg", kMissionBlitzkrieg, rules::kFleetKindMission, false},
+      {"Flanking", kMissionFlanking, rules::kFleetKindMission, false},
+      {"Suppression", kMissionSuppression, rules::kFleetKindMission, false},
+      {"Bombing run", kMissionBombingRun, rules::kFleetKindMission, false},
+      {"Battle", kMissionBattle, rules::kFleetKindMission, false},
+      {"Siege", kMissionSiege, rules::kFleetKindMission, false},
+      {"Raiding", kMissionRaiding, rules::kFleetKindMission, false},
+      {"weakened starbase", 0, rules::kFleetKindStarbaseWeakened, true},
+      {"strong starbase", kMissionBattle, rules::kFleetKindStarbaseStrong, true},
   };
   for (const Case& c : cases) {
     for (std::int32_t pf = 1; pf <= 4; ++pf) {
@@ -234,7 +235,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         for (const auto& s : view.enemySmall) shownEnemy += s.visible;
         EXPECT_EQ(shownOwn, escorts + 1);
         EXPECT_EQ(shownEnemy, enemies);
-        if (c.kind == combat::kFleetKindStarbaseStrong) {
+        if (c.kind == rules::kFleetKindStarbaseStrong) {
           EXPECT_EQ(EnemyFleet[4][kRole], combat::kRoleBattleship);
           EXPECT_EQ(EnemyFleet[5][kRole], combat::kRoleCruiser);
           EXPECT_EQ(EnemyFleet[6][kRole], combat::kRoleCruiser);
@@ -247,8 +248,8 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
 TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = rules::kMissionFlanking;
-  combat::PrepareFleetBattle(3, combat::kFleetKindMission);
+  state::ActiveMission[mission::kType] = kMissionFlanking;
+  combat::PrepareFleetBattle(3, rules::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
     civilians += EnemyFleet[r][kAlive] > 0 &&
@@ -754,7 +755,7 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
 TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
   int won = 0;
   for (std::uint32_t seed : {1u, 2u, 3u}) {
-    for (std::int32_t type : {rules::kMissionFlanking, rules::kMissionBattle}) {
+    for (std::int32_t type : {kMissionFlanking, kMissionBattle}) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(type));
       const BattleOutcome o = FlyIntoTheBattle(seed, type);
       EXPECT_EQ(o.battles, 1);
@@ -778,7 +779,7 @@ TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
 TEST(FleetBattleOnTheEngine, AStartShipLosesTheBattleAndTheMissionAndPaysWithTheShip) {
   for (std::uint32_t seed : {1u, 2u}) {
     SCOPED_TRACE(seed);
-    const BattleOutcome o = FlyIntoTheBattle(seed, rules::kMissionBlitzkrieg, false);
+    const BattleOutcome o = FlyIntoTheBattle(seed, kMissionBlitzkrieg, false);
     EXPECT_FALSE(o.won);
     EXPECT_EQ(o.missionActive, 0);
     EXPECT_EQ(std::count(o.topics.begin(), o.topics.end(), "Mission failed...!"), 1);
@@ -791,9 +792,9 @@ TEST(FleetBattleOnTheEngine, AStartShipLosesTheBattleAndTheMissionAndPaysWithThe
 }
 
 TEST(FleetBattleOnTheEngine, TheSameSeedFightsTheSameBattle) {
-  const BattleOutcome first = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  const BattleOutcome first = FlyIntoTheBattle(5, kMissionBlitzkrieg);
   const auto ship = PlayerShip;
-  const BattleOutcome second = FlyIntoTheBattle(5, rules::kMissionBlitzkrieg);
+  const BattleOutcome second = FlyIntoTheBattle(5, kMissionBlitzkrieg);
   EXPECT_EQ(first.transcript, second.transcript);
   EXPECT_EQ(first.topics, second.topics);
   EXPECT_EQ(ship, PlayerShip);
@@ -810,7 +811,7 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
                                                         PlayerShip[ship::kCargoModule]);
   combat::EngineFights fights(screens);
-  const bool won = fights.RunFleetBattle(3, combat::kFleetKindStarbaseWeakened);
+  const bool won = fights.RunFleetBattle(3, rules::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);
   EXPECT_EQ(EnemyFleet[1][kClass], state::kStarbaseClass);
   if (EnemyFleet[1][kAlive] == 0) {

@@ -7,6 +7,7 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -57,8 +58,8 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
     state::EnemyAbilitySlots[1] = 1;
     state::EnemyAbilitySlots[2] = 3;
     if (c.stunned) combat::AddPlayerModifier(16, ui);
-    state::PlayerMissileVolley[1] = c.volley;
-    state::PlayerMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = c.volley;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::PlayerShip[ship::kActionPoints] = -100;
     EXPECT_EQ(DrawsOf([this] { combat::RunEnemyCombatAI(ui); }), c.draws);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5)
@@ -69,7 +70,7 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
 TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
   state::EnemyAbilitySlots[1] = 1;
-  state::EnemyShip[ship::kGun] = 0;
+  state::EnemyShip[ship::kGun] = kGunLaser;
   ASSERT_EQ(state::GetGunApCost(1, 0, combat::Side::Enemy), 2);
   combat::EndPlayerTurn(ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
@@ -172,7 +173,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
   Ships(6, 6);
-  state::PlayerShip[ship::kCargoModule] = 5;
+  state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
   state::EnemyShip[ship::kShields] = 60;
   state::EnemyShip[ship::kCrewmen] = 8;
   state::EnemyShip[ship::kMarines] = 8;
@@ -184,8 +185,8 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   EXPECT_EQ(combat::BoardingOffered, 1);
   EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 1);
   EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], 1);
-  EXPECT_EQ(state::BoardingAreas[1], 1);
-  EXPECT_EQ(state::BoardingAreas[4], 2);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kAirlock], 1);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kBridge], 2);
   EXPECT_GE(state::EnemyShip[ship::kDefendingCrewmen], 2);
   EXPECT_EQ(state::EnemyShip[ship::kCrewmen] + state::EnemyShip[ship::kDefendingCrewmen], 8);
   EXPECT_EQ(state::EnemyShip[ship::kMarines] + state::EnemyShip[ship::kDefendingMarines], 8);
@@ -197,7 +198,7 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   for (std::int32_t enemyClass : {1, 12, -1}) {
     Ships(6, enemyClass);
     combat::BoardingOffered = 0;
-    state::PlayerShip[ship::kCargoModule] = 5;
+    state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
     state::EnemyShip[ship::kShields] = 1;
     combat::StartNewCombatRound(ui);
     EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << enemyClass;

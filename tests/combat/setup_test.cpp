@@ -8,7 +8,10 @@
 #include "combat/setup.h"
 #include "combat_fixture.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 
 namespace combat_test {
 namespace {
@@ -191,8 +194,8 @@ TEST_F(SetupTest, LoadoutTier) {
     ui.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
-    state::SpecialShips[3][special_ship::kKind] = 3;
-    state::SpecialShips[3][special_ship::kSubKind] = 2;
+    state::SpecialShips[3][special_ship::kKind] = kPirateShip;
+    state::SpecialShips[3][special_ship::kSubKind] = kSubKindWantedPirate;
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }
@@ -250,8 +253,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[14] = c.combatPatrol;
-    state::SkillOwned[15] = c.deepPatrol;
+    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
+    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
@@ -261,8 +264,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerShip[ship::kMissileReload] = 3;
   state::PlayerModifiers[2][modifier::kActive] = 1;
   state::EnemyModifiers[5][modifier::kActive] = 1;
-  state::PlayerMissileVolley[1] = 1;
-  state::EnemyMissileVolley[1] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
   SetupShipCombat(1, 3, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
@@ -272,8 +275,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 0);
   EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
   EXPECT_EQ(state::EnemyModifiers[5][modifier::kActive], 0);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
   SetupShipCombat(1, 3, 2, 0, ui);
@@ -285,8 +288,8 @@ TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
   Ships(2, 1);
   state::PlayerShip[ship::kFaction] = 1;
-  state::PlayerShip[ship::kGun] = 2;
-  state::PlayerShip[ship::kMissileLauncher] = 7;
+  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerData[player::kLevel] = 16;
   SetupShipCombat(9, 0, 1, 0, ui);
   const auto& p = combat::Pictures;
@@ -295,7 +298,7 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.playerFiring, "Federation_Stargun_l_f4.jpg");
   EXPECT_EQ(p.enemyNormal, "Pirate_Patton_r_n.jpg");
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
-  const std::string enemyGun = state::EnemyShip[ship::kGun] == 1 ? "f2" : "f8";
+  const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
   EXPECT_EQ(p.missile.file, state::GetMissileImage(2, 7) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
@@ -318,7 +321,7 @@ TEST_F(SetupTest, PicturesAsData) {
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);
-  state::PlayerShip[ship::kGun] = 8;
+  state::PlayerShip[ship::kGun] = kGunGatling;
   SetupShipCombat(-1, 2, 2, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);

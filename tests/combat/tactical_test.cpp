@@ -11,6 +11,7 @@
 #include "combat_fixture.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 
 namespace combat_test {
@@ -194,7 +195,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
       Ships(1, 1);
-      state::PlayerShip[ship::kCargoModule] = 3;
+      state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
       state::EnemyModifiers = {};
       ui.transcript.clear();
       ui.closed = false;
@@ -248,7 +249,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   }
   // The player's own mark does not hold the player.
   Ships(1, 1);
-  state::PlayerShip[ship::kCargoModule] = 3;
+  state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(20, ui);
   ui.transcript.clear();

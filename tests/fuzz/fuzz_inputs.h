@@ -15,8 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/savegame.h"
 #include "state/variables.h"
 
@@ -46,11 +48,11 @@ inline void SetUpSmallGame() {
   PlayerShip[ship::kFaction] = 3;
   PlayerShip[ship::kBody] = 2;
   PlayerShip[ship::kSystem] = 9;
-  PlayerShip[ship::kMissileLauncher] = 4;
+  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk2;
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;
-    SystemText[s][1] = "System " + std::to_string(s);
+    SystemText[s][system_text::kName] = "System " + std::to_string(s);
     BodyData[s][1][body::kVisible] = 1;
     BodyData[s][1][body::kKind] = kKindSun;
     BodyData[s][2][body::kVisible] = 1;
@@ -59,7 +61,7 @@ inline void SetUpSmallGame() {
     BodyData[s][3][body::kVisible] = 1;
     BodyData[s][3][body::kKind] = kKindWormhole;
     BodyData[s][3][body::kDestination] = 1 + s % kLastSystem;
-    BodyText[s][2][1] = "Planet " + std::to_string(s);
+    BodyText[s][2][body_text::kName] = "Planet " + std::to_string(s);
     for (int g = 1; g <= kLastGood; ++g) {
       MarketPrice[s][2][g] = 40 * g;
       MarketStock[s][2][g] = 300;
@@ -71,7 +73,7 @@ inline void SetUpSmallGame() {
   Cargo[1] = 10;
   Cargo[kLastGood] = 20;
   MissionOffers[9][1][mission::kActive] = 1;
-  MissionOffers[9][1][mission::kType] = 3;
+  MissionOffers[9][1][mission::kType] = kMissionTransport;
   MissionOffers[9][1][mission::kTargetBody] = 2;
   MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];
@@ -82,7 +84,7 @@ inline void SetUpSmallGame() {
   SpecialShips[1][special_ship::kClass] = 7;
   SpecialShips[1][special_ship::kFaction] = 0;
   GoodName[1] = "Supplies";
-  FactionText[0][1] = "Pirates";
+  FactionText[0][faction_text::kLongName] = "Pirates";
   GameDay = 42;
 }
 

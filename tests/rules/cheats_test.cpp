@@ -14,6 +14,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -39,7 +40,7 @@ class Cheats : public ::testing::Test {
 };
 
 TEST_F(Cheats, CreditsAddAHundredThousandWithoutBonusAndNeverWrap) {
-  state::SkillOwned[17] = 1;  // a bonus on pay, not on cheats
+  state::SkillOwned[kSkillAdvancedRewards] = 1;  // a bonus on pay, not on cheats
   PlayerData[player::kCredits] = 2500;
   rules::CheatCredits(ui);
   EXPECT_EQ(PlayerData[player::kCredits], 102500);
@@ -82,7 +83,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "start " << c.start << " faction " << c.faction);
     NewWorld(c.faction);
-    state::SkillOwned[2] = 1;  // owned before: kept
+    state::SkillOwned[kSkillAdvancedTrader] = 1;  // owned before: kept
     PlayerData[player::kExperience] = 55;
     PlayerData[player::kCampaignRibbons] = 4;
     rules::ApplyFastStart(c.start, ui);
@@ -92,7 +93,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     EXPECT_EQ(PlayerData[player::kRank], c.rank);
     EXPECT_EQ(PlayerData[player::kExperience], 0);
     EXPECT_EQ(PlayerData[player::kCampaignRibbons], 4);
-    EXPECT_EQ(state::SkillOwned[2], 1);
+    EXPECT_EQ(state::SkillOwned[kSkillAdvancedTrader], 1);
     for (int skill : c.skills) EXPECT_EQ(state::SkillOwned[skill], 1) << "skill " << skill;
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 

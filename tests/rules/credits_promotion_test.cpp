@@ -15,6 +15,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -63,7 +64,8 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
   }
   // Owning both skills of a pair counts as the advanced one only.
   SetUp();
-  SkillOwned[16] = SkillOwned[17] = SkillOwned[19] = SkillOwned[20] = 1;
+  SkillOwned[kSkillRewards] = SkillOwned[kSkillAdvancedRewards] = 1;
+  SkillOwned[kSkillRumors] = SkillOwned[kSkillLegendary] = 1;
   PlayerData[player::kCredits] = PlayerData[player::kExperience] = 0;
   rules::AddCredits(1000, ui);
   rules::AddExperience(1000, ui);
@@ -76,7 +78,7 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
 }
 
 TEST_F(Career, CreditsAndExperienceSaturateInsteadOfWrapping) {
-  SkillOwned[17] = SkillOwned[20] = 1;
+  SkillOwned[kSkillAdvancedRewards] = SkillOwned[kSkillLegendary] = 1;
   PlayerData[player::kCredits] = INT_MAX - 10;
   PlayerData[player::kLevel] = state::kLastLevel;  // no promotion resets the experience
   PlayerData[player::kExperience] = INT_MAX - 10;
@@ -187,8 +189,9 @@ TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
     rules::CheckPromotion(ui);
     const auto shown = ui.WithTopic("Your own planet!");
     ASSERT_EQ(shown.size(), 1u);
-    const std::string& name = state::BodyText[planet.system][planet.body][1];
-    const std::string where = name + " in the " + state::SystemText[planet.system][1] + " system.";
+    const std::string& name = state::BodyText[planet.system][planet.body][body_text::kName];
+    const std::string where =
+        name + " in the " + state::SystemText[planet.system][system_text::kName] + " system.";
     if (held) {
       EXPECT_EQ(shown[0].text, "Congratulations! For your good services the government has granted "
                                "you the ownership of the planet " + where +
@@ -233,8 +236,8 @@ TEST_F(Career, APromotionRefreshesHoldHideoutsMarketsAndBoards) {
   struct LearningUi : turns::TurnsUi {
     void ChooseNewAbility(rules::AbilityChoice choice) override {
       turns::TurnsUi::ChooseNewAbility(choice);
-      SkillOwned[27] = 1;  // "Syndicate": every hideout is known
-      SkillOwned[3] = 1;   // "Cargo manager": a bigger hold
+      SkillOwned[kSkillSyndicate] = 1;  // "Syndicate": every hideout is known
+      SkillOwned[kSkillCargoManager] = 1;  // "Cargo manager": a bigger hold
     }
   } learning;
   int hidden = 0;

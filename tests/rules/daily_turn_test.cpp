@@ -11,6 +11,7 @@
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -129,7 +130,7 @@ TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
                         {full - 25, true, full - 5}, {full * 3, false, full}, {full / 2 + 1, false, full / 2 + 11}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[18] = c.fastRecharge ? 1 : 0;
+    SkillOwned[kSkillFastRecharge] = c.fastRecharge ? 1 : 0;
     PlayerShip[ship::kShields] = c.before;
     rules::AdvanceDay(ui);
     EXPECT_EQ(PlayerShip[ship::kShields], std::min(c.after, full)) << c.before;
@@ -149,8 +150,8 @@ TEST_F(DailyTurn, KnownPricesFollowTheTradeSkills) {
                         {2, 0, 2400, 2400, true}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[1] = c.skill == 1;
-    SkillOwned[2] = c.skill == 2;
+    SkillOwned[kSkillTrader] = c.skill == 1;
+    SkillOwned[kSkillAdvancedTrader] = c.skill == 2;
     PlayerShip[ship::kTargeting] = c.computer;
     int known = 0;
     bool everyBody = true;
@@ -179,8 +180,8 @@ TEST_F(DailyTurn, InvestmentsPayEvery201DaysAndTheAdvancedSkillWins) {
       {false, false, 0, nullptr}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[7] = c.tycoon;
-    SkillOwned[8] = c.advanced;
+    SkillOwned[kSkillTycoon] = c.tycoon;
+    SkillOwned[kSkillAdvancedTycoon] = c.advanced;
     PlayerData[player::kCredits] = 40000;
     PlayerData[player::kTycoonEventDay] = 200;
     rules::AdvanceDay(ui);

@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "rules/news.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/ship_classes.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
@@ -225,7 +226,7 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     for (int b = 2; b <= 4; ++b) AddBody(3, b, b - 1);
     for (int k = 1; k <= state::kLastOfferSlot; ++k) {
       state::MissionOffers[3][k][mission::kActive] = 1;
-      state::MissionOffers[3][k][mission::kType] = 4;
+      state::MissionOffers[3][k][mission::kType] = kMissionAmbush;
       state::MissionOffers[3][k][mission::kBriefingVariant] = 99;
     }
     SystemData[3][star_system::kCampaignMissions] = 7;
@@ -249,12 +250,12 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
       const state::TMissionRow& offer = state::MissionOffers[3][k];
       const std::string slot = "slot " + std::to_string(k);
       ASSERT_EQ(offer[mission::kActive], 1) << slot;
-      EXPECT_TRUE(offer[mission::kType] == rules::kMissionStrike ||
-                  offer[mission::kType] == rules::kMissionAssault ||
-                  offer[mission::kType] == rules::kMissionCombatPatrol ||
-                  offer[mission::kType] == rules::kMissionCombatTransport ||
-                  offer[mission::kType] == rules::kMissionEscort ||
-                  offer[mission::kType] == rules::kMissionRecon)
+      EXPECT_TRUE(offer[mission::kType] == kMissionStrike ||
+                  offer[mission::kType] == kMissionAssault ||
+                  offer[mission::kType] == kMissionCombatPatrol ||
+                  offer[mission::kType] == kMissionCombatTransport ||
+                  offer[mission::kType] == kMissionEscort ||
+                  offer[mission::kType] == kMissionRecon)
           << slot << " type " << offer[mission::kType];
       EXPECT_EQ(offer[mission::kCampaignSystem], 3) << slot;
       EXPECT_EQ(offer[mission::kTargetSystem], 3) << slot;

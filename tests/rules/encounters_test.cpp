@@ -11,6 +11,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "world_fixture.h"
 
 namespace {
@@ -82,8 +83,8 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
     SetUp();
     PlayerShip[ship::kClass] = c.shipClass;
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
-    state::SkillOwned[9] = c.criminalistics ? 1 : 0;
-    state::SkillOwned[10] = c.advanced ? 1 : 0;
+    state::SkillOwned[kSkillCriminalistics] = c.criminalistics ? 1 : 0;
+    state::SkillOwned[kSkillAdvancedCriminalistics] = c.advanced ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
     EXPECT_EQ(rules::EncounterChance(3), c.chance) << c.name;
@@ -159,7 +160,7 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   ASSERT_EQ(ui.popups.size(), 1u);
   const support::ShownPopup& alert = ui.popups[0];
   EXPECT_EQ(alert.topic, "Hostile encounter!");
-  EXPECT_EQ(alert.headline, state::FactionText[setup.enemyFaction][2] + " " +
+  EXPECT_EQ(alert.headline, state::FactionText[setup.enemyFaction][faction_text::kShortName] + " " +
                                 state::GetShipClassName(setup.enemyClass));
   EXPECT_EQ(alert.text,
             "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready "

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -150,7 +151,7 @@ TEST_F(EquipmentShopTest, OnlyACargoModuleChangesTheCargoCapacity) {
 }
 
 TEST_F(EquipmentShopTest, AnItemCheaperThanTheTradeInIsFreeButNotForADebtor) {
-  state::PlayerShip[ship::kGun] = 3;  // the Laser costs nothing against a Particle
+  state::PlayerShip[ship::kGun] = kGunParticle;  // the Laser costs nothing against a Particle
   state::PlayerData[player::kCredits] = -1;
   EXPECT_EQ(rules::BuyEquipment(kCategoryGuns, 0, ui), UpgradeResult::NotEnoughMoney);
   state::PlayerData[player::kCredits] = 0;
@@ -170,9 +171,9 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
     const char* name;
     rules::StatRow first, second, third;
   };
-  state::PlayerShip[ship::kEngine] = 3;
-  state::PlayerShip[ship::kCargoModule] = 1;
-  state::PlayerShip[ship::kEcm] = 2;
+  state::PlayerShip[ship::kEngine] = kEngineMCombat;
+  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
+  state::PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
   const std::string cargoUnits =
       std::to_string(state::GetShipCargoCapacity(kStarwolf, 1, state::Side::Player));
   const Case cases[] = {
@@ -213,7 +214,7 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
 }
 
 TEST_F(EquipmentShopTest, AnOfferShowsItsDetailsAndPriceOrThatItIsFitted) {
-  state::PlayerShip[ship::kGun] = 3;  // Particle
+  state::PlayerShip[ship::kGun] = kGunParticle;
   const rules::EquipmentOfferView laser = rules::BuildEquipmentOfferView(kCategoryGuns, 0);
   EXPECT_EQ(laser.name, "\"Laser (8 cm)\"");
   EXPECT_EQ(laser.description.front(), '"');

@@ -87,8 +87,12 @@ class FightScript : public support::ScriptUi {
   void HideMissionPanel() override { ++missionPanelHidden; }
   void UpdateMissionPanel() override { ++missionPanelUpdates; }
   void OpenMissions() override { ++missionPanelToggles; }
-  void BeginTutorialStep(int step) override { tutorialSteps.push_back(step); }
-  void EndTutorialStep(int step) override { endedTutorialSteps.push_back(step); }
+  void BeginTutorialStep(tutorial::Step step) override {
+    tutorialSteps.push_back(tutorial::StoredNumber(step));
+  }
+  void EndTutorialStep(tutorial::Step step) override {
+    endedTutorialSteps.push_back(tutorial::StoredNumber(step));
+  }
 
   std::vector<std::string> Topics() const {
     std::vector<std::string> topics;

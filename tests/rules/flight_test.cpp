@@ -14,6 +14,7 @@
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "world_fixture.h"
 
@@ -283,7 +284,7 @@ TEST_F(Contraband, TheThresholdFollowsCleanRecordAndAHiddenCargoBay) {
     for (const int roll : {c.threshold, c.threshold + 1}) {
       SetUp();
       Carry();
-      state::SkillOwned[29] = c.cleanRecord;
+      state::SkillOwned[kSkillCleanRecord] = c.cleanRecord;
       PlayerShip[ship::kClass] = c.shipClass;
       PlayerShip[ship::kCrewmen] = 30;
       state::Randomize(SeedForRoll(roll));
@@ -481,7 +482,7 @@ TEST_F(Docking, SneakingInSucceedsBelowTheSkillsChance) {
   // "No" does nothing at all.
   SetUp();
   PlayerData[player::kCriminalDays] = 20;
-  state::SkillOwned[24] = 1;
+  state::SkillOwned[kSkillAdvancedStreetRules] = 1;
   ui.answers = {false};
   const std::uint64_t before = state::RandSeed;
   const DockResult result = Dock(kPlanet);

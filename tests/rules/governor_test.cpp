@@ -7,6 +7,7 @@
 #include "rules/governor.h"
 #include "support/script_ui.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace {
@@ -22,8 +23,8 @@ class Governor : public ::testing::Test {
     state::PlayerName = "Jane Doe";
     const char* shortNames[] = {"", "Alpha", "Beta", "Gamma", "Delta"};
     for (int g = 1; g <= 4; ++g) {
-      state::FactionText[g][2] = shortNames[g];
-      state::FactionText[g][5] = std::string(shortNames[g]) + "Logo";
+      state::FactionText[g][faction_text::kShortName] = shortNames[g];
+      state::FactionText[g][faction_text::kLogo] = std::string(shortNames[g]) + "Logo";
     }
   }
   static void AtWar(int f, std::initializer_list<int> enemies) {
@@ -107,7 +108,7 @@ TEST_F(Governor, TheViewShowsTheFlagTheAmnestyAndTheLogo) {
   for (const Case c : {Case{0, 0, "No", false}, Case{0, 1, "No", false}, Case{12, 0, "Yes (12 turns)", false},
                        Case{1, 1, "Yes (1 turns)", true}}) {
     PlayerData[player::kCriminalDays] = c.flag;
-    state::SkillOwned[30] = c.skill;
+    state::SkillOwned[kSkillAmnesty] = c.skill;
     const rules::GovernorView view = rules::BuildGovernorView();
     EXPECT_EQ(view.criminalFlag, c.caption);
     EXPECT_EQ(view.amnestyOffered, c.amnesty) << c.flag << " " << c.skill;
@@ -134,7 +135,7 @@ TEST_F(Governor, TheAmnestyLiftsTheFlagForOneHundredThousandCredits) {
   };
   for (const Case& c : cases) {
     SetUp();
-    state::SkillOwned[30] = c.skill;
+    state::SkillOwned[kSkillAmnesty] = c.skill;
     PlayerData[player::kCriminalDays] = c.flag;
     PlayerData[player::kCredits] = c.credits;
     support::ScriptUi ui;
@@ -158,7 +159,7 @@ TEST_F(Governor, TheAmnestyLiftsTheFlagForOneHundredThousandCredits) {
 }
 
 TEST_F(Governor, TheAmnestyPopupsSayWhatHappened) {
-  state::SkillOwned[30] = 1;
+  state::SkillOwned[kSkillAmnesty] = 1;
   PlayerData[player::kCriminalDays] = 3;
   support::ScriptUi ui;
   ui.defaultAnswer = true;

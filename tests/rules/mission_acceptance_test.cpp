@@ -25,8 +25,8 @@ using state::MissionOffers;
 
 // Records the tutorial steps the acceptance begins.
 struct TutorialUi : support::ScriptUi {
-  std::vector<int> steps;
-  void BeginTutorialStep(int step) override { steps.push_back(step); }
+  std::vector<tutorial::Step> steps;
+  void BeginTutorialStep(tutorial::Step step) override { steps.push_back(step); }
 };
 
 class MissionAcceptance : public ::testing::Test {
@@ -44,7 +44,7 @@ class MissionAcceptance : public ::testing::Test {
     state::TutorialActive = 0;
     state::TutorialStep = 0;
     // A full board of known offers: slot k has type `types[k]` and every field numbered.
-    for (int k = 1; k <= state::kLastOfferSlot; ++k) PutOffer(k, rules::kMissionPatrol);
+    for (int k = 1; k <= state::kLastOfferSlot; ++k) PutOffer(k, kMissionPatrol);
   }
 
   void PutOffer(int slot, std::int32_t type) {
@@ -105,7 +105,7 @@ TEST_F(MissionAcceptance, RefusalsSayWhyAndChangeNothing) {
 }
 
 TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedSlot) {
-  PutOffer(3, rules::kMissionTransport);
+  PutOffer(3, kMissionTransport);
   for (int f = 1; f <= 100; ++f) ActiveMission[f] = -f;
   const state::TMissionRow offer = MissionOffers[system][3];
 
@@ -129,7 +129,7 @@ TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedS
 }
 
 TEST_F(MissionAcceptance, AmbushAndAssaultAskFirstAndAcceptOnlyOnYes) {
-  for (const std::int32_t type : {rules::kMissionAmbush, rules::kMissionAssault}) {
+  for (const std::int32_t type : {kMissionAmbush, kMissionAssault}) {
     for (const bool yes : {false, true}) {
       SCOPED_TRACE(std::to_string(type) + (yes ? " yes" : " no"));
       SetUp();
@@ -149,7 +149,7 @@ TEST_F(MissionAcceptance, AmbushAndAssaultAskFirstAndAcceptOnlyOnYes) {
 }
 
 TEST_F(MissionAcceptance, AnalysisClearsTheRecordsOfVisibleBodiesOnly) {
-  PutOffer(1, rules::kMissionAnalysis);
+  PutOffer(1, kMissionAnalysis);
   int visible = 0, hidden = 0;
   for (int s = 1; s <= state::kLastSystem; ++s)
     for (int b = 1; b <= state::kLastBody; ++b) {
@@ -175,9 +175,9 @@ TEST_F(MissionAcceptance, OtherMissionsKeepThePlanetRecords) {
 TEST_F(MissionAcceptance, TheTutorialTakesTheSecondOfferAndMovesOnAtItsAcceptStep) {
   struct Case {
     int step;
-    std::vector<int> begun;
+    std::vector<tutorial::Step> begun;
   };
-  const Case cases[] = {{10, {}}, {11, {rules::kTutorialReopenMissionStep}}, {12, {}}};
+  const Case cases[] = {{10, {}}, {11, {tutorial::Step::ReopenMission}}, {12, {}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.step);
     SetUp();

@@ -7,8 +7,10 @@
 
 #include "fight_script.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "world_fixture.h"
 
 namespace {
@@ -51,13 +53,13 @@ class MissionArrival : public World {
     AddBody(3, 2, 2);
     AddBody(3, 3, 3);
     AddBody(3, 4, 4);
-    state::BodyText[3][2][1] = "Ceres";
-    state::BodyText[3][3][1] = "Vesta";
-    state::BodyText[3][4][1] = "Target Rock";
+    state::BodyText[3][2][body_text::kName] = "Ceres";
+    state::BodyText[3][3][body_text::kName] = "Vesta";
+    state::BodyText[3][4][body_text::kName] = "Target Rock";
     AddSystem(kCampaignSystem, 1);
     state::SystemData[kCampaignSystem][star_system::kCampaign] = 1;
     state::SystemData[kCampaignSystem][star_system::kAttacker] = 2;
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     PlayerData[player::kCredits] = kCredits;
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLevel] = 5;
@@ -264,7 +266,7 @@ TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
     if (type == 19) continue;  // an analysis counts every planet
     SetUp();
     Mission(type, 1);
-    PlayerShip[ship::kTargeting] = 5;
+    PlayerShip[ship::kTargeting] = kComputerSpySensors;
     PlayerShip[ship::kBody] = 2;  // the right system, another body
     rules::CheckMissionOnArrival(ui);
     PlayerShip[ship::kBody] = 4;
@@ -330,8 +332,8 @@ TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
 
 TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
   Mission(7, 1);
-  state::SkillOwned[16] = 1;  // Rewards: a tenth more
-  state::SkillOwned[20] = 1;  // Legendary: double experience
+  state::SkillOwned[kSkillRewards] = 1;    // Rewards: a tenth more
+  state::SkillOwned[kSkillLegendary] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
   EXPECT_EQ(PlayerData[player::kExperience], 3000);
@@ -370,7 +372,7 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
       state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
       Mission(c.type, c.subject);
       Play(c.script);
-      PlayerShip[ship::kTargeting] = 5;
+      PlayerShip[ship::kTargeting] = kComputerSpySensors;
       rules::CheckMissionOnArrival(ui);
       ASSERT_EQ(ActiveMission[mission::kActive], 0) << c.type;
       EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kAttackerPoints],

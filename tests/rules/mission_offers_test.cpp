@@ -253,9 +253,9 @@ TEST_F(Offers, AnEmptyBoardFillsFromTheTopAndAFighterGetsEachKindOfWorkFirst) {
     types.push_back(MissionOffers[1][slot][mission::kType]);
     if (slot > 1) { EXPECT_EQ(MissionOffers[1][slot - 1][mission::kActive], 0); }
   }
-  EXPECT_EQ(types[0], rules::kMissionTransport);
-  EXPECT_EQ(types[1], rules::kMissionPatrol);
-  EXPECT_TRUE(types[2] == rules::kMissionSearchAndDestroy || types[2] == rules::kMissionAmbush);
+  EXPECT_EQ(types[0], kMissionTransport);
+  EXPECT_EQ(types[1], kMissionPatrol);
+  EXPECT_TRUE(types[2] == kMissionSearchAndDestroy || types[2] == kMissionAmbush);
 }
 
 TEST_F(Offers, AFullBoardChangesOneTimeInFive) {
@@ -307,7 +307,7 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
     return system >= 1 && system <= 24 && SystemData[system][star_system::kPresent] > 0 &&
            body >= 1 && body <= 15 && state::BodyData[system][body][body::kVisible] > 0;
   };
-  if (type != rules::kMissionAnalysis) {
+  if (type != kMissionAnalysis) {
     EXPECT_TRUE(visibleBody(o[mission::kTargetSystem], o[mission::kTargetBody])) << where;
   }
 
@@ -419,7 +419,7 @@ TEST_F(Offers, EveryOfferIsValidAcrossSeedsShipSizesAndFactions) {
   }
   EXPECT_GT(offers, 5000);
   for (int type = 1; type <= 26; ++type) EXPECT_TRUE(typesSeen.count(type)) << "type " << type << " is offered";
-  EXPECT_FALSE(typesSeen.count(rules::kMissionFlagship));
+  EXPECT_FALSE(typesSeen.count(kMissionFlagship));
 }
 
 TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
@@ -431,10 +431,10 @@ TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
     for (int k = 1; k <= 6; ++k) {
       const int type = MissionOffers[s][k][mission::kType];
       if (MissionOffers[s][k][mission::kActive] == 0) continue;
-      EXPECT_NE(type, rules::kMissionBlitzkrieg);
-      EXPECT_NE(type, rules::kMissionFlanking);
-      EXPECT_NE(type, rules::kMissionSiege);
-      EXPECT_NE(type, rules::kMissionReportForDuty) << "no campaign to report to";
+      EXPECT_NE(type, kMissionBlitzkrieg);
+      EXPECT_NE(type, kMissionFlanking);
+      EXPECT_NE(type, kMissionSiege);
+      EXPECT_NE(type, kMissionReportForDuty) << "no campaign to report to";
       ExpectValidOffer(s, k, 2, 5);
     }
   }

@@ -17,6 +17,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -284,8 +285,8 @@ TEST_F(SensorAttackTest, DisguiseLowersTheChanceOfBeingFlaggedCriminal) {
     SCOPED_TRACE(testing::Message() << c.disguise << c.advanced << " draws " << c.draw);
     SetUp();
     ui = SensorFight{};
-    state::SkillOwned[21] = c.disguise ? 1 : 0;
-    state::SkillOwned[22] = c.advanced ? 1 : 0;
+    state::SkillOwned[kSkillDisguise] = c.disguise ? 1 : 0;
+    state::SkillOwned[kSkillAdvancedDisguise] = c.advanced ? 1 : 0;
     PlayerData[player::kCriminalDays] = -4;  // a negative count starts again from 0
     PlaceShip(2, 1, 1);
     const std::uint32_t seed = fixture::FindSeed([&] { return state::Random(100) == c.draw; });
@@ -332,7 +333,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     EXPECT_EQ(ui.lastSlot, 11);
     ASSERT_EQ(ui.WithTopic("Hostile encounter!").size(), 1u);
     const auto encounter = ui.WithTopic("Hostile encounter!")[0];
-    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][2] + " " +
+    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][faction_text::kShortName] + " " +
                                       state::GetShipClassName(ui.setups[0].enemyClass));
     EXPECT_EQ(encounter.picture,
               state::GetShipFactionImage(ui.setups[0].enemyClass, c.faction) + "_Scene.jpg");

@@ -8,10 +8,13 @@
 #include "rules/missions.h"
 #include "rules/turns_ui.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/ship_kinds.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -50,8 +53,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
   const Case cases[] = {{0, 0, 0, 4}, {1, 0, 0, 6}, {0, 1, 0, 10}, {0, 0, 4, 10}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[11] = c.tracking;
-    SkillOwned[12] = c.advanced;
+    SkillOwned[kSkillTracking] = c.tracking;
+    SkillOwned[kSkillAdvancedTracking] = c.advanced;
     PlayerShip[ship::kTargeting] = c.computer;
     int most = 0;
     for (int day = 0; day < 60; ++day) {
@@ -63,7 +66,7 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
         EXPECT_TRUE(ship[special_ship::kClass] >= 1 && ship[special_ship::kClass] <= 19);
         EXPECT_TRUE(ship[special_ship::kKind] >= 1 && ship[special_ship::kKind] <= 3);
         EXPECT_TRUE(ship[special_ship::kDaysLeft] >= 1 && ship[special_ship::kDaysLeft] <= 12);
-        EXPECT_EQ(ship[special_ship::kKind] == rules::kSpecialPirate,
+        EXPECT_EQ(ship[special_ship::kKind] == kPirateShip,
                   ship[special_ship::kFaction] == 0)
             << "pirates fly for nobody";
       }
@@ -75,8 +78,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
 
 TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
   SpecialShips[3][special_ship::kActive] = 1;
-  SpecialShips[3][special_ship::kKind] = rules::kSpecialTrader;
-  SpecialShips[3][special_ship::kSubKind] = 4;
+  SpecialShips[3][special_ship::kKind] = kTraderShip;
+  SpecialShips[3][special_ship::kSubKind] = kSubKindTreasureFleet;
   SpecialShips[3][special_ship::kDaysLeft] = 1;
   PlayerData[player::kTreasureFleetNotice] = 1;
   rules::UpdateSpecialShips(ui);
@@ -85,7 +88,7 @@ TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
 
 TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = rules::kMissionBounty;
+  state::ActiveMission[mission::kType] = kMissionBounty;
   state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
   state::ActiveMission[mission::kSubject] = 7;
   state::ActiveMission[mission::kEnemyFaction] = 0;
@@ -118,10 +121,10 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
     bool appears;
   };
   const Case cases[] = {
-      {"bounty: a pirate", rules::kMissionBounty, rules::kSpecialPirate, 0, 0, true},
-      {"abduction: a military ship", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 0, true},
-      {"abduction in another system", rules::kMissionAbduction, rules::kSpecialMilitary, 2, 1, false},
-      {"a patrol hunts nobody", rules::kMissionPatrol, 0, 2, 0, false},
+      {"bounty: a pirate", kMissionBounty, kPirateShip, 0, 0, true},
+      {"abduction: a military ship", kMissionAbduction, kMilitaryShip, 2, 0, true},
+      {"abduction in another system", kMissionAbduction, kMilitaryShip, 2, 1, false},
+      {"a patrol hunts nobody", kMissionPatrol, 0, 2, 0, false},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -170,7 +173,7 @@ TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
   }
   SpecialShips[2][special_ship::kFirstSentenceVariant] = 1;
   SpecialShips[2][special_ship::kSecondSentenceVariant] = 1;
-  SpecialShips[2][special_ship::kSubKind] = 2;
+  SpecialShips[2][special_ship::kSubKind] = kSubKindWantedPirate;
   SpecialShips[2][special_ship::kPirateNameVariant] = 5;
   EXPECT_EQ(rules::DescribeSpecialShip(2, " "),
             "Your scanners have detected a pirate spaceship not too far away. Oh no! It’s the dread "
@@ -253,14 +256,14 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
   Place(4, rules::kFindOwnSecretData);
   ui.choiceAnswers = {true};
-  PlayerShip[ship::kTargeting] = 0;
+  PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(ui.CountTopic("N/A"), 1u);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "the data stay in space";
   ui.choiceAnswers = {false};
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "deleting leaves them too";
-  PlayerShip[ship::kTargeting] = 5;  // spy sensors
+  PlayerShip[ship::kTargeting] = kComputerSpySensors;
   ASSERT_TRUE(state::HasSpySensors());
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(4, ui);

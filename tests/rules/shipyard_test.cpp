@@ -12,6 +12,7 @@
 #include "rules/credits.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -149,9 +150,9 @@ TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
 
 TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay) {
   state::TShipRow& p = state::PlayerShip;
-  p[ship::kGun] = 3;
-  p[ship::kEngine] = 4;  // the XL-Trade engine goes with the old ship
-  p[ship::kCargoModule] = 1;
+  p[ship::kGun] = kGunParticle;
+  p[ship::kEngine] = kEngineXlTrade;  // the XL-Trade engine goes with the old ship
+  p[ship::kCargoModule] = kModuleCargoManagement;
   p[ship::kShields] = 3;
   p[ship::kSimulatorMissile] = 2;
   p[ship::kSystem] = 9;

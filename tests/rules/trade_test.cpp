@@ -9,6 +9,7 @@
 
 #include "rules/missions.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -50,7 +51,7 @@ class Trade : public World {
       }
     }
     for (int f = 0; f <= state::kLastFaction; ++f)
-      state::FactionText[f][5] = "Logo" + std::to_string(f);
+      state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
     PlayerData[player::kFaction] = 2;
     PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
     PlayerData[player::kCredits] = 100000;
@@ -287,15 +288,15 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
     int experience;
   };
   const Case cases[] = {
-      {"part of a transport", rules::kMissionTransport, kPlanet, kMedicine, 30, 10, 20, false, 0},
-      {"all of a transport", rules::kMissionTransport, kPlanet, kMedicine, 10, 10, 0, true, 3000},
-      {"more than a supply run wants", rules::kMissionSupply, kPlanet, kMedicine, 5, 10, -5, true,
+      {"part of a transport", kMissionTransport, kPlanet, kMedicine, 30, 10, 20, false, 0},
+      {"all of a transport", kMissionTransport, kPlanet, kMedicine, 10, 10, 0, true, 3000},
+      {"more than a supply run wants", kMissionSupply, kPlanet, kMedicine, 5, 10, -5, true,
        9000},
-      {"a combat transport", rules::kMissionCombatTransport, kPlanet, kMedicine, 10, 10, 0, true,
+      {"a combat transport", kMissionCombatTransport, kPlanet, kMedicine, 10, 10, 0, true,
        6000},
-      {"another good", rules::kMissionTransport, kPlanet, kSupplies, 10, 10, 10, false, 0},
-      {"another body", rules::kMissionTransport, kOtherPlanet, kMedicine, 10, 10, 10, false, 0},
-      {"not a delivery", rules::kMissionPatrol, kPlanet, kMedicine, 10, 10, 10, false, 0},
+      {"another good", kMissionTransport, kPlanet, kSupplies, 10, 10, 10, false, 0},
+      {"another body", kMissionTransport, kOtherPlanet, kMedicine, 10, 10, 10, false, 0},
+      {"not a delivery", kMissionPatrol, kPlanet, kMedicine, 10, 10, 10, false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -333,8 +334,8 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 }
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
-  GiveTransportMission(rules::kMissionTransport, kMedicine, 1, 12000);
-  state::SkillOwned[17] = 1;  // advanced rewards: a quarter more
+  GiveTransportMission(kMissionTransport, kMedicine, 1, 12000);
+  state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
   Cargo[kMedicine] = 1;
   state::SelectedGood = kMedicine;
   rules::Sell(ui);
@@ -348,7 +349,7 @@ TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
   Cargo[kMedicine] = 4;
   Cargo[kRum] = 5;
   Cargo[kWeapons] = 1;
-  GiveTransportMission(rules::kMissionTransport, kMedicine, 4);
+  GiveTransportMission(kMissionTransport, kMedicine, 4);
   state::SelectedGood = 7;
 
   rules::SellAll(ui);
@@ -407,9 +408,9 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   struct StepUi : support::ScriptUi {
     std::vector<int> steps;
-    void BeginTutorialStep(int step) override {
-      steps.push_back(step);
-      state::TutorialStep = step;
+    void BeginTutorialStep(tutorial::Step step) override {
+      steps.push_back(tutorial::StoredNumber(step));
+      state::TutorialStep = tutorial::StoredNumber(step);
     }
   } stepUi;
   state::TutorialActive = 1;

@@ -130,8 +130,12 @@ class CallLog : public rules::Ui {
   void HideMissionPanel() override { Log("HideMissionPanel"); }
   void UpdateMissionPanel() override { Log("UpdateMissionPanel"); }
   void OpenMissions() override { Log("OpenMissions"); }
-  void BeginTutorialStep(int step) override { Log("BeginTutorialStep " + std::to_string(step)); }
-  void EndTutorialStep(int step) override { Log("EndTutorialStep " + std::to_string(step)); }
+  void BeginTutorialStep(tutorial::Step step) override {
+    Log("BeginTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
+  void EndTutorialStep(tutorial::Step step) override {
+    Log("EndTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
 
  private:
   void Log(std::string line) const { calls.push_back(std::move(line)); }
@@ -173,8 +177,8 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.HideMissionPanel();
   ui.UpdateMissionPanel();
   ui.OpenMissions();
-  ui.BeginTutorialStep(5);
-  ui.EndTutorialStep(12);
+  ui.BeginTutorialStep(tutorial::Step::BuySupplies);
+  ui.EndTutorialStep(tutorial::Step::FlyToSun);
 
   const int reward = static_cast<int>(rules::Popup::Reward);
   const int sensors = static_cast<int>(rules::Screen::Sensors);

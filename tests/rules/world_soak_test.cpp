@@ -14,6 +14,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -122,9 +123,9 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
       PlayerData[player::kWarBonds] = 20000 * faction;
       PlayerData[player::kWarBondLockDays] = 30;
       PlayerData[player::kCriminalDays] = 25;
-      state::SkillOwned[7] = faction % 2;
-      state::SkillOwned[11] = profession % 2;
-      state::SkillOwned[28] = 1;
+      state::SkillOwned[kSkillTycoon] = faction % 2;
+      state::SkillOwned[kSkillTracking] = profession % 2;
+      state::SkillOwned[kSkillHacker] = 1;
 
       for (int day = 1; day <= kDaysPerWorld; ++day) {
         // Every other stretch of days is spent flying toward a body.

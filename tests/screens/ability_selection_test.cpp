@@ -14,6 +14,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -238,7 +239,7 @@ expect YesNoPopup.Topic.Caption "Connections"
 answer yes
 expect AbilitySelection.Visible false
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[5], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillConnections], 1);
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
@@ -301,7 +302,7 @@ expect AbilitySelection.Visible true
 click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
-  EXPECT_EQ(state::SkillOwned[4], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillAdvancedCargoManager], 1);
 }
 
 TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
@@ -360,7 +361,7 @@ expect AbilitySelection.BrowseStrip2.Visible false
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[1], 1);
+  EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
 }
 
 TEST_F(AbilitySelectionTest, TabsShowTheCurrentGroupOnAndLightUnderTheMouse) {
@@ -423,7 +424,7 @@ click AbilitySelection.CloseLabel
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.
 TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   OwnSlots(AbilityChoice::Combat, 2, {1, 4});
-  state::SkillOwned[1] = 1;
+  state::SkillOwned[kSkillTrader] = 1;
   const std::string folder = ::testing::TempDir();
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"

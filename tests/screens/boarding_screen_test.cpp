@@ -15,6 +15,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -45,7 +46,7 @@ class BoardingScreenTest : public GameFormsTest {
     p[ship::kMarines] = 30;
     p[ship::kPirates] = 0;
     p[ship::kDroids] = 0;
-    p[ship::kCargoModule] = 0;
+    p[ship::kCargoModule] = kModuleCargoBay;
     p[ship::kLastBoardingAttack] = 0;
     // A small enemy crew: no defending group above 10, so a strong attack takes an area at once.
     auto& e = state::EnemyShip;
@@ -60,9 +61,9 @@ class BoardingScreenTest : public GameFormsTest {
     // What the boarding offer prepares: the airlock's defenders, the areas, the first area.
     e[ship::kDefendingCrewmen] = 3;
     e[ship::kDefendingMarines] = 1;
-    state::BoardingAreas[1] = combat::kAreaOpen;
+    state::BoardingAreas[boarding_area::kAirlock] = combat::kAreaOpen;
     for (int area = 2; area <= 4; ++area) state::BoardingAreas[area] = combat::kAreaLocked;
-    e[ship::kBoardedArea] = combat::kAirlock;
+    e[ship::kBoardedArea] = boarding_area::kAirlock;
     state::BoardingMayClose = 0;
   }
   void TearDown() override {
@@ -262,7 +263,7 @@ answer continue
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_FALSE(screens::Boarding->Visible());
   EXPECT_TRUE(screen.closed);
-  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], combat::kCorridors);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], boarding_area::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
 }
 

@@ -142,8 +142,10 @@ TEST_F(Campaign, ColoursTopicTextsAndDaysFollowThePlayersSide) {
     EXPECT_EQ(view.levels.defender, 2);
     EXPECT_EQ(view.influence, rules::BuildCampaignNotEngagedText(s));
     // The situation names both sides and reads the same the next time.
-    EXPECT_NE(view.situation.find(state::FactionText[1][2]), std::string::npos);
-    EXPECT_NE(view.situation.find(state::FactionText[2][2]), std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[1][faction_text::kShortName]),
+              std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[2][faction_text::kShortName]),
+              std::string::npos);
     EXPECT_EQ(screens::BuildCampaignView().situation, view.situation);
   }
 }
@@ -228,8 +230,8 @@ TEST_F(Campaign, TheQuestionAndTheBattleTellAWeakenedDefenderFromAStrongOne) {
                            "still very strong!");
     ASSERT_EQ(ui.battles.size(), 1u);
     EXPECT_EQ(ui.battles[0].faction, 2) << "the battle is against the system's owner";
-    EXPECT_EQ(ui.battles[0].kind, c.weakened ? combat::kFleetKindStarbaseWeakened
-                                             : combat::kFleetKindStarbaseStrong);
+    EXPECT_EQ(ui.battles[0].kind, c.weakened ? rules::kFleetKindStarbaseWeakened
+                                             : rules::kFleetKindStarbaseStrong);
   }
 }
 

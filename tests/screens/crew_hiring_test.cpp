@@ -15,6 +15,7 @@
 #include "screens/new_world.h"
 #include "screens/port/crew_hiring.h"
 #include "screens/port/port.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -94,7 +95,7 @@ class CrewHiringTest : public GameFormsTest {
     body = state::PlayerShip[ship::kBody];
     state::BodyData[system][body][body::kKind] = 3;  // a normal planet
     state::PlayerShip[ship::kClass] = kShadowcat;
-    state::PlayerShip[ship::kCargoModule] = 0;
+    state::PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     SetCrew(13, 0, 0, 0, 0);
     state::PlayerData[player::kCredits] = 50000;
   }

@@ -297,7 +297,7 @@ platform::Image* SymbolOf(const std::vector<platform::Image*>& symbols, std::int
 // same draws of the random stream, the same result.
 TEST_F(FleetBattleScreenTest, APreparedBattlePlayedByClicksEndsAsTheSameOrdersWithoutAScreen) {
   constexpr std::uint32_t kSeed = 4242;
-  combat::PrepareFleetBattle(3, combat::kFleetKindStarbaseWeakened);
+  combat::PrepareFleetBattle(3, rules::kFleetKindStarbaseWeakened);
   PlayerShip[ship::kShields] = MaxShields();
   const auto ship = PlayerShip;
   const auto own = PlayerFleet;
@@ -670,12 +670,12 @@ TEST_F(FleetBattleScreenTest, TheRulesOpenAPreparedBattle) {
       },
       [] { ClickOn(screens::popup_forms::YesNo->Get<Label>("YesLabel")); },
   });
-  EXPECT_FALSE(screens.RunFleetBattle(4, combat::kFleetKindMission));
+  EXPECT_FALSE(screens.RunFleetBattle(4, rules::kFleetKindMission));
   EXPECT_FALSE(StepsLeft());
 
   screens::FleetBattleScreen* shown = screens::FleetBattle;
   screens::FleetBattle = nullptr;
-  EXPECT_FALSE(screens.RunFleetBattle(4, combat::kFleetKindMission));
+  EXPECT_FALSE(screens.RunFleetBattle(4, rules::kFleetKindMission));
   screens::FleetBattle = shown;
 }
 

@@ -14,6 +14,7 @@
 #include "screens/popups/popup_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/travel/travel_view.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -43,7 +44,7 @@ class FlightWindowTest : public GameFormsTest {
     state::NoWarPopups = 1;
     PlayerShip[ship::kClass] = kShadowcat;
     PlayerShip[ship::kCrewmen] = 6;
-    PlayerShip[ship::kEngine] = 0;
+    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
     system = PlayerShip[ship::kSystem];
   }
   // The tutorial and the war messages outlive a cleared game; the next test must not inherit them.

@@ -13,6 +13,7 @@
 #include "screens/port/governor.h"
 #include "screens/port/port.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
@@ -43,7 +44,7 @@ class GovernorScreenTest : public GameFormsTest {
 TEST_F(GovernorScreenTest, AnAmnestyBoughtIsShownAtOnce) {
   state::PlayerData[player::kCriminalDays] = 12;
   state::PlayerData[player::kCredits] = 150000;
-  state::SkillOwned[30] = 1;
+  state::SkillOwned[kSkillAmnesty] = 1;
   // The longest greeting: a commander of a faction at war with all three others.
   state::PlayerData[player::kRank] = 5;
   for (int g = 2; g <= 4; ++g) state::FactionData[1][faction::kAtWarWith + g] = 1;

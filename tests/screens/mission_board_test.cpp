@@ -39,9 +39,9 @@ class BoardTest : public GameFormsTest {
     state::TutorialActive = 0;
     // Known kinds in the first slots; the targets lie in another system, so an accepted mission
     // does not start where the ship is.
-    SetType(1, rules::kMissionPatrol);
-    SetType(2, rules::kMissionTransport);
-    SetType(3, rules::kMissionAmbush);
+    SetType(1, kMissionPatrol);
+    SetType(2, kMissionTransport);
+    SetType(3, kMissionAmbush);
     state::MissionOffers[system][6][mission::kActive] = 0;
   }
   void TearDown() override {
@@ -133,7 +133,7 @@ TEST_F(BoardTest, AcceptingTakesTheSelectedOfferAndClosesTheBoard) {
   const platform::ScriptResult r = Run(script, &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
-  EXPECT_EQ(state::ActiveMission[mission::kType], rules::kMissionTransport);
+  EXPECT_EQ(state::ActiveMission[mission::kType], kMissionTransport);
   EXPECT_EQ(state::ActiveMission[mission::kReward], offer[mission::kReward]);
   EXPECT_NE(state::ActiveMission[mission::kBriefingVariant], 0)
       << "the wording read on the board goes with the mission";

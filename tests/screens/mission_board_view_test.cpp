@@ -28,11 +28,12 @@ class MissionBoardView : public ::testing::Test {
   void SetUp() override {
     state::ClearGameState();
     for (int s = 1; s <= state::kLastSystem; ++s) {
-      state::SystemText[s][1] = "Sys" + std::to_string(s);
+      state::SystemText[s][system_text::kName] = "Sys" + std::to_string(s);
       for (int b = 1; b <= state::kLastBody; ++b)
-        state::BodyText[s][b][1] = "B" + std::to_string(s) + "." + std::to_string(b);
+        state::BodyText[s][b][body_text::kName] = "B" + std::to_string(s) + "." + std::to_string(b);
     }
-    for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int f = 0; f <= state::kLastFaction; ++f)
+      state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     state::GoodName[4] = "Medicine";
     state::Randomize(5);
   }
@@ -123,13 +124,13 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
 }
 
 TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
-  for (const std::int32_t type : {rules::kMissionBounty, rules::kMissionAbduction}) {
+  for (const std::int32_t type : {kMissionBounty, kMissionAbduction}) {
     SCOPED_TRACE(type);
     state::TMissionRow& o = Offer(type);
     o[mission::kNameVariant] = 3;
     const auto detail = BuildMissionDetail(kSystem, kSlot);
     ASSERT_TRUE(detail);
-    const std::string name = type == rules::kMissionBounty
+    const std::string name = type == kMissionBounty
                                  ? rules::GetBountyTargetName(0, kSystem, kSlot)
                                  : rules::GetAbductionTargetName(0, kSystem, kSlot);
     ASSERT_EQ(name.front(), '"');
@@ -140,7 +141,7 @@ TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
 }
 
 TEST_F(MissionBoardView, BriefingIsQuotedAndItsWordingDrawnOnceAndKept) {
-  state::TMissionRow& o = Offer(rules::kMissionSearchAndDestroy);
+  state::TMissionRow& o = Offer(kMissionSearchAndDestroy);
   ASSERT_EQ(o[mission::kBriefingVariant], 0);
   const auto first = BuildMissionDetail(kSystem, kSlot);
   ASSERT_TRUE(first);
@@ -160,7 +161,7 @@ TEST_F(MissionBoardView, AnEmptyOrUnknownSlotShowsNothing) {
   EXPECT_FALSE(BuildMissionTile(kSystem, kSlot).offered);
   EXPECT_EQ(BuildMissionTile(kSystem, kSlot).title, "") << "an empty tile's captions are blank";
   EXPECT_FALSE(BuildMissionDetail(kSystem, kSlot));
-  Offer(rules::kMissionPatrol);
+  Offer(kMissionPatrol);
   for (const auto& [system, slot] : {std::pair{0, kSlot}, {25, kSlot}, {kSystem, 0}, {kSystem, 7}}) {
     EXPECT_FALSE(BuildMissionTile(system, slot).offered) << system << "/" << slot;
     EXPECT_FALSE(BuildMissionDetail(system, slot)) << system << "/" << slot;
@@ -172,7 +173,7 @@ TEST_F(MissionBoardView, AnEmptyOrUnknownSlotShowsNothing) {
     EXPECT_EQ(BuildMissionTile(kSystem, kSlot).logo, "") << type;
   }
   // Places outside the tables read as empty names, never out of range.
-  state::TMissionRow& o = Offer(rules::kMissionSearchAndDestroy);
+  state::TMissionRow& o = Offer(kMissionSearchAndDestroy);
   o[mission::kTargetSystem] = 99;
   o[mission::kEnemyFaction] = -3;
   const auto detail = BuildMissionDetail(kSystem, kSlot);

@@ -52,8 +52,11 @@ class PlanetScreenTest : public GameFormsTest {
 
 TEST_F(PlanetScreenTest, ShowsTheLandedPlanetAndLeavesOnlyByBackToSpaceADayLater) {
   const std::int32_t day = state::GameDay;
-  const std::string script = "expect PlanetScreen.Visible true\n"
-      "expect PlanetScreen.PlanetName.Caption \"" + state::BodyText[system][body][1] + "\"\n"
+  const std::string script =
+      "expect PlanetScreen.Visible true\n"
+      "expect PlanetScreen.PlanetName.Caption \"" +
+      state::BodyText[system][body][body_text::kName] +
+      "\"\n"
       "expect PlanetScreen.FactionCaption.Caption \"Faction: Federation Of Planets\"\n"
       "expect PlanetScreen.PlanetPicture.Picture \"" +
       screens::BuildPlanetView(system, body).picture + "\"\n" + R"(
@@ -65,7 +68,8 @@ expect PlanetScreen.BankButton.Picture "PlanetScreenHIGHLIGHT_04.jpg"
 move PlanetScreen.Face
 expect PlanetScreen.BankButton.Picture "PlanetScreen_04.jpg"
 move PlanetScreen.BackButton
-)" + ScreenshotStep("PlanetScreen", "planet-screen.png") + R"(
+)" + ScreenshotStep("PlanetScreen", "planet-screen.png") +
+      R"(
 request-close
 expect PlanetScreen.Visible true
 click PlanetScreen.BackLabel

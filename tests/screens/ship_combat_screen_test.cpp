@@ -342,9 +342,10 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     state::PlayerModifiers[1][modifier::kAbility] = combat::kFocusedShield;
     state::PlayerModifiers[2][modifier::kActive] = 1;
     state::PlayerModifiers[2][modifier::kAbility] = combat::kDiscipline;
-    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 1;
-    state::PlayerMissileVolley[2] = 2;
-    state::EnemyMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] =
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
+    state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::EnemyShip[ship::kShields] /= 3;
     screen().RefreshShipCombatScreen();
     screen().ShowMessage(combat::Side::Player, "Firing !!",
@@ -352,7 +353,8 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     screen().ShowMessage(combat::Side::Enemy, "Tractor beam !!", "The enemy holds your ship.");
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_mid_fight.png", &screen());
-    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 0;
+    state::PlayerMissileVolley[missile_volley::kInFlight] =
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
     screen().ShowMissiles();
     // The icon explains its ability.
     auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
@@ -471,7 +473,7 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
               EXPECT_EQ(e[ship::kBoardedArea], 1);
               EXPECT_EQ(e[ship::kBoardingRolled], 0);
               EXPECT_EQ(state::PlayerShip[ship::kDroids], droids);
-              EXPECT_EQ(state::BoardingAreas[1], 1);
+              EXPECT_EQ(state::BoardingAreas[boarding_area::kAirlock], 1);
               for (int area = 2; area <= 4; ++area) EXPECT_EQ(state::BoardingAreas[area], 2);
               ClickOn(screens::Boarding->Get<Label>("RetreatLabel"));
             },
@@ -540,9 +542,9 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
   SetUpFight(1, 1, 5);
   state::TutorialActive = 1;
   state::TutorialStep = 12;
-  screens::BeginTutorialStep(13);
+  screens::BeginTutorialStep(tutorial::Step::FireMissiles);
   const Panel& panel = Part<Panel>("TutorialPanel");
-  const Panel& arrow = Part<Panel>("TutorialArrow");
+  const platform::Image& arrow = Part<platform::Image>("TutorialArrow");
   auto button = [](std::int32_t ability) -> Image& {
     for (int k = 1; k <= 12; ++k)
       if (state::PlayerAbilitySlots[k] == ability)

@@ -158,26 +158,29 @@ TEST_F(ShipCombatViewTest, RadarsShowHowCloseReinforcementsAre) {
 }
 
 TEST_F(ShipCombatViewTest, TutorialArrowPointsAtTheButtonOfTheStepsAbility) {
+  using tutorial::Step;
   struct Case {
-    int step;
+    Step step;
     const char* arrowAt;
     int panelTop;
   };
   const Case cases[] = {
-      {13, "AbilityButton2", 101},  // the missiles
-      {14, "AbilityButton5", 101},  // Discipline
-      {15, "EndTurnButton", 161},   {16, "AbilityButton3", 101},  // ECM
-      {17, "AbilityButton1", 101},  // the guns
-      {18, "EndTurnButton", 161},   {19, "", 161},
+      {Step::FireMissiles, "AbilityButton2", 101},
+      {Step::ActivateDiscipline, "AbilityButton5", 101},
+      {Step::EndFirstTurn, "EndTurnButton", 161},
+      {Step::InterceptMissile, "AbilityButton3", 101},
+      {Step::FireGuns, "AbilityButton1", 101},
+      {Step::EndSecondTurn, "EndTurnButton", 161},
+      {Step::WinFight, "", 161},
   };
   for (const Case& c : cases) {
-    const screens::CombatTutorialView view = screens::BuildCombatTutorialView(c.step);
-    EXPECT_EQ(view.arrowAt, c.arrowAt) << c.step;
-    EXPECT_EQ(view.panelTop, c.panelTop) << c.step;
+    const rules::TutorialGuide guide = rules::DescribeTutorialStep(c.step);
+    EXPECT_EQ(screens::TutorialArrowControl(guide), c.arrowAt) << static_cast<int>(c.step);
+    EXPECT_EQ(guide.panelTop, c.panelTop) << static_cast<int>(c.step);
   }
   // A ship without a Discipline button gets no arrow for it.
   state::PlayerAbilitySlots[5] = 0;
-  EXPECT_EQ(screens::BuildCombatTutorialView(14).arrowAt, "");
+  EXPECT_EQ(screens::TutorialArrowControl(rules::DescribeTutorialStep(Step::ActivateDiscipline)), "");
 }
 
 TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
@@ -187,9 +190,9 @@ TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   p[ship::kActionPoints] = 4;
   p[ship::kReinforcements] = 5;
   state::EnemyShip[ship::kReinforcements] = 0;
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 2;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   const auto texts = screens::CompatibilityTexts();
   EXPECT_EQ(texts[0], "Compatibility mode for the visually impaired (Click to turn off!)");
   EXPECT_EQ(texts[4], state::GetAbilityName(combat::kFocusBeam));

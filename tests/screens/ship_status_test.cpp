@@ -12,6 +12,7 @@
 #include "rules/credits.h"
 #include "screens/form_test_fixture.h"
 #include "screens/travel/planet.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/variables.h"
@@ -66,8 +67,8 @@ TEST_F(ShipStatusViewTest, TheOwnShipShowsItsCrewAndWhatTheShipyardPaysForIt) {
   };
   state::PlayerShip[ship::kClass] = 6;  // Shadowcat
   state::PlayerShip[ship::kFaction] = 3;
-  state::PlayerShip[ship::kGun] = 2;
-  state::PlayerShip[ship::kEngine] = 1;
+  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kEngine] = kEngineTravellerMk2;
   for (const Case& c : cases) {
     SetCrew(state::PlayerShip, c.crew);
     const ShipStatusView view = screens::BuildShipStatusView(ShipStatusMode::OwnShip);

@@ -30,6 +30,7 @@
 #include "screens/port/port.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
@@ -168,7 +169,8 @@ TEST_F(TravelScreenTest, MissionsIconRefusesWhereNoMissionCanBeHad) {
     const char* topic;
     std::string text;
   };
-  const std::string attacker = state::FactionText[3][2], owner = state::FactionText[1][2];
+  const std::string attacker = state::FactionText[3][faction_text::kShortName],
+                    owner = state::FactionText[1][faction_text::kShortName];
   const Case cases[] = {
       {"a criminal", [] { state::PlayerData[player::kCriminalDays] = 5; }, "N/A",
        "You have been flagged criminal and cannot accept any missions as long as the flag has not "
@@ -286,7 +288,7 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
 
 TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kType] = kMissionTransport;
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;  // Mars
@@ -325,7 +327,7 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
 
 TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMission) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 1;
+  state::ActiveMission[mission::kType] = kMissionSearchAndDestroy;
   state::ActiveMission[mission::kEnemyClass] = 4;
   state::ActiveMission[mission::kTargetBody] = 6;  // Saturn, on the western half
   state::ActiveMission[mission::kTargetSystem] = kSol;
@@ -359,7 +361,7 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
   fs::current_path(work);
   ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 2;
+  state::ActiveMission[mission::kType] = kMissionPatrol;
   state::ActiveMission[mission::kTargetBody] = 4;
   state::ActiveMission[mission::kTargetSystem] = kSol;
   std::string loaded;
@@ -515,7 +517,7 @@ TEST_F(TravelScreenTest, CompatibilityLabelsFollowTheModeAndItsToggle) {
 // promotion with its skill choice and then the gold star.
 TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = 3;
+  state::ActiveMission[mission::kType] = kMissionTransport;
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;

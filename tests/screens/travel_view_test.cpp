@@ -11,6 +11,7 @@
 #include "rules/briefings.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -35,9 +36,9 @@ class TravelViewTest : public ::testing::Test {
     ClearGameState();
     ZoomPercent = 100;
     for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(g));
-    FactionText[1][2] = "Federation";
-    FactionText[2][2] = "Outer Rim";
-    SystemText[kSystem][1] = "Hope";
+    FactionText[1][faction_text::kShortName] = "Federation";
+    FactionText[2][faction_text::kShortName] = "Outer Rim";
+    SystemText[kSystem][system_text::kName] = "Hope";
     AddBody(1, kKindSun, 300, 200, 1, "Hope Sun", "A yellow star.");
     AddBody(2, 3, 120, 150, 11, "Hope Prime", "A green world.");
     AddBody(3, kKindWormhole, 530, 123, 7, "Wormhole to Moor", "A tunnel.");
@@ -66,8 +67,8 @@ class TravelViewTest : public ::testing::Test {
     b[body::kMapX] = x;
     b[body::kMapY] = y;
     b[body::kPicture] = picture;
-    BodyText[kSystem][k][1] = name;
-    BodyText[kSystem][k][2] = description;
+    BodyText[kSystem][k][body_text::kName] = name;
+    BodyText[kSystem][k][body_text::kDescription] = description;
   }
   static void AddFind(int slot, int kind, int x, int y) {
     TSpaceFindRow& f = SpaceFinds[kSystem][slot];
@@ -318,7 +319,7 @@ TEST_F(TravelViewTest, CompatibilityTextsShowOnlyInThatModeAndNeverDivideByZero)
 }
 
 TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
-  SystemText[kSystem][1] = "Hope";
+  SystemText[kSystem][system_text::kName] = "Hope";
   struct Case {
     int type;
     int subject, quantity;
@@ -362,7 +363,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << c.type;
   }
 
-  ActiveMission[mission::kType] = 5;
+  ActiveMission[mission::kType] = kMissionBounty;
   ActiveMission[mission::kEnemyClass] = kSabre;
   ActiveMission[mission::kNameVariant] = 3;
   EXPECT_EQ(BuildMissionPanelView()->opposition,

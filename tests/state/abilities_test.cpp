@@ -1,5 +1,6 @@
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -179,9 +180,9 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
   // A fitted ship must not change what the fixed-cost abilities cost.
   for (std::int32_t shipClass : {0, 1, 12}) {
     PlayerShip[ship::kClass] = shipClass;
-    PlayerShip[ship::kGun] = 2;
-    PlayerShip[ship::kMissileLauncher] = 3;
-    PlayerShip[ship::kEcm] = 2;
+    PlayerShip[ship::kGun] = kGunFusion;
+    PlayerShip[ship::kMissileLauncher] = kMissileXAsm;
+    PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
     for (const Group& g : groups) {
       for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
     }
@@ -200,7 +201,7 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     PlayerShip[ship::kEcm] = f.ecm;
     // The enemy's ship plays no part in the player's costs.
     EnemyShip[ship::kClass] = 3;
-    EnemyShip[ship::kGun] = 5;
+    EnemyShip[ship::kGun] = kGunSuperFusion;
     const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
     EXPECT_GT(gun, 0) << "class " << f.shipClass;
     EXPECT_EQ(GetAbilityApCost(1), gun);
@@ -213,7 +214,7 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
 
 TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
   PlayerShip[ship::kClass] = 1;
-  PlayerShip[ship::kMissileLauncher] = 1;
+  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk3;
   PlayerData[player::kRank] = 6;
   const std::int32_t captain = GetAbilityApCost(2);
   PlayerData[player::kRank] = 7;

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 using namespace state;
@@ -452,8 +454,8 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
     SetUp();
     PlayerShip[ship::kEngine] = c.playerEngine;
     EnemyShip[ship::kEngine] = c.enemyEngine;
-    SkillOwned[3] = c.skill3 ? 1 : 0;
-    SkillOwned[4] = c.skill4 ? 1 : 0;
+    SkillOwned[kSkillCargoManager] = c.skill3 ? 1 : 0;
+    SkillOwned[kSkillAdvancedCargoManager] = c.skill4 ? 1 : 0;
     const std::string at = "module " + std::to_string(c.module) + " engines " +
                            std::to_string(c.playerEngine) + "/" + std::to_string(c.enemyEngine) +
                            " skills " + std::to_string(c.skill3) + std::to_string(c.skill4);
@@ -485,11 +487,11 @@ TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
     EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew) << c.shipClass << " " << c.module;
 
   EXPECT_FALSE(HasSpySensors());
-  EnemyShip[ship::kTargeting] = 5;
+  EnemyShip[ship::kTargeting] = kComputerSpySensors;
   EXPECT_FALSE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = 5;
+  PlayerShip[ship::kTargeting] = kComputerSpySensors;
   EXPECT_TRUE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = 4;
+  PlayerShip[ship::kTargeting] = kComputerAdvancedSensors;
   EXPECT_FALSE(HasSpySensors());
 }
 

@@ -85,5 +85,6 @@ void PaintMissile(Context& k);
 void PaintBeam(Context& k);
 void PaintPortrait(Context& k);
 void PaintUniform(Context& k);
+void PaintPointer(Context& k);
 
 }  // namespace assetgen

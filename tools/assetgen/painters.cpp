@@ -847,6 +847,7 @@ const std::vector<Shape>& Shapes() {
       {"ability", {230, 90, 50}, PaintIcon, {}, {}},
       {"skill", {80, 140, 240}, PaintIcon, {}, {}},
       {"equipment", {150, 160, 170}, PaintEquipment, {}, {}},
+      {"pointer", {255, 205, 70}, PaintPointer, {"left", "right", "up", "down"}, {}},
   };
   return shapes;
 }
