@@ -114,6 +114,9 @@ void PlayNewGame(bool tutorial) {
 
   screens::ScreenUi ui;
   rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  const screens::GameInProgress game;
+  // The travel screen stands behind the objective popup.
+  screens::ShowTravelScreenFirst();
   screens::popups::ShowPicture(
       "Game objective:",
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "

@@ -83,14 +83,6 @@ void RecordingUi::OpenBoarding() {
   transcript.push_back("boarding screen opened");
 }
 
-void RecordingUi::EndTutorialStep(tutorial::Step step) {
-  transcript.push_back("tutorial: end step " + std::to_string(tutorial::StoredNumber(step)));
-}
-
-void RecordingUi::BeginTutorialStep(tutorial::Step step) {
-  transcript.push_back("tutorial: begin step " + std::to_string(tutorial::StoredNumber(step)));
-}
-
 void RecordingUi::AwardSilverStar() {
   ++silverStars;
   transcript.push_back("medal: Silver Star");

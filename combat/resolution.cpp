@@ -225,6 +225,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   if (!RollGunHit(c)) {
     if (attacker == Side::Player) ApplyGunSpecial(0, ui);
     ui.ShowMessage(attacker, attack.missTopic, attack.missText);
+    ui.Animate(defender, Animation::Miss);
     return;
   }
   std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);

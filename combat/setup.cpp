@@ -207,8 +207,10 @@ void ChoosePictures() {
   };
   missileSize(p.missile, state::PlayerShip[ship::kMissileLauncher]);
   missileSize(p.enemyMissile, state::EnemyShip[ship::kMissileLauncher]);
-  p.missilePanel = {"", 270, 380, 120, 60, false};
-  p.enemyMissilePanel = {"", 400, 380, 120, 60, false};
+  // The volleys in flight stand on the plain missile track across the top of the arena's window,
+  // clear of the ships, the message boxes and the end-turn control.
+  p.missilePanel = {"", 240, 100, 120, 60, false};
+  p.enemyMissilePanel = {"", 443, 100, 120, 60, false};
 
   // The larger ship fills its panel, the smaller one is drawn smaller; equal sizes both fill.
   // Each ship's own class decides its picture exceptions.

@@ -232,6 +232,7 @@ void Ecm(Side side, CombatUi& ui) {
     if (c > state::Random(100) + 1) {
       state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
       ui.ShowMessage(Side::Player, "Firing ECM !!", "Your ECM is able to mislead the enemy missile.");
+      ui.Animate(Side::Player, Animation::MissileMiss);
     } else {
       ui.ShowMessage(Side::Player, "Firing ECM !!",
                      "ECM fails and the enemy missile is still on track.");
@@ -251,6 +252,7 @@ void Ecm(Side side, CombatUi& ui) {
   if (c > state::Random(100) + 1) {
     state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
     ui.ShowMessage(Side::Enemy, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
+    ui.Animate(Side::Enemy, Animation::MissileMiss);
   } else {
     ui.ShowMessage(Side::Enemy, "Firing ECM !!",
                    "Enemy ECM fails and your missile is still on track.");

@@ -92,11 +92,20 @@ class Application {
   void PressKey(Key key);
   // The pointer left the window: every hover ends, the form under it hears OnMouseLeave.
   void LeaveWindow();
-  // The desktop's close request (close box, Alt+F4, SIGTERM): the program ends. Every modal loop
-  // winds up, innermost first, each form through its own close query and close handler where
-  // they let it close; the loop ends either way. No modal form is shown any more meanwhile.
+  // The desktop's close request (the window's close box, Alt+F4). While a close question is set
+  // it is asked first, over whatever is showing and with every timer held, and only its yes ends
+  // the program; without one the program ends at once (Quit).
   void CloseRequest();
+  // The question a close request asks first (a game in progress: "Quit game?"); true lets the
+  // program end. Empty: a close request ends the program at once. Returns the question it replaces.
+  std::function<bool()> SetCloseQuestion(std::function<bool()> ask);
+  // Ends the program at once (SIGTERM, the session's logout): every modal loop winds up,
+  // innermost first, each form through its own close query and close handler where they let it
+  // close; the loop ends either way. No modal form is shown any more meanwhile.
+  void Quit();
   bool Quitting() const { return quitting_; }
+  // While the close question is open no timer fires: the screens under it stand still.
+  bool TimersHeld() const { return timersHeld_; }
   void ForgetDoubleClick() { lastPress_ = nullptr; }
   void CancelCapture() { capture_ = nullptr; dragForm_ = nullptr; }
   int MouseX() const { return mouseX_; }
@@ -198,6 +207,8 @@ class Application {
   Clock* clock_ = nullptr;
   bool terminated_ = false;
   bool quitting_ = false;
+  std::function<bool()> closeQuestion_;
+  bool timersHeld_ = false;
   bool dirty_ = true;
   Rect dirtyArea_{0, 0, kScreenWidth, kScreenHeight};
   bool presenting_ = true;

@@ -58,7 +58,7 @@ const std::vector<PropertyRow>& PropertyTable() {
       {"height",       ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetHeight(v.number); }},
       {"visible",      ValueType::Bool,     kControls,    "", [](Control& c, V v) { c.SetVisible(v.flag); }},
       {"enabled",      ValueType::Bool,     kAll,       "", [](Control& c, V v) { c.SetEnabled(v.flag); }},
-      {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(v.text); }},
+      {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(LayoutCaptionText(v.text)); }},
       {"text",         ValueType::Text,     Bit(Kind::Edit), "", [](Control& c, V v) { c.SetCaption(v.text); }},
       {"tag",          ValueType::Int,      kAll,       "", [](Control& c, V v) { c.SetTag(v.number); }},
       {"default",      ValueType::Flag,     kControls,  "", [](Control& c, V) { c.SetDefault(true); }},

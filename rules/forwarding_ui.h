@@ -24,6 +24,7 @@ class ForwardingUi : public Ui {
   }
   bool Ask(std::string_view topic, std::string_view text) override { return inner_.Ask(topic, text); }
   bool IsVisible(Screen screen) const override { return inner_.IsVisible(screen); }
+  int SensorSelection() const override { return inner_.SensorSelection(); }
   void RedrawSystem(bool placeBodies) override { inner_.RedrawSystem(placeBodies); }
   void UpdateStatusBars() override { inner_.UpdateStatusBars(); }
   void UpdateTradePopup() override { inner_.UpdateTradePopup(); }

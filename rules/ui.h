@@ -73,6 +73,9 @@ struct Ui {
 
   virtual bool IsVisible(Screen screen) const = 0;
 
+  // The row of SpecialShips selected on the ship sensors screen (0 = none, or no sensors showing).
+  virtual int SensorSelection() const = 0;
+
   // The travel screen's refresh routines. DisplayedSystem is set by the rule before RedrawSystem.
   virtual void RedrawSystem(bool placeBodies) = 0;
   virtual void UpdateStatusBars() = 0;

@@ -77,6 +77,8 @@ bool ScreenUi::IsVisible(rules::Screen screen) const {
   return false;
 }
 
+int ScreenUi::SensorSelection() const { return screens::SensorSelection(); }
+
 void ScreenUi::RedrawSystem(bool placeBodies) { RedrawTravelSystem(placeBodies); }
 
 void ScreenUi::UpdateStatusBars() { UpdateTravelStatusBars(); }

@@ -29,6 +29,7 @@ class ScreenUi : public rules::Ui {
 
   // Each of these is handed to the screen that owns it.
   bool IsVisible(rules::Screen screen) const override;
+  int SensorSelection() const override;
   void RedrawSystem(bool placeBodies) override;
   void UpdateStatusBars() override;
   void UpdateTradePopup() override;

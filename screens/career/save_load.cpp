@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
@@ -119,6 +120,7 @@ void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
   if (rules::TutorialAt(tutorial::Step::CloseSaveLoad))
     rules_.BeginTutorialStep(tutorial::Step::ReturnToGame);
+  if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
 }
 

@@ -144,23 +144,26 @@ RadarView BuildRadarView(Side side) {
   return view;
 }
 
-std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts() {
-  std::array<std::string, kCombatCompatibilityLabels> texts;
-  texts[0] = "Compatibility mode for the visually impaired (Click to turn off!)";
-  texts[1] = "Fire your guns";
-  texts[2] = "Start missiles";
-  texts[3] = "Use ECM to destroy enemy missiles";
+CombatCompatibilityTexts BuildCompatibilityTexts() {
+  CombatCompatibilityTexts texts;
+  texts.modeSwitch = "Compatibility mode for the visually impaired (Click to turn off!)";
+  texts.abilities[0] = "Fire your guns";
+  texts.abilities[1] = "Start missiles";
+  texts.abilities[2] = "Use ECM to destroy enemy missiles";
   for (int slot = 4; slot <= kCombatAbilityButtons; ++slot)
-    texts[static_cast<std::size_t>(slot)] = state::GetAbilityName(state::PlayerAbilitySlots[slot]);
-  texts[13] =
+    texts.abilities[static_cast<std::size_t>(slot - 1)] =
+        state::GetAbilityName(state::PlayerAbilitySlots[slot]);
+  texts.actionPoints =
+      std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
+  texts.player.shields =
       "Your shields: " + Percent(state::PlayerShip[ship::kShields], BaseShields(Side::Player));
-  texts[14] =
+  texts.enemy.shields =
       "Enemy shields: " + Percent(state::EnemyShip[ship::kShields], BaseShields(Side::Enemy));
-  texts[15] = std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
-  texts[16] = VolleyText(Side::Player);
-  texts[17] = VolleyText(Side::Enemy);
-  texts[18] = ReinforcementText(Side::Player);
-  texts[19] = ReinforcementText(Side::Enemy);
+  for (Side side : {Side::Player, Side::Enemy}) {
+    CombatCompatibilityTexts::SideTexts& t = side == Side::Player ? texts.player : texts.enemy;
+    t.missile = VolleyText(side);
+    t.reinforcements = ReinforcementText(side);
+  }
   return texts;
 }
 

@@ -17,7 +17,6 @@ using state::Side;
 
 inline constexpr int kCombatAbilityButtons = 12;
 inline constexpr int kCombatModifierIcons = 8;
-inline constexpr int kCombatCompatibilityLabels = 20;
 
 // The shield gauge of a ship with `shields` of `baseShields`: "Shield_00.jpg".."Shield_30.jpg" in
 // thirtieths, a ship with any shields left showing at least the first step. A ship above its base
@@ -65,8 +64,22 @@ struct RadarView {
 // The radar on the side of `side` (the player's on the left).
 RadarView BuildRadarView(Side side);
 
-// The twenty texts of the compatibility labels, label k at index k - 1.
-std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts();
+// What the compatibility mode writes on the screen: the switch that turns it off, a caption under
+// every ability button (the first three by their place: guns, missiles, ECM) and the state of the
+// fight in words.
+struct CombatCompatibilityTexts {
+  std::string modeSwitch;
+  std::array<std::string, kCombatAbilityButtons> abilities;  // button k at k - 1; "" for none
+  std::string actionPoints;
+  struct SideTexts {
+    std::string shields;         // "Your shields: 80%"
+    std::string missile;         // the volley in flight, or none fired
+    std::string reinforcements;  // on the way, arrived, or none in reach
+  };
+  SideTexts player, enemy;
+  const SideTexts& Of(Side side) const { return side == Side::Player ? player : enemy; }
+};
+CombatCompatibilityTexts BuildCompatibilityTexts();
 
 // The control the tutorial's arrow points at on this screen: the ability button that holds the
 // ability the step names, or the control it names (the end of the turn); empty for no arrow, or

@@ -161,7 +161,9 @@ StrikeResult FinishStrike(bool won, rules::Ui& ui) {
   row[won ? star_system::kDefenderPoints : star_system::kAttackerPoints] = 0;
   row[star_system::kCampaignDays] = kSiegeOver;
   rules::UpdateCampaigns(ui);
-  if (won) rules::ShowSystem(ui, true, CurrentSystem());
+  // The siege is over either way: the travel screen loses its "Invasion!" control at once (and
+  // after a win shows the system's new owner).
+  rules::ShowSystem(ui, won, CurrentSystem());
   rules::EndGameIfShipLost(ui);
   return won ? StrikeResult::Won : StrikeResult::Lost;
 }

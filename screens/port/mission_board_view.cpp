@@ -36,7 +36,7 @@ constexpr std::string_view kWanted = "Wanted:";
 // clang-format off
 constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
   {},
-  {"Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", kResistance, Value::Ship,            Place::Target},
+  {"Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy",  kResistance, Value::Ship,            Place::Target},
   {"Mission_PatrolLogo",           "Selected Mission: Patrol",            kResistance, Value::Unknown,         Place::ThreeNavPoints},
   {"Mission_TransportLogo",        "Selected Mission: Transport",         kGoods,      Value::Goods,           Place::Target},
   {"Mission_AttackCapLogo",        "Selected Mission: Ambush",            kResistance, Value::Ship,            Place::Target},

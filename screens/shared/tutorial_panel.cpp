@@ -242,7 +242,7 @@ std::vector<platform::Rect> CaptionRects(const platform::Form& form) {
   for (platform::Control* c : form.AllControls()) {
     const bool label = c->kind() == platform::Kind::Label;
     const bool button = c->kind() == platform::Kind::Button || c->kind() == platform::Kind::SpeedButton;
-    const std::string text = platform::DisplayText(c->Caption());
+    const std::string text = c->Caption();
     if (!(label || button) || !c->VisibleInForm() || text.empty()) continue;
     // Where the text is drawn: a label's from its top, by its alignment (a wrapped one fills
     // its width); a button's in its middle.

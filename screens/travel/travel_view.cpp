@@ -274,10 +274,15 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   v.starDate = StarDateLine();
 
   v.iconCaptions = IconCaptions();
-  v.invasionAlert = IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
+  v.invasionAlert = InvasionAlertShows();
   v.target = BuildTargetView();
   FillCompatibility(v);
   return v;
+}
+
+bool InvasionAlertShows() {
+  const std::int32_t own = PlayerShip[ship::kSystem];
+  return IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
 }
 
 TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt) {
@@ -298,7 +303,7 @@ struct PanelType {
 
 // By mission type 1..27.
 constexpr PanelType kPanelTypes[] = {
-    {"Search && Destroy", Opposition::Resistance, "Location: "},
+    {"Search & Destroy", Opposition::Resistance, "Location: "},
     {"Patrol", Opposition::Unknown, "Next nav point: "},
     {"Transport", Opposition::Goods, "Location: "},
     {"Ambush", Opposition::Resistance, "Location: "},

@@ -614,7 +614,7 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   state::SpecialShips[2][special_ship::kActive] = 1,
   state::SpecialShips[2][special_ship::kKind] = kTraderShip,
   state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
-  ui.sensorSelection = 2;
+  screens.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
   combat::ResolveBoardingRound(board);
@@ -797,7 +797,7 @@ TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   state::SpecialShips[4][special_ship::kActive] = 1,
   state::SpecialShips[4][special_ship::kKind] = kTraderShip,
   state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
-  ui.sensorSelection = 4;
+  screens.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
   EXPECT_EQ(m[mission::kActive], 0);
@@ -840,7 +840,7 @@ TEST_F(CaptureTest, SpecialShipRewards) {
     state::SpecialShips[3][special_ship::kActive] = 1,
     state::SpecialShips[3][special_ship::kKind] = c.kind;
     state::SpecialShips[3][special_ship::kSubKind] = c.subKind;
-    ui.sensorSelection = 3;
+    screens.sensorSelection = 3;
     auto& sys = state::SystemData[1];
     sys[star_system::kCampaign] = c.campaign ? 1 : 0, sys[star_system::kAttacker] = 1,
     sys[star_system::kAttackerPoints] = 100, sys[star_system::kDefenderPoints] = 100;

@@ -92,7 +92,7 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
       state::SpecialShips[2] = {};
       state::SpecialShips[2][special_ship::kKind] = c.specialKind;
       state::SpecialShips[2][special_ship::kSubKind] = c.specialSubKind;
-      ui.sensorSelection = 2;
+      screens.sensorSelection = 2;
       state::PlayerData[player::kCredits] = 1000;
       state::PlayerData[player::kLevel] = 5;
       state::PlayerData[player::kExperience] = 0;  // no level-up in between

@@ -49,7 +49,7 @@ class OwnAttackScript : public support::ScriptUi {
 
   void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
     setups.push_back({c, f, k, t});
-    rules::NullUi::SetupShipCombat(c, f, k, t);
+    ScriptUi::SetupShipCombat(c, f, k, t);
     state::EnemyShip[ship::kShields] =
         999999;  // set-up fills full shields; the battle overwrites them
   }

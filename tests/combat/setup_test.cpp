@@ -190,8 +190,8 @@ TEST_F(SetupTest, LoadoutTier) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     state::PlayerData[player::kLevel] = c.level;
-    ui.sensorsShowing = c.sensorsPirate;
-    ui.sensorSelection = c.sensorsPirate ? 3 : 0;
+    screens.SetVisible(rules::Screen::Sensors, c.sensorsPirate);
+    screens.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
     state::SpecialShips[3][special_ship::kKind] = kPirateShip;
@@ -316,8 +316,8 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_FALSE(p.enemyPrimary.stretch);
   EXPECT_EQ(p.playerShipPanel.left, 47);
   EXPECT_EQ(p.enemyShipPanel.left, 421);
-  EXPECT_EQ(p.missilePanel.left, 270);
-  EXPECT_EQ(p.enemyMissilePanel.left, 400);
+  EXPECT_EQ(p.missilePanel.left, 240);
+  EXPECT_EQ(p.enemyMissilePanel.left, 443);
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);

@@ -83,8 +83,8 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::PlayerShip[ship::kActionPoints] = 5;
   combat::ResolvePlayerCombatAction(1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
-  EXPECT_FALSE(ui.Lines("tutorial: end step 17").empty());
-  EXPECT_FALSE(ui.Lines("tutorial: begin step 18").empty());
+  EXPECT_FALSE(screens.Operations("EndTutorialStep 17").empty());
+  EXPECT_FALSE(screens.Operations("BeginTutorialStep 18").empty());
   // Outside the tutorial a volley costs only its price.
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
@@ -300,7 +300,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
     combat::ResolvePlayerCombatAction(3, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0) << seed;
   }
-  EXPECT_FALSE(ui.Lines("tutorial: begin step 17").empty());
+  EXPECT_FALSE(screens.Operations("BeginTutorialStep 17").empty());
 }
 
 TEST_F(WeaponsTest, EnemyEcm) {

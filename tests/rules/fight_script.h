@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "state/fields.h"
-#include "support/script_ui.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace fixture {
 
@@ -49,7 +49,7 @@ class FightScript : public support::ScriptUi {
                        std::int32_t enemyTier) override {
     setups.push_back({enemyClass, enemyFaction, enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);
-    rules::NullUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
+    ScriptUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
 
   void RunShipCombat() override {

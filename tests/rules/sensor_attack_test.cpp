@@ -12,7 +12,6 @@
 
 #include "rules/fight_script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "rules/world_fixture.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -20,6 +19,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ class SensorAttackTest : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     PlayerShip[ship::kClass] = kPlayerClass;
     cur = PlayerShip[ship::kSystem];

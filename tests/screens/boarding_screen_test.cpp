@@ -11,7 +11,6 @@
 #include "combat/recording_ui.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
@@ -20,6 +19,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -89,7 +89,7 @@ class BoardingScreenTest : public GameFormsTest {
     return all;
   }
 
-  rules::NullUi nullUi;
+  support::ScriptUi nullUi;
   combat::RecordingUi combat{nullUi};
 };
 

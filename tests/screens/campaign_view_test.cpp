@@ -246,6 +246,7 @@ TEST_F(Campaign, AStrikeEndsTheSiegeAtOnceWonOrLost) {
     EXPECT_EQ(screens::StrikeStarbase(ui), win ? StrikeResult::Won : StrikeResult::Lost);
     EXPECT_EQ(SystemData[s][star_system::kCampaign], 0) << "the siege is over";
     EXPECT_EQ(SystemData[s][star_system::kOwner], win ? 1 : 2);
+    EXPECT_EQ(ui.redraws, 1) << "the travel screen is redrawn at once, without its invasion control";
     EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   }
 }

@@ -88,7 +88,7 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
     std::string location;
     std::string tilePlace;
   } cases[] = {
-      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
+      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
       {2, "Mission_PatrolLogo", "Selected Mission: Patrol", "Expected resistance:", "Unknown", 379, "B7.6, B8.7, B9.8" + inTarget, "Sys6"},
       {3, "Mission_TransportLogo", "Selected Mission: Transport", "Required goods:", "Medicine (2 units)", 350, "B6.5" + inTarget, "Sys6"},
       {7, "Mission_EscortLogo", "Selected Mission: Special Forces", "Expected resistance:", "Unknown", 379, "B7.6" + inTarget, "Sys6"},

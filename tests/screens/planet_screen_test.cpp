@@ -113,8 +113,9 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
       if (c.door == std::string("GovernorButton")) script += ScreenshotStep("TextPopup", "planet-governor-refuses.png");
       script += "answer continue\n";
     }
-    // Escape leaves as "Back to space" does.
-    script += "expect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible false\n";
+    // Escape does nothing here: leaving costs a day, so only "Back to space" leaves.
+    script += "expect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible true\n"
+              "click PlanetScreen.BackButton\nexpect PlanetScreen.Visible false\n";
     const platform::ScriptResult r = RunPlanetScreen(script);
     EXPECT_TRUE(r.ok) << r.message;
     EXPECT_EQ(state::GameDay, day + 1) << "only leaving costs a day";

@@ -11,11 +11,11 @@
 #include "combat/ability_ids.h"
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
-#include "rules/null_ui.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class ShipCombatViewTest : public ::testing::Test {
     return row;
   }
 
-  rules::NullUi rules;
+  support::ScriptUi rules;
   combat::RecordingUi ui{rules};
 };
 
@@ -193,19 +193,21 @@ TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
   state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
-  const auto texts = screens::CompatibilityTexts();
-  EXPECT_EQ(texts[0], "Compatibility mode for the visually impaired (Click to turn off!)");
-  EXPECT_EQ(texts[4], state::GetAbilityName(combat::kFocusBeam));
-  EXPECT_EQ(texts[6], "") << "an empty slot names nothing";
-  EXPECT_EQ(texts[13], "Your shields: " + std::to_string(base / 2 * 100 / base) + "%");
-  EXPECT_EQ(texts[14], "Enemy shields: 100%");
-  EXPECT_EQ(texts[15], "4 action-points (AP) left.");
-  EXPECT_EQ(texts[16], "Player missile - 2 turns until impact.");
-  EXPECT_EQ(texts[17], "No enemy missiles fired.");
-  EXPECT_EQ(texts[18], "Reinforcements approaching - 5 turns away.");
-  EXPECT_EQ(texts[19], "Enemy reinforcements attack!");
+  const screens::CombatCompatibilityTexts texts = screens::BuildCompatibilityTexts();
+  EXPECT_EQ(texts.modeSwitch, "Compatibility mode for the visually impaired (Click to turn off!)");
+  EXPECT_EQ(texts.abilities[0], "Fire your guns");
+  EXPECT_EQ(texts.abilities[2], "Use ECM to destroy enemy missiles");
+  EXPECT_EQ(texts.abilities[3], state::GetAbilityName(combat::kFocusBeam));
+  EXPECT_EQ(texts.abilities[5], "") << "an empty slot names nothing";
+  EXPECT_EQ(texts.player.shields, "Your shields: " + std::to_string(base / 2 * 100 / base) + "%");
+  EXPECT_EQ(texts.enemy.shields, "Enemy shields: 100%");
+  EXPECT_EQ(texts.actionPoints, "4 action-points (AP) left.");
+  EXPECT_EQ(texts.player.missile, "Player missile - 2 turns until impact.");
+  EXPECT_EQ(texts.enemy.missile, "No enemy missiles fired.");
+  EXPECT_EQ(texts.player.reinforcements, "Reinforcements approaching - 5 turns away.");
+  EXPECT_EQ(texts.enemy.reinforcements, "Enemy reinforcements attack!");
   p[ship::kReinforcements] = -1;
-  EXPECT_EQ(screens::CompatibilityTexts()[18], "No reinforcements in reach.");
+  EXPECT_EQ(screens::BuildCompatibilityTexts().player.reinforcements, "No reinforcements in reach.");
 }
 
 }  // namespace

@@ -328,7 +328,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     const char* location;
   };
   const Case cases[] = {
-      {1, kSabre, 0, "Search && Destroy", "Resistance: " + GetShipClassName(kSabre),
+      {1, kSabre, 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
        "Location: Hope Prime (Hope)"},
       {2, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
       {3, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",
