@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -128,6 +129,11 @@ class Form : public Control {
   Control* DefaultControl() const;
   Control* CancelControl() const;
 
+  // A form may grow to the right to hold a passing panel (the tutorial's) without being drawn
+  // wider: its ground is then painted only over its first `width` pixels, and what lies beneath
+  // the rest shows through around that panel. Cleared, the whole form is painted again.
+  void SetPaintedWidth(std::optional<int> width);
+
   void Paint(Canvas& canvas) override;
 
  private:
@@ -149,6 +155,7 @@ class Form : public Control {
   bool modal_ = false;
   bool closeRequested_ = false;
   int modalLocks_ = 0;
+  std::optional<int> paintedWidth_;
   Control* focused_ = nullptr;
 };
 

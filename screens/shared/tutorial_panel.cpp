@@ -64,8 +64,7 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
                          int minimizedLeft, int minimizedTop,
                          const std::vector<platform::Rect>& keepClear,
                          const std::vector<platform::Rect>& rather) {
-  if (grownFrom_) form_.SetWidth(*grownFrom_);
-  grownFrom_.reset();
+  Shrink();
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
   text1_.SetCaption(std::string(text1));
@@ -83,6 +82,7 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
   if (!place) {
     grownFrom_ = form_.Width();
     form_.SetWidth(form_.Width() + panel_.Width() + 2 * kEdge);
+    form_.SetPaintedWidth(*grownFrom_);  // the panel stands beside the screen, not on a slab
     place = platform::Rect{*grownFrom_ + kEdge, kEdge, panel_.Width(), panel_.Height()};
   }
   panel_.SetBounds(place->x, place->y, panel_.Width(), panel_.Height());
@@ -141,11 +141,18 @@ void TutorialPanel::FitToTexts() {
   frame_.SetBounds(frame_.Left(), frame_.Top(), frame_.Width(), height);
 }
 
+void TutorialPanel::Shrink() {
+  if (grownFrom_) {
+    form_.SetWidth(*grownFrom_);
+    form_.SetPaintedWidth(std::nullopt);
+  }
+  grownFrom_.reset();
+}
+
 void TutorialPanel::Hide() {
   panel_.Hide();
   minimized_.Hide();
-  if (grownFrom_) form_.SetWidth(*grownFrom_);
-  grownFrom_.reset();
+  Shrink();
 }
 
 void TutorialPanel::Minimize() {

@@ -58,6 +58,8 @@ class TutorialPanel {
   // no place does.
   std::optional<platform::Rect> ClearPlace(int left, int top,
                                            const std::vector<platform::Rect>& keepClear) const;
+  // Gives back the room the form took for the panel, if it took any.
+  void Shrink();
 
   platform::Form& form_;
   platform::Panel& panel_;
