@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "screens/combat/simulator_screens.h"
+#include "rules/credits.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/game_options.h"
@@ -122,7 +123,11 @@ void PlayNewGame(bool tutorial) {
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
       "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
       GetHeroPortraitFile());
-  if (TutorialActive == 1) screens::BeginTutorialStep(tutorial::Step::OpenTrade);
+  if (TutorialActive == 1) {
+    // The map is laid out first, so that the tutorial's panel finds its place beside the bodies.
+    rules::ShowSystem(ui, true, state::PlayerShip[ship::kSystem]);
+    screens::BeginTutorialStep(tutorial::Step::OpenTrade);
+  }
   screens::OpenTravelScreen();
 }
 

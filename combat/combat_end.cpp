@@ -139,6 +139,11 @@ void CheckShipCombatEnd(CombatUi& ui) {
   }
 }
 
+void DestroyEnemyByCheat(CombatUi& ui) {
+  state::EnemyShip[ship::kShields] = 0;
+  CheckShipCombatEnd(ui);
+}
+
 void CountDestroyedShip(std::int32_t shipClass) {
   const std::int32_t size = state::GetShipClassSize(shipClass);
   if (state::GetShipClassStat(shipClass, state::kAttrRole) == 2 && size > 1) {

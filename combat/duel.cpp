@@ -35,7 +35,7 @@ int ChooseAction() {
   const auto& e = state::EnemyShip;
   const std::int32_t ap = p[ship::kActionPoints];
   if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[missile_volley::kInFlight] > 0 &&
-                                  ap >= state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]))
+                                  ap >= state::EcmItem(p[ship::kEcm]).apCost)
     return k;
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&

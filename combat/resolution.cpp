@@ -155,7 +155,7 @@ std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   } else if (special == state::kSpecialEvasionComputer) {
     c -= 25;
   }
-  c += state::GetComputerAccuracyBonus(a[ship::kClass], a[ship::kTargeting]);
+  c += state::ComputerItem(a[ship::kTargeting]).accuracy;
   return attacker == Side::Player ? ScalePlayerDamageToEnemy2(c) : ScaleEnemyDamageToPlayer2(c);
 }
 

@@ -89,14 +89,14 @@ void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
   if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
     if (shooter == Side::Player) {
       ClearModifier(Side::Enemy, kTractorBeam);
       ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
   } else if (type == kMissileMineMk2) {
     if (!ModifierActive(target, kTractorBeam) && !ModifierActive(target, kMark)) return;
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
     if (shooter == Side::Player) {
       // The enemy's mark and tractor beam both let go of the mine.
       if (ClearModifier(Side::Enemy, kMark))
@@ -105,17 +105,17 @@ void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
         ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
   } else {
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
   }
 }
 
 void PlayerVolley(CombatUi& ui) {
   auto& volley = state::PlayerMissileVolley;
-  if (volley[1] <= 0) return;
+  if (volley[missile_volley::kInFlight] <= 0) return;
   auto& p = state::PlayerShip;
   CountDownVolley(Side::Player, volley, ui);
   ui.Refresh(Display::Missiles);
-  if (volley[2] >= 1) return;
+  if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
                            state::GetMissileDamage(p[ship::kClass], p[ship::kMissileLauncher]));
@@ -154,18 +154,18 @@ void PlayerVolley(CombatUi& ui) {
   audio::PlayMissileExplosionSound();
   ui.ShowMessage(Side::Player, "Missile hit !!",
                  "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
-  volley[1] = 0;
+  volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
   if (p[ship::kMissileLauncher] == kMissileZeusEmp) AddPlayerModifier(kEmp, ui);
 }
 
 void EnemyVolley(CombatUi& ui) {
   auto& volley = state::EnemyMissileVolley;
-  if (volley[1] <= 0) return;
+  if (volley[missile_volley::kInFlight] <= 0) return;
   auto& e = state::EnemyShip;
   CountDownVolley(Side::Enemy, volley, ui);
   ui.Refresh(Display::Missiles);
-  if (volley[2] >= 1) return;
+  if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
                            state::GetMissileDamage(e[ship::kClass], e[ship::kMissileLauncher]));
@@ -201,7 +201,7 @@ void EnemyVolley(CombatUi& ui) {
   audio::PlayMissileExplosionSound();
   ui.ShowMessage(Side::Enemy, "Missile hit !!",
                  "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
-  volley[1] = 0;
+  volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
   if (e[ship::kMissileLauncher] == kMissileZeusEmp) AddEnemyModifier(kEmp);
 }

@@ -167,11 +167,11 @@ std::string FiringSuffix(std::int32_t gun, const std::string& first) {
   return kByGun[gun];
 }
 
-std::string MissilePicture(std::int32_t shipClass, std::int32_t launcher, const char* fallback,
-                           bool enemy) {
+std::string MissilePicture(std::int32_t launcher, const char* fallback, bool enemy) {
   if (launcher < 0 || launcher > state::kLastMissile) return fallback;
   const bool mine = IsMineLauncher(launcher);
-  return state::GetMissileImage(shipClass, launcher) + (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
+  return std::string(state::MissileItem(launcher).picture) +
+         (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
 }
 
 void ChoosePictures() {
@@ -197,9 +197,9 @@ void ChoosePictures() {
     p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[ship::kGun], enemyFirst) + ".jpg";
   }
 
-  p.missile.file = MissilePicture(playerClass, state::PlayerShip[ship::kMissileLauncher],
+  p.missile.file = MissilePicture(state::PlayerShip[ship::kMissileLauncher],
                                   "Federation_Missile_R.jpg", false);
-  p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[ship::kMissileLauncher],
+  p.enemyMissile.file = MissilePicture(state::EnemyShip[ship::kMissileLauncher],
                                        "Federation_Missile_L.jpg", true);
   auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
     m.width = IsMineLauncher(launcher) ? 60 : 120;

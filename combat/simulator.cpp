@@ -209,10 +209,11 @@ void CountDownCoolDowns(Side side) {
 
 void LandMissile(Side attacker, SimulatorUi& ui) {
   auto& volley = attacker == kPlayer ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-  if (volley[1] <= 0) return;
-  volley[2] = Clamp32(static_cast<std::int64_t>(volley[2]) - 1);
-  if (volley[2] >= 1) return;
-  volley[1] = 0;
+  if (volley[missile_volley::kInFlight] <= 0) return;
+  std::int32_t& turns = volley[missile_volley::kTurnsToImpact];
+  turns = Clamp32(static_cast<std::int64_t>(turns) - 1);
+  if (turns >= 1) return;
+  volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
   std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
   const Side target = Other(attacker);

@@ -205,12 +205,12 @@ void Ecm(Side side, CombatUi& ui) {
       }
       return;
     }
-    if (!PayActionPoints(side, state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]), ui)) return;
+    if (!PayActionPoints(side, state::EcmItem(p[ship::kEcm]).apCost, ui)) return;
     audio::PlayEcmSound();
     ui.Refresh(Display::AbilityButtons);
-    std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
+    std::int32_t c = state::EcmItem(p[ship::kEcm]).Chance();
     c = ScalePlayerDamageToEnemy2(c);
-    c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
+    c += state::MissileItem(e[ship::kMissileLauncher]).ecmModifier;
     if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
     if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
@@ -241,12 +241,12 @@ void Ecm(Side side, CombatUi& ui) {
     return;
   }
   if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
-  if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
+  if (!PayActionPoints(side, state::EcmItem(e[ship::kEcm]).apCost, ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
-  std::int32_t c = state::GetEcmChance(e[ship::kClass], e[ship::kEcm]);
+  std::int32_t c = state::EcmItem(e[ship::kEcm]).Chance();
   c -= c / 3;
-  c += state::GetMissileEcmModifier(p[ship::kClass], p[ship::kMissileLauncher]);
+  c += state::MissileItem(p[ship::kMissileLauncher]).ecmModifier;
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {

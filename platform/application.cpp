@@ -612,7 +612,6 @@ void Application::OpenDisplay() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const std::string real = wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM";
     SDL_SetHint(SDL_HINT_VIDEODRIVER, real.c_str());
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       const char* display = std::getenv("DISPLAY");
       const std::string which = display && *display ? "DISPLAY=" + std::string(display) + " cannot be opened"

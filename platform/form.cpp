@@ -314,6 +314,14 @@ Control* Form::CancelControl() const {
   return nullptr;
 }
 
-void Form::Paint(Canvas& canvas) { canvas.Fill(Rect{0, 0, Width(), Height()}, GetColor()); }
+void Form::SetPaintedWidth(std::optional<int> width) {
+  paintedWidth_ = width;
+  Changed();
+}
+
+void Form::Paint(Canvas& canvas) {
+  const int width = paintedWidth_ ? std::min(*paintedWidth_, Width()) : Width();
+  canvas.Fill(Rect{0, 0, width, Height()}, GetColor());
+}
 
 }  // namespace platform

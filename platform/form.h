@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -129,6 +130,11 @@ class Form : public Control {
   Control* DefaultControl() const;
   Control* CancelControl() const;
 
+  // A form may grow to the right to hold a passing panel (the tutorial's) without being drawn
+  // wider: its ground is then painted only over its first `width` pixels, and what lies beneath
+  // the rest shows through around that panel. Cleared, the whole form is painted again.
+  void SetPaintedWidth(std::optional<int> width);
+
   void Paint(Canvas& canvas) override;
 
  private:
@@ -151,6 +157,7 @@ class Form : public Control {
   bool closeRequested_ = false;
   int modalLocks_ = 0;
   std::size_t shownAtLevel_ = 0;  // how many modal loops ran when it was last shown (not modally)
+  std::optional<int> paintedWidth_;
   Control* focused_ = nullptr;
 };
 

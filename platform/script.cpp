@@ -85,7 +85,13 @@ constexpr std::uint64_t kWaitStepMs = 100;
 
 bool CloseRequestWaiting() {
   SDL_PumpEvents();
-  return SDL_HasEvent(SDL_QUIT) == SDL_TRUE;
+  if (SDL_HasEvent(SDL_QUIT)) return true;  // SIGTERM's
+  SDL_Event events[16];
+  const int n = SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < n; ++i) {
+    if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;  // the close box's
+  }
+  return false;
 }
 
 // A step with a NUL byte, named as such: printed, the text would end at the byte.

@@ -1,6 +1,7 @@
 #include "rules/mission_access.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "rules/diplomacy.h"
 #include "state/fields.h"

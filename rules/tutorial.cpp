@@ -87,6 +87,26 @@ constexpr const char* kMissionBoardText1 =
 constexpr const char* kMissionBoardText2 =
     "Click on the 2nd available mission and afterwards on \"Accept mission\".";
 
+// The board's offers, the chosen one's details and Accept: what the board's texts speak of.
+constexpr const char* kMissionBoardKeepClear =
+    "TileFrame1 TileFrame2 TileFrame3 TileFrame4 TileFrame5 TileFrame6 OfferTitle1 OfferTitle2 "
+    "OfferTitle3 OfferTitle4 OfferTitle5 OfferTitle6 OfferReward1 OfferReward2 OfferReward3 "
+    "OfferReward4 OfferReward5 OfferReward6 DetailHeading Briefing Value Reward Location "
+    "AcceptButton";
+
+// Everything of the fight the combat steps speak of or the player uses meanwhile: both ships,
+// their shields, action points and messages, the missiles, the end of the turn and the abilities.
+constexpr const char* kCombatKeepClear =
+    "PlayerShipPicture EnemyShipPicture PlayerShieldDisplay PlayerActionPointBar "
+    "EnemyShieldDisplay EnemyActionPointBar PlayerMessageShape EnemyMessageShape "
+    "PlayerMissilePanel EnemyMissilePanel EndTurnButton AbilityPanel1 AbilityPanel2 "
+    "AbilityPanel3 AbilityPanel4 AbilityPanel5 AbilityPanel6 AbilityPanel7 AbilityPanel8";
+
+// The personal status: the pilot's picture, record and uniform, and its buttons.
+constexpr const char* kPersonalStatusKeepClear =
+    "Portrait RankAndName Faction Credits Lives Ship CriminalStatus CareerText UniformPanel "
+    "CombatSkillsButton SkillsButton BackButton";
+
 // clang-format off
 const StepRow kSteps[] = {
     {.step = Step::ChooseFaction, .panelOn = FactionSelection,
@@ -125,7 +145,7 @@ const StepRow kSteps[] = {
      .text2 = "Click on \"Supplies\" and buy at least one unit of this kind of good.",
      .arrowOn = TradeWindow, .arrowAt = "GoodName1", .side = Right, .arrowShownAtOnce = false,
      .extras = kSuppliesPrices,
-     .keepClear = "Body* SpaceFind* TradeWindow"},
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::FlyToTutorialBody, .panelOn = Travel, .place = AwayFromTutorialBody,
      .top = kTravelPanelTop,
      .text1 = "Well done - you bought your first cargo. Now you have to find a location where you "
@@ -135,7 +155,7 @@ const StepRow kSteps[] = {
               "marked the closest location. Double-click it to start travelling.",
      .text2 = "Double-click on the location {tutorial body} to start travelling.",
      .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .extras = kSuppliesPrices,
-     .keepClear = "Body* SpaceFind*"},
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::SellAll, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Now you are just one step away from making your first profit! Just click on "
@@ -143,7 +163,7 @@ const StepRow kSteps[] = {
      .text2 = "Click on the \"Sell all\" button on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .side = Right, .arrowShownAtOnce = false,
      .extras = kSuppliesPrices | kTradeWindowToFront,
-     .keepClear = "Body* SpaceFind* TradeWindow"},
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::CloseTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You made your first profit. If you choose to become a trader you "
@@ -154,7 +174,7 @@ const StepRow kSteps[] = {
      .text2 = "Close the trade screen by clicking on \"Close\" on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "CloseButton", .side = Right, .arrowShownAtOnce = false,
      .extras = kRewardSound,
-     .keepClear = "Body* SpaceFind* TradeWindow"},
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::OpenMissions, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Now it´s time for some action! Let´s accept a combat mission. While the "
@@ -165,12 +185,12 @@ const StepRow kSteps[] = {
      .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission,
      .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
-     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2", .side = Right,
+     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
      .extras = kOffersMission,
-     .keepClear = "TileFrame1 TileFrame2 TileFrame3 OfferTitle2 OfferPlace2 OfferReward2 DetailHeading Briefing Value Reward Location AcceptButton"},
+     .keepClear = kMissionBoardKeepClear},
     {.step = Step::AcceptMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
      .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "AcceptButton", .side = Right,
-     .keepClear = "TileFrame2 OfferTitle2 DetailHeading Briefing Value Reward Location AcceptButton"},
+     .keepClear = kMissionBoardKeepClear},
     {.step = Step::ReopenMission, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "You have accepted your first mission. During the game you can get more "
@@ -187,7 +207,7 @@ const StepRow kSteps[] = {
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
      .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard,
-     .keepClear = "Body* SpaceFind* MissionMarker"},
+     .keepClear = "Body* SpaceFind* MissionMarker MissionPanel"},
     {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "This is the space combat screen. At the left part of the screen you can see your "
@@ -197,7 +217,7 @@ const StepRow kSteps[] = {
               "to intercept them and suppress his fire.",
      .text2 = "Click on the missile icon at the left bottom part of the screen.",
      .arrowOn = ShipCombat, .arrowAtAbility = "Fire missiles", .side = Above,
-     .keepClear = "PlayerShipPicture EnemyShipPicture"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::ActivateDiscipline, .panelOn = ShipCombat, .place = At,
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
      .minimizedTop = kCombatUpperTop,
@@ -208,7 +228,7 @@ const StepRow kSteps[] = {
               "back to action. Activate your \"Discipline\" ability.",
      .text2 = "Activate the \"Discipline\" ability by left-clicking on it.",
      .arrowOn = ShipCombat, .arrowAtAbility = "Discipline", .side = Above,
-     .keepClear = "PlayerActionPointBar PlayerShieldDisplay"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::EndFirstTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "You have no action-points (AP) left. Your AP are refreshed every turn. You should "
@@ -218,7 +238,7 @@ const StepRow kSteps[] = {
               "panic! You cannot die during the tutorial.",
      .text2 = "End this turn by clicking on the button \"End this turn\" at the bottom.",
      .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
-     .keepClear = "PlayerShipPicture EnemyShipPicture"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::InterceptMissile, .panelOn = ShipCombat, .place = At,
      .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
      .minimizedTop = kCombatUpperTop,
@@ -227,7 +247,7 @@ const StepRow kSteps[] = {
               "your ECM (electronic counter-measures).",
      .text2 = "Click on the ECM icon to intercept the enemy missile.",
      .arrowOn = ShipCombat, .arrowAtAbility = "ECM", .side = Above,
-     .keepClear = "EnemyMissilePanel PlayerActionPointBar"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::FireGuns, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "Good. Now you should use the rest of your action-points (AP) to fire your ship "
@@ -237,7 +257,7 @@ const StepRow kSteps[] = {
               "ability. The pirate starts off with \"Tractor beam\", which stops a fleeing enemy.",
      .text2 = "Click on the gun fire icon to shoot a volley of energy beams.",
      .arrowOn = ShipCombat, .arrowAtAbility = "Fire guns", .side = Above,
-     .keepClear = "PlayerActionPointBar"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::EndSecondTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "You have used up all your APs. Now you can click on \"End this turn\" again. "
@@ -246,7 +266,7 @@ const StepRow kSteps[] = {
               "different paths before you choose your style.",
      .text2 = "Click on \"End this turn\".",
      .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
-     .keepClear = "PlayerActionPointBar"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::WinFight, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
      .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "That´s it. You have learned the basic combat moves. Now it´s up to you to win this "
@@ -255,9 +275,7 @@ const StepRow kSteps[] = {
               "If you right-click at any part of the screen you can get additional help. And "
               "now: Fire at will, pilot!",
      .text2 = "Fire at will, end a turn if necessary and win this fight on your own!",
-     .keepClear = "PlayerShipPicture EnemyShipPicture PlayerMessageShape EnemyMessageShape "
-                  "EndTurnButton AbilityPanel1 AbilityPanel2 AbilityPanel3 AbilityPanel4 "
-                  "AbilityPanel5 AbilityPanel6 AbilityPanel7 AbilityPanel8"},
+     .keepClear = kCombatKeepClear},
     {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You won your first fight! Did you like it? We promise this game "
@@ -348,7 +366,8 @@ const StepRow kSteps[] = {
      .text1 = "Here you can see the status of your ship. Just take a look around and when you are "
               "finished click on \"Close\".",
      .text2 = "Click on the \"Close\" button.",
-     .keepClear = "ShipPicture ShipName ShipClass Summary CloseButton"},
+     .keepClear = "ShipPicture ShipName ShipClass Summary GunDamage Accuracy Shields Speciality "
+                  "Value CrewRange CurrentCrew CrewCount1 CrewCount5 EquipmentButton CloseButton"},
     {.step = Step::OpenPersonalStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Finally - before ending this tutorial - you should be able to look at the personal "
@@ -364,14 +383,14 @@ const StepRow kSteps[] = {
               "can choose one new non-combat skill and for every promotion (new rank) you can "
               "choose a combat skill.",
      .text2 = "Click on \"View combat skills\" and/or \"View non-combat skills\".",
-     .keepClear = "RankAndName Faction Credits CombatSkillsButton SkillsButton"},
+     .keepClear = kPersonalStatusKeepClear},
     // The ability screen has no tutorial panel.
     {.step = Step::CloseAbilities},
     {.step = Step::ClosePersonalStatus, .panelOn = PersonalStatus, .place = At, .left = 8,
      .top = 8,
      .text1 = "Great. That´s it. Now please close this screen.",
      .text2 = "Click on \"Back\" to close this screen.",
-     .keepClear = "BackButton"},
+     .keepClear = kPersonalStatusKeepClear},
     {.step = Step::Finished, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You successfully finished the tutorial. Now you are on your own "

@@ -47,7 +47,8 @@ std::string VolleyText(Side side) {
   const auto& volley =
       side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   const char* who = side == Side::Player ? "Player missile - " : "Enemy missile - ";
-  if (volley[1] > 0) return who + std::to_string(volley[2]) + " turns until impact.";
+  if (volley[missile_volley::kInFlight] > 0)
+    return who + std::to_string(volley[missile_volley::kTurnsToImpact]) + " turns until impact.";
   return side == Side::Player ? "No missiles fired." : "No enemy missiles fired.";
 }
 
@@ -118,8 +119,8 @@ MissileView BuildMissileView(Side side) {
   const auto& volley =
       side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   MissileView view;
-  view.shown = volley[1] >= 1;
-  if (view.shown) view.count = std::to_string(volley[2]);
+  view.shown = volley[missile_volley::kInFlight] >= 1;
+  if (view.shown) view.count = std::to_string(volley[missile_volley::kTurnsToImpact]);
   return view;
 }
 

@@ -64,6 +64,7 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
                          int minimizedLeft, int minimizedTop,
                          const std::vector<platform::Rect>& keepClear,
                          const std::vector<platform::Rect>& rather) {
+  Shrink();
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
   text1_.SetCaption(std::string(text1));
@@ -81,6 +82,7 @@ void TutorialPanel::Show(std::string_view text1, std::string_view text2, int lef
   if (!place) {
     grownFrom_ = form_.Width();
     form_.SetWidth(form_.Width() + panel_.Width() + 2 * kEdge);
+    form_.SetPaintedWidth(*grownFrom_);  // the panel stands beside the screen, not on a slab
     place = platform::Rect{*grownFrom_ + kEdge, kEdge, panel_.Width(), panel_.Height()};
   }
   panel_.SetBounds(place->x, place->y, panel_.Width(), panel_.Height());
@@ -92,8 +94,10 @@ std::optional<platform::Rect> TutorialPanel::ClearPlace(
   const platform::Rect own = panel_.ScreenRect();
   const int originX = own.x - panel_.Left(), originY = own.y - panel_.Top();
   const int w = panel_.Width(), h = panel_.Height();
+  // A few pixels of air around the panel, so that it does not touch what it leaves free.
+  constexpr int kAir = 3;
   auto clear = [&](int x, int y) {
-    const platform::Rect r{originX + x, originY + y, w, h};
+    const platform::Rect r{originX + x - kAir, originY + y - kAir, w + 2 * kAir, h + 2 * kAir};
     return std::none_of(keepClear.begin(), keepClear.end(),
                         [&](const platform::Rect& k) { return Overlap(r, k); });
   };
@@ -137,11 +141,18 @@ void TutorialPanel::FitToTexts() {
   frame_.SetBounds(frame_.Left(), frame_.Top(), frame_.Width(), height);
 }
 
+void TutorialPanel::Shrink() {
+  if (grownFrom_) {
+    form_.SetWidth(*grownFrom_);
+    form_.SetPaintedWidth(std::nullopt);
+  }
+  grownFrom_.reset();
+}
+
 void TutorialPanel::Hide() {
   panel_.Hide();
   minimized_.Hide();
-  if (grownFrom_) form_.SetWidth(*grownFrom_);
-  grownFrom_.reset();
+  Shrink();
 }
 
 void TutorialPanel::Minimize() {
@@ -189,7 +200,8 @@ bool TutorialArrow::Place(std::string_view control, rules::ArrowSide side) {
   const platform::Rect formRect = form_.ScreenRect();
   const platform::Rect t{screen.x - formRect.x, screen.y - formRect.y, screen.w, screen.h};
   constexpr int kLong = 34, kShort = 24, kGap = 2;
-  // Beside the control on `s`, pointing at it, across from its middle, its start or its end:
+  // Beside the control on `s`, pointing at it, across from its middle, its start or its end
+  // (the asked side first, wherever along it):
   // the pointer's picture and place in the form.
   struct Spot {
     const char* picture;
@@ -215,8 +227,8 @@ bool TutorialArrow::Place(std::string_view control, rules::ArrowSide side) {
   };
   Spot chosen = spot(side, 0);
   bool found = false;
-  for (int along : {0, -1, 1}) {
-    for (ArrowSide s : {side, ArrowSide::Right, ArrowSide::Above, ArrowSide::Left, ArrowSide::Below}) {
+  for (ArrowSide s : {side, ArrowSide::Right, ArrowSide::Above, ArrowSide::Left, ArrowSide::Below}) {
+    for (int along : {0, -1, 1}) {
       if (!found && free(spot(s, along).r)) {
         chosen = spot(s, along);
         found = true;
@@ -237,29 +249,39 @@ bool Overlap(const platform::Rect& a, const platform::Rect& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
+namespace {
+
+bool Captioned(const platform::Control& c) {
+  return (c.kind() == platform::Kind::Label || c.kind() == platform::Kind::Button ||
+          c.kind() == platform::Kind::SpeedButton) &&
+         !c.Caption().empty();
+}
+
+}  // namespace
+
+platform::Rect ShownRect(platform::Control& c) {
+  const platform::Rect box = c.ScreenRect();
+  if (!Captioned(c)) return box;
+  // Where the text is drawn: a label's from its top, by its alignment (a wrapped one fills its
+  // width); a button's in its middle.
+  auto* label = c.kind() == platform::Kind::Label ? static_cast<platform::Label*>(&c) : nullptr;
+  int w = 0, h = 0;
+  platform::MeasureText(c.GetFont(), c.Caption(), w, h);
+  if (label && label->WordWrap()) w = box.w, h = label->TextHeight();
+  w = std::min(w, box.w);
+  h = std::min(h, box.h);
+  const platform::Align align = label ? label->Alignment() : platform::Align::Center;
+  const int x = align == platform::Align::Left    ? 0
+                : align == platform::Align::Right ? box.w - w
+                                                  : (box.w - w) / 2;
+  const int y = label ? 0 : (box.h - h) / 2;
+  return {box.x + x, box.y + y, w, h};
+}
+
 std::vector<platform::Rect> CaptionRects(const platform::Form& form) {
   std::vector<platform::Rect> out;
-  for (platform::Control* c : form.AllControls()) {
-    const bool label = c->kind() == platform::Kind::Label;
-    const bool button = c->kind() == platform::Kind::Button || c->kind() == platform::Kind::SpeedButton;
-    const std::string text = c->Caption();
-    if (!(label || button) || !c->VisibleInForm() || text.empty()) continue;
-    // Where the text is drawn: a label's from its top, by its alignment (a wrapped one fills
-    // its width); a button's in its middle.
-    const platform::Rect box = c->ScreenRect();
-    auto* asLabel = label ? static_cast<platform::Label*>(c) : nullptr;
-    int w = 0, h = 0;
-    platform::MeasureText(c->GetFont(), text, w, h);
-    if (asLabel && asLabel->WordWrap()) w = box.w, h = asLabel->TextHeight();
-    w = std::min(w, box.w);
-    h = std::min(h, box.h);
-    const platform::Align align = asLabel ? asLabel->Alignment() : platform::Align::Center;
-    const int x = align == platform::Align::Left    ? 0
-                  : align == platform::Align::Right ? box.w - w
-                                                    : (box.w - w) / 2;
-    const int y = button ? (box.h - h) / 2 : 0;
-    out.push_back({box.x + x, box.y + y, w, h});
-  }
+  for (platform::Control* c : form.AllControls())
+    if (Captioned(*c) && c->VisibleInForm()) out.push_back(ShownRect(*c));
   return out;
 }
 

@@ -58,6 +58,8 @@ class TutorialPanel {
   // no place does.
   std::optional<platform::Rect> ClearPlace(int left, int top,
                                            const std::vector<platform::Rect>& keepClear) const;
+  // Gives back the room the form took for the panel, if it took any.
+  void Shrink();
 
   platform::Form& form_;
   platform::Panel& panel_;
@@ -106,6 +108,9 @@ void HideAllTutorialGuidance();
 
 // Whether `a` and `b` overlap.
 bool Overlap(const platform::Rect& a, const platform::Rect& b);
+// The screen rectangle of what a control shows: the text of a label or button with a caption,
+// else the whole control.
+platform::Rect ShownRect(platform::Control& c);
 // The screen rectangles of the form's visible captions: labels and buttons showing a text.
 std::vector<platform::Rect> CaptionRects(const platform::Form& form);
 

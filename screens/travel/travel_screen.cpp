@@ -513,6 +513,7 @@ void TravelScreenForm::ShowMissionsAccess(const rules::MissionsAccess& access) {
       missionPanel_.SetTop(place.y);
       missionPanel_.SetVisible(!missionPanel_.Visible());
       ShowMissionPanel();
+      PlaceTutorialGuidanceAgain();
       return;
     }
   }

@@ -4,11 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/application.h"
-
 #include "audio/sound.h"
-#include "screens/combat/ship_combat_view.h"
+#include "platform/application.h"
 #include "rules/tutorial.h"
+#include "screens/combat/ship_combat_view.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/shared/tutorial_panel.h"
@@ -41,7 +40,6 @@ std::string_view FormOf(TutorialScreen screen) {
   return {};
 }
 
-
 // The screen rectangles of what `name` names: a control of `own`, every visible control of `own`
 // whose name begins so for a name ending in "*", or a whole form by its name (shown or about
 // to show).
@@ -49,10 +47,10 @@ std::vector<platform::Rect> NamedRects(std::string_view name, const platform::Fo
   std::vector<platform::Rect> out;
   if (name.ends_with('*')) {
     name.remove_suffix(1);
-    for (const platform::Control* c : own.AllControls())
-      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(c->ScreenRect());
-  } else if (const platform::Control* c = own.Find(name)) {
-    out.push_back(c->ScreenRect());
+    for (platform::Control* c : own.AllControls())
+      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(ShownRect(*c));
+  } else if (platform::Control* c = own.Find(name)) {
+    out.push_back(ShownRect(*c));
   } else if (const platform::Form* form = platform::App().FindForm(name)) {
     out.push_back(form->ScreenRect());
   }
@@ -89,6 +87,9 @@ void ShowGuide(const rules::TutorialGuide& g) {
   if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
 }
 
+// The step whose guidance shows now.
+tutorial::Step shownStep = tutorial::Step::None;
+
 }  // namespace
 
 void StartTutorial() {
@@ -124,6 +125,7 @@ void BeginTutorialStep(tutorial::Step step) {
   if (g.offersMission) rules::OfferTutorialMission();
   if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
   ShowGuide(g);
+  shownStep = step;
   if (g.tradeWindowToFront) BringTradeWindowToFront();
   if (g.rewardSound) audio::PlayRewardSound();
   if (g.rewardMusic) audio::PlayRewardMusic();
@@ -132,6 +134,12 @@ void BeginTutorialStep(tutorial::Step step) {
 
 void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
+}
+
+void PlaceTutorialGuidanceAgain() {
+  if (!rules::TutorialAt(shownStep)) return;
+  HideAllTutorialGuidance();
+  ShowGuide(rules::DescribeTutorialStep(shownStep));
 }
 
 void EndTutorialStep(tutorial::Step step) {

@@ -22,5 +22,8 @@ void BeginTutorialStep(tutorial::Step step);
 void AdvanceTutorial(tutorial::Step from, tutorial::Step to);
 // Puts away what `step` shows when the tutorial stands at it, without moving on.
 void EndTutorialStep(tutorial::Step step);
+// Places the running step's panel and arrow again, once their screen has changed around them
+// (a panel of it opened where the guidance stands).
+void PlaceTutorialGuidanceAgain();
 
 }  // namespace screens

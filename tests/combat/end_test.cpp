@@ -64,6 +64,20 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
   EXPECT_EQ(ui.transcript.size(), lines);
 }
 
+TEST_F(EndTest, TheCheatDestroysTheEnemyOfAFightUnderWayOnly) {
+  state::PlayerData[player::kExperience] = 0;
+  combat::DestroyEnemyByCheat(ui);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_TRUE(ui.closed);
+  EXPECT_GT(state::PlayerData[player::kExperience], 0) << "a win like any other";
+  // After the end a second use changes nothing.
+  const auto player = state::PlayerData;
+  ui.transcript.clear();
+  combat::DestroyEnemyByCheat(ui);
+  EXPECT_EQ(state::PlayerData, player);
+  EXPECT_TRUE(ui.transcript.empty());
+}
+
 TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
   struct Case {
     const char* what;

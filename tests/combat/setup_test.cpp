@@ -300,9 +300,9 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
   const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
-  EXPECT_EQ(p.missile.file, state::GetMissileImage(2, 7) + "_Side_l.jpg");
+  EXPECT_EQ(p.missile.file, std::string(state::MissileItem(7).picture) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
-  EXPECT_EQ(p.enemyMissile.file, state::GetMissileImage(9, 5) + "_Side_r.jpg");
+  EXPECT_EQ(p.enemyMissile.file, std::string(state::MissileItem(5).picture) + "_Side_r.jpg");
   EXPECT_EQ(p.enemyMissile.width, 120);
   EXPECT_EQ(p.enemyMissile.height, 60);
   // The smaller player ship is drawn small and stretched; the destroyer fills its panel.

@@ -261,11 +261,11 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     if (c.mark) combat::AddModifier(holder, 20, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
     (c.playerShoots ? state::PlayerShip : state::EnemyShip)[51] = 9;
-    volley[1] = 1;
-    volley[2] = 3;
+    volley[missile_volley::kInFlight] = 1;
+    volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(volley[1], 1);
-    EXPECT_EQ(volley[2], c.roundsLeft);
+    EXPECT_EQ(volley[missile_volley::kInFlight], 1);
+    EXPECT_EQ(volley[missile_volley::kTurnsToImpact], c.roundsLeft);
     EXPECT_EQ(Messages(), c.messages);
     const bool released = c.playerShoots && (c.beam || c.mark);
     EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
@@ -315,7 +315,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
     state::Randomize(SeedForRoll(roll));
     combat::ResolveEnemyCombatAction(3, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::GetEcmApCost(1, 0));
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }

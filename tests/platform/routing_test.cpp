@@ -372,5 +372,30 @@ form G : TG  width 100 height 100 color black
   App().MouseUp(MouseButton::Left, fx, fy);
 }
 
+// A form grown to hold a passing panel paints only its own width: beside it the form beneath shows,
+// and the panel itself draws; given its width back, it paints it all again.
+TEST_F(Routing, AFormGrownForAPanelPaintsOnlyItsOwnWidth) {
+  std::vector<std::string> log;
+  LoggingForm below("Below", R"(
+form Below : TBelow width 400 height 200 color red
+)", log);
+  LoggingForm above("Above", R"(
+form Above : TAbove width 100 height 100 color blue
+  panel Panel left 150 top 10 width 40 height 40 color lime
+)", log);
+  below.SetBounds(0, 0, 400, 200);
+  above.SetBounds(0, 0, 100, 100);
+  below.Show();
+  above.Show();
+  above.SetWidth(200);
+  above.SetPaintedWidth(100);
+  SDL_Surface* screen = App().RenderScreen();
+  EXPECT_EQ(PixelAt(screen, 50, 50), colors::Blue);    // the form's own ground
+  EXPECT_EQ(PixelAt(screen, 120, 50), colors::Red);    // beside it, what lies beneath
+  EXPECT_EQ(PixelAt(screen, 160, 20), colors::Lime);   // the panel in the grown part
+  above.SetPaintedWidth(std::nullopt);
+  EXPECT_EQ(PixelAt(App().RenderScreen(), 120, 50), colors::Blue);
+}
+
 }  // namespace
 }  // namespace platform_test

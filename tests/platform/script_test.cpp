@@ -251,29 +251,34 @@ TEST_F(Scripts, ScriptTextErrorsNameTheLine) {
   EXPECT_EQ(answers, (std::vector<std::string>{"yes", "no thanks"}));
 }
 
-// A close request while the clock runs (the desktop's, or SIGTERM's, which arrive as SDL_QUIT)
-// ends the wait at once, however long it was, and the run with it.
+// A close request while the clock runs (SIGTERM's SDL_QUIT, or the close box's window event) ends
+// the wait at once, however long it was, and the run with it.
 TEST_F(Scripts, ACloseRequestEndsARunningWaitAtOnce) {
-  TDemoForm demo;
-  demo.Bind("BlinkTimer", [&](Sender) {
-    if (++demo.blinks != 3) return;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-  });
-  ScriptRunner runner;
-  runner.Load("wait 600000\nexpect DemoForm.Visible false\n", "demo.script");
-  const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
-  EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(demo.blinks, 3);  // of the 1200 that ten minutes would fire
-  EXPECT_TRUE(App().Quitting());
+  for (const bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "the close box" : "SIGTERM");
+    App().Reset();
+    TDemoForm demo;
+    demo.Bind("BlinkTimer", [&](Sender) {
+      if (++demo.blinks != 3) return;
+      SDL_Event request{};
+      request.type = closeBox ? SDL_WINDOWEVENT : SDL_QUIT;
+      request.window.event = closeBox ? SDL_WINDOWEVENT_CLOSE : 0;
+      SDL_PushEvent(&request);
+    });
+    ScriptRunner runner;
+    runner.Load("wait 600000\nexpect DemoForm.Visible false\n", "demo.script");
+    const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
+    EXPECT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(demo.blinks, 3);  // of the 1200 that ten minutes would fire
+    EXPECT_TRUE(App().Quitting());
+  }
 
   // The same inside one step of the clock: a close request made by a timer's handler (or by a
   // form shown modally in it, as a fight during a flight is) stops the timers there.
   App().Reset();
   ManualClock clock;
   App().SetClock(&clock);
-  demo.blinks = 0;
+  TDemoForm demo;
   demo.Bind("BlinkTimer", [&](Sender) {
     if (++demo.blinks == 2) App().CloseRequest();
   });

@@ -15,8 +15,20 @@ using rules::MissionsRoute;
 
 constexpr int kSystem = 5;
 
+struct Case {
+  const char* what;
+  std::function<void()> arrange;
+  MissionsRoute route;
+  bool campaign, ownPeacefulSystem;
+  const char* topic;
+  std::string text;
+};
+
 class MissionAccess : public testing::Test {
  protected:
+  // Arranges the case on a fresh state and compares every field of the decision.
+  void Check(const Case& c, rules::MissionsAccess (*decide)());
+
   void SetUp() override {
     state::ClearGameState();
     state::FactionText[1][faction_text::kShortName] = "Federation";
@@ -37,14 +49,16 @@ void Invaded() {
 }
 void MissionRunning() { state::ActiveMission[mission::kActive] = 1; }
 
-struct Case {
-  const char* what;
-  std::function<void()> arrange;
-  MissionsRoute route;
-  bool campaign, ownPeacefulSystem;
-  const char* topic;
-  std::string text;
-};
+void MissionAccess::Check(const Case& c, rules::MissionsAccess (*decide)()) {
+  SetUp();
+  c.arrange();
+  const rules::MissionsAccess access = decide();
+  EXPECT_EQ(access.route, c.route) << c.what;
+  EXPECT_EQ(access.campaign, c.campaign) << c.what;
+  EXPECT_EQ(access.ownPeacefulSystem, c.ownPeacefulSystem) << c.what;
+  EXPECT_EQ(access.topic, c.topic) << c.what;
+  EXPECT_EQ(access.text, c.text) << c.what;
+}
 
 const std::string kCriminal =
     "You have been flagged criminal and cannot accept any missions as long as the flag has not "
@@ -74,16 +88,7 @@ TEST_F(MissionAccess, TheMissionsIconRefusesOrLeadsOn) {
       {"neither side of a war", [] { Invaded(), Foreigner(); }, MissionsRoute::Refusal, true, false,
        "N/A", kForeignWar},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    c.arrange();
-    const rules::MissionsAccess access = rules::DecideMissionsIcon();
-    EXPECT_EQ(access.route, c.route) << c.what;
-    EXPECT_EQ(access.campaign, c.campaign) << c.what;
-    EXPECT_EQ(access.ownPeacefulSystem, c.ownPeacefulSystem) << c.what;
-    EXPECT_EQ(access.topic, c.topic) << c.what;
-    EXPECT_EQ(access.text, c.text) << c.what;
-  }
+  for (const Case& c : cases) Check(c, rules::DecideMissionsIcon);
 }
 
 TEST_F(MissionAccess, OpeningTheMissionsNeedsAFullBoardOrARunningMission) {
@@ -109,14 +114,7 @@ TEST_F(MissionAccess, OpeningTheMissionsNeedsAFullBoardOrARunningMission) {
       {"out of any system", [] { state::PlayerShip[ship::kSystem] = 0; }, MissionsRoute::Nothing,
        false, false, "", ""},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    c.arrange();
-    const rules::MissionsAccess access = rules::DecideMissionsOpening();
-    EXPECT_EQ(access.route, c.route) << c.what;
-    EXPECT_EQ(access.topic, c.topic) << c.what;
-    EXPECT_EQ(access.text, c.text) << c.what;
-  }
+  for (const Case& c : cases) Check(c, rules::DecideMissionsOpening);
 }
 
 TEST_F(MissionAccess, TheInvasionButtonOpensTheWarToEitherSide) {
@@ -131,15 +129,7 @@ TEST_F(MissionAccess, TheInvasionButtonOpensTheWarToEitherSide) {
        "You have been flagged criminal and cannot take part in the battle as long as the flag has "
        "not weared off!"},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    c.arrange();
-    const rules::MissionsAccess access = rules::DecideInvasionButton();
-    EXPECT_EQ(access.route, c.route) << c.what;
-    EXPECT_EQ(access.campaign, c.campaign) << c.what;
-    EXPECT_EQ(access.topic, c.topic) << c.what;
-    EXPECT_EQ(access.text, c.text) << c.what;
-  }
+  for (const Case& c : cases) Check(c, rules::DecideInvasionButton);
 }
 
 }  // namespace

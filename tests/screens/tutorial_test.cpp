@@ -415,10 +415,13 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
         const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
         EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
         const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
-        if (above) EXPECT_EQ(picture, "TutorialPointer_down.bmp");
-        if (below) EXPECT_EQ(picture, "TutorialPointer_up.bmp");
-        if (left) EXPECT_EQ(picture, "TutorialPointer_right.bmp");
-        if (right) EXPECT_EQ(picture, "TutorialPointer_left.bmp");
+        const char* pointing = above ? "TutorialPointer_down.bmp"
+                               : below ? "TutorialPointer_up.bmp"
+                               : left  ? "TutorialPointer_right.bmp"
+                                       : "TutorialPointer_left.bmp";
+        EXPECT_EQ(picture, pointing) << "the pointer points at its control";
+        EXPECT_FALSE(form.Get<platform::Image>("TutorialArrow").Enabled())
+            << "a click on the pointer reaches what lies beneath it";
         for (const Rect& caption : screens::CaptionRects(form))
           EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
         const Rect f = form.ScreenRect();
@@ -437,8 +440,8 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
       for (const std::string& name : g.keepClear) {
         if (name.ends_with('*')) {
           continue;  // left free where there is room, not always
-        } else if (const platform::Control* c = form.Find(name))
-          keepClear.push_back({name, c->ScreenRect()});
+        } else if (platform::Control* c = form.Find(name))
+          keepClear.push_back({name, screens::ShownRect(*c)});
         else if (const platform::Form* other = platform::App().FindForm(name))
           keepClear.push_back({name, other->ScreenRect()});
         else

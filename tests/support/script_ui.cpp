@@ -128,14 +128,16 @@ void ScriptUi::ChooseNewAbility(rules::AbilityChoice choice) {
 void ScriptUi::ShowScoredNotice(std::string_view topic, std::string_view headline,
                                 std::string_view text, std::string_view picture,
                                 std::string_view scoreLine) {
-  Record("ShowScoredNotice: " + std::string(scoreLine));
-  ShowNotice(topic, headline, text, picture);
+  Record(Line("ShowScoredNotice", topic, text) + " [" + std::string(scoreLine) + "]");
+  popups.push_back({rules::Popup::Notice, std::string(topic), std::string(headline),
+                    std::string(text), std::string(picture)});
 }
 
 void ScriptUi::ShowEncounter(std::string_view topic, std::string_view opponent,
                              std::string_view text, std::string_view picture) {
-  Record("ShowEncounter: " + std::string(opponent));
-  Message(rules::Popup::Picture, topic, text, picture);
+  Record(Line("ShowEncounter", topic, text) + " [" + std::string(opponent) + "]");
+  popups.push_back({rules::Popup::Picture, std::string(topic), {}, std::string(text),
+                    std::string(picture)});
 }
 
 void ScriptUi::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,

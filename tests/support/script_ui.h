@@ -93,7 +93,7 @@ class ScriptUi : public rules::Ui {
   void ShowSpaceFinds() override;
   void ShowPromotion(rules::PromotionAward award, int level) override;
   void ChooseNewAbility(rules::AbilityChoice choice) override;
-  // The notice is recorded as a popup, the score line as an operation.
+  // Recorded as a notice popup; the score line goes with the operation.
   void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
                         std::string_view picture, std::string_view scoreLine) override;
   // Recorded as a picture popup; the opponent line goes with the operation.

@@ -155,13 +155,23 @@ void DrawGlyph(cairo_t* cr, Glyph g, Rgb ink, Rgb hollow) {
       cairo_fill(cr);
       cairo_restore(cr);
       break;
-    case Glyph::Ecm:  // a dish sending a zigzag
-      cairo_arc(cr, -0.35, 0.2, 0.55, kPi * 0.25, kPi * 1.25);
-      cairo_close_path(cr);
+    case Glyph::Ecm:  // a dish on its stand, facing up and right, sending a zigzag
+      PolygonPath(cr, {{-0.45, 0.45}, {-0.75, 0.9}, {-0.1, 0.9}});
       cairo_fill(cr);
-      cairo_move_to(cr, -0.35, 0.2), cairo_line_to(cr, -0.6, 0.9), cairo_move_to(cr, -0.35, 0.2), cairo_line_to(cr, -0.1, 0.9);
-      cairo_move_to(cr, 0.0, -0.2), cairo_line_to(cr, 0.25, -0.55), cairo_line_to(cr, 0.4, -0.25), cairo_line_to(cr, 0.65, -0.65),
-          cairo_line_to(cr, 0.8, -0.35);
+      Circle(cr, -0.4, 0.2, 0.6);
+      cairo_fill(cr);
+      punch();
+      Circle(cr, -0.1, -0.1, 0.55);
+      cairo_fill(cr);
+      Source(cr, ink);
+      cairo_set_line_width(cr, 0.08);
+      cairo_move_to(cr, -0.5, 0.3), cairo_line_to(cr, -0.05, -0.15);
+      cairo_stroke(cr);
+      Circle(cr, -0.05, -0.15, 0.1);
+      cairo_fill(cr);
+      cairo_set_line_width(cr, 0.12);
+      cairo_move_to(cr, 0.1, -0.35), cairo_line_to(cr, 0.3, -0.65), cairo_line_to(cr, 0.45, -0.35), cairo_line_to(cr, 0.65, -0.7),
+          cairo_line_to(cr, 0.85, -0.4);
       cairo_stroke(cr);
       break;
     case Glyph::Lens:  // rays gathered into one point
