@@ -535,7 +535,7 @@ TEST_F(TravelScreenTest, CompatibilityTextsStandClearOfEveryBodyAndReadWhole) {
     EXPECT_GT(screen().Height(), height);
     EXPECT_LE(screen().ScreenRect().y + screen().ScreenRect().h, platform::kScreenHeight);
     for (int system = 1; system <= state::kLastSystem; ++system) {
-      SCOPED_TRACE(state::SystemText[system][1]);
+      SCOPED_TRACE(state::SystemText[system][system_text::kName]);
       // Every space find of the system shows, with the longest caption.
       for (int slot = 1; slot <= state::kLastFindSlot; ++slot) {
         state::SpaceFinds[system][slot][space_find::kPresent] = 1;
