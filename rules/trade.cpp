@@ -46,7 +46,7 @@ constexpr std::int32_t kTutorialBuyStep = 5;
 constexpr std::int32_t kTutorialSellStep = 7;
 constexpr std::int32_t kTutorialCloseStep = 8;
 bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
-bool IsContraband(std::int32_t g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
+using state::IsContraband;
 
 std::int32_t HereSystem() { return PlayerShip[ship::kSystem]; }
 std::int32_t HereBody() { return PlayerShip[ship::kBody]; }

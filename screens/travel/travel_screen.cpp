@@ -87,7 +87,7 @@ std::vector<PictureButton> Buttons(const platform::Form& form, const IconPicture
   return buttons;
 }
 
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // The refusal for a campaign the player's faction takes no part in.
 void RefuseForeignCampaign(std::int32_t system) {
