@@ -65,6 +65,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("FamePopup", popup_forms::Fame),
       Entry("RewardPopup", popup_forms::Reward),
       Entry("NoticePopup", popup_forms::Notice),
+      Entry("QuitGamePopup", popup_forms::QuitGame),
       Entry("Credits", Credits),
       Entry("HighScore", HighScore),
       Entry("RetirementSummary", RetirementSummary),

@@ -55,18 +55,28 @@ int WithGame(const std::function<int()>& body) {
 
 void FindFolders() {
   const fs::path folder = ProgramFolder();
-  std::error_code ec;
-  // The generated pictures and sounds beside the program, unless the environment names a folder.
-  if (!std::getenv("FARHAVEN_ASSETS") && fs::is_directory(folder / "assets", ec)) {
-    const std::string assets = (folder / "assets").string();
+  // Beside the program (the build folder's), else where the install rules put them: DIR/bin holds
+  // the program, DIR/share/farhaven the rest. The environment's folders come first; without any,
+  // the layouts are the source folder's.
+  const fs::path bin = folder.has_filename() ? folder : folder.parent_path();  // "DIR/bin/" too
+  auto find = [&](const char* name) -> std::string {
+    std::error_code ec;
+    for (const fs::path& f : {bin / name, bin.parent_path() / "share/farhaven" / name}) {
+      if (!bin.empty() && fs::is_directory(f, ec)) return f.string();
+    }
+    return {};
+  };
+  if (const std::string assets = find("assets"); !std::getenv("FARHAVEN_ASSETS") && !assets.empty()) {
     platform::SetAssetFolder(assets);
     audio::SetAssetFolder(assets);
   }
-  if (!std::getenv("FARHAVEN_RESOURCES") && fs::is_directory(folder / "resources", ec))
-    platform::SetLayoutFolder((folder / "resources").string());
+  if (const std::string layouts = find("resources"); !std::getenv("FARHAVEN_RESOURCES") && !layouts.empty())
+    platform::SetLayoutFolder(layouts);
 }
 
 int RunGame() {
+  // Without a display the game says so and ends, before the sound and the screens are set up.
+  platform::App().OpenDisplay();
   return WithGame([] {
     platform::App().Run();
     return 0;
@@ -115,7 +125,10 @@ int CheckData() {
       ++problems;
     }
   }
-  if (problems == 0) std::printf("Farhaven 4: %zu screens checked, no problems\n", GameForms().size());
+  if (problems == 0) {
+    std::printf("Farhaven 4: %zu screens checked, no problems (layouts in %s, pictures in %s)\n",
+                GameForms().size(), platform::LayoutFolder().c_str(), platform::AssetFolder().c_str());
+  }
   return problems == 0 ? 0 : 1;
 }
 

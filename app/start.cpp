@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "screens/combat/simulator_screens.h"
+#include "rules/credits.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/game_options.h"
@@ -114,12 +115,19 @@ void PlayNewGame(bool tutorial) {
 
   screens::ScreenUi ui;
   rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  const screens::GameInProgress game;
+  // The travel screen stands behind the objective popup.
+  screens::ShowTravelScreenFirst();
   screens::popups::ShowPicture(
       "Game objective:",
       "Welcome to Farhaven 4. You start off as an unknown pilot with a small spaceship. Acquire "
       "enough credits to buy a bigger ship with jump engines in order to explore the universe!",
       GetHeroPortraitFile());
-  if (TutorialActive == 1) screens::BeginTutorialStep(4);
+  if (TutorialActive == 1) {
+    // The map is laid out first, so that the tutorial's panel finds its place beside the bodies.
+    rules::ShowSystem(ui, true, state::PlayerShip[ship::kSystem]);
+    screens::BeginTutorialStep(tutorial::Step::OpenTrade);
+  }
   screens::OpenTravelScreen();
 }
 

@@ -51,7 +51,7 @@ class QuietScreenUi : public rules::ForwardingUi {
   void StopFlight() override {}
   void CloseTravelScreen() override {}
   void OpenMissions() override {}
-  void BeginTutorialStep(int) override {}
+  void BeginTutorialStep(tutorial::Step) override {}
 
  private:
   screens::ScreenUi screens_;

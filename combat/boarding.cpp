@@ -215,10 +215,14 @@ void CommandoShots(const PlayerWeights& w, std::int64_t& h) {
 
 const char* AreaWord(std::int32_t area) {
   switch (area) {
-    case kAirlock: return "airlock";
-    case kCorridors: return "corridor";
-    case kCargoBay: return "cargo";
-    case kBridge: return "bridge";
+    case boarding_area::kAirlock:
+      return "airlock";
+    case boarding_area::kCorridors:
+      return "corridor";
+    case boarding_area::kCargoBay:
+      return "cargo";
+    case boarding_area::kBridge:
+      return "bridge";
     default: return nullptr;
   }
 }
@@ -254,7 +258,7 @@ std::string_view BoardingAreaLabel(std::int32_t area, std::int32_t areaState) {
       {"Cargo bay (Enemy)", "Cargo bay (Enemy; not yet selectable)", "Cargo bay (Friendly)"},
       {"Bridge (Enemy)", "Bridge (Enemy); not yet selectable)", "Bridge (Friendly)"},
   };
-  if (area < kAirlock || area > kBridge) return "N/A";
+  if (area < boarding_area::kAirlock || area > boarding_area::kBridge) return "N/A";
   const Labels& l = kLabels[area - 1];
   switch (areaState) {
     case kAreaOpen: return l.open;
@@ -281,7 +285,7 @@ bool AttackButtonLights(int hoverIndex) {
 
 void StartBoardingFight(BoardingUi& ui) {
   ResetBoardingCasualties(ui);
-  state::EnemyShip[ship::kBoardedArea] = kAirlock;
+  state::EnemyShip[ship::kBoardedArea] = boarding_area::kAirlock;
   BoardingPhase = kFightingPhase;
   ui.Refresh();
 }
@@ -454,7 +458,7 @@ void BoardingEnemyCounterattack() {
 
 void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
   audio::PlayButtonSound();
-  if (area < kAirlock || area > kBridge) return;
+  if (area < boarding_area::kAirlock || area > boarding_area::kBridge) return;
   CombatUi& c = ui.Combat();
   if (BoardingPhase != kChoosingPhase) {
     c.ShowPopup(CombatPopup::Text, "Under attack!",
@@ -479,19 +483,19 @@ void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
   }
   bool go = true;
   switch (area) {
-    case kCorridors:
+    case boarding_area::kCorridors:
       go = c.Ask("Selected area: Corridors",
                  "To advance to the more valuable areas of the ship you first have to secure the "
                  "corridors of the enemy ship. Do you really want to attack this area of the enemy "
                  "ship?");
       break;
-    case kCargoBay:
+    case boarding_area::kCargoBay:
       go = c.Ask("Selected area: Cargo bay",
                  "If you are able to seize the enemy cargo bay you have the choice to loot the "
                  "cargo and return to your ship or to further advance to the enemy bridge. Do you "
                  "really want to attack this area of the enemy ship?");
       break;
-    case kBridge:
+    case boarding_area::kBridge:
       go = c.Ask("Selected area: Bridge",
                  "The final battle. If you are able to control the bridge you will control the "
                  "ship and all survivors will immidiately surrender. Do you really want to attack "
@@ -508,7 +512,7 @@ void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
 void EnterBoardingArea(BoardingUi& ui) {
   auto& e = state::EnemyShip;
   const std::int32_t area = e[ship::kBoardedArea];
-  if (area == kCorridors || area == kCargoBay) {
+  if (area == boarding_area::kCorridors || area == boarding_area::kCargoBay) {
     if (e[ship::kCrewmen] > 0) {
       e[ship::kDefendingCrewmen] = std::max(Quarter(e[ship::kCrewmen]), 1);
       e[ship::kCrewmen] -= e[ship::kDefendingCrewmen];
@@ -520,7 +524,7 @@ void EnterBoardingArea(BoardingUi& ui) {
     e[ship::kMarines] -= e[ship::kDefendingMarines];
     e[ship::kDefendingDroids] = Quarter(e[ship::kDroids]);
     e[ship::kDroids] -= e[ship::kDefendingDroids];
-  } else if (area == kBridge) {
+  } else if (area == boarding_area::kBridge) {
     // Everyone left aboard defends the bridge.
     e[ship::kDefendingCrewmen] =
         Clamp32(static_cast<std::int64_t>(e[ship::kCrewmen]) + e[ship::kPirates]);

@@ -28,14 +28,6 @@ extern std::int32_t BoardingPhase;
 // [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
 extern std::array<std::int32_t, 6> BoardingCasualties;
 
-// The areas of an enemy ship, by their index in state::BoardingAreas.
-enum BoardingArea : std::int32_t {
-  kAirlock = 1,
-  kCorridors = 2,
-  kCargoBay = 3,
-  kBridge = 4,
-};
-
 // What an area shows: absent (hidden), enemy and open to attack, enemy not yet selectable,
 // secured by the player.
 enum AreaState : std::int32_t {

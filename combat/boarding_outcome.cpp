@@ -93,13 +93,13 @@ void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view te
 
 void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
   auto& areas = state::BoardingAreas;
-  if (area == kAirlock) {
-    areas[kAirlock] = kAreaSecured;
-    areas[kCorridors] = kAreaOpen;
+  if (area == boarding_area::kAirlock) {
+    areas[boarding_area::kAirlock] = kAreaSecured;
+    areas[boarding_area::kCorridors] = kAreaOpen;
   } else {
-    areas[kCorridors] = kAreaSecured;
-    areas[kCargoBay] = kAreaOpen;
-    areas[kBridge] = kAreaOpen;
+    areas[boarding_area::kCorridors] = kAreaSecured;
+    areas[boarding_area::kCargoBay] = kAreaOpen;
+    areas[boarding_area::kBridge] = kAreaOpen;
   }
   ResetBoardingCasualties(ui);
 }
@@ -112,8 +112,8 @@ void CargoBayChoice(BoardingUi& ui) {
   if (!c.Ask("Cargobay!",
              "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
              "blow it up and return to your ship?")) {
-    state::BoardingAreas[kCargoBay] = kAreaSecured;
-    state::BoardingAreas[kBridge] = kAreaOpen;
+    state::BoardingAreas[boarding_area::kCargoBay] = kAreaSecured;
+    state::BoardingAreas[boarding_area::kBridge] = kAreaOpen;
     ResetBoardingCasualties(ui);
     return;
   }
@@ -331,10 +331,16 @@ void ResolveBoardingRound(BoardingUi& ui) {
                           "the next ship area to attack in the wireframe to your left.");
     BoardingPhase = kChoosingPhase;
     switch (e[ship::kBoardedArea]) {
-      case kAirlock:
-      case kCorridors: AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui); break;
-      case kCargoBay: CargoBayChoice(ui); break;
-      case kBridge: CaptureOnBridge(ui); break;
+      case boarding_area::kAirlock:
+      case boarding_area::kCorridors:
+        AreaSecuredAirlockOrCorridors(e[ship::kBoardedArea], ui);
+        break;
+      case boarding_area::kCargoBay:
+        CargoBayChoice(ui);
+        break;
+      case boarding_area::kBridge:
+        CaptureOnBridge(ui);
+        break;
       default: break;
     }
     return;

@@ -10,6 +10,7 @@
 #include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "rules/tutorial.h"
 #include "state/clamp.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
@@ -90,7 +91,7 @@ void EnemyDestroyed(CombatUi& ui) {
 
 void PlayerDestroyed(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (state::TutorialActive == 1 && state::TutorialStep >= 12 && state::TutorialStep <= 20 &&
+  if (rules::TutorialBetween(tutorial::Step::FlyToSun, tutorial::Step::FlyToPlanet) &&
       state::GameDay < 50) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "
@@ -133,6 +134,11 @@ void CheckShipCombatEnd(CombatUi& ui) {
   } else if (state::PlayerShip[ship::kShields] <= 0) {
     PlayerDestroyed(ui);
   }
+}
+
+void DestroyEnemyByCheat(CombatUi& ui) {
+  state::EnemyShip[ship::kShields] = 0;
+  CheckShipCombatEnd(ui);
 }
 
 void CountDestroyedShip(std::int32_t shipClass) {

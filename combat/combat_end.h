@@ -17,6 +17,10 @@ void UseAbilitySlot(int slot, CombatUi& ui);
 // both ships are still alive, so a second call after the end changes nothing.
 void CheckShipCombatEnd(CombatUi& ui);
 
+// The cheat that destroys the enemy of a fight under way: its shields gone, the fight ends as a
+// win.
+void DestroyEnemyByCheat(CombatUi& ui);
+
 // Counts one destroyed enemy ship of `shipClass` in the player's statistics.
 void CountDestroyedShip(std::int32_t shipClass);
 

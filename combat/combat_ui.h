@@ -34,9 +34,9 @@ enum class Display {
   Everything,
 };
 
-// Picture animations of a ship: its firing picture, or its shield picture on a hit. The screen's
-// own timers put the normal picture back.
-enum class Animation { Firing, ShieldHit };
+// Picture animations of a ship: its firing picture, its shield picture on a hit, a gun volley or a
+// missile passing it by on a miss. The screen's own timers put the normal picture back.
+enum class Animation { Firing, ShieldHit, Miss, MissileMiss };
 
 class CombatUi {
  public:
@@ -88,14 +88,12 @@ class CombatUi {
   // Shows the boarding screen modally; the rules have prepared the defenders and the areas.
   virtual void OpenBoarding() = 0;
 
-  // The ship sensors screen: whether it is showing, and the row of SpecialShips selected there
-  // (0 = none).
-  virtual bool SensorsShowing() = 0;
-  virtual int SensorSelection() = 0;
-
-  // The tutorial's step functions.
-  virtual void EndTutorialStep(int step) = 0;
-  virtual void BeginTutorialStep(int step) = 0;
+  // The ship sensors screen and the tutorial are the general screens' (Rules()): a fight asks
+  // them there, so every combat screen and stand-in shares one answer.
+  bool SensorsShowing() const { return rules_.IsVisible(rules::Screen::Sensors); }
+  int SensorSelection() const { return rules_.SensorSelection(); }
+  void EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
+  void BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
   virtual void AwardSilverStar() = 0;

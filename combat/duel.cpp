@@ -34,11 +34,11 @@ int ChooseAction() {
   const auto& p = state::PlayerShip;
   const auto& e = state::EnemyShip;
   const std::int32_t ap = p[ship::kActionPoints];
-  if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[1] > 0 &&
-                                  ap >= state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]))
+  if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[missile_volley::kInFlight] > 0 &&
+                                  ap >= state::EcmItem(p[ship::kEcm]).apCost)
     return k;
   if (const int k = SlotOf(kFireMissiles);
-      k && p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0 &&
+      k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
       !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
       ap >=

@@ -6,6 +6,7 @@
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
 #include "combat/rounds.h"
+#include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -24,7 +25,7 @@ bool InSlots(std::int32_t id) {
 }
 
 bool Waiting() { return state::EnemyShip[ship::kAwaitingMessage] != 0; }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
 }
@@ -57,7 +58,8 @@ void RunEnemyCombatAI(CombatUi& ui) {
   auto& p = state::PlayerShip;
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
-  if (state::TutorialActive == 1 && (state::TutorialStep == 15 || state::TutorialStep == 16) &&
+  if ((rules::TutorialAt(tutorial::Step::EndFirstTurn) ||
+       rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
@@ -101,13 +103,13 @@ void RunEnemyCombatAI(CombatUi& ui) {
     if (Enter(17)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 70 || state::PlayerMissileVolley[2] < 2))
+          (r < 70 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     if (Enter(18)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
-          (r < 30 || state::PlayerMissileVolley[2] < 2))
+          (r < 30 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
         ResolveEnemyCombatAction(kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);

@@ -79,12 +79,13 @@ class CaptainScreen : public RecordingUi {
 // The open area the captain storms next; 0 when none is open.
 std::int32_t NextArea() {
   const auto& areas = state::BoardingAreas;
-  if (areas[kAirlock] == kAreaOpen) return kAirlock;
-  if (areas[kCorridors] == kAreaOpen) return kCorridors;
-  const bool bridge = areas[kBridge] == kAreaOpen;
-  const bool cargo = areas[kCargoBay] == kAreaOpen;
-  if (bridge && (!cargo || BoardingCrewStrength() > EnemyReserveStrength())) return kBridge;
-  if (cargo) return kCargoBay;
+  if (areas[boarding_area::kAirlock] == kAreaOpen) return boarding_area::kAirlock;
+  if (areas[boarding_area::kCorridors] == kAreaOpen) return boarding_area::kCorridors;
+  const bool bridge = areas[boarding_area::kBridge] == kAreaOpen;
+  const bool cargo = areas[boarding_area::kCargoBay] == kAreaOpen;
+  if (bridge && (!cargo || BoardingCrewStrength() > EnemyReserveStrength()))
+    return boarding_area::kBridge;
+  if (cargo) return boarding_area::kCargoBay;
   return 0;
 }
 

@@ -83,14 +83,6 @@ void RecordingUi::OpenBoarding() {
   transcript.push_back("boarding screen opened");
 }
 
-void RecordingUi::EndTutorialStep(int step) {
-  transcript.push_back("tutorial: end step " + std::to_string(step));
-}
-
-void RecordingUi::BeginTutorialStep(int step) {
-  transcript.push_back("tutorial: begin step " + std::to_string(step));
-}
-
 void RecordingUi::AwardSilverStar() {
   ++silverStars;
   transcript.push_back("medal: Silver Star");

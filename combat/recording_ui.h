@@ -36,10 +36,6 @@ class RecordingUi : public CombatUi {
   // Action points found above 8 right after an action-point redraw (must stay 0).
   int actionPointsAboveCap = 0;
 
-  // The sensors screen as a test sets it.
-  bool sensorsShowing = false;
-  int sensorSelection = 0;
-
   // Lines of the transcript that start with `prefix`.
   std::vector<std::string> Lines(std::string_view prefix) const;
   int Refreshes(Display what) const { return refreshes[static_cast<int>(what)]; }
@@ -60,10 +56,6 @@ class RecordingUi : public CombatUi {
   void Close() override;
   bool IsClosed() const override { return closed; }
   void OpenBoarding() override;
-  bool SensorsShowing() override { return sensorsShowing; }
-  int SensorSelection() override { return sensorSelection; }
-  void EndTutorialStep(int step) override;
-  void BeginTutorialStep(int step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 

@@ -152,7 +152,7 @@ std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   } else if (special == state::kSpecialEvasionComputer) {
     c -= 25;
   }
-  c += state::GetComputerAccuracyBonus(a[ship::kClass], a[ship::kTargeting]);
+  c += state::ComputerItem(a[ship::kTargeting]).accuracy;
   return attacker == Side::Player ? ScalePlayerDamageToEnemy2(c) : ScaleEnemyDamageToPlayer2(c);
 }
 
@@ -222,6 +222,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   if (!RollGunHit(c)) {
     if (attacker == Side::Player) ApplyGunSpecial(0, ui);
     ui.ShowMessage(attacker, attack.missTopic, attack.missText);
+    ui.Animate(defender, Animation::Miss);
     return;
   }
   std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);

@@ -13,6 +13,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
@@ -23,6 +24,13 @@
 
 namespace combat {
 namespace {
+
+using tutorial::Step;
+
+// The tutorial's first turn, before or after "Discipline": its end and the next turn move on.
+bool TutorialBeforeSecondTurn() {
+  return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
+}
 
 
 void AddActionPoints(std::int32_t delta) {
@@ -81,14 +89,14 @@ void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
   if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
     if (shooter == Side::Player) {
       ClearModifier(Side::Enemy, kTractorBeam);
       ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
   } else if (type == kMissileMineMk2) {
     if (!ModifierActive(target, kTractorBeam) && !ModifierActive(target, kMark)) return;
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
     if (shooter == Side::Player) {
       // The enemy's mark and tractor beam both let go of the mine.
       if (ClearModifier(Side::Enemy, kMark))
@@ -97,17 +105,17 @@ void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
         ui.ShowMessage(Side::Enemy, "Tractor beam off !!", "The tractor beam has been deactivated.");
     }
   } else {
-    volley[2] -= 1;
+    volley[missile_volley::kTurnsToImpact] -= 1;
   }
 }
 
 void PlayerVolley(CombatUi& ui) {
   auto& volley = state::PlayerMissileVolley;
-  if (volley[1] <= 0) return;
+  if (volley[missile_volley::kInFlight] <= 0) return;
   auto& p = state::PlayerShip;
   CountDownVolley(Side::Player, volley, ui);
   ui.Refresh(Display::Missiles);
-  if (volley[2] >= 1) return;
+  if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
                            state::GetMissileDamage(p[ship::kClass], p[ship::kMissileLauncher]));
@@ -146,18 +154,18 @@ void PlayerVolley(CombatUi& ui) {
   audio::PlayMissileExplosionSound();
   ui.ShowMessage(Side::Player, "Missile hit !!",
                  "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
-  volley[1] = 0;
+  volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
   if (p[ship::kMissileLauncher] == kMissileZeusEmp) AddPlayerModifier(kEmp, ui);
 }
 
 void EnemyVolley(CombatUi& ui) {
   auto& volley = state::EnemyMissileVolley;
-  if (volley[1] <= 0) return;
+  if (volley[missile_volley::kInFlight] <= 0) return;
   auto& e = state::EnemyShip;
   CountDownVolley(Side::Enemy, volley, ui);
   ui.Refresh(Display::Missiles);
-  if (volley[2] >= 1) return;
+  if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
                            state::GetMissileDamage(e[ship::kClass], e[ship::kMissileLauncher]));
@@ -193,7 +201,7 @@ void EnemyVolley(CombatUi& ui) {
   audio::PlayMissileExplosionSound();
   ui.ShowMessage(Side::Enemy, "Missile hit !!",
                  "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
-  volley[1] = 0;
+  volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
   if (e[ship::kMissileLauncher] == kMissileZeusEmp) AddEnemyModifier(kEmp);
 }
@@ -287,11 +295,11 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[1] = 1;
-  state::BoardingAreas[2] = 2;
-  state::BoardingAreas[3] = 2;
-  state::BoardingAreas[4] = 2;
-  e[ship::kBoardedArea] = 1;
+  state::BoardingAreas[boarding_area::kAirlock] = 1;
+  state::BoardingAreas[boarding_area::kCorridors] = 2;
+  state::BoardingAreas[boarding_area::kCargoBay] = 2;
+  state::BoardingAreas[boarding_area::kBridge] = 2;
+  e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
 
@@ -338,13 +346,13 @@ void OfferBoarding(CombatUi& ui) {
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
   }
-  if (state::TutorialActive == 1 && state::TutorialStep == 18) {
-    ui.EndTutorialStep(18);
-    ui.BeginTutorialStep(19);
+  if (rules::TutorialAt(Step::EndSecondTurn)) {
+    ui.EndTutorialStep(Step::EndSecondTurn);
+    ui.BeginTutorialStep(Step::WinFight);
   }
   state::PlayerShip[ship::kGunVolleys] = 0;
   state::PlayerShip[ship::kActionPoints] = -100;
@@ -373,10 +381,10 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.Refresh(Display::ReinforcementRadar);
   CheckShipCombatEnd(ui);
   OfferBoarding(ui);
-  if (state::TutorialActive == 1 && (state::TutorialStep == 14 || state::TutorialStep == 15)) {
-    ui.EndTutorialStep(14);
-    ui.EndTutorialStep(15);
-    ui.BeginTutorialStep(16);
+  if (TutorialBeforeSecondTurn()) {
+    ui.EndTutorialStep(Step::ActivateDiscipline);
+    ui.EndTutorialStep(Step::EndFirstTurn);
+    ui.BeginTutorialStep(Step::InterceptMissile);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "combat/ability_ids.h"
 #include "combat/display.h"
 #include "state/abilities.h"
+#include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -166,11 +167,11 @@ std::string FiringSuffix(std::int32_t gun, const std::string& first) {
   return kByGun[gun];
 }
 
-std::string MissilePicture(std::int32_t shipClass, std::int32_t launcher, const char* fallback,
-                           bool enemy) {
+std::string MissilePicture(std::int32_t launcher, const char* fallback, bool enemy) {
   if (launcher < 0 || launcher > state::kLastMissile) return fallback;
   const bool mine = IsMineLauncher(launcher);
-  return state::GetMissileImage(shipClass, launcher) + (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
+  return std::string(state::MissileItem(launcher).picture) +
+         (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
 }
 
 void ChoosePictures() {
@@ -196,9 +197,9 @@ void ChoosePictures() {
     p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[ship::kGun], enemyFirst) + ".jpg";
   }
 
-  p.missile.file = MissilePicture(playerClass, state::PlayerShip[ship::kMissileLauncher],
+  p.missile.file = MissilePicture(state::PlayerShip[ship::kMissileLauncher],
                                   "Federation_Missile_R.jpg", false);
-  p.enemyMissile.file = MissilePicture(enemyClass, state::EnemyShip[ship::kMissileLauncher],
+  p.enemyMissile.file = MissilePicture(state::EnemyShip[ship::kMissileLauncher],
                                        "Federation_Missile_L.jpg", true);
   auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
     m.width = IsMineLauncher(launcher) ? 60 : 120;
@@ -206,8 +207,10 @@ void ChoosePictures() {
   };
   missileSize(p.missile, state::PlayerShip[ship::kMissileLauncher]);
   missileSize(p.enemyMissile, state::EnemyShip[ship::kMissileLauncher]);
-  p.missilePanel = {"", 270, 380, 120, 60, false};
-  p.enemyMissilePanel = {"", 400, 380, 120, 60, false};
+  // The volleys in flight stand on the plain missile track across the top of the arena's window,
+  // clear of the ships, the message boxes and the end-turn control.
+  p.missilePanel = {"", 240, 100, 120, 60, false};
+  p.enemyMissilePanel = {"", 443, 100, 120, 60, false};
 
   // The larger ship fills its panel, the smaller one is drawn smaller; equal sizes both fill.
   // Each ship's own class decides its picture exceptions.
@@ -270,8 +273,8 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
     state::PlayerModifiers[s][modifier::kActive] = 0;
     state::EnemyModifiers[s][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   p[ship::kComboPoints] = 0;
   e[ship::kComboPoints] = 0;
   p[ship::kReinforcements] = -1;
@@ -322,7 +325,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
   if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30)
     e[ship::kMissileLauncher] = kMissileMineMk1;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (state::TutorialActive && (state::TutorialStep == 12 || state::TutorialStep == 13))
+  if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
     e[ship::kGun] = 1;
   if (size == 5 && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;

@@ -116,7 +116,7 @@ void TryChance(std::int32_t ability, SimulatorUi& ui) {
 
 bool PlayerHas(std::int32_t ability) { return ModifierActive(kPlayer, ability); }
 bool EnemyHas(std::int32_t ability) { return ModifierActive(kEnemy, ability); }
-bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[1] > 0; }
+bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 
 void PickTraderChoices(SimulatorUi& ui) {
   TryChance(10, ui);
@@ -124,7 +124,9 @@ void PickTraderChoices(SimulatorUi& ui) {
   TryChance(26, ui);
   TryChance(31, ui);
   for (std::int32_t shield : {22, 23, 24, 25}) {
-    if (PlayerHas(14) || (PlayerVolleyInFlight() && state::PlayerMissileVolley[4] < 4) ||
+    if (PlayerHas(14) ||
+        (PlayerVolleyInFlight() &&
+         state::PlayerMissileVolley[missile_volley::kSimulatorGateB] < 4) ||
         Random(100) < 20) {
       EnemyUse(shield, ui);
     }
@@ -158,7 +160,8 @@ void PickSoldierChoices(SimulatorUi& ui) {
   EnemyUse(13, ui);
   TryChance(6, ui);
   if (PlayerVolleyInFlight()) EnemyUse(3, ui);
-  if (PlayerVolleyInFlight() && state::PlayerMissileVolley[3] < 4) EnemyUse(14, ui);
+  if (PlayerVolleyInFlight() && state::PlayerMissileVolley[missile_volley::kSimulatorGateA] < 4)
+    EnemyUse(14, ui);
   if (PlayerHas(20) && Chance9()) EnemyUse(21, ui);
   if (PlayerHas(31) && Chance9()) EnemyUse(32, ui);
   if (PlayerHas(33) && Chance9()) EnemyUse(34, ui);
@@ -204,10 +207,11 @@ void CountDownCoolDowns(Side side) {
 
 void LandMissile(Side attacker, SimulatorUi& ui) {
   auto& volley = attacker == kPlayer ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-  if (volley[1] <= 0) return;
-  volley[2] = Clamp32(static_cast<std::int64_t>(volley[2]) - 1);
-  if (volley[2] >= 1) return;
-  volley[1] = 0;
+  if (volley[missile_volley::kInFlight] <= 0) return;
+  std::int32_t& turns = volley[missile_volley::kTurnsToImpact];
+  turns = Clamp32(static_cast<std::int64_t>(turns) - 1);
+  if (turns >= 1) return;
+  volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
   std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
   const Side target = Other(attacker);
@@ -333,8 +337,8 @@ void SetupSimulatorShips(SimulatorUi& ui) {
     state::PlayerModifiers[slot][modifier::kActive] = 0;
     state::EnemyModifiers[slot][modifier::kActive] = 0;
   }
-  state::PlayerMissileVolley[1] = 0;
-  state::EnemyMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   for (auto* ship : {&state::PlayerShip, &state::EnemyShip}) {
     (*ship)[ship::kComboPoints] = 0;
     (*ship)[ship::kReinforcements] = -1;

@@ -41,8 +41,8 @@ class SimulatorUi : public CombatUi {
  public:
   using CombatUi::CombatUi;
 
-  // The practice duel has no message boxes, questions, enemy turns, boarding, sensors, tutorial
-  // or medals: its rules never ask for them, and its screens have nothing to show for them.
+  // The practice duel has no message boxes, questions, enemy turns, boarding or medals: its rules
+  // never ask for them, and its screens have nothing to show for them.
   void ShowMessage(Side side, std::string_view topic, std::string_view text) override {
     (void)side, (void)topic, (void)text;
   }
@@ -58,10 +58,6 @@ class SimulatorUi : public CombatUi {
   void StartEnemyMessageTimer() override {}
   void SetEndTurnEnabled(bool enabled) override { (void)enabled; }
   void OpenBoarding() override {}
-  bool SensorsShowing() override { return false; }
-  int SensorSelection() override { return 0; }
-  void EndTutorialStep(int step) override { (void)step; }
-  void BeginTutorialStep(int step) override { (void)step; }
   void AwardSilverStar() override {}
   void AwardGoldStar() override {}
 

@@ -14,6 +14,7 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -77,9 +78,9 @@ void SwitchOnPlayer(const LastingEffect& effect, CombatUi& ui) {
   }
   if (FindFreePlayerModifierSlot() == 0) return;
   if (!PayActionPoints(Side::Player, effect.cost, ui)) return;
-  if (effect.id == kDiscipline && state::TutorialActive == 1 && state::TutorialStep == 14) {
-    ui.EndTutorialStep(14);
-    ui.BeginTutorialStep(15);
+  if (effect.id == kDiscipline && rules::TutorialAt(tutorial::Step::ActivateDiscipline)) {
+    ui.EndTutorialStep(tutorial::Step::ActivateDiscipline);
+    ui.BeginTutorialStep(tutorial::Step::EndFirstTurn);
   }
   audio::PlayAbilityUsedSound();
   if (!effect.topic.empty()) ui.ShowMessage(Side::Player, effect.topic, effect.playerText);

@@ -11,6 +11,7 @@
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
+#include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -60,12 +61,12 @@ void FireGuns(Side side, CombatUi& ui) {
     }
   }
   if (!PayActionPoints(side, GunCost(side), ui)) return;
-  if (side == Side::Player && state::TutorialActive == 1 && state::TutorialStep == 17) {
+  if (side == Side::Player && rules::TutorialAt(tutorial::Step::FireGuns)) {
     // The tutorial's volley uses up the turn, so its next step can ask for the end of the turn.
-    ui.EndTutorialStep(17);
+    ui.EndTutorialStep(tutorial::Step::FireGuns);
     state::PlayerShip[ship::kActionPoints] = 0;
     ui.Refresh(Display::ActionPointBar);
-    ui.BeginTutorialStep(18);
+    ui.BeginTutorialStep(tutorial::Step::EndSecondTurn);
   }
   PresentGunFire(side, ui);
   GunAttack attack;
@@ -135,7 +136,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[1] == 0)) return;
+    if (!(p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0))
+      return;
     if (p[ship::kMissileReload] > 0) {
       ui.ShowPopup(CombatPopup::Text, "Reloading",
                    "Missile launchers need a couple of turns after being fired to reload...");
@@ -151,14 +153,14 @@ void FireMissiles(Side side, CombatUi& ui) {
             side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
             ui))
       return;
-    if (state::TutorialActive == 1 && state::TutorialStep == 13) {
-      ui.EndTutorialStep(13);
-      ui.BeginTutorialStep(14);
+    if (rules::TutorialAt(tutorial::Step::FireMissiles)) {
+      ui.EndTutorialStep(tutorial::Step::FireMissiles);
+      ui.BeginTutorialStep(tutorial::Step::ActivateDiscipline);
     }
     audio::PlayMissileSound();
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
-    state::PlayerMissileVolley[1] = 1;
-    state::PlayerMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
     if (p[ship::kMissileLauncher] == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
     if (p[ship::kMissileLauncher] == kMissileDestroyer) p[ship::kMissileReload] = kNoReload;
@@ -166,7 +168,8 @@ void FireMissiles(Side side, CombatUi& ui) {
     ui.Refresh(Display::AbilityButtons);
     return;
   }
-  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[1] == 0 && e[ship::kMissileReload] == 0))
+  if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
+        e[ship::kMissileReload] == 0))
     return;
   if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == 1)
     return;
@@ -177,8 +180,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
   e[ship::kShields] -= 1;
-  state::EnemyMissileVolley[1] = 1;
-  state::EnemyMissileVolley[2] = 4;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
   if (e[ship::kMissileLauncher] == kMissileArrowDummy) e[ship::kMissileReload] = 10;
   if (e[ship::kMissileLauncher] == kMissileDestroyer) e[ship::kMissileReload] = kNoReload;
@@ -191,23 +194,23 @@ void Ecm(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    const bool tutorialEcm = state::TutorialActive == 1 && state::TutorialStep == 16;
-    if (state::EnemyMissileVolley[1] <= 0) {
+    const bool tutorialEcm = rules::TutorialAt(tutorial::Step::InterceptMissile);
+    if (state::EnemyMissileVolley[missile_volley::kInFlight] <= 0) {
       ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
                    "The enemy has fired no missiles! There is nothing you could try to intercept "
                    "with your anti-missile ECM!");
       if (tutorialEcm) {
-        ui.EndTutorialStep(16);
-        ui.BeginTutorialStep(17);
+        ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+        ui.BeginTutorialStep(tutorial::Step::FireGuns);
       }
       return;
     }
-    if (!PayActionPoints(side, state::GetEcmApCost(p[ship::kClass], p[ship::kEcm]), ui)) return;
+    if (!PayActionPoints(side, state::EcmItem(p[ship::kEcm]).apCost, ui)) return;
     audio::PlayEcmSound();
     ui.Refresh(Display::AbilityButtons);
-    std::int32_t c = state::GetEcmChance(p[ship::kClass], p[ship::kEcm]);
+    std::int32_t c = state::EcmItem(p[ship::kEcm]).Chance();
     c = ScalePlayerDamageToEnemy2(c);
-    c += state::GetMissileEcmModifier(e[ship::kClass], e[ship::kMissileLauncher]);
+    c += state::MissileItem(e[ship::kMissileLauncher]).ecmModifier;
     if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
     if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
@@ -222,13 +225,14 @@ void Ecm(Side side, CombatUi& ui) {
     if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
-      ui.EndTutorialStep(16);
-      ui.BeginTutorialStep(17);
+      ui.EndTutorialStep(tutorial::Step::InterceptMissile);
+      ui.BeginTutorialStep(tutorial::Step::FireGuns);
       c = 101;  // the tutorial's interception always succeeds
     }
     if (c > state::Random(100) + 1) {
-      state::EnemyMissileVolley[1] = 0;
+      state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
       ui.ShowMessage(Side::Player, "Firing ECM !!", "Your ECM is able to mislead the enemy missile.");
+      ui.Animate(Side::Player, Animation::MissileMiss);
     } else {
       ui.ShowMessage(Side::Player, "Firing ECM !!",
                      "ECM fails and the enemy missile is still on track.");
@@ -236,18 +240,19 @@ void Ecm(Side side, CombatUi& ui) {
     ui.Refresh(Display::Missiles);
     return;
   }
-  if (state::PlayerMissileVolley[1] <= 0) return;
-  if (!PayActionPoints(side, state::GetEcmApCost(e[ship::kClass], e[ship::kEcm]), ui)) return;
+  if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
+  if (!PayActionPoints(side, state::EcmItem(e[ship::kEcm]).apCost, ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
-  std::int32_t c = state::GetEcmChance(e[ship::kClass], e[ship::kEcm]);
+  std::int32_t c = state::EcmItem(e[ship::kEcm]).Chance();
   c -= c / 3;
-  c += state::GetMissileEcmModifier(p[ship::kClass], p[ship::kMissileLauncher]);
+  c += state::MissileItem(p[ship::kMissileLauncher]).ecmModifier;
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {
-    state::PlayerMissileVolley[1] = 0;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
     ui.ShowMessage(Side::Enemy, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
+    ui.Animate(Side::Enemy, Animation::MissileMiss);
   } else {
     ui.ShowMessage(Side::Enemy, "Firing ECM !!",
                    "Enemy ECM fails and your missile is still on track.");
@@ -327,10 +332,10 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       }
       break;
     case 8:
-      if (state::Random(100) < 10 && state::EnemyMissileVolley[1] > 0) {
+      if (state::Random(100) < 10 && state::EnemyMissileVolley[missile_volley::kInFlight] > 0) {
         ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
                      "Your barrage has hit the enemy missile and destroyed it!");
-        state::EnemyMissileVolley[1] = 0;
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
         ui.Refresh(Display::Modifiers);
         ui.Refresh(Display::AbilityButtons);
         ui.Refresh(Display::Missiles);

@@ -91,7 +91,7 @@ void DrawForm(Form& form, SDL_Surface* target, int x, int y, Rect clip = kWholeS
     Font f;
     f.size = 9;
     f.bold = true;
-    if (SDL_Surface* t = TextCache::Get(f, DisplayText(form.Caption()), colors::White))
+    if (SDL_Surface* t = TextCache::Get(f, form.Caption(), colors::White))
       title.DrawText(t, 6, (form.TitleHeight() - t->h) / 2);
   }
   Canvas canvas(target, x, y, Intersection(Rect{x, y, form.Width(), form.Height()}, clip));
@@ -251,6 +251,7 @@ void Application::FireTimer(Timer& t) {
 
 static Timer* EarliestDue(const std::vector<Timer*>& timers, std::uint64_t limit) {
   Timer* next = nullptr;
+  if (App().TimersHeld()) return next;
   for (Timer* t : timers)
     if (t->Enabled() && t->Interval() > 0 && !t->Running() && t->Due() <= limit &&
         (!next || t->Due() < next->Due()))
@@ -273,7 +274,8 @@ void Application::AdvanceClock(std::uint64_t ms) {
   auto* manual = dynamic_cast<ManualClock*>(clock_);
   if (!manual) throw std::logic_error("AdvanceClock needs a ManualClock");
   const std::uint64_t target = manual->NowMs() + ms;
-  while (Timer* t = EarliestDue(timers_, target)) {
+  // A close request ends the wait at once, also one that came in a timer's handler further in.
+  while (Timer* t = quitting_ || terminated_ ? nullptr : EarliestDue(timers_, target)) {
     if (t->Due() > manual->NowMs()) manual->Set(t->Due());
     FireTimer(*t);
   }
@@ -496,6 +498,26 @@ void Application::PressKey(Key key) {
 }
 
 void Application::CloseRequest() {
+  if (quitting_) return;
+  if (closeQuestion_) {
+    // Asked once: a second request while the question is open adds nothing.
+    if (timersHeld_) return;
+    timersHeld_ = true;
+    struct Release {
+      bool& held;
+      ~Release() { held = false; }
+    } release{timersHeld_};
+    if (!closeQuestion_()) return;
+  }
+  Quit();
+}
+
+std::function<bool()> Application::SetCloseQuestion(std::function<bool()> ask) {
+  std::swap(closeQuestion_, ask);
+  return ask;
+}
+
+void Application::Quit() {
   quitting_ = true;
   // Without a modal loop to wind up, the main form closes here; Run ends the loops that remain.
   if (modalStack_.empty()) {
@@ -538,6 +560,9 @@ void Application::EnsureVideo() {
   // behind the window surface (a software one on many desktops) would hold tens of megabytes and
   // wake threads of its own for every frame. The environment may still ask for one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The close box (and Alt+F4 under a window manager) arrives as the window's close event, told
+  // apart from the SDL_QUIT that SIGTERM brings: the one may ask first, the other ends at once.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "Farhaven 4: no display (%s); running without a window\n", SDL_GetError());
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -550,6 +575,25 @@ void Application::EnsureVideo() {
   if (!presentingSet_ && driver && std::strcmp(driver, "dummy") == 0) presenting_ = false;
 }
 
+void Application::OpenDisplay() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (!videoReady_ && !(asked && *asked)) {
+    // Only the drivers that show a window to somebody: X11, Wayland where a session names one
+    // (its library complains on stderr when tried without), and the console's own.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const std::string real = wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM";
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, real.c_str());
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      const char* display = std::getenv("DISPLAY");
+      const std::string which = display && *display ? "DISPLAY=" + std::string(display) + " cannot be opened"
+                                                    : "DISPLAY is not set";
+      throw std::runtime_error("no display: " + which + " (" + SDL_GetError() +
+                               "); start the game in a desktop session");
+    }
+  }
+  EnsureVideo();
+}
+
 void Application::Run() {
   EnsureVideo();
   terminated_ = false;
@@ -557,7 +601,7 @@ void Application::Run() {
   if (Form* main = MainForm()) main->Show();
   while (!terminated_) {
     Pump(true);
-    if (quitting_ && modalStack_.empty()) CloseRequest();
+    if (quitting_ && modalStack_.empty()) Quit();
   }
 }
 
@@ -587,7 +631,7 @@ void Application::Pump(bool wait) {
   }
   int timeout = -1;
   for (Timer* t : timers_)
-    if (t->Enabled() && t->Interval() > 0 && !t->Running()) {
+    if (!timersHeld_ && t->Enabled() && t->Interval() > 0 && !t->Running()) {
       const std::uint64_t now = Now();
       const int left = t->Due() > now ? int(std::min<std::uint64_t>(t->Due() - now, 1 << 30)) : 0;
       timeout = timeout < 0 ? left : std::min(timeout, left);
@@ -627,10 +671,12 @@ void Application::HandleSdlEvent(const SDL_Event& ev) {
   int x = 0, y = 0;
   switch (ev.type) {
     case SDL_QUIT:
-      CloseRequest();
+      // The close box no longer sends this (see EnsureVideo): it comes from SIGTERM or SIGINT.
+      Quit();
       break;
     case SDL_WINDOWEVENT:
       if (ev.window.event == SDL_WINDOWEVENT_LEAVE) LeaveWindow();
+      if (ev.window.event == SDL_WINDOWEVENT_CLOSE) CloseRequest();
       Invalidate();
       break;
     case SDL_MOUSEMOTION:

@@ -92,11 +92,20 @@ class Application {
   void PressKey(Key key);
   // The pointer left the window: every hover ends, the form under it hears OnMouseLeave.
   void LeaveWindow();
-  // The desktop's close request (close box, Alt+F4, SIGTERM): the program ends. Every modal loop
-  // winds up, innermost first, each form through its own close query and close handler where
-  // they let it close; the loop ends either way. No modal form is shown any more meanwhile.
+  // The desktop's close request (the window's close box, Alt+F4). While a close question is set
+  // it is asked first, over whatever is showing and with every timer held, and only its yes ends
+  // the program; without one the program ends at once (Quit).
   void CloseRequest();
+  // The question a close request asks first (a game in progress: "Quit game?"); true lets the
+  // program end. Empty: a close request ends the program at once. Returns the question it replaces.
+  std::function<bool()> SetCloseQuestion(std::function<bool()> ask);
+  // Ends the program at once (SIGTERM, the session's logout): every modal loop winds up,
+  // innermost first, each form through its own close query and close handler where they let it
+  // close; the loop ends either way. No modal form is shown any more meanwhile.
+  void Quit();
   bool Quitting() const { return quitting_; }
+  // While the close question is open no timer fires: the screens under it stand still.
+  bool TimersHeld() const { return timersHeld_; }
   void ForgetDoubleClick() { lastPress_ = nullptr; }
   void CancelCapture() { capture_ = nullptr; dragForm_ = nullptr; }
   int MouseX() const { return mouseX_; }
@@ -136,6 +145,11 @@ class Application {
   std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> RenderForm(Form& form);
   // Writes the screen (form == null) or one form as a PNG file. Returns false on failure.
   bool SaveScreenshot(const std::string& path, Form* form = nullptr);
+  // The game's own start: opens a real display or throws std::runtime_error with one line that
+  // says there is none (naming DISPLAY). The dummy and offscreen drivers run only when
+  // SDL_VIDEODRIVER asks for them by name; scripts and tests, which start without this, fall back
+  // to the dummy driver by themselves.
+  void OpenDisplay();
   // Whether the loop draws into a real window. Off by default under the dummy video driver.
   void SetPresenting(bool on) { presenting_ = on; presentingSet_ = true; }
   bool Presenting() const { return presenting_; }
@@ -193,6 +207,8 @@ class Application {
   Clock* clock_ = nullptr;
   bool terminated_ = false;
   bool quitting_ = false;
+  std::function<bool()> closeQuestion_;
+  bool timersHeld_ = false;
   bool dirty_ = true;
   Rect dirtyArea_{0, 0, kScreenWidth, kScreenHeight};
   bool presenting_ = true;

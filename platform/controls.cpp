@@ -49,7 +49,7 @@ std::string_view KindName(Kind k) {
   return "?";
 }
 
-std::string DisplayText(std::string_view caption) {
+std::string LayoutCaptionText(std::string_view caption) {
   std::string out;
   out.reserve(caption.size());
   for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -239,7 +239,7 @@ void Label::SetBounds(int left, int top, int width, int height) {
 void Label::TextChanged() {
   textValid_ = false;
   if (!autoSize_) return;
-  const std::string shown = DisplayText(Caption());
+  const std::string shown = Caption();
   if (wordWrap_ || shown.find('\n') != std::string::npos) {
     RenderText();
     return;
@@ -257,7 +257,7 @@ void Label::RenderText() {
   text_ = nullptr;
   textValid_ = true;
   const Color c = Enabled() ? GetFont().color : colors::Gray;
-  const std::string shown = DisplayText(Caption());
+  const std::string shown = Caption();
   const int wrap = wordWrap_ ? std::max(1, Width()) : 0;
   text_ = platform::RenderText(GetFont(), shown, c, wrap, align_);
   if (autoSize_) {
@@ -319,7 +319,7 @@ void GroupBox::Paint(Canvas& canvas) {
   const Color c = GetColor();
   const bool dark = c.r + c.g + c.b < 3 * 96;
   canvas.Frame(Rect{0, 7, Width(), Height() - 7}, Shade(c, dark ? 90 : -70));
-  if (SDL_Surface* t = TextCache::Get(GetFont(), DisplayText(Caption()), GetFont().color)) {
+  if (SDL_Surface* t = TextCache::Get(GetFont(), Caption(), GetFont().color)) {
     canvas.Fill(Rect{8, 0, t->w + 4, t->h}, GetColor());
     canvas.DrawText(t, 10, 0);
   }
@@ -358,7 +358,7 @@ void Button::Paint(Canvas& canvas) {
     textX = gx + glyph_->Width();
   }
   const Color c = Enabled() ? GetFont().color : colors::Gray;
-  if (SDL_Surface* t = TextCache::Get(GetFont(), DisplayText(Caption()), c)) {
+  if (SDL_Surface* t = TextCache::Get(GetFont(), Caption(), c)) {
     const int x = textX + (Width() - textX - t->w) / 2 + (pressed ? 1 : 0);
     canvas.DrawText(t, x, (Height() - t->h) / 2 + (pressed ? 1 : 0));
   }

@@ -33,8 +33,10 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
-// The text a caption shows: "&&" is a literal "&", a single "&" marks a shortcut and is not shown.
-std::string DisplayText(std::string_view caption);
+// A caption as a layout file writes it, as it is shown: "&&" is a literal "&", a single "&" marks a
+// shortcut and is not shown. Only the layouts' own captions follow this rule; a caption set in code
+// (a pilot's name, a save slot's name, any text of the game's data) is shown exactly as it is.
+std::string LayoutCaptionText(std::string_view caption);
 
 class Control {
  public:

@@ -58,7 +58,7 @@ const std::vector<PropertyRow>& PropertyTable() {
       {"height",       ValueType::Int,      kVisual,    "", [](Control& c, V v) { c.SetHeight(v.number); }},
       {"visible",      ValueType::Bool,     kControls,    "", [](Control& c, V v) { c.SetVisible(v.flag); }},
       {"enabled",      ValueType::Bool,     kAll,       "", [](Control& c, V v) { c.SetEnabled(v.flag); }},
-      {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(v.text); }},
+      {"caption",      ValueType::Text,     kTexty,     "", [](Control& c, V v) { c.SetCaption(LayoutCaptionText(v.text)); }},
       {"text",         ValueType::Text,     Bit(Kind::Edit), "", [](Control& c, V v) { c.SetCaption(v.text); }},
       {"tag",          ValueType::Int,      kAll,       "", [](Control& c, V v) { c.SetTag(v.number); }},
       {"default",      ValueType::Flag,     kControls,  "", [](Control& c, V) { c.SetDefault(true); }},
@@ -550,7 +550,22 @@ bool IsInclude(const SourceLine& l) { return !l.tokens[0].quoted && l.tokens[0].
 
 // Included files nest at most this deep, which also stops a file that includes itself.
 constexpr int kMaxIncludeDepth = 8;
-constexpr std::size_t kMaxIncludedBytes = 1 << 20;
+// Every layout file, a form's own and an included one, is at most this long.
+constexpr std::size_t kMaxLayoutBytes = 1 << 20;
+// The lines of a form with all its includes put in: includes that include others several times
+// each would otherwise multiply without end.
+constexpr std::size_t kMaxFormLines = 50000;
+
+// What is wrong with a layout file that could not be read, after its name.
+std::string_view ReadProblem(FileRead result) {
+  switch (result) {
+    case FileRead::Ok: break;
+    case FileRead::CannotOpen: return "cannot be read";
+    case FileRead::NotRegular: return "is not a regular file";
+    case FileRead::TooLarge: return "is larger than 1 MB";
+  }
+  return "";
+}
 
 // An included file is found beside the file that includes it (in the layout folder when that
 // file names no folder).
@@ -563,8 +578,10 @@ std::string IncludePath(const std::string& includer, const std::string& name) {
 // the lines of FILE: indented as deep as the include line, and its outermost components moved by
 // L and T (as a repeat's step moves its rows).
 void ReadLines(Parser& p, std::string_view text, const std::string& fileName,
-               std::vector<SourceLine>& out, int depth) {
+               std::vector<SourceLine>& out, int depth, std::string& form) {
   for (SourceLine& line : Tokenize(p, text, fileName)) {
+    if (depth == 0 && form.empty() && line.tokens.size() >= 2 && line.tokens[0].text == "form")
+      form = line.tokens[1].text;
     if (!IsInclude(line)) {
       out.push_back(std::move(line));
       continue;
@@ -591,18 +608,15 @@ void ReadLines(Parser& p, std::string_view text, const std::string& fileName,
       p.Fail("include takes the name of a file beside the layout, without a folder ('" + name + "')");
     const std::string path = IncludePath(fileName, name);
     std::string text;
-    switch (ReadRegularFile(path, kMaxIncludedBytes, text)) {
-      case FileRead::Ok: break;
-      case FileRead::CannotOpen: p.Fail("cannot read the included file " + path);
-      case FileRead::NotRegular: p.Fail("the included file " + path + " is not a regular file");
-      case FileRead::TooLarge: p.Fail("the included file " + path + " is larger than 1 MB");
-    }
+    if (const FileRead read = ReadRegularFile(path, kMaxLayoutBytes, text); read != FileRead::Ok)
+      p.Fail("the included file " + path + " " + std::string(ReadProblem(read)));
     std::vector<SourceLine> part;
-    ReadLines(p, text, path, part, depth + 1);
-    if (part.empty()) {
-      At(p, line);
-      p.Fail("the included file " + path + " is empty");
-    }
+    ReadLines(p, text, path, part, depth + 1, form);
+    At(p, line);
+    if (part.empty()) p.Fail("the included file " + path + " is empty");
+    if (out.size() + part.size() > kMaxFormLines)
+      p.Fail("form " + form + " grows past " + std::to_string(kMaxFormLines) +
+             " lines with the included file " + path + " (do includes include others many times?)");
     At(p, part.front());
     Kind firstKind = Kind::Form;
     const bool component = StartsComponent(part.front()) && KindFromName(part.front().tokens[0].text, firstKind) &&
@@ -639,7 +653,8 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
   Parser p;
   p.file = fileName;
   std::vector<SourceLine> lines;
-  ReadLines(p, text, fileName, lines, 0);
+  std::string form;
+  ReadLines(p, text, fileName, lines, 0, form);
   std::vector<SourceLine> expanded;
   ExpandRepeats(p, lines, expanded);
 
@@ -718,11 +733,10 @@ LayoutNode ParseLayout(std::string_view text, const std::string& fileName) {
 }
 
 LayoutNode ReadLayoutFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw LayoutError(path, 0, "cannot read the layout file");
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ParseLayout(ss.str(), path);
+  std::string text;
+  if (const FileRead read = ReadRegularFile(path, kMaxLayoutBytes, text); read != FileRead::Ok)
+    throw LayoutError(path, 0, "the layout file " + std::string(ReadProblem(read)));
+  return ParseLayout(text, path);
 }
 
 static void Collect(const LayoutNode& n, ValueType type, std::string_view name,

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <utility>
@@ -60,6 +62,30 @@ std::string Shortened(std::string_view text) {
   return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
 }
 
+// The longest `wait`: ten minutes of the game's clock, far more than any flow waits at once.
+constexpr std::uint64_t kMaxWaitMs = 600000;
+// A wait moves the clock on in steps this long and looks between them for a close request from
+// outside (the desktop's, or SIGTERM's), which ends it at once.
+constexpr std::uint64_t kWaitStepMs = 100;
+
+bool CloseRequestWaiting() {
+  SDL_PumpEvents();
+  if (SDL_HasEvent(SDL_QUIT)) return true;  // SIGTERM's
+  SDL_Event events[16];
+  const int n = SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < n; ++i) {
+    if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;  // the close box's
+  }
+  return false;
+}
+
+// A step with a NUL byte, named as such: printed, the text would end at the byte.
+void RefuseNulByte(std::string_view line, const std::function<void(const std::string&)>& fail) {
+  const std::size_t nul = line.find('\0');
+  if (nul != std::string_view::npos)
+    fail("the step holds a NUL byte (at column " + std::to_string(nul + 1) + ")");
+}
+
 // The largest script file read: far more steps than any test needs.
 constexpr std::size_t kMaxScriptBytes = std::size_t{16} << 20;
 
@@ -105,6 +131,9 @@ void ScriptRunner::Add(std::string_view line) {
   step.line = int(steps_.size()) + 1;
   step.text = std::string(line);
   step.words = Words(line, ok);
+  RefuseNulByte(line, [&](const std::string& what) {
+    throw ScriptError(source_ + ":" + std::to_string(step.line) + ": " + what);
+  });
   if (!ok) throw ScriptError(source_ + ":" + std::to_string(step.line) + ": text without a closing quotation mark");
   if (step.words.empty()) return;
   steps_.push_back(std::move(step));
@@ -127,6 +156,7 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
     auto fail = [&](const std::string& what) {
       throw ScriptError(source_ + ":" + std::to_string(number) + ": " + Shortened(what));
     };
+    RefuseNulByte(line, fail);
     if (!ok) fail("text without a closing quotation mark");
     if (step.words.empty()) continue;
     const std::string& verb = step.words[0];
@@ -332,10 +362,17 @@ void ScriptRunner::Execute(const ScriptStep& step) {
     app.Post({InputEvent::KeyPress, MouseButton::None, 0, 0, {}, KeyFromName(arg(1))});
   } else if (verb == "wait") {
     const std::string& n = arg(1);
-    if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9)
-      throw ScriptError("wait needs milliseconds");
+    if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9 ||
+        std::stoull(n) > kMaxWaitMs)
+      throw ScriptError("wait needs milliseconds, at most " + std::to_string(kMaxWaitMs));
     app.ProcessMessages();
-    app.AdvanceClock(std::stoull(n));
+    // Up to a fixed time: a timer's handler that waits further in may already have gone past it.
+    std::uint64_t now = app.Now();
+    const std::uint64_t end = now + std::stoull(n);
+    do {
+      app.AdvanceClock(std::min(end - now, kWaitStepMs));
+      now = app.Now();
+    } while (now < end && !app.Quitting() && !app.Terminated() && !CloseRequestWaiting());
   } else if (verb == "screenshot") {
     Form* form = nullptr;
     if (arg(1) != "screen") {

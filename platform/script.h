@@ -7,7 +7,8 @@
 //   type NameEntry.NameEdit "Jane"  click into an edit and type; `type "text"` types into the focus
 //   key Enter                       Enter, Backspace, Delete, Escape, Left, Right, Home, End,
 //                                   Tab, BackTab, Space, F11
-//   wait 500                        the clock moves on 500 ms, timers fire as they fall due
+//   wait 500                        the clock moves on 500 ms (at most 600000), timers fire as
+//                                   they fall due; a close request ends the wait at once
 //   screenshot Start "start.png"    one form as a PNG; `screenshot screen "all.png"` the screen
 //   expect Start.NewGameLabel.Caption "Start a new game"    a property equals a text
 //   close                           the desktop's close request: the program ends

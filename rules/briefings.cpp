@@ -263,8 +263,8 @@ PlanetAndSystem TargetNames(const state::TMissionRow& record) {
   const std::int32_t s = record[mission::kTargetSystem];
   PlanetAndSystem names;
   if (s >= 0 && s < state::kSystems) {
-    names.system = state::SystemText[s][1];
-    if (b >= 0 && b < state::kBodies) names.planet = state::BodyText[s][b][1];
+    names.system = state::SystemText[s][system_text::kName];
+    if (b >= 0 && b < state::kBodies) names.planet = state::BodyText[s][b][body_text::kName];
   }
   return names;
 }

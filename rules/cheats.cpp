@@ -85,4 +85,6 @@ void ApplyFastStart(int start, Ui& ui) {
              "You receive a new ship, a higher rank, some credits and new abilities.");
 }
 
+void SwitchNoAgeing() { state::NoAgingFlag = state::NoAgingFlag == 1 ? 0 : 1; }
+
 }  // namespace rules

@@ -1,4 +1,4 @@
-// The player's cheats: credits, the next promotion, and three fast starts that turn the running
+// The player's cheats: credits, the next promotion, no ageing, and three fast starts that turn the running
 // game into a more advanced one (a higher rank, a bigger ship with its standard fit, more skills
 // and abilities, mission boards rebuilt for the new ship).
 #pragma once
@@ -15,6 +15,9 @@ void CheatCredits(Ui& ui);
 // The experience set to the current level's threshold and the promotion check run, so exactly
 // one promotion follows (none at the last level).
 void CheatNextPromotion(Ui& ui);
+
+// The cheat that stops the player from ageing, switched on or off.
+void SwitchNoAgeing();
 
 // The fast starts 1..3: "Start as a 1st Lt. with a corvette and $100k.", "Start as a Commander
 // with a cruiser." and "Start as a Captain with a battleship.".

@@ -15,7 +15,9 @@ namespace rules {
 
 std::string FactionLogoPicture() {
   const std::int32_t f = state::PlayerData[player::kFaction];
-  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][5] : std::string()) + ".jpg";
+  return (f >= 0 && f <= state::kLastFaction ? state::FactionText[f][faction_text::kLogo]
+                                             : std::string()) +
+         ".jpg";
 }
 
 void ShowExperienceNotice(Ui& ui) {
@@ -40,7 +42,7 @@ void AddCredits(std::int32_t amount, Ui& ui) {
   ShowSystem(ui, false, state::PlayerShip[ship::kSystem]);
 }
 
-void AddExperience(std::int32_t amount, Ui& ui) {
+void AddExperience(std::int64_t amount, Ui& ui) {
   std::int64_t gained = amount;
   if (state::OwnsSkill(kSkillRumors) && !state::OwnsSkill(kSkillLegendary)) gained += gained / 4;
   if (state::OwnsSkill(kSkillLegendary)) gained *= 2;

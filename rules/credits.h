@@ -20,7 +20,7 @@ void AddCredits(std::int32_t amount, Ui& ui);
 
 // Adds a quarter with "Rumors" (skill 19) or doubles with "Legendary" (skill 20, which wins when
 // both are owned), refreshes the status bars and runs CheckPromotion once.
-void AddExperience(std::int32_t amount, Ui& ui);
+void AddExperience(std::int64_t amount, Ui& ui);
 
 // What the shipyard pays for the player's ship: a third of the hull's price plus a quarter of each
 // fitted item's price for the ship's class, each part truncated on its own.

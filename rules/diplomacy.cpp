@@ -25,11 +25,13 @@ using state::IsSystem;
 bool ValidFaction(int f) { return f >= 0 && f <= state::kLastFaction; }
 
 std::string_view ShortName(int f) {
-  return ValidFaction(f) ? std::string_view(state::FactionText[f][2]) : std::string_view();
+  return ValidFaction(f) ? std::string_view(state::FactionText[f][faction_text::kShortName])
+                         : std::string_view();
 }
 
 std::string_view SystemName(int s) {
-  return IsSystem(s) ? std::string_view(state::SystemText[s][1]) : std::string_view();
+  return IsSystem(s) ? std::string_view(state::SystemText[s][system_text::kName])
+                        : std::string_view();
 }
 
 void StepCounter(std::int32_t& counter, int delta) {

@@ -27,28 +27,42 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 std::string Percent(std::int32_t value) { return std::to_string(value) + "%"; }
 std::string PlusPercent(std::int32_t value) { return "+ " + std::to_string(value) + "%"; }
 
-std::string Description(std::int32_t category, std::int32_t k, std::int32_t item) {
+std::string Description(std::int32_t category, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return state::GetGunDescription(k, item);
-    case state::kCategoryMissiles: return state::GetMissileDescription(k, item);
-    case state::kCategoryEngine: return state::GetEngineDescription(k, item);
-    case state::kCategoryCargoSpace: return state::GetCargoModuleDescription(k, item);
-    case state::kCategoryTargeting: return state::GetComputerDescription(k, item);
-    case state::kCategoryEcm: return state::GetEcmDescription(k, item);
+    case state::kCategoryGuns: return state::GetGunDescription(item);
+    case state::kCategoryMissiles: return state::GetMissileDescription(item);
+    case state::kCategoryEngine: return state::GetEngineDescription(item);
+    case state::kCategoryCargoSpace: return state::GetCargoModuleDescription(item);
+    case state::kCategoryTargeting: return state::GetComputerDescription(item);
+    case state::kCategoryEcm: return state::GetEcmDescription(item);
     default: return {};
   }
 }
 
-std::string Speciality(std::int32_t category, std::int32_t k, std::int32_t item) {
+// The texts every catalogue row has.
+struct ItemTexts {
+  std::string name, picture, speciality;
+};
+
+template <class Row>
+ItemTexts TextsOf(const Row& row) {
+  return {row.name, row.picture, row.speciality};
+}
+
+ItemTexts TextsOf(std::int32_t category, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return state::GetGunSpeciality(k, item);
-    case state::kCategoryMissiles: return state::GetMissileSpeciality(k, item);
-    case state::kCategoryEngine: return state::GetEngineSpeciality(k, item);
-    case state::kCategoryCargoSpace: return state::GetCargoModuleSpeciality(k, item);
-    case state::kCategoryTargeting: return state::GetComputerSpeciality(k, item);
-    case state::kCategoryEcm: return state::GetEcmSpeciality(k, item);
+    case state::kCategoryGuns: return TextsOf(state::GunItem(item));
+    case state::kCategoryMissiles: return TextsOf(state::MissileItem(item));
+    case state::kCategoryEngine: return TextsOf(state::EngineItem(item));
+    case state::kCategoryCargoSpace: return TextsOf(state::CargoModuleItem(item));
+    case state::kCategoryTargeting: return TextsOf(state::ComputerItem(item));
+    case state::kCategoryEcm: return TextsOf(state::EcmItem(item));
     default: return {};
   }
+}
+
+std::string Speciality(std::int32_t category, std::int32_t item) {
+  return TextsOf(category, item).speciality;
 }
 
 // A stat row left empty.
@@ -75,28 +89,14 @@ std::string AlreadyFittedText(std::int32_t category) {
 
 }  // namespace
 
+// A gun's name carries the calibre of the class.
 std::string EquipmentName(std::int32_t category, std::int32_t k, std::int32_t item) {
-  switch (category) {
-    case state::kCategoryGuns: return state::GetGunName(k, item);
-    case state::kCategoryMissiles: return state::GetMissileName(k, item);
-    case state::kCategoryEngine: return state::GetEngineName(k, item);
-    case state::kCategoryCargoSpace: return state::GetCargoModuleName(k, item);
-    case state::kCategoryTargeting: return state::GetComputerName(k, item);
-    case state::kCategoryEcm: return state::GetEcmName(k, item);
-    default: return {};
-  }
+  if (category == state::kCategoryGuns) return state::GetGunName(k, item);
+  return TextsOf(category, item).name;
 }
 
-std::string EquipmentPicture(std::int32_t category, std::int32_t k, std::int32_t item) {
-  switch (category) {
-    case state::kCategoryGuns: return state::GetGunImage(k, item);
-    case state::kCategoryMissiles: return state::GetMissileImage(k, item);
-    case state::kCategoryEngine: return state::GetEngineImage(k, item);
-    case state::kCategoryCargoSpace: return state::GetCargoModuleImage(k, item);
-    case state::kCategoryTargeting: return state::GetComputerImage(k, item);
-    case state::kCategoryEcm: return state::GetEcmImage(k, item);
-    default: return {};
-  }
+std::string EquipmentPicture(std::int32_t category, std::int32_t item) {
+  return TextsOf(category, item).picture;
 }
 
 std::int32_t EquipmentPrice(std::int32_t category, std::int32_t k, std::int32_t item) {
@@ -132,9 +132,9 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
   FittedEquipmentView v;
   const std::int32_t k = ShipClass();
   const std::int32_t f = FittedEquipment(category);
-  v.picture = EquipmentPicture(category, k, f) + ".jpg";
+  v.picture = EquipmentPicture(category, f) + ".jpg";
   v.name = Quoted(EquipmentName(category, k, f));
-  const std::string speciality = Speciality(category, k, f);
+  const std::string speciality = Speciality(category, f);
   switch (category) {
     case state::kCategoryGuns:
       v.type = "Ship weapon";
@@ -151,7 +151,7 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
     case state::kCategoryEngine:
       v.type = "Engine";
       v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, f)) + "p/hour"},
-                 {"Evasive bonus:", PlusPercent(state::GetEngineEvasionBonus(k, f))},
+                 {"Evasive bonus:", PlusPercent(state::EngineItem(f).evasion)},
                  {"Speciality:", speciality}}};
       break;
     case state::kCategoryCargoSpace:
@@ -161,14 +161,14 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
       break;
     case state::kCategoryTargeting:
       v.type = "Targeting";
-      v.rows = {{{"Hit-Chance:", PlusPercent(state::GetComputerAccuracyBonus(k, f))},
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(f).accuracy)},
                  {"Speciality:", speciality},
                  kBlank}};
       break;
     case state::kCategoryEcm:
       v.type = "ECM system";
-      v.rows = {{{"ECM Chance:", PlusPercent(state::GetEcmChance(k, f))},
-                 {"Action Pts.:", std::to_string(state::GetEcmApCost(k, f))},
+      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(f).Chance())},
+                 {"Action Pts.:", std::to_string(state::EcmItem(f).apCost)},
                  {"Speciality:", speciality}}};
       break;
     default: return {};
@@ -181,8 +181,8 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
   if (!IsCategory(category)) return v;
   const std::int32_t k = ShipClass();
   v.name = Quoted(EquipmentName(category, k, i));
-  v.description = Quoted(Description(category, k, i));
-  const StatRow speciality{"Speciality:", Speciality(category, k, i)};
+  v.description = Quoted(Description(category, i));
+  const StatRow speciality{"Speciality:", Speciality(category, i)};
   switch (category) {
     case state::kCategoryGuns:
       v.type = "Ship weapon";
@@ -201,7 +201,7 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
     case state::kCategoryEngine:
       v.type = "Engine";
       v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, i)) + " p/hour"},
-                 {"Evasive bonus:", PlusPercent(state::GetEngineEvasionBonus(k, i))},
+                 {"Evasive bonus:", PlusPercent(state::EngineItem(i).evasion)},
                  speciality,
                  kBlank}};
       break;
@@ -211,13 +211,13 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
       break;
     case state::kCategoryTargeting:
       v.type = "Targeting system";
-      v.rows = {{{"Hit-Chance:", PlusPercent(state::GetComputerAccuracyBonus(k, i))}, speciality,
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(i).accuracy)}, speciality,
                  kBlank, kBlank}};
       break;
     case state::kCategoryEcm:
       v.type = "ECM";
-      v.rows = {{{"ECM Chance:", PlusPercent(state::GetEcmChance(k, i))},
-                 {"Action Pts.:", std::to_string(state::GetEcmApCost(k, i))},
+      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(i).Chance())},
+                 {"Action Pts.:", std::to_string(state::EcmItem(i).apCost)},
                  speciality,
                  kBlank}};
       break;
@@ -251,7 +251,7 @@ UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
   if (!IsCategory(category)) return UpgradeResult::NoCategory;
   const std::int32_t k = ShipClass();
   const std::int64_t cost = EquipmentUpgradeCost(category, i);
-  const std::string dimmed = EquipmentPicture(category, k, i) + "_g.jpg";
+  const std::string dimmed = EquipmentPicture(category, i) + "_g.jpg";
   if (i == FittedEquipment(category)) {
     ui.Message(Popup::Picture, "Cannot upgrade!", AlreadyFittedText(category), dimmed);
     return UpgradeResult::AlreadyFitted;
@@ -273,7 +273,7 @@ UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
     ui.UpdateTradePopup();
   }
   ui.Message(Popup::Picture, "Upgrading...", UpgradeConfirmation(category, k, i),
-             EquipmentPicture(category, k, i) + ".jpg");
+             EquipmentPicture(category, i) + ".jpg");
   ui.UpdateStatusBars();
   return UpgradeResult::Upgraded;
 }

@@ -15,7 +15,7 @@ namespace rules {
 // The catalogue getters of a category (state/equipment.h), for the player's ship class. A category
 // outside 1..6 gives empty texts and 0.
 std::string EquipmentName(std::int32_t category, std::int32_t shipClass, std::int32_t item);
-std::string EquipmentPicture(std::int32_t category, std::int32_t shipClass, std::int32_t item);
+std::string EquipmentPicture(std::int32_t category, std::int32_t item);
 std::int32_t EquipmentPrice(std::int32_t category, std::int32_t shipClass, std::int32_t item);
 
 // The item of the category the player's ship carries (0 for another category).

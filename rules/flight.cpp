@@ -67,10 +67,13 @@ bool AtWar(std::int32_t f, std::int32_t g) {
 }
 
 void ArrivalTutorial(std::int32_t place, Ui& ui) {
-  if (TutorialAt(6) && place == TutorialBody()) ui.BeginTutorialStep(7);
-  // At steps 12 and 20 arriving at the sun only puts the travel screen's hint away; the next
-  // steps begin with the mission's fight and with the landing.
-  if (place == 1 && (TutorialAt(12) || TutorialAt(20))) ui.EndTutorialStep(state::TutorialStep);
+  using tutorial::Step;
+  if (TutorialAt(Step::FlyToTutorialBody) && place == TutorialBody())
+    ui.BeginTutorialStep(Step::SellAll);
+  // On the way to the sun or the first planet, arriving at the sun only puts the travel screen's
+  // hint away; the next steps begin with the mission's fight and with the landing.
+  if (place == 1 && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
+  if (place == 1 && TutorialAt(Step::FlyToPlanet)) ui.EndTutorialStep(Step::FlyToPlanet);
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
@@ -100,12 +103,12 @@ void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
-  ui.ShowEncounter("Hostile encounter!",
-                   state::FactionText[f][2] + " " + state::GetShipClassName(policeClass),
-                   kAlertText,
-                   state::GetShipFactionImage(state::EnemyShip[ship::kClass],
-                                              state::EnemyShip[ship::kFaction]) +
-                       "_Scene.jpg");
+  ui.ShowEncounter(
+      "Hostile encounter!",
+      state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
+      kAlertText,
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+          "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }
@@ -175,7 +178,7 @@ std::int32_t FlyingCrew() {
 std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {
   const bool toSpaceFind = target < 0;
   if (!IsSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
-  if (!toSpaceFind && TutorialBefore(6)) {
+  if (!toSpaceFind && TutorialBefore(tutorial::Step::FlyToTutorialBody)) {
     ui.Message(Popup::Text, "Tutorial",
                "Sorry, but please follow the tutorial instructions in the green window or "
                "alternatively close the tutorial.");
@@ -264,7 +267,7 @@ Landing DecideLanding() {
     const std::int32_t own = state::PlayerData[player::kFaction];
     if (body[body::kOwner] != own && AtWar(own, body[body::kOwner])) return Landing::EnemyPlanet;
     if (body[body::kAsteroidField] == 1) return Landing::Asteroids;
-    if (TutorialBefore(20)) return Landing::TutorialLocked;
+    if (TutorialBefore(tutorial::Step::FlyToPlanet)) return Landing::TutorialLocked;
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
@@ -325,8 +328,8 @@ DockResult DockOrJump(Ui& ui) {
                  "instructions or cancel the tutorial.");
       break;
     case Landing::Land:
-      if (state::TutorialActive == 1 && state::TutorialStep >= 20 && state::TutorialStep <= 22)
-        ui.BeginTutorialStep(22);
+      if (TutorialBetween(tutorial::Step::FlyToPlanet, tutorial::Step::VisitPlanet))
+        ui.BeginTutorialStep(tutorial::Step::VisitPlanet);
       audio::PlayMaximizeSound();
       result.planet = true;
       break;

@@ -24,6 +24,7 @@ class ForwardingUi : public Ui {
   }
   bool Ask(std::string_view topic, std::string_view text) override { return inner_.Ask(topic, text); }
   bool IsVisible(Screen screen) const override { return inner_.IsVisible(screen); }
+  int SensorSelection() const override { return inner_.SensorSelection(); }
   void RedrawSystem(bool placeBodies) override { inner_.RedrawSystem(placeBodies); }
   void UpdateStatusBars() override { inner_.UpdateStatusBars(); }
   void UpdateTradePopup() override { inner_.UpdateTradePopup(); }
@@ -55,8 +56,8 @@ class ForwardingUi : public Ui {
   void HideMissionPanel() override { inner_.HideMissionPanel(); }
   void UpdateMissionPanel() override { inner_.UpdateMissionPanel(); }
   void OpenMissions() override { inner_.OpenMissions(); }
-  void BeginTutorialStep(int step) override { inner_.BeginTutorialStep(step); }
-  void EndTutorialStep(int step) override { inner_.EndTutorialStep(step); }
+  void BeginTutorialStep(tutorial::Step step) override { inner_.BeginTutorialStep(step); }
+  void EndTutorialStep(tutorial::Step step) override { inner_.EndTutorialStep(step); }
 
  private:
   Ui& inner_;

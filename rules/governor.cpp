@@ -51,7 +51,7 @@ std::string WarList(std::int32_t faction) {
   if (faction >= 1 && faction <= 4)
     for (std::int32_t g = 1; g <= 4; ++g)
       if (g != faction && state::FactionData[faction][faction::kAtWarWith + g] > 0)
-        names.push_back(state::FactionText[g][2]);
+        names.push_back(state::FactionText[g][faction_text::kShortName]);
   std::string list;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i > 0) list += i + 1 == names.size() ? " and the " : ", ";
@@ -71,7 +71,8 @@ GovernorView BuildGovernorView() {
   view.amnestyOffered = AmnestyOffered();
 
   const std::int32_t faction = PlayerData[player::kFaction];
-  if (faction >= 1 && faction <= 4) view.logo = state::FactionText[faction][5] + ".jpg";
+  if (faction >= 1 && faction <= 4)
+    view.logo = state::FactionText[faction][faction_text::kLogo] + ".jpg";
 
   const int tier = TierOf(PlayerData[player::kRank]);
   const GreetingTier& t = kTiers[tier - 1];

@@ -1,6 +1,7 @@
 #include "rules/mission_acceptance.h"
 
 #include "rules/missions.h"
+#include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -46,11 +47,11 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
                kMissionPicture);
     return AcceptResult::Busy;
   }
-  if ((TutorialAt(kTutorialPickMissionStep) || TutorialAt(kTutorialAcceptMissionStep)) &&
+  if ((TutorialAt(tutorial::Step::PickMission) || TutorialAt(tutorial::Step::AcceptMission)) &&
       slot != kTutorialMissionSlot) {
     ui.Message(Popup::Text, "Tutorial",
                "For the purpose of this tutorial please select the second mission (counted from "
-               "the left part of the screen). To select a mission just double-click on the mission "
+               "the left part of the screen). To select a mission just click on the mission "
                "symbol.");
     return AcceptResult::TutorialSlot;
   }
@@ -66,7 +67,8 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
   state::ActiveMission[mission::kActive] = 1;
   for (const int field : kCopiedFields) state::ActiveMission[field] = offer[field];
   if (state::ActiveMission[mission::kType] == kMissionAnalysis) ClearAnalysisRecords();
-  if (TutorialAt(kTutorialAcceptMissionStep)) ui.BeginTutorialStep(kTutorialReopenMissionStep);
+  if (TutorialAt(tutorial::Step::AcceptMission))
+    ui.BeginTutorialStep(tutorial::Step::ReopenMission);
   ui.Message(Popup::Picture, "Mission accepted!", "You have accepted the selected mission.",
              kMissionPicture);
   // The slot is free before the refill, so the refill may put a new offer there.

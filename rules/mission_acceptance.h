@@ -26,8 +26,6 @@ enum class AcceptResult {
 AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui);
 
 // The tutorial steps at which only the second offer may be accepted.
-inline constexpr std::int32_t kTutorialPickMissionStep = 10;
-inline constexpr std::int32_t kTutorialAcceptMissionStep = 11;
 inline constexpr std::int32_t kTutorialMissionSlot = 2;
 
 }  // namespace rules

@@ -9,6 +9,7 @@
 #include "rules/credits.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "rules/tutorial.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -32,7 +33,7 @@ constexpr std::string_view kCompletedText =
 // The body's name, or nothing for a place outside the star map.
 std::string BodyName(std::int32_t system, std::int32_t body) {
   if (system < 1 || system > state::kLastSystem || body < 1 || body > state::kLastBody) return {};
-  return state::BodyText[system][body][1];
+  return state::BodyText[system][body][body_text::kName];
 }
 
 bool AtTarget() {
@@ -83,12 +84,12 @@ void ShipFight(std::int32_t type, Ui& ui) {
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Mission encounter!",
              "You have encountered a hostile " + name + ". It is your mission to engage!", picture);
-  const bool tutorialFight = type == kMissionSearchAndDestroy && state::TutorialActive != 0;
-  if (tutorialFight && state::TutorialStep <= 12) ui.BeginTutorialStep(13);
+  const bool tutorialFight = type == kMissionSearchAndDestroy;
+  if (tutorialFight && TutorialBefore(tutorial::Step::FireMissiles))
+    ui.BeginTutorialStep(tutorial::Step::FireMissiles);
   ui.RunShipCombat();
-  if (tutorialFight && state::TutorialActive != 0 && state::TutorialStep < 21) {
-    ui.BeginTutorialStep(20);
-  }
+  if (tutorialFight && state::TutorialActive != 0 && !TutorialAfter(tutorial::Step::FlyToPlanet))
+    ui.BeginTutorialStep(tutorial::Step::FlyToPlanet);
   AfterBattle(state::EnemyShip[ship::kAlive] == 0, kCompletedText, ShipFightExperience(type), ui);
 }
 

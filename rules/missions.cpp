@@ -21,7 +21,7 @@ using state::Random;
 // clang-format off
 constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
   "",
-  "Search && Destroy", "Patrol",          "Transport",      "Ambush",         "Bounty",
+  "Search & Destroy",  "Patrol",          "Transport",      "Ambush",         "Bounty",
   "Supply",            "Special Forces",  "Report for duty", "Strike",        "Combat patrol",
   "Combat transport",  "Assault",         "Infiltrate",     "Escort",         "Recon",
   "Marine Landing",    "Evacuation",      "Abduction",      "Analysis",       "Blitzkrieg",

@@ -14,7 +14,7 @@
 
 namespace rules {
 
-// The title the mission board shows ("Search && Destroy" shows as one "&"); empty outside 1..27.
+// The title the mission board shows ("Search & Destroy"); empty outside 1..27.
 std::string_view MissionTitle(std::int32_t type);
 
 // The reward of a mission of weight n (1..5) for the player's ship: half of n x 10000 x size

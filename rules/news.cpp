@@ -103,7 +103,7 @@ void UpdateMarketNews() {
     default: headline = "Increased patrols"; break;
   }
   headline += " : ";
-  headline += state::SystemText[entry[news::kSystem]][1];
+  headline += state::SystemText[entry[news::kSystem]][system_text::kName];
   state::NewsHeadline[slot] = headline;
 }
 
@@ -153,9 +153,12 @@ std::string BuildInvasionFailedNews(std::string_view attacker, std::string_view 
 std::string BuildNewsText(int slot) {
   if (!ValidSlot(slot)) return {};
   const state::TNewsRow& entry = NewsList[slot];
-  const std::string_view system = NameAt(state::SystemText, entry[news::kSystem], 1);
-  const std::string_view first = NameAt(state::FactionText, entry[news::kSubject], 2);
-  const std::string_view second = NameAt(state::FactionText, entry[news::kSecondFaction], 2);
+  const std::string_view system =
+      NameAt(state::SystemText, entry[news::kSystem], system_text::kName);
+  const std::string_view first =
+      NameAt(state::FactionText, entry[news::kSubject], faction_text::kShortName);
+  const std::string_view second =
+      NameAt(state::FactionText, entry[news::kSecondFaction], faction_text::kShortName);
   switch (entry[news::kKind]) {
     case kNewsNeedForGoods:
       return BuildNeedForGoodsNews(system, GoodNameAt(entry[news::kSubject]), slot);

@@ -1,6 +1,6 @@
 // A rules::Ui that shows nothing: no popup appears, every question gets its default answer, no
-// screen is visible and nobody fights. The headless tools, the benchmarks and the test scripts
-// derive from it and take over only what they record or answer.
+// screen is visible and nobody fights. The headless tools and the benchmarks use it, and derive
+// from it to take over only what they record or answer; tests use the strict support::ScriptUi.
 #pragma once
 
 #include "rules/ui.h"
@@ -31,6 +31,8 @@ class NullUi : public Ui {
     (void)screen;
     return false;
   }
+
+  int SensorSelection() const override { return 0; }
 
   void RedrawSystem(bool placeBodies) override { (void)placeBodies; }
   void UpdateStatusBars() override {}
@@ -81,8 +83,8 @@ class NullUi : public Ui {
   void HideMissionPanel() override {}
   void UpdateMissionPanel() override {}
   void OpenMissions() override {}
-  void BeginTutorialStep(int step) override { (void)step; }
-  void EndTutorialStep(int step) override { (void)step; }
+  void BeginTutorialStep(tutorial::Step step) override { (void)step; }
+  void EndTutorialStep(tutorial::Step step) override { (void)step; }
 };
 
 }  // namespace rules

@@ -60,8 +60,8 @@ void GrantOwnPlanet(Ui& ui) {
   const PromisedPlanet planet = PromisedPlanetOf(state::PlayerData[player::kFaction]);
   if (planet.system == 0) return;
   const state::TBodyRow& body = state::BodyData[planet.system][planet.body];
-  const std::string& bodyName = state::BodyText[planet.system][planet.body][1];
-  const std::string& systemName = state::SystemText[planet.system][1];
+  const std::string& bodyName = state::BodyText[planet.system][planet.body][body_text::kName];
+  const std::string& systemName = state::SystemText[planet.system][system_text::kName];
   std::string text;
   if (body[body::kOwner] == state::PlayerData[player::kFaction]) {
     text = "Congratulations! For your good services the government has granted you the ownership "

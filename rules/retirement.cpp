@@ -167,8 +167,9 @@ RetirementStep OwnPlanet(std::int32_t& score) {
   step.topic = "Retirement (4/5)";
   step.caption = "Step 4: Your own planet";
   step.picture = GetBodyPictureName(picture) + "rg.jpg";
-  const std::string where = state::BodyText[planet.system][planet.body][1] + " in the " +
-                            state::SystemText[planet.system][1] + " system";
+  const std::string where = state::BodyText[planet.system][planet.body][body_text::kName] +
+                            " in the " + state::SystemText[planet.system][system_text::kName] +
+                            " system";
   if (state::PlayerData[player::kOwnPlanetPromised] != 1) {
     step.text =
         "You were not famous enough for the government to promise you your own planet. Maybe "

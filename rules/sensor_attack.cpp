@@ -27,15 +27,11 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-// The boarding crew's areas run from the airlock (1) to the bridge (4); a ship whose bridge they
-// took is captured, not destroyed.
-constexpr std::int32_t kBridgeArea = 4;
-
 // A ship taken by boarders leaves the fight with its shields up and its bridge the last area
 // stormed; gunfire ends a ship only with its shields down.
 bool TakenByBoarders() {
   return EnemyShip[ship::kAlive] == 0 && EnemyShip[ship::kShields] > 0 &&
-         EnemyShip[ship::kBoardedArea] == kBridgeArea;
+         EnemyShip[ship::kBoardedArea] == boarding_area::kBridge;
 }
 
 SensorAttackOutcome ReadOutcome() {

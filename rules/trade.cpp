@@ -41,10 +41,6 @@ constexpr std::int32_t kContrabandExperiencePerUnit = 20;
 // Cargo ids the hold is summed and emptied over.
 constexpr std::int32_t kLastCargoId = state::kLastStoredField;
 
-// The tutorial's steps of the trade window: buy Supplies, sell everything, close the window.
-constexpr std::int32_t kTutorialBuyStep = 5;
-constexpr std::int32_t kTutorialSellStep = 7;
-constexpr std::int32_t kTutorialCloseStep = 8;
 bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
 using state::IsContraband;
 
@@ -62,13 +58,13 @@ std::int32_t PriceHere(std::int32_t g) { return state::MarketPrice[HereSystem()]
 void Refresh(Ui& ui) { ShowSystem(ui, false, HereSystem()); }
 
 void AdvanceTutorialAfterPurchase(Ui& ui) {
-  if (TutorialAt(kTutorialBuyStep) && Cargo[kSupplies] >= 1)
-    ui.BeginTutorialStep(kTutorialBuyStep + 1);
+  if (TutorialAt(tutorial::Step::BuySupplies) && Cargo[kSupplies] >= 1)
+    ui.BeginTutorialStep(tutorial::Step::FlyToTutorialBody);
 }
 
 // While the tutorial waits for Supplies, any other good is refused with its notice.
 bool TutorialRefusesGood(Ui& ui) {
-  if (!TutorialAt(kTutorialBuyStep) || state::SelectedGood == kSupplies) return false;
+  if (!TutorialAt(tutorial::Step::BuySupplies) || state::SelectedGood == kSupplies) return false;
   ui.Message(Popup::Text, "Tutorial", kTutorialSuppliesText);
   return true;
 }
@@ -88,7 +84,7 @@ void Purchase(std::int32_t wanted, Ui& ui) {
   if (q < 1) return;
   PlayerData[player::kCredits] -= static_cast<std::int32_t>(cost);
   StockHere(g) -= q;
-  Cargo[g] += q;
+  AddSaturated(Cargo[g], q);
 }
 
 void CompleteDelivery(Ui& ui) {
@@ -129,7 +125,7 @@ void SellUnits(std::int32_t g, std::int32_t q, Ui& ui) {
   if (sold > kGoodsSoldCap - 1) sold = kGoodsSoldCap;
 
   if (IsContraband(g)) {
-    AddExperience(kContrabandExperiencePerUnit * q, ui);
+    AddExperience(std::int64_t{kContrabandExperiencePerUnit} * q, ui);
     if (PlayerData[player::kIllegalGoodsWarning] == 0) {
       ShowExperienceNotice(ui);
       PlayerData[player::kIllegalGoodsWarning] = 1;
@@ -203,7 +199,7 @@ void Sell(Ui& ui) {
 }
 
 void SellAll(Ui& ui) {
-  if (TutorialAt(kTutorialSellStep)) ui.BeginTutorialStep(kTutorialSellStep + 1);
+  if (TutorialAt(tutorial::Step::SellAll)) ui.BeginTutorialStep(tutorial::Step::CloseTrade);
   if (AtPirateHideout()) {
     ui.Message(Popup::Text, "N/A", kHideoutText);
   } else if (MarketHere()) {
@@ -218,13 +214,13 @@ void SellAll(Ui& ui) {
 }
 
 bool TradeWindowMayClose(Ui& ui) {
-  if (!TutorialBefore(kTutorialCloseStep)) return true;
+  if (!TutorialBefore(tutorial::Step::CloseTrade)) return true;
   ui.Message(Popup::Text, "Tutorial", kTutorialKeepOpenText);
   return false;
 }
 
 void TradeWindowClosed(Ui& ui) {
-  if (TutorialAt(kTutorialCloseStep)) ui.BeginTutorialStep(kTutorialCloseStep + 1);
+  if (TutorialAt(tutorial::Step::CloseTrade)) ui.BeginTutorialStep(tutorial::Step::OpenMissions);
 }
 
 void SelectGood(std::int32_t good) { state::SelectedGood = IsGood(good) ? good : 0; }

@@ -1,5 +1,7 @@
 #include "rules/tutorial.h"
 
+#include <sstream>
+#include <string_view>
 #include <utility>
 
 #include "rules/mission_acceptance.h"
@@ -15,224 +17,414 @@ namespace {
 
 using state::PlayerData;
 using state::PlayerShip;
+using tutorial::Step;
 
 constexpr std::int32_t kSupplies = 1;
 constexpr std::int32_t kSun = 1;
 constexpr std::int32_t kFirstPlanet = 2;
 
-std::string BodyName(std::int32_t body) {
-  const std::int32_t s = PlayerShip[ship::kSystem];
-  if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return {};
-  return state::BodyText[s][body][1];
-}
+// Where a step's message panel stands.
+enum class PanelPlace {
+  Layout,                // where the screen's layout put it
+  At,                    // at the row's (left, top)
+  AwayFromTutorialBody,  // at the row's top, on the side of the map away from the tutorial body
+};
 
-// The two texts of a step's message panel; "{body}" stands for a text built from the game.
-std::pair<std::string, std::string> Texts(int step) {
-  switch (step) {
-    case 1:
-      return {"On this screen you can choose your faction. There are four factions available in the "
-              "game. Each has it´s own unique advantages and starting conditions.",
-              "Click on one of the faction pictures at the top left and click on \"Continue\"."};
-    case 2:
-      return {"On this screen you can enter your name and choose a portrait, which will symbolize "
-              "you in the game. Click on \"Previous\" and \"Next\" until you have found the picture "
-              "of your choice.",
-              "Enter your name, choose a portrait and afterwards click on \"Continue\"."};
-    case 3:
-      return {"Farhaven 4 offers many different starting professions to choose from. Don´t "
-              "worry though, this early choice will just determine your starting settings. For the "
-              "purpose of this tutorial please select the PIRATE profession. ",
-              "Select the \"PIRATE\" profession by clicking on it and afterwards click on "
-              "\"Continue.\""};
-    case 4:
-      return {"This is the main screen of the game. Here you will be able to travel to different "
+// What a step does besides showing its guidance.
+enum Extra : unsigned {
+  kNoExtra = 0,
+  kSuppliesPrices = 1,       // the first trade's guaranteed prices
+  kOffersMission = 2,        // the tutorial's mission on the board
+  kRedrawsMissionBoard = 4,  // the board drawn again
+  kTradeWindowToFront = 8,
+  kRewardSound = 16,
+  kRewardMusic = 32,
+};
+
+// One step of the tutorial: its message panel (screen, place, texts), its arrow (screen,
+// control, side) and what the words name, which the panel leaves free (on the travel screen
+// always the bodies and finds of the map). In the texts "{tutorial body}" and "{first planet}" stand for those bodies'
+// names; an arrow at "{tutorial body}" points at that body.
+struct StepRow {
+  Step step;
+  TutorialScreen panelOn = TutorialScreen::None;
+  PanelPlace place = PanelPlace::Layout;
+  int left = 0, top = 0;
+  int minimizedLeft = -1, minimizedTop = 8;  // left -1: the panel's left
+  const char* text1 = "";
+  const char* text2 = "";
+  TutorialScreen arrowOn = TutorialScreen::None;
+  const char* arrowAt = "";
+  const char* arrowAtAbility = "";
+  ArrowSide side = ArrowSide::Above;
+  bool arrowShownAtOnce = true;
+  unsigned extras = kNoExtra;
+  // What the words name, for the panel to leave free: names separated by spaces; "{T}" stands
+  // for the tutorial body's number, a name ending in "*" for every visible control so named.
+  const char* keepClear = "";
+};
+
+using enum TutorialScreen;
+using enum PanelPlace;
+using enum ArrowSide;
+
+// The trade window opens to the right of the travel screen, so the travel screen's panel stands
+// at its left while the window is in use; most other travel steps show it at the right.
+constexpr int kLeftPanel = 8;
+constexpr int kRightPanel = 560;
+constexpr int kTravelPanelTop = 22;
+// The combat screen's panel stands above the arena; the steps that end a turn show it lower, so
+// the end-turn control and the enemy's messages stay free. Its minimised twin waits at the upper
+// place.
+constexpr int kCombatUpperLeft = 267, kCombatUpperTop = 101;
+constexpr int kCombatLowerLeft = 368, kCombatLowerTop = 161;
+
+constexpr const char* kMissionBoardText1 =
+    "Here you can see the missions available in this system. In the beginning you can only "
+    "accept three different kinds of missions, but later many "
+    "more will become available.  We wanted to have some action so choose the \"Search and "
+    "Destroy\" mission at the left top part of the screen.";
+constexpr const char* kMissionBoardText2 =
+    "Click on the 2nd available mission and afterwards on \"Accept mission\".";
+
+// The board's offers, the chosen one's details and Accept: what the board's texts speak of.
+constexpr const char* kMissionBoardKeepClear =
+    "TileFrame1 TileFrame2 TileFrame3 TileFrame4 TileFrame5 TileFrame6 OfferTitle1 OfferTitle2 "
+    "OfferTitle3 OfferTitle4 OfferTitle5 OfferTitle6 OfferReward1 OfferReward2 OfferReward3 "
+    "OfferReward4 OfferReward5 OfferReward6 DetailHeading Briefing Value Reward Location "
+    "AcceptButton";
+
+// Everything of the fight the combat steps speak of or the player uses meanwhile: both ships,
+// their shields, action points and messages, the missiles, the end of the turn and the abilities.
+constexpr const char* kCombatKeepClear =
+    "PlayerShipPicture EnemyShipPicture PlayerShieldDisplay PlayerActionPointBar "
+    "EnemyShieldDisplay EnemyActionPointBar PlayerMessageShape EnemyMessageShape "
+    "PlayerMissilePanel EnemyMissilePanel EndTurnButton AbilityPanel1 AbilityPanel2 "
+    "AbilityPanel3 AbilityPanel4 AbilityPanel5 AbilityPanel6 AbilityPanel7 AbilityPanel8";
+
+// The personal status: the pilot's picture, record and uniform, and its buttons.
+constexpr const char* kPersonalStatusKeepClear =
+    "Portrait RankAndName Faction Credits Lives Ship CriminalStatus CareerText UniformPanel "
+    "CombatSkillsButton SkillsButton BackButton";
+
+// clang-format off
+const StepRow kSteps[] = {
+    {.step = Step::ChooseFaction, .panelOn = FactionSelection,
+     .text1 = "On this screen you can choose your faction. There are four factions available in "
+              "the game. Each has it´s own unique advantages and starting conditions.",
+     .text2 = "Click on one of the faction pictures at the top left and click on \"Continue\".",
+     .keepClear = "FederationTile OuterRimTile CoalitionTile SyndicateTile ContinueButton"},
+    {.step = Step::ChooseName, .panelOn = NameSelection,
+     .text1 = "On this screen you can enter your name and choose a portrait, which will symbolize "
+              "you in the game. Click on \"Previous\" and \"Next\" until you have found the "
+              "picture of your choice.",
+     .text2 = "Enter your name, choose a portrait and afterwards click on \"Continue\".",
+     .keepClear = "NameEdit Portrait PreviousButton NextButton ContinueButton"},
+    {.step = Step::ChooseProfession, .panelOn = ProfessionSelection,
+     .text1 = "Farhaven 4 offers many different starting professions to choose from. Don´t "
+              "worry though, this early choice will just determine your starting settings. For "
+              "the purpose of this tutorial please select the PIRATE profession. ",
+     .text2 = "Select the \"PIRATE\" profession by clicking on it and afterwards click on "
+              "\"Continue.\"",
+     .keepClear = "ProfessionLogo6 ProfessionTile6 ContinueButton"},
+    {.step = Step::OpenTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
+     .top = kTravelPanelTop,
+     .text1 = "This is the main screen of the game. Here you will be able to travel to different "
               "planets or star systems, land on planets, trade, accept missions or plunder other "
               "ships. First we start with something easy: Trading.",
-              "Click on the \"TRADE\" icon displayed in the control panel at the bottom."};
-    case 5:
-      return {"Good. On the window that has popped up you can buy or sell goods. Click on the "
-              "different goods to select them, choose a quantity and click on \"Buy\". Alternatively "
-              "you "
-              "can fill your whole cargo bay automatically by selecting a good and clicking on \"Buy "
-              "all\".",
-              "Click on \"Supplies\" and buy at least one unit of this kind of good."};
-    case 6:
-      return {"Well done - you bought your first cargo. Now you have to find a location where you "
+     .text2 = "Click on the \"TRADE\" icon displayed in the control panel at the bottom.",
+     .arrowOn = Travel, .arrowAt = "TradeButton",
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::BuySupplies, .panelOn = Travel, .place = At, .left = kLeftPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Good. On the window that has popped up you can buy or sell goods. Click on the "
+              "different goods to select them, choose a quantity and click on \"Buy\". "
+              "Alternatively you "
+              "can fill your whole cargo bay automatically by selecting a good and clicking on "
+              "\"Buy all\".",
+     .text2 = "Click on \"Supplies\" and buy at least one unit of this kind of good.",
+     .arrowOn = TradeWindow, .arrowAt = "GoodName1", .side = Right, .arrowShownAtOnce = false,
+     .extras = kSuppliesPrices,
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+    {.step = Step::FlyToTutorialBody, .panelOn = Travel, .place = AwayFromTutorialBody,
+     .top = kTravelPanelTop,
+     .text1 = "Well done - you bought your first cargo. Now you have to find a location where you "
               "can sell it for "
-              "a profit. As long as you have no corvette, you cannot leave this star system. So we "
-              "need to find a planet with a higher price for your selected cargo. We have marked the "
-              "closest location. Double-click it to start travelling.",
-              "{body}"};
-    case 7:
-      return {"Now you are just one step away from making your first profit! Just click on \"Sell "
-              "all\" and see the cash flowing in.",
-              "Click on the \"Sell all\" button on the trade popup screen."};
-    case 8:
-      return {"Congratulations! You made your first profit. If you choose to become a trader you "
+              "a profit. As long as you have no corvette, you cannot leave this star system. So "
+              "we need to find a planet with a higher price for your selected cargo. We have "
+              "marked the closest location. Double-click it to start travelling.",
+     .text2 = "Double-click on the location {tutorial body} to start travelling.",
+     .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .extras = kSuppliesPrices,
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+    {.step = Step::SellAll, .panelOn = Travel, .place = At, .left = kLeftPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Now you are just one step away from making your first profit! Just click on "
+              "\"Sell all\" and see the cash flowing in.",
+     .text2 = "Click on the \"Sell all\" button on the trade popup screen.",
+     .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .side = Right, .arrowShownAtOnce = false,
+     .extras = kSuppliesPrices | kTradeWindowToFront,
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+    {.step = Step::CloseTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Congratulations! You made your first profit. If you choose to become a trader you "
               "will want to expand your business to expensive goods and other star systems. "
               "Smuggling contraband works similarly, however you can only buy them at pirate "
               "hideouts "
               "(which you first need to find - Hint: Visit the local bar!).",
-              "Close the trade screen by clicking on \"Close\" on the trade popup screen."};
-    case 9:
-      return {"Now it´s time for some action! Let´s accept a combat mission. While the profession "
-              "Mercenary is best suited for this style of playing all other professions (except "
-              "maybe the pure trader) are able to fulfill missions from time to time as well.",
-              "Click on the \"Mission\" icon on the control panel at the bottom."};
-    case 10:
-      return {"Here you can see the missions available in this system. In the beginning you can only "
-              "accept three different kinds of missions, but later many "
-              "more will become available.  We wanted to have some action so choose the \"Search and "
-              "Destroy\" mission at the left bottom part of the screen.",
-              "Click on the 2nd available mission and afterwards on \"Accept mission\"."};
-    case -11:
-      return {"You have accepted your first mission. During the game you can get more information "
-              "about the current mission by clicking on the mission icon again. This icon is "
-              "multi-functional. "
-              "If you have a mission it will bring up a mission status report, if not it opens the "
-              "mission selection screen. Let´s try this...",
-              "Click on the mission icon in the control panel below again."};
-    case 12:
-      return {"In this mission you have to intercept a pirate vessel near the local sun. The mission "
-              "target is displayed by a yellow target lock. To fly to this location (and fulfill "
-              "this mission) you have to double-click on the target lock.",
-              "Double-click on the \"Sun\" to start travelling to the mission objective."};
-    case 13:
-      return {"This is the space combat screen. At the left part of the screen you can see your own "
-              "ship and on the other side the hostile vessel. You have to destroy the enemy vessel "
-              "in order to  win this mission. "
-              "To do this you should first fire your missiles. This will force the enemy to try to "
-              "intercept them and suppress his fire.",
-              "Click on the missile icon at the left bottom part of the screen."};
-    case 14:
-      return {"Good. That´ll give him something to think about. Firing the missile has cost you "
-              "action-points (AP). You can see the AP display right below your ship and above the "
-              "progress bar displaying your shields. "
-              "Right-clicking on any part of the screen will bring up the in-game help... Ok, back "
-              "to action. Activate your \"Discipline\" ability.",
-              "Activate the \"Discipline\" ability by left-clicking on it."};
-    case 15:
-      return {"You have no action-points (AP) left. Your AP are refreshed every turn. You should end "
-              "this turn now. To do this click on \"End this turn\" at the top  of this window. "
+     .text2 = "Close the trade screen by clicking on \"Close\" on the trade popup screen.",
+     .arrowOn = TradeWindow, .arrowAt = "CloseButton", .side = Right, .arrowShownAtOnce = false,
+     .extras = kRewardSound,
+     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+    {.step = Step::OpenMissions, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Now it´s time for some action! Let´s accept a combat mission. While the "
+              "profession Mercenary is best suited for this style of playing all other "
+              "professions (except maybe the pure trader) are able to fulfill missions from time "
+              "to time as well.",
+     .text2 = "Click on the \"Missions\" icon on the control panel at the bottom.",
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
+     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
+     .extras = kOffersMission,
+     .keepClear = kMissionBoardKeepClear},
+    {.step = Step::AcceptMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
+     .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "AcceptButton", .side = Right,
+     .keepClear = kMissionBoardKeepClear},
+    {.step = Step::ReopenMission, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "You have accepted your first mission. During the game you can get more "
+              "information about the current mission by clicking on the mission icon again. This "
+              "icon is multi-functional. "
+              "If you have a mission it will bring up a mission status report, if not it opens "
+              "the mission selection screen. Let´s try this...",
+     .text2 = "Click on the mission icon in the control panel below again.",
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kRedrawsMissionBoard,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::FlyToSun, .panelOn = Travel, .place = At, .left = 16, .top = kTravelPanelTop,
+     .text1 = "In this mission you have to intercept a pirate vessel near the local sun. The "
+              "mission target is displayed by a red target lock. To fly to this location (and "
+              "fulfill this mission) you have to double-click on the target lock.",
+     .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
+     .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard,
+     .keepClear = "Body* SpaceFind* MissionMarker MissionPanel"},
+    {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
+     .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
+     .text1 = "This is the space combat screen. At the left part of the screen you can see your "
+              "own ship and on the other side the hostile vessel. You have to destroy the enemy "
+              "vessel in order to  win this mission. "
+              "To do this you should first fire your missiles. This will force the enemy to try "
+              "to intercept them and suppress his fire.",
+     .text2 = "Click on the missile icon at the left bottom part of the screen.",
+     .arrowOn = ShipCombat, .arrowAtAbility = "Fire missiles", .side = Above,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::ActivateDiscipline, .panelOn = ShipCombat, .place = At,
+     .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
+     .minimizedTop = kCombatUpperTop,
+     .text1 = "Good. That´ll give him something to think about. Firing the missile has cost you "
+              "action-points (AP). You can see the AP display right below the progress bar "
+              "displaying your shields. "
+              "Right-clicking on any part of the screen will bring up the in-game help... Ok, "
+              "back to action. Activate your \"Discipline\" ability.",
+     .text2 = "Activate the \"Discipline\" ability by left-clicking on it.",
+     .arrowOn = ShipCombat, .arrowAtAbility = "Discipline", .side = Above,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::EndFirstTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
+     .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
+     .text1 = "You have no action-points (AP) left. Your AP are refreshed every turn. You should "
+              "end this turn now. To do this click on \"End this turn\" at the bottom  of this "
+              "window. "
               "When you do this your enemy will start his move and will fire on you. But don´t "
               "panic! You cannot die during the tutorial.",
-              "End this turn by clicking on the button \"End this turn\" at the top."};
-    case 16:
-      return {"Again it´s your turn. Your action points (AP) have been refreshed. As you can see the "
-              "enemy has fired a missile himself. You should intercept this missile using your ECM "
-              "(electronic counter-measures).",
-              "Click on the ECM icon to intercept the enemy missile."};
-    case 17:
-      return {"Good. Now you should use the rest of your action-points (AP) to fire your ship guns. "
-              "There are many different combat abilities in the game offering new attack moves. "
+     .text2 = "End this turn by clicking on the button \"End this turn\" at the bottom.",
+     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::InterceptMissile, .panelOn = ShipCombat, .place = At,
+     .left = kCombatUpperLeft, .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft,
+     .minimizedTop = kCombatUpperTop,
+     .text1 = "Again it´s your turn. Your action points (AP) have been refreshed. As you can see "
+              "the enemy has fired a missile himself. You should intercept this missile using "
+              "your ECM (electronic counter-measures).",
+     .text2 = "Click on the ECM icon to intercept the enemy missile.",
+     .arrowOn = ShipCombat, .arrowAtAbility = "ECM", .side = Above,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::FireGuns, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
+     .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
+     .text1 = "Good. Now you should use the rest of your action-points (AP) to fire your ship "
+              "guns. There are many different combat abilities in the game offering new attack "
+              "moves. "
               "Every time you are promoted and receive a new rank you can choose one new combat "
-              "ability. The mercenary starts off with \"Focus beam\", which causes more damage.",
-              "Click on the gun fire icon to shoot a volley of energy beams."};
-    case 18:
-      return {"You have used up all your APs. Now you can click on \"End this turn\" again. "
+              "ability. The pirate starts off with \"Tractor beam\", which stops a fleeing enemy.",
+     .text2 = "Click on the gun fire icon to shoot a volley of energy beams.",
+     .arrowOn = ShipCombat, .arrowAtAbility = "Fire guns", .side = Above,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::EndSecondTurn, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
+     .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
+     .text1 = "You have used up all your APs. Now you can click on \"End this turn\" again. "
               "Remember: A successful fight depends on the wise use of your abilities and a good "
-              "selection of equipment. There are many ways to win in Farhaven 4 - try out different "
-              "paths before you choose your style.",
-              "Click on \"End this turn\"."};
-    case 19:
-      return {"That´s it. You have learned the basic combat moves. Now it´s up to you to win this "
-              "fight. Remember that if you move your mouse over a certain part of this screen a help "
-              "text comes up. "
-              "If you right-click at any part of the screen you can get additional help. And now: "
-              "Fire at will, pilot!",
-              "Fire at will, end a turn if necessary and win this fight on your own!"};
-    case 20:
-      return {"Congratulations! You won your first fight! Did you like it? We promise this game will "
-              "get even better if you unlock all the new cool features in the later parts of this "
-              "game. Now - before this tutorial comes to "
-              "an end - we want to show you some other important aspects of this game. For example: "
-              "Let´s land on a planet!",
-              "{body}"};
-    case 22:
-      return {"This is the planet screen. The most important feature is the possibility to buy a "
-              "bigger ship and to upgrade your equipment. You might want to minimize this tutorial "
-              "window;"
-              "Click the button below and take a look around. Click on some of the options to see "
-              "what´s happening. Afterwards click on \"Back to space\".",
-              "Take a look around. If you are finished click on \"Back to space\"."};
-    case 23:
-      return {"One of the new features of this new version of Farhaven is the \"ship sensor "
+              "selection of equipment. There are many ways to win in Farhaven 4 - try out "
+              "different paths before you choose your style.",
+     .text2 = "Click on \"End this turn\".",
+     .arrowOn = ShipCombat, .arrowAt = "EndTurnButton", .side = Right,
+     .keepClear = kCombatKeepClear},
+    {.step = Step::WinFight, .panelOn = ShipCombat, .place = At, .left = kCombatLowerLeft,
+     .top = kCombatLowerTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
+     .text1 = "That´s it. You have learned the basic combat moves. Now it´s up to you to win this "
+              "fight. Remember that if you move your mouse over a certain part of this screen a "
+              "help text comes up. "
+              "If you right-click at any part of the screen you can get additional help. And "
+              "now: Fire at will, pilot!",
+     .text2 = "Fire at will, end a turn if necessary and win this fight on your own!",
+     .keepClear = kCombatKeepClear},
+    {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Congratulations! You won your first fight! Did you like it? We promise this game "
+              "will get even better if you unlock all the new cool features in the later parts "
+              "of this game. Now - before this tutorial comes to "
+              "an end - we want to show you some other important aspects of this game. For "
+              "example: Let´s land on a planet!",
+     .text2 = "Fly to the planet {first planet} by double-clicking on it.",
+     .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind*"},
+    {.step = Step::VisitPlanet, .panelOn = Planet, .place = At, .left = 8, .top = 14,
+     .text1 = "This is the planet screen. The most important feature is the possibility to buy a "
+              "bigger ship and to upgrade your equipment. You might want to minimize this "
+              "tutorial window;"
+              "Click the button below and take a look around. Click on some of the options to "
+              "see what´s happening. Afterwards click on \"Back to space\".",
+     .text2 = "Take a look around. If you are finished click on \"Back to space\".",
+     .keepClear = "PlanetPicture Description GovernorButton BankButton ShipyardButton EquipmentButton BarButton BackButton"},
+    {.step = Step::OpenSensors, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "One of the new features of this new version of Farhaven is the \"ship sensor "
               "screen\". It can be used to intercept and plunder other ships regardless of "
-              "them being friendly or hostile. To use your ship sensors click on the \"ship sensor\" "
-              "icon in the control panel.",
-              "Click on the \"ship sensor\" icon in the control panel."};
-    case 24:
-      return {"This is the ship sensor screen. The blips on the sensors mark the location of "
+              "them being friendly or hostile. To use your ship sensors click on the "
+              "\"Pirating\" icon in the control panel.",
+     .text2 = "Click on the \"Pirating\" icon in the control panel.",
+     .arrowOn = Travel, .arrowAt = "SensorsButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::CloseSensors, .panelOn = Sensors, .place = At, .left = 239, .top = 8,
+     .minimizedLeft = 8, .minimizedTop = 5,
+     .text1 = "This is the ship sensor screen. The blips on the sensors mark the location of "
               "friendly or hostile spaceships. Click on those blips to select "
-              "those ships and get more information about them. Some ships might transport valuable "
-              "cargo, VIPs, etc. Pirates will primarily use this new feature to plunder other ships.",
-              "Close this screen by clicking on \"Back\"."};
-    case 25:
-      return {"Later - when you have been able to buy a bigger spaceship and can leave this space "
+              "those ships and get more information about them. Some ships might transport "
+              "valuable cargo, VIPs, etc. Pirates will primarily use this new feature to plunder "
+              "other ships.",
+     .text2 = "Close this screen by clicking on \"Back\".",
+     .keepClear = "Radar ShipLine ShipPicture BackButton"},
+    {.step = Step::OpenGalaxyMap, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Later - when you have been able to buy a bigger spaceship and can leave this space "
               "system - you might want to explore the galaxy, get new missions, capture "
               "enemy ships, take part in galactic-wide battles and finally conquer whole star "
               "systems. To do this you should know how to access the galaxy map.",
-              "Click on the \"Galaxy map\" icon in the control panel."};
-    case 26:
-      return {"So that´s the galaxy map. The red colored planet names symbolize planets owned by "
+     .text2 = "Click on the \"Galaxy\" icon in the control panel.",
+     .arrowOn = Travel, .arrowAt = "GalaxyMapButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::CloseGalaxyMap, .panelOn = GalaxyMap, .place = At, .left = 497, .top = 8,
+     .text1 = "So that´s the galaxy map. The red colored planet names symbolize planets owned by "
               "factions with which your faction are at war. Cease-fires and war declarations can "
               "change the political situation. "
               "Finally you can use the \"Prices\" and \"Info\" buttons to get more informations "
               "about the different space systems.",
-              "Take a look around and then close this screen by clicking on \"Close\"."};
-    case 27:
-      return {"The game option menu includes the possibility to SAVE or LOAD a game, to change the "
-              "GAME SETTINGS and to EXIT the game. To enter the option menu just click on the \"game "
-              "option\" icon on the control panel.",
-              "Click on the \"Game option\" icon in the control panel."};
-    case 28:
-      return {"During a game you should SAVE a game often. It can always happen that you make a "
+     .text2 = "Take a look around and then close this screen by clicking on \"Close\".",
+     .keepClear = "PricesButton InfoButton CloseButton"},
+    {.step = Step::OpenOptions, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "The game option menu includes the possibility to SAVE or LOAD a game, to change "
+              "the GAME SETTINGS and to EXIT the game. To enter the option menu just click on the "
+              "\"Options\" icon on the control panel.",
+     .text2 = "Click on the \"Options\" icon in the control panel.",
+     .arrowOn = Travel, .arrowAt = "OptionsButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::SaveGame, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "During a game you should SAVE a game often. It can always happen that you make a "
               "mistake and your ship explodes. In this case you might want to LOAD the last save "
               "game. Let´s try it! It´s easy!",
-              "Click on the \"Save a game\" button."};
-    case kTutorialReturnToGameStep:
-      return {"Good. Now let´s close this screen again.",
-              "Click on \"Return to game\"."};
-    case 32:
-      return {"During the game you might want to check out the status of your ship from time to "
+     .text2 = "Click on the \"Save a game\" button.",
+     .arrowOn = Travel, .arrowAt = "SaveGameButton", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* OptionsPanel"},
+    {.step = Step::SaveIntoSlot, .arrowOn = SaveLoad, .arrowAt = "SaveButton1",
+     .arrowShownAtOnce = false},
+    {.step = Step::CloseSaveLoad, .arrowOn = SaveLoad, .arrowAt = "CloseButton",
+     .arrowShownAtOnce = false},
+    {.step = Step::ReturnToGame, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Good. Now let´s close this screen again.",
+     .text2 = "Click on \"Return to game\".",
+     .arrowOn = Travel, .arrowAt = "ReturnButton", .side = Right, .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* OptionsPanel"},
+    {.step = Step::OpenShipStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "During the game you might want to check out the status of your ship from time to "
               "time. To do this just open the ship status screen.",
-              "Click on the wireframe of your ship at the left part of the screen."};
-    case 33:
-      return {"Here you can see the status of your ship. Just take a look around and when you are "
+     .text2 = "Click on the wireframe of your ship at the left part of the screen.",
+     .arrowOn = Travel, .arrowAt = "ShipPicture", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::CloseShipStatus, .panelOn = ShipStatus, .place = At, .left = 8, .top = 8,
+     .text1 = "Here you can see the status of your ship. Just take a look around and when you are "
               "finished click on \"Close\".",
-              "Click on the \"Close\" button."};
-    case 34:
-      return {"Finally - before ending this tutorial - you should be able to look at the personal "
+     .text2 = "Click on the \"Close\" button.",
+     .keepClear = "ShipPicture ShipName ShipClass Summary GunDamage Accuracy Shields Speciality "
+                  "Value CrewRange CurrentCrew CrewCount1 CrewCount5 EquipmentButton CloseButton"},
+    {.step = Step::OpenPersonalStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Finally - before ending this tutorial - you should be able to look at the personal "
               "status screen and browse through the different abilities and skills your \"game "
               "hero\" can acquire during the game.",
-              "Click on the portrait of your \"game hero\" at the right part of the screen."};
-    case 35:
-      return {"Here you can see your personal status. Before ending this tutorial you should browse "
-              "through the skills and abilities your \"game hero\" can acquire during the game. For "
-              "every award (campaign ribbons) you "
-              "can choose one new non-combat skill and for every promotion (new rank) you can choose "
-              "a combat skill.",
-              "Click on \"View combat skills\" and/or \"View non-combat skills\"."};
-    case 37:
-      return {"Great. That´s it. Now please close this screen.",
-              "Click on \"Back\" to close this screen."};
-    case 38:
-      return {"Congratulations! You successfully finished the tutorial. Now you are on your own to "
-              "explore the world of Farhaven 4. For more information please use the game manual "
-              "(.pdf file in the game folder on your harddisk).",
-              "Click on \"Cancel tutorial\" to close this screen and end this tutorial."};
-    case 11:
-      return Texts(10);
-    default:
-      return {};
-  }
+     .text2 = "Click on the portrait of your \"game hero\" at the right part of the screen.",
+     .arrowOn = Travel, .arrowAt = "Portrait", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"},
+    {.step = Step::BrowseSkills, .panelOn = PersonalStatus, .place = At, .left = 8, .top = 8,
+     .text1 = "Here you can see your personal status. Before ending this tutorial you should "
+              "browse through the skills and abilities your \"game hero\" can acquire during the "
+              "game. For every award (campaign ribbons) you "
+              "can choose one new non-combat skill and for every promotion (new rank) you can "
+              "choose a combat skill.",
+     .text2 = "Click on \"View combat skills\" and/or \"View non-combat skills\".",
+     .keepClear = kPersonalStatusKeepClear},
+    // The ability screen has no tutorial panel.
+    {.step = Step::CloseAbilities},
+    {.step = Step::ClosePersonalStatus, .panelOn = PersonalStatus, .place = At, .left = 8,
+     .top = 8,
+     .text1 = "Great. That´s it. Now please close this screen.",
+     .text2 = "Click on \"Back\" to close this screen.",
+     .keepClear = kPersonalStatusKeepClear},
+    {.step = Step::Finished, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop,
+     .text1 = "Congratulations! You successfully finished the tutorial. Now you are on your own "
+              "to explore the world of Farhaven 4. For more information please use the in-game "
+              "help (right-click on an icon of the main screen or of a fight).",
+     .text2 = "Click on \"Cancel tutorial\" to close this screen and end this tutorial.",
+     .arrowOn = Travel, .arrowAt = "TutorialCancelButton", .side = Below,
+     .arrowShownAtOnce = false, .extras = kRewardMusic,
+     .keepClear = "Body* SpaceFind*"},
+};
+// clang-format on
+
+const StepRow* FindRow(Step step) {
+  for (const StepRow& row : kSteps)
+    if (row.step == step) return &row;
+  return nullptr;
 }
 
-// The trade window opens to the right of the travel screen, so the travel screen's panel stands
-// at its left while the window is in use.
-constexpr int kLeftPanel = 8;
-constexpr int kRightPanel = 560;
-constexpr int kTravelPanelTop = 22;
+// The name of body `body` of the current system; empty when there is none.
+std::string BodyName(std::int32_t body) {
+  const std::int32_t s = PlayerShip[ship::kSystem];
+  if (s < 1 || s >= state::kSystems || body < 1 || body >= state::kBodies) return {};
+  return state::BodyText[s][body][body_text::kName];
+}
+
+// `text` with the bodies it names filled in.
+std::string FillIn(std::string text) {
+  const std::pair<std::string_view, std::string> names[] = {
+      {"{tutorial body}", BodyName(TutorialBody())}, {"{first planet}", BodyName(kFirstPlanet)}};
+  for (const auto& [mark, name] : names)
+    if (const std::size_t at = text.find(mark); at != std::string::npos)
+      text.replace(at, mark.size(), name);
+  return text;
+}
 
 // While the player flies to the tutorial body, the panel stands on the other side of the map.
 int PanelAwayFromBody(std::int32_t body) {
@@ -253,125 +445,60 @@ std::int32_t TutorialBody() {
   }
 }
 
-bool TutorialAt(int step) { return state::TutorialActive == 1 && state::TutorialStep == step; }
-
-bool TutorialBefore(int step) {
-  if (state::TutorialActive != 1) return false;
-  const int at = state::TutorialStep == kTutorialReopenMissionStep ? 11 : state::TutorialStep;
-  return at < step;
+bool TutorialAt(Step step) {
+  return state::TutorialActive == 1 && state::TutorialStep == tutorial::StoredNumber(step);
 }
 
-int ShownTutorialStep(int step) { return step == kTutorialReturnToGameStep ? 28 : step; }
+bool TutorialBefore(Step step) {
+  return state::TutorialActive == 1 && tutorial::Order(state::TutorialStep) < tutorial::Order(step);
+}
 
-TutorialGuide DescribeTutorialStep(int step) {
+bool TutorialAfter(Step step) {
+  return state::TutorialActive == 1 && tutorial::Order(state::TutorialStep) > tutorial::Order(step);
+}
+
+bool TutorialBetween(Step first, Step last) {
+  const std::int32_t at = tutorial::Order(state::TutorialStep);
+  return state::TutorialActive == 1 && at >= tutorial::Order(first) && at <= tutorial::Order(last);
+}
+
+std::vector<Step> AllTutorialSteps() {
+  std::vector<Step> steps;
+  for (const StepRow& row : kSteps) steps.push_back(row.step);
+  return steps;
+}
+
+TutorialGuide DescribeTutorialStep(Step step) {
   TutorialGuide g;
-  auto [text1, text2] = Texts(step);
-  if (step == 6) text2 = "Double-click on the location " + BodyName(TutorialBody()) + " to start travelling.";
-  if (step == 20) text2 = "Fly to the planet " + BodyName(kFirstPlanet) + " by double-clicking on it.";
-  g.text1 = std::move(text1);
-  g.text2 = std::move(text2);
-  auto panel = [&g](TutorialScreen on, int left, int top) {
-    g.panelOn = on;
-    g.panelLeft = g.minimizedLeft = left;
-    g.panelTop = top;
-  };
-  auto arrow = [&g](TutorialScreen on, std::string at, ArrowSide side = ArrowSide::Inside,
-                    bool shownAtOnce = true) {
-    g.arrowOn = on;
-    g.arrowAt = std::move(at);
-    g.arrowSide = side;
-    g.arrowShownAtOnce = shownAtOnce;
-  };
-  // The panel at the travel screen's right and the arrow at one of its controls, shown after a
-  // moment: how most of the later steps send the player on.
-  auto onTravelRight = [&](std::string at, ArrowSide side) {
-    panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-    arrow(TutorialScreen::Travel, std::move(at), side, false);
-  };
-  const std::string body = "Body" + std::to_string(TutorialBody());
-  switch (step) {
-    case 1: g.panelOn = TutorialScreen::FactionSelection; g.panelAtLayoutPlace = true; break;
-    case 2: g.panelOn = TutorialScreen::NameSelection; g.panelAtLayoutPlace = true; break;
-    case 3: g.panelOn = TutorialScreen::ProfessionSelection; g.panelAtLayoutPlace = true; break;
-    case 4:
-      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "TradeButton");
-      break;
-    case 5:
-      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
-      arrow(TutorialScreen::TradeWindow, "GoodName1", ArrowSide::Inside, false);
-      g.setsSuppliesPrices = true;
-      break;
-    case 6:
-      panel(TutorialScreen::Travel, PanelAwayFromBody(TutorialBody()), kTravelPanelTop);
-      arrow(TutorialScreen::Travel, body, ArrowSide::Right);
-      g.setsSuppliesPrices = true;
-      break;
-    case 7:
-      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
-      arrow(TutorialScreen::TradeWindow, "SellAllButton", ArrowSide::Inside, false);
-      g.setsSuppliesPrices = true;
-      g.tradeWindowToFront = true;
-      break;
-    case 8:
-      panel(TutorialScreen::Travel, kLeftPanel, kTravelPanelTop);
-      arrow(TutorialScreen::TradeWindow, "CloseButton", ArrowSide::Inside, false);
-      g.rewardSound = true;
-      break;
-    case 9:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "MissionsButton");
-      g.offersMission = true;
-      break;
-    case 10:
-    case 11:
-      g.panelOn = TutorialScreen::MissionBoard;
-      g.panelAtLayoutPlace = true;
-      arrow(TutorialScreen::MissionBoard, step == 10 ? "OfferTile2" : "AcceptButton");
-      g.offersMission = step == 10;
-      break;
-    case -11:
-      panel(TutorialScreen::Travel, kRightPanel, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "MissionsButton");
-      g.redrawsMissionBoard = true;
-      break;
-    case 12:
-      panel(TutorialScreen::Travel, 16, kTravelPanelTop);
-      arrow(TutorialScreen::Travel, "Body" + std::to_string(kSun), ArrowSide::Right);
-      g.redrawsMissionBoard = true;
-      break;
-    case 13: case 14: case 15: case 16: case 17: case 18: case 19:
-      // The combat screen places its own panel and arrow.
-      g.panelOn = TutorialScreen::ShipCombat;
-      g.panelAtLayoutPlace = true;
-      if (step != 19) g.arrowOn = TutorialScreen::ShipCombat;
-      break;
-    case 20: onTravelRight("Body" + std::to_string(kFirstPlanet), ArrowSide::Right); break;
-    case 22: panel(TutorialScreen::Planet, 8, 14); break;
-    case 23: onTravelRight("SensorsButton", ArrowSide::Inside); break;
-    case 24:
-      panel(TutorialScreen::Sensors, 239, 8);
-      g.minimizedLeft = 8;
-      g.minimizedTop = 5;
-      break;
-    case 25: onTravelRight("GalaxyMapButton", ArrowSide::Inside); break;
-    case 26: panel(TutorialScreen::GalaxyMap, 497, 8); break;
-    case 27: onTravelRight("OptionsButton", ArrowSide::Inside); break;
-    case 28: onTravelRight("SaveGameButton", ArrowSide::Right); break;
-    case 29: arrow(TutorialScreen::SaveLoad, "SaveButton1", ArrowSide::Inside, false); break;
-    case 30: arrow(TutorialScreen::SaveLoad, "CloseButton", ArrowSide::Inside, false); break;
-    case kTutorialReturnToGameStep: onTravelRight("ReturnButton", ArrowSide::Right); break;
-    case 32: onTravelRight("ShipPicture", ArrowSide::Inside); break;
-    case 33: panel(TutorialScreen::ShipStatus, 8, 8); break;
-    case 34: onTravelRight("Portrait", ArrowSide::Inside); break;
-    case 35:
-    case 37: panel(TutorialScreen::PersonalStatus, 8, 8); break;
-    case 38:
-      onTravelRight("TutorialCancelButton", ArrowSide::Below);
-      g.rewardMusic = true;
-      break;
-    default: break;
+  const StepRow* row = FindRow(step);
+  if (row == nullptr) return g;
+  g.panelOn = row->panelOn;
+  g.text1 = FillIn(row->text1);
+  g.text2 = FillIn(row->text2);
+  g.panelAtLayoutPlace = row->place == Layout;
+  g.panelLeft = row->place == AwayFromTutorialBody ? PanelAwayFromBody(TutorialBody()) : row->left;
+  g.panelTop = row->top;
+  g.minimizedLeft = row->minimizedLeft < 0 ? g.panelLeft : row->minimizedLeft;
+  g.minimizedTop = row->minimizedTop;
+  g.arrowOn = row->arrowOn;
+  g.arrowAt = std::string_view(row->arrowAt) == "{tutorial body}"
+                  ? "Body" + std::to_string(TutorialBody())
+                  : row->arrowAt;
+  g.arrowAtAbility = row->arrowAtAbility;
+  g.arrowSide = row->side;
+  g.arrowShownAtOnce = row->arrowShownAtOnce;
+  std::istringstream names(row->keepClear);
+  for (std::string name; names >> name;) {
+    if (const std::size_t at = name.find("{T}"); at != std::string::npos)
+      name.replace(at, 3, std::to_string(TutorialBody()));
+    g.keepClear.push_back(name);
   }
+  g.setsSuppliesPrices = (row->extras & kSuppliesPrices) != 0;
+  g.offersMission = (row->extras & kOffersMission) != 0;
+  g.redrawsMissionBoard = (row->extras & kRedrawsMissionBoard) != 0;
+  g.tradeWindowToFront = (row->extras & kTradeWindowToFront) != 0;
+  g.rewardSound = (row->extras & kRewardSound) != 0;
+  g.rewardMusic = (row->extras & kRewardMusic) != 0;
   return g;
 }
 

@@ -1,27 +1,26 @@
-// The interactive tutorial's steps, without any screen: where each step's message panel and
-// arrow show and what they say, the tutorial body, the guaranteed first profit and the first
-// mission the tutorial sets up. The screens (screens/tutorial) show what this describes.
-//
-// Steps run 1..38 with -11 between 11 and 12 (the player opens the accepted mission again); 21 and
-// 31 are never used, and 28 comes twice (the second time after saving, to return to the game).
+// The interactive tutorial's steps, without any screen: one table row per step holds where its
+// message panel shows and what it says, and what its blinking arrow points at; besides, the
+// tutorial body, the guaranteed first profit and the first mission the tutorial sets up. The
+// screens (screens/tutorial) show what this describes; the steps' names are in
+// state/tutorial_steps.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "state/tutorial_steps.h"
 
 namespace rules {
 
-// The step after saving, at which the player returns to the game (shown as step 28 again).
-inline constexpr int kTutorialReturnToGameStep = 128;
-inline constexpr int kTutorialLastStep = 38;
-// The step after the tutorial's mission is accepted, at which the player opens it again; it lies
-// between steps 11 and 12 wherever steps are compared.
-inline constexpr int kTutorialReopenMissionStep = -11;
-
 // Whether the running tutorial stands at `step`. False when no tutorial runs.
-bool TutorialAt(int step);
+bool TutorialAt(tutorial::Step step);
 // Whether the running tutorial has not yet reached `step`. False when no tutorial runs.
-bool TutorialBefore(int step);
+bool TutorialBefore(tutorial::Step step);
+// Whether the running tutorial has gone past `step`. False when no tutorial runs.
+bool TutorialAfter(tutorial::Step step);
+// Whether the running tutorial stands at `first`, `last` or a step between them.
+bool TutorialBetween(tutorial::Step first, tutorial::Step last);
 
 // Where a step's guidance is shown.
 enum class TutorialScreen {
@@ -41,8 +40,9 @@ enum class TutorialScreen {
   PersonalStatus,
 };
 
-// Which side of its control the arrow sits on.
-enum class ArrowSide { Inside, Above, Right, Below };  // Inside: in its top right corner
+// Which side of its control the arrow would rather sit on, pointing at it; the screen takes
+// another side where that one would cover a caption or leave the screen.
+enum class ArrowSide { Above, Below, Left, Right };
 
 struct TutorialGuide {
   // The message panel; none when `panelOn` is None.
@@ -52,11 +52,17 @@ struct TutorialGuide {
   int panelLeft = 0, panelTop = 0;
   int minimizedLeft = 0, minimizedTop = 8;
   // The blinking arrow; none when `arrowOn` is None. It points at the named control of that
-  // screen; `arrowShownAtOnce` false leaves showing it to the first blink.
+  // screen, or on the combat screen at the button that holds the named ability;
+  // `arrowShownAtOnce` false leaves showing it to the first blink.
   TutorialScreen arrowOn = TutorialScreen::None;
   std::string arrowAt;
-  ArrowSide arrowSide = ArrowSide::Inside;
+  std::string arrowAtAbility;
+  ArrowSide arrowSide = ArrowSide::Above;
   bool arrowShownAtOnce = true;
+  // What the step's words name, which the panel leaves free besides the arrow and its control:
+  // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
+  // in "*" stands for every visible control so named, which the panel leaves free where it can.
+  std::vector<std::string> keepClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.
   bool setsSuppliesPrices = false;
@@ -68,11 +74,12 @@ struct TutorialGuide {
 };
 
 // The step's guidance as the game state stands (the tutorial body and its name, the faction).
-// An unknown step gives an empty guide.
-TutorialGuide DescribeTutorialStep(int step);
+// A step without a row (None) gives an empty guide.
+TutorialGuide DescribeTutorialStep(tutorial::Step step);
 
-// The step shown to the player for a stored step (the return-to-game step shows as 28).
-int ShownTutorialStep(int step);
+// Every step of the tutorial, in the order the player meets them (ReturnToGame after
+// CloseSaveLoad).
+std::vector<tutorial::Step> AllTutorialSteps();
 
 // The tutorial body of the start system: where the first cargo sells at a profit (by the player's
 // faction; 0 for none).

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "state/fields.h"
+#include "state/tutorial_steps.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -71,6 +72,9 @@ struct Ui {
   virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
   virtual bool IsVisible(Screen screen) const = 0;
+
+  // The row of SpecialShips selected on the ship sensors screen (0 = none, or no sensors showing).
+  virtual int SensorSelection() const = 0;
 
   // The travel screen's refresh routines. DisplayedSystem is set by the rule before RedrawSystem.
   virtual void RedrawSystem(bool placeBodies) = 0;
@@ -137,9 +141,9 @@ struct Ui {
 
   // The tutorial moves on to `step`: what the step before showed goes, the new step's guidance
   // shows.
-  virtual void BeginTutorialStep(int step) = 0;
+  virtual void BeginTutorialStep(tutorial::Step step) = 0;
   // The tutorial puts away what `step` shows, when it stands at that step, without moving on.
-  virtual void EndTutorialStep(int step) = 0;
+  virtual void EndTutorialStep(tutorial::Step step) = 0;
 
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
   static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,

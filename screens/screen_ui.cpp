@@ -77,6 +77,8 @@ bool ScreenUi::IsVisible(rules::Screen screen) const {
   return false;
 }
 
+int ScreenUi::SensorSelection() const { return screens::SensorSelection(); }
+
 void ScreenUi::RedrawSystem(bool placeBodies) { RedrawTravelSystem(placeBodies); }
 
 void ScreenUi::UpdateStatusBars() { UpdateTravelStatusBars(); }
@@ -112,8 +114,8 @@ void ScreenUi::UpdateMissionPanel() { screens::UpdateMissionPanel(); }
 
 void ScreenUi::OpenMissions() { screens::OpenMissions(); }
 
-void ScreenUi::BeginTutorialStep(int step) { screens::BeginTutorialStep(step); }
+void ScreenUi::BeginTutorialStep(tutorial::Step step) { screens::BeginTutorialStep(step); }
 
-void ScreenUi::EndTutorialStep(int step) { screens::EndTutorialStep(step); }
+void ScreenUi::EndTutorialStep(tutorial::Step step) { screens::EndTutorialStep(step); }
 
 }  // namespace screens

@@ -29,6 +29,7 @@ class ScreenUi : public rules::Ui {
 
   // Each of these is handed to the screen that owns it.
   bool IsVisible(rules::Screen screen) const override;
+  int SensorSelection() const override;
   void RedrawSystem(bool placeBodies) override;
   void UpdateStatusBars() override;
   void UpdateTradePopup() override;
@@ -44,8 +45,8 @@ class ScreenUi : public rules::Ui {
   void HideMissionPanel() override;
   void UpdateMissionPanel() override;
   void OpenMissions() override;
-  void BeginTutorialStep(int step) override;
-  void EndTutorialStep(int step) override;
+  void BeginTutorialStep(tutorial::Step step) override;
+  void EndTutorialStep(tutorial::Step step) override;
 };
 
 }  // namespace screens

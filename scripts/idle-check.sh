@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the game costs while nobody plays: starts build/farhaven under a real X server (Xvfb, on a
-# display of its own), lets it sit on a screen for SECONDS (default 30) and prints the CPU seconds
-# it used meanwhile, as a share of one core, and the memory it holds.
+# display of its own), waits for the steady state (its threads unchanged for 3 s, after the start's
+# sounds), lets it sit on a screen for SECONDS (default 30) and prints the CPU seconds its threads
+# used meanwhile, as a share of one core, and the memory it holds.
 #   scripts/idle-check.sh [SECONDS] [start|travel]
 # start (the default): the start screen, as the game opens. travel: the travel screen of a new
 # game, reached by a short script whose last step, idle, hands the game to the real clock.
@@ -34,10 +35,14 @@ cleanup() {
 trap cleanup EXIT
 sleep 1
 
-# CPU time in clock ticks, user + system (fields 14 and 15 of stat): of the whole process (its
-# threads that ended included), and of its main thread alone.
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-main_ticks() { awk '{print $14 + $15}' "/proc/$1/task/$1/stat"; }
+# CPU time in clock ticks, user + system (utime and stime of stat, counted after the thread's
+# name, which may hold spaces), of each thread alive now: "tid ticks" lines.
+thread_ticks() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    sed 's/^.*) //' "$task/stat" 2>/dev/null | awk -v tid="${task##*/}" '{print tid, $12 + $13}'
+  done
+}
 
 args=()
 if [ "$screen" = travel ]; then
@@ -58,21 +63,42 @@ STEPS
 fi
 (cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$game" "${args[@]}") &
 game_pid=$!
-sleep 5  # start-up, the first frames and the sound device's rest are not idle
-# The main thread's span is read inside the whole process's at both ends, so that a tick counted
-# between two reads cannot make the other threads' share come out below nothing.
-before=$(ticks "$game_pid")
-main_before=$(main_ticks "$game_pid")
+# Not idle yet: the start-up, the first frames, and the sound thread of the start's music and
+# sounds, which ends once the device has rested after them (about 10 s after the start). The
+# steady state begins 12 s after the start, once the threads have stayed the same for 3 s (40 s
+# after the start at most).
+settled=0
+last=""
+for second in $(seq 1 40); do
+  sleep 1
+  now=$(ls /proc/"$game_pid"/task | sort | tr '\n' ' ')
+  if [ "$now" = "$last" ]; then settled=$((settled + 1)); else settled=0; fi
+  last=$now
+  [ "$second" -ge 12 ] && [ "$settled" -ge 3 ] && break
+done
+before=$(thread_ticks "$game_pid")
 sleep "$seconds"
-main_after=$(main_ticks "$game_pid")
-after=$(ticks "$game_pid")
+after=$(thread_ticks "$game_pid")
 rss_kib=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
 hz=$(getconf CLK_TCK)
-awk -v t=$((after - before)) -v m=$((main_after - main_before)) -v hz="$hz" -v s="$seconds" \
-    -v rss="$rss_kib" -v screen="$screen" 'BEGIN {
-  cpu = t / hz
-  printf "idle %d s on the %s screen: %.2f CPU seconds, %.2f %% of a core (budget 0.5 %%)\n", s, screen, cpu, 100 * cpu / s
-  if (m > t) m = t
-  printf "  of which the main thread %.2f s, the other threads (sound) %.2f s\n", m / hz, (t - m) / hz
-  printf "memory held: %.1f MiB (budget 64 MiB)\n", rss / 1024
-}'
+# Only the threads alive at both ends count: a thread that ended (or started) within the span is
+# not the steady state, and is named instead.
+printf '%s\n--\n%s\n' "$before" "$after" | awk -v main="$game_pid" -v hz="$hz" -v s="$seconds" \
+    -v rss="$rss_kib" -v screen="$screen" '
+  $0 == "--" { second = 1; next }
+  !second { start[$1] = $2; next }
+  { end[$1] = $2 }
+  END {
+    for (tid in end) {
+      if (!(tid in start)) { came++; continue }
+      d = end[tid] - start[tid]
+      t += d
+      if (tid == main) m = d
+    }
+    for (tid in start) if (!(tid in end)) went++
+    cpu = t / hz
+    printf "idle %d s on the %s screen: %.2f CPU seconds, %.2f %% of a core (budget 0.5 %%)\n", s, screen, cpu, 100 * cpu / s
+    printf "  of which the main thread %.2f s, the other threads (sound) %.2f s\n", m / hz, (t - m) / hz
+    if (came + went > 0) printf "  not counted: %d thread(s) started and %d ended within the span\n", came, went
+    printf "memory held: %.1f MiB (budget 64 MiB)\n", rss / 1024
+  }'

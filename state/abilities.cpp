@@ -227,7 +227,7 @@ std::int32_t GetAbilityApCost(std::int32_t id) {
     case kMissile:
       return GetMissileApCost(shipClass, PlayerShip[ship::kMissileLauncher], Side::Player) +
              row->apPoints;
-    case kEcm: return GetEcmApCost(shipClass, PlayerShip[ship::kEcm]) + row->apPoints;
+    case kEcm: return EcmItem(PlayerShip[ship::kEcm]).apCost + row->apPoints;
     case kFixed: break;
   }
   return row->apPoints;

@@ -18,20 +18,6 @@ namespace {
 
 constexpr std::int32_t kLastModifierSlot = 8;
 
-// How a gun changes the class's damage D.
-enum class GunDamage { Base, LessQuarter, MoreHalf, MoreThird };
-
-struct GunRow {
-  const char* name;
-  std::array<const char*, 5> calibre;  // by size category 1..5
-  const char* picture;
-  const char* speciality;
-  std::int32_t accuracy;  // added to the class's hit chance
-  GunDamage damage;
-  std::int32_t apCost;    // added to the class's gun cost
-  std::int32_t price;     // base price
-};
-
 constexpr std::array<GunRow, 9> kGuns{{
     // name          calibre size 1..5                                              picture                  speciality              acc  damage                   AP  price
     {"Laser",       {"(8 cm)",  "(15 cm)", "(21 cm)", "(50 cm)", "(80 cm)"},  "Equipment_Laser",       "No speciality",         0, GunDamage::Base,         0,  3500},
@@ -44,19 +30,6 @@ constexpr std::array<GunRow, 9> kGuns{{
     {"Disruptor",   {"(8 cm)",  "(15 cm)", "(18 cm)", "(38 cm)", "(80 cm)"},  "Equipment_Disruptor",   "EMP pulse",            -5, GunDamage::MoreThird,    0, 16000},
     {"Gatling",     {"(4 cm)",  "(8 cm)",  "(12 cm)", "(26 cm)", "(60 cm)"},  "Equipment_Gatling",     "Rapid fire; Overheat", -5, GunDamage::LessQuarter, -1,  6000},
 }};
-
-// Warhead X = M x num / den of the class's missile damage M; a missile deals X - X div 3. The
-// launch costs the class's missile cost plus `apCost`, or exactly `apCost` when `apFixed`.
-struct MissileRow {
-  const char* name;
-  const char* picture;
-  const char* speciality;
-  std::int32_t num, den;
-  bool apFixed;
-  std::int32_t apCost;
-  std::int32_t ecmModifier;
-  std::int32_t price;
-};
 
 constexpr std::array<MissileRow, 11> kMissiles{{
     // name            picture                   speciality             num den fixed  AP  ECM  price
@@ -73,15 +46,6 @@ constexpr std::array<MissileRow, 11> kMissiles{{
     {"Destroyer",     "Equipment_Destroyer",    "Extreme damage",       10, 1, true,   2, -15, 20000},
 }};
 
-struct EngineRow {
-  const char* name;
-  const char* picture;
-  const char* speciality;
-  std::int32_t speed;    // added to the class's travel speed
-  std::int32_t evasion;  // percentage points
-  std::int32_t price;
-};
-
 constexpr std::array<EngineRow, 7> kEngines{{
     // name                    picture                     speciality          speed evasion  price
     {"Traveller Mk. I",       "Equipment_Traveller",      "No speciality",        0,  0,  5000},
@@ -92,14 +56,6 @@ constexpr std::array<EngineRow, 7> kEngines{{
     {"Defender \"Conquest\"", "Equipment_TachyonBooster", "Emergency shield",     0,  0, 15000},
     {"Defender \"Victory\"",  "Equipment_TachyonBooster", "Stronger shields",     0,  0, 20000},
 }};
-
-struct ComputerRow {
-  const char* name;
-  const char* picture;
-  const char* speciality;
-  std::int32_t accuracy;  // percentage points
-  std::int32_t price;
-};
 
 constexpr std::array<ComputerRow, 7> kComputers{{
     // name               picture                speciality                accuracy  price
@@ -112,16 +68,6 @@ constexpr std::array<ComputerRow, 7> kComputers{{
     {"Command HQ",       "Misc",                "Increases war efforts",     0, 15000},
 }};
 
-// Every system stops a missile 10 points more often than its rating, never more than always.
-struct EcmRow {
-  const char* name;
-  const char* picture;
-  const char* speciality;
-  std::int32_t rating;  // percent
-  std::int32_t apCost;
-  std::int32_t price;
-};
-
 constexpr std::array<EcmRow, 6> kEcms{{
     // name                 picture                speciality          rating AP  price
     {"Defender Mk. I",     "Equipment_Defender",  "No speciality",        30, 2,  3000},
@@ -131,13 +77,6 @@ constexpr std::array<EcmRow, 6> kEcms{{
     {"Defender Anti-Mine", "Equipment_Defender",  "Anti mine",            30, 3, 10000},
     {"Supersafe Plasma",   "Equipment_Supersafe", "100%; Shield leak",   100, 5, 20000},
 }};
-
-struct CargoModuleRow {
-  const char* name;
-  const char* picture;
-  const char* speciality;
-  std::int32_t price;
-};
 
 constexpr std::array<CargoModuleRow, 6> kCargoModules{{
     // name                    picture                 speciality          price
@@ -149,13 +88,19 @@ constexpr std::array<CargoModuleRow, 6> kCargoModules{{
     {"Boarding shuttle",      "Equipment_Raiding",    "Always boarding",   7500},
 }};
 
+// The rows given for an id outside its category.
+constexpr GunRow kNoGun{"", {"", "", "", "", ""}, "", "", 0, GunDamage::Base, 0, 0};
+constexpr MissileRow kNoMissile{"", "", "", 0, 1, false, 0, 0, 0};
+constexpr EngineRow kNoEngine{"", "", "", 0, 0, 0};
+constexpr ComputerRow kNoComputer{"", "", "", 0, 0};
+constexpr EcmRow kNoEcm{"", "", "", 0, 0, 0};
+constexpr CargoModuleRow kNoCargoModule{"", "", "", 0};
+
 template <class Row, std::size_t N>
 const Row* Find(const std::array<Row, N>& rows, std::int32_t id) {
   if (id < 0 || id >= static_cast<std::int32_t>(N)) return nullptr;
   return &rows[static_cast<std::size_t>(id)];
 }
-
-std::string TextOf(const char* text) { return text != nullptr ? text : ""; }
 
 // Every ship class has a size category; "no ship" and unknown classes have none.
 bool IsShipClass(std::int32_t shipClass) { return GetShipClassSize(shipClass) > 0; }
@@ -176,7 +121,26 @@ const GunRow* FiringGun(std::int32_t gun, Side side) {
   return Find(kGuns, gun);
 }
 
+template <class Row, std::size_t N>
+const Row& RowOf(const std::array<Row, N>& rows, std::int32_t id, const Row& none) {
+  const Row* row = Find(rows, id);
+  return row != nullptr ? *row : none;
+}
+
 }  // namespace
+
+const GunRow& GunItem(std::int32_t gun) { return RowOf(kGuns, gun, kNoGun); }
+const MissileRow& MissileItem(std::int32_t missile) {
+  return RowOf(kMissiles, missile, kNoMissile);
+}
+const EngineRow& EngineItem(std::int32_t engine) { return RowOf(kEngines, engine, kNoEngine); }
+const ComputerRow& ComputerItem(std::int32_t computer) {
+  return RowOf(kComputers, computer, kNoComputer);
+}
+const EcmRow& EcmItem(std::int32_t ecm) { return RowOf(kEcms, ecm, kNoEcm); }
+const CargoModuleRow& CargoModuleItem(std::int32_t module) {
+  return RowOf(kCargoModules, module, kNoCargoModule);
+}
 
 std::int32_t ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
@@ -196,16 +160,6 @@ std::string GetGunName(std::int32_t shipClass, std::int32_t gun) {
   const std::int32_t size = GetShipClassSize(shipClass);
   if (size < 1 || size > 5) return row->name;
   return std::string(row->name) + " " + row->calibre[size - 1];
-}
-
-std::string GetGunImage(std::int32_t, std::int32_t gun) {
-  const GunRow* row = Find(kGuns, gun);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetGunSpeciality(std::int32_t, std::int32_t gun) {
-  const GunRow* row = Find(kGuns, gun);
-  return row != nullptr ? TextOf(row->speciality) : "";
 }
 
 std::int32_t GetGunAccuracy(std::int32_t shipClass, std::int32_t gun, Side side) {
@@ -244,21 +198,6 @@ std::int32_t GetGunPrice(std::int32_t shipClass, std::int32_t gun) {
 
 // --- Missile launchers ---------------------------------------------------------------------------
 
-std::string GetMissileName(std::int32_t, std::int32_t missile) {
-  const MissileRow* row = Find(kMissiles, missile);
-  return row != nullptr ? TextOf(row->name) : "";
-}
-
-std::string GetMissileImage(std::int32_t, std::int32_t missile) {
-  const MissileRow* row = Find(kMissiles, missile);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetMissileSpeciality(std::int32_t, std::int32_t missile) {
-  const MissileRow* row = Find(kMissiles, missile);
-  return row != nullptr ? TextOf(row->speciality) : "";
-}
-
 std::int32_t GetMissileDamage(std::int32_t shipClass, std::int32_t missile) {
   const MissileRow* row = Find(kMissiles, missile);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
@@ -278,11 +217,6 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   return std::max(cost, 2);
 }
 
-std::int32_t GetMissileEcmModifier(std::int32_t, std::int32_t missile) {
-  const MissileRow* row = Find(kMissiles, missile);
-  return row != nullptr ? row->ecmModifier : 0;
-}
-
 std::int32_t GetMissilePrice(std::int32_t shipClass, std::int32_t missile) {
   const MissileRow* row = Find(kMissiles, missile);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
@@ -290,30 +224,10 @@ std::int32_t GetMissilePrice(std::int32_t shipClass, std::int32_t missile) {
 
 // --- Engines -------------------------------------------------------------------------------------
 
-std::string GetEngineName(std::int32_t, std::int32_t engine) {
-  const EngineRow* row = Find(kEngines, engine);
-  return row != nullptr ? TextOf(row->name) : "";
-}
-
-std::string GetEngineImage(std::int32_t, std::int32_t engine) {
-  const EngineRow* row = Find(kEngines, engine);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetEngineSpeciality(std::int32_t, std::int32_t engine) {
-  const EngineRow* row = Find(kEngines, engine);
-  return row != nullptr ? TextOf(row->speciality) : "";
-}
-
 std::int32_t GetEngineTravelSpeed(std::int32_t shipClass, std::int32_t engine) {
   const EngineRow* row = Find(kEngines, engine);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   return GetShipClassStat(shipClass, kAttrTravelSpeed) + row->speed;
-}
-
-std::int32_t GetEngineEvasionBonus(std::int32_t, std::int32_t engine) {
-  const EngineRow* row = Find(kEngines, engine);
-  return row != nullptr ? row->evasion : 0;
 }
 
 std::int32_t GetEnginePrice(std::int32_t shipClass, std::int32_t engine) {
@@ -323,26 +237,6 @@ std::int32_t GetEnginePrice(std::int32_t shipClass, std::int32_t engine) {
 
 // --- Targeting computers -------------------------------------------------------------------------
 
-std::string GetComputerName(std::int32_t, std::int32_t computer) {
-  const ComputerRow* row = Find(kComputers, computer);
-  return row != nullptr ? TextOf(row->name) : "";
-}
-
-std::string GetComputerImage(std::int32_t, std::int32_t computer) {
-  const ComputerRow* row = Find(kComputers, computer);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetComputerSpeciality(std::int32_t, std::int32_t computer) {
-  const ComputerRow* row = Find(kComputers, computer);
-  return row != nullptr ? TextOf(row->speciality) : "";
-}
-
-std::int32_t GetComputerAccuracyBonus(std::int32_t, std::int32_t computer) {
-  const ComputerRow* row = Find(kComputers, computer);
-  return row != nullptr ? row->accuracy : 0;
-}
-
 std::int32_t GetComputerPrice(std::int32_t shipClass, std::int32_t computer) {
   const ComputerRow* row = Find(kComputers, computer);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
@@ -350,52 +244,12 @@ std::int32_t GetComputerPrice(std::int32_t shipClass, std::int32_t computer) {
 
 // --- ECM systems ---------------------------------------------------------------------------------
 
-std::string GetEcmName(std::int32_t, std::int32_t ecm) {
-  const EcmRow* row = Find(kEcms, ecm);
-  return row != nullptr ? TextOf(row->name) : "";
-}
-
-std::string GetEcmImage(std::int32_t, std::int32_t ecm) {
-  const EcmRow* row = Find(kEcms, ecm);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetEcmSpeciality(std::int32_t, std::int32_t ecm) {
-  const EcmRow* row = Find(kEcms, ecm);
-  return row != nullptr ? TextOf(row->speciality) : "";
-}
-
-std::int32_t GetEcmChance(std::int32_t, std::int32_t ecm) {
-  const EcmRow* row = Find(kEcms, ecm);
-  return row != nullptr ? std::min(row->rating + 10, 100) : 0;
-}
-
-std::int32_t GetEcmApCost(std::int32_t, std::int32_t ecm) {
-  const EcmRow* row = Find(kEcms, ecm);
-  return row != nullptr ? row->apCost : 0;
-}
-
 std::int32_t GetEcmPrice(std::int32_t shipClass, std::int32_t ecm) {
   const EcmRow* row = Find(kEcms, ecm);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Cargo-bay modules ---------------------------------------------------------------------------
-
-std::string GetCargoModuleName(std::int32_t, std::int32_t module) {
-  const CargoModuleRow* row = Find(kCargoModules, module);
-  return row != nullptr ? TextOf(row->name) : "";
-}
-
-std::string GetCargoModuleImage(std::int32_t, std::int32_t module) {
-  const CargoModuleRow* row = Find(kCargoModules, module);
-  return row != nullptr ? TextOf(row->picture) : "";
-}
-
-std::string GetCargoModuleSpeciality(std::int32_t, std::int32_t module) {
-  const CargoModuleRow* row = Find(kCargoModules, module);
-  return row != nullptr ? TextOf(row->speciality) : "";
-}
 
 std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module) {
   const CargoModuleRow* row = Find(kCargoModules, module);

@@ -2,12 +2,15 @@
 // ship row (ship::kGun, kMissileLauncher, kEngine, kTargeting, kEcm, kCargoModule); id 0 is the
 // basic item of each category.
 //
-// Every getter takes the ship class and the item id. Gun names, all combat values and all prices
-// scale with the class through the ship-class table. The price of an item for a class is its base
-// price x 4, 32, 96, 128 or 640 for size categories 1..5 (the starbase counts as 5).
+// Each category is a catalogue of typed rows (GunRow, MissileRow, ...), reached by item id through
+// GunItem, MissileItem, ...: what an item is whatever ship carries it. The values that scale with
+// the ship class (gun names, the combat values built on the class's, all prices) are the getters
+// that take the class. The price of an item for a class is its base price x 4, 32, 96, 128 or 640
+// for size categories 1..5 (the starbase counts as 5).
 //
-// An id outside its category gives an empty text and a value or price of 0; so does a class that
-// is no ship class (0, or outside -1..19) for the values and prices that scale with the class.
+// An id outside its category gives the empty row (empty texts, values 0), and an empty text and a
+// value or price of 0 from the getters; so does a class that is no ship class (0, or outside
+// -1..19) for the values and prices that scale with the class.
 //
 // A few values depend on who owns the ship: its active special ability, its captain's military
 // rank and skills, its engine. Those getters take a Side. Side::Player reads the player's ship,
@@ -15,6 +18,7 @@
 // EnemyModifiers, and the enemy has no military rank and no skills. No getter writes state.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -35,14 +39,95 @@ inline constexpr std::int32_t kLastCargoModule = 5;
 // modifier list; 0 when none is active.
 std::int32_t ActiveShipSpecial(Side side);
 
+// --- The catalogue rows --------------------------------------------------------------------------
+
+// How a gun changes the class's damage D.
+enum class GunDamage { Base, LessQuarter, MoreHalf, MoreThird };
+
+struct GunRow {
+  const char* name;                    // bare: GetGunName adds the calibre of the class
+  std::array<const char*, 5> calibre;  // by size category 1..5
+  const char* picture;
+  const char* speciality;
+  std::int32_t accuracy;  // added to the class's hit chance
+  GunDamage damage;
+  std::int32_t apCost;    // added to the class's gun cost
+  std::int32_t price;     // base price, as every row's
+};
+
+// Warhead X = M x num / den of the class's missile damage M; a missile deals X - X div 3. The
+// launch costs the class's missile cost plus `apCost`, or exactly `apCost` when `apFixed`.
+struct MissileRow {
+  const char* name;
+  const char* picture;
+  const char* speciality;
+  std::int32_t num, den;
+  bool apFixed;
+  std::int32_t apCost;
+  std::int32_t ecmModifier;
+  std::int32_t price;
+};
+
+struct EngineRow {
+  const char* name;
+  const char* picture;
+  const char* speciality;
+  std::int32_t speed;    // added to the class's travel speed
+  std::int32_t evasion;  // percentage points
+  std::int32_t price;
+};
+
+struct ComputerRow {
+  const char* name;
+  const char* picture;
+  const char* speciality;
+  std::int32_t accuracy;  // percentage points
+  std::int32_t price;
+};
+
+struct EcmRow {
+  const char* name;
+  const char* picture;
+  const char* speciality;
+  std::int32_t rating;  // percent
+  std::int32_t apCost;
+  std::int32_t price;
+
+  // Chance in percent to stop a missile: 10 points more than the rating, never more than always;
+  // the empty row stops nothing.
+  std::int32_t Chance() const {
+    if (rating <= 0) return 0;
+    return rating + 10 < 100 ? rating + 10 : 100;
+  }
+};
+
+struct CargoModuleRow {
+  const char* name;
+  const char* picture;
+  const char* speciality;
+  std::int32_t price;
+};
+
+// The row of an item id; the empty row for an id outside the category.
+const GunRow& GunItem(std::int32_t gun);
+const MissileRow& MissileItem(std::int32_t missile);
+const EngineRow& EngineItem(std::int32_t engine);
+const ComputerRow& ComputerItem(std::int32_t computer);
+const EcmRow& EcmItem(std::int32_t ecm);
+const CargoModuleRow& CargoModuleItem(std::int32_t module);
+
+// The long description the equipment shop shows; empty for an id outside the category.
+std::string GetGunDescription(std::int32_t gun);
+std::string GetMissileDescription(std::int32_t missile);
+std::string GetEngineDescription(std::int32_t engine);
+std::string GetComputerDescription(std::int32_t computer);
+std::string GetEcmDescription(std::int32_t ecm);
+std::string GetCargoModuleDescription(std::int32_t module);
 
 // --- Guns (ids 0..8) -------------------------------------------------------------------------------
 // The name carries the calibre for the class's size, e.g. "Laser (15 cm)" on a corvette; a class
 // without a size gets the bare name.
 std::string GetGunName(std::int32_t shipClass, std::int32_t gun);
-std::string GetGunImage(std::int32_t shipClass, std::int32_t gun);
-std::string GetGunDescription(std::int32_t shipClass, std::int32_t gun);
-std::string GetGunSpeciality(std::int32_t shipClass, std::int32_t gun);
 // Hit chance in percent, damage per volley and action points per volley. While `side` has
 // "Twin guns" active every gun fires as a Turbo-Laser (gun 1); "Gun volley" active adds half to
 // the damage and 1 to the cost.
@@ -52,54 +137,22 @@ std::int32_t GetGunApCost(std::int32_t shipClass, std::int32_t gun, Side side);
 std::int32_t GetGunPrice(std::int32_t shipClass, std::int32_t gun);
 
 // --- Missile launchers (ids 0..10) -----------------------------------------------------------------
-std::string GetMissileName(std::int32_t shipClass, std::int32_t missile);
-std::string GetMissileImage(std::int32_t shipClass, std::int32_t missile);
-std::string GetMissileDescription(std::int32_t shipClass, std::int32_t missile);
-std::string GetMissileSpeciality(std::int32_t shipClass, std::int32_t missile);
 // Damage of one missile.
 std::int32_t GetMissileDamage(std::int32_t shipClass, std::int32_t missile);
 // Action points of a launch, at least 2; one less for the player at military rank 7 or while
 // "Fast missile racks" is active for `side` (one reduction even when both hold).
 std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side side);
-// Added to the defender's ECM chance against this missile: -5 for the X-ASM, -15 for the
-// Destroyer, else 0.
-std::int32_t GetMissileEcmModifier(std::int32_t shipClass, std::int32_t missile);
 std::int32_t GetMissilePrice(std::int32_t shipClass, std::int32_t missile);
 
 // --- Engines (ids 0..6) ----------------------------------------------------------------------------
-std::string GetEngineName(std::int32_t shipClass, std::int32_t engine);
-std::string GetEngineImage(std::int32_t shipClass, std::int32_t engine);
-std::string GetEngineDescription(std::int32_t shipClass, std::int32_t engine);
-std::string GetEngineSpeciality(std::int32_t shipClass, std::int32_t engine);
 std::int32_t GetEngineTravelSpeed(std::int32_t shipClass, std::int32_t engine);
-// Evasion bonus in percentage points (10 for the "DuziDazar M-Combat", else 0).
-std::int32_t GetEngineEvasionBonus(std::int32_t shipClass, std::int32_t engine);
 std::int32_t GetEnginePrice(std::int32_t shipClass, std::int32_t engine);
 
-// --- Targeting computers (ids 0..6) ----------------------------------------------------------------
-std::string GetComputerName(std::int32_t shipClass, std::int32_t computer);
-std::string GetComputerImage(std::int32_t shipClass, std::int32_t computer);
-std::string GetComputerDescription(std::int32_t shipClass, std::int32_t computer);
-std::string GetComputerSpeciality(std::int32_t shipClass, std::int32_t computer);
-// Accuracy bonus in percentage points.
-std::int32_t GetComputerAccuracyBonus(std::int32_t shipClass, std::int32_t computer);
 std::int32_t GetComputerPrice(std::int32_t shipClass, std::int32_t computer);
 
-// --- ECM systems (ids 0..5) ------------------------------------------------------------------------
-std::string GetEcmName(std::int32_t shipClass, std::int32_t ecm);
-std::string GetEcmImage(std::int32_t shipClass, std::int32_t ecm);
-std::string GetEcmDescription(std::int32_t shipClass, std::int32_t ecm);
-std::string GetEcmSpeciality(std::int32_t shipClass, std::int32_t ecm);
-// Chance in percent to stop a missile, at most 100.
-std::int32_t GetEcmChance(std::int32_t shipClass, std::int32_t ecm);
-std::int32_t GetEcmApCost(std::int32_t shipClass, std::int32_t ecm);
 std::int32_t GetEcmPrice(std::int32_t shipClass, std::int32_t ecm);
 
 // --- Cargo-bay modules (ids 0..5) ------------------------------------------------------------------
-std::string GetCargoModuleName(std::int32_t shipClass, std::int32_t module);
-std::string GetCargoModuleImage(std::int32_t shipClass, std::int32_t module);
-std::string GetCargoModuleDescription(std::int32_t shipClass, std::int32_t module);
-std::string GetCargoModuleSpeciality(std::int32_t shipClass, std::int32_t module);
 std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module);
 
 // --- Whole-ship values -----------------------------------------------------------------------------

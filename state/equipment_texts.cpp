@@ -80,27 +80,27 @@ std::string Describe(const std::array<const char*, N>& texts, std::int32_t id) {
 
 }  // namespace
 
-std::string GetGunDescription(std::int32_t, std::int32_t gun) {
+std::string GetGunDescription(std::int32_t gun) {
   return Describe(kGunDescriptions, gun);
 }
 
-std::string GetMissileDescription(std::int32_t, std::int32_t missile) {
+std::string GetMissileDescription(std::int32_t missile) {
   return Describe(kMissileDescriptions, missile);
 }
 
-std::string GetEngineDescription(std::int32_t, std::int32_t engine) {
+std::string GetEngineDescription(std::int32_t engine) {
   return Describe(kEngineDescriptions, engine);
 }
 
-std::string GetComputerDescription(std::int32_t, std::int32_t computer) {
+std::string GetComputerDescription(std::int32_t computer) {
   return Describe(kComputerDescriptions, computer);
 }
 
-std::string GetEcmDescription(std::int32_t, std::int32_t ecm) {
+std::string GetEcmDescription(std::int32_t ecm) {
   return Describe(kEcmDescriptions, ecm);
 }
 
-std::string GetCargoModuleDescription(std::int32_t, std::int32_t module) {
+std::string GetCargoModuleDescription(std::int32_t module) {
   return Describe(kCargoModuleDescriptions, module);
 }
 

@@ -245,4 +245,40 @@ inline constexpr int kActive    = 1;
 inline constexpr int kAbility   = 2;  // combat ability id
 inline constexpr int kTurnsLeft = 3;
 }  // namespace modifier
+
+// PlayerMissileVolley and EnemyMissileVolley: a side's missile volley in flight.
+namespace missile_volley {
+inline constexpr int kInFlight        = 1;  // above 0 = a volley is on its way
+inline constexpr int kTurnsToImpact   = 2;  // rounds (in the simulator ticks) until it hits
+inline constexpr int kSimulatorGateA  = 3;  // read by the simulator's soldier, never written: 0
+inline constexpr int kSimulatorGateB  = 4;  // read by the simulator's trader, never written: 0
+}  // namespace missile_volley
+
+// BoardingAreas[area]: the state (combat::AreaState) of each area of a boarded ship, indexed by
+// these; EnemyShip[ship::kBoardedArea] holds one of them.
+namespace boarding_area {
+inline constexpr int kAirlock   = 1;
+inline constexpr int kCorridors = 2;
+inline constexpr int kCargoBay  = 3;
+inline constexpr int kBridge    = 4;
+}  // namespace boarding_area
+
+// BodyText[system][body]: a body's texts.
+namespace body_text {
+inline constexpr int kName        = 1;
+inline constexpr int kDescription = 2;
+}  // namespace body_text
+
+// SystemText[system]: a star system's texts.
+namespace system_text {
+inline constexpr int kName        = 1;
+inline constexpr int kDescription = 2;
+}  // namespace system_text
+
+// FactionText[faction]: a faction's names (0 = the pirates).
+namespace faction_text {
+inline constexpr int kLongName  = 1;  // "Federation Of Planets"
+inline constexpr int kShortName = 2;  // "Federation"
+inline constexpr int kLogo      = 5;  // picture base name, without ".jpg"
+}  // namespace faction_text
 // clang-format on

@@ -184,10 +184,13 @@ std::filesystem::path UndoRecordOf(const std::filesystem::path& first) {
 // The record's last line when the first file did not exist before the write.
 constexpr std::string_view kFirstWasNew = "new";
 
-// Removes whatever has the name; its absence is no failure.
+// Removes whatever has the name; its absence is no failure. A folder that cannot be written (a
+// read-only disk, or no permission) refuses even to remove a name it does not hold, so a refusal
+// counts only when the file is there: reading a game never needs writing.
 IoStatus RemoveIfThere(FileSystem& fs, const std::filesystem::path& file) {
   IoStatus status = fs.Remove(file);
-  return status.NotFound() ? IoStatus::Success() : status;
+  if (status.NotFound() || (!status.ok && !fs.Exists(file))) return IoStatus::Success();
+  return status;
 }
 
 // Writes `bytes` to a new file of that name, synced (when `sync`) and closed. Anything at the name

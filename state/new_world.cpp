@@ -111,9 +111,9 @@ void PrepareStartShip(std::int32_t startShipClass) {
 void FillFactions() {
   for (std::int32_t faction = 0; faction <= kLastFaction; ++faction) {
     const FactionRow& row = kFactionRows[faction];
-    FactionText[faction][1] = std::string(row.longName);
-    FactionText[faction][2] = std::string(row.shortName);
-    FactionText[faction][5] = std::string(row.logo);
+    FactionText[faction][faction_text::kLongName] = std::string(row.longName);
+    FactionText[faction][faction_text::kShortName] = std::string(row.shortName);
+    FactionText[faction][faction_text::kLogo] = std::string(row.logo);
   }
   for (std::int32_t faction = 1; faction <= kLastFaction; ++faction)
     FactionData[faction][faction::kAlive] = 1;
@@ -134,8 +134,9 @@ void FillStarMap() {
     row[star_system::kPresent] = 1;
     row[star_system::kOwner] = system.owner;
     row[star_system::kClass] = system.systemClass;
-    SystemText[system.system][1] = std::string(system.name);
-    SystemText[system.system][2] = std::string(StarSystemDescription(system.system));
+    SystemText[system.system][system_text::kName] = std::string(system.name);
+    SystemText[system.system][system_text::kDescription] =
+        std::string(StarSystemDescription(system.system));
   }
   for (const StarBodyRow& body : StarBodies()) {
     TBodyRow& row = BodyData[body.system][body.slot];
@@ -154,8 +155,9 @@ void FillStarMap() {
     row[body::kMapY] = body.y;
     row[body::kPicture] = PictureOf(body);
     row[body::kCityPicture] = body.cityPicture;
-    BodyText[body.system][body.slot][1] = StarBodyName(body);
-    BodyText[body.system][body.slot][2] = std::string(StarBodyDescription(body));
+    BodyText[body.system][body.slot][body_text::kName] = StarBodyName(body);
+    BodyText[body.system][body.slot][body_text::kDescription] =
+        std::string(StarBodyDescription(body));
   }
   for (const SpaceFindSpots& spots : StarSpaceFindSpots()) {
     const std::array<std::array<std::int32_t, 2>, kLastFindSlot> xy{

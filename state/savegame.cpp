@@ -1,5 +1,6 @@
 #include "state/savegame.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/mission_types.h"
+#include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace state {
@@ -105,39 +107,34 @@ static_assert(kStoredSystems * kStoredBodies * kStringsStored + kStoredSystems *
 
 // Id ranges of the catalogue and the world that a loaded game may hold where a field indexes a
 // table.
-struct Range {
-  std::int32_t low;
-  std::int32_t high;
-};
-constexpr Range kAnySystem{0, kLastSystem};
-constexpr Range kShipSystem{1, kLastSystem};
-constexpr Range kAnyBody{-kLastFindSlot, kLastBody};
-constexpr Range kFaction{0, kLastFaction};
-constexpr Range kShipClass{-1, 19};
-constexpr Range kProfession{1, 6};
-constexpr Range kPortrait{0, 2};
-constexpr Range kLevel{0, 19};
-constexpr Range kRank{0, 8};
-constexpr Range kBodyKind{kKindPirateHideout, 6};
-constexpr Range kMissionType{1, kLastMissionType};
-constexpr Range kMissileLauncher{0, 10};
-constexpr Range kGun{0, 8};
-constexpr Range kEcm{0, 5};
-constexpr Range kTargeting{0, 6};
-constexpr Range kEngine{0, 6};
-constexpr Range kCargoModule{0, 5};
+constexpr SavedRange kAnySystem{0, kLastSystem};
+constexpr SavedRange kShipSystem{1, kLastSystem};
+constexpr SavedRange kAnyBody{-kLastFindSlot, kLastBody};
+constexpr SavedRange kFaction{0, kLastFaction};
+constexpr SavedRange kShipClass{-1, 19};
+constexpr SavedRange kBodyKind{kKindPirateHideout, 6};
+constexpr SavedRange kMissionType{1, kLastMissionType};
 
 class SaveChecker {
  public:
   explicit SaveChecker(std::span<const std::uint8_t> ints) : ints_(ints) {}
 
   // False once a field was out of range; `cause` then says which.
-  bool Field(std::size_t rowStart, int field, Range range, std::string_view what) {
+  bool Field(std::size_t rowStart, int field, SavedRange range, std::string_view what) {
+    return Record(rowStart + field, range, what);
+  }
+
+  bool Record(std::size_t record, SavedRange range, std::string_view what) {
     if (!cause_.empty()) return false;
-    const std::int32_t value = IntRecordAt(ints_, rowStart + field);
+    return Within(IntRecordAt(ints_, record), record, range, what);
+  }
+
+  // `value` stands for `record` (a sum of several, for one).
+  bool Within(std::int64_t value, std::size_t record, SavedRange range, std::string_view what) {
+    if (!cause_.empty()) return false;
     if (value >= range.low && value <= range.high) return true;
     cause_ = "damaged: " + std::string(what) + " is " + std::to_string(value) + " (record " +
-             std::to_string(rowStart + field) + ", expected " + std::to_string(range.low) + ".." +
+             std::to_string(record) + ", expected " + std::to_string(range.low) + ".." +
              std::to_string(range.high) + ")";
     return false;
   }
@@ -161,27 +158,56 @@ void CheckMission(SaveChecker& check, std::size_t row) {
   check.Field(row, mission::kCampaignSystem, kAnySystem, "a mission's campaign system");
 }
 
+// Whether `record` holds a field with a range of its own, which may reach beyond kSavedValue.
+bool HasOwnRange(std::size_t record) {
+  const auto in = [&](std::size_t rowStart, std::span<const SavedField> fields) {
+    return std::any_of(fields.begin(), fields.end(),
+                       [&](const SavedField& f) { return record == rowStart + f.field; });
+  };
+  if (record == kGameDayRecord) return true;
+  if (record >= kPlayerDataStart && record < kPlayerDataStart + kRow)
+    return in(kPlayerDataStart, SavedPlayerFields());
+  if (record >= kPlayerShipStart && record < kPlayerShipStart + kRow)
+    return in(kPlayerShipStart, SavedShipFields());
+  // The offers' rows and the active mission's after them: the rewards.
+  if (record >= kMissionOffersStart && record < kActiveMissionStart + kRow)
+    return (record - kMissionOffersStart) % kRow == mission::kReward;
+  return false;
+}
+
 // Every field of the used rows that a rule takes as a table index or a catalogue id.
 std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
   SaveChecker check(ints);
-  const std::size_t ship = kPlayerShipStart;
-  check.Field(ship, ship::kClass, kShipClass, "the ship's class");
-  check.Field(ship, ship::kFaction, kFaction, "the ship's faction");
-  check.Field(ship, ship::kBody, kAnyBody, "the ship's body");
-  check.Field(ship, ship::kSystem, kShipSystem, "the ship's star system");
-  check.Field(ship, ship::kMissileLauncher, kMissileLauncher, "the missile launcher");
-  check.Field(ship, ship::kGun, kGun, "the gun");
-  check.Field(ship, ship::kEcm, kEcm, "the ECM");
-  check.Field(ship, ship::kTargeting, kTargeting, "the targeting computer");
-  check.Field(ship, ship::kEngine, kEngine, "the engine");
-  check.Field(ship, ship::kCargoModule, kCargoModule, "the cargo-bay module");
+  // Every record first: none holds more than a game can reach, so a rule's sum or product of a
+  // few of them stays within 32 bits. The fields that may grow to the saturation limit are
+  // exempt here and checked by their own range below.
+  for (std::size_t r = 0; r < kSaveGameIntRecords; ++r) {
+    const std::int32_t value = IntRecordAt(ints, r);
+    if ((value < kSavedValue.low || value > kSavedValue.high) && !HasOwnRange(r)) {
+      check.Record(r, kSavedValue, "a saved number");
+      return check.cause();
+    }
+  }
 
-  const std::size_t player = kPlayerDataStart;
-  check.Field(player, player::kProfession, kProfession, "the profession");
-  check.Field(player, player::kFaction, kFaction, "the player's faction");
-  check.Field(player, player::kPortrait, kPortrait, "the portrait");
-  check.Field(player, player::kLevel, kLevel, "the level");
-  check.Field(player, player::kRank, kRank, "the military rank");
+  for (const SavedField& f : SavedPlayerFields())
+    check.Field(kPlayerDataStart, f.field, f.range, f.what);
+  for (const SavedField& f : SavedShipFields())
+    check.Field(kPlayerShipStart, f.field, f.range, f.what);
+  check.Record(kGameDayRecord, kSavedDays, "the game day");
+  check.Record(kActiveMissionStart + mission::kReward, kSavedAmount, "the mission's reward");
+  for (int s = 0; s < kStoredSystems; ++s)
+    for (int k = 0; k < kStoredOfferSlots; ++k)
+      check.Field(kMissionOffersStart + (s * kStoredOfferSlots + k) * kRow, mission::kReward,
+                  kSavedAmount, "a mission offer's reward");
+
+  // The hold: no good, and not all of them together, beyond what the largest hold can carry.
+  const SavedRange hold{0, LargestCargoHold()};
+  std::int64_t carried = 0;
+  for (int g = 1; g <= kLastStoredField; ++g) {
+    check.Record(kCargoStart + g, hold, "the cargo of a good");
+    carried += IntRecordAt(ints, kCargoStart + g);
+  }
+  check.Within(carried, kCargoStart + 1, hold, "the cargo in the hold");
 
   for (int s = 1; s <= kLastSystem; ++s) {
     const std::size_t system = kSystemDataStart + s * kRow;
@@ -231,6 +257,75 @@ FileResult LoadFailed(const std::string& file, const std::string& cause) {
 }
 
 }  // namespace
+
+std::int32_t LargestCargoHold() {
+  // The plain bay of the roomiest class, half as large again by a module or the compact engine,
+  // and half as large again by the advanced cargo skill.
+  std::int32_t most = 0;
+  for (std::int32_t c = 1; c <= 19; ++c) most = std::max(most, GetShipClassStat(c, kAttrCargoSpace));
+  const std::int32_t fitted = most + most / 2;
+  return fitted + fitted / 2;
+}
+
+std::span<const SavedField> SavedPlayerFields() {
+  static const SavedField fields[] = {
+      {player::kCredits, kSavedAmount, "the credits"},
+      {player::kProfession, {1, 6}, "the profession"},
+      {player::kFaction, kFaction, "the player's faction"},
+      {player::kPortrait, {0, 2}, "the portrait"},
+      {player::kLevel, {0, 19}, "the level"},
+      {player::kExperience, kSavedAmount, "the experience"},
+      {player::kPilotWings, {0, 3}, "the pilot wings"},
+      {player::kCampaignRibbons, kSavedCount, "the campaign ribbons"},
+      {player::kSilverStar, {0, 1}, "the silver star"},
+      {player::kGoldStar, {0, 1}, "the gold star"},
+      {player::kMedalOfHonor, {0, 1}, "the medal of honor"},
+      {player::kRank, {0, 8}, "the military rank"},
+      {player::kLoan, kSavedAmount, "the loan"},
+      {player::kLoanDaysLeft, kSavedDaysLeft, "the loan's days left"},
+      {player::kEarlyPaybackDays, kSavedDaysLeft, "the early payback days"},
+      {player::kWarBonds, kSavedAmount, "the war bonds"},
+      {player::kWarBondLevel, {-1, 4}, "the war bonds' level"},
+      {player::kWarBondLockDays, kSavedDaysLeft, "the war bonds' locked days"},
+      {player::kCriminalDays, kSavedDaysLeft, "the criminal days"},
+      {player::kFlightEncounters, kSavedCount, "the flight's encounters"},
+      {player::kLifePoints, kSavedValue, "the lives"},
+      {player::kBarBribes, kSavedValue, "the bar's bribes"},
+      {player::kMissionsCompleted, kSavedCount, "the missions completed"},
+      {player::kFightersDestroyed, kSavedCount, "the fighters destroyed"},
+      {player::kCorvettesDestroyed, kSavedCount, "the corvettes destroyed"},
+      {player::kDestroyersDestroyed, kSavedCount, "the destroyers destroyed"},
+      {player::kCruisersDestroyed, kSavedCount, "the cruisers destroyed"},
+      {player::kBattleshipsDestroyed, kSavedCount, "the battleships destroyed"},
+      {player::kCiviliansDestroyed, kSavedCount, "the civilian ships destroyed"},
+      {player::kGoodsSold, kSavedCount, "the goods sold"},
+      {player::kAttacksWon, kSavedCount, "the attacks won"},
+      {player::kDefencesWon, kSavedCount, "the defences won"},
+  };
+  return fields;
+}
+
+std::span<const SavedField> SavedShipFields() {
+  static const SavedField fields[] = {
+      {ship::kClass, kShipClass, "the ship's class"},
+      {ship::kFaction, kFaction, "the ship's faction"},
+      {ship::kBody, kAnyBody, "the ship's body"},
+      {ship::kSystem, kShipSystem, "the ship's star system"},
+      {ship::kCargoSpace, {0, LargestCargoHold()}, "the ship's cargo space"},
+      {ship::kCrewmen, kSavedCount, "the crewmen"},
+      {ship::kOfficers, kSavedCount, "the officers"},
+      {ship::kMarines, kSavedCount, "the marines"},
+      {ship::kPirates, kSavedCount, "the pirates"},
+      {ship::kDroids, kSavedCount, "the droids"},
+      {ship::kMissileLauncher, {0, 10}, "the missile launcher"},
+      {ship::kGun, {0, 8}, "the gun"},
+      {ship::kEcm, {0, 5}, "the ECM"},
+      {ship::kTargeting, {0, 6}, "the targeting computer"},
+      {ship::kEngine, {0, 6}, "the engine"},
+      {ship::kCargoModule, {0, 5}, "the cargo-bay module"},
+  };
+  return fields;
+}
 
 std::string SaveGameIntName(int slot) { return "Savegame" + std::to_string(slot) + ".int"; }
 std::string SaveGameTextName(int slot) { return "Savegame" + std::to_string(slot) + ".str"; }

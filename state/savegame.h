@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <climits>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -42,6 +43,33 @@ inline constexpr std::string_view kEmptySlotTopic = "Empty savegame slot!";
 inline constexpr std::string_view kEmptySlotText =
     "This savegame slot is empty. You cannot load a not-existent game.";
 
+// The values a loaded game may hold. A number no game reaches is refused with the save, so that
+// the rules' arithmetic on it cannot overflow; the amounts that saturate (credits, experience,
+// rewards) may reach the limit of 32 bits.
+struct SavedRange {
+  std::int32_t low;
+  std::int32_t high;
+};
+inline constexpr std::int32_t kMostSavedValue = 1000000000;
+inline constexpr SavedRange kSavedValue{-kMostSavedValue, kMostSavedValue};  // any other field
+inline constexpr SavedRange kSavedAmount{-kMostSavedValue, INT32_MAX};
+inline constexpr SavedRange kSavedCount{0, kMostSavedValue};
+inline constexpr SavedRange kSavedDaysLeft{-kMostSavedValue, kMostSavedValue};
+inline constexpr SavedRange kSavedDays{0, 100000000};  // the game day: some 270,000 years
+
+// A field of a saved row with its own range.
+struct SavedField {
+  int field;
+  SavedRange range;
+  std::string_view what;  // for the player: "the credits", "the ship's class"
+};
+std::span<const SavedField> SavedPlayerFields();
+std::span<const SavedField> SavedShipFields();
+
+// The largest hold any ship can have, every fitting and skill counted: the bound of the cargo
+// carried, good by good and all together.
+std::int32_t LargestCargoHold();
+
 // "Savegame1.int", "Savegame1.str" ... for slots 1..4.
 std::string SaveGameIntName(int slot);
 std::string SaveGameTextName(int slot);
@@ -50,7 +78,8 @@ std::string SaveGameTextName(int slot);
 std::vector<std::uint8_t> SaveGameIntBytes();
 std::vector<std::uint8_t> SaveGameTextBytes();
 
-// Checks a save game given as its two files' bytes (sizes, and every field that indexes a table)
+// Checks a save game given as its two files' bytes (sizes, every number within what a game can
+// reach, and every field that indexes a table in its range)
 // and only when all is sound puts it into the tables. A refused save changes nothing.
 FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
 

@@ -6,39 +6,60 @@
 namespace state {
 namespace {
 
+// A ship class: its names and its stats, the class attributes 1..18 in their order.
 struct ShipClassRow {
   std::int32_t shipClass;
   const char* name;
   const char* picture;
-  std::array<std::int32_t, kLastShipClassAttribute> stats;  // attributes 1..18
+  std::int32_t size;               // 1 fighter, 2 corvette, 3 destroyer/transporter,
+                                   // 4 cruiser/freighter, 5 battleship
+  std::int32_t hitChance;          // base hit chance in percent
+  std::int32_t gunDamage;          // per volley
+  std::int32_t gunApCost;          // action points of a gun volley
+  std::int32_t baseShields;        // maximum shields without equipment
+  std::int32_t missileDamage;
+  std::int32_t missileApCost;
+  std::int32_t travelSpeed;
+  std::int32_t cargoSpace;         // units
+  std::int32_t experience;         // destroying such a ship is worth this x 20
+  std::int32_t price;              // credits
+  std::int32_t minCrew;            // crew needed to fly
+  std::int32_t maxCrew;
+  std::int32_t encounterCategory;  // which factions fly it as an encounter opponent, -4..6
+  std::int32_t role;               // 1 military, 2 civilian
+  std::int32_t group;              // 1 for formations and stations, 0 for single ships
+  std::int32_t special;            // the ship's special ability id, 0 none
+  std::int32_t actionPoints;       // per combat turn
 };
 
-// Attribute columns: 1 size, 2 hit chance, 3 gun damage, 4 gun AP, 5 shields, 6 missile damage,
-// 7 missile AP, 8 speed, 9 cargo, 10 experience/20, 11 price, 12 min crew, 13 max crew,
-// 14 encounter category, 15 role, 16 group, 17 special, 18 AP per turn.
+// Columns after the picture, in the order of the row's members: size, hit chance, gun damage, gun
+// AP, base shields, missile damage, missile AP, travel speed, cargo space, experience (x 20),
+// price, minimum and maximum crew, encounter category, role, group, special, AP per turn.
+// clang-format off
 constexpr std::array<ShipClassRow, 20> kShipClasses{{
-    // class name           picture          1   2    3  4     5    6  7    8     9     10        11   12   13  14 15 16  17 18
-    { -1, "Starbase",       "Spacestation", {5, 45, 180, 2, 3500, 600, 4,   0, 2000, 20000,  5000000, 100, 200,  4, 1, 1,  0, 5}},
-    {  1, "Starwolf",       "Starwolf",     {1, 45,  12, 2,  100,  40, 4, 200,  40,   100,    20000,   0,   0,  1, 1, 0,  1, 5}},
-    {  2, "Stargun",        "Stargun",      {1, 45,  14, 2,  120,  60, 4, 200,  20,   150,    35000,   0,   0,  3, 1, 0,  2, 5}},
-    {  3, "Avenger",        "Avenger",      {1, 45,  16, 2,  140,  80, 4, 200,  20,   200,    50000,   0,   0, -1, 1, 0,  3, 5}},
-    {  4, "Sabre",          "Killerbee",    {1, 45,  20, 2,  110,  40, 4, 200,  20,   200,    55000,   0,   0, -4, 1, 0,  4, 5}},
-    {  5, "Orion",          "Orion",        {1, 45,   8, 2,   80,  30, 4, 200,  80,   160,    20000,   0,   0,  4, 2, 0,  5, 5}},
-    {  6, "Shadowcat",      "Shadowcat",    {2, 45,  28, 2,  250,  80, 4, 200,  60,   800,   250000,   6,  16,  1, 1, 0,  2, 5}},
-    {  7, "Paladin",        "Paladin",      {2, 45,  35, 2,  350, 100, 4, 200,  60,  1200,   400000,   6,  20, -1, 1, 0,  7, 5}},
-    {  8, "Hellcat",        "Hellcat",      {2, 45,  30, 2,  300, 100, 4, 200,  60,  1000,   320000,   6,  20,  2, 1, 0,  8, 5}},
-    {  9, "Patton",         "Patton",       {3, 45,  60, 2,  650, 140, 4, 200, 100,  3000,  1200000,  16,  40,  1, 1, 0,  9, 5}},
-    { 10, "Shark",          "Shark",        {3, 45,  50, 2,  550,  45, 4, 200, 150,  2200,  1000000,  12,  36,  6, 1, 0, 10, 5}},
-    { 11, "Ferendar",       "Ferendar",     {3, 45,  30, 2,  400,  80, 4, 200, 400,  2000,   600000,  12,  32,  4, 2, 0, 11, 5}},
-    { 12, "Orion Squadron", "OrionSquad",   {2, 45,  18, 2,  300,  60, 4, 200, 240,  1000,    60000,   0,   0,  4, 2, 1, 11, 5}},
-    { 13, "Neptun",         "Neptun",       {4, 45, 100, 2, 1200, 200, 4, 200, 200,  6000,  3000000,  25,  70,  4, 1, 0, 12, 5}},
-    { 14, "Galaxy",         "Galaxy",       {4, 45,  50, 2,  700, 140, 4, 200, 800,  4500,  2000000,  30,  80,  4, 2, 0, 11, 5}},
-    { 15, "Corsair",        "Corsair",      {4, 45,  80, 2, 1000, 200, 4, 200, 350,  6000,  2500000,  30,  80,  5, 1, 0, 13, 5}},
-    { 16, "Marauder",       "Marauder",     {5, 45, 130, 2, 2000, 400, 4, 200, 350, 10000,  5000000,  40, 100,  4, 1, 0, 14, 5}},
-    { 17, "Gettysburg",     "Skybreaker",   {5, 45, 150, 2, 2500, 400, 4, 200, 400, 12500,  6000000,  50, 125, -1, 1, 0, 15, 6}},
-    { 18, "Stonewall",      "Blackjack",    {5, 45, 150, 2, 1800, 500, 4, 200, 400, 12500,  6000000,  40, 110,  2, 1, 0,  3, 6}},
-    { 19, "Battlegroup",    "squadron",     {5, 45, 200, 2, 3000, 600, 4, 200, 800, 18000, 10000000,  80, 200,  4, 1, 1,  0, 6}},
+    //    name              picture         size  hit  gunDmg  gunAP  shields  misDmg  misAP  speed  cargo    exp     price  minCrew  maxCrew  enc  role  group  special  AP
+    { -1, "Starbase",       "Spacestation",    5,  45,    180,     2,    3500,    600,     4,     0,  2000, 20000,  5000000,     100,     200,   4,    1,     1,       0,  5},
+    {  1, "Starwolf",       "Starwolf",        1,  45,     12,     2,     100,     40,     4,   200,    40,   100,    20000,       0,       0,   1,    1,     0,       1,  5},
+    {  2, "Stargun",        "Stargun",         1,  45,     14,     2,     120,     60,     4,   200,    20,   150,    35000,       0,       0,   3,    1,     0,       2,  5},
+    {  3, "Avenger",        "Avenger",         1,  45,     16,     2,     140,     80,     4,   200,    20,   200,    50000,       0,       0,  -1,    1,     0,       3,  5},
+    {  4, "Sabre",          "Killerbee",       1,  45,     20,     2,     110,     40,     4,   200,    20,   200,    55000,       0,       0,  -4,    1,     0,       4,  5},
+    {  5, "Orion",          "Orion",           1,  45,      8,     2,      80,     30,     4,   200,    80,   160,    20000,       0,       0,   4,    2,     0,       5,  5},
+    {  6, "Shadowcat",      "Shadowcat",       2,  45,     28,     2,     250,     80,     4,   200,    60,   800,   250000,       6,      16,   1,    1,     0,       2,  5},
+    {  7, "Paladin",        "Paladin",         2,  45,     35,     2,     350,    100,     4,   200,    60,  1200,   400000,       6,      20,  -1,    1,     0,       7,  5},
+    {  8, "Hellcat",        "Hellcat",         2,  45,     30,     2,     300,    100,     4,   200,    60,  1000,   320000,       6,      20,   2,    1,     0,       8,  5},
+    {  9, "Patton",         "Patton",          3,  45,     60,     2,     650,    140,     4,   200,   100,  3000,  1200000,      16,      40,   1,    1,     0,       9,  5},
+    { 10, "Shark",          "Shark",           3,  45,     50,     2,     550,     45,     4,   200,   150,  2200,  1000000,      12,      36,   6,    1,     0,      10,  5},
+    { 11, "Ferendar",       "Ferendar",        3,  45,     30,     2,     400,     80,     4,   200,   400,  2000,   600000,      12,      32,   4,    2,     0,      11,  5},
+    { 12, "Orion Squadron", "OrionSquad",      2,  45,     18,     2,     300,     60,     4,   200,   240,  1000,    60000,       0,       0,   4,    2,     1,      11,  5},
+    { 13, "Neptun",         "Neptun",          4,  45,    100,     2,    1200,    200,     4,   200,   200,  6000,  3000000,      25,      70,   4,    1,     0,      12,  5},
+    { 14, "Galaxy",         "Galaxy",          4,  45,     50,     2,     700,    140,     4,   200,   800,  4500,  2000000,      30,      80,   4,    2,     0,      11,  5},
+    { 15, "Corsair",        "Corsair",         4,  45,     80,     2,    1000,    200,     4,   200,   350,  6000,  2500000,      30,      80,   5,    1,     0,      13,  5},
+    { 16, "Marauder",       "Marauder",        5,  45,    130,     2,    2000,    400,     4,   200,   350, 10000,  5000000,      40,     100,   4,    1,     0,      14,  5},
+    { 17, "Gettysburg",     "Skybreaker",      5,  45,    150,     2,    2500,    400,     4,   200,   400, 12500,  6000000,      50,     125,  -1,    1,     0,      15,  6},
+    { 18, "Stonewall",      "Blackjack",       5,  45,    150,     2,    1800,    500,     4,   200,   400, 12500,  6000000,      40,     110,   2,    1,     0,       3,  6},
+    { 19, "Battlegroup",    "squadron",        5,  45,    200,     2,    3000,    600,     4,   200,   800, 18000, 10000000,      80,     200,   4,    1,     1,       0,  6},
 }};
+// clang-format on
 
 // Row of a class in kShipClasses: the starbase first, then classes 1..19; nullptr for no class.
 const ShipClassRow* FindClass(std::int32_t shipClass) {
@@ -148,21 +169,32 @@ constexpr std::array<const char*, 5> kLiveryPrefix{
 }  // namespace
 
 std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute) {
+  // The row's members by attribute number 1..18.
+  static constexpr std::array<std::int32_t ShipClassRow::*, kLastShipClassAttribute> kByAttribute{
+      &ShipClassRow::size,          &ShipClassRow::hitChance,     &ShipClassRow::gunDamage,
+      &ShipClassRow::gunApCost,     &ShipClassRow::baseShields,   &ShipClassRow::missileDamage,
+      &ShipClassRow::missileApCost, &ShipClassRow::travelSpeed,   &ShipClassRow::cargoSpace,
+      &ShipClassRow::experience,    &ShipClassRow::price,         &ShipClassRow::minCrew,
+      &ShipClassRow::maxCrew,       &ShipClassRow::encounterCategory, &ShipClassRow::role,
+      &ShipClassRow::group,         &ShipClassRow::special,       &ShipClassRow::actionPoints};
   const ShipClassRow* row = FindClass(shipClass);
   if (row == nullptr || attribute < 1 || attribute > kLastShipClassAttribute) return 0;
-  return row->stats[attribute - 1];
+  return row->*kByAttribute[static_cast<std::size_t>(attribute - 1)];
 }
 
 std::int32_t GetShipClassSize(std::int32_t shipClass) {
-  return GetShipClassStat(shipClass, kAttrSize);
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->size : 0;
 }
 
 std::int32_t GetShipClassBaseShields(std::int32_t shipClass) {
-  return GetShipClassStat(shipClass, kAttrShields);
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->baseShields : 0;
 }
 
 std::int32_t GetShipClassExperience(std::int32_t shipClass) {
-  return GetShipClassStat(shipClass, kAttrExperience) * 20;
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->experience * 20 : 0;
 }
 
 std::string GetShipClassName(std::int32_t shipClass) {

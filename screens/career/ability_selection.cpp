@@ -293,7 +293,7 @@ void AbilitySelectionScreen::TryLearn(int k) {
 
 void AbilitySelectionScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(36, 37);
+  AdvanceTutorial(tutorial::Step::CloseAbilities, tutorial::Step::ClosePersonalStatus);
   Close();
 }
 

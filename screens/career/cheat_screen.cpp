@@ -57,7 +57,7 @@ void CheatScreenForm::OnTileClick(Sender s) { ActOnTile(static_cast<int>(s.sende
 
 void CheatScreenForm::ActOnTile(int tile) {
   if (tile == kCheatNoAgeing) {
-    state::NoAgingFlag = state::NoAgingFlag == 1 ? 0 : 1;
+    rules::SwitchNoAgeing();
     Refresh();
     return;
   }
@@ -72,8 +72,7 @@ void CheatScreenForm::ActOnTile(int tile) {
       // Only a fight under way has an enemy to destroy.
       if (!ShipCombatShowing()) break;
       Close();
-      state::EnemyShip[ship::kShields] = 0;
-      combat::CheckShipCombatEnd(ShipCombat->Ui());
+      combat::DestroyEnemyByCheat(ShipCombat->Ui());
       break;
     case kCheatClose: Close(); break;
     default: break;

@@ -145,7 +145,7 @@ void FactionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   state::PlayerData[player::kPortrait] = 0;
   // The tutorial goes on on the name screen.
-  if (state::TutorialActive == 1) BeginTutorialStep(2);
+  if (state::TutorialActive == 1) BeginTutorialStep(tutorial::Step::ChooseName);
   Close();
 }
 

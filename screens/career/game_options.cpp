@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "rules/game_settings.h"
 #include "screens/career/faction_selection.h"
 #include "screens/popups/popups.h"
 #include "screens/travel/travel_screen.h"
@@ -19,23 +20,26 @@ GameOptionsScreen* GameOptions = nullptr;
 
 namespace {
 
+using Setting = bool rules::GameSettingsView::*;
+
 struct Tile {
   const char* name;    // its picture component is <name>Tile, its handlers On<name>Click, -Hover
   const char* number;  // of its picture files
+  Setting setting;     // what it shows; none for Close
 };
 
 // By tile number 1..9.
 constexpr Tile kTiles[] = {
-    // name              pictures
-    {"Music",            "02"},
-    {"SoundEffects",     "03"},
-    {"AutoEndTurn",      "05"},
-    {"MessageDelay",     "06"},
-    {"SlowAnimations",   "07"},
-    {"VeteranMode",      "09"},
-    {"WarMessages",      "11"},
-    {"Close",            "17"},
-    {"Compatibility",    "12"},
+    // name              pictures  setting
+    {"Music",            "02",     &rules::GameSettingsView::music},
+    {"SoundEffects",     "03",     &rules::GameSettingsView::soundEffects},
+    {"AutoEndTurn",      "05",     &rules::GameSettingsView::autoEndTurn},
+    {"MessageDelay",     "06",     &rules::GameSettingsView::longerMessageDelays},
+    {"SlowAnimations",   "07",     &rules::GameSettingsView::slowerAnimations},
+    {"VeteranMode",      "09",     &rules::GameSettingsView::veteranMode},
+    {"WarMessages",      "11",     &rules::GameSettingsView::noWarPopups},
+    {"Close",            "17",     nullptr},
+    {"Compatibility",    "12",     &rules::GameSettingsView::compatibilityMode},
 };
 constexpr int kTileCount = static_cast<int>(std::size(kTiles));
 
@@ -65,26 +69,11 @@ void RefreshCompatibilityLabels() {
 
 }  // namespace
 
-bool GameOptionOn(int k) {
-  switch (k) {
-    case 1: return state::MusicOn == 1;
-    case 2: return state::SoundEffectsOn == 1;
-    case 3: return state::AutoEndTurn == 1;
-    // The two pacing tiles have no flag of their own: any pacing but the normal one shows as on,
-    // the compatibility mode's quick messages included.
-    case 4: return state::TimerPlayerMessageInterval != state::kMessageInterval;
-    case 5: return state::PlayerFireGunImageTimerInterval != state::kAnimationInterval;
-    case 6: return state::VeteranMode == 1;
-    case 7: return state::NoWarPopups == 1;
-    case 9: return state::CompatibilityMode == 1;
-    default: return false;  // Close has no setting
-  }
-}
-
 std::string GameOptionPicture(int k, bool lit) {
   const Tile* tile = FindTile(k);
   if (tile == nullptr) return {};
-  const char* look = GameOptionOn(k) ? (lit ? "ON+" : "ON") : (lit ? "MouseOver" : "");
+  const bool on = tile->setting != nullptr && rules::BuildGameSettingsView().*(tile->setting);
+  const char* look = on ? (lit ? "ON+" : "ON") : (lit ? "MouseOver" : "");
   return std::string("GameSettings") + look + "_" + tile->number + ".jpg";
 }
 
@@ -104,7 +93,8 @@ GameOptionsScreen::GameOptionsScreen() : Form("GameOptions"), tiles_(TileButtons
 
 void GameOptionsScreen::RefreshGameOptionsScreen() {
   for (int k = 1; k <= kTileCount; ++k)
-    if (k != kCloseTile) tiles_.Image(k).LoadPicture(GameOptionPicture(k, tiles_.Lit() == k));
+    if (kTiles[k - 1].setting != nullptr)
+      tiles_.Image(k).LoadPicture(GameOptionPicture(k, tiles_.Lit() == k));
 }
 
 void GameOptionsScreen::OnMusicClick() {

@@ -19,7 +19,6 @@ inline constexpr std::int32_t kCompatibilityMessageInterval = 100;
 
 // Tile numbers (the hover index): 1 music, 2 sound effects, 3 automatic end of turn, 4 longer
 // delays, 5 slower animations, 6 veteran mode, 7 war messages, 8 Close, 9 compatibility mode.
-inline constexpr int kCloseTile = 8;
 
 class GameOptionsScreen : public platform::Form {
  public:
@@ -47,8 +46,6 @@ class GameOptionsScreen : public platform::Form {
 
 extern GameOptionsScreen* GameOptions;
 
-// Whether the setting of tile k (1..7, 9) shows as on.
-bool GameOptionOn(int k);
 // The picture of tile k (1..9): on or off by its setting, lit or plain.
 std::string GameOptionPicture(int k, bool lit);
 

@@ -3,8 +3,10 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/highscores.h"
+#include "screens/popups/popups.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/general_data.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -20,16 +22,6 @@ namespace {
 constexpr int kRows = rules::kHighscorePlaces;
 
 bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
-
-// A name as the player typed it: an "&" in it is shown, not taken for a shortcut mark.
-std::string ShownAsTyped(const std::string& name) {
-  std::string out;
-  for (char c : name) {
-    out += c;
-    if (c == '&') out += '&';
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -58,7 +50,7 @@ void HighScoreScreen::ShowHighScoreTable() {
   for (int k = 1; k <= kRows; ++k) {
     const std::size_t i = static_cast<std::size_t>(k - 1);
     state::THighscoreRow& row = state::HighscoreTable[k];
-    names_[i]->SetCaption(ShownAsTyped(state::HighscoreNames[k]));
+    names_[i]->SetCaption(state::HighscoreNames[k]);
     scores_[i]->SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
@@ -101,7 +93,12 @@ void HighScoreScreen::OnBackClick() {
 
 void InsertHighscore(std::int32_t score) {
   HighScore->WhitenRows();
-  HighScore->MarkRow(rules::InsertHighscore(score));
+  const int row = rules::InsertHighscore(score);
+  HighScore->MarkRow(row);
+  if (row == 0) return;
+  // The new row goes to disk at once, so a crash or a kill at the table does not lose it.
+  if (const state::FileResult written = state::WriteGeneralData(); !written.ok)
+    popups::ShowText(written.topic, written.text);
 }
 
 }  // namespace screens

@@ -62,7 +62,7 @@ void NameSelectionScreen::OnContinueClick() {
   state::PlayerName = ChosenPlayerName(nameEdit_.Text());
   state::PlayerData[player::kProfession] = 1;
   // The tutorial goes on on the profession screen.
-  if (state::TutorialActive == 1) BeginTutorialStep(3);
+  if (state::TutorialActive == 1) BeginTutorialStep(tutorial::Step::ChooseProfession);
   Close();
 }
 

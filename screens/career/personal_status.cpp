@@ -2,6 +2,7 @@
 #include "screens/career/personal_status.h"
 
 #include "audio/sound.h"
+#include "rules/tutorial.h"
 #include "screens/career/career.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -21,11 +22,6 @@ namespace {
 
 // Beyond this many units the paragraph no longer gives the number.
 constexpr std::int32_t kTradedUnitsShown = 100000000;
-// The tutorial asks the player to browse the trees at this step; once it is past the status step
-// threshold, Back moves it on to the step after the status screen.
-constexpr std::int32_t kBrowseTreesStep = 35;
-constexpr std::int32_t kStatusReachedAfterStep = 30;
-constexpr std::int32_t kAfterStatusStep = 38;
 
 std::string Number(std::int32_t value) { return std::to_string(value); }
 
@@ -72,9 +68,10 @@ std::string BuildCareerSummary() {
     text += " Within all this time you´ve traded " + Number(p[player::kGoodsSold]) + " unit(s) of cargo.";
   else
     text += " Within all this time you´ve traded more than 100 million units of cargo.";
-  text += " Due to your help the " + FactionName(2) + " could successfully complete " +
-          Number(p[player::kAttacksWon]) + " invasion operation(s) and fight back " +
-          Number(p[player::kDefencesWon]) + " invasion(s) in federated space.";
+  text += " Due to your help the " + FactionName(faction_text::kShortName) +
+          " could successfully complete " + Number(p[player::kAttacksWon]) +
+          " invasion operation(s) and fight back " + Number(p[player::kDefencesWon]) +
+          " invasion(s) in federated space.";
   return text;
 }
 
@@ -83,7 +80,7 @@ PersonalStatusView BuildPersonalStatusView() {
   PersonalStatusView view;
   view.rankAndName =
       state::GetRankTitleShort(p[player::kFaction], p[player::kRank]) + " " + state::PlayerName;
-  view.faction = FactionName(1);
+  view.faction = FactionName(faction_text::kLongName);
   view.credits = state::FormatThousands(p[player::kCredits]);
   view.portrait = state::GetHeroPortraitFile();
   view.lives = Number(p[player::kLifePoints]) + " \"lives\" left";
@@ -124,22 +121,23 @@ void PersonalStatusScreen::Refresh() {
 
 void PersonalStatusScreen::OnCombatSkillsClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == kBrowseTreesStep)
-    rules_.BeginTutorialStep(kBrowseTreesStep + 1);
+  if (rules::TutorialAt(tutorial::Step::BrowseSkills))
+    rules_.BeginTutorialStep(tutorial::Step::CloseAbilities);
   BrowseAbilitiesOnScreen(AbilityChoice::Combat);
 }
 
 void PersonalStatusScreen::OnSkillsClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep == kBrowseTreesStep)
-    rules_.BeginTutorialStep(kBrowseTreesStep + 1);
+  if (rules::TutorialAt(tutorial::Step::BrowseSkills))
+    rules_.BeginTutorialStep(tutorial::Step::CloseAbilities);
   BrowseAbilitiesOnScreen(AbilityChoice::Skill);
 }
 
 void PersonalStatusScreen::OnBackClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1 && state::TutorialStep > kStatusReachedAfterStep)
-    rules_.BeginTutorialStep(kAfterStatusStep);
+  // Back from the personal status at any step after the saving ends the guided part.
+  if (rules::TutorialAfter(tutorial::Step::CloseSaveLoad))
+    rules_.BeginTutorialStep(tutorial::Step::Finished);
   Close();
 }
 

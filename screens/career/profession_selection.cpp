@@ -1,6 +1,7 @@
 #include "screens/career/profession_selection.h"
 
 #include "audio/sound.h"
+#include "screens/career/career.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
 #include "screens/tutorial/tutorial.h"
@@ -103,6 +104,11 @@ ProfessionSelectionScreen::ProfessionSelectionScreen() : Form("ProfessionSelecti
   Bind("OnFaceHover", &ProfessionSelectionScreen::OnFaceHover);
   Bind("OnContinueClick", &ProfessionSelectionScreen::OnContinueClick);
   Bind("OnStartShipMouseDown", &ProfessionSelectionScreen::OnStartShipMouseDown);
+  // Any mouse button describes the starting ability or skill under it.
+  Bind("OnStartAbilityMouseDown",
+       [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Combat, s); });
+  Bind("OnStartSkillMouseDown",
+       [](Sender s) { OnStartAbilityMouseDown(rules::AbilityChoice::Skill, s); });
 }
 
 void ProfessionSelectionScreen::ShowProfessionInfo() {
@@ -179,9 +185,14 @@ void ProfessionSelectionScreen::OnContinueClick() {
                        "from the selection of options in the middle of the screen.");
       return;
     }
-    EndTutorialStep(3);
+    EndTutorialStep(tutorial::Step::ChooseProfession);
   }
   Close();
+}
+
+void ProfessionSelectionScreen::OnStartAbilityMouseDown(rules::AbilityChoice tree, Sender s) {
+  audio::PlayButtonSound();
+  ShowAbilityInfo(tree, s.sender.Tag());
 }
 
 void ProfessionSelectionScreen::OnStartShipMouseDown() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "rules/ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
 
@@ -60,6 +61,8 @@ class ProfessionSelectionScreen : public platform::Form {
   void OnFaceHover();
   void OnContinueClick();
   void OnStartShipMouseDown();
+  // A starting ability's label (`tree` Combat) or the skill's: its description popup.
+  static void OnStartAbilityMouseDown(rules::AbilityChoice tree, platform::Sender s);
 
   // 0 none, 1..6 a profession tile, 7 Continue lit.
   int HoverIndex() const { return hover_; }

@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
+#include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
@@ -21,9 +22,6 @@ using platform::Sender;
 SaveLoadScreen* SaveLoad = nullptr;
 
 namespace {
-
-// The tutorial's step that asks for a save into the first slot; the next asks to close the screen.
-constexpr int kTutorialSaveStep = 29;
 
 // Picture numbers of the buttons 1..9: save 1, load 1, save 2, load 2, ... close.
 constexpr const char* kPictureNumbers[] = {"05", "06", "09", "10", "13", "14", "17", "18", "19"};
@@ -78,8 +76,8 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
   const int slot = sender.sender.Tag();
   if (!IsSlot(slot)) return;
   // The tutorial's saving step points at the first slot.
-  if (slot == 1 && rules::TutorialAt(kTutorialSaveStep))
-    rules_.BeginTutorialStep(kTutorialSaveStep + 1);
+  if (slot == 1 && rules::TutorialAt(tutorial::Step::SaveIntoSlot))
+    rules_.BeginTutorialStep(tutorial::Step::CloseSaveLoad);
   if (GameIsRunning())
     SaveGame(slot);
   else
@@ -120,8 +118,9 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
 
 void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (rules::TutorialAt(kTutorialSaveStep + 1))
-    rules_.BeginTutorialStep(rules::kTutorialReturnToGameStep);
+  if (rules::TutorialAt(tutorial::Step::CloseSaveLoad))
+    rules_.BeginTutorialStep(tutorial::Step::ReturnToGame);
+  if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
 }
 

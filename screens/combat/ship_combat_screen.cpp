@@ -42,9 +42,6 @@ namespace {
 constexpr const char* kEndTurnPicture = "Screen_KLEIN_05.jpg";
 constexpr const char* kEndTurnLitPicture = "Screen_KLEINON_05.jpg";
 
-// Where the tutorial's minimised panel waits: where the layout includes the panel.
-constexpr int kTutorialTwinLeft = 267;
-constexpr int kTutorialTwinTop = 101;
 
 // Enabling a timer that already runs leaves its count alone: a second message within one interval
 // goes when the first interval ends.
@@ -75,8 +72,11 @@ void ShipCombatUi::ShowMessage(Side side, std::string_view topic, std::string_vi
   screen_.ShowMessage(side, topic, text);
 }
 
+// Whatever the fight shows next, the messages before it are read out first (in compatibility
+// mode; otherwise none wait).
 void ShipCombatUi::ShowPopup(combat::CombatPopup kind, std::string_view topic,
                              std::string_view text, std::string_view picture) {
+  screen_.ReadOutMessages();
   switch (kind) {
     case combat::CombatPopup::Text: popups::ShowText(topic, text); break;
     case combat::CombatPopup::Picture: popups::ShowPicture(topic, text, picture); break;
@@ -86,11 +86,13 @@ void ShipCombatUi::ShowPopup(combat::CombatPopup kind, std::string_view topic,
 }
 
 bool ShipCombatUi::Ask(std::string_view topic, std::string_view text) {
+  screen_.ReadOutMessages();
   return popups::AskYesNo(topic, text);
 }
 
 bool ShipCombatUi::AskWithPicture(std::string_view topic, std::string_view text,
                                   std::string_view picture) {
+  screen_.ReadOutMessages();
   return popups::Choose(topic, text, picture);
 }
 
@@ -120,30 +122,33 @@ void ShipCombatUi::ResetScreen() {
 }
 
 void ShipCombatUi::Close() {
+  screen_.ReadOutMessages();
   closed_ = true;
   // Nothing of the fight goes on behind the closing screen.
   screen_.StopTimers();
   screen_.Close();
 }
 
-void ShipCombatUi::OpenBoarding() { OpenBoardingScreen(*this); }
+void ShipCombatUi::OpenBoarding() {
+  screen_.ReadOutMessages();
+  OpenBoardingScreen(*this);
+}
 
-bool ShipCombatUi::SensorsShowing() { return screens::SensorsShowing(); }
+void ShipCombatUi::AwardSilverStar() {
+  screen_.ReadOutMessages();
+  AwardSilverStarMedal();
+}
 
-int ShipCombatUi::SensorSelection() { return screens::SensorSelection(); }
-
-void ShipCombatUi::EndTutorialStep(int step) { rules_.EndTutorialStep(step); }
-
-void ShipCombatUi::BeginTutorialStep(int step) { rules_.BeginTutorialStep(step); }
-
-void ShipCombatUi::AwardSilverStar() { AwardSilverStarMedal(); }
-
-void ShipCombatUi::AwardGoldStar() { AwardGoldStarMedal(); }
+void ShipCombatUi::AwardGoldStar() {
+  screen_.ReadOutMessages();
+  AwardGoldStarMedal();
+}
 
 // ---- The screen ----
 
 ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::string& side)
     : ship(form.Get<Image>(side + "ShipPicture")),
+      shotPast(form.Get<Image>("ShotPast" + side + "Ship")),
       shieldDisplay(form.Get<Image>(side + "ShieldDisplay")),
       actionPointBar(form.Get<Image>(side + "ActionPointBar")),
       radar(form.Get<Image>(side + "Radar")),
@@ -156,7 +161,12 @@ ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::stri
       messageTimer(form.Get<Timer>(side + "MessageTimer")),
       gunFireTimer(form.Get<Timer>(side + "GunFireTimer")),
       shieldTimer(form.Get<Timer>(side + "ShieldTimer")),
-      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)) {}
+      modifiers(form.GetNumbered<Image>(side + "Modifier", kCombatModifierIcons)),
+      shieldsLabel(form.Get<Label>(side + "ShieldsLabel")),
+      missileLabel(form.Get<Label>(side + "MissileLabel")),
+      reinforcementsLabel(form.Get<Label>(side + "ReinforcementsLabel")),
+      gunShot(shotPast.PictureName()),
+      gunShotBounds(shotPast.Bounds()) {}
 
 ShipCombatScreen::ShipCombatScreen()
     : Form("ShipCombat"),
@@ -172,16 +182,17 @@ ShipCombatScreen::ShipCombatScreen()
        [this](Sender s) { OnModifierDown(Side::Player, RowNumber(s.sender)); });
   Bind("OnEnemyModifierDown",
        [this](Sender s) { OnModifierDown(Side::Enemy, RowNumber(s.sender)); });
-  Bind("OnCompatibilityLabelClick", &ShipCombatScreen::OnCompatibilityLabelClick);
+  Bind("OnCompatibilitySwitchClick", &ShipCombatScreen::OnCompatibilitySwitchClick);
   Bind("OnPlayerMessageTimer", &ShipCombatScreen::OnPlayerMessageTimer);
   Bind("OnEnemyMessageTimer", &ShipCombatScreen::OnEnemyMessageTimer);
-  // Each picture timer puts its own ship's normal picture back.
+  // Each picture timer puts its own ship's normal picture back, and takes away a shot that missed it.
   for (SideView* view : {&player_, &enemy_}) {
     const std::string side = view == &player_ ? "Player" : "Enemy";
     const auto restore = [view](Timer& timer) {
       return [view, &timer](Sender) {
         timer.SetEnabled(false);
         view->ship.LoadPicture(view->normal);
+        view->shotPast.Hide();
       };
     };
     Bind("On" + side + "GunFireTimer", restore(view->gunFireTimer));
@@ -259,6 +270,8 @@ void ShipCombatScreen::LoadFightPictures() {
     view->ship.SetStretch(place.stretch);
     view->ship.LoadPicture(view->normal);
   }
+  player_.incomingMissile = p.enemyMissile;
+  enemy_.incomingMissile = p.missile;
   Place(player_.missilePanel, p.missilePanel);
   Place(enemy_.missilePanel, p.enemyMissilePanel);
   player_.missile.LoadPicture(p.missile.file);
@@ -383,16 +396,30 @@ void ShipCombatScreen::ShowReinforcementRadar() {
 
 void ShipCombatScreen::UpdateCompatibilityLabels() {
   const bool on = state::CompatibilityMode == 1;
+  std::vector<Label*> labels{&compatibilitySwitch_, &actionPointsLabel_};
+  labels.insert(labels.end(), abilityLabels_.begin(), abilityLabels_.end());
+  for (SideView* view : {&player_, &enemy_})
+    labels.insert(labels.end(), {&view->shieldsLabel, &view->missileLabel,
+                                 &view->reinforcementsLabel});
   if (!on) {
-    for (Label* label : compatibilityLabels_) label->Hide();
+    for (Label* label : labels) label->Hide();
     return;
   }
-  const auto texts = CompatibilityTexts();
-  for (std::size_t k = 0; k < compatibilityLabels_.size(); ++k) {
-    Label& label = *compatibilityLabels_[k];
-    label.SetCaption(texts[k]);
-    label.Show();
-    label.BringToFront();
+  const CombatCompatibilityTexts texts = BuildCompatibilityTexts();
+  compatibilitySwitch_.SetCaption(texts.modeSwitch);
+  actionPointsLabel_.SetCaption(texts.actionPoints);
+  for (std::size_t k = 0; k < abilityLabels_.size(); ++k)
+    abilityLabels_[k]->SetCaption(texts.abilities[k]);
+  for (Side side : {Side::Player, Side::Enemy}) {
+    SideView& v = View(side);
+    v.shieldsLabel.SetCaption(texts.Of(side).shields);
+    v.missileLabel.SetCaption(texts.Of(side).missile);
+    v.reinforcementsLabel.SetCaption(texts.Of(side).reinforcements);
+  }
+  // An empty ability slot has neither a button nor a caption.
+  for (Label* label : labels) {
+    label->SetVisible(!label->Caption().empty());
+    label->BringToFront();
   }
 }
 
@@ -406,6 +433,21 @@ void ShipCombatScreen::ShowMessage(Side side, std::string_view topic, std::strin
   v.messageShape.Show();
   v.messageTopic.Show();
   v.messageText.Show();
+  // Each message is read out once, also one that a second message of its side replaces on the
+  // screen before its time is over.
+  if (state::CompatibilityMode == 1) unread_.push_back({std::string(topic), std::string(text)});
+}
+
+void ShipCombatScreen::ReadOutMessages() {
+  // A popup of the read-out is open: it goes on with the rest when the player closes it.
+  if (readingOut_) return;
+  readingOut_ = true;
+  while (!unread_.empty()) {
+    const Message message = std::move(unread_.front());
+    unread_.pop_front();
+    popups::ShowText(message.topic, message.text);
+  }
+  readingOut_ = false;
 }
 
 void ShipCombatScreen::StartEnemyMessageTimer() { Enable(enemy_.messageTimer); }
@@ -416,14 +458,17 @@ void ShipCombatScreen::HideMessage(Side side) {
   v.messageTopic.Hide();
   v.messageText.Hide();
   v.messageShape.Hide();
-  // Read out in compatibility mode.
-  if (state::CompatibilityMode == 1)
-    popups::ShowText(v.messageTopic.Caption(), v.messageText.Caption());
+  ReadOutMessages();
 }
 
 void ShipCombatScreen::OnPlayerMessageTimer() { HideMessage(Side::Player); }
 
 void ShipCombatScreen::OnEnemyMessageTimer() {
+  // While the player reads a message, the enemy's next step waits for another interval.
+  if (readingOut_) {
+    enemy_.messageTimer.SetEnabled(true);
+    return;
+  }
   HideMessage(Side::Enemy);
   // The enemy takes its next step once its message has been shown for one interval.
   if (!ui_.IsClosed()) combat::EnemyMessageTimerTick(ui_);
@@ -436,8 +481,21 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
     v.gunFireTimer.SetEnabled(false);
     v.gunFireTimer.SetTag(0);
     v.gunFireTimer.SetEnabled(true);
-  } else {
+  } else if (animation == combat::Animation::ShieldHit) {
+    v.shotPast.Hide();
     v.ship.LoadPicture(v.shield);
+    Enable(v.shieldTimer);
+  } else {  // a miss: the shot streaks past the ship, just above it, and its shields stay quiet
+    const bool missile = animation == combat::Animation::MissileMiss;
+    const platform::Rect& r = v.gunShotBounds;
+    const combat::PicturePlace& m = v.incomingMissile;
+    v.ship.LoadPicture(v.normal);
+    v.shotPast.LoadPicture(missile ? m.file : v.gunShot);
+    if (missile)
+      v.shotPast.SetBounds(r.x + (r.w - m.width) / 2, r.y - 6, m.width, m.height);
+    else
+      v.shotPast.SetBounds(r.x, r.y, r.w, r.h);
+    v.shotPast.Show();
     Enable(v.shieldTimer);
   }
 }
@@ -455,6 +513,7 @@ void ShipCombatScreen::ResetScreen() {
     abilityButtons_[static_cast<std::size_t>(k)]->SetTag(-1);
   }
   for (SideView* view : {&player_, &enemy_}) {
+    view->shotPast.Hide();
     for (Image* icon : view->modifiers) {
       icon->SetTag(0);
       icon->Hide();
@@ -462,6 +521,7 @@ void ShipCombatScreen::ResetScreen() {
     view->radar.SetTag(0);
   }
   // Neither side's message of the last fight stays: its timer stopped when that fight closed.
+  unread_.clear();
   for (SideView* view : {&player_, &enemy_}) {
     view->messageTimer.SetEnabled(false);
     view->messageTopic.Hide();
@@ -510,9 +570,10 @@ void ShipCombatScreen::OnModifierDown(Side side, int slot) {
   ShowAbilityInfo(combat::ListOf(side)[slot][modifier::kAbility]);
 }
 
-void ShipCombatScreen::OnCompatibilityLabelClick() {
-  // The label shows only in compatibility mode: a click turns it off.
+void ShipCombatScreen::OnCompatibilitySwitchClick() {
+  // The switch shows only in compatibility mode: a click turns it off.
   if (state::CompatibilityMode != 1) return;
+  unread_.clear();
   SwitchCompatibilityMode();
   ApplyTimerIntervals();
   UpdateCompatibilityLabels();
@@ -520,8 +581,7 @@ void ShipCombatScreen::OnCompatibilityLabelClick() {
 
 bool ShipCombatScreen::AskQuitGame() {
   audio::PlayButtonSound();
-  if (!popups::AskYesNo("Quit game?",
-                        "Do you really wish to quit this game? (No retiring, no highscore)"))
+  if (!popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText))
     return false;
   // The game ends without scoring: the travel screen closes behind the fight.
   state::TravelMayClose = 1;
@@ -565,23 +625,6 @@ void RunShipCombatOnScreen() {
   if (battle) ShowFleetBattleAgain();
 }
 
-void ShipCombatScreen::ShowTutorialStep(int step) {
-  const rules::TutorialGuide guide = rules::DescribeTutorialStep(step);
-  const CombatTutorialView view = BuildCombatTutorialView(step);
-  // The minimised twin waits where the layout put it, above the arena.
-  tutorialPanel_.Show(guide.text1, guide.text2, view.panelLeft, view.panelTop, kTutorialTwinLeft,
-                      kTutorialTwinTop);
-  if (view.arrowAt.empty())
-    tutorialArrow_.Stop();
-  else
-    tutorialArrow_.PointAt(view.arrowAt, view.arrowAt == "EndTurnButton" ? rules::ArrowSide::Right
-                                                                         : rules::ArrowSide::Above);
-}
-
 bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
-
-void ShowShipCombatTutorialStep(int step) {
-  if (ShipCombat != nullptr) ShipCombat->ShowTutorialStep(step);
-}
 
 }  // namespace screens

@@ -7,11 +7,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "combat/combat_ui.h"
+#include "combat/setup.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "screens/screen_ui.h"
@@ -44,10 +46,6 @@ class ShipCombatUi : public combat::CombatUi {
   // The screen has closed, however it was closed (the quit question included).
   void ScreenClosed() { closed_ = true; }
   void OpenBoarding() override;
-  bool SensorsShowing() override;
-  int SensorSelection() override;
-  void EndTutorialStep(int step) override;
-  void BeginTutorialStep(int step) override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
 
@@ -81,14 +79,16 @@ class ShipCombatScreen : public platform::Form {
 
   // A side's message box, its picture animations, the set-up's reset, the end of the fight.
   void ShowMessage(combat::Side side, std::string_view topic, std::string_view text);
+  // Compatibility mode: reads every message shown and not yet read out in the text popup, oldest
+  // first, each until the player closes it. The messages' timers call it, and so does everything
+  // else the fight shows (its popups, its questions, its end), so that the player hears the whole
+  // fight in the order it happened.
+  void ReadOutMessages();
   void StartEnemyMessageTimer();
   void Animate(combat::Side side, combat::Animation animation);
   void SetEndTurnEnabled(bool enabled);
   void ResetScreen();
   void StopTimers();
-  // The tutorial's message panel and arrow of combat step `step` (hidden with every other
-  // screen's by HideAllTutorialGuidance).
-  void ShowTutorialStep(int step);
 
   // The timer intervals from the options (and the compatibility mode's quick messages).
   void ApplyTimerIntervals();
@@ -97,7 +97,7 @@ class ShipCombatScreen : public platform::Form {
   void OnEndTurnClick();
   void OnAbilityDown(platform::Sender sender);
   void OnModifierDown(combat::Side side, int slot);
-  void OnCompatibilityLabelClick();
+  void OnCompatibilitySwitchClick();
   void OnPlayerMessageTimer();
   void OnEnemyMessageTimer();
   // The close command of the window during a fight: true when the player quits the game.
@@ -111,6 +111,7 @@ class ShipCombatScreen : public platform::Form {
   struct SideView {
     SideView(const platform::Form& form, const std::string& side);
     platform::Image& ship;
+    platform::Image& shotPast;  // a shot passing the ship by on a miss
     platform::Image& shieldDisplay;
     platform::Image& actionPointBar;
     platform::Image& radar;
@@ -124,8 +125,16 @@ class ShipCombatScreen : public platform::Form {
     platform::Timer& gunFireTimer;
     platform::Timer& shieldTimer;
     std::vector<platform::Image*> modifiers;
+    // The side's gauges in words, in compatibility mode.
+    platform::Label& shieldsLabel;
+    platform::Label& missileLabel;
+    platform::Label& reinforcementsLabel;
     // The ship's pictures of this fight: normal, shield hit and firing.
     std::string normal, shield, firing;
+    // What passes the ship by on a miss: the layout's gun shot, or the other side's missile.
+    std::string gunShot;
+    platform::Rect gunShotBounds;
+    combat::PicturePlace incomingMissile;
   };
   SideView& View(combat::Side side) { return side == combat::Side::Player ? player_ : enemy_; }
   void LoadFightPictures();
@@ -135,8 +144,15 @@ class ShipCombatScreen : public platform::Form {
   SideView enemy_{*this, "Enemy"};
   std::vector<platform::Panel*> abilityPanels_ = GetNumbered<platform::Panel>("AbilityPanel", 12);
   std::vector<platform::Image*> abilityButtons_ = GetNumbered<platform::Image>("AbilityButton", 12);
-  std::vector<platform::Label*> compatibilityLabels_ =
-      GetNumbered<platform::Label>("CompatibilityLabel", 20);
+  platform::Label& compatibilitySwitch_ = Get<platform::Label>("CompatibilitySwitch");
+  std::vector<platform::Label*> abilityLabels_ = GetNumbered<platform::Label>("AbilityLabel", 12);
+  platform::Label& actionPointsLabel_ = Get<platform::Label>("ActionPointsLabel");
+  // Compatibility mode: the messages shown and not yet read out, oldest first.
+  struct Message {
+    std::string topic, text;
+  };
+  std::deque<Message> unread_;
+  bool readingOut_ = false;
   platform::Label& endTurnLabel_ = Get<platform::Label>("EndTurnLabel");
   std::uint8_t endTurnHover_ = 0;
   PictureButtons endTurn_;
@@ -157,9 +173,5 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 void RunShipCombatOnScreen();
 
 bool ShipCombatShowing();
-
-// The tutorial's guidance on the combat screen: the message panel and the blinking arrow of a
-// combat step (13 to 19).
-void ShowShipCombatTutorialStep(int step);
 
 }  // namespace screens

@@ -47,7 +47,8 @@ std::string VolleyText(Side side) {
   const auto& volley =
       side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   const char* who = side == Side::Player ? "Player missile - " : "Enemy missile - ";
-  if (volley[1] > 0) return who + std::to_string(volley[2]) + " turns until impact.";
+  if (volley[missile_volley::kInFlight] > 0)
+    return who + std::to_string(volley[missile_volley::kTurnsToImpact]) + " turns until impact.";
   return side == Side::Player ? "No missiles fired." : "No enemy missiles fired.";
 }
 
@@ -118,8 +119,8 @@ MissileView BuildMissileView(Side side) {
   const auto& volley =
       side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   MissileView view;
-  view.shown = volley[1] >= 1;
-  if (view.shown) view.count = std::to_string(volley[2]);
+  view.shown = volley[missile_volley::kInFlight] >= 1;
+  if (view.shown) view.count = std::to_string(volley[missile_volley::kTurnsToImpact]);
   return view;
 }
 
@@ -144,60 +145,37 @@ RadarView BuildRadarView(Side side) {
   return view;
 }
 
-std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts() {
-  std::array<std::string, kCombatCompatibilityLabels> texts;
-  texts[0] = "Compatibility mode for the visually impaired (Click to turn off!)";
-  texts[1] = "Fire your guns";
-  texts[2] = "Start missiles";
-  texts[3] = "Use ECM to destroy enemy missiles";
+CombatCompatibilityTexts BuildCompatibilityTexts() {
+  CombatCompatibilityTexts texts;
+  texts.modeSwitch = "Compatibility mode for the visually impaired (Click to turn off!)";
+  texts.abilities[0] = "Fire your guns";
+  texts.abilities[1] = "Start missiles";
+  texts.abilities[2] = "Use ECM to destroy enemy missiles";
   for (int slot = 4; slot <= kCombatAbilityButtons; ++slot)
-    texts[static_cast<std::size_t>(slot)] = state::GetAbilityName(state::PlayerAbilitySlots[slot]);
-  texts[13] =
+    texts.abilities[static_cast<std::size_t>(slot - 1)] =
+        state::GetAbilityName(state::PlayerAbilitySlots[slot]);
+  texts.actionPoints =
+      std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
+  texts.player.shields =
       "Your shields: " + Percent(state::PlayerShip[ship::kShields], BaseShields(Side::Player));
-  texts[14] =
+  texts.enemy.shields =
       "Enemy shields: " + Percent(state::EnemyShip[ship::kShields], BaseShields(Side::Enemy));
-  texts[15] = std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
-  texts[16] = VolleyText(Side::Player);
-  texts[17] = VolleyText(Side::Enemy);
-  texts[18] = ReinforcementText(Side::Player);
-  texts[19] = ReinforcementText(Side::Enemy);
+  for (Side side : {Side::Player, Side::Enemy}) {
+    CombatCompatibilityTexts::SideTexts& t = side == Side::Player ? texts.player : texts.enemy;
+    t.missile = VolleyText(side);
+    t.reinforcements = ReinforcementText(side);
+  }
   return texts;
 }
 
-namespace {
-
-// The ability button (1..12) that holds `ability`; 0 when none does.
-int AbilityButtonHolding(std::int32_t ability) {
-  for (int k = 1; k <= kCombatAbilityButtons; ++k)
-    if (state::PlayerAbilitySlots[k] == ability) return k;
-  return 0;
-}
-
-std::string AbilityButtonName(std::int32_t ability) {
-  const int button = AbilityButtonHolding(ability);
-  return button == 0 ? std::string() : "AbilityButton" + std::to_string(button);
-}
-
-}  // namespace
-
-CombatTutorialView BuildCombatTutorialView(int step) {
-  // The panel stays clear of the ability buttons; the steps that end a turn show it lower, so the
-  // end-turn control above the arena and the enemy's messages stay free.
-  constexpr int kUpperLeft = 267, kUpperTop = 101;
-  constexpr int kLowerLeft = 368, kLowerTop = 161;
-  CombatTutorialView view;
-  const bool endsTurn = step == 15 || step == 18 || step == 19;
-  view.panelLeft = endsTurn ? kLowerLeft : kUpperLeft;
-  view.panelTop = endsTurn ? kLowerTop : kUpperTop;
-  switch (step) {
-    case 13: view.arrowAt = AbilityButtonName(combat::kFireMissiles); break;
-    case 14: view.arrowAt = AbilityButtonName(combat::kDiscipline); break;
-    case 15: case 18: view.arrowAt = "EndTurnButton"; break;
-    case 16: view.arrowAt = AbilityButtonName(combat::kEcm); break;
-    case 17: view.arrowAt = AbilityButtonName(combat::kFireGuns); break;
-    default: break;
+std::string TutorialArrowControl(const rules::TutorialGuide& guide) {
+  if (guide.arrowAtAbility.empty()) return guide.arrowAt;
+  for (int k = 1; k <= kCombatAbilityButtons; ++k) {
+    const std::int32_t ability = state::PlayerAbilitySlots[k];
+    if (ability != 0 && state::GetAbilityName(ability) == guide.arrowAtAbility)
+      return "AbilityButton" + std::to_string(k);
   }
-  return view;
+  return {};
 }
 
 }  // namespace screens

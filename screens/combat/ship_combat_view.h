@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/tutorial.h"
 #include "state/equipment.h"
 
 namespace screens {
@@ -16,7 +17,6 @@ using state::Side;
 
 inline constexpr int kCombatAbilityButtons = 12;
 inline constexpr int kCombatModifierIcons = 8;
-inline constexpr int kCombatCompatibilityLabels = 20;
 
 // The shield gauge of a ship with `shields` of `baseShields`: "Shield_00.jpg".."Shield_30.jpg" in
 // thirtieths, a ship with any shields left showing at least the first step. A ship above its base
@@ -64,18 +64,26 @@ struct RadarView {
 // The radar on the side of `side` (the player's on the left).
 RadarView BuildRadarView(Side side);
 
-// The twenty texts of the compatibility labels, label k at index k - 1.
-std::array<std::string, kCombatCompatibilityLabels> CompatibilityTexts();
-
-// Where the tutorial's guidance goes at a combat step (13 to 19): the message panel's place, and
-// the control the blinking arrow points at (the ability button that holds the ability the step
-// names, or the end of the turn); no arrow (empty) at the last combat step, or where the ship
-// has no button for that ability.
-struct CombatTutorialView {
-  int panelLeft = 0;
-  int panelTop = 0;
-  std::string arrowAt;
+// What the compatibility mode writes on the screen: the switch that turns it off, a caption under
+// every ability button (the first three by their place: guns, missiles, ECM) and the state of the
+// fight in words.
+struct CombatCompatibilityTexts {
+  std::string modeSwitch;
+  std::array<std::string, kCombatAbilityButtons> abilities;  // button k at k - 1; "" for none
+  std::string actionPoints;
+  struct SideTexts {
+    std::string shields;         // "Your shields: 80%"
+    std::string missile;         // the volley in flight, or none fired
+    std::string reinforcements;  // on the way, arrived, or none in reach
+  };
+  SideTexts player, enemy;
+  const SideTexts& Of(Side side) const { return side == Side::Player ? player : enemy; }
 };
-CombatTutorialView BuildCombatTutorialView(int step);
+CombatCompatibilityTexts BuildCompatibilityTexts();
+
+// The control the tutorial's arrow points at on this screen: the ability button that holds the
+// ability the step names, or the control it names (the end of the turn); empty for no arrow, or
+// where the ship has no button for that ability.
+std::string TutorialArrowControl(const rules::TutorialGuide& guide);
 
 }  // namespace screens

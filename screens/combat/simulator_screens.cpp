@@ -273,11 +273,12 @@ void SimulatorDuelScreen::ShowSimulatorMissiles() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& volley = side == Side::Player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
     SideView& view = View(side);
-    const bool flying = volley[1] >= 1;
+    const bool flying = volley[missile_volley::kInFlight] >= 1;
     view.missilePicture.SetVisible(flying);
     view.missilePanel.SetVisible(flying);
     view.missileCount.SetVisible(flying);
-    if (flying) view.missileCount.SetCaption(std::to_string(volley[2]));
+    if (flying)
+      view.missileCount.SetCaption(std::to_string(volley[missile_volley::kTurnsToImpact]));
   }
 }
 

@@ -14,6 +14,7 @@ using platform::Label;
 
 std::int32_t YesNoAnswer = 0;
 std::int32_t ChoiceAnswer = 0;
+std::int32_t QuitGameAnswer = 0;
 
 namespace popup_forms {
 PicturePopup* Picture = nullptr;
@@ -24,9 +25,18 @@ EncounterPopup* Encounter = nullptr;
 FamePopup* Fame = nullptr;
 RewardPopup* Reward = nullptr;
 NoticePopup* Notice = nullptr;
+QuitGamePopup* QuitGame = nullptr;
 }  // namespace popup_forms
 
 namespace {
+
+// The quit question's close permission: its own, since it may stand over the yes/no popup.
+std::uint8_t QuitGamePopupMayClose = 0;
+
+// The small question popup's two answers, lit under the mouse.
+const std::vector<MessagePopup::ButtonPictures> kYesNoButtons = {
+    {"YesButton", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
+    {"NoButton", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}};
 
 std::vector<PictureButton> Buttons(const platform::Form& form,
                                    const std::vector<MessagePopup::ButtonPictures>& pictures) {
@@ -138,10 +148,10 @@ void TextPopup::ShowActionPointBlock(bool show) {
 }
 
 YesNoPopup::YesNoPopup()
-    : QuestionPopup("YesNoPopup", state::YesNoPopupMayClose,
-                    {{"YesButton", "Message4Int_02.jpg", "Message4Int_02_Highlighted.jpg"},
-                     {"NoButton", "Message4Int_03.jpg", "Message4Int_03_Highlighted.jpg"}},
-                    YesNoAnswer) {}
+    : QuestionPopup("YesNoPopup", state::YesNoPopupMayClose, kYesNoButtons, YesNoAnswer) {}
+
+QuitGamePopup::QuitGamePopup()
+    : QuestionPopup("QuitGamePopup", QuitGamePopupMayClose, kYesNoButtons, QuitGameAnswer) {}
 
 EncounterPopup::EncounterPopup()
     : TopicPopup("EncounterPopup", state::EncounterPopupMayClose,
@@ -192,6 +202,7 @@ std::string PopupAnswerButton(std::string_view answer) {
       {Choice, "yes", "YesButton"},   {Choice, "no", "NoButton"},
       {Text, "continue", "ContinueButton"},
       {YesNo, "yes", "YesButton"},    {YesNo, "no", "NoButton"},
+      {QuitGame, "yes", "YesButton"}, {QuitGame, "no", "NoButton"},
       {Encounter, "continue", "ContinueButton"},
       {Fame, "continue", "ContinueButton"},
       {Reward, "continue", "ContinueButton"},

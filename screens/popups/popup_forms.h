@@ -11,6 +11,8 @@
 //   FamePopup       faction logo, text                          Continue
 //   RewardPopup     treasurer picture, text                     Continue
 //   NoticePopup     picture, topic, headline, text (+ score)    Continue
+//   QuitGamePopup   the yes/no popup's face for "Quit game?"    "Yes" / "No"
+//                   when the desktop asks to close during a game
 //
 // Each popup closes only by its own buttons (a hidden Continue included).
 #pragma once
@@ -31,6 +33,7 @@ namespace screens {
 // the 0 the asker set stays when the popup was left another way.
 extern std::int32_t YesNoAnswer;   // YesNoPopup
 extern std::int32_t ChoiceAnswer;  // ChoicePopup
+extern std::int32_t QuitGameAnswer;  // QuitGamePopup
 
 // What the eight popups share: close permission, and the mouse-over pictures of their buttons.
 class MessagePopup : public platform::Form {
@@ -96,6 +99,7 @@ class PicturePopup : public TopicPopup {
   PicturePopup();
   void OnContinueClick();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 // The two question popups: "Yes" (1) or "No" (2) into their answer variable.
@@ -137,6 +141,13 @@ class YesNoPopup : public QuestionPopup {
   YesNoPopup();
 };
 
+// "Quit game?" asked for the desktop's close request: the yes/no popup's face in a form of its own,
+// which may open over the yes/no popup itself.
+class QuitGamePopup : public QuestionPopup {
+ public:
+  QuitGamePopup();
+};
+
 // The popups whose Continue keeps its look when clicked: a Continue that was lit stays lit at the
 // next showing until the mouse passes over the face.
 class EncounterPopup : public TopicPopup {
@@ -144,18 +155,21 @@ class EncounterPopup : public TopicPopup {
   EncounterPopup();
   platform::Label& Opponent = Get<platform::Label>("Opponent");
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 class FamePopup : public MessagePopup {
  public:
   FamePopup();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 class RewardPopup : public MessagePopup {
  public:
   RewardPopup();
   platform::Image& Picture = Get<platform::Image>("Picture");
+  platform::Shape& Frame = Get<platform::Shape>("PictureFrame");
 };
 
 // The large picture popup for news and notices, with the score lines some notices show.
@@ -181,6 +195,7 @@ extern EncounterPopup* Encounter;
 extern FamePopup* Fame;
 extern RewardPopup* Reward;
 extern NoticePopup* Notice;
+extern QuitGamePopup* QuitGame;
 }  // namespace popup_forms
 
 // The button a player presses to give `answer` to the innermost popup that is open: "yes" or "no"

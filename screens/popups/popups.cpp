@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/pictures.h"
 #include "screens/popups/popup_forms.h"
 
 namespace screens::popups {
@@ -11,8 +12,21 @@ using namespace popup_forms;
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture) {
   Picture->Topic().SetCaption(topic);
   Picture->Text().SetCaption(text);
-  Picture->Picture.LoadPicture(picture);
-  Picture->FitToText();
+  // A picture smaller than the frame (a pilot's portrait) keeps its own size, centred in a frame
+  // of its own size, rather than being blown up; the larger scenes are fitted into the frame.
+  platform::Image& image = Picture->Picture;
+  image.LoadPicture(picture);
+  const auto shown = platform::LoadPicture(picture, false);
+  const bool small = shown && !shown->Missing() && shown->Width() <= image.Width() &&
+                     shown->Height() <= image.Height();
+  image.SetStretch(!small);
+  image.SetCenter(small);
+  Picture->FitToText();  // puts every part back at its designed place first
+  if (small) {
+    const int w = shown->Width(), h = shown->Height();
+    Picture->Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
+                             image.Top() + (image.Height() - h) / 2 - 2, w + 4, h + 4);
+  }
   Picture->ShowModal();
 }
 
@@ -34,14 +48,26 @@ void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
   Text->ShowModal();
 }
 
-bool AskYesNo(std::string_view topic, std::string_view text) {
-  YesNoAnswer = 0;
-  YesNo->Topic().SetCaption(topic);
-  YesNo->Text().SetCaption(text);
-  YesNo->FitToText();
-  YesNo->ShowModal();
-  return YesNoAnswer == 1;
+namespace {
+
+// A question in the small yes/no popup `popup`, whose answer lands in `answer`: true for "Yes".
+bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
+           std::string_view text) {
+  answer = 0;
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
+  popup.FitToText();
+  popup.ShowModal();
+  return answer == 1;
 }
+
+}  // namespace
+
+bool AskYesNo(std::string_view topic, std::string_view text) {
+  return AskIn(*YesNo, YesNoAnswer, topic, text);
+}
+
+bool AskQuitGame() { return AskIn(*QuitGame, QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
 
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {

@@ -18,6 +18,13 @@ void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
                               std::int32_t actionPoints);
 // A question in the small popup: true for "Yes".
 bool AskYesNo(std::string_view topic, std::string_view text);
+// The question before a running game is given up.
+inline constexpr std::string_view kQuitGameTopic = "Quit game?";
+inline constexpr std::string_view kQuitGameText =
+    "Do you really wish to quit this game? (No retiring, no highscore)";
+// The same question for the desktop's close request, in a popup of its own that may stand over
+// any other (the yes/no popup included): true for "Yes".
+bool AskQuitGame();
 // A question with a picture and two answers captioned `first` and `second` (for this question
 // only): true for the first.
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,

@@ -109,9 +109,9 @@ CampaignView BuildCampaignView() {
 
   if (own == owner) view.topic = "System defense";
   if (playerAttacks) view.topic = "Invasion";
-  view.situation = rules::BuildCampaignStatusText(rules::FactionShortName(attacker), rules::FactionShortName(owner),
-                                                  state::SystemText[s][1], view.levels.defender,
-                                                  view.levels.attacker, s);
+  view.situation = rules::BuildCampaignStatusText(
+      rules::FactionShortName(attacker), rules::FactionShortName(owner),
+      state::SystemText[s][system_text::kName], view.levels.defender, view.levels.attacker, s);
   const std::int32_t missions = row[star_system::kCampaignMissions];
   view.influence = missions > 0
                        ? rules::BuildCampaignInfluenceText(s, row[kLastCampaignMissionType], missions)
@@ -161,7 +161,9 @@ StrikeResult FinishStrike(bool won, rules::Ui& ui) {
   row[won ? star_system::kDefenderPoints : star_system::kAttackerPoints] = 0;
   row[star_system::kCampaignDays] = kSiegeOver;
   rules::UpdateCampaigns(ui);
-  if (won) rules::ShowSystem(ui, true, CurrentSystem());
+  // The siege is over either way: the travel screen loses its "Invasion!" control at once (and
+  // after a win shows the system's new owner).
+  rules::ShowSystem(ui, won, CurrentSystem());
   rules::EndGameIfShipLost(ui);
   return won ? StrikeResult::Won : StrikeResult::Lost;
 }

@@ -173,7 +173,7 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
     if (size >= 1 && size <= 5) {
       offers_ = state::GetEquipmentOffers(c, k);
       for (std::size_t slot = 0; slot < offers_.size(); ++slot)
-        options_[slot]->LoadPicture(rules::EquipmentPicture(c, k, offers_[slot]) + ".jpg");
+        options_[slot]->LoadPicture(rules::EquipmentPicture(c, offers_[slot]) + ".jpg");
       for (Image* option : options_) option->Show();
     }
   }

@@ -10,6 +10,7 @@
 #include "screens/port/port.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -118,8 +119,8 @@ void MissionBoardScreen::OnTileClick(Sender s) {
   hovered_ = k;
   ShowSelectedMission(k);
   RefreshTiles();
-  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(rules::kTutorialPickMissionStep))
-    rules_.BeginTutorialStep(rules::kTutorialAcceptMissionStep);
+  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(tutorial::Step::PickMission))
+    rules_.BeginTutorialStep(tutorial::Step::AcceptMission);
 }
 
 void MissionBoardScreen::OnTileHover(Sender s) {
@@ -148,10 +149,11 @@ void MissionBoardScreen::OnAcceptClick() {
   rules_.RedrawSystem(false);
   rules_.UpdateMissionPanel();
   // The board and a campaign screen under it are gone before the mission starts where the ship
-  // is: a fight it begins opens over the travel screen.
+  // is: a fight or battle it begins, and its popups, open over the travel screen.
   Hide();
   Close();
   CloseCampaignScreen();
+  ShowTravelScreenBehindMissionBoard();
   rules::CheckMissionOnArrival(rules_);
 }
 

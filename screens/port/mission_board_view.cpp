@@ -36,7 +36,7 @@ constexpr std::string_view kWanted = "Wanted:";
 // clang-format off
 constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
   {},
-  {"Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", kResistance, Value::Ship,            Place::Target},
+  {"Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy",  kResistance, Value::Ship,            Place::Target},
   {"Mission_PatrolLogo",           "Selected Mission: Patrol",            kResistance, Value::Unknown,         Place::ThreeNavPoints},
   {"Mission_TransportLogo",        "Selected Mission: Transport",         kGoods,      Value::Goods,           Place::Target},
   {"Mission_AttackCapLogo",        "Selected Mission: Ambush",            kResistance, Value::Ship,            Place::Target},
@@ -70,9 +70,12 @@ bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
 using state::IsSystem;
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
-std::string SystemName(std::int32_t s) { return IsSystem(s) ? state::SystemText[s][1] : ""; }
+std::string SystemName(std::int32_t s) {
+  return IsSystem(s) ? state::SystemText[s][system_text::kName] : "";
+}
 std::string BodyName(std::int32_t b, std::int32_t s) {
-  return IsSystem(s) && b >= 1 && b <= state::kLastBody ? state::BodyText[s][b][1] : "";
+  return IsSystem(s) && b >= 1 && b <= state::kLastBody ? state::BodyText[s][b][body_text::kName]
+                                                        : "";
 }
 std::string GoodNameOf(std::int32_t g) {
   return g >= 1 && g <= state::kLastGood ? state::GoodName[g] : "";

@@ -21,7 +21,7 @@ std::string MissionTilePicture(const std::string& logo, TileLook look);
 
 struct MissionTileView {
   bool offered = false;  // false: the tile's picture is hidden and its captions blank
-  std::string title;     // "Search && Destroy" (a doubled "&" shows as one)
+  std::string title;     // "Search & Destroy"
   std::string place;     // the target's system, or the two systems of a pick-up and drop
   std::string reward;    // "$ 12,500"
   std::string logo;

@@ -155,11 +155,6 @@ void TradeWindowScreen::HideWindow() {
   UpdateTravelPriceLabels();
 }
 
-void TradeWindowScreen::StartTutorialArrow(int left, int top) {
-  // The first tick shows the arrow, as the window may still be hidden.
-  tutorialArrow_.Start(left, top, false);
-}
-
 void TradeWindowScreen::StopTutorialArrow() { tutorialArrow_.Stop(); }
 
 void TradeWindowScreen::OnGoodClick(Sender sender) {
@@ -167,10 +162,8 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   const int good = sender.sender.Tag();
   rules::SelectGood(good);
   // The tutorial's next click after Supplies is Buy.
-  if (good == 1 && rules::TutorialAt(5)) {
-    const Image& buy = Get<Image>("BuyButton");
-    tutorialArrow_.MoveTo(buy.Left() + buy.Width() - tutorialArrow_.Width(),
-                          buy.Top() - tutorialArrow_.Height());
+  if (good == 1 && rules::TutorialAt(tutorial::Step::BuySupplies)) {
+    tutorialArrow_.MoveTo("BuyButton", rules::ArrowSide::Above);
   }
   Refresh();
 }

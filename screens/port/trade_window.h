@@ -36,7 +36,6 @@ class TradeWindowScreen : public platform::Form {
   void HideWindow();
 
   // The tutorial's blinking arrow: placed and started, or stopped and hidden.
-  void StartTutorialArrow(int left, int top);
   void StopTutorialArrow();
 
   void OnGoodClick(platform::Sender sender);

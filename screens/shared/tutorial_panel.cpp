@@ -1,15 +1,20 @@
 #include "screens/shared/tutorial_panel.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "audio/sound.h"
+#include "platform/canvas.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/variables.h"
 
 namespace screens {
 
 namespace {
+
+// The panel's distance from the edges of its form.
+constexpr int kEdge = 8;
 
 // The helpers alive now: every screen's panel and arrow, for HideAllTutorialGuidance.
 template <class T>
@@ -33,6 +38,8 @@ TutorialPanel::TutorialPanel(platform::Form& form)
       text1_(form.Get<platform::Label>("TutorialText1")),
       text2_(form.Get<platform::Label>("TutorialText2")),
       frame_(form.Get<platform::Shape>("TutorialFrame")),
+      layoutPlace_(panel_.Bounds()),
+      layoutTwinPlace_(minimized_.Bounds()),
       heading_(form.Get<platform::Label>("TutorialHeading")),
       minimizeButton_(*form.Find("TutorialMinimizeButton")),
       cancelButton_(*form.Find("TutorialCancelButton")) {
@@ -54,19 +61,68 @@ TutorialPanel::TutorialPanel(platform::Form& form)
 TutorialPanel::~TutorialPanel() { Forget(this); }
 
 void TutorialPanel::Show(std::string_view text1, std::string_view text2, int left, int top,
-                         int minimizedLeft, int minimizedTop) {
+                         int minimizedLeft, int minimizedTop,
+                         const std::vector<platform::Rect>& keepClear,
+                         const std::vector<platform::Rect>& rather) {
+  if (grownFrom_) form_.SetWidth(*grownFrom_);
+  grownFrom_.reset();
   panel_.SetBounds(left, top, panel_.Width(), panel_.Height());
   minimized_.SetBounds(minimizedLeft, minimizedTop, minimized_.Width(), minimized_.Height());
-  Show(text1, text2);
-}
-
-void TutorialPanel::Show(std::string_view text1, std::string_view text2) {
   text1_.SetCaption(std::string(text1));
   text2_.SetCaption(std::string(text2));
   FitToTexts();
   minimized_.Hide();
   panel_.Show();
   panel_.BringToFront();
+  // The height follows the texts, so the place is chosen once they are in. A screen too full
+  // for the panel widens to take it at its right.
+  std::vector<platform::Rect> both = keepClear;
+  both.insert(both.end(), rather.begin(), rather.end());
+  std::optional<platform::Rect> place = ClearPlace(left, top, both);
+  if (!place) place = ClearPlace(left, top, keepClear);
+  if (!place) {
+    grownFrom_ = form_.Width();
+    form_.SetWidth(form_.Width() + panel_.Width() + 2 * kEdge);
+    place = platform::Rect{*grownFrom_ + kEdge, kEdge, panel_.Width(), panel_.Height()};
+  }
+  panel_.SetBounds(place->x, place->y, panel_.Width(), panel_.Height());
+}
+
+std::optional<platform::Rect> TutorialPanel::ClearPlace(
+    int left, int top, const std::vector<platform::Rect>& keepClear) const {
+  // The form's origin on the screen, to compare the panel's places with the screen rectangles.
+  const platform::Rect own = panel_.ScreenRect();
+  const int originX = own.x - panel_.Left(), originY = own.y - panel_.Top();
+  const int w = panel_.Width(), h = panel_.Height();
+  // A few pixels of air around the panel, so that it does not touch what it leaves free.
+  constexpr int kAir = 3;
+  auto clear = [&](int x, int y) {
+    const platform::Rect r{originX + x - kAir, originY + y - kAir, w + 2 * kAir, h + 2 * kAir};
+    return std::none_of(keepClear.begin(), keepClear.end(),
+                        [&](const platform::Rect& k) { return Overlap(r, k); });
+  };
+  if (clear(left, top)) return platform::Rect{left, top, w, h};
+  // The nearest clear place on a grid over the form, kept off its edges.
+  constexpr int kGrid = 4;
+  std::optional<platform::Rect> best;
+  long bestDistance = -1;
+  for (int y = kEdge; y + h + kEdge <= form_.Height(); y += kGrid) {
+    for (int x = kEdge; x + w + kEdge <= form_.Width(); x += kGrid) {
+      const long d = static_cast<long>(x - left) * (x - left) + static_cast<long>(y - top) * (y - top);
+      if ((bestDistance < 0 || d < bestDistance) && clear(x, y)) {
+        best = platform::Rect{x, y, w, h};
+        bestDistance = d;
+      }
+    }
+  }
+  return best;
+}
+
+void TutorialPanel::Show(std::string_view text1, std::string_view text2,
+                         const std::vector<platform::Rect>& keepClear,
+                         const std::vector<platform::Rect>& rather) {
+  Show(text1, text2, layoutPlace_.x, layoutPlace_.y, layoutTwinPlace_.x, layoutTwinPlace_.y,
+       keepClear, rather);
 }
 
 void TutorialPanel::FitToTexts() {
@@ -88,6 +144,8 @@ void TutorialPanel::FitToTexts() {
 void TutorialPanel::Hide() {
   panel_.Hide();
   minimized_.Hide();
+  if (grownFrom_) form_.SetWidth(*grownFrom_);
+  grownFrom_.reset();
 }
 
 void TutorialPanel::Minimize() {
@@ -104,7 +162,7 @@ void TutorialPanel::Restore() {
 
 TutorialArrow::TutorialArrow(platform::Form& form)
     : form_(form),
-      arrow_(form.Get<platform::Panel>("TutorialArrow")),
+      arrow_(form.Get<platform::Image>("TutorialArrow")),
       timer_(form.Get<platform::Timer>("TutorialArrowTimer")) {
   form.Bind("OnTutorialArrowTimer", [this](platform::Sender) {
     if (state::TutorialActive == 1) arrow_.SetVisible(!arrow_.Visible());
@@ -114,52 +172,110 @@ TutorialArrow::TutorialArrow(platform::Form& form)
 
 TutorialArrow::~TutorialArrow() { Forget(this); }
 
-void TutorialArrow::Start(int left, int top, bool shownNow) {
-  MoveTo(left, top);
+bool TutorialArrow::PointAt(std::string_view control, rules::ArrowSide side, bool shownNow) {
+  if (!Place(control, side)) return false;
   arrow_.SetVisible(shownNow);
   arrow_.BringToFront();
   timer_.SetEnabled(true);
-}
-
-bool TutorialArrow::PointAt(std::string_view control, rules::ArrowSide side, bool shownNow) {
-  const platform::Control* target = form_.Find(control);
-  if (!target) return false;
-  // The control's place in the form: its own place plus that of every panel around it.
-  int left = target->Left(), top = target->Top();
-  for (const platform::Control* p = target->Parent(); p && p != &form_; p = p->Parent()) {
-    left += p->Left();
-    top += p->Top();
-  }
-  const int w = arrow_.Width(), h = arrow_.Height();
-  switch (side) {
-    case rules::ArrowSide::Inside:
-      left += target->Width() - w - 2;
-      top += 2;
-      break;
-    case rules::ArrowSide::Above:
-      left += (target->Width() - w) / 2;
-      top -= h + 2;
-      break;
-    case rules::ArrowSide::Right:
-      left += target->Width() + 4;
-      top += (target->Height() - h) / 2;
-      break;
-    case rules::ArrowSide::Below:
-      left += (target->Width() - w) / 2;
-      top += target->Height() + 2;
-      break;
-  }
-  Start(left, top, shownNow);
   return true;
 }
 
-void TutorialArrow::MoveTo(int left, int top) {
-  arrow_.SetBounds(left, top, arrow_.Width(), arrow_.Height());
+void TutorialArrow::MoveTo(std::string_view control, rules::ArrowSide side) {
+  Place(control, side);
+}
+
+bool TutorialArrow::Place(std::string_view control, rules::ArrowSide side) {
+  using rules::ArrowSide;
+  const platform::Control* target = form_.Find(control);
+  if (!target) return false;
+  // The control's place in the form: its own place plus that of every panel around it.
+  const platform::Rect screen = target->ScreenRect();
+  const platform::Rect formRect = form_.ScreenRect();
+  const platform::Rect t{screen.x - formRect.x, screen.y - formRect.y, screen.w, screen.h};
+  constexpr int kLong = 34, kShort = 24, kGap = 2;
+  // Beside the control on `s`, pointing at it, across from its middle, its start or its end
+  // (the asked side first, wherever along it):
+  // the pointer's picture and place in the form.
+  struct Spot {
+    const char* picture;
+    platform::Rect r;
+  };
+  auto spot = [&](ArrowSide s, int along) -> Spot {
+    const int x = along == 0 ? t.x + (t.w - kShort) / 2 : along < 0 ? t.x + 4 : t.x + t.w - kShort - 4;
+    const int y = along == 0 ? t.y + (t.h - kShort) / 2 : along < 0 ? t.y + 2 : t.y + t.h - kShort - 2;
+    switch (s) {
+      case ArrowSide::Above: return {"TutorialPointer_down.bmp", {x, t.y - kLong - kGap, kShort, kLong}};
+      case ArrowSide::Below: return {"TutorialPointer_up.bmp", {x, t.y + t.h + kGap, kShort, kLong}};
+      case ArrowSide::Left: return {"TutorialPointer_right.bmp", {t.x - kLong - kGap, y, kLong, kShort}};
+      case ArrowSide::Right: break;
+    }
+    return {"TutorialPointer_left.bmp", {t.x + t.w + kGap, y, kLong, kShort}};
+  };
+  const std::vector<platform::Rect> captions = CaptionRects(form_);
+  auto free = [&](const platform::Rect& r) {
+    if (r.x < 0 || r.y < 0 || r.x + r.w > form_.Width() || r.y + r.h > form_.Height()) return false;
+    const platform::Rect onScreen{formRect.x + r.x, formRect.y + r.y, r.w, r.h};
+    return std::none_of(captions.begin(), captions.end(),
+                        [&](const platform::Rect& c) { return Overlap(onScreen, c); });
+  };
+  Spot chosen = spot(side, 0);
+  bool found = false;
+  for (ArrowSide s : {side, ArrowSide::Right, ArrowSide::Above, ArrowSide::Left, ArrowSide::Below}) {
+    for (int along : {0, -1, 1}) {
+      if (!found && free(spot(s, along).r)) {
+        chosen = spot(s, along);
+        found = true;
+      }
+    }
+  }
+  arrow_.LoadPicture(chosen.picture);
+  arrow_.SetBounds(chosen.r.x, chosen.r.y, chosen.r.w, chosen.r.h);
+  return true;
 }
 
 void TutorialArrow::Stop() {
   timer_.SetEnabled(false);
   arrow_.Hide();
+}
+
+bool Overlap(const platform::Rect& a, const platform::Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+namespace {
+
+bool Captioned(const platform::Control& c) {
+  return (c.kind() == platform::Kind::Label || c.kind() == platform::Kind::Button ||
+          c.kind() == platform::Kind::SpeedButton) &&
+         !c.Caption().empty();
+}
+
+}  // namespace
+
+platform::Rect ShownRect(platform::Control& c) {
+  const platform::Rect box = c.ScreenRect();
+  if (!Captioned(c)) return box;
+  // Where the text is drawn: a label's from its top, by its alignment (a wrapped one fills its
+  // width); a button's in its middle.
+  auto* label = c.kind() == platform::Kind::Label ? static_cast<platform::Label*>(&c) : nullptr;
+  int w = 0, h = 0;
+  platform::MeasureText(c.GetFont(), c.Caption(), w, h);
+  if (label && label->WordWrap()) w = box.w, h = label->TextHeight();
+  w = std::min(w, box.w);
+  h = std::min(h, box.h);
+  const platform::Align align = label ? label->Alignment() : platform::Align::Center;
+  const int x = align == platform::Align::Left    ? 0
+                : align == platform::Align::Right ? box.w - w
+                                                  : (box.w - w) / 2;
+  const int y = label ? 0 : (box.h - h) / 2;
+  return {box.x + x, box.y + y, w, h};
+}
+
+std::vector<platform::Rect> CaptionRects(const platform::Form& form) {
+  std::vector<platform::Rect> out;
+  for (platform::Control* c : form.AllControls())
+    if (Captioned(*c) && c->VisibleInForm()) out.push_back(ShownRect(*c));
+  return out;
 }
 
 TutorialPanel* FindTutorialPanel(std::string_view formName) {

@@ -3,15 +3,18 @@
 //
 // - TutorialPanel: the message panel (topic "Tutorial", the step's text, "How to continue:", what
 //   to do, "Minimize" and "Cancel tutorial") and its minimised twin with "Show tutorial".
-// - TutorialArrow: the blinking marker beside the control to press, with its 1000 ms timer; each
-//   tick shows or hides it while the tutorial runs.
+// - TutorialArrow: the blinking pointer beside the control to press, pointing at it, with its
+//   1000 ms timer; each tick shows or hides it while the tutorial runs. It sits on the side of the
+//   control the step asks for unless a caption or the screen's edge is in the way there.
 //
 // A screen holds one of each it shows as members; the helpers bind the included handlers
 // themselves. Every helper alive is known to HideAllTutorialGuidance, so turning the tutorial off
 // or moving on to a step on another screen leaves no stale panel or arrow anywhere.
 #pragma once
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/form.h"
 #include "rules/tutorial.h"
@@ -26,11 +29,16 @@ class TutorialPanel {
   TutorialPanel& operator=(const TutorialPanel&) = delete;
 
   // Fills the texts and shows the panel at (left, top) of the form, its minimised twin hidden and
-  // waiting at (minimizedLeft, minimizedTop).
+  // waiting at (minimizedLeft, minimizedTop). Where the panel would cover one of `keepClear`
+  // (screen rectangles), it goes to the nearest place in the form that covers none of them, and
+  // of `rather` where there is one.
   void Show(std::string_view text1, std::string_view text2, int left, int top, int minimizedLeft,
-            int minimizedTop);
+            int minimizedTop, const std::vector<platform::Rect>& keepClear = {},
+            const std::vector<platform::Rect>& rather = {});
   // The same where the layout placed the panels.
-  void Show(std::string_view text1, std::string_view text2);
+  void Show(std::string_view text1, std::string_view text2,
+            const std::vector<platform::Rect>& keepClear = {},
+            const std::vector<platform::Rect>& rather = {});
   // Hides the panel and its twin.
   void Hide();
   // Fits the panel's height to its texts: the heading, the second text and the buttons follow
@@ -42,14 +50,23 @@ class TutorialPanel {
   void Restore();
 
   const platform::Form& Owner() const { return form_; }
+  // Where the panel stands, in screen coordinates.
+  platform::Rect ScreenRect() const { return panel_.ScreenRect(); }
 
  private:
+  // Where in the form the panel, wanted at (left, top), covers none of `keepClear`; none when
+  // no place does.
+  std::optional<platform::Rect> ClearPlace(int left, int top,
+                                           const std::vector<platform::Rect>& keepClear) const;
+
   platform::Form& form_;
   platform::Panel& panel_;
   platform::Panel& minimized_;
   platform::Label& text1_;
   platform::Label& text2_;
   platform::Shape& frame_;
+  const platform::Rect layoutPlace_, layoutTwinPlace_;  // where the layout put the panels
+  std::optional<int> grownFrom_;  // the form's width before it widened for the panel
   platform::Label& heading_;
   platform::Control& minimizeButton_;
   platform::Control& cancelButton_;
@@ -62,29 +79,38 @@ class TutorialArrow {
   TutorialArrow(const TutorialArrow&) = delete;
   TutorialArrow& operator=(const TutorialArrow&) = delete;
 
-  // Places the marker at (left, top) of the form and starts its blinking; `shownNow` shows it at
-  // once, else the first tick does.
-  void Start(int left, int top, bool shownNow = true);
-  // Places the marker beside the form's control `control` (on `side` of it) and starts it; false
-  // when the form has no such control (then nothing happens).
+  // Places the pointer beside the form's control `control`, pointing at it (on `side` of it, or
+  // the first other side that covers no caption and stays in the form), and starts its
+  // blinking; `shownNow` shows it at once, else the first tick does. False when the form has no
+  // such control (then nothing happens).
   bool PointAt(std::string_view control, rules::ArrowSide side, bool shownNow = true);
-  // Moves the marker without touching its blinking.
-  void MoveTo(int left, int top);
-  // Stops the blinking and hides the marker.
+  // Moves the pointer beside another control without touching its blinking.
+  void MoveTo(std::string_view control, rules::ArrowSide side);
+  // Stops the blinking and hides the pointer.
   void Stop();
 
-  int Width() const { return arrow_.Width(); }
-  int Height() const { return arrow_.Height(); }
   const platform::Form& Owner() const { return form_; }
+  // Where the pointer stands, in screen coordinates.
+  platform::Rect ScreenRect() const { return arrow_.ScreenRect(); }
 
  private:
+  bool Place(std::string_view control, rules::ArrowSide side);
+
   platform::Form& form_;
-  platform::Panel& arrow_;
+  platform::Image& arrow_;
   platform::Timer& timer_;
 };
 
 // Hides every tutorial panel and twin and stops and hides every tutorial arrow of every screen.
 void HideAllTutorialGuidance();
+
+// Whether `a` and `b` overlap.
+bool Overlap(const platform::Rect& a, const platform::Rect& b);
+// The screen rectangle of what a control shows: the text of a label or button with a caption,
+// else the whole control.
+platform::Rect ShownRect(platform::Control& c);
+// The screen rectangles of the form's visible captions: labels and buttons showing a text.
+std::vector<platform::Rect> CaptionRects(const platform::Form& form);
 
 // The panel or arrow of the form named `formName`; null when it has none.
 TutorialPanel* FindTutorialPanel(std::string_view formName);

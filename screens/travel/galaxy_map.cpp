@@ -184,7 +184,7 @@ void GalaxyMapScreen::OnInfoClick() {
 
 void GalaxyMapScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(26, 27);
+  AdvanceTutorial(tutorial::Step::CloseGalaxyMap, tutorial::Step::OpenOptions);
   state::DisplayedSystem = state::PlayerShip[ship::kSystem];
   audio::PlayMinimizeSound();
   Close();

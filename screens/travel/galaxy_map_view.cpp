@@ -31,14 +31,14 @@ std::string PriceAt(std::int32_t s, std::int32_t g) {
 
 void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   if (!IsSystem(s)) return;
-  v.systemName = state::SystemText[s][1];
-  v.description = state::SystemText[s][2];
+  v.systemName = state::SystemText[s][system_text::kName];
+  v.description = state::SystemText[s][system_text::kDescription];
   v.systemClass =
       std::string(state::EconomyClassCaption(state::SystemData[s][star_system::kClass]));
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
   if (!IsFaction(owner)) return;
-  v.faction = "Faction: " + state::FactionText[owner][2];
-  v.logo = state::FactionText[owner][5] + ".jpg";
+  v.faction = "Faction: " + state::FactionText[owner][faction_text::kShortName];
+  v.logo = state::FactionText[owner][faction_text::kLogo] + ".jpg";
 }
 
 void FillPrices(bool pricesPanelShown, GalaxyMapView& v) {

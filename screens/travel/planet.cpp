@@ -108,7 +108,7 @@ void PlanetScreenForm::OnBackClick() {
   audio::PlayMinimizeSound();
   rules::AdvanceDay(rules_);
   rules::ShowSystem(rules_, true, state::PlayerShip[ship::kSystem]);
-  AdvanceTutorial(22, 23);
+  AdvanceTutorial(tutorial::Step::VisitPlanet, tutorial::Step::OpenSensors);
   guard_.CloseByButton();
 }
 

@@ -42,10 +42,12 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   const state::TBodyRow& row = state::BodyData[system][body];
   const state::TTextRow& text = state::BodyText[system][body];
   view.isBody = true;
-  view.name = text[1];
-  view.description = text[2];
+  view.name = text[body_text::kName];
+  view.description = text[body_text::kDescription];
   const std::int32_t owner = row[body::kOwner];
-  view.faction = "Faction: " + (IsFactionText(owner) ? state::FactionText[owner][1] : std::string());
+  view.faction =
+      "Faction: " +
+      (IsFactionText(owner) ? state::FactionText[owner][faction_text::kLongName] : std::string());
   view.economyClass = std::string(state::EconomyClassCaption(row[body::kKind]));
   // A planet with a city shows the city; any other its own large picture.
   view.picture = row[body::kCityPicture] < 1

@@ -3,6 +3,7 @@
 
 #include "audio/sound.h"
 #include "rules/sensor_attack.h"
+#include "rules/sensor_scan.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
 #include "screens/travel/navigation.h"
@@ -21,16 +22,6 @@ namespace {
 
 constexpr const char* kButtonNames[] = {"AttackButton", "CommunicateButton", "BackButton"};
 constexpr const char* kPictureNumbers[] = {"06", "07", "08"};
-
-constexpr std::string_view kTopic = "Ship sensors";
-
-// Whether the ship is at a pirate hideout, where a scan would give it away.
-bool AtPirateHideout() {
-  const std::int32_t s = state::PlayerShip[ship::kSystem];
-  const std::int32_t b = state::PlayerShip[ship::kBody];
-  if (s < 1 || s > state::kLastSystem || b < 1 || b > state::kLastBody) return false;
-  return state::BodyData[s][b][body::kKind] == state::kKindPirateHideout;
-}
 
 }  // namespace
 
@@ -117,28 +108,22 @@ void SensorsScreen::OnCommunicateClick() {
 
 void SensorsScreen::OnBackClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(24, 25);
+  AdvanceTutorial(tutorial::Step::CloseSensors, tutorial::Step::OpenGalaxyMap);
   audio::PlayMinimizeSound();
   Close();
 }
 
 void OpenSensors() {
   if (Sensors == nullptr) return;
-  if (AtPirateHideout()) {
-    popups::ShowText(kTopic,
-                     "The use of ship sensors makes everyone know about your presence - not a wise "
-                     "thing to do nearby a pirate base!");
+  const rules::SensorScan scan = rules::ScanWithSensors();
+  if (scan.refused) {
+    popups::ShowText(scan.topic, scan.text);
     return;
   }
-  // Each active ship is scanned in turn, so the last one stays selected.
+  // Each ship in range is read in turn, so the last one stays selected.
   Sensors->ClearSelection();
-  for (int k = 1; k <= kSensorSlots; ++k)
-    if (state::SpecialShips[k][special_ship::kActive] > 0) Sensors->ShowShipInfo(k);
-  if (Sensors->Selection() == 0) {
-    popups::ShowText(kTopic, "You cannot detect any ships. You should wait some time.");
-    return;
-  }
-  AdvanceTutorial(23, 24);
+  for (int k : scan.ships) Sensors->ShowShipInfo(k);
+  AdvanceTutorial(tutorial::Step::OpenSensors, tutorial::Step::CloseSensors);
   audio::PlayMaximizeSound();
   Sensors->StartSweep();
   Sensors->ShowModal();

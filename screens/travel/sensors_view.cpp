@@ -55,7 +55,7 @@ std::string GreetingTail() {
   if (IsFaction(p)) {
     for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
       if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
-        enemies.push_back(state::FactionText[g][2]);
+        enemies.push_back(state::FactionText[g][faction_text::kShortName]);
   }
   if (enemies.empty())
     return " Right now we are at peace with all other factions, but I am sure this won\u00b4t be for "

@@ -65,7 +65,7 @@ void ShipStatusScreen::OnEquipmentClick() {
 
 void ShipStatusScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(33, 34);
+  AdvanceTutorial(tutorial::Step::CloseShipStatus, tutorial::Step::OpenPersonalStatus);
   Close();
 }
 

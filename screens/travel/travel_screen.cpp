@@ -4,6 +4,7 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
+#include "platform/application.h"
 #include "rules/cheats.h"
 #include "rules/daily_turn.h"
 #include "rules/diplomacy.h"
@@ -29,6 +30,7 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 using state::PlayerShip;
+using tutorial::Step;
 
 TravelScreenForm* TravelScreen = nullptr;
 
@@ -87,19 +89,6 @@ std::vector<PictureButton> Buttons(const platform::Form& form, const IconPicture
   return buttons;
 }
 
-using state::IsSystem;
-
-// The refusal for a campaign the player's faction takes no part in.
-void RefuseForeignCampaign(std::int32_t system) {
-  popups::ShowText("N/A", "In this system the invaders of the " +
-                              rules::FactionShortName(state::SystemData[system][star_system::kAttacker]) +
-                              " attack the defending " +
-                              rules::FactionShortName(state::SystemData[system][star_system::kOwner]) +
-                              ". You are not affiliated to them and cannot interfere.");
-}
-
-bool PlayerIsCriminal() { return state::PlayerData[player::kCriminalDays] >= 1; }
-
 }  // namespace
 
 IconHelp TravelIconHelp(int icon) {
@@ -144,8 +133,7 @@ TravelScreenForm::TravelScreenForm()
   for (const char* name : kIconLabels) iconLabels_.push_back(&Get<Label>(name));
 
   guard_.OnRefused([] {
-    return popups::AskYesNo("Quit game?",
-                            "Do you really wish to quit this game? (No retiring, no highscore)");
+    return popups::AskYesNo(popups::kQuitGameTopic, popups::kQuitGameText);
   });
   Bind("FormClose", [this](Sender) {
     guard_.Closed();
@@ -210,6 +198,8 @@ TravelScreenForm::TravelScreenForm()
 void TravelScreenForm::ShowLog() {
   for (int i = 0; i < kTravelNewsLines; ++i) news_[i]->SetCaption(NewsLine(i + 1));
   starDate_.SetCaption(StarDateLine());
+  // A day that ends the invasion here takes its control away with it.
+  invasionAlert_.SetVisible(InvasionAlertShows());
 }
 
 void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
@@ -221,7 +211,6 @@ void TravelScreenForm::ShowSystem(bool placeBodies, std::int32_t system) {
   ApplyMarkers(v);
   for (int i = 0; i < kControlIcons; ++i)
     if (!v.iconCaptions[i].empty()) iconLabels_[i]->SetCaption(v.iconCaptions[i]);
-  invasionAlert_.SetVisible(v.invasionAlert);
   ApplyTarget(v.target);
   // The target panel describes body 1 for an empty selection, and from now on selects it.
   if (state::SelectedBody == 0) state::SelectedBody = 1;
@@ -297,6 +286,13 @@ void TravelScreenForm::ApplyPrices(const TravelView& v) {
 }
 
 void TravelScreenForm::ApplyCompatibility(const TravelView& v) {
+  compatibilityStrip_.SetVisible(v.compatibilityLabels);
+  const int height =
+      heightWithoutStrip_ + (v.compatibilityLabels ? compatibilityStrip_.Height() : 0);
+  if (Height() != height) {
+    SetHeight(height);
+    PlaceOnScreen();
+  }
   for (int i = 0; i < kCompatibilityLabels; ++i) {
     compatibility_[i]->SetVisible(v.compatibilityLabels);
     if (v.compatibilityLabels) compatibility_[i]->SetCaption(v.compatibilityCaptions[i]);
@@ -436,13 +432,13 @@ void TravelScreenForm::ActOnIcon(int icon) {
       break;
     case kTargetInfoIcon: ToggleTargetPanel(); break;
     case kTradeIcon:
-      AdvanceTutorial(4, 5);
+      AdvanceTutorial(Step::OpenTrade, Step::BuySupplies);
       ToggleTradeWindow();
       break;
     case kMissionsIcon: OnMissionsIcon(); break;
     case kSensorsIcon: OpenSensors(); break;
     case kGalaxyMapIcon:
-      AdvanceTutorial(25, 26);
+      AdvanceTutorial(Step::OpenGalaxyMap, Step::CloseGalaxyMap);
       OpenGalaxyMap();
       break;
     case kOptionsIcon: ToggleOptionsPanel(); break;
@@ -467,111 +463,75 @@ void TravelScreenForm::ToggleOptionsPanel() {
     audio::PlayMinimizeSound();
     optionsPanel_.Hide();
   } else {
-    AdvanceTutorial(27, 28);
+    AdvanceTutorial(Step::OpenOptions, Step::SaveGame);
     audio::PlayMaximizeSound();
     optionsPanel_.Show();
   }
 }
 
 void TravelScreenForm::OnMissionsIcon() {
-  if (rules::TutorialAt(4)) {
+  if (rules::TutorialAt(Step::OpenTrade)) {
     popups::ShowText("Tutorial",
                      "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
                      "to it. It´s just one button left of this one.");
     return;
   }
-  AdvanceTutorial(rules::kTutorialReopenMissionStep, 12);
-  if (PlayerIsCriminal()) {
-    popups::ShowText("N/A",
-                     "You have been flagged criminal and cannot accept any missions as long as the "
-                     "flag has not weared off!");
-    return;
-  }
-  const std::int32_t system = PlayerShip[ship::kSystem];
-  if (!IsSystem(system)) return;
-  const state::TSystemRow& here = state::SystemData[system];
-  if (here[star_system::kCampaign] < 1) {
-    if (here[star_system::kOwner] == state::PlayerData[player::kFaction]) {
-      AdvanceTutorial(9, 10);
-      OpenMissions();
-    } else {
-      popups::ShowText("N/A",
-                       "You can only get missions in systems owned by your own faction. This "
-                       "system is owned by the " +
-                           rules::FactionShortName(here[star_system::kOwner]) + ".");
-    }
-    return;
-  }
-  audio::PlayMaximizeSound();
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  if (faction != here[star_system::kOwner] && faction != here[star_system::kAttacker])
-    RefuseForeignCampaign(system);
-  else if (state::ActiveMission[mission::kActive] == 0)
-    OpenCampaignScreen();
-  else
-    OpenMissions();
+  AdvanceTutorial(Step::ReopenMission, Step::FlyToSun);
+  const rules::MissionsAccess access = rules::DecideMissionsIcon();
+  if (access.campaign) audio::PlayMaximizeSound();
+  if (access.route == rules::MissionsRoute::Missions && access.ownPeacefulSystem)
+    AdvanceTutorial(Step::OpenMissions, Step::PickMission);
+  ShowMissionsAccess(access);
 }
 
-void TravelScreenForm::OpenMissions() {
-  const std::int32_t system = PlayerShip[ship::kSystem];
-  if (state::ActiveMission[mission::kActive] < 1) {
-    if (!IsSystem(system)) return;
-    for (int slot = 1; slot <= 5; ++slot) {
-      if (state::MissionOffers[system][slot][mission::kActive] == 0) {
-        popups::ShowText("No mission uplink",
-                         "An enemy spaceship is spamming all radio frequences. You need to fly to a "
-                         "different location to get an uplink to the mission database.");
-        return;
-      }
+void TravelScreenForm::OpenMissions() { ShowMissionsAccess(rules::DecideMissionsOpening()); }
+
+void TravelScreenForm::ShowMissionsAccess(const rules::MissionsAccess& access) {
+  switch (access.route) {
+    case rules::MissionsRoute::Nothing: return;
+    case rules::MissionsRoute::Refusal: popups::ShowText(access.topic, access.text); return;
+    case rules::MissionsRoute::Missions: OpenMissions(); return;
+    case rules::MissionsRoute::CampaignScreen: OpenCampaignScreen(); return;
+    case rules::MissionsRoute::MissionBoard: {
+      // The board opens in place of this screen, which shows again when it closes (or as soon as
+      // a mission accepted there begins).
+      const bool shown = Visible();
+      Hide();
+      hiddenForMissionBoard_ = shown;
+      OpenMissionBoard();
+      hiddenForMissionBoard_ = false;
+      if (shown) Show();
+      return;
     }
-    // The board opens in place of this screen, which shows again when it closes.
-    const bool shown = Visible();
-    Hide();
-    OpenMissionBoard();
-    if (shown) Show();
-    return;
+    case rules::MissionsRoute::MissionPanel: {
+      const Placed place = MissionPanelPlace();
+      missionPanel_.SetLeft(place.x);
+      missionPanel_.SetTop(place.y);
+      missionPanel_.SetVisible(!missionPanel_.Visible());
+      ShowMissionPanel();
+      PlaceTutorialGuidanceAgain();
+      return;
+    }
   }
-  const Placed place = MissionPanelPlace();
-  missionPanel_.SetLeft(place.x);
-  missionPanel_.SetTop(place.y);
-  missionPanel_.SetVisible(!missionPanel_.Visible());
-  ShowMissionPanel();
 }
 
 void TravelScreenForm::OnInvasionClick() {
-  const std::int32_t system = PlayerShip[ship::kSystem];
-  if (!IsSystem(system) || state::SystemData[system][star_system::kCampaign] <= 0) return;
+  const rules::MissionsAccess access = rules::DecideInvasionButton();
+  if (access.route == rules::MissionsRoute::Nothing) return;
   audio::PlayButtonSound();
-  if (PlayerIsCriminal()) {
-    popups::ShowText("N/A",
-                     "You have been flagged criminal and cannot take part in the battle as long as "
-                     "the flag has not weared off!");
-    return;
-  }
-  audio::PlayMaximizeSound();
-  OnCampaignRequest();
-}
-
-// The campaign screen for a player of either side; the others are refused.
-void TravelScreenForm::OnCampaignRequest() {
-  const std::int32_t system = PlayerShip[ship::kSystem];
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  if (faction == state::SystemData[system][star_system::kOwner] ||
-      faction == state::SystemData[system][star_system::kAttacker])
-    OpenCampaignScreen();
-  else
-    RefuseForeignCampaign(system);
+  if (access.campaign) audio::PlayMaximizeSound();
+  ShowMissionsAccess(access);
 }
 
 void TravelScreenForm::OnShipMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(32, 33);
+  AdvanceTutorial(Step::OpenShipStatus, Step::CloseShipStatus);
   ShowOwnShipStatus();
 }
 
 void TravelScreenForm::OnPortraitMouseDown() {
   audio::PlayButtonSound();
-  AdvanceTutorial(34, 35);
+  AdvanceTutorial(Step::OpenPersonalStatus, Step::BrowseSkills);
   audio::PlayMaximizeSound();
   OpenPersonalStatus();
 }
@@ -589,7 +549,7 @@ void TravelScreenForm::OnCheatSpotDblClick() { OpenCheatScreen(); }
 
 void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
-  AdvanceTutorial(28, 29);
+  AdvanceTutorial(Step::SaveGame, Step::SaveIntoSlot);
   audio::PlayMaximizeSound();
   SaveLoad->ShowSaveSlotNames();
   SaveLoad->ShowModal();
@@ -627,7 +587,9 @@ void TravelScreenForm::OnExitToMenuClick() {
 
 void TravelScreenForm::OnReturnClick() {
   audio::PlayButtonSound();
-  if (state::TutorialStep >= 26 && state::TutorialStep <= 31) AdvanceTutorial(state::TutorialStep, 32);
+  // From the galaxy map's step on, "Return to game" leads on to the ship status.
+  if (rules::TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad))
+    BeginTutorialStep(Step::OpenShipStatus);
   audio::PlayMinimizeSound();
   optionsPanel_.Hide();
 }
@@ -706,13 +668,34 @@ void TravelScreenForm::OnDropMissionClick() {
   DropMission();
 }
 
+void TravelScreenForm::ShowBehindMissionBoard() {
+  if (!hiddenForMissionBoard_) return;
+  hiddenForMissionBoard_ = false;
+  Show();
+}
+
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
-void OpenTravelScreen() {
+GameInProgress::GameInProgress()
+    : before_(platform::App().SetCloseQuestion([] { return popups::AskQuitGame(); })) {}
+
+GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
+
+void ShowTravelScreenFirst() {
   if (!TravelScreen) return;
   TravelScreen->PutOutIcons();
   TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
+  TravelScreen->Show();
+}
+
+void OpenTravelScreen() {
+  if (!TravelScreen) return;
+  GameInProgress game;
+  ShowTravelScreenFirst();
   TravelScreen->ShowModal();
+  // A showing that never began (the program ended over the objective popup) leaves the screen
+  // shown for the popup: it goes too.
+  if (TravelScreen->Visible()) TravelScreen->Hide();
 }
 
 bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
@@ -765,6 +748,10 @@ void UpdateMissionPanel() {
 
 void OpenMissions() {
   if (TravelScreen) TravelScreen->OpenMissions();
+}
+
+void ShowTravelScreenBehindMissionBoard() {
+  if (TravelScreen) TravelScreen->ShowBehindMissionBoard();
 }
 
 }  // namespace screens

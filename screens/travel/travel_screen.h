@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "rules/mission_access.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
@@ -16,7 +18,25 @@
 
 namespace screens {
 
-// Shows the travel screen modally and returns when it closes.
+// A game in progress, from the travel screen's first showing until its modal showing ends:
+// meanwhile the desktop's close request (the window's close box, Alt+F4) asks "Quit game?" over
+// whatever is showing, and only a yes ends the program. Outside a game it ends the program at once.
+class GameInProgress {
+ public:
+  GameInProgress();
+  ~GameInProgress();
+  GameInProgress(const GameInProgress&) = delete;
+  GameInProgress& operator=(const GameInProgress&) = delete;
+
+ private:
+  std::function<bool()> before_;
+};
+
+// Draws the travel screen for the player's system and shows it, not yet modally: a new game's
+// objective popup stands over it.
+void ShowTravelScreenFirst();
+
+// Shows the travel screen modally and returns when it closes; a game is in progress meanwhile.
 void OpenTravelScreen();
 
 // Whether the travel screen is showing (also while a flight window is open over it).
@@ -50,6 +70,10 @@ bool MissionPanelShowing();
 void HideMissionPanel();
 void UpdateMissionPanel();
 void OpenMissions();
+// A mission accepted on the board the travel screen stepped aside for begins where the ship is:
+// the travel screen stands behind what it shows (a fleet battle, its popups), as it does behind
+// a fight. Nothing happens when the board was opened from elsewhere (the governor's).
+void ShowTravelScreenBehindMissionBoard();
 
 // The control panel's icons, numbered as their tags in the layout.
 enum TravelIcon : int {
@@ -84,7 +108,7 @@ class TravelScreenForm : public platform::Form {
   void ShowMissionPanel();
   // Shows news entry 1..20 in the large popup (only while this screen shows).
   void ShowNewsItem(int entry);
-  // The news lines and the star date.
+  // The news lines, the star date and the invasion alert, as the last day left them.
   void ShowLog();
 
   // No icon lit: a new showing starts with every picture button normal.
@@ -95,6 +119,7 @@ class TravelScreenForm : public platform::Form {
 
   // Opens the mission board, or shows and hides the active mission's panel.
   void OpenMissions();
+  void ShowBehindMissionBoard();
 
   bool MissionPanelVisible() const { return missionPanel_.Visible(); }
   void HideMissionPanel() { missionPanel_.Hide(); }
@@ -144,7 +169,8 @@ class TravelScreenForm : public platform::Form {
   void ActOnIcon(int icon);
   void FlyToSelection();
   void OnMissionsIcon();
-  void OnCampaignRequest();
+  // Shows what the rules decided the missions icon or the invasion button leads to.
+  void ShowMissionsAccess(const rules::MissionsAccess& access);
   void ToggleTargetPanel();
   void ToggleOptionsPanel();
   void SelectAndShow(std::int32_t selection);
@@ -202,8 +228,14 @@ class TravelScreenForm : public platform::Form {
 
   platform::Panel& optionsPanel_ = Get<platform::Panel>("OptionsPanel");
 
+  // The compatibility mode's strip below the control panel; the screen is as tall as its layout
+  // without it, and taller by the strip while the mode is on.
+  platform::Panel& compatibilityStrip_ = Get<platform::Panel>("CompatibilityStrip");
   std::vector<platform::Label*> compatibility_ =
       GetNumbered<platform::Label>("CompatibilityLabel", kCompatibilityLabels);
+  const int heightWithoutStrip_ = Height();
+  // The screen has stepped aside for the mission board it opened.
+  bool hiddenForMissionBoard_ = false;
   // The tutorial's guidance on this screen.
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};

@@ -198,9 +198,9 @@ TargetView BuildTargetView() {
   const std::int32_t b = selected == 0 ? 1 : selected;
   const state::TBodyRow* row = Body(system, b);
   if (!row) return t;
-  t.name = state::BodyText[system][b][1];
+  t.name = state::BodyText[system][b][body_text::kName];
   t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
-  t.description = state::BodyText[system][b][2];
+  t.description = state::BodyText[system][b][body_text::kDescription];
   t.faction = "Faction: " + rules::FactionShortName((*row)[body::kOwner]);
   t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
   return t;
@@ -219,7 +219,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     b.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + ".jpg";
     b.x = ScaleToScreen((*row)[body::kMapX]);
     b.y = ScaleToScreen((*row)[body::kMapY]);
-    b.name = state::BodyText[shown][k][1];
+    b.name = state::BodyText[shown][k][body_text::kName];
     b.nameX = b.x - ScaleToScreen(17);
     b.nameY = b.y + ScaleToScreen(38);
     b.priceX = b.nameX;
@@ -274,10 +274,15 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   v.starDate = StarDateLine();
 
   v.iconCaptions = IconCaptions();
-  v.invasionAlert = IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
+  v.invasionAlert = InvasionAlertShows();
   v.target = BuildTargetView();
   FillCompatibility(v);
   return v;
+}
+
+bool InvasionAlertShows() {
+  const std::int32_t own = PlayerShip[ship::kSystem];
+  return IsSystem(own) && state::SystemData[own][star_system::kCampaign] >= 1;
 }
 
 TravelAction ActionForSelection(std::int32_t selected, std::int32_t shipAt) {
@@ -298,7 +303,7 @@ struct PanelType {
 
 // By mission type 1..27.
 constexpr PanelType kPanelTypes[] = {
-    {"Search && Destroy", Opposition::Resistance, "Location: "},
+    {"Search & Destroy", Opposition::Resistance, "Location: "},
     {"Patrol", Opposition::Unknown, "Next nav point: "},
     {"Transport", Opposition::Goods, "Location: "},
     {"Ambush", Opposition::Resistance, "Location: "},
@@ -365,8 +370,9 @@ std::optional<MissionPanelView> BuildMissionPanelView() {
   if (t.locationPrefix) {
     const std::int32_t system = m[mission::kTargetSystem];
     const std::int32_t b = m[mission::kTargetBody];
-    const std::string place = Body(system, b) ? state::BodyText[system][b][1] : "";
-    const std::string systemName = IsSystem(system) ? state::SystemText[system][1] : "";
+    const std::string place = Body(system, b) ? state::BodyText[system][b][body_text::kName] : "";
+    const std::string systemName =
+        IsSystem(system) ? state::SystemText[system][system_text::kName] : "";
     v.location = t.locationPrefix + place + " (" + systemName + ")";
   } else {
     v.location = "Planets left: " + std::to_string(m[mission::kPlanetsLeft]);

@@ -88,6 +88,8 @@ TargetView BuildTargetView();
 std::string NewsLine(int entry);
 // "Ship´s log - Star date: <year>.<day>" for GameDay.
 std::string StarDateLine();
+// Whether the "Invasion!" control shows: exactly while a campaign runs in the player's system.
+bool InvasionAlertShows();
 
 // The status bars' pictures.
 std::string ShieldBarPicture();

@@ -1,10 +1,13 @@
 #include "screens/tutorial/tutorial.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "audio/sound.h"
-#include "screens/combat/ship_combat_screen.h"
+#include "platform/application.h"
 #include "rules/tutorial.h"
+#include "screens/combat/ship_combat_view.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/shared/tutorial_panel.h"
@@ -37,29 +40,62 @@ std::string_view FormOf(TutorialScreen screen) {
   return {};
 }
 
-
-void ShowGuide(int step, const rules::TutorialGuide& g) {
-  if (g.panelOn == TutorialScreen::ShipCombat) {
-    // The combat screen shows its own panel and arrow for its steps.
-    ShowShipCombatTutorialStep(step);
-    return;
+// The screen rectangles of what `name` names: a control of `own`, every visible control of `own`
+// whose name begins so for a name ending in "*", or a whole form by its name (shown or about
+// to show).
+std::vector<platform::Rect> NamedRects(std::string_view name, const platform::Form& own) {
+  std::vector<platform::Rect> out;
+  if (name.ends_with('*')) {
+    name.remove_suffix(1);
+    for (platform::Control* c : own.AllControls())
+      if (c->Name().starts_with(name) && c->VisibleInForm()) out.push_back(ShownRect(*c));
+  } else if (platform::Control* c = own.Find(name)) {
+    out.push_back(ShownRect(*c));
+  } else if (const platform::Form* form = platform::App().FindForm(name)) {
+    out.push_back(form->ScreenRect());
   }
-  if (TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn))) {
-    if (g.panelAtLayoutPlace)
-      panel->Show(g.text1, g.text2);
-    else
-      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop);
-  }
-  if (TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn)))
-    arrow->PointAt(g.arrowAt, g.arrowSide, g.arrowShownAtOnce);
+  return out;
 }
+
+// The step's panel and arrow: the arrow first beside its control, then the panel where it
+// covers neither of them nor what the step's words name. An arrow at the panel's own button
+// ("Cancel tutorial") follows the panel instead.
+void ShowGuide(const rules::TutorialGuide& g) {
+  TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn));
+  TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn));
+  const std::string arrowAt =
+      g.arrowOn == TutorialScreen::ShipCombat ? TutorialArrowControl(g) : g.arrowAt;
+  const bool arrowInPanel = arrowAt.starts_with("Tutorial");
+  std::vector<platform::Rect> keepClear;
+  if (arrow && !arrowAt.empty() && !arrowInPanel &&
+      arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce)) {
+    keepClear.push_back(arrow->ScreenRect());
+    for (const platform::Rect& r : NamedRects(arrowAt, arrow->Owner())) keepClear.push_back(r);
+  }
+  if (panel) {
+    // What a wildcard names (the bodies of the map) the panel leaves free where it can.
+    std::vector<platform::Rect> rather;
+    for (const std::string& name : g.keepClear)
+      for (const platform::Rect& r : NamedRects(name, panel->Owner()))
+        (name.ends_with('*') ? rather : keepClear).push_back(r);
+    if (g.panelAtLayoutPlace)
+      panel->Show(g.text1, g.text2, keepClear, rather);
+    else
+      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop,
+                  keepClear, rather);
+  }
+  if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
+}
+
+// The step whose guidance shows now.
+tutorial::Step shownStep = tutorial::Step::None;
 
 }  // namespace
 
 void StartTutorial() {
   StopTutorial();
   state::TutorialActive = 1;
-  BeginTutorialStep(1);
+  BeginTutorialStep(tutorial::Step::ChooseFaction);
 }
 
 void StopTutorial() {
@@ -68,7 +104,7 @@ void StopTutorial() {
 }
 
 void AskTurnOffTutorial() {
-  if (state::TutorialStep == rules::kTutorialLastStep) {
+  if (state::TutorialStep == tutorial::StoredNumber(tutorial::Step::Finished)) {
     StopTutorial();
     return;
   }
@@ -78,7 +114,7 @@ void AskTurnOffTutorial() {
     StopTutorial();
 }
 
-void BeginTutorialStep(int step) {
+void BeginTutorialStep(tutorial::Step step) {
   HideAllTutorialGuidance();
   const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
   // The game first, then what shows it: the prices and the mission the texts speak of.
@@ -88,19 +124,26 @@ void BeginTutorialStep(int step) {
   }
   if (g.offersMission) rules::OfferTutorialMission();
   if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
-  ShowGuide(step, g);
+  ShowGuide(g);
+  shownStep = step;
   if (g.tradeWindowToFront) BringTradeWindowToFront();
   if (g.rewardSound) audio::PlayRewardSound();
   if (g.rewardMusic) audio::PlayRewardMusic();
-  state::TutorialStep = rules::ShownTutorialStep(step);
+  state::TutorialStep = tutorial::StoredNumber(step);
 }
 
-void AdvanceTutorial(int from, int to) {
+void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
 }
 
-void EndTutorialStep(int step) {
-  if (state::TutorialStep == rules::ShownTutorialStep(step)) HideAllTutorialGuidance();
+void PlaceTutorialGuidanceAgain() {
+  if (!rules::TutorialAt(shownStep)) return;
+  HideAllTutorialGuidance();
+  ShowGuide(rules::DescribeTutorialStep(shownStep));
+}
+
+void EndTutorialStep(tutorial::Step step) {
+  if (state::TutorialStep == tutorial::StoredNumber(step)) HideAllTutorialGuidance();
 }
 
 }  // namespace screens

@@ -4,6 +4,8 @@
 // rules move it on (through rules::Ui::BeginTutorialStep) when the expected action happens.
 #pragma once
 
+#include "state/tutorial_steps.h"
+
 namespace screens {
 
 // Turns the tutorial on at its first step (the faction selection); any guidance still shown goes.
@@ -15,10 +17,13 @@ void AskTurnOffTutorial();
 
 // Moves on to `step`: whatever the step before showed goes, the new step's panel and arrow show,
 // and state::TutorialStep becomes `step`.
-void BeginTutorialStep(int step);
+void BeginTutorialStep(tutorial::Step step);
 // Moves on to `to` when the running tutorial stands at `from`: the screens' hooks.
-void AdvanceTutorial(int from, int to);
+void AdvanceTutorial(tutorial::Step from, tutorial::Step to);
 // Puts away what `step` shows when the tutorial stands at it, without moving on.
-void EndTutorialStep(int step);
+void EndTutorialStep(tutorial::Step step);
+// Places the running step's panel and arrow again, once their screen has changed around them
+// (a panel of it opened where the guidance stands).
+void PlaceTutorialGuidanceAgain();
 
 }  // namespace screens

@@ -123,6 +123,7 @@ const std::vector<Path>& Paths() {
                        "click FactionSelection.ContinueLabel\nkey Enter\n"
                        "click ProfessionSelection.ContinueButton\n"},
       {"TravelScreen", kNewGame},
+      {"QuitGamePopup", kNewGame + "close\n"},
       {"NoticePopup", kNewGame + "click TravelScreen.NewsLine1\n"},
       {"TradeWindow", kNewGame + "click TravelScreen.TradeButton\n"},
       {"GalaxyMap", kNewGame + "click TravelScreen.GalaxyMapButton\n"},

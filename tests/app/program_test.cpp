@@ -59,7 +59,7 @@ TEST(DataCheck, FailsWhenALayoutLacksAComponentItsCodeUses) {
       {"Start", "  timer UpperLightTimer", "Start: no component named 'UpperLightTimer'"},
       {"Start", "  image LowerLight", "Start: no component named 'LowerLight'"},
       {"TextPopup", "  label ActionPointHeader", "TextPopup: no component named 'ActionPointHeader'"},
-      {"YesNoPopup", "  label Topic", "YesNoPopup: no component named 'Topic'"},
+      {"ChoicePopup", "  label Topic", "ChoicePopup: no component named 'Topic'"},
       {"NoticePopup", "  image Picture", "NoticePopup: no component named 'Picture'"},
       {"Credits", "  image BackButton", "Credits: no component named 'BackButton'"},
   };

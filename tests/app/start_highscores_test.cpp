@@ -28,6 +28,8 @@ class StartHighscores : public GameFormsTest {
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
+  // An entered row is written to the general data in the working folder.
+  WorkFolder work_{"start_highscores_test"};
 };
 
 TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {

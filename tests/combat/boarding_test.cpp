@@ -35,13 +35,13 @@ class BoardingTest : public CombatTest {
   void SetUp() override {
     CombatTest::SetUp();
     Ships(6, 7);  // both of size 2
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 18;  // far from the next level
     state::BoardingMayClose = 0;
-    state::BoardingAreas[1] = 1;
-    state::BoardingAreas[2] = 2;
-    state::BoardingAreas[3] = 2;
-    state::BoardingAreas[4] = 2;
+    state::BoardingAreas[boarding_area::kAirlock] = 1;
+    state::BoardingAreas[boarding_area::kCorridors] = 2;
+    state::BoardingAreas[boarding_area::kCargoBay] = 2;
+    state::BoardingAreas[boarding_area::kBridge] = 2;
     state::EnemyShip[ship::kBoardedArea] = 1;
     combat::BoardingPhase = 1;
     BoardingCasualties.fill(0);
@@ -541,9 +541,10 @@ TEST_F(BoardingTest, SecuringAnAreaOpensTheNextOnes) {
   };
   for (const Case c : {Case{1, {0, 3, 1, 2, 2}}, Case{2, {0, 3, 3, 1, 1}}}) {
     SCOPED_TRACE(c.area);
-    state::BoardingAreas[1] = c.area == 1 ? 1 : 3;
-    state::BoardingAreas[2] = c.area == 1 ? 2 : 1;
-    state::BoardingAreas[3] = state::BoardingAreas[4] = 2;
+    state::BoardingAreas[boarding_area::kAirlock] = c.area == 1 ? 1 : 3;
+    state::BoardingAreas[boarding_area::kCorridors] = c.area == 1 ? 2 : 1;
+    state::BoardingAreas[boarding_area::kCargoBay] = state::BoardingAreas[boarding_area::kBridge] =
+        2;
     state::EnemyShip[ship::kBoardedArea] = c.area;
     combat::BoardingPhase = 1;
     Crew(5, 0, 0, 0, 0);
@@ -597,8 +598,8 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   // No: the cargo bay is secured and the bridge stays open; nothing is counted yet.
   ui.answers = {false};
   combat::ResolveBoardingRound(board);
-  EXPECT_EQ(state::BoardingAreas[3], 3);
-  EXPECT_EQ(state::BoardingAreas[4], 1);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kCargoBay], 3);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kBridge], 1);
   EXPECT_EQ(e[ship::kAlive], 1);
   EXPECT_FALSE(board.closed);
   EXPECT_EQ(ui.Lines("question: Cargobay! / Your men have reached the cargo bay. Do you wish to "
@@ -608,12 +609,12 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed], 0);
 
   // Yes: blown up, experience, the loot without any multiplier, both screens close.
-  state::BoardingAreas[3] = 1;
+  state::BoardingAreas[boarding_area::kCargoBay] = 1;
   state::SpecialShips[2] = {};
   state::SpecialShips[2][special_ship::kActive] = 1,
   state::SpecialShips[2][special_ship::kKind] = kTraderShip,
   state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
-  ui.sensorSelection = 2;
+  screens.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
   combat::ResolveBoardingRound(board);
@@ -659,7 +660,7 @@ TEST_F(BoardingTest, LootIsLimitedByTheFreeCargoSpace) {
     state::EnemyShip[ship::kAlive] = 1;
     state::EnemyShip[ship::kCargoSpace] = c.enemyCargo;
     state::EnemyShip[ship::kBoardedArea] = 3;
-    state::BoardingAreas[3] = 1;
+    state::BoardingAreas[boarding_area::kCargoBay] = 1;
     Defend(0, 0, 0);
     Crew(5, 0, 0, 0, 0);
     ui.answers = {true};
@@ -796,7 +797,7 @@ TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   state::SpecialShips[4][special_ship::kActive] = 1,
   state::SpecialShips[4][special_ship::kKind] = kTraderShip,
   state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
-  ui.sensorSelection = 4;
+  screens.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
   EXPECT_EQ(m[mission::kActive], 0);
@@ -839,7 +840,7 @@ TEST_F(CaptureTest, SpecialShipRewards) {
     state::SpecialShips[3][special_ship::kActive] = 1,
     state::SpecialShips[3][special_ship::kKind] = c.kind;
     state::SpecialShips[3][special_ship::kSubKind] = c.subKind;
-    ui.sensorSelection = 3;
+    screens.sensorSelection = 3;
     auto& sys = state::SystemData[1];
     sys[star_system::kCampaign] = c.campaign ? 1 : 0, sys[star_system::kAttacker] = 1,
     sys[star_system::kAttackerPoints] = 100, sys[star_system::kDefenderPoints] = 100;

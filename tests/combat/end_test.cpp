@@ -14,7 +14,7 @@ class EndTest : public CombatTest {
  protected:
   void SetUp() override {
     CombatTest::SetUp();
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 5;  // far from the next level
   }
 };
@@ -64,6 +64,20 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
   EXPECT_EQ(ui.transcript.size(), lines);
 }
 
+TEST_F(EndTest, TheCheatDestroysTheEnemyOfAFightUnderWayOnly) {
+  state::PlayerData[player::kExperience] = 0;
+  combat::DestroyEnemyByCheat(ui);
+  EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
+  EXPECT_TRUE(ui.closed);
+  EXPECT_GT(state::PlayerData[player::kExperience], 0) << "a win like any other";
+  // After the end a second use changes nothing.
+  const auto player = state::PlayerData;
+  ui.transcript.clear();
+  combat::DestroyEnemyByCheat(ui);
+  EXPECT_EQ(state::PlayerData, player);
+  EXPECT_TRUE(ui.transcript.empty());
+}
+
 TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
   struct Case {
     const char* what;
@@ -92,7 +106,7 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
       state::SpecialShips[2] = {};
       state::SpecialShips[2][special_ship::kKind] = c.specialKind;
       state::SpecialShips[2][special_ship::kSubKind] = c.specialSubKind;
-      ui.sensorSelection = 2;
+      screens.sensorSelection = 2;
       state::PlayerData[player::kCredits] = 1000;
       state::PlayerData[player::kLevel] = 5;
       state::PlayerData[player::kExperience] = 0;  // no level-up in between

@@ -49,7 +49,7 @@ class OwnAttackScript : public support::ScriptUi {
 
   void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
     setups.push_back({c, f, k, t});
-    rules::NullUi::SetupShipCombat(c, f, k, t);
+    ScriptUi::SetupShipCombat(c, f, k, t);
     state::EnemyShip[ship::kShields] =
         999999;  // set-up fills full shields; the battle overwrites them
   }
@@ -78,7 +78,7 @@ class FleetBattle : public combat_test::CombatTest {
     PlayerShip[ship::kFaction] = 1;
     PlayerShip[ship::kEngine] = kEngineTravellerMk1;
     PlayerShip[ship::kCargoModule] = kModuleCargoBay;
-    for (int f = 0; f <= 4; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
     combat::FleetBattleWon = 0;

@@ -58,8 +58,8 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
     state::EnemyAbilitySlots[1] = 1;
     state::EnemyAbilitySlots[2] = 3;
     if (c.stunned) combat::AddPlayerModifier(16, ui);
-    state::PlayerMissileVolley[1] = c.volley;
-    state::PlayerMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = c.volley;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::PlayerShip[ship::kActionPoints] = -100;
     EXPECT_EQ(DrawsOf([this] { combat::RunEnemyCombatAI(ui); }), c.draws);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5)
@@ -185,8 +185,8 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   EXPECT_EQ(combat::BoardingOffered, 1);
   EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 1);
   EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], 1);
-  EXPECT_EQ(state::BoardingAreas[1], 1);
-  EXPECT_EQ(state::BoardingAreas[4], 2);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kAirlock], 1);
+  EXPECT_EQ(state::BoardingAreas[boarding_area::kBridge], 2);
   EXPECT_GE(state::EnemyShip[ship::kDefendingCrewmen], 2);
   EXPECT_EQ(state::EnemyShip[ship::kCrewmen] + state::EnemyShip[ship::kDefendingCrewmen], 8);
   EXPECT_EQ(state::EnemyShip[ship::kMarines] + state::EnemyShip[ship::kDefendingMarines], 8);

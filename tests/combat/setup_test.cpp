@@ -190,8 +190,8 @@ TEST_F(SetupTest, LoadoutTier) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     state::PlayerData[player::kLevel] = c.level;
-    ui.sensorsShowing = c.sensorsPirate;
-    ui.sensorSelection = c.sensorsPirate ? 3 : 0;
+    screens.SetVisible(rules::Screen::Sensors, c.sensorsPirate);
+    screens.sensorSelection = c.sensorsPirate ? 3 : 0;
     state::SpecialShips[3] = {};
     state::SpecialShips[3][special_ship::kActive] = 1;
     state::SpecialShips[3][special_ship::kKind] = kPirateShip;
@@ -264,8 +264,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerShip[ship::kMissileReload] = 3;
   state::PlayerModifiers[2][modifier::kActive] = 1;
   state::EnemyModifiers[5][modifier::kActive] = 1;
-  state::PlayerMissileVolley[1] = 1;
-  state::EnemyMissileVolley[1] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
   SetupShipCombat(1, 3, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
@@ -275,8 +275,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 0);
   EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
   EXPECT_EQ(state::EnemyModifiers[5][modifier::kActive], 0);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
   SetupShipCombat(1, 3, 2, 0, ui);
@@ -300,9 +300,9 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
   const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
-  EXPECT_EQ(p.missile.file, state::GetMissileImage(2, 7) + "_Side_l.jpg");
+  EXPECT_EQ(p.missile.file, std::string(state::MissileItem(7).picture) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
-  EXPECT_EQ(p.enemyMissile.file, state::GetMissileImage(9, 5) + "_Side_r.jpg");
+  EXPECT_EQ(p.enemyMissile.file, std::string(state::MissileItem(5).picture) + "_Side_r.jpg");
   EXPECT_EQ(p.enemyMissile.width, 120);
   EXPECT_EQ(p.enemyMissile.height, 60);
   // The smaller player ship is drawn small and stretched; the destroyer fills its panel.
@@ -316,8 +316,8 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_FALSE(p.enemyPrimary.stretch);
   EXPECT_EQ(p.playerShipPanel.left, 47);
   EXPECT_EQ(p.enemyShipPanel.left, 421);
-  EXPECT_EQ(p.missilePanel.left, 270);
-  EXPECT_EQ(p.enemyMissilePanel.left, 400);
+  EXPECT_EQ(p.missilePanel.left, 240);
+  EXPECT_EQ(p.enemyMissilePanel.left, 443);
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);

@@ -157,8 +157,8 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
       {"player's missile lands harder on a weakened enemy",
        [] {
          state::PlayerShip[ship::kSimulatorMissile] = 1;
-         state::PlayerMissileVolley[1] = 1;
-         state::PlayerMissileVolley[2] = 1;
+         state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+         state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
          Give(Side::Enemy, 6);
        },
        [&] {
@@ -170,16 +170,22 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
        Side::Player, 2, "Your missile hits!", nullptr},
       {"enemy missile in flight only counts down",
        [] {
-         state::EnemyMissileVolley[1] = 1;
-         state::EnemyMissileVolley[2] = 2;
+         state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+         state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
        },
-       [] { return std::pair{100, 100}; }, Side::Player, 1, nullptr, nullptr},
+       [] {
+         return std::pair{100, 100};
+       },
+       Side::Player, 1, nullptr, nullptr},
       {"reinforcements arrive faster with modifier 31",
        [] {
          state::PlayerShip[ship::kReinforcements] = 2;
          Give(Side::Player, 31);
        },
-       [] { return std::pair{100, 100}; }, Side::Player, 4, "Reinforcements", "arriving!"},
+       [] {
+         return std::pair{100, 100};
+       },
+       Side::Player, 4, "Reinforcements", "arriving!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -207,12 +213,12 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
 TEST_F(SimulatorTest, ShieldsThatActedAreUsedUpAndTheMissileLandsOnce) {
   Give(Side::Enemy, 24);
   Give(Side::Player, 30);
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   state::Randomize(1);
   combat::RunSimulatorRound(ui);
   EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 24));
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_TRUE(combat::ModifierActive(Side::Player, 30));
   EXPECT_EQ(combat::SimulatorPanel(Side::Player, 2).text.find(" damage caused!") != std::string::npos,
             true);
@@ -318,25 +324,29 @@ TEST_F(SimulatorTest, EnemyChoosesFromItsExpertiseList) {
   // Seed 0 draws Random(100) as 0, 3, 86, 20, 27, 67, 31, 16: no 9 % chance comes up.
   const std::vector<Case> cases = {
       {"trader", 1, [] {}, {2, 1}},
-      {"trader against a cloaked player raises its shields", 1,
+      {"trader against a cloaked player raises its shields",
+       1,
        [] { Give(Side::Player, 14); },
        {22, 24, 2, 1}},
       {"rogue", 6, [] {}, {2, 4, 1}},
-      {"rogue answers a missile and an escape", 6,
+      {"rogue answers a missile and an escape",
+       6,
        [] {
-         state::PlayerMissileVolley[1] = 1;
+         state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
          Give(Side::Player, 11);
        },
        {3, 2, 5, 1}},
       {"soldier", 3, [] {}, {13, 2, 1, 14}},
-      {"soldier with its cloak cooling down", 3,
+      {"soldier with its cloak cooling down",
+       3,
        [] {
          state::EnemySlotState[5] = 3;
          state::EnemyShip[ship::kComboPoints] = 3;
          Give(Side::Enemy, 14);
        },
        {13, 2, 16}},
-      {"soldier with modifier 16 active", 3,
+      {"soldier with modifier 16 active",
+       3,
        [] {
          state::EnemySlotState[5] = 3;
          Give(Side::Enemy, 14);

@@ -167,17 +167,18 @@ TEST_F(TacticalTest, DisciplineAdvancesTheTutorial) {
     state::TutorialStep = step;
     state::PlayerModifiers = {};
     ui.transcript.clear();
+    screens.Clear();
     combat::ResolvePlayerCombatAction(7, ui);
-    const std::vector<std::string> withTutorial = {
-        "tutorial: end step 14", "tutorial: begin step 15", "cue AbilityUsed.wav"};
-    const std::vector<std::string> without = {"cue AbilityUsed.wav"};
-    EXPECT_EQ(ui.transcript, step == 14 ? withTutorial : without);
+    const std::vector<std::string> withTutorial = {"EndTutorialStep 14", "BeginTutorialStep 15"};
+    EXPECT_EQ(screens.operations, step == 14 ? withTutorial : std::vector<std::string>{});
+    EXPECT_EQ(ui.transcript, std::vector<std::string>{"cue AbilityUsed.wav"});
   }
   // Another effect at step 14 leaves the tutorial alone.
   state::TutorialStep = 14;
-  ui.transcript.clear();
+  screens.Clear();
   combat::ResolvePlayerCombatAction(6, ui);
-  EXPECT_TRUE(ui.Lines("tutorial").empty());
+  EXPECT_TRUE(screens.Operations("EndTutorialStep").empty());
+  EXPECT_TRUE(screens.Operations("BeginTutorialStep").empty());
 }
 
 TEST_F(TacticalTest, PlayerEscapeAttempts) {

@@ -83,8 +83,8 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::PlayerShip[ship::kActionPoints] = 5;
   combat::ResolvePlayerCombatAction(1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
-  EXPECT_FALSE(ui.Lines("tutorial: end step 17").empty());
-  EXPECT_FALSE(ui.Lines("tutorial: begin step 18").empty());
+  EXPECT_FALSE(screens.Operations("EndTutorialStep 17").empty());
+  EXPECT_FALSE(screens.Operations("BeginTutorialStep 18").empty());
   // Outside the tutorial a volley costs only its price.
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
@@ -104,7 +104,7 @@ TEST_F(WeaponsTest, GunSpecials) {
       state::EnemyModifiers = {};
       state::PlayerShip[ship::kGun] = gun;
       state::PlayerShip[ship::kShields] = 90;
-      state::EnemyMissileVolley[1] = 1;
+      state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
       state::Randomize(seed);
       const std::int32_t d = combat::ApplyGunSpecial(30, ui);
       switch (gun) {
@@ -126,7 +126,7 @@ TEST_F(WeaponsTest, GunSpecials) {
           EXPECT_EQ(combat::FindPlayerModifierSlot(16) > 0, r < 5);
           break;
         case 8:  // Gatling: shoots the enemy missile down
-          EXPECT_EQ(state::EnemyMissileVolley[1], r < 10 ? 0 : 1);
+          EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], r < 10 ? 0 : 1);
           break;
       }
     }
@@ -150,8 +150,8 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     state::PlayerShip[ship::kMissileLauncher] = c.launcher;
     state::PlayerMissileVolley = {};
     combat::ResolvePlayerCombatAction(2, ui);
-    EXPECT_EQ(state::PlayerMissileVolley[1], 1);
-    EXPECT_EQ(state::PlayerMissileVolley[2], 3);
+    EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
+    EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 3);
     EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
               5 - state::GetMissileApCost(6, c.launcher, Side::Player));
@@ -162,14 +162,14 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], ap);
   EXPECT_TRUE(ui.Lines("popup").empty());
-  state::PlayerMissileVolley[1] = 0;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(6, 1);
   state::PlayerShip[ship::kMissileLauncher] = kMissileZeusMk1;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
 }
 
 TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
@@ -181,52 +181,52 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
     state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
     combat::ResolveEnemyCombatAction(2, ui);
-    EXPECT_EQ(state::EnemyMissileVolley[1], 1);
-    EXPECT_EQ(state::EnemyMissileVolley[2], 4);
+    EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
+    EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 4);
     EXPECT_EQ(state::EnemyShip[ship::kMissileReload], c.reload);
     EXPECT_EQ(state::EnemyShip[ship::kShields], 249) << "launching costs the enemy a shield point";
   }
   // Reloading: silently nothing.
-  state::EnemyMissileVolley[1] = 0;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   state::EnemyShip[ship::kAwaitingMessage] = 0;
   combat::ResolveEnemyCombatAction(2, ui);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   Ships(6, 6);
   state::PlayerShip[ship::kMissileLauncher] = kMissileZeusEmp;
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   state::EnemyShip[ship::kMissileLauncher] = kMissileArrowMk1;
-  state::EnemyMissileVolley[1] = 1;
-  state::EnemyMissileVolley[2] = 2;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+  state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
   combat::StartNewCombatRound(ui);
   const std::int32_t d = 2 * state::GetMissileDamage(6, 8);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(ui.Lines("player: Missile hit !!"),
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
                                       std::to_string(d) + " pts. of damage caused."}));
   EXPECT_LE(state::EnemyShip[ship::kShields], 250 - d / 2);
   EXPECT_GT(combat::FindPlayerModifierSlot(16), 0) << "the Zeus EMP stuns the enemy";
-  EXPECT_EQ(state::EnemyMissileVolley[1], 1);
-  EXPECT_EQ(state::EnemyMissileVolley[2], 1);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 1);
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::EnemyMissileVolley[1], 0);
+  EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(ui.Lines("enemy: Missile hit !!").size(), 1u);
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
   Ships(6, 6);
   state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 1;
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 1);
-  EXPECT_EQ(state::PlayerMissileVolley[2], 1);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 1);
   combat::AddEnemyModifier(12);
   combat::StartNewCombatRound(ui);
-  EXPECT_EQ(state::PlayerMissileVolley[1], 0);
+  EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::FindEnemyModifierSlot(12), 0);
   EXPECT_EQ(ui.Lines("enemy: Tractor beam off !!").size(), 1u);
 }
@@ -261,11 +261,11 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     if (c.mark) combat::AddModifier(holder, 20, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
     (c.playerShoots ? state::PlayerShip : state::EnemyShip)[51] = 9;
-    volley[1] = 1;
-    volley[2] = 3;
+    volley[missile_volley::kInFlight] = 1;
+    volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(volley[1], 1);
-    EXPECT_EQ(volley[2], c.roundsLeft);
+    EXPECT_EQ(volley[missile_volley::kInFlight], 1);
+    EXPECT_EQ(volley[missile_volley::kTurnsToImpact], c.roundsLeft);
     EXPECT_EQ(Messages(), c.messages);
     const bool released = c.playerShoots && (c.beam || c.mark);
     EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
@@ -282,10 +282,10 @@ TEST_F(WeaponsTest, PlayerEcm) {
   for (std::int32_t roll : {89, 90}) {
     Ships(1, 1);
     state::PlayerShip[ship::kEcm] = kEcmSupersafeMk2;
-    state::EnemyMissileVolley[1] = 1;
+    state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolvePlayerCombatAction(3, ui);
-    EXPECT_EQ(state::EnemyMissileVolley[1], roll == 89 ? 0 : 1) << roll;
+    EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], roll == 89 ? 0 : 1) << roll;
   }
 
   // In the tutorial's step 16 the interception always succeeds, the plasma leak included.
@@ -295,12 +295,12 @@ TEST_F(WeaponsTest, PlayerEcm) {
     state::TutorialStep = 16;
     state::PlayerShip[ship::kEcm] = kEcmPlasma;
     state::EnemyShip[ship::kMissileLauncher] = kMissileDestroyer;
-    state::EnemyMissileVolley[1] = 1;
+    state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(seed);
     combat::ResolvePlayerCombatAction(3, ui);
-    EXPECT_EQ(state::EnemyMissileVolley[1], 0) << seed;
+    EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0) << seed;
   }
-  EXPECT_FALSE(ui.Lines("tutorial: begin step 17").empty());
+  EXPECT_FALSE(screens.Operations("BeginTutorialStep 17").empty());
 }
 
 TEST_F(WeaponsTest, EnemyEcm) {
@@ -311,11 +311,11 @@ TEST_F(WeaponsTest, EnemyEcm) {
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
   for (std::int32_t roll : {26, 27}) {
     Ships(1, 1);
-    state::PlayerMissileVolley[1] = 1;
+    state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolveEnemyCombatAction(3, ui);
-    EXPECT_EQ(state::PlayerMissileVolley[1], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::GetEcmApCost(1, 0));
+    EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }

@@ -31,7 +31,8 @@ inline void Require(bool condition) {
 }
 
 // A small game that passes every check and reaches each checked kind of row: wormholes, an
-// active mission and offer, a news entry and a special ship.
+// active mission and offer, a news entry and a special ship; and a market on every system's planet
+// and goods in the hold, for the target that plays what it loads.
 inline void SetUpSmallGame() {
   using namespace state;
   ClearGameState();
@@ -51,7 +52,7 @@ inline void SetUpSmallGame() {
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;
-    SystemText[s][1] = "System " + std::to_string(s);
+    SystemText[s][system_text::kName] = "System " + std::to_string(s);
     BodyData[s][1][body::kVisible] = 1;
     BodyData[s][1][body::kKind] = kKindSun;
     BodyData[s][2][body::kVisible] = 1;
@@ -60,8 +61,17 @@ inline void SetUpSmallGame() {
     BodyData[s][3][body::kVisible] = 1;
     BodyData[s][3][body::kKind] = kKindWormhole;
     BodyData[s][3][body::kDestination] = 1 + s % kLastSystem;
-    BodyText[s][2][1] = "Planet " + std::to_string(s);
+    BodyText[s][2][body_text::kName] = "Planet " + std::to_string(s);
+    for (int g = 1; g <= kLastGood; ++g) {
+      MarketPrice[s][2][g] = 40 * g;
+      MarketStock[s][2][g] = 300;
+    }
   }
+  PlayerShip[ship::kCargoSpace] = 120;
+  PlayerShip[ship::kCrewmen] = 4;
+  PlayerShip[ship::kShields] = 100;
+  Cargo[1] = 10;
+  Cargo[kLastGood] = 20;
   MissionOffers[9][1][mission::kActive] = 1;
   MissionOffers[9][1][mission::kType] = kMissionTransport;
   MissionOffers[9][1][mission::kTargetBody] = 2;
@@ -74,7 +84,7 @@ inline void SetUpSmallGame() {
   SpecialShips[1][special_ship::kClass] = 7;
   SpecialShips[1][special_ship::kFaction] = 0;
   GoodName[1] = "Supplies";
-  FactionText[0][1] = "Pirates";
+  FactionText[0][faction_text::kLongName] = "Pirates";
   GameDay = 42;
 }
 
@@ -187,8 +197,9 @@ inline constexpr std::size_t kEditSize = 8;
 // Input: a sequence of edits to the small game's save, which is then read. Each input is checked
 // for what must hold: a refused save changes no table and has a cause; a save cut short of its
 // layout is refused; an accepted one puts every edited record into its element and overwrites
-// every element. `thorough` also saves the whole game back and compares both files.
-inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool thorough = false) {
+// every element. `thorough` also saves the whole game back and compares both files. True when the
+// save was accepted: the tables then hold it.
+inline bool RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool thorough = false) {
   const SaveMap& map = TheSaveMap();
   static SaveImage image = SmallGameSave();
   const std::size_t intTables = map.intTables.size();
@@ -275,7 +286,7 @@ inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool th
     for (std::size_t k = 0; k < textEdits.size(); ++k) {
       Require(*map.textElement[textEdits[k]] == textsBefore[k]);
     }
-    return;
+    return false;
   }
   Require(!cut);
   auto intLands = [&](std::size_t r) {
@@ -292,13 +303,14 @@ inline void RunSaveGameInput(const std::uint8_t* data, std::size_t size, bool th
   for (std::size_t r : intEdits) intLands(r);
   for (std::size_t r : markedTexts) textLands(r);
   for (std::size_t r : textEdits) textLands(r);
-  if (!thorough) return;
+  if (!thorough) return true;
   Require(state::SaveGameIntBytes() == image.ints);
   const Bytes textsAfter = state::SaveGameTextBytes();
   for (std::size_t r = 0; r < state::kSaveGameTextRecords; ++r) {
     const std::uint8_t* in = &image.texts[r * 256];
     Require(std::memcmp(in, &textsAfter[r * 256], 1u + in[0]) == 0);
   }
+  return true;
 }
 
 // The general data as they stand, interval globals included.

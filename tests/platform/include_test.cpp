@@ -2,7 +2,11 @@
 // placed where the include line stands, and the errors of a malformed include.
 #include "platform_fixture.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <sstream>
 
 namespace platform_test {
@@ -28,6 +32,16 @@ class Includes : public PlatformTest {
 
   std::filesystem::path dir_;
 };
+
+// The error `step` throws; none when it throws nothing.
+std::optional<LayoutError> ErrorOf(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const LayoutError& e) {
+    return e;
+  }
+  return std::nullopt;
+}
 
 // "Parent/Name left,top" of every component.
 std::vector<std::string> Places(const Form& form) {
@@ -105,7 +119,7 @@ TEST_F(Includes, MalformedIncludesNameTheFileAndTheLine) {
        f + ":2: after its file an include takes only 'left N' and 'top N', not 'width'"},
       {"  include \"note.inc\" left 5 left 6\n", f + ":2: include sets left twice"},
       {"  include \"note.inc\" top\n", f + ":2: top needs a whole number"},
-      {"  include \"missing.inc\"\n", f + ":2: cannot read the included file " + Path("missing.inc")},
+      {"  include \"missing.inc\"\n", f + ":2: the included file " + Path("missing.inc") + " cannot be read"},
       // Only a file beside the layout, and only a regular one of a sane size, is read.
       {"  include \"/dev/zero\"\n",
        f + ":2: include takes the name of a file beside the layout, without a folder ('/dev/zero')"},
@@ -128,12 +142,9 @@ TEST_F(Includes, MalformedIncludesNameTheFileAndTheLine) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.body);
-    try {
-      Parse(c.body);
-      ADD_FAILURE() << "no error";
-    } catch (const LayoutError& e) {
-      EXPECT_EQ(std::string(e.what()), c.error);
-    }
+    const std::optional<LayoutError> e = ErrorOf([&] { Parse(c.body); });
+    ASSERT_TRUE(e) << "no error";
+    EXPECT_EQ(std::string(e->what()), c.error);
   }
 }
 
@@ -142,6 +153,50 @@ TEST_F(Includes, AnIncludedFileWithoutAFolderIsLookedUpInTheLayoutFolder) {
   Form form("F", ParseLayout("form F : TF\n  include \"note.inc\" left 1\n", "f.layout"));
   SetLayoutFolder("");
   EXPECT_EQ(form.Get<Panel>("Note").Left(), 11);
+}
+
+
+// Includes that each include the next many times would multiply into millions of lines: the
+// expansion stops at its bound and names the form and the include that crossed it.
+TEST_F(Includes, FanOutIncludesStopAtTheFormsBound) {
+  for (int level = 1; level <= 7; ++level) {
+    std::string text = "panel Level" + std::to_string(level) + " left 0 top 0\n";
+    for (int k = 0; k < 10; ++k) {
+      text += level == 7 ? "  label Leaf" + std::to_string(k) + " left 0 top 0\n"
+                         : "  include \"level" + std::to_string(level + 1) + ".inc\"\n";
+    }
+    Write("level" + std::to_string(level) + ".inc", text);
+  }
+  const std::optional<LayoutError> e = ErrorOf([&] { Parse("  include \"level1.inc\"\n"); });
+  ASSERT_TRUE(e) << "a million lines were accepted";
+  EXPECT_NE(e->Message().find("form F grows past 50000 lines with the included file " + Path("level")),
+            std::string::npos) << e->what();
+}
+
+// A form's own layout file is read as an included one is: a pipe or a device is refused at once
+// (never waited on or read without end), a huge file is refused whole.
+TEST_F(Includes, AFormsOwnLayoutFileIsAPlainFileOfASaneSize) {
+  const std::string pipe = Path("pipe.layout");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  Write("huge.layout", "form F : TF\n" + std::string(1 << 20, '#'));
+  struct Case {
+    std::string path;
+    std::string error;
+  };
+  const Case cases[] = {
+      {pipe, "the layout file is not a regular file"},
+      {"/dev/zero", "the layout file is not a regular file"},
+      {Path("huge.layout"), "the layout file is larger than 1 MB"},
+      {Path("missing.layout"), "the layout file cannot be read"},
+      {dir_.string(), "the layout file is not a regular file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const std::optional<LayoutError> e = ErrorOf([&] { ReadLayoutFile(c.path); });
+    ASSERT_TRUE(e) << "read";
+    EXPECT_EQ(e->Message(), c.error);
+    EXPECT_EQ(e->File(), c.path);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Layout files: the loader's errors, nesting, the property table, and the handler check.
 #include "platform_fixture.h"
 
+#include "platform/canvas.h"
+
 #include <fstream>
 
 namespace platform_test {
@@ -95,8 +97,7 @@ form W : TW  width 377 height 519 position centre color black border single capt
   EXPECT_EQ(LayoutPictureNames(root), std::vector<std::string>{"pic.jpg"});
 
   Form w("W", root);
-  EXPECT_EQ(w.Caption(), "Trade && more");
-  EXPECT_EQ(DisplayText(w.Caption()), "Trade & more");
+  EXPECT_EQ(w.Caption(), "Trade & more") << "a layout's doubled ampersand is one";
   EXPECT_EQ(w.Border(), BorderStyle::Single);
   Image& pic = w.Get<Image>("Pic");
   EXPECT_EQ(pic.Parent()->Name(), "Group");
@@ -218,11 +219,28 @@ TEST(LayoutFileNameTest, FormNamesBecomeLowerCaseWordsApart) {
   for (const auto& [form, file] : cases) EXPECT_EQ(LayoutFileName(form), file) << form;
 }
 
-TEST(DisplayTextTest, AmpersandsShowAsTheGameMeansThem) {
-  EXPECT_EQ(DisplayText("Trade && Profit"), "Trade & Profit");
-  EXPECT_EQ(DisplayText("&Close"), "Close");
-  EXPECT_EQ(DisplayText("a&&&b"), "a&b");
-  EXPECT_EQ(DisplayText("end&"), "end");
+// Only a layout's captions follow the ampersand rule: a caption set in code (a pilot's name) is
+// drawn whole, its "&" included.
+TEST_F(Layouts, ACaptionSetInCodeShowsItsAmpersandAsItIs) {
+  Form f("F", ParseLayout("form F : TF  width 300 height 100\n"
+                          "  label Name  left 0 top 0 caption \"A&&B\" font \"Arial\" 10\n",
+                          "F.layout"));
+  Label& name = f.Get<Label>("Name");
+  EXPECT_EQ(name.Caption(), "A&B");
+  name.SetCaption("R&D Olo");
+  EXPECT_EQ(name.Caption(), "R&D Olo");
+  int whole = 0, without = 0, h = 0;
+  MeasureText(name.GetFont(), "R&D Olo", whole, h);
+  MeasureText(name.GetFont(), "RD Olo", without, h);
+  EXPECT_EQ(name.Width(), whole) << "sized to the text with its ampersand";
+  EXPECT_GT(whole, without);
+}
+
+TEST(LayoutCaptionTextTest, ALayoutsAmpersandsShowAsTheGameMeansThem) {
+  EXPECT_EQ(LayoutCaptionText("Trade && Profit"), "Trade & Profit");
+  EXPECT_EQ(LayoutCaptionText("&Close"), "Close");
+  EXPECT_EQ(LayoutCaptionText("a&&&b"), "a&b");
+  EXPECT_EQ(LayoutCaptionText("end&"), "end");
 }
 
 }  // namespace

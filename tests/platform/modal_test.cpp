@@ -117,6 +117,61 @@ TEST_F(Modal, TheDesktopCloseRequestWindsUpEveryLoopAndEndsTheProgram) {
   EXPECT_TRUE(App().Terminated());
 }
 
+// While a close question is set (a game in progress), the close box asks it over the innermost
+// form with every timer held: no keeps every loop as it was, a second request meanwhile adds
+// nothing, yes winds up as a close request without a question does. SIGTERM (Quit) never asks.
+TEST_F(Modal, ACloseQuestionIsAskedFirstWithTheTimersHeldAndOnlyItsYesEndsTheProgram) {
+  a->Show();
+  int ticks = 0;
+  b->Bind("BTickTimer", [&](Sender) { ++ticks; });
+  Timer& tick = b->Get<Timer>("Tick");
+  bool answer = false;
+  int asked = 0;
+  App().SetCloseQuestion([&] {
+    ++asked;
+    refuse = false;
+    c->ShowModal();  // the question, over B
+    return answer;
+  });
+  WhenIdle({
+      [&] {  // B's loop: its timer runs
+        tick.SetEnabled(true);
+        App().AdvanceClock(250);
+        EXPECT_EQ(ticks, 2);
+        App().CloseRequest();
+      },
+      [&] {  // the question's loop: nothing ticks under it, a second request asks nothing more
+        EXPECT_TRUE(App().TimersHeld());
+        App().AdvanceClock(1000);
+        EXPECT_EQ(ticks, 2);
+        App().CloseRequest();
+        EXPECT_EQ(asked, 1);
+        c->Close();  // no
+      },
+      [&] {  // B's loop again, running as before
+        EXPECT_FALSE(App().Quitting());
+        EXPECT_TRUE(b->Modal());
+        App().AdvanceClock(100);
+        EXPECT_GT(ticks, 2);
+        answer = true;
+        App().CloseRequest();
+      },
+      [&] { c->Close(); },  // yes
+  });
+  EXPECT_EQ(b->ShowModal(), 1);
+  EXPECT_EQ(asked, 2);
+  EXPECT_TRUE(App().Quitting());
+  EXPECT_FALSE(IdleStepsLeft());
+
+  App().Reset();
+  tick.SetEnabled(false);
+  WhenIdle({[&] { App().Quit(); }});
+  EXPECT_EQ(b->ShowModal(), 1);
+  EXPECT_EQ(asked, 2) << "SIGTERM ends the program without a question";
+  EXPECT_TRUE(App().Quitting());
+  App().SetCloseQuestion(nullptr);
+}
+
 TEST_F(Modal, HiddenModalFormKeepsItsLoopAndTheLock) {
   a->Show();
   int idle = 0;

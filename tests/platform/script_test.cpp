@@ -114,6 +114,8 @@ TEST_F(Scripts, TheFirstFailedStepIsNamed) {
        "demo.script:2: expect DemoForm.Greeting.Caption \"Hi\": expected \"Hi\", found \"\""},
       {"expect DemoForm.Greeting.Colour \"x\"", "label Greeting has no property Colour"},
       {"wait soon", "wait needs milliseconds"},
+      {"wait 600001", "wait 600001: wait needs milliseconds, at most 600000"},
+      {"wait 999999999", "wait needs milliseconds, at most 600000"},
       {"key F5", "unknown key F5"},
       {"type DemoForm.OkImage \"x\"", "DemoForm.OkImage is not an edit"},
       {"click DemoForm.Blink", "DemoForm.Blink is a timer"},
@@ -223,6 +225,17 @@ form Cover : TCover  width 300 height 200  position centre  color black
 TEST_F(Scripts, ScriptTextErrorsNameTheLine) {
   ScriptRunner runner;
   EXPECT_THROW(runner.Load("click A.B\njump A.B", "x.script"), ScriptError);
+  // A NUL byte would end the printed message early: the step is named as holding one.
+  for (const std::string& text : {std::string("wait 5\nexpect A.B.Caption \"x\0y\"\n", 31),
+                                 std::string("wait 5\nexpect A.B.Caption \"x\0y\"", 30)}) {
+    try {
+      runner.Load(text, "x.script");
+      ADD_FAILURE();
+    } catch (const ScriptError& e) {
+      EXPECT_STREQ(e.what(), "x.script:2: the step holds a NUL byte (at column 22)");
+    }
+  }
+  EXPECT_THROW(runner.Add(std::string("click A\0B", 9)), ScriptError);
   try {
     runner.Load("wait 5\nclick A.B C\n", "x.script");
     ADD_FAILURE();
@@ -236,6 +249,43 @@ TEST_F(Scripts, ScriptTextErrorsNameTheLine) {
   custom.Load("answer yes\nanswer \"no thanks\"");
   EXPECT_TRUE(custom.Run().ok);
   EXPECT_EQ(answers, (std::vector<std::string>{"yes", "no thanks"}));
+}
+
+// A close request while the clock runs (SIGTERM's SDL_QUIT, or the close box's window event) ends
+// the wait at once, however long it was, and the run with it.
+TEST_F(Scripts, ACloseRequestEndsARunningWaitAtOnce) {
+  for (const bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "the close box" : "SIGTERM");
+    App().Reset();
+    TDemoForm demo;
+    demo.Bind("BlinkTimer", [&](Sender) {
+      if (++demo.blinks != 3) return;
+      SDL_Event request{};
+      request.type = closeBox ? SDL_WINDOWEVENT : SDL_QUIT;
+      request.window.event = closeBox ? SDL_WINDOWEVENT_CLOSE : 0;
+      SDL_PushEvent(&request);
+    });
+    ScriptRunner runner;
+    runner.Load("wait 600000\nexpect DemoForm.Visible false\n", "demo.script");
+    const ScriptResult r = runner.Run([&] { demo.ShowModal(); });
+    EXPECT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(demo.blinks, 3);  // of the 1200 that ten minutes would fire
+    EXPECT_TRUE(App().Quitting());
+  }
+
+  // The same inside one step of the clock: a close request made by a timer's handler (or by a
+  // form shown modally in it, as a fight during a flight is) stops the timers there.
+  App().Reset();
+  ManualClock clock;
+  App().SetClock(&clock);
+  TDemoForm demo;
+  demo.Bind("BlinkTimer", [&](Sender) {
+    if (++demo.blinks == 2) App().CloseRequest();
+  });
+  demo.Show();
+  App().AdvanceClock(60000);
+  EXPECT_EQ(demo.blinks, 2);
+  App().SetClock(nullptr);
 }
 
 TEST_F(Scripts, EditTakesOnlyWhatTheSaveFilesCanHold) {

@@ -39,7 +39,7 @@ class Bank : public fixture::World {
   void SetUp() override {
     World::SetUp();
     for (int f = 0; f <= state::kLastFaction; ++f)
-      state::FactionText[f][5] = "Logo" + std::to_string(f);
+      state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
     PlayerData[player::kFaction] = 2;
     PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
     PlayerData[player::kRank] = 1;

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "rules/bar.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ class Bar : public ::testing::Test {
   }
   bool Revealed(int b) { return Body(b)[body::kVisible] == 1 && Body(b)[body::kHideoutRevealed] == 1; }
 
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
   int system = 0;
 };
 
@@ -130,7 +130,7 @@ TEST_F(Bar, ADeclinedOrUnaffordableBribeStillCostsTheDayAndNothingElse) {
   };
   for (const Case c : {Case{false, 100000, 0}, Case{true, 4999, 1}}) {
     SetUp();
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
     HideHideouts({15});
     PlayerData[player::kCredits] = c.credits;
     const std::int32_t day = state::GameDay;
@@ -169,7 +169,7 @@ TEST_F(Bar, NotHidingChangesNothing) {
     std::size_t notFlagged;  // "N/A" popups
   };
   for (const Case c : {Case{5, false, 1, 0}, Case{0, true, 0, 1}}) {
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
     PlayerData[player::kCriminalDays] = c.flag;
     const std::int32_t day = state::GameDay;
     ui.answers = {c.answer};

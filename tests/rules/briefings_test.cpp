@@ -43,8 +43,8 @@ TEST_F(Briefings, EveryTypeHasATextForEveryVariantItsDrawCanGive) {
   };
   MissionOffers[5][2][mission::kTargetBody] = 2;
   MissionOffers[5][2][mission::kTargetSystem] = 5;
-  state::BodyText[5][2][1] = "Arcadia";
-  state::SystemText[5][1] = "Northmarch";
+  state::BodyText[5][2][body_text::kName] = "Arcadia";
+  state::SystemText[5][system_text::kName] = "Northmarch";
   std::set<std::string> everyText;
   for (const Family& f : families) {
     std::set<std::string> texts;
@@ -110,8 +110,8 @@ TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
 }
 
 TEST_F(Briefings, SuppressionAndBombingRunNameTheRecordsOwnTarget) {
-  state::BodyText[7][3][1] = "Greyhaven";
-  state::SystemText[7][1] = "Moor";
+  state::BodyText[7][3][body_text::kName] = "Greyhaven";
+  state::SystemText[7][system_text::kName] = "Moor";
   ActiveMission[mission::kTargetBody] = 3;
   ActiveMission[mission::kTargetSystem] = 7;
   ActiveMission[mission::kBriefingVariant] = 2;

@@ -6,7 +6,6 @@
 
 #include <climits>
 
-#include "rules/turns_ui.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
@@ -17,6 +16,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -33,10 +33,10 @@ class Cheats : public ::testing::Test {
     PlayerData[player::kFaction] = faction;
     state::BuildNewWorld(state::StartShipClass(1, faction));
     state::Randomize(5);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
 
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(Cheats, CreditsAddAHundredThousandWithoutBonusAndNeverWrap) {

@@ -8,7 +8,6 @@
 
 #include "rules/credits.h"
 #include "rules/promotion.h"
-#include "rules/turns_ui.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/new_world.h"
@@ -18,6 +17,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -34,10 +34,10 @@ class Career : public ::testing::Test {
     PlayerData[player::kFaction] = faction;
     state::BuildNewWorld(state::StartShipClass(profession, faction));
     state::Randomize(5);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
 
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
@@ -140,7 +140,7 @@ TEST_F(Career, EachLevelBringsItsAward) {
   int rank = PlayerData[player::kRank];
   int ribbons = PlayerData[player::kCampaignRibbons];
   for (int level = 2; level <= state::kLastLevel; ++level) {
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
     PlayerData[player::kExperience] = state::GetLevelExperience(PlayerData[player::kLevel]);
     rules::CheckPromotion(ui);
     ASSERT_EQ(PlayerData[player::kLevel], level);
@@ -170,7 +170,7 @@ TEST_F(Career, EachLevelBringsItsAward) {
   }
   EXPECT_EQ(PlayerData[player::kRank], 7);
   // Level 19 is final.
-  ui = turns::TurnsUi{};
+  ui = support::ScriptUi{};
   PlayerData[player::kExperience] = INT_MAX;
   rules::CheckPromotion(ui);
   EXPECT_EQ(PlayerData[player::kLevel], state::kLastLevel);
@@ -189,8 +189,9 @@ TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
     rules::CheckPromotion(ui);
     const auto shown = ui.WithTopic("Your own planet!");
     ASSERT_EQ(shown.size(), 1u);
-    const std::string& name = state::BodyText[planet.system][planet.body][1];
-    const std::string where = name + " in the " + state::SystemText[planet.system][1] + " system.";
+    const std::string& name = state::BodyText[planet.system][planet.body][body_text::kName];
+    const std::string where =
+        name + " in the " + state::SystemText[planet.system][system_text::kName] + " system.";
     if (held) {
       EXPECT_EQ(shown[0].text, "Congratulations! For your good services the government has granted "
                                "you the ownership of the planet " + where +
@@ -207,10 +208,10 @@ TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
 // A promotion empties the experience: the bars drawn last show it empty, not the full bar drawn
 // when the experience was granted.
 TEST_F(Career, TheStatusBarsShowTheExperienceLeftAfterAPromotion) {
-  struct BarsUi : turns::TurnsUi {
+  struct BarsUi : support::ScriptUi {
     std::vector<std::int32_t> shown;  // the experience at each redraw of the bars
     void UpdateStatusBars() override {
-      turns::TurnsUi::UpdateStatusBars();
+      support::ScriptUi::UpdateStatusBars();
       shown.push_back(PlayerData[player::kExperience]);
     }
   };
@@ -232,9 +233,9 @@ TEST_F(Career, TheStatusBarsShowTheExperienceLeftAfterAPromotion) {
 
 TEST_F(Career, APromotionRefreshesHoldHideoutsMarketsAndBoards) {
   // A new skill learned on the ability screen takes effect at once.
-  struct LearningUi : turns::TurnsUi {
+  struct LearningUi : support::ScriptUi {
     void ChooseNewAbility(rules::AbilityChoice choice) override {
-      turns::TurnsUi::ChooseNewAbility(choice);
+      support::ScriptUi::ChooseNewAbility(choice);
       SkillOwned[kSkillSyndicate] = 1;  // "Syndicate": every hideout is known
       SkillOwned[kSkillCargoManager] = 1;  // "Cargo manager": a bigger hold
     }

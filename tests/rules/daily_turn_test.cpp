@@ -6,7 +6,6 @@
 
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
@@ -14,6 +13,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -29,9 +29,9 @@ class DailyTurn : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(2, 1));
     state::Randomize(17);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(DailyTurn, OldAgeIsAnnouncedOnceAtEachThreshold) {
@@ -245,7 +245,7 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     state::ClearGameState();
     PlayerData[player::kProfession] = c.profession;
     PlayerData[player::kFaction] = c.faction;
-    turns::TurnsUi quiet;
+    support::ScriptUi quiet;
     rules::CreateNewGameWorld(state::StartShipClass(c.profession, c.faction), quiet);
     EXPECT_EQ(state::GameDay, 1);
     EXPECT_EQ(state::DisplayedSystem, c.system);

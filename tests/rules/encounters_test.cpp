@@ -160,7 +160,7 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   ASSERT_EQ(ui.popups.size(), 1u);
   const support::ShownPopup& alert = ui.popups[0];
   EXPECT_EQ(alert.topic, "Hostile encounter!");
-  EXPECT_EQ(alert.headline, state::FactionText[setup.enemyFaction][2] + " " +
+  EXPECT_EQ(alert.headline, state::FactionText[setup.enemyFaction][faction_text::kShortName] + " " +
                                 state::GetShipClassName(setup.enemyClass));
   EXPECT_EQ(alert.text,
             "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready "

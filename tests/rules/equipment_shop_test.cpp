@@ -195,7 +195,7 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
       {kCategoryTargeting, "Targeting", "\"Quicklock Mk. I\"",
        {"Hit-Chance:", "+ 0%"}, {"Speciality:", "No speciality"}, {" ", " "}},
       {kCategoryEcm, "ECM system", "\"Supersafe Mk. I\"",
-       {"ECM Chance:", "+ " + std::to_string(state::GetEcmChance(kStarwolf, 2)) + "%"},
+       {"ECM Chance:", "+ " + std::to_string(state::EcmItem(2).Chance()) + "%"},
        {"Action Pts.:", "5"},
        {"Speciality:", "No speciality"}},
   };

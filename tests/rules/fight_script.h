@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "state/fields.h"
-#include "support/script_ui.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace fixture {
 
@@ -49,7 +49,7 @@ class FightScript : public support::ScriptUi {
                        std::int32_t enemyTier) override {
     setups.push_back({enemyClass, enemyFaction, enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);
-    rules::NullUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
+    ScriptUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
 
   void RunShipCombat() override {
@@ -87,8 +87,12 @@ class FightScript : public support::ScriptUi {
   void HideMissionPanel() override { ++missionPanelHidden; }
   void UpdateMissionPanel() override { ++missionPanelUpdates; }
   void OpenMissions() override { ++missionPanelToggles; }
-  void BeginTutorialStep(int step) override { tutorialSteps.push_back(step); }
-  void EndTutorialStep(int step) override { endedTutorialSteps.push_back(step); }
+  void BeginTutorialStep(tutorial::Step step) override {
+    tutorialSteps.push_back(tutorial::StoredNumber(step));
+  }
+  void EndTutorialStep(tutorial::Step step) override {
+    endedTutorialSteps.push_back(tutorial::StoredNumber(step));
+  }
 
   std::vector<std::string> Topics() const {
     std::vector<std::string> topics;

@@ -443,6 +443,7 @@ TEST_F(Docking, TheLandingRulesDecideInOrder) {
     state::TutorialActive = c.tutorialStep != 0;
     state::TutorialStep = c.tutorialStep;
     PlayerShip[ship::kBody] = c.place;
+    if (c.landing == Landing::AskSneak) ui.answers = {false};  // stays in orbit
     EXPECT_EQ(rules::DecideLanding(), c.landing) << c.name;
 
     const DockResult result = Dock(c.place);

@@ -23,8 +23,8 @@ class Governor : public ::testing::Test {
     state::PlayerName = "Jane Doe";
     const char* shortNames[] = {"", "Alpha", "Beta", "Gamma", "Delta"};
     for (int g = 1; g <= 4; ++g) {
-      state::FactionText[g][2] = shortNames[g];
-      state::FactionText[g][5] = std::string(shortNames[g]) + "Logo";
+      state::FactionText[g][faction_text::kShortName] = shortNames[g];
+      state::FactionText[g][faction_text::kLogo] = std::string(shortNames[g]) + "Logo";
     }
   }
   static void AtWar(int f, std::initializer_list<int> enemies) {

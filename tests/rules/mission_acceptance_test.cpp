@@ -25,8 +25,8 @@ using state::MissionOffers;
 
 // Records the tutorial steps the acceptance begins.
 struct TutorialUi : support::ScriptUi {
-  std::vector<int> steps;
-  void BeginTutorialStep(int step) override { steps.push_back(step); }
+  std::vector<tutorial::Step> steps;
+  void BeginTutorialStep(tutorial::Step step) override { steps.push_back(step); }
 };
 
 class MissionAcceptance : public ::testing::Test {
@@ -175,9 +175,9 @@ TEST_F(MissionAcceptance, OtherMissionsKeepThePlanetRecords) {
 TEST_F(MissionAcceptance, TheTutorialTakesTheSecondOfferAndMovesOnAtItsAcceptStep) {
   struct Case {
     int step;
-    std::vector<int> begun;
+    std::vector<tutorial::Step> begun;
   };
-  const Case cases[] = {{10, {}}, {11, {rules::kTutorialReopenMissionStep}}, {12, {}}};
+  const Case cases[] = {{10, {}}, {11, {tutorial::Step::ReopenMission}}, {12, {}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.step);
     SetUp();

@@ -53,13 +53,13 @@ class MissionArrival : public World {
     AddBody(3, 2, 2);
     AddBody(3, 3, 3);
     AddBody(3, 4, 4);
-    state::BodyText[3][2][1] = "Ceres";
-    state::BodyText[3][3][1] = "Vesta";
-    state::BodyText[3][4][1] = "Target Rock";
+    state::BodyText[3][2][body_text::kName] = "Ceres";
+    state::BodyText[3][3][body_text::kName] = "Vesta";
+    state::BodyText[3][4][body_text::kName] = "Target Rock";
     AddSystem(kCampaignSystem, 1);
     state::SystemData[kCampaignSystem][star_system::kCampaign] = 1;
     state::SystemData[kCampaignSystem][star_system::kAttacker] = 2;
-    state::FactionText[1][5] = "FederationLogo";
+    state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     PlayerData[player::kCredits] = kCredits;
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLevel] = 5;

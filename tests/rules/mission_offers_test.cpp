@@ -12,13 +12,13 @@
 #include "rules/diplomacy.h"
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ class Offers : public ::testing::Test {
     state::Randomize(seed);
   }
 
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(Offers, SkippingDrawsLandsWhereDrawingWould) {

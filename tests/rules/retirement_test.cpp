@@ -26,8 +26,8 @@ class Retirement : public ::testing::Test {
     PlayerData[player::kCampaignRibbons] = 0;
     state::PlayerShip[ship::kClass] = kStarwolf;
     // The Federation's promised planet: Sargoth in the Finis system.
-    state::SystemText[8][1] = "Finis";
-    state::BodyText[8][4][1] = "Sargoth";
+    state::SystemText[8][system_text::kName] = "Finis";
+    state::BodyText[8][4][body_text::kName] = "Sargoth";
     state::BodyData[8][4][body::kPicture] = 2;
     state::SystemData[8][star_system::kOwner] = 1;
   }

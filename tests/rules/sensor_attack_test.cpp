@@ -12,7 +12,6 @@
 
 #include "rules/fight_script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "rules/world_fixture.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -20,6 +19,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ class SensorAttackTest : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     PlayerShip[ship::kClass] = kPlayerClass;
     cur = PlayerShip[ship::kSystem];
@@ -333,7 +333,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     EXPECT_EQ(ui.lastSlot, 11);
     ASSERT_EQ(ui.WithTopic("Hostile encounter!").size(), 1u);
     const auto encounter = ui.WithTopic("Hostile encounter!")[0];
-    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][2] + " " +
+    EXPECT_EQ(encounter.headline, state::FactionText[c.faction][faction_text::kShortName] + " " +
                                       state::GetShipClassName(ui.setups[0].enemyClass));
     EXPECT_EQ(encounter.picture,
               state::GetShipFactionImage(ui.setups[0].enemyClass, c.faction) + "_Scene.jpg");

@@ -6,7 +6,7 @@
 #include "rules/space_finds.h"
 #include "rules/special_ships.h"
 #include "rules/missions.h"
-#include "rules/turns_ui.h"
+#include "support/script_ui.h"
 #include "state/equipment.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
@@ -35,14 +35,14 @@ class Around : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     state::BuildNewWorld(state::StartShipClass(4, 1));
     state::Randomize(29);
-    ui = turns::TurnsUi{};
+    ui = support::ScriptUi{};
   }
   static int Active() {
     int n = 0;
     for (int i = 1; i <= 10; ++i) n += SpecialShips[i][special_ship::kActive] != 0;
     return n;
   }
-  turns::TurnsUi ui;
+  support::ScriptUi ui;
 };
 
 TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
@@ -284,6 +284,7 @@ TEST_F(Finds, AnArtifactIsSoldOrGivenForFame) {
 
   SetUp();
   Place(1, rules::kFindAlienArtifact);
+  ui.choiceAnswers = {false};  // given to the government
   rules::ResolveSpaceFind(1, ui);
   EXPECT_EQ(PlayerData[player::kExperience], state::GetLevelExperience(1) / 4);
   EXPECT_EQ(SpaceFinds[s()][1][space_find::kPresent], 0);

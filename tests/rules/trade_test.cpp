@@ -51,7 +51,7 @@ class Trade : public World {
       }
     }
     for (int f = 0; f <= state::kLastFaction; ++f)
-      state::FactionText[f][5] = "Logo" + std::to_string(f);
+      state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
     PlayerData[player::kFaction] = 2;
     PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
     PlayerData[player::kCredits] = 100000;
@@ -261,6 +261,24 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
   }
 }
 
+// Numbers at the edge of 32 bits saturate instead of wrapping: a huge contraband sale tops the
+// experience out, and a hold already at the limit stays there when more is bought.
+TEST_F(Trade, TradingAtThe32BitLimitSaturates) {
+  state::SelectedGood = kWeapons;
+  Cargo[kWeapons] = 2000000000;
+  state::TradeQuantity = 100;
+  rules::SellAll(ui);
+  EXPECT_EQ(PlayerData[player::kExperience], INT32_MAX);
+  EXPECT_EQ(Cargo[kWeapons], 0);
+
+  SetUp();
+  Cargo[kSupplies] = INT32_MAX;
+  Cargo[kMedicine] = -1000;  // frees room on the books: the purchase goes through
+  PlayerShip[ship::kCargoSpace] = INT32_MAX;
+  rules::Buy(ui);
+  EXPECT_EQ(Cargo[kSupplies], INT32_MAX);
+}
+
 TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
   struct Case {
     std::string name;
@@ -390,9 +408,9 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   struct StepUi : support::ScriptUi {
     std::vector<int> steps;
-    void BeginTutorialStep(int step) override {
-      steps.push_back(step);
-      state::TutorialStep = step;
+    void BeginTutorialStep(tutorial::Step step) override {
+      steps.push_back(tutorial::StoredNumber(step));
+      state::TutorialStep = tutorial::StoredNumber(step);
     }
   } stepUi;
   state::TutorialActive = 1;

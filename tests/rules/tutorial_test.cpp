@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "state/fields.h"
 #include "state/random.h"
@@ -15,6 +16,7 @@ namespace {
 
 using rules::ArrowSide;
 using rules::TutorialScreen;
+using tutorial::Step;
 using state::PlayerData;
 using state::PlayerShip;
 
@@ -27,49 +29,50 @@ class Tutorial : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = 4;
-    for (int b = 1; b <= 7; ++b) state::BodyText[kSystem][b][1] = "World " + std::to_string(b);
+    for (int b = 1; b <= 7; ++b)
+      state::BodyText[kSystem][b][body_text::kName] = "World " + std::to_string(b);
   }
 };
 
 TEST_F(Tutorial, EachStepShowsItsGuidanceWhereThePlayerMustAct) {
   struct Case {
-    int step;
+    Step step;
     TutorialScreen panel;
     TutorialScreen arrow;
     const char* arrowAt;
     int panelLeft, panelTop;  // -1: the screen's own place for it
   };
   const Case cases[] = {
-      {1, TutorialScreen::FactionSelection, TutorialScreen::None, "", -1, -1},
-      {3, TutorialScreen::ProfessionSelection, TutorialScreen::None, "", -1, -1},
-      {4, TutorialScreen::Travel, TutorialScreen::Travel, "TradeButton", 8, 22},
+      {Step::ChooseFaction, TutorialScreen::FactionSelection, TutorialScreen::None, "", -1, -1},
+      {Step::ChooseProfession, TutorialScreen::ProfessionSelection, TutorialScreen::None, "", -1, -1},
+      {Step::OpenTrade, TutorialScreen::Travel, TutorialScreen::Travel, "TradeButton", 8, 22},
       // While the trade window (to the right) is in use the panel stands at the left.
-      {5, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 8, 22},
-      {6, TutorialScreen::Travel, TutorialScreen::Travel, "Body3", 560, 22},  // faction 1's body
-      {7, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 8, 22},
-      {8, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 8, 22},
-      {9, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {10, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "OfferTile2", -1, -1},
-      {11, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "AcceptButton", -1, -1},
-      {-11, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {12, TutorialScreen::Travel, TutorialScreen::Travel, "Body1", 16, 22},
-      {20, TutorialScreen::Travel, TutorialScreen::Travel, "Body2", 560, 22},
-      {22, TutorialScreen::Planet, TutorialScreen::None, "", 8, 14},
-      {24, TutorialScreen::Sensors, TutorialScreen::None, "", 239, 8},
-      {26, TutorialScreen::GalaxyMap, TutorialScreen::None, "", 497, 8},
-      {28, TutorialScreen::Travel, TutorialScreen::Travel, "SaveGameButton", 560, 22},
-      {29, TutorialScreen::None, TutorialScreen::SaveLoad, "SaveButton1", 0, 0},
-      {30, TutorialScreen::None, TutorialScreen::SaveLoad, "CloseButton", 0, 0},
-      {rules::kTutorialReturnToGameStep, TutorialScreen::Travel, TutorialScreen::Travel, "ReturnButton", 560, 22},
-      {32, TutorialScreen::Travel, TutorialScreen::Travel, "ShipPicture", 560, 22},
-      {33, TutorialScreen::ShipStatus, TutorialScreen::None, "", 8, 8},
-      {34, TutorialScreen::Travel, TutorialScreen::Travel, "Portrait", 560, 22},
-      {36, TutorialScreen::None, TutorialScreen::None, "", 0, 0},  // the ability screen has none
-      {37, TutorialScreen::PersonalStatus, TutorialScreen::None, "", 8, 8},
-      {38, TutorialScreen::Travel, TutorialScreen::Travel, "TutorialCancelButton", 560, 22},
+      {Step::BuySupplies, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 8, 22},
+      {Step::FlyToTutorialBody, TutorialScreen::Travel, TutorialScreen::Travel, "Body3", 560, 22},  // faction 1's body
+      {Step::SellAll, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 8, 22},
+      {Step::CloseTrade, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 8, 22},
+      {Step::OpenMissions, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
+      {Step::PickMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "OfferTile2", -1, -1},
+      {Step::AcceptMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "AcceptButton", -1, -1},
+      {Step::ReopenMission, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
+      {Step::FlyToSun, TutorialScreen::Travel, TutorialScreen::Travel, "Body1", 16, 22},
+      {Step::FlyToPlanet, TutorialScreen::Travel, TutorialScreen::Travel, "Body2", 560, 22},
+      {Step::VisitPlanet, TutorialScreen::Planet, TutorialScreen::None, "", 8, 14},
+      {Step::CloseSensors, TutorialScreen::Sensors, TutorialScreen::None, "", 239, 8},
+      {Step::CloseGalaxyMap, TutorialScreen::GalaxyMap, TutorialScreen::None, "", 497, 8},
+      {Step::SaveGame, TutorialScreen::Travel, TutorialScreen::Travel, "SaveGameButton", 560, 22},
+      {Step::SaveIntoSlot, TutorialScreen::None, TutorialScreen::SaveLoad, "SaveButton1", 0, 0},
+      {Step::CloseSaveLoad, TutorialScreen::None, TutorialScreen::SaveLoad, "CloseButton", 0, 0},
+      {Step::ReturnToGame, TutorialScreen::Travel, TutorialScreen::Travel, "ReturnButton", 560, 22},
+      {Step::OpenShipStatus, TutorialScreen::Travel, TutorialScreen::Travel, "ShipPicture", 560, 22},
+      {Step::CloseShipStatus, TutorialScreen::ShipStatus, TutorialScreen::None, "", 8, 8},
+      {Step::OpenPersonalStatus, TutorialScreen::Travel, TutorialScreen::Travel, "Portrait", 560, 22},
+      {Step::CloseAbilities, TutorialScreen::None, TutorialScreen::None, "", 0, 0},  // the ability screen has none
+      {Step::ClosePersonalStatus, TutorialScreen::PersonalStatus, TutorialScreen::None, "", 8, 8},
+      {Step::Finished, TutorialScreen::Travel, TutorialScreen::Travel, "TutorialCancelButton", 560, 22},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.step);
+    SCOPED_TRACE(static_cast<int>(c.step));
     const rules::TutorialGuide g = rules::DescribeTutorialStep(c.step);
     EXPECT_EQ(g.panelOn, c.panel);
     EXPECT_EQ(g.arrowOn, c.arrow);
@@ -88,31 +91,60 @@ TEST_F(Tutorial, EachStepShowsItsGuidanceWhereThePlayerMustAct) {
     }
   }
   // Only the ship sensors move the minimised twin away from the panel's left edge.
-  const rules::TutorialGuide sensors = rules::DescribeTutorialStep(24);
+  const rules::TutorialGuide sensors = rules::DescribeTutorialStep(Step::CloseSensors);
   EXPECT_EQ(sensors.minimizedLeft, 8);
   EXPECT_EQ(sensors.minimizedTop, 5);
-  const rules::TutorialGuide planet = rules::DescribeTutorialStep(22);
+  const rules::TutorialGuide planet = rules::DescribeTutorialStep(Step::VisitPlanet);
   EXPECT_EQ(planet.minimizedLeft, 8);
   EXPECT_EQ(planet.minimizedTop, 8);
 }
 
-TEST_F(Tutorial, StepsThatAreNeverSetDescribeNothing) {
-  for (int step : {0, 21, 31, 39, -1, -12}) {
-    SCOPED_TRACE(step);
-    const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
-    EXPECT_EQ(g.panelOn, TutorialScreen::None);
-    EXPECT_EQ(g.arrowOn, TutorialScreen::None);
-    EXPECT_TRUE(g.text1.empty());
+TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {
+  // The steps in the player's order: 1..38 without 21 and 31, ReopenMission after 11, and
+  // ReturnToGame (stored as 28) after the saving.
+  const std::vector<Step> steps = rules::AllTutorialSteps();
+  ASSERT_EQ(steps.size(), 38u);
+  EXPECT_EQ(steps.front(), Step::ChooseFaction);
+  EXPECT_EQ(steps.back(), Step::Finished);
+  for (std::size_t k = 1; k < steps.size(); ++k) {
+    SCOPED_TRACE(static_cast<int>(steps[k]));
+    if (steps[k] == Step::ReturnToGame) {
+      EXPECT_EQ(steps[k - 1], Step::CloseSaveLoad);
+      EXPECT_EQ(tutorial::StoredNumber(steps[k]), 28);
+    } else if (steps[k - 1] != Step::ReturnToGame) {
+      EXPECT_LT(tutorial::Order(steps[k - 1]), tutorial::Order(steps[k])) << "in order, once each";
+    }
   }
+  const rules::TutorialGuide none = rules::DescribeTutorialStep(Step::None);
+  EXPECT_EQ(none.panelOn, TutorialScreen::None);
+  EXPECT_EQ(none.arrowOn, TutorialScreen::None);
+  EXPECT_TRUE(none.text1.empty());
+}
+
+TEST_F(Tutorial, StepsCompareInThePlayersOrderWhileTheTutorialRuns) {
+  state::TutorialActive = 1;
+  state::TutorialStep = tutorial::StoredNumber(Step::ReopenMission);
+  EXPECT_TRUE(rules::TutorialAt(Step::ReopenMission));
+  EXPECT_TRUE(rules::TutorialAfter(Step::AcceptMission)) << "-11 lies between 11 and 12";
+  EXPECT_TRUE(rules::TutorialBefore(Step::FlyToSun));
+  EXPECT_FALSE(rules::TutorialBefore(Step::FlyToTutorialBody));
+  EXPECT_FALSE(rules::TutorialBetween(Step::FlyToSun, Step::FlyToPlanet));
+  state::TutorialStep = tutorial::StoredNumber(Step::ReturnToGame);
+  EXPECT_TRUE(rules::TutorialAt(Step::SaveGame)) << "both share 28";
+  EXPECT_TRUE(rules::TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad));
+  state::TutorialActive = 0;
+  EXPECT_FALSE(rules::TutorialAt(Step::SaveGame));
+  EXPECT_FALSE(rules::TutorialBefore(Step::Finished));
+  EXPECT_FALSE(rules::TutorialAfter(Step::ChooseFaction));
 }
 
 TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   // Two stored pieces run together with nothing between them.
-  EXPECT_EQ(rules::DescribeTutorialStep(5).text1,
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::BuySupplies).text1,
             "Good. On the window that has popped up you can buy or sell goods. Click on the different "
             "goods to select them, choose a quantity and click on \"Buy\". Alternatively you can fill "
             "your whole cargo bay automatically by selecting a good and clicking on \"Buy all\".");
-  EXPECT_EQ(rules::DescribeTutorialStep(12).text2,
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToSun).text2,
             "Double-click on the \"Sun\" to start travelling to the mission objective.");
   // The tutorial body goes by the faction; its name comes from the star system's bodies.
   struct Case {
@@ -127,19 +159,19 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   };
   for (const Case& c : cases) {
     PlayerData[player::kFaction] = c.faction;
-    EXPECT_EQ(rules::DescribeTutorialStep(6).text2, c.text2);
-    EXPECT_EQ(rules::DescribeTutorialStep(6).arrowAt, "Body" + std::to_string(rules::TutorialBody()));
+    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).text2, c.text2);
+    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).arrowAt, "Body" + std::to_string(rules::TutorialBody()));
   }
-  EXPECT_EQ(rules::DescribeTutorialStep(20).text2, "Fly to the planet World 2 by double-clicking on it.");
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToPlanet).text2, "Fly to the planet World 2 by double-clicking on it.");
   // The texts keep their spacing as written, double spaces included, for the combat screen too.
-  EXPECT_NE(rules::DescribeTutorialStep(13).text1.find("in order to  win this mission. To do this"),
+  EXPECT_NE(rules::DescribeTutorialStep(Step::FireMissiles).text1.find("in order to  win this mission. To do this"),
             std::string::npos);
-  EXPECT_NE(rules::DescribeTutorialStep(10).text1.find("available.  We wanted"), std::string::npos);
-  EXPECT_EQ(rules::DescribeTutorialStep(19).text2,
+  EXPECT_NE(rules::DescribeTutorialStep(Step::PickMission).text1.find("available.  We wanted"), std::string::npos);
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::WinFight).text2,
             "Fire at will, end a turn if necessary and win this fight on your own!");
   // Choosing the mission repeats the board's texts.
-  EXPECT_EQ(rules::DescribeTutorialStep(11).text1, rules::DescribeTutorialStep(10).text1);
-  EXPECT_EQ(rules::DescribeTutorialStep(11).text2,
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text1, rules::DescribeTutorialStep(Step::PickMission).text1);
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text2,
             "Click on the 2nd available mission and afterwards on \"Accept mission\".");
 }
 
@@ -151,8 +183,8 @@ TEST_F(Tutorial, OnTheWayToTheTutorialBodyThePanelStandsOnTheOtherSideOfTheMap) 
   for (const Case& c : cases) {
     PlayerData[player::kFaction] = c.faction;
     state::BodyData[kSystem][rules::TutorialBody()][body::kMapX] = c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(6).panelLeft, c.panelLeft) << c.faction << " " << c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(7).panelLeft, 8) << "the trade window stands right";
+    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).panelLeft, c.panelLeft) << c.faction << " " << c.bodyX;
+    EXPECT_EQ(rules::DescribeTutorialStep(Step::SellAll).panelLeft, 8) << "the trade window stands right";
   }
 }
 
@@ -178,8 +210,11 @@ TEST_F(Tutorial, TheFirstTradeAlwaysPaysWhateverTheMarketSaid) {
     EXPECT_EQ(state::BodyPricesKnown[7], 1);
   }
   // Steps 5 to 7 set them; the sale's thanks at step 8 does not.
-  for (int step = 4; step <= 9; ++step)
-    EXPECT_EQ(rules::DescribeTutorialStep(step).setsSuppliesPrices, step >= 5 && step <= 7) << step;
+  for (Step step : {Step::OpenTrade, Step::BuySupplies, Step::FlyToTutorialBody, Step::SellAll,
+                    Step::CloseTrade, Step::OpenMissions})
+    EXPECT_EQ(rules::DescribeTutorialStep(step).setsSuppliesPrices,
+              step == Step::BuySupplies || step == Step::FlyToTutorialBody || step == Step::SellAll)
+        << static_cast<int>(step);
 }
 
 TEST_F(Tutorial, TheMissionIsASearchAndDestroyOfAWeakPirateAtTheSun) {
@@ -200,11 +235,6 @@ TEST_F(Tutorial, TheMissionIsASearchAndDestroyOfAWeakPirateAtTheSun) {
     EXPECT_LE(offer[mission::kReward], value / 17);
   }
   EXPECT_EQ(state::MissionOffers[kSystem][1][mission::kType], 4) << "the other offers stay";
-}
-
-TEST_F(Tutorial, TheReturnToGameStepShowsAsStep28) {
-  EXPECT_EQ(rules::ShownTutorialStep(rules::kTutorialReturnToGameStep), 28);
-  for (int step : {-11, 1, 28, 38}) EXPECT_EQ(rules::ShownTutorialStep(step), step);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The rules' way to the screens: a stand-in built on NullUi takes over only what it needs and
-// keeps the harmless rest, and ForwardingUi hands every operation to the Ui underneath unchanged.
+// keeps the harmless rest, ForwardingUi hands every operation to the Ui underneath unchanged, and
+// the tests' ScriptUi records every operation and fails on a question nobody scripted.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -13,6 +15,7 @@
 #include "rules/null_ui.h"
 #include "state/fields.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -92,6 +95,10 @@ class CallLog : public rules::Ui {
     Log("IsVisible " + std::to_string(static_cast<int>(screen)));
     return true;
   }
+  int SensorSelection() const override {
+    Log("SensorSelection");
+    return 3;
+  }
   void RedrawSystem(bool placeBodies) override { Log("RedrawSystem " + std::to_string(placeBodies)); }
   void UpdateStatusBars() override { Log("UpdateStatusBars"); }
   void UpdateTradePopup() override { Log("UpdateTradePopup"); }
@@ -130,8 +137,12 @@ class CallLog : public rules::Ui {
   void HideMissionPanel() override { Log("HideMissionPanel"); }
   void UpdateMissionPanel() override { Log("UpdateMissionPanel"); }
   void OpenMissions() override { Log("OpenMissions"); }
-  void BeginTutorialStep(int step) override { Log("BeginTutorialStep " + std::to_string(step)); }
-  void EndTutorialStep(int step) override { Log("EndTutorialStep " + std::to_string(step)); }
+  void BeginTutorialStep(tutorial::Step step) override {
+    Log("BeginTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
+  void EndTutorialStep(tutorial::Step step) override {
+    Log("EndTutorialStep " + std::to_string(tutorial::StoredNumber(step)));
+  }
 
  private:
   void Log(std::string line) const { calls.push_back(std::move(line)); }
@@ -156,6 +167,7 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.ShowNotice("War news!", "Ore wanted", "A war.", "news.jpg");
   EXPECT_TRUE(ui.Ask("Retreat?", "Leave the battle?"));
   EXPECT_TRUE(ui.IsVisible(rules::Screen::Sensors));
+  EXPECT_EQ(ui.SensorSelection(), 3);
   ui.RedrawSystem(true);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
@@ -173,38 +185,75 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.HideMissionPanel();
   ui.UpdateMissionPanel();
   ui.OpenMissions();
-  ui.BeginTutorialStep(5);
-  ui.EndTutorialStep(12);
+  ui.BeginTutorialStep(tutorial::Step::BuySupplies);
+  ui.EndTutorialStep(tutorial::Step::FlyToSun);
 
   const int reward = static_cast<int>(rules::Popup::Reward);
   const int sensors = static_cast<int>(rules::Screen::Sensors);
   const int rank = static_cast<int>(rules::PromotionAward::Rank);
   const int combat = static_cast<int>(rules::AbilityChoice::Combat);
-  EXPECT_EQ(inner.calls, (std::vector<std::string>{
-                             "Message " + std::to_string(reward) + " |You receive 500 credits.|treasurer.jpg",
-                             "ShowNotice War news!|Ore wanted|A war.|news.jpg",
-                             "Ask Retreat?|Leave the battle?",
-                             "IsVisible " + std::to_string(sensors),
-                             "RedrawSystem 1",
-                             "UpdateStatusBars",
-                             "UpdateTradePopup",
-                             "Choose Alien artifact|Sell it?|artifact.jpg|Sell|Keep",
-                             "ShowSpaceFinds",
-                             "ShowPromotion " + std::to_string(rank) + " 7",
-                             "ChooseNewAbility " + std::to_string(combat),
-                             "ShowScoredNotice Retirement||Your career ends.|retire.jpg|Score: 900",
-                             "ShowEncounter Hostile encounter!|Pirate Starwolf|Alert!|scene.jpg",
-                             "SetupShipCombat 14 3 2 1",
-                             "RunShipCombat",
-                             "RunFleetBattle 2 -1",
-                             "StopFlight",
-                             "CloseTravelScreen",
-                             "HideMissionPanel",
-                             "UpdateMissionPanel",
-                             "OpenMissions",
-                             "BeginTutorialStep 5",
-                             "EndTutorialStep 12",
-                         }));
+  EXPECT_EQ(inner.calls,
+            (std::vector<std::string>{
+                "Message " + std::to_string(reward) + " |You receive 500 credits.|treasurer.jpg",
+                "ShowNotice War news!|Ore wanted|A war.|news.jpg",
+                "Ask Retreat?|Leave the battle?",
+                "IsVisible " + std::to_string(sensors),
+                "SensorSelection",
+                "RedrawSystem 1",
+                "UpdateStatusBars",
+                "UpdateTradePopup",
+                "Choose Alien artifact|Sell it?|artifact.jpg|Sell|Keep",
+                "ShowSpaceFinds",
+                "ShowPromotion " + std::to_string(rank) + " 7",
+                "ChooseNewAbility " + std::to_string(combat),
+                "ShowScoredNotice Retirement||Your career ends.|retire.jpg|Score: 900",
+                "ShowEncounter Hostile encounter!|Pirate Starwolf|Alert!|scene.jpg",
+                "SetupShipCombat 14 3 2 1",
+                "RunShipCombat",
+                "RunFleetBattle 2 -1",
+                "StopFlight",
+                "CloseTravelScreen",
+                "HideMissionPanel",
+                "UpdateMissionPanel",
+                "OpenMissions",
+                "BeginTutorialStep 5",
+                "EndTutorialStep 12",
+            }));
+}
+
+TEST(ScriptUi, RecordsEveryOperationAndAnswersOnlyWhatTheTestScripted) {
+  state::ClearGameState();
+  support::ScriptUi ui;
+  ui.answers = {true};
+  ui.choiceAnswers = {false};
+  EXPECT_TRUE(ui.Ask("Retreat?", "Leave the battle?"));
+  EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));
+  ui.StopFlight();
+  ui.BeginTutorialStep(tutorial::Step::BuySupplies);
+  ui.SetupShipCombat(14, 3, 2, 1);
+  EXPECT_EQ(ui.operations, (std::vector<std::string>{
+                               "Ask: Retreat? / Leave the battle? -> yes",
+                               "Choose: Alien artifact / Sell it? -> Keep",
+                               "StopFlight",
+                               "BeginTutorialStep 5",
+                               "SetupShipCombat 14 3 2 1",
+                           }));
+  EXPECT_EQ(state::EnemyShip[ship::kClass], 14) << "the set-up writes the enemy's identity";
+
+  // The scripts are used up: the next question and choice fail the test, answered no.
+  bool answer = true;
+  EXPECT_NONFATAL_FAILURE(answer = ui.Ask("Quit game?", "Really?"),
+                          "unscripted question: Quit game? / Really?");
+  EXPECT_FALSE(answer);
+  EXPECT_NONFATAL_FAILURE(answer = ui.Choose("Trade", "Sell?", "", "Yes", "No"),
+                          "unscripted choice: Trade / Sell?");
+  EXPECT_FALSE(answer);
+
+  // A blanket answer is a script too.
+  ui.defaultAnswer = true;
+  ui.defaultChoice = true;
+  EXPECT_TRUE(ui.Ask("Quit game?", "Really?"));
+  EXPECT_TRUE(ui.Choose("Trade", "Sell?", "", "Yes", "No"));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ inline void AddSystem(int s, int owner, int rating = 1) {
   state::SystemData[s][star_system::kPresent] = 1;
   state::SystemData[s][star_system::kOwner] = owner;
   state::SystemData[s][star_system::kClass] = rating;
-  state::SystemText[s][1] = "System " + std::to_string(s);
+  state::SystemText[s][system_text::kName] = "System " + std::to_string(s);
 }
 
 // A visible body of its system's owner; `destination` is a wormhole's target system.
@@ -63,7 +63,8 @@ class World : public ::testing::Test {
     state::ClearGameState();
     state::FillGoodTables();
     const char* names[] = {"Pirates", "Federation", "Outer Rim", "Coalition", "Syndicate"};
-    for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = names[f];
+    for (int f = 0; f <= state::kLastFaction; ++f)
+      state::FactionText[f][faction_text::kShortName] = names[f];
     for (int f = 1; f <= state::kLastFaction; ++f) state::FactionData[f][faction::kAlive] = 1;
     state::GameDay = 1;
     state::NoWarPopups = 0;

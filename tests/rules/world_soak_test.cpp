@@ -9,7 +9,6 @@
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/space_finds.h"
-#include "rules/turns_ui.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -17,6 +16,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ using state::PlayerData;
 using state::PlayerShip;
 
 // Learns the first skill or ability not owned yet, and answers every choice by turns.
-class LearningUi : public turns::TurnsUi {
+class LearningUi : public support::ScriptUi {
  public:
   void ChooseNewAbility(rules::AbilityChoice choice) override {
     state::TDataRow& owned = choice == rules::AbilityChoice::Skill ? state::SkillOwned : state::AbilityOwned;

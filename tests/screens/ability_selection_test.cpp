@@ -12,6 +12,7 @@
 #include "platform/script.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
+#include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "state/abilities.h"
 #include "state/skills.h"
@@ -419,6 +420,23 @@ expect AbilitySelection.CompatibilitySwitch.Visible false
 click AbilitySelection.CloseLabel
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat); });
   EXPECT_EQ(state::CompatibilityMode, 0);
+}
+
+// Every name over every slot of both trees shows whole, yellow on a dark ground.
+TEST_F(AbilitySelectionTest, EveryTextOfTheModeShowsWholeAndLegible) {
+  state::CompatibilityMode = 1;
+  for (AbilityChoice tree : {AbilityChoice::Skill, AbilityChoice::Combat}) {
+    for (int group = 1; group <= 3; ++group) {
+      screen().ShowGroup(tree, group);
+      ExpectLegible(screen().Get<platform::Label>("CompatibilitySwitch"));
+      for (int k = 1; k <= 10; ++k) {
+        platform::Label& text = screen().Get<platform::Label>("SlotText" + std::to_string(k));
+        EXPECT_TRUE(text.Visible());
+        ExpectLegible(text);
+      }
+    }
+  }
+  state::CompatibilityMode = 0;
 }
 
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.

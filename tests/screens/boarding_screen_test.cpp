@@ -11,7 +11,6 @@
 #include "combat/recording_ui.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
@@ -20,6 +19,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -61,9 +61,9 @@ class BoardingScreenTest : public GameFormsTest {
     // What the boarding offer prepares: the airlock's defenders, the areas, the first area.
     e[ship::kDefendingCrewmen] = 3;
     e[ship::kDefendingMarines] = 1;
-    state::BoardingAreas[1] = combat::kAreaOpen;
+    state::BoardingAreas[boarding_area::kAirlock] = combat::kAreaOpen;
     for (int area = 2; area <= 4; ++area) state::BoardingAreas[area] = combat::kAreaLocked;
-    e[ship::kBoardedArea] = combat::kAirlock;
+    e[ship::kBoardedArea] = boarding_area::kAirlock;
     state::BoardingMayClose = 0;
   }
   void TearDown() override {
@@ -89,7 +89,7 @@ class BoardingScreenTest : public GameFormsTest {
     return all;
   }
 
-  rules::NullUi nullUi;
+  support::ScriptUi nullUi;
   combat::RecordingUi combat{nullUi};
 };
 
@@ -263,7 +263,7 @@ answer continue
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_FALSE(screens::Boarding->Visible());
   EXPECT_TRUE(screen.closed);
-  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], combat::kCorridors);
+  EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], boarding_area::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
 }
 

@@ -142,8 +142,10 @@ TEST_F(Campaign, ColoursTopicTextsAndDaysFollowThePlayersSide) {
     EXPECT_EQ(view.levels.defender, 2);
     EXPECT_EQ(view.influence, rules::BuildCampaignNotEngagedText(s));
     // The situation names both sides and reads the same the next time.
-    EXPECT_NE(view.situation.find(state::FactionText[1][2]), std::string::npos);
-    EXPECT_NE(view.situation.find(state::FactionText[2][2]), std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[1][faction_text::kShortName]),
+              std::string::npos);
+    EXPECT_NE(view.situation.find(state::FactionText[2][faction_text::kShortName]),
+              std::string::npos);
     EXPECT_EQ(screens::BuildCampaignView().situation, view.situation);
   }
 }
@@ -244,6 +246,7 @@ TEST_F(Campaign, AStrikeEndsTheSiegeAtOnceWonOrLost) {
     EXPECT_EQ(screens::StrikeStarbase(ui), win ? StrikeResult::Won : StrikeResult::Lost);
     EXPECT_EQ(SystemData[s][star_system::kCampaign], 0) << "the siege is over";
     EXPECT_EQ(SystemData[s][star_system::kOwner], win ? 1 : 2);
+    EXPECT_EQ(ui.redraws, 1) << "the travel screen is redrawn at once, without its invasion control";
     EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   }
 }

@@ -4,7 +4,7 @@
 #include "screens/career/cheat_screen.h"
 
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
+#include "support/script_ui.h"
 #include "screens/combat/ship_combat_screen.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
@@ -27,7 +27,7 @@ class CheatScreenTest : public GameFormsTest {
     GameFormsTest::SetUp();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     state::NoAgingFlag = 0;
   }

@@ -2,6 +2,7 @@
 #include "screens/career/faction_selection.h"
 
 #include "screens/form_test_fixture.h"
+#include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
 
@@ -83,6 +84,21 @@ TEST_F(FactionSelectionTest, TheTextLabelsOverTheTilesShowOnlyInCompatibilityMod
   EXPECT_EQ(state::CompatibilityMode, 0);
   EXPECT_FALSE(screen().Get<Label>("FederationText").Visible());
   screen().Hide();
+}
+
+// Every text of the mode stands out from its own dark ground by at least 4.5:1 and shows whole;
+// the tile's picture still frames the text laid over it.
+TEST_F(FactionSelectionTest, TheModesTextsAreLegibleOverTheTiles) {
+  state::CompatibilityMode = 1;
+  screen().ShowFactionInfo(1);
+  for (const char* text : {"CompatibilitySwitch", "FederationText", "OuterRimText", "CoalitionText", "SyndicateText"})
+    ExpectLegible(screen().Get<Label>(text));
+  for (const auto& [tile, text] : {std::pair{"FederationTile", "FederationText"}, {"OuterRimTile", "OuterRimText"},
+                                   {"CoalitionTile", "CoalitionText"}, {"SyndicateTile", "SyndicateText"}}) {
+    const platform::Rect t = screen().Find(tile)->ScreenRect(), l = screen().Find(text)->ScreenRect();
+    EXPECT_TRUE(l.x > t.x && l.y > t.y && l.x + l.w < t.x + t.w && l.y + l.h < t.y + t.h) << text;
+  }
+  state::CompatibilityMode = 0;
 }
 
 TEST_F(FactionSelectionTest, ContinueKeepsTheFactionAndResetsThePortrait) {

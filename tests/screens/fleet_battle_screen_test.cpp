@@ -18,7 +18,6 @@
 #include "platform/script.h"
 #include "rules/forwarding_ui.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/screen_ui.h"
@@ -28,6 +27,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -75,7 +75,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi quiet;
+    support::ScriptUi quiet;
     rules::CreateNewGameWorld(state::StartShipClass(1, 2), quiet);
     state::CompatibilityMode = 0;
     // The start screen's lights blink behind every screen and draw from the same random stream;
@@ -304,7 +304,7 @@ TEST_F(FleetBattleScreenTest, APreparedBattlePlayedByClicksEndsAsTheSameOrdersWi
   const auto enemy = EnemyFleet;
 
   // Without a screen.
-  rules::NullUi quiet;
+  support::ScriptUi quiet;
   FightOnCue headlessFight(quiet);
   combat::RecordingFleetUi headless(headlessFight);
   state::Randomize(kSeed);

@@ -9,7 +9,6 @@
 
 #include "rules/flight.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/travel/travel_screen.h"
@@ -19,6 +18,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -35,7 +35,7 @@ class FlightWindowTest : public GameFormsTest {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 2;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
     // A quiet world: the tutorial's first 50 days bring no hostile ship and lock nothing a flight
     // needs at this step, and wars are not announced.
@@ -98,7 +98,7 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
   ASSERT_NE(target, 0);
   const int from = PlayerShip[ship::kBody];
   const int day = state::GameDay;
-  rules::NullUi quiet;
+  support::ScriptUi quiet;
   std::int32_t days = 0;
   {
     // The days the rules give this flight, without starting it.

@@ -20,6 +20,26 @@
 
 namespace screens_test {
 
+// A fresh working folder of a test's own, entered while the object lives: the game writes its
+// general data and saves into the working folder.
+class WorkFolder {
+ public:
+  explicit WorkFolder(const std::string& name)
+      : home_(std::filesystem::current_path()),
+        path_(std::filesystem::path(::testing::TempDir()) / name) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+  }
+  ~WorkFolder() { std::filesystem::current_path(home_); }
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path home_, path_;
+};
+
 // Every effect the cues play, by file name.
 struct SoundRecorder : audio::SoundOutput {
   std::vector<std::string> effects;

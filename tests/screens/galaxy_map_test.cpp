@@ -56,22 +56,40 @@ TEST_F(GalaxyMapTest, PickingASystemDescribesItAndClosingGivesTheShipsSystemBack
   const std::string blue = "#4495f7";
   const std::string script =
       "expect GalaxyMap.Visible true\n"
-      "expect GalaxyMap.SystemName" + N(current) + ".FontColor \"" + blue + "\"\n"
+      "expect GalaxyMap.SystemName" +
+      N(current) + ".FontColor \"" + blue +
+      "\"\n"
       "expect GalaxyMap.SystemPrice1.Visible false\n"
       "expect GalaxyMap.CurrentCursor.Visible true\n"
       "click GalaxyMap.InfoLabel\n"
       "expect GalaxyMap.InfoPanel.Visible true\n"
-      "expect GalaxyMap.InfoSystemName.Caption \"" + state::SystemText[current][1] + "\"\n"
-      "click GalaxyMap.SystemSelector" + N(other) + "\n"
-      "expect GalaxyMap.InfoSystemName.Caption \"" + state::SystemText[other][1] + "\"\n"
-      "expect GalaxyMap.InfoDescription.Caption \"" + state::SystemText[other][2] + "\"\n"
-      "expect GalaxyMap.SystemName" + N(other) + ".FontColor \"" + blue + "\"\n"
-      "expect GalaxyMap.SystemPrice" + N(other) + ".FontColor \"" + blue + "\"\n"
-      "expect GalaxyMap.SystemName" + N(current) + ".FontColor \"#ffffff\"\n" +
-      Screenshot("galaxy-map-info.png") +
+      "expect GalaxyMap.InfoSystemName.Caption \"" +
+      state::SystemText[current][system_text::kName] +
+      "\"\n"
+      "click GalaxyMap.SystemSelector" +
+      N(other) +
+      "\n"
+      "expect GalaxyMap.InfoSystemName.Caption \"" +
+      state::SystemText[other][system_text::kName] +
+      "\"\n"
+      "expect GalaxyMap.InfoDescription.Caption \"" +
+      state::SystemText[other][system_text::kDescription] +
+      "\"\n"
+      "expect GalaxyMap.SystemName" +
+      N(other) + ".FontColor \"" + blue +
+      "\"\n"
+      "expect GalaxyMap.SystemPrice" +
+      N(other) + ".FontColor \"" + blue +
+      "\"\n"
+      "expect GalaxyMap.SystemName" +
+      N(current) + ".FontColor \"#ffffff\"\n" + Screenshot("galaxy-map-info.png") +
       "click GalaxyMap.CurrentCursor\n"
-      "expect GalaxyMap.InfoSystemName.Caption \"" + state::SystemText[current][1] + "\"\n"
-      "click GalaxyMap.SystemSelector" + N(other) + "\n"
+      "expect GalaxyMap.InfoSystemName.Caption \"" +
+      state::SystemText[current][system_text::kName] +
+      "\"\n"
+      "click GalaxyMap.SystemSelector" +
+      N(other) +
+      "\n"
       "click GalaxyMap.InfoCloseLabel\n"
       "expect GalaxyMap.InfoPanel.Visible false\n"
       "click GalaxyMap.CloseLabel\n"

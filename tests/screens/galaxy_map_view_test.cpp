@@ -144,8 +144,8 @@ TEST_F(GalaxyMapViewTest, FreeCargoAndTheOwnCargoColumn) {
 }
 
 TEST_F(GalaxyMapViewTest, DescribesTheDisplayedSystem) {
-  state::SystemText[8][1] = "Finis";
-  state::SystemText[8][2] = "A frontier world.";
+  state::SystemText[8][system_text::kName] = "Finis";
+  state::SystemText[8][system_text::kDescription] = "A frontier world.";
   state::DisplayedSystem = 8;
   struct Case {
     std::int32_t owner, systemClass;

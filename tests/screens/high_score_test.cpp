@@ -2,8 +2,6 @@
 // row just entered in yellow, the Back button's picture, and Back.
 #include "screens/career/high_score.h"
 
-#include <filesystem>
-
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "screens/form_test_fixture.h"
@@ -30,6 +28,8 @@ class HighscoreTest : public GameFormsTest {
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
+  // An entered row is written to the general data in the working folder.
+  WorkFolder work_{"high_score_test"};
 
   // Row k as an entry: used, with its score, faction, rank, ship class and livery.
   static void Entry(int k, const char* name, std::int32_t score, std::int32_t faction,
@@ -96,7 +96,7 @@ TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
     const Row& r = rows[k - 1];
-    EXPECT_EQ(platform::DisplayText(Name(k).Caption()), r.name) << "shown as typed";
+    EXPECT_EQ(Name(k).Caption(), r.name) << "shown as typed";
     EXPECT_EQ(Score(k).Caption(), r.score_text);
     EXPECT_EQ(Pic("FactionPicSlot", k).PictureName(), *r.logo ? r.logo : "before.jpg");
     EXPECT_EQ(Pic("RankPicSlot", k).PictureName(), *r.rank_picture ? r.rank_picture : "before.jpg");

@@ -9,16 +9,17 @@
 #include "platform/script.h"
 #include "rules/missions.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
 #include "screens/port/mission_board_view.h"
 #include "screens/port/port.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -32,7 +33,7 @@ class BoardTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
     state::Randomize(21);
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     system = state::PlayerShip[ship::kSystem];
     state::ActiveMission = {};
@@ -200,6 +201,56 @@ TEST_F(BoardTest, EveryOpeningStartsOnTheFirstOfferAndShowsNoStaleDetails) {
       &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(screens::MissionBoard->SelectedSlot(), 1);
+}
+
+// A fleet battle accepted on the board the travel screen opened begins where the ship is: the
+// travel screen stands behind its popups again, before the battle ("Enemy fleet ahead!") and after
+// a battle that cost the ship ("Mission failed...!", "New chance"), as it does behind a fight.
+TEST_F(BoardTest, AFleetBattleAcceptedHereIsFoughtAndLostOverTheTravelScreen) {
+  state::TMissionRow& battle = state::MissionOffers[system][1];
+  battle[mission::kType] = kMissionBattle;
+  battle[mission::kTargetSystem] = system;
+  battle[mission::kTargetBody] = state::PlayerShip[ship::kBody];
+  battle[mission::kEnemyFaction] = 3;
+  state::PlayerData[player::kLifePoints] = 2;
+  platform::ScriptRunner runner;
+  app::AddGameSteps(runner);
+  // The ship is lost in the battle (its own fight went wrong); the captain retreats.
+  runner.AddVerb("lose-ship", [](const platform::ScriptStep&) {
+    state::PlayerShip[ship::kAlive] = 0;
+  });
+  runner.Load("seed 7\n"
+              "click TravelScreen.MissionsButton\n"
+              "expect TravelScreen.Visible false\n"
+              "click MissionBoard.OfferTile1\n"
+              "click MissionBoard.AcceptButton\n" +
+                  Expect("PicturePopup.Topic.Caption", "Mission accepted!") +
+                  "answer continue\n" +
+                  Expect("PicturePopup.Topic.Caption", "Enemy fleet ahead!") +
+                  "expect TravelScreen.Visible true\n" +
+                  ScreenshotStep("screen", "fleet-battle-ahead.png") +
+                  "answer continue\n"
+                  "expect FleetBattle.Visible true\n"
+                  "lose-ship\n"
+                  "click FleetBattle.RetreatLabel\n"
+                  "answer yes\n" +
+                  Expect("PicturePopup.Topic.Caption", "Mission failed...!") +
+                  "expect TravelScreen.Visible true\n"
+                  "expect MissionBoard.Visible false\n"
+                  "answer continue\n" +
+                  Expect("NoticePopup.Topic.Caption", "New chance") +
+                  "expect TravelScreen.Visible true\n" +
+                  ScreenshotStep("screen", "fleet-battle-new-chance.png") +
+                  "answer continue\n"
+                  "expect TravelScreen.Visible true\n"
+                  "click TravelScreen.OptionsButton\n"
+                  "click TravelScreen.ExitToMenuLabel\n"
+                  "answer yes\n",
+              "fleet_battle_lost.script");
+  const platform::ScriptResult r = runner.Run([] { screens::OpenTravelScreen(); });
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(state::PlayerData[player::kLifePoints], 1);
+  EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
 }
 
 // --- The campaign screen -----------------------------------------------------------------------

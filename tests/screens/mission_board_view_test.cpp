@@ -28,11 +28,12 @@ class MissionBoardView : public ::testing::Test {
   void SetUp() override {
     state::ClearGameState();
     for (int s = 1; s <= state::kLastSystem; ++s) {
-      state::SystemText[s][1] = "Sys" + std::to_string(s);
+      state::SystemText[s][system_text::kName] = "Sys" + std::to_string(s);
       for (int b = 1; b <= state::kLastBody; ++b)
-        state::BodyText[s][b][1] = "B" + std::to_string(s) + "." + std::to_string(b);
+        state::BodyText[s][b][body_text::kName] = "B" + std::to_string(s) + "." + std::to_string(b);
     }
-    for (int f = 0; f <= state::kLastFaction; ++f) state::FactionText[f][2] = "F" + std::to_string(f);
+    for (int f = 0; f <= state::kLastFaction; ++f)
+      state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     state::GoodName[4] = "Medicine";
     state::Randomize(5);
   }
@@ -87,7 +88,7 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
     std::string location;
     std::string tilePlace;
   } cases[] = {
-      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search && Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
+      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
       {2, "Mission_PatrolLogo", "Selected Mission: Patrol", "Expected resistance:", "Unknown", 379, "B7.6, B8.7, B9.8" + inTarget, "Sys6"},
       {3, "Mission_TransportLogo", "Selected Mission: Transport", "Required goods:", "Medicine (2 units)", 350, "B6.5" + inTarget, "Sys6"},
       {7, "Mission_EscortLogo", "Selected Mission: Special Forces", "Expected resistance:", "Unknown", 379, "B7.6" + inTarget, "Sys6"},

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 
@@ -14,7 +14,7 @@ inline void StartNewWorld(int faction = 1, int profession = 1) {
   state::ClearGameState();
   state::PlayerData[player::kFaction] = faction;
   state::PlayerData[player::kProfession] = profession;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
 }
 

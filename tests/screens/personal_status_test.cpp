@@ -7,7 +7,6 @@
 #include "app/program.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
 #include "state/fields.h"
@@ -16,6 +15,7 @@
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -29,7 +29,7 @@ class PersonalStatusTest : public GameFormsTest {
     state::Randomize(3);
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     state::PlayerName = "Jane Doe";
     state::TutorialActive = 0;

@@ -52,8 +52,11 @@ class PlanetScreenTest : public GameFormsTest {
 
 TEST_F(PlanetScreenTest, ShowsTheLandedPlanetAndLeavesOnlyByBackToSpaceADayLater) {
   const std::int32_t day = state::GameDay;
-  const std::string script = "expect PlanetScreen.Visible true\n"
-      "expect PlanetScreen.PlanetName.Caption \"" + state::BodyText[system][body][1] + "\"\n"
+  const std::string script =
+      "expect PlanetScreen.Visible true\n"
+      "expect PlanetScreen.PlanetName.Caption \"" +
+      state::BodyText[system][body][body_text::kName] +
+      "\"\n"
       "expect PlanetScreen.FactionCaption.Caption \"Faction: Federation Of Planets\"\n"
       "expect PlanetScreen.PlanetPicture.Picture \"" +
       screens::BuildPlanetView(system, body).picture + "\"\n" + R"(
@@ -65,7 +68,8 @@ expect PlanetScreen.BankButton.Picture "PlanetScreenHIGHLIGHT_04.jpg"
 move PlanetScreen.Face
 expect PlanetScreen.BankButton.Picture "PlanetScreen_04.jpg"
 move PlanetScreen.BackButton
-)" + ScreenshotStep("PlanetScreen", "planet-screen.png") + R"(
+)" + ScreenshotStep("PlanetScreen", "planet-screen.png") +
+      R"(
 request-close
 expect PlanetScreen.Visible true
 click PlanetScreen.BackLabel
@@ -109,8 +113,9 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
       if (c.door == std::string("GovernorButton")) script += ScreenshotStep("TextPopup", "planet-governor-refuses.png");
       script += "answer continue\n";
     }
-    // Escape leaves as "Back to space" does.
-    script += "expect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible false\n";
+    // Escape does nothing here: leaving costs a day, so only "Back to space" leaves.
+    script += "expect PlanetScreen.Visible true\nkey Escape\nexpect PlanetScreen.Visible true\n"
+              "click PlanetScreen.BackButton\nexpect PlanetScreen.Visible false\n";
     const platform::ScriptResult r = RunPlanetScreen(script);
     EXPECT_TRUE(r.ok) << r.message;
     EXPECT_EQ(state::GameDay, day + 1) << "only leaving costs a day";

@@ -21,8 +21,8 @@ class PlanetViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     StartNewWorld();
-    state::BodyText[kSystem][kBody][1] = "Tessaly";
-    state::BodyText[kSystem][kBody][2] = "A quiet farming world.";
+    state::BodyText[kSystem][kBody][body_text::kName] = "Tessaly";
+    state::BodyText[kSystem][kBody][body_text::kDescription] = "A quiet farming world.";
   }
 };
 

@@ -102,28 +102,35 @@ TEST_F(MessagePopupTest, QuestionsAnswerOneForTheFirstButtonTwoForTheSecondAndKe
   }
 }
 
-TEST_F(MessagePopupTest, EnterPressesTheDefaultAnswerAndEscapeTheCancellingOne) {
-  // The question popups answer yes to Enter and no to Escape; the others close on either key.
+TEST_F(MessagePopupTest, EnterAndEscapeContinueAndOnTheQuestionsEscapeSaysNoAndNoKeySaysYes) {
+  // A popup with one Continue closes on either key. A question answers no to Escape and nothing
+  // to Enter: its yes may cost days, credits or the game, so only a click gives it.
   for (const PopupCase& p : kPopups) {
     for (platform::Key key : {platform::Key::Enter, platform::Key::Escape}) {
       const bool enter = key == platform::Key::Enter;
-      SCOPED_TRACE(std::string(p.name) + (enter ? " Enter" : " Escape"));
+      const std::string name = p.name;
+      const bool question = name == "YesNoPopup" || name == "ChoicePopup";
+      SCOPED_TRACE(name + (enter ? " Enter" : " Escape"));
       auto popup = p.make();
       screens::YesNoAnswer = 0;
       screens::ChoiceAnswer = 0;
       sounds.effects.clear();
-      WhenIdle({[key] { platform::App().PressKey(key); }});
+      std::vector<std::function<void()>> steps = {[key] { platform::App().PressKey(key); }};
+      if (question && enter) {
+        steps.push_back([&popup] {
+          EXPECT_TRUE(popup->Visible()) << "Enter answers no question";
+          EXPECT_EQ(screens::YesNoAnswer + screens::ChoiceAnswer, 0);
+          platform::App().PressKey(platform::Key::Escape);
+        });
+      }
+      WhenIdle(steps);
       popup->ShowModal();
       EXPECT_FALSE(StepsLeft());
       EXPECT_FALSE(popup->Visible());
       EXPECT_EQ(*p.mayClose, 0);
       EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
-      const std::string name = p.name;
-      if (name == "YesNoPopup") {
-        EXPECT_EQ(screens::YesNoAnswer, enter ? 1 : 2);
-      }
-      if (name == "ChoicePopup") {
-        EXPECT_EQ(screens::ChoiceAnswer, enter ? 1 : 2);
+      if (question) {
+        EXPECT_EQ(name == "YesNoPopup" ? screens::YesNoAnswer : screens::ChoiceAnswer, 2);
       }
     }
   }

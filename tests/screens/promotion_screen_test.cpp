@@ -7,7 +7,6 @@
 #include "app/program.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "rules/promotion.h"
 #include "screens/career/career.h"
 #include "screens/form_test_fixture.h"
@@ -18,6 +17,7 @@
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -32,7 +32,7 @@ void NewWorld(std::int32_t faction) {
   state::Randomize(5);
   state::PlayerData[player::kFaction] = faction;
   state::PlayerData[player::kProfession] = 1;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::CreateNewGameWorld(state::StartShipClass(faction, 1), ui);
   state::TutorialActive = 0;
 }

@@ -3,15 +3,18 @@
 // the high-score table with the new row lit, and ends the game.
 #include "screens/career/retirement.h"
 
+#include <filesystem>
+
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/career/career.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
+#include "state/general_data.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -90,13 +93,18 @@ TEST_F(RetirementTest, TheSummaryClosesOnlyByContinue) {
 TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheGame) {
   state::PlayerData[player::kFaction] = 1;
   state::PlayerData[player::kProfession] = 1;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
   state::PlayerName = "Ria Tavel";
   state::PlayerData[player::kCredits] = 2000000;
   for (auto& row : state::HighscoreTable) row.fill(0);
   state::HighscoreNames.fill("");
   state::TravelMayClose = 0;
+  // The general data goes to the working folder.
+  namespace fs = std::filesystem;
+  const WorkFolder folder("retirement_test");
+  const fs::path& work = folder.Path();
+  bool onDiskAtTheTable = false;
 
   std::vector<std::string> topics;
   auto noticeContinue = [&] {
@@ -122,6 +130,7 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
         EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").Caption(), "Ria Tavel");
         EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").GetFont().color,
                   platform::colors::Yellow);
+        onDiskAtTheTable = fs::exists(work / "GeneralData.int") && fs::exists(work / "GeneralData.str");
         ClickOn(screens::HighScore->Get<Label>("BackLabel"));
       },
   });
@@ -136,6 +145,13 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   EXPECT_EQ(state::HighscoreNames[1], "Ria Tavel");
   EXPECT_EQ(state::TravelMayClose, 1);
   EXPECT_FALSE(StepsLeft());
+
+  // The new row reached the disk while the table was still showing.
+  EXPECT_TRUE(onDiskAtTheTable);
+  state::HighscoreNames.fill("");
+  ASSERT_TRUE(state::ReadGeneralData(work).ok);
+  EXPECT_EQ(state::HighscoreNames[1], "Ria Tavel");
+  EXPECT_EQ(state::HighscoreTable[1][highscore::kScore], expected.score);
 }
 
 }  // namespace

@@ -5,13 +5,14 @@
 #include <filesystem>
 
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
+#include "support/script_ui.h"
 
 namespace screens_test {
 namespace {
@@ -47,7 +48,7 @@ class SaveLoadTest : public GameFormsTest {
   void NewGame() {
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
   }
 
@@ -94,6 +95,21 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
   EXPECT_GE(state::PlayerData[player::kCredits], credits - 1000) << "the saved credits, less a day";
   EXPECT_NE(saved, "");
   EXPECT_NE(loaded, "");
+}
+
+TEST_F(SaveLoadTest, CloseMinimisesOnlyWhereTheTravelScreenShows) {
+  for (const bool travel : {false, true}) {
+    SCOPED_TRACE(travel ? "over the travel screen" : "over the start screen");
+    if (travel) screens::TravelScreen->Show();
+    sounds.effects.clear();
+    WhenIdle({[] { ClickOn(screen().Get<Label>("CloseLabel")); }});
+    screen().ShowModal();
+    EXPECT_FALSE(screen().Visible());
+    const std::vector<std::string> expected =
+        travel ? std::vector<std::string>{"button.wav", "mini.wav"} : std::vector<std::string>{"button.wav"};
+    EXPECT_EQ(sounds.effects, expected);
+  }
+  screens::TravelScreen->Hide();
 }
 
 TEST_F(SaveLoadTest, AnEmptySlotAndAGameNotRunningAreRefusedWithTheirMessages) {

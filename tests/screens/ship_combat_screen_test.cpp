@@ -8,6 +8,7 @@
 #include "screens/career/ability_selection.h"
 #include "screens/career/promotion_screen.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -20,6 +21,7 @@
 #include "platform/application.h"
 #include "screens/career/ability_selection.h"
 #include "screens/form_test_fixture.h"
+#include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
@@ -73,43 +75,47 @@ class ShipCombatScreenTest : public GameFormsTest {
   static std::int32_t ActionPoints() { return state::PlayerShip[ship::kActionPoints]; }
   static bool EnemyWaits() { return state::EnemyShip[ship::kAwaitingMessage] == 1; }
 
-  // The popup open now, if any; its topic (or text) is written down and it is answered.
+  // The topmost popup open now (a popup under another takes no input), if any, is answered and its
+  // topic (or text where there is none) written down, with the popups it stands over. A captain
+  // who takes time to read (readingTime) lets the screen's timers run under each popup first.
   bool AnswerPopup() {
-    const std::vector<screens::TopicPopup*> notices = {screens::popup_forms::Picture, Text};
-    const std::vector<screens::MessagePopup*> rewards = {Fame, Reward};
-    const std::vector<screens::TopicPopup*> questions = {YesNo, Choice};
-    for (screens::TopicPopup* popup : notices) {
-      if (!popup->Visible()) continue;
-      seen.push_back(popup->Topic().Caption());
-      ClickOn(popup->Get<Label>("ContinueLabel"));
+    struct Open {
+      platform::Form* form;
+      std::string words;
+      const char* answer;
+    };
+    const std::vector<Open> popups = {
+        {screens::popup_forms::Picture, screens::popup_forms::Picture->Topic().Caption(), "ContinueLabel"},
+        {Text, Text->Topic().Caption(), "ContinueLabel"},
+        {Fame, Fame->Text().Caption(), "ContinueLabel"},
+        {Reward, Reward->Text().Caption(), "ContinueLabel"},
+        {YesNo, YesNo->Topic().Caption(), "YesLabel"},
+        // The boarding offer is declined: the boarding is its own screen's.
+        {Choice, Choice->Topic().Caption(), "NoLabel"},
+        // A medal or a promotion shows the promotion screen: the captain continues.
+        {screens::Promotion, "Promotion", "ContinueLabel"},
+        // A promotion brings the ability selection: the captain closes it without learning.
+        {screens::AbilitySelection, "Ability selection", "CloseLabel"}};
+    const Open* top = nullptr;
+    std::string under;
+    for (const Open& p : popups) {
+      if (!p.form->Visible()) continue;
+      if (p.form->AcceptsInput())
+        top = &p;
+      else
+        under += " over " + p.words;
+    }
+    if (top == nullptr) return false;
+    if (readingTime > 0 && !paused) {
+      paused = true;
+      Wait(readingTime);
       return true;
     }
-    for (screens::MessagePopup* popup : rewards) {
-      if (!popup->Visible()) continue;
-      seen.push_back(popup->Text().Caption());
-      ClickOn(popup->Get<Label>("ContinueLabel"));
-      return true;
-    }
-    for (screens::TopicPopup* popup : questions) {
-      if (!popup->Visible()) continue;
-      seen.push_back(popup->Topic().Caption());
-      // Questions are answered yes, except the boarding offer: the boarding is its own screen's.
-      ClickOn(popup->Get<Label>(popup == Choice ? "NoLabel" : "YesLabel"));
-      return true;
-    }
-    // A medal or a promotion shows the promotion screen: the captain continues.
-    if (screens::Promotion->Visible()) {
-      seen.push_back("Promotion");
-      ClickOn(screens::Promotion->Get<Label>("ContinueLabel"));
-      return true;
-    }
-    // A promotion brings the ability selection: the captain closes it without learning.
-    if (screens::AbilitySelection->Visible()) {
-      seen.push_back("Ability selection");
-      ClickOn(screens::AbilitySelection->Get<Label>("CloseLabel"));
-      return true;
-    }
-    return false;
+    paused = false;
+    seen.push_back(top->words);
+    if (!under.empty()) stacked.push_back(top->words + under);
+    ClickOn(top->form->Get<Label>(top->answer));
+    return true;
   }
 
   // A simple captain at the mouse, one act per moment the screen waits: answers popups, fires the
@@ -158,6 +164,9 @@ class ShipCombatScreenTest : public GameFormsTest {
   }
 
   std::vector<std::string> seen;
+  std::vector<std::string> stacked;  // "<topic> over <topic>": a popup opened over another
+  int readingTime = 0;                // ms the captain reads each popup
+  bool paused = false;
   std::int32_t lastShotAt = -1;
   int shots = 0, turns = 0;
 };
@@ -185,7 +194,7 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
       }
     }
     EXPECT_FALSE(Part<Panel>("PlayerMissilePanel").Visible());
-    EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_FALSE(Part<Label>("CompatibilitySwitch").Visible());
     EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_start.png", &screen());
@@ -325,6 +334,54 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirst
   screens::RunShipCombatOnScreen();
 }
 
+// The missile volleys stand inside the arena's window, on its missile track above the ships, and
+// cover none of the controls: the message boxes, the ships, "End this turn", the ability buttons.
+TEST_F(ShipCombatScreenTest, MissilePanelsStandClearOfTheControls) {
+  SetUpFight(9, 1, 7);
+  const auto overlap = [](platform::Rect a, platform::Rect b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+  };
+  for (const char* panel : {"PlayerMissilePanel", "EnemyMissilePanel"}) {
+    const platform::Rect r = Part<Panel>(panel).Bounds();
+    EXPECT_TRUE(r.x >= 233 && r.y >= 96 && r.x + r.w <= 571 && r.y + r.h <= 164) << panel << " leaves the track";
+    for (const char* control : {"PlayerMessageShape", "EnemyMessageShape", "PlayerShipPicture", "EnemyShipPicture",
+                                "EndTurnButton", "AbilityPanel1", "AbilityPanel12"}) {
+      EXPECT_FALSE(overlap(r, screen().Get<platform::Control>(control).Bounds())) << panel << " covers " << control;
+    }
+  }
+  EXPECT_FALSE(overlap(Part<Panel>("PlayerMissilePanel").Bounds(), Part<Panel>("EnemyMissilePanel").Bounds()));
+}
+
+// A miss is seen as the shot passing the ship by, a hit as the shield flare, each for as long as a
+// shield hit shows; a hit that follows a volley's miss picture takes the passing shot away.
+TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
+  SetUpFight(9, 1, 7);
+  const auto& p = combat::Pictures;
+  WhenIdle({[&] {
+    screen().Animate(combat::Side::Enemy, combat::Animation::Miss);
+    EXPECT_TRUE(Part<Image>("ShotPastEnemyShip").Visible());
+    EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
+    Wait(state::EnemyShieldTimerInterval);
+  }, [&] {
+    EXPECT_FALSE(Part<Image>("ShotPastEnemyShip").Visible());
+    // A missile misled by ECM passes by as the missile itself.
+    screen().Animate(combat::Side::Player, combat::Animation::MissileMiss);
+    EXPECT_TRUE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    EXPECT_EQ(Part<Image>("ShotPastPlayerShip").Width(), p.enemyMissile.width);
+    screen().Animate(combat::Side::Player, combat::Animation::Miss);
+    EXPECT_NE(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    screen().Animate(combat::Side::Player, combat::Animation::ShieldHit);
+    EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
+    EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerShield);
+    screen().Close();
+  }, [&] {
+    ClickOn(YesNo->Get<Label>("YesLabel"));
+  }});
+  screens::RunShipCombatOnScreen();
+}
+
 TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities) {
   SetUpFight(9, 1, 7);
   WhenIdle({[&] {
@@ -342,9 +399,10 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     state::PlayerModifiers[1][modifier::kAbility] = combat::kFocusedShield;
     state::PlayerModifiers[2][modifier::kActive] = 1;
     state::PlayerModifiers[2][modifier::kAbility] = combat::kDiscipline;
-    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 1;
-    state::PlayerMissileVolley[2] = 2;
-    state::EnemyMissileVolley[2] = 3;
+    state::PlayerMissileVolley[missile_volley::kInFlight] =
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+    state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
+    state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::EnemyShip[ship::kShields] /= 3;
     screen().RefreshShipCombatScreen();
     screen().ShowMessage(combat::Side::Player, "Firing !!",
@@ -352,7 +410,8 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     screen().ShowMessage(combat::Side::Enemy, "Tractor beam !!", "The enemy holds your ship.");
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_mid_fight.png", &screen());
-    state::PlayerMissileVolley[1] = state::EnemyMissileVolley[1] = 0;
+    state::PlayerMissileVolley[missile_volley::kInFlight] =
+        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
     screen().ShowMissiles();
     // The icon explains its ability.
     auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
@@ -393,9 +452,9 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
   SetUpFight(9, 1, 7);
   std::string read;
   WhenIdle({[&] {
-    EXPECT_TRUE(Part<Label>("CompatibilityLabel1").Visible());
-    EXPECT_EQ(Part<Label>("CompatibilityLabel2").Caption(), "Fire your guns");
-    EXPECT_EQ(Part<Label>("CompatibilityLabel14").Caption(), "Your shields: 100%");
+    EXPECT_TRUE(Part<Label>("CompatibilitySwitch").Visible());
+    EXPECT_EQ(Part<Label>("AbilityLabel1").Caption(), "Fire your guns");
+    EXPECT_EQ(Part<Label>("PlayerShieldsLabel").Caption(), "Your shields: 100%");
     fs::create_directories("screenshots");
     platform::App().SaveScreenshot("screenshots/ship_combat_compatibility.png", &screen());
     state::PlayerShip[ship::kActionPoints] = 3;  // few points left: no question
@@ -413,7 +472,7 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
   }, [&] {
     // The mode is turned off from its own label.
     while (Text->Visible()) ClickOn(Text->Get<Label>("ContinueLabel"));
-    ClickOn(Part<Label>("CompatibilityLabel1"));
+    ClickOn(Part<Label>("CompatibilitySwitch"));
   }, [&] {
     ASSERT_TRUE(Text->Visible());
     EXPECT_EQ(Text->Topic().Caption(), "Compatibility mode");
@@ -421,13 +480,136 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
   }, [&] {
     EXPECT_EQ(state::CompatibilityMode, 0);
     EXPECT_EQ(state::TimerEnemyMessageInterval, state::kMessageInterval);
-    EXPECT_FALSE(Part<Label>("CompatibilityLabel1").Visible());
+    EXPECT_FALSE(Part<Label>("CompatibilitySwitch").Visible());
     EXPECT_EQ(Part<platform::Timer>("EnemyMessageTimer").Interval(), state::kMessageInterval);
     screen().Close();
   }, [&] {
     ClickOn(YesNo->Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
+}
+
+// Every message is read out once, in the order the fight showed it, before whatever the fight
+// shows next: a message that replaced another of its side on the screen within its interval, the
+// other side's message in between, and then the end of the fight, which no read-out covers.
+TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeTheFightGoesOn) {
+  state::CompatibilityMode = 1;
+  state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
+  SetUpFight(9, 1, 7);
+  combat::CombatUi& ui = screen().Ui();
+  const auto read = [&](const char* topic) {
+    return [&, topic] {
+      ASSERT_TRUE(Text->Visible()) << topic << " is read out";
+      EXPECT_EQ(Text->Topic().Caption(), topic);
+      Wait(1000);  // the timers run while the player reads
+      ClickOn(Text->Get<Label>("ContinueLabel"));
+    };
+  };
+  bool shown = false;
+  WhenIdle({[&] {
+              ui.ShowMessage(combat::Side::Player, "Firing guns !!", "You fire your guns.");
+              ui.ShowMessage(combat::Side::Enemy, "Reflection shield !!", "Reflected.");
+              ui.ShowMessage(combat::Side::Player, "Missile hit !!", "Your missiles hit.");
+              ui.ShowPopup(combat::CombatPopup::Picture, "Well done!", "The enemy explodes!",
+                           "explosion.jpg");
+              shown = true;
+            },
+            read("Firing guns !!"), read("Reflection shield !!"), read("Missile hit !!"),
+            [&] {
+              EXPECT_FALSE(Text->Visible());
+              EXPECT_EQ(screens::popup_forms::Picture->Topic().Caption(), "Well done!");
+              Wait(1000);
+            },
+            [&] {
+              EXPECT_FALSE(Text->Visible()) << "nothing is read out over the end of the fight";
+              ClickOn(screens::popup_forms::Picture->Get<Label>("ContinueLabel"));
+            },
+            [&] {
+              EXPECT_TRUE(shown);
+              // Once read, a message is not read again when its timer ends.
+              Wait(1000);
+            },
+            [&] {
+              EXPECT_FALSE(Text->Visible());
+              screen().Close();
+            },
+            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); }});
+  screens::RunShipCombatOnScreen();
+}
+
+// Whole fights in the mode, won and lost: the message that decided the fight is read out, and the
+// end-of-fight popups follow every read-out.
+TEST_F(ShipCombatScreenTest, InCompatibilityModeTheEndOfAFightComesAfterEveryReadOut) {
+  struct Case {
+    const char* what;
+    std::int32_t playerClass, enemyClass;
+    std::uint32_t seed;
+    const char* end;
+  };
+  for (const Case& c : {Case{"won", 9, 1, 7, "Well done!"}, Case{"lost", 1, 16, 3, "Your ship explodes!"}}) {
+    SCOPED_TRACE(c.what);
+    seen.clear();
+    stacked.clear();
+    state::ClearGameState();
+    state::CompatibilityMode = 1;
+    state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
+    SetUpFight(c.playerClass, c.enemyClass, c.seed);
+    readingTime = 500;
+    FightItOut();
+    const auto end = std::find(seen.begin(), seen.end(), c.end);
+    ASSERT_NE(end, seen.end());
+    ASSERT_NE(end, seen.begin());
+    // The last message shown on the screen (of either side) is the last one read out.
+    const std::string player = Part<Label>("PlayerMessageTopic").Caption();
+    const std::string enemy = Part<Label>("EnemyMessageTopic").Caption();
+    EXPECT_TRUE(*(end - 1) == player || *(end - 1) == enemy)
+        << "the decisive message is read out last, not " << *(end - 1);
+    for (auto it = end; it != seen.end(); ++it)
+      EXPECT_FALSE(it->ends_with("!!")) << *it << " is read out after the fight's end";
+    for (const std::string& s : stacked) ADD_FAILURE() << s;
+  }
+}
+
+// Every text of the mode shows whole and stands out from its background: the longest ability
+// name under each button, and each gauge's longest wording.
+TEST_F(ShipCombatScreenTest, EveryCompatibilityTextShowsWholeAndLegible) {
+  state::CompatibilityMode = 1;
+  SetUpFight(9, 1, 7);
+  auto& p = state::PlayerShip;
+  auto& e = state::EnemyShip;
+  p[ship::kActionPoints] = combat::kTurnEnded;
+  p[ship::kReinforcements] = e[ship::kReinforcements] = 100;
+  state::PlayerMissileVolley[missile_volley::kInFlight] =
+      state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] =
+      state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 10;
+  p[ship::kShields] = e[ship::kShields] = -1000;
+  const std::vector<std::string> labels = {
+      "CompatibilitySwitch", "ActionPointsLabel", "PlayerShieldsLabel", "EnemyShieldsLabel",
+      "PlayerMissileLabel", "EnemyMissileLabel", "PlayerReinforcementsLabel",
+      "EnemyReinforcementsLabel"};
+  // Every combat ability a slot can hold ("Reinforcements" names the allies' arrival and is no
+  // button: no start, tree or fast start gives it).
+  for (std::int32_t id = 1; id <= combat::kShipSpecial; ++id) {
+    if (id == combat::kReinforcements) continue;
+    for (int slot = 4; slot <= 12; ++slot) state::PlayerAbilitySlots[slot] = id;
+    screen().UpdateCompatibilityLabels();
+    for (int k = 1; k <= 12; ++k) {
+      Label& label = Part<Label>(("AbilityLabel" + std::to_string(k)).c_str());
+      ASSERT_TRUE(label.Visible());
+      ExpectLegible(label);
+    }
+  }
+  for (const std::string& name : labels) {
+    Label& label = Part<Label>(name.c_str());
+    ASSERT_TRUE(label.Visible()) << name;
+    ExpectLegible(label);
+  }
+  // The captions under the buttons act as the buttons do.
+  state::PlayerAbilitySlots[4] = combat::kFocusBeam;
+  screen().UpdateCompatibilityLabels();
+  EXPECT_EQ(Part<Label>("AbilityLabel4").Caption(), "Focus beam");
+  EXPECT_EQ(Part<Label>("AbilityLabel3").Caption(), "Use ECM to destroy enemy missiles");
 }
 
 // The travel screen waits behind the fight; turning the mode off in the fight must not leave its
@@ -438,7 +620,7 @@ TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabel
   screens::RedrawTravelSystem(true);
   Label& travelLabel = screens::TravelScreen->Get<Label>("CompatibilityLabel1");
   ASSERT_TRUE(travelLabel.Visible());
-  WhenIdle({[&] { ClickOn(Part<Label>("CompatibilityLabel1")); },
+  WhenIdle({[&] { ClickOn(Part<Label>("CompatibilitySwitch")); },
             [&] {
               ASSERT_TRUE(Text->Visible());
               ClickOn(Text->Get<Label>("ContinueLabel"));
@@ -471,7 +653,7 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
               EXPECT_EQ(e[ship::kBoardedArea], 1);
               EXPECT_EQ(e[ship::kBoardingRolled], 0);
               EXPECT_EQ(state::PlayerShip[ship::kDroids], droids);
-              EXPECT_EQ(state::BoardingAreas[1], 1);
+              EXPECT_EQ(state::BoardingAreas[boarding_area::kAirlock], 1);
               for (int area = 2; area <= 4; ++area) EXPECT_EQ(state::BoardingAreas[area], 2);
               ClickOn(screens::Boarding->Get<Label>("RetreatLabel"));
             },
@@ -540,9 +722,9 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
   SetUpFight(1, 1, 5);
   state::TutorialActive = 1;
   state::TutorialStep = 12;
-  screens::BeginTutorialStep(13);
+  screens::BeginTutorialStep(tutorial::Step::FireMissiles);
   const Panel& panel = Part<Panel>("TutorialPanel");
-  const Panel& arrow = Part<Panel>("TutorialArrow");
+  const platform::Image& arrow = Part<platform::Image>("TutorialArrow");
   auto button = [](std::int32_t ability) -> Image& {
     for (int k = 1; k <= 12; ++k)
       if (state::PlayerAbilitySlots[k] == ability)

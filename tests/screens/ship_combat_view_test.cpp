@@ -11,11 +11,11 @@
 #include "combat/ability_ids.h"
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
-#include "rules/null_ui.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/script_ui.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class ShipCombatViewTest : public ::testing::Test {
     return row;
   }
 
-  rules::NullUi rules;
+  support::ScriptUi rules;
   combat::RecordingUi ui{rules};
 };
 
@@ -158,26 +158,29 @@ TEST_F(ShipCombatViewTest, RadarsShowHowCloseReinforcementsAre) {
 }
 
 TEST_F(ShipCombatViewTest, TutorialArrowPointsAtTheButtonOfTheStepsAbility) {
+  using tutorial::Step;
   struct Case {
-    int step;
+    Step step;
     const char* arrowAt;
     int panelTop;
   };
   const Case cases[] = {
-      {13, "AbilityButton2", 101},  // the missiles
-      {14, "AbilityButton5", 101},  // Discipline
-      {15, "EndTurnButton", 161},   {16, "AbilityButton3", 101},  // ECM
-      {17, "AbilityButton1", 101},  // the guns
-      {18, "EndTurnButton", 161},   {19, "", 161},
+      {Step::FireMissiles, "AbilityButton2", 101},
+      {Step::ActivateDiscipline, "AbilityButton5", 101},
+      {Step::EndFirstTurn, "EndTurnButton", 161},
+      {Step::InterceptMissile, "AbilityButton3", 101},
+      {Step::FireGuns, "AbilityButton1", 101},
+      {Step::EndSecondTurn, "EndTurnButton", 161},
+      {Step::WinFight, "", 161},
   };
   for (const Case& c : cases) {
-    const screens::CombatTutorialView view = screens::BuildCombatTutorialView(c.step);
-    EXPECT_EQ(view.arrowAt, c.arrowAt) << c.step;
-    EXPECT_EQ(view.panelTop, c.panelTop) << c.step;
+    const rules::TutorialGuide guide = rules::DescribeTutorialStep(c.step);
+    EXPECT_EQ(screens::TutorialArrowControl(guide), c.arrowAt) << static_cast<int>(c.step);
+    EXPECT_EQ(guide.panelTop, c.panelTop) << static_cast<int>(c.step);
   }
   // A ship without a Discipline button gets no arrow for it.
   state::PlayerAbilitySlots[5] = 0;
-  EXPECT_EQ(screens::BuildCombatTutorialView(14).arrowAt, "");
+  EXPECT_EQ(screens::TutorialArrowControl(rules::DescribeTutorialStep(Step::ActivateDiscipline)), "");
 }
 
 TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
@@ -187,22 +190,24 @@ TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   p[ship::kActionPoints] = 4;
   p[ship::kReinforcements] = 5;
   state::EnemyShip[ship::kReinforcements] = 0;
-  state::PlayerMissileVolley[1] = 1;
-  state::PlayerMissileVolley[2] = 2;
-  state::EnemyMissileVolley[1] = 0;
-  const auto texts = screens::CompatibilityTexts();
-  EXPECT_EQ(texts[0], "Compatibility mode for the visually impaired (Click to turn off!)");
-  EXPECT_EQ(texts[4], state::GetAbilityName(combat::kFocusBeam));
-  EXPECT_EQ(texts[6], "") << "an empty slot names nothing";
-  EXPECT_EQ(texts[13], "Your shields: " + std::to_string(base / 2 * 100 / base) + "%");
-  EXPECT_EQ(texts[14], "Enemy shields: 100%");
-  EXPECT_EQ(texts[15], "4 action-points (AP) left.");
-  EXPECT_EQ(texts[16], "Player missile - 2 turns until impact.");
-  EXPECT_EQ(texts[17], "No enemy missiles fired.");
-  EXPECT_EQ(texts[18], "Reinforcements approaching - 5 turns away.");
-  EXPECT_EQ(texts[19], "Enemy reinforcements attack!");
+  state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
+  state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
+  state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
+  const screens::CombatCompatibilityTexts texts = screens::BuildCompatibilityTexts();
+  EXPECT_EQ(texts.modeSwitch, "Compatibility mode for the visually impaired (Click to turn off!)");
+  EXPECT_EQ(texts.abilities[0], "Fire your guns");
+  EXPECT_EQ(texts.abilities[2], "Use ECM to destroy enemy missiles");
+  EXPECT_EQ(texts.abilities[3], state::GetAbilityName(combat::kFocusBeam));
+  EXPECT_EQ(texts.abilities[5], "") << "an empty slot names nothing";
+  EXPECT_EQ(texts.player.shields, "Your shields: " + std::to_string(base / 2 * 100 / base) + "%");
+  EXPECT_EQ(texts.enemy.shields, "Enemy shields: 100%");
+  EXPECT_EQ(texts.actionPoints, "4 action-points (AP) left.");
+  EXPECT_EQ(texts.player.missile, "Player missile - 2 turns until impact.");
+  EXPECT_EQ(texts.enemy.missile, "No enemy missiles fired.");
+  EXPECT_EQ(texts.player.reinforcements, "Reinforcements approaching - 5 turns away.");
+  EXPECT_EQ(texts.enemy.reinforcements, "Enemy reinforcements attack!");
   p[ship::kReinforcements] = -1;
-  EXPECT_EQ(screens::CompatibilityTexts()[18], "No reinforcements in reach.");
+  EXPECT_EQ(screens::BuildCompatibilityTexts().player.reinforcements, "No reinforcements in reach.");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "rules/missions.h"
 #include "screens/form_test_fixture.h"
 #include "screens/port/port.h"
+#include "screens/shared/tutorial_panel.h"
 #include "state/fields.h"
 #include "state/goods.h"
 
@@ -241,11 +242,11 @@ TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit
 TEST_F(TradeWindowTest, TheTutorialKeepsTheWindowOpenAndBlinksItsArrow) {
   state::TutorialActive = 1;
   state::TutorialStep = 7;
-  window().StartTutorialArrow(200, 300);
+  ASSERT_TRUE(screens::FindTutorialArrow("TradeWindow")
+                  ->PointAt("SellAllButton", rules::ArrowSide::Right, false));
   Play(R"(
 wait 1000
 expect TradeWindow.TutorialArrow.Visible true
-expect TradeWindow.TutorialArrow.Left "200"
 wait 1000
 expect TradeWindow.TutorialArrow.Visible false
 click TradeWindow.CloseLabel

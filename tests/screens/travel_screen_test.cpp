@@ -15,9 +15,10 @@
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
-#include "rules/null_ui.h"
+#include "support/script_ui.h"
 #include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
+#include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/career/cheat_screen.h"
 #include "screens/career/personal_status.h"
@@ -55,7 +56,7 @@ class TravelScreenTest : public GameFormsTest {
     state::Randomize(7);
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
-    rules::NullUi ui;
+    support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     // Quiet defaults the cases change: no campaign, no criminal, no ship in range.
     state::SystemData[kSol][star_system::kCampaign] = 0;
@@ -169,7 +170,8 @@ TEST_F(TravelScreenTest, MissionsIconRefusesWhereNoMissionCanBeHad) {
     const char* topic;
     std::string text;
   };
-  const std::string attacker = state::FactionText[3][2], owner = state::FactionText[1][2];
+  const std::string attacker = state::FactionText[3][faction_text::kShortName],
+                    owner = state::FactionText[1][faction_text::kShortName];
   const Case cases[] = {
       {"a criminal", [] { state::PlayerData[player::kCriminalDays] = 5; }, "N/A",
        "You have been flagged criminal and cannot accept any missions as long as the flag has not "
@@ -277,6 +279,13 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
        },
        Read(&foreign),
        [] {
+         // A day of a flight that ends the siege: the log shows the day, and the alert goes.
+         state::SystemData[kSol][star_system::kCampaign] = 0;
+         screens::ShowTravelLog();
+         EXPECT_FALSE(Part<platform::Panel>("InvasionAlert").Visible());
+         state::SystemData[kSol][star_system::kCampaign] = 1;
+         screens::RedrawTravelSystem(false);
+         EXPECT_TRUE(Part<platform::Panel>("InvasionAlert").Visible());
          state::SystemData[kSol][star_system::kCampaign] = 0;
          screens::RedrawTravelSystem(false);
          EXPECT_FALSE(Part<platform::Panel>("InvasionAlert").Visible());
@@ -439,7 +448,7 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
   // The same save, loaded and moved on by one day without any screen, is the same game.
   ASSERT_TRUE(state::LoadGame(3).ok);
   state::RandSeed = seedAtLoad;
-  rules::NullUi ui;
+  support::ScriptUi ui;
   rules::AdvanceDay(ui);
   ASSERT_TRUE(state::SaveGame(4, "Reference").ok);
   EXPECT_EQ(SavedBytes(2), SavedBytes(4));
@@ -509,6 +518,75 @@ TEST_F(TravelScreenTest, CompatibilityLabelsFollowTheModeAndItsToggle) {
        }});
   EXPECT_EQ(off, "Compatibility mode");
   EXPECT_NE(interval, 0);
+}
+
+// The mode's texts stand in a strip of their own below the control panel, the screen taller by it
+// while the mode is on: in every system no text lies over a body, its name, its price, a space find
+// or a marker, and a click on a body reaches the body. Each text shows whole (the longest rank
+// and a long name included) against its dark ground.
+TEST_F(TravelScreenTest, CompatibilityTextsStandClearOfEveryBodyAndReadWhole) {
+  const int height = screen().Height();
+  state::CompatibilityMode = 1;
+  state::PlayerName = "Alexandra Kowalewska-Montgomery";
+  const auto overlap = [](const platform::Rect& a, const platform::Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+  };
+  Run({[&] {
+    EXPECT_GT(screen().Height(), height);
+    EXPECT_LE(screen().ScreenRect().y + screen().ScreenRect().h, platform::kScreenHeight);
+    for (int system = 1; system <= state::kLastSystem; ++system) {
+      SCOPED_TRACE(state::SystemText[system][1]);
+      // Every space find of the system shows, with the longest caption.
+      for (int slot = 1; slot <= state::kLastFindSlot; ++slot) {
+        state::SpaceFinds[system][slot][space_find::kPresent] = 1;
+        state::SpaceFinds[system][slot][space_find::kKind] = 20;
+      }
+      state::PlayerShip[ship::kSystem] = system;
+      screen().ShowSystem(true, system);
+      std::vector<const platform::Control*> map;
+      for (const char* family : {"Body", "BodyName", "BodyPrice"})
+        for (int k = 1; k <= screens::kTravelBodies; ++k)
+          map.push_back(&screen().Get<platform::Control>(family + std::to_string(k)));
+      for (const char* family : {"SpaceFind", "SpaceFindCaption"})
+        for (int k = 1; k <= screens::kTravelFinds; ++k)
+          map.push_back(&screen().Get<platform::Control>(family + std::to_string(k)));
+      for (const char* marker : {"ShipMarker", "TargetMarker", "MissionMarker"})
+        map.push_back(&screen().Get<platform::Control>(marker));
+      for (int k = 1; k <= screens::kCompatibilityLabels; ++k) {
+        const auto& label = Part<Label>(("CompatibilityLabel" + std::to_string(k)).c_str());
+        ASSERT_TRUE(label.Visible());
+        for (const platform::Control* c : map) {
+          // A price label stands in its place also while hidden.
+          if (!c->Visible() && c->Name().rfind("BodyPrice", 0) != 0) continue;
+          EXPECT_FALSE(overlap(label.ScreenRect(), c->ScreenRect()))
+              << label.Name() << " lies over " << c->Name();
+        }
+      }
+      for (int k = 1; k <= screens::kTravelBodies; ++k) {
+        const auto& body = Part(("Body" + std::to_string(k)).c_str());
+        if (!body.Visible()) continue;
+        const auto [x, y] = Centre(body);
+        const platform::Control* hit = platform::App().ControlAt(x, y);
+        ASSERT_NE(hit, nullptr);
+        EXPECT_NE(hit->Name().rfind("Compatibility", 0), 0u)
+            << "a click on " << body.Name() << " goes to " << hit->Name();
+      }
+    }
+    for (std::int32_t faction = 1; faction <= state::kLastFaction; ++faction) {
+      for (std::int32_t rank = 0; rank <= 8; ++rank) {
+        state::PlayerData[player::kFaction] = faction;
+        state::PlayerData[player::kRank] = rank;
+        screen().UpdateCompatibilityLabels();
+        for (int k = 1; k <= screens::kCompatibilityLabels; ++k)
+          ExpectLegible(Part<Label>(("CompatibilityLabel" + std::to_string(k)).c_str()));
+      }
+    }
+    // Without the mode the screen has its own size again.
+    state::CompatibilityMode = 0;
+    screen().UpdateCompatibilityLabels();
+    EXPECT_EQ(screen().Height(), height);
+    EXPECT_FALSE(Part<platform::Panel>("CompatibilityStrip").Visible());
+  }});
 }
 
 // The developer controls never show; fired by hand each acts at once: a day passes and the screen

@@ -36,9 +36,9 @@ class TravelViewTest : public ::testing::Test {
     ClearGameState();
     ZoomPercent = 100;
     for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(g));
-    FactionText[1][2] = "Federation";
-    FactionText[2][2] = "Outer Rim";
-    SystemText[kSystem][1] = "Hope";
+    FactionText[1][faction_text::kShortName] = "Federation";
+    FactionText[2][faction_text::kShortName] = "Outer Rim";
+    SystemText[kSystem][system_text::kName] = "Hope";
     AddBody(1, kKindSun, 300, 200, 1, "Hope Sun", "A yellow star.");
     AddBody(2, 3, 120, 150, 11, "Hope Prime", "A green world.");
     AddBody(3, kKindWormhole, 530, 123, 7, "Wormhole to Moor", "A tunnel.");
@@ -67,8 +67,8 @@ class TravelViewTest : public ::testing::Test {
     b[body::kMapX] = x;
     b[body::kMapY] = y;
     b[body::kPicture] = picture;
-    BodyText[kSystem][k][1] = name;
-    BodyText[kSystem][k][2] = description;
+    BodyText[kSystem][k][body_text::kName] = name;
+    BodyText[kSystem][k][body_text::kDescription] = description;
   }
   static void AddFind(int slot, int kind, int x, int y) {
     TSpaceFindRow& f = SpaceFinds[kSystem][slot];
@@ -319,7 +319,7 @@ TEST_F(TravelViewTest, CompatibilityTextsShowOnlyInThatModeAndNeverDivideByZero)
 }
 
 TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
-  SystemText[kSystem][1] = "Hope";
+  SystemText[kSystem][system_text::kName] = "Hope";
   struct Case {
     int type;
     int subject, quantity;
@@ -328,7 +328,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     const char* location;
   };
   const Case cases[] = {
-      {1, kSabre, 0, "Search && Destroy", "Resistance: " + GetShipClassName(kSabre),
+      {1, kSabre, 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
        "Location: Hope Prime (Hope)"},
       {2, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
       {3, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",

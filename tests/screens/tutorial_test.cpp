@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/application.h"
 #include "platform/form.h"
 #include "rules/tutorial.h"
 #include "screens/career/faction_selection.h"
@@ -16,7 +17,11 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/combat/ship_combat_screen.h"
+#include "screens/combat/ship_combat_view.h"
 #include "screens/port/mission_board.h"
+#include "screens/port/port.h"
+#include "screens/shared/tutorial_panel.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/galaxy_map.h"
 #include "screens/travel/planet.h"
@@ -34,6 +39,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Label;
 using platform::Panel;
+using tutorial::Step;
 
 // Every form that carries the tutorial's message panel.
 const char* const kPanelForms[] = {"FactionSelection", "NameSelection", "ProfessionSelection",
@@ -89,52 +95,74 @@ class TutorialTest : public GameFormsTest {
       if (f.Get<Panel>("TutorialMinimizedPanel").Visible()) out.push_back(std::string(form) + " twin");
     }
     for (const char* form : kArrowForms)
-      if (ArrowBlinking(form) || FormNamed(form).Get<Panel>("TutorialArrow").Visible())
+      if (ArrowBlinking(form) || FormNamed(form).Get<platform::Image>("TutorialArrow").Visible())
         out.push_back(std::string(form) + " arrow");
     return out;
   }
   static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+
+  // The form of a tutorial screen.
+  static std::string FormNamedFor(rules::TutorialScreen screen) {
+    using enum rules::TutorialScreen;
+    switch (screen) {
+      case FactionSelection: return "FactionSelection";
+      case NameSelection: return "NameSelection";
+      case ProfessionSelection: return "ProfessionSelection";
+      case Travel: return "TravelScreen";
+      case TradeWindow: return "TradeWindow";
+      case MissionBoard: return "MissionBoard";
+      case ShipCombat: return "ShipCombat";
+      case Planet: return "PlanetScreen";
+      case GalaxyMap: return "GalaxyMap";
+      case Sensors: return "Sensors";
+      case SaveLoad: return "SaveLoad";
+      case ShipStatus: return "ShipStatus";
+      case PersonalStatus: return "PersonalStatus";
+      case None: break;
+    }
+    return {};
+  }
 
   fs::path home, work;
 };
 
 TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {
   struct Case {
-    int step;
+    Step step;
     std::vector<std::string> shown;
   };
   const Case cases[] = {
-      {1, {"FactionSelection panel"}},
-      {2, {"NameSelection panel"}},
-      {4, {"TravelScreen panel", "TravelScreen arrow"}},
-      {5, {"TravelScreen panel", "TradeWindow arrow"}},
-      {10, {"MissionBoard panel", "MissionBoard arrow"}},
-      {12, {"TravelScreen panel", "TravelScreen arrow"}},
-      {22, {"PlanetScreen panel"}},
-      {24, {"Sensors panel"}},
-      {26, {"GalaxyMap panel"}},
-      {29, {"SaveLoad arrow"}},
-      {33, {"ShipStatus panel"}},
-      {36, {}},
-      {37, {"PersonalStatus panel"}},
-      {38, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::ChooseFaction, {"FactionSelection panel"}},
+      {Step::ChooseName, {"NameSelection panel"}},
+      {Step::OpenTrade, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::BuySupplies, {"TravelScreen panel", "TradeWindow arrow"}},
+      {Step::PickMission, {"MissionBoard panel", "MissionBoard arrow"}},
+      {Step::FlyToSun, {"TravelScreen panel", "TravelScreen arrow"}},
+      {Step::VisitPlanet, {"PlanetScreen panel"}},
+      {Step::CloseSensors, {"Sensors panel"}},
+      {Step::CloseGalaxyMap, {"GalaxyMap panel"}},
+      {Step::SaveIntoSlot, {"SaveLoad arrow"}},
+      {Step::CloseShipStatus, {"ShipStatus panel"}},
+      {Step::CloseAbilities, {}},
+      {Step::ClosePersonalStatus, {"PersonalStatus panel"}},
+      {Step::Finished, {"TravelScreen panel", "TravelScreen arrow"}},
   };
   // One after another, as a player goes: what a step showed goes when the next begins.
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.step);
+    SCOPED_TRACE(tutorial::StoredNumber(c.step));
     screens::BeginTutorialStep(c.step);
-    EXPECT_EQ(state::TutorialStep, c.step);
+    EXPECT_EQ(state::TutorialStep, tutorial::StoredNumber(c.step));
     EXPECT_EQ(Guidance(), c.shown);
   }
   // A minimised panel goes too.
-  screens::BeginTutorialStep(4);
+  screens::BeginTutorialStep(Step::OpenTrade);
   FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
-  screens::BeginTutorialStep(22);
+  screens::BeginTutorialStep(Step::VisitPlanet);
   EXPECT_EQ(Guidance(), std::vector<std::string>{"PlanetScreen panel"});
 }
 
 TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
-  screens::BeginTutorialStep(4);
+  screens::BeginTutorialStep(Step::OpenTrade);
   platform::Form& travel = *screens::TravelScreen;
   EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(),
             "Click on the \"TRADE\" icon displayed in the control panel at the bottom.");
@@ -143,27 +171,29 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
   const Panel& panel = travel.Get<Panel>("TutorialPanel");
   EXPECT_EQ(panel.Left(), 8);
   EXPECT_EQ(panel.Top(), 22);
-  // The arrow lies on the trade icon, shown at once.
+  // The pointer stands above the trade icon, pointing down at it, shown at once.
   const platform::Control& trade = *travel.Find("TradeButton");
-  const Panel& arrow = travel.Get<Panel>("TutorialArrow");
+  const platform::Image& arrow = travel.Get<platform::Image>("TutorialArrow");
   EXPECT_TRUE(arrow.Visible());
+  EXPECT_EQ(arrow.PictureName(), "TutorialPointer_down.bmp");
   EXPECT_GE(arrow.Left(), trade.Left());
   EXPECT_LE(arrow.Left() + arrow.Width(), trade.Left() + trade.Width());
-  EXPECT_GE(arrow.Top(), trade.Top());
-  EXPECT_LT(arrow.Top(), trade.Top() + trade.Height());
+  EXPECT_EQ(arrow.Top() + arrow.Height() + 2, trade.Top());
 
-  // Inside a panel the arrow is placed by where the panel lies: "Save a game" in the options.
-  screens::BeginTutorialStep(28);
+  // Inside a panel the arrow is placed by where the panel lies: right of "Save a game" in the
+  // options, pointing left at it.
+  screens::BeginTutorialStep(Step::SaveGame);
   const platform::Control& save = *travel.Find("SaveGameButton");
   const int saveLeft = save.Left() + save.Parent()->Left();
-  EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 4);
+  EXPECT_EQ(arrow.Left(), saveLeft + save.Width() + 2);
+  EXPECT_EQ(arrow.PictureName(), "TutorialPointer_left.bmp");
   EXPECT_FALSE(arrow.Visible()) << "the first blink shows it";
   EXPECT_TRUE(ArrowBlinking("TravelScreen"));
 }
 
 TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
-  screens::BeginTutorialStep(4);
-  const Panel& arrow = screens::TravelScreen->Get<Panel>("TutorialArrow");
+  screens::BeginTutorialStep(Step::OpenTrade);
+  const platform::Image& arrow = screens::TravelScreen->Get<platform::Image>("TutorialArrow");
   std::vector<bool> seen;
   for (int tick = 0; tick < 4; ++tick) {
     platform::App().AdvanceClock(1000);
@@ -177,7 +207,7 @@ TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
 }
 
 TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
-  screens::BeginTutorialStep(24);
+  screens::BeginTutorialStep(Step::CloseSensors);
   platform::Form& sensors = *screens::Sensors;
   FireClick(sensors, "TutorialMinimizeButton");
   EXPECT_FALSE(PanelShown("Sensors"));
@@ -194,7 +224,7 @@ TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
 TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = 1;
-  screens::BeginTutorialStep(12);
+  screens::BeginTutorialStep(Step::FlyToSun);
   FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
   WhenIdle({[] {
     EXPECT_EQ(screens::popup_forms::YesNo->Topic().Caption(), "Turn tutorial off?");
@@ -215,7 +245,7 @@ TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
 }
 
 TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
-  screens::BeginTutorialStep(38);
+  screens::BeginTutorialStep(Step::Finished);
   WhenIdle({});  // a question would wait here and fail
   FireClick(*screens::TravelScreen, "TutorialCancelButton");
   EXPECT_EQ(state::TutorialActive, 0);
@@ -223,17 +253,17 @@ TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
 }
 
 TEST_F(TutorialTest, EndingAStepHidesItsGuidanceOnlyWhileTheTutorialStandsThere) {
-  screens::BeginTutorialStep(12);
-  screens::EndTutorialStep(20);
+  screens::BeginTutorialStep(Step::FlyToSun);
+  screens::EndTutorialStep(Step::FlyToPlanet);
   EXPECT_TRUE(PanelShown("TravelScreen"));
-  screens::EndTutorialStep(12);
+  screens::EndTutorialStep(Step::FlyToSun);
   EXPECT_TRUE(Guidance().empty());
   EXPECT_EQ(state::TutorialStep, 12);
 }
 
 TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
   state::MissionOffers[state::PlayerShip[ship::kSystem]][2][mission::kActive] = 0;
-  screens::BeginTutorialStep(9);
+  screens::BeginTutorialStep(Step::OpenMissions);
   const auto& offer = state::MissionOffers[state::PlayerShip[ship::kSystem]][2];
   EXPECT_EQ(offer[mission::kActive], 1);
   EXPECT_EQ(offer[mission::kType], 1);
@@ -241,7 +271,7 @@ TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
 }
 
 TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
-  screens::BeginTutorialStep(3);
+  screens::BeginTutorialStep(Step::ChooseProfession);
   std::string refusal;
   state::PlayerData[player::kProfession] = 3;
   WhenIdle({[&] {
@@ -265,7 +295,7 @@ TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
 }
 
 TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
-  screens::BeginTutorialStep(29);
+  screens::BeginTutorialStep(Step::SaveIntoSlot);
   screens::SaveLoad->ShowSaveSlotNames();
   WhenIdle({
       [] { ClickOn(screens::SaveLoad->Get<platform::Image>("SaveButton1")); },
@@ -314,7 +344,7 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
     EXPECT_EQ(state::TutorialStep, c.next);
   }
   // Saving at step 29 and closing at step 30 come back to step 28; "Return to game" then leads on.
-  state::TutorialStep = rules::ShownTutorialStep(rules::kTutorialReturnToGameStep);
+  state::TutorialStep = tutorial::StoredNumber(Step::ReturnToGame);
   FireClick(*screens::TravelScreen, "ReturnButton");
   EXPECT_EQ(state::TutorialStep, 32);
 }
@@ -322,7 +352,7 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
 TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
   ASSERT_TRUE(state::SaveGame(2, "Before the tutorial").ok);
   // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
-  screens::BeginTutorialStep(28);
+  screens::BeginTutorialStep(Step::SaveGame);
   screens::SaveLoad->ShowSaveSlotNames();
   WhenIdle({[] { ClickOn(screens::SaveLoad->Get<platform::Image>("LoadButton2")); },
             [] { Answer("YesLabel"); },
@@ -333,7 +363,7 @@ TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
 }
 
 TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
-  screens::BeginTutorialStep(24);
+  screens::BeginTutorialStep(Step::CloseSensors);
   screens::StartTutorial();
   EXPECT_EQ(state::TutorialActive, 1);
   EXPECT_EQ(state::TutorialStep, 1);
@@ -341,6 +371,91 @@ TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
   screens::StopTutorial();
   EXPECT_EQ(state::TutorialActive, 0);
   EXPECT_TRUE(Guidance().empty());
+}
+
+// Every step on the real layouts, for each faction's start system: the panel covers neither the
+// pointer nor its control nor anything the step's words name, and stays in its screen; the
+// pointer stands beside its control, points at it and covers no caption.
+TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCaption) {
+  using platform::Rect;
+  auto text = [](const Rect& r) {
+    return "(" + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
+           "x" + std::to_string(r.h) + ")";
+  };
+  for (int faction = 1; faction <= 4; ++faction) {
+    StartNewWorld(faction, 6);
+    state::TutorialActive = 1;
+    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    for (Step step : rules::AllTutorialSteps()) {
+      SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
+                   std::to_string(static_cast<int>(step)));
+      // What the player has open at the step.
+      const bool trading = step == Step::BuySupplies || step == Step::FlyToTutorialBody ||
+                           step == Step::SellAll || step == Step::CloseTrade;
+      if (trading != screens::TradeWindowShowing()) screens::ToggleTradeWindow();
+      screens::TravelScreen->Get<Panel>("OptionsPanel")
+          .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
+      if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+      screens::BeginTutorialStep(step);
+      const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
+
+      std::vector<std::pair<std::string, Rect>> keepClear;
+      if (g.arrowOn != rules::TutorialScreen::None && !(g.arrowAt.empty() && g.arrowAtAbility.empty())) {
+        const screens::TutorialArrow* arrow = screens::FindTutorialArrow(FormNamedFor(g.arrowOn));
+        ASSERT_NE(arrow, nullptr);
+        const platform::Form& form = arrow->Owner();
+        const std::string at = g.arrowOn == rules::TutorialScreen::ShipCombat
+                                   ? screens::TutorialArrowControl(g)
+                                   : g.arrowAt;
+        const platform::Control* control = form.Find(at);
+        ASSERT_NE(control, nullptr) << at;
+        const Rect a = arrow->ScreenRect(), c = control->ScreenRect();
+        // Beside the control, two pixels off one side, and across from its middle.
+        const bool above = a.y + a.h + 2 == c.y, below = c.y + c.h + 2 == a.y;
+        const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
+        EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
+        const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
+        const char* pointing = above ? "TutorialPointer_down.bmp"
+                               : below ? "TutorialPointer_up.bmp"
+                               : left  ? "TutorialPointer_right.bmp"
+                                       : "TutorialPointer_left.bmp";
+        EXPECT_EQ(picture, pointing) << "the pointer points at its control";
+        EXPECT_FALSE(form.Get<platform::Image>("TutorialArrow").Enabled())
+            << "a click on the pointer reaches what lies beneath it";
+        for (const Rect& caption : screens::CaptionRects(form))
+          EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
+        const Rect f = form.ScreenRect();
+        EXPECT_TRUE(a.x >= f.x && a.y >= f.y && a.x + a.w <= f.x + f.w && a.y + a.h <= f.y + f.h);
+        // An arrow at the panel's own "Cancel tutorial" stands on the panel's edge.
+        if (!at.starts_with("Tutorial")) {
+          keepClear.push_back({"the pointer", a});
+          keepClear.push_back({at, c});
+        }
+      }
+      if (g.panelOn == rules::TutorialScreen::None) continue;
+      const screens::TutorialPanel* panel = screens::FindTutorialPanel(FormNamedFor(g.panelOn));
+      ASSERT_NE(panel, nullptr);
+      const platform::Form& form = panel->Owner();
+      EXPECT_TRUE(form.Get<Panel>("TutorialPanel").Visible());
+      for (const std::string& name : g.keepClear) {
+        if (name.ends_with('*')) {
+          continue;  // left free where there is room, not always
+        } else if (platform::Control* c = form.Find(name))
+          keepClear.push_back({name, screens::ShownRect(*c)});
+        else if (const platform::Form* other = platform::App().FindForm(name))
+          keepClear.push_back({name, other->ScreenRect()});
+        else
+          ADD_FAILURE() << "the step names " << name << ", which its screen does not have";
+      }
+      const Rect p = panel->ScreenRect(), f = form.ScreenRect();
+      EXPECT_TRUE(p.x >= f.x && p.y >= f.y && p.x + p.w <= f.x + f.w && p.y + p.h <= f.y + f.h)
+          << "the panel leaves its screen: " << text(p);
+      for (const auto& [name, r] : keepClear)
+        EXPECT_FALSE(screens::Overlap(p, r)) << "the panel " << text(p) << " covers " << name << " " << text(r);
+    }
+    screens::StopTutorial();
+    if (screens::TradeWindowShowing()) screens::ToggleTradeWindow();
+  }
 }
 
 }  // namespace

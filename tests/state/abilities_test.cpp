@@ -208,7 +208,7 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     EXPECT_EQ(GetAbilityApCost(5), gun);
     for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
     EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, f.missile, Side::Player));
-    EXPECT_EQ(GetAbilityApCost(3), GetEcmApCost(f.shipClass, f.ecm));
+    EXPECT_EQ(GetAbilityApCost(3), EcmItem(f.ecm).apCost);
   }
 }
 

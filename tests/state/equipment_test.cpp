@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <functional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,28 +40,40 @@ class EquipmentTest : public ::testing::Test {
   }
 };
 
-using TextGetter = std::function<std::string(std::int32_t, std::int32_t)>;
-using ValueGetter = std::function<std::int32_t(std::int32_t, std::int32_t)>;
-
+// What every category shares, read through its rows and getters.
 struct Category {
   const char* what;
   std::int32_t last;
-  TextGetter name, image, description, speciality;
-  ValueGetter price;
+  std::function<const char*(std::int32_t)> name, picture, speciality;
+  std::function<std::string(std::int32_t)> description;
+  std::function<std::int32_t(std::int32_t, std::int32_t)> price;  // (ship class, id)
 };
+
+template <class Row>
+std::function<const char*(std::int32_t)> Member(const Row& (*item)(std::int32_t),
+                                                const char* Row::*member) {
+  return [item, member](std::int32_t id) { return item(id).*member; };
+}
 
 const std::vector<Category>& Categories() {
   static const std::vector<Category> categories = {
-      {"gun", 8, GetGunName, GetGunImage, GetGunDescription, GetGunSpeciality, GetGunPrice},
-      {"missile", 10, GetMissileName, GetMissileImage, GetMissileDescription, GetMissileSpeciality,
-       GetMissilePrice},
-      {"engine", 6, GetEngineName, GetEngineImage, GetEngineDescription, GetEngineSpeciality,
-       GetEnginePrice},
-      {"computer", 6, GetComputerName, GetComputerImage, GetComputerDescription,
-       GetComputerSpeciality, GetComputerPrice},
-      {"ecm", 5, GetEcmName, GetEcmImage, GetEcmDescription, GetEcmSpeciality, GetEcmPrice},
-      {"module", 5, GetCargoModuleName, GetCargoModuleImage, GetCargoModuleDescription,
-       GetCargoModuleSpeciality, GetCargoModulePrice},
+      {"gun", kLastGun, Member(GunItem, &GunRow::name), Member(GunItem, &GunRow::picture),
+       Member(GunItem, &GunRow::speciality), GetGunDescription, GetGunPrice},
+      {"missile", kLastMissile, Member(MissileItem, &MissileRow::name),
+       Member(MissileItem, &MissileRow::picture), Member(MissileItem, &MissileRow::speciality),
+       GetMissileDescription, GetMissilePrice},
+      {"engine", kLastEngine, Member(EngineItem, &EngineRow::name),
+       Member(EngineItem, &EngineRow::picture), Member(EngineItem, &EngineRow::speciality),
+       GetEngineDescription, GetEnginePrice},
+      {"computer", kLastComputer, Member(ComputerItem, &ComputerRow::name),
+       Member(ComputerItem, &ComputerRow::picture), Member(ComputerItem, &ComputerRow::speciality),
+       GetComputerDescription, GetComputerPrice},
+      {"ecm", kLastEcm, Member(EcmItem, &EcmRow::name), Member(EcmItem, &EcmRow::picture),
+       Member(EcmItem, &EcmRow::speciality), GetEcmDescription, GetEcmPrice},
+      {"module", kLastCargoModule, Member(CargoModuleItem, &CargoModuleRow::name),
+       Member(CargoModuleItem, &CargoModuleRow::picture),
+       Member(CargoModuleItem, &CargoModuleRow::speciality), GetCargoModuleDescription,
+       GetCargoModulePrice},
   };
   return categories;
 }
@@ -71,78 +84,91 @@ const Category& CategoryOf(const std::string& what) {
   throw std::logic_error("no category " + what);
 }
 
+// A text as the screens draw it: valid UTF-8 that never went through a second encoding (no "Ã" or
+// "Â" of a text decoded twice), without control characters.
+bool CleanText(const std::string& text) {
+  if (text.find("\xc3\x83") != std::string::npos || text.find("\xc3\x82") != std::string::npos)
+    return false;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3
+                             : (byte >> 3) == 30                   ? 4
+                                                                   : 0;
+    if (length == 0 || i + length > text.size() || (length == 1 && byte < 0x20)) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2) return false;
+    i += length;
+  }
+  return true;
+}
+
 // --- Texts ---------------------------------------------------------------------------------------
 
-TEST_F(EquipmentTest, NamesPicturesSpecialitiesAndBasePrices) {
+// Every item of every category is complete: a unique name, a picture, a speciality line, a
+// description, a base price; an id outside the category has none of them.
+TEST_F(EquipmentTest, EveryItemIsComplete) {
+  for (const Category& c : Categories()) {
+    std::set<std::string> names;
+    for (std::int32_t id = 0; id <= c.last; ++id) {
+      const std::string at = std::string(c.what) + " " + std::to_string(id);
+      EXPECT_NE(std::string(c.name(id)), "") << at;
+      EXPECT_TRUE(names.insert(c.name(id)).second) << at << ": names are unique";
+      EXPECT_NE(std::string(c.picture(id)), "") << at;
+      EXPECT_NE(std::string(c.speciality(id)), "") << at;
+      EXPECT_GT(c.description(id).size(), 20u) << at;
+      for (const std::string& text : {std::string(c.name(id)), std::string(c.speciality(id)),
+                                       c.description(id)})
+        EXPECT_TRUE(CleanText(text)) << at << ": " << text;
+      EXPECT_GT(c.price(1, id), 0) << at;
+      // The basic item a new ship carries is the cheapest of its category.
+      EXPECT_GE(c.price(1, id), c.price(1, 0)) << at;
+    }
+    for (std::int32_t id : {-1, c.last + 1, INT_MIN, INT_MAX}) {
+      EXPECT_EQ(std::string(c.name(id)), "") << c.what << " " << id;
+      EXPECT_EQ(std::string(c.picture(id)), "") << c.what << " " << id;
+      EXPECT_EQ(std::string(c.speciality(id)), "") << c.what << " " << id;
+      EXPECT_EQ(c.description(id), "") << c.what << " " << id;
+      EXPECT_EQ(c.price(1, id), 0) << c.what << " " << id;
+    }
+  }
+}
+
+// The items the rules single out by id: the speciality the shop shows names what the rule does.
+TEST_F(EquipmentTest, TheItemsTheRulesSingleOutSayWhatTheyDo) {
   struct Item {
     const char* what;
     std::int32_t id;
-    const char* name;  // guns: as on a fighter
-    const char* picture;
     const char* speciality;
-    std::int32_t basePrice;
   };
   const Item items[] = {
-      {"gun",      0, "Laser (8 cm)",          "Equipment_Laser",          "No speciality",         3500},
-      {"gun",      1, "Turbo-Laser (4 cm)",    "Equipment_TurboLaser",     "Rapid fire; Overheat",  5500},
-      {"gun",      2, "Fusion (10 cm)",        "Equipment_Fusion",         "2x damage chance",     10000},
-      {"gun",      3, "Particle (8 cm)",       "Equipment_Particle",       "No speciality",        16000},
-      {"gun",      4, "Quantum (10 cm)",       "Equipment_Quantum",        "EMP pulse (self)",     30000},
-      {"gun",      5, "SuperFusion (10 cm)",   "Equipment_SuperFusion",    "Shield decrease",      10000},
-      {"gun",      6, "Leech (8 cm)",          "Equipment_Leech",          "Energy leech",         12000},
-      {"gun",      7, "Disruptor (8 cm)",      "Equipment_Disruptor",      "EMP pulse",            16000},
-      {"gun",      8, "Gatling (4 cm)",        "Equipment_Gatling",        "Rapid fire; Overheat",  6000},
-      {"missile",  0, "Arrow Mk. I",           "Equipment_ArrowMissile",   "No speciality",         3000},
-      {"missile",  1, "Arrow Mk. III",         "Equipment_ArrowMissile",   "Early detonation",     10000},
-      {"missile",  2, "Arrow Dummy",           "Equipment_ArrowMissile",   "No damage",             5000},
-      {"missile",  3, "X-ASM",                 "Equipment_XASMMissile",    "More ECM resistance",  15000},
-      {"missile",  4, "Arrow Mk. II",          "Equipment_ArrowMissile",   "No speciality",         3000},
-      {"missile",  5, "Zeus Mk. I",            "Equipment_Zeus",           "No speciality",         5000},
-      {"missile",  6, "Zeus Mk. II",           "Equipment_Zeus",           "Doubled cool-down",     8000},
-      {"missile",  7, "Mine Mk. I",            "Equipment_Mine",           "Not self-propelled",    8000},
-      {"missile",  8, "Zeus EMP",              "Equipment_Zeus",           "EMP pulse",             7500},
-      {"missile",  9, "Mine Mk. II",           "Equipment_Mine2",          "Self-propelled",       10000},
-      {"missile", 10, "Destroyer",             "Equipment_Destroyer",      "Extreme damage",       20000},
-      {"engine",   0, "Traveller Mk. I",       "Equipment_Traveller",      "No speciality",         5000},
-      {"engine",   1, "Traveller Mk. II",      "Equipment_Traveller",      "Increased speed",      15000},
-      {"engine",   2, "Traveller Escape",      "Equipment_Traveller",      "Flee ability",         15000},
-      {"engine",   3, "DuziDazar M-Combat",    "Equipment_Hellfire",       "Combat evading",       15000},
-      {"engine",   4, "DuziDazar XL-Trade",    "Equipment_Hellfire",       "Cargo space",          15000},
-      {"engine",   5, "Defender \"Conquest\"", "Equipment_TachyonBooster", "Emergency shield",     15000},
-      {"engine",   6, "Defender \"Victory\"",  "Equipment_TachyonBooster", "Stronger shields",     20000},
-      {"computer", 0, "Quicklock Mk. I",       "Equipment_Quicklock",      "No speciality",         1000},
-      {"computer", 1, "Takedown Mk. I",        "Equipment_Takedown",       "No speciality",         5000},
-      {"computer", 2, "Takedown Mk. II",       "Equipment_Takedown",       "Unstable",             10000},
-      {"computer", 3, "Price Algorithms",      "Misc",                     "\"Trader\" ability",   10000},
-      {"computer", 4, "Advanced sensors",      "Misc",                     "\"Tracking\" ability", 10000},
-      {"computer", 5, "Spy sensors",           "Misc",                     "Spy sensors",          10000},
-      {"computer", 6, "Command HQ",            "Misc",                     "Increases war efforts", 15000},
-      {"ecm",      0, "Defender Mk. I",        "Equipment_Defender",       "No speciality",         3000},
-      {"ecm",      1, "Defender Mk. II",       "Equipment_Defender",       "No speciality",         5000},
-      {"ecm",      2, "Supersafe Mk. I",       "Equipment_Supersafe",      "No speciality",         5000},
-      {"ecm",      3, "Supersafe Mk. II",      "Equipment_Supersafe",      "No speciality",        10000},
-      {"ecm",      4, "Defender Anti-Mine",    "Equipment_Defender",       "Anti mine",            10000},
-      {"ecm",      5, "Supersafe Plasma",      "Equipment_Supersafe",      "100%; Shield leak",    20000},
-      {"module",   0, "Cargo bay",             "Misc",                     "No speciality",         2000},
-      {"module",   1, "Cargo management",      "Misc",                     "Cargo space",           7500},
-      {"module",   2, "Auxiliary shield unit", "Equipment_ShieldUnit",     "Stronger shields",      7500},
-      {"module",   3, "Cloaking device",       "Equipment_Cloaking",       "Cloaking",              7500},
-      {"module",   4, "Ship hospital",         "Equipment_Hospital",       "Saves crew",            7500},
-      {"module",   5, "Boarding shuttle",      "Equipment_Raiding",        "Always boarding",       7500},
+      {"gun",      1, "Rapid fire; Overheat"},  // overheating after volleys in a row
+      {"gun",      4, "EMP pulse (self)"},
+      {"gun",      5, "Shield decrease"},
+      {"gun",      6, "Energy leech"},
+      {"gun",      7, "EMP pulse"},
+      {"gun",      8, "Rapid fire; Overheat"},
+      {"missile",  2, "No damage"},
+      {"missile",  7, "Not self-propelled"},     // the mines the enemy captain treats apart
+      {"missile",  8, "EMP pulse"},
+      {"missile",  9, "Self-propelled"},
+      {"engine",   2, "Flee ability"},
+      {"engine",   3, "Combat evading"},
+      {"engine",   4, "Cargo space"},
+      {"engine",   6, "Stronger shields"},
+      {"computer", 3, "\"Trader\" ability"},
+      {"computer", 4, "\"Tracking\" ability"},
+      {"computer", 5, "Spy sensors"},
+      {"ecm",      4, "Anti mine"},
+      {"ecm",      5, "100%; Shield leak"},
+      {"module",   1, "Cargo space"},
+      {"module",   2, "Stronger shields"},
+      {"module",   3, "Cloaking"},
+      {"module",   4, "Saves crew"},
+      {"module",   5, "Always boarding"},
   };
-  int perCategory[6] = {};
-  for (const Item& item : items) {
-    const Category& c = CategoryOf(item.what);
-    const std::string at = std::string(item.what) + " " + std::to_string(item.id);
-    EXPECT_EQ(c.name(1, item.id), item.name) << at;
-    EXPECT_EQ(c.image(1, item.id), item.picture) << at;
-    EXPECT_EQ(c.speciality(1, item.id), item.speciality) << at;
-    EXPECT_EQ(c.price(1, item.id), item.basePrice * 4) << at;  // a fighter pays 4 x the base
-    EXPECT_EQ(c.price(-1, item.id), item.basePrice * 640) << at;  // the starbase counts as size 5
-    ++perCategory[&c - Categories().data()];
-  }
-  for (std::size_t i = 0; i < Categories().size(); ++i)
-    EXPECT_EQ(perCategory[i], Categories()[i].last + 1) << Categories()[i].what;
+  for (const Item& item : items)
+    EXPECT_STREQ(CategoryOf(item.what).speciality(item.id), item.speciality)
+        << item.what << " " << item.id;
 }
 
 TEST_F(EquipmentTest, GunNamesCarryTheCalibreOfTheClassSize) {
@@ -174,49 +200,6 @@ TEST_F(EquipmentTest, PricesScaleWithTheSizeCategory) {
   };
   for (const Case& c : cases) EXPECT_EQ(GetGunPrice(c.shipClass, 0), c.laserPrice) << c.shipClass;
   EXPECT_EQ(GetGunPrice(19, 4), 30000 * 640);
-  for (const Category& c : Categories()) {
-    EXPECT_EQ(c.price(1, -1), 0) << c.what;
-    EXPECT_EQ(c.price(1, c.last + 1), 0) << c.what;
-  }
-}
-
-TEST_F(EquipmentTest, DescriptionsKeepTheirExactCharacters) {
-  for (const Category& c : Categories()) {
-    for (std::int32_t id = 0; id <= c.last; ++id)
-      EXPECT_GT(c.description(1, id).size(), 20u) << c.what << " " << id;
-    EXPECT_EQ(c.description(1, -1), "") << c.what;
-    EXPECT_EQ(c.description(1, c.last + 1), "") << c.what;
-    EXPECT_EQ(c.description(1, INT_MIN), "") << c.what;
-    EXPECT_EQ(c.name(1, INT_MAX), "") << c.what;
-    EXPECT_EQ(c.image(1, c.last + 1), "") << c.what;
-    EXPECT_EQ(c.speciality(1, c.last + 1), "") << c.what;
-    // The ship class does not change a description.
-    EXPECT_EQ(c.description(-1, 0), c.description(1, 0)) << c.what;
-  }
-  EXPECT_EQ(GetEngineDescription(1, 0),
-            "The Traveller Mk. I engine is a common sight and available for all ship classes \u2013 in "
-            "different sizes of course.");
-  EXPECT_EQ(GetMissileDescription(1, 9),
-            "This improved and mine flies slowly towards it\u00b4s target even if no tractor beam is "
-            "used as long as the enemy is using the \u201cmark\u201d ability.");
-  EXPECT_EQ(GetMissileDescription(1, 6),
-            "Though fully automated, it takes twice as long to load the Zeus MK. II than other "
-            "torpedoes, due to its large warhead. (doubled cool down timer).");
-  EXPECT_EQ(GetComputerDescription(1, 3),
-            "This special computer browses the local news channels and calculates the current economic "
-            "situation. You will know the prices of commodities on distant planets, similar to the "
-            "\"trader\" ability available in the skill tree.");
-  EXPECT_EQ(GetEcmDescription(1, 5),
-            "The plasma net ECM casts out a wide-spread net of plasma that physically destroys all "
-            "missiles on it\u00b4s way. It\u00b4s a 100% success, but it costs shield energy.");
-  EXPECT_EQ(GetCargoModuleDescription(1, 5),
-            "The boarding shuttle increases the maximum amount of crewmen available and makes it always "
-            "(!) possible to board enemy ships. You will still need to reduce the enemy shields before "
-            "starting such an attempt though.");
-  EXPECT_EQ(GetGunDescription(1, 8),
-            "Laser gatlings are large automatic turrets firing rapid bursts of advanced laser beams. They "
-            "can overheat, but the bursts are coming so rapidly there is a chance of intercepting "
-            "incoming torpedos.");
 }
 
 // --- Combat values -------------------------------------------------------------------------------
@@ -263,7 +246,7 @@ TEST_F(EquipmentTest, MissileValuesFollowTheClass) {
       EXPECT_EQ(GetMissileDamage(c.shipClass, m), c.damage[m]) << c.shipClass << "/" << m;
       EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Player), ap[m]) << c.shipClass << "/" << m;
       EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Enemy), ap[m]) << c.shipClass << "/" << m;
-      EXPECT_EQ(GetMissileEcmModifier(c.shipClass, m), ecm[m]) << m;
+      EXPECT_EQ(MissileItem(m).ecmModifier, ecm[m]) << m;
     }
   }
 }
@@ -273,18 +256,17 @@ TEST_F(EquipmentTest, EnginesComputersAndEcm) {
   const std::int32_t evasion[7] = {0, 0, 0, 10, 0, 0, 0};
   for (std::int32_t e = 0; e <= 6; ++e) {
     EXPECT_EQ(GetEngineTravelSpeed(1, e), speed[e]) << e;
-    EXPECT_EQ(GetEngineEvasionBonus(1, e), evasion[e]) << e;
+    EXPECT_EQ(EngineItem(e).evasion, evasion[e]) << e;
   }
   EXPECT_EQ(GetEngineTravelSpeed(-1, 0), 0);    // the starbase does not travel
   EXPECT_EQ(GetEngineTravelSpeed(-1, 1), 250);
   const std::int32_t accuracy[7] = {0, 5, 10, 0, 0, 0, 0};
-  for (std::int32_t t = 0; t <= 6; ++t) EXPECT_EQ(GetComputerAccuracyBonus(1, t), accuracy[t]) << t;
+  for (std::int32_t t = 0; t <= 6; ++t) EXPECT_EQ(ComputerItem(t).accuracy, accuracy[t]) << t;
   const std::int32_t chance[6] = {40, 50, 70, 80, 40, 100};
   const std::int32_t ecmAp[6] = {2, 2, 5, 5, 3, 5};
   for (std::int32_t e = 0; e <= 5; ++e) {
-    EXPECT_EQ(GetEcmChance(1, e), chance[e]) << e;
-    EXPECT_EQ(GetEcmChance(-1, e), chance[e]) << e;
-    EXPECT_EQ(GetEcmApCost(1, e), ecmAp[e]) << e;
+    EXPECT_EQ(EcmItem(e).Chance(), chance[e]) << e;
+    EXPECT_EQ(EcmItem(e).apCost, ecmAp[e]) << e;
   }
 }
 
@@ -308,12 +290,12 @@ TEST_F(EquipmentTest, NoClassOrNoItemGivesZeroValues) {
     EXPECT_EQ(GetGunApCost(1, id, Side::Player), 0) << id;
     EXPECT_EQ(GetMissileDamage(1, id), 0) << id;
     EXPECT_EQ(GetMissileApCost(1, id, Side::Player), 0) << id;
-    EXPECT_EQ(GetMissileEcmModifier(1, id), 0) << id;
+    EXPECT_EQ(MissileItem(id).ecmModifier, 0) << id;
     EXPECT_EQ(GetEngineTravelSpeed(1, id), 0) << id;
-    EXPECT_EQ(GetEngineEvasionBonus(1, id), 0) << id;
-    EXPECT_EQ(GetComputerAccuracyBonus(1, id), 0) << id;
-    EXPECT_EQ(GetEcmChance(1, id), 0) << id;
-    EXPECT_EQ(GetEcmApCost(1, id), 0) << id;
+    EXPECT_EQ(EngineItem(id).evasion, 0) << id;
+    EXPECT_EQ(ComputerItem(id).accuracy, 0) << id;
+    EXPECT_EQ(EcmItem(id).Chance(), 0) << id;
+    EXPECT_EQ(EcmItem(id).apCost, 0) << id;
   }
 }
 

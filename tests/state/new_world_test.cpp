@@ -35,7 +35,7 @@ class NewWorldTest : public ::testing::Test {
   void TearDown() override { ClearGameState(); }
 };
 
-std::string BodyName(int system, int slot) { return BodyText[system][slot][1]; }
+std::string BodyName(int system, int slot) { return BodyText[system][slot][body_text::kName]; }
 
 // Fields 0..100 of a row are 0 (field 101 is a spare that nothing clears).
 ::testing::AssertionResult Cleared(const TDataRow& row) {
@@ -80,21 +80,21 @@ TEST_F(NewWorldTest, TheTwentyFourSystems) {
       {"Barbados", 4, 1},    {"Westwind", 2, 1},    {"Kimberley", 2, 1},     {"Glenshire", 2, 1},
   };
   for (int s = 1; s <= kLastSystem; ++s) {
-    EXPECT_EQ(SystemText[s][1], cases[s].name);
+    EXPECT_EQ(SystemText[s][system_text::kName], cases[s].name);
     EXPECT_EQ(SystemData[s][star_system::kPresent], 1) << cases[s].name;
     EXPECT_EQ(SystemData[s][star_system::kOwner], cases[s].owner) << cases[s].name;
     EXPECT_EQ(SystemData[s][star_system::kClass], cases[s].systemClass) << cases[s].name;
-    ExpectStorableText(SystemText[s][2], cases[s].name);
+    ExpectStorableText(SystemText[s][system_text::kDescription], cases[s].name);
   }
-  EXPECT_EQ(SystemText[1][2],
+  EXPECT_EQ(SystemText[1][system_text::kDescription],
             "Home of mankind and capital of the Federation. Most dream of visiting this planet at "
             "least one time in their life. This is the last stand of the Federation.");
-  EXPECT_EQ(SystemText[13][2],
+  EXPECT_EQ(SystemText[13][system_text::kDescription],
             "New Moscow is the capital of \"The Syndicate\" and a known high-tech center.");
   // Glenshire shares Westwind's text word for word.
-  EXPECT_EQ(SystemText[24][2], SystemText[22][2]);
+  EXPECT_EQ(SystemText[24][system_text::kDescription], SystemText[22][system_text::kDescription]);
   EXPECT_TRUE(Cleared(SystemData[0]));
-  EXPECT_EQ(SystemText[0][1], "");
+  EXPECT_EQ(SystemText[0][system_text::kName], "");
 }
 
 TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
@@ -105,15 +105,15 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
     EXPECT_EQ(BodyData[s][1][body::kKind], kKindSun) << "body 1 of system " << s << " is its sun";
     for (int b = 1; b <= kLastBody; ++b) {
       const TBodyRow& body = BodyData[s][b];
-      const std::string where = SystemText[s][1] + " body " + std::to_string(b);
-      if (BodyText[s][b][1].empty()) {
+      const std::string where = SystemText[s][system_text::kName] + " body " + std::to_string(b);
+      if (BodyText[s][b][body_text::kName].empty()) {
         EXPECT_TRUE(Cleared(body)) << where << " is an empty slot";
-        EXPECT_EQ(BodyText[s][b][2], "") << where;
+        EXPECT_EQ(BodyText[s][b][body_text::kDescription], "") << where;
         continue;
       }
       ++bodiesHere;
-      ExpectStorableText(BodyText[s][b][1], where);
-      ExpectStorableText(BodyText[s][b][2], where);
+      ExpectStorableText(BodyText[s][b][body_text::kName], where);
+      ExpectStorableText(BodyText[s][b][body_text::kDescription], where);
       EXPECT_GE(body[body::kMapX], 1) << where;
       EXPECT_LE(body[body::kMapX], 800) << where;
       EXPECT_GE(body[body::kMapY], 1) << where;
@@ -124,10 +124,11 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
           EXPECT_EQ(body[body::kPicture], 1) << where;
           EXPECT_EQ(body[body::kOwner], owner) << where;
           EXPECT_EQ(body[body::kVisible], 1) << where;
-          EXPECT_EQ(BodyText[s][b][1], "Sun") << where;
-          EXPECT_EQ(BodyText[s][b][2], s <= 8 ? "A common sun - spending warmth and life in this "
-                                                "solar system."
-                                              : "The sun of this system.")
+          EXPECT_EQ(BodyText[s][b][body_text::kName], "Sun") << where;
+          EXPECT_EQ(BodyText[s][b][body_text::kDescription],
+                    s <= 8 ? "A common sun - spending warmth and life in this "
+                             "solar system."
+                           : "The sun of this system.")
               << where;
           break;
         case kKindWormhole:
@@ -138,7 +139,7 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
           EXPECT_LE(body[body::kDestination], kLastSystem) << where;
           EXPECT_NE(body[body::kDestination], s) << where;
           EXPECT_GE(body[body::kJumpLength], 1) << where;
-          EXPECT_EQ(BodyText[s][b][2],
+          EXPECT_EQ(BodyText[s][b][body_text::kDescription],
                     "Wormholes (\"Jumppoints\") allow star travelling between different star "
                     "systems.")
               << where;
@@ -150,8 +151,8 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
           EXPECT_EQ(body[body::kOwner], 1) << where << ": hideouts are listed under faction 1";
           EXPECT_EQ(body[body::kVisible], 0) << where << ": hidden without the Syndicate skill";
           EXPECT_EQ(body[body::kHideoutRevealed], 0) << where;
-          EXPECT_EQ(BodyText[s][b][1], "Pirate hideout") << where;
-          EXPECT_EQ(BodyText[s][b][2],
+          EXPECT_EQ(BodyText[s][b][body_text::kName], "Pirate hideout") << where;
+          EXPECT_EQ(BodyText[s][b][body_text::kDescription],
                     "When visiting this hidden hideout your criminal flag will wear off "
                     "automatically.")
               << where;
@@ -177,10 +178,10 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
                   (body[body::kCityPicture] >= 10 && body[body::kCityPicture] <= 12))
           << where;
     }
-    EXPECT_EQ(sunsHere, 1) << SystemText[s][1];
-    EXPECT_EQ(hideoutsHere, 1) << SystemText[s][1];
-    EXPECT_GE(bodiesHere, 7) << SystemText[s][1];
-    EXPECT_TRUE(Cleared(BodyData[s][0])) << SystemText[s][1];
+    EXPECT_EQ(sunsHere, 1) << SystemText[s][system_text::kName];
+    EXPECT_EQ(hideoutsHere, 1) << SystemText[s][system_text::kName];
+    EXPECT_GE(bodiesHere, 7) << SystemText[s][system_text::kName];
+    EXPECT_TRUE(Cleared(BodyData[s][0])) << SystemText[s][system_text::kName];
   }
   EXPECT_EQ(hideouts, kLastSystem);
 }
@@ -188,11 +189,11 @@ TEST_F(NewWorldTest, EveryBodyFollowsTheRulesOfItsKind) {
 TEST_F(NewWorldTest, EmptySlotsAndNamedBodies) {
   // Moor has no body 5 and Warfield no body 7; the slots after each system's last body are empty.
   const std::pair<int, int> gaps[] = {{7, 5}, {9, 7}};
-  for (auto [s, b] : gaps) EXPECT_EQ(BodyText[s][b][1], "") << s << "/" << b;
+  for (auto [s, b] : gaps) EXPECT_EQ(BodyText[s][b][body_text::kName], "") << s << "/" << b;
   const int lastSlot[kLastSystem + 1] = {0, 8, 9, 7, 7, 7, 10, 9, 10, 9, 10, 9, 10,
                                          9, 7, 9, 7, 12, 7, 10, 12, 9, 8, 9, 9};
   for (int s = 1; s <= kLastSystem; ++s) {
-    EXPECT_NE(BodyText[s][lastSlot[s]][1], "") << s;
+    EXPECT_NE(BodyText[s][lastSlot[s]][body_text::kName], "") << s;
     for (int b = lastSlot[s] + 1; b <= kLastBody; ++b) EXPECT_TRUE(Cleared(BodyData[s][b])) << s;
   }
   struct Case {
@@ -233,20 +234,24 @@ TEST_F(NewWorldTest, DescriptionsOfPlanetsAndAsteroidFields) {
   // The mining fields of Hope and Moor, and the plain rocks elsewhere.
   const std::pair<int, int> mining[] = {{3, 4}, {7, 3}, {7, 4}};
   for (auto [s, b] : mining)
-    EXPECT_EQ(BodyText[s][b][2], "Just a mining facility at a group of asteroids.") << s << "/" << b;
+    EXPECT_EQ(BodyText[s][b][body_text::kDescription],
+              "Just a mining facility at a group of asteroids.")
+        << s << "/" << b;
   const std::pair<int, int> rocks[] = {{15, 3}, {17, 6}, {19, 3}, {20, 7}, {22, 5}, {10, 5}};
-  for (auto [s, b] : rocks) EXPECT_EQ(BodyText[s][b][2], "Just some plain rocks...") << s << "/" << b;
+  for (auto [s, b] : rocks)
+    EXPECT_EQ(BodyText[s][b][body_text::kDescription], "Just some plain rocks...") << s << "/" << b;
 
   // Every other planet has a paragraph of its own.
   std::map<std::string, std::string> seen;
   for (int s = 1; s <= kLastSystem; ++s)
     for (int b = 1; b <= kLastBody; ++b) {
-      if (BodyData[s][b][body::kKind] < 0 || BodyText[s][b][1].empty()) continue;
-      const std::string& text = BodyText[s][b][2];
+      if (BodyData[s][b][body::kKind] < 0 || BodyText[s][b][body_text::kName].empty()) continue;
+      const std::string& text = BodyText[s][b][body_text::kDescription];
       if (text == "Just some plain rocks..." ||
           text == "Just a mining facility at a group of asteroids.")
         continue;
-      const std::string where = SystemText[s][1] + "/" + BodyText[s][b][1];
+      const std::string where =
+          SystemText[s][system_text::kName] + "/" + BodyText[s][b][body_text::kName];
       EXPECT_GT(text.size(), 40u) << where;
       EXPECT_TRUE(seen.emplace(text, where).second) << where << " shares its text with " << seen[text];
     }
@@ -302,7 +307,7 @@ TEST_F(NewWorldTest, WormholesAreNamedAfterTheirDestination) {
       const std::string expected =
           exception != exceptions.end()
               ? exception->second
-              : "Wormhole to " + SystemText[BodyData[s][b][body::kDestination]][1];
+              : "Wormhole to " + SystemText[BodyData[s][b][body::kDestination]][system_text::kName];
       EXPECT_EQ(BodyName(s, b), expected) << s << "/" << b;
     }
   EXPECT_EQ(wormholes, 63);
@@ -348,9 +353,9 @@ TEST_F(NewWorldTest, FactionsAndThePirates) {
       {"Syndicate Of Arms", "Syndicate", "SyndicateLogo"},
   };
   for (int f = 0; f <= kLastFaction; ++f) {
-    EXPECT_EQ(FactionText[f][1], cases[f].longName);
-    EXPECT_EQ(FactionText[f][2], cases[f].shortName);
-    EXPECT_EQ(FactionText[f][5], cases[f].logo);
+    EXPECT_EQ(FactionText[f][faction_text::kLongName], cases[f].longName);
+    EXPECT_EQ(FactionText[f][faction_text::kShortName], cases[f].shortName);
+    EXPECT_EQ(FactionText[f][faction_text::kLogo], cases[f].logo);
     // Every faction alive, nobody at war yet.
     for (int field = 0; field <= 100; ++field)
       EXPECT_EQ(FactionData[f][field], (f >= 1 && field == 1) ? 1 : 0) << f << " field " << field;
@@ -524,7 +529,7 @@ TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
   EXPECT_EQ(DisplayedSystem, 0);
   EXPECT_EQ(SelectedBody, 0);
   // The world itself is whole.
-  EXPECT_EQ(SystemText[24][1], "Glenshire");
+  EXPECT_EQ(SystemText[24][system_text::kName], "Glenshire");
   ClearGameState();
 }
 
@@ -535,7 +540,7 @@ TEST(NewWorld, LeadInRunsOnTheBuiltWorldBeforeTheDayIsReset) {
   int calls = 0;
   CreateNewGameWorld(StartShipClass(2, 2), [&] {
     ++calls;
-    EXPECT_EQ(SystemText[12][1], "Hyraxan");
+    EXPECT_EQ(SystemText[12][system_text::kName], "Hyraxan");
     EXPECT_EQ(PlayerShip[ship::kSystem], 12);
     EXPECT_EQ(DisplayedSystem, 0) << "the view is turned to the ship afterwards";
     GameDay = 124;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,12 @@ inline const std::vector<std::string> kWords = {
     "It\xe2\x80\x99s", "\xe2\x82\xac" "5",  "Café Noir",      "*Rum",   "Zoë & Ærø",
 };
 
-// Fills every saved element, index 0 included, with random values, then puts every field that
-// indexes a table into its range so that the game passes the load check.
+// Fills every saved element, index 0 included, with random values a game can hold, then puts every
+// field with a range of its own (the fields that index a table among them) into it so that the
+// game passes the load check.
 inline void RandomGame(unsigned seed) {
   std::mt19937 rng(seed);
-  std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
+  std::uniform_int_distribution<std::int32_t> any(-kMostSavedValue, kMostSavedValue);
   auto in = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
   auto row = [&](TDataRow& r) {
     for (int f = 0; f <= 100; ++f) r[f] = any(rng);
@@ -67,7 +69,19 @@ inline void RandomGame(unsigned seed) {
     textRow(FactionText[f]);
   }
   PlayerName = text();
-  GameDay = any(rng);
+  GameDay = in(kSavedDays.low, kSavedDays.high);
+  for (int g = 0; g <= 100; ++g) Cargo[g] = in(0, LargestCargoHold() / 200);
+  auto own = [&](TDataRow& r, std::span<const SavedField> fields) {
+    for (const SavedField& f : fields) {
+      r[f.field] = std::uniform_int_distribution<std::int32_t>(f.range.low, f.range.high)(rng);
+    }
+  };
+  own(PlayerData, SavedPlayerFields());
+  own(PlayerShip, SavedShipFields());
+  std::uniform_int_distribution<std::int32_t> reward(kSavedAmount.low, kSavedAmount.high);
+  for (int s = 0; s <= 24; ++s)
+    for (int k = 0; k <= 6; ++k) MissionOffers[s][k][mission::kReward] = reward(rng);
+  ActiveMission[mission::kReward] = reward(rng);
 
   // The fields a loaded game uses as indexes.
   PlayerShip[ship::kClass] = in(-1, 19);

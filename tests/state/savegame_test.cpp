@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <random>
+#include <span>
 
 #include "fuzz/fuzz_inputs.h"
 #include "state/fields.h"
@@ -291,21 +292,47 @@ TEST_F(SaveGameTest, MissingShortOrCutFilesLoadNothing) {
   EXPECT_EQ(read, ints);
 }
 
+// A saved element with a value out of its range, and one on the edge of it that loads.
+struct RangeCase {
+  const char* what;
+  std::int32_t* element;
+  std::int32_t bad;
+  std::int32_t edge;
+};
+
+// Saves the game, then for each case puts the bad value into the saved file: the load is refused,
+// names the record and changes nothing; with the edge value it loads.
+void ExpectRefusedButEdgeLoads(std::span<const RangeCase> cases, ScratchFolder& folder) {
+  ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
+  const Bytes good = ReadFile(folder / "Savegame1.int");
+  for (const RangeCase& c : cases) {
+    const std::size_t record = RecordOf(*c.element);
+    Bytes damaged = good;
+    PutRecord(damaged, record, c.bad);
+    WriteFile(folder / "Savegame1.int", damaged);
+    const Snapshot before;
+    const FileResult refused = LoadGame(1, folder.path());
+    EXPECT_FALSE(refused.ok) << c.what;
+    EXPECT_NE(refused.text.find("Savegame1.int: damaged"), std::string::npos) << refused.text;
+    EXPECT_NE(refused.text.find("record " + std::to_string(record)), std::string::npos)
+        << refused.text;
+    EXPECT_TRUE(Snapshot() == before) << c.what;
+
+    PutRecord(damaged, record, c.edge);
+    WriteFile(folder / "Savegame1.int", damaged);
+    EXPECT_TRUE(LoadGame(1, folder.path()).ok) << c.what << " " << c.edge;
+    EXPECT_EQ(*c.element, c.edge) << c.what;
+  }
+}
+
 TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
-  // Each case: the element, a value out of its range, and one on the edge of it that loads.
-  struct Case {
-    const char* what;
-    std::int32_t* element;
-    std::int32_t bad;
-    std::int32_t edge;
-  };
   RandomGame(3);
   MissionOffers[5][2][mission::kActive] = 1;
   ActiveMission[mission::kActive] = 1;
   NewsList[4][news::kValid] = 1;
   SpecialShips[2][special_ship::kActive] = 1;
   BodyData[7][3][body::kKind] = kKindWormhole;
-  const Case cases[] = {
+  const RangeCase cases[] = {
       {"ship's system", &PlayerShip[ship::kSystem], 0, 24},
       {"ship's system", &PlayerShip[ship::kSystem], 25, 1},
       {"ship's body", &PlayerShip[ship::kBody], -5, -4},
@@ -337,26 +364,7 @@ TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
       {"special ship class", &SpecialShips[2][special_ship::kClass], 20, -1},
       {"special ship faction", &SpecialShips[2][special_ship::kFaction], 5, 4},
   };
-  ASSERT_TRUE(SaveGame(1, "Good", folder.path()).ok);
-  const Bytes good = ReadFile(folder / "Savegame1.int");
-  for (const Case& c : cases) {
-    const std::size_t record = RecordOf(*c.element);
-    Bytes damaged = good;
-    PutRecord(damaged, record, c.bad);
-    WriteFile(folder / "Savegame1.int", damaged);
-    const Snapshot before;
-    const FileResult refused = LoadGame(1, folder.path());
-    EXPECT_FALSE(refused.ok) << c.what;
-    EXPECT_NE(refused.text.find("Savegame1.int: damaged"), std::string::npos) << refused.text;
-    EXPECT_NE(refused.text.find("record " + std::to_string(record)), std::string::npos)
-        << refused.text;
-    EXPECT_TRUE(Snapshot() == before) << c.what;
-
-    PutRecord(damaged, record, c.edge);
-    WriteFile(folder / "Savegame1.int", damaged);
-    EXPECT_TRUE(LoadGame(1, folder.path()).ok) << c.what << " " << c.edge;
-    EXPECT_EQ(*c.element, c.edge) << c.what;
-  }
+  ExpectRefusedButEdgeLoads(cases, folder);
 
   // Rows that are not in use are not checked: an empty offer slot may hold anything.
   MissionOffers[6][3][mission::kActive] = 0;
@@ -365,6 +373,51 @@ TEST_F(SaveGameTest, FieldsThatIndexATableAreCheckedBeforeAnythingChanges) {
   PutRecord(unused, RecordOf(MissionOffers[6][3][mission::kType]), 999);
   WriteFile(folder / "Savegame1.int", unused);
   EXPECT_TRUE(LoadGame(1, folder.path()).ok);
+}
+
+// Hostile saves: numbers no game reaches, which the rules' arithmetic would overflow on.
+TEST_F(SaveGameTest, NumbersBeyondWhatAGameReachesAreRefused) {
+  RandomGame(5);
+  for (int g = 0; g <= kLastStoredField; ++g) Cargo[g] = 0;
+  const std::int32_t hold = LargestCargoHold();
+  const RangeCase cases[] = {
+      {"contraband far beyond any hold", &Cargo[kLastGood], 2000000000, hold},
+      {"a good at the 32-bit limit", &Cargo[1], INT32_MAX, hold},
+      {"negative cargo", &Cargo[5], -1, 0},
+      {"cargo space", &PlayerShip[ship::kCargoSpace], hold + 1, hold},
+      {"credits", &PlayerData[player::kCredits], INT32_MIN, INT32_MAX},
+      {"experience", &PlayerData[player::kExperience], -kMostSavedValue - 1, INT32_MAX},
+      {"missions completed", &PlayerData[player::kMissionsCompleted], -1, kMostSavedValue},
+      {"campaign ribbons", &PlayerData[player::kCampaignRibbons], kMostSavedValue + 1, 0},
+      {"ships destroyed", &PlayerData[player::kBattleshipsDestroyed], INT32_MAX, 7},
+      {"crew", &PlayerShip[ship::kMarines], -3, 0},
+      {"pilot wings", &PlayerData[player::kPilotWings], 4, 3},
+      {"medal", &PlayerData[player::kGoldStar], 2, 1},
+      {"war bonds' level", &PlayerData[player::kWarBondLevel], 5, -1},
+      {"criminal days", &PlayerData[player::kCriminalDays], INT32_MIN, -kMostSavedValue},
+      {"game day", &GameDay, -1, 0},
+      {"game day", &GameDay, INT32_MAX, kSavedDays.high},
+      {"mission reward", &ActiveMission[mission::kReward], INT32_MIN, INT32_MAX},
+      {"market stock", &MarketStock[4][2][13], INT32_MAX, kMostSavedValue},
+      {"market price", &MarketPrice[9][3][1], INT32_MIN, -kMostSavedValue},
+      {"unused field of an empty row", &SpecialShips[9][50], INT32_MAX, 12345},
+  };
+  ExpectRefusedButEdgeLoads(cases, folder);
+
+  // The hold is counted whole: goods each within it but together beyond it are refused.
+  Cargo[2] = hold;
+  Cargo[3] = 1;
+  ASSERT_FALSE(SaveGame(1, "Overloaded", folder.path()).ok);
+  Cargo[3] = 0;
+  ASSERT_TRUE(SaveGame(1, "Full", folder.path()).ok);
+  Bytes overloaded = ReadFile(folder / "Savegame1.int");
+  PutRecord(overloaded, RecordOf(Cargo[7]), 1);
+  WriteFile(folder / "Savegame1.int", overloaded);
+  const FileResult refused = LoadGame(1, folder.path());
+  EXPECT_FALSE(refused.ok);
+  EXPECT_NE(refused.text.find("the cargo in the hold is " + std::to_string(hold + 1)),
+            std::string::npos)
+      << refused.text;
 }
 
 TEST_F(SaveGameTest, AGameThatCouldNotBeLoadedIsNotSaved) {

@@ -1,7 +1,9 @@
 #include "state/ship_classes.h"
 
-#include <array>
+#include <algorithm>
 #include <climits>
+#include <initializer_list>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,47 +12,85 @@ using namespace state;
 
 namespace {
 
-struct ClassCase {
-  std::int32_t shipClass;
-  const char* name;
-  const char* picture;
-  std::array<std::int32_t, 18> stats;  // attributes 1..18
-};
+constexpr std::int32_t kAllClasses[] = {-1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,
+                                        11, 12, 13, 14, 15, 16, 17, 18, 19};
 
-// The whole class table as the game's balance sheet has it.
-const ClassCase kClasses[] = {
-    // attributes 1..18 in the order of the class table
-    { -1, "Starbase",       "Spacestation", {5, 45, 180, 2, 3500, 600, 4,   0, 2000, 20000,  5000000, 100, 200,  4, 1, 1,  0, 5}},
-    {  1, "Starwolf",       "Starwolf",     {1, 45,  12, 2,  100,  40, 4, 200,  40,   100,    20000,   0,   0,  1, 1, 0,  1, 5}},
-    {  2, "Stargun",        "Stargun",      {1, 45,  14, 2,  120,  60, 4, 200,  20,   150,    35000,   0,   0,  3, 1, 0,  2, 5}},
-    {  3, "Avenger",        "Avenger",      {1, 45,  16, 2,  140,  80, 4, 200,  20,   200,    50000,   0,   0, -1, 1, 0,  3, 5}},
-    {  4, "Sabre",          "Killerbee",    {1, 45,  20, 2,  110,  40, 4, 200,  20,   200,    55000,   0,   0, -4, 1, 0,  4, 5}},
-    {  5, "Orion",          "Orion",        {1, 45,   8, 2,   80,  30, 4, 200,  80,   160,    20000,   0,   0,  4, 2, 0,  5, 5}},
-    {  6, "Shadowcat",      "Shadowcat",    {2, 45,  28, 2,  250,  80, 4, 200,  60,   800,   250000,   6,  16,  1, 1, 0,  2, 5}},
-    {  7, "Paladin",        "Paladin",      {2, 45,  35, 2,  350, 100, 4, 200,  60,  1200,   400000,   6,  20, -1, 1, 0,  7, 5}},
-    {  8, "Hellcat",        "Hellcat",      {2, 45,  30, 2,  300, 100, 4, 200,  60,  1000,   320000,   6,  20,  2, 1, 0,  8, 5}},
-    {  9, "Patton",         "Patton",       {3, 45,  60, 2,  650, 140, 4, 200, 100,  3000,  1200000,  16,  40,  1, 1, 0,  9, 5}},
-    { 10, "Shark",          "Shark",        {3, 45,  50, 2,  550,  45, 4, 200, 150,  2200,  1000000,  12,  36,  6, 1, 0, 10, 5}},
-    { 11, "Ferendar",       "Ferendar",     {3, 45,  30, 2,  400,  80, 4, 200, 400,  2000,   600000,  12,  32,  4, 2, 0, 11, 5}},
-    { 12, "Orion Squadron", "OrionSquad",   {2, 45,  18, 2,  300,  60, 4, 200, 240,  1000,    60000,   0,   0,  4, 2, 1, 11, 5}},
-    { 13, "Neptun",         "Neptun",       {4, 45, 100, 2, 1200, 200, 4, 200, 200,  6000,  3000000,  25,  70,  4, 1, 0, 12, 5}},
-    { 14, "Galaxy",         "Galaxy",       {4, 45,  50, 2,  700, 140, 4, 200, 800,  4500,  2000000,  30,  80,  4, 2, 0, 11, 5}},
-    { 15, "Corsair",        "Corsair",      {4, 45,  80, 2, 1000, 200, 4, 200, 350,  6000,  2500000,  30,  80,  5, 1, 0, 13, 5}},
-    { 16, "Marauder",       "Marauder",     {5, 45, 130, 2, 2000, 400, 4, 200, 350, 10000,  5000000,  40, 100,  4, 1, 0, 14, 5}},
-    { 17, "Gettysburg",     "Skybreaker",   {5, 45, 150, 2, 2500, 400, 4, 200, 400, 12500,  6000000,  50, 125, -1, 1, 0, 15, 6}},
-    { 18, "Stonewall",      "Blackjack",    {5, 45, 150, 2, 1800, 500, 4, 200, 400, 12500,  6000000,  40, 110,  2, 1, 0,  3, 6}},
-    { 19, "Battlegroup",    "squadron",     {5, 45, 200, 2, 3000, 600, 4, 200, 800, 18000, 10000000,  80, 200,  4, 1, 1,  0, 6}},
-};
+bool In(std::initializer_list<std::int32_t> set, std::int32_t value) {
+  return std::find(set.begin(), set.end(), value) != set.end();
+}
 
-TEST(ShipClassStat, EveryAttributeOfEveryClass) {
-  for (const ClassCase& c : kClasses) {
-    for (std::int32_t a = 1; a <= 18; ++a)
-      EXPECT_EQ(GetShipClassStat(c.shipClass, a), c.stats[a - 1]) << c.shipClass << "/" << a;
-    EXPECT_EQ(GetShipClassSize(c.shipClass), c.stats[0]) << c.shipClass;
-    EXPECT_EQ(GetShipClassBaseShields(c.shipClass), c.stats[4]) << c.shipClass;
-    EXPECT_EQ(GetShipClassExperience(c.shipClass), c.stats[9] * 20) << c.shipClass;
-    EXPECT_EQ(GetShipClassName(c.shipClass), c.name) << c.shipClass;
-    EXPECT_EQ(GetShipClassImage(c.shipClass), c.picture) << c.shipClass;
+// The attribute numbers mean what the rules read them as: two classes the tests fight with,
+// attribute by name.
+TEST(ShipClassStat, AttributesByName) {
+  struct Case {
+    ShipClassAttribute attribute;
+    std::int32_t starwolf, patton;
+  };
+  const Case cases[] = {
+      {kAttrSize,              1,       3}, {kAttrHitChance,     45,      45},
+      {kAttrGunDamage,        12,      60}, {kAttrGunApCost,      2,       2},
+      {kAttrShields,         100,     650}, {kAttrMissileDamage, 40,     140},
+      {kAttrMissileApCost,     4,       4}, {kAttrTravelSpeed,  200,     200},
+      {kAttrCargoSpace,       40,     100}, {kAttrExperience,   100,    3000},
+      {kAttrPrice,         20000, 1200000}, {kAttrMinCrew,        0,      16},
+      {kAttrMaxCrew,           0,      40}, {kAttrEncounterCategory, 1,    1},
+      {kAttrRole,              1,       1}, {kAttrGroup,          0,       0},
+      {kAttrSpecial,           1,       9}, {kAttrActionPoints,   5,       5},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GetShipClassStat(1, c.attribute), c.starwolf) << c.attribute;
+    EXPECT_EQ(GetShipClassStat(9, c.attribute), c.patton) << c.attribute;
+  }
+  EXPECT_EQ(GetShipClassName(1), "Starwolf");
+  EXPECT_EQ(GetShipClassName(9), "Patton");
+  EXPECT_EQ(GetShipClassName(-1), "Starbase");
+}
+
+// What every class row holds, whatever its numbers.
+TEST(ShipClassStat, EveryClassIsAWholeShip) {
+  std::set<std::string> names, pictures;
+  for (std::int32_t k : kAllClasses) {
+    SCOPED_TRACE(k);
+    const auto stat = [k](ShipClassAttribute a) { return GetShipClassStat(k, a); };
+    EXPECT_TRUE(names.insert(GetShipClassName(k)).second) << "names are unique";
+    EXPECT_TRUE(pictures.insert(GetShipClassImage(k)).second) << "pictures are unique";
+    EXPECT_NE(GetShipClassName(k), "");
+    EXPECT_NE(GetShipClassImage(k), "");
+    EXPECT_GE(stat(kAttrSize), 1);
+    EXPECT_LE(stat(kAttrSize), 5);
+    EXPECT_GE(stat(kAttrHitChance), 1);
+    EXPECT_LE(stat(kAttrHitChance), 100);
+    for (ShipClassAttribute a : {kAttrGunDamage, kAttrGunApCost, kAttrShields, kAttrMissileDamage,
+                                 kAttrMissileApCost, kAttrCargoSpace, kAttrExperience, kAttrPrice,
+                                 kAttrActionPoints})
+      EXPECT_GT(stat(a), 0) << a;
+    EXPECT_EQ(stat(kAttrTravelSpeed) > 0, k != kStarbaseClass) << "only the starbase stays put";
+    EXPECT_LE(stat(kAttrMinCrew), stat(kAttrMaxCrew));
+    EXPECT_GE(stat(kAttrEncounterCategory), -4);
+    EXPECT_LE(stat(kAttrEncounterCategory), 6);
+    // The accessors read the same row.
+    EXPECT_EQ(GetShipClassSize(k), stat(kAttrSize));
+    EXPECT_EQ(GetShipClassBaseShields(k), stat(kAttrShields));
+    EXPECT_EQ(GetShipClassExperience(k), stat(kAttrExperience) * 20);
+  }
+}
+
+// The groupings the rules single classes out by: size categories (prices, encounters, calibres),
+// civilian hulls (transporters and freighters, the civilian kill count), formations and stations,
+// and the fighters that need no crew.
+TEST(ShipClassStat, ClassesFallIntoTheGroupsTheRulesReadThemBy) {
+  for (std::int32_t k : kAllClasses) {
+    SCOPED_TRACE(k);
+    const std::int32_t size = In({1, 2, 3, 4, 5}, k)       ? 1
+                              : In({6, 7, 8, 12}, k)       ? 2
+                              : In({9, 10, 11}, k)         ? 3
+                              : In({13, 14, 15}, k)        ? 4
+                                                           : 5;
+    EXPECT_EQ(GetShipClassSize(k), size);
+    EXPECT_EQ(GetShipClassStat(k, kAttrRole), In({5, 11, 12, 14}, k) ? 2 : 1);
+    EXPECT_EQ(GetShipClassStat(k, kAttrGroup), In({-1, 12, 19}, k) ? 1 : 0);
+    const bool crewless = size == 1 || k == 12;  // fighters and the shuttle squadron
+    EXPECT_EQ(GetShipClassStat(k, kAttrMaxCrew) == 0, crewless);
   }
 }
 
@@ -72,10 +112,8 @@ TEST(ShipClassStat, ExperienceAndActionPoints) {
   EXPECT_EQ(GetShipClassExperience(1), 2000);
   EXPECT_EQ(GetShipClassExperience(19), 360000);
   EXPECT_EQ(GetShipClassExperience(-1), 400000);
-  for (const ClassCase& c : kClasses) {
-    const bool heavy = c.shipClass == 17 || c.shipClass == 18 || c.shipClass == 19;
-    EXPECT_EQ(GetShipClassStat(c.shipClass, kAttrActionPoints), heavy ? 6 : 5) << c.shipClass;
-  }
+  for (std::int32_t k : kAllClasses)
+    EXPECT_EQ(GetShipClassStat(k, kAttrActionPoints), In({17, 18, 19}, k) ? 6 : 5) << k;
 }
 
 TEST(ShipClassTexts, NamesAndPicturesOfNoShip) {
@@ -174,10 +212,10 @@ TEST(ShipClassTexts, Specials) {
 }
 
 TEST(ShipClassTexts, EverySpecialAClassCarriesHasAName) {
-  for (const ClassCase& c : kClasses) {
-    const std::int32_t special = GetShipClassStat(c.shipClass, kAttrSpecial);
+  for (std::int32_t k : kAllClasses) {
+    const std::int32_t special = GetShipClassStat(k, kAttrSpecial);
     if (special != 0) {
-      EXPECT_NE(GetShipSpecialName(special), "") << c.shipClass;
+      EXPECT_NE(GetShipSpecialName(special), "") << k;
     }
   }
 }

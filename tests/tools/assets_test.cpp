@@ -8,13 +8,16 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <thread>
 
+#include "tools/assetgen/canvas.h"
 #include "tools/assetgen/catalogue.h"
 #include "tools/assetgen/generator.h"
 #include "tools/assetgen/painters.h"
@@ -120,7 +123,8 @@ TEST_F(ShippedAssets, CoversEveryFamilyTheScreensLoad) {
   EXPECT_EQ(count([&](const std::string& s) { return s.find("_l_") != s.npos || s.find("_r_") != s.npos; }), 5 * 20 * 20);
   EXPECT_EQ(count([&](const std::string& s) { return s.starts_with("Skill_"); }), 39 * 4 + 30 * 3);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, "_g.jpg"); }), 27);
-  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".bmp"); }), 28);
+  // 28 fleet-battle and campaign symbols, 4 tutorial pointers.
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".bmp"); }), 28 + 4);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".wav"); }), 14);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".ogg"); }), 5);
 }
@@ -173,7 +177,7 @@ TEST_F(ShippedAssets, BmpsLoadWithSdlAtTheirStatedSize) {
     EXPECT_EQ(s->h, a.height);
     SDL_FreeSurface(s);
   });
-  EXPECT_EQ(n, 28);
+  EXPECT_EQ(n, 28 + 4);
   SDL_Quit();
 }
 
@@ -257,8 +261,57 @@ TEST_F(ShippedAssets, OnlyLetteringPicturesCarryText) {
       EXPECT_FALSE(report_.lettering.contains(a.file)) << a.file << " carries text";
     }
   }
-  EXPECT_EQ(lettered.size(), 4u);  // the four faction logos
+  EXPECT_EQ(lettered.size(), 4u + 20u);  // the four faction logos, the career ladder's twenty rungs
   for (const std::string& file : lettered) EXPECT_TRUE(report_.lettering.contains(file)) << file;
+  EXPECT_EQ(report_.lettering.at("RetireScreenON_02.jpg").back(), "President");
+  EXPECT_EQ(report_.lettering.at("RetireScreenON_06.jpg").back(), "Professor at Fleet Academy");
+  EXPECT_EQ(report_.lettering.at("RetireScreen_11.jpg").back(), "Beggar");
+}
+
+// The fleet battle's fleets face each other: the own ships ("ship_blue_..._left") point right, at
+// the enemy, whose ships ("ship_red_..._right") point left. A ship's tail (its engines and broad
+// stern) holds more of its drawn pixels than its tapering nose.
+TEST_F(ShippedAssets, FleetBattleSymbolsPointAtTheOtherFleet) {
+  int checked = 0;
+  for (const Asset& a : catalogue().assets) {
+    const bool own = a.file.starts_with("ship_blue_"), enemy = a.file.starts_with("ship_red_");
+    if (!own && !enemy) continue;
+    Canvas c = Paint(a, catalogue());
+    int left = 0, right = 0;
+    for (int y = 0; y < c.height(); ++y)
+      for (int x = 0; x < c.width(); ++x) {
+        Rgb p = c.At(x, y);
+        if (p.r + p.g + p.b < 120) continue;
+        (x < c.width() / 2 ? left : right) += 1;
+      }
+    EXPECT_EQ(own ? left > right : right > left, true) << a.file << ": " << left << " lit pixels on the left, " << right
+                                                       << " on the right";
+    ++checked;
+  }
+  EXPECT_EQ(checked, 12);
+}
+
+// Every combat-ability and skill icon is its own picture: no two base names share an image in any
+// state, nor a plain ability and its advanced grade. "Alike" is judged by the mean difference of
+// the pixels, so two icons that differ only by a few JPEG artefacts count as the same.
+TEST_F(ShippedAssets, NoTwoAbilityOrSkillIconsAreAlike) {
+  std::map<std::string, std::vector<std::pair<std::string, std::vector<std::uint8_t>>>> byState;
+  for (const Asset& a : catalogue().assets) {
+    if (!a.file.starts_with("Skill_")) continue;
+    const std::string state = a.file.substr(a.file.rfind('_'));
+    byState[state].emplace_back(a.file, Paint(a, catalogue()).pixels());
+  }
+  ASSERT_EQ(byState.size(), 4u);  // _on, _off, _over and _ActiveMod
+  EXPECT_EQ(byState["_on.jpg"].size(), 39u + 30u);
+  for (const auto& [state, pictures] : byState)
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+      for (std::size_t j = i + 1; j < pictures.size(); ++j) {
+        const auto& a = pictures[i].second;
+        const auto& b = pictures[j].second;
+        double difference = 0;
+        for (std::size_t p = 0; p < a.size(); ++p) difference += std::abs(int(a[p]) - int(b[p]));
+        EXPECT_GT(difference / a.size(), 2.0) << pictures[i].first << " and " << pictures[j].first << " look alike";
+      }
 }
 
 // Every picture family is on a contact sheet.

@@ -1,4 +1,4 @@
-// Drawing: lit twins, captions' contrast, gauges, lettering only on logos, the contact sheets, and
+// Drawing: lit twins, captions' contrast, gauges, lettering only on logos and rungs, the contact sheets, and
 // the BMP writer read back by SDL.
 #include <gtest/gtest.h>
 
@@ -104,8 +104,9 @@ TEST(Pictures, WhiteCaptionsStayReadableOnEveryButtonState) {
       }
 }
 
-// The generator's record of lettering: only logos carry text, and nothing else draws any.
-TEST(Pictures, OnlyLogosCarryLettering) {
+// The generator's record of lettering: only logos and the career ladder's rungs carry text, and
+// nothing else draws any.
+TEST(Pictures, OnlyLogosAndRungsCarryLettering) {
   Catalogue cat;
   cat.colours.emplace("blue", Rgb{60, 110, 225});
   struct Case {
@@ -125,6 +126,10 @@ TEST(Pictures, OnlyLogosCarryLettering) {
     EXPECT_EQ(!canvas.texts().empty(), c.lettered) << c.kind;
     EXPECT_EQ(ShapeCarriesText(PictureStyle(row, cat).shape), c.lettered) << c.kind;
   }
+  Asset rung = Row("RetireScreenON_04.jpg", "rung.dim", 300, 30);
+  rung.label = "Rung 3";  // the ladder's third rung from the top
+  EXPECT_EQ(Paint(rung, cat).texts().back(), "Governor");
+  EXPECT_TRUE(ShapeCarriesText("rung"));
   Asset logo = Row("OuterRimLogo.jpg", "logo", 100, 100);
   logo.label = "OuterRim";
   EXPECT_EQ(Paint(logo, cat).texts(), std::vector<std::string>{"OUTER RIM"});

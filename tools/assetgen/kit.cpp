@@ -39,6 +39,17 @@ std::vector<Point> StarPoints(double cx, double cy, double outer, double inner, 
   return p;
 }
 
+void CornerBrackets(cairo_t* cr, double inset, double w, double h, double arm) {
+  for (double x : {inset, w - inset})
+    for (double y : {inset, h - inset}) {
+      double dx = x < w / 2 ? arm : -arm, dy = y < h / 2 ? arm : -arm;
+      cairo_move_to(cr, x + dx, y);
+      cairo_line_to(cr, x, y);
+      cairo_line_to(cr, x, y + dy);
+    }
+  cairo_stroke(cr);
+}
+
 void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
   AddStops(p, stops);

@@ -19,6 +19,14 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGold{235, 195, 60}, kAmber{255, 190, 80};
 constexpr Rgb kSteel{58, 72, 94}, kGlass{150, 215, 255}, kSelected{60, 200, 110};
 
+// The duel backdrop's missile track (in the backdrop's own coordinates) and its plain colour, which the
+// missile pictures stand on: the combat screen puts its missile panels (of that colour) inside it.
+struct Box {
+  double x, y, w, h;
+};
+constexpr Box kMissileTrack{233.5, 96.5, 337, 67};
+constexpr Rgb kMissileTrackColour{10, 15, 24};
+
 // Small deterministic generator for scattered details (stars, windows, craters).
 struct Scatter {
   std::uint32_t state;
@@ -61,6 +69,9 @@ struct Stop {
 void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1, std::initializer_list<Stop> stops,
                   double fx = NAN, double fy = NAN);
+// Four corner brackets `inset` pixels inside a w x h picture, each arm `arm` long, stroked in the
+// current source and line width.
+void CornerBrackets(cairo_t* cr, double inset, double w, double h, double arm);
 // A soft round glow of `colour` fading out at radius r, added on top of what is there.
 void Glow(cairo_t* cr, double cx, double cy, double r, Rgb colour, double strength = 1);
 
@@ -85,5 +96,11 @@ void PaintMissile(Context& k);
 void PaintBeam(Context& k);
 void PaintPortrait(Context& k);
 void PaintUniform(Context& k);
+void PaintPointer(Context& k);
+void PaintIcon(Context& k);
+void PaintShipSymbol(Context& k);
+// The symbol of the ability or skill `name` (its base name, as the icon pictures use it) centred on
+// (cx, cy), r pixels from the centre to the edge; `hollow` fills the holes cut into it.
+void DrawIconSymbol(cairo_t* cr, std::string_view name, double cx, double cy, double r, Rgb ink, Rgb hollow);
 
 }  // namespace assetgen

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,6 +49,26 @@ void PaintButton(Context& k) {
   }
 }
 
+// A rung of the career ladder: a button plate carrying its career's name, read from the label's rung
+// number ("Rung 1" is the top, President), so the whole ladder reads from top to bottom. The others
+// show it greyed; the reached rung (lit), which the screen names in gold, carries its dark shadow.
+void PaintRung(Context& k) {
+  static constexpr std::string_view kCareers[] = {"President", "Senator",  "Governor",   "Tycoon",     "Professor at Fleet Academy",
+                                                  "Lawyer",    "Citizen",  "Shopkeeper", "Technician", "Beggar"};
+  PaintButton(k);
+  std::string_view label = k.a.label;
+  if (!label.starts_with("Rung ")) return;
+  int rung = std::atoi(std::string(label.substr(5)).c_str());
+  if (rung < 1 || rung > 10) return;
+  double w = k.w(), h = k.h(), size = std::min(h * 0.45, 13.5);
+  if (k.s.lit) {  // the screen names the reached rung in gold on top: here its shadow, pressed in
+    k.c.Text(kCareers[rung - 1], w / 2 + 1, h / 2 + 1, size, Rgb{24, 16, 6});
+    return;
+  }
+  k.c.Text(kCareers[rung - 1], w / 2 + 1, h / 2 + 1, size, kBlack);
+  k.c.Text(kCareers[rung - 1], w / 2, h / 2, size, Rgb{235, 240, 250});  // greyed with the rung
+}
+
 // Corner brackets around a dark glass field: a slot that lights when pointed at or chosen.
 void PaintHotspot(Context& k) {
   cairo_t* cr = k.cr();
@@ -56,18 +77,18 @@ void PaintHotspot(Context& k) {
   double light = k.s.lit ? 1.5 : k.s.on ? 1.2 : 0.8;
   LinearSource(cr, 0, 0, 0, h, {{0, Scale(edge, 0.25 * light)}, {1, Scale(edge, 0.08 * light)}});
   cairo_paint(cr);
-  double l = std::min(w, h) / 3.5;
   cairo_set_line_width(cr, k.s.lit || k.s.on ? 3 : 2);
   Source(cr, Scale(edge, light));
-  for (double x : {2.0, w - 2})
-    for (double y : {2.0, h - 2}) {
-      double dx = x < w / 2 ? l : -l, dy = y < h / 2 ? l : -l;
-      cairo_move_to(cr, x + dx, y);
-      cairo_line_to(cr, x, y);
-      cairo_line_to(cr, x, y + dy);
-    }
-  cairo_stroke(cr);
+  CornerBrackets(cr, 2, w, h, std::min(w, h) / 3.5);
   if (k.s.lit || k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.6, edge, 0.25);
+  // What the slot holds, above the caption the screen puts along its lower edge.
+  static constexpr std::pair<std::string_view, std::string_view> kParts[] = {
+      {"gun", "Fire_Gun"}, {"missile", "Fire_Missiles"}, {"engine", "Rage"},
+      {"cargo", "CargoManager"}, {"targeting", "BountyHunter"}, {"ECM", "ECM"}};
+  for (auto [part, symbol] : kParts)
+    if (k.a.label == part)
+      DrawIconSymbol(cr, symbol, w / 2, h * 0.36, std::min(w, h) * 0.22, Scale(Mix(edge, kWhite, 0.55), light),
+                     Scale(edge, 0.2 * light));
 }
 
 // The duel screen's backdrop, 794 x 568, of which each frame piece is the part at its place
@@ -137,6 +158,14 @@ void PaintFrame(Context& k) {
     cairo_fill(cr);
   }
   cairo_restore(cr);
+  // The missile track across the top of the window: a plain dark strip on which the combat screen
+  // puts the volleys in flight (its panels and the missile pictures share the strip's colour).
+  RoundedRect(cr, kMissileTrack.x, kMissileTrack.y, kMissileTrack.w, kMissileTrack.h, 4);
+  Source(cr, kMissileTrackColour);
+  cairo_fill_preserve(cr);
+  Source(cr, Rgb{70, 120, 175}, 0.7);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
   RoundedRect(cr, ax - 1, ay - 1, aw + 2, ah + 2, 9);
   Source(cr, Rgb{90, 150, 210}, 0.7);
   cairo_set_line_width(cr, 1.5);
@@ -711,27 +740,6 @@ void PaintPips(Context& k) {
 
 // ---- Abilities and equipment -----------------------------------------------------------------------
 
-// An icon tile: glass in the kind's colour with the name's figure; off is dull, lit glows.
-void PaintIcon(Context& k) {
-  cairo_t* cr = k.cr();
-  double w = k.w(), h = k.h();
-  Rgb rim = k.base, t = Mix(k.base, k.main(), 0.35);
-  double light = k.s.lit ? 1.5 : k.s.off ? 0.5 : 1.0;
-  if (k.s.off) t = Desaturate(t, 0.8), rim = Desaturate(rim, 0.8);
-  k.c.Transform([](Rgb) { return Rgb{8, 10, 16}; });
-  RoundedRect(cr, 1, 1, w - 2, h - 2, w * 0.18);
-  RadialSource(cr, w / 2, h * 0.35, 0, w * 0.8, {{0, Scale(t, 0.75 * light)}, {1, Scale(t, 0.2 * light)}});
-  cairo_fill(cr);
-  Figure(cr, k.a.label, w / 2, h / 2, std::min(w, h) * 0.3, Mix(Scale(t, light), kWhite, k.s.off ? 0.3 : 0.75));
-  RoundedRect(cr, 1, 1, w - 2, h - 2, w * 0.18);
-  LinearSource(cr, 0, 0, 0, h * 0.55, {{0, kWhite, 0.18}, {1, kWhite, 0}});
-  cairo_fill(cr);
-  RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, w * 0.18);
-  Source(cr, k.s.lit ? Rgb{255, 230, 140} : Scale(rim, light));
-  cairo_set_line_width(cr, k.s.lit || k.s.on ? 2.5 : 1.5);
-  cairo_stroke(cr);
-}
-
 // A piece of equipment on a dark card: its kind (gun, launcher, mine, engine, shield, computer,
 // cloak, hospital, raiding gear, crate) from its name.
 void PaintEquipment(Context& k) {
@@ -813,7 +821,7 @@ const std::vector<Shape>& Shapes() {
   ship_flags.insert({"east", "west", "scene", "top", "side", "shield", "empty"});
   static const std::vector<Shape> shapes = {
       {"button", kSteel, PaintButton, {}, {}},
-      {"rung", {96, 78, 50}, PaintButton, {}, {}},
+      {"rung", {96, 78, 50}, PaintRung, {}, {}, true},
       {"tab", {40, 96, 110}, PaintButton, {}, {}},
       {"hotspot", {220, 150, 50}, PaintHotspot, {}, {}},
       {"scene", {40, 50, 120}, PaintScene, {"news", "mission", "treasure", "ghost", "pod", "artifact", "fleet", "simulator", "victory"}, {}},
@@ -847,6 +855,7 @@ const std::vector<Shape>& Shapes() {
       {"ability", {230, 90, 50}, PaintIcon, {}, {}},
       {"skill", {80, 140, 240}, PaintIcon, {}, {}},
       {"equipment", {150, 160, 170}, PaintEquipment, {}, {}},
+      {"pointer", {255, 205, 70}, PaintPointer, {"left", "right", "up", "down"}, {}},
   };
   return shapes;
 }

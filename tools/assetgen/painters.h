@@ -1,5 +1,6 @@
 // The game's pictures: each shape draws its own kind of picture in the row's colours. Text is drawn
-// only where the picture itself is lettering (the faction logos); captions belong to the screens.
+// only where the picture itself is lettering (the faction logos, the career ladder's rungs); captions
+// belong to the screens.
 #pragma once
 
 #include <string_view>
@@ -17,7 +18,8 @@ Style PictureStyle(const Asset& asset, const Catalogue& catalogue);
 // Draws the row's picture; the canvas's texts() records any lettering drawn on it.
 Canvas Paint(const Asset& asset, const Catalogue& catalogue);
 
-// Whether pictures of this shape are lettering by nature (a logo), so text on them is wanted.
+// Whether pictures of this shape are lettering by nature (a logo, a named rung), so text on them is
+// wanted.
 bool ShapeCarriesText(std::string_view shape);
 
 }  // namespace assetgen

@@ -18,6 +18,10 @@ struct Face {
   bool beard;
   double age;     // years
   double width;   // face width factor
+  Rgb eyes;
+  bool glasses;
+  int ribbons;    // ribbon bars on the chest, 0..3
+  int backdrop;   // 0 bridge lights, 1 window onto space, 2 plain studio
 };
 
 Face FaceOf(const Context& k) {
@@ -31,6 +35,11 @@ Face FaceOf(const Context& k) {
   f.beard = f.hairStyle != 2 && f.hairStyle != 3 && r.Unit() < 0.35;
   f.age = k.s.Int("age", 25 + int(r.Next() % 40));
   f.width = r.Range(0.9, 1.08);
+  constexpr Rgb kEyes[] = {{60, 85, 110}, {70, 110, 60}, {90, 60, 35}, {45, 40, 35}, {80, 120, 150}};
+  f.eyes = kEyes[r.Next() % 5];
+  f.glasses = Hash(person + "glasses") % 4 == 0;
+  f.ribbons = int(r.Next() % 4);
+  f.backdrop = int(r.Next() % 3);
   if (f.age >= 45) f.hair = Mix(f.hair, Rgb{165, 160, 155}, std::clamp((f.age - 45) / 30, 0.0, 1.0) * 0.8);
   if (f.age >= 70) f.hair = Rgb{228, 226, 222};
   if (f.age >= 70 && f.hairStyle == 4) f.hairStyle = 5;
@@ -46,29 +55,59 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_restore(cr);
 }
 
-// Shoulders and collar in the uniform's colour, with a rank bar on the chest.
-void Shoulders(cairo_t* cr, double w, double h, double cx, Rgb cloth, double top) {
+// Shoulders in the uniform's cloth, lit from the upper left as the uniform pictures are: lapels in a
+// lighter facing, the shirt collar, gold shoulder boards, the rank bar and a few ribbon bars.
+void Shoulders(cairo_t* cr, double w, double h, double cx, Rgb cloth, double top, const Face& f) {
   cairo_new_path(cr);
-  cairo_move_to(cr, cx - w * 0.48, h);
-  cairo_curve_to(cr, cx - w * 0.46, top + h * 0.05, cx - w * 0.3, top, cx - w * 0.1, top);
+  cairo_move_to(cr, cx - w * 0.5, h);
+  cairo_curve_to(cr, cx - w * 0.48, top + h * 0.06, cx - w * 0.32, top, cx - w * 0.1, top);
   cairo_line_to(cr, cx + w * 0.1, top);
-  cairo_curve_to(cr, cx + w * 0.3, top, cx + w * 0.46, top + h * 0.05, cx + w * 0.48, h);
+  cairo_curve_to(cr, cx + w * 0.32, top, cx + w * 0.48, top + h * 0.06, cx + w * 0.5, h);
   cairo_close_path(cr);
-  LinearSource(cr, cx - w * 0.4, top, cx + w * 0.4, h, {{0, Mix(cloth, kWhite, 0.25)}, {0.6, cloth}, {1, Scale(cloth, 0.45)}});
+  LinearSource(cr, cx - w * 0.45, top, cx + w * 0.45, h, {{0, Mix(cloth, kWhite, 0.28)}, {0.55, cloth}, {1, Scale(cloth, 0.4)}});
   cairo_fill(cr);
-  // Collar opening and seam.
-  PolygonPath(cr, {{cx - w * 0.1, top}, {cx, top + h * 0.14}, {cx + w * 0.1, top}});
-  Source(cr, Scale(cloth, 0.35));
-  cairo_fill(cr);
-  Source(cr, Mix(cloth, kGold, 0.6));
-  cairo_set_line_width(cr, std::max(1.0, w * 0.012));
-  cairo_move_to(cr, cx - w * 0.12, top - 1);
-  cairo_line_to(cr, cx, top + h * 0.16);
-  cairo_line_to(cr, cx + w * 0.12, top - 1);
+  // Folds of the cloth.
+  Source(cr, Scale(cloth, 0.55), 0.6);
+  cairo_set_line_width(cr, std::max(1.0, w * 0.01));
+  for (double side : {-1.0, 1.0}) {
+    cairo_move_to(cr, cx + side * w * 0.34, top + h * 0.05);
+    cairo_curve_to(cr, cx + side * w * 0.3, top + h * 0.12, cx + side * w * 0.33, h - h * 0.05, cx + side * w * 0.3, h);
+  }
   cairo_stroke(cr);
-  RoundedRect(cr, cx + w * 0.16, top + h * 0.1, w * 0.12, h * 0.03, 1);
-  Source(cr, kGold);
+  // Shirt and collar in the opening.
+  PolygonPath(cr, {{cx - w * 0.11, top}, {cx, top + h * 0.17}, {cx + w * 0.11, top}});
+  Source(cr, Rgb{225, 228, 234});
   cairo_fill(cr);
+  // Lapels.
+  for (double side : {-1.0, 1.0}) {
+    PolygonPath(cr, {{cx + side * w * 0.11, top}, {cx + side * w * 0.2, top + h * 0.01}, {cx + side * w * 0.14, top + h * 0.16},
+                     {cx + side * w * 0.02, top + h * 0.26}, {cx, top + h * 0.17}});
+    LinearSource(cr, cx, top, cx + side * w * 0.2, top + h * 0.2,
+                 {{0, Mix(cloth, kWhite, side < 0 ? 0.35 : 0.15)}, {1, Scale(cloth, side < 0 ? 1.1 : 0.7)}});
+    cairo_fill(cr);
+  }
+  // Shoulder boards in gold.
+  for (double side : {-1.0, 1.0}) {
+    double x = cx + side * w * 0.36;
+    cairo_save(cr);
+    cairo_translate(cr, x, top + h * 0.04);
+    cairo_rotate(cr, side * 0.22);
+    RoundedRect(cr, -w * 0.09, -h * 0.018, w * 0.18, h * 0.036, h * 0.015);
+    LinearSource(cr, 0, -h * 0.018, 0, h * 0.018, {{0, Rgb{255, 240, 170}}, {0.5, kGold}, {1, Rgb{140, 100, 25}}});
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
+  // The rank bar, and ribbon bars over the heart.
+  RoundedRect(cr, cx + w * 0.2, top + h * 0.1, w * 0.12, h * 0.028, 1);
+  LinearSource(cr, 0, top + h * 0.1, 0, top + h * 0.13, {{0, Rgb{255, 240, 170}}, {1, Scale(kGold, 0.7)}});
+  cairo_fill(cr);
+  for (int i = 0; i < f.ribbons; ++i) {
+    double x = cx - w * 0.31 + i * w * 0.065, y = top + h * 0.11;
+    Rgb a = HueColour(Hash(std::to_string(i) + "ribbon") ^ std::uint32_t(f.skin.r));
+    cairo_rectangle(cr, x, y, w * 0.06, h * 0.025);
+    LinearSource(cr, x, 0, x + w * 0.06, 0, {{0, a}, {0.45, a}, {0.5, kWhite}, {0.55, a}, {1, Scale(a, 0.6)}});
+    cairo_fill(cr);
+  }
 }
 
 void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
@@ -86,7 +125,11 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   }
   // Neck and ears.
   cairo_rectangle(cr, cx - rx * 0.42, cy + ry * 0.5, rx * 0.84, ry * 0.75);
-  Source(cr, Scale(f.skin, 0.78));
+  LinearSource(cr, cx - rx * 0.42, 0, cx + rx * 0.42, 0, {{0, Scale(f.skin, 0.85)}, {1, Scale(f.skin, 0.6)}});
+  cairo_fill(cr);
+  // The chin's shadow on the neck.
+  Ellipse(cr, cx, cy + ry * 0.78, rx * 0.5, ry * 0.22);
+  Source(cr, Scale(f.skin, 0.45), 0.7);
   cairo_fill(cr);
   for (double side : {-1.0, 1.0}) {
     Ellipse(cr, cx + side * rx * 0.98, cy + ry * 0.08, rx * 0.14, ry * 0.2);
@@ -99,6 +142,21 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   RadialSource(cr, cx, cy, r * 0.1, r * 1.1, {{0, Mix(f.skin, kWhite, 0.18)}, {0.7, f.skin}, {1, Scale(f.skin, 0.7)}},
                cx - rx * 0.35, cy - ry * 0.35);
   cairo_fill(cr);
+  // The shadow side of the face, the cheekbones and the light on the brow.
+  cairo_save(cr);
+  Ellipse(cr, cx, cy, rx, ry);
+  cairo_clip(cr);
+  RadialSource(cr, cx + rx * 0.9, cy + ry * 0.2, 0, rx * 1.1, {{0, Scale(f.skin, 0.55), 0.55}, {1, Scale(f.skin, 0.55), 0}});
+  cairo_paint(cr);
+  for (double side : {-1.0, 1.0}) {
+    Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.28, rx * 0.28, ry * 0.14);
+    Source(cr, side < 0 ? Mix(f.skin, Rgb{230, 140, 130}, 0.25) : Scale(f.skin, 0.8), 0.5);
+    cairo_fill(cr);
+  }
+  Ellipse(cr, cx - rx * 0.2, cy - ry * 0.45, rx * 0.45, ry * 0.18);
+  Source(cr, kWhite, 0.12);
+  cairo_fill(cr);
+  cairo_restore(cr);
   if (f.beard) {
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.98, 0.15, kPi - 0.15);
@@ -117,7 +175,22 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     cairo_curve_to(cr, cx - rx * 0.6, cy - ry * fringe, cx - rx * 0.9, cy - ry * 0.35, cx - rx * 1.03, cy + ry * 0.05);
     cairo_close_path(cr);
     LinearSource(cr, cx - rx, cy - ry, cx + rx, cy, {{0, Mix(f.hair, kWhite, 0.2)}, {1, Scale(f.hair, 0.6)}});
+    cairo_fill_preserve(cr);
+    // Strands and a sheen.
+    cairo_save(cr);
+    cairo_clip(cr);
+    Source(cr, Scale(f.hair, 0.55), 0.7);
+    cairo_set_line_width(cr, std::max(0.7, r * 0.025));
+    for (int i = 0; i < 9; ++i) {
+      double x = cx - rx + i * rx * 0.25;
+      cairo_move_to(cr, x, cy - ry * 1.1);
+      cairo_curve_to(cr, x + rx * 0.15, cy - ry * 0.8, x + rx * 0.1, cy - ry * 0.5, x - rx * 0.05, cy - ry * 0.2);
+    }
+    cairo_stroke(cr);
+    Ellipse(cr, cx - rx * 0.3, cy - ry * 0.85, rx * 0.4, ry * 0.1);
+    Source(cr, kWhite, 0.18);
     cairo_fill(cr);
+    cairo_restore(cr);
   }
   // Eyes, brows, nose, mouth.
   double ey = cy - ry * 0.05, ex = rx * 0.38, lw = std::max(0.8, r * 0.05);
@@ -125,15 +198,30 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     Ellipse(cr, cx + side * ex, ey, rx * 0.17, ry * 0.075);
     Source(cr, Rgb{245, 245, 240});
     cairo_fill(cr);
-    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.06, 0, 2 * kPi);
-    Source(cr, Rgb{60, 85, 110});
+    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.065, 0, 2 * kPi);
+    Source(cr, f.eyes);
     cairo_fill(cr);
+    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.03, 0, 2 * kPi);
+    Source(cr, Rgb{12, 12, 14});
+    cairo_fill(cr);
+    cairo_arc(cr, cx + side * ex, ey - ry * 0.025, ry * 0.018, 0, 2 * kPi);
+    Source(cr, kWhite, 0.9);
+    cairo_fill(cr);
+    // The upper lid.
+    Source(cr, Scale(f.skin, 0.6));
+    cairo_set_line_width(cr, lw * 0.9);
+    cairo_arc(cr, cx + side * ex, ey + ry * 0.05, rx * 0.18, kPi * 1.15, kPi * 1.85);
+    cairo_stroke(cr);
     Source(cr, Scale(f.hair, 0.8));
     cairo_set_line_width(cr, lw * 1.2);
     cairo_move_to(cr, cx + side * ex - rx * 0.18, ey - ry * 0.16);
     cairo_line_to(cr, cx + side * ex + rx * 0.18, ey - ry * (0.18 + 0.02 * side));
     cairo_stroke(cr);
   }
+  // The nose's shadow, then its line.
+  PolygonPath(cr, {{cx + rx * 0.02, ey + ry * 0.08}, {cx + rx * 0.14, ey + ry * 0.32}, {cx + rx * 0.02, ey + ry * 0.34}});
+  Source(cr, Scale(f.skin, 0.7), 0.6);
+  cairo_fill(cr);
   Source(cr, Scale(f.skin, 0.7));
   cairo_set_line_width(cr, lw);
   cairo_move_to(cr, cx, ey + ry * 0.05);
@@ -163,6 +251,18 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
         cairo_line_to(cr, cx + rx * 0.35, cy - ry * (0.42 + 0.09 * i));
       }
     cairo_stroke(cr);
+  }
+  if (f.glasses) {
+    Source(cr, Rgb{40, 40, 46});
+    cairo_set_line_width(cr, lw * 0.9);
+    for (double side : {-1.0, 1.0}) RoundedRect(cr, cx + side * ex - rx * 0.24, ey - ry * 0.13, rx * 0.48, ry * 0.26, ry * 0.08);
+    cairo_move_to(cr, cx - ex + rx * 0.24, ey - ry * 0.02), cairo_line_to(cr, cx + ex - rx * 0.24, ey - ry * 0.02);
+    cairo_stroke(cr);
+    for (double side : {-1.0, 1.0}) {
+      RoundedRect(cr, cx + side * ex - rx * 0.2, ey - ry * 0.11, rx * 0.2, ry * 0.08, ry * 0.04);
+      Source(cr, kWhite, 0.25);
+      cairo_fill(cr);
+    }
   }
   if (f.age >= 120) {  // very old: a cybernetic eyepiece keeps them going
     cairo_arc(cr, cx + ex, ey, ry * 0.16, 0, 2 * kPi);
@@ -198,15 +298,41 @@ void PaintPortrait(Context& k) {
   cairo_t* cr = k.cr();
   double w = k.w(), h = k.h(), cx = w / 2;
   Rgb uniform = k.main();
-  RadialSource(cr, cx, h * 0.35, 0, std::max(w, h) * 0.8,
-               {{0, Mix(Scale(uniform, 0.45), Rgb{40, 50, 70}, 0.5)}, {1, Rgb{8, 10, 18}}});
+  Face f = FaceOf(k);
+  // The backdrop: a dark studio lit in the uniform's colour, with a ship's bridge lights or a window
+  // onto space behind, and a vignette.
+  RadialSource(cr, cx * 0.8, h * 0.3, 0, std::max(w, h) * 0.85,
+               {{0, Mix(Scale(uniform, 0.5), Rgb{40, 50, 70}, 0.5)}, {1, Rgb{6, 8, 14}}});
   cairo_paint(cr);
+  Scatter s = k.scatter(0xb4c);
+  if (f.backdrop == 0) {
+    for (int i = 0; i < 10; ++i) {
+      double x = s.Range(0, w), y = s.Range(h * 0.05, h * 0.6);
+      Glow(cr, x, y, std::max(w, h) * s.Range(0.02, 0.05), i % 3 ? Rgb{90, 170, 255} : Rgb{255, 170, 80}, 0.6);
+    }
+  } else if (f.backdrop == 1) {
+    RoundedRect(cr, w * 0.06, h * 0.06, w * 0.88, h * 0.5, 6);
+    Source(cr, Rgb{4, 6, 14}, 0.85);
+    cairo_fill(cr);
+    for (int i = 0; i < int(w * h / 250); ++i) {
+      cairo_arc(cr, s.Range(w * 0.07, w * 0.93), s.Range(h * 0.07, h * 0.55), s.Unit() < 0.9 ? 0.5 : 1.0, 0, 2 * kPi);
+      Source(cr, kWhite, s.Range(0.3, 0.9));
+      cairo_fill(cr);
+    }
+    RoundedRect(cr, w * 0.06, h * 0.06, w * 0.88, h * 0.5, 6);
+    Source(cr, Rgb{120, 130, 150}, 0.6);
+    cairo_set_line_width(cr, std::max(1.5, w * 0.015));
+    cairo_stroke(cr);
+  }
   double r = std::min(w * 0.24, h * 0.2), cy = h * 0.42;
-  Shoulders(cr, w, h, cx, Scale(uniform, 0.75), h * 0.72);
+  Shoulders(cr, w, h, cx, Scale(uniform, 0.75), h * 0.72, f);
   if (k.s.Has("droid"))
     Droid(cr, cx, cy, r);
   else
-    Head(cr, FaceOf(k), cx, cy, r);
+    Head(cr, f, cx, cy, r);
+  // A rim of the uniform's light on the left edge, and the vignette.
+  RadialSource(cr, cx, h * 0.45, std::min(w, h) * 0.45, std::max(w, h) * 0.75, {{0, kBlack, 0}, {1, kBlack, 0.55}});
+  cairo_paint(cr);
 }
 
 // A uniform jacket, front view: lapels, buttons, belt; the admiral's has gold trim and epaulettes.

@@ -356,6 +356,51 @@ void Shield(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_restore(cr);
 }
 
+// A hit on the shields: the shot comes in from the enemy's side (ahead of the ship) and bursts on the
+// bubble in a white flare with sparks, the bubble lit brightest around the point it struck.
+void ShieldHit(Context& k, double cx, double cy, double rx, double ry, bool west) {
+  cairo_t* cr = k.cr();
+  const double ahead = west ? -1 : 1, angle = -0.18;
+  const double ix = cx + ahead * rx * std::cos(angle) * 0.96, iy = cy + ry * std::sin(angle) * 0.96;
+  const Rgb hot{255, 190, 110}, white{255, 250, 235};
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // The incoming shot, from the picture's edge to the point of impact.
+  double edge = west ? 0 : k.w();
+  for (auto [width, alpha] : {std::pair{ry * 0.16, 0.3}, {ry * 0.07, 0.7}, {ry * 0.025, 1.0}}) {
+    cairo_set_line_width(cr, width);
+    LinearSource(cr, edge, 0, ix, 0, {{0, hot, 0.1}, {1, alpha < 1 ? hot : white, alpha}});
+    cairo_move_to(cr, edge, iy - ry * 0.25);
+    cairo_line_to(cr, ix, iy);
+    cairo_stroke(cr);
+  }
+  // The struck stretch of the bubble glows.
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_set_line_width(cr, 0.05);
+  double mid = west ? kPi - angle : angle;
+  cairo_arc(cr, 0, 0, 0.96, mid - 0.7, mid + 0.7);
+  RadialSource(cr, std::cos(mid) * 0.96, std::sin(mid) * 0.96, 0, 1.1, {{0, Rgb{170, 235, 255}, 0.95}, {1, Rgb{60, 160, 255}, 0}});
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  // Sparks thrown back from the flare.
+  Scatter s = k.scatter(0x5a4c);
+  cairo_set_line_width(cr, std::max(1.0, ry * 0.025));
+  for (int i = 0; i < 14; ++i) {
+    double a = (west ? 0 : kPi) + s.Range(-1.2, 1.2), len = ry * s.Range(0.12, 0.38);
+    double x0 = ix + std::cos(a) * ry * 0.06, y0 = iy + std::sin(a) * ry * 0.06;
+    LinearSource(cr, x0, y0, x0 + std::cos(a) * len, y0 + std::sin(a) * len, {{0, white, 0.9}, {1, hot, 0}});
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x0 + std::cos(a) * len, y0 + std::sin(a) * len);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  Glow(cr, ix, iy, ry * 0.45, hot, 1.3);
+  Glow(cr, ix, iy, ry * 0.18, white, 1.6);
+}
+
 // The shipyard's wireframe: outlines in light lines over a blueprint grid; a side view is the plan
 // squashed, with its bridge raised. An empty place shows a dashed hull and no ship.
 void PaintWire(Context& k, const Design& d) {
@@ -404,6 +449,163 @@ void PaintWire(Context& k, const Design& d) {
   }
 }
 
+// The equipment shop's side view: the class in profile, tail left and nose right, a finished hull
+// as the shipyard shows it (steel plates lit from above, panel lines, a row of windows, the bridge,
+// turrets, engines burning) standing in a dark bay over a faint blueprint grid. It is as long as the
+// shop expects it (half the picture and 8 % more per size class) and no taller than the gap between
+// the shop's two rows of hot spots.
+void PaintSide(Context& k, const Design& d) {
+  cairo_t* cr = k.cr();
+  const double w = k.w(), h = k.h(), cy = h / 2;
+  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{16, 24, 36}}, {0.5, Rgb{10, 16, 26}}, {1, Rgb{6, 10, 16}}});
+  cairo_paint(cr);
+  Source(cr, Rgb{90, 160, 220}, 0.07);
+  cairo_set_line_width(cr, 1);
+  for (double x = 0.5; x < w; x += 16) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, h);
+  for (double y = 0.5; y < h; y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
+  cairo_stroke(cr);
+  Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
+  const double length = w * (0.5 + 0.08 * d.size), x0 = (w - length) / 2;
+  const double half = 13 + 9 * d.size;  // the hull's half height in pixels: the tower reaches the hot spots' edge
+  auto X = [&](double u) { return x0 + u * length; };
+  const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
+  auto plate = [&](double top, double bottom, double lift) {
+    LinearSource(cr, 0, top, 0, bottom, {{0, Mix(steel, kWhite, 0.35 * lift)}, {0.45, steel}, {1, Scale(steel, 0.38)}});
+  };
+  // Engine flames behind the tail.
+  for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
+    double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
+    Glow(cr, X(-0.02), y, half * 0.55, Rgb{120, 190, 255}, 1.2);
+  }
+  // Wings seen edge on: a swept plate under the hull, and the pods at their tips.
+  if (d.wing > 0) {
+    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3;
+    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + half * 0.75}, {X(tip - 0.1), cy + half * 0.78},
+                     {X(root - 0.18), cy + half * 0.3}});
+    LinearSource(cr, 0, cy, 0, cy + half, {{0, Scale(steel, 0.8)}, {1, Scale(steel, 0.35)}});
+    cairo_fill(cr);
+    if (d.pods) {
+      RoundedRect(cr, X(tip - 0.14), cy + half * 0.62, length * 0.3, half * 0.3, half * 0.15);
+      plate(cy + half * 0.62, cy + half * 0.92, 0.6);
+      cairo_fill(cr);
+      Glow(cr, X(tip - 0.15), cy + half * 0.77, half * 0.3, Rgb{120, 190, 255}, 1.0);
+    }
+  }
+  // The hull: a long body with a raised deck, tapering to the nose.
+  const double n = 1 - d.nose;
+  std::vector<Point> hull{{X(0), cy - half * 0.55}, {X(0.08), cy - half * 0.7}, {X(n), cy - half * 0.62},
+                          {X(1), cy + half * 0.05}, {X(n + d.nose * 0.3), cy + half * 0.45}, {X(0.1), cy + half * 0.6},
+                          {X(0), cy + half * 0.5}};
+  PolygonPath(cr, hull);
+  plate(cy - half * 0.7, cy + half * 0.6, 1);
+  cairo_fill(cr);
+  // Class features seen from the side.
+  switch (d.feature) {
+    case Design::kSponsons:
+      for (int i = 0; i < 2; ++i) {
+        RoundedRect(cr, X(0.32 + i * 0.2), cy - half * 0.05, length * 0.14, half * 0.4, half * 0.12);
+        plate(cy - half * 0.05, cy + half * 0.35, 0.5);
+        cairo_fill(cr);
+      }
+      break;
+    case Design::kContainers:
+      for (int i = 0; i < 4; ++i) {
+        cairo_rectangle(cr, X(0.14 + i * 0.15), cy - half * 0.15, length * 0.13, half * 0.55);
+        LinearSource(cr, 0, cy - half * 0.15, 0, cy + half * 0.4, {{0, Rgb{190, 140, 70}}, {1, Rgb{100, 70, 35}}});
+        cairo_fill(cr);
+      }
+      break;
+    case Design::kDisc:
+      cairo_save(cr);
+      cairo_translate(cr, X(0.72), cy - half * 0.45);
+      cairo_scale(cr, length * 0.3, half * 0.28);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+      cairo_restore(cr);
+      plate(cy - half * 0.75, cy - half * 0.15, 1);
+      cairo_fill(cr);
+      break;
+    case Design::kHammer:
+      RoundedRect(cr, X(0.74), cy - half * 0.85, length * 0.14, half * 1.5, half * 0.15);
+      plate(cy - half * 0.85, cy + half * 0.65, 1);
+      cairo_fill(cr);
+      break;
+    case Design::kProngs:
+      RoundedRect(cr, X(0.45), cy - half * 0.95, length * 0.6 - length * 0.05, half * 0.28, half * 0.12);
+      plate(cy - half * 0.95, cy - half * 0.67, 0.8);
+      cairo_fill(cr);
+      break;
+    case Design::kBooms:
+      RoundedRect(cr, X(-0.04), cy + half * 0.5, length * 0.62, half * 0.25, half * 0.12);
+      plate(cy + half * 0.5, cy + half * 0.75, 0.5);
+      cairo_fill(cr);
+      break;
+    case Design::kPlain: break;
+  }
+  // The faction-free livery: a blue stripe along the hull, panel lines, windows.
+  cairo_save(cr);
+  PolygonPath(cr, hull);
+  cairo_clip(cr);
+  Source(cr, accent, 0.85);
+  cairo_rectangle(cr, X(0), cy - half * 0.08, length, half * 0.12);
+  cairo_fill(cr);
+  Source(cr, kBlack, 0.3);
+  cairo_set_line_width(cr, 1);
+  for (double u = 0.12; u < 0.98; u += 0.09) cairo_move_to(cr, X(u) + 0.5, cy - half), cairo_line_to(cr, X(u) + 0.5, cy + half);
+  cairo_move_to(cr, X(0), cy + half * 0.25), cairo_line_to(cr, X(1), cy + half * 0.25);
+  cairo_stroke(cr);
+  Source(cr, Rgb{200, 235, 255}, 0.85);
+  for (double u = 0.15; u < n - 0.02; u += 0.045) cairo_rectangle(cr, X(u), cy - half * 0.36, std::max(1.5, length * 0.012), half * 0.1);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  PolygonPath(cr, hull);
+  Source(cr, Scale(steel, 0.3));
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  // The engine block at the tail, with its nozzles.
+  cairo_rectangle(cr, X(-0.03), cy - half * 0.45, length * 0.07, half * 0.9);
+  LinearSource(cr, 0, cy - half * 0.45, 0, cy + half * 0.45, {{0, Scale(dark, 1.4)}, {1, Scale(dark, 0.5)}});
+  cairo_fill(cr);
+  for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
+    double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
+    cairo_rectangle(cr, X(-0.045), y - half * 0.14, length * 0.02, half * 0.28);
+    Source(cr, Rgb{200, 230, 255});
+    cairo_fill(cr);
+  }
+  // Bridge tower or cockpit canopy, and the turrets on the deck.
+  if (d.tower) {
+    PolygonPath(cr, {{X(0.2), cy - half * 0.66}, {X(0.23), cy - half * 1.0}, {X(0.36), cy - half * 1.0}, {X(0.4), cy - half * 0.64}});
+    plate(cy - half, cy - half * 0.64, 1.2);
+    cairo_fill(cr);
+    Source(cr, kGlass, 0.9);
+    cairo_rectangle(cr, X(0.25), cy - half * 0.92, length * 0.1, half * 0.1);
+    cairo_fill(cr);
+  } else {
+    double x = n - d.nose * 0.1;
+    cairo_save(cr);
+    cairo_translate(cr, X(x), cy - half * 0.64);
+    cairo_scale(cr, length * 0.11, half * 0.3);
+    cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
+    cairo_restore(cr);
+    LinearSource(cr, 0, cy - half * 0.95, 0, cy - half * 0.64, {{0, Rgb{230, 250, 255}}, {1, Rgb{30, 80, 130}}});
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < d.turrets; ++i) {
+    double u = 0.45 + i * (0.4 - d.nose * 0.3) / std::max(1, d.turrets - 1) * (d.turrets > 1), top = cy - half * 0.64;
+    Source(cr, Scale(steel, 0.45));
+    cairo_set_line_width(cr, std::max(1.5, half * 0.07));
+    cairo_move_to(cr, X(u), top - half * 0.12);
+    cairo_line_to(cr, X(u) + half * 0.55, top - half * 0.18);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, X(u), top);
+    cairo_scale(cr, half * 0.22, half * 0.16);
+    cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
+    cairo_restore(cr);
+    plate(top - half * 0.16, top, 1);
+    cairo_fill(cr);
+  }
+}
+
 }  // namespace
 
 void PaintShip(Context& k) {
@@ -413,6 +615,10 @@ void PaintShip(Context& k) {
     return;
   }
   const Design& d = DesignOf(k.s.Text("hull"));
+  if (k.s.Has("side") && d.name != "Spacestation") {
+    PaintSide(k, d);
+    return;
+  }
   if (k.s.Has("top") || k.s.Has("side")) {
     PaintWire(k, d);
     return;
@@ -434,6 +640,7 @@ void PaintShip(Context& k) {
   double cx = w / 2, cy = h / 2, fw = w * 0.86, fh = h * 0.86;
   if (k.s.Has("shield")) Shield(cr, cx, cy, w * 0.48, h * 0.47);
   DrawFormation(cr, d, l, cx, cy, fw, fh, west);
+  if (k.s.Has("shield")) ShieldHit(k, cx, cy, w * 0.48, h * 0.47, west);
   if (int gun = k.s.Int("fire", 0); gun > 0) {
     double length = ShipLength(d, fw, fh);
     double nose = west ? cx - length * (d.group > 1 ? 0.75 : 0.5) : cx + length * (d.group > 1 ? 0.75 : 0.5);
@@ -441,11 +648,51 @@ void PaintShip(Context& k) {
   }
 }
 
+// The fleet-battle and campaign symbols: a ship of the battle line drawn small, the large symbol a
+// battleship, the medium one a cruiser, the small one a destroyer, pointing the way the flag says
+// ("left" or "right"), in a livery of the side's colour; the starbase as a station. The selected
+// symbol ("on") is brighter and held in targeting brackets; "off" is dimmer.
+void PaintShipSymbol(Context& k) {
+  cairo_t* cr = k.cr();
+  double w = k.w(), h = k.h();
+  Rgb t = k.main();
+  double light = k.s.on ? 1.15 : k.s.off ? 0.7 : 1.0;
+  Livery l{Scale(Mix(Rgb{190, 194, 204}, t, 0.3), light), Scale(Mix(t, kWhite, k.s.on ? 0.25 : 0.0), light),
+           Mix(t, kWhite, 0.6), 0};
+  k.c.Transform([](Rgb) { return kBlack; });
+  if (k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.55, t, 0.45);
+  if (k.s.Has("station")) {
+    double size = std::min(w, h) * 0.9;
+    cairo_save(cr);
+    cairo_translate(cr, (w - size) / 2, h / 2);
+    cairo_scale(cr, size, size);
+    DrawStation(cr, l, 1 / size);
+    cairo_restore(cr);
+  } else {
+    std::string_view label = k.a.label;
+    const Design& d = DesignOf(label.starts_with("Large") ? "Marauder" : label.starts_with("Medium") ? "Patton" : "Shadowcat");
+    double span = std::max({d.wing, d.body * 1.9, 0.3}) * 2 + 0.08;
+    double length = w * 0.86, across = std::min(length, h * 0.92 / span);
+    bool west = k.s.Has("left");
+    cairo_save(cr);
+    cairo_translate(cr, west ? (w + length) / 2 : (w - length) / 2, h / 2);
+    cairo_scale(cr, west ? -length : length, across);
+    DrawHull(cr, d, l, 1 / across);
+    cairo_restore(cr);
+  }
+  if (k.s.on) {  // targeting brackets in the corners, clear of the bottom-left pixel that keys the picture
+    cairo_set_line_width(cr, std::max(1.5, h / 16));
+    Source(cr, Mix(t, kWhite, 0.7));
+    CornerBrackets(cr, 1.5, w, h, std::min(w, h) * 0.3);
+  }
+  k.c.Put(0, int(h) - 1, kBlack);
+}
+
 void PaintMissile(Context& k) {
   cairo_t* cr = k.cr();
   Rgb body = Mix(Rgb{200, 202, 210}, k.main(), 0.3), band = k.main();
   double w = k.w(), h = k.h(), cy = h / 2;
-  k.c.Transform([](Rgb) { return kBlack; });
+  k.c.Transform([](Rgb) { return kMissileTrackColour; });
   if (k.s.Has("mine")) {
     double cx = w / 2, r = std::min(w, h) * 0.28;
     Source(cr, Scale(body, 0.6));

@@ -431,41 +431,18 @@ void PaintBlip(Context& k) {
   Glow(cr, cx, cy, r * 0.6, Rgb{255, 250, 235}, 1.2);
 }
 
-// Fleet-battle and campaign symbols: a ship arrowhead, a station, a star system.
+// The map's star-system symbol: a four-pointed star in its owner's colour. Ships and stations are
+// drawn by PaintShipSymbol.
 void PaintSymbol(Context& k) {
+  if (!k.s.Has("system")) return PaintShipSymbol(k);
   cairo_t* cr = k.cr();
   Rgb t = Scale(k.main(), k.s.off ? 0.55 : 1.0);
   double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
   k.c.Transform([](Rgb) { return kBlack; });
-  if (k.s.on) {
-    RoundedRect(cr, 1, 1, w - 2, h - 2, 3);
-    Source(cr, Mix(t, kWhite, 0.5), 0.9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    Glow(cr, cx, cy, std::max(w, h) * 0.5, t, 0.5);
-  }
-  if (k.s.Has("station")) {
-    double r = std::min(w, h) * 0.3;
-    cairo_set_line_width(cr, std::max(1.5, r * 0.25));
-    Source(cr, Scale(t, 0.8));
-    cairo_arc(cr, cx, cy, r * 1.2, 0, 2 * kPi);
-    cairo_stroke(cr);
-    cairo_arc(cr, cx, cy, r * 0.6, 0, 2 * kPi);
-    RadialSource(cr, cx, cy, 0, r * 0.6, {{0, Mix(t, kWhite, 0.6)}, {1, t}}, cx - r * 0.2, cy - r * 0.2);
-    cairo_fill(cr);
-  } else if (k.s.Has("system")) {
-    Glow(cr, cx, cy, std::min(w, h) * 0.5, t, 0.9);
-    PolygonPath(cr, StarPoints(cx, cy, std::min(w, h) * 0.36, std::min(w, h) * 0.12, 4, 0));
-    Source(cr, Mix(t, kWhite, 0.7));
-    cairo_fill(cr);
-  } else {
-    bool west = k.s.Has("left");
-    auto X = [&](double u) { return west ? w - u * w : u * w; };
-    PolygonPath(cr, {{X(0.92), cy}, {X(0.55), cy - h * 0.18}, {X(0.2), cy - h * 0.4}, {X(0.08), cy - h * 0.36},
-                     {X(0.22), cy}, {X(0.08), cy + h * 0.36}, {X(0.2), cy + h * 0.4}, {X(0.55), cy + h * 0.18}});
-    LinearSource(cr, 0, cy - h * 0.4, 0, cy + h * 0.4, {{0, Mix(t, kWhite, 0.45)}, {1, Scale(t, 0.55)}});
-    cairo_fill(cr);
-  }
+  Glow(cr, cx, cy, std::min(w, h) * 0.5, t, 0.9);
+  PolygonPath(cr, StarPoints(cx, cy, std::min(w, h) * 0.36, std::min(w, h) * 0.12, 4, 0));
+  Source(cr, Mix(t, kWhite, 0.7));
+  cairo_fill(cr);
 }
 
 // ---- Scenes ----------------------------------------------------------------------------------------

@@ -39,12 +39,12 @@ std::uint64_t ChecksumGameState() {
   Fnv h;
   for (int s = 0; s <= kLastSystem; ++s) {
     h.Row(SystemData[s]);
-    h.Text(SystemText[s][1]);
+    h.Text(SystemText[s][system_text::kName]);
     h.Row(SystemPrice[s]);
     h.Row(SystemPriceTrend[s]);
     for (int b = 0; b <= kLastBody; ++b) {
       h.Row(BodyData[s][b]);
-      h.Text(BodyText[s][b][1]);
+      h.Text(BodyText[s][b][body_text::kName]);
       h.Row(MarketStock[s][b]);
       h.Row(MarketPrice[s][b]);
       h.Row(MarketPriceTrend[s][b]);

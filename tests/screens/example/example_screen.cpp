@@ -4,12 +4,19 @@
 
 namespace example {
 
+namespace {
+
+// The picture buttons by their place in back_, counted from 1.
+constexpr int kBackButton = 1;
+
+}  // namespace
+
 ExampleScreen::ExampleScreen(const std::string& layoutFile)
     : Form("Example", layoutFile),
       back_({{Get<platform::Image>("BackButton"), "HighScoresScreen_34.jpg",
               "HighScoresScreen_34_H.jpg"}}) {
   Bind("OnBackClick", &ExampleScreen::OnBackClick);
-  Bind("OnBackHover", [this](platform::Sender) { back_.Hover(1); });
+  Bind("OnBackHover", [this](platform::Sender) { back_.Hover(kBackButton); });
   Bind("OnFaceHover", [this](platform::Sender) { back_.Restore(); });
 }
 

@@ -9,7 +9,7 @@ ExampleView BuildExampleView() {
   ExampleView view;
   view.pilot = "Pilot: " + state::PlayerName;
   int row = 0;
-  for (int good = 1; good <= 18 && row < kCargoRows; ++good) {
+  for (int good = 1; good <= state::kLastGood && row < kCargoRows; ++good) {
     if (state::Cargo[good] <= 0) continue;
     view.cargoRows[row++] =
         std::string(state::GetGoodCatalogueName(good)) + ": " + std::to_string(state::Cargo[good]);
