@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "combat/boarding_outcome.h"
+#include "state/clamp.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
@@ -27,11 +28,7 @@ constexpr std::int64_t kPirateWeight = 20;
 constexpr std::int64_t kMarineWeight = 30;
 constexpr std::int64_t kDroidWeight = 50;
 
-std::int32_t Clamp32(std::int64_t v) {
-  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(v);
-}
+using state::Clamp32;
 
 std::int64_t PlayerHeads() {
   const auto& p = state::PlayerShip;

@@ -9,6 +9,7 @@
 #include "rules/campaigns.h"
 #include "rules/credits.h"
 #include "rules/missions.h"
+#include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
@@ -23,11 +24,7 @@
 namespace combat {
 namespace {
 
-std::int32_t Clamp32(std::int64_t v) {
-  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(v);
-}
+using state::Clamp32;
 
 void AddTo(std::int32_t& value, std::int64_t amount) {
   value = Clamp32(static_cast<std::int64_t>(value) + amount);

@@ -11,6 +11,7 @@
 #include "combat/sides.h"
 #include "rules/credits.h"
 #include "rules/tutorial.h"
+#include "state/clamp.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -28,11 +29,7 @@ void Increment(std::int32_t& counter) {
   if (counter < kInt32Max) counter += 1;
 }
 
-std::int32_t Saturate(std::int64_t v) {
-  if (v > kInt32Max) return kInt32Max;
-  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(v);
-}
+using state::Clamp32;
 
 // The special ship selected on the sensors screen; an empty row when none is selected.
 const state::TSpecialShipRow& SelectedSpecialShip(CombatUi& ui) {
@@ -54,17 +51,17 @@ void PayLoot(CombatUi& ui) {
   if (free < 0) free = 0;  // an overfull hold takes nothing and leaves nothing negative
   std::int32_t left = 0;
   if (units > free) {
-    left = Saturate(units - free);
-    units = Saturate(free);
+    left = Clamp32(units - free);
+    units = Clamp32(free);
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
   if (special[special_ship::kKind] == kTraderShip)
     value *= AnnounceSpecialCargo(special[special_ship::kSubKind], ui);
   state::PlayerData[player::kCredits] =
-      Saturate(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
+      Clamp32(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
   ui.Rules().UpdateStatusBars();
-  ShowLootPopup(units, left, Saturate(value), ui);
+  ShowLootPopup(units, left, Clamp32(value), ui);
 }
 
 void EnemyDestroyed(CombatUi& ui) {

@@ -16,6 +16,7 @@
 #include "combat/tactical.h"
 #include "combat/weapons.h"
 #include "combat/sides.h"
+#include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -35,11 +36,7 @@ std::int32_t MaxShields(const state::TShipRow& ship) {
                                   ship[ship::kCargoModule]);
 }
 
-std::int32_t Saturate(std::int64_t v) {
-  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(v);
-}
+using state::Clamp32;
 
 }  // namespace
 
@@ -56,7 +53,7 @@ AbilityFamily AbilityFamilyOf(std::int32_t id) {
 
 void ChangeShields(Side side, std::int64_t delta) {
   auto& ship = Ship(side);
-  ship[ship::kShields] = Saturate(static_cast<std::int64_t>(ship[ship::kShields]) + delta);
+  ship[ship::kShields] = Clamp32(static_cast<std::int64_t>(ship[ship::kShields]) + delta);
 }
 
 void ShowNotEnoughAP(CombatUi& ui) {
@@ -93,7 +90,7 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   if (state::VeteranMode == 1) x = v;
   const std::int64_t cap = MaxShields(state::EnemyShip) / 3;
   if (x >= cap) x = cap;
-  return Saturate(x);
+  return Clamp32(x);
 }
 
 std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
@@ -105,7 +102,7 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
   if (rank < kRankLieutenantCommander) x += x / 5;
   if (enemySize > playerSize && rank < kRankCommander) x += x / 10;
   if (state::VeteranMode == 1) x = v;
-  return Saturate(x);
+  return Clamp32(x);
 }
 
 std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
@@ -118,7 +115,7 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
   if (state::VeteranMode == 1) x += x / 6;
   const std::int64_t cap = MaxShields(state::PlayerShip) / 2;
   if (x >= cap) x = cap;
-  return Saturate(x);
+  return Clamp32(x);
 }
 
 std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
@@ -130,7 +127,7 @@ std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
   if (enemySize < playerSize) x += x / 4;
   if (rank >= kRankLieutenantCommander) x += x / 10;
   if (state::VeteranMode == 1) x += x / 5;
-  return Saturate(x);
+  return Clamp32(x);
 }
 
 // --- Gun attacks ----------------------------------------------------------------------------------
@@ -231,20 +228,20 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);
   if (attacker == Side::Player) {
     if (attack.rankBonus && state::PlayerData[player::kRank] == kRankAdmiral) d += d / 4;
-    if (attack.baseFactor) d = attack.baseFactor(Saturate(d));
-    d = ScalePlayerDamageToEnemy(Saturate(d));
-    d = ApplyGunSpecial(Saturate(d), ui);
-    if (attack.damageFactor) d = attack.damageFactor(Saturate(d));
+    if (attack.baseFactor) d = attack.baseFactor(Clamp32(d));
+    d = ScalePlayerDamageToEnemy(Clamp32(d));
+    d = ApplyGunSpecial(Clamp32(d), ui);
+    if (attack.damageFactor) d = attack.damageFactor(Clamp32(d));
     if (PlayerSpecial() == state::kSpecialEnergyTransmitter) d += d / 2;
     if (ModifierActive(Side::Player, kManouvers)) d += d / 2;
     if (ModifierActive(Side::Enemy, kManouvers)) d += d / 4;
   } else {
-    if (attack.damageFactor) d = attack.damageFactor(Saturate(d));
+    if (attack.damageFactor) d = attack.damageFactor(Clamp32(d));
     if (ModifierActive(Side::Player, kManouvers)) d += d / 4;
     if (ModifierActive(Side::Enemy, kManouvers)) d += d / 2;
-    d = ScaleEnemyDamageToPlayer(Saturate(d));
+    d = ScaleEnemyDamageToPlayer(Clamp32(d));
   }
-  std::int32_t left = ApplyDefenderShields(defender, Saturate(d), ui);
+  std::int32_t left = ApplyDefenderShields(defender, Clamp32(d), ui);
   if (attacker == Side::Enemy && PlayerSpecial() == state::kSpecialAntiPhaseEmitter) left = 0;
   ApplyShieldLoss(defender, left, attack.hitTopic, attack.hitText, ui);
 }

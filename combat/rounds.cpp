@@ -42,7 +42,7 @@ void ApplyShipSpecial(CombatUi& ui) {
   auto& p = state::PlayerShip;
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
   const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
-  auto raiseShields = [&p, base]() {
+  auto raiseShields = [&]() {
     std::int64_t s = static_cast<std::int64_t>(p[ship::kShields]) + base / 20;
     if (s > base) s = base > p[ship::kShields] ? base : p[ship::kShields];
     p[ship::kShields] = static_cast<std::int32_t>(s);

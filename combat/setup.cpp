@@ -45,13 +45,13 @@ const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
       {{1, 2, 3, 13, 12, 7, 16, 15, 12, 14, 32}, -1}}},
 }};
 
-bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 bool ValidFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The faction owning the system the player is in; 0 outside the star map.
 std::int32_t OwnerOfPlayerSystem() {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  return ValidSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
+  return IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
 }
 
 void SetupPlayerReinforcements() {

@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/sides.h"
 #include "rules/new_game.h"
+#include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -27,10 +28,7 @@ using state::Random;
 constexpr Side kPlayer = Side::Player;
 constexpr Side kEnemy = Side::Enemy;
 
-std::int32_t Clamp32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
+using state::Clamp32;
 
 void LoseShields(Side side, std::int64_t amount) {
   auto& ship = Ship(side);

@@ -83,7 +83,7 @@ constexpr Pair kManyMissions = {
     "It can be truly said that you are the reason we´ll propably win this campaign. Good work!",
 };
 
-bool ValidSystem(int s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // The stored variant of `field`, drawn from 1..count when still 0.
 int VariantOf(int s, int field, int count) {
@@ -112,7 +112,7 @@ std::string Quoted(std::initializer_list<std::string_view> sentences) {
 std::string BuildCampaignStatusText(std::string_view attacker, std::string_view defender,
                                     std::string_view system, int defenderTrend,
                                     int attackerTrend, int s) {
-  if (!ValidSystem(s)) return {};
+  if (!IsSystem(s)) return {};
   int situation = VariantOf(s, star_system::kSituationVariant, 10);
   if (situation < 1 || situation > 10) situation = 1;
   const int second = VariantOf(s, star_system::kSituationEndVariant, 2);
@@ -129,12 +129,12 @@ std::string BuildCampaignStatusText(std::string_view attacker, std::string_view 
 }
 
 std::string BuildCampaignNotEngagedText(int s) {
-  if (!ValidSystem(s)) return {};
+  if (!IsSystem(s)) return {};
   return Quoted({Pick(kNotEngaged, VariantOf(s, star_system::kFirstReportVariant, 2))});
 }
 
 std::string BuildCampaignInfluenceText(int s, int lastMissionType, int missions) {
-  if (!ValidSystem(s)) return {};
+  if (!IsSystem(s)) return {};
   const int first = VariantOf(s, star_system::kFirstReportVariant, 2);
   const int second = VariantOf(s, star_system::kSecondReportVariant, 2);
   const int third = VariantOf(s, star_system::kThirdReportVariant, 2);

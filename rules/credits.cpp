@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "rules/promotion.h"
+#include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -24,9 +25,7 @@ void ShowExperienceNotice(Ui& ui) {
 }
 
 void AddSaturated(std::int32_t& value, std::int64_t amount) {
-  const std::int64_t sum = static_cast<std::int64_t>(value) + amount;
-  value = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  value = state::Clamp32(static_cast<std::int64_t>(value) + amount);
 }
 
 void ShowSystem(Ui& ui, bool placeBodies, std::int32_t system) {

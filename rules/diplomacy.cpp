@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <vector>
 
+#include "rules/mission_offers.h"
 #include "rules/missions.h"
 #include "rules/news.h"
-#include "state/economy_classes.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -22,7 +21,7 @@ using state::SystemData;
 
 bool Alive(int f) { return FactionData[f][faction::kAlive] > 0; }
 bool Present(int s) { return SystemData[s][star_system::kPresent] > 0; }
-bool ValidSystem(int s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 bool ValidFaction(int f) { return f >= 0 && f <= state::kLastFaction; }
 
 std::string_view ShortName(int f) {
@@ -31,7 +30,7 @@ std::string_view ShortName(int f) {
 }
 
 std::string_view SystemName(int s) {
-  return ValidSystem(s) ? std::string_view(state::SystemText[s][system_text::kName])
+  return IsSystem(s) ? std::string_view(state::SystemText[s][system_text::kName])
                         : std::string_view();
 }
 
@@ -89,20 +88,7 @@ bool CampaignRunsBetween(int attacker, int defender) {
 }
 
 int PickInvasionTarget(int attacker, int defender) {
-  std::vector<int> candidates;
-  for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (!Present(s) || SystemData[s][star_system::kOwner] != attacker) continue;
-    for (int b = 1; b <= state::kLastBody; ++b) {
-      const state::TBodyRow& body = state::BodyData[s][b];
-      if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
-      const int t = body[body::kDestination];
-      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
-      if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
-    }
-  }
-  if (candidates.empty()) return 0;
-  if (candidates.size() == 1) return candidates.front();
-  return candidates[Random(static_cast<std::int32_t>(candidates.size()))];
+  return PickFromCandidates(InvasionCandidates(attacker, defender));
 }
 
 void WriteWarNews(Ui& ui, int kind, int first, int second, int system) {

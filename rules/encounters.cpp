@@ -23,7 +23,7 @@ namespace {
 constexpr int kFactionDraws = 1000;
 constexpr int kClassDraws = 1001;
 
-bool InSystemRange(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
 bool MissionDrawsFire(std::int32_t type) {
@@ -65,7 +65,7 @@ std::int32_t DayRoll(std::int32_t size) {
 
 std::int32_t EncounterChance(std::int32_t s) {
   std::int32_t c = 30;
-  if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) c = 60;
+  if (IsSystem(s) && state::SystemData[s][star_system::kCampaign] > 0) c = 60;
   const bool criminalistics = state::OwnsSkill(kSkillCriminalistics);
   const bool advanced = state::OwnsSkill(kSkillAdvancedCriminalistics);
   if (criminalistics && !advanced) c -= c / 4;
@@ -85,10 +85,10 @@ void StartHostileEncounter(Ui& ui) {
   const std::int32_t r = DayRoll(size);
   if (EncounterChance(s) <= r) return;
 
-  const std::int32_t owner = InSystemRange(s) ? state::SystemData[s][star_system::kOwner] : 0;
+  const std::int32_t owner = IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
   std::int32_t situation =
-      InSystemRange(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (InSystemRange(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
+      IsSystem(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
+  if (IsSystem(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
   const bool wanted = state::PlayerData[player::kCriminalDays] != 0;

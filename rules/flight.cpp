@@ -35,13 +35,13 @@ constexpr const char* kAlertText =
     "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready to "
     "engage...\"";
 
-bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 bool ValidBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
 bool ValidFind(std::int32_t slot) { return slot >= 1 && slot <= state::kLastFindSlot; }
 
 // The map position of a place of `system`: body 1..15, or space-find slot -1..-4.
 bool PlacePosition(std::int32_t system, std::int32_t place, std::int32_t& x, std::int32_t& y) {
-  if (!ValidSystem(system)) return false;
+  if (!IsSystem(system)) return false;
   if (ValidBody(place)) {
     x = state::BodyData[system][place][body::kMapX];
     y = state::BodyData[system][place][body::kMapY];
@@ -57,7 +57,7 @@ bool PlacePosition(std::int32_t system, std::int32_t place, std::int32_t& x, std
 
 // The kind of body `place` of `system`; 0 for a space find, which has none.
 std::int32_t PlaceKind(std::int32_t system, std::int32_t place) {
-  if (!ValidSystem(system) || !ValidBody(place)) return 0;
+  if (!IsSystem(system) || !ValidBody(place)) return 0;
   return state::BodyData[system][place][body::kKind];
 }
 
@@ -177,7 +177,7 @@ std::int32_t FlyingCrew() {
 
 std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {
   const bool toSpaceFind = target < 0;
-  if (!ValidSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
+  if (!IsSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
   if (!toSpaceFind && TutorialBefore(tutorial::Step::FlyToTutorialBody)) {
     ui.Message(Popup::Text, "Tutorial",
                "Sorry, but please follow the tutorial instructions in the green window or "
@@ -216,7 +216,7 @@ void ArriveFromFlight(Ui& ui) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   const std::int32_t place = state::SelectedBody;
   state::PlayerShip[ship::kBody] = place;
-  if (ValidSystem(s)) state::SystemVisited[s] = 1;
+  if (IsSystem(s)) state::SystemVisited[s] = 1;
   if (ValidBody(place)) state::BodyPricesKnown[place] = 1;
   ShowSystem(ui, false, s);
   ui.UpdateTradePopup();
@@ -236,7 +236,7 @@ void ArriveFromFlight(Ui& ui) {
 
 std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  if (!ValidSystem(s)) return 0;
+  if (!IsSystem(s)) return 0;
   const state::TSystemRow& system = state::SystemData[s];
   std::int32_t kind = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
   if (system[star_system::kCampaign] > 0) kind = 3;
@@ -255,7 +255,7 @@ std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
 Landing DecideLanding() {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   const std::int32_t b = state::PlayerShip[ship::kBody];
-  if (!ValidSystem(s) || !ValidBody(b)) return Landing::Nothing;
+  if (!IsSystem(s) || !ValidBody(b)) return Landing::Nothing;
   const state::TBodyRow& body = state::BodyData[s][b];
   const std::int32_t kind = body[body::kKind];
   if (kind > 0) {
@@ -281,7 +281,7 @@ DockResult DockOrJump(Ui& ui) {
   DockResult result;
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   const std::int32_t b = state::PlayerShip[ship::kBody];
-  if (!ValidSystem(s) || !ValidBody(b)) return result;
+  if (!IsSystem(s) || !ValidBody(b)) return result;
 
   switch (DecideLanding()) {
     case Landing::Nothing:
@@ -356,12 +356,12 @@ DockResult DockOrJump(Ui& ui) {
 }
 
 std::optional<WormholeJump> PlanJump(std::int32_t system, std::int32_t body) {
-  if (!ValidSystem(system) || !ValidBody(body)) return std::nullopt;
+  if (!IsSystem(system) || !ValidBody(body)) return std::nullopt;
   const state::TBodyRow& wormhole = state::BodyData[system][body];
   if (wormhole[body::kKind] != state::kKindWormhole) return std::nullopt;
   WormholeJump jump;
   jump.destination = wormhole[body::kDestination];
-  if (!ValidSystem(jump.destination) || jump.destination == system) return std::nullopt;
+  if (!IsSystem(jump.destination) || jump.destination == system) return std::nullopt;
   jump.days = std::max(wormhole[body::kJumpLength], 1);
   jump.arrivalBody = 1;
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
@@ -382,7 +382,7 @@ void JumpDay(std::int32_t& daysLeft, Ui& ui) {
 }
 
 void ArriveFromJump(const WormholeJump& jump, Ui& ui) {
-  if (!ValidSystem(jump.destination) || !ValidBody(jump.arrivalBody)) return;
+  if (!IsSystem(jump.destination) || !ValidBody(jump.arrivalBody)) return;
   state::PlayerShip[ship::kSystem] = jump.destination;
   state::PlayerShip[ship::kBody] = jump.arrivalBody;
   state::SystemVisited[jump.destination] = 1;

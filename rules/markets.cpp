@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/diplomacy.h"
+#include "state/clamp.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
@@ -22,10 +23,7 @@ using state::SystemData;
 
 constexpr int kLastGoodId = 100;  // goods take part while their base price is above 0
 
-std::int32_t Clamp32(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
+using state::Clamp32;
 
 // a + b held at the ends of the int32 range: Clamp32 of the exact sum, in the few instructions
 // of a plain addition, since the sums of the daily markets never come near the ends.
@@ -41,7 +39,7 @@ std::int32_t AddPercent(std::int32_t value, int percent) {
   return Clamp32(static_cast<std::int64_t>(value) + static_cast<std::int64_t>(value) * percent / 100);
 }
 
-bool IsContraband(int g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
+using state::IsContraband;
 bool IsMarket(const state::TBodyRow& body) {
   return body[body::kVisible] > 0 &&
          (body[body::kKind] > 0 || body[body::kKind] == state::kKindPirateHideout);
@@ -274,7 +272,7 @@ PeacefulNeighbours PeacefulNeighboursOf(int s) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
     const int t = body[body::kDestination];
-    if (t < 1 || t > state::kLastSystem) continue;
+    if (!state::IsSystem(t)) continue;
     if (AtWar(SystemData[t][star_system::kOwner], SystemData[s][star_system::kOwner])) continue;
     if (SystemData[s][star_system::kCampaign] == 1 || SystemData[t][star_system::kCampaign] == 1)
       continue;

@@ -11,7 +11,7 @@ namespace rules {
 
 namespace {
 
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 bool PlayerIsCriminal() { return state::PlayerData[player::kCriminalDays] >= 1; }
 

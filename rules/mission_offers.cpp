@@ -29,16 +29,16 @@ constexpr std::int32_t kTargetBody = 2;  // the planet a fleet mission heads for
 // The home system of factions 1..4.
 constexpr std::array<std::int32_t, 5> kHomeSystem{0, 1, 12, 16, 13};
 
-bool ValidSystem(std::int32_t x) { return x >= 1 && x <= state::kLastSystem; }
-bool Present(std::int32_t x) { return ValidSystem(x) && SystemData[x][star_system::kPresent] > 0; }
+using state::IsSystem;
+bool Present(std::int32_t x) { return IsSystem(x) && SystemData[x][star_system::kPresent] > 0; }
 std::int32_t Owner(std::int32_t x) {
   return x >= 0 && x < state::kSystems ? SystemData[x][star_system::kOwner] : 0;
 }
 bool Campaign(std::int32_t x) {
-  return ValidSystem(x) && SystemData[x][star_system::kCampaign] > 0;
+  return IsSystem(x) && SystemData[x][star_system::kCampaign] > 0;
 }
 std::int32_t Attacker(std::int32_t x) {
-  return ValidSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
+  return IsSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
 }
 std::int32_t Kind(std::int32_t x) {
   std::int32_t kind =
@@ -352,7 +352,7 @@ void InfiltrateStep(OfferSearch& search, Board& board) {
   for (std::int32_t b = 1; b <= state::kLastBody && t == 0; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
-        !ValidSystem(body[body::kDestination]))
+        !IsSystem(body[body::kDestination]))
       continue;
     const std::int32_t d = body[body::kDestination];
     if (Owner(d) == e && d != search.current && Owner(d) != search.pf) t = d;
@@ -375,7 +375,7 @@ std::int32_t FriendlySystemNear(OfferSearch& search, std::int32_t s) {
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
-        !ValidSystem(body[body::kDestination]))
+        !IsSystem(body[body::kDestination]))
       continue;
     if (Owner(body[body::kDestination]) != search.pf) continue;
     t = body[body::kDestination];
@@ -422,7 +422,7 @@ void AbductionStep(OfferSearch& search, Board& board) {
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole ||
-        !ValidSystem(body[body::kDestination]))
+        !IsSystem(body[body::kDestination]))
       continue;
     if (Random(100) < 60) t = body[body::kDestination];
   }
@@ -644,7 +644,7 @@ std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t
       const state::TBodyRow& body = BodyData[s][b];
       if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
       const std::int32_t t = body[body::kDestination];
-      if (!ValidSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
+      if (!IsSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
       if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
     }
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/promotion.h"
+#include "state/clamp.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -16,14 +17,11 @@ namespace {
 
 using state::FormatThousands;
 
-std::int32_t Saturate(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
+using state::Clamp32;
 
 // The score raised (or lowered) by `percent` of its hundredths, as the steps count it.
 std::int32_t AddPercent(std::int32_t score, std::int64_t percent) {
-  return Saturate(score + static_cast<std::int64_t>(score / 100) * percent);
+  return Clamp32(score + static_cast<std::int64_t>(score / 100) * percent);
 }
 
 struct AgeBand {
@@ -101,7 +99,7 @@ RetirementStep Fortune(std::int32_t& score) {
   const std::int32_t credits = state::PlayerData[player::kCredits];
   const std::int32_t ship =
       state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrPrice) / 3;
-  const std::int32_t fortune = Saturate(static_cast<std::int64_t>(credits) + ship);
+  const std::int32_t fortune = Clamp32(static_cast<std::int64_t>(credits) + ship);
   score = fortune / 10;
   RetirementStep step;
   step.topic = "Retirement (1/5)";

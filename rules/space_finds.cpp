@@ -25,7 +25,7 @@ constexpr std::int32_t kFindDays = 15;
 constexpr std::int64_t kLeastFortune = 2500;
 constexpr std::int64_t kMostFortune = 50000;
 
-bool ValidSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // The ship's find slot 1..4, or 0 when it sits at a body.
 std::int32_t ShipFindSlot() { return -state::PlayerShip[ship::kBody]; }
@@ -152,7 +152,7 @@ void ReceiveSecretData(state::TSpaceFindRow& find, Ui& ui) {
 }  // namespace
 
 void SpawnSpaceFind(std::int32_t s, Ui& ui) {
-  if (!ValidSystem(s)) return;
+  if (!IsSystem(s)) return;
   std::int32_t taken = 0;
   for (std::int32_t k = 1; k <= state::kLastFindSlot; ++k) {
     if (SpaceFinds[s][k][space_find::kPresent] != 0 || k == ShipFindSlot()) continue;
@@ -201,7 +201,7 @@ void UpdateSpaceFinds(Ui& ui) {
 
 void ResolveSpaceFind(std::int32_t slot, Ui& ui) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  if (!ValidSystem(s) || slot < 1 || slot > state::kLastFindSlot) return;
+  if (!IsSystem(s) || slot < 1 || slot > state::kLastFindSlot) return;
   state::TSpaceFindRow& find = SpaceFinds[s][slot];
   if (find[space_find::kPresent] == 0) return;
   switch (find[space_find::kKind]) {

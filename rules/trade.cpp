@@ -10,6 +10,7 @@
 #include "rules/missions.h"
 #include "rules/tutorial.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -36,13 +37,12 @@ constexpr std::string_view kDeliveredText =
     "You have delivered the required amount of goods and completed the transport mission. You "
     "receive a reward of $ ";
 
-constexpr std::int32_t kSupplies = 1;
 constexpr std::int32_t kContrabandExperiencePerUnit = 20;
 // Cargo ids the hold is summed and emptied over.
 constexpr std::int32_t kLastCargoId = state::kLastStoredField;
 
 bool IsGood(std::int32_t g) { return g >= 1 && g <= state::kLastGood; }
-bool IsContraband(std::int32_t g) { return g >= state::kFirstContraband && g <= state::kLastGood; }
+using state::IsContraband;
 
 std::int32_t HereSystem() { return PlayerShip[ship::kSystem]; }
 std::int32_t HereBody() { return PlayerShip[ship::kBody]; }
@@ -58,13 +58,13 @@ std::int32_t PriceHere(std::int32_t g) { return state::MarketPrice[HereSystem()]
 void Refresh(Ui& ui) { ShowSystem(ui, false, HereSystem()); }
 
 void AdvanceTutorialAfterPurchase(Ui& ui) {
-  if (TutorialAt(tutorial::Step::BuySupplies) && Cargo[kSupplies] >= 1)
+  if (TutorialAt(tutorial::Step::BuySupplies) && Cargo[kGoodSupplies] >= 1)
     ui.BeginTutorialStep(tutorial::Step::FlyToTutorialBody);
 }
 
 // While the tutorial waits for Supplies, any other good is refused with its notice.
 bool TutorialRefusesGood(Ui& ui) {
-  if (!TutorialAt(tutorial::Step::BuySupplies) || state::SelectedGood == kSupplies) return false;
+  if (!TutorialAt(tutorial::Step::BuySupplies) || state::SelectedGood == kGoodSupplies) return false;
   ui.Message(Popup::Text, "Tutorial", kTutorialSuppliesText);
   return true;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, configures and builds one flavour of the project.
+# Installs what is missing, configures and builds one flavour of the project. Every flavour builds
+# with warnings as errors, so that the count of warnings stays 0.
 #   scripts/build.sh [release|sanitize|fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,5 +16,5 @@ case "$flavour" in
             targets=(--target fuzzers) ;;  # only the fuzz targets: nothing else runs from this build
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
-cmake -S . -B "$dir" "${flags[@]}" >/dev/null
+cmake -S . -B "$dir" -DFARHAVEN_WERROR=ON "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$jobs" "${targets[@]}"

@@ -67,6 +67,11 @@ inline constexpr int kLastOfferSlot = 6;
 inline constexpr int kLastAbility = 37;
 inline constexpr int kLastSkill = 30;
 
+// Whether `s` is a system of the star map.
+constexpr bool IsSystem(std::int32_t s) { return s >= 1 && s <= kLastSystem; }
+// Whether good `g` is contraband.
+constexpr bool IsContraband(std::int32_t g) { return g >= kFirstContraband && g <= kLastGood; }
+
 // Body kinds (BodyData[s][b][body::kKind]); 0..6 are the economy classes of planets and asteroid
 // fields.
 inline constexpr int kKindPirateHideout = -3;

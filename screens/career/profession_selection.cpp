@@ -6,6 +6,7 @@
 #include "screens/shared/rows.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
+#include "state/professions.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -19,9 +20,6 @@ using platform::Sender;
 ProfessionSelectionScreen* ProfessionSelection = nullptr;
 
 namespace {
-
-// The profession the tutorial asks for: its first fight and trade are laid out for a pirate.
-constexpr std::int32_t kTutorialProfession = 6;
 
 struct ProfessionRow {
   const char* tileCaption;
@@ -180,7 +178,8 @@ void ProfessionSelectionScreen::OnFaceHover() {
 void ProfessionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   if (state::TutorialActive == 1) {
-    if (state::PlayerData[player::kProfession] != kTutorialProfession) {
+    // The tutorial's first fight and trade are laid out for a pirate.
+    if (state::PlayerData[player::kProfession] != kProfessionPirate) {
       popups::ShowText("Tutorial",
                        "For the purpose of this tutorial please select the \"PIRATE\" profession "
                        "from the selection of options in the middle of the screen.");

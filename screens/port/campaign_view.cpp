@@ -25,7 +25,7 @@ constexpr std::int32_t kBattleshipSize = 5;
 constexpr std::int32_t kWeakenedAfterDays = 100;
 
 std::int32_t CurrentSystem() { return state::PlayerShip[ship::kSystem]; }
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // The defenders count as weakened once the siege has lasted and their points are well behind.
 bool DefendersWeakened(const state::TSystemRow& row) {

@@ -67,7 +67,7 @@ constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
 // clang-format on
 
 bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
 std::string SystemName(std::int32_t s) {

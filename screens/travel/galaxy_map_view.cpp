@@ -7,7 +7,7 @@
 namespace screens {
 namespace {
 
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The blip of a system by its owner; a battle there shows the battle icon instead. An owner

@@ -12,7 +12,7 @@ namespace screens {
 
 namespace {
 
-bool IsSystem(std::int32_t s) { return s >= 1 && s < state::kSystems - 1; }
+using state::IsSystem;
 bool IsBody(std::int32_t b) { return b >= 1 && b < state::kBodies - 1; }
 bool IsFactionText(std::int32_t f) { return f >= 0 && f < state::kFactions - 1; }
 

@@ -22,7 +22,7 @@ namespace {
 using state::BodyData;
 using state::PlayerShip;
 
-bool IsSystem(std::int32_t s) { return s >= 1 && s <= state::kLastSystem; }
+using state::IsSystem;
 bool IsBody(std::int32_t b) { return b >= 1 && b <= state::kLastBody; }
 bool IsFindSlot(std::int32_t f) { return f >= 1 && f <= state::kLastFindSlot; }
 

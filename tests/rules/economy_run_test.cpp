@@ -33,7 +33,6 @@ bool IsPlanet(int s, int b) { return Visible(s, b) && BodyData[s][b][body::kKind
 bool IsHideout(int s, int b) {
   return Visible(s, b) && BodyData[s][b][body::kKind] == kKindPirateHideout;
 }
-bool IsContraband(int g) { return g >= kFirstContraband && g <= kLastGood; }
 
 // The highest stock a good can hold after a day without "Connections" skills.
 int MaxStock(int base) {
