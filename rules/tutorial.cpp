@@ -7,6 +7,7 @@
 #include "rules/mission_acceptance.h"
 #include "rules/missions.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -19,7 +20,7 @@ using state::PlayerData;
 using state::PlayerShip;
 using tutorial::Step;
 
-constexpr std::int32_t kSupplies = 1;
+// Every system's bodies begin with its sun, and its first planet after it.
 constexpr std::int32_t kSun = 1;
 constexpr std::int32_t kFirstPlanet = 2;
 
@@ -507,9 +508,9 @@ void SetTutorialSuppliesPrices() {
   const std::int32_t here = PlayerShip[ship::kBody];
   const std::int32_t t = TutorialBody();
   if (s < 1 || s >= state::kSystems) return;
-  if (here >= 1 && here < state::kBodies) state::MarketPrice[s][here][kSupplies] = 100;
+  if (here >= 1 && here < state::kBodies) state::MarketPrice[s][here][kGoodSupplies] = 100;
   if (t >= 1 && t < state::kBodies) {
-    state::MarketPrice[s][t][kSupplies] = 115;
+    state::MarketPrice[s][t][kGoodSupplies] = 115;
     state::BodyPricesKnown[t] = 1;
   }
 }
