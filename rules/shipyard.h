@@ -10,6 +10,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
@@ -64,7 +65,7 @@ ShipPurchaseResult BuyShip(std::int32_t shipClass, Ui& ui,
 // The shipyard's hidden developer control, never shown to a player: a battleship for nothing
 // (fitted out as a purchase is, with the livery and the hold left as they were). Its gift of
 // credits is the cheat screen's.
-inline constexpr std::int32_t kFreeBattleshipClass = 16;
+inline constexpr std::int32_t kFreeBattleshipClass = state::kClassMarauder;
 void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen = {});
 
 // Empties and refills every offer slot of every star system one at a time, so that the boards

@@ -206,6 +206,7 @@ inline constexpr int kSituationEndVariant = 29;
 inline constexpr int kFirstReportVariant  = 30;
 inline constexpr int kSecondReportVariant = 31;
 inline constexpr int kThirdReportVariant  = 32;
+inline constexpr int kLastCampaignMissionType = 33;  // the player's last mission for the campaign
 }  // namespace star_system
 
 // FactionData[faction]: a faction and its relations.

@@ -16,6 +16,39 @@ inline constexpr std::int32_t kStarbaseClass = -1;
 inline constexpr std::int32_t kNoShipClass = 0;
 inline constexpr std::int32_t kLastShipClass = 19;
 
+// The classes by name, as the rules and the developer controls single some out.
+enum ShipClassId : std::int32_t {
+  kClassStarwolf = 1,
+  kClassStargun = 2,
+  kClassAvenger = 3,
+  kClassSabre = 4,
+  kClassOrion = 5,
+  kClassShadowcat = 6,
+  kClassPaladin = 7,
+  kClassHellcat = 8,
+  kClassPatton = 9,
+  kClassShark = 10,
+  kClassFerendar = 11,
+  kClassOrionSquadron = 12,
+  kClassNeptun = 13,
+  kClassGalaxy = 14,
+  kClassCorsair = 15,
+  kClassMarauder = 16,
+  kClassGettysburg = 17,
+  kClassStonewall = 18,
+  kClassBattlegroup = 19,
+};
+
+// The size categories of the classes (attribute kAttrSize); a role-2 (civilian) class of size 3
+// is a transporter, of size 4 a freighter. The starbase counts as a battleship.
+enum ShipSize : std::int32_t {
+  kSizeFighter = 1,
+  kSizeCorvette = 2,
+  kSizeDestroyer = 3,
+  kSizeCruiser = 4,
+  kSizeBattleship = 5,
+};
+
 // The attributes of GetShipClassStat, numbered as the rules address them.
 enum ShipClassAttribute : std::int32_t {
   kAttrSize = 1,          // 1 fighter, 2 corvette, 3 destroyer/transporter, 4 cruiser/freighter, 5 battleship

@@ -16,11 +16,8 @@ namespace screens {
 
 namespace {
 
-// SystemData field of the type of the player's last mission for the campaign.
-constexpr int kLastCampaignMissionType = 33;
 // A strike sets the siege's days past any length: the next campaign day ends it on the points.
 constexpr std::int32_t kSiegeOver = 1000;
-constexpr std::int32_t kBattleshipSize = 5;
 // After this many days of siege a defender whose points fell behind counts as weakened.
 constexpr std::int32_t kWeakenedAfterDays = 100;
 
@@ -114,7 +111,8 @@ CampaignView BuildCampaignView() {
       state::SystemText[s][system_text::kName], view.levels.defender, view.levels.attacker, s);
   const std::int32_t missions = row[star_system::kCampaignMissions];
   view.influence = missions > 0
-                       ? rules::BuildCampaignInfluenceText(s, row[kLastCampaignMissionType], missions)
+                       ? rules::BuildCampaignInfluenceText(
+                             s, row[star_system::kLastCampaignMissionType], missions)
                        : rules::BuildCampaignNotEngagedText(s);
   view.days = std::to_string(row[star_system::kCampaignDays]) + "/" +
               std::to_string(row[star_system::kSiegeDays]) + " days";
@@ -135,7 +133,7 @@ StrikeOrder AskForStrike(rules::Ui& ui) {
     order.refusal = StrikeResult::OwnStarbase;
     return order;
   }
-  if (state::GetShipClassSize(state::PlayerShip[ship::kClass]) < kBattleshipSize) {
+  if (state::GetShipClassSize(state::PlayerShip[ship::kClass]) < state::kSizeBattleship) {
     ui.Message(rules::Popup::Text, "Battleship required!",
                "To attack the enemy starbase you need to have a battleship!");
     order.refusal = StrikeResult::BattleshipRequired;

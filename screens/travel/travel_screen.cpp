@@ -22,6 +22,7 @@
 #include "screens/tutorial/tutorial.h"
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
 
@@ -36,9 +37,6 @@ using tutorial::Step;
 TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
-
-// The developer controls' opponents: the Outer Rim's fleet, and one of its military corvettes.
-constexpr std::int32_t kTestFightClass = 6;
 
 // The name, price and caption labels stand centred under their pictures. The places the view
 // gives are those of a slot as wide as the picture plus 17 (15 for a find) on either side; the
@@ -661,7 +659,8 @@ void TravelScreenForm::OnFleetBattleClick() {
 // A fight against a military corvette of the Outer Rim.
 void TravelScreenForm::OnTestFightClick() {
   audio::PlayButtonSound();
-  rules_.SetupShipCombat(kTestFightClass, kFactionOuterRim, kMilitaryShip, 0);
+  // One of the Outer Rim's military corvettes.
+  rules_.SetupShipCombat(state::kClassShadowcat, kFactionOuterRim, kMilitaryShip, 0);
   rules_.RunShipCombat();
   ShowSystem(false, PlayerShip[ship::kSystem]);
 }

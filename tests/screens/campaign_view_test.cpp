@@ -152,7 +152,7 @@ TEST_F(Campaign, ColoursTopicTextsAndDaysFollowThePlayersSide) {
 
 TEST_F(Campaign, MissionsFlownForTheCampaignAreAcknowledged) {
   SystemData[s][star_system::kCampaignMissions] = 11;
-  SystemData[s][33] = 3;  // the last one a Transport
+  SystemData[s][star_system::kLastCampaignMissionType] = 3;  // the last one a Transport
   const screens::CampaignView view = screens::BuildCampaignView();
   EXPECT_EQ(view.influence, rules::BuildCampaignInfluenceText(s, 3, 11));
   EXPECT_NE(view.influence.find("suppl"), std::string::npos) << "the supplies sentence";
