@@ -137,11 +137,13 @@ void UpdateCampaigns(Ui& ui) {
 void ApplyMissionToCampaign() {
   const int c = state::ActiveMission[mission::kCampaignSystem];
   const int k = state::ActiveMission[mission::kType];
-  if (c < 1 || c > state::kLastSystem) return;
+  if (!state::IsSystem(c)) return;
   state::TSystemRow& row = SystemData[c];
   AddSaturating(row[star_system::kCampaignMissions], 1);
+  // The campaign screen's report tells of the player's latest deed for the campaign.
+  row[star_system::kLastCampaignMissionType] = k;
 
-  const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= 5;
+  const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= state::kSizeBattleship;
   int p = 15;
   if (k == kMissionCombatPatrol || k == kMissionEscort || k == kMissionRecon) p /= 2;
   if (k == kMissionTransport || k == kMissionSupply || k == kMissionCombatTransport) p *= 4;

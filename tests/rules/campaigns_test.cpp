@@ -289,6 +289,8 @@ TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
     const std::string label = "type " + std::to_string(c.type) + " after " +
                               std::to_string(c.missionsBefore);
     EXPECT_EQ(SystemData[3][star_system::kCampaignMissions], c.missionsBefore + 1) << label;
+    EXPECT_EQ(SystemData[3][star_system::kLastCampaignMissionType], c.type)
+        << label << ": the campaign's report tells of this mission";
     EXPECT_EQ(SystemData[3][star_system::kAttackerPoints], c.playerAttacks ? c.points : 0) << label;
     EXPECT_EQ(SystemData[3][star_system::kDefenderPoints], c.playerAttacks ? 0 : c.points) << label;
   }
