@@ -12,6 +12,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/star_map.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -24,10 +25,7 @@ using state::SystemData;
 
 constexpr int kSearchDraws = 1000;  // draws of a body, a faction or a class before giving up
 constexpr int kAttempts = 10;       // attempts per board and call
-constexpr std::int32_t kTargetBody = 2;  // the planet a fleet mission heads for
 
-// The home system of factions 1..4.
-constexpr std::array<std::int32_t, 5> kHomeSystem{0, 1, 12, 16, 13};
 
 using state::IsSystem;
 bool Present(std::int32_t x) { return IsSystem(x) && SystemData[x][star_system::kPresent] > 0; }
@@ -46,7 +44,6 @@ std::int32_t Kind(std::int32_t x) {
   if (Campaign(x)) kind = 3;
   return kind;
 }
-std::int32_t HomeSystem(std::int32_t f) { return f >= 1 && f <= 4 ? kHomeSystem[f] : 0; }
 bool AtWarWith(std::int32_t pf, std::int32_t g) {
   return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 &&
          FactionData[pf][faction::kAtWarWith + g] > 0;
@@ -207,8 +204,8 @@ void Offer(Board& board, std::int32_t b, std::int32_t t) {
 // Fleet missions head for body 2 of their target system, which they also keep as the first point.
 void FleetOffer(Board& board, std::int32_t t) {
   state::TMissionRow& row = *board.row;
-  Offer(board, kTargetBody, t);
-  row[mission::kFirstPointBody] = kTargetBody;
+  Offer(board, state::kMainPlanetBody, t);
+  row[mission::kFirstPointBody] = state::kMainPlanetBody;
   row[mission::kFirstPointSystem] = t;
   row[mission::kSubject] = 1;
   row[mission::kEnemyFaction] = Owner(t);
@@ -455,7 +452,7 @@ void AnalysisStep(Board& board) {
 void BlitzkriegStep(OfferSearch& search, Board& board) {
   std::int32_t t = 0;
   for (std::int32_t g = 1; g <= 4; ++g) {
-    if (AtWarWith(search.pf, g)) t = HomeSystem(g);
+    if (AtWarWith(search.pf, g)) t = state::HomeSystem(g);
   }
   if (t == 0) return;
   FleetOffer(board, t);
@@ -479,7 +476,8 @@ void FlankingStep(OfferSearch& search, Board& board) {
 void SuppressionStep(OfferSearch& search, Board& board) {
   std::vector<std::int32_t> candidates;
   for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
-    if (Present(x) && !Campaign(x) && Owner(x) == search.pf && x != HomeSystem(search.pf)) {
+    if (Present(x) && !Campaign(x) && Owner(x) == search.pf &&
+        x != state::HomeSystem(search.pf)) {
       candidates.push_back(x);
     }
   }

@@ -10,6 +10,7 @@
 #include "state/goods.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
+#include "state/star_map.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -20,9 +21,6 @@ using state::PlayerData;
 using state::PlayerShip;
 using tutorial::Step;
 
-// Every system's bodies begin with its sun, and its first planet after it.
-constexpr std::int32_t kSun = 1;
-constexpr std::int32_t kFirstPlanet = 2;
 
 // Where a step's message panel stands.
 enum class PanelPlace {
@@ -420,7 +418,8 @@ std::string BodyName(std::int32_t body) {
 // `text` with the bodies it names filled in.
 std::string FillIn(std::string text) {
   const std::pair<std::string_view, std::string> names[] = {
-      {"{tutorial body}", BodyName(TutorialBody())}, {"{first planet}", BodyName(kFirstPlanet)}};
+      {"{tutorial body}", BodyName(TutorialBody())},
+      {"{first planet}", BodyName(state::kMainPlanetBody)}};
   for (const auto& [mark, name] : names)
     if (const std::size_t at = text.find(mark); at != std::string::npos)
       text.replace(at, mark.size(), name);
@@ -521,7 +520,7 @@ void OfferTutorialMission() {
   auto& offer = state::MissionOffers[s][kTutorialMissionSlot];
   offer[mission::kActive] = 1;
   offer[mission::kType] = kMissionSearchAndDestroy;
-  offer[mission::kTargetBody] = kSun;
+  offer[mission::kTargetBody] = state::kSunBody;
   offer[mission::kTargetSystem] = s;
   offer[mission::kEnemyClass] = 1;
   offer[mission::kEnemyFaction] = 0;

@@ -13,3 +13,16 @@ enum Faction : std::int32_t {
   kFactionCoalition = 3,
   kFactionSyndicate = 4,
 };
+
+namespace state {
+// The capital system of each of the four powers; 0 for the pirates or no faction.
+constexpr std::int32_t HomeSystem(std::int32_t faction) {
+  switch (faction) {
+    case kFactionFederation: return 1;
+    case kFactionOuterRim: return 12;
+    case kFactionCoalition: return 16;
+    case kFactionSyndicate: return 13;
+    default: return 0;
+  }
+}
+}  // namespace state

@@ -42,6 +42,11 @@ struct SpaceFindSpots {
   std::int32_t x1, y1, x2, y2, x3, y3, x4, y4;  // slots 1..4
 };
 
+// Every system's first body is its sun and its second its main planet (a fleet mission's target,
+// the tutorial's first planet).
+inline constexpr std::int32_t kSunBody = 1;
+inline constexpr std::int32_t kMainPlanetBody = 2;
+
 // Pictures of the bodies whose picture follows from their kind.
 inline constexpr std::int32_t kSunPicture = 1;
 inline constexpr std::int32_t kWormholePicture = 7;
