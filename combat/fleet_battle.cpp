@@ -490,7 +490,8 @@ void EmergencyShieldRecharge(FleetBattleUi& ui) {
                  "sick, but the higher radiation has caused no permanent injuries.");
     return;
   }
-  for (int field = 30; field <= 33; ++field) PlayerShip[field] /= 2;  // droids (34) are spared
+  // The crewmen, officers, marines and pirates; the droids are spared.
+  for (int field = ship::kCrewmen; field <= ship::kPirates; ++field) PlayerShip[field] /= 2;
   ui.ShowPopup("Reactor breach!",
                "While you are able to recharge your shields a reactor breach kills many of your "
                "crew members.");
