@@ -29,21 +29,10 @@ enum class PanelPlace {
   AwayFromTutorialBody,  // at the row's top, on the side of the map away from the tutorial body
 };
 
-// What a step does besides showing its guidance.
-enum Extra : unsigned {
-  kNoExtra = 0,
-  kSuppliesPrices = 1,       // the first trade's guaranteed prices
-  kOffersMission = 2,        // the tutorial's mission on the board
-  kRedrawsMissionBoard = 4,  // the board drawn again
-  kTradeWindowToFront = 8,
-  kRewardSound = 16,
-  kRewardMusic = 32,
-};
-
 // One step of the tutorial: its message panel (screen, place, texts), its arrow (screen,
 // control, side) and what the words name, which the panel leaves free (on the travel screen
-// always the bodies and finds of the map). In the texts "{tutorial body}" and "{first planet}" stand for those bodies'
-// names; an arrow at "{tutorial body}" points at that body.
+// always the bodies and finds of the map). In the texts "{tutorial body}" and "{first planet}"
+// stand for those bodies' names; an arrow at "{tutorial body}" points at that body.
 struct StepRow {
   Step step;
   TutorialScreen panelOn = TutorialScreen::None;
@@ -57,7 +46,13 @@ struct StepRow {
   const char* arrowAtAbility = "";
   ArrowSide side = ArrowSide::Above;
   bool arrowShownAtOnce = true;
-  unsigned extras = kNoExtra;
+  // What the step does besides showing its guidance.
+  bool setsSuppliesPrices = false;   // the first trade's guaranteed prices
+  bool offersMission = false;        // the tutorial's mission on the board
+  bool redrawsMissionBoard = false;  // the board drawn again
+  bool tradeWindowToFront = false;
+  bool rewardSound = false;
+  bool rewardMusic = false;
   // What the words name, for the panel to leave free: names separated by spaces; "{T}" stands
   // for the tutorial body's number, a name ending in "*" for every visible control so named.
   const char* keepClear = "";
@@ -143,7 +138,7 @@ const StepRow kSteps[] = {
               "\"Buy all\".",
      .text2 = "Click on \"Supplies\" and buy at least one unit of this kind of good.",
      .arrowOn = TradeWindow, .arrowAt = "GoodName1", .side = Right, .arrowShownAtOnce = false,
-     .extras = kSuppliesPrices,
+     .setsSuppliesPrices = true,
      .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::FlyToTutorialBody, .panelOn = Travel, .place = AwayFromTutorialBody,
      .top = kTravelPanelTop,
@@ -153,7 +148,7 @@ const StepRow kSteps[] = {
               "we need to find a planet with a higher price for your selected cargo. We have "
               "marked the closest location. Double-click it to start travelling.",
      .text2 = "Double-click on the location {tutorial body} to start travelling.",
-     .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .extras = kSuppliesPrices,
+     .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .setsSuppliesPrices = true,
      .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::SellAll, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
@@ -161,7 +156,7 @@ const StepRow kSteps[] = {
               "\"Sell all\" and see the cash flowing in.",
      .text2 = "Click on the \"Sell all\" button on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .side = Right, .arrowShownAtOnce = false,
-     .extras = kSuppliesPrices | kTradeWindowToFront,
+     .setsSuppliesPrices = true, .tradeWindowToFront = true,
      .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::CloseTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
@@ -172,7 +167,7 @@ const StepRow kSteps[] = {
               "(which you first need to find - Hint: Visit the local bar!).",
      .text2 = "Close the trade screen by clicking on \"Close\" on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "CloseButton", .side = Right, .arrowShownAtOnce = false,
-     .extras = kRewardSound,
+     .rewardSound = true,
      .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
     {.step = Step::OpenMissions, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
@@ -181,11 +176,11 @@ const StepRow kSteps[] = {
               "professions (except maybe the pure trader) are able to fulfill missions from time "
               "to time as well.",
      .text2 = "Click on the \"Missions\" icon on the control panel at the bottom.",
-     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kOffersMission,
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .offersMission = true,
      .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
      .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
-     .extras = kOffersMission,
+     .offersMission = true,
      .keepClear = kMissionBoardKeepClear},
     {.step = Step::AcceptMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
      .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "AcceptButton", .side = Right,
@@ -198,14 +193,14 @@ const StepRow kSteps[] = {
               "If you have a mission it will bring up a mission status report, if not it opens "
               "the mission selection screen. Let´s try this...",
      .text2 = "Click on the mission icon in the control panel below again.",
-     .arrowOn = Travel, .arrowAt = "MissionsButton", .extras = kRedrawsMissionBoard,
+     .arrowOn = Travel, .arrowAt = "MissionsButton", .redrawsMissionBoard = true,
      .keepClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::FlyToSun, .panelOn = Travel, .place = At, .left = 16, .top = kTravelPanelTop,
      .text1 = "In this mission you have to intercept a pirate vessel near the local sun. The "
               "mission target is displayed by a red target lock. To fly to this location (and "
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
-     .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .extras = kRedrawsMissionBoard,
+     .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .redrawsMissionBoard = true,
      .keepClear = "Body* SpaceFind* MissionMarker MissionPanel"},
     {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
@@ -292,7 +287,8 @@ const StepRow kSteps[] = {
               "Click the button below and take a look around. Click on some of the options to "
               "see what´s happening. Afterwards click on \"Back to space\".",
      .text2 = "Take a look around. If you are finished click on \"Back to space\".",
-     .keepClear = "PlanetPicture Description GovernorButton BankButton ShipyardButton EquipmentButton BarButton BackButton"},
+     .keepClear = "PlanetPicture Description GovernorButton BankButton ShipyardButton "
+                  "EquipmentButton BarButton BackButton"},
     {.step = Step::OpenSensors, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "One of the new features of this new version of Farhaven is the \"ship sensor "
@@ -397,7 +393,7 @@ const StepRow kSteps[] = {
               "help (right-click on an icon of the main screen or of a fight).",
      .text2 = "Click on \"Cancel tutorial\" to close this screen and end this tutorial.",
      .arrowOn = Travel, .arrowAt = "TutorialCancelButton", .side = Below,
-     .arrowShownAtOnce = false, .extras = kRewardMusic,
+     .arrowShownAtOnce = false, .rewardMusic = true,
      .keepClear = "Body* SpaceFind*"},
 };
 // clang-format on
@@ -493,12 +489,12 @@ TutorialGuide DescribeTutorialStep(Step step) {
       name.replace(at, 3, std::to_string(TutorialBody()));
     g.keepClear.push_back(name);
   }
-  g.setsSuppliesPrices = (row->extras & kSuppliesPrices) != 0;
-  g.offersMission = (row->extras & kOffersMission) != 0;
-  g.redrawsMissionBoard = (row->extras & kRedrawsMissionBoard) != 0;
-  g.tradeWindowToFront = (row->extras & kTradeWindowToFront) != 0;
-  g.rewardSound = (row->extras & kRewardSound) != 0;
-  g.rewardMusic = (row->extras & kRewardMusic) != 0;
+  g.setsSuppliesPrices = row->setsSuppliesPrices;
+  g.offersMission = row->offersMission;
+  g.redrawsMissionBoard = row->redrawsMissionBoard;
+  g.tradeWindowToFront = row->tradeWindowToFront;
+  g.rewardSound = row->rewardSound;
+  g.rewardMusic = row->rewardMusic;
   return g;
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "state/star_systems.h"
+
 enum Faction : std::int32_t {
   kFactionPirates = 0,
   kFactionFederation = 1,
@@ -18,10 +20,10 @@ namespace state {
 // The capital system of each of the four powers; 0 for the pirates or no faction.
 constexpr std::int32_t HomeSystem(std::int32_t faction) {
   switch (faction) {
-    case kFactionFederation: return 1;
-    case kFactionOuterRim: return 12;
-    case kFactionCoalition: return 16;
-    case kFactionSyndicate: return 13;
+    case kFactionFederation: return kSystemSol;
+    case kFactionOuterRim: return kSystemHyraxan;
+    case kFactionCoalition: return kSystemNewFrance;
+    case kFactionSyndicate: return kSystemNewMoscow;
     default: return 0;
   }
 }

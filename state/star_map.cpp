@@ -1,7 +1,10 @@
 // The star map of a new game, one row per system, per body and per system's space-find spots.
 #include "state/star_map.h"
 
+#include "state/star_systems.h"
 #include "state/variables.h"
+
+#include <iterator>
 
 namespace state {
 namespace {
@@ -38,6 +41,7 @@ constexpr StarSystemRow kSystemRows[] = {
   { 23, "Kimberley",        2, 1},
   { 24, "Glenshire",        2, 1},
 };
+static_assert(std::size(kSystemRows) == kSystemGlenshire, "one row per named system");
 
 constexpr StarBodyRow kBodyRows[] = {
   // sys slot kind     name                         x    y    pic city dest jump mark

@@ -7,13 +7,15 @@
 #include <string>
 
 #include "state/fields.h"
+#include "state/star_systems.h"
 #include "state/variables.h"
 
 namespace {
 
 using rules::MissionsRoute;
 
-constexpr int kSystem = 5;
+// The mission board of the system the cases stand in.
+auto& Board() { return state::MissionOffers[kSystemNewManchester]; }
 
 struct Case {
   const char* what;
@@ -35,17 +37,17 @@ class MissionAccess : public testing::Test {
     state::FactionText[2][faction_text::kShortName] = "Outer Rim";
     state::FactionText[3][faction_text::kShortName] = "Syndicate";
     state::PlayerData[player::kFaction] = 1;
-    state::PlayerShip[ship::kSystem] = kSystem;
-    state::SystemData[kSystem][star_system::kOwner] = 1;
-    for (int slot = 1; slot <= 5; ++slot) state::MissionOffers[kSystem][slot][mission::kActive] = 1;
+    state::PlayerShip[ship::kSystem] = kSystemNewManchester;
+    state::SystemData[kSystemNewManchester][star_system::kOwner] = 1;
+    for (int slot = 1; slot <= 5; ++slot) Board()[slot][mission::kActive] = 1;
   }
 };
 
 void Criminal() { state::PlayerData[player::kCriminalDays] = 1; }
 void Foreigner() { state::PlayerData[player::kFaction] = 2; }
 void Invaded() {
-  state::SystemData[kSystem][star_system::kCampaign] = 1;
-  state::SystemData[kSystem][star_system::kAttacker] = 3;
+  state::SystemData[kSystemNewManchester][star_system::kCampaign] = 1;
+  state::SystemData[kSystemNewManchester][star_system::kAttacker] = 3;
 }
 void MissionRunning() { state::ActiveMission[mission::kActive] = 1; }
 
@@ -94,19 +96,19 @@ TEST_F(MissionAccess, TheMissionsIconRefusesOrLeadsOn) {
 TEST_F(MissionAccess, OpeningTheMissionsNeedsAFullBoardOrARunningMission) {
   const Case cases[] = {
       {"a full board", [] {}, MissionsRoute::MissionBoard, false, false, "", ""},
-      {"an empty first slot", [] { state::MissionOffers[kSystem][1][mission::kActive] = 0; },
+      {"an empty first slot", [] { Board()[1][mission::kActive] = 0; },
        MissionsRoute::Refusal, false, false, "No mission uplink",
        "An enemy spaceship is spamming all radio frequences. You need to fly to a different "
        "location to get an uplink to the mission database."},
-      {"an empty fifth slot", [] { state::MissionOffers[kSystem][5][mission::kActive] = 0; },
+      {"an empty fifth slot", [] { Board()[5][mission::kActive] = 0; },
        MissionsRoute::Refusal, false, false, "No mission uplink",
        "An enemy spaceship is spamming all radio frequences. You need to fly to a different "
        "location to get an uplink to the mission database."},
       {"the sixth slot is not looked at",
-       [] { state::MissionOffers[kSystem][6][mission::kActive] = 0; },
+       [] { Board()[6][mission::kActive] = 0; },
        MissionsRoute::MissionBoard, false, false, "", ""},
       {"a running mission, board empty",
-       [] { MissionRunning(), state::MissionOffers[kSystem][1][mission::kActive] = 0; },
+       [] { MissionRunning(), Board()[1][mission::kActive] = 0; },
        MissionsRoute::MissionPanel, false, false, "", ""},
       {"a running mission out of any system",
        [] { MissionRunning(), state::PlayerShip[ship::kSystem] = 0; },

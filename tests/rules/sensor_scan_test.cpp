@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "state/fields.h"
+#include "state/star_map.h"
+#include "state/star_systems.h"
 #include "state/variables.h"
 
 namespace {
 
-constexpr int kSystem = 4, kPlanet = 2, kHideout = 6;
-
 TEST(SensorScan, RefusedAtAHideoutOrWithNothingInRangeElseEveryShipInRange) {
+  // Any body of the system will do: the test marks it as a hideout.
+  constexpr std::int32_t hideout = state::kLastBody;
   struct Case {
     const char* what;
     std::function<void()> arrange;
@@ -30,7 +32,7 @@ TEST(SensorScan, RefusedAtAHideoutOrWithNothingInRangeElseEveryShipInRange) {
       {"row 0 is no ship", [&] { active(0); },
        "You cannot detect any ships. You should wait some time.", {}},
       {"at a pirate hideout",
-       [&] { active(3), state::PlayerShip[ship::kBody] = kHideout; },
+       [&] { active(3), state::PlayerShip[ship::kBody] = hideout; },
        "The use of ship sensors makes everyone know about your presence - not a wise thing to do "
        "nearby a pirate base!",
        {}},
@@ -38,9 +40,9 @@ TEST(SensorScan, RefusedAtAHideoutOrWithNothingInRangeElseEveryShipInRange) {
   };
   for (const Case& c : cases) {
     state::ClearGameState();
-    state::PlayerShip[ship::kSystem] = kSystem;
-    state::PlayerShip[ship::kBody] = kPlanet;
-    state::BodyData[kSystem][kHideout][body::kKind] = state::kKindPirateHideout;
+    state::PlayerShip[ship::kSystem] = kSystemSirius;
+    state::PlayerShip[ship::kBody] = state::kMainPlanetBody;
+    state::BodyData[kSystemSirius][hideout][body::kKind] = state::kKindPirateHideout;
     c.arrange();
     const rules::SensorScan scan = rules::ScanWithSensors();
     EXPECT_EQ(scan.refused, c.text != nullptr) << c.what;

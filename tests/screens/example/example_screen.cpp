@@ -4,13 +4,6 @@
 
 namespace example {
 
-namespace {
-
-// The picture buttons by their place in back_, counted from 1.
-constexpr int kBackButton = 1;
-
-}  // namespace
-
 ExampleScreen::ExampleScreen(const std::string& layoutFile)
     : Form("Example", layoutFile),
       back_({{Get<platform::Image>("BackButton"), "HighScoresScreen_34.jpg",

@@ -16,6 +16,11 @@
 
 namespace example {
 
+// The screen's picture buttons by their place in its group, counted from 1.
+enum ExampleButton : int {
+  kBackButton = 1,
+};
+
 class ExampleScreen : public platform::Form {
  public:
   explicit ExampleScreen(const std::string& layoutFile);
