@@ -101,6 +101,12 @@ constexpr const char* kPersonalStatusKeepClear =
     "Portrait RankAndName Faction Credits Lives Ship CriminalStatus CareerText UniformPanel "
     "CombatSkillsButton SkillsButton BackButton";
 
+constexpr const char* kFlyToPlanetText1 =
+    "Congratulations! You won your first fight! Did you like it? We promise this game will get "
+    "even better if you unlock all the new cool features in the later parts of this game. Now - "
+    "before this tutorial comes to an end - we want to show you some other important aspects of "
+    "this game. For example: Let´s land on a planet!";
+
 // clang-format off
 const StepRow kSteps[] = {
     {.step = Step::ChooseFaction, .panelOn = FactionSelection,
@@ -271,12 +277,7 @@ const StepRow kSteps[] = {
      .text2 = "Fire at will, end a turn if necessary and win this fight on your own!",
      .keepClear = kCombatKeepClear},
     {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
-     .top = kTravelPanelTop,
-     .text1 = "Congratulations! You won your first fight! Did you like it? We promise this game "
-              "will get even better if you unlock all the new cool features in the later parts "
-              "of this game. Now - before this tutorial comes to "
-              "an end - we want to show you some other important aspects of this game. For "
-              "example: Let´s land on a planet!",
+     .top = kTravelPanelTop, .text1 = kFlyToPlanetText1,
      .text2 = "Fly to the planet {first planet} by double-clicking on it.",
      .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false,
      .keepClear = "Body* SpaceFind*"},
@@ -396,9 +397,18 @@ const StepRow kSteps[] = {
      .arrowShownAtOnce = false, .rewardMusic = true,
      .keepClear = "Body* SpaceFind*"},
 };
+// Once the ship has reached the first planet, the step that leads there says how to land.
+constexpr StepRow kLandOnFirstPlanet =
+    {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
+     .top = kTravelPanelTop, .text1 = kFlyToPlanetText1,
+     .text2 = "Land on the planet {first planet} by clicking on the \"Dock\" icon.",
+     .arrowOn = Travel, .arrowAt = "DockButton", .arrowShownAtOnce = false,
+     .keepClear = "Body* SpaceFind* ControlFrame"};
 // clang-format on
 
 const StepRow* FindRow(Step step) {
+  if (step == Step::FlyToPlanet && PlayerShip[ship::kBody] == state::kMainPlanetBody)
+    return &kLandOnFirstPlanet;
   for (const StepRow& row : kSteps)
     if (row.step == step) return &row;
   return nullptr;

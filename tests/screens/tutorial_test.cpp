@@ -31,6 +31,7 @@
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
+#include "state/star_map.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -259,6 +260,40 @@ TEST_F(TutorialTest, EndingAStepHidesItsGuidanceOnlyWhileTheTutorialStandsThere)
   screens::EndTutorialStep(Step::FlyToSun);
   EXPECT_TRUE(Guidance().empty());
   EXPECT_EQ(state::TutorialStep, 12);
+}
+
+// At the first planet the step after the fight says how to land, for every faction's system: the
+// pointer beside the Dock icon, which reads "Dock" there, and the panel clear of both and of the
+// control panel.
+TEST_F(TutorialTest, AtTheFirstPlanetThePointerStandsBesideTheDockIcon) {
+  using platform::Rect;
+  for (int faction = 1; faction <= 4; ++faction) {
+    SCOPED_TRACE(faction);
+    StartNewWorld(faction, 6);
+    state::TutorialActive = 1;
+    state::PlayerShip[ship::kBody] = state::kMainPlanetBody;
+    state::SelectedBody = state::kMainPlanetBody;
+    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::BeginTutorialStep(Step::FlyToPlanet);
+    platform::Form& travel = *screens::TravelScreen;
+    const std::string planet =
+        state::BodyText[state::PlayerShip[ship::kSystem]][state::kMainPlanetBody][body_text::kName];
+    EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(),
+              "Land on the planet " + planet + " by clicking on the \"Dock\" icon.");
+    EXPECT_EQ(travel.Get<Label>("DockLabel").Caption(), "Dock");
+    platform::App().AdvanceClock(1000);  // the first blink shows the pointer
+    const platform::Image& arrow = travel.Get<platform::Image>("TutorialArrow");
+    EXPECT_TRUE(arrow.Visible());
+    const Rect a = arrow.ScreenRect(), dock = travel.Find("DockButton")->ScreenRect();
+    EXPECT_EQ(a.y + a.h + 2, dock.y) << "above the icon";
+    EXPECT_TRUE(a.x >= dock.x && a.x + a.w <= dock.x + dock.w) << "across from its middle";
+    EXPECT_EQ(arrow.PictureName(), "TutorialPointer_down.bmp");
+    const Rect p = travel.Get<Panel>("TutorialPanel").ScreenRect();
+    for (const char* clear : {"DockButton", "ControlFrame", "Body2"})
+      EXPECT_FALSE(screens::Overlap(p, travel.Find(clear)->ScreenRect())) << clear;
+    EXPECT_FALSE(screens::Overlap(p, a)) << "the pointer";
+    screens::StopTutorial();
+  }
 }
 
 TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
