@@ -307,14 +307,19 @@ TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
 
 TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
   screens::BeginTutorialStep(Step::ChooseProfession);
-  std::string refusal;
+  std::string refusal, why;
   state::PlayerData[player::kProfession] = 3;
   WhenIdle({[&] {
     refusal = screens::popup_forms::Text->Topic().Caption();
+    why = screens::popup_forms::Text->Get<Label>("Text").Caption();
     ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
   }});
   screens::ProfessionSelection->OnContinueClick();
   EXPECT_EQ(refusal, "Tutorial");
+  // The professions stand in the top row of their screen.
+  EXPECT_EQ(why,
+            "For the purpose of this tutorial please select the \"PIRATE\" profession from the "
+            "selection of options at the top of the screen.");
   EXPECT_TRUE(PanelShown("ProfessionSelection"));
 
   state::PlayerData[player::kProfession] = 6;
