@@ -403,7 +403,7 @@ constexpr StepRow kLandOnFirstPlanet =
      .top = kTravelPanelTop, .text1 = kFlyToPlanetText1,
      .text2 = "Land on the planet {first planet} by clicking on the \"Dock\" icon.",
      .arrowOn = Travel, .arrowAt = "DockButton", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"};
+     .keepClear = "Body2 BodyName2 Body* SpaceFind* ControlFrame"};
 // clang-format on
 
 const StepRow* FindRow(Step step) {

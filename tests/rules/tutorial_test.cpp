@@ -208,9 +208,11 @@ TEST_F(Tutorial, TheWayToTheFirstPlanetEndsWithTheDock) {
     EXPECT_EQ(g.panelOn, TutorialScreen::Travel);
     EXPECT_EQ(g.panelLeft, flying.panelLeft);
     EXPECT_EQ(g.panelTop, flying.panelTop);
-    // The panel leaves free the bodies, and at the dock the control panel too.
+    // The panel leaves free the bodies, and at the dock the planet it names and the control
+    // panel.
     const bool docking = std::string(c.arrowAt) == "DockButton";
     EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "ControlFrame"), docking ? 1 : 0);
+    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "BodyName2"), docking ? 1 : 0);
     EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "Body*"), 1);
   }
   // The other steps never change with the ship's place.
