@@ -1,5 +1,6 @@
 #include "rules/tutorial.h"
 
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -100,12 +101,6 @@ constexpr const char* kCombatKeepClear =
 constexpr const char* kPersonalStatusKeepClear =
     "Portrait RankAndName Faction Credits Lives Ship CriminalStatus CareerText UniformPanel "
     "CombatSkillsButton SkillsButton BackButton";
-
-constexpr const char* kFlyToPlanetText1 =
-    "Congratulations! You won your first fight! Did you like it? We promise this game will get "
-    "even better if you unlock all the new cool features in the later parts of this game. Now - "
-    "before this tutorial comes to an end - we want to show you some other important aspects of "
-    "this game. For example: Let´s land on a planet!";
 
 // clang-format off
 const StepRow kSteps[] = {
@@ -277,7 +272,12 @@ const StepRow kSteps[] = {
      .text2 = "Fire at will, end a turn if necessary and win this fight on your own!",
      .keepClear = kCombatKeepClear},
     {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
-     .top = kTravelPanelTop, .text1 = kFlyToPlanetText1,
+     .top = kTravelPanelTop,
+     .text1 = "Congratulations! You won your first fight! Did you like it? We promise this game "
+              "will get even better if you unlock all the new cool features in the later parts "
+              "of this game. Now - before this tutorial comes to "
+              "an end - we want to show you some other important aspects of this game. For "
+              "example: Let´s land on a planet!",
      .text2 = "Fly to the planet {first planet} by double-clicking on it.",
      .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false,
      .keepClear = "Body* SpaceFind*"},
@@ -397,21 +397,28 @@ const StepRow kSteps[] = {
      .arrowShownAtOnce = false, .rewardMusic = true,
      .keepClear = "Body* SpaceFind*"},
 };
-// Once the ship has reached the first planet, the step that leads there says how to land.
-constexpr StepRow kLandOnFirstPlanet =
-    {.step = Step::FlyToPlanet, .panelOn = Travel, .place = At, .left = kRightPanel,
-     .top = kTravelPanelTop, .text1 = kFlyToPlanetText1,
-     .text2 = "Land on the planet {first planet} by clicking on the \"Dock\" icon.",
-     .arrowOn = Travel, .arrowAt = "DockButton", .arrowShownAtOnce = false,
-     .keepClear = "Body2 BodyName2 Body* SpaceFind* ControlFrame"};
 // clang-format on
 
 const StepRow* FindRow(Step step) {
-  if (step == Step::FlyToPlanet && PlayerShip[ship::kBody] == state::kMainPlanetBody)
-    return &kLandOnFirstPlanet;
   for (const StepRow& row : kSteps)
     if (row.step == step) return &row;
   return nullptr;
+}
+
+// The step's row as the game stands: once the ship has reached the first planet, the step that
+// leads there says how to land, pointing at the Dock icon, and leaves free the planet and the
+// control panel.
+std::optional<StepRow> RowAsItStands(Step step) {
+  const StepRow* row = FindRow(step);
+  if (row == nullptr) return std::nullopt;
+  StepRow shown = *row;
+  if (step == Step::FlyToPlanet && PlayerShip[ship::kBody] == state::kMainPlanetBody) {
+    shown.text2 = "Land on the planet {first planet} by clicking on the \"Dock\" icon.";
+    shown.arrowAt = "DockButton";
+    shown.side = Above;
+    shown.keepClear = "Body2 BodyName2 Body* SpaceFind* ControlFrame";
+  }
+  return shown;
 }
 
 // The name of body `body` of the current system; empty when there is none.
@@ -476,8 +483,8 @@ std::vector<Step> AllTutorialSteps() {
 
 TutorialGuide DescribeTutorialStep(Step step) {
   TutorialGuide g;
-  const StepRow* row = FindRow(step);
-  if (row == nullptr) return g;
+  const std::optional<StepRow> row = RowAsItStands(step);
+  if (!row) return g;
   g.panelOn = row->panelOn;
   g.text1 = FillIn(row->text1);
   g.text2 = FillIn(row->text2);
