@@ -297,7 +297,8 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
     const auto loads = PictureLoads();
     const platform::Rect r = options().Get<Image>(t.image).ScreenRect();
     platform::App().MouseMove(r.x + 2, r.y + 2);  // the picture beside its label
-    for (const char* around : {"Topic", "CombatHeading", "EmptyAudioLabel", "EmptyDifficultyTile", "Frame"})
+    for (const char* around :
+         {"Topic", "CombatHeading", "EmptyAudioLabel", "EmptyDifficultyTile", "Frame"})
       MoveOnto(*options().Find(around));
     EXPECT_EQ(PictureLoads(), loads);
     EXPECT_EQ(options().HoverIndex(), t.index) << "nothing around the tiles puts it out";
