@@ -139,7 +139,7 @@ bool TargetReady(FleetBattleUi& ui) {
   if (!ValidRow(SelectedTarget) || !Alive(EnemyFleet[SelectedTarget])) {
     ui.ShowPopup("No target",
                  "You have not yet selected a target to attack! To do so click on one of the red "
-                 "symbols in the mid part of the screen.");
+                 "symbols in the upper part of the screen.");
     return false;
   }
   if (StationProtected(SelectedTarget)) {
@@ -431,7 +431,7 @@ void SelectedEscortAttacks(FleetBattleUi& ui) {
   if (!ValidRow(SelectedEscort) || !Alive(PlayerFleet[SelectedEscort])) {
     ui.ShowPopup("Who?",
                  "You have not yet selected which ship of your escort should attack. To do so "
-                 "click on one of the blue symbols in the mid part of the screen.");
+                 "click on one of the blue symbols in the upper part of the screen.");
     return;
   }
   if (PlayerFleet[SelectedEscort][fleet_ship::kRole] == kRoleFlagship) {

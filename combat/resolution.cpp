@@ -59,8 +59,8 @@ void ChangeShields(Side side, std::int64_t delta) {
 void ShowNotEnoughAP(CombatUi& ui) {
   ui.ShowPopup(CombatPopup::Text, "Not enough AP!",
                "In this game every combat action uses up action-points (AP). For this action you "
-               "do not have enough AP left. Your AP is displayed as a progress bar at the left "
-               "bottom of the screen above your shields.");
+               "do not have enough AP left. Your AP is displayed as a row of lights at the left "
+               "top of the screen below your shields.");
 }
 
 bool PayActionPoints(Side side, std::int32_t cost, CombatUi& ui) {

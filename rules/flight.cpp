@@ -23,6 +23,7 @@
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
+#include "state/star_map.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -66,14 +67,19 @@ bool AtWar(std::int32_t f, std::int32_t g) {
   return state::FactionData[f][faction::kAtWarWith + g] > 0;
 }
 
-void ArrivalTutorial(std::int32_t place, Ui& ui) {
+// `from` is where the ship set out, `place` where it arrived.
+void ArrivalTutorial(std::int32_t from, std::int32_t place, Ui& ui) {
   using tutorial::Step;
   if (TutorialAt(Step::FlyToTutorialBody) && place == TutorialBody())
     ui.BeginTutorialStep(Step::SellAll);
-  // On the way to the sun or the first planet, arriving at the sun only puts the travel screen's
-  // hint away; the next steps begin with the mission's fight and with the landing.
-  if (place == 1 && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
-  if (place == 1 && TutorialAt(Step::FlyToPlanet)) ui.EndTutorialStep(Step::FlyToPlanet);
+  // On the way to the sun, arriving there only puts the travel screen's hint away; the next
+  // step begins with the mission's fight.
+  if (place == state::kSunBody && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
+  // The step that leads to the first planet stays until the landing: arriving there it says how
+  // to land, and leaving it for another place it leads back there again.
+  if (TutorialAt(Step::FlyToPlanet) &&
+      (place == state::kMainPlanetBody || from == state::kMainPlanetBody))
+    ui.BeginTutorialStep(Step::FlyToPlanet);
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
@@ -214,6 +220,7 @@ void FlightDay(std::int32_t& daysLeft, Ui& ui) {
 
 void ArriveFromFlight(Ui& ui) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
+  const std::int32_t from = state::PlayerShip[ship::kBody];
   const std::int32_t place = state::SelectedBody;
   state::PlayerShip[ship::kBody] = place;
   if (IsSystem(s)) state::SystemVisited[s] = 1;
@@ -221,7 +228,7 @@ void ArriveFromFlight(Ui& ui) {
   ShowSystem(ui, false, s);
   ui.UpdateTradePopup();
 
-  ArrivalTutorial(place, ui);
+  ArrivalTutorial(from, place, ui);
   if (state::PlayerShip[ship::kAlive] > 0) CheckMissionOnArrival(ui);
   Mutiny(s, place, ui);
 

@@ -1,5 +1,6 @@
 #include "rules/tutorial.h"
 
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -404,6 +405,22 @@ const StepRow* FindRow(Step step) {
   return nullptr;
 }
 
+// The step's row as the game stands: once the ship has reached the first planet, the step that
+// leads there says how to land, pointing at the Dock icon, and leaves free the planet and the
+// control panel.
+std::optional<StepRow> RowAsItStands(Step step) {
+  const StepRow* row = FindRow(step);
+  if (row == nullptr) return std::nullopt;
+  StepRow shown = *row;
+  if (step == Step::FlyToPlanet && PlayerShip[ship::kBody] == state::kMainPlanetBody) {
+    shown.text2 = "Land on the planet {first planet} by clicking on the \"Dock\" icon.";
+    shown.arrowAt = "DockButton";
+    shown.side = Above;
+    shown.keepClear = "Body2 BodyName2 Body* SpaceFind* ControlFrame";
+  }
+  return shown;
+}
+
 // The name of body `body` of the current system; empty when there is none.
 std::string BodyName(std::int32_t body) {
   const std::int32_t s = PlayerShip[ship::kSystem];
@@ -466,8 +483,8 @@ std::vector<Step> AllTutorialSteps() {
 
 TutorialGuide DescribeTutorialStep(Step step) {
   TutorialGuide g;
-  const StepRow* row = FindRow(step);
-  if (row == nullptr) return g;
+  const std::optional<StepRow> row = RowAsItStands(step);
+  if (!row) return g;
   g.panelOn = row->panelOn;
   g.text1 = FillIn(row->text1);
   g.text2 = FillIn(row->text2);

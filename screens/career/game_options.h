@@ -1,9 +1,10 @@
 // The game options screen: the settings as picture tiles that switch on and off with a click —
 // music, sound effects, the automatic end of turn, longer delays between combat messages, slower
-// combat animations, veteran mode, war messages that never pop up, and the compatibility mode for
-// the visually impaired — and Close. Every change acts at once on the global settings; the general
-// data keeps all but the compatibility mode when it is next written. Opened modally from "Game
-// settings" after RefreshGameOptionsScreen.
+// combat animations, veteran mode, war messages that never pop up, the compatibility mode for
+// the visually impaired — three empty tiles that read "(empty slot)" and do nothing, and Close.
+// Every change acts at once on the global settings; the general data keeps all but the
+// compatibility mode when it is next written. Opened modally from "Game settings" after
+// RefreshGameOptionsScreen.
 #pragma once
 
 #include <cstdint>

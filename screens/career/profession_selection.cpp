@@ -182,7 +182,7 @@ void ProfessionSelectionScreen::OnContinueClick() {
     if (state::PlayerData[player::kProfession] != kProfessionPirate) {
       popups::ShowText("Tutorial",
                        "For the purpose of this tutorial please select the \"PIRATE\" profession "
-                       "from the selection of options in the middle of the screen.");
+                       "from the selection of options at the top of the screen.");
       return;
     }
     EndTutorialStep(tutorial::Step::ChooseProfession);

@@ -203,7 +203,11 @@ TEST_F(DamageTest, PaymentAndRefusals) {
   state::PlayerShip[ship::kActionPoints] = 1;
   combat::ResolvePlayerCombatAction(1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
-  EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
+  EXPECT_EQ(ui.Lines("popup: Not enough AP!"),
+            std::vector<std::string>{
+                "popup: Not enough AP! / In this game every combat action uses up action-points "
+                "(AP). For this action you do not have enough AP left. Your AP is displayed as a "
+                "row of lights at the left top of the screen below your shields."});
   state::EnemyShip[ship::kActionPoints] = 1;
   combat::ResolveEnemyCombatAction(1, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);

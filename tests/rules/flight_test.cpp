@@ -202,24 +202,36 @@ TEST_F(Flight, TheTutorialMovesOnAtItsBody) {
     int faction, step, place;
     std::vector<int> begun;
     std::vector<int> ended = {};
+    int from = kSunBody;
   };
   const Case cases[] = {
       {1, 6, 3, {7}}, {2, 6, 7, {7}}, {3, 6, 2, {7}}, {4, 6, 6, {7}},
       {1, 6, 2, {}},  // not the faction's body
       {3, 5, 2, {}},  // not that step yet
-      // At the sun the hint of the mission's and of the landing's step goes away.
-      {1, 12, 1, {}, {12}}, {1, 20, 1, {}, {20}},
+      // At the sun the hint of the mission's step goes away.
+      {1, 12, 1, {}, {12}},
       {1, 12, 2, {}}, {1, 19, 1, {}},
+      // The step that leads to the first planet stays until the landing: arriving there shows
+      // it again (now saying how to land), and so does leaving it for another place; arriving
+      // anywhere else, the sun included, leaves it as it is.
+      {1, 20, 2, {20}}, {3, 20, 2, {20}},
+      {1, 20, 1, {}, {}, 5}, {1, 20, 5, {}}, {1, 20, -2, {}, {}, 5},
+      {1, 20, 1, {20}, {}, 2}, {1, 20, 5, {20}, {}, 2},
+      {1, 22, 2, {}}, {1, 19, 2, {}},
   };
   for (const Case& c : cases) {
     SetUp();
     for (int b = 2; b <= 7; ++b) AddBody(kSystem, b, 2);
+    state::SpaceFinds[kSystem][2][space_find::kPresent] = 1;
     PlayerData[player::kFaction] = c.faction;
+    PlayerShip[ship::kBody] = c.from;
     state::TutorialActive = 1;
     state::TutorialStep = c.step;
     ArriveAt(c.place);
-    EXPECT_EQ(ui.tutorialSteps, c.begun) << c.faction << " " << c.step << " " << c.place;
-    EXPECT_EQ(ui.endedTutorialSteps, c.ended) << c.faction << " " << c.step << " " << c.place;
+    const std::string trace = std::to_string(c.faction) + " " + std::to_string(c.step) + " " +
+                              std::to_string(c.from) + "->" + std::to_string(c.place);
+    EXPECT_EQ(ui.tutorialSteps, c.begun) << trace;
+    EXPECT_EQ(ui.endedTutorialSteps, c.ended) << trace;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -173,6 +174,52 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text1, rules::DescribeTutorialStep(Step::PickMission).text1);
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text2,
             "Click on the 2nd available mission and afterwards on \"Accept mission\".");
+}
+
+// The step after the first fight leads to the first planet while the ship is anywhere else, and
+// says how to land once it is there; its panel and opening words stay the same.
+TEST_F(Tutorial, TheWayToTheFirstPlanetEndsWithTheDock) {
+  struct Case {
+    int shipAt;  // a body, or a space find's slot as a negative number
+    const char* text2;
+    const char* arrowAt;
+  };
+  const Case cases[] = {
+      {1,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
+      {3,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
+      {-2, "Fly to the planet World 2 by double-clicking on it.", "Body2"},
+      {2,  "Land on the planet World 2 by clicking on the \"Dock\" icon.", "DockButton"},
+  };
+  PlayerShip[ship::kBody] = 1;
+  const rules::TutorialGuide flying = rules::DescribeTutorialStep(Step::FlyToPlanet);
+  EXPECT_EQ(flying.text1,
+            "Congratulations! You won your first fight! Did you like it? We promise this game will "
+            "get even better if you unlock all the new cool features in the later parts of this "
+            "game. Now - before this tutorial comes to an end - we want to show you some other "
+            "important aspects of this game. For example: Let´s land on a planet!");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shipAt);
+    PlayerShip[ship::kBody] = c.shipAt;
+    const rules::TutorialGuide g = rules::DescribeTutorialStep(Step::FlyToPlanet);
+    EXPECT_EQ(g.text2, c.text2);
+    EXPECT_EQ(g.arrowOn, TutorialScreen::Travel);
+    EXPECT_EQ(g.arrowAt, c.arrowAt);
+    EXPECT_EQ(g.text1, flying.text1);
+    EXPECT_EQ(g.panelOn, TutorialScreen::Travel);
+    EXPECT_EQ(g.panelLeft, flying.panelLeft);
+    EXPECT_EQ(g.panelTop, flying.panelTop);
+    // The panel leaves free the bodies, and at the dock the planet it names and the control
+    // panel.
+    const bool docking = std::string(c.arrowAt) == "DockButton";
+    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "ControlFrame"), docking ? 1 : 0);
+    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "BodyName2"), docking ? 1 : 0);
+    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "Body*"), 1);
+  }
+  // The other steps never change with the ship's place.
+  PlayerShip[ship::kBody] = 2;
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToSun).arrowAt, "Body1");
+  EXPECT_EQ(rules::DescribeTutorialStep(Step::OpenSensors).arrowAt, "SensorsButton");
+  EXPECT_EQ(rules::AllTutorialSteps().size(), 38u) << "still one step";
 }
 
 TEST_F(Tutorial, OnTheWayToTheTutorialBodyThePanelStandsOnTheOtherSideOfTheMap) {

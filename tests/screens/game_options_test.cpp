@@ -297,7 +297,8 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
     const auto loads = PictureLoads();
     const platform::Rect r = options().Get<Image>(t.image).ScreenRect();
     platform::App().MouseMove(r.x + 2, r.y + 2);  // the picture beside its label
-    for (const char* around : {"Topic", "CombatHeading", "EmptySlotLabel1", "EmptySlot2", "Frame"})
+    for (const char* around :
+         {"Topic", "CombatHeading", "EmptyAudioLabel", "EmptyDifficultyTile", "Frame"})
       MoveOnto(*options().Find(around));
     EXPECT_EQ(PictureLoads(), loads);
     EXPECT_EQ(options().HoverIndex(), t.index) << "nothing around the tiles puts it out";
@@ -310,6 +311,56 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
   EXPECT_EQ(PictureOf("VeteranModeTile"), "GameSettingsON+_09.jpg");
   EXPECT_EQ(PictureOf("MusicTile"), "GameSettingsON_02.jpg");
   EXPECT_EQ(PictureOf("CloseTile"), "GameSettings_17.jpg");
+}
+
+// The three empty tiles read "(empty slot)" and do nothing: a click on the picture or its caption
+// switches no setting, plays no sound, keeps the screen open, and neither lights the tile nor puts
+// out the lit one.
+TEST_F(GameOptionsTest, EmptyTilesReadEmptySlotAndDoNothing) {
+  struct Case {
+    const char* tile;
+    const char* label;
+    const char* heading;  // the group the tile stands in, on its row
+  };
+  const Case cases[] = {
+      {"EmptyAudioTile",      "EmptyAudioLabel",      "AudioHeading"},
+      {"EmptyDifficultyTile", "EmptyDifficultyLabel", "DifficultyHeading"},
+      {"EmptyOtherTile",      "EmptyOtherLabel",      "OtherHeading"},
+  };
+  state::MusicOn = 1;
+  state::VeteranMode = 1;
+  options().RefreshGameOptionsScreen();
+  for (const Case& c : cases) {
+    const Image& tile = options().Get<Image>(c.tile);
+    const Label& label = options().Get<Label>(c.label);
+    EXPECT_EQ(label.Caption(), "(empty slot)") << c.label;
+    EXPECT_EQ(PictureOf(c.tile), "GameSettings_Empty.jpg");
+    const platform::Rect t = tile.ScreenRect(), l = label.ScreenRect();
+    EXPECT_TRUE(l.x >= t.x && l.y >= t.y && l.x + l.w <= t.x + t.w && l.y + l.h <= t.y + t.h)
+        << c.label << " on its tile";
+    const platform::Rect heading = options().Get<Label>(c.heading).ScreenRect();
+    EXPECT_EQ(t.y, heading.y + heading.h + 4) << c.tile << " under " << c.heading;
+    for (const char* by : {c.tile, c.label}) {
+      SCOPED_TRACE(by);
+      MoveOnto(options().Get<Label>("VeteranModeLabel"));
+      const auto ints = state::GeneralDataIntBytes();
+      const std::uint8_t compatibility = state::CompatibilityMode;
+      const auto loads = PictureLoads();
+      music.effects.clear();
+      Click(by);
+      Click(by);
+      EXPECT_EQ(state::GeneralDataIntBytes(), ints) << "no setting switched";
+      EXPECT_EQ(state::CompatibilityMode, compatibility);
+      EXPECT_TRUE(music.effects.empty());
+      EXPECT_EQ(PictureLoads(), loads);
+      EXPECT_EQ(options().HoverIndex(), 6) << "the veteran tile stays lit";
+      EXPECT_EQ(PictureOf("VeteranModeTile"), "GameSettingsON+_09.jpg");
+      EXPECT_EQ(PictureOf(c.tile), "GameSettings_Empty.jpg");
+      EXPECT_TRUE(options().Visible());
+      EXPECT_FALSE(question().Visible());
+      EXPECT_FALSE(notice().Visible());
+    }
+  }
 }
 
 TEST_F(GameOptionsTest, CloseFromPictureOrLabelEndsTheShowingWithAClick) {

@@ -31,6 +31,7 @@
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
+#include "state/star_map.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -261,6 +262,58 @@ TEST_F(TutorialTest, EndingAStepHidesItsGuidanceOnlyWhileTheTutorialStandsThere)
   EXPECT_EQ(state::TutorialStep, 12);
 }
 
+// The step after the fight on every faction's map: from the sun it points at the first planet, at
+// the first planet at the Dock icon (which reads "Dock" there), the pointer beside its control and
+// the panel clear of both, of the bodies the step names and, at the dock, of the control panel.
+TEST_F(TutorialTest, TheWayToTheFirstPlanetPointsAtItAndThenAtTheDockIcon) {
+  using platform::Rect;
+  struct Case {
+    int shipAt;
+    const char* text2;  // before the planet's name, and after it
+    const char* after;
+    const char* arrowAt;
+    std::vector<const char*> clear;
+  };
+  const Case cases[] = {
+      {1, "Fly to the planet ", " by double-clicking on it.", "Body2", {"Body2", "BodyName2"}},
+      {2, "Land on the planet ", " by clicking on the \"Dock\" icon.", "DockButton",
+       {"DockButton", "DockLabel", "ControlFrame", "Body2", "BodyName2"}},
+  };
+  for (int faction = 1; faction <= 4; ++faction) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE("faction " + std::to_string(faction) + " at body " + std::to_string(c.shipAt));
+      StartNewWorld(faction, 6);
+      state::TutorialActive = 1;
+      state::PlayerShip[ship::kBody] = c.shipAt;
+      state::SelectedBody = c.shipAt;
+      screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+      screens::BeginTutorialStep(Step::FlyToPlanet);
+      platform::Form& travel = *screens::TravelScreen;
+      const std::string planet = state::BodyText[state::PlayerShip[ship::kSystem]]
+                                                [state::kMainPlanetBody][body_text::kName];
+      EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(), c.text2 + planet + c.after);
+      if (c.shipAt == state::kMainPlanetBody) {
+        EXPECT_EQ(travel.Get<Label>("DockLabel").Caption(), "Dock");
+      }
+      platform::App().AdvanceClock(1000);  // the first blink shows the pointer
+      const platform::Image& arrow = travel.Get<platform::Image>("TutorialArrow");
+      EXPECT_TRUE(arrow.Visible());
+      const Rect a = arrow.ScreenRect(), at = travel.Find(c.arrowAt)->ScreenRect();
+      const bool above = a.y + a.h + 2 == at.y, below = at.y + at.h + 2 == a.y;
+      const bool left = a.x + a.w + 2 == at.x, right = at.x + at.w + 2 == a.x;
+      EXPECT_TRUE(above || below || left || right) << "beside " << c.arrowAt;
+      const Rect p = travel.Get<Panel>("TutorialPanel").ScreenRect();
+      EXPECT_FALSE(screens::Overlap(p, a)) << "the pointer";
+      for (const char* clear : c.clear) {
+        platform::Control* control = travel.Find(clear);
+        ASSERT_NE(control, nullptr) << clear;
+        EXPECT_FALSE(screens::Overlap(p, screens::ShownRect(*control))) << clear;
+      }
+      screens::StopTutorial();
+    }
+  }
+}
+
 TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
   state::MissionOffers[state::PlayerShip[ship::kSystem]][2][mission::kActive] = 0;
   screens::BeginTutorialStep(Step::OpenMissions);
@@ -272,14 +325,19 @@ TEST_F(TutorialTest, TheTutorialMissionIsOnTheBoardAsItsSecondOffer) {
 
 TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
   screens::BeginTutorialStep(Step::ChooseProfession);
-  std::string refusal;
+  std::string refusal, why;
   state::PlayerData[player::kProfession] = 3;
   WhenIdle({[&] {
     refusal = screens::popup_forms::Text->Topic().Caption();
+    why = screens::popup_forms::Text->Get<Label>("Text").Caption();
     ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
   }});
   screens::ProfessionSelection->OnContinueClick();
   EXPECT_EQ(refusal, "Tutorial");
+  // The professions stand in the top row of their screen.
+  EXPECT_EQ(why,
+            "For the purpose of this tutorial please select the \"PIRATE\" profession from the "
+            "selection of options at the top of the screen.");
   EXPECT_TRUE(PanelShown("ProfessionSelection"));
 
   state::PlayerData[player::kProfession] = 6;
