@@ -1,7 +1,7 @@
 // The mission tiles' symbols: every mission type its own, so the board reads at a glance (a crate
 // sent on for a transport, a canister for supplies, a grappling hook for a raid; a magnifier for an
 // analysis beside the sensor waves of a reconnaissance; a shield for an escort beside the orbit of a
-// patrol; a flag for the flagship, a capital ship in the sights, chevrons to report for duty).
+// patrol; a flag for the flagship, a capital ship in the sights, a page of orders to report for duty).
 #include <cmath>
 #include <string_view>
 
@@ -97,12 +97,16 @@ void Guarded(cairo_t* cr) {  // an escort: a small ship under a shield's arc
   cairo_fill(cr);
 }
 
-void Chevrons(cairo_t* cr) {  // report for duty: the rank chevrons
-  for (int i = 0; i < 3; ++i) {
-    double y = -0.55 + i * 0.45;
-    cairo_move_to(cr, -0.75, y), cairo_line_to(cr, 0, y + 0.45), cairo_line_to(cr, 0.75, y);
-  }
+void Orders(cairo_t* cr) {  // report for duty: a page of orders under a star seal
+  cairo_save(cr);
+  cairo_set_line_width(cr, 0.12);
+  RoundedRect(cr, -0.65, -0.9, 1.2, 1.65, 0.1);
   cairo_stroke(cr);
+  for (int i = 0; i < 3; ++i) cairo_move_to(cr, -0.42, -0.55 + i * 0.3), cairo_line_to(cr, 0.32, -0.55 + i * 0.3);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  PolygonPath(cr, StarPoints(0.45, 0.55, 0.45, 0.2, 5));
+  cairo_fill(cr);
 }
 
 void Eye(cairo_t* cr) {
@@ -241,7 +245,7 @@ constexpr Symbol kSymbols[] = {
     {"Mission_SearchandDestroyLogo", Crosshair}, {"Mission_PatrolLogo", Orbit},
     {"Mission_TransportLogo", CrateOnward},      {"Mission_AttackCapLogo", CapitalInSights},
     {"Mission_BountyLogo", Coins},               {"Mission_SupplyLogo", Canister},
-    {"Mission_EscortLogo", Guarded},             {"Mission_ReportForDutyLogo", Chevrons},
+    {"Mission_EscortLogo", Guarded},             {"Mission_ReportForDutyLogo", Orders},
     {"Mission_InfiltrateLogo", Eye},             {"Mission_ReconLogo", Waves},
     {"Mission_Marine", Helmet},                  {"Mission_Evacuation", Evacuee},
     {"Mission_VIPabductLogo", CrownedCaptive},   {"Mission_Analysis", Magnifier},
