@@ -541,7 +541,7 @@ bool DrawOrdnanceProfile(Context& k) {
     else MineBall(p, 0.35, 0, 0.6, 4, true);
   } else {
     // One flight: the missile alone, nose to the right (left for the west view), a short exhaust.
-    double unit = std::min(h / 2, w / 2.4) * 0.95;
+    double unit = std::min(h * 0.75, w / 2.4) * 0.9;
     cairo_translate(cr, w / 2, h / 2);
     if (k.s.Has("west")) cairo_scale(cr, -1, 1);
     cairo_scale(cr, unit, unit);
@@ -551,8 +551,8 @@ bool DrawOrdnanceProfile(Context& k) {
       cairo_fill(cr);
     };
     if (name == "ArrowMissile") {  // slim and long, small warhead
-      exhaust(-1.05, 0.06);
-      Missile(p, -1.05, 1.15, 0, 0.09, 0.3);
+      exhaust(-1.0, 0.07);
+      Missile(p, -1.0, 1.15, 0, 0.1, 0.3, true);
     } else if (name == "XASMMissile") {  // a seeker head and long fins
       exhaust(-0.95, 0.14);
       Missile(p, -0.95, 1.05, 0, 0.21, 0.5, true);
@@ -562,9 +562,9 @@ bool DrawOrdnanceProfile(Context& k) {
       Missile(p, -0.95, 0.4, 0, 0.2, 0.05, true);
       Ball(cr, 0.62, 0, 0.4, Mix(kMetal, p.accent, 0.6));
     } else if (name == "Destroyer") {  // two stages and a spike
-      exhaust(-1.1, 0.25);
-      Tube(cr, -1.1, -0.4, 0, 0.32, kDarkMetal);
-      Missile(p, -0.45, 1.0, 0, 0.26, 0.45, true);
+      exhaust(-0.85, 0.22);
+      Tube(cr, -0.85, -0.3, 0, 0.28, kDarkMetal);
+      Missile(p, -0.35, 1.05, 0, 0.22, 0.4, true);
     } else {
       drawn = false;
     }

@@ -80,14 +80,18 @@ void Coins(cairo_t* cr) {  // a bounty: a stack of coins, each with its rim
   }
 }
 
-void Canister(cairo_t* cr) {  // supplies: a tall canister with a plus
-  RoundedRect(cr, -0.5, -0.8, 1.0, 1.6, 0.25);
+void Canister(cairo_t* cr) {  // supplies: a fuel can with its handle and spout, a plus on its side
+  PolygonPath(cr, {{-0.6, -0.45}, {-0.25, -0.85}, {0.6, -0.85}, {0.6, 0.9}, {-0.6, 0.9}});
+  cairo_fill(cr);
+  InShadow(cr, [&] {
+    RoundedRect(cr, 0.05, -0.72, 0.4, 0.18, 0.06);
+    cairo_fill(cr);
+    cairo_rectangle(cr, -0.08, -0.25, 0.16, 0.8);
+    cairo_rectangle(cr, -0.38, 0.07, 0.76, 0.16);
+    cairo_fill(cr);
+  });
+  cairo_move_to(cr, -0.45, -0.65), cairo_line_to(cr, -0.8, -0.95);
   cairo_stroke(cr);
-  cairo_rectangle(cr, -0.1, -0.45, 0.2, 0.8);
-  cairo_rectangle(cr, -0.38, -0.15, 0.76, 0.2);
-  cairo_fill(cr);
-  cairo_rectangle(cr, -0.25, -1.0, 0.5, 0.2);
-  cairo_fill(cr);
 }
 
 void Guarded(cairo_t* cr) {  // an escort: a small ship under a shield's arc

@@ -20,6 +20,7 @@ struct Face {
   double age;     // years
   Rgb young;      // the hair's colour before it greys
   double build;   // shoulders' breadth: the young are slighter
+  bool longHaired = false;      // wears the hair long (worn up from the mid-thirties)
   bool stubble = false;         // a day's beard on the jaw, from the mid-thirties
   bool readingGlasses = false;  // half-rims from fifty
   double width;   // face width factor
@@ -49,6 +50,7 @@ Face FaceOf(const Context& k) {
   // seventy, gone at the very last), the build (face and shoulders fill out), the hairline (it
   // recedes), a day's beard on the men's jaws and, late, a long white beard.
   const bool longHaired = f.hairStyle == 2 || f.hairStyle == 3;
+  f.longHaired = longHaired;
   f.young = f.hair;
   f.hair = Mix(f.hair, Rgb{185, 182, 176}, f.age < 35 ? 0.0 : f.age < 50 ? 0.3 : 0.75);
   if (f.age >= 70) f.hair = Rgb{228, 226, 222};
@@ -418,6 +420,14 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
       cairo_fill(cr);
     }
   }
+  if (f.stubble && f.age >= 50) {  // the day's beard kept as a moustache
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - rx * 0.36, cy + ry * 0.5);
+    cairo_curve_to(cr, cx - rx * 0.3, cy + ry * 0.32, cx + rx * 0.3, cy + ry * 0.32, cx + rx * 0.36, cy + ry * 0.5);
+    cairo_curve_to(cr, cx + rx * 0.2, cy + ry * 0.42, cx - rx * 0.2, cy + ry * 0.42, cx - rx * 0.36, cy + ry * 0.5);
+    Source(cr, Scale(f.hair, 0.9));
+    cairo_fill(cr);
+  }
   if (f.stubble) {
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.97, 0.2, kPi - 0.2);
@@ -429,7 +439,7 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   // Hair on top.
   if (f.hairStyle != 5) {
     cairo_new_path(cr);
-    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = (f.hairStyle == 4 ? 0.72 : 0.5) + 0.4 * std::clamp((f.age - 30) / 40, 0.0, 1.0);
+    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = (f.hairStyle == 4 ? 0.72 : 0.5) + (f.longHaired ? 0.08 : 0.4) * std::clamp((f.age - 30) / 40, 0.0, 1.0);
     cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.04, kPi * 1.02, kPi * 1.98);
     cairo_curve_to(cr, cx + rx * 0.8, cy - ry * fringe, cx + rx * part, cy - ry * (fringe + 0.25), cx - rx * 0.2,
                    cy - ry * (fringe + 0.05));
@@ -456,7 +466,7 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   // Grey temples before the whole head turns.
   if (f.age >= 35 && f.age < 70 && f.hairStyle != 5) {
     for (double side : {-1.0, 1.0}) {
-      Ellipse(cr, cx + side * rx * 0.9, cy - ry * 0.22, rx * 0.16, ry * 0.3);
+      Ellipse(cr, cx + side * rx * 0.93, cy - ry * 0.2, rx * 0.12, ry * 0.24);
       Source(cr, Rgb{212, 210, 206}, std::clamp((f.age - 25) / 30, 0.4, 0.95));
       cairo_fill(cr);
     }
@@ -519,10 +529,11 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     }
     cairo_stroke(cr);
     if (f.age >= 50) {
-      for (int i = 0; i < 3; ++i) {
-        cairo_move_to(cr, cx - rx * 0.42, cy - ry * (0.4 + 0.1 * i));
-        cairo_curve_to(cr, cx - rx * 0.15, cy - ry * (0.44 + 0.1 * i), cx + rx * 0.15, cy - ry * (0.44 + 0.1 * i),
-                       cx + rx * 0.42, cy - ry * (0.4 + 0.1 * i));
+      const double brow = f.longHaired ? 0.3 : 0.4, step = f.longHaired ? 0.07 : 0.1;
+      for (int i = 0; i < (f.longHaired ? 2 : 3); ++i) {
+        cairo_move_to(cr, cx - rx * 0.42, cy - ry * (brow + step * i));
+        cairo_curve_to(cr, cx - rx * 0.15, cy - ry * (brow + 0.04 + step * i), cx + rx * 0.15, cy - ry * (brow + 0.04 + step * i),
+                       cx + rx * 0.42, cy - ry * (brow + step * i));
       }
       for (double side : {-1.0, 1.0})
         for (int i = -1; i <= 1; ++i) {
@@ -531,11 +542,11 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
         }
       cairo_stroke(cr);
       for (double side : {-1.0, 1.0}) {
-        Ellipse(cr, cx + side * rx * 0.62, cy + ry * 0.62, rx * 0.3, ry * 0.22);
-        Source(cr, Scale(f.skin, 0.55), 0.6 * depth);
+        Ellipse(cr, cx + side * rx * 0.66, cy + ry * 0.64, rx * 0.24, ry * 0.18);
+        Source(cr, Scale(f.skin, 0.6), 0.35 * depth);
         cairo_fill(cr);
-        Ellipse(cr, cx + side * ex, ey + ry * 0.16, rx * 0.2, ry * 0.07);
-        Source(cr, Mix(Scale(f.skin, 0.5), Rgb{90, 60, 90}, 0.3), 0.6 * depth);
+        Ellipse(cr, cx + side * ex, ey + ry * 0.15, rx * 0.18, ry * 0.06);
+        Source(cr, Scale(f.skin, 0.6), 0.4 * depth);
         cairo_fill(cr);
       }
     }
@@ -553,8 +564,8 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     }
   }
   if (f.readingGlasses) {  // half-rims low on the nose
-    Source(cr, Rgb{150, 120, 60});
-    cairo_set_line_width(cr, lw * 1.1);
+    Source(cr, Rgb{70, 50, 30});
+    cairo_set_line_width(cr, lw * 1.5);
     for (double side : {-1.0, 1.0}) {
       cairo_new_sub_path(cr);
       cairo_arc(cr, cx + side * ex, ey + ry * 0.02, rx * 0.24, 0.1, kPi - 0.1);
@@ -566,8 +577,8 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   }
   if (f.age >= 120) {  // very old: hollow cheeks, a skull plate and a cybernetic eyepiece keep them going
     for (double side : {-1.0, 1.0}) {
-      Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.35, rx * 0.22, ry * 0.2);
-      Source(cr, Scale(f.skin, 0.55), 0.6);
+      Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.35, rx * 0.2, ry * 0.16);
+      Source(cr, Scale(f.skin, 0.6), 0.35);
       cairo_fill(cr);
     }
     RoundedRect(cr, cx - rx * 0.95, cy - ry * 0.75, rx * 0.6, ry * 0.45, rx * 0.12);
