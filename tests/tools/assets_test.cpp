@@ -378,44 +378,54 @@ std::vector<double> Glance(const Pixels& p) {
   return sum;
 }
 
-// The one measure of likeness for every family: the share of glance cells whose colour differs
-// visibly (a channel by more than 40 of 255). Two pictures closer than kDistinctShare look alike.
-constexpr double kVisibleStep = 40, kDistinctShare = 0.04;
+// The one measure of likeness for every family: the share of glance cells whose brightness differs
+// visibly (by more than 24 of 255). Brightness, not hue: a shape shows in light and shade, and a
+// picture that differs from another only by a tint (or a grey copy, which has none) reads as its
+// twin. Two pictures closer than kDistinctShare look alike.
+constexpr double kVisibleStep = 24, kDistinctShare = 0.04;
 double VisibleShare(const std::vector<double>& a, const std::vector<double>& b) {
   int differ = 0;
   const std::size_t cells = a.size() / 3;
-  for (std::size_t i = 0; i < cells; ++i)
-    differ += std::abs(a[i * 3] - b[i * 3]) > kVisibleStep || std::abs(a[i * 3 + 1] - b[i * 3 + 1]) > kVisibleStep ||
-              std::abs(a[i * 3 + 2] - b[i * 3 + 2]) > kVisibleStep;
+  for (std::size_t i = 0; i < cells; ++i) {
+    const double brightness = 0.3 * (a[i * 3] - b[i * 3]) + 0.59 * (a[i * 3 + 1] - b[i * 3 + 1]) +
+                              0.11 * (a[i * 3 + 2] - b[i * 3 + 2]);
+    differ += std::abs(brightness) > kVisibleStep;
+  }
   return double(differ) / double(cells);
 }
 
-TEST(Likeness, OneVisibleChangeIsCountedOnceTheSameWayInEveryPicture) {
-  auto plain = [](int w, int h, std::uint8_t v) {
+TEST(Likeness, ASeenChangeOfLightCountsAndATintAloneDoesNot) {
+  auto plain = [](int w, int h, Rgb colour) {
     Pixels p;
     p.width = w, p.height = h;
-    p.rgb.assign(std::size_t(w) * h * 3, v);
+    for (int i = 0; i < w * h; ++i) p.rgb.insert(p.rgb.end(), {colour.r, colour.g, colour.b});
     return p;
   };
   struct Case {
+    const char* what;
     int w, h;
-    int patch;         // side of a square changed in the second picture
-    std::uint8_t to;   // its new grey
+    Rgb base;   // the first picture, plain
+    int patch;  // side of a square in its top left corner painted over in the second
+    Rgb to;     // the square's colour
     bool distinct;
   } cases[] = {
-      {96, 80, 40, 200, true},   // a new part of a sixth of the picture
-      {96, 80, 8, 200, false},   // a speck
-      {96, 80, 40, 30, false},   // a large change too faint to see (20 -> 30)
-      {33, 33, 12, 200, true},   // small pictures are measured pixel by pixel
-      {530, 300, 150, 200, true},
+      {"a new part of a sixth of the picture", 96, 80, {20, 20, 20}, 40, {200, 200, 200}, true},
+      {"a speck", 96, 80, {20, 20, 20}, 8, {200, 200, 200}, false},
+      {"a large change too faint to see", 96, 80, {20, 20, 20}, 40, {30, 30, 30}, false},
+      {"the same part in another tint of one brightness", 96, 80, {150, 60, 60}, 40, {60, 101, 60}, false},
+      {"a dark part on a light ground", 96, 80, {200, 200, 200}, 40, {40, 40, 40}, true},
+      {"a small picture, measured pixel by pixel", 33, 33, {20, 20, 20}, 12, {200, 200, 200}, true},
+      {"a large picture, measured by cells", 530, 300, {20, 20, 20}, 150, {200, 200, 200}, true},
   };
   for (const Case& c : cases) {
-    Pixels a = plain(c.w, c.h, 20), b = a;
+    Pixels a = plain(c.w, c.h, c.base), b = a;
     for (int y = 0; y < c.patch; ++y)
-      for (int x = 0; x < c.patch; ++x)
-        for (int ch = 0; ch < 3; ++ch) b.rgb[(std::size_t(y) * c.w + x) * 3 + ch] = c.to;
-    EXPECT_EQ(VisibleShare(Glance(a), Glance(b)) >= kDistinctShare, c.distinct) << c.w << "x" << c.h << " " << c.patch;
-    EXPECT_EQ(VisibleShare(Glance(a), Glance(a)), 0.0);
+      for (int x = 0; x < c.patch; ++x) {
+        std::uint8_t* p = &b.rgb[(std::size_t(y) * c.w + x) * 3];
+        p[0] = c.to.r, p[1] = c.to.g, p[2] = c.to.b;
+      }
+    EXPECT_EQ(VisibleShare(Glance(a), Glance(b)) >= kDistinctShare, c.distinct) << c.what;
+    EXPECT_EQ(VisibleShare(Glance(a), Glance(a)), 0.0) << c.what;
   }
 }
 

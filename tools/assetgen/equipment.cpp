@@ -565,6 +565,22 @@ bool DrawOrdnanceProfile(Context& k) {
       exhaust(-0.85, 0.22);
       Tube(cr, -0.85, -0.3, 0, 0.28, kDarkMetal);
       Missile(p, -0.35, 1.05, 0, 0.22, 0.4, true);
+    } else if (name == "Jalkath missile") {  // the alien side's: a ribbed spindle round a glowing core
+      exhaust(-0.9, 0.1);
+      cairo_move_to(cr, -0.95, 0);
+      cairo_curve_to(cr, -0.5, -0.55, 0.5, -0.45, 1.1, 0);
+      cairo_curve_to(cr, 0.5, 0.45, -0.5, 0.55, -0.95, 0);
+      LinearSource(cr, 0, -0.4, 0, 0.4, {{0, Mix(p.accent, kWhite, 0.5)}, {0.5, Scale(p.accent, 0.8)}, {1, Scale(p.accent, 0.3)}});
+      cairo_fill_preserve(cr);
+      Outline(cr);
+      Source(cr, Scale(p.accent, 0.35));
+      cairo_set_line_width(cr, 0.05);
+      for (double x : {-0.5, -0.15, 0.2, 0.55}) {
+        cairo_move_to(cr, x, -0.32);
+        cairo_curve_to(cr, x + 0.12, -0.1, x + 0.12, 0.1, x, 0.32);
+      }
+      cairo_stroke(cr);
+      Glow(cr, 0.05, 0, 0.25, Rgb{255, 240, 160}, 1.3);
     } else {
       drawn = false;
     }

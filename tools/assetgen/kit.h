@@ -101,7 +101,7 @@ void PaintIcon(Context& k);
 void PaintShipSymbol(Context& k);
 void PaintEquipment(Context& k);
 // The side view of a missile or mine of the equipment named by the row's label, in the outline its
-// launcher's picture shows; false (nothing drawn) for any other missile.
+// launcher's picture shows, or of the simulator's alien missile; false (nothing drawn) for any other.
 bool DrawOrdnanceProfile(Context& k);
 // The symbol of the mission tile `name` (its base name) centred on (cx, cy), r pixels from the
 // centre to the edge, in colour c; false (nothing drawn) for a name that is no mission tile.

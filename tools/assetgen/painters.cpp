@@ -347,10 +347,16 @@ void PaintRibbon(Context& k) {
   double w = k.w(), h = k.h();
   Rgb a = k.main(), b = HueColour(std::uint32_t(n) * 67 + 20), c = kWhite;
   const Rgb order[] = {a, b, a, c, b, a, c, a};
-  int stripes = 3 + n % 5;
+  int stripes = 3 + (n * 3) % 7;
   for (int i = 0; i < stripes; ++i) {
     Source(cr, order[(i + n) % 8]);
     cairo_rectangle(cr, w * i / stripes, 0, w / stripes + 0.5, h);
+    cairo_fill(cr);
+  }
+  if (n >= 7) {  // the higher awards: dark edges
+    Source(cr, Scale(a, 0.3));
+    cairo_rectangle(cr, 0, 0, w * 0.1, h);
+    cairo_rectangle(cr, w * 0.9, 0, w * 0.1, h);
     cairo_fill(cr);
   }
   LinearSource(cr, 0, 0, 0, h, {{0, kWhite, 0.3}, {0.45, kWhite, 0.0}, {1, kBlack, 0.35}});
