@@ -701,7 +701,8 @@ void PaintTile(Context& k) {
     cairo_arc(cr, cx, cy, r * 1.35, 0, 2 * kPi);
     RadialSource(cr, cx, cy, 0, r * 1.35, {{0, Scale(t, 0.7)}, {1, Scale(t, 0.25)}});
     cairo_fill(cr);
-    if (!DrawMissionSymbol(cr, k.a.label, cx, cy, r, Mix(t, kWhite, 0.75))) Figure(cr, k.a.label, cx, cy, r, Mix(t, kWhite, 0.75));
+    const Rgb ink = Mix(t, kWhite, 0.75);
+    if (!DrawMissionSymbol(cr, k.a.label, cx, cy, r, ink)) Figure(cr, k.a.label, cx, cy, r, ink);
   }
   if (k.s.on) {
     RoundedRect(cr, 2, 2, w - 4, h - 4, 7);
