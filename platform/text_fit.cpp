@@ -164,7 +164,9 @@ std::vector<std::string> TextFitFaults(const Form& form) {
       for (const Rect& line : OutlineOf(shape)) {
         const Rect crossing = Intersection(line, shownInk);
         if (crossing.w <= 0 || crossing.h <= 0) continue;
-        if (k < i && CoveredBetween(all, k, i, crossing)) continue;
+        // Something opaque drawn between the two hides the crossing: a panel over the label
+        // holding the frame, or one over the frame below the label.
+        if (k < i ? CoveredBetween(all, k, i, crossing) : CoveredBetween(all, i, k, crossing)) continue;
         faults.push_back(what + ": the frame " + shape.Name() + " runs through the text");
         break;
       }

@@ -95,6 +95,11 @@ std::string EquipmentShopButtonPicture(int k, bool lit) {
   }
 }
 
+int OfferPlace(const state::EquipmentOffers& offers, std::int32_t item) {
+  const auto it = std::find(offers.begin(), offers.end(), item);
+  return it == offers.end() ? 0 : static_cast<int>(it - offers.begin()) + 1;
+}
+
 EquipmentShopScreen::EquipmentShopScreen()
     : Form("EquipmentShop"),
       buttons_(NumberedPictureButtons(*this, kButtonNames, EquipmentShopButtonPicture)),
@@ -172,8 +177,10 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
     const std::int32_t size = state::GetShipClassSize(k);
     if (size >= 1 && size <= 5) {
       offers_ = state::GetEquipmentOffers(c, k);
-      for (std::size_t slot = 0; slot < offers_.size(); ++slot)
+      for (std::size_t slot = 0; slot < offers_.size(); ++slot) {
         options_[slot]->LoadPicture(rules::EquipmentPicture(c, offers_[slot]) + ".jpg");
+        optionCaptions_[slot]->SetCaption(rules::EquipmentName(c, k, offers_[slot]));
+      }
       for (Image* option : options_) option->Show();
     }
   }
@@ -182,6 +189,12 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
 
 void EquipmentShopScreen::ShowOfferDetails(std::int32_t item) {
   shownItem_ = item;
+  const int place = OfferPlace(offers_, item);
+  optionMark_.SetVisible(place > 0);
+  if (place > 0) {
+    const Image& option = *options_[static_cast<std::size_t>(place - 1)];
+    optionMark_.SetBounds(option.Left() - 3, option.Top() - 3, option.Width() + 6, option.Height() + 6);
+  }
   if (!IsCategory(offerCategory_)) return;
   const rules::EquipmentOfferView view = rules::BuildEquipmentOfferView(offerCategory_, item);
   offerName_.SetCaption(view.name);
@@ -199,6 +212,7 @@ void EquipmentShopScreen::UpdateCompatibilityLabels() {
   const bool on = state::CompatibilityMode == 1;
   for (Label* text : hotspotTexts_) text->SetVisible(on);
   for (Label* caption : hotspotCaptions_) caption->SetVisible(!on);
+  for (Label* caption : optionCaptions_) caption->SetVisible(!on);
   for (std::size_t slot = 0; slot < optionTexts_.size(); ++slot) {
     Label& text = *optionTexts_[slot];
     text.SetVisible(on);
@@ -246,7 +260,7 @@ void EquipmentShopScreen::OnUpgradeClick() {
 
 void EquipmentShopScreen::OnOptionDown(Sender sender) {
   audio::PlayButtonSound();
-  // The fifth picture stands beside the offers and shows the fourth.
+  // A place past the offers (the empty fifth one) shows the last offer.
   const int slot = std::min(RowNumber(sender.sender), static_cast<int>(offers_.size()));
   if (slot < 1) return;
   ShowOfferDetails(offers_[static_cast<std::size_t>(slot - 1)]);

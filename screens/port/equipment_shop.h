@@ -39,6 +39,10 @@ bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places);
 enum class HotspotLook { Normal, Selected, MouseOver };
 std::string HotspotPicture(std::int32_t category, HotspotLook look);
 
+// The place (1..4) of `item` among the offers shown, 0 when it is none of them: the offer the
+// selection mark frames.
+int OfferPlace(const state::EquipmentOffers& offers, std::int32_t item);
+
 class EquipmentShopScreen : public platform::Form {
  public:
   EquipmentShopScreen();
@@ -108,6 +112,8 @@ class EquipmentShopScreen : public platform::Form {
   platform::Label& optionsHeading_ = Get<platform::Label>("OptionsHeading");
   std::vector<platform::Image*> options_ = GetNumbered<platform::Image>("Option", 4);
   std::vector<platform::Label*> optionTexts_ = GetNumbered<platform::Label>("OptionText", 4);
+  std::vector<platform::Label*> optionCaptions_ = GetNumbered<platform::Label>("OptionCaption", 4);
+  platform::Shape& optionMark_ = Get<platform::Shape>("OptionMark");
   platform::Label& offerName_ = Get<platform::Label>("OfferName");
   platform::Label& offerDescription_ = Get<platform::Label>("OfferDescription");
   platform::Label& offerType_ = Get<platform::Label>("OfferType");

@@ -72,6 +72,9 @@ void ShipyardScreen::ShowDetails(int place) {
   const std::int32_t c = PlaceClass(place);
   if (c <= 0) return;
   shownClass_ = c;
+  const Image& tile = *tiles_[static_cast<std::size_t>(place - 1)];
+  selectionMark_.SetBounds(tile.Left() - 3, tile.Top() - 3, tile.Width() + 6, tile.Height() + 6);
+  selectionMark_.Show();
   view_ = rules::BuildShipOfferView(c);
   picture_.LoadPicture(view_.picture);
   name_.SetCaption(view_.name);

@@ -61,6 +61,7 @@ class ShipyardScreen : public platform::Form {
 
   platform::Label& credits_ = Get<platform::Label>("Credits");
   std::vector<platform::Image*> tiles_ = GetNumbered<platform::Image>("ShipTile", rules::kShipyardPlaces);
+  platform::Shape& selectionMark_ = Get<platform::Shape>("SelectionMark");
   std::vector<platform::Label*> tileTexts_ =
       GetNumbered<platform::Label>("ShipTileText", rules::kShipyardPlaces);
   platform::Label& compatibilitySwitch_ = Get<platform::Label>("CompatibilitySwitch");

@@ -1,6 +1,7 @@
 // The fit check of the screenshot steps: a text cut by its box or by what clips it, a frame through
 // a text, a bar of the label's own layer over part of it; and what is no fault (a frame hidden by
-// an opaque label or a panel between, a panel shown over the text, a name cut with dots).
+// an opaque label or a panel between, a panel shown over the text and the frames it holds, a name
+// cut with dots).
 #include "platform_fixture.h"
 
 #include "platform/script.h"
@@ -52,6 +53,11 @@ TEST_F(TextFit, FindsTextsCutOffOrCrossedAndNothingElse) {
       {"a panel shown over a part of the text",
        "  label L left 10 top 40 width 120 height 18 caption \"$ 1,234\" font \"Arial\" 10 transparent\n"
        "  panel Message left 0 top 50 width 200 height 50",
+       ""},
+      {"a frame inside a panel shown over the whole text is hidden from it by the panel",
+       "  label L left 10 top 10 width 120 height 18 caption \"Targeting\" font \"Arial\" 10 transparent\n"
+       "  panel Options left 0 top 0 width 200 height 60\n"
+       "    shape Mark left 40 top 0 width 60 height 40 brushclear pen yellow penwidth 3",
        ""},
       {"a typed name cut with dots fits",
        R"(  label L left 10 top 10 width 80 height 18 caption "Maximilian Wolfgang Amadeus" font "Arial" 10 ellipsis)", ""},

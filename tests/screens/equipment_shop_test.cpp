@@ -87,16 +87,24 @@ expect EquipmentShop.OptionsHeading.Caption "Upgrade guns:"
 expect EquipmentShop.Option2.Picture "Equipment_TurboLaser.jpg"
 expect EquipmentShop.OfferName.Caption "\"Laser (8 cm)\""
 expect EquipmentShop.OfferPrice.Caption "(Currently equipped)"
+expect EquipmentShop.OptionMark.Visible true
+expect EquipmentShop.OptionMark.Left "11"
+expect EquipmentShop.OptionCaption1.Caption "Laser (8 cm)"
+expect EquipmentShop.OptionCaption4.Caption "Particle (8 cm)"
+expect EquipmentShop.Option5.Visible false
 click EquipmentShop.Option2
 expect EquipmentShop.OfferPrice.Caption "18,500"
-click EquipmentShop.Option5
+expect EquipmentShop.OptionMark.Left "113"
+click EquipmentShop.OptionCaption4
 expect EquipmentShop.OfferName.Caption "\"Particle (8 cm)\""
+expect EquipmentShop.OptionMark.Left "317"
 click EquipmentShop.Option4
 expect EquipmentShop.OfferPrice.Caption "60,500"
 click EquipmentShop.BuyLabel
 expect PicturePopup.Topic.Caption "Not enough money!"
 answer continue
 click EquipmentShop.Option2
+expect EquipmentShop.OptionMark.Left "113"
 )s" + ScreenshotStep("EquipmentShop", "equipment-shop-options.png") + R"s(
 click EquipmentShop.BuyButton
 expect PicturePopup.Topic.Caption "Upgrading..."
@@ -119,6 +127,44 @@ expect EquipmentShop.Visible false
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(state::PlayerShip[ship::kGun], 1);
   EXPECT_EQ(state::PlayerData[player::kCredits], 11500);
+}
+
+// Offers that share one picture (the three Arrow launchers of a small ship) are told apart by the
+// names under their pictures; the mark frames the one whose details are shown.
+TEST_F(PortScreensTest, OffersSharingAPictureAreNamedAndTheShownOneIsFramed) {
+  const std::string script = R"s(
+click EquipmentShop.MissilesHotspot
+click EquipmentShop.UpgradeLabel
+expect EquipmentShop.Option1.Picture "Equipment_ArrowMissile.jpg"
+expect EquipmentShop.Option2.Picture "Equipment_ArrowMissile.jpg"
+expect EquipmentShop.Option3.Picture "Equipment_ArrowMissile.jpg"
+expect EquipmentShop.Option4.Picture "Equipment_XASMMissile.jpg"
+expect EquipmentShop.OptionCaption1.Caption "Arrow Mk. I"
+expect EquipmentShop.OptionCaption2.Caption "Arrow Mk. III"
+expect EquipmentShop.OptionCaption3.Caption "Arrow Dummy"
+expect EquipmentShop.OptionCaption4.Caption "X-ASM"
+click EquipmentShop.Option3
+expect EquipmentShop.OfferName.Caption "\"Arrow Dummy\""
+expect EquipmentShop.OptionMark.Left "215"
+expect EquipmentShop.OptionMark.Top "53"
+)s" + ScreenshotStep("EquipmentShop", "equipment-shop-missiles.png") + R"s(
+key Escape
+)s";
+  const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
+  EXPECT_TRUE(r.ok) << r.message;
+}
+
+TEST(EquipmentShopView, TheMarkFramesThePlaceOfTheShownOffer) {
+  struct Case {
+    state::EquipmentOffers offers;
+    std::int32_t item;
+    int place;
+  } cases[] = {
+      {{0, 1, 2, 3}, 0, 1}, {{0, 1, 2, 3}, 3, 4}, {{5, 8, 9, 10}, 9, 3},
+      {{5, 8, 9, 10}, 0, 0},  // not among the offers: no mark
+      {{4, 2, 3, 5}, 2, 2},
+  };
+  for (const Case& c : cases) EXPECT_EQ(screens::OfferPlace(c.offers, c.item), c.place) << c.item;
 }
 
 TEST_F(PortScreensTest, BuyBuysFromTheOffersShownWhateverHotSpotWasClickedBeside) {
@@ -225,16 +271,22 @@ expect Shipyard.ShipTile2.Picture "Avenger_topwire.jpg"
 expect Shipyard.ShipTile6.Picture "NotAvailable_topwire.jpg"
 expect Shipyard.ShipTile12.Picture "NotAvailable_topwire.jpg"
 expect Shipyard.ShipName.Caption "Starwolf"
+expect Shipyard.SelectionMark.Visible true
+expect Shipyard.SelectionMark.Left "191"
+expect Shipyard.SelectionMark.Top "70"
 click Shipyard.BuyLabel
 expect TextPopup.Topic.Caption "N/A"
 expect TextPopup.Text.Caption "You already own this kind of ship."
 answer continue
 click Shipyard.ShipTile6
 expect Shipyard.ShipName.Caption "Starwolf"
+expect Shipyard.SelectionMark.Left "191"
 click Shipyard.BuyButton
 expect Shipyard.Visible true
 click Shipyard.ShipTile4
 expect Shipyard.ShipName.Caption "Shadowcat"
+expect Shipyard.SelectionMark.Left "191"
+expect Shipyard.SelectionMark.Top "174"
 expect Shipyard.ShipType.Caption "Corvette"
 expect Shipyard.Price.Caption "$ 250,000"
 expect Shipyard.OldShip.Caption "$ 24,166"

@@ -116,6 +116,27 @@ TEST_F(PersonalStatusTest, ParticularsOfThePlayer) {
   EXPECT_EQ(screens::BuildPersonalStatusView().criminalStatus, "Criminal flag (12 turns)");
 }
 
+// The portrait ages with the pilot: each age band its own picture, from the first year of the band.
+TEST_F(PersonalStatusTest, ThePortraitAgesWithThePilot) {
+  platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
+  state::PlayerData[player::kPortrait] = 1;
+  struct Case {
+    std::int32_t age;
+    const char* picture;
+  } cases[] = {
+      {22, "hero2_20y.jpg"}, {34, "hero2_20y.jpg"}, {35, "hero2_35y.jpg"},   {50, "hero2_50y.jpg"},
+      {69, "hero2_50y.jpg"}, {70, "hero2_70y.jpg"}, {150, "hero2_150y.jpg"},
+  };
+  for (const Case& c : cases) {
+    state::GameDay = (c.age - 22) * 360;
+    ASSERT_EQ(state::GetPlayerAge(), c.age);
+    const std::string file = "portrait_" + std::to_string(c.age) + ".png";
+    RunScript(std::string("expect PersonalStatus.Portrait.Picture \"") + c.picture + "\"\n" +
+              ScreenshotStep("PersonalStatus", file.c_str()) + "click PersonalStatus.BackButton\n");
+  }
+  platform::SetAssetFolder("");
+}
+
 TEST_F(PersonalStatusTest, OpensFilledWithTheUniformAndBackCloses) {
   state::PlayerData[player::kCriminalDays] = 3;
   RunScript(R"script(

@@ -314,6 +314,160 @@ TEST_F(ShippedAssets, NoTwoAbilityOrSkillIconsAreAlike) {
       }
 }
 
+// A picture as the game reads it: RGB rows top-down.
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb;
+};
+
+Pixels DecodeJpegPixels(const Bytes& data) {
+  Pixels p;
+  jpeg_decompress_struct info;
+  JpegError err;
+  info.err = jpeg_std_error(&err.mgr);
+  err.mgr.error_exit = [](j_common_ptr i) { std::longjmp(reinterpret_cast<JpegError*>(i->err)->jump, 1); };
+  if (setjmp(err.jump)) {
+    jpeg_destroy_decompress(&info);
+    return {};
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  p.width = int(info.output_width), p.height = int(info.output_height);
+  p.rgb.resize(std::size_t(p.width) * p.height * 3);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = p.rgb.data() + std::size_t(info.output_scanline) * p.width * 3;
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return p;
+}
+
+Pixels DecodeBmpPixels(const Bytes& data) {
+  Pixels p;
+  SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromConstMem(data.data(), int(data.size())), 1);
+  if (!loaded) return p;
+  SDL_Surface* s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_FreeSurface(loaded);
+  if (!s) return p;
+  p.width = s->w, p.height = s->h;
+  p.rgb.resize(std::size_t(p.width) * p.height * 3);
+  for (int y = 0; y < p.height; ++y)
+    std::memcpy(p.rgb.data() + std::size_t(y) * p.width * 3, static_cast<const Uint8*>(s->pixels) + y * s->pitch,
+                std::size_t(p.width) * 3);
+  SDL_FreeSurface(s);
+  return p;
+}
+
+// The picture reduced to a grid of at most 40 x 40 cells, each the mean colour of the pixels it
+// covers: what a glance takes in, without JPEG noise.
+constexpr int kGlanceCells = 40;
+std::vector<double> Glance(const Pixels& p) {
+  const int cw = std::min(kGlanceCells, p.width), ch = std::min(kGlanceCells, p.height);
+  std::vector<double> sum(std::size_t(cw) * ch * 3, 0.0), count(std::size_t(cw) * ch, 0.0);
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      std::size_t cell = std::size_t(y * ch / p.height) * cw + std::size_t(x * cw / p.width);
+      for (int c = 0; c < 3; ++c) sum[cell * 3 + c] += p.rgb[(std::size_t(y) * p.width + x) * 3 + c];
+      count[cell] += 1;
+    }
+  for (std::size_t i = 0; i < sum.size(); ++i) sum[i] /= count[i / 3];
+  return sum;
+}
+
+// The one measure of likeness for every family: the share of glance cells whose brightness differs
+// visibly (by more than 24 of 255). Brightness, not hue: a shape shows in light and shade, and a
+// picture that differs from another only by a tint (or a grey copy, which has none) reads as its
+// twin. Two pictures closer than kDistinctShare look alike.
+constexpr double kVisibleStep = 24, kDistinctShare = 0.04;
+double VisibleShare(const std::vector<double>& a, const std::vector<double>& b) {
+  int differ = 0;
+  const std::size_t cells = a.size() / 3;
+  for (std::size_t i = 0; i < cells; ++i) {
+    const double brightness = 0.3 * (a[i * 3] - b[i * 3]) + 0.59 * (a[i * 3 + 1] - b[i * 3 + 1]) +
+                              0.11 * (a[i * 3 + 2] - b[i * 3 + 2]);
+    differ += std::abs(brightness) > kVisibleStep;
+  }
+  return double(differ) / double(cells);
+}
+
+TEST(Likeness, ASeenChangeOfLightCountsAndATintAloneDoesNot) {
+  auto plain = [](int w, int h, Rgb colour) {
+    Pixels p;
+    p.width = w, p.height = h;
+    for (int i = 0; i < w * h; ++i) p.rgb.insert(p.rgb.end(), {colour.r, colour.g, colour.b});
+    return p;
+  };
+  struct Case {
+    const char* what;
+    int w, h;
+    Rgb base;   // the first picture, plain
+    int patch;  // side of a square in its top left corner painted over in the second
+    Rgb to;     // the square's colour
+    bool distinct;
+  } cases[] = {
+      {"a new part of a sixth of the picture", 96, 80, {20, 20, 20}, 40, {200, 200, 200}, true},
+      {"a speck", 96, 80, {20, 20, 20}, 8, {200, 200, 200}, false},
+      {"a large change too faint to see", 96, 80, {20, 20, 20}, 40, {30, 30, 30}, false},
+      {"the same part in another tint of one brightness", 96, 80, {150, 60, 60}, 40, {60, 101, 60}, false},
+      {"a dark part on a light ground", 96, 80, {200, 200, 200}, 40, {40, 40, 40}, true},
+      {"a small picture, measured pixel by pixel", 33, 33, {20, 20, 20}, 12, {200, 200, 200}, true},
+      {"a large picture, measured by cells", 530, 300, {20, 20, 20}, 150, {200, 200, 200}, true},
+  };
+  for (const Case& c : cases) {
+    Pixels a = plain(c.w, c.h, c.base), b = a;
+    for (int y = 0; y < c.patch; ++y)
+      for (int x = 0; x < c.patch; ++x) {
+        std::uint8_t* p = &b.rgb[(std::size_t(y) * c.w + x) * 3];
+        p[0] = c.to.r, p[1] = c.to.g, p[2] = c.to.b;
+      }
+    EXPECT_EQ(VisibleShare(Glance(a), Glance(b)) >= kDistinctShare, c.distinct) << c.what;
+    EXPECT_EQ(VisibleShare(Glance(a), Glance(a)), 0.0) << c.what;
+  }
+}
+
+// Within every picture family (one shape at one size, in one state and view), no two pictures that
+// mean different things (their labels differ) look alike to a player, by the one measure above,
+// unless an `alike` row of the catalogue allows it and says why.
+TEST_F(ShippedAssets, NoTwoPicturesOfAFamilyThatMeanDifferentThingsLookAlike) {
+  ASSERT_EQ(SDL_Init(0), 0) << SDL_GetError();
+  struct Member {
+    const Asset* asset;
+    std::vector<double> glance;
+  };
+  std::map<std::string, std::vector<Member>> families;
+  for (const Asset& a : catalogue().assets) {
+    if (!a.IsPicture()) continue;
+    const Style style = PictureStyle(a, catalogue());
+    std::string family = style.shape + " " + std::to_string(a.width) + "x" + std::to_string(a.height);
+    for (const auto& [state, on] : {std::pair{"lit", style.lit}, {"on", style.on}, {"off", style.off}, {"dim", style.dim}})
+      if (on) family += std::string(" ") + state;
+    for (const std::string& flag : style.flags) family += " " + flag;
+    if (style.params.contains("fire")) family += " fire";
+    const Bytes data = ReadAll(folder() / a.file);
+    Pixels p = a.format == Format::Jpeg ? DecodeJpegPixels(data) : DecodeBmpPixels(data);
+    ASSERT_EQ(p.width, a.width) << a.file;
+    families[family].push_back({&a, Glance(p)});
+  }
+  SDL_Quit();
+  int compared = 0;
+  for (const auto& [family, members] : families)
+    for (std::size_t i = 0; i < members.size(); ++i)
+      for (std::size_t j = i + 1; j < members.size(); ++j) {
+        const Asset& a = *members[i].asset;
+        const Asset& b = *members[j].asset;
+        if (a.label == b.label || catalogue().MayLookAlike(a, b)) continue;
+        ++compared;
+        const double share = VisibleShare(members[i].glance, members[j].glance);
+        EXPECT_GE(share, kDistinctShare) << family << ": " << a.file << " and " << b.file << " look alike ("
+                                         << int(share * 1000) / 10.0 << "% of the picture differs visibly)";
+      }
+  EXPECT_GT(compared, 1000);
+}
+
 // Every picture family is on a contact sheet.
 TEST_F(ShippedAssets, EveryPictureShapeIsOnAContactSheet) {
   std::set<std::string> shapes, shown;

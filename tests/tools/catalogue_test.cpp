@@ -81,6 +81,8 @@ TEST(CatalogueParse, ReportsEachFaultWithSourceAndLine) {
       {"colour 1,2 grey", 1, "r,g,b"},
       {"colour 1,2,3 grey\ncolour 4,5,6 grey", 2, "defined twice"},
       {"list A x\nlist A y", 2, "defined twice"},
+      {"a.jpg button 1x1 L\nalike a.jpg", 2, "why they may look alike"},
+      {"a.jpg button 1x1 L\nalike a.jpg one picture alone", 2, "fewer than two files"},
   };
   for (const Case& c : cases) {
     try {
@@ -119,6 +121,28 @@ TEST(CatalogueCheck, RejectsUnknownShapesModifiersAndRecipesNamingTheLine) {
       EXPECT_NE(what.find(c.fragment), std::string::npos) << what;
     }
   }
+  // An alike row names only pictures the catalogue draws, or a shape one of its rows draws.
+  for (auto [rows, fragment] : {std::pair{"a.jpg button 10x10 L\nalike {a,b}.jpg same plate", "alike names 'b.jpg'"},
+                                {"a.jpg button 10x10 L\nalike shape:tab plain tabs", "alike names the shape 'tab'"}}) {
+    Catalogue cat = ParseCatalogue(rows, "cat.txt");
+    try {
+      CheckCatalogue(cat, "cat.txt");
+      ADD_FAILURE() << "accepted: " << rows;
+    } catch (const CatalogueError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(std::string("cat.txt:2: ") + fragment, 0), 0u) << e.what();
+    }
+  }
+  Catalogue alike = ParseCatalogue(
+      "{a,b,c}.jpg button 10x10 $1\nd.jpg tab 10x10 D\ne.jpg tab 10x10 E\n"
+      "alike {a,b}.jpg   two plates of one look\nalike shape:tab   plain tabs\n",
+      "cat.txt");
+  ASSERT_EQ(alike.alike.size(), 2u);
+  EXPECT_EQ(alike.alike[0].why, "two plates of one look");
+  const auto& rows = alike.assets;
+  EXPECT_TRUE(alike.MayLookAlike(rows[0], rows[1]));
+  EXPECT_FALSE(alike.MayLookAlike(rows[0], rows[2]));
+  EXPECT_TRUE(alike.MayLookAlike(rows[3], rows[4]));
+  EXPECT_FALSE(alike.MayLookAlike(rows[2], rows[3]));
   // States in the spellings file names use, colours, and parameters are all accepted.
   Catalogue good = ParseCatalogue(
       "colour 1,2,3 teal\n"

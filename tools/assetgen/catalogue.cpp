@@ -122,6 +122,15 @@ void ParseList(const std::vector<std::string>& words, Lists& lists) {
 
 }  // namespace
 
+bool AlikeGroup::Holds(const Asset& a, const Asset& b) const {
+  if (!shape.empty()) {
+    auto shape_of = [](const Asset& x) { return std::string_view(x.kind).substr(0, x.kind.find('.')); };
+    return shape_of(a) == shape && shape_of(b) == shape;
+  }
+  return std::find(files.begin(), files.end(), a.file) != files.end() &&
+         std::find(files.begin(), files.end(), b.file) != files.end();
+}
+
 Format FormatOf(std::string_view file) {
   auto dot = file.rfind('.');
   std::string ext = dot == std::string_view::npos ? "" : Lower(file.substr(dot));
@@ -203,15 +212,33 @@ Catalogue ParseCatalogue(std::string_view text, std::string_view source) {
         ParseList(words, lists);
         continue;
       }
+      auto rest_after = [&](int columns) {  // the rest of the line after the first `columns` words
+        std::size_t at = 0;
+        for (int col = 0; col < columns; ++col) {
+          at = line.find_first_not_of(" \t", at);
+          at = line.find_first_of(" \t", at);
+        }
+        std::string_view rest = line.substr(line.find_first_not_of(" \t", at));
+        while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.remove_suffix(1);
+        return rest;
+      };
+      if (words[0] == "alike") {
+        if (words.size() < 3) throw std::invalid_argument("alike row needs file names and why they may look alike");
+        AlikeGroup group;
+        group.line = line_no;
+        group.why = std::string(rest_after(2));
+        if (words[1].starts_with("shape:")) {
+          group.shape = words[1].substr(6);
+        } else {
+          for (const Expansion& e : ExpandPattern(words[1], lists)) group.files.push_back(e.text);
+          if (group.files.size() < 2) throw std::invalid_argument("alike row names fewer than two files");
+        }
+        cat.alike.push_back(std::move(group));
+        continue;
+      }
       if (words.size() < 4) throw std::invalid_argument("a row needs file name, kind, size and label");
       // The label is the rest of the line after the third column.
-      std::size_t at = 0;
-      for (int col = 0; col < 3; ++col) {
-        at = line.find_first_not_of(" \t", at);
-        at = line.find_first_of(" \t", at);
-      }
-      std::string_view label = line.substr(line.find_first_not_of(" \t", at));
-      while (!label.empty() && (label.back() == ' ' || label.back() == '\t')) label.remove_suffix(1);
+      std::string_view label = rest_after(3);
       for (const Expansion& e : ExpandPattern(words[0], lists)) {
         Asset a;
         a.file = e.text;

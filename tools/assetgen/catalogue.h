@@ -31,9 +31,26 @@ struct Asset {
   bool IsPicture() const { return format == Format::Jpeg || format == Format::Bmp; }
 };
 
+// Pictures of one family that may look alike although their rows differ, and why (an `alike` row):
+// the files it names, or every picture of a shape ("shape:button").
+struct AlikeGroup {
+  std::vector<std::string> files;
+  std::string shape;
+  std::string why;
+  int line = 0;
+  bool Holds(const Asset& a, const Asset& b) const;
+};
+
 struct Catalogue {
   std::vector<Asset> assets;
   std::map<std::string, Rgb, std::less<>> colours;  // named colours, case-sensitive
+  std::vector<AlikeGroup> alike;
+  // Whether an `alike` row allows the two pictures to look alike.
+  bool MayLookAlike(const Asset& a, const Asset& b) const {
+    for (const AlikeGroup& g : alike)
+      if (g.Holds(a, b)) return true;
+    return false;
+  }
 };
 
 // A fault in the catalogue text, with "<source>:<line>: " in front of what is wrong.

@@ -58,6 +58,17 @@ void CheckCatalogue(const Catalogue& catalogue, std::string_view source) {
       throw CatalogueError(std::string(source) + ":" + std::to_string(a.line) + ": " + a.file + ": " + e.what());
     }
   }
+  std::set<std::string_view> files, shapes;
+  for (const Asset& a : catalogue.assets) files.insert(a.file), shapes.insert(std::string_view(a.kind).substr(0, a.kind.find('.')));
+  for (const AlikeGroup& g : catalogue.alike) {
+    if (!g.shape.empty() && !shapes.contains(g.shape))
+      throw CatalogueError(std::string(source) + ":" + std::to_string(g.line) + ": alike names the shape '" + g.shape +
+                           "', which no row draws");
+    for (const std::string& f : g.files)
+      if (!files.contains(f))
+        throw CatalogueError(std::string(source) + ":" + std::to_string(g.line) + ": alike names '" + f +
+                             "', which no row generates");
+  }
 }
 
 Bytes Render(const Asset& asset, const Catalogue& catalogue, std::vector<std::string>* texts) {

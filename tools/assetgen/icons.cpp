@@ -352,11 +352,13 @@ void DrawGlyph(cairo_t* cr, Glyph g, Rgb ink, Rgb hollow) {
       cairo_move_to(cr, -0.3, 0.2), cairo_curve_to(cr, -0.5, -0.1, -0.5, -0.3, -0.3, -0.5);
       cairo_stroke(cr);
       break;
-    case Glyph::BoostShield:
+    case Glyph::BoostShield:  // a solid shield with the arrow cut into it
       ShieldPath(cr);
-      cairo_stroke(cr);
+      cairo_fill(cr);
+      Source(cr, hollow);
       PolygonPath(cr, {{0, -0.5}, {0.35, -0.05}, {0.13, -0.05}, {0.13, 0.45}, {-0.13, 0.45}, {-0.13, -0.05}, {-0.35, -0.05}});
       cairo_fill(cr);
+      Source(cr, ink);
       break;
     case Glyph::Heart:
       cairo_move_to(cr, 0, 0.85);

@@ -99,6 +99,13 @@ void PaintUniform(Context& k);
 void PaintPointer(Context& k);
 void PaintIcon(Context& k);
 void PaintShipSymbol(Context& k);
+void PaintEquipment(Context& k);
+// The side view of a missile or mine of the equipment named by the row's label, in the outline its
+// launcher's picture shows, or of the simulator's alien missile; false (nothing drawn) for any other.
+bool DrawOrdnanceProfile(Context& k);
+// The symbol of the mission tile `name` (its base name) centred on (cx, cy), r pixels from the
+// centre to the edge, in colour c; false (nothing drawn) for a name that is no mission tile.
+bool DrawMissionSymbol(cairo_t* cr, std::string_view name, double cx, double cy, double r, Rgb c);
 // The symbol of the ability or skill `name` (its base name, as the icon pictures use it) centred on
 // (cx, cy), r pixels from the centre to the edge; `hollow` fills the holes cut into it.
 void DrawIconSymbol(cairo_t* cr, std::string_view name, double cx, double cy, double r, Rgb ink, Rgb hollow);

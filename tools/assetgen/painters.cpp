@@ -295,11 +295,31 @@ void PaintCollar(Context& k) {
   cairo_t* cr = k.cr();
   double w = k.w(), h = k.h();
   MetalPanel(k, 0, 0, w, h, Scale(k.main(), 0.6), 1.0, 4);
+  // One to three stars for the lower ranks, on a bar from the fourth, in gold leaves for the admiral:
+  // each rank its own pattern at a glance.
   int n = std::clamp(k.s.Int("n", 1), 1, 9);
-  for (int i = 0; i < n; ++i) {
-    double x = w * (0.25 + 0.25 * (i % 3)), y = h * (0.25 + 0.25 * (i / 3));
-    PolygonPath(cr, StarPoints(x, y, 4.5, 2, 5));
-    GoldFill(cr, y - 4.5, y + 4.5);
+  if (n >= 7) {
+    for (double side : {-1.0, 1.0}) {
+      cairo_save(cr);
+      cairo_translate(cr, w / 2 + side * w * 0.12, h * 0.55);
+      cairo_rotate(cr, side * 0.5);
+      cairo_scale(cr, w * 0.12, h * 0.3);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+      cairo_restore(cr);
+      GoldFill(cr, h * 0.25, h * 0.85);
+    }
+  }
+  const int stars = n >= 7 ? 1 : n >= 4 ? n - 3 : n;
+  const bool bar = n >= 4 && n < 7;
+  if (bar) {
+    cairo_rectangle(cr, w * 0.15, h * 0.66, w * 0.7, h * 0.14);
+    GoldFill(cr, h * 0.66, h * 0.8);
+  }
+  const double y = n >= 7 ? h * 0.25 : bar ? h * 0.38 : h * 0.5, size = std::min(w, h) * 0.17;
+  for (int i = 0; i < stars; ++i) {
+    double x = w * (stars == 1 ? 0.5 : 0.2 + 0.6 * i / (stars - 1));
+    PolygonPath(cr, StarPoints(x, y, size, size * 0.45, 5));
+    GoldFill(cr, y - size, y + size);
   }
 }
 
@@ -327,10 +347,16 @@ void PaintRibbon(Context& k) {
   double w = k.w(), h = k.h();
   Rgb a = k.main(), b = HueColour(std::uint32_t(n) * 67 + 20), c = kWhite;
   const Rgb order[] = {a, b, a, c, b, a, c, a};
-  int stripes = 3 + n % 5;
+  int stripes = 3 + (n * 3) % 7;
   for (int i = 0; i < stripes; ++i) {
     Source(cr, order[(i + n) % 8]);
     cairo_rectangle(cr, w * i / stripes, 0, w / stripes + 0.5, h);
+    cairo_fill(cr);
+  }
+  if (n >= 7) {  // the higher awards: dark edges
+    Source(cr, Scale(a, 0.3));
+    cairo_rectangle(cr, 0, 0, w * 0.1, h);
+    cairo_rectangle(cr, w * 0.9, 0, w * 0.1, h);
     cairo_fill(cr);
   }
   LinearSource(cr, 0, 0, 0, h, {{0, kWhite, 0.3}, {0.45, kWhite, 0.0}, {1, kBlack, 0.35}});
@@ -675,7 +701,8 @@ void PaintTile(Context& k) {
     cairo_arc(cr, cx, cy, r * 1.35, 0, 2 * kPi);
     RadialSource(cr, cx, cy, 0, r * 1.35, {{0, Scale(t, 0.7)}, {1, Scale(t, 0.25)}});
     cairo_fill(cr);
-    Figure(cr, k.a.label, cx, cy, r, Mix(t, kWhite, 0.75));
+    const Rgb ink = Mix(t, kWhite, 0.75);
+    if (!DrawMissionSymbol(cr, k.a.label, cx, cy, r, ink)) Figure(cr, k.a.label, cx, cy, r, ink);
   }
   if (k.s.on) {
     RoundedRect(cr, 2, 2, w - 4, h - 4, 7);
@@ -735,70 +762,6 @@ void PaintPips(Context& k) {
       cairo_set_line_width(cr, 1);
       cairo_stroke(cr);
     }
-  }
-}
-
-// ---- Abilities and equipment -----------------------------------------------------------------------
-
-// A piece of equipment on a dark card: its kind (gun, launcher, mine, engine, shield, computer,
-// cloak, hospital, raiding gear, crate) from its name.
-void PaintEquipment(Context& k) {
-  cairo_t* cr = k.cr();
-  double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
-  Rgb t = k.main();
-  k.c.Transform([](Rgb) { return Rgb{10, 12, 16}; });
-  MetalPanel(k, 0, 0, w, h, Rgb{50, 56, 66}, 1.0, 6);
-  std::string_view n = k.a.label;
-  auto has = [&](std::string_view word) { return n.find(word) != std::string_view::npos; };
-  Rgb metal{170, 176, 188};
-  auto body = [&](double x, double y, double bw, double bh) {
-    RoundedRect(cr, x, y, bw, bh, std::min(bw, bh) * 0.3);
-    LinearSource(cr, 0, y, 0, y + bh, {{0, Mix(metal, kWhite, 0.4)}, {0.5, metal}, {1, Scale(metal, 0.4)}});
-    cairo_fill(cr);
-  };
-  if (has("Missile") || has("Zeus") || has("Destroyer") || has("Hellfire")) {
-    for (int i = 0; i < 3; ++i) {
-      double y = cy - h * 0.2 + i * h * 0.2;
-      body(w * 0.2, y - h * 0.06, w * 0.5, h * 0.12);
-      PolygonPath(cr, {{w * 0.7, y - h * 0.06}, {w * 0.82, y}, {w * 0.7, y + h * 0.06}});
-      Source(cr, t);
-      cairo_fill(cr);
-    }
-  } else if (has("Mine")) {
-    cairo_arc(cr, cx, cy, h * 0.26, 0, 2 * kPi);
-    RadialSource(cr, cx, cy, 0, h * 0.26, {{0, Mix(metal, kWhite, 0.4)}, {1, Scale(metal, 0.35)}}, cx - 5, cy - 5);
-    cairo_fill(cr);
-    Glow(cr, cx, cy, h * 0.14, t, 1.2);
-  } else if (has("Booster") || has("Traveller") || has("Engine")) {
-    body(w * 0.3, cy - h * 0.2, w * 0.35, h * 0.4);
-    PolygonPath(cr, {{w * 0.3, cy - h * 0.14}, {w * 0.18, cy - h * 0.24}, {w * 0.18, cy + h * 0.24}, {w * 0.3, cy + h * 0.14}});
-    Source(cr, Scale(metal, 0.6));
-    cairo_fill(cr);
-    Glow(cr, w * 0.16, cy, h * 0.25, t, 1.1);
-  } else if (has("Defender") || has("Supersafe") || has("Shield")) {
-    Figure(cr, "Shield", cx, cy, h * 0.3, t);
-    Glow(cr, cx, cy, h * 0.35, t, 0.4);
-  } else if (has("Quicklock") || has("Takedown")) {
-    body(w * 0.25, cy - h * 0.25, w * 0.5, h * 0.5);
-    Figure(cr, "Lock", cx, cy, h * 0.18, t);
-  } else if (has("Cloak")) {
-    Figure(cr, "Cloak", cx, cy, h * 0.28, t);
-  } else if (has("Hospital")) {
-    body(w * 0.3, cy - h * 0.28, w * 0.4, h * 0.56);
-    Figure(cr, "Sacrifice", cx, cy, h * 0.18, Rgb{220, 50, 50});
-  } else if (has("Raiding") || has("Misc")) {
-    Figure(cr, "Cargo", cx, cy, h * 0.3, t);
-  } else {  // guns: barrels by name
-    int barrels = 1 + int(Hash(n) % 3);
-    for (int i = 0; i < barrels; ++i) {
-      double y = cy - (barrels - 1) * h * 0.07 + i * h * 0.14;
-      body(w * 0.42, y - h * 0.035, w * 0.42, h * 0.07);
-      Glow(cr, w * 0.85, y, h * 0.08, t, 0.8);
-    }
-    body(w * 0.16, cy - h * 0.2, w * 0.3, h * 0.4);
-    Source(cr, t);
-    cairo_rectangle(cr, w * 0.2, cy - h * 0.04, w * 0.22, h * 0.08);
-    cairo_fill(cr);
   }
 }
 

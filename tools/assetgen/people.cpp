@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "tools/assetgen/kit.h"
 
@@ -17,6 +18,11 @@ struct Face {
   int hairStyle;  // 0 short, 1 side part, 2 long, 3 bun, 4 cropped, 5 bald
   bool beard;
   double age;     // years
+  Rgb young;      // the hair's colour before it greys
+  double build;   // shoulders' breadth: the young are slighter
+  bool longHaired = false;      // wears the hair long (worn up from the mid-thirties)
+  bool stubble = false;         // a day's beard on the jaw, from the mid-thirties
+  bool readingGlasses = false;  // half-rims from fifty
   double width;   // face width factor
   Rgb eyes;
   bool glasses;
@@ -40,9 +46,25 @@ Face FaceOf(const Context& k) {
   f.glasses = Hash(person + "glasses") % 4 == 0;
   f.ribbons = int(r.Next() % 4);
   f.backdrop = int(r.Next() % 3);
-  if (f.age >= 45) f.hair = Mix(f.hair, Rgb{165, 160, 155}, std::clamp((f.age - 45) / 30, 0.0, 1.0) * 0.8);
+  // Age shows in the hair (grey at the temples in the mid-thirties, greying at fifty, white at
+  // seventy, gone at the very last), the build (face and shoulders fill out), the hairline (it
+  // recedes), a day's beard on the men's jaws and, late, a long white beard.
+  const bool longHaired = f.hairStyle == 2 || f.hairStyle == 3;
+  f.longHaired = longHaired;
+  f.young = f.hair;
+  f.hair = Mix(f.hair, Rgb{185, 182, 176}, f.age < 35 ? 0.0 : f.age < 50 ? 0.3 : 0.75);
   if (f.age >= 70) f.hair = Rgb{228, 226, 222};
+  if (f.hairStyle == 5 && f.age < 70) f.hairStyle = 4;
   if (f.age >= 70 && f.hairStyle == 4) f.hairStyle = 5;
+  if (f.age >= 35 && f.hairStyle == 2) f.hairStyle = 3;  // long hair worn up from the mid-thirties
+  if (f.age >= 120 && !longHaired) f.hairStyle = 5;
+  f.stubble = !longHaired && !f.beard && f.age >= 35 && f.age < 120;
+  if (!longHaired && f.age >= 120) f.beard = true;
+  f.readingGlasses = !f.glasses && f.age >= 50;
+  f.width *= 0.9 + 0.2 * std::clamp((f.age - 20) / 45, 0.0, 1.0);
+  f.build = 0.88 + 0.14 * std::clamp((f.age - 20) / 40, 0.0, 1.0);
+  // Skin pales with great age.
+  f.skin = Mix(f.skin, Rgb{200, 196, 192}, std::clamp((f.age - 60) / 90, 0.0, 1.0) * 0.45);
   return f;
 }
 
@@ -110,6 +132,225 @@ void Shoulders(cairo_t* cr, double w, double h, double cx, Rgb cloth, double top
   }
 }
 
+// What a person wears, by what he is (the row's label): the officers and the player in uniform,
+// everyone else in the clothes of his trade.
+enum class Outfit { Officer, Pilot, Pirate, Rogue, Barman, Trader, Crewman, Marine, Droid };
+
+Outfit OutfitOf(std::string_view label) {
+  if (label.find("pilot") != std::string_view::npos || label.find("Pilot") != std::string_view::npos) return Outfit::Pilot;
+  if (label == "Pirate") return Outfit::Pirate;
+  if (label == "Rogue") return Outfit::Rogue;
+  if (label == "Barman") return Outfit::Barman;
+  if (label == "Trader") return Outfit::Trader;
+  if (label == "Crewman") return Outfit::Crewman;
+  if (label == "Marine") return Outfit::Marine;
+  if (label == "Droids") return Outfit::Droid;
+  return Outfit::Officer;
+}
+
+// The plain outline of shoulders and chest, filled with cloth lit from the upper left.
+void Torso(cairo_t* cr, double w, double h, double cx, Rgb cloth, double top, double broad = 1.0) {
+  cairo_new_path(cr);
+  cairo_move_to(cr, cx - w * 0.5 * broad, h);
+  cairo_curve_to(cr, cx - w * 0.48 * broad, top + h * 0.06, cx - w * 0.32 * broad, top, cx - w * 0.1, top);
+  cairo_line_to(cr, cx + w * 0.1, top);
+  cairo_curve_to(cr, cx + w * 0.32 * broad, top, cx + w * 0.48 * broad, top + h * 0.06, cx + w * 0.5 * broad, h);
+  cairo_close_path(cr);
+  LinearSource(cr, cx - w * 0.45, top, cx + w * 0.45, h, {{0, Mix(cloth, kWhite, 0.25)}, {0.55, cloth}, {1, Scale(cloth, 0.4)}});
+  cairo_fill(cr);
+}
+
+void Opening(cairo_t* cr, double cx, double top, double half, double depth, Rgb colour) {
+  PolygonPath(cr, {{cx - half, top}, {cx, top + depth}, {cx + half, top}});
+  Source(cr, colour);
+  cairo_fill(cr);
+}
+
+// Everything but the officer's uniform, which Shoulders draws.
+void Clothes(cairo_t* cr, Outfit outfit, double w, double h, double cx, Rgb tint, double top, const Face& f) {
+  double lw = std::max(1.0, w * 0.012);
+  switch (outfit) {
+    case Outfit::Pilot: {  // a flight suit: ribbed collar ring, zip, a patch on the shoulder, harness straps
+      Torso(cr, w, h, cx, Mix(Scale(tint, 0.55), Rgb{70, 78, 70}, 0.45), top);
+      RoundedRect(cr, cx - w * 0.13, top - h * 0.01, w * 0.26, h * 0.06, h * 0.03);
+      Source(cr, Rgb{40, 42, 46});
+      cairo_fill(cr);
+      Source(cr, Rgb{30, 30, 32});
+      cairo_set_line_width(cr, lw * 2.2);
+      for (double side : {-1.0, 1.0}) cairo_move_to(cr, cx + side * w * 0.2, top + h * 0.02), cairo_line_to(cr, cx + side * w * 0.16, h);
+      cairo_stroke(cr);
+      Source(cr, Rgb{190, 190, 195});
+      cairo_set_line_width(cr, lw);
+      cairo_move_to(cr, cx, top + h * 0.05), cairo_line_to(cr, cx, h);
+      cairo_stroke(cr);
+      cairo_arc(cr, cx - w * 0.36, top + h * 0.1, w * 0.05, 0, 2 * kPi);
+      Source(cr, tint);
+      cairo_fill(cr);
+      break;
+    }
+    case Outfit::Pirate: {  // a worn leather coat over an open shirt, a bandolier across the chest
+      Torso(cr, w, h, cx, Rgb{92, 62, 40}, top, 1.04);
+      Opening(cr, cx, top, w * 0.13, h * 0.22, Rgb{225, 215, 190});
+      Opening(cr, cx, top, w * 0.07, h * 0.16, Scale(f.skin, 0.85));
+      cairo_move_to(cr, cx - w * 0.34, top + h * 0.02), cairo_line_to(cr, cx + w * 0.3, h);
+      Source(cr, Rgb{55, 38, 24});
+      cairo_set_line_width(cr, w * 0.06);
+      cairo_stroke(cr);
+      for (int i = 0; i < 4; ++i) {
+        double t = 0.2 + i * 0.2;
+        cairo_rectangle(cr, cx - w * 0.34 + t * w * 0.64 - w * 0.012, top + h * 0.02 + t * (h - top) - h * 0.03, w * 0.024, h * 0.05);
+      }
+      Source(cr, Rgb{210, 175, 80});
+      cairo_fill(cr);
+      break;
+    }
+    case Outfit::Rogue: {  // a long dark coat with its collar turned up high, a gold chain
+      Torso(cr, w, h, cx, Rgb{34, 30, 40}, top, 1.02);
+      Opening(cr, cx, top, w * 0.1, h * 0.2, Scale(tint, 0.5));
+      for (double side : {-1.0, 1.0}) {
+        PolygonPath(cr, {{cx + side * w * 0.08, top + h * 0.04}, {cx + side * w * 0.16, top - h * 0.12},
+                         {cx + side * w * 0.3, top - h * 0.04}, {cx + side * w * 0.24, top + h * 0.12}});
+        LinearSource(cr, cx, top - h * 0.12, cx + side * w * 0.3, top + h * 0.1, {{0, Rgb{70, 62, 80}}, {1, Rgb{20, 18, 24}}});
+        cairo_fill(cr);
+      }
+      cairo_move_to(cr, cx - w * 0.2, top + h * 0.12);
+      cairo_curve_to(cr, cx - w * 0.1, top + h * 0.22, cx + w * 0.1, top + h * 0.22, cx + w * 0.2, top + h * 0.12);
+      Source(cr, kGold);
+      cairo_set_line_width(cr, lw * 1.5);
+      cairo_stroke(cr);
+      break;
+    }
+    case Outfit::Barman: {  // a white shirt with rolled sleeves' folds, a waistcoat and a bow tie
+      Torso(cr, w, h, cx, Rgb{228, 226, 220}, top);
+      for (double side : {-1.0, 1.0}) {
+        PolygonPath(cr, {{cx + side * w * 0.06, top + h * 0.06}, {cx + side * w * 0.3, top + h * 0.02}, {cx + side * w * 0.36, h},
+                         {cx + side * w * 0.02, h}});
+        Source(cr, Scale(tint, 0.55));
+        cairo_fill(cr);
+      }
+      for (double side : {-1.0, 1.0})
+        PolygonPath(cr, {{cx, top + h * 0.04}, {cx + side * w * 0.09, top - h * 0.0}, {cx + side * w * 0.09, top + h * 0.08}}),
+            Source(cr, Rgb{20, 20, 24}), cairo_fill(cr);
+      break;
+    }
+    case Outfit::Trader: {  // a civilian suit: jacket, white shirt and a tie
+      Torso(cr, w, h, cx, Rgb{70, 64, 58}, top);
+      Opening(cr, cx, top, w * 0.12, h * 0.24, Rgb{240, 240, 236});
+      PolygonPath(cr, {{cx - w * 0.025, top + h * 0.01}, {cx + w * 0.025, top + h * 0.01}, {cx + w * 0.035, top + h * 0.2},
+                       {cx, top + h * 0.24}, {cx - w * 0.035, top + h * 0.2}});
+      Source(cr, Scale(tint, 0.85));
+      cairo_fill(cr);
+      for (double side : {-1.0, 1.0}) {
+        PolygonPath(cr, {{cx + side * w * 0.12, top}, {cx + side * w * 0.2, top + h * 0.02}, {cx + side * w * 0.05, top + h * 0.28}});
+        Source(cr, Rgb{55, 50, 45});
+        cairo_fill(cr);
+      }
+      break;
+    }
+    case Outfit::Crewman: {  // work overalls: a zip, a chest pocket, shoulder seams
+      Torso(cr, w, h, cx, Rgb{120, 128, 140}, top);
+      Opening(cr, cx, top, w * 0.08, h * 0.1, Rgb{60, 62, 70});
+      Source(cr, Rgb{60, 62, 70});
+      cairo_set_line_width(cr, lw);
+      cairo_move_to(cr, cx, top + h * 0.1), cairo_line_to(cr, cx, h);
+      for (double side : {-1.0, 1.0}) cairo_move_to(cr, cx + side * w * 0.22, top + h * 0.01), cairo_line_to(cr, cx + side * w * 0.42, top + h * 0.12);
+      cairo_stroke(cr);
+      cairo_rectangle(cr, cx + w * 0.1, top + h * 0.1, w * 0.14, h * 0.1);
+      Source(cr, Rgb{90, 96, 106});
+      cairo_fill(cr);
+      cairo_rectangle(cr, cx - w * 0.26, top + h * 0.1, w * 0.14, h * 0.04);
+      Source(cr, Rgb{230, 180, 60});
+      cairo_fill(cr);
+      break;
+    }
+    case Outfit::Marine: {  // body armour: a chest plate and round shoulder plates
+      Torso(cr, w, h, cx, Rgb{60, 72, 58}, top, 1.06);
+      RoundedRect(cr, cx - w * 0.22, top + h * 0.03, w * 0.44, h, w * 0.08);
+      LinearSource(cr, cx - w * 0.22, 0, cx + w * 0.22, 0, {{0, Rgb{120, 135, 110}}, {1, Rgb{50, 60, 46}}});
+      cairo_fill(cr);
+      for (double side : {-1.0, 1.0}) {
+        Ellipse(cr, cx + side * w * 0.38, top + h * 0.08, w * 0.14, h * 0.08);
+        LinearSource(cr, 0, top, 0, top + h * 0.16, {{0, Rgb{130, 145, 120}}, {1, Rgb{45, 55, 42}}});
+        cairo_fill(cr);
+      }
+      break;
+    }
+    case Outfit::Droid: {  // plated metal shoulders and a chest light
+      Torso(cr, w, h, cx, Rgb{130, 136, 148}, top);
+      Source(cr, Rgb{60, 64, 72});
+      cairo_set_line_width(cr, lw);
+      for (int i = 1; i < 4; ++i) cairo_move_to(cr, cx - w * 0.45, top + i * h * 0.07), cairo_line_to(cr, cx + w * 0.45, top + i * h * 0.07);
+      cairo_stroke(cr);
+      Glow(cr, cx, top + h * 0.14, w * 0.05, Rgb{90, 200, 255}, 1.2);
+      break;
+    }
+    case Outfit::Officer: break;
+  }
+}
+
+// What a person wears on the head, drawn over it: the pilot's headset, the pirate's bandana and eye
+// patch, the rogue's hat and scar, the marine's helmet.
+void Headgear(cairo_t* cr, Outfit outfit, const Face& f, double cx, double cy, double r, Rgb tint) {
+  double rx = r * 0.78 * f.width, ry = r, lw = std::max(1.0, r * 0.08);
+  switch (outfit) {
+    case Outfit::Pilot:
+      cairo_arc(cr, cx, cy, rx * 1.08, kPi * 1.08, kPi * 1.92);
+      Source(cr, Rgb{40, 42, 46});
+      cairo_set_line_width(cr, lw * 1.5);
+      cairo_stroke(cr);
+      for (double side : {-1.0, 1.0}) {
+        Ellipse(cr, cx + side * rx * 1.02, cy + ry * 0.05, rx * 0.2, ry * 0.26);
+        Source(cr, Rgb{50, 52, 58});
+        cairo_fill(cr);
+      }
+      cairo_move_to(cr, cx - rx * 1.0, cy + ry * 0.2);
+      cairo_curve_to(cr, cx - rx * 0.9, cy + ry * 0.6, cx - rx * 0.6, cy + ry * 0.65, cx - rx * 0.3, cy + ry * 0.55);
+      cairo_set_line_width(cr, lw * 0.8);
+      cairo_stroke(cr);
+      break;
+    case Outfit::Pirate:
+      cairo_new_path(cr);
+      cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.06, kPi, 2 * kPi);
+      cairo_line_to(cr, cx + rx * 1.06, cy - ry * 0.25);
+      cairo_curve_to(cr, cx + rx * 0.5, cy - ry * 0.45, cx - rx * 0.5, cy - ry * 0.45, cx - rx * 1.06, cy - ry * 0.25);
+      cairo_close_path(cr);
+      Source(cr, tint);
+      cairo_fill(cr);
+      PolygonPath(cr, {{cx + rx * 0.95, cy - ry * 0.35}, {cx + rx * 1.45, cy - ry * 0.1}, {cx + rx * 1.3, cy + ry * 0.15}});
+      cairo_fill(cr);
+      Ellipse(cr, cx - rx * 0.38, cy - ry * 0.05, rx * 0.24, ry * 0.16);
+      Source(cr, Rgb{15, 12, 10});
+      cairo_fill(cr);
+      cairo_move_to(cr, cx - rx * 0.95, cy - ry * 0.3), cairo_line_to(cr, cx + rx * 0.3, cy - ry * 0.2);
+      cairo_set_line_width(cr, lw * 0.6);
+      cairo_stroke(cr);
+      break;
+    case Outfit::Rogue:
+      Ellipse(cr, cx, cy - ry * 0.7, rx * 1.6, ry * 0.22);
+      Source(cr, Rgb{28, 24, 30});
+      cairo_fill(cr);
+      RoundedRect(cr, cx - rx * 0.85, cy - ry * 1.35, rx * 1.7, ry * 0.7, rx * 0.3);
+      cairo_fill(cr);
+      cairo_rectangle(cr, cx - rx * 0.85, cy - ry * 0.85, rx * 1.7, ry * 0.12);
+      Source(cr, Scale(tint, 0.8));
+      cairo_fill(cr);
+      cairo_move_to(cr, cx + rx * 0.45, cy - ry * 0.05), cairo_line_to(cr, cx + rx * 0.65, cy + ry * 0.4);
+      Source(cr, Rgb{150, 70, 70});
+      cairo_set_line_width(cr, lw * 0.5);
+      cairo_stroke(cr);
+      break;
+    case Outfit::Marine:
+      cairo_new_path(cr);
+      cairo_arc(cr, cx, cy - ry * 0.1, rx * 1.2, kPi * 0.85, kPi * 2.15);
+      cairo_arc_negative(cr, cx, cy + ry * 0.05, rx * 0.95, kPi * 2.05, kPi * 0.95);
+      cairo_close_path(cr);
+      LinearSource(cr, 0, cy - ry * 1.3, 0, cy + ry * 0.5, {{0, Rgb{135, 150, 120}}, {1, Rgb{45, 55, 42}}});
+      cairo_fill(cr);
+      break;
+    default: break;
+  }
+}
+
 void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   double rx = r * 0.78 * f.width, ry = r;
   // Hair behind the head.
@@ -131,6 +372,12 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   Ellipse(cr, cx, cy + ry * 0.78, rx * 0.5, ry * 0.22);
   Source(cr, Scale(f.skin, 0.45), 0.7);
   cairo_fill(cr);
+  if (f.age >= 120) {  // a life-support collar round the neck
+    RoundedRect(cr, cx - rx * 0.62, cy + ry * 0.85, rx * 1.24, ry * 0.42, ry * 0.1);
+    LinearSource(cr, 0, cy + ry * 0.85, 0, cy + ry * 1.27, {{0, Rgb{210, 215, 225}}, {1, Rgb{80, 85, 95}}});
+    cairo_fill(cr);
+    for (int i = 0; i < 3; ++i) Glow(cr, cx - rx * 0.35 + i * rx * 0.35, cy + ry * 1.06, ry * 0.08, Rgb{90, 200, 255}, 1.2);
+  }
   for (double side : {-1.0, 1.0}) {
     Ellipse(cr, cx + side * rx * 0.98, cy + ry * 0.08, rx * 0.14, ry * 0.2);
     Source(cr, Scale(f.skin, 0.88));
@@ -164,11 +411,35 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     cairo_close_path(cr);
     Source(cr, Scale(f.hair, 0.9), 0.92);
     cairo_fill(cr);
+    if (f.age >= 120) {  // grown long and white
+      cairo_new_path(cr);
+      cairo_move_to(cr, cx - rx * 0.75, cy + ry * 0.55);
+      cairo_curve_to(cr, cx - rx * 0.6, cy + ry * 1.4, cx + rx * 0.6, cy + ry * 1.4, cx + rx * 0.75, cy + ry * 0.55);
+      cairo_close_path(cr);
+      Source(cr, Scale(f.hair, 0.95));
+      cairo_fill(cr);
+    }
+  }
+  if (f.stubble && f.age >= 50) {  // the day's beard kept as a moustache
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - rx * 0.36, cy + ry * 0.5);
+    cairo_curve_to(cr, cx - rx * 0.3, cy + ry * 0.32, cx + rx * 0.3, cy + ry * 0.32, cx + rx * 0.36, cy + ry * 0.5);
+    cairo_curve_to(cr, cx + rx * 0.2, cy + ry * 0.42, cx - rx * 0.2, cy + ry * 0.42, cx - rx * 0.36, cy + ry * 0.5);
+    Source(cr, Scale(f.hair, 0.9));
+    cairo_fill(cr);
+  }
+  if (f.stubble) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.97, 0.2, kPi - 0.2);
+    cairo_arc_negative(cr, cx, cy + ry * 0.3, rx * 0.5, kPi - 0.35, 0.35);
+    cairo_close_path(cr);
+    Source(cr, Scale(f.hair, 0.55), 0.55);
+    cairo_fill(cr);
   }
   // Hair on top.
   if (f.hairStyle != 5) {
     cairo_new_path(cr);
-    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = f.hairStyle == 4 ? 0.72 : 0.5;
+    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = (f.hairStyle == 4 ? 0.72 : 0.5) + (f.longHaired ? 0.08 : 0.4) * std::clamp((f.age - 30) / 40, 0.0, 1.0);
     cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.04, kPi * 1.02, kPi * 1.98);
     cairo_curve_to(cr, cx + rx * 0.8, cy - ry * fringe, cx + rx * part, cy - ry * (fringe + 0.25), cx - rx * 0.2,
                    cy - ry * (fringe + 0.05));
@@ -191,6 +462,14 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
     Source(cr, kWhite, 0.18);
     cairo_fill(cr);
     cairo_restore(cr);
+  }
+  // Grey temples before the whole head turns.
+  if (f.age >= 35 && f.age < 70 && f.hairStyle != 5) {
+    for (double side : {-1.0, 1.0}) {
+      Ellipse(cr, cx + side * rx * 0.93, cy - ry * 0.2, rx * 0.12, ry * 0.24);
+      Source(cr, Rgb{212, 210, 206}, std::clamp((f.age - 25) / 30, 0.4, 0.95));
+      cairo_fill(cr);
+    }
   }
   // Eyes, brows, nose, mouth.
   double ey = cy - ry * 0.05, ex = rx * 0.38, lw = std::max(0.8, r * 0.05);
@@ -234,23 +513,43 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
   cairo_curve_to(cr, cx - rx * 0.1, cy + ry * (0.55 - 0.02 * (f.age < 40)), cx + rx * 0.1, cy + ry * 0.55,
                  cx + rx * 0.25, cy + ry * 0.48);
   cairo_stroke(cr);
-  // Age: lines at the eyes and mouth, then deeper furrows.
+  // Age: from the mid-thirties bags under the eyes and lines from nose to mouth; from fifty a
+  // furrowed brow, crow's feet and heavier jowls; all deepening with the years.
   if (f.age >= 35) {
-    Source(cr, Scale(f.skin, 0.72), std::clamp((f.age - 30) / 40, 0.2, 0.9));
-    cairo_set_line_width(cr, lw * 0.8);
+    double depth = std::clamp((f.age - 25) / 45, 0.3, 1.0);
+    Source(cr, Scale(f.skin, 0.55), depth);
+    cairo_set_line_width(cr, lw * (0.8 + 0.5 * depth));
     for (double side : {-1.0, 1.0}) {
-      cairo_move_to(cr, cx + side * rx * 0.3, cy + ry * 0.22);
-      cairo_curve_to(cr, cx + side * rx * 0.42, cy + ry * 0.35, cx + side * rx * 0.4, cy + ry * 0.45, cx + side * rx * 0.32,
-                     cy + ry * 0.55);
-      cairo_move_to(cr, cx + side * rx * 0.6, ey + ry * 0.02);
-      cairo_line_to(cr, cx + side * rx * 0.72, ey + ry * 0.08);
+      cairo_move_to(cr, cx + side * rx * 0.22, cy + ry * 0.2);
+      cairo_curve_to(cr, cx + side * rx * 0.42, cy + ry * 0.32, cx + side * rx * 0.42, cy + ry * 0.45, cx + side * rx * 0.34,
+                     cy + ry * 0.6);
+      cairo_move_to(cr, cx + side * (ex - rx * 0.14), ey + ry * 0.13);
+      cairo_curve_to(cr, cx + side * ex, ey + ry * 0.2, cx + side * (ex + rx * 0.1), ey + ry * 0.18,
+                     cx + side * (ex + rx * 0.16), ey + ry * 0.1);
     }
-    if (f.age >= 50)
-      for (int i = 0; i < 2; ++i) {
-        cairo_move_to(cr, cx - rx * 0.35, cy - ry * (0.42 + 0.09 * i));
-        cairo_line_to(cr, cx + rx * 0.35, cy - ry * (0.42 + 0.09 * i));
-      }
     cairo_stroke(cr);
+    if (f.age >= 50) {
+      const double brow = f.longHaired ? 0.3 : 0.4, step = f.longHaired ? 0.07 : 0.1;
+      for (int i = 0; i < (f.longHaired ? 2 : 3); ++i) {
+        cairo_move_to(cr, cx - rx * 0.42, cy - ry * (brow + step * i));
+        cairo_curve_to(cr, cx - rx * 0.15, cy - ry * (brow + 0.04 + step * i), cx + rx * 0.15, cy - ry * (brow + 0.04 + step * i),
+                       cx + rx * 0.42, cy - ry * (brow + step * i));
+      }
+      for (double side : {-1.0, 1.0})
+        for (int i = -1; i <= 1; ++i) {
+          cairo_move_to(cr, cx + side * rx * 0.62, ey + i * ry * 0.05);
+          cairo_line_to(cr, cx + side * rx * 0.8, ey + i * ry * 0.09);
+        }
+      cairo_stroke(cr);
+      for (double side : {-1.0, 1.0}) {
+        Ellipse(cr, cx + side * rx * 0.66, cy + ry * 0.64, rx * 0.24, ry * 0.18);
+        Source(cr, Scale(f.skin, 0.6), 0.35 * depth);
+        cairo_fill(cr);
+        Ellipse(cr, cx + side * ex, ey + ry * 0.15, rx * 0.18, ry * 0.06);
+        Source(cr, Scale(f.skin, 0.6), 0.4 * depth);
+        cairo_fill(cr);
+      }
+    }
   }
   if (f.glasses) {
     Source(cr, Rgb{40, 40, 46});
@@ -264,7 +563,28 @@ void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
       cairo_fill(cr);
     }
   }
-  if (f.age >= 120) {  // very old: a cybernetic eyepiece keeps them going
+  if (f.readingGlasses) {  // half-rims low on the nose
+    Source(cr, Rgb{70, 50, 30});
+    cairo_set_line_width(cr, lw * 1.5);
+    for (double side : {-1.0, 1.0}) {
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, cx + side * ex, ey + ry * 0.02, rx * 0.24, 0.1, kPi - 0.1);
+      cairo_move_to(cr, cx + side * (ex + rx * 0.24), ey + ry * 0.04);
+      cairo_line_to(cr, cx + side * rx * 0.98, ey - ry * 0.02);
+    }
+    cairo_move_to(cr, cx - ex + rx * 0.22, ey + ry * 0.06), cairo_line_to(cr, cx + ex - rx * 0.22, ey + ry * 0.06);
+    cairo_stroke(cr);
+  }
+  if (f.age >= 120) {  // very old: hollow cheeks, a skull plate and a cybernetic eyepiece keep them going
+    for (double side : {-1.0, 1.0}) {
+      Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.35, rx * 0.2, ry * 0.16);
+      Source(cr, Scale(f.skin, 0.6), 0.35);
+      cairo_fill(cr);
+    }
+    RoundedRect(cr, cx - rx * 0.95, cy - ry * 0.75, rx * 0.6, ry * 0.45, rx * 0.12);
+    LinearSource(cr, 0, cy - ry * 0.75, 0, cy - ry * 0.3, {{0, Rgb{200, 205, 215}}, {1, Rgb{90, 95, 105}}});
+    cairo_fill(cr);
+    Glow(cr, cx - rx * 0.65, cy - ry * 0.52, rx * 0.14, Rgb{90, 200, 255}, 1.2);
     cairo_arc(cr, cx + ex, ey, ry * 0.16, 0, 2 * kPi);
     Source(cr, Rgb{120, 125, 135});
     cairo_fill(cr);
@@ -324,12 +644,23 @@ void PaintPortrait(Context& k) {
     cairo_set_line_width(cr, std::max(1.5, w * 0.015));
     cairo_stroke(cr);
   }
-  double r = std::min(w * 0.24, h * 0.2), cy = h * 0.42;
-  Shoulders(cr, w, h, cx, Scale(uniform, 0.75), h * 0.72, f);
-  if (k.s.Has("droid"))
-    Droid(cr, cx, cy, r);
+  double r = std::min(w * 0.28, h * 0.23), cy = h * 0.43;
+  const Outfit outfit = k.s.Has("droid") ? Outfit::Droid : OutfitOf(k.a.label);
+  cairo_save(cr);
+  cairo_translate(cr, cx, h);
+  cairo_scale(cr, f.build, 1);
+  cairo_translate(cr, -cx, -h);
+  if (outfit == Outfit::Officer)
+    Shoulders(cr, w, h, cx, Scale(uniform, 0.75), h * 0.72, f);
   else
+    Clothes(cr, outfit, w, h, cx, uniform, h * 0.72, f);
+  cairo_restore(cr);
+  if (outfit == Outfit::Droid) {
+    Droid(cr, cx, cy, r);
+  } else {
     Head(cr, f, cx, cy, r);
+    Headgear(cr, outfit, f, cx, cy, r, uniform);
+  }
   // A rim of the uniform's light on the left edge, and the vignette.
   RadialSource(cr, cx, h * 0.45, std::min(w, h) * 0.45, std::max(w, h) * 0.75, {{0, kBlack, 0}, {1, kBlack, 0.55}});
   cairo_paint(cr);

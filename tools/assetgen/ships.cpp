@@ -693,6 +693,7 @@ void PaintMissile(Context& k) {
   Rgb body = Mix(Rgb{200, 202, 210}, k.main(), 0.3), band = k.main();
   double w = k.w(), h = k.h(), cy = h / 2;
   k.c.Transform([](Rgb) { return kMissileTrackColour; });
+  if (DrawOrdnanceProfile(k)) return;
   if (k.s.Has("mine")) {
     double cx = w / 2, r = std::min(w, h) * 0.28;
     Source(cr, Scale(body, 0.6));

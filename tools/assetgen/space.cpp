@@ -416,8 +416,19 @@ void PaintBlip(Context& k) {
     cairo_stroke(cr);
     return;
   }
-  // Federation hexagon, Outer Rim diamond, Coalition triangle, Syndicate pentagon.
+  // Federation hexagon, Outer Rim diamond, Coalition triangle, Syndicate pentagon; an unowned
+  // system a plain dashed ring.
   std::string_view owner = k.a.label;
+  if (owner == "Neutral") {
+    double dash[] = {2.5, 2};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_arc(cr, cx, cy, r * 0.9, 0, 2 * kPi);
+    Source(cr, Mix(t, kWhite, 0.2));
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    return;
+  }
   int sides = owner.starts_with("Fed") ? 6 : owner.starts_with("Out") ? 4 : owner.starts_with("Coal") ? 3 : 5;
   std::vector<Point> ring;
   for (int i = 0; i < sides; ++i) {
