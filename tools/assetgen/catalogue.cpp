@@ -203,6 +203,13 @@ Catalogue ParseCatalogue(std::string_view text, std::string_view source) {
         ParseList(words, lists);
         continue;
       }
+      if (words[0] == "stretchable") {
+        if (words.size() < 3) throw std::invalid_argument("stretchable row needs file names and why");
+        std::string_view why = line.substr(line.find(words[1]) + words[1].size());
+        why.remove_prefix(std::min(why.find_first_not_of(" \t"), why.size()));
+        for (const Expansion& e : ExpandPattern(words[1], lists)) cat.stretchable[e.text] = std::string(why);
+        continue;
+      }
       if (words.size() < 4) throw std::invalid_argument("a row needs file name, kind, size and label");
       // The label is the rest of the line after the third column.
       std::size_t at = 0;

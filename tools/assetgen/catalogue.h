@@ -34,6 +34,9 @@ struct Asset {
 struct Catalogue {
   std::vector<Asset> assets;
   std::map<std::string, Rgb, std::less<>> colours;  // named colours, case-sensitive
+  // Pictures that are plain plates (a flat panel, a frame piece), so a screen may draw them
+  // stretched to any shape: file name -> why, from the `stretchable` rows.
+  std::map<std::string, std::string, std::less<>> stretchable;
 };
 
 // A fault in the catalogue text, with "<source>:<line>: " in front of what is wrong.

@@ -344,6 +344,56 @@ void Beams(cairo_t* cr, Point from, double to_x, double spread, int gun, double 
   Glow(cr, from.x, from.y, width * 5, Mix(c, kWhite, 0.4), 1.2);
 }
 
+// A volley that missed, passing a ship by: the gun's beams in its colour, bright where they come in
+// and fading out behind the ship they missed.
+void MissStreak(cairo_t* cr, double w, double h, int gun, bool west) {
+  const Rgb c = GunColour(gun);
+  const int count = 1 + gun % 3;
+  const double from = west ? w : 0, to = west ? 0 : w, spread = h * 0.26, width = std::max(1.2, h * 0.08);
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  for (int i = 0; i < count; ++i) {
+    const double y = h / 2 + (i - (count - 1) / 2.0) * spread;
+    for (auto [lw, a, colour] : {std::tuple{width * 3, 0.25, c}, {width * 1.4, 0.6, c}, {width * 0.5, 1.0, Mix(c, kWhite, 0.7)}}) {
+      cairo_set_line_width(cr, lw);
+      LinearSource(cr, from, 0, to, 0, {{0, colour, a}, {0.7, colour, a * 0.8}, {1, colour, 0}});
+      cairo_move_to(cr, from, y);
+      cairo_line_to(cr, to, y);
+      cairo_stroke(cr);
+    }
+  }
+  cairo_restore(cr);
+}
+
+// A gun volley crossing the gap between the two ships: its beams leave the firing ship spread as
+// they left its guns and meet at the point they strike. The picture is stretched over the gap, so a
+// beam runs from corner to corner when it climbs (`slope` -1) or falls (1), and from side to side
+// when level. The shooter's end is half a picture high across the beams' spread.
+void GapBeams(cairo_t* cr, double w, double h, int gun, bool west, int slope) {
+  const Rgb c = GunColour(gun);
+  const int count = 1 + gun % 3;
+  const double band = slope == 0 ? h : h / 2;  // the height the spread takes at the shooter's end
+  const double from_x = west ? w : 0, to_x = west ? 0 : w;
+  const double from_y = slope == 0 ? h / 2 : slope < 0 ? h - band / 2 : band / 2;
+  const double to_y = slope == 0 ? h / 2 : slope < 0 ? band / 2 : h - band / 2;
+  const double spread = band * (slope == 0 ? 0.35 : 0.2), width = std::max(1.2, band * (slope == 0 ? 0.05 : 0.03));
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  for (int i = 0; i < count; ++i) {
+    const double dy = count > 1 ? (i - (count - 1) / 2.0) * spread * 2 / (count - 1) : 0;
+    for (auto [lw, a, colour] : {std::tuple{width * 3, 0.25, c}, {width * 1.4, 0.6, c}, {width * 0.5, 1.0, Mix(c, kWhite, 0.7)}}) {
+      cairo_set_line_width(cr, lw);
+      Source(cr, colour, a);
+      cairo_move_to(cr, from_x, from_y + dy);
+      cairo_line_to(cr, to_x, to_y + dy * 0.15);
+      cairo_stroke(cr);
+    }
+  }
+  cairo_restore(cr);
+}
+
 void Shield(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
@@ -371,7 +421,7 @@ void ShieldHit(Context& k, double cx, double cy, double rx, double ry, bool west
   for (auto [width, alpha] : {std::pair{ry * 0.16, 0.3}, {ry * 0.07, 0.7}, {ry * 0.025, 1.0}}) {
     cairo_set_line_width(cr, width);
     LinearSource(cr, edge, 0, ix, 0, {{0, hot, 0.1}, {1, alpha < 1 ? hot : white, alpha}});
-    cairo_move_to(cr, edge, iy - ry * 0.25);
+    cairo_move_to(cr, edge, cy);
     cairo_line_to(cr, ix, iy);
     cairo_stroke(cr);
   }
@@ -734,8 +784,16 @@ void PaintMissile(Context& k) {
 
 void PaintBeam(Context& k) {
   k.c.Transform([](Rgb) { return kBlack; });
-  int gun = 1 + int(Hash(k.a.file) % 4);
+  int gun = k.s.Int("fire", 1 + int(Hash(k.a.file) % 4));
   bool west = k.s.Has("west");
+  if (k.s.Has("streak")) {  // a shot that missed: the gun's beams crossing the whole picture
+    MissStreak(k.cr(), k.w(), k.h(), gun, west);
+    return;
+  }
+  if (k.s.Has("gap")) {  // the volley on its way across the gap between the ships
+    GapBeams(k.cr(), k.w(), k.h(), gun, west, k.s.Has("Up") ? -1 : k.s.Has("Down") ? 1 : 0);
+    return;
+  }
   Beams(k.cr(), {west ? k.w() - 3 : 3, k.h() / 2}, west ? 0 : k.w(), k.h() * 0.22, gun, std::max(1.2, k.h() * 0.07));
 }
 
