@@ -40,7 +40,7 @@ constexpr Design kDesigns[] = {
     {"Shark", 3, 0.11, 0.3, 0.8, 0.42, 0.4, 2, false, 2, true, 1, Design::kHammer},
     {"Ferendar", 3, 0.19, 0.14, 0.1, 0.25, 0.12, 3, false, 0, true, 1, Design::kContainers},
     {"OrionSquad", 2, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false, 3, Design::kContainers},
-    {"Neptun", 4, 0.12, 0.2, 0.4, 0.28, 0.3, 3, false, 3, true, 1, Design::kSponsons},
+    {"Neptun", 4, 0.15, 0.38, -0.2, 0.55, 0.2, 3, true, 3, true, 1, Design::kBooms},
     {"Galaxy", 4, 0.2, 0.16, 0.2, 0.3, 0.15, 4, false, 1, true, 1, Design::kDisc},
     {"Corsair", 4, 0.11, 0.32, 0.9, 0.35, 0.45, 3, true, 2, true, 1, Design::kProngs},
     {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kSponsons},
@@ -136,6 +136,33 @@ std::vector<Point> EnginePoints(const Design& d) {
   if (d.pods && d.wing > 0)
     for (double side : {-1.0, 1.0}) out.push_back({d.wingAt - d.sweep * 0.3 - 0.15, side * d.wing});
   return out;
+}
+
+// How far a design reaches in unit space: from its rearmost wing tip, pod or boom to its nose or
+// forward feature along x, and its half span across.
+struct Extent {
+  double back, front, half;
+};
+
+Extent ExtentOf(const Design& d) {
+  const double b = d.body, tip = d.wingAt - d.sweep * 0.3;
+  Extent e{-0.05, 1.0, b};
+  if (d.wing > 0) {
+    e.back = std::min(e.back, tip - 0.07);
+    e.front = std::max(e.front, d.wingAt + 0.16);
+    e.half = std::max(e.half, d.wing + (d.pods ? 0.035 : 0));
+  }
+  if (d.pods && d.wing > 0) e.back = std::min(e.back, tip - 0.14);
+  switch (d.feature) {
+    case Design::kProngs: e.front = std::max(e.front, 1.05), e.half = std::max(e.half, b * 1.03); break;
+    case Design::kHammer: e.half = std::max(e.half, b * 2.3); break;
+    case Design::kDisc: e.front = std::max(e.front, 1.02), e.half = std::max(e.half, b * 1.9); break;
+    case Design::kBooms: e.back = std::min(e.back, -0.04), e.half = std::max(e.half, d.wing * 0.62 + b * 0.25); break;
+    case Design::kSponsons: e.half = std::max(e.half, b * 1.75); break;
+    case Design::kContainers: e.half = std::max(e.half, b * 1.55); break;
+    case Design::kPlain: break;
+  }
+  return e;
 }
 
 // One ship of a design in unit space (the caller has set the transform); `line` is one pixel.
@@ -464,9 +491,14 @@ void PaintWire(Context& k, const Design& d) {
   for (double x = 0.5; x < k.w(); x += 16) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, k.h());
   for (double y = 0.5; y < k.h(); y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, k.w(), y);
   cairo_stroke(cr);
-  double length = k.w() * (0.5 + 0.08 * d.size), cy = k.h() / 2;
+  // The whole outline inside the picture, wing tips and pods included, with a margin all round.
+  const Extent e = d.name == "Spacestation" ? Extent{0.08, 0.92, 0.42} : ExtentOf(d);
+  const double margin = 10;
+  double length = std::min({k.w() * (0.5 + 0.08 * d.size), (k.w() - 2 * margin) / (e.front - e.back),
+                            (k.h() - 2 * margin) / (2 * e.half * (side ? 0.45 : 1))});
+  double cy = k.h() / 2;
   cairo_save(cr);
-  PlaceUnit(cr, (k.w() - length) / 2, cy, length, false);
+  PlaceUnit(cr, k.w() / 2 - length * (e.back + e.front) / 2, cy, length, false);
   if (side) cairo_scale(cr, 1, 0.45);
   cairo_new_path(cr);
   if (d.name == "Spacestation") {
@@ -515,8 +547,12 @@ void PaintSide(Context& k, const Design& d) {
   for (double y = 0.5; y < h; y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
   cairo_stroke(cr);
   Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
-  const double length = w * (0.5 + 0.08 * d.size), x0 = (w - length) / 2;
-  const double half = 13 + 9 * d.size;  // the hull's half height in pixels: the tower reaches the hot spots' edge
+  // Placed as the plan view places it, so both views show the same length; the hull as deep as the
+  // plan is wide (a slim fighter slim, a freighter stout), never past the hot spots' edge.
+  const Extent e = ExtentOf(d);
+  const double length = std::min(w * (0.5 + 0.08 * d.size), (w - 20) / (e.front - e.back));
+  const double x0 = w / 2 - length * (e.back + e.front) / 2;
+  const double half = std::clamp(length * (d.body * 0.8 + 0.035), 24.0, 58.0);
   auto X = [&](double u) { return x0 + u * length; };
   const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
   auto plate = [&](double top, double bottom, double lift) {
@@ -527,18 +563,34 @@ void PaintSide(Context& k, const Design& d) {
     double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
     Glow(cr, X(-0.02), y, half * 0.55, Rgb{120, 190, 255}, 1.2);
   }
-  // Wings seen edge on: a swept plate under the hull, and the pods at their tips.
+  // The tail fin: as tall as the wings are wide, raked as they are swept; twin booms carry one each.
+  if (d.wing > 0 && d.feature != Design::kContainers && d.feature != Design::kDisc) {
+    const double fin = std::min(half * (0.4 + 1.6 * d.wing), 66 - half * 0.62), rake = 0.06 + 0.12 * std::max(0.0, d.sweep);
+    const double base = d.feature == Design::kBooms ? -0.02 : 0.02, top = cy - half * 0.62 - fin;
+    PolygonPath(cr, {{X(base), cy - half * 0.55}, {X(base + rake), top}, {X(base + rake + 0.05), top},
+                     {X(base + 0.2 + rake * 0.5), cy - half * 0.6}});
+    LinearSource(cr, 0, top, 0, cy, {{0, Mix(steel, kWhite, 0.25)}, {1, Scale(steel, 0.55)}});
+    cairo_fill_preserve(cr);
+    Source(cr, Scale(steel, 0.3));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    Source(cr, accent, 0.9);
+    cairo_rectangle(cr, X(base + rake * 0.7), top + fin * 0.25, length * 0.05, fin * 0.12);
+    cairo_fill(cr);
+  }
+  // Wings seen edge on: a swept plate under the hull, drooping as far as they span, and the pods
+  // at their tips.
   if (d.wing > 0) {
-    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3;
-    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + half * 0.75}, {X(tip - 0.1), cy + half * 0.78},
+    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3, droop = std::min(half * (0.6 + 1.6 * d.wing), 66 - half * 0.2);
+    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + droop}, {X(tip - 0.1), cy + droop + half * 0.06},
                      {X(root - 0.18), cy + half * 0.3}});
     LinearSource(cr, 0, cy, 0, cy + half, {{0, Scale(steel, 0.8)}, {1, Scale(steel, 0.35)}});
     cairo_fill(cr);
     if (d.pods) {
-      RoundedRect(cr, X(tip - 0.14), cy + half * 0.62, length * 0.3, half * 0.3, half * 0.15);
-      plate(cy + half * 0.62, cy + half * 0.92, 0.6);
+      RoundedRect(cr, X(tip - 0.14), cy + droop - half * 0.13, length * 0.3, half * 0.3, half * 0.15);
+      plate(cy + droop - half * 0.13, cy + droop + half * 0.17, 0.6);
       cairo_fill(cr);
-      Glow(cr, X(tip - 0.15), cy + half * 0.77, half * 0.3, Rgb{120, 190, 255}, 1.0);
+      Glow(cr, X(tip - 0.15), cy + droop + half * 0.02, half * 0.3, Rgb{120, 190, 255}, 1.0);
     }
   }
   // The hull: a long body with a raised deck, tapering to the nose.
