@@ -831,6 +831,8 @@ const std::vector<Shape>& Shapes() {
                                                             "Syndicate_"};
   auto ship_flags = kFactions;
   ship_flags.insert({"east", "west", "scene", "top", "side", "shield", "empty"});
+  auto symbol_flags = kFactions;
+  symbol_flags.insert({"ship", "station", "system", "left", "right"});
   static const std::vector<Shape> shapes = {
       {"button", kSteel, PaintButton, {}, {}},
       {"rung", {96, 78, 50}, PaintRung, {}, {}, true},
@@ -863,7 +865,7 @@ const std::vector<Shape>& Shapes() {
       {"mission", {30, 60, 50}, PaintTile, {}, {}},
       {"bar", {60, 200, 90}, PaintBar, {}, {"fill"}},
       {"pips", {230, 200, 70}, PaintPips, {}, {"n", "of"}},
-      {"symbol", {200, 200, 200}, PaintSymbol, {"ship", "station", "system", "left", "right"}, {}},
+      {"symbol", {200, 200, 200}, PaintSymbol, symbol_flags, {}},
       {"ability", {230, 90, 50}, PaintIcon, {}, {}},
       {"skill", {80, 140, 240}, PaintIcon, {}, {}},
       {"equipment", {150, 160, 170}, PaintEquipment, {}, {}},

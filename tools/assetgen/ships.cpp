@@ -752,19 +752,29 @@ void PaintShip(Context& k) {
 
 // The fleet-battle and campaign symbols: a ship of the battle line drawn small, the large symbol a
 // battleship, the medium one a cruiser, the small one a destroyer, pointing the way the flag says
-// ("left" or "right"), in a livery of the side's colour; the starbase as a station. The selected
-// symbol ("on") is brighter and held in targeting brackets; "off" is dimmer.
+// ("left" or "right"), in the livery of the side's faction (or a hull tinted in the side's colour
+// where the row names no faction); the starbase as a station. The selected symbol ("on") is
+// brighter and held in targeting brackets; "off" is dimmer. The ship fills the picture's length
+// less room for its engine glow, which fades out before the picture's edge; nothing but the ship,
+// its glow and the brackets leaves the black that keys the picture out.
 void PaintShipSymbol(Context& k) {
   cairo_t* cr = k.cr();
   double w = k.w(), h = k.h();
   Rgb t = k.main();
-  double light = k.s.on ? 1.15 : k.s.off ? 0.7 : 1.0;
-  Livery l{Scale(Mix(Rgb{190, 194, 204}, t, 0.3), light), Scale(Mix(t, kWhite, k.s.on ? 0.25 : 0.0), light),
-           Mix(t, kWhite, 0.6), 0};
+  const double light = k.s.on ? 1.2 : k.s.off ? 0.75 : 1.0;
+  const bool faction = k.s.Has("Pirate_") || k.s.Has("Federation_") || k.s.Has("Outerrim_") || k.s.Has("Coalition_") ||
+                       k.s.Has("Syndicate_");
+  Livery l = faction ? LiveryOf(k)
+                     : Livery{Mix(Rgb{190, 194, 204}, t, 0.3), Mix(t, kWhite, k.s.on ? 0.25 : 0.0), Mix(t, kWhite, 0.6), 0};
+  if (faction) {
+    t = l.accent;
+    l.hull = Mix(l.hull, kWhite, 0.15);  // a shade lighter, so a dark livery still reads on the black field
+  }
+  l.hull = Scale(l.hull, light);
+  l.accent = Scale(l.accent, light);
   k.c.Transform([](Rgb) { return kBlack; });
-  if (k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.55, t, 0.45);
   if (k.s.Has("station")) {
-    double size = std::min(w, h) * 0.9;
+    double size = std::min(w, h) * 0.84;
     cairo_save(cr);
     cairo_translate(cr, (w - size) / 2, h / 2);
     cairo_scale(cr, size, size);
@@ -773,11 +783,14 @@ void PaintShipSymbol(Context& k) {
   } else {
     std::string_view label = k.a.label;
     const Design& d = DesignOf(label.starts_with("Large") ? "Marauder" : label.starts_with("Medium") ? "Patton" : "Shadowcat");
-    double span = std::max({d.wing, d.body * 1.9, 0.3}) * 2 + 0.08;
-    double length = w * 0.86, across = std::min(length, h * 0.92 / span);
+    const Extent e = ExtentOf(d);
+    const double glow = 0.06 + 0.02 * d.size + 0.03;  // the engine glow's reach behind the tail
+    const double units = e.front - std::min(e.back, -glow);
+    double length = (w - 4) / units, across = std::min(length, (h - 4) / (2 * e.half + 0.04));
     bool west = k.s.Has("left");
+    const double tail = 2 + length * std::max(-e.back, glow);  // the tail's distance from the picture's back edge
     cairo_save(cr);
-    cairo_translate(cr, west ? (w + length) / 2 : (w - length) / 2, h / 2);
+    cairo_translate(cr, west ? w - tail : tail, h / 2);
     cairo_scale(cr, west ? -length : length, across);
     DrawHull(cr, d, l, 1 / across);
     cairo_restore(cr);
