@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+
+#include "tools/assetgen/ships.h"
 
 #include "tools/assetgen/kit.h"
 
@@ -64,12 +67,17 @@ struct Livery {
   int mark;  // 0 none, 1 star, 2 chevron, 3 triangle, 4 diamond, 5 ring
 };
 
+constexpr std::pair<std::string_view, Livery> kLiveries[] = {
+    {"Pirate_", {{78, 70, 72}, {205, 50, 40}, {255, 140, 50}, 5}},
+    {"Federation_", {{196, 202, 214}, {45, 100, 215}, {140, 200, 255}, 1}},
+    {"Outerrim_", {{128, 130, 108}, {55, 170, 85}, {120, 255, 200}, 2}},
+    {"Coalition_", {{172, 160, 140}, {230, 140, 30}, {255, 220, 110}, 3}},
+    {"Syndicate_", {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4}},
+};
+
 Livery LiveryOf(const Context& k) {
-  if (k.s.Has("Pirate_")) return {{78, 70, 72}, {205, 50, 40}, {255, 140, 50}, 5};
-  if (k.s.Has("Federation_")) return {{196, 202, 214}, {45, 100, 215}, {140, 200, 255}, 1};
-  if (k.s.Has("Outerrim_")) return {{128, 130, 108}, {55, 170, 85}, {120, 255, 200}, 2};
-  if (k.s.Has("Coalition_")) return {{172, 160, 140}, {230, 140, 30}, {255, 220, 110}, 3};
-  if (k.s.Has("Syndicate_")) return {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4};
+  for (const auto& [name, livery] : kLiveries)
+    if (k.s.Has(name)) return livery;
   Rgb t = k.main();
   return {Mix(Rgb{150, 150, 160}, t, 0.35), t, Mix(t, kWhite, 0.5), 0};
 }
@@ -709,6 +717,51 @@ void PaintSide(Context& k, const Design& d) {
 }
 
 }  // namespace
+
+void DrawSceneShip(cairo_t* cr, std::string_view hull, std::string_view faction, double cx, double cy, double length,
+                   double angle, bool derelict) {
+  const Design& d = DesignOf(hull);
+  Livery l{{150, 155, 165}, {120, 125, 135}, {200, 220, 255}, 0};
+  for (const auto& [name, livery] : kLiveries)
+    if (name == faction) l = livery;
+  if (derelict) {  // cold engines, the paint burnt to a greenish grey, no marking
+    l.hull = Mix(Scale(l.hull, 0.55), Rgb{70, 95, 85}, 0.5);
+    l.accent = Scale(l.accent, 0.35);
+    l.engine = Rgb{10, 14, 12};
+    l.mark = 0;
+  }
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, angle);
+  cairo_translate(cr, -length / 2, 0);
+  cairo_scale(cr, length, length);
+  if (derelict && d.wing > 0) {  // the lower wing's tip broken off along a jagged line
+    const double y = d.body + (d.wing - d.body) * 0.45;
+    PolygonPath(cr, {{-1, y}, {d.wingAt - 0.1, y - 0.02}, {d.wingAt, y + 0.03}, {d.wingAt + 0.12, y - 0.01}, {2, y}, {2, 2}, {-1, 2}});
+    cairo_rectangle(cr, -2, -2, 4, 4);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  }
+  DrawHull(cr, d, l, 1 / length);
+  if (derelict) {
+    // Holes torn in the hull and a wing broken off short: black breaches with scorched rims.
+    cairo_save(cr);
+    HullPath(cr, d);
+    WingsPath(cr, d);
+    cairo_clip(cr);
+    const Point holes[] = {{0.36, -d.body * 0.4}, {0.62, d.body * 0.5}, {0.2, d.body * 0.3}};
+    for (Point p : holes) {
+      const double r = d.body * 0.55;
+      PolygonPath(cr, {{p.x - r * 0.9, p.y}, {p.x - r * 0.3, p.y - r * 0.8}, {p.x + r * 0.5, p.y - r * 0.6},
+                       {p.x + r * 0.9, p.y + r * 0.1}, {p.x + r * 0.2, p.y + r * 0.9}, {p.x - r * 0.6, p.y + r * 0.6}});
+      RadialSource(cr, p.x, p.y, 0, r, {{0, Rgb{2, 3, 4}}, {0.65, Rgb{8, 8, 8}}, {1, Rgb{90, 60, 30}, 0.6}});
+      cairo_fill(cr);
+    }
+    cairo_restore(cr);
+  }
+  cairo_restore(cr);
+}
 
 void PaintShip(Context& k) {
   cairo_t* cr = k.cr();
