@@ -27,7 +27,7 @@ struct Design {
   int turrets;
   bool tower;        // a raised bridge
   int group = 1;     // ships flying together
-  enum Feature { kPlain, kProngs, kHammer, kDisc, kBooms, kSponsons, kContainers } feature = kPlain;
+  enum Feature { kPlain, kProngs, kHammer, kDisc, kBooms, kSponsons, kContainers, kOutriggers } feature = kPlain;
 };
 
 constexpr Design kDesigns[] = {
@@ -46,7 +46,7 @@ constexpr Design kDesigns[] = {
     {"Neptun", 4, 0.15, 0.38, -0.2, 0.55, 0.2, 3, true, 3, true, 1, Design::kBooms},
     {"Galaxy", 4, 0.2, 0.16, 0.2, 0.3, 0.15, 4, false, 1, true, 1, Design::kDisc},
     {"Corsair", 4, 0.11, 0.32, 0.9, 0.35, 0.45, 3, true, 2, true, 1, Design::kProngs},
-    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kSponsons},
+    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kOutriggers},
     {"Skybreaker", 5, 0.11, 0.34, 0.7, 0.32, 0.35, 4, true, 4, true, 1, Design::kHammer},
     {"Blackjack", 5, 0.17, 0.3, 0.9, 0.25, 0.6, 4, false, 3, true, 1, Design::kPlain},
     {"squadron", 5, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true, 5, Design::kSponsons},
@@ -111,6 +111,9 @@ void FeaturePath(cairo_t* cr, const Design& d) {
       for (double side : {-1.0, 1.0})
         for (int i = 0; i < 4; ++i) RoundedRect(cr, 0.14 + i * 0.15, side * b * 1.25 - b * 0.3, 0.13, b * 0.6, b * 0.08);
       break;
+    case Design::kOutriggers:
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, 0.04, side * b * 1.6 - b * 0.35, 0.78, b * 0.7, b * 0.3);
+      break;
     case Design::kPlain: break;
   }
 }
@@ -168,6 +171,7 @@ Extent ExtentOf(const Design& d) {
     case Design::kBooms: e.back = std::min(e.back, -0.04), e.half = std::max(e.half, d.wing * 0.62 + b * 0.25); break;
     case Design::kSponsons: e.half = std::max(e.half, b * 1.75); break;
     case Design::kContainers: e.half = std::max(e.half, b * 1.55); break;
+    case Design::kOutriggers: e.half = std::max(e.half, b * 1.95); break;
     case Design::kPlain: break;
   }
   return e;
@@ -647,6 +651,11 @@ void PaintSide(Context& k, const Design& d) {
     case Design::kBooms:
       RoundedRect(cr, X(-0.04), cy + half * 0.5, length * 0.62, half * 0.25, half * 0.12);
       plate(cy + half * 0.5, cy + half * 0.75, 0.5);
+      cairo_fill(cr);
+      break;
+    case Design::kOutriggers:  // the near outrigger hull along the whole length, below the deck line
+      RoundedRect(cr, X(0.04), cy + half * 0.15, length * 0.78, half * 0.5, half * 0.2);
+      plate(cy + half * 0.15, cy + half * 0.65, 0.7);
       cairo_fill(cr);
       break;
     case Design::kPlain: break;
