@@ -128,6 +128,19 @@ TEST_F(PictureShapes, PicturesLoadedByTheScreensKeepTheirShape) {
       {"ship_combat.layout", "EnemyMissilePicture", {"Jalkath_Missile_L.jpg", "Equipment_Zeus_Side_r.jpg"}},
       {"ship_combat.layout", "ShotPastPlayerShip", {"ShotPast_f1_L.jpg", "ShotPast_f8_L.jpg"}},
       {"ship_combat.layout", "ShotPastEnemyShip", {"ShotPast_f1_R.jpg", "ShotPast_f8_R.jpg"}},
+      {"fleet_battle.layout", "ShipPicture", {"Marauder_topwire.jpg", "Starwolf_topwire.jpg"}},
+      {"fleet_battle.layout", "Portrait", {"hero1_20y.jpg", "hero3_150y.jpg"}},
+      {"fleet_battle.layout", "ShieldBar", {"Travelscreen_ShieldBar_0.jpg", "Travelscreen_ShieldBar_25.jpg"}},
+      {"fleet_battle.layout", "EscortPicture", {"Federation_Neptun_scene.jpg", "Outerrim_Patton_Scene.jpg"}},
+      {"fleet_battle.layout", "TargetPicture", {"Pirate_Corsair_Scene.jpg", "Syndicate_Marauder_Scene.jpg"}},
+      {"fleet_battle.layout", "TargetShieldBar", {"Travelscreen_ShieldBar_12.jpg"}},
+      {"simulator_duel.layout", "PlayerShipPicture", {"Federation_Avenger_R.jpg", "Federation_Shadowcat_R.jpg"}},
+      {"simulator_duel.layout", "EnemyShipPicture", {"Jalkath_Vorrak_L.jpg"}},
+      {"simulator_duel.layout", "PlayerShieldDisplay", {"Shield_00.jpg", "Shield_30.jpg"}},
+      {"simulator_duel.layout", "EnemyComboPointDisplay", {"Combo_00.jpg", "Combo_05.jpg"}},
+      {"simulator_duel.layout", "PlayerMissilePicture", {"Federation_Missile_R.jpg"}},
+      {"simulator_duel.layout", "EnemyMissilePicture", {"Jalkath_Missile_L.jpg"}},
+      {"simulator_duel.layout", "PlayerModifier1", {"Skill_Cloak_ActiveMod.jpg"}},
   };
   for (int k = 2; k <= 13; ++k) {
     const std::string n = (k < 10 ? "0" : "") + std::to_string(k);
