@@ -75,6 +75,16 @@ constexpr std::pair<std::string_view, Livery> kLiveries[] = {
     {"Syndicate_", {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4}},
 };
 
+}  // namespace
+
+Rgb LiveryColour(const Context& k, Rgb otherwise) {
+  for (const auto& [name, livery] : kLiveries)
+    if (k.s.Has(name)) return livery.accent;
+  return otherwise;
+}
+
+namespace {
+
 Livery LiveryOf(const Context& k) {
   for (const auto& [name, livery] : kLiveries)
     if (k.s.Has(name)) return livery;

@@ -6,7 +6,13 @@
 
 #include <string_view>
 
+#include "tools/assetgen/kit.h"
+
 namespace assetgen {
+
+// The stripe colour of the faction whose livery the row names ("Pirate_", "Federation_" ...), or
+// `otherwise` for a row that names none.
+Rgb LiveryColour(const Context& k, Rgb otherwise);
 
 // Draws a ship of class `hull` (as the catalogue names it: "Corsair", "Marauder" ...) seen from
 // above, in the livery of `faction` ("Pirate_", "Federation_" ...; any other name plain steel),

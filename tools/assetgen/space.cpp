@@ -471,7 +471,7 @@ void PaintBlip(Context& k) {
 void PaintSymbol(Context& k) {
   if (!k.s.Has("system")) return PaintShipSymbol(k);
   cairo_t* cr = k.cr();
-  Rgb t = Scale(k.main(), k.s.off ? 0.55 : 1.0);
+  Rgb t = Scale(LiveryColour(k, k.main()), k.s.off ? 0.55 : 1.0);
   double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
   k.c.Transform([](Rgb) { return kBlack; });
   Glow(cr, cx, cy, std::min(w, h) * 0.5, t, 0.9);
