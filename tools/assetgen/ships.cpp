@@ -496,8 +496,10 @@ void ShieldHit(Context& k, double cx, double cy, double rx, double ry, bool west
     cairo_stroke(cr);
   }
   cairo_restore(cr);
-  Glow(cr, ix, iy, ry * 0.45, hot, 1.3);
-  Glow(cr, ix, iy, ry * 0.18, white, 1.6);
+  // The flare stays inside the picture: cut at its edge, it would show a hard seam beside the ship.
+  const double room = (west ? ix : k.w() - ix) - 1;
+  Glow(cr, ix, iy, std::min(ry * 0.45, room), hot, 1.3);
+  Glow(cr, ix, iy, std::min(ry * 0.18, room * 0.8), white, 1.6);
 }
 
 // The shipyard's wireframe: outlines in light lines over a blueprint grid; a side view is the plan
@@ -812,9 +814,9 @@ void PaintShip(Context& k) {
   }
   k.c.Transform([](Rgb) { return kBlack; });
   double cx = w / 2, cy = h / 2, fw = w * 0.86, fh = h * 0.86;
-  if (k.s.Has("shield")) Shield(cr, cx, cy, w * 0.48, h * 0.47);
+  if (k.s.Has("shield")) Shield(cr, cx, cy, w * 0.45, h * 0.47);
   DrawFormation(cr, d, l, cx, cy, fw, fh, west);
-  if (k.s.Has("shield")) ShieldHit(k, cx, cy, w * 0.48, h * 0.47, west);
+  if (k.s.Has("shield")) ShieldHit(k, cx, cy, w * 0.45, h * 0.47, west);
   if (int gun = k.s.Int("fire", 0); gun > 0) {
     double length = ShipLength(d, fw, fh);
     double nose = west ? cx - length * (d.group > 1 ? 0.75 : 0.5) : cx + length * (d.group > 1 ? 0.75 : 0.5);
