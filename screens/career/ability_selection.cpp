@@ -78,7 +78,7 @@ std::string SlotHint(AbilityChoice tree, int slot, const std::string& name) {
 
 constexpr int kFirstSlotElement = kAbilityGroups + 1;  // slot k is element k + 3
 constexpr int kCombatHeight = 528;
-constexpr int kTallHeight = 581;  // room for the strip at the foot
+constexpr int kTallHeight = 581;
 
 }  // namespace
 
@@ -215,13 +215,11 @@ void AbilitySelectionScreen::UpdateSelectAbilityCompatibilityLabels() {
   for (Label* text : slotTexts_) text->SetVisible(show);
 }
 
-void AbilitySelectionScreen::Open(AbilityChoice tree, bool choiceOpen, int height,
-                                  bool browseStrip) {
+void AbilitySelectionScreen::Open(AbilityChoice tree, bool choiceOpen, int height) {
   choiceOpen_ = choiceOpen;
   hover_ = 1;
   close_.RestoreAll();  // Close may have been left lit when the screen last closed
   ShowGroup(tree, 1);
-  for (platform::Shape* piece : browseStrip_) piece->SetVisible(browseStrip);
   SetHeight(height);
   face_.SetHeight(height);
   ShowModal();
@@ -229,12 +227,12 @@ void AbilitySelectionScreen::Open(AbilityChoice tree, bool choiceOpen, int heigh
 }
 
 void AbilitySelectionScreen::ChooseNewAbility(AbilityChoice tree) {
-  Open(tree, /*choiceOpen=*/true, tree == AbilityChoice::Combat ? kCombatHeight : kTallHeight,
-       /*browseStrip=*/false);
+  Open(tree, /*choiceOpen=*/true, tree == AbilityChoice::Combat ? kCombatHeight : kTallHeight);
 }
 
 void AbilitySelectionScreen::BrowseAbilities(AbilityChoice tree) {
-  Open(tree, /*choiceOpen=*/false, kTallHeight, /*browseStrip=*/true);
+  // As tall as the choice of the same tree: nothing stands under Close.
+  Open(tree, /*choiceOpen=*/false, tree == AbilityChoice::Combat ? kCombatHeight : kTallHeight);
 }
 
 void AbilitySelectionScreen::OnGroupClick(int g) {

@@ -100,7 +100,7 @@ class AbilitySelectionScreen : public platform::Form {
   int HoverIndex() const { return hover_; }
 
  private:
-  void Open(rules::AbilityChoice tree, bool choiceOpen, int height, bool browseStrip);
+  void Open(rules::AbilityChoice tree, bool choiceOpen, int height);
   // Asks about slot k and, on "yes", learns it and closes.
   void TryLearn(int k);
 
@@ -117,7 +117,6 @@ class AbilitySelectionScreen : public platform::Form {
   std::vector<platform::Image*> tabs_ = GetNumbered<platform::Image>("GroupTab", kAbilityGroups);
   std::vector<platform::Image*> slots_ = GetNumbered<platform::Image>("Slot", kAbilitySlots);
   std::vector<platform::Label*> slotTexts_ = GetNumbered<platform::Label>("SlotText", kAbilitySlots);
-  std::vector<platform::Shape*> browseStrip_ = GetNumbered<platform::Shape>("BrowseStrip", 3);
   platform::Label& compatibilitySwitch_ = Get<platform::Label>("CompatibilitySwitch");
   PictureButtons elements_;  // the three tabs, then the ten slots
   PictureButtons close_;

@@ -6,7 +6,9 @@
 #include "combat/fleet_battle.h"
 #include "screens/career/career.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/liveries.h"
 #include "screens/travel/planet.h"
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -63,14 +65,18 @@ std::vector<PictureButton> Buttons(const platform::Form& form) {
   };
 }
 
-// A fleet symbol as the view places it; its label shows beside it in compatibility mode.
-void ShowSymbol(const combat::FleetSymbol& symbol, Image& image, Label& label) {
+// A fleet symbol as the view places it, in the livery of its ship's faction; its label shows beside
+// it in compatibility mode.
+void ShowSymbol(const combat::FleetSymbol& symbol, Image& image, Label& label, bool own) {
   if (!symbol.visible) {
     image.Hide();
     label.Hide();
     return;
   }
-  image.LoadPicture(symbol.picture);
+  const auto& fleet = own ? state::PlayerFleet : state::EnemyFleet;
+  const std::int32_t faction =
+      symbol.row >= 1 && symbol.row < state::kFleetRows ? fleet[symbol.row][fleet_ship::kFaction] : -1;
+  image.LoadPicture(SymbolInLivery(symbol.picture, faction));
   image.SetTag(symbol.row);
   image.Show();
   label.SetVisible(state::CompatibilityMode == 1);
@@ -135,13 +141,13 @@ bool FleetBattleScreen::RunBattle(rules::Ui& rules) {
 
 void FleetBattleScreen::Refresh() {
   const combat::FleetBattleView view = combat::BuildFleetBattleView();
-  ShowSymbol(view.ownLarge, ownLarge_, ownLargeLabel_);
+  ShowSymbol(view.ownLarge, ownLarge_, ownLargeLabel_, true);
   for (std::size_t k = 0; k < view.ownSmall.size(); ++k)
-    ShowSymbol(view.ownSmall[k], *ownSmall_[k], *ownSmallLabels_[k]);
+    ShowSymbol(view.ownSmall[k], *ownSmall_[k], *ownSmallLabels_[k], true);
   for (std::size_t k = 0; k < view.enemyLarge.size(); ++k)
-    ShowSymbol(view.enemyLarge[k], *enemyLarge_[k], *enemyLargeLabels_[k]);
+    ShowSymbol(view.enemyLarge[k], *enemyLarge_[k], *enemyLargeLabels_[k], false);
   for (std::size_t k = 0; k < view.enemySmall.size(); ++k)
-    ShowSymbol(view.enemySmall[k], *enemySmall_[k], *enemySmallLabels_[k]);
+    ShowSymbol(view.enemySmall[k], *enemySmall_[k], *enemySmallLabels_[k], false);
   ShowPanels(view);
   shieldBar_.LoadPicture(view.playerShieldBar);
   shieldText_.SetCaption(view.playerShieldText);

@@ -149,6 +149,7 @@ void ShipCombatUi::AwardGoldStar() {
 ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::string& side)
     : ship(form.Get<Image>(side + "ShipPicture")),
       shotPast(form.Get<Image>("ShotPast" + side + "Ship")),
+      gunBeam(form.Get<Image>(side + "GunBeam")),
       shieldDisplay(form.Get<Image>(side + "ShieldDisplay")),
       actionPointBar(form.Get<Image>(side + "ActionPointBar")),
       radar(form.Get<Image>(side + "Radar")),
@@ -165,7 +166,6 @@ ShipCombatScreen::SideView::SideView(const platform::Form& form, const std::stri
       shieldsLabel(form.Get<Label>(side + "ShieldsLabel")),
       missileLabel(form.Get<Label>(side + "MissileLabel")),
       reinforcementsLabel(form.Get<Label>(side + "ReinforcementsLabel")),
-      gunShot(shotPast.PictureName()),
       gunShotBounds(shotPast.Bounds()) {}
 
 ShipCombatScreen::ShipCombatScreen()
@@ -193,6 +193,7 @@ ShipCombatScreen::ShipCombatScreen()
         timer.SetEnabled(false);
         view->ship.LoadPicture(view->normal);
         view->shotPast.Hide();
+        if (&timer == &view->gunFireTimer) view->gunBeam.Hide();
       };
     };
     Bind("On" + side + "GunFireTimer", restore(view->gunFireTimer));
@@ -477,6 +478,11 @@ void ShipCombatScreen::OnEnemyMessageTimer() {
 void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
   SideView& v = View(side);
   if (animation == combat::Animation::Firing) {
+    // The volley crosses the gap to the other ship's middle, where its shields flare on a hit.
+    const platform::Rect from = v.ship.Bounds(), to = View(combat::Other(side)).ship.Bounds();
+    const bool player = side == Side::Player;
+    PlaceGunBeam(v, player ? from.x + from.w : from.x, from.y + from.h / 2, player ? to.x : to.x + to.w,
+                 to.y + to.h / 2);
     v.ship.LoadPicture(v.firing);
     v.gunFireTimer.SetEnabled(false);
     v.gunFireTimer.SetTag(0);
@@ -490,14 +496,35 @@ void ShipCombatScreen::Animate(Side side, combat::Animation animation) {
     const platform::Rect& r = v.gunShotBounds;
     const combat::PicturePlace& m = v.incomingMissile;
     v.ship.LoadPicture(v.normal);
-    v.shotPast.LoadPicture(missile ? m.file : v.gunShot);
-    if (missile)
+    SideView& shooter = View(combat::Other(side));
+    v.shotPast.LoadPicture(missile ? m.file : MissStreakPicture(shooter.firing, side));
+    if (missile) {
       v.shotPast.SetBounds(r.x + (r.w - m.width) / 2, r.y - 6, m.width, m.height);
-    else
-      v.shotPast.SetBounds(r.x, r.y, r.w, r.h);
+    } else {
+      // The streak grazes the ship's upper hull, inside its shields.
+      const platform::Rect ship = v.ship.Bounds();
+      const int streakY = ship.y + ship.h * 3 / 10 - r.h / 2;
+      v.shotPast.SetBounds(r.x, streakY, r.w, r.h);
+      // The volley in the gap turns towards the streak that passes this ship by.
+      if (shooter.gunBeam.Visible()) {
+        const platform::Rect from = shooter.ship.Bounds();
+        const bool player = side == Side::Enemy;
+        PlaceGunBeam(shooter, player ? from.x + from.w : from.x, from.y + from.h / 2, player ? r.x : r.x + r.w,
+                     streakY + r.h / 2);
+      }
+    }
     v.shotPast.Show();
     Enable(v.shieldTimer);
   }
+}
+
+void ShipCombatScreen::PlaceGunBeam(SideView& shooter, int fromX, int fromY, int toX, int toY) {
+  const Side side = &shooter == &player_ ? Side::Player : Side::Enemy;
+  const GunBeamView beam =
+      BuildGunBeam(shooter.firing, side, fromX, fromY, toX, toY, shooter.ship.Bounds().h);
+  shooter.gunBeam.LoadPicture(beam.picture);
+  shooter.gunBeam.SetBounds(beam.x, beam.y, beam.w, beam.h);
+  shooter.gunBeam.SetVisible(beam.w > 0);
 }
 
 // The turn changes hands: the caption follows, and so does the bar, which shows no points left
@@ -514,6 +541,7 @@ void ShipCombatScreen::ResetScreen() {
   }
   for (SideView* view : {&player_, &enemy_}) {
     view->shotPast.Hide();
+    view->gunBeam.Hide();
     for (Image* icon : view->modifiers) {
       icon->SetTag(0);
       icon->Hide();

@@ -111,7 +111,8 @@ class ShipCombatScreen : public platform::Form {
   struct SideView {
     SideView(const platform::Form& form, const std::string& side);
     platform::Image& ship;
-    platform::Image& shotPast;  // a shot passing the ship by on a miss
+    platform::Image& shotPast;
+    platform::Image& gunBeam;  // this side's gun volley crossing the gap to the other ship  // a shot passing the ship by on a miss
     platform::Image& shieldDisplay;
     platform::Image& actionPointBar;
     platform::Image& radar;
@@ -131,13 +132,15 @@ class ShipCombatScreen : public platform::Form {
     platform::Label& reinforcementsLabel;
     // The ship's pictures of this fight: normal, shield hit and firing.
     std::string normal, shield, firing;
-    // What passes the ship by on a miss: the layout's gun shot, or the other side's missile.
-    std::string gunShot;
+    // Where a missed shot passes the ship by (a streak of the shooter's gun), and the other side's
+    // missile, which passes it by on a missile miss.
     platform::Rect gunShotBounds;
     combat::PicturePlace incomingMissile;
   };
   SideView& View(combat::Side side) { return side == combat::Side::Player ? player_ : enemy_; }
   void LoadFightPictures();
+  // Stretches the shooter's gun volley from (fromX, fromY) to the point it strikes, and shows it.
+  void PlaceGunBeam(SideView& shooter, int fromX, int fromY, int toX, int toY);
   void HideMessage(combat::Side side);
 
   SideView player_{*this, "Player"};

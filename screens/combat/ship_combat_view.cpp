@@ -1,6 +1,8 @@
 #include "screens/combat/ship_combat_view.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
@@ -122,6 +124,43 @@ MissileView BuildMissileView(Side side) {
   view.shown = volley[missile_volley::kInFlight] >= 1;
   if (view.shown) view.count = std::to_string(volley[missile_volley::kTurnsToImpact]);
   return view;
+}
+
+namespace {
+
+// The gun a firing picture ("..._r_f3.jpg") shows, '1' when it names none.
+char GunOfFiringPicture(std::string_view firing) {
+  if (const auto at = firing.rfind("_f");
+      at != std::string_view::npos && at + 2 < firing.size() && firing[at + 2] >= '1' && firing[at + 2] <= '8')
+    return firing[at + 2];
+  return '1';
+}
+
+}  // namespace
+
+std::string MissStreakPicture(std::string_view shooterFiring, Side target) {
+  return std::string("ShotPast_f") + GunOfFiringPicture(shooterFiring) + (target == Side::Player ? "_L.jpg" : "_R.jpg");
+}
+
+GunBeamView BuildGunBeam(std::string_view shooterFiring, Side shooter, int fromX, int fromY, int toX, int toY,
+                         int shooterHeight) {
+  // The beams' spread at the firing ship: as wide as they leave a full-sized ship's picture.
+  const int band = std::max(16, shooterHeight * 48 / 160);
+  const int rise = toY - fromY;
+  GunBeamView v;
+  v.x = std::min(fromX, toX);
+  v.w = std::abs(toX - fromX);
+  std::string slope;
+  if (std::abs(rise) < band / 4) {  // level: the beams' middle between both ends
+    v.h = band;
+    v.y = (fromY + toY) / 2 - band / 2;
+  } else {  // the beams run between the picture's quarter heights, climbing or falling
+    slope = rise < 0 ? "Up" : "Down";
+    v.h = 2 * std::abs(rise);
+    v.y = rise < 0 ? fromY - v.h * 3 / 4 : fromY - v.h / 4;
+  }
+  v.picture = "GunBeam" + slope + "_f" + GunOfFiringPicture(shooterFiring) + (shooter == Side::Player ? "_R.jpg" : "_L.jpg");
+  return v;
 }
 
 std::string ActionPointBarPicture() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "rules/tutorial.h"
 #include "state/equipment.h"
@@ -55,6 +56,23 @@ MissileView BuildMissileView(Side side);
 // per turn. The enemy's bar always shows "Combo_00.jpg".
 std::string ActionPointBarPicture();
 inline constexpr const char* kEnemyActionPointBar = "Combo_00.jpg";
+
+// The streak of a gun volley that missed the ship of `target`, in the colour of the gun that fired
+// it: the shooter's firing picture ("..._r_f3.jpg") names the gun, "ShotPast_f3_L.jpg" flies left
+// past the player's ship. A firing picture that names no gun gives the first gun's streak.
+std::string MissStreakPicture(std::string_view shooterFiring, Side target);
+
+// A gun volley crossing the gap between the ships: the picture ("GunBeam_f3_R.jpg" level,
+// "GunBeamUp_..." climbing, "GunBeamDown_..." falling; "_R" fired by the player, rightwards) and
+// the place it is stretched over, from the firing ship's edge at (fromX, fromY) to the point it
+// strikes at (toX, toY). `shooterHeight` is the firing ship's drawn height, which the beams'
+// spread follows.
+struct GunBeamView {
+  std::string picture;
+  int x = 0, y = 0, w = 0, h = 0;
+};
+GunBeamView BuildGunBeam(std::string_view shooterFiring, Side shooter, int fromX, int fromY, int toX, int toY,
+                         int shooterHeight);
 
 struct RadarView {
   bool shown = false;  // reinforcements are coming or have come

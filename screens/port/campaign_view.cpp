@@ -1,5 +1,7 @@
 #include "screens/port/campaign_view.h"
 
+#include "screens/shared/liveries.h"
+
 #include <string_view>
 
 #include "combat/fleet_battle.h"
@@ -97,12 +99,14 @@ CampaignView BuildCampaignView() {
   const bool playerAttacks = attacker == own;
   const std::string_view attackerColour = playerAttacks ? "blue" : "red";
   const std::string_view defenderColour = playerAttacks ? "red" : "blue";
-  view.attackerSmall = std::string(attackerColour) + "_ship_small_right.bmp";
-  view.attackerBig = std::string(attackerColour) + "_ship_big_right.bmp";
-  view.defenderSmall = std::string(defenderColour) + "_ship_small_left.bmp";
-  view.defenderBig = std::string(defenderColour) + "_ship_big_left.bmp";
-  view.starbase = playerAttacks ? "red_station_off.bmp" : "blue_station.bmp";
-  view.starSystem = playerAttacks ? "starsystem_red.bmp" : "starsystem_blue.bmp";
+  // Each side in its faction's livery: the invaders in the attacker's, the fleet, starbase and
+  // star of the system in its owner's.
+  view.attackerSmall = SymbolInLivery(std::string(attackerColour) + "_ship_small_right.bmp", attacker);
+  view.attackerBig = SymbolInLivery(std::string(attackerColour) + "_ship_big_right.bmp", attacker);
+  view.defenderSmall = SymbolInLivery(std::string(defenderColour) + "_ship_small_left.bmp", owner);
+  view.defenderBig = SymbolInLivery(std::string(defenderColour) + "_ship_big_left.bmp", owner);
+  view.starbase = SymbolInLivery(playerAttacks ? "red_station_off.bmp" : "blue_station.bmp", owner);
+  view.starSystem = SymbolInLivery(playerAttacks ? "starsystem_red.bmp" : "starsystem_blue.bmp", owner);
 
   if (own == owner) view.topic = "System defense";
   if (playerAttacks) view.topic = "Invasion";

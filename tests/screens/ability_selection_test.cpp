@@ -343,7 +343,6 @@ click AbilitySelection.CloseLabel
 TEST_F(AbilitySelectionTest, BrowsingDescribesEveryClickAndLearnsNothing) {
   RunScript(R"(
 expect AbilitySelection.Height "581"
-expect AbilitySelection.BrowseStrip2.Visible true
 click AbilitySelection.Slot1
 expect TextPopup.Topic.Caption "Trader"
 expect TextPopup.ActionPointHeader.Visible false
@@ -358,11 +357,15 @@ click AbilitySelection.CloseLabel
   EXPECT_EQ(OwnedCount(state::SkillOwned), 0);
   // A choice after browsing is a choice again.
   RunScript(R"(
-expect AbilitySelection.BrowseStrip2.Visible false
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
+  // The combat tree is browsed as tall as it is chosen from.
+  RunScript(R"(
+expect AbilitySelection.Height "528"
+click AbilitySelection.CloseLabel
+)", [] { screens::BrowseAbilitiesOnScreen(AbilityChoice::Combat); });
 }
 
 TEST_F(AbilitySelectionTest, TabsShowTheCurrentGroupOnAndLightUnderTheMouse) {

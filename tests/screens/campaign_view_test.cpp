@@ -124,20 +124,21 @@ class Campaign : public ::testing::Test {
   std::int32_t s = 0;
 };
 
-TEST_F(Campaign, ColoursTopicTextsAndDaysFollowThePlayersSide) {
+TEST_F(Campaign, LiveriesTopicTextsAndDaysFollowThePlayersSide) {
   for (const bool attacks : {true, false}) {
     SCOPED_TRACE(attacks ? "attacker" : "defender");
     Siege(attacks);
     const screens::CampaignView view = screens::BuildCampaignView();
     EXPECT_EQ(view.topic, attacks ? "Invasion" : "System defense");
     EXPECT_EQ(view.days, "145/325 days");
-    const std::string own = "blue", other = "red";
+    // Each side in its faction's livery: the player's Federation, the other side the Outer Rim.
+    const std::string own = "Federation", other = "Outerrim";
     EXPECT_EQ(view.attackerSmall, (attacks ? own : other) + "_ship_small_right.bmp");
     EXPECT_EQ(view.attackerBig, (attacks ? own : other) + "_ship_big_right.bmp");
     EXPECT_EQ(view.defenderSmall, (attacks ? other : own) + "_ship_small_left.bmp");
     EXPECT_EQ(view.defenderBig, (attacks ? other : own) + "_ship_big_left.bmp");
-    EXPECT_EQ(view.starbase, attacks ? "red_station_off.bmp" : "blue_station.bmp");
-    EXPECT_EQ(view.starSystem, attacks ? "starsystem_red.bmp" : "starsystem_blue.bmp");
+    EXPECT_EQ(view.starbase, attacks ? "Outerrim_station_off.bmp" : "Federation_station.bmp");
+    EXPECT_EQ(view.starSystem, attacks ? "starsystem_Outerrim.bmp" : "starsystem_Federation.bmp");
     EXPECT_EQ(view.levels.attacker, 2);
     EXPECT_EQ(view.levels.defender, 2);
     EXPECT_EQ(view.influence, rules::BuildCampaignNotEngagedText(s));

@@ -21,6 +21,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/liveries.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -186,25 +187,28 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
     const combat::FleetBattleView view = combat::BuildFleetBattleView();
 
     auto check = [&](const combat::FleetSymbol& symbol, const std::string& image,
-                     const std::string& label) {
+                     const std::string& label, bool own) {
       SCOPED_TRACE(image);
       const Image& shown = screen().Get<Image>(image);
       EXPECT_EQ(shown.Visible(), symbol.visible);
       EXPECT_EQ(screen().Get<Label>(label).Visible(), symbol.visible && c.compatibility);
       if (!symbol.visible) return;
-      EXPECT_EQ(shown.PictureName(), symbol.picture);
+      // The view's symbol in the livery of the ship's faction.
+      const auto& fleet = own ? PlayerFleet : EnemyFleet;
+      EXPECT_EQ(shown.PictureName(), screens::SymbolInLivery(symbol.picture, fleet[symbol.row][fleet_ship::kFaction]));
+      EXPECT_EQ(shown.PictureName().find(own ? "_blue_" : "_red_"), std::string::npos);
       EXPECT_EQ(shown.Tag(), symbol.row);
     };
-    check(view.ownLarge, "OwnLargeSymbol", "OwnLargeLabel");
+    check(view.ownLarge, "OwnLargeSymbol", "OwnLargeLabel", true);
     for (int k = 1; k <= 5; ++k)
       check(view.ownSmall[k - 1], "OwnSmallSymbol" + std::to_string(k),
-            "OwnSmallLabel" + std::to_string(k));
+            "OwnSmallLabel" + std::to_string(k), true);
     for (int k = 1; k <= 3; ++k)
       check(view.enemyLarge[k - 1], "EnemyLargeSymbol" + std::to_string(k),
-            "EnemyLargeLabel" + std::to_string(k));
+            "EnemyLargeLabel" + std::to_string(k), false);
     for (int k = 1; k <= 7; ++k)
       check(view.enemySmall[k - 1], "EnemySmallSymbol" + std::to_string(k),
-            "EnemySmallLabel" + std::to_string(k));
+            "EnemySmallLabel" + std::to_string(k), false);
 
     for (auto [side, panel] :
          {std::pair{"Target", &view.target}, std::pair{"Escort", &view.escort}}) {
@@ -227,9 +231,10 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
   }
   SaveScreenshot("fleet-battle-compatibility.png");
   // The last case in words: a battleship selected in the second large place, the escort in the
-  // first small one, and no place for the fourth large or the eighth small enemy.
-  EXPECT_EQ(Picture(screen(), "OwnSmallSymbol1"), "ship_blue_med_left_on.bmp");
-  EXPECT_EQ(Picture(screen(), "EnemySmallSymbol5"), "ship_red_small_right_on.bmp");
+  // first small one, and no place for the fourth large or the eighth small enemy; the Outer Rim's
+  // escort and the Coalition's destroyer each in its faction's livery.
+  EXPECT_EQ(Picture(screen(), "OwnSmallSymbol1"), "ship_Outerrim_med_left_on.bmp");
+  EXPECT_EQ(Picture(screen(), "EnemySmallSymbol5"), "ship_Coalition_small_right_on.bmp");
   EXPECT_EQ(screen().Get<Image>("EnemySmallSymbol5").Tag(), 9);
   EXPECT_EQ(screen().Get<Label>("TargetRole").Caption(), "Destroyer");
   EXPECT_EQ(screen().Get<Label>("EscortName").Caption(), "\"Neptun\" class");

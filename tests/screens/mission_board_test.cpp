@@ -278,12 +278,12 @@ TEST_F(CampaignTest, ShowsTheSiegeWithFleetsByThePointsAndLightsItsButtons) {
       // The attacker at level 4, the defender at level 1.
       "expect CampaignScreen.AttackerShip8.Visible true\n"
       "expect CampaignScreen.AttackerBattleship3.Visible true\n" +
-      Expect("CampaignScreen.AttackerShip1.Picture", "blue_ship_small_right.bmp") +
+      Expect("CampaignScreen.AttackerShip1.Picture", "Federation_ship_small_right.bmp") +
       "expect CampaignScreen.DefenderShip3.Visible true\n"
       "expect CampaignScreen.DefenderShip4.Visible false\n"
       "expect CampaignScreen.DefenderBattleship1.Visible false\n" +
-      Expect("CampaignScreen.DefenderShip1.Picture", "red_ship_small_left.bmp") +
-      Expect("CampaignScreen.Starbase.Picture", "red_station_off.bmp") +
+      Expect("CampaignScreen.DefenderShip1.Picture", "Outerrim_ship_small_left.bmp") +
+      Expect("CampaignScreen.Starbase.Picture", "Outerrim_station_off.bmp") +
       "move CampaignScreen.StrikeLabel\n" +
       Expect("CampaignScreen.StrikeButton.Picture", "CampaignScreenH_07.jpg") +
       ScreenshotStep("CampaignScreen", "campaign-screen.png") +
@@ -308,8 +308,8 @@ TEST_F(CampaignTest, ADefenderIsToldItCannotStrikeItsOwnStarbase) {
   state::SystemData[system][star_system::kDefenderPoints] = 100;
   const std::string script =
       Expect("CampaignScreen.Topic.Caption", "System defense") +
-      Expect("CampaignScreen.Starbase.Picture", "blue_station.bmp") +
-      Expect("CampaignScreen.DefenderShip8.Picture", "blue_ship_small_left.bmp") +
+      Expect("CampaignScreen.Starbase.Picture", "Federation_station.bmp") +
+      Expect("CampaignScreen.DefenderShip8.Picture", "Federation_ship_small_left.bmp") +
       "expect CampaignScreen.DefenderShip8.Visible true\n"
       "expect CampaignScreen.DefenderBattleship3.Visible true\n"
       "expect CampaignScreen.AttackerShip2.Visible true\n"

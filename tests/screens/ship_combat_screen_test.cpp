@@ -4,6 +4,7 @@
 // and whole fights to a win (experience and loot) and to a loss.
 #include "screens/combat/ship_combat_screen.h"
 #include "screens/combat/boarding_screen.h"
+#include "screens/combat/ship_combat_view.h"
 
 #include "screens/career/ability_selection.h"
 #include "screens/career/promotion_screen.h"
@@ -361,6 +362,8 @@ TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
     screen().Animate(combat::Side::Enemy, combat::Animation::Miss);
     EXPECT_TRUE(Part<Image>("ShotPastEnemyShip").Visible());
     EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
+    // The streak is the player's gun's, flying right past the enemy.
+    EXPECT_EQ(Picture(screen(), "ShotPastEnemyShip"), screens::MissStreakPicture(p.playerFiring, combat::Side::Enemy));
     EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
     Wait(state::EnemyShieldTimerInterval);
   }, [&] {
@@ -371,7 +374,7 @@ TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
     EXPECT_EQ(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
     EXPECT_EQ(Part<Image>("ShotPastPlayerShip").Width(), p.enemyMissile.width);
     screen().Animate(combat::Side::Player, combat::Animation::Miss);
-    EXPECT_NE(Picture(screen(), "ShotPastPlayerShip"), p.enemyMissile.file);
+    EXPECT_EQ(Picture(screen(), "ShotPastPlayerShip"), screens::MissStreakPicture(p.enemyFiring, combat::Side::Player));
     screen().Animate(combat::Side::Player, combat::Animation::ShieldHit);
     EXPECT_FALSE(Part<Image>("ShotPastPlayerShip").Visible());
     EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerShield);

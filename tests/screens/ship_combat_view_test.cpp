@@ -67,6 +67,25 @@ TEST(ShipCombatShieldGauge, ThirtiethsOfTheBaseWithTheFirstStepKeptAndTheTopHeld
         << c.shields << " of " << c.base;
 }
 
+// A missed volley streaks past in the colour of the gun that fired it, the way it flies.
+TEST(ShipCombatMissStreak, TheShootersGunPicksTheColourAndTheTargetTheDirection) {
+  struct Case {
+    const char* shooterFiring;
+    Side target;
+    const char* picture;
+  };
+  const Case cases[] = {
+      {"Pirate_Patton_r_f3.jpg", Side::Player, "ShotPast_f3_L.jpg"},
+      {"Federation_Starwolf_l_f1.jpg", Side::Enemy, "ShotPast_f1_R.jpg"},
+      {"Coalition_Marauder_l_f8.jpg", Side::Enemy, "ShotPast_f8_R.jpg"},
+      {"Syndicate_Orion_r_f5.jpg", Side::Player, "ShotPast_f5_L.jpg"},
+      {"Pirate_Patton_r_n.jpg", Side::Player, "ShotPast_f1_L.jpg"},  // no gun named: the first
+      {"", Side::Enemy, "ShotPast_f1_R.jpg"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(screens::MissStreakPicture(c.shooterFiring, c.target), c.picture) << c.shooterFiring;
+}
+
 TEST_F(ShipCombatViewTest, ButtonsGoDarkByHeatStunAndReloadAndEmptySlotsHaveNone) {
   EXPECT_EQ(Buttons(), "+++++.");
 

@@ -123,8 +123,10 @@ TEST_F(ShippedAssets, CoversEveryFamilyTheScreensLoad) {
   EXPECT_EQ(count([&](const std::string& s) { return s.find("_l_") != s.npos || s.find("_r_") != s.npos; }), 5 * 20 * 20);
   EXPECT_EQ(count([&](const std::string& s) { return s.starts_with("Skill_"); }), 39 * 4 + 30 * 3);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, "_g.jpg"); }), 27);
-  // 28 fleet-battle and campaign symbols, 4 tutorial pointers.
-  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".bmp"); }), 28 + 4);
+  // 28 fleet-battle and campaign symbols in the sides' colours, 105 in the five factions' liveries
+  // (60 fleet ships, 10 fleet stations, 20 campaign ships, 10 campaign stations, 5 stars), 4
+  // tutorial pointers.
+  EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".bmp"); }), 28 + 105 + 4);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".wav"); }), 14);
   EXPECT_EQ(count([&](const std::string& s) { return ends(s, ".ogg"); }), 5);
 }
@@ -177,7 +179,7 @@ TEST_F(ShippedAssets, BmpsLoadWithSdlAtTheirStatedSize) {
     EXPECT_EQ(s->h, a.height);
     SDL_FreeSurface(s);
   });
-  EXPECT_EQ(n, 28 + 4);
+  EXPECT_EQ(n, 28 + 105 + 4);
   SDL_Quit();
 }
 
@@ -268,13 +270,15 @@ TEST_F(ShippedAssets, OnlyLetteringPicturesCarryText) {
   EXPECT_EQ(report_.lettering.at("RetireScreen_11.jpg").back(), "Beggar");
 }
 
-// The fleet battle's fleets face each other: the own ships ("ship_blue_..._left") point right, at
-// the enemy, whose ships ("ship_red_..._right") point left. A ship's tail (its engines and broad
-// stern) holds more of its drawn pixels than its tapering nose.
+// The fleet battle's fleets face each other: the own ships ("ship_blue_..._left", or in a faction's
+// livery "ship_Federation_..._left") point right, at the enemy, whose ships ("..._right") point
+// left. A ship's tail (its engines and broad stern) holds more of its drawn pixels than its
+// tapering nose.
 TEST_F(ShippedAssets, FleetBattleSymbolsPointAtTheOtherFleet) {
   int checked = 0;
   for (const Asset& a : catalogue().assets) {
-    const bool own = a.file.starts_with("ship_blue_"), enemy = a.file.starts_with("ship_red_");
+    if (!a.file.starts_with("ship_")) continue;
+    const bool own = a.file.find("_left_") != std::string::npos, enemy = a.file.find("_right_") != std::string::npos;
     if (!own && !enemy) continue;
     Canvas c = Paint(a, catalogue());
     int left = 0, right = 0;
@@ -288,7 +292,7 @@ TEST_F(ShippedAssets, FleetBattleSymbolsPointAtTheOtherFleet) {
                                                        << " on the right";
     ++checked;
   }
-  EXPECT_EQ(checked, 12);
+  EXPECT_EQ(checked, 12 + 5 * 12);  // the two colours' and the five liveries' symbols
 }
 
 // Every combat-ability and skill icon is its own picture: no two base names share an image in any

@@ -236,6 +236,12 @@ Catalogue ParseCatalogue(std::string_view text, std::string_view source) {
         cat.alike.push_back(std::move(group));
         continue;
       }
+      if (words[0] == "stretchable") {
+        if (words.size() < 3) throw std::invalid_argument("stretchable row needs file names and why");
+        const std::string why(rest_after(2));
+        for (const Expansion& e : ExpandPattern(words[1], lists)) cat.stretchable[e.text] = why;
+        continue;
+      }
       if (words.size() < 4) throw std::invalid_argument("a row needs file name, kind, size and label");
       // The label is the rest of the line after the third column.
       std::string_view label = rest_after(3);

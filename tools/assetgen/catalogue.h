@@ -51,6 +51,9 @@ struct Catalogue {
       if (g.Holds(a, b)) return true;
     return false;
   }
+  // Pictures that are plain plates (a flat panel, a frame piece), so a screen may draw them
+  // stretched to any shape: file name -> why, from the `stretchable` rows.
+  std::map<std::string, std::string, std::less<>> stretchable;
 };
 
 // A fault in the catalogue text, with "<source>:<line>: " in front of what is wrong.

@@ -124,35 +124,52 @@ void PaintFrame(Context& k) {
     RadialSource(cr, x, y, 0, 2, {{0, Rgb{200, 210, 225}}, {1, Rgb{50, 60, 75}}}, x - 0.7, y - 0.7);
     cairo_fill(cr);
   };
-  // Top read-outs, side consoles, control strip.
+  // Top read-outs, control strip.
   well(6, 14, 214, 84, Rgb{8, 12, 20}, 5);
   well(kW - 220, 14, 214, 84, Rgb{8, 12, 20}, 5);
-  well(6, 134, 218, 168, Rgb{9, 14, 24}, 5);
-  well(kW - 224, 134, 218, 168, Rgb{9, 14, 24}, 5);
-  well(6, 308, 214, 82, Rgb{9, 14, 24}, 5);
-  well(kW - 220, 308, 214, 82, Rgb{9, 14, 24}, 5);
   well(286, 414, 222, 36, Rgb{8, 12, 20}, 6);
-  // The window onto space: deep blue-black, a faint nebula, stars.
-  const double ax = 228, ay = 84, aw = 347, ah = 311;
+  // The window onto space: one open view across the whole fight, from the player's ship on the
+  // left to the enemy's on the right, rising in the middle to the missile track under the message
+  // consoles; deep blue-black, a faint nebula, stars. No console edge crosses a ship, its shield or
+  // a shot.
+  const double ax = 228, ay = 84, aw = 347, ah = 311;  // the middle, up to the missile track
+  const double bx = 6, by = 126, bw = kW - 12, bh = 269;  // the band the ships fly in
+  auto window = [&] {
+    RoundedRect(cr, ax, ay, aw, ah, 8);
+    cairo_new_sub_path(cr);
+    RoundedRect(cr, bx, by, bw, bh, 8);
+  };
+  // The window's rim: both outlines stroked first, the window's inside then painted over them, so
+  // only the outline of the whole shows.
+  RoundedRect(cr, ax - 1, ay - 1, aw + 2, ah + 2, 9);
+  RoundedRect(cr, bx - 1, by - 1, bw + 2, bh + 2, 9);
+  Source(cr, Rgb{90, 150, 210}, 0.7);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
   Noise nebula(0x9e6a);
   cairo_save(cr);
-  RoundedRect(cr, ax, ay, aw, ah, 8);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  window();
   cairo_clip(cr);
   LinearSource(cr, 0, ay, 0, ay + ah, {{0, Rgb{5, 8, 20}}, {1, Rgb{12, 10, 28}}});
   cairo_paint(cr);
   cairo_restore(cr);
   const int ox = -k.s.Int("x", 0), oy = -k.s.Int("y", 0);
-  k.c.Shade(int(ax + ox), int(ay + oy), int(ax + aw + ox), int(ay + ah + oy), [&](int x, int y, Rgb c) {
+  auto inWindow = [&](double gx, double gy) {
+    return (gx >= ax && gx < ax + aw && gy >= ay && gy < ay + ah) || (gx >= bx && gx < bx + bw && gy >= by && gy < by + bh);
+  };
+  k.c.Shade(int(bx + ox), int(ay + oy), int(bx + bw + ox), int(ay + ah + oy), [&](int x, int y, Rgb c) {
     double gx = x - ox, gy = y - oy;
+    if (!inWindow(gx, gy)) return c;
     double n = nebula.Fractal(gx / 160, gy / 160, 0.5, 4);
     return Mix(c, Rgb{70, 45, 120}, std::clamp((n + 0.1) * 0.6, 0.0, 1.0) * 0.45);
   });
   cairo_save(cr);
-  RoundedRect(cr, ax, ay, aw, ah, 8);
+  window();
   cairo_clip(cr);
   Scatter stars(0x57a2);
-  for (int i = 0; i < 260; ++i) {
-    double x = stars.Range(ax, ax + aw), y = stars.Range(ay, ay + ah), u = stars.Unit();
+  for (int i = 0; i < 520; ++i) {
+    double x = stars.Range(bx, bx + bw), y = stars.Range(ay, ay + ah), u = stars.Unit();
     Source(cr, u < 0.1 ? Rgb{200, 220, 255} : kWhite, u < 0.85 ? 0.3 + 0.4 * stars.Unit() : 0.95);
     cairo_arc(cr, x, y, u < 0.85 ? 0.5 : 1.0, 0, 2 * kPi);
     cairo_fill(cr);
@@ -166,23 +183,18 @@ void PaintFrame(Context& k) {
   Source(cr, Rgb{70, 120, 175}, 0.7);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  RoundedRect(cr, ax - 1, ay - 1, aw + 2, ah + 2, 9);
-  Source(cr, Rgb{90, 150, 210}, 0.7);
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
   // The wells of the twelve ability buttons along the bottom.
   for (int slot = 0; slot < 12; ++slot) well(11 + slot * 64, 478, 64, 64, Rgb{6, 8, 12}, 6);
   // Thin cyan trims and rivets at the seams of the consoles.
   Source(cr, Rgb{80, 140, 200}, 0.5);
   cairo_set_line_width(cr, 1);
-  for (double y : {120.5, 396.5}) {  // around the window, not across it
-    cairo_move_to(cr, 0, y), cairo_line_to(cr, ax - 2, y);
-    cairo_move_to(cr, ax + aw + 2, y), cairo_line_to(cr, kW, y);
+  for (double y : {116.5}) {  // above the window's band, not across it
+    cairo_move_to(cr, 0, y), cairo_line_to(cr, ax - 4, y);
+    cairo_move_to(cr, ax + aw + 4, y), cairo_line_to(cr, kW, y);
   }
   cairo_move_to(cr, 0, 466.5), cairo_line_to(cr, kW, 466.5);
   cairo_stroke(cr);
   for (double x = 8; x < kW; x += 56) rivet(x, 404), rivet(x, 460);
-  for (double y = 130; y < 396; y += 44) rivet(4, y), rivet(kW - 4, y);
 }
 
 // A strip of indicator lamps in a recessed plate; the lit twin has them glowing amber.
@@ -782,6 +794,8 @@ const std::vector<Shape>& Shapes() {
                                                             "Syndicate_"};
   auto ship_flags = kFactions;
   ship_flags.insert({"east", "west", "scene", "top", "side", "shield", "empty"});
+  auto symbol_flags = kFactions;
+  symbol_flags.insert({"ship", "station", "system", "left", "right"});
   static const std::vector<Shape> shapes = {
       {"button", kSteel, PaintButton, {}, {}},
       {"rung", {96, 78, 50}, PaintRung, {}, {}, true},
@@ -795,7 +809,7 @@ const std::vector<Shape>& Shapes() {
       {"portrait", {110, 80, 60}, PaintPortrait, {"droid"}, {"age"}},
       {"ship", {150, 155, 165}, PaintShip, ship_flags, {"fire", "hull"}},
       {"missile", {190, 190, 200}, PaintMissile, {"east", "west", "mine"}, {}},
-      {"beam", {255, 120, 60}, PaintBeam, {"east", "west"}, {}},
+      {"beam", {255, 120, 60}, PaintBeam, {"east", "west", "streak", "gap", "Up", "Down"}, {"fire"}},
       {"planet", {128, 128, 128}, PaintPlanet,
        {"star", "ring", "hole", "belt", "base", "gas", "earth", "jungle", "ocean", "desert", "mars", "moon", "dark", "toxic", "ice"}, {}},
       {"city", {60, 60, 110}, PaintCity, {}, {}},
@@ -814,7 +828,7 @@ const std::vector<Shape>& Shapes() {
       {"mission", {30, 60, 50}, PaintTile, {}, {}},
       {"bar", {60, 200, 90}, PaintBar, {}, {"fill"}},
       {"pips", {230, 200, 70}, PaintPips, {}, {"n", "of"}},
-      {"symbol", {200, 200, 200}, PaintSymbol, {"ship", "station", "system", "left", "right"}, {}},
+      {"symbol", {200, 200, 200}, PaintSymbol, symbol_flags, {}},
       {"ability", {230, 90, 50}, PaintIcon, {}, {}},
       {"skill", {80, 140, 240}, PaintIcon, {}, {}},
       {"equipment", {150, 160, 170}, PaintEquipment, {}, {}},

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+
+#include "tools/assetgen/ships.h"
 
 #include "tools/assetgen/kit.h"
 
@@ -24,7 +27,7 @@ struct Design {
   int turrets;
   bool tower;        // a raised bridge
   int group = 1;     // ships flying together
-  enum Feature { kPlain, kProngs, kHammer, kDisc, kBooms, kSponsons, kContainers } feature = kPlain;
+  enum Feature { kPlain, kProngs, kHammer, kDisc, kBooms, kSponsons, kContainers, kOutriggers } feature = kPlain;
 };
 
 constexpr Design kDesigns[] = {
@@ -40,10 +43,10 @@ constexpr Design kDesigns[] = {
     {"Shark", 3, 0.11, 0.3, 0.8, 0.42, 0.4, 2, false, 2, true, 1, Design::kHammer},
     {"Ferendar", 3, 0.19, 0.14, 0.1, 0.25, 0.12, 3, false, 0, true, 1, Design::kContainers},
     {"OrionSquad", 2, 0.17, 0.22, 0.2, 0.3, 0.15, 2, false, 0, false, 3, Design::kContainers},
-    {"Neptun", 4, 0.12, 0.2, 0.4, 0.28, 0.3, 3, false, 3, true, 1, Design::kSponsons},
+    {"Neptun", 4, 0.15, 0.38, -0.2, 0.55, 0.2, 3, true, 3, true, 1, Design::kBooms},
     {"Galaxy", 4, 0.2, 0.16, 0.2, 0.3, 0.15, 4, false, 1, true, 1, Design::kDisc},
     {"Corsair", 4, 0.11, 0.32, 0.9, 0.35, 0.45, 3, true, 2, true, 1, Design::kProngs},
-    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kSponsons},
+    {"Marauder", 5, 0.14, 0.26, 0.5, 0.3, 0.3, 4, false, 4, true, 1, Design::kOutriggers},
     {"Skybreaker", 5, 0.11, 0.34, 0.7, 0.32, 0.35, 4, true, 4, true, 1, Design::kHammer},
     {"Blackjack", 5, 0.17, 0.3, 0.9, 0.25, 0.6, 4, false, 3, true, 1, Design::kPlain},
     {"squadron", 5, 0.12, 0.22, 0.3, 0.3, 0.25, 3, false, 2, true, 5, Design::kSponsons},
@@ -64,12 +67,27 @@ struct Livery {
   int mark;  // 0 none, 1 star, 2 chevron, 3 triangle, 4 diamond, 5 ring
 };
 
+constexpr std::pair<std::string_view, Livery> kLiveries[] = {
+    {"Pirate_", {{78, 70, 72}, {205, 50, 40}, {255, 140, 50}, 5}},
+    {"Federation_", {{196, 202, 214}, {45, 100, 215}, {140, 200, 255}, 1}},
+    {"Outerrim_", {{128, 130, 108}, {55, 170, 85}, {120, 255, 200}, 2}},
+    {"Coalition_", {{172, 160, 140}, {230, 140, 30}, {255, 220, 110}, 3}},
+    {"Syndicate_", {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4}},
+};
+
+}  // namespace
+
+Rgb LiveryColour(const Context& k, Rgb otherwise) {
+  for (const auto& [name, livery] : kLiveries)
+    if (k.s.Has(name)) return livery.accent;
+  return otherwise;
+}
+
+namespace {
+
 Livery LiveryOf(const Context& k) {
-  if (k.s.Has("Pirate_")) return {{78, 70, 72}, {205, 50, 40}, {255, 140, 50}, 5};
-  if (k.s.Has("Federation_")) return {{196, 202, 214}, {45, 100, 215}, {140, 200, 255}, 1};
-  if (k.s.Has("Outerrim_")) return {{128, 130, 108}, {55, 170, 85}, {120, 255, 200}, 2};
-  if (k.s.Has("Coalition_")) return {{172, 160, 140}, {230, 140, 30}, {255, 220, 110}, 3};
-  if (k.s.Has("Syndicate_")) return {{70, 60, 86}, {165, 80, 220}, {240, 110, 255}, 4};
+  for (const auto& [name, livery] : kLiveries)
+    if (k.s.Has(name)) return livery;
   Rgb t = k.main();
   return {Mix(Rgb{150, 150, 160}, t, 0.35), t, Mix(t, kWhite, 0.5), 0};
 }
@@ -102,6 +120,9 @@ void FeaturePath(cairo_t* cr, const Design& d) {
     case Design::kContainers:
       for (double side : {-1.0, 1.0})
         for (int i = 0; i < 4; ++i) RoundedRect(cr, 0.14 + i * 0.15, side * b * 1.25 - b * 0.3, 0.13, b * 0.6, b * 0.08);
+      break;
+    case Design::kOutriggers:
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, 0.04, side * b * 1.6 - b * 0.35, 0.78, b * 0.7, b * 0.3);
       break;
     case Design::kPlain: break;
   }
@@ -136,6 +157,34 @@ std::vector<Point> EnginePoints(const Design& d) {
   if (d.pods && d.wing > 0)
     for (double side : {-1.0, 1.0}) out.push_back({d.wingAt - d.sweep * 0.3 - 0.15, side * d.wing});
   return out;
+}
+
+// How far a design reaches in unit space: from its rearmost wing tip, pod or boom to its nose or
+// forward feature along x, and its half span across.
+struct Extent {
+  double back, front, half;
+};
+
+Extent ExtentOf(const Design& d) {
+  const double b = d.body, tip = d.wingAt - d.sweep * 0.3;
+  Extent e{-0.05, 1.0, b};
+  if (d.wing > 0) {
+    e.back = std::min(e.back, tip - 0.07);
+    e.front = std::max(e.front, d.wingAt + 0.16);
+    e.half = std::max(e.half, d.wing + (d.pods ? 0.035 : 0));
+  }
+  if (d.pods && d.wing > 0) e.back = std::min(e.back, tip - 0.14);
+  switch (d.feature) {
+    case Design::kProngs: e.front = std::max(e.front, 1.05), e.half = std::max(e.half, b * 1.03); break;
+    case Design::kHammer: e.half = std::max(e.half, b * 2.3); break;
+    case Design::kDisc: e.front = std::max(e.front, 1.02), e.half = std::max(e.half, b * 1.9); break;
+    case Design::kBooms: e.back = std::min(e.back, -0.04), e.half = std::max(e.half, d.wing * 0.62 + b * 0.25); break;
+    case Design::kSponsons: e.half = std::max(e.half, b * 1.75); break;
+    case Design::kContainers: e.half = std::max(e.half, b * 1.55); break;
+    case Design::kOutriggers: e.half = std::max(e.half, b * 1.95); break;
+    case Design::kPlain: break;
+  }
+  return e;
 }
 
 // One ship of a design in unit space (the caller has set the transform); `line` is one pixel.
@@ -344,6 +393,56 @@ void Beams(cairo_t* cr, Point from, double to_x, double spread, int gun, double 
   Glow(cr, from.x, from.y, width * 5, Mix(c, kWhite, 0.4), 1.2);
 }
 
+// A volley that missed, passing a ship by: the gun's beams in its colour, bright where they come in
+// and fading out behind the ship they missed.
+void MissStreak(cairo_t* cr, double w, double h, int gun, bool west) {
+  const Rgb c = GunColour(gun);
+  const int count = 1 + gun % 3;
+  const double from = west ? w : 0, to = west ? 0 : w, spread = h * 0.26, width = std::max(1.2, h * 0.08);
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  for (int i = 0; i < count; ++i) {
+    const double y = h / 2 + (i - (count - 1) / 2.0) * spread;
+    for (auto [lw, a, colour] : {std::tuple{width * 3, 0.25, c}, {width * 1.4, 0.6, c}, {width * 0.5, 1.0, Mix(c, kWhite, 0.7)}}) {
+      cairo_set_line_width(cr, lw);
+      LinearSource(cr, from, 0, to, 0, {{0, colour, a}, {0.7, colour, a * 0.8}, {1, colour, 0}});
+      cairo_move_to(cr, from, y);
+      cairo_line_to(cr, to, y);
+      cairo_stroke(cr);
+    }
+  }
+  cairo_restore(cr);
+}
+
+// A gun volley crossing the gap between the two ships: its beams leave the firing ship spread as
+// they left its guns and meet at the point they strike. The picture is stretched over the gap, so a
+// beam runs from corner to corner when it climbs (`slope` -1) or falls (1), and from side to side
+// when level. The shooter's end is half a picture high across the beams' spread.
+void GapBeams(cairo_t* cr, double w, double h, int gun, bool west, int slope) {
+  const Rgb c = GunColour(gun);
+  const int count = 1 + gun % 3;
+  const double band = slope == 0 ? h : h / 2;  // the height the spread takes at the shooter's end
+  const double from_x = west ? w : 0, to_x = west ? 0 : w;
+  const double from_y = slope == 0 ? h / 2 : slope < 0 ? h - band / 2 : band / 2;
+  const double to_y = slope == 0 ? h / 2 : slope < 0 ? band / 2 : h - band / 2;
+  const double spread = band * (slope == 0 ? 0.35 : 0.2), width = std::max(1.2, band * (slope == 0 ? 0.05 : 0.03));
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  for (int i = 0; i < count; ++i) {
+    const double dy = count > 1 ? (i - (count - 1) / 2.0) * spread * 2 / (count - 1) : 0;
+    for (auto [lw, a, colour] : {std::tuple{width * 3, 0.25, c}, {width * 1.4, 0.6, c}, {width * 0.5, 1.0, Mix(c, kWhite, 0.7)}}) {
+      cairo_set_line_width(cr, lw);
+      Source(cr, colour, a);
+      cairo_move_to(cr, from_x, from_y + dy);
+      cairo_line_to(cr, to_x, to_y + dy * 0.15);
+      cairo_stroke(cr);
+    }
+  }
+  cairo_restore(cr);
+}
+
 void Shield(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
@@ -371,7 +470,7 @@ void ShieldHit(Context& k, double cx, double cy, double rx, double ry, bool west
   for (auto [width, alpha] : {std::pair{ry * 0.16, 0.3}, {ry * 0.07, 0.7}, {ry * 0.025, 1.0}}) {
     cairo_set_line_width(cr, width);
     LinearSource(cr, edge, 0, ix, 0, {{0, hot, 0.1}, {1, alpha < 1 ? hot : white, alpha}});
-    cairo_move_to(cr, edge, iy - ry * 0.25);
+    cairo_move_to(cr, edge, cy);
     cairo_line_to(cr, ix, iy);
     cairo_stroke(cr);
   }
@@ -397,8 +496,10 @@ void ShieldHit(Context& k, double cx, double cy, double rx, double ry, bool west
     cairo_stroke(cr);
   }
   cairo_restore(cr);
-  Glow(cr, ix, iy, ry * 0.45, hot, 1.3);
-  Glow(cr, ix, iy, ry * 0.18, white, 1.6);
+  // The flare stays inside the picture: cut at its edge, it would show a hard seam beside the ship.
+  const double room = (west ? ix : k.w() - ix) - 1;
+  Glow(cr, ix, iy, std::min(ry * 0.45, room), hot, 1.3);
+  Glow(cr, ix, iy, std::min(ry * 0.18, room * 0.8), white, 1.6);
 }
 
 // The shipyard's wireframe: outlines in light lines over a blueprint grid; a side view is the plan
@@ -414,9 +515,14 @@ void PaintWire(Context& k, const Design& d) {
   for (double x = 0.5; x < k.w(); x += 16) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, k.h());
   for (double y = 0.5; y < k.h(); y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, k.w(), y);
   cairo_stroke(cr);
-  double length = k.w() * (0.5 + 0.08 * d.size), cy = k.h() / 2;
+  // The whole outline inside the picture, wing tips and pods included, with a margin all round.
+  const Extent e = d.name == "Spacestation" ? Extent{0.08, 0.92, 0.42} : ExtentOf(d);
+  const double margin = 10;
+  double length = std::min({k.w() * (0.5 + 0.08 * d.size), (k.w() - 2 * margin) / (e.front - e.back),
+                            (k.h() - 2 * margin) / (2 * e.half * (side ? 0.45 : 1))});
+  double cy = k.h() / 2;
   cairo_save(cr);
-  PlaceUnit(cr, (k.w() - length) / 2, cy, length, false);
+  PlaceUnit(cr, k.w() / 2 - length * (e.back + e.front) / 2, cy, length, false);
   if (side) cairo_scale(cr, 1, 0.45);
   cairo_new_path(cr);
   if (d.name == "Spacestation") {
@@ -465,8 +571,12 @@ void PaintSide(Context& k, const Design& d) {
   for (double y = 0.5; y < h; y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
   cairo_stroke(cr);
   Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
-  const double length = w * (0.5 + 0.08 * d.size), x0 = (w - length) / 2;
-  const double half = 13 + 9 * d.size;  // the hull's half height in pixels: the tower reaches the hot spots' edge
+  // Placed as the plan view places it, so both views show the same length; the hull as deep as the
+  // plan is wide (a slim fighter slim, a freighter stout), never past the hot spots' edge.
+  const Extent e = ExtentOf(d);
+  const double length = std::min(w * (0.5 + 0.08 * d.size), (w - 20) / (e.front - e.back));
+  const double x0 = w / 2 - length * (e.back + e.front) / 2;
+  const double half = std::clamp(length * (d.body * 0.8 + 0.035), 24.0, 58.0);
   auto X = [&](double u) { return x0 + u * length; };
   const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
   auto plate = [&](double top, double bottom, double lift) {
@@ -477,18 +587,34 @@ void PaintSide(Context& k, const Design& d) {
     double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
     Glow(cr, X(-0.02), y, half * 0.55, Rgb{120, 190, 255}, 1.2);
   }
-  // Wings seen edge on: a swept plate under the hull, and the pods at their tips.
+  // The tail fin: as tall as the wings are wide, raked as they are swept; twin booms carry one each.
+  if (d.wing > 0 && d.feature != Design::kContainers && d.feature != Design::kDisc) {
+    const double fin = std::min(half * (0.4 + 1.6 * d.wing), 66 - half * 0.62), rake = 0.06 + 0.12 * std::max(0.0, d.sweep);
+    const double base = d.feature == Design::kBooms ? -0.02 : 0.02, top = cy - half * 0.62 - fin;
+    PolygonPath(cr, {{X(base), cy - half * 0.55}, {X(base + rake), top}, {X(base + rake + 0.05), top},
+                     {X(base + 0.2 + rake * 0.5), cy - half * 0.6}});
+    LinearSource(cr, 0, top, 0, cy, {{0, Mix(steel, kWhite, 0.25)}, {1, Scale(steel, 0.55)}});
+    cairo_fill_preserve(cr);
+    Source(cr, Scale(steel, 0.3));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    Source(cr, accent, 0.9);
+    cairo_rectangle(cr, X(base + rake * 0.7), top + fin * 0.25, length * 0.05, fin * 0.12);
+    cairo_fill(cr);
+  }
+  // Wings seen edge on: a swept plate under the hull, drooping as far as they span, and the pods
+  // at their tips.
   if (d.wing > 0) {
-    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3;
-    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + half * 0.75}, {X(tip - 0.1), cy + half * 0.78},
+    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3, droop = std::min(half * (0.6 + 1.6 * d.wing), 66 - half * 0.2);
+    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + droop}, {X(tip - 0.1), cy + droop + half * 0.06},
                      {X(root - 0.18), cy + half * 0.3}});
     LinearSource(cr, 0, cy, 0, cy + half, {{0, Scale(steel, 0.8)}, {1, Scale(steel, 0.35)}});
     cairo_fill(cr);
     if (d.pods) {
-      RoundedRect(cr, X(tip - 0.14), cy + half * 0.62, length * 0.3, half * 0.3, half * 0.15);
-      plate(cy + half * 0.62, cy + half * 0.92, 0.6);
+      RoundedRect(cr, X(tip - 0.14), cy + droop - half * 0.13, length * 0.3, half * 0.3, half * 0.15);
+      plate(cy + droop - half * 0.13, cy + droop + half * 0.17, 0.6);
       cairo_fill(cr);
-      Glow(cr, X(tip - 0.15), cy + half * 0.77, half * 0.3, Rgb{120, 190, 255}, 1.0);
+      Glow(cr, X(tip - 0.15), cy + droop + half * 0.02, half * 0.3, Rgb{120, 190, 255}, 1.0);
     }
   }
   // The hull: a long body with a raised deck, tapering to the nose.
@@ -537,6 +663,11 @@ void PaintSide(Context& k, const Design& d) {
     case Design::kBooms:
       RoundedRect(cr, X(-0.04), cy + half * 0.5, length * 0.62, half * 0.25, half * 0.12);
       plate(cy + half * 0.5, cy + half * 0.75, 0.5);
+      cairo_fill(cr);
+      break;
+    case Design::kOutriggers:  // the near outrigger hull along the whole length, below the deck line
+      RoundedRect(cr, X(0.04), cy + half * 0.15, length * 0.78, half * 0.5, half * 0.2);
+      plate(cy + half * 0.15, cy + half * 0.65, 0.7);
       cairo_fill(cr);
       break;
     case Design::kPlain: break;
@@ -608,6 +739,51 @@ void PaintSide(Context& k, const Design& d) {
 
 }  // namespace
 
+void DrawSceneShip(cairo_t* cr, std::string_view hull, std::string_view faction, double cx, double cy, double length,
+                   double angle, bool derelict) {
+  const Design& d = DesignOf(hull);
+  Livery l{{150, 155, 165}, {120, 125, 135}, {200, 220, 255}, 0};
+  for (const auto& [name, livery] : kLiveries)
+    if (name == faction) l = livery;
+  if (derelict) {  // cold engines, the paint burnt to a greenish grey, no marking
+    l.hull = Mix(Scale(l.hull, 0.55), Rgb{70, 95, 85}, 0.5);
+    l.accent = Scale(l.accent, 0.35);
+    l.engine = Rgb{10, 14, 12};
+    l.mark = 0;
+  }
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, angle);
+  cairo_translate(cr, -length / 2, 0);
+  cairo_scale(cr, length, length);
+  if (derelict && d.wing > 0) {  // the lower wing's tip broken off along a jagged line
+    const double y = d.body + (d.wing - d.body) * 0.45;
+    PolygonPath(cr, {{-1, y}, {d.wingAt - 0.1, y - 0.02}, {d.wingAt, y + 0.03}, {d.wingAt + 0.12, y - 0.01}, {2, y}, {2, 2}, {-1, 2}});
+    cairo_rectangle(cr, -2, -2, 4, 4);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  }
+  DrawHull(cr, d, l, 1 / length);
+  if (derelict) {
+    // Holes torn in the hull and a wing broken off short: black breaches with scorched rims.
+    cairo_save(cr);
+    HullPath(cr, d);
+    WingsPath(cr, d);
+    cairo_clip(cr);
+    const Point holes[] = {{0.36, -d.body * 0.4}, {0.62, d.body * 0.5}, {0.2, d.body * 0.3}};
+    for (Point p : holes) {
+      const double r = d.body * 0.55;
+      PolygonPath(cr, {{p.x - r * 0.9, p.y}, {p.x - r * 0.3, p.y - r * 0.8}, {p.x + r * 0.5, p.y - r * 0.6},
+                       {p.x + r * 0.9, p.y + r * 0.1}, {p.x + r * 0.2, p.y + r * 0.9}, {p.x - r * 0.6, p.y + r * 0.6}});
+      RadialSource(cr, p.x, p.y, 0, r, {{0, Rgb{2, 3, 4}}, {0.65, Rgb{8, 8, 8}}, {1, Rgb{90, 60, 30}, 0.6}});
+      cairo_fill(cr);
+    }
+    cairo_restore(cr);
+  }
+  cairo_restore(cr);
+}
+
 void PaintShip(Context& k) {
   cairo_t* cr = k.cr();
   if (k.s.Has("scene") && k.s.Has("empty")) {  // no ship to show: the stars alone
@@ -632,15 +808,18 @@ void PaintShip(Context& k) {
     cairo_save(cr);  // seen at a slant, coming towards the viewer
     cairo_translate(cr, w / 2, h / 2);
     cairo_rotate(cr, -0.45);
-    DrawFormation(cr, d, l, 0, 0, w * 0.8, h * 0.75, false);
+    // A small ship is drawn larger than its class would have it beside the others, so that its
+    // outline, and not only its livery, tells it apart from the other small classes.
+    const double close_up = 1 + 0.2 * (5 - d.size);
+    DrawFormation(cr, d, l, 0, 0, w * 0.8 * close_up, h * 0.75, false);
     cairo_restore(cr);
     return;
   }
   k.c.Transform([](Rgb) { return kBlack; });
   double cx = w / 2, cy = h / 2, fw = w * 0.86, fh = h * 0.86;
-  if (k.s.Has("shield")) Shield(cr, cx, cy, w * 0.48, h * 0.47);
+  if (k.s.Has("shield")) Shield(cr, cx, cy, w * 0.45, h * 0.47);
   DrawFormation(cr, d, l, cx, cy, fw, fh, west);
-  if (k.s.Has("shield")) ShieldHit(k, cx, cy, w * 0.48, h * 0.47, west);
+  if (k.s.Has("shield")) ShieldHit(k, cx, cy, w * 0.45, h * 0.47, west);
   if (int gun = k.s.Int("fire", 0); gun > 0) {
     double length = ShipLength(d, fw, fh);
     double nose = west ? cx - length * (d.group > 1 ? 0.75 : 0.5) : cx + length * (d.group > 1 ? 0.75 : 0.5);
@@ -650,19 +829,29 @@ void PaintShip(Context& k) {
 
 // The fleet-battle and campaign symbols: a ship of the battle line drawn small, the large symbol a
 // battleship, the medium one a cruiser, the small one a destroyer, pointing the way the flag says
-// ("left" or "right"), in a livery of the side's colour; the starbase as a station. The selected
-// symbol ("on") is brighter and held in targeting brackets; "off" is dimmer.
+// ("left" or "right"), in the livery of the side's faction (or a hull tinted in the side's colour
+// where the row names no faction); the starbase as a station. The selected symbol ("on") is
+// brighter and held in targeting brackets; "off" is dimmer. The ship fills the picture's length
+// less room for its engine glow, which fades out before the picture's edge; nothing but the ship,
+// its glow and the brackets leaves the black that keys the picture out.
 void PaintShipSymbol(Context& k) {
   cairo_t* cr = k.cr();
   double w = k.w(), h = k.h();
   Rgb t = k.main();
-  double light = k.s.on ? 1.15 : k.s.off ? 0.7 : 1.0;
-  Livery l{Scale(Mix(Rgb{190, 194, 204}, t, 0.3), light), Scale(Mix(t, kWhite, k.s.on ? 0.25 : 0.0), light),
-           Mix(t, kWhite, 0.6), 0};
+  const double light = k.s.on ? 1.2 : k.s.off ? 0.75 : 1.0;
+  const bool faction = k.s.Has("Pirate_") || k.s.Has("Federation_") || k.s.Has("Outerrim_") || k.s.Has("Coalition_") ||
+                       k.s.Has("Syndicate_");
+  Livery l = faction ? LiveryOf(k)
+                     : Livery{Mix(Rgb{190, 194, 204}, t, 0.3), Mix(t, kWhite, k.s.on ? 0.25 : 0.0), Mix(t, kWhite, 0.6), 0};
+  if (faction) {
+    t = l.accent;
+    l.hull = Mix(l.hull, kWhite, 0.15);  // a shade lighter, so a dark livery still reads on the black field
+  }
+  l.hull = Scale(l.hull, light);
+  l.accent = Scale(l.accent, light);
   k.c.Transform([](Rgb) { return kBlack; });
-  if (k.s.on) Glow(cr, w / 2, h / 2, std::max(w, h) * 0.55, t, 0.45);
   if (k.s.Has("station")) {
-    double size = std::min(w, h) * 0.9;
+    double size = std::min(w, h) * 0.84;
     cairo_save(cr);
     cairo_translate(cr, (w - size) / 2, h / 2);
     cairo_scale(cr, size, size);
@@ -671,11 +860,14 @@ void PaintShipSymbol(Context& k) {
   } else {
     std::string_view label = k.a.label;
     const Design& d = DesignOf(label.starts_with("Large") ? "Marauder" : label.starts_with("Medium") ? "Patton" : "Shadowcat");
-    double span = std::max({d.wing, d.body * 1.9, 0.3}) * 2 + 0.08;
-    double length = w * 0.86, across = std::min(length, h * 0.92 / span);
+    const Extent e = ExtentOf(d);
+    const double glow = 0.06 + 0.02 * d.size + 0.03;  // the engine glow's reach behind the tail
+    const double units = e.front - std::min(e.back, -glow);
+    double length = (w - 4) / units, across = std::min(length, (h - 4) / (2 * e.half + 0.04));
     bool west = k.s.Has("left");
+    const double tail = 2 + length * std::max(-e.back, glow);  // the tail's distance from the picture's back edge
     cairo_save(cr);
-    cairo_translate(cr, west ? (w + length) / 2 : (w - length) / 2, h / 2);
+    cairo_translate(cr, west ? w - tail : tail, h / 2);
     cairo_scale(cr, west ? -length : length, across);
     DrawHull(cr, d, l, 1 / across);
     cairo_restore(cr);
@@ -735,8 +927,16 @@ void PaintMissile(Context& k) {
 
 void PaintBeam(Context& k) {
   k.c.Transform([](Rgb) { return kBlack; });
-  int gun = 1 + int(Hash(k.a.file) % 4);
+  int gun = k.s.Int("fire", 1 + int(Hash(k.a.file) % 4));
   bool west = k.s.Has("west");
+  if (k.s.Has("streak")) {  // a shot that missed: the gun's beams crossing the whole picture
+    MissStreak(k.cr(), k.w(), k.h(), gun, west);
+    return;
+  }
+  if (k.s.Has("gap")) {  // the volley on its way across the gap between the ships
+    GapBeams(k.cr(), k.w(), k.h(), gun, west, k.s.Has("Up") ? -1 : k.s.Has("Down") ? 1 : 0);
+    return;
+  }
   Beams(k.cr(), {west ? k.w() - 3 : 3, k.h() / 2}, west ? 0 : k.w(), k.h() * 0.22, gun, std::max(1.2, k.h() * 0.07));
 }
 

@@ -7,6 +7,7 @@
 
 #include "tools/assetgen/kit.h"
 #include "tools/assetgen/noise.h"
+#include "tools/assetgen/ships.h"
 
 namespace assetgen {
 namespace {
@@ -92,7 +93,19 @@ Body BodyOf(const Style& s) {
   return Body::Earth;
 }
 
-Surface SurfaceOf(Body body, std::uint32_t seed, Rgb tint) {
+// A faint rim all round an airless world, so a small one's dark side still shows its edge.
+void Limb(Context& k, double cx, double cy, double r, Rgb colour) {
+  cairo_t* cr = k.cr();
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  RadialSource(cr, cx, cy, r * 0.8, r * 1.06, {{0, colour, 0}, {0.75, colour, 0.35}, {1, colour, 0}});
+  cairo_arc(cr, cx, cy, r * 1.06, 0, 2 * kPi);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+// `small`: the surface of a small picture, its lava seams coarser so they read as seams, not grain.
+Surface SurfaceOf(Body body, std::uint32_t seed, Rgb tint, bool small = false) {
   auto land = std::make_shared<Noise>(seed), air = std::make_shared<Noise>(seed * 7 + 3);
   Scatter r(seed);
   double shift = r.Range(-0.12, 0.12), sea = r.Range(-0.18, 0.2), f = r.Range(1.3, 2.6);
@@ -124,21 +137,44 @@ Surface SurfaceOf(Body body, std::uint32_t seed, Rgb tint) {
         if (cap > 0.86) c = Mix(c, Rgb{235, 242, 250}, Smooth(0.86, 0.9, cap));
         return clouds(p, c, body == Body::Jungle ? 0.9 : cloudiness);
       };
-    case Body::Desert:
+    case Body::Desert: {
+      // Each desert world its own sand (pale, ochre, rust-tan or grey dust), dune belts at its own
+      // pitch and slant, and dark rock plateaus of its own extent.
+      constexpr Rgb kSands[][3] = {{{150, 95, 55}, {210, 165, 105}, {235, 205, 150}},
+                                   {{120, 80, 30}, {200, 150, 60}, {240, 200, 110}},
+                                   {{130, 70, 50}, {195, 125, 90}, {230, 180, 140}},
+                                   {{95, 90, 80}, {170, 160, 140}, {215, 208, 190}}};
+      const auto& sand = kSands[r.Next() % 4];
+      const double pitch = r.Range(10, 34), slant = r.Range(-1.2, 1.2), rock = r.Range(0.15, 0.55);
       return [=](const Vec& p) {
         double h = land->Fractal(p.x * f, p.y * f, p.z * f, 5);
-        double dunes = std::sin(p.y * 26 + h * 9) * 0.5 + 0.5;
-        Rgb c = Ramp({{-0.6, Rgb{150, 95, 55}}, {0, Rgb{210, 165, 105}}, {0.5, Rgb{235, 205, 150}}}, h + shift);
-        return Scale(c, 0.9 + 0.12 * dunes);
+        double dunes = std::sin((p.y + slant * p.x) * pitch + h * 9) * 0.5 + 0.5;
+        Rgb c = Ramp({{-0.6, sand[0]}, {0, sand[1]}, {0.5, sand[2]}}, h + shift);
+        c = Scale(c, 0.86 + 0.2 * dunes);
+        double plateau = air->Fractal(p.x * 1.6, p.y * 1.6, p.z * 1.6, 3);
+        return Mix(c, Scale(sand[0], 0.6), Smooth(rock, rock + 0.08, plateau) * 0.8);
       };
-    case Body::Mars:
+    }
+    case Body::Mars: {
+      // Each red world its own rust (brick, orange, crimson or brown), dark lowlands of its own
+      // extent, more or fewer craters, and ice caps on some.
+      constexpr Rgb kRusts[][3] = {{{110, 40, 25}, {185, 80, 45}, {225, 140, 90}},
+                                   {{130, 55, 15}, {215, 110, 40}, {245, 170, 90}},
+                                   {{90, 20, 25}, {170, 45, 40}, {215, 100, 85}},
+                                   {{80, 45, 30}, {150, 90, 60}, {200, 145, 105}}};
+      const auto& rust = kRusts[r.Next() % 4];
+      const double lowland = r.Range(-0.2, 0.35);
+      const bool caps = r.Unit() < 0.5;
       return [=](const Vec& p) {
         double h = land->Fractal(p.x * f, p.y * f, p.z * f, 5);
-        Rgb c = Ramp({{-0.6, Rgb{110, 40, 25}}, {0, Rgb{185, 80, 45}}, {0.6, Rgb{225, 140, 90}}}, h + shift);
+        Rgb c = Ramp({{-0.6, rust[0]}, {0, rust[1]}, {0.6, rust[2]}}, h + shift);
+        double low = air->Fractal(p.x * 1.3, p.y * 1.3, p.z * 1.3, 3);
+        c = Mix(c, Scale(rust[0], 0.7), Smooth(lowland, lowland + 0.1, low) * 0.75);
         c = Scale(c, craters->Shade(p));
-        if (std::fabs(p.y) > 0.9) c = Mix(c, Rgb{240, 225, 215}, 0.8);
+        if (caps && std::fabs(p.y) > 0.82) c = Mix(c, Rgb{240, 225, 215}, 0.85);
         return c;
       };
+    }
     case Body::Moon:
       return [=](const Vec& p) {
         double h = land->Fractal(p.x * f, p.y * f, p.z * f, 5);
@@ -148,10 +184,11 @@ Surface SurfaceOf(Body body, std::uint32_t seed, Rgb tint) {
     case Body::Dark:  // scorched rock with glowing lava seams
       return [=](const Vec& p) {
         double h = land->Fractal(p.x * f, p.y * f, p.z * f, 5);
-        double seam = 1 - std::fabs(land->Fractal(p.x * 3 + 5, p.y * 3, p.z * 3, 4));
+        const double q = small ? 1.4 : 3;
+        double seam = 1 - std::fabs(land->Fractal(p.x * q + 5, p.y * q, p.z * q, small ? 2 : 4));
         Rgb rock = Mix(Rgb{45, 38, 52}, Rgb{95, 85, 100}, Smooth(-0.6, 0.6, h));
         rock = Scale(rock, craters->Shade(p));
-        return Mix(rock, Rgb{255, std::uint8_t(110 + 80 * shift), 30}, Smooth(0.9, 0.98, seam));
+        return Mix(rock, Rgb{255, std::uint8_t(110 + 80 * shift), 30}, Smooth(small ? 0.84 : 0.9, small ? 0.95 : 0.98, seam));
       };
     case Body::Toxic:
       return [=](const Vec& p) {
@@ -196,8 +233,10 @@ Rgb AirOf(Body body) {
 void Sun(Context& k, double cx, double cy, double r) {
   Rgb hot = k.main();
   cairo_t* cr = k.cr();
-  Glow(cr, cx, cy, r * 2.4, Scale(hot, 0.8), 0.8);
-  Glow(cr, cx, cy, r * 1.5, hot, 0.9);
+  // The glow fades out inside the picture, so no edge of it shows on the map.
+  const double room = std::min(k.w(), k.h()) / 2 - 0.5;
+  Glow(cr, cx, cy, std::min(r * 2.4, room), Scale(hot, 0.8), 0.8);
+  Glow(cr, cx, cy, std::min(r * 1.5, room), hot, 0.9);
   Noise grain(Hash(k.a.label));
   k.c.Shade(int(cx - r - 1), int(cy - r - 1), int(cx + r + 2), int(cy + r + 2), [&](int x, int y, Rgb old) {
     double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - cy) / r, d = std::hypot(dx, dy);
@@ -315,7 +354,8 @@ void PaintPlanet(Context& k) {
   }
   std::uint32_t seed = Hash(k.a.label);
   if (k.s.Has("star")) {
-    Sun(k, cx, cy, r * 0.8);
+    if (!large) k.c.Transform([](Rgb) { return kBlack; });  // the map's own black, into which the glow fades
+    Sun(k, cx, cy, large ? r * 0.8 : std::min(w, h) * 0.24);
   } else if (k.s.Has("hole")) {
     Wormhole(k, cx, cy, r);
   } else if (k.s.Has("belt")) {
@@ -325,8 +365,10 @@ void PaintPlanet(Context& k) {
   } else {
     Body body = BodyOf(k.s);
     if (k.s.Has("ring")) Rings(k, cx, cy, r, false);
-    Sphere(k, cx, cy, r, (seed % 628) / 100.0, SurfaceOf(body, seed, k.main()));
+    // A small picture lights the night side a little more, so the whole disc reads as a ball.
+    Sphere(k, cx, cy, r, (seed % 628) / 100.0, SurfaceOf(body, seed, k.main(), !large), large ? 0.05 : 0.16);
     if (Rgb air = AirOf(body); air != kBlack) Atmosphere(k, cx, cy, r, air);
+    else if (!large) Limb(k, cx, cy, r, body == Body::Dark ? Rgb{200, 90, 40} : Rgb{150, 150, 160});
     if (k.s.Has("ring")) Rings(k, cx, cy, r, true);
   }
 }
@@ -367,17 +409,10 @@ void PaintFind(Context& k) {
     cairo_rectangle(cr, cx - r * 0.12, cy - r * 0.7, r * 0.24, r * 1.5);
     cairo_fill(cr);
     Glow(cr, cx, cy - r * 0.1, r * 0.8, kGold, 0.6);
-  } else if (k.s.Has("ghost")) {  // a dark broken hull under a green haze
-    Glow(cr, cx, cy, r * 1.3, Rgb{60, 200, 120}, 0.5);
-    PolygonPath(cr, {{cx + r, cy}, {cx - r * 0.2, cy - r * 0.55}, {cx - r, cy - r * 0.7}, {cx - r * 0.55, cy},
-                     {cx - r, cy + r * 0.7}, {cx - r * 0.1, cy + r * 0.5}});
-    LinearSource(cr, 0, cy - r, 0, cy + r, {{0, Rgb{110, 125, 120}}, {1, Rgb{40, 45, 45}}});
-    cairo_fill(cr);
-    Source(cr, Rgb{3, 4, 10});
-    cairo_set_line_width(cr, std::max(1.0, r * 0.15));
-    cairo_move_to(cr, cx - r * 0.1, cy - r * 0.6);
-    cairo_line_to(cr, cx + r * 0.2, cy + r * 0.5);
-    cairo_stroke(cr);
+  } else if (k.s.Has("ghost")) {  // the derelict warship of the ghost-ship scene, in its green haze
+    Glow(cr, cx, cy, std::min(k.w(), k.h()) * 0.5, Rgb{60, 200, 120}, 0.55);
+    DrawSceneShip(cr, "Corsair", "Pirate_", cx, cy, r * 2.3, 0.7, true);
+    Glow(cr, cx - r * 0.2, cy - r * 0.3, r * 0.35, Rgb{140, 255, 180}, 0.8);
   } else if (k.s.Has("artifact")) {  // a violet crystal with a glow
     Glow(cr, cx, cy, r * 1.4, Rgb{170, 90, 255}, 0.9);
     PolygonPath(cr, {{cx, cy - r * 1.1}, {cx + r * 0.55, cy - r * 0.1}, {cx, cy + r * 1.1}, {cx - r * 0.55, cy - r * 0.1}});
@@ -447,7 +482,7 @@ void PaintBlip(Context& k) {
 void PaintSymbol(Context& k) {
   if (!k.s.Has("system")) return PaintShipSymbol(k);
   cairo_t* cr = k.cr();
-  Rgb t = Scale(k.main(), k.s.off ? 0.55 : 1.0);
+  Rgb t = Scale(LiveryColour(k, k.main()), k.s.off ? 0.55 : 1.0);
   double w = k.w(), h = k.h(), cx = w / 2, cy = h / 2;
   k.c.Transform([](Rgb) { return kBlack; });
   Glow(cr, cx, cy, std::min(w, h) * 0.5, t, 0.9);
@@ -457,19 +492,6 @@ void PaintSymbol(Context& k) {
 }
 
 // ---- Scenes ----------------------------------------------------------------------------------------
-
-namespace {
-
-void SceneShip(cairo_t* cr, double x, double y, double size, Rgb colour, bool west) {
-  double d = west ? -1 : 1;
-  PolygonPath(cr, {{x + d * size, y}, {x - d * size * 0.2, y - size * 0.45}, {x - d * size * 0.6, y - size * 0.5},
-                   {x - d * size * 0.35, y}, {x - d * size * 0.6, y + size * 0.5}, {x - d * size * 0.2, y + size * 0.45}});
-  LinearSource(cr, 0, y - size * 0.5, 0, y + size * 0.5, {{0, Mix(colour, kWhite, 0.35)}, {1, Scale(colour, 0.4)}});
-  cairo_fill(cr);
-  Glow(cr, x - d * size * 0.45, y, size * 0.35, Rgb{255, 160, 80}, 0.7);
-}
-
-}  // namespace
 
 void PaintScene(Context& k) {
   cairo_t* cr = k.cr();
@@ -506,14 +528,13 @@ void PaintScene(Context& k) {
       RadialSource(cr, x, y, 0, rr, {{0, Rgb{255, 235, 150}}, {0.8, kGold}, {1, Rgb{140, 95, 20}}}, x - rr * 0.3, y - rr * 0.2);
       cairo_fill(cr);
     }
-  } else if (k.s.Has("ghost")) {
-    Glow(cr, w * 0.5, h * 0.5, w * 0.5, Rgb{60, 180, 120}, 0.35);
-    SceneShip(cr, w * 0.5, h * 0.5, w * 0.32, Rgb{90, 105, 100}, false);
-    Source(cr, Rgb{8, 10, 14});
-    cairo_set_line_width(cr, 5);
-    cairo_move_to(cr, w * 0.45, h * 0.32);
-    cairo_line_to(cr, w * 0.55, h * 0.7);
-    cairo_stroke(cr);
+  } else if (k.s.Has("ghost")) {  // a derelict warship adrift in a green haze, dead and torn open
+    Glow(cr, w * 0.5, h * 0.52, w * 0.62, Rgb{60, 180, 120}, 0.45);
+    Glow(cr, w * 0.9, h * 0.1, w * 0.3, Rgb{200, 220, 210}, 0.25);
+    DrawSceneShip(cr, "Corsair", "Pirate_", w * 0.5, h * 0.52, w * 0.78, 0.55, true);
+    for (int i = 0; i < 9; ++i)  // wreckage drifting away from it
+      Rock(cr, s, w * s.Range(0.15, 0.9), h * s.Range(0.15, 0.9), w * s.Range(0.008, 0.02), Rgb{80, 95, 88});
+    Glow(cr, w * 0.42, h * 0.4, w * 0.05, Rgb{120, 255, 170}, 0.6);  // a last light still burning aboard
   } else if (k.s.Has("pod")) {
     planet(w * 0.15, h * 1.05, h * 0.5, t, "earth");
     Lifepod(cr, w * 0.55, h * 0.45, w * 0.4, -0.4);
@@ -522,10 +543,15 @@ void PaintScene(Context& k) {
     PolygonPath(cr, {{w * 0.5, h * 0.12}, {w * 0.66, h * 0.5}, {w * 0.5, h * 0.88}, {w * 0.34, h * 0.5}});
     LinearSource(cr, w * 0.3, 0, w * 0.7, 0, {{0, Rgb{245, 215, 255}}, {0.5, Rgb{160, 80, 235}}, {1, Rgb{60, 15, 110}}});
     cairo_fill(cr);
-  } else if (k.s.Has("fleet")) {
-    Glow(cr, w * 0.7, h * 0.4, w * 0.6, Rgb{200, 40, 30}, 0.4);
-    for (int i = 0; i < 7; ++i)
-      SceneShip(cr, w * s.Range(0.3, 0.85), h * s.Range(0.2, 0.8), w * s.Range(0.05, 0.13), Rgb{170, 60, 50}, true);
+  } else if (k.s.Has("fleet")) {  // a hostile battle line coming in: a battleship, cruisers, fighters
+    Glow(cr, w * 0.75, h * 0.3, w * 0.6, Rgb{200, 40, 30}, 0.4);
+    Glow(cr, w * 0.95, h * 0.05, w * 0.25, Rgb{255, 230, 200}, 0.35);
+    const double turn = kPi + 0.35;  // flying left and towards the viewer
+    DrawSceneShip(cr, "Shark", "Pirate_", w * 0.78, h * 0.2, w * 0.26, turn);
+    DrawSceneShip(cr, "Shark", "Pirate_", w * 0.86, h * 0.58, w * 0.26, turn);
+    DrawSceneShip(cr, "Marauder", "Pirate_", w * 0.5, h * 0.45, w * 0.55, turn);
+    for (auto [x, y] : {std::pair{0.2, 0.2}, {0.16, 0.7}, {0.3, 0.85}, {0.35, 0.12}})
+      DrawSceneShip(cr, "Starwolf", "Pirate_", w * x, h * y, w * 0.1, turn);
   } else if (k.s.Has("simulator")) {  // a holographic training grid with two ships
     Source(cr, Rgb{70, 200, 255}, 0.3);
     cairo_set_line_width(cr, 1);
@@ -537,8 +563,10 @@ void PaintScene(Context& k) {
       cairo_line_to(cr, w * 0.5 + (i - 5) * w * 0.2, h);
     }
     cairo_stroke(cr);
-    SceneShip(cr, w * 0.3, h * 0.35, w * 0.14, Rgb{80, 140, 230}, false);
-    SceneShip(cr, w * 0.72, h * 0.4, w * 0.14, Rgb{220, 90, 60}, true);
+    Glow(cr, w * 0.3, h * 0.35, w * 0.2, Rgb{70, 200, 255}, 0.3);
+    Glow(cr, w * 0.72, h * 0.4, w * 0.2, Rgb{70, 200, 255}, 0.3);
+    DrawSceneShip(cr, "Avenger", "Federation_", w * 0.28, h * 0.36, w * 0.3, 0.12);
+    DrawSceneShip(cr, "Vorrak", "Pirate_", w * 0.74, h * 0.4, w * 0.3, kPi - 0.12);
   } else if (k.s.Has("victory")) {  // sunrise over a world, in gold
     Glow(cr, w * 0.5, h * 0.62, w * 0.7, kAmber, 0.9);
     planet(w * 0.5, h * 1.35, h * 0.8, t, "earth");
@@ -547,8 +575,8 @@ void PaintScene(Context& k) {
     cairo_fill(cr);
   } else {  // a mission briefing: a world with a patrol in orbit
     planet(w * 0.62, h * 0.55, h * 0.32, t, "desert");
-    SceneShip(cr, w * 0.22, h * 0.3, w * 0.1, Rgb{150, 160, 180}, false);
-    SceneShip(cr, w * 0.32, h * 0.2, w * 0.07, Rgb{150, 160, 180}, false);
+    DrawSceneShip(cr, "Shadowcat", "", w * 0.2, h * 0.3, w * 0.22, -0.3);
+    DrawSceneShip(cr, "Starwolf", "", w * 0.34, h * 0.16, w * 0.14, -0.3);
   }
 }
 
