@@ -2,18 +2,27 @@
 // data check.
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace platform {
 class ScriptRunner;
+}
+namespace state {
+class DataFolderLock;
 }
 
 namespace app {
 
 // Pictures and sounds come from the assets folder beside the program (the build folder) and the
 // layouts from the resources folder beside it, when those exist and the environment names no
-// other; the general-data and save files live in the working folder.
+// other; the general-data and save files live in the data folder (state/data_folder.h).
 void FindFolders();
+
+// Makes the data folder and holds it while the result lives. Null when another running copy of
+// the game holds it: that has been said on stderr, and in a message box when `player` is true and
+// a window can be shown; nothing has been written.
+std::unique_ptr<state::DataFolderLock> HoldDataFolder(bool player);
 
 // Runs the game from start-up to exit; returns the exit code.
 int RunGame();

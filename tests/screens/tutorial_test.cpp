@@ -4,6 +4,7 @@
 #include "screens/tutorial/tutorial.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/application.h"
@@ -32,6 +33,7 @@
 #include "state/general_data.h"
 #include "state/savegame.h"
 #include "state/variables.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 namespace {
@@ -58,6 +60,7 @@ class TutorialTest : public GameFormsTest {
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);
+    data.emplace(work);
     state::SetGeneralDataDefaults();
     StartNewWorld(1, 6);
     state::TutorialActive = 1;
@@ -65,6 +68,7 @@ class TutorialTest : public GameFormsTest {
   void TearDown() override {
     state::TutorialActive = 0;
     state::TutorialStep = 0;
+    data.reset();
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
@@ -124,6 +128,7 @@ class TutorialTest : public GameFormsTest {
   }
 
   fs::path home, work;
+  std::optional<support::DataFolderAt> data;
 };
 
 TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {
