@@ -117,6 +117,17 @@ void AddGameSteps(platform::ScriptRunner& runner) {
     }
     runner.Perform("click " + button);
   });
+  // Waits on the real clock until a file of that name exists (at most a minute), then reads on: a
+  // test that runs the program beside another process tells it so when to go on.
+  runner.AddVerb("await", [](const platform::ScriptStep& step) {
+    if (step.words.size() != 2) throw platform::ScriptError("await takes a file name");
+    for (int tries = 0; tries < 3000; ++tries) {
+      std::error_code ec;
+      if (fs::exists(step.words[1], ec)) return;
+      SDL_Delay(20);
+    }
+    throw platform::ScriptError("await: " + step.words[1] + " did not appear within a minute");
+  });
   // Hands the game to the real clock and reads no further step: from here the game runs as if its
   // player had stopped touching it, until the process is ended. The idle check uses it to measure
   // a screen that only a few steps reach.

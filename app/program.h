@@ -31,6 +31,8 @@ int RunGameScript(const std::string& scriptFile);
 // The game's own script steps, added to `runner`:
 //   answer yes|no|continue    presses that button of the popup that is open
 //   seed N                    fixes the random generator's seed (0..4294967295) from here on
+//   await "FILE"              waits until FILE exists (at most a minute of real time)
+//   idle                      hands the game to the real clock and reads no further step
 void AddGameSteps(platform::ScriptRunner& runner);
 // Checks every form's layout, handlers and pictures; prints each problem, non-zero if any.
 int CheckData();
