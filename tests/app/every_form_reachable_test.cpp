@@ -188,7 +188,7 @@ class EveryFormReachable : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  // Starts the program afresh, as `farhaven --script` does, in an empty working folder, plays
+  // Starts the program afresh, as `farhaven --script` does, in an empty data folder, plays
   // `steps` and checks that `form` shows at the end.
   platform::ScriptResult Reach(const std::string& form, const std::string& steps) {
     app::DestroyForms();
