@@ -38,6 +38,20 @@ bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) 
   return !ec && same;
 }
 
+// A folder as the player reads it: absolute, with the home folder written "~".
+std::string ShownFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::string shown = std::filesystem::absolute(folder.empty() ? "." : folder, ec).lexically_normal().string();
+  if (shown.size() > 1 && shown.ends_with('/')) shown.pop_back();
+  const char* home = std::getenv("HOME");
+  if (Set(home)) {
+    std::string prefix = std::filesystem::path(home).lexically_normal().string();
+    if (!prefix.ends_with('/')) prefix += '/';
+    if (shown.starts_with(prefix)) return "~/" + shown.substr(prefix.size());
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::filesystem::path DataFolderFor(const char* dataDir, const char* xdgDataHome, const char* home) {
@@ -98,9 +112,10 @@ FileResult CopyGameFilesFrom(const std::filesystem::path& startFolder,
   if (fs.Exists(dataFolder / kGeneralDataIntName) || fs.Exists(dataFolder / kGeneralDataTextName))
     return {true, {}, {}};
   if (GameFilesIn(startFolder, fs).empty()) return {true, {}, {}};
+  (void)MakeDataFolder(dataFolder);  // a failure shows as each copy's own
 
-  const std::string from = std::filesystem::absolute(startFolder.empty() ? "." : startFolder).lexically_normal().string();
-  const std::string to = std::filesystem::absolute(dataFolder).lexically_normal().string();
+  const std::string from = ShownFolder(startFolder);
+  const std::string to = ShownFolder(dataFolder);
   std::string failures;
   for (const auto& [first, second] : GameFilePairs()) {
     std::vector<std::uint8_t> bytes[2];

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -145,6 +146,19 @@ TEST(DataFolder, TakesOverAnEarlierBuildsFilesOnceAndKeepsTheOriginals) {
     if (std::count(c.copied.begin(), c.copied.end(), "GeneralData.int") == 1) {
       EXPECT_EQ(CopyGameFilesFrom(start.path(), data.path()).topic, "");
     }
+  }
+  // Folders in the player's home are written from "~".
+  {
+    ScratchFolder start("start");
+    WriteFile(start / "Savegame1.int", {1});
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", start.path().parent_path().c_str(), 1);
+    const FileResult result = CopyGameFilesFrom(start.path(), start / "data");
+    ::setenv("HOME", home.c_str(), 1);
+    const std::string name = start.path().filename().string();
+    EXPECT_EQ(result.text, "Your savegames and settings have been copied from ~/" + name + " to ~/" + name +
+                               "/data, where the game keeps them from now on. The files in ~/" + name +
+                               " have been left as they were.");
   }
   // The start folder is the data folder: nothing to do.
   ScratchFolder both("both");
