@@ -14,8 +14,8 @@
 #include "screens/popups/popups.h"
 #include "state/data_folder.h"
 #include "state/general_data.h"
-#include "state/savegame.h"
 #include "state/random.h"
+#include "state/savegame.h"
 #include "state/variables.h"
 
 namespace app {
