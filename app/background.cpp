@@ -5,14 +5,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 
 #include "app/start.h"
 #include "audio/sound.h"
 #include "platform/application.h"
 #include "screens/popups/popups.h"
+#include "state/data_folder.h"
 #include "state/general_data.h"
 #include "state/random.h"
+#include "state/savegame.h"
 #include "state/variables.h"
 
 namespace app {
@@ -72,10 +75,19 @@ void SeedRandomFromClock() {
   state::Randomize(static_cast<std::uint32_t>(ticks));
 }
 
+void CopyEarlierGameFiles() {
+  // An earlier build kept its files in the folder it was started from; the first start that finds
+  // them there, and none in the data folder, copies them over and says where they are now.
+  const state::FileResult copied = state::CopyGameFilesFrom(std::filesystem::current_path(), state::DataFolder());
+  if (!copied.topic.empty()) screens::popups::ShowText(copied.topic, copied.text);
+}
+
 void ReadGeneralDataAtStart() {
   state::WebSiteUrl = kWebSiteUrl;
   // Missing files give the defaults; a damaged pair is put aside and the player told.
   Report(state::ReadGeneralData());
+  // A save that ended before the list of slots was written still shows in its slot.
+  state::FindSavedSlots();
   if (state::StartCount < std::numeric_limits<std::int32_t>::max()) ++state::StartCount;
 }
 
@@ -92,6 +104,7 @@ void BackgroundWindow::FormActivate() {
   if (started_) return;
   started_ = true;
   SeedRandomFromClock();
+  CopyEarlierGameFiles();
   ReadGeneralDataAtStart();
   audio::SetMusicTimerRestart(&RestartBackgroundMusicTimer);
   Timer& music = musicTimer_;

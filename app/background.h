@@ -1,6 +1,7 @@
 // The background window: the main form, black over the whole screen. Its first activation is the
-// real start of the program: it reads the general data, counts the start, starts the music and
-// runs the start screen; when that returns, it writes the general data and ends the program.
+// real start of the program: it copies an earlier build's files into the data folder, reads the
+// general data, counts the start, starts the music and runs the start screen; when that returns,
+// it writes the general data and ends the program.
 #pragma once
 
 #include <cstdint>
@@ -37,7 +38,8 @@ extern BackgroundWindow* Background;
 // The start-up after the forms exist, step by step; FormActivate runs these around the start
 // screen's modal showing. Tests call them one by one.
 void SeedRandomFromClock();      // or from $FARHAVEN_SEED when it holds a seed
-void ReadGeneralDataAtStart();   // reads the general data and counts this start
+void CopyEarlierGameFiles();     // an earlier build's files from the start folder, told once
+void ReadGeneralDataAtStart();   // reads the general data, finds the saved slots, counts this start
 void PrepareStartScreen();       // welcome panel, the high-score caption
 void WriteGeneralDataAtEnd();
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/pictures.h"
 #include "platform/script.h"
 #include "screens/popups/popup_forms.h"
+#include "state/data_folder.h"
 #include "state/random.h"
 
 namespace app {
@@ -74,9 +76,25 @@ void FindFolders() {
     platform::SetLayoutFolder(layouts);
 }
 
+std::unique_ptr<state::DataFolderLock> HoldDataFolder(bool player) {
+  const fs::path folder = state::DataFolder();
+  // A folder that cannot be made shows up later, as each file that cannot be written.
+  (void)state::MakeDataFolder(folder);
+  auto lock = std::make_unique<state::DataFolderLock>(folder);
+  if (lock->state() != state::FolderLock::HeldElsewhere) return lock;
+  std::fprintf(stderr, "%s\n", state::kAlreadyRunningText);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool window = driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+  if (player && window)
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Farhaven 4", state::kAlreadyRunningText, nullptr);
+  return nullptr;
+}
+
 int RunGame() {
   // Without a display the game says so and ends, before the sound and the screens are set up.
   platform::App().OpenDisplay();
+  const auto lock = HoldDataFolder(true);
+  if (!lock) return 1;
   return WithGame([] {
     platform::App().Run();
     return 0;
@@ -99,6 +117,17 @@ void AddGameSteps(platform::ScriptRunner& runner) {
     }
     runner.Perform("click " + button);
   });
+  // Waits on the real clock until a file of that name exists (at most a minute), then reads on: a
+  // test that runs the program beside another process tells it so when to go on.
+  runner.AddVerb("await", [](const platform::ScriptStep& step) {
+    if (step.words.size() != 2) throw platform::ScriptError("await takes a file name");
+    for (int tries = 0; tries < 3000; ++tries) {
+      std::error_code ec;
+      if (fs::exists(step.words[1], ec)) return;
+      SDL_Delay(20);
+    }
+    throw platform::ScriptError("await: " + step.words[1] + " did not appear within a minute");
+  });
   // Hands the game to the real clock and reads no further step: from here the game runs as if its
   // player had stopped touching it, until the process is ended. The idle check uses it to measure
   // a screen that only a few steps reach.
@@ -110,6 +139,8 @@ void AddGameSteps(platform::ScriptRunner& runner) {
 }
 
 int RunGameScript(const std::string& scriptFile) {
+  const auto lock = HoldDataFolder(false);
+  if (!lock) return 1;
   return WithGame([&] {
     platform::ScriptRunner runner;
     AddGameSteps(runner);

@@ -28,12 +28,13 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   setenv("FARHAVEN_ASSETS", FARHAVEN_ASSET_DIR, 0);
-  // A working folder without general data: a first start.
+  // A working and data folder without general data: a first start.
   const auto home = std::filesystem::current_path();
   const auto work = std::filesystem::temp_directory_path() / "farhaven_bench_startup";
   std::filesystem::remove_all(work);
   std::filesystem::create_directories(work);
   std::filesystem::current_path(work);
+  setenv("FARHAVEN_DATA_DIR", work.c_str(), 1);
 
   platform::ManualClock clock;
   platform::Application& app = platform::App();
@@ -76,6 +77,7 @@ void BM_ProcessStartToFirstFrame(benchmark::State& state) {
   std::ofstream(script) << "print drawn\n";
   const auto home = std::filesystem::current_path();
   std::filesystem::current_path(work);
+  setenv("FARHAVEN_DATA_DIR", work.c_str(), 1);
   std::string program = FARHAVEN_PROGRAM, option = "--script";
   char* argv[] = {program.data(), option.data(), const_cast<char*>(script.c_str()), nullptr};
   std::vector<double> exits;

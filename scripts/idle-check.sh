@@ -61,7 +61,9 @@ idle
 STEPS
   args=(--script "$work/travel.script")
 fi
-(cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$game" "${args[@]}") &
+# Its saves and general data go to a data folder of the check's own, never the user's.
+(cd "$work" && DISPLAY="$display" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy FARHAVEN_DATA_DIR="$work/data" \
+   exec "$game" "${args[@]}") &
 game_pid=$!
 # Not idle yet: the start-up, the first frames, and the sound thread of the start's music and
 # sounds, which ends once the device has rested after them (about 10 s after the start). The

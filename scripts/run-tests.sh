@@ -6,6 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+# Nothing of the run's games lands in the user's data folder: each test names a folder of its own,
+# and whatever runs the game besides them uses this one.
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+export FARHAVEN_DATA_DIR="$data"
 
 bash scripts/build.sh release
 (cd build && ctest --output-on-failure -j "$(nproc)")

@@ -8,6 +8,8 @@ mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The game's saves and general data go to a data folder of this run's own, never the user's.
+export FARHAVEN_DATA_DIR="$work/data"
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy FARHAVEN_ASSETS="$root/build/assets" \
   "$root/build/farhaven" --script "$root/scripts/screenshots.script"
 cp ./*.png "$out"/ 2>/dev/null || true

@@ -340,6 +340,18 @@ IoStatus WriteFilePair(FileSystem& fs, const FileContent& first, const FileConte
   return IoStatus::Success();
 }
 
+IoStatus WriteWholeFile(FileSystem& fs, const FileContent& file) {
+  const std::filesystem::path temp = TempNameOf(file.file);
+  IoStatus status = WriteNewFile(fs, temp, file.bytes, true);
+  if (status.ok) status = fs.Rename(temp, file.file);
+  if (!status.ok) {
+    (void)fs.Remove(temp);
+    return status;
+  }
+  (void)fs.SyncFolder(file.file.parent_path());
+  return status;
+}
+
 bool FileHolds(FileSystem& fs, const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
   std::vector<std::uint8_t> held;
   if (!fs.ReadAll(file, held, bytes.size() + 1).ok) return false;

@@ -106,6 +106,10 @@ struct FileContent {
 IoStatus WriteFilePair(FileSystem& fs, const FileContent& first, const FileContent& second,
                        std::filesystem::path& failedFile);
 
+// Writes one file as each file of a pair is written: whole to a fresh temporary file beside it,
+// synced, then renamed over the old one, so the name holds the old content or the new, never part.
+IoStatus WriteWholeFile(FileSystem& fs, const FileContent& file);
+
 // Finishes a write of the pair that was interrupted after its commit record was made (the files
 // still at their temporary names are renamed into place), or undoes one interrupted before (its
 // temporary files are removed): either way a whole pair is left, the old or the new. Does nothing

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "state/data_folder.h"
 #include "state/file_io.h"
 
 namespace state {
@@ -57,12 +58,12 @@ FileCheck ApplyGeneralDataBytes(std::span<const std::uint8_t> ints, std::span<co
 // or unreadable pair, or anything not a regular file in its place, is renamed aside to
 // "GeneralData.int.bad" and "GeneralData.str.bad" (".bad2", ".bad3" ... when an earlier one is
 // there) and the defaults are used; the result then says so and is not ok.
-FileResult ReadGeneralData(const std::filesystem::path& folder = {},
+FileResult ReadGeneralData(const std::filesystem::path& folder = DataFolder(),
                            FileSystem& fs = RealFileSystem());
 
 // Writes both files into `folder`, replacing the old pair at once or not at all; a pair that
 // already holds the data as it stands is left alone.
-FileResult WriteGeneralData(const std::filesystem::path& folder = {},
+FileResult WriteGeneralData(const std::filesystem::path& folder = DataFolder(),
                             FileSystem& fs = RealFileSystem());
 
 // The same, reporting the file step alone: on a failure `failedFile` names the file.

@@ -11,6 +11,7 @@
 #include "state/mission_types.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "state/win1252.h"
 
 namespace state {
 namespace {
@@ -102,9 +103,11 @@ static_assert(kPlayerDataStart == 185234 && kPlayerShipStart == 185537);
 static_assert(kFactionDataStart == 185638 && kMissionOffersStart == 186143);
 static_assert(kActiveMissionStart == 203818 && kGameDayRecord == 203919);
 static_assert(kGameDayRecord + 1 == kSaveGameIntRecords);
-static_assert(kStoredSystems * kStoredBodies * kStringsStored + kStoredSystems * kStringsStored +
-                  kStoredGoods + kStoredNews + 1 + kStoredFactions * kStringsStored ==
-              kSaveGameTextRecords);
+// The pilot's name among the text records: after the bodies', the systems', the goods' and the
+// news' texts.
+constexpr std::size_t kPlayerNameRecord = kStoredSystems * kStoredBodies * kStringsStored +
+                                          kStoredSystems * kStringsStored + kStoredGoods + kStoredNews;
+static_assert(kPlayerNameRecord + 1 + kStoredFactions * kStringsStored == kSaveGameTextRecords);
 
 // Id ranges of the catalogue and the world that a loaded game may hold where a field indexes a
 // table.
@@ -352,11 +355,16 @@ std::vector<std::uint8_t> SaveGameTextBytes() {
   return out;
 }
 
-FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts) {
+FileCheck CheckSaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts) {
   if (ints.size() < kSaveGameIntBytes) return {false, false, "Read beyond end of file"};
   if (texts.size() < kSaveGameTextBytes) return {false, true, "Read beyond end of file"};
   std::string cause = CheckSaveGameInts(ints);
   if (!cause.empty()) return {false, false, std::move(cause)};
+  return {};
+}
+
+FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts) {
+  if (FileCheck check = CheckSaveGameBytes(ints, texts); !check.ok) return check;
 
   // Everything is sound, and any bytes decode as text: fill the tables.
   std::size_t record = 0;
@@ -373,9 +381,21 @@ FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const
   return {};
 }
 
+std::string AutomaticSlotName(std::string_view pilot, std::int32_t gameDay) {
+  const std::string date = " - Star date " + DateOf(gameDay, kFirstStarDateYear);
+  // Counted as the file counts it, one byte a character.
+  std::string name = Utf8ToWin1252(pilot);
+  if (name.size() + date.size() > kMaxFileTextLength) {
+    name.resize(kMaxFileTextLength > date.size() ? kMaxFileTextLength - date.size() : 0);
+    // A name cut after a word does not run into the date with two spaces.
+    name.erase(name.find_last_not_of(' ') + 1);
+  }
+  return Win1252ToUtf8(name) + date;
+}
+
 std::string SaveSlotName(std::string_view name) {
   if (name.find_first_not_of(" \t") != std::string_view::npos) return std::string(name);
-  return PlayerName + " - Star date " + DateOf(GameDay, kFirstStarDateYear);
+  return AutomaticSlotName(PlayerName, GameDay);
 }
 
 FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder,
@@ -409,6 +429,26 @@ FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path
                 ". It will be written again when you leave the game."};
   }
   return {true, "Game saved!", "The game has been successfully saved."};
+}
+
+void FindSavedSlots(const std::filesystem::path& folder, FileSystem& fs) {
+  for (int slot = kFirstSaveSlot; slot <= kLastSaveSlot; ++slot) {
+    if (SaveSlotUsed[slot] != 0) continue;
+    const std::filesystem::path intFile = folder / SaveGameIntName(slot);
+    const std::filesystem::path textFile = folder / SaveGameTextName(slot);
+    std::filesystem::path failed;
+    if (!FinishInterruptedPair(fs, intFile, textFile, failed).ok) continue;
+    if (!fs.Exists(intFile) || !fs.Exists(textFile)) continue;
+    std::vector<std::uint8_t> ints;
+    std::vector<std::uint8_t> texts;
+    if (!fs.ReadAll(intFile, ints, kSaveGameIntBytes).ok) continue;
+    if (!fs.ReadAll(textFile, texts, kSaveGameTextBytes).ok) continue;
+    if (!CheckSaveGameBytes(ints, texts).ok) continue;
+    SaveSlotUsed[slot] = 1;
+    if (SaveSlotNames[slot].find_first_not_of(" \t") == std::string::npos)
+      SaveSlotNames[slot] = AutomaticSlotName(TextRecordAt(texts, kPlayerNameRecord),
+                                              IntRecordAt(ints, kGameDayRecord));
+  }
 }
 
 FileResult LoadGame(int slot, const std::filesystem::path& folder, FileSystem& fs) {

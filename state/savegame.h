@@ -1,4 +1,4 @@
-// Save games: four slots, each a pair of files in the game's folder, "Savegame<slot>.int" (the
+// Save games: four slots, each a pair of files in the data folder, "Savegame<slot>.int" (the
 // integer tables, one little-endian 32-bit record per element) and "Savegame<slot>.str" (the text
 // tables, one 256-byte record per string). The layout has no header: it is the fixed order in which
 // the tables are written, index 0 of every dimension included and the spare top element left out.
@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/data_folder.h"
 #include "state/file_io.h"
 
 namespace state {
@@ -78,26 +79,42 @@ std::string SaveGameTextName(int slot);
 std::vector<std::uint8_t> SaveGameIntBytes();
 std::vector<std::uint8_t> SaveGameTextBytes();
 
-// Checks a save game given as its two files' bytes (sizes, every number within what a game can
-// reach, and every field that indexes a table in its range)
-// and only when all is sound puts it into the tables. A refused save changes nothing.
+// Checks a save game given as its two files' bytes: sizes, every number within what a game can
+// reach, and every field that indexes a table in its range. Changes nothing.
+FileCheck CheckSaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
+
+// Checks a save game given as its two files' bytes as CheckSaveGameBytes does, and only when all is
+// sound puts it into the tables. A refused save changes nothing.
 FileCheck ApplySaveGameBytes(std::span<const std::uint8_t> ints, std::span<const std::uint8_t> texts);
 
+// The name a save without one is given: the pilot's name and the star date of `gameDay`
+// ("Incognito - Star date 2450.1"). A long pilot's name is cut so that the whole name, its date
+// included, fits the 255 characters a slot name holds.
+std::string AutomaticSlotName(std::string_view pilot, std::int32_t gameDay);
+
 // The name a slot shows for a save made under `name`: the name as typed, or, when it is blank, the
-// pilot's name and the star date ("Incognito - Star date 2450.1"), so a used slot never looks empty.
+// automatic name of the game as it stands, so a used slot never looks empty.
 std::string SaveSlotName(std::string_view name);
 
 // The file step of a confirmed save: writes the slot's two files into `folder`, then marks the slot
 // used, gives it SaveSlotName(`name`) and writes the general data. The caller has asked kReallySaveTopic first
 // and shows the result: "Game saved!" or what went wrong. A failed save keeps the slot's former
 // files, flag and name.
-FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder = {},
+FileResult SaveGame(int slot, std::string_view name, const std::filesystem::path& folder = DataFolder(),
                     FileSystem& fs = RealFileSystem());
 
 // The file step of a confirmed load: finishes or undoes a save of the slot that was interrupted,
 // then reads and checks the slot's two files from `folder` and puts them into the tables. The caller has asked kReallyLoadTopic first and shows the result: "Game
 // loaded!" or why nothing was loaded.
-FileResult LoadGame(int slot, const std::filesystem::path& folder = {},
+FileResult LoadGame(int slot, const std::filesystem::path& folder = DataFolder(),
+                    FileSystem& fs = RealFileSystem());
+
+// The files on disk decide which slots are used: a slot marked empty whose pair in `folder` is whole
+// and passes the load's checks is marked used, under the name the general data keeps for it or,
+// when that is blank, the automatic name of the pilot and the star date the pair holds. A save of
+// the slot that was interrupted is finished or undone first, as a load does. A slot marked used is
+// left as it is: when its pair is missing or damaged, its Load says why.
+void FindSavedSlots(const std::filesystem::path& folder = DataFolder(),
                     FileSystem& fs = RealFileSystem());
 
 }  // namespace state

@@ -67,6 +67,8 @@ SaveLoadScreen::SaveLoadScreen()
 }
 
 void SaveLoadScreen::ShowSaveSlotNames() {
+  // The files on disk decide: a whole save whose slot the list still shows empty is shown.
+  state::FindSavedSlots();
   for (int slot = state::kFirstSaveSlot; slot <= state::kLastSaveSlot; ++slot)
     slotNames_[static_cast<std::size_t>(slot - 1)]->SetText(state::SaveSlotNames[slot]);
 }

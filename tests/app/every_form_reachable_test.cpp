@@ -4,6 +4,7 @@
 // in for long careers where a path needs credits, a bigger ship or a promotion. The forms no
 // player is meant to reach are named apart, so a new form must be added to one list or the other.
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/application.h"
 #include "platform/script.h"
 #include "screens/form_test_fixture.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 namespace {
@@ -175,17 +177,18 @@ class EveryFormReachable : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    // The program writes its general data into the working folder: a folder of this test's own.
+    // The program writes its general data into the data folder: a folder of this test's own.
     folder_ = fs::path(::testing::TempDir()) / "every_form_reachable";
     previous_ = fs::current_path();
   }
   void TearDown() override {
+    data_.reset();
     fs::current_path(previous_);
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
 
-  // Starts the program afresh, as `farhaven --script` does, in an empty working folder, plays
+  // Starts the program afresh, as `farhaven --script` does, in an empty data folder, plays
   // `steps` and checks that `form` shows at the end.
   platform::ScriptResult Reach(const std::string& form, const std::string& steps) {
     app::DestroyForms();
@@ -194,6 +197,7 @@ class EveryFormReachable : public GameFormsTest {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     fs::current_path(folder_);
+    data_.emplace(folder_);
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     runner.Load(steps + "expect " + form + ".Visible true\n", form + ".path");
@@ -201,6 +205,7 @@ class EveryFormReachable : public GameFormsTest {
   }
 
   fs::path folder_, previous_;
+  std::optional<support::DataFolderAt> data_;
 };
 
 TEST_F(EveryFormReachable, EachFormShowsAtTheEndOfItsPath) {

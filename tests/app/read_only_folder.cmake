@@ -1,17 +1,20 @@
-# A read-only copy of a game folder: a game is saved in a fresh folder by SAVE, then THEN runs in a
-# view of that folder that cannot be written. As root, which ignores permissions, the view is a
-# read-only bind mount, and the test is skipped where mounting is not permitted; otherwise it is
-# the folder itself without write permission. Nothing in the folder may change.
+# A read-only data folder: a game is saved in a fresh data folder by SAVE, then THEN runs with a
+# view of that folder that cannot be written as its data folder. As root, which ignores
+# permissions, the view is a read-only bind mount, and the test is skipped where mounting is not
+# permitted; otherwise it is the folder itself without write permission. Nothing in the folder may change.
 #   cmake -DPROGRAM=<farhaven> -DSAVE=<script> -DTHEN=<script> -DWORK=<folder> -P read_only_folder.cmake
 set(folder "${WORK}/game")
 set(view "${WORK}/view")
 execute_process(COMMAND umount "${view}" OUTPUT_QUIET ERROR_QUIET)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${folder}" "${view}")
+set(ENV{FARHAVEN_DATA_DIR} "${folder}")
 execute_process(COMMAND "${PROGRAM}" --script "${SAVE}" WORKING_DIRECTORY "${folder}" RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "saving the game failed (${rc})")
 endif()
+# A folder copied elsewhere holds no lock file: where none can be made, the game runs without one.
+file(REMOVE "${folder}/farhaven.lock")
 file(GLOB files RELATIVE "${folder}" "${folder}/*")
 foreach(f IN LISTS files)
   file(SHA256 "${folder}/${f}" before_${f})
@@ -34,6 +37,7 @@ else()
   set(run_in "${folder}")
 endif()
 
+set(ENV{FARHAVEN_DATA_DIR} "${run_in}")
 execute_process(COMMAND "${PROGRAM}" --script "${THEN}" WORKING_DIRECTORY "${run_in}"
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(uid STREQUAL "0")

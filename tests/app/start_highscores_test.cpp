@@ -28,7 +28,7 @@ class StartHighscores : public GameFormsTest {
     platform::SetAssetFolder("");
     GameFormsTest::TearDown();
   }
-  // An entered row is written to the general data in the working folder.
+  // An entered row is written to the general data in the data folder: a folder of the test's own.
   WorkFolder work_{"start_highscores_test"};
 };
 

@@ -2,6 +2,7 @@
 // stand, its changes act at once (music switched back on plays at the music timer's next short
 // tick) and reach the general data written when the program ends.
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/background.h"
@@ -12,6 +13,7 @@
 #include "screens/career/game_options.h"
 #include "screens/form_test_fixture.h"
 #include "state/general_data.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 namespace {
@@ -27,15 +29,18 @@ class StartOptions : public GameFormsTest {
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);  // no general data yet: a first start with the defaults
+    data.emplace(work);
     app::StartHoverButton = 0;
     audio::IntroPlayed = false;
   }
   void TearDown() override {
+    data.reset();
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
 
   fs::path home, work;
+  std::optional<support::DataFolderAt> data;
 };
 
 TEST_F(StartOptions, SettingsOpenAsTheyStandActAtOnceAndAreKeptAtTheEnd) {

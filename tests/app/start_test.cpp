@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "app/background.h"
 #include "app/forms.h"
@@ -16,6 +17,7 @@
 #include "screens/popups/popup_forms.h"
 #include "state/general_data.h"
 #include "state/random.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 namespace {
@@ -28,20 +30,23 @@ class StartTest : public GameFormsTest {
  protected:
   void SetUp() override {
     GameFormsTest::SetUp();
-    // The general data lives in the working folder: each test gets a fresh one.
+    // The general data lives in the data folder: each test gets a fresh one, its working folder.
     home = fs::current_path();
     work = fs::path(::testing::TempDir()) / "farhaven_start_test";
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);
+    data.emplace(work);
     app::StartHoverButton = 0;
   }
   void TearDown() override {
+    data.reset();
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
 
   fs::path home, work;
+  std::optional<support::DataFolderAt> data;
 };
 
 TEST_F(StartTest, EachStartIsCountedAndTheWelcomePanelGreetsOnlyTheFirstThree) {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,12 @@
 #include "platform/form.h"
 #include "platform/pictures.h"
 #include "state/variables.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 
-// A fresh working folder of a test's own, entered while the object lives: the game writes its
-// general data and saves into the working folder.
+// A fresh working folder of a test's own, entered while the object lives and made the game's data
+// folder: the game writes its general data and saves into it.
 class WorkFolder {
  public:
   explicit WorkFolder(const std::string& name)
@@ -30,6 +32,7 @@ class WorkFolder {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
     std::filesystem::current_path(path_);
+    data_.emplace(path_);
   }
   ~WorkFolder() { std::filesystem::current_path(home_); }
   WorkFolder(const WorkFolder&) = delete;
@@ -38,6 +41,7 @@ class WorkFolder {
 
  private:
   std::filesystem::path home_, path_;
+  std::optional<support::DataFolderAt> data_;
 };
 
 // Every effect the cues play, by file name.

@@ -100,7 +100,7 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   for (auto& row : state::HighscoreTable) row.fill(0);
   state::HighscoreNames.fill("");
   state::TravelMayClose = 0;
-  // The general data goes to the working folder.
+  // The general data goes to the data folder: the work folder.
   namespace fs = std::filesystem;
   const WorkFolder folder("retirement_test");
   const fs::path& work = folder.Path();

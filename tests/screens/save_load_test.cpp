@@ -3,6 +3,7 @@
 #include "screens/career/save_load.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "rules/new_game.h"
 #include "screens/form_test_fixture.h"
@@ -12,6 +13,7 @@
 #include "state/general_data.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
+#include "support/data_folder_at.h"
 #include "support/script_ui.h"
 
 namespace screens_test {
@@ -29,10 +31,12 @@ class SaveLoadTest : public GameFormsTest {
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);
+    data.emplace(work);  // the saves go here too
     state::SetGeneralDataDefaults();
     state::ClearGameState();
   }
   void TearDown() override {
+    data.reset();
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
@@ -53,6 +57,7 @@ class SaveLoadTest : public GameFormsTest {
   }
 
   fs::path home, work;
+  std::optional<support::DataFolderAt> data;
 };
 
 TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
@@ -127,6 +132,29 @@ TEST_F(SaveLoadTest, AnEmptySlotAndAGameNotRunningAreRefusedWithTheirMessages) {
   EXPECT_EQ(notRunning, state::kNoGameToSaveTopic);
   EXPECT_EQ(state::SaveSlotUsed[2], 0);
   EXPECT_FALSE(fs::exists(work / "Savegame2.int"));
+}
+
+TEST_F(SaveLoadTest, OpeningTheScreenShowsASaveTheListOfSlotsMissed) {
+  // A first save whose program ended before the list of slots was written: the pair is whole on
+  // disk, the list calls the slot empty.
+  NewGame();
+  state::PlayerName = "Tam Orly";
+  ASSERT_TRUE(state::SaveGame(4, "").ok);
+  const std::string automatic = state::SaveSlotNames[4];
+  EXPECT_EQ(automatic, "Tam Orly - Star date 2450.1");
+  state::SaveSlotUsed[4] = 0;
+  state::SaveSlotNames[4].clear();
+  std::string loaded;
+  screen().ShowSaveSlotNames();
+  EXPECT_EQ(screen().Get<platform::Edit>("SlotName4").Text(), automatic);
+  EXPECT_EQ(state::SaveSlotUsed[4], 1);
+  WhenIdle({
+      [] { ClickOn(screen().Get<platform::Image>("LoadButton4")); },
+      [] { Answer("YesLabel"); },
+      Read(&loaded),
+  });
+  screen().ShowModal();
+  EXPECT_EQ(loaded, "Game loaded!");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "app/start.h"
@@ -15,6 +16,7 @@
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
+#include "support/data_folder_at.h"
 #include "support/script_ui.h"
 #include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
@@ -367,6 +369,7 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
   fs::remove_all(work);
   fs::create_directories(work);
   fs::current_path(work);
+  const support::DataFolderAt data(work);
   ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = kMissionPatrol;
@@ -410,6 +413,7 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
   fs::remove_all(work);
   fs::create_directories(work);
   fs::current_path(work);
+  const support::DataFolderAt data(work);
   std::uint32_t seedAtLoad = 0;
   std::string saved, loaded;
   WhenIdle({

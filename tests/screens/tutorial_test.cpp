@@ -4,6 +4,7 @@
 #include "screens/tutorial/tutorial.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/application.h"
@@ -33,6 +34,7 @@
 #include "state/savegame.h"
 #include "state/star_map.h"
 #include "state/variables.h"
+#include "support/data_folder_at.h"
 
 namespace screens_test {
 namespace {
@@ -59,6 +61,7 @@ class TutorialTest : public GameFormsTest {
     fs::remove_all(work);
     fs::create_directories(work);
     fs::current_path(work);
+    data.emplace(work);
     state::SetGeneralDataDefaults();
     StartNewWorld(1, 6);
     state::TutorialActive = 1;
@@ -66,6 +69,7 @@ class TutorialTest : public GameFormsTest {
   void TearDown() override {
     state::TutorialActive = 0;
     state::TutorialStep = 0;
+    data.reset();
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
@@ -125,6 +129,7 @@ class TutorialTest : public GameFormsTest {
   }
 
   fs::path home, work;
+  std::optional<support::DataFolderAt> data;
 };
 
 TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {

@@ -1,6 +1,7 @@
 // Save files under a crash at any moment and under hostile files in the game's folder: a save killed
-// at any step loads as the whole old or the whole new game, and pipes, links, devices, huge files
-// and repeated damage are refused or survived without loss.
+// at any step loads as the whole old or the whole new game, a first save into an empty slot killed
+// at any step leaves the slot empty or shows it used and loading, and pipes, links, devices, huge
+// files and repeated damage are refused or survived without loss.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -73,6 +74,43 @@ class KilledSave : public ::testing::Test {
     return Found::Mix;
   }
 
+  // What a start finds after a first save into the empty slot 1 was killed: the slot empty with
+  // nothing of the save on disk, the slot used with the new game, or (a fault) anything else.
+  enum class FirstFound { Empty, Used, Fault };
+
+  // Starts with general data that has no slot used and no save on disk, then saves the new game
+  // as "New" into slot 1 and stops dead before step `crashAt`; then starts again: reads the
+  // general data, checks the slots against the disk and loads slot 1 when it shows used.
+  FirstFound FirstSaveKilledAt(int crashAt, const std::string& failRename, bool noLinks) {
+    for (const std::string& f : folder.Files()) fs::remove(folder / f);
+    SetGeneralDataDefaults();
+    EXPECT_TRUE(WriteGeneralData(folder.path()).ok);
+    Put(newGame);
+    const std::string automaticName = SaveSlotName("");
+    ProbeFileSystem dying(crashAt, failRename, noLinks);
+    try {
+      (void)SaveGame(1, "New", folder.path(), dying);
+    } catch (const SimulatedCrash&) {
+    }
+
+    Put(otherGame);
+    SetGeneralDataDefaults();
+    const FileResult general = ReadGeneralData(folder.path());
+    EXPECT_TRUE(general.ok) << general.text;
+    FindSavedSlots(folder.path());
+    if (SaveSlotUsed[1] == 0) {
+      const std::vector<std::string> generalOnly = {"GeneralData.int", "GeneralData.str"};
+      if (folder.Files() != generalOnly) return FirstFound::Fault;
+      return FirstFound::Empty;
+    }
+    // The list names the save when it was written; a save it missed shows its automatic name.
+    EXPECT_TRUE(SaveSlotNames[1] == "New" || SaveSlotNames[1] == automaticName) << SaveSlotNames[1];
+    const FileResult loaded = LoadGame(1, folder.path());
+    EXPECT_TRUE(loaded.ok) << loaded.text;
+    EXPECT_EQ(folder.Files(), kWholeFolder);
+    return Snapshot() == newGame ? FirstFound::Used : FirstFound::Fault;
+  }
+
   ScratchFolder folder;
   ScratchFolder saved{"saved"};
   Snapshot oldGame;
@@ -112,6 +150,43 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
     // Killed early the old game stays, killed late the new one is there.
     EXPECT_GT(olds, 0);
     EXPECT_GT(news, 0);
+  }
+}
+
+TEST_F(KilledSave, AFirstSaveKilledAtEveryFileStepLeavesTheSlotEmptyOrShowsItAndLoads) {
+  // The first save into a slot: its pair is new, and the list of slots still calls the slot empty
+  // until the general data is written, the last step. Stopped dead before each step, the next
+  // start either finds nothing of it, or shows the slot used and loads the new game.
+  struct Case {
+    const char* what;
+    std::string failRename;
+    bool noLinks = false;
+  };
+  const Case cases[] = {
+      {"a save that succeeds", ""},
+      {"the slot's second rename fails", "Savegame1.str"},
+      {"the general data's second rename fails", "GeneralData.str"},
+      {"a save in a folder without hard links", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& f : folder.Files()) fs::remove(folder / f);
+    SetGeneralDataDefaults();
+    ASSERT_TRUE(WriteGeneralData(folder.path()).ok);
+    ProbeFileSystem counting(ProbeFileSystem::kNever, c.failRename, c.noLinks);
+    Put(newGame);
+    (void)SaveGame(1, "New", folder.path(), counting);
+    const int steps = counting.steps();
+    ASSERT_GT(steps, 10);
+    int empties = 0;
+    int useds = 0;
+    for (int crashAt = 0; crashAt < steps; ++crashAt) {
+      const FirstFound found = FirstSaveKilledAt(crashAt, c.failRename, c.noLinks);
+      ASSERT_NE(found, FirstFound::Fault) << "killed before step " << crashAt << " of " << steps;
+      (found == FirstFound::Empty ? empties : useds) += 1;
+    }
+    EXPECT_GT(empties, 0);
+    EXPECT_GT(useds, 0);
   }
 }
 
