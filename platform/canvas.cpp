@@ -5,7 +5,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -85,6 +87,91 @@ void Canvas::Placeholder(Rect r, std::string_view fileName) {
     Fill(Rect{r.x + 3, r.y + 3, std::min(t->w, r.w - 6), std::min(t->h, r.h - 6)},
          Rgb(64, 0, 64));
     Sub(r.x + 3, r.y + 3, r.w - 6, r.h - 6).DrawText(t, 0, 0);
+  }
+}
+
+namespace {
+
+// How target pixel i of a row (or column) of `to` pixels takes its share of `from` source pixels:
+// the source pixels from `first` on, with weights in 256ths that add up to 256.
+struct Span {
+  int first = 0;
+  std::vector<std::uint32_t> weights;
+};
+
+Span SpanOf(int i, int from, int to) {
+  const double step = double(from) / to;
+  const double begin = i * step, end = std::min<double>(from, (i + 1) * step);
+  Span span;
+  span.first = std::min(from - 1, int(std::floor(begin)));
+  std::uint32_t total = 0;
+  std::size_t largest = 0;
+  for (int c = span.first; c < from && c < end; ++c) {
+    const double cover = std::min<double>(c + 1, end) - std::max<double>(c, begin);
+    const auto w = static_cast<std::uint32_t>(std::lround(cover / step * 256));
+    span.weights.push_back(w);
+    total += w;
+    if (w > span.weights[largest]) largest = span.weights.size() - 1;
+  }
+  // Rounding leaves the sum a little off 256: the largest share takes the difference.
+  span.weights[largest] = span.weights[largest] + 256 - total;
+  return span;
+}
+
+}  // namespace
+
+void DrawShrunk(SDL_Surface* source, SDL_Surface* target, Rect frame, Rect part) {
+  part = Intersection(part, Intersection(frame, Rect{0, 0, target->w, target->h}));
+  if (part.w <= 0 || part.h <= 0 || frame.w > source->w || frame.h > source->h) return;
+  std::vector<Span> columns, rows;
+  for (int x = part.x; x < part.x + part.w; ++x) columns.push_back(SpanOf(x - frame.x, source->w, frame.w));
+  for (int y = part.y; y < part.y + part.h; ++y) rows.push_back(SpanOf(y - frame.y, source->h, frame.h));
+  // The source columns the part reads, each row of them first summed down its rows' share.
+  const int left = columns.front().first;
+  const int right = columns.back().first + static_cast<int>(columns.back().weights.size());
+  std::vector<std::uint32_t> sums(static_cast<std::size_t>(right - left) * 4);
+  // The target's own format takes the pixels straight when it is 32-bit ARGB or RGB (the alpha
+  // byte ignored); any other goes through a part-sized surface that SDL converts.
+  const Uint32 format = target->format->format;
+  const bool direct = format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888;
+  SDL_Surface* out = target;
+  int ox = 0, oy = 0;
+  if (!direct) {
+    out = SDL_CreateRGBSurfaceWithFormat(0, part.w, part.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!out) return;
+    ox = part.x;
+    oy = part.y;
+  }
+  SDL_LockSurface(source);
+  SDL_LockSurface(out);
+  const auto* src = static_cast<const std::uint8_t*>(source->pixels);
+  auto* dst = static_cast<std::uint8_t*>(out->pixels);
+  for (int j = 0; j < part.h; ++j) {
+    const Span& row = rows[static_cast<std::size_t>(j)];
+    std::fill(sums.begin(), sums.end(), 0u);
+    for (std::size_t r = 0; r < row.weights.size(); ++r) {
+      const std::uint8_t* line = src + (row.first + static_cast<int>(r)) * source->pitch + left * 4;
+      const std::uint32_t w = row.weights[r];
+      for (std::size_t k = 0; k < sums.size(); ++k) sums[k] += w * line[k];
+    }
+    std::uint8_t* pixel = dst + (part.y + j - oy) * out->pitch + (part.x - ox) * 4;
+    for (int i = 0; i < part.w; ++i, pixel += 4) {
+      const Span& column = columns[static_cast<std::size_t>(i)];
+      std::uint32_t acc[4] = {0, 0, 0, 0};
+      for (std::size_t c = 0; c < column.weights.size(); ++c) {
+        const std::uint32_t* from = &sums[static_cast<std::size_t>(column.first - left + static_cast<int>(c)) * 4];
+        for (int b = 0; b < 4; ++b) acc[b] += column.weights[c] * from[b];
+      }
+      for (int b = 0; b < 4; ++b) pixel[b] = static_cast<std::uint8_t>((acc[b] + 32768) >> 16);
+    }
+  }
+  SDL_UnlockSurface(out);
+  SDL_UnlockSurface(source);
+  if (!direct) {
+    SDL_SetSurfaceBlendMode(out, SDL_BLENDMODE_NONE);
+    SDL_Rect to{part.x, part.y, part.w, part.h};
+    SDL_BlitSurface(out, nullptr, target, &to);
+    SDL_FreeSurface(out);
   }
 }
 
