@@ -2,6 +2,10 @@
 // screen and resized; the window's own mouse events reach the control drawn under them.
 #include "platform_fixture.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace platform_test {
 namespace {
 
@@ -125,6 +129,90 @@ TEST_F(Window, PointsOnTheBarsBesideThePictureMapOffTheScreen) {
   ASSERT_TRUE(App().WindowToLogical(997, 150, x, y));
   EXPECT_GE(x, kScreenWidth);
   EXPECT_EQ(Shown(2, 150), colors::Black);
+}
+
+// The brightest channel of a colour.
+int Brightness(Color c) {
+  return std::max({int(c.r), int(c.g), int(c.b)});
+}
+
+// The strokes of `area` on the logical screen: groups of touching pixels brighter than the ground.
+std::vector<std::vector<std::pair<int, int>>> StrokesIn(SDL_Surface* screen, Rect area) {
+  std::vector<std::vector<std::pair<int, int>>> strokes;
+  std::vector<bool> seen(static_cast<std::size_t>(area.w * area.h));
+  const auto ink = [&](int x, int y) { return Brightness(PixelAt(screen, x, y)) > 60; };
+  for (int y = area.y; y < area.y + area.h; ++y)
+    for (int x = area.x; x < area.x + area.w; ++x) {
+      if (seen[static_cast<std::size_t>((y - area.y) * area.w + x - area.x)] || !ink(x, y)) continue;
+      std::vector<std::pair<int, int>> stroke, todo{{x, y}};
+      seen[static_cast<std::size_t>((y - area.y) * area.w + x - area.x)] = true;
+      while (!todo.empty()) {
+        auto [px, py] = todo.back();
+        todo.pop_back();
+        stroke.emplace_back(px, py);
+        for (auto [nx, ny] : {std::pair{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}}) {
+          if (!area.Contains(nx, ny)) continue;
+          auto at = static_cast<std::size_t>((ny - area.y) * area.w + nx - area.x);
+          if (seen[at] || !ink(nx, ny)) continue;
+          seen[at] = true;
+          todo.emplace_back(nx, ny);
+        }
+      }
+      strokes.push_back(std::move(stroke));
+    }
+  return strokes;
+}
+
+// A window smaller than the screen shows every stroke, however thin: a line one pixel wide, a
+// hyphen, the dots of a colon, a period and a question mark, wherever they fall between the
+// window's pixels (the strokes lie one pixel apart from each other's places across and down).
+TEST_F(Window, ThinStrokesStayInAWindowSmallerThanTheScreen) {
+  std::string layout = "form Strokes : TStrokes  width 1280 height 720 color black\n";
+  for (int k = 0; k < 8; ++k) {
+    const std::string n = std::to_string(k), x = std::to_string(100 + k * 140 + k);
+    layout += "  shape Across" + n + " left " + x + " top " + std::to_string(100 + k) +
+              " width 40 height 1 brush white pen white\n";
+    layout += "  shape Down" + n + " left " + std::to_string(120 + k * 140 + k) + " top 140" +
+              " width 1 height 40 brush white pen white\n";
+    // The news lines' thin characters, each alone, so that nothing else lies beside its strokes.
+    const char* characters[] = {"-", ":", "?", "."};
+    for (int c = 0; c < 4; ++c)
+      for (int column = 0; column < 4; ++column)
+        layout += "  label Character" + n + std::to_string(c) + std::to_string(column) + " left " +
+                  std::to_string(100 + k * 140 + column * 30 + column % 2 + k) + " top " +
+                  std::to_string(200 + c * 100 + k + column / 2) + " caption \"" + characters[c] +
+                  "\" font \"Arial\" 8 white transparent\n";
+  }
+  LoggingForm strokes("Strokes", layout, log);
+  strokes.SetBounds(0, 0, kScreenWidth, kScreenHeight);
+  strokes.Show();
+  const std::pair<int, int> sizes[] = {{1000, 600}, {800, 450}, {1100, 700}};
+  for (auto [w, h] : sizes) {
+    SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+    ASSERT_TRUE(App().ResizeWindow(w, h));
+    Settle();
+    SDL_Surface* screen = App().RenderScreen();
+    int strokesSeen = 0;
+    for (const auto& child : strokes.Children()) {
+      for (const auto& stroke : StrokesIn(screen, child->ScreenRect())) {
+        // The brightest pixel of the stroke, and the brightest the window shows where it lies.
+        int logical = 0, shown = 0;
+        for (auto [x, y] : stroke) {
+          logical = std::max(logical, Brightness(PixelAt(screen, x, y)));
+          int wx = 0, wy = 0;
+          ASSERT_TRUE(App().LogicalToWindow(x, y, wx, wy));
+          shown = std::max(shown, Brightness(Shown(wx, wy)));
+        }
+        ++strokesSeen;
+        // A stroke dropped between two samples leaves the ground's black; one averaged in keeps at
+        // least a share of its light as large as the part of a window pixel it covers.
+        EXPECT_GE(shown * 10, logical) << child->Name() << ": the stroke at " << stroke.front().first
+                                       << "," << stroke.front().second << " is gone";
+      }
+    }
+    // The lines, the hyphens and the periods one stroke each, the colons and question marks two.
+    EXPECT_EQ(strokesSeen, 8 * (2 + 4 * 6)) << "every line and character drawn";
+  }
 }
 
 }  // namespace
