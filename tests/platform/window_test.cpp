@@ -2,6 +2,8 @@
 // screen and resized; the window's own mouse events reach the control drawn under them.
 #include "platform_fixture.h"
 
+#include "platform/canvas.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -213,6 +215,51 @@ TEST_F(Window, ThinStrokesStayInAWindowSmallerThanTheScreen) {
     // The lines, the hyphens and the periods one stroke each, the colons and question marks two.
     EXPECT_EQ(strokesSeen, 8 * (2 + 4 * 6)) << "every line and character drawn";
   }
+}
+
+// The shrunk picture of a part is the same part of the whole picture shrunk (the screen sends
+// only its changed area), in the window surface's own format or through a conversion, and a plain
+// area keeps its exact colour.
+TEST(DrawShrunk, APartMatchesTheWholeInEveryFormatAndPlainAreasKeepTheirColour) {
+  SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
+                                                       SDL_PIXELFORMAT_ARGB8888);
+  ASSERT_NE(screen, nullptr);
+  SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 10, 20, 30));
+  // A pattern left of x = 640, a plain colour right of it.
+  for (int y = 0; y < kScreenHeight; ++y)
+    for (int x = 0; x < 640; ++x)
+      static_cast<Uint32*>(screen->pixels)[y * kScreenWidth + x] =
+          0xff000000u | Uint32((x * 7 + y * 3) % 256) << 16 | Uint32((x * y) % 256) << 8 | Uint32(y % 256);
+  const Rect frame{3, 19, 1000, 562};
+  const Rect part{200, 100, 137, 91};  // odd places and sizes, inside the pattern
+  for (Uint32 format : {Uint32(SDL_PIXELFORMAT_RGB888), Uint32(SDL_PIXELFORMAT_ARGB8888),
+                        Uint32(SDL_PIXELFORMAT_BGR888), Uint32(SDL_PIXELFORMAT_RGB565)}) {
+    SCOPED_TRACE(SDL_GetPixelFormatName(format));
+    const int bits = int(SDL_BITSPERPIXEL(format));
+    SDL_Surface* whole = SDL_CreateRGBSurfaceWithFormat(0, 1006, 600, bits, format);
+    SDL_Surface* parts = SDL_CreateRGBSurfaceWithFormat(0, 1006, 600, bits, format);
+    ASSERT_NE(whole, nullptr);
+    ASSERT_NE(parts, nullptr);
+    DrawShrunk(screen, whole, frame, frame);
+    DrawShrunk(screen, parts, frame, part);
+    int differing = 0;
+    for (int y = part.y; y < part.y + part.h; ++y)
+      for (int x = part.x; x < part.x + part.w; ++x)
+        if (!(PixelAt(whole, x, y) == PixelAt(parts, x, y))) ++differing;
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(PixelAt(parts, part.x - 1, part.y), Rgb(0, 0, 0)) << "nothing drawn beside the part";
+    // Sixteen bits keep fewer shades: there the colour is whatever the format makes of it.
+    Color plain = Rgb(10, 20, 30);
+    if (bits == 16) {
+      Uint8 r = 0, g = 0, b = 0;
+      SDL_GetRGB(SDL_MapRGB(whole->format, 10, 20, 30), whole->format, &r, &g, &b);
+      plain = Rgb(r, g, b);
+    }
+    EXPECT_EQ(PixelAt(whole, 900, 300), plain);
+    SDL_FreeSurface(whole);
+    SDL_FreeSurface(parts);
+  }
+  SDL_FreeSurface(screen);
 }
 
 }  // namespace
