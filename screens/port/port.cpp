@@ -19,6 +19,7 @@ void HideTradeWindow() {
 void BringTradeWindowToFront() {
   if (TradeWindowShowing()) TradeWindow->BringToFront();
 }
+
 TradeWindowAside::TradeWindowAside() : aside_(TradeWindowShowing()) {
   // Only hidden, not closed: its place, its selection and its tutorial arrow stay as they are.
   if (aside_) TradeWindow->Hide();

@@ -14,7 +14,7 @@ void HideTradeWindow();
 void BringTradeWindowToFront();
 // While a screen takes the travel screen's place (a fight, a fleet battle), the trade window is
 // hidden with it, for as long as this lives. It comes back where it stood, redrawn, when the
-// travel screen (or the pirate hideout) shows again; a game that ended meanwhile leaves it hidden.
+// travel screen (or the pirate hideout) shows again, and stays hidden otherwise.
 class TradeWindowAside {
  public:
   TradeWindowAside();
