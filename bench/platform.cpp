@@ -1,5 +1,6 @@
-// The form layer's costs: redrawing a busy screen (whole, and one blinking light of it), loading pictures (cached and not), rendering
-// label texts, and reading a layout.
+// The form layer's costs: redrawing a busy screen (whole, and one blinking light of it), showing
+// it in a window smaller than the screen, loading pictures (cached and not), rendering label texts,
+// and reading a layout.
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/layout.h"
@@ -126,6 +127,25 @@ void BM_RedrawOneBlinkingLight(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawOneBlinkingLight)->Unit(benchmark::kMicrosecond);
+
+// That screen shown in a window of 1000 x 600, each window pixel the average of what it covers:
+// the whole frame, and the area of one blinking light.
+void BM_ShrinkIntoSmallerWindow(benchmark::State& state) {
+  FlightScreen screen;
+  SDL_Surface* shown = App().RenderScreen();
+  SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, 1000, 600, 32, SDL_PIXELFORMAT_RGB888);
+  const Rect frame{0, 19, 1000, 562};
+  const Rect light = screen.travel.Get<Image>("Button7").ScreenRect();
+  const Rect part = state.range(0) == 0 ? frame
+                                        : Rect{light.x * 1000 / kScreenWidth, 19 + light.y * 1000 / kScreenWidth,
+                                               light.w * 1000 / kScreenWidth + 2, light.h * 1000 / kScreenWidth + 2};
+  for (auto _ : state) {
+    DrawShrunk(shown, window, frame, part);
+    benchmark::DoNotOptimize(window->pixels);
+  }
+  SDL_FreeSurface(window);
+}
+BENCHMARK(BM_ShrinkIntoSmallerWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_LayoutBusyScreen(benchmark::State& state) {
   BenchAssets();

@@ -159,6 +159,9 @@ void Application::RemoveForm(Form* f) {
 }
 
 void Application::ControlGone(Control* c) {
+  std::erase_if(pointerWatches_, [c](const PointerWatchEntry& w) {
+    return std::find(w.over.begin(), w.over.end(), c) != w.over.end();
+  });
   if (hover_ == c) hover_ = nullptr;
   if (capture_ == c) capture_ = nullptr;
   if (selecting_ == c) selecting_ = nullptr;
@@ -342,6 +345,52 @@ void Application::LeaveWindow() {
   mouseX_ = mouseY_ = -1;
   UpdateHover(nullptr);
   UpdateHoverForm(nullptr);
+  CheckPointerWatches();
+}
+
+void Application::WatchPointer(std::vector<const Control*> over, std::function<void()> putOut,
+                               const void* owner) {
+  if (over.empty() || !putOut) return;
+  const Control* key = over.front();
+  std::erase_if(pointerWatches_,
+                [key](const PointerWatchEntry& w) { return w.over.front() == key; });
+  pointerWatches_.push_back({std::move(over), std::move(putOut), owner});
+}
+
+void Application::ForgetPointerWatches(const void* owner) {
+  std::erase_if(pointerWatches_, [owner](const PointerWatchEntry& w) { return w.owner == owner; });
+}
+
+bool Application::Watched(const Control& c) const {
+  return std::any_of(pointerWatches_.begin(), pointerWatches_.end(),
+                     [&c](const PointerWatchEntry& w) { return w.over.front() == &c; });
+}
+
+bool Application::PointerOver(const Control& c) const {
+  if (mouseX_ < 0 || mouseY_ < 0) return false;
+  Form* const form = c.OwnerForm();
+  if (!form || !form->AcceptsInput() || !c.Enabled() || !c.VisibleInForm()) return false;
+  // A held button keeps the mouse where it was pressed: the pressed control stays under it.
+  if (capture_ == &c) return true;
+  Form* under = nullptr;
+  ControlAt(mouseX_, mouseY_, &under);
+  return under == form && c.ScreenRect().Contains(mouseX_, mouseY_);
+}
+
+void Application::CheckPointerWatches() {
+  // Each watch leaves the list before its put-out runs, which may watch anew (appending).
+  for (std::size_t i = 0; i < pointerWatches_.size();) {
+    const PointerWatchEntry& w = pointerWatches_[i];
+    const bool over = std::any_of(w.over.begin(), w.over.end(),
+                                  [this](const Control* c) { return PointerOver(*c); });
+    if (over) {
+      ++i;
+      continue;
+    }
+    std::function<void()> putOut = std::move(pointerWatches_[i].putOut);
+    pointerWatches_.erase(pointerWatches_.begin() + static_cast<std::ptrdiff_t>(i));
+    putOut();
+  }
 }
 
 void Application::MouseMove(int x, int y) {
@@ -365,11 +414,15 @@ void Application::MouseMove(int x, int y) {
   }
   UpdateHover(hit);
   Control* target = capture_ ? capture_ : hit;
-  if (!target) return;
+  if (!target) {
+    CheckPointerWatches();
+    return;
+  }
   const Rect r = target->ScreenRect();
   if (capture_ && capture_ == selecting_) selecting_->DragTo(x - r.x);
   EventArgs a{*target, MouseButton::None, false, x - r.x, y - r.y};
   FireOn(*target, Event::MouseMove, a);
+  CheckPointerWatches();
 }
 
 void Application::MouseDown(MouseButton button, int x, int y) {
@@ -564,6 +617,7 @@ void Application::Reset() {
   terminated_ = false;
   quitting_ = false;
   pending_.clear();
+  pointerWatches_.clear();
 }
 
 void Application::Post(const InputEvent& e) { pending_.push_back(e); }
@@ -652,6 +706,7 @@ void Application::Pump(bool wait) {
   }
   for (std::size_t i = 0; i < loopWork_.size(); ++i) loopWork_[i]();
   if (RunDueTimers()) busy = true;
+  CheckPointerWatches();
   if (presenting_ && dirty_) Present();
   if (busy || !wait || terminated_) return;
   if (idleHook_) {
@@ -852,6 +907,10 @@ void Application::Present() {
   const double scale = std::min(double(out->w) / kScreenWidth, double(out->h) / kScreenHeight);
   const int w = std::max(1, int(kScreenWidth * scale)), h = std::max(1, int(kScreenHeight * scale));
   SDL_Rect dst{(out->w - w) / 2, (out->h - h) / 2, w, h};
+  // A window smaller than the screen shows each pixel as the average of what it covers; a larger
+  // one repeats pixels, which keeps every stroke.
+  const bool shrunk = w < kScreenWidth || h < kScreenHeight;
+  const Rect frame{dst.x, dst.y, dst.w, dst.h};
   const bool sameFrame = frame_.x == dst.x && frame_.y == dst.y && frame_.w == dst.w &&
                          frame_.h == dst.h && frame_.surfaceW == out->w && frame_.surfaceH == out->h;
   if (!sameFrame) area = kWholeScreen;
@@ -862,7 +921,8 @@ void Application::Present() {
     // Black bars where the window's shape differs from the picture's; none when it covers all.
     if (dst.w != out->w || dst.h != out->h)
       SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
-    SDL_BlitScaled(screen_, nullptr, out, &dst);
+    if (shrunk) DrawShrunk(screen_, out, frame, frame);
+    else SDL_BlitScaled(screen_, nullptr, out, &dst);
     SDL_UpdateWindowSurface(window_);
     return;
   }
@@ -874,7 +934,8 @@ void Application::Present() {
   SDL_Rect src{area.x, area.y, area.w, area.h};
   SDL_Rect part{x1, y1, x2 - x1, y2 - y1};
   if (part.w <= 0 || part.h <= 0) return;
-  SDL_BlitScaled(screen_, &src, out, &part);
+  if (shrunk) DrawShrunk(screen_, out, frame, Rect{part.x, part.y, part.w, part.h});
+  else SDL_BlitScaled(screen_, &src, out, &part);
   SDL_UpdateWindowSurfaceRects(window_, &part, 1);
 }
 

@@ -120,6 +120,21 @@ class Application {
   int MouseX() const { return mouseX_; }
   int MouseY() const { return mouseY_; }
   Control* Hovered() const { return hover_; }
+  // A control lit while the pointer is over it (a picture button's lit twin): `putOut` runs once,
+  // as soon as the pointer is over none of `over` where they take input: it moved off them, left
+  // the window, a form came over them or a modal one locked theirs, or they were hidden. The
+  // first of `over` names the watch: watching it again replaces the old watch. `owner` is who
+  // asked, so that it can forget its watches when it goes.
+  void WatchPointer(std::vector<const Control*> over, std::function<void()> putOut,
+                    const void* owner);
+  void ForgetPointerWatches(const void* owner);
+  bool Watched(const Control& c) const;
+  // Whether the pointer is over `c` where it takes input: inside it, on the topmost form there,
+  // with that form taking input and `c` shown.
+  bool PointerOver(const Control& c) const;
+  // Runs the put-out of every watch whose controls the pointer has left. Every loop pass and
+  // every mouse event checks; the forms shown, hidden or locked meanwhile count too.
+  void CheckPointerWatches();
   Control* Captured() const { return capture_; }
   // The control that a mouse event at (x, y) goes to: the topmost visible, enabled one, the form
   // itself where no control is hit; null when nothing takes input there (outside every form, or on
@@ -230,6 +245,12 @@ class Application {
   int mouseX_ = -1, mouseY_ = -1;
   Control* hover_ = nullptr;
   Form* hoverForm_ = nullptr;
+  struct PointerWatchEntry {
+    std::vector<const Control*> over;
+    std::function<void()> putOut;
+    const void* owner = nullptr;
+  };
+  std::vector<PointerWatchEntry> pointerWatches_;
   Control* capture_ = nullptr;
   MouseButton captureButton_ = MouseButton::None;
   Edit* selecting_ = nullptr;  // the focused edit a held left button selects in

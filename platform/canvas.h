@@ -35,6 +35,13 @@ class Canvas {
   Rect clip_;  // absolute
 };
 
+// Draws the whole of `source` (32-bit ARGB) shrunk into the rectangle `frame` of `target`,
+// writing only the target's pixels inside `part` (within `frame`). Each target pixel is the
+// average of the source area it covers, so a stroke one pixel thin (a hyphen, the dot of a colon)
+// stays, fainter, where sampling single pixels would drop it whenever it falls between two samples.
+// `frame` must be no larger than the source either way.
+void DrawShrunk(SDL_Surface* source, SDL_Surface* target, Rect frame, Rect part);
+
 // Text rendered with the font (Liberation faces stand in for the usual Windows ones). Returns a
 // new ARGB surface the caller frees with SDL_FreeSurface, or null for empty text or a missing
 // font. wrapWidth > 0 wraps words at that width; line breaks always break.

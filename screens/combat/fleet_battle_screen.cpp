@@ -6,6 +6,7 @@
 #include "combat/fleet_battle.h"
 #include "screens/career/career.h"
 #include "screens/popups/popups.h"
+#include "screens/port/port.h"
 #include "screens/shared/liveries.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
@@ -278,6 +279,8 @@ void ShowFleetBattleAgain() {
 bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind) {
   // Without the game's forms (a headless run) there is no battle to fight: nothing is won.
   if (FleetBattle == nullptr) return false;
+  // The battle takes the travel screen's place; the trade window waits hidden until it is over.
+  const TradeWindowAside tradeWindowAside;
   combat::PrepareFleetBattle(enemyFaction, fleetKind);
   return FleetBattle->RunBattle();
 }

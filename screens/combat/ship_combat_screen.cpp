@@ -15,6 +15,7 @@
 #include "screens/career/career.h"
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
+#include "screens/port/port.h"
 #include "screens/shared/rows.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/navigation.h"
@@ -639,8 +640,9 @@ void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
 
 void RunShipCombatOnScreen() {
   if (ShipCombat == nullptr) return;
-  // The fight takes the whole view: the travel screen, a flight under way and a fleet battle whose
-  // target the captain attacks in person wait hidden behind it.
+  // The fight takes the whole view: the travel screen with the trade window beside it, a flight
+  // under way and a fleet battle whose target the captain attacks in person wait hidden behind it.
+  const TradeWindowAside tradeWindowAside;
   const bool travel = TravelScreenShowing();
   const bool flight = FlightShowing();
   const bool battle = FleetBattleShowing();

@@ -12,6 +12,19 @@ bool TradeWindowShowing();
 void HideTradeWindow();
 // Brings the trade window in front of the travel screen when it is showing.
 void BringTradeWindowToFront();
+// While a screen takes the travel screen's place (a fight, a fleet battle), the trade window is
+// hidden with it, for as long as this lives. It comes back where it stood, redrawn, when the
+// travel screen (or the pirate hideout) shows again, and stays hidden otherwise.
+class TradeWindowAside {
+ public:
+  TradeWindowAside();
+  ~TradeWindowAside();
+  TradeWindowAside(const TradeWindowAside&) = delete;
+  TradeWindowAside& operator=(const TradeWindowAside&) = delete;
+
+ private:
+  bool aside_ = false;
+};
 // Fills the mission board's tiles again from the offers of the ship's system.
 void RedrawMissionBoard();
 

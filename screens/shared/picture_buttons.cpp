@@ -1,5 +1,7 @@
 #include "screens/shared/picture_buttons.h"
 
+#include "platform/application.h"
+
 namespace screens {
 
 PictureButton::PictureButton(platform::Image& image, std::string normal, std::string lit)
@@ -39,17 +41,37 @@ PictureButtons::PictureButtons(std::vector<PictureButton> buttons)
 PictureButtons::PictureButtons(std::vector<PictureButton> buttons, LitState lit)
     : buttons_(std::move(buttons)), lit_(std::move(lit)) {}
 
+PictureButtons::~PictureButtons() { platform::App().ForgetPointerWatches(this); }
+
 void PictureButtons::Load(int k, bool lit) {
   const PictureButton& b = buttons_.at(static_cast<std::size_t>(k - 1));
   b.image->LoadPicture(b.picture(lit));
 }
 
 void PictureButtons::Hover(int k) {
+  if (!IsButton(k)) return;
   const int lit = Lit();
-  if (lit == k || !IsButton(k)) return;
-  if (IsButton(lit)) Load(lit, false);
-  Load(k, true);
-  lit_.set(k);
+  if (lit != k) {
+    if (IsButton(lit)) Load(lit, false);
+    Load(k, true);
+    lit_.set(k);
+  }
+  WatchPointer(k);
+}
+
+void PictureButtons::WatchPointer(int k) {
+  platform::Application& app = platform::App();
+  const platform::Image& image = Image(k);
+  std::vector<const platform::Control*> over{&image};
+  // The button's caption, or whatever else lights it, keeps it lit while the pointer is on it.
+  if (const platform::Control* hovered = app.Hovered();
+      hovered != nullptr && hovered != &image && hovered->kind() != platform::Kind::Form)
+    over.push_back(hovered);
+  app.WatchPointer(std::move(over), [this, k] {
+    if (Lit() != k) return;
+    Load(k, false);
+    lit_.set(0);
+  }, this);
 }
 
 void PictureButtons::Restore() {

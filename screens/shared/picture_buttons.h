@@ -1,7 +1,9 @@
 // Picture buttons: every button of the game is a picture with a lit twin that shows while the
 // mouse is over it. A group of buttons lights one at a time; moving about on the lit button loads
 // nothing, moving onto another puts the lit one back first, and moving onto the face of the screen
-// (the pictures around the buttons) puts it back.
+// (the pictures around the buttons) puts it back. So does the pointer leaving the button any other
+// way: onto another form, out of the window, or a popup or screen opening over it (and the button
+// stays dark when that closes again, wherever the pointer then is).
 //
 // Where the number of the lit button is kept differs between screens (a member, a global the game
 // reads elsewhere, the Tag of a picture), so the group is told where it lives.
@@ -50,8 +52,13 @@ class PictureButtons {
   // Button k is buttons[k - 1]. Without a LitState the group keeps the number itself.
   explicit PictureButtons(std::vector<PictureButton> buttons);
   PictureButtons(std::vector<PictureButton> buttons, LitState lit);
+  ~PictureButtons();
+  // The application watches the lit button on this group's behalf: the group stays where it is.
+  PictureButtons(const PictureButtons&) = delete;
+  PictureButtons& operator=(const PictureButtons&) = delete;
 
-  // The mouse is over button k (its picture or its caption).
+  // The mouse is over button k (its picture or its caption, the control under the pointer): it
+  // lights, and goes back when the pointer is over neither any more.
   void Hover(int k);
   // The mouse is over the face: the lit button, if any, goes back to normal.
   void Restore();
@@ -67,6 +74,8 @@ class PictureButtons {
  private:
   bool IsButton(int k) const { return k >= 1 && k <= Count(); }
   void Load(int k, bool lit);
+  // Puts button k out once the pointer is over neither its picture nor the control it hovers now.
+  void WatchPointer(int k);
 
   std::vector<PictureButton> buttons_;
   int own_ = 0;

@@ -372,6 +372,99 @@ form G : TG  width 100 height 100 color black
   App().MouseUp(MouseButton::Left, fx, fy);
 }
 
+// A watched control (a lit picture button): its put-out runs once, as soon as the pointer reaches
+// none of its controls any more, whatever took the pointer away, and never while the pointer stays
+// on one of them.
+TEST_F(Routing, AWatchIsPutOutOnceThePointerNoLongerReachesItsControls) {
+  LoggingForm cover("Cover", R"(
+form Cover : TCover  width 200 height 200 color black
+  image Face  left 0 top 0 width 200 height 200
+)", log);
+  Image& front = form->Get<Image>("Front");
+  Image& deep = form->Get<Image>("Deep");
+  const Rect f = front.ScreenRect();
+  int outs = 0;
+  const auto watch = [&] {
+    MoveTo(f.x + 5, f.y + 5);
+    outs = 0;
+    App().WatchPointer({&front, &deep}, [&outs] { ++outs; }, this);
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> away;
+    std::function<void()> back;
+  };
+  const Case cases[] = {
+      {"the pointer moves onto the face", [&] { MoveTo(f.x + 5, f.y + 80); }, [] {}},
+      {"the pointer leaves the window", [] { App().LeaveWindow(); }, [] {}},
+      {"a form is shown over it",
+       [&] {
+         cover.SetBounds(f.x - 20, f.y - 20, 200, 200);
+         cover.Show();
+       },
+       [&] { cover.Hide(); }},
+      {"it is hidden", [&] { front.Hide(); }, [&] { front.Show(); }},
+      {"it is disabled", [&] { front.SetEnabled(false); }, [&] { front.SetEnabled(true); }},
+      {"its form is hidden", [&] { form->Hide(); }, [&] { form->Show(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    watch();
+    App().ProcessMessages();
+    EXPECT_EQ(outs, 0) << "nothing changed yet";
+    c.away();
+    App().ProcessMessages();
+    EXPECT_EQ(outs, 1);
+    EXPECT_FALSE(App().Watched(front));
+    c.back();
+    App().ProcessMessages();
+    MoveTo(f.x + 5, f.y + 5);
+    EXPECT_EQ(outs, 1) << "once, and not again when the pointer comes back";
+  }
+
+  // A modal form opened elsewhere locks the form beneath: the put-out runs inside its loop, and
+  // the control stays out when it closes again with the pointer back on it.
+  watch();
+  cover.SetBounds(1000, 500, 200, 200);
+  WhenIdle({[&] {
+    EXPECT_EQ(outs, 1) << "locked by the modal form";
+    cover.Close();
+  }});
+  cover.ShowModal();
+  EXPECT_FALSE(IdleStepsLeft());
+  App().SetIdleHook(nullptr);
+  App().ProcessMessages();
+  EXPECT_EQ(outs, 1);
+
+  // Moving about on the control, or onto another control of the watch, keeps it; a held press
+  // keeps it even out of the window; the last of them left puts it out.
+  watch();
+  MoveTo(f.x + f.w - 3, f.y + f.h - 3);
+  auto [dx, dy] = Centre(deep);
+  MoveTo(dx, dy);
+  App().ProcessMessages();
+  EXPECT_EQ(outs, 0);
+  App().MouseDown(MouseButton::Left, dx, dy);
+  App().LeaveWindow();
+  App().ProcessMessages();
+  EXPECT_EQ(outs, 0) << "the held press keeps the pointer on the control";
+  App().MouseUp(MouseButton::Left, dx, dy);
+  MoveTo(f.x + 5, f.y + 80);
+  EXPECT_EQ(outs, 1);
+
+  // Watching the same control again replaces the watch; its owner can forget it.
+  watch();
+  int replaced = 0;
+  App().WatchPointer({&front}, [&replaced] { ++replaced; }, &replaced);
+  MoveTo(f.x + 5, f.y + 80);
+  EXPECT_EQ(outs, 0);
+  EXPECT_EQ(replaced, 1);
+  watch();
+  App().ForgetPointerWatches(this);
+  MoveTo(f.x + 5, f.y + 80);
+  EXPECT_EQ(outs, 0);
+}
+
 // A form grown to hold a passing panel paints only its own width: beside it the form beneath shows,
 // and the panel itself draws; given its width back, it paints it all again.
 TEST_F(Routing, AFormGrownForAPanelPaintsOnlyItsOwnWidth) {

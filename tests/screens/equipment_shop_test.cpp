@@ -75,8 +75,11 @@ expect EquipmentShop.GunsHotspot.Picture "equipment_gun_normal.jpg"
 click EquipmentShop.GunsHotspot
 move EquipmentShop.UpgradeButton
 expect EquipmentShop.UpgradeButton.Picture "EquipmentScreenON_09.jpg"
-move EquipmentShop.FittedPicture
+move EquipmentShop.UpgradeLabel
 expect EquipmentShop.UpgradeButton.Picture "EquipmentScreenON_09.jpg"
+move EquipmentShop.FittedPicture
+expect EquipmentShop.UpgradeButton.Picture "EquipmentScreen_09.jpg"
+move EquipmentShop.UpgradeButton
 move EquipmentShop.CloseLabel
 expect EquipmentShop.UpgradeButton.Picture "EquipmentScreen_09.jpg"
 expect EquipmentShop.CloseButton.Picture "EquipmentScreenON_10.jpg"

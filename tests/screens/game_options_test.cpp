@@ -178,10 +178,10 @@ TEST_F(GameOptionsTest, CompatibilityModeComesOnOnlyWhenThePlayerAgrees) {
     const char* picture;
   };
   const Case cases[] = {
-      {"YesLabel", 1200, 1, 100,  "GameSettingsON+_12.jpg"},
-      {"YesLabel", 2400, 1, 100,  "GameSettingsON+_12.jpg"},
-      {"NoLabel",  1200, 0, 1200, "GameSettingsMouseOver_12.jpg"},
-      {"NoLabel",  2400, 0, 2400, "GameSettingsMouseOver_12.jpg"},
+      {"YesLabel", 1200, 1, 100,  "GameSettingsON_12.jpg"},
+      {"YesLabel", 2400, 1, 100,  "GameSettingsON_12.jpg"},
+      {"NoLabel",  1200, 0, 1200, "GameSettings_12.jpg"},
+      {"NoLabel",  2400, 0, 2400, "GameSettings_12.jpg"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.answer) + " from " + std::to_string(c.before));
@@ -235,7 +235,7 @@ TEST_F(GameOptionsTest, CompatibilityModeGoesOffWithANoticeAndNormalPacing) {
     Click("CompatibilityLabel");
     EXPECT_FALSE(StepsLeft());
     EXPECT_EQ(state::TimerEnemyMessageInterval, 1200);
-    EXPECT_EQ(PictureOf("CompatibilityTile"), "GameSettingsMouseOver_12.jpg");
+    EXPECT_EQ(PictureOf("CompatibilityTile"), "GameSettings_12.jpg");
     EXPECT_EQ(PictureOf("MessageDelayTile"), "GameSettings_06.jpg") << "normal pacing again";
   }
 }
@@ -261,9 +261,9 @@ TEST_F(GameOptionsTest, TheQuickPacingShowsAsLongerDelaysAndIsNeverStored) {
 }
 
 // One tile lit at a time: moving onto another tile puts the lit one back to its plain picture by
-// its setting; moving about on one tile, or over the captions, the empty slots and the frame,
-// loads nothing.
-TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
+// its setting; moving about on one tile (its picture, its caption) loads nothing; moving off it
+// onto the captions, the empty slots or the frame puts it back too.
+TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndLeavingItPutsItOut) {
   struct Tile {
     int index;
     const char* image;
@@ -297,14 +297,21 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
     const auto loads = PictureLoads();
     const platform::Rect r = options().Get<Image>(t.image).ScreenRect();
     platform::App().MouseMove(r.x + 2, r.y + 2);  // the picture beside its label
-    for (const char* around :
-         {"Topic", "CombatHeading", "EmptyAudioLabel", "EmptyDifficultyTile", "Frame"})
-      MoveOnto(*options().Find(around));
+    MoveOnto(options().Get<Label>(t.label));
     EXPECT_EQ(PictureLoads(), loads);
-    EXPECT_EQ(options().HoverIndex(), t.index) << "nothing around the tiles puts it out";
+    EXPECT_EQ(options().HoverIndex(), t.index);
     EXPECT_EQ(PictureOf(t.image), t.lit);
     before = &t;
   }
+  for (const Tile& t : tiles)
+    for (const char* around : {"Topic", "CombatHeading", "EmptyAudioLabel", "EmptyDifficultyTile", "Frame"}) {
+      SCOPED_TRACE(std::string(t.image) + " left for " + around);
+      MoveOnto(options().Get<Label>(t.label));
+      ASSERT_EQ(PictureOf(t.image), t.lit);
+      MoveOnto(*options().Find(around));
+      EXPECT_EQ(options().HoverIndex(), 0);
+      EXPECT_EQ(PictureOf(t.image), t.plain);
+    }
   // A refresh keeps the lit tile lit, and leaves Close as it is.
   MoveOnto(options().Get<Label>("VeteranModeLabel"));
   options().RefreshGameOptionsScreen();
@@ -314,8 +321,8 @@ TEST_F(GameOptionsTest, OneTileIsLitAtATimeAndOnlyAnotherTilePutsItOut) {
 }
 
 // The three empty tiles read "(empty slot)" and do nothing: a click on the picture or its caption
-// switches no setting, plays no sound, keeps the screen open, and neither lights the tile nor puts
-// out the lit one.
+// switches no setting, plays no sound, keeps the screen open, and does not light the tile (the lit
+// tile goes out only because the pointer left it).
 TEST_F(GameOptionsTest, EmptyTilesReadEmptySlotAndDoNothing) {
   struct Case {
     const char* tile;
@@ -352,9 +359,9 @@ TEST_F(GameOptionsTest, EmptyTilesReadEmptySlotAndDoNothing) {
       EXPECT_EQ(state::GeneralDataIntBytes(), ints) << "no setting switched";
       EXPECT_EQ(state::CompatibilityMode, compatibility);
       EXPECT_TRUE(music.effects.empty());
-      EXPECT_EQ(PictureLoads(), loads);
-      EXPECT_EQ(options().HoverIndex(), 6) << "the veteran tile stays lit";
-      EXPECT_EQ(PictureOf("VeteranModeTile"), "GameSettingsON+_09.jpg");
+      EXPECT_EQ(PictureLoads(), loads + 1) << "only the veteran tile's light going out";
+      EXPECT_EQ(options().HoverIndex(), 0) << "the pointer left the veteran tile, and the empty one stays dark";
+      EXPECT_EQ(PictureOf("VeteranModeTile"), "GameSettingsON_09.jpg");
       EXPECT_EQ(PictureOf(c.tile), "GameSettings_Empty.jpg");
       EXPECT_TRUE(options().Visible());
       EXPECT_FALSE(question().Visible());

@@ -223,7 +223,7 @@ expect TradeWindow.GoodStock2.Caption "0"
   EXPECT_EQ(state::PlayerData[player::kCredits], 10000 + 20 * 200 + 5000);
 }
 
-TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit) {
+TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityKeepsItsPicture) {
   screens::ToggleTradeWindow();
   MoveOnto(window().Get<platform::Image>("BuyButton"));
   EXPECT_EQ(Picture(window(), "BuyButton"), "TradeScreenHighlight_11.jpg");
@@ -235,8 +235,14 @@ TEST_F(TradeWindowTest, TheButtonUnderTheMouseLightsAndTheActiveQuantityStaysLit
   EXPECT_EQ(Picture(window(), "QuantityButton10"), "TradeScreenON_06.jpg")
       << "the active quantity keeps its own picture";
   MoveOnto(window().Get<platform::Label>("GoodName4"));
-  EXPECT_EQ(window().HoverIndex(), screens::kTradeQuantityButton1 + 1)
-      << "the last button stays lit until another is entered";
+  EXPECT_EQ(window().HoverIndex(), 0) << "leaving a button for the rows puts it out";
+  EXPECT_EQ(Picture(window(), "QuantityButton10"), "TradeScreenON_06.jpg");
+  MoveOnto(window().Get<platform::Label>("SellLabel"));
+  EXPECT_EQ(Picture(window(), "SellButton"),
+            screens::TradeButtonPicture(screens::kTradeSellButton, true, false));
+  MoveOnto(window().Get<platform::Label>("GoodName4"));
+  EXPECT_EQ(Picture(window(), "SellButton"),
+            screens::TradeButtonPicture(screens::kTradeSellButton, false, false));
 }
 
 TEST_F(TradeWindowTest, TheTutorialKeepsTheWindowOpenAndBlinksItsArrow) {
