@@ -138,8 +138,8 @@ bool Alive(const state::TFleetShipRow& row) { return row[fleet_ship::kAlive] > 0
 bool TargetReady(FleetBattleUi& ui) {
   if (!ValidRow(SelectedTarget) || !Alive(EnemyFleet[SelectedTarget])) {
     ui.ShowPopup("No target",
-                 "You have not yet selected a target to attack! To do so click on one of the red "
-                 "symbols in the upper part of the screen.");
+                 "You have not yet selected a target to attack! To do so click on one of the enemy "
+                 "fleet's symbols in the upper part of the screen.");
     return false;
   }
   if (StationProtected(SelectedTarget)) {
@@ -431,12 +431,12 @@ void SelectedEscortAttacks(FleetBattleUi& ui) {
   if (!ValidRow(SelectedEscort) || !Alive(PlayerFleet[SelectedEscort])) {
     ui.ShowPopup("Who?",
                  "You have not yet selected which ship of your escort should attack. To do so "
-                 "click on one of the blue symbols in the upper part of the screen.");
+                 "click on one of your fleet's symbols in the upper part of the screen.");
     return;
   }
   if (PlayerFleet[SelectedEscort][fleet_ship::kRole] == kRoleFlagship) {
     ui.ShowPopup("Not an escort",
-                 "The blue ship symbol you have selected is your own ship. To lead an attack "
+                 "The ship symbol you have selected is your own ship. To lead an attack "
                  "yourself please use the \"Attack target yourself\" button.");
     return;
   }

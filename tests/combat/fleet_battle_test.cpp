@@ -131,8 +131,8 @@ class FleetBattle : public combat_test::CombatTest {
 };
 
 const std::string kNoTarget =
-    "No target / You have not yet selected a target to attack! To do so click on one of the red "
-    "symbols in the upper part of the screen.";
+    "No target / You have not yet selected a target to attack! To do so click on one of the enemy "
+    "fleet's symbols in the upper part of the screen.";
 const std::string kStationLast =
     "N/A / You cannot attack the spacestation at this time. You first have to destroy all other "
     "enemy ships.";
@@ -460,9 +460,9 @@ TEST_F(FleetBattle, TheEscortAttackNeedsAnEscortAndAnAttackableTarget) {
   SmallBattle({combat::kRoleStation, combat::kRoleDestroyer});
   const std::string who =
       "Who? / You have not yet selected which ship of your escort should attack. To do so click "
-      "on one of the blue symbols in the upper part of the screen.";
+      "on one of your fleet's symbols in the upper part of the screen.";
   const std::string own =
-      "Not an escort / The blue ship symbol you have selected is your own ship. To lead an attack "
+      "Not an escort / The ship symbol you have selected is your own ship. To lead an attack "
       "yourself please use the \"Attack target yourself\" button.";
   struct Case {
     std::int32_t escort, target;
