@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -134,6 +135,8 @@ class Form : public Control {
   // wider: its ground is then painted only over its first `width` pixels, and what lies beneath
   // the rest shows through around that panel. Cleared, the whole form is painted again.
   void SetPaintedWidth(std::optional<int> width);
+  // How much of the form's width its ground covers.
+  int PaintedWidth() const { return paintedWidth_ ? std::min(*paintedWidth_, Width()) : Width(); }
 
   void Paint(Canvas& canvas) override;
 

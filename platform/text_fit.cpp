@@ -155,6 +155,17 @@ std::vector<std::string> TextFitFaults(const Form& form) {
     const Rect shownInk = Intersection(ink, box);
     if (const Control* over = CuttingOff(all, i, shownInk))
       faults.push_back(what + ": " + over->Name() + " hides a part of the text");
+    // Another text drawn later through a transparent label over this one: both show, mixed.
+    for (std::size_t k = i + 1; k < all.size(); ++k) {
+      if (all[k]->kind() != Kind::Label || !all[k]->VisibleInForm()) continue;
+      const auto& other = static_cast<const Label&>(*all[k]);
+      if (!other.Transparent()) continue;  // an opaque label covers; a cut is found above
+      const Rect otherInk = Intersection(TextInkOnScreen(other), ShownArea(other));
+      const Rect both = Intersection(shownInk, otherInk);
+      if (both.w <= 0 || both.h <= 0 || CoveredBetween(all, i, k, both)) continue;
+      faults.push_back(what + ": the text of " + NameOf(other) + " \"" + other.ShownText() +
+                       "\" lies over it");
+    }
     for (std::size_t k = 0; k < all.size(); ++k) {
       if (all[k]->kind() != Kind::Shape || !all[k]->VisibleInForm()) continue;
       const auto& shape = static_cast<const Shape&>(*all[k]);
@@ -166,6 +177,29 @@ std::vector<std::string> TextFitFaults(const Form& form) {
         if (crossing.w <= 0 || crossing.h <= 0) continue;
         if (k < i && CoveredBetween(all, k, i, crossing)) continue;
         faults.push_back(what + ": the frame " + shape.Name() + " runs through the text");
+        break;
+      }
+    }
+  }
+  return faults;
+}
+
+std::vector<std::string> TextsShowingPastFaults(const std::vector<Form*>& bottomToTop) {
+  std::vector<std::string> faults;
+  for (std::size_t lower = 0; lower < bottomToTop.size(); ++lower) {
+    for (const Control* c : bottomToTop[lower]->AllControls()) {
+      if (c->kind() != Kind::Label || !c->VisibleInForm()) continue;
+      const auto& label = static_cast<const Label&>(*c);
+      const Rect ink = Intersection(TextInkOnScreen(label), ShownArea(label));
+      if (ink.w <= 0 || ink.h <= 0) continue;
+      for (std::size_t upper = lower + 1; upper < bottomToTop.size(); ++upper) {
+        const Form& over = *bottomToTop[upper];
+        const Rect ground{over.Left(), over.Top() - over.TitleHeight(), over.PaintedWidth(),
+                          over.Height() + over.TitleHeight()};
+        const Rect hidden = Intersection(ink, ground);
+        if (hidden.w <= 0 || hidden.h <= 0 || hidden == ink) continue;
+        faults.push_back(NameOf(label) + " \"" + label.ShownText() + "\": the screen " +
+                         over.Name() + " above hides a part of the text, the rest shows beside it");
         break;
       }
     }

@@ -13,8 +13,15 @@ class Form;
 //  - the text's drawn pixels reach past the label's box (wider or taller than it), or past the
 //    panel or form that clips the label, so part of it is cut off;
 //  - the outline of a shape (a frame) runs through the text's drawn pixels, where it shows: the
-//    frame lies above the label, or the label lets it through (transparent).
+//    frame lies above the label, or the label lets it through (transparent);
+//  - another label's text is drawn over it through that label (transparent), with nothing opaque
+//    between them there, so the two texts show mixed.
 // Empty when everything fits.
 std::vector<std::string> TextFitFaults(const Form& form);
+
+// One line per visible label of a screen (the forms shown, bottom to top) whose text a form above
+// hides in part while the rest of it shows beside that form: a stray piece of a text the player
+// cannot read. A text hidden whole is no fault.
+std::vector<std::string> TextsShowingPastFaults(const std::vector<Form*>& bottomToTop);
 
 }  // namespace platform

@@ -53,6 +53,23 @@ TEST_F(TextFit, FindsTextsCutOffOrCrossedAndNothingElse) {
        "  label L left 10 top 40 width 120 height 18 caption \"$ 1,234\" font \"Arial\" 10 transparent\n"
        "  panel Message left 0 top 50 width 200 height 50",
        ""},
+      {"a caption drawn over another",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Wormhole to Carse\" font \"Arial\" 8 transparent\n"
+       "  label Find left 0 top 12 width 60 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       "F.Body \"Wormhole to Carse\": the text of F.Find \"Artifact\" lies over it"},
+      {"captions side by side",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Carse\" font \"Arial\" 8 transparent\n"
+       "  label Find left 10 top 30 width 150 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       ""},
+      {"boxes that overlap round texts that do not",
+       "  label A left 10 top 10 width 150 height 16 caption \"Carse\" font \"Arial\" 8 transparent\n"
+       "  label B left 60 top 10 width 150 height 16 caption \"Hope\" font \"Arial\" 8 transparent alignment right",
+       ""},
+      {"a caption under a panel shown over it",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Wormhole to Carse\" font \"Arial\" 8 transparent\n"
+       "  panel Message left 0 top 0 width 200 height 60\n"
+       "    label Text left 0 top 12 width 150 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       ""},
       {"a typed name cut with dots fits",
        R"(  label L left 10 top 10 width 80 height 18 caption "Maximilian Wolfgang Amadeus" font "Arial" 10 ellipsis)", ""},
   };
@@ -90,6 +107,39 @@ TEST_F(TextFit, TheScreenshotStepFailsNamingEachLabelExceptTheOnesTheScriptNames
   ScriptRunner known;
   known.Load("unfit F.Narrow\nunfit F.Short\nscreenshot F \"" + shot + "\"", "fit.script");
   EXPECT_TRUE(known.Run().ok);
+}
+
+TEST_F(TextFit, ALowerScreensTextShowingBesideAScreenAboveIsAFault) {
+  struct Case {
+    const char* what;
+    int upperLeft, upperTop;  // the upper screen, 200 x 100
+    bool fault;
+  };
+  // The lower screen's text "Use ECM to destroy enemy missiles" wraps to four lines at 100..164.
+  const Case cases[] = {
+      {"the upper screen hides the whole text", 0, 80, false},
+      {"it ends in the middle of the text: its last lines show below it", 0, 40, true},
+      {"it lies beside the text", 250, 0, false},
+      {"it covers the left half of the text", -160, 80, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> log;
+    LoggingForm lower("Lower", R"(form Lower : TF  width 300 height 200 color black
+  label Caption left 12 top 100 width 62 height 64 caption "Use ECM to destroy enemy missiles" font "Arial" 8 white alignment center wordwrap
+)", log);
+    LoggingForm upper("Upper", "form Upper : TF  width 200 height 100 color black\n", log);
+    lower.SetBounds(0, 0, 300, 200);
+    upper.SetBounds(c.upperLeft, c.upperTop, 200, 100);
+    const std::vector<std::string> faults = TextsShowingPastFaults({&lower, &upper});
+    if (!c.fault) {
+      EXPECT_TRUE(faults.empty()) << faults.front();
+    } else {
+      ASSERT_EQ(faults.size(), 1u);
+      EXPECT_TRUE(faults[0].starts_with("Lower.Caption \"Use ECM to destroy enemy missiles\": the screen Upper"))
+          << faults[0];
+    }
+  }
 }
 
 }  // namespace
