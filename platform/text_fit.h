@@ -19,9 +19,11 @@ class Form;
 // Empty when everything fits.
 std::vector<std::string> TextFitFaults(const Form& form);
 
-// One line per visible label of a screen (the forms shown, bottom to top) whose text a form above
-// hides in part while the rest of it shows beside that form: a stray piece of a text the player
-// cannot read. A text hidden whole is no fault.
+// One line per visible label of a screen (the forms shown, bottom to top) whose text shows in
+// part in the thin margin (under 40 pixels) that a screen shown in its place (as wide or as tall
+// as it, or more) leaves of it: a stray piece of a screen the player has left. A text hidden
+// whole is no fault, nor one that a popup or a smaller screen covers in part, as any window
+// covers another.
 std::vector<std::string> TextsShowingPastFaults(const std::vector<Form*>& bottomToTop);
 
 }  // namespace platform

@@ -109,34 +109,39 @@ TEST_F(TextFit, TheScreenshotStepFailsNamingEachLabelExceptTheOnesTheScriptNames
   EXPECT_TRUE(known.Run().ok);
 }
 
-TEST_F(TextFit, ALowerScreensTextShowingBesideAScreenAboveIsAFault) {
+TEST_F(TextFit, ALowerScreensTextShowingBesideAScreenInItsPlaceIsAFault) {
   struct Case {
     const char* what;
-    int upperLeft, upperTop;  // the upper screen, 200 x 100
+    int upperLeft, upperTop, upperWidth, upperHeight;
     bool fault;
   };
-  // The lower screen's text "Use ECM to destroy enemy missiles" wraps to four lines at 100..164.
+  // The lower screen, 300 x 200, shows "Use ECM to destroy enemy missiles" wrapped to four lines
+  // at 12..74 x 130..194.
   const Case cases[] = {
-      {"the upper screen hides the whole text", 0, 80, false},
-      {"it ends in the middle of the text: its last lines show below it", 0, 40, true},
-      {"it lies beside the text", 250, 0, false},
-      {"it covers the left half of the text", -160, 80, true},
+      {"a screen in its place hides the whole text", 0, 0, 300, 196, false},
+      {"a screen as wide as it ends in the middle of the text: its last lines show below", 0, 0, 310, 170, true},
+      {"a shorter one leaves a wide margin where the lower screen still shows", 0, 0, 310, 150, false},
+      {"a screen as tall as it leaves a thin margin at its left", 30, -10, 300, 220, true},
+      {"a screen as tall as it leaves a wide margin where the lower screen still shows", 50, -10, 300, 220, false},
+      {"a popup's edge runs through it, as a window over another", 0, 150, 200, 30, false},
+      {"a screen in its place beside the text", 100, 0, 200, 200, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::vector<std::string> log;
     LoggingForm lower("Lower", R"(form Lower : TF  width 300 height 200 color black
-  label Caption left 12 top 100 width 62 height 64 caption "Use ECM to destroy enemy missiles" font "Arial" 8 white alignment center wordwrap
+  label Caption left 12 top 130 width 62 height 64 caption "Use ECM to destroy enemy missiles" font "Arial" 8 white alignment center wordwrap
 )", log);
     LoggingForm upper("Upper", "form Upper : TF  width 200 height 100 color black\n", log);
     lower.SetBounds(0, 0, 300, 200);
-    upper.SetBounds(c.upperLeft, c.upperTop, 200, 100);
+    upper.SetBounds(c.upperLeft, c.upperTop, c.upperWidth, c.upperHeight);
     const std::vector<std::string> faults = TextsShowingPastFaults({&lower, &upper});
     if (!c.fault) {
       EXPECT_TRUE(faults.empty()) << faults.front();
     } else {
       ASSERT_EQ(faults.size(), 1u);
-      EXPECT_TRUE(faults[0].starts_with("Lower.Caption \"Use ECM to destroy enemy missiles\": the screen Upper"))
+      EXPECT_TRUE(faults[0].starts_with(
+          "Lower.Caption \"Use ECM to destroy enemy missiles\": the screen Upper in its screen's place"))
           << faults[0];
     }
   }
