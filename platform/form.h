@@ -137,6 +137,10 @@ class Form : public Control {
   void SetPaintedWidth(std::optional<int> width);
   // How much of the form's width its ground covers.
   int PaintedWidth() const { return paintedWidth_ ? std::min(*paintedWidth_, Width()) : Width(); }
+  // The same downwards: a form grown at its foot for a passing picture (the tutorial's pointer)
+  // paints its ground over its first `height` pixels only.
+  void SetPaintedHeight(std::optional<int> height);
+  int PaintedHeight() const { return paintedHeight_ ? std::min(*paintedHeight_, Height()) : Height(); }
 
   void Paint(Canvas& canvas) override;
 
@@ -161,6 +165,7 @@ class Form : public Control {
   int modalLocks_ = 0;
   std::size_t shownAtLevel_ = 0;  // how many modal loops ran when it was last shown (not modally)
   std::optional<int> paintedWidth_;
+  std::optional<int> paintedHeight_;
   Control* focused_ = nullptr;
 };
 

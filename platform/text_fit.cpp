@@ -186,7 +186,7 @@ std::vector<std::string> TextFitFaults(const Form& form) {
 
 std::vector<std::string> TextsShowingPastFaults(const std::vector<Form*>& bottomToTop) {
   auto groundOf = [](const Form& f) {
-    return Rect{f.Left(), f.Top() - f.TitleHeight(), f.PaintedWidth(), f.Height() + f.TitleHeight()};
+    return Rect{f.Left(), f.Top() - f.TitleHeight(), f.PaintedWidth(), f.PaintedHeight() + f.TitleHeight()};
   };
   std::vector<std::string> faults;
   for (std::size_t lower = 0; lower < bottomToTop.size(); ++lower) {

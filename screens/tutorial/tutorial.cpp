@@ -73,11 +73,11 @@ void ShowGuide(const rules::TutorialGuide& g) {
     for (const platform::Rect& r : NamedRects(arrowAt, arrow->Owner())) keepClear.push_back(r);
   }
   if (panel) {
-    // What a wildcard names (the bodies of the map) the panel leaves free where it can.
-    std::vector<platform::Rect> rather;
     for (const std::string& name : g.keepClear)
-      for (const platform::Rect& r : NamedRects(name, panel->Owner()))
-        (name.ends_with('*') ? rather : keepClear).push_back(r);
+      for (const platform::Rect& r : NamedRects(name, panel->Owner())) keepClear.push_back(r);
+    std::vector<platform::Rect> rather;
+    for (const std::string& name : g.ratherClear)
+      for (const platform::Rect& r : NamedRects(name, panel->Owner())) rather.push_back(r);
     if (g.panelAtLayoutPlace)
       panel->Show(g.text1, g.text2, keepClear, rather);
     else
