@@ -54,6 +54,9 @@ class TutorialPanel {
   const platform::Form& Owner() const { return form_; }
   // Where the panel stands, in screen coordinates.
   platform::Rect ScreenRect() const { return panel_.ScreenRect(); }
+  // Whether the screen had no room for it and widened to hold it beside itself.
+  bool StandsBeside() const { return grownFrom_.has_value(); }
+  bool Shown() const { return panel_.Visible() || minimized_.Visible(); }
 
  private:
   // Where in the form a panel of w x h, wanted at (left, top), covers none of `keepClear`; none

@@ -461,8 +461,9 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
           << "the pointer at " << at << " " << text(a) << " covers " << name << " " << text(r);
     EXPECT_TRUE(a.x >= f.x && a.y >= f.y && a.x + a.w <= f.x + f.w && a.y + a.h <= f.y + f.h);
   };
-  // Each faction's start system in the worlds of a few seeds.
-  for (const std::uint32_t seed : {1u, 2u, 3u, 11u})
+  // Each faction's start system in the worlds of a few seeds (in those of 4 and 9 the Outer Rim's
+  // map leaves the panel no room beside the trade window at the flight to the marked body).
+  for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 9u, 11u})
   for (int faction = 1; faction <= 4; ++faction) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     state::Randomize(seed);
@@ -512,9 +513,22 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
       if (g.panelOn == rules::TutorialScreen::None) continue;
       const screens::TutorialPanel* panel = screens::FindTutorialPanel(FormNamedFor(g.panelOn));
       ASSERT_NE(panel, nullptr);
+      std::vector<std::string> names = g.keepClear;
+      // A travel screen too full for the panel beside the open trade window puts it on the trade
+      // window, clear of the chosen good's row; the screen it leaves stays wholly free.
+      if (const screens::TutorialPanel* onTrade = screens::FindTutorialPanel("TradeWindow");
+          !panel->Shown() && onTrade && onTrade->Shown()) {
+        const Rect p = onTrade->ScreenRect();
+        EXPECT_FALSE(screens::Overlap(p, panel->Owner().ScreenRect())) << "the panel " << text(p);
+        panel = onTrade;
+        const std::string good = std::to_string(state::SelectedGood);
+        names = {"Topic", "GoodName" + good, "GoodPrice" + good, "GoodStock" + good, "GoodCargo" + good};
+        keepClear.erase(std::remove_if(keepClear.begin(), keepClear.end(),
+                                       [&](const auto& k) { return !screens::Overlap(k.second, panel->Owner().ScreenRect()); }),
+                        keepClear.end());
+      }
       const platform::Form& owner = panel->Owner();
       EXPECT_TRUE(owner.Get<Panel>("TutorialPanel").Visible());
-      std::vector<std::string> names = g.keepClear;
       if (auto read = kRead.find(owner.Name()); read != kRead.end()) {
         names.insert(names.end(), read->second.begin(), read->second.end());
       }
