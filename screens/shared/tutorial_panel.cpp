@@ -75,10 +75,6 @@ std::vector<platform::Rect> OtherControls(const platform::Form& form, const plat
   return out;
 }
 
-namespace {
-
-}  // namespace
-
 TutorialPanel::TutorialPanel(platform::Form& form)
     : form_(form),
       panel_(form.Get<platform::Panel>("TutorialPanel")),
