@@ -142,7 +142,8 @@ TEST_F(TravelViewTest, AFindsCaptionMovesOffTheBodiesNamesAndPictures) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     AddFind(2, 4, c.x, c.y);
-    const screens::FindView& f = BuildTravelView(false).finds[1];
+    const screens::TravelView v = BuildTravelView(false);
+    const screens::FindView& f = v.finds[1];
     EXPECT_EQ(f.caption, "Artifact");
     EXPECT_EQ(f.captionX, c.captionX);
     EXPECT_EQ(f.captionY, c.captionY);
