@@ -319,9 +319,11 @@ void Form::SetPaintedWidth(std::optional<int> width) {
   Changed();
 }
 
-void Form::Paint(Canvas& canvas) {
-  const int width = paintedWidth_ ? std::min(*paintedWidth_, Width()) : Width();
-  canvas.Fill(Rect{0, 0, width, Height()}, GetColor());
+void Form::SetPaintedHeight(std::optional<int> height) {
+  paintedHeight_ = height;
+  Changed();
 }
+
+void Form::Paint(Canvas& canvas) { canvas.Fill(Rect{0, 0, PaintedWidth(), PaintedHeight()}, GetColor()); }
 
 }  // namespace platform

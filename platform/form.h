@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -134,6 +135,12 @@ class Form : public Control {
   // wider: its ground is then painted only over its first `width` pixels, and what lies beneath
   // the rest shows through around that panel. Cleared, the whole form is painted again.
   void SetPaintedWidth(std::optional<int> width);
+  // How much of the form's width its ground covers.
+  int PaintedWidth() const { return paintedWidth_ ? std::min(*paintedWidth_, Width()) : Width(); }
+  // The same downwards: a form grown at its foot for a passing picture (the tutorial's pointer)
+  // paints its ground over its first `height` pixels only.
+  void SetPaintedHeight(std::optional<int> height);
+  int PaintedHeight() const { return paintedHeight_ ? std::min(*paintedHeight_, Height()) : Height(); }
 
   void Paint(Canvas& canvas) override;
 
@@ -158,6 +165,7 @@ class Form : public Control {
   int modalLocks_ = 0;
   std::size_t shownAtLevel_ = 0;  // how many modal loops ran when it was last shown (not modally)
   std::optional<int> paintedWidth_;
+  std::optional<int> paintedHeight_;
   Control* focused_ = nullptr;
 };
 

@@ -300,11 +300,16 @@ static void WindowStep(const std::vector<std::string>& w) {
 
 // Every text on the forms of a screenshot fits its place; the step fails naming each that does
 // not, except the labels the script names as known not to fit yet (`unfit Form.Label`).
+// A screenshot of the whole screen also fails where a lower screen's text shows in part beside
+// one above it.
 static void CheckTextsFit(Form* shot, const std::set<std::string, std::less<>>& unfit) {
   std::vector<std::string> faults;
-  for (Form* f : shot ? std::vector<Form*>{shot} : App().ZOrder())
-    for (std::string& fault : TextFitFaults(*f))
+  auto add = [&](std::vector<std::string> found) {
+    for (std::string& fault : found)
       if (!unfit.contains(fault.substr(0, fault.find(' ')))) faults.push_back(std::move(fault));
+  };
+  for (Form* f : shot ? std::vector<Form*>{shot} : App().ZOrder()) add(TextFitFaults(*f));
+  if (!shot) add(TextsShowingPastFaults(App().ZOrder()));
   if (faults.empty()) return;
   std::string message = "texts that do not fit their place:";
   for (const std::string& fault : faults) message += "\n  " + fault;

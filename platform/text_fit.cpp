@@ -155,6 +155,17 @@ std::vector<std::string> TextFitFaults(const Form& form) {
     const Rect shownInk = Intersection(ink, box);
     if (const Control* over = CuttingOff(all, i, shownInk))
       faults.push_back(what + ": " + over->Name() + " hides a part of the text");
+    // Another text drawn later through a transparent label over this one: both show, mixed.
+    for (std::size_t k = i + 1; k < all.size(); ++k) {
+      if (all[k]->kind() != Kind::Label || !all[k]->VisibleInForm()) continue;
+      const auto& other = static_cast<const Label&>(*all[k]);
+      if (!other.Transparent()) continue;  // an opaque label covers; a cut is found above
+      const Rect otherInk = Intersection(TextInkOnScreen(other), ShownArea(other));
+      const Rect both = Intersection(shownInk, otherInk);
+      if (both.w <= 0 || both.h <= 0 || CoveredBetween(all, i, k, both)) continue;
+      faults.push_back(what + ": the text of " + NameOf(other) + " \"" + other.ShownText() +
+                       "\" lies over it");
+    }
     for (std::size_t k = 0; k < all.size(); ++k) {
       if (all[k]->kind() != Kind::Shape || !all[k]->VisibleInForm()) continue;
       const auto& shape = static_cast<const Shape&>(*all[k]);
@@ -170,6 +181,49 @@ std::vector<std::string> TextFitFaults(const Form& form) {
         faults.push_back(what + ": the frame " + shape.Name() + " runs through the text");
         break;
       }
+    }
+  }
+  return faults;
+}
+
+std::vector<std::string> TextsShowingPastFaults(const std::vector<Form*>& bottomToTop) {
+  auto groundOf = [](const Form& f) {
+    return Rect{f.Left(), f.Top() - f.TitleHeight(), f.PaintedWidth(), f.PaintedHeight() + f.TitleHeight()};
+  };
+  std::vector<std::string> faults;
+  for (std::size_t lower = 0; lower < bottomToTop.size(); ++lower) {
+    const Rect beneath = groundOf(*bottomToTop[lower]);
+    for (const Control* c : bottomToTop[lower]->AllControls()) {
+      if (c->kind() != Kind::Label || !c->VisibleInForm()) continue;
+      const auto& label = static_cast<const Label&>(*c);
+      const Rect ink = Intersection(TextInkOnScreen(label), ShownArea(label));
+      if (ink.w <= 0 || ink.h <= 0) continue;
+      const Form* cutBy = nullptr;
+      bool hiddenWhole = false;
+      for (std::size_t upper = lower + 1; upper < bottomToTop.size() && !hiddenWhole; ++upper) {
+        const Rect ground = groundOf(*bottomToTop[upper]);
+        const Rect hidden = Intersection(ink, ground);
+        hiddenWhole = hidden == ink;
+        if (hidden.w <= 0 || hidden.h <= 0 || cutBy) continue;
+        // A screen in place of the one beneath: as wide or as tall as it, or more, so that only
+        // a margin of the lower screen shows beside it, too thin for that screen to be seen.
+        constexpr int kMargin = 40;
+        auto thin = [](int from, int to) { return to > from && to - from < kMargin; };
+        const bool wide = ground.x <= beneath.x && ground.x + ground.w >= beneath.x + beneath.w;
+        const bool tall = ground.y <= beneath.y && ground.y + ground.h >= beneath.y + beneath.h;
+        const int gx2 = ground.x + ground.w, gy2 = ground.y + ground.h;
+        const int bx2 = beneath.x + beneath.w, by2 = beneath.y + beneath.h;
+        const bool inMargin =
+            (wide && ink.y < ground.y && thin(beneath.y, ground.y)) ||
+            (wide && ink.y + ink.h > gy2 && thin(gy2, by2)) ||
+            (tall && ink.x < ground.x && thin(beneath.x, ground.x)) ||
+            (tall && ink.x + ink.w > gx2 && thin(gx2, bx2));
+        if (inMargin) cutBy = bottomToTop[upper];
+      }
+      if (cutBy && !hiddenWhole)
+        faults.push_back(NameOf(label) + " \"" + label.ShownText() + "\": the screen " +
+                         cutBy->Name() + " in its screen's place hides a part of the text, the rest " +
+                         "shows in the thin margin it leaves");
     }
   }
   return faults;

@@ -31,8 +31,9 @@ enum class PanelPlace {
 };
 
 // One step of the tutorial: its message panel (screen, place, texts), its arrow (screen,
-// control, side) and what the words name, which the panel leaves free (on the travel screen
-// always the bodies and finds of the map). In the texts "{tutorial body}" and "{first planet}"
+// control, side) and what the words name or the player reads there, which the panel leaves free
+// (on the travel screen always the star date and the bodies and finds of the map, with their
+// names and prices). In the texts "{tutorial body}" and "{first planet}"
 // stand for those bodies' names; an arrow at "{tutorial body}" points at that body.
 struct StepRow {
   Step step;
@@ -57,6 +58,8 @@ struct StepRow {
   // What the words name, for the panel to leave free: names separated by spaces; "{T}" stands
   // for the tutorial body's number, a name ending in "*" for every visible control so named.
   const char* keepClear = "";
+  // What it leaves free too where there is room, written the same way.
+  const char* ratherClear = "";
 };
 
 using enum TutorialScreen;
@@ -108,7 +111,9 @@ const StepRow kSteps[] = {
      .text1 = "On this screen you can choose your faction. There are four factions available in "
               "the game. Each has it´s own unique advantages and starting conditions.",
      .text2 = "Click on one of the faction pictures at the top left and click on \"Continue\".",
-     .keepClear = "FederationTile OuterRimTile CoalitionTile SyndicateTile ContinueButton"},
+     .keepClear = "FederationTile OuterRimTile CoalitionTile SyndicateTile ContinueButton "
+                  "FactionName Judgement FirstQuote FirstQuoteSource SecondQuote SecondQuoteSource "
+                  "FirstParagraph SecondParagraph ThirdParagraph"},
     {.step = Step::ChooseName, .panelOn = NameSelection,
      .text1 = "On this screen you can enter your name and choose a portrait, which will symbolize "
               "you in the game. Click on \"Previous\" and \"Next\" until you have found the "
@@ -129,7 +134,7 @@ const StepRow kSteps[] = {
               "ships. First we start with something easy: Trading.",
      .text2 = "Click on the \"TRADE\" icon displayed in the control panel at the bottom.",
      .arrowOn = Travel, .arrowAt = "TradeButton",
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::BuySupplies, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Good. On the window that has popped up you can buy or sell goods. Click on the "
@@ -140,7 +145,7 @@ const StepRow kSteps[] = {
      .text2 = "Click on \"Supplies\" and buy at least one unit of this kind of good.",
      .arrowOn = TradeWindow, .arrowAt = "GoodName1", .side = Right, .arrowShownAtOnce = false,
      .setsSuppliesPrices = true,
-     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+     .keepClear = "StarDate TradeWindow", .ratherClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::FlyToTutorialBody, .panelOn = Travel, .place = AwayFromTutorialBody,
      .top = kTravelPanelTop,
      .text1 = "Well done - you bought your first cargo. Now you have to find a location where you "
@@ -150,7 +155,7 @@ const StepRow kSteps[] = {
               "marked the closest location. Double-click it to start travelling.",
      .text2 = "Double-click on the location {tutorial body} to start travelling.",
      .arrowOn = Travel, .arrowAt = "{tutorial body}", .side = Right, .setsSuppliesPrices = true,
-     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+     .keepClear = "Body* SpaceFind* TradeWindow", .ratherClear = "StarDate ControlFrame"},
     {.step = Step::SellAll, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Now you are just one step away from making your first profit! Just click on "
@@ -158,7 +163,7 @@ const StepRow kSteps[] = {
      .text2 = "Click on the \"Sell all\" button on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "SellAllButton", .side = Right, .arrowShownAtOnce = false,
      .setsSuppliesPrices = true, .tradeWindowToFront = true,
-     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+     .keepClear = "StarDate TradeWindow", .ratherClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseTrade, .panelOn = Travel, .place = At, .left = kLeftPanel,
      .top = kTravelPanelTop,
      .text1 = "Congratulations! You made your first profit. If you choose to become a trader you "
@@ -169,7 +174,7 @@ const StepRow kSteps[] = {
      .text2 = "Close the trade screen by clicking on \"Close\" on the trade popup screen.",
      .arrowOn = TradeWindow, .arrowAt = "CloseButton", .side = Right, .arrowShownAtOnce = false,
      .rewardSound = true,
-     .keepClear = "Body* SpaceFind* TradeWindow ControlFrame"},
+     .keepClear = "StarDate TradeWindow", .ratherClear = "Body* SpaceFind* ControlFrame"},
     {.step = Step::OpenMissions, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "Now it´s time for some action! Let´s accept a combat mission. While the "
@@ -178,7 +183,7 @@ const StepRow kSteps[] = {
               "to time as well.",
      .text2 = "Click on the \"Missions\" icon on the control panel at the bottom.",
      .arrowOn = Travel, .arrowAt = "MissionsButton", .offersMission = true,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::PickMission, .panelOn = MissionBoard, .text1 = kMissionBoardText1,
      .text2 = kMissionBoardText2, .arrowOn = MissionBoard, .arrowAt = "OfferTile2",
      .offersMission = true,
@@ -195,14 +200,14 @@ const StepRow kSteps[] = {
               "the mission selection screen. Let´s try this...",
      .text2 = "Click on the mission icon in the control panel below again.",
      .arrowOn = Travel, .arrowAt = "MissionsButton", .redrawsMissionBoard = true,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::FlyToSun, .panelOn = Travel, .place = At, .left = 16, .top = kTravelPanelTop,
      .text1 = "In this mission you have to intercept a pirate vessel near the local sun. The "
               "mission target is displayed by a red target lock. To fly to this location (and "
               "fulfill this mission) you have to double-click on the target lock.",
      .text2 = "Double-click on the \"Sun\" to start travelling to the mission objective.",
      .arrowOn = Travel, .arrowAt = "Body1", .side = Right, .redrawsMissionBoard = true,
-     .keepClear = "Body* SpaceFind* MissionMarker MissionPanel"},
+     .keepClear = "StarDate Body* SpaceFind* MissionMarker MissionPanel"},
     {.step = Step::FireMissiles, .panelOn = ShipCombat, .place = At, .left = kCombatUpperLeft,
      .top = kCombatUpperTop, .minimizedLeft = kCombatUpperLeft, .minimizedTop = kCombatUpperTop,
      .text1 = "This is the space combat screen. At the left part of the screen you can see your "
@@ -280,7 +285,7 @@ const StepRow kSteps[] = {
               "example: Let´s land on a planet!",
      .text2 = "Fly to the planet {first planet} by double-clicking on it.",
      .arrowOn = Travel, .arrowAt = "Body2", .side = Right, .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind*"},
+     .keepClear = "StarDate Body* SpaceFind*"},
     {.step = Step::VisitPlanet, .panelOn = Planet, .place = At, .left = 8, .top = 14,
      .text1 = "This is the planet screen. The most important feature is the possibility to buy a "
               "bigger ship and to upgrade your equipment. You might want to minimize this "
@@ -298,7 +303,7 @@ const StepRow kSteps[] = {
               "\"Pirating\" icon in the control panel.",
      .text2 = "Click on the \"Pirating\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "SensorsButton", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseSensors, .panelOn = Sensors, .place = At, .left = 239, .top = 8,
      .minimizedLeft = 8, .minimizedTop = 5,
      .text1 = "This is the ship sensor screen. The blips on the sensors mark the location of "
@@ -316,7 +321,7 @@ const StepRow kSteps[] = {
               "systems. To do this you should know how to access the galaxy map.",
      .text2 = "Click on the \"Galaxy\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "GalaxyMapButton", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseGalaxyMap, .panelOn = GalaxyMap, .place = At, .left = 497, .top = 8,
      .text1 = "So that´s the galaxy map. The red colored planet names symbolize planets owned by "
               "factions with which your faction are at war. Cease-fires and war declarations can "
@@ -332,7 +337,7 @@ const StepRow kSteps[] = {
               "\"Options\" icon on the control panel.",
      .text2 = "Click on the \"Options\" icon in the control panel.",
      .arrowOn = Travel, .arrowAt = "OptionsButton", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::SaveGame, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "During a game you should SAVE a game often. It can always happen that you make a "
@@ -340,7 +345,7 @@ const StepRow kSteps[] = {
               "game. Let´s try it! It´s easy!",
      .text2 = "Click on the \"Save a game\" button.",
      .arrowOn = Travel, .arrowAt = "SaveGameButton", .side = Right, .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* OptionsPanel"},
+     .keepClear = "StarDate Body* SpaceFind* OptionsPanel"},
     {.step = Step::SaveIntoSlot, .arrowOn = SaveLoad, .arrowAt = "SaveButton1",
      .arrowShownAtOnce = false},
     {.step = Step::CloseSaveLoad, .arrowOn = SaveLoad, .arrowAt = "CloseButton",
@@ -350,14 +355,14 @@ const StepRow kSteps[] = {
      .text1 = "Good. Now let´s close this screen again.",
      .text2 = "Click on \"Return to game\".",
      .arrowOn = Travel, .arrowAt = "ReturnButton", .side = Right, .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* OptionsPanel"},
+     .keepClear = "StarDate Body* SpaceFind* OptionsPanel"},
     {.step = Step::OpenShipStatus, .panelOn = Travel, .place = At, .left = kRightPanel,
      .top = kTravelPanelTop,
      .text1 = "During the game you might want to check out the status of your ship from time to "
               "time. To do this just open the ship status screen.",
      .text2 = "Click on the wireframe of your ship at the left part of the screen.",
      .arrowOn = Travel, .arrowAt = "ShipPicture", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::CloseShipStatus, .panelOn = ShipStatus, .place = At, .left = 8, .top = 8,
      .text1 = "Here you can see the status of your ship. Just take a look around and when you are "
               "finished click on \"Close\".",
@@ -371,7 +376,7 @@ const StepRow kSteps[] = {
               "hero\" can acquire during the game.",
      .text2 = "Click on the portrait of your \"game hero\" at the right part of the screen.",
      .arrowOn = Travel, .arrowAt = "Portrait", .arrowShownAtOnce = false,
-     .keepClear = "Body* SpaceFind* ControlFrame"},
+     .keepClear = "StarDate Body* SpaceFind* ControlFrame"},
     {.step = Step::BrowseSkills, .panelOn = PersonalStatus, .place = At, .left = 8, .top = 8,
      .text1 = "Here you can see your personal status. Before ending this tutorial you should "
               "browse through the skills and abilities your \"game hero\" can acquire during the "
@@ -395,7 +400,7 @@ const StepRow kSteps[] = {
      .text2 = "Click on \"Cancel tutorial\" to close this screen and end this tutorial.",
      .arrowOn = Travel, .arrowAt = "TutorialCancelButton", .side = Below,
      .arrowShownAtOnce = false, .rewardMusic = true,
-     .keepClear = "Body* SpaceFind*"},
+     .keepClear = "StarDate Body* SpaceFind*"},
 };
 // clang-format on
 
@@ -500,12 +505,18 @@ TutorialGuide DescribeTutorialStep(Step step) {
   g.arrowAtAbility = row->arrowAtAbility;
   g.arrowSide = row->side;
   g.arrowShownAtOnce = row->arrowShownAtOnce;
-  std::istringstream names(row->keepClear);
-  for (std::string name; names >> name;) {
-    if (const std::size_t at = name.find("{T}"); at != std::string::npos)
-      name.replace(at, 3, std::to_string(TutorialBody()));
-    g.keepClear.push_back(name);
-  }
+  auto split = [](const char* list) {
+    std::vector<std::string> out;
+    std::istringstream names(list);
+    for (std::string name; names >> name;) {
+      if (const std::size_t at = name.find("{T}"); at != std::string::npos)
+        name.replace(at, 3, std::to_string(TutorialBody()));
+      out.push_back(name);
+    }
+    return out;
+  };
+  g.keepClear = split(row->keepClear);
+  g.ratherClear = split(row->ratherClear);
   g.setsSuppliesPrices = row->setsSuppliesPrices;
   g.offersMission = row->offersMission;
   g.redrawsMissionBoard = row->redrawsMissionBoard;

@@ -61,8 +61,11 @@ struct TutorialGuide {
   bool arrowShownAtOnce = true;
   // What the step's words name, which the panel leaves free besides the arrow and its control:
   // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
-  // in "*" stands for every visible control so named, which the panel leaves free where it can.
+  // in "*" stands for every visible control so named.
   std::vector<std::string> keepClear;
+  // What the panel leaves free too where there is room for it: what the step's words do not name
+  // but the player may like to see (the map beside the trade window, the control panel).
+  std::vector<std::string> ratherClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.
   bool setsSuppliesPrices = false;

@@ -55,6 +55,7 @@ class TradeWindowScreen : public platform::Form {
   std::vector<platform::Label*> names_, prices_, stocks_, cargo_;  // good g is element g - 1
   std::vector<platform::Label*> quantityLabels_;                   // in button order
   platform::Label& hold_ = Get<platform::Label>("Hold");
+  TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};
   PictureButtons buttons_;
   int shownQuantity_ = -1;  // the quantity button shown lit, as an index of kTradeQuantities

@@ -309,7 +309,12 @@ void TravelScreenForm::ShowStatusBars() { ApplyStatus(BuildTravelView(TradeWindo
 
 void TravelScreenForm::ShowSpaceFinds() { ApplyFinds(BuildTravelView(TradeWindowShowing())); }
 
-void TravelScreenForm::ShowPriceLabels() { ApplyPrices(BuildTravelView(TradeWindowShowing())); }
+void TravelScreenForm::ShowPriceLabels() {
+  // The finds' captions move off the prices that show now, and back when they go.
+  const TravelView v = BuildTravelView(TradeWindowShowing());
+  ApplyPrices(v);
+  ApplyFinds(v);
+}
 
 void TravelScreenForm::ShowMissionPanel() {
   if (const std::optional<MissionPanelView> m = BuildMissionPanelView()) {

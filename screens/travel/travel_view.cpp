@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "rules/briefings.h"
 #include "rules/diplomacy.h"
@@ -36,8 +37,9 @@ const state::TSpaceFindRow* Find(std::int32_t s, std::int32_t slot) {
 }
 
 // The positions are stored as drawn at a zoom of 100 %.
-// Where the system map ends and the control panel begins, and the height of a body's labels.
-constexpr int kMapBottom = 500;
+// Where the system map lies between the news and the control panel, and the height of a body's
+// labels.
+constexpr int kMapTop = 94, kMapBottom = 500, kMapWidth = 800;
 constexpr int kMapLabelHeight = 14;
 
 int ScaleToScreen(std::int32_t value) {
@@ -88,6 +90,68 @@ std::string_view BodyClassCaption(std::int32_t kind) {
       const std::string_view economy = state::EconomyClassCaption(kind);
       return economy.empty() ? "Class: ?" : economy;
     }
+  }
+}
+
+// A text's box on the map, to keep the finds' captions off the bodies' names and prices.
+struct MapBox {
+  int x, y, w, h;
+};
+
+bool Meet(const MapBox& a, const MapBox& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// The box of a map caption's text, centred at `centre`: as wide as its letters at most take in the
+// map's small font, with a pixel of air on each side.
+MapBox CaptionBox(std::string_view text, int centre, int top) {
+  constexpr int kWidestLetter = 6;
+  const int w = kWidestLetter * static_cast<int>(text.size()) + 2;
+  return {centre - w / 2, top, w, kMapLabelHeight};
+}
+
+// A caption label's slot, whose left edge the view gives, is centred on its picture: a body's
+// slot is the picture plus 17 on either side, a find's plus 15.
+constexpr int kBodySlotHalf = 17 + 33 / 2;
+constexpr int kFindSlotHalf = 15 + 33 / 2;
+
+// Each find's caption under its picture, or where the text lies over no body's name, price or
+// picture and no other find's picture or caption: above the picture, right of it or left of it.
+// Where no place is free of all that, the first free of the bodies' names and prices; failing that,
+// under the picture.
+void PlaceFindCaptions(TravelView& v) {
+  std::vector<MapBox> captions, pictures;
+  for (const BodyView& b : v.bodies) {
+    if (!b.visible) continue;
+    captions.push_back(CaptionBox(b.name, b.nameX + kBodySlotHalf, b.nameY));
+    if (b.priceVisible) captions.push_back(CaptionBox(b.price, b.priceX + kBodySlotHalf, b.priceY));
+    pictures.push_back({b.x, b.y, 33, 33});
+  }
+  for (const FindView& f : v.finds)
+    if (f.visible) pictures.push_back({f.x, f.y, 33, 33});
+  for (FindView& f : v.finds) {
+    if (!f.visible) continue;
+    const int width = CaptionBox(f.caption, 0, 0).w;
+    const int middle = f.x + 33 / 2, beside = f.y + (33 - kMapLabelHeight) / 2;
+    const MapBox places[] = {CaptionBox(f.caption, middle, f.captionY),
+                             CaptionBox(f.caption, middle, f.y - kMapLabelHeight - 2),
+                             CaptionBox(f.caption, f.x + 33 + 2 + width / 2, beside),
+                             CaptionBox(f.caption, f.x - 2 - width + width / 2, beside)};
+    auto onMap = [](const MapBox& r) {
+      return r.x >= 0 && r.x + r.w <= kMapWidth && r.y >= kMapTop && r.y + r.h <= kMapBottom;
+    };
+    auto clearOf = [](const MapBox& r, const std::vector<MapBox>& others) {
+      return std::none_of(others.begin(), others.end(), [&](const MapBox& o) { return Meet(r, o); });
+    };
+    const MapBox* chosen = nullptr;
+    for (const MapBox& r : places)
+      if (!chosen && onMap(r) && clearOf(r, captions) && clearOf(r, pictures)) chosen = &r;
+    for (const MapBox& r : places)
+      if (!chosen && onMap(r) && clearOf(r, captions)) chosen = &r;
+    if (!chosen) chosen = &places[0];
+    f.captionX = chosen->x + chosen->w / 2 - kFindSlotHalf;
+    f.captionY = chosen->y;
+    captions.push_back(*chosen);
   }
 }
 
@@ -251,6 +315,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     f.captionX = f.x - ScaleToScreen(15);
     f.captionY = f.y + ScaleToScreen(34);
   }
+  PlaceFindCaptions(v);
 
   const std::int32_t selected = state::SelectedBody;
   if (selected < 0)

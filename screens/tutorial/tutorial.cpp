@@ -73,16 +73,30 @@ void ShowGuide(const rules::TutorialGuide& g) {
     for (const platform::Rect& r : NamedRects(arrowAt, arrow->Owner())) keepClear.push_back(r);
   }
   if (panel) {
-    // What a wildcard names (the bodies of the map) the panel leaves free where it can.
-    std::vector<platform::Rect> rather;
     for (const std::string& name : g.keepClear)
-      for (const platform::Rect& r : NamedRects(name, panel->Owner()))
-        (name.ends_with('*') ? rather : keepClear).push_back(r);
+      for (const platform::Rect& r : NamedRects(name, panel->Owner())) keepClear.push_back(r);
+    std::vector<platform::Rect> rather;
+    for (const std::string& name : g.ratherClear)
+      for (const platform::Rect& r : NamedRects(name, panel->Owner())) rather.push_back(r);
     if (g.panelAtLayoutPlace)
       panel->Show(g.text1, g.text2, keepClear, rather);
     else
       panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop,
                   keepClear, rather);
+    // Beside a travel screen too full for it the trade window would hide it: it stands on the
+    // trade window then, clear of the pointer there and of the chosen good's row.
+    TutorialPanel* onTrade = FindTutorialPanel("TradeWindow");
+    if (panel->StandsBeside() && g.panelOn == TutorialScreen::Travel && TradeWindowShowing() &&
+        onTrade) {
+      panel->Hide();
+      std::vector<platform::Rect> tradeClear;
+      if (arrow && &arrow->Owner() == &onTrade->Owner()) tradeClear.push_back(arrow->ScreenRect());
+      const std::string good = std::to_string(state::SelectedGood);
+      for (const char* column : {"GoodName", "GoodPrice", "GoodStock", "GoodCargo"})
+        for (const platform::Rect& r : NamedRects(column + good, onTrade->Owner())) tradeClear.push_back(r);
+      for (const platform::Rect& r : NamedRects("Topic", onTrade->Owner())) tradeClear.push_back(r);
+      onTrade->Show(g.text1, g.text2, tradeClear);
+    }
   }
   if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
 }

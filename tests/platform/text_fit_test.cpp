@@ -59,6 +59,23 @@ TEST_F(TextFit, FindsTextsCutOffOrCrossedAndNothingElse) {
        "  panel Options left 0 top 0 width 200 height 60\n"
        "    shape Mark left 40 top 0 width 60 height 40 brushclear pen yellow penwidth 3",
        ""},
+      {"a caption drawn over another",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Wormhole to Carse\" font \"Arial\" 8 transparent\n"
+       "  label Find left 0 top 12 width 60 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       "F.Body \"Wormhole to Carse\": the text of F.Find \"Artifact\" lies over it"},
+      {"captions side by side",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Carse\" font \"Arial\" 8 transparent\n"
+       "  label Find left 10 top 30 width 150 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       ""},
+      {"boxes that overlap round texts that do not",
+       "  label A left 10 top 10 width 150 height 16 caption \"Carse\" font \"Arial\" 8 transparent\n"
+       "  label B left 60 top 10 width 150 height 16 caption \"Hope\" font \"Arial\" 8 transparent alignment right",
+       ""},
+      {"a caption under a panel shown over it",
+       "  label Body left 10 top 10 width 150 height 16 caption \"Wormhole to Carse\" font \"Arial\" 8 transparent\n"
+       "  panel Message left 0 top 0 width 200 height 60\n"
+       "    label Text left 0 top 12 width 150 height 16 caption \"Artifact\" font \"Arial\" 8 transparent",
+       ""},
       {"a typed name cut with dots fits",
        R"(  label L left 10 top 10 width 80 height 18 caption "Maximilian Wolfgang Amadeus" font "Arial" 10 ellipsis)", ""},
   };
@@ -96,6 +113,44 @@ TEST_F(TextFit, TheScreenshotStepFailsNamingEachLabelExceptTheOnesTheScriptNames
   ScriptRunner known;
   known.Load("unfit F.Narrow\nunfit F.Short\nscreenshot F \"" + shot + "\"", "fit.script");
   EXPECT_TRUE(known.Run().ok);
+}
+
+TEST_F(TextFit, ALowerScreensTextShowingBesideAScreenInItsPlaceIsAFault) {
+  struct Case {
+    const char* what;
+    int upperLeft, upperTop, upperWidth, upperHeight;
+    bool fault;
+  };
+  // The lower screen, 300 x 200, shows "Use ECM to destroy enemy missiles" wrapped to four lines
+  // at 12..74 x 130..194.
+  const Case cases[] = {
+      {"a screen in its place hides the whole text", 0, 0, 300, 196, false},
+      {"a screen as wide as it ends in the middle of the text: its last lines show below", 0, 0, 310, 170, true},
+      {"a shorter one leaves a wide margin where the lower screen still shows", 0, 0, 310, 150, false},
+      {"a screen as tall as it leaves a thin margin at its left", 30, -10, 300, 220, true},
+      {"a screen as tall as it leaves a wide margin where the lower screen still shows", 50, -10, 300, 220, false},
+      {"a popup's edge runs through it, as a window over another", 0, 150, 200, 30, false},
+      {"a screen in its place beside the text", 100, 0, 200, 200, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> log;
+    LoggingForm lower("Lower", R"(form Lower : TF  width 300 height 200 color black
+  label Caption left 12 top 130 width 62 height 64 caption "Use ECM to destroy enemy missiles" font "Arial" 8 white alignment center wordwrap
+)", log);
+    LoggingForm upper("Upper", "form Upper : TF  width 200 height 100 color black\n", log);
+    lower.SetBounds(0, 0, 300, 200);
+    upper.SetBounds(c.upperLeft, c.upperTop, c.upperWidth, c.upperHeight);
+    const std::vector<std::string> faults = TextsShowingPastFaults({&lower, &upper});
+    if (!c.fault) {
+      EXPECT_TRUE(faults.empty()) << faults.front();
+    } else {
+      ASSERT_EQ(faults.size(), 1u);
+      EXPECT_TRUE(faults[0].starts_with(
+          "Lower.Caption \"Use ECM to destroy enemy missiles\": the screen Upper in its screen's place"))
+          << faults[0];
+    }
+  }
 }
 
 }  // namespace

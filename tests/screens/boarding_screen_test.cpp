@@ -4,6 +4,7 @@
 // refusals, crew information, lit buttons, the compatibility labels).
 #include "screens/combat/boarding_screen.h"
 
+#include <filesystem>
 #include <string>
 
 #include "app/program.h"
@@ -11,6 +12,7 @@
 #include "combat/recording_ui.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
+#include "screens/combat/ship_combat_screen.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
@@ -206,6 +208,19 @@ click Boarding.RetreatButton
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_TRUE(Said("question: Really retreat?")) << Transcript();
   EXPECT_TRUE(Said("picture popup: You escape!")) << Transcript();
+}
+
+TEST_F(BoardingScreenTest, NoTextOfTheCombatScreenShowsRoundItInTheCompatibilityMode) {
+  state::CompatibilityMode = 1;
+  screens::SetupShipCombatOnScreen(kEnemyClass, kEnemyFaction, 2, 0);
+  screens::ShipCombat->Show();
+  screens::ShipCombat->UpdateCompatibilityLabels();
+  // The abilities' texts stand at the combat screen's foot, the lowest wrapped to four lines.
+  ASSERT_TRUE(screens::ShipCombat->Get<platform::Label>("AbilityLabel1").VisibleInForm());
+  const std::string shot = (std::filesystem::path(::testing::TempDir()) / "boarding_over_combat.png").string();
+  const platform::ScriptResult r = Play("screenshot screen \"" + shot + "\"\nclick Boarding.RetreatButton\n");
+  EXPECT_TRUE(r.ok) << r.message;
+  screens::ShipCombat->Hide();
 }
 
 TEST_F(BoardingScreenTest, RetreatAnsweredNoFightsOn) {

@@ -125,6 +125,31 @@ TEST_F(TravelViewTest, BodiesAndFindsStandAtTheirMapPlacesWithTheirNames) {
   }
 }
 
+TEST_F(TravelViewTest, AFindsCaptionMovesOffTheBodiesNamesAndPictures) {
+  struct Case {
+    const char* what;
+    int x, y;
+    int captionX, captionY;
+  };
+  // The wormhole's picture stands at 530..563 x 123..156, its name's text (centred at 546) under
+  // it at 161..175; the hideout's at 535..568 x 387..420, its name's text at 425..439.
+  const Case cases[] = {
+      {"under the picture, where that is free", 240, 300, 225, 334},
+      {"above it, where a name lies under it", 600, 125, 585, 109},
+      {"right of it, where a name lies under it and a picture above", 560, 395, 589, 404},
+      {"left of it, where the right is taken too", 500, 130, 442, 139},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    AddFind(2, 4, c.x, c.y);
+    const screens::TravelView v = BuildTravelView(false);
+    const screens::FindView& f = v.finds[1];
+    EXPECT_EQ(f.caption, "Artifact");
+    EXPECT_EQ(f.captionX, c.captionX);
+    EXPECT_EQ(f.captionY, c.captionY);
+  }
+}
+
 TEST_F(TravelViewTest, MarkersFollowTheSelectionTheShipAndTheMission) {
   struct Case {
     const char* what;

@@ -3,7 +3,9 @@
 // arrow, and the hooks of the profession and save/load screens.
 #include "screens/tutorial/tutorial.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -31,6 +33,7 @@
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/random.h"
 #include "state/savegame.h"
 #include "state/star_map.h"
 #include "state/variables.h"
@@ -174,9 +177,12 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
             "Click on the \"TRADE\" icon displayed in the control panel at the bottom.");
   EXPECT_EQ(travel.Get<Label>("TutorialTopic").Caption(), "Tutorial");
   EXPECT_EQ(travel.Get<Label>("TutorialHeading").Caption(), "How to continue:");
+  // At the left, below the star date.
   const Panel& panel = travel.Get<Panel>("TutorialPanel");
   EXPECT_EQ(panel.Left(), 8);
-  EXPECT_EQ(panel.Top(), 22);
+  EXPECT_GT(panel.ScreenRect().y, screens::ShownRect(*travel.Find("StarDate")).y +
+                                       screens::ShownRect(*travel.Find("StarDate")).h);
+  EXPECT_LE(panel.Top(), 30);
   // The pointer stands above the trade icon, pointing down at it, shown at once.
   const platform::Control& trade = *travel.Find("TradeButton");
   const platform::Image& arrow = travel.Get<platform::Image>("TutorialArrow");
@@ -436,19 +442,98 @@ TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
   EXPECT_TRUE(Guidance().empty());
 }
 
+// What a form shows besides `target`, as a player sees it: the texts of its captions, the pictures
+// the player clicks and its buttons, not the frames, panels, bars and backdrops they stand on.
+std::vector<std::pair<std::string, platform::Rect>> ControlsBesides(const platform::Form& form,
+                                                                    const platform::Control& target) {
+  std::vector<std::pair<std::string, platform::Rect>> out;
+  const platform::Rect t = target.ScreenRect();
+  for (platform::Control* c : form.AllControls()) {
+    if (c == &target || c->Name() == "TutorialArrow" || !c->VisibleInForm()) continue;
+    const platform::Kind kind = c->kind();
+    if (kind == platform::Kind::Shape || kind == platform::Kind::Panel || kind == platform::Kind::GroupBox ||
+        kind == platform::Kind::ProgressBar)
+      continue;
+    // A picture the player clicks; the others are the screen's face, its frame and bars.
+    using platform::Event;
+    if (kind == platform::Kind::Image && c->HandlerName(Event::Click).empty() &&
+        c->HandlerName(Event::DblClick).empty() && c->HandlerName(Event::MouseDown).empty())
+      continue;
+    if (kind == platform::Kind::Label && c->Caption().empty()) continue;
+    const platform::Rect r = screens::ShownRect(*c);
+    if (r.x <= t.x && r.y <= t.y && r.x + r.w >= t.x + t.w && r.y + r.h >= t.y + t.h) continue;
+    out.push_back({c->Name(), r});
+  }
+  return out;
+}
+
 // Every step on the real layouts, for each faction's start system: the panel covers neither the
-// pointer nor its control nor anything the step's words name, and stays in its screen; the
-// pointer stands beside its control, points at it and covers no caption.
-TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCaption) {
+// pointer nor its control nor anything the step's words name (every body of the map with its name
+// and price, every find with its caption) nor the texts the player reads there, and stays in its
+// screen; its minimised twin covers no text of the screen either; the pointer stands beside its
+// control, points at it and covers no other control.
+TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOtherControl) {
   using platform::Rect;
   auto text = [](const Rect& r) {
     return "(" + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
            "x" + std::to_string(r.h) + ")";
   };
+  // The texts a player reads on a screen whatever the step says.
+  const std::map<std::string, std::vector<std::string>> kRead = {
+      {"FactionSelection",
+       {"FactionName", "Judgement", "FirstQuote", "FirstQuoteSource", "SecondQuote",
+        "SecondQuoteSource", "FirstParagraph", "SecondParagraph", "ThirdParagraph"}},
+  };
+  // The pointer beside its control, two pixels off one side and pointing at it, covering no
+  // caption and no other control; only on the travel screen, whose map may put a body's name
+  // right above an icon, may it stand on a neighbour's picture, where every side of its own is
+  // taken by others (or by the screen's edge; below its foot the screen grows to hold it).
+  auto checkPointer = [&](const screens::TutorialArrow& arrow, const std::string& at) {
+    const platform::Form& form = arrow.Owner();
+    const platform::Control* control = form.Find(at);
+    ASSERT_NE(control, nullptr) << at;
+    const Rect a = arrow.ScreenRect(), c = control->ScreenRect();
+    const bool above = a.y + a.h + 2 == c.y, below = c.y + c.h + 2 == a.y;
+    const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
+    EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
+    const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
+    const char* pointing = above ? "TutorialPointer_down.bmp"
+                           : below ? "TutorialPointer_up.bmp"
+                           : left  ? "TutorialPointer_right.bmp"
+                                   : "TutorialPointer_left.bmp";
+    EXPECT_EQ(picture, pointing) << "the pointer points at " << at;
+    EXPECT_FALSE(form.Get<platform::Image>("TutorialArrow").Enabled())
+        << "a click on the pointer reaches what lies beneath it";
+    for (const Rect& caption : screens::CaptionRects(form))
+      EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer at " << at << " covers a caption at " << text(caption);
+    const auto others = ControlsBesides(form, *control);
+    const Rect f = form.ScreenRect();
+    const Rect sides[] = {{c.x, c.y - 36, c.w, 36}, {c.x, c.y + c.h, c.w, 36},
+                          {c.x - 36, c.y, 36, c.h}, {c.x + c.w, c.y, 36, c.h}};
+    bool everySideTaken = true;
+    for (const Rect& side : sides) {
+      const bool outside = side.x < f.x || side.y < f.y || side.x + side.w > f.x + f.w ||
+                           (side.y + side.h > f.y + f.h && side.y < c.y);
+      const bool taken = std::any_of(others.begin(), others.end(),
+                                     [&](const auto& o) { return screens::Overlap(side, o.second); });
+      everySideTaken = everySideTaken && (outside || taken);
+    }
+    const bool mayCover = everySideTaken && form.Name() == "TravelScreen";
+    for (const auto& [name, r] : others)
+      EXPECT_FALSE(screens::Overlap(a, r) && !mayCover)
+          << "the pointer at " << at << " " << text(a) << " covers " << name << " " << text(r);
+    EXPECT_TRUE(a.x >= f.x && a.y >= f.y && a.x + a.w <= f.x + f.w && a.y + a.h <= f.y + f.h);
+  };
+  // Each faction's start system in the worlds of a few seeds (in those of 4 and 9 the Outer Rim's
+  // map leaves the panel no room beside the trade window at the flight to the marked body).
+  for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 9u, 11u})
   for (int faction = 1; faction <= 4; ++faction) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    state::Randomize(seed);
     StartNewWorld(faction, 6);
     state::TutorialActive = 1;
     screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::TravelScreen->Show();  // placed on the screen as the player has it
     for (Step step : rules::AllTutorialSteps()) {
       SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
                    std::to_string(static_cast<int>(step)));
@@ -459,6 +544,7 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
       screens::TravelScreen->Get<Panel>("OptionsPanel")
           .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
       if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+      screens::FactionSelection->SetVisible(step == Step::ChooseFaction);
       screens::BeginTutorialStep(step);
       const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
 
@@ -473,22 +559,14 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
         const platform::Control* control = form.Find(at);
         ASSERT_NE(control, nullptr) << at;
         const Rect a = arrow->ScreenRect(), c = control->ScreenRect();
-        // Beside the control, two pixels off one side, and across from its middle.
-        const bool above = a.y + a.h + 2 == c.y, below = c.y + c.h + 2 == a.y;
-        const bool left = a.x + a.w + 2 == c.x, right = c.x + c.w + 2 == a.x;
-        EXPECT_TRUE(above || below || left || right) << at << " " << text(a) << " " << text(c);
-        const std::string picture = form.Get<platform::Image>("TutorialArrow").PictureName();
-        const char* pointing = above ? "TutorialPointer_down.bmp"
-                               : below ? "TutorialPointer_up.bmp"
-                               : left  ? "TutorialPointer_right.bmp"
-                                       : "TutorialPointer_left.bmp";
-        EXPECT_EQ(picture, pointing) << "the pointer points at its control";
-        EXPECT_FALSE(form.Get<platform::Image>("TutorialArrow").Enabled())
-            << "a click on the pointer reaches what lies beneath it";
-        for (const Rect& caption : screens::CaptionRects(form))
-          EXPECT_FALSE(screens::Overlap(a, caption)) << "the pointer covers a caption at " << text(caption);
-        const Rect f = form.ScreenRect();
-        EXPECT_TRUE(a.x >= f.x && a.y >= f.y && a.x + a.w <= f.x + f.w && a.y + a.h <= f.y + f.h);
+        checkPointer(*arrow, at);
+        if (step == Step::BuySupplies) {
+          // Supplies chosen, it moves on to "Buy", and is back at Supplies when the step is shown
+          // again.
+          FireClick(*screens::TradeWindow, "GoodName1");
+          checkPointer(*arrow, "BuyButton");
+          screens::BeginTutorialStep(step);
+        }
         // An arrow at the panel's own "Cancel tutorial" stands on the panel's edge.
         if (!at.starts_with("Tutorial")) {
           keepClear.push_back({"the pointer", a});
@@ -498,26 +576,67 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
       if (g.panelOn == rules::TutorialScreen::None) continue;
       const screens::TutorialPanel* panel = screens::FindTutorialPanel(FormNamedFor(g.panelOn));
       ASSERT_NE(panel, nullptr);
-      const platform::Form& form = panel->Owner();
-      EXPECT_TRUE(form.Get<Panel>("TutorialPanel").Visible());
-      for (const std::string& name : g.keepClear) {
-        if (name.ends_with('*')) {
-          continue;  // left free where there is room, not always
-        } else if (platform::Control* c = form.Find(name))
-          keepClear.push_back({name, screens::ShownRect(*c)});
-        else if (const platform::Form* other = platform::App().FindForm(name))
-          keepClear.push_back({name, other->ScreenRect()});
-        else
-          ADD_FAILURE() << "the step names " << name << ", which its screen does not have";
+      std::vector<std::string> names = g.keepClear;
+      // A travel screen too full for the panel beside the open trade window puts it on the trade
+      // window, clear of the chosen good's row; the screen it leaves stays wholly free.
+      if (const screens::TutorialPanel* onTrade = screens::FindTutorialPanel("TradeWindow");
+          !panel->Shown() && onTrade && onTrade->Shown()) {
+        const Rect p = onTrade->ScreenRect();
+        EXPECT_FALSE(screens::Overlap(p, panel->Owner().ScreenRect())) << "the panel " << text(p);
+        panel = onTrade;
+        const std::string good = std::to_string(state::SelectedGood);
+        names = {"Topic", "GoodName" + good, "GoodPrice" + good, "GoodStock" + good, "GoodCargo" + good};
+        keepClear.erase(std::remove_if(keepClear.begin(), keepClear.end(),
+                                       [&](const auto& k) { return !screens::Overlap(k.second, panel->Owner().ScreenRect()); }),
+                        keepClear.end());
       }
-      const Rect p = panel->ScreenRect(), f = form.ScreenRect();
+      const platform::Form& owner = panel->Owner();
+      EXPECT_TRUE(owner.Get<Panel>("TutorialPanel").Visible());
+      if (auto read = kRead.find(owner.Name()); read != kRead.end()) {
+        names.insert(names.end(), read->second.begin(), read->second.end());
+      }
+      for (const std::string& name : names) {
+        if (name.ends_with('*')) {
+          const std::string prefix = name.substr(0, name.size() - 1);
+          for (platform::Control* c : owner.AllControls()) {
+            if (c->Name().starts_with(prefix) && c->VisibleInForm())
+              keepClear.push_back({c->Name(), screens::ShownRect(*c)});
+          }
+        } else if (platform::Control* c = owner.Find(name)) {
+          if (c->VisibleInForm()) keepClear.push_back({name, screens::ShownRect(*c)});
+        } else if (const platform::Form* other = platform::App().FindForm(name)) {
+          keepClear.push_back({name, other->ScreenRect()});
+        } else {
+          ADD_FAILURE() << "the step names " << name << ", which its screen does not have";
+        }
+      }
+      const Rect p = panel->ScreenRect(), f = owner.ScreenRect();
       EXPECT_TRUE(p.x >= f.x && p.y >= f.y && p.x + p.w <= f.x + f.w && p.y + p.h <= f.y + f.h)
           << "the panel leaves its screen: " << text(p);
       for (const auto& [name, r] : keepClear)
         EXPECT_FALSE(screens::Overlap(p, r)) << "the panel " << text(p) << " covers " << name << " " << text(r);
+      // Minimised, the twin covers none of that, nor any text of the screen.
+      const Panel& twin = owner.Get<Panel>("TutorialMinimizedPanel");
+      const_cast<Panel&>(owner.Get<Panel>("TutorialPanel")).Hide();
+      const_cast<Panel&>(twin).Show();
+      const Rect m = twin.ScreenRect();
+      for (const auto& [name, r] : keepClear)
+        EXPECT_FALSE(screens::Overlap(m, r)) << "the twin " << text(m) << " covers " << name << " " << text(r);
+      for (platform::Control* c : owner.AllControls()) {
+        bool inTwin = false;
+        for (const platform::Control* q = c; q && !inTwin; q = q->Parent()) inTwin = q == &twin;
+        const bool captioned = c->kind() == platform::Kind::Label || c->kind() == platform::Kind::Button ||
+                               c->kind() == platform::Kind::SpeedButton;
+        if (inTwin || !captioned || !c->VisibleInForm() || c->Caption().empty()) continue;
+        EXPECT_FALSE(screens::Overlap(m, screens::ShownRect(*c)))
+            << "the twin " << text(m) << " covers the text of " << c->Name();
+      }
+      const_cast<Panel&>(twin).Hide();
+      const_cast<Panel&>(owner.Get<Panel>("TutorialPanel")).Show();
     }
     screens::StopTutorial();
     if (screens::TradeWindowShowing()) screens::ToggleTradeWindow();
+    screens::TravelScreen->Hide();
   }
 }
 
