@@ -379,7 +379,7 @@ TEST_F(TutorialTest, StartingTheTutorialAgainBeginsOnTheFactionScreen) {
 TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCaption) {
   using platform::Rect;
   auto text = [](const Rect& r) {
-    return "(" + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
+    return '(' + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
            "x" + std::to_string(r.h) + ")";
   };
   for (int faction = 1; faction <= 4; ++faction) {
