@@ -658,7 +658,7 @@ void Application::OpenDisplay() {
       SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
     }
     // A driver the environment names must open too: only the windowless ones (dummy, offscreen)
-    // open without a display, and only when named. None falls back to running unseen.
+    // open without a display, and only when named; no failed driver falls back to running unseen.
     const bool hopeless = !asked.empty() && OnlyDriversWithoutTheirDisplay(asked);
     if (hopeless || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       std::string line = "no display: ";
