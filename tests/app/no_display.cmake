@@ -32,8 +32,9 @@ foreach(case IN LISTS cases)
   else()
     set(seconds ${hang_seconds})
   endif()
+  # A windowless run keeps its files in the scratch folder, never in the user's data folder.
   execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY ${asked}
-                          SDL_AUDIODRIVER=dummy "${PROGRAM}"
+                          SDL_AUDIODRIVER=dummy FARHAVEN_DATA_DIR=${WORK} "${PROGRAM}"
                   WORKING_DIRECTORY "${WORK}" TIMEOUT ${seconds}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(STRIP "${err}" err)
