@@ -1,8 +1,10 @@
 // Start-up: a whole process of the game, from its start to the first frame of the start screen,
-// and from there to its exit; and, inside one process, creating every form, reading the general
-// data, counting the start and running the start screen, up to the first frame drawn of the screen.
+// and from there to its exit; a whole process started without a display, to its end; and, inside
+// one process, creating every form, reading the general data, counting the start and running the
+// start screen, up to the first frame drawn of the screen.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,5 +125,40 @@ void BM_ProcessStartToFirstFrame(benchmark::State& state) {
   std::filesystem::remove_all(work);
 }
 BENCHMARK(BM_ProcessStartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The game started where there is no display (DISPLAY, WAYLAND_DISPLAY and SDL_VIDEODRIVER unset,
+// as over SSH): from its start to its end, after the one line that says so (1 s). Wall time.
+void BM_ProcessWithoutDisplay(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  std::vector<std::string> kept;
+  for (char** e = environ; *e; ++e) {
+    const std::string entry = *e;
+    const std::string name = entry.substr(0, entry.find('='));
+    if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "SDL_VIDEODRIVER") kept.push_back(entry);
+  }
+  kept.push_back("SDL_AUDIODRIVER=dummy");
+  std::vector<char*> env;
+  for (std::string& entry : kept) env.push_back(entry.data());
+  env.push_back(nullptr);
+  std::string program = FARHAVEN_PROGRAM;
+  char* argv[] = {program.data(), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    pid_t child = 0;
+    int status = 0;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv, env.data()) != 0 ||
+        waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 1) {
+      state.SkipWithError("the game without a display did not end with its failure status");
+      break;
+    }
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  state.counters["budget_ms"] = 1000;
+}
+BENCHMARK(BM_ProcessWithoutDisplay)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -61,7 +61,8 @@ class BoardingUi {
   virtual void HidePopups() = 0;
 
   // The ChoicePopup with a picture and two answers captioned `first` and `second` (they read
-  // "Yes" and "No" again afterwards); true = the first answer.
+  // "Yes" and "No" again afterwards), both of them actions, which only a click chooses; true = the
+  // first answer.
   virtual bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
                       std::string_view first, std::string_view second) = 0;
 

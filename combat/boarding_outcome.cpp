@@ -109,7 +109,7 @@ void CargoBayChoice(BoardingUi& ui) {
   const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
   audio::CloseSoundChannel4();
   audio::PlayRewardMusic();
-  if (!c.Ask("Cargobay!",
+  if (!c.AskEitherWay("Cargobay!",
              "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
              "blow it up and return to your ship?")) {
     state::BoardingAreas[boarding_area::kCargoBay] = kAreaSecured;

@@ -53,10 +53,15 @@ class CombatUi {
   virtual void ShowPopup(CombatPopup kind, std::string_view topic, std::string_view text,
                          std::string_view picture = {}) = 0;
 
-  // The YesNoPopup; true = yes.
+  // The YesNoPopup for a question whose "No" is a refusal that changes nothing; true = yes.
   virtual bool Ask(std::string_view topic, std::string_view text) = 0;
 
-  // The ChoicePopup with a picture; true = the first answer ("Yes").
+  // The YesNoPopup for a question whose "No" acts too (the boarders go on instead of going home):
+  // the screen lets only a click answer it; true = yes.
+  virtual bool AskEitherWay(std::string_view topic, std::string_view text) = 0;
+
+  // The ChoicePopup with a picture, for an offer made once in a fight (a "No" lets it go for
+  // good, so only a click answers it); true = the first answer ("Yes").
   virtual bool AskWithPicture(std::string_view topic, std::string_view text,
                               std::string_view picture) = 0;
 

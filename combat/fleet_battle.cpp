@@ -9,6 +9,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/format.h"
 #include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -251,7 +252,7 @@ FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
     faction = PlayerShip[ship::kFaction];
   }
   panel.picture = state::GetShipFactionImage(shipClass, faction) + "_scene.jpg";
-  panel.name = "\"" + state::GetShipClassName(row[fleet_ship::kClass]) + "\" class";
+  panel.name = state::Quoted(state::GetShipClassName(row[fleet_ship::kClass])) + " class";
   panel.role = RoleText(row[fleet_ship::kRole]);
   const std::int32_t base = state::GetShipClassBaseShields(row[fleet_ship::kClass]);
   panel.shieldBar = FleetShieldBarPicture(row[fleet_ship::kHitPoints], base);

@@ -44,6 +44,10 @@ class RecordingUi : public CombatUi {
   void ShowPopup(CombatPopup kind, std::string_view topic, std::string_view text,
                  std::string_view picture = {}) override;
   bool Ask(std::string_view topic, std::string_view text) override;
+  // Recorded and answered as any other question.
+  bool AskEitherWay(std::string_view topic, std::string_view text) override {
+    return Ask(topic, text);
+  }
   bool AskWithPicture(std::string_view topic, std::string_view text,
                       std::string_view picture) override;
   void Refresh(Display what) override;

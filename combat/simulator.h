@@ -50,6 +50,10 @@ class SimulatorUi : public CombatUi {
     (void)topic, (void)text;
     return false;
   }
+  bool AskEitherWay(std::string_view topic, std::string_view text) override {
+    (void)topic, (void)text;
+    return false;
+  }
   bool AskWithPicture(std::string_view topic, std::string_view text,
                       std::string_view picture) override {
     (void)topic, (void)text, (void)picture;

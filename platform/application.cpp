@@ -658,20 +658,69 @@ void Application::EnsureVideo() {
   if (!presentingSet_ && driver && std::strcmp(driver, "dummy") == 0) presenting_ = false;
 }
 
+namespace {
+
+// What keeps the display from opening, by the variable that names it: WAYLAND_DISPLAY when
+// Wayland alone was asked for, DISPLAY otherwise.
+std::string MissingDisplay(const std::string& asked) {
+  const bool waylandOnly =
+      asked.find("wayland") != std::string::npos && asked.find("x11") == std::string::npos;
+  const char* variable = waylandOnly ? "WAYLAND_DISPLAY" : "DISPLAY";
+  const char* value = std::getenv(variable);
+  std::string which = variable;
+  if (value && *value) {
+    which += '=';
+    which += value;
+    which += " cannot be opened";
+  } else {
+    which += " is not set";
+  }
+  return which;
+}
+
+bool IsSet(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value;
+}
+
+// Whether every driver the comma-separated list `asked` names needs a display that no variable
+// names (x11 without DISPLAY, wayland without WAYLAND_DISPLAY): trying them could only fail, and
+// Wayland's library would first complain on stderr.
+bool OnlyDriversWithoutTheirDisplay(const std::string& asked) {
+  std::size_t start = 0;
+  while (start <= asked.size()) {
+    const std::size_t comma = std::min(asked.find(',', start), asked.size());
+    const std::string driver = asked.substr(start, comma - start);
+    const bool missing = (driver == "x11" && !IsSet("DISPLAY")) ||
+                         (driver == "wayland" && !IsSet("WAYLAND_DISPLAY"));
+    if (!missing) return false;
+    start = comma + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
 void Application::OpenDisplay() {
-  const char* asked = std::getenv("SDL_VIDEODRIVER");
-  if (!videoReady_ && !(asked && *asked)) {
-    // Only the drivers that show a window to somebody: X11, Wayland where a session names one
-    // (its library complains on stderr when tried without), and the console's own.
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const std::string real = wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM";
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, real.c_str());
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-      const char* display = std::getenv("DISPLAY");
-      const std::string which = display && *display ? "DISPLAY=" + std::string(display) + " cannot be opened"
-                                                    : "DISPLAY is not set";
-      throw std::runtime_error("no display: " + which + " (" + SDL_GetError() +
-                               "); start the game in a desktop session");
+  if (!videoReady_ && SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+    const char* named = std::getenv("SDL_VIDEODRIVER");
+    const std::string asked = named ? named : "";
+    if (asked.empty()) {
+      // Only the drivers that show a window to somebody: X11, Wayland where a session names one
+      // (its library complains on stderr when tried without), and the console's own.
+      const char* wayland = std::getenv("WAYLAND_DISPLAY");
+      SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && *wayland ? "x11,wayland,KMSDRM" : "x11,KMSDRM");
+    }
+    // A driver the environment names must open too: only the windowless ones (dummy, offscreen)
+    // open without a display, and only when named; no failed driver falls back to running unseen.
+    const bool hopeless = !asked.empty() && OnlyDriversWithoutTheirDisplay(asked);
+    if (hopeless || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      std::string line = "no display: ";
+      line += MissingDisplay(asked);
+      line += " (";
+      line += hopeless ? "SDL_VIDEODRIVER=" + asked : std::string(SDL_GetError());
+      line += "); start the game in a desktop session";
+      throw std::runtime_error(line);
     }
   }
   EnsureVideo();

@@ -170,9 +170,10 @@ class Application {
   // Writes the screen (form == null) or one form as a PNG file. Returns false on failure.
   bool SaveScreenshot(const std::string& path, Form* form = nullptr);
   // The game's own start: opens a real display or throws std::runtime_error with one line that
-  // says there is none (naming DISPLAY). The dummy and offscreen drivers run only when
-  // SDL_VIDEODRIVER asks for them by name; scripts and tests, which start without this, fall back
-  // to the dummy driver by themselves.
+  // says there is none (naming DISPLAY, or WAYLAND_DISPLAY when SDL_VIDEODRIVER asks for Wayland
+  // alone). SDL_VIDEODRIVER naming x11 or wayland without their display fails the same way: the
+  // dummy and offscreen drivers run only when SDL_VIDEODRIVER asks for them by name. Scripts and
+  // tests, which start without this, fall back to the dummy driver by themselves.
   void OpenDisplay();
   // Whether the loop draws into a real window. Off by default under the dummy video driver.
   void SetPresenting(bool on) { presenting_ = on; presentingSet_ = true; }

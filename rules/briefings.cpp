@@ -309,7 +309,7 @@ std::string TargetName(const std::array<std::string_view, 11>& names, std::int32
     record[mission::kNameVariant] = state::Random(10) + 1;
   const std::int32_t v = record[mission::kNameVariant];
   const std::string_view name = v >= 1 && v <= 10 ? names[v] : std::string_view("Troublemaker");
-  return "\"" + std::string(name) + "\"";
+  return state::Quoted(name);
 }
 
 }  // namespace

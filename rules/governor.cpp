@@ -79,8 +79,12 @@ GovernorView BuildGovernorView() {
   const GreetingTier& t = kTiers[tier - 1];
   // The highest rank has no title: the governor then says the name alone.
   const std::string title = state::GetRankTitle(faction, PlayerData[player::kRank]);
-  std::string greeting = "\"" + std::string(t.opening) + title + (title.empty() ? "" : " ") +
-                         state::NameInText(state::PlayerName) + std::string(t.praise);
+  std::string greeting = "\"";
+  greeting += t.opening;
+  greeting += title;
+  if (!title.empty()) greeting += ' ';
+  greeting += state::NameInText(state::PlayerName);
+  greeting += t.praise;
 
   const std::string wars = WarList(faction);
   if (tier <= 2) {

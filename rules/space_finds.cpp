@@ -88,8 +88,9 @@ void BoardGhostShip(state::TSpaceFindRow& find, Ui& ui) {
   const std::int64_t value = static_cast<std::int64_t>(Random(140) + 70) * looted;
   AddSaturated(PlayerData[player::kCredits], value);
   ui.UpdateStatusBars();
-  const std::string sale = "$" + state::FormatThousands(static_cast<std::int32_t>(
-                                     std::min<std::int64_t>(value, INT32_MAX))) + ".";
+  std::string sale = "$";
+  sale += state::FormatThousands(static_cast<std::int32_t>(std::min<std::int64_t>(value, INT32_MAX)));
+  sale += '.';
   std::string text;
   if (looted == 0) {
     text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the "

@@ -82,6 +82,8 @@ struct Ui {
   virtual void UpdateTradePopup() = 0;
 
   // The ChoicePopup with its two buttons captioned `first` and `second`; true = the first button.
+  // A `second` of "No" is a refusal that changes nothing, which Escape may give; any other pair
+  // names two actions ("Sell" / "Give"), which only a click chooses.
   virtual bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
                       std::string_view first, std::string_view second) = 0;
 

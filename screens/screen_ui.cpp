@@ -59,7 +59,10 @@ bool ScreenUi::Ask(std::string_view topic, std::string_view text) {
 
 bool ScreenUi::Choose(std::string_view topic, std::string_view text, std::string_view picture,
                       std::string_view first, std::string_view second) {
-  return popups::Choose(topic, text, picture, first, second);
+  // A second answer "No" refuses and changes nothing; any other names a second action.
+  const popups::EscapeKey escape =
+      second == "No" ? popups::EscapeKey::SaysNo : popups::EscapeKey::DoesNothing;
+  return popups::Choose(topic, text, picture, first, second, escape);
 }
 
 bool ScreenUi::IsVisible(rules::Screen screen) const {

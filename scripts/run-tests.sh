@@ -16,7 +16,11 @@ bash scripts/build.sh release
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
 # The installed game: into a temporary folder, moved elsewhere, and checked from where it landed,
-# with its own layouts and pictures (not the source folder's or the build's).
+# with its own layouts and pictures (not the source folder's or the build's). The program target
+# alone brings its generated pictures, sounds and icon along, so the install works after building
+# just that: the generated files go first and come back with it.
+rm -rf build/assets build/assets.stamp build/icon
+cmake --build build --target farhaven >/dev/null
 installed=$(mktemp -d)
 cmake --install build --prefix "$installed/first" >/dev/null
 mv "$installed/first" "$installed/moved"

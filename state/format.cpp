@@ -25,6 +25,15 @@ std::string DateOf(std::int32_t day, std::int32_t firstYear) {
   return std::to_string(day / 360 + firstYear) + "." + std::to_string(day % 360);
 }
 
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 std::string NameInText(std::string_view name) {
   constexpr std::size_t kLongestName = 32;
   std::size_t characters = 0, cut = name.size();

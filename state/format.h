@@ -16,6 +16,9 @@ std::string FormatThousands(std::int32_t value);
 // than 32 characters is cut to its first 32 with "...", so that a text of a few lines stays so.
 std::string NameInText(std::string_view name);
 
+// `text` between double quotes, as a spoken line or a ship's class name is shown.
+std::string Quoted(std::string_view text);
+
 // A game day as a date "<year>.<day of the year>": years of 360 days counted from `firstYear`.
 std::string DateOf(std::int32_t day, std::int32_t firstYear);
 

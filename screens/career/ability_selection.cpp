@@ -217,6 +217,7 @@ void AbilitySelectionScreen::UpdateSelectAbilityCompatibilityLabels() {
 
 void AbilitySelectionScreen::Open(AbilityChoice tree, bool choiceOpen, int height) {
   choiceOpen_ = choiceOpen;
+  closeButton_.SetCancel(!choiceOpen);
   hover_ = 1;
   close_.RestoreAll();  // Close may have been left lit when the screen last closed
   ShowGroup(tree, 1);

@@ -79,9 +79,10 @@ class AbilitySelectionScreen : public platform::Form {
  public:
   AbilitySelectionScreen();
 
-  // After a promotion: group 1 of `tree`, learning one ability closes the screen. Modal.
+  // After a promotion: group 1 of `tree`, learning one ability closes the screen. Modal. Closing
+  // it lets the level's choice go for good, so only a click on Close does: Escape does nothing.
   void ChooseNewAbility(rules::AbilityChoice tree);
-  // From the personal status: group 1 of `tree`, every click describes. Modal.
+  // From the personal status: group 1 of `tree`, every click describes; Escape closes. Modal.
   void BrowseAbilities(rules::AbilityChoice tree);
 
   // Fills the screen with group `group` (1..3) of `tree`; another group changes nothing.
@@ -118,6 +119,7 @@ class AbilitySelectionScreen : public platform::Form {
   std::vector<platform::Image*> slots_ = GetNumbered<platform::Image>("Slot", kAbilitySlots);
   std::vector<platform::Label*> slotTexts_ = GetNumbered<platform::Label>("SlotText", kAbilitySlots);
   platform::Label& compatibilitySwitch_ = Get<platform::Label>("CompatibilitySwitch");
+  platform::Image& closeButton_ = Get<platform::Image>("CloseButton");
   PictureButtons elements_;  // the three tabs, then the ten slots
   PictureButtons close_;
   ScreenUi rules_;

@@ -2,7 +2,9 @@
 #include "screens/career/promotion_screen.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
@@ -163,7 +165,10 @@ PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32
   view.headline =
       "For your honorful service the " + rules::FactionShortName(faction) + " high command promotes you to:";
   view.awardName = state::GetRankTitle(faction, rank);
-  view.awardKind = "(" + state::GetRankTitleShort(faction, rank) + ")";
+  std::string kind = "(";
+  kind += state::GetRankTitleShort(faction, rank);
+  kind += ')';
+  view.awardKind = std::move(kind);
   view.quotation = "Congratulations!";
   view.picture = "Uni-" + std::string(kFactionWords[static_cast<std::size_t>(faction)]) + "-" +
                  InsigniaWord(level) + "-shoulder.jpg";

@@ -92,11 +92,15 @@ void OpenRetirementSequence() {
     }
   }
 
+  // The new row goes to disk before the ladder shows: from there on the game is over, and a close
+  // request from the desktop ends the program without a question.
+  InsertHighscore(result.score);
+  const GameOver over;
+
   CareerLadder->ShowCareer(result.career.number, result.career.title);
   CareerLadder->SetExplanation(result.career.text);
   CareerLadder->ShowModal();
 
-  InsertHighscore(result.score);
   HighScore->ShowHighScoreTable();
   HighScore->ShowModal();
 

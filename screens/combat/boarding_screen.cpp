@@ -67,9 +67,10 @@ class BoardingScreen::FightUi : public combat::BoardingUi {
   // Every popup is modal and closed before the call that showed it returns, so none can still
   // be open when an exchange is resolved.
   void HidePopups() override {}
+  // Both answers act ("Ransom" / "Capture", "Sell it" / "Keep it"): only a click chooses.
   bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
               std::string_view first, std::string_view second) override {
-    return popups::Choose(topic, text, picture, first, second);
+    return popups::Choose(topic, text, picture, first, second, popups::EscapeKey::DoesNothing);
   }
   // The rules have granted the close; the screen's loop carries it out once the click that ended
   // the fight has been handled.

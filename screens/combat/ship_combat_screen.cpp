@@ -91,10 +91,15 @@ bool ShipCombatUi::Ask(std::string_view topic, std::string_view text) {
   return popups::AskYesNo(topic, text);
 }
 
+bool ShipCombatUi::AskEitherWay(std::string_view topic, std::string_view text) {
+  screen_.ReadOutMessages();
+  return popups::AskYesNo(topic, text, popups::EscapeKey::DoesNothing);
+}
+
 bool ShipCombatUi::AskWithPicture(std::string_view topic, std::string_view text,
                                   std::string_view picture) {
   screen_.ReadOutMessages();
-  return popups::Choose(topic, text, picture);
+  return popups::Choose(topic, text, picture, "Yes", "No", popups::EscapeKey::DoesNothing);
 }
 
 void ShipCombatUi::Refresh(combat::Display what) {

@@ -34,6 +34,7 @@ class ShipCombatUi : public combat::CombatUi {
   void ShowPopup(combat::CombatPopup kind, std::string_view topic, std::string_view text,
                  std::string_view picture = {}) override;
   bool Ask(std::string_view topic, std::string_view text) override;
+  bool AskEitherWay(std::string_view topic, std::string_view text) override;
   bool AskWithPicture(std::string_view topic, std::string_view text,
                       std::string_view picture) override;
   void Refresh(combat::Display what) override;

@@ -50,9 +50,26 @@ void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
 
 namespace {
 
+// While it lives, Escape gives the popup's "No" or nothing, as `escape` says; afterwards the "No"
+// takes Escape again, however the question ended.
+class EscapeForQuestion {
+ public:
+  EscapeForQuestion(QuestionPopup& popup, EscapeKey escape)
+      : no_(popup.Get<platform::Image>("NoButton")) {
+    no_.SetCancel(escape == EscapeKey::SaysNo);
+  }
+  ~EscapeForQuestion() { no_.SetCancel(true); }
+  EscapeForQuestion(const EscapeForQuestion&) = delete;
+  EscapeForQuestion& operator=(const EscapeForQuestion&) = delete;
+
+ private:
+  platform::Image& no_;
+};
+
 // A question in the small yes/no popup `popup`, whose answer lands in `answer`: true for "Yes".
 bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
-           std::string_view text) {
+           std::string_view text, EscapeKey escape) {
+  const EscapeForQuestion keys(popup, escape);
   answer = 0;
   popup.Topic().SetCaption(topic);
   popup.Text().SetCaption(text);
@@ -63,14 +80,17 @@ bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
 
 }  // namespace
 
-bool AskYesNo(std::string_view topic, std::string_view text) {
-  return AskIn(*YesNo, YesNoAnswer, topic, text);
+bool AskYesNo(std::string_view topic, std::string_view text, EscapeKey escape) {
+  return AskIn(*YesNo, YesNoAnswer, topic, text, escape);
 }
 
-bool AskQuitGame() { return AskIn(*QuitGame, QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
+bool AskQuitGame() {
+  return AskIn(*QuitGame, QuitGameAnswer, kQuitGameTopic, kQuitGameText, EscapeKey::SaysNo);
+}
 
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
-            std::string_view first, std::string_view second) {
+            std::string_view first, std::string_view second, EscapeKey escape) {
+  const EscapeForQuestion keys(*Choice, escape);
   ChoiceAnswer = 0;
   Choice->Topic().SetCaption(topic);
   Choice->Text().SetCaption(text);

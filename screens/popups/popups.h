@@ -16,8 +16,14 @@ void ShowText(std::string_view topic, std::string_view text);
 // description).
 void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
                               std::int32_t actionPoints);
+// What Escape does on a question. It answers "No" only where that "No" changes nothing; where both
+// answers act ("Sell" / "Give"), or the "No" lets an offer go for good, no key answers and the
+// player clicks. Enter never answers a question.
+enum class EscapeKey { SaysNo, DoesNothing };
+
 // A question in the small popup: true for "Yes".
-bool AskYesNo(std::string_view topic, std::string_view text);
+bool AskYesNo(std::string_view topic, std::string_view text,
+              EscapeKey escape = EscapeKey::SaysNo);
 // The question before a running game is given up.
 inline constexpr std::string_view kQuitGameTopic = "Quit game?";
 inline constexpr std::string_view kQuitGameText =
@@ -28,7 +34,7 @@ bool AskQuitGame();
 // A question with a picture and two answers captioned `first` and `second` (for this question
 // only): true for the first.
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
-            std::string_view first = "Yes", std::string_view second = "No");
+            std::string_view first, std::string_view second, EscapeKey escape);
 // A hostile encounter: the scene, the topic, the opponent on its own line, the alert text.
 void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                    std::string_view picture);

@@ -204,7 +204,7 @@ std::optional<MissionDetailView> BuildMissionDetail(std::int32_t system, std::in
   const TypeRow& row = kTypes[type];
   MissionDetailView view;
   view.heading = std::string(row.heading);
-  view.briefing = "\"" + rules::GetMissionBriefing(type, 0, system, slot) + "\"";
+  view.briefing = state::Quoted(rules::GetMissionBriefing(type, 0, system, slot));
   view.valueCaption = std::string(row.valueCaption);
   FillValue(*o, row.value, system, slot, view);
   view.location = Location(*o, row.place);

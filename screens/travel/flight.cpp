@@ -30,7 +30,9 @@ DayCountWindow::DayCountWindow(std::string formName, std::uint8_t& mayClose)
 }
 
 std::string DayCountWindow::DaysText(std::int32_t days) {
-  return (days < 10 ? " " : "") + std::to_string(days);
+  std::string text = days < 10 ? " " : "";
+  text += std::to_string(days);
+  return text;
 }
 
 void DayCountWindow::Begin(std::int32_t days) {

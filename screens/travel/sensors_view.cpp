@@ -110,8 +110,10 @@ SensorShipView DescribeSensorShip(int slot) {
   auto money = [](std::int64_t amount) {
     return state::FormatThousands(static_cast<std::int32_t>(amount > INT32_MAX ? INT32_MAX : amount));
   };
-  const std::string vip = "Capture the VIP alive for a ransom of at least $ " + money(3 * x) + ".";
-  v.speciality = "-";
+  std::string vip = "Capture the VIP alive for a ransom of at least $ ";
+  vip += money(3 * x);
+  vip += '.';
+  v.speciality = '-';
   switch (kind) {
     case kTraderShip:
       v.description = rules::DescribeTraderSpecialShip(slot);
@@ -160,8 +162,9 @@ SensorHailView BuildSensorHail(int slot) {
       break;
     case kMilitaryShip:
       v.picture = own ? "Fedpilot1.jpg" : "Fedpilot2.jpg";
-      v.text = own ? "\"" + state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
-                         state::NameInText(state::PlayerName) + "! How can we assist you, Sir?" + GreetingTail() + "\""
+      v.text = own ? state::Quoted(state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
+                                   state::NameInText(state::PlayerName) +
+                                   "! How can we assist you, Sir?" + GreetingTail())
                    : silence;
       break;
     default:

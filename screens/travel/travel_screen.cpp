@@ -689,6 +689,10 @@ GameInProgress::GameInProgress()
 
 GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
 
+GameOver::GameOver() : before_(platform::App().SetCloseQuestion(nullptr)) {}
+
+GameOver::~GameOver() { platform::App().SetCloseQuestion(std::move(before_)); }
+
 void ShowTravelScreenFirst() {
   if (!TravelScreen) return;
   TravelScreen->PutOutIcons();

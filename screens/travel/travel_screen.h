@@ -32,6 +32,20 @@ class GameInProgress {
   std::function<bool()> before_;
 };
 
+// The game over inside a game's showing: once a retirement's career ladder and high-score table
+// show, the new row is already on disk and no game runs, so the desktop's close request ends the
+// program at once again while this lives.
+class GameOver {
+ public:
+  GameOver();
+  ~GameOver();
+  GameOver(const GameOver&) = delete;
+  GameOver& operator=(const GameOver&) = delete;
+
+ private:
+  std::function<bool()> before_;
+};
+
 // Draws the travel screen for the player's system and shows it, not yet modally: a new game's
 // objective popup stands over it.
 void ShowTravelScreenFirst();

@@ -432,7 +432,7 @@ std::optional<MissionPanelView> BuildMissionPanelView() {
   const PanelType& t = kPanelTypes[type - 1];
   MissionPanelView v;
   v.title = t.title;
-  v.briefing = "\"" + rules::GetMissionBriefing(type, 1, PlayerShip[ship::kSystem], 0) + "\"";
+  v.briefing = state::Quoted(rules::GetMissionBriefing(type, 1, PlayerShip[ship::kSystem], 0));
   v.opposition = OppositionLine(t.opposition, type);
   if (t.locationPrefix) {
     const std::int32_t system = m[mission::kTargetSystem];

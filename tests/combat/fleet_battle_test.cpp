@@ -78,7 +78,7 @@ class FleetBattle : public combat_test::CombatTest {
     PlayerShip[ship::kFaction] = 1;
     PlayerShip[ship::kEngine] = kEngineTravellerMk1;
     PlayerShip[ship::kCargoModule] = kModuleCargoBay;
-    for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
+    for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = 'F' + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     combat::SelectedEscort = combat::SelectedTarget = 0;
     combat::FleetBattleWon = 0;

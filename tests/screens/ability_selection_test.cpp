@@ -5,6 +5,7 @@
 #include "screens/career/ability_selection.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -366,6 +367,43 @@ answer yes
 expect AbilitySelection.Height "528"
 click AbilitySelection.CloseLabel
 )", [] { screens::BrowseAbilitiesOnScreen(AbilityChoice::Combat); });
+}
+
+// After a promotion Escape and Enter do nothing: closing would lose the level's choice for good, so
+// only a click on Close closes. Browsing from the personal status loses nothing, and Escape closes
+// it. Each mode keys the screen its own way whatever the one before it did.
+TEST_F(AbilitySelectionTest, KeysCloseTheBrowsingButNeverAChoice) {
+  struct Case {
+    const char* what;
+    std::function<void()> open;
+    const char* script;
+  };
+  const char* const kKeysDoNothing = R"(
+key Escape
+expect AbilitySelection.Visible true
+key Enter
+expect AbilitySelection.Visible true
+click AbilitySelection.CloseLabel
+expect AbilitySelection.Visible false
+)";
+  const char* const kEscapeCloses = R"(
+key Enter
+expect AbilitySelection.Visible true
+key Escape
+expect AbilitySelection.Visible false
+)";
+  const Case cases[] = {
+      {"a skill to choose", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); }, kKeysDoNothing},
+      {"browsing skills", [] { screens::BrowseAbilitiesOnScreen(AbilityChoice::Skill); }, kEscapeCloses},
+      {"a combat ability to choose", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat); }, kKeysDoNothing},
+      {"browsing combat abilities", [] { screens::BrowseAbilitiesOnScreen(AbilityChoice::Combat); }, kEscapeCloses},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RunScript(c.script, c.open);
+  }
+  EXPECT_EQ(OwnedCount(state::SkillOwned), 0);
+  EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
 
 TEST_F(AbilitySelectionTest, TabsShowTheCurrentGroupOnAndLightUnderTheMouse) {

@@ -172,6 +172,9 @@ expect ChoicePopup.Topic.Caption "Keep enemy ship?"
 expect ChoicePopup.YesLabel.Caption "Sell it"
 expect ChoicePopup.NoLabel.Caption "Keep it"
 screenshot screen "boarding_keep_or_sell.png"
+key Escape
+key Enter
+expect ChoicePopup.Visible true
 answer )S" + c.answer + "\n");
     ASSERT_TRUE(r.ok) << r.message << "\n" << Transcript();
     EXPECT_FALSE(screens::Boarding->Visible());

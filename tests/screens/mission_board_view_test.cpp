@@ -30,10 +30,10 @@ class MissionBoardView : public ::testing::Test {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       state::SystemText[s][system_text::kName] = "Sys" + std::to_string(s);
       for (int b = 1; b <= state::kLastBody; ++b)
-        state::BodyText[s][b][body_text::kName] = "B" + std::to_string(s) + "." + std::to_string(b);
+        state::BodyText[s][b][body_text::kName] = 'B' + std::to_string(s) + '.' + std::to_string(b);
     }
     for (int f = 0; f <= state::kLastFaction; ++f)
-      state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
+      state::FactionText[f][faction_text::kShortName] = 'F' + std::to_string(f);
     state::GoodName[4] = "Medicine";
     state::Randomize(5);
   }

@@ -92,7 +92,7 @@ TEST(PromotionView, RanksShowTheNewTitleAndShoulderInsignia) {
     SCOPED_TRACE(testing::Message() << "level " << c.level);
     const PromotionView v = screens::BuildRankView(c.faction, c.level, c.rank);
     EXPECT_EQ(v.awardName, state::GetRankTitle(c.faction, c.rank));
-    EXPECT_EQ(v.awardKind, "(" + state::GetRankTitleShort(c.faction, c.rank) + ")");
+    EXPECT_EQ(v.awardKind, '(' + state::GetRankTitleShort(c.faction, c.rank) + ')');
     EXPECT_EQ(v.quotation, "Congratulations!");
     EXPECT_EQ(v.picture, c.picture);
   }

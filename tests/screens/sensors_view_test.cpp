@@ -134,7 +134,7 @@ TEST_F(SensorsViewTest, AMissionTargetGoesByItsName) {
 TEST_F(SensorsViewTest, AHailIsAnsweredByOwnShipsOnly) {
   state::PlayerName = "Jane Doe";
   state::PlayerData[player::kRank] = 3;
-  const std::string greeting = "\"" + state::GetRankTitle(1, 3) +
+  const std::string greeting = '"' + state::GetRankTitle(1, 3) +
                                " Jane Doe! How can we assist you, Sir?";
   struct Case {
     const char* what;

@@ -392,7 +392,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     EXPECT_EQ(v->location, c.location) << c.type;
     EXPECT_EQ(v->reward, "Reward: $4,000,000") << c.type;
     // The wording is drawn once and kept, so the panel reads as the board did.
-    EXPECT_EQ(v->briefing, "\"" + rules::GetMissionBriefing(c.type, 1, kSystem, 0) + "\"");
+    EXPECT_EQ(v->briefing, '"' + rules::GetMissionBriefing(c.type, 1, kSystem, 0) + '"');
     EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << c.type;
   }
 

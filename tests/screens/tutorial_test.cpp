@@ -475,7 +475,7 @@ std::vector<std::pair<std::string, platform::Rect>> ControlsBesides(const platfo
 TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOtherControl) {
   using platform::Rect;
   auto text = [](const Rect& r) {
-    return "(" + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
+    return '(' + std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) +
            "x" + std::to_string(r.h) + ")";
   };
   // The texts a player reads on a screen whatever the step says.

@@ -15,17 +15,17 @@ void FillEverything(int v) {
   for (auto& r : SystemData) fillRow(r);
   for (auto& r : SystemText) fillText(r);
   for (auto& s : SpaceFinds) for (auto& r : s) fillRow(r);
-  for (auto& g : GoodName) g = "x";
+  for (auto& g : GoodName) g = 'x';
   fillRow(GoodBasePrice);
   for (auto* t : {&MarketStock, &MarketPrice, &MarketPriceTrend})
     for (auto& s : *t) for (auto& r : s) fillRow(r);
   for (auto* t : {&SystemPrice, &SystemPriceTrend}) for (auto& r : *t) fillRow(r);
   fillRow(Cargo);
   for (auto& r : NewsList) fillRow(r);
-  for (auto& h : NewsHeadline) h = "x";
+  for (auto& h : NewsHeadline) h = 'x';
   for (auto& r : SpecialShips) fillRow(r);
   fillRow(PlayerData);
-  PlayerName = "x";
+  PlayerName = 'x';
   fillRow(SkillOwned);
   fillRow(AbilityOwned);
   fillRow(PlayerShip);

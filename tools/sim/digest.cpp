@@ -75,7 +75,7 @@ std::string Digest() {
   out += "level " + std::to_string(state::PlayerData[player::kLevel]) + "\n";
   out += "owners";
   for (int s = 1; s <= state::kLastSystem; ++s)
-    out += " " + std::to_string(state::SystemData[s][star_system::kOwner]);
+    out += ' ' + std::to_string(state::SystemData[s][star_system::kOwner]);
   char checksum[32];
   std::snprintf(checksum, sizeof checksum, "%016llx",
                 static_cast<unsigned long long>(ChecksumGameState()));
