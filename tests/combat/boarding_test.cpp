@@ -937,6 +937,7 @@ TEST_F(BoardingTest, TheCaptainBoardsOnlyAStrongerCrewAndFightsItToAnEnd) {
     state::Randomize(seed);
     combat::RecordingBoardingUi captain{ui, ui.transcript};
     ui.defaultAnswer = true;
+    captain.defaultChoice = false;  // a ship taken on the bridge is kept
     combat::PlayBoardingFight(captain);
     EXPECT_TRUE(captain.closed);
     EXPECT_EQ(state::BoardingMayClose, 0);

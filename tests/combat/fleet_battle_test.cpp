@@ -675,7 +675,9 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
   // Saying no changes nothing.
   Fresh();
   PlayerShip[ship::kShields] = 5;
+  fleet.answers = {false};
   combat::EmergencyShieldRecharge(fleet);
+  EXPECT_TRUE(fleet.answers.empty()) << "the recharge asks first";
   EXPECT_EQ(PlayerShip[ship::kShields], 5);
   EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
 }
@@ -683,10 +685,12 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
 TEST_F(FleetBattle, RetreatAndQuitCloseOnlyOnYes) {
   SmallBattle({combat::kRoleDestroyer});
   combat::FleetBattleWon = 1;
+  fleet.answers = {false, false};
   combat::RetreatFromFleetBattle(fleet);  // no
   EXPECT_FALSE(fleet.closed);
   EXPECT_FALSE(combat::FleetBattleCloseQuery(fleet));  // no: quit refused
   EXPECT_EQ(state::TravelMayClose, 0);
+  EXPECT_TRUE(fleet.answers.empty()) << "both asked first";
 
   fleet.answers = {true};
   combat::RetreatFromFleetBattle(fleet);

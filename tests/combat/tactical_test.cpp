@@ -102,8 +102,11 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     ui.transcript.clear();
     combat::AddPlayerModifier(id, ui);
     combat::AddEnemyModifier(id);
+    if (id == 12) ui.answers = {false};  // the tractor beam offers to switch off: keep it on
     combat::ResolvePlayerCombatAction(id, ui);
     combat::ResolveEnemyCombatAction(id, ui);
+    EXPECT_TRUE(ui.answers.empty());
+    EXPECT_TRUE(combat::ModifierActive(Side::Player, id));
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
