@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "combat/duel.h"
-#include "combat/resolution.h"
+#include "combat/rounds.h"
 #include "rules/null_ui.h"
 #include "state/fields.h"
 #include "state/progression.h"

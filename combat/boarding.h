@@ -1,7 +1,8 @@
 // The boarding fight: the player's whole crew storms an enemy ship area by area (airlock,
 // corridors, cargo bay, bridge). Each click on an attack button is one exchange: the defenders of
-// the current area fire first, then the player's attack answers. What an exchange brings (an area
-// secured, plunder, capture, defeat) and the retreat are in combat/boarding_outcome.h.
+// the current area fire first, then the player's attack answers. The exchange itself, what it
+// brings (an area secured, plunder, capture, defeat) and the retreat are in
+// combat/boarding_outcome.h.
 //
 // The crew combat screen reaches these rules through BoardingUi; popups and questions go through
 // the combat screen's CombatUi, sound cues through audio/sound.h.
@@ -100,9 +101,6 @@ void ResetBoardingCasualties(BoardingUi& ui);
 
 // A right click on an attack button: its explanation, nothing else.
 void ExplainBoardingAttack(BoardingAttack kind, BoardingUi& ui);
-
-// A left click on an attack button: one exchange, ending with ResolveBoardingRound.
-void BoardingExchange(BoardingAttack kind, BoardingUi& ui);
 
 // A click on the picture of `area` 1..4: moves on to that area when an area has just been secured.
 void ChooseBoardingArea(std::int32_t area, BoardingUi& ui);

@@ -7,7 +7,6 @@
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
 #include "rules/tutorial.h"
@@ -108,24 +107,6 @@ void PlayerDestroyed(CombatUi& ui) {
 }
 
 }  // namespace
-
-void UseAbilitySlot(int slot, CombatUi& ui) {
-  if (slot < 1 || slot > 12) return;
-  if (state::PlayerShip[ship::kActionPoints] == kTurnEnded) return;
-  if (FindEnemyModifierSlot(kEmp) > 0 || FindEnemyModifierSlot(kEmp2) > 0) {
-    ui.ShowPopup(CombatPopup::Text, "EMP!",
-                 "The electronic of your ship has been jammed due to an enemy EMP-pulse. For this "
-                 "turn you are stunned (Hint: Get the ability: EMP resistance).");
-    return;
-  }
-  const std::int32_t id = state::PlayerAbilitySlots[slot];
-  const bool known = id >= 0 && id <= 100;
-  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
-  // An engine with the escape drive gives "Flee" to a captain who never learned it.
-  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
-    ResolvePlayerCombatAction(kFlee, ui);
-}
 
 void CheckShipCombatEnd(CombatUi& ui) {
   if (!(state::PlayerShip[ship::kAlive] > 0 && state::EnemyShip[ship::kAlive] > 0)) return;

@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "combat/action_points.h"
 #include "combat/combat_end.h"
+#include "combat/gun_attack.h"
 #include "combat/modifiers.h"
 #include "combat/recording_ui.h"
 #include "combat/resolution.h"
+#include "combat/rounds.h"
+#include "combat/scaling.h"
 #include "combat/setup.h"
 #include "state/fields.h"
 #include "state/random.h"

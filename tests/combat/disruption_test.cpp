@@ -36,7 +36,7 @@ class DisruptionTest : public CombatTest {
     if (side == Side::Player)
       combat::ResolvePlayerCombatAction(id, ui);
     else
-      combat::ResolveEnemyCombatAction(id, ui);
+      combat::ResolveCombatAction(Side::Enemy, id, ui);
   }
 
   static state::TShipRow& Ship(Side side) {
