@@ -8,6 +8,8 @@
 #include "combat/combat_end.h"
 #include "rules/campaigns.h"
 #include "rules/credits.h"
+#include "rules/displayed_system.h"
+#include "rules/faction_logo.h"
 #include "rules/missions.h"
 #include "state/clamp.h"
 #include "state/equipment.h"
@@ -198,7 +200,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
   if (SpecialShipIs(row, kPirateShip, kSubKindWantedPirate)) {
     const std::int32_t reward = Clamp32(2 * x);
-    rules::AddCredits(reward, c.Rules());
+    rules::PayReward(reward, c.Rules());
     c.Rules().UpdateStatusBars();
     c.ShowPopup(CombatPopup::Picture, "Reward",
                 "You have captured a famous pirate! The government pays you a reward of $ " +
@@ -208,7 +210,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   if (SpecialShipIs(row, kTraderShip, kSubKindVip)) {
     const std::int32_t extra = state::Random(Clamp32(x));
     const std::int32_t ransom = Clamp32(3 * x + extra);
-    rules::AddCredits(ransom, c.Rules());
+    rules::PayReward(ransom, c.Rules());
     c.Rules().UpdateStatusBars();
     c.ShowPopup(CombatPopup::Picture, "VIP",
                 "You have captured a VIP! You are able to press a ransom of $ " +
@@ -224,7 +226,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
             " for him or turn him over to the government for interrogation?",
         "Crew_Officer.jpg", "Ransom", "Capture");
     if (takeRansom) {
-      rules::AddCredits(ransom, c.Rules());
+      rules::PayReward(ransom, c.Rules());
       c.Rules().UpdateStatusBars();
       c.ShowPopup(CombatPopup::Text, "Ransom!",
                   "You decide to rather take the ransom instead of supporting your faction.");

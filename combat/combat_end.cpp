@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "rules/faction_logo.h"
 #include "rules/tutorial.h"
 #include "state/clamp.h"
 #include "state/equipment_ids.h"
