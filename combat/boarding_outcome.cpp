@@ -157,7 +157,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
   auto& p = state::PlayerShip;
   p[ship::kClass] = enemyClass;
   p[ship::kFaction] = enemyFaction;
-  p[ship::kShields] = state::GetShipClassStat(enemyClass, state::kAttrShields);
+  p[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   c.Rules().UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (int field : ship::kFittedItems) p[field] = 0;

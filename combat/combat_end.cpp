@@ -96,7 +96,7 @@ void PlayerDestroyed(CombatUi& ui) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "
                  "is a tutorial we refresh your shields instead.");
-    p[ship::kShields] = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
+    p[ship::kShields] = state::GetShipClassBaseShields(p[ship::kClass]);
     return;
   }
   audio::PlayShipExplosionSound();

@@ -6,6 +6,7 @@
 
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
+#include "combat/sides.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -151,14 +152,9 @@ bool TargetReady(FleetBattleUi& ui) {
   return true;
 }
 
-std::int32_t PlayerMaxShields() {
-  return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
-                                  PlayerShip[ship::kCargoModule]);
-}
-
 // Adds max div `divisor` to the player's shields, not above the maximum.
 void TopUpShields(std::int32_t divisor) {
-  const std::int64_t max = PlayerMaxShields();
+  const std::int64_t max = MaxShields(Side::Player);
   const std::int64_t shields =
       static_cast<std::int64_t>(PlayerShip[ship::kShields]) + max / divisor;
   PlayerShip[ship::kShields] = static_cast<std::int32_t>(std::min(shields, max));
@@ -481,7 +477,7 @@ void EmergencyShieldRecharge(FleetBattleUi& ui) {
               "members. Still recharge?")) {
     return;
   }
-  PlayerShip[ship::kShields] = PlayerMaxShields();
+  PlayerShip[ship::kShields] = MaxShields(Side::Player);
   PlayerShip[ship::kEmergencyRechargeUsed] = 1;
   RefreshFleetBattleScreen(ui);
   if (state::Random(100) < 61) {

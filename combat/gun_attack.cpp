@@ -197,8 +197,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       }
       break;
     case 6: {
-      const std::int32_t max =
-          state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
+      const std::int32_t max = MaxShields(Side::Player);
       // Feeding never lifts the shields above their maximum, nor lowers them.
       std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + d / 5;
       if (raised > max) raised = std::max<std::int64_t>(max, p[ship::kShields]);

@@ -41,7 +41,7 @@ void AddActionPoints(std::int32_t delta) {
 void ApplyShipSpecial(CombatUi& ui) {
   auto& p = state::PlayerShip;
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
-  const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
+  const std::int32_t base = state::GetShipClassBaseShields(p[ship::kClass]);
   auto raiseShields = [&]() {
     std::int64_t s = static_cast<std::int64_t>(p[ship::kShields]) + base / 20;
     if (s > base) s = base > p[ship::kShields] ? base : p[ship::kShields];
@@ -259,9 +259,7 @@ void BoardAtTheAirlock(CombatUi& ui) {
 void OfferBoarding(CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  const bool weak =
-      e[ship::kShields] <=
-      state::GetShipMaxShields(e[ship::kClass], e[ship::kEngine], e[ship::kCargoModule]) / 4;
+  const bool weak = e[ship::kShields] <= MaxShields(Side::Enemy) / 4;
   if (!(weak && e[ship::kBoardingRolled] == 0 && BoardingOffered == 0 &&
         state::GetShipClassSize(p[ship::kClass]) >= 2 &&
         state::GetShipClassSize(e[ship::kClass]) >= 2 &&

@@ -1,5 +1,6 @@
 #include "combat/scaling.h"
 
+#include "combat/sides.h"
 #include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -12,10 +13,6 @@ namespace {
 
 std::int32_t SizeOf(const state::TShipRow& ship) {
   return state::GetShipClassSize(ship[ship::kClass]);
-}
-std::int32_t MaxShields(const state::TShipRow& ship) {
-  return state::GetShipMaxShields(ship[ship::kClass], ship[ship::kEngine],
-                                  ship[ship::kCargoModule]);
 }
 
 using state::Clamp32;
@@ -32,7 +29,7 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   if (rank < kRankLieutenantCommander) x += x / 6;
   if (enemySize > playerSize && rank < kRankCommander) x += x / 6;
   if (state::VeteranMode == 1) x = v;
-  const std::int64_t cap = MaxShields(state::EnemyShip) / 3;
+  const std::int64_t cap = MaxShields(Side::Enemy) / 3;
   if (x >= cap) x = cap;
   return Clamp32(x);
 }
@@ -57,7 +54,7 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
   if (enemySize < playerSize) x += x / 4;
   if (rank >= kRankLieutenantCommander) x += x / 6;
   if (state::VeteranMode == 1) x += x / 6;
-  const std::int64_t cap = MaxShields(state::PlayerShip) / 2;
+  const std::int64_t cap = MaxShields(Side::Player) / 2;
   if (x >= cap) x = cap;
   return Clamp32(x);
 }

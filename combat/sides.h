@@ -38,6 +38,16 @@ inline void ChangeShields(Side side, std::int64_t delta) {
   ship[ship::kShields] = state::Clamp32(static_cast<std::int64_t>(ship[ship::kShields]) + delta);
 }
 
+// The most the shields of `side`'s ship reach: the class's shields with the bonus of the engine and
+// of the cargo module (state::GetShipMaxShields). Recharges fill up to it, and the beginners'
+// damage caps are shares of it. The class's own shields without the bonus
+// (state::GetShipClassBaseShields) are what a new or repaired ship starts with and the full bar
+// of the shield gauges.
+inline std::int32_t MaxShields(Side side) {
+  const auto& ship = Ship(side);
+  return state::GetShipMaxShields(ship[ship::kClass], ship[ship::kEngine], ship[ship::kCargoModule]);
+}
+
 // The action points one volley of the side's guns costs.
 inline std::int32_t GunCost(Side side) {
   const auto& ship = Ship(side);

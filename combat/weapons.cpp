@@ -200,10 +200,7 @@ void Ecm(Side side, CombatUi& ui) {
     if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
     if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
-      ChangeShields(Side::Player, -static_cast<std::int64_t>(
-                                      state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine],
-                                                               p[ship::kCargoModule]) /
-                                      10));
+      ChangeShields(Side::Player, -static_cast<std::int64_t>(MaxShields(Side::Player) / 10));
       ui.Refresh(Display::Shields);
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");

@@ -100,7 +100,7 @@ ShipOfferView BuildShipOfferView(std::int32_t c) {
   v.description = state::GetShipClassDescription(c);
   v.type = SizeWord(state::GetShipClassSize(c));
   v.damage = std::to_string(state::GetShipClassStat(c, state::kAttrGunDamage)) + " pts.";
-  v.shields = std::to_string(state::GetShipClassStat(c, state::kAttrShields)) + " pts.";
+  v.shields = std::to_string(state::GetShipClassBaseShields(c)) + " pts.";
   v.cargo = std::to_string(state::GetShipClassStat(c, state::kAttrCargoSpace)) + " U";
   v.special = state::GetShipClassStat(c, state::kAttrSpecial);
   v.speciality = state::GetShipSpecialName(v.special);
@@ -131,7 +131,7 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
                    const std::function<void()>& refreshScreen) {
   state::TShipRow& p = state::PlayerShip;
   p[ship::kClass] = c;
-  p[ship::kShields] = state::GetShipClassStat(c, state::kAttrShields);
+  p[ship::kShields] = state::GetShipClassBaseShields(c);
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (int field : ship::kFittedItems) p[field] = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "combat/ability_ids.h"
+#include "combat/sides.h"
 #include "combat_fixture.h"
 #include "state/fields.h"
 
@@ -26,10 +27,7 @@ class DefensiveTest : public CombatTest {
     ui.transcript.clear();
     ui.enemyTimerStarts = 0;
   }
-  static std::int32_t PlayerMax() {
-    const auto& p = state::PlayerShip;
-    return state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
-  }
+  static std::int32_t PlayerMax() { return combat::MaxShields(combat::Side::Player); }
   static int Standing(const state::Table<state::TModifierRow, state::kModifierRows>& list) {
     int n = 0;
     for (int s = 1; s <= 8; ++s) n += list[s][1] != 0;

@@ -11,6 +11,7 @@
 
 #include "combat/engine_fights.h"
 #include "combat/recording_fleet_ui.h"
+#include "combat/sides.h"
 #include "combat_fixture.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
@@ -124,10 +125,7 @@ class FleetBattle : public combat_test::CombatTest {
       if (line.rfind("popup: ", 0) == 0) found.push_back(line.substr(7));
     return found;
   }
-  std::int32_t MaxShields() const {
-    return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
-                                    PlayerShip[ship::kCargoModule]);
-  }
+  static std::int32_t MaxShields() { return combat::MaxShields(combat::Side::Player); }
 };
 
 const std::string kNoTarget =

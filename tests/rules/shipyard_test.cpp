@@ -214,8 +214,7 @@ TEST_F(ShipyardTest, TheDeveloperControlsGiveMoneyAndAFreeBattleshipWithTheOldLi
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(p[ship::kFaction], 1) << "the old livery stays";
   EXPECT_EQ(p[ship::kCargoSpace], 40) << "the old hold stays";
-  EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(rules::kFreeBattleshipClass,
-                                                        state::kAttrShields));
+  EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(rules::kFreeBattleshipClass));
   ASSERT_FALSE(ui.popups.empty());
   EXPECT_EQ(ui.popups[0].topic, "Congratulations!");
 }
