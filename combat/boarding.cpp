@@ -12,9 +12,6 @@
 
 namespace combat {
 
-std::int32_t BoardingPhase = 0;
-std::array<std::int32_t, 6> BoardingCasualties{};
-
 namespace {
 
 // No group of the fight takes more than this many draws in one attack or counterattack.

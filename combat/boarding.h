@@ -14,20 +14,12 @@
 #include <string_view>
 
 #include "combat/combat_ui.h"
+#include "combat/fight_flags.h"
 
 namespace combat {
 
-// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas): fighting
-// in the current area (EnemyShip[ship::kBoardedArea]), or the area is secured and the next one is
-// to be chosen.
-enum BoardingPhaseKind : std::int32_t {
-  kFightingPhase = 1,
-  kChoosingPhase = 2,
-};
-extern std::int32_t BoardingPhase;
-// The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
-// [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
-extern std::array<std::int32_t, 6> BoardingCasualties;
+// The fight's phase and casualties (BoardingPhase, BoardingCasualties) are in
+// combat/fight_flags.h.
 
 // What an area shows: absent (hidden), enemy and open to attack, enemy not yet selectable,
 // secured by the player.

@@ -18,11 +18,6 @@
 
 namespace combat {
 
-std::int32_t SelectedEscort = 0;
-std::int32_t SelectedTarget = 0;
-std::uint8_t FleetBattleWon = 0;
-std::uint8_t FleetDuelRunning = 0;
-
 namespace {
 
 using state::EnemyFleet;
@@ -304,10 +299,7 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     FillFleet(EnemyFleet, 1, enemyFaction, plan.enemies);
   }
 
-  SelectedEscort = 0;
-  SelectedTarget = 0;
-  FleetBattleWon = 0;  // no battle is won without a fight
-  FleetDuelRunning = 0;
+  ResetFleetBattleFlags();
   PlayerShip[ship::kEmergencyRechargeUsed] = 0;
 }
 

@@ -81,9 +81,6 @@ class FleetBattle : public combat_test::CombatTest {
     PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = "F" + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
-    combat::SelectedEscort = combat::SelectedTarget = 0;
-    combat::FleetBattleWon = 0;
-    combat::FleetDuelRunning = 0;
     state::FleetBattleMayClose = 0;
     state::ActiveMission = {};
   }

@@ -26,13 +26,7 @@ std::uint32_t SeedWhere(const std::function<bool()>& draws) {
   }
 }
 
-class TacticalTest : public CombatTest {
- protected:
-  void SetUp() override {
-    CombatTest::SetUp();
-    combat::BoardingOffered = 0;
-  }
-};
+using TacticalTest = CombatTest;
 
 TEST_F(TacticalTest, LastingEffectsOnBothSides) {
   const std::string taunt =
