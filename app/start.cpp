@@ -5,7 +5,7 @@
 
 #include "audio/sound.h"
 #include "screens/combat/simulator_screens.h"
-#include "rules/credits.h"
+#include "rules/displayed_system.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/game_options.h"

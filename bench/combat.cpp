@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "combat/duel.h"
-#include "combat/resolution.h"
+#include "combat/rounds.h"
 #include "rules/null_ui.h"
 #include "state/fields.h"
 #include "state/progression.h"
@@ -19,6 +19,7 @@ struct NoScreens : rules::NullUi {};
 
 // A corvette facing a destroyer of `enemyFaction`, the fight set up.
 void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFaction) {
+  ui.defaultAnswer = false;  // no boarding
   combat::DuelSetup setup;
   setup.playerClass = 6;
   setup.enemyClass = 9;
@@ -103,6 +104,7 @@ void BM_WholeDuel(benchmark::State& st) {
   std::uint32_t seed = 1;
   for (auto _ : st) {
     combat::RecordingUi ui(screens);
+    ui.defaultAnswer = false;  // the captain turns every boarding offer down
     combat::DuelSetup setup;
     setup.seed = seed++;
     setup.playerClass = static_cast<std::int32_t>(st.range(0));

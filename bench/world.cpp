@@ -106,7 +106,7 @@ BENCHMARK(BM_AdvanceDayTenThousand)->DenseRange(1, 5)->Unit(benchmark::kMillisec
 // player faction (the first argument) and ship size (the second). Its worst case is peace before
 // the first day: no war enemy cuts a search short, and the biggest ships make the enemy-class
 // searches run longest. The budget is 3 ms; `us` gives the figure beside it and `of_budget` the
-// share (above 1 the purchase is over budget: the largest ships of some factions are).
+// share (above 1 the purchase is over budget).
 void BM_GenerateMissionOffers144(benchmark::State& run) {
   rules::NullUi ui;
   NewGame(23, static_cast<int>(run.range(0)), 3, ui);

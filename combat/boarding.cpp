@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "audio/sound.h"
-#include "combat/boarding_outcome.h"
 #include "state/clamp.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -12,9 +11,6 @@
 #include "state/variables.h"
 
 namespace combat {
-
-std::int32_t BoardingPhase = 0;
-std::array<std::int32_t, 6> BoardingCasualties{};
 
 namespace {
 
@@ -316,56 +312,6 @@ void ExplainBoardingAttack(BoardingAttack kind, BoardingUi& ui) {
                   "this you can issue EMP weapons to your crew.");
       break;
   }
-}
-
-void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
-  audio::PlayButtonSound();
-  CombatUi& c = ui.Combat();
-  const auto& p = state::PlayerShip;
-  if (BoardingPhase != kFightingPhase) {
-    c.ShowPopup(CombatPopup::Text, "Sorry!",
-                "Please first select a new area to attack by clicking on one of the icons in the "
-                "wireframe in the left part of the screen.");
-    return;
-  }
-  switch (kind) {
-    case BoardingAttack::Standard:
-      if (p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 && p[ship::kMarines] == 0 &&
-          p[ship::kPirates] == 0 && p[ship::kDroids] > 0) {
-        c.ShowPopup(CombatPopup::Text, "N/A!",
-                    "With your whole crew except your droids killed this kind of attack does not "
-                    "make sense. To make use of your droids you have to choose \"Commando "
-                    "strike\" or \"EMP\".");
-        return;
-      }
-      break;
-    case BoardingAttack::Commando:
-      if (p[ship::kMarines] == 0 && p[ship::kDroids] == 0) {
-        c.ShowPopup(CombatPopup::Text, "N/A!",
-                    "For a commando strike you need to have either space marines or battle "
-                    "droids in your crew.");
-        return;
-      }
-      break;
-    case BoardingAttack::Emp:
-      if (state::EnemyShip[ship::kDefendingDroids] == 0) {
-        c.ShowPopup(CombatPopup::Text, "N/A!",
-                    "This attack makes no sense, because the enemy crew does not have any battle "
-                    "droids on the line. If they had, you could try to capture some droids...");
-        return;
-      }
-      break;
-  }
-  audio::PlayCrewCombatMusic();
-  BoardingEnemyCounterattack();
-  switch (kind) {
-    case BoardingAttack::Standard: BoardingStandardAttack(); break;
-    case BoardingAttack::Commando: BoardingCommandoAttack(); break;
-    case BoardingAttack::Emp: BoardingEmpStrike(ui); break;
-  }
-  ui.Refresh();
-  ResolveBoardingRound(ui);
-  ui.Refresh();
 }
 
 void BoardingStandardAttack() { PlayerAttack(BoardingAttack::Standard); }

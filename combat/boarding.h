@@ -1,7 +1,8 @@
 // The boarding fight: the player's whole crew storms an enemy ship area by area (airlock,
 // corridors, cargo bay, bridge). Each click on an attack button is one exchange: the defenders of
-// the current area fire first, then the player's attack answers. What an exchange brings (an area
-// secured, plunder, capture, defeat) and the retreat are in combat/boarding_outcome.h.
+// the current area fire first, then the player's attack answers. The exchange itself, what it
+// brings (an area secured, plunder, capture, defeat) and the retreat are in
+// combat/boarding_outcome.h.
 //
 // The crew combat screen reaches these rules through BoardingUi; popups and questions go through
 // the combat screen's CombatUi, sound cues through audio/sound.h.
@@ -13,20 +14,12 @@
 #include <string_view>
 
 #include "combat/combat_ui.h"
+#include "combat/fight_flags.h"
 
 namespace combat {
 
-// Fight state of the crew combat screen (the areas themselves are state::BoardingAreas): fighting
-// in the current area (EnemyShip[ship::kBoardedArea]), or the area is secured and the next one is
-// to be chosen.
-enum BoardingPhaseKind : std::int32_t {
-  kFightingPhase = 1,
-  kChoosingPhase = 2,
-};
-extern std::int32_t BoardingPhase;
-// The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
-// [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
-extern std::array<std::int32_t, 6> BoardingCasualties;
+// The fight's phase and casualties (BoardingPhase, BoardingCasualties) are in
+// combat/fight_flags.h.
 
 // What an area shows: absent (hidden), enemy and open to attack, enemy not yet selectable,
 // secured by the player.
@@ -101,9 +94,6 @@ void ResetBoardingCasualties(BoardingUi& ui);
 
 // A right click on an attack button: its explanation, nothing else.
 void ExplainBoardingAttack(BoardingAttack kind, BoardingUi& ui);
-
-// A left click on an attack button: one exchange, ending with ResolveBoardingRound.
-void BoardingExchange(BoardingAttack kind, BoardingUi& ui);
 
 // A click on the picture of `area` 1..4: moves on to that area when an area has just been secured.
 void ChooseBoardingArea(std::int32_t area, BoardingUi& ui);

@@ -8,6 +8,8 @@
 #include "combat/combat_end.h"
 #include "rules/campaigns.h"
 #include "rules/credits.h"
+#include "rules/displayed_system.h"
+#include "rules/faction_logo.h"
 #include "rules/missions.h"
 #include "state/clamp.h"
 #include "state/equipment.h"
@@ -155,7 +157,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
   auto& p = state::PlayerShip;
   p[ship::kClass] = enemyClass;
   p[ship::kFaction] = enemyFaction;
-  p[ship::kShields] = state::GetShipClassStat(enemyClass, state::kAttrShields);
+  p[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   c.Rules().UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (int field : ship::kFittedItems) p[field] = 0;
@@ -198,7 +200,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
   if (SpecialShipIs(row, kPirateShip, kSubKindWantedPirate)) {
     const std::int32_t reward = Clamp32(2 * x);
-    rules::AddCredits(reward, c.Rules());
+    rules::PayReward(reward, c.Rules());
     c.Rules().UpdateStatusBars();
     c.ShowPopup(CombatPopup::Picture, "Reward",
                 "You have captured a famous pirate! The government pays you a reward of $ " +
@@ -208,7 +210,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
   if (SpecialShipIs(row, kTraderShip, kSubKindVip)) {
     const std::int32_t extra = state::Random(Clamp32(x));
     const std::int32_t ransom = Clamp32(3 * x + extra);
-    rules::AddCredits(ransom, c.Rules());
+    rules::PayReward(ransom, c.Rules());
     c.Rules().UpdateStatusBars();
     c.ShowPopup(CombatPopup::Picture, "VIP",
                 "You have captured a VIP! You are able to press a ransom of $ " +
@@ -224,7 +226,7 @@ void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
             " for him or turn him over to the government for interrogation?",
         "Crew_Officer.jpg", "Ransom", "Capture");
     if (takeRansom) {
-      rules::AddCredits(ransom, c.Rules());
+      rules::PayReward(ransom, c.Rules());
       c.Rules().UpdateStatusBars();
       c.ShowPopup(CombatPopup::Text, "Ransom!",
                   "You decide to rather take the ransom instead of supporting your faction.");
@@ -375,6 +377,56 @@ void RetreatFromBoarding(BoardingUi& ui) {
               state::GetShipFactionImage(p[ship::kClass], p[ship::kFaction]) + "_Scene.jpg");
   ApplyShipHospital(ui);
   CloseShipCombat(c);
+}
+
+void BoardingExchange(BoardingAttack kind, BoardingUi& ui) {
+  audio::PlayButtonSound();
+  CombatUi& c = ui.Combat();
+  const auto& p = state::PlayerShip;
+  if (BoardingPhase != kFightingPhase) {
+    c.ShowPopup(CombatPopup::Text, "Sorry!",
+                "Please first select a new area to attack by clicking on one of the icons in the "
+                "wireframe in the left part of the screen.");
+    return;
+  }
+  switch (kind) {
+    case BoardingAttack::Standard:
+      if (p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 && p[ship::kMarines] == 0 &&
+          p[ship::kPirates] == 0 && p[ship::kDroids] > 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "With your whole crew except your droids killed this kind of attack does not "
+                    "make sense. To make use of your droids you have to choose \"Commando "
+                    "strike\" or \"EMP\".");
+        return;
+      }
+      break;
+    case BoardingAttack::Commando:
+      if (p[ship::kMarines] == 0 && p[ship::kDroids] == 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "For a commando strike you need to have either space marines or battle "
+                    "droids in your crew.");
+        return;
+      }
+      break;
+    case BoardingAttack::Emp:
+      if (state::EnemyShip[ship::kDefendingDroids] == 0) {
+        c.ShowPopup(CombatPopup::Text, "N/A!",
+                    "This attack makes no sense, because the enemy crew does not have any battle "
+                    "droids on the line. If they had, you could try to capture some droids...");
+        return;
+      }
+      break;
+  }
+  audio::PlayCrewCombatMusic();
+  BoardingEnemyCounterattack();
+  switch (kind) {
+    case BoardingAttack::Standard: BoardingStandardAttack(); break;
+    case BoardingAttack::Commando: BoardingCommandoAttack(); break;
+    case BoardingAttack::Emp: BoardingEmpStrike(ui); break;
+  }
+  ui.Refresh();
+  ResolveBoardingRound(ui);
+  ui.Refresh();
 }
 
 }  // namespace combat

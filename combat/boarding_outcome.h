@@ -1,4 +1,4 @@
-// What an exchange of a boarding fight brings: an area secured and the next ones opened, the
+// An exchange of a boarding fight and what it brings: an area secured and the next ones opened, the
 // plunder of the cargo bay, the capture of the ship on the bridge (sold, or kept with the standard
 // fit), the rewards of missions and special ships, or the boarding crew's defeat. Also the retreat
 // and the ship hospital, which close a boarding fight.
@@ -9,6 +9,9 @@
 #include "combat/boarding.h"
 
 namespace combat {
+
+// A left click on an attack button: one exchange, ending with ResolveBoardingRound.
+void BoardingExchange(BoardingAttack kind, BoardingUi& ui);
 
 // Decides the outcome of the exchange just fought; called at the end of every exchange.
 void ResolveBoardingRound(BoardingUi& ui);

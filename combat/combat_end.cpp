@@ -7,9 +7,9 @@
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/sides.h"
 #include "rules/credits.h"
+#include "rules/faction_logo.h"
 #include "rules/tutorial.h"
 #include "state/clamp.h"
 #include "state/equipment_ids.h"
@@ -96,7 +96,7 @@ void PlayerDestroyed(CombatUi& ui) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial",
                  "Your shields have collapsed. Normally your ship would explode. But because this "
                  "is a tutorial we refresh your shields instead.");
-    p[ship::kShields] = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
+    p[ship::kShields] = state::GetShipClassBaseShields(p[ship::kClass]);
     return;
   }
   audio::PlayShipExplosionSound();
@@ -108,24 +108,6 @@ void PlayerDestroyed(CombatUi& ui) {
 }
 
 }  // namespace
-
-void UseAbilitySlot(int slot, CombatUi& ui) {
-  if (slot < 1 || slot > 12) return;
-  if (state::PlayerShip[ship::kActionPoints] == kTurnEnded) return;
-  if (FindEnemyModifierSlot(kEmp) > 0 || FindEnemyModifierSlot(kEmp2) > 0) {
-    ui.ShowPopup(CombatPopup::Text, "EMP!",
-                 "The electronic of your ship has been jammed due to an enemy EMP-pulse. For this "
-                 "turn you are stunned (Hint: Get the ability: EMP resistance).");
-    return;
-  }
-  const std::int32_t id = state::PlayerAbilitySlots[slot];
-  const bool known = id >= 0 && id <= 100;
-  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
-  // An engine with the escape drive gives "Flee" to a captain who never learned it.
-  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
-    ResolvePlayerCombatAction(kFlee, ui);
-}
 
 void CheckShipCombatEnd(CombatUi& ui) {
   if (!(state::PlayerShip[ship::kAlive] > 0 && state::EnemyShip[ship::kAlive] > 0)) return;

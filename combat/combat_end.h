@@ -1,6 +1,5 @@
-// A click on an ability button, and the end of a fight: the player's win pays the medals,
-// experience and loot; the player's defeat leaves the ship destroyed for the code that opened the
-// fight.
+// The end of a fight: the player's win pays the medals, experience and loot; the player's defeat
+// leaves the ship destroyed for the code that opened the fight.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +7,6 @@
 #include "combat/combat_ui.h"
 
 namespace combat {
-
-// The player uses the ability in button `slot` 1..12. Ignored while the enemy has the turn;
-// refused with a popup while the enemy's EMP holds the player.
-void UseAbilitySlot(int slot, CombatUi& ui);
 
 // Ends the fight when a ship's shields are gone (the enemy is tested first). Does nothing unless
 // both ships are still alive, so a second call after the end changes nothing.

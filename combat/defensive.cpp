@@ -6,8 +6,8 @@
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/action_points.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/sides.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -20,16 +20,11 @@ void ShowRefusal(std::string_view text, CombatUi& ui) {
   ui.ShowPopup(CombatPopup::Text, "N/A", text);
 }
 
-std::int32_t PlayerMaxShields() {
-  const auto& p = state::PlayerShip;
-  return state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
-}
-
 // Raises the player's shields by `amount`, up to their maximum. Shields that already stand above
 // the maximum (a smaller engine or cargo module fitted since) are never lowered by a recharge.
 void RechargePlayerShields(std::int64_t amount) {
   auto& p = state::PlayerShip;
-  const std::int64_t max = PlayerMaxShields();
+  const std::int64_t max = MaxShields(Side::Player);
   std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + amount;
   if (raised > max) raised = std::max<std::int64_t>(max, p[ship::kShields]);
   p[ship::kShields] = static_cast<std::int32_t>(raised);
@@ -97,7 +92,7 @@ void ShieldBoost(CombatUi& ui) {
     return;
   }
   if (!PayActionPoints(Side::Player, 3, ui)) return;
-  RechargePlayerShields(PlayerMaxShields() / 4);
+  RechargePlayerShields(MaxShields(Side::Player) / 4);
   audio::PlayAbilityUsedSound();
   ui.ShowMessage(Side::Player, "Shield Boost !!", "Your shields are recharged by 25%.");
   ui.Refresh(Display::AbilityButtons);
@@ -125,7 +120,7 @@ void Sacrifice(CombatUi& ui) {
   if (!PayActionPoints(Side::Player, 5, ui)) return;
   const std::int32_t k = std::max(1, 5 - standing);
   for (std::int32_t id : kShields) ClearModifier(Side::Player, id);
-  RechargePlayerShields(PlayerMaxShields() / k);
+  RechargePlayerShields(MaxShields(Side::Player) / k);
   audio::PlayAbilityUsedSound();
   const char* percent = k == 1 ? "100" : k == 2 ? "50" : k == 3 ? "35" : k == 4 ? "25" : "20";
   ui.ShowMessage(Side::Player, "Energy channelling !!",

@@ -5,9 +5,10 @@
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/action_points.h"
 #include "combat/defensive.h"
+#include "combat/gun_attack.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/sides.h"
 #include "combat/weapons.h"
 #include "state/equipment.h"

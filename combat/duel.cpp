@@ -2,7 +2,6 @@
 
 #include "combat/ability_ids.h"
 #include "combat/combat_end.h"
-#include "combat/enemy_ai.h"
 #include "combat/modifiers.h"
 #include "combat/rounds.h"
 #include "combat/setup.h"

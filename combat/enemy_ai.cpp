@@ -5,7 +5,6 @@
 
 #include "combat/modifiers.h"
 #include "combat/resolution.h"
-#include "combat/rounds.h"
 #include "rules/tutorial.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
@@ -45,7 +44,7 @@ void Step(int k, std::int32_t id, bool inSlotsNeeded, bool condition, CombatUi& 
   if (!Enter(k)) return;
   if (inSlotsNeeded && !InSlots(id)) return;
   if (!condition) return;
-  ResolveEnemyCombatAction(id, ui);
+  ResolveCombatAction(Side::Enemy, id, ui);
 }
 
 // Whether any step up to `last` is still to be tried in this call.
@@ -53,7 +52,7 @@ bool StepsLeft(int last) { return state::EnemyShip[ship::kDecisionStep] < last &
 
 }  // namespace
 
-void RunEnemyCombatAI(CombatUi& ui) {
+void TakeEnemyDecisions(CombatUi& ui) {
   auto& e = state::EnemyShip;
   auto& p = state::PlayerShip;
 
@@ -62,7 +61,7 @@ void RunEnemyCombatAI(CombatUi& ui) {
        rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
-    if (InSlots(kFireMissiles)) ResolveEnemyCombatAction(kFireMissiles, ui);
+    if (InSlots(kFireMissiles)) ResolveCombatAction(Side::Enemy, kFireMissiles, ui);
   }
 
   if (e[ship::kEnemyKind] == kTraderShip && !EnemyStunned()) {  // gate A: the defensive opening
@@ -104,13 +103,13 @@ void RunEnemyCombatAI(CombatUi& ui) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
           (r < 70 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
-        ResolveEnemyCombatAction(kEcm, ui);
+        ResolveCombatAction(Side::Enemy, kEcm, ui);
     }
     if (Enter(18)) {
       const std::int32_t r = state::Random(100) + 1;
       if (InSlots(kEcm) && PlayerVolleyInFlight() &&
           (r < 30 || state::PlayerMissileVolley[missile_volley::kTurnsToImpact] < 2))
-        ResolveEnemyCombatAction(kEcm, ui);
+        ResolveCombatAction(Side::Enemy, kEcm, ui);
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
@@ -139,15 +138,6 @@ void RunEnemyCombatAI(CombatUi& ui) {
     Step(37, kOverloadGun, true, true, ui);
     Step(38, kFireGuns, true, true, ui);
   }
-
-  // An escape in the middle of the list has closed the screen: no new round follows it.
-  if (e[ship::kAwaitingMessage] == 0 && !ui.IsClosed()) StartNewCombatRound(ui);
-}
-
-void EnemyMessageTimerTick(CombatUi& ui) {
-  if (state::EnemyShip[ship::kAwaitingMessage] != 1) return;
-  state::EnemyShip[ship::kAwaitingMessage] = 0;
-  RunEnemyCombatAI(ui);
 }
 
 }  // namespace combat

@@ -6,6 +6,7 @@
 
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
+#include "combat/sides.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -17,11 +18,6 @@
 #include "state/variables.h"
 
 namespace combat {
-
-std::int32_t SelectedEscort = 0;
-std::int32_t SelectedTarget = 0;
-std::uint8_t FleetBattleWon = 0;
-std::uint8_t FleetDuelRunning = 0;
 
 namespace {
 
@@ -152,14 +148,9 @@ bool TargetReady(FleetBattleUi& ui) {
   return true;
 }
 
-std::int32_t PlayerMaxShields() {
-  return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
-                                  PlayerShip[ship::kCargoModule]);
-}
-
 // Adds max div `divisor` to the player's shields, not above the maximum.
 void TopUpShields(std::int32_t divisor) {
-  const std::int64_t max = PlayerMaxShields();
+  const std::int64_t max = MaxShields(Side::Player);
   const std::int64_t shields =
       static_cast<std::int64_t>(PlayerShip[ship::kShields]) + max / divisor;
   PlayerShip[ship::kShields] = static_cast<std::int32_t>(std::min(shields, max));
@@ -309,10 +300,7 @@ void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
     FillFleet(EnemyFleet, 1, enemyFaction, plan.enemies);
   }
 
-  SelectedEscort = 0;
-  SelectedTarget = 0;
-  FleetBattleWon = 0;  // no battle is won without a fight
-  FleetDuelRunning = 0;
+  ResetFleetBattleFlags();
   PlayerShip[ship::kEmergencyRechargeUsed] = 0;
 }
 
@@ -482,7 +470,7 @@ void EmergencyShieldRecharge(FleetBattleUi& ui) {
               "members. Still recharge?")) {
     return;
   }
-  PlayerShip[ship::kShields] = PlayerMaxShields();
+  PlayerShip[ship::kShields] = MaxShields(Side::Player);
   PlayerShip[ship::kEmergencyRechargeUsed] = 1;
   RefreshFleetBattleScreen(ui);
   if (state::Random(100) < 61) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "combat/fight_flags.h"
 #include "rules/ui.h"
 
 namespace combat {
@@ -29,11 +30,8 @@ enum FleetRole : std::int32_t {
 
 inline constexpr int kLastFleetRow = 10;
 
-// Screen state of the battle (not saved).
-extern std::int32_t SelectedEscort;    // row of PlayerFleet, 0 = none
-extern std::int32_t SelectedTarget;    // row of EnemyFleet, 0 = none
-extern std::uint8_t FleetBattleWon;    // 1 won; 0 lost or retreated
-extern std::uint8_t FleetDuelRunning;  // the duel timer runs
+// The battle's screen state (SelectedEscort, SelectedTarget, FleetBattleWon, FleetDuelRunning) is in
+// combat/fight_flags.h.
 
 // What the fleet battle rules need of the fleet battle screen. Every operation is pure, so a
 // screen that forgets one cannot be instantiated.

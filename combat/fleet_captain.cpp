@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "combat/sides.h"
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -15,10 +16,7 @@ using state::PlayerShip;
 void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
   if (FleetDuelRunning) return;
   if (PlayerShip[ship::kEmergencyRechargeUsed] == 0 &&
-      PlayerShip[ship::kShields] < state::GetShipMaxShields(PlayerShip[ship::kClass],
-                                                            PlayerShip[ship::kEngine],
-                                                            PlayerShip[ship::kCargoModule]) /
-                                       4) {
+      PlayerShip[ship::kShields] < MaxShields(Side::Player) / 4) {
     EmergencyShieldRecharge(ui);
   }
   const FleetBattleView view = BuildFleetBattleView();

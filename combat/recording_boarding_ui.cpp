@@ -1,5 +1,6 @@
 #include "combat/recording_boarding_ui.h"
 
+#include "combat/scripted_answers.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -7,11 +8,8 @@ namespace combat {
 bool RecordingBoardingUi::Choose(std::string_view topic, std::string_view text,
                                  std::string_view picture, std::string_view first,
                                  std::string_view second) {
-  bool answer = defaultChoice;
-  if (!choices.empty()) {
-    answer = choices.front();
-    choices.pop_front();
-  }
+  const bool answer = NextScriptedAnswer(choices, defaultChoice, "choice",
+                                         std::string(topic) + " / " + std::string(text));
   transcript_.push_back("choice: " + std::string(topic) + " / " + std::string(text) + " [" +
                         std::string(picture) + "] " + std::string(first) + " | " +
                         std::string(second) + " -> " + std::string(answer ? first : second));

@@ -1,9 +1,11 @@
 // A crew combat screen without a screen: writes the questions with captions and the closing into
 // the combat recorder's transcript, answers the two-caption questions from a script (front
-// first, then defaultChoice) and counts the redraws.
+// first, then defaultChoice when the caller set one; else it throws combat::UnscriptedQuestion)
+// and counts the redraws.
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,7 @@ class RecordingBoardingUi : public BoardingUi {
       : BoardingUi(combat), transcript_(transcript) {}
 
   std::deque<bool> choices;
-  bool defaultChoice = false;
+  std::optional<bool> defaultChoice;
   bool closed = false;
   int refreshes = 0;
   int popupsHidden = 0;

@@ -1,5 +1,7 @@
 #include "combat/recording_fleet_ui.h"
 
+#include "combat/scripted_answers.h"
+
 namespace combat {
 
 void RecordingFleetUi::ShowPopup(std::string_view topic, std::string_view text) {
@@ -7,13 +9,9 @@ void RecordingFleetUi::ShowPopup(std::string_view topic, std::string_view text) 
 }
 
 bool RecordingFleetUi::Ask(std::string_view topic, std::string_view text) {
-  bool answer = defaultAnswer;
-  if (!answers.empty()) {
-    answer = answers.front();
-    answers.pop_front();
-  }
-  transcript.push_back("question: " + std::string(topic) + " / " + std::string(text) +
-                       (answer ? " -> yes" : " -> no"));
+  const std::string question = std::string(topic) + " / " + std::string(text);
+  const bool answer = NextScriptedAnswer(answers, defaultAnswer, "question", question);
+  transcript.push_back("question: " + question + (answer ? " -> yes" : " -> no"));
   return answer;
 }
 

@@ -1,8 +1,10 @@
 // A fleet battle screen without a screen: writes every popup, question and redraw as a line,
-// answers questions from a script.
+// answers questions from a script (front first, then defaultAnswer when the caller set one; else it
+// throws combat::UnscriptedQuestion).
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +19,7 @@ class RecordingFleetUi : public FleetBattleUi {
 
   std::vector<std::string> transcript;
   std::deque<bool> answers;
-  bool defaultAnswer = false;
+  std::optional<bool> defaultAnswer;
   bool closed = false;
   bool speedButtonsEnabled = true;
   int refreshes = 0;

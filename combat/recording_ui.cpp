@@ -1,6 +1,7 @@
 #include "combat/recording_ui.h"
 
 #include "combat/combat_end.h"
+#include "combat/scripted_answers.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -44,23 +45,18 @@ void RecordingUi::ShowPopup(CombatPopup kind, std::string_view topic, std::strin
   transcript.push_back(std::move(line));
 }
 
-bool RecordingUi::NextAnswer() {
-  if (answers.empty()) return defaultAnswer;
-  const bool answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
 bool RecordingUi::Ask(std::string_view topic, std::string_view text) {
-  const bool answer = NextAnswer();
-  transcript.push_back("question: " + Join(topic, text) + (answer ? " -> yes" : " -> no"));
+  const std::string question = Join(topic, text);
+  const bool answer = NextScriptedAnswer(answers, defaultAnswer, "question", question);
+  transcript.push_back("question: " + question + (answer ? " -> yes" : " -> no"));
   return answer;
 }
 
 bool RecordingUi::AskWithPicture(std::string_view topic, std::string_view text,
                                  std::string_view picture) {
-  const bool answer = NextAnswer();
-  transcript.push_back("question: " + Join(topic, text) + " [" + std::string(picture) + "]" +
+  const std::string question = Join(topic, text);
+  const bool answer = NextScriptedAnswer(answers, defaultAnswer, "question", question);
+  transcript.push_back("question: " + question + " [" + std::string(picture) + "]" +
                        (answer ? " -> yes" : " -> no"));
   return answer;
 }

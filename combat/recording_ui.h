@@ -1,11 +1,13 @@
 // A combat screen without a screen: writes down every message, popup, question and sound cue of a
-// fight as lines of a transcript, answers questions from a script, and counts the redraws. The duel
-// tool, the tests and the benchmarks fight through it.
+// fight as lines of a transcript, answers questions from a script (a question nobody scripted
+// throws combat::UnscriptedQuestion), and counts the redraws. The duel tool, the tests and the
+// benchmarks fight through it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +23,9 @@ class RecordingUi : public CombatUi {
 
   std::vector<std::string> transcript;
 
-  // Answers for the coming questions, front first; then defaultAnswer.
+  // Answers for the coming questions, front first; then defaultAnswer when the caller set one.
   std::deque<bool> answers;
-  bool defaultAnswer = false;
+  std::optional<bool> defaultAnswer;
 
   // What the screen would show.
   bool closed = false;
@@ -62,9 +64,6 @@ class RecordingUi : public CombatUi {
   void OpenBoarding() override;
   void AwardSilverStar() override;
   void AwardGoldStar() override;
-
- private:
-  bool NextAnswer();
 };
 
 // Writes every sound cue into a transcript as "cue <file>".

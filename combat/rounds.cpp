@@ -41,7 +41,7 @@ void AddActionPoints(std::int32_t delta) {
 void ApplyShipSpecial(CombatUi& ui) {
   auto& p = state::PlayerShip;
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
-  const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
+  const std::int32_t base = state::GetShipClassBaseShields(p[ship::kClass]);
   auto raiseShields = [&]() {
     std::int64_t s = static_cast<std::int64_t>(p[ship::kShields]) + base / 20;
     if (s > base) s = base > p[ship::kShields] ? base : p[ship::kShields];
@@ -109,129 +109,82 @@ void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
   }
 }
 
-void PlayerVolley(CombatUi& ui) {
-  auto& volley = state::PlayerMissileVolley;
+// The missile of `shooter` in flight: a round nearer; on impact its damage, less what the target's
+// reflection and focused shields take, comes off the target's shields.
+void MissileVolley(Side shooter, CombatUi& ui) {
+  const bool player = shooter == Side::Player;
+  auto& volley = player ? state::PlayerMissileVolley : state::EnemyMissileVolley;
   if (volley[missile_volley::kInFlight] <= 0) return;
-  auto& p = state::PlayerShip;
-  CountDownVolley(Side::Player, volley, ui);
+  const Side target = Other(shooter);
+  const auto& s = Ship(shooter);
+  CountDownVolley(shooter, volley, ui);
   ui.Refresh(Display::Missiles);
   if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
-                           state::GetMissileDamage(p[ship::kClass], p[ship::kMissileLauncher]));
+                           state::GetMissileDamage(s[ship::kClass], s[ship::kMissileLauncher]));
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
-  if (special == state::kSpecialAecmMissiles) d -= d / 3;
-  if (special == state::kSpecialGunVolley) d -= d / 3;
+  if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
+  if (player && special == state::kSpecialGunVolley) d -= d / 3;
   auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
-    if (!ModifierActive(Side::Enemy, ability)) return;
+    if (!ModifierActive(target, ability)) return;
     std::int64_t r = d / divisor;
     d -= r;
-    if (special == state::kSpecialAntiPhaseEmitter) r = 0;
-    ClearModifier(Side::Enemy, ability);
-    ui.ShowMessage(Side::Enemy, "Reflection shield !!",
-                   "The enemy shields reflect some of the damage back to you.");
-    ChangeShields(Side::Player, -r);
+    if (player && special == state::kSpecialAntiPhaseEmitter) r = 0;
+    ClearModifier(target, ability);
+    ui.ShowMessage(target, "Reflection shield !!",
+                   player ? "The enemy shields reflect some of the damage back to you."
+                          : "Your shields reflect some of the damage back to the enemy ship.");
+    ChangeShields(shooter, -r);
     ui.Refresh(Display::Shields);
   };
   auto focus = [&](std::int32_t ability, std::int64_t divisor) {
-    if (!ModifierActive(Side::Enemy, ability)) return;
+    if (!ModifierActive(target, ability)) return;
     d /= divisor;
-    ClearModifier(Side::Enemy, ability);
-    ui.ShowMessage(Side::Enemy, "Focused shield !!",
-                   "The enemies focused shields are able to reduce the damage of your fire.");
+    ClearModifier(target, ability);
+    ui.ShowMessage(target, "Focused shield !!",
+                   player ? "The enemies focused shields are able to reduce the damage of your fire."
+                          : "Your focused shields are able to reduce the damage of the enemy fire.");
   };
   reflect(kReflectionShield, 12);
   reflect(kReflectionShield2, 8);
   focus(kFocusedShield, 2);
   focus(kFocusedShield2, 3);
+  if (!player && special == state::kSpecialAntiPhaseEmitter) d = 0;
 
   const std::int32_t dd = static_cast<std::int32_t>(d);
   const std::int32_t h = dd / 2;
   const std::int32_t extra = state::Random(h);
-  ChangeShields(Side::Enemy, -(static_cast<std::int64_t>(h) + extra));
+  ChangeShields(target, -(static_cast<std::int64_t>(h) + extra));
   ui.Refresh(Display::Shields);
-  ui.Animate(Side::Enemy, Animation::ShieldHit);
+  ui.Animate(target, Animation::ShieldHit);
   audio::PlayMissileExplosionSound();
-  ui.ShowMessage(Side::Player, "Missile hit !!",
-                 "Your missile hits the enemy. " + std::to_string(dd) + " pts. of damage caused.");
+  ui.ShowMessage(shooter, "Missile hit !!",
+                 (player ? "Your missile hits the enemy. " : "You are hit by a missile. ") +
+                     std::to_string(dd) + " pts. of damage caused.");
   volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
-  if (p[ship::kMissileLauncher] == kMissileZeusEmp) AddPlayerModifier(kEmp, ui);
+  if (s[ship::kMissileLauncher] == kMissileZeusEmp) AddModifier(shooter, kEmp, ui);
 }
 
-void EnemyVolley(CombatUi& ui) {
-  auto& volley = state::EnemyMissileVolley;
-  if (volley[missile_volley::kInFlight] <= 0) return;
-  auto& e = state::EnemyShip;
-  CountDownVolley(Side::Enemy, volley, ui);
-  ui.Refresh(Display::Missiles);
-  if (volley[missile_volley::kTurnsToImpact] >= 1) return;
-
-  std::int64_t d = 2 * static_cast<std::int64_t>(
-                           state::GetMissileDamage(e[ship::kClass], e[ship::kMissileLauncher]));
-  auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
-    if (!ModifierActive(Side::Player, ability)) return;
-    const std::int64_t r = d / divisor;
-    d -= r;
-    ClearModifier(Side::Player, ability);
-    ui.ShowMessage(Side::Player, "Reflection shield !!",
-                   "Your shields reflect some of the damage back to the enemy ship.");
-    ChangeShields(Side::Enemy, -r);
-    ui.Refresh(Display::Shields);
-  };
-  auto focus = [&](std::int32_t ability, std::int64_t divisor) {
-    if (!ModifierActive(Side::Player, ability)) return;
-    d /= divisor;
-    ClearModifier(Side::Player, ability);
-    ui.ShowMessage(Side::Player, "Focused shield !!",
-                   "Your focused shields are able to reduce the damage of the enemy fire.");
-  };
-  reflect(kReflectionShield, 12);
-  reflect(kReflectionShield2, 8);
-  focus(kFocusedShield, 2);
-  focus(kFocusedShield2, 3);
-  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
-
-  const std::int32_t dd = static_cast<std::int32_t>(d);
-  const std::int32_t h = dd / 2;
+// The squadron of `side` in action: 10 points per size class of the side's ship, of which half
+// and a random part of the other half come off the other ship's shields.
+void ReinforcementsAttack(Side side, CombatUi& ui) {
+  if (!ModifierActive(side, kReinforcements)) return;
+  const bool player = side == Side::Player;
+  const Side target = Other(side);
+  std::int32_t d = 10 * state::GetShipClassSize(Ship(side)[ship::kClass]);
+  if (!player && state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
+  const std::int32_t h = d / 2;
   const std::int32_t extra = state::Random(h);
-  ChangeShields(Side::Player, -(static_cast<std::int64_t>(h) + extra));
+  ChangeShields(target, -(static_cast<std::int64_t>(h) + extra));
   ui.Refresh(Display::Shields);
-  ui.Animate(Side::Player, Animation::ShieldHit);
-  audio::PlayMissileExplosionSound();
-  ui.ShowMessage(Side::Enemy, "Missile hit !!",
-                 "You are hit by a missile. " + std::to_string(dd) + " pts. of damage caused.");
-  volley[missile_volley::kInFlight] = 0;
-  ui.Refresh(Display::Missiles);
-  if (e[ship::kMissileLauncher] == kMissileZeusEmp) AddEnemyModifier(kEmp);
-}
-
-void ReinforcementsInAction(CombatUi& ui) {
-  if (ModifierActive(Side::Player, kReinforcements)) {
-    const std::int32_t d = 10 * state::GetShipClassSize(state::PlayerShip[ship::kClass]);
-    const std::int32_t h = d / 2;
-    const std::int32_t extra = state::Random(h);
-    ChangeShields(Side::Enemy, -(static_cast<std::int64_t>(h) + extra));
-    ui.Refresh(Display::Shields);
-    ui.Animate(Side::Enemy, Animation::ShieldHit);
-    audio::PlayFireGunsSound();
-    ui.ShowMessage(Side::Player, "Reinforcements !!",
-                   "Your reinforcements cause " + std::to_string(d) +
-                       " pts. of damage on the enemy ship.");
-  }
-  if (ModifierActive(Side::Enemy, kReinforcements)) {
-    std::int32_t d = 10 * state::GetShipClassSize(state::EnemyShip[ship::kClass]);
-    if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
-    const std::int32_t h = d / 2;
-    const std::int32_t extra = state::Random(h);
-    ChangeShields(Side::Player, -(static_cast<std::int64_t>(h) + extra));
-    ui.Refresh(Display::Shields);
-    ui.Animate(Side::Player, Animation::ShieldHit);
-    audio::PlayFireGunsSound();
-    ui.ShowMessage(Side::Enemy, "Reinforcements !!",
-                   "The enemy reinforcements cause " + std::to_string(d) +
-                       " pts. of damage on your ship.");
-  }
+  ui.Animate(target, Animation::ShieldHit);
+  audio::PlayFireGunsSound();
+  ui.ShowMessage(side, "Reinforcements !!",
+                 (player ? "Your reinforcements cause " : "The enemy reinforcements cause ") +
+                     std::to_string(d) +
+                     (player ? " pts. of damage on the enemy ship." : " pts. of damage on your ship."));
 }
 
 // Only a count above 0 moves, and only a count that falls to exactly 0 brings the squadron.
@@ -306,9 +259,7 @@ void BoardAtTheAirlock(CombatUi& ui) {
 void OfferBoarding(CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  const bool weak =
-      e[ship::kShields] <=
-      state::GetShipMaxShields(e[ship::kClass], e[ship::kEngine], e[ship::kCargoModule]) / 4;
+  const bool weak = e[ship::kShields] <= MaxShields(Side::Enemy) / 4;
   if (!(weak && e[ship::kBoardingRolled] == 0 && BoardingOffered == 0 &&
         state::GetShipClassSize(p[ship::kClass]) >= 2 &&
         state::GetShipClassSize(e[ship::kClass]) >= 2 &&
@@ -343,6 +294,34 @@ void OfferBoarding(CombatUi& ui) {
 
 }  // namespace
 
+void UseAbilitySlot(int slot, CombatUi& ui) {
+  if (slot < 1 || slot > 12) return;
+  if (state::PlayerShip[ship::kActionPoints] == kTurnEnded) return;
+  if (FindEnemyModifierSlot(kEmp) > 0 || FindEnemyModifierSlot(kEmp2) > 0) {
+    ui.ShowPopup(CombatPopup::Text, "EMP!",
+                 "The electronic of your ship has been jammed due to an enemy EMP-pulse. For this "
+                 "turn you are stunned (Hint: Get the ability: EMP resistance).");
+    return;
+  }
+  const std::int32_t id = state::PlayerAbilitySlots[slot];
+  const bool known = id >= 0 && id <= 100;
+  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
+  // An engine with the escape drive gives "Flee" to a captain who never learned it.
+  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
+      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
+    ResolvePlayerCombatAction(kFlee, ui);
+}
+
+void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
+  ResolveCombatAction(Side::Player, id, ui);
+  ShowActionPointBar(ui);
+  CheckShipCombatEnd(ui);
+  auto& p = state::PlayerShip;
+  if (p[ship::kActionPoints] != kTurnEnded && p[ship::kActionPoints] <= 0 && p[ship::kAlive] > 0 &&
+      state::EnemyShip[ship::kAlive] > 0 && state::AutoEndTurn == 1)
+    EndPlayerTurn(ui);
+}
+
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
@@ -363,6 +342,17 @@ void EndPlayerTurn(CombatUi& ui) {
   RunEnemyCombatAI(ui);
 }
 
+void RunEnemyCombatAI(CombatUi& ui) {
+  TakeEnemyDecisions(ui);
+  if (state::EnemyShip[ship::kAwaitingMessage] == 0 && !ui.IsClosed()) StartNewCombatRound(ui);
+}
+
+void EnemyMessageTimerTick(CombatUi& ui) {
+  if (state::EnemyShip[ship::kAwaitingMessage] != 1) return;
+  state::EnemyShip[ship::kAwaitingMessage] = 0;
+  RunEnemyCombatAI(ui);
+}
+
 void StartNewCombatRound(CombatUi& ui) {
   ui.SetEndTurnEnabled(true);
   state::PlayerShip[ship::kActionPoints] =
@@ -373,9 +363,10 @@ void StartNewCombatRound(CombatUi& ui) {
   CountDownModifiers(Side::Enemy, ui);
   CountDownReload(Side::Player, ui);
   CountDownReload(Side::Enemy, ui);
-  PlayerVolley(ui);
-  EnemyVolley(ui);
-  ReinforcementsInAction(ui);
+  MissileVolley(Side::Player, ui);
+  MissileVolley(Side::Enemy, ui);
+  ReinforcementsAttack(Side::Player, ui);
+  ReinforcementsAttack(Side::Enemy, ui);
   ReinforcementCountdown(Side::Player, ui);
   ReinforcementCountdown(Side::Enemy, ui);
   ui.Refresh(Display::ReinforcementRadar);

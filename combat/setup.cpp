@@ -18,7 +18,6 @@
 namespace combat {
 
 CombatPictures Pictures;
-std::uint8_t BoardingOffered = 0;
 
 namespace {
 
@@ -263,7 +262,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
   auto& e = state::EnemyShip;
 
   // Nothing of an earlier fight survives but the player's own records.
-  BoardingOffered = 0;
+  ResetShipFightFlags();
   for (int k = 1; k <= kLastAbilityButton; ++k) {
     state::PlayerSlotState[k] = 0;
     state::EnemySlotState[k] = 0;

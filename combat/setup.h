@@ -7,6 +7,7 @@
 #include <string>
 
 #include "combat/combat_ui.h"
+#include "combat/fight_flags.h"
 
 namespace combat {
 
@@ -38,8 +39,7 @@ struct CombatPictures {
 // The pictures of the current fight, written by SetupShipCombat.
 extern CombatPictures Pictures;
 
-// 1 once boarding has been offered in this fight, or the enemy has escaped; cleared by set-up.
-extern std::uint8_t BoardingOffered;
+// The fight's boarding offer (BoardingOffered) is in combat/fight_flags.h; set-up clears it.
 
 // Prepares a fight against one ship. enemyClass -1 (starbase) or 1..19, enemyFaction 0..4 (0 the
 // pirates), enemyKind 1..3, enemyTier 0 (from the player's level) or a minimum tier 1..4. Leaves

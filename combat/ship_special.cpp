@@ -6,8 +6,8 @@
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/action_points.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/setup.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"

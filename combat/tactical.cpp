@@ -7,10 +7,10 @@
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/action_points.h"
 #include "combat/combat_end.h"
-#include "combat/enemy_ai.h"
+#include "combat/gun_attack.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "state/equipment.h"

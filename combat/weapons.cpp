@@ -1,13 +1,14 @@
 #include "combat/weapons.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/action_points.h"
+#include "combat/gun_attack.h"
 #include "combat/modifiers.h"
-#include "combat/resolution.h"
+#include "combat/scaling.h"
 #include "combat/sides.h"
 #include "state/abilities.h"
 #include "state/equipment.h"
@@ -29,21 +30,6 @@ std::int32_t FocusBeamDamage(std::int32_t d) { return 2 * d; }
 std::int32_t OverloadChancePlayer(std::int32_t c) { return c + c / 6; }
 std::int32_t OverloadChanceEnemy(std::int32_t c) { return c + c / 4; }
 std::int32_t OverloadDamage(std::int32_t d) { return d / 2; }
-
-void Overheat(std::string_view text, CombatUi& ui) {
-  const std::int32_t volleys = state::PlayerShip[ship::kGunVolleys];
-  std::int32_t p = -1;
-  if (volleys > 2) p = 15;
-  if (volleys > 3) p = 45;
-  if (volleys > 4) p = 60;
-  // The roll is made on every volley, also while no overheating is possible.
-  if (p > state::Random(100)) {
-    ui.ShowPopup(CombatPopup::Text, "Overheating!", text);
-    AddPlayerModifier(kOverheated, ui);
-    ui.Refresh(Display::Modifiers);
-    ui.Refresh(Display::AbilityButtons);
-  }
-}
 
 // --- Guns -----------------------------------------------------------------------------------------
 
@@ -214,10 +200,7 @@ void Ecm(Side side, CombatUi& ui) {
     if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
       c *= 2;
     if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
-      ChangeShields(Side::Player, -static_cast<std::int64_t>(
-                                      state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine],
-                                                               p[ship::kCargoModule]) /
-                                      10));
+      ChangeShields(Side::Player, -static_cast<std::int64_t>(MaxShields(Side::Player) / 10));
       ui.Refresh(Display::Shields);
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
@@ -271,83 +254,6 @@ void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
     case kOverloadGun: OverloadGun(side, ui); break;
     default: break;
   }
-}
-
-std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
-  auto& p = state::PlayerShip;
-  if (p[ship::kGunVolleys] < INT32_MAX) p[ship::kGunVolleys] += 1;
-  std::int32_t g = p[ship::kGun];
-  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialTwinGuns) g = 1;
-  switch (g) {
-    case 1:
-      Overheat("Your Turbo-Lasers have overheated. You have to let them cool down for the next two "
-               "turns.",
-               ui);
-      break;
-    case 2:
-      if (d > 0 && state::Random(100) < 5) {
-        ui.ShowPopup(CombatPopup::Text, "Double damage!",
-                     "Your fusion cannons cause double damage this time (Gun special ability)!");
-        d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
-      }
-      break;
-    case 4:
-      if (state::Random(100) < 5) {
-        ui.ShowPopup(CombatPopup::Text, "Malfunction!",
-                     "There is a malfunction in your experimental quantum weapons causing an "
-                     "electro magnetic pulse (EMP) that stuns your ship!");
-        AddEnemyModifier(kEmp);
-        ui.Refresh(Display::Modifiers);
-        ui.Refresh(Display::AbilityButtons);
-      }
-      break;
-    case 5:
-      if (state::Random(100) < 15) {
-        ChangeShields(Side::Player, -static_cast<std::int64_t>(d / 3));
-        d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
-        ui.Refresh(Display::Shields);
-        ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
-                     "Your SuperFusion guns require so much energy that your shield energy is "
-                     "lowered!");
-      }
-      break;
-    case 6: {
-      const std::int32_t max =
-          state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
-      // Feeding never lifts the shields above their maximum, nor lowers them.
-      std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + d / 5;
-      if (raised > max) raised = std::max<std::int64_t>(max, p[ship::kShields]);
-      p[ship::kShields] = static_cast<std::int32_t>(raised);
-      ui.Refresh(Display::Shields);
-      break;
-    }
-    case 7:
-      if (state::Random(100) < 5) {
-        ui.ShowPopup(CombatPopup::Text, "EMP effect!",
-                     "The impact of your disruptor beams cause an electro magnetic pulse (EMP) "
-                     "that stuns the enemy ship!");
-        AddPlayerModifier(kEmp, ui);
-        ui.Refresh(Display::Modifiers);
-        ui.Refresh(Display::AbilityButtons);
-      }
-      break;
-    case 8:
-      if (state::Random(100) < 10 && state::EnemyMissileVolley[missile_volley::kInFlight] > 0) {
-        ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
-                     "Your barrage has hit the enemy missile and destroyed it!");
-        state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
-        ui.Refresh(Display::Modifiers);
-        ui.Refresh(Display::AbilityButtons);
-        ui.Refresh(Display::Missiles);
-      }
-      Overheat("Your Gatling guns have overheated. You have to let them cool down for the next two "
-               "turns.",
-               ui);
-      break;
-    default:  // 0 "Laser", 3 "Particle": nothing
-      break;
-  }
-  return d;
 }
 
 }  // namespace combat

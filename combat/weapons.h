@@ -1,5 +1,5 @@
 // The weapon abilities of a fight, for either side: "Fire guns" (1), "Fire missiles" (2), "ECM"
-// (3), "Focus beam" (4) and "Overload gun" (5); and the special effect of the player's gun type.
+// (3), "Focus beam" (4) and "Overload gun" (5).
 #pragma once
 
 #include <cstdint>
@@ -11,11 +11,6 @@ namespace combat {
 
 // Carries out weapon ability 1..5 for `side` (payment and refusals included).
 void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui);
-
-// The special effect of the player's gun on one volley (damage 0 on a miss): counts the volley,
-// may double the damage, stun a side, drain or feed the shields, shoot down an enemy missile or
-// overheat the guns. Returns the damage.
-std::int32_t ApplyGunSpecial(std::int32_t damage, CombatUi& ui);
 
 // Guns fired with focused energy beams by `side` ("Focus beam" and "Focus beam II"): gun cost + 2
 // action points, a quarter off the hit chance, the damage raised by `damageFactor`; the hit and miss

@@ -8,6 +8,7 @@
 
 #include "rules/credits.h"
 #include "rules/daily_turn.h"
+#include "rules/displayed_system.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/variables.h"

@@ -65,7 +65,7 @@ void ApplyFastStart(int start, Ui& ui) {
   auto& ship = state::PlayerShip;
   const std::int32_t shipClass = FastStartShipClass(start, player[player::kFaction]);
   ship[ship::kClass] = shipClass;
-  ship[ship::kShields] = state::GetShipClassStat(shipClass, state::kAttrShields);
+  ship[ship::kShields] = state::GetShipClassBaseShields(shipClass);
   ui.UpdateStatusBars();
 
   ship[ship::kSimulatorMissile] = 0;

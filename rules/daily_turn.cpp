@@ -40,7 +40,7 @@ void AgeOneDay(Ui& ui) {
   const std::int32_t before = state::GetPlayerAge();
   if (state::GameDay < std::numeric_limits<std::int32_t>::max()) state::GameDay += 1;
   const std::int32_t after = state::GetPlayerAge();
-  for (const std::int32_t threshold : {70, 80, 150}) {
+  for (const std::int32_t threshold : {state::kOldAge, 80, 150}) {
     if (after != threshold || before == threshold) continue;
     const char* text =
         threshold == 150

@@ -8,6 +8,7 @@
 #include "rules/credits.h"
 #include "rules/crew.h"
 #include "rules/daily_turn.h"
+#include "rules/displayed_system.h"
 #include "rules/encounters.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
@@ -30,7 +31,6 @@ namespace rules {
 namespace {
 
 constexpr int kPoliceClassDraws = 1001;
-constexpr std::int32_t kOldAge = 70;
 
 constexpr const char* kAlertText =
     "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready to "
@@ -163,7 +163,7 @@ std::int32_t FlightDays(std::int32_t distance, std::int32_t speed, std::int32_t 
   // A ship too slow for a pace of one pixel a day still moves at that pace.
   const std::int64_t pace = std::max<std::int32_t>(speed / 8, 1);
   std::int64_t days = std::max<std::int32_t>(distance, 0) / pace;
-  if (age > kOldAge) days += age - kOldAge;
+  if (age > state::kOldAge) days += age - state::kOldAge;
   if (shortHanded) days *= toSpaceFind ? 6 : 3;
   days = std::max<std::int64_t>(days, kShortestFlight);
   if (!toSpaceFind) days = std::min<std::int64_t>(days, kLongestBodyFlight);

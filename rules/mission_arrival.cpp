@@ -323,7 +323,7 @@ void PayOutActiveMission(std::string_view successText, std::int32_t experience, 
   if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
   AddSaturated(state::PlayerData[player::kMissionsCompleted], 1);
   const std::string reward = RewardText(ActiveMission[mission::kType]);
-  AddCredits(ActiveMission[mission::kReward], ui);
+  PayReward(ActiveMission[mission::kReward], ui);
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!", std::string(successText) + reward,
              kMissionPicture);

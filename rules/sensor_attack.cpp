@@ -72,7 +72,7 @@ void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
   const std::int64_t x = state::GetShipClassExperience(EnemyShip[ship::kClass]);
   const std::int64_t amount = target[special_ship::kSubKind] == kSubKindWantedPirate ? 2 * x : x;
   const std::int32_t paid = static_cast<std::int32_t>(std::min<std::int64_t>(amount, INT32_MAX));
-  AddCredits(paid, ui);
+  PayReward(paid, ui);
   if (target[special_ship::kMissionTarget] == 1) return;  // the mission's reward says it all
   ui.Message(Popup::Text, "Bounty!",
              "There has been a bounty of $ " + state::FormatThousands(paid) +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/credits.h"
+#include "rules/displayed_system.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"

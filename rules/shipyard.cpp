@@ -1,5 +1,8 @@
 #include "rules/shipyard.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "audio/sound.h"
 #include "rules/credits.h"
 #include "rules/missions.h"
@@ -97,7 +100,7 @@ ShipOfferView BuildShipOfferView(std::int32_t c) {
   v.description = state::GetShipClassDescription(c);
   v.type = SizeWord(state::GetShipClassSize(c));
   v.damage = std::to_string(state::GetShipClassStat(c, state::kAttrGunDamage)) + " pts.";
-  v.shields = std::to_string(state::GetShipClassStat(c, state::kAttrShields)) + " pts.";
+  v.shields = std::to_string(state::GetShipClassBaseShields(c)) + " pts.";
   v.cargo = std::to_string(state::GetShipClassStat(c, state::kAttrCargoSpace)) + " U";
   v.special = state::GetShipClassStat(c, state::kAttrSpecial);
   v.speciality = state::GetShipSpecialName(v.special);
@@ -128,7 +131,7 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
                    const std::function<void()>& refreshScreen) {
   state::TShipRow& p = state::PlayerShip;
   p[ship::kClass] = c;
-  p[ship::kShields] = state::GetShipClassStat(c, state::kAttrShields);
+  p[ship::kShields] = state::GetShipClassBaseShields(c);
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (int field : ship::kFittedItems) p[field] = 0;
@@ -171,6 +174,20 @@ ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& 
 
 void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen) {
   FitOutNewShip(kFreeBattleshipClass, /*plainHold=*/false, ui, refreshScreen);
+}
+
+std::int32_t ComputeShipTradeInValue() {
+  const std::int32_t c = state::PlayerShip[ship::kClass];
+  const state::TShipRow& ship = state::PlayerShip;
+  std::int64_t value = state::GetShipClassStat(c, state::kAttrPrice) / 3;
+  value += state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4;
+  value += state::GetGunPrice(c, ship[ship::kGun]) / 4;
+  value += state::GetEcmPrice(c, ship[ship::kEcm]) / 4;
+  value += state::GetComputerPrice(c, ship[ship::kTargeting]) / 4;
+  value += state::GetEnginePrice(c, ship[ship::kEngine]) / 4;
+  value += state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
+  return static_cast<std::int32_t>(
+      std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace rules

@@ -68,6 +68,10 @@ ShipPurchaseResult BuyShip(std::int32_t shipClass, Ui& ui,
 inline constexpr std::int32_t kFreeBattleshipClass = state::kClassMarauder;
 void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen = {});
 
+// What the shipyard pays for the player's ship: a third of the hull's price plus a quarter of each
+// fitted item's price for the ship's class, each part truncated on its own.
+std::int32_t ComputeShipTradeInValue();
+
 // Empties and refills every offer slot of every star system one at a time, so that the boards
 // hold offers drawn for the player's present ship.
 void RedrawAllMissionBoards(Ui& ui);

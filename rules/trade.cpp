@@ -6,6 +6,7 @@
 
 #include "rules/campaigns.h"
 #include "rules/credits.h"
+#include "rules/displayed_system.h"
 #include "rules/markets.h"
 #include "rules/missions.h"
 #include "rules/tutorial.h"
@@ -92,7 +93,7 @@ void CompleteDelivery(Ui& ui) {
   if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
   AddSaturated(PlayerData[player::kMissionsCompleted], 1);
   const std::int32_t reward = ActiveMission[mission::kReward];
-  AddCredits(reward, ui);
+  PayReward(reward, ui);
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!",
              std::string(kDeliveredText) + std::to_string(reward), "GeneralMissionPic.jpg");

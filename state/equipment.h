@@ -162,8 +162,9 @@ std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module);
 // player only, "Cargo manager" (skill 3) adds a quarter, or "Advanced cargo manager" (skill 4) a
 // half.
 std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, Side side);
-// Class shields, a quarter more with the "Defender "Victory"" engine (6), then a quarter more
-// with the auxiliary shield unit (module 2).
+// The most a ship's shields reach: the class's own shields (GetShipClassBaseShields), a quarter
+// more with the "Defender "Victory"" engine (6), then a quarter more with the auxiliary shield
+// unit (module 2). Recharges fill up to it.
 std::int32_t GetShipMaxShields(std::int32_t shipClass, std::int32_t engine, std::int32_t module);
 // Class crew, a fifth more with the boarding shuttle (module 5).
 std::int32_t GetShipMaxCrew(std::int32_t shipClass, std::int32_t module);

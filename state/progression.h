@@ -14,6 +14,10 @@ inline constexpr std::int32_t kLastTitledRank = 7;   // military ranks 1..7 carr
 // Age in years: GameDay div 360 + 22, or 20 while NoAgingFlag is 1.
 std::int32_t GetPlayerAge();
 
+// The age from which a pilot is old: each year above it adds a day to every flight, and reaching
+// it brings the first notice that it is time to retire.
+inline constexpr std::int32_t kOldAge = 70;
+
 // The player's portrait for the current age, e.g. "hero1_35y.jpg" for portrait 0 at age 40.
 // Empty for a portrait outside 0..2 or an age outside 0..100000.
 std::string GetHeroPortraitFile();

@@ -94,7 +94,10 @@ enum ShipSpecial : std::int32_t {
 std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute);
 
 std::int32_t GetShipClassSize(std::int32_t shipClass);         // attribute 1
-std::int32_t GetShipClassBaseShields(std::int32_t shipClass);  // attribute 5
+// The class's own shields (attribute 5), without the bonus of an engine or a module: what a new
+// or repaired ship starts with and the full bar of the shield gauges. The most a fitted ship's
+// shields reach is GetShipMaxShields (state/equipment.h).
+std::int32_t GetShipClassBaseShields(std::int32_t shipClass);
 std::int32_t GetShipClassExperience(std::int32_t shipClass);   // attribute 10 x 20
 
 // "Starbase", "Starwolf" ...; empty for class 0 and for no class.

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "rules/credits.h"
 #include "rules/daily_turn.h"
+#include "rules/displayed_system.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
 #include "screens/travel/ship_status.h"

@@ -1,6 +1,6 @@
 #include "screens/travel/ship_status_view.h"
 
-#include "rules/credits.h"
+#include "rules/shipyard.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"

@@ -753,7 +753,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Capture(false);
     EXPECT_EQ(p[ship::kClass], 8);
     EXPECT_EQ(p[ship::kFaction], 3);
-    EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(8, state::kAttrShields));
+    EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(8));
     EXPECT_EQ(p[ship::kSimulatorMissile], 0);
     for (int field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field;
     EXPECT_EQ(p[ship::kCargoSpace],
@@ -937,6 +937,7 @@ TEST_F(BoardingTest, TheCaptainBoardsOnlyAStrongerCrewAndFightsItToAnEnd) {
     state::Randomize(seed);
     combat::RecordingBoardingUi captain{ui, ui.transcript};
     ui.defaultAnswer = true;
+    captain.defaultChoice = false;  // a ship taken on the bridge is kept
     combat::PlayBoardingFight(captain);
     EXPECT_TRUE(captain.closed);
     EXPECT_EQ(state::BoardingMayClose, 0);

@@ -9,10 +9,15 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "combat/action_points.h"
 #include "combat/combat_end.h"
+#include "combat/fight_flags.h"
+#include "combat/gun_attack.h"
 #include "combat/modifiers.h"
 #include "combat/recording_ui.h"
 #include "combat/resolution.h"
+#include "combat/rounds.h"
+#include "combat/scaling.h"
 #include "combat/setup.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -47,7 +52,7 @@ class CombatTest : public testing::Test {
     state::PlayerData[player::kLevel] = 1;
     state::PlayerData[player::kRank] = 1;
     state::GameDay = 300;  // past the beginner's help of the first days
-    combat::BoardingOffered = 0;  // a fight's own flag: no test inherits the last one's
+    combat::ResetFightFlags();  // the fights' own flags: no test inherits the last one's
     Ships(1, 1);
     state::Randomize(7);
   }

@@ -177,7 +177,7 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
     return state::Random(100) + 1 == 1;
   });
   state::Randomize(seed);
-  combat::ResolveEnemyCombatAction(1, ui);
+  combat::ResolveCombatAction(Side::Enemy, 1, ui);
   ASSERT_EQ(ui.Lines("enemy: ").size(), 1u);
   EXPECT_NE(ui.Lines("enemy: ")[0].find("Enemy fires his guns and causes "), std::string::npos);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
@@ -209,14 +209,14 @@ TEST_F(DamageTest, PaymentAndRefusals) {
                 "(AP). For this action you do not have enough AP left. Your AP is displayed as a "
                 "row of lights at the left top of the screen below your shields."});
   state::EnemyShip[ship::kActionPoints] = 1;
-  combat::ResolveEnemyCombatAction(1, ui);
+  combat::ResolveCombatAction(Side::Enemy, 1, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.enemyTimerStarts, 0);
   EXPECT_TRUE(ui.Lines("enemy: ").empty());
 
   // An enemy payment sets the waiting flag and starts its timer; a message alone never does.
   state::EnemyShip[ship::kActionPoints] = 5;
-  combat::ResolveEnemyCombatAction(1, ui);
+  combat::ResolveCombatAction(Side::Enemy, 1, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   EXPECT_EQ(ui.enemyTimerStarts, 1);
   state::EnemyShip[ship::kAwaitingMessage] = 0;
@@ -238,7 +238,7 @@ TEST_F(DamageTest, IdsWithoutACaseDoNothing) {
     const state::TShipRow player = state::PlayerShip;
     const state::TShipRow enemy = state::EnemyShip;
     combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveEnemyCombatAction(id, ui);
+    combat::ResolveCombatAction(Side::Enemy, id, ui);
     EXPECT_EQ(state::PlayerShip, player) << id;
     EXPECT_EQ(state::EnemyShip, enemy) << id;
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "combat/ability_ids.h"
+#include "combat/sides.h"
 #include "combat_fixture.h"
 #include "state/fields.h"
 
@@ -26,10 +27,7 @@ class DefensiveTest : public CombatTest {
     ui.transcript.clear();
     ui.enemyTimerStarts = 0;
   }
-  static std::int32_t PlayerMax() {
-    const auto& p = state::PlayerShip;
-    return state::GetShipMaxShields(p[ship::kClass], p[ship::kEngine], p[ship::kCargoModule]);
-  }
+  static std::int32_t PlayerMax() { return combat::MaxShields(combat::Side::Player); }
   static int Standing(const state::Table<state::TModifierRow, state::kModifierRows>& list) {
     int n = 0;
     for (int s = 1; s <= 8; ++s) n += list[s][1] != 0;
@@ -74,7 +72,7 @@ TEST_F(DefensiveTest, TimedShieldsOnBothSides) {
     EXPECT_EQ(state::PlayerModifiers[ps][modifier::kTurnsLeft], c.turns) << c.id;
     EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 0) << "the player's effect stands in its own list";
 
-    combat::ResolveEnemyCombatAction(c.id, ui);
+    combat::ResolveCombatAction(Side::Enemy, c.id, ui);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.enemyCost) << c.id;
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << c.id;
     EXPECT_EQ(ui.enemyTimerStarts, 1) << c.id;
@@ -91,14 +89,14 @@ TEST_F(DefensiveTest, TimedShieldsOnBothSides) {
 TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   // Already active: the player is told, the enemy passes silently.
   combat::ResolvePlayerCombatAction(21, ui);
-  combat::ResolveEnemyCombatAction(21, ui);
+  combat::ResolveCombatAction(Side::Enemy, 21, ui);
   state::EnemyShip[ship::kAwaitingMessage] = 0;
   const std::int32_t playerAp = state::PlayerShip[ship::kActionPoints],
                      enemyAp = state::EnemyShip[ship::kActionPoints];
   const int starts = ui.enemyTimerStarts;
   ui.transcript.clear();
   combat::ResolvePlayerCombatAction(21, ui);
-  combat::ResolveEnemyCombatAction(21, ui);
+  combat::ResolveCombatAction(Side::Enemy, 21, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{kAlreadyActive});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], playerAp);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], enemyAp);
@@ -118,7 +116,7 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
       if (side == Side::Player)
         combat::ResolvePlayerCombatAction(tried, ui);
       else
-        combat::ResolveEnemyCombatAction(tried, ui);
+        combat::ResolveCombatAction(Side::Enemy, tried, ui);
       EXPECT_EQ(side == Side::Player ? state::PlayerShip : state::EnemyShip, before) << tried;
       EXPECT_FALSE(combat::ModifierActive(side, tried)) << tried;
       EXPECT_TRUE(ui.transcript.empty()) << tried;
@@ -131,7 +129,7 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   FillList(Side::Enemy);
   const state::TShipRow player = state::PlayerShip, enemy = state::EnemyShip;
   combat::ResolvePlayerCombatAction(26, ui);
-  combat::ResolveEnemyCombatAction(26, ui);
+  combat::ResolveCombatAction(Side::Enemy, 26, ui);
   EXPECT_EQ(state::PlayerShip, player);
   EXPECT_EQ(state::EnemyShip, enemy);
   EXPECT_TRUE(ui.transcript.empty());
@@ -144,10 +142,10 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
   EXPECT_FALSE(combat::ModifierActive(Side::Player, 21));
-  combat::ResolveEnemyCombatAction(22, ui);
+  combat::ResolveCombatAction(Side::Enemy, 22, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 1);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
-  combat::ResolveEnemyCombatAction(21, ui);
+  combat::ResolveCombatAction(Side::Enemy, 21, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
   EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 21));
 }
@@ -171,7 +169,7 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
     if (c.side == Side::Player)
       combat::ResolvePlayerCombatAction(18, ui);
     else
-      combat::ResolveEnemyCombatAction(18, ui);
+      combat::ResolveCombatAction(Side::Enemy, 18, ui);
     EXPECT_EQ(ship[ship::kActionPoints], c.after);
     EXPECT_EQ(ship[ship::kRechargeUsed], 1);
     const std::string box = c.side == Side::Player ? "player: " : "enemy: ";
@@ -188,7 +186,7 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
     if (c.side == Side::Player)
       combat::ResolvePlayerCombatAction(18, ui);
     else
-      combat::ResolveEnemyCombatAction(18, ui);
+      combat::ResolveCombatAction(Side::Enemy, 18, ui);
     EXPECT_EQ(ship[ship::kActionPoints], 2);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     const std::vector<std::string> refusal = {
@@ -201,7 +199,7 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
   state::PlayerShip[ship::kActionPoints] = 0;
   state::EnemyShip[ship::kActionPoints] = 0;
   combat::ResolvePlayerCombatAction(18, ui);
-  combat::ResolveEnemyCombatAction(18, ui);
+  combat::ResolveCombatAction(Side::Enemy, 18, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
   EXPECT_EQ(state::PlayerShip[ship::kRechargeUsed], 0);
@@ -354,7 +352,7 @@ TEST_F(DefensiveTest, TheEnemyHasNoBoostChannellingOrCalmness) {
   state::EnemyShip[ship::kShields] = 1;
   const state::TShipRow player = state::PlayerShip, enemy = state::EnemyShip;
   const auto playerList = state::PlayerModifiers, enemyList = state::EnemyModifiers;
-  for (std::int32_t id : {27, 28, 29}) combat::ResolveEnemyCombatAction(id, ui);
+  for (std::int32_t id : {27, 28, 29}) combat::ResolveCombatAction(Side::Enemy, id, ui);
   EXPECT_EQ(state::PlayerShip, player);
   EXPECT_EQ(state::EnemyShip, enemy);
   EXPECT_EQ(state::PlayerModifiers, playerList);

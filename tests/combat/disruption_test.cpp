@@ -36,7 +36,7 @@ class DisruptionTest : public CombatTest {
     if (side == Side::Player)
       combat::ResolvePlayerCombatAction(id, ui);
     else
-      combat::ResolveEnemyCombatAction(id, ui);
+      combat::ResolveCombatAction(Side::Enemy, id, ui);
   }
 
   static state::TShipRow& Ship(Side side) {
@@ -441,8 +441,10 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
     // A second use: the enemy passes silently; the player is refused (for "Mark", asked too).
     state::EnemyShip[ship::kAwaitingMessage] = 0;
     ui.transcript.clear();
+    if (c.id == 20) ui.answers = {false};  // keep the mark on
     Act(Side::Enemy, c.id);
     Act(Side::Player, c.id);
+    EXPECT_TRUE(ui.answers.empty()) << c.id;
     std::vector<std::string> refusal = {kAlreadyActive};
     if (c.id == 20)
       refusal.push_back("question: Turn off? / Do you wish to turn off this ability? -> no");

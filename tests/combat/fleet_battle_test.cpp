@@ -11,6 +11,7 @@
 
 #include "combat/engine_fights.h"
 #include "combat/recording_fleet_ui.h"
+#include "combat/sides.h"
 #include "combat_fixture.h"
 #include "rules/mission_arrival.h"
 #include "rules/missions.h"
@@ -80,9 +81,6 @@ class FleetBattle : public combat_test::CombatTest {
     PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = 'F' + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
-    combat::SelectedEscort = combat::SelectedTarget = 0;
-    combat::FleetBattleWon = 0;
-    combat::FleetDuelRunning = 0;
     state::FleetBattleMayClose = 0;
     state::ActiveMission = {};
   }
@@ -124,10 +122,7 @@ class FleetBattle : public combat_test::CombatTest {
       if (line.rfind("popup: ", 0) == 0) found.push_back(line.substr(7));
     return found;
   }
-  std::int32_t MaxShields() const {
-    return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
-                                    PlayerShip[ship::kCargoModule]);
-  }
+  static std::int32_t MaxShields() { return combat::MaxShields(combat::Side::Player); }
 };
 
 const std::string kNoTarget =
@@ -675,7 +670,9 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
   // Saying no changes nothing.
   Fresh();
   PlayerShip[ship::kShields] = 5;
+  fleet.answers = {false};
   combat::EmergencyShieldRecharge(fleet);
+  EXPECT_TRUE(fleet.answers.empty()) << "the recharge asks first";
   EXPECT_EQ(PlayerShip[ship::kShields], 5);
   EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
 }
@@ -683,10 +680,12 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
 TEST_F(FleetBattle, RetreatAndQuitCloseOnlyOnYes) {
   SmallBattle({combat::kRoleDestroyer});
   combat::FleetBattleWon = 1;
+  fleet.answers = {false, false};
   combat::RetreatFromFleetBattle(fleet);  // no
   EXPECT_FALSE(fleet.closed);
   EXPECT_FALSE(combat::FleetBattleCloseQuery(fleet));  // no: quit refused
   EXPECT_EQ(state::TravelMayClose, 0);
+  EXPECT_TRUE(fleet.answers.empty()) << "both asked first";
 
   fleet.answers = {true};
   combat::RetreatFromFleetBattle(fleet);

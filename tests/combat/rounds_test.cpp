@@ -2,7 +2,6 @@
 // round start's reinforcements and the boarding offer.
 #include <gtest/gtest.h>
 
-#include "combat/enemy_ai.h"
 #include "combat/rounds.h"
 #include "combat/setup.h"
 #include "combat_fixture.h"

@@ -88,7 +88,7 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
 
   // The enemy has no special in combat.
   ui.transcript.clear();
-  combat::ResolveEnemyCombatAction(kSpecial, ui);
+  combat::ResolveCombatAction(Side::Enemy, kSpecial, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);

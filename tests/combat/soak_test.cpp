@@ -31,6 +31,7 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
     setup.enemyTier = (i / 11) % 5;
     setup.playerFaction = 1 + (i / 3) % 4;
     combat::RecordingUi ui(screens);
+    ui.defaultAnswer = false;  // the captain turns every boarding offer down
     combat::SetupDuel(setup, ui);
     const combat::DuelResult result = combat::PlayDuel(ui, 2000);
     ASSERT_TRUE(result.ended) << "duel " << i << " did not end";

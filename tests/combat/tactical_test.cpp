@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 
-#include "combat/enemy_ai.h"
 #include "combat/rounds.h"
 #include "combat/setup.h"
 #include "combat_fixture.h"
@@ -27,13 +26,7 @@ std::uint32_t SeedWhere(const std::function<bool()>& draws) {
   }
 }
 
-class TacticalTest : public CombatTest {
- protected:
-  void SetUp() override {
-    CombatTest::SetUp();
-    combat::BoardingOffered = 0;
-  }
-};
+using TacticalTest = CombatTest;
 
 TEST_F(TacticalTest, LastingEffectsOnBothSides) {
   const std::string taunt =
@@ -76,7 +69,7 @@ TEST_F(TacticalTest, LastingEffectsOnBothSides) {
     std::vector<std::string> expected = {"cue AbilityUsed.wav"};
     if (!c.playerMessage.empty()) expected.push_back(c.playerMessage);
 
-    combat::ResolveEnemyCombatAction(c.id, ui);
+    combat::ResolveCombatAction(Side::Enemy, c.id, ui);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.cost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
     EXPECT_EQ(ui.enemyTimerStarts, 1);
@@ -102,8 +95,11 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     ui.transcript.clear();
     combat::AddPlayerModifier(id, ui);
     combat::AddEnemyModifier(id);
+    if (id == 12) ui.answers = {false};  // the tractor beam offers to switch off: keep it on
     combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveEnemyCombatAction(id, ui);
+    combat::ResolveCombatAction(Side::Enemy, id, ui);
+    EXPECT_TRUE(ui.answers.empty());
+    EXPECT_TRUE(combat::ModifierActive(Side::Player, id));
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -120,7 +116,7 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
       combat::AddEnemyModifier(30);
     }
     combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveEnemyCombatAction(id, ui);
+    combat::ResolveCombatAction(Side::Enemy, id, ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -132,7 +128,7 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     state::PlayerShip[ship::kActionPoints] = id == 12 ? 1 : 0;
     state::EnemyShip[ship::kActionPoints] = id == 12 ? 1 : 0;
     combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveEnemyCombatAction(id, ui);
+    combat::ResolveCombatAction(Side::Enemy, id, ui);
     EXPECT_EQ(combat::FindPlayerModifierSlot(id), 0);
     EXPECT_EQ(combat::FindEnemyModifierSlot(id), 0);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -297,7 +293,7 @@ TEST_F(TacticalTest, EnemyFlee) {
       state::Randomize(seed);
       const bool away = state::Random(100) < 20;
       state::Randomize(seed);
-      combat::ResolveEnemyCombatAction(11, ui);
+      combat::ResolveCombatAction(Side::Enemy, 11, ui);
       // The points are spent and the roll is made even once boarding has been offered.
       EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
@@ -320,7 +316,7 @@ TEST_F(TacticalTest, EnemyFlee) {
   Ships(1, 1);
   combat::AddPlayerModifier(12, ui);
   ui.transcript.clear();
-  combat::ResolveEnemyCombatAction(11, ui);
+  combat::ResolveCombatAction(Side::Enemy, 11, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -341,7 +337,7 @@ TEST_F(TacticalTest, EnemyCloak) {
       state::Randomize(seed);
       const bool away = state::Random(100) < 40;
       state::Randomize(seed);
-      combat::ResolveEnemyCombatAction(14, ui);
+      combat::ResolveCombatAction(Side::Enemy, 14, ui);
       EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
       EXPECT_EQ(ui.transcript[1], away ? escaped
@@ -359,7 +355,7 @@ TEST_F(TacticalTest, EnemyCloak) {
     combat::AddPlayerModifier(modifier, ui);
     combat::AddEnemyModifier(modifier == 12 ? 20 : 12);
     ui.transcript.clear();
-    combat::ResolveEnemyCombatAction(14, ui);
+    combat::ResolveCombatAction(Side::Enemy, 14, ui);
     EXPECT_TRUE(ui.transcript.empty()) << modifier;
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   }
@@ -410,7 +406,7 @@ TEST_F(TacticalTest, Exploit) {
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(33, ui);
   ui.transcript.clear();
-  combat::ResolveEnemyCombatAction(15, ui);
+  combat::ResolveCombatAction(Side::Enemy, 15, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
 
@@ -440,7 +436,7 @@ TEST_F(TacticalTest, Exploit) {
   combat::AddEnemyModifier(33);
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureHit));
-  combat::ResolveEnemyCombatAction(15, ui);
+  combat::ResolveCombatAction(Side::Enemy, 15, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
             5 - (state::GetGunApCost(1, 0, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
@@ -462,7 +458,7 @@ TEST_F(TacticalTest, Exploit) {
   state::Randomize(SeedWhere(sureMiss));
   combat::ResolvePlayerCombatAction(15, ui);
   state::Randomize(SeedWhere(sureMiss));
-  combat::ResolveEnemyCombatAction(15, ui);
+  combat::ResolveCombatAction(Side::Enemy, 15, ui);
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "player: Exploit !! / You fire your guns, but miss the enemy ship.",
                             "enemy: Exploit !! / The enemy fires his guns, but misses you."}));

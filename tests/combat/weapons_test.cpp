@@ -180,7 +180,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
     Ships(6, 6);
     state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
-    combat::ResolveEnemyCombatAction(2, ui);
+    combat::ResolveCombatAction(Side::Enemy, 2, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 4);
     EXPECT_EQ(state::EnemyShip[ship::kMissileReload], c.reload);
@@ -189,7 +189,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
   // Reloading: silently nothing.
   state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   state::EnemyShip[ship::kAwaitingMessage] = 0;
-  combat::ResolveEnemyCombatAction(2, ui);
+  combat::ResolveCombatAction(Side::Enemy, 2, ui);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
@@ -305,7 +305,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
 
 TEST_F(WeaponsTest, EnemyEcm) {
   // Nothing to intercept: no payment, no waiting.
-  combat::ResolveEnemyCombatAction(3, ui);
+  combat::ResolveCombatAction(Side::Enemy, 3, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
@@ -313,7 +313,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
     Ships(1, 1);
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
-    combat::ResolveEnemyCombatAction(3, ui);
+    combat::ResolveCombatAction(Side::Enemy, 3, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);

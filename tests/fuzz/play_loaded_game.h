@@ -24,6 +24,7 @@ inline void PlayLoadedGame(std::uint32_t seed) {
   state::Randomize(seed);
   rules::NullUi screens;
   combat::RecordingUi ui(screens);
+  ui.defaultAnswer = false;  // the captain turns every boarding offer down
 
   // Every good: a few units, as many as the credits cover, then back to the market.
   for (std::int32_t g = 1; g <= state::kLastGood; ++g) {

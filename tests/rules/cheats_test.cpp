@@ -98,7 +98,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 
     EXPECT_EQ(PlayerShip[ship::kClass], c.shipClass);
-    EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassStat(c.shipClass, state::kAttrShields));
+    EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(c.shipClass));
     for (std::int32_t category = 1; category <= 6; ++category)
       EXPECT_EQ(PlayerShip[state::EquipmentShipField(category)],
                 state::GetEquipmentOffers(category, c.shipClass)[0])

@@ -57,7 +57,8 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
     if (c.second) SkillOwned[c.second] = 1;
     PlayerData[player::kCredits] = 0;
     PlayerData[player::kExperience] = 0;
-    rules::AddCredits(1000, ui);
+    rules::AddCredits(1000);
+    EXPECT_EQ(ui.redraws, 0) << "credits alone leave the screens as they are";
     rules::AddExperience(1000, ui);
     EXPECT_EQ(PlayerData[player::kCredits], c.credits) << c.first;
     EXPECT_EQ(PlayerData[player::kExperience], c.experience) << c.second;
@@ -67,13 +68,14 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
   SkillOwned[kSkillRewards] = SkillOwned[kSkillAdvancedRewards] = 1;
   SkillOwned[kSkillRumors] = SkillOwned[kSkillLegendary] = 1;
   PlayerData[player::kCredits] = PlayerData[player::kExperience] = 0;
-  rules::AddCredits(1000, ui);
-  rules::AddExperience(1000, ui);
+  state::DisplayedSystem = 0;
+  rules::PayReward(1000, ui);
   EXPECT_EQ(PlayerData[player::kCredits], 1250);
-  EXPECT_EQ(PlayerData[player::kExperience], 2000);
   EXPECT_EQ(state::DisplayedSystem, state::PlayerShip[ship::kSystem])
-      << "the travel screen turns to the ship";
-  EXPECT_GE(ui.redraws, 1);
+      << "a reward turns the travel screen to the ship";
+  EXPECT_EQ(ui.redraws, 1);
+  rules::AddExperience(1000, ui);
+  EXPECT_EQ(PlayerData[player::kExperience], 2000);
   EXPECT_GE(ui.statusBarUpdates, 1);
 }
 
@@ -82,30 +84,13 @@ TEST_F(Career, CreditsAndExperienceSaturateInsteadOfWrapping) {
   PlayerData[player::kCredits] = INT_MAX - 10;
   PlayerData[player::kLevel] = state::kLastLevel;  // no promotion resets the experience
   PlayerData[player::kExperience] = INT_MAX - 10;
-  rules::AddCredits(INT_MAX, ui);
+  rules::AddCredits(INT_MAX);
   rules::AddExperience(INT_MAX, ui);
   EXPECT_EQ(PlayerData[player::kCredits], INT_MAX);
   EXPECT_EQ(PlayerData[player::kExperience], INT_MAX);
   PlayerData[player::kCredits] = INT_MIN + 5;
-  rules::AddCredits(INT_MIN, ui);
+  rules::AddCredits(INT_MIN);
   EXPECT_EQ(PlayerData[player::kCredits], INT_MIN);
-}
-
-TEST_F(Career, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
-  const int c = state::PlayerShip[ship::kClass];
-  const state::TShipRow& ship = state::PlayerShip;
-  const int expected = state::GetShipClassStat(c, state::kAttrPrice) / 3 +
-                       state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4 +
-                       state::GetGunPrice(c, ship[ship::kGun]) / 4 +
-                       state::GetEcmPrice(c, ship[ship::kEcm]) / 4 +
-                       state::GetComputerPrice(c, ship[ship::kTargeting]) / 4 +
-                       state::GetEnginePrice(c, ship[ship::kEngine]) / 4 +
-                       state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
-  EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
-  EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
-  // Each quarter is truncated on its own: a hull alone is a plain third.
-  for (int field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
-  EXPECT_EQ(rules::ComputeShipTradeInValue(), state::GetShipClassStat(c, state::kAttrPrice) / 3);
 }
 
 TEST_F(Career, PromotionNeedsTheFullThresholdAndDropsTheExcess) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "rules/credits.h"
 #include "rules/new_game.h"
 #include "state/equipment.h"
 #include "state/equipment_ids.h"
@@ -74,6 +73,23 @@ TEST_F(ShipyardTest, TheDetailsShowThePriceTheTradeInAndTheBalance) {
   // A ship cheaper than the trade-in shows a balance of 0.
   EXPECT_EQ(rules::BuildShipOfferView(kOrion).balance, "$ 0");
   EXPECT_EQ(rules::BuildShipOfferView(kNeptun).type, "Cruiser");
+}
+
+TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
+  const int c = state::PlayerShip[ship::kClass];
+  const state::TShipRow& ship = state::PlayerShip;
+  const int expected = state::GetShipClassStat(c, state::kAttrPrice) / 3 +
+                       state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4 +
+                       state::GetGunPrice(c, ship[ship::kGun]) / 4 +
+                       state::GetEcmPrice(c, ship[ship::kEcm]) / 4 +
+                       state::GetComputerPrice(c, ship[ship::kTargeting]) / 4 +
+                       state::GetEnginePrice(c, ship[ship::kEngine]) / 4 +
+                       state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
+  EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
+  EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
+  // Each quarter is truncated on its own: a hull alone is a plain third.
+  for (int field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
+  EXPECT_EQ(rules::ComputeShipTradeInValue(), state::GetShipClassStat(c, state::kAttrPrice) / 3);
 }
 
 TEST_F(ShipyardTest, RefusalsChangeNothing) {
@@ -198,8 +214,7 @@ TEST_F(ShipyardTest, TheDeveloperControlsGiveMoneyAndAFreeBattleshipWithTheOldLi
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(p[ship::kFaction], 1) << "the old livery stays";
   EXPECT_EQ(p[ship::kCargoSpace], 40) << "the old hold stays";
-  EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(rules::kFreeBattleshipClass,
-                                                        state::kAttrShields));
+  EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(rules::kFreeBattleshipClass));
   ASSERT_FALSE(ui.popups.empty());
   EXPECT_EQ(ui.popups[0].topic, "Congratulations!");
 }

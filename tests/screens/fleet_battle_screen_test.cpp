@@ -116,9 +116,7 @@ class FleetBattleScreenTest : public GameFormsTest {
                                                                        : kPatton;
       Row(EnemyFleet[r++], shipClass, role);
     }
-    combat::SelectedEscort = combat::SelectedTarget = 0;
-    combat::FleetBattleWon = 0;
-    combat::FleetDuelRunning = 0;
+    combat::ResetFleetBattleFlags();
     PlayerShip[ship::kEmergencyRechargeUsed] = 0;
   }
 

@@ -9,7 +9,7 @@
 
 #include "app/program.h"
 #include "platform/script.h"
-#include "rules/credits.h"
+#include "rules/shipyard.h"
 #include "screens/form_test_fixture.h"
 #include "screens/travel/planet.h"
 #include "state/equipment_ids.h"

@@ -87,7 +87,7 @@ TEST(Random, TwoCountTriesEndWhereDrawingEachNumberEnds) {
       const auto lowest = static_cast<std::uint32_t>(state::FirstStateAnswering(edge, 100));
       for (const std::uint32_t first : {lowest, lowest - 1u}) seeds.push_back(SeedBefore(first));
     }
-    for (const int tries : {0, 1, 2, 7, 999}) {
+    for (const int tries : {0, 1, 2, 7, 8, 9, 40, 63, 64, 65, 130, 999}) {
       for (const std::uint32_t seed : seeds) {
         state::Randomize(seed);
         for (int t = 0; t < tries; ++t) {

@@ -1,5 +1,6 @@
 // farhaven-duel: sets up one fight against a new world, plays it with a captain who fires while
-// the action points last and then ends the turn, and prints everything that happened.
+// the action points last, ends the turn and turns every boarding offer down, and prints everything
+// that happened.
 //
 //   farhaven-duel --seed N --player-class C --enemy-class E --faction F --kind K
 //
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
 
   NoScreens screens;
   combat::RecordingUi ui(screens);
+  ui.defaultAnswer = false;  // the captain turns every boarding offer down
   combat::RecordingSound sound(ui.transcript);
   audio::SetSoundOutput(&sound);
   state::SoundEffectsOn = 1;
