@@ -49,11 +49,6 @@ std::vector<std::string> Words(std::string_view s, bool& ok) {
   return out;
 }
 
-const std::map<std::string_view, int> kArity = {
-    {"click", 1}, {"dblclick", 1}, {"rightclick", 1}, {"move", 1}, {"key", 1}, {"wait", 1},
-    {"screenshot", 2}, {"expect", 2}, {"close", 0}, {"type", -1}, {"window", -1}, {"print", 1},
-    {"unfit", 1}, {"drag", 3}};
-
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
 // A script text or error cut to a readable length for a message, at a character boundary.
@@ -154,6 +149,33 @@ void ScriptRunner::Add(std::string_view line) {
   steps_.push_back(std::move(step));
 }
 
+// Every common step: how many arguments it takes (-1: it checks them itself) and its handler.
+struct ScriptRunner::StepKind {
+  int arity;
+  void (ScriptRunner::*run)(const ScriptStep& step);
+};
+
+const ScriptRunner::StepKind* ScriptRunner::FindStepKind(std::string_view verb) {
+  static const std::map<std::string_view, StepKind> kinds = {
+      {"click", {1, &ScriptRunner::ClickStep}},
+      {"dblclick", {1, &ScriptRunner::DoubleClickStep}},
+      {"rightclick", {1, &ScriptRunner::RightClickStep}},
+      {"move", {1, &ScriptRunner::MoveStep}},
+      {"key", {1, &ScriptRunner::KeyStep}},
+      {"wait", {1, &ScriptRunner::WaitStep}},
+      {"screenshot", {2, &ScriptRunner::ScreenshotStep}},
+      {"expect", {2, &ScriptRunner::ExpectStep}},
+      {"close", {0, &ScriptRunner::CloseStep}},
+      {"type", {-1, &ScriptRunner::TypeStep}},
+      {"window", {-1, &ScriptRunner::WindowStep}},
+      {"print", {1, &ScriptRunner::PrintStep}},
+      {"unfit", {1, &ScriptRunner::UnfitStep}},
+      {"drag", {3, &ScriptRunner::DragStep}},
+  };
+  const auto kind = kinds.find(verb);
+  return kind == kinds.end() ? nullptr : &kind->second;
+}
+
 void ScriptRunner::Load(std::string_view text, std::string sourceName) {
   source_ = std::move(sourceName);
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
@@ -175,10 +197,10 @@ void ScriptRunner::Load(std::string_view text, std::string sourceName) {
     if (!ok) fail("text without a closing quotation mark");
     if (step.words.empty()) continue;
     const std::string& verb = step.words[0];
-    auto arity = kArity.find(verb);
-    if (arity == kArity.end() && !verbs_.count(verb)) fail("unknown step '" + verb + "'");
-    if (arity != kArity.end() && arity->second >= 0 && int(step.words.size()) - 1 != arity->second)
-      fail(verb + " takes " + std::to_string(arity->second) + " argument(s)");
+    const StepKind* kind = FindStepKind(verb);
+    if (!kind && !verbs_.count(verb)) fail("unknown step '" + verb + "'");
+    if (kind && kind->arity >= 0 && int(step.words.size()) - 1 != kind->arity)
+      fail(verb + " takes " + std::to_string(kind->arity) + " argument(s)");
     steps_.push_back(std::move(step));
   }
 }
@@ -266,8 +288,9 @@ static void Target(const std::string& path, int& x, int& y) {
 
 // `window show | fullscreen | windowed | size W H | leave`: the window is shown (also under the
 // dummy video driver) and put in that state, or the pointer leaves it.
-static void WindowStep(const std::vector<std::string>& w) {
+void ScriptRunner::WindowStep(const ScriptStep& step) {
   Application& app = App();
+  const auto& w = step.words;
   const std::string what = w.size() >= 2 ? w[1] : "";
   const bool sized = what == "size" && w.size() == 4;
   if (!sized && w.size() != 2) throw ScriptError("window takes show, fullscreen, windowed, size W H or leave");
@@ -339,136 +362,191 @@ static InputEvent KeyFromName(const std::string& name) {
   return e;
 }
 
-void ScriptRunner::Execute(const ScriptStep& step) {
+// Once the window is shown, the mouse comes as the window's own events, at the window point
+// where the logical point is drawn: the clicks go through the same mapping as a player's.
+static void SendMouse(InputEvent::Type type, MouseButton b, int x, int y) {
+  Application& app = App();
+  int wx = 0, wy = 0;
+  if (!app.Presenting() || !app.LogicalToWindow(x, y, wx, wy)) {
+    app.Post({type, b, x, y, {}, {}, kNoModifier});
+    return;
+  }
+  SDL_Event ev{};
+  if (type == InputEvent::Move) {
+    ev.type = SDL_MOUSEMOTION;
+    ev.motion.windowID = app.WindowId();
+    ev.motion.x = wx;
+    ev.motion.y = wy;
+  } else {
+    ev.type = type == InputEvent::Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    ev.button.windowID = app.WindowId();
+    ev.button.button = b == MouseButton::Left    ? SDL_BUTTON_LEFT
+                       : b == MouseButton::Right ? SDL_BUTTON_RIGHT
+                                                 : SDL_BUTTON_MIDDLE;
+    ev.button.state = type == InputEvent::Down ? SDL_PRESSED : SDL_RELEASED;
+    ev.button.clicks = 1;
+    ev.button.x = wx;
+    ev.button.y = wy;
+  }
+  if (SDL_PushEvent(&ev) != 1) throw ScriptError(std::string("cannot send the mouse: ") + SDL_GetError());
+}
+
+static void PressMouse(MouseButton b, int x, int y) {
+  SendMouse(InputEvent::Down, b, x, y);
+  SendMouse(InputEvent::Up, b, x, y);
+}
+
+// The mouse moved onto the component at `path`, at a point where it receives it (see Target).
+static std::pair<int, int> MoveOnto(const std::string& path) {
+  int x = 0, y = 0;
+  Target(path, x, y);
+  App().ForgetDoubleClick();
+  SendMouse(InputEvent::Move, MouseButton::None, x, y);
+  return {x, y};
+}
+
+namespace {
+
+// A step's arguments by place: asking for one the step lacks fails the step, naming it.
+class Arguments {
+ public:
+  explicit Arguments(const ScriptStep& step) : words_(step.words) {}
+  const std::string& operator()(std::size_t i) const {
+    if (i >= words_.size()) throw ScriptError(words_[0] + " needs more arguments");
+    return words_[i];
+  }
+
+ private:
+  const std::vector<std::string>& words_;
+};
+
+}  // namespace
+
+void ScriptRunner::MoveStep(const ScriptStep& step) { MoveOnto(Arguments(step)(1)); }
+
+void ScriptRunner::ClickStep(const ScriptStep& step) {
+  const auto [x, y] = MoveOnto(Arguments(step)(1));
+  PressMouse(MouseButton::Left, x, y);
+}
+
+void ScriptRunner::RightClickStep(const ScriptStep& step) {
+  const auto [x, y] = MoveOnto(Arguments(step)(1));
+  PressMouse(MouseButton::Right, x, y);
+}
+
+void ScriptRunner::DoubleClickStep(const ScriptStep& step) {
+  const auto [x, y] = MoveOnto(Arguments(step)(1));
+  PressMouse(MouseButton::Left, x, y);
+  PressMouse(MouseButton::Left, x, y);
+}
+
+// Press the left button on the component, move by DX, DY with it held, and let go there.
+void ScriptRunner::DragStep(const ScriptStep& step) {
+  const Arguments arg(step);
+  int x = 0, y = 0;
+  Target(arg(1), x, y);
+  auto offset = [&](const std::string& n) {
+    const bool negative = n.starts_with('-');
+    const std::string digits = negative ? n.substr(1) : n;
+    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
+      throw ScriptError("drag needs a distance in points across and down");
+    return negative ? -std::stoi(digits) : std::stoi(digits);
+  };
+  const int dx = offset(arg(2)), dy = offset(arg(3));
+  App().ForgetDoubleClick();
+  SendMouse(InputEvent::Move, MouseButton::None, x, y);
+  SendMouse(InputEvent::Down, MouseButton::Left, x, y);
+  SendMouse(InputEvent::Move, MouseButton::None, x + dx / 2, y + dy / 2);
+  SendMouse(InputEvent::Move, MouseButton::None, x + dx, y + dy);
+  SendMouse(InputEvent::Up, MouseButton::Left, x + dx, y + dy);
+}
+
+void ScriptRunner::TypeStep(const ScriptStep& step) {
   Application& app = App();
   const auto& w = step.words;
-  const std::string& verb = w[0];
-  auto arg = [&](std::size_t i) -> const std::string& {
-    if (i >= w.size()) throw ScriptError(verb + " needs more arguments");
-    return w[i];
-  };
-  // Once the window is shown, the mouse comes as the window's own events, at the window point
-  // where the logical point is drawn: the clicks go through the same mapping as a player's.
-  auto point = [&](InputEvent::Type type, MouseButton b, int x, int y) {
-    int wx = 0, wy = 0;
-    if (!app.Presenting() || !app.LogicalToWindow(x, y, wx, wy)) {
-      app.Post({type, b, x, y, {}, {}, kNoModifier});
-      return;
-    }
-    SDL_Event ev{};
-    if (type == InputEvent::Move) {
-      ev.type = SDL_MOUSEMOTION;
-      ev.motion.windowID = app.WindowId();
-      ev.motion.x = wx;
-      ev.motion.y = wy;
-    } else {
-      ev.type = type == InputEvent::Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-      ev.button.windowID = app.WindowId();
-      ev.button.button = b == MouseButton::Left    ? SDL_BUTTON_LEFT
-                         : b == MouseButton::Right ? SDL_BUTTON_RIGHT
-                                                   : SDL_BUTTON_MIDDLE;
-      ev.button.state = type == InputEvent::Down ? SDL_PRESSED : SDL_RELEASED;
-      ev.button.clicks = 1;
-      ev.button.x = wx;
-      ev.button.y = wy;
-    }
-    if (SDL_PushEvent(&ev) != 1) throw ScriptError(std::string("cannot send the mouse: ") + SDL_GetError());
-  };
-  auto press = [&](MouseButton b, int x, int y) {
-    point(InputEvent::Down, b, x, y);
-    point(InputEvent::Up, b, x, y);
-  };
+  if (w.size() == 3) {
+    int x = 0, y = 0;
+    Target(w[1], x, y);
+    if (Resolve(w[1]).kind() != Kind::Edit) throw ScriptError(w[1] + " is not an edit");
+    app.ForgetDoubleClick();
+    SendMouse(InputEvent::Move, MouseButton::None, x, y);
+    PressMouse(MouseButton::Left, x, y);
+  } else if (w.size() != 2) {
+    throw ScriptError("type takes a text, or an edit and a text");
+  }
+  app.Post({InputEvent::Text, MouseButton::None, 0, 0, w.back(), {}, kNoModifier});
+}
+
+void ScriptRunner::KeyStep(const ScriptStep& step) { App().Post(KeyFromName(Arguments(step)(1))); }
+
+void ScriptRunner::WaitStep(const ScriptStep& step) {
+  Application& app = App();
+  const std::string& n = Arguments(step)(1);
+  if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9 ||
+      std::stoull(n) > kMaxWaitMs)
+    throw ScriptError("wait needs milliseconds, at most " + std::to_string(kMaxWaitMs));
+  app.ProcessMessages();
+  // Up to a fixed time: a timer's handler that waits further in may already have gone past it.
+  std::uint64_t now = app.Now();
+  const std::uint64_t end = now + std::stoull(n);
+  do {
+    app.AdvanceClock(std::min(end - now, kWaitStepMs));
+    now = app.Now();
+  } while (now < end && !app.Quitting() && !app.Terminated() && !CloseRequestWaiting());
+}
+
+void ScriptRunner::ScreenshotStep(const ScriptStep& step) {
+  Application& app = App();
+  const Arguments arg(step);
+  Form* form = nullptr;
+  if (arg(1) != "screen") {
+    form = app.FindForm(arg(1));
+    if (!form) throw ScriptError("no form named " + arg(1));
+  }
+  app.ProcessMessages();
+  if (!app.SaveScreenshot(arg(2), form)) throw ScriptError("cannot write " + arg(2));
+  CheckTextsFit(form, unfit_);
+}
+
+void ScriptRunner::ExpectStep(const ScriptStep& step) {
+  Application& app = App();
+  const Arguments arg(step);
+  const std::string& path = arg(1);
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos) throw ScriptError("expect needs Form.Component.Property");
+  app.ProcessMessages();
+  const std::string got = PropertyText(Resolve(path.substr(0, dot)), path.substr(dot + 1));
+  if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
+}
+
+void ScriptRunner::UnfitStep(const ScriptStep& step) {
+  const Arguments arg(step);
+  Resolve(arg(1));
+  unfit_.insert(arg(1));
+}
+
+void ScriptRunner::CloseStep(const ScriptStep&) {
+  App().Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}, kNoModifier});
+}
+
+void ScriptRunner::PrintStep(const ScriptStep& step) {
+  // At once, so that a program watching the output sees when the run got here.
+  std::printf("%s\n", step.words[1].c_str());
+  std::fflush(stdout);
+}
+
+void ScriptRunner::Execute(const ScriptStep& step) {
+  const std::string& verb = step.words[0];
   if (auto custom = verbs_.find(verb); custom != verbs_.end()) {
     custom->second(step);
-  } else if (verb == "click" || verb == "rightclick" || verb == "dblclick" || verb == "move") {
-    int x = 0, y = 0;
-    Target(arg(1), x, y);
-    app.ForgetDoubleClick();
-    point(InputEvent::Move, MouseButton::None, x, y);
-    if (verb == "click") press(MouseButton::Left, x, y);
-    if (verb == "rightclick") press(MouseButton::Right, x, y);
-    if (verb == "dblclick") {
-      press(MouseButton::Left, x, y);
-      press(MouseButton::Left, x, y);
-    }
-  } else if (verb == "drag") {
-    // Press the left button on the component, move by DX, DY with it held, and let go there.
-    int x = 0, y = 0;
-    Target(arg(1), x, y);
-    auto offset = [&](const std::string& n) {
-      const bool negative = n.starts_with('-');
-      const std::string digits = negative ? n.substr(1) : n;
-      if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
-        throw ScriptError("drag needs a distance in points across and down");
-      return negative ? -std::stoi(digits) : std::stoi(digits);
-    };
-    const int dx = offset(arg(2)), dy = offset(arg(3));
-    app.ForgetDoubleClick();
-    point(InputEvent::Move, MouseButton::None, x, y);
-    point(InputEvent::Down, MouseButton::Left, x, y);
-    point(InputEvent::Move, MouseButton::None, x + dx / 2, y + dy / 2);
-    point(InputEvent::Move, MouseButton::None, x + dx, y + dy);
-    point(InputEvent::Up, MouseButton::Left, x + dx, y + dy);
-  } else if (verb == "type") {
-    if (w.size() == 3) {
-      int x = 0, y = 0;
-      Target(w[1], x, y);
-      if (Resolve(w[1]).kind() != Kind::Edit) throw ScriptError(w[1] + " is not an edit");
-      app.ForgetDoubleClick();
-      point(InputEvent::Move, MouseButton::None, x, y);
-      press(MouseButton::Left, x, y);
-    } else if (w.size() != 2) {
-      throw ScriptError("type takes a text, or an edit and a text");
-    }
-    app.Post({InputEvent::Text, MouseButton::None, 0, 0, w.back(), {}, kNoModifier});
-  } else if (verb == "key") {
-    app.Post(KeyFromName(arg(1)));
-  } else if (verb == "wait") {
-    const std::string& n = arg(1);
-    if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos || n.size() > 9 ||
-        std::stoull(n) > kMaxWaitMs)
-      throw ScriptError("wait needs milliseconds, at most " + std::to_string(kMaxWaitMs));
-    app.ProcessMessages();
-    // Up to a fixed time: a timer's handler that waits further in may already have gone past it.
-    std::uint64_t now = app.Now();
-    const std::uint64_t end = now + std::stoull(n);
-    do {
-      app.AdvanceClock(std::min(end - now, kWaitStepMs));
-      now = app.Now();
-    } while (now < end && !app.Quitting() && !app.Terminated() && !CloseRequestWaiting());
-  } else if (verb == "screenshot") {
-    Form* form = nullptr;
-    if (arg(1) != "screen") {
-      form = app.FindForm(arg(1));
-      if (!form) throw ScriptError("no form named " + arg(1));
-    }
-    app.ProcessMessages();
-    if (!app.SaveScreenshot(arg(2), form)) throw ScriptError("cannot write " + arg(2));
-    CheckTextsFit(form, unfit_);
-  } else if (verb == "expect") {
-    const std::string& path = arg(1);
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos) throw ScriptError("expect needs Form.Component.Property");
-    app.ProcessMessages();
-    const std::string got = PropertyText(Resolve(path.substr(0, dot)), path.substr(dot + 1));
-    if (got != arg(2)) throw ScriptError("expected \"" + arg(2) + "\", found \"" + got + "\"");
-  } else if (verb == "unfit") {
-    Resolve(arg(1));
-    unfit_.insert(arg(1));
-  } else if (verb == "close") {
-    app.Post({InputEvent::CloseRequest, MouseButton::None, 0, 0, {}, {}, kNoModifier});
-  } else if (verb == "print") {
-    // At once, so that a program watching the output sees when the run got here.
-    std::printf("%s\n", w[1].c_str());
-    std::fflush(stdout);
-  } else if (verb == "window") {
-    WindowStep(w);
+  } else if (const StepKind* kind = FindStepKind(verb)) {
+    (this->*kind->run)(step);
   } else {
     throw ScriptError("unknown step '" + verb + "'");
   }
   // Deliver what the step posted now, so its effects (and any form it opens) come before the
   // next step.
-  app.ProcessMessages();
+  App().ProcessMessages();
 }
 
 void ScriptRunner::Perform(std::string_view line) {

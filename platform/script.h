@@ -91,6 +91,23 @@ class ScriptRunner {
  private:
   void Idle();
   void Execute(const ScriptStep& step);
+  // The common steps, found by their first word, one handler each.
+  struct StepKind;
+  static const StepKind* FindStepKind(std::string_view verb);
+  void ClickStep(const ScriptStep& step);
+  void RightClickStep(const ScriptStep& step);
+  void DoubleClickStep(const ScriptStep& step);
+  void MoveStep(const ScriptStep& step);
+  void DragStep(const ScriptStep& step);
+  void TypeStep(const ScriptStep& step);
+  void KeyStep(const ScriptStep& step);
+  void WaitStep(const ScriptStep& step);
+  void ScreenshotStep(const ScriptStep& step);
+  void ExpectStep(const ScriptStep& step);
+  void UnfitStep(const ScriptStep& step);
+  void CloseStep(const ScriptStep& step);
+  void PrintStep(const ScriptStep& step);
+  void WindowStep(const ScriptStep& step);
   std::vector<ScriptStep> steps_;
   std::size_t next_ = 0;
   std::string source_ = "script";

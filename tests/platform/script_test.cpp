@@ -132,6 +132,54 @@ TEST_F(Scripts, TheFirstFailedStepIsNamed) {
   }
 }
 
+// Every common step checks how many arguments it has: when a script is loaded, and again when a
+// step is performed at once, which skips the loader's check.
+TEST_F(Scripts, EveryStepChecksItsArguments) {
+  struct Case {
+    const char* step;
+    const char* loaded;     // what loading it says ("" when it loads)
+    const char* performed;  // what performing it says ("" when it is not performed here)
+  };
+  const Case cases[] = {
+      {"click", "click takes 1 argument(s)", "click needs more arguments"},
+      {"dblclick A B", "dblclick takes 1 argument(s)", ""},
+      {"dblclick", "dblclick takes 1 argument(s)", "dblclick needs more arguments"},
+      {"rightclick", "rightclick takes 1 argument(s)", "rightclick needs more arguments"},
+      {"move", "move takes 1 argument(s)", "move needs more arguments"},
+      {"key", "key takes 1 argument(s)", "key needs more arguments"},
+      {"wait", "wait takes 1 argument(s)", "wait needs more arguments"},
+      {"screenshot screen", "screenshot takes 2 argument(s)", "screenshot needs more arguments"},
+      {"expect", "expect takes 2 argument(s)", "expect needs more arguments"},
+      {"unfit", "unfit takes 1 argument(s)", "unfit needs more arguments"},
+      {"drag DemoForm.OkImage 5", "drag takes 3 argument(s)", ""},
+      {"drag", "drag takes 3 argument(s)", "drag needs more arguments"},
+      {"close now", "close takes 0 argument(s)", ""},
+      {"print", "print takes 1 argument(s)", ""},
+      {"type", "", "type takes a text, or an edit and a text"},
+      {"type A B C", "", "type takes a text, or an edit and a text"},
+      {"window", "", "window takes show, fullscreen, windowed, size W H or leave"},
+      {"window size 640", "", "window takes show, fullscreen, windowed, size W H or leave"},
+      {"jump A", "unknown step 'jump'", "unknown step 'jump'"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    ScriptRunner runner;
+    try {
+      runner.Load(c.step, "x.script");
+      EXPECT_STREQ(c.loaded, "");
+    } catch (const ScriptError& e) {
+      EXPECT_EQ(e.what(), "x.script:1: " + std::string(c.loaded));
+    }
+    if (*c.performed == 0) continue;
+    try {
+      runner.Perform(c.step);
+      ADD_FAILURE();
+    } catch (const ScriptError& e) {
+      EXPECT_STREQ(e.what(), c.performed);
+    }
+  }
+}
+
 // A print step writes its text when the run reaches it: after the steps before it, before the
 // ones after it.
 TEST_F(Scripts, PrintWritesItsTextWhenTheRunGetsThere) {

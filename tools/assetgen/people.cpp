@@ -351,246 +351,307 @@ void Headgear(cairo_t* cr, Outfit outfit, const Face& f, double cx, double cy, d
   }
 }
 
-void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) {
-  double rx = r * 0.78 * f.width, ry = r;
-  // Hair behind the head.
-  if (f.hairStyle == 2) {
-    RoundedRect(cr, cx - rx * 1.2, cy - ry * 0.8, rx * 2.4, ry * 2.1, rx * 0.9);
-    LinearSource(cr, 0, cy - ry, 0, cy + ry * 1.3, {{0, Scale(f.hair, 1.1)}, {1, Scale(f.hair, 0.55)}});
-    cairo_fill(cr);
+// A head drawn in layers, back to front, each layer one function over the face and the head's
+// measures: its middle, its radius, the face's half-widths across and down, and where the eyes sit.
+struct HeadPainter {
+  HeadPainter(cairo_t* cr, const Face& f, double cx, double cy, double r)
+      : cr(cr), f(f), cx(cx), cy(cy), r(r), rx(r * 0.78 * f.width), ry(r), ey(cy - ry * 0.05), ex(rx * 0.38),
+        lw(std::max(0.8, r * 0.05)) {}
+
+  void Paint() const {
+    HairBehind();
+    NeckAndEars();
+    Skin();
+    Beard();
+    HairOnTop();
+    GreyTemples();
+    Eyes();
+    NoseAndMouth();
+    AgeLines();
+    Glasses();
+    VeryOld();
   }
-  if (f.hairStyle == 3) {
-    Ellipse(cr, cx, cy - ry * 1.05, rx * 0.45, ry * 0.35);
-    Source(cr, f.hair);
-    cairo_fill(cr);
-  }
-  // Neck and ears.
-  cairo_rectangle(cr, cx - rx * 0.42, cy + ry * 0.5, rx * 0.84, ry * 0.75);
-  LinearSource(cr, cx - rx * 0.42, 0, cx + rx * 0.42, 0, {{0, Scale(f.skin, 0.85)}, {1, Scale(f.skin, 0.6)}});
-  cairo_fill(cr);
-  // The chin's shadow on the neck.
-  Ellipse(cr, cx, cy + ry * 0.78, rx * 0.5, ry * 0.22);
-  Source(cr, Scale(f.skin, 0.45), 0.7);
-  cairo_fill(cr);
-  if (f.age >= 120) {  // a life-support collar round the neck
-    RoundedRect(cr, cx - rx * 0.62, cy + ry * 0.85, rx * 1.24, ry * 0.42, ry * 0.1);
-    LinearSource(cr, 0, cy + ry * 0.85, 0, cy + ry * 1.27, {{0, Rgb{210, 215, 225}}, {1, Rgb{80, 85, 95}}});
-    cairo_fill(cr);
-    for (int i = 0; i < 3; ++i) Glow(cr, cx - rx * 0.35 + i * rx * 0.35, cy + ry * 1.06, ry * 0.08, Rgb{90, 200, 255}, 1.2);
-  }
-  for (double side : {-1.0, 1.0}) {
-    Ellipse(cr, cx + side * rx * 0.98, cy + ry * 0.08, rx * 0.14, ry * 0.2);
-    Source(cr, Scale(f.skin, 0.88));
-    cairo_fill(cr);
-  }
-  // Face, lit from the upper left.
-  cairo_new_path(cr);
-  Ellipse(cr, cx, cy, rx, ry);
-  RadialSource(cr, cx, cy, r * 0.1, r * 1.1, {{0, Mix(f.skin, kWhite, 0.18)}, {0.7, f.skin}, {1, Scale(f.skin, 0.7)}},
-               cx - rx * 0.35, cy - ry * 0.35);
-  cairo_fill(cr);
-  // The shadow side of the face, the cheekbones and the light on the brow.
-  cairo_save(cr);
-  Ellipse(cr, cx, cy, rx, ry);
-  cairo_clip(cr);
-  RadialSource(cr, cx + rx * 0.9, cy + ry * 0.2, 0, rx * 1.1, {{0, Scale(f.skin, 0.55), 0.55}, {1, Scale(f.skin, 0.55), 0}});
-  cairo_paint(cr);
-  for (double side : {-1.0, 1.0}) {
-    Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.28, rx * 0.28, ry * 0.14);
-    Source(cr, side < 0 ? Mix(f.skin, Rgb{230, 140, 130}, 0.25) : Scale(f.skin, 0.8), 0.5);
-    cairo_fill(cr);
-  }
-  Ellipse(cr, cx - rx * 0.2, cy - ry * 0.45, rx * 0.45, ry * 0.18);
-  Source(cr, kWhite, 0.12);
-  cairo_fill(cr);
-  cairo_restore(cr);
-  if (f.beard) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.98, 0.15, kPi - 0.15);
-    cairo_arc_negative(cr, cx, cy + ry * 0.35, rx * 0.45, kPi - 0.3, 0.3);
-    cairo_close_path(cr);
-    Source(cr, Scale(f.hair, 0.9), 0.92);
-    cairo_fill(cr);
-    if (f.age >= 120) {  // grown long and white
-      cairo_new_path(cr);
-      cairo_move_to(cr, cx - rx * 0.75, cy + ry * 0.55);
-      cairo_curve_to(cr, cx - rx * 0.6, cy + ry * 1.4, cx + rx * 0.6, cy + ry * 1.4, cx + rx * 0.75, cy + ry * 0.55);
-      cairo_close_path(cr);
-      Source(cr, Scale(f.hair, 0.95));
+
+  // The hair behind the head.
+  void HairBehind() const {
+    if (f.hairStyle == 2) {
+      RoundedRect(cr, cx - rx * 1.2, cy - ry * 0.8, rx * 2.4, ry * 2.1, rx * 0.9);
+      LinearSource(cr, 0, cy - ry, 0, cy + ry * 1.3, {{0, Scale(f.hair, 1.1)}, {1, Scale(f.hair, 0.55)}});
+      cairo_fill(cr);
+    }
+    if (f.hairStyle == 3) {
+      Ellipse(cr, cx, cy - ry * 1.05, rx * 0.45, ry * 0.35);
+      Source(cr, f.hair);
       cairo_fill(cr);
     }
   }
-  if (f.stubble && f.age >= 50) {  // the day's beard kept as a moustache
-    cairo_new_path(cr);
-    cairo_move_to(cr, cx - rx * 0.36, cy + ry * 0.5);
-    cairo_curve_to(cr, cx - rx * 0.3, cy + ry * 0.32, cx + rx * 0.3, cy + ry * 0.32, cx + rx * 0.36, cy + ry * 0.5);
-    cairo_curve_to(cr, cx + rx * 0.2, cy + ry * 0.42, cx - rx * 0.2, cy + ry * 0.42, cx - rx * 0.36, cy + ry * 0.5);
-    Source(cr, Scale(f.hair, 0.9));
+
+  // The neck and the ears.
+  void NeckAndEars() const {
+    cairo_rectangle(cr, cx - rx * 0.42, cy + ry * 0.5, rx * 0.84, ry * 0.75);
+    LinearSource(cr, cx - rx * 0.42, 0, cx + rx * 0.42, 0, {{0, Scale(f.skin, 0.85)}, {1, Scale(f.skin, 0.6)}});
     cairo_fill(cr);
-  }
-  if (f.stubble) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.97, 0.2, kPi - 0.2);
-    cairo_arc_negative(cr, cx, cy + ry * 0.3, rx * 0.5, kPi - 0.35, 0.35);
-    cairo_close_path(cr);
-    Source(cr, Scale(f.hair, 0.55), 0.55);
+    // The chin's shadow on the neck.
+    Ellipse(cr, cx, cy + ry * 0.78, rx * 0.5, ry * 0.22);
+    Source(cr, Scale(f.skin, 0.45), 0.7);
     cairo_fill(cr);
-  }
-  // Hair on top.
-  if (f.hairStyle != 5) {
-    cairo_new_path(cr);
-    double part = f.hairStyle == 1 ? 0.3 : 0.0, fringe = (f.hairStyle == 4 ? 0.72 : 0.5) + (f.longHaired ? 0.08 : 0.4) * std::clamp((f.age - 30) / 40, 0.0, 1.0);
-    cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.04, kPi * 1.02, kPi * 1.98);
-    cairo_curve_to(cr, cx + rx * 0.8, cy - ry * fringe, cx + rx * part, cy - ry * (fringe + 0.25), cx - rx * 0.2,
-                   cy - ry * (fringe + 0.05));
-    cairo_curve_to(cr, cx - rx * 0.6, cy - ry * fringe, cx - rx * 0.9, cy - ry * 0.35, cx - rx * 1.03, cy + ry * 0.05);
-    cairo_close_path(cr);
-    LinearSource(cr, cx - rx, cy - ry, cx + rx, cy, {{0, Mix(f.hair, kWhite, 0.2)}, {1, Scale(f.hair, 0.6)}});
-    cairo_fill_preserve(cr);
-    // Strands and a sheen.
-    cairo_save(cr);
-    cairo_clip(cr);
-    Source(cr, Scale(f.hair, 0.55), 0.7);
-    cairo_set_line_width(cr, std::max(0.7, r * 0.025));
-    for (int i = 0; i < 9; ++i) {
-      double x = cx - rx + i * rx * 0.25;
-      cairo_move_to(cr, x, cy - ry * 1.1);
-      cairo_curve_to(cr, x + rx * 0.15, cy - ry * 0.8, x + rx * 0.1, cy - ry * 0.5, x - rx * 0.05, cy - ry * 0.2);
+    if (f.age >= 120) {  // a life-support collar round the neck
+      RoundedRect(cr, cx - rx * 0.62, cy + ry * 0.85, rx * 1.24, ry * 0.42, ry * 0.1);
+      LinearSource(cr, 0, cy + ry * 0.85, 0, cy + ry * 1.27, {{0, Rgb{210, 215, 225}}, {1, Rgb{80, 85, 95}}});
+      cairo_fill(cr);
+      for (int i = 0; i < 3; ++i) Glow(cr, cx - rx * 0.35 + i * rx * 0.35, cy + ry * 1.06, ry * 0.08, Rgb{90, 200, 255}, 1.2);
     }
-    cairo_stroke(cr);
-    Ellipse(cr, cx - rx * 0.3, cy - ry * 0.85, rx * 0.4, ry * 0.1);
-    Source(cr, kWhite, 0.18);
+    for (double side : {-1.0, 1.0}) {
+      Ellipse(cr, cx + side * rx * 0.98, cy + ry * 0.08, rx * 0.14, ry * 0.2);
+      Source(cr, Scale(f.skin, 0.88));
+      cairo_fill(cr);
+    }
+  }
+
+  // The face, lit from the upper left.
+  void Skin() const {
+    cairo_new_path(cr);
+    Ellipse(cr, cx, cy, rx, ry);
+    RadialSource(cr, cx, cy, r * 0.1, r * 1.1, {{0, Mix(f.skin, kWhite, 0.18)}, {0.7, f.skin}, {1, Scale(f.skin, 0.7)}},
+                 cx - rx * 0.35, cy - ry * 0.35);
+    cairo_fill(cr);
+    // The shadow side of the face, the cheekbones and the light on the brow.
+    cairo_save(cr);
+    Ellipse(cr, cx, cy, rx, ry);
+    cairo_clip(cr);
+    RadialSource(cr, cx + rx * 0.9, cy + ry * 0.2, 0, rx * 1.1, {{0, Scale(f.skin, 0.55), 0.55}, {1, Scale(f.skin, 0.55), 0}});
+    cairo_paint(cr);
+    for (double side : {-1.0, 1.0}) {
+      Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.28, rx * 0.28, ry * 0.14);
+      Source(cr, side < 0 ? Mix(f.skin, Rgb{230, 140, 130}, 0.25) : Scale(f.skin, 0.8), 0.5);
+      cairo_fill(cr);
+    }
+    Ellipse(cr, cx - rx * 0.2, cy - ry * 0.45, rx * 0.45, ry * 0.18);
+    Source(cr, kWhite, 0.12);
     cairo_fill(cr);
     cairo_restore(cr);
   }
-  // Grey temples before the whole head turns.
-  if (f.age >= 35 && f.age < 70 && f.hairStyle != 5) {
-    for (double side : {-1.0, 1.0}) {
-      Ellipse(cr, cx + side * rx * 0.93, cy - ry * 0.2, rx * 0.12, ry * 0.24);
-      Source(cr, Rgb{212, 210, 206}, std::clamp((f.age - 25) / 30, 0.4, 0.95));
+
+  // The beard, the moustache and the day's stubble.
+  void Beard() const {
+    if (f.beard) {
+      cairo_new_path(cr);
+      cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.98, 0.15, kPi - 0.15);
+      cairo_arc_negative(cr, cx, cy + ry * 0.35, rx * 0.45, kPi - 0.3, 0.3);
+      cairo_close_path(cr);
+      Source(cr, Scale(f.hair, 0.9), 0.92);
+      cairo_fill(cr);
+      if (f.age >= 120) {  // grown long and white
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - rx * 0.75, cy + ry * 0.55);
+        cairo_curve_to(cr, cx - rx * 0.6, cy + ry * 1.4, cx + rx * 0.6, cy + ry * 1.4, cx + rx * 0.75, cy + ry * 0.55);
+        cairo_close_path(cr);
+        Source(cr, Scale(f.hair, 0.95));
+        cairo_fill(cr);
+      }
+    }
+    if (f.stubble && f.age >= 50) {  // the day's beard kept as a moustache
+      cairo_new_path(cr);
+      cairo_move_to(cr, cx - rx * 0.36, cy + ry * 0.5);
+      cairo_curve_to(cr, cx - rx * 0.3, cy + ry * 0.32, cx + rx * 0.3, cy + ry * 0.32, cx + rx * 0.36, cy + ry * 0.5);
+      cairo_curve_to(cr, cx + rx * 0.2, cy + ry * 0.42, cx - rx * 0.2, cy + ry * 0.42, cx - rx * 0.36, cy + ry * 0.5);
+      Source(cr, Scale(f.hair, 0.9));
+      cairo_fill(cr);
+    }
+    if (f.stubble) {
+      cairo_new_path(cr);
+      cairo_arc(cr, cx, cy + ry * 0.05, rx * 0.97, 0.2, kPi - 0.2);
+      cairo_arc_negative(cr, cx, cy + ry * 0.3, rx * 0.5, kPi - 0.35, 0.35);
+      cairo_close_path(cr);
+      Source(cr, Scale(f.hair, 0.55), 0.55);
       cairo_fill(cr);
     }
   }
-  // Eyes, brows, nose, mouth.
-  double ey = cy - ry * 0.05, ex = rx * 0.38, lw = std::max(0.8, r * 0.05);
-  for (double side : {-1.0, 1.0}) {
-    Ellipse(cr, cx + side * ex, ey, rx * 0.17, ry * 0.075);
-    Source(cr, Rgb{245, 245, 240});
+
+  // The hair on top.
+  void HairOnTop() const {
+    if (f.hairStyle != 5) {
+      cairo_new_path(cr);
+      double part = f.hairStyle == 1 ? 0.3 : 0.0,
+             fringe = (f.hairStyle == 4 ? 0.72 : 0.5) + (f.longHaired ? 0.08 : 0.4) * std::clamp((f.age - 30) / 40, 0.0, 1.0);
+      cairo_arc(cr, cx, cy - ry * 0.05, rx * 1.04, kPi * 1.02, kPi * 1.98);
+      cairo_curve_to(cr, cx + rx * 0.8, cy - ry * fringe, cx + rx * part, cy - ry * (fringe + 0.25), cx - rx * 0.2,
+                     cy - ry * (fringe + 0.05));
+      cairo_curve_to(cr, cx - rx * 0.6, cy - ry * fringe, cx - rx * 0.9, cy - ry * 0.35, cx - rx * 1.03, cy + ry * 0.05);
+      cairo_close_path(cr);
+      LinearSource(cr, cx - rx, cy - ry, cx + rx, cy, {{0, Mix(f.hair, kWhite, 0.2)}, {1, Scale(f.hair, 0.6)}});
+      cairo_fill_preserve(cr);
+      // Strands and a sheen.
+      cairo_save(cr);
+      cairo_clip(cr);
+      Source(cr, Scale(f.hair, 0.55), 0.7);
+      cairo_set_line_width(cr, std::max(0.7, r * 0.025));
+      for (int i = 0; i < 9; ++i) {
+        double x = cx - rx + i * rx * 0.25;
+        cairo_move_to(cr, x, cy - ry * 1.1);
+        cairo_curve_to(cr, x + rx * 0.15, cy - ry * 0.8, x + rx * 0.1, cy - ry * 0.5, x - rx * 0.05, cy - ry * 0.2);
+      }
+      cairo_stroke(cr);
+      Ellipse(cr, cx - rx * 0.3, cy - ry * 0.85, rx * 0.4, ry * 0.1);
+      Source(cr, kWhite, 0.18);
+      cairo_fill(cr);
+      cairo_restore(cr);
+    }
+  }
+
+  // Grey temples before the whole head turns.
+  void GreyTemples() const {
+    if (f.age >= 35 && f.age < 70 && f.hairStyle != 5) {
+      for (double side : {-1.0, 1.0}) {
+        Ellipse(cr, cx + side * rx * 0.93, cy - ry * 0.2, rx * 0.12, ry * 0.24);
+        Source(cr, Rgb{212, 210, 206}, std::clamp((f.age - 25) / 30, 0.4, 0.95));
+        cairo_fill(cr);
+      }
+    }
+  }
+
+  // The eyes and the brows.
+  void Eyes() const {
+    for (double side : {-1.0, 1.0}) {
+      Ellipse(cr, cx + side * ex, ey, rx * 0.17, ry * 0.075);
+      Source(cr, Rgb{245, 245, 240});
+      cairo_fill(cr);
+      cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.065, 0, 2 * kPi);
+      Source(cr, f.eyes);
+      cairo_fill(cr);
+      cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.03, 0, 2 * kPi);
+      Source(cr, Rgb{12, 12, 14});
+      cairo_fill(cr);
+      cairo_arc(cr, cx + side * ex, ey - ry * 0.025, ry * 0.018, 0, 2 * kPi);
+      Source(cr, kWhite, 0.9);
+      cairo_fill(cr);
+      // The upper lid.
+      Source(cr, Scale(f.skin, 0.6));
+      cairo_set_line_width(cr, lw * 0.9);
+      cairo_arc(cr, cx + side * ex, ey + ry * 0.05, rx * 0.18, kPi * 1.15, kPi * 1.85);
+      cairo_stroke(cr);
+      Source(cr, Scale(f.hair, 0.8));
+      cairo_set_line_width(cr, lw * 1.2);
+      cairo_move_to(cr, cx + side * ex - rx * 0.18, ey - ry * 0.16);
+      cairo_line_to(cr, cx + side * ex + rx * 0.18, ey - ry * (0.18 + 0.02 * side));
+      cairo_stroke(cr);
+    }
+  }
+
+  // The nose's shadow, then its line; the mouth.
+  void NoseAndMouth() const {
+    PolygonPath(cr, {{cx + rx * 0.02, ey + ry * 0.08}, {cx + rx * 0.14, ey + ry * 0.32}, {cx + rx * 0.02, ey + ry * 0.34}});
+    Source(cr, Scale(f.skin, 0.7), 0.6);
     cairo_fill(cr);
-    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.065, 0, 2 * kPi);
-    Source(cr, f.eyes);
-    cairo_fill(cr);
-    cairo_arc(cr, cx + side * ex + rx * 0.02, ey, ry * 0.03, 0, 2 * kPi);
-    Source(cr, Rgb{12, 12, 14});
-    cairo_fill(cr);
-    cairo_arc(cr, cx + side * ex, ey - ry * 0.025, ry * 0.018, 0, 2 * kPi);
-    Source(cr, kWhite, 0.9);
-    cairo_fill(cr);
-    // The upper lid.
-    Source(cr, Scale(f.skin, 0.6));
-    cairo_set_line_width(cr, lw * 0.9);
-    cairo_arc(cr, cx + side * ex, ey + ry * 0.05, rx * 0.18, kPi * 1.15, kPi * 1.85);
+    Source(cr, Scale(f.skin, 0.7));
+    cairo_set_line_width(cr, lw);
+    cairo_move_to(cr, cx, ey + ry * 0.05);
+    cairo_line_to(cr, cx - rx * 0.08, ey + ry * 0.3);
+    cairo_line_to(cr, cx + rx * 0.05, ey + ry * 0.32);
     cairo_stroke(cr);
-    Source(cr, Scale(f.hair, 0.8));
-    cairo_set_line_width(cr, lw * 1.2);
-    cairo_move_to(cr, cx + side * ex - rx * 0.18, ey - ry * 0.16);
-    cairo_line_to(cr, cx + side * ex + rx * 0.18, ey - ry * (0.18 + 0.02 * side));
+    Source(cr, Mix(f.skin, Rgb{150, 60, 60}, 0.5));
+    cairo_set_line_width(cr, lw * 1.3);
+    cairo_move_to(cr, cx - rx * 0.25, cy + ry * 0.5);
+    cairo_curve_to(cr, cx - rx * 0.1, cy + ry * (0.55 - 0.02 * (f.age < 40)), cx + rx * 0.1, cy + ry * 0.55,
+                   cx + rx * 0.25, cy + ry * 0.48);
     cairo_stroke(cr);
   }
-  // The nose's shadow, then its line.
-  PolygonPath(cr, {{cx + rx * 0.02, ey + ry * 0.08}, {cx + rx * 0.14, ey + ry * 0.32}, {cx + rx * 0.02, ey + ry * 0.34}});
-  Source(cr, Scale(f.skin, 0.7), 0.6);
-  cairo_fill(cr);
-  Source(cr, Scale(f.skin, 0.7));
-  cairo_set_line_width(cr, lw);
-  cairo_move_to(cr, cx, ey + ry * 0.05);
-  cairo_line_to(cr, cx - rx * 0.08, ey + ry * 0.3);
-  cairo_line_to(cr, cx + rx * 0.05, ey + ry * 0.32);
-  cairo_stroke(cr);
-  Source(cr, Mix(f.skin, Rgb{150, 60, 60}, 0.5));
-  cairo_set_line_width(cr, lw * 1.3);
-  cairo_move_to(cr, cx - rx * 0.25, cy + ry * 0.5);
-  cairo_curve_to(cr, cx - rx * 0.1, cy + ry * (0.55 - 0.02 * (f.age < 40)), cx + rx * 0.1, cy + ry * 0.55,
-                 cx + rx * 0.25, cy + ry * 0.48);
-  cairo_stroke(cr);
+
   // Age: from the mid-thirties bags under the eyes and lines from nose to mouth; from fifty a
   // furrowed brow, crow's feet and heavier jowls; all deepening with the years.
-  if (f.age >= 35) {
-    double depth = std::clamp((f.age - 25) / 45, 0.3, 1.0);
-    Source(cr, Scale(f.skin, 0.55), depth);
-    cairo_set_line_width(cr, lw * (0.8 + 0.5 * depth));
-    for (double side : {-1.0, 1.0}) {
-      cairo_move_to(cr, cx + side * rx * 0.22, cy + ry * 0.2);
-      cairo_curve_to(cr, cx + side * rx * 0.42, cy + ry * 0.32, cx + side * rx * 0.42, cy + ry * 0.45, cx + side * rx * 0.34,
-                     cy + ry * 0.6);
-      cairo_move_to(cr, cx + side * (ex - rx * 0.14), ey + ry * 0.13);
-      cairo_curve_to(cr, cx + side * ex, ey + ry * 0.2, cx + side * (ex + rx * 0.1), ey + ry * 0.18,
-                     cx + side * (ex + rx * 0.16), ey + ry * 0.1);
-    }
-    cairo_stroke(cr);
-    if (f.age >= 50) {
-      const double brow = f.longHaired ? 0.3 : 0.4, step = f.longHaired ? 0.07 : 0.1;
-      for (int i = 0; i < (f.longHaired ? 2 : 3); ++i) {
-        cairo_move_to(cr, cx - rx * 0.42, cy - ry * (brow + step * i));
-        cairo_curve_to(cr, cx - rx * 0.15, cy - ry * (brow + 0.04 + step * i), cx + rx * 0.15, cy - ry * (brow + 0.04 + step * i),
-                       cx + rx * 0.42, cy - ry * (brow + step * i));
+  void AgeLines() const {
+    if (f.age >= 35) {
+      double depth = std::clamp((f.age - 25) / 45, 0.3, 1.0);
+      Source(cr, Scale(f.skin, 0.55), depth);
+      cairo_set_line_width(cr, lw * (0.8 + 0.5 * depth));
+      for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, cx + side * rx * 0.22, cy + ry * 0.2);
+        cairo_curve_to(cr, cx + side * rx * 0.42, cy + ry * 0.32, cx + side * rx * 0.42, cy + ry * 0.45, cx + side * rx * 0.34,
+                       cy + ry * 0.6);
+        cairo_move_to(cr, cx + side * (ex - rx * 0.14), ey + ry * 0.13);
+        cairo_curve_to(cr, cx + side * ex, ey + ry * 0.2, cx + side * (ex + rx * 0.1), ey + ry * 0.18,
+                       cx + side * (ex + rx * 0.16), ey + ry * 0.1);
       }
-      for (double side : {-1.0, 1.0})
-        for (int i = -1; i <= 1; ++i) {
-          cairo_move_to(cr, cx + side * rx * 0.62, ey + i * ry * 0.05);
-          cairo_line_to(cr, cx + side * rx * 0.8, ey + i * ry * 0.09);
+      cairo_stroke(cr);
+      if (f.age >= 50) {
+        const double brow = f.longHaired ? 0.3 : 0.4, step = f.longHaired ? 0.07 : 0.1;
+        for (int i = 0; i < (f.longHaired ? 2 : 3); ++i) {
+          cairo_move_to(cr, cx - rx * 0.42, cy - ry * (brow + step * i));
+          cairo_curve_to(cr, cx - rx * 0.15, cy - ry * (brow + 0.04 + step * i), cx + rx * 0.15, cy - ry * (brow + 0.04 + step * i),
+                         cx + rx * 0.42, cy - ry * (brow + step * i));
         }
+        for (double side : {-1.0, 1.0})
+          for (int i = -1; i <= 1; ++i) {
+            cairo_move_to(cr, cx + side * rx * 0.62, ey + i * ry * 0.05);
+            cairo_line_to(cr, cx + side * rx * 0.8, ey + i * ry * 0.09);
+          }
+        cairo_stroke(cr);
+        for (double side : {-1.0, 1.0}) {
+          Ellipse(cr, cx + side * rx * 0.66, cy + ry * 0.64, rx * 0.24, ry * 0.18);
+          Source(cr, Scale(f.skin, 0.6), 0.35 * depth);
+          cairo_fill(cr);
+          Ellipse(cr, cx + side * ex, ey + ry * 0.15, rx * 0.18, ry * 0.06);
+          Source(cr, Scale(f.skin, 0.6), 0.4 * depth);
+          cairo_fill(cr);
+        }
+      }
+    }
+  }
+
+  // Glasses, or reading glasses' half-rims.
+  void Glasses() const {
+    if (f.glasses) {
+      Source(cr, Rgb{40, 40, 46});
+      cairo_set_line_width(cr, lw * 0.9);
+      for (double side : {-1.0, 1.0}) RoundedRect(cr, cx + side * ex - rx * 0.24, ey - ry * 0.13, rx * 0.48, ry * 0.26, ry * 0.08);
+      cairo_move_to(cr, cx - ex + rx * 0.24, ey - ry * 0.02), cairo_line_to(cr, cx + ex - rx * 0.24, ey - ry * 0.02);
       cairo_stroke(cr);
       for (double side : {-1.0, 1.0}) {
-        Ellipse(cr, cx + side * rx * 0.66, cy + ry * 0.64, rx * 0.24, ry * 0.18);
-        Source(cr, Scale(f.skin, 0.6), 0.35 * depth);
-        cairo_fill(cr);
-        Ellipse(cr, cx + side * ex, ey + ry * 0.15, rx * 0.18, ry * 0.06);
-        Source(cr, Scale(f.skin, 0.6), 0.4 * depth);
+        RoundedRect(cr, cx + side * ex - rx * 0.2, ey - ry * 0.11, rx * 0.2, ry * 0.08, ry * 0.04);
+        Source(cr, kWhite, 0.25);
         cairo_fill(cr);
       }
     }
+    if (f.readingGlasses) {  // half-rims low on the nose
+      Source(cr, Rgb{70, 50, 30});
+      cairo_set_line_width(cr, lw * 1.5);
+      for (double side : {-1.0, 1.0}) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx + side * ex, ey + ry * 0.02, rx * 0.24, 0.1, kPi - 0.1);
+        cairo_move_to(cr, cx + side * (ex + rx * 0.24), ey + ry * 0.04);
+        cairo_line_to(cr, cx + side * rx * 0.98, ey - ry * 0.02);
+      }
+      cairo_move_to(cr, cx - ex + rx * 0.22, ey + ry * 0.06), cairo_line_to(cr, cx + ex - rx * 0.22, ey + ry * 0.06);
+      cairo_stroke(cr);
+    }
   }
-  if (f.glasses) {
-    Source(cr, Rgb{40, 40, 46});
-    cairo_set_line_width(cr, lw * 0.9);
-    for (double side : {-1.0, 1.0}) RoundedRect(cr, cx + side * ex - rx * 0.24, ey - ry * 0.13, rx * 0.48, ry * 0.26, ry * 0.08);
-    cairo_move_to(cr, cx - ex + rx * 0.24, ey - ry * 0.02), cairo_line_to(cr, cx + ex - rx * 0.24, ey - ry * 0.02);
-    cairo_stroke(cr);
-    for (double side : {-1.0, 1.0}) {
-      RoundedRect(cr, cx + side * ex - rx * 0.2, ey - ry * 0.11, rx * 0.2, ry * 0.08, ry * 0.04);
-      Source(cr, kWhite, 0.25);
+
+  void VeryOld() const {
+    if (f.age >= 120) {  // very old: hollow cheeks, a skull plate and a cybernetic eyepiece keep them going
+      for (double side : {-1.0, 1.0}) {
+        Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.35, rx * 0.2, ry * 0.16);
+        Source(cr, Scale(f.skin, 0.6), 0.35);
+        cairo_fill(cr);
+      }
+      RoundedRect(cr, cx - rx * 0.95, cy - ry * 0.75, rx * 0.6, ry * 0.45, rx * 0.12);
+      LinearSource(cr, 0, cy - ry * 0.75, 0, cy - ry * 0.3, {{0, Rgb{200, 205, 215}}, {1, Rgb{90, 95, 105}}});
       cairo_fill(cr);
-    }
-  }
-  if (f.readingGlasses) {  // half-rims low on the nose
-    Source(cr, Rgb{70, 50, 30});
-    cairo_set_line_width(cr, lw * 1.5);
-    for (double side : {-1.0, 1.0}) {
-      cairo_new_sub_path(cr);
-      cairo_arc(cr, cx + side * ex, ey + ry * 0.02, rx * 0.24, 0.1, kPi - 0.1);
-      cairo_move_to(cr, cx + side * (ex + rx * 0.24), ey + ry * 0.04);
-      cairo_line_to(cr, cx + side * rx * 0.98, ey - ry * 0.02);
-    }
-    cairo_move_to(cr, cx - ex + rx * 0.22, ey + ry * 0.06), cairo_line_to(cr, cx + ex - rx * 0.22, ey + ry * 0.06);
-    cairo_stroke(cr);
-  }
-  if (f.age >= 120) {  // very old: hollow cheeks, a skull plate and a cybernetic eyepiece keep them going
-    for (double side : {-1.0, 1.0}) {
-      Ellipse(cr, cx + side * rx * 0.55, cy + ry * 0.35, rx * 0.2, ry * 0.16);
-      Source(cr, Scale(f.skin, 0.6), 0.35);
+      Glow(cr, cx - rx * 0.65, cy - ry * 0.52, rx * 0.14, Rgb{90, 200, 255}, 1.2);
+      cairo_arc(cr, cx + ex, ey, ry * 0.16, 0, 2 * kPi);
+      Source(cr, Rgb{120, 125, 135});
       cairo_fill(cr);
+      Glow(cr, cx + ex, ey, ry * 0.14, Rgb{255, 60, 40}, 1.2);
     }
-    RoundedRect(cr, cx - rx * 0.95, cy - ry * 0.75, rx * 0.6, ry * 0.45, rx * 0.12);
-    LinearSource(cr, 0, cy - ry * 0.75, 0, cy - ry * 0.3, {{0, Rgb{200, 205, 215}}, {1, Rgb{90, 95, 105}}});
-    cairo_fill(cr);
-    Glow(cr, cx - rx * 0.65, cy - ry * 0.52, rx * 0.14, Rgb{90, 200, 255}, 1.2);
-    cairo_arc(cr, cx + ex, ey, ry * 0.16, 0, 2 * kPi);
-    Source(cr, Rgb{120, 125, 135});
-    cairo_fill(cr);
-    Glow(cr, cx + ex, ey, ry * 0.14, Rgb{255, 60, 40}, 1.2);
   }
-}
+
+  cairo_t* cr;
+  const Face& f;
+  double cx, cy, r, rx, ry;
+  double ey, ex;  // the eyes' height and their distance from the middle
+  double lw;      // the width of the face's lines
+};
+
+void Head(cairo_t* cr, const Face& f, double cx, double cy, double r) { HeadPainter(cr, f, cx, cy, r).Paint(); }
 
 void Droid(cairo_t* cr, double cx, double cy, double r) {
   Rgb metal{170, 178, 190};

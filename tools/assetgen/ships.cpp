@@ -555,187 +555,241 @@ void PaintWire(Context& k, const Design& d) {
   }
 }
 
+// The side view drawn in layers, back to front, each layer one function over the design and the
+// hull's place: `length` long from `x0` (X maps a point along the design, 0 tail to 1 nose, to the
+// picture), `half` the hull's half depth about the middle line `cy`.
+struct SidePainter {
+  SidePainter(Context& k, const Design& d) : cr(k.cr()), d(d), w(k.w()), h(k.h()), cy(h / 2) {
+    // Placed as the plan view places it, so both views show the same length; the hull as deep as the
+    // plan is wide (a slim fighter slim, a freighter stout), never past the hot spots' edge.
+    const Extent e = ExtentOf(d);
+    length = std::min(w * (0.5 + 0.08 * d.size), (w - 20) / (e.front - e.back));
+    x0 = w / 2 - length * (e.back + e.front) / 2;
+    half = std::clamp(length * (d.body * 0.8 + 0.035), 24.0, 58.0);
+    n = 1 - d.nose;
+    hull = {{X(0), cy - half * 0.55}, {X(0.08), cy - half * 0.7}, {X(n), cy - half * 0.62},
+            {X(1), cy + half * 0.05}, {X(n + d.nose * 0.3), cy + half * 0.45}, {X(0.1), cy + half * 0.6},
+            {X(0), cy + half * 0.5}};
+  }
+
+  void Paint() const {
+    Bay();
+    EngineFlames();
+    TailFin();
+    Wings();
+    Hull();
+    Features();
+    Livery();
+    EngineBlock();
+    BridgeAndTurrets();
+  }
+
+  double X(double u) const { return x0 + u * length; }
+
+  void Plate(double top, double bottom, double lift) const {
+    LinearSource(cr, 0, top, 0, bottom, {{0, Mix(steel, kWhite, 0.35 * lift)}, {0.45, steel}, {1, Scale(steel, 0.38)}});
+  }
+
+  // The dark bay over a faint blueprint grid.
+  void Bay() const {
+    LinearSource(cr, 0, 0, 0, h, {{0, Rgb{16, 24, 36}}, {0.5, Rgb{10, 16, 26}}, {1, Rgb{6, 10, 16}}});
+    cairo_paint(cr);
+    Source(cr, Rgb{90, 160, 220}, 0.07);
+    cairo_set_line_width(cr, 1);
+    for (double x = 0.5; x < w; x += 16) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, h);
+    for (double y = 0.5; y < h; y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
+    cairo_stroke(cr);
+    Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
+  }
+
+  // Engine flames behind the tail.
+  void EngineFlames() const {
+    for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
+      double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
+      Glow(cr, X(-0.02), y, half * 0.55, Rgb{120, 190, 255}, 1.2);
+    }
+  }
+
+  // The tail fin: as tall as the wings are wide, raked as they are swept; twin booms carry one each.
+  void TailFin() const {
+    if (d.wing > 0 && d.feature != Design::kContainers && d.feature != Design::kDisc) {
+      const double fin = std::min(half * (0.4 + 1.6 * d.wing), 66 - half * 0.62), rake = 0.06 + 0.12 * std::max(0.0, d.sweep);
+      const double base = d.feature == Design::kBooms ? -0.02 : 0.02, top = cy - half * 0.62 - fin;
+      PolygonPath(cr, {{X(base), cy - half * 0.55}, {X(base + rake), top}, {X(base + rake + 0.05), top},
+                       {X(base + 0.2 + rake * 0.5), cy - half * 0.6}});
+      LinearSource(cr, 0, top, 0, cy, {{0, Mix(steel, kWhite, 0.25)}, {1, Scale(steel, 0.55)}});
+      cairo_fill_preserve(cr);
+      Source(cr, Scale(steel, 0.3));
+      cairo_set_line_width(cr, 1);
+      cairo_stroke(cr);
+      Source(cr, accent, 0.9);
+      cairo_rectangle(cr, X(base + rake * 0.7), top + fin * 0.25, length * 0.05, fin * 0.12);
+      cairo_fill(cr);
+    }
+  }
+
+  // Wings seen edge on: a swept plate under the hull, drooping as far as they span, and the pods
+  // at their tips.
+  void Wings() const {
+    if (d.wing > 0) {
+      double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3, droop = std::min(half * (0.6 + 1.6 * d.wing), 66 - half * 0.2);
+      PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + droop}, {X(tip - 0.1), cy + droop + half * 0.06},
+                       {X(root - 0.18), cy + half * 0.3}});
+      LinearSource(cr, 0, cy, 0, cy + half, {{0, Scale(steel, 0.8)}, {1, Scale(steel, 0.35)}});
+      cairo_fill(cr);
+      if (d.pods) {
+        RoundedRect(cr, X(tip - 0.14), cy + droop - half * 0.13, length * 0.3, half * 0.3, half * 0.15);
+        Plate(cy + droop - half * 0.13, cy + droop + half * 0.17, 0.6);
+        cairo_fill(cr);
+        Glow(cr, X(tip - 0.15), cy + droop + half * 0.02, half * 0.3, Rgb{120, 190, 255}, 1.0);
+      }
+    }
+  }
+
+  // The hull: a long body with a raised deck, tapering to the nose.
+  void Hull() const {
+    PolygonPath(cr, hull);
+    Plate(cy - half * 0.7, cy + half * 0.6, 1);
+    cairo_fill(cr);
+  }
+
+  // Class features seen from the side.
+  void Features() const {
+    switch (d.feature) {
+      case Design::kSponsons:
+        for (int i = 0; i < 2; ++i) {
+          RoundedRect(cr, X(0.32 + i * 0.2), cy - half * 0.05, length * 0.14, half * 0.4, half * 0.12);
+          Plate(cy - half * 0.05, cy + half * 0.35, 0.5);
+          cairo_fill(cr);
+        }
+        break;
+      case Design::kContainers:
+        for (int i = 0; i < 4; ++i) {
+          cairo_rectangle(cr, X(0.14 + i * 0.15), cy - half * 0.15, length * 0.13, half * 0.55);
+          LinearSource(cr, 0, cy - half * 0.15, 0, cy + half * 0.4, {{0, Rgb{190, 140, 70}}, {1, Rgb{100, 70, 35}}});
+          cairo_fill(cr);
+        }
+        break;
+      case Design::kDisc:
+        cairo_save(cr);
+        cairo_translate(cr, X(0.72), cy - half * 0.45);
+        cairo_scale(cr, length * 0.3, half * 0.28);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+        cairo_restore(cr);
+        Plate(cy - half * 0.75, cy - half * 0.15, 1);
+        cairo_fill(cr);
+        break;
+      case Design::kHammer:
+        RoundedRect(cr, X(0.74), cy - half * 0.85, length * 0.14, half * 1.5, half * 0.15);
+        Plate(cy - half * 0.85, cy + half * 0.65, 1);
+        cairo_fill(cr);
+        break;
+      case Design::kProngs:
+        RoundedRect(cr, X(0.45), cy - half * 0.95, length * 0.6 - length * 0.05, half * 0.28, half * 0.12);
+        Plate(cy - half * 0.95, cy - half * 0.67, 0.8);
+        cairo_fill(cr);
+        break;
+      case Design::kBooms:
+        RoundedRect(cr, X(-0.04), cy + half * 0.5, length * 0.62, half * 0.25, half * 0.12);
+        Plate(cy + half * 0.5, cy + half * 0.75, 0.5);
+        cairo_fill(cr);
+        break;
+      case Design::kOutriggers:  // the near outrigger hull along the whole length, below the deck line
+        RoundedRect(cr, X(0.04), cy + half * 0.15, length * 0.78, half * 0.5, half * 0.2);
+        Plate(cy + half * 0.15, cy + half * 0.65, 0.7);
+        cairo_fill(cr);
+        break;
+      case Design::kPlain: break;
+    }
+  }
+
+  // The faction-free livery: a blue stripe along the hull, panel lines, windows.
+  void Livery() const {
+    cairo_save(cr);
+    PolygonPath(cr, hull);
+    cairo_clip(cr);
+    Source(cr, accent, 0.85);
+    cairo_rectangle(cr, X(0), cy - half * 0.08, length, half * 0.12);
+    cairo_fill(cr);
+    Source(cr, kBlack, 0.3);
+    cairo_set_line_width(cr, 1);
+    for (double u = 0.12; u < 0.98; u += 0.09) cairo_move_to(cr, X(u) + 0.5, cy - half), cairo_line_to(cr, X(u) + 0.5, cy + half);
+    cairo_move_to(cr, X(0), cy + half * 0.25), cairo_line_to(cr, X(1), cy + half * 0.25);
+    cairo_stroke(cr);
+    Source(cr, Rgb{200, 235, 255}, 0.85);
+    for (double u = 0.15; u < n - 0.02; u += 0.045) cairo_rectangle(cr, X(u), cy - half * 0.36, std::max(1.5, length * 0.012), half * 0.1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    PolygonPath(cr, hull);
+    Source(cr, Scale(steel, 0.3));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+
+  // The engine block at the tail, with its nozzles.
+  void EngineBlock() const {
+    cairo_rectangle(cr, X(-0.03), cy - half * 0.45, length * 0.07, half * 0.9);
+    LinearSource(cr, 0, cy - half * 0.45, 0, cy + half * 0.45, {{0, Scale(dark, 1.4)}, {1, Scale(dark, 0.5)}});
+    cairo_fill(cr);
+    for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
+      double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
+      cairo_rectangle(cr, X(-0.045), y - half * 0.14, length * 0.02, half * 0.28);
+      Source(cr, Rgb{200, 230, 255});
+      cairo_fill(cr);
+    }
+  }
+
+  // Bridge tower or cockpit canopy, and the turrets on the deck.
+  void BridgeAndTurrets() const {
+    if (d.tower) {
+      PolygonPath(cr, {{X(0.2), cy - half * 0.66}, {X(0.23), cy - half * 1.0}, {X(0.36), cy - half * 1.0}, {X(0.4), cy - half * 0.64}});
+      Plate(cy - half, cy - half * 0.64, 1.2);
+      cairo_fill(cr);
+      Source(cr, kGlass, 0.9);
+      cairo_rectangle(cr, X(0.25), cy - half * 0.92, length * 0.1, half * 0.1);
+      cairo_fill(cr);
+    } else {
+      double x = n - d.nose * 0.1;
+      cairo_save(cr);
+      cairo_translate(cr, X(x), cy - half * 0.64);
+      cairo_scale(cr, length * 0.11, half * 0.3);
+      cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
+      cairo_restore(cr);
+      LinearSource(cr, 0, cy - half * 0.95, 0, cy - half * 0.64, {{0, Rgb{230, 250, 255}}, {1, Rgb{30, 80, 130}}});
+      cairo_fill(cr);
+    }
+    for (int i = 0; i < d.turrets; ++i) {
+      double u = 0.45 + i * (0.4 - d.nose * 0.3) / std::max(1, d.turrets - 1) * (d.turrets > 1), top = cy - half * 0.64;
+      Source(cr, Scale(steel, 0.45));
+      cairo_set_line_width(cr, std::max(1.5, half * 0.07));
+      cairo_move_to(cr, X(u), top - half * 0.12);
+      cairo_line_to(cr, X(u) + half * 0.55, top - half * 0.18);
+      cairo_stroke(cr);
+      cairo_save(cr);
+      cairo_translate(cr, X(u), top);
+      cairo_scale(cr, half * 0.22, half * 0.16);
+      cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
+      cairo_restore(cr);
+      Plate(top - half * 0.16, top, 1);
+      cairo_fill(cr);
+    }
+  }
+
+  cairo_t* cr;
+  const Design& d;
+  double w, h, cy;
+  double length = 0, x0 = 0, half = 0;
+  double n = 0;  // where the nose begins to taper
+  std::vector<Point> hull;  // the hull's outline
+  const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
+};
+
 // The equipment shop's side view: the class in profile, tail left and nose right, a finished hull
 // as the shipyard shows it (steel plates lit from above, panel lines, a row of windows, the bridge,
 // turrets, engines burning) standing in a dark bay over a faint blueprint grid. It is as long as the
 // shop expects it (half the picture and 8 % more per size class) and no taller than the gap between
 // the shop's two rows of hot spots.
-void PaintSide(Context& k, const Design& d) {
-  cairo_t* cr = k.cr();
-  const double w = k.w(), h = k.h(), cy = h / 2;
-  LinearSource(cr, 0, 0, 0, h, {{0, Rgb{16, 24, 36}}, {0.5, Rgb{10, 16, 26}}, {1, Rgb{6, 10, 16}}});
-  cairo_paint(cr);
-  Source(cr, Rgb{90, 160, 220}, 0.07);
-  cairo_set_line_width(cr, 1);
-  for (double x = 0.5; x < w; x += 16) cairo_move_to(cr, x, 0), cairo_line_to(cr, x, h);
-  for (double y = 0.5; y < h; y += 16) cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
-  cairo_stroke(cr);
-  Glow(cr, w / 2, cy, w * 0.45, Rgb{60, 110, 170}, 0.25);
-  // Placed as the plan view places it, so both views show the same length; the hull as deep as the
-  // plan is wide (a slim fighter slim, a freighter stout), never past the hot spots' edge.
-  const Extent e = ExtentOf(d);
-  const double length = std::min(w * (0.5 + 0.08 * d.size), (w - 20) / (e.front - e.back));
-  const double x0 = w / 2 - length * (e.back + e.front) / 2;
-  const double half = std::clamp(length * (d.body * 0.8 + 0.035), 24.0, 58.0);
-  auto X = [&](double u) { return x0 + u * length; };
-  const Rgb steel{176, 182, 194}, dark{70, 76, 90}, accent{60, 110, 200};
-  auto plate = [&](double top, double bottom, double lift) {
-    LinearSource(cr, 0, top, 0, bottom, {{0, Mix(steel, kWhite, 0.35 * lift)}, {0.45, steel}, {1, Scale(steel, 0.38)}});
-  };
-  // Engine flames behind the tail.
-  for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
-    double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
-    Glow(cr, X(-0.02), y, half * 0.55, Rgb{120, 190, 255}, 1.2);
-  }
-  // The tail fin: as tall as the wings are wide, raked as they are swept; twin booms carry one each.
-  if (d.wing > 0 && d.feature != Design::kContainers && d.feature != Design::kDisc) {
-    const double fin = std::min(half * (0.4 + 1.6 * d.wing), 66 - half * 0.62), rake = 0.06 + 0.12 * std::max(0.0, d.sweep);
-    const double base = d.feature == Design::kBooms ? -0.02 : 0.02, top = cy - half * 0.62 - fin;
-    PolygonPath(cr, {{X(base), cy - half * 0.55}, {X(base + rake), top}, {X(base + rake + 0.05), top},
-                     {X(base + 0.2 + rake * 0.5), cy - half * 0.6}});
-    LinearSource(cr, 0, top, 0, cy, {{0, Mix(steel, kWhite, 0.25)}, {1, Scale(steel, 0.55)}});
-    cairo_fill_preserve(cr);
-    Source(cr, Scale(steel, 0.3));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    Source(cr, accent, 0.9);
-    cairo_rectangle(cr, X(base + rake * 0.7), top + fin * 0.25, length * 0.05, fin * 0.12);
-    cairo_fill(cr);
-  }
-  // Wings seen edge on: a swept plate under the hull, drooping as far as they span, and the pods
-  // at their tips.
-  if (d.wing > 0) {
-    double root = d.wingAt, tip = d.wingAt - d.sweep * 0.3, droop = std::min(half * (0.6 + 1.6 * d.wing), 66 - half * 0.2);
-    PolygonPath(cr, {{X(root + 0.16), cy + half * 0.2}, {X(tip + 0.07), cy + droop}, {X(tip - 0.1), cy + droop + half * 0.06},
-                     {X(root - 0.18), cy + half * 0.3}});
-    LinearSource(cr, 0, cy, 0, cy + half, {{0, Scale(steel, 0.8)}, {1, Scale(steel, 0.35)}});
-    cairo_fill(cr);
-    if (d.pods) {
-      RoundedRect(cr, X(tip - 0.14), cy + droop - half * 0.13, length * 0.3, half * 0.3, half * 0.15);
-      plate(cy + droop - half * 0.13, cy + droop + half * 0.17, 0.6);
-      cairo_fill(cr);
-      Glow(cr, X(tip - 0.15), cy + droop + half * 0.02, half * 0.3, Rgb{120, 190, 255}, 1.0);
-    }
-  }
-  // The hull: a long body with a raised deck, tapering to the nose.
-  const double n = 1 - d.nose;
-  std::vector<Point> hull{{X(0), cy - half * 0.55}, {X(0.08), cy - half * 0.7}, {X(n), cy - half * 0.62},
-                          {X(1), cy + half * 0.05}, {X(n + d.nose * 0.3), cy + half * 0.45}, {X(0.1), cy + half * 0.6},
-                          {X(0), cy + half * 0.5}};
-  PolygonPath(cr, hull);
-  plate(cy - half * 0.7, cy + half * 0.6, 1);
-  cairo_fill(cr);
-  // Class features seen from the side.
-  switch (d.feature) {
-    case Design::kSponsons:
-      for (int i = 0; i < 2; ++i) {
-        RoundedRect(cr, X(0.32 + i * 0.2), cy - half * 0.05, length * 0.14, half * 0.4, half * 0.12);
-        plate(cy - half * 0.05, cy + half * 0.35, 0.5);
-        cairo_fill(cr);
-      }
-      break;
-    case Design::kContainers:
-      for (int i = 0; i < 4; ++i) {
-        cairo_rectangle(cr, X(0.14 + i * 0.15), cy - half * 0.15, length * 0.13, half * 0.55);
-        LinearSource(cr, 0, cy - half * 0.15, 0, cy + half * 0.4, {{0, Rgb{190, 140, 70}}, {1, Rgb{100, 70, 35}}});
-        cairo_fill(cr);
-      }
-      break;
-    case Design::kDisc:
-      cairo_save(cr);
-      cairo_translate(cr, X(0.72), cy - half * 0.45);
-      cairo_scale(cr, length * 0.3, half * 0.28);
-      cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-      cairo_restore(cr);
-      plate(cy - half * 0.75, cy - half * 0.15, 1);
-      cairo_fill(cr);
-      break;
-    case Design::kHammer:
-      RoundedRect(cr, X(0.74), cy - half * 0.85, length * 0.14, half * 1.5, half * 0.15);
-      plate(cy - half * 0.85, cy + half * 0.65, 1);
-      cairo_fill(cr);
-      break;
-    case Design::kProngs:
-      RoundedRect(cr, X(0.45), cy - half * 0.95, length * 0.6 - length * 0.05, half * 0.28, half * 0.12);
-      plate(cy - half * 0.95, cy - half * 0.67, 0.8);
-      cairo_fill(cr);
-      break;
-    case Design::kBooms:
-      RoundedRect(cr, X(-0.04), cy + half * 0.5, length * 0.62, half * 0.25, half * 0.12);
-      plate(cy + half * 0.5, cy + half * 0.75, 0.5);
-      cairo_fill(cr);
-      break;
-    case Design::kOutriggers:  // the near outrigger hull along the whole length, below the deck line
-      RoundedRect(cr, X(0.04), cy + half * 0.15, length * 0.78, half * 0.5, half * 0.2);
-      plate(cy + half * 0.15, cy + half * 0.65, 0.7);
-      cairo_fill(cr);
-      break;
-    case Design::kPlain: break;
-  }
-  // The faction-free livery: a blue stripe along the hull, panel lines, windows.
-  cairo_save(cr);
-  PolygonPath(cr, hull);
-  cairo_clip(cr);
-  Source(cr, accent, 0.85);
-  cairo_rectangle(cr, X(0), cy - half * 0.08, length, half * 0.12);
-  cairo_fill(cr);
-  Source(cr, kBlack, 0.3);
-  cairo_set_line_width(cr, 1);
-  for (double u = 0.12; u < 0.98; u += 0.09) cairo_move_to(cr, X(u) + 0.5, cy - half), cairo_line_to(cr, X(u) + 0.5, cy + half);
-  cairo_move_to(cr, X(0), cy + half * 0.25), cairo_line_to(cr, X(1), cy + half * 0.25);
-  cairo_stroke(cr);
-  Source(cr, Rgb{200, 235, 255}, 0.85);
-  for (double u = 0.15; u < n - 0.02; u += 0.045) cairo_rectangle(cr, X(u), cy - half * 0.36, std::max(1.5, length * 0.012), half * 0.1);
-  cairo_fill(cr);
-  cairo_restore(cr);
-  PolygonPath(cr, hull);
-  Source(cr, Scale(steel, 0.3));
-  cairo_set_line_width(cr, 1.2);
-  cairo_stroke(cr);
-  // The engine block at the tail, with its nozzles.
-  cairo_rectangle(cr, X(-0.03), cy - half * 0.45, length * 0.07, half * 0.9);
-  LinearSource(cr, 0, cy - half * 0.45, 0, cy + half * 0.45, {{0, Scale(dark, 1.4)}, {1, Scale(dark, 0.5)}});
-  cairo_fill(cr);
-  for (int i = 0; i < std::max(1, d.engines / 2); ++i) {
-    double y = cy + (i - (std::max(1, d.engines / 2) - 1) / 2.0) * half * 0.5;
-    cairo_rectangle(cr, X(-0.045), y - half * 0.14, length * 0.02, half * 0.28);
-    Source(cr, Rgb{200, 230, 255});
-    cairo_fill(cr);
-  }
-  // Bridge tower or cockpit canopy, and the turrets on the deck.
-  if (d.tower) {
-    PolygonPath(cr, {{X(0.2), cy - half * 0.66}, {X(0.23), cy - half * 1.0}, {X(0.36), cy - half * 1.0}, {X(0.4), cy - half * 0.64}});
-    plate(cy - half, cy - half * 0.64, 1.2);
-    cairo_fill(cr);
-    Source(cr, kGlass, 0.9);
-    cairo_rectangle(cr, X(0.25), cy - half * 0.92, length * 0.1, half * 0.1);
-    cairo_fill(cr);
-  } else {
-    double x = n - d.nose * 0.1;
-    cairo_save(cr);
-    cairo_translate(cr, X(x), cy - half * 0.64);
-    cairo_scale(cr, length * 0.11, half * 0.3);
-    cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
-    cairo_restore(cr);
-    LinearSource(cr, 0, cy - half * 0.95, 0, cy - half * 0.64, {{0, Rgb{230, 250, 255}}, {1, Rgb{30, 80, 130}}});
-    cairo_fill(cr);
-  }
-  for (int i = 0; i < d.turrets; ++i) {
-    double u = 0.45 + i * (0.4 - d.nose * 0.3) / std::max(1, d.turrets - 1) * (d.turrets > 1), top = cy - half * 0.64;
-    Source(cr, Scale(steel, 0.45));
-    cairo_set_line_width(cr, std::max(1.5, half * 0.07));
-    cairo_move_to(cr, X(u), top - half * 0.12);
-    cairo_line_to(cr, X(u) + half * 0.55, top - half * 0.18);
-    cairo_stroke(cr);
-    cairo_save(cr);
-    cairo_translate(cr, X(u), top);
-    cairo_scale(cr, half * 0.22, half * 0.16);
-    cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
-    cairo_restore(cr);
-    plate(top - half * 0.16, top, 1);
-    cairo_fill(cr);
-  }
-}
+void PaintSide(Context& k, const Design& d) { SidePainter(k, d).Paint(); }
 
 }  // namespace
 
