@@ -47,6 +47,7 @@ TEST_F(GameFormsTest, EveryControlAKeyPressesLeavesOrContinuesForFree) {
       {"Credits", "Escape", "BackButton"},
       {"CrewHiring", "Escape", "BackButton"},
       {"EquipmentShop", "Escape", "CloseButton"},
+      {"Example", "Escape", "BackButton"},
       {"GalaxyMap", "Escape", "CloseButton"},
       {"GameOptions", "Escape", "CloseTile"},
       {"Governor", "Escape", "BackButton"},
