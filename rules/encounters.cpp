@@ -9,6 +9,7 @@
 #include "rules/ship_loss.h"
 #include "state/abilities.h"
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -47,7 +48,7 @@ bool MissionDrawsFire(std::int32_t type) {
 
 bool AtWarWithPlayer(std::int32_t faction) {
   const std::int32_t pf = state::PlayerData[player::kFaction];
-  if (pf < 0 || pf >= state::kFactions || faction < 0 || faction > state::kLastFaction) return false;
+  if (pf < 0 || pf >= state::kFactions || !state::IsFaction(faction)) return false;
   return state::FactionData[pf][faction::kAtWarWith + faction] != 0;
 }
 

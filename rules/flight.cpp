@@ -17,6 +17,7 @@
 #include "state/abilities.h"
 #include "state/economy_classes.h"
 #include "state/equipment.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -63,7 +64,7 @@ std::int32_t PlaceKind(std::int32_t system, std::int32_t place) {
 }
 
 bool AtWar(std::int32_t f, std::int32_t g) {
-  if (f < 1 || f > state::kLastFaction || g < 0 || g > state::kLastFaction) return false;
+  if (!state::IsPower(f) || !state::IsFaction(g)) return false;
   return state::FactionData[f][faction::kAtWarWith + g] > 0;
 }
 

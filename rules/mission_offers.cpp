@@ -45,7 +45,7 @@ std::int32_t Kind(std::int32_t x) {
   return kind;
 }
 bool AtWarWith(std::int32_t pf, std::int32_t g) {
-  return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 &&
+  return pf >= 0 && pf < state::kFactions && state::IsPower(g) &&
          FactionData[pf][faction::kAtWarWith + g] > 0;
 }
 std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }

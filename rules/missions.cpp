@@ -81,7 +81,7 @@ std::int32_t ComputeMissionReward(std::int32_t n) {
 }
 
 std::int32_t PickWarEnemyFaction(std::int32_t f) {
-  if (f < 0 || f > state::kLastFaction) return 0;
+  if (!state::IsFaction(f)) return 0;
   const state::TFactionRow& row = state::FactionData[f];
   bool any = false;
   for (std::int32_t g = 1; g <= state::kLastFaction; ++g) {
@@ -187,7 +187,7 @@ std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::in
 
 const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
   static const ClassList kNone;
-  if (size < 1 || size > 5 || faction < 0 || faction > state::kLastFaction) return kNone;
+  if (size < 1 || size > 5 || !state::IsFaction(faction)) return kNone;
   return Encounters().bySizeAndFaction[size][faction];
 }
 
@@ -197,7 +197,7 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
   const std::int32_t wanted = EncounterWantedSize(kind, system, size, faction, r);
   const ClassList* classes = &EncounterClasses(wanted, faction);
   ClassList other;
-  if (faction < 0 || faction > state::kLastFaction) {
+  if (!state::IsFaction(faction)) {
     // Only the categories open to everybody admit a faction outside 0..4.
     for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
       if (state::GetShipClassStat(c, state::kAttrSize) == wanted &&
@@ -213,7 +213,7 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
 
 std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
                                      std::int32_t faction, const EncounterClassTest& test) {
-  if (faction < 0 || faction > state::kLastFaction) {
+  if (!state::IsFaction(faction)) {
     std::int32_t c = 0;
     for (int draw = 0; draw < kSearchTries; ++draw) {
       c = ChooseEncounterShipType(kind, system, size, faction);

@@ -6,6 +6,7 @@
 
 #include "rules/promotion.h"
 #include "state/clamp.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -142,7 +143,7 @@ RetirementStep Promotion(std::int32_t& score) {
   for (const Medal& medal : kMedals) {
     if (player[medal.field] != 1) continue;
     percent += medal.percent;
-    if (faction >= 1 && faction <= 4) medals += medal.names[faction - 1];
+    if (state::IsPower(faction)) medals += medal.names[faction - 1];
   }
   const std::int32_t q = static_cast<std::int32_t>(std::clamp<std::int64_t>(percent, -25, 65));
   score = AddPercent(score, q);

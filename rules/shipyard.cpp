@@ -5,6 +5,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
@@ -75,7 +76,7 @@ void FillMinimumCrew(Ui& ui) {
 
 std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(std::int32_t faction) {
   std::array<std::int32_t, kShipyardPlaces> offers{};
-  if (faction < 1 || faction > 4) return offers;
+  if (!state::IsPower(faction)) return offers;
   for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][faction - 1];
   return offers;
 }

@@ -5,8 +5,10 @@
 
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/professions.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/star_map.h"
@@ -82,7 +84,7 @@ void SetPlayerStartValues() {
 
 void GrantProfessionAbilities(std::int32_t profession) {
   for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
-  if (profession < 1 || profession > 6) return;
+  if (!IsProfession(profession)) return;
   const ProfessionStart& start = kProfessionStarts[profession - 1];
   for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
   SkillOwned[start.skill] = 1;
@@ -95,7 +97,7 @@ void PrepareStartShip(std::int32_t startShipClass) {
   PlayerShip[ship::kComboPoints] = 0;
   PlayerShip[ship::kReinforcements] = -1;  // no reinforcements on the way
   PlayerShip[ship::kFaction] = faction;
-  if (faction >= 1 && faction <= kLastFaction) {
+  if (IsPower(faction)) {
     PlayerShip[ship::kBody] = kFactionRows[faction].startBody;
     PlayerShip[ship::kSystem] = kFactionRows[faction].startSystem;
   }

@@ -4,6 +4,7 @@
 #include "platform/types.h"
 #include "rules/highscores.h"
 #include "screens/popups/popups.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/general_data.h"
@@ -21,19 +22,18 @@ namespace {
 
 constexpr int kRows = rules::kHighscorePlaces;
 
-bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
 }  // namespace
 
 std::string HighscoreFactionPicture(std::int32_t faction) {
   static const char* const kLogos[] = {"FederationLogo.jpg", "OuterRimLogo.jpg",
                                        "CoalitionLogo.jpg", "SyndicateLogo.jpg"};
-  return IsFaction(faction) ? kLogos[faction - 1] : "";
+  return state::IsPower(faction) ? kLogos[faction - 1] : "";
 }
 
 std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
   static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
-  if (!IsFaction(faction)) return "";
+  if (!state::IsPower(faction)) return "";
   const int insignia = rank >= 1 && rank <= 7 ? rank - 1 : 7;
   return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
 }
@@ -54,7 +54,7 @@ void HighScoreScreen::ShowHighScoreTable() {
     scores_[i]->SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
-    if (IsFaction(row[highscore::kFaction])) {
+    if (state::IsPower(row[highscore::kFaction])) {
       factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[highscore::kFaction]));
       rankPictures_[i]->LoadPicture(
           HighscoreRankPicture(row[highscore::kFaction], row[highscore::kRank]));

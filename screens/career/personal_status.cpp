@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "rules/tutorial.h"
 #include "screens/career/career.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -25,11 +26,10 @@ constexpr std::int32_t kTradedUnitsShown = 100000000;
 
 std::string Number(std::int32_t value) { return std::to_string(value); }
 
-bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
 std::string FactionName(int entry) {
   const std::int32_t faction = state::PlayerData[player::kFaction];
-  return IsFaction(faction) ? state::FactionText[faction][entry] : std::string();
+  return state::IsPower(faction) ? state::FactionText[faction][entry] : std::string();
 }
 
 std::string Picture(int k, bool lit) {

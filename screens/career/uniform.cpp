@@ -88,7 +88,7 @@ UniformRecord PlayerUniformRecord() {
 }
 
 UniformView BuildUniformView(const UniformRecord& record) {
-  const std::int32_t faction = record.faction >= 1 && record.faction <= 4 ? record.faction : 1;
+  const std::int32_t faction = state::IsPower(record.faction) ? record.faction : kFactionFederation;
   const std::int32_t rank = std::clamp<std::int32_t>(record.rank, 0, 8);
   const std::string word(kFactionWords[static_cast<std::size_t>(faction)]);
   const std::string prefix = word + "-";

@@ -1,6 +1,7 @@
 #include "screens/travel/galaxy_map_view.h"
 
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -8,7 +9,6 @@ namespace screens {
 namespace {
 
 using state::IsSystem;
-bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The blip of a system by its owner; a battle there shows the battle icon instead. An owner
 // that is none of the four factions shows a neutral blip.
@@ -36,7 +36,7 @@ void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   v.systemClass =
       std::string(state::EconomyClassCaption(state::SystemData[s][star_system::kClass]));
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
-  if (!IsFaction(owner)) return;
+  if (!state::IsFaction(owner)) return;
   v.faction = "Faction: " + state::FactionText[owner][faction_text::kShortName];
   v.logo = state::FactionText[owner][faction_text::kLogo] + ".jpg";
 }
@@ -68,7 +68,7 @@ bool GalaxySystemHostile(std::int32_t s) {
   if (!IsSystem(s)) return false;
   const std::int32_t o = state::SystemData[s][star_system::kOwner];
   const std::int32_t p = state::PlayerData[player::kFaction];
-  if (!IsFaction(o) || !IsFaction(p)) return false;
+  if (!state::IsFaction(o) || !state::IsFaction(p)) return false;
   return state::FactionData[o][faction::kAtWarWith + p] > 0 &&
          state::FactionData[o][faction::kAlive] > 0 && state::FactionData[p][faction::kAlive] > 0;
 }
