@@ -189,7 +189,7 @@ TEST_F(Flight, ArrivalPlacesTheShipAndKnowsThePrices) {
   // A space find has no prices; it gives what it holds.
   SetUp();
   state::SpaceFinds[kSystem][2][space_find::kPresent] = 1;
-  state::SpaceFinds[kSystem][2][space_find::kKind] = rules::kFindTreasure;
+  state::SpaceFinds[kSystem][2][space_find::kKind] = kFindTreasure;
   ArriveAt(-2);
   EXPECT_EQ(PlayerShip[ship::kBody], -2);
   for (int b = 1; b <= state::kLastBody; ++b) EXPECT_EQ(state::BodyPricesKnown[b], 0);
