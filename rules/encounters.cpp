@@ -54,10 +54,10 @@ bool AtWarWithPlayer(std::int32_t faction) {
 
 std::int32_t DayRoll(std::int32_t size) {
   std::int32_t r = state::Random(1000);
-  if (size == 5) r = state::Random(2000);
+  if (size == state::kSizeBattleship) r = state::Random(2000);
   if (state::ActiveMission[mission::kActive] > 0 &&
       MissionDrawsFire(state::ActiveMission[mission::kType])) {
-    r = size == 5 ? state::Random(1000) : state::Random(400);
+    r = size == state::kSizeBattleship ? state::Random(1000) : state::Random(400);
   }
   return r;
 }
@@ -106,7 +106,7 @@ void StartHostileEncounter(Ui& ui) {
   std::int32_t enemyClass = 0;
   for (int draw = 0; draw < kClassDraws; ++draw) {
     enemyClass = ChooseEncounterShipType(situation, s, size, faction);
-    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == 1 &&
+    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == state::kRoleMilitary &&
         state::GetShipClassSize(enemyClass) <= size) {
       break;
     }

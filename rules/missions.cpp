@@ -46,7 +46,7 @@ struct EncounterTable {
 const EncounterTable& Encounters() {
   static const EncounterTable table = [] {
     EncounterTable t;
-    for (std::int32_t size = 1; size <= 5; ++size) {
+    for (std::int32_t size = state::kSizeFighter; size <= state::kSizeBattleship; ++size) {
       for (std::int32_t faction = 0; faction <= state::kLastFaction; ++faction) {
         for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
           if (state::GetShipClassStat(c, state::kAttrSize) != size) continue;
@@ -73,7 +73,7 @@ std::string_view MissionTitle(std::int32_t type) {
 std::int32_t ComputeMissionReward(std::int32_t n) {
   const std::int64_t size = PlayerShipSize();
   std::int64_t base = static_cast<std::int64_t>(n) * 10000 * size;
-  if (size == 5) base *= 5;
+  if (size == state::kSizeBattleship) base *= 5;
   const std::int64_t half = std::clamp<std::int64_t>(base / 2, std::numeric_limits<std::int32_t>::min(),
                                                      std::numeric_limits<std::int32_t>::max());
   const std::int64_t reward = half + Random(static_cast<std::int32_t>(half));
@@ -187,7 +187,7 @@ std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::in
 
 const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
   static const ClassList kNone;
-  if (size < 1 || size > 5 || !state::IsFaction(faction)) return kNone;
+  if (!state::IsShipSize(size) || !state::IsFaction(faction)) return kNone;
   return Encounters().bySizeAndFaction[size][faction];
 }
 

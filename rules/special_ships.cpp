@@ -211,8 +211,8 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
         : faction_(faction), noWarship_(noWarship) {}
     bool Accepts(std::int32_t c) const override {
       const std::int32_t role = Stat(c, state::kAttrRole);
-      if (noWarship_ && role == 1) return false;
-      if (role == 2 && faction_ == kFactionPirates) return false;
+      if (noWarship_ && role == state::kRoleMilitary) return false;
+      if (role == state::kRoleCivilian && faction_ == kFactionPirates) return false;
       return c != 0;
     }
 
@@ -317,7 +317,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
     ship[special_ship::kActive] = 0;
     return;
   }
-  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == 1;
+  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == state::kRoleMilitary;
   ship[special_ship::kKind] = !warship                            ? kTraderShip
                               : ship[special_ship::kFaction] == kFactionPirates ? kPirateShip
                                                                   : kMilitaryShip;

@@ -48,6 +48,14 @@ enum ShipSize : std::int32_t {
   kSizeCruiser = 4,
   kSizeBattleship = 5,
 };
+// A size category of a class, fighter..battleship.
+constexpr bool IsShipSize(std::int32_t size) { return size >= kSizeFighter && size <= kSizeBattleship; }
+
+// The roles of the classes (attribute kAttrRole).
+enum ShipRole : std::int32_t {
+  kRoleMilitary = 1,
+  kRoleCivilian = 2,
+};
 
 // The attributes of GetShipClassStat, numbered as the rules address them.
 enum ShipClassAttribute : std::int32_t {
@@ -65,7 +73,7 @@ enum ShipClassAttribute : std::int32_t {
   kAttrMinCrew = 12,      // crew needed to fly
   kAttrMaxCrew = 13,
   kAttrEncounterCategory = 14,  // which factions fly it as an encounter opponent, -4..6
-  kAttrRole = 15,         // 1 military, 2 civilian
+  kAttrRole = 15,         // ShipRole: 1 military, 2 civilian
   kAttrGroup = 16,        // 1 for formations and stations, 0 for single ships
   kAttrSpecial = 17,      // the ship's special ability id, 0 none
   kAttrActionPoints = 18, // action points per combat turn

@@ -39,7 +39,7 @@ std::string Picture(int k, bool lit) {
 }  // namespace
 
 std::string ShipClassDescription(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == 1;
+  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   std::string word;
   switch (state::GetShipClassSize(shipClass)) {
     case 1: word = "fighter"; break;

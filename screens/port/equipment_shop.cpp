@@ -170,7 +170,7 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
     optionsHeading_.SetCaption(std::string(state::EquipmentCategoryHeading(c)));
     const std::int32_t k = state::PlayerShip[ship::kClass];
     const std::int32_t size = state::GetShipClassSize(k);
-    if (size >= 1 && size <= 5) {
+    if (state::IsShipSize(size)) {
       offers_ = state::GetEquipmentOffers(c, k);
       for (std::size_t slot = 0; slot < offers_.size(); ++slot)
         options_[slot]->LoadPicture(rules::EquipmentPicture(c, offers_[slot]) + ".jpg");

@@ -156,12 +156,12 @@ std::string Location(const state::TMissionRow& o, Place place) {
 
 std::optional<std::string> MissionBoardHeader(std::int32_t shipSize) {
   switch (shipSize) {
-    case 1: return "Available missions for \"Fighter-class\" pilots:";
-    case 2: return "Available missions for \"Corvette-class\" pilots:";
-    case 3: return "Available missions for \"Destroyer-class\" captains:";
-    case 4: return "Available missions for \"Cruiser-class\" captains:";
+    case state::kSizeFighter: return "Available missions for \"Fighter-class\" pilots:";
+    case state::kSizeCorvette: return "Available missions for \"Corvette-class\" pilots:";
+    case state::kSizeDestroyer: return "Available missions for \"Destroyer-class\" captains:";
+    case state::kSizeCruiser: return "Available missions for \"Cruiser-class\" captains:";
     default:
-      if (shipSize >= 5 && shipSize <= 100)
+      if (shipSize >= state::kSizeBattleship && shipSize <= 100)
         return "Available missions for \"Battleship-class\" captains:";
       return std::nullopt;
   }

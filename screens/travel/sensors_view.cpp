@@ -20,7 +20,7 @@ namespace {
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 
 std::string SizeWord(std::int32_t c) {
-  const bool military = state::GetShipClassStat(c, state::kAttrRole) == 1;
+  const bool military = state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(c)) {
     case 1: return "(Fighter)";
     case 2: return "(Corvette)";

@@ -12,7 +12,7 @@ namespace {
 
 // The size word of a class: its size category, with the civilian names for the middle sizes.
 std::string SizeWord(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == 1;
+  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(shipClass)) {
     case 1: return "Fighter";
     case 2: return "Corvette";

@@ -151,7 +151,7 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   EXPECT_TRUE(setup.enemyFaction == 2 || setup.enemyFaction == 4) << setup.enemyFaction;
   EXPECT_EQ(setup.enemyKind, 2);
   EXPECT_EQ(setup.enemyTier, 0);
-  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1);
+  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary);
   EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 1);
   EXPECT_EQ(EnemyShip[ship::kFaction], setup.enemyFaction);
   EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "an enemy at war shoots to kill";
@@ -213,7 +213,7 @@ TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
     rules::StartHostileEncounter(ui);
     ASSERT_EQ(ui.setups.size(), 1u) << seed;
     const CombatSetup setup = ui.setups[0];
-    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1) << seed;
+    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary) << seed;
     EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 2) << seed;
     ASSERT_TRUE(setup.enemyFaction == 1 || setup.enemyFaction == 2) << seed;
     const bool isPolice = setup.enemyFaction == 1;

@@ -356,7 +356,7 @@ TEST_F(Contraband, ThePoliceFlagThePilotAndSendAShipOfItsSize) {
     EXPECT_EQ(police.enemyKind, 2);
     EXPECT_EQ(police.enemyTier, 0);
     EXPECT_EQ(state::GetShipClassSize(police.enemyClass), 2) << "a corvette like the player's";
-    EXPECT_EQ(state::GetShipClassStat(police.enemyClass, state::kAttrRole), 1);
+    EXPECT_EQ(state::GetShipClassStat(police.enemyClass, state::kAttrRole), state::kRoleMilitary);
     EXPECT_EQ(state::EnemyAbilitySlots[12], 12) << "the tractor beam";
     ASSERT_EQ(ui.CountTopic("Hostile encounter!"), 1u);
     EXPECT_EQ(ui.WithTopic("Hostile encounter!")[0].headline,

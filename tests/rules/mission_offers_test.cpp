@@ -12,6 +12,7 @@
 #include "rules/diplomacy.h"
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
@@ -136,7 +137,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
                   state::GetShipClassSize(plain) <= psize && Random(100) <= 40) {
                 plain = 0;
               }
-              if (state::GetShipClassStat(plain, state::kAttrRole) != 1) continue;
+              if (state::GetShipClassStat(plain, state::kAttrRole) != state::kRoleMilitary) continue;
               if (state::GetShipClassSize(plain) < psize) continue;
               if (rule == EnemyClassRule::SingleShip &&
                   state::GetShipClassStat(plain, state::kAttrGroup) != 0) {
@@ -165,8 +166,8 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
     bool Accepts(std::int32_t c) const override {
       const int role = state::GetShipClassStat(c, state::kAttrRole);
       if (mode_ == 2) return false;
-      if (mode_ == 1 && role == 1) return false;
-      return c != 0 && !(role == 2 && faction_ == 0);
+      if (mode_ == 1 && role == state::kRoleMilitary) return false;
+      return c != 0 && !(role == state::kRoleCivilian && faction_ == kFactionPirates);
     }
 
    private:
@@ -506,7 +507,7 @@ int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
   for (int draw = 0; draw < 1000; ++draw) {
     c = rules::ChooseEncounterShipType(kind, s, psize, faction);
     if (discard && state::GetShipClassSize(c) <= psize && Random(100) <= 40) c = 0;
-    if (state::GetShipClassStat(c, state::kAttrRole) == 1 && state::GetShipClassSize(c) >= psize &&
+    if (state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary && state::GetShipClassSize(c) >= psize &&
         (!single || state::GetShipClassStat(c, state::kAttrGroup) == 0)) {
       break;
     }
