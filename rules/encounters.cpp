@@ -8,7 +8,6 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "state/abilities.h"
-#include "state/economy_classes.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
@@ -87,9 +86,7 @@ void StartHostileEncounter(Ui& ui) {
   if (EncounterChance(s) <= r) return;
 
   const std::int32_t owner = IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
-  std::int32_t situation =
-      IsSystem(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (IsSystem(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
+  const EncounterSituation situation = EncounterSituationOf(s);
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
   const bool wanted = state::PlayerData[player::kCriminalDays] != 0;

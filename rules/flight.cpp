@@ -15,7 +15,6 @@
 #include "rules/space_finds.h"
 #include "rules/tutorial.h"
 #include "state/abilities.h"
-#include "state/economy_classes.h"
 #include "state/equipment.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -245,9 +244,7 @@ void ArriveFromFlight(Ui& ui) {
 std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (!IsSystem(s)) return 0;
-  const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t kind = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (system[star_system::kCampaign] > 0) kind = 3;
+  const EncounterSituation kind = EncounterSituationOf(s);
   const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   const std::int32_t police = state::EnemyShip[ship::kFaction];
   std::int32_t policeClass = 0;

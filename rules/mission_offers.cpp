@@ -38,12 +38,7 @@ bool Campaign(std::int32_t x) {
 std::int32_t Attacker(std::int32_t x) {
   return IsSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
 }
-std::int32_t Kind(std::int32_t x) {
-  std::int32_t kind =
-      x >= 0 && x < state::kSystems && SystemData[x][star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (Campaign(x)) kind = 3;
-  return kind;
-}
+std::int32_t Kind(std::int32_t x) { return EncounterSituationOf(x); }
 bool AtWarWith(std::int32_t pf, std::int32_t g) {
   return pf >= 0 && pf < state::kFactions && state::IsPower(g) &&
          FactionData[pf][faction::kAtWarWith + g] > 0;

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "state/economy_classes.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -94,14 +95,21 @@ std::int32_t PickWarEnemyFaction(std::int32_t f) {
   }
 }
 
+EncounterSituation EncounterSituationOf(std::int32_t system) {
+  if (!state::IsSystem(system)) return kSituationOrdinary;
+  const state::TSystemRow& row = state::SystemData[system];
+  if (row[star_system::kCampaign] > 0) return kSituationCampaign;
+  return row[star_system::kClass] == kEconomyCapital ? kSituationCapital : kSituationOrdinary;
+}
+
 std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
   const std::int32_t r = Random(100);
   std::int32_t pirates = 0;
   std::int32_t own = 0;
   switch (kind) {
-    case 1: pirates = 20; own = 70; break;
-    case 2: pirates = 30; own = 60; break;
-    case 3: pirates = 20; own = 40; break;
+    case kSituationCapital: pirates = 20; own = 70; break;
+    case kSituationOrdinary: pirates = 30; own = 60; break;
+    case kSituationCampaign: pirates = 20; own = 40; break;
     default: return 0;
   }
   if (r <= pirates) return 0;
@@ -112,17 +120,20 @@ std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
 
 bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
   switch (category) {
-    case -1: case -2: case -3: case -4: return faction == -category;
-    case 0: case 1: return true;
-    case 2: return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
-    case 3:
+    case -kFactionFederation: case -kFactionOuterRim: case -kFactionCoalition:
+    case -kFactionSyndicate:
+      return faction == -category;
+    case state::kCategoryUnset: case state::kCategoryAnyone: return true;
+    case state::kCategoryPowersButFederation:
+      return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
+    case state::kCategoryPiratesOuterRimCoalition:
       return faction == kFactionPirates || faction == kFactionOuterRim ||
              faction == kFactionCoalition;
-    case 4: return faction >= kFactionFederation && faction <= kFactionSyndicate;
-    case 5:
+    case state::kCategoryPowers: return state::IsPower(faction);
+    case state::kCategoryPiratesCoalitionSyndicate:
       return faction == kFactionPirates || faction == kFactionCoalition ||
              faction == kFactionSyndicate;
-    case 6:
+    case state::kCategoryPiratesOuterRimSyndicate:
       return faction == kFactionPirates || faction == kFactionOuterRim ||
              faction == kFactionSyndicate;
     default: return false;
@@ -165,15 +176,15 @@ WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::in
       system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
   if (owner == pf) {
     switch (kind) {
-      case 1: return {70, 89, faction != pf ? 2 : 5};  // the capital's own ships stay small
-      case 2: return {30, 79};
-      case 3: return {10, 60};
+      case kSituationCapital: return {70, 89, faction != pf ? 2 : 5};  // the capital's own ships stay small
+      case kSituationOrdinary: return {30, 79};
+      case kSituationCampaign: return {10, 60};
       default: return {};
     }
   }
   switch (kind) {
-    case 1: case 3: return {10, 60};
-    case 2: return {20, 70};
+    case kSituationCapital: case kSituationCampaign: return {10, 60};
+    case kSituationOrdinary: return {20, 70};
     default: return {};
   }
 }

@@ -4,7 +4,6 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
-#include "state/economy_classes.h"
 #include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -309,8 +308,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t k = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (system[star_system::kCampaign] > 0) k = 3;
+  const EncounterSituation k = EncounterSituationOf(s);
   ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
   const bool noWarship = Random(100) < 30;
   if (!DrawShipClass(ship, k, s, noWarship) || TooCrowded()) {

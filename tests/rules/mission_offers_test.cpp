@@ -12,6 +12,7 @@
 #include "rules/diplomacy.h"
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
+#include "state/economy_classes.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/new_world.h"
@@ -122,7 +123,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
   using rules::EnemyClassRule;
   for (int psize = 1; psize <= 5; ++psize) {
     for (int faction = 0; faction <= 4; ++faction) {
-      for (int kind = 1; kind <= 3; ++kind) {
+      for (int kind = rules::kSituationCapital; kind <= rules::kSituationCampaign; ++kind) {
         for (const EnemyClassRule rule :
              {EnemyClassRule::Plain, EnemyClassRule::DiscardSameSize, EnemyClassRule::SingleShip}) {
           // Several seeds: a search steps over the tries no fitting class can follow, and where
@@ -176,7 +177,7 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
   for (const int s : {1, 5, 12, 16}) {
     for (int size = 1; size <= 5; ++size) {
       for (int faction = 0; faction <= 4; ++faction) {
-        for (int kind = 1; kind <= 3; ++kind) {
+        for (int kind = rules::kSituationCapital; kind <= rules::kSituationCampaign; ++kind) {
           for (int mode = 0; mode <= 2; ++mode) {
             const Test test(faction, mode);
             const std::uint32_t seed = 7000 + s * 1000 + size * 100 + faction * 10 + kind + mode;
@@ -465,8 +466,9 @@ int pf = 0, psize = 0, current = 0, currentBody = 0;
 int Owner(int x) { return SystemData[x][star_system::kOwner]; }
 bool Campaign(int x) { return SystemData[x][star_system::kCampaign] > 0; }
 int Kind(int x) {
-  int kind = SystemData[x][star_system::kClass] == 6 ? 1 : 2;
-  if (Campaign(x)) kind = 3;
+  int kind = SystemData[x][star_system::kClass] == kEconomyCapital ? rules::kSituationCapital
+                                                                    : rules::kSituationOrdinary;
+  if (Campaign(x)) kind = rules::kSituationCampaign;
   return kind;
 }
 int CampaignEnemy(int x) {
