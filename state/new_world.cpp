@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/professions.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/star_map.h"
@@ -75,7 +76,7 @@ void SetPlayerStartValues() {
   PlayerData[player::kSilverStar] = 0;  // silver star
   PlayerData[player::kGoldStar] = 0;  // gold star
   PlayerData[player::kMedalOfHonor] = 0;  // medal of honor
-  PlayerData[player::kRank] = 1;  // military rank
+  PlayerData[player::kRank] = kRankEnsign;
   PlayerData[player::kLifePoints] = kStartLifePoints;
   PlayerData[player::kTycoonEventDay] = kTradeTycoonStartDay;
   PlayerData[player::kBarBribes] = 1;  // bar bribe counter
