@@ -8,6 +8,7 @@
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/general_data.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -34,7 +35,7 @@ std::string HighscoreFactionPicture(std::int32_t faction) {
 std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
   static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
   if (!state::IsPower(faction)) return "";
-  const int insignia = rank >= 1 && rank <= 7 ? rank - 1 : 7;
+  const int insignia = rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : 7;
   return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
 }
 
