@@ -39,11 +39,11 @@ std::string Money(std::int64_t value) {
 
 const char* SizeWord(std::int32_t size) {
   switch (size) {
-    case 1: return "Fighter";
-    case 2: return "Corvette";
-    case 3: return "Destroyer";
-    case 4: return "Cruiser";
-    case 5: return "Battleship";
+    case state::kSizeFighter: return "Fighter";
+    case state::kSizeCorvette: return "Corvette";
+    case state::kSizeDestroyer: return "Destroyer";
+    case state::kSizeCruiser: return "Cruiser";
+    case state::kSizeBattleship: return "Battleship";
     default: return "";
   }
 }

@@ -42,11 +42,11 @@ std::string ShipClassDescription(std::int32_t shipClass) {
   const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   std::string word;
   switch (state::GetShipClassSize(shipClass)) {
-    case 1: word = "fighter"; break;
-    case 2: word = "corvette"; break;
-    case 3: word = military ? "destroyer" : "transporter"; break;
-    case 4: word = military ? "cruiser" : "large freighter"; break;
-    case 5: word = "battleship"; break;
+    case state::kSizeFighter: word = "fighter"; break;
+    case state::kSizeCorvette: word = "corvette"; break;
+    case state::kSizeDestroyer: word = military ? "destroyer" : "transporter"; break;
+    case state::kSizeCruiser: word = military ? "cruiser" : "large freighter"; break;
+    case state::kSizeBattleship: word = "battleship"; break;
     default: break;
   }
   return state::GetShipClassName(shipClass) + "-class " + word;

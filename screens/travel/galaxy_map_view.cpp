@@ -15,10 +15,10 @@ using state::IsSystem;
 std::string Blip(std::int32_t s) {
   if (state::SystemData[s][star_system::kCampaign] == 1) return "Battleicon.jpg";
   switch (state::SystemData[s][star_system::kOwner]) {
-    case 1: return "GalaxyMapBlip_Fed.jpg";
-    case 2: return "GalaxyMapBlip_OuterR.jpg";
-    case 3: return "GalaxyMapBlip_Coal.jpg";
-    case 4: return "GalaxyMapBlip_Synd.jpg";
+    case kFactionFederation: return "GalaxyMapBlip_Fed.jpg";
+    case kFactionOuterRim: return "GalaxyMapBlip_OuterR.jpg";
+    case kFactionCoalition: return "GalaxyMapBlip_Coal.jpg";
+    case kFactionSyndicate: return "GalaxyMapBlip_Synd.jpg";
     default: return "GalaxyMapBlip_Neutral.jpg";
   }
 }

@@ -22,11 +22,11 @@ bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 std::string SizeWord(std::int32_t c) {
   const bool military = state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(c)) {
-    case 1: return "(Fighter)";
-    case 2: return "(Corvette)";
-    case 3: return military ? "(Destroyer)" : "(Transporter)";
-    case 4: return military ? "(Cruiser)" : "(Large freighter)";
-    case 5: return "(Battleship)";
+    case state::kSizeFighter: return "(Fighter)";
+    case state::kSizeCorvette: return "(Corvette)";
+    case state::kSizeDestroyer: return military ? "(Destroyer)" : "(Transporter)";
+    case state::kSizeCruiser: return military ? "(Cruiser)" : "(Large freighter)";
+    case state::kSizeBattleship: return "(Battleship)";
     default: return {};
   }
 }
