@@ -67,7 +67,7 @@ const EncounterTable& Encounters() {
 }  // namespace
 
 std::string_view MissionTitle(std::int32_t type) {
-  if (type < 1 || type > kLastMissionType) return {};
+  if (!state::IsMissionType(type)) return {};
   return kTitles[type];
 }
 

@@ -66,7 +66,6 @@ constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
 }};
 // clang-format on
 
-bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
 using state::IsSystem;
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
@@ -168,7 +167,7 @@ std::optional<std::string> MissionBoardHeader(std::int32_t shipSize) {
 }
 
 std::string MissionLogo(std::int32_t type) {
-  return IsType(type) ? std::string(kTypes[type].logo) : std::string();
+  return state::IsMissionType(type) ? std::string(kTypes[type].logo) : std::string();
 }
 
 std::string MissionTilePicture(const std::string& logo, TileLook look) {
@@ -198,7 +197,7 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
 
 std::optional<MissionDetailView> BuildMissionDetail(std::int32_t system, std::int32_t slot) {
   const state::TMissionRow* o = Offer(system, slot);
-  if (o == nullptr || (*o)[mission::kActive] < 1 || !IsType((*o)[mission::kType]))
+  if (o == nullptr || (*o)[mission::kActive] < 1 || !state::IsMissionType((*o)[mission::kType]))
     return std::nullopt;
   const std::int32_t type = (*o)[mission::kType];
   const TypeRow& row = kTypes[type];
