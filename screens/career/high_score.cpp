@@ -35,7 +35,9 @@ std::string HighscoreFactionPicture(std::int32_t faction) {
 std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
   static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
   if (!state::IsPower(faction)) return "";
-  const int insignia = rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : 7;
+  // The insignia pictures number the titled ranks from 0; one more, 7, stands for any other.
+  constexpr int kOtherInsignia = kRankAdmiral - kRankEnsign + 1;
+  const int insignia = rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : kOtherInsignia;
   return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
 }
 
