@@ -251,7 +251,8 @@ std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   for (int draw = 0; draw < kPoliceClassDraws; ++draw) {
     policeClass = ChooseEncounterShipType(kind, s, psize, police);
     const std::int32_t size = state::GetShipClassSize(policeClass);
-    const bool warship = state::GetShipClassStat(policeClass, state::kAttrRole) == state::kRoleMilitary;
+    const bool warship =
+        state::GetShipClassStat(policeClass, state::kAttrRole) == state::kRoleMilitary;
     if (warship && (biggerThanPlayer ? size > psize : size == psize)) break;
   }
   return policeClass;
@@ -276,8 +277,9 @@ Landing DecideLanding() {
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
-    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= state::kSizeFighter ? Landing::NoJumpEngines
-                                                                          : Landing::Jump;
+    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= state::kSizeFighter
+               ? Landing::NoJumpEngines
+               : Landing::Jump;
   }
   return Landing::Nothing;
 }

@@ -176,7 +176,8 @@ WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::in
       system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
   if (owner == pf) {
     switch (kind) {
-      case kSituationCapital: return {70, 89, faction != pf ? 2 : 5};  // the capital's own ships stay small
+      // The capital's own ships stay small.
+      case kSituationCapital: return {70, 89, faction != pf ? 2 : 5};
       case kSituationOrdinary: return {30, 79};
       case kSituationCampaign: return {10, 60};
       default: return {};

@@ -152,7 +152,8 @@ RetirementStep Promotion(std::int32_t& score) {
   step.topic = "Retirement (3/5)";
   step.caption = "Step 3: Promotion";
   // Rank 8 has no title of its own: it reads as the highest titled rank.
-  const std::string title = state::GetRankTitle(faction, std::clamp<std::int32_t>(rank, kRankEnsign, state::kLastTitledRank));
+  const std::string title =
+      state::GetRankTitle(faction, std::clamp<std::int32_t>(rank, kRankEnsign, state::kLastTitledRank));
   step.text = "You reached the rank of " + title +
               " and were awarded: " + std::to_string(player[player::kCampaignRibbons]) +
               " campaign ribbon(s)" + medals + ".";

@@ -37,7 +37,8 @@ std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
   if (!state::IsPower(faction)) return "";
   // The insignia pictures number the titled ranks from 0; one more, 7, stands for any other.
   constexpr int kOtherInsignia = kRankAdmiral - kRankEnsign + 1;
-  const int insignia = rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : kOtherInsignia;
+  const int insignia =
+      rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : kOtherInsignia;
   return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
 }
 

@@ -39,7 +39,8 @@ std::string Picture(int k, bool lit) {
 }  // namespace
 
 std::string ShipClassDescription(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
+  const bool military =
+      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   std::string word;
   switch (state::GetShipClassSize(shipClass)) {
     case state::kSizeFighter: word = "fighter"; break;

@@ -82,7 +82,9 @@ std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::
   return view;
 }
 
-std::string ProfessionTileCaption(int k) { return state::IsProfession(k) ? kProfessionRows[k - 1].tileCaption : ""; }
+std::string ProfessionTileCaption(int k) {
+  return state::IsProfession(k) ? kProfessionRows[k - 1].tileCaption : "";
+}
 
 std::string ProfessionLogoPicture(int k, LogoState state) {
   if (!state::IsProfession(k)) return {};

@@ -12,7 +12,8 @@ namespace {
 
 // The size word of a class: its size category, with the civilian names for the middle sizes.
 std::string SizeWord(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
+  const bool military =
+      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(shipClass)) {
     case state::kSizeFighter: return "Fighter";
     case state::kSizeCorvette: return "Corvette";
