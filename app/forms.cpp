@@ -6,6 +6,7 @@
 #include "screens/combat/fleet_battle_screen.h"
 #include "screens/combat/ship_combat_screen.h"
 #include "screens/combat/simulator_screens.h"
+#include "screens/example/example_screen.h"
 #include "screens/career/ability_selection.h"
 #include "screens/career/cheat_screen.h"
 #include "screens/career/game_options.h"
@@ -101,6 +102,7 @@ const std::vector<FormEntry>& GameForms() {
       Entry("Sensors", Sensors),
       Entry("EquipmentShop", EquipmentShop),
       Entry("Shipyard", Shipyard),
+      Entry("Example", Example),
   };
   return forms;
 }

@@ -18,7 +18,9 @@
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/professions.h"
 #include "state/progression.h"
 #include "state/variables.h"
 #include "state/random.h"
@@ -100,15 +102,16 @@ void PlayNewGame(bool tutorial) {
     screens::StartTutorial();
   else
     screens::StopTutorial();
-  PlayerData[player::kFaction] = 1;
-  screens::FactionSelection->ShowFactionInfo(1);
+  // The new-game pages open on the first faction and the first profession.
+  PlayerData[player::kFaction] = kFactionFederation;
+  screens::FactionSelection->ShowFactionInfo(kFactionFederation);
   screens::FactionSelection->ShowModal();
 
   PlayerData[player::kPortrait] = 0;
   screens::NameSelection->ShowSelectNamePortrait();
   screens::NameSelection->ShowModal();
 
-  PlayerData[player::kProfession] = 1;
+  PlayerData[player::kProfession] = kProfessionTrader;
   screens::ProfessionSelection->MarkChosenLogo();
   screens::ProfessionSelection->ShowProfessionInfo();
   screens::ProfessionSelection->ShowModal();

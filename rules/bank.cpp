@@ -15,19 +15,29 @@ namespace {
 using state::FormatThousands;
 using state::PlayerData;
 
+// A loan as the bank sets it: the credits lent, how many times that sum is owed back, and the
+// days to pay. What the player owes follows from the first two.
+struct LoanTerms {
+  std::int32_t lent;
+  std::int32_t timesOwed;
+  std::int32_t term;
+  constexpr LoanOffer Offer() const { return {lent, lent * timesOwed, term}; }
+};
+
 // One row per military rank 1..6 (lower ranks take the first row, higher the last).
 struct RankOffers {
-  LoanOffer small;
-  LoanOffer large;
+  LoanTerms small;
+  LoanTerms large;
   WarBondOffer bonds;
 };
 constexpr std::array<RankOffers, 6> kOffers = {{
-    {{5000, 25000, 100}, {25000, 100000, 500}, {25000, 500}},
-    {{25000, 100000, 500}, {100000, 500000, 500}, {100000, 500}},
-    {{100000, 500000, 500}, {500000, 1500000, 1000}, {500000, 1000}},
-    {{500000, 1500000, 1000}, {1000000, 3000000, 1000}, {1000000, 1000}},
-    {{500000, 1000000, 500}, {1000000, 3000000, 1000}, {1000000, 1000}},
-    {{500000, 1000000, 500}, {2500000, 5000000, 1000}, {2500000, 1000}},
+    // small loan: lent, times owed, days   large loan                 war bonds: amount, lock
+    {{5000, 5, 100},                        {25000, 4, 500},           {25000, 500}},
+    {{25000, 4, 500},                       {100000, 5, 500},          {100000, 500}},
+    {{100000, 5, 500},                      {500000, 3, 1000},         {500000, 1000}},
+    {{500000, 3, 1000},                     {1000000, 3, 1000},        {1000000, 1000}},
+    {{500000, 2, 500},                      {1000000, 3, 1000},        {1000000, 1000}},
+    {{500000, 2, 500},                      {2500000, 2, 1000},        {2500000, 1000}},
 }};
 
 const RankOffers& OffersFor(std::int32_t rank) {
@@ -77,8 +87,8 @@ std::string LoanOfferText(const LoanOffer& offer, std::string_view money) {
 
 }  // namespace
 
-LoanOffer SmallLoanOffer(std::int32_t rank) { return OffersFor(rank).small; }
-LoanOffer LargeLoanOffer(std::int32_t rank) { return OffersFor(rank).large; }
+LoanOffer SmallLoanOffer(std::int32_t rank) { return OffersFor(rank).small.Offer(); }
+LoanOffer LargeLoanOffer(std::int32_t rank) { return OffersFor(rank).large.Offer(); }
 WarBondOffer WarBondOfferFor(std::int32_t rank) { return OffersFor(rank).bonds; }
 
 bool DebtOwed() { return PlayerData[player::kLoan] > 0; }
@@ -89,14 +99,14 @@ void TakeSmallLoan(Ui& ui) {
                "You first have to repay your debts before you can get a bigger loan.");
     return;
   }
-  TakeLoan(PlayerOffers().small, ui);
+  TakeLoan(PlayerOffers().small.Offer(), ui);
 }
 
 void TakeLargeLoanOrPayDebt(Ui& ui) {
   if (DebtOwed())
     PayDebt(ui);
   else
-    TakeLoan(PlayerOffers().large, ui);
+    TakeLoan(PlayerOffers().large.Offer(), ui);
 }
 
 void BuyWarBonds(Ui& ui) {
@@ -169,8 +179,8 @@ BankView BuildBankView() {
     }
   }
   // The offers stay filled under the debt panel, as they were last shown.
-  v.smallLoanOffer = LoanOfferText(offers.small, "$ ");
-  v.largeLoanOffer = LoanOfferText(offers.large, "$C ");
+  v.smallLoanOffer = LoanOfferText(offers.small.Offer(), "$ ");
+  v.largeLoanOffer = LoanOfferText(offers.large.Offer(), "$C ");
 
   const std::int32_t bonds = PlayerData[player::kWarBonds];
   if (bonds < 1) {

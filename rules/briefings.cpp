@@ -393,7 +393,7 @@ std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int3
       GetMissionTextSuppression,      GetMissionTextBombingRun,     GetMissionTextBattle,
       GetMissionTextSiege,            GetMissionTextRaiding,        GetMissionTextFlagship,
   };
-  if (type < 1 || type > kLastMissionType) return {};
+  if (!state::IsMissionType(type)) return {};
   return kBuilders[type](source, system, slot);
 }
 

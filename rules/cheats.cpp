@@ -44,9 +44,9 @@ void CheatNextPromotion(Ui& ui) {
 
 std::int32_t FastStartShipClass(int start, std::int32_t faction) {
   switch (start) {
-    case 1: return faction == kFactionFederation ? 7 : 6;
-    case 2: return 13;
-    case 3: return 16;
+    case 1: return faction == kFactionFederation ? state::kClassPaladin : state::kClassShadowcat;
+    case 2: return state::kClassNeptun;
+    case 3: return state::kClassMarauder;
     default: return 0;
   }
 }

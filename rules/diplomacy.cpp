@@ -7,6 +7,7 @@
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
 #include "rules/news.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -22,10 +23,9 @@ using state::SystemData;
 bool Alive(int f) { return FactionData[f][faction::kAlive] > 0; }
 bool Present(int s) { return SystemData[s][star_system::kPresent] > 0; }
 using state::IsSystem;
-bool ValidFaction(int f) { return f >= 0 && f <= state::kLastFaction; }
 
 std::string_view ShortName(int f) {
-  return ValidFaction(f) ? std::string_view(state::FactionText[f][faction_text::kShortName])
+  return state::IsFaction(f) ? std::string_view(state::FactionText[f][faction_text::kShortName])
                          : std::string_view();
 }
 
@@ -73,7 +73,7 @@ void StartCampaign(Ui& ui, int attacker, int defender, int system) {
 std::string FactionShortName(std::int32_t faction) { return std::string(ShortName(faction)); }
 
 bool AtWar(int f, int g) {
-  return ValidFaction(f) && ValidFaction(g) && FactionData[f][faction::kAtWarWith + g] != 0;
+  return state::IsFaction(f) && state::IsFaction(g) && FactionData[f][faction::kAtWarWith + g] != 0;
 }
 
 bool CampaignRunsBetween(int attacker, int defender) {

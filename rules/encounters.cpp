@@ -8,7 +8,7 @@
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
 #include "state/abilities.h"
-#include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
@@ -47,16 +47,16 @@ bool MissionDrawsFire(std::int32_t type) {
 
 bool AtWarWithPlayer(std::int32_t faction) {
   const std::int32_t pf = state::PlayerData[player::kFaction];
-  if (pf < 0 || pf >= state::kFactions || faction < 0 || faction > state::kLastFaction) return false;
+  if (pf < 0 || pf >= state::kFactions || !state::IsFaction(faction)) return false;
   return state::FactionData[pf][faction::kAtWarWith + faction] != 0;
 }
 
 std::int32_t DayRoll(std::int32_t size) {
   std::int32_t r = state::Random(1000);
-  if (size == 5) r = state::Random(2000);
+  if (size == state::kSizeBattleship) r = state::Random(2000);
   if (state::ActiveMission[mission::kActive] > 0 &&
       MissionDrawsFire(state::ActiveMission[mission::kType])) {
-    r = size == 5 ? state::Random(1000) : state::Random(400);
+    r = size == state::kSizeBattleship ? state::Random(1000) : state::Random(400);
   }
   return r;
 }
@@ -86,9 +86,7 @@ void StartHostileEncounter(Ui& ui) {
   if (EncounterChance(s) <= r) return;
 
   const std::int32_t owner = IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
-  std::int32_t situation =
-      IsSystem(s) && state::SystemData[s][star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (IsSystem(s) && state::SystemData[s][star_system::kCampaign] > 0) situation = 3;
+  const EncounterSituation situation = EncounterSituationOf(s);
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
   const bool wanted = state::PlayerData[player::kCriminalDays] != 0;
@@ -105,7 +103,7 @@ void StartHostileEncounter(Ui& ui) {
   std::int32_t enemyClass = 0;
   for (int draw = 0; draw < kClassDraws; ++draw) {
     enemyClass = ChooseEncounterShipType(situation, s, size, faction);
-    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == 1 &&
+    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == state::kRoleMilitary &&
         state::GetShipClassSize(enemyClass) <= size) {
       break;
     }

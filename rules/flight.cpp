@@ -16,8 +16,8 @@
 #include "rules/space_finds.h"
 #include "rules/tutorial.h"
 #include "state/abilities.h"
-#include "state/economy_classes.h"
 #include "state/equipment.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
@@ -63,7 +63,7 @@ std::int32_t PlaceKind(std::int32_t system, std::int32_t place) {
 }
 
 bool AtWar(std::int32_t f, std::int32_t g) {
-  if (f < 1 || f > state::kLastFaction || g < 0 || g > state::kLastFaction) return false;
+  if (!state::IsPower(f) || !state::IsFaction(g)) return false;
   return state::FactionData[f][faction::kAtWarWith + g] > 0;
 }
 
@@ -244,16 +244,15 @@ void ArriveFromFlight(Ui& ui) {
 std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
   if (!IsSystem(s)) return 0;
-  const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t kind = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (system[star_system::kCampaign] > 0) kind = 3;
+  const EncounterSituation kind = EncounterSituationOf(s);
   const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
   const std::int32_t police = state::EnemyShip[ship::kFaction];
   std::int32_t policeClass = 0;
   for (int draw = 0; draw < kPoliceClassDraws; ++draw) {
     policeClass = ChooseEncounterShipType(kind, s, psize, police);
     const std::int32_t size = state::GetShipClassSize(policeClass);
-    const bool warship = state::GetShipClassStat(policeClass, state::kAttrRole) == 1;
+    const bool warship =
+        state::GetShipClassStat(policeClass, state::kAttrRole) == state::kRoleMilitary;
     if (warship && (biggerThanPlayer ? size > psize : size == psize)) break;
   }
   return policeClass;
@@ -278,8 +277,9 @@ Landing DecideLanding() {
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
-    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= 1 ? Landing::NoJumpEngines
-                                                                          : Landing::Jump;
+    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= state::kSizeFighter
+               ? Landing::NoJumpEngines
+               : Landing::Jump;
   }
   return Landing::Nothing;
 }

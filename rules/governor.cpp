@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -49,7 +50,7 @@ std::string WarSentence(const std::string& wars) { return " We are at war with t
 
 std::string WarList(std::int32_t faction) {
   std::vector<std::string> names;
-  if (faction >= 1 && faction <= 4)
+  if (state::IsPower(faction))
     for (std::int32_t g = 1; g <= 4; ++g)
       if (g != faction && state::FactionData[faction][faction::kAtWarWith + g] > 0)
         names.push_back(state::FactionText[g][faction_text::kShortName]);
@@ -72,7 +73,7 @@ GovernorView BuildGovernorView() {
   view.amnestyOffered = AmnestyOffered();
 
   const std::int32_t faction = PlayerData[player::kFaction];
-  if (faction >= 1 && faction <= 4)
+  if (state::IsPower(faction))
     view.logo = state::FactionText[faction][faction_text::kLogo] + ".jpg";
 
   const int tier = TierOf(PlayerData[player::kRank]);

@@ -6,6 +6,7 @@
 
 #include "rules/diplomacy.h"
 #include "state/clamp.h"
+#include "state/economy_classes.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
@@ -221,17 +222,19 @@ class GalaxyProduction {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       // How many bodies have each economy class 0..6, other kinds (suns, wormholes, hideouts)
       // in the last count.
-      std::array<int, 8> own{}, offered{};
+      constexpr int kOtherKinds = kLastEconomyClass + 1;
+      std::array<int, kOtherKinds + 1> own{}, offered{};
       for (int b = 1; b <= state::kLastBody; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
-        const int c = body[body::kKind] >= 0 && body[body::kKind] <= 6 ? body[body::kKind] : 7;
+        const int kind = body[body::kKind];
+        const int c = kind >= 0 && kind <= kLastEconomyClass ? kind : kOtherKinds;
         if (body[body::kVisible] > 0) ++own[c];
         if (body[body::kOwner] > 0) ++offered[c];
       }
       for (int g = 1; g <= kLastGoodId; ++g) {
         own_[s][g] = offered_[s][g] = 0;
-        for (int c = 0; c < 8; ++c) {
-          const int prod = state::GetGoodProduction(g, c < 7 ? c : -1);
+        for (int c = 0; c <= kOtherKinds; ++c) {
+          const int prod = state::GetGoodProduction(g, c < kOtherKinds ? c : -1);
           own_[s][g] += own[c] * prod;
           offered_[s][g] += offered[c] * prod;
         }

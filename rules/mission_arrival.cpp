@@ -260,8 +260,9 @@ void ShowMissionFailed(Ui& ui) {
 
 void CheckMissionOnArrival(Ui& ui) {
   const std::int32_t type = ActiveMission[mission::kType];
-  if (ActiveMission[mission::kActive] <= 0 || state::PlayerShip[ship::kAlive] <= 0 || type < 1 ||
-      type > 26)
+  // The flagship mission, the last type, has nothing to do on arrival.
+  if (ActiveMission[mission::kActive] <= 0 || state::PlayerShip[ship::kAlive] <= 0 ||
+      type < kMissionSearchAndDestroy || type > kMissionRaiding)
     return;
   if (type == kMissionAnalysis) {
     Analyse(ui);

@@ -38,14 +38,9 @@ bool Campaign(std::int32_t x) {
 std::int32_t Attacker(std::int32_t x) {
   return IsSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
 }
-std::int32_t Kind(std::int32_t x) {
-  std::int32_t kind =
-      x >= 0 && x < state::kSystems && SystemData[x][star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (Campaign(x)) kind = 3;
-  return kind;
-}
+std::int32_t Kind(std::int32_t x) { return EncounterSituationOf(x); }
 bool AtWarWith(std::int32_t pf, std::int32_t g) {
-  return pf >= 0 && pf < state::kFactions && g >= 1 && g <= 4 &&
+  return pf >= 0 && pf < state::kFactions && state::IsPower(g) &&
          FactionData[pf][faction::kAtWarWith + g] > 0;
 }
 std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }
@@ -142,7 +137,7 @@ void DrawEnemyFaction(OfferSearch& search, Board& board) {
 }
 
 bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
-  if (state::GetShipClassStat(c, state::kAttrRole) != 1) return false;
+  if (state::GetShipClassStat(c, state::kAttrRole) != state::kRoleMilitary) return false;
   if (ClassSize(c) < psize) return false;
   return rule != EnemyClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
 }
@@ -574,7 +569,7 @@ bool BoardHas(std::int32_t s, std::int32_t type) {
 }
 
 std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
-  if (search.psize == 1) {
+  if (search.psize == state::kSizeFighter) {
     const std::int32_t r = Random(100);
     std::int32_t type = r <= 30 ? kMissionSearchAndDestroy : r <= 60 ? kMissionPatrol : kMissionTransport;
     // A fighter pilot's board always holds the three kinds of work a fighter can do.
@@ -584,7 +579,7 @@ std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
     return type;
   }
   const bool coalition = search.pf == kFactionCoalition;
-  if (search.psize <= 4) {
+  if (search.psize <= state::kSizeCruiser) {
     const std::int32_t r = Random(106);
     if (r <= 30) return kMissionSearchAndDestroy;
     if (r <= 60) return kMissionBounty;
@@ -606,7 +601,7 @@ std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
 }
 
 std::int32_t CampaignDraw(OfferSearch& search) {
-  const std::int32_t r = search.psize == 5 ? Random(210) : Random(120);
+  const std::int32_t r = search.psize == state::kSizeBattleship ? Random(210) : Random(120);
   if (r <= 15) return kMissionStrike;
   if (r <= 30) return kMissionEscort;
   if (r <= 45) return kMissionCombatPatrol;
@@ -616,7 +611,7 @@ std::int32_t CampaignDraw(OfferSearch& search) {
   if (r <= 90) return kMissionInfiltrate;
   if (r <= 100) return kMissionMarineLanding;
   if (r <= 110) return kMissionEvacuation;
-  if (search.psize < 5 || r <= 120) return kMissionAbduction;
+  if (search.psize < state::kSizeBattleship || r <= 120) return kMissionAbduction;
   if (r <= 150) return kMissionBombingRun;
   if (r <= 180) return kMissionBattle;
   return kMissionRaiding;
@@ -682,7 +677,7 @@ void GenerateMissionOffers(Ui& ui) {
   (void)ui;
   OfferSearch search;
   // The boards offer work for the player's ship; without a ship there is no size to offer for.
-  if (search.psize < 1 || search.psize > 5) return;
+  if (!state::IsShipSize(search.psize)) return;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     const std::int32_t k = SlotToFill(s);
     if (k == 0) continue;
@@ -691,7 +686,7 @@ void GenerateMissionOffers(Ui& ui) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
       for (int field = 1; field <= 100; ++field) row[field] = 0;
       std::int32_t type = BaseDraw(search, s);
-      if (Campaign(s) && search.psize >= 2) {
+      if (Campaign(s) && search.psize >= state::kSizeCorvette) {
         row[mission::kCampaignSystem] = s;
         type = CampaignDraw(search);
       }

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "state/economy_classes.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -46,7 +47,7 @@ struct EncounterTable {
 const EncounterTable& Encounters() {
   static const EncounterTable table = [] {
     EncounterTable t;
-    for (std::int32_t size = 1; size <= 5; ++size) {
+    for (std::int32_t size = state::kSizeFighter; size <= state::kSizeBattleship; ++size) {
       for (std::int32_t faction = 0; faction <= state::kLastFaction; ++faction) {
         for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
           if (state::GetShipClassStat(c, state::kAttrSize) != size) continue;
@@ -66,14 +67,14 @@ const EncounterTable& Encounters() {
 }  // namespace
 
 std::string_view MissionTitle(std::int32_t type) {
-  if (type < 1 || type > kLastMissionType) return {};
+  if (!state::IsMissionType(type)) return {};
   return kTitles[type];
 }
 
 std::int32_t ComputeMissionReward(std::int32_t n) {
   const std::int64_t size = PlayerShipSize();
   std::int64_t base = static_cast<std::int64_t>(n) * 10000 * size;
-  if (size == 5) base *= 5;
+  if (size == state::kSizeBattleship) base *= 5;
   const std::int64_t half = std::clamp<std::int64_t>(base / 2, std::numeric_limits<std::int32_t>::min(),
                                                      std::numeric_limits<std::int32_t>::max());
   const std::int64_t reward = half + Random(static_cast<std::int32_t>(half));
@@ -81,7 +82,7 @@ std::int32_t ComputeMissionReward(std::int32_t n) {
 }
 
 std::int32_t PickWarEnemyFaction(std::int32_t f) {
-  if (f < 0 || f > state::kLastFaction) return 0;
+  if (!state::IsFaction(f)) return 0;
   const state::TFactionRow& row = state::FactionData[f];
   bool any = false;
   for (std::int32_t g = 1; g <= state::kLastFaction; ++g) {
@@ -94,14 +95,21 @@ std::int32_t PickWarEnemyFaction(std::int32_t f) {
   }
 }
 
+EncounterSituation EncounterSituationOf(std::int32_t system) {
+  if (!state::IsSystem(system)) return kSituationOrdinary;
+  const state::TSystemRow& row = state::SystemData[system];
+  if (row[star_system::kCampaign] > 0) return kSituationCampaign;
+  return row[star_system::kClass] == kEconomyCapital ? kSituationCapital : kSituationOrdinary;
+}
+
 std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
   const std::int32_t r = Random(100);
   std::int32_t pirates = 0;
   std::int32_t own = 0;
   switch (kind) {
-    case 1: pirates = 20; own = 70; break;
-    case 2: pirates = 30; own = 60; break;
-    case 3: pirates = 20; own = 40; break;
+    case kSituationCapital: pirates = 20; own = 70; break;
+    case kSituationOrdinary: pirates = 30; own = 60; break;
+    case kSituationCampaign: pirates = 20; own = 40; break;
     default: return 0;
   }
   if (r <= pirates) return 0;
@@ -112,17 +120,20 @@ std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
 
 bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
   switch (category) {
-    case -1: case -2: case -3: case -4: return faction == -category;
-    case 0: case 1: return true;
-    case 2: return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
-    case 3:
+    case -kFactionFederation: case -kFactionOuterRim: case -kFactionCoalition:
+    case -kFactionSyndicate:
+      return faction == -category;
+    case state::kCategoryUnset: case state::kCategoryAnyone: return true;
+    case state::kCategoryPowersButFederation:
+      return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
+    case state::kCategoryPiratesOuterRimCoalition:
       return faction == kFactionPirates || faction == kFactionOuterRim ||
              faction == kFactionCoalition;
-    case 4: return faction >= kFactionFederation && faction <= kFactionSyndicate;
-    case 5:
+    case state::kCategoryPowers: return state::IsPower(faction);
+    case state::kCategoryPiratesCoalitionSyndicate:
       return faction == kFactionPirates || faction == kFactionCoalition ||
              faction == kFactionSyndicate;
-    case 6:
+    case state::kCategoryPiratesOuterRimSyndicate:
       return faction == kFactionPirates || faction == kFactionOuterRim ||
              faction == kFactionSyndicate;
     default: return false;
@@ -165,15 +176,16 @@ WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::in
       system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
   if (owner == pf) {
     switch (kind) {
-      case 1: return {70, 89, faction != pf ? 2 : 5};  // the capital's own ships stay small
-      case 2: return {30, 79};
-      case 3: return {10, 60};
+      // The capital's own ships stay small.
+      case kSituationCapital: return {70, 89, faction != pf ? 2 : 5};
+      case kSituationOrdinary: return {30, 79};
+      case kSituationCampaign: return {10, 60};
       default: return {};
     }
   }
   switch (kind) {
-    case 1: case 3: return {10, 60};
-    case 2: return {20, 70};
+    case kSituationCapital: case kSituationCampaign: return {10, 60};
+    case kSituationOrdinary: return {20, 70};
     default: return {};
   }
 }
@@ -187,7 +199,7 @@ std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::in
 
 const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
   static const ClassList kNone;
-  if (size < 1 || size > 5 || faction < 0 || faction > state::kLastFaction) return kNone;
+  if (!state::IsShipSize(size) || !state::IsFaction(faction)) return kNone;
   return Encounters().bySizeAndFaction[size][faction];
 }
 
@@ -197,7 +209,7 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
   const std::int32_t wanted = EncounterWantedSize(kind, system, size, faction, r);
   const ClassList* classes = &EncounterClasses(wanted, faction);
   ClassList other;
-  if (faction < 0 || faction > state::kLastFaction) {
+  if (!state::IsFaction(faction)) {
     // Only the categories open to everybody admit a faction outside 0..4.
     for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
       if (state::GetShipClassStat(c, state::kAttrSize) == wanted &&
@@ -213,7 +225,7 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
 
 std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
                                      std::int32_t faction, const EncounterClassTest& test) {
-  if (faction < 0 || faction > state::kLastFaction) {
+  if (!state::IsFaction(faction)) {
     std::int32_t c = 0;
     for (int draw = 0; draw < kSearchTries; ++draw) {
       c = ChooseEncounterShipType(kind, system, size, faction);

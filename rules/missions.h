@@ -24,13 +24,22 @@ std::int32_t ComputeMissionReward(std::int32_t n);
 // A random faction at war with faction f, or 0 when f is at war with nobody.
 std::int32_t PickWarEnemyFaction(std::int32_t f);
 
+// Where an opponent is met, as the encounter rules weigh its faction and size: the `kind` of the
+// functions below.
+enum EncounterSituation : std::int32_t {
+  kSituationCapital = 1,   // a faction's capital
+  kSituationOrdinary = 2,  // any other system
+  kSituationCampaign = 3,  // a system a campaign is fought over, a capital or not
+};
+// The situation in `system`; ordinary for a value that is no system.
+EncounterSituation EncounterSituationOf(std::int32_t system);
+
 // The faction of an opponent met near a system owned by f: the pirates (0), f itself or one of
-// f's enemies. kind: 1 a faction capital, 2 an ordinary system, 3 a campaign system; any other
-// kind gives 0.
+// f's enemies, by the situation `kind`; any other kind gives 0.
 std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f);
 
 // A ship class 1..19 that `faction` flies near `system`, of a size category near `size`; 0 when
-// no class fits. Another kind than 1..3 asks for `size` itself.
+// no class fits. Another kind than an EncounterSituation asks for `size` itself.
 std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
                                      std::int32_t faction);
 

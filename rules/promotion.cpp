@@ -8,6 +8,7 @@
 #include "rules/markets.h"
 #include "rules/missions.h"
 #include "state/equipment.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/skills.h"
@@ -120,7 +121,7 @@ void RefreshAfterPromotion(Ui& ui) {
 }  // namespace
 
 PromisedPlanet PromisedPlanetOf(std::int32_t faction) {
-  if (faction < 1 || faction > state::kLastFaction) return {0, 0};
+  if (!state::IsPower(faction)) return {0, 0};
   return kPromisedPlanets[faction];
 }
 

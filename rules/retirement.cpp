@@ -6,9 +6,11 @@
 
 #include "rules/promotion.h"
 #include "state/clamp.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -136,13 +138,13 @@ RetirementStep Promotion(std::int32_t& score) {
   const state::TPlayerRow& player = state::PlayerData;
   const std::int32_t faction = player[player::kFaction];
   const std::int32_t rank = player[player::kRank];
-  std::int64_t percent = rank >= 1 && rank <= 8 ? kRankBonus[rank] : 0;
+  std::int64_t percent = rank >= kRankEnsign && rank <= kRankBeyondAdmiral ? kRankBonus[rank] : 0;
   percent += player[player::kCampaignRibbons];
   std::string medals;
   for (const Medal& medal : kMedals) {
     if (player[medal.field] != 1) continue;
     percent += medal.percent;
-    if (faction >= 1 && faction <= 4) medals += medal.names[faction - 1];
+    if (state::IsPower(faction)) medals += medal.names[faction - 1];
   }
   const std::int32_t q = static_cast<std::int32_t>(std::clamp<std::int64_t>(percent, -25, 65));
   score = AddPercent(score, q);
@@ -150,7 +152,8 @@ RetirementStep Promotion(std::int32_t& score) {
   step.topic = "Retirement (3/5)";
   step.caption = "Step 3: Promotion";
   // Rank 8 has no title of its own: it reads as the highest titled rank.
-  const std::string title = state::GetRankTitle(faction, std::clamp(rank, 1, state::kLastTitledRank));
+  const std::string title =
+      state::GetRankTitle(faction, std::clamp<std::int32_t>(rank, kRankEnsign, state::kLastTitledRank));
   step.text = "You reached the rank of " + title +
               " and were awarded: " + std::to_string(player[player::kCampaignRibbons]) +
               " campaign ribbon(s)" + medals + ".";

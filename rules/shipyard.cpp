@@ -8,6 +8,7 @@
 #include "rules/missions.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
@@ -41,11 +42,11 @@ std::string Money(std::int64_t value) {
 
 const char* SizeWord(std::int32_t size) {
   switch (size) {
-    case 1: return "Fighter";
-    case 2: return "Corvette";
-    case 3: return "Destroyer";
-    case 4: return "Cruiser";
-    case 5: return "Battleship";
+    case state::kSizeFighter: return "Fighter";
+    case state::kSizeCorvette: return "Corvette";
+    case state::kSizeDestroyer: return "Destroyer";
+    case state::kSizeCruiser: return "Cruiser";
+    case state::kSizeBattleship: return "Battleship";
     default: return "";
   }
 }
@@ -78,7 +79,7 @@ void FillMinimumCrew(Ui& ui) {
 
 std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(std::int32_t faction) {
   std::array<std::int32_t, kShipyardPlaces> offers{};
-  if (faction < 1 || faction > 4) return offers;
+  if (!state::IsPower(faction)) return offers;
   for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][faction - 1];
   return offers;
 }

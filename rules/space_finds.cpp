@@ -6,6 +6,7 @@
 #include "rules/credits.h"
 #include "rules/trade.h"
 #include "state/equipment.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/goods.h"
@@ -171,7 +172,7 @@ void SpawnSpaceFind(std::int32_t s, Ui& ui) {
   const std::int32_t r = Random(100);
   const std::int32_t pf = PlayerData[player::kFaction];
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
-  const bool ownFactionValid = pf >= 0 && pf < state::kFactions && owner >= 0 && owner <= 4;
+  const bool ownFactionValid = pf >= 0 && pf < state::kFactions && state::IsFaction(owner);
   if (state::OwnsSkill(kSkillTraitor) && owner != pf && ownFactionValid &&
       state::FactionData[pf][faction::kAtWarWith + owner] > 0 && r <= 15) {
     find[space_find::kKind] = kFindEnemySecretData;

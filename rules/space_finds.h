@@ -2,24 +2,17 @@
 // secret data) that appear by chance while the player flies, last 15 days and reward the player
 // who flies to them.
 //
-// SpaceFinds[s][1..4] hold them; their fields are named in space_find:: (state/fields.h).
+// SpaceFinds[s][1..4] hold them; their fields are named in space_find:: (state/fields.h), their
+// kinds in state/space_find_kinds.h.
 // The ship sits at find slot k of its system while PlayerShip[ship::kBody] is -k.
 #pragma once
 
 #include <cstdint>
 
 #include "rules/ui.h"
+#include "state/space_find_kinds.h"
 
 namespace rules {
-
-enum SpaceFindKind : std::int32_t {
-  kFindLifepod = 1,
-  kFindTreasure = 2,
-  kFindGhostShip = 3,
-  kFindAlienArtifact = 4,
-  kFindEnemySecretData = 20,
-  kFindOwnSecretData = 21,
-};
 
 // The finds' step of a flight day: every find ages one day and may vanish; every empty slot may
 // bring a new find (1 in 100).

@@ -4,7 +4,6 @@
 
 #include "rules/briefings.h"
 #include "rules/missions.h"
-#include "state/economy_classes.h"
 #include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -211,8 +210,8 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
         : faction_(faction), noWarship_(noWarship) {}
     bool Accepts(std::int32_t c) const override {
       const std::int32_t role = Stat(c, state::kAttrRole);
-      if (noWarship_ && role == 1) return false;
-      if (role == 2 && faction_ == kFactionPirates) return false;
+      if (noWarship_ && role == state::kRoleMilitary) return false;
+      if (role == state::kRoleCivilian && faction_ == kFactionPirates) return false;
       return c != 0;
     }
 
@@ -309,15 +308,14 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
-  std::int32_t k = system[star_system::kClass] == kEconomyCapital ? 1 : 2;
-  if (system[star_system::kCampaign] > 0) k = 3;
+  const EncounterSituation k = EncounterSituationOf(s);
   ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
   const bool noWarship = Random(100) < 30;
   if (!DrawShipClass(ship, k, s, noWarship) || TooCrowded()) {
     ship[special_ship::kActive] = 0;
     return;
   }
-  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == 1;
+  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == state::kRoleMilitary;
   ship[special_ship::kKind] = !warship                            ? kTraderShip
                               : ship[special_ship::kFaction] == kFactionPirates ? kPirateShip
                                                                   : kMilitaryShip;

@@ -7,6 +7,7 @@
 
 #include "rules/mission_acceptance.h"
 #include "rules/missions.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/random.h"
@@ -546,9 +547,10 @@ void OfferTutorialMission() {
   offer[mission::kType] = kMissionSearchAndDestroy;
   offer[mission::kTargetBody] = state::kSunBody;
   offer[mission::kTargetSystem] = s;
-  offer[mission::kEnemyClass] = 1;
-  offer[mission::kEnemyFaction] = 0;
-  offer[mission::kReward] = state::GetShipClassStat(1, state::kAttrPrice) / (17 + state::Random(5));
+  offer[mission::kEnemyClass] = state::kClassStarwolf;
+  offer[mission::kEnemyFaction] = kFactionPirates;
+  offer[mission::kReward] =
+      state::GetShipClassStat(state::kClassStarwolf, state::kAttrPrice) / (17 + state::Random(5));
 }
 
 }  // namespace rules

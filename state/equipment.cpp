@@ -108,7 +108,7 @@ bool IsShipClass(std::int32_t shipClass) { return GetShipClassSize(shipClass) > 
 std::int32_t PriceForClass(std::int32_t shipClass, std::int32_t basePrice) {
   constexpr std::array<std::int64_t, 6> kSizeFactor{0, 4, 32, 96, 128, 640};
   const std::int32_t size = GetShipClassSize(shipClass);
-  if (size < 1 || size > 5) return 0;
+  if (!IsShipSize(size)) return 0;
   const std::int64_t price = static_cast<std::int64_t>(basePrice) * kSizeFactor[size];
   return static_cast<std::int32_t>(std::min<std::int64_t>(price, std::numeric_limits<std::int32_t>::max()));
 }
@@ -158,7 +158,7 @@ std::string GetGunName(std::int32_t shipClass, std::int32_t gun) {
   const GunRow* row = Find(kGuns, gun);
   if (row == nullptr) return "";
   const std::int32_t size = GetShipClassSize(shipClass);
-  if (size < 1 || size > 5) return row->name;
+  if (!IsShipSize(size)) return row->name;
   return std::string(row->name) + " " + row->calibre[size - 1];
 }
 

@@ -17,6 +17,15 @@ enum Faction : std::int32_t {
 };
 
 namespace state {
+// A faction of the game, the pirates included: 0..4.
+constexpr bool IsFaction(std::int32_t faction) {
+  return faction >= kFactionPirates && faction <= kFactionSyndicate;
+}
+// One of the four powers, 1..4: the factions that own systems, fight the war and have players.
+constexpr bool IsPower(std::int32_t faction) {
+  return faction >= kFactionFederation && faction <= kFactionSyndicate;
+}
+
 // The capital system of each of the four powers; 0 for the pirates or no faction.
 constexpr std::int32_t HomeSystem(std::int32_t faction) {
   switch (faction) {

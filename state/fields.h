@@ -235,7 +235,7 @@ inline constexpr int kWarThirdSentenceVariant = 24;  // the third sentence of a 
 namespace space_find {
 inline constexpr int kPresent  = 1;
 inline constexpr int kDaysLeft = 2;
-inline constexpr int kKind     = 3;   // 1 lifepod, 2 treasure, 3 ghost ship, 4 artifact, 20/21 data
+inline constexpr int kKind     = 3;   // SpaceFindKind (state/space_find_kinds.h)
 inline constexpr int kMapX     = 11;  // position on the system map
 inline constexpr int kMapY     = 12;
 }  // namespace space_find

@@ -34,4 +34,11 @@ enum MissionType : std::int32_t {
   kMissionRaiding = 26,
   kMissionFlagship = 27,
 };
-inline constexpr std::int32_t kLastMissionType = 27;
+inline constexpr std::int32_t kLastMissionType = kMissionFlagship;
+
+namespace state {
+// One of the mission types, 1..27.
+constexpr bool IsMissionType(std::int32_t type) {
+  return type >= kMissionSearchAndDestroy && type <= kLastMissionType;
+}
+}  // namespace state

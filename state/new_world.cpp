@@ -5,8 +5,11 @@
 
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/professions.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/star_map.h"
@@ -73,7 +76,7 @@ void SetPlayerStartValues() {
   PlayerData[player::kSilverStar] = 0;  // silver star
   PlayerData[player::kGoldStar] = 0;  // gold star
   PlayerData[player::kMedalOfHonor] = 0;  // medal of honor
-  PlayerData[player::kRank] = 1;  // military rank
+  PlayerData[player::kRank] = kRankEnsign;
   PlayerData[player::kLifePoints] = kStartLifePoints;
   PlayerData[player::kTycoonEventDay] = kTradeTycoonStartDay;
   PlayerData[player::kBarBribes] = 1;  // bar bribe counter
@@ -82,7 +85,7 @@ void SetPlayerStartValues() {
 
 void GrantProfessionAbilities(std::int32_t profession) {
   for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
-  if (profession < 1 || profession > 6) return;
+  if (!IsProfession(profession)) return;
   const ProfessionStart& start = kProfessionStarts[profession - 1];
   for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
   SkillOwned[start.skill] = 1;
@@ -95,7 +98,7 @@ void PrepareStartShip(std::int32_t startShipClass) {
   PlayerShip[ship::kComboPoints] = 0;
   PlayerShip[ship::kReinforcements] = -1;  // no reinforcements on the way
   PlayerShip[ship::kFaction] = faction;
-  if (faction >= 1 && faction <= kLastFaction) {
+  if (IsPower(faction)) {
     PlayerShip[ship::kBody] = kFactionRows[faction].startBody;
     PlayerShip[ship::kSystem] = kFactionRows[faction].startSystem;
   }

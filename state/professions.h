@@ -13,3 +13,11 @@ enum Profession : std::int32_t {
   kProfessionSmuggler = 5,
   kProfessionPirate = 6,
 };
+
+namespace state {
+inline constexpr std::int32_t kLastProfession = kProfessionPirate;
+// One of the six professions, 1..6.
+constexpr bool IsProfession(std::int32_t profession) {
+  return profession >= kProfessionTrader && profession <= kLastProfession;
+}
+}  // namespace state

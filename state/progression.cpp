@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "state/fields.h"
+#include "state/ranks.h"
 #include "state/variables.h"
 
 namespace state {
@@ -49,7 +50,7 @@ constexpr std::array<RankTitles, kLastTitledRank + 1> kRankTitles{{
 }};
 
 const RankTitles* FindRank(std::int32_t rank) {
-  if (rank < 1 || rank > kLastTitledRank) return nullptr;
+  if (rank < kRankEnsign || rank > kLastTitledRank) return nullptr;
   return &kRankTitles[rank];
 }
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "state/ranks.h"
+
 namespace state {
 
 inline constexpr std::int32_t kLastLevel = 19;       // no promotion goes beyond this level
-inline constexpr std::int32_t kLastTitledRank = 7;   // military ranks 1..7 carry a title
+inline constexpr std::int32_t kLastTitledRank = kRankAdmiral;   // military ranks 1..7 carry a title
 
 // Age in years: GameDay div 360 + 22, or 20 while NoAgingFlag is 1.
 std::int32_t GetPlayerAge();
@@ -34,3 +36,4 @@ std::string GetRankTitleShort(std::int32_t faction, std::int32_t rank,
                               std::string_view otherwise = {});
 
 }  // namespace state
+

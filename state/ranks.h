@@ -14,4 +14,5 @@ enum Rank : std::int32_t {
   kRankCommander = 5,
   kRankCaptain = 6,
   kRankAdmiral = 7,
+  kRankBeyondAdmiral = 8,  // no title of its own; the uniform shows an admiral's insignia
 };

@@ -48,6 +48,26 @@ enum ShipSize : std::int32_t {
   kSizeCruiser = 4,
   kSizeBattleship = 5,
 };
+// A size category of a class, fighter..battleship.
+constexpr bool IsShipSize(std::int32_t size) { return size >= kSizeFighter && size <= kSizeBattleship; }
+
+// The roles of the classes (attribute kAttrRole).
+enum ShipRole : std::int32_t {
+  kRoleMilitary = 1,
+  kRoleCivilian = 2,
+};
+
+// Which factions fly a class as an encounter opponent (attribute kAttrEncounterCategory). A
+// category -f (-1..-4) is faction f's alone.
+enum EncounterCategory : std::int32_t {
+  kCategoryUnset = 0,                     // anyone, as kCategoryAnyone
+  kCategoryAnyone = 1,
+  kCategoryPowersButFederation = 2,       // the Outer Rim, the Coalition, the Syndicate
+  kCategoryPiratesOuterRimCoalition = 3,
+  kCategoryPowers = 4,                    // the four powers
+  kCategoryPiratesCoalitionSyndicate = 5,
+  kCategoryPiratesOuterRimSyndicate = 6,
+};
 
 // The attributes of GetShipClassStat, numbered as the rules address them.
 enum ShipClassAttribute : std::int32_t {
@@ -64,8 +84,8 @@ enum ShipClassAttribute : std::int32_t {
   kAttrPrice = 11,        // credits
   kAttrMinCrew = 12,      // crew needed to fly
   kAttrMaxCrew = 13,
-  kAttrEncounterCategory = 14,  // which factions fly it as an encounter opponent, -4..6
-  kAttrRole = 15,         // 1 military, 2 civilian
+  kAttrEncounterCategory = 14,  // EncounterCategory: which factions fly it as an opponent, -4..6
+  kAttrRole = 15,         // ShipRole: 1 military, 2 civilian
   kAttrGroup = 16,        // 1 for formations and stations, 0 for single ships
   kAttrSpecial = 17,      // the ship's special ability id, 0 none
   kAttrActionPoints = 18, // action points per combat turn

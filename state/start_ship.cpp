@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "state/factions.h"
+#include "state/professions.h"
+
 namespace state {
 namespace {
 
@@ -31,7 +34,7 @@ constexpr std::array<std::array<StartShip, 4>, 6> kStartShips{{
 // clang-format on
 
 const StartShip& Lookup(std::int32_t profession, std::int32_t faction) {
-  if (profession < 1 || profession > 6 || faction < 1 || faction > 4) return kNone;
+  if (!IsProfession(profession) || !IsPower(faction)) return kNone;
   return kStartShips[profession - 1][faction - 1];
 }
 

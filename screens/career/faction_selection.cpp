@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "screens/career/game_options.h"
 #include "screens/tutorial/tutorial.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -90,7 +91,7 @@ const FactionInfo kFactions[] = {
 }  // namespace
 
 const FactionInfo* FactionInfoFor(std::int32_t faction) {
-  if (faction < 1 || faction > 4) return nullptr;
+  if (!state::IsPower(faction)) return nullptr;
   return &kFactions[faction - 1];
 }
 

@@ -4,9 +4,11 @@
 #include "platform/types.h"
 #include "rules/highscores.h"
 #include "screens/popups/popups.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/general_data.h"
+#include "state/ranks.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -21,20 +23,22 @@ namespace {
 
 constexpr int kRows = rules::kHighscorePlaces;
 
-bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
 }  // namespace
 
 std::string HighscoreFactionPicture(std::int32_t faction) {
   static const char* const kLogos[] = {"FederationLogo.jpg", "OuterRimLogo.jpg",
                                        "CoalitionLogo.jpg", "SyndicateLogo.jpg"};
-  return IsFaction(faction) ? kLogos[faction - 1] : "";
+  return state::IsPower(faction) ? kLogos[faction - 1] : "";
 }
 
 std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
   static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
-  if (!IsFaction(faction)) return "";
-  const int insignia = rank >= 1 && rank <= 7 ? rank - 1 : 7;
+  if (!state::IsPower(faction)) return "";
+  // The insignia pictures number the titled ranks from 0; one more, 7, stands for any other.
+  constexpr int kOtherInsignia = kRankAdmiral - kRankEnsign + 1;
+  const int insignia =
+      rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : kOtherInsignia;
   return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
 }
 
@@ -54,7 +58,7 @@ void HighScoreScreen::ShowHighScoreTable() {
     scores_[i]->SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
-    if (IsFaction(row[highscore::kFaction])) {
+    if (state::IsPower(row[highscore::kFaction])) {
       factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[highscore::kFaction]));
       rankPictures_[i]->LoadPicture(
           HighscoreRankPicture(row[highscore::kFaction], row[highscore::kRank]));

@@ -3,6 +3,7 @@
 
 #include "audio/sound.h"
 #include "state/fields.h"
+#include "state/professions.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -60,7 +61,7 @@ void NameSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   buttons_.RestoreAll();
   state::PlayerName = ChosenPlayerName(nameEdit_.Text());
-  state::PlayerData[player::kProfession] = 1;
+  state::PlayerData[player::kProfession] = kProfessionTrader;
   // The tutorial goes on on the profession screen.
   if (state::TutorialActive == 1) BeginTutorialStep(tutorial::Step::ChooseProfession);
   Close();

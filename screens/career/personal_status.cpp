@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "rules/tutorial.h"
 #include "screens/career/career.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -25,11 +26,10 @@ constexpr std::int32_t kTradedUnitsShown = 100000000;
 
 std::string Number(std::int32_t value) { return std::to_string(value); }
 
-bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
 std::string FactionName(int entry) {
   const std::int32_t faction = state::PlayerData[player::kFaction];
-  return IsFaction(faction) ? state::FactionText[faction][entry] : std::string();
+  return state::IsPower(faction) ? state::FactionText[faction][entry] : std::string();
 }
 
 std::string Picture(int k, bool lit) {
@@ -39,14 +39,15 @@ std::string Picture(int k, bool lit) {
 }  // namespace
 
 std::string ShipClassDescription(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == 1;
+  const bool military =
+      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   std::string word;
   switch (state::GetShipClassSize(shipClass)) {
-    case 1: word = "fighter"; break;
-    case 2: word = "corvette"; break;
-    case 3: word = military ? "destroyer" : "transporter"; break;
-    case 4: word = military ? "cruiser" : "large freighter"; break;
-    case 5: word = "battleship"; break;
+    case state::kSizeFighter: word = "fighter"; break;
+    case state::kSizeCorvette: word = "corvette"; break;
+    case state::kSizeDestroyer: word = military ? "destroyer" : "transporter"; break;
+    case state::kSizeCruiser: word = military ? "cruiser" : "large freighter"; break;
+    case state::kSizeBattleship: word = "battleship"; break;
     default: break;
   }
   return state::GetShipClassName(shipClass) + "-class " + word;

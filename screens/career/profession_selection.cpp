@@ -62,8 +62,6 @@ const ProfessionRow kProfessionRows[kProfessions] = {
      {{"Flee,", 11}, {"Discipline,", 7}, {"Tractor beam,", 12}}, {153, 186, 250}, {"Syndicate", 27}},
 };
 
-bool IsProfession(int k) { return k >= 1 && k <= kProfessions; }
-
 std::string TilePicture(int k, bool lit) {
   const int number = k == kProfessions + 1 ? 23 : 14 + k;  // Continue is the seventh tile
   return "profselscr_" + std::to_string(number) + (lit ? "_highlighted.jpg" : ".jpg");
@@ -72,7 +70,7 @@ std::string TilePicture(int k, bool lit) {
 }  // namespace
 
 std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::int32_t faction) {
-  if (!IsProfession(profession)) return std::nullopt;
+  if (!state::IsProfession(profession)) return std::nullopt;
   const ProfessionRow& row = kProfessionRows[profession - 1];
   ProfessionView view{row.name, row.description, {}, {}, row.skill, {}};
   for (int i = 0; i < 3; ++i) {
@@ -84,10 +82,12 @@ std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::
   return view;
 }
 
-std::string ProfessionTileCaption(int k) { return IsProfession(k) ? kProfessionRows[k - 1].tileCaption : ""; }
+std::string ProfessionTileCaption(int k) {
+  return state::IsProfession(k) ? kProfessionRows[k - 1].tileCaption : "";
+}
 
 std::string ProfessionLogoPicture(int k, LogoState state) {
-  if (!IsProfession(k)) return {};
+  if (!state::IsProfession(k)) return {};
   const char* suffix = state == LogoState::Chosen ? "LogoON.jpg" : state == LogoState::Hover ? "LogoMouseOver.jpg" : "Logo.jpg";
   return std::string(kProfessionRows[k - 1].logoBase) + suffix;
 }
@@ -131,12 +131,12 @@ void ProfessionSelectionScreen::ShowProfessionInfo() {
 }
 
 void ProfessionSelectionScreen::LoadLogo(int k, LogoState state) {
-  if (IsProfession(k)) logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
+  if (state::IsProfession(k)) logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
 }
 
 void ProfessionSelectionScreen::LightTile(int k, bool lit) {
   if (k == kProfessions + 1) continue_.LoadPicture(TilePicture(k, lit));
-  else if (IsProfession(k)) tiles_[k - 1]->LoadPicture(TilePicture(k, lit));
+  else if (state::IsProfession(k)) tiles_[k - 1]->LoadPicture(TilePicture(k, lit));
 }
 
 void ProfessionSelectionScreen::MarkChosenLogo() {
@@ -144,7 +144,7 @@ void ProfessionSelectionScreen::MarkChosenLogo() {
 }
 
 void ProfessionSelectionScreen::OnProfessionClick(int k) {
-  if (!IsProfession(k)) return;
+  if (!state::IsProfession(k)) return;
   audio::PlayButtonSound();
   auto& profession = state::PlayerData[player::kProfession];
   LoadLogo(profession, LogoState::Normal);

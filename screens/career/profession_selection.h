@@ -13,10 +13,11 @@
 #include "rules/ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
+#include "state/professions.h"
 
 namespace screens {
 
-inline constexpr int kProfessions = 6;
+inline constexpr int kProfessions = state::kLastProfession;
 
 // A text of the screen with the id it stands for (an ability, a skill or a ship class).
 struct TaggedText {

@@ -105,7 +105,6 @@ constexpr std::array<Ribbon, 11> kRibbons{{
 }};
 // clang-format on
 
-bool IsFaction(std::int32_t faction) { return faction >= 1 && faction <= 4; }
 
 std::string InsigniaWord(std::int32_t level) {
   switch (level) {
@@ -139,7 +138,7 @@ void AwardMedal(Medal medal) {
 }  // namespace
 
 PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
-  if (!IsFaction(faction)) return {};
+  if (!state::IsPower(faction)) return {};
   for (const Ribbon& r : kRibbons) {
     if (r.level != level) continue;
     const auto f = static_cast<std::size_t>(faction - 1);
@@ -160,7 +159,7 @@ PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
 }
 
 PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32_t rank) {
-  if (!IsFaction(faction)) return {};
+  if (!state::IsPower(faction)) return {};
   PromotionView view;
   view.headline =
       "For your honorful service the " + rules::FactionShortName(faction) + " high command promotes you to:";
@@ -177,7 +176,7 @@ PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32
 }
 
 PromotionView BuildMedalView(std::int32_t faction, Medal medal) {
-  if (!IsFaction(faction)) return {};
+  if (!state::IsPower(faction)) return {};
   static constexpr std::array<std::string_view, 5> kSilverNames{
       "", "\"Silver Star\"", "\"Silver Eagle\"", "\"Silver Ying-Yang", "Red Cross"};
   static constexpr std::array<std::string_view, 5> kGoldNames{

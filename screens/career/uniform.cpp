@@ -23,7 +23,7 @@ struct Place {
 constexpr std::array<std::string_view, 5> kFactionWords{"Fed", "Fed", "Outerrim", "Coal", "Synd"};
 
 // By rank 0..8.
-constexpr std::array<std::string_view, 9> kInsigniaWords{
+constexpr std::array<std::string_view, kRankBeyondAdmiral + 1> kInsigniaWords{
   "ensign", "ensign", "2ndLt", "1stLt", "Lt", "Comm", "Capt", "Adm", "Adm",
 };
 
@@ -39,6 +39,9 @@ constexpr std::array<Place, 3> kWingsTwo{{{88, 152}, {0, 0}, {136, 152}}};
 constexpr std::array<Place, 3> kWingsThree{{{64, 152}, {112, 152}, {160, 152}}};
 // clang-format on
 
+// The player's uniform variant (player::kUniformVariant) that takes the female pictures.
+constexpr std::int32_t kFemaleUniform = 2;
+
 constexpr Place kAwardPlace{176, 8};
 constexpr Place kAdmiralSilverStar{182, 19}, kAdmiralGoldStar{216, 19}, kAdmiralHonor{253, 12};
 
@@ -49,15 +52,15 @@ struct InsigniaPlaces {
 
 InsigniaPlaces InsigniaPlacesOf(std::int32_t faction, std::int32_t rank) {
   if (rank == kRankAdmiral) return {{170, 70}, {7, 57}};
-  if (rank == 8) return {{170, 70}, {7, 60}};
+  if (rank == kRankBeyondAdmiral) return {{170, 70}, {7, 60}};
   switch (faction) {
     case kFactionOuterRim: return {{91, 54}, {10, 60}};
     case kFactionCoalition: return {{99, 62}, {6, 54}};
     case kFactionSyndicate: return {{98, 60}, {14, 42}};
     default:
-      if (rank <= 2) return {{85, 55}, {7, 44}};
-      if (rank == 3) return {{85, 55}, {7, 40}};
-      if (rank <= 5) return {{85, 55}, {12, 47}};
+      if (rank <= kRankSecondLieutenant) return {{85, 55}, {7, 44}};
+      if (rank == kRankFirstLieutenant) return {{85, 55}, {7, 40}};
+      if (rank <= kRankCommander) return {{85, 55}, {12, 47}};
       return {{85, 55}, {6, 44}};
   }
 }
@@ -88,15 +91,15 @@ UniformRecord PlayerUniformRecord() {
 }
 
 UniformView BuildUniformView(const UniformRecord& record) {
-  const std::int32_t faction = record.faction >= 1 && record.faction <= 4 ? record.faction : 1;
-  const std::int32_t rank = std::clamp<std::int32_t>(record.rank, 0, 8);
+  const std::int32_t faction = state::IsPower(record.faction) ? record.faction : kFactionFederation;
+  const std::int32_t rank = std::clamp<std::int32_t>(record.rank, 0, kRankBeyondAdmiral);
   const std::string word(kFactionWords[static_cast<std::size_t>(faction)]);
   const std::string prefix = word + "-";
   UniformView view;
 
   view.base = "Uni-" + word + "-blank";
   if (rank >= kRankAdmiral) view.base += "-com";
-  if (record.variant == 2) view.base += "-fem";
+  if (record.variant == kFemaleUniform) view.base += "-fem";
   view.base += ".jpg";
 
   const std::string insignia = "Uni-" + word + "-" + std::string(kInsigniaWords[static_cast<std::size_t>(rank)]);
@@ -116,7 +119,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
     case 3: PlaceWings(view.wings, kWingsThree, {true, true, true}); break;
     default: view.wingsPlaced = false; break;
   }
-  if (rank > 6) {
+  if (rank >= kRankAdmiral) {
     view.wingsPlaced = true;
     for (UniformPiece& wing : view.wings) wing.visible = false;
   }
@@ -138,7 +141,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
   view.awardPlace.picture = "Uni-" + prefix + "awardplace.jpg";
   const bool silver = Earned(record.silverStar), gold = Earned(record.goldStar),
              honor = Earned(record.medalOfHonor);
-  if (rank >= 7) {
+  if (rank >= kRankAdmiral) {
     Put(view.awardPlace, kAwardPlace);
     if (silver) Put(view.silverStar, kAdmiralSilverStar);
     if (gold) Put(view.goldStar, kAdmiralGoldStar);

@@ -55,7 +55,10 @@ constexpr const char* kButtonNames[] = {"UpgradeButton", "CloseButton", "BuyButt
 }  // namespace
 
 bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places) {
-  if (shipClass < 1 || shipClass > 18 || shipClass == 12) return false;
+  // The group classes (the Orion Squadron, the Battlegroup) have no side view.
+  if (shipClass < state::kClassStarwolf || shipClass > state::kLastShipClass ||
+      state::GetShipClassStat(shipClass, state::kAttrGroup) != 0)
+    return false;
   // The side views draw the hull across the middle of the picture, tail left and nose right, the
   // longer the bigger the ship. The hot spots stand in two rows above and below it, each over the
   // stretch of hull its part sits in: the engine at the tail, the guns at the nose.
@@ -175,7 +178,7 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
     optionsHeading_.SetCaption(std::string(state::EquipmentCategoryHeading(c)));
     const std::int32_t k = state::PlayerShip[ship::kClass];
     const std::int32_t size = state::GetShipClassSize(k);
-    if (size >= 1 && size <= 5) {
+    if (state::IsShipSize(size)) {
       offers_ = state::GetEquipmentOffers(c, k);
       for (std::size_t slot = 0; slot < offers_.size(); ++slot) {
         options_[slot]->LoadPicture(rules::EquipmentPicture(c, offers_[slot]) + ".jpg");

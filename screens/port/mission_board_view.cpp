@@ -66,7 +66,6 @@ constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
 }};
 // clang-format on
 
-bool IsType(std::int32_t type) { return type >= 1 && type <= kLastMissionType; }
 using state::IsSystem;
 
 // Names of places and factions; an index outside the tables (a damaged save) gives "".
@@ -156,19 +155,19 @@ std::string Location(const state::TMissionRow& o, Place place) {
 
 std::optional<std::string> MissionBoardHeader(std::int32_t shipSize) {
   switch (shipSize) {
-    case 1: return "Available missions for \"Fighter-class\" pilots:";
-    case 2: return "Available missions for \"Corvette-class\" pilots:";
-    case 3: return "Available missions for \"Destroyer-class\" captains:";
-    case 4: return "Available missions for \"Cruiser-class\" captains:";
+    case state::kSizeFighter: return "Available missions for \"Fighter-class\" pilots:";
+    case state::kSizeCorvette: return "Available missions for \"Corvette-class\" pilots:";
+    case state::kSizeDestroyer: return "Available missions for \"Destroyer-class\" captains:";
+    case state::kSizeCruiser: return "Available missions for \"Cruiser-class\" captains:";
     default:
-      if (shipSize >= 5 && shipSize <= 100)
+      if (shipSize >= state::kSizeBattleship && shipSize <= 100)
         return "Available missions for \"Battleship-class\" captains:";
       return std::nullopt;
   }
 }
 
 std::string MissionLogo(std::int32_t type) {
-  return IsType(type) ? std::string(kTypes[type].logo) : std::string();
+  return state::IsMissionType(type) ? std::string(kTypes[type].logo) : std::string();
 }
 
 std::string MissionTilePicture(const std::string& logo, TileLook look) {
@@ -198,7 +197,7 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
 
 std::optional<MissionDetailView> BuildMissionDetail(std::int32_t system, std::int32_t slot) {
   const state::TMissionRow* o = Offer(system, slot);
-  if (o == nullptr || (*o)[mission::kActive] < 1 || !IsType((*o)[mission::kType]))
+  if (o == nullptr || (*o)[mission::kActive] < 1 || !state::IsMissionType((*o)[mission::kType]))
     return std::nullopt;
   const std::int32_t type = (*o)[mission::kType];
   const TypeRow& row = kTypes[type];

@@ -1,6 +1,7 @@
 #include "screens/travel/galaxy_map_view.h"
 
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -8,17 +9,16 @@ namespace screens {
 namespace {
 
 using state::IsSystem;
-bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The blip of a system by its owner; a battle there shows the battle icon instead. An owner
 // that is none of the four factions shows a neutral blip.
 std::string Blip(std::int32_t s) {
   if (state::SystemData[s][star_system::kCampaign] == 1) return "Battleicon.jpg";
   switch (state::SystemData[s][star_system::kOwner]) {
-    case 1: return "GalaxyMapBlip_Fed.jpg";
-    case 2: return "GalaxyMapBlip_OuterR.jpg";
-    case 3: return "GalaxyMapBlip_Coal.jpg";
-    case 4: return "GalaxyMapBlip_Synd.jpg";
+    case kFactionFederation: return "GalaxyMapBlip_Fed.jpg";
+    case kFactionOuterRim: return "GalaxyMapBlip_OuterR.jpg";
+    case kFactionCoalition: return "GalaxyMapBlip_Coal.jpg";
+    case kFactionSyndicate: return "GalaxyMapBlip_Synd.jpg";
     default: return "GalaxyMapBlip_Neutral.jpg";
   }
 }
@@ -36,7 +36,7 @@ void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   v.systemClass =
       std::string(state::EconomyClassCaption(state::SystemData[s][star_system::kClass]));
   const std::int32_t owner = state::SystemData[s][star_system::kOwner];
-  if (!IsFaction(owner)) return;
+  if (!state::IsFaction(owner)) return;
   v.faction = "Faction: " + state::FactionText[owner][faction_text::kShortName];
   v.logo = state::FactionText[owner][faction_text::kLogo] + ".jpg";
 }
@@ -68,7 +68,7 @@ bool GalaxySystemHostile(std::int32_t s) {
   if (!IsSystem(s)) return false;
   const std::int32_t o = state::SystemData[s][star_system::kOwner];
   const std::int32_t p = state::PlayerData[player::kFaction];
-  if (!IsFaction(o) || !IsFaction(p)) return false;
+  if (!state::IsFaction(o) || !state::IsFaction(p)) return false;
   return state::FactionData[o][faction::kAtWarWith + p] > 0 &&
          state::FactionData[o][faction::kAlive] > 0 && state::FactionData[p][faction::kAlive] > 0;
 }

@@ -5,6 +5,7 @@
 
 #include "rules/promotion.h"
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 using state::IsSystem;
 bool IsBody(std::int32_t b) { return b >= 1 && b < state::kBodies - 1; }
-bool IsFactionText(std::int32_t f) { return f >= 0 && f < state::kFactions - 1; }
 
 // The base name of a city picture by its number; any number without a city names the sun.
 std::string CityPictureName(std::int32_t city) {
@@ -47,7 +47,7 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   const std::int32_t owner = row[body::kOwner];
   view.faction =
       "Faction: " +
-      (IsFactionText(owner) ? state::FactionText[owner][faction_text::kLongName] : std::string());
+      (state::IsFaction(owner) ? state::FactionText[owner][faction_text::kLongName] : std::string());
   view.economyClass = std::string(state::EconomyClassCaption(row[body::kKind]));
   // A planet with a city shows the city; any other its own large picture.
   view.picture = row[body::kCityPicture] < 1

@@ -18,16 +18,15 @@ namespace screens {
 namespace {
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
-bool IsFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 std::string SizeWord(std::int32_t c) {
-  const bool military = state::GetShipClassStat(c, state::kAttrRole) == 1;
+  const bool military = state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(c)) {
-    case 1: return "(Fighter)";
-    case 2: return "(Corvette)";
-    case 3: return military ? "(Destroyer)" : "(Transporter)";
-    case 4: return military ? "(Cruiser)" : "(Large freighter)";
-    case 5: return "(Battleship)";
+    case state::kSizeFighter: return "(Fighter)";
+    case state::kSizeCorvette: return "(Corvette)";
+    case state::kSizeDestroyer: return military ? "(Destroyer)" : "(Transporter)";
+    case state::kSizeCruiser: return military ? "(Cruiser)" : "(Large freighter)";
+    case state::kSizeBattleship: return "(Battleship)";
     default: return {};
   }
 }
@@ -52,7 +51,7 @@ std::string WarList(const std::vector<std::string>& names) {
 std::string GreetingTail() {
   const std::int32_t p = state::PlayerData[player::kFaction];
   std::vector<std::string> enemies;
-  if (IsFaction(p)) {
+  if (state::IsFaction(p)) {
     for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
       if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
         enemies.push_back(state::FactionText[g][faction_text::kShortName]);
@@ -70,7 +69,7 @@ bool SensorShipHostile(int slot) {
   const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
   const std::int32_t p = state::PlayerData[player::kFaction];
   if (f == kFactionPirates) return true;
-  if (f == p || !IsFaction(p) || !IsFaction(f)) return false;
+  if (f == p || !state::IsFaction(p) || !state::IsFaction(f)) return false;
   return state::FactionData[p][faction::kAtWarWith + f] >= 1;
 }
 

@@ -12,13 +12,14 @@ namespace {
 
 // The size word of a class: its size category, with the civilian names for the middle sizes.
 std::string SizeWord(std::int32_t shipClass) {
-  const bool military = state::GetShipClassStat(shipClass, state::kAttrRole) == 1;
+  const bool military =
+      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
   switch (state::GetShipClassSize(shipClass)) {
-    case 1: return "Fighter";
-    case 2: return "Corvette";
-    case 3: return military ? "Destroyer" : "Transporter";
-    case 4: return military ? "Cruiser" : "Freighter";
-    case 5: return "Battleship";
+    case state::kSizeFighter: return "Fighter";
+    case state::kSizeCorvette: return "Corvette";
+    case state::kSizeDestroyer: return military ? "Destroyer" : "Transporter";
+    case state::kSizeCruiser: return military ? "Cruiser" : "Freighter";
+    case state::kSizeBattleship: return "Battleship";
     default: return {};
   }
 }

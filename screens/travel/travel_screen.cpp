@@ -67,6 +67,8 @@ constexpr const char* kIconLabels[] = {"DockLabel",    "TargetInfoLabel", "Trade
                                        "MissionsLabel", "SensorsLabel",   "GalaxyMapLabel",
                                        "OptionsLabel"};
 
+// The options panel's buttons; each one's number in the group is the tag the layout gives its
+// picture and caption.
 constexpr IconPictures kOptionEntries[] = {
     {"SaveGameButton", "OptionsMenu_03.jpg", "OptionsMenuON_03.jpg"},
     {"LoadGameButton", "OptionsMenu_05.jpg", "OptionsMenuON_05.jpg"},
@@ -89,6 +91,25 @@ std::vector<PictureButton> Buttons(const platform::Form& form, const IconPicture
   std::vector<PictureButton> buttons;
   for (const IconPictures& b : table) buttons.emplace_back(form.Get<Image>(b.name), b.normal, b.lit);
   return buttons;
+}
+
+// The buttons of `table`, button k the one whose picture has tag k; the tags must number them
+// 1..N, each once.
+template <std::size_t N>
+std::vector<PictureButton> ButtonsByTag(const platform::Form& form, const IconPictures (&table)[N]) {
+  std::vector<PictureButton> buttons = Buttons(form, table);
+  std::vector<PictureButton> byTag(buttons);
+  std::vector<bool> placed(N, false);
+  for (const PictureButton& b : buttons) {
+    const int tag = b.image->Tag();
+    if (tag < 1 || tag > static_cast<int>(N) || placed[static_cast<std::size_t>(tag - 1)])
+      throw platform::MissingComponent(form.Name() + ": " + b.image->Name() + " has tag " +
+                                       std::to_string(tag) + ", not one of 1.." +
+                                       std::to_string(N) + " of its own");
+    placed[static_cast<std::size_t>(tag - 1)] = true;
+    byTag[static_cast<std::size_t>(tag - 1)] = b;
+  }
+  return byTag;
 }
 
 }  // namespace
@@ -129,7 +150,7 @@ TravelScreenForm::TravelScreenForm()
     : Form("TravelScreen"),
       guard_(*this, state::TravelMayClose),
       icons_(Buttons(*this, kIcons)),
-      options_(Buttons(*this, kOptionEntries)),
+      options_(ButtonsByTag(*this, kOptionEntries)),
       missionButtons_(Buttons(*this, kMissionButtons)),
       targetButtons_(Buttons(*this, kTargetButtons)) {
   for (const char* name : kIconLabels) iconLabels_.push_back(&Get<Label>(name));
@@ -464,8 +485,6 @@ void TravelScreenForm::ToggleTargetPanel() {
 }
 
 void TravelScreenForm::ToggleOptionsPanel() {
-  optionsPanel_.SetLeft(263);
-  optionsPanel_.SetTop(174);
   if (optionsPanel_.Visible()) {
     audio::PlayMinimizeSound();
     optionsPanel_.Hide();

@@ -14,6 +14,7 @@
 #include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
+#include "state/space_find_kinds.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -55,24 +56,24 @@ struct FindKind {
 
 FindKind FindKindOf(std::int32_t kind) {
   switch (kind) {
-    case 1:
+    case kFindLifepod:
       return {"lifepod.jpg", "Lifepod", "Lifepodr.jpg",
               "On your sensors you notice a small lifepod flying lonely in space. It could be "
               "worth checking it out."};
-    case 2:
+    case kFindTreasure:
       return {"treasure.jpg", "Treasure", "treasurer.jpg",
               "On your sensors you notice a strange container disguised as an asteroid. The hidden "
               "treasures of a buccanneer?"};
-    case 3:
+    case kFindGhostShip:
       return {"ghostship.jpg", "Ghost ship", "ghostshipr.jpg",
               "On your sensors you notice a vessel floating without thrust in space. A ghost ship? "
               "Let´s find out!"};
-    case 4:
+    case kFindAlienArtifact:
       return {"alienartifact.jpg", "Artifact", "alienartifactr.jpg",
               "From a source deep out in space you get some strange signals. You have no idea what "
               "it might be."};
-    case 20:
-    case 21:
+    case kFindEnemySecretData:
+    case kFindOwnSecretData:
       return {"secretdata.jpg", "Secret data", "GeneralMissionPic.jpg",
               "From this location you should be able to receive transmissions with secret "
               "informations, which you could sell on the black market (Illegal activity!)."};

@@ -166,9 +166,9 @@ const std::vector<Path>& Paths() {
 }
 
 // Registered, but no player reaches them on purpose: the combat simulator lies on a panel of the
-// start screen that is never shown.
+// start screen that is never shown, and the example screen is the pattern new screens copy.
 const std::set<std::string>& HiddenOnPurpose() {
-  static const std::set<std::string> hidden = {"SimulatorSetup", "SimulatorDuel"};
+  static const std::set<std::string> hidden = {"SimulatorSetup", "SimulatorDuel", "Example"};
   return hidden;
 }
 

@@ -66,6 +66,7 @@ const std::map<KeyedControl, std::string> kFreeKeys = {
     {{"Credits", "Escape", "BackButton"}, "back to the start screen; no game runs"},
     {{"CrewHiring", "Escape", "BackButton"}, "leaves the hiring office, hiring nobody"},
     {{"EquipmentShop", "Escape", "CloseButton"}, "leaves the shop, buying nothing"},
+    {{"Example", "Escape", "BackButton"}, "closes the example screen, which does nothing"},
     {{"GalaxyMap", "Escape", "CloseButton"}, "closes the map, flying nowhere"},
     {{"GameOptions", "Escape", "CloseTile"}, "closes the options, each set by its own click"},
     {{"Governor", "Escape", "BackButton"}, "leaves the governor, which costs no day"},

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "state/crew.h"
+#include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -21,9 +23,8 @@ using state::PlayerData;
 using state::PlayerShip;
 
 constexpr int kSystem = 4;
-constexpr int kStarwolf = 1;   // no room for any crew
-constexpr int kShadowcat = 6;  // crew 6..16
-constexpr int kBoardingShuttle = 5;
+using state::kClassStarwolf;  // no room for any crew
+using state::kClassShadowcat;  // crew 6..16
 
 class Crew : public World {
  protected:
@@ -37,7 +38,7 @@ class Crew : public World {
     AddBody(kSystem, 9, kHideout);
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kClass] = kShadowcat;
+    PlayerShip[ship::kClass] = kClassShadowcat;
     PlayerData[player::kCredits] = 100000;
   }
   support::ScriptUi ui;
@@ -105,19 +106,19 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
     std::string refusal;  // empty: hired
   };
   const Case cases[] = {
-      {"a crewman", kShadowcat, 0, CrewKind::Crewmen, 0, 0, 1000, ""},
-      {"an officer", kShadowcat, 0, CrewKind::Officers, 10, 0, 5000, ""},
-      {"a pirate", kShadowcat, 0, CrewKind::Pirates, 10, 0, 2000, ""},
-      {"a marine into the last place", kShadowcat, 0, CrewKind::Marines, 15, 0, 5000, ""},
-      {"no place left", kShadowcat, 0, CrewKind::Crewmen, 16, 0, 100000, full},
-      {"droids take places", kShadowcat, 0, CrewKind::Crewmen, 10, 6, 100000, full},
-      {"more aboard than room", kShadowcat, 0, CrewKind::Crewmen, 20, 0, 100000, full},
-      {"the boarding shuttle's fifth more", kShadowcat, kBoardingShuttle, CrewKind::Crewmen, 18,
+      {"a crewman", kClassShadowcat, 0, CrewKind::Crewmen, 0, 0, 1000, ""},
+      {"an officer", kClassShadowcat, 0, CrewKind::Officers, 10, 0, 5000, ""},
+      {"a pirate", kClassShadowcat, 0, CrewKind::Pirates, 10, 0, 2000, ""},
+      {"a marine into the last place", kClassShadowcat, 0, CrewKind::Marines, 15, 0, 5000, ""},
+      {"no place left", kClassShadowcat, 0, CrewKind::Crewmen, 16, 0, 100000, full},
+      {"droids take places", kClassShadowcat, 0, CrewKind::Crewmen, 10, 6, 100000, full},
+      {"more aboard than room", kClassShadowcat, 0, CrewKind::Crewmen, 20, 0, 100000, full},
+      {"the boarding shuttle's fifth more", kClassShadowcat, kModuleBoardingShuttle, CrewKind::Crewmen, 18,
        0, 1000, ""},
-      {"a ship without crew room", kStarwolf, 0, CrewKind::Crewmen, 0, 0, 100000, noCrew},
-      {"no crew room, even with crew aboard", kStarwolf, 0, CrewKind::Officers, 3, 0, 0, noCrew},
-      {"a credit short", kShadowcat, 0, CrewKind::Officers, 0, 0, 4999, poor},
-      {"in debt", kShadowcat, 0, CrewKind::Crewmen, 0, 0, -50, poor},
+      {"a ship without crew room", kClassStarwolf, 0, CrewKind::Crewmen, 0, 0, 100000, noCrew},
+      {"no crew room, even with crew aboard", kClassStarwolf, 0, CrewKind::Officers, 3, 0, 0, noCrew},
+      {"a credit short", kClassShadowcat, 0, CrewKind::Officers, 0, 0, 4999, poor},
+      {"in debt", kClassShadowcat, 0, CrewKind::Crewmen, 0, 0, -50, poor},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -41,7 +41,7 @@ class Diplomacy : public World {
   }
   static int CorvetteClass() {
     for (int c = 1; c <= state::kLastShipClass; ++c) {
-      if (state::GetShipClassSize(c) == 2) return c;
+      if (state::GetShipClassSize(c) == state::kSizeCorvette) return c;
     }
     ADD_FAILURE() << "no corvette in the catalogue";
     return 0;

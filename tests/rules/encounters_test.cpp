@@ -9,6 +9,7 @@
 #include "fight_script.h"
 #include "rules/ship_loss.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
@@ -21,12 +22,10 @@ using state::EnemyShip;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr int kStarwolf = 1;    // fighter
-constexpr int kShadowcat = 6;   // corvette
-constexpr int kOrionSquad = 12; // corvette with extended sensors
-constexpr int kMarauder = 16;   // battleship
-constexpr int kPatrol = 2;
-constexpr int kSearchAndDestroy = 1;
+using state::kClassStarwolf;  // fighter
+using state::kClassShadowcat;  // corvette
+using state::kClassOrionSquadron;  // corvette with extended sensors
+using state::kClassMarauder;  // battleship
 
 class Encounters : public World {
  protected:
@@ -40,7 +39,7 @@ class Encounters : public World {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kStarwolf;
+    PlayerShip[ship::kClass] = kClassStarwolf;
     PlayerShip[ship::kBody] = 2;
     PlayerShip[ship::kSystem] = 3;
     PlayerShip[ship::kShields] = 7;
@@ -68,16 +67,16 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
     int chance;
   };
   const Case cases[] = {
-      {"plain", kStarwolf, false, false, false, false, 100, 30},
-      {"campaign", kStarwolf, true, false, false, false, 100, 60},
-      {"criminalistics", kStarwolf, false, true, false, false, 100, 23},
-      {"advanced criminalistics", kStarwolf, false, false, true, false, 100, 15},
-      {"both skills", kStarwolf, false, true, true, false, 100, 15},
-      {"extended sensors", kOrionSquad, false, false, false, false, 100, 23},
-      {"advanced and sensors", kOrionSquad, false, true, true, false, 100, 12},
-      {"campaign, advanced and sensors", kOrionSquad, true, false, true, false, 100, 23},
-      {"tutorial, day 49", kStarwolf, true, false, false, true, 49, -10},
-      {"tutorial, day 50", kStarwolf, false, false, false, true, 50, 30},
+      {"plain", kClassStarwolf, false, false, false, false, 100, 30},
+      {"campaign", kClassStarwolf, true, false, false, false, 100, 60},
+      {"criminalistics", kClassStarwolf, false, true, false, false, 100, 23},
+      {"advanced criminalistics", kClassStarwolf, false, false, true, false, 100, 15},
+      {"both skills", kClassStarwolf, false, true, true, false, 100, 15},
+      {"extended sensors", kClassOrionSquadron, false, false, false, false, 100, 23},
+      {"advanced and sensors", kClassOrionSquadron, false, true, true, false, 100, 12},
+      {"campaign, advanced and sensors", kClassOrionSquadron, true, false, true, false, 100, 23},
+      {"tutorial, day 49", kClassStarwolf, true, false, false, true, 49, -10},
+      {"tutorial, day 50", kClassStarwolf, false, false, false, true, 50, 30},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -103,14 +102,14 @@ TEST_F(Encounters, EncounterRatesOverManyDays) {
     double rate;
   };
   const Case cases[] = {
-      {"fighter", kStarwolf, 0, false, false, 100, 30.0 / 1000},
-      {"fighter on a fight mission", kStarwolf, kSearchAndDestroy, false, false, 100, 30.0 / 1000},
-      {"corvette on patrol", kShadowcat, kPatrol, false, false, 100, 30.0 / 400},
-      {"battleship", kMarauder, 0, false, false, 100, 30.0 / 2000},
-      {"battleship on patrol", kMarauder, kPatrol, false, false, 100, 30.0 / 1000},
-      {"fighter in a campaign", kStarwolf, 0, true, false, 100, 60.0 / 1000},
-      {"tutorial before day 50", kStarwolf, 0, false, true, 49, 0.0},
-      {"tutorial from day 50", kStarwolf, 0, false, true, 50, 30.0 / 1000},
+      {"fighter", kClassStarwolf, 0, false, false, 100, 30.0 / 1000},
+      {"fighter on a fight mission", kClassStarwolf, kMissionSearchAndDestroy, false, false, 100, 30.0 / 1000},
+      {"corvette on patrol", kClassShadowcat, kMissionPatrol, false, false, 100, 30.0 / 400},
+      {"battleship", kClassMarauder, 0, false, false, 100, 30.0 / 2000},
+      {"battleship on patrol", kClassMarauder, kMissionPatrol, false, false, 100, 30.0 / 1000},
+      {"fighter in a campaign", kClassStarwolf, 0, true, false, 100, 60.0 / 1000},
+      {"tutorial before day 50", kClassStarwolf, 0, false, true, 49, 0.0},
+      {"tutorial from day 50", kClassStarwolf, 0, false, true, 50, 30.0 / 1000},
   };
   constexpr int kDays = 40000;
   for (const Case& c : cases) {
@@ -151,7 +150,7 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   EXPECT_TRUE(setup.enemyFaction == 2 || setup.enemyFaction == 4) << setup.enemyFaction;
   EXPECT_EQ(setup.enemyKind, 2);
   EXPECT_EQ(setup.enemyTier, 0);
-  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1);
+  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary);
   EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 1);
   EXPECT_EQ(EnemyShip[ship::kFaction], setup.enemyFaction);
   EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "an enemy at war shoots to kill";
@@ -202,7 +201,7 @@ TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
 TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
   War(1, 2);
   PlayerData[player::kCriminalDays] = 20;
-  PlayerShip[ship::kClass] = kShadowcat;
+  PlayerShip[ship::kClass] = kClassShadowcat;
   int police = 0, enemies = 0;
   for (std::uint32_t seed = 0; police + enemies < 60 && seed < 400000; ++seed) {
     state::Randomize(seed);
@@ -213,7 +212,7 @@ TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
     rules::StartHostileEncounter(ui);
     ASSERT_EQ(ui.setups.size(), 1u) << seed;
     const CombatSetup setup = ui.setups[0];
-    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), 1) << seed;
+    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary) << seed;
     EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 2) << seed;
     ASSERT_TRUE(setup.enemyFaction == 1 || setup.enemyFaction == 2) << seed;
     const bool isPolice = setup.enemyFaction == 1;
@@ -257,14 +256,14 @@ TEST_F(Encounters, TheLastDayRollDecides) {
     std::vector<int> rolls;
   };
   const Case cases[] = {
-      {"fighter", kStarwolf, 0, false, {1000}},
-      {"battleship", kMarauder, 0, false, {1000, 2000}},
-      {"fighter on patrol", kStarwolf, kPatrol, true, {1000, 400}},
-      {"corvette on a supply run", kShadowcat, 6, true, {1000, 400}},
-      {"fighter on an evacuation", kStarwolf, 17, true, {1000, 400}},
-      {"battleship on patrol", kMarauder, kPatrol, true, {1000, 2000, 1000}},
-      {"fighter on a fight mission", kStarwolf, kSearchAndDestroy, true, {1000}},
-      {"battleship on a finished patrol", kMarauder, kPatrol, false, {1000, 2000}},
+      {"fighter", kClassStarwolf, 0, false, {1000}},
+      {"battleship", kClassMarauder, 0, false, {1000, 2000}},
+      {"fighter on patrol", kClassStarwolf, kMissionPatrol, true, {1000, 400}},
+      {"corvette on a supply run", kClassShadowcat, 6, true, {1000, 400}},
+      {"fighter on an evacuation", kClassStarwolf, 17, true, {1000, 400}},
+      {"battleship on patrol", kClassMarauder, kMissionPatrol, true, {1000, 2000, 1000}},
+      {"fighter on a fight mission", kClassStarwolf, kMissionSearchAndDestroy, true, {1000}},
+      {"battleship on a finished patrol", kClassMarauder, kMissionPatrol, false, {1000, 2000}},
   };
   for (const Case& c : cases) {
     for (const bool decisiveHits : {true, false}) {
@@ -345,7 +344,7 @@ TEST_F(Encounters, ALostFightCostsALifeOrTheGame) {
     EXPECT_EQ(ui.CountTopic("New chance"), c.newChance ? 1u : 0u) << c.name;
     EXPECT_EQ(ui.flightStops, c.newChance ? 1 : 0) << c.name;
     if (c.newChance) {
-      EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(kStarwolf)) << c.name;
+      EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(kClassStarwolf)) << c.name;
       EXPECT_EQ(ui.scoreLines, std::vector<std::string>{"Lifepoints: " + std::to_string(c.livesAfter)});
       EXPECT_EQ(state::DisplayedSystem, 3);
       EXPECT_GT(ui.redraws, 0);

@@ -11,6 +11,7 @@
 #include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/variables.h"
 #include "support/script_ui.h"
 
@@ -24,8 +25,8 @@ using state::kCategoryGuns;
 using state::kCategoryMissiles;
 using state::kCategoryTargeting;
 
-constexpr std::int32_t kStarwolf = 1;   // a fighter: prices are base x 4
-constexpr std::int32_t kShadowcat = 6;  // a corvette: base x 32
+using state::kClassStarwolf;  // a fighter: prices are base x 4
+using state::kClassShadowcat;  // a corvette: base x 32
 
 class EquipmentShopTest : public ::testing::Test {
  protected:
@@ -33,10 +34,10 @@ class EquipmentShopTest : public ::testing::Test {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerShip[ship::kAlive] = 1;
-    state::PlayerShip[ship::kClass] = kStarwolf;
+    state::PlayerShip[ship::kClass] = kClassStarwolf;
     state::ApplyStandardFit(state::PlayerShip);
     state::PlayerShip[ship::kCargoSpace] =
-        state::GetShipCargoCapacity(kStarwolf, 0, state::Side::Player);
+        state::GetShipCargoCapacity(kClassStarwolf, 0, state::Side::Player);
   }
   support::ScriptUi ui;
 };
@@ -52,14 +53,14 @@ TEST_F(EquipmentShopTest, AnOfferCostsItsPriceLessAQuarterOfTheFittedItem) {
   };
   const Case cases[] = {
       // Fusion (40,000 on a fighter) fitted: a Laser (14,000) shows 4,000 and costs that.
-      {kStarwolf, 2, 0, 10000, 4000, 4000},
-      {kStarwolf, 2, 1, 10000, 12000, 12000},
+      {kClassStarwolf, 2, 0, 10000, 4000, 4000},
+      {kClassStarwolf, 2, 1, 10000, 12000, 12000},
       // Particle (64,000) fitted: the Laser is cheaper than the trade-in and costs nothing.
-      {kStarwolf, 3, 0, 16000, -2000, 0},
+      {kClassStarwolf, 3, 0, 16000, -2000, 0},
       // The fitted item itself is offered at three quarters of its price.
-      {kStarwolf, 0, 0, 3500, 10500, 10500},
+      {kClassStarwolf, 0, 0, 3500, 10500, 10500},
       // A corvette pays eight times as much, and gets eight times as much back.
-      {kShadowcat, 2, 0, 80000, 32000, 32000},
+      {kClassShadowcat, 2, 0, 80000, 32000, 32000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "class " << c.shipClass << " gun " << c.fitted << " -> " << c.offer);
@@ -143,7 +144,7 @@ TEST_F(EquipmentShopTest, OnlyACargoModuleChangesTheCargoCapacity) {
   EXPECT_EQ(ui.tradePopupUpdates, 0);
   ASSERT_EQ(rules::BuyEquipment(kCategoryCargoSpace, 2, ui), UpgradeResult::Upgraded);
   EXPECT_EQ(state::PlayerShip[ship::kCargoSpace],
-            state::GetShipCargoCapacity(kStarwolf, 2, state::Side::Player));
+            state::GetShipCargoCapacity(kClassStarwolf, 2, state::Side::Player));
   EXPECT_NE(state::PlayerShip[ship::kCargoSpace], plain);
   EXPECT_EQ(ui.tradePopupUpdates, 1);
   EXPECT_EQ(ui.popups.back().text,
@@ -175,18 +176,18 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
   state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
   state::PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
   const std::string cargoUnits =
-      std::to_string(state::GetShipCargoCapacity(kStarwolf, 1, state::Side::Player));
+      std::to_string(state::GetShipCargoCapacity(kClassStarwolf, 1, state::Side::Player));
   const Case cases[] = {
       {kCategoryGuns, "Ship weapon", "\"Laser (8 cm)\"",
-       {"Damage:", std::to_string(state::GetGunDamage(kStarwolf, 0, state::Side::Player))},
-       {"Hit-Chance:", std::to_string(state::GetGunAccuracy(kStarwolf, 0, state::Side::Player)) + "%"},
-       {"Action Pts.:", std::to_string(state::GetGunApCost(kStarwolf, 0, state::Side::Player))}},
+       {"Damage:", std::to_string(state::GetGunDamage(kClassStarwolf, 0, state::Side::Player))},
+       {"Hit-Chance:", std::to_string(state::GetGunAccuracy(kClassStarwolf, 0, state::Side::Player)) + "%"},
+       {"Action Pts.:", std::to_string(state::GetGunApCost(kClassStarwolf, 0, state::Side::Player))}},
       {kCategoryMissiles, "Missile", "\"Arrow Mk. I\"",
-       {"Damage:", std::to_string(state::GetMissileDamage(kStarwolf, 0))},
-       {"Action Pts.:", std::to_string(state::GetMissileApCost(kStarwolf, 0, state::Side::Player))},
+       {"Damage:", std::to_string(state::GetMissileDamage(kClassStarwolf, 0))},
+       {"Action Pts.:", std::to_string(state::GetMissileApCost(kClassStarwolf, 0, state::Side::Player))},
        {"Speciality:", "No speciality"}},
       {kCategoryEngine, "Engine", "\"DuziDazar M-Combat\"",
-       {"Speed:", std::to_string(state::GetEngineTravelSpeed(kStarwolf, 3)) + "p/hour"},
+       {"Speed:", std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, 3)) + "p/hour"},
        {"Evasive bonus:", "+ 10%"},
        {"Speciality:", "Combat evading"}},
       // The capacity in units, not a percentage.
@@ -227,12 +228,12 @@ TEST_F(EquipmentShopTest, AnOfferShowsItsDetailsAndPriceOrThatItIsFitted) {
 
   const rules::EquipmentOfferView engine = rules::BuildEquipmentOfferView(kCategoryEngine, 1);
   EXPECT_EQ(engine.rows[0].value,
-            std::to_string(state::GetEngineTravelSpeed(kStarwolf, 1)) + " p/hour");
+            std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, 1)) + " p/hour");
   EXPECT_EQ(rules::BuildEquipmentOfferView(kCategoryTargeting, 1).type, "Targeting system");
   EXPECT_EQ(rules::BuildEquipmentOfferView(kCategoryEcm, 1).type, "ECM");
   const rules::EquipmentOfferView cargo = rules::BuildEquipmentOfferView(kCategoryCargoSpace, 1);
   EXPECT_EQ(cargo.rows[0].value,
-            std::to_string(state::GetShipCargoCapacity(kStarwolf, 1, state::Side::Player)));
+            std::to_string(state::GetShipCargoCapacity(kClassStarwolf, 1, state::Side::Player)));
   EXPECT_EQ(cargo.price, "28,000");
   EXPECT_TRUE(rules::BuildEquipmentOfferView(0, 1).name.empty());
 }

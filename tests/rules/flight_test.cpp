@@ -15,6 +15,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
+#include "state/star_map.h"
 #include "state/start_ship.h"
 #include "world_fixture.h"
 
@@ -26,11 +27,11 @@ using state::BodyData;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr int kStarwolf = 1;   // fighter, no crew needed
-constexpr int kShadowcat = 6;  // corvette, 6 crew
-constexpr int kCorsair = 15;   // cruiser with a hidden cargo bay, 30 crew
+using state::kClassStarwolf;  // fighter, no crew needed
+using state::kClassShadowcat;  // corvette, 6 crew
+using state::kClassCorsair;  // cruiser with a hidden cargo bay, 30 crew
 constexpr int kSystem = 3;
-constexpr int kSunBody = 1;
+using state::kSunBody;
 constexpr int kPlanet = 2;
 constexpr int kWormholeBody = 3;
 constexpr int kHideoutBody = 4;
@@ -94,7 +95,7 @@ class Flight : public World {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kShadowcat;
+    PlayerShip[ship::kClass] = kClassShadowcat;
     PlayerShip[ship::kCrewmen] = 6;
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = kSunBody;
@@ -189,7 +190,7 @@ TEST_F(Flight, ArrivalPlacesTheShipAndKnowsThePrices) {
   // A space find has no prices; it gives what it holds.
   SetUp();
   state::SpaceFinds[kSystem][2][space_find::kPresent] = 1;
-  state::SpaceFinds[kSystem][2][space_find::kKind] = rules::kFindTreasure;
+  state::SpaceFinds[kSystem][2][space_find::kKind] = kFindTreasure;
   ArriveAt(-2);
   EXPECT_EQ(PlayerShip[ship::kBody], -2);
   for (int b = 1; b <= state::kLastBody; ++b) EXPECT_EQ(state::BodyPricesKnown[b], 0);
@@ -257,7 +258,7 @@ TEST_F(Flight, AWantedPilotsCrewMayDesertAtAPlanet) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[ship::kClass] = kStarwolf;  // no police trouble: nothing carried
+    PlayerShip[ship::kClass] = kClassStarwolf;  // no police trouble: nothing carried
     PlayerData[player::kCriminalDays] = c.criminalDays;
     PlayerShip[ship::kCrewmen] = 20;
     PlayerShip[ship::kOfficers] = c.officers;
@@ -291,7 +292,7 @@ TEST_F(Contraband, TheThresholdFollowsCleanRecordAndAHiddenCargoBay) {
     int threshold;
   };
   const Case cases[] = {
-      {false, kShadowcat, 60}, {true, kShadowcat, 30}, {false, kCorsair, 45}, {true, kCorsair, 23}};
+      {false, kClassShadowcat, 60}, {true, kClassShadowcat, 30}, {false, kClassCorsair, 45}, {true, kClassCorsair, 23}};
   for (const Case& c : cases) {
     for (const int roll : {c.threshold, c.threshold + 1}) {
       SetUp();
@@ -356,7 +357,7 @@ TEST_F(Contraband, ThePoliceFlagThePilotAndSendAShipOfItsSize) {
     EXPECT_EQ(police.enemyKind, 2);
     EXPECT_EQ(police.enemyTier, 0);
     EXPECT_EQ(state::GetShipClassSize(police.enemyClass), 2) << "a corvette like the player's";
-    EXPECT_EQ(state::GetShipClassStat(police.enemyClass, state::kAttrRole), 1);
+    EXPECT_EQ(state::GetShipClassStat(police.enemyClass, state::kAttrRole), state::kRoleMilitary);
     EXPECT_EQ(state::EnemyAbilitySlots[12], 12) << "the tractor beam";
     ASSERT_EQ(ui.CountTopic("Hostile encounter!"), 1u);
     EXPECT_EQ(ui.WithTopic("Hostile encounter!")[0].headline,
@@ -410,36 +411,36 @@ TEST_F(Docking, TheLandingRulesDecideInOrder) {
     const char* topic;  // the refusal shown, if any
   };
   const Case cases[] = {
-      {"a planet", kPlanet, kShadowcat, 0, 0, 1, false, false, 0, Landing::Land, nullptr},
-      {"wanted", kPlanet, kShadowcat, 5, 0, 1, false, false, 0, Landing::Wanted, "Careful!"},
-      {"wanted with street rules", kPlanet, kShadowcat, 5, 23, 1, false, false, 0,
+      {"a planet", kPlanet, kClassShadowcat, 0, 0, 1, false, false, 0, Landing::Land, nullptr},
+      {"wanted", kPlanet, kClassShadowcat, 5, 0, 1, false, false, 0, Landing::Wanted, "Careful!"},
+      {"wanted with street rules", kPlanet, kClassShadowcat, 5, 23, 1, false, false, 0,
        Landing::AskSneak, nullptr},
-      {"wanted with advanced street rules", kPlanet, kShadowcat, 5, 24, 1, false, false, 0,
+      {"wanted with advanced street rules", kPlanet, kClassShadowcat, 5, 24, 1, false, false, 0,
        Landing::AskSneak, nullptr},
-      {"wanted beats the enemy owner", kPlanet, kShadowcat, 5, 0, 2, true, true, 0,
+      {"wanted beats the enemy owner", kPlanet, kClassShadowcat, 5, 0, 2, true, true, 0,
        Landing::Wanted, "Careful!"},
-      {"enemy planet", kPlanet, kShadowcat, 0, 0, 2, true, false, 0, Landing::EnemyPlanet,
+      {"enemy planet", kPlanet, kClassShadowcat, 0, 0, 2, true, false, 0, Landing::EnemyPlanet,
        "Enemy planet!"},
-      {"another owner at peace", kPlanet, kShadowcat, 0, 0, 2, false, false, 0, Landing::Land,
+      {"another owner at peace", kPlanet, kClassShadowcat, 0, 0, 2, false, false, 0, Landing::Land,
        nullptr},
-      {"own planet while at war", kPlanet, kShadowcat, 0, 0, 1, true, false, 0, Landing::Land,
+      {"own planet while at war", kPlanet, kClassShadowcat, 0, 0, 1, true, false, 0, Landing::Land,
        nullptr},
-      {"asteroids", kPlanet, kShadowcat, 0, 0, 1, false, true, 0, Landing::Asteroids, "N/A!"},
-      {"tutorial step 19", kPlanet, kShadowcat, 0, 0, 1, false, false, 19,
+      {"asteroids", kPlanet, kClassShadowcat, 0, 0, 1, false, true, 0, Landing::Asteroids, "N/A!"},
+      {"tutorial step 19", kPlanet, kClassShadowcat, 0, 0, 1, false, false, 19,
        Landing::TutorialLocked, "Tutorial"},
-      {"tutorial step -11", kPlanet, kShadowcat, 0, 0, 1, false, false, -11,
+      {"tutorial step -11", kPlanet, kClassShadowcat, 0, 0, 1, false, false, -11,
        Landing::TutorialLocked, "Tutorial"},
-      {"tutorial step 20", kPlanet, kShadowcat, 0, 0, 1, false, false, 20, Landing::Land,
+      {"tutorial step 20", kPlanet, kClassShadowcat, 0, 0, 1, false, false, 20, Landing::Land,
        nullptr},
-      {"fighter at a wormhole", kWormholeBody, kStarwolf, 0, 0, 1, false, false, 0,
+      {"fighter at a wormhole", kWormholeBody, kClassStarwolf, 0, 0, 1, false, false, 0,
        Landing::NoJumpEngines, "No jump engines!"},
-      {"corvette at a wormhole", kWormholeBody, kShadowcat, 0, 0, 1, false, false, 0,
+      {"corvette at a wormhole", kWormholeBody, kClassShadowcat, 0, 0, 1, false, false, 0,
        Landing::Jump, nullptr},
-      {"wanted at a wormhole", kWormholeBody, kShadowcat, 5, 0, 1, false, false, 0,
+      {"wanted at a wormhole", kWormholeBody, kClassShadowcat, 5, 0, 1, false, false, 0,
        Landing::Jump, nullptr},
-      {"sun", kSunBody, kShadowcat, 0, 0, 1, false, false, 0, Landing::Nothing, nullptr},
-      {"hideout", kHideoutBody, kShadowcat, 5, 0, 1, false, false, 0, Landing::Nothing, nullptr},
-      {"space find", -2, kShadowcat, 0, 0, 1, false, false, 0, Landing::Nothing, nullptr},
+      {"sun", kSunBody, kClassShadowcat, 0, 0, 1, false, false, 0, Landing::Nothing, nullptr},
+      {"hideout", kHideoutBody, kClassShadowcat, 5, 0, 1, false, false, 0, Landing::Nothing, nullptr},
+      {"space find", -2, kClassShadowcat, 0, 0, 1, false, false, 0, Landing::Nothing, nullptr},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -529,7 +530,7 @@ TEST_F(Docking, AVisibleHideoutOpensItsScreen) {
 }
 
 TEST_F(Docking, AFighterAtAWormholeStaysAndTheSystemIsRedrawn) {
-  PlayerShip[ship::kClass] = kStarwolf;
+  PlayerShip[ship::kClass] = kClassStarwolf;
   const DockResult result = Dock(kWormholeBody);
   EXPECT_FALSE(result.jump);
   EXPECT_EQ(ui.redraws, 1);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "state/fields.h"
+#include "state/goods.h"
 #include "world_fixture.h"
 
 namespace {
@@ -24,10 +25,9 @@ using state::SystemPriceTrend;
 
 class Markets : public World {};
 
-constexpr int kSupplies = 1;     // 100: main product of class 1, secondary of 5 and 6
-constexpr int kSynthetics = 4;   // 100
-constexpr int kRum = 13;         // 500, banned everywhere
-constexpr int kReligious = 17;   // 1000, neither produced nor banned
+// The goods these cases use, by base price: supplies 100 (the main product of class 1, secondary
+// of 5 and 6), synthetics 100, rum 500 (banned everywhere), religious goods 1000 (neither
+// produced nor banned).
 
 TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
   struct Case {
@@ -45,45 +45,45 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          AddBody(1, 1, kSun);
          AddBody(1, 2, 2);
        },
-       kSupplies, 130},
-      {"one secondary producer", [] { AddBody(1, 2, 5); }, kSupplies, 115},
-      {"one main producer", [&] { farms(1, 1); }, kSupplies, 105},
-      {"two main producers", [&] { farms(1, 2); }, kSupplies, 95},
-      {"three main producers", [&] { farms(1, 3); }, kSupplies, 85},
-      {"five main producers", [&] { farms(1, 5); }, kSupplies, 70},
-      {"six main producers", [&] { farms(1, 6); }, kSupplies, 60},
+       kGoodSupplies, 130},
+      {"one secondary producer", [] { AddBody(1, 2, 5); }, kGoodSupplies, 115},
+      {"one main producer", [&] { farms(1, 1); }, kGoodSupplies, 105},
+      {"two main producers", [&] { farms(1, 2); }, kGoodSupplies, 95},
+      {"three main producers", [&] { farms(1, 3); }, kGoodSupplies, 85},
+      {"five main producers", [&] { farms(1, 5); }, kGoodSupplies, 70},
+      {"six main producers", [&] { farms(1, 6); }, kGoodSupplies, 60},
       {"hidden producers do not count",
        [&] {
          farms(1, 6);
          for (int b = 2; b <= 7; ++b) BodyData[1][b][body::kVisible] = 0;
        },
-       kSupplies, 130},
+       kGoodSupplies, 130},
       {"banned contraband outside the Syndicate",
        [] {
          AddBody(1, 1, kSun);
          AddBody(1, 2, 1);
          AddBody(1, 3, kHideout);
        },
-       kRum, 650},
+       kGoodRum, 650},
       {"banned contraband in the Syndicate",
        [] {
          SystemData[1][star_system::kOwner] = 4;
          AddBody(1, 1, kSun);
          AddBody(1, 2, 1);
        },
-       kRum, 300},
+       kGoodRum, 300},
       {"unbanned contraband in the Syndicate",
        [] {
          SystemData[1][star_system::kOwner] = 4;
          AddBody(1, 2, 1);
        },
-       kReligious, 600},
+       kGoodReligious, 600},
       {"a siege sets half again the base price",
        [&] {
          farms(1, 6);
          SystemData[1][star_system::kCampaign] = 1;
        },
-       kSupplies, 150},
+       kGoodSupplies, 150},
       {"peaceful neighbour with two producers",
        [&] {
          AddBody(1, 2, 2);
@@ -91,7 +91,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          Link(1, 9, 2, 9);
          farms(2, 2);
        },
-       kSupplies, 128},
+       kGoodSupplies, 128},
       {"peaceful neighbour with six producers",
        [&] {
          AddBody(1, 2, 2);
@@ -99,7 +99,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          Link(1, 9, 2, 9);
          farms(2, 6);
        },
-       kSupplies, 104},
+       kGoodSupplies, 104},
       {"two neighbours apply one after the other",
        [&] {
          AddBody(1, 2, 2);
@@ -110,7 +110,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          Link(1, 10, 3, 9);
          farms(3, 6);
        },
-       kSupplies, 84},
+       kGoodSupplies, 84},
       {"neighbour at war with the system's owner",
        [&] {
          AddBody(1, 2, 2);
@@ -120,7 +120,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          state::FactionData[2][faction::kAtWarWith + 1] = 1;
          state::FactionData[1][faction::kAtWarWith + 2] = 1;
        },
-       kSupplies, 130},
+       kGoodSupplies, 130},
       {"besieged neighbour",
        [&] {
          AddBody(1, 2, 2);
@@ -129,7 +129,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          farms(2, 6);
          SystemData[2][star_system::kCampaign] = 1;
        },
-       kSupplies, 130},
+       kGoodSupplies, 130},
       {"besieged system ignores its neighbours",
        [&] {
          AddBody(1, 2, 2);
@@ -138,7 +138,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          farms(2, 6);
          SystemData[1][star_system::kCampaign] = 1;
        },
-       kSupplies, 150},
+       kGoodSupplies, 150},
       {"neighbour bodies without an owner do not count",
        [&] {
          AddBody(1, 2, 2);
@@ -147,7 +147,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          farms(2, 6);
          for (int b = 2; b <= 7; ++b) BodyData[2][b][body::kOwner] = 0;
        },
-       kSupplies, 130},
+       kGoodSupplies, 130},
       {"hidden wormhole leads nowhere",
        [&] {
          AddBody(1, 2, 2);
@@ -156,7 +156,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
          farms(2, 6);
          BodyData[1][9][body::kVisible] = 0;
        },
-       kSupplies, 130},
+       kGoodSupplies, 130},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -172,13 +172,13 @@ TEST_F(Markets, TargetFollowsABodyThatChangesAfterTheFirstDay) {
   AddBody(1, 2, 2);
   AddSystem(2, 1);
   Link(1, 9, 2, 9);
-  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 130);
+  EXPECT_EQ(rules::SystemPriceTarget(1, kGoodSupplies), 130);
   BodyData[1][2][body::kKind] = 1;  // the planet turns to farming
-  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 105);
+  EXPECT_EQ(rules::SystemPriceTarget(1, kGoodSupplies), 105);
   for (int b = 2; b <= 7; ++b) AddBody(2, b, 1);  // the neighbour's farms appear
-  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 84);
+  EXPECT_EQ(rules::SystemPriceTarget(1, kGoodSupplies), 84);
   BodyData[2][3][body::kOwner] = 0;  // one of them loses its owner
-  EXPECT_EQ(rules::SystemPriceTarget(1, kSupplies), 90);
+  EXPECT_EQ(rules::SystemPriceTarget(1, kGoodSupplies), 90);
 }
 
 // Trends far outside the band pin every price to the band's edge and restart the trend at 0.
@@ -197,10 +197,10 @@ TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
     int body, good, price;
   };
   const Case cases[] = {
-      {2, kSupplies, 126},  // system 105 + 10 = 115, planet 115 + 11
-      {3, kSupplies, 104},  // 115 - 11; no discount outside contraband
-      {2, kRum, 786},       // system 650 + 65 = 715, planet 715 + 71
-      {3, kRum, 516},       // 715 - 71 = 644, a fifth off
+      {2, kGoodSupplies, 126},  // system 105 + 10 = 115, planet 115 + 11
+      {3, kGoodSupplies, 104},  // 115 - 11; no discount outside contraband
+      {2, kGoodRum, 786},       // system 650 + 65 = 715, planet 715 + 71
+      {3, kGoodRum, 516},       // 715 - 71 = 644, a fifth off
   };
   for (const Case& c : cases) {
     EXPECT_EQ(MarketPrice[1][c.body][c.good], c.price) << c.body << "/" << c.good;
@@ -208,8 +208,8 @@ TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
     EXPECT_EQ(SystemPriceTrend[1][c.good], 0);
   }
   // The system price is the average of its planets only.
-  EXPECT_EQ(SystemPrice[1][kSupplies], 126);
-  EXPECT_EQ(SystemPrice[1][kRum], 786);
+  EXPECT_EQ(SystemPrice[1][kGoodSupplies], 126);
+  EXPECT_EQ(SystemPrice[1][kGoodRum], 786);
 }
 
 TEST_F(Markets, SystemPriceIsThePlanetAverageAndZeroWithoutPlanets) {
@@ -265,7 +265,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     AddSystem(1, 1);  // no bodies: only the system drifts, and nobody produces (target 130)
     state::Randomize(FindSeed([&] { return state::Random(3) == c.up && state::Random(3) == c.down; }));
     rules::UpdateMarketPrices();
-    EXPECT_EQ(SystemPriceTrend[1][kSupplies], c.trend) << c.up << "-" << c.down;
+    EXPECT_EQ(SystemPriceTrend[1][kGoodSupplies], c.trend) << c.up << "-" << c.down;
   }
   // After the drift the system price is rebuilt from the planets: read the drift off the planet.
   SetUp();
@@ -277,8 +277,8 @@ TEST_F(Markets, RollsAtTheirEdges) {
            state::Random(3) == 0;
   }));
   rules::UpdateMarketPrices();
-  EXPECT_EQ(MarketPriceTrend[1][2][kSupplies], 2);
-  EXPECT_EQ(MarketPrice[1][2][kSupplies], 130 - 1 + 2);
+  EXPECT_EQ(MarketPriceTrend[1][2][kGoodSupplies], 2);
+  EXPECT_EQ(MarketPrice[1][2][kGoodSupplies], 130 - 1 + 2);
 
   struct Growth {
     int roll;
@@ -289,7 +289,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     onlySupplies();
     AddSystem(1, 1);
     AddBody(1, 2, 2);
-    MarketStock[1][2][kSupplies] = 10;
+    MarketStock[1][2][kGoodSupplies] = 10;
     int taken = -1;
     const std::uint32_t seed = FindSeed([&] {
       if (state::Random(100) != c.roll) return false;
@@ -298,7 +298,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     });
     state::Randomize(seed);
     rules::UpdateMarketStocks();
-    EXPECT_EQ(MarketStock[1][2][kSupplies], c.grows ? 10 + 5 - taken : 10) << "roll " << c.roll;
+    EXPECT_EQ(MarketStock[1][2][kGoodSupplies], c.grows ? 10 + 5 - taken : 10) << "roll " << c.roll;
     EXPECT_EQ(state::RandSeed, SeedAfter(seed, c.grows ? 3 : 2)) << "roll " << c.roll;
   }
 }
@@ -345,11 +345,11 @@ TEST_F(Markets, StockStepAndCeilingFollowTheBasePriceAndConnections) {
 TEST_F(Markets, StockNearTheLimitOfItsRangeDoesNotWrap) {
   AddSystem(1, 1);
   AddBody(1, 2, 1);
-  MarketStock[1][2][kSupplies] = INT_MAX;
+  MarketStock[1][2][kGoodSupplies] = INT_MAX;
   for (int day = 0; day < 20; ++day) {
     rules::UpdateMarketStocks();
-    ASSERT_GE(MarketStock[1][2][kSupplies], 0);
-    ASSERT_LE(MarketStock[1][2][kSupplies], 133);
+    ASSERT_GE(MarketStock[1][2][kGoodSupplies], 0);
+    ASSERT_LE(MarketStock[1][2][kGoodSupplies], 133);
   }
 }
 
@@ -362,7 +362,7 @@ TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
   for (int b = 2; b <= 4; ++b) {
     for (int g = 1; g <= state::kLastGood; ++g) MarketStock[1][b][g] = 20;
   }
-  MarketPrice[1][4][kSupplies] = 4321;
+  MarketPrice[1][4][kGoodSupplies] = 4321;
   rules::UpdateMarketPrices();
   rules::UpdateMarketStocks();
   for (int g = 1; g <= state::kLastGood; ++g) {
@@ -371,7 +371,7 @@ TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
     EXPECT_EQ(MarketStock[1][3][g] == 0, !contraband) << g;
     EXPECT_EQ(MarketStock[1][4][g], 20) << g;
   }
-  EXPECT_EQ(MarketPrice[1][4][kSupplies], 4321);
+  EXPECT_EQ(MarketPrice[1][4][kGoodSupplies], 4321);
 }
 
 TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
@@ -385,7 +385,7 @@ TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
     row[mission::kType] = type;
     row[mission::kTargetBody] = body;
     row[mission::kTargetSystem] = system;
-    row[mission::kSubject] = kSynthetics;
+    row[mission::kSubject] = kGoodSynthetics;
   };
   using state::ActiveMission;
   using state::MissionOffers;
@@ -408,12 +408,12 @@ TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
     AddSystem(1, 1);
     AddBody(1, 2, 2);
     AddBody(1, 3, 2);
-    MarketStock[1][2][kSynthetics] = 50;
-    MarketStock[1][3][kSynthetics] = 50;
+    MarketStock[1][2][kGoodSynthetics] = 50;
+    MarketStock[1][3][kGoodSynthetics] = 50;
     c.setup();
     for (int day = 0; day < 3; ++day) rules::UpdateMarketStocks();
-    EXPECT_EQ(MarketStock[1][2][kSynthetics] == 0, c.body2Empty) << c.name;
-    EXPECT_EQ(MarketStock[1][3][kSynthetics] == 0, c.body3Empty) << c.name;
+    EXPECT_EQ(MarketStock[1][2][kGoodSynthetics] == 0, c.body2Empty) << c.name;
+    EXPECT_EQ(MarketStock[1][3][kGoodSynthetics] == 0, c.body3Empty) << c.name;
   }
 }
 

@@ -21,7 +21,7 @@ using state::PlayerData;
 using state::PlayerShip;
 using Topics = std::vector<std::string>;
 
-constexpr int kShadowcat = 6;
+using state::kClassShadowcat;
 constexpr int kReward = 12345;
 constexpr int kCredits = 1000;
 constexpr int kCampaignSystem = 5;
@@ -66,7 +66,7 @@ class MissionArrival : public World {
     PlayerData[player::kExperience] = 0;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kShadowcat;
+    PlayerShip[ship::kClass] = kClassShadowcat;
     PlayerShip[ship::kBody] = 4;
     PlayerShip[ship::kSystem] = 3;
     state::TravelMayClose = 0;
@@ -148,22 +148,22 @@ const std::string kDefenders =
 // clang-format off
 const Case kCases[] = {
   // Ship fights: one arrival decides.
-  {"S&D won", 1, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kShadowcat, 4},
-  {"S&D fled", 1, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
-  {"S&D ship lost", 1, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
-  {"S&D both lost", 1, kShadowcat, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
-  {"S&D last life", 1, kShadowcat, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
-  {"S&D both lost, last life", 1, kShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
-  {"Ambush won", 4, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kShadowcat, 4},
-  {"Ambush fled", 4, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
-  {"Ambush both lost", 4, kShadowcat, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kShadowcat, 4},
-  {"Strike won", 9, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kShadowcat, 4},
-  {"Strike fled", 9, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
-  {"Strike ship lost", 9, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
-  {"Strike last life", 9, kShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcat, 4},
-  {"Assault won", 12, kShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kShadowcat, 4},
-  {"Assault fled", 12, kShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcat, 4},
-  {"Assault ship lost", 12, kShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcat, 4},
+  {"S&D won", 1, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kClassShadowcat, 4},
+  {"S&D fled", 1, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
+  {"S&D ship lost", 1, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
+  {"S&D both lost", 1, kClassShadowcat, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
+  {"S&D last life", 1, kClassShadowcat, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
+  {"S&D both lost, last life", 1, kClassShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
+  {"Ambush won", 4, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kClassShadowcat, 4},
+  {"Ambush fled", 4, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
+  {"Ambush both lost", 4, kClassShadowcat, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kClassShadowcat, 4},
+  {"Strike won", 9, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kClassShadowcat, 4},
+  {"Strike fled", 9, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
+  {"Strike ship lost", 9, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
+  {"Strike last life", 9, kClassShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
+  {"Assault won", 12, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kClassShadowcat, 4},
+  {"Assault fled", 12, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
+  {"Assault ship lost", 12, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
 
   // Nav points: three arrivals.
   {"Patrol point 1", 2, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
@@ -290,7 +290,7 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
   };
   for (const Case& c : cases) {
     SetUp();
-    Mission(c.type, kShadowcat);
+    Mission(c.type, kClassShadowcat);
     ActiveMission[mission::kActive] = c.active;
     PlayerShip[ship::kAlive] = c.alive;
     rules::CheckMissionOnArrival(ui);
@@ -301,17 +301,17 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
 }
 
 TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
-  Mission(1, kShadowcat);
+  Mission(1, kClassShadowcat);
   rules::CheckMissionOnArrival(ui);
   ASSERT_EQ(ui.setups.size(), 1u);
-  EXPECT_EQ(ui.setups[0].enemyClass, kShadowcat);
+  EXPECT_EQ(ui.setups[0].enemyClass, kClassShadowcat);
   EXPECT_EQ(ui.setups[0].enemyFaction, 2);
   EXPECT_EQ(ui.setups[0].enemyKind, 2);
   EXPECT_EQ(ui.setups[0].enemyTier, 0);
   const support::ShownPopup& alert = ui.popups.at(0);
   EXPECT_EQ(alert.kind, rules::Popup::Picture);
   EXPECT_EQ(alert.text, "You have encountered a hostile Shadowcat. It is your mission to engage!");
-  EXPECT_EQ(alert.picture, state::GetShipFactionImage(kShadowcat, 2) + "_Scene.jpg");
+  EXPECT_EQ(alert.picture, state::GetShipFactionImage(kClassShadowcat, 2) + "_Scene.jpg");
   EXPECT_EQ(ui.popups.at(1).picture, "GeneralMissionPic.jpg");
   EXPECT_EQ(ui.popups.at(2).kind, rules::Popup::Fame);
   EXPECT_EQ(ui.popups.at(2).picture, "FederationLogo.jpg");
@@ -359,7 +359,7 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
     int points;
   };
   const Case cases[] = {
-      {1, kShadowcat, Script::Destroyed, 60}, {12, kShadowcat, Script::Destroyed, 120},
+      {1, kClassShadowcat, Script::Destroyed, 60}, {12, kClassShadowcat, Script::Destroyed, 120},
       {2, 3, Script::None, 60},               {10, 3, Script::None, 28},
       {14, 3, Script::None, 28},              {15, 3, Script::None, 28},
       {7, 1, Script::None, 60},               {16, 2, Script::None, 60},
@@ -409,7 +409,7 @@ TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
   };
   for (const Case& c : cases) {
     SetUp();
-    Mission(c.type, kShadowcat);
+    Mission(c.type, kClassShadowcat);
     state::TutorialActive = 1;
     state::TutorialStep = c.step;
     rules::CheckMissionOnArrival(ui);

@@ -12,6 +12,8 @@
 #include "rules/diplomacy.h"
 #include "rules/mission_offers.h"
 #include "rules/missions.h"
+#include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
@@ -121,7 +123,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
   using rules::EnemyClassRule;
   for (int psize = 1; psize <= 5; ++psize) {
     for (int faction = 0; faction <= 4; ++faction) {
-      for (int kind = 1; kind <= 3; ++kind) {
+      for (int kind = rules::kSituationCapital; kind <= rules::kSituationCampaign; ++kind) {
         for (const EnemyClassRule rule :
              {EnemyClassRule::Plain, EnemyClassRule::DiscardSameSize, EnemyClassRule::SingleShip}) {
           // Several seeds: a search steps over the tries no fitting class can follow, and where
@@ -136,7 +138,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
                   state::GetShipClassSize(plain) <= psize && Random(100) <= 40) {
                 plain = 0;
               }
-              if (state::GetShipClassStat(plain, state::kAttrRole) != 1) continue;
+              if (state::GetShipClassStat(plain, state::kAttrRole) != state::kRoleMilitary) continue;
               if (state::GetShipClassSize(plain) < psize) continue;
               if (rule == EnemyClassRule::SingleShip &&
                   state::GetShipClassStat(plain, state::kAttrGroup) != 0) {
@@ -165,8 +167,8 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
     bool Accepts(std::int32_t c) const override {
       const int role = state::GetShipClassStat(c, state::kAttrRole);
       if (mode_ == 2) return false;
-      if (mode_ == 1 && role == 1) return false;
-      return c != 0 && !(role == 2 && faction_ == 0);
+      if (mode_ == 1 && role == state::kRoleMilitary) return false;
+      return c != 0 && !(role == state::kRoleCivilian && faction_ == kFactionPirates);
     }
 
    private:
@@ -175,7 +177,7 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
   for (const int s : {1, 5, 12, 16}) {
     for (int size = 1; size <= 5; ++size) {
       for (int faction = 0; faction <= 4; ++faction) {
-        for (int kind = 1; kind <= 3; ++kind) {
+        for (int kind = rules::kSituationCapital; kind <= rules::kSituationCampaign; ++kind) {
           for (int mode = 0; mode <= 2; ++mode) {
             const Test test(faction, mode);
             const std::uint32_t seed = 7000 + s * 1000 + size * 100 + faction * 10 + kind + mode;
@@ -464,8 +466,9 @@ int pf = 0, psize = 0, current = 0, currentBody = 0;
 int Owner(int x) { return SystemData[x][star_system::kOwner]; }
 bool Campaign(int x) { return SystemData[x][star_system::kCampaign] > 0; }
 int Kind(int x) {
-  int kind = SystemData[x][star_system::kClass] == 6 ? 1 : 2;
-  if (Campaign(x)) kind = 3;
+  int kind = SystemData[x][star_system::kClass] == kEconomyCapital ? rules::kSituationCapital
+                                                                    : rules::kSituationOrdinary;
+  if (Campaign(x)) kind = rules::kSituationCampaign;
   return kind;
 }
 int CampaignEnemy(int x) {
@@ -506,7 +509,7 @@ int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
   for (int draw = 0; draw < 1000; ++draw) {
     c = rules::ChooseEncounterShipType(kind, s, psize, faction);
     if (discard && state::GetShipClassSize(c) <= psize && Random(100) <= 40) c = 0;
-    if (state::GetShipClassStat(c, state::kAttrRole) == 1 && state::GetShipClassSize(c) >= psize &&
+    if (state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary && state::GetShipClassSize(c) >= psize &&
         (!single || state::GetShipClassStat(c, state::kAttrGroup) == 0)) {
       break;
     }

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace {
 
 using state::PlayerData;
 
-constexpr int kStarwolf = 1;  // hull price 20000: counts as 6666
+using state::kClassStarwolf;  // hull price 20000: counts as 6666
 
 class Retirement : public ::testing::Test {
  protected:
@@ -24,7 +25,7 @@ class Retirement : public ::testing::Test {
     PlayerData[player::kPortrait] = 0;
     PlayerData[player::kRank] = 6;  // Captain: no bonus
     PlayerData[player::kCampaignRibbons] = 0;
-    state::PlayerShip[ship::kClass] = kStarwolf;
+    state::PlayerShip[ship::kClass] = kClassStarwolf;
     // The Federation's promised planet: Sargoth in the Finis system.
     state::SystemText[8][system_text::kName] = "Finis";
     state::BodyText[8][4][body_text::kName] = "Sargoth";

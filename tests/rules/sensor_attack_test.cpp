@@ -28,10 +28,10 @@ using state::PlayerData;
 using state::PlayerShip;
 
 constexpr int kSlot = 3;
-constexpr std::int32_t kPlayerClass = 9;  // a destroyer: bigger than the small targets below
-constexpr std::int32_t kFighter = 2;      // 3,000 experience points
-constexpr std::int32_t kCruiser = 13;     // bigger than the player's ship
-constexpr std::int32_t kTrader = 11;      // a transporter, as big as the player's ship
+constexpr std::int32_t kPlayerClass = state::kClassPatton;  // a destroyer: bigger than the small targets below
+constexpr std::int32_t kFighter = state::kClassStargun;     // 3,000 experience points
+constexpr std::int32_t kCruiser = state::kClassNeptun;      // bigger than the player's ship
+constexpr std::int32_t kTrader = state::kClassFerendar;     // a transporter, as big as the player's ship
 
 enum class Fight { Destroyed, Taken, Escaped, PlayerLost };
 

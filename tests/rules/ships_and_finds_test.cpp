@@ -195,7 +195,7 @@ class Finds : public Around {
 TEST_F(Finds, ATreasureIsWorthAtLeast2500) {
   PlayerData[player::kCredits] = 10000;
   PlayerData[player::kRank] = 3;
-  Place(2, rules::kFindTreasure);
+  Place(2, kFindTreasure);
   rules::ResolveSpaceFind(2, ui);
   EXPECT_EQ(PlayerData[player::kCredits], 12500);
   EXPECT_EQ(SpaceFinds[s()][2][space_find::kPresent], 0);
@@ -220,7 +220,7 @@ TEST_F(Finds, AGhostShipLootsWhatTheHoldTakes) {
     PlayerShip[ship::kCargoSpace] = c.capacity;
     Cargo[1] = c.carried;
     const int credits = PlayerData[player::kCredits];
-    Place(1, rules::kFindGhostShip);
+    Place(1, kFindGhostShip);
     rules::ResolveSpaceFind(1, ui);
     std::string reward;
     for (const auto& p : ui.popups) if (p.kind == rules::Popup::Reward) reward = p.text;
@@ -234,8 +234,8 @@ TEST_F(Finds, AGhostShipLootsWhatTheHoldTakes) {
 }
 
 TEST_F(Finds, ALifepodNeedsAFreeSlotToRevealMore) {
-  for (int k = 1; k <= 4; ++k) Place(k, rules::kFindTreasure);
-  SpaceFinds[s()][3][space_find::kKind] = rules::kFindLifepod;
+  for (int k = 1; k <= 4; ++k) Place(k, kFindTreasure);
+  SpaceFinds[s()][3][space_find::kKind] = kFindLifepod;
   rules::ResolveSpaceFind(3, ui);
   ASSERT_EQ(ui.CountTopic("Lifepod:"), 1u);
   EXPECT_EQ(ui.WithTopic("Lifepod:")[0].text,
@@ -243,7 +243,7 @@ TEST_F(Finds, ALifepodNeedsAFreeSlotToRevealMore) {
   EXPECT_EQ(SpaceFinds[s()][3][space_find::kPresent], 0);
 
   SetUp();
-  Place(1, rules::kFindLifepod);
+  Place(1, kFindLifepod);
   PlayerShip[ship::kBody] = -1;  // the ship sits at the lifepod
   rules::ResolveSpaceFind(1, ui);
   int present = 0;
@@ -254,7 +254,7 @@ TEST_F(Finds, ALifepodNeedsAFreeSlotToRevealMore) {
 
 TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
-  Place(4, rules::kFindOwnSecretData);
+  Place(4, kFindOwnSecretData);
   ui.choiceAnswers = {true};
   PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   rules::ResolveSpaceFind(4, ui);
@@ -275,7 +275,7 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
 }
 
 TEST_F(Finds, AnArtifactIsSoldOrGivenForFame) {
-  Place(1, rules::kFindAlienArtifact);
+  Place(1, kFindAlienArtifact);
   PlayerData[player::kCredits] = 0;
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(1, ui);
@@ -283,7 +283,7 @@ TEST_F(Finds, AnArtifactIsSoldOrGivenForFame) {
   EXPECT_EQ(ui.CountTopic("Black market:"), 1u);
 
   SetUp();
-  Place(1, rules::kFindAlienArtifact);
+  Place(1, kFindAlienArtifact);
   ui.choiceAnswers = {false};  // given to the government
   rules::ResolveSpaceFind(1, ui);
   EXPECT_EQ(PlayerData[player::kExperience], state::GetLevelExperience(1) / 4);

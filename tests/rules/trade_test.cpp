@@ -9,7 +9,9 @@
 
 #include "rules/missions.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/skills.h"
+#include "state/star_map.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -23,16 +25,13 @@ using state::PlayerData;
 using state::PlayerShip;
 
 constexpr int kSystem = 3;
-constexpr int kSunBody = 1;
+using state::kSunBody;
 constexpr int kPlanet = 2;
 constexpr int kHideoutBody = 3;
 constexpr int kBareRocks = 4;   // an asteroid field of class 0: no market
 constexpr int kOtherPlanet = 5;
 
-constexpr int kSupplies = 1;
-constexpr int kMedicine = 2;
-constexpr int kRum = 13;        // contraband
-constexpr int kWeapons = 18;    // contraband
+// Rum and stolen data are contraband.
 
 class Trade : public World {
  protected:
@@ -59,7 +58,7 @@ class Trade : public World {
     PlayerShip[ship::kBody] = kPlanet;
     PlayerShip[ship::kCargoSpace] = 200;
     state::SelectedBody = kPlanet;
-    state::SelectedGood = kSupplies;
+    state::SelectedGood = kGoodSupplies;
     state::TradeQuantity = 10;
   }
   void TearDown() override {
@@ -89,20 +88,20 @@ TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
     std::string popup;  // topic of the one popup shown, or empty
   };
   const Case cases[] = {
-      {"the stock cuts 100 to 30", kPlanet, kSupplies, 100, 30, 250, 200, 100000, 30, ""},
-      {"the hold cuts 100 to 50", kPlanet, kSupplies, 100, 500, 250, 200, 100000, 50, ""},
-      {"all ten", kPlanet, kMedicine, 10, 500, 200, 0, 100000, 10, ""},
-      {"credits exactly enough", kPlanet, kMedicine, 10, 500, 200, 0, 2000, 10, ""},
-      {"a full hold: nothing, silently", kPlanet, kSupplies, 10, 500, 200, 200, 100000, 0, ""},
-      {"an overfull hold: nothing, silently", kPlanet, kSupplies, 10, 500, 100, 150, 100000, 0, ""},
-      {"an empty stock: nothing, silently", kPlanet, kSupplies, 10, 0, 200, 0, 100000, 0, ""},
-      {"too few credits for all of it: nothing", kPlanet, kMedicine, 25, 500, 200, 0, 4999, 0,
+      {"the stock cuts 100 to 30", kPlanet, kGoodSupplies, 100, 30, 250, 200, 100000, 30, ""},
+      {"the hold cuts 100 to 50", kPlanet, kGoodSupplies, 100, 500, 250, 200, 100000, 50, ""},
+      {"all ten", kPlanet, kGoodMedicals, 10, 500, 200, 0, 100000, 10, ""},
+      {"credits exactly enough", kPlanet, kGoodMedicals, 10, 500, 200, 0, 2000, 10, ""},
+      {"a full hold: nothing, silently", kPlanet, kGoodSupplies, 10, 500, 200, 200, 100000, 0, ""},
+      {"an overfull hold: nothing, silently", kPlanet, kGoodSupplies, 10, 500, 100, 150, 100000, 0, ""},
+      {"an empty stock: nothing, silently", kPlanet, kGoodSupplies, 10, 0, 200, 0, 100000, 0, ""},
+      {"too few credits for all of it: nothing", kPlanet, kGoodMedicals, 25, 500, 200, 0, 4999, 0,
        "Not enough credits"},
       {"no good selected", kPlanet, 0, 10, 500, 200, 0, 100000, 0, "N/A"},
-      {"contraband at a hideout", kHideoutBody, kRum, 10, 500, 200, 0, 100000, 10, ""},
-      {"at the sun: no market", kSunBody, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
-      {"at bare rocks: no market", kBareRocks, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
-      {"at a space find: no market", -1, kSupplies, 10, 500, 200, 0, 100000, 0, ""},
+      {"contraband at a hideout", kHideoutBody, kGoodRum, 10, 500, 200, 0, 100000, 10, ""},
+      {"at the sun: no market", kSunBody, kGoodSupplies, 10, 500, 200, 0, 100000, 0, ""},
+      {"at bare rocks: no market", kBareRocks, kGoodSupplies, 10, 500, 200, 0, 100000, 0, ""},
+      {"at a space find: no market", -1, kGoodSupplies, 10, 500, 200, 0, 100000, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -112,9 +111,9 @@ TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
     state::SelectedGood = c.good;
     state::TradeQuantity = c.quantity;
     PlayerShip[ship::kCargoSpace] = c.capacity;
-    Cargo[kWeapons] = c.used;  // what else is in the hold
+    Cargo[kGoodStolenData] = c.used;  // what else is in the hold
     PlayerData[player::kCredits] = c.credits;
-    const int g = c.good > 0 ? c.good : kSupplies;
+    const int g = c.good > 0 ? c.good : kGoodSupplies;
     const int b = c.body > 0 ? c.body : kPlanet;
     MarketStock[kSystem][b][g] = c.stock;
 
@@ -154,15 +153,15 @@ TEST_F(Trade, BuyAllSpendsWhatTheCreditsCoverWithinStockAndHold) {
     SCOPED_TRACE(c.name);
     SetUp();
     ui.Clear();
-    MarketPrice[kSystem][kPlanet][kMedicine] = c.price;
-    MarketStock[kSystem][kPlanet][kMedicine] = c.stock;
+    MarketPrice[kSystem][kPlanet][kGoodMedicals] = c.price;
+    MarketStock[kSystem][kPlanet][kGoodMedicals] = c.stock;
     PlayerShip[ship::kCargoSpace] = c.free;
     PlayerData[player::kCredits] = c.credits;
-    state::SelectedGood = kMedicine;
+    state::SelectedGood = kGoodMedicals;
 
     rules::BuyAll(ui);
 
-    EXPECT_EQ(Cargo[kMedicine], c.bought);
+    EXPECT_EQ(Cargo[kGoodMedicals], c.bought);
     EXPECT_EQ(PlayerData[player::kCredits], c.credits - c.bought * c.price);
     ASSERT_EQ(ui.popups.size(), c.popup.empty() ? 0u : 1u);
     if (!c.popup.empty()) {
@@ -185,13 +184,13 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
     std::string popup;
   };
   const Case cases[] = {
-      {"ten of fifty", kPlanet, kMedicine, 10, 50, 10, ""},
-      {"what is on board, when less", kPlanet, kMedicine, 100, 7, 7, ""},
-      {"nothing on board", kPlanet, kMedicine, 10, 0, 0, ""},
+      {"ten of fifty", kPlanet, kGoodMedicals, 10, 50, 10, ""},
+      {"what is on board, when less", kPlanet, kGoodMedicals, 100, 7, 7, ""},
+      {"nothing on board", kPlanet, kGoodMedicals, 10, 0, 0, ""},
       {"no good selected", kPlanet, 0, 10, 5, 0, ""},
-      {"refused at a pirate hideout", kHideoutBody, kRum, 10, 50, 0, "N/A"},
-      {"at the sun: nothing", kSunBody, kMedicine, 10, 50, 0, ""},
-      {"at a space find: nothing", -2, kMedicine, 10, 50, 0, ""},
+      {"refused at a pirate hideout", kHideoutBody, kGoodRum, 10, 50, 0, "N/A"},
+      {"at the sun: nothing", kSunBody, kGoodMedicals, 10, 50, 0, ""},
+      {"at a space find: nothing", -2, kGoodMedicals, 10, 50, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -200,7 +199,7 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
     PlayerShip[ship::kBody] = c.body;
     state::SelectedGood = c.good;
     state::TradeQuantity = c.quantity;
-    const int g = c.good > 0 ? c.good : kMedicine;
+    const int g = c.good > 0 ? c.good : kGoodMedicals;
     const int b = c.body > 0 ? c.body : kPlanet;
     Cargo[g] = c.onBoard;
     PlayerData[player::kIllegalGoodsWarning] = 1;
@@ -219,9 +218,9 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
 }
 
 TEST_F(Trade, ContrabandEarnsExperienceAndTellsSoOncePerGame) {
-  state::SelectedGood = kRum;
+  state::SelectedGood = kGoodRum;
   state::TradeQuantity = 1;
-  Cargo[kRum] = 10;
+  Cargo[kGoodRum] = 10;
   rules::Sell(ui);  // a first unit alone
   ASSERT_EQ(ui.popups.size(), 2u);
   EXPECT_EQ(ui.popups[0].kind, rules::Popup::Fame);
@@ -237,8 +236,8 @@ TEST_F(Trade, ContrabandEarnsExperienceAndTellsSoOncePerGame) {
   EXPECT_EQ(PlayerData[player::kExperience], 20 + 9 * 20);
 
   ui.Clear();
-  Cargo[kMedicine] = 5;
-  state::SelectedGood = kMedicine;
+  Cargo[kGoodMedicals] = 5;
+  state::SelectedGood = kGoodMedicals;
   rules::Sell(ui);
   EXPECT_EQ(PlayerData[player::kExperience], 200) << "legal goods earn nothing";
 }
@@ -254,8 +253,8 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
   for (const Case& c : cases) {
     SetUp();
     PlayerData[player::kGoodsSold] = c.before;
-    Cargo[kMedicine] = c.sold;
-    state::SelectedGood = kMedicine;
+    Cargo[kGoodMedicals] = c.sold;
+    state::SelectedGood = kGoodMedicals;
     rules::Sell(ui);
     EXPECT_EQ(PlayerData[player::kGoodsSold], c.after) << c.before;
   }
@@ -264,19 +263,19 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
 // Numbers at the edge of 32 bits saturate instead of wrapping: a huge contraband sale tops the
 // experience out, and a hold already at the limit stays there when more is bought.
 TEST_F(Trade, TradingAtThe32BitLimitSaturates) {
-  state::SelectedGood = kWeapons;
-  Cargo[kWeapons] = 2000000000;
+  state::SelectedGood = kGoodStolenData;
+  Cargo[kGoodStolenData] = 2000000000;
   state::TradeQuantity = 100;
   rules::SellAll(ui);
   EXPECT_EQ(PlayerData[player::kExperience], INT32_MAX);
-  EXPECT_EQ(Cargo[kWeapons], 0);
+  EXPECT_EQ(Cargo[kGoodStolenData], 0);
 
   SetUp();
-  Cargo[kSupplies] = INT32_MAX;
-  Cargo[kMedicine] = -1000;  // frees room on the books: the purchase goes through
+  Cargo[kGoodSupplies] = INT32_MAX;
+  Cargo[kGoodMedicals] = -1000;  // frees room on the books: the purchase goes through
   PlayerShip[ship::kCargoSpace] = INT32_MAX;
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kSupplies], INT32_MAX);
+  EXPECT_EQ(Cargo[kGoodSupplies], INT32_MAX);
 }
 
 TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
@@ -288,15 +287,15 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
     int experience;
   };
   const Case cases[] = {
-      {"part of a transport", kMissionTransport, kPlanet, kMedicine, 30, 10, 20, false, 0},
-      {"all of a transport", kMissionTransport, kPlanet, kMedicine, 10, 10, 0, true, 3000},
-      {"more than a supply run wants", kMissionSupply, kPlanet, kMedicine, 5, 10, -5, true,
+      {"part of a transport", kMissionTransport, kPlanet, kGoodMedicals, 30, 10, 20, false, 0},
+      {"all of a transport", kMissionTransport, kPlanet, kGoodMedicals, 10, 10, 0, true, 3000},
+      {"more than a supply run wants", kMissionSupply, kPlanet, kGoodMedicals, 5, 10, -5, true,
        9000},
-      {"a combat transport", kMissionCombatTransport, kPlanet, kMedicine, 10, 10, 0, true,
+      {"a combat transport", kMissionCombatTransport, kPlanet, kGoodMedicals, 10, 10, 0, true,
        6000},
-      {"another good", kMissionTransport, kPlanet, kSupplies, 10, 10, 10, false, 0},
-      {"another body", kMissionTransport, kOtherPlanet, kMedicine, 10, 10, 10, false, 0},
-      {"not a delivery", kMissionPatrol, kPlanet, kMedicine, 10, 10, 10, false, 0},
+      {"another good", kMissionTransport, kPlanet, kGoodSupplies, 10, 10, 10, false, 0},
+      {"another body", kMissionTransport, kOtherPlanet, kGoodMedicals, 10, 10, 10, false, 0},
+      {"not a delivery", kMissionPatrol, kPlanet, kGoodMedicals, 10, 10, 10, false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -304,20 +303,20 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
     ui.Clear();
     GiveTransportMission(c.type, c.good, c.units);
     PlayerShip[ship::kBody] = c.body;
-    state::SelectedGood = kMedicine;
-    Cargo[kMedicine] = c.onBoard;
+    state::SelectedGood = kGoodMedicals;
+    Cargo[kGoodMedicals] = c.onBoard;
     const bool delivered = c.unitsLeft != c.units;
 
     rules::Sell(ui);
 
-    EXPECT_EQ(Cargo[kMedicine], 0);
+    EXPECT_EQ(Cargo[kGoodMedicals], 0);
     EXPECT_EQ(state::ActiveMission[mission::kQuantity], c.unitsLeft);
-    EXPECT_EQ(MarketStock[kSystem][c.body][kMedicine], delivered ? 0 : 1000 + c.onBoard)
+    EXPECT_EQ(MarketStock[kSystem][c.body][kGoodMedicals], delivered ? 0 : 1000 + c.onBoard)
         << "delivered units leave the market";
     EXPECT_EQ(state::ActiveMission[mission::kActive], c.completed ? 0 : 1);
     EXPECT_EQ(PlayerData[player::kMissionsCompleted], c.completed ? 1 : 0);
     EXPECT_EQ(PlayerData[player::kExperience], c.experience);
-    const int paid = c.onBoard * MarketPrice[kSystem][c.body][kMedicine];
+    const int paid = c.onBoard * MarketPrice[kSystem][c.body][kGoodMedicals];
     EXPECT_EQ(PlayerData[player::kCredits], 100000 + paid + (c.completed ? 5000 : 0));
     if (c.completed) {
       ASSERT_EQ(ui.popups.size(), 2u);
@@ -334,10 +333,10 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 }
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
-  GiveTransportMission(kMissionTransport, kMedicine, 1, 12000);
+  GiveTransportMission(kMissionTransport, kGoodMedicals, 1, 12000);
   state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
-  Cargo[kMedicine] = 1;
-  state::SelectedGood = kMedicine;
+  Cargo[kGoodMedicals] = 1;
+  state::SelectedGood = kGoodMedicals;
   rules::Sell(ui);
   ASSERT_FALSE(ui.popups.empty());
   EXPECT_EQ(ui.popups[0].text.substr(ui.popups[0].text.size() - 7), "$ 12000");
@@ -345,11 +344,11 @@ TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
 }
 
 TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
-  Cargo[kSupplies] = 3;
-  Cargo[kMedicine] = 4;
-  Cargo[kRum] = 5;
-  Cargo[kWeapons] = 1;
-  GiveTransportMission(kMissionTransport, kMedicine, 4);
+  Cargo[kGoodSupplies] = 3;
+  Cargo[kGoodMedicals] = 4;
+  Cargo[kGoodRum] = 5;
+  Cargo[kGoodStolenData] = 1;
+  GiveTransportMission(kMissionTransport, kGoodMedicals, 4);
   state::SelectedGood = 7;
 
   rules::SellAll(ui);
@@ -365,9 +364,9 @@ TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
 
   ui.Clear();
   PlayerShip[ship::kBody] = kHideoutBody;
-  Cargo[kRum] = 2;
+  Cargo[kGoodRum] = 2;
   rules::SellAll(ui);
-  EXPECT_EQ(Cargo[kRum], 2);
+  EXPECT_EQ(Cargo[kGoodRum], 2);
   ASSERT_EQ(ui.popups.size(), 1u);
   EXPECT_EQ(ui.popups[0].text, "You cannot sell goods at a pirate hideout.");
 }
@@ -377,19 +376,19 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 
   // Step 5: only Supplies may be bought, and a unit of them moves the tutorial on.
   state::TutorialStep = 5;
-  state::SelectedGood = kMedicine;
+  state::SelectedGood = kGoodMedicals;
   rules::Buy(ui);
   rules::BuyAll(ui);
-  EXPECT_EQ(Cargo[kMedicine], 0);
+  EXPECT_EQ(Cargo[kGoodMedicals], 0);
   EXPECT_EQ(ui.CountTopic("Tutorial"), 2u);
-  state::SelectedGood = kSupplies;
+  state::SelectedGood = kGoodSupplies;
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kSupplies], 10);
+  EXPECT_EQ(Cargo[kGoodSupplies], 10);
   EXPECT_EQ(ui.CountTopic("Tutorial"), 2u);
   state::TutorialStep = 6;
-  state::SelectedGood = kMedicine;
+  state::SelectedGood = kGoodMedicals;
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kMedicine], 10);
+  EXPECT_EQ(Cargo[kGoodMedicals], 10);
 
   // The window may not close before step 8; the step that reopens a mission lies after 11.
   struct Case { int step; bool mayClose; };
@@ -415,7 +414,7 @@ TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   } stepUi;
   state::TutorialActive = 1;
   state::TutorialStep = 5;
-  state::SelectedGood = kSupplies;
+  state::SelectedGood = kGoodSupplies;
   rules::BuyAll(stepUi);
   state::TutorialStep = 7;
   rules::SellAll(stepUi);
@@ -425,19 +424,19 @@ TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
 
 TEST_F(Trade, TheViewShowsTheSelectedBodysMarketAndTheHold) {
   state::BodyPricesKnown[kPlanet] = 1;
-  Cargo[kRum] = 12;
-  Cargo[kSupplies] = 3;
-  state::GoodName[kRum] = "*Rum";
-  state::SelectedGood = kRum;
+  Cargo[kGoodRum] = 12;
+  Cargo[kGoodSupplies] = 3;
+  state::GoodName[kGoodRum] = "*Rum";
+  state::SelectedGood = kGoodRum;
   state::TradeQuantity = 25;
 
   rules::TradeView v = rules::BuildTradeView();
-  EXPECT_EQ(v.rows[kRum - 1].name, "*Rum");
-  EXPECT_EQ(v.rows[kRum - 1].price, "$ 1300");
-  EXPECT_EQ(v.rows[kRum - 1].stock, "1000");
-  EXPECT_EQ(v.rows[kRum - 1].cargo, "12");
-  EXPECT_TRUE(v.rows[kRum - 1].selected);
-  EXPECT_FALSE(v.rows[kSupplies - 1].selected);
+  EXPECT_EQ(v.rows[kGoodRum - 1].name, "*Rum");
+  EXPECT_EQ(v.rows[kGoodRum - 1].price, "$ 1300");
+  EXPECT_EQ(v.rows[kGoodRum - 1].stock, "1000");
+  EXPECT_EQ(v.rows[kGoodRum - 1].cargo, "12");
+  EXPECT_TRUE(v.rows[kGoodRum - 1].selected);
+  EXPECT_FALSE(v.rows[kGoodSupplies - 1].selected);
   EXPECT_EQ(v.hold, "15/200");
   EXPECT_EQ(v.activeQuantity, 2);
   EXPECT_EQ(v.quantityCaptions[2], "x 25");
@@ -460,8 +459,8 @@ TEST_F(Trade, TheViewShowsTheSelectedBodysMarketAndTheHold) {
     state::SelectedBody = c.selectedBody;
     if (c.selectedBody > 0) state::BodyPricesKnown[c.selectedBody] = c.known ? 1 : 0;
     v = rules::BuildTradeView();
-    EXPECT_EQ(v.rows[kSupplies - 1].price, c.price) << c.selectedBody;
-    EXPECT_EQ(v.rows[kSupplies - 1].stock, c.stock) << c.selectedBody;
+    EXPECT_EQ(v.rows[kGoodSupplies - 1].price, c.price) << c.selectedBody;
+    EXPECT_EQ(v.rows[kGoodSupplies - 1].stock, c.stock) << c.selectedBody;
   }
 }
 

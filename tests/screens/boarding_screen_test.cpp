@@ -17,6 +17,7 @@
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
 #include "state/equipment_ids.h"
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -26,8 +27,8 @@
 namespace screens_test {
 namespace {
 
-constexpr std::int32_t kEnemyClass = 6;
-constexpr std::int32_t kEnemyFaction = 3;
+constexpr std::int32_t kEnemyClass = state::kClassShadowcat;
+constexpr std::int32_t kEnemyFaction = kFactionCoalition;
 
 class BoardingScreenTest : public GameFormsTest {
  protected:

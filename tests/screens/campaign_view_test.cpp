@@ -114,7 +114,7 @@ class Campaign : public ::testing::Test {
 
   void FlyBattleship() {
     for (std::int32_t c = 1; c <= state::kLastShipClass; ++c)
-      if (state::GetShipClassSize(c) == 5) {
+      if (state::GetShipClassSize(c) == state::kSizeBattleship) {
         state::PlayerShip[ship::kClass] = c;
         return;
       }

@@ -17,14 +17,15 @@
 #include "screens/port/port.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 
 namespace screens_test {
 namespace {
 
-constexpr int kStarwolf = 1;   // no room for any crew
-constexpr int kShadowcat = 6;  // crew 6..16
+using state::kClassStarwolf;  // no room for any crew
+using state::kClassShadowcat;  // crew 6..16
 constexpr int kBoardingShuttle = 5;
 
 void SetCrew(int crewmen, int officers, int pirates, int marines, int droids) {
@@ -47,11 +48,11 @@ TEST(CrewHiringView, ShowsTheShipItsLimitsTheCrewAndThePrices) {
     const char* current;
   };
   const Case cases[] = {
-      {kShadowcat, 0, 1234567, 0, "$ 1,234,567", "Shadowcat class ship.", "Shadowcat_topwire.jpg",
+      {kClassShadowcat, 0, 1234567, 0, "$ 1,234,567", "Shadowcat class ship.", "Shadowcat_topwire.jpg",
        "6", "16", "15"},
-      {kShadowcat, kBoardingShuttle, -500, 1, "$ -500", "Shadowcat class ship.",
+      {kClassShadowcat, kBoardingShuttle, -500, 1, "$ -500", "Shadowcat class ship.",
        "Shadowcat_topwire.jpg", "6", "19", "15"},
-      {kStarwolf, 0, 0, 0, "$ 0", "Starwolf class ship.", "Starwolf_topwire.jpg", "0", "0", "15"},
+      {kClassStarwolf, 0, 0, 0, "$ 0", "Starwolf class ship.", "Starwolf_topwire.jpg", "0", "0", "15"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shipLine);
@@ -94,7 +95,7 @@ class CrewHiringTest : public GameFormsTest {
     system = state::PlayerShip[ship::kSystem];
     body = state::PlayerShip[ship::kBody];
     state::BodyData[system][body][body::kKind] = 3;  // a normal planet
-    state::PlayerShip[ship::kClass] = kShadowcat;
+    state::PlayerShip[ship::kClass] = kClassShadowcat;
     state::PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     SetCrew(13, 0, 0, 0, 0);
     state::PlayerData[player::kCredits] = 50000;
@@ -208,7 +209,7 @@ click CrewHiring.BackButton
   EXPECT_TRUE(r.ok) << r.message;
 
   platform::App().Reset();
-  state::PlayerShip[ship::kClass] = kStarwolf;
+  state::PlayerShip[ship::kClass] = kClassStarwolf;
   SetCrew(0, 0, 0, 0, 0);
   script = R"(
 expect CrewHiring.MaxCrew.Caption "0"

@@ -1,5 +1,6 @@
 // The example screen: its view as a table without any form, the screen filled from the view, and
-// its player flow as a script.
+// its flow as a script (tests/screens/example_screen.script: no player reaches the screen, so the
+// script starts on it rather than at the program's start).
 #include "screens/example/example_screen.h"
 
 #include <array>
@@ -13,8 +14,6 @@
 
 namespace screens_test {
 namespace {
-
-constexpr const char* kLayout = FARHAVEN_SOURCE_DIR "/tests/screens/example/example.layout";
 
 TEST(ExampleView, ShowsThePilotAndTheFirstThreeGoodsHeld) {
   struct Case {
@@ -31,25 +30,24 @@ TEST(ExampleView, ShowsThePilotAndTheFirstThreeGoodsHeld) {
     state::Cargo.fill(0);
     for (auto [good, units] : c.cargo) state::Cargo[good] = units;
     state::PlayerName = "Jane Doe";
-    const example::ExampleView view = example::BuildExampleView();
+    const screens::ExampleView view = screens::BuildExampleView();
     EXPECT_EQ(view.pilot, "Pilot: Jane Doe");
     EXPECT_EQ(view.holdEmpty, c.empty);
     EXPECT_EQ(view.cargoRows, c.rows);
   }
 }
 
-using ExampleScreenTest = FormTest;
+using ExampleScreenTest = GameFormsTest;
 
 TEST_F(ExampleScreenTest, FillsFromItsViewAndPlaysItsScript) {
   state::Cargo.fill(0);
   state::Cargo[1] = 12;
   state::PlayerName = "Jane Doe";
-  example::ExampleScreen screen(kLayout);
-  EXPECT_TRUE(screen.MissingHandlers().empty());
+  screens::ExampleScreen& screen = *screens::Example;
   screen.Refresh();
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);
-  runner.LoadFile(FARHAVEN_SOURCE_DIR "/tests/screens/example/example.script");
+  runner.LoadFile(FARHAVEN_SOURCE_DIR "/tests/screens/example_screen.script");
   const platform::ScriptResult r = runner.Run([&] { screen.ShowModal(); });
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_FALSE(screen.Visible());

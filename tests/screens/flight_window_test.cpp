@@ -26,7 +26,7 @@ namespace {
 using platform::Label;
 using state::PlayerShip;
 
-constexpr int kShadowcat = 6;
+using state::kClassShadowcat;
 
 class FlightWindowTest : public GameFormsTest {
  protected:
@@ -42,7 +42,7 @@ class FlightWindowTest : public GameFormsTest {
     state::TutorialActive = 1;
     state::TutorialStep = 7;
     state::NoWarPopups = 1;
-    PlayerShip[ship::kClass] = kShadowcat;
+    PlayerShip[ship::kClass] = kClassShadowcat;
     PlayerShip[ship::kCrewmen] = 6;
     PlayerShip[ship::kEngine] = kEngineTravellerMk1;
     system = PlayerShip[ship::kSystem];
@@ -114,7 +114,7 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
         EXPECT_EQ(DaysShown(flight()), screens::DayCountWindow::DaysText(days));
         EXPECT_EQ(flight().Get<Label>("TravellingLabel").Caption(), "Travelling...");
         EXPECT_EQ(Picture(flight(), "ShipPicture"),
-                  state::GetShipFactionImage(kShadowcat, PlayerShip[ship::kFaction]) + "_scene.jpg");
+                  state::GetShipFactionImage(kClassShadowcat, PlayerShip[ship::kFaction]) + "_scene.jpg");
         platform::App().SaveScreenshot(
             (std::filesystem::path(::testing::TempDir()) / "flight_window.png").string(), &flight());
         platform::App().AdvanceClock(99);

@@ -362,6 +362,42 @@ TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMissio
   EXPECT_EQ(refusal, "Tutorial");
 }
 
+// The options panel opens where its layout puts it, and each of its buttons, under the mouse on
+// its picture or its caption, lights its own picture alone.
+TEST_F(TravelScreenTest, EachOptionLightsItsOwnPicture) {
+  struct Option {
+    const char* button;
+    const char* caption;
+    const char* normal;
+    const char* lit;
+  };
+  static constexpr Option kOptions[] = {
+      {"SaveGameButton", "SaveGameLabel", "OptionsMenu_03.jpg", "OptionsMenuON_03.jpg"},
+      {"LoadGameButton", "LoadGameLabel", "OptionsMenu_05.jpg", "OptionsMenuON_05.jpg"},
+      {"SettingsButton", "SettingsLabel", "OptionsMenu_06.jpg", "OptionsMenuON_06.jpg"},
+      {"ExitToMenuButton", "ExitToMenuLabel", "OptionsMenu_07.jpg", "OptionsMenuON_07.jpg"},
+      {"ReturnButton", "ReturnLabel", "OptionsMenu_08.jpg", "OptionsMenuON_08.jpg"},
+  };
+  Run({[] {
+    ClickOn(Part("OptionsButton"));
+    const auto& panel = Part<platform::Panel>("OptionsPanel");
+    ASSERT_TRUE(panel.Visible());
+    EXPECT_EQ(panel.Left(), 263);
+    EXPECT_EQ(panel.Top(), 174);
+    for (const Option& hovered : kOptions) {
+      for (const char* part : {hovered.button, hovered.caption}) {
+        SCOPED_TRACE(part);
+        MoveOnto(screen().Get<platform::Control>(part));
+        for (const Option& o : kOptions)
+          EXPECT_EQ(Part(o.button).PictureName(), &o == &hovered ? o.lit : o.normal) << o.button;
+      }
+    }
+    const auto [x, y] = Reachable(Part<platform::Shape>("OptionsFrame"));  // beside the buttons
+    platform::App().MouseMove(x, y);
+    for (const Option& o : kOptions) EXPECT_EQ(Part(o.button).PictureName(), o.normal) << o.button;
+  }});
+}
+
 TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt) {
   namespace fs = std::filesystem;
   const fs::path home = fs::current_path();

@@ -87,7 +87,7 @@ TEST(ShipClassStat, ClassesFallIntoTheGroupsTheRulesReadThemBy) {
                               : In({13, 14, 15}, k)        ? 4
                                                            : 5;
     EXPECT_EQ(GetShipClassSize(k), size);
-    EXPECT_EQ(GetShipClassStat(k, kAttrRole), In({5, 11, 12, 14}, k) ? 2 : 1);
+    EXPECT_EQ(GetShipClassStat(k, kAttrRole), In({5, 11, 12, 14}, k) ? kRoleCivilian : kRoleMilitary);
     EXPECT_EQ(GetShipClassStat(k, kAttrGroup), In({-1, 12, 19}, k) ? 1 : 0);
     const bool crewless = size == 1 || k == 12;  // fighters and the shuttle squadron
     EXPECT_EQ(GetShipClassStat(k, kAttrMaxCrew) == 0, crewless);

@@ -14,7 +14,10 @@
 
 #include "combat/duel.h"
 #include "rules/null_ui.h"
+#include "state/factions.h"
 #include "state/format.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace {
@@ -48,13 +51,14 @@ int main(int argc, char** argv) {
     if (!ParseInt(argv[++i], value)) return Usage("values must be whole numbers");
     if (name == "--seed" && value >= 0 && value <= 0xFFFFFFFFll) {
       setup.seed = static_cast<std::uint32_t>(value), seen[0] = true;
-    } else if (name == "--player-class" && value >= 1 && value <= 19) {
+    } else if (name == "--player-class" && value >= state::kClassStarwolf && value <= state::kLastShipClass) {
       setup.playerClass = static_cast<std::int32_t>(value), seen[1] = true;
-    } else if (name == "--enemy-class" && (value == -1 || (value >= 1 && value <= 19))) {
+    } else if (name == "--enemy-class" && (value == state::kStarbaseClass ||
+                                          (value >= state::kClassStarwolf && value <= state::kLastShipClass))) {
       setup.enemyClass = static_cast<std::int32_t>(value), seen[2] = true;
-    } else if (name == "--faction" && value >= 0 && value <= 4) {
+    } else if (name == "--faction" && value >= kFactionPirates && value <= kFactionSyndicate) {
       setup.enemyFaction = static_cast<std::int32_t>(value), seen[3] = true;
-    } else if (name == "--kind" && value >= 1 && value <= 3) {
+    } else if (name == "--kind" && value >= kTraderShip && value <= kPirateShip) {
       setup.enemyKind = static_cast<std::int32_t>(value), seen[4] = true;
     } else {
       return Usage("unknown option or value out of range");

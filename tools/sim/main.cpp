@@ -11,7 +11,9 @@
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -47,8 +49,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     const std::string_view value = argv[i + 1];
     bool ok = false;
     if (name == "--seed") ok = ParseNumber(value, 0, 4294967295LL, options.seed);
-    else if (name == "--faction") ok = ParseNumber(value, 1, 4, options.faction);
-    else if (name == "--profession") ok = ParseNumber(value, 1, 6, options.profession);
+    else if (name == "--faction") ok = ParseNumber(value, kFactionFederation, kFactionSyndicate, options.faction);
+    else if (name == "--profession") ok = ParseNumber(value, kProfessionTrader, state::kLastProfession, options.profession);
     else if (name == "--days") ok = ParseNumber(value, 0, 10000000, options.days);
     if (!ok) {
       std::fprintf(stderr, "farhaven-sim: bad option %s %s\n", argv[i], argv[i + 1]);

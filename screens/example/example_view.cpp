@@ -3,7 +3,7 @@
 #include "state/goods.h"
 #include "state/variables.h"
 
-namespace example {
+namespace screens {
 
 ExampleView BuildExampleView() {
   ExampleView view;
@@ -19,4 +19,4 @@ ExampleView BuildExampleView() {
   return view;
 }
 
-}  // namespace example
+}  // namespace screens

@@ -1,12 +1,11 @@
 // What the example screen shows, built from the game state without any form: the headless half
-// of a screen. A real screen keeps its view builder beside its rules (rules/ or the screen's own
-// folder) and tests it as a table.
+// of a screen, kept beside its rules (rules/) or in the screen's own folder and tested as a table.
 #pragma once
 
 #include <array>
 #include <string>
 
-namespace example {
+namespace screens {
 
 inline constexpr int kCargoRows = 3;
 
@@ -18,4 +17,4 @@ struct ExampleView {
 
 ExampleView BuildExampleView();
 
-}  // namespace example
+}  // namespace screens

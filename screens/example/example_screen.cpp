@@ -2,10 +2,12 @@
 
 #include "audio/sound.h"
 
-namespace example {
+namespace screens {
 
-ExampleScreen::ExampleScreen(const std::string& layoutFile)
-    : Form("Example", layoutFile),
+ExampleScreen* Example = nullptr;
+
+ExampleScreen::ExampleScreen()
+    : Form("Example"),
       back_({{Get<platform::Image>("BackButton"), "HighScoresScreen_34.jpg",
               "HighScoresScreen_34_H.jpg"}}) {
   Bind("OnBackClick", &ExampleScreen::OnBackClick);
@@ -24,4 +26,4 @@ void ExampleScreen::OnBackClick() {
   Close();
 }
 
-}  // namespace example
+}  // namespace screens
