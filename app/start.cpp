@@ -15,6 +15,7 @@
 #include "screens/career/save_load.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
@@ -30,7 +31,6 @@ using platform::Image;
 using platform::Sender;
 
 std::int32_t StartHoverButton = 0;
-StartScreen* Start = nullptr;
 
 namespace {
 
@@ -101,20 +101,20 @@ void PlayNewGame(bool tutorial) {
   else
     screens::StopTutorial();
   PlayerData[player::kFaction] = 1;
-  screens::FactionSelection->ShowFactionInfo(1);
-  screens::FactionSelection->ShowModal();
+  screens::GameForm<screens::FactionSelectionScreen>().ShowFactionInfo(1);
+  screens::GameForm<screens::FactionSelectionScreen>().ShowModal();
 
   PlayerData[player::kPortrait] = 0;
-  screens::NameSelection->ShowSelectNamePortrait();
-  screens::NameSelection->ShowModal();
+  screens::GameForm<screens::NameSelectionScreen>().ShowSelectNamePortrait();
+  screens::GameForm<screens::NameSelectionScreen>().ShowModal();
 
   PlayerData[player::kProfession] = 1;
-  screens::ProfessionSelection->MarkChosenLogo();
-  screens::ProfessionSelection->ShowProfessionInfo();
-  screens::ProfessionSelection->ShowModal();
+  screens::GameForm<screens::ProfessionSelectionScreen>().MarkChosenLogo();
+  screens::GameForm<screens::ProfessionSelectionScreen>().ShowProfessionInfo();
+  screens::GameForm<screens::ProfessionSelectionScreen>().ShowModal();
 
   screens::ScreenUi ui;
-  rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  rules::CreateNewGameWorld(screens::GameForm<screens::ProfessionSelectionScreen>().StartShipClass(), ui);
   const screens::GameInProgress game;
   // The travel screen stands behind the objective popup.
   screens::ShowTravelScreenFirst();
@@ -152,9 +152,9 @@ void StartScreen::OnTutorialClick() {
 
 void StartScreen::OnHighScoresClick() {
   audio::PlayButtonSound();
-  screens::HighScore->WhitenRows();
-  screens::HighScore->ShowHighScoreTable();
-  screens::HighScore->ShowModal();
+  screens::GameForm<screens::HighScoreScreen>().WhitenRows();
+  screens::GameForm<screens::HighScoreScreen>().ShowHighScoreTable();
+  screens::GameForm<screens::HighScoreScreen>().ShowModal();
 }
 
 // Load a game: the game state is cleared first, so leaving the save and load screen without a
@@ -163,8 +163,8 @@ void StartScreen::OnLoadClick() {
   audio::PlayButtonSound();
   state::ClearGameState();
   Hide();
-  screens::SaveLoad->ShowSaveSlotNames();
-  screens::SaveLoad->ShowModal();
+  screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
+  screens::GameForm<screens::SaveLoadScreen>().ShowModal();
   if (screens::GameIsRunning()) {
     state::DisplayedSystem = state::PlayerShip[ship::kSystem];
     state::SelectedBody = state::PlayerShip[ship::kBody];
@@ -175,13 +175,13 @@ void StartScreen::OnLoadClick() {
 
 void StartScreen::OnSettingsClick() {
   audio::PlayButtonSound();
-  screens::GameOptions->RefreshGameOptionsScreen();
-  screens::GameOptions->ShowModal();
+  screens::GameForm<screens::GameOptionsScreen>().RefreshGameOptionsScreen();
+  screens::GameForm<screens::GameOptionsScreen>().ShowModal();
 }
 
 void StartScreen::OnCreditsClick() {
   audio::PlayButtonSound();
-  screens::Credits->ShowModal();
+  screens::GameForm<screens::CreditsScreen>().ShowModal();
 }
 
 void StartScreen::OnExitClick() {

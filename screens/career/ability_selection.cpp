@@ -17,7 +17,6 @@ using platform::MouseButton;
 using platform::Sender;
 using rules::AbilityChoice;
 
-AbilitySelectionScreen* AbilitySelection = nullptr;
 
 namespace {
 

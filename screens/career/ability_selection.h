@@ -123,6 +123,5 @@ class AbilitySelectionScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-extern AbilitySelectionScreen* AbilitySelection;
 
 }  // namespace screens

@@ -9,6 +9,7 @@
 #include "platform/types.h"
 #include "rules/cheats.h"
 #include "screens/career/career.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -17,7 +18,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-CheatScreenForm* CheatScreen = nullptr;
 
 namespace {
 
@@ -72,7 +72,7 @@ void CheatScreenForm::ActOnTile(int tile) {
       // Only a fight under way has an enemy to destroy.
       if (!ShipCombatShowing()) break;
       Close();
-      combat::DestroyEnemyByCheat(ShipCombat->Ui());
+      combat::DestroyEnemyByCheat(GameForm<ShipCombatScreen>().Ui());
       break;
     case kCheatClose: Close(); break;
     default: break;
@@ -80,8 +80,8 @@ void CheatScreenForm::ActOnTile(int tile) {
 }
 
 void OpenCheatScreen() {
-  CheatScreen->Refresh();
-  CheatScreen->ShowModal();
+  GameForm<CheatScreenForm>().Refresh();
+  GameForm<CheatScreenForm>().ShowModal();
 }
 
 }  // namespace screens

@@ -45,6 +45,5 @@ class CheatScreenForm : public platform::Form {
   ScreenUi rules_;
 };
 
-extern CheatScreenForm* CheatScreen;
 
 }  // namespace screens

@@ -2,6 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/career/game_options.h"
+#include "screens/shared/game_forms.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -12,7 +13,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-FactionSelectionScreen* FactionSelection = nullptr;
 
 namespace {
 
@@ -154,7 +154,7 @@ void FactionSelectionScreen::OnCompatibilitySwitchClick() {
   SwitchCompatibilityMode(
       "This game offers a compatibility mode for the blind and visually impaired. It will add "
       "additional text and help to the interface. Not recommended for the general user.");
-  if (GameOptions) GameOptions->RefreshGameOptionsScreen();
+  GameForm<GameOptionsScreen>().RefreshGameOptionsScreen();
 }
 
 }  // namespace screens

@@ -60,6 +60,5 @@ class FactionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern FactionSelectionScreen* FactionSelection;
 
 }  // namespace screens

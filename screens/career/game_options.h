@@ -45,7 +45,6 @@ class GameOptionsScreen : public platform::Form {
   PictureButtons tiles_;
 };
 
-extern GameOptionsScreen* GameOptions;
 
 // The picture of tile k (1..9): on or off by its setting, lit or plain.
 std::string GameOptionPicture(int k, bool lit);

@@ -51,6 +51,5 @@ class NameSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern NameSelectionScreen* NameSelection;
 
 }  // namespace screens

@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "rules/tutorial.h"
 #include "screens/career/career.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -16,7 +17,6 @@ using platform::Image;
 using platform::Sender;
 using rules::AbilityChoice;
 
-PersonalStatusScreen* PersonalStatus = nullptr;
 
 namespace {
 
@@ -142,8 +142,8 @@ void PersonalStatusScreen::OnBackClick() {
 }
 
 void OpenPersonalStatus() {
-  PersonalStatus->Refresh();
-  PersonalStatus->ShowModal();
+  GameForm<PersonalStatusScreen>().Refresh();
+  GameForm<PersonalStatusScreen>().ShowModal();
 }
 
 }  // namespace screens

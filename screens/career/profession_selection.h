@@ -85,6 +85,5 @@ class ProfessionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern ProfessionSelectionScreen* ProfessionSelection;
 
 }  // namespace screens

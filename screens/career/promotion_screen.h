@@ -55,6 +55,5 @@ class PromotionScreen : public platform::Form {
   PictureButtons continue_;
 };
 
-extern PromotionScreen* Promotion;
 
 }  // namespace screens

@@ -10,6 +10,7 @@
 #include "screens/career/career.h"
 #include "screens/career/high_score.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
 #include "state/variables.h"
@@ -19,8 +20,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-RetirementSummaryPopup* RetirementSummary = nullptr;
-CareerLadderScreen* CareerLadder = nullptr;
 
 RetirementSummaryPopup::RetirementSummaryPopup()
     : Form("RetirementSummary"),
@@ -85,20 +84,20 @@ void OpenRetirementSequence() {
     const rules::RetirementStep& step = result.steps[i];
     if (step.picture.empty()) {
       // The promotion step: the player's uniform beside the rank and the medals.
-      RetirementSummary->ShowStep(step);
-      RetirementSummary->ShowModal();
+      GameForm<RetirementSummaryPopup>().ShowStep(step);
+      GameForm<RetirementSummaryPopup>().ShowModal();
     } else {
       ui.ShowScoredNotice(step.topic, step.caption, step.text, step.picture, step.scoreLine);
     }
   }
 
-  CareerLadder->ShowCareer(result.career.number, result.career.title);
-  CareerLadder->SetExplanation(result.career.text);
-  CareerLadder->ShowModal();
+  GameForm<CareerLadderScreen>().ShowCareer(result.career.number, result.career.title);
+  GameForm<CareerLadderScreen>().SetExplanation(result.career.text);
+  GameForm<CareerLadderScreen>().ShowModal();
 
   InsertHighscore(result.score);
-  HighScore->ShowHighScoreTable();
-  HighScore->ShowModal();
+  GameForm<HighScoreScreen>().ShowHighScoreTable();
+  GameForm<HighScoreScreen>().ShowModal();
 
   // The game is over: the planet screen (when the retirement began at its bar) and the travel screen
   // close, and the start screen is back.

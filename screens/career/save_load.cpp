@@ -19,7 +19,6 @@ using platform::Edit;
 using platform::Image;
 using platform::Sender;
 
-SaveLoadScreen* SaveLoad = nullptr;
 
 namespace {
 

@@ -120,6 +120,5 @@ class FleetBattleScreen : public platform::Form {
   platform::Timer& duelTimer_ = Get<platform::Timer>("DuelTimer");
 };
 
-extern FleetBattleScreen* FleetBattle;
 
 }  // namespace screens

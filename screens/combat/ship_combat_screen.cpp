@@ -16,6 +16,7 @@
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/navigation.h"
@@ -36,7 +37,6 @@ using platform::Sender;
 using platform::Shape;
 using platform::Timer;
 
-ShipCombatScreen* ShipCombat = nullptr;
 
 namespace {
 
@@ -629,17 +629,10 @@ void ShipCombatScreen::OnClosed() {
 
 void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
                              std::int32_t enemyKind, std::int32_t enemyTier) {
-  if (ShipCombat == nullptr) {
-    // Without the screen (a program that has not created its forms) the rules still read the
-    // enemy's identity.
-    rules::Ui::WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
-    return;
-  }
-  ShipCombat->SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
+  GameForm<ShipCombatScreen>().SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 
 void RunShipCombatOnScreen() {
-  if (ShipCombat == nullptr) return;
   // The fight takes the whole view: the travel screen with the trade window beside it, a flight
   // under way and a fleet battle whose target the captain attacks in person wait hidden behind it.
   const TradeWindowAside tradeWindowAside;
@@ -649,12 +642,12 @@ void RunShipCombatOnScreen() {
   if (travel) HideTravelScreen();
   if (flight) HideFlightWindow();
   if (battle) HideFleetBattle();
-  ShipCombat->RunFight();
+  GameForm<ShipCombatScreen>().RunFight();
   if (travel) ShowTravelScreenAgain();
   if (flight) ShowFlightWindowAgain();
   if (battle) ShowFleetBattleAgain();
 }
 
-bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
+bool ShipCombatShowing() { return GameForm<ShipCombatScreen>().Visible(); }
 
 }  // namespace screens

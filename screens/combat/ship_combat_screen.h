@@ -166,7 +166,6 @@ class ShipCombatScreen : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-extern ShipCombatScreen* ShipCombat;
 
 // The combat set-up of a fight against one ship (enemy record, loadout, ability slots, pictures).
 void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,

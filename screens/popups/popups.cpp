@@ -4,48 +4,48 @@
 
 #include "platform/pictures.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens::popups {
 
-using namespace popup_forms;
 
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture) {
-  Picture->Topic().SetCaption(topic);
-  Picture->Text().SetCaption(text);
+  GameForm<PicturePopup>().Topic().SetCaption(topic);
+  GameForm<PicturePopup>().Text().SetCaption(text);
   // A picture smaller than the frame (a pilot's portrait) keeps its own size, centred in a frame
   // of its own size, rather than being blown up; the larger scenes are fitted into the frame.
-  platform::Image& image = Picture->Picture;
+  platform::Image& image = GameForm<PicturePopup>().Picture;
   image.LoadPicture(picture);
   const auto shown = platform::LoadPicture(picture, false);
   const bool small = shown && !shown->Missing() && shown->Width() <= image.Width() &&
                      shown->Height() <= image.Height();
   image.SetStretch(!small);
   image.SetCenter(small);
-  Picture->FitToText();  // puts every part back at its designed place first
+  GameForm<PicturePopup>().FitToText();  // puts every part back at its designed place first
   if (small) {
     const int w = shown->Width(), h = shown->Height();
-    Picture->Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
+    GameForm<PicturePopup>().Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
                              image.Top() + (image.Height() - h) / 2 - 2, w + 4, h + 4);
   }
-  Picture->ShowModal();
+  GameForm<PicturePopup>().ShowModal();
 }
 
 void ShowText(std::string_view topic, std::string_view text) {
-  Text->ShowActionPointBlock(false);
-  Text->Topic().SetCaption(topic);
-  Text->Text().SetCaption(text);
-  Text->FitToText();
-  Text->ShowModal();
+  GameForm<TextPopup>().ShowActionPointBlock(false);
+  GameForm<TextPopup>().Topic().SetCaption(topic);
+  GameForm<TextPopup>().Text().SetCaption(text);
+  GameForm<TextPopup>().FitToText();
+  GameForm<TextPopup>().ShowModal();
 }
 
 void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
                               std::int32_t actionPoints) {
-  Text->Topic().SetCaption(topic);
-  Text->Text().SetCaption(text);
-  Text->ActionPoints.SetCaption(std::to_string(actionPoints));
-  Text->ShowActionPointBlock(true);
-  Text->FitToText();
-  Text->ShowModal();
+  GameForm<TextPopup>().Topic().SetCaption(topic);
+  GameForm<TextPopup>().Text().SetCaption(text);
+  GameForm<TextPopup>().ActionPoints.SetCaption(std::to_string(actionPoints));
+  GameForm<TextPopup>().ShowActionPointBlock(true);
+  GameForm<TextPopup>().FitToText();
+  GameForm<TextPopup>().ShowModal();
 }
 
 namespace {
@@ -64,69 +64,69 @@ bool AskIn(QuestionPopup& popup, std::int32_t& answer, std::string_view topic,
 }  // namespace
 
 bool AskYesNo(std::string_view topic, std::string_view text) {
-  return AskIn(*YesNo, YesNoAnswer, topic, text);
+  return AskIn(GameForm<YesNoPopup>(), YesNoAnswer, topic, text);
 }
 
-bool AskQuitGame() { return AskIn(*QuitGame, QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
+bool AskQuitGame() { return AskIn(GameForm<QuitGamePopup>(), QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
 
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {
   ChoiceAnswer = 0;
-  Choice->Topic().SetCaption(topic);
-  Choice->Text().SetCaption(text);
-  Choice->Picture.LoadPicture(picture);
-  Choice->YesLabel.SetCaption(first);
-  Choice->NoLabel.SetCaption(second);
+  GameForm<ChoicePopup>().Topic().SetCaption(topic);
+  GameForm<ChoicePopup>().Text().SetCaption(text);
+  GameForm<ChoicePopup>().Picture.LoadPicture(picture);
+  GameForm<ChoicePopup>().YesLabel.SetCaption(first);
+  GameForm<ChoicePopup>().NoLabel.SetCaption(second);
   // The buttons read "Yes" and "No" again for the next question, however this one ends.
   struct Restore {
     ~Restore() {
-      Choice->YesLabel.SetCaption("Yes");
-      Choice->NoLabel.SetCaption("No");
+      GameForm<ChoicePopup>().YesLabel.SetCaption("Yes");
+      GameForm<ChoicePopup>().NoLabel.SetCaption("No");
     }
   } restore;
-  Choice->FitToText();
-  Choice->ShowModal();
+  GameForm<ChoicePopup>().FitToText();
+  GameForm<ChoicePopup>().ShowModal();
   return ChoiceAnswer == 1;
 }
 
 void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                    std::string_view picture) {
-  Encounter->Topic().SetCaption(topic);
-  Encounter->Opponent.SetCaption(opponent);
-  Encounter->Picture.LoadPicture(picture);
-  Encounter->Text().SetCaption(text);
-  Encounter->FitToText();
-  Encounter->ShowModal();
+  GameForm<EncounterPopup>().Topic().SetCaption(topic);
+  GameForm<EncounterPopup>().Opponent.SetCaption(opponent);
+  GameForm<EncounterPopup>().Picture.LoadPicture(picture);
+  GameForm<EncounterPopup>().Text().SetCaption(text);
+  GameForm<EncounterPopup>().FitToText();
+  GameForm<EncounterPopup>().ShowModal();
 }
 
 void ShowFame(std::string_view text, std::string_view picture) {
-  Fame->Text().SetCaption(text);
-  Fame->Picture.LoadPicture(picture);
-  Fame->ShowModal();
+  GameForm<FamePopup>().Text().SetCaption(text);
+  GameForm<FamePopup>().Picture.LoadPicture(picture);
+  GameForm<FamePopup>().ShowModal();
 }
 
 void ShowReward(std::string_view text, std::string_view picture) {
-  Reward->Text().SetCaption(text);
-  Reward->Picture.LoadPicture(picture);
-  Reward->ShowModal();
+  GameForm<RewardPopup>().Text().SetCaption(text);
+  GameForm<RewardPopup>().Picture.LoadPicture(picture);
+  GameForm<RewardPopup>().ShowModal();
 }
 
 void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
                 std::string_view picture) {
-  Notice->Picture.LoadPicture(picture);
-  Notice->Topic().SetCaption(topic);
-  Notice->Headline.SetCaption(headline);
-  Notice->Text().SetCaption(text);
-  Notice->ShowModal();
+  GameForm<NoticePopup>().Picture.LoadPicture(picture);
+  GameForm<NoticePopup>().Topic().SetCaption(topic);
+  GameForm<NoticePopup>().Headline.SetCaption(headline);
+  GameForm<NoticePopup>().Text().SetCaption(text);
+  GameForm<NoticePopup>().ShowModal();
 }
 
 void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
                       std::string_view picture, std::string_view scoreLine) {
-  Notice->ScoreText.SetCaption(scoreLine);
-  Notice->ShowScoreLines(true);
+  GameForm<NoticePopup>().ScoreText.SetCaption(scoreLine);
+  GameForm<NoticePopup>().ShowScoreLines(true);
   // The score lines belong to this notice only, however the popup is left.
   struct Hide {
-    ~Hide() { Notice->ShowScoreLines(false); }
+    ~Hide() { GameForm<NoticePopup>().ShowScoreLines(false); }
   } hide;
   ShowNotice(topic, headline, text, picture);
 }

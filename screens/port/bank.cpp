@@ -6,13 +6,13 @@
 #include "audio/sound.h"
 #include "rules/bank.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 using platform::Image;
 using platform::Sender;
 
-BankScreen* Bank = nullptr;
 
 namespace {
 
@@ -93,9 +93,8 @@ void BankScreen::OnLeaveClick() {
 }
 
 void OpenBank() {
-  if (Bank == nullptr) return;
-  Bank->Refresh();
-  Bank->ShowModal();
+  GameForm<BankScreen>().Refresh();
+  GameForm<BankScreen>().ShowModal();
 }
 
 }  // namespace screens

@@ -8,14 +8,13 @@
 #include "screens/career/career.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 
 namespace screens {
 
 using platform::Sender;
 
-BarScreen* Bar = nullptr;
-PirateHideoutScreen* PirateHideout = nullptr;
 
 namespace {
 
@@ -112,13 +111,13 @@ void PirateHideoutScreen::OnCloseClick() {
 }
 
 void OpenBar() {
-  if (Bar != nullptr) Bar->ShowModal();
+  GameForm<BarScreen>().ShowModal();
 }
 
 void OpenPirateHideout() {
-  if (PirateHideout != nullptr) PirateHideout->ShowModal();
+  GameForm<PirateHideoutScreen>().ShowModal();
 }
 
-bool PirateHideoutShowing() { return PirateHideout != nullptr && PirateHideout->Visible(); }
+bool PirateHideoutShowing() { return GameForm<PirateHideoutScreen>().Visible(); }
 
 }  // namespace screens

@@ -57,7 +57,5 @@ class PirateHideoutScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-extern BarScreen* Bar;
-extern PirateHideoutScreen* PirateHideout;
 
 }  // namespace screens

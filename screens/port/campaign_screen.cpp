@@ -5,6 +5,7 @@
 #include "screens/popups/popups.h"
 #include "screens/port/campaign_view.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
@@ -15,7 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-CampaignScreenForm* CampaignScreen = nullptr;
 
 namespace {
 
@@ -98,17 +98,17 @@ void CampaignScreenForm::OnCloseClick() {
 }
 
 void OpenCampaignScreen() {
-  if (CampaignScreen == nullptr || !CampaignScreenOpens()) return;
-  CampaignScreen->ShowCampaign();
-  CampaignScreen->ShowModal();
+  if (!CampaignScreenOpens()) return;
+  GameForm<CampaignScreenForm>().ShowCampaign();
+  GameForm<CampaignScreenForm>().ShowModal();
 }
 
-bool CampaignScreenShowing() { return CampaignScreen != nullptr && CampaignScreen->Visible(); }
+bool CampaignScreenShowing() { return GameForm<CampaignScreenForm>().Visible(); }
 
 void CloseCampaignScreen() {
   if (!CampaignScreenShowing()) return;
-  CampaignScreen->Hide();
-  CampaignScreen->Close();
+  GameForm<CampaignScreenForm>().Hide();
+  GameForm<CampaignScreenForm>().Close();
 }
 
 }  // namespace screens

@@ -8,6 +8,7 @@
 #include "rules/crew.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
@@ -20,7 +21,6 @@ using platform::Label;
 using platform::Sender;
 using state::CrewKind;
 
-CrewHiringScreen* CrewHiring = nullptr;
 
 namespace {
 
@@ -192,9 +192,8 @@ void CrewHiringScreen::Hire(CrewKind kind) {
 }
 
 void OpenCrewHiring() {
-  if (CrewHiring == nullptr) return;
-  CrewHiring->Refresh();
-  CrewHiring->ShowModal();
+  GameForm<CrewHiringScreen>().Refresh();
+  GameForm<CrewHiringScreen>().ShowModal();
 }
 
 }  // namespace screens

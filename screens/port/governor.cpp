@@ -8,6 +8,7 @@
 #include "rules/governor.h"
 #include "screens/career/career.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 
 namespace screens {
@@ -15,7 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-GovernorScreen* Governor = nullptr;
 
 namespace {
 
@@ -83,9 +83,8 @@ void GovernorScreen::OnBackClick() {
 }
 
 void OpenGovernor() {
-  if (Governor == nullptr) return;
-  Governor->Refresh();
-  Governor->ShowModal();
+  GameForm<GovernorScreen>().Refresh();
+  GameForm<GovernorScreen>().ShowModal();
 }
 
 }  // namespace screens

@@ -48,6 +48,5 @@ class GovernorScreen : public platform::Form {
   platform::Image& logo_ = Get<platform::Image>("FactionLogo");
 };
 
-extern GovernorScreen* Governor;
 
 }  // namespace screens

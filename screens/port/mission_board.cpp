@@ -8,6 +8,7 @@
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board_view.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/navigation.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
@@ -20,7 +21,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-MissionBoardScreen* MissionBoard = nullptr;
 
 namespace {
 
@@ -171,10 +171,9 @@ void MissionBoardScreen::OnCloseClick() {
 }
 
 void OpenMissionBoard() {
-  if (MissionBoard == nullptr) return;
-  MissionBoard->Open();
+  GameForm<MissionBoardScreen>().Open();
   ScreenUi().UpdateMissionPanel();
-  MissionBoard->ShowModal();
+  GameForm<MissionBoardScreen>().ShowModal();
 }
 
 

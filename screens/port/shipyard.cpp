@@ -10,6 +10,7 @@
 #include "screens/popups/popups.h"
 #include "screens/port/equipment_shop.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -22,7 +23,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-ShipyardScreen* Shipyard = nullptr;
 
 namespace {
 
@@ -155,10 +155,9 @@ void ShipyardScreen::OnCompatibilitySwitchClick() {
 }
 
 void OpenShipyard() {
-  if (Shipyard == nullptr) return;
-  Shipyard->FillOffers();
-  Shipyard->ShowDetails(1);
-  Shipyard->ShowModal();
+  GameForm<ShipyardScreen>().FillOffers();
+  GameForm<ShipyardScreen>().ShowDetails(1);
+  GameForm<ShipyardScreen>().ShowModal();
 }
 
 }  // namespace screens

@@ -12,7 +12,6 @@ namespace screens {
 
 using platform::Image;
 
-CreditsScreen* Credits = nullptr;
 
 std::function<void(const std::string&)> CreditsScreen::OpenUrl = [](const std::string& url) {
   // The answer does not matter to the game: the screen stays open either way.

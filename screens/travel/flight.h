@@ -98,7 +98,5 @@ class JumpScreen : public DayCountWindow {
   rules::WormholeJump jump_;
 };
 
-extern FlightScreen* Flight;
-extern JumpScreen* Jump;
 
 }  // namespace screens

@@ -7,6 +7,7 @@
 #include "rules/daily_turn.h"
 #include "screens/popups/popups.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/ship_status.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
@@ -17,7 +18,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-PlanetScreenForm* PlanetScreen = nullptr;
 
 namespace {
 
@@ -114,31 +114,28 @@ void PlanetScreenForm::OnBackClick() {
 
 void OpenPlanetScreen() {
   // Only a body of a system has a port (a space find or no selection has none).
-  if (PlanetScreen == nullptr ||
-      !BuildPlanetView(state::DisplayedSystem, state::SelectedBody).isBody)
-    return;
-  PlanetScreen->ShowPlanet(state::DisplayedSystem, state::SelectedBody);
-  PlanetScreen->ShowModal();
+  if (!BuildPlanetView(state::DisplayedSystem, state::SelectedBody).isBody) return;
+  PlanetScreenForm& planet = GameForm<PlanetScreenForm>();
+  planet.ShowPlanet(state::DisplayedSystem, state::SelectedBody);
+  planet.ShowModal();
 }
 
-bool PlanetScreenShowing() { return PlanetScreen != nullptr && PlanetScreen->Visible(); }
+bool PlanetScreenShowing() { return GameForm<PlanetScreenForm>().Visible(); }
 
 void ClosePlanetScreenForGameOver() {
-  if (PlanetScreen == nullptr || !PlanetScreen->Modal()) return;
+  if (!GameForm<PlanetScreenForm>().Modal()) return;
   state::PlanetMayClose = 1;
-  PlanetScreen->Close();
+  GameForm<PlanetScreenForm>().Close();
 }
 
 void ShowOwnShipStatus() {
-  if (ShipStatus == nullptr) return;
-  ShipStatus->ShowOwnShip();
-  ShipStatus->ShowModal();
+  GameForm<ShipStatusScreen>().ShowOwnShip();
+  GameForm<ShipStatusScreen>().ShowModal();
 }
 
 void ShowOpponentShipStatus() {
-  if (ShipStatus == nullptr) return;
-  ShipStatus->ShowOpponent();
-  ShipStatus->ShowModal();
+  GameForm<ShipStatusScreen>().ShowOpponent();
+  GameForm<ShipStatusScreen>().ShowModal();
 }
 
 }  // namespace screens

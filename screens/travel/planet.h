@@ -70,7 +70,6 @@ class PlanetScreenForm : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern PlanetScreenForm* PlanetScreen;
 
 // The picture of planet button k (1..6), lit or plain.
 std::string PlanetButtonPicture(int k, bool lit);

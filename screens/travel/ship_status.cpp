@@ -13,7 +13,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-ShipStatusScreen* ShipStatus = nullptr;
 
 std::string ShipStatusButtonPicture(int k, bool lit) {
   if (k < kShipStatusEquipmentButton || k > kShipStatusCloseButton) return {};

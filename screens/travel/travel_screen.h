@@ -97,6 +97,7 @@ IconHelp TravelIconHelp(int icon);
 class TravelScreenForm : public platform::Form {
  public:
   TravelScreenForm();
+  ~TravelScreenForm() override;
 
   // Sets the displayed system; lays the bodies out when `placeBodies`; then redraws everything
   // else from the game state. An empty selection becomes body 1 (the target panel's body).
@@ -242,6 +243,5 @@ class TravelScreenForm : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-extern TravelScreenForm* TravelScreen;
 
 }  // namespace screens

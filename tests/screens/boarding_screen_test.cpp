@@ -14,6 +14,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/game_forms.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -141,7 +142,7 @@ click Boarding.AreaPicture3
 click Boarding.StandardAttackButton
 )S");
   ASSERT_TRUE(r.ok) << r.message << "\n" << Transcript();
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(combat.closed) << "plunder closes the combat screen too";
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_GT(state::PlayerData[player::kCredits], credits);
@@ -172,7 +173,7 @@ expect ChoicePopup.NoLabel.Caption "Keep it"
 screenshot screen "boarding_keep_or_sell.png"
 answer )S" + c.answer + "\n");
     ASSERT_TRUE(r.ok) << r.message << "\n" << Transcript();
-    EXPECT_FALSE(screens::Boarding->Visible());
+    EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
     EXPECT_TRUE(combat.closed);
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
     EXPECT_TRUE(Said("popup: Bridge! / You have gained control over the bridge!")) << Transcript();
@@ -187,7 +188,7 @@ answer )S" + c.answer + "\n");
       EXPECT_GE(state::PlayerData[player::kCredits], credits + price) << "the price and the loot";
       EXPECT_TRUE(Said("popup: Enemy ship sold!")) << Transcript();
     }
-    EXPECT_EQ(screens::popup_forms::Choice->Get<platform::Label>("YesLabel").Caption(), "Yes")
+    EXPECT_EQ(screens::GameForm<screens::ChoicePopup>().Get<platform::Label>("YesLabel").Caption(), "Yes")
         << "the answers read Yes and No again";
     combat.transcript.clear();
     combat.closed = false;
@@ -201,7 +202,7 @@ click Boarding.StandardAttackButton
 click Boarding.RetreatButton
 )S");
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(combat.closed);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_TRUE(Said("question: Really retreat?")) << Transcript();
@@ -232,7 +233,7 @@ TEST_F(BoardingScreenTest, ACrewKilledToTheLastManLosesTheShip) {
 click Boarding.StandardAttackButton
 )S");
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(Said("popup: Defeat!")) << Transcript();
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
@@ -261,7 +262,7 @@ answer continue
 )S", "boarding_popups.script");
   const platform::ScriptResult r = runner.Run([&] { screens::OpenBoardingScreen(screen); });
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(screen.closed);
   EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], boarding_area::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);

@@ -1,4 +1,5 @@
 // The credits screen: the website question and its answers, the Back button's picture, Back.
+#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 
 #include "screens/form_test_fixture.h"
@@ -20,8 +21,8 @@ class CreditsTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::CreditsScreen& credits() { return *screens::Credits; }
-  static screens::YesNoPopup& question() { return *screens::popup_forms::YesNo; }
+  static screens::CreditsScreen& credits() { return screens::GameForm<screens::CreditsScreen>(); }
+  static screens::YesNoPopup& question() { return screens::GameForm<screens::YesNoPopup>(); }
   std::vector<std::string> opened;
   std::function<void(const std::string&)> saved;
 };

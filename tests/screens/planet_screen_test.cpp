@@ -13,6 +13,7 @@
 #include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
@@ -42,7 +43,7 @@ class PlanetScreenTest : public GameFormsTest {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     // The desktop asks the screen to close (its close box), as any close request does.
-    runner.AddVerb("request-close", [](const platform::ScriptStep&) { screens::PlanetScreen->Close(); });
+    runner.AddVerb("request-close", [](const platform::ScriptStep&) { screens::GameForm<screens::PlanetScreenForm>().Close(); });
     runner.Load("seed 7\n" + steps, "planet_screen.script");
     return runner.Run([] { screens::OpenPlanetScreen(); });
   }
@@ -157,8 +158,8 @@ TEST_F(PlanetScreenTest, ADoorSaysItsServiceIsNotOpenOnlyWhenNothingOpenedOverTh
     DoorScreen screen;
     int closed = 0;
     auto answer = [&closed] {
-      if (screens::popup_forms::Text->Topic().Caption() == screens::kServiceNotOpenTopic) ++closed;
-      ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
+      if (screens::GameForm<screens::TextPopup>().Topic().Caption() == screens::kServiceNotOpenTopic) ++closed;
+      ClickOn(screens::GameForm<screens::TextPopup>().Get<platform::Label>("ContinueLabel"));
     };
     // Each door shows one popup: the service's own, or the one saying it is not open.
     WhenIdle({[&] { screens::OpenServiceDoor(screen.activations, "bank", c.open); }, answer,
