@@ -35,7 +35,6 @@ std::string BarButtonPicture(int k, bool lit) {
 BarScreen::BarScreen()
     : Form("Bar"),
       buttons_(NumberedPictureButtons(*this, kBarButtonNames, BarButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnDrinkClick", &BarScreen::OnDrinkClick);
   Bind("OnHireClick", &BarScreen::OnHireClick);
   Bind("OnRetireClick", &BarScreen::OnRetireClick);
@@ -54,7 +53,7 @@ void BarScreen::OnDrinkClick() {
 
 void BarScreen::OnHireClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+  OpenCrewHiring();
 }
 
 void BarScreen::OnRetireClick() {
@@ -75,7 +74,6 @@ void BarScreen::OnCloseClick() {
 PirateHideoutScreen::PirateHideoutScreen()
     : Form("PirateHideout"),
       buttons_(NumberedPictureButtons(*this, kHideoutButtonNames, BarButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnHideClick", &PirateHideoutScreen::OnHideClick);
   Bind("OnHireClick", &PirateHideoutScreen::OnHireClick);
   Bind("OnContrabandClick", &PirateHideoutScreen::OnContrabandClick);
@@ -94,7 +92,7 @@ void PirateHideoutScreen::OnHideClick() {
 
 void PirateHideoutScreen::OnHireClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+  OpenCrewHiring();
 }
 
 void PirateHideoutScreen::OnContrabandClick() {

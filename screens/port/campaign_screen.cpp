@@ -40,7 +40,6 @@ std::string CampaignButtonPicture(int k, bool lit) {
 CampaignScreenForm::CampaignScreenForm()
     : Form("CampaignScreen"),
       buttons_(NumberedPictureButtons(*this, kButtonNames, CampaignButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &CampaignScreenForm::OnMissionClick);
   Bind("OnStrikeClick", &CampaignScreenForm::OnStrikeClick);
   Bind("OnCloseClick", &CampaignScreenForm::OnCloseClick);
@@ -72,20 +71,14 @@ void CampaignScreenForm::OnMissionClick() {
     rules_.OpenMissions();
     return;
   }
-  OpenServiceDoor(activations_, "mission board", &OpenMissions);
+  OpenMissions();
 }
 
 void CampaignScreenForm::OnStrikeClick() {
   audio::PlayButtonSound();
   const StrikeOrder order = AskForStrike(rules_);
   if (!order.go) return;
-  // The battle opens its screen over this one; one that opened nothing ends no siege.
-  const int before = activations_;
   const bool won = rules_.RunFleetBattle(order.enemyFaction, order.fleetKind);
-  if (activations_ == before) {
-    popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText("fleet battle"));
-    return;
-  }
   // A strike, won or lost, has ended the siege.
   FinishStrike(won, rules_);
   Close();

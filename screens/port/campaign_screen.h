@@ -33,7 +33,6 @@ class CampaignScreenForm : public platform::Form {
 
  private:
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the screen became active: once more after each screen over it
   ScreenUi rules_;
   platform::Label& topic_ = Get<platform::Label>("Topic");
   platform::Label& situation_ = Get<platform::Label>("Situation");

@@ -34,7 +34,6 @@ std::string GovernorButtonPicture(int k, bool lit) {
 GovernorScreen::GovernorScreen()
     : Form("Governor"),
       buttons_(NumberedPictureButtons(*this, kButtonNames, GovernorButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &GovernorScreen::OnMissionClick);
   Bind("OnAmnestyClick", &GovernorScreen::OnAmnestyClick);
   Bind("OnShipStatusClick", &GovernorScreen::OnShipStatusClick);
@@ -58,7 +57,7 @@ void GovernorScreen::Refresh() {
 
 void GovernorScreen::OnMissionClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "mission board", &OpenMissionBoard);
+  OpenMissionBoard();
 }
 
 void GovernorScreen::OnAmnestyClick() {
@@ -69,12 +68,12 @@ void GovernorScreen::OnAmnestyClick() {
 
 void GovernorScreen::OnShipStatusClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "ship status sheet", &ShowOwnShipStatus);
+  ShowOwnShipStatus();
 }
 
 void GovernorScreen::OnPersonalStatusClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "personal status", &OpenPersonalStatus);
+  OpenPersonalStatus();
 }
 
 void GovernorScreen::OnBackClick() {

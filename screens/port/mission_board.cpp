@@ -44,7 +44,6 @@ MissionBoardScreen::MissionBoardScreen()
       buttons_(NumberedPictureButtons(*this, kButtonNames, MissionBoardButtonPicture),
                LitState{[this] { return hovered_ >= kFirstButtonElement ? hovered_ - kSlots : 0; },
                         [this](int k) { hovered_ = k > 0 ? k + kSlots : 0; }}) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnTileClick", &MissionBoardScreen::OnTileClick);
   Bind("OnTileHover", &MissionBoardScreen::OnTileHover);
   Bind("OnAcceptClick", &MissionBoardScreen::OnAcceptClick);
@@ -160,7 +159,7 @@ void MissionBoardScreen::OnAcceptClick() {
 void MissionBoardScreen::OnGalaxyMapClick() {
   audio::PlayButtonSound();
   // Opening the map picks the ship's system and plays the opening sound.
-  OpenServiceDoor(activations_, "galaxy map", &OpenGalaxyMap);
+  OpenGalaxyMap();
 }
 
 void MissionBoardScreen::OnCloseClick() {

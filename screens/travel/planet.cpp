@@ -34,19 +34,8 @@ std::string PlanetButtonPicture(int k, bool lit) {
          ".jpg";
 }
 
-std::string ServiceNotOpenText(std::string_view service) {
-  return "The " + std::string(service) + " is not open yet.";
-}
-
-void OpenServiceDoor(const int& activations, std::string_view service, void (*open)()) {
-  const int before = activations;
-  if (open != nullptr) open();
-  if (activations == before) popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText(service));
-}
-
 PlanetScreenForm::PlanetScreenForm()
     : Form("PlanetScreen"), buttons_(NumberedPictureButtons(*this, kButtonNames, PlanetButtonPicture)), guard_(*this, state::PlanetMayClose) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnGovernorClick", &PlanetScreenForm::OnGovernorClick);
   Bind("OnBankClick", &PlanetScreenForm::OnBankClick);
   Bind("OnShipyardClick", &PlanetScreenForm::OnShipyardClick);
@@ -80,27 +69,27 @@ void PlanetScreenForm::OnGovernorClick() {
                      "refuses to see you.");
     return;
   }
-  OpenServiceDoor(activations_, "governor's office", &OpenGovernor);
+  OpenGovernor();
 }
 
 void PlanetScreenForm::OnBankClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "bank", &OpenBank);
+  OpenBank();
 }
 
 void PlanetScreenForm::OnShipyardClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "shipyard", &OpenShipyard);
+  OpenShipyard();
 }
 
 void PlanetScreenForm::OnEquipmentClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "equipment shop", &OpenEquipmentShop);
+  OpenEquipmentShop();
 }
 
 void PlanetScreenForm::OnBarClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "spaceport bar", &OpenBar);
+  OpenBar();
 }
 
 void PlanetScreenForm::OnBackClick() {

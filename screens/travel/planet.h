@@ -59,7 +59,6 @@ class PlanetScreenForm : public platform::Form {
  private:
   PictureButtons buttons_;
   GuardedClose guard_;
-  int activations_ = 0;  // how often the screen became active: once more after each screen over it
   ScreenUi rules_;
   platform::Label& name_ = Get<platform::Label>("PlanetName");
   platform::Label& faction_ = Get<platform::Label>("FactionCaption");
@@ -73,15 +72,5 @@ class PlanetScreenForm : public platform::Form {
 
 // The picture of planet button k (1..6), lit or plain.
 std::string PlanetButtonPicture(int k, bool lit);
-
-// What a door to a service the game does not have yet says.
-inline constexpr std::string_view kServiceNotOpenTopic = "Closed";
-std::string ServiceNotOpenText(std::string_view service);
-
-// Runs the door to a service from a screen whose activations are counted in `activations` (a
-// form becomes active again when a screen over it closes). A door that opened nothing over that
-// screen, or that has no service behind it (`open` null), leads to a service the game does not
-// have yet: a text popup says so.
-void OpenServiceDoor(const int& activations, std::string_view service, void (*open)());
 
 }  // namespace screens

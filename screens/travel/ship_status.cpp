@@ -26,7 +26,6 @@ ShipStatusScreen::ShipStatusScreen()
                  ShipStatusButtonPicture(kShipStatusEquipmentButton, true)},
                 {Get<Image>("CloseButton"), ShipStatusButtonPicture(kShipStatusCloseButton, false),
                  ShipStatusButtonPicture(kShipStatusCloseButton, true)}}) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnEquipmentClick", &ShipStatusScreen::OnEquipmentClick);
   Bind("OnCloseClick", &ShipStatusScreen::OnCloseClick);
   Bind("OnSpecialityClick", &ShipStatusScreen::OnSpecialityClick);
@@ -59,7 +58,7 @@ void ShipStatusScreen::OnEquipmentClick() {
   audio::PlayButtonSound();
   // Only the own ship's equipment can be looked at; the equipment screen opens for viewing.
   if (mode_ != ShipStatusMode::OwnShip) return;
-  OpenServiceDoor(activations_, "equipment screen", &OpenEquipmentView);
+  OpenEquipmentView();
 }
 
 void ShipStatusScreen::OnCloseClick() {

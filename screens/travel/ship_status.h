@@ -42,7 +42,6 @@ class ShipStatusScreen : public platform::Form {
   ShipStatusMode mode_ = ShipStatusMode::OwnShip;
   ShipStatusView view_;
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the sheet became active: once more after each screen over it
   ScreenUi rules_;
   platform::Image& picture_ = Get<platform::Image>("ShipPicture");
   platform::Label& name_ = Get<platform::Label>("ShipName");

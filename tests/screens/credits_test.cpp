@@ -1,9 +1,9 @@
 // The credits screen: the website question and its answers, the Back button's picture, Back.
-#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens_test {
 namespace {

@@ -1,7 +1,6 @@
 // The flight and jump windows on a manual clock: one game day per tick with the days left counting
 // down, arrival at the target, a flight stopped under way, a refused start that shows no window,
 // and a jump through a wormhole that brings the ship into the next system.
-#include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
 
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "rules/new_game.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/travel/travel_view.h"
 #include "state/equipment_ids.h"

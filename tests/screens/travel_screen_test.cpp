@@ -1,7 +1,6 @@
 // The travel screen on a new world: what it draws on opening, the refusals of the missions,
-// sensors and invasion icons, the doors to screens the game does not have yet, the mission panel
+// sensors and invasion icons, the doors to their screens, the mission panel
 // with its cancel question, the compatibility labels, and its close rules.
-#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
+#include "screens/shared/game_forms.h"
 #include "support/data_folder_at.h"
 #include "support/script_ui.h"
 #include "screens/career/save_load.h"

@@ -1,7 +1,6 @@
 // The tutorial on the real screens: each step's panel and arrow on its own screen and nowhere
 // else, turning the tutorial off (asked, or not at the end), the panels' buttons, the blinking
 // arrow, and the hooks of the profession and save/load screens.
-#include "screens/shared/game_forms.h"
 #include "screens/tutorial/tutorial.h"
 
 #include <filesystem>
@@ -23,6 +22,7 @@
 #include "screens/combat/ship_combat_view.h"
 #include "screens/port/mission_board.h"
 #include "screens/port/port.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/galaxy_map.h"
