@@ -13,6 +13,7 @@
 #include "platform/pictures.h"
 #include "rules/null_ui.h"
 #include "rules/new_game.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/random.h"

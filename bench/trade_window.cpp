@@ -8,7 +8,7 @@
 #include "app/forms.h"
 #include "platform/application.h"
 #include "platform/pictures.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/port/trade_window.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"

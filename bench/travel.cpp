@@ -16,7 +16,7 @@
 #include "rules/flight.h"
 #include "rules/forwarding_ui.h"
 #include "rules/new_game.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"

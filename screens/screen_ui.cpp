@@ -1,14 +1,7 @@
 #include "screens/screen_ui.h"
 
-#include "screens/combat/fleet_battle_screen.h"
-#include "screens/combat/ship_combat_screen.h"
-#include "screens/career/career.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
-#include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "screens/tutorial/tutorial.h"
 
 namespace screens {

@@ -1,4 +1,4 @@
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 
 #include "screens/career/ability_selection.h"
 #include "screens/shared/game_forms.h"

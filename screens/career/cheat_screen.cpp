@@ -5,10 +5,9 @@
 
 #include "audio/sound.h"
 #include "combat/combat_end.h"
-#include "screens/combat/ship_combat_screen.h"
 #include "platform/types.h"
 #include "rules/cheats.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -72,7 +71,7 @@ void CheatScreenForm::ActOnTile(int tile) {
       // Only a fight under way has an enemy to destroy.
       if (!ShipCombatShowing()) break;
       Close();
-      combat::DestroyEnemyByCheat(GameForm<ShipCombatScreen>().Ui());
+      DestroyEnemyInFight();
       break;
     case kCheatClose: Close(); break;
     default: break;

@@ -2,6 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/career/game_options.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"

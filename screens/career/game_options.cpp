@@ -7,8 +7,8 @@
 #include "rules/game_settings.h"
 #include "screens/career/faction_selection.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/travel_screen.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
@@ -193,5 +193,13 @@ void SwitchCompatibilityMode(const char* question) {
     RefreshCompatibilityLabels();
   }
 }
+
+void OpenGameOptions() {
+  GameOptionsScreen& options = GameForm<GameOptionsScreen>();
+  options.RefreshGameOptionsScreen();
+  options.ShowModal();
+}
+
+void RefreshGameOptions() { GameForm<GameOptionsScreen>().RefreshGameOptionsScreen(); }
 
 }  // namespace screens

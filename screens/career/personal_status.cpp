@@ -3,7 +3,7 @@
 
 #include "audio/sound.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"

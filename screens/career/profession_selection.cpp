@@ -1,7 +1,7 @@
 #include "screens/career/profession_selection.h"
 
 #include "audio/sound.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
 #include "screens/tutorial/tutorial.h"

@@ -6,7 +6,7 @@
 
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/factions.h"
 #include "state/fields.h"

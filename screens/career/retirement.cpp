@@ -7,12 +7,10 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/highscores.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/career/high_score.h"
 #include "screens/screen_ui.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
 #include "state/variables.h"
 
 namespace screens {

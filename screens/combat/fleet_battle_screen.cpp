@@ -4,12 +4,11 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/liveries.h"
-#include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/variables.h"
 

@@ -12,16 +12,12 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
-#include "screens/career/game_options.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
-#include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -649,5 +645,7 @@ void RunShipCombatOnScreen() {
 }
 
 bool ShipCombatShowing() { return GameForm<ShipCombatScreen>().Visible(); }
+
+void DestroyEnemyInFight() { combat::DestroyEnemyByCheat(GameForm<ShipCombatScreen>().Ui()); }
 
 }  // namespace screens

@@ -5,7 +5,7 @@
 
 #include "audio/sound.h"
 #include "rules/bank.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 
 namespace screens {

@@ -5,11 +5,10 @@
 
 #include "audio/sound.h"
 #include "rules/bar.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/planet.h"
 
 namespace screens {
 

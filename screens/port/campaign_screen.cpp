@@ -4,10 +4,8 @@
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
 #include "screens/port/campaign_view.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/variables.h"
 

@@ -7,7 +7,7 @@
 #include "audio/sound.h"
 #include "rules/crew.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"

@@ -7,7 +7,7 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/equipment_shop.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "state/ship_classes.h"

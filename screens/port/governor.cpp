@@ -6,10 +6,9 @@
 
 #include "audio/sound.h"
 #include "rules/governor.h"
-#include "screens/career/career.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/planet.h"
 
 namespace screens {
 

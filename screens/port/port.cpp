@@ -1,9 +1,8 @@
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 
 #include "screens/port/mission_board.h"
 #include "screens/port/trade_window.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/travel_screen.h"
 
 namespace screens {
 

@@ -8,7 +8,7 @@
 #include "platform/types.h"
 #include "rules/trade.h"
 #include "rules/tutorial.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "state/variables.h"
 
 namespace screens {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "rules/flight.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"

@@ -6,7 +6,7 @@
 #include "audio/sound.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"

@@ -6,7 +6,7 @@
 #include "rules/credits.h"
 #include "rules/daily_turn.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/ship_status.h"
 #include "screens/tutorial/tutorial.h"

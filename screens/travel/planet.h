@@ -15,18 +15,6 @@
 
 namespace screens {
 
-// Shows the planet screen of the selected body (DisplayedSystem, SelectedBody, which the landing
-// puts on the ship's place), modally; "Back to space" closes it. A selection that is no body of a
-// system (a space find, none) has no port: nothing opens.
-void OpenPlanetScreen();
-bool PlanetScreenShowing();
-// The game is over while the planet screen is open (a retirement at its bar): it closes without the
-// day that "Back to space" costs.
-void ClosePlanetScreenForGameOver();
-
-// The ship status sheet, modally: of the player's ship, or of the ship in EnemyShip.
-void ShowOwnShipStatus();
-void ShowOpponentShipStatus();
 
 // The planet screen's buttons, numbered as they light.
 enum PlanetButton : int {

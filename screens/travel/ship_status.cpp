@@ -2,7 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/ship_classes.h"

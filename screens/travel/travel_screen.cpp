@@ -11,14 +11,12 @@
 #include "rules/diplomacy.h"
 #include "rules/news.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
-#include "screens/career/game_options.h"
-#include "screens/career/save_load.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/factions.h"
@@ -556,16 +554,14 @@ void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
   AdvanceTutorial(Step::SaveGame, Step::SaveIntoSlot);
   audio::PlayMaximizeSound();
-  GameForm<SaveLoadScreen>().ShowSaveSlotNames();
-  GameForm<SaveLoadScreen>().ShowModal();
+  OpenSaveLoad();
   RefreshMissionPanelAfterLoad();
 }
 
 void TravelScreenForm::OnLoadGameClick() {
   audio::PlayButtonSound();
   audio::PlayMaximizeSound();
-  GameForm<SaveLoadScreen>().ShowSaveSlotNames();
-  GameForm<SaveLoadScreen>().ShowModal();
+  OpenSaveLoad();
   RefreshMissionPanelAfterLoad();
 }
 
@@ -580,8 +576,7 @@ void TravelScreenForm::RefreshMissionPanelAfterLoad() {
 
 void TravelScreenForm::OnSettingsClick() {
   audio::PlayButtonSound();
-  GameForm<GameOptionsScreen>().RefreshGameOptionsScreen();
-  GameForm<GameOptionsScreen>().ShowModal();
+  OpenGameOptions();
 }
 
 void TravelScreenForm::OnExitToMenuClick() {
@@ -634,7 +629,7 @@ void TravelScreenForm::OnTargetCloseClick() {
 void TravelScreenForm::OnCompatibilityToggleClick() {
   audio::PlayButtonSound();
   SwitchCompatibilityMode();  // which relabels this screen too
-  GameForm<GameOptionsScreen>().RefreshGameOptionsScreen();
+  RefreshGameOptions();
 }
 
 // ---- The developer controls ----------------------------------------------------------------------

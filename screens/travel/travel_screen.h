@@ -39,41 +39,6 @@ void ShowTravelScreenFirst();
 // Shows the travel screen modally and returns when it closes; a game is in progress meanwhile.
 void OpenTravelScreen();
 
-// Whether the travel screen is showing (also while a flight window is open over it).
-bool TravelScreenShowing();
-
-// Hides the travel screen while another screen takes the whole view (a fight), and shows it again.
-// Its modal showing goes on meanwhile.
-void HideTravelScreen();
-void ShowTravelScreenAgain();
-
-// The travel screen's refresh routines, as the rules ask for them. DisplayedSystem is set before
-// RedrawTravelSystem; `placeBodies` also lays the bodies out again.
-void RedrawTravelSystem(bool placeBodies);
-void UpdateTravelStatusBars();
-// The ship's log at the top of the travel screen: the news lines and the star date as they stand,
-// written after each day of a flight or a jump so the player sees the days pass.
-void ShowTravelLog();
-void ShowTravelSpaceFinds();
-// The selected good's prices under the planets of the map while the trade window is open; the
-// trade window calls it whenever it redraws.
-void UpdateTravelPriceLabels();
-// The compatibility labels shown or hidden as the mode now stands, wherever it was switched.
-void UpdateTravelCompatibilityLabels();
-
-// The game is over: the travel screen closes (its close permission is already set).
-void CloseTravelScreenForGameOver();
-
-// The mission panel: whether it shows, hide it, redraw it from ActiveMission, and the control
-// panel's missions button (the mission board, or the panel of the active mission).
-bool MissionPanelShowing();
-void HideMissionPanel();
-void UpdateMissionPanel();
-void OpenMissions();
-// A mission accepted on the board the travel screen stepped aside for begins where the ship is:
-// the travel screen stands behind what it shows (a fleet battle, its popups), as it does behind
-// a fight. Nothing happens when the board was opened from elsewhere (the governor's).
-void ShowTravelScreenBehindMissionBoard();
 
 // The control panel's icons, numbered as their tags in the layout.
 enum TravelIcon : int {

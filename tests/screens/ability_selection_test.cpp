@@ -10,7 +10,7 @@
 
 #include "app/program.h"
 #include "platform/script.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"

@@ -7,7 +7,7 @@
 #include "screens/shared/game_forms.h"
 #include "support/script_ui.h"
 #include "screens/combat/ship_combat_screen.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"

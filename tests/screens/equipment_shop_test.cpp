@@ -11,7 +11,7 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/port/shipyard.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"

@@ -1,6 +1,7 @@
 // The flight and jump windows on a manual clock: one game day per tick with the days left counting
 // down, arrival at the target, a flight stopped under way, a refused start that shows no window,
 // and a jump through a wormhole that brings the ship into the next system.
+#include "screens/shared/doors.h"
 #include "screens/travel/flight.h"
 
 #include <filesystem>

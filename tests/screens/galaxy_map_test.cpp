@@ -16,7 +16,7 @@
 #include "screens/new_world.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/galaxy_map.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"

@@ -13,7 +13,7 @@
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
 #include "screens/port/mission_board_view.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"

@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"

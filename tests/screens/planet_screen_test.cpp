@@ -12,6 +12,7 @@
 #include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"

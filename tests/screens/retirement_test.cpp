@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "rules/new_game.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"

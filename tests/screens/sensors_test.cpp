@@ -15,7 +15,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/shared/game_forms.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/sensors.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/travel/travel_view.h"

@@ -24,6 +24,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"

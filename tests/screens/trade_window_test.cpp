@@ -10,7 +10,7 @@
 #include "platform/script.h"
 #include "rules/missions.h"
 #include "screens/form_test_fixture.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
 #include "state/fields.h"

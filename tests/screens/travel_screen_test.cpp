@@ -31,7 +31,7 @@
 #include "screens/port/mission_board.h"
 #include "screens/travel/sensors.h"
 #include "screens/travel/galaxy_map.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/mission_types.h"

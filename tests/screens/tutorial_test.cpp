@@ -21,7 +21,7 @@
 #include "screens/combat/ship_combat_screen.h"
 #include "screens/combat/ship_combat_view.h"
 #include "screens/port/mission_board.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
 #include "screens/port/trade_window.h"
