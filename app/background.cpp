@@ -24,7 +24,6 @@ namespace app {
 using platform::Sender;
 using platform::Timer;
 
-
 namespace {
 
 // The cues restart the music timer with its short interval (after the music was switched on).
@@ -92,8 +91,9 @@ void ReadGeneralDataAtStart() {
 
 void PrepareStartScreen() {
   state::ZoomPercent = 100;
-  screens::GameForm<StartScreen>().ShowWelcomePanel(state::StartCount <= 3);
-  screens::GameForm<StartScreen>().CaptionHighScores();
+  StartScreen& start = screens::GameForm<StartScreen>();
+  start.ShowWelcomePanel(state::StartCount <= 3);
+  start.CaptionHighScores();
 }
 
 void WriteGeneralDataAtEnd() { Report(state::WriteGeneralData()); }

@@ -8,13 +8,13 @@
 #include "rules/credits.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
-#include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
@@ -101,20 +101,23 @@ void PlayNewGame(bool tutorial) {
   else
     screens::StopTutorial();
   PlayerData[player::kFaction] = 1;
-  screens::GameForm<screens::FactionSelectionScreen>().ShowFactionInfo(1);
-  screens::GameForm<screens::FactionSelectionScreen>().ShowModal();
+  auto& factionSelection = screens::GameForm<screens::FactionSelectionScreen>();
+  factionSelection.ShowFactionInfo(1);
+  factionSelection.ShowModal();
 
   PlayerData[player::kPortrait] = 0;
-  screens::GameForm<screens::NameSelectionScreen>().ShowSelectNamePortrait();
-  screens::GameForm<screens::NameSelectionScreen>().ShowModal();
+  screens::NameSelectionScreen& nameSelection = screens::GameForm<screens::NameSelectionScreen>();
+  nameSelection.ShowSelectNamePortrait();
+  nameSelection.ShowModal();
 
   PlayerData[player::kProfession] = 1;
-  screens::GameForm<screens::ProfessionSelectionScreen>().MarkChosenLogo();
-  screens::GameForm<screens::ProfessionSelectionScreen>().ShowProfessionInfo();
-  screens::GameForm<screens::ProfessionSelectionScreen>().ShowModal();
+  auto& professionSelection = screens::GameForm<screens::ProfessionSelectionScreen>();
+  professionSelection.MarkChosenLogo();
+  professionSelection.ShowProfessionInfo();
+  professionSelection.ShowModal();
 
   screens::ScreenUi ui;
-  rules::CreateNewGameWorld(screens::GameForm<screens::ProfessionSelectionScreen>().StartShipClass(), ui);
+  rules::CreateNewGameWorld(professionSelection.StartShipClass(), ui);
   const screens::GameInProgress game;
   // The travel screen stands behind the objective popup.
   screens::ShowTravelScreenFirst();
@@ -152,9 +155,10 @@ void StartScreen::OnTutorialClick() {
 
 void StartScreen::OnHighScoresClick() {
   audio::PlayButtonSound();
-  screens::GameForm<screens::HighScoreScreen>().WhitenRows();
-  screens::GameForm<screens::HighScoreScreen>().ShowHighScoreTable();
-  screens::GameForm<screens::HighScoreScreen>().ShowModal();
+  screens::HighScoreScreen& highScore = screens::GameForm<screens::HighScoreScreen>();
+  highScore.WhitenRows();
+  highScore.ShowHighScoreTable();
+  highScore.ShowModal();
 }
 
 // Load a game: the game state is cleared first, so leaving the save and load screen without a
@@ -163,8 +167,7 @@ void StartScreen::OnLoadClick() {
   audio::PlayButtonSound();
   state::ClearGameState();
   Hide();
-  screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
-  screens::GameForm<screens::SaveLoadScreen>().ShowModal();
+  screens::OpenSaveLoad();
   if (screens::GameIsRunning()) {
     state::DisplayedSystem = state::PlayerShip[ship::kSystem];
     state::SelectedBody = state::PlayerShip[ship::kBody];
@@ -175,8 +178,7 @@ void StartScreen::OnLoadClick() {
 
 void StartScreen::OnSettingsClick() {
   audio::PlayButtonSound();
-  screens::GameForm<screens::GameOptionsScreen>().RefreshGameOptionsScreen();
-  screens::GameForm<screens::GameOptionsScreen>().ShowModal();
+  screens::OpenGameOptions();
 }
 
 void StartScreen::OnCreditsClick() {

@@ -56,7 +56,8 @@ void BM_ExitClickToGameEnd(benchmark::State& state) {
       if (done) return;
       done = true;
       screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
-      const platform::Rect r = screens::GameForm<app::StartScreen>().Get<platform::Image>("ExitButton").ScreenRect();
+      const platform::Rect r =
+          screens::GameForm<app::StartScreen>().Get<platform::Image>("ExitButton").ScreenRect();
       const int x = r.x + r.w / 2, y = r.y + r.h / 2;
       app.Post({platform::InputEvent::Move, platform::MouseButton::None, x, y, {}, {}});
       app.Post({platform::InputEvent::Down, platform::MouseButton::Left, x, y, {}, {}});

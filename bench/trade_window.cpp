@@ -59,8 +59,10 @@ struct OpenTradeWindow {
 // Buy and Sell take turns, so the market and the hold stay as they were.
 void BM_TradeWindowClickAndRedraw(benchmark::State& state) {
   OpenTradeWindow open;
-  const auto& buy = screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("BuyButton");
-  const auto& sell = screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("SellButton");
+  const auto& buy =
+      screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("BuyButton");
+  const auto& sell =
+      screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("SellButton");
   bool buying = true;
   for (auto _ : state) {
     OpenTradeWindow::Click(buying ? buy : sell);

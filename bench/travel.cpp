@@ -73,7 +73,8 @@ struct TravelScreenShown {
     state::SelectedBody = state::PlayerShip[ship::kBody];
     state::SelectedGood = 4;
     state::TradeQuantity = 10;
-    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                              state::PlayerShip[ship::kSystem]);
     screens::GameForm<screens::TravelScreenForm>().Show();
     screens::ToggleTradeWindow();
     platform::App().RenderScreen();
@@ -98,7 +99,8 @@ BENCHMARK(BM_TravelScreenFullRedraw)->Unit(benchmark::kMillisecond);
 void BM_TravelScreenRefreshAndRedraw(benchmark::State& state) {
   TravelScreenShown shown;
   for (auto _ : state) {
-    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                              state::PlayerShip[ship::kSystem]);
     platform::App().Invalidate();
     benchmark::DoNotOptimize(platform::App().RenderScreen());
   }

@@ -17,7 +17,6 @@ using platform::MouseButton;
 using platform::Sender;
 using rules::AbilityChoice;
 
-
 namespace {
 
 // One group of a tree: its caption above the slots, its tab's caption and picture word, and the

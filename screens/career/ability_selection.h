@@ -123,5 +123,4 @@ class AbilitySelectionScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-
 }  // namespace screens

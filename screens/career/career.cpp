@@ -9,6 +9,8 @@ void ChooseNewAbilityOnScreen(rules::AbilityChoice choice) {
   GameForm<AbilitySelectionScreen>().ChooseNewAbility(choice);
 }
 
-void BrowseAbilitiesOnScreen(rules::AbilityChoice tree) { GameForm<AbilitySelectionScreen>().BrowseAbilities(tree); }
+void BrowseAbilitiesOnScreen(rules::AbilityChoice tree) {
+  GameForm<AbilitySelectionScreen>().BrowseAbilities(tree);
+}
 
 }  // namespace screens

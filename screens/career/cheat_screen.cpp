@@ -17,7 +17,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // The picture number of tile k in the picture files.
@@ -79,8 +78,9 @@ void CheatScreenForm::ActOnTile(int tile) {
 }
 
 void OpenCheatScreen() {
-  GameForm<CheatScreenForm>().Refresh();
-  GameForm<CheatScreenForm>().ShowModal();
+  CheatScreenForm& cheat = GameForm<CheatScreenForm>();
+  cheat.Refresh();
+  cheat.ShowModal();
 }
 
 }  // namespace screens

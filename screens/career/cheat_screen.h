@@ -45,5 +45,4 @@ class CheatScreenForm : public platform::Form {
   ScreenUi rules_;
 };
 
-
 }  // namespace screens

@@ -14,7 +14,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-
 namespace {
 
 // By faction 1..4.

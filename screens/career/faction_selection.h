@@ -60,5 +60,4 @@ class FactionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-
 }  // namespace screens

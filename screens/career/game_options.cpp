@@ -17,7 +17,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 using Setting = bool rules::GameSettingsView::*;

@@ -45,9 +45,7 @@ class GameOptionsScreen : public platform::Form {
   PictureButtons tiles_;
 };
 
-
 // The picture of tile k (1..9): on or off by its setting, lit or plain.
 std::string GameOptionPicture(int k, bool lit);
-
 
 }  // namespace screens

@@ -16,7 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 constexpr int kRows = rules::kHighscorePlaces;

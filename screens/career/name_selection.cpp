@@ -10,7 +10,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 std::string ChosenPlayerName(std::string_view editText) {
   if (editText.empty() || editText == kNamePlaceholder) return "Incognito";
   return std::string(editText);

@@ -51,5 +51,4 @@ class NameSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-
 }  // namespace screens

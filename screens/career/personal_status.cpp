@@ -17,7 +17,6 @@ using platform::Image;
 using platform::Sender;
 using rules::AbilityChoice;
 
-
 namespace {
 
 // Beyond this many units the paragraph no longer gives the number.
@@ -142,8 +141,9 @@ void PersonalStatusScreen::OnBackClick() {
 }
 
 void OpenPersonalStatus() {
-  GameForm<PersonalStatusScreen>().Refresh();
-  GameForm<PersonalStatusScreen>().ShowModal();
+  PersonalStatusScreen& personalStatus = GameForm<PersonalStatusScreen>();
+  personalStatus.Refresh();
+  personalStatus.ShowModal();
 }
 
 }  // namespace screens

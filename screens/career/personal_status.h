@@ -69,5 +69,4 @@ class PersonalStatusScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-
 }  // namespace screens

@@ -17,7 +17,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-
 namespace {
 
 struct ProfessionRow {

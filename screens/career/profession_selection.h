@@ -85,5 +85,4 @@ class ProfessionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-
 }  // namespace screens

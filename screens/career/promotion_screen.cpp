@@ -18,7 +18,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // clang-format off
@@ -123,8 +122,9 @@ std::string MedalPicture(Medal medal, std::int32_t faction) {
 
 // Each award shows the player's uniform as it now is.
 void ShowOnScreen(const PromotionView& view) {
-  GameForm<PromotionScreen>().ShowAward(view);
-  GameForm<PromotionScreen>().ShowModal();
+  PromotionScreen& promotion = GameForm<PromotionScreen>();
+  promotion.ShowAward(view);
+  promotion.ShowModal();
 }
 
 void AwardMedal(Medal medal) {

@@ -55,5 +55,4 @@ class PromotionScreen : public platform::Form {
   PictureButtons continue_;
 };
 
-
 }  // namespace screens

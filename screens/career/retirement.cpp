@@ -18,7 +18,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 RetirementSummaryPopup::RetirementSummaryPopup()
     : Form("RetirementSummary"),
       continue_({{Get<Image>("ContinueButton"), "RetirementScreen_05.jpg", "RetirementScreenH_05.jpg"}}),
@@ -82,20 +81,23 @@ void OpenRetirementSequence() {
     const rules::RetirementStep& step = result.steps[i];
     if (step.picture.empty()) {
       // The promotion step: the player's uniform beside the rank and the medals.
-      GameForm<RetirementSummaryPopup>().ShowStep(step);
-      GameForm<RetirementSummaryPopup>().ShowModal();
+      RetirementSummaryPopup& retirementSummaryPopup = GameForm<RetirementSummaryPopup>();
+      retirementSummaryPopup.ShowStep(step);
+      retirementSummaryPopup.ShowModal();
     } else {
       ui.ShowScoredNotice(step.topic, step.caption, step.text, step.picture, step.scoreLine);
     }
   }
 
-  GameForm<CareerLadderScreen>().ShowCareer(result.career.number, result.career.title);
-  GameForm<CareerLadderScreen>().SetExplanation(result.career.text);
-  GameForm<CareerLadderScreen>().ShowModal();
+  CareerLadderScreen& careerLadder = GameForm<CareerLadderScreen>();
+  careerLadder.ShowCareer(result.career.number, result.career.title);
+  careerLadder.SetExplanation(result.career.text);
+  careerLadder.ShowModal();
 
   InsertHighscore(result.score);
-  GameForm<HighScoreScreen>().ShowHighScoreTable();
-  GameForm<HighScoreScreen>().ShowModal();
+  HighScoreScreen& highScore = GameForm<HighScoreScreen>();
+  highScore.ShowHighScoreTable();
+  highScore.ShowModal();
 
   // The game is over: the planet screen (when the retirement began at its bar) and the travel screen
   // close, and the start screen is back.

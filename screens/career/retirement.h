@@ -67,5 +67,4 @@ class CareerLadderScreen : public platform::Form {
   PictureButtons continue_;
 };
 
-
 }  // namespace screens

@@ -20,7 +20,6 @@ using platform::Edit;
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // Picture numbers of the buttons 1..9: save 1, load 1, save 2, load 2, ... close.

@@ -17,7 +17,6 @@ using platform::Label;
 using platform::MouseButton;
 using platform::Sender;
 
-
 namespace {
 
 // Component name stems, in the order of the view's rows.

@@ -19,7 +19,6 @@ using platform::Label;
 using platform::Sender;
 using platform::SpeedButton;
 
-
 // The battle's rules reach the screen through this: popups and questions on the game's popups,
 // redraws and the duel timer on the screen.
 class FleetBattleScreen::Battle : public combat::FleetBattleUi {
@@ -276,7 +275,6 @@ void ShowFleetBattleAgain() {
 // ---- The hook the rules reach ----
 
 bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind) {
-  // Without the game's forms (a headless run) there is no battle to fight: nothing is won.
   // The battle takes the travel screen's place; the trade window waits hidden until it is over.
   const TradeWindowAside tradeWindowAside;
   combat::PrepareFleetBattle(enemyFaction, fleetKind);

@@ -20,7 +20,6 @@
 
 namespace screens {
 
-
 // The picture buttons, by their number in the screen's lit state.
 enum FleetBattleButton : int {
   kAttackButton = 1,
@@ -110,6 +109,5 @@ class FleetBattleScreen : public platform::Form {
   std::vector<platform::SpeedButton*> speedButtons_;  // attack, escort attack, recharge, retreat
   platform::Timer& duelTimer_ = Get<platform::Timer>("DuelTimer");
 };
-
 
 }  // namespace screens

@@ -33,7 +33,6 @@ using platform::Sender;
 using platform::Shape;
 using platform::Timer;
 
-
 namespace {
 
 constexpr const char* kEndTurnPicture = "Screen_KLEIN_05.jpg";

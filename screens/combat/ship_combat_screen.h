@@ -166,6 +166,4 @@ class ShipCombatScreen : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-
-
 }  // namespace screens

@@ -99,5 +99,4 @@ struct CombatCompatibilityTexts {
 };
 CombatCompatibilityTexts BuildCompatibilityTexts();
 
-
 }  // namespace screens

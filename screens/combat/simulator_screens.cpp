@@ -27,7 +27,6 @@ using platform::Shape;
 using platform::SpeedButton;
 using platform::Timer;
 
-
 namespace {
 
 std::string TwoDigits(int n) {
@@ -72,17 +71,19 @@ class SimulatorScreens : public combat::SimulatorUi {
     rules_.Message(rules::Popup::Picture, topic, text, picture);
   }
   void Refresh(combat::Display what) override {
+    SimulatorDuelScreen& duel = GameForm<SimulatorDuelScreen>();
     switch (what) {
-      case combat::Display::Shields: GameForm<SimulatorDuelScreen>().ShowSimulatorShields(); break;
-      case combat::Display::AbilityButtons: GameForm<SimulatorDuelScreen>().RefreshSimulatorAbilityButtons(); break;
-      case combat::Display::Missiles: GameForm<SimulatorDuelScreen>().ShowSimulatorMissiles(); break;
-      case combat::Display::Modifiers: GameForm<SimulatorDuelScreen>().ShowSimulatorActiveModifiers(); break;
-      case combat::Display::ReinforcementRadar: GameForm<SimulatorDuelScreen>().ShowSimulatorReinforcements(); break;
-      default: GameForm<SimulatorDuelScreen>().RefreshSimulatorScreen(); break;
+      case combat::Display::Shields: duel.ShowSimulatorShields(); break;
+      case combat::Display::AbilityButtons: duel.RefreshSimulatorAbilityButtons(); break;
+      case combat::Display::Missiles: duel.ShowSimulatorMissiles(); break;
+      case combat::Display::Modifiers: duel.ShowSimulatorActiveModifiers(); break;
+      case combat::Display::ReinforcementRadar: duel.ShowSimulatorReinforcements(); break;
+      default: duel.RefreshSimulatorScreen(); break;
     }
   }
   void Animate(Side side, combat::Animation animation) override {
-    if (animation == combat::Animation::ShieldHit) GameForm<SimulatorDuelScreen>().ShowShieldFlash(side);
+    if (animation == combat::Animation::ShieldHit)
+      GameForm<SimulatorDuelScreen>().ShowShieldFlash(side);
   }
   void ResetScreen() override {
     closed_ = false;
@@ -97,16 +98,18 @@ class SimulatorScreens : public combat::SimulatorUi {
     GameForm<SimulatorDuelScreen>().CombatTimer.SetEnabled(false);
   }
   void ShowSetupPage(std::string_view heading) override {
-    GameForm<SimulatorSetupScreen>().Prepare(std::string(heading).c_str());
-    GameForm<SimulatorSetupScreen>().ShowModal();
+    SimulatorSetupScreen& setup = GameForm<SimulatorSetupScreen>();
+    setup.Prepare(std::string(heading).c_str());
+    setup.ShowModal();
   }
   void RunDuelScreen() override {
-    GameForm<SimulatorDuelScreen>().LoadSimulatorShipPictures();
-    GameForm<SimulatorDuelScreen>().LayoutSimulatorScreen();
-    GameForm<SimulatorDuelScreen>().RefreshSimulatorScreen();
-    GameForm<SimulatorDuelScreen>().CombatTimer.SetEnabled(true);
-    GameForm<SimulatorDuelScreen>().ShowModal();
-    GameForm<SimulatorDuelScreen>().CombatTimer.SetEnabled(false);
+    SimulatorDuelScreen& duel = GameForm<SimulatorDuelScreen>();
+    duel.LoadSimulatorShipPictures();
+    duel.LayoutSimulatorScreen();
+    duel.RefreshSimulatorScreen();
+    duel.CombatTimer.SetEnabled(true);
+    duel.ShowModal();
+    duel.CombatTimer.SetEnabled(false);
   }
 
  private:

@@ -104,7 +104,6 @@ class SimulatorDuelScreen : public platform::Form {
   platform::Label& infoComboPoint_ = Get<platform::Label>("InfoComboPoint");
 };
 
-
 // The start screen's simulator button: the whole run, from clearing the game to the result popup.
 void StartCombatSimulator();
 

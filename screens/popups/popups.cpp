@@ -8,44 +8,46 @@
 
 namespace screens::popups {
 
-
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture) {
-  GameForm<PicturePopup>().Topic().SetCaption(topic);
-  GameForm<PicturePopup>().Text().SetCaption(text);
+  PicturePopup& picturePopup = GameForm<PicturePopup>();
+  picturePopup.Topic().SetCaption(topic);
+  picturePopup.Text().SetCaption(text);
   // A picture smaller than the frame (a pilot's portrait) keeps its own size, centred in a frame
   // of its own size, rather than being blown up; the larger scenes are fitted into the frame.
-  platform::Image& image = GameForm<PicturePopup>().Picture;
+  platform::Image& image = picturePopup.Picture;
   image.LoadPicture(picture);
   const auto shown = platform::LoadPicture(picture, false);
   const bool small = shown && !shown->Missing() && shown->Width() <= image.Width() &&
                      shown->Height() <= image.Height();
   image.SetStretch(!small);
   image.SetCenter(small);
-  GameForm<PicturePopup>().FitToText();  // puts every part back at its designed place first
+  picturePopup.FitToText();  // puts every part back at its designed place first
   if (small) {
     const int w = shown->Width(), h = shown->Height();
-    GameForm<PicturePopup>().Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
+    picturePopup.Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
                              image.Top() + (image.Height() - h) / 2 - 2, w + 4, h + 4);
   }
-  GameForm<PicturePopup>().ShowModal();
+  picturePopup.ShowModal();
 }
 
 void ShowText(std::string_view topic, std::string_view text) {
-  GameForm<TextPopup>().ShowActionPointBlock(false);
-  GameForm<TextPopup>().Topic().SetCaption(topic);
-  GameForm<TextPopup>().Text().SetCaption(text);
-  GameForm<TextPopup>().FitToText();
-  GameForm<TextPopup>().ShowModal();
+  TextPopup& textPopup = GameForm<TextPopup>();
+  textPopup.ShowActionPointBlock(false);
+  textPopup.Topic().SetCaption(topic);
+  textPopup.Text().SetCaption(text);
+  textPopup.FitToText();
+  textPopup.ShowModal();
 }
 
 void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
                               std::int32_t actionPoints) {
-  GameForm<TextPopup>().Topic().SetCaption(topic);
-  GameForm<TextPopup>().Text().SetCaption(text);
-  GameForm<TextPopup>().ActionPoints.SetCaption(std::to_string(actionPoints));
-  GameForm<TextPopup>().ShowActionPointBlock(true);
-  GameForm<TextPopup>().FitToText();
-  GameForm<TextPopup>().ShowModal();
+  TextPopup& textPopup = GameForm<TextPopup>();
+  textPopup.Topic().SetCaption(topic);
+  textPopup.Text().SetCaption(text);
+  textPopup.ActionPoints.SetCaption(std::to_string(actionPoints));
+  textPopup.ShowActionPointBlock(true);
+  textPopup.FitToText();
+  textPopup.ShowModal();
 }
 
 namespace {
@@ -67,67 +69,77 @@ bool AskYesNo(std::string_view topic, std::string_view text) {
   return AskIn(GameForm<YesNoPopup>(), YesNoAnswer, topic, text);
 }
 
-bool AskQuitGame() { return AskIn(GameForm<QuitGamePopup>(), QuitGameAnswer, kQuitGameTopic, kQuitGameText); }
+bool AskQuitGame() {
+  return AskIn(GameForm<QuitGamePopup>(), QuitGameAnswer, kQuitGameTopic, kQuitGameText);
+}
 
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {
   ChoiceAnswer = 0;
-  GameForm<ChoicePopup>().Topic().SetCaption(topic);
-  GameForm<ChoicePopup>().Text().SetCaption(text);
-  GameForm<ChoicePopup>().Picture.LoadPicture(picture);
-  GameForm<ChoicePopup>().YesLabel.SetCaption(first);
-  GameForm<ChoicePopup>().NoLabel.SetCaption(second);
+  ChoicePopup& choicePopup = GameForm<ChoicePopup>();
+  choicePopup.Topic().SetCaption(topic);
+  choicePopup.Text().SetCaption(text);
+  choicePopup.Picture.LoadPicture(picture);
+  choicePopup.YesLabel.SetCaption(first);
+  choicePopup.NoLabel.SetCaption(second);
   // The buttons read "Yes" and "No" again for the next question, however this one ends.
   struct Restore {
+    ChoicePopup& popup;
     ~Restore() {
-      GameForm<ChoicePopup>().YesLabel.SetCaption("Yes");
-      GameForm<ChoicePopup>().NoLabel.SetCaption("No");
+      popup.YesLabel.SetCaption("Yes");
+      popup.NoLabel.SetCaption("No");
     }
-  } restore;
-  GameForm<ChoicePopup>().FitToText();
-  GameForm<ChoicePopup>().ShowModal();
+  } restore{choicePopup};
+  choicePopup.FitToText();
+  choicePopup.ShowModal();
   return ChoiceAnswer == 1;
 }
 
 void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                    std::string_view picture) {
-  GameForm<EncounterPopup>().Topic().SetCaption(topic);
-  GameForm<EncounterPopup>().Opponent.SetCaption(opponent);
-  GameForm<EncounterPopup>().Picture.LoadPicture(picture);
-  GameForm<EncounterPopup>().Text().SetCaption(text);
-  GameForm<EncounterPopup>().FitToText();
-  GameForm<EncounterPopup>().ShowModal();
+  EncounterPopup& encounterPopup = GameForm<EncounterPopup>();
+  encounterPopup.Topic().SetCaption(topic);
+  encounterPopup.Opponent.SetCaption(opponent);
+  encounterPopup.Picture.LoadPicture(picture);
+  encounterPopup.Text().SetCaption(text);
+  encounterPopup.FitToText();
+  encounterPopup.ShowModal();
 }
 
 void ShowFame(std::string_view text, std::string_view picture) {
-  GameForm<FamePopup>().Text().SetCaption(text);
-  GameForm<FamePopup>().Picture.LoadPicture(picture);
-  GameForm<FamePopup>().ShowModal();
+  FamePopup& famePopup = GameForm<FamePopup>();
+  famePopup.Text().SetCaption(text);
+  famePopup.Picture.LoadPicture(picture);
+  famePopup.ShowModal();
 }
 
 void ShowReward(std::string_view text, std::string_view picture) {
-  GameForm<RewardPopup>().Text().SetCaption(text);
-  GameForm<RewardPopup>().Picture.LoadPicture(picture);
-  GameForm<RewardPopup>().ShowModal();
+  RewardPopup& rewardPopup = GameForm<RewardPopup>();
+  rewardPopup.Text().SetCaption(text);
+  rewardPopup.Picture.LoadPicture(picture);
+  rewardPopup.ShowModal();
 }
 
 void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
                 std::string_view picture) {
-  GameForm<NoticePopup>().Picture.LoadPicture(picture);
-  GameForm<NoticePopup>().Topic().SetCaption(topic);
-  GameForm<NoticePopup>().Headline.SetCaption(headline);
-  GameForm<NoticePopup>().Text().SetCaption(text);
-  GameForm<NoticePopup>().ShowModal();
+  NoticePopup& noticePopup = GameForm<NoticePopup>();
+  noticePopup.Picture.LoadPicture(picture);
+  noticePopup.Topic().SetCaption(topic);
+  noticePopup.Headline.SetCaption(headline);
+  noticePopup.Text().SetCaption(text);
+  noticePopup.ShowModal();
 }
 
 void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
                       std::string_view picture, std::string_view scoreLine) {
-  GameForm<NoticePopup>().ScoreText.SetCaption(scoreLine);
-  GameForm<NoticePopup>().ShowScoreLines(true);
+  NoticePopup& noticePopup = GameForm<NoticePopup>();
+  noticePopup.ScoreText.SetCaption(scoreLine);
+  noticePopup.ShowScoreLines(true);
   // The score lines belong to this notice only, however the popup is left.
   struct Hide {
-    ~Hide() { GameForm<NoticePopup>().ShowScoreLines(false); }
-  } hide;
+    NoticePopup& popup;
+    ~Hide() { popup.ShowScoreLines(false); }
+  } hide{noticePopup};
   ShowNotice(topic, headline, text, picture);
 }
 

@@ -13,7 +13,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // Picture numbers of the buttons 1..5: large loan, small loan, leave, buy bonds, sell bonds.
@@ -93,8 +92,9 @@ void BankScreen::OnLeaveClick() {
 }
 
 void OpenBank() {
-  GameForm<BankScreen>().Refresh();
-  GameForm<BankScreen>().ShowModal();
+  BankScreen& bank = GameForm<BankScreen>();
+  bank.Refresh();
+  bank.ShowModal();
 }
 
 }  // namespace screens

@@ -65,7 +65,6 @@ class BankScreen : public platform::Form {
   platform::Label& bondSale_ = Get<platform::Label>("BondSale");
 };
 
-
 // The picture of bank button k (1..5), lit or plain.
 std::string BankButtonPicture(int k, bool lit);
 

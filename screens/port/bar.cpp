@@ -14,7 +14,6 @@ namespace screens {
 
 using platform::Sender;
 
-
 namespace {
 
 // The four buttons of each screen, in the order of their pictures.

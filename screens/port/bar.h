@@ -55,5 +55,4 @@ class PirateHideoutScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-
 }  // namespace screens

@@ -14,7 +14,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 constexpr const char* kButtonNames[] = {"MissionButton", "StrikeButton", "CloseButton"};
@@ -90,16 +89,18 @@ void CampaignScreenForm::OnCloseClick() {
 
 void OpenCampaignScreen() {
   if (!CampaignScreenOpens()) return;
-  GameForm<CampaignScreenForm>().ShowCampaign();
-  GameForm<CampaignScreenForm>().ShowModal();
+  CampaignScreenForm& campaign = GameForm<CampaignScreenForm>();
+  campaign.ShowCampaign();
+  campaign.ShowModal();
 }
 
 bool CampaignScreenShowing() { return GameForm<CampaignScreenForm>().Visible(); }
 
 void CloseCampaignScreen() {
   if (!CampaignScreenShowing()) return;
-  GameForm<CampaignScreenForm>().Hide();
-  GameForm<CampaignScreenForm>().Close();
+  CampaignScreenForm& campaign = GameForm<CampaignScreenForm>();
+  campaign.Hide();
+  campaign.Close();
 }
 
 }  // namespace screens

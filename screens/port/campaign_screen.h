@@ -46,7 +46,6 @@ class CampaignScreenForm : public platform::Form {
   platform::Image& starSystem_ = Get<platform::Image>("StarSystem");
 };
 
-
 // Whether the campaign screen is showing (OpenCampaignScreen in port.h opens it).
 bool CampaignScreenShowing();
 

@@ -21,7 +21,6 @@ using platform::Label;
 using platform::Sender;
 using state::CrewKind;
 
-
 namespace {
 
 constexpr int kHireInterval = 500;      // ms before the first repeat of a held "+"
@@ -192,8 +191,9 @@ void CrewHiringScreen::Hire(CrewKind kind) {
 }
 
 void OpenCrewHiring() {
-  GameForm<CrewHiringScreen>().Refresh();
-  GameForm<CrewHiringScreen>().ShowModal();
+  CrewHiringScreen& crewHiring = GameForm<CrewHiringScreen>();
+  crewHiring.Refresh();
+  crewHiring.ShowModal();
 }
 
 }  // namespace screens

@@ -65,5 +65,4 @@ class CrewHiringScreen : public platform::Form {
   std::vector<platform::Label*> counts_, prices_, kindLabels_;
 };
 
-
 }  // namespace screens

@@ -20,7 +20,6 @@ using platform::Label;
 using platform::Panel;
 using platform::Sender;
 
-
 namespace {
 
 constexpr int kCategories = state::kLastEquipmentCategory;

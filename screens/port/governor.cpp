@@ -15,7 +15,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // Picture numbers and images of the buttons 1..5.
@@ -81,8 +80,9 @@ void GovernorScreen::OnBackClick() {
 }
 
 void OpenGovernor() {
-  GameForm<GovernorScreen>().Refresh();
-  GameForm<GovernorScreen>().ShowModal();
+  GovernorScreen& governor = GameForm<GovernorScreen>();
+  governor.Refresh();
+  governor.ShowModal();
 }
 
 }  // namespace screens

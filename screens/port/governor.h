@@ -47,5 +47,4 @@ class GovernorScreen : public platform::Form {
   platform::Image& logo_ = Get<platform::Image>("FactionLogo");
 };
 
-
 }  // namespace screens

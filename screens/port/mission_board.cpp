@@ -19,7 +19,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 constexpr int kSlots = state::kLastOfferSlot;

@@ -70,7 +70,6 @@ class MissionBoardScreen : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-
 // The picture of button k (1..3), lit or plain.
 std::string MissionBoardButtonPicture(int k, bool lit);
 

@@ -27,8 +27,9 @@ TradeWindowAside::TradeWindowAside() : aside_(TradeWindowShowing()) {
 
 TradeWindowAside::~TradeWindowAside() {
   if (!aside_ || !(TravelScreenShowing() || PirateHideoutShowing())) return;
-  GameForm<TradeWindowScreen>().Show();
-  GameForm<TradeWindowScreen>().Refresh();
+  TradeWindowScreen& tradeWindow = GameForm<TradeWindowScreen>();
+  tradeWindow.Show();
+  tradeWindow.Refresh();
   // The travel screen drew its prices for a hidden trade window meanwhile.
   UpdateTravelPriceLabels();
 }

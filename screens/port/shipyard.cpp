@@ -22,7 +22,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-
 namespace {
 
 constexpr platform::Color kLinkColour = platform::colors::White;
@@ -154,9 +153,10 @@ void ShipyardScreen::OnCompatibilitySwitchClick() {
 }
 
 void OpenShipyard() {
-  GameForm<ShipyardScreen>().FillOffers();
-  GameForm<ShipyardScreen>().ShowDetails(1);
-  GameForm<ShipyardScreen>().ShowModal();
+  ShipyardScreen& shipyard = GameForm<ShipyardScreen>();
+  shipyard.FillOffers();
+  shipyard.ShowDetails(1);
+  shipyard.ShowModal();
 }
 
 }  // namespace screens

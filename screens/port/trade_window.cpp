@@ -17,7 +17,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 
-
 namespace {
 
 constexpr int kGoods = state::kLastGood;

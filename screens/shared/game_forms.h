@@ -14,7 +14,8 @@ class Form;
 
 namespace screens {
 
-// Puts `form` in the registry as the one form of `type`, or takes it out (null).
+// Puts `form` in the registry as the one form of `type`, or takes it out (null). A second form of
+// a type already registered ends the program, naming the type.
 void RegisterGameForm(std::type_index type, platform::Form* form);
 // The form of `type`, or null when none is registered.
 platform::Form* FindGameForm(std::type_index type);

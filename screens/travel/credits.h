@@ -28,5 +28,4 @@ class CreditsScreen : public platform::Form {
   PictureButtons back_;
 };
 
-
 }  // namespace screens

@@ -13,7 +13,6 @@
 
 namespace screens {
 
-
 namespace {
 
 // The jump window's close permission, as FlyToMayClose is the flight window's.

@@ -13,7 +13,6 @@
 
 namespace screens {
 
-
 // A window that counts the days of a journey: the ship's picture, the days left, and a timer that
 // runs one game day per tick. It closes only by itself, on arrival.
 class DayCountWindow : public platform::Form {
@@ -80,6 +79,5 @@ class JumpScreen : public DayCountWindow {
  private:
   rules::WormholeJump jump_;
 };
-
 
 }  // namespace screens

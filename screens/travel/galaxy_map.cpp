@@ -16,7 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // Picture numbers and file stems of the buttons 1..5: Prices, Info, Close on the bottom bar, then

@@ -18,7 +18,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 // Picture numbers of the buttons 1..6: governor, bank, shipyard, equipment, bar, back to space.
@@ -118,13 +117,15 @@ void ClosePlanetScreenForGameOver() {
 }
 
 void ShowOwnShipStatus() {
-  GameForm<ShipStatusScreen>().ShowOwnShip();
-  GameForm<ShipStatusScreen>().ShowModal();
+  ShipStatusScreen& shipStatus = GameForm<ShipStatusScreen>();
+  shipStatus.ShowOwnShip();
+  shipStatus.ShowModal();
 }
 
 void ShowOpponentShipStatus() {
-  GameForm<ShipStatusScreen>().ShowOpponent();
-  GameForm<ShipStatusScreen>().ShowModal();
+  ShipStatusScreen& shipStatus = GameForm<ShipStatusScreen>();
+  shipStatus.ShowOpponent();
+  shipStatus.ShowModal();
 }
 
 }  // namespace screens

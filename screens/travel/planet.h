@@ -15,7 +15,6 @@
 
 namespace screens {
 
-
 // The planet screen's buttons, numbered as they light.
 enum PlanetButton : int {
   kPlanetGovernorButton = 1,
@@ -56,7 +55,6 @@ class PlanetScreenForm : public platform::Form {
   // The tutorial's guidance on this screen.
   TutorialPanel tutorialPanel_{*this};
 };
-
 
 // The picture of planet button k (1..6), lit or plain.
 std::string PlanetButtonPicture(int k, bool lit);

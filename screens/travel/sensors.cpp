@@ -17,7 +17,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 namespace {
 
 constexpr const char* kButtonNames[] = {"AttackButton", "CommunicateButton", "BackButton"};
@@ -120,12 +119,13 @@ void OpenSensors() {
     return;
   }
   // Each ship in range is read in turn, so the last one stays selected.
-  GameForm<SensorsScreen>().ClearSelection();
-  for (int k : scan.ships) GameForm<SensorsScreen>().ShowShipInfo(k);
+  SensorsScreen& sensors = GameForm<SensorsScreen>();
+  sensors.ClearSelection();
+  for (int k : scan.ships) sensors.ShowShipInfo(k);
   AdvanceTutorial(tutorial::Step::OpenSensors, tutorial::Step::CloseSensors);
   audio::PlayMaximizeSound();
-  GameForm<SensorsScreen>().StartSweep();
-  GameForm<SensorsScreen>().ShowModal();
+  sensors.StartSweep();
+  sensors.ShowModal();
 }
 
 bool SensorsShowing() { return GameForm<SensorsScreen>().Visible(); }

@@ -13,7 +13,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-
 std::string ShipStatusButtonPicture(int k, bool lit) {
   if (k < kShipStatusEquipmentButton || k > kShipStatusCloseButton) return {};
   return std::string(lit ? "ShipStatusScreenON_" : "ShipStatusScreen_") +

@@ -60,7 +60,6 @@ class ShipStatusScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-
 // The picture of sheet button k (1..2), lit or plain.
 std::string ShipStatusButtonPicture(int k, bool lit);
 

@@ -33,7 +33,6 @@ using platform::Sender;
 using state::PlayerShip;
 using tutorial::Step;
 
-
 namespace {
 
 // The name, price and caption labels stand centred under their pictures. The places the view
@@ -683,9 +682,10 @@ GameInProgress::GameInProgress()
 GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
 
 void ShowTravelScreenFirst() {
-  GameForm<TravelScreenForm>().PutOutIcons();
-  GameForm<TravelScreenForm>().ShowSystem(true, PlayerShip[ship::kSystem]);
-  GameForm<TravelScreenForm>().Show();
+  TravelScreenForm& travel = GameForm<TravelScreenForm>();
+  travel.PutOutIcons();
+  travel.ShowSystem(true, PlayerShip[ship::kSystem]);
+  travel.Show();
 }
 
 void OpenTravelScreen() {

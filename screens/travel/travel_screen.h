@@ -39,7 +39,6 @@ void ShowTravelScreenFirst();
 // Shows the travel screen modally and returns when it closes; a game is in progress meanwhile.
 void OpenTravelScreen();
 
-
 // The control panel's icons, numbered as their tags in the layout.
 enum TravelIcon : int {
   kTravelIcon = 1,  // fly to the target, or dock or jump where the ship is
@@ -207,6 +206,5 @@ class TravelScreenForm : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};
 };
-
 
 }  // namespace screens

@@ -50,7 +50,10 @@ TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {
     state::PlayerShip[ship::kFaction] = 0;
     screens::InsertHighscore(c.score);
   }
-  ASSERT_EQ(screens::GameForm<screens::HighScoreScreen>().Get<platform::Label>("NameSlot3").GetFont().color,
+  ASSERT_EQ(screens::GameForm<screens::HighScoreScreen>()
+                .Get<platform::Label>("NameSlot3")
+                .GetFont()
+                .color,
             platform::colors::Yellow);
 
   const std::string png =
@@ -85,7 +88,8 @@ expect Start.HighScoresButton.Picture "StartScreen_09.jpg"
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);
   runner.Load(script, "highscores.script");
-  const platform::ScriptResult r = runner.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
+  const platform::ScriptResult r =
+      runner.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav"}));
   EXPECT_TRUE(std::filesystem::exists(png));

@@ -23,7 +23,10 @@ TEST_F(StartSimulator, HiddenButtonOpensThePlayerPageAndBackReturns) {
       [&] {
         ASSERT_NE(&screens::GameForm<screens::SimulatorSetupScreen>(), nullptr);
         EXPECT_TRUE(screens::GameForm<screens::SimulatorSetupScreen>().Visible());
-        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>().Get<platform::Label>("Heading").Caption(), "Player setup:");
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("Heading")
+                      .Caption(),
+                  "Player setup:");
         EXPECT_EQ(combat::SimulatorSetupStep, 1);
         ClickOn(*screens::GameForm<screens::SimulatorSetupScreen>().Find("BackButton"));
       },
@@ -63,12 +66,18 @@ TEST_F(StartSimulator, PagesAskForTheirSideAndTheDuelReadsAsOneFrame) {
   };
   WhenIdle({
       [&] {
-        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>().Get<platform::Label>("ShipCaption").Caption(), "Choose your ship:");
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("ShipCaption")
+                      .Caption(),
+                  "Choose your ship:");
         Screenshot(screens::GameForm<screens::SimulatorSetupScreen>(), "simulator-player.png");
         pick(screens::GameForm<screens::SimulatorSetupScreen>(), "ShipButton3", "ExpertiseButton2");
       },
       [&] {
-        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>().Get<platform::Label>("ShipCaption").Caption(), "Choose the enemy's ship:");
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("ShipCaption")
+                      .Caption(),
+                  "Choose the enemy's ship:");
         Screenshot(screens::GameForm<screens::SimulatorSetupScreen>(), "simulator-enemy.png");
         pick(screens::GameForm<screens::SimulatorSetupScreen>(), "ShipButton1", "ExpertiseButton1");
       },

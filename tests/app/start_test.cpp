@@ -72,8 +72,10 @@ TEST_F(StartTest, EachStartIsCountedAndTheWelcomePanelGreetsOnlyTheFirstThree) {
     EXPECT_EQ(panel.Visible(), c.panel);
     EXPECT_EQ(panel.Left(), 8);
     EXPECT_EQ(panel.Top(), 295);
-    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").Caption(), "Highscores");
-    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").GetFont().size, 10);
+    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").Caption(),
+              "Highscores");
+    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").GetFont().size,
+              10);
     EXPECT_EQ(state::WebSiteUrl, app::kWebSiteUrl);
   }
 }
@@ -106,7 +108,8 @@ TEST_F(StartTest, EveryButtonLightsUnderTheMouseOnItsPictureAndItsCaption) {
     EXPECT_EQ(app::StartHoverButton, k);
     EXPECT_EQ(picture.PictureName(), app::StartButtonPicture(k, true));
     if (k > 1) {
-      EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), pictures[k - 2]), app::StartButtonPicture(k - 1, false))
+      EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), pictures[k - 2]),
+                app::StartButtonPicture(k - 1, false))
           << "moving straight onto the next button restores the one before";
     }
     const auto loads = PictureLoads();
@@ -135,11 +138,13 @@ TEST_F(StartTest, TheFrameTheWelcomePanelAndReturningFromAScreenPutTheLitButtonO
     if (*c.restorer) {
       MoveOnto(*screens::GameForm<app::StartScreen>().Find(c.restorer));
     } else {
-      WhenIdle({[] { ClickOn(screens::GameForm<screens::CreditsScreen>().Get<Label>("BackLabel")); }});
+      WhenIdle(
+          {[] { ClickOn(screens::GameForm<screens::CreditsScreen>().Get<Label>("BackLabel")); }});
       screens::GameForm<app::StartScreen>().OnCreditsClick();
     }
     EXPECT_EQ(app::StartHoverButton, 0);
-    EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), "NewGameButton"), "StartScreen_06.jpg");
+    EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), "NewGameButton"),
+              "StartScreen_06.jpg");
   }
 }
 
@@ -204,7 +209,8 @@ TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenI
         EXPECT_FALSE(fs::exists(work / state::kGeneralDataIntName));
       },
       [&] {
-        ClickOn(screens::GameForm<app::StartScreen>().Get<platform::SpeedButton>("WelcomeCloseButton"));
+        ClickOn(
+            screens::GameForm<app::StartScreen>().Get<platform::SpeedButton>("WelcomeCloseButton"));
         ClickOn(screens::GameForm<app::StartScreen>().Get<Label>("ExitLabel"));  // Exit
       },
   });
@@ -225,10 +231,18 @@ TEST_F(StartTest, EscapeLeavesEachScreenThroughItsBackOrCloseButton) {
     platform::Form* (*screen)();
   };
   const Case cases[] = {
-      {"HighScoresButton", [] { return static_cast<platform::Form*>(&screens::GameForm<screens::HighScoreScreen>()); }},
-      {"SettingsButton", [] { return static_cast<platform::Form*>(&screens::GameForm<screens::GameOptionsScreen>()); }},
-      {"CreditsButton", [] { return static_cast<platform::Form*>(&screens::GameForm<screens::CreditsScreen>()); }},
-      {"SimulatorButton", [] { return static_cast<platform::Form*>(&screens::GameForm<screens::SimulatorSetupScreen>()); }},
+      {"HighScoresButton",
+       [] { return static_cast<platform::Form*>(&screens::GameForm<screens::HighScoreScreen>()); }},
+      {"SettingsButton",
+       [] {
+         return static_cast<platform::Form*>(&screens::GameForm<screens::GameOptionsScreen>());
+       }},
+      {"CreditsButton",
+       [] { return static_cast<platform::Form*>(&screens::GameForm<screens::CreditsScreen>()); }},
+      {"SimulatorButton",
+       [] {
+         return static_cast<platform::Form*>(&screens::GameForm<screens::SimulatorSetupScreen>());
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.startButton);

@@ -214,7 +214,9 @@ class AbilitySelectionTest : public GameFormsTest {
     state::ClearGameState();
     state::CompatibilityMode = 0;
   }
-  static screens::AbilitySelectionScreen& screen() { return screens::GameForm<screens::AbilitySelectionScreen>(); }
+  static screens::AbilitySelectionScreen& screen() {
+    return screens::GameForm<screens::AbilitySelectionScreen>();
+  }
 
   // Runs `script` while `open` shows the screen; the script's steps act inside it.
   static void RunScript(const std::string& script, const std::function<void()>& open) {

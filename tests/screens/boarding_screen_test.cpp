@@ -188,7 +188,8 @@ answer )S" + c.answer + "\n");
       EXPECT_GE(state::PlayerData[player::kCredits], credits + price) << "the price and the loot";
       EXPECT_TRUE(Said("popup: Enemy ship sold!")) << Transcript();
     }
-    EXPECT_EQ(screens::GameForm<screens::ChoicePopup>().Get<platform::Label>("YesLabel").Caption(), "Yes")
+    EXPECT_EQ(screens::GameForm<screens::ChoicePopup>().Get<platform::Label>("YesLabel").Caption(),
+              "Yes")
         << "the answers read Yes and No again";
     combat.transcript.clear();
     combat.closed = false;

@@ -36,7 +36,9 @@ class CheatScreenTest : public GameFormsTest {
     state::NoAgingFlag = 0;
     GameFormsTest::TearDown();
   }
-  static screens::CheatScreenForm& screen() { return screens::GameForm<screens::CheatScreenForm>(); }
+  static screens::CheatScreenForm& screen() {
+    return screens::GameForm<screens::CheatScreenForm>();
+  }
   static Image& Tile(int k) { return screen().Get<Image>("Tile" + std::to_string(k)); }
   static Label& TileLabel(int k) { return screen().Get<Label>("TileLabel" + std::to_string(k)); }
   static void CloseScreen() { ClickOn(TileLabel(screens::kCheatClose)); }
@@ -146,15 +148,17 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheat
       screens::GameForm<screens::ShipCombatScreen>().Fire(platform::Event::DblClick, a);
       return;
     }
-    for (auto* popup : std::initializer_list<screens::TopicPopup*>{
-             &screens::GameForm<screens::PicturePopup>(), &screens::GameForm<screens::TextPopup>()}) {
+    for (auto* popup :
+         std::initializer_list<screens::TopicPopup*>{&screens::GameForm<screens::PicturePopup>(),
+                                                     &screens::GameForm<screens::TextPopup>()}) {
       if (!popup->Visible()) continue;
       topics.push_back(popup->Topic().Caption());
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return;
     }
     for (auto* popup : std::initializer_list<screens::MessagePopup*>{
-             &screens::GameForm<screens::FamePopup>(), &screens::GameForm<screens::RewardPopup>()}) {
+             &screens::GameForm<screens::FamePopup>(),
+             &screens::GameForm<screens::RewardPopup>()}) {
       if (!popup->Visible()) continue;
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return;

@@ -262,7 +262,8 @@ key Escape
 )s", [] { screens::OpenShipyard(); });
   EXPECT_TRUE(r.ok) << r.message;
   FireClick(screens::GameForm<screens::ShipyardScreen>(), "MoneyGiftButton");
-  EXPECT_EQ(screens::GameForm<screens::ShipyardScreen>().Get<platform::Label>("Credits").Caption(), "$ 400,000");
+  EXPECT_EQ(screens::GameForm<screens::ShipyardScreen>().Get<platform::Label>("Credits").Caption(),
+            "$ 400,000");
 }
 
 TEST_F(PortScreensTest, TheShipyardShowsTheFactionsShipsAndSellsOne) {

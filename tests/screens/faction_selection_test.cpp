@@ -16,7 +16,9 @@ using state::PlayerData;
 
 class FactionSelectionTest : public GameFormsTest {
  protected:
-  static screens::FactionSelectionScreen& screen() { return screens::GameForm<screens::FactionSelectionScreen>(); }
+  static screens::FactionSelectionScreen& screen() {
+    return screens::GameForm<screens::FactionSelectionScreen>();
+  }
   static const std::string& Caption(const char* label) { return screen().Get<Label>(label).Caption(); }
 };
 
@@ -78,7 +80,8 @@ TEST_F(FactionSelectionTest, TheTextLabelsOverTheTilesShowOnlyInCompatibilityMod
   EXPECT_EQ(Caption("FactionName"), "Syndicate");
   // Switching off always succeeds, with a notice, and hides the labels again.
   WhenIdle({[&] {
-    EXPECT_EQ(screens::GameForm<screens::TextPopup>().Get<Label>("Topic").Caption(), "Compatibility mode");
+    EXPECT_EQ(screens::GameForm<screens::TextPopup>().Get<Label>("Topic").Caption(),
+              "Compatibility mode");
     FireClick(screens::GameForm<screens::TextPopup>(), "HiddenContinueButton");
   }});
   ClickOn(screen().Get<Label>("CompatibilitySwitch"));

@@ -92,7 +92,9 @@ class FleetBattleScreenTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::FleetBattleScreen& screen() { return screens::GameForm<screens::FleetBattleScreen>(); }
+  static screens::FleetBattleScreen& screen() {
+    return screens::GameForm<screens::FleetBattleScreen>();
+  }
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t faction = 3) {
@@ -454,16 +456,21 @@ TEST_F(FleetBattleScreenTest, TheHiddenCloseEndsARunningDuel) {
         ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Image>("EscortAttackButton"));
         ASSERT_EQ(combat::FleetDuelRunning, 1);
         FireClick(screens::GameForm<screens::FleetBattleScreen>(), "HiddenCloseButton");
-        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>().Get<platform::Panel>("EscortPanel").Visible());
+        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>()
+                         .Get<platform::Panel>("EscortPanel")
+                         .Visible());
       },
       [&] {
         seedAfterRecall = state::RandSeed;
         platform::App().AdvanceClock(1000);
         EXPECT_EQ(combat::FleetDuelRunning, 0);
         EXPECT_EQ(state::RandSeed, seedAfterRecall) << "no shot after the recall";
-        EXPECT_TRUE(
-            screens::GameForm<screens::FleetBattleScreen>().Get<platform::SpeedButton>("AttackSpeedButton").Enabled());
-        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>().Get<platform::Timer>("DuelTimer").Enabled());
+        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>()
+                        .Get<platform::SpeedButton>("AttackSpeedButton")
+                        .Enabled());
+        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>()
+                         .Get<platform::Timer>("DuelTimer")
+                         .Enabled());
         ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Label>("RetreatLabel"));
       },
       [] { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("YesLabel")); },
@@ -668,8 +675,11 @@ TEST_F(FleetBattleScreenTest, TheRulesOpenAPreparedBattle) {
       [] {
         EXPECT_EQ(combat::SelectedTarget, 0);
         EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
-        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>().Get<Image>("OwnLargeSymbol").Visible());
-        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>().Get<Image>("EnemyLargeSymbol1").Visible());
+        EXPECT_TRUE(
+            screens::GameForm<screens::FleetBattleScreen>().Get<Image>("OwnLargeSymbol").Visible());
+        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>()
+                        .Get<Image>("EnemyLargeSymbol1")
+                        .Visible());
         EXPECT_EQ(EnemyFleet[1][fleet_ship::kFaction], 4);
         SaveScreenshot("fleet-battle-start.png");
         ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Label>("RetreatLabel"));

@@ -128,7 +128,8 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
         EXPECT_EQ(flight().DaysLeft(), days - 1);
         EXPECT_EQ(DaysShown(flight()), screens::DayCountWindow::DaysText(days - 1));
         // The ship's log behind the window moves with the days.
-        EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>().Get<Label>("StarDate").Caption(), screens::StarDateLine());
+        EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>().Get<Label>("StarDate").Caption(),
+                  screens::StarDateLine());
         EXPECT_EQ(PlayerShip[ship::kBody], from) << "still under way";
       },
   };
@@ -195,9 +196,11 @@ TEST_F(FlightWindowTest, AJumpBringsTheShipIntoTheNextSystem) {
   std::vector<std::function<void()>> steps = {[&] {
     EXPECT_TRUE(screens::GameForm<screens::JumpScreen>().Visible());
     EXPECT_FALSE(screens::FlightShowing()) << "the jump has its own window";
-    EXPECT_EQ(DaysShown(screens::GameForm<screens::JumpScreen>()), screens::DayCountWindow::DaysText(length));
+    EXPECT_EQ(DaysShown(screens::GameForm<screens::JumpScreen>()),
+              screens::DayCountWindow::DaysText(length));
     platform::App().SaveScreenshot(
-        (std::filesystem::path(::testing::TempDir()) / "jump_window.png").string(), &screens::GameForm<screens::JumpScreen>());
+        (std::filesystem::path(::testing::TempDir()) / "jump_window.png").string(),
+        &screens::GameForm<screens::JumpScreen>());
     platform::App().AdvanceClock(199);
     EXPECT_EQ(state::GameDay, day) << "a jump day takes 200 ms";
     platform::App().AdvanceClock(1);

@@ -47,7 +47,9 @@ class GameOptionsTest : public GameFormsTest {
   // The mouse onto the Close tile, away from every setting tile.
   void LeaveTiles() { MoveOnto(options().Get<Image>("CloseTile"), -50); }
 
-  static screens::GameOptionsScreen& options() { return screens::GameForm<screens::GameOptionsScreen>(); }
+  static screens::GameOptionsScreen& options() {
+    return screens::GameForm<screens::GameOptionsScreen>();
+  }
   static screens::TextPopup& notice() { return screens::GameForm<screens::TextPopup>(); }
   static screens::YesNoPopup& question() { return screens::GameForm<screens::YesNoPopup>(); }
   MusicRecorder music;

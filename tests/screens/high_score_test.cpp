@@ -61,7 +61,9 @@ class HighscoreTest : public GameFormsTest {
     return out;
   }
 
-  static screens::HighScoreScreen& screen() { return screens::GameForm<screens::HighScoreScreen>(); }
+  static screens::HighScoreScreen& screen() {
+    return screens::GameForm<screens::HighScoreScreen>();
+  }
 };
 
 TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {

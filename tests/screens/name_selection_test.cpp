@@ -15,7 +15,9 @@ using state::PlayerData;
 
 class NameSelectionTest : public GameFormsTest {
  protected:
-  static screens::NameSelectionScreen& screen() { return screens::GameForm<screens::NameSelectionScreen>(); }
+  static screens::NameSelectionScreen& screen() {
+    return screens::GameForm<screens::NameSelectionScreen>();
+  }
   static platform::Edit& edit() { return screen().Get<platform::Edit>("NameEdit"); }
 };
 

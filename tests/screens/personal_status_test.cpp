@@ -35,7 +35,9 @@ class PersonalStatusTest : public GameFormsTest {
     state::PlayerName = "Jane Doe";
     state::TutorialActive = 0;
   }
-  static screens::PersonalStatusScreen& screen() { return screens::GameForm<screens::PersonalStatusScreen>(); }
+  static screens::PersonalStatusScreen& screen() {
+    return screens::GameForm<screens::PersonalStatusScreen>();
+  }
   static void RunScript(const std::string& script) {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);

@@ -43,7 +43,9 @@ class PlanetScreenTest : public GameFormsTest {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     // The desktop asks the screen to close (its close box), as any close request does.
-    runner.AddVerb("request-close", [](const platform::ScriptStep&) { screens::GameForm<screens::PlanetScreenForm>().Close(); });
+    runner.AddVerb("request-close", [](const platform::ScriptStep&) {
+      screens::GameForm<screens::PlanetScreenForm>().Close();
+    });
     runner.Load("seed 7\n" + steps, "planet_screen.script");
     return runner.Run([] { screens::OpenPlanetScreen(); });
   }

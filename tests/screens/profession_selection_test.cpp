@@ -16,7 +16,9 @@ using state::PlayerData;
 
 class ProfessionSelectionTest : public GameFormsTest {
  protected:
-  static screens::ProfessionSelectionScreen& screen() { return screens::GameForm<screens::ProfessionSelectionScreen>(); }
+  static screens::ProfessionSelectionScreen& screen() {
+    return screens::GameForm<screens::ProfessionSelectionScreen>();
+  }
 };
 
 TEST_F(ProfessionSelectionTest, EachProfessionShowsItsStartSetAndTheShipOfTheFaction) {

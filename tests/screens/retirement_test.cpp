@@ -25,8 +25,12 @@ using platform::Label;
 
 class RetirementTest : public GameFormsTest {
  protected:
-  static screens::CareerLadderScreen& ladder() { return screens::GameForm<screens::CareerLadderScreen>(); }
-  static screens::RetirementSummaryPopup& summary() { return screens::GameForm<screens::RetirementSummaryPopup>(); }
+  static screens::CareerLadderScreen& ladder() {
+    return screens::GameForm<screens::CareerLadderScreen>();
+  }
+  static screens::RetirementSummaryPopup& summary() {
+    return screens::GameForm<screens::RetirementSummaryPopup>();
+  }
   static Image& Rung(int k) { return ladder().Get<Image>("Rung" + std::to_string(k)); }
   static Label& RungTitle(int k) { return ladder().Get<Label>("RungTitle" + std::to_string(k)); }
 
@@ -128,9 +132,11 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
         ClickOn(ladder().Get<Label>("ContinueLabel"));
       },
       [&] {
-        EXPECT_EQ(screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").Caption(), "Ria Tavel");
-        EXPECT_EQ(screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").GetFont().color,
-                  platform::colors::Yellow);
+        EXPECT_EQ(screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").Caption(),
+                  "Ria Tavel");
+        EXPECT_EQ(
+            screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").GetFont().color,
+            platform::colors::Yellow);
         onDiskAtTheTable = fs::exists(work / "GeneralData.int") && fs::exists(work / "GeneralData.str");
         ClickOn(screens::GameForm<screens::HighScoreScreen>().Get<Label>("BackLabel"));
       },

@@ -42,7 +42,9 @@ class SaveLoadTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
   static screens::SaveLoadScreen& screen() { return screens::GameForm<screens::SaveLoadScreen>(); }
-  static void Answer(const char* label) { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label)); }
+  static void Answer(const char* label) {
+    ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label));
+  }
   // The text popup open now: its topic, then closed.
   static std::function<void()> Read(std::string* topic) {
     return [topic] {

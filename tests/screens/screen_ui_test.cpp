@@ -40,7 +40,9 @@ class ScreenUiTest : public GameFormsTest {
   static screens::ChoicePopup& choice() { return screens::GameForm<screens::ChoicePopup>(); }
   static screens::TextPopup& text() { return screens::GameForm<screens::TextPopup>(); }
   static screens::YesNoPopup& yesNo() { return screens::GameForm<screens::YesNoPopup>(); }
-  static screens::EncounterPopup& encounter() { return screens::GameForm<screens::EncounterPopup>(); }
+  static screens::EncounterPopup& encounter() {
+    return screens::GameForm<screens::EncounterPopup>();
+  }
   static screens::FamePopup& fame() { return screens::GameForm<screens::FamePopup>(); }
   static screens::RewardPopup& reward() { return screens::GameForm<screens::RewardPopup>(); }
   static screens::NoticePopup& notice() { return screens::GameForm<screens::NoticePopup>(); }
@@ -135,19 +137,24 @@ TEST(ScreenUiWithoutScreens, EachOperationEndsTheProgramNamingTheMissingForm) {
     const char* form;
   };
   const Case cases[] = {
-      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, 3, 2, 1); }, "ShipCombatScreen"},
+      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, 3, 2, 1); },
+       "ShipCombatScreen"},
       // The battle first puts the trade window aside.
-      {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(2, -1); }, "TradeWindowScreen"},
-      {"IsVisible", [](screens::ScreenUi& ui) { ui.IsVisible(rules::Screen::Travel); }, "TravelScreenForm"},
+      {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(2, -1); },
+       "TradeWindowScreen"},
+      {"IsVisible", [](screens::ScreenUi& ui) { ui.IsVisible(rules::Screen::Travel); },
+       "TravelScreenForm"},
       {"RedrawSystem", [](screens::ScreenUi& ui) { ui.RedrawSystem(true); }, "TravelScreenForm"},
-      {"UpdateTradePopup", [](screens::ScreenUi& ui) { ui.UpdateTradePopup(); }, "TradeWindowScreen"},
+      {"UpdateTradePopup", [](screens::ScreenUi& ui) { ui.UpdateTradePopup(); },
+       "TradeWindowScreen"},
       {"StopFlight", [](screens::ScreenUi& ui) { ui.StopFlight(); }, "FlightScreen"},
       {"Ask", [](screens::ScreenUi& ui) { ui.Ask("Topic", "Text"); }, "YesNoPopup"},
   };
   testing::FLAGS_gtest_death_test_style = "threadsafe";
   for (const Case& c : cases) {
     screens::ScreenUi ui;
-    EXPECT_DEATH(c.call(ui), std::string("the form screens::") + c.form + " was used but has not been created")
+    EXPECT_DEATH(c.call(ui),
+                 std::string("the form screens::") + c.form + " was used but has not been created")
         << c.operation;
   }
 }

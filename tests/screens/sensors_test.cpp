@@ -61,7 +61,8 @@ class SensorsTest : public GameFormsTest {
     app::AddGameSteps(runner);
     // "blip N rrggbb": the colour the radar shows blip N in.
     runner.AddVerb("blip", [](const platform::ScriptStep& s) {
-      const auto& blip = screens::GameForm<screens::SensorsScreen>().Get<platform::Shape>("Blip" + s.words.at(1));
+      const auto& blip =
+          screens::GameForm<screens::SensorsScreen>().Get<platform::Shape>("Blip" + s.words.at(1));
       const platform::Color c = blip.Brush();
       char hex[8];
       std::snprintf(hex, sizeof hex, "%02x%02x%02x", c.r, c.g, c.b);
@@ -191,8 +192,9 @@ answer continue
       << "the attacked ship left the sensors";
   EXPECT_EQ(state::GameDay, day + 1);
   EXPECT_FALSE(screens::SensorsShowing());
-  EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>().Get<platform::Label>("StarDate").Caption(),
-            screens::BuildTravelView(false).starDate)
+  EXPECT_EQ(
+      screens::GameForm<screens::TravelScreenForm>().Get<platform::Label>("StarDate").Caption(),
+      screens::BuildTravelView(false).starDate)
       << "the travel screen shows the day the attack cost";
 }
 

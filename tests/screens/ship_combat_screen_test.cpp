@@ -72,7 +72,9 @@ class ShipCombatScreenTest : public GameFormsTest {
     screens::SetupShipCombatOnScreen(enemyClass, 0, 2, 0);
   }
 
-  static screens::ShipCombatScreen& screen() { return screens::GameForm<screens::ShipCombatScreen>(); }
+  static screens::ShipCombatScreen& screen() {
+    return screens::GameForm<screens::ShipCombatScreen>();
+  }
   template <class T>
   static T& Part(const char* name) { return screen().Get<T>(name); }
   static std::int32_t ActionPoints() { return state::PlayerShip[ship::kActionPoints]; }
@@ -88,7 +90,8 @@ class ShipCombatScreenTest : public GameFormsTest {
       const char* answer;
     };
     const std::vector<Open> popups = {
-        {&screens::GameForm<screens::PicturePopup>(), screens::GameForm<screens::PicturePopup>().Topic().Caption(), "ContinueLabel"},
+        {&screens::GameForm<screens::PicturePopup>(),
+         screens::GameForm<screens::PicturePopup>().Topic().Caption(), "ContinueLabel"},
         {&Text(), Text().Topic().Caption(), "ContinueLabel"},
         {&Fame(), Fame().Text().Caption(), "ContinueLabel"},
         {&Reward(), Reward().Text().Caption(), "ContinueLabel"},
@@ -623,7 +626,8 @@ TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabel
   state::CompatibilityMode = 1;
   SetUpFight(9, 1, 7);
   screens::RedrawTravelSystem(true);
-  Label& travelLabel = screens::GameForm<screens::TravelScreenForm>().Get<Label>("CompatibilityLabel1");
+  Label& travelLabel =
+      screens::GameForm<screens::TravelScreenForm>().Get<Label>("CompatibilityLabel1");
   ASSERT_TRUE(travelLabel.Visible());
   WhenIdle({[&] { ClickOn(Part<Label>("CompatibilitySwitch")); },
             [&] {
@@ -664,7 +668,8 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
             },
             [&] { ClickOn(YesNo().Get<Label>("YesLabel")); },
             [&] {
-              EXPECT_EQ(screens::GameForm<screens::PicturePopup>().Topic().Caption(), "You escape!");
+              EXPECT_EQ(screens::GameForm<screens::PicturePopup>().Topic().Caption(),
+                        "You escape!");
               ClickOn(screens::GameForm<screens::PicturePopup>().Get<Label>("ContinueLabel"));
             }});
   screens::RunShipCombatOnScreen();

@@ -53,8 +53,12 @@ class SimulatorScreensTest : public GameFormsTest {
   }
   void ClosePopup() { Click(popup(), "ContinueButton"); }
 
-  static screens::SimulatorSetupScreen& setup() { return screens::GameForm<screens::SimulatorSetupScreen>(); }
-  static screens::SimulatorDuelScreen& duel() { return screens::GameForm<screens::SimulatorDuelScreen>(); }
+  static screens::SimulatorSetupScreen& setup() {
+    return screens::GameForm<screens::SimulatorSetupScreen>();
+  }
+  static screens::SimulatorDuelScreen& duel() {
+    return screens::GameForm<screens::SimulatorDuelScreen>();
+  }
   static screens::PicturePopup& popup() { return screens::GameForm<screens::PicturePopup>(); }
 };
 

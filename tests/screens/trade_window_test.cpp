@@ -57,7 +57,9 @@ class TradeWindowTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::TradeWindowScreen& window() { return screens::GameForm<screens::TradeWindowScreen>(); }
+  static screens::TradeWindowScreen& window() {
+    return screens::GameForm<screens::TradeWindowScreen>();
+  }
 
   // Runs `script` with the window opened by its toggle first.
   static void Play(const std::string& script) {

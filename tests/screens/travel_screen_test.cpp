@@ -67,7 +67,9 @@ class TravelScreenTest : public GameFormsTest {
     for (auto& s : state::SpecialShips) s[special_ship::kActive] = 0;
     state::ActiveMission.fill(0);
   }
-  static screens::TravelScreenForm& screen() { return screens::GameForm<screens::TravelScreenForm>(); }
+  static screens::TravelScreenForm& screen() {
+    return screens::GameForm<screens::TravelScreenForm>();
+  }
   template <class T = Image>
   static T& Part(const char* name) {
     return screen().Get<T>(name);
@@ -91,8 +93,12 @@ class TravelScreenTest : public GameFormsTest {
   static std::function<void()> ReadOrClose(std::string* topic, std::string* text) {
     return [topic, text] {
       for (platform::Form* form : std::initializer_list<platform::Form*>{
-               &screens::GameForm<screens::MissionBoardScreen>(), &screens::GameForm<screens::CampaignScreenForm>(), &screens::GameForm<screens::SensorsScreen>(), &screens::GameForm<screens::GalaxyMapScreen>(),
-               &screens::GameForm<screens::PersonalStatusScreen>(), &screens::GameForm<screens::CheatScreenForm>()}) {
+               &screens::GameForm<screens::MissionBoardScreen>(),
+               &screens::GameForm<screens::CampaignScreenForm>(),
+               &screens::GameForm<screens::SensorsScreen>(),
+               &screens::GameForm<screens::GalaxyMapScreen>(),
+               &screens::GameForm<screens::PersonalStatusScreen>(),
+               &screens::GameForm<screens::CheatScreenForm>()}) {
         if (form == nullptr || !form->Visible()) continue;
         *topic = "opened";
         *text = form->Name();
@@ -423,7 +429,9 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
         ClickOn(Part<Label>("SaveGameLabel"));
       },
       [] {
-        screens::GameForm<screens::SaveLoadScreen>().Get<platform::Edit>("SlotName3").SetText("Voyage");
+        screens::GameForm<screens::SaveLoadScreen>()
+            .Get<platform::Edit>("SlotName3")
+            .SetText("Voyage");
         ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<Image>("SaveButton3"));
       },
       Answer(true),
@@ -627,9 +635,12 @@ TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
        Read(&congratulation),
        [] { ClickOn(screens::GameForm<screens::PromotionScreen>().Get<Label>("ContinueLabel")); },
        Read(&skill),
-       [] { ClickOn(screens::GameForm<screens::AbilitySelectionScreen>().Get<Label>("CloseLabel")); },
        [] {
-         EXPECT_EQ(screens::GameForm<screens::PromotionScreen>().Get<Label>("AwardKind").Caption(), "medal");
+         ClickOn(screens::GameForm<screens::AbilitySelectionScreen>().Get<Label>("CloseLabel"));
+       },
+       [] {
+         EXPECT_EQ(screens::GameForm<screens::PromotionScreen>().Get<Label>("AwardKind").Caption(),
+                   "medal");
          EXPECT_EQ(state::PlayerData[player::kGoldStar], 1);
          ClickOn(screens::GameForm<screens::PromotionScreen>().Get<Label>("ContinueLabel"));
        },

@@ -81,10 +81,18 @@ class TutorialTest : public GameFormsTest {
     throw std::runtime_error("no form " + name);
   }
   static std::vector<platform::Form*> AllForms() {
-    return {&screens::GameForm<screens::FactionSelectionScreen>(), &screens::GameForm<screens::NameSelectionScreen>(), &screens::GameForm<screens::ProfessionSelectionScreen>(),
-            &screens::GameForm<screens::TravelScreenForm>(),     &screens::GameForm<screens::MissionBoardScreen>(),  &screens::GameForm<screens::PlanetScreenForm>(),
-            &screens::GameForm<screens::GalaxyMapScreen>(),        &screens::GameForm<screens::SensorsScreen>(),       &screens::GameForm<screens::ShipStatusScreen>(),
-            &screens::GameForm<screens::PersonalStatusScreen>(),   &screens::GameForm<screens::TradeWindowScreen>(),   &screens::GameForm<screens::SaveLoadScreen>()};
+    return {&screens::GameForm<screens::FactionSelectionScreen>(),
+            &screens::GameForm<screens::NameSelectionScreen>(),
+            &screens::GameForm<screens::ProfessionSelectionScreen>(),
+            &screens::GameForm<screens::TravelScreenForm>(),
+            &screens::GameForm<screens::MissionBoardScreen>(),
+            &screens::GameForm<screens::PlanetScreenForm>(),
+            &screens::GameForm<screens::GalaxyMapScreen>(),
+            &screens::GameForm<screens::SensorsScreen>(),
+            &screens::GameForm<screens::ShipStatusScreen>(),
+            &screens::GameForm<screens::PersonalStatusScreen>(),
+            &screens::GameForm<screens::TradeWindowScreen>(),
+            &screens::GameForm<screens::SaveLoadScreen>()};
   }
   static bool PanelShown(const std::string& form) {
     return FormNamed(form).Get<Panel>("TutorialPanel").Visible();
@@ -105,7 +113,9 @@ class TutorialTest : public GameFormsTest {
         out.push_back(std::string(form) + " arrow");
     return out;
   }
-  static void Answer(const char* label) { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label)); }
+  static void Answer(const char* label) {
+    ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label));
+  }
 
   // The form of a tutorial screen.
   static std::string FormNamedFor(rules::TutorialScreen screen) {
@@ -200,7 +210,8 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
 
 TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
   screens::BeginTutorialStep(Step::OpenTrade);
-  const platform::Image& arrow = screens::GameForm<screens::TravelScreenForm>().Get<platform::Image>("TutorialArrow");
+  const platform::Image& arrow =
+      screens::GameForm<screens::TravelScreenForm>().Get<platform::Image>("TutorialArrow");
   std::vector<bool> seen;
   for (int tick = 0; tick < 4; ++tick) {
     platform::App().AdvanceClock(1000);
@@ -292,7 +303,8 @@ TEST_F(TutorialTest, TheWayToTheFirstPlanetPointsAtItAndThenAtTheDockIcon) {
       state::TutorialActive = 1;
       state::PlayerShip[ship::kBody] = c.shipAt;
       state::SelectedBody = c.shipAt;
-      screens::GameForm<screens::TravelScreenForm>().ShowSystem(true, state::PlayerShip[ship::kSystem]);
+      screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                                state::PlayerShip[ship::kSystem]);
       screens::BeginTutorialStep(Step::FlyToPlanet);
       platform::Form& travel = screens::GameForm<screens::TravelScreenForm>();
       const std::string planet = state::BodyText[state::PlayerShip[ship::kSystem]]
@@ -362,7 +374,9 @@ TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
   screens::BeginTutorialStep(Step::SaveIntoSlot);
   screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
   WhenIdle({
-      [] { ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("SaveButton1")); },
+      [] {
+        ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("SaveButton1"));
+      },
       [] { Answer("NoLabel"); },  // "Really save?": the step moved on already
       [] {
         EXPECT_EQ(state::TutorialStep, 30);
@@ -418,7 +432,10 @@ TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
   // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
   screens::BeginTutorialStep(Step::SaveGame);
   screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
-  WhenIdle({[] { ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("LoadButton2")); },
+  WhenIdle({[] {
+              ClickOn(
+                  screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("LoadButton2"));
+            },
             [] { Answer("YesLabel"); },
             [] { ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel")); }});
   screens::GameForm<screens::SaveLoadScreen>().ShowModal();
@@ -449,7 +466,8 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoCa
   for (int faction = 1; faction <= 4; ++faction) {
     StartNewWorld(faction, 6);
     state::TutorialActive = 1;
-    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                              state::PlayerShip[ship::kSystem]);
     for (Step step : rules::AllTutorialSteps()) {
       SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
                    std::to_string(static_cast<int>(step)));
