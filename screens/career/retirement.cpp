@@ -81,9 +81,9 @@ void OpenRetirementSequence() {
     const rules::RetirementStep& step = result.steps[i];
     if (step.picture.empty()) {
       // The promotion step: the player's uniform beside the rank and the medals.
-      RetirementSummaryPopup& retirementSummaryPopup = GameForm<RetirementSummaryPopup>();
-      retirementSummaryPopup.ShowStep(step);
-      retirementSummaryPopup.ShowModal();
+      RetirementSummaryPopup& summary = GameForm<RetirementSummaryPopup>();
+      summary.ShowStep(step);
+      summary.ShowModal();
     } else {
       ui.ShowScoredNotice(step.topic, step.caption, step.text, step.picture, step.scoreLine);
     }

@@ -9,45 +9,45 @@
 namespace screens::popups {
 
 void ShowPicture(std::string_view topic, std::string_view text, std::string_view picture) {
-  PicturePopup& picturePopup = GameForm<PicturePopup>();
-  picturePopup.Topic().SetCaption(topic);
-  picturePopup.Text().SetCaption(text);
+  PicturePopup& popup = GameForm<PicturePopup>();
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
   // A picture smaller than the frame (a pilot's portrait) keeps its own size, centred in a frame
   // of its own size, rather than being blown up; the larger scenes are fitted into the frame.
-  platform::Image& image = picturePopup.Picture;
+  platform::Image& image = popup.Picture;
   image.LoadPicture(picture);
   const auto shown = platform::LoadPicture(picture, false);
   const bool small = shown && !shown->Missing() && shown->Width() <= image.Width() &&
                      shown->Height() <= image.Height();
   image.SetStretch(!small);
   image.SetCenter(small);
-  picturePopup.FitToText();  // puts every part back at its designed place first
+  popup.FitToText();  // puts every part back at its designed place first
   if (small) {
     const int w = shown->Width(), h = shown->Height();
-    picturePopup.Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
+    popup.Frame.SetBounds(image.Left() + (image.Width() - w) / 2 - 2,
                              image.Top() + (image.Height() - h) / 2 - 2, w + 4, h + 4);
   }
-  picturePopup.ShowModal();
+  popup.ShowModal();
 }
 
 void ShowText(std::string_view topic, std::string_view text) {
-  TextPopup& textPopup = GameForm<TextPopup>();
-  textPopup.ShowActionPointBlock(false);
-  textPopup.Topic().SetCaption(topic);
-  textPopup.Text().SetCaption(text);
-  textPopup.FitToText();
-  textPopup.ShowModal();
+  TextPopup& popup = GameForm<TextPopup>();
+  popup.ShowActionPointBlock(false);
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
+  popup.FitToText();
+  popup.ShowModal();
 }
 
 void ShowTextWithActionPoints(std::string_view topic, std::string_view text,
                               std::int32_t actionPoints) {
-  TextPopup& textPopup = GameForm<TextPopup>();
-  textPopup.Topic().SetCaption(topic);
-  textPopup.Text().SetCaption(text);
-  textPopup.ActionPoints.SetCaption(std::to_string(actionPoints));
-  textPopup.ShowActionPointBlock(true);
-  textPopup.FitToText();
-  textPopup.ShowModal();
+  TextPopup& popup = GameForm<TextPopup>();
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
+  popup.ActionPoints.SetCaption(std::to_string(actionPoints));
+  popup.ShowActionPointBlock(true);
+  popup.FitToText();
+  popup.ShowModal();
 }
 
 namespace {
@@ -76,12 +76,12 @@ bool AskQuitGame() {
 bool Choose(std::string_view topic, std::string_view text, std::string_view picture,
             std::string_view first, std::string_view second) {
   ChoiceAnswer = 0;
-  ChoicePopup& choicePopup = GameForm<ChoicePopup>();
-  choicePopup.Topic().SetCaption(topic);
-  choicePopup.Text().SetCaption(text);
-  choicePopup.Picture.LoadPicture(picture);
-  choicePopup.YesLabel.SetCaption(first);
-  choicePopup.NoLabel.SetCaption(second);
+  ChoicePopup& popup = GameForm<ChoicePopup>();
+  popup.Topic().SetCaption(topic);
+  popup.Text().SetCaption(text);
+  popup.Picture.LoadPicture(picture);
+  popup.YesLabel.SetCaption(first);
+  popup.NoLabel.SetCaption(second);
   // The buttons read "Yes" and "No" again for the next question, however this one ends.
   struct Restore {
     ChoicePopup& popup;
@@ -89,57 +89,57 @@ bool Choose(std::string_view topic, std::string_view text, std::string_view pict
       popup.YesLabel.SetCaption("Yes");
       popup.NoLabel.SetCaption("No");
     }
-  } restore{choicePopup};
-  choicePopup.FitToText();
-  choicePopup.ShowModal();
+  } restore{popup};
+  popup.FitToText();
+  popup.ShowModal();
   return ChoiceAnswer == 1;
 }
 
 void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                    std::string_view picture) {
-  EncounterPopup& encounterPopup = GameForm<EncounterPopup>();
-  encounterPopup.Topic().SetCaption(topic);
-  encounterPopup.Opponent.SetCaption(opponent);
-  encounterPopup.Picture.LoadPicture(picture);
-  encounterPopup.Text().SetCaption(text);
-  encounterPopup.FitToText();
-  encounterPopup.ShowModal();
+  EncounterPopup& popup = GameForm<EncounterPopup>();
+  popup.Topic().SetCaption(topic);
+  popup.Opponent.SetCaption(opponent);
+  popup.Picture.LoadPicture(picture);
+  popup.Text().SetCaption(text);
+  popup.FitToText();
+  popup.ShowModal();
 }
 
 void ShowFame(std::string_view text, std::string_view picture) {
-  FamePopup& famePopup = GameForm<FamePopup>();
-  famePopup.Text().SetCaption(text);
-  famePopup.Picture.LoadPicture(picture);
-  famePopup.ShowModal();
+  FamePopup& popup = GameForm<FamePopup>();
+  popup.Text().SetCaption(text);
+  popup.Picture.LoadPicture(picture);
+  popup.ShowModal();
 }
 
 void ShowReward(std::string_view text, std::string_view picture) {
-  RewardPopup& rewardPopup = GameForm<RewardPopup>();
-  rewardPopup.Text().SetCaption(text);
-  rewardPopup.Picture.LoadPicture(picture);
-  rewardPopup.ShowModal();
+  RewardPopup& popup = GameForm<RewardPopup>();
+  popup.Text().SetCaption(text);
+  popup.Picture.LoadPicture(picture);
+  popup.ShowModal();
 }
 
 void ShowNotice(std::string_view topic, std::string_view headline, std::string_view text,
                 std::string_view picture) {
-  NoticePopup& noticePopup = GameForm<NoticePopup>();
-  noticePopup.Picture.LoadPicture(picture);
-  noticePopup.Topic().SetCaption(topic);
-  noticePopup.Headline.SetCaption(headline);
-  noticePopup.Text().SetCaption(text);
-  noticePopup.ShowModal();
+  NoticePopup& popup = GameForm<NoticePopup>();
+  popup.Picture.LoadPicture(picture);
+  popup.Topic().SetCaption(topic);
+  popup.Headline.SetCaption(headline);
+  popup.Text().SetCaption(text);
+  popup.ShowModal();
 }
 
 void ShowScoredNotice(std::string_view topic, std::string_view headline, std::string_view text,
                       std::string_view picture, std::string_view scoreLine) {
-  NoticePopup& noticePopup = GameForm<NoticePopup>();
-  noticePopup.ScoreText.SetCaption(scoreLine);
-  noticePopup.ShowScoreLines(true);
+  NoticePopup& popup = GameForm<NoticePopup>();
+  popup.ScoreText.SetCaption(scoreLine);
+  popup.ShowScoreLines(true);
   // The score lines belong to this notice only, however the popup is left.
   struct Hide {
     NoticePopup& popup;
     ~Hide() { popup.ShowScoreLines(false); }
-  } hide{noticePopup};
+  } hide{popup};
   ShowNotice(topic, headline, text, picture);
 }
 

@@ -221,9 +221,9 @@ bool FleetBattleShowing();
 void HideFleetBattle();
 void ShowFleetBattleAgain();
 
-// The control the tutorial's arrow points at on this screen: the ability button that holds the
-// ability the step names, or the control it names (the end of the turn); empty for no arrow, or
-// where the ship has no button for that ability.
+// The control the tutorial's arrow points at on the combat screen: the ability button that holds
+// the ability the step names, or the control it names (the end of the turn); empty for no arrow,
+// or where the ship has no button for that ability.
 std::string TutorialArrowControl(const rules::TutorialGuide& guide);
 
 }  // namespace screens
