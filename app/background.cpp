@@ -12,6 +12,7 @@
 #include "audio/sound.h"
 #include "platform/application.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/game_forms.h"
 #include "state/data_folder.h"
 #include "state/general_data.h"
 #include "state/random.h"
@@ -23,14 +24,11 @@ namespace app {
 using platform::Sender;
 using platform::Timer;
 
-BackgroundWindow* Background = nullptr;
-
 namespace {
 
 // The cues restart the music timer with its short interval (after the music was switched on).
 void RestartBackgroundMusicTimer() {
-  if (!Background) return;
-  Timer& timer = Background->Get<Timer>("MusicTimer");
+  Timer& timer = screens::GameForm<BackgroundWindow>().Get<Timer>("MusicTimer");
   timer.SetInterval(audio::kMusicTimerRestartInterval);
   timer.SetEnabled(true);
 }
@@ -93,8 +91,9 @@ void ReadGeneralDataAtStart() {
 
 void PrepareStartScreen() {
   state::ZoomPercent = 100;
-  Start->ShowWelcomePanel(state::StartCount <= 3);
-  Start->CaptionHighScores();
+  StartScreen& start = screens::GameForm<StartScreen>();
+  start.ShowWelcomePanel(state::StartCount <= 3);
+  start.CaptionHighScores();
 }
 
 void WriteGeneralDataAtEnd() { Report(state::WriteGeneralData()); }
@@ -111,7 +110,7 @@ void BackgroundWindow::FormActivate() {
   music.SetInterval(audio::kMusicTimerFirstInterval);
   music.SetEnabled(true);
   PrepareStartScreen();
-  Start->ShowModal();
+  screens::GameForm<StartScreen>().ShowModal();
   WriteGeneralDataAtEnd();
   music.SetEnabled(false);
   audio::SetMusicTimerRestart(nullptr);

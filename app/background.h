@@ -33,8 +33,6 @@ class BackgroundWindow : public platform::Form {
   platform::Timer& musicTimer_ = Get<platform::Timer>("MusicTimer");
 };
 
-extern BackgroundWindow* Background;
-
 // The start-up after the forms exist, step by step; FormActivate runs these around the start
 // screen's modal showing. Tests call them one by one.
 void SeedRandomFromClock();      // or from $FARHAVEN_SEED when it holds a seed

@@ -35,15 +35,16 @@
 #include "screens/travel/ship_status.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 
 namespace app {
 
 namespace {
 
 template <class T>
-FormEntry Entry(const char* name, T*& variable) {
+FormEntry Entry(const char* name) {
   return {name, [] { return std::make_unique<T>(); },
-          [&variable](platform::Form* f) { variable = static_cast<T*>(f); }};
+          [](platform::Form* f) { screens::RegisterGameForm(typeid(T), f); }};
 }
 
 std::vector<std::unique_ptr<platform::Form>>& Created() {
@@ -56,53 +57,53 @@ std::vector<std::unique_ptr<platform::Form>>& Created() {
 const std::vector<FormEntry>& GameForms() {
   using namespace screens;
   static const std::vector<FormEntry> forms = {
-      Entry("Background", Background),
-      Entry("Start", Start),
-      Entry("PicturePopup", popup_forms::Picture),
-      Entry("ChoicePopup", popup_forms::Choice),
-      Entry("TextPopup", popup_forms::Text),
-      Entry("YesNoPopup", popup_forms::YesNo),
-      Entry("EncounterPopup", popup_forms::Encounter),
-      Entry("FamePopup", popup_forms::Fame),
-      Entry("RewardPopup", popup_forms::Reward),
-      Entry("NoticePopup", popup_forms::Notice),
-      Entry("QuitGamePopup", popup_forms::QuitGame),
-      Entry("Credits", Credits),
-      Entry("HighScore", HighScore),
-      Entry("RetirementSummary", RetirementSummary),
-      Entry("CareerLadder", CareerLadder),
-      Entry("CheatScreen", CheatScreen),
-      Entry("GameOptions", GameOptions),
-      Entry("FactionSelection", FactionSelection),
-      Entry("NameSelection", NameSelection),
-      Entry("ProfessionSelection", ProfessionSelection),
-      Entry("SaveLoad", SaveLoad),
-      Entry("Flight", Flight),
-      Entry("Jump", Jump),
-      Entry("TradeWindow", TradeWindow),
-      Entry("AbilitySelection", AbilitySelection),
-      Entry("Promotion", Promotion),
-      Entry("PersonalStatus", PersonalStatus),
-      Entry("TravelScreen", TravelScreen),
-      Entry("SimulatorSetup", SimulatorSetup),
-      Entry("SimulatorDuel", SimulatorDuel),
-      Entry("Boarding", Boarding),
-      Entry("PlanetScreen", PlanetScreen),
-      Entry("ShipStatus", ShipStatus),
-      Entry("FleetBattle", FleetBattle),
-      Entry("ShipCombat", ShipCombat),
-      Entry("Bank", Bank),
-      Entry("CrewHiring", CrewHiring),
-      Entry("MissionBoard", MissionBoard),
-      Entry("CampaignScreen", CampaignScreen),
-      Entry("Bar", Bar),
-      Entry("PirateHideout", PirateHideout),
-      Entry("Governor", Governor),
-      Entry("GalaxyMap", GalaxyMap),
-      Entry("Sensors", Sensors),
-      Entry("EquipmentShop", EquipmentShop),
-      Entry("Shipyard", Shipyard),
-      Entry("Example", Example),
+      Entry<BackgroundWindow>("Background"),
+      Entry<StartScreen>("Start"),
+      Entry<PicturePopup>("PicturePopup"),
+      Entry<ChoicePopup>("ChoicePopup"),
+      Entry<TextPopup>("TextPopup"),
+      Entry<YesNoPopup>("YesNoPopup"),
+      Entry<EncounterPopup>("EncounterPopup"),
+      Entry<FamePopup>("FamePopup"),
+      Entry<RewardPopup>("RewardPopup"),
+      Entry<NoticePopup>("NoticePopup"),
+      Entry<QuitGamePopup>("QuitGamePopup"),
+      Entry<CreditsScreen>("Credits"),
+      Entry<HighScoreScreen>("HighScore"),
+      Entry<RetirementSummaryPopup>("RetirementSummary"),
+      Entry<CareerLadderScreen>("CareerLadder"),
+      Entry<CheatScreenForm>("CheatScreen"),
+      Entry<GameOptionsScreen>("GameOptions"),
+      Entry<FactionSelectionScreen>("FactionSelection"),
+      Entry<NameSelectionScreen>("NameSelection"),
+      Entry<ProfessionSelectionScreen>("ProfessionSelection"),
+      Entry<SaveLoadScreen>("SaveLoad"),
+      Entry<FlightScreen>("Flight"),
+      Entry<JumpScreen>("Jump"),
+      Entry<TradeWindowScreen>("TradeWindow"),
+      Entry<AbilitySelectionScreen>("AbilitySelection"),
+      Entry<PromotionScreen>("Promotion"),
+      Entry<PersonalStatusScreen>("PersonalStatus"),
+      Entry<TravelScreenForm>("TravelScreen"),
+      Entry<SimulatorSetupScreen>("SimulatorSetup"),
+      Entry<SimulatorDuelScreen>("SimulatorDuel"),
+      Entry<BoardingScreen>("Boarding"),
+      Entry<PlanetScreenForm>("PlanetScreen"),
+      Entry<ShipStatusScreen>("ShipStatus"),
+      Entry<FleetBattleScreen>("FleetBattle"),
+      Entry<ShipCombatScreen>("ShipCombat"),
+      Entry<BankScreen>("Bank"),
+      Entry<CrewHiringScreen>("CrewHiring"),
+      Entry<MissionBoardScreen>("MissionBoard"),
+      Entry<CampaignScreenForm>("CampaignScreen"),
+      Entry<BarScreen>("Bar"),
+      Entry<PirateHideoutScreen>("PirateHideout"),
+      Entry<GovernorScreen>("Governor"),
+      Entry<GalaxyMapScreen>("GalaxyMap"),
+      Entry<SensorsScreen>("Sensors"),
+      Entry<EquipmentShopScreen>("EquipmentShop"),
+      Entry<ShipyardScreen>("Shipyard"),
+      Entry<ExampleScreen>("Example"),
   };
   return forms;
 }

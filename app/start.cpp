@@ -8,13 +8,14 @@
 #include "rules/displayed_system.h"
 #include "rules/new_game.h"
 #include "screens/career/faction_selection.h"
-#include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
 #include "screens/career/profession_selection.h"
 #include "screens/career/save_load.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
@@ -32,7 +33,6 @@ using platform::Image;
 using platform::Sender;
 
 std::int32_t StartHoverButton = 0;
-StartScreen* Start = nullptr;
 
 namespace {
 
@@ -104,20 +104,23 @@ void PlayNewGame(bool tutorial) {
     screens::StopTutorial();
   // The new-game pages open on the first faction and the first profession.
   PlayerData[player::kFaction] = kFactionFederation;
-  screens::FactionSelection->ShowFactionInfo(kFactionFederation);
-  screens::FactionSelection->ShowModal();
+  auto& factionSelection = screens::GameForm<screens::FactionSelectionScreen>();
+  factionSelection.ShowFactionInfo(kFactionFederation);
+  factionSelection.ShowModal();
 
   PlayerData[player::kPortrait] = 0;
-  screens::NameSelection->ShowSelectNamePortrait();
-  screens::NameSelection->ShowModal();
+  screens::NameSelectionScreen& nameSelection = screens::GameForm<screens::NameSelectionScreen>();
+  nameSelection.ShowSelectNamePortrait();
+  nameSelection.ShowModal();
 
   PlayerData[player::kProfession] = kProfessionTrader;
-  screens::ProfessionSelection->MarkChosenLogo();
-  screens::ProfessionSelection->ShowProfessionInfo();
-  screens::ProfessionSelection->ShowModal();
+  auto& professionSelection = screens::GameForm<screens::ProfessionSelectionScreen>();
+  professionSelection.MarkChosenLogo();
+  professionSelection.ShowProfessionInfo();
+  professionSelection.ShowModal();
 
   screens::ScreenUi ui;
-  rules::CreateNewGameWorld(screens::ProfessionSelection->StartShipClass(), ui);
+  rules::CreateNewGameWorld(professionSelection.StartShipClass(), ui);
   const screens::GameInProgress game;
   // The travel screen stands behind the objective popup.
   screens::ShowTravelScreenFirst();
@@ -155,9 +158,10 @@ void StartScreen::OnTutorialClick() {
 
 void StartScreen::OnHighScoresClick() {
   audio::PlayButtonSound();
-  screens::HighScore->WhitenRows();
-  screens::HighScore->ShowHighScoreTable();
-  screens::HighScore->ShowModal();
+  screens::HighScoreScreen& highScore = screens::GameForm<screens::HighScoreScreen>();
+  highScore.WhitenRows();
+  highScore.ShowHighScoreTable();
+  highScore.ShowModal();
 }
 
 // Load a game: the game state is cleared first, so leaving the save and load screen without a
@@ -166,8 +170,7 @@ void StartScreen::OnLoadClick() {
   audio::PlayButtonSound();
   state::ClearGameState();
   Hide();
-  screens::SaveLoad->ShowSaveSlotNames();
-  screens::SaveLoad->ShowModal();
+  screens::OpenSaveLoad();
   if (screens::GameIsRunning()) {
     state::DisplayedSystem = state::PlayerShip[ship::kSystem];
     state::SelectedBody = state::PlayerShip[ship::kBody];
@@ -178,13 +181,12 @@ void StartScreen::OnLoadClick() {
 
 void StartScreen::OnSettingsClick() {
   audio::PlayButtonSound();
-  screens::GameOptions->RefreshGameOptionsScreen();
-  screens::GameOptions->ShowModal();
+  screens::OpenGameOptions();
 }
 
 void StartScreen::OnCreditsClick() {
   audio::PlayButtonSound();
-  screens::Credits->ShowModal();
+  screens::GameForm<screens::CreditsScreen>().ShowModal();
 }
 
 void StartScreen::OnExitClick() {

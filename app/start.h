@@ -56,8 +56,6 @@ class StartScreen : public platform::Form {
   platform::Label& highScoresLabel_ = Get<platform::Label>("HighScoresLabel");
 };
 
-extern StartScreen* Start;
-
 // The new-game sequence: a cleared game with faction 1, portrait 0 and profession 1 chosen in
 // advance, the three selection screens, the new world, the game's objective beside the player's
 // portrait, then the travel screen until it closes. A running tutorial stops.

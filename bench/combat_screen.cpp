@@ -13,6 +13,8 @@
 #include "platform/pictures.h"
 #include "rules/null_ui.h"
 #include "rules/new_game.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -31,7 +33,7 @@ struct FightShown {
     state::PlayerData[player::kProfession] = 3;
     rules::CreateNewGameWorld(6, ui);
     screens::SetupShipCombatOnScreen(6, 0, 2, 0);
-    screens::ShipCombat->Show();
+    screens::GameForm<screens::ShipCombatScreen>().Show();
     platform::App().RenderScreen();
   }
   ~FightShown() { app::DestroyForms(); }
@@ -41,7 +43,7 @@ struct FightShown {
 
 void BM_CombatAnimationFrame(benchmark::State& state) {
   FightShown shown;
-  combat::CombatUi& ui = screens::ShipCombat->Ui();
+  combat::CombatUi& ui = screens::GameForm<screens::ShipCombatScreen>().Ui();
   bool firing = false;
   for (auto _ : state) {
     // One frame of a volley: the player's ship fires, or flashes under the enemy's answer.

@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "app/start.h"
 #include "platform/application.h"
+#include "screens/shared/game_forms.h"
 
 extern char** environ;
 
@@ -54,8 +55,9 @@ void BM_ExitClickToGameEnd(benchmark::State& state) {
     app.SetIdleHook([&] {
       if (done) return;
       done = true;
-      app::Start->ShowWelcomePanel(false);
-      const platform::Rect r = app::Start->Get<platform::Image>("ExitButton").ScreenRect();
+      screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
+      const platform::Rect r =
+          screens::GameForm<app::StartScreen>().Get<platform::Image>("ExitButton").ScreenRect();
       const int x = r.x + r.w / 2, y = r.y + r.h / 2;
       app.Post({platform::InputEvent::Move, platform::MouseButton::None, x, y, {}, {}});
       app.Post({platform::InputEvent::Down, platform::MouseButton::Left, x, y, {}, {}});

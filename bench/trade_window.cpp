@@ -8,8 +8,9 @@
 #include "app/forms.h"
 #include "platform/application.h"
 #include "platform/pictures.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/port/trade_window.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/goods.h"
 #include "state/variables.h"
@@ -58,8 +59,10 @@ struct OpenTradeWindow {
 // Buy and Sell take turns, so the market and the hold stay as they were.
 void BM_TradeWindowClickAndRedraw(benchmark::State& state) {
   OpenTradeWindow open;
-  const auto& buy = screens::TradeWindow->Get<platform::Image>("BuyButton");
-  const auto& sell = screens::TradeWindow->Get<platform::Image>("SellButton");
+  const auto& buy =
+      screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("BuyButton");
+  const auto& sell =
+      screens::GameForm<screens::TradeWindowScreen>().Get<platform::Image>("SellButton");
   bool buying = true;
   for (auto _ : state) {
     OpenTradeWindow::Click(buying ? buy : sell);

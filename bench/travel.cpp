@@ -16,8 +16,9 @@
 #include "rules/flight.h"
 #include "rules/forwarding_ui.h"
 #include "rules/new_game.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
@@ -72,8 +73,9 @@ struct TravelScreenShown {
     state::SelectedBody = state::PlayerShip[ship::kBody];
     state::SelectedGood = 4;
     state::TradeQuantity = 10;
-    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
-    screens::TravelScreen->Show();
+    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                              state::PlayerShip[ship::kSystem]);
+    screens::GameForm<screens::TravelScreenForm>().Show();
     screens::ToggleTradeWindow();
     platform::App().RenderScreen();
   }
@@ -97,7 +99,8 @@ BENCHMARK(BM_TravelScreenFullRedraw)->Unit(benchmark::kMillisecond);
 void BM_TravelScreenRefreshAndRedraw(benchmark::State& state) {
   TravelScreenShown shown;
   for (auto _ : state) {
-    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                              state::PlayerShip[ship::kSystem]);
     platform::App().Invalidate();
     benchmark::DoNotOptimize(platform::App().RenderScreen());
   }
@@ -111,12 +114,12 @@ BENCHMARK(BM_TravelScreenRefreshAndRedraw)->Unit(benchmark::kMillisecond);
 void BM_FlightTick(benchmark::State& state) {
   TravelScreenShown shown;
   state::SelectedBody = 6;
-  screens::Flight->Get<platform::Image>("ShipPicture")
+  screens::GameForm<screens::FlightScreen>().Get<platform::Image>("ShipPicture")
       .LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
                                               state::PlayerShip[ship::kFaction]) +
                    "_scene.jpg");
-  screens::Flight->Show();
-  auto& daysLeftLabel = screens::Flight->Get<platform::Label>("DaysLeft");
+  screens::GameForm<screens::FlightScreen>().Show();
+  auto& daysLeftLabel = screens::GameForm<screens::FlightScreen>().Get<platform::Label>("DaysLeft");
   platform::App().RenderScreen();
   for (auto _ : state) {
     std::int32_t daysLeft = 50;

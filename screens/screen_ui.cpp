@@ -1,30 +1,10 @@
 #include "screens/screen_ui.h"
 
-#include <cstdio>
-#include <functional>
-#include <set>
-#include <string>
-
-#include "screens/combat/fleet_battle_screen.h"
-#include "screens/combat/ship_combat_screen.h"
-#include "screens/career/career.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
-#include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "screens/tutorial/tutorial.h"
 
 namespace screens {
-
-void ScreenNotBuiltYet(std::string_view operation) {
-  static std::set<std::string, std::less<>> reported;
-  if (reported.count(operation) != 0) return;
-  reported.emplace(operation);
-  std::fprintf(stderr, "Farhaven 4: %.*s reached a screen that is not built yet\n",
-               static_cast<int>(operation.size()), operation.data());
-}
 
 void ScreenUi::Message(rules::Popup kind, std::string_view topic, std::string_view text,
                        std::string_view picture) {

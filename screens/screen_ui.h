@@ -9,10 +9,6 @@
 
 namespace screens {
 
-// Says on stderr, once per operation, that `operation` of rules::Ui reached a screen the game does
-// not have yet. The operation then shows nothing and gives the default answer.
-void ScreenNotBuiltYet(std::string_view operation);
-
 class ScreenUi : public rules::Ui {
  public:
   void Message(rules::Popup kind, std::string_view topic, std::string_view text,

@@ -1,7 +1,7 @@
 #include "screens/career/ability_selection.h"
 
 #include "audio/sound.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
@@ -16,8 +16,6 @@ using platform::Label;
 using platform::MouseButton;
 using platform::Sender;
 using rules::AbilityChoice;
-
-AbilitySelectionScreen* AbilitySelection = nullptr;
 
 namespace {
 

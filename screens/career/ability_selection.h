@@ -125,6 +125,4 @@ class AbilitySelectionScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-extern AbilitySelectionScreen* AbilitySelection;
-
 }  // namespace screens

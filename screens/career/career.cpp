@@ -1,13 +1,16 @@
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 
 #include "screens/career/ability_selection.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 void ChooseNewAbilityOnScreen(rules::AbilityChoice choice) {
-  AbilitySelection->ChooseNewAbility(choice);
+  GameForm<AbilitySelectionScreen>().ChooseNewAbility(choice);
 }
 
-void BrowseAbilitiesOnScreen(rules::AbilityChoice tree) { AbilitySelection->BrowseAbilities(tree); }
+void BrowseAbilitiesOnScreen(rules::AbilityChoice tree) {
+  GameForm<AbilitySelectionScreen>().BrowseAbilities(tree);
+}
 
 }  // namespace screens

@@ -5,10 +5,10 @@
 
 #include "audio/sound.h"
 #include "combat/combat_end.h"
-#include "screens/combat/ship_combat_screen.h"
 #include "platform/types.h"
 #include "rules/cheats.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -16,8 +16,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-CheatScreenForm* CheatScreen = nullptr;
 
 namespace {
 
@@ -72,7 +70,7 @@ void CheatScreenForm::ActOnTile(int tile) {
       // Only a fight under way has an enemy to destroy.
       if (!ShipCombatShowing()) break;
       Close();
-      combat::DestroyEnemyByCheat(ShipCombat->Ui());
+      DestroyEnemyInFight();
       break;
     case kCheatClose: Close(); break;
     default: break;
@@ -80,8 +78,9 @@ void CheatScreenForm::ActOnTile(int tile) {
 }
 
 void OpenCheatScreen() {
-  CheatScreen->Refresh();
-  CheatScreen->ShowModal();
+  CheatScreenForm& cheat = GameForm<CheatScreenForm>();
+  cheat.Refresh();
+  cheat.ShowModal();
 }
 
 }  // namespace screens

@@ -45,6 +45,4 @@ class CheatScreenForm : public platform::Form {
   ScreenUi rules_;
 };
 
-extern CheatScreenForm* CheatScreen;
-
 }  // namespace screens

@@ -2,6 +2,8 @@
 
 #include "audio/sound.h"
 #include "screens/career/game_options.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -12,8 +14,6 @@ namespace screens {
 using platform::Image;
 using platform::Label;
 using platform::Sender;
-
-FactionSelectionScreen* FactionSelection = nullptr;
 
 namespace {
 
@@ -155,7 +155,7 @@ void FactionSelectionScreen::OnCompatibilitySwitchClick() {
   SwitchCompatibilityMode(
       "This game offers a compatibility mode for the blind and visually impaired. It will add "
       "additional text and help to the interface. Not recommended for the general user.");
-  if (GameOptions) GameOptions->RefreshGameOptionsScreen();
+  GameForm<GameOptionsScreen>().RefreshGameOptionsScreen();
 }
 
 }  // namespace screens

@@ -60,6 +60,4 @@ class FactionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern FactionSelectionScreen* FactionSelection;
-
 }  // namespace screens

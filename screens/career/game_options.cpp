@@ -7,7 +7,8 @@
 #include "rules/game_settings.h"
 #include "screens/career/faction_selection.h"
 #include "screens/popups/popups.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/general_data.h"
 #include "state/variables.h"
 
@@ -15,8 +16,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-GameOptionsScreen* GameOptions = nullptr;
 
 namespace {
 
@@ -62,7 +61,7 @@ void SetMessageIntervals(std::int32_t ms) {
 
 // The screens that carry compatibility labels show or hide them after every switch of the mode.
 void RefreshCompatibilityLabels() {
-  if (FactionSelection) FactionSelection->UpdateSelectRaceCompatibilityLabels();
+  GameForm<FactionSelectionScreen>().UpdateSelectRaceCompatibilityLabels();
   // The travel screen waits behind the screens that can switch the mode (a fight among them).
   UpdateTravelCompatibilityLabels();
 }
@@ -193,5 +192,13 @@ void SwitchCompatibilityMode(const char* question) {
     RefreshCompatibilityLabels();
   }
 }
+
+void OpenGameOptions() {
+  GameOptionsScreen& options = GameForm<GameOptionsScreen>();
+  options.RefreshGameOptionsScreen();
+  options.ShowModal();
+}
+
+void RefreshGameOptions() { GameForm<GameOptionsScreen>().RefreshGameOptionsScreen(); }
 
 }  // namespace screens

@@ -45,18 +45,7 @@ class GameOptionsScreen : public platform::Form {
   PictureButtons tiles_;
 };
 
-extern GameOptionsScreen* GameOptions;
-
 // The picture of tile k (1..9): on or off by its setting, lit or plain.
 std::string GameOptionPicture(int k, bool lit);
-
-// Switches the compatibility mode: on after the player agrees to the question, off with a notice.
-// Sets the combat message timers and refreshes the screens' compatibility labels.
-// The question asks `question` (the options screen's wording unless a screen has its own).
-inline constexpr const char* kCompatibilityQuestion =
-    "This game offers a compatibility mode for the blind and visually impaired. It will add "
-    "additional text and help to the interface. Not recommended for the general user. Do you wish "
-    "to turn this mode on?";
-void SwitchCompatibilityMode(const char* question = kCompatibilityQuestion);
 
 }  // namespace screens

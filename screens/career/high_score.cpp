@@ -4,6 +4,7 @@
 #include "platform/types.h"
 #include "rules/highscores.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/game_forms.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -16,8 +17,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-HighScoreScreen* HighScore = nullptr;
 
 namespace {
 
@@ -96,9 +95,9 @@ void HighScoreScreen::OnBackClick() {
 }
 
 void InsertHighscore(std::int32_t score) {
-  HighScore->WhitenRows();
+  GameForm<HighScoreScreen>().WhitenRows();
   const int row = rules::InsertHighscore(score);
-  HighScore->MarkRow(row);
+  GameForm<HighScoreScreen>().MarkRow(row);
   if (row == 0) return;
   // The new row goes to disk at once, so a crash or a kill at the table does not lose it.
   if (const state::FileResult written = state::WriteGeneralData(); !written.ok)

@@ -41,8 +41,6 @@ class HighScoreScreen : public platform::Form {
   std::vector<platform::Image*> shipPictures_ = GetNumbered<platform::Image>("ShipPicSlot", rules::kHighscorePlaces);
 };
 
-extern HighScoreScreen* HighScore;
-
 // Enters the player's retirement with its final score into the table and lights the new row on
 // the high-score screen (every row white when the score earns no place). The caller then fills
 // the screen with ShowHighScoreTable and shows it.

@@ -11,8 +11,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 
-NameSelectionScreen* NameSelection = nullptr;
-
 std::string ChosenPlayerName(std::string_view editText) {
   if (editText.empty() || editText == kNamePlaceholder) return "Incognito";
   return std::string(editText);

@@ -51,6 +51,4 @@ class NameSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern NameSelectionScreen* NameSelection;
-
 }  // namespace screens

@@ -3,8 +3,9 @@
 
 #include "audio/sound.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
 #include "state/factions.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
@@ -16,8 +17,6 @@ namespace screens {
 using platform::Image;
 using platform::Sender;
 using rules::AbilityChoice;
-
-PersonalStatusScreen* PersonalStatus = nullptr;
 
 namespace {
 
@@ -143,8 +142,9 @@ void PersonalStatusScreen::OnBackClick() {
 }
 
 void OpenPersonalStatus() {
-  PersonalStatus->Refresh();
-  PersonalStatus->ShowModal();
+  PersonalStatusScreen& personalStatus = GameForm<PersonalStatusScreen>();
+  personalStatus.Refresh();
+  personalStatus.ShowModal();
 }
 
 }  // namespace screens

@@ -69,6 +69,4 @@ class PersonalStatusScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern PersonalStatusScreen* PersonalStatus;
-
 }  // namespace screens

@@ -1,7 +1,7 @@
 #include "screens/career/profession_selection.h"
 
 #include "audio/sound.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
 #include "screens/tutorial/tutorial.h"
@@ -16,8 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Label;
 using platform::Sender;
-
-ProfessionSelectionScreen* ProfessionSelection = nullptr;
 
 namespace {
 

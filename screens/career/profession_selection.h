@@ -86,6 +86,4 @@ class ProfessionSelectionScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern ProfessionSelectionScreen* ProfessionSelection;
-
 }  // namespace screens

@@ -8,7 +8,8 @@
 
 #include "audio/sound.h"
 #include "rules/diplomacy.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
@@ -18,8 +19,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-PromotionScreen* Promotion = nullptr;
 
 namespace {
 
@@ -124,9 +123,9 @@ std::string MedalPicture(Medal medal, std::int32_t faction) {
 
 // Each award shows the player's uniform as it now is.
 void ShowOnScreen(const PromotionView& view) {
-  if (Promotion == nullptr) return;
-  Promotion->ShowAward(view);
-  Promotion->ShowModal();
+  PromotionScreen& promotion = GameForm<PromotionScreen>();
+  promotion.ShowAward(view);
+  promotion.ShowModal();
 }
 
 void AwardMedal(Medal medal) {

@@ -55,6 +55,4 @@ class PromotionScreen : public platform::Form {
   PictureButtons continue_;
 };
 
-extern PromotionScreen* Promotion;
-
 }  // namespace screens

@@ -7,20 +7,17 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/highscores.h"
-#include "screens/career/career.h"
+#include "screens/shared/close_question.h"
+#include "screens/shared/doors.h"
 #include "screens/career/high_score.h"
 #include "screens/screen_ui.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/game_forms.h"
 #include "state/variables.h"
 
 namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-RetirementSummaryPopup* RetirementSummary = nullptr;
-CareerLadderScreen* CareerLadder = nullptr;
 
 RetirementSummaryPopup::RetirementSummaryPopup()
     : Form("RetirementSummary"),
@@ -85,8 +82,9 @@ void OpenRetirementSequence() {
     const rules::RetirementStep& step = result.steps[i];
     if (step.picture.empty()) {
       // The promotion step: the player's uniform beside the rank and the medals.
-      RetirementSummary->ShowStep(step);
-      RetirementSummary->ShowModal();
+      RetirementSummaryPopup& summary = GameForm<RetirementSummaryPopup>();
+      summary.ShowStep(step);
+      summary.ShowModal();
     } else {
       ui.ShowScoredNotice(step.topic, step.caption, step.text, step.picture, step.scoreLine);
     }
@@ -97,12 +95,14 @@ void OpenRetirementSequence() {
   InsertHighscore(result.score);
   const GameOver over;
 
-  CareerLadder->ShowCareer(result.career.number, result.career.title);
-  CareerLadder->SetExplanation(result.career.text);
-  CareerLadder->ShowModal();
+  CareerLadderScreen& careerLadder = GameForm<CareerLadderScreen>();
+  careerLadder.ShowCareer(result.career.number, result.career.title);
+  careerLadder.SetExplanation(result.career.text);
+  careerLadder.ShowModal();
 
-  HighScore->ShowHighScoreTable();
-  HighScore->ShowModal();
+  HighScoreScreen& highScore = GameForm<HighScoreScreen>();
+  highScore.ShowHighScoreTable();
+  highScore.ShowModal();
 
   // The game is over: the planet screen (when the retirement began at its bar) and the travel screen
   // close, and the start screen is back.

@@ -67,7 +67,4 @@ class CareerLadderScreen : public platform::Form {
   PictureButtons continue_;
 };
 
-extern RetirementSummaryPopup* RetirementSummary;
-extern CareerLadderScreen* CareerLadder;
-
 }  // namespace screens

@@ -7,7 +7,8 @@
 #include "rules/daily_turn.h"
 #include "rules/tutorial.h"
 #include "screens/popups/popups.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/savegame.h"
@@ -18,8 +19,6 @@ namespace screens {
 using platform::Edit;
 using platform::Image;
 using platform::Sender;
-
-SaveLoadScreen* SaveLoad = nullptr;
 
 namespace {
 
@@ -126,6 +125,12 @@ void SaveLoadScreen::OnCloseClick() {
     rules_.BeginTutorialStep(tutorial::Step::ReturnToGame);
   if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
+}
+
+void OpenSaveLoad() {
+  SaveLoadScreen& saveLoad = GameForm<SaveLoadScreen>();
+  saveLoad.ShowSaveSlotNames();
+  saveLoad.ShowModal();
 }
 
 }  // namespace screens

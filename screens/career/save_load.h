@@ -46,8 +46,6 @@ class SaveLoadScreen : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-extern SaveLoadScreen* SaveLoad;
-
 // The picture of button k (1..9), lit or plain.
 std::string SaveLoadPicture(int k, bool lit);
 

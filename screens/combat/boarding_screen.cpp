@@ -6,7 +6,7 @@
 #include "combat/boarding_outcome.h"
 #include "screens/combat/boarding_view.h"
 #include "screens/popups/popups.h"
-#include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "state/crew.h"
 #include "state/variables.h"
 
@@ -16,8 +16,6 @@ using platform::Image;
 using platform::Label;
 using platform::MouseButton;
 using platform::Sender;
-
-BoardingScreen* Boarding = nullptr;
 
 namespace {
 
@@ -165,11 +163,7 @@ void BoardingScreen::OnAttackHover(Sender s) {
 }
 
 void OpenBoardingScreen(combat::CombatUi& combat) {
-  if (Boarding == nullptr) {
-    ScreenNotBuiltYet("BoardingScreen");
-    return;
-  }
-  Boarding->Fight(combat);
+  GameForm<BoardingScreen>().Fight(combat);
 }
 
 }  // namespace screens

@@ -57,8 +57,6 @@ class BoardingScreen : public platform::Form {
   std::vector<platform::Label*> compatibilityLabels_;
 };
 
-extern BoardingScreen* Boarding;
-
 // Shows the crew combat screen modally; the rules have prepared the defenders and the areas.
 // Popups and questions of the boarding go through `combat`, the ship combat screen's CombatUi.
 void OpenBoardingScreen(combat::CombatUi& combat);

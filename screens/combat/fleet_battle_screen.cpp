@@ -4,11 +4,11 @@
 
 #include "audio/sound.h"
 #include "combat/fleet_battle.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/liveries.h"
-#include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -18,8 +18,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 using platform::SpeedButton;
-
-FleetBattleScreen* FleetBattle = nullptr;
 
 // The battle's rules reach the screen through this: popups and questions on the game's popups,
 // redraws and the duel timer on the screen.
@@ -264,25 +262,23 @@ void FleetBattleScreen::OnClosed() {
   guard_.Closed();
 }
 
-bool FleetBattleShowing() { return FleetBattle != nullptr && FleetBattle->Visible(); }
+bool FleetBattleShowing() { return GameForm<FleetBattleScreen>().Visible(); }
 
 void HideFleetBattle() {
-  if (FleetBattle) FleetBattle->Hide();
+  GameForm<FleetBattleScreen>().Hide();
 }
 
 void ShowFleetBattleAgain() {
-  if (FleetBattle && FleetBattle->Modal()) FleetBattle->Show();
+  if (GameForm<FleetBattleScreen>().Modal()) GameForm<FleetBattleScreen>().Show();
 }
 
 // ---- The hook the rules reach ----
 
 bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind) {
-  // Without the game's forms (a headless run) there is no battle to fight: nothing is won.
-  if (FleetBattle == nullptr) return false;
   // The battle takes the travel screen's place; the trade window waits hidden until it is over.
   const TradeWindowAside tradeWindowAside;
   combat::PrepareFleetBattle(enemyFaction, fleetKind);
-  return FleetBattle->RunBattle();
+  return GameForm<FleetBattleScreen>().RunBattle();
 }
 
 }  // namespace screens

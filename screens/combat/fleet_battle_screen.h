@@ -20,16 +20,6 @@
 
 namespace screens {
 
-// Prepares both fleets against `enemyFaction`, runs the fleet battle screen and returns whether
-// the enemy fleet was destroyed.
-bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind);
-
-// The captain's own fight of a battle takes the whole view: the battle hides while it runs and
-// shows again after it, unless the battle has ended meanwhile.
-bool FleetBattleShowing();
-void HideFleetBattle();
-void ShowFleetBattleAgain();
-
 // The picture buttons, by their number in the screen's lit state.
 enum FleetBattleButton : int {
   kAttackButton = 1,
@@ -119,7 +109,5 @@ class FleetBattleScreen : public platform::Form {
   std::vector<platform::SpeedButton*> speedButtons_;  // attack, escort attack, recharge, retreat
   platform::Timer& duelTimer_ = Get<platform::Timer>("DuelTimer");
 };
-
-extern FleetBattleScreen* FleetBattle;
 
 }  // namespace screens

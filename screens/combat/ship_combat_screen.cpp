@@ -12,15 +12,12 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
-#include "screens/career/game_options.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
-#include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -35,8 +32,6 @@ using platform::Panel;
 using platform::Sender;
 using platform::Shape;
 using platform::Timer;
-
-ShipCombatScreen* ShipCombat = nullptr;
 
 namespace {
 
@@ -634,17 +629,10 @@ void ShipCombatScreen::OnClosed() {
 
 void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
                              std::int32_t enemyKind, std::int32_t enemyTier) {
-  if (ShipCombat == nullptr) {
-    // Without the screen (a program that has not created its forms) the rules still read the
-    // enemy's identity.
-    rules::Ui::WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
-    return;
-  }
-  ShipCombat->SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
+  GameForm<ShipCombatScreen>().SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 
 void RunShipCombatOnScreen() {
-  if (ShipCombat == nullptr) return;
   // The fight takes the whole view: the travel screen with the trade window beside it, a flight
   // under way and a fleet battle whose target the captain attacks in person wait hidden behind it.
   const TradeWindowAside tradeWindowAside;
@@ -654,12 +642,14 @@ void RunShipCombatOnScreen() {
   if (travel) HideTravelScreen();
   if (flight) HideFlightWindow();
   if (battle) HideFleetBattle();
-  ShipCombat->RunFight();
+  GameForm<ShipCombatScreen>().RunFight();
   if (travel) ShowTravelScreenAgain();
   if (flight) ShowFlightWindowAgain();
   if (battle) ShowFleetBattleAgain();
 }
 
-bool ShipCombatShowing() { return ShipCombat != nullptr && ShipCombat->Visible(); }
+bool ShipCombatShowing() { return GameForm<ShipCombatScreen>().Visible(); }
+
+void DestroyEnemyInFight() { combat::DestroyEnemyByCheat(GameForm<ShipCombatScreen>().Ui()); }
 
 }  // namespace screens

@@ -167,15 +167,4 @@ class ShipCombatScreen : public platform::Form {
   TutorialArrow tutorialArrow_{*this};
 };
 
-extern ShipCombatScreen* ShipCombat;
-
-// The combat set-up of a fight against one ship (enemy record, loadout, ability slots, pictures).
-void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
-                             std::int32_t enemyKind, std::int32_t enemyTier);
-
-// Fights the prepared fight on the combat screen and returns when it is over.
-void RunShipCombatOnScreen();
-
-bool ShipCombatShowing();
-
 }  // namespace screens

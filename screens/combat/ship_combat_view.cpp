@@ -7,6 +7,7 @@
 #include "combat/ability_ids.h"
 #include "combat/modifiers.h"
 #include "combat/sides.h"
+#include "screens/shared/doors.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"

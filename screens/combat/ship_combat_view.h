@@ -99,9 +99,4 @@ struct CombatCompatibilityTexts {
 };
 CombatCompatibilityTexts BuildCompatibilityTexts();
 
-// The control the tutorial's arrow points at on this screen: the ability button that holds the
-// ability the step names, or the control it names (the end of the turn); empty for no arrow, or
-// where the ship has no button for that ability.
-std::string TutorialArrowControl(const rules::TutorialGuide& guide);
-
 }  // namespace screens

@@ -9,6 +9,7 @@
 #include "combat/modifiers.h"
 #include "combat/sides.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "state/abilities.h"
 #include "state/fields.h"
@@ -25,9 +26,6 @@ using platform::Sender;
 using platform::Shape;
 using platform::SpeedButton;
 using platform::Timer;
-
-SimulatorSetupScreen* SimulatorSetup = nullptr;
-SimulatorDuelScreen* SimulatorDuel = nullptr;
 
 namespace {
 
@@ -73,44 +71,45 @@ class SimulatorScreens : public combat::SimulatorUi {
     rules_.Message(rules::Popup::Picture, topic, text, picture);
   }
   void Refresh(combat::Display what) override {
-    if (SimulatorDuel == nullptr) return;
+    SimulatorDuelScreen& duel = GameForm<SimulatorDuelScreen>();
     switch (what) {
-      case combat::Display::Shields: SimulatorDuel->ShowSimulatorShields(); break;
-      case combat::Display::AbilityButtons: SimulatorDuel->RefreshSimulatorAbilityButtons(); break;
-      case combat::Display::Missiles: SimulatorDuel->ShowSimulatorMissiles(); break;
-      case combat::Display::Modifiers: SimulatorDuel->ShowSimulatorActiveModifiers(); break;
-      case combat::Display::ReinforcementRadar: SimulatorDuel->ShowSimulatorReinforcements(); break;
-      default: SimulatorDuel->RefreshSimulatorScreen(); break;
+      case combat::Display::Shields: duel.ShowSimulatorShields(); break;
+      case combat::Display::AbilityButtons: duel.RefreshSimulatorAbilityButtons(); break;
+      case combat::Display::Missiles: duel.ShowSimulatorMissiles(); break;
+      case combat::Display::Modifiers: duel.ShowSimulatorActiveModifiers(); break;
+      case combat::Display::ReinforcementRadar: duel.ShowSimulatorReinforcements(); break;
+      default: duel.RefreshSimulatorScreen(); break;
     }
   }
   void Animate(Side side, combat::Animation animation) override {
-    if (SimulatorDuel != nullptr && animation == combat::Animation::ShieldHit) SimulatorDuel->ShowShieldFlash(side);
+    if (animation == combat::Animation::ShieldHit)
+      GameForm<SimulatorDuelScreen>().ShowShieldFlash(side);
   }
   void ResetScreen() override {
     closed_ = false;
-    if (SimulatorDuel != nullptr) SimulatorDuel->ResetSimulatorScreen();
+    GameForm<SimulatorDuelScreen>().ResetSimulatorScreen();
   }
   void Close() override {
     closed_ = true;
-    if (SimulatorDuel != nullptr) SimulatorDuel->Close();
+    GameForm<SimulatorDuelScreen>().Close();
   }
   bool IsClosed() const override { return closed_; }
   void StopCombatTimer() override {
-    if (SimulatorDuel != nullptr) SimulatorDuel->CombatTimer.SetEnabled(false);
+    GameForm<SimulatorDuelScreen>().CombatTimer.SetEnabled(false);
   }
   void ShowSetupPage(std::string_view heading) override {
-    if (SimulatorSetup == nullptr) return;
-    SimulatorSetup->Prepare(std::string(heading).c_str());
-    SimulatorSetup->ShowModal();
+    SimulatorSetupScreen& setup = GameForm<SimulatorSetupScreen>();
+    setup.Prepare(std::string(heading).c_str());
+    setup.ShowModal();
   }
   void RunDuelScreen() override {
-    if (SimulatorDuel == nullptr) return;
-    SimulatorDuel->LoadSimulatorShipPictures();
-    SimulatorDuel->LayoutSimulatorScreen();
-    SimulatorDuel->RefreshSimulatorScreen();
-    SimulatorDuel->CombatTimer.SetEnabled(true);
-    SimulatorDuel->ShowModal();
-    SimulatorDuel->CombatTimer.SetEnabled(false);
+    SimulatorDuelScreen& duel = GameForm<SimulatorDuelScreen>();
+    duel.LoadSimulatorShipPictures();
+    duel.LayoutSimulatorScreen();
+    duel.RefreshSimulatorScreen();
+    duel.CombatTimer.SetEnabled(true);
+    duel.ShowModal();
+    duel.CombatTimer.SetEnabled(false);
   }
 
  private:

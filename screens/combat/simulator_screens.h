@@ -104,9 +104,6 @@ class SimulatorDuelScreen : public platform::Form {
   platform::Label& infoComboPoint_ = Get<platform::Label>("InfoComboPoint");
 };
 
-extern SimulatorSetupScreen* SimulatorSetup;
-extern SimulatorDuelScreen* SimulatorDuel;
-
 // The start screen's simulator button: the whole run, from clearing the game to the result popup.
 void StartCombatSimulator();
 

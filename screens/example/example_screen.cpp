@@ -4,8 +4,6 @@
 
 namespace screens {
 
-ExampleScreen* Example = nullptr;
-
 ExampleScreen::ExampleScreen()
     : Form("Example"),
       back_({{Get<platform::Image>("BackButton"), "HighScoresScreen_34.jpg",

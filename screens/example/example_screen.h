@@ -6,7 +6,8 @@
 //   - handlers bound by name to methods, thin: they play the click and call rules or close;
 //   - Refresh copies the headless view into the components and writes nothing else;
 //   - picture buttons through screens::PictureButtons, popups through screens::popups;
-//   - an entry in the registry of forms (app/forms.cpp), which creates it into its variable.
+//   - an entry in the registry of forms (app/forms.cpp), which creates it and hands it out by its
+//     class: screens::GameForm<ExampleScreen>().
 // No player reaches this one: it is the pattern, checked by the same tests as every real screen.
 #pragma once
 
@@ -35,7 +36,5 @@ class ExampleScreen : public platform::Form {
   platform::Label& pilot_ = Get<platform::Label>("Pilot");
   std::vector<platform::Label*> cargoRows_ = GetNumbered<platform::Label>("CargoRow", kCargoRows);
 };
-
-extern ExampleScreen* Example;
 
 }  // namespace screens

@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "platform/application.h"
+#include "screens/shared/game_forms.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -15,18 +16,6 @@ using platform::Label;
 std::int32_t YesNoAnswer = 0;
 std::int32_t ChoiceAnswer = 0;
 std::int32_t QuitGameAnswer = 0;
-
-namespace popup_forms {
-PicturePopup* Picture = nullptr;
-ChoicePopup* Choice = nullptr;
-TextPopup* Text = nullptr;
-YesNoPopup* YesNo = nullptr;
-EncounterPopup* Encounter = nullptr;
-FamePopup* Fame = nullptr;
-RewardPopup* Reward = nullptr;
-NoticePopup* Notice = nullptr;
-QuitGamePopup* QuitGame = nullptr;
-}  // namespace popup_forms
 
 namespace {
 
@@ -196,17 +185,19 @@ std::string PopupAnswerButton(std::string_view answer) {
     std::string_view answer;
     const char* button;
   };
-  using namespace popup_forms;
   const Answer answers[] = {
-      {Picture, "continue", "ContinueButton"},
-      {Choice, "yes", "YesButton"},   {Choice, "no", "NoButton"},
-      {Text, "continue", "ContinueButton"},
-      {YesNo, "yes", "YesButton"},    {YesNo, "no", "NoButton"},
-      {QuitGame, "yes", "YesButton"}, {QuitGame, "no", "NoButton"},
-      {Encounter, "continue", "ContinueButton"},
-      {Fame, "continue", "ContinueButton"},
-      {Reward, "continue", "ContinueButton"},
-      {Notice, "continue", "ContinueButton"},
+      {&GameForm<PicturePopup>(), "continue", "ContinueButton"},
+      {&GameForm<ChoicePopup>(), "yes", "YesButton"},
+      {&GameForm<ChoicePopup>(), "no", "NoButton"},
+      {&GameForm<TextPopup>(), "continue", "ContinueButton"},
+      {&GameForm<YesNoPopup>(), "yes", "YesButton"},
+      {&GameForm<YesNoPopup>(), "no", "NoButton"},
+      {&GameForm<QuitGamePopup>(), "yes", "YesButton"},
+      {&GameForm<QuitGamePopup>(), "no", "NoButton"},
+      {&GameForm<EncounterPopup>(), "continue", "ContinueButton"},
+      {&GameForm<FamePopup>(), "continue", "ContinueButton"},
+      {&GameForm<RewardPopup>(), "continue", "ContinueButton"},
+      {&GameForm<NoticePopup>(), "continue", "ContinueButton"},
   };
   const auto& modal = platform::App().ModalStack();
   const platform::Form* open = modal.empty() ? nullptr : modal.back();

@@ -185,19 +185,6 @@ class NoticePopup : public TopicPopup {
   platform::Label& scoreLine_ = Get<platform::Label>("ScoreLine");
 };
 
-// The one instance of each, created at start-up.
-namespace popup_forms {
-extern PicturePopup* Picture;
-extern ChoicePopup* Choice;
-extern TextPopup* Text;
-extern YesNoPopup* YesNo;
-extern EncounterPopup* Encounter;
-extern FamePopup* Fame;
-extern RewardPopup* Reward;
-extern NoticePopup* Notice;
-extern QuitGamePopup* QuitGame;
-}  // namespace popup_forms
-
 // The button a player presses to give `answer` to the innermost popup that is open: "yes" or "no"
 // (the first or the second button of the two question popups, whatever their captions), or
 // "continue" (the other six). Gives "YesNoPopup.YesButton" and the like; throws

@@ -5,14 +5,13 @@
 
 #include "audio/sound.h"
 #include "rules/bank.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-BankScreen* Bank = nullptr;
 
 namespace {
 
@@ -93,9 +92,9 @@ void BankScreen::OnLeaveClick() {
 }
 
 void OpenBank() {
-  if (Bank == nullptr) return;
-  Bank->Refresh();
-  Bank->ShowModal();
+  BankScreen& bank = GameForm<BankScreen>();
+  bank.Refresh();
+  bank.ShowModal();
 }
 
 }  // namespace screens

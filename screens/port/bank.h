@@ -65,8 +65,6 @@ class BankScreen : public platform::Form {
   platform::Label& bondSale_ = Get<platform::Label>("BondSale");
 };
 
-extern BankScreen* Bank;
-
 // The picture of bank button k (1..5), lit or plain.
 std::string BankButtonPicture(int k, bool lit);
 

@@ -5,17 +5,14 @@
 
 #include "audio/sound.h"
 #include "rules/bar.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
-#include "screens/travel/planet.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 using platform::Sender;
-
-BarScreen* Bar = nullptr;
-PirateHideoutScreen* PirateHideout = nullptr;
 
 namespace {
 
@@ -36,7 +33,6 @@ std::string BarButtonPicture(int k, bool lit) {
 BarScreen::BarScreen()
     : Form("Bar"),
       buttons_(NumberedPictureButtons(*this, kBarButtonNames, BarButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnDrinkClick", &BarScreen::OnDrinkClick);
   Bind("OnHireClick", &BarScreen::OnHireClick);
   Bind("OnRetireClick", &BarScreen::OnRetireClick);
@@ -55,7 +51,7 @@ void BarScreen::OnDrinkClick() {
 
 void BarScreen::OnHireClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+  OpenCrewHiring();
 }
 
 void BarScreen::OnRetireClick() {
@@ -76,7 +72,6 @@ void BarScreen::OnCloseClick() {
 PirateHideoutScreen::PirateHideoutScreen()
     : Form("PirateHideout"),
       buttons_(NumberedPictureButtons(*this, kHideoutButtonNames, BarButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnHideClick", &PirateHideoutScreen::OnHideClick);
   Bind("OnHireClick", &PirateHideoutScreen::OnHireClick);
   Bind("OnContrabandClick", &PirateHideoutScreen::OnContrabandClick);
@@ -95,7 +90,7 @@ void PirateHideoutScreen::OnHideClick() {
 
 void PirateHideoutScreen::OnHireClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "hiring office", &OpenCrewHiring);
+  OpenCrewHiring();
 }
 
 void PirateHideoutScreen::OnContrabandClick() {
@@ -112,13 +107,13 @@ void PirateHideoutScreen::OnCloseClick() {
 }
 
 void OpenBar() {
-  if (Bar != nullptr) Bar->ShowModal();
+  GameForm<BarScreen>().ShowModal();
 }
 
 void OpenPirateHideout() {
-  if (PirateHideout != nullptr) PirateHideout->ShowModal();
+  GameForm<PirateHideoutScreen>().ShowModal();
 }
 
-bool PirateHideoutShowing() { return PirateHideout != nullptr && PirateHideout->Visible(); }
+bool PirateHideoutShowing() { return GameForm<PirateHideoutScreen>().Visible(); }
 
 }  // namespace screens

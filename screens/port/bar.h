@@ -36,7 +36,6 @@ class BarScreen : public platform::Form {
 
  private:
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the bar became active: once more after each screen over it
   ScreenUi rules_;
 };
 
@@ -53,11 +52,7 @@ class PirateHideoutScreen : public platform::Form {
 
  private:
   PictureButtons buttons_;
-  int activations_ = 0;
   ScreenUi rules_;
 };
-
-extern BarScreen* Bar;
-extern PirateHideoutScreen* PirateHideout;
 
 }  // namespace screens

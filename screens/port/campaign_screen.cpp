@@ -4,9 +4,8 @@
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
 #include "screens/port/campaign_view.h"
-#include "screens/port/port.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -14,8 +13,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-CampaignScreenForm* CampaignScreen = nullptr;
 
 namespace {
 
@@ -40,7 +37,6 @@ std::string CampaignButtonPicture(int k, bool lit) {
 CampaignScreenForm::CampaignScreenForm()
     : Form("CampaignScreen"),
       buttons_(NumberedPictureButtons(*this, kButtonNames, CampaignButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &CampaignScreenForm::OnMissionClick);
   Bind("OnStrikeClick", &CampaignScreenForm::OnStrikeClick);
   Bind("OnCloseClick", &CampaignScreenForm::OnCloseClick);
@@ -72,20 +68,14 @@ void CampaignScreenForm::OnMissionClick() {
     rules_.OpenMissions();
     return;
   }
-  OpenServiceDoor(activations_, "mission board", &OpenMissions);
+  OpenMissions();
 }
 
 void CampaignScreenForm::OnStrikeClick() {
   audio::PlayButtonSound();
   const StrikeOrder order = AskForStrike(rules_);
   if (!order.go) return;
-  // The battle opens its screen over this one; one that opened nothing ends no siege.
-  const int before = activations_;
   const bool won = rules_.RunFleetBattle(order.enemyFaction, order.fleetKind);
-  if (activations_ == before) {
-    popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText("fleet battle"));
-    return;
-  }
   // A strike, won or lost, has ended the siege.
   FinishStrike(won, rules_);
   Close();
@@ -98,17 +88,19 @@ void CampaignScreenForm::OnCloseClick() {
 }
 
 void OpenCampaignScreen() {
-  if (CampaignScreen == nullptr || !CampaignScreenOpens()) return;
-  CampaignScreen->ShowCampaign();
-  CampaignScreen->ShowModal();
+  if (!CampaignScreenOpens()) return;
+  CampaignScreenForm& campaign = GameForm<CampaignScreenForm>();
+  campaign.ShowCampaign();
+  campaign.ShowModal();
 }
 
-bool CampaignScreenShowing() { return CampaignScreen != nullptr && CampaignScreen->Visible(); }
+bool CampaignScreenShowing() { return GameForm<CampaignScreenForm>().Visible(); }
 
 void CloseCampaignScreen() {
   if (!CampaignScreenShowing()) return;
-  CampaignScreen->Hide();
-  CampaignScreen->Close();
+  CampaignScreenForm& campaign = GameForm<CampaignScreenForm>();
+  campaign.Hide();
+  campaign.Close();
 }
 
 }  // namespace screens

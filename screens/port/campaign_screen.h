@@ -33,7 +33,6 @@ class CampaignScreenForm : public platform::Form {
 
  private:
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the screen became active: once more after each screen over it
   ScreenUi rules_;
   platform::Label& topic_ = Get<platform::Label>("Topic");
   platform::Label& situation_ = Get<platform::Label>("Situation");
@@ -46,8 +45,6 @@ class CampaignScreenForm : public platform::Form {
   platform::Image& starbase_ = Get<platform::Image>("Starbase");
   platform::Image& starSystem_ = Get<platform::Image>("StarSystem");
 };
-
-extern CampaignScreenForm* CampaignScreen;
 
 // Whether the campaign screen is showing (OpenCampaignScreen in port.h opens it).
 bool CampaignScreenShowing();

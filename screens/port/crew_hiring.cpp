@@ -7,7 +7,8 @@
 #include "audio/sound.h"
 #include "rules/crew.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/ship_classes.h"
@@ -19,8 +20,6 @@ using platform::Image;
 using platform::Label;
 using platform::Sender;
 using state::CrewKind;
-
-CrewHiringScreen* CrewHiring = nullptr;
 
 namespace {
 
@@ -192,9 +191,9 @@ void CrewHiringScreen::Hire(CrewKind kind) {
 }
 
 void OpenCrewHiring() {
-  if (CrewHiring == nullptr) return;
-  CrewHiring->Refresh();
-  CrewHiring->ShowModal();
+  CrewHiringScreen& crewHiring = GameForm<CrewHiringScreen>();
+  crewHiring.Refresh();
+  crewHiring.ShowModal();
 }
 
 }  // namespace screens

@@ -65,6 +65,4 @@ class CrewHiringScreen : public platform::Form {
   std::vector<platform::Label*> counts_, prices_, kindLabels_;
 };
 
-extern CrewHiringScreen* CrewHiring;
-
 }  // namespace screens

@@ -7,7 +7,8 @@
 #include "audio/sound.h"
 #include "platform/types.h"
 #include "rules/equipment_shop.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -18,8 +19,6 @@ using platform::Image;
 using platform::Label;
 using platform::Panel;
 using platform::Sender;
-
-EquipmentShopScreen* EquipmentShop = nullptr;
 
 namespace {
 
@@ -290,11 +289,11 @@ void EquipmentShopScreen::OnCloseClick() {
 }
 
 void OpenEquipmentShop() {
-  if (EquipmentShop != nullptr) EquipmentShop->Open(true);
+  GameForm<EquipmentShopScreen>().Open(true);
 }
 
 void OpenEquipmentView() {
-  if (EquipmentShop != nullptr) EquipmentShop->Open(false);
+  GameForm<EquipmentShopScreen>().Open(false);
 }
 
 }  // namespace screens

@@ -123,8 +123,6 @@ class EquipmentShopScreen : public platform::Form {
   platform::Label& offerPrice_ = Get<platform::Label>("OfferPrice");
 };
 
-extern EquipmentShopScreen* EquipmentShop;
-
 // The picture of button k (1..4), lit or plain.
 std::string EquipmentShopButtonPicture(int k, bool lit);
 

@@ -6,16 +6,14 @@
 
 #include "audio/sound.h"
 #include "rules/governor.h"
-#include "screens/career/career.h"
-#include "screens/port/port.h"
-#include "screens/travel/planet.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-GovernorScreen* Governor = nullptr;
 
 namespace {
 
@@ -34,7 +32,6 @@ std::string GovernorButtonPicture(int k, bool lit) {
 GovernorScreen::GovernorScreen()
     : Form("Governor"),
       buttons_(NumberedPictureButtons(*this, kButtonNames, GovernorButtonPicture)) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnMissionClick", &GovernorScreen::OnMissionClick);
   Bind("OnAmnestyClick", &GovernorScreen::OnAmnestyClick);
   Bind("OnShipStatusClick", &GovernorScreen::OnShipStatusClick);
@@ -58,7 +55,7 @@ void GovernorScreen::Refresh() {
 
 void GovernorScreen::OnMissionClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "mission board", &OpenMissionBoard);
+  OpenMissionBoard();
 }
 
 void GovernorScreen::OnAmnestyClick() {
@@ -69,12 +66,12 @@ void GovernorScreen::OnAmnestyClick() {
 
 void GovernorScreen::OnShipStatusClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "ship status sheet", &ShowOwnShipStatus);
+  ShowOwnShipStatus();
 }
 
 void GovernorScreen::OnPersonalStatusClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "personal status", &OpenPersonalStatus);
+  OpenPersonalStatus();
 }
 
 void GovernorScreen::OnBackClick() {
@@ -83,9 +80,9 @@ void GovernorScreen::OnBackClick() {
 }
 
 void OpenGovernor() {
-  if (Governor == nullptr) return;
-  Governor->Refresh();
-  Governor->ShowModal();
+  GovernorScreen& governor = GameForm<GovernorScreen>();
+  governor.Refresh();
+  governor.ShowModal();
 }
 
 }  // namespace screens

@@ -40,14 +40,11 @@ class GovernorScreen : public platform::Form {
 
  private:
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the screen became active: once more after each screen over it
   ScreenUi rules_;
   platform::Label& greeting_ = Get<platform::Label>("Greeting");
   platform::Label& criminalFlag_ = Get<platform::Label>("CriminalFlag");
   platform::Label& amnestyLabel_ = Get<platform::Label>("AmnestyLabel");
   platform::Image& logo_ = Get<platform::Image>("FactionLogo");
 };
-
-extern GovernorScreen* Governor;
 
 }  // namespace screens

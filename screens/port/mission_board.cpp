@@ -7,10 +7,9 @@
 #include "rules/tutorial.h"
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board_view.h"
-#include "screens/port/port.h"
-#include "screens/travel/navigation.h"
-#include "screens/travel/planet.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -19,8 +18,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-MissionBoardScreen* MissionBoard = nullptr;
 
 namespace {
 
@@ -44,7 +41,6 @@ MissionBoardScreen::MissionBoardScreen()
       buttons_(NumberedPictureButtons(*this, kButtonNames, MissionBoardButtonPicture),
                LitState{[this] { return hovered_ >= kFirstButtonElement ? hovered_ - kSlots : 0; },
                         [this](int k) { hovered_ = k > 0 ? k + kSlots : 0; }}) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnTileClick", &MissionBoardScreen::OnTileClick);
   Bind("OnTileHover", &MissionBoardScreen::OnTileHover);
   Bind("OnAcceptClick", &MissionBoardScreen::OnAcceptClick);
@@ -160,7 +156,7 @@ void MissionBoardScreen::OnAcceptClick() {
 void MissionBoardScreen::OnGalaxyMapClick() {
   audio::PlayButtonSound();
   // Opening the map picks the ship's system and plays the opening sound.
-  OpenServiceDoor(activations_, "galaxy map", &OpenGalaxyMap);
+  OpenGalaxyMap();
 }
 
 void MissionBoardScreen::OnCloseClick() {
@@ -171,10 +167,9 @@ void MissionBoardScreen::OnCloseClick() {
 }
 
 void OpenMissionBoard() {
-  if (MissionBoard == nullptr) return;
-  MissionBoard->Open();
+  GameForm<MissionBoardScreen>().Open();
   ScreenUi().UpdateMissionPanel();
-  MissionBoard->ShowModal();
+  GameForm<MissionBoardScreen>().ShowModal();
 }
 
 

@@ -51,7 +51,6 @@ class MissionBoardScreen : public platform::Form {
 
   int selected_ = 1;
   int hovered_ = 0;
-  int activations_ = 0;  // how often the board became active: once more after each screen over it
   std::array<std::string, 6> logos_;  // each tile's picture base name, empty while it is hidden
   PictureButtons buttons_;
   ScreenUi rules_;
@@ -70,8 +69,6 @@ class MissionBoardScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};
 };
-
-extern MissionBoardScreen* MissionBoard;
 
 // The picture of button k (1..3), lit or plain.
 std::string MissionBoardButtonPicture(int k, bool lit);

@@ -1,40 +1,41 @@
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 
 #include "screens/port/mission_board.h"
 #include "screens/port/trade_window.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens {
 
 void ToggleTradeWindow() {
-  if (TradeWindow) TradeWindow->Toggle();
+  GameForm<TradeWindowScreen>().Toggle();
 }
 void UpdateTradeWindow() {
-  if (TradeWindow) TradeWindow->Refresh();
+  GameForm<TradeWindowScreen>().Refresh();
 }
-bool TradeWindowShowing() { return TradeWindow && TradeWindow->Visible(); }
+bool TradeWindowShowing() { return GameForm<TradeWindowScreen>().Visible(); }
 void HideTradeWindow() {
-  if (TradeWindow) TradeWindow->HideWindow();
+  GameForm<TradeWindowScreen>().HideWindow();
 }
 void BringTradeWindowToFront() {
-  if (TradeWindowShowing()) TradeWindow->BringToFront();
+  if (TradeWindowShowing()) GameForm<TradeWindowScreen>().BringToFront();
 }
 
 TradeWindowAside::TradeWindowAside() : aside_(TradeWindowShowing()) {
   // Only hidden, not closed: its place, its selection and its tutorial arrow stay as they are.
-  if (aside_) TradeWindow->Hide();
+  if (aside_) GameForm<TradeWindowScreen>().Hide();
 }
 
 TradeWindowAside::~TradeWindowAside() {
-  if (!aside_ || !TradeWindow || !(TravelScreenShowing() || PirateHideoutShowing())) return;
-  TradeWindow->Show();
-  TradeWindow->Refresh();
+  if (!aside_ || !(TravelScreenShowing() || PirateHideoutShowing())) return;
+  TradeWindowScreen& tradeWindow = GameForm<TradeWindowScreen>();
+  tradeWindow.Show();
+  tradeWindow.Refresh();
   // The travel screen drew its prices for a hidden trade window meanwhile.
   UpdateTravelPriceLabels();
 }
 
 void RedrawMissionBoard() {
-  if (MissionBoard) MissionBoard->BuildMissionList();
+  GameForm<MissionBoardScreen>().BuildMissionList();
 }
 
 }  // namespace screens

@@ -6,10 +6,10 @@
 #include "audio/sound.h"
 #include "rules/cheats.h"
 #include "platform/types.h"
-#include "screens/career/game_options.h"
 #include "screens/popups/popups.h"
 #include "screens/port/equipment_shop.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
 #include "state/fields.h"
 #include "state/format.h"
@@ -21,8 +21,6 @@ namespace screens {
 using platform::Image;
 using platform::Label;
 using platform::Sender;
-
-ShipyardScreen* Shipyard = nullptr;
 
 namespace {
 
@@ -155,10 +153,10 @@ void ShipyardScreen::OnCompatibilitySwitchClick() {
 }
 
 void OpenShipyard() {
-  if (Shipyard == nullptr) return;
-  Shipyard->FillOffers();
-  Shipyard->ShowDetails(1);
-  Shipyard->ShowModal();
+  ShipyardScreen& shipyard = GameForm<ShipyardScreen>();
+  shipyard.FillOffers();
+  shipyard.ShowDetails(1);
+  shipyard.ShowModal();
 }
 
 }  // namespace screens

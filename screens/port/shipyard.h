@@ -79,8 +79,6 @@ class ShipyardScreen : public platform::Form {
   platform::Label& more_ = Get<platform::Label>("MoreLink");
 };
 
-extern ShipyardScreen* Shipyard;
-
 // The picture of shipyard button k (1..2), lit or plain.
 std::string ShipyardButtonPicture(int k, bool lit);
 

@@ -8,7 +8,7 @@
 #include "platform/types.h"
 #include "rules/trade.h"
 #include "rules/tutorial.h"
-#include "screens/travel/travel_screen.h"
+#include "screens/shared/doors.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -16,8 +16,6 @@ namespace screens {
 using platform::Image;
 using platform::Label;
 using platform::Sender;
-
-TradeWindowScreen* TradeWindow = nullptr;
 
 namespace {
 

@@ -62,8 +62,6 @@ class TradeWindowScreen : public platform::Form {
   ScreenUi rules_;
 };
 
-extern TradeWindowScreen* TradeWindow;
-
 // The picture of hover button k (1..9): normal, lit under the mouse, or (quantities) the active
 // quantity's.
 std::string TradeButtonPicture(int k, bool lit, bool active);

@@ -6,7 +6,7 @@
 
 #include "audio/sound.h"
 #include "platform/canvas.h"
-#include "screens/tutorial/tutorial.h"
+#include "screens/shared/doors.h"
 #include "state/variables.h"
 
 namespace screens {

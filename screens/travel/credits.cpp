@@ -12,8 +12,6 @@ namespace screens {
 
 using platform::Image;
 
-CreditsScreen* Credits = nullptr;
-
 std::function<void(const std::string&)> CreditsScreen::OpenUrl = [](const std::string& url) {
   // The answer does not matter to the game: the screen stays open either way.
   if (SDL_OpenURL(url.c_str()) != 0)

@@ -28,6 +28,4 @@ class CreditsScreen : public platform::Form {
   PictureButtons back_;
 };
 
-extern CreditsScreen* Credits;
-
 }  // namespace screens

@@ -3,7 +3,8 @@
 #include <utility>
 
 #include "rules/flight.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
@@ -11,9 +12,6 @@
 #include "state/variables.h"
 
 namespace screens {
-
-FlightScreen* Flight = nullptr;
-JumpScreen* Jump = nullptr;
 
 namespace {
 
@@ -113,34 +111,34 @@ void JumpScreen::Arrive() { rules::ArriveFromJump(jump_, rules_); }
 // --- What the travel screen calls --------------------------------------------------------------
 
 void FlyToLocation(int body, int system) {
-  if (Flight != nullptr) Flight->Fly(body, system);
+  GameForm<FlightScreen>().Fly(body, system);
 }
 
 void FlyToSpaceFind(int find, int system) {
-  if (Flight != nullptr) Flight->Fly(find, system);
+  GameForm<FlightScreen>().Fly(find, system);
 }
 
 void DockOrJump() {
   ScreenUi ui;
   const rules::DockResult result = rules::DockOrJump(ui);
   if (result.planet) OpenPlanetScreen();
-  if (result.jump && Jump != nullptr) Jump->JumpThrough(*result.jump);
+  if (result.jump) GameForm<JumpScreen>().JumpThrough(*result.jump);
   if (result.hideout) OpenPirateHideout();
 }
 
 void StopFlight() {
-  if (Flight != nullptr) Flight->Stop();
-  if (Jump != nullptr) Jump->Stop();
+  GameForm<FlightScreen>().Stop();
+  GameForm<JumpScreen>().Stop();
 }
 
-bool FlightShowing() { return Flight != nullptr && Flight->Visible(); }
+bool FlightShowing() { return GameForm<FlightScreen>().Visible(); }
 
 void HideFlightWindow() {
-  if (Flight != nullptr) Flight->Hide();
+  GameForm<FlightScreen>().Hide();
 }
 
 void ShowFlightWindowAgain() {
-  if (Flight != nullptr && Flight->Modal()) Flight->Show();
+  if (GameForm<FlightScreen>().Modal()) GameForm<FlightScreen>().Show();
 }
 
 }  // namespace screens

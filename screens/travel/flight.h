@@ -13,24 +13,6 @@
 
 namespace screens {
 
-// Flies to body `body` (1..15) of `system`, or to space find `find` (-1..-4), in the flight
-// window, one day per tick, with the arrival checks at the end.
-void FlyToLocation(int body, int system);
-void FlyToSpaceFind(int find, int system);
-
-// Lands on the planet the ship is at, enters a pirate hideout or jumps through a wormhole.
-void DockOrJump();
-
-// Ends a flight (or a jump) under way; nothing happens when none is.
-void StopFlight();
-
-// Whether the flight window is showing.
-bool FlightShowing();
-
-// Hides the flight window during a fight on the way, and shows it again; the flight goes on after.
-void HideFlightWindow();
-void ShowFlightWindowAgain();
-
 // A window that counts the days of a journey: the ship's picture, the days left, and a timer that
 // runs one game day per tick. It closes only by itself, on arrival.
 class DayCountWindow : public platform::Form {
@@ -97,8 +79,5 @@ class JumpScreen : public DayCountWindow {
  private:
   rules::WormholeJump jump_;
 };
-
-extern FlightScreen* Flight;
-extern JumpScreen* Jump;
 
 }  // namespace screens

@@ -4,8 +4,9 @@
 #include <cstdlib>
 
 #include "audio/sound.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -14,8 +15,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-GalaxyMapScreen* GalaxyMap = nullptr;
 
 namespace {
 
@@ -232,12 +231,11 @@ void GalaxyMapScreen::OnPricesDrag(Sender s) {
 }
 
 void OpenGalaxyMap() {
-  if (GalaxyMap == nullptr) return;
-  GalaxyMap->Prepare();
+  GameForm<GalaxyMapScreen>().Prepare();
   audio::PlayMaximizeSound();
-  GalaxyMap->ShowModal();
+  GameForm<GalaxyMapScreen>().ShowModal();
 }
 
-bool GalaxyMapShowing() { return GalaxyMap != nullptr && GalaxyMap->Visible(); }
+bool GalaxyMapShowing() { return GameForm<GalaxyMapScreen>().Visible(); }
 
 }  // namespace screens

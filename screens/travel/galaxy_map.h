@@ -84,7 +84,6 @@ class GalaxyMapScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern GalaxyMapScreen* GalaxyMap;
 
 
 }  // namespace screens

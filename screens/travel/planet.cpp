@@ -6,7 +6,8 @@
 #include "rules/daily_turn.h"
 #include "rules/displayed_system.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/ship_status.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
@@ -16,8 +17,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-PlanetScreenForm* PlanetScreen = nullptr;
 
 namespace {
 
@@ -34,19 +33,8 @@ std::string PlanetButtonPicture(int k, bool lit) {
          ".jpg";
 }
 
-std::string ServiceNotOpenText(std::string_view service) {
-  return "The " + std::string(service) + " is not open yet.";
-}
-
-void OpenServiceDoor(const int& activations, std::string_view service, void (*open)()) {
-  const int before = activations;
-  if (open != nullptr) open();
-  if (activations == before) popups::ShowText(kServiceNotOpenTopic, ServiceNotOpenText(service));
-}
-
 PlanetScreenForm::PlanetScreenForm()
     : Form("PlanetScreen"), buttons_(NumberedPictureButtons(*this, kButtonNames, PlanetButtonPicture)), guard_(*this, state::PlanetMayClose) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnGovernorClick", &PlanetScreenForm::OnGovernorClick);
   Bind("OnBankClick", &PlanetScreenForm::OnBankClick);
   Bind("OnShipyardClick", &PlanetScreenForm::OnShipyardClick);
@@ -80,27 +68,27 @@ void PlanetScreenForm::OnGovernorClick() {
                      "refuses to see you.");
     return;
   }
-  OpenServiceDoor(activations_, "governor's office", &OpenGovernor);
+  OpenGovernor();
 }
 
 void PlanetScreenForm::OnBankClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "bank", &OpenBank);
+  OpenBank();
 }
 
 void PlanetScreenForm::OnShipyardClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "shipyard", &OpenShipyard);
+  OpenShipyard();
 }
 
 void PlanetScreenForm::OnEquipmentClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "equipment shop", &OpenEquipmentShop);
+  OpenEquipmentShop();
 }
 
 void PlanetScreenForm::OnBarClick() {
   audio::PlayButtonSound();
-  OpenServiceDoor(activations_, "spaceport bar", &OpenBar);
+  OpenBar();
 }
 
 void PlanetScreenForm::OnBackClick() {
@@ -114,31 +102,30 @@ void PlanetScreenForm::OnBackClick() {
 
 void OpenPlanetScreen() {
   // Only a body of a system has a port (a space find or no selection has none).
-  if (PlanetScreen == nullptr ||
-      !BuildPlanetView(state::DisplayedSystem, state::SelectedBody).isBody)
-    return;
-  PlanetScreen->ShowPlanet(state::DisplayedSystem, state::SelectedBody);
-  PlanetScreen->ShowModal();
+  if (!BuildPlanetView(state::DisplayedSystem, state::SelectedBody).isBody) return;
+  PlanetScreenForm& planet = GameForm<PlanetScreenForm>();
+  planet.ShowPlanet(state::DisplayedSystem, state::SelectedBody);
+  planet.ShowModal();
 }
 
-bool PlanetScreenShowing() { return PlanetScreen != nullptr && PlanetScreen->Visible(); }
+bool PlanetScreenShowing() { return GameForm<PlanetScreenForm>().Visible(); }
 
 void ClosePlanetScreenForGameOver() {
-  if (PlanetScreen == nullptr || !PlanetScreen->Modal()) return;
+  if (!GameForm<PlanetScreenForm>().Modal()) return;
   state::PlanetMayClose = 1;
-  PlanetScreen->Close();
+  GameForm<PlanetScreenForm>().Close();
 }
 
 void ShowOwnShipStatus() {
-  if (ShipStatus == nullptr) return;
-  ShipStatus->ShowOwnShip();
-  ShipStatus->ShowModal();
+  ShipStatusScreen& shipStatus = GameForm<ShipStatusScreen>();
+  shipStatus.ShowOwnShip();
+  shipStatus.ShowModal();
 }
 
 void ShowOpponentShipStatus() {
-  if (ShipStatus == nullptr) return;
-  ShipStatus->ShowOpponent();
-  ShipStatus->ShowModal();
+  ShipStatusScreen& shipStatus = GameForm<ShipStatusScreen>();
+  shipStatus.ShowOpponent();
+  shipStatus.ShowModal();
 }
 
 }  // namespace screens

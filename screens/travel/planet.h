@@ -15,19 +15,6 @@
 
 namespace screens {
 
-// Shows the planet screen of the selected body (DisplayedSystem, SelectedBody, which the landing
-// puts on the ship's place), modally; "Back to space" closes it. A selection that is no body of a
-// system (a space find, none) has no port: nothing opens.
-void OpenPlanetScreen();
-bool PlanetScreenShowing();
-// The game is over while the planet screen is open (a retirement at its bar): it closes without the
-// day that "Back to space" costs.
-void ClosePlanetScreenForGameOver();
-
-// The ship status sheet, modally: of the player's ship, or of the ship in EnemyShip.
-void ShowOwnShipStatus();
-void ShowOpponentShipStatus();
-
 // The planet screen's buttons, numbered as they light.
 enum PlanetButton : int {
   kPlanetGovernorButton = 1,
@@ -59,7 +46,6 @@ class PlanetScreenForm : public platform::Form {
  private:
   PictureButtons buttons_;
   GuardedClose guard_;
-  int activations_ = 0;  // how often the screen became active: once more after each screen over it
   ScreenUi rules_;
   platform::Label& name_ = Get<platform::Label>("PlanetName");
   platform::Label& faction_ = Get<platform::Label>("FactionCaption");
@@ -70,19 +56,7 @@ class PlanetScreenForm : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern PlanetScreenForm* PlanetScreen;
-
 // The picture of planet button k (1..6), lit or plain.
 std::string PlanetButtonPicture(int k, bool lit);
-
-// What a door to a service the game does not have yet says.
-inline constexpr std::string_view kServiceNotOpenTopic = "Closed";
-std::string ServiceNotOpenText(std::string_view service);
-
-// Runs the door to a service from a screen whose activations are counted in `activations` (a
-// form becomes active again when a screen over it closes). A door that opened nothing over that
-// screen, or that has no service behind it (`open` null), leads to a service the game does not
-// have yet: a text popup says so.
-void OpenServiceDoor(const int& activations, std::string_view service, void (*open)());
 
 }  // namespace screens

@@ -5,8 +5,9 @@
 #include "rules/sensor_attack.h"
 #include "rules/sensor_scan.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -15,8 +16,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-SensorsScreen* Sensors = nullptr;
 
 namespace {
 
@@ -114,23 +113,23 @@ void SensorsScreen::OnBackClick() {
 }
 
 void OpenSensors() {
-  if (Sensors == nullptr) return;
   const rules::SensorScan scan = rules::ScanWithSensors();
   if (scan.refused) {
     popups::ShowText(scan.topic, scan.text);
     return;
   }
   // Each ship in range is read in turn, so the last one stays selected.
-  Sensors->ClearSelection();
-  for (int k : scan.ships) Sensors->ShowShipInfo(k);
+  SensorsScreen& sensors = GameForm<SensorsScreen>();
+  sensors.ClearSelection();
+  for (int k : scan.ships) sensors.ShowShipInfo(k);
   AdvanceTutorial(tutorial::Step::OpenSensors, tutorial::Step::CloseSensors);
   audio::PlayMaximizeSound();
-  Sensors->StartSweep();
-  Sensors->ShowModal();
+  sensors.StartSweep();
+  sensors.ShowModal();
 }
 
-bool SensorsShowing() { return Sensors != nullptr && Sensors->Visible(); }
+bool SensorsShowing() { return GameForm<SensorsScreen>().Visible(); }
 
-int SensorSelection() { return Sensors != nullptr ? Sensors->Selection() : 0; }
+int SensorSelection() { return GameForm<SensorsScreen>().Selection(); }
 
 }  // namespace screens

@@ -63,8 +63,6 @@ class SensorsScreen : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
 };
 
-extern SensorsScreen* Sensors;
-
 // The picture of sensor button k (1..3), lit or plain.
 std::string SensorButtonPicture(int k, bool lit);
 

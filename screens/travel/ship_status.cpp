@@ -2,7 +2,7 @@
 
 #include "audio/sound.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/ship_classes.h"
@@ -12,8 +12,6 @@ namespace screens {
 
 using platform::Image;
 using platform::Sender;
-
-ShipStatusScreen* ShipStatus = nullptr;
 
 std::string ShipStatusButtonPicture(int k, bool lit) {
   if (k < kShipStatusEquipmentButton || k > kShipStatusCloseButton) return {};
@@ -27,7 +25,6 @@ ShipStatusScreen::ShipStatusScreen()
                  ShipStatusButtonPicture(kShipStatusEquipmentButton, true)},
                 {Get<Image>("CloseButton"), ShipStatusButtonPicture(kShipStatusCloseButton, false),
                  ShipStatusButtonPicture(kShipStatusCloseButton, true)}}) {
-  Bind("FormActivate", [this](Sender) { ++activations_; });
   Bind("OnEquipmentClick", &ShipStatusScreen::OnEquipmentClick);
   Bind("OnCloseClick", &ShipStatusScreen::OnCloseClick);
   Bind("OnSpecialityClick", &ShipStatusScreen::OnSpecialityClick);
@@ -60,7 +57,7 @@ void ShipStatusScreen::OnEquipmentClick() {
   audio::PlayButtonSound();
   // Only the own ship's equipment can be looked at; the equipment screen opens for viewing.
   if (mode_ != ShipStatusMode::OwnShip) return;
-  OpenServiceDoor(activations_, "equipment screen", &OpenEquipmentView);
+  OpenEquipmentView();
 }
 
 void ShipStatusScreen::OnCloseClick() {

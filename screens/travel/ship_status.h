@@ -42,7 +42,6 @@ class ShipStatusScreen : public platform::Form {
   ShipStatusMode mode_ = ShipStatusMode::OwnShip;
   ShipStatusView view_;
   PictureButtons buttons_;
-  int activations_ = 0;  // how often the sheet became active: once more after each screen over it
   ScreenUi rules_;
   platform::Image& picture_ = Get<platform::Image>("ShipPicture");
   platform::Label& name_ = Get<platform::Label>("ShipName");
@@ -60,8 +59,6 @@ class ShipStatusScreen : public platform::Form {
   // The tutorial's guidance on this screen.
   TutorialPanel tutorialPanel_{*this};
 };
-
-extern ShipStatusScreen* ShipStatus;
 
 // The picture of sheet button k (1..2), lit or plain.
 std::string ShipStatusButtonPicture(int k, bool lit);

@@ -11,13 +11,12 @@
 #include "rules/diplomacy.h"
 #include "rules/news.h"
 #include "rules/tutorial.h"
-#include "screens/career/career.h"
-#include "screens/career/game_options.h"
-#include "screens/career/save_load.h"
+#include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/factions.h"
@@ -33,8 +32,6 @@ using platform::Label;
 using platform::Sender;
 using state::PlayerShip;
 using tutorial::Step;
-
-TravelScreenForm* TravelScreen = nullptr;
 
 namespace {
 
@@ -210,11 +207,14 @@ TravelScreenForm::TravelScreenForm()
   Bind("OnTestFightClick", &TravelScreenForm::OnTestFightClick);
   Bind("OnDropMissionClick", &TravelScreenForm::OnDropMissionClick);
 
-  state::HideGamePanels = [] {
-    if (TravelScreen) TravelScreen->HidePanels();
+  // A new game or a load hides the panels of the game before, for as long as this screen lives.
+  state::HideGamePanels = [this] {
+    HidePanels();
     HideTradeWindow();
   };
 }
+
+TravelScreenForm::~TravelScreenForm() { state::HideGamePanels = nullptr; }
 
 // ---- Drawing -------------------------------------------------------------------------------------
 
@@ -577,16 +577,14 @@ void TravelScreenForm::OnSaveGameClick() {
   audio::PlayButtonSound();
   AdvanceTutorial(Step::SaveGame, Step::SaveIntoSlot);
   audio::PlayMaximizeSound();
-  SaveLoad->ShowSaveSlotNames();
-  SaveLoad->ShowModal();
+  OpenSaveLoad();
   RefreshMissionPanelAfterLoad();
 }
 
 void TravelScreenForm::OnLoadGameClick() {
   audio::PlayButtonSound();
   audio::PlayMaximizeSound();
-  SaveLoad->ShowSaveSlotNames();
-  SaveLoad->ShowModal();
+  OpenSaveLoad();
   RefreshMissionPanelAfterLoad();
 }
 
@@ -601,8 +599,7 @@ void TravelScreenForm::RefreshMissionPanelAfterLoad() {
 
 void TravelScreenForm::OnSettingsClick() {
   audio::PlayButtonSound();
-  GameOptions->RefreshGameOptionsScreen();
-  GameOptions->ShowModal();
+  OpenGameOptions();
 }
 
 void TravelScreenForm::OnExitToMenuClick() {
@@ -655,7 +652,7 @@ void TravelScreenForm::OnTargetCloseClick() {
 void TravelScreenForm::OnCompatibilityToggleClick() {
   audio::PlayButtonSound();
   SwitchCompatibilityMode();  // which relabels this screen too
-  GameOptions->RefreshGameOptionsScreen();
+  RefreshGameOptions();
 }
 
 // ---- The developer controls ----------------------------------------------------------------------
@@ -703,86 +700,76 @@ void TravelScreenForm::ShowBehindMissionBoard() {
 
 // ---- The hooks the rules and the other screens reach ---------------------------------------------
 
-GameInProgress::GameInProgress()
-    : before_(platform::App().SetCloseQuestion([] { return popups::AskQuitGame(); })) {}
-
-GameInProgress::~GameInProgress() { platform::App().SetCloseQuestion(std::move(before_)); }
-
-GameOver::GameOver() : before_(platform::App().SetCloseQuestion(nullptr)) {}
-
-GameOver::~GameOver() { platform::App().SetCloseQuestion(std::move(before_)); }
-
 void ShowTravelScreenFirst() {
-  if (!TravelScreen) return;
-  TravelScreen->PutOutIcons();
-  TravelScreen->ShowSystem(true, PlayerShip[ship::kSystem]);
-  TravelScreen->Show();
+  TravelScreenForm& travel = GameForm<TravelScreenForm>();
+  travel.PutOutIcons();
+  travel.ShowSystem(true, PlayerShip[ship::kSystem]);
+  travel.Show();
 }
 
 void OpenTravelScreen() {
-  if (!TravelScreen) return;
   GameInProgress game;
   ShowTravelScreenFirst();
-  TravelScreen->ShowModal();
+  GameForm<TravelScreenForm>().ShowModal();
   // A showing that never began (the program ended over the objective popup) leaves the screen
   // shown for the popup: it goes too.
-  if (TravelScreen->Visible()) TravelScreen->Hide();
+  if (GameForm<TravelScreenForm>().Visible()) GameForm<TravelScreenForm>().Hide();
 }
 
-bool TravelScreenShowing() { return TravelScreen && TravelScreen->Visible(); }
+bool TravelScreenShowing() { return GameForm<TravelScreenForm>().Visible(); }
 
 void HideTravelScreen() {
-  if (TravelScreen) TravelScreen->Hide();
+  GameForm<TravelScreenForm>().Hide();
 }
 
 void ShowTravelScreenAgain() {
-  if (TravelScreen && TravelScreen->Modal()) TravelScreen->Show();
+  if (GameForm<TravelScreenForm>().Modal()) GameForm<TravelScreenForm>().Show();
 }
 
 void UpdateTravelCompatibilityLabels() {
-  if (TravelScreen) TravelScreen->UpdateCompatibilityLabels();
+  GameForm<TravelScreenForm>().UpdateCompatibilityLabels();
 }
 
 void RedrawTravelSystem(bool placeBodies) {
-  if (TravelScreen) TravelScreen->ShowSystem(placeBodies, state::DisplayedSystem);
+  GameForm<TravelScreenForm>().ShowSystem(placeBodies, state::DisplayedSystem);
 }
 
 void UpdateTravelStatusBars() {
-  if (TravelScreen) TravelScreen->ShowStatusBars();
+  GameForm<TravelScreenForm>().ShowStatusBars();
 }
 
 void ShowTravelLog() {
-  if (TravelScreen) TravelScreen->ShowLog();
+  GameForm<TravelScreenForm>().ShowLog();
 }
 
 void ShowTravelSpaceFinds() {
-  if (TravelScreen) TravelScreen->ShowSpaceFinds();
+  GameForm<TravelScreenForm>().ShowSpaceFinds();
 }
 
 void UpdateTravelPriceLabels() {
-  if (TravelScreen) TravelScreen->ShowPriceLabels();
+  GameForm<TravelScreenForm>().ShowPriceLabels();
 }
 
 void CloseTravelScreenForGameOver() {
-  if (TravelScreen) TravelScreen->CloseForGameOver();
+  GameForm<TravelScreenForm>().CloseForGameOver();
 }
 
-bool MissionPanelShowing() { return TravelScreen && TravelScreen->MissionPanelVisible(); }
+bool MissionPanelShowing() { return GameForm<TravelScreenForm>().MissionPanelVisible(); }
 
 void HideMissionPanel() {
-  if (TravelScreen) TravelScreen->HideMissionPanel();
+  GameForm<TravelScreenForm>().HideMissionPanel();
 }
 
 void UpdateMissionPanel() {
-  if (TravelScreen) TravelScreen->ShowMissionPanel();
+  GameForm<TravelScreenForm>().ShowMissionPanel();
 }
 
 void OpenMissions() {
-  if (TravelScreen) TravelScreen->OpenMissions();
+  GameForm<TravelScreenForm>().OpenMissions();
 }
 
 void ShowTravelScreenBehindMissionBoard() {
-  if (TravelScreen) TravelScreen->ShowBehindMissionBoard();
+  GameForm<TravelScreenForm>().ShowBehindMissionBoard();
 }
 
 }  // namespace screens

@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "rules/mission_access.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/close_question.h"
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
@@ -18,76 +19,12 @@
 
 namespace screens {
 
-// A game in progress, from the travel screen's first showing until its modal showing ends:
-// meanwhile the desktop's close request (the window's close box, Alt+F4) asks "Quit game?" over
-// whatever is showing, and only a yes ends the program. Outside a game it ends the program at once.
-class GameInProgress {
- public:
-  GameInProgress();
-  ~GameInProgress();
-  GameInProgress(const GameInProgress&) = delete;
-  GameInProgress& operator=(const GameInProgress&) = delete;
-
- private:
-  std::function<bool()> before_;
-};
-
-// The game over inside a game's showing: once a retirement's career ladder and high-score table
-// show, the new row is already on disk and no game runs, so the desktop's close request ends the
-// program at once again while this lives.
-class GameOver {
- public:
-  GameOver();
-  ~GameOver();
-  GameOver(const GameOver&) = delete;
-  GameOver& operator=(const GameOver&) = delete;
-
- private:
-  std::function<bool()> before_;
-};
-
 // Draws the travel screen for the player's system and shows it, not yet modally: a new game's
 // objective popup stands over it.
 void ShowTravelScreenFirst();
 
 // Shows the travel screen modally and returns when it closes; a game is in progress meanwhile.
 void OpenTravelScreen();
-
-// Whether the travel screen is showing (also while a flight window is open over it).
-bool TravelScreenShowing();
-
-// Hides the travel screen while another screen takes the whole view (a fight), and shows it again.
-// Its modal showing goes on meanwhile.
-void HideTravelScreen();
-void ShowTravelScreenAgain();
-
-// The travel screen's refresh routines, as the rules ask for them. DisplayedSystem is set before
-// RedrawTravelSystem; `placeBodies` also lays the bodies out again.
-void RedrawTravelSystem(bool placeBodies);
-void UpdateTravelStatusBars();
-// The ship's log at the top of the travel screen: the news lines and the star date as they stand,
-// written after each day of a flight or a jump so the player sees the days pass.
-void ShowTravelLog();
-void ShowTravelSpaceFinds();
-// The selected good's prices under the planets of the map while the trade window is open; the
-// trade window calls it whenever it redraws.
-void UpdateTravelPriceLabels();
-// The compatibility labels shown or hidden as the mode now stands, wherever it was switched.
-void UpdateTravelCompatibilityLabels();
-
-// The game is over: the travel screen closes (its close permission is already set).
-void CloseTravelScreenForGameOver();
-
-// The mission panel: whether it shows, hide it, redraw it from ActiveMission, and the control
-// panel's missions button (the mission board, or the panel of the active mission).
-bool MissionPanelShowing();
-void HideMissionPanel();
-void UpdateMissionPanel();
-void OpenMissions();
-// A mission accepted on the board the travel screen stepped aside for begins where the ship is:
-// the travel screen stands behind what it shows (a fleet battle, its popups), as it does behind
-// a fight. Nothing happens when the board was opened from elsewhere (the governor's).
-void ShowTravelScreenBehindMissionBoard();
 
 // The control panel's icons, numbered as their tags in the layout.
 enum TravelIcon : int {
@@ -111,6 +48,7 @@ IconHelp TravelIconHelp(int icon);
 class TravelScreenForm : public platform::Form {
  public:
   TravelScreenForm();
+  ~TravelScreenForm() override;
 
   // Sets the displayed system; lays the bodies out when `placeBodies`; then redraws everything
   // else from the game state. An empty selection becomes body 1 (the target panel's body).
@@ -255,7 +193,5 @@ class TravelScreenForm : public platform::Form {
   TutorialPanel tutorialPanel_{*this};
   TutorialArrow tutorialArrow_{*this};
 };
-
-extern TravelScreenForm* TravelScreen;
 
 }  // namespace screens

@@ -7,9 +7,8 @@
 #include "audio/sound.h"
 #include "platform/application.h"
 #include "rules/tutorial.h"
-#include "screens/combat/ship_combat_view.h"
 #include "screens/popups/popups.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/tutorial_panel.h"
 #include "state/variables.h"
 

@@ -12,8 +12,6 @@ namespace screens {
 void StartTutorial();
 // Turns the tutorial off and hides every panel and arrow it shows. The step is kept.
 void StopTutorial();
-// "Cancel tutorial": asks first, except when the guided part is over (the last step).
-void AskTurnOffTutorial();
 
 // Moves on to `step`: whatever the step before showed goes, the new step's panel and arrow show,
 // and state::TutorialStep becomes `step`.

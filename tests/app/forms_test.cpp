@@ -1,5 +1,5 @@
 // The registry of the game's forms: every layout in resources/ is a form the game creates, each
-// one is reached through its variable, and each one renders. A screen added without its entry, or
+// one is reached through the registry by its own class, and each one renders. A screen added without its entry, or
 // an entry without its layout, fails here.
 #include "app/forms.h"
 
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/layout.h"
+#include "screens/shared/game_forms.h"
 #include "screens/form_test_fixture.h"
 
 namespace screens_test {
@@ -25,6 +26,7 @@ TEST_F(GameFormsTest, EveryLayoutBelongsToARegisteredFormAndEveryFormRenders) {
     registered.insert(platform::LayoutFileName(e.name));
     platform::Form* form = platform::App().FindForm(e.name);
     ASSERT_NE(form, nullptr) << "created, under its own name";
+    EXPECT_EQ(screens::FindGameForm(typeid(*form)), form) << "registered under its own class";
     auto surface = platform::App().RenderForm(*form);
     ASSERT_NE(surface, nullptr);
     EXPECT_GT(surface->w, 0);

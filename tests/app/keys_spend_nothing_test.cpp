@@ -14,6 +14,7 @@
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens_test {
 namespace {
@@ -109,10 +110,10 @@ TEST_F(GameFormsTest, EveryControlAKeyPressesLeavesOrContinuesForFree) {
 // the key has Escape again.
 TEST_F(GameFormsTest, EscapeAnswersNoOnlyWhereTheNoChangesNothing) {
   screens::ScreenUi rules;
-  screens::ShipCombatUi fight(*screens::ShipCombat);
-  using screens::popup_forms::Choice;
-  using screens::popup_forms::QuitGame;
-  using screens::popup_forms::YesNo;
+  screens::ShipCombatUi fight(screens::GameForm<screens::ShipCombatScreen>());
+  platform::Form* const Choice = &screens::GameForm<screens::ChoicePopup>();
+  platform::Form* const QuitGame = &screens::GameForm<screens::QuitGamePopup>();
+  platform::Form* const YesNo = &screens::GameForm<screens::YesNoPopup>();
   struct Question {
     const char* what;
     platform::Form* form;

@@ -17,6 +17,7 @@
 #include "platform/layout.h"
 #include "platform/script.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 #include "state/random.h"
@@ -114,6 +115,12 @@ class AnswerStep : public GameFormsTest {
   std::function<void(const std::string&)> saved;
 };
 
+// The popup form of class T, as the registry holds it.
+template <class T>
+platform::Form* Popup() {
+  return &screens::GameForm<T>();
+}
+
 TEST_F(AnswerStep, PressesTheButtonOfThePopupThatIsOpen) {
   struct Case {
     const char* name;
@@ -123,16 +130,16 @@ TEST_F(AnswerStep, PressesTheButtonOfThePopupThatIsOpen) {
     int choiceAnswer;  // the same for ChoiceAnswer
   };
   const Case cases[] = {
-      {"PicturePopup", []() -> platform::Form* { return screens::popup_forms::Picture; }, "continue", 0, 0},
-      {"ChoicePopup", []() -> platform::Form* { return screens::popup_forms::Choice; }, "yes", 0, 1},
-      {"ChoicePopup", []() -> platform::Form* { return screens::popup_forms::Choice; }, "no", 0, 2},
-      {"TextPopup", []() -> platform::Form* { return screens::popup_forms::Text; }, "continue", 0, 0},
-      {"YesNoPopup", []() -> platform::Form* { return screens::popup_forms::YesNo; }, "yes", 1, 0},
-      {"YesNoPopup", []() -> platform::Form* { return screens::popup_forms::YesNo; }, "no", 2, 0},
-      {"EncounterPopup", []() -> platform::Form* { return screens::popup_forms::Encounter; }, "continue", 0, 0},
-      {"FamePopup", []() -> platform::Form* { return screens::popup_forms::Fame; }, "continue", 0, 0},
-      {"RewardPopup", []() -> platform::Form* { return screens::popup_forms::Reward; }, "continue", 0, 0},
-      {"NoticePopup", []() -> platform::Form* { return screens::popup_forms::Notice; }, "continue", 0, 0},
+      {"PicturePopup",   Popup<screens::PicturePopup>,          "continue", 0, 0},
+      {"ChoicePopup",    Popup<screens::ChoicePopup>,           "yes",      0, 1},
+      {"ChoicePopup",    Popup<screens::ChoicePopup>,           "no",       0, 2},
+      {"TextPopup",      Popup<screens::TextPopup>,             "continue", 0, 0},
+      {"YesNoPopup",     Popup<screens::YesNoPopup>,            "yes",      1, 0},
+      {"YesNoPopup",     Popup<screens::YesNoPopup>,            "no",       2, 0},
+      {"EncounterPopup", Popup<screens::EncounterPopup>,        "continue", 0, 0},
+      {"FamePopup",      Popup<screens::FamePopup>,             "continue", 0, 0},
+      {"RewardPopup",    Popup<screens::RewardPopup>,           "continue", 0, 0},
+      {"NoticePopup",    Popup<screens::NoticePopup>,           "continue", 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + c.answer);
@@ -176,14 +183,15 @@ TEST_F(AnswerStep, WorksThroughTheCreditsQuestionAndNamesWhatIsWrong) {
     app::AddGameSteps(one);
     one.Load(c.script, "answer.script");
     opened.clear();
-    app::Start->ShowWelcomePanel(false);
-    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
+    screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
+    const platform::ScriptResult r =
+        one.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
     EXPECT_EQ(r.ok, *c.failure == 0) << r.message;
     if (*c.failure) {
       EXPECT_NE(r.message.find(c.failure), std::string::npos) << r.message;
     }
     EXPECT_EQ(opened, c.opened);
-    EXPECT_FALSE(screens::popup_forms::YesNo->Visible());
+    EXPECT_FALSE(screens::GameForm<screens::YesNoPopup>().Visible());
   }
 }
 
@@ -195,10 +203,11 @@ TEST_F(AnswerStep, TheSeedStepMakesEveryRunDrawTheSame) {
     app::AddGameSteps(one);
     one.Load(script + "\nwait 1200", "seed.script");
     state::Randomize(12345);  // whatever the generator held before
-    app::Start->ShowWelcomePanel(false);
-    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
+    screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
+    const platform::ScriptResult r =
+        one.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
     EXPECT_TRUE(r.ok) << r.message;
-    return app::Start->Get<platform::Timer>("UpperLightTimer").Interval();
+    return screens::GameForm<app::StartScreen>().Get<platform::Timer>("UpperLightTimer").Interval();
   };
   state::Randomize(77);
   const int expected = app::kBlinkPauseMin + state::Random(app::kBlinkPauseSpread);
@@ -209,7 +218,8 @@ TEST_F(AnswerStep, TheSeedStepMakesEveryRunDrawTheSame) {
     platform::ScriptRunner one;
     app::AddGameSteps(one);
     one.Load(bad, "seed.script");
-    const platform::ScriptResult r = one.Run([] { app::Start->ShowModal(); });
+    const platform::ScriptResult r =
+        one.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
     EXPECT_FALSE(r.ok) << bad;
     EXPECT_NE(r.message.find("seed takes a whole number from 0 to 4294967295"), std::string::npos)
         << r.message;

@@ -9,6 +9,7 @@
 #include "platform/script.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -20,7 +21,7 @@ class StartHighscores : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    app::Start->ShowWelcomePanel(false);
+    screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
     for (auto& row : state::HighscoreTable) row.fill(0);
     state::HighscoreNames.fill("");
   }
@@ -49,7 +50,10 @@ TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {
     state::PlayerShip[ship::kFaction] = 0;
     screens::InsertHighscore(c.score);
   }
-  ASSERT_EQ(screens::HighScore->Get<platform::Label>("NameSlot3").GetFont().color,
+  ASSERT_EQ(screens::GameForm<screens::HighScoreScreen>()
+                .Get<platform::Label>("NameSlot3")
+                .GetFont()
+                .color,
             platform::colors::Yellow);
 
   const std::string png =
@@ -84,7 +88,8 @@ expect Start.HighScoresButton.Picture "StartScreen_09.jpg"
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);
   runner.Load(script, "highscores.script");
-  const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
+  const platform::ScriptResult r =
+      runner.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(sounds.effects, (std::vector<std::string>{"button.wav", "button.wav"}));
   EXPECT_TRUE(std::filesystem::exists(png));

@@ -10,6 +10,7 @@
 #include "screens/career/name_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/variables.h"
@@ -22,7 +23,7 @@ class StartNewGame : public GameFormsTest {
   void SetUp() override {
     GameFormsTest::SetUp();
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
-    app::Start->ShowWelcomePanel(false);
+    screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
   }
   void TearDown() override {
     platform::SetAssetFolder("");
@@ -52,7 +53,9 @@ TEST_F(StartNewGame, TheChoicesOfTheThreeScreensMakeTheNewGame) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
     state::TutorialActive = 1;  // a tutorial still running from before
-    screens::NameSelection->Get<platform::Edit>("NameEdit").SetText("(Please enter your name here)");
+    screens::GameForm<screens::NameSelectionScreen>()
+        .Get<platform::Edit>("NameEdit")
+        .SetText("(Please enter your name here)");
     std::string script = std::string("click Start.") + c.button + "\n" + c.steps + R"(
 expect PicturePopup.Topic.Caption "Game objective:"
 answer continue
@@ -61,9 +64,10 @@ expect Start.Visible true
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     runner.Load(script, "new_game.script");
-    const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
+    const platform::ScriptResult r =
+        runner.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
     EXPECT_TRUE(r.ok) << r.message;
-    app::Start->Hide();
+    screens::GameForm<app::StartScreen>().Hide();
 
     EXPECT_EQ(state::PlayerData[player::kFaction], c.faction);
     EXPECT_EQ(state::PlayerData[player::kPortrait], c.portrait);
@@ -73,8 +77,9 @@ expect Start.Visible true
     for (std::int32_t id : c.abilities) EXPECT_EQ(state::AbilityOwned[id], 1) << "ability " << id;
     EXPECT_EQ(state::SkillOwned[c.skill], 1);
     EXPECT_EQ(state::TutorialActive, 0) << "a new game stops the tutorial";
-    EXPECT_EQ(screens::popup_forms::Picture->Get<platform::Image>("Picture").PictureName(),
-              "hero" + std::to_string(c.portrait + 1) + "_20y.jpg");
+    EXPECT_EQ(
+        screens::GameForm<screens::PicturePopup>().Get<platform::Image>("Picture").PictureName(),
+        "hero" + std::to_string(c.portrait + 1) + "_20y.jpg");
   }
 }
 
@@ -124,16 +129,21 @@ expect TravelScreen.Visible true
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     runner.Load(script, "tutorial.script");
-    const platform::ScriptResult r = runner.Run([] { app::Start->ShowModal(); });
+    const platform::ScriptResult r =
+        runner.Run([] { screens::GameForm<app::StartScreen>().ShowModal(); });
     EXPECT_TRUE(r.ok) << r.message;
-    app::Start->Hide();
+    screens::GameForm<app::StartScreen>().Hide();
     EXPECT_EQ(state::TutorialActive, c.tutorialOn);
-    EXPECT_EQ(screens::TravelScreen->Get<platform::Panel>("TutorialPanel").Visible(), c.travelPanel);
+    EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>()
+                  .Get<platform::Panel>("TutorialPanel")
+                  .Visible(),
+              c.travelPanel);
     if (c.travelPanel) {
       EXPECT_EQ(state::TutorialStep, 4);
       EXPECT_EQ(state::PlayerData[player::kProfession], 6);
     }
-    EXPECT_FALSE(app::Start->Get<platform::Panel>("WelcomePanel").Visible());
+    EXPECT_FALSE(
+        screens::GameForm<app::StartScreen>().Get<platform::Panel>("WelcomePanel").Visible());
     state::TutorialActive = 0;
   }
 }

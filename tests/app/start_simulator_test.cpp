@@ -11,6 +11,7 @@
 #include "app/start.h"
 #include "screens/combat/simulator_screens.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens_test {
 namespace {
@@ -20,18 +21,21 @@ using StartSimulator = GameFormsTest;
 TEST_F(StartSimulator, HiddenButtonOpensThePlayerPageAndBackReturns) {
   WhenIdle({
       [&] {
-        ASSERT_NE(screens::SimulatorSetup, nullptr);
-        EXPECT_TRUE(screens::SimulatorSetup->Visible());
-        EXPECT_EQ(screens::SimulatorSetup->Get<platform::Label>("Heading").Caption(), "Player setup:");
+        ASSERT_NE(&screens::GameForm<screens::SimulatorSetupScreen>(), nullptr);
+        EXPECT_TRUE(screens::GameForm<screens::SimulatorSetupScreen>().Visible());
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("Heading")
+                      .Caption(),
+                  "Player setup:");
         EXPECT_EQ(combat::SimulatorSetupStep, 1);
-        ClickOn(*screens::SimulatorSetup->Find("BackButton"));
+        ClickOn(*screens::GameForm<screens::SimulatorSetupScreen>().Find("BackButton"));
       },
       [] {},
   });
-  FireClick(*app::Start, "SimulatorButton");
+  FireClick(screens::GameForm<app::StartScreen>(), "SimulatorButton");
   EXPECT_TRUE(StepsLeft());  // nothing else waited for the player
   EXPECT_EQ(combat::SimulatorSetupStep, 0);
-  EXPECT_FALSE(screens::SimulatorDuel->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::SimulatorDuelScreen>().Visible());
   EXPECT_EQ(sounds.effects, std::vector<std::string>{"button.wav"});
 }
 
@@ -62,17 +66,23 @@ TEST_F(StartSimulator, PagesAskForTheirSideAndTheDuelReadsAsOneFrame) {
   };
   WhenIdle({
       [&] {
-        EXPECT_EQ(screens::SimulatorSetup->Get<platform::Label>("ShipCaption").Caption(), "Choose your ship:");
-        Screenshot(*screens::SimulatorSetup, "simulator-player.png");
-        pick(*screens::SimulatorSetup, "ShipButton3", "ExpertiseButton2");
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("ShipCaption")
+                      .Caption(),
+                  "Choose your ship:");
+        Screenshot(screens::GameForm<screens::SimulatorSetupScreen>(), "simulator-player.png");
+        pick(screens::GameForm<screens::SimulatorSetupScreen>(), "ShipButton3", "ExpertiseButton2");
       },
       [&] {
-        EXPECT_EQ(screens::SimulatorSetup->Get<platform::Label>("ShipCaption").Caption(), "Choose the enemy's ship:");
-        Screenshot(*screens::SimulatorSetup, "simulator-enemy.png");
-        pick(*screens::SimulatorSetup, "ShipButton1", "ExpertiseButton1");
+        EXPECT_EQ(screens::GameForm<screens::SimulatorSetupScreen>()
+                      .Get<platform::Label>("ShipCaption")
+                      .Caption(),
+                  "Choose the enemy's ship:");
+        Screenshot(screens::GameForm<screens::SimulatorSetupScreen>(), "simulator-enemy.png");
+        pick(screens::GameForm<screens::SimulatorSetupScreen>(), "ShipButton1", "ExpertiseButton1");
       },
       [&] {
-        platform::Form& duel = *screens::SimulatorDuel;
+        platform::Form& duel = screens::GameForm<screens::SimulatorDuelScreen>();
         platform::App().AdvanceClock(1600);
         platform::App().ProcessMessages();
         Screenshot(duel, "simulator-duel.png");
@@ -119,7 +129,7 @@ TEST_F(StartSimulator, PagesAskForTheirSideAndTheDuelReadsAsOneFrame) {
       },
   });
   try {
-    FireClick(*app::Start, "SimulatorButton");
+    FireClick(screens::GameForm<app::StartScreen>(), "SimulatorButton");
   } catch (const DuelLooked&) {
   }
   EXPECT_TRUE(looked);
@@ -128,22 +138,22 @@ TEST_F(StartSimulator, PagesAskForTheirSideAndTheDuelReadsAsOneFrame) {
 TEST_F(StartSimulator, TheDesktopCloseRequestDuringTheDuelWindsUpTheSimulator) {
   auto choose = [] {
     for (const char* name : {"ShipButton1", "ExpertiseButton1", "ContinueButton"})
-      FireClick(*screens::SimulatorSetup, name);
+      FireClick(screens::GameForm<screens::SimulatorSetupScreen>(), name);
   };
   bool duelShown = false;
   WhenIdle({
       choose,  // the player's page
       choose,  // the enemy's page
       [&] {
-        duelShown = screens::SimulatorDuel->Visible();
+        duelShown = screens::GameForm<screens::SimulatorDuelScreen>().Visible();
         platform::App().CloseRequest();
       },
   });
-  FireClick(*app::Start, "SimulatorButton");
+  FireClick(screens::GameForm<app::StartScreen>(), "SimulatorButton");
   EXPECT_TRUE(duelShown);
   EXPECT_FALSE(StepsLeft());
-  EXPECT_FALSE(screens::SimulatorDuel->Visible());
-  EXPECT_FALSE(screens::SimulatorSetup->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::SimulatorDuelScreen>().Visible());
+  EXPECT_FALSE(screens::GameForm<screens::SimulatorSetupScreen>().Visible());
   EXPECT_TRUE(platform::App().ModalStack().empty());
   EXPECT_TRUE(platform::App().Quitting());
 }

@@ -13,6 +13,7 @@
 #include "screens/career/game_options.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/credits.h"
 #include "screens/popups/popup_forms.h"
 #include "state/general_data.h"
@@ -67,12 +68,14 @@ TEST_F(StartTest, EachStartIsCountedAndTheWelcomePanelGreetsOnlyTheFirstThree) {
     app::ReadGeneralDataAtStart();
     app::PrepareStartScreen();
     EXPECT_EQ(state::StartCount, (c.stored < 0 ? 0 : c.stored) + 1);
-    const auto& panel = app::Start->Get<platform::Panel>("WelcomePanel");
+    const auto& panel = screens::GameForm<app::StartScreen>().Get<platform::Panel>("WelcomePanel");
     EXPECT_EQ(panel.Visible(), c.panel);
     EXPECT_EQ(panel.Left(), 8);
     EXPECT_EQ(panel.Top(), 295);
-    EXPECT_EQ(app::Start->Get<Label>("HighScoresLabel").Caption(), "Highscores");
-    EXPECT_EQ(app::Start->Get<Label>("HighScoresLabel").GetFont().size, 10);
+    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").Caption(),
+              "Highscores");
+    EXPECT_EQ(screens::GameForm<app::StartScreen>().Get<Label>("HighScoresLabel").GetFont().size,
+              10);
     EXPECT_EQ(state::WebSiteUrl, app::kWebSiteUrl);
   }
 }
@@ -81,9 +84,9 @@ TEST_F(StartTest, DamagedGeneralDataIsKeptAsideAndThePlayerIsTold) {
   std::ofstream(work / state::kGeneralDataIntName) << "short";
   std::ofstream(work / state::kGeneralDataTextName) << "short";
   WhenIdle({[&] {
-    ASSERT_TRUE(screens::popup_forms::Text->Visible());
-    EXPECT_NE(screens::popup_forms::Text->Get<Label>("Text").Caption(), "");
-    ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+    ASSERT_TRUE(screens::GameForm<screens::TextPopup>().Visible());
+    EXPECT_NE(screens::GameForm<screens::TextPopup>().Get<Label>("Text").Caption(), "");
+    ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel"));
   }});
   app::ReadGeneralDataAtStart();
   EXPECT_FALSE(StepsLeft());
@@ -96,22 +99,23 @@ TEST_F(StartTest, EveryButtonLightsUnderTheMouseOnItsPictureAndItsCaption) {
                             "SettingsButton", "CreditsButton", "ExitButton"};
   const char* captions[] = {"TutorialLabel", "NewGameLabel",  "LoadLabel", "HighScoresLabel",
                             "SettingsLabel", "CreditsLabel", "ExitLabel"};
-  app::Start->ShowWelcomePanel(false);
-  app::Start->Show();
+  screens::GameForm<app::StartScreen>().ShowWelcomePanel(false);
+  screens::GameForm<app::StartScreen>().Show();
   for (int k = 1; k <= 7; ++k) {
     SCOPED_TRACE(k);
-    Image& picture = app::Start->Get<Image>(pictures[k - 1]);
-    MoveOnto(app::Start->Get<Label>(captions[k - 1]));
+    Image& picture = screens::GameForm<app::StartScreen>().Get<Image>(pictures[k - 1]);
+    MoveOnto(screens::GameForm<app::StartScreen>().Get<Label>(captions[k - 1]));
     EXPECT_EQ(app::StartHoverButton, k);
     EXPECT_EQ(picture.PictureName(), app::StartButtonPicture(k, true));
     if (k > 1) {
-      EXPECT_EQ(Picture(*app::Start, pictures[k - 2]), app::StartButtonPicture(k - 1, false))
+      EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), pictures[k - 2]),
+                app::StartButtonPicture(k - 1, false))
           << "moving straight onto the next button restores the one before";
     }
     const auto loads = PictureLoads();
     const platform::Rect r = picture.ScreenRect();
     platform::App().MouseMove(r.x + 3, r.y + 3);  // the picture beside its caption
-    MoveOnto(app::Start->Get<Label>(captions[k - 1]), 20);
+    MoveOnto(screens::GameForm<app::StartScreen>().Get<Label>(captions[k - 1]), 20);
     EXPECT_EQ(PictureLoads(), loads) << "moving about on one button loads nothing";
   }
 }
@@ -125,31 +129,33 @@ TEST_F(StartTest, TheFrameTheWelcomePanelAndReturningFromAScreenPutTheLitButtonO
                         {"RightFace", false},  {"UpperGap", false},   {"LowerLight", false},
                         {"BottomFace", false}, {"TitleLabel", false}, {"WelcomeFace", true},
                         {"", false}};
-  app::Start->Show();
+  screens::GameForm<app::StartScreen>().Show();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.restorer);
-    app::Start->ShowWelcomePanel(c.panel);
-    MoveOnto(app::Start->Get<Label>("NewGameLabel"));
+    screens::GameForm<app::StartScreen>().ShowWelcomePanel(c.panel);
+    MoveOnto(screens::GameForm<app::StartScreen>().Get<Label>("NewGameLabel"));
     ASSERT_EQ(app::StartHoverButton, 2);
     if (*c.restorer) {
-      MoveOnto(*app::Start->Find(c.restorer));
+      MoveOnto(*screens::GameForm<app::StartScreen>().Find(c.restorer));
     } else {
-      WhenIdle({[] { ClickOn(screens::Credits->Get<Label>("BackLabel")); }});
-      app::Start->OnCreditsClick();
+      WhenIdle(
+          {[] { ClickOn(screens::GameForm<screens::CreditsScreen>().Get<Label>("BackLabel")); }});
+      screens::GameForm<app::StartScreen>().OnCreditsClick();
     }
     EXPECT_EQ(app::StartHoverButton, 0);
-    EXPECT_EQ(Picture(*app::Start, "NewGameButton"), "StartScreen_06.jpg");
+    EXPECT_EQ(Picture(screens::GameForm<app::StartScreen>(), "NewGameButton"),
+              "StartScreen_06.jpg");
   }
 }
 
 TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFourThousandMs) {
-  auto& light = app::Start->Get<Image>("UpperLight");
-  auto& timer = app::Start->Get<platform::Timer>("UpperLightTimer");
+  auto& light = screens::GameForm<app::StartScreen>().Get<Image>("UpperLight");
+  auto& timer = screens::GameForm<app::StartScreen>().Get<platform::Timer>("UpperLightTimer");
   EXPECT_EQ(timer.Interval(), 600);
   state::Randomize(20240601);
   int shortest = 1 << 30, longest = 0;
   for (int flash = 0; flash < 300; ++flash) {
-    app::Start->OnUpperLightTimer();
+    screens::GameForm<app::StartScreen>().OnUpperLightTimer();
     EXPECT_EQ(light.PictureName(), "StartScreen_03_Highlighted.jpg");
     EXPECT_EQ(light.Tag(), 1);
     EXPECT_EQ(timer.Interval(), app::kBlinkLitMs);
@@ -157,7 +163,7 @@ TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFo
     const std::uint32_t seed = state::RandSeed;
     const int pause = app::kBlinkPauseMin + state::Random(app::kBlinkPauseSpread);
     state::RandSeed = seed;
-    app::Start->OnUpperLightTimer();
+    screens::GameForm<app::StartScreen>().OnUpperLightTimer();
     EXPECT_EQ(light.PictureName(), "StartScreen_03.jpg");
     EXPECT_EQ(light.Tag(), 0);
     ASSERT_EQ(timer.Interval(), pause) << "one draw of Random(2500) per pause";
@@ -172,7 +178,7 @@ TEST_F(StartTest, TheUpperLightFlashesHalfASecondAfterPausesOfFifteenHundredToFo
 }
 
 TEST_F(StartTest, TheLowerLightBlinksEverySecond) {
-  auto& light = app::Start->Get<Image>("LowerLight");
+  auto& light = screens::GameForm<app::StartScreen>().Get<Image>("LowerLight");
   const std::vector<std::string> seen = [&] {
     std::vector<std::string> out;
     for (int second = 0; second < 3; ++second) {
@@ -188,12 +194,12 @@ TEST_F(StartTest, TheLowerLightBlinksEverySecond) {
 TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenItCloses) {
   audio::IntroPlayed = false;
   state::MusicOn = 1;
-  auto& music = app::Background->Get<platform::Timer>("MusicTimer");
+  auto& music = screens::GameForm<app::BackgroundWindow>().Get<platform::Timer>("MusicTimer");
   EXPECT_FALSE(music.Enabled());
   WhenIdle({
       [&] {
-        EXPECT_EQ(platform::App().ActiveForm(), app::Start);
-        EXPECT_TRUE(app::Start->Modal());
+        EXPECT_EQ(platform::App().ActiveForm(), &screens::GameForm<app::StartScreen>());
+        EXPECT_TRUE(screens::GameForm<app::StartScreen>().Modal());
         EXPECT_TRUE(music.Enabled());
         EXPECT_EQ(music.Interval(), 1000);
         platform::App().AdvanceClock(1000);
@@ -203,8 +209,9 @@ TEST_F(StartTest, StartUpRunsTheStartScreenWithMusicAndWritesTheGeneralDataWhenI
         EXPECT_FALSE(fs::exists(work / state::kGeneralDataIntName));
       },
       [&] {
-        ClickOn(app::Start->Get<platform::SpeedButton>("WelcomeCloseButton"));
-        ClickOn(app::Start->Get<Label>("ExitLabel"));  // Exit
+        ClickOn(
+            screens::GameForm<app::StartScreen>().Get<platform::SpeedButton>("WelcomeCloseButton"));
+        ClickOn(screens::GameForm<app::StartScreen>().Get<Label>("ExitLabel"));  // Exit
       },
   });
   platform::App().Run();
@@ -224,10 +231,18 @@ TEST_F(StartTest, EscapeLeavesEachScreenThroughItsBackOrCloseButton) {
     platform::Form* (*screen)();
   };
   const Case cases[] = {
-      {"HighScoresButton", [] { return static_cast<platform::Form*>(screens::HighScore); }},
-      {"SettingsButton", [] { return static_cast<platform::Form*>(screens::GameOptions); }},
-      {"CreditsButton", [] { return static_cast<platform::Form*>(screens::Credits); }},
-      {"SimulatorButton", [] { return static_cast<platform::Form*>(screens::SimulatorSetup); }},
+      {"HighScoresButton",
+       [] { return static_cast<platform::Form*>(&screens::GameForm<screens::HighScoreScreen>()); }},
+      {"SettingsButton",
+       [] {
+         return static_cast<platform::Form*>(&screens::GameForm<screens::GameOptionsScreen>());
+       }},
+      {"CreditsButton",
+       [] { return static_cast<platform::Form*>(&screens::GameForm<screens::CreditsScreen>()); }},
+      {"SimulatorButton",
+       [] {
+         return static_cast<platform::Form*>(&screens::GameForm<screens::SimulatorSetupScreen>());
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.startButton);
@@ -236,15 +251,15 @@ TEST_F(StartTest, EscapeLeavesEachScreenThroughItsBackOrCloseButton) {
       shown = c.screen()->Visible();
       platform::App().PressKey(platform::Key::Escape);
     }});
-    FireClick(*app::Start, c.startButton);
+    FireClick(screens::GameForm<app::StartScreen>(), c.startButton);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(StepsLeft());
     EXPECT_FALSE(c.screen()->Visible());
   }
   // On the start screen Escape presses nothing: Exit is no Back.
-  app::Start->Show();
+  screens::GameForm<app::StartScreen>().Show();
   platform::App().PressKey(platform::Key::Escape);
-  EXPECT_TRUE(app::Start->Visible());
+  EXPECT_TRUE(screens::GameForm<app::StartScreen>().Visible());
 }
 
 }  // namespace

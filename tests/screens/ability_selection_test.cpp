@@ -11,10 +11,11 @@
 
 #include "app/program.h"
 #include "platform/script.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/abilities.h"
 #include "state/skills.h"
 #include "state/variables.h"
@@ -214,7 +215,9 @@ class AbilitySelectionTest : public GameFormsTest {
     state::ClearGameState();
     state::CompatibilityMode = 0;
   }
-  static screens::AbilitySelectionScreen& screen() { return *screens::AbilitySelection; }
+  static screens::AbilitySelectionScreen& screen() {
+    return screens::GameForm<screens::AbilitySelectionScreen>();
+  }
 
   // Runs `script` while `open` shows the screen; the script's steps act inside it.
   static void RunScript(const std::string& script, const std::function<void()>& open) {
@@ -252,9 +255,9 @@ TEST_F(AbilitySelectionTest, TheQuestionTellsWhatTheAbilityDoes) {
   WhenIdle({
       [&] { ClickOn(screen().Get<platform::Image>("Slot1")); },
       [&] {
-        text = screens::popup_forms::YesNo->Text().Caption();
+        text = screens::GameForm<screens::YesNoPopup>().Text().Caption();
         heard = sounds.effects;
-        ClickOn(screens::popup_forms::YesNo->Get<platform::Label>("YesLabel"));
+        ClickOn(screens::GameForm<screens::YesNoPopup>().Get<platform::Label>("YesLabel"));
       },
   });
   screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat);
@@ -313,8 +316,8 @@ TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
       [&] { ClickOn(screen().Get<platform::Image>("Slot10")); },
       [&] {
         heard = sounds.effects;
-        EXPECT_EQ(screens::popup_forms::Text->Text().Caption(), kNotYet);
-        ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
+        EXPECT_EQ(screens::GameForm<screens::TextPopup>().Text().Caption(), kNotYet);
+        ClickOn(screens::GameForm<screens::TextPopup>().Get<platform::Label>("ContinueLabel"));
       },
       [&] { ClickOn(screen().Get<platform::Image>("CloseButton")); },
   });

@@ -12,7 +12,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/port/bank.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/start_ship.h"

@@ -1,6 +1,5 @@
 // The spaceport bar and the pirate hideout on the real forms: the buttons lit under the mouse, a
-// drink of small talk and a paid bribe, the doors to screens the game does not have yet saying so,
-// hiding, the trade window usable beside the hideout, and the day that only leaving the hideout
+// drink of small talk and a paid bribe, the hiring office behind its door, hiding, the trade window usable beside the hideout, and the day that only leaving the hideout
 // costs.
 #include <algorithm>
 #include <string>
@@ -12,7 +11,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/port/bar.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"

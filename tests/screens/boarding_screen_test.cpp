@@ -16,6 +16,8 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -144,7 +146,7 @@ click Boarding.AreaPicture3
 click Boarding.StandardAttackButton
 )S");
   ASSERT_TRUE(r.ok) << r.message << "\n" << Transcript();
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(combat.closed) << "plunder closes the combat screen too";
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_GT(state::PlayerData[player::kCredits], credits);
@@ -178,7 +180,7 @@ key Enter
 expect ChoicePopup.Visible true
 answer )S" + c.answer + "\n");
     ASSERT_TRUE(r.ok) << r.message << "\n" << Transcript();
-    EXPECT_FALSE(screens::Boarding->Visible());
+    EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
     EXPECT_TRUE(combat.closed);
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
     EXPECT_TRUE(Said("popup: Bridge! / You have gained control over the bridge!")) << Transcript();
@@ -193,7 +195,8 @@ answer )S" + c.answer + "\n");
       EXPECT_GE(state::PlayerData[player::kCredits], credits + price) << "the price and the loot";
       EXPECT_TRUE(Said("popup: Enemy ship sold!")) << Transcript();
     }
-    EXPECT_EQ(screens::popup_forms::Choice->Get<platform::Label>("YesLabel").Caption(), "Yes")
+    EXPECT_EQ(screens::GameForm<screens::ChoicePopup>().Get<platform::Label>("YesLabel").Caption(),
+              "Yes")
         << "the answers read Yes and No again";
     combat.transcript.clear();
     combat.closed = false;
@@ -207,7 +210,7 @@ click Boarding.StandardAttackButton
 click Boarding.RetreatButton
 )S");
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(combat.closed);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_TRUE(Said("question: Really retreat?")) << Transcript();
@@ -217,14 +220,15 @@ click Boarding.RetreatButton
 TEST_F(BoardingScreenTest, NoTextOfTheCombatScreenShowsRoundItInTheCompatibilityMode) {
   state::CompatibilityMode = 1;
   screens::SetupShipCombatOnScreen(kEnemyClass, kEnemyFaction, 2, 0);
-  screens::ShipCombat->Show();
-  screens::ShipCombat->UpdateCompatibilityLabels();
+  screens::ShipCombatScreen& combatScreen = screens::GameForm<screens::ShipCombatScreen>();
+  combatScreen.Show();
+  combatScreen.UpdateCompatibilityLabels();
   // The abilities' texts stand at the combat screen's foot, the lowest wrapped to four lines.
-  ASSERT_TRUE(screens::ShipCombat->Get<platform::Label>("AbilityLabel1").VisibleInForm());
+  ASSERT_TRUE(combatScreen.Get<platform::Label>("AbilityLabel1").VisibleInForm());
   const std::string shot = (std::filesystem::path(::testing::TempDir()) / "boarding_over_combat.png").string();
   const platform::ScriptResult r = Play("screenshot screen \"" + shot + "\"\nclick Boarding.RetreatButton\n");
   EXPECT_TRUE(r.ok) << r.message;
-  screens::ShipCombat->Hide();
+  combatScreen.Hide();
 }
 
 TEST_F(BoardingScreenTest, RetreatAnsweredNoFightsOn) {
@@ -251,7 +255,7 @@ TEST_F(BoardingScreenTest, ACrewKilledToTheLastManLosesTheShip) {
 click Boarding.StandardAttackButton
 )S");
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(Said("popup: Defeat!")) << Transcript();
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
@@ -280,7 +284,7 @@ answer continue
 )S", "boarding_popups.script");
   const platform::ScriptResult r = runner.Run([&] { screens::OpenBoardingScreen(screen); });
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_TRUE(screen.closed);
   EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], boarding_area::kCorridors);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);

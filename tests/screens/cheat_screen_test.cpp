@@ -4,9 +4,10 @@
 #include "screens/career/cheat_screen.h"
 
 #include "rules/new_game.h"
+#include "screens/shared/game_forms.h"
 #include "support/script_ui.h"
 #include "screens/combat/ship_combat_screen.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "state/fields.h"
@@ -35,7 +36,9 @@ class CheatScreenTest : public GameFormsTest {
     state::NoAgingFlag = 0;
     GameFormsTest::TearDown();
   }
-  static screens::CheatScreenForm& screen() { return *screens::CheatScreen; }
+  static screens::CheatScreenForm& screen() {
+    return screens::GameForm<screens::CheatScreenForm>();
+  }
   static Image& Tile(int k) { return screen().Get<Image>("Tile" + std::to_string(k)); }
   static Label& TileLabel(int k) { return screen().Get<Label>("TileLabel" + std::to_string(k)); }
   static void CloseScreen() { ClickOn(TileLabel(screens::kCheatClose)); }
@@ -98,8 +101,8 @@ TEST_F(CheatScreenTest, CreditsAndAFastStartActAndTheScreenStaysOpen) {
         ClickOn(TileLabel(screens::kCheatFastStart2));
       },
       [&] {
-        done = screens::popup_forms::Text->Topic().Caption();
-        ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+        done = screens::GameForm<screens::TextPopup>().Topic().Caption();
+        ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel"));
       },
       [&] {
         EXPECT_TRUE(screen().Visible());
@@ -141,19 +144,21 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheat
     }
     if (!opened) {
       opened = true;
-      platform::EventArgs a{*screens::ShipCombat->Find("CheatCorner")};
-      screens::ShipCombat->Fire(platform::Event::DblClick, a);
+      platform::EventArgs a{*screens::GameForm<screens::ShipCombatScreen>().Find("CheatCorner")};
+      screens::GameForm<screens::ShipCombatScreen>().Fire(platform::Event::DblClick, a);
       return;
     }
-    for (auto* popup : std::initializer_list<screens::TopicPopup*>{
-             screens::popup_forms::Picture, screens::popup_forms::Text}) {
+    for (auto* popup :
+         std::initializer_list<screens::TopicPopup*>{&screens::GameForm<screens::PicturePopup>(),
+                                                     &screens::GameForm<screens::TextPopup>()}) {
       if (!popup->Visible()) continue;
       topics.push_back(popup->Topic().Caption());
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return;
     }
     for (auto* popup : std::initializer_list<screens::MessagePopup*>{
-             screens::popup_forms::Fame, screens::popup_forms::Reward}) {
+             &screens::GameForm<screens::FamePopup>(),
+             &screens::GameForm<screens::RewardPopup>()}) {
       if (!popup->Visible()) continue;
       ClickOn(popup->Get<Label>("ContinueLabel"));
       return;
@@ -170,7 +175,7 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheat
   });
   screens::RunShipCombatOnScreen();
   EXPECT_FALSE(screen().Visible());
-  EXPECT_FALSE(screens::ShipCombat->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::ShipCombatScreen>().Visible());
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
   EXPECT_FALSE(topics.empty()) << "the end of the fight says how it went";

@@ -3,6 +3,7 @@
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens_test {
 namespace {
@@ -20,8 +21,8 @@ class CreditsTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::CreditsScreen& credits() { return *screens::Credits; }
-  static screens::YesNoPopup& question() { return *screens::popup_forms::YesNo; }
+  static screens::CreditsScreen& credits() { return screens::GameForm<screens::CreditsScreen>(); }
+  static screens::YesNoPopup& question() { return screens::GameForm<screens::YesNoPopup>(); }
   std::vector<std::string> opened;
   std::function<void(const std::string&)> saved;
 };

@@ -14,7 +14,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/port/crew_hiring.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"

@@ -11,8 +11,9 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "screens/port/shipyard.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
@@ -215,7 +216,7 @@ key Escape
 }
 
 TEST_F(PortScreensTest, AClassWithoutASideViewKeepsTheOneShownBefore) {
-  screens::EquipmentShopScreen& shop = *screens::EquipmentShop;
+  screens::EquipmentShopScreen& shop = screens::GameForm<screens::EquipmentShopScreen>();
   shop.RefreshShipView();
   const int gunsLeft = shop.Get<platform::Panel>("GunsHotspotPanel").Left();
   EXPECT_EQ(shop.Get<platform::Image>("ShipSideView").PictureName(), "Starwolf_sidewire.jpg");
@@ -244,7 +245,7 @@ key Escape
 )s";
   const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
   EXPECT_TRUE(r.ok) << r.message;
-  screens::EquipmentShopScreen& shop = *screens::EquipmentShop;
+  screens::EquipmentShopScreen& shop = screens::GameForm<screens::EquipmentShopScreen>();
   state::CompatibilityMode = 0;
   shop.UpdateCompatibilityLabels();
   EXPECT_FALSE(shop.Get<platform::Label>("EcmHotspotText").Visible());
@@ -260,8 +261,9 @@ expect Shipyard.FreeBattleshipButton.Visible false
 key Escape
 )s", [] { screens::OpenShipyard(); });
   EXPECT_TRUE(r.ok) << r.message;
-  FireClick(*screens::Shipyard, "MoneyGiftButton");
-  EXPECT_EQ(screens::Shipyard->Get<platform::Label>("Credits").Caption(), "$ 400,000");
+  FireClick(screens::GameForm<screens::ShipyardScreen>(), "MoneyGiftButton");
+  EXPECT_EQ(screens::GameForm<screens::ShipyardScreen>().Get<platform::Label>("Credits").Caption(),
+            "$ 400,000");
 }
 
 TEST_F(PortScreensTest, TheShipyardShowsTheFactionsShipsAndSellsOne) {

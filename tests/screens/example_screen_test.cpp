@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "platform/script.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 
 namespace screens_test {
 namespace {
@@ -43,7 +44,7 @@ TEST_F(ExampleScreenTest, FillsFromItsViewAndPlaysItsScript) {
   state::Cargo.fill(0);
   state::Cargo[1] = 12;
   state::PlayerName = "Jane Doe";
-  screens::ExampleScreen& screen = *screens::Example;
+  screens::ExampleScreen& screen = screens::GameForm<screens::ExampleScreen>();
   screen.Refresh();
   platform::ScriptRunner runner;
   app::AddGameSteps(runner);

@@ -4,6 +4,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 
 namespace screens_test {
@@ -15,7 +16,9 @@ using state::PlayerData;
 
 class FactionSelectionTest : public GameFormsTest {
  protected:
-  static screens::FactionSelectionScreen& screen() { return *screens::FactionSelection; }
+  static screens::FactionSelectionScreen& screen() {
+    return screens::GameForm<screens::FactionSelectionScreen>();
+  }
   static const std::string& Caption(const char* label) { return screen().Get<Label>(label).Caption(); }
 };
 
@@ -77,8 +80,9 @@ TEST_F(FactionSelectionTest, TheTextLabelsOverTheTilesShowOnlyInCompatibilityMod
   EXPECT_EQ(Caption("FactionName"), "Syndicate");
   // Switching off always succeeds, with a notice, and hides the labels again.
   WhenIdle({[&] {
-    EXPECT_EQ(screens::popup_forms::Text->Get<Label>("Topic").Caption(), "Compatibility mode");
-    FireClick(*screens::popup_forms::Text, "HiddenContinueButton");
+    EXPECT_EQ(screens::GameForm<screens::TextPopup>().Get<Label>("Topic").Caption(),
+              "Compatibility mode");
+    FireClick(screens::GameForm<screens::TextPopup>(), "HiddenContinueButton");
   }});
   ClickOn(screen().Get<Label>("CompatibilitySwitch"));
   EXPECT_EQ(state::CompatibilityMode, 0);

@@ -21,6 +21,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/liveries.h"
 #include "state/equipment.h"
 #include "state/fields.h"
@@ -83,7 +84,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     // put out, they leave the stream to the battle, so a seed plays the same battle here as
     // without a screen.
     for (const char* light : {"UpperLightTimer", "LowerLightTimer"})
-      app::Start->Get<platform::Timer>(light).SetEnabled(false);
+      screens::GameForm<app::StartScreen>().Get<platform::Timer>(light).SetEnabled(false);
   }
   void TearDown() override {
     state::CompatibilityMode = 0;
@@ -91,7 +92,9 @@ class FleetBattleScreenTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::FleetBattleScreen& screen() { return *screens::FleetBattle; }
+  static screens::FleetBattleScreen& screen() {
+    return screens::GameForm<screens::FleetBattleScreen>();
+  }
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t faction = 3) {
@@ -144,7 +147,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     if (folder == nullptr || *folder == 0) return;
     platform::App().ProcessMessages();
     platform::App().SaveScreenshot((std::filesystem::path(folder) / name).string(),
-                                   screens::FleetBattle);
+                                   &screens::GameForm<screens::FleetBattleScreen>());
   }
 
   screens::ScreenUi screens;
@@ -448,22 +451,27 @@ TEST_F(FleetBattleScreenTest, TheHiddenCloseEndsARunningDuel) {
       [] {
         combat::SelectedEscort = 2;
         combat::SelectedTarget = 1;
-        ClickOn(screens::FleetBattle->Get<Image>("EscortAttackButton"));
+        ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Image>("EscortAttackButton"));
         ASSERT_EQ(combat::FleetDuelRunning, 1);
-        FireClick(*screens::FleetBattle, "HiddenCloseButton");
-        EXPECT_FALSE(screens::FleetBattle->Get<platform::Panel>("EscortPanel").Visible());
+        FireClick(screens::GameForm<screens::FleetBattleScreen>(), "HiddenCloseButton");
+        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>()
+                         .Get<platform::Panel>("EscortPanel")
+                         .Visible());
       },
       [&] {
         seedAfterRecall = state::RandSeed;
         platform::App().AdvanceClock(1000);
         EXPECT_EQ(combat::FleetDuelRunning, 0);
         EXPECT_EQ(state::RandSeed, seedAfterRecall) << "no shot after the recall";
-        EXPECT_TRUE(
-            screens::FleetBattle->Get<platform::SpeedButton>("AttackSpeedButton").Enabled());
-        EXPECT_FALSE(screens::FleetBattle->Get<platform::Timer>("DuelTimer").Enabled());
-        ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
+        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>()
+                        .Get<platform::SpeedButton>("AttackSpeedButton")
+                        .Enabled());
+        EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>()
+                         .Get<platform::Timer>("DuelTimer")
+                         .Enabled());
+        ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Label>("RetreatLabel"));
       },
-      [] { ClickOn(screens::popup_forms::YesNo->Get<Label>("YesLabel")); },
+      [] { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("YesLabel")); },
   });
   EXPECT_FALSE(screen().RunBattle(fight));
   EXPECT_EQ(EnemyFleet[1][fleet_ship::kAlive], 1);
@@ -623,16 +631,16 @@ TEST_F(FleetBattleScreenTest, ClosingFromOutsideAsksWhetherToQuitTheGame) {
   Fleets(1, {combat::kRoleDestroyer});
   int asked = 0;
   WhenIdle({
-      [] { screens::FleetBattle->Close(); },
+      [] { screens::GameForm<screens::FleetBattleScreen>().Close(); },
       [&] {
         ++asked;
-        EXPECT_EQ(screens::popup_forms::YesNo->Topic().Caption(), "Quit game?");
-        ClickOn(screens::popup_forms::YesNo->Get<Label>("NoLabel"));
+        EXPECT_EQ(screens::GameForm<screens::YesNoPopup>().Topic().Caption(), "Quit game?");
+        ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("NoLabel"));
       },
-      [] { screens::FleetBattle->Close(); },
+      [] { screens::GameForm<screens::FleetBattleScreen>().Close(); },
       [&] {
         ++asked;
-        ClickOn(screens::popup_forms::YesNo->Get<Label>("YesLabel"));
+        ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("YesLabel"));
       },
   });
   EXPECT_FALSE(screen().RunBattle(fight));
@@ -665,21 +673,25 @@ TEST_F(FleetBattleScreenTest, TheRulesOpenAPreparedBattle) {
       [] {
         EXPECT_EQ(combat::SelectedTarget, 0);
         EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 0);
-        EXPECT_TRUE(screens::FleetBattle->Get<Image>("OwnLargeSymbol").Visible());
-        EXPECT_TRUE(screens::FleetBattle->Get<Image>("EnemyLargeSymbol1").Visible());
+        EXPECT_TRUE(
+            screens::GameForm<screens::FleetBattleScreen>().Get<Image>("OwnLargeSymbol").Visible());
+        EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>()
+                        .Get<Image>("EnemyLargeSymbol1")
+                        .Visible());
         EXPECT_EQ(EnemyFleet[1][fleet_ship::kFaction], 4);
         SaveScreenshot("fleet-battle-start.png");
-        ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
+        ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Label>("RetreatLabel"));
       },
-      [] { ClickOn(screens::popup_forms::YesNo->Get<Label>("YesLabel")); },
+      [] { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("YesLabel")); },
   });
   EXPECT_FALSE(screens.RunFleetBattle(4, rules::kFleetKindMission));
   EXPECT_FALSE(StepsLeft());
 
-  screens::FleetBattleScreen* shown = screens::FleetBattle;
-  screens::FleetBattle = nullptr;
-  EXPECT_FALSE(screens.RunFleetBattle(4, rules::kFleetKindMission));
-  screens::FleetBattle = shown;
+  // Without its screen no battle is skipped in silence: the program ends, naming the form.
+  screens::FleetBattleScreen* shown = &screens::GameForm<screens::FleetBattleScreen>();
+  screens::RegisterGameForm(typeid(screens::FleetBattleScreen), nullptr);
+  EXPECT_DEATH(screens.RunFleetBattle(4, rules::kFleetKindMission), "FleetBattleScreen");
+  screens::RegisterGameForm(typeid(screens::FleetBattleScreen), shown);
 }
 
 }  // namespace

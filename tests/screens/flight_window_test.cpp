@@ -1,6 +1,7 @@
 // The flight and jump windows on a manual clock: one game day per tick with the days left counting
 // down, arrival at the target, a flight stopped under way, a refused start that shows no window,
 // and a jump through a wormhole that brings the ship into the next system.
+#include "screens/shared/doors.h"
 #include "screens/travel/flight.h"
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "rules/new_game.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/travel/travel_view.h"
 #include "state/equipment_ids.h"
@@ -55,18 +57,20 @@ class FlightWindowTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::FlightScreen& flight() { return *screens::Flight; }
+  static screens::FlightScreen& flight() { return screens::GameForm<screens::FlightScreen>(); }
   static std::string DaysShown(platform::Form& window) {
     return window.Get<Label>("DaysLeft").Caption();
   }
 
   // Closes the popup that is open, if one is; true when there was one.
   static bool ClosePopup() {
-    namespace popups = screens::popup_forms;
-    const platform::Form* open[] = {popups::Text,      popups::Picture, popups::Notice,
-                                    popups::Encounter, popups::Fame,    popups::Reward};
+    using screens::GameForm;
+    const platform::Form* open[] = {
+        &GameForm<screens::TextPopup>(),      &GameForm<screens::PicturePopup>(),
+        &GameForm<screens::NoticePopup>(),    &GameForm<screens::EncounterPopup>(),
+        &GameForm<screens::FamePopup>(),      &GameForm<screens::RewardPopup>()};
     for (const platform::Form* popup : open) {
-      if (popup != nullptr && popup->Visible()) {
+      if (popup->Visible()) {
         ClickOn(popup->Get<Label>("ContinueLabel"));
         return true;
       }
@@ -124,7 +128,8 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
         EXPECT_EQ(flight().DaysLeft(), days - 1);
         EXPECT_EQ(DaysShown(flight()), screens::DayCountWindow::DaysText(days - 1));
         // The ship's log behind the window moves with the days.
-        EXPECT_EQ(screens::TravelScreen->Get<Label>("StarDate").Caption(), screens::StarDateLine());
+        EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>().Get<Label>("StarDate").Caption(),
+                  screens::StarDateLine());
         EXPECT_EQ(PlayerShip[ship::kBody], from) << "still under way";
       },
   };
@@ -170,7 +175,7 @@ TEST_F(FlightWindowTest, ARefusedFlightShowsItsReasonAndNoWindow) {
   std::string topic;
   WhenIdle({[&] {
     EXPECT_FALSE(screens::FlightShowing());
-    topic = screens::popup_forms::Text->Topic().Caption();
+    topic = screens::GameForm<screens::TextPopup>().Topic().Caption();
     ClosePopup();
   }});
   screens::FlyToLocation(target, system);
@@ -189,11 +194,13 @@ TEST_F(FlightWindowTest, AJumpBringsTheShipIntoTheNextSystem) {
   const int day = state::GameDay;
 
   std::vector<std::function<void()>> steps = {[&] {
-    EXPECT_TRUE(screens::Jump->Visible());
+    EXPECT_TRUE(screens::GameForm<screens::JumpScreen>().Visible());
     EXPECT_FALSE(screens::FlightShowing()) << "the jump has its own window";
-    EXPECT_EQ(DaysShown(*screens::Jump), screens::DayCountWindow::DaysText(length));
+    EXPECT_EQ(DaysShown(screens::GameForm<screens::JumpScreen>()),
+              screens::DayCountWindow::DaysText(length));
     platform::App().SaveScreenshot(
-        (std::filesystem::path(::testing::TempDir()) / "jump_window.png").string(), screens::Jump);
+        (std::filesystem::path(::testing::TempDir()) / "jump_window.png").string(),
+        &screens::GameForm<screens::JumpScreen>());
     platform::App().AdvanceClock(199);
     EXPECT_EQ(state::GameDay, day) << "a jump day takes 200 ms";
     platform::App().AdvanceClock(1);
@@ -204,7 +211,7 @@ TEST_F(FlightWindowTest, AJumpBringsTheShipIntoTheNextSystem) {
 
   screens::DockOrJump();
 
-  EXPECT_FALSE(screens::Jump->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::JumpScreen>().Visible());
   EXPECT_EQ(state::GameDay, day + length);
   EXPECT_EQ(PlayerShip[ship::kSystem], destination);
   EXPECT_EQ(state::DisplayedSystem, destination);

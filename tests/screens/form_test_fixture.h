@@ -143,7 +143,7 @@ class FormTest : public ::testing::Test {
 };
 
 // The same with every form of the game created through the game's own registry, as at start-up,
-// and destroyed again after each test: no test wires a form variable by hand.
+// and destroyed again after each test: no test puts a form of its own into the registry.
 class GameFormsTest : public FormTest {
  protected:
   void SetUp() override {

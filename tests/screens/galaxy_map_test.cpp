@@ -14,8 +14,9 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/galaxy_map.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -169,7 +170,7 @@ click GalaxyMap.CloseButton
 // closes it. The next opening puts it back on the right.
 TEST_F(GalaxyMapTest, ThePricesPanelJumpsSidesWhenDraggedAndClosesOnAClick) {
   auto drag = [this](const char* part) {
-    platform::Control& c = *screens::GalaxyMap->Find(part);
+    platform::Control& c = *screens::GameForm<screens::GalaxyMapScreen>().Find(part);
     auto [x, y] = Reachable(c);
     platform::App().ForgetDoubleClick();
     platform::App().MouseMove(x, y);
@@ -178,9 +179,9 @@ TEST_F(GalaxyMapTest, ThePricesPanelJumpsSidesWhenDraggedAndClosesOnAClick) {
     platform::App().MouseMove(x + 30, y + 4);  // one jump per press, however far it goes
     platform::App().MouseUp(platform::MouseButton::Left, x + 30, y + 4);
   };
-  platform::Control& panel = *screens::GalaxyMap->Find("PricesPanel");
+  platform::Control& panel = *screens::GameForm<screens::GalaxyMapScreen>().Find("PricesPanel");
   WhenIdle({
-      [&] { ClickOn(*screens::GalaxyMap->Find("PricesButton")); },
+      [&] { ClickOn(*screens::GameForm<screens::GalaxyMapScreen>().Find("PricesButton")); },
       [&] { drag("PricesTopBar"); },
       [&] {
         EXPECT_EQ(panel.Left(), screens::kPricesPanelLeft);
@@ -194,11 +195,11 @@ TEST_F(GalaxyMapTest, ThePricesPanelJumpsSidesWhenDraggedAndClosesOnAClick) {
       },
       [&] {
         EXPECT_EQ(panel.Left(), screens::kPricesPanelLeft);
-        ClickOn(*screens::GalaxyMap->Find("PricesLeftStrip"));
+        ClickOn(*screens::GameForm<screens::GalaxyMapScreen>().Find("PricesLeftStrip"));
       },
       [&] {
         EXPECT_FALSE(panel.Visible()) << "a click without a move closes the panel";
-        ClickOn(*screens::GalaxyMap->Find("CloseButton"));
+        ClickOn(*screens::GameForm<screens::GalaxyMapScreen>().Find("CloseButton"));
       },
   });
   screens::OpenGalaxyMap();
@@ -207,7 +208,7 @@ TEST_F(GalaxyMapTest, ThePricesPanelJumpsSidesWhenDraggedAndClosesOnAClick) {
   panel.SetLeft(screens::kPricesPanelLeft);
   WhenIdle({[&] {
     EXPECT_EQ(panel.Left(), screens::kPricesPanelRight) << "opening puts it back on the right";
-    ClickOn(*screens::GalaxyMap->Find("CloseButton"));
+    ClickOn(*screens::GameForm<screens::GalaxyMapScreen>().Find("CloseButton"));
   }});
   screens::OpenGalaxyMap();
 }

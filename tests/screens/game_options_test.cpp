@@ -7,6 +7,7 @@
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/general_data.h"
 
 namespace screens_test {
@@ -46,9 +47,11 @@ class GameOptionsTest : public GameFormsTest {
   // The mouse onto the Close tile, away from every setting tile.
   void LeaveTiles() { MoveOnto(options().Get<Image>("CloseTile"), -50); }
 
-  static screens::GameOptionsScreen& options() { return *screens::GameOptions; }
-  static screens::TextPopup& notice() { return *screens::popup_forms::Text; }
-  static screens::YesNoPopup& question() { return *screens::popup_forms::YesNo; }
+  static screens::GameOptionsScreen& options() {
+    return screens::GameForm<screens::GameOptionsScreen>();
+  }
+  static screens::TextPopup& notice() { return screens::GameForm<screens::TextPopup>(); }
+  static screens::YesNoPopup& question() { return screens::GameForm<screens::YesNoPopup>(); }
   MusicRecorder music;
 };
 

@@ -11,7 +11,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
 #include "screens/port/governor.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/skills.h"
 #include "state/start_ship.h"

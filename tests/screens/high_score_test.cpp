@@ -5,6 +5,7 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -60,7 +61,9 @@ class HighscoreTest : public GameFormsTest {
     return out;
   }
 
-  static screens::HighScoreScreen& screen() { return *screens::HighScore; }
+  static screens::HighScoreScreen& screen() {
+    return screens::GameForm<screens::HighScoreScreen>();
+  }
 };
 
 TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {

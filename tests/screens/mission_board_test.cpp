@@ -13,7 +13,8 @@
 #include "screens/port/campaign_screen.h"
 #include "screens/port/mission_board.h"
 #include "screens/port/mission_board_view.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -200,7 +201,7 @@ TEST_F(BoardTest, EveryOpeningStartsOnTheFirstOfferAndShowsNoStaleDetails) {
           "click MissionBoard.CloseButton\n",
       &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(screens::MissionBoard->SelectedSlot(), 1);
+  EXPECT_EQ(screens::GameForm<screens::MissionBoardScreen>().SelectedSlot(), 1);
 }
 
 // A fleet battle accepted on the board the travel screen opened begins where the ship is: the

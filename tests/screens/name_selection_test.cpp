@@ -3,6 +3,7 @@
 #include "screens/career/name_selection.h"
 
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 
 namespace screens_test {
@@ -14,7 +15,9 @@ using state::PlayerData;
 
 class NameSelectionTest : public GameFormsTest {
  protected:
-  static screens::NameSelectionScreen& screen() { return *screens::NameSelection; }
+  static screens::NameSelectionScreen& screen() {
+    return screens::GameForm<screens::NameSelectionScreen>();
+  }
   static platform::Edit& edit() { return screen().Get<platform::Edit>("NameEdit"); }
 };
 

@@ -7,8 +7,9 @@
 #include "app/program.h"
 #include "platform/script.h"
 #include "rules/new_game.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/progression.h"
@@ -34,7 +35,9 @@ class PersonalStatusTest : public GameFormsTest {
     state::PlayerName = "Jane Doe";
     state::TutorialActive = 0;
   }
-  static screens::PersonalStatusScreen& screen() { return *screens::PersonalStatus; }
+  static screens::PersonalStatusScreen& screen() {
+    return screens::GameForm<screens::PersonalStatusScreen>();
+  }
   static void RunScript(const std::string& script) {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);

@@ -1,6 +1,5 @@
 // The planet screen on the real forms: filled for the body the ship has landed on, its doors lit
-// under the mouse, every door to a service the game does not have yet saying so, the governor
-// refusing a foreign captain, the close box refused, and "Back to space" (or Escape) closing it a
+// under the mouse, every door opening its service's screen, the governor refusing a foreign captain, the close box refused, and "Back to space" (or Escape) closing it a
 // day later.
 #include <string>
 
@@ -13,6 +12,8 @@
 #include "screens/new_world.h"
 #include "screens/popups/popup_forms.h"
 #include "screens/popups/popups.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
@@ -42,7 +43,9 @@ class PlanetScreenTest : public GameFormsTest {
     platform::ScriptRunner runner;
     app::AddGameSteps(runner);
     // The desktop asks the screen to close (its close box), as any close request does.
-    runner.AddVerb("request-close", [](const platform::ScriptStep&) { screens::PlanetScreen->Close(); });
+    runner.AddVerb("request-close", [](const platform::ScriptStep&) {
+      screens::GameForm<screens::PlanetScreenForm>().Close();
+    });
     runner.Load("seed 7\n" + steps, "planet_screen.script");
     return runner.Run([] { screens::OpenPlanetScreen(); });
   }
@@ -84,7 +87,7 @@ expect PlanetScreen.Visible false
   EXPECT_FALSE(screens::PlanetScreenShowing());
 }
 
-TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay) {
+TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrRefusesAndCostsNoDay) {
   struct Case {
     const char* door;
     std::int32_t owner;  // of the planet the ship is at
@@ -98,6 +101,9 @@ TEST_F(PlanetScreenTest, EveryDoorOpensItsServiceOrSaysItIsNotOpenAndCostsNoDay)
       {"GovernorPlate", 3, "Rebuffed!",
        "Due to the current political situation the foreign governor politely refuses to see you."},
       {"BarLabel", 4, "Bar", ""},
+      {"BankButton", 2, "Bank", ""},
+      {"ShipyardLabel", 3, "Shipyard", ""},
+      {"EquipmentButton", 1, "EquipmentShop", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.door);
@@ -128,46 +134,6 @@ TEST_F(PlanetScreenTest, NoPlanetScreenOpensAtASpaceFind) {
   WhenIdle({});  // a screen that opened would wait here and fail
   screens::OpenPlanetScreen();
   EXPECT_FALSE(screens::PlanetScreenShowing());
-}
-
-// A screen with a door, counting its activations as the planet screen and the status sheet do.
-class DoorScreen : public platform::Form {
- public:
-  DoorScreen()
-      : Form("DoorScreen", platform::ParseLayout(
-                               "form DoorScreen : DoorScreenForm  width 200 height 100  position centre\n"
-                               "  OnActivate FormActivate\n",
-                               "door_screen.layout")) {
-    Bind("FormActivate", [this](platform::Sender) { ++activations; });
-  }
-  int activations = 0;
-};
-
-TEST_F(PlanetScreenTest, ADoorSaysItsServiceIsNotOpenOnlyWhenNothingOpenedOverTheScreen) {
-  struct Case {
-    void (*open)();
-    int closedPopups;  // "Closed" popups after the door
-  };
-  const Case cases[] = {
-      {nullptr, 1},
-      {[] {}, 1},  // a service that shows nothing
-      {[] { screens::popups::ShowText("Federal bank", "Welcome."); }, 0},
-  };
-  for (const Case& c : cases) {
-    DoorScreen screen;
-    int closed = 0;
-    auto answer = [&closed] {
-      if (screens::popup_forms::Text->Topic().Caption() == screens::kServiceNotOpenTopic) ++closed;
-      ClickOn(screens::popup_forms::Text->Get<platform::Label>("ContinueLabel"));
-    };
-    // Each door shows one popup: the service's own, or the one saying it is not open.
-    WhenIdle({[&] { screens::OpenServiceDoor(screen.activations, "bank", c.open); }, answer,
-              [&] { screen.Close(); }});
-    screen.ShowModal();
-    EXPECT_FALSE(StepsLeft());
-    EXPECT_EQ(closed, c.closedPopups);
-    platform::App().Reset();
-  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 
 namespace screens_test {
@@ -15,7 +16,9 @@ using state::PlayerData;
 
 class ProfessionSelectionTest : public GameFormsTest {
  protected:
-  static screens::ProfessionSelectionScreen& screen() { return *screens::ProfessionSelection; }
+  static screens::ProfessionSelectionScreen& screen() {
+    return screens::GameForm<screens::ProfessionSelectionScreen>();
+  }
 };
 
 TEST_F(ProfessionSelectionTest, EachProfessionShowsItsStartSetAndTheShipOfTheFaction) {
@@ -102,7 +105,7 @@ TEST_F(ProfessionSelectionTest, TheStartShipShowsItsClassPictureInTheFactionsLiv
   screen().ShowProfessionInfo();
   screen().Show();
   WhenIdle({[&] {
-    auto& popup = *screens::popup_forms::Picture;
+    auto& popup = screens::GameForm<screens::PicturePopup>();
     EXPECT_EQ(popup.Get<Label>("Topic").Caption(), "Stargun");
     EXPECT_EQ(popup.Get<platform::Image>("Picture").PictureName(), "Outerrim_Stargun_Scene.jpg");
     FireClick(popup, "HiddenContinueButton");

@@ -8,7 +8,7 @@
 #include "platform/script.h"
 #include "rules/new_game.h"
 #include "rules/promotion.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/form_test_fixture.h"
 #include "screens/screen_ui.h"
 #include "state/fields.h"

@@ -6,10 +6,11 @@
 #include <filesystem>
 
 #include "rules/new_game.h"
-#include "screens/career/career.h"
+#include "screens/shared/doors.h"
 #include "screens/career/high_score.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/start_ship.h"
@@ -24,8 +25,12 @@ using platform::Label;
 
 class RetirementTest : public GameFormsTest {
  protected:
-  static screens::CareerLadderScreen& ladder() { return *screens::CareerLadder; }
-  static screens::RetirementSummaryPopup& summary() { return *screens::RetirementSummary; }
+  static screens::CareerLadderScreen& ladder() {
+    return screens::GameForm<screens::CareerLadderScreen>();
+  }
+  static screens::RetirementSummaryPopup& summary() {
+    return screens::GameForm<screens::RetirementSummaryPopup>();
+  }
   static Image& Rung(int k) { return ladder().Get<Image>("Rung" + std::to_string(k)); }
   static Label& RungTitle(int k) { return ladder().Get<Label>("RungTitle" + std::to_string(k)); }
 
@@ -108,8 +113,8 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
 
   std::vector<std::string> topics;
   auto noticeContinue = [&] {
-    topics.push_back(screens::popup_forms::Notice->Topic().Caption());
-    ClickOn(screens::popup_forms::Notice->Get<Label>("ContinueLabel"));
+    topics.push_back(screens::GameForm<screens::NoticePopup>().Topic().Caption());
+    ClickOn(screens::GameForm<screens::NoticePopup>().Get<Label>("ContinueLabel"));
   };
   std::string summaryCaption, careerTitle;
   WhenIdle({
@@ -127,11 +132,13 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
         ClickOn(ladder().Get<Label>("ContinueLabel"));
       },
       [&] {
-        EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").Caption(), "Ria Tavel");
-        EXPECT_EQ(screens::HighScore->Get<Label>("NameSlot1").GetFont().color,
-                  platform::colors::Yellow);
+        EXPECT_EQ(screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").Caption(),
+                  "Ria Tavel");
+        EXPECT_EQ(
+            screens::GameForm<screens::HighScoreScreen>().Get<Label>("NameSlot1").GetFont().color,
+            platform::colors::Yellow);
         onDiskAtTheTable = fs::exists(work / "GeneralData.int") && fs::exists(work / "GeneralData.str");
-        ClickOn(screens::HighScore->Get<Label>("BackLabel"));
+        ClickOn(screens::GameForm<screens::HighScoreScreen>().Get<Label>("BackLabel"));
       },
   });
   screens::OpenRetirementSequence();

@@ -8,6 +8,7 @@
 #include "rules/new_game.h"
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/general_data.h"
@@ -40,13 +41,15 @@ class SaveLoadTest : public GameFormsTest {
     fs::current_path(home);
     GameFormsTest::TearDown();
   }
-  static screens::SaveLoadScreen& screen() { return *screens::SaveLoad; }
-  static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+  static screens::SaveLoadScreen& screen() { return screens::GameForm<screens::SaveLoadScreen>(); }
+  static void Answer(const char* label) {
+    ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label));
+  }
   // The text popup open now: its topic, then closed.
   static std::function<void()> Read(std::string* topic) {
     return [topic] {
-      *topic = screens::popup_forms::Text->Topic().Caption();
-      ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+      *topic = screens::GameForm<screens::TextPopup>().Topic().Caption();
+      ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel"));
     };
   }
   void NewGame() {
@@ -105,7 +108,7 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
 TEST_F(SaveLoadTest, CloseMinimisesOnlyWhereTheTravelScreenShows) {
   for (const bool travel : {false, true}) {
     SCOPED_TRACE(travel ? "over the travel screen" : "over the start screen");
-    if (travel) screens::TravelScreen->Show();
+    if (travel) screens::GameForm<screens::TravelScreenForm>().Show();
     sounds.effects.clear();
     WhenIdle({[] { ClickOn(screen().Get<Label>("CloseLabel")); }});
     screen().ShowModal();
@@ -114,7 +117,7 @@ TEST_F(SaveLoadTest, CloseMinimisesOnlyWhereTheTravelScreenShows) {
         travel ? std::vector<std::string>{"button.wav", "mini.wav"} : std::vector<std::string>{"button.wav"};
     EXPECT_EQ(sounds.effects, expected);
   }
-  screens::TravelScreen->Hide();
+  screens::GameForm<screens::TravelScreenForm>().Hide();
 }
 
 TEST_F(SaveLoadTest, AnEmptySlotAndAGameNotRunningAreRefusedWithTheirMessages) {

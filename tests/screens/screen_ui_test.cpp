@@ -1,13 +1,16 @@
 // The rules' popups on the real popup forms: which form shows what, the answers, and the captions
-// and score lines put back afterwards; the operations whose screens are not built yet.
+// and score lines put back afterwards; an operation whose form is missing ends the program.
 #include "screens/screen_ui.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <type_traits>
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -33,14 +36,16 @@ class ScreenUiTest : public GameFormsTest {
     };
   }
 
-  static screens::PicturePopup& picture() { return *screens::popup_forms::Picture; }
-  static screens::ChoicePopup& choice() { return *screens::popup_forms::Choice; }
-  static screens::TextPopup& text() { return *screens::popup_forms::Text; }
-  static screens::YesNoPopup& yesNo() { return *screens::popup_forms::YesNo; }
-  static screens::EncounterPopup& encounter() { return *screens::popup_forms::Encounter; }
-  static screens::FamePopup& fame() { return *screens::popup_forms::Fame; }
-  static screens::RewardPopup& reward() { return *screens::popup_forms::Reward; }
-  static screens::NoticePopup& notice() { return *screens::popup_forms::Notice; }
+  static screens::PicturePopup& picture() { return screens::GameForm<screens::PicturePopup>(); }
+  static screens::ChoicePopup& choice() { return screens::GameForm<screens::ChoicePopup>(); }
+  static screens::TextPopup& text() { return screens::GameForm<screens::TextPopup>(); }
+  static screens::YesNoPopup& yesNo() { return screens::GameForm<screens::YesNoPopup>(); }
+  static screens::EncounterPopup& encounter() {
+    return screens::GameForm<screens::EncounterPopup>();
+  }
+  static screens::FamePopup& fame() { return screens::GameForm<screens::FamePopup>(); }
+  static screens::RewardPopup& reward() { return screens::GameForm<screens::RewardPopup>(); }
+  static screens::NoticePopup& notice() { return screens::GameForm<screens::NoticePopup>(); }
   screens::ScreenUi ui;
 };
 
@@ -112,19 +117,8 @@ TEST_F(ScreenUiTest, ScoreLinesShowWithTheirNoticeOnly) {
   EXPECT_FALSE(StepsLeft());
 }
 
-TEST(ScreenNotBuiltYet, NamesTheOperationOnceHoweverOftenItArrives) {
-  testing::internal::CaptureStderr();
-  screens::ScreenNotBuiltYet("OpenStarChart");
-  screens::ScreenNotBuiltYet("OpenStarChart");
-  screens::ScreenNotBuiltYet("OpenCargoHold");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Farhaven 4: OpenStarChart reached a screen that is not built yet\n"
-            "Farhaven 4: OpenCargoHold reached a screen that is not built yet\n");
-}
-
-// Without a combat screen the fight's set-up still writes what the rules read right after it,
-// and the screens that are missing answer as if they showed nothing.
-TEST(ScreenUiWithoutScreens, TheFightSetUpWritesTheEnemyAndNothingIsShownOrWon) {
+// The fight's set-up writes what the rules read right after it, before the fight is shown.
+TEST_F(ScreenUiTest, TheFightSetUpWritesTheEnemy) {
   state::ClearGameState();
   screens::ScreenUi ui;
   ui.SetupShipCombat(14, 3, 2, 1);
@@ -132,10 +126,37 @@ TEST(ScreenUiWithoutScreens, TheFightSetUpWritesTheEnemyAndNothingIsShownOrWon) 
   EXPECT_EQ(state::EnemyShip[ship::kClass], 14);
   EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 2);
   EXPECT_EQ(state::EnemyShip[ship::kFaction], 3);
-  ui.RunShipCombat();
-  EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
-  EXPECT_FALSE(ui.RunFleetBattle(2, -1));
-  EXPECT_FALSE(ui.IsVisible(rules::Screen::Travel));
+}
+
+// An operation of the rules whose screen was never created is no silent "nothing shown": the
+// program ends, naming the form it missed.
+TEST(ScreenUiWithoutScreens, EachOperationEndsTheProgramNamingTheMissingForm) {
+  struct Case {
+    const char* operation;
+    std::function<void(screens::ScreenUi&)> call;
+    const char* form;
+  };
+  const Case cases[] = {
+      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, 3, 2, 1); },
+       "ShipCombatScreen"},
+      // The battle first puts the trade window aside.
+      {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(2, -1); },
+       "TradeWindowScreen"},
+      {"IsVisible", [](screens::ScreenUi& ui) { ui.IsVisible(rules::Screen::Travel); },
+       "TravelScreenForm"},
+      {"RedrawSystem", [](screens::ScreenUi& ui) { ui.RedrawSystem(true); }, "TravelScreenForm"},
+      {"UpdateTradePopup", [](screens::ScreenUi& ui) { ui.UpdateTradePopup(); },
+       "TradeWindowScreen"},
+      {"StopFlight", [](screens::ScreenUi& ui) { ui.StopFlight(); }, "FlightScreen"},
+      {"Ask", [](screens::ScreenUi& ui) { ui.Ask("Topic", "Text"); }, "YesNoPopup"},
+  };
+  testing::FLAGS_gtest_death_test_style = "threadsafe";
+  for (const Case& c : cases) {
+    screens::ScreenUi ui;
+    EXPECT_DEATH(c.call(ui),
+                 std::string("the form screens::") + c.form + " was used but has not been created")
+        << c.operation;
+  }
 }
 
 }  // namespace

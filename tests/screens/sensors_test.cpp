@@ -14,7 +14,8 @@
 #include "rules/null_ui.h"
 #include "screens/form_test_fixture.h"
 #include "screens/new_world.h"
-#include "screens/travel/navigation.h"
+#include "screens/shared/game_forms.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/sensors.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/travel/travel_view.h"
@@ -60,7 +61,8 @@ class SensorsTest : public GameFormsTest {
     app::AddGameSteps(runner);
     // "blip N rrggbb": the colour the radar shows blip N in.
     runner.AddVerb("blip", [](const platform::ScriptStep& s) {
-      const auto& blip = screens::Sensors->Get<platform::Shape>("Blip" + s.words.at(1));
+      const auto& blip =
+          screens::GameForm<screens::SensorsScreen>().Get<platform::Shape>("Blip" + s.words.at(1));
       const platform::Color c = blip.Brush();
       char hex[8];
       std::snprintf(hex, sizeof hex, "%02x%02x%02x", c.r, c.g, c.b);
@@ -114,7 +116,7 @@ expect Sensors.Visible false
   EXPECT_EQ(state::GameDay, day);
   EXPECT_EQ(screens::SensorSelection(), 0) << "the selection ends with the screen";
   EXPECT_FALSE(screens::SensorsShowing());
-  EXPECT_EQ(screens::Sensors->Sweeps(), 2);
+  EXPECT_EQ(screens::GameForm<screens::SensorsScreen>().Sweeps(), 2);
   state::CompatibilityMode = 0;
 }
 
@@ -122,7 +124,7 @@ TEST_F(SensorsTest, TheRadarSweepsThirtyTimesAtMost) {
   Place(1, 3, 1, 0, 2);
   const platform::ScriptResult r = RunSensors("wait 200000\nclick Sensors.BackButton\n");
   EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(screens::Sensors->Sweeps(), screens::kSweepsPerOpening);
+  EXPECT_EQ(screens::GameForm<screens::SensorsScreen>().Sweeps(), screens::kSweepsPerOpening);
 }
 
 TEST_F(SensorsTest, NoScreenAtAPirateHideoutOrWithNothingInRange) {
@@ -190,8 +192,9 @@ answer continue
       << "the attacked ship left the sensors";
   EXPECT_EQ(state::GameDay, day + 1);
   EXPECT_FALSE(screens::SensorsShowing());
-  EXPECT_EQ(screens::TravelScreen->Get<platform::Label>("StarDate").Caption(),
-            screens::BuildTravelView(false).starDate)
+  EXPECT_EQ(
+      screens::GameForm<screens::TravelScreenForm>().Get<platform::Label>("StarDate").Caption(),
+      screens::BuildTravelView(false).starDate)
       << "the travel screen shows the day the attack cost";
 }
 

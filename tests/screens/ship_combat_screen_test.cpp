@@ -24,6 +24,8 @@
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/abilities.h"
@@ -42,11 +44,11 @@ using platform::Image;
 using platform::Label;
 using platform::Panel;
 using platform::Shape;
-using screens::popup_forms::Choice;
-using screens::popup_forms::Fame;
-using screens::popup_forms::Reward;
-using screens::popup_forms::Text;
-using screens::popup_forms::YesNo;
+screens::ChoicePopup& Choice() { return screens::GameForm<screens::ChoicePopup>(); }
+screens::FamePopup& Fame() { return screens::GameForm<screens::FamePopup>(); }
+screens::RewardPopup& Reward() { return screens::GameForm<screens::RewardPopup>(); }
+screens::TextPopup& Text() { return screens::GameForm<screens::TextPopup>(); }
+screens::YesNoPopup& YesNo() { return screens::GameForm<screens::YesNoPopup>(); }
 
 class ShipCombatScreenTest : public GameFormsTest {
  protected:
@@ -70,7 +72,9 @@ class ShipCombatScreenTest : public GameFormsTest {
     screens::SetupShipCombatOnScreen(enemyClass, 0, 2, 0);
   }
 
-  static screens::ShipCombatScreen& screen() { return *screens::ShipCombat; }
+  static screens::ShipCombatScreen& screen() {
+    return screens::GameForm<screens::ShipCombatScreen>();
+  }
   template <class T>
   static T& Part(const char* name) { return screen().Get<T>(name); }
   static std::int32_t ActionPoints() { return state::PlayerShip[ship::kActionPoints]; }
@@ -86,17 +90,18 @@ class ShipCombatScreenTest : public GameFormsTest {
       const char* answer;
     };
     const std::vector<Open> popups = {
-        {screens::popup_forms::Picture, screens::popup_forms::Picture->Topic().Caption(), "ContinueLabel"},
-        {Text, Text->Topic().Caption(), "ContinueLabel"},
-        {Fame, Fame->Text().Caption(), "ContinueLabel"},
-        {Reward, Reward->Text().Caption(), "ContinueLabel"},
-        {YesNo, YesNo->Topic().Caption(), "YesLabel"},
+        {&screens::GameForm<screens::PicturePopup>(),
+         screens::GameForm<screens::PicturePopup>().Topic().Caption(), "ContinueLabel"},
+        {&Text(), Text().Topic().Caption(), "ContinueLabel"},
+        {&Fame(), Fame().Text().Caption(), "ContinueLabel"},
+        {&Reward(), Reward().Text().Caption(), "ContinueLabel"},
+        {&YesNo(), YesNo().Topic().Caption(), "YesLabel"},
         // The boarding offer is declined: the boarding is its own screen's.
-        {Choice, Choice->Topic().Caption(), "NoLabel"},
+        {&Choice(), Choice().Topic().Caption(), "NoLabel"},
         // A medal or a promotion shows the promotion screen: the captain continues.
-        {screens::Promotion, "Promotion", "ContinueLabel"},
+        {&screens::GameForm<screens::PromotionScreen>(), "Promotion", "ContinueLabel"},
         // A promotion brings the ability selection: the captain closes it without learning.
-        {screens::AbilitySelection, "Ability selection", "CloseLabel"}};
+        {&screens::GameForm<screens::AbilitySelectionScreen>(), "Ability selection", "CloseLabel"}};
     const Open* top = nullptr;
     std::string under;
     for (const Open& p : popups) {
@@ -209,16 +214,16 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
     // The window's close command asks; "No" keeps the fight as it was.
     screen().Close();
   }, [&] {
-    ASSERT_TRUE(YesNo->Visible());
-    EXPECT_EQ(YesNo->Topic().Caption(), "Quit game?");
-    ClickOn(YesNo->Get<Label>("NoLabel"));
+    ASSERT_TRUE(YesNo().Visible());
+    EXPECT_EQ(YesNo().Topic().Caption(), "Quit game?");
+    ClickOn(YesNo().Get<Label>("NoLabel"));
   }, [&] {
     EXPECT_TRUE(screen().Visible());
     EXPECT_EQ(state::TravelMayClose, 0);
     // Now quit for real.
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
   EXPECT_FALSE(screen().Visible());
@@ -267,14 +272,14 @@ TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsO
     ASSERT_GE(ActionPoints(), 5);
     ClickOn(Part<Label>("EndTurnLabel"));
   }, [&] {
-    ASSERT_TRUE(YesNo->Visible());
-    EXPECT_EQ(YesNo->Topic().Caption(), "Really?");
-    ClickOn(YesNo->Get<Label>("NoLabel"));
+    ASSERT_TRUE(YesNo().Visible());
+    EXPECT_EQ(YesNo().Topic().Caption(), "Really?");
+    ClickOn(YesNo().Get<Label>("NoLabel"));
   }, [&] {
     EXPECT_GE(ActionPoints(), 5) << "no: the turn goes on";
     ClickOn(Part<Label>("EndTurnLabel"));
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }, [&] {
     // The enemy's first action is on screen, and its list waits for the message timer.
     EXPECT_EQ(ActionPoints(), combat::kTurnEnded);
@@ -286,7 +291,7 @@ TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsO
     platform::App().SaveScreenshot("screenshots/ship_combat_enemy_turn.png", &screen());
     // A click on the end-turn control during the enemy's turn does nothing, not even ask.
     ClickOn(Part<Image>("EndTurnButton"));
-    EXPECT_FALSE(YesNo->Visible());
+    EXPECT_FALSE(YesNo().Visible());
     enemyPoints = state::EnemyShip[ship::kActionPoints];
     Wait(interval - 1);
   }, [&] {
@@ -301,7 +306,7 @@ TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsO
     screen().Get<Image>("AbilityButton1");  // the fight is left to the close question
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0) << "nothing waits behind a closed screen";
@@ -330,7 +335,7 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirst
     EXPECT_EQ(Picture(screen(), "EnemyShipPicture"), p.enemyNormal);
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
 }
@@ -380,7 +385,7 @@ TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
     EXPECT_EQ(Picture(screen(), "PlayerShipPicture"), p.playerShield);
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
 }
@@ -420,12 +425,12 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     auto [x, y] = Reachable(Part<Image>("EnemyModifier2"));
     platform::App().MouseDown(platform::MouseButton::Right, x, y);
   }, [&] {
-    ASSERT_TRUE(Text->Visible());
-    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(combat::kTractorBeam));
-    EXPECT_TRUE(Text->ActionPoints.Visible());
-    EXPECT_EQ(Text->ActionPoints.Caption(),
+    ASSERT_TRUE(Text().Visible());
+    EXPECT_EQ(Text().Topic().Caption(), state::GetAbilityName(combat::kTractorBeam));
+    EXPECT_TRUE(Text().ActionPoints.Visible());
+    EXPECT_EQ(Text().ActionPoints.Caption(),
               std::to_string(state::GetAbilityApCost(combat::kTractorBeam)));
-    ClickOn(Text->Get<Label>("ContinueLabel"));
+    ClickOn(Text().Get<Label>("ContinueLabel"));
   }, [&] {
     platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
     state::EnemyModifiers[2][modifier::kActive] = 0;
@@ -437,14 +442,14 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     platform::App().MouseDown(platform::MouseButton::Right, x, y);
     EXPECT_EQ(ActionPoints(), ap);
   }, [&] {
-    ASSERT_TRUE(Text->Visible());
-    EXPECT_EQ(Text->Topic().Caption(), state::GetAbilityName(state::PlayerAbilitySlots[1]));
-    ClickOn(Text->Get<Label>("ContinueLabel"));
+    ASSERT_TRUE(Text().Visible());
+    EXPECT_EQ(Text().Topic().Caption(), state::GetAbilityName(state::PlayerAbilitySlots[1]));
+    ClickOn(Text().Get<Label>("ContinueLabel"));
   }, [&] {
     platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
 }
@@ -466,20 +471,20 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
     read = Part<Label>("EnemyMessageTopic").Caption();
     Wait(100);
   }, [&] {
-    ASSERT_TRUE(Text->Visible()) << "the enemy's message is read out";
-    EXPECT_EQ(Text->Topic().Caption(), read);
+    ASSERT_TRUE(Text().Visible()) << "the enemy's message is read out";
+    EXPECT_EQ(Text().Topic().Caption(), read);
     Wait(5000);
   }, [&] {
     EXPECT_TRUE(EnemyWaits()) << "the enemy waits until the player has read its message";
-    ClickOn(Text->Get<Label>("ContinueLabel"));
+    ClickOn(Text().Get<Label>("ContinueLabel"));
   }, [&] {
     // The mode is turned off from its own label.
-    while (Text->Visible()) ClickOn(Text->Get<Label>("ContinueLabel"));
+    while (Text().Visible()) ClickOn(Text().Get<Label>("ContinueLabel"));
     ClickOn(Part<Label>("CompatibilitySwitch"));
   }, [&] {
-    ASSERT_TRUE(Text->Visible());
-    EXPECT_EQ(Text->Topic().Caption(), "Compatibility mode");
-    ClickOn(Text->Get<Label>("ContinueLabel"));
+    ASSERT_TRUE(Text().Visible());
+    EXPECT_EQ(Text().Topic().Caption(), "Compatibility mode");
+    ClickOn(Text().Get<Label>("ContinueLabel"));
   }, [&] {
     EXPECT_EQ(state::CompatibilityMode, 0);
     EXPECT_EQ(state::TimerEnemyMessageInterval, state::kMessageInterval);
@@ -487,7 +492,7 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
     EXPECT_EQ(Part<platform::Timer>("EnemyMessageTimer").Interval(), state::kMessageInterval);
     screen().Close();
   }, [&] {
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
 }
@@ -502,10 +507,10 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeT
   combat::CombatUi& ui = screen().Ui();
   const auto read = [&](const char* topic) {
     return [&, topic] {
-      ASSERT_TRUE(Text->Visible()) << topic << " is read out";
-      EXPECT_EQ(Text->Topic().Caption(), topic);
+      ASSERT_TRUE(Text().Visible()) << topic << " is read out";
+      EXPECT_EQ(Text().Topic().Caption(), topic);
       Wait(1000);  // the timers run while the player reads
-      ClickOn(Text->Get<Label>("ContinueLabel"));
+      ClickOn(Text().Get<Label>("ContinueLabel"));
     };
   };
   bool shown = false;
@@ -519,13 +524,13 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeT
             },
             read("Firing guns !!"), read("Reflection shield !!"), read("Missile hit !!"),
             [&] {
-              EXPECT_FALSE(Text->Visible());
-              EXPECT_EQ(screens::popup_forms::Picture->Topic().Caption(), "Well done!");
+              EXPECT_FALSE(Text().Visible());
+              EXPECT_EQ(screens::GameForm<screens::PicturePopup>().Topic().Caption(), "Well done!");
               Wait(1000);
             },
             [&] {
-              EXPECT_FALSE(Text->Visible()) << "nothing is read out over the end of the fight";
-              ClickOn(screens::popup_forms::Picture->Get<Label>("ContinueLabel"));
+              EXPECT_FALSE(Text().Visible()) << "nothing is read out over the end of the fight";
+              ClickOn(screens::GameForm<screens::PicturePopup>().Get<Label>("ContinueLabel"));
             },
             [&] {
               EXPECT_TRUE(shown);
@@ -533,10 +538,10 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeT
               Wait(1000);
             },
             [&] {
-              EXPECT_FALSE(Text->Visible());
+              EXPECT_FALSE(Text().Visible());
               screen().Close();
             },
-            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); }});
+            [&] { ClickOn(YesNo().Get<Label>("YesLabel")); }});
   screens::RunShipCombatOnScreen();
 }
 
@@ -621,19 +626,20 @@ TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabel
   state::CompatibilityMode = 1;
   SetUpFight(9, 1, 7);
   screens::RedrawTravelSystem(true);
-  Label& travelLabel = screens::TravelScreen->Get<Label>("CompatibilityLabel1");
+  Label& travelLabel =
+      screens::GameForm<screens::TravelScreenForm>().Get<Label>("CompatibilityLabel1");
   ASSERT_TRUE(travelLabel.Visible());
   WhenIdle({[&] { ClickOn(Part<Label>("CompatibilitySwitch")); },
             [&] {
-              ASSERT_TRUE(Text->Visible());
-              ClickOn(Text->Get<Label>("ContinueLabel"));
+              ASSERT_TRUE(Text().Visible());
+              ClickOn(Text().Get<Label>("ContinueLabel"));
             },
             [&] {
               EXPECT_EQ(state::CompatibilityMode, 0);
               EXPECT_FALSE(travelLabel.Visible());
               screen().Close();
             },
-            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); }});
+            [&] { ClickOn(YesNo().Get<Label>("YesLabel")); }});
   screens::RunShipCombatOnScreen();
 }
 
@@ -647,8 +653,8 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
   EXPECT_FALSE(Part<platform::Button>("ForceBoardingButton").Visible());
   WhenIdle({[&] { FireClick(screen(), "ForceBoardingButton"); },
             [&] {
-              ASSERT_TRUE(screens::Boarding->Visible());
-              EXPECT_FALSE(Choice->Visible());
+              ASSERT_TRUE(screens::GameForm<screens::BoardingScreen>().Visible());
+              EXPECT_FALSE(Choice().Visible());
               const auto& e = state::EnemyShip;
               EXPECT_GE(e[ship::kDefendingCrewmen], 1);
               EXPECT_EQ(e[ship::kCrewmen] + e[ship::kDefendingCrewmen], crewmen);
@@ -658,15 +664,16 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
               EXPECT_EQ(state::PlayerShip[ship::kDroids], droids);
               EXPECT_EQ(state::BoardingAreas[boarding_area::kAirlock], 1);
               for (int area = 2; area <= 4; ++area) EXPECT_EQ(state::BoardingAreas[area], 2);
-              ClickOn(screens::Boarding->Get<Label>("RetreatLabel"));
+              ClickOn(screens::GameForm<screens::BoardingScreen>().Get<Label>("RetreatLabel"));
             },
-            [&] { ClickOn(YesNo->Get<Label>("YesLabel")); },
+            [&] { ClickOn(YesNo().Get<Label>("YesLabel")); },
             [&] {
-              EXPECT_EQ(screens::popup_forms::Picture->Topic().Caption(), "You escape!");
-              ClickOn(screens::popup_forms::Picture->Get<Label>("ContinueLabel"));
+              EXPECT_EQ(screens::GameForm<screens::PicturePopup>().Topic().Caption(),
+                        "You escape!");
+              ClickOn(screens::GameForm<screens::PicturePopup>().Get<Label>("ContinueLabel"));
             }});
   screens::RunShipCombatOnScreen();
-  EXPECT_FALSE(screens::Boarding->Visible());
+  EXPECT_FALSE(screens::GameForm<screens::BoardingScreen>().Visible());
   EXPECT_FALSE(screen().Visible());
 }
 
@@ -713,8 +720,8 @@ TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
     EXPECT_TRUE(Part<Label>("EndTurnLabel").Enabled());
     screen().Close();
   }, [&] {
-    asked = YesNo->Visible() && YesNo->Topic().Caption() == "Quit game?";
-    ClickOn(YesNo->Get<Label>("YesLabel"));
+    asked = YesNo().Visible() && YesNo().Topic().Caption() == "Quit game?";
+    ClickOn(YesNo().Get<Label>("YesLabel"));
   }});
   screens::RunShipCombatOnScreen();
   EXPECT_TRUE(asked);

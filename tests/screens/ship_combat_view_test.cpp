@@ -11,6 +11,7 @@
 #include "combat/ability_ids.h"
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
+#include "screens/shared/doors.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"

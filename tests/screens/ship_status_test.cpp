@@ -11,6 +11,7 @@
 #include "platform/script.h"
 #include "rules/shipyard.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"

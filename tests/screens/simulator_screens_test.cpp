@@ -8,6 +8,7 @@
 
 #include "screens/form_test_fixture.h"
 #include "screens/popups/popup_forms.h"
+#include "screens/shared/game_forms.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/random.h"
@@ -52,9 +53,13 @@ class SimulatorScreensTest : public GameFormsTest {
   }
   void ClosePopup() { Click(popup(), "ContinueButton"); }
 
-  static screens::SimulatorSetupScreen& setup() { return *screens::SimulatorSetup; }
-  static screens::SimulatorDuelScreen& duel() { return *screens::SimulatorDuel; }
-  static screens::PicturePopup& popup() { return *screens::popup_forms::Picture; }
+  static screens::SimulatorSetupScreen& setup() {
+    return screens::GameForm<screens::SimulatorSetupScreen>();
+  }
+  static screens::SimulatorDuelScreen& duel() {
+    return screens::GameForm<screens::SimulatorDuelScreen>();
+  }
+  static screens::PicturePopup& popup() { return screens::GameForm<screens::PicturePopup>(); }
 };
 
 TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {

@@ -10,7 +10,8 @@
 #include "platform/script.h"
 #include "rules/missions.h"
 #include "screens/form_test_fixture.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
 #include "state/fields.h"
 #include "state/goods.h"
@@ -56,7 +57,9 @@ class TradeWindowTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static screens::TradeWindowScreen& window() { return *screens::TradeWindow; }
+  static screens::TradeWindowScreen& window() {
+    return screens::GameForm<screens::TradeWindowScreen>();
+  }
 
   // Runs `script` with the window opened by its toggle first.
   static void Play(const std::string& script) {

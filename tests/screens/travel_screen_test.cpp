@@ -1,5 +1,5 @@
 // The travel screen on a new world: what it draws on opening, the refusals of the missions,
-// sensors and invasion icons, the doors to screens the game does not have yet, the mission panel
+// sensors and invasion icons, the doors to their screens, the mission panel
 // with its cancel question, the compatibility labels, and its close rules.
 #include "screens/travel/travel_screen.h"
 
@@ -16,6 +16,7 @@
 #include "platform/canvas.h"
 #include "rules/daily_turn.h"
 #include "rules/new_game.h"
+#include "screens/shared/game_forms.h"
 #include "support/data_folder_at.h"
 #include "support/script_ui.h"
 #include "screens/career/save_load.h"
@@ -30,7 +31,7 @@
 #include "screens/port/mission_board.h"
 #include "screens/travel/sensors.h"
 #include "screens/travel/galaxy_map.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/mission_types.h"
@@ -43,8 +44,8 @@ namespace {
 
 using platform::Image;
 using platform::Label;
-using screens::popup_forms::Text;
-using screens::popup_forms::YesNo;
+screens::TextPopup& Text() { return screens::GameForm<screens::TextPopup>(); }
+screens::YesNoPopup& YesNo() { return screens::GameForm<screens::YesNoPopup>(); }
 
 // The player's home: Sol (system 1, the Federation's), the ship at Earth (body 2).
 constexpr int kSol = 1;
@@ -66,7 +67,9 @@ class TravelScreenTest : public GameFormsTest {
     for (auto& s : state::SpecialShips) s[special_ship::kActive] = 0;
     state::ActiveMission.fill(0);
   }
-  static screens::TravelScreenForm& screen() { return *screens::TravelScreen; }
+  static screens::TravelScreenForm& screen() {
+    return screens::GameForm<screens::TravelScreenForm>();
+  }
   template <class T = Image>
   static T& Part(const char* name) {
     return screen().Get<T>(name);
@@ -80,9 +83,9 @@ class TravelScreenTest : public GameFormsTest {
   // Reads the text popup open now and closes it.
   static std::function<void()> Read(std::string* topic, std::string* text = nullptr) {
     return [topic, text] {
-      *topic = Text->Topic().Caption();
-      if (text) *text = Text->Text().Caption();
-      ClickOn(Text->Get<Label>("ContinueLabel"));
+      *topic = Text().Topic().Caption();
+      if (text) *text = Text().Text().Caption();
+      ClickOn(Text().Get<Label>("ContinueLabel"));
     };
   }
   // Where a door opens a screen instead of a popup: "opened" and that screen's form name, and the
@@ -90,8 +93,12 @@ class TravelScreenTest : public GameFormsTest {
   static std::function<void()> ReadOrClose(std::string* topic, std::string* text) {
     return [topic, text] {
       for (platform::Form* form : std::initializer_list<platform::Form*>{
-               screens::MissionBoard, screens::CampaignScreen, screens::Sensors, screens::GalaxyMap,
-               screens::PersonalStatus, screens::CheatScreen}) {
+               &screens::GameForm<screens::MissionBoardScreen>(),
+               &screens::GameForm<screens::CampaignScreenForm>(),
+               &screens::GameForm<screens::SensorsScreen>(),
+               &screens::GameForm<screens::GalaxyMapScreen>(),
+               &screens::GameForm<screens::PersonalStatusScreen>(),
+               &screens::GameForm<screens::CheatScreenForm>()}) {
         if (form == nullptr || !form->Visible()) continue;
         *topic = "opened";
         *text = form->Name();
@@ -102,7 +109,7 @@ class TravelScreenTest : public GameFormsTest {
     };
   }
   static std::function<void()> Answer(bool yes) {
-    return [yes] { ClickOn(YesNo->Get<Label>(yes ? "YesLabel" : "NoLabel")); };
+    return [yes] { ClickOn(YesNo().Get<Label>(yes ? "YesLabel" : "NoLabel")); };
   }
   // The last step: the game is over and the screen closes by the rule's permission.
   static std::function<void()> GameOver() {
@@ -319,8 +326,8 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
          ClickOn(Part<Label>("CancelMissionLabel"));
        },
        [] {
-         EXPECT_EQ(YesNo->Topic().Caption(), "Cancel mission?");
-         ClickOn(YesNo->Get<Label>("NoLabel"));
+         EXPECT_EQ(YesNo().Topic().Caption(), "Cancel mission?");
+         ClickOn(YesNo().Get<Label>("NoLabel"));
        },
        [] {
          EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
@@ -418,11 +425,11 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
          ClickOn(Part("OptionsButton"));
          ClickOn(Part<Label>("LoadGameLabel"));
        },
-       [] { ClickOn(screens::SaveLoad->Get<Image>("LoadButton1")); },
+       [] { ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<Image>("LoadButton1")); },
        Answer(true),
        Read(&loaded),
        [] {
-         EXPECT_FALSE(screens::SaveLoad->Visible());
+         EXPECT_FALSE(screens::GameForm<screens::SaveLoadScreen>().Visible());
          EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
          EXPECT_FALSE(screens::MissionPanelShowing()) << "the loaded game has no mission";
          EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible());
@@ -458,18 +465,20 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
         ClickOn(Part<Label>("SaveGameLabel"));
       },
       [] {
-        screens::SaveLoad->Get<platform::Edit>("SlotName3").SetText("Voyage");
-        ClickOn(screens::SaveLoad->Get<Image>("SaveButton3"));
+        screens::GameForm<screens::SaveLoadScreen>()
+            .Get<platform::Edit>("SlotName3")
+            .SetText("Voyage");
+        ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<Image>("SaveButton3"));
       },
       Answer(true),
       Read(&saved),
-      [] { ClickOn(screens::SaveLoad->Get<Label>("CloseLabel")); },
+      [] { ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<Label>("CloseLabel")); },
       [] { ClickOn(Part<Label>("ExitToMenuLabel")); },
       Answer(true),
       // Back on the start screen: "Load a game".
       [&] {
         seedAtLoad = state::RandSeed;
-        ClickOn(screens::SaveLoad->Get<Image>("LoadButton3"));
+        ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<Image>("LoadButton3"));
       },
       Answer(true),
       Read(&loaded),
@@ -481,7 +490,7 @@ TEST_F(TravelScreenTest, AGameSavedFromTheOptionsComesBackFromTheStartScreenOneD
   });
   screens::OpenTravelScreen();
   EXPECT_FALSE(screen().Visible());
-  app::Start->OnLoadClick();
+  screens::GameForm<app::StartScreen>().OnLoadClick();
   EXPECT_FALSE(StepsLeft());
   ASSERT_TRUE(state::SaveGame(2, "After the load").ok);
 
@@ -656,17 +665,20 @@ TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
          EXPECT_EQ(state::ActiveMission[mission::kActive], 0);
          EXPECT_FALSE(screens::MissionPanelShowing());
          EXPECT_FALSE(Part<platform::Shape>("MissionMarker").Visible()) << "a dropped mission's mark goes too";
-         EXPECT_FALSE(YesNo->Visible());
+         EXPECT_FALSE(YesNo().Visible());
          FireClick(screen(), "LevelUpButton");
        },
        Read(&congratulation),
-       [] { ClickOn(screens::Promotion->Get<Label>("ContinueLabel")); },
+       [] { ClickOn(screens::GameForm<screens::PromotionScreen>().Get<Label>("ContinueLabel")); },
        Read(&skill),
-       [] { ClickOn(screens::AbilitySelection->Get<Label>("CloseLabel")); },
        [] {
-         EXPECT_EQ(screens::Promotion->Get<Label>("AwardKind").Caption(), "medal");
+         ClickOn(screens::GameForm<screens::AbilitySelectionScreen>().Get<Label>("CloseLabel"));
+       },
+       [] {
+         EXPECT_EQ(screens::GameForm<screens::PromotionScreen>().Get<Label>("AwardKind").Caption(),
+                   "medal");
          EXPECT_EQ(state::PlayerData[player::kGoldStar], 1);
-         ClickOn(screens::Promotion->Get<Label>("ContinueLabel"));
+         ClickOn(screens::GameForm<screens::PromotionScreen>().Get<Label>("ContinueLabel"));
        },
        [] {
          EXPECT_EQ(state::PlayerData[player::kLevel], 2);
@@ -684,13 +696,13 @@ TEST_F(TravelScreenTest, HiddenFleetBattleControlFightsTheFleetOfFactionTwo) {
          FireClick(screen(), "FleetBattleButton");
        },
        [] {
-         EXPECT_TRUE(screens::FleetBattle->Visible());
+         EXPECT_TRUE(screens::GameForm<screens::FleetBattleScreen>().Visible());
          EXPECT_EQ(state::EnemyFleet[1][fleet_ship::kFaction], 2);
-         ClickOn(screens::FleetBattle->Get<Label>("RetreatLabel"));
+         ClickOn(screens::GameForm<screens::FleetBattleScreen>().Get<Label>("RetreatLabel"));
        },
        Answer(true),
        [] {
-         EXPECT_FALSE(screens::FleetBattle->Visible());
+         EXPECT_FALSE(screens::GameForm<screens::FleetBattleScreen>().Visible());
          EXPECT_TRUE(screen().Visible());
        }});
 }
@@ -702,11 +714,11 @@ TEST_F(TravelScreenTest, HiddenTestFightControlOpensAFight) {
          FireClick(screen(), "TestFightButton");
        },
        [] {
-         EXPECT_TRUE(screens::ShipCombat->Visible());
+         EXPECT_TRUE(screens::GameForm<screens::ShipCombatScreen>().Visible());
          EXPECT_EQ(state::EnemyShip[ship::kClass], 6);
          EXPECT_EQ(state::EnemyShip[ship::kFaction], 2);
          // Leaving the fight by the window's close ends the game.
-         screens::ShipCombat->Close();
+         screens::GameForm<screens::ShipCombatScreen>().Close();
        },
        Answer(true)});
   screens::OpenTravelScreen();
@@ -718,8 +730,8 @@ TEST_F(TravelScreenTest, LeavesOnlyByItsExitOrTheGamesEnd) {
   std::string question;
   WhenIdle({[] { screen().Close(); },
             [&] {
-              question = YesNo->Topic().Caption();
-              ClickOn(YesNo->Get<Label>("NoLabel"));
+              question = YesNo().Topic().Caption();
+              ClickOn(YesNo().Get<Label>("NoLabel"));
             },
             [] {
               EXPECT_TRUE(screen().Visible()) << "a no keeps the game";

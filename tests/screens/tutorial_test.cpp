@@ -23,7 +23,8 @@
 #include "screens/combat/ship_combat_screen.h"
 #include "screens/combat/ship_combat_view.h"
 #include "screens/port/mission_board.h"
-#include "screens/port/port.h"
+#include "screens/shared/doors.h"
+#include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/galaxy_map.h"
@@ -83,10 +84,18 @@ class TutorialTest : public GameFormsTest {
     throw std::runtime_error("no form " + name);
   }
   static std::vector<platform::Form*> AllForms() {
-    return {screens::FactionSelection, screens::NameSelection, screens::ProfessionSelection,
-            screens::TravelScreen,     screens::MissionBoard,  screens::PlanetScreen,
-            screens::GalaxyMap,        screens::Sensors,       screens::ShipStatus,
-            screens::PersonalStatus,   screens::TradeWindow,   screens::SaveLoad};
+    return {&screens::GameForm<screens::FactionSelectionScreen>(),
+            &screens::GameForm<screens::NameSelectionScreen>(),
+            &screens::GameForm<screens::ProfessionSelectionScreen>(),
+            &screens::GameForm<screens::TravelScreenForm>(),
+            &screens::GameForm<screens::MissionBoardScreen>(),
+            &screens::GameForm<screens::PlanetScreenForm>(),
+            &screens::GameForm<screens::GalaxyMapScreen>(),
+            &screens::GameForm<screens::SensorsScreen>(),
+            &screens::GameForm<screens::ShipStatusScreen>(),
+            &screens::GameForm<screens::PersonalStatusScreen>(),
+            &screens::GameForm<screens::TradeWindowScreen>(),
+            &screens::GameForm<screens::SaveLoadScreen>()};
   }
   static bool PanelShown(const std::string& form) {
     return FormNamed(form).Get<Panel>("TutorialPanel").Visible();
@@ -107,7 +116,9 @@ class TutorialTest : public GameFormsTest {
         out.push_back(std::string(form) + " arrow");
     return out;
   }
-  static void Answer(const char* label) { ClickOn(screens::popup_forms::YesNo->Get<Label>(label)); }
+  static void Answer(const char* label) {
+    ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>(label));
+  }
 
   // The form of a tutorial screen.
   static std::string FormNamedFor(rules::TutorialScreen screen) {
@@ -165,14 +176,14 @@ TEST_F(TutorialTest, EachStepShowsItsGuidanceOnItsScreenAndNothingElseStays) {
   }
   // A minimised panel goes too.
   screens::BeginTutorialStep(Step::OpenTrade);
-  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "TutorialMinimizeButton");
   screens::BeginTutorialStep(Step::VisitPlanet);
   EXPECT_EQ(Guidance(), std::vector<std::string>{"PlanetScreen panel"});
 }
 
 TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
   screens::BeginTutorialStep(Step::OpenTrade);
-  platform::Form& travel = *screens::TravelScreen;
+  platform::Form& travel = screens::GameForm<screens::TravelScreenForm>();
   EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(),
             "Click on the \"TRADE\" icon displayed in the control panel at the bottom.");
   EXPECT_EQ(travel.Get<Label>("TutorialTopic").Caption(), "Tutorial");
@@ -205,7 +216,8 @@ TEST_F(TutorialTest, PanelsCarryTheStepsTextsAndArrowsPointAtTheControl) {
 
 TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
   screens::BeginTutorialStep(Step::OpenTrade);
-  const platform::Image& arrow = screens::TravelScreen->Get<platform::Image>("TutorialArrow");
+  const platform::Image& arrow =
+      screens::GameForm<screens::TravelScreenForm>().Get<platform::Image>("TutorialArrow");
   std::vector<bool> seen;
   for (int tick = 0; tick < 4; ++tick) {
     platform::App().AdvanceClock(1000);
@@ -220,7 +232,7 @@ TEST_F(TutorialTest, TheArrowBlinksEverySecondWhileTheTutorialRuns) {
 
 TEST_F(TutorialTest, MinimizeAndShowTutorialSwapThePanelAndItsTwin) {
   screens::BeginTutorialStep(Step::CloseSensors);
-  platform::Form& sensors = *screens::Sensors;
+  platform::Form& sensors = screens::GameForm<screens::SensorsScreen>();
   FireClick(sensors, "TutorialMinimizeButton");
   EXPECT_FALSE(PanelShown("Sensors"));
   const Panel& twin = sensors.Get<Panel>("TutorialMinimizedPanel");
@@ -237,17 +249,17 @@ TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = 1;
   screens::BeginTutorialStep(Step::FlyToSun);
-  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "TutorialMinimizeButton");
   WhenIdle({[] {
-    EXPECT_EQ(screens::popup_forms::YesNo->Topic().Caption(), "Turn tutorial off?");
+    EXPECT_EQ(screens::GameForm<screens::YesNoPopup>().Topic().Caption(), "Turn tutorial off?");
     Answer("NoLabel");
   }});
-  FireClick(*screens::TravelScreen, "TutorialCancelButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "TutorialCancelButton");
   EXPECT_EQ(state::TutorialActive, 1) << "No keeps it";
   EXPECT_EQ(Guidance(), (std::vector<std::string>{"TravelScreen twin", "TravelScreen arrow"}));
 
   WhenIdle({[] { Answer("YesLabel"); }});
-  FireClick(*screens::TravelScreen, "TutorialMinimizeButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "TutorialMinimizeButton");
   screens::AskTurnOffTutorial();
   EXPECT_EQ(state::TutorialActive, 0);
   EXPECT_EQ(state::TutorialStep, 12) << "the step is kept";
@@ -259,7 +271,7 @@ TEST_F(TutorialTest, TurningItOffAtStep12HidesEverythingAndKeepsTheMission) {
 TEST_F(TutorialTest, AtTheLastStepCancelEndsTheTutorialWithoutAQuestion) {
   screens::BeginTutorialStep(Step::Finished);
   WhenIdle({});  // a question would wait here and fail
-  FireClick(*screens::TravelScreen, "TutorialCancelButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "TutorialCancelButton");
   EXPECT_EQ(state::TutorialActive, 0);
   EXPECT_TRUE(Guidance().empty());
 }
@@ -297,9 +309,10 @@ TEST_F(TutorialTest, TheWayToTheFirstPlanetPointsAtItAndThenAtTheDockIcon) {
       state::TutorialActive = 1;
       state::PlayerShip[ship::kBody] = c.shipAt;
       state::SelectedBody = c.shipAt;
-      screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
+      screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
+                                                                state::PlayerShip[ship::kSystem]);
       screens::BeginTutorialStep(Step::FlyToPlanet);
-      platform::Form& travel = *screens::TravelScreen;
+      platform::Form& travel = screens::GameForm<screens::TravelScreenForm>();
       const std::string planet = state::BodyText[state::PlayerShip[ship::kSystem]]
                                                 [state::kMainPlanetBody][body_text::kName];
       EXPECT_EQ(travel.Get<Label>("TutorialText2").Caption(), c.text2 + planet + c.after);
@@ -339,11 +352,11 @@ TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
   std::string refusal, why;
   state::PlayerData[player::kProfession] = 3;
   WhenIdle({[&] {
-    refusal = screens::popup_forms::Text->Topic().Caption();
-    why = screens::popup_forms::Text->Get<Label>("Text").Caption();
-    ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel"));
+    refusal = screens::GameForm<screens::TextPopup>().Topic().Caption();
+    why = screens::GameForm<screens::TextPopup>().Get<Label>("Text").Caption();
+    ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel"));
   }});
-  screens::ProfessionSelection->OnContinueClick();
+  screens::GameForm<screens::ProfessionSelectionScreen>().OnContinueClick();
   EXPECT_EQ(refusal, "Tutorial");
   // The professions stand in the top row of their screen.
   EXPECT_EQ(why,
@@ -352,7 +365,7 @@ TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
   EXPECT_TRUE(PanelShown("ProfessionSelection"));
 
   state::PlayerData[player::kProfession] = 6;
-  screens::ProfessionSelection->OnContinueClick();
+  screens::GameForm<screens::ProfessionSelectionScreen>().OnContinueClick();
   EXPECT_TRUE(Guidance().empty());
   EXPECT_EQ(state::TutorialStep, 3) << "step 4 begins on the travel screen";
 
@@ -360,25 +373,27 @@ TEST_F(TutorialTest, TheProfessionScreenLetsOnlyAPirateContinue) {
   state::TutorialActive = 0;
   state::PlayerData[player::kProfession] = 1;
   WhenIdle({});
-  screens::ProfessionSelection->OnContinueClick();
+  screens::GameForm<screens::ProfessionSelectionScreen>().OnContinueClick();
 }
 
 TEST_F(TutorialTest, SavingInTheFirstSlotAndClosingLeadBackToTheGame) {
   screens::BeginTutorialStep(Step::SaveIntoSlot);
-  screens::SaveLoad->ShowSaveSlotNames();
+  screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
   WhenIdle({
-      [] { ClickOn(screens::SaveLoad->Get<platform::Image>("SaveButton1")); },
+      [] {
+        ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("SaveButton1"));
+      },
       [] { Answer("NoLabel"); },  // "Really save?": the step moved on already
       [] {
         EXPECT_EQ(state::TutorialStep, 30);
         EXPECT_TRUE(ArrowBlinking("SaveLoad"));
-        ClickOn(screens::SaveLoad->Get<platform::Image>("CloseButton"));
+        ClickOn(screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("CloseButton"));
       },
   });
-  screens::SaveLoad->ShowModal();
+  screens::GameForm<screens::SaveLoadScreen>().ShowModal();
   EXPECT_EQ(state::TutorialStep, 28);
   EXPECT_EQ(Guidance(), (std::vector<std::string>{"TravelScreen panel", "TravelScreen arrow"}));
-  EXPECT_EQ(screens::TravelScreen->Get<Label>("TutorialText1").Caption(),
+  EXPECT_EQ(screens::GameForm<screens::TravelScreenForm>().Get<Label>("TutorialText1").Caption(),
             "Good. Now let´s close this screen again.");
 }
 
@@ -414,7 +429,7 @@ TEST_F(TutorialTest, TheScreensButtonsMoveTheTutorialOnOnlyAtTheirSteps) {
   }
   // Saving at step 29 and closing at step 30 come back to step 28; "Return to game" then leads on.
   state::TutorialStep = tutorial::StoredNumber(Step::ReturnToGame);
-  FireClick(*screens::TravelScreen, "ReturnButton");
+  FireClick(screens::GameForm<screens::TravelScreenForm>(), "ReturnButton");
   EXPECT_EQ(state::TutorialStep, 32);
 }
 
@@ -422,11 +437,14 @@ TEST_F(TutorialTest, LoadingAGameEndsTheTutorialAndPutsAwayItsGuidance) {
   ASSERT_TRUE(state::SaveGame(2, "Before the tutorial").ok);
   // The options panel's "Load a game" at the saving step: the travel screen's panel and arrow show.
   screens::BeginTutorialStep(Step::SaveGame);
-  screens::SaveLoad->ShowSaveSlotNames();
-  WhenIdle({[] { ClickOn(screens::SaveLoad->Get<platform::Image>("LoadButton2")); },
+  screens::GameForm<screens::SaveLoadScreen>().ShowSaveSlotNames();
+  WhenIdle({[] {
+              ClickOn(
+                  screens::GameForm<screens::SaveLoadScreen>().Get<platform::Image>("LoadButton2"));
+            },
             [] { Answer("YesLabel"); },
-            [] { ClickOn(screens::popup_forms::Text->Get<Label>("ContinueLabel")); }});
-  screens::SaveLoad->ShowModal();
+            [] { ClickOn(screens::GameForm<screens::TextPopup>().Get<Label>("ContinueLabel")); }});
+  screens::GameForm<screens::SaveLoadScreen>().ShowModal();
   EXPECT_EQ(state::TutorialActive, 0);
   EXPECT_TRUE(Guidance().empty());
 }
@@ -532,8 +550,9 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
     state::Randomize(seed);
     StartNewWorld(faction, 6);
     state::TutorialActive = 1;
-    screens::TravelScreen->ShowSystem(true, state::PlayerShip[ship::kSystem]);
-    screens::TravelScreen->Show();  // placed on the screen as the player has it
+    auto& travel = screens::GameForm<screens::TravelScreenForm>();
+    travel.ShowSystem(true, state::PlayerShip[ship::kSystem]);
+    travel.Show();  // placed on the screen as the player has it
     for (Step step : rules::AllTutorialSteps()) {
       SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
                    std::to_string(static_cast<int>(step)));
@@ -541,10 +560,10 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
       const bool trading = step == Step::BuySupplies || step == Step::FlyToTutorialBody ||
                            step == Step::SellAll || step == Step::CloseTrade;
       if (trading != screens::TradeWindowShowing()) screens::ToggleTradeWindow();
-      screens::TravelScreen->Get<Panel>("OptionsPanel")
+      screens::GameForm<screens::TravelScreenForm>().Get<Panel>("OptionsPanel")
           .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
       if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
-      screens::FactionSelection->SetVisible(step == Step::ChooseFaction);
+      screens::GameForm<screens::FactionSelectionScreen>().SetVisible(step == Step::ChooseFaction);
       screens::BeginTutorialStep(step);
       const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
 
@@ -563,7 +582,7 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
         if (step == Step::BuySupplies) {
           // Supplies chosen, it moves on to "Buy", and is back at Supplies when the step is shown
           // again.
-          FireClick(*screens::TradeWindow, "GoodName1");
+          FireClick(screens::GameForm<screens::TradeWindowScreen>(), "GoodName1");
           checkPointer(*arrow, "BuyButton");
           screens::BeginTutorialStep(step);
         }
@@ -636,7 +655,7 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
     }
     screens::StopTutorial();
     if (screens::TradeWindowShowing()) screens::ToggleTradeWindow();
-    screens::TravelScreen->Hide();
+    screens::GameForm<screens::TravelScreenForm>().Hide();
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "screens/career/promotion_screen.h"
 #include "screens/form_test_fixture.h"
+#include "screens/shared/game_forms.h"
 
 #include <string>
 #include <vector>
@@ -194,7 +195,7 @@ class UniformPanelTest : public GameFormsTest {};
 // The panel follows each composition: a later, smaller record hides what an earlier one showed,
 // and an unknown wing count leaves the wings as the last composition put them.
 TEST_F(UniformPanelTest, RecomposingHidesAndKeepsAsTheRecordSays) {
-  platform::Form& form = *screens::Promotion;
+  platform::Form& form = screens::GameForm<screens::PromotionScreen>();
   screens::UniformPanel panel(form);
   panel.Show(BuildUniformView({1, 0, 2, 9, 1, 1, 1, 3}));
   EXPECT_TRUE(form.Get<platform::Image>("Ribbon9").Visible());
