@@ -45,7 +45,7 @@ constexpr AgeBand kAgeBands[] = {
 constexpr std::int32_t kRankBonus[] = {0, -25, -24, -21, -15, -8, 0, 10, 25};
 
 struct Medal {
-  std::int32_t field;
+  player::Field field;
   std::int32_t percent;
   std::string_view names[4];  // by faction 1..4
 };

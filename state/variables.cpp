@@ -92,6 +92,8 @@ namespace {
 
 // Zeroes fields 0..100 of a row; field 101 is the spare one.
 void ClearRow(TDataRow& row) { std::fill_n(row.begin(), kFieldsStored, 0); }
+template <class Kind>
+void ClearRow(Row<Kind>& row) { ClearRow(row.raw()); }
 
 // Empties strings 0..10 of a text row; string 11 is the spare one.
 void ClearTextRow(TTextRow& row) {

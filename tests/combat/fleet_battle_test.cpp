@@ -30,7 +30,7 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr int kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
+constexpr fleet_ship::Field kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
               kClass = fleet_ship::kClass, kHp = fleet_ship::kHitPoints,
               kRole = fleet_ship::kRole;
 
@@ -644,7 +644,7 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     Fresh();
     SmallBattle({combat::kRoleDestroyer});
     PlayerShip[ship::kShields] = 5;
-    for (int f = 30; f <= 34; ++f) PlayerShip[f] = 11;
+    for (auto f = ship::kCrewmen; f <= ship::kDroids; ++f) PlayerShip[f] = 11;
     std::uint32_t seed = 0;
     for (;; ++seed) {
       state::Randomize(seed);
@@ -655,7 +655,8 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     combat::EmergencyShieldRecharge(fleet);
     EXPECT_EQ(PlayerShip[ship::kShields], MaxShields());
     EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 1);
-    for (int f = 30; f <= 33; ++f) EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
+    for (auto f = ship::kCrewmen; f <= ship::kPirates; ++f)
+      EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f.position;
     EXPECT_EQ(PlayerShip[ship::kDroids], 11);
     const std::vector<std::string> popups = Popups();
     ASSERT_EQ(popups.size(), 1u);

@@ -50,7 +50,8 @@ TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
 
 TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
   struct Case {
-    std::int32_t category, field;
+    std::int32_t category;
+    ship::Field field;
     const char* heading;
   };
   const Case cases[] = {
@@ -99,7 +100,7 @@ TEST(EquipmentOffers, StandardFitPerSizeCategory) {
       if (field == 2 || field == 60 || field == 51 || field == 74 || field == 76 || field == 72 ||
           field == 70)
         continue;
-      ASSERT_EQ(ship[field], 99) << "class " << c.shipClass << " field " << field;
+      ASSERT_EQ(ship.At(field), 99) << "class " << c.shipClass << " field " << field;
     }
   }
 }
