@@ -4,6 +4,8 @@
 //   state::PlayerShip = test_rows::ShipRow().Alive().Class(9).Shields(40).Crewmen(12);
 //   state::ActiveMission = test_rows::MissionRow().Active().Type(kMissionBounty).Target(3, 7);
 //
+// A place is given as (system, body), as the rules name it.
+//
 // Every field not set is 0, as in a cleared row. `Set` reaches any field of the row's own kind.
 #pragma once
 
@@ -48,9 +50,10 @@ class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
   ShipRow& Class(std::int32_t v) { return Set(ship::kClass, v); }
   ShipRow& ActionPoints(std::int32_t v) { return Set(ship::kActionPoints, v); }
   ShipRow& Reinforcements(std::int32_t v) { return Set(ship::kReinforcements, v); }
+  ShipRow& EnemyKind(std::int32_t v) { return Set(ship::kEnemyKind, v); }
   ShipRow& Faction(std::int32_t v) { return Set(ship::kFaction, v); }
-  // Where the ship is: body `b` of star system `s`.
-  ShipRow& At(std::int32_t s, std::int32_t b) { return Set(ship::kSystem, s).Set(ship::kBody, b); }
+  ShipRow& System(std::int32_t v) { return Set(ship::kSystem, v); }
+  ShipRow& Body(std::int32_t v) { return Set(ship::kBody, v); }
   ShipRow& CargoSpace(std::int32_t v) { return Set(ship::kCargoSpace, v); }
   ShipRow& Crewmen(std::int32_t v) { return Set(ship::kCrewmen, v); }
   ShipRow& Officers(std::int32_t v) { return Set(ship::kOfficers, v); }
@@ -88,7 +91,19 @@ class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
     return Set(mission::kTargetSystem, s).Set(mission::kTargetBody, b);
   }
   MissionRow& Subject(std::int32_t v) { return Set(mission::kSubject, v); }
+  MissionRow& Quantity(std::int32_t v) { return Set(mission::kQuantity, v); }
   MissionRow& EnemyFaction(std::int32_t v) { return Set(mission::kEnemyFaction, v); }
+  // The three nav points (or the pick-up and drop places in the first two).
+  MissionRow& FirstPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kFirstPointSystem, s).Set(mission::kFirstPointBody, b);
+  }
+  MissionRow& SecondPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kSecondPointSystem, s).Set(mission::kSecondPointBody, b);
+  }
+  MissionRow& ThirdPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kThirdPointSystem, s).Set(mission::kThirdPointBody, b);
+  }
+  MissionRow& CampaignSystem(std::int32_t v) { return Set(mission::kCampaignSystem, v); }
 };
 
 // PlayerFleet and EnemyFleet rows.
