@@ -22,6 +22,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace {
@@ -101,12 +102,12 @@ class FleetBattle : public combat_test::CombatTest {
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t hp = -1, std::int32_t faction = 2) {
-    row = {};
-    row[kAlive] = 1;
-    row[kFaction] = faction;
-    row[kClass] = shipClass;
-    row[kHp] = hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp;
-    row[kRole] = role;
+    row = test_rows::FleetShipRow()
+              .Alive()
+              .Faction(faction)
+              .Class(shipClass)
+              .HitPoints(hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp)
+              .Role(role);
   }
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
