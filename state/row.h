@@ -15,8 +15,8 @@ namespace state {
 
 inline constexpr int kRowLength = 102;
 
-// A row that its fields' names do not type: goods, skills, abilities, missile volleys, boarding
-// areas, indexed by an id or a position.
+// A row that its fields' names do not type: goods, skills, abilities, boarding areas, indexed by an
+// id or a position.
 using TDataRow = std::array<std::int32_t, kRowLength>;
 
 // The name of a field of rows of kind `Kind`: its position in the row.
@@ -88,5 +88,6 @@ struct FactionFields;
 struct FleetShipFields;
 struct ModifierFields;
 struct HighscoreFields;
+struct MissileVolleyFields;
 
 }  // namespace state

@@ -34,6 +34,7 @@ using TFactionRow = Row<FactionFields>;
 using TFleetShipRow = Row<FleetShipFields>;
 using TModifierRow = Row<ModifierFields>;
 using THighscoreRow = Row<HighscoreFields>;
+using TMissileVolleyRow = Row<MissileVolleyFields>;
 
 template <class T, std::size_t N>
 using Table = std::array<T, N>;
@@ -107,8 +108,8 @@ extern Table<std::int32_t, kAbilitySlots> PlayerAbilitySlots;
 extern Table<std::int32_t, kAbilitySlots> EnemyAbilitySlots;
 extern Table<std::int32_t, kAbilitySlots> PlayerSlotState;
 extern Table<std::int32_t, kAbilitySlots> EnemySlotState;
-extern TDataRow PlayerMissileVolley;
-extern TDataRow EnemyMissileVolley;
+extern TMissileVolleyRow PlayerMissileVolley;
+extern TMissileVolleyRow EnemyMissileVolley;
 extern Table<TModifierRow, kModifierRows> PlayerModifiers;
 extern Table<TModifierRow, kModifierRows> EnemyModifiers;
 extern Table<TFleetShipRow, kFleetRows> PlayerFleet;

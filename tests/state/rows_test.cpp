@@ -19,7 +19,7 @@ using AllKinds =
     KindList<state::BodyFields, state::SystemFields, state::PlayerFields, state::ShipFields,
              state::MissionFields, state::NewsFields, state::SpecialShipFields,
              state::SpaceFindFields, state::FactionFields, state::FleetShipFields,
-             state::ModifierFields, state::HighscoreFields>;
+             state::ModifierFields, state::HighscoreFields, state::MissileVolleyFields>;
 
 // A row of kind `RowKind` takes the fields of its own kind and of no other, and no bare number.
 template <class RowKind, class... FieldKinds>

@@ -155,7 +155,7 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
                                    &PlayerAbilitySlots[3],
                                    &PlayerSlotState[2],
                                    &PlayerModifiers[2][modifier::kActive],
-                                   &EnemyMissileVolley[1],
+                                   &EnemyMissileVolley[missile_volley::kInFlight],
                                    &PlayerFleet[1][fleet_ship::kFaction],
                                    &BoardingAreas[4],
                                    &TutorialStep,
