@@ -56,7 +56,8 @@ void Hit(std::int32_t& count, std::int64_t weight, std::int64_t& h) {
 
 void ClearNegativeDefenders() {
   auto& e = state::EnemyShip;
-  for (const ship::Field f : {ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids})
+  for (const ship::Field f :
+       {ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids})
     if (e[f] < 0) e[f] = 0;
 }
 

@@ -141,7 +141,8 @@ void SendExcessCrewAway(BoardingUi& ui) {
                         "Some crew members leave your ship due to a lower maximum amount of crew "
                         "members allowed on the new ship.");
   // The crewmen leave first, then the pirates, the marines, the officers and the droids.
-  for (const ship::Field field : {ship::kCrewmen, ship::kPirates, ship::kMarines, ship::kOfficers, ship::kDroids}) {
+  for (const ship::Field field :
+       {ship::kCrewmen, ship::kPirates, ship::kMarines, ship::kOfficers, ship::kDroids}) {
     if (crew <= room) break;
     if (p[field] <= 0) continue;
     const std::int64_t leave = std::min<std::int64_t>(p[field], crew - room);

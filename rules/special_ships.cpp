@@ -306,7 +306,8 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   ship[special_ship::kActive] = 1;
   ship[special_ship::kDaysLeft] = 4 + Random(3);
-  for (auto field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
+  for (auto field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant;
+       ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
   std::int32_t k = system[star_system::kClass] == kEconomyCapital ? 1 : 2;

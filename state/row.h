@@ -1,7 +1,7 @@
 // The typed rows of the game-state tables (state/variables.h) and the names of their fields
-// (state/fields.h). Every row holds the same 102 integers, but each kind of row (a body, a ship, the
-// player, ...) is its own type and its fields are named by that kind, so that a field of one kind
-// indexing a row of another does not compile: PlayerShip[player::kCredits] is an error.
+// (state/fields.h). Every row holds the same 102 integers, but each kind of row (a body, a ship,
+// the player, ...) is its own type and its fields are named by that kind, so that a field of one
+// kind indexing a row of another does not compile: PlayerShip[player::kCredits] is an error.
 //
 // The numbers behind the names are the save-game layout. The few places that really work by
 // position (the save file, checksums, clearing) reach them through `At` and `raw`.

@@ -125,7 +125,8 @@ class SaveChecker {
 
   // False once a field was out of range; `cause` then says which.
   template <class Kind>
-  bool Field(std::size_t rowStart, state::Field<Kind> field, SavedRange range, std::string_view what) {
+  bool Field(std::size_t rowStart, state::Field<Kind> field, SavedRange range,
+             std::string_view what) {
     return Record(rowStart + field.position, range, what);
   }
 
@@ -200,7 +201,8 @@ std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
   for (const auto& f : SavedShipFields())
     check.Field(kPlayerShipStart, f.field, f.range, f.what);
   check.Record(kGameDayRecord, kSavedDays, "the game day");
-  check.Record(kActiveMissionStart + mission::kReward.position, kSavedAmount, "the mission's reward");
+  check.Record(kActiveMissionStart + mission::kReward.position, kSavedAmount,
+               "the mission's reward");
   for (int s = 0; s < kStoredSystems; ++s)
     for (int k = 0; k < kStoredOfferSlots; ++k)
       check.Field(kMissionOffersStart + (s * kStoredOfferSlots + k) * kRow, mission::kReward,

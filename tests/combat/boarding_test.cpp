@@ -755,7 +755,8 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     EXPECT_EQ(p[ship::kFaction], 3);
     EXPECT_EQ(p[ship::kShields], state::GetShipClassStat(8, state::kAttrShields));
     EXPECT_EQ(p[ship::kSimulatorMissile], 0);
-    for (const ship::Field field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field.position;
+    for (const ship::Field field : ship::kFittedItems)
+      EXPECT_EQ(p[field], fitted[field]) << field.position;
     EXPECT_EQ(p[ship::kCargoSpace],
               state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));
     EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);

@@ -104,7 +104,8 @@ TEST_F(Career, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
   EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
   EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
   // Each quarter is truncated on its own: a hull alone is a plain third.
-  for (const ship::Field field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
+  // No such item: worth 0.
+  for (const ship::Field field : ship::kFittedItems) state::PlayerShip[field] = -1;
   EXPECT_EQ(rules::ComputeShipTradeInValue(), state::GetShipClassStat(c, state::kAttrPrice) / 3);
 }
 

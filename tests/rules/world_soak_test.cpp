@@ -75,7 +75,8 @@ std::string FirstValueOutOfRange() {
         }
       }
     }
-    for (auto field = star_system::kCampaignDays; field <= star_system::kCampaignMissions; ++field) {
+    for (auto field = star_system::kCampaignDays; field <= star_system::kCampaignMissions;
+         ++field) {
       if (state::SystemData[s][field] < 0) return "campaign of " + std::to_string(s);
     }
     for (int k = 1; k <= state::kLastFindSlot; ++k) {

@@ -360,7 +360,8 @@ TEST_F(NewWorldTest, FactionsAndThePirates) {
     EXPECT_EQ(FactionText[f][faction_text::kLogo], cases[f].logo);
     // Every faction alive, nobody at war yet.
     for (int field = 0; field <= 100; ++field)
-      EXPECT_EQ(FactionData[f].At(field), (f >= 1 && field == 1) ? 1 : 0) << f << " field " << field;
+      EXPECT_EQ(FactionData[f].At(field), (f >= 1 && field == 1) ? 1 : 0)
+          << f << " field " << field;
   }
 }
 
