@@ -732,14 +732,13 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
     PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
                                                           PlayerShip[ship::kCargoModule]);
   }
-  state::ActiveMission = {};
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = type;
-  state::ActiveMission[mission::kReward] = 50000;
-  state::ActiveMission[mission::kTargetBody] = PlayerShip[ship::kBody];
-  state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
-  state::ActiveMission[mission::kSubject] = 1;
-  state::ActiveMission[mission::kEnemyFaction] = 2;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(type)
+                             .Reward(50000)
+                             .Target(PlayerShip[ship::kSystem], PlayerShip[ship::kBody])
+                             .Subject(1)
+                             .EnemyFaction(2);
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);

@@ -106,6 +106,17 @@ class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
   MissionRow& CampaignSystem(std::int32_t v) { return Set(mission::kCampaignSystem, v); }
 };
 
+// SpecialShips[row].
+class SpecialShipRow : public RowBuilder<SpecialShipRow, state::SpecialShipFields> {
+ public:
+  SpecialShipRow& Active() { return Set(special_ship::kActive, 1); }
+  SpecialShipRow& Class(std::int32_t v) { return Set(special_ship::kClass, v); }
+  SpecialShipRow& Kind(std::int32_t v) { return Set(special_ship::kKind, v); }
+  SpecialShipRow& Faction(std::int32_t v) { return Set(special_ship::kFaction, v); }
+  SpecialShipRow& DaysLeft(std::int32_t v) { return Set(special_ship::kDaysLeft, v); }
+  SpecialShipRow& SubKind(std::int32_t v) { return Set(special_ship::kSubKind, v); }
+};
+
 // PlayerFleet and EnemyFleet rows.
 class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
  public:
