@@ -51,9 +51,11 @@ struct Medal {
 };
 
 constexpr Medal kMedals[] = {
-    {11, 5, {", the Silver Star", ", the Silver Eagle", ", the Silver Ying-Yang", ", the Red Cross"}},
-    {12, 8, {", the Gold Star", ", the Gold Eagle", ", the Gold Ying-Yang", ", the Gold Cross"}},
-    {13, 10,
+    {player::kSilverStar, 5,
+     {", the Silver Star", ", the Silver Eagle", ", the Silver Ying-Yang", ", the Red Cross"}},
+    {player::kGoldStar, 8,
+     {", the Gold Star", ", the Gold Eagle", ", the Gold Ying-Yang", ", the Gold Cross"}},
+    {player::kMedalOfHonor, 10,
      {", the Medal of Honor", ", the Eagle Of Honor", ", the title \"Samurai", ", the Heroic Cross"}},
 };
 

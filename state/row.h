@@ -22,6 +22,10 @@ using TDataRow = std::array<std::int32_t, kRowLength>;
 // The name of a field of rows of kind `Kind`: its position in the row.
 template <class Kind>
 struct Field {
+  // Explicit, so that a bare number never becomes a field unnoticed, not even inside the braces
+  // of a table's row.
+  constexpr explicit Field(int at) : position(at) {}
+
   int position;
 
   // The field `offset` places on, for the runs of fields (one per faction, per crew kind, ...).

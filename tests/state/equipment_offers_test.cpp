@@ -50,8 +50,7 @@ TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
 
 TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
   struct Case {
-    std::int32_t category;
-    ship::Field field;
+    std::int32_t category, field;  // the field's position in the ship row
     const char* heading;
   };
   const Case cases[] = {
@@ -61,7 +60,7 @@ TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
       {0, 0, ""},                     {7, 0, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EquipmentShipField(c.category), c.field);
+    EXPECT_EQ(EquipmentShipField(c.category).position, c.field);
     EXPECT_EQ(EquipmentCategoryHeading(c.category), c.heading);
   }
 }

@@ -43,6 +43,8 @@ static_assert(!Indexes<decltype(state::BodyData[0][0]), decltype(space_find::kMa
 static_assert(!Indexes<decltype(state::MissionOffers[0][0]), decltype(special_ship::kActive)>);
 static_assert(!Indexes<decltype(state::EnemyFleet[0]), decltype(ship::kAlive)>);
 static_assert(!Indexes<decltype(state::Cargo), decltype(mission::kGood)>);
+// A bare number becomes a field only when written so, not inside the braces of a table's row.
+static_assert(!std::is_convertible_v<int, ship::Field>);
 
 // A typed row is the plain row in memory: the save file and the copies see the same integers.
 static_assert(sizeof(state::TShipRow) == sizeof(state::TDataRow));
