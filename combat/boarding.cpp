@@ -52,7 +52,8 @@ void Hit(std::int32_t& count, std::int64_t weight, std::int64_t& h) {
 
 void ClearNegativeDefenders() {
   auto& e = state::EnemyShip;
-  for (int f : {ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids})
+  for (const ship::Field f :
+       {ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids})
     if (e[f] < 0) e[f] = 0;
 }
 
@@ -76,7 +77,7 @@ std::int64_t PoolOf(std::int64_t s) {
 
 // Standard attack and commando assault: which defending group a draw 0..204 hits.
 struct DefenderTarget {
-  int field;
+  ship::Field field;
   std::int64_t weight;
 };
 DefenderTarget StandardTarget(std::int32_t r) {
@@ -121,7 +122,7 @@ void PlayerAttack(BoardingAttack kind) {
 
 // The defenders' shot at one of the player's groups; the losses go to its casualty counter. A
 // group already at 0 (or below) is not hit.
-void Shoot(int field, std::int64_t weight, std::int64_t& h) {
+void Shoot(ship::Field field, std::int64_t weight, std::int64_t& h) {
   std::int32_t& count = state::PlayerShip[field];
   if (count <= 0) return;
   const std::int64_t before = count;
@@ -398,7 +399,7 @@ void BoardingEnemyCounterattack() {
         h = 0;
     }
   }
-  for (int f = ship::kCrewmen; f <= ship::kDroids; ++f)
+  for (auto f = ship::kCrewmen; f <= ship::kDroids; ++f)
     if (p[f] < 0) p[f] = 0;
 }
 

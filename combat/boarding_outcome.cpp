@@ -143,7 +143,8 @@ void SendExcessCrewAway(BoardingUi& ui) {
                         "Some crew members leave your ship due to a lower maximum amount of crew "
                         "members allowed on the new ship.");
   // The crewmen leave first, then the pirates, the marines, the officers and the droids.
-  for (int field : {ship::kCrewmen, ship::kPirates, ship::kMarines, ship::kOfficers, ship::kDroids}) {
+  for (const ship::Field field :
+       {ship::kCrewmen, ship::kPirates, ship::kMarines, ship::kOfficers, ship::kDroids}) {
     if (crew <= room) break;
     if (p[field] <= 0) continue;
     const std::int64_t leave = std::min<std::int64_t>(p[field], crew - room);
@@ -160,7 +161,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
   p[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   c.Rules().UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
-  for (int field : ship::kFittedItems) p[field] = 0;
+  for (const ship::Field field : ship::kFittedItems) p[field] = 0;
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.
   p[ship::kCargoSpace] =

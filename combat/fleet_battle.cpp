@@ -480,7 +480,7 @@ void EmergencyShieldRecharge(FleetBattleUi& ui) {
     return;
   }
   // The crewmen, officers, marines and pirates; the droids are spared.
-  for (int field = ship::kCrewmen; field <= ship::kPirates; ++field) PlayerShip[field] /= 2;
+  for (auto field = ship::kCrewmen; field <= ship::kPirates; ++field) PlayerShip[field] /= 2;
   ui.ShowPopup("Reactor breach!",
                "While you are able to recharge your shields a reactor breach kills many of your "
                "crew members.");

@@ -84,7 +84,7 @@ void CountDownReload(Side side, CombatUi& ui) {
 
 // Counts a volley of `shooter` down by one round. A mine only moves while the target holds it in
 // a tractor beam (Mk. II also under a mark); the player's mine releases the enemy's hold.
-void CountDownVolley(Side shooter, state::TDataRow& volley, CombatUi& ui) {
+void CountDownVolley(Side shooter, state::TMissileVolleyRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
   const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
   if (type == kMissileMineMk1) {

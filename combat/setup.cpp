@@ -267,7 +267,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
     state::PlayerSlotState[k] = 0;
     state::EnemySlotState[k] = 0;
   }
-  for (int f = 1; f <= 100; ++f) e[f] = 0;
+  for (int f = 1; f <= 100; ++f) e.At(f) = 0;
   for (int s = 1; s <= 8; ++s) {
     state::PlayerModifiers[s][modifier::kActive] = 0;
     state::EnemyModifiers[s][modifier::kActive] = 0;

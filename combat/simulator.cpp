@@ -363,7 +363,7 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   enemy[ship::kSimulatorMissile] = 0;
   enemy[ship::kShields] = state::GetShipClassBaseShields(enemy[ship::kClass]);
   enemy[ship::kSetUpMark] = 3;
-  for (int field : ship::kFittedItems) enemy[field] = 0;
+  for (const ship::Field field : ship::kFittedItems) enemy[field] = 0;
 
   static constexpr std::array<std::array<std::int32_t, 12>, 3> kLists = {{
       {1, 2, 3, 10, 11, 22, 24, 26, 27, 28, 20, 31},

@@ -86,7 +86,7 @@ constexpr Pair kManyMissions = {
 using state::IsSystem;
 
 // The stored variant of `field`, drawn from 1..count when still 0.
-int VariantOf(int s, int field, int count) {
+int VariantOf(int s, star_system::Field field, int count) {
   std::int32_t& variant = state::SystemData[s][field];
   if (variant == 0) variant = state::Random(count) + 1;
   return variant;

@@ -69,7 +69,7 @@ void ApplyFastStart(int start, Ui& ui) {
   ui.UpdateStatusBars();
 
   ship[ship::kSimulatorMissile] = 0;
-  for (int field : ship::kFittedItems) ship[field] = 0;
+  for (const ship::Field field : ship::kFittedItems) ship[field] = 0;
   state::ApplyStandardFit(ship);
   // The hold is the new hull's: the old one's capacity would let the cargo overflow or idle.
   ship[ship::kCargoSpace] =

@@ -58,7 +58,7 @@ void StartCampaign(Ui& ui, int attacker, int defender, int system) {
   state::TSystemRow& row = SystemData[system];
   row[star_system::kCampaign] = 1;
   row[star_system::kAttacker] = attacker;
-  for (int field = 22; field <= 26; ++field) row[field] = 0;
+  for (int field = 22; field <= 26; ++field) row.At(field) = 0;
   row[star_system::kSiegeDays] = 200 + Random(200);
   // The board of the besieged system is refilled under the new situation.
   for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {

@@ -95,7 +95,7 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
              "Some members of your crew do not want to serve a criminal any longer and steal an "
              "escape pod to flee to the planet surface. You should try to hire pirates at pirate "
              "hideouts instead!");
-  for (const int kind : {ship::kCrewmen, ship::kOfficers, ship::kMarines}) {
+  for (const ship::Field kind : {ship::kCrewmen, ship::kOfficers, ship::kMarines}) {
     const std::int32_t gone = state::Random(crew[kind]);
     crew[kind] = std::max(0, crew[kind] - gone);
   }

@@ -12,7 +12,8 @@ namespace {
 
 // Fields 1..100 travel with a row when it moves; field 0 and the spare field 101 stay.
 void MoveRow(int from, int to) {
-  for (int field = 1; field <= 100; ++field) HighscoreTable[to][field] = HighscoreTable[from][field];
+  for (int field = 1; field <= 100; ++field)
+    HighscoreTable[to].At(field) = HighscoreTable[from].At(field);
   HighscoreNames[to] = HighscoreNames[from];
 }
 

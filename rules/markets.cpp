@@ -215,7 +215,7 @@ class GalaxyProduction {
     std::size_t i = 0;
     for (int s = 0; s < state::kSystems; ++s) {
       for (int b = 0; b < state::kBodies; ++b) {
-        for (int column = 1; column <= 3; ++column) bodies_[i++] = BodyData[s][b][column];
+        for (auto f = body::kVisible; f <= body::kKind; ++f) bodies_[i++] = BodyData[s][b][f];
       }
     }
     ++version_;
@@ -249,7 +249,8 @@ class GalaxyProduction {
     for (int s = 0; s < state::kSystems; ++s) {
       for (int b = 0; b < state::kBodies; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
-        same &= body[1] == bodies_[i] && body[2] == bodies_[i + 1] && body[3] == bodies_[i + 2];
+        same &= body[body::kVisible] == bodies_[i] && body[body::kOwner] == bodies_[i + 1] &&
+                body[body::kKind] == bodies_[i + 2];
         i += 3;
       }
     }

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kMissionPicture = "GeneralMissionPic.jpg";
 
 // The fields an accepted offer hands on; the others of ActiveMission keep what they hold.
-constexpr int kCopiedFields[] = {
+constexpr mission::Field kCopiedFields[] = {
     mission::kType,            mission::kReward,           mission::kTargetBody,
     mission::kTargetSystem,    mission::kSubject,          mission::kEnemyFaction,
     mission::kFirstPointBody,  mission::kFirstPointSystem, mission::kSecondPointBody,
@@ -65,7 +65,7 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
   }
 
   state::ActiveMission[mission::kActive] = 1;
-  for (const int field : kCopiedFields) state::ActiveMission[field] = offer[field];
+  for (const mission::Field field : kCopiedFields) state::ActiveMission[field] = offer[field];
   if (state::ActiveMission[mission::kType] == kMissionAnalysis) ClearAnalysisRecords();
   if (TutorialAt(tutorial::Step::AcceptMission))
     ui.BeginTutorialStep(tutorial::Step::ReopenMission);

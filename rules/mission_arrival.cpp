@@ -189,7 +189,7 @@ const NavRoute& RouteOf(std::int32_t type) {
 }
 
 // The mission moves on to the point in fields [body], [system] and names it as the next goal.
-void NextNavPoint(std::int32_t stage, int bodyField, std::string_view text, Ui& ui) {
+void NextNavPoint(std::int32_t stage, mission::Field bodyField, std::string_view text, Ui& ui) {
   ActiveMission[mission::kStage] = stage + 1;
   ActiveMission[mission::kTargetBody] = ActiveMission[bodyField];
   ActiveMission[mission::kTargetSystem] = ActiveMission[bodyField + 1];

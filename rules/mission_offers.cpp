@@ -684,7 +684,7 @@ void GenerateMissionOffers(Ui& ui) {
     Board board{s, k, &state::MissionOffers[s][k]};
     state::TMissionRow& row = *board.row;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      for (int field = 1; field <= 100; ++field) row[field] = 0;
+      for (int field = 1; field <= 100; ++field) row.At(field) = 0;
       std::int32_t type = BaseDraw(search, s);
       if (Campaign(s) && search.psize >= state::kSizeCorvette) {
         row[mission::kCampaignSystem] = s;

@@ -32,10 +32,11 @@ std::string_view Variant(const SentenceVariants& sentences, int variant) {
 }
 
 // Draws the entry's missing variants in field order, then joins the three sentences in quotes.
-std::string Compose(int kind, int slot, int thirdField, const NewsNames& names) {
+std::string Compose(int kind, int slot, news::Field thirdField, const NewsNames& names) {
   if (!ValidSlot(slot)) return {};
   state::TNewsRow& entry = NewsList[slot];
-  for (int field : {news::kFirstSentenceVariant, news::kSecondSentenceVariant, thirdField}) {
+  for (const news::Field field :
+       {news::kFirstSentenceVariant, news::kSecondSentenceVariant, thirdField}) {
     if (entry[field] == 0) entry[field] = Random(10) + 1;
   }
   const NewsSentences sentences = NewsSentencesOf(kind);
@@ -53,7 +54,8 @@ std::string Compose(int kind, int slot, int thirdField, const NewsNames& names) 
 
 int InsertNewsEntry() {
   for (int row = state::kLastNews; row >= 2; --row) {
-    for (int field = 1; field <= 100; ++field) NewsList[row][field] = NewsList[row - 1][field];
+    for (int field = 1; field <= 100; ++field)
+      NewsList[row].At(field) = NewsList[row - 1].At(field);
     state::NewsHeadline[row] = state::NewsHeadline[row - 1];
   }
   // The new entry starts from a cleared row.

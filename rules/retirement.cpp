@@ -47,15 +47,17 @@ constexpr AgeBand kAgeBands[] = {
 constexpr std::int32_t kRankBonus[] = {0, -25, -24, -21, -15, -8, 0, 10, 25};
 
 struct Medal {
-  std::int32_t field;
+  player::Field field;
   std::int32_t percent;
   std::string_view names[4];  // by faction 1..4
 };
 
 constexpr Medal kMedals[] = {
-    {11, 5, {", the Silver Star", ", the Silver Eagle", ", the Silver Ying-Yang", ", the Red Cross"}},
-    {12, 8, {", the Gold Star", ", the Gold Eagle", ", the Gold Ying-Yang", ", the Gold Cross"}},
-    {13, 10,
+    {player::kSilverStar, 5,
+     {", the Silver Star", ", the Silver Eagle", ", the Silver Ying-Yang", ", the Red Cross"}},
+    {player::kGoldStar, 8,
+     {", the Gold Star", ", the Gold Eagle", ", the Gold Ying-Yang", ", the Gold Cross"}},
+    {player::kMedalOfHonor, 10,
      {", the Medal of Honor", ", the Eagle Of Honor", ", the title \"Samurai", ", the Heroic Cross"}},
 };
 

@@ -135,7 +135,7 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
   p[ship::kShields] = state::GetShipClassBaseShields(c);
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
-  for (int field : ship::kFittedItems) p[field] = 0;
+  for (const ship::Field field : ship::kFittedItems) p[field] = 0;
   if (plainHold) p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, 0, state::Side::Player);
   state::ApplyStandardFit(p);
   RedrawAllMissionBoards(ui);

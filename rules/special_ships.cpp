@@ -190,7 +190,7 @@ bool ValidSlot(std::int32_t slot) { return slot >= 1 && slot <= state::kLastSpec
 
 // The stored variant of field `field`, drawn first when there is none; every draw gives a
 // sentence (1..10).
-std::int32_t Variant(state::TSpecialShipRow& ship, int field) {
+std::int32_t Variant(state::TSpecialShipRow& ship, special_ship::Field field) {
   if (ship[field] == 0) ship[field] = Random(10) + 1;
   return ship[field];
 }
@@ -305,7 +305,8 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   ship[special_ship::kActive] = 1;
   ship[special_ship::kDaysLeft] = 4 + Random(3);
-  for (int field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant; ++field)
+  for (auto field = special_ship::kMissionTarget; field <= special_ship::kPirateNameVariant;
+       ++field)
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
   const EncounterSituation k = EncounterSituationOf(s);

@@ -9,7 +9,7 @@
 
 namespace state {
 
-int CrewCountField(CrewKind kind) {
+ship::Field CrewCountField(CrewKind kind) {
   switch (kind) {
     case CrewKind::Crewmen: return ship::kCrewmen;
     case CrewKind::Officers: return ship::kOfficers;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "state/fields.h"
+
 namespace state {
 
 // Numbered as the screens show them; the ship row keeps marines before pirates.
@@ -12,7 +14,7 @@ enum class CrewKind { Crewmen = 1, Officers, Pirates, Marines, Droids };
 inline constexpr int kCrewKindCount = 5;
 
 // The PlayerShip (or EnemyShip) field that counts crew of `kind`.
-int CrewCountField(CrewKind kind);
+ship::Field CrewCountField(CrewKind kind);
 
 // What one member of `kind` costs to hire; 0 for the battle droids, which are never for hire.
 std::int32_t CrewHirePrice(CrewKind kind);

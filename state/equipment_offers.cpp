@@ -21,7 +21,7 @@ constexpr std::array<std::array<EquipmentOffers, kLastSizeCategory>, kLastEquipm
 }};
 
 struct CategoryRow {
-  std::int32_t shipField;
+  ship::Field shipField;
   std::string_view heading;
 };
 
@@ -54,8 +54,8 @@ EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass
   return GetEquipmentOffersForSize(category, GetShipClassSize(shipClass));
 }
 
-std::int32_t EquipmentShipField(std::int32_t category) {
-  return IsCategory(category) ? kCategories[category - 1].shipField : 0;
+ship::Field EquipmentShipField(std::int32_t category) {
+  return IsCategory(category) ? kCategories[category - 1].shipField : ship::Field{kUnusedField};
 }
 
 std::string_view EquipmentCategoryHeading(std::int32_t category) {

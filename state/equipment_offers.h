@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "state/fields.h"
 #include "state/variables.h"
 
 namespace state {
@@ -35,7 +36,7 @@ EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass
 
 // The ship-row field that holds the category's item (ship::kGun, kMissileLauncher, kEngine,
 // kCargoModule, kTargeting, kEcm for categories 1 to 6); 0 for any other category.
-std::int32_t EquipmentShipField(std::int32_t category);
+ship::Field EquipmentShipField(std::int32_t category);
 
 // The heading of the shop's options panel ("Upgrade guns:" ...); empty for any other category.
 std::string_view EquipmentCategoryHeading(std::int32_t category);

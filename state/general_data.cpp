@@ -94,7 +94,7 @@ void SetGeneralDataDefaults() {
     SaveSlotNames[slot].clear();
   }
   for (int row = 1; row <= kLastHighscoreRow; ++row) {
-    for (int field = 1; field <= kHighscoreFields; ++field) HighscoreTable[row][field] = 0;
+    for (int field = 1; field <= kHighscoreFields; ++field) HighscoreTable[row].At(field) = 0;
     HighscoreNames[row].clear();
   }
   StartCount = 0;
@@ -117,7 +117,7 @@ std::vector<std::uint8_t> GeneralDataIntBytes() {
   for (int slot = 1; slot <= kLastSaveSlotRow; ++slot) AppendIntRecord(out, SaveSlotUsed[slot]);
   for (int row = 1; row <= kLastHighscoreRow; ++row) {
     for (int field = 1; field <= kHighscoreFields; ++field) {
-      AppendIntRecord(out, HighscoreTable[row][field]);
+      AppendIntRecord(out, HighscoreTable[row].At(field));
     }
   }
   AppendIntRecord(out, StartCount);
@@ -150,7 +150,7 @@ FileCheck ApplyGeneralDataBytes(std::span<const std::uint8_t> ints, std::span<co
   for (int slot = 1; slot <= kLastSaveSlotRow; ++slot) SaveSlotUsed[slot] = IntRecordAt(ints, next++);
   for (int row = 1; row <= kLastHighscoreRow; ++row) {
     for (int field = 1; field <= kHighscoreFields; ++field) {
-      HighscoreTable[row][field] = IntRecordAt(ints, next++);
+      HighscoreTable[row].At(field) = IntRecordAt(ints, next++);
     }
   }
   StartCount = IntRecordAt(ints, next++);

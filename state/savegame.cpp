@@ -30,12 +30,12 @@ constexpr int kStoredGoods = kFieldsStored;  // per-good rows hold goods 0..100
 // neighbouring elements: `visit(first, count)`, a row's stored fields at a time.
 template <class F>
 void ForEachSavedInt(F&& visit) {
-  auto row = [&](TDataRow& r) { visit(r.data(), std::size_t{kFieldsStored}); };
-  auto systemsAndBodies = [&](Grid<TDataRow, kSystems, kBodies>& grid) {
+  auto row = [&](auto& r) { visit(Positions(r).data(), std::size_t{kFieldsStored}); };
+  auto systemsAndBodies = [&](auto& grid) {
     for (int s = 0; s < kStoredSystems; ++s)
       for (int b = 0; b < kStoredBodies; ++b) row(grid[s][b]);
   };
-  auto systems = [&](Table<TDataRow, kSystems>& table) {
+  auto systems = [&](auto& table) {
     for (int s = 0; s < kStoredSystems; ++s) row(table[s]);
   };
   systemsAndBodies(BodyData);
@@ -124,8 +124,10 @@ class SaveChecker {
   explicit SaveChecker(std::span<const std::uint8_t> ints) : ints_(ints) {}
 
   // False once a field was out of range; `cause` then says which.
-  bool Field(std::size_t rowStart, int field, SavedRange range, std::string_view what) {
-    return Record(rowStart + field, range, what);
+  template <class Kind>
+  bool Field(std::size_t rowStart, state::Field<Kind> field, SavedRange range,
+             std::string_view what) {
+    return Record(rowStart + field.position, range, what);
   }
 
   bool Record(std::size_t record, SavedRange range, std::string_view what) {
@@ -143,8 +145,9 @@ class SaveChecker {
     return false;
   }
 
-  std::int32_t Value(std::size_t rowStart, int field) const {
-    return IntRecordAt(ints_, rowStart + field);
+  template <class Kind>
+  std::int32_t Value(std::size_t rowStart, state::Field<Kind> field) const {
+    return IntRecordAt(ints_, rowStart + field.position);
   }
 
   const std::string& cause() const { return cause_; }
@@ -164,9 +167,9 @@ void CheckMission(SaveChecker& check, std::size_t row) {
 
 // Whether `record` holds a field with a range of its own, which may reach beyond kSavedValue.
 bool HasOwnRange(std::size_t record) {
-  const auto in = [&](std::size_t rowStart, std::span<const SavedField> fields) {
+  const auto in = [&](std::size_t rowStart, auto fields) {
     return std::any_of(fields.begin(), fields.end(),
-                       [&](const SavedField& f) { return record == rowStart + f.field; });
+                       [&](const auto& f) { return record == rowStart + f.field.position; });
   };
   if (record == kGameDayRecord) return true;
   if (record >= kPlayerDataStart && record < kPlayerDataStart + kRow)
@@ -175,7 +178,7 @@ bool HasOwnRange(std::size_t record) {
     return in(kPlayerShipStart, SavedShipFields());
   // The offers' rows and the active mission's after them: the rewards.
   if (record >= kMissionOffersStart && record < kActiveMissionStart + kRow)
-    return (record - kMissionOffersStart) % kRow == mission::kReward;
+    return (record - kMissionOffersStart) % kRow == mission::kReward.position;
   return false;
 }
 
@@ -193,12 +196,13 @@ std::string CheckSaveGameInts(std::span<const std::uint8_t> ints) {
     }
   }
 
-  for (const SavedField& f : SavedPlayerFields())
+  for (const auto& f : SavedPlayerFields())
     check.Field(kPlayerDataStart, f.field, f.range, f.what);
-  for (const SavedField& f : SavedShipFields())
+  for (const auto& f : SavedShipFields())
     check.Field(kPlayerShipStart, f.field, f.range, f.what);
   check.Record(kGameDayRecord, kSavedDays, "the game day");
-  check.Record(kActiveMissionStart + mission::kReward, kSavedAmount, "the mission's reward");
+  check.Record(kActiveMissionStart + mission::kReward.position, kSavedAmount,
+               "the mission's reward");
   for (int s = 0; s < kStoredSystems; ++s)
     for (int k = 0; k < kStoredOfferSlots; ++k)
       check.Field(kMissionOffersStart + (s * kStoredOfferSlots + k) * kRow, mission::kReward,
@@ -272,8 +276,8 @@ std::int32_t LargestCargoHold() {
   return fitted + fitted / 2;
 }
 
-std::span<const SavedField> SavedPlayerFields() {
-  static const SavedField fields[] = {
+std::span<const SavedField<PlayerFields>> SavedPlayerFields() {
+  static const SavedField<PlayerFields> fields[] = {
       {player::kCredits, kSavedAmount, "the credits"},
       {player::kProfession, {1, 6}, "the profession"},
       {player::kFaction, kFaction, "the player's faction"},
@@ -310,8 +314,8 @@ std::span<const SavedField> SavedPlayerFields() {
   return fields;
 }
 
-std::span<const SavedField> SavedShipFields() {
-  static const SavedField fields[] = {
+std::span<const SavedField<ShipFields>> SavedShipFields() {
+  static const SavedField<ShipFields> fields[] = {
       {ship::kClass, kShipClass, "the ship's class"},
       {ship::kFaction, kFaction, "the ship's faction"},
       {ship::kBody, kAnyBody, "the ship's body"},

@@ -18,6 +18,7 @@
 
 #include "state/data_folder.h"
 #include "state/file_io.h"
+#include "state/row.h"
 
 namespace state {
 
@@ -59,13 +60,14 @@ inline constexpr SavedRange kSavedDaysLeft{-kMostSavedValue, kMostSavedValue};
 inline constexpr SavedRange kSavedDays{0, 100000000};  // the game day: some 270,000 years
 
 // A field of a saved row with its own range.
+template <class Kind>
 struct SavedField {
-  int field;
+  Field<Kind> field;
   SavedRange range;
   std::string_view what;  // for the player: "the credits", "the ship's class"
 };
-std::span<const SavedField> SavedPlayerFields();
-std::span<const SavedField> SavedShipFields();
+std::span<const SavedField<PlayerFields>> SavedPlayerFields();
+std::span<const SavedField<ShipFields>> SavedShipFields();
 
 // The largest hold any ship can have, every fitting and skill counted: the bound of the cargo
 // carried, good by good and all together.

@@ -32,8 +32,8 @@ Table<std::int32_t, kAbilitySlots> PlayerAbilitySlots{};
 Table<std::int32_t, kAbilitySlots> EnemyAbilitySlots{};
 Table<std::int32_t, kAbilitySlots> PlayerSlotState{};
 Table<std::int32_t, kAbilitySlots> EnemySlotState{};
-TDataRow PlayerMissileVolley{};
-TDataRow EnemyMissileVolley{};
+TMissileVolleyRow PlayerMissileVolley{};
+TMissileVolleyRow EnemyMissileVolley{};
 Table<TModifierRow, kModifierRows> PlayerModifiers{};
 Table<TModifierRow, kModifierRows> EnemyModifiers{};
 Table<TFleetShipRow, kFleetRows> PlayerFleet{};
@@ -92,6 +92,8 @@ namespace {
 
 // Zeroes fields 0..100 of a row; field 101 is the spare one.
 void ClearRow(TDataRow& row) { std::fill_n(row.begin(), kFieldsStored, 0); }
+template <class Kind>
+void ClearRow(Row<Kind>& row) { ClearRow(row.raw()); }
 
 // Empties strings 0..10 of a text row; string 11 is the spare one.
 void ClearTextRow(TTextRow& row) {

@@ -14,24 +14,27 @@
 #include <functional>
 #include <string>
 
+#include "state/row.h"
+
 namespace state {
 
-using TDataRow = std::array<std::int32_t, 102>;
 using TTextRow = std::array<std::string, 12>;
 
-// Row kinds: all share the TDataRow shape; the aliases name what a table's fields mean.
-using TBodyRow = TDataRow;
-using TSystemRow = TDataRow;
-using TPlayerRow = TDataRow;
-using TShipRow = TDataRow;
-using TMissionRow = TDataRow;
-using TNewsRow = TDataRow;
-using TSpecialShipRow = TDataRow;
-using TSpaceFindRow = TDataRow;
-using TFactionRow = TDataRow;
-using TFleetShipRow = TDataRow;
-using TModifierRow = TDataRow;
-using THighscoreRow = TDataRow;
+// Row kinds: all hold a TDataRow's integers, each its own type indexed by its own fields
+// (state/fields.h).
+using TBodyRow = Row<BodyFields>;
+using TSystemRow = Row<SystemFields>;
+using TPlayerRow = Row<PlayerFields>;
+using TShipRow = Row<ShipFields>;
+using TMissionRow = Row<MissionFields>;
+using TNewsRow = Row<NewsFields>;
+using TSpecialShipRow = Row<SpecialShipFields>;
+using TSpaceFindRow = Row<SpaceFindFields>;
+using TFactionRow = Row<FactionFields>;
+using TFleetShipRow = Row<FleetShipFields>;
+using TModifierRow = Row<ModifierFields>;
+using THighscoreRow = Row<HighscoreFields>;
+using TMissileVolleyRow = Row<MissileVolleyFields>;
 
 template <class T, std::size_t N>
 using Table = std::array<T, N>;
@@ -105,8 +108,8 @@ extern Table<std::int32_t, kAbilitySlots> PlayerAbilitySlots;
 extern Table<std::int32_t, kAbilitySlots> EnemyAbilitySlots;
 extern Table<std::int32_t, kAbilitySlots> PlayerSlotState;
 extern Table<std::int32_t, kAbilitySlots> EnemySlotState;
-extern TDataRow PlayerMissileVolley;
-extern TDataRow EnemyMissileVolley;
+extern TMissileVolleyRow PlayerMissileVolley;
+extern TMissileVolleyRow EnemyMissileVolley;
 extern Table<TModifierRow, kModifierRows> PlayerModifiers;
 extern Table<TModifierRow, kModifierRows> EnemyModifiers;
 extern Table<TFleetShipRow, kFleetRows> PlayerFleet;

@@ -12,8 +12,8 @@ BoardingView BuildBoardingView() {
   const auto& e = state::EnemyShip;
   for (int k = 0; k < state::kCrewKindCount; ++k)
     v.crew[k] = std::to_string(p[state::CrewCountField(static_cast<state::CrewKind>(k + 1))]);
-  const int defenderFields[kDefenderKinds] = {ship::kDefendingCrewmen, ship::kDefendingMarines,
-                                              ship::kDefendingDroids};
+  const ship::Field defenderFields[kDefenderKinds] = {
+      ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids};
   for (int k = 0; k < kDefenderKinds; ++k) v.defenders[k] = std::to_string(e[defenderFields[k]]);
   for (int area = boarding_area::kAirlock; area <= boarding_area::kBridge; ++area) {
     const std::int32_t areaState = state::BoardingAreas[area];

@@ -132,7 +132,9 @@ void FillValue(const state::TMissionRow& o, Value value, std::int32_t system, st
 
 std::string Location(const state::TMissionRow& o, Place place) {
   const std::string inTarget = " (in the " + SystemName(o[mission::kTargetSystem]) + " system)";
-  const auto point = [&o](int bodyField) { return BodyName(o[bodyField], o[bodyField + 1]); };
+  const auto point = [&o](mission::Field bodyField) {
+    return BodyName(o[bodyField], o[bodyField + 1]);
+  };
   switch (place) {
     case Place::Target:
       return BodyName(o[mission::kTargetBody], o[mission::kTargetSystem]) + inTarget;

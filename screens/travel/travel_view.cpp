@@ -157,9 +157,13 @@ void PlaceFindCaptions(TravelView& v) {
 }
 
 // A marker 60 x 60 around a 33 x 33 picture whose top-left corner is the row's map position.
-Placed MarkerAt(const state::TDataRow* row, int dx, int dy) {
+Placed MarkerAt(const state::TBodyRow* row, int dx, int dy) {
   if (!row) return {};
   return {true, (*row)[body::kMapX] - dx, (*row)[body::kMapY] - dy};
+}
+Placed MarkerAt(const state::TSpaceFindRow* row, int dx, int dy) {
+  if (!row) return {};
+  return {true, (*row)[space_find::kMapX] - dx, (*row)[space_find::kMapY] - dy};
 }
 
 // Percent of `part` in `whole`, the whole taken as 1 when it is not positive.

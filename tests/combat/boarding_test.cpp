@@ -755,7 +755,8 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     EXPECT_EQ(p[ship::kFaction], 3);
     EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(8));
     EXPECT_EQ(p[ship::kSimulatorMissile], 0);
-    for (int field : ship::kFittedItems) EXPECT_EQ(p[field], fitted[field]) << field;
+    for (const ship::Field field : ship::kFittedItems)
+      EXPECT_EQ(p[field], fitted[field]) << field.position;
     EXPECT_EQ(p[ship::kCargoSpace],
               state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));
     EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);
@@ -1010,7 +1011,7 @@ TEST(BoardingMission, AMissionFightEndsInACaptureOnTheEngine) {
       // The mission is won by the capture; the Shadowcat is worth less than the Patton: sold.
       EXPECT_EQ(run.missionActive, 0);
       EXPECT_EQ(count("popup: Enemy ship sold!"), 1);
-      EXPECT_EQ(run.ship[2], 9);
+      EXPECT_EQ(run.ship[ship::kClass], 9);
     }
   }
   EXPECT_GT(captures, 0);

@@ -23,6 +23,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace combat_test {
@@ -61,25 +62,25 @@ class CombatTest : public testing::Test {
 
   // Both ships alive with full base shields, the player's guns in slot 1, missiles in 2, ECM in 3.
   static void Ships(std::int32_t playerClass, std::int32_t enemyClass) {
-    auto& p = state::PlayerShip;
-    auto& e = state::EnemyShip;
-    p = {};
-    e = {};
-    p[ship::kAlive] = 1;
-    p[ship::kClass] = playerClass;
-    p[ship::kActionPoints] = state::GetShipClassStat(playerClass, state::kAttrActionPoints);
-    p[ship::kReinforcements] = -1;
-    p[ship::kFaction] = 1;
-    p[ship::kSystem] = 1;
-    p[ship::kCargoSpace] = state::GetShipClassStat(playerClass, state::kAttrCargoSpace);
-    p[ship::kShields] = state::GetShipClassBaseShields(playerClass);
-    e[ship::kAlive] = 1;
-    e[ship::kClass] = enemyClass;
-    e[ship::kActionPoints] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
-    e[ship::kReinforcements] = -1;
-    e[ship::kEnemyKind] = 2;
-    e[ship::kFaction] = 2;
-    e[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
+    state::PlayerShip =
+        test_rows::ShipRow()
+            .Alive()
+            .Class(playerClass)
+            .ActionPoints(state::GetShipClassStat(playerClass, state::kAttrActionPoints))
+            .Reinforcements(-1)
+            .Faction(1)
+            .System(1)
+            .CargoSpace(state::GetShipClassStat(playerClass, state::kAttrCargoSpace))
+            .Shields(state::GetShipClassBaseShields(playerClass));
+    state::EnemyShip =
+        test_rows::ShipRow()
+            .Alive()
+            .Class(enemyClass)
+            .ActionPoints(state::GetShipClassStat(enemyClass, state::kAttrActionPoints))
+            .Reinforcements(-1)
+            .EnemyKind(2)
+            .Faction(2)
+            .Shields(state::GetShipClassBaseShields(enemyClass));
     for (int id : {1, 2, 3}) state::AbilityOwned[id] = 1;
     state::PlayerAbilitySlots = {};
     state::PlayerAbilitySlots[1] = 1;

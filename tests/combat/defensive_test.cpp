@@ -9,6 +9,7 @@
 #include "combat/sides.h"
 #include "combat_fixture.h"
 #include "state/fields.h"
+#include "support/rows.h"
 
 namespace combat_test {
 namespace {
@@ -30,13 +31,13 @@ class DefensiveTest : public CombatTest {
   static std::int32_t PlayerMax() { return combat::MaxShields(combat::Side::Player); }
   static int Standing(const state::Table<state::TModifierRow, state::kModifierRows>& list) {
     int n = 0;
-    for (int s = 1; s <= 8; ++s) n += list[s][1] != 0;
+    for (int s = 1; s <= 8; ++s) n += list[s][modifier::kActive] != 0;
     return n;
   }
   // Every slot of `side`'s list taken by "Target lock".
   static void FillList(Side side) {
     auto& list = side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
-    for (int s = 1; s <= 8; ++s) list[s] = {0, 1, combat::kTargetLock, 5};
+    for (int s = 1; s <= 8; ++s) list[s] = test_rows::ActiveModifier(combat::kTargetLock, 5);
   }
 };
 

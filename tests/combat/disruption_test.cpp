@@ -11,6 +11,7 @@
 #include "state/equipment.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "support/rows.h"
 
 namespace combat_test {
 namespace {
@@ -45,7 +46,9 @@ class DisruptionTest : public CombatTest {
   static ModifierList& List(Side side) {
     return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
   }
-  static void Put(Side side, int slot, std::int32_t id) { List(side)[slot] = {0, 1, id, 5}; }
+  static void Put(Side side, int slot, std::int32_t id) {
+    List(side)[slot] = test_rows::ActiveModifier(id, 5);
+  }
   static int Standing(Side side) {
     int n = 0;
     for (int s = 1; s <= 8; ++s) n += List(side)[s][modifier::kActive] != 0;

@@ -200,7 +200,8 @@ TEST_F(EndTest, AbilityButtons) {
 
 TEST_F(EndTest, DestroyedShipsAreCounted) {
   struct Case {
-    std::int32_t shipClass, field;
+    std::int32_t shipClass;
+    player::Field field;
   };
   using namespace player;
   for (const Case& c : {Case{1, kFightersDestroyed}, Case{6, kCorvettesDestroyed},
@@ -209,7 +210,7 @@ TEST_F(EndTest, DestroyedShipsAreCounted) {
                         Case{11, kCiviliansDestroyed}, Case{5, kFightersDestroyed}}) {
     state::PlayerData = {};
     combat::CountDestroyedShip(c.shipClass);
-    for (int f = kMissionsCompleted; f <= kGoodsSold; ++f)
+    for (auto f = kMissionsCompleted; f <= kGoodsSold; ++f)
       EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
   }
   state::PlayerData[player::kFightersDestroyed] = INT32_MAX;

@@ -23,6 +23,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace {
@@ -31,7 +32,7 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr int kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
+constexpr fleet_ship::Field kAlive = fleet_ship::kAlive, kFaction = fleet_ship::kFaction,
               kClass = fleet_ship::kClass, kHp = fleet_ship::kHitPoints,
               kRole = fleet_ship::kRole;
 
@@ -99,12 +100,12 @@ class FleetBattle : public combat_test::CombatTest {
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t hp = -1, std::int32_t faction = 2) {
-    row = {};
-    row[kAlive] = 1;
-    row[kFaction] = faction;
-    row[kClass] = shipClass;
-    row[kHp] = hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp;
-    row[kRole] = role;
+    row = test_rows::FleetShipRow()
+              .Alive()
+              .Faction(faction)
+              .Class(shipClass)
+              .HitPoints(hp < 0 ? state::GetShipClassBaseShields(shipClass) : hp)
+              .Role(role);
   }
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
@@ -639,7 +640,7 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     Fresh();
     SmallBattle({combat::kRoleDestroyer});
     PlayerShip[ship::kShields] = 5;
-    for (int f = 30; f <= 34; ++f) PlayerShip[f] = 11;
+    for (auto f = ship::kCrewmen; f <= ship::kDroids; ++f) PlayerShip[f] = 11;
     std::uint32_t seed = 0;
     for (;; ++seed) {
       state::Randomize(seed);
@@ -650,7 +651,8 @@ TEST_F(FleetBattle, TheEmergencyRechargeWorksOnceAndABreachSparesTheDroids) {
     combat::EmergencyShieldRecharge(fleet);
     EXPECT_EQ(PlayerShip[ship::kShields], MaxShields());
     EXPECT_EQ(PlayerShip[ship::kEmergencyRechargeUsed], 1);
-    for (int f = 30; f <= 33; ++f) EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f;
+    for (auto f = ship::kCrewmen; f <= ship::kPirates; ++f)
+      EXPECT_EQ(PlayerShip[f], c.breach ? 5 : 11) << f.position;
     EXPECT_EQ(PlayerShip[ship::kDroids], 11);
     const std::vector<std::string> popups = Popups();
     ASSERT_EQ(popups.size(), 1u);
@@ -729,14 +731,13 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
     PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
                                                           PlayerShip[ship::kCargoModule]);
   }
-  state::ActiveMission = {};
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = type;
-  state::ActiveMission[mission::kReward] = 50000;
-  state::ActiveMission[mission::kTargetBody] = PlayerShip[ship::kBody];
-  state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
-  state::ActiveMission[mission::kSubject] = 1;
-  state::ActiveMission[mission::kEnemyFaction] = 2;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(type)
+                             .Reward(50000)
+                             .Target(PlayerShip[ship::kSystem], PlayerShip[ship::kBody])
+                             .Subject(1)
+                             .EnemyFaction(2);
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);

@@ -12,6 +12,7 @@
 #include "state/fields.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
+#include "support/rows.h"
 
 namespace combat_test {
 namespace {
@@ -192,10 +193,8 @@ TEST_F(SetupTest, LoadoutTier) {
     state::PlayerData[player::kLevel] = c.level;
     screens.SetVisible(rules::Screen::Sensors, c.sensorsPirate);
     screens.sensorSelection = c.sensorsPirate ? 3 : 0;
-    state::SpecialShips[3] = {};
-    state::SpecialShips[3][special_ship::kActive] = 1;
-    state::SpecialShips[3][special_ship::kKind] = kPirateShip;
-    state::SpecialShips[3][special_ship::kSubKind] = kSubKindWantedPirate;
+    state::SpecialShips[3] =
+        test_rows::SpecialShipRow().Active().Kind(kPirateShip).SubKind(kSubKindWantedPirate);
     EXPECT_EQ(combat::EnemyLoadoutTier(c.enemyClass, c.callerTier, ui), c.tier);
   }
 }

@@ -51,11 +51,11 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
     for (int s = 1; s <= 8; ++s) {
       for (const auto* list : {&state::PlayerModifiers, &state::EnemyModifiers}) {
         const auto& slot = (*list)[s];
-        ASSERT_TRUE(slot[1] == 0 || slot[1] == 1);
-        if (slot[1] == 1) {
-          ASSERT_GE(slot[2], 1);
-          ASSERT_LE(slot[2], 37);
-          ASSERT_GE(slot[3], 1);
+        ASSERT_TRUE(slot[modifier::kActive] == 0 || slot[modifier::kActive] == 1);
+        if (slot[modifier::kActive] == 1) {
+          ASSERT_GE(slot[modifier::kAbility], 1);
+          ASSERT_LE(slot[modifier::kAbility], 37);
+          ASSERT_GE(slot[modifier::kTurnsLeft], 1);
         }
       }
     }

@@ -260,7 +260,7 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     if (c.beam) combat::AddModifier(holder, 12, ui);
     if (c.mark) combat::AddModifier(holder, 20, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[51] = 9;
+    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = 9;
     volley[missile_volley::kInFlight] = 1;
     volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);

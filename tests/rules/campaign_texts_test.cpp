@@ -67,12 +67,13 @@ TEST_F(CampaignTexts, VariantsAreDrawnOnceAndSurviveANewCampaignInTheSystem) {
   EXPECT_EQ(state::RandSeed, SeedAfter(21, 3));
   EXPECT_GE(SystemData[3][star_system::kSituationVariant], 1);
   EXPECT_LE(SystemData[3][star_system::kSituationVariant], 10);
-  for (int field : {29, 30}) {
+  for (const star_system::Field field :
+       {star_system::kSituationEndVariant, star_system::kFirstReportVariant}) {
     EXPECT_GE(SystemData[3][field], 1);
     EXPECT_LE(SystemData[3][field], 2);
   }
   // A new campaign clears the campaign fields, not the text variants.
-  for (int field = 22; field <= 26; ++field) SystemData[3][field] = 0;
+  for (int field = 22; field <= 26; ++field) SystemData[3].At(field) = 0;
   EXPECT_EQ(Status(0, 0), status);
   EXPECT_EQ(rules::BuildCampaignNotEngagedText(3), word);
   EXPECT_EQ(state::RandSeed, SeedAfter(21, 3));
@@ -138,7 +139,8 @@ TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
       {4, 1, strike, few},     {12, 1, strike, few},     {0, 1, strike, few},
       {99, 1, strike, few},
   };
-  for (int f = 30; f <= 32; ++f) SystemData[3][f] = 2;
+  for (auto f = star_system::kFirstReportVariant; f <= star_system::kThirdReportVariant; ++f)
+    SystemData[3][f] = 2;
   for (const Case& c : cases) {
     const std::string text = rules::BuildCampaignInfluenceText(3, c.type, c.missions);
     EXPECT_EQ(text.rfind("\"You´ve already fought in this campaign. " + c.deed, 0), 0u)

@@ -130,7 +130,7 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
     PlayerShip[ship::kCrewmen] = c.aboard;
     PlayerShip[ship::kDroids] = c.droids;
     PlayerData[player::kCredits] = c.credits;
-    const int field = state::CrewCountField(c.kind);
+    const ship::Field field = state::CrewCountField(c.kind);
     const std::int32_t before = PlayerShip[field];
 
     const auto refusal = rules::HireCrewMember(c.kind, ui);
@@ -178,7 +178,7 @@ TEST_F(Crew, DismissingPaysNothingBackAndStopsAtNobody) {
 TEST_F(Crew, KindsMapToTheirFieldsPricesAndCrewAboardSumsThem) {
   struct Case {
     CrewKind kind;
-    int field;
+    ship::Field field;
     std::int32_t price;
     const char* topic;
   };

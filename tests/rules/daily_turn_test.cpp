@@ -273,7 +273,7 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     EXPECT_EQ(state::BodyData[7][5][body::kVisible], 0) << "Moor has no fifth body";
     EXPECT_EQ(state::BodyData[9][7][body::kVisible], 0) << "Warfield has no seventh body";
     for (int g = 1; g <= 18; ++g) EXPECT_EQ(state::Cargo[g], 0);
-    for (int crew = ship::kCrewmen; crew <= ship::kDroids; ++crew) EXPECT_EQ(PlayerShip[crew], 0);
+    for (auto crew = ship::kCrewmen; crew <= ship::kDroids; ++crew) EXPECT_EQ(PlayerShip[crew], 0);
     EXPECT_GE(PlayerShip[ship::kShields],
               state::GetShipClassBaseShields(PlayerShip[ship::kClass]) / 2);
   }

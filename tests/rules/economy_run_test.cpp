@@ -168,8 +168,8 @@ class EconomyRun : public ::testing::Test {
       if (e[news::kDay] == GameDay) ++kinds[e[news::kKind]];
     }
     ASSERT_LE(diplomacyNews, 1) << "day " << GameDay;
-    for (int field = 0; field < static_cast<int>(NewsList[kLastNews + 1].size()); ++field) {
-      ASSERT_EQ(NewsList[kLastNews + 1][field], 0);
+    for (int field = 0; field < state::kRowLength; ++field) {
+      ASSERT_EQ(NewsList[kLastNews + 1].At(field), 0);
     }
   }
 

@@ -124,7 +124,7 @@ TEST_F(EquipmentShopTest, PurchasesAndTheirRefusalsInOrder) {
     ASSERT_EQ(ui.popups.size(), 1u);
     EXPECT_EQ(ui.popups[0].topic, c.topic);
     EXPECT_EQ(ui.popups[0].picture, c.picture);
-    const std::int32_t field = state::EquipmentShipField(c.category);
+    const ship::Field field = state::EquipmentShipField(c.category);
     if (c.result == UpgradeResult::Upgraded) {
       EXPECT_EQ(state::PlayerShip[field], c.item);
       EXPECT_EQ(ui.statusBarUpdates, 1);

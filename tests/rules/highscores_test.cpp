@@ -35,16 +35,16 @@ class Highscores : public ::testing::Test {
   static void Fill(const std::array<std::int32_t, 5>& scores) {
     for (int k = 1; k <= 5; ++k) {
       auto& row = HighscoreTable[k];
-      row[state::kUnusedField] = -k;
+      row.At(state::kUnusedField) = -k;
       row[highscore::kUsed] = 1;
       row[highscore::kScore] = scores[k - 1];
       row[highscore::kFaction] = k % 4 + 1;
       row[highscore::kRank] = k;
       row[highscore::kShipClass] = k + 1;
       row[highscore::kShipFaction] = k % 4 + 1;
-      row[7] = 700 + k;
-      row[state::kLastStoredField] = 10000 + k;
-      row[state::kSpareField] = -100 - k;
+      row.At(7) = 700 + k;
+      row.At(state::kLastStoredField) = 10000 + k;
+      row.At(state::kSpareField) = -100 - k;
       HighscoreNames[k] = std::string(1, static_cast<char>('A' + k - 1));
     }
   }
@@ -54,7 +54,7 @@ class Highscores : public ::testing::Test {
   }
   static std::vector<std::int32_t> Column(int field) {
     std::vector<std::int32_t> out;
-    for (int k = 1; k <= 5; ++k) out.push_back(HighscoreTable[k][field]);
+    for (int k = 1; k <= 5; ++k) out.push_back(HighscoreTable[k].At(field));
     return out;
   }
 };
@@ -91,12 +91,12 @@ TEST_F(Highscores, AScoreTakesTheFirstRowBelowItAndTheRowsUnderItMoveDown) {
       SCOPED_TRACE(k);
       // Rows above the place stay, rows below it are the old row one higher, whole.
       const int from = k < c.place ? k : k - 1;
-      EXPECT_EQ(HighscoreTable[k][state::kUnusedField], -k) << "field 0 is not part of a move";
-      EXPECT_EQ(HighscoreTable[k][state::kSpareField], -100 - k)
+      EXPECT_EQ(HighscoreTable[k].At(state::kUnusedField), -k) << "field 0 is not part of a move";
+      EXPECT_EQ(HighscoreTable[k].At(state::kSpareField), -100 - k)
           << "the spare field is not part of a move";
       if (k == c.place) continue;
       for (int field = 1; field <= 100; ++field)
-        ASSERT_EQ(HighscoreTable[k][field], before[from][field]) << "field " << field;
+        ASSERT_EQ(HighscoreTable[k].At(field), before[from].At(field)) << "field " << field;
     }
   }
 }

@@ -49,7 +49,7 @@ class MissionAcceptance : public ::testing::Test {
 
   void PutOffer(int slot, std::int32_t type) {
     state::TMissionRow& o = MissionOffers[system][slot];
-    for (int f = 1; f <= 100; ++f) o[f] = 1000 * slot + f;
+    for (int f = 1; f <= 100; ++f) o.At(f) = 1000 * slot + f;
     o[mission::kActive] = 1;
     o[mission::kType] = type;
   }
@@ -106,7 +106,7 @@ TEST_F(MissionAcceptance, RefusalsSayWhyAndChangeNothing) {
 
 TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedSlot) {
   PutOffer(3, kMissionTransport);
-  for (int f = 1; f <= 100; ++f) ActiveMission[f] = -f;
+  for (int f = 1; f <= 100; ++f) ActiveMission.At(f) = -f;
   const state::TMissionRow offer = MissionOffers[system][3];
 
   EXPECT_EQ(rules::AcceptMissionOffer(3, ui), AcceptResult::Accepted);
@@ -115,7 +115,7 @@ TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedS
   EXPECT_EQ(ActiveMission[mission::kActive], 1);
   for (int f = 2; f <= 100; ++f) {
     const bool isCopied = std::find(copied.begin(), copied.end(), f) != copied.end();
-    EXPECT_EQ(ActiveMission[f], isCopied ? offer[f] : -f) << "field " << f;
+    EXPECT_EQ(ActiveMission.At(f), isCopied ? offer.At(f) : -f) << "field " << f;
   }
   ASSERT_EQ(ui.popups.size(), 1u);
   EXPECT_EQ(ui.popups[0].topic, "Mission accepted!");

@@ -11,6 +11,7 @@
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
+#include "support/rows.h"
 #include "world_fixture.h"
 
 namespace {
@@ -74,21 +75,17 @@ class MissionArrival : public World {
   }
 
   static void Mission(int type, int subject) {
-    ActiveMission.fill(0);
-    ActiveMission[mission::kActive] = 1;
-    ActiveMission[mission::kType] = type;
-    ActiveMission[mission::kReward] = kReward;
-    ActiveMission[mission::kTargetBody] = 4;
-    ActiveMission[mission::kTargetSystem] = 3;
-    ActiveMission[mission::kSubject] = subject;
-    ActiveMission[mission::kEnemyFaction] = 2;
-    ActiveMission[mission::kFirstPointBody] = 4;
-    ActiveMission[mission::kFirstPointSystem] = 3;
-    ActiveMission[mission::kSecondPointBody] = 2;
-    ActiveMission[mission::kSecondPointSystem] = 3;
-    ActiveMission[mission::kThirdPointBody] = 3;
-    ActiveMission[mission::kThirdPointSystem] = 3;
-    ActiveMission[mission::kCampaignSystem] = kCampaignSystem;
+    ActiveMission = test_rows::MissionRow()
+                        .Active()
+                        .Type(type)
+                        .Reward(kReward)
+                        .Target(3, 4)
+                        .Subject(subject)
+                        .EnemyFaction(2)
+                        .FirstPoint(3, 4)
+                        .SecondPoint(3, 2)
+                        .ThirdPoint(3, 3)
+                        .CampaignSystem(kCampaignSystem);
   }
 
   void Play(Script script) {

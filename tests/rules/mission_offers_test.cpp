@@ -345,7 +345,8 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
       const std::set<int> points{o[mission::kFirstPointBody], o[mission::kSecondPointBody],
                                  o[mission::kThirdPointBody]};
       EXPECT_EQ(points.size(), 3u) << where;
-      for (int p = 10; p <= 14; p += 2) EXPECT_TRUE(visibleBody(o[p + 1], o[p]) && o[p + 1] == s) << where;
+      for (auto p = mission::kFirstPointBody; p <= mission::kThirdPointBody; p = p + 2)
+        EXPECT_TRUE(visibleBody(o[p + 1], o[p]) && o[p + 1] == s) << where;
       break;
     }
     case 3: case 6: case 11: {
@@ -817,7 +818,7 @@ void GenerateMissionOffers() {
     }
     state::TMissionRow& o = MissionOffers[s][k];
     for (int attempt = 0; attempt < 10; ++attempt) {
-      for (int field = 1; field <= 100; ++field) o[field] = 0;
+      for (int field = 1; field <= 100; ++field) o.At(field) = 0;
       int type = 0;
       if (psize == 1) {
         const int r = Random(100);

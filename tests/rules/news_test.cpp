@@ -22,8 +22,8 @@ TEST_F(News, NewEntriesPushTheOldestOutAndStartCleared) {
     NewsHeadline[0] = "stale";
     const int slot = rules::InsertNewsEntry();
     ASSERT_EQ(slot, 1);
-    for (int field = 0; field < static_cast<int>(NewsList[1].size()); ++field) {
-      ASSERT_EQ(NewsList[1][field], 0) << field;
+    for (int field = 0; field < state::kRowLength; ++field) {
+      ASSERT_EQ(NewsList[1].At(field), 0) << field;
     }
     ASSERT_EQ(NewsHeadline[1], "");
     NewsList[1][news::kValid] = 1;
@@ -216,7 +216,8 @@ TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
   state::Randomize(5);
   const std::string first = rules::BuildNewsText(slot);
   EXPECT_EQ(state::RandSeed, SeedAfter(5, 3));
-  for (int field : {21, 22, 23}) {
+  for (const news::Field field :
+       {news::kFirstSentenceVariant, news::kSecondSentenceVariant, news::kThirdSentenceVariant}) {
     EXPECT_GE(NewsList[slot][field], 1);
     EXPECT_LE(NewsList[slot][field], 10);
   }

@@ -17,6 +17,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace {
 
@@ -155,10 +156,7 @@ TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
   for (int sub = 1; sub <= 5; ++sub) {
     for (int kind = 1; kind <= 3; ++kind) {
       state::TSpecialShipRow& ship = SpecialShips[2];
-      ship.fill(0);
-      ship[special_ship::kActive] = 1;
-      ship[special_ship::kKind] = kind;
-      ship[special_ship::kSubKind] = sub;
+      ship = test_rows::SpecialShipRow().Active().Kind(kind).SubKind(sub);
       const std::string text = kind == 1   ? rules::DescribeTraderSpecialShip(2)
                                : kind == 2 ? rules::DescribeMilitarySpecialShip(2)
                                            : rules::DescribeSpecialShip(2, "");

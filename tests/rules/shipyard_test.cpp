@@ -88,7 +88,7 @@ TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
   EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
   EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
   // Each quarter is truncated on its own: a hull alone is a plain third.
-  for (int field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
+  for (const ship::Field field : ship::kFittedItems) state::PlayerShip[field] = -1;  // no such item: worth 0
   EXPECT_EQ(rules::ComputeShipTradeInValue(), state::GetShipClassStat(c, state::kAttrPrice) / 3);
 }
 
@@ -191,8 +191,8 @@ TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay)
   // A corvette's standard fit: gun 0 and missile launcher 4, the rest 0.
   EXPECT_EQ(p[ship::kGun], 0);
   EXPECT_EQ(p[ship::kMissileLauncher], 4);
-  for (int field : {ship::kEngine, ship::kCargoModule, ship::kTargeting, ship::kEcm})
-    EXPECT_EQ(p[field], 0) << "field " << field;
+  for (const ship::Field field : {ship::kEngine, ship::kCargoModule, ship::kTargeting, ship::kEcm})
+    EXPECT_EQ(p[field], 0) << "field " << field.position;
   EXPECT_EQ(p[ship::kCargoSpace], 60);
   EXPECT_EQ(state::Cargo[3], 90);
   EXPECT_EQ(p[ship::kSystem], 9);

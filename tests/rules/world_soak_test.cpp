@@ -58,8 +58,10 @@ std::string FirstValueOutOfRange() {
   const int full = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
   if (PlayerShip[ship::kShields] < full / 2 || PlayerShip[ship::kShields] > full)
     return "shields " + std::to_string(PlayerShip[ship::kShields]);
-  for (const int field : {2, 20, 23, 24, 25, 30, 40}) {
-    if (PlayerData[field] < 0) return "PlayerData " + std::to_string(field);
+  for (const player::Field field :
+       {player::kCredits, player::kLoan, player::kWarBonds, player::kWarBondLevel,
+        player::kWarBondLockDays, player::kCriminalDays, player::kTycoonEventDay}) {
+    if (PlayerData[field] < 0) return "PlayerData " + std::to_string(field.position);
   }
   if (PlayerShip[ship::kCargoSpace] < 0) return "cargo capacity";
   for (int g = 1; g <= state::kLastGood; ++g) {
@@ -73,7 +75,8 @@ std::string FirstValueOutOfRange() {
         }
       }
     }
-    for (int field = 22; field <= 25; ++field) {
+    for (auto field = star_system::kCampaignDays; field <= star_system::kCampaignMissions;
+         ++field) {
       if (state::SystemData[s][field] < 0) return "campaign of " + std::to_string(s);
     }
     for (int k = 1; k <= state::kLastFindSlot; ++k) {

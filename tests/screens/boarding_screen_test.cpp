@@ -24,6 +24,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace screens_test {
@@ -54,21 +55,20 @@ class BoardingScreenTest : public GameFormsTest {
     p[ship::kCargoModule] = kModuleCargoBay;
     p[ship::kLastBoardingAttack] = 0;
     // A small enemy crew: no defending group above 10, so a strong attack takes an area at once.
-    auto& e = state::EnemyShip;
-    e = {};
-    e[ship::kAlive] = 1;
-    e[ship::kClass] = kEnemyClass;
-    e[ship::kFaction] = kEnemyFaction;
-    e[ship::kShields] = 10;
-    e[ship::kCargoSpace] = 10;
-    e[ship::kCrewmen] = 8;
-    e[ship::kMarines] = 4;
     // What the boarding offer prepares: the airlock's defenders, the areas, the first area.
-    e[ship::kDefendingCrewmen] = 3;
-    e[ship::kDefendingMarines] = 1;
+    state::EnemyShip = test_rows::ShipRow()
+                           .Alive()
+                           .Class(kEnemyClass)
+                           .Faction(kEnemyFaction)
+                           .Shields(10)
+                           .CargoSpace(10)
+                           .Crewmen(8)
+                           .Marines(4)
+                           .Set(ship::kDefendingCrewmen, 3)
+                           .Set(ship::kDefendingMarines, 1)
+                           .Set(ship::kBoardedArea, boarding_area::kAirlock);
     state::BoardingAreas[boarding_area::kAirlock] = combat::kAreaOpen;
     for (int area = 2; area <= 4; ++area) state::BoardingAreas[area] = combat::kAreaLocked;
-    e[ship::kBoardedArea] = boarding_area::kAirlock;
     state::BoardingMayClose = 0;
   }
   void TearDown() override {

@@ -29,6 +29,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace screens_test {
@@ -98,12 +99,12 @@ class FleetBattleScreenTest : public GameFormsTest {
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
                   std::int32_t faction = 3) {
-    row = {};
-    row[fleet_ship::kAlive] = 1;
-    row[fleet_ship::kFaction] = faction;
-    row[fleet_ship::kClass] = shipClass;
-    row[fleet_ship::kHitPoints] = state::GetShipClassBaseShields(shipClass);
-    row[fleet_ship::kRole] = role;
+    row = test_rows::FleetShipRow()
+              .Alive()
+              .Faction(faction)
+              .Class(shipClass)
+              .HitPoints(state::GetShipClassBaseShields(shipClass))
+              .Role(role);
   }
   // The flagship and `escorts` cruisers against the enemy `roles` (a station is a starbase).
   static void Fleets(int escorts, std::initializer_list<std::int32_t> roles) {

@@ -14,6 +14,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace {
 
@@ -41,20 +42,16 @@ class MissionBoardView : public ::testing::Test {
   // An offer in the test slot whose places are bodies 5..8 of systems 6..9.
   state::TMissionRow& Offer(std::int32_t type) {
     state::TMissionRow& o = state::MissionOffers[kSystem][kSlot];
-    o = {};
-    o[mission::kActive] = 1;
-    o[mission::kType] = type;
-    o[mission::kReward] = 1234567;
-    o[mission::kTargetBody] = 5;
-    o[mission::kTargetSystem] = 6;
-    o[mission::kSubject] = 4;
-    o[mission::kEnemyFaction] = 2;
-    o[mission::kFirstPointBody] = 6;
-    o[mission::kFirstPointSystem] = 7;
-    o[mission::kSecondPointBody] = 7;
-    o[mission::kSecondPointSystem] = 8;
-    o[mission::kThirdPointBody] = 8;
-    o[mission::kThirdPointSystem] = 9;
+    o = test_rows::MissionRow()
+            .Active()
+            .Type(type)
+            .Reward(1234567)
+            .Target(6, 5)
+            .Subject(4)
+            .EnemyFaction(2)
+            .FirstPoint(7, 6)
+            .SecondPoint(8, 7)
+            .ThirdPoint(9, 8);
     return o;
   }
 };

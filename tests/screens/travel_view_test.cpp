@@ -15,6 +15,7 @@
 #include "state/progression.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -377,14 +378,13 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
       {27, 0, 0, "Flagship", "Wanted: Hostile flagship", "Location: Hope Prime (Hope)"},
   };
   for (const Case& c : cases) {
-    ActiveMission.fill(0);
-    ActiveMission[mission::kActive] = 1;
-    ActiveMission[mission::kType] = c.type;
-    ActiveMission[mission::kSubject] = c.subject;
-    ActiveMission[mission::kQuantity] = c.quantity;
-    ActiveMission[mission::kTargetBody] = 2;
-    ActiveMission[mission::kTargetSystem] = kSystem;
-    ActiveMission[mission::kReward] = 4000000;
+    ActiveMission = test_rows::MissionRow()
+                        .Active()
+                        .Type(c.type)
+                        .Subject(c.subject)
+                        .Quantity(c.quantity)
+                        .Target(kSystem, 2)
+                        .Reward(4000000);
     const auto v = BuildMissionPanelView();
     ASSERT_TRUE(v.has_value()) << c.type;
     EXPECT_EQ(v->title, c.title) << c.type;

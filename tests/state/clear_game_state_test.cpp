@@ -8,7 +8,7 @@ namespace {
 
 // Fills every element of every table, spare ones included, with a marker.
 void FillEverything(int v) {
-  auto fillRow = [v](TDataRow& r) { r.fill(v); };
+  auto fillRow = [v](auto& r) { Positions(r).fill(v); };
   auto fillText = [](TTextRow& r) { r.fill("x"); };
   for (auto& s : BodyData) for (auto& b : s) fillRow(b);
   for (auto& s : BodyText) for (auto& b : s) fillText(b);
@@ -56,12 +56,16 @@ void FillEverything(int v) {
 }
 
 // Expects fields 0..100 cleared and the spare field 101 kept.
-void ExpectRowCleared(const TDataRow& r, int kept) {
+template <class AnyRow>
+void ExpectRowCleared(const AnyRow& row, int kept) {
+  const TDataRow& r = Positions(row);
   for (int f = 0; f <= 100; ++f) ASSERT_EQ(r[f], 0) << "field " << f;
   ASSERT_EQ(r[101], kept);
 }
 
-void ExpectRowKept(const TDataRow& r, int kept) {
+template <class AnyRow>
+void ExpectRowKept(const AnyRow& row, int kept) {
+  const TDataRow& r = Positions(row);
   for (int f = 0; f <= 101; ++f) ASSERT_EQ(r[f], kept) << "field " << f;
 }
 

@@ -50,7 +50,7 @@ TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
 
 TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
   struct Case {
-    std::int32_t category, field;
+    std::int32_t category, field;  // the field's position in the ship row
     const char* heading;
   };
   const Case cases[] = {
@@ -60,7 +60,7 @@ TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
       {0, 0, ""},                     {7, 0, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EquipmentShipField(c.category), c.field);
+    EXPECT_EQ(EquipmentShipField(c.category).position, c.field);
     EXPECT_EQ(EquipmentCategoryHeading(c.category), c.heading);
   }
 }
@@ -99,7 +99,7 @@ TEST(EquipmentOffers, StandardFitPerSizeCategory) {
       if (field == 2 || field == 60 || field == 51 || field == 74 || field == 76 || field == 72 ||
           field == 70)
         continue;
-      ASSERT_EQ(ship[field], 99) << "class " << c.shipClass << " field " << field;
+      ASSERT_EQ(ship.At(field), 99) << "class " << c.shipClass << " field " << field;
     }
   }
 }

@@ -34,9 +34,9 @@ class EquipmentTest : public ::testing::Test {
 
   // Puts the ship's special ability (combat ability 36) into an active modifier slot.
   static void ActivateSpecial(Table<TModifierRow, kModifierRows>& modifiers, int slot = 3) {
-    modifiers[slot][1] = 1;
-    modifiers[slot][2] = 36;
-    modifiers[slot][3] = 10000;
+    modifiers[slot][modifier::kActive] = 1;
+    modifiers[slot][modifier::kAbility] = 36;
+    modifiers[slot][modifier::kTurnsLeft] = 10000;
   }
 };
 

@@ -24,7 +24,7 @@ void RandomGeneralData(unsigned seed) {
     SaveSlotNames[slot] = "Slot ´" + std::to_string(any(rng));
   }
   for (int row = 1; row <= 5; ++row) {
-    for (int field = 1; field <= 100; ++field) HighscoreTable[row][field] = any(rng);
+    for (int field = 1; field <= 100; ++field) HighscoreTable[row].At(field) = any(rng);
     HighscoreTable[row][highscore::kUsed] = 1;
     HighscoreTable[row][highscore::kFaction] = in(0, 4);
     HighscoreTable[row][highscore::kRank] = in(0, 8);
@@ -52,7 +52,7 @@ void ExpectDefaults() {
     EXPECT_EQ(SaveSlotNames[slot], "");
   }
   for (int row = 1; row <= 5; ++row) {
-    for (int field = 1; field <= 100; ++field) EXPECT_EQ(HighscoreTable[row][field], 0);
+    for (int field = 1; field <= 100; ++field) EXPECT_EQ(HighscoreTable[row].At(field), 0);
     EXPECT_EQ(HighscoreNames[row], "");
   }
   EXPECT_EQ(StartCount, 0);
@@ -76,10 +76,10 @@ TEST_F(GeneralDataTest, RecordsStandWhereTheLayoutPutsThem) {
   SaveSlotUsed[1] = 0;
   SaveSlotUsed[4] = 1;
   HighscoreTable[3][highscore::kScore] = 987654;
-  HighscoreTable[5][state::kLastStoredField] = -17;
+  HighscoreTable[5].At(state::kLastStoredField) = -17;
   HighscoreTable[0][highscore::kScore] = 55;    // row 0 and field 0/101 are not stored
-  HighscoreTable[1][state::kUnusedField] = 55;
-  HighscoreTable[1][state::kSpareField] = 55;
+  HighscoreTable[1].At(state::kUnusedField) = 55;
+  HighscoreTable[1].At(state::kSpareField) = 55;
   StartCount = 12;
   MusicOn = 1, SoundEffectsOn = 0, AutoEndTurn = 1, VeteranMode = 0, NoWarPopups = 1;
   TimerPlayerMessageInterval = 2400;

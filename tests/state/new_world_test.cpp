@@ -38,7 +38,9 @@ class NewWorldTest : public ::testing::Test {
 std::string BodyName(int system, int slot) { return BodyText[system][slot][body_text::kName]; }
 
 // Fields 0..100 of a row are 0 (field 101 is a spare that nothing clears).
-::testing::AssertionResult Cleared(const TDataRow& row) {
+template <class AnyRow>
+::testing::AssertionResult Cleared(const AnyRow& anyRow) {
+  const TDataRow& row = Positions(anyRow);
   for (int f = 0; f <= 100; ++f)
     if (row[f] != 0) return ::testing::AssertionFailure() << "field " << f << " is " << row[f];
   return ::testing::AssertionSuccess();
@@ -324,7 +326,7 @@ TEST_F(NewWorldTest, SpaceFindSpotsAreFixedAndEmpty) {
       EXPECT_LE(find[space_find::kMapY], 600) << s << "/" << slot;
       for (int f = 0; f <= 100; ++f)
         if (f != 11 && f != 12) {
-          ASSERT_EQ(find[f], 0) << s << "/" << slot << " field " << f;
+          ASSERT_EQ(find.At(f), 0) << s << "/" << slot << " field " << f;
         }
     }
   struct Spot {
@@ -358,7 +360,8 @@ TEST_F(NewWorldTest, FactionsAndThePirates) {
     EXPECT_EQ(FactionText[f][faction_text::kLogo], cases[f].logo);
     // Every faction alive, nobody at war yet.
     for (int field = 0; field <= 100; ++field)
-      EXPECT_EQ(FactionData[f][field], (f >= 1 && field == 1) ? 1 : 0) << f << " field " << field;
+      EXPECT_EQ(FactionData[f].At(field), (f >= 1 && field == 1) ? 1 : 0)
+          << f << " field " << field;
   }
 }
 
@@ -437,11 +440,11 @@ TEST(NewWorld, StartByProfessionAndFaction) {
       EXPECT_EQ(DisplayedSystem, places[faction].system) << where;
       EXPECT_EQ(SelectedBody, places[faction].body) << where;
       // The start ships are fighter hulls: plain equipment, catalogue shields and cargo bay.
-      for (int field : ship::kFittedItems) EXPECT_EQ(PlayerShip[field], 0) << where;
+      for (const ship::Field field : ship::kFittedItems) EXPECT_EQ(PlayerShip[field], 0) << where;
       EXPECT_EQ(PlayerShip[ship::kShields], GetShipClassBaseShields(shipClass)) << where;
       EXPECT_EQ(PlayerShip[ship::kCargoSpace], GetShipClassStat(shipClass, kAttrCargoSpace))
           << where;
-      for (int field = ship::kCrewmen; field <= ship::kDroids; ++field)
+      for (auto field = ship::kCrewmen; field <= ship::kDroids; ++field)
         EXPECT_EQ(PlayerShip[field], 0) << where;
 
       // Hideouts are known from the start to smugglers and pirates only.
@@ -564,7 +567,9 @@ TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
   SpaceFinds[1][kFindSlots - 1].fill(kMark);
   FactionData[kFactions - 1].fill(kMark);
   MarketStock[1][kBodies - 1].fill(kMark);
-  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo}) (*row)[101] = kMark;
+  for (auto* row : {&Positions(PlayerShip), &Positions(PlayerData), &AbilityOwned, &SkillOwned,
+                    &Cargo})
+    (*row)[101] = kMark;
   PlayerData[player::kProfession] = 5;
   PlayerData[player::kFaction] = 3;
   CreateNewGameWorld(StartShipClass(5, 3), {});
@@ -575,7 +580,8 @@ TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
   EXPECT_EQ(SpaceFinds[1][kFindSlots - 1][space_find::kMapX], kMark);
   EXPECT_EQ(FactionData[kFactions - 1][faction::kAlive], kMark);
   EXPECT_EQ(MarketStock[1][kBodies - 1][1], kMark);
-  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo})
+  for (auto* row : {&Positions(PlayerShip), &Positions(PlayerData), &AbilityOwned, &SkillOwned,
+                    &Cargo})
     EXPECT_EQ((*row)[101], kMark);
   for (auto& system : BodyData) system[kBodies - 1].fill(0);
   BodyData[kSystems - 1][1].fill(0);
@@ -583,7 +589,9 @@ TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
   SpaceFinds[1][kFindSlots - 1].fill(0);
   FactionData[kFactions - 1].fill(0);
   MarketStock[1][kBodies - 1].fill(0);
-  for (auto* row : {&PlayerShip, &PlayerData, &AbilityOwned, &SkillOwned, &Cargo}) (*row)[101] = 0;
+  for (auto* row : {&Positions(PlayerShip), &Positions(PlayerData), &AbilityOwned, &SkillOwned,
+                    &Cargo})
+    (*row)[101] = 0;
   ClearGameState();
 }
 
@@ -599,6 +607,10 @@ class Digest {
   }
   void Add(const TDataRow& row) {
     for (int f = 0; f <= 100; ++f) Add(row[f]);
+  }
+  template <class Kind>
+  void Add(const Row<Kind>& row) {
+    Add(row.raw());
   }
   void Add(const TTextRow& row) {
     for (int i = 0; i <= 10; ++i) Add(row[i]);

@@ -29,8 +29,8 @@ inline void RandomGame(unsigned seed) {
   std::mt19937 rng(seed);
   std::uniform_int_distribution<std::int32_t> any(-kMostSavedValue, kMostSavedValue);
   auto in = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
-  auto row = [&](TDataRow& r) {
-    for (int f = 0; f <= 100; ++f) r[f] = any(rng);
+  auto row = [&](auto& r) {
+    for (int f = 0; f <= 100; ++f) Positions(r)[f] = any(rng);
   };
   auto text = [&] {
     std::string s = kWords[in(0, static_cast<int>(kWords.size()) - 1)];
@@ -63,7 +63,9 @@ inline void RandomGame(unsigned seed) {
     NewsHeadline[n] = text();
   }
   for (int k = 0; k <= 10; ++k) row(SpecialShips[k]);
-  for (auto* r : {&PlayerData, &SkillOwned, &AbilityOwned, &PlayerShip, &ActiveMission}) row(*r);
+  for (TDataRow* r : {&Positions(PlayerData), &SkillOwned, &AbilityOwned, &Positions(PlayerShip),
+                      &Positions(ActiveMission)})
+    row(*r);
   for (int f = 0; f <= 4; ++f) {
     row(FactionData[f]);
     textRow(FactionText[f]);
@@ -71,8 +73,8 @@ inline void RandomGame(unsigned seed) {
   PlayerName = text();
   GameDay = in(kSavedDays.low, kSavedDays.high);
   for (int g = 0; g <= 100; ++g) Cargo[g] = in(0, LargestCargoHold() / 200);
-  auto own = [&](TDataRow& r, std::span<const SavedField> fields) {
-    for (const SavedField& f : fields) {
+  auto own = [&](auto& r, auto fields) {
+    for (const auto& f : fields) {
       r[f.field] = std::uniform_int_distribution<std::int32_t>(f.range.low, f.range.high)(rng);
     }
   };

@@ -52,10 +52,10 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
     std::size_t record;
   };
   const Case cases[] = {
-      {"first body field", &BodyData[0][0][state::kUnusedField], 0},
-      {"last body field", &BodyData[24][15][state::kLastStoredField], 40399},
-      {"system data", &SystemData[0][state::kUnusedField], 40400},
-      {"space finds", &SpaceFinds[24][4][state::kLastStoredField], 55549},
+      {"first body field", &BodyData[0][0].At(state::kUnusedField), 0},
+      {"last body field", &BodyData[24][15].At(state::kLastStoredField), 40399},
+      {"system data", &SystemData[0].At(state::kUnusedField), 40400},
+      {"space finds", &SpaceFinds[24][4].At(state::kLastStoredField), 55549},
       {"market stock", &MarketStock[0][0][0], 55550},
       {"market price", &MarketPrice[0][0][0], 95950},
       {"price trend", &MarketPriceTrend[0][0][0], 136350},
@@ -63,26 +63,26 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
       {"system price", &SystemPrice[0][0], 176851},
       {"system price trend", &SystemPriceTrend[0][0], 179376},
       {"base price", &GoodBasePrice[0], 181901},
-      {"news", &NewsList[0][state::kUnusedField], 182002},
-      {"special ships", &SpecialShips[0][state::kUnusedField], 184123},
-      {"player data", &PlayerData[state::kUnusedField], 185234},
+      {"news", &NewsList[0].At(state::kUnusedField), 182002},
+      {"special ships", &SpecialShips[0].At(state::kUnusedField), 184123},
+      {"player data", &PlayerData.At(state::kUnusedField), 185234},
       {"skills", &SkillOwned[0], 185335},
       {"abilities", &AbilityOwned[0], 185436},
-      {"player ship", &PlayerShip[state::kUnusedField], 185537},
-      {"factions", &FactionData[0][state::kUnusedField], 185638},
-      {"mission offers", &MissionOffers[0][0][state::kUnusedField], 186143},
-      {"last offer field", &MissionOffers[24][6][state::kLastStoredField], 203817},
+      {"player ship", &PlayerShip.At(state::kUnusedField), 185537},
+      {"factions", &FactionData[0].At(state::kUnusedField), 185638},
+      {"mission offers", &MissionOffers[0][0].At(state::kUnusedField), 186143},
+      {"last offer field", &MissionOffers[24][6].At(state::kLastStoredField), 203817},
       // Inner elements: each block runs system, then body or slot, then field.
       {"inner body field", &BodyData[1][2][body::kKind], 1821},
-      {"inner space find", &SpaceFinds[2][1][5], 44041},
+      {"inner space find", &SpaceFinds[2][1].At(5), 44041},
       {"inner market stock", &MarketStock[3][4][5], 60807},
       {"last market price", &MarketPrice[24][15][100], 136349},
       {"inner system price", &SystemPrice[5][6], 177362},
-      {"inner news field", &NewsList[2][7], 182211},
-      {"last special ship field", &SpecialShips[10][state::kLastStoredField], 185233},
-      {"inner faction field", &FactionData[3][9], 185950},
-      {"inner offer field", &MissionOffers[2][3][4], 187864},
-      {"active mission", &ActiveMission[state::kUnusedField], 203818},
+      {"inner news field", &NewsList[2].At(7), 182211},
+      {"last special ship field", &SpecialShips[10].At(state::kLastStoredField), 185233},
+      {"inner faction field", &FactionData[3].At(9), 185950},
+      {"inner offer field", &MissionOffers[2][3].At(4), 187864},
+      {"active mission", &ActiveMission.At(state::kUnusedField), 203818},
       {"game day", &GameDay, 203919},
   };
   for (const Case& c : cases) EXPECT_EQ(RecordOf(*c.element), c.record) << c.what;
@@ -145,8 +145,8 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   RandomGame(99);
   SystemVisited[3] = 77;
   EnemyShip[ship::kClass] = 5;
-  BodyData[25][16][state::kSpareField] = 1234;
-  PlayerShip[state::kSpareField] = 4321;
+  BodyData[25][16].At(state::kSpareField) = 1234;
+  PlayerShip.At(state::kSpareField) = 4321;
   GoodName[101] = "spare";
   FactionText[4][11] = "spare";
   // What a save game does not hold: the known prices, the combat state, the tutorial, the travel
@@ -155,7 +155,7 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
                                    &PlayerAbilitySlots[3],
                                    &PlayerSlotState[2],
                                    &PlayerModifiers[2][modifier::kActive],
-                                   &EnemyMissileVolley[1],
+                                   &EnemyMissileVolley[missile_volley::kInFlight],
                                    &PlayerFleet[1][fleet_ship::kFaction],
                                    &BoardingAreas[4],
                                    &TutorialStep,
@@ -178,8 +178,8 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   EXPECT_EQ(PlayerName, name);
   EXPECT_EQ(SystemVisited[3], 77);
   EXPECT_EQ(EnemyShip[ship::kClass], 5);
-  EXPECT_EQ(BodyData[25][16][state::kSpareField], 1234);
-  EXPECT_EQ(PlayerShip[state::kSpareField], 4321);
+  EXPECT_EQ(BodyData[25][16].At(state::kSpareField), 1234);
+  EXPECT_EQ(PlayerShip.At(state::kSpareField), 4321);
   EXPECT_EQ(GoodName[101], "spare");
   EXPECT_EQ(FactionText[4][11], "spare");
   for (std::int32_t* element : unsaved) EXPECT_EQ(*element, 61);
@@ -417,7 +417,7 @@ TEST_F(SaveGameTest, NumbersBeyondWhatAGameReachesAreRefused) {
       {"mission reward", &ActiveMission[mission::kReward], INT32_MIN, INT32_MAX},
       {"market stock", &MarketStock[4][2][13], INT32_MAX, kMostSavedValue},
       {"market price", &MarketPrice[9][3][1], INT32_MIN, -kMostSavedValue},
-      {"unused field of an empty row", &SpecialShips[9][50], INT32_MAX, 12345},
+      {"unused field of an empty row", &SpecialShips[9].At(50), INT32_MAX, 12345},
   };
   ExpectRefusedButEdgeLoads(cases, folder);
 

@@ -18,6 +18,10 @@ class Fnv {
   void Row(const state::TDataRow& row) {
     for (int field = 0; field < state::kFieldsStored; ++field) Int(row[field]);
   }
+  template <class Kind>
+  void Row(const state::Row<Kind>& row) {
+    Row(row.raw());
+  }
   void Text(std::string_view text) {
     Int(static_cast<std::int32_t>(text.size()));
     for (const char c : text) Byte(static_cast<std::uint8_t>(c));

@@ -1,0 +1,139 @@
+// Whole rows of the game-state tables for the tests, built by their fields' names in one
+// expression instead of a run of field-by-field assignments:
+//
+//   state::PlayerShip = test_rows::ShipRow().Alive().Class(9).Shields(40).Crewmen(12);
+//   state::ActiveMission = test_rows::MissionRow().Active().Type(kMissionBounty).Target(3, 7);
+//
+// A place is given as (system, body), as the rules name it.
+//
+// Every field not set is 0, as in a cleared row. `Set` reaches any field of the row's own kind.
+#pragma once
+
+#include <cstdint>
+
+#include "state/fields.h"
+#include "state/variables.h"
+
+namespace test_rows {
+
+template <class Self, class Kind>
+class RowBuilder {
+ public:
+  Self& Set(state::Field<Kind> field, std::int32_t value) {
+    row_[field] = value;
+    return static_cast<Self&>(*this);
+  }
+  const state::Row<Kind>& row() const { return row_; }
+  operator const state::Row<Kind>&() const { return row_; }
+
+ private:
+  state::Row<Kind> row_{};
+};
+
+// PlayerData.
+class PlayerRow : public RowBuilder<PlayerRow, state::PlayerFields> {
+ public:
+  PlayerRow& Credits(std::int32_t v) { return Set(player::kCredits, v); }
+  PlayerRow& Profession(std::int32_t v) { return Set(player::kProfession, v); }
+  PlayerRow& Faction(std::int32_t v) { return Set(player::kFaction, v); }
+  PlayerRow& Level(std::int32_t v) { return Set(player::kLevel, v); }
+  PlayerRow& Experience(std::int32_t v) { return Set(player::kExperience, v); }
+  PlayerRow& Rank(std::int32_t v) { return Set(player::kRank, v); }
+  PlayerRow& CriminalDays(std::int32_t v) { return Set(player::kCriminalDays, v); }
+  PlayerRow& LifePoints(std::int32_t v) { return Set(player::kLifePoints, v); }
+};
+
+// PlayerShip and EnemyShip.
+class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
+ public:
+  ShipRow& Alive() { return Set(ship::kAlive, 1); }
+  ShipRow& Class(std::int32_t v) { return Set(ship::kClass, v); }
+  ShipRow& ActionPoints(std::int32_t v) { return Set(ship::kActionPoints, v); }
+  ShipRow& Reinforcements(std::int32_t v) { return Set(ship::kReinforcements, v); }
+  ShipRow& EnemyKind(std::int32_t v) { return Set(ship::kEnemyKind, v); }
+  ShipRow& Faction(std::int32_t v) { return Set(ship::kFaction, v); }
+  ShipRow& System(std::int32_t v) { return Set(ship::kSystem, v); }
+  ShipRow& Body(std::int32_t v) { return Set(ship::kBody, v); }
+  ShipRow& CargoSpace(std::int32_t v) { return Set(ship::kCargoSpace, v); }
+  ShipRow& Crewmen(std::int32_t v) { return Set(ship::kCrewmen, v); }
+  ShipRow& Officers(std::int32_t v) { return Set(ship::kOfficers, v); }
+  ShipRow& Marines(std::int32_t v) { return Set(ship::kMarines, v); }
+  ShipRow& Pirates(std::int32_t v) { return Set(ship::kPirates, v); }
+  ShipRow& Droids(std::int32_t v) { return Set(ship::kDroids, v); }
+  ShipRow& Shields(std::int32_t v) { return Set(ship::kShields, v); }
+  ShipRow& MissileLauncher(std::int32_t v) { return Set(ship::kMissileLauncher, v); }
+  ShipRow& Gun(std::int32_t v) { return Set(ship::kGun, v); }
+  ShipRow& Ecm(std::int32_t v) { return Set(ship::kEcm, v); }
+  ShipRow& Targeting(std::int32_t v) { return Set(ship::kTargeting, v); }
+  ShipRow& Engine(std::int32_t v) { return Set(ship::kEngine, v); }
+  ShipRow& CargoModule(std::int32_t v) { return Set(ship::kCargoModule, v); }
+};
+
+// BodyData[system][body].
+class BodyRow : public RowBuilder<BodyRow, state::BodyFields> {
+ public:
+  BodyRow& Visible() { return Set(body::kVisible, 1); }
+  BodyRow& Owner(std::int32_t v) { return Set(body::kOwner, v); }
+  BodyRow& Kind(std::int32_t v) { return Set(body::kKind, v); }
+  BodyRow& MapPosition(std::int32_t x, std::int32_t y) {
+    return Set(body::kMapX, x).Set(body::kMapY, y);
+  }
+};
+
+// ActiveMission and MissionOffers[system][slot].
+class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
+ public:
+  MissionRow& Active() { return Set(mission::kActive, 1); }
+  MissionRow& Type(std::int32_t v) { return Set(mission::kType, v); }
+  MissionRow& Reward(std::int32_t v) { return Set(mission::kReward, v); }
+  // The target: body `b` of star system `s`.
+  MissionRow& Target(std::int32_t s, std::int32_t b) {
+    return Set(mission::kTargetSystem, s).Set(mission::kTargetBody, b);
+  }
+  MissionRow& Subject(std::int32_t v) { return Set(mission::kSubject, v); }
+  MissionRow& Quantity(std::int32_t v) { return Set(mission::kQuantity, v); }
+  MissionRow& EnemyFaction(std::int32_t v) { return Set(mission::kEnemyFaction, v); }
+  // The three nav points (or the pick-up and drop places in the first two).
+  MissionRow& FirstPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kFirstPointSystem, s).Set(mission::kFirstPointBody, b);
+  }
+  MissionRow& SecondPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kSecondPointSystem, s).Set(mission::kSecondPointBody, b);
+  }
+  MissionRow& ThirdPoint(std::int32_t s, std::int32_t b) {
+    return Set(mission::kThirdPointSystem, s).Set(mission::kThirdPointBody, b);
+  }
+  MissionRow& CampaignSystem(std::int32_t v) { return Set(mission::kCampaignSystem, v); }
+};
+
+// SpecialShips[row].
+class SpecialShipRow : public RowBuilder<SpecialShipRow, state::SpecialShipFields> {
+ public:
+  SpecialShipRow& Active() { return Set(special_ship::kActive, 1); }
+  SpecialShipRow& Class(std::int32_t v) { return Set(special_ship::kClass, v); }
+  SpecialShipRow& Kind(std::int32_t v) { return Set(special_ship::kKind, v); }
+  SpecialShipRow& Faction(std::int32_t v) { return Set(special_ship::kFaction, v); }
+  SpecialShipRow& DaysLeft(std::int32_t v) { return Set(special_ship::kDaysLeft, v); }
+  SpecialShipRow& SubKind(std::int32_t v) { return Set(special_ship::kSubKind, v); }
+};
+
+// PlayerFleet and EnemyFleet rows.
+class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
+ public:
+  FleetShipRow& Alive() { return Set(fleet_ship::kAlive, 1); }
+  FleetShipRow& Faction(std::int32_t v) { return Set(fleet_ship::kFaction, v); }
+  FleetShipRow& Class(std::int32_t v) { return Set(fleet_ship::kClass, v); }
+  FleetShipRow& HitPoints(std::int32_t v) { return Set(fleet_ship::kHitPoints, v); }
+  FleetShipRow& Role(std::int32_t v) { return Set(fleet_ship::kRole, v); }
+};
+
+// PlayerModifiers and EnemyModifiers rows: an active effect of `ability` for `turnsLeft` turns.
+inline state::TModifierRow ActiveModifier(std::int32_t ability, std::int32_t turnsLeft) {
+  state::TModifierRow row{};
+  row[modifier::kActive] = 1;
+  row[modifier::kAbility] = ability;
+  row[modifier::kTurnsLeft] = turnsLeft;
+  return row;
+}
+
+}  // namespace test_rows
