@@ -125,11 +125,12 @@ void DestroyEnemyByCheat(CombatUi& ui) {
 
 void CountDestroyedShip(std::int32_t shipClass) {
   const std::int32_t size = state::GetShipClassSize(shipClass);
-  if (state::GetShipClassStat(shipClass, state::kAttrRole) == 2 && size > 1) {
+  if (state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleCivilian &&
+      size > state::kSizeFighter) {
     Increment(state::PlayerData[player::kCiviliansDestroyed]);
     return;
   }
-  if (size >= 1 && size <= 5) Increment(state::PlayerData[player::kFightersDestroyed - 1 + size]);
+  if (state::IsShipSize(size)) Increment(state::PlayerData[player::kFightersDestroyed - 1 + size]);
 }
 
 std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {

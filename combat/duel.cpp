@@ -39,7 +39,7 @@ int ChooseAction() {
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == 1) &&
+      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
       ap >=
           state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
     return k;

@@ -170,7 +170,8 @@ std::string RoleText(std::int32_t role) {
 // One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
 void FireAt(const state::TFleetShipRow& shooter, bool civilianCheck, state::TFleetShipRow& victim) {
   std::int32_t b = RoleDamageBase(shooter[fleet_ship::kRole]) * 10;
-  if (civilianCheck && state::GetShipClassStat(shooter[fleet_ship::kClass], state::kAttrRole) == 2)
+  if (civilianCheck &&
+      state::GetShipClassStat(shooter[fleet_ship::kClass], state::kAttrRole) == state::kRoleCivilian)
     b /= 6;
   std::int64_t damage = state::Random(b);
   damage += b / 2;

@@ -25,7 +25,7 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = v;
-  if (state::GameDay < 200 && playerSize == 1) x += x / 6;
+  if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 6;
   if (rank < kRankLieutenantCommander) x += x / 6;
   if (enemySize > playerSize && rank < kRankCommander) x += x / 6;
   if (state::VeteranMode == 1) x = v;
@@ -39,7 +39,7 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
   const std::int32_t rank = state::PlayerData[player::kRank];
   std::int64_t x = static_cast<std::int64_t>(v) + v / 5;
-  if (state::GameDay < 200 && playerSize == 1) x += x / 10;
+  if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 10;
   if (rank < kRankLieutenantCommander) x += x / 5;
   if (enemySize > playerSize && rank < kRankCommander) x += x / 10;
   if (state::VeteranMode == 1) x = v;

@@ -10,6 +10,7 @@
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/factions.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -45,7 +46,6 @@ const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
 }};
 
 using state::IsSystem;
-bool ValidFaction(std::int32_t f) { return f >= 0 && f <= state::kLastFaction; }
 
 // The faction owning the system the player is in; 0 outside the star map.
 std::int32_t OwnerOfPlayerSystem() {
@@ -58,7 +58,7 @@ void SetupPlayerReinforcements() {
   const std::int32_t f = state::PlayerData[player::kFaction];
   const bool clean = state::PlayerData[player::kCriminalDays] == 0;
   bool atWar = false;
-  if (f >= 1 && f <= state::kLastFaction && ValidFaction(owner))
+  if (state::IsPower(f) && state::IsFaction(owner))
     atWar = state::FactionData[f][faction::kAtWarWith + owner] != 0;
   const bool comes = (clean && owner == f) ||
                      (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
@@ -107,36 +107,38 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
   auto& e = state::EnemyShip;
   auto pick = [](std::int32_t r, std::int32_t low, std::int32_t a, std::int32_t mid,
                  std::int32_t b, std::int32_t c) { return r <= low ? a : (r <= mid ? b : c); };
-  auto smallLauncher = [size]() { return size == 1 ? kMissileArrowMk1 : kMissileArrowMk2; };
+  auto smallLauncher = [size]() {
+    return size == state::kSizeFighter ? kMissileArrowMk1 : kMissileArrowMk2;
+  };
   bool fitted = true;
-  if (tier == 1 && (size == 1 || size == 2)) {
+  if (tier == 1 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
     e[ship::kGun] = state::Random(2);
     e[ship::kMissileLauncher] = smallLauncher();
-  } else if (tier == 1 && size == 3) {
+  } else if (tier == 1 && size == state::kSizeDestroyer) {
     e[ship::kGun] = pick(state::Random(100), 60, kGunLaser, 80, kGunTurboLaser, kGunDisruptor);
     e[ship::kMissileLauncher] = kMissileZeusMk1;
-  } else if (tier == 2 && (size == 1 || size == 2)) {
+  } else if (tier == 2 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunParticle);
     e[ship::kMissileLauncher] = smallLauncher();
-  } else if (tier == 2 && size == 3) {
+  } else if (tier == 2 && size == state::kSizeDestroyer) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunDisruptor);
     e[ship::kMissileLauncher] = kMissileZeusMk1;
-  } else if (tier == 2 && size == 4) {
+  } else if (tier == 2 && size == state::kSizeCruiser) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunDisruptor, kGunLeech);
     e[ship::kMissileLauncher] = kMissileZeusMk1;
-  } else if (tier == 2 && size == 5) {
+  } else if (tier == 2 && size == state::kSizeBattleship) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunDisruptor, 70, kGunGatling, kGunQuantum);
     e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
-  } else if (tier >= 3 && (size == 1 || size == 2)) {
+  } else if (tier >= 3 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
     e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunParticle;
     e[ship::kMissileLauncher] = smallLauncher();
-  } else if (tier >= 3 && size == 3) {
+  } else if (tier >= 3 && size == state::kSizeDestroyer) {
     e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunDisruptor;
     e[ship::kMissileLauncher] = kMissileZeusMk1;
-  } else if (tier >= 3 && size == 4) {
+  } else if (tier >= 3 && size == state::kSizeCruiser) {
     e[ship::kGun] = state::Random(100) <= 60 ? kGunDisruptor : kGunLeech;
     e[ship::kMissileLauncher] = kMissileZeusMk1;
-  } else if (tier >= 3 && size == 5) {
+  } else if (tier >= 3 && size == state::kSizeBattleship) {
     e[ship::kGun] = state::Random(100) <= 60 ? kGunGatling : kGunQuantum;
     e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
   } else {
@@ -182,7 +184,7 @@ void ChoosePictures() {
   p.playerNormal = pb + "_l_n.jpg";
   p.playerShield = pb + "_l_s.jpg";
   const std::string playerFirst =
-      state::GetShipClassSize(playerClass) == 5 ? "f5" : "f1";
+      state::GetShipClassSize(playerClass) == state::kSizeBattleship ? "f5" : "f1";
   p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[ship::kGun], playerFirst) + ".jpg";
 
   const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[ship::kFaction]);
@@ -192,7 +194,7 @@ void ChoosePictures() {
       state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) {
     p.enemyFiring = eb + "_r_f1.jpg";
   } else {
-    const std::string enemyFirst = state::GetShipClassSize(enemyClass) == 5 ? "f5" : "f1";
+    const std::string enemyFirst = state::GetShipClassSize(enemyClass) == state::kSizeBattleship ? "f5" : "f1";
     p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[ship::kGun], enemyFirst) + ".jpg";
   }
 
@@ -321,12 +323,12 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
-  if (size == 4 && enemyKind == kTraderShip && state::Random(100) <= 30)
+  if (size == state::kSizeCruiser && enemyKind == kTraderShip && state::Random(100) <= 30)
     e[ship::kMissileLauncher] = kMissileMineMk1;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
   if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
     e[ship::kGun] = 1;
-  if (size == 5 && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
+  if (size == state::kSizeBattleship && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;
 
   ChoosePictures();

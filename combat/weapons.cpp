@@ -130,7 +130,7 @@ void FireMissiles(Side side, CombatUi& ui) {
       return;
     }
     if (p[ship::kMissileLauncher] == kMissileZeusMk1 &&
-        state::GetShipClassSize(e[ship::kClass]) == 1) {
+        state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
@@ -157,7 +157,7 @@ void FireMissiles(Side side, CombatUi& ui) {
   if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
         e[ship::kMissileReload] == 0))
     return;
-  if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == 1)
+  if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == state::kSizeFighter)
     return;
   if (!PayActionPoints(
           side, state::GetMissileApCost(e[ship::kClass], e[ship::kMissileLauncher], Side::Enemy),
