@@ -149,12 +149,12 @@ struct PlayerWeights {
                e = kDroidWeight;
 };
 
-// One shot after a standard attack or an EMP strike (`k` = 1 or 3, or 0 before any attack).
-void SingleShot(std::int32_t k, const PlayerWeights& w, std::int64_t& h) {
+// One shot after a standard attack or an EMP strike (`k`, or 0 before any attack).
+void SingleShot(BoardingAttack k, const PlayerWeights& w, std::int64_t& h) {
   const auto& p = state::PlayerShip;
   const bool veteran = state::VeteranMode == 1;
   std::int32_t r = state::Random(205);
-  if (k == 1 || (k == 3 && r > 199)) {
+  if (k == BoardingAttack::Standard || (k == BoardingAttack::Emp && r > 199)) {
     const bool noneButDroids = p[ship::kCrewmen] == 0 && p[ship::kOfficers] == 0 &&
                                p[ship::kMarines] == 0 && p[ship::kPirates] == 0;
     r = Redirect(r, noneButDroids, 200, veteran ? 500 : 1000);
@@ -364,16 +364,16 @@ void BoardingEmpStrike(BoardingUi& ui) {
 
 void BoardingEnemyCounterattack() {
   auto& p = state::PlayerShip;
-  const std::int32_t k = p[ship::kLastBoardingAttack];
+  const auto k = static_cast<BoardingAttack>(p[ship::kLastBoardingAttack]);
   if (PlayerHeads() > 0 && DefenderHeads() > 0) {
     PlayerWeights w;
     std::int64_t h = PoolOf(BoardingDefenderStrength());
-    if (k == 2) {
+    if (k == BoardingAttack::Commando) {
       h /= 2;
       w.a = 30;
       w.b = 30;
       w.c = 60;
-    } else if (k == 3) {
+    } else if (k == BoardingAttack::Emp) {
       h /= 2;
       w.e = 200;
     }
@@ -388,7 +388,7 @@ void BoardingEnemyCounterattack() {
     if (h > pool / 2 && largeGroup) h = pool / 2;
     for (int pass = 0; pass < kMaxDraws && h > 0; ++pass) {
       // A pass after a commando assault is two shots, even when the first used up the pool.
-      if (k == 2)
+      if (k == BoardingAttack::Commando)
         CommandoShots(w, h);
       else
         SingleShot(k, w, h);
