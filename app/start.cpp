@@ -25,7 +25,6 @@
 #include "state/progression.h"
 #include "state/variables.h"
 #include "state/random.h"
-#include "state/variables.h"
 
 namespace app {
 

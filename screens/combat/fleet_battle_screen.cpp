@@ -6,7 +6,6 @@
 #include "combat/fleet_battle.h"
 #include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/liveries.h"
 #include "state/fields.h"

@@ -7,7 +7,6 @@
 #include "rules/bar.h"
 #include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 
 namespace screens {

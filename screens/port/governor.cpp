@@ -7,7 +7,6 @@
 #include "audio/sound.h"
 #include "rules/governor.h"
 #include "screens/shared/doors.h"
-#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 
 namespace screens {

@@ -9,7 +9,6 @@
 #include "screens/port/mission_board_view.h"
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
-#include "screens/shared/doors.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"

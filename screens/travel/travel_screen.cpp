@@ -13,10 +13,8 @@
 #include "rules/tutorial.h"
 #include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
-#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
-#include "screens/shared/doors.h"
 #include "screens/travel/planet.h"
 #include "screens/tutorial/tutorial.h"
 #include "state/factions.h"
@@ -520,7 +518,8 @@ void TravelScreenForm::ShowMissionsAccess(const rules::MissionsAccess& access) {
     case rules::MissionsRoute::CampaignScreen: OpenCampaignScreen(); return;
     case rules::MissionsRoute::MissionBoard: {
       // The board opens in place of this screen, which shows again when it closes (or as soon as
-      // a mission accepted there begins).
+      // a mission accepted there begins); the trade window steps aside with it.
+      const TradeWindowAside tradeWindowAside;
       const bool shown = Visible();
       Hide();
       hiddenForMissionBoard_ = shown;

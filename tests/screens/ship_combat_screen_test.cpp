@@ -20,7 +20,6 @@
 #include "combat/setup.h"
 #include "combat/sides.h"
 #include "platform/application.h"
-#include "screens/career/ability_selection.h"
 #include "screens/form_test_fixture.h"
 #include "screens/legible_labels.h"
 #include "screens/popups/popup_forms.h"
