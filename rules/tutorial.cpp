@@ -7,9 +7,11 @@
 
 #include "rules/mission_acceptance.h"
 #include "rules/missions.h"
+#include "rules/ui.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/star_map.h"
@@ -479,6 +481,147 @@ bool TutorialAfter(Step step) {
 bool TutorialBetween(Step first, Step last) {
   const std::int32_t at = tutorial::Order(state::TutorialStep);
   return state::TutorialActive == 1 && at >= tutorial::Order(first) && at <= tutorial::Order(last);
+}
+
+bool TutorialAllows(TutorialAction action) {
+  switch (action) {
+    case TutorialAction::BuyOtherGoodThanSupplies: return !TutorialAt(Step::BuySupplies);
+    case TutorialAction::CloseTradeWindow: return !TutorialBefore(Step::CloseTrade);
+    case TutorialAction::AcceptOtherMission:
+      return !TutorialAt(Step::PickMission) && !TutorialAt(Step::AcceptMission);
+    case TutorialAction::FlyToBody: return !TutorialBefore(Step::FlyToTutorialBody);
+    case TutorialAction::Land: return !TutorialBefore(Step::FlyToPlanet);
+    case TutorialAction::OpenMissions: return !TutorialAt(Step::OpenTrade);
+    case TutorialAction::CancelMission:
+    case TutorialAction::ChooseOtherProfessionThanPirate: return state::TutorialActive != 1;
+  }
+  return true;
+}
+
+std::string_view TutorialRefusal(TutorialAction action) {
+  switch (action) {
+    case TutorialAction::BuyOtherGoodThanSupplies:
+      return "For the purpose of this tutorial please select the \"SUPPLIES\" and later buy at "
+             "least one unit of this kind of good.";
+    case TutorialAction::CloseTradeWindow:
+      return "Please do not close this window yet - we still need it!";
+    case TutorialAction::AcceptOtherMission:
+      return "For the purpose of this tutorial please select the second mission (counted from "
+             "the left part of the screen). To select a mission just click on the mission "
+             "symbol.";
+    case TutorialAction::FlyToBody:
+      return "Sorry, but please follow the tutorial instructions in the green window or "
+             "alternatively close the tutorial.";
+    case TutorialAction::Land:
+      return "For the purpose of this tutorial this option has been locked. Please follow the "
+             "instructions or cancel the tutorial.";
+    case TutorialAction::OpenMissions:
+      return "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
+             "to it. It´s just one button left of this one.";
+    case TutorialAction::CancelMission:
+      return "For the purpose of this tutorial please do not cancel this mission.";
+    case TutorialAction::ChooseOtherProfessionThanPirate:
+      // The tutorial's first fight and trade are laid out for a pirate.
+      return "For the purpose of this tutorial please select the \"PIRATE\" profession from the "
+             "selection of options at the top of the screen.";
+  }
+  return {};
+}
+
+bool TutorialEnemyCarriesFirstGun() {
+  return TutorialAt(Step::FlyToSun) || TutorialAt(Step::FireMissiles);
+}
+
+bool TutorialEnemyFiresMissileFirst() {
+  return TutorialAt(Step::EndFirstTurn) || TutorialAt(Step::InterceptMissile);
+}
+
+bool TutorialInterceptionCertain() { return TutorialAt(Step::InterceptMissile); }
+
+bool TutorialVolleyEndsTurn() { return TutorialAt(Step::FireGuns); }
+
+bool TutorialFightCannotBeLost() {
+  return TutorialBetween(Step::FlyToSun, Step::FlyToPlanet) && state::GameDay < 50;
+}
+
+std::string_view TutorialShieldsRefreshedNotice() {
+  return "Your shields have collapsed. Normally your ship would explode. But because this is a "
+         "tutorial we refresh your shields instead.";
+}
+
+TutorialMove TutorialMoveFor(TutorialEvent event) {
+  // The first fight's first turn, before or after "Discipline": its end and the next turn move on.
+  const bool firstTurn = TutorialAt(Step::ActivateDiscipline) || TutorialAt(Step::EndFirstTurn);
+  auto from = [](Step at, Step to) {
+    return TutorialAt(at) ? TutorialMove{.begins = to} : TutorialMove{};
+  };
+  auto endFrom = [](Step at, Step to) {
+    return TutorialAt(at) ? TutorialMove{.ends = {at}, .begins = to} : TutorialMove{};
+  };
+  switch (event) {
+    case TutorialEvent::GoodsBought:
+      return state::Cargo[kGoodSupplies] >= 1 ? from(Step::BuySupplies, Step::FlyToTutorialBody)
+                                              : TutorialMove{};
+    case TutorialEvent::SoldAll: return from(Step::SellAll, Step::CloseTrade);
+    case TutorialEvent::TradeWindowClosed: return from(Step::CloseTrade, Step::OpenMissions);
+    case TutorialEvent::TutorialMissionPicked: return from(Step::PickMission, Step::AcceptMission);
+    case TutorialEvent::MissionAccepted: return from(Step::AcceptMission, Step::ReopenMission);
+    case TutorialEvent::MissionFightBegins:
+      return TutorialBefore(Step::FireMissiles) ? TutorialMove{.begins = Step::FireMissiles}
+                                                : TutorialMove{};
+    case TutorialEvent::MissionFightOver:
+      return state::TutorialActive != 0 && !TutorialAfter(Step::FlyToPlanet)
+                 ? TutorialMove{.begins = Step::FlyToPlanet}
+                 : TutorialMove{};
+    case TutorialEvent::Landed:
+      return TutorialBetween(Step::FlyToPlanet, Step::VisitPlanet)
+                 ? TutorialMove{.begins = Step::VisitPlanet}
+                 : TutorialMove{};
+    case TutorialEvent::MissileFired: return endFrom(Step::FireMissiles, Step::ActivateDiscipline);
+    case TutorialEvent::DisciplineActivated:
+      return endFrom(Step::ActivateDiscipline, Step::EndFirstTurn);
+    case TutorialEvent::GunsFired: return endFrom(Step::FireGuns, Step::EndSecondTurn);
+    case TutorialEvent::EcmUsed: return endFrom(Step::InterceptMissile, Step::FireGuns);
+    case TutorialEvent::TurnEnded:
+      if (firstTurn) return {.ends = {Step::ActivateDiscipline, Step::EndFirstTurn}};
+      return endFrom(Step::EndSecondTurn, Step::WinFight);
+    case TutorialEvent::RoundStarted:
+      return firstTurn ? TutorialMove{.ends = {Step::ActivateDiscipline, Step::EndFirstTurn},
+                                      .begins = Step::InterceptMissile}
+                       : TutorialMove{};
+    case TutorialEvent::SavedIntoFirstSlot: return from(Step::SaveIntoSlot, Step::CloseSaveLoad);
+    case TutorialEvent::SaveLoadClosed: return from(Step::CloseSaveLoad, Step::ReturnToGame);
+    case TutorialEvent::OptionsPanelClosed:
+      // From the galaxy map's step on, "Return to game" leads on to the ship status.
+      return TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad)
+                 ? TutorialMove{.begins = Step::OpenShipStatus}
+                 : TutorialMove{};
+    case TutorialEvent::SkillsBrowsed: return from(Step::BrowseSkills, Step::CloseAbilities);
+    case TutorialEvent::PersonalStatusClosed:
+      // Back from the personal status at any step after the saving ends the guided part.
+      return TutorialAfter(Step::CloseSaveLoad) ? TutorialMove{.begins = Step::Finished}
+                                                : TutorialMove{};
+  }
+  return {};
+}
+
+void FollowTutorial(Ui& ui, TutorialEvent event) {
+  const TutorialMove move = TutorialMoveFor(event);
+  for (const Step step : move.ends) ui.EndTutorialStep(step);
+  if (move.begins != Step::None) ui.BeginTutorialStep(move.begins);
+}
+
+void FollowTutorialArrival(std::int32_t from, std::int32_t place, Ui& ui) {
+  if (TutorialAt(Step::FlyToTutorialBody) && place == TutorialBody())
+    ui.BeginTutorialStep(Step::SellAll);
+  // On the way to the sun, arriving there only puts the travel screen's hint away; the next
+  // step begins with the mission's fight.
+  if (place == state::kSunBody && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
+  // The step that leads to the first planet stays until the landing: arriving there it says how
+  // to land, and leaving it for another place it leads back there again.
+  if (TutorialAt(Step::FlyToPlanet) &&
+      (place == state::kMainPlanetBody || from == state::kMainPlanetBody))
+    ui.BeginTutorialStep(Step::FlyToPlanet);
 }
 
 std::vector<Step> AllTutorialSteps() {

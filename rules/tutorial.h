@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/tutorial_steps.h"
@@ -21,6 +22,73 @@ bool TutorialBefore(tutorial::Step step);
 bool TutorialAfter(tutorial::Step step);
 // Whether the running tutorial stands at `first`, `last` or a step between them.
 bool TutorialBetween(tutorial::Step first, tutorial::Step last);
+
+// What the player may try that the running tutorial refuses at some of its steps.
+enum class TutorialAction {
+  BuyOtherGoodThanSupplies,
+  CloseTradeWindow,
+  AcceptOtherMission,
+  FlyToBody,  // a body of the system, not a space find
+  Land,
+  OpenMissions,
+  CancelMission,
+  ChooseOtherProfessionThanPirate,
+};
+
+// Whether the running tutorial lets the player do `action` now; true when no tutorial runs.
+bool TutorialAllows(TutorialAction action);
+// The notice the tutorial shows when it refuses `action`.
+std::string_view TutorialRefusal(TutorialAction action);
+
+// How the tutorial's fight is laid out: the enemy carries the first gun ...
+bool TutorialEnemyCarriesFirstGun();
+// ... turns straight to its missiles in the turns after the player's first ...
+bool TutorialEnemyFiresMissileFirst();
+// ... the player's interception of its missile always succeeds ...
+bool TutorialInterceptionCertain();
+// ... the player's first volley uses up the turn ...
+bool TutorialVolleyEndsTurn();
+// ... and the fight cannot be lost in the first days: collapsed shields are refreshed with this
+// notice.
+bool TutorialFightCannotBeLost();
+std::string_view TutorialShieldsRefreshedNotice();
+
+// What the player or the fight did that may move the running tutorial on.
+enum class TutorialEvent {
+  GoodsBought,
+  SoldAll,
+  TradeWindowClosed,
+  TutorialMissionPicked,  // the tutorial's offer chosen on the mission board
+  MissionAccepted,
+  MissionFightBegins,     // the fight of the tutorial's mission
+  MissionFightOver,
+  Landed,
+  MissileFired,
+  DisciplineActivated,
+  GunsFired,
+  EcmUsed,
+  TurnEnded,
+  RoundStarted,
+  SavedIntoFirstSlot,
+  SaveLoadClosed,
+  OptionsPanelClosed,  // "Return to game"
+  SkillsBrowsed,
+  PersonalStatusClosed,
+};
+
+// What `event` does to the running tutorial where it stands: the steps whose guidance it puts
+// away, then the step it begins (None for none).
+struct TutorialMove {
+  std::vector<tutorial::Step> ends = {};
+  tutorial::Step begins = tutorial::Step::None;
+};
+TutorialMove TutorialMoveFor(TutorialEvent event);
+
+class Ui;
+// Moves the running tutorial on after `event` through `ui`.
+void FollowTutorial(Ui& ui, TutorialEvent event);
+// The ship arrived at `place` of its system, having set out from `from`.
+void FollowTutorialArrival(std::int32_t from, std::int32_t place, Ui& ui);
 
 // Where a step's guidance is shown.
 enum class TutorialScreen {

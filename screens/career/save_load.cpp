@@ -78,8 +78,7 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
   const int slot = sender.sender.Tag();
   if (!IsSlot(slot)) return;
   // The tutorial's saving step points at the first slot.
-  if (slot == 1 && rules::TutorialAt(tutorial::Step::SaveIntoSlot))
-    rules_.BeginTutorialStep(tutorial::Step::CloseSaveLoad);
+  if (slot == 1) rules::FollowTutorial(rules_, rules::TutorialEvent::SavedIntoFirstSlot);
   if (GameIsRunning())
     SaveGame(slot);
   else
@@ -122,8 +121,7 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
 
 void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (rules::TutorialAt(tutorial::Step::CloseSaveLoad))
-    rules_.BeginTutorialStep(tutorial::Step::ReturnToGame);
+  rules::FollowTutorial(rules_, rules::TutorialEvent::SaveLoadClosed);
   if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
 }

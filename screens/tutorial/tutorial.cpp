@@ -150,6 +150,12 @@ void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
 }
 
+void FollowTutorial(rules::TutorialEvent event) {
+  const rules::TutorialMove move = rules::TutorialMoveFor(event);
+  for (const tutorial::Step step : move.ends) EndTutorialStep(step);
+  if (move.begins != tutorial::Step::None) BeginTutorialStep(move.begins);
+}
+
 void PlaceTutorialGuidanceAgain() {
   if (!rules::TutorialAt(shownStep)) return;
   HideAllTutorialGuidance();

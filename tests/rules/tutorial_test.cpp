@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
@@ -285,3 +287,133 @@ TEST_F(Tutorial, TheMissionIsASearchAndDestroyOfAWeakPirateAtTheSun) {
 }
 
 }  // namespace
+
+// Every question the rules ask the tutorial, at every step: the answer holds at the listed steps
+// and nowhere else, and no tutorial refuses or arranges anything when none runs.
+TEST_F(Tutorial, TheRulesGatesOpenAndCloseAtTheirSteps) {
+  using rules::TutorialAction;
+  struct Case {
+    const char* gate;
+    std::function<bool()> holds;
+    std::vector<Step> at;
+  };
+  auto refuses = [](TutorialAction a) { return [a] { return !rules::TutorialAllows(a); }; };
+  const std::vector<Step> all = rules::AllTutorialSteps();
+  const std::vector<Step> untilSellAll(all.begin(), std::find(all.begin(), all.end(), Step::CloseTrade));
+  const std::vector<Step> untilBuy(all.begin(), std::find(all.begin(), all.end(), Step::FlyToTutorialBody));
+  const std::vector<Step> untilWin(all.begin(), std::find(all.begin(), all.end(), Step::FlyToPlanet));
+  const std::vector<Step> fight(std::find(all.begin(), all.end(), Step::FlyToSun),
+                                std::find(all.begin(), all.end(), Step::VisitPlanet));
+  const Case cases[] = {
+      {"buy another good", refuses(TutorialAction::BuyOtherGoodThanSupplies), {Step::BuySupplies}},
+      {"close the trade window", refuses(TutorialAction::CloseTradeWindow), untilSellAll},
+      {"accept another mission", refuses(TutorialAction::AcceptOtherMission),
+       {Step::PickMission, Step::AcceptMission}},
+      {"fly to a body", refuses(TutorialAction::FlyToBody), untilBuy},
+      {"land", refuses(TutorialAction::Land), untilWin},
+      {"open the missions", refuses(TutorialAction::OpenMissions), {Step::OpenTrade}},
+      {"cancel the mission", refuses(TutorialAction::CancelMission), all},
+      {"choose another profession", refuses(TutorialAction::ChooseOtherProfessionThanPirate), all},
+      {"enemy's first gun", rules::TutorialEnemyCarriesFirstGun, {Step::FlyToSun, Step::FireMissiles}},
+      {"enemy's missile first", rules::TutorialEnemyFiresMissileFirst,
+       {Step::EndFirstTurn, Step::InterceptMissile}},
+      {"certain interception", rules::TutorialInterceptionCertain, {Step::InterceptMissile}},
+      {"volley ends the turn", rules::TutorialVolleyEndsTurn, {Step::FireGuns}},
+      {"fight cannot be lost", rules::TutorialFightCannotBeLost, fight},
+  };
+  state::GameDay = 49;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.gate);
+    for (const Step step : all) {
+      state::TutorialActive = 1;
+      state::TutorialStep = tutorial::StoredNumber(step);
+      const bool listed = std::find(c.at.begin(), c.at.end(), step) != c.at.end();
+      const bool sharesListed = step == Step::ReturnToGame &&
+                                std::find(c.at.begin(), c.at.end(), Step::SaveGame) != c.at.end();
+      EXPECT_EQ(c.holds(), listed || sharesListed) << tutorial::StoredNumber(step);
+      state::TutorialActive = 0;
+      EXPECT_FALSE(c.holds()) << "without a tutorial, at " << tutorial::StoredNumber(step);
+    }
+  }
+  state::TutorialActive = 1;
+  state::TutorialStep = tutorial::StoredNumber(Step::WinFight);
+  state::GameDay = 50;
+  EXPECT_FALSE(rules::TutorialFightCannotBeLost()) << "only in the first days";
+  // Every refusal has its notice.
+  for (int a = 0; a <= static_cast<int>(TutorialAction::ChooseOtherProfessionThanPirate); ++a)
+    EXPECT_FALSE(rules::TutorialRefusal(static_cast<TutorialAction>(a)).empty()) << a;
+}
+
+// What each event does where the tutorial stands: the steps it puts away and the one it begins;
+// at any other step nothing.
+TEST_F(Tutorial, EventsMoveTheTutorialOnFromTheirStepsOnly) {
+  using rules::TutorialEvent;
+  struct Case {
+    TutorialEvent event;
+    Step at;
+    std::vector<Step> ends;
+    Step begins;
+  };
+  const Case cases[] = {
+      {TutorialEvent::GoodsBought, Step::BuySupplies, {}, Step::FlyToTutorialBody},
+      {TutorialEvent::SoldAll, Step::SellAll, {}, Step::CloseTrade},
+      {TutorialEvent::TradeWindowClosed, Step::CloseTrade, {}, Step::OpenMissions},
+      {TutorialEvent::TutorialMissionPicked, Step::PickMission, {}, Step::AcceptMission},
+      {TutorialEvent::MissionAccepted, Step::AcceptMission, {}, Step::ReopenMission},
+      {TutorialEvent::MissionFightBegins, Step::FlyToSun, {}, Step::FireMissiles},
+      {TutorialEvent::MissionFightBegins, Step::ChooseFaction, {}, Step::FireMissiles},
+      {TutorialEvent::MissionFightBegins, Step::FireMissiles, {}, Step::None},
+      {TutorialEvent::MissionFightOver, Step::WinFight, {}, Step::FlyToPlanet},
+      {TutorialEvent::MissionFightOver, Step::FlyToPlanet, {}, Step::FlyToPlanet},
+      {TutorialEvent::MissionFightOver, Step::VisitPlanet, {}, Step::None},
+      {TutorialEvent::Landed, Step::FlyToPlanet, {}, Step::VisitPlanet},
+      {TutorialEvent::Landed, Step::VisitPlanet, {}, Step::VisitPlanet},
+      {TutorialEvent::Landed, Step::OpenSensors, {}, Step::None},
+      {TutorialEvent::MissileFired, Step::FireMissiles, {Step::FireMissiles}, Step::ActivateDiscipline},
+      {TutorialEvent::DisciplineActivated, Step::ActivateDiscipline, {Step::ActivateDiscipline}, Step::EndFirstTurn},
+      {TutorialEvent::GunsFired, Step::FireGuns, {Step::FireGuns}, Step::EndSecondTurn},
+      {TutorialEvent::EcmUsed, Step::InterceptMissile, {Step::InterceptMissile}, Step::FireGuns},
+      {TutorialEvent::TurnEnded, Step::ActivateDiscipline, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::None},
+      {TutorialEvent::TurnEnded, Step::EndFirstTurn, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::None},
+      {TutorialEvent::TurnEnded, Step::EndSecondTurn, {Step::EndSecondTurn}, Step::WinFight},
+      {TutorialEvent::TurnEnded, Step::FireGuns, {}, Step::None},
+      {TutorialEvent::RoundStarted, Step::EndFirstTurn, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::InterceptMissile},
+      {TutorialEvent::RoundStarted, Step::InterceptMissile, {}, Step::None},
+      {TutorialEvent::SavedIntoFirstSlot, Step::SaveIntoSlot, {}, Step::CloseSaveLoad},
+      {TutorialEvent::SaveLoadClosed, Step::CloseSaveLoad, {}, Step::ReturnToGame},
+      {TutorialEvent::OptionsPanelClosed, Step::CloseGalaxyMap, {}, Step::OpenShipStatus},
+      {TutorialEvent::OptionsPanelClosed, Step::ReturnToGame, {}, Step::OpenShipStatus},
+      {TutorialEvent::OptionsPanelClosed, Step::OpenGalaxyMap, {}, Step::None},
+      {TutorialEvent::OptionsPanelClosed, Step::OpenShipStatus, {}, Step::None},
+      {TutorialEvent::SkillsBrowsed, Step::BrowseSkills, {}, Step::CloseAbilities},
+      {TutorialEvent::PersonalStatusClosed, Step::ClosePersonalStatus, {}, Step::Finished},
+      {TutorialEvent::PersonalStatusClosed, Step::ReturnToGame, {}, Step::None},
+      {TutorialEvent::PersonalStatusClosed, Step::CloseSaveLoad, {}, Step::None},
+  };
+  state::Cargo[kGoodSupplies] = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(tutorial::StoredNumber(c.at));
+    SCOPED_TRACE(static_cast<int>(c.event));
+    state::TutorialActive = 1;
+    state::TutorialStep = tutorial::StoredNumber(c.at);
+    const rules::TutorialMove move = rules::TutorialMoveFor(c.event);
+    EXPECT_EQ(move.ends, c.ends);
+    EXPECT_EQ(move.begins, c.begins);
+    // An event bound to one step does nothing one step earlier.
+    if (c.begins != Step::None && c.ends.size() < 2 && c.at != Step::ChooseFaction && c.at != c.begins &&
+        c.event != TutorialEvent::MissionFightBegins && c.event != TutorialEvent::MissionFightOver &&
+        c.event != TutorialEvent::OptionsPanelClosed && c.event != TutorialEvent::PersonalStatusClosed) {
+      state::TutorialStep = tutorial::StoredNumber(c.at) - 1;
+      EXPECT_EQ(rules::TutorialMoveFor(c.event).begins, Step::None) << "one step earlier";
+    }
+    state::TutorialActive = 0;
+    state::TutorialStep = tutorial::StoredNumber(c.at);
+    EXPECT_EQ(rules::TutorialMoveFor(c.event).begins, Step::None) << "without a tutorial";
+    EXPECT_TRUE(rules::TutorialMoveFor(c.event).ends.empty()) << "without a tutorial";
+  }
+  // The first purchase moves on only once Supplies are in the hold.
+  state::TutorialActive = 1;
+  state::TutorialStep = tutorial::StoredNumber(Step::BuySupplies);
+  state::Cargo[kGoodSupplies] = 0;
+  EXPECT_EQ(rules::TutorialMoveFor(TutorialEvent::GoodsBought).begins, Step::None);
+}
