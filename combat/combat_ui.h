@@ -97,8 +97,6 @@ class CombatUi {
   // them there, so every combat screen and stand-in shares one answer.
   bool SensorsShowing() const { return rules_.IsVisible(rules::Screen::Sensors); }
   int SensorSelection() const { return rules_.SensorSelection(); }
-  void EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
-  void BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
   virtual void AwardSilverStar() = 0;

@@ -558,7 +558,17 @@ TutorialMove TutorialMoveFor(TutorialEvent event) {
   auto endFrom = [](Step at, Step to) {
     return TutorialAt(at) ? TutorialMove{.ends = {at}, .begins = to} : TutorialMove{};
   };
+  const bool running = state::TutorialActive == 1;
   switch (event) {
+    // The tutorial goes on on the name screen, then on the profession screen, then in space.
+    case TutorialEvent::FactionChosen:
+      return running ? TutorialMove{.begins = Step::ChooseName} : TutorialMove{};
+    case TutorialEvent::NameChosen:
+      return running ? TutorialMove{.begins = Step::ChooseProfession} : TutorialMove{};
+    case TutorialEvent::ProfessionChosen:
+      return running ? TutorialMove{.ends = {Step::ChooseProfession}} : TutorialMove{};
+    case TutorialEvent::NewGameShown:
+      return running ? TutorialMove{.begins = Step::OpenTrade} : TutorialMove{};
     case TutorialEvent::GoodsBought:
       return state::Cargo[kGoodSupplies] >= 1 ? from(Step::BuySupplies, Step::FlyToTutorialBody)
                                               : TutorialMove{};

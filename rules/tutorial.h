@@ -55,6 +55,10 @@ std::string_view TutorialShieldsRefreshedNotice();
 
 // What the player or the fight did that may move the running tutorial on.
 enum class TutorialEvent {
+  FactionChosen,
+  NameChosen,
+  ProfessionChosen,
+  NewGameShown,  // the new game's travel screen about to show
   GoodsBought,
   SoldAll,
   TradeWindowClosed,

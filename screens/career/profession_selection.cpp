@@ -183,7 +183,7 @@ void ProfessionSelectionScreen::OnContinueClick() {
     popups::ShowText("Tutorial", rules::TutorialRefusal(kChoose));
     return;
   }
-  if (state::TutorialActive == 1) EndTutorialStep(tutorial::Step::ChooseProfession);
+  FollowTutorial(rules::TutorialEvent::ProfessionChosen);
   Close();
 }
 
