@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/fields.h"
@@ -421,4 +422,26 @@ TEST_F(Tutorial, EventsMoveTheTutorialOnFromTheirStepsOnly) {
   state::TutorialStep = tutorial::StoredNumber(Step::BuySupplies);
   state::Cargo[kGoodSupplies] = 0;
   EXPECT_EQ(rules::TutorialMoveFor(TutorialEvent::GoodsBought).begins, Step::None);
+}
+
+// Saved games hold these numbers: a step keeps its number however the steps are written.
+TEST(TutorialSteps, EachStepKeepsTheNumberSavedGamesHold) {
+  const std::pair<Step, int> cases[] = {
+      {Step::None, 0}, {Step::ChooseFaction, 1}, {Step::ChooseName, 2}, {Step::ChooseProfession, 3},
+      {Step::OpenTrade, 4}, {Step::BuySupplies, 5}, {Step::FlyToTutorialBody, 6}, {Step::SellAll, 7},
+      {Step::CloseTrade, 8}, {Step::OpenMissions, 9}, {Step::PickMission, 10},
+      {Step::AcceptMission, 11}, {Step::ReopenMission, -11}, {Step::FlyToSun, 12},
+      {Step::FireMissiles, 13}, {Step::ActivateDiscipline, 14}, {Step::EndFirstTurn, 15},
+      {Step::InterceptMissile, 16}, {Step::FireGuns, 17}, {Step::EndSecondTurn, 18},
+      {Step::WinFight, 19}, {Step::FlyToPlanet, 20}, {Step::VisitPlanet, 22},
+      {Step::OpenSensors, 23}, {Step::CloseSensors, 24}, {Step::OpenGalaxyMap, 25},
+      {Step::CloseGalaxyMap, 26}, {Step::OpenOptions, 27}, {Step::SaveGame, 28},
+      {Step::SaveIntoSlot, 29}, {Step::CloseSaveLoad, 30}, {Step::ReturnToGame, 28},
+      {Step::OpenShipStatus, 32}, {Step::CloseShipStatus, 33}, {Step::OpenPersonalStatus, 34},
+      {Step::BrowseSkills, 35}, {Step::CloseAbilities, 36}, {Step::ClosePersonalStatus, 37},
+      {Step::Finished, 38},
+  };
+  for (const auto& [step, stored] : cases)
+    EXPECT_EQ(tutorial::StoredNumber(step), stored) << static_cast<int>(step);
+  EXPECT_EQ(std::size(cases), rules::AllTutorialSteps().size() + 1) << "every step and None";
 }
