@@ -1,7 +1,8 @@
-// The interactive tutorial's steps, without any screen: one table row per step holds where its
-// message panel shows and what it says, and what its blinking arrow points at; besides, the
-// tutorial body, the guaranteed first profit and the first mission the tutorial sets up. The
-// screens (screens/tutorial) show what this describes; the steps' names are in
+// The interactive tutorial's steps, without any screen: one table row per step holds what its
+// message panel says and what the step does besides; what the rules ask the tutorial (may the
+// player do this now, how is its fight laid out) and what moves it on; besides, the tutorial
+// body, the guaranteed first profit and the first mission the tutorial sets up. The screens
+// (screens/tutorial) show what this describes, where they place it; the steps' names are in
 // state/tutorial_steps.h.
 #pragma once
 
@@ -94,50 +95,9 @@ void FollowTutorial(Ui& ui, TutorialEvent event);
 // The ship arrived at `place` of its system, having set out from `from`.
 void FollowTutorialArrival(std::int32_t from, std::int32_t place, Ui& ui);
 
-// Where a step's guidance is shown.
-enum class TutorialScreen {
-  None,
-  FactionSelection,
-  NameSelection,
-  ProfessionSelection,
-  Travel,
-  TradeWindow,
-  MissionBoard,
-  ShipCombat,
-  Planet,
-  GalaxyMap,
-  Sensors,
-  SaveLoad,
-  ShipStatus,
-  PersonalStatus,
-};
-
-// Which side of its control the arrow would rather sit on, pointing at it; the screen takes
-// another side where that one would cover a caption or leave the screen.
-enum class ArrowSide { Above, Below, Left, Right };
-
 struct TutorialGuide {
-  // The message panel; none when `panelOn` is None.
-  TutorialScreen panelOn = TutorialScreen::None;
+  // The message panel's texts; none for a step whose screen shows no panel.
   std::string text1, text2;
-  bool panelAtLayoutPlace = false;  // else at (panelLeft, panelTop)
-  int panelLeft = 0, panelTop = 0;
-  int minimizedLeft = 0, minimizedTop = 8;
-  // The blinking arrow; none when `arrowOn` is None. It points at the named control of that
-  // screen, or on the combat screen at the button that holds the named ability;
-  // `arrowShownAtOnce` false leaves showing it to the first blink.
-  TutorialScreen arrowOn = TutorialScreen::None;
-  std::string arrowAt;
-  std::string arrowAtAbility;
-  ArrowSide arrowSide = ArrowSide::Above;
-  bool arrowShownAtOnce = true;
-  // What the step's words name, which the panel leaves free besides the arrow and its control:
-  // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
-  // in "*" stands for every visible control so named.
-  std::vector<std::string> keepClear;
-  // What the panel leaves free too where there is room for it: what the step's words do not name
-  // but the player may like to see (the map beside the trade window, the control panel).
-  std::vector<std::string> ratherClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.
   bool setsSuppliesPrices = false;

@@ -165,7 +165,7 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   // While the tutorial asks for Supplies, the next click after them is Buy.
   if (good == kGoodSupplies &&
       !rules::TutorialAllows(rules::TutorialAction::BuyOtherGoodThanSupplies)) {
-    tutorialArrow_.MoveTo("BuyButton", rules::ArrowSide::Above);
+    tutorialArrow_.MoveTo("BuyButton", ArrowSide::Above);
   }
   Refresh();
 }

@@ -1,5 +1,5 @@
-// The tutorial's steps without any screen: where each step's guidance shows, the texts built from
-// the game, the tutorial body, the guaranteed first profit and the tutorial's mission.
+// The tutorial's steps without any screen: the texts built from the game, what the rules ask it
+// and what moves it on, the tutorial body, the guaranteed first profit and the tutorial's mission.
 #include "rules/tutorial.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,6 @@
 
 namespace {
 
-using rules::ArrowSide;
-using rules::TutorialScreen;
 using tutorial::Step;
 using state::PlayerData;
 using state::PlayerShip;
@@ -38,71 +36,6 @@ class Tutorial : public ::testing::Test {
   }
 };
 
-TEST_F(Tutorial, EachStepShowsItsGuidanceWhereThePlayerMustAct) {
-  struct Case {
-    Step step;
-    TutorialScreen panel;
-    TutorialScreen arrow;
-    const char* arrowAt;
-    int panelLeft, panelTop;  // -1: the screen's own place for it
-  };
-  const Case cases[] = {
-      {Step::ChooseFaction, TutorialScreen::FactionSelection, TutorialScreen::None, "", -1, -1},
-      {Step::ChooseProfession, TutorialScreen::ProfessionSelection, TutorialScreen::None, "", -1, -1},
-      {Step::OpenTrade, TutorialScreen::Travel, TutorialScreen::Travel, "TradeButton", 8, 22},
-      // While the trade window (to the right) is in use the panel stands at the left.
-      {Step::BuySupplies, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 8, 22},
-      {Step::FlyToTutorialBody, TutorialScreen::Travel, TutorialScreen::Travel, "Body3", 560, 22},  // faction 1's body
-      {Step::SellAll, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 8, 22},
-      {Step::CloseTrade, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 8, 22},
-      {Step::OpenMissions, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {Step::PickMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "OfferTile2", -1, -1},
-      {Step::AcceptMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "AcceptButton", -1, -1},
-      {Step::ReopenMission, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {Step::FlyToSun, TutorialScreen::Travel, TutorialScreen::Travel, "Body1", 16, 22},
-      {Step::FlyToPlanet, TutorialScreen::Travel, TutorialScreen::Travel, "Body2", 560, 22},
-      {Step::VisitPlanet, TutorialScreen::Planet, TutorialScreen::None, "", 8, 14},
-      {Step::CloseSensors, TutorialScreen::Sensors, TutorialScreen::None, "", 239, 8},
-      {Step::CloseGalaxyMap, TutorialScreen::GalaxyMap, TutorialScreen::None, "", 497, 8},
-      {Step::SaveGame, TutorialScreen::Travel, TutorialScreen::Travel, "SaveGameButton", 560, 22},
-      {Step::SaveIntoSlot, TutorialScreen::None, TutorialScreen::SaveLoad, "SaveButton1", 0, 0},
-      {Step::CloseSaveLoad, TutorialScreen::None, TutorialScreen::SaveLoad, "CloseButton", 0, 0},
-      {Step::ReturnToGame, TutorialScreen::Travel, TutorialScreen::Travel, "ReturnButton", 560, 22},
-      {Step::OpenShipStatus, TutorialScreen::Travel, TutorialScreen::Travel, "ShipPicture", 560, 22},
-      {Step::CloseShipStatus, TutorialScreen::ShipStatus, TutorialScreen::None, "", 8, 8},
-      {Step::OpenPersonalStatus, TutorialScreen::Travel, TutorialScreen::Travel, "Portrait", 560, 22},
-      {Step::CloseAbilities, TutorialScreen::None, TutorialScreen::None, "", 0, 0},  // the ability screen has none
-      {Step::ClosePersonalStatus, TutorialScreen::PersonalStatus, TutorialScreen::None, "", 8, 8},
-      {Step::Finished, TutorialScreen::Travel, TutorialScreen::Travel, "TutorialCancelButton", 560, 22},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.step));
-    const rules::TutorialGuide g = rules::DescribeTutorialStep(c.step);
-    EXPECT_EQ(g.panelOn, c.panel);
-    EXPECT_EQ(g.arrowOn, c.arrow);
-    EXPECT_EQ(g.arrowAt, c.arrowAt);
-    if (c.panelLeft < 0) {
-      EXPECT_TRUE(g.panelAtLayoutPlace);
-    } else if (c.panel != TutorialScreen::None) {
-      EXPECT_FALSE(g.panelAtLayoutPlace);
-      EXPECT_EQ(g.panelLeft, c.panelLeft);
-      EXPECT_EQ(g.panelTop, c.panelTop);
-    }
-    // Every panel says something and tells what to do next.
-    if (c.panel != TutorialScreen::None && c.panel != TutorialScreen::ShipCombat) {
-      EXPECT_FALSE(g.text1.empty());
-      EXPECT_FALSE(g.text2.empty());
-    }
-  }
-  // Only the ship sensors move the minimised twin away from the panel's left edge.
-  const rules::TutorialGuide sensors = rules::DescribeTutorialStep(Step::CloseSensors);
-  EXPECT_EQ(sensors.minimizedLeft, 8);
-  EXPECT_EQ(sensors.minimizedTop, 5);
-  const rules::TutorialGuide planet = rules::DescribeTutorialStep(Step::VisitPlanet);
-  EXPECT_EQ(planet.minimizedLeft, 8);
-  EXPECT_EQ(planet.minimizedTop, 8);
-}
-
 TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {
   // The steps in the player's order: 1..38 without 21 and 31, ReopenMission after 11, and
   // ReturnToGame (stored as 28) after the saving.
@@ -120,9 +53,8 @@ TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {
     }
   }
   const rules::TutorialGuide none = rules::DescribeTutorialStep(Step::None);
-  EXPECT_EQ(none.panelOn, TutorialScreen::None);
-  EXPECT_EQ(none.arrowOn, TutorialScreen::None);
   EXPECT_TRUE(none.text1.empty());
+  EXPECT_TRUE(none.text2.empty());
 }
 
 TEST_F(Tutorial, StepsCompareInThePlayersOrderWhileTheTutorialRuns) {
@@ -164,7 +96,6 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   for (const Case& c : cases) {
     PlayerData[player::kFaction] = c.faction;
     EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).text2, c.text2);
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).arrowAt, "Body" + std::to_string(rules::TutorialBody()));
   }
   EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToPlanet).text2, "Fly to the planet World 2 by double-clicking on it.");
   // The texts keep their spacing as written, double spaces included, for the combat screen too.
@@ -177,65 +108,6 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text1, rules::DescribeTutorialStep(Step::PickMission).text1);
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text2,
             "Click on the 2nd available mission and afterwards on \"Accept mission\".");
-}
-
-// The step after the first fight leads to the first planet while the ship is anywhere else, and
-// says how to land once it is there; its panel and opening words stay the same.
-TEST_F(Tutorial, TheWayToTheFirstPlanetEndsWithTheDock) {
-  struct Case {
-    int shipAt;  // a body, or a space find's slot as a negative number
-    const char* text2;
-    const char* arrowAt;
-  };
-  const Case cases[] = {
-      {1,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {3,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {-2, "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {2,  "Land on the planet World 2 by clicking on the \"Dock\" icon.", "DockButton"},
-  };
-  PlayerShip[ship::kBody] = 1;
-  const rules::TutorialGuide flying = rules::DescribeTutorialStep(Step::FlyToPlanet);
-  EXPECT_EQ(flying.text1,
-            "Congratulations! You won your first fight! Did you like it? We promise this game will "
-            "get even better if you unlock all the new cool features in the later parts of this "
-            "game. Now - before this tutorial comes to an end - we want to show you some other "
-            "important aspects of this game. For example: Let´s land on a planet!");
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.shipAt);
-    PlayerShip[ship::kBody] = c.shipAt;
-    const rules::TutorialGuide g = rules::DescribeTutorialStep(Step::FlyToPlanet);
-    EXPECT_EQ(g.text2, c.text2);
-    EXPECT_EQ(g.arrowOn, TutorialScreen::Travel);
-    EXPECT_EQ(g.arrowAt, c.arrowAt);
-    EXPECT_EQ(g.text1, flying.text1);
-    EXPECT_EQ(g.panelOn, TutorialScreen::Travel);
-    EXPECT_EQ(g.panelLeft, flying.panelLeft);
-    EXPECT_EQ(g.panelTop, flying.panelTop);
-    // The panel leaves free the bodies, and at the dock the planet it names and the control
-    // panel.
-    const bool docking = std::string(c.arrowAt) == "DockButton";
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "ControlFrame"), docking ? 1 : 0);
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "BodyName2"), docking ? 1 : 0);
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "Body*"), 1);
-  }
-  // The other steps never change with the ship's place.
-  PlayerShip[ship::kBody] = 2;
-  EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToSun).arrowAt, "Body1");
-  EXPECT_EQ(rules::DescribeTutorialStep(Step::OpenSensors).arrowAt, "SensorsButton");
-  EXPECT_EQ(rules::AllTutorialSteps().size(), 38u) << "still one step";
-}
-
-TEST_F(Tutorial, OnTheWayToTheTutorialBodyThePanelStandsOnTheOtherSideOfTheMap) {
-  struct Case {
-    int faction, bodyX, panelLeft;
-  };
-  const Case cases[] = {{1, 40, 560}, {1, 299, 560}, {1, 300, 8}, {2, 620, 8}, {4, 100, 560}};
-  for (const Case& c : cases) {
-    PlayerData[player::kFaction] = c.faction;
-    state::BodyData[kSystem][rules::TutorialBody()][body::kMapX] = c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).panelLeft, c.panelLeft) << c.faction << " " << c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::SellAll).panelLeft, 8) << "the trade window stands right";
-  }
 }
 
 TEST_F(Tutorial, TheBodyOfTheFirstProfitGoesByFaction) {
