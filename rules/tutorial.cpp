@@ -383,6 +383,10 @@ std::string_view TutorialShieldsRefreshedNotice() {
          "tutorial we refresh your shields instead.";
 }
 
+bool TutorialSparesEncounters() { return state::TutorialActive != 0 && state::GameDay < 50; }
+
+bool TutorialAsksBeforeEndingTurnEarly() { return state::TutorialActive == 1; }
+
 TutorialMove TutorialMoveFor(TutorialEvent event) {
   // The first fight's first turn, before or after "Discipline": its end and the next turn move on.
   const bool firstTurn = TutorialAt(Step::ActivateDiscipline) || TutorialAt(Step::EndFirstTurn);

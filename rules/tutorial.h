@@ -54,6 +54,11 @@ bool TutorialVolleyEndsTurn();
 bool TutorialFightCannotBeLost();
 std::string_view TutorialShieldsRefreshedNotice();
 
+// While the tutorial runs, no ship is met by chance in the first days ...
+bool TutorialSparesEncounters();
+// ... and ending a turn with any action points left asks first.
+bool TutorialAsksBeforeEndingTurnEarly();
+
 // What the player or the fight did that may move the running tutorial on.
 enum class TutorialEvent {
   FactionChosen,

@@ -193,6 +193,8 @@ TEST_F(Tutorial, TheRulesGatesOpenAndCloseAtTheirSteps) {
       {"certain interception", rules::TutorialInterceptionCertain, {Step::InterceptMissile}},
       {"volley ends the turn", rules::TutorialVolleyEndsTurn, {Step::FireGuns}},
       {"fight cannot be lost", rules::TutorialFightCannotBeLost, fight},
+      {"no encounters", rules::TutorialSparesEncounters, all},
+      {"ending a turn early asks", rules::TutorialAsksBeforeEndingTurnEarly, all},
   };
   state::GameDay = 49;
   for (const Case& c : cases) {
@@ -212,6 +214,7 @@ TEST_F(Tutorial, TheRulesGatesOpenAndCloseAtTheirSteps) {
   state::TutorialStep = tutorial::StoredNumber(Step::WinFight);
   state::GameDay = 50;
   EXPECT_FALSE(rules::TutorialFightCannotBeLost()) << "only in the first days";
+  EXPECT_FALSE(rules::TutorialSparesEncounters()) << "only in the first days";
   // Every refusal has its notice.
   for (int a = 0; a <= static_cast<int>(TutorialAction::ChooseOtherProfessionThanPirate); ++a)
     EXPECT_FALSE(rules::TutorialRefusal(static_cast<TutorialAction>(a)).empty()) << a;
