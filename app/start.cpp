@@ -7,6 +7,7 @@
 #include "screens/combat/simulator_screens.h"
 #include "rules/displayed_system.h"
 #include "rules/new_game.h"
+#include "rules/tutorial.h"
 #include "screens/career/faction_selection.h"
 #include "screens/career/high_score.h"
 #include "screens/career/name_selection.h"
@@ -131,7 +132,7 @@ void PlayNewGame(bool tutorial) {
   if (TutorialActive == 1) {
     // The map is laid out first, so that the tutorial's panel finds its place beside the bodies.
     rules::ShowSystem(ui, true, state::PlayerShip[ship::kSystem]);
-    screens::BeginTutorialStep(tutorial::Step::OpenTrade);
+    screens::FollowTutorial(rules::TutorialEvent::NewGameShown);
   }
   screens::OpenTravelScreen();
 }

@@ -91,11 +91,8 @@ void EnemyDestroyed(CombatUi& ui) {
 
 void PlayerDestroyed(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  if (rules::TutorialBetween(tutorial::Step::FlyToSun, tutorial::Step::FlyToPlanet) &&
-      state::GameDay < 50) {
-    ui.ShowPopup(CombatPopup::Text, "Tutorial",
-                 "Your shields have collapsed. Normally your ship would explode. But because this "
-                 "is a tutorial we refresh your shields instead.");
+  if (rules::TutorialFightCannotBeLost()) {
+    ui.ShowPopup(CombatPopup::Text, "Tutorial", rules::TutorialShieldsRefreshedNotice());
     p[ship::kShields] = state::GetShipClassBaseShields(p[ship::kClass]);
     return;
   }

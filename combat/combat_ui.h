@@ -93,12 +93,10 @@ class CombatUi {
   // Shows the boarding screen modally; the rules have prepared the defenders and the areas.
   virtual void OpenBoarding() = 0;
 
-  // The ship sensors screen and the tutorial are the general screens' (Rules()): a fight asks
-  // them there, so every combat screen and stand-in shares one answer.
+  // The ship sensors screen is the general screens' (Rules()): a fight asks it there, so every
+  // combat screen and stand-in shares one answer; the tutorial too moves on through Rules().
   bool SensorsShowing() const { return rules_.IsVisible(rules::Screen::Sensors); }
   int SensorSelection() const { return rules_.SensorSelection(); }
-  void EndTutorialStep(tutorial::Step step) { rules_.EndTutorialStep(step); }
-  void BeginTutorialStep(tutorial::Step step) { rules_.BeginTutorialStep(step); }
 
   // The medals of the career rules; each shows its own screen and is awarded once per game.
   virtual void AwardSilverStar() = 0;

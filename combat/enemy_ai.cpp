@@ -57,8 +57,7 @@ void TakeEnemyDecisions(CombatUi& ui) {
   auto& p = state::PlayerShip;
 
   // In the tutorial the enemy turns straight to its missiles, so there is one to intercept.
-  if ((rules::TutorialAt(tutorial::Step::EndFirstTurn) ||
-       rules::TutorialAt(tutorial::Step::InterceptMissile)) &&
+  if (rules::TutorialEnemyFiresMissileFirst() &&
       e[ship::kDecisionStep] < 19 && e[ship::kAwaitingMessage] == 0) {
     e[ship::kDecisionStep] = 19;
     if (InSlots(kFireMissiles)) ResolveCombatAction(Side::Enemy, kFireMissiles, ui);

@@ -25,13 +25,6 @@
 namespace combat {
 namespace {
 
-using tutorial::Step;
-
-// The tutorial's first turn, before or after "Discipline": its end and the next turn move on.
-bool TutorialBeforeSecondTurn() {
-  return rules::TutorialAt(Step::ActivateDiscipline) || rules::TutorialAt(Step::EndFirstTurn);
-}
-
 
 void AddActionPoints(std::int32_t delta) {
   const std::int64_t ap = static_cast<std::int64_t>(state::PlayerShip[ship::kActionPoints]) + delta;
@@ -325,14 +318,7 @@ void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
 void ForceBoarding(CombatUi& ui) { BoardAtTheAirlock(ui); }
 
 void EndPlayerTurn(CombatUi& ui) {
-  if (TutorialBeforeSecondTurn()) {
-    ui.EndTutorialStep(Step::ActivateDiscipline);
-    ui.EndTutorialStep(Step::EndFirstTurn);
-  }
-  if (rules::TutorialAt(Step::EndSecondTurn)) {
-    ui.EndTutorialStep(Step::EndSecondTurn);
-    ui.BeginTutorialStep(Step::WinFight);
-  }
+  rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::TurnEnded);
   state::PlayerShip[ship::kGunVolleys] = 0;
   state::PlayerShip[ship::kActionPoints] = -100;
   ui.SetEndTurnEnabled(false);
@@ -372,11 +358,7 @@ void StartNewCombatRound(CombatUi& ui) {
   ui.Refresh(Display::ReinforcementRadar);
   CheckShipCombatEnd(ui);
   OfferBoarding(ui);
-  if (TutorialBeforeSecondTurn()) {
-    ui.EndTutorialStep(Step::ActivateDiscipline);
-    ui.EndTutorialStep(Step::EndFirstTurn);
-    ui.BeginTutorialStep(Step::InterceptMissile);
-  }
+  rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::RoundStarted);
 }
 
 }  // namespace combat

@@ -326,7 +326,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
   if (size == state::kSizeCruiser && enemyKind == kTraderShip && state::Random(100) <= 30)
     e[ship::kMissileLauncher] = kMissileMineMk1;
   if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (rules::TutorialAt(tutorial::Step::FlyToSun) || rules::TutorialAt(tutorial::Step::FireMissiles))
+  if (rules::TutorialEnemyCarriesFirstGun())
     e[ship::kGun] = 1;
   if (size == state::kSizeBattleship && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;

@@ -78,10 +78,8 @@ void SwitchOnPlayer(const LastingEffect& effect, CombatUi& ui) {
   }
   if (FindFreePlayerModifierSlot() == 0) return;
   if (!PayActionPoints(Side::Player, effect.cost, ui)) return;
-  if (effect.id == kDiscipline && rules::TutorialAt(tutorial::Step::ActivateDiscipline)) {
-    ui.EndTutorialStep(tutorial::Step::ActivateDiscipline);
-    ui.BeginTutorialStep(tutorial::Step::EndFirstTurn);
-  }
+  if (effect.id == kDiscipline)
+    rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::DisciplineActivated);
   audio::PlayAbilityUsedSound();
   if (!effect.topic.empty()) ui.ShowMessage(Side::Player, effect.topic, effect.playerText);
   ui.Refresh(Display::AbilityButtons);

@@ -47,12 +47,11 @@ void FireGuns(Side side, CombatUi& ui) {
     }
   }
   if (!PayActionPoints(side, GunCost(side), ui)) return;
-  if (side == Side::Player && rules::TutorialAt(tutorial::Step::FireGuns)) {
+  if (side == Side::Player && rules::TutorialVolleyEndsTurn()) {
     // The tutorial's volley uses up the turn, so its next step can ask for the end of the turn.
-    ui.EndTutorialStep(tutorial::Step::FireGuns);
     state::PlayerShip[ship::kActionPoints] = 0;
     ui.Refresh(Display::ActionPointBar);
-    ui.BeginTutorialStep(tutorial::Step::EndSecondTurn);
+    rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::GunsFired);
   }
   PresentGunFire(side, ui);
   GunAttack attack;
@@ -139,10 +138,7 @@ void FireMissiles(Side side, CombatUi& ui) {
             side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
             ui))
       return;
-    if (rules::TutorialAt(tutorial::Step::FireMissiles)) {
-      ui.EndTutorialStep(tutorial::Step::FireMissiles);
-      ui.BeginTutorialStep(tutorial::Step::ActivateDiscipline);
-    }
+    rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::MissileFired);
     audio::PlayMissileSound();
     ui.ShowMessage(Side::Player, "Firing missile !!", "You fire a missile at the enemy ship.");
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
@@ -180,15 +176,12 @@ void Ecm(Side side, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   if (side == Side::Player) {
-    const bool tutorialEcm = rules::TutorialAt(tutorial::Step::InterceptMissile);
+    const bool tutorialEcm = rules::TutorialInterceptionCertain();
     if (state::EnemyMissileVolley[missile_volley::kInFlight] <= 0) {
       ui.ShowPopup(CombatPopup::Text, "No enemy missile!",
                    "The enemy has fired no missiles! There is nothing you could try to intercept "
                    "with your anti-missile ECM!");
-      if (tutorialEcm) {
-        ui.EndTutorialStep(tutorial::Step::InterceptMissile);
-        ui.BeginTutorialStep(tutorial::Step::FireGuns);
-      }
+      if (tutorialEcm) rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::EcmUsed);
       return;
     }
     if (!PayActionPoints(side, state::EcmItem(p[ship::kEcm]).apCost, ui)) return;
@@ -208,8 +201,7 @@ void Ecm(Side side, CombatUi& ui) {
     if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
-      ui.EndTutorialStep(tutorial::Step::InterceptMissile);
-      ui.BeginTutorialStep(tutorial::Step::FireGuns);
+      rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::EcmUsed);
       c = 101;  // the tutorial's interception always succeeds
     }
     if (c > state::Random(100) + 1) {

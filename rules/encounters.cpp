@@ -7,6 +7,7 @@
 #include "rules/diplomacy.h"
 #include "rules/missions.h"
 #include "rules/ship_loss.h"
+#include "rules/tutorial.h"
 #include "state/abilities.h"
 #include "state/factions.h"
 #include "state/fields.h"
@@ -75,7 +76,7 @@ std::int32_t EncounterChance(std::int32_t s) {
     c -= c / 4;
   }
   c = std::max(c, 10);
-  if (state::TutorialActive != 0 && state::GameDay < 50) c = -10;
+  if (TutorialSparesEncounters()) c = -10;
   return c;
 }
 

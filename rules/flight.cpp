@@ -67,21 +67,6 @@ bool AtWar(std::int32_t f, std::int32_t g) {
   return state::FactionData[f][faction::kAtWarWith + g] > 0;
 }
 
-// `from` is where the ship set out, `place` where it arrived.
-void ArrivalTutorial(std::int32_t from, std::int32_t place, Ui& ui) {
-  using tutorial::Step;
-  if (TutorialAt(Step::FlyToTutorialBody) && place == TutorialBody())
-    ui.BeginTutorialStep(Step::SellAll);
-  // On the way to the sun, arriving there only puts the travel screen's hint away; the next
-  // step begins with the mission's fight.
-  if (place == state::kSunBody && TutorialAt(Step::FlyToSun)) ui.EndTutorialStep(Step::FlyToSun);
-  // The step that leads to the first planet stays until the landing: arriving there it says how
-  // to land, and leaving it for another place it leads back there again.
-  if (TutorialAt(Step::FlyToPlanet) &&
-      (place == state::kMainPlanetBody || from == state::kMainPlanetBody))
-    ui.BeginTutorialStep(Step::FlyToPlanet);
-}
-
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
 void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
   state::TShipRow& crew = state::PlayerShip;
@@ -184,10 +169,8 @@ std::int32_t FlyingCrew() {
 std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system, Ui& ui) {
   const bool toSpaceFind = target < 0;
   if (!IsSystem(system) || !(ValidBody(target) || ValidFind(-target))) return std::nullopt;
-  if (!toSpaceFind && TutorialBefore(tutorial::Step::FlyToTutorialBody)) {
-    ui.Message(Popup::Text, "Tutorial",
-               "Sorry, but please follow the tutorial instructions in the green window or "
-               "alternatively close the tutorial.");
+  if (!toSpaceFind && !TutorialAllows(TutorialAction::FlyToBody)) {
+    ui.Message(Popup::Text, "Tutorial", TutorialRefusal(TutorialAction::FlyToBody));
     return std::nullopt;
   }
   const std::int32_t required = PlayerMinCrew();
@@ -228,7 +211,7 @@ void ArriveFromFlight(Ui& ui) {
   ShowSystem(ui, false, s);
   ui.UpdateTradePopup();
 
-  ArrivalTutorial(from, place, ui);
+  FollowTutorialArrival(from, place, ui);
   if (state::PlayerShip[ship::kAlive] > 0) CheckMissionOnArrival(ui);
   Mutiny(s, place, ui);
 
@@ -273,7 +256,7 @@ Landing DecideLanding() {
     const std::int32_t own = state::PlayerData[player::kFaction];
     if (body[body::kOwner] != own && AtWar(own, body[body::kOwner])) return Landing::EnemyPlanet;
     if (body[body::kAsteroidField] == 1) return Landing::Asteroids;
-    if (TutorialBefore(tutorial::Step::FlyToPlanet)) return Landing::TutorialLocked;
+    if (!TutorialAllows(TutorialAction::Land)) return Landing::TutorialLocked;
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
@@ -330,13 +313,10 @@ DockResult DockOrJump(Ui& ui) {
       ui.Message(Popup::Text, "N/A!", "You cannot land on asteroids!");
       break;
     case Landing::TutorialLocked:
-      ui.Message(Popup::Text, "Tutorial",
-                 "For the purpose of this tutorial this option has been locked. Please follow the "
-                 "instructions or cancel the tutorial.");
+      ui.Message(Popup::Text, "Tutorial", TutorialRefusal(TutorialAction::Land));
       break;
     case Landing::Land:
-      if (TutorialBetween(tutorial::Step::FlyToPlanet, tutorial::Step::VisitPlanet))
-        ui.BeginTutorialStep(tutorial::Step::VisitPlanet);
+      FollowTutorial(ui, TutorialEvent::Landed);
       audio::PlayMaximizeSound();
       result.planet = true;
       break;

@@ -47,12 +47,8 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
                kMissionPicture);
     return AcceptResult::Busy;
   }
-  if ((TutorialAt(tutorial::Step::PickMission) || TutorialAt(tutorial::Step::AcceptMission)) &&
-      slot != kTutorialMissionSlot) {
-    ui.Message(Popup::Text, "Tutorial",
-               "For the purpose of this tutorial please select the second mission (counted from "
-               "the left part of the screen). To select a mission just click on the mission "
-               "symbol.");
+  if (!TutorialAllows(TutorialAction::AcceptOtherMission) && slot != kTutorialMissionSlot) {
+    ui.Message(Popup::Text, "Tutorial", TutorialRefusal(TutorialAction::AcceptOtherMission));
     return AcceptResult::TutorialSlot;
   }
   state::TMissionRow& offer = state::MissionOffers[system][slot];
@@ -67,8 +63,7 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
   state::ActiveMission[mission::kActive] = 1;
   for (const mission::Field field : kCopiedFields) state::ActiveMission[field] = offer[field];
   if (state::ActiveMission[mission::kType] == kMissionAnalysis) ClearAnalysisRecords();
-  if (TutorialAt(tutorial::Step::AcceptMission))
-    ui.BeginTutorialStep(tutorial::Step::ReopenMission);
+  FollowTutorial(ui, TutorialEvent::MissionAccepted);
   ui.Message(Popup::Picture, "Mission accepted!", "You have accepted the selected mission.",
              kMissionPicture);
   // The slot is free before the refill, so the refill may put a new offer there.

@@ -85,11 +85,9 @@ void ShipFight(std::int32_t type, Ui& ui) {
   ui.Message(Popup::Picture, "Mission encounter!",
              "You have encountered a hostile " + name + ". It is your mission to engage!", picture);
   const bool tutorialFight = type == kMissionSearchAndDestroy;
-  if (tutorialFight && TutorialBefore(tutorial::Step::FireMissiles))
-    ui.BeginTutorialStep(tutorial::Step::FireMissiles);
+  if (tutorialFight) FollowTutorial(ui, TutorialEvent::MissionFightBegins);
   ui.RunShipCombat();
-  if (tutorialFight && state::TutorialActive != 0 && !TutorialAfter(tutorial::Step::FlyToPlanet))
-    ui.BeginTutorialStep(tutorial::Step::FlyToPlanet);
+  if (tutorialFight) FollowTutorial(ui, TutorialEvent::MissionFightOver);
   AfterBattle(state::EnemyShip[ship::kAlive] == 0, kCompletedText, ShipFightExperience(type), ui);
 }
 

@@ -26,11 +26,6 @@ constexpr std::string_view kSelectFirstText = "Please first select a good to buy
 constexpr std::string_view kNoCreditsTopic = "Not enough credits";
 constexpr std::string_view kNoCreditsText = "You do not have enough credits for this purchase.";
 constexpr std::string_view kHideoutText = "You cannot sell goods at a pirate hideout.";
-constexpr std::string_view kTutorialSuppliesText =
-    "For the purpose of this tutorial please select the \"SUPPLIES\" and later buy at least one "
-    "unit of this kind of good.";
-constexpr std::string_view kTutorialKeepOpenText =
-    "Please do not close this window yet - we still need it!";
 constexpr std::string_view kFameOnceText =
     "When you sell illegal goods in the future you will still receive experience points, but you "
     "only receive this information once per game.";
@@ -59,14 +54,14 @@ std::int32_t PriceHere(std::int32_t g) { return state::MarketPrice[HereSystem()]
 void Refresh(Ui& ui) { ShowSystem(ui, false, HereSystem()); }
 
 void AdvanceTutorialAfterPurchase(Ui& ui) {
-  if (TutorialAt(tutorial::Step::BuySupplies) && Cargo[kGoodSupplies] >= 1)
-    ui.BeginTutorialStep(tutorial::Step::FlyToTutorialBody);
+  FollowTutorial(ui, TutorialEvent::GoodsBought);
 }
 
 // While the tutorial waits for Supplies, any other good is refused with its notice.
 bool TutorialRefusesGood(Ui& ui) {
-  if (!TutorialAt(tutorial::Step::BuySupplies) || state::SelectedGood == kGoodSupplies) return false;
-  ui.Message(Popup::Text, "Tutorial", kTutorialSuppliesText);
+  constexpr TutorialAction kBuy = TutorialAction::BuyOtherGoodThanSupplies;
+  if (TutorialAllows(kBuy) || state::SelectedGood == kGoodSupplies) return false;
+  ui.Message(Popup::Text, "Tutorial", TutorialRefusal(kBuy));
   return true;
 }
 
@@ -200,7 +195,7 @@ void Sell(Ui& ui) {
 }
 
 void SellAll(Ui& ui) {
-  if (TutorialAt(tutorial::Step::SellAll)) ui.BeginTutorialStep(tutorial::Step::CloseTrade);
+  FollowTutorial(ui, TutorialEvent::SoldAll);
   if (AtPirateHideout()) {
     ui.Message(Popup::Text, "N/A", kHideoutText);
   } else if (MarketHere()) {
@@ -215,13 +210,13 @@ void SellAll(Ui& ui) {
 }
 
 bool TradeWindowMayClose(Ui& ui) {
-  if (!TutorialBefore(tutorial::Step::CloseTrade)) return true;
-  ui.Message(Popup::Text, "Tutorial", kTutorialKeepOpenText);
+  if (TutorialAllows(TutorialAction::CloseTradeWindow)) return true;
+  ui.Message(Popup::Text, "Tutorial", TutorialRefusal(TutorialAction::CloseTradeWindow));
   return false;
 }
 
 void TradeWindowClosed(Ui& ui) {
-  if (TutorialAt(tutorial::Step::CloseTrade)) ui.BeginTutorialStep(tutorial::Step::OpenMissions);
+  FollowTutorial(ui, TutorialEvent::TradeWindowClosed);
 }
 
 void SelectGood(std::int32_t good) { state::SelectedGood = IsGood(good) ? good : 0; }

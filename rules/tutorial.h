@@ -1,12 +1,14 @@
-// The interactive tutorial's steps, without any screen: one table row per step holds where its
-// message panel shows and what it says, and what its blinking arrow points at; besides, the
-// tutorial body, the guaranteed first profit and the first mission the tutorial sets up. The
-// screens (screens/tutorial) show what this describes; the steps' names are in
+// The interactive tutorial's steps, without any screen: one table row per step holds what its
+// message panel says and what the step does besides; what the rules ask the tutorial (may the
+// player do this now, how is its fight laid out) and what moves it on; besides, the tutorial
+// body, the guaranteed first profit and the first mission the tutorial sets up. The screens
+// (screens/tutorial) show what this describes, where they place it; the steps' names are in
 // state/tutorial_steps.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/tutorial_steps.h"
@@ -22,50 +24,85 @@ bool TutorialAfter(tutorial::Step step);
 // Whether the running tutorial stands at `first`, `last` or a step between them.
 bool TutorialBetween(tutorial::Step first, tutorial::Step last);
 
-// Where a step's guidance is shown.
-enum class TutorialScreen {
-  None,
-  FactionSelection,
-  NameSelection,
-  ProfessionSelection,
-  Travel,
-  TradeWindow,
-  MissionBoard,
-  ShipCombat,
-  Planet,
-  GalaxyMap,
-  Sensors,
-  SaveLoad,
-  ShipStatus,
-  PersonalStatus,
+// What the player may try that the running tutorial refuses at some of its steps.
+enum class TutorialAction {
+  BuyOtherGoodThanSupplies,
+  CloseTradeWindow,
+  AcceptOtherMission,
+  FlyToBody,  // a body of the system, not a space find
+  Land,
+  OpenMissions,
+  CancelMission,
+  ChooseOtherProfessionThanPirate,
 };
 
-// Which side of its control the arrow would rather sit on, pointing at it; the screen takes
-// another side where that one would cover a caption or leave the screen.
-enum class ArrowSide { Above, Below, Left, Right };
+// Whether the running tutorial lets the player do `action` now; true when no tutorial runs.
+bool TutorialAllows(TutorialAction action);
+// The notice the tutorial shows when it refuses `action`.
+std::string_view TutorialRefusal(TutorialAction action);
+
+// How the tutorial's fight is laid out: the enemy carries the first gun ...
+bool TutorialEnemyCarriesFirstGun();
+// ... turns straight to its missiles in the turns after the player's first ...
+bool TutorialEnemyFiresMissileFirst();
+// ... the player's interception of its missile always succeeds ...
+bool TutorialInterceptionCertain();
+// ... the player's first volley uses up the turn ...
+bool TutorialVolleyEndsTurn();
+// ... and the fight cannot be lost in the first days: collapsed shields are refreshed with this
+// notice.
+bool TutorialFightCannotBeLost();
+std::string_view TutorialShieldsRefreshedNotice();
+
+// While the tutorial runs, no ship is met by chance in the first days ...
+bool TutorialSparesEncounters();
+// ... and ending a turn with any action points left asks first.
+bool TutorialAsksBeforeEndingTurnEarly();
+
+// What the player or the fight did that may move the running tutorial on.
+enum class TutorialEvent {
+  FactionChosen,
+  NameChosen,
+  ProfessionChosen,
+  NewGameShown,  // the new game's travel screen about to show
+  GoodsBought,
+  SoldAll,
+  TradeWindowClosed,
+  TutorialMissionPicked,  // the tutorial's offer chosen on the mission board
+  MissionAccepted,
+  MissionFightBegins,     // the fight of the tutorial's mission
+  MissionFightOver,
+  Landed,
+  MissileFired,
+  DisciplineActivated,
+  GunsFired,
+  EcmUsed,
+  TurnEnded,
+  RoundStarted,
+  SavedIntoFirstSlot,
+  SaveLoadClosed,
+  OptionsPanelClosed,  // "Return to game"
+  SkillsBrowsed,
+  PersonalStatusClosed,
+};
+
+// What `event` does to the running tutorial where it stands: the steps whose guidance it puts
+// away, then the step it begins (None for none).
+struct TutorialMove {
+  std::vector<tutorial::Step> ends = {};
+  tutorial::Step begins = tutorial::Step::None;
+};
+TutorialMove TutorialMoveFor(TutorialEvent event);
+
+class Ui;
+// Moves the running tutorial on after `event` through `ui`.
+void FollowTutorial(Ui& ui, TutorialEvent event);
+// The ship arrived at `place` of its system, having set out from `from`.
+void FollowTutorialArrival(std::int32_t from, std::int32_t place, Ui& ui);
 
 struct TutorialGuide {
-  // The message panel; none when `panelOn` is None.
-  TutorialScreen panelOn = TutorialScreen::None;
+  // The message panel's texts; none for a step whose screen shows no panel.
   std::string text1, text2;
-  bool panelAtLayoutPlace = false;  // else at (panelLeft, panelTop)
-  int panelLeft = 0, panelTop = 0;
-  int minimizedLeft = 0, minimizedTop = 8;
-  // The blinking arrow; none when `arrowOn` is None. It points at the named control of that
-  // screen, or on the combat screen at the button that holds the named ability;
-  // `arrowShownAtOnce` false leaves showing it to the first blink.
-  TutorialScreen arrowOn = TutorialScreen::None;
-  std::string arrowAt;
-  std::string arrowAtAbility;
-  ArrowSide arrowSide = ArrowSide::Above;
-  bool arrowShownAtOnce = true;
-  // What the step's words name, which the panel leaves free besides the arrow and its control:
-  // controls of the panel's screen by name, or a whole screen by its form's name; a name ending
-  // in "*" stands for every visible control so named.
-  std::vector<std::string> keepClear;
-  // What the panel leaves free too where there is room for it: what the step's words do not name
-  // but the player may like to see (the map beside the trade window, the control panel).
-  std::vector<std::string> ratherClear;
   // What the step does besides: the guaranteed prices of the first trade, the first mission on
   // the board, the trade window brought to the front, a reward sound or tune.
   bool setsSuppliesPrices = false;

@@ -1,6 +1,7 @@
 #include "screens/career/faction_selection.h"
 
 #include "audio/sound.h"
+#include "rules/tutorial.h"
 #include "screens/career/game_options.h"
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
@@ -145,8 +146,7 @@ void FactionSelectionScreen::OnFactionClick(std::int32_t faction) {
 void FactionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   state::PlayerData[player::kPortrait] = 0;
-  // The tutorial goes on on the name screen.
-  if (state::TutorialActive == 1) BeginTutorialStep(tutorial::Step::ChooseName);
+  FollowTutorial(rules::TutorialEvent::FactionChosen);
   Close();
 }
 

@@ -1,4 +1,5 @@
 #include "screens/career/name_selection.h"
+#include "rules/tutorial.h"
 #include "screens/tutorial/tutorial.h"
 
 #include "audio/sound.h"
@@ -60,8 +61,7 @@ void NameSelectionScreen::OnContinueClick() {
   buttons_.RestoreAll();
   state::PlayerName = ChosenPlayerName(nameEdit_.Text());
   state::PlayerData[player::kProfession] = kProfessionTrader;
-  // The tutorial goes on on the profession screen.
-  if (state::TutorialActive == 1) BeginTutorialStep(tutorial::Step::ChooseProfession);
+  FollowTutorial(rules::TutorialEvent::NameChosen);
   Close();
 }
 

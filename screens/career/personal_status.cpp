@@ -121,23 +121,19 @@ void PersonalStatusScreen::Refresh() {
 
 void PersonalStatusScreen::OnCombatSkillsClick() {
   audio::PlayButtonSound();
-  if (rules::TutorialAt(tutorial::Step::BrowseSkills))
-    rules_.BeginTutorialStep(tutorial::Step::CloseAbilities);
+  rules::FollowTutorial(rules_, rules::TutorialEvent::SkillsBrowsed);
   BrowseAbilitiesOnScreen(AbilityChoice::Combat);
 }
 
 void PersonalStatusScreen::OnSkillsClick() {
   audio::PlayButtonSound();
-  if (rules::TutorialAt(tutorial::Step::BrowseSkills))
-    rules_.BeginTutorialStep(tutorial::Step::CloseAbilities);
+  rules::FollowTutorial(rules_, rules::TutorialEvent::SkillsBrowsed);
   BrowseAbilitiesOnScreen(AbilityChoice::Skill);
 }
 
 void PersonalStatusScreen::OnBackClick() {
   audio::PlayButtonSound();
-  // Back from the personal status at any step after the saving ends the guided part.
-  if (rules::TutorialAfter(tutorial::Step::CloseSaveLoad))
-    rules_.BeginTutorialStep(tutorial::Step::Finished);
+  rules::FollowTutorial(rules_, rules::TutorialEvent::PersonalStatusClosed);
   Close();
 }
 

@@ -1,6 +1,7 @@
 #include "screens/career/profession_selection.h"
 
 #include "audio/sound.h"
+#include "rules/tutorial.h"
 #include "screens/shared/doors.h"
 #include "screens/popups/popups.h"
 #include "screens/shared/rows.h"
@@ -175,16 +176,12 @@ void ProfessionSelectionScreen::OnFaceHover() {
 
 void ProfessionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1) {
-    // The tutorial's first fight and trade are laid out for a pirate.
-    if (state::PlayerData[player::kProfession] != kProfessionPirate) {
-      popups::ShowText("Tutorial",
-                       "For the purpose of this tutorial please select the \"PIRATE\" profession "
-                       "from the selection of options at the top of the screen.");
-      return;
-    }
-    EndTutorialStep(tutorial::Step::ChooseProfession);
+  constexpr rules::TutorialAction kChoose = rules::TutorialAction::ChooseOtherProfessionThanPirate;
+  if (state::PlayerData[player::kProfession] != kProfessionPirate && !rules::TutorialAllows(kChoose)) {
+    popups::ShowText("Tutorial", rules::TutorialRefusal(kChoose));
+    return;
   }
+  FollowTutorial(rules::TutorialEvent::ProfessionChosen);
   Close();
 }
 

@@ -77,8 +77,7 @@ void SaveLoadScreen::OnSaveClick(Sender sender) {
   const int slot = sender.sender.Tag();
   if (!IsSlot(slot)) return;
   // The tutorial's saving step points at the first slot.
-  if (slot == 1 && rules::TutorialAt(tutorial::Step::SaveIntoSlot))
-    rules_.BeginTutorialStep(tutorial::Step::CloseSaveLoad);
+  if (slot == 1) rules::FollowTutorial(rules_, rules::TutorialEvent::SavedIntoFirstSlot);
   if (GameIsRunning())
     SaveGame(slot);
   else
@@ -121,8 +120,7 @@ void SaveLoadScreen::OnLoadClick(Sender sender) {
 
 void SaveLoadScreen::OnCloseClick() {
   audio::PlayButtonSound();
-  if (rules::TutorialAt(tutorial::Step::CloseSaveLoad))
-    rules_.BeginTutorialStep(tutorial::Step::ReturnToGame);
+  rules::FollowTutorial(rules_, rules::TutorialEvent::SaveLoadClosed);
   if (TravelScreenShowing()) audio::PlayMinimizeSound();
   Close();
 }

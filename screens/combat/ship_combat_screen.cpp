@@ -568,7 +568,7 @@ void ShipCombatScreen::OnEndTurnClick() {
                           "(AP) left and you may be able use an ability (e.g. firing on the enemy "
                           "ship)."))
       return;
-  } else if (ap >= 1 && state::TutorialActive == 1) {
+  } else if (ap >= 1 && rules::TutorialAsksBeforeEndingTurnEarly()) {
     if (!popups::AskYesNo("Really?",
                           "Do you really wish to end this turn? You still have some action-points "
                           "(AP) left and may be able to use an ability."))

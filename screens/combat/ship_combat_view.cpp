@@ -208,11 +208,11 @@ CombatCompatibilityTexts BuildCompatibilityTexts() {
   return texts;
 }
 
-std::string TutorialArrowControl(const rules::TutorialGuide& guide) {
-  if (guide.arrowAtAbility.empty()) return guide.arrowAt;
+std::string TutorialArrowControl(std::string_view arrowAt, std::string_view arrowAtAbility) {
+  if (arrowAtAbility.empty()) return std::string(arrowAt);
   for (int k = 1; k <= kCombatAbilityButtons; ++k) {
     const std::int32_t ability = state::PlayerAbilitySlots[k];
-    if (ability != 0 && state::GetAbilityName(ability) == guide.arrowAtAbility)
+    if (ability != 0 && state::GetAbilityName(ability) == arrowAtAbility)
       return "AbilityButton" + std::to_string(k);
   }
   return {};

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "rules/tutorial.h"
 #include "state/equipment.h"
 
 namespace screens {

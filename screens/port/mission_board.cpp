@@ -114,8 +114,8 @@ void MissionBoardScreen::OnTileClick(Sender s) {
   hovered_ = k;
   ShowSelectedMission(k);
   RefreshTiles();
-  if (k == rules::kTutorialMissionSlot && rules::TutorialAt(tutorial::Step::PickMission))
-    rules_.BeginTutorialStep(tutorial::Step::AcceptMission);
+  if (k == rules::kTutorialMissionSlot)
+    rules::FollowTutorial(rules_, rules::TutorialEvent::TutorialMissionPicked);
 }
 
 void MissionBoardScreen::OnTileHover(Sender s) {

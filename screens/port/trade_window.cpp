@@ -9,6 +9,7 @@
 #include "rules/trade.h"
 #include "rules/tutorial.h"
 #include "screens/shared/doors.h"
+#include "state/goods.h"
 #include "state/variables.h"
 
 namespace screens {
@@ -159,9 +160,10 @@ void TradeWindowScreen::OnGoodClick(Sender sender) {
   audio::PlayButtonSound();
   const int good = sender.sender.Tag();
   rules::SelectGood(good);
-  // The tutorial's next click after Supplies is Buy.
-  if (good == 1 && rules::TutorialAt(tutorial::Step::BuySupplies)) {
-    tutorialArrow_.MoveTo("BuyButton", rules::ArrowSide::Above);
+  // While the tutorial asks for Supplies, the next click after them is Buy.
+  if (good == kGoodSupplies &&
+      !rules::TutorialAllows(rules::TutorialAction::BuyOtherGoodThanSupplies)) {
+    tutorialArrow_.MoveTo("BuyButton", ArrowSide::Above);
   }
   Refresh();
 }

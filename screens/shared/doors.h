@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "rules/ui.h"
 
@@ -224,6 +225,6 @@ void ShowFleetBattleAgain();
 // The control the tutorial's arrow points at on the combat screen: the ability button that holds
 // the ability the step names, or the control it names (the end of the turn); empty for no arrow,
 // or where the ship has no button for that ability.
-std::string TutorialArrowControl(const rules::TutorialGuide& guide);
+std::string TutorialArrowControl(std::string_view arrowAt, std::string_view arrowAtAbility);
 
 }  // namespace screens

@@ -269,7 +269,7 @@ TutorialArrow::TutorialArrow(platform::Form& form)
 
 TutorialArrow::~TutorialArrow() { Forget(this); }
 
-bool TutorialArrow::PointAt(std::string_view control, rules::ArrowSide side, bool shownNow) {
+bool TutorialArrow::PointAt(std::string_view control, ArrowSide side, bool shownNow) {
   if (!Place(control, side)) return false;
   arrow_.SetVisible(shownNow);
   arrow_.BringToFront();
@@ -277,12 +277,11 @@ bool TutorialArrow::PointAt(std::string_view control, rules::ArrowSide side, boo
   return true;
 }
 
-void TutorialArrow::MoveTo(std::string_view control, rules::ArrowSide side) {
+void TutorialArrow::MoveTo(std::string_view control, ArrowSide side) {
   Place(control, side);
 }
 
-bool TutorialArrow::Place(std::string_view control, rules::ArrowSide side) {
-  using rules::ArrowSide;
+bool TutorialArrow::Place(std::string_view control, ArrowSide side) {
   const platform::Control* target = form_.Find(control);
   if (!target) return false;
   Shrink();

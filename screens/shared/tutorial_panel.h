@@ -17,9 +17,11 @@
 #include <vector>
 
 #include "platform/form.h"
-#include "rules/tutorial.h"
-
 namespace screens {
+
+// Which side of its control the arrow would rather sit on, pointing at it; the screen takes
+// another side where that one would cover a caption or leave the screen.
+enum class ArrowSide { Above, Below, Left, Right };
 
 class TutorialPanel {
  public:
@@ -94,9 +96,9 @@ class TutorialArrow {
   // which then grows to hold it), and starts its
   // blinking; `shownNow` shows it at once, else the first tick does. False when the form has no
   // such control (then nothing happens).
-  bool PointAt(std::string_view control, rules::ArrowSide side, bool shownNow = true);
+  bool PointAt(std::string_view control, ArrowSide side, bool shownNow = true);
   // Moves the pointer beside another control without touching its blinking.
-  void MoveTo(std::string_view control, rules::ArrowSide side);
+  void MoveTo(std::string_view control, ArrowSide side);
   // Stops the blinking and hides the pointer.
   void Stop();
 
@@ -105,7 +107,7 @@ class TutorialArrow {
   platform::Rect ScreenRect() const { return arrow_.ScreenRect(); }
 
  private:
-  bool Place(std::string_view control, rules::ArrowSide side);
+  bool Place(std::string_view control, ArrowSide side);
   // Gives back the room the form took for the pointer at its foot, if it took any.
   void Shrink();
 

@@ -494,10 +494,8 @@ void TravelScreenForm::ToggleOptionsPanel() {
 }
 
 void TravelScreenForm::OnMissionsIcon() {
-  if (rules::TutorialAt(Step::OpenTrade)) {
-    popups::ShowText("Tutorial",
-                     "Sorry, please click the TRADE button. The blinking tutorial arrow is pointing "
-                     "to it. It´s just one button left of this one.");
+  if (!rules::TutorialAllows(rules::TutorialAction::OpenMissions)) {
+    popups::ShowText("Tutorial", rules::TutorialRefusal(rules::TutorialAction::OpenMissions));
     return;
   }
   AdvanceTutorial(Step::ReopenMission, Step::FlyToSun);
@@ -609,9 +607,7 @@ void TravelScreenForm::OnExitToMenuClick() {
 
 void TravelScreenForm::OnReturnClick() {
   audio::PlayButtonSound();
-  // From the galaxy map's step on, "Return to game" leads on to the ship status.
-  if (rules::TutorialBetween(Step::CloseGalaxyMap, Step::CloseSaveLoad))
-    BeginTutorialStep(Step::OpenShipStatus);
+  FollowTutorial(rules::TutorialEvent::OptionsPanelClosed);
   audio::PlayMinimizeSound();
   optionsPanel_.Hide();
 }
@@ -620,8 +616,8 @@ void TravelScreenForm::OnReturnClick() {
 
 void TravelScreenForm::OnCancelMissionClick() {
   audio::PlayButtonSound();
-  if (state::TutorialActive == 1) {
-    popups::ShowText("Tutorial", "For the purpose of this tutorial please do not cancel this mission.");
+  if (!rules::TutorialAllows(rules::TutorialAction::CancelMission)) {
+    popups::ShowText("Tutorial", rules::TutorialRefusal(rules::TutorialAction::CancelMission));
     return;
   }
   if (!popups::AskYesNo("Cancel mission?", "Do you really want to cancel the current mission?"))

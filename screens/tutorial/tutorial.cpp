@@ -10,13 +10,13 @@
 #include "screens/popups/popups.h"
 #include "screens/shared/doors.h"
 #include "screens/shared/tutorial_panel.h"
+#include "screens/tutorial/tutorial_places.h"
 #include "state/variables.h"
 
 namespace screens {
 
 namespace {
 
-using rules::TutorialScreen;
 
 // The form that shows a step's guidance.
 std::string_view FormOf(TutorialScreen screen) {
@@ -59,33 +59,34 @@ std::vector<platform::Rect> NamedRects(std::string_view name, const platform::Fo
 // The step's panel and arrow: the arrow first beside its control, then the panel where it
 // covers neither of them nor what the step's words name. An arrow at the panel's own button
 // ("Cancel tutorial") follows the panel instead.
-void ShowGuide(const rules::TutorialGuide& g) {
-  TutorialPanel* panel = FindTutorialPanel(FormOf(g.panelOn));
-  TutorialArrow* arrow = FindTutorialArrow(FormOf(g.arrowOn));
-  const std::string arrowAt =
-      g.arrowOn == TutorialScreen::ShipCombat ? TutorialArrowControl(g) : g.arrowAt;
+void ShowGuide(const rules::TutorialGuide& g, const TutorialPlaces& p) {
+  TutorialPanel* panel = FindTutorialPanel(FormOf(p.panelOn));
+  TutorialArrow* arrow = FindTutorialArrow(FormOf(p.arrowOn));
+  const std::string arrowAt = p.arrowOn == TutorialScreen::ShipCombat
+                                  ? TutorialArrowControl(p.arrowAt, p.arrowAtAbility)
+                                  : p.arrowAt;
   const bool arrowInPanel = arrowAt.starts_with("Tutorial");
   std::vector<platform::Rect> keepClear;
   if (arrow && !arrowAt.empty() && !arrowInPanel &&
-      arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce)) {
+      arrow->PointAt(arrowAt, p.arrowSide, p.arrowShownAtOnce)) {
     keepClear.push_back(arrow->ScreenRect());
     for (const platform::Rect& r : NamedRects(arrowAt, arrow->Owner())) keepClear.push_back(r);
   }
   if (panel) {
-    for (const std::string& name : g.keepClear)
+    for (const std::string& name : p.keepClear)
       for (const platform::Rect& r : NamedRects(name, panel->Owner())) keepClear.push_back(r);
     std::vector<platform::Rect> rather;
-    for (const std::string& name : g.ratherClear)
+    for (const std::string& name : p.ratherClear)
       for (const platform::Rect& r : NamedRects(name, panel->Owner())) rather.push_back(r);
-    if (g.panelAtLayoutPlace)
+    if (p.panelAtLayoutPlace)
       panel->Show(g.text1, g.text2, keepClear, rather);
     else
-      panel->Show(g.text1, g.text2, g.panelLeft, g.panelTop, g.minimizedLeft, g.minimizedTop,
+      panel->Show(g.text1, g.text2, p.panelLeft, p.panelTop, p.minimizedLeft, p.minimizedTop,
                   keepClear, rather);
     // Beside a travel screen too full for it the trade window would hide it: it stands on the
     // trade window then, clear of the pointer there and of the chosen good's row.
     TutorialPanel* onTrade = FindTutorialPanel("TradeWindow");
-    if (panel->StandsBeside() && g.panelOn == TutorialScreen::Travel && TradeWindowShowing() &&
+    if (panel->StandsBeside() && p.panelOn == TutorialScreen::Travel && TradeWindowShowing() &&
         onTrade) {
       panel->Hide();
       std::vector<platform::Rect> tradeClear;
@@ -97,7 +98,7 @@ void ShowGuide(const rules::TutorialGuide& g) {
       onTrade->Show(g.text1, g.text2, tradeClear);
     }
   }
-  if (arrow && arrowInPanel) arrow->PointAt(arrowAt, g.arrowSide, g.arrowShownAtOnce);
+  if (arrow && arrowInPanel) arrow->PointAt(arrowAt, p.arrowSide, p.arrowShownAtOnce);
 }
 
 // The step whose guidance shows now.
@@ -137,7 +138,7 @@ void BeginTutorialStep(tutorial::Step step) {
   }
   if (g.offersMission) rules::OfferTutorialMission();
   if (g.offersMission || g.redrawsMissionBoard) RedrawMissionBoard();
-  ShowGuide(g);
+  ShowGuide(g, PlacesOfTutorialStep(step));
   shownStep = step;
   if (g.tradeWindowToFront) BringTradeWindowToFront();
   if (g.rewardSound) audio::PlayRewardSound();
@@ -149,10 +150,16 @@ void AdvanceTutorial(tutorial::Step from, tutorial::Step to) {
   if (rules::TutorialAt(from)) BeginTutorialStep(to);
 }
 
+void FollowTutorial(rules::TutorialEvent event) {
+  const rules::TutorialMove move = rules::TutorialMoveFor(event);
+  for (const tutorial::Step step : move.ends) EndTutorialStep(step);
+  if (move.begins != tutorial::Step::None) BeginTutorialStep(move.begins);
+}
+
 void PlaceTutorialGuidanceAgain() {
   if (!rules::TutorialAt(shownStep)) return;
   HideAllTutorialGuidance();
-  ShowGuide(rules::DescribeTutorialStep(shownStep));
+  ShowGuide(rules::DescribeTutorialStep(shownStep), PlacesOfTutorialStep(shownStep));
 }
 
 void EndTutorialStep(tutorial::Step step) {

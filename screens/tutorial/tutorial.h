@@ -4,6 +4,7 @@
 // rules move it on (through rules::Ui::BeginTutorialStep) when the expected action happens.
 #pragma once
 
+#include "rules/tutorial.h"
 #include "state/tutorial_steps.h"
 
 namespace screens {
@@ -18,6 +19,8 @@ void StopTutorial();
 void BeginTutorialStep(tutorial::Step step);
 // Moves on to `to` when the running tutorial stands at `from`: the screens' hooks.
 void AdvanceTutorial(tutorial::Step from, tutorial::Step to);
+// Moves the running tutorial on after `event`: the screens' own hooks, besides the rules'.
+void FollowTutorial(rules::TutorialEvent event);
 // Puts away what `step` shows when the tutorial stands at it, without moving on.
 void EndTutorialStep(tutorial::Step step);
 // Places the running step's panel and arrow again, once their screen has changed around them

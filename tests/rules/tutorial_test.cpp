@@ -1,22 +1,23 @@
-// The tutorial's steps without any screen: where each step's guidance shows, the texts built from
-// the game, the tutorial body, the guaranteed first profit and the tutorial's mission.
+// The tutorial's steps without any screen: the texts built from the game, what the rules ask it
+// and what moves it on, the tutorial body, the guaranteed first profit and the tutorial's mission.
 #include "rules/tutorial.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace {
 
-using rules::ArrowSide;
-using rules::TutorialScreen;
 using tutorial::Step;
 using state::PlayerData;
 using state::PlayerShip;
@@ -35,71 +36,6 @@ class Tutorial : public ::testing::Test {
   }
 };
 
-TEST_F(Tutorial, EachStepShowsItsGuidanceWhereThePlayerMustAct) {
-  struct Case {
-    Step step;
-    TutorialScreen panel;
-    TutorialScreen arrow;
-    const char* arrowAt;
-    int panelLeft, panelTop;  // -1: the screen's own place for it
-  };
-  const Case cases[] = {
-      {Step::ChooseFaction, TutorialScreen::FactionSelection, TutorialScreen::None, "", -1, -1},
-      {Step::ChooseProfession, TutorialScreen::ProfessionSelection, TutorialScreen::None, "", -1, -1},
-      {Step::OpenTrade, TutorialScreen::Travel, TutorialScreen::Travel, "TradeButton", 8, 22},
-      // While the trade window (to the right) is in use the panel stands at the left.
-      {Step::BuySupplies, TutorialScreen::Travel, TutorialScreen::TradeWindow, "GoodName1", 8, 22},
-      {Step::FlyToTutorialBody, TutorialScreen::Travel, TutorialScreen::Travel, "Body3", 560, 22},  // faction 1's body
-      {Step::SellAll, TutorialScreen::Travel, TutorialScreen::TradeWindow, "SellAllButton", 8, 22},
-      {Step::CloseTrade, TutorialScreen::Travel, TutorialScreen::TradeWindow, "CloseButton", 8, 22},
-      {Step::OpenMissions, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {Step::PickMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "OfferTile2", -1, -1},
-      {Step::AcceptMission, TutorialScreen::MissionBoard, TutorialScreen::MissionBoard, "AcceptButton", -1, -1},
-      {Step::ReopenMission, TutorialScreen::Travel, TutorialScreen::Travel, "MissionsButton", 560, 22},
-      {Step::FlyToSun, TutorialScreen::Travel, TutorialScreen::Travel, "Body1", 16, 22},
-      {Step::FlyToPlanet, TutorialScreen::Travel, TutorialScreen::Travel, "Body2", 560, 22},
-      {Step::VisitPlanet, TutorialScreen::Planet, TutorialScreen::None, "", 8, 14},
-      {Step::CloseSensors, TutorialScreen::Sensors, TutorialScreen::None, "", 239, 8},
-      {Step::CloseGalaxyMap, TutorialScreen::GalaxyMap, TutorialScreen::None, "", 497, 8},
-      {Step::SaveGame, TutorialScreen::Travel, TutorialScreen::Travel, "SaveGameButton", 560, 22},
-      {Step::SaveIntoSlot, TutorialScreen::None, TutorialScreen::SaveLoad, "SaveButton1", 0, 0},
-      {Step::CloseSaveLoad, TutorialScreen::None, TutorialScreen::SaveLoad, "CloseButton", 0, 0},
-      {Step::ReturnToGame, TutorialScreen::Travel, TutorialScreen::Travel, "ReturnButton", 560, 22},
-      {Step::OpenShipStatus, TutorialScreen::Travel, TutorialScreen::Travel, "ShipPicture", 560, 22},
-      {Step::CloseShipStatus, TutorialScreen::ShipStatus, TutorialScreen::None, "", 8, 8},
-      {Step::OpenPersonalStatus, TutorialScreen::Travel, TutorialScreen::Travel, "Portrait", 560, 22},
-      {Step::CloseAbilities, TutorialScreen::None, TutorialScreen::None, "", 0, 0},  // the ability screen has none
-      {Step::ClosePersonalStatus, TutorialScreen::PersonalStatus, TutorialScreen::None, "", 8, 8},
-      {Step::Finished, TutorialScreen::Travel, TutorialScreen::Travel, "TutorialCancelButton", 560, 22},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.step));
-    const rules::TutorialGuide g = rules::DescribeTutorialStep(c.step);
-    EXPECT_EQ(g.panelOn, c.panel);
-    EXPECT_EQ(g.arrowOn, c.arrow);
-    EXPECT_EQ(g.arrowAt, c.arrowAt);
-    if (c.panelLeft < 0) {
-      EXPECT_TRUE(g.panelAtLayoutPlace);
-    } else if (c.panel != TutorialScreen::None) {
-      EXPECT_FALSE(g.panelAtLayoutPlace);
-      EXPECT_EQ(g.panelLeft, c.panelLeft);
-      EXPECT_EQ(g.panelTop, c.panelTop);
-    }
-    // Every panel says something and tells what to do next.
-    if (c.panel != TutorialScreen::None && c.panel != TutorialScreen::ShipCombat) {
-      EXPECT_FALSE(g.text1.empty());
-      EXPECT_FALSE(g.text2.empty());
-    }
-  }
-  // Only the ship sensors move the minimised twin away from the panel's left edge.
-  const rules::TutorialGuide sensors = rules::DescribeTutorialStep(Step::CloseSensors);
-  EXPECT_EQ(sensors.minimizedLeft, 8);
-  EXPECT_EQ(sensors.minimizedTop, 5);
-  const rules::TutorialGuide planet = rules::DescribeTutorialStep(Step::VisitPlanet);
-  EXPECT_EQ(planet.minimizedLeft, 8);
-  EXPECT_EQ(planet.minimizedTop, 8);
-}
-
 TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {
   // The steps in the player's order: 1..38 without 21 and 31, ReopenMission after 11, and
   // ReturnToGame (stored as 28) after the saving.
@@ -117,9 +53,8 @@ TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {
     }
   }
   const rules::TutorialGuide none = rules::DescribeTutorialStep(Step::None);
-  EXPECT_EQ(none.panelOn, TutorialScreen::None);
-  EXPECT_EQ(none.arrowOn, TutorialScreen::None);
   EXPECT_TRUE(none.text1.empty());
+  EXPECT_TRUE(none.text2.empty());
 }
 
 TEST_F(Tutorial, StepsCompareInThePlayersOrderWhileTheTutorialRuns) {
@@ -161,7 +96,6 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   for (const Case& c : cases) {
     PlayerData[player::kFaction] = c.faction;
     EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).text2, c.text2);
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).arrowAt, "Body" + std::to_string(rules::TutorialBody()));
   }
   EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToPlanet).text2, "Fly to the planet World 2 by double-clicking on it.");
   // The texts keep their spacing as written, double spaces included, for the combat screen too.
@@ -174,65 +108,6 @@ TEST_F(Tutorial, TextsJoinTheirPiecesAndNameTheBodiesOfTheGame) {
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text1, rules::DescribeTutorialStep(Step::PickMission).text1);
   EXPECT_EQ(rules::DescribeTutorialStep(Step::AcceptMission).text2,
             "Click on the 2nd available mission and afterwards on \"Accept mission\".");
-}
-
-// The step after the first fight leads to the first planet while the ship is anywhere else, and
-// says how to land once it is there; its panel and opening words stay the same.
-TEST_F(Tutorial, TheWayToTheFirstPlanetEndsWithTheDock) {
-  struct Case {
-    int shipAt;  // a body, or a space find's slot as a negative number
-    const char* text2;
-    const char* arrowAt;
-  };
-  const Case cases[] = {
-      {1,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {3,  "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {-2, "Fly to the planet World 2 by double-clicking on it.", "Body2"},
-      {2,  "Land on the planet World 2 by clicking on the \"Dock\" icon.", "DockButton"},
-  };
-  PlayerShip[ship::kBody] = 1;
-  const rules::TutorialGuide flying = rules::DescribeTutorialStep(Step::FlyToPlanet);
-  EXPECT_EQ(flying.text1,
-            "Congratulations! You won your first fight! Did you like it? We promise this game will "
-            "get even better if you unlock all the new cool features in the later parts of this "
-            "game. Now - before this tutorial comes to an end - we want to show you some other "
-            "important aspects of this game. For example: Let´s land on a planet!");
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.shipAt);
-    PlayerShip[ship::kBody] = c.shipAt;
-    const rules::TutorialGuide g = rules::DescribeTutorialStep(Step::FlyToPlanet);
-    EXPECT_EQ(g.text2, c.text2);
-    EXPECT_EQ(g.arrowOn, TutorialScreen::Travel);
-    EXPECT_EQ(g.arrowAt, c.arrowAt);
-    EXPECT_EQ(g.text1, flying.text1);
-    EXPECT_EQ(g.panelOn, TutorialScreen::Travel);
-    EXPECT_EQ(g.panelLeft, flying.panelLeft);
-    EXPECT_EQ(g.panelTop, flying.panelTop);
-    // The panel leaves free the bodies, and at the dock the planet it names and the control
-    // panel.
-    const bool docking = std::string(c.arrowAt) == "DockButton";
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "ControlFrame"), docking ? 1 : 0);
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "BodyName2"), docking ? 1 : 0);
-    EXPECT_EQ(std::count(g.keepClear.begin(), g.keepClear.end(), "Body*"), 1);
-  }
-  // The other steps never change with the ship's place.
-  PlayerShip[ship::kBody] = 2;
-  EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToSun).arrowAt, "Body1");
-  EXPECT_EQ(rules::DescribeTutorialStep(Step::OpenSensors).arrowAt, "SensorsButton");
-  EXPECT_EQ(rules::AllTutorialSteps().size(), 38u) << "still one step";
-}
-
-TEST_F(Tutorial, OnTheWayToTheTutorialBodyThePanelStandsOnTheOtherSideOfTheMap) {
-  struct Case {
-    int faction, bodyX, panelLeft;
-  };
-  const Case cases[] = {{1, 40, 560}, {1, 299, 560}, {1, 300, 8}, {2, 620, 8}, {4, 100, 560}};
-  for (const Case& c : cases) {
-    PlayerData[player::kFaction] = c.faction;
-    state::BodyData[kSystem][rules::TutorialBody()][body::kMapX] = c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::FlyToTutorialBody).panelLeft, c.panelLeft) << c.faction << " " << c.bodyX;
-    EXPECT_EQ(rules::DescribeTutorialStep(Step::SellAll).panelLeft, 8) << "the trade window stands right";
-  }
 }
 
 TEST_F(Tutorial, TheBodyOfTheFirstProfitGoesByFaction) {
@@ -285,3 +160,163 @@ TEST_F(Tutorial, TheMissionIsASearchAndDestroyOfAWeakPirateAtTheSun) {
 }
 
 }  // namespace
+
+// Every question the rules ask the tutorial, at every step: the answer holds at the listed steps
+// and nowhere else, and no tutorial refuses or arranges anything when none runs.
+TEST_F(Tutorial, TheRulesGatesOpenAndCloseAtTheirSteps) {
+  using rules::TutorialAction;
+  struct Case {
+    const char* gate;
+    std::function<bool()> holds;
+    std::vector<Step> at;
+  };
+  auto refuses = [](TutorialAction a) { return [a] { return !rules::TutorialAllows(a); }; };
+  const std::vector<Step> all = rules::AllTutorialSteps();
+  const std::vector<Step> untilSellAll(all.begin(), std::find(all.begin(), all.end(), Step::CloseTrade));
+  const std::vector<Step> untilBuy(all.begin(), std::find(all.begin(), all.end(), Step::FlyToTutorialBody));
+  const std::vector<Step> untilWin(all.begin(), std::find(all.begin(), all.end(), Step::FlyToPlanet));
+  const std::vector<Step> fight(std::find(all.begin(), all.end(), Step::FlyToSun),
+                                std::find(all.begin(), all.end(), Step::VisitPlanet));
+  const Case cases[] = {
+      {"buy another good", refuses(TutorialAction::BuyOtherGoodThanSupplies), {Step::BuySupplies}},
+      {"close the trade window", refuses(TutorialAction::CloseTradeWindow), untilSellAll},
+      {"accept another mission", refuses(TutorialAction::AcceptOtherMission),
+       {Step::PickMission, Step::AcceptMission}},
+      {"fly to a body", refuses(TutorialAction::FlyToBody), untilBuy},
+      {"land", refuses(TutorialAction::Land), untilWin},
+      {"open the missions", refuses(TutorialAction::OpenMissions), {Step::OpenTrade}},
+      {"cancel the mission", refuses(TutorialAction::CancelMission), all},
+      {"choose another profession", refuses(TutorialAction::ChooseOtherProfessionThanPirate), all},
+      {"enemy's first gun", rules::TutorialEnemyCarriesFirstGun, {Step::FlyToSun, Step::FireMissiles}},
+      {"enemy's missile first", rules::TutorialEnemyFiresMissileFirst,
+       {Step::EndFirstTurn, Step::InterceptMissile}},
+      {"certain interception", rules::TutorialInterceptionCertain, {Step::InterceptMissile}},
+      {"volley ends the turn", rules::TutorialVolleyEndsTurn, {Step::FireGuns}},
+      {"fight cannot be lost", rules::TutorialFightCannotBeLost, fight},
+      {"no encounters", rules::TutorialSparesEncounters, all},
+      {"ending a turn early asks", rules::TutorialAsksBeforeEndingTurnEarly, all},
+  };
+  state::GameDay = 49;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.gate);
+    for (const Step step : all) {
+      state::TutorialActive = 1;
+      state::TutorialStep = tutorial::StoredNumber(step);
+      const bool listed = std::find(c.at.begin(), c.at.end(), step) != c.at.end();
+      const bool sharesListed = step == Step::ReturnToGame &&
+                                std::find(c.at.begin(), c.at.end(), Step::SaveGame) != c.at.end();
+      EXPECT_EQ(c.holds(), listed || sharesListed) << tutorial::StoredNumber(step);
+      state::TutorialActive = 0;
+      EXPECT_FALSE(c.holds()) << "without a tutorial, at " << tutorial::StoredNumber(step);
+    }
+  }
+  state::TutorialActive = 1;
+  state::TutorialStep = tutorial::StoredNumber(Step::WinFight);
+  state::GameDay = 50;
+  EXPECT_FALSE(rules::TutorialFightCannotBeLost()) << "only in the first days";
+  EXPECT_FALSE(rules::TutorialSparesEncounters()) << "only in the first days";
+  // Every refusal has its notice.
+  for (int a = 0; a <= static_cast<int>(TutorialAction::ChooseOtherProfessionThanPirate); ++a)
+    EXPECT_FALSE(rules::TutorialRefusal(static_cast<TutorialAction>(a)).empty()) << a;
+}
+
+// What each event does where the tutorial stands: the steps it puts away and the one it begins;
+// at any other step nothing.
+TEST_F(Tutorial, EventsMoveTheTutorialOnFromTheirStepsOnly) {
+  using rules::TutorialEvent;
+  struct Case {
+    TutorialEvent event;
+    Step at;
+    std::vector<Step> ends;
+    Step begins;
+  };
+  const Case cases[] = {
+      {TutorialEvent::FactionChosen, Step::ChooseFaction, {}, Step::ChooseName},
+      {TutorialEvent::NameChosen, Step::ChooseName, {}, Step::ChooseProfession},
+      {TutorialEvent::ProfessionChosen, Step::ChooseProfession, {Step::ChooseProfession}, Step::None},
+      {TutorialEvent::NewGameShown, Step::ChooseProfession, {}, Step::OpenTrade},
+      {TutorialEvent::GoodsBought, Step::BuySupplies, {}, Step::FlyToTutorialBody},
+      {TutorialEvent::SoldAll, Step::SellAll, {}, Step::CloseTrade},
+      {TutorialEvent::TradeWindowClosed, Step::CloseTrade, {}, Step::OpenMissions},
+      {TutorialEvent::TutorialMissionPicked, Step::PickMission, {}, Step::AcceptMission},
+      {TutorialEvent::MissionAccepted, Step::AcceptMission, {}, Step::ReopenMission},
+      {TutorialEvent::MissionFightBegins, Step::FlyToSun, {}, Step::FireMissiles},
+      {TutorialEvent::MissionFightBegins, Step::ChooseFaction, {}, Step::FireMissiles},
+      {TutorialEvent::MissionFightBegins, Step::FireMissiles, {}, Step::None},
+      {TutorialEvent::MissionFightOver, Step::WinFight, {}, Step::FlyToPlanet},
+      {TutorialEvent::MissionFightOver, Step::FlyToPlanet, {}, Step::FlyToPlanet},
+      {TutorialEvent::MissionFightOver, Step::VisitPlanet, {}, Step::None},
+      {TutorialEvent::Landed, Step::FlyToPlanet, {}, Step::VisitPlanet},
+      {TutorialEvent::Landed, Step::VisitPlanet, {}, Step::VisitPlanet},
+      {TutorialEvent::Landed, Step::OpenSensors, {}, Step::None},
+      {TutorialEvent::MissileFired, Step::FireMissiles, {Step::FireMissiles}, Step::ActivateDiscipline},
+      {TutorialEvent::DisciplineActivated, Step::ActivateDiscipline, {Step::ActivateDiscipline}, Step::EndFirstTurn},
+      {TutorialEvent::GunsFired, Step::FireGuns, {Step::FireGuns}, Step::EndSecondTurn},
+      {TutorialEvent::EcmUsed, Step::InterceptMissile, {Step::InterceptMissile}, Step::FireGuns},
+      {TutorialEvent::TurnEnded, Step::ActivateDiscipline, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::None},
+      {TutorialEvent::TurnEnded, Step::EndFirstTurn, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::None},
+      {TutorialEvent::TurnEnded, Step::EndSecondTurn, {Step::EndSecondTurn}, Step::WinFight},
+      {TutorialEvent::TurnEnded, Step::FireGuns, {}, Step::None},
+      {TutorialEvent::RoundStarted, Step::EndFirstTurn, {Step::ActivateDiscipline, Step::EndFirstTurn}, Step::InterceptMissile},
+      {TutorialEvent::RoundStarted, Step::InterceptMissile, {}, Step::None},
+      {TutorialEvent::SavedIntoFirstSlot, Step::SaveIntoSlot, {}, Step::CloseSaveLoad},
+      {TutorialEvent::SaveLoadClosed, Step::CloseSaveLoad, {}, Step::ReturnToGame},
+      {TutorialEvent::OptionsPanelClosed, Step::CloseGalaxyMap, {}, Step::OpenShipStatus},
+      {TutorialEvent::OptionsPanelClosed, Step::ReturnToGame, {}, Step::OpenShipStatus},
+      {TutorialEvent::OptionsPanelClosed, Step::OpenGalaxyMap, {}, Step::None},
+      {TutorialEvent::OptionsPanelClosed, Step::OpenShipStatus, {}, Step::None},
+      {TutorialEvent::SkillsBrowsed, Step::BrowseSkills, {}, Step::CloseAbilities},
+      {TutorialEvent::PersonalStatusClosed, Step::ClosePersonalStatus, {}, Step::Finished},
+      {TutorialEvent::PersonalStatusClosed, Step::ReturnToGame, {}, Step::None},
+      {TutorialEvent::PersonalStatusClosed, Step::CloseSaveLoad, {}, Step::None},
+  };
+  state::Cargo[kGoodSupplies] = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(tutorial::StoredNumber(c.at));
+    SCOPED_TRACE(static_cast<int>(c.event));
+    state::TutorialActive = 1;
+    state::TutorialStep = tutorial::StoredNumber(c.at);
+    const rules::TutorialMove move = rules::TutorialMoveFor(c.event);
+    EXPECT_EQ(move.ends, c.ends);
+    EXPECT_EQ(move.begins, c.begins);
+    // An event bound to one step does nothing one step earlier.
+    if (c.begins != Step::None && c.ends.size() < 2 && tutorial::Order(c.at) > tutorial::Order(Step::ChooseProfession) &&
+        c.at != c.begins &&
+        c.event != TutorialEvent::MissionFightBegins && c.event != TutorialEvent::MissionFightOver &&
+        c.event != TutorialEvent::OptionsPanelClosed && c.event != TutorialEvent::PersonalStatusClosed) {
+      state::TutorialStep = tutorial::StoredNumber(c.at) - 1;
+      EXPECT_EQ(rules::TutorialMoveFor(c.event).begins, Step::None) << "one step earlier";
+    }
+    state::TutorialActive = 0;
+    state::TutorialStep = tutorial::StoredNumber(c.at);
+    EXPECT_EQ(rules::TutorialMoveFor(c.event).begins, Step::None) << "without a tutorial";
+    EXPECT_TRUE(rules::TutorialMoveFor(c.event).ends.empty()) << "without a tutorial";
+  }
+  // The first purchase moves on only once Supplies are in the hold.
+  state::TutorialActive = 1;
+  state::TutorialStep = tutorial::StoredNumber(Step::BuySupplies);
+  state::Cargo[kGoodSupplies] = 0;
+  EXPECT_EQ(rules::TutorialMoveFor(TutorialEvent::GoodsBought).begins, Step::None);
+}
+
+// Saved games hold these numbers: a step keeps its number however the steps are written.
+TEST(TutorialSteps, EachStepKeepsTheNumberSavedGamesHold) {
+  const std::pair<Step, int> cases[] = {
+      {Step::None, 0}, {Step::ChooseFaction, 1}, {Step::ChooseName, 2}, {Step::ChooseProfession, 3},
+      {Step::OpenTrade, 4}, {Step::BuySupplies, 5}, {Step::FlyToTutorialBody, 6}, {Step::SellAll, 7},
+      {Step::CloseTrade, 8}, {Step::OpenMissions, 9}, {Step::PickMission, 10},
+      {Step::AcceptMission, 11}, {Step::ReopenMission, -11}, {Step::FlyToSun, 12},
+      {Step::FireMissiles, 13}, {Step::ActivateDiscipline, 14}, {Step::EndFirstTurn, 15},
+      {Step::InterceptMissile, 16}, {Step::FireGuns, 17}, {Step::EndSecondTurn, 18},
+      {Step::WinFight, 19}, {Step::FlyToPlanet, 20}, {Step::VisitPlanet, 22},
+      {Step::OpenSensors, 23}, {Step::CloseSensors, 24}, {Step::OpenGalaxyMap, 25},
+      {Step::CloseGalaxyMap, 26}, {Step::OpenOptions, 27}, {Step::SaveGame, 28},
+      {Step::SaveIntoSlot, 29}, {Step::CloseSaveLoad, 30}, {Step::ReturnToGame, 28},
+      {Step::OpenShipStatus, 32}, {Step::CloseShipStatus, 33}, {Step::OpenPersonalStatus, 34},
+      {Step::BrowseSkills, 35}, {Step::CloseAbilities, 36}, {Step::ClosePersonalStatus, 37},
+      {Step::Finished, 38},
+  };
+  for (const auto& [step, stored] : cases)
+    EXPECT_EQ(tutorial::StoredNumber(step), stored) << static_cast<int>(step);
+  EXPECT_EQ(std::size(cases), rules::AllTutorialSteps().size() + 1) << "every step and None";
+}

@@ -12,6 +12,7 @@
 #include "combat/duel.h"
 #include "combat/recording_ui.h"
 #include "screens/shared/doors.h"
+#include "screens/tutorial/tutorial_places.h"
 #include "state/abilities.h"
 #include "state/fields.h"
 #include "state/ship_classes.h"
@@ -194,13 +195,15 @@ TEST_F(ShipCombatViewTest, TutorialArrowPointsAtTheButtonOfTheStepsAbility) {
       {Step::WinFight, "", 161},
   };
   for (const Case& c : cases) {
-    const rules::TutorialGuide guide = rules::DescribeTutorialStep(c.step);
-    EXPECT_EQ(screens::TutorialArrowControl(guide), c.arrowAt) << static_cast<int>(c.step);
+    const screens::TutorialPlaces guide = screens::PlacesOfTutorialStep(c.step);
+    EXPECT_EQ(screens::TutorialArrowControl(guide.arrowAt, guide.arrowAtAbility), c.arrowAt)
+        << static_cast<int>(c.step);
     EXPECT_EQ(guide.panelTop, c.panelTop) << static_cast<int>(c.step);
   }
   // A ship without a Discipline button gets no arrow for it.
   state::PlayerAbilitySlots[5] = 0;
-  EXPECT_EQ(screens::TutorialArrowControl(rules::DescribeTutorialStep(Step::ActivateDiscipline)), "");
+  const screens::TutorialPlaces discipline = screens::PlacesOfTutorialStep(Step::ActivateDiscipline);
+  EXPECT_EQ(screens::TutorialArrowControl(discipline.arrowAt, discipline.arrowAtAbility), "");
 }
 
 TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {

@@ -252,7 +252,7 @@ TEST_F(TradeWindowTest, TheTutorialKeepsTheWindowOpenAndBlinksItsArrow) {
   state::TutorialActive = 1;
   state::TutorialStep = 7;
   ASSERT_TRUE(screens::FindTutorialArrow("TradeWindow")
-                  ->PointAt("SellAllButton", rules::ArrowSide::Right, false));
+                  ->PointAt("SellAllButton", screens::ArrowSide::Right, false));
   Play(R"(
 wait 1000
 expect TradeWindow.TutorialArrow.Visible true

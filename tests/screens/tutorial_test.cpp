@@ -26,6 +26,7 @@
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/tutorial_panel.h"
+#include "screens/tutorial/tutorial_places.h"
 #include "screens/port/trade_window.h"
 #include "screens/travel/galaxy_map.h"
 #include "screens/travel/planet.h"
@@ -121,8 +122,8 @@ class TutorialTest : public GameFormsTest {
   }
 
   // The form of a tutorial screen.
-  static std::string FormNamedFor(rules::TutorialScreen screen) {
-    using enum rules::TutorialScreen;
+  static std::string FormNamedFor(screens::TutorialScreen screen) {
+    using enum screens::TutorialScreen;
     switch (screen) {
       case FactionSelection: return "FactionSelection";
       case NameSelection: return "NameSelection";
@@ -565,15 +566,15 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
       if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
       screens::GameForm<screens::FactionSelectionScreen>().SetVisible(step == Step::ChooseFaction);
       screens::BeginTutorialStep(step);
-      const rules::TutorialGuide g = rules::DescribeTutorialStep(step);
+      const screens::TutorialPlaces g = screens::PlacesOfTutorialStep(step);
 
       std::vector<std::pair<std::string, Rect>> keepClear;
-      if (g.arrowOn != rules::TutorialScreen::None && !(g.arrowAt.empty() && g.arrowAtAbility.empty())) {
+      if (g.arrowOn != screens::TutorialScreen::None && !(g.arrowAt.empty() && g.arrowAtAbility.empty())) {
         const screens::TutorialArrow* arrow = screens::FindTutorialArrow(FormNamedFor(g.arrowOn));
         ASSERT_NE(arrow, nullptr);
         const platform::Form& form = arrow->Owner();
-        const std::string at = g.arrowOn == rules::TutorialScreen::ShipCombat
-                                   ? screens::TutorialArrowControl(g)
+        const std::string at = g.arrowOn == screens::TutorialScreen::ShipCombat
+                                   ? screens::TutorialArrowControl(g.arrowAt, g.arrowAtAbility)
                                    : g.arrowAt;
         const platform::Control* control = form.Find(at);
         ASSERT_NE(control, nullptr) << at;
@@ -592,7 +593,7 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
           keepClear.push_back({at, c});
         }
       }
-      if (g.panelOn == rules::TutorialScreen::None) continue;
+      if (g.panelOn == screens::TutorialScreen::None) continue;
       const screens::TutorialPanel* panel = screens::FindTutorialPanel(FormNamedFor(g.panelOn));
       ASSERT_NE(panel, nullptr);
       std::vector<std::string> names = g.keepClear;
