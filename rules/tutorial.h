@@ -94,7 +94,7 @@ struct TutorialMove {
 };
 TutorialMove TutorialMoveFor(TutorialEvent event);
 
-class Ui;
+struct Ui;
 // Moves the running tutorial on after `event` through `ui`.
 void FollowTutorial(Ui& ui, TutorialEvent event);
 // The ship arrived at `place` of its system, having set out from `from`.

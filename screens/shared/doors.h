@@ -11,10 +11,6 @@
 
 #include "rules/ui.h"
 
-namespace rules {
-struct TutorialGuide;
-}
-
 namespace screens {
 
 // ---- The travel screen --------------------------------------------------------------------------
