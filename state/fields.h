@@ -30,7 +30,7 @@ inline constexpr Field kFaction              = Field{4};   // 1..4
 inline constexpr Field kPortrait             = Field{5};   // 0..2
 inline constexpr Field kLevel                = Field{6};   // experience level 1..19
 inline constexpr Field kExperience           = Field{7};   // points towards the next level
-inline constexpr Field kUniformVariant       = Field{8};   // 2 = the female uniform pictures
+inline constexpr Field kUniformVariant       = Field{8};   // kUniformFemale (state/ranks.h): the female uniform
 inline constexpr Field kPilotWings           = Field{9};   // wings on the uniform, 0..3
 inline constexpr Field kCampaignRibbons      = Field{10};  // ribbons on the uniform
 inline constexpr Field kSilverStar           = Field{11};  // 0/1

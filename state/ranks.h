@@ -16,3 +16,7 @@ enum Rank : std::int32_t {
   kRankAdmiral = 7,
   kRankBeyondAdmiral = 8,  // no title of its own; the uniform shows an admiral's insignia
 };
+
+// The uniform variant (PlayerData[player::kUniformVariant]) that wears the female uniform's
+// pictures; any other variant wears the male one.
+inline constexpr std::int32_t kUniformFemale = 2;

@@ -75,11 +75,12 @@ constexpr bool IsSystem(std::int32_t s) { return s >= 1 && s <= kLastSystem; }
 // Whether good `g` is contraband.
 constexpr bool IsContraband(std::int32_t g) { return g >= kFirstContraband && g <= kLastGood; }
 
-// Body kinds (BodyData[s][b][body::kKind]); 0..6 are the economy classes of planets and asteroid
-// fields.
+// Body kinds (BodyData[s][b][body::kKind]); 1..6 are the economy classes of inhabited planets
+// (state/economy_classes.h).
 inline constexpr int kKindPirateHideout = -3;
 inline constexpr int kKindSun = -2;
 inline constexpr int kKindWormhole = -1;
+inline constexpr int kKindBarren = 0;  // a planet or asteroid field where nobody lives: no market
 
 // --- Tables -------------------------------------------------------------------------------------
 extern Grid<TBodyRow, kSystems, kBodies> BodyData;

@@ -39,9 +39,6 @@ constexpr std::array<Place, 3> kWingsTwo{{{88, 152}, {0, 0}, {136, 152}}};
 constexpr std::array<Place, 3> kWingsThree{{{64, 152}, {112, 152}, {160, 152}}};
 // clang-format on
 
-// The player's uniform variant (player::kUniformVariant) that takes the female pictures.
-constexpr std::int32_t kFemaleUniform = 2;
-
 constexpr Place kAwardPlace{176, 8};
 constexpr Place kAdmiralSilverStar{182, 19}, kAdmiralGoldStar{216, 19}, kAdmiralHonor{253, 12};
 
@@ -99,7 +96,7 @@ UniformView BuildUniformView(const UniformRecord& record) {
 
   view.base = "Uni-" + word + "-blank";
   if (rank >= kRankAdmiral) view.base += "-com";
-  if (record.variant == kFemaleUniform) view.base += "-fem";
+  if (record.variant == kUniformFemale) view.base += "-fem";
   view.base += ".jpg";
 
   const std::string insignia = "Uni-" + word + "-" + std::string(kInsigniaWords[static_cast<std::size_t>(rank)]);

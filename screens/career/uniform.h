@@ -16,7 +16,7 @@ namespace screens {
 // What the uniform shows is decided by these fields of the player's record.
 struct UniformRecord {
   std::int32_t faction = 1;  // 1..4
-  std::int32_t variant = 0;  // 2 = the female uniform
+  std::int32_t variant = 0;  // kUniformFemale (state/ranks.h) for the female uniform
   std::int32_t wings = 1;    // pilot wings 0..3
   std::int32_t ribbons = 0;  // campaign ribbons earned
   std::int32_t silverStar = 0, goldStar = 0, medalOfHonor = 0;  // earned when exactly 1
