@@ -117,6 +117,9 @@ FileResult CopyGameFilesFrom(const std::filesystem::path& startFolder,
   const std::string from = ShownFolder(startFolder);
   const std::string to = ShownFolder(dataFolder);
   std::string failures;
+  auto failed = [&failures](const std::string& file, const std::string& cause) {
+    failures += (failures.empty() ? "" : "; ") + file + ": " + cause;
+  };
   for (const auto& [first, second] : GameFilePairs()) {
     std::vector<std::uint8_t> bytes[2];
     std::vector<FileContent> copies;
@@ -125,20 +128,20 @@ FileResult CopyGameFilesFrom(const std::filesystem::path& startFolder,
       if (!fs.Exists(startFolder / name)) continue;
       const IoStatus read = fs.ReadAll(startFolder / name, bytes[k], kLargestCopiedFile);
       if (!read.ok) {
-        failures += (failures.empty() ? "" : "; ") + name + ": " + read.cause;
+        failed(name, read.cause);
         continue;
       }
       copies.push_back({dataFolder / name, bytes[k]});
     }
-    std::filesystem::path failed;
+    std::filesystem::path notWritten;
     IoStatus written;
     if (copies.size() == 2) {
-      written = WriteFilePair(fs, copies[0], copies[1], failed);
+      written = WriteFilePair(fs, copies[0], copies[1], notWritten);
     } else if (copies.size() == 1) {
-      failed = copies[0].file;
+      notWritten = copies[0].file;
       written = WriteWholeFile(fs, copies[0]);
     }
-    if (!written.ok) failures += (failures.empty() ? "" : "; ") + failed.filename().string() + ": " + written.cause;
+    if (!written.ok) failed(notWritten.filename().string(), written.cause);
   }
   if (!failures.empty()) {
     return {false, "Copy failed!",

@@ -15,6 +15,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/tutorial_world.h"
 
 namespace {
 
@@ -22,18 +23,11 @@ using tutorial::Step;
 using state::PlayerData;
 using state::PlayerShip;
 
-constexpr int kSystem = 5;
+constexpr int kSystem = support::kTutorialWorldSystem;
 
 class Tutorial : public ::testing::Test {
  protected:
-  void SetUp() override {
-    state::ClearGameState();
-    PlayerData[player::kFaction] = 1;
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = 4;
-    for (int b = 1; b <= 7; ++b)
-      state::BodyText[kSystem][b][body_text::kName] = "World " + std::to_string(b);
-  }
+  void SetUp() override { support::SetUpTutorialWorld(); }
 };
 
 TEST_F(Tutorial, EveryStepHasOneRowAndNoneIsNotAStep) {

@@ -11,6 +11,7 @@
 #include "rules/tutorial.h"
 #include "state/fields.h"
 #include "state/variables.h"
+#include "support/tutorial_world.h"
 
 namespace {
 
@@ -19,18 +20,11 @@ using state::PlayerData;
 using state::PlayerShip;
 using tutorial::Step;
 
-constexpr int kSystem = 5;
+constexpr int kSystem = support::kTutorialWorldSystem;
 
 class TutorialPlacesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    state::ClearGameState();
-    PlayerData[player::kFaction] = 1;
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = 4;
-    for (int b = 1; b <= 7; ++b)
-      state::BodyText[kSystem][b][body_text::kName] = "World " + std::to_string(b);
-  }
+  void SetUp() override { support::SetUpTutorialWorld(); }
 };
 
 TEST_F(TutorialPlacesTest, EachStepShowsItsGuidanceWhereThePlayerMustAct) {

@@ -31,6 +31,14 @@ enum class Found { Old, New, Mix };
 
 class KilledSave : public ::testing::Test {
  protected:
+  // A save stopped dead: what it is, the rename made to fail ("" for none), and whether the folder
+  // lacks hard links.
+  struct Case {
+    const char* what;
+    std::string failRename;
+    bool noLinks = false;
+  };
+
   void SetUp() override {
     SetGeneralDataDefaults();
     RandomGame(1);
@@ -122,11 +130,6 @@ TEST_F(KilledSave, AtEveryFileStepLoadsAsTheWholeOldOrTheWholeNewGame) {
   // A save writes the slot's pair, then the general data's pair; each case stops it dead before
   // every one of its file steps in turn. When a rename fails with an error, the save undoes what
   // it did, and a crash while undoing must leave the old game too.
-  struct Case {
-    const char* what;
-    std::string failRename;
-    bool noLinks = false;
-  };
   const Case cases[] = {
       {"a save that succeeds", ""},
       {"the slot's second rename fails", "Savegame1.str"},
@@ -157,11 +160,6 @@ TEST_F(KilledSave, AFirstSaveKilledAtEveryFileStepLeavesTheSlotEmptyOrShowsItAnd
   // The first save into a slot: its pair is new, and the list of slots still calls the slot empty
   // until the general data is written, the last step. Stopped dead before each step, the next
   // start either finds nothing of it, or shows the slot used and loads the new game.
-  struct Case {
-    const char* what;
-    std::string failRename;
-    bool noLinks = false;
-  };
   const Case cases[] = {
       {"a save that succeeds", ""},
       {"the slot's second rename fails", "Savegame1.str"},
