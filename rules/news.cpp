@@ -14,8 +14,8 @@ using state::Random;
 bool ValidSlot(int slot) { return slot >= 1 && slot <= state::kLastNews; }
 
 // The name of a table entry, or empty for an index outside the table.
-template <class Texts>
-std::string_view NameAt(const Texts& texts, int index, int field) {
+template <class Texts, class Field>
+std::string_view NameAt(const Texts& texts, int index, Field field) {
   if (index < 0 || index >= static_cast<int>(texts.size())) return {};
   return texts[index][field];
 }

@@ -282,20 +282,23 @@ inline constexpr int kBridge    = 4;
 
 // BodyText[system][body]: a body's texts.
 namespace body_text {
-inline constexpr int kName        = 1;
-inline constexpr int kDescription = 2;
+using Field = state::Field<state::BodyTextFields>;
+inline constexpr Field kName        = Field{1};
+inline constexpr Field kDescription = Field{2};
 }  // namespace body_text
 
 // SystemText[system]: a star system's texts.
 namespace system_text {
-inline constexpr int kName        = 1;
-inline constexpr int kDescription = 2;
+using Field = state::Field<state::SystemTextFields>;
+inline constexpr Field kName        = Field{1};
+inline constexpr Field kDescription = Field{2};
 }  // namespace system_text
 
 // FactionText[faction]: a faction's names (0 = the pirates).
 namespace faction_text {
-inline constexpr int kLongName  = 1;  // "Federation Of Planets"
-inline constexpr int kShortName = 2;  // "Federation"
-inline constexpr int kLogo      = 5;  // picture base name, without ".jpg"
+using Field = state::Field<state::FactionTextFields>;
+inline constexpr Field kLongName  = Field{1};  // "Federation Of Planets"
+inline constexpr Field kShortName = Field{2};  // "Federation"
+inline constexpr Field kLogo      = Field{5};  // picture base name, without ".jpg"
 }  // namespace faction_text
 // clang-format on

@@ -65,8 +65,8 @@ void ForEachSavedInt(F&& visit) {
 // Every saved text in file order.
 template <class F>
 void ForEachSavedText(F&& visit) {
-  auto row = [&](TTextRow& r) {
-    for (int k = 0; k < kStringsStored; ++k) visit(r[k]);
+  auto row = [&](auto& r) {
+    for (int k = 0; k < kStringsStored; ++k) visit(Positions(r)[k]);
   };
   for (int s = 0; s < kStoredSystems; ++s)
     for (int b = 0; b < kStoredBodies; ++b) row(BodyText[s][b]);

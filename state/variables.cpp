@@ -7,9 +7,9 @@ namespace state {
 Grid<TBodyRow, kSystems, kBodies> BodyData{};
 // Text tables start empty by their strings' own constructor; a "{}" initializer here crashes
 // clang 14, which the fuzz build uses.
-Grid<TTextRow, kSystems, kBodies> BodyText;
+Grid<TBodyTextRow, kSystems, kBodies> BodyText;
 Table<TSystemRow, kSystems> SystemData{};
-Table<TTextRow, kSystems> SystemText;
+Table<TSystemTextRow, kSystems> SystemText;
 Grid<TSpaceFindRow, kSystems, kFindSlots> SpaceFinds{};
 Table<std::string, 102> GoodName;
 TDataRow GoodBasePrice{};
@@ -40,7 +40,7 @@ Table<TFleetShipRow, kFleetRows> PlayerFleet{};
 Table<TFleetShipRow, kFleetRows> EnemyFleet{};
 TDataRow BoardingAreas{};
 Table<TFactionRow, kFactions> FactionData{};
-Table<TTextRow, kFactions> FactionText;
+Table<TFactionTextRow, kFactions> FactionText;
 Grid<TMissionRow, kSystems, kOfferSlots> MissionOffers{};
 TMissionRow ActiveMission{};
 Table<THighscoreRow, kHighscoreRows> HighscoreTable{};
@@ -99,6 +99,8 @@ void ClearRow(Row<Kind>& row) { ClearRow(row.raw()); }
 void ClearTextRow(TTextRow& row) {
   for (int i = 0; i < kStringsStored; ++i) row[i].clear();
 }
+template <class Kind>
+void ClearTextRow(TextRow<Kind>& row) { ClearTextRow(row.raw()); }
 
 // Clears rows 0..last of a table of rows, leaving the spare top row alone.
 template <class Rows>

@@ -18,8 +18,6 @@
 
 namespace state {
 
-using TTextRow = std::array<std::string, 12>;
-
 // Row kinds: all hold a TDataRow's integers, each its own type indexed by its own fields
 // (state/fields.h).
 using TBodyRow = Row<BodyFields>;
@@ -35,6 +33,11 @@ using TFleetShipRow = Row<FleetShipFields>;
 using TModifierRow = Row<ModifierFields>;
 using THighscoreRow = Row<HighscoreFields>;
 using TMissileVolleyRow = Row<MissileVolleyFields>;
+
+// Text row kinds: all hold a TTextRow's strings, each its own type indexed by its own fields.
+using TBodyTextRow = TextRow<BodyTextFields>;
+using TSystemTextRow = TextRow<SystemTextFields>;
+using TFactionTextRow = TextRow<FactionTextFields>;
 
 template <class T, std::size_t N>
 using Table = std::array<T, N>;
@@ -84,9 +87,9 @@ inline constexpr int kKindBarren = 0;  // a planet or asteroid field where nobod
 
 // --- Tables -------------------------------------------------------------------------------------
 extern Grid<TBodyRow, kSystems, kBodies> BodyData;
-extern Grid<TTextRow, kSystems, kBodies> BodyText;
+extern Grid<TBodyTextRow, kSystems, kBodies> BodyText;
 extern Table<TSystemRow, kSystems> SystemData;
-extern Table<TTextRow, kSystems> SystemText;
+extern Table<TSystemTextRow, kSystems> SystemText;
 extern Grid<TSpaceFindRow, kSystems, kFindSlots> SpaceFinds;
 extern Table<std::string, 102> GoodName;
 extern TDataRow GoodBasePrice;
@@ -117,7 +120,7 @@ extern Table<TFleetShipRow, kFleetRows> PlayerFleet;
 extern Table<TFleetShipRow, kFleetRows> EnemyFleet;
 extern TDataRow BoardingAreas;
 extern Table<TFactionRow, kFactions> FactionData;
-extern Table<TTextRow, kFactions> FactionText;
+extern Table<TFactionTextRow, kFactions> FactionText;
 extern Grid<TMissionRow, kSystems, kOfferSlots> MissionOffers;
 extern TMissionRow ActiveMission;
 extern Table<THighscoreRow, kHighscoreRows> HighscoreTable;

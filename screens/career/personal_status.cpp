@@ -26,7 +26,7 @@ constexpr std::int32_t kTradedUnitsShown = 100000000;
 std::string Number(std::int32_t value) { return std::to_string(value); }
 
 
-std::string FactionName(int entry) {
+std::string FactionName(faction_text::Field entry) {
   const std::int32_t faction = state::PlayerData[player::kFaction];
   return state::IsPower(faction) ? state::FactionText[faction][entry] : std::string();
 }

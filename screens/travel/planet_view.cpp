@@ -40,7 +40,7 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   PlanetView view;
   if (!IsSystem(system) || !IsBody(body)) return view;
   const state::TBodyRow& row = state::BodyData[system][body];
-  const state::TTextRow& text = state::BodyText[system][body];
+  const state::TBodyTextRow& text = state::BodyText[system][body];
   view.isBody = true;
   view.name = text[body_text::kName];
   view.description = text[body_text::kDescription];

@@ -9,7 +9,7 @@ namespace {
 // Fills every element of every table, spare ones included, with a marker.
 void FillEverything(int v) {
   auto fillRow = [v](auto& r) { Positions(r).fill(v); };
-  auto fillText = [](TTextRow& r) { r.fill("x"); };
+  auto fillText = [](auto& r) { r.fill("x"); };
   for (auto& s : BodyData) for (auto& b : s) fillRow(b);
   for (auto& s : BodyText) for (auto& b : s) fillText(b);
   for (auto& r : SystemData) fillRow(r);
@@ -69,7 +69,9 @@ void ExpectRowKept(const AnyRow& row, int kept) {
   for (int f = 0; f <= 101; ++f) ASSERT_EQ(r[f], kept) << "field " << f;
 }
 
-void ExpectTextCleared(const TTextRow& r) {
+template <class AnyTextRow>
+void ExpectTextCleared(const AnyTextRow& row) {
+  const TTextRow& r = Positions(row);
   for (int i = 0; i <= 10; ++i) ASSERT_EQ(r[i], "") << "string " << i;
   ASSERT_EQ(r[11], "x");
 }
@@ -100,11 +102,11 @@ TEST(ClearGameState, ClearsExactlyTheGameTables) {
   ExpectGridCleared(BodyData, 24, 15, kMark);
   for (int s = 0; s <= 24; ++s)
     for (int b = 0; b <= 15; ++b) ExpectTextCleared(BodyText[s][b]);
-  EXPECT_EQ(BodyText[25][0][0], "x");
-  EXPECT_EQ(BodyText[0][16][0], "x");
+  EXPECT_EQ(BodyText[25][0].At(0), "x");
+  EXPECT_EQ(BodyText[0][16].At(0), "x");
   ExpectRowsCleared(SystemData, 24, kMark);
   for (int s = 0; s <= 24; ++s) ExpectTextCleared(SystemText[s]);
-  EXPECT_EQ(SystemText[25][1], "x");
+  EXPECT_EQ(SystemText[25].At(1), "x");
   for (int g = 0; g <= 100; ++g) EXPECT_EQ(GoodName[g], "");
   EXPECT_EQ(GoodName[101], "x");
 

@@ -612,8 +612,9 @@ class Digest {
   void Add(const Row<Kind>& row) {
     Add(row.raw());
   }
-  void Add(const TTextRow& row) {
-    for (int i = 0; i <= 10; ++i) Add(row[i]);
+  template <class Kind>
+  void Add(const TextRow<Kind>& row) {
+    for (int i = 0; i <= 10; ++i) Add(row.At(i));
   }
   std::uint64_t value() const { return hash_; }
 

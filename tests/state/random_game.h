@@ -37,8 +37,8 @@ inline void RandomGame(unsigned seed) {
     if (in(0, 3) == 0) s += std::to_string(any(rng));
     return s;
   };
-  auto textRow = [&](TTextRow& r) {
-    for (int k = 0; k <= 10; ++k) r[k] = text();
+  auto textRow = [&](auto& r) {
+    for (int k = 0; k <= 10; ++k) Positions(r)[k] = text();
   };
   for (int s = 0; s <= 24; ++s) {
     for (int b = 0; b <= 15; ++b) {

@@ -95,7 +95,7 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
 
   // Text records: the player's name at record 4797, the last faction text at the end.
   PlayerName = "Ann";
-  FactionText[4][10] = "Last";
+  FactionText[4].At(10) = "Last";
   ASSERT_TRUE(SaveGame(2, "Layout", folder.path()).ok);
   const Bytes texts = ReadFile(folder / "Savegame2.str");
   const Bytes name(texts.begin() + 4797 * 256, texts.begin() + 4798 * 256);
@@ -103,7 +103,7 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
   EXPECT_EQ(std::string(name.begin() + 1, name.begin() + 4), "Ann");
   EXPECT_TRUE(std::all_of(name.begin() + 4, name.end(), [](std::uint8_t b) { return b == 0; }));
   EXPECT_EQ(TextRecordAt(texts, 4852), "Last");
-  EXPECT_EQ(TextRecordAt(texts, 4400), SystemText[0][0]);
+  EXPECT_EQ(TextRecordAt(texts, 4400), SystemText[0].At(0));
 
   struct TextCase {
     const char* what;
@@ -111,16 +111,16 @@ TEST_F(SaveGameTest, FilesHaveTheFixedSizesAndEachTableLandsOnItsRecord) {
     std::size_t record;
   };
   const TextCase textCases[] = {
-      {"inner body text", &BodyText[1][2][3], 201},
-      {"last body text", &BodyText[24][15][10], 4399},
-      {"inner system text", &SystemText[2][5], 4427},
+      {"inner body text", &BodyText[1][2].At(3), 201},
+      {"last body text", &BodyText[24][15].At(10), 4399},
+      {"inner system text", &SystemText[2].At(5), 4427},
       {"first good name", &GoodName[0], 4675},
       {"last good name", &GoodName[100], 4775},
       {"first headline", &NewsHeadline[0], 4776},
       {"last headline", &NewsHeadline[20], 4796},
       {"player name", &PlayerName, 4797},
-      {"first faction text", &FactionText[0][0], 4798},
-      {"inner faction text", &FactionText[2][3], 4823},
+      {"first faction text", &FactionText[0].At(0), 4798},
+      {"inner faction text", &FactionText[2].At(3), 4823},
   };
   for (const TextCase& c : textCases) {
     const std::string kept = *c.element;
@@ -148,7 +148,7 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   BodyData[25][16].At(state::kSpareField) = 1234;
   PlayerShip.At(state::kSpareField) = 4321;
   GoodName[101] = "spare";
-  FactionText[4][11] = "spare";
+  FactionText[4].At(11) = "spare";
   // What a save game does not hold: the known prices, the combat state, the tutorial, the travel
   // screen's selection and the general data.
   std::int32_t* const unsaved[] = {&BodyPricesKnown[5],
@@ -181,7 +181,7 @@ TEST_F(SaveGameTest, SaveLoadSaveGivesIdenticalBytesAndLeavesTheRestAlone) {
   EXPECT_EQ(BodyData[25][16].At(state::kSpareField), 1234);
   EXPECT_EQ(PlayerShip.At(state::kSpareField), 4321);
   EXPECT_EQ(GoodName[101], "spare");
-  EXPECT_EQ(FactionText[4][11], "spare");
+  EXPECT_EQ(FactionText[4].At(11), "spare");
   for (std::int32_t* element : unsaved) EXPECT_EQ(*element, 61);
   for (std::uint8_t* flag : unsavedFlags) EXPECT_EQ(*flag, 3);
   EXPECT_EQ(SaveSlotNames[1], "Renamed");
