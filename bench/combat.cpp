@@ -18,7 +18,7 @@ namespace {
 struct NoScreens : rules::NullUi {};
 
 // A corvette facing a destroyer of `enemyFaction`, the fight set up.
-void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFaction) {
+void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, Faction enemyFaction) {
   ui.defaultAnswer = false;  // no boarding
   combat::DuelSetup setup;
   setup.playerClass = 6;

@@ -116,7 +116,7 @@ void BM_FlightTick(benchmark::State& state) {
   state::SelectedBody = 6;
   screens::GameForm<screens::FlightScreen>().Get<platform::Image>("ShipPicture")
       .LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
-                                              state::PlayerShip[ship::kFaction]) +
+                                              Faction{state::PlayerShip[ship::kFaction]}) +
                    "_scene.jpg");
   screens::GameForm<screens::FlightScreen>().Show();
   auto& daysLeftLabel = screens::GameForm<screens::FlightScreen>().Get<platform::Label>("DaysLeft");

@@ -137,7 +137,7 @@ const std::string kLost = "Your fleet destroyed! / Your fleet has been destroyed
 
 // --- The fleets a battle starts with -------------------------------------------------------------
 
-bool FactionFlies(std::int32_t faction, std::int32_t shipClass) {
+bool FactionFlies(Faction faction, std::int32_t shipClass) {
   const std::int32_t c = state::GetShipClassStat(shipClass, state::kAttrEncounterCategory);
   if (c < 0) return faction == -c;
   const std::vector<std::vector<int>> fly = {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {2, 3, 4}, {0, 2, 3},

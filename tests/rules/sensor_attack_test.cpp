@@ -41,7 +41,7 @@ class SensorFight : public fixture::FightScript {
   Fight result = Fight::Destroyed;
   std::int32_t playerHelp = 99, enemyHelp = 99, lastSlot = 99;
 
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
     FightScript::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
     // The combat set-up's own reinforcement counts, which the sensors then override.
@@ -92,7 +92,7 @@ class SensorAttackTest : public ::testing::Test {
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
   }
 
-  void PlaceShip(std::int32_t kind, std::int32_t subKind, std::int32_t faction,
+  void PlaceShip(std::int32_t kind, std::int32_t subKind, Faction faction,
                  std::int32_t shipClass = kFighter, bool target = false) {
     auto& row = state::SpecialShips[kSlot];
     row[special_ship::kActive] = 1;

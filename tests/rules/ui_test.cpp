@@ -122,13 +122,13 @@ class CallLog : public rules::Ui {
                      std::string_view picture) override {
     Log("ShowEncounter " + Join({topic, opponent, text, picture}));
   }
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
     Log("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(enemyFaction) + " " +
         std::to_string(enemyKind) + " " + std::to_string(enemyTier));
   }
   void RunShipCombat() override { Log("RunShipCombat"); }
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     Log("RunFleetBattle " + std::to_string(enemyFaction) + " " + std::to_string(fleetKind));
     return true;
   }

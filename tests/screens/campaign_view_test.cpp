@@ -77,7 +77,7 @@ struct BattleUi : support::ScriptUi {
   std::vector<Battle> battles;
   bool win = false;
   bool loseShip = false;
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     battles.push_back({enemyFaction, fleetKind});
     if (loseShip) state::PlayerShip[ship::kAlive] = 0;
     return win;

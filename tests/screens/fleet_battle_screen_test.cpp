@@ -56,7 +56,7 @@ class FightOnCue : public rules::ForwardingUi {
   int travelClosings = 0;
   std::int32_t enemyShieldsAtFight = 0;
 
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t) override {
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
   }

@@ -33,8 +33,8 @@ class HighscoreTest : public GameFormsTest {
   WorkFolder work_{"high_score_test"};
 
   // Row k as an entry: used, with its score, faction, rank, ship class and livery.
-  static void Entry(int k, const char* name, std::int32_t score, std::int32_t faction,
-                    std::int32_t rank, std::int32_t shipClass, std::int32_t livery) {
+  static void Entry(int k, const char* name, std::int32_t score, Faction faction,
+                    Rank rank, std::int32_t shipClass, std::int32_t livery) {
     auto& row = HighscoreTable[k];
     row[highscore::kUsed] = 1;
     row[highscore::kScore] = score;

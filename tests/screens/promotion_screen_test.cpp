@@ -26,7 +26,7 @@ using screens::Medal;
 using screens::PromotionView;
 
 // Faction names as a new world writes them.
-void NewWorld(std::int32_t faction) {
+void NewWorld(Faction faction) {
   state::SetGeneralDataDefaults();
   state::ClearGameState();
   state::Randomize(5);

@@ -44,7 +44,7 @@ class SensorsTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static void Place(int slot, std::int32_t kind, std::int32_t subKind, std::int32_t faction,
+  static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
     auto& row = state::SpecialShips[slot];
     row[special_ship::kActive] = 1;

@@ -30,7 +30,7 @@ class SensorsViewTest : public ::testing::Test {
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
     state::ActiveMission.fill(0);
   }
-  static void Place(int slot, std::int32_t kind, std::int32_t subKind, std::int32_t faction,
+  static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
     auto& row = state::SpecialShips[slot];
     row[special_ship::kActive] = 1;

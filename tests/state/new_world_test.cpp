@@ -22,7 +22,7 @@ using namespace state;
 namespace {
 
 // A fresh world for a profession and a faction, with the ship the profession screen offers.
-void NewWorld(std::int32_t profession, std::int32_t faction) {
+void NewWorld(Profession profession, Faction faction) {
   ClearGameState();
   PlayerData[player::kProfession] = profession;
   PlayerData[player::kFaction] = faction;
