@@ -32,7 +32,7 @@ struct FightShown {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 3;
     rules::CreateNewGameWorld(6, ui);
-    screens::SetupShipCombatOnScreen(6, 0, 2, 0);
+    screens::SetupShipCombatOnScreen(6, kFactionPirates, 2, 0);
     screens::GameForm<screens::ShipCombatScreen>().Show();
     platform::App().RenderScreen();
   }

@@ -16,7 +16,7 @@ void NewWorld() {
   state::ClearGameState();
   state::PlayerData[player::kProfession] = 5;  // hideouts visible: every market runs
   state::PlayerData[player::kFaction] = 1;
-  state::BuildNewWorld(state::StartShipClass(5, 1));
+  state::BuildNewWorld(state::StartShipClass(kProfessionSmuggler, kFactionFederation));
   state::Randomize(7);
 }
 

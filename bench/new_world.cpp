@@ -13,7 +13,7 @@ void BM_BuildNewWorld(benchmark::State& run) {
     state::ClearGameState();
     state::PlayerData[player::kProfession] = 1;
     state::PlayerData[player::kFaction] = 1;
-    state::BuildNewWorld(state::StartShipClass(1, 1));
+    state::BuildNewWorld(state::StartShipClass(kProfessionTrader, kFactionFederation));
     benchmark::DoNotOptimize(state::BodyData);
   }
 }

@@ -26,7 +26,7 @@ void FullGame() {
   state::PlayerData[player::kFaction] = 1;
   state::PlayerData[player::kPortrait] = 1;
   state::PlayerName = "Kira Vey´s “Luck”";
-  state::BuildNewWorld(state::StartShipClass(2, 1));
+  state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
   state::FinishNewWorld();
 }
 

@@ -48,7 +48,7 @@ class QuietScreenUi : public rules::ForwardingUi {
   void ShowPromotion(rules::PromotionAward, int) override {}
   void ChooseNewAbility(rules::AbilityChoice) override {}
   void RunShipCombat() override {}
-  bool RunFleetBattle(std::int32_t, std::int32_t) override { return false; }
+  bool RunFleetBattle(Faction, std::int32_t) override { return false; }
   void StopFlight() override {}
   void CloseTravelScreen() override {}
   void OpenMissions() override {}
@@ -69,7 +69,7 @@ struct TravelScreenShown {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::SelectedBody = state::PlayerShip[ship::kBody];
     state::SelectedGood = 4;
     state::TradeQuantity = 10;

@@ -48,7 +48,7 @@ class FightScript : public support::ScriptUi {
   // The set-up every fight gets: the enemy record and a fresh set of enemy ability slots.
   void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
-    setups.push_back({enemyClass, enemyFaction, enemyKind, enemyTier});
+    setups.push_back({enemyClass, state::Stored(enemyFaction), enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);
     ScriptUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
@@ -65,7 +65,7 @@ class FightScript : public support::ScriptUi {
 
   bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     (void)fleetKind;
-    fleetFactions.push_back(enemyFaction);
+    fleetFactions.push_back(state::Stored(enemyFaction));
     if (shipLostInFleetBattle) state::PlayerShip[ship::kAlive] = 0;
     return fleetWon;
   }

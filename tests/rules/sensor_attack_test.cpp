@@ -79,7 +79,7 @@ class SensorAttackTest : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     PlayerShip[ship::kClass] = kPlayerClass;
     cur = PlayerShip[ship::kSystem];
     for (int f = 1; f <= 4; ++f)
@@ -92,7 +92,7 @@ class SensorAttackTest : public ::testing::Test {
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
   }
 
-  void PlaceShip(std::int32_t kind, std::int32_t subKind, Faction faction,
+  void PlaceShip(std::int32_t kind, std::int32_t subKind, std::int32_t faction,
                  std::int32_t shipClass = kFighter, bool target = false) {
     auto& row = state::SpecialShips[kSlot];
     row[special_ship::kActive] = 1;
@@ -336,7 +336,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     EXPECT_EQ(encounter.headline, state::FactionText[c.faction][faction_text::kShortName] + " " +
                                       state::GetShipClassName(ui.setups[0].enemyClass));
     EXPECT_EQ(encounter.picture,
-              state::GetShipFactionImage(ui.setups[0].enemyClass, c.faction) + "_Scene.jpg");
+              state::GetShipFactionImage(ui.setups[0].enemyClass, Faction{c.faction}) + "_Scene.jpg");
   }
 }
 

@@ -110,22 +110,24 @@ TEST(RankTitles, EveryTitledRankForEveryFaction) {
       {6, "Captain", "Cpt."},
       {7, "Admiral", "Adm."},
   };
-  for (std::int32_t faction = 0; faction <= 4; ++faction) {
+  for (const Faction faction : kAllFactions) {
     for (const Case& c : cases) {
-      EXPECT_EQ(GetRankTitle(faction, c.rank), c.title) << "rank " << c.rank;
-      EXPECT_EQ(GetRankTitleShort(faction, c.rank), c.shortTitle) << "rank " << c.rank;
+      const Rank rank{c.rank};
+      EXPECT_EQ(GetRankTitle(faction, rank), c.title) << "rank " << c.rank;
+      EXPECT_EQ(GetRankTitleShort(faction, rank), c.shortTitle) << "rank " << c.rank;
       // A caller's previous text does not matter for a titled rank.
-      EXPECT_EQ(GetRankTitle(faction, c.rank, "old"), c.title);
+      EXPECT_EQ(GetRankTitle(faction, rank, "old"), c.title);
     }
   }
 }
 
 TEST(RankTitles, UntitledRanksLeaveTheCallersText) {
-  for (std::int32_t rank : {0, 8, -1, 100}) {
-    EXPECT_EQ(GetRankTitle(1, rank, "kept"), "kept") << "rank " << rank;
-    EXPECT_EQ(GetRankTitleShort(1, rank, "kept"), "kept") << "rank " << rank;
-    EXPECT_EQ(GetRankTitle(1, rank), "") << "rank " << rank;
-    EXPECT_EQ(GetRankTitleShort(1, rank), "") << "rank " << rank;
+  for (const Rank rank : {Rank{0}, kRankBeyondAdmiral, Rank{-1}, Rank{100}}) {
+    const std::int32_t stored = Stored(rank);
+    EXPECT_EQ(GetRankTitle(kFactionFederation, rank, "kept"), "kept") << "rank " << stored;
+    EXPECT_EQ(GetRankTitleShort(kFactionFederation, rank, "kept"), "kept") << "rank " << stored;
+    EXPECT_EQ(GetRankTitle(kFactionFederation, rank), "") << "rank " << stored;
+    EXPECT_EQ(GetRankTitleShort(kFactionFederation, rank), "") << "rank " << stored;
   }
 }
 
