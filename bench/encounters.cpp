@@ -10,8 +10,11 @@
 #include "rules/null_ui.h"
 #include "rules/encounters.h"
 #include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
 #include "state/new_world.h"
+#include "state/professions.h"
 #include "state/start_ship.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -21,8 +24,8 @@ namespace {
 void World(bool playerAtWar) {
   state::ClearGameState();
   // A real world and ship, so that a fight has two armed ships to play.
-  state::PlayerData[player::kProfession] = 2;
-  state::PlayerData[player::kFaction] = 1;
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionCombatTrader);
+  state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
   state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
   for (int f = 1; f <= state::kLastFaction; ++f) {
     state::FactionData[f][faction::kAlive] = 1;
@@ -35,8 +38,8 @@ void World(bool playerAtWar) {
   state::SystemData[3][star_system::kCampaign] = 1;  // a campaign: the highest chance
   auto& outerRim = state::FactionData[state::Stored(kFactionOuterRim)];
   auto& coalition = state::FactionData[state::Stored(kFactionCoalition)];
-  outerRim[faction::AtWarWith(kFactionCoalition)] = coalition[faction::AtWarWith(kFactionOuterRim)] =
-      1;
+  outerRim[faction::AtWarWith(kFactionCoalition)] = 1;
+  coalition[faction::AtWarWith(kFactionOuterRim)] = 1;
   if (playerAtWar)
     state::FactionData[state::Stored(kFactionFederation)][faction::AtWarWith(kFactionCoalition)] =
         coalition[faction::AtWarWith(kFactionFederation)] = 1;

@@ -21,7 +21,10 @@
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/travel_screen.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -67,8 +70,8 @@ struct TravelScreenShown {
     app::CreateForms();
     state::Randomize(7);
     state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
+    state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
+    state::PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
     rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::SelectedBody = state::PlayerShip[ship::kBody];
     state::SelectedGood = 4;

@@ -44,7 +44,8 @@ void EndSiege(Ui& ui, int s, Faction attacker, Faction defender, Faction player)
     if (row[star_system::kCampaignMissions] > 0 && player == attacker)
       AddSaturating(PlayerData[player::kAttacksWon], 1);
     for (int b = 1; b <= state::kLastBody; ++b) {
-      if (state::BodyData[s][b][body::kVisible] > 0) state::BodyData[s][b][body::kOwner] = state::Stored(attacker);
+      if (state::BodyData[s][b][body::kVisible] > 0)
+        state::BodyData[s][b][body::kOwner] = state::Stored(attacker);
     }
     WriteWarNews(ui, kNewsSystemCaptured, attacker, defender, s);
   } else {
@@ -61,7 +62,8 @@ void EndSiege(Ui& ui, int s, Faction attacker, Faction defender, Faction player)
 int SystemsOwnedBy(Faction f) {
   int count = 0;
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (SystemData[s][star_system::kPresent] > 0 && Faction{SystemData[s][star_system::kOwner]} == f)
+    const state::TSystemRow& row = SystemData[s];
+    if (row[star_system::kPresent] > 0 && Faction{row[star_system::kOwner]} == f)
       ++count;
   }
   return count;

@@ -229,7 +229,7 @@ class GalaxyProduction {
         const int kind = body[body::kKind];
         const int c = kind >= 0 && kind < kOtherKinds ? kind : kOtherKinds;
         if (body[body::kVisible] > 0) ++own[c];
-        if (body[body::kOwner] > 0) ++offered[c];
+        if (Faction{body[body::kOwner]} > kFactionPirates) ++offered[c];
       }
       for (int g = 1; g <= kLastGoodId; ++g) {
         own_[s][g] = offered_[s][g] = 0;
@@ -277,8 +277,8 @@ PeacefulNeighbours PeacefulNeighboursOf(int s) {
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
     const int t = body[body::kDestination];
     if (!state::IsSystem(t)) continue;
-    if (AtWar(Faction{SystemData[t][star_system::kOwner]}, Faction{SystemData[s][star_system::kOwner]}))
-      continue;
+    const Faction there{SystemData[t][star_system::kOwner]};
+    if (AtWar(there, Faction{SystemData[s][star_system::kOwner]})) continue;
     if (SystemData[s][star_system::kCampaign] == 1 || SystemData[t][star_system::kCampaign] == 1)
       continue;
     n.systems[n.count++] = t;

@@ -499,7 +499,8 @@ void BattleStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
-  if (Campaign(board.s)) row[mission::kEnemyFaction] = state::Stored(CampaignEnemy(search, board.s));
+  if (Campaign(board.s))
+    row[mission::kEnemyFaction] = state::Stored(CampaignEnemy(search, board.s));
   row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }

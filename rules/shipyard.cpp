@@ -80,7 +80,8 @@ void FillMinimumCrew(Ui& ui) {
 std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(Faction faction) {
   std::array<std::int32_t, kShipyardPlaces> offers{};
   if (!state::IsPower(faction)) return offers;
-  for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][state::Stored(faction) - 1];
+  const int column = state::Stored(faction) - 1;
+  for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][column];
   return offers;
 }
 

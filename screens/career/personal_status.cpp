@@ -28,7 +28,8 @@ std::string Number(std::int32_t value) { return std::to_string(value); }
 
 std::string FactionName(int entry) {
   const Faction faction{state::PlayerData[player::kFaction]};
-  return state::IsPower(faction) ? state::FactionText[state::Stored(faction)][entry] : std::string();
+  return state::IsPower(faction) ? state::FactionText[state::Stored(faction)][entry]
+                                 : std::string();
 }
 
 std::string Picture(int k, bool lit) {
@@ -54,8 +55,9 @@ std::string ShipClassDescription(std::int32_t shipClass) {
 
 std::string BuildCareerSummary() {
   const state::TPlayerRow& p = state::PlayerData;
-  std::string text = "During your career you were known as \"" +
-                     state::GetRankTitle(Faction{p[player::kFaction]}, Rank{p[player::kRank]}) + " " +
+  const std::string title =
+      state::GetRankTitle(Faction{p[player::kFaction]}, Rank{p[player::kRank]});
+  std::string text = "During your career you were known as \"" + title + " " +
                      state::NameInText(state::PlayerName) + "\". You successfully completed " +
                      Number(p[player::kMissionsCompleted]) + " missions.";
   text += "You´ve been able to destroy " + Number(p[player::kFightersDestroyed]) + " fighter(s), " +

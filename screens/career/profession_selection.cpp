@@ -112,7 +112,8 @@ ProfessionSelectionScreen::ProfessionSelectionScreen() : Form("ProfessionSelecti
 
 void ProfessionSelectionScreen::ShowProfessionInfo() {
   const Faction faction{state::PlayerData[player::kFaction]};
-  const auto view = BuildProfessionView(Profession{state::PlayerData[player::kProfession]}, faction);
+  const Profession profession{state::PlayerData[player::kProfession]};
+  const auto view = BuildProfessionView(profession, faction);
   if (!view) return;
   name_.SetCaption(view->name);
   description_.SetCaption(view->description);
@@ -130,7 +131,8 @@ void ProfessionSelectionScreen::ShowProfessionInfo() {
 }
 
 void ProfessionSelectionScreen::LoadLogo(int k, LogoState state) {
-  if (state::IsProfession(Profession{k})) logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
+  if (state::IsProfession(Profession{k}))
+    logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
 }
 
 void ProfessionSelectionScreen::LightTile(int k, bool lit) {
@@ -194,9 +196,9 @@ void ProfessionSelectionScreen::OnStartAbilityMouseDown(rules::AbilityChoice tre
 void ProfessionSelectionScreen::OnStartShipMouseDown() {
   audio::PlayButtonSound();
   const std::int32_t shipClass = startShip_.Tag();
+  const Faction faction{state::PlayerData[player::kFaction]};
   popups::ShowPicture(state::GetShipClassName(shipClass), state::GetShipClassDescription(shipClass),
-                      state::GetShipFactionImage(shipClass, Faction{state::PlayerData[player::kFaction]}) +
-                          "_Scene.jpg");
+                      state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg");
 }
 
 }  // namespace screens

@@ -135,9 +135,10 @@ void ShipyardScreen::OnSpecialityClick() {
 
 void ShipyardScreen::OnMoreClick() {
   if (shownClass_ <= 0) return;
-  popups::ShowPicture(
-      state::GetShipClassName(shownClass_), state::GetShipClassDescription(shownClass_),
-      state::GetShipFactionImage(shownClass_, Faction{state::PlayerData[player::kFaction]}) + "_Scene.jpg");
+  const Faction faction{state::PlayerData[player::kFaction]};
+  popups::ShowPicture(state::GetShipClassName(shownClass_),
+                      state::GetShipClassDescription(shownClass_),
+                      state::GetShipFactionImage(shownClass_, faction) + "_Scene.jpg");
 }
 
 void ShipyardScreen::OnMoreHover() { more_.SetFontColor(kLinkHoverColour); }

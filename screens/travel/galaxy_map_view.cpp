@@ -33,8 +33,8 @@ void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   if (!IsSystem(s)) return;
   v.systemName = state::SystemText[s][system_text::kName];
   v.description = state::SystemText[s][system_text::kDescription];
-  v.systemClass =
-      std::string(state::EconomyClassCaption(EconomyClass{state::SystemData[s][star_system::kClass]}));
+  const EconomyClass economyClass{state::SystemData[s][star_system::kClass]};
+  v.systemClass = std::string(state::EconomyClassCaption(economyClass));
   const Faction owner{state::SystemData[s][star_system::kOwner]};
   if (!state::IsFaction(owner)) return;
   const state::TTextRow& texts = state::FactionText[state::Stored(owner)];
