@@ -27,10 +27,10 @@ void World(bool playerAtWar) {
   state::PlayerData[player::kProfession] = state::Stored(kProfessionCombatTrader);
   state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
   state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
-  for (int f = 1; f <= state::kLastFaction; ++f) {
-    state::FactionData[f][faction::kAlive] = 1;
-    for (int g = 1; g <= state::kLastFaction; ++g)
-      state::FactionData[f][faction::kAtWarWith + g] = 0;
+  for (const Faction f : state::kPowers) {
+    state::TFactionRow& row = state::FactionData[state::Stored(f)];
+    row[faction::kAlive] = 1;
+    for (const Faction g : state::kPowers) row[faction::AtWarWith(g)] = 0;
   }
   state::SystemData[3][star_system::kPresent] = 1;
   state::SystemData[3][star_system::kOwner] = state::Stored(kFactionOuterRim);

@@ -112,14 +112,14 @@ void PrepareStartShip(std::int32_t startShipClass) {
 }
 
 void FillFactions() {
-  for (std::int32_t faction = 0; faction <= kLastFaction; ++faction) {
-    const FactionRow& row = kFactionRows[faction];
-    FactionText[faction][faction_text::kLongName] = std::string(row.longName);
-    FactionText[faction][faction_text::kShortName] = std::string(row.shortName);
-    FactionText[faction][faction_text::kLogo] = std::string(row.logo);
+  for (const Faction faction : kAllFactions) {
+    const FactionRow& row = kFactionRows[Stored(faction)];
+    TTextRow& texts = FactionText[Stored(faction)];
+    texts[faction_text::kLongName] = std::string(row.longName);
+    texts[faction_text::kShortName] = std::string(row.shortName);
+    texts[faction_text::kLogo] = std::string(row.logo);
   }
-  for (std::int32_t faction = 1; faction <= kLastFaction; ++faction)
-    FactionData[faction][faction::kAlive] = 1;
+  for (const Faction faction : kPowers) FactionData[Stored(faction)][faction::kAlive] = 1;
 }
 
 std::int32_t PictureOf(const StarBodyRow& body) {

@@ -22,6 +22,7 @@
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -46,14 +47,14 @@ class SensorsTest : public GameFormsTest {
 
   static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
-    auto& row = state::SpecialShips[slot];
-    row[special_ship::kActive] = 1;
-    row[special_ship::kKind] = kind;
-    row[special_ship::kSubKind] = subKind;
-    row[special_ship::kFaction] = state::Stored(faction);
-    row[special_ship::kClass] = shipClass;
-    row[special_ship::kLeastLoadoutTier] = 1;
-    row[special_ship::kDaysLeft] = 5;
+    state::SpecialShips[slot] = test_rows::SpecialShipRow()
+                                    .Active()
+                                    .Kind(kind)
+                                    .SubKind(subKind)
+                                    .Faction(faction)
+                                    .Class(shipClass)
+                                    .LeastLoadoutTier(1)
+                                    .DaysLeft(5);
   }
 
   platform::ScriptResult RunSensors(const std::string& steps) {

@@ -12,6 +12,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "screens/new_world.h"
 
 namespace screens_test {
@@ -32,12 +33,12 @@ class SensorsViewTest : public ::testing::Test {
   }
   static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
-    auto& row = state::SpecialShips[slot];
-    row[special_ship::kActive] = 1;
-    row[special_ship::kKind] = kind;
-    row[special_ship::kSubKind] = subKind;
-    row[special_ship::kFaction] = state::Stored(faction);
-    row[special_ship::kClass] = shipClass;
+    state::SpecialShips[slot] = test_rows::SpecialShipRow()
+                                    .Active()
+                                    .Kind(kind)
+                                    .SubKind(subKind)
+                                    .Faction(faction)
+                                    .Class(shipClass);
   }
 };
 

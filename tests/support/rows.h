@@ -119,6 +119,7 @@ class SpecialShipRow : public RowBuilder<SpecialShipRow, state::SpecialShipField
   SpecialShipRow& Faction(::Faction v) { return Set(special_ship::kFaction, state::Stored(v)); }
   SpecialShipRow& DaysLeft(std::int32_t v) { return Set(special_ship::kDaysLeft, v); }
   SpecialShipRow& SubKind(std::int32_t v) { return Set(special_ship::kSubKind, v); }
+  SpecialShipRow& LeastLoadoutTier(std::int32_t v) { return Set(special_ship::kLeastLoadoutTier, v); }
 };
 
 // PlayerFleet and EnemyFleet rows.
