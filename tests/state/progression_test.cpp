@@ -97,26 +97,25 @@ TEST(LevelExperience, BeyondTheTableAndBelowIt) {
 
 TEST(RankTitles, EveryTitledRankForEveryFaction) {
   struct Case {
-    std::int32_t rank;
+    Rank rank;
     const char* title;
     const char* shortTitle;
   };
   const Case cases[] = {
-      {1, "Ensign", "Ens."},
-      {2, "2nd Lieutenant", "2nd Lt."},
-      {3, "1st Lieutenant", "1st Lt."},
-      {4, "Lieutenant Commander", "Lt. Com."},
-      {5, "Commander", "Com."},
-      {6, "Captain", "Cpt."},
-      {7, "Admiral", "Adm."},
+      {kRankEnsign,              "Ensign",               "Ens."},
+      {kRankSecondLieutenant,    "2nd Lieutenant",       "2nd Lt."},
+      {kRankFirstLieutenant,     "1st Lieutenant",       "1st Lt."},
+      {kRankLieutenantCommander, "Lieutenant Commander", "Lt. Com."},
+      {kRankCommander,           "Commander",            "Com."},
+      {kRankCaptain,             "Captain",              "Cpt."},
+      {kRankAdmiral,             "Admiral",              "Adm."},
   };
   for (const Faction faction : kAllFactions) {
     for (const Case& c : cases) {
-      const Rank rank{c.rank};
-      EXPECT_EQ(GetRankTitle(faction, rank), c.title) << "rank " << c.rank;
-      EXPECT_EQ(GetRankTitleShort(faction, rank), c.shortTitle) << "rank " << c.rank;
+      EXPECT_EQ(GetRankTitle(faction, c.rank), c.title) << "rank " << Stored(c.rank);
+      EXPECT_EQ(GetRankTitleShort(faction, c.rank), c.shortTitle) << "rank " << Stored(c.rank);
       // A caller's previous text does not matter for a titled rank.
-      EXPECT_EQ(GetRankTitle(faction, rank, "old"), c.title);
+      EXPECT_EQ(GetRankTitle(faction, c.rank, "old"), c.title);
     }
   }
 }
