@@ -103,7 +103,7 @@ void PlayNewGame(bool tutorial) {
   else
     screens::StopTutorial();
   // The new-game pages open on the first faction and the first profession.
-  PlayerData[player::kFaction] = kFactionFederation;
+  PlayerData[player::kFaction] = state::Stored(kFactionFederation);
   auto& factionSelection = screens::GameForm<screens::FactionSelectionScreen>();
   factionSelection.ShowFactionInfo(kFactionFederation);
   factionSelection.ShowModal();
@@ -113,7 +113,7 @@ void PlayNewGame(bool tutorial) {
   nameSelection.ShowSelectNamePortrait();
   nameSelection.ShowModal();
 
-  PlayerData[player::kProfession] = kProfessionTrader;
+  PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
   auto& professionSelection = screens::GameForm<screens::ProfessionSelectionScreen>();
   professionSelection.MarkChosenLogo();
   professionSelection.ShowProfessionInfo();

@@ -18,7 +18,7 @@ namespace {
 struct NoScreens : rules::NullUi {};
 
 // A corvette facing a destroyer of `enemyFaction`, the fight set up.
-void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFaction) {
+void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, Faction enemyFaction) {
   ui.defaultAnswer = false;  // no boarding
   combat::DuelSetup setup;
   setup.playerClass = 6;
@@ -31,7 +31,7 @@ void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, std::int32_t enemyFa
 void BM_ResolveFireGuns(benchmark::State& st) {
   NoScreens screens;
   combat::RecordingUi ui(screens);
-  SetUpCorvetteAgainstDestroyer(ui, 0);
+  SetUpCorvetteAgainstDestroyer(ui, kFactionPirates);
   const state::TShipRow player = state::PlayerShip;
   const state::TShipRow enemy = state::EnemyShip;
   std::uint32_t seed = 1;
@@ -68,7 +68,7 @@ struct ShotState {
 void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
   NoScreens screens;
   combat::RecordingUi ui(screens);
-  SetUpCorvetteAgainstDestroyer(ui, 2);
+  SetUpCorvetteAgainstDestroyer(ui, kFactionOuterRim);
   state::EnemyShip[ship::kShields] = 1;
   state::PlayerData[player::kExperience] =
       state::GetLevelExperience(state::PlayerData[player::kLevel]) - 1;
@@ -109,7 +109,7 @@ void BM_WholeDuel(benchmark::State& st) {
     setup.seed = seed++;
     setup.playerClass = static_cast<std::int32_t>(st.range(0));
     setup.enemyClass = static_cast<std::int32_t>(st.range(1));
-    setup.enemyFaction = 2;
+    setup.enemyFaction = kFactionOuterRim;
     combat::SetupDuel(setup, ui);
     benchmark::DoNotOptimize(combat::PlayDuel(ui).rounds);
   }

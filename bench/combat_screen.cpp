@@ -15,7 +15,10 @@
 #include "rules/new_game.h"
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/variables.h"
 
@@ -29,10 +32,10 @@ struct FightShown {
     app::CreateForms();
     state::Randomize(5);
     state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 3;
+    state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
+    state::PlayerData[player::kProfession] = state::Stored(kProfessionMercenary);
     rules::CreateNewGameWorld(6, ui);
-    screens::SetupShipCombatOnScreen(6, 0, 2, 0);
+    screens::SetupShipCombatOnScreen(6, kFactionPirates, 2, 0);
     screens::GameForm<screens::ShipCombatScreen>().Show();
     platform::App().RenderScreen();
   }

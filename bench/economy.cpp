@@ -4,8 +4,11 @@
 #include "rules/economy_day.h"
 #include "rules/markets.h"
 #include "rules/null_ui.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
 #include "state/new_world.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -14,9 +17,10 @@ namespace {
 
 void NewWorld() {
   state::ClearGameState();
-  state::PlayerData[player::kProfession] = 5;  // hideouts visible: every market runs
-  state::PlayerData[player::kFaction] = 1;
-  state::BuildNewWorld(state::StartShipClass(5, 1));
+  // A smuggler sees the hideouts: every market runs.
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionSmuggler);
+  state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
+  state::BuildNewWorld(state::StartShipClass(kProfessionSmuggler, kFactionFederation));
   state::Randomize(7);
 }
 

@@ -9,8 +9,12 @@
 #include "combat/engine_fights.h"
 #include "rules/null_ui.h"
 #include "rules/encounters.h"
+#include "state/economy_classes.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
 #include "state/new_world.h"
+#include "state/professions.h"
 #include "state/start_ship.h"
 #include "state/random.h"
 #include "state/variables.h"
@@ -20,23 +24,25 @@ namespace {
 void World(bool playerAtWar) {
   state::ClearGameState();
   // A real world and ship, so that a fight has two armed ships to play.
-  state::PlayerData[player::kProfession] = 2;
-  state::PlayerData[player::kFaction] = 1;
-  state::BuildNewWorld(state::StartShipClass(2, 1));
-  for (int f = 1; f <= state::kLastFaction; ++f) {
-    state::FactionData[f][faction::kAlive] = 1;
-    for (int g = 1; g <= state::kLastFaction; ++g)
-      state::FactionData[f][faction::kAtWarWith + g] = 0;
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionCombatTrader);
+  state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
+  state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
+  for (const Faction f : state::kPowers) {
+    state::TFactionRow& row = state::FactionData[state::Stored(f)];
+    row[faction::kAlive] = 1;
+    for (const Faction g : state::kPowers) row[faction::AtWarWith(g)] = 0;
   }
   state::SystemData[3][star_system::kPresent] = 1;
-  state::SystemData[3][star_system::kOwner] = 2;
-  state::SystemData[3][star_system::kClass] = 1;
+  state::SystemData[3][star_system::kOwner] = state::Stored(kFactionOuterRim);
+  state::SystemData[3][star_system::kClass] = state::Stored(kEconomyAgricultural);
   state::SystemData[3][star_system::kCampaign] = 1;  // a campaign: the highest chance
-  state::FactionData[2][faction::kAtWarWith + 3] = state::FactionData[3][faction::kAtWarWith + 2] =
-      1;
+  auto& outerRim = state::FactionData[state::Stored(kFactionOuterRim)];
+  auto& coalition = state::FactionData[state::Stored(kFactionCoalition)];
+  outerRim[faction::AtWarWith(kFactionCoalition)] = 1;
+  coalition[faction::AtWarWith(kFactionOuterRim)] = 1;
   if (playerAtWar)
-    state::FactionData[1][faction::kAtWarWith + 3] =
-        state::FactionData[3][faction::kAtWarWith + 1] = 1;
+    state::FactionData[state::Stored(kFactionFederation)][faction::AtWarWith(kFactionCoalition)] =
+        coalition[faction::AtWarWith(kFactionFederation)] = 1;
   state::PlayerShip[ship::kAlive] = 1;
   state::PlayerShip[ship::kBody] = 2;
   state::PlayerShip[ship::kSystem] = 3;

@@ -8,9 +8,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/general_data.h"
+#include "state/id.h"
 #include "state/new_world.h"
+#include "state/professions.h"
 #include "state/savegame.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -22,11 +25,11 @@ namespace fs = std::filesystem;
 // A new world with a player, named with characters outside plain ASCII.
 void FullGame() {
   state::ClearGameState();
-  state::PlayerData[player::kProfession] = 2;
-  state::PlayerData[player::kFaction] = 1;
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionCombatTrader);
+  state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
   state::PlayerData[player::kPortrait] = 1;
   state::PlayerName = "Kira Vey´s “Luck”";
-  state::BuildNewWorld(state::StartShipClass(2, 1));
+  state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
   state::FinishNewWorld();
 }
 

@@ -21,7 +21,10 @@
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/travel_screen.h"
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
+#include "state/professions.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -48,7 +51,7 @@ class QuietScreenUi : public rules::ForwardingUi {
   void ShowPromotion(rules::PromotionAward, int) override {}
   void ChooseNewAbility(rules::AbilityChoice) override {}
   void RunShipCombat() override {}
-  bool RunFleetBattle(std::int32_t, std::int32_t) override { return false; }
+  bool RunFleetBattle(Faction, std::int32_t) override { return false; }
   void StopFlight() override {}
   void CloseTravelScreen() override {}
   void OpenMissions() override {}
@@ -67,9 +70,9 @@ struct TravelScreenShown {
     app::CreateForms();
     state::Randomize(7);
     state::ClearGameState();
-    state::PlayerData[player::kFaction] = 1;
-    state::PlayerData[player::kProfession] = 1;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
+    state::PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::SelectedBody = state::PlayerShip[ship::kBody];
     state::SelectedGood = 4;
     state::TradeQuantity = 10;
@@ -116,7 +119,7 @@ void BM_FlightTick(benchmark::State& state) {
   state::SelectedBody = 6;
   screens::GameForm<screens::FlightScreen>().Get<platform::Image>("ShipPicture")
       .LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
-                                              state::PlayerShip[ship::kFaction]) +
+                                              Faction{state::PlayerShip[ship::kFaction]}) +
                    "_scene.jpg");
   screens::GameForm<screens::FlightScreen>().Show();
   auto& daysLeftLabel = screens::GameForm<screens::FlightScreen>().Get<platform::Label>("DaysLeft");

@@ -27,7 +27,7 @@ void NewGame(std::uint32_t seed, int faction, int profession, rules::Ui& ui) {
   state::ClearGameState();
   state::PlayerData[player::kProfession] = profession;
   state::PlayerData[player::kFaction] = faction;
-  rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
+  rules::CreateNewGameWorld(state::StartShipClass(Profession{profession}, Faction{faction}), ui);
 }
 
 // The first ship class of a size category.

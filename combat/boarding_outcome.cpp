@@ -153,11 +153,11 @@ void SendExcessCrewAway(BoardingUi& ui) {
   }
 }
 
-void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, BoardingUi& ui) {
+void KeepCapturedShip(std::int32_t enemyClass, Faction enemyFaction, BoardingUi& ui) {
   CombatUi& c = ui.Combat();
   auto& p = state::PlayerShip;
   p[ship::kClass] = enemyClass;
-  p[ship::kFaction] = enemyFaction;
+  p[ship::kFaction] = state::Stored(enemyFaction);
   p[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   c.Rules().UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
@@ -256,7 +256,7 @@ void CaptureOnBridge(BoardingUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   const std::int32_t enemyClass = e[ship::kClass];
-  const std::int32_t enemyFaction = e[ship::kFaction];
+  const Faction enemyFaction{e[ship::kFaction]};
   e[ship::kAlive] = 0;
   audio::CloseSoundChannel4();
   audio::PlayRewardMusic();
@@ -375,7 +375,8 @@ void RetreatFromBoarding(BoardingUi& ui) {
   CloseBoarding(ui);
   const auto& p = state::PlayerShip;
   c.ShowPopup(CombatPopup::Picture, "You escape!", "You are able to escape from the battle!",
-              state::GetShipFactionImage(p[ship::kClass], p[ship::kFaction]) + "_Scene.jpg");
+              state::GetShipFactionImage(p[ship::kClass], Faction{p[ship::kFaction]}) +
+                  "_Scene.jpg");
   ApplyShipHospital(ui);
   CloseShipCombat(c);
 }

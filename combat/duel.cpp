@@ -59,8 +59,8 @@ bool FightGoesOn() {
 
 void SetupDuel(const DuelSetup& setup, CombatUi& ui) {
   state::ClearGameState();
-  state::PlayerData[player::kProfession] = setup.profession;
-  state::PlayerData[player::kFaction] = setup.playerFaction;
+  state::PlayerData[player::kProfession] = state::Stored(setup.profession);
+  state::PlayerData[player::kFaction] = state::Stored(setup.playerFaction);
   state::CreateNewGameWorld(setup.playerClass, {});
   state::Randomize(setup.seed);
   SetupShipCombat(setup.enemyClass, setup.enemyFaction, setup.enemyKind, setup.enemyTier, ui);

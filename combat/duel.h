@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "combat/recording_ui.h"
+#include "state/factions.h"
+#include "state/professions.h"
 
 namespace combat {
 
@@ -13,11 +15,11 @@ struct DuelSetup {
   std::uint32_t seed = 1;
   std::int32_t playerClass = 1;
   std::int32_t enemyClass = 1;
-  std::int32_t enemyFaction = 0;
+  Faction enemyFaction = kFactionPirates;
   std::int32_t enemyKind = 2;
   std::int32_t enemyTier = 0;
-  std::int32_t playerFaction = 1;
-  std::int32_t profession = 2;
+  Faction playerFaction = kFactionFederation;
+  Profession profession = kProfessionCombatTrader;
 };
 
 struct DuelResult {

@@ -89,7 +89,8 @@ void TakeEnemyDecisions(CombatUi& ui) {
     if (StepsLeft(16)) {
       bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
                   p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
-      if (gate && state::PlayerData[player::kRank] < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
+      const Rank rank{state::PlayerData[player::kRank]};
+      if (gate && rank < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;
       if (gate) {
         Step(15, kFlee, true, !PlayerVolleyInFlight(), ui);

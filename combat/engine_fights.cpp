@@ -112,7 +112,7 @@ void PlayBoardingFight(BoardingUi& ui, int maxExchanges) {
   if (!ui.IsClosed()) RetreatFromBoarding(ui);
 }
 
-void EngineFights::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+void EngineFights::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
                                    std::int32_t enemyKind, std::int32_t enemyTier) {
   // The combat screen's rules calls (credits, experience, promotions) come back through this Ui.
   screen_ = std::make_unique<CaptainScreen>(*this);
@@ -134,7 +134,7 @@ void EngineFights::RunShipCombat() {
   screen_.reset();
 }
 
-bool EngineFights::RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
+bool EngineFights::RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
   PrepareFleetBattle(enemyFaction, fleetKind);
   // The own attacks' ship fights come back through this Ui onto the engine.
   RecordingFleetUi screen(*this);

@@ -10,6 +10,7 @@
 
 #include "combat/recording_ui.h"
 #include "rules/forwarding_ui.h"
+#include "state/factions.h"
 
 namespace combat {
 
@@ -33,7 +34,7 @@ class EngineFights : public rules::ForwardingUi {
 
   // The combat engine's set-up of the fight. Its screen takes a boarding offer by CaptainBoards
   // and fights the boarding with PlayBoardingFight.
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override;
 
   // Plays the prepared fight until the combat screen would close (or maxRounds player turns have
@@ -43,7 +44,7 @@ class EngineFights : public rules::ForwardingUi {
   // Prepares both fleets and fights the battle with a simple captain (escorts first, at the
   // weakest target; personally when no escort is left); the own attacks are ship fights on the
   // engine. Retreats when kMaxFleetOrders orders have not decided it. Returns FleetBattleWon.
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override;
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override;
   int FleetBattlesRun() const { return fleetBattlesRun_; }
 
   // Every line of every fight so far: messages, popups, questions and sound cues.

@@ -47,7 +47,7 @@ const HullKind kHulls[] = {
 };
 
 // Whether `faction` flies `shipClass`, by the class's encounter category.
-bool FliesClass(std::int32_t faction, std::int32_t shipClass) {
+bool FliesClass(Faction faction, std::int32_t shipClass) {
   return rules::EncounterCategoryAdmits(
       state::GetShipClassStat(shipClass, state::kAttrEncounterCategory), faction);
 }
@@ -58,18 +58,18 @@ const HullKind& KindOf(Hull hull) {
   return kHulls[0];
 }
 
-std::int32_t ClassFor(Hull hull, std::int32_t faction) {
+std::int32_t ClassFor(Hull hull, Faction faction) {
   const HullKind& kind = KindOf(hull);
   for (std::int32_t shipClass : kind.classes)
     if (FliesClass(faction, shipClass)) return shipClass;
   return kind.classes.front();
 }
 
-void FillRow(state::TFleetShipRow& row, std::int32_t faction, std::int32_t shipClass,
+void FillRow(state::TFleetShipRow& row, Faction faction, std::int32_t shipClass,
              std::int32_t role) {
   row = {};
   row[fleet_ship::kAlive] = 1;
-  row[fleet_ship::kFaction] = faction;
+  row[fleet_ship::kFaction] = state::Stored(faction);
   row[fleet_ship::kClass] = shipClass;
   row[fleet_ship::kHitPoints] = state::GetShipClassBaseShields(shipClass);  // a full bar
   row[fleet_ship::kRole] = role;
@@ -77,7 +77,7 @@ void FillRow(state::TFleetShipRow& row, std::int32_t faction, std::int32_t shipC
 
 // Fills `fleet` from row `first` on with the hulls, in order.
 void FillFleet(state::Table<state::TFleetShipRow, state::kFleetRows>& fleet, int first,
-               std::int32_t faction, const std::vector<Hull>& hulls) {
+               Faction faction, const std::vector<Hull>& hulls) {
   int row = first;
   for (Hull hull : hulls) {
     if (row > kLastFleetRow) break;
@@ -238,10 +238,10 @@ FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
   FleetShipPanel panel;
   panel.visible = true;
   std::int32_t shipClass = row[fleet_ship::kClass];
-  std::int32_t faction = row[fleet_ship::kFaction];
+  Faction faction{row[fleet_ship::kFaction]};
   if (!enemy && row[fleet_ship::kRole] == kRoleFlagship) {
     shipClass = PlayerShip[ship::kClass];
-    faction = PlayerShip[ship::kFaction];
+    faction = Faction{PlayerShip[ship::kFaction]};
   }
   panel.picture = state::GetShipFactionImage(shipClass, faction) + "_scene.jpg";
   panel.name = state::Quoted(state::GetShipClassName(row[fleet_ship::kClass])) + " class";
@@ -274,17 +274,18 @@ std::int32_t RoleDamageBase(std::int32_t role) {
 
 // --- Fleets --------------------------------------------------------------------------------------
 
-void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
+void PrepareFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
   for (int r = 1; r <= kLastFleetRow; ++r) {
     PlayerFleet[r] = {};
     EnemyFleet[r] = {};
   }
-  const std::int32_t pf = state::PlayerData[player::kFaction];
+  const Faction pf{state::PlayerData[player::kFaction]};
   const bool strike = fleetKind == rules::kFleetKindStarbaseWeakened ||
                       fleetKind == rules::kFleetKindStarbaseStrong;
   const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
 
-  FillRow(PlayerFleet[1], PlayerShip[ship::kFaction], PlayerShip[ship::kClass], kRoleFlagship);
+  FillRow(PlayerFleet[1], Faction{PlayerShip[ship::kFaction]}, PlayerShip[ship::kClass],
+          kRoleFlagship);
   PlayerFleet[1][fleet_ship::kHitPoints] = PlayerShip[ship::kShields];
   FillFleet(PlayerFleet, 2, pf, plan.escorts);
 
@@ -391,9 +392,9 @@ void AttackTargetYourself(FleetBattleUi& ui) {
   if (TargetReady(ui)) {
     auto& target = EnemyFleet[SelectedTarget];
     const std::int32_t shipClass = target[fleet_ship::kClass];
-    const std::int32_t faction = target[fleet_ship::kFaction];
+    const Faction faction{target[fleet_ship::kFaction]};
     state::EnemyShip[ship::kClass] = shipClass;
-    state::EnemyShip[ship::kFaction] = faction;
+    state::EnemyShip[ship::kFaction] = state::Stored(faction);
     rules::Ui& screens = ui.Rules();
     screens.SetupShipCombat(shipClass, faction, 2, 0);
     state::EnemyShip[ship::kShields] = target[fleet_ship::kHitPoints];

@@ -16,6 +16,7 @@
 
 #include "combat/fight_flags.h"
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace combat {
 
@@ -73,7 +74,7 @@ class FleetBattleUi {
 // row 1 and the escorts of the player's faction after it, the enemy ships (a strike's starbase in
 // row 1) in EnemyFleet; every other row cleared. Clears both selections, the duel, the result and
 // the emergency recharge of the player's ship.
-void PrepareFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind);
+void PrepareFleetBattle(Faction enemyFaction, std::int32_t fleetKind);
 
 // --- What the screen shows -----------------------------------------------------------------------
 

@@ -139,7 +139,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
   }
   std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);
   if (attacker == Side::Player) {
-    if (attack.rankBonus && state::PlayerData[player::kRank] == kRankAdmiral) d += d / 4;
+    if (attack.rankBonus && Rank{state::PlayerData[player::kRank]} == kRankAdmiral) d += d / 4;
     if (attack.baseFactor) d = attack.baseFactor(Clamp32(d));
     d = ScalePlayerDamageToEnemy(Clamp32(d));
     d = ApplyGunSpecial(Clamp32(d), ui);

@@ -267,7 +267,7 @@ void OfferBoarding(CombatUi& ui) {
   const bool yes = ui.AskWithPicture(
       "Boarding?",
       "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?",
-      state::GetShipFactionImage(e[ship::kClass], e[ship::kFaction]) + "_scene.jpg");
+      state::GetShipFactionImage(e[ship::kClass], Faction{e[ship::kFaction]}) + "_scene.jpg");
   if (!yes) return;
 
   const bool lendDroids =

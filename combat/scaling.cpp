@@ -23,7 +23,7 @@ using state::Clamp32;
 std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[player::kRank];
+  const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = v;
   if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 6;
   if (rank < kRankLieutenantCommander) x += x / 6;
@@ -37,7 +37,7 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
 std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[player::kRank];
+  const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = static_cast<std::int64_t>(v) + v / 5;
   if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 10;
   if (rank < kRankLieutenantCommander) x += x / 5;
@@ -49,7 +49,7 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
 std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[player::kRank];
+  const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = v;
   if (enemySize < playerSize) x += x / 4;
   if (rank >= kRankLieutenantCommander) x += x / 6;
@@ -62,7 +62,7 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
 std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
   const std::int32_t playerSize = SizeOf(state::PlayerShip);
   const std::int32_t enemySize = SizeOf(state::EnemyShip);
-  const std::int32_t rank = state::PlayerData[player::kRank];
+  const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = static_cast<std::int64_t>(v) - v / 5;
   if (rank < kRankLieutenantCommander) x -= x / 5;
   if (enemySize < playerSize) x += x / 4;

@@ -48,18 +48,18 @@ const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
 using state::IsSystem;
 
 // The faction owning the system the player is in; 0 outside the star map.
-std::int32_t OwnerOfPlayerSystem() {
+Faction OwnerOfPlayerSystem() {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  return IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
+  return IsSystem(s) ? Faction{state::SystemData[s][star_system::kOwner]} : kFactionPirates;
 }
 
 void SetupPlayerReinforcements() {
-  const std::int32_t owner = OwnerOfPlayerSystem();
-  const std::int32_t f = state::PlayerData[player::kFaction];
+  const Faction owner = OwnerOfPlayerSystem();
+  const Faction f{state::PlayerData[player::kFaction]};
   const bool clean = state::PlayerData[player::kCriminalDays] == 0;
   bool atWar = false;
   if (state::IsPower(f) && state::IsFaction(owner))
-    atWar = state::FactionData[f][faction::kAtWarWith + owner] != 0;
+    atWar = state::FactionData[state::Stored(f)][faction::AtWarWith(owner)] != 0;
   const bool comes = (clean && owner == f) ||
                      (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
                      (clean && owner != f && state::SkillOwned[kSkillDeepSpacePatrol] == 1);
@@ -180,14 +180,16 @@ void ChoosePictures() {
   const std::int32_t playerClass = state::PlayerShip[ship::kClass];
   const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
 
-  const std::string pb = state::GetShipFactionImage(playerClass, state::PlayerShip[ship::kFaction]);
+  const std::string pb =
+      state::GetShipFactionImage(playerClass, Faction{state::PlayerShip[ship::kFaction]});
   p.playerNormal = pb + "_l_n.jpg";
   p.playerShield = pb + "_l_s.jpg";
   const std::string playerFirst =
       state::GetShipClassSize(playerClass) == state::kSizeBattleship ? "f5" : "f1";
   p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[ship::kGun], playerFirst) + ".jpg";
 
-  const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[ship::kFaction]);
+  const std::string eb =
+      state::GetShipFactionImage(enemyClass, Faction{state::EnemyShip[ship::kFaction]});
   p.enemyNormal = eb + "_r_n.jpg";
   p.enemyShield = eb + "_r_s.jpg";
   if (enemyClass == state::kStarbaseClass ||
@@ -258,7 +260,7 @@ std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, C
   return tier;
 }
 
-void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                      std::int32_t enemyTier, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
@@ -301,7 +303,7 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
   e[ship::kComboPoints] = 0;
   e[ship::kReinforcements] = -1;
   e[ship::kEnemyKind] = enemyKind;
-  e[ship::kFaction] = enemyFaction;
+  e[ship::kFaction] = state::Stored(enemyFaction);
   e[ship::kBody] = 2;
   e[ship::kSystem] = 2;
 

@@ -8,6 +8,7 @@
 
 #include "combat/combat_ui.h"
 #include "combat/fight_flags.h"
+#include "state/factions.h"
 
 namespace combat {
 
@@ -44,7 +45,7 @@ extern CombatPictures Pictures;
 // Prepares a fight against one ship. enemyClass -1 (starbase) or 1..19, enemyFaction 0..4 (0 the
 // pirates), enemyKind 1..3, enemyTier 0 (from the player's level) or a minimum tier 1..4. Leaves
 // enemy ability slot 12 free for the callers. Does not show the screen.
-void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                      std::int32_t enemyTier, CombatUi& ui);
 
 // Called by every combat starter between set-up and the first redraw; there is nothing to do.

@@ -28,7 +28,7 @@ constexpr std::array<const char*, 9> kFiringByGun = {
 
 std::string PlayerShipPicture() {
   return state::GetShipFactionImage(state::PlayerShip[ship::kClass],
-                                    state::PlayerShip[ship::kFaction]);
+                                    Faction{state::PlayerShip[ship::kFaction]});
 }
 
 void SpendSwitchCost(CombatUi& ui) {

@@ -104,7 +104,8 @@ void SwitchOnEnemy(const LastingEffect& effect, CombatUi& ui) {
 
 std::string ScenePicture(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipFactionImage(ship[ship::kClass], ship[ship::kFaction]) + "_Scene.jpg";
+  return state::GetShipFactionImage(ship[ship::kClass], Faction{ship[ship::kFaction]}) +
+         "_Scene.jpg";
 }
 
 // The escape ends the fight at once. The combat screen's close handler stops its timers and clears

@@ -198,7 +198,7 @@ void Ecm(Side side, CombatUi& ui) {
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
                    "Your Plasma Net ECM requires so much energy that your shield energy is lowered!");
     }
-    if (state::PlayerData[player::kRank] == kRankAdmiral) c += 5;
+    if (Rank{state::PlayerData[player::kRank]} == kRankAdmiral) c += 5;
     if (c > 90) c = 90;
     if (tutorialEcm) {
       rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::EcmUsed);

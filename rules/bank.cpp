@@ -40,13 +40,13 @@ constexpr std::array<RankOffers, 6> kOffers = {{
     {{500000, 2, 500},                      {2500000, 2, 1000},        {2500000, 1000}},
 }};
 
-const RankOffers& OffersFor(std::int32_t rank) {
+const RankOffers& OffersFor(Rank rank) {
   const auto rows = static_cast<std::int32_t>(kOffers.size());
-  const std::int32_t row = std::clamp<std::int32_t>(rank, 1, rows);
+  const std::int32_t row = std::clamp<std::int32_t>(state::Stored(rank), 1, rows);
   return kOffers[static_cast<std::size_t>(row - 1)];
 }
 
-const RankOffers& PlayerOffers() { return OffersFor(PlayerData[player::kRank]); }
+const RankOffers& PlayerOffers() { return OffersFor(Rank{PlayerData[player::kRank]}); }
 
 constexpr std::string_view kLoanTopic = "Loan";
 constexpr std::string_view kBondsTopic = "War bonds";
@@ -87,9 +87,9 @@ std::string LoanOfferText(const LoanOffer& offer, std::string_view money) {
 
 }  // namespace
 
-LoanOffer SmallLoanOffer(std::int32_t rank) { return OffersFor(rank).small.Offer(); }
-LoanOffer LargeLoanOffer(std::int32_t rank) { return OffersFor(rank).large.Offer(); }
-WarBondOffer WarBondOfferFor(std::int32_t rank) { return OffersFor(rank).bonds; }
+LoanOffer SmallLoanOffer(Rank rank) { return OffersFor(rank).small.Offer(); }
+LoanOffer LargeLoanOffer(Rank rank) { return OffersFor(rank).large.Offer(); }
+WarBondOffer WarBondOfferFor(Rank rank) { return OffersFor(rank).bonds; }
 
 bool DebtOwed() { return PlayerData[player::kLoan] > 0; }
 

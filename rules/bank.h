@@ -13,6 +13,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/ranks.h"
 
 namespace rules {
 
@@ -28,9 +29,9 @@ struct WarBondOffer {
 };
 
 // The offers for military rank `rank`: ranks below 1 are offered rank 1's, ranks above 6 rank 6's.
-LoanOffer SmallLoanOffer(std::int32_t rank);
-LoanOffer LargeLoanOffer(std::int32_t rank);
-WarBondOffer WarBondOfferFor(std::int32_t rank);
+LoanOffer SmallLoanOffer(Rank rank);
+LoanOffer LargeLoanOffer(Rank rank);
+WarBondOffer WarBondOfferFor(Rank rank);
 
 // True while the player owes the bank anything.
 bool DebtOwed();

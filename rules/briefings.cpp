@@ -364,8 +364,8 @@ std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std
     case 1:
       return "This is a rare opportunity! We have located the position of the enemy Admiral’s flagship. Use everything at your disposal and attack him immediately! Try to abduct him for interrogation, but if you can simply destroy his ship, we will benefit greatly. A success would have a great impact on the war!";
     case 2:
-      return state::GetRankTitleShort(state::PlayerData[player::kFaction],
-                                      state::PlayerData[player::kRank]) +
+      return state::GetRankTitleShort(Faction{state::PlayerData[player::kFaction]},
+                                      Rank{state::PlayerData[player::kRank]}) +
              " " + state::NameInText(state::PlayerName) +
              ", we have a special mission for you. Our spies have located the position of the "
              "enemy’s command ship. The opposing Admiral will be onboard. You have all available "

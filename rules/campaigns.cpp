@@ -36,15 +36,16 @@ int StrengthBySize(int systems) {
   return -40;
 }
 
-void EndSiege(Ui& ui, int s, int attacker, int defender, int player) {
+void EndSiege(Ui& ui, int s, Faction attacker, Faction defender, Faction player) {
   state::TSystemRow& row = SystemData[s];
   if (row[star_system::kAttackerPoints] > row[star_system::kDefenderPoints]) {
-    row[star_system::kOwner] = attacker;
+    row[star_system::kOwner] = state::Stored(attacker);
     row[star_system::kCampaign] = 0;
     if (row[star_system::kCampaignMissions] > 0 && player == attacker)
       AddSaturating(PlayerData[player::kAttacksWon], 1);
     for (int b = 1; b <= state::kLastBody; ++b) {
-      if (state::BodyData[s][b][body::kVisible] > 0) state::BodyData[s][b][body::kOwner] = attacker;
+      if (state::BodyData[s][b][body::kVisible] > 0)
+        state::BodyData[s][b][body::kOwner] = state::Stored(attacker);
     }
     WriteWarNews(ui, kNewsSystemCaptured, attacker, defender, s);
   } else {
@@ -58,10 +59,11 @@ void EndSiege(Ui& ui, int s, int attacker, int defender, int player) {
 
 }  // namespace
 
-int SystemsOwnedBy(int f) {
+int SystemsOwnedBy(Faction f) {
   int count = 0;
   for (int s = 1; s <= state::kLastSystem; ++s) {
-    if (SystemData[s][star_system::kPresent] > 0 && SystemData[s][star_system::kOwner] == f)
+    const state::TSystemRow& row = SystemData[s];
+    if (row[star_system::kPresent] > 0 && Faction{row[star_system::kOwner]} == f)
       ++count;
   }
   return count;
@@ -92,8 +94,8 @@ void UpdateCampaigns(Ui& ui) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
     state::TSystemRow& row = SystemData[s];
     if (row[star_system::kPresent] <= 0 || row[star_system::kCampaign] != 1) continue;
-    const int attacker = row[star_system::kAttacker];
-    const int defender = row[star_system::kOwner];
+    const Faction attacker{row[star_system::kAttacker]};
+    const Faction defender{row[star_system::kOwner]};
     AddSaturating(row[star_system::kCampaignDays], 1);
 
     const int attackerSystems = SystemsOwnedBy(attacker);
@@ -104,7 +106,7 @@ void UpdateCampaigns(Ui& ui) {
     d += Random(10);
 
     // The player's own side fights without the bonus the others get.
-    const int player = PlayerData[player::kFaction];
+    const Faction player{PlayerData[player::kFaction]};
     if (player != attacker) a += 10;
     if (player != defender) d += 10;
     if (player == attacker) a -= 10;

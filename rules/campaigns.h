@@ -20,6 +20,6 @@ void ApplyMissionToCampaign();
 int WarBondLevel(int systems, std::int32_t bonds);
 
 // Present systems owned by faction f.
-int SystemsOwnedBy(int f);
+int SystemsOwnedBy(Faction f);
 
 }  // namespace rules

@@ -18,14 +18,15 @@ namespace rules {
 namespace {
 
 struct FastStart {
-  std::int32_t credits, level, rank;
+  std::int32_t credits, level;
+  Rank rank;
   std::initializer_list<int> skills, abilities;
 };
 
 const FastStart kFastStartTable[kFastStarts] = {
-    {100000, 7, 3, {1, 5, 9, 14}, {6, 11}},
-    {500000, 13, 5, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-    {1000000, 15, 6, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+    {100000, 7, kRankFirstLieutenant, {1, 5, 9, 14}, {6, 11}},
+    {500000, 13, kRankCommander, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
+    {1000000, 15, kRankCaptain, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
 };
 
 }  // namespace
@@ -42,7 +43,7 @@ void CheatNextPromotion(Ui& ui) {
   CheckPromotion(ui);
 }
 
-std::int32_t FastStartShipClass(int start, std::int32_t faction) {
+std::int32_t FastStartShipClass(int start, Faction faction) {
   switch (start) {
     case 1: return faction == kFactionFederation ? state::kClassPaladin : state::kClassShadowcat;
     case 2: return state::kClassNeptun;
@@ -57,13 +58,13 @@ void ApplyFastStart(int start, Ui& ui) {
   auto& player = state::PlayerData;
   player[player::kCredits] = f.credits;
   player[player::kLevel] = f.level;
-  player[player::kRank] = f.rank;
+  player[player::kRank] = state::Stored(f.rank);
   player[player::kExperience] = 0;
   for (int skill : f.skills) state::SkillOwned[skill] = 1;
   for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
 
   auto& ship = state::PlayerShip;
-  const std::int32_t shipClass = FastStartShipClass(start, player[player::kFaction]);
+  const std::int32_t shipClass = FastStartShipClass(start, Faction{player[player::kFaction]});
   ship[ship::kClass] = shipClass;
   ship[ship::kShields] = state::GetShipClassBaseShields(shipClass);
   ui.UpdateStatusBars();

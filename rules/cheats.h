@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace rules {
 
@@ -24,7 +25,7 @@ void SwitchNoAgeing();
 inline constexpr int kFastStarts = 3;
 
 // The ship class fast start `start` (1..3) gives a player of `faction`; 0 for any other start.
-std::int32_t FastStartShipClass(int start, std::int32_t faction);
+std::int32_t FastStartShipClass(int start, Faction faction);
 
 // Fast start `start` (1..3; any other does nothing): credits, level and rank set and the
 // experience cleared; its skills and abilities added (none taken away); the new ship with full

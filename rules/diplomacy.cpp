@@ -20,13 +20,14 @@ using state::Random;
 using state::SystemData;
 
 
-bool Alive(int f) { return FactionData[f][faction::kAlive] > 0; }
+bool Alive(Faction f) { return FactionData[state::Stored(f)][faction::kAlive] > 0; }
 bool Present(int s) { return SystemData[s][star_system::kPresent] > 0; }
 using state::IsSystem;
 
-std::string_view ShortName(int f) {
-  return state::IsFaction(f) ? std::string_view(state::FactionText[f][faction_text::kShortName])
-                         : std::string_view();
+std::string_view ShortName(Faction f) {
+  return state::IsFaction(f)
+             ? std::string_view(state::FactionText[state::Stored(f)][faction_text::kShortName])
+             : std::string_view();
 }
 
 std::string_view SystemName(int s) {
@@ -45,19 +46,19 @@ void StepCounter(std::int32_t& counter, int delta) {
   }
 }
 
-bool AttacksSomewhere(int attacker) {
+bool AttacksSomewhere(Faction attacker) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (Present(s) && SystemData[s][star_system::kCampaign] == 1 &&
-        SystemData[s][star_system::kAttacker] == attacker)
+        Faction{SystemData[s][star_system::kAttacker]} == attacker)
       return true;
   }
   return false;
 }
 
-void StartCampaign(Ui& ui, int attacker, int defender, int system) {
+void StartCampaign(Ui& ui, Faction attacker, Faction defender, int system) {
   state::TSystemRow& row = SystemData[system];
   row[star_system::kCampaign] = 1;
-  row[star_system::kAttacker] = attacker;
+  row[star_system::kAttacker] = state::Stored(attacker);
   for (int field = 22; field <= 26; ++field) row.At(field) = 0;
   row[star_system::kSiegeDays] = 200 + Random(200);
   // The board of the besieged system is refilled under the new situation.
@@ -70,34 +71,35 @@ void StartCampaign(Ui& ui, int attacker, int defender, int system) {
 
 }  // namespace
 
-std::string FactionShortName(std::int32_t faction) { return std::string(ShortName(faction)); }
+std::string FactionShortName(Faction faction) { return std::string(ShortName(faction)); }
 
-bool AtWar(int f, int g) {
-  return state::IsFaction(f) && state::IsFaction(g) && FactionData[f][faction::kAtWarWith + g] != 0;
+bool AtWar(Faction f, Faction g) {
+  return state::IsFaction(f) && state::IsFaction(g) &&
+         FactionData[state::Stored(f)][faction::AtWarWith(g)] != 0;
 }
 
-bool CampaignRunsBetween(int attacker, int defender) {
+bool CampaignRunsBetween(Faction attacker, Faction defender) {
   for (int s = 1; s <= state::kLastSystem; ++s) {
     if (Present(s) && SystemData[s][star_system::kCampaign] == 1 &&
-        SystemData[s][star_system::kAttacker] == attacker &&
-        SystemData[s][star_system::kOwner] == defender) {
+        Faction{SystemData[s][star_system::kAttacker]} == attacker &&
+        Faction{SystemData[s][star_system::kOwner]} == defender) {
       return true;
     }
   }
   return false;
 }
 
-int PickInvasionTarget(int attacker, int defender) {
+int PickInvasionTarget(Faction attacker, Faction defender) {
   return PickFromCandidates(InvasionCandidates(attacker, defender));
 }
 
-void WriteWarNews(Ui& ui, int kind, int first, int second, int system) {
+void WriteWarNews(Ui& ui, NewsKind kind, Faction first, Faction second, int system) {
   const int slot = InsertNewsEntry();
   state::TNewsRow& entry = state::NewsList[slot];
   entry[news::kValid] = 1;
-  entry[news::kKind] = kind;
-  entry[news::kSubject] = first;
-  entry[news::kSecondFaction] = second;
+  entry[news::kKind] = state::Stored(kind);
+  entry[news::kSubject] = state::Stored(first);
+  entry[news::kSecondFaction] = state::Stored(second);
   entry[news::kDay] = state::GameDay;
   entry[news::kLifetime] = 20 + Random(30);
   entry[news::kSystem] = kind >= kNewsInvasion ? system : 0;
@@ -139,40 +141,40 @@ void WriteWarNews(Ui& ui, int kind, int first, int second, int system) {
 
 void UpdateFactionDiplomacy(Ui& ui) {
   bool newsMade = false;
-  for (int f = 1; f <= state::kLastFaction; ++f) {
+  for (const Faction f : state::kPowers) {
     if (!Alive(f)) continue;
-    for (int g = 1; g <= state::kLastFaction; ++g) {
+    for (const Faction g : state::kPowers) {
       if (g == f || !Alive(g)) continue;
-      state::TFactionRow& mine = FactionData[f];
-      state::TFactionRow& theirs = FactionData[g];
+      state::TFactionRow& mine = FactionData[state::Stored(f)];
+      state::TFactionRow& theirs = FactionData[state::Stored(g)];
 
-      if (mine[faction::kAtWarWith + g] == 0) {
+      if (mine[faction::AtWarWith(g)] == 0) {
         const int r = Random(1000);
-        if (r < 5 && !newsMade && mine[faction::kRelationDays + g] < -100) {
+        if (r < 5 && !newsMade && mine[faction::RelationDays(g)] < -100) {
           // Only a faction with somewhere to attack declares war; otherwise the day passes.
           const int target = PickInvasionTarget(f, g);
           if (target > 0) {
-            mine[faction::kAtWarWith + g] = 1;
-            mine[faction::kRelationDays + g] = 0;
-            theirs[faction::kAtWarWith + f] = 1;
-            theirs[faction::kRelationDays + f] = 0;
+            mine[faction::AtWarWith(g)] = 1;
+            mine[faction::RelationDays(g)] = 0;
+            theirs[faction::AtWarWith(f)] = 1;
+            theirs[faction::RelationDays(f)] = 0;
             WriteWarNews(ui, kNewsWarDeclared, f, g, 0);
             newsMade = true;
           }
         } else {
-          StepCounter(mine[faction::kRelationDays + g], -1);
+          StepCounter(mine[faction::RelationDays(g)], -1);
         }
         continue;
       }
 
-      StepCounter(mine[faction::kRelationDays + g], +1);
-      if (mine[faction::kAtWarWith + g] > 0 && Random(1000) < 200 && !newsMade &&
-          mine[faction::kRelationDays + g] > 100 && state::GameDay > 200 &&
+      StepCounter(mine[faction::RelationDays(g)], +1);
+      if (mine[faction::AtWarWith(g)] > 0 && Random(1000) < 200 && !newsMade &&
+          mine[faction::RelationDays(g)] > 100 && state::GameDay > 200 &&
           !CampaignRunsBetween(f, g) && !CampaignRunsBetween(g, f)) {
-        mine[faction::kAtWarWith + g] = 0;
-        mine[faction::kRelationDays + g] = 0;
-        theirs[faction::kAtWarWith + f] = 0;
-        theirs[faction::kRelationDays + f] = 0;
+        mine[faction::AtWarWith(g)] = 0;
+        mine[faction::RelationDays(g)] = 0;
+        theirs[faction::AtWarWith(f)] = 0;
+        theirs[faction::RelationDays(f)] = 0;
         WriteWarNews(ui, kNewsCeaseFire, f, g, 0);
         newsMade = true;
       }

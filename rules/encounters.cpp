@@ -46,10 +46,10 @@ bool MissionDrawsFire(std::int32_t type) {
   }
 }
 
-bool AtWarWithPlayer(std::int32_t faction) {
+bool AtWarWithPlayer(Faction faction) {
   const std::int32_t pf = state::PlayerData[player::kFaction];
   if (pf < 0 || pf >= state::kFactions || !state::IsFaction(faction)) return false;
-  return state::FactionData[pf][faction::kAtWarWith + faction] != 0;
+  return state::FactionData[pf][faction::AtWarWith(faction)] != 0;
 }
 
 std::int32_t DayRoll(std::int32_t size) {
@@ -86,20 +86,21 @@ void StartHostileEncounter(Ui& ui) {
   const std::int32_t r = DayRoll(size);
   if (EncounterChance(s) <= r) return;
 
-  const std::int32_t owner = IsSystem(s) ? state::SystemData[s][star_system::kOwner] : 0;
+  const Faction owner =
+      IsSystem(s) ? Faction{state::SystemData[s][star_system::kOwner]} : kFactionPirates;
   const EncounterSituation situation = EncounterSituationOf(s);
 
   // Pirates never attack here; the own and neutral factions only hunt a wanted player.
   const bool wanted = state::PlayerData[player::kCriminalDays] != 0;
   bool found = false;
   for (int draw = 0; draw < kFactionDraws && !found; ++draw) {
-    state::EnemyShip[ship::kFaction] = ChooseEncounterFaction(situation, owner);
-    const std::int32_t f = state::EnemyShip[ship::kFaction];
-    found = f > 0 && (AtWarWithPlayer(f) || wanted);
-    if (!found) state::EnemyShip[ship::kFaction] = 0;
+    const Faction f = ChooseEncounterFaction(situation, owner);
+    state::EnemyShip[ship::kFaction] = state::Stored(f);
+    found = f > kFactionPirates && (AtWarWithPlayer(f) || wanted);
+    if (!found) state::EnemyShip[ship::kFaction] = state::Stored(kFactionPirates);
   }
   if (!found) return;
-  const std::int32_t faction = state::EnemyShip[ship::kFaction];
+  const Faction faction{state::EnemyShip[ship::kFaction]};
 
   std::int32_t enemyClass = 0;
   for (int draw = 0; draw < kClassDraws; ++draw) {
@@ -112,7 +113,8 @@ void StartHostileEncounter(Ui& ui) {
   if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kMilitaryShip, 0);
 
   // The police and neutral ships try to catch the ship instead of destroying it.
-  if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {
+  const Faction playerFaction{state::PlayerData[player::kFaction]};
+  if ((faction == playerFaction && wanted) || !AtWarWithPlayer(faction)) {
     state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   }
 
@@ -127,7 +129,8 @@ void StartHostileEncounter(Ui& ui) {
       "Hostile encounter!", opponent,
       "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
       "Ready to engage...\"",
-      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass],
+                                 Faction{state::EnemyShip[ship::kFaction]}) +
           "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);

@@ -62,9 +62,9 @@ std::int32_t PlaceKind(std::int32_t system, std::int32_t place) {
   return state::BodyData[system][place][body::kKind];
 }
 
-bool AtWar(std::int32_t f, std::int32_t g) {
+bool AtWar(Faction f, Faction g) {
   if (!state::IsPower(f) || !state::IsFaction(g)) return false;
-  return state::FactionData[f][faction::kAtWarWith + g] > 0;
+  return state::FactionData[state::Stored(f)][faction::AtWarWith(g)] > 0;
 }
 
 // A wanted pilot's crew may desert on arriving at a planet; officers hold them less well.
@@ -89,16 +89,17 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 // The police fight: the system's owner sends `policeClass`; the encounter popup, the fight, and
 // the loss of the ship when it did not survive.
 void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
-  const std::int32_t police = state::EnemyShip[ship::kFaction];
+  const Faction police{state::EnemyShip[ship::kFaction]};
   ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
   if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
   audio::PlayAlertSound();
-  const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
+  const std::int32_t f = std::clamp(state::Stored(police), 0, state::kLastFaction);
   ui.ShowEncounter(
       "Hostile encounter!",
       state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
       kAlertText,
-      state::GetShipFactionImage(state::EnemyShip[ship::kClass], state::EnemyShip[ship::kFaction]) +
+      state::GetShipFactionImage(state::EnemyShip[ship::kClass],
+                                 Faction{state::EnemyShip[ship::kFaction]}) +
           "_Scene.jpg");
   ui.RunShipCombat();
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
@@ -229,7 +230,7 @@ std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
   if (!IsSystem(s)) return 0;
   const EncounterSituation kind = EncounterSituationOf(s);
   const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
-  const std::int32_t police = state::EnemyShip[ship::kFaction];
+  const Faction police{state::EnemyShip[ship::kFaction]};
   std::int32_t policeClass = 0;
   for (int draw = 0; draw < kPoliceClassDraws; ++draw) {
     policeClass = ChooseEncounterShipType(kind, s, psize, police);
@@ -253,8 +254,9 @@ Landing DecideLanding() {
           state::OwnsSkill(kSkillStreetRules) || state::OwnsSkill(kSkillAdvancedStreetRules);
       return streetRules ? Landing::AskSneak : Landing::Wanted;
     }
-    const std::int32_t own = state::PlayerData[player::kFaction];
-    if (body[body::kOwner] != own && AtWar(own, body[body::kOwner])) return Landing::EnemyPlanet;
+    const Faction own{state::PlayerData[player::kFaction]};
+    const Faction owner{body[body::kOwner]};
+    if (owner != own && AtWar(own, owner)) return Landing::EnemyPlanet;
     if (body[body::kAsteroidField] == 1) return Landing::Asteroids;
     if (!TutorialAllows(TutorialAction::Land)) return Landing::TutorialLocked;
     return Landing::Land;

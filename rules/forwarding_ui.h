@@ -5,6 +5,7 @@
 #pragma once
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace rules {
 
@@ -43,12 +44,12 @@ class ForwardingUi : public Ui {
                      std::string_view picture) override {
     inner_.ShowEncounter(topic, opponent, text, picture);
   }
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
     inner_.SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
   void RunShipCombat() override { inner_.RunShipCombat(); }
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     return inner_.RunFleetBattle(enemyFaction, fleetKind);
   }
   void StopFlight() override { inner_.StopFlight(); }

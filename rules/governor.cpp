@@ -21,24 +21,24 @@ constexpr std::string_view kClosingQuote = "”";
 
 // How the governor speaks to a captain, by military rank.
 struct GreetingTier {
-  std::int32_t topRank;  // the highest rank greeted so; the last tier takes every higher rank
+  Rank topRank;  // the highest rank greeted so; the last tier takes every higher rank
   std::string_view opening;
   std::string_view praise;
 };
 
 constexpr GreetingTier kTiers[] = {
-    {1, "Welcome to our fleet ", "!"},
-    {3, "Good morning ", "! You did well so far."},
-    {5, "Welcome back ",
+    {kRankEnsign, "Welcome to our fleet ", "!"},
+    {kRankFirstLieutenant, "Good morning ", "! You did well so far."},
+    {kRankCommander, "Welcome back ",
      "! It’s always a pleasure to meet you. I heard about you from fellow captains. You seem to be "
      "doing very good out there!"},
-    {7, "", "! I am honoured, Sir! We are all very glad to have you on our side."},
-    {8, "It’s the legendary ", "! Everyone is speaking about you and your deeds."},
+    {kRankAdmiral, "", "! I am honoured, Sir! We are all very glad to have you on our side."},
+    {kRankBeyondAdmiral, "It’s the legendary ", "! Everyone is speaking about you and your deeds."},
 };
 constexpr int kTierCount = static_cast<int>(std::size(kTiers));
 
 // 1..5 for the rows of kTiers.
-int TierOf(std::int32_t rank) {
+int TierOf(Rank rank) {
   for (int t = 0; t < kTierCount - 1; ++t)
     if (rank <= kTiers[t].topRank) return t + 1;
   return kTierCount;
@@ -48,12 +48,12 @@ std::string WarSentence(const std::string& wars) { return " We are at war with t
 
 }  // namespace
 
-std::string WarList(std::int32_t faction) {
+std::string WarList(Faction faction) {
   std::vector<std::string> names;
   if (state::IsPower(faction))
-    for (std::int32_t g = 1; g <= 4; ++g)
-      if (g != faction && state::FactionData[faction][faction::kAtWarWith + g] > 0)
-        names.push_back(state::FactionText[g][faction_text::kShortName]);
+    for (const Faction g : state::kPowers)
+      if (g != faction && state::FactionData[state::Stored(faction)][faction::AtWarWith(g)] > 0)
+        names.push_back(state::FactionText[state::Stored(g)][faction_text::kShortName]);
   std::string list;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i > 0) list += i + 1 == names.size() ? " and the " : ", ";
@@ -72,14 +72,15 @@ GovernorView BuildGovernorView() {
   view.criminalFlag = days == 0 ? "No" : "Yes (" + std::to_string(days) + " turns)";
   view.amnestyOffered = AmnestyOffered();
 
-  const std::int32_t faction = PlayerData[player::kFaction];
+  const Faction faction{PlayerData[player::kFaction]};
   if (state::IsPower(faction))
-    view.logo = state::FactionText[faction][faction_text::kLogo] + ".jpg";
+    view.logo = state::FactionText[state::Stored(faction)][faction_text::kLogo] + ".jpg";
 
-  const int tier = TierOf(PlayerData[player::kRank]);
+  const Rank rank{PlayerData[player::kRank]};
+  const int tier = TierOf(rank);
   const GreetingTier& t = kTiers[tier - 1];
   // The highest rank has no title: the governor then says the name alone.
-  const std::string title = state::GetRankTitle(faction, PlayerData[player::kRank]);
+  const std::string title = state::GetRankTitle(faction, rank);
   std::string greeting = "\"";
   greeting += t.opening;
   greeting += title;

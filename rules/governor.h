@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace rules {
 
@@ -24,7 +25,7 @@ GovernorView BuildGovernorView();
 
 // The short names of the factions `faction` is at war with, in faction order: "A", "A and the B",
 // "A, B and the C"; empty at peace.
-std::string WarList(std::int32_t faction);
+std::string WarList(Faction faction);
 
 // Whether the amnesty may be asked for: the player is criminal flagged and owns "Amnesty".
 bool AmnestyOffered();

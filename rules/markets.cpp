@@ -222,14 +222,14 @@ class GalaxyProduction {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       // How many bodies have each economy class 0..6, other kinds (suns, wormholes, hideouts)
       // in the last count.
-      constexpr int kOtherKinds = kLastEconomyClass + 1;
+      constexpr int kOtherKinds = state::Stored(kLastEconomyClass) + 1;
       std::array<int, kOtherKinds + 1> own{}, offered{};
       for (int b = 1; b <= state::kLastBody; ++b) {
         const state::TBodyRow& body = BodyData[s][b];
         const int kind = body[body::kKind];
-        const int c = kind >= 0 && kind <= kLastEconomyClass ? kind : kOtherKinds;
+        const int c = kind >= 0 && kind < kOtherKinds ? kind : kOtherKinds;
         if (body[body::kVisible] > 0) ++own[c];
-        if (body[body::kOwner] > 0) ++offered[c];
+        if (Faction{body[body::kOwner]} > kFactionPirates) ++offered[c];
       }
       for (int g = 1; g <= kLastGoodId; ++g) {
         own_[s][g] = offered_[s][g] = 0;
@@ -277,7 +277,8 @@ PeacefulNeighbours PeacefulNeighboursOf(int s) {
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
     const int t = body[body::kDestination];
     if (!state::IsSystem(t)) continue;
-    if (AtWar(SystemData[t][star_system::kOwner], SystemData[s][star_system::kOwner])) continue;
+    const Faction there{SystemData[t][star_system::kOwner]};
+    if (AtWar(there, Faction{SystemData[s][star_system::kOwner]})) continue;
     if (SystemData[s][star_system::kCampaign] == 1 || SystemData[t][star_system::kCampaign] == 1)
       continue;
     n.systems[n.count++] = t;
@@ -289,7 +290,8 @@ std::int32_t PriceTarget(int s, int g, const GalaxyProduction& production,
                          const PeacefulNeighbours& neighbours) {
   const std::int32_t base = GoodBasePrice[g];
   int prod = production.Own(s, g);
-  if (IsContraband(g) && SystemData[s][star_system::kOwner] == kFactionSyndicate) prod += 100;
+  if (IsContraband(g) && Faction{SystemData[s][star_system::kOwner]} == kFactionSyndicate)
+    prod += 100;
   std::int32_t target = AddPercent(base, TargetPercent(prod));
   if (SystemData[s][star_system::kCampaign] == 1)
     target = Clamp32(static_cast<std::int64_t>(base) + base / 2);
@@ -319,7 +321,7 @@ class PriceTargets {
                                                       const TradedGoods& goods) {
     const PeacefulNeighbours neighbours = PeacefulNeighboursOf(s);
     System& system = systems_[s];
-    const bool syndicate = SystemData[s][star_system::kOwner] == kFactionSyndicate;
+    const bool syndicate = Faction{SystemData[s][star_system::kOwner]} == kFactionSyndicate;
     const bool besieged = SystemData[s][star_system::kCampaign] == 1;
     const bool same = system.made && system.production == production.Version() &&
                       system.syndicate == syndicate && system.besieged == besieged &&

@@ -28,12 +28,13 @@ MissionsAccess Refuse(std::string topic, std::string text, bool campaign = false
 // mission runs, its missions); everyone else is told whose war it is.
 MissionsAccess CampaignAccess(std::int32_t system, bool missionsWhileOneRuns) {
   const state::TSystemRow& here = state::SystemData[system];
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  if (faction != here[star_system::kOwner] && faction != here[star_system::kAttacker]) {
+  const Faction faction{state::PlayerData[player::kFaction]};
+  const Faction owner{here[star_system::kOwner]};
+  const Faction attacker{here[star_system::kAttacker]};
+  if (faction != owner && faction != attacker) {
     return Refuse("N/A",
-                  "In this system the invaders of the " +
-                      FactionShortName(here[star_system::kAttacker]) + " attack the defending " +
-                      FactionShortName(here[star_system::kOwner]) +
+                  "In this system the invaders of the " + FactionShortName(attacker) +
+                      " attack the defending " + FactionShortName(owner) +
                       ". You are not affiliated to them and cannot interfere.",
                   true);
   }
@@ -61,7 +62,7 @@ MissionsAccess DecideMissionsIcon() {
     return Refuse("N/A",
                   "You can only get missions in systems owned by your own faction. This system is "
                   "owned by the " +
-                      FactionShortName(here[star_system::kOwner]) + ".");
+                      FactionShortName(Faction{here[star_system::kOwner]}) + ".");
   }
   MissionsAccess access;
   access.route = MissionsRoute::Missions;

@@ -77,7 +77,7 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 
 void ShipFight(std::int32_t type, Ui& ui) {
   const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
-  const std::int32_t enemyFaction = ActiveMission[mission::kEnemyFaction];
+  const Faction enemyFaction{ActiveMission[mission::kEnemyFaction]};
   ui.SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0);
   const std::string name = state::GetShipClassName(enemyClass);
   const std::string picture = state::GetShipFactionImage(enemyClass, enemyFaction) + "_Scene.jpg";
@@ -130,7 +130,8 @@ void FleetFight(std::int32_t type, Ui& ui) {
   const FleetBattle& battle = kFleetBattles[type - kMissionBlitzkrieg];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
-  const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kFleetKindMission);
+  const bool won =
+      ui.RunFleetBattle(Faction{ActiveMission[mission::kEnemyFaction]}, kFleetKindMission);
   AfterBattle(won, kCompletedText, battle.experience, ui);
 }
 

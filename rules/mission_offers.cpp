@@ -29,19 +29,21 @@ constexpr int kAttempts = 10;       // attempts per board and call
 
 using state::IsSystem;
 bool Present(std::int32_t x) { return IsSystem(x) && SystemData[x][star_system::kPresent] > 0; }
-std::int32_t Owner(std::int32_t x) {
-  return x >= 0 && x < state::kSystems ? SystemData[x][star_system::kOwner] : 0;
+Faction Owner(std::int32_t x) {
+  return x >= 0 && x < state::kSystems ? Faction{SystemData[x][star_system::kOwner]}
+                                       : kFactionPirates;
 }
 bool Campaign(std::int32_t x) {
   return IsSystem(x) && SystemData[x][star_system::kCampaign] > 0;
 }
-std::int32_t Attacker(std::int32_t x) {
-  return IsSystem(x) ? SystemData[x][star_system::kAttacker] : 0;
+Faction Attacker(std::int32_t x) {
+  return IsSystem(x) ? Faction{SystemData[x][star_system::kAttacker]} : kFactionPirates;
 }
 std::int32_t Kind(std::int32_t x) { return EncounterSituationOf(x); }
-bool AtWarWith(std::int32_t pf, std::int32_t g) {
-  return pf >= 0 && pf < state::kFactions && state::IsPower(g) &&
-         FactionData[pf][faction::kAtWarWith + g] > 0;
+bool AtWarWith(Faction pf, Faction g) {
+  const std::int32_t p = state::Stored(pf);
+  return p >= 0 && p < state::kFactions && state::IsPower(g) &&
+         FactionData[p][faction::AtWarWith(g)] > 0;
 }
 std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }
 std::int32_t ClassPrice(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrPrice); }
@@ -62,7 +64,7 @@ struct Board {
 class OfferSearch {
  public:
   OfferSearch() {
-    pf = state::PlayerData[player::kFaction];
+    pf = Faction{state::PlayerData[player::kFaction]};
     psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
     current = state::PlayerShip[ship::kSystem];
     currentBody = state::PlayerShip[ship::kBody];
@@ -79,18 +81,19 @@ class OfferSearch {
     }
   }
 
-  std::int32_t pf = 0, psize = 1, current = 0, currentBody = 0;
+  Faction pf = kFactionPirates;
+  std::int32_t psize = 1, current = 0, currentBody = 0;
 
   BodySet Bodies(std::int32_t x) const { return Valid(x) ? bodies_[x] : 0; }
   BodySet Planets(std::int32_t x) const { return Valid(x) ? planets_[x] : 0; }
   BodySet PlainPlanets(std::int32_t x) const { return Valid(x) ? plainPlanets_[x] : 0; }
 
-  const std::vector<std::int32_t>& Invasion(std::int32_t attacker, std::int32_t defender) {
-    if (attacker < 0 || attacker > 4 || defender < 0 || defender > 4) {
+  const std::vector<std::int32_t>& Invasion(Faction attacker, Faction defender) {
+    if (!state::IsFaction(attacker) || !state::IsFaction(defender)) {
       scratch_ = InvasionCandidates(attacker, defender);
       return scratch_;
     }
-    Lazy& entry = invasion_[attacker][defender];
+    Lazy& entry = invasion_[state::Stored(attacker)][state::Stored(defender)];
     if (!entry.made) {
       entry.list = InvasionCandidates(attacker, defender);
       entry.made = true;
@@ -129,10 +132,11 @@ std::int32_t FindBody(BodySet allowed) {
 // The enemy faction of a fight near the board: neither the player's faction nor the owner's.
 void DrawEnemyFaction(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
-  const std::int32_t owner = Owner(board.s);
+  const Faction owner = Owner(board.s);
   for (int draw = 0; draw < kSearchDraws; ++draw) {
-    row[mission::kEnemyFaction] = ChooseEncounterFaction(Kind(board.s), owner);
-    if (row[mission::kEnemyFaction] != search.pf && row[mission::kEnemyFaction] != owner) break;
+    const Faction enemy = ChooseEncounterFaction(Kind(board.s), owner);
+    row[mission::kEnemyFaction] = state::Stored(enemy);
+    if (enemy != search.pf && enemy != owner) break;
   }
 }
 
@@ -147,7 +151,7 @@ bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
 // A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
 // most 1000 times, the last draw standing.
 std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psize,
-                            std::int32_t faction, EnemyClassRule rule) {
+                            Faction faction, EnemyClassRule rule) {
   class EnemyClassTest : public EncounterClassTest {
    public:
     EnemyClassTest(std::int32_t psize, EnemyClassRule rule) : psize_(psize), rule_(rule) {}
@@ -165,19 +169,20 @@ std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psiz
 
 namespace {
 
-std::int32_t CampaignEnemy(OfferSearch& search, std::int32_t x) {
+Faction CampaignEnemy(OfferSearch& search, std::int32_t x) {
   return Owner(x) == search.pf ? Attacker(x) : Owner(x);
 }
 
 // The war enemy of Special Forces and Report for duty; 0 when there is none.
-std::int32_t WarEnemy(OfferSearch& search) {
-  std::int32_t e = 0;
-  if (search.pf >= 0 && search.pf < state::kFactions) {
-    for (std::int32_t g = 1; g <= 4; ++g) {
-      if (g != search.pf && FactionData[search.pf][faction::kRelationDays + g] > 0) e = g;
+Faction WarEnemy(OfferSearch& search) {
+  Faction e = kFactionPirates;
+  const std::int32_t p = state::Stored(search.pf);
+  if (p >= 0 && p < state::kFactions) {
+    for (const Faction g : state::kPowers) {
+      if (g != search.pf && FactionData[p][faction::RelationDays(g)] > 0) e = g;
     }
   }
-  if (Random(100) < 25) e = Random(4) + 1;
+  if (Random(100) < 25) e = state::kPowers[Random(4)];
   return e;
 }
 
@@ -203,7 +208,7 @@ void FleetOffer(Board& board, std::int32_t t) {
   row[mission::kFirstPointBody] = state::kMainPlanetBody;
   row[mission::kFirstPointSystem] = t;
   row[mission::kSubject] = 1;
-  row[mission::kEnemyFaction] = Owner(t);
+  row[mission::kEnemyFaction] = state::Stored(Owner(t));
 }
 
 void Brief(Board& board) {
@@ -243,9 +248,10 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
-  if (strike && Campaign(board.s)) row[mission::kEnemyFaction] = CampaignEnemy(search, board.s);
+  if (strike && Campaign(board.s))
+    row[mission::kEnemyFaction] = state::Stored(CampaignEnemy(search, board.s));
   row[mission::kSubject] =
-      DrawEnemyClass(Kind(board.s), board.s, search.psize, row[mission::kEnemyFaction],
+      DrawEnemyClass(Kind(board.s), board.s, search.psize, Faction{row[mission::kEnemyFaction]},
                      strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
   row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (17 + Random(5));
   if (ClassSize(row[mission::kSubject]) > search.psize)
@@ -290,7 +296,7 @@ void DeliveryStep(OfferSearch& search, Board& board, std::int32_t t, bool large,
 
 // A system of the board owner's own space other than the current one (Bounty, Supply).
 std::int32_t NearbyOwnSystem(OfferSearch& search, Board& board) {
-  const std::int32_t owner = Owner(board.s);
+  const Faction owner = Owner(board.s);
   return RedrawInvasionTarget(search.Invasion(owner, owner),
                               [&](std::int32_t t) { return t != search.current; });
 }
@@ -303,8 +309,9 @@ void BountyStep(OfferSearch& search, Board& board) {
   if (b == 0) return;
   Offer(board, b, t);
   row[mission::kSubject] = 1;
-  row[mission::kEnemyFaction] = 0;
-  row[mission::kSubject] = DrawEnemyClass(Kind(t), board.s, search.psize, 0, EnemyClassRule::Plain);
+  row[mission::kEnemyFaction] = state::Stored(kFactionPirates);
+  row[mission::kSubject] =
+      DrawEnemyClass(Kind(t), board.s, search.psize, kFactionPirates, EnemyClassRule::Plain);
   if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
   row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
   if (row[mission::kActive] == 0) return;
@@ -316,9 +323,9 @@ void BountyStep(OfferSearch& search, Board& board) {
 // of a campaign the player's faction fights in.
 void DeploymentStep(OfferSearch& search, Board& board, bool reportForDuty) {
   state::TMissionRow& row = *board.row;
-  const std::int32_t e = WarEnemy(search);
-  if (e == 0) return;
-  const std::int32_t pf = search.pf;
+  const Faction e = WarEnemy(search);
+  if (e == kFactionPirates) return;
+  const Faction pf = search.pf;
   const std::int32_t t = RedrawInvasionTarget(
       search.Invasion(Owner(board.s), e), [&](std::int32_t x) {
         if (x == search.current) return false;
@@ -339,7 +346,7 @@ void DeploymentStep(OfferSearch& search, Board& board, bool reportForDuty) {
 void InfiltrateStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   const std::int32_t s = board.s;
-  const std::int32_t e = CampaignEnemy(search, s);
+  const Faction e = CampaignEnemy(search, s);
   std::int32_t t = 0;
   for (std::int32_t b = 1; b <= state::kLastBody && t == 0; ++b) {
     const state::TBodyRow& body = BodyData[s][b];
@@ -423,10 +430,10 @@ void AbductionStep(OfferSearch& search, Board& board) {
   if (b == 0) return;
   Offer(board, b, t);
   row[mission::kSubject] = 1;
-  row[mission::kEnemyFaction] = 0;
-  if (Campaign(s)) row[mission::kEnemyFaction] = CampaignEnemy(search, s);
-  row[mission::kSubject] = DrawEnemyClass(Kind(t), s, search.psize, row[mission::kEnemyFaction],
-                                          EnemyClassRule::SingleShip);
+  const Faction enemy = Campaign(s) ? CampaignEnemy(search, s) : kFactionPirates;
+  row[mission::kEnemyFaction] = state::Stored(enemy);
+  row[mission::kSubject] =
+      DrawEnemyClass(Kind(t), s, search.psize, enemy, EnemyClassRule::SingleShip);
   row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
   if (row[mission::kSubject] == 0) {
     row[mission::kActive] = 0;
@@ -446,7 +453,7 @@ void AnalysisStep(Board& board) {
 
 void BlitzkriegStep(OfferSearch& search, Board& board) {
   std::int32_t t = 0;
-  for (std::int32_t g = 1; g <= 4; ++g) {
+  for (const Faction g : state::kPowers) {
     if (AtWarWith(search.pf, g)) t = state::HomeSystem(g);
   }
   if (t == 0) return;
@@ -458,7 +465,7 @@ void BlitzkriegStep(OfferSearch& search, Board& board) {
 }
 
 void FlankingStep(OfferSearch& search, Board& board) {
-  const std::int32_t g = Owner(board.s);
+  const Faction g = Owner(board.s);
   std::vector<std::int32_t> candidates;
   if (g != search.pf && AtWarWith(search.pf, g)) {
     for (std::int32_t x = 1; x <= state::kLastSystem; ++x) {
@@ -483,7 +490,7 @@ void BombingRunStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.PlainPlanets(board.s), board)) return;
   if (Owner(board.s) == search.pf) row[mission::kActive] = 0;
-  row[mission::kEnemyFaction] = Owner(board.s);
+  row[mission::kEnemyFaction] = state::Stored(Owner(board.s));
   row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
@@ -492,13 +499,14 @@ void BattleStep(OfferSearch& search, Board& board) {
   state::TMissionRow& row = *board.row;
   if (!OfferFightInBoardSystem(search.Bodies(board.s), board)) return;
   DrawEnemyFaction(search, board);
-  if (Campaign(board.s)) row[mission::kEnemyFaction] = CampaignEnemy(search, board.s);
+  if (Campaign(board.s))
+    row[mission::kEnemyFaction] = state::Stored(CampaignEnemy(search, board.s));
   row[mission::kReward] = ComputeMissionReward(4);
   Brief(board);
 }
 
 // The present systems behind the visible wormholes of x that `owner` holds, in body order.
-void AddNeighboursOwnedBy(std::int32_t x, std::int32_t owner, std::vector<std::int32_t>& out) {
+void AddNeighboursOwnedBy(std::int32_t x, Faction owner, std::vector<std::int32_t>& out) {
   for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
     const state::TBodyRow& body = BodyData[x][b];
     if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
@@ -629,16 +637,19 @@ std::int32_t SlotToFill(std::int32_t s) {
 
 }  // namespace
 
-std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t defender) {
+std::vector<std::int32_t> InvasionCandidates(Faction attacker, Faction defender) {
   std::vector<std::int32_t> candidates;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
-    if (!Present(s) || SystemData[s][star_system::kOwner] != attacker) continue;
+    if (!Present(s) || Faction{SystemData[s][star_system::kOwner]} != attacker) continue;
     for (std::int32_t b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
       if (body[body::kVisible] <= 0 || body[body::kKind] != state::kKindWormhole) continue;
       const std::int32_t t = body[body::kDestination];
-      if (!IsSystem(t) || SystemData[t][star_system::kClass] == kEconomyCapital) continue;
-      if (defender == 0 || SystemData[t][star_system::kOwner] == defender) candidates.push_back(t);
+      if (!IsSystem(t) || EconomyClass{SystemData[t][star_system::kClass]} == kEconomyCapital)
+        continue;
+      // The pirates own no system: as the defender they stand for any owner.
+      if (defender == kFactionPirates || Faction{SystemData[t][star_system::kOwner]} == defender)
+        candidates.push_back(t);
     }
   }
   return candidates;

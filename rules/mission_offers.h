@@ -15,11 +15,13 @@
 #include <functional>
 #include <vector>
 
+#include "state/factions.h"
+
 namespace rules {
 
 // The systems PickInvasionTarget(attacker, defender) chooses from, in its order, a system listed
 // once per wormhole leading to it.
-std::vector<std::int32_t> InvasionCandidates(std::int32_t attacker, std::int32_t defender);
+std::vector<std::int32_t> InvasionCandidates(Faction attacker, Faction defender);
 
 // One PickInvasionTarget draw from its candidate list: 0 for none, the only one without a draw,
 // otherwise the one at Random(count).
@@ -40,7 +42,7 @@ enum class EnemyClassRule { Plain, DiscardSameSize, SingleShip };
 // ChooseEncounterShipType(kind, system, psize, faction) drawn until the class passes `rule`, at
 // most 1000 times; the last draw stands, so the result may be a class that does not pass (or 0).
 std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t system, std::int32_t psize,
-                            std::int32_t faction, EnemyClassRule rule);
+                            Faction faction, EnemyClassRule rule);
 
 // Steps the generator forward as `draws` calls of Random would.
 void SkipRandomDraws(std::uint64_t draws);

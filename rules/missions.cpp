@@ -48,14 +48,14 @@ const EncounterTable& Encounters() {
   static const EncounterTable table = [] {
     EncounterTable t;
     for (std::int32_t size = state::kSizeFighter; size <= state::kSizeBattleship; ++size) {
-      for (std::int32_t faction = 0; faction <= state::kLastFaction; ++faction) {
+      for (const Faction faction : state::kAllFactions) {
         for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
           if (state::GetShipClassStat(c, state::kAttrSize) != size) continue;
           if (!EncounterCategoryAdmits(state::GetShipClassStat(c, state::kAttrEncounterCategory),
                                        faction)) {
             continue;
           }
-          t.bySizeAndFaction[size][faction].push_back(c);
+          t.bySizeAndFaction[size][state::Stored(faction)].push_back(c);
         }
       }
     }
@@ -81,17 +81,17 @@ std::int32_t ComputeMissionReward(std::int32_t n) {
   return static_cast<std::int32_t>(std::min<std::int64_t>(reward, std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t PickWarEnemyFaction(std::int32_t f) {
-  if (!state::IsFaction(f)) return 0;
-  const state::TFactionRow& row = state::FactionData[f];
+Faction PickWarEnemyFaction(Faction f) {
+  if (!state::IsFaction(f)) return kFactionPirates;
+  const state::TFactionRow& row = state::FactionData[state::Stored(f)];
   bool any = false;
-  for (std::int32_t g = 1; g <= state::kLastFaction; ++g) {
-    if (g != f && row[faction::kAtWarWith + g] >= 1) any = true;
+  for (const Faction g : state::kPowers) {
+    if (g != f && row[faction::AtWarWith(g)] >= 1) any = true;
   }
-  if (!any) return 0;
+  if (!any) return kFactionPirates;
   for (;;) {
-    const std::int32_t g = Random(5);
-    if (row[faction::kAtWarWith + g] >= 1 && g != f) return g;
+    const Faction g = state::kAllFactions[Random(5)];
+    if (row[faction::AtWarWith(g)] >= 1 && g != f) return g;
   }
 }
 
@@ -99,10 +99,11 @@ EncounterSituation EncounterSituationOf(std::int32_t system) {
   if (!state::IsSystem(system)) return kSituationOrdinary;
   const state::TSystemRow& row = state::SystemData[system];
   if (row[star_system::kCampaign] > 0) return kSituationCampaign;
-  return row[star_system::kClass] == kEconomyCapital ? kSituationCapital : kSituationOrdinary;
+  return EconomyClass{row[star_system::kClass]} == kEconomyCapital ? kSituationCapital
+                                                                   : kSituationOrdinary;
 }
 
-std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
+Faction ChooseEncounterFaction(std::int32_t kind, Faction f) {
   const std::int32_t r = Random(100);
   std::int32_t pirates = 0;
   std::int32_t own = 0;
@@ -110,19 +111,20 @@ std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f) {
     case kSituationCapital: pirates = 20; own = 70; break;
     case kSituationOrdinary: pirates = 30; own = 60; break;
     case kSituationCampaign: pirates = 20; own = 40; break;
-    default: return 0;
+    default: return kFactionPirates;
   }
-  if (r <= pirates) return 0;
+  if (r <= pirates) return kFactionPirates;
   if (r <= own) return f;
-  const std::int32_t enemy = PickWarEnemyFaction(f);
-  return enemy != 0 ? enemy : f;
+  const Faction enemy = PickWarEnemyFaction(f);
+  return enemy != kFactionPirates ? enemy : f;
 }
 
-bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction) {
+bool EncounterCategoryAdmits(std::int32_t category, Faction faction) {
   switch (category) {
-    case -kFactionFederation: case -kFactionOuterRim: case -kFactionCoalition:
-    case -kFactionSyndicate:
-      return faction == -category;
+    // A negative category is one power's own: minus the power's number.
+    case -state::Stored(kFactionFederation): case -state::Stored(kFactionOuterRim):
+    case -state::Stored(kFactionCoalition): case -state::Stored(kFactionSyndicate):
+      return state::Stored(faction) == -category;
     case state::kCategoryUnset: case state::kCategoryAnyone: return true;
     case state::kCategoryPowersButFederation:
       return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
@@ -170,10 +172,11 @@ struct WantedSizeRule {
   std::int32_t Limit(std::int32_t wanted) const { return std::clamp(std::min(wanted, most), 1, 5); }
 };
 
-WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::int32_t faction) {
-  const std::int32_t pf = state::PlayerData[player::kFaction];
-  const std::int32_t owner =
-      system >= 0 && system < state::kSystems ? state::SystemData[system][star_system::kOwner] : 0;
+WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, Faction faction) {
+  const Faction pf{state::PlayerData[player::kFaction]};
+  const Faction owner = system >= 0 && system < state::kSystems
+                            ? Faction{state::SystemData[system][star_system::kOwner]}
+                            : kFactionPirates;
   if (owner == pf) {
     switch (kind) {
       // The capital's own ships stay small.
@@ -193,18 +196,18 @@ WantedSizeRule WantedSizeRuleFor(std::int32_t kind, std::int32_t system, std::in
 }  // namespace
 
 std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                 std::int32_t faction, std::int32_t r) {
+                                 Faction faction, std::int32_t r) {
   return WantedSizeRuleFor(kind, system, faction).SizeFor(size, r);
 }
 
-const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction) {
+const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, Faction faction) {
   static const ClassList kNone;
   if (!state::IsShipSize(size) || !state::IsFaction(faction)) return kNone;
-  return Encounters().bySizeAndFaction[size][faction];
+  return Encounters().bySizeAndFaction[size][state::Stored(faction)];
 }
 
 std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     std::int32_t faction) {
+                                     Faction faction) {
   const std::int32_t r = Random(100);
   const std::int32_t wanted = EncounterWantedSize(kind, system, size, faction, r);
   const ClassList* classes = &EncounterClasses(wanted, faction);
@@ -224,7 +227,7 @@ std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std
 }
 
 std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     std::int32_t faction, const EncounterClassTest& test) {
+                                     Faction faction, const EncounterClassTest& test) {
   if (!state::IsFaction(faction)) {
     std::int32_t c = 0;
     for (int draw = 0; draw < kSearchTries; ++draw) {

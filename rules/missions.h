@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 #include "state/mission_types.h"
 
 namespace rules {
@@ -22,7 +23,7 @@ std::string_view MissionTitle(std::int32_t type);
 std::int32_t ComputeMissionReward(std::int32_t n);
 
 // A random faction at war with faction f, or 0 when f is at war with nobody.
-std::int32_t PickWarEnemyFaction(std::int32_t f);
+Faction PickWarEnemyFaction(Faction f);
 
 // Where an opponent is met, as the encounter rules weigh its faction and size: the `kind` of the
 // functions below.
@@ -36,12 +37,12 @@ EncounterSituation EncounterSituationOf(std::int32_t system);
 
 // The faction of an opponent met near a system owned by f: the pirates (0), f itself or one of
 // f's enemies, by the situation `kind`; any other kind gives 0.
-std::int32_t ChooseEncounterFaction(std::int32_t kind, std::int32_t f);
+Faction ChooseEncounterFaction(std::int32_t kind, Faction f);
 
 // A ship class 1..19 that `faction` flies near `system`, of a size category near `size`; 0 when
 // no class fits. Another kind than an EncounterSituation asks for `size` itself.
 std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     std::int32_t faction);
+                                     Faction faction);
 
 // What a search of encounter ship types makes of each class it draws.
 class EncounterClassTest {
@@ -58,19 +59,19 @@ class EncounterClassTest {
 // ChooseEncounterShipType each time, with a table look-up per draw, and steps over the draws of
 // a search that can accept nothing without looking at their classes.
 std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     std::int32_t faction, const EncounterClassTest& test);
+                                     Faction faction, const EncounterClassTest& test);
 
 // The size category 1..5 ChooseEncounterShipType asks for when its roll came up `r` (0..99).
 std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                 std::int32_t faction, std::int32_t r);
+                                 Faction faction, std::int32_t r);
 
 // The classes 1..19 of size category `size` (1..5) that faction 0..4 flies as an opponent, in
 // class order: what ChooseEncounterShipType draws from. Empty for any other size or faction.
-const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, std::int32_t faction);
+const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, Faction faction);
 
 // True when a class of encounter category `category` (ship-class attribute 14) may be flown by
 // faction 0..4.
-bool EncounterCategoryAdmits(std::int32_t category, std::int32_t faction);
+bool EncounterCategoryAdmits(std::int32_t category, Faction faction);
 
 // Fills the mission boards: at most one new offer on each of the 24 boards per call.
 void GenerateMissionOffers(Ui& ui);

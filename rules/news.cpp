@@ -32,7 +32,7 @@ std::string_view Variant(const SentenceVariants& sentences, int variant) {
 }
 
 // Draws the entry's missing variants in field order, then joins the three sentences in quotes.
-std::string Compose(int kind, int slot, news::Field thirdField, const NewsNames& names) {
+std::string Compose(NewsKind kind, int slot, news::Field thirdField, const NewsNames& names) {
   if (!ValidSlot(slot)) return {};
   state::TNewsRow& entry = NewsList[slot];
   for (const news::Field field :
@@ -75,11 +75,11 @@ void UpdateMarketNews() {
   state::TNewsRow& entry = NewsList[slot];
   entry[news::kValid] = 1;
   const int r = Random(100);
-  const int kind = r <= 30   ? kNewsNeedForGoods
-                   : r <= 60 ? kNewsSurplus
-                   : r <= 80 ? kNewsPirateAttack
-                             : kNewsIncreasedPatrols;
-  entry[news::kKind] = kind;
+  const NewsKind kind = r <= 30   ? kNewsNeedForGoods
+                        : r <= 60 ? kNewsSurplus
+                        : r <= 80 ? kNewsPirateAttack
+                                  : kNewsIncreasedPatrols;
+  entry[news::kKind] = state::Stored(kind);
   if (kind == kNewsNeedForGoods || kind == kNewsSurplus) {
     // Only goods 1..10 can be named; the draws stop at the first good that exists.
     for (int draws = 1; draws <= 1000; ++draws) {
@@ -161,7 +161,7 @@ std::string BuildNewsText(int slot) {
       NameAt(state::FactionText, entry[news::kSubject], faction_text::kShortName);
   const std::string_view second =
       NameAt(state::FactionText, entry[news::kSecondFaction], faction_text::kShortName);
-  switch (entry[news::kKind]) {
+  switch (NewsKind{entry[news::kKind]}) {
     case kNewsNeedForGoods:
       return BuildNeedForGoodsNews(system, GoodNameAt(entry[news::kSubject]), slot);
     case kNewsSurplus: return BuildSurplusNews(system, GoodNameAt(entry[news::kSubject]), slot);
@@ -178,7 +178,7 @@ std::string BuildNewsText(int slot) {
   }
 }
 
-std::string_view NewsTopic(int kind) {
+std::string_view NewsTopic(NewsKind kind) {
   return kind >= kNewsWarDeclared ? "War news!" : "Trade news!";
 }
 

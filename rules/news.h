@@ -4,13 +4,16 @@
 // it is opened, also after a load.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "state/id.h"
 
 namespace rules {
 
 // NewsList[slot][news::kKind].
-enum NewsKind : int {
+enum class NewsKind : std::int32_t {
   kNewsNeedForGoods = 1,
   kNewsSurplus = 2,
   kNewsPirateAttack = 3,
@@ -21,6 +24,7 @@ enum NewsKind : int {
   kNewsSystemCaptured = 8,
   kNewsInvasionFailed = 9,
 };
+using enum NewsKind;
 
 // Pushes every entry one row down (the oldest, row 20, is lost) and returns the slot of the new,
 // cleared entry: always 1.
@@ -49,6 +53,6 @@ std::string BuildInvasionFailedNews(std::string_view attacker, std::string_view 
 std::string BuildNewsText(int slot);
 
 // "Trade news!" for market news, "War news!" for war news.
-std::string_view NewsTopic(int kind);
+std::string_view NewsTopic(NewsKind kind);
 
 }  // namespace rules

@@ -313,16 +313,16 @@ constexpr SentenceVariants kFailed3 = {
 
 }  // namespace
 
-NewsSentences NewsSentencesOf(int kind) {
+NewsSentences NewsSentencesOf(NewsKind kind) {
   switch (kind) {
-    case 2: return {kTraderGreetings, kSurplusEvent, kSurplusComment};
-    case 3: return {kTraderGreetings, kPirateEvent, kPirateComment};
-    case 4: return {kTraderGreetings, kPatrolEvent, kPatrolComment};
-    case 5: return {kWarDeclared1, kWarDeclared2, kWarDeclared3};
-    case 6: return {kCeaseFire1, kCeaseFire2, kCeaseFire3};
-    case 7: return {kInvasion1, kInvasion2, kInvasion3};
-    case 8: return {kCaptured1, kCaptured2, kCaptured3};
-    case 9: return {kFailed1, kFailed2, kFailed3};
+    case kNewsSurplus: return {kTraderGreetings, kSurplusEvent, kSurplusComment};
+    case kNewsPirateAttack: return {kTraderGreetings, kPirateEvent, kPirateComment};
+    case kNewsIncreasedPatrols: return {kTraderGreetings, kPatrolEvent, kPatrolComment};
+    case kNewsWarDeclared: return {kWarDeclared1, kWarDeclared2, kWarDeclared3};
+    case kNewsCeaseFire: return {kCeaseFire1, kCeaseFire2, kCeaseFire3};
+    case kNewsInvasion: return {kInvasion1, kInvasion2, kInvasion3};
+    case kNewsSystemCaptured: return {kCaptured1, kCaptured2, kCaptured3};
+    case kNewsInvasionFailed: return {kFailed1, kFailed2, kFailed3};
     default: return {kTraderGreetings, kNeedEvent, kNeedComment};
   }
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/news.h"
+
 namespace rules {
 
 struct NewsNames {
@@ -25,7 +27,7 @@ struct NewsSentences {
 };
 
 // The sentences of one news kind 1..9; any other kind reads as kind 1.
-NewsSentences NewsSentencesOf(int kind);
+NewsSentences NewsSentencesOf(NewsKind kind);
 
 // The pattern with its placeholders replaced by the names.
 std::string FillNames(std::string_view pattern, const NewsNames& names);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace rules {
 
@@ -65,7 +66,7 @@ class NullUi : public Ui {
   }
 
   // No combat set-up: only the enemy record's identity is written.
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
     (void)enemyTier;
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
@@ -73,7 +74,7 @@ class NullUi : public Ui {
 
   // Nobody fights, and no battle is won without a fight.
   void RunShipCombat() override {}
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     (void)enemyFaction, (void)fleetKind;
     return false;
   }

@@ -58,7 +58,7 @@ constexpr std::string_view kAdmiralText =
 void GrantOwnPlanet(Ui& ui) {
   audio::PlayRankPromotionMusic();
   state::PlayerData[player::kOwnPlanetPromised] = 1;
-  const PromisedPlanet planet = PromisedPlanetOf(state::PlayerData[player::kFaction]);
+  const PromisedPlanet planet = PromisedPlanetOf(Faction{state::PlayerData[player::kFaction]});
   if (planet.system == 0) return;
   const state::TBodyRow& body = state::BodyData[planet.system][planet.body];
   const std::string& bodyName = state::BodyText[planet.system][planet.body][body_text::kName];
@@ -120,9 +120,9 @@ void RefreshAfterPromotion(Ui& ui) {
 
 }  // namespace
 
-PromisedPlanet PromisedPlanetOf(std::int32_t faction) {
+PromisedPlanet PromisedPlanetOf(Faction faction) {
   if (!state::IsPower(faction)) return {0, 0};
-  return kPromisedPlanets[faction];
+  return kPromisedPlanets[state::Stored(faction)];
 }
 
 std::string GetBodyPictureName(std::int32_t picture) {

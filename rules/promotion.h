@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace rules {
 
@@ -23,7 +24,7 @@ struct PromisedPlanet {
   std::int32_t system;
   std::int32_t body;
 };
-PromisedPlanet PromisedPlanetOf(std::int32_t faction);
+PromisedPlanet PromisedPlanetOf(Faction faction);
 
 // The base name of a body picture by its picture number ("Earth", "asteroids" ...); any unknown
 // number gives "Sun". Callers add ".jpg" or "r.jpg".

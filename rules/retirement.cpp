@@ -138,15 +138,16 @@ RetirementStep Age(std::int32_t& score) {
 
 RetirementStep Promotion(std::int32_t& score) {
   const state::TPlayerRow& player = state::PlayerData;
-  const std::int32_t faction = player[player::kFaction];
-  const std::int32_t rank = player[player::kRank];
-  std::int64_t percent = rank >= kRankEnsign && rank <= kRankBeyondAdmiral ? kRankBonus[rank] : 0;
+  const Faction faction{player[player::kFaction]};
+  const Rank rank{player[player::kRank]};
+  std::int64_t percent =
+      rank >= kRankEnsign && rank <= kRankBeyondAdmiral ? kRankBonus[state::Stored(rank)] : 0;
   percent += player[player::kCampaignRibbons];
   std::string medals;
   for (const Medal& medal : kMedals) {
     if (player[medal.field] != 1) continue;
     percent += medal.percent;
-    if (state::IsPower(faction)) medals += medal.names[faction - 1];
+    if (state::IsPower(faction)) medals += medal.names[state::Stored(faction) - 1];
   }
   const std::int32_t q = static_cast<std::int32_t>(std::clamp<std::int64_t>(percent, -25, 65));
   score = AddPercent(score, q);
@@ -155,7 +156,7 @@ RetirementStep Promotion(std::int32_t& score) {
   step.caption = "Step 3: Promotion";
   // Rank 8 has no title of its own: it reads as the highest titled rank.
   const std::string title =
-      state::GetRankTitle(faction, std::clamp<std::int32_t>(rank, kRankEnsign, state::kLastTitledRank));
+      state::GetRankTitle(faction, std::clamp(rank, kRankEnsign, state::kLastTitledRank));
   step.text = "You reached the rank of " + title +
               " and were awarded: " + std::to_string(player[player::kCampaignRibbons]) +
               " campaign ribbon(s)" + medals + ".";
@@ -166,7 +167,7 @@ RetirementStep Promotion(std::int32_t& score) {
 }
 
 RetirementStep OwnPlanet(std::int32_t& score) {
-  const std::int32_t faction = state::PlayerData[player::kFaction];
+  const Faction faction{state::PlayerData[player::kFaction]};
   const PromisedPlanet planet = PromisedPlanetOf(faction);
   const std::int32_t picture = state::BodyData[planet.system][planet.body][body::kPicture];
   RetirementStep step;
@@ -182,7 +183,7 @@ RetirementStep OwnPlanet(std::int32_t& score) {
         "you´ll achieve this next time.";
     step.scoreLine = "Score + 0% = " + FormatThousands(score);
   } else if (planet.system == 0 ||
-             state::SystemData[planet.system][star_system::kOwner] != faction) {
+             Faction{state::SystemData[planet.system][star_system::kOwner]} != faction) {
     step.text = "Your government has promised you to grant you the planet " + where +
                 ". However at the time you retire their promise is worthless, because your "
                 "faction is not in control of this planet.";

@@ -132,7 +132,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
     return SensorAttackOutcome::Declined;
   const state::TSpecialShipRow& target = state::SpecialShips[slot];
   const std::int32_t enemyClass = target[special_ship::kClass];
-  const std::int32_t faction = target[special_ship::kFaction];
+  const Faction faction{target[special_ship::kFaction]};
 
   if (state::GetShipClassSize(PlayerShip[ship::kClass]) < state::GetShipClassSize(enemyClass) &&
       !ui.Ask("Danger!",
@@ -143,7 +143,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   ui.SetupShipCombat(enemyClass, faction, target[special_ship::kKind],
                      target[special_ship::kLeastLoadoutTier]);
   audio::PlayAlertSound();
-  const std::int32_t shown = EnemyShip[ship::kFaction];
+  const Faction shown{EnemyShip[ship::kFaction]};
   ui.ShowEncounter("Hostile encounter!",
                    FactionShortName(shown) + " " +
                        state::GetShipClassName(enemyClass),
@@ -151,7 +151,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
                    "Ready to engage...\"",
                    state::GetShipFactionImage(enemyClass, faction) + "_Scene.jpg");
   // No help comes to a player who attacks the own side, nor to a trader with a secret aboard.
-  if (faction == PlayerData[player::kFaction]) PlayerShip[ship::kReinforcements] = -1;
+  if (faction == Faction{PlayerData[player::kFaction]}) PlayerShip[ship::kReinforcements] = -1;
   // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
   state::EnemyAbilitySlots[12] = state::kAbilityFlee;
   if (target[special_ship::kKind] == kTraderShip &&

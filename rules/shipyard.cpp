@@ -77,10 +77,11 @@ void FillMinimumCrew(Ui& ui) {
 
 }  // namespace
 
-std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(std::int32_t faction) {
+std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(Faction faction) {
   std::array<std::int32_t, kShipyardPlaces> offers{};
   if (!state::IsPower(faction)) return offers;
-  for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][faction - 1];
+  const int column = state::Stored(faction) - 1;
+  for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][column];
   return offers;
 }
 
@@ -96,7 +97,8 @@ std::string ShipyardTileCaption(std::int32_t shipClass) {
 
 ShipOfferView BuildShipOfferView(std::int32_t c) {
   ShipOfferView v;
-  v.picture = state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene_sm.jpg";
+  const Faction faction{state::PlayerData[player::kFaction]};
+  v.picture = state::GetShipFactionImage(c, faction) + "_scene_sm.jpg";
   v.name = state::GetShipClassName(c);
   v.description = state::GetShipClassDescription(c);
   v.type = SizeWord(state::GetShipClassSize(c));
@@ -141,7 +143,8 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
   RedrawAllMissionBoards(ui);
   if (refreshScreen) refreshScreen();
   ui.Message(Popup::Picture, "Congratulations!", "You have successfully bought the new ship!",
-             state::GetShipFactionImage(c, state::PlayerData[player::kFaction]) + "_scene.jpg");
+             state::GetShipFactionImage(c, Faction{state::PlayerData[player::kFaction]}) +
+                 "_scene.jpg");
   FillMinimumCrew(ui);
 }
 

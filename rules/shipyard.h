@@ -10,6 +10,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 #include "state/ship_classes.h"
 
 namespace rules {
@@ -19,7 +20,7 @@ inline constexpr int kShipyardPlaces = 12;
 
 // The class in each place for the player's faction 1..4; 0 where no ship stands. Battleships are
 // never sold. Another faction sees empty places only.
-std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(std::int32_t faction);
+std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(Faction faction);
 
 // The picture of a place: "<class>_topwire.jpg", or "NotAvailable_topwire.jpg" for no ship.
 std::string ShipyardTilePicture(std::int32_t shipClass);

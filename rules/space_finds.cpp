@@ -165,20 +165,22 @@ void SpawnSpaceFind(std::int32_t s, Ui& ui) {
   find[space_find::kPresent] = 1;
   find[space_find::kDaysLeft] = kFindDays;
   const std::int32_t roll = Random(100);
-  find[space_find::kKind] = roll <= 20   ? kFindLifepod
-                            : roll <= 60 ? kFindTreasure
-                            : roll <= 80 ? kFindGhostShip
-                                         : kFindAlienArtifact;
+  const SpaceFindKind kind = roll <= 20   ? kFindLifepod
+                             : roll <= 60 ? kFindTreasure
+                             : roll <= 80 ? kFindGhostShip
+                                          : kFindAlienArtifact;
+  find[space_find::kKind] = state::Stored(kind);
   const std::int32_t r = Random(100);
-  const std::int32_t pf = PlayerData[player::kFaction];
-  const std::int32_t owner = state::SystemData[s][star_system::kOwner];
-  const bool ownFactionValid = pf >= 0 && pf < state::kFactions && state::IsFaction(owner);
+  const Faction pf{PlayerData[player::kFaction]};
+  const Faction owner{state::SystemData[s][star_system::kOwner]};
+  const std::int32_t p = state::Stored(pf);
+  const bool ownFactionValid = p >= 0 && p < state::kFactions && state::IsFaction(owner);
   if (state::OwnsSkill(kSkillTraitor) && owner != pf && ownFactionValid &&
-      state::FactionData[pf][faction::kAtWarWith + owner] > 0 && r <= 15) {
-    find[space_find::kKind] = kFindEnemySecretData;
+      state::FactionData[p][faction::AtWarWith(owner)] > 0 && r <= 15) {
+    find[space_find::kKind] = state::Stored(kFindEnemySecretData);
   }
   if (state::OwnsSkill(kSkillSyndicate) && owner == pf && r <= 15)
-    find[space_find::kKind] = kFindOwnSecretData;
+    find[space_find::kKind] = state::Stored(kFindOwnSecretData);
   ui.ShowSpaceFinds();
 }
 
@@ -206,7 +208,7 @@ void ResolveSpaceFind(std::int32_t slot, Ui& ui) {
   if (!IsSystem(s) || slot < 1 || slot > state::kLastFindSlot) return;
   state::TSpaceFindRow& find = SpaceFinds[s][slot];
   if (find[space_find::kPresent] == 0) return;
-  switch (find[space_find::kKind]) {
+  switch (SpaceFindKind{find[space_find::kKind]}) {
     case kFindLifepod: OpenLifepod(s, find, ui); break;
     case kFindTreasure: OpenTreasure(find, ui); break;
     case kFindGhostShip: BoardGhostShip(find, ui); break;

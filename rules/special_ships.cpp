@@ -206,7 +206,7 @@ std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShi
 bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s, bool noWarship) {
   class SpecialShipClassTest : public EncounterClassTest {
    public:
-    SpecialShipClassTest(std::int32_t faction, bool noWarship)
+    SpecialShipClassTest(Faction faction, bool noWarship)
         : faction_(faction), noWarship_(noWarship) {}
     bool Accepts(std::int32_t c) const override {
       const std::int32_t role = Stat(c, state::kAttrRole);
@@ -216,12 +216,13 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
     }
 
    private:
-    std::int32_t faction_;
+    Faction faction_;
     bool noWarship_;
   };
-  const SpecialShipClassTest test(ship[special_ship::kFaction], noWarship);
+  const Faction faction{ship[special_ship::kFaction]};
+  const SpecialShipClassTest test(faction, noWarship);
   const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
-  ship[special_ship::kClass] = SearchEncounterShipType(k, s, size, ship[special_ship::kFaction], test);
+  ship[special_ship::kClass] = SearchEncounterShipType(k, s, size, faction, test);
   return test.Accepts(ship[special_ship::kClass]);
 }
 
@@ -310,7 +311,8 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
     ship[field] = 0;
   const state::TSystemRow& system = state::SystemData[s];
   const EncounterSituation k = EncounterSituationOf(s);
-  ship[special_ship::kFaction] = ChooseEncounterFaction(k, system[star_system::kOwner]);
+  ship[special_ship::kFaction] =
+      state::Stored(ChooseEncounterFaction(k, Faction{system[star_system::kOwner]}));
   const bool noWarship = Random(100) < 30;
   if (!DrawShipClass(ship, k, s, noWarship) || TooCrowded()) {
     ship[special_ship::kActive] = 0;
@@ -318,7 +320,7 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
   }
   const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == state::kRoleMilitary;
   ship[special_ship::kKind] = !warship                            ? kTraderShip
-                              : ship[special_ship::kFaction] == kFactionPirates ? kPirateShip
+                              : Faction{ship[special_ship::kFaction]} == kFactionPirates ? kPirateShip
                                                                   : kMilitaryShip;
   ship[special_ship::kLeastLoadoutTier] = 1;
   ship[special_ship::kSubKind] = kSubKindCommon;

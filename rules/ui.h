@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/tutorial_steps.h"
 #include "state/variables.h"
@@ -114,7 +115,7 @@ struct Ui {
   // Prepares a fight against one ship: the combat set-up (enemy record, loadout, ability slots,
   // pictures). Whatever else it does, it writes at least what WriteEnemyIdentity writes: the
   // rules read the enemy record right after.
-  virtual void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+  virtual void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
                                std::int32_t enemyKind, std::int32_t enemyTier) = 0;
 
   // Runs the prepared fight on the combat screen, with the travel screen and the flight window
@@ -125,7 +126,7 @@ struct Ui {
   // Prepares both fleets for a battle against `enemyFaction` (`fleetKind` as the fleet set-up
   // takes it), runs the fleet battle screen and returns whether the enemy fleet was destroyed
   // (FleetBattleWon); PlayerShip[ship::kAlive] = 0 afterwards when the player's ship was lost.
-  virtual bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) = 0;
+  virtual bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) = 0;
 
   // Ends a flight under way: stops its day timer, sets its days left to 0 and closes the flight
   // window. Nothing happens when no flight is under way.
@@ -148,12 +149,12 @@ struct Ui {
   virtual void EndTutorialStep(tutorial::Step step) = 0;
 
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
-  static void WriteEnemyIdentity(std::int32_t enemyClass, std::int32_t enemyFaction,
+  static void WriteEnemyIdentity(std::int32_t enemyClass, Faction enemyFaction,
                                  std::int32_t enemyKind) {
     state::EnemyShip[ship::kAlive] = 1;
     state::EnemyShip[ship::kClass] = enemyClass;
     state::EnemyShip[ship::kEnemyKind] = enemyKind;
-    state::EnemyShip[ship::kFaction] = enemyFaction;
+    state::EnemyShip[ship::kFaction] = state::Stored(enemyFaction);
   }
 };
 

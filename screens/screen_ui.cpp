@@ -76,14 +76,14 @@ void ScreenUi::ShowPromotion(rules::PromotionAward award, int level) {
 
 void ScreenUi::ChooseNewAbility(rules::AbilityChoice choice) { ChooseNewAbilityOnScreen(choice); }
 
-void ScreenUi::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+void ScreenUi::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
                                std::int32_t enemyKind, std::int32_t enemyTier) {
   SetupShipCombatOnScreen(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 
 void ScreenUi::RunShipCombat() { RunShipCombatOnScreen(); }
 
-bool ScreenUi::RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
+bool ScreenUi::RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
   return RunFleetBattleOnScreen(enemyFaction, fleetKind);
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace screens {
 
@@ -32,10 +33,10 @@ class ScreenUi : public rules::Ui {
   void ShowSpaceFinds() override;
   void ShowPromotion(rules::PromotionAward award, int level) override;
   void ChooseNewAbility(rules::AbilityChoice choice) override;
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override;
   void RunShipCombat() override;
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override;
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override;
   void StopFlight() override;
   void CloseTravelScreen() override;
   void HideMissionPanel() override;

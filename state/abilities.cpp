@@ -196,7 +196,7 @@ std::string GetAbilityName(std::int32_t id, std::string_view otherwise) {
 std::string GetAbilityImage(std::int32_t id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return {};
-  if (PlayerData[player::kRank] == kRankAdmiral) {
+  if (Rank{PlayerData[player::kRank]} == kRankAdmiral) {
     switch (id) {
       case 1: return "Skill_Fire_GunAdv";
       case 2: return "Skill_Fire_MisslesAdv";

@@ -2,15 +2,17 @@
 
 #include <array>
 
+#include "state/id.h"
+
 namespace state {
 
-std::string_view EconomyClassCaption(std::int32_t economyClass) {
-  static constexpr std::array<std::string_view, kLastEconomyClass> kCaptions{
+std::string_view EconomyClassCaption(EconomyClass economyClass) {
+  static constexpr std::array<std::string_view, Stored(kLastEconomyClass)> kCaptions{
       "Class: Agricultural", "Class: Mining",        "Class: Luxury",
       "Class: Industrial",   "Class: Local capital", "Class: Capital",
   };
-  if (economyClass < 1 || economyClass > kLastEconomyClass) return {};
-  return kCaptions[economyClass - 1];
+  if (economyClass < kEconomyAgricultural || economyClass > kLastEconomyClass) return {};
+  return kCaptions[Stored(economyClass) - 1];
 }
 
 }  // namespace state

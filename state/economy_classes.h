@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-enum EconomyClass : std::int32_t {
+#include "state/id.h"
+
+enum class EconomyClass : std::int32_t {
   kEconomyAgricultural = 1,
   kEconomyMining = 2,
   kEconomyLuxury = 3,
@@ -14,12 +16,13 @@ enum EconomyClass : std::int32_t {
   kEconomyLocalCapital = 5,
   kEconomyCapital = 6,
 };
-inline constexpr std::int32_t kLastEconomyClass = 6;
+using enum EconomyClass;
+inline constexpr EconomyClass kLastEconomyClass = kEconomyCapital;
 
 namespace state {
 
 // The caption the screens show for economy class 1..6 ("Class: Agricultural" ...); empty for any
 // other number.
-std::string_view EconomyClassCaption(std::int32_t economyClass);
+std::string_view EconomyClassCaption(EconomyClass economyClass);
 
 }  // namespace state

@@ -212,7 +212,7 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   std::int32_t cost = row->apFixed ? row->apCost
                                    : GetShipClassStat(shipClass, kAttrMissileApCost) + row->apCost;
   const bool fastRacks = ActiveShipSpecial(side) == kSpecialFastMissileRacks;
-  const bool admiral = side == Side::Player && PlayerData[player::kRank] == kRankAdmiral;
+  const bool admiral = side == Side::Player && Rank{PlayerData[player::kRank]} == kRankAdmiral;
   if (fastRacks || admiral) cost -= 1;
   return std::max(cost, 2);
 }

@@ -4,30 +4,40 @@
 // writes them short.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
+#include "state/id.h"
 #include "state/star_systems.h"
 
-enum Faction : std::int32_t {
+enum class Faction : std::int32_t {
   kFactionPirates = 0,
   kFactionFederation = 1,
   kFactionOuterRim = 2,
   kFactionCoalition = 3,
   kFactionSyndicate = 4,
 };
+using enum Faction;
 
 namespace state {
+// Every faction, the pirates first, and the four powers, in their stored order.
+inline constexpr std::array<Faction, 5> kAllFactions{kFactionPirates, kFactionFederation,
+                                                     kFactionOuterRim, kFactionCoalition,
+                                                     kFactionSyndicate};
+inline constexpr std::array<Faction, 4> kPowers{kFactionFederation, kFactionOuterRim,
+                                                kFactionCoalition, kFactionSyndicate};
+
 // A faction of the game, the pirates included: 0..4.
-constexpr bool IsFaction(std::int32_t faction) {
+constexpr bool IsFaction(Faction faction) {
   return faction >= kFactionPirates && faction <= kFactionSyndicate;
 }
 // One of the four powers, 1..4: the factions that own systems, fight the war and have players.
-constexpr bool IsPower(std::int32_t faction) {
+constexpr bool IsPower(Faction faction) {
   return faction >= kFactionFederation && faction <= kFactionSyndicate;
 }
 
 // The capital system of each of the four powers; 0 for the pirates or no faction.
-constexpr std::int32_t HomeSystem(std::int32_t faction) {
+constexpr std::int32_t HomeSystem(Faction faction) {
   switch (faction) {
     case kFactionFederation: return kSystemSol;
     case kFactionOuterRim: return kSystemHyraxan;

@@ -8,6 +8,8 @@
 // screens write them short whatever namespace they are in. Fields that no rule reads have no name.
 #pragma once
 
+#include "state/factions.h"
+#include "state/id.h"
 #include "state/row.h"
 
 // clang-format off
@@ -226,6 +228,9 @@ using Field = state::Field<state::FactionFields>;
 inline constexpr Field kAlive        = Field{1};
 inline constexpr Field kAtWarWith    = Field{10};  // + faction g: 1 = at war with g
 inline constexpr Field kRelationDays = Field{20};  // + faction g: day counter of the relation with g
+// The fields of the two runs that hold the relation with faction g.
+constexpr Field AtWarWith(Faction g) { return kAtWarWith + state::Stored(g); }
+constexpr Field RelationDays(Faction g) { return kRelationDays + state::Stored(g); }
 }  // namespace faction
 
 // NewsList[row]: a news entry.

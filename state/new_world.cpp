@@ -76,31 +76,31 @@ void SetPlayerStartValues() {
   PlayerData[player::kSilverStar] = 0;  // silver star
   PlayerData[player::kGoldStar] = 0;  // gold star
   PlayerData[player::kMedalOfHonor] = 0;  // medal of honor
-  PlayerData[player::kRank] = kRankEnsign;
+  PlayerData[player::kRank] = Stored(kRankEnsign);
   PlayerData[player::kLifePoints] = kStartLifePoints;
   PlayerData[player::kTycoonEventDay] = kTradeTycoonStartDay;
   PlayerData[player::kBarBribes] = 1;  // bar bribe counter
   PlayerData[player::kMissionsCompleted] = 0;  // missions completed
 }
 
-void GrantProfessionAbilities(std::int32_t profession) {
+void GrantProfessionAbilities(Profession profession) {
   for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
   if (!IsProfession(profession)) return;
-  const ProfessionStart& start = kProfessionStarts[profession - 1];
+  const ProfessionStart& start = kProfessionStarts[Stored(profession) - 1];
   for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
   SkillOwned[start.skill] = 1;
 }
 
 void PrepareStartShip(std::int32_t startShipClass) {
-  const std::int32_t faction = PlayerData[player::kFaction];
+  const Faction faction{PlayerData[player::kFaction]};
   PlayerShip[ship::kAlive] = 1;
   PlayerShip[ship::kClass] = startShipClass;
   PlayerShip[ship::kComboPoints] = 0;
   PlayerShip[ship::kReinforcements] = -1;  // no reinforcements on the way
-  PlayerShip[ship::kFaction] = faction;
+  PlayerShip[ship::kFaction] = Stored(faction);
   if (IsPower(faction)) {
-    PlayerShip[ship::kBody] = kFactionRows[faction].startBody;
-    PlayerShip[ship::kSystem] = kFactionRows[faction].startSystem;
+    PlayerShip[ship::kBody] = kFactionRows[Stored(faction)].startBody;
+    PlayerShip[ship::kSystem] = kFactionRows[Stored(faction)].startSystem;
   }
   PlayerShip[ship::kSimulatorMissile] = 0;
   PlayerShip[ship::kShields] = GetShipClassBaseShields(startShipClass);
@@ -112,14 +112,14 @@ void PrepareStartShip(std::int32_t startShipClass) {
 }
 
 void FillFactions() {
-  for (std::int32_t faction = 0; faction <= kLastFaction; ++faction) {
-    const FactionRow& row = kFactionRows[faction];
-    FactionText[faction][faction_text::kLongName] = std::string(row.longName);
-    FactionText[faction][faction_text::kShortName] = std::string(row.shortName);
-    FactionText[faction][faction_text::kLogo] = std::string(row.logo);
+  for (const Faction faction : kAllFactions) {
+    const FactionRow& row = kFactionRows[Stored(faction)];
+    TFactionTextRow& texts = FactionText[Stored(faction)];
+    texts[faction_text::kLongName] = std::string(row.longName);
+    texts[faction_text::kShortName] = std::string(row.shortName);
+    texts[faction_text::kLogo] = std::string(row.logo);
   }
-  for (std::int32_t faction = 1; faction <= kLastFaction; ++faction)
-    FactionData[faction][faction::kAlive] = 1;
+  for (const Faction faction : kPowers) FactionData[Stored(faction)][faction::kAlive] = 1;
 }
 
 std::int32_t PictureOf(const StarBodyRow& body) {
@@ -135,8 +135,8 @@ void FillStarMap() {
   for (const StarSystemRow& system : StarSystems()) {
     TSystemRow& row = SystemData[system.system];
     row[star_system::kPresent] = 1;
-    row[star_system::kOwner] = system.owner;
-    row[star_system::kClass] = system.systemClass;
+    row[star_system::kOwner] = Stored(system.owner);
+    row[star_system::kClass] = Stored(system.systemClass);
     SystemText[system.system][system_text::kName] = std::string(system.name);
     SystemText[system.system][system_text::kDescription] =
         std::string(StarSystemDescription(system.system));
@@ -203,7 +203,7 @@ void FillFirstMarkets() {
 
 void BuildNewWorld(std::int32_t startShipClass) {
   SetPlayerStartValues();
-  GrantProfessionAbilities(PlayerData[player::kProfession]);
+  GrantProfessionAbilities(Profession{PlayerData[player::kProfession]});
   PrepareStartShip(startShipClass);
   FillFactions();
   FillStarMap();

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-enum Profession : std::int32_t {
+#include "state/id.h"
+
+enum class Profession : std::int32_t {
   kProfessionTrader = 1,
   kProfessionCombatTrader = 2,
   kProfessionMercenary = 3,
@@ -13,11 +15,12 @@ enum Profession : std::int32_t {
   kProfessionSmuggler = 5,
   kProfessionPirate = 6,
 };
+using enum Profession;
 
 namespace state {
-inline constexpr std::int32_t kLastProfession = kProfessionPirate;
+inline constexpr Profession kLastProfession = kProfessionPirate;
 // One of the six professions, 1..6.
-constexpr bool IsProfession(std::int32_t profession) {
+constexpr bool IsProfession(Profession profession) {
   return profession >= kProfessionTrader && profession <= kLastProfession;
 }
 }  // namespace state

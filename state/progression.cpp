@@ -38,7 +38,7 @@ struct RankTitles {
   const char* shortTitle;
 };
 //                                            title                   short title
-constexpr std::array<RankTitles, kLastTitledRank + 1> kRankTitles{{
+constexpr std::array<RankTitles, Stored(kLastTitledRank) + 1> kRankTitles{{
     /* 0 */ {nullptr,                nullptr},
     /* 1 */ {"Ensign",               "Ens."},
     /* 2 */ {"2nd Lieutenant",       "2nd Lt."},
@@ -49,9 +49,9 @@ constexpr std::array<RankTitles, kLastTitledRank + 1> kRankTitles{{
     /* 7 */ {"Admiral",              "Adm."},
 }};
 
-const RankTitles* FindRank(std::int32_t rank) {
+const RankTitles* FindRank(Rank rank) {
   if (rank < kRankEnsign || rank > kLastTitledRank) return nullptr;
-  return &kRankTitles[rank];
+  return &kRankTitles[Stored(rank)];
 }
 
 }  // namespace
@@ -87,13 +87,12 @@ std::int32_t GetLevelExperience(std::int32_t level) {
   return static_cast<std::int32_t>(experience > kMax ? kMax : experience);
 }
 
-std::string GetRankTitle(std::int32_t faction, std::int32_t rank, std::string_view otherwise) {
+std::string GetRankTitle(Faction faction, Rank rank, std::string_view otherwise) {
   const RankTitles* titles = FindRank(rank);
   return std::string(titles ? titles->title : otherwise);
 }
 
-std::string GetRankTitleShort(std::int32_t faction, std::int32_t rank,
-                              std::string_view otherwise) {
+std::string GetRankTitleShort(Faction faction, Rank rank, std::string_view otherwise) {
   const RankTitles* titles = FindRank(rank);
   return std::string(titles ? titles->shortTitle : otherwise);
 }

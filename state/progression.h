@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "state/factions.h"
 #include "state/ranks.h"
 
 namespace state {
 
 inline constexpr std::int32_t kLastLevel = 19;       // no promotion goes beyond this level
-inline constexpr std::int32_t kLastTitledRank = kRankAdmiral;   // military ranks 1..7 carry a title
+inline constexpr Rank kLastTitledRank = kRankAdmiral;   // military ranks 1..7 carry a title
 
 // Age in years: GameDay div 360 + 22, or 20 while NoAgingFlag is 1.
 std::int32_t GetPlayerAge();
@@ -31,9 +32,8 @@ std::int32_t GetLevelExperience(std::int32_t level);
 // Title and abbreviated title of a military rank 1..7 ("Lieutenant Commander", "Lt. Com.").
 // The faction does not change the title. A rank without a title gives back `otherwise`, so a
 // caller that passes its current text keeps it as it was.
-std::string GetRankTitle(std::int32_t faction, std::int32_t rank, std::string_view otherwise = {});
-std::string GetRankTitleShort(std::int32_t faction, std::int32_t rank,
-                              std::string_view otherwise = {});
+std::string GetRankTitle(Faction faction, Rank rank, std::string_view otherwise = {});
+std::string GetRankTitleShort(Faction faction, Rank rank, std::string_view otherwise = {});
 
 }  // namespace state
 

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 
-enum Rank : std::int32_t {
+#include "state/id.h"
+
+enum class Rank : std::int32_t {
   kRankEnsign = 1,
   kRankSecondLieutenant = 2,
   kRankFirstLieutenant = 3,
@@ -16,6 +18,7 @@ enum Rank : std::int32_t {
   kRankAdmiral = 7,
   kRankBeyondAdmiral = 8,  // no title of its own; the uniform shows an admiral's insignia
 };
+using enum Rank;
 
 // The uniform variant (PlayerData[player::kUniformVariant]) that wears the female uniform's
 // pictures; any other variant wears the male one.

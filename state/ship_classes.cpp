@@ -208,12 +208,13 @@ std::string GetShipClassImage(std::int32_t shipClass) {
   return row != nullptr ? row->picture : "";
 }
 
-std::string GetShipFactionImage(std::int32_t shipClass, std::int32_t faction) {
+std::string GetShipFactionImage(std::int32_t shipClass, Faction faction) {
   // "No ship" keeps its plain picture, and a value that is no class has no picture to dress.
   if (FindClass(shipClass) == nullptr) return GetShipClassImage(shipClass);
   std::string picture;
-  if (faction >= 0 && faction < static_cast<std::int32_t>(kLiveryPrefix.size()))
-    picture = kLiveryPrefix[faction];
+  const std::int32_t livery = Stored(faction);
+  if (livery >= 0 && livery < static_cast<std::int32_t>(kLiveryPrefix.size()))
+    picture = kLiveryPrefix[livery];
   return picture + GetShipClassImage(shipClass);
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "state/factions.h"
+
 namespace state {
 
 inline constexpr std::int32_t kStarbaseClass = -1;
@@ -130,7 +132,7 @@ std::string GetShipClassImage(std::int32_t shipClass);
 // The picture base name with the livery prefix of faction 0..4 ("Pirate_", "Federation_",
 // "Outerrim_", "Coalition_", "Syndicate_"; another faction value gets none). Class 0 gives
 // "NotAvailable" without prefix; no class gives an empty text.
-std::string GetShipFactionImage(std::int32_t shipClass, std::int32_t faction);
+std::string GetShipFactionImage(std::int32_t shipClass, Faction faction);
 
 // The long description and its shortened form, each with a double quote at both ends as the ship
 // screens show them. Index 0 and class -1 give the starbase, 1..19 the ship classes; any other

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-enum SpaceFindKind : std::int32_t {
+#include "state/id.h"
+
+enum class SpaceFindKind : std::int32_t {
   kFindLifepod = 1,
   kFindTreasure = 2,
   kFindGhostShip = 3,
@@ -13,3 +15,4 @@ enum SpaceFindKind : std::int32_t {
   kFindEnemySecretData = 20,  // found by a traitor in the system of a power at war with his own
   kFindOwnSecretData = 21,    // found by a syndicate member in a system of his own power
 };
+using enum SpaceFindKind;

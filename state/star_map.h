@@ -8,13 +8,16 @@
 #include <string>
 #include <string_view>
 
+#include "state/economy_classes.h"
+#include "state/factions.h"
+
 namespace state {
 
 struct StarSystemRow {
   std::int32_t system;
   std::string_view name;
-  std::int32_t owner;        // faction 1..4
-  std::int32_t systemClass;  // 1..6, numbered as the economy classes
+  Faction owner;             // 1..4
+  EconomyClass systemClass;
 };
 
 // How a body is drawn and described beyond its kind.
@@ -24,10 +27,22 @@ enum class BodyMark : std::uint8_t {
   kMiningRocks,   // asteroid field with a mining facility (body::kAsteroidField = 1)
 };
 
+// A body's kind as the table writes it and body::kKind stores it: -3 pirate hideout, -2 sun,
+// -1 wormhole, 0 barren, or an inhabited body's economy class 1..6 under its own name.
+class StarBodyKind {
+ public:
+  constexpr StarBodyKind(std::int32_t kind) : kind_(kind) {}
+  constexpr StarBodyKind(EconomyClass economyClass) : kind_(Stored(economyClass)) {}
+  constexpr operator std::int32_t() const { return kind_; }
+
+ private:
+  std::int32_t kind_;
+};
+
 struct StarBodyRow {
   std::int32_t system;
   std::int32_t slot;
-  std::int32_t kind;         // -3 pirate hideout, -2 sun, -1 wormhole, 0..6 economy class
+  StarBodyKind kind;
   std::string_view name;     // empty: the standard name of its kind
   std::int32_t x, y;         // position on the system map
   std::int32_t picture;      // planets only; suns, wormholes and hideouts have fixed pictures

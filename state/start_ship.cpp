@@ -33,18 +33,18 @@ constexpr std::array<std::array<StartShip, 4>, 6> kStartShips{{
 }};
 // clang-format on
 
-const StartShip& Lookup(std::int32_t profession, std::int32_t faction) {
+const StartShip& Lookup(Profession profession, Faction faction) {
   if (!IsProfession(profession) || !IsPower(faction)) return kNone;
-  return kStartShips[profession - 1][faction - 1];
+  return kStartShips[Stored(profession) - 1][Stored(faction) - 1];
 }
 
 }  // namespace
 
-std::int32_t StartShipClass(std::int32_t profession, std::int32_t faction) {
+std::int32_t StartShipClass(Profession profession, Faction faction) {
   return Lookup(profession, faction).shipClass;
 }
 
-std::string_view StartShipLabel(std::int32_t profession, std::int32_t faction) {
+std::string_view StartShipLabel(Profession profession, Faction faction) {
   return Lookup(profession, faction).label;
 }
 

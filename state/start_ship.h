@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "state/factions.h"
+#include "state/professions.h"
+
 namespace state {
 
 // The start ship class for profession 1..6 and faction 1..4: Trader an Orion (5); Combat Trader,
@@ -12,10 +15,10 @@ namespace state {
 // Federation, Stargun (2) for the Outer Rim and the Coalition, Sabre (4) for the Syndicate.
 // 0 (no ship) for a profession outside 1..6 or a faction outside 1..4: the profession screen then
 // keeps the ship it showed before.
-std::int32_t StartShipClass(std::int32_t profession, std::int32_t faction);
+std::int32_t StartShipClass(Profession profession, Faction faction);
 
 // The start ship as the profession screen names it ("Orion II shuttle", "Starwolf fighter" ...);
 // empty wherever StartShipClass gives 0.
-std::string_view StartShipLabel(std::int32_t profession, std::int32_t faction);
+std::string_view StartShipLabel(Profession profession, Faction faction);
 
 }  // namespace state

@@ -91,9 +91,9 @@ const FactionInfo kFactions[] = {
 
 }  // namespace
 
-const FactionInfo* FactionInfoFor(std::int32_t faction) {
+const FactionInfo* FactionInfoFor(Faction faction) {
   if (!state::IsPower(faction)) return nullptr;
-  return &kFactions[faction - 1];
+  return &kFactions[state::Stored(faction) - 1];
 }
 
 FactionSelectionScreen::FactionSelectionScreen()
@@ -106,17 +106,17 @@ FactionSelectionScreen::FactionSelectionScreen()
       compatibilityLabels_{&Get<Label>("CompatibilitySwitch"), &Get<Label>("FederationText"),
                            &Get<Label>("OuterRimText"), &Get<Label>("CoalitionText"),
                            &Get<Label>("SyndicateText")} {
-  Bind("OnFederationClick", [this](Sender) { OnFactionClick(1); });
-  Bind("OnOuterRimClick", [this](Sender) { OnFactionClick(2); });
-  Bind("OnCoalitionClick", [this](Sender) { OnFactionClick(3); });
-  Bind("OnSyndicateClick", [this](Sender) { OnFactionClick(4); });
+  Bind("OnFederationClick", [this](Sender) { OnFactionClick(kFactionFederation); });
+  Bind("OnOuterRimClick", [this](Sender) { OnFactionClick(kFactionOuterRim); });
+  Bind("OnCoalitionClick", [this](Sender) { OnFactionClick(kFactionCoalition); });
+  Bind("OnSyndicateClick", [this](Sender) { OnFactionClick(kFactionSyndicate); });
   Bind("OnContinueClick", &FactionSelectionScreen::OnContinueClick);
   Bind("OnCompatibilitySwitchClick", &FactionSelectionScreen::OnCompatibilitySwitchClick);
   Bind("OnContinueHover", [this](Sender) { continue_.Hover(1); });
   Bind("OnFaceHover", [this](Sender) { continue_.Restore(); });
 }
 
-void FactionSelectionScreen::ShowFactionInfo(std::int32_t faction) {
+void FactionSelectionScreen::ShowFactionInfo(Faction faction) {
   if (const FactionInfo* info = FactionInfoFor(faction)) {
     factionName_.SetCaption(info->name);
     judgement_.SetCaption(info->judgement);
@@ -137,9 +137,9 @@ void FactionSelectionScreen::UpdateSelectRaceCompatibilityLabels() {
   for (Label* label : compatibilityLabels_) label->SetVisible(state::CompatibilityMode == 1);
 }
 
-void FactionSelectionScreen::OnFactionClick(std::int32_t faction) {
+void FactionSelectionScreen::OnFactionClick(Faction faction) {
   audio::PlayButtonSound();
-  state::PlayerData[player::kFaction] = faction;
+  state::PlayerData[player::kFaction] = state::Stored(faction);
   ShowFactionInfo(faction);
 }
 

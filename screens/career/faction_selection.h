@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
+#include "state/factions.h"
 
 namespace screens {
 
@@ -31,7 +32,7 @@ struct FactionInfo {
 };
 
 // The texts and places for faction 1..4; nothing for any other number.
-const FactionInfo* FactionInfoFor(std::int32_t faction);
+const FactionInfo* FactionInfoFor(Faction faction);
 
 class FactionSelectionScreen : public platform::Form {
  public:
@@ -39,11 +40,11 @@ class FactionSelectionScreen : public platform::Form {
 
   // Fills the texts of faction 1..4 (any other number changes no text), then shows or hides the
   // compatibility labels.
-  void ShowFactionInfo(std::int32_t faction);
+  void ShowFactionInfo(Faction faction);
   // The compatibility labels shown while the mode is on, hidden otherwise.
   void UpdateSelectRaceCompatibilityLabels();
 
-  void OnFactionClick(std::int32_t faction);
+  void OnFactionClick(Faction faction);
   void OnContinueClick();
   void OnCompatibilitySwitchClick();
 

@@ -25,20 +25,21 @@ constexpr int kRows = rules::kHighscorePlaces;
 
 }  // namespace
 
-std::string HighscoreFactionPicture(std::int32_t faction) {
+std::string HighscoreFactionPicture(Faction faction) {
   static const char* const kLogos[] = {"FederationLogo.jpg", "OuterRimLogo.jpg",
                                        "CoalitionLogo.jpg", "SyndicateLogo.jpg"};
-  return state::IsPower(faction) ? kLogos[faction - 1] : "";
+  return state::IsPower(faction) ? kLogos[state::Stored(faction) - 1] : "";
 }
 
-std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank) {
+std::string HighscoreRankPicture(Faction faction, Rank rank) {
   static const char* const kPrefixes[] = {"Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
   if (!state::IsPower(faction)) return "";
   // The insignia pictures number the titled ranks from 0; one more, 7, stands for any other.
-  constexpr int kOtherInsignia = kRankAdmiral - kRankEnsign + 1;
-  const int insignia =
-      rank >= kRankEnsign && rank <= kRankAdmiral ? rank - kRankEnsign : kOtherInsignia;
-  return kPrefixes[faction - 1] + std::to_string(insignia) + ".jpg";
+  constexpr int kOtherInsignia = state::Stored(kRankAdmiral) - state::Stored(kRankEnsign) + 1;
+  const int insignia = rank >= kRankEnsign && rank <= kRankAdmiral
+                           ? state::Stored(rank) - state::Stored(kRankEnsign)
+                           : kOtherInsignia;
+  return kPrefixes[state::Stored(faction) - 1] + std::to_string(insignia) + ".jpg";
 }
 
 HighScoreScreen::HighScoreScreen()
@@ -57,15 +58,17 @@ void HighScoreScreen::ShowHighScoreTable() {
     scores_[i]->SetCaption(state::FormatThousands(row[highscore::kScore]));
 
     // A faction outside 1..4 leaves the logo and the insignia as they were.
-    if (state::IsPower(row[highscore::kFaction])) {
-      factionPictures_[i]->LoadPicture(HighscoreFactionPicture(row[highscore::kFaction]));
-      rankPictures_[i]->LoadPicture(
-          HighscoreRankPicture(row[highscore::kFaction], row[highscore::kRank]));
+    const Faction faction{row[highscore::kFaction]};
+    if (state::IsPower(faction)) {
+      factionPictures_[i]->LoadPicture(HighscoreFactionPicture(faction));
+      rankPictures_[i]->LoadPicture(HighscoreRankPicture(faction, Rank{row[highscore::kRank]}));
     }
 
-    if (row[highscore::kShipFaction] == 0) row[highscore::kShipFaction] = row[highscore::kFaction];
+    if (Faction{row[highscore::kShipFaction]} == kFactionPirates)
+      row[highscore::kShipFaction] = state::Stored(faction);
     shipPictures_[i]->LoadPicture(
-        state::GetShipFactionImage(row[highscore::kShipClass], row[highscore::kShipFaction]) +
+        state::GetShipFactionImage(row[highscore::kShipClass],
+                                   Faction{row[highscore::kShipFaction]}) +
         "_scene.jpg");
 
     // A row that holds no entry has no faction, rank or ship to picture: its three pictures stay

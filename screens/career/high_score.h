@@ -10,6 +10,8 @@
 #include "platform/form.h"
 #include "rules/highscores.h"
 #include "screens/shared/picture_buttons.h"
+#include "state/factions.h"
+#include "state/ranks.h"
 
 namespace screens {
 
@@ -48,7 +50,7 @@ void InsertHighscore(std::int32_t score);
 
 // The pictures of a high-score row: the faction's logo and the rank insignia by faction 1..4 and
 // rank (rank 1..7 as 0..6, any other rank 7); empty for a faction outside 1..4.
-std::string HighscoreFactionPicture(std::int32_t faction);
-std::string HighscoreRankPicture(std::int32_t faction, std::int32_t rank);
+std::string HighscoreFactionPicture(Faction faction);
+std::string HighscoreRankPicture(Faction faction, Rank rank);
 
 }  // namespace screens

@@ -60,7 +60,7 @@ void NameSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   buttons_.RestoreAll();
   state::PlayerName = ChosenPlayerName(nameEdit_.Text());
-  state::PlayerData[player::kProfession] = kProfessionTrader;
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
   FollowTutorial(rules::TutorialEvent::NameChosen);
   Close();
 }

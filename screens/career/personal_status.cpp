@@ -27,8 +27,9 @@ std::string Number(std::int32_t value) { return std::to_string(value); }
 
 
 std::string FactionName(faction_text::Field entry) {
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  return state::IsPower(faction) ? state::FactionText[faction][entry] : std::string();
+  const Faction faction{state::PlayerData[player::kFaction]};
+  return state::IsPower(faction) ? state::FactionText[state::Stored(faction)][entry]
+                                 : std::string();
 }
 
 std::string Picture(int k, bool lit) {
@@ -54,8 +55,9 @@ std::string ShipClassDescription(std::int32_t shipClass) {
 
 std::string BuildCareerSummary() {
   const state::TPlayerRow& p = state::PlayerData;
-  std::string text = "During your career you were known as \"" +
-                     state::GetRankTitle(p[player::kFaction], p[player::kRank]) + " " +
+  const std::string title =
+      state::GetRankTitle(Faction{p[player::kFaction]}, Rank{p[player::kRank]});
+  std::string text = "During your career you were known as \"" + title + " " +
                      state::NameInText(state::PlayerName) + "\". You successfully completed " +
                      Number(p[player::kMissionsCompleted]) + " missions.";
   text += "You´ve been able to destroy " + Number(p[player::kFightersDestroyed]) + " fighter(s), " +
@@ -79,7 +81,8 @@ PersonalStatusView BuildPersonalStatusView() {
   const state::TPlayerRow& p = state::PlayerData;
   PersonalStatusView view;
   view.rankAndName =
-      state::GetRankTitleShort(p[player::kFaction], p[player::kRank]) + " " + state::PlayerName;
+      state::GetRankTitleShort(Faction{p[player::kFaction]}, Rank{p[player::kRank]}) + " " +
+      state::PlayerName;
   view.faction = FactionName(faction_text::kLongName);
   view.credits = state::FormatThousands(p[player::kCredits]);
   view.portrait = state::GetHeroPortraitFile();

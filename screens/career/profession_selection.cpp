@@ -68,9 +68,9 @@ std::string TilePicture(int k, bool lit) {
 
 }  // namespace
 
-std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::int32_t faction) {
+std::optional<ProfessionView> BuildProfessionView(Profession profession, Faction faction) {
   if (!state::IsProfession(profession)) return std::nullopt;
-  const ProfessionRow& row = kProfessionRows[profession - 1];
+  const ProfessionRow& row = kProfessionRows[state::Stored(profession) - 1];
   ProfessionView view{row.name, row.description, {}, {}, row.skill, {}};
   for (int i = 0; i < 3; ++i) {
     view.abilities[i] = row.abilities[i];
@@ -82,11 +82,11 @@ std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::
 }
 
 std::string ProfessionTileCaption(int k) {
-  return state::IsProfession(k) ? kProfessionRows[k - 1].tileCaption : "";
+  return state::IsProfession(Profession{k}) ? kProfessionRows[k - 1].tileCaption : "";
 }
 
 std::string ProfessionLogoPicture(int k, LogoState state) {
-  if (!state::IsProfession(k)) return {};
+  if (!state::IsProfession(Profession{k})) return {};
   const char* suffix = state == LogoState::Chosen ? "LogoON.jpg" : state == LogoState::Hover ? "LogoMouseOver.jpg" : "Logo.jpg";
   return std::string(kProfessionRows[k - 1].logoBase) + suffix;
 }
@@ -111,8 +111,9 @@ ProfessionSelectionScreen::ProfessionSelectionScreen() : Form("ProfessionSelecti
 }
 
 void ProfessionSelectionScreen::ShowProfessionInfo() {
-  const std::int32_t faction = state::PlayerData[player::kFaction];
-  const auto view = BuildProfessionView(state::PlayerData[player::kProfession], faction);
+  const Faction faction{state::PlayerData[player::kFaction]};
+  const Profession profession{state::PlayerData[player::kProfession]};
+  const auto view = BuildProfessionView(profession, faction);
   if (!view) return;
   name_.SetCaption(view->name);
   description_.SetCaption(view->description);
@@ -130,12 +131,13 @@ void ProfessionSelectionScreen::ShowProfessionInfo() {
 }
 
 void ProfessionSelectionScreen::LoadLogo(int k, LogoState state) {
-  if (state::IsProfession(k)) logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
+  if (state::IsProfession(Profession{k}))
+    logos_[k - 1]->LoadPicture(ProfessionLogoPicture(k, state));
 }
 
 void ProfessionSelectionScreen::LightTile(int k, bool lit) {
   if (k == kProfessions + 1) continue_.LoadPicture(TilePicture(k, lit));
-  else if (state::IsProfession(k)) tiles_[k - 1]->LoadPicture(TilePicture(k, lit));
+  else if (state::IsProfession(Profession{k})) tiles_[k - 1]->LoadPicture(TilePicture(k, lit));
 }
 
 void ProfessionSelectionScreen::MarkChosenLogo() {
@@ -143,7 +145,7 @@ void ProfessionSelectionScreen::MarkChosenLogo() {
 }
 
 void ProfessionSelectionScreen::OnProfessionClick(int k) {
-  if (!state::IsProfession(k)) return;
+  if (!state::IsProfession(Profession{k})) return;
   audio::PlayButtonSound();
   auto& profession = state::PlayerData[player::kProfession];
   LoadLogo(profession, LogoState::Normal);
@@ -177,7 +179,8 @@ void ProfessionSelectionScreen::OnFaceHover() {
 void ProfessionSelectionScreen::OnContinueClick() {
   audio::PlayButtonSound();
   constexpr rules::TutorialAction kChoose = rules::TutorialAction::ChooseOtherProfessionThanPirate;
-  if (state::PlayerData[player::kProfession] != kProfessionPirate && !rules::TutorialAllows(kChoose)) {
+  if (Profession{state::PlayerData[player::kProfession]} != kProfessionPirate &&
+      !rules::TutorialAllows(kChoose)) {
     popups::ShowText("Tutorial", rules::TutorialRefusal(kChoose));
     return;
   }
@@ -193,9 +196,9 @@ void ProfessionSelectionScreen::OnStartAbilityMouseDown(rules::AbilityChoice tre
 void ProfessionSelectionScreen::OnStartShipMouseDown() {
   audio::PlayButtonSound();
   const std::int32_t shipClass = startShip_.Tag();
+  const Faction faction{state::PlayerData[player::kFaction]};
   popups::ShowPicture(state::GetShipClassName(shipClass), state::GetShipClassDescription(shipClass),
-                      state::GetShipFactionImage(shipClass, state::PlayerData[player::kFaction]) +
-                          "_Scene.jpg");
+                      state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg");
 }
 
 }  // namespace screens

@@ -13,11 +13,12 @@
 #include "rules/ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
+#include "state/factions.h"
 #include "state/professions.h"
 
 namespace screens {
 
-inline constexpr int kProfessions = state::kLastProfession;
+inline constexpr int kProfessions = state::Stored(state::kLastProfession);
 
 // A text of the screen with the id it stands for (an ability, a skill or a ship class).
 struct TaggedText {
@@ -37,7 +38,7 @@ struct ProfessionView {
 };
 
 // The view for profession 1..6 and the faction; nothing for another profession.
-std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::int32_t faction);
+std::optional<ProfessionView> BuildProfessionView(Profession profession, Faction faction);
 
 // The caption of tile k (1..6) and the logo picture of profession k: normal, chosen or under the
 // mouse.

@@ -116,7 +116,7 @@ std::string InsigniaWord(std::int32_t level) {
   }
 }
 
-std::string MedalPicture(Medal medal, std::int32_t faction) {
+std::string MedalPicture(Medal medal, Faction faction) {
   return std::string(kFactionWords[static_cast<std::size_t>(faction)]) +
          (medal == Medal::SilverStar ? "-Medal-SilverStar.jpg" : "-Medal-GoldStar.jpg");
 }
@@ -131,16 +131,16 @@ void ShowOnScreen(const PromotionView& view) {
 void AwardMedal(Medal medal) {
   if (!rules::GrantMedal(medal)) return;
   audio::PlayAwardMusic();
-  ShowOnScreen(BuildMedalView(state::PlayerData[player::kFaction], medal));
+  ShowOnScreen(BuildMedalView(Faction{state::PlayerData[player::kFaction]}, medal));
 }
 
 }  // namespace
 
-PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
+PromotionView BuildRibbonView(Faction faction, std::int32_t level) {
   if (!state::IsPower(faction)) return {};
   for (const Ribbon& r : kRibbons) {
     if (r.level != level) continue;
-    const auto f = static_cast<std::size_t>(faction - 1);
+    const auto f = static_cast<std::size_t>(state::Stored(faction) - 1);
     PromotionView view;
     view.headline = "For your great efforts the " + rules::FactionShortName(faction) + " high command awards you:";
     view.awardName = std::string(r.names[f]);
@@ -157,7 +157,7 @@ PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level) {
   return {};
 }
 
-PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32_t rank) {
+PromotionView BuildRankView(Faction faction, std::int32_t level, Rank rank) {
   if (!state::IsPower(faction)) return {};
   PromotionView view;
   view.headline =
@@ -174,7 +174,7 @@ PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32
   return view;
 }
 
-PromotionView BuildMedalView(std::int32_t faction, Medal medal) {
+PromotionView BuildMedalView(Faction faction, Medal medal) {
   if (!state::IsPower(faction)) return {};
   static constexpr std::array<std::string_view, 5> kSilverNames{
       "", "\"Silver Star\"", "\"Silver Eagle\"", "\"Silver Ying-Yang", "Red Cross"};
@@ -218,10 +218,10 @@ void PromotionScreen::OnContinueClick() {
 }
 
 void ShowPromotionScreen(rules::PromotionAward award, int level) {
-  const std::int32_t faction = state::PlayerData[player::kFaction];
+  const Faction faction{state::PlayerData[player::kFaction]};
   ShowOnScreen(award == rules::PromotionAward::Ribbon
                    ? BuildRibbonView(faction, level)
-                   : BuildRankView(faction, level, state::PlayerData[player::kRank]));
+                   : BuildRankView(faction, level, Rank{state::PlayerData[player::kRank]}));
 }
 
 void AwardSilverStarMedal() { AwardMedal(Medal::SilverStar); }

@@ -11,6 +11,8 @@
 #include "platform/form.h"
 #include "screens/career/uniform.h"
 #include "screens/shared/picture_buttons.h"
+#include "state/factions.h"
+#include "state/ranks.h"
 
 namespace screens {
 
@@ -29,10 +31,10 @@ using rules::Medal;
 
 // The campaign ribbon of a ribbon level (2, 3, 5, 6, 8, 9, 11, 12, 14, 16, 17) for faction 1..4;
 // an empty view for any other level or faction.
-PromotionView BuildRibbonView(std::int32_t faction, std::int32_t level);
+PromotionView BuildRibbonView(Faction faction, std::int32_t level);
 // The new rank `rank` reached at rank level `level` (4, 7, 10, 13, 15, 18).
-PromotionView BuildRankView(std::int32_t faction, std::int32_t level, std::int32_t rank);
-PromotionView BuildMedalView(std::int32_t faction, Medal medal);
+PromotionView BuildRankView(Faction faction, std::int32_t level, Rank rank);
+PromotionView BuildMedalView(Faction faction, Medal medal);
 
 class PromotionScreen : public platform::Form {
  public:

@@ -23,7 +23,7 @@ struct Place {
 constexpr std::array<std::string_view, 5> kFactionWords{"Fed", "Fed", "Outerrim", "Coal", "Synd"};
 
 // By rank 0..8.
-constexpr std::array<std::string_view, kRankBeyondAdmiral + 1> kInsigniaWords{
+constexpr std::array<std::string_view, state::Stored(kRankBeyondAdmiral) + 1> kInsigniaWords{
   "ensign", "ensign", "2ndLt", "1stLt", "Lt", "Comm", "Capt", "Adm", "Adm",
 };
 
@@ -47,7 +47,7 @@ struct InsigniaPlaces {
   Place collar;
 };
 
-InsigniaPlaces InsigniaPlacesOf(std::int32_t faction, std::int32_t rank) {
+InsigniaPlaces InsigniaPlacesOf(Faction faction, Rank rank) {
   if (rank == kRankAdmiral) return {{170, 70}, {7, 57}};
   if (rank == kRankBeyondAdmiral) return {{170, 70}, {7, 60}};
   switch (faction) {
@@ -82,15 +82,16 @@ bool Earned(std::int32_t medal) { return medal == 1; }
 
 UniformRecord PlayerUniformRecord() {
   const state::TPlayerRow& p = state::PlayerData;
-  return {p[player::kFaction],    p[player::kUniformVariant], p[player::kPilotWings],
+  return {Faction{p[player::kFaction]},  p[player::kUniformVariant], p[player::kPilotWings],
           p[player::kCampaignRibbons], p[player::kSilverStar], p[player::kGoldStar],
-          p[player::kMedalOfHonor], p[player::kRank]};
+          p[player::kMedalOfHonor], Rank{p[player::kRank]}};
 }
 
 UniformView BuildUniformView(const UniformRecord& record) {
-  const std::int32_t faction = state::IsPower(record.faction) ? record.faction : kFactionFederation;
-  const std::int32_t rank = std::clamp<std::int32_t>(record.rank, 0, kRankBeyondAdmiral);
-  const std::string word(kFactionWords[static_cast<std::size_t>(faction)]);
+  const Faction faction = state::IsPower(record.faction) ? record.faction : kFactionFederation;
+  // Rank{} is the 0 of a cleared record, below every titled rank.
+  const Rank rank = std::clamp(record.rank, Rank{}, kRankBeyondAdmiral);
+  const std::string word(kFactionWords[static_cast<std::size_t>(state::Stored(faction))]);
   const std::string prefix = word + "-";
   UniformView view;
 
@@ -99,7 +100,8 @@ UniformView BuildUniformView(const UniformRecord& record) {
   if (record.variant == kUniformFemale) view.base += "-fem";
   view.base += ".jpg";
 
-  const std::string insignia = "Uni-" + word + "-" + std::string(kInsigniaWords[static_cast<std::size_t>(rank)]);
+  const std::string insignia =
+      "Uni-" + word + "-" + std::string(kInsigniaWords[static_cast<std::size_t>(state::Stored(rank))]);
   view.shoulder.picture = insignia + "-shoulder.jpg";
   view.collar.picture = insignia + "-collar.jpg";
   const InsigniaPlaces places = InsigniaPlacesOf(faction, rank);

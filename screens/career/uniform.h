@@ -10,17 +10,19 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "state/factions.h"
+#include "state/ranks.h"
 
 namespace screens {
 
 // What the uniform shows is decided by these fields of the player's record.
 struct UniformRecord {
-  std::int32_t faction = 1;  // 1..4
+  Faction faction = kFactionFederation;  // 1..4
   std::int32_t variant = 0;  // kUniformFemale (state/ranks.h) for the female uniform
   std::int32_t wings = 1;    // pilot wings 0..3
   std::int32_t ribbons = 0;  // campaign ribbons earned
   std::int32_t silverStar = 0, goldStar = 0, medalOfHonor = 0;  // earned when exactly 1
-  std::int32_t rank = 1;     // 1 Ensign .. 7 Admiral, 8 the admirals' insignia shown
+  Rank rank = kRankEnsign;   // 1 Ensign .. 7 Admiral, 8 the admirals' insignia shown
 };
 UniformRecord PlayerUniformRecord();
 

@@ -72,9 +72,11 @@ void ShowSymbol(const combat::FleetSymbol& symbol, Image& image, Label& label, b
     return;
   }
   const auto& fleet = own ? state::PlayerFleet : state::EnemyFleet;
-  const std::int32_t faction =
-      symbol.row >= 1 && symbol.row < state::kFleetRows ? fleet[symbol.row][fleet_ship::kFaction] : -1;
-  image.LoadPicture(SymbolInLivery(symbol.picture, faction));
+  // A symbol outside the fleet's rows keeps the picture's own colours.
+  const bool inFleet = symbol.row >= 1 && symbol.row < state::kFleetRows;
+  image.LoadPicture(
+      inFleet ? SymbolInLivery(symbol.picture, Faction{fleet[symbol.row][fleet_ship::kFaction]})
+              : symbol.picture);
   image.SetTag(symbol.row);
   image.Show();
   label.SetVisible(state::CompatibilityMode == 1);
@@ -273,7 +275,7 @@ void ShowFleetBattleAgain() {
 
 // ---- The hook the rules reach ----
 
-bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind) {
+bool RunFleetBattleOnScreen(Faction enemyFaction, std::int32_t fleetKind) {
   // The battle takes the travel screen's place; the trade window waits hidden until it is over.
   const TradeWindowAside tradeWindowAside;
   combat::PrepareFleetBattle(enemyFaction, fleetKind);

@@ -247,7 +247,7 @@ ShipCombatScreen::ShipCombatScreen()
   Bind("FormClose", [this](Sender) { OnClosed(); });
 }
 
-void ShipCombatScreen::SetupFight(std::int32_t enemyClass, std::int32_t enemyFaction,
+void ShipCombatScreen::SetupFight(std::int32_t enemyClass, Faction enemyFaction,
                                   std::int32_t enemyKind, std::int32_t enemyTier) {
   combat::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier, ui_);
   LoadFightPictures();
@@ -625,7 +625,7 @@ void ShipCombatScreen::OnClosed() {
 
 // ---- Hooks of the rules ----
 
-void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
+void SetupShipCombatOnScreen(std::int32_t enemyClass, Faction enemyFaction,
                              std::int32_t enemyKind, std::int32_t enemyTier) {
   GameForm<ShipCombatScreen>().SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
 }

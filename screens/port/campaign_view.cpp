@@ -86,9 +86,9 @@ CampaignView BuildCampaignView() {
   const std::int32_t s = CurrentSystem();
   if (!IsSystem(s)) return view;
   const state::TSystemRow& row = state::SystemData[s];
-  const std::int32_t owner = row[star_system::kOwner];
-  const std::int32_t attacker = row[star_system::kAttacker];
-  const std::int32_t own = state::PlayerData[player::kFaction];
+  const Faction owner{row[star_system::kOwner]};
+  const Faction attacker{row[star_system::kAttacker]};
+  const Faction own{state::PlayerData[player::kFaction]};
 
   view.levels = CampaignFleetLevels(row[star_system::kCampaignDays], row[star_system::kSiegeDays],
                                     row[star_system::kAttackerPoints],
@@ -131,8 +131,8 @@ StrikeOrder AskForStrike(rules::Ui& ui) {
     return order;
   }
   const state::TSystemRow& row = state::SystemData[s];
-  const std::int32_t owner = row[star_system::kOwner];
-  if (state::PlayerData[player::kFaction] == owner) {
+  const Faction owner{row[star_system::kOwner]};
+  if (Faction{state::PlayerData[player::kFaction]} == owner) {
     ui.Message(rules::Popup::Text, "N/A!", "Your faction defends the starbase. You cannot attack it.");
     order.refusal = StrikeResult::OwnStarbase;
     return order;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace screens {
 
@@ -64,7 +65,7 @@ StrikeResult StrikeStarbase(rules::Ui& ui);
 struct StrikeOrder {
   StrikeResult refusal = StrikeResult::Declined;  // when not `go`
   bool go = false;
-  std::int32_t enemyFaction = 0;  // the system's owner
+  Faction enemyFaction = kFactionPirates;  // the system's owner
   std::int32_t fleetKind = 0;     // a weakened or a strong defence
 };
 StrikeOrder AskForStrike(rules::Ui& ui);

@@ -92,7 +92,7 @@ void FillValue(const state::TMissionRow& o, Value value, std::int32_t system, st
   const std::int32_t subject = o[mission::kSubject];
   switch (value) {
     case Value::Ship:
-      view.value = rules::FactionShortName(o[mission::kEnemyFaction]) + " " +
+      view.value = rules::FactionShortName(Faction{o[mission::kEnemyFaction]}) + " " +
                    state::GetShipClassName(o[mission::kEnemyClass]);
       view.valueLeft = 376;
       return;

@@ -58,7 +58,7 @@ ShipyardScreen::ShipyardScreen()
 
 void ShipyardScreen::FillOffers() {
   credits_.SetCaption("$ " + state::FormatThousands(state::PlayerData[player::kCredits]));
-  offers_ = rules::ShipyardOffers(state::PlayerData[player::kFaction]);
+  offers_ = rules::ShipyardOffers(Faction{state::PlayerData[player::kFaction]});
   for (std::size_t place = 0; place < offers_.size(); ++place)
     tiles_[place]->LoadPicture(rules::ShipyardTilePicture(offers_[place]));
   UpdateCompatibilityLabels();
@@ -135,9 +135,10 @@ void ShipyardScreen::OnSpecialityClick() {
 
 void ShipyardScreen::OnMoreClick() {
   if (shownClass_ <= 0) return;
-  popups::ShowPicture(
-      state::GetShipClassName(shownClass_), state::GetShipClassDescription(shownClass_),
-      state::GetShipFactionImage(shownClass_, state::PlayerData[player::kFaction]) + "_Scene.jpg");
+  const Faction faction{state::PlayerData[player::kFaction]};
+  popups::ShowPicture(state::GetShipClassName(shownClass_),
+                      state::GetShipClassDescription(shownClass_),
+                      state::GetShipFactionImage(shownClass_, faction) + "_Scene.jpg");
 }
 
 void ShipyardScreen::OnMoreHover() { more_.SetFontColor(kLinkHoverColour); }

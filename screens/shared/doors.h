@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace screens {
 
@@ -197,7 +198,7 @@ void AskTurnOffTutorial();
 // ---- The fights ---------------------------------------------------------------------------------
 
 // The combat set-up of a fight against one ship (enemy record, loadout, ability slots, pictures).
-void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
+void SetupShipCombatOnScreen(std::int32_t enemyClass, Faction enemyFaction,
                              std::int32_t enemyKind, std::int32_t enemyTier);
 
 // Fights the prepared fight on the combat screen and returns when it is over.
@@ -210,7 +211,7 @@ void DestroyEnemyInFight();
 
 // Prepares both fleets against `enemyFaction`, runs the fleet battle screen and returns whether
 // the enemy fleet was destroyed.
-bool RunFleetBattleOnScreen(std::int32_t enemyFaction, std::int32_t fleetKind);
+bool RunFleetBattleOnScreen(Faction enemyFaction, std::int32_t fleetKind);
 
 // The captain's own fight of a battle takes the whole view: the battle hides while it runs and
 // shows again after it, unless the battle has ended meanwhile.

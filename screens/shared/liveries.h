@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "state/factions.h"
+
 namespace screens {
 
 // The picture of `picture` in the livery of `faction` (0 the pirates .. 4): its colour word
 // ("blue" or "red", a whole part of the name between underscores) becomes the faction's livery.
 // A faction out of range, or a name without a colour word, leaves the picture as it is.
-std::string SymbolInLivery(std::string_view picture, std::int32_t faction);
+std::string SymbolInLivery(std::string_view picture, Faction faction);
 
 }  // namespace screens

@@ -37,7 +37,7 @@ void DayCountWindow::Begin(std::int32_t days) {
   daysLeft_ = days;
   underway_ = true;
   shipPicture_.LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
-                                                      state::PlayerShip[ship::kFaction]) +
+                                                      Faction{state::PlayerShip[ship::kFaction]}) +
                            "_scene.jpg");
   daysLeftLabel_.SetCaption(DaysText(daysLeft_));
   dayTimer_.SetEnabled(true);

@@ -14,7 +14,7 @@ using state::IsSystem;
 // that is none of the four factions shows a neutral blip.
 std::string Blip(std::int32_t s) {
   if (state::SystemData[s][star_system::kCampaign] == 1) return "Battleicon.jpg";
-  switch (state::SystemData[s][star_system::kOwner]) {
+  switch (Faction{state::SystemData[s][star_system::kOwner]}) {
     case kFactionFederation: return "GalaxyMapBlip_Fed.jpg";
     case kFactionOuterRim: return "GalaxyMapBlip_OuterR.jpg";
     case kFactionCoalition: return "GalaxyMapBlip_Coal.jpg";
@@ -33,12 +33,13 @@ void DescribeSystem(std::int32_t s, GalaxyMapView& v) {
   if (!IsSystem(s)) return;
   v.systemName = state::SystemText[s][system_text::kName];
   v.description = state::SystemText[s][system_text::kDescription];
-  v.systemClass =
-      std::string(state::EconomyClassCaption(state::SystemData[s][star_system::kClass]));
-  const std::int32_t owner = state::SystemData[s][star_system::kOwner];
+  const EconomyClass economyClass{state::SystemData[s][star_system::kClass]};
+  v.systemClass = std::string(state::EconomyClassCaption(economyClass));
+  const Faction owner{state::SystemData[s][star_system::kOwner]};
   if (!state::IsFaction(owner)) return;
-  v.faction = "Faction: " + state::FactionText[owner][faction_text::kShortName];
-  v.logo = state::FactionText[owner][faction_text::kLogo] + ".jpg";
+  const state::TFactionTextRow& texts = state::FactionText[state::Stored(owner)];
+  v.faction = "Faction: " + texts[faction_text::kShortName];
+  v.logo = texts[faction_text::kLogo] + ".jpg";
 }
 
 void FillPrices(bool pricesPanelShown, GalaxyMapView& v) {
@@ -66,11 +67,12 @@ void FillPrices(bool pricesPanelShown, GalaxyMapView& v) {
 
 bool GalaxySystemHostile(std::int32_t s) {
   if (!IsSystem(s)) return false;
-  const std::int32_t o = state::SystemData[s][star_system::kOwner];
-  const std::int32_t p = state::PlayerData[player::kFaction];
+  const Faction o{state::SystemData[s][star_system::kOwner]};
+  const Faction p{state::PlayerData[player::kFaction]};
   if (!state::IsFaction(o) || !state::IsFaction(p)) return false;
-  return state::FactionData[o][faction::kAtWarWith + p] > 0 &&
-         state::FactionData[o][faction::kAlive] > 0 && state::FactionData[p][faction::kAlive] > 0;
+  const state::TFactionRow& owner = state::FactionData[state::Stored(o)];
+  return owner[faction::AtWarWith(p)] > 0 && owner[faction::kAlive] > 0 &&
+         state::FactionData[state::Stored(p)][faction::kAlive] > 0;
 }
 
 GalaxyMapView BuildGalaxyMapView(bool displayedHighlighted, bool pricesPanelShown) {

@@ -44,11 +44,12 @@ PlanetView BuildPlanetView(std::int32_t system, std::int32_t body) {
   view.isBody = true;
   view.name = text[body_text::kName];
   view.description = text[body_text::kDescription];
-  const std::int32_t owner = row[body::kOwner];
-  view.faction =
-      "Faction: " +
-      (state::IsFaction(owner) ? state::FactionText[owner][faction_text::kLongName] : std::string());
-  view.economyClass = std::string(state::EconomyClassCaption(row[body::kKind]));
+  const Faction owner{row[body::kOwner]};
+  const std::string longName =
+      state::IsFaction(owner) ? state::FactionText[state::Stored(owner)][faction_text::kLongName]
+                              : std::string();
+  view.faction = "Faction: " + longName;
+  view.economyClass = std::string(state::EconomyClassCaption(EconomyClass{row[body::kKind]}));
   // A planet with a city shows the city; any other its own large picture.
   view.picture = row[body::kCityPicture] < 1
                      ? rules::GetBodyPictureName(row[body::kPicture]) + "r.jpg"

@@ -49,12 +49,12 @@ std::string WarList(const std::vector<std::string>& names) {
 }
 
 std::string GreetingTail() {
-  const std::int32_t p = state::PlayerData[player::kFaction];
+  const Faction p{state::PlayerData[player::kFaction]};
   std::vector<std::string> enemies;
   if (state::IsFaction(p)) {
-    for (std::int32_t g = 1; g <= state::kLastFaction; ++g)
-      if (g != p && state::FactionData[p][faction::kAtWarWith + g] > 0)
-        enemies.push_back(state::FactionText[g][faction_text::kShortName]);
+    for (const Faction g : state::kPowers)
+      if (g != p && state::FactionData[state::Stored(p)][faction::AtWarWith(g)] > 0)
+        enemies.push_back(state::FactionText[state::Stored(g)][faction_text::kShortName]);
   }
   if (enemies.empty())
     return " Right now we are at peace with all other factions, but I am sure this won\u00b4t be for "
@@ -66,11 +66,11 @@ std::string GreetingTail() {
 
 bool SensorShipHostile(int slot) {
   if (!IsSlot(slot)) return false;
-  const std::int32_t f = state::SpecialShips[slot][special_ship::kFaction];
-  const std::int32_t p = state::PlayerData[player::kFaction];
+  const Faction f{state::SpecialShips[slot][special_ship::kFaction]};
+  const Faction p{state::PlayerData[player::kFaction]};
   if (f == kFactionPirates) return true;
   if (f == p || !state::IsFaction(p) || !state::IsFaction(f)) return false;
-  return state::FactionData[p][faction::kAtWarWith + f] >= 1;
+  return state::FactionData[state::Stored(p)][faction::AtWarWith(f)] >= 1;
 }
 
 std::array<SensorBlipView, kSensorSlots> BuildSensorBlips(int selected) {
@@ -101,7 +101,8 @@ SensorShipView DescribeSensorShip(int slot) {
   const std::int32_t type = state::ActiveMission[mission::kType];
   const std::string className = state::GetShipClassName(c);
 
-  v.line = rules::FactionShortName(row[special_ship::kFaction]) + " " + className + " " + SizeWord(c);
+  v.line = rules::FactionShortName(Faction{row[special_ship::kFaction]}) + " " + className + " " +
+           SizeWord(c);
   if (target && (type == kMissionBounty || type == kMissionAbduction))
     v.line = TargetName(type) + " (" + className + ")";
 
@@ -143,7 +144,7 @@ SensorShipView DescribeSensorShip(int slot) {
     if (named) v.description = rules::DescribeSpecialShip(slot, TargetName(type));
   }
   if (target) v.speciality = "This is your mission target! Go get him!";
-  v.picture = state::GetShipFactionImage(c, row[special_ship::kFaction]) + "_scene.jpg";
+  v.picture = state::GetShipFactionImage(c, Faction{row[special_ship::kFaction]}) + "_scene.jpg";
   return v;
 }
 
@@ -151,8 +152,9 @@ SensorHailView BuildSensorHail(int slot) {
   SensorHailView v;
   if (!IsSlot(slot)) return v;
   const state::TSpecialShipRow& row = state::SpecialShips[slot];
-  const std::int32_t p = state::PlayerData[player::kFaction];
-  const bool own = row[special_ship::kFaction] == p;
+  const Faction p{state::PlayerData[player::kFaction]};
+  const Rank rank{state::PlayerData[player::kRank]};
+  const bool own = Faction{row[special_ship::kFaction]} == p;
   const std::string silence = "You do not get a response.";
   switch (row[special_ship::kKind]) {
     case kTraderShip:
@@ -161,7 +163,7 @@ SensorHailView BuildSensorHail(int slot) {
       break;
     case kMilitaryShip:
       v.picture = own ? "Fedpilot1.jpg" : "Fedpilot2.jpg";
-      v.text = own ? state::Quoted(state::GetRankTitle(p, state::PlayerData[player::kRank]) + " " +
+      v.text = own ? state::Quoted(state::GetRankTitle(p, rank) + " " +
                                    state::NameInText(state::PlayerName) +
                                    "! How can we assist you, Sir?" + GreetingTail())
                    : silence;

@@ -32,7 +32,7 @@ ShipStatusView BuildShipStatusView(ShipStatusMode mode) {
   const bool own = mode == ShipStatusMode::OwnShip;
   const state::TShipRow& ship = own ? state::PlayerShip : state::EnemyShip;
   const std::int32_t c = ship[ship::kClass];
-  const std::int32_t livery = ship[ship::kFaction];
+  const Faction livery{ship[ship::kFaction]};
   auto stat = [c](std::int32_t attribute) { return state::GetShipClassStat(c, attribute); };
 
   ShipStatusView view;
@@ -64,7 +64,7 @@ ShipStatusView BuildShipStatusView(ShipStatusMode mode) {
   }
 
   // The scene behind "[...more]": the own ship is shown in the player's faction colours.
-  const std::int32_t moreLivery = own ? state::PlayerData[player::kFaction] : livery;
+  const Faction moreLivery = own ? Faction{state::PlayerData[player::kFaction]} : livery;
   view.morePicture = state::GetShipFactionImage(c, moreLivery) + "_Scene.jpg";
   view.moreTopic = view.name;
   view.moreText = state::GetShipClassDescription(c);

@@ -348,7 +348,7 @@ void TravelScreenForm::ShowMissionPanel() {
 
 void TravelScreenForm::ShowNewsItem(int entry) {
   if (entry < 1 || entry > state::kLastNews || !Visible()) return;
-  popups::ShowNotice(rules::NewsTopic(state::NewsList[entry][news::kKind]),
+  popups::ShowNotice(rules::NewsTopic(rules::NewsKind{state::NewsList[entry][news::kKind]}),
                      state::NewsHeadline[entry], rules::BuildNewsText(entry), "news.jpg");
 }
 

@@ -54,7 +54,7 @@ struct FindKind {
   const char* description;
 };
 
-FindKind FindKindOf(std::int32_t kind) {
+FindKind FindKindOf(SpaceFindKind kind) {
   switch (kind) {
     case kFindLifepod:
       return {"lifepod.jpg", "Lifepod", "Lifepodr.jpg",
@@ -88,7 +88,7 @@ std::string_view BodyClassCaption(std::int32_t kind) {
     case state::kKindSun: return "Class: Sun";
     case state::kKindWormhole: return "Class: Wormhole";
     default: {
-      const std::string_view economy = state::EconomyClassCaption(kind);
+      const std::string_view economy = state::EconomyClassCaption(EconomyClass{kind});
       return economy.empty() ? "Class: ?" : economy;
     }
   }
@@ -206,8 +206,8 @@ void FillCompatibility(TravelView& v) {
                                  state::GetShipClassBaseShields(shipClass))) +
           "%",
       "Your name is: " +
-          state::GetRankTitleShort(state::PlayerData[player::kFaction],
-                                   state::PlayerData[player::kRank]) +
+          state::GetRankTitleShort(Faction{state::PlayerData[player::kFaction]},
+                                   Rank{state::PlayerData[player::kRank]}) +
           " " + state::NameInText(state::PlayerName) + " (Click for personal status)",
       "Experience " +
           std::to_string(Percent(state::PlayerData[player::kExperience],
@@ -255,7 +255,7 @@ TargetView BuildTargetView() {
   const std::int32_t selected = state::SelectedBody;
   if (selected < 0) {
     const state::TSpaceFindRow* row = Find(PlayerShip[ship::kSystem], -selected);
-    const FindKind kind = FindKindOf(row ? (*row)[space_find::kKind] : 0);
+    const FindKind kind = FindKindOf(SpaceFindKind{row ? (*row)[space_find::kKind] : 0});
     t.name = kind.caption;
     t.picture = kind.targetPicture;
     t.description = kind.description;
@@ -270,7 +270,7 @@ TargetView BuildTargetView() {
   t.name = state::BodyText[system][b][body_text::kName];
   t.picture = rules::GetBodyPictureName((*row)[body::kPicture]) + "r.jpg";
   t.description = state::BodyText[system][b][body_text::kDescription];
-  t.faction = "Faction: " + rules::FactionShortName((*row)[body::kOwner]);
+  t.faction = "Faction: " + rules::FactionShortName(Faction{(*row)[body::kOwner]});
   t.kind = std::string(BodyClassCaption((*row)[body::kKind]));
   return t;
 }
@@ -311,7 +311,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
     const state::TSpaceFindRow* row = Find(own, s);
     if (!row || (*row)[space_find::kPresent] != 1) continue;
     FindView& f = v.finds[s - 1];
-    const FindKind kind = FindKindOf((*row)[space_find::kKind]);
+    const FindKind kind = FindKindOf(SpaceFindKind{(*row)[space_find::kKind]});
     f.visible = true;
     f.picture = kind.mapPicture;
     f.caption = kind.caption;

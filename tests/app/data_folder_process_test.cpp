@@ -124,7 +124,7 @@ TEST_F(DataFolderProcess, AFirstSaveKilledAtAnyStepShowsWhatIsOnDiskAfterARestar
   state::PlayerData[player::kProfession] = 1;
   state::PlayerData[player::kFaction] = 1;
   state::PlayerName = "Kira Vey";
-  state::BuildNewWorld(state::StartShipClass(1, 1));
+  state::BuildNewWorld(state::StartShipClass(kProfessionTrader, kFactionFederation));
   state::FinishNewWorld();
   const fs::path folder = data();
   fs::create_directories(folder);

@@ -967,7 +967,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   state::PlayerData[player::kProfession] = 2;
   state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
-  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   auto& p = state::PlayerShip;
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);

@@ -68,7 +68,7 @@ class CombatTest : public testing::Test {
             .Class(playerClass)
             .ActionPoints(state::GetShipClassStat(playerClass, state::kAttrActionPoints))
             .Reinforcements(-1)
-            .Faction(1)
+            .Faction(kFactionFederation)
             .System(1)
             .CargoSpace(state::GetShipClassStat(playerClass, state::kAttrCargoSpace))
             .Shields(state::GetShipClassBaseShields(playerClass));
@@ -79,7 +79,7 @@ class CombatTest : public testing::Test {
             .ActionPoints(state::GetShipClassStat(enemyClass, state::kAttrActionPoints))
             .Reinforcements(-1)
             .EnemyKind(2)
-            .Faction(2)
+            .Faction(kFactionOuterRim)
             .Shields(state::GetShipClassBaseShields(enemyClass));
     for (int id : {1, 2, 3}) state::AbilityOwned[id] = 1;
     state::PlayerAbilitySlots = {};

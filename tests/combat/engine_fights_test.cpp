@@ -26,7 +26,7 @@ Outcome FlyUntilAFight(std::uint32_t seed) {
   state::PlayerData[player::kProfession] = 2;  // combat trader
   state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
-  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   state::PlayerData[player::kCriminalDays] = 50;  // wanted: the own faction's police hunt the ship
 
   combat::EngineFights fights(screens);

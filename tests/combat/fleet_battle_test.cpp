@@ -49,8 +49,8 @@ class OwnAttackScript : public support::ScriptUi {
   std::int32_t enemyShieldsAtFight = 0;
   int fights = 0;
 
-  void SetupShipCombat(std::int32_t c, std::int32_t f, std::int32_t k, std::int32_t t) override {
-    setups.push_back({c, f, k, t});
+  void SetupShipCombat(std::int32_t c, Faction f, std::int32_t k, std::int32_t t) override {
+    setups.push_back({c, state::Stored(f), k, t});
     ScriptUi::SetupShipCombat(c, f, k, t);
     state::EnemyShip[ship::kShields] =
         999999;  // set-up fills full shields; the battle overwrites them
@@ -99,7 +99,7 @@ class FleetBattle : public combat_test::CombatTest {
   }
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
-                  std::int32_t hp = -1, std::int32_t faction = 2) {
+                  std::int32_t hp = -1, Faction faction = kFactionOuterRim) {
     row = test_rows::FleetShipRow()
               .Alive()
               .Faction(faction)
@@ -110,8 +110,9 @@ class FleetBattle : public combat_test::CombatTest {
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
   void SmallBattle(std::initializer_list<std::int32_t> enemyRoles) {
-    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[ship::kShields], 1);
-    Row(PlayerFleet[2], kPatton, combat::kRoleDestroyer, -1, 1);
+    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[ship::kShields],
+        kFactionFederation);
+    Row(PlayerFleet[2], kPatton, combat::kRoleDestroyer, -1, kFactionFederation);
     int r = 1;
     for (std::int32_t role : enemyRoles)
       Row(EnemyFleet[r++], role == combat::kRoleStation ? -1 : kPatton, role);
@@ -180,7 +181,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         state::ActiveMission[mission::kActive] = c.missionType != 0;
         state::ActiveMission[mission::kType] = c.missionType;
 
-        combat::PrepareFleetBattle(enemy, c.kind);
+        combat::PrepareFleetBattle(Faction{enemy}, c.kind);
 
         EXPECT_EQ(combat::SelectedEscort, 0);
         EXPECT_EQ(combat::SelectedTarget, 0);
@@ -245,7 +246,7 @@ TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
   state::ActiveMission[mission::kType] = kMissionFlanking;
-  combat::PrepareFleetBattle(3, rules::kFleetKindMission);
+  combat::PrepareFleetBattle(kFactionCoalition, rules::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
     civilians += EnemyFleet[r][kAlive] > 0 &&
@@ -263,10 +264,11 @@ TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
 
 TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
   // Own: the flagship and a second large ship, then six small ones; one dead row in between.
-  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, 1);
-  Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, 1);
+  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
+  Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, kFactionFederation);
   for (int r = 3; r <= 9; ++r)
-    Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1, 1);
+    Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1,
+        kFactionFederation);
   PlayerFleet[5][kAlive] = 0;
   // Enemy: a station and three battleships, then eight small ones... only six rows remain.
   Row(EnemyFleet[1], -1, combat::kRoleStation);
@@ -298,8 +300,8 @@ TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
 }
 
 TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
-  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, 1);
-  Row(EnemyFleet[1], kPatton, combat::kRoleDestroyer, 520, 3);  // 80 % of 650
+  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
+  Row(EnemyFleet[1], kPatton, combat::kRoleDestroyer, 520, kFactionCoalition);  // 80 % of 650
   combat::SelectedTarget = 1;
   combat::SelectedEscort = 1;
   PlayerShip[ship::kClass] =
@@ -546,7 +548,7 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
     for (std::uint32_t seed = 0; seed < 40; ++seed) {
       SCOPED_TRACE(std::to_string(c.escortClass) + " seed " + std::to_string(seed));
       SmallBattle({c.targetRole});
-      Row(PlayerFleet[2], c.escortClass, c.escortRole, 100000, 1);
+      Row(PlayerFleet[2], c.escortClass, c.escortRole, 100000, kFactionFederation);
       if (c.targetClass != 0) EnemyFleet[1][kClass] = c.targetClass;
       EnemyFleet[1][kHp] = 100000;
       combat::SelectedEscort = 2;
@@ -725,7 +727,7 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
   state::PlayerData[player::kProfession] = 2;
   state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
-  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   if (battleship) {
     PlayerShip[ship::kClass] = kGettysburg;
     PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
@@ -737,7 +739,7 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
                              .Reward(50000)
                              .Target(PlayerShip[ship::kSystem], PlayerShip[ship::kBody])
                              .Subject(1)
-                             .EnemyFaction(2);
+                             .EnemyFaction(kFactionOuterRim);
 
   combat::EngineFights fights(screens);
   rules::CheckMissionOnArrival(fights);
@@ -806,12 +808,12 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   state::PlayerData[player::kProfession] = 2;
   state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
-  rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   PlayerShip[ship::kClass] = kGettysburg;
   PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
                                                         PlayerShip[ship::kCargoModule]);
   combat::EngineFights fights(screens);
-  const bool won = fights.RunFleetBattle(3, rules::kFleetKindStarbaseWeakened);
+  const bool won = fights.RunFleetBattle(kFactionCoalition, rules::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);
   EXPECT_EQ(EnemyFleet[1][kClass], state::kStarbaseClass);
   if (EnemyFleet[1][kAlive] == 0) {

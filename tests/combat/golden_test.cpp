@@ -30,7 +30,7 @@ TEST(CombatGolden, SeededDuelTranscript) {
   setup.seed = 20;
   setup.playerClass = 5;
   setup.enemyClass = 8;
-  setup.enemyFaction = 0;
+  setup.enemyFaction = kFactionPirates;
   setup.enemyKind = 3;
   combat::SetupDuel(setup, ui);
   const combat::DuelResult result = combat::PlayDuel(ui);

@@ -73,7 +73,7 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
           Ships(1, 1);
           state::Randomize(seed);
           const std::int32_t cls = kClassOfSize[size];
-          SetupShipCombat(cls, 3, kind, 0, ui);
+          SetupShipCombat(cls, kFactionCoalition, kind, 0, ui);
           const auto& e = state::EnemyShip;
           EXPECT_EQ(e[ship::kAlive], 1);
           EXPECT_EQ(e[ship::kClass], cls);
@@ -133,7 +133,7 @@ TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
     std::int32_t gun = r <= 40 ? 7 : r <= 70 ? 8 : 4;
     if (gun != 8) gun = 4;  // battleships carry the quantum gun unless they have a Gatling
     state::Randomize(seed);
-    SetupShipCombat(16, 2, 2, 0, ui);
+    SetupShipCombat(16, kFactionOuterRim, 2, 0, ui);
     EXPECT_EQ(state::EnemyShip[ship::kGun], gun) << seed;
     EXPECT_EQ(state::EnemyShip[ship::kMissileLauncher], second <= 70 ? 5 : 10) << seed;
   }
@@ -160,7 +160,7 @@ TEST_F(SetupTest, OverridesAndReinforcements) {
     state::SystemData[1][star_system::kOwner] = c.systemOwner;
     state::TutorialActive = c.tutorialStep > 0;
     state::TutorialStep = c.tutorialStep;
-    SetupShipCombat(c.enemyClass, c.faction, c.kind, 0, ui);
+    SetupShipCombat(c.enemyClass, Faction{c.faction}, c.kind, 0, ui);
     if (c.gun != -2) {
       EXPECT_EQ(state::EnemyShip[ship::kGun], c.gun);
     }
@@ -227,7 +227,7 @@ TEST_F(SetupTest, PlayerSlotList) {
     state::AbilityOwned = {};
     for (auto id : c.owned) state::AbilityOwned[id] = 1;
     state::PlayerShip[ship::kEngine] = c.engine;
-    SetupShipCombat(1, 2, 2, 0, ui);
+    SetupShipCombat(1, kFactionOuterRim, 2, 0, ui);
     EXPECT_EQ(PlayerSlots(), c.slots);
     EXPECT_EQ(state::AbilityOwned[36], 1);
   }
@@ -254,7 +254,7 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
     state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
     state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
-    SetupShipCombat(1, 3, 2, 0, ui);
+    SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
   // Leftovers of an earlier fight are gone; the player's ship keeps its shields.
@@ -266,7 +266,7 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
-  SetupShipCombat(1, 3, 2, 0, ui);
+  SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 0);
   EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 0);
@@ -278,7 +278,7 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
   Ships(17, 1);
-  SetupShipCombat(1, 3, 2, 0, ui);
+  SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 1)
       << "six action points show the eight-step bar";
 }
@@ -290,7 +290,7 @@ TEST_F(SetupTest, PicturesAsData) {
   state::PlayerShip[ship::kGun] = kGunFusion;
   state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerData[player::kLevel] = 16;
-  SetupShipCombat(9, 0, 1, 0, ui);
+  SetupShipCombat(9, kFactionPirates, 1, 0, ui);
   const auto& p = combat::Pictures;
   EXPECT_EQ(p.playerNormal, "Federation_Stargun_l_n.jpg");
   EXPECT_EQ(p.playerShield, "Federation_Stargun_l_s.jpg");
@@ -321,7 +321,7 @@ TEST_F(SetupTest, PicturesAsData) {
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(4, 1);
   state::PlayerShip[ship::kGun] = kGunGatling;
-  SetupShipCombat(-1, 2, 2, 0, ui);
+  SetupShipCombat(-1, kFactionOuterRim, 2, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);
   EXPECT_EQ(combat::Pictures.playerFiring, "Federation_Killerbee_l_f2.jpg");

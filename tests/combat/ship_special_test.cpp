@@ -183,7 +183,7 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   state::ClearGameState();
   state::PlayerShip[ship::kClass] = 13;
   state::PlayerShip[ship::kEmitterUsed] = 1;
-  combat::SetupShipCombat(1, 0, 2, 1, ui);
+  combat::SetupShipCombat(1, kFactionPirates, 2, 1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 0);
   state::PlayerShip[ship::kActionPoints] = 5;
   Click({true});

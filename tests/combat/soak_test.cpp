@@ -26,10 +26,10 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
     setup.seed = static_cast<std::uint32_t>(i) * 2654435761u;
     setup.playerClass = 1 + i % 19;
     setup.enemyClass = kEnemyClasses[(i / 19) % 20];
-    setup.enemyFaction = i % 5;
+    setup.enemyFaction = state::kAllFactions[i % 5];
     setup.enemyKind = 1 + (i / 7) % 3;
     setup.enemyTier = (i / 11) % 5;
-    setup.playerFaction = 1 + (i / 3) % 4;
+    setup.playerFaction = state::kPowers[(i / 3) % 4];
     combat::RecordingUi ui(screens);
     ui.defaultAnswer = false;  // the captain turns every boarding offer down
     combat::SetupDuel(setup, ui);

@@ -384,7 +384,7 @@ TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
   // The screen lives on: the next fight set up on it is open again, and its rounds go on.
   state::PlayerShip[ship::kAlive] = 1;
   state::PlayerShip[ship::kClass] = 1;
-  combat::SetupShipCombat(1, 2, 2, 0, ui);
+  combat::SetupShipCombat(1, kFactionOuterRim, 2, 0, ui);
   EXPECT_FALSE(ui.IsClosed());
   state::EnemyAbilitySlots = {};
   combat::EndPlayerTurn(ui);

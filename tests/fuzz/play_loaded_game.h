@@ -40,7 +40,7 @@ inline void PlayLoadedGame(std::uint32_t seed) {
 
   // A fight against a ship drawn from the seed, played by the duel's captain.
   const std::int32_t enemyClass = 1 + static_cast<std::int32_t>(seed % 19);
-  const std::int32_t enemyFaction = static_cast<std::int32_t>(seed / 19 % 5);
+  const Faction enemyFaction = state::kAllFactions[seed / 19 % 5];
   combat::SetupShipCombat(enemyClass, enemyFaction, 2, 0, ui);
   combat::PrepareShipCombat();
   combat::RefreshShipCombatScreen(ui);

@@ -72,9 +72,10 @@ TEST_F(Bank, OffersFollowTheRankWithTheRowsAtBothEnds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rank);
-    const rules::LoanOffer small = rules::SmallLoanOffer(c.rank);
-    const rules::LoanOffer large = rules::LargeLoanOffer(c.rank);
-    const rules::WarBondOffer bonds = rules::WarBondOfferFor(c.rank);
+    const Rank rank{c.rank};
+    const rules::LoanOffer small = rules::SmallLoanOffer(rank);
+    const rules::LoanOffer large = rules::LargeLoanOffer(rank);
+    const rules::WarBondOffer bonds = rules::WarBondOfferFor(rank);
     EXPECT_EQ(small.lent, c.small.lent);
     EXPECT_EQ(small.repay, c.small.repay);
     EXPECT_EQ(small.term, c.small.term);

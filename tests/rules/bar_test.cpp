@@ -25,7 +25,7 @@ class Bar : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kProfession] = 1;
     PlayerData[player::kFaction] = 1;
-    state::BuildNewWorld(state::StartShipClass(1, 1));
+    state::BuildNewWorld(state::StartShipClass(kProfessionTrader, kFactionFederation));
     state::Randomize(23);
     system = state::PlayerShip[ship::kSystem];
     // Every hideout of the system known, then the test's own hidden ones.

@@ -133,7 +133,7 @@ TEST_F(Briefings, TheFlagshipOrdersFollowTheCurrentRank) {
   for (int rank : {1, 5}) {
     state::PlayerData[player::kRank] = rank;
     EXPECT_EQ(rules::GetMissionTextFlagship(1, 0, 0).rfind(
-                  state::GetRankTitleShort(2, rank) + " Ada Quill, we have a special mission for you.", 0),
+                  state::GetRankTitleShort(kFactionOuterRim, Rank{rank}) + " Ada Quill, we have a special mission for you.", 0),
               0u);
   }
 }

@@ -97,7 +97,7 @@ TEST_F(Campaigns, TheSiegeEndsInConquestOrFailure) {
     EXPECT_EQ(state::BodyData[3][3][body::kOwner], 2) << c.name;
     EXPECT_EQ(PlayerData[player::kAttacksWon], c.wonAsAttacker) << c.name;
     EXPECT_EQ(PlayerData[player::kDefencesWon], c.wonAsDefender) << c.name;
-    EXPECT_EQ(NewsList[1][news::kKind],
+    EXPECT_EQ(rules::NewsKind{NewsList[1][news::kKind]},
               c.conquered ? rules::kNewsSystemCaptured : rules::kNewsInvasionFailed);
     EXPECT_EQ(NewsList[1][news::kSubject], 1);
     EXPECT_EQ(NewsList[1][news::kSecondFaction], 2);
@@ -122,7 +122,7 @@ TEST_F(Campaigns, EqualPointsAtTheEndLeaveTheSystemToTheDefender) {
     found = true;
     EXPECT_EQ(SystemData[3][star_system::kOwner], 2);
     EXPECT_EQ(SystemData[3][star_system::kCampaign], 0);
-    EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsInvasionFailed);
+    EXPECT_EQ(rules::NewsKind{NewsList[1][news::kKind]}, rules::kNewsInvasionFailed);
   }
   EXPECT_TRUE(found);
 }

@@ -31,7 +31,7 @@ class Cheats : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kProfession] = 1;
     PlayerData[player::kFaction] = faction;
-    state::BuildNewWorld(state::StartShipClass(1, faction));
+    state::BuildNewWorld(state::StartShipClass(kProfessionTrader, Faction{faction}));
     state::Randomize(5);
     ui = support::ScriptUi{};
   }

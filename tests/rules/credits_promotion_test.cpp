@@ -26,12 +26,12 @@ using state::SkillOwned;
 
 class Career : public ::testing::Test {
  protected:
-  void SetUp() override { NewWorld(1, 1); }
+  void SetUp() override { NewWorld(kFactionFederation, kProfessionTrader); }
 
-  void NewWorld(int faction, int profession) {
+  void NewWorld(Faction faction, Profession profession) {
     state::ClearGameState();
-    PlayerData[player::kProfession] = profession;
-    PlayerData[player::kFaction] = faction;
+    PlayerData[player::kProfession] = state::Stored(profession);
+    PlayerData[player::kFaction] = state::Stored(faction);
     state::BuildNewWorld(state::StartShipClass(profession, faction));
     state::Randomize(5);
     ui = support::ScriptUi{};
@@ -166,7 +166,7 @@ TEST_F(Career, EachLevelBringsItsAward) {
 TEST_F(Career, ThePromisedPlanetDependsOnWhoHoldsIt) {
   for (const bool held : {true, false}) {
     SetUp();
-    const rules::PromisedPlanet planet = rules::PromisedPlanetOf(1);
+    const rules::PromisedPlanet planet = rules::PromisedPlanetOf(kFactionFederation);
     ASSERT_EQ(planet.system, 8);
     state::BodyData[planet.system][planet.body][body::kOwner] = held ? 1 : 4;
     PlayerData[player::kLevel] = 18;
@@ -202,7 +202,7 @@ TEST_F(Career, TheStatusBarsShowTheExperienceLeftAfterAPromotion) {
   };
   for (const bool throughTheRule : {true, false}) {
     SCOPED_TRACE(throughTheRule ? "granted experience" : "experience already at the threshold");
-    NewWorld(1, 1);
+    NewWorld(kFactionFederation, kProfessionTrader);
     BarsUi bars;
     if (throughTheRule) {
       rules::AddExperience(state::GetLevelExperience(1), bars);

@@ -27,7 +27,7 @@ class DailyTurn : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kProfession] = 2;
     PlayerData[player::kFaction] = 1;
-    state::BuildNewWorld(state::StartShipClass(2, 1));
+    state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
     state::Randomize(17);
     ui = support::ScriptUi{};
   }
@@ -246,7 +246,8 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     PlayerData[player::kProfession] = c.profession;
     PlayerData[player::kFaction] = c.faction;
     support::ScriptUi quiet;
-    rules::CreateNewGameWorld(state::StartShipClass(c.profession, c.faction), quiet);
+    rules::CreateNewGameWorld(state::StartShipClass(Profession{c.profession}, Faction{c.faction}),
+                              quiet);
     EXPECT_EQ(state::GameDay, 1);
     EXPECT_EQ(state::DisplayedSystem, c.system);
     EXPECT_EQ(state::SelectedBody, c.body);

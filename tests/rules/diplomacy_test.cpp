@@ -52,22 +52,25 @@ TEST_F(Diplomacy, InvasionTargetsLieBehindVisibleWormholesAndAreNoCapitals) {
   struct Case {
     std::string name;
     void (*setup)();
-    int attacker, defender;
+    Faction attacker, defender;
     int target;
     int draws;
   };
+  constexpr Faction kFed = kFactionFederation, kRim = kFactionOuterRim;
   const Case cases[] = {
-      {"one wormhole into the defender", [] {}, 1, 2, 3, 0},
-      {"capitals are never targets", [] { SystemData[3][star_system::kOwner] = 3; }, 1, 2, 0, 0},
-      {"no wormhole into that faction", [] {}, 1, 3, 0, 0},
-      {"hidden wormhole", [] { state::BodyData[2][5][body::kVisible] = 0; }, 1, 2, 0, 0},
-      {"the attacker's system is gone", [] { SystemData[2][star_system::kPresent] = 0; }, 1, 2, 0,
+      {"one wormhole into the defender", [] {}, kFed, kRim, 3, 0},
+      {"capitals are never targets", [] { SystemData[3][star_system::kOwner] = 3; }, kFed, kRim, 0,
        0},
-      {"twice the same system is listed twice", [] { AddBody(2, 7, kWormhole, 3); }, 1, 2, 3, 1},
-      {"faction 0 stands for any owner", [] { SystemData[3][star_system::kOwner] = 4; }, 1, 0, 3,
-       0},
-      {"a destination outside the map is ignored", [] { AddBody(2, 7, kWormhole, 25); }, 1, 2, 3,
-       0},
+      {"no wormhole into that faction", [] {}, kFed, kFactionCoalition, 0, 0},
+      {"hidden wormhole", [] { state::BodyData[2][5][body::kVisible] = 0; }, kFed, kRim, 0, 0},
+      {"the attacker's system is gone", [] { SystemData[2][star_system::kPresent] = 0; }, kFed,
+       kRim, 0, 0},
+      {"twice the same system is listed twice", [] { AddBody(2, 7, kWormhole, 3); }, kFed, kRim, 3,
+       1},
+      {"faction 0 stands for any owner", [] { SystemData[3][star_system::kOwner] = 4; }, kFed,
+       kFactionPirates, 3, 0},
+      {"a destination outside the map is ignored", [] { AddBody(2, 7, kWormhole, 25); }, kFed,
+       kRim, 3, 0},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -86,7 +89,7 @@ TEST_F(Diplomacy, InvasionTargetsLieBehindVisibleWormholesAndAreNoCapitals) {
   for (int pick : {0, 1}) {
     const std::uint32_t seed = FindSeed([&] { return Random(2) == pick; });
     state::Randomize(seed);
-    EXPECT_EQ(rules::PickInvasionTarget(1, 2), pick == 0 ? 5 : 3);
+    EXPECT_EQ(rules::PickInvasionTarget(kFactionFederation, kFactionOuterRim), pick == 0 ? 5 : 3);
   }
 }
 
@@ -122,7 +125,7 @@ TEST_F(Diplomacy, WarIsDeclaredOnlyAfterMoreThanOneHundredDaysOfPeaceAndWithATar
     if (c.war) {
       EXPECT_EQ(FactionData[2][faction::kRelationDays + 1], 1)
           << "the other side counts its first day of war";
-      EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsWarDeclared);
+      EXPECT_EQ(rules::NewsKind{NewsList[1][news::kKind]}, rules::kNewsWarDeclared);
       EXPECT_EQ(NewsList[1][news::kSubject], 1);
       EXPECT_EQ(NewsList[1][news::kSecondFaction], 2);
       EXPECT_EQ(NewsList[1][news::kSystem], 0);
@@ -194,7 +197,7 @@ TEST_F(Diplomacy, CeaseFireNeedsALongWarLaterThanDay200AndNoSiegeBetweenThem) {
       EXPECT_EQ(FactionData[1][faction::kRelationDays + 2], 0) << c.name;
       EXPECT_EQ(FactionData[2][faction::kRelationDays + 1], -1)
           << c.name << ": the other side's first day of peace";
-      EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsCeaseFire);
+      EXPECT_EQ(rules::NewsKind{NewsList[1][news::kKind]}, rules::kNewsCeaseFire);
       EXPECT_EQ(NewsHeadline[1], "Cease fire - Federation vs. Outer Rim");
     } else {
       EXPECT_EQ(FactionData[1][faction::kAtWarWith + 2], 1) << c.name;
@@ -265,7 +268,7 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
       EXPECT_GE(offer[mission::kBriefingVariant], 1) << slot;
       EXPECT_LE(offer[mission::kBriefingVariant], 10) << slot;
     }
-    EXPECT_EQ(NewsList[1][news::kKind], rules::kNewsInvasion);
+    EXPECT_EQ(rules::NewsKind{NewsList[1][news::kKind]}, rules::kNewsInvasion);
     EXPECT_EQ(NewsList[1][news::kSystem], 3);
     EXPECT_EQ(NewsHeadline[1], "System 3 system under attack!");
     ASSERT_EQ(ui.popups.size(), c.popup ? 1u : 0u);

@@ -51,7 +51,7 @@ class EconomyRun : public ::testing::Test {
     ClearGameState();
     PlayerData[player::kProfession] = 5;  // a smuggler sees the hideouts, so their markets run too
     PlayerData[player::kFaction] = 2;
-    BuildNewWorld(StartShipClass(5, 2));
+    BuildNewWorld(StartShipClass(kProfessionSmuggler, kFactionOuterRim));
     NoWarPopups = 0;
     Randomize(20240611);
   }
@@ -132,8 +132,8 @@ class EconomyRun : public ::testing::Test {
         ASSERT_EQ(row[star_system::kCampaignDays], row[star_system::kSiegeDays])
             << "campaign in " << s << " ended early or late";
         ++campaignsEnded;
-        ASSERT_TRUE(NewsList[1][news::kKind] == rules::kNewsSystemCaptured ||
-                    NewsList[1][news::kKind] == rules::kNewsInvasionFailed);
+        const rules::NewsKind kind{NewsList[1][news::kKind]};
+        ASSERT_TRUE(kind == rules::kNewsSystemCaptured || kind == rules::kNewsInvasionFailed);
       }
       for (int b = 1; b <= kLastBody; ++b) {
         if (Visible(s, b) && BodyData[s][b][body::kKind] != kKindPirateHideout) {
@@ -162,7 +162,8 @@ class EconomyRun : public ::testing::Test {
         ASSERT_GE(NewsList[i - 1][news::kDay], e[news::kDay]) << "order at " << i;
       }
       if (e[news::kDay] == GameDay &&
-          (e[news::kKind] == rules::kNewsWarDeclared || e[news::kKind] == rules::kNewsCeaseFire)) {
+          (rules::NewsKind{e[news::kKind]} == rules::kNewsWarDeclared ||
+           rules::NewsKind{e[news::kKind]} == rules::kNewsCeaseFire)) {
         ++diplomacyNews;
       }
       if (e[news::kDay] == GameDay) ++kinds[e[news::kKind]];

@@ -165,7 +165,7 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
             "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready "
             "to engage...\"");
   EXPECT_EQ(alert.picture,
-            state::GetShipFactionImage(setup.enemyClass, setup.enemyFaction) + "_Scene.jpg");
+            state::GetShipFactionImage(setup.enemyClass, Faction{setup.enemyFaction}) + "_Scene.jpg");
 }
 
 TEST_F(Encounters, NobodyAttacksACleanPlayerAtPeace) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/factions.h"
 #include "state/fields.h"
 #include "state/variables.h"
 #include "support/script_ui.h"
@@ -45,9 +46,9 @@ class FightScript : public support::ScriptUi {
   std::vector<int> endedTutorialSteps;
 
   // The set-up every fight gets: the enemy record and a fresh set of enemy ability slots.
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
-    setups.push_back({enemyClass, enemyFaction, enemyKind, enemyTier});
+    setups.push_back({enemyClass, state::Stored(enemyFaction), enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);
     ScriptUi::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }
@@ -62,9 +63,9 @@ class FightScript : public support::ScriptUi {
     if (playerGone) state::PlayerShip[ship::kAlive] = 0;
   }
 
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
     (void)fleetKind;
-    fleetFactions.push_back(enemyFaction);
+    fleetFactions.push_back(state::Stored(enemyFaction));
     if (shipLostInFleetBattle) state::PlayerShip[ship::kAlive] = 0;
     return fleetWon;
   }

@@ -190,7 +190,7 @@ TEST_F(Flight, ArrivalPlacesTheShipAndKnowsThePrices) {
   // A space find has no prices; it gives what it holds.
   SetUp();
   state::SpaceFinds[kSystem][2][space_find::kPresent] = 1;
-  state::SpaceFinds[kSystem][2][space_find::kKind] = kFindTreasure;
+  state::SpaceFinds[kSystem][2][space_find::kKind] = state::Stored(kFindTreasure);
   ArriveAt(-2);
   EXPECT_EQ(PlayerShip[ship::kBody], -2);
   for (int b = 1; b <= state::kLastBody; ++b) EXPECT_EQ(state::BodyPricesKnown[b], 0);
@@ -580,7 +580,7 @@ class FlightDay : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kProfession] = 2;
     PlayerData[player::kFaction] = 1;
-    state::BuildNewWorld(state::StartShipClass(2, 1));
+    state::BuildNewWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation));
     PlayerData[player::kCriminalDays] = 5000;
     PlayerData[player::kLifePoints] = 3;
     state::TutorialActive = 0;

@@ -49,10 +49,10 @@ TEST_F(Governor, WarsAreListedByShortNameInFactionOrder) {
   for (const Case& c : cases) {
     SetUp();
     AtWar(c.own, c.enemies);
-    EXPECT_EQ(rules::WarList(c.own), c.list) << c.own;
+    EXPECT_EQ(rules::WarList(Faction{c.own}), c.list) << c.own;
   }
-  EXPECT_EQ(rules::WarList(0), "");
-  EXPECT_EQ(rules::WarList(5), "");
+  EXPECT_EQ(rules::WarList(kFactionPirates), "");
+  EXPECT_EQ(rules::WarList(Faction{5}), "");
 }
 
 TEST_F(Governor, TheGreetingFollowsTheRankAndTheWars) {

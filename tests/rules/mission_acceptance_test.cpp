@@ -38,7 +38,7 @@ class MissionAcceptance : public ::testing::Test {
     state::PlayerData[player::kProfession] = 1;
     state::Randomize(11);
     support::ScriptUi quiet;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), quiet);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), quiet);
     system = state::PlayerShip[ship::kSystem];
     state::ActiveMission = {};
     state::TutorialActive = 0;

@@ -81,7 +81,7 @@ class MissionArrival : public World {
                         .Reward(kReward)
                         .Target(3, 4)
                         .Subject(subject)
-                        .EnemyFaction(2)
+                        .EnemyFaction(kFactionOuterRim)
                         .FirstPoint(3, 4)
                         .SecondPoint(3, 2)
                         .ThirdPoint(3, 3)
@@ -308,7 +308,7 @@ TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
   const support::ShownPopup& alert = ui.popups.at(0);
   EXPECT_EQ(alert.kind, rules::Popup::Picture);
   EXPECT_EQ(alert.text, "You have encountered a hostile Shadowcat. It is your mission to engage!");
-  EXPECT_EQ(alert.picture, state::GetShipFactionImage(kClassShadowcat, 2) + "_Scene.jpg");
+  EXPECT_EQ(alert.picture, state::GetShipFactionImage(kClassShadowcat, kFactionOuterRim) + "_Scene.jpg");
   EXPECT_EQ(ui.popups.at(1).picture, "GeneralMissionPic.jpg");
   EXPECT_EQ(ui.popups.at(2).kind, rules::Popup::Fame);
   EXPECT_EQ(ui.popups.at(2).picture, "FederationLogo.jpg");

@@ -50,7 +50,7 @@ class Offers : public ::testing::Test {
     state::ClearGameState();
     state::PlayerData[player::kProfession] = 3;
     state::PlayerData[player::kFaction] = faction;
-    state::BuildNewWorld(state::StartShipClass(3, faction));
+    state::BuildNewWorld(state::StartShipClass(kProfessionMercenary, Faction{faction}));
     state::PlayerShip[ship::kClass] = ClassOfSize(size);
     state::Randomize(seed);
   }
@@ -75,10 +75,11 @@ TEST_F(Offers, CollectedInvasionTargetsDrawLikeTheirRule) {
     for (int d = 0; d <= 4; ++d) {
       for (std::uint32_t seed = 1; seed <= 5; ++seed) {
         state::Randomize(seed);
-        const int expected = rules::PickInvasionTarget(a, d);
+        const int expected = rules::PickInvasionTarget(Faction{a}, Faction{d});
         const std::uint32_t after = state::RandSeed;
         state::Randomize(seed);
-        EXPECT_EQ(rules::PickFromCandidates(rules::InvasionCandidates(a, d)), expected) << a << d;
+        EXPECT_EQ(rules::PickFromCandidates(rules::InvasionCandidates(Faction{a}, Faction{d})), expected)
+            << a << d;
         EXPECT_EQ(state::RandSeed, after);
       }
     }
@@ -103,7 +104,7 @@ TEST_F(Offers, RedrawingFromTheListDrawsLikeRedrawingTheRule) {
         state::Randomize(77 + a * 5 + d);
         int plain = 0;
         for (int draw = 0; draw < 1000; ++draw) {
-          const int t = rules::PickInvasionTarget(a, d);
+          const int t = rules::PickInvasionTarget(Faction{a}, Faction{d});
           if (c.fits(t)) {
             plain = t;
             break;
@@ -111,7 +112,7 @@ TEST_F(Offers, RedrawingFromTheListDrawsLikeRedrawingTheRule) {
         }
         const std::uint32_t after = state::RandSeed;
         state::Randomize(77 + a * 5 + d);
-        EXPECT_EQ(rules::RedrawInvasionTarget(rules::InvasionCandidates(a, d), c.fits), plain)
+        EXPECT_EQ(rules::RedrawInvasionTarget(rules::InvasionCandidates(Faction{a}, Faction{d}), c.fits), plain)
             << c.name << " " << a << "," << d;
         EXPECT_EQ(state::RandSeed, after) << c.name << " " << a << "," << d;
       }
@@ -133,7 +134,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
             state::Randomize(seed);
             int plain = 0;
             for (int draw = 0; draw < 1000; ++draw) {
-              plain = rules::ChooseEncounterShipType(kind, 5, psize, faction);
+              plain = rules::ChooseEncounterShipType(kind, 5, psize, Faction{faction});
               if (rule == EnemyClassRule::DiscardSameSize &&
                   state::GetShipClassSize(plain) <= psize && Random(100) <= 40) {
                 plain = 0;
@@ -148,7 +149,7 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
             }
             const std::uint32_t after = state::RandSeed;
             state::Randomize(seed);
-            EXPECT_EQ(rules::DrawEnemyClass(kind, 5, psize, faction, rule), plain)
+            EXPECT_EQ(rules::DrawEnemyClass(kind, 5, psize, Faction{faction}, rule), plain)
                 << psize << " " << faction << " " << kind << " " << static_cast<int>(rule);
             EXPECT_EQ(state::RandSeed, after);
           }
@@ -168,7 +169,7 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
       const int role = state::GetShipClassStat(c, state::kAttrRole);
       if (mode_ == 2) return false;
       if (mode_ == 1 && role == state::kRoleMilitary) return false;
-      return c != 0 && !(role == state::kRoleCivilian && faction_ == kFactionPirates);
+      return c != 0 && !(role == state::kRoleCivilian && Faction{faction_} == kFactionPirates);
     }
 
    private:
@@ -184,12 +185,12 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
             state::Randomize(seed);
             int plain = 0;
             for (int draw = 0; draw < 1000; ++draw) {
-              plain = rules::ChooseEncounterShipType(kind, s, size, faction);
+              plain = rules::ChooseEncounterShipType(kind, s, size, Faction{faction});
               if (test.Accepts(plain)) break;
             }
             const std::uint32_t after = state::RandSeed;
             state::Randomize(seed);
-            EXPECT_EQ(rules::SearchEncounterShipType(kind, s, size, faction, test), plain)
+            EXPECT_EQ(rules::SearchEncounterShipType(kind, s, size, Faction{faction}, test), plain)
                 << s << " " << size << " " << faction << " " << kind << " " << mode;
             EXPECT_EQ(state::RandSeed, after);
           }
@@ -237,12 +238,14 @@ TEST_F(Offers, OpponentFactionsFollowTheirTable) {
       if (Random(100) == c.r) break;
     }
     state::Randomize(seed);
-    EXPECT_EQ(rules::ChooseEncounterFaction(c.kind, 2), c.expected) << c.kind << " " << c.r;
+    EXPECT_EQ(rules::ChooseEncounterFaction(c.kind, kFactionOuterRim), Faction{c.expected})
+        << c.kind << " " << c.r;
   }
   // At war with nobody, the enemy share goes to the faction itself.
   SetWar(2, 3, false);
-  EXPECT_EQ(rules::PickWarEnemyFaction(2), 0);
-  for (int i = 0; i < 200; ++i) EXPECT_NE(rules::ChooseEncounterFaction(3, 2), 3);
+  EXPECT_EQ(rules::PickWarEnemyFaction(kFactionOuterRim), kFactionPirates);
+  for (int i = 0; i < 200; ++i)
+    EXPECT_NE(rules::ChooseEncounterFaction(3, kFactionOuterRim), kFactionCoalition);
 }
 
 TEST_F(Offers, AnEmptyBoardFillsFromTheTopAndAFighterGetsEachKindOfWorkFirst) {
@@ -467,8 +470,9 @@ int pf = 0, psize = 0, current = 0, currentBody = 0;
 int Owner(int x) { return SystemData[x][star_system::kOwner]; }
 bool Campaign(int x) { return SystemData[x][star_system::kCampaign] > 0; }
 int Kind(int x) {
-  int kind = SystemData[x][star_system::kClass] == kEconomyCapital ? rules::kSituationCapital
-                                                                    : rules::kSituationOrdinary;
+  int kind = EconomyClass{SystemData[x][star_system::kClass]} == kEconomyCapital
+                 ? rules::kSituationCapital
+                 : rules::kSituationOrdinary;
   if (Campaign(x)) kind = rules::kSituationCampaign;
   return kind;
 }
@@ -492,7 +496,7 @@ int Planet(int x, const std::function<bool(int)>& extra = [](int) { return true;
 
 int RedrawTarget(int attacker, int defender, const std::function<bool(int)>& fits) {
   for (int draw = 0; draw < 1000; ++draw) {
-    const int t = rules::PickInvasionTarget(attacker, defender);
+    const int t = rules::PickInvasionTarget(Faction{attacker}, Faction{defender});
     if (fits(t)) return t;
   }
   return 0;
@@ -500,7 +504,7 @@ int RedrawTarget(int attacker, int defender, const std::function<bool(int)>& fit
 
 void EnemyFaction(state::TMissionRow& o, int s) {
   for (int draw = 0; draw < 1000; ++draw) {
-    o[mission::kEnemyFaction] = rules::ChooseEncounterFaction(Kind(s), Owner(s));
+    o[mission::kEnemyFaction] = state::Stored(rules::ChooseEncounterFaction(Kind(s), Faction{Owner(s)}));
     if (o[mission::kEnemyFaction] != pf && o[mission::kEnemyFaction] != Owner(s)) break;
   }
 }
@@ -508,7 +512,7 @@ void EnemyFaction(state::TMissionRow& o, int s) {
 int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
   int c = 0;
   for (int draw = 0; draw < 1000; ++draw) {
-    c = rules::ChooseEncounterShipType(kind, s, psize, faction);
+    c = rules::ChooseEncounterShipType(kind, s, psize, Faction{faction});
     if (discard && state::GetShipClassSize(c) <= psize && Random(100) <= 40) c = 0;
     if (state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary && state::GetShipClassSize(c) >= psize &&
         (!single || state::GetShipClassStat(c, state::kAttrGroup) == 0)) {
@@ -562,7 +566,7 @@ int FriendlyNear(int s) {
       if (t != current) break;
     }
   }
-  if (t == 0) t = rules::PickInvasionTarget(Owner(s), CampaignEnemy(s));
+  if (t == 0) t = rules::PickInvasionTarget(Faction{Owner(s)}, Faction{CampaignEnemy(s)});
   return t;
 }
 
@@ -664,7 +668,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
             Owner(d) == e && d != current && Owner(d) != pf)
           t = d;
       }
-      if (t == 0) t = rules::PickInvasionTarget(Owner(s), e);
+      if (t == 0) t = rules::PickInvasionTarget(Faction{Owner(s)}, Faction{e});
       if (t == 0) return;
       o[mission::kActive] = 1, o[mission::kFirstPointBody] = 1, o[mission::kFirstPointSystem] = t,
       o[mission::kTargetBody] = 1, o[mission::kTargetSystem] = t, o[mission::kSubject] = 1;

@@ -56,7 +56,7 @@ TEST_F(News, MarketNewsAreWellFormedAndAgeWithoutLeaving) {
       ASSERT_GE(e[news::kSystem], 1);
       ASSERT_LE(e[news::kSystem], 24);
       const std::string system = " : System " + std::to_string(e[news::kSystem]);
-      switch (e[news::kKind]) {
+      switch (rules::NewsKind{e[news::kKind]}) {
         case rules::kNewsNeedForGoods:
           ASSERT_GE(e[news::kSubject], 1);
           ASSERT_LE(e[news::kSubject], 10);
@@ -171,7 +171,8 @@ TEST_F(News, WarDeclaredTextIsQuotedExactlyAndKeepsItsThirdVariantInField24) {
 // Every variant of every family has a sentence, and every placeholder is filled.
 TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
   AddSystem(5, 2);
-  for (int kind = rules::kNewsNeedForGoods; kind <= rules::kNewsInvasionFailed; ++kind) {
+  for (int kind = state::Stored(rules::kNewsNeedForGoods);
+       kind <= state::Stored(rules::kNewsInvasionFailed); ++kind) {
     for (int v = 1; v <= 10; ++v) {
       const int slot = rules::InsertNewsEntry();
       NewsList[slot][news::kKind] = kind;
@@ -193,7 +194,7 @@ TEST_F(News, EveryVariantOfEveryKindReadsAsThreeFilledSentences) {
   }
   // The names the builders are given appear in their texts.
   const int slot = rules::InsertNewsEntry();
-  NewsList[slot][news::kKind] = rules::kNewsNeedForGoods;
+  NewsList[slot][news::kKind] = state::Stored(rules::kNewsNeedForGoods);
   NewsList[slot][news::kSubject] = 3;
   NewsList[slot][news::kSystem] = 5;
   NewsList[slot][news::kFirstSentenceVariant] = NewsList[slot][news::kSecondSentenceVariant] =
@@ -209,7 +210,7 @@ TEST_F(News, ATextIsDrawnOnceAndReadsTheSameAfterSaveAndLoad) {
   AddSystem(7, 2);
   const int slot = rules::InsertNewsEntry();
   NewsList[slot][news::kValid] = 1;
-  NewsList[slot][news::kKind] = rules::kNewsInvasion;
+  NewsList[slot][news::kKind] = state::Stored(rules::kNewsInvasion);
   NewsList[slot][news::kSubject] = 3;
   NewsList[slot][news::kSecondFaction] = 2;
   NewsList[slot][news::kSystem] = 7;

@@ -41,7 +41,7 @@ class SensorFight : public fixture::FightScript {
   Fight result = Fight::Destroyed;
   std::int32_t playerHelp = 99, enemyHelp = 99, lastSlot = 99;
 
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
     FightScript::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
     // The combat set-up's own reinforcement counts, which the sensors then override.
@@ -79,7 +79,7 @@ class SensorAttackTest : public ::testing::Test {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     PlayerShip[ship::kClass] = kPlayerClass;
     cur = PlayerShip[ship::kSystem];
     for (int f = 1; f <= 4; ++f)
@@ -336,7 +336,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     EXPECT_EQ(encounter.headline, state::FactionText[c.faction][faction_text::kShortName] + " " +
                                       state::GetShipClassName(ui.setups[0].enemyClass));
     EXPECT_EQ(encounter.picture,
-              state::GetShipFactionImage(ui.setups[0].enemyClass, c.faction) + "_Scene.jpg");
+              state::GetShipFactionImage(ui.setups[0].enemyClass, Faction{c.faction}) + "_Scene.jpg");
   }
 }
 

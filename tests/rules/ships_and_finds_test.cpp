@@ -34,7 +34,7 @@ class Around : public ::testing::Test {
     state::ClearGameState();
     PlayerData[player::kProfession] = 4;
     PlayerData[player::kFaction] = 1;
-    state::BuildNewWorld(state::StartShipClass(4, 1));
+    state::BuildNewWorld(state::StartShipClass(kProfessionBountyHunter, kFactionFederation));
     state::Randomize(29);
     ui = support::ScriptUi{};
   }
@@ -183,10 +183,10 @@ TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
 class Finds : public Around {
  protected:
   int s() const { return PlayerShip[ship::kSystem]; }
-  void Place(int slot, int kind) {
+  void Place(int slot, SpaceFindKind kind) {
     SpaceFinds[s()][slot][space_find::kPresent] = 1;
     SpaceFinds[s()][slot][space_find::kDaysLeft] = 15;
-    SpaceFinds[s()][slot][space_find::kKind] = kind;
+    SpaceFinds[s()][slot][space_find::kKind] = state::Stored(kind);
   }
 };
 
@@ -233,7 +233,7 @@ TEST_F(Finds, AGhostShipLootsWhatTheHoldTakes) {
 
 TEST_F(Finds, ALifepodNeedsAFreeSlotToRevealMore) {
   for (int k = 1; k <= 4; ++k) Place(k, kFindTreasure);
-  SpaceFinds[s()][3][space_find::kKind] = kFindLifepod;
+  SpaceFinds[s()][3][space_find::kKind] = state::Stored(kFindLifepod);
   rules::ResolveSpaceFind(3, ui);
   ASSERT_EQ(ui.CountTopic("Lifepod:"), 1u);
   EXPECT_EQ(ui.WithTopic("Lifepod:")[0].text,

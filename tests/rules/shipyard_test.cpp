@@ -27,12 +27,12 @@ constexpr std::int32_t kStarwolf = 1, kStargun = 2, kOrion = 5, kShadowcat = 6, 
 
 TEST(ShipyardOffersTest, EachFactionSellsItsClassesAndNoBattleships) {
   using Offers = std::array<std::int32_t, rules::kShipyardPlaces>;
-  EXPECT_EQ(rules::ShipyardOffers(1), (Offers{1, 3, 5, 6, 7, 0, 9, 11, 0, 13, 14, 0}));
-  EXPECT_EQ(rules::ShipyardOffers(2), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
-  EXPECT_EQ(rules::ShipyardOffers(3), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
-  EXPECT_EQ(rules::ShipyardOffers(4), (Offers{1, 4, 5, 6, 8, 0, 10, 11, 0, 13, 14, 15}));
-  EXPECT_EQ(rules::ShipyardOffers(0), Offers{});
-  EXPECT_EQ(rules::ShipyardOffers(5), Offers{});
+  EXPECT_EQ(rules::ShipyardOffers(kFactionFederation), (Offers{1, 3, 5, 6, 7, 0, 9, 11, 0, 13, 14, 0}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionOuterRim), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionCoalition), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionSyndicate), (Offers{1, 4, 5, 6, 8, 0, 10, 11, 0, 13, 14, 15}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionPirates), Offers{});
+  EXPECT_EQ(rules::ShipyardOffers(Faction{5}), Offers{});
   EXPECT_EQ(rules::ShipyardTilePicture(0), "NotAvailable_topwire.jpg");
   EXPECT_EQ(rules::ShipyardTilePicture(kNeptun), "Neptun_topwire.jpg");
   EXPECT_EQ(rules::ShipyardTileCaption(0), "Not available");
@@ -235,7 +235,7 @@ TEST(ShipyardBoardsTest, APurchaseDrawsEveryMissionBoardAnew) {
   state::PlayerData[player::kFaction] = 1;
   state::PlayerData[player::kProfession] = 1;
   support::ScriptUi ui;
-  rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
   // Mark every offer as one drawn for the old ship; none may survive.
   constexpr std::int32_t kOldOffer = -4242;
   for (int s = 1; s <= state::kLastSystem; ++s)

@@ -33,7 +33,7 @@ TEST(NullUi, AStandInTakesOverOneOperationAndKeepsTheHarmlessRest) {
   FightsOnly screens;
   rules::Ui& ui = screens;
 
-  ui.SetupShipCombat(14, 3, 2, 1);
+  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
   ui.RunShipCombat();
   ui.RunShipCombat();
 
@@ -47,7 +47,7 @@ TEST(NullUi, AStandInTakesOverOneOperationAndKeepsTheHarmlessRest) {
   EXPECT_FALSE(ui.Ask("Boarding?", "Board the ship?"));
   EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));
   EXPECT_FALSE(ui.IsVisible(rules::Screen::Travel));
-  EXPECT_FALSE(ui.RunFleetBattle(2, -1));
+  EXPECT_FALSE(ui.RunFleetBattle(kFactionOuterRim, -1));
 }
 
 // The notices and the encounter popup fall back on the plain popups, so a stand-in that records
@@ -122,14 +122,14 @@ class CallLog : public rules::Ui {
                      std::string_view picture) override {
     Log("ShowEncounter " + Join({topic, opponent, text, picture}));
   }
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override {
-    Log("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(enemyFaction) + " " +
+    Log("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(state::Stored(enemyFaction)) + " " +
         std::to_string(enemyKind) + " " + std::to_string(enemyTier));
   }
   void RunShipCombat() override { Log("RunShipCombat"); }
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
-    Log("RunFleetBattle " + std::to_string(enemyFaction) + " " + std::to_string(fleetKind));
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
+    Log("RunFleetBattle " + std::to_string(state::Stored(enemyFaction)) + " " + std::to_string(fleetKind));
     return true;
   }
   void StopFlight() override { Log("StopFlight"); }
@@ -177,9 +177,9 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.ChooseNewAbility(rules::AbilityChoice::Combat);
   ui.ShowScoredNotice("Retirement", "", "Your career ends.", "retire.jpg", "Score: 900");
   ui.ShowEncounter("Hostile encounter!", "Pirate Starwolf", "Alert!", "scene.jpg");
-  ui.SetupShipCombat(14, 3, 2, 1);
+  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
   ui.RunShipCombat();
-  EXPECT_TRUE(ui.RunFleetBattle(2, -1));
+  EXPECT_TRUE(ui.RunFleetBattle(kFactionOuterRim, -1));
   ui.StopFlight();
   ui.CloseTravelScreen();
   ui.HideMissionPanel();
@@ -230,7 +230,7 @@ TEST(ScriptUi, RecordsEveryOperationAndAnswersOnlyWhatTheTestScripted) {
   EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));
   ui.StopFlight();
   ui.BeginTutorialStep(tutorial::Step::BuySupplies);
-  ui.SetupShipCombat(14, 3, 2, 1);
+  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
   EXPECT_EQ(ui.operations, (std::vector<std::string>{
                                "Ask: Retreat? / Leave the battle? -> yes",
                                "Choose: Alien artifact / Sell it? -> Keep",

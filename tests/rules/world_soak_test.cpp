@@ -118,7 +118,7 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
       PlayerData[player::kFaction] = faction;
       LearningUi ui;
       ui.SetVisible(rules::Screen::Travel);
-      rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
+      rules::CreateNewGameWorld(state::StartShipClass(Profession{profession}, Faction{faction}), ui);
       ASSERT_EQ(state::GameDay, 1) << world;
       // A captain with affairs: a loan, war bonds, a criminal past, investments.
       PlayerData[player::kLoan] = 5000 * profession;

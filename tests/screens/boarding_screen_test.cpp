@@ -31,7 +31,7 @@ namespace screens_test {
 namespace {
 
 constexpr std::int32_t kEnemyClass = state::kClassShadowcat;
-constexpr std::int32_t kEnemyFaction = kFactionCoalition;
+constexpr Faction kEnemyFaction = kFactionCoalition;
 
 class BoardingScreenTest : public GameFormsTest {
  protected:
@@ -44,7 +44,7 @@ class BoardingScreenTest : public GameFormsTest {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 2), nullUi);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionOuterRim), nullUi);
     combat.defaultAnswer = true;  // every yes/no question of the fight: yes
     auto& p = state::PlayerShip;
     p[ship::kCrewmen] = 40;
@@ -150,7 +150,7 @@ click Boarding.StandardAttackButton
   EXPECT_TRUE(combat.closed) << "plunder closes the combat screen too";
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_GT(state::PlayerData[player::kCredits], credits);
-  EXPECT_EQ(state::PlayerShip[ship::kClass], state::StartShipClass(1, 2));
+  EXPECT_EQ(state::PlayerShip[ship::kClass], state::StartShipClass(kProfessionTrader, kFactionOuterRim));
   EXPECT_TRUE(Said("question: Cargobay!")) << Transcript();
   EXPECT_TRUE(Said("loot popup: ")) << Transcript();
   EXPECT_FALSE(Said("picture popup: Droids captured!")) << "no droids are found in a plunder";
@@ -186,7 +186,7 @@ answer )S" + c.answer + "\n");
     EXPECT_TRUE(Said("popup: Bridge! / You have gained control over the bridge!")) << Transcript();
     if (c.kept) {
       EXPECT_EQ(state::PlayerShip[ship::kClass], kEnemyClass);
-      EXPECT_EQ(state::PlayerShip[ship::kFaction], kEnemyFaction);
+      EXPECT_EQ(Faction{state::PlayerShip[ship::kFaction]}, kEnemyFaction);
       EXPECT_EQ(state::PlayerShip[ship::kShields],
                 state::GetShipClassStat(kEnemyClass, state::kAttrShields));
       EXPECT_FALSE(Said("popup: Enemy ship sold!"));

@@ -77,8 +77,8 @@ struct BattleUi : support::ScriptUi {
   std::vector<Battle> battles;
   bool win = false;
   bool loseShip = false;
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override {
-    battles.push_back({enemyFaction, fleetKind});
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
+    battles.push_back({state::Stored(enemyFaction), fleetKind});
     if (loseShip) state::PlayerShip[ship::kAlive] = 0;
     return win;
   }
@@ -94,7 +94,7 @@ class Campaign : public ::testing::Test {
     state::PlayerData[player::kProfession] = 1;
     state::Randomize(3);
     support::ScriptUi quiet;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), quiet);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), quiet);
     s = state::PlayerShip[ship::kSystem];
     for (int t = 1; t <= state::kLastSystem; ++t) SystemData[t][star_system::kCampaign] = 0;
     Siege(/*playerAttacks=*/true);

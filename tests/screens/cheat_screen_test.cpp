@@ -29,7 +29,7 @@ class CheatScreenTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::NoAgingFlag = 0;
   }
   void TearDown() override {
@@ -133,7 +133,7 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyOutsideAFightOnlyPlaysTheSound) {
 
 TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheatScreen) {
   state::Randomize(7);
-  screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+  screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
   bool opened = false, destroyed = false;
   std::vector<std::string> topics;
   int acts = 0;

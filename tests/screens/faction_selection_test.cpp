@@ -52,26 +52,26 @@ TEST_F(FactionSelectionTest, EachTileShowsItsFactionsTextsAtTheirPlaces) {
       EXPECT_FALSE(Caption(text).empty()) << text;
   }
   EXPECT_EQ(Caption("ThirdParagraph"), "With the new alien technologies at our disposal, we are a threat to be considered.");
-  screen().ShowFactionInfo(2);
+  screen().ShowFactionInfo(kFactionOuterRim);
   EXPECT_EQ(Caption("FirstQuoteSource"), "Declaration of Independence of 1776");
   EXPECT_EQ(Caption("ThirdParagraph").rfind("We are few in numbers but grand in heart.", 0), 0u);
-  screen().ShowFactionInfo(3);
+  screen().ShowFactionInfo(kFactionCoalition);
   EXPECT_EQ(Caption("ThirdParagraph"), " ") << "the Coalition's third paragraph is a single blank";
-  screen().ShowFactionInfo(9);
+  screen().ShowFactionInfo(Faction{9});
   EXPECT_EQ(Caption("FactionName"), "Coalition") << "an unknown faction changes no text";
-  EXPECT_EQ(screens::FactionInfoFor(0), nullptr);
-  EXPECT_EQ(screens::FactionInfoFor(5), nullptr);
+  EXPECT_EQ(screens::FactionInfoFor(kFactionPirates), nullptr);
+  EXPECT_EQ(screens::FactionInfoFor(Faction{5}), nullptr);
   screen().Hide();
 }
 
 TEST_F(FactionSelectionTest, TheTextLabelsOverTheTilesShowOnlyInCompatibilityModeAndSelectAsTheTilesDo) {
   state::CompatibilityMode = 0;
-  screen().ShowFactionInfo(1);
+  screen().ShowFactionInfo(kFactionFederation);
   screen().Show();
   EXPECT_FALSE(screen().Get<Label>("SyndicateText").Visible());
   EXPECT_FALSE(screen().Get<Label>("CompatibilitySwitch").Visible());
   state::CompatibilityMode = 1;
-  screen().ShowFactionInfo(1);
+  screen().ShowFactionInfo(kFactionFederation);
   for (const char* text : {"CompatibilitySwitch", "FederationText", "OuterRimText", "CoalitionText", "SyndicateText"})
     EXPECT_TRUE(screen().Get<Label>(text).Visible()) << text;
   EXPECT_EQ(Caption("CompatibilitySwitch"), "Compatibility mode for the visually impaired (Click to turn off!)");
@@ -94,7 +94,7 @@ TEST_F(FactionSelectionTest, TheTextLabelsOverTheTilesShowOnlyInCompatibilityMod
 // the tile's picture still frames the text laid over it.
 TEST_F(FactionSelectionTest, TheModesTextsAreLegibleOverTheTiles) {
   state::CompatibilityMode = 1;
-  screen().ShowFactionInfo(1);
+  screen().ShowFactionInfo(kFactionFederation);
   for (const char* text : {"CompatibilitySwitch", "FederationText", "OuterRimText", "CoalitionText", "SyndicateText"})
     ExpectLegible(screen().Get<Label>(text));
   for (const auto& [tile, text] : {std::pair{"FederationTile", "FederationText"}, {"OuterRimTile", "OuterRimText"},
@@ -108,7 +108,7 @@ TEST_F(FactionSelectionTest, TheModesTextsAreLegibleOverTheTiles) {
 TEST_F(FactionSelectionTest, ContinueKeepsTheFactionAndResetsThePortrait) {
   PlayerData[player::kFaction] = 1;
   PlayerData[player::kPortrait] = 2;
-  screen().ShowFactionInfo(1);
+  screen().ShowFactionInfo(kFactionFederation);
   WhenIdle({[&] {
     MoveOnto(screen().Get<Label>("ContinueLabel"));
     EXPECT_EQ(Picture(screen(), "ContinueButton"), "RaceSelectionScreenON_14.jpg");

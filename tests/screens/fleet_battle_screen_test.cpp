@@ -56,7 +56,7 @@ class FightOnCue : public rules::ForwardingUi {
   int travelClosings = 0;
   std::int32_t enemyShieldsAtFight = 0;
 
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t) override {
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
   }
@@ -79,7 +79,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
     support::ScriptUi quiet;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 2), quiet);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionOuterRim), quiet);
     state::CompatibilityMode = 0;
     // The start screen's lights blink behind every screen and draw from the same random stream;
     // put out, they leave the stream to the battle, so a seed plays the same battle here as
@@ -98,7 +98,7 @@ class FleetBattleScreenTest : public GameFormsTest {
   }
 
   static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
-                  std::int32_t faction = 3) {
+                  Faction faction = kFactionCoalition) {
     row = test_rows::FleetShipRow()
               .Alive()
               .Faction(faction)
@@ -110,8 +110,9 @@ class FleetBattleScreenTest : public GameFormsTest {
   static void Fleets(int escorts, std::initializer_list<std::int32_t> roles) {
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     Row(PlayerFleet[1], PlayerShip[ship::kClass], combat::kRoleFlagship,
-        PlayerShip[ship::kFaction]);
-    for (int k = 1; k <= escorts; ++k) Row(PlayerFleet[1 + k], kNeptun, combat::kRoleCruiser, 2);
+        Faction{PlayerShip[ship::kFaction]});
+    for (int k = 1; k <= escorts; ++k)
+      Row(PlayerFleet[1 + k], kNeptun, combat::kRoleCruiser, kFactionOuterRim);
     int r = 1;
     for (std::int32_t role : roles) {
       const std::int32_t shipClass = role == combat::kRoleStation       ? state::kStarbaseClass
@@ -197,7 +198,7 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
       if (!symbol.visible) return;
       // The view's symbol in the livery of the ship's faction.
       const auto& fleet = own ? PlayerFleet : EnemyFleet;
-      EXPECT_EQ(shown.PictureName(), screens::SymbolInLivery(symbol.picture, fleet[symbol.row][fleet_ship::kFaction]));
+      EXPECT_EQ(shown.PictureName(), screens::SymbolInLivery(symbol.picture, Faction{fleet[symbol.row][fleet_ship::kFaction]}));
       EXPECT_EQ(shown.PictureName().find(own ? "_blue_" : "_red_"), std::string::npos);
       EXPECT_EQ(shown.Tag(), symbol.row);
     };
@@ -304,7 +305,7 @@ platform::Image* SymbolOf(const std::vector<platform::Image*>& symbols, std::int
 // same draws of the random stream, the same result.
 TEST_F(FleetBattleScreenTest, APreparedBattlePlayedByClicksEndsAsTheSameOrdersWithoutAScreen) {
   constexpr std::uint32_t kSeed = 4242;
-  combat::PrepareFleetBattle(3, rules::kFleetKindStarbaseWeakened);
+  combat::PrepareFleetBattle(kFactionCoalition, rules::kFleetKindStarbaseWeakened);
   PlayerShip[ship::kShields] = MaxShields();
   const auto ship = PlayerShip;
   const auto own = PlayerFleet;
@@ -685,13 +686,13 @@ TEST_F(FleetBattleScreenTest, TheRulesOpenAPreparedBattle) {
       },
       [] { ClickOn(screens::GameForm<screens::YesNoPopup>().Get<Label>("YesLabel")); },
   });
-  EXPECT_FALSE(screens.RunFleetBattle(4, rules::kFleetKindMission));
+  EXPECT_FALSE(screens.RunFleetBattle(kFactionSyndicate, rules::kFleetKindMission));
   EXPECT_FALSE(StepsLeft());
 
   // Without its screen no battle is skipped in silence: the program ends, naming the form.
   screens::FleetBattleScreen* shown = &screens::GameForm<screens::FleetBattleScreen>();
   screens::RegisterGameForm(typeid(screens::FleetBattleScreen), nullptr);
-  EXPECT_DEATH(screens.RunFleetBattle(4, rules::kFleetKindMission), "FleetBattleScreen");
+  EXPECT_DEATH(screens.RunFleetBattle(kFactionSyndicate, rules::kFleetKindMission), "FleetBattleScreen");
   screens::RegisterGameForm(typeid(screens::FleetBattleScreen), shown);
 }
 

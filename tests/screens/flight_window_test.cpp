@@ -38,7 +38,7 @@ class FlightWindowTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 2;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), ui);
     // A quiet world: the tutorial's first 50 days bring no hostile ship and lock nothing a flight
     // needs at this step, and wars are not announced.
     state::TutorialActive = 1;
@@ -118,7 +118,7 @@ TEST_F(FlightWindowTest, EachTickIsADayUntilTheShipArrives) {
         EXPECT_EQ(DaysShown(flight()), screens::DayCountWindow::DaysText(days));
         EXPECT_EQ(flight().Get<Label>("TravellingLabel").Caption(), "Travelling...");
         EXPECT_EQ(Picture(flight(), "ShipPicture"),
-                  state::GetShipFactionImage(kClassShadowcat, PlayerShip[ship::kFaction]) + "_scene.jpg");
+                  state::GetShipFactionImage(kClassShadowcat, Faction{PlayerShip[ship::kFaction]}) + "_scene.jpg");
         platform::App().SaveScreenshot(
             (std::filesystem::path(::testing::TempDir()) / "flight_window.png").string(), &flight());
         platform::App().AdvanceClock(99);

@@ -33,13 +33,13 @@ class HighscoreTest : public GameFormsTest {
   WorkFolder work_{"high_score_test"};
 
   // Row k as an entry: used, with its score, faction, rank, ship class and livery.
-  static void Entry(int k, const char* name, std::int32_t score, std::int32_t faction,
-                    std::int32_t rank, std::int32_t shipClass, std::int32_t livery) {
+  static void Entry(int k, const char* name, std::int32_t score, Faction faction,
+                    Rank rank, std::int32_t shipClass, std::int32_t livery) {
     auto& row = HighscoreTable[k];
     row[highscore::kUsed] = 1;
     row[highscore::kScore] = score;
-    row[highscore::kFaction] = faction;
-    row[highscore::kRank] = rank;
+    row[highscore::kFaction] = state::Stored(faction);
+    row[highscore::kRank] = state::Stored(rank);
     row[highscore::kShipClass] = shipClass;
     row[highscore::kShipFaction] = livery;
     HighscoreNames[k] = name;
@@ -90,7 +90,8 @@ TEST_F(HighscoreTest, EveryRowShowsItsNameScoreLogoInsigniaAndShip) {
   };
   for (int k = 1; k <= 5; ++k) {
     const Row& r = rows[k - 1];
-    if (*r.name) Entry(k, r.name, r.score, r.faction, r.rank, r.shipClass, r.livery);
+    if (*r.name)
+      Entry(k, r.name, r.score, Faction{r.faction}, Rank{r.rank}, r.shipClass, r.livery);
     Pic("FactionPicSlot", k).LoadPicture("before.jpg");
     Pic("RankPicSlot", k).LoadPicture("before.jpg");
   }
@@ -121,11 +122,11 @@ TEST_F(HighscoreTest, InsigniaFollowRankAndFactionAndAnUnknownFactionKeepsThePic
                         {0, 3, ""},               {5, 3, ""},               {-1, 1, ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.faction << "/" << c.rank);
-    EXPECT_EQ(screens::HighscoreRankPicture(c.faction, c.rank), c.insignia);
+    EXPECT_EQ(screens::HighscoreRankPicture(Faction{c.faction}, Rank{c.rank}), c.insignia);
   }
 
   // A damaged row names a faction that does not exist: logo and insignia stay as they were.
-  Entry(1, "Vex", 10, 9, 3, 5, 1);
+  Entry(1, "Vex", 10, Faction{9}, kRankFirstLieutenant, 5, 1);
   Pic("FactionPicSlot", 1).LoadPicture("SyndicateLogo.jpg");
   Pic("RankPicSlot", 1).LoadPicture("Synd_Rank2.jpg");
   screen().ShowHighScoreTable();
@@ -135,9 +136,9 @@ TEST_F(HighscoreTest, InsigniaFollowRankAndFactionAndAnUnknownFactionKeepsThePic
 }
 
 TEST_F(HighscoreTest, ARetirementLightsItsNewRowUntilTheNextOne) {
-  Entry(1, "A", 900, 1, 3, 1, 1);
-  Entry(2, "B", 500, 2, 3, 2, 2);
-  Entry(3, "C", 100, 3, 3, 3, 3);
+  Entry(1, "A", 900, kFactionFederation, kRankFirstLieutenant, 1, 1);
+  Entry(2, "B", 500, kFactionOuterRim, kRankFirstLieutenant, 2, 2);
+  Entry(3, "C", 100, kFactionCoalition, kRankFirstLieutenant, 3, 3);
   state::PlayerName = "Ria Tavel";
   state::PlayerData[player::kFaction] = 4;
   state::PlayerData[player::kRank] = 7;

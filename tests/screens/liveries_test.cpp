@@ -26,7 +26,7 @@ TEST(SymbolInLivery, TheColourWordBecomesTheFactionsLivery) {
       {"ship_reddish_small_right_off.bmp", 1, "ship_reddish_small_right_off.bmp"},
       {"starsystem_blue.bmp", 0, "starsystem_Pirate.bmp"},
   };
-  for (const Case& c : cases) EXPECT_EQ(screens::SymbolInLivery(c.picture, c.faction), c.shown) << c.picture;
+  for (const Case& c : cases) EXPECT_EQ(screens::SymbolInLivery(c.picture, Faction{c.faction}), c.shown) << c.picture;
 }
 
 }  // namespace

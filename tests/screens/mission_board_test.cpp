@@ -35,7 +35,7 @@ class BoardTest : public GameFormsTest {
     state::PlayerData[player::kProfession] = 1;
     state::Randomize(21);
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     system = state::PlayerShip[ship::kSystem];
     state::ActiveMission = {};
     state::TutorialActive = 0;

@@ -48,7 +48,7 @@ class MissionBoardView : public ::testing::Test {
             .Reward(1234567)
             .Target(6, 5)
             .Subject(4)
-            .EnemyFaction(2)
+            .EnemyFaction(kFactionOuterRim)
             .FirstPoint(7, 6)
             .SecondPoint(8, 7)
             .ThirdPoint(9, 8);

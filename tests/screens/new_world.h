@@ -10,10 +10,11 @@
 
 namespace screens_test {
 
-inline void StartNewWorld(int faction = 1, int profession = 1) {
+inline void StartNewWorld(Faction faction = kFactionFederation,
+                          Profession profession = kProfessionTrader) {
   state::ClearGameState();
-  state::PlayerData[player::kFaction] = faction;
-  state::PlayerData[player::kProfession] = profession;
+  state::PlayerData[player::kFaction] = state::Stored(faction);
+  state::PlayerData[player::kProfession] = state::Stored(profession);
   support::ScriptUi ui;
   rules::CreateNewGameWorld(state::StartShipClass(profession, faction), ui);
 }

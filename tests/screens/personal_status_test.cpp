@@ -31,7 +31,7 @@ class PersonalStatusTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::PlayerName = "Jane Doe";
     state::TutorialActive = 0;
   }

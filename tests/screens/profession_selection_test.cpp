@@ -43,7 +43,7 @@ TEST_F(ProfessionSelectionTest, EachProfessionShowsItsStartSetAndTheShipOfTheFac
   for (const Case& c : cases) {
     for (int faction = 1; faction <= 4; ++faction) {
       SCOPED_TRACE(std::string(c.name) + " faction " + std::to_string(faction));
-      const auto view = screens::BuildProfessionView(c.profession, faction);
+      const auto view = screens::BuildProfessionView(Profession{c.profession}, Faction{faction});
       ASSERT_TRUE(view);
       EXPECT_EQ(view->name, c.name);
       for (int i = 0; i < 3; ++i) EXPECT_EQ(view->abilities[i], c.abilities[i]);
@@ -53,9 +53,10 @@ TEST_F(ProfessionSelectionTest, EachProfessionShowsItsStartSetAndTheShipOfTheFac
       EXPECT_EQ(view->ship, c.ships[faction - 1]);
     }
   }
-  EXPECT_FALSE(screens::BuildProfessionView(0, 1));
-  EXPECT_FALSE(screens::BuildProfessionView(7, 1));
-  EXPECT_EQ(screens::BuildProfessionView(1, 5)->ship, TaggedText{}) << "no ship for an unknown faction";
+  EXPECT_FALSE(screens::BuildProfessionView(Profession{0}, kFactionFederation));
+  EXPECT_FALSE(screens::BuildProfessionView(Profession{7}, kFactionFederation));
+  EXPECT_EQ(screens::BuildProfessionView(kProfessionTrader, Faction{5})->ship, TaggedText{})
+      << "no ship for an unknown faction";
 
   // On the screen: a tile click fills the labels; an unknown faction keeps the ship shown before.
   PlayerData[player::kFaction] = 4;

@@ -26,19 +26,19 @@ using screens::Medal;
 using screens::PromotionView;
 
 // Faction names as a new world writes them.
-void NewWorld(std::int32_t faction) {
+void NewWorld(Faction faction) {
   state::SetGeneralDataDefaults();
   state::ClearGameState();
   state::Randomize(5);
-  state::PlayerData[player::kFaction] = faction;
-  state::PlayerData[player::kProfession] = 1;
+  state::PlayerData[player::kFaction] = state::Stored(faction);
+  state::PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
   support::ScriptUi ui;
-  rules::CreateNewGameWorld(state::StartShipClass(faction, 1), ui);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, faction), ui);
   state::TutorialActive = 0;
 }
 
 TEST(PromotionView, RibbonsByFactionAndLevel) {
-  NewWorld(1);
+  NewWorld(kFactionFederation);
   struct Case {
     int faction, level;
     std::string name, kind, picture, background, quotationStart;
@@ -59,7 +59,7 @@ TEST(PromotionView, RibbonsByFactionAndLevel) {
   const char* shortNames[] = {"", "Federation", "Outer Rim", "Coalition", "Syndicate"};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "faction " << c.faction << " level " << c.level);
-    const PromotionView v = screens::BuildRibbonView(c.faction, c.level);
+    const PromotionView v = screens::BuildRibbonView(Faction{c.faction}, c.level);
     EXPECT_EQ(v.headline, std::string("For your great efforts the ") + shortNames[c.faction] +
                               " high command awards you:");
     EXPECT_EQ(v.awardName, c.name);
@@ -69,16 +69,17 @@ TEST(PromotionView, RibbonsByFactionAndLevel) {
     EXPECT_EQ(v.quotation.rfind(c.quotationStart, 0), 0u) << v.quotation;
   }
   // Every ribbon of every faction has its quotation.
-  for (int faction = 1; faction <= 4; ++faction)
+  for (const Faction faction : state::kPowers)
     for (int level : {2, 3, 5, 6, 8, 9, 11, 12, 14, 16, 17})
-      EXPECT_FALSE(screens::BuildRibbonView(faction, level).quotation.empty()) << faction << " " << level;
+      EXPECT_FALSE(screens::BuildRibbonView(faction, level).quotation.empty())
+          << state::Stored(faction) << " " << level;
   // Not a ribbon level, or no faction: nothing to show.
-  EXPECT_EQ(screens::BuildRibbonView(1, 4), PromotionView{});
-  EXPECT_EQ(screens::BuildRibbonView(0, 2), PromotionView{});
+  EXPECT_EQ(screens::BuildRibbonView(kFactionFederation, 4), PromotionView{});
+  EXPECT_EQ(screens::BuildRibbonView(kFactionPirates, 2), PromotionView{});
 }
 
 TEST(PromotionView, RanksShowTheNewTitleAndShoulderInsignia) {
-  NewWorld(2);
+  NewWorld(kFactionOuterRim);
   struct Case {
     int faction, level, rank;
     std::string picture;
@@ -90,18 +91,18 @@ TEST(PromotionView, RanksShowTheNewTitleAndShoulderInsignia) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "level " << c.level);
-    const PromotionView v = screens::BuildRankView(c.faction, c.level, c.rank);
-    EXPECT_EQ(v.awardName, state::GetRankTitle(c.faction, c.rank));
-    EXPECT_EQ(v.awardKind, '(' + state::GetRankTitleShort(c.faction, c.rank) + ')');
+    const PromotionView v = screens::BuildRankView(Faction{c.faction}, c.level, Rank{c.rank});
+    EXPECT_EQ(v.awardName, state::GetRankTitle(Faction{c.faction}, Rank{c.rank}));
+    EXPECT_EQ(v.awardKind, '(' + state::GetRankTitleShort(Faction{c.faction}, Rank{c.rank}) + ')');
     EXPECT_EQ(v.quotation, "Congratulations!");
     EXPECT_EQ(v.picture, c.picture);
   }
-  EXPECT_EQ(screens::BuildRankView(2, 7, 3).headline,
+  EXPECT_EQ(screens::BuildRankView(kFactionOuterRim, 7, kRankFirstLieutenant).headline,
             "For your honorful service the Outer Rim high command promotes you to:");
 }
 
 TEST(PromotionView, MedalsByFaction) {
-  NewWorld(1);
+  NewWorld(kFactionFederation);
   struct Case {
     int faction;
     Medal medal;
@@ -114,15 +115,15 @@ TEST(PromotionView, MedalsByFaction) {
       {4, Medal::GoldStar, "For uncommon valor the Syndicate high command awards you:", "Gold Cross", "Synd-Medal-GoldStar.jpg"},
   };
   for (const Case& c : cases) {
-    const PromotionView v = screens::BuildMedalView(c.faction, c.medal);
+    const PromotionView v = screens::BuildMedalView(Faction{c.faction}, c.medal);
     EXPECT_EQ(v.headline, c.headline);
     EXPECT_EQ(v.awardName, c.name);
     EXPECT_EQ(v.awardKind, "medal");
     EXPECT_EQ(v.picture, c.picture);
   }
-  EXPECT_EQ(screens::BuildMedalView(1, Medal::SilverStar).quotation,
+  EXPECT_EQ(screens::BuildMedalView(kFactionFederation, Medal::SilverStar).quotation,
             "\"For exceptional bravery in influencing our war efforts.\"");
-  EXPECT_EQ(screens::BuildMedalView(1, Medal::GoldStar).quotation,
+  EXPECT_EQ(screens::BuildMedalView(kFactionFederation, Medal::GoldStar).quotation,
             "\"For uncommon valor in conquering a whole sector.\"");
 }
 
@@ -130,7 +131,7 @@ class PromotionScreenTest : public GameFormsTest {
  protected:
   void SetUp() override {
     GameFormsTest::SetUp();
-    NewWorld(1);
+    NewWorld(kFactionFederation);
   }
   static void RunScript(const std::string& script, const std::function<void()>& open) {
     platform::ScriptRunner runner;

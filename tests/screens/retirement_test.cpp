@@ -99,7 +99,7 @@ TEST_F(RetirementTest, ARetirementScoresLightsTheCareerEntersTheScoreAndEndsTheG
   state::PlayerData[player::kFaction] = 1;
   state::PlayerData[player::kProfession] = 1;
   support::ScriptUi ui;
-  rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+  rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
   state::PlayerName = "Ria Tavel";
   state::PlayerData[player::kCredits] = 2000000;
   for (auto& row : state::HighscoreTable) row.fill(0);

@@ -56,7 +56,7 @@ class SaveLoadTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 2;
     state::PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(2, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), ui);
   }
 
   fs::path home, work;

@@ -121,11 +121,11 @@ TEST_F(ScreenUiTest, ScoreLinesShowWithTheirNoticeOnly) {
 TEST_F(ScreenUiTest, TheFightSetUpWritesTheEnemy) {
   state::ClearGameState();
   screens::ScreenUi ui;
-  ui.SetupShipCombat(14, 3, 2, 1);
+  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_EQ(state::EnemyShip[ship::kClass], 14);
   EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 2);
-  EXPECT_EQ(state::EnemyShip[ship::kFaction], 3);
+  EXPECT_EQ(state::EnemyShip[ship::kFaction], state::Stored(kFactionCoalition));
 }
 
 // An operation of the rules whose screen was never created is no silent "nothing shown": the
@@ -137,10 +137,10 @@ TEST(ScreenUiWithoutScreens, EachOperationEndsTheProgramNamingTheMissingForm) {
     const char* form;
   };
   const Case cases[] = {
-      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, 3, 2, 1); },
+      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, kFactionCoalition, 2, 1); },
        "ShipCombatScreen"},
       // The battle first puts the trade window aside.
-      {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(2, -1); },
+      {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(kFactionOuterRim, -1); },
        "TradeWindowScreen"},
       {"IsVisible", [](screens::ScreenUi& ui) { ui.IsVisible(rules::Screen::Travel); },
        "TravelScreenForm"},

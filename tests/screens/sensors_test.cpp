@@ -22,6 +22,7 @@
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -44,16 +45,16 @@ class SensorsTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  static void Place(int slot, std::int32_t kind, std::int32_t subKind, std::int32_t faction,
+  static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
-    auto& row = state::SpecialShips[slot];
-    row[special_ship::kActive] = 1;
-    row[special_ship::kKind] = kind;
-    row[special_ship::kSubKind] = subKind;
-    row[special_ship::kFaction] = faction;
-    row[special_ship::kClass] = shipClass;
-    row[special_ship::kLeastLoadoutTier] = 1;
-    row[special_ship::kDaysLeft] = 5;
+    state::SpecialShips[slot] = test_rows::SpecialShipRow()
+                                    .Active()
+                                    .Kind(kind)
+                                    .SubKind(subKind)
+                                    .Faction(faction)
+                                    .Class(shipClass)
+                                    .LeastLoadoutTier(1)
+                                    .DaysLeft(5);
   }
 
   platform::ScriptResult RunSensors(const std::string& steps) {
@@ -75,9 +76,9 @@ class SensorsTest : public GameFormsTest {
 };
 
 TEST_F(SensorsTest, ScanningSelectingAndHailingCostNoDay) {
-  Place(2, 3, 1, 0, 2);   // a pirate
-  Place(5, 2, 1, 1, 6);   // an own warship
-  Place(8, 1, 1, 3, 11);  // a foreign trader
+  Place(2, 3, 1, kFactionPirates, 2);   // a pirate
+  Place(5, 2, 1, kFactionFederation, 6);   // an own warship
+  Place(8, 1, 1, kFactionCoalition, 11);  // a foreign trader
   state::CompatibilityMode = 1;
   const std::int32_t day = state::GameDay;
   const std::string script = R"X(
@@ -121,7 +122,7 @@ expect Sensors.Visible false
 }
 
 TEST_F(SensorsTest, TheRadarSweepsThirtyTimesAtMost) {
-  Place(1, 3, 1, 0, 2);
+  Place(1, 3, 1, kFactionPirates, 2);
   const platform::ScriptResult r = RunSensors("wait 200000\nclick Sensors.BackButton\n");
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(screens::GameForm<screens::SensorsScreen>().Sweeps(), screens::kSweepsPerOpening);
@@ -145,7 +146,7 @@ TEST_F(SensorsTest, NoScreenAtAPirateHideoutOrWithNothingInRange) {
     SCOPED_TRACE(c.text);
     state::BodyData[s][b][body::kKind] = c.hideout ? state::kKindPirateHideout : kind;
     state::SpecialShips[4][special_ship::kActive] = 0;
-    if (c.ships) Place(4, 3, 1, 0, 2);
+    if (c.ships) Place(4, 3, 1, kFactionPirates, 2);
     const platform::ScriptResult r = RunSensors(std::string(
         "expect TextPopup.Topic.Caption \"Ship sensors\"\n"
         "expect TextPopup.Text.Caption \"") + c.text + "\"\nanswer continue\n");
@@ -157,7 +158,7 @@ TEST_F(SensorsTest, NoScreenAtAPirateHideoutOrWithNothingInRange) {
 
 // Whatever the fight's outcome, the screen closes once it is over, with a day passed.
 TEST_F(SensorsTest, AnAttackAsksBeforeABiggerShipAndClosesTheScreenADayLater) {
-  Place(3, 3, 1, 0, 13);  // a pirate cruiser: bigger than the destroyer
+  Place(3, 3, 1, kFactionPirates, 13);  // a pirate cruiser: bigger than the destroyer
   // A player at the top level who holds the Silver Star already, so the won fight brings no
   // promotion and no medal between it and the sensors.
   state::PlayerData[player::kLevel] = 19;

@@ -12,6 +12,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "screens/new_world.h"
 
 namespace screens_test {
@@ -30,25 +31,25 @@ class SensorsViewTest : public ::testing::Test {
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
     state::ActiveMission.fill(0);
   }
-  static void Place(int slot, std::int32_t kind, std::int32_t subKind, std::int32_t faction,
+  static void Place(int slot, std::int32_t kind, std::int32_t subKind, Faction faction,
                     std::int32_t shipClass) {
-    auto& row = state::SpecialShips[slot];
-    row[special_ship::kActive] = 1;
-    row[special_ship::kKind] = kind;
-    row[special_ship::kSubKind] = subKind;
-    row[special_ship::kFaction] = faction;
-    row[special_ship::kClass] = shipClass;
+    state::SpecialShips[slot] = test_rows::SpecialShipRow()
+                                    .Active()
+                                    .Kind(kind)
+                                    .SubKind(subKind)
+                                    .Faction(faction)
+                                    .Class(shipClass);
   }
 };
 
 TEST_F(SensorsViewTest, BlipsTellFriendFromFoeAndMarkTheSelection) {
   state::FactionData[1][faction::kAtWarWith + 3] = 1;
   state::FactionData[1][faction::kAtWarWith + 1] = 1;  // a war flag with itself counts for nothing
-  Place(1, 3, 1, 0, 2);  // a pirate
-  Place(2, 2, 1, 3, 2);  // at war
-  Place(4, 2, 1, 2, 2);  // at peace
-  Place(5, 1, 1, 1, 5);  // own faction
-  Place(7, 2, 1, 3, 2);  // at war, selected
+  Place(1, 3, 1, kFactionPirates, 2);  // a pirate
+  Place(2, 2, 1, kFactionCoalition, 2);  // at war
+  Place(4, 2, 1, kFactionOuterRim, 2);  // at peace
+  Place(5, 1, 1, kFactionFederation, 5);  // own faction
+  Place(7, 2, 1, kFactionCoalition, 2);  // at war, selected
   const auto blips = BuildSensorBlips(7);
   struct Case {
     int slot;
@@ -99,12 +100,12 @@ TEST_F(SensorsViewTest, TheScanNamesTheShipAndWhatItIsWorth) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    Place(4, c.kind, c.subKind, c.faction, c.shipClass);
+    Place(4, c.kind, c.subKind, Faction{c.faction}, c.shipClass);
     const screens::SensorShipView v = DescribeSensorShip(4);
     EXPECT_EQ(v.line, c.line);
     EXPECT_EQ(v.speciality, c.speciality);
     EXPECT_FALSE(v.description.empty());
-    EXPECT_EQ(v.picture, state::GetShipFactionImage(c.shipClass, c.faction) + "_scene.jpg");
+    EXPECT_EQ(v.picture, state::GetShipFactionImage(c.shipClass, Faction{c.faction}) + "_scene.jpg");
     EXPECT_EQ(DescribeSensorShip(4).description, v.description) << "the sentences are kept";
   }
 }
@@ -118,7 +119,7 @@ TEST_F(SensorsViewTest, AMissionTargetGoesByItsName) {
   for (const Case& c : {Case{5, 3}, Case{18, 2}}) {
     SCOPED_TRACE(c.missionType);
     state::ActiveMission[mission::kType] = c.missionType;
-    Place(2, c.kind, 2, c.kind == 3 ? 0 : 3, 6);
+    Place(2, c.kind, 2, c.kind == 3 ? kFactionPirates : kFactionCoalition, 6);
     state::SpecialShips[2][special_ship::kMissionTarget] = 1;
     const screens::SensorShipView v = DescribeSensorShip(2);
     EXPECT_EQ(v.speciality, "This is your mission target! Go get him!");
@@ -134,7 +135,7 @@ TEST_F(SensorsViewTest, AMissionTargetGoesByItsName) {
 TEST_F(SensorsViewTest, AHailIsAnsweredByOwnShipsOnly) {
   state::PlayerName = "Jane Doe";
   state::PlayerData[player::kRank] = 3;
-  const std::string greeting = '"' + state::GetRankTitle(1, 3) +
+  const std::string greeting = '"' + state::GetRankTitle(kFactionFederation, kRankFirstLieutenant) +
                                " Jane Doe! How can we assist you, Sir?";
   struct Case {
     const char* what;
@@ -165,7 +166,7 @@ TEST_F(SensorsViewTest, AHailIsAnsweredByOwnShipsOnly) {
     SCOPED_TRACE(c.what);
     for (int g = 1; g <= 4; ++g) state::FactionData[1][faction::kAtWarWith + g] = 0;
     for (int g : c.wars) state::FactionData[1][faction::kAtWarWith + g] = 1;
-    Place(6, c.kind, 1, c.faction, 2);
+    Place(6, c.kind, 1, Faction{c.faction}, 2);
     const screens::SensorHailView hail = BuildSensorHail(6);
     EXPECT_EQ(hail.picture, c.picture);
     EXPECT_EQ(hail.text, c.text);

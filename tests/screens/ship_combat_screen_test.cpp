@@ -68,7 +68,7 @@ class ShipCombatScreenTest : public GameFormsTest {
     state::PlayerData[player::kProfession] = 2;
     state::CreateNewGameWorld(playerClass, {});
     state::Randomize(seed);
-    screens::SetupShipCombatOnScreen(enemyClass, 0, 2, 0);
+    screens::SetupShipCombatOnScreen(enemyClass, kFactionPirates, 2, 0);
   }
 
   static screens::ShipCombatScreen& screen() {
@@ -706,7 +706,7 @@ TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
   ASSERT_TRUE(MessageShown("Enemy"));
   // A new ship, a new fight on the same screen.
   state::CreateNewGameWorld(9, {});
-  screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+  screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
   bool asked = false;
   WhenIdle({[&] {
     EXPECT_FALSE(MessageShown("Enemy"));

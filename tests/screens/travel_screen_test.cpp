@@ -60,7 +60,7 @@ class TravelScreenTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
-    rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
+    rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     // Quiet defaults the cases change: no campaign, no criminal, no ship in range.
     state::SystemData[kSol][star_system::kCampaign] = 0;
     state::PlayerData[player::kCriminalDays] = 0;

@@ -343,7 +343,7 @@ TEST_F(TravelViewTest, CompatibilityTextsShowOnlyInThatModeAndNeverDivideByZero)
                                             " (Click for ship status screen)");
   EXPECT_EQ(v.compatibilityCaptions[9], "Your shields: 50%");
   EXPECT_EQ(v.compatibilityCaptions[10],
-            "Your name is: " + GetRankTitleShort(1, 1) + " Jane (Click for personal status)");
+            "Your name is: " + GetRankTitleShort(kFactionFederation, kRankEnsign) + " Jane (Click for personal status)");
   EXPECT_EQ(v.compatibilityCaptions[11], "Experience 25% until level up.");
   PlayerShip[ship::kClass] = kNoShipClass;
   PlayerData[player::kLevel] = 0;

@@ -68,7 +68,7 @@ class TutorialTest : public GameFormsTest {
     fs::current_path(work);
     data.emplace(work);
     state::SetGeneralDataDefaults();
-    StartNewWorld(1, 6);
+    StartNewWorld(kFactionFederation, kProfessionPirate);
     state::TutorialActive = 1;
   }
   void TearDown() override {
@@ -303,10 +303,10 @@ TEST_F(TutorialTest, TheWayToTheFirstPlanetPointsAtItAndThenAtTheDockIcon) {
       {2, "Land on the planet ", " by clicking on the \"Dock\" icon.", "DockButton",
        {"DockButton", "DockLabel", "ControlFrame", "Body2", "BodyName2"}},
   };
-  for (int faction = 1; faction <= 4; ++faction) {
+  for (const Faction faction : state::kPowers) {
     for (const Case& c : cases) {
-      SCOPED_TRACE("faction " + std::to_string(faction) + " at body " + std::to_string(c.shipAt));
-      StartNewWorld(faction, 6);
+      SCOPED_TRACE("faction " + std::to_string(state::Stored(faction)) + " at body " + std::to_string(c.shipAt));
+      StartNewWorld(faction, kProfessionPirate);
       state::TutorialActive = 1;
       state::PlayerShip[ship::kBody] = c.shipAt;
       state::SelectedBody = c.shipAt;
@@ -546,16 +546,16 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
   // Each faction's start system in the worlds of a few seeds (in those of 4 and 9 the Outer Rim's
   // map leaves the panel no room beside the trade window at the flight to the marked body).
   for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 9u, 11u})
-  for (int faction = 1; faction <= 4; ++faction) {
+  for (const Faction faction : state::kPowers) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     state::Randomize(seed);
-    StartNewWorld(faction, 6);
+    StartNewWorld(faction, kProfessionPirate);
     state::TutorialActive = 1;
     auto& travel = screens::GameForm<screens::TravelScreenForm>();
     travel.ShowSystem(true, state::PlayerShip[ship::kSystem]);
     travel.Show();  // placed on the screen as the player has it
     for (Step step : rules::AllTutorialSteps()) {
-      SCOPED_TRACE("faction " + std::to_string(faction) + " step " +
+      SCOPED_TRACE("faction " + std::to_string(state::Stored(faction)) + " step " +
                    std::to_string(static_cast<int>(step)));
       // What the player has open at the step.
       const bool trading = step == Step::BuySupplies || step == Step::FlyToTutorialBody ||
@@ -563,7 +563,7 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
       if (trading != screens::TradeWindowShowing()) screens::ToggleTradeWindow();
       screens::GameForm<screens::TravelScreenForm>().Get<Panel>("OptionsPanel")
           .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
-      if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, 0, 2, 0);
+      if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
       screens::GameForm<screens::FactionSelectionScreen>().SetVisible(step == Step::ChooseFaction);
       screens::BeginTutorialStep(step);
       const screens::TutorialPlaces g = screens::PlacesOfTutorialStep(step);

@@ -62,9 +62,9 @@ TEST(UniformView, PicturesAndInsigniaPlacesByFactionAndRank) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "faction " << c.faction << " rank " << c.rank);
     UniformRecord record;
-    record.faction = c.faction;
+    record.faction = Faction{c.faction};
     record.variant = c.variant;
-    record.rank = c.rank;
+    record.rank = Rank{c.rank};
     const UniformView v = BuildUniformView(record);
     EXPECT_EQ(v.base, c.base);
     EXPECT_EQ(v.shoulder.picture, c.shoulder);
@@ -96,9 +96,9 @@ TEST(UniformView, WingsByCountAndNoneForAdmirals) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.wings << " wings at rank " << c.rank);
     UniformRecord record;
-    record.faction = 3;
+    record.faction = kFactionCoalition;
     record.wings = c.wings;
-    record.rank = c.rank;
+    record.rank = Rank{c.rank};
     const UniformView v = BuildUniformView(record);
     EXPECT_EQ(v.wingsPlaced, c.placed);
     if (c.placed) { EXPECT_EQ(Shown(v.wings), c.shown); }
@@ -129,7 +129,7 @@ TEST(UniformView, RibbonsStandInRowsOfFourWithTheLastRowCentred) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.ribbons << " ribbons");
     UniformRecord record;
-    record.faction = 4;
+    record.faction = kFactionSyndicate;
     record.ribbons = c.ribbons;
     const UniformView v = BuildUniformView(record);
     EXPECT_EQ(Shown(v.ribbons), c.shown);
@@ -162,7 +162,7 @@ TEST(UniformView, MedalsBelowTheRibbonsOrOnTheAdmiralsPlace) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "rank " << c.rank << " ribbons " << c.ribbons << " medals "
                                     << c.silver << c.gold << c.honor);
-    UniformRecord record{2, 0, 1, c.ribbons, c.silver, c.gold, c.honor, c.rank};
+    UniformRecord record{kFactionOuterRim, 0, 1, c.ribbons, c.silver, c.gold, c.honor, Rank{c.rank}};
     const UniformView v = BuildUniformView(record);
     EXPECT_EQ(v.silverStar.visible, c.silverShown);
     EXPECT_EQ(v.goldStar.visible, c.goldShown);
@@ -180,7 +180,7 @@ TEST(UniformView, MedalsBelowTheRibbonsOrOnTheAdmiralsPlace) {
 
 // An admiral still wears the ribbons below the award place.
 TEST(UniformView, AdmiralKeepsRibbons) {
-  UniformRecord record{1, 0, 1, 5, 0, 0, 0, 7};
+  UniformRecord record{kFactionFederation, 0, 1, 5, 0, 0, 0, kRankAdmiral};
   EXPECT_EQ(Shown(BuildUniformView(record).ribbons).size(), 5u);
 }
 
@@ -197,19 +197,19 @@ class UniformPanelTest : public GameFormsTest {};
 TEST_F(UniformPanelTest, RecomposingHidesAndKeepsAsTheRecordSays) {
   platform::Form& form = screens::GameForm<screens::PromotionScreen>();
   screens::UniformPanel panel(form);
-  panel.Show(BuildUniformView({1, 0, 2, 9, 1, 1, 1, 3}));
+  panel.Show(BuildUniformView({kFactionFederation, 0, 2, 9, 1, 1, 1, kRankFirstLieutenant}));
   EXPECT_TRUE(form.Get<platform::Image>("Ribbon9").Visible());
   EXPECT_TRUE(form.Get<platform::Image>("WingLeft").Visible());
   EXPECT_EQ(form.Get<platform::Image>("HonorMedal").Top(), 232);
 
-  panel.Show(BuildUniformView({1, 0, 99, 2, 0, 0, 0, 3}));
+  panel.Show(BuildUniformView({kFactionFederation, 0, 99, 2, 0, 0, 0, kRankFirstLieutenant}));
   EXPECT_FALSE(form.Get<platform::Image>("Ribbon9").Visible());
   EXPECT_FALSE(form.Get<platform::Image>("HonorMedal").Visible());
   EXPECT_TRUE(form.Get<platform::Image>("WingLeft").Visible());
   EXPECT_EQ(form.Get<platform::Image>("WingLeft").Left(), 88);
   EXPECT_FALSE(form.Get<platform::Image>("WingMiddle").Visible());
 
-  panel.Show(BuildUniformView({2, 0, 99, 2, 0, 0, 0, 7}));
+  panel.Show(BuildUniformView({kFactionOuterRim, 0, 99, 2, 0, 0, 0, kRankAdmiral}));
   EXPECT_FALSE(form.Get<platform::Image>("WingLeft").Visible());
   EXPECT_FALSE(form.Get<platform::Image>("ShoulderInsignia").Visible());
   EXPECT_TRUE(form.Get<platform::Image>("AwardPlace").Visible());

@@ -22,11 +22,11 @@ using namespace state;
 namespace {
 
 // A fresh world for a profession and a faction, with the ship the profession screen offers.
-void NewWorld(std::int32_t profession, std::int32_t faction) {
+void NewWorld(int profession, int faction) {
   ClearGameState();
   PlayerData[player::kProfession] = profession;
   PlayerData[player::kFaction] = faction;
-  CreateNewGameWorld(StartShipClass(profession, faction), {});
+  CreateNewGameWorld(StartShipClass(Profession{profession}, Faction{faction}), {});
 }
 
 class NewWorldTest : public ::testing::Test {
@@ -495,20 +495,22 @@ TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
   }
   for (int profession = 1; profession <= 6; ++profession)
     for (int faction = 1; faction <= 4; ++faction) {
-      const std::int32_t shipClass = StartShipClass(profession, faction);
+      const std::int32_t shipClass = StartShipClass(Profession{profession}, Faction{faction});
       bool known = false;
       for (const Case& c : cases)
         if (c.shipClass == shipClass) {
           known = true;
-          EXPECT_EQ(StartShipLabel(profession, faction), c.label);
+          EXPECT_EQ(StartShipLabel(Profession{profession}, Faction{faction}), c.label);
         }
       EXPECT_TRUE(known) << profession << "/" << faction;
     }
   // No start ship outside the professions and factions; the screen keeps what it showed.
   const std::pair<int, int> none[] = {{0, 1}, {7, 1}, {-1, 2}, {1, 0}, {3, 5}, {5, -1}, {6, 9}};
   for (auto [profession, faction] : none) {
-    EXPECT_EQ(StartShipClass(profession, faction), 0) << profession << "/" << faction;
-    EXPECT_EQ(StartShipLabel(profession, faction), "") << profession << "/" << faction;
+    EXPECT_EQ(StartShipClass(Profession{profession}, Faction{faction}), 0)
+        << profession << "/" << faction;
+    EXPECT_EQ(StartShipLabel(Profession{profession}, Faction{faction}), "")
+        << profession << "/" << faction;
   }
   ClearGameState();
 }
@@ -517,7 +519,7 @@ TEST(NewWorld, UnknownProfessionOrFactionAddsNothingOfItsOwn) {
   ClearGameState();
   PlayerData[player::kProfession] = 9;
   PlayerData[player::kFaction] = 0;
-  CreateNewGameWorld(StartShipClass(9, 0), {});
+  CreateNewGameWorld(StartShipClass(Profession{9}, kFactionPirates), {});
   std::set<int> abilities;
   for (int id = 0; id <= 100; ++id) {
     if (AbilityOwned[id]) abilities.insert(id);
@@ -541,7 +543,7 @@ TEST(NewWorld, LeadInRunsOnTheBuiltWorldBeforeTheDayIsReset) {
   PlayerData[player::kProfession] = 2;
   PlayerData[player::kFaction] = 2;
   int calls = 0;
-  CreateNewGameWorld(StartShipClass(2, 2), [&] {
+  CreateNewGameWorld(StartShipClass(kProfessionCombatTrader, kFactionOuterRim), [&] {
     ++calls;
     EXPECT_EQ(SystemText[12][system_text::kName], "Hyraxan");
     EXPECT_EQ(PlayerShip[ship::kSystem], 12);
@@ -572,7 +574,7 @@ TEST(NewWorld, WritesNothingOutsideTheUsedRanges) {
     (*row)[101] = kMark;
   PlayerData[player::kProfession] = 5;
   PlayerData[player::kFaction] = 3;
-  CreateNewGameWorld(StartShipClass(5, 3), {});
+  CreateNewGameWorld(StartShipClass(kProfessionSmuggler, kFactionCoalition), {});
   for (int s = 0; s < kSystems; ++s)
     EXPECT_EQ(BodyData[s][kBodies - 1][body::kVisible], kMark) << s;
   EXPECT_EQ(BodyData[kSystems - 1][1][body::kKind], kMark);

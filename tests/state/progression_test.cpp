@@ -97,23 +97,23 @@ TEST(LevelExperience, BeyondTheTableAndBelowIt) {
 
 TEST(RankTitles, EveryTitledRankForEveryFaction) {
   struct Case {
-    std::int32_t rank;
+    Rank rank;
     const char* title;
     const char* shortTitle;
   };
   const Case cases[] = {
-      {1, "Ensign", "Ens."},
-      {2, "2nd Lieutenant", "2nd Lt."},
-      {3, "1st Lieutenant", "1st Lt."},
-      {4, "Lieutenant Commander", "Lt. Com."},
-      {5, "Commander", "Com."},
-      {6, "Captain", "Cpt."},
-      {7, "Admiral", "Adm."},
+      {kRankEnsign,              "Ensign",               "Ens."},
+      {kRankSecondLieutenant,    "2nd Lieutenant",       "2nd Lt."},
+      {kRankFirstLieutenant,     "1st Lieutenant",       "1st Lt."},
+      {kRankLieutenantCommander, "Lieutenant Commander", "Lt. Com."},
+      {kRankCommander,           "Commander",            "Com."},
+      {kRankCaptain,             "Captain",              "Cpt."},
+      {kRankAdmiral,             "Admiral",              "Adm."},
   };
-  for (std::int32_t faction = 0; faction <= 4; ++faction) {
+  for (const Faction faction : kAllFactions) {
     for (const Case& c : cases) {
-      EXPECT_EQ(GetRankTitle(faction, c.rank), c.title) << "rank " << c.rank;
-      EXPECT_EQ(GetRankTitleShort(faction, c.rank), c.shortTitle) << "rank " << c.rank;
+      EXPECT_EQ(GetRankTitle(faction, c.rank), c.title) << "rank " << Stored(c.rank);
+      EXPECT_EQ(GetRankTitleShort(faction, c.rank), c.shortTitle) << "rank " << Stored(c.rank);
       // A caller's previous text does not matter for a titled rank.
       EXPECT_EQ(GetRankTitle(faction, c.rank, "old"), c.title);
     }
@@ -121,11 +121,12 @@ TEST(RankTitles, EveryTitledRankForEveryFaction) {
 }
 
 TEST(RankTitles, UntitledRanksLeaveTheCallersText) {
-  for (std::int32_t rank : {0, 8, -1, 100}) {
-    EXPECT_EQ(GetRankTitle(1, rank, "kept"), "kept") << "rank " << rank;
-    EXPECT_EQ(GetRankTitleShort(1, rank, "kept"), "kept") << "rank " << rank;
-    EXPECT_EQ(GetRankTitle(1, rank), "") << "rank " << rank;
-    EXPECT_EQ(GetRankTitleShort(1, rank), "") << "rank " << rank;
+  for (const Rank rank : {Rank{0}, kRankBeyondAdmiral, Rank{-1}, Rank{100}}) {
+    const std::int32_t stored = Stored(rank);
+    EXPECT_EQ(GetRankTitle(kFactionFederation, rank, "kept"), "kept") << "rank " << stored;
+    EXPECT_EQ(GetRankTitleShort(kFactionFederation, rank, "kept"), "kept") << "rank " << stored;
+    EXPECT_EQ(GetRankTitle(kFactionFederation, rank), "") << "rank " << stored;
+    EXPECT_EQ(GetRankTitleShort(kFactionFederation, rank), "") << "rank " << stored;
   }
 }
 

@@ -144,7 +144,7 @@ TEST(ShipClassTexts, FactionPictures) {
       {20, 1, ""},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetShipFactionImage(c.shipClass, c.faction), c.picture) << c.shipClass << "/" << c.faction;
+    EXPECT_EQ(GetShipFactionImage(c.shipClass, Faction{c.faction}), c.picture) << c.shipClass << "/" << c.faction;
 }
 
 TEST(ShipClassTexts, DescriptionsAndSummariesAreQuoted) {

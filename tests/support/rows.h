@@ -11,7 +11,11 @@
 
 #include <cstdint>
 
+#include "state/factions.h"
 #include "state/fields.h"
+#include "state/id.h"
+#include "state/professions.h"
+#include "state/ranks.h"
 #include "state/variables.h"
 
 namespace test_rows {
@@ -34,11 +38,11 @@ class RowBuilder {
 class PlayerRow : public RowBuilder<PlayerRow, state::PlayerFields> {
  public:
   PlayerRow& Credits(std::int32_t v) { return Set(player::kCredits, v); }
-  PlayerRow& Profession(std::int32_t v) { return Set(player::kProfession, v); }
-  PlayerRow& Faction(std::int32_t v) { return Set(player::kFaction, v); }
+  PlayerRow& Profession(::Profession v) { return Set(player::kProfession, state::Stored(v)); }
+  PlayerRow& Faction(::Faction v) { return Set(player::kFaction, state::Stored(v)); }
   PlayerRow& Level(std::int32_t v) { return Set(player::kLevel, v); }
   PlayerRow& Experience(std::int32_t v) { return Set(player::kExperience, v); }
-  PlayerRow& Rank(std::int32_t v) { return Set(player::kRank, v); }
+  PlayerRow& Rank(::Rank v) { return Set(player::kRank, state::Stored(v)); }
   PlayerRow& CriminalDays(std::int32_t v) { return Set(player::kCriminalDays, v); }
   PlayerRow& LifePoints(std::int32_t v) { return Set(player::kLifePoints, v); }
 };
@@ -51,7 +55,7 @@ class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
   ShipRow& ActionPoints(std::int32_t v) { return Set(ship::kActionPoints, v); }
   ShipRow& Reinforcements(std::int32_t v) { return Set(ship::kReinforcements, v); }
   ShipRow& EnemyKind(std::int32_t v) { return Set(ship::kEnemyKind, v); }
-  ShipRow& Faction(std::int32_t v) { return Set(ship::kFaction, v); }
+  ShipRow& Faction(::Faction v) { return Set(ship::kFaction, state::Stored(v)); }
   ShipRow& System(std::int32_t v) { return Set(ship::kSystem, v); }
   ShipRow& Body(std::int32_t v) { return Set(ship::kBody, v); }
   ShipRow& CargoSpace(std::int32_t v) { return Set(ship::kCargoSpace, v); }
@@ -92,7 +96,7 @@ class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
   }
   MissionRow& Subject(std::int32_t v) { return Set(mission::kSubject, v); }
   MissionRow& Quantity(std::int32_t v) { return Set(mission::kQuantity, v); }
-  MissionRow& EnemyFaction(std::int32_t v) { return Set(mission::kEnemyFaction, v); }
+  MissionRow& EnemyFaction(::Faction v) { return Set(mission::kEnemyFaction, state::Stored(v)); }
   // The three nav points (or the pick-up and drop places in the first two).
   MissionRow& FirstPoint(std::int32_t s, std::int32_t b) {
     return Set(mission::kFirstPointSystem, s).Set(mission::kFirstPointBody, b);
@@ -112,16 +116,17 @@ class SpecialShipRow : public RowBuilder<SpecialShipRow, state::SpecialShipField
   SpecialShipRow& Active() { return Set(special_ship::kActive, 1); }
   SpecialShipRow& Class(std::int32_t v) { return Set(special_ship::kClass, v); }
   SpecialShipRow& Kind(std::int32_t v) { return Set(special_ship::kKind, v); }
-  SpecialShipRow& Faction(std::int32_t v) { return Set(special_ship::kFaction, v); }
+  SpecialShipRow& Faction(::Faction v) { return Set(special_ship::kFaction, state::Stored(v)); }
   SpecialShipRow& DaysLeft(std::int32_t v) { return Set(special_ship::kDaysLeft, v); }
   SpecialShipRow& SubKind(std::int32_t v) { return Set(special_ship::kSubKind, v); }
+  SpecialShipRow& LeastLoadoutTier(std::int32_t v) { return Set(special_ship::kLeastLoadoutTier, v); }
 };
 
 // PlayerFleet and EnemyFleet rows.
 class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
  public:
   FleetShipRow& Alive() { return Set(fleet_ship::kAlive, 1); }
-  FleetShipRow& Faction(std::int32_t v) { return Set(fleet_ship::kFaction, v); }
+  FleetShipRow& Faction(::Faction v) { return Set(fleet_ship::kFaction, state::Stored(v)); }
   FleetShipRow& Class(std::int32_t v) { return Set(fleet_ship::kClass, v); }
   FleetShipRow& HitPoints(std::int32_t v) { return Set(fleet_ship::kHitPoints, v); }
   FleetShipRow& Role(std::int32_t v) { return Set(fleet_ship::kRole, v); }

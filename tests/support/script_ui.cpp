@@ -140,17 +140,17 @@ void ScriptUi::ShowEncounter(std::string_view topic, std::string_view opponent,
                     std::string(picture)});
 }
 
-void ScriptUi::SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction,
+void ScriptUi::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
                                std::int32_t enemyKind, std::int32_t enemyTier) {
-  Record("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(enemyFaction) +
+  Record("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(state::Stored(enemyFaction)) +
          " " + std::to_string(enemyKind) + " " + std::to_string(enemyTier));
   WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
 }
 
 void ScriptUi::RunShipCombat() { Record("RunShipCombat"); }
 
-bool ScriptUi::RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) {
-  Record("RunFleetBattle " + std::to_string(enemyFaction) + " " + std::to_string(fleetKind));
+bool ScriptUi::RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
+  Record("RunFleetBattle " + std::to_string(state::Stored(enemyFaction)) + " " + std::to_string(fleetKind));
   return false;
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "rules/ui.h"
+#include "state/factions.h"
 
 namespace support {
 
@@ -100,11 +101,11 @@ class ScriptUi : public rules::Ui {
   void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                      std::string_view picture) override;
   // Writes the enemy's identity, as every set-up does.
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
                        std::int32_t enemyTier) override;
   // No fight is played: the ship rows stay as they are, and no fleet battle is won.
   void RunShipCombat() override;
-  bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override;
+  bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override;
   void StopFlight() override;
   void CloseTravelScreen() override;
   void HideMissionPanel() override;

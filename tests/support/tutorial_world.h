@@ -14,7 +14,7 @@ inline constexpr int kTutorialWorldSystem = 5;
 
 inline void SetUpTutorialWorld() {
   state::ClearGameState();
-  state::PlayerData[player::kFaction] = kFactionFederation;
+  state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
   state::PlayerShip[ship::kSystem] = kTutorialWorldSystem;
   state::PlayerShip[ship::kBody] = 4;
   for (int b = 1; b <= 7; ++b)

@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     } else if (name == "--enemy-class" && (value == state::kStarbaseClass ||
                                           (value >= state::kClassStarwolf && value <= state::kLastShipClass))) {
       setup.enemyClass = static_cast<std::int32_t>(value), seen[2] = true;
-    } else if (name == "--faction" && value >= kFactionPirates && value <= kFactionSyndicate) {
-      setup.enemyFaction = static_cast<std::int32_t>(value), seen[3] = true;
+    } else if (name == "--faction" && value >= state::Stored(kFactionPirates) &&
+               value <= state::Stored(kFactionSyndicate)) {
+      setup.enemyFaction = Faction{static_cast<std::int32_t>(value)}, seen[3] = true;
     } else if (name == "--kind" && value >= kTraderShip && value <= kPirateShip) {
       setup.enemyKind = static_cast<std::int32_t>(value), seen[4] = true;
     } else {

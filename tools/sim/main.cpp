@@ -49,8 +49,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     const std::string_view value = argv[i + 1];
     bool ok = false;
     if (name == "--seed") ok = ParseNumber(value, 0, 4294967295LL, options.seed);
-    else if (name == "--faction") ok = ParseNumber(value, kFactionFederation, kFactionSyndicate, options.faction);
-    else if (name == "--profession") ok = ParseNumber(value, kProfessionTrader, state::kLastProfession, options.profession);
+    else if (name == "--faction")
+      ok = ParseNumber(value, state::Stored(kFactionFederation), state::Stored(kFactionSyndicate),
+                       options.faction);
+    else if (name == "--profession")
+      ok = ParseNumber(value, state::Stored(kProfessionTrader), state::Stored(state::kLastProfession),
+                       options.profession);
     else if (name == "--days") ok = ParseNumber(value, 0, 10000000, options.days);
     if (!ok) {
       std::fprintf(stderr, "farhaven-sim: bad option %s %s\n", argv[i], argv[i + 1]);
@@ -72,11 +76,11 @@ int main(int argc, char** argv) {
   rules::NullUi headless;
   state::Randomize(static_cast<std::uint32_t>(options.seed));
   state::ClearGameState();
-  state::PlayerData[player::kProfession] = static_cast<std::int32_t>(options.profession);
-  state::PlayerData[player::kFaction] = static_cast<std::int32_t>(options.faction);
-  rules::CreateNewGameWorld(state::StartShipClass(state::PlayerData[player::kProfession],
-                                                  state::PlayerData[player::kFaction]),
-                            headless);
+  const Profession profession{static_cast<std::int32_t>(options.profession)};
+  const Faction faction{static_cast<std::int32_t>(options.faction)};
+  state::PlayerData[player::kProfession] = state::Stored(profession);
+  state::PlayerData[player::kFaction] = state::Stored(faction);
+  rules::CreateNewGameWorld(state::StartShipClass(profession, faction), headless);
   for (std::int64_t day = 0; day < options.days; ++day) rules::AdvanceDay(headless);
   std::fputs(sim::Digest().c_str(), stdout);
   return 0;
