@@ -31,8 +31,8 @@ struct FightShown {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 3;
-    rules::CreateNewGameWorld(6, ui);
-    screens::SetupShipCombatOnScreen(6, 0, 2, 0);
+    rules::CreateNewGameWorld(state::kClassShadowcat, ui);
+    screens::SetupShipCombatOnScreen(state::kClassShadowcat, 0, kMilitaryShip, 0);
     screens::GameForm<screens::ShipCombatScreen>().Show();
     platform::App().RenderScreen();
   }

@@ -23,6 +23,7 @@
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -114,8 +115,9 @@ BENCHMARK(BM_TravelScreenRefreshAndRedraw)->Unit(benchmark::kMillisecond);
 void BM_FlightTick(benchmark::State& state) {
   TravelScreenShown shown;
   state::SelectedBody = 6;
-  screens::GameForm<screens::FlightScreen>().Get<platform::Image>("ShipPicture")
-      .LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
+  screens::GameForm<screens::FlightScreen>()
+      .Get<platform::Image>("ShipPicture")
+      .LoadPicture(state::GetShipFactionImage(state::ShipClassOf(state::PlayerShip),
                                               state::PlayerShip[ship::kFaction]) +
                    "_scene.jpg");
   screens::GameForm<screens::FlightScreen>().Show();

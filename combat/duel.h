@@ -6,15 +6,17 @@
 #include <cstdint>
 
 #include "combat/recording_ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace combat {
 
 struct DuelSetup {
   std::uint32_t seed = 1;
-  std::int32_t playerClass = 1;
-  std::int32_t enemyClass = 1;
+  state::ShipClassId playerClass = state::kClassStarwolf;
+  state::ShipClassId enemyClass = state::kClassStarwolf;
   std::int32_t enemyFaction = 0;
-  std::int32_t enemyKind = 2;
+  ShipKind enemyKind = kMilitaryShip;
   std::int32_t enemyTier = 0;
   std::int32_t playerFaction = 1;
   std::int32_t profession = 2;

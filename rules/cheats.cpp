@@ -42,12 +42,12 @@ void CheatNextPromotion(Ui& ui) {
   CheckPromotion(ui);
 }
 
-std::int32_t FastStartShipClass(int start, std::int32_t faction) {
+state::ShipClassId FastStartShipClass(int start, std::int32_t faction) {
   switch (start) {
     case 1: return faction == kFactionFederation ? state::kClassPaladin : state::kClassShadowcat;
     case 2: return state::kClassNeptun;
     case 3: return state::kClassMarauder;
-    default: return 0;
+    default: return state::kNoShipClass;
   }
 }
 
@@ -63,8 +63,8 @@ void ApplyFastStart(int start, Ui& ui) {
   for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
 
   auto& ship = state::PlayerShip;
-  const std::int32_t shipClass = FastStartShipClass(start, player[player::kFaction]);
-  ship[ship::kClass] = shipClass;
+  const state::ShipClassId shipClass = FastStartShipClass(start, player[player::kFaction]);
+  ship[ship::kClass] = state::Stored(shipClass);
   ship[ship::kShields] = state::GetShipClassBaseShields(shipClass);
   ui.UpdateStatusBars();
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace rules {
 
@@ -43,7 +45,7 @@ class ForwardingUi : public Ui {
                      std::string_view picture) override {
     inner_.ShowEncounter(topic, opponent, text, picture);
   }
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, std::int32_t enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     inner_.SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace rules {
 
@@ -65,7 +67,7 @@ class NullUi : public Ui {
   }
 
   // No combat set-up: only the enemy record's identity is written.
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, std::int32_t enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     (void)enemyTier;
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);

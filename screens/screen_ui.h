@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -32,7 +34,7 @@ class ScreenUi : public rules::Ui {
   void ShowSpaceFinds() override;
   void ShowPromotion(rules::PromotionAward award, int level) override;
   void ChooseNewAbility(rules::AbilityChoice choice) override;
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, std::int32_t enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override;
   void RunShipCombat() override;
   bool RunFleetBattle(std::int32_t enemyFaction, std::int32_t fleetKind) override;

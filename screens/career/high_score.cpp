@@ -65,7 +65,8 @@ void HighScoreScreen::ShowHighScoreTable() {
 
     if (row[highscore::kShipFaction] == 0) row[highscore::kShipFaction] = row[highscore::kFaction];
     shipPictures_[i]->LoadPicture(
-        state::GetShipFactionImage(row[highscore::kShipClass], row[highscore::kShipFaction]) +
+        state::GetShipFactionImage(state::ShipClassId{row[highscore::kShipClass]},
+                                   row[highscore::kShipFaction]) +
         "_scene.jpg");
 
     // A row that holds no entry has no faction, rank or ship to picture: its three pictures stay

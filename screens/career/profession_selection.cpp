@@ -77,7 +77,7 @@ std::optional<ProfessionView> BuildProfessionView(std::int32_t profession, std::
     view.abilityLefts[i] = row.abilityLefts[i];
   }
   view.ship = {std::string(state::StartShipLabel(profession, faction)),
-               state::StartShipClass(profession, faction)};
+               state::Stored(state::StartShipClass(profession, faction))};
   return view;
 }
 
@@ -192,7 +192,7 @@ void ProfessionSelectionScreen::OnStartAbilityMouseDown(rules::AbilityChoice tre
 
 void ProfessionSelectionScreen::OnStartShipMouseDown() {
   audio::PlayButtonSound();
-  const std::int32_t shipClass = startShip_.Tag();
+  const state::ShipClassId shipClass{startShip_.Tag()};
   popups::ShowPicture(state::GetShipClassName(shipClass), state::GetShipClassDescription(shipClass),
                       state::GetShipFactionImage(shipClass, state::PlayerData[player::kFaction]) +
                           "_Scene.jpg");

@@ -20,6 +20,8 @@
 #include "screens/shared/guarded_close.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -63,7 +65,7 @@ class ShipCombatScreen : public platform::Form {
   combat::CombatUi& Ui() { return ui_; }
 
   // Sets up a fight (the combat rules' set-up) and loads its ship and missile pictures.
-  void SetupFight(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupFight(state::ShipClassId enemyClass, std::int32_t enemyFaction, ShipKind enemyKind,
                   std::int32_t enemyTier);
   // Shows the prepared fight modally and returns when it is over.
   void RunFight();

@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -197,8 +199,8 @@ void AskTurnOffTutorial();
 // ---- The fights ---------------------------------------------------------------------------------
 
 // The combat set-up of a fight against one ship (enemy record, loadout, ability slots, pictures).
-void SetupShipCombatOnScreen(std::int32_t enemyClass, std::int32_t enemyFaction,
-                             std::int32_t enemyKind, std::int32_t enemyTier);
+void SetupShipCombatOnScreen(state::ShipClassId enemyClass, std::int32_t enemyFaction,
+                             ShipKind enemyKind, std::int32_t enemyTier);
 
 // Fights the prepared fight on the combat screen and returns when it is over.
 void RunShipCombatOnScreen();

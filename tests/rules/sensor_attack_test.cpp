@@ -28,10 +28,12 @@ using state::PlayerData;
 using state::PlayerShip;
 
 constexpr int kSlot = 3;
-constexpr std::int32_t kPlayerClass = state::kClassPatton;  // a destroyer: bigger than the small targets below
-constexpr std::int32_t kFighter = state::kClassStargun;     // 3,000 experience points
-constexpr std::int32_t kCruiser = state::kClassNeptun;      // bigger than the player's ship
-constexpr std::int32_t kTrader = state::kClassFerendar;     // a transporter, as big as the player's ship
+constexpr state::ShipClassId kPlayerClass =
+    state::kClassPatton;  // a destroyer: bigger than the small targets below
+constexpr state::ShipClassId kFighter = state::kClassStargun;  // 3,000 experience points
+constexpr state::ShipClassId kCruiser = state::kClassNeptun;   // bigger than the player's ship
+constexpr state::ShipClassId kTrader =
+    state::kClassFerendar;  // a transporter, as big as the player's ship
 
 enum class Fight { Destroyed, Taken, Escaped, PlayerLost };
 
@@ -41,7 +43,7 @@ class SensorFight : public fixture::FightScript {
   Fight result = Fight::Destroyed;
   std::int32_t playerHelp = 99, enemyHelp = 99, lastSlot = 99;
 
-  void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, std::int32_t enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     FightScript::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
     // The combat set-up's own reinforcement counts, which the sensors then override.
@@ -80,7 +82,7 @@ class SensorAttackTest : public ::testing::Test {
     PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
-    PlayerShip[ship::kClass] = kPlayerClass;
+    PlayerShip[ship::kClass] = state::Stored(kPlayerClass);
     cur = PlayerShip[ship::kSystem];
     for (int f = 1; f <= 4; ++f)
       for (int g = 1; g <= 4; ++g) state::FactionData[f][faction::kAtWarWith + g] = 0;
@@ -93,10 +95,10 @@ class SensorAttackTest : public ::testing::Test {
   }
 
   void PlaceShip(std::int32_t kind, std::int32_t subKind, std::int32_t faction,
-                 std::int32_t shipClass = kFighter, bool target = false) {
+                 state::ShipClassId shipClass = kFighter, bool target = false) {
     auto& row = state::SpecialShips[kSlot];
     row[special_ship::kActive] = 1;
-    row[special_ship::kClass] = shipClass;
+    row[special_ship::kClass] = state::Stored(shipClass);
     row[special_ship::kKind] = kind;
     row[special_ship::kLeastLoadoutTier] = 1;
     row[special_ship::kFaction] = faction;
@@ -324,9 +326,10 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
     state::SpecialShips[kSlot][special_ship::kLeastLoadoutTier] = 2;
     FightAndSettle();
     ASSERT_EQ(ui.setups.size(), 1u);
-    EXPECT_EQ(ui.setups[0].enemyClass, state::SpecialShips[kSlot][special_ship::kClass]);
+    EXPECT_EQ(state::Stored(ui.setups[0].enemyClass),
+              state::SpecialShips[kSlot][special_ship::kClass]);
     EXPECT_EQ(ui.setups[0].enemyFaction, c.faction);
-    EXPECT_EQ(ui.setups[0].enemyKind, c.kind);
+    EXPECT_EQ(state::Stored(ui.setups[0].enemyKind), c.kind);
     EXPECT_EQ(ui.setups[0].enemyTier, 2);
     EXPECT_EQ(ui.playerHelp, c.playerHelp);
     EXPECT_EQ(ui.enemyHelp, c.enemyHelp);

@@ -104,7 +104,8 @@ TEST_F(SensorsViewTest, TheScanNamesTheShipAndWhatItIsWorth) {
     EXPECT_EQ(v.line, c.line);
     EXPECT_EQ(v.speciality, c.speciality);
     EXPECT_FALSE(v.description.empty());
-    EXPECT_EQ(v.picture, state::GetShipFactionImage(c.shipClass, c.faction) + "_scene.jpg");
+    EXPECT_EQ(v.picture, state::GetShipFactionImage(state::ShipClassId{c.shipClass}, c.faction) +
+                             "_scene.jpg");
     EXPECT_EQ(DescribeSensorShip(4).description, v.description) << "the sentences are kept";
   }
 }
