@@ -76,7 +76,7 @@ void TakeEnemyDecisions(CombatUi& ui) {
   }
   Step(8, kDisturb2, true, !PlayerVolleyInFlight(), ui);
   Step(9, kRecharge, true, true, ui);
-  if (e[ship::kEnemyKind] >= 2 && !EnemyStunned() && PlayerOwns(kFlee))
+  if (ShipKind{e[ship::kEnemyKind]} >= kMilitaryShip && !EnemyStunned() && PlayerOwns(kFlee))
     Step(10, kTractorBeam, true, !PlayerVolleyInFlight(), ui);
 
   // A stunned enemy passes by the rest of its list.

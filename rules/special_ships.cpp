@@ -380,11 +380,10 @@ std::string DescribeTraderSpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kTraderOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
-  const std::int32_t subKind =
-      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 5
-          ? ship[special_ship::kSubKind]
-          : 1;
-  return text + std::string(Pick(kTraders[subKind - 1],
+  const SpecialShipSubKind stored{ship[special_ship::kSubKind]};
+  const SpecialShipSubKind subKind =
+      stored >= kSubKindCommon && stored <= kSubKindMilitarySupplies ? stored : kSubKindCommon;
+  return text + std::string(Pick(kTraders[state::Stored(subKind) - 1],
                                  Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
@@ -392,11 +391,10 @@ std::string DescribeMilitarySpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kMilitaryOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
-  const std::int32_t subKind =
-      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 3
-          ? ship[special_ship::kSubKind]
-          : 1;
-  return text + std::string(Pick(kMilitary[subKind - 1],
+  const SpecialShipSubKind stored{ship[special_ship::kSubKind]};
+  const SpecialShipSubKind subKind =
+      stored >= kSubKindCommon && stored <= kSubKindImportantMission ? stored : kSubKindCommon;
+  return text + std::string(Pick(kMilitary[state::Stored(subKind) - 1],
                                  Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
