@@ -219,30 +219,18 @@ TEST_F(SetupTest, PlayerSlotList) {
     std::vector<std::int32_t> slots;
   };
   const Case cases[] = {
-      {"the special takes the fourth button",
-       state::kClassStarwolf,
-       {1, 2, 3, 7},
-       0,
+      {"the special takes the fourth button", state::kClassStarwolf, {1, 2, 3, 7}, 0,
        {1, 2, 3, 36, 7}},
       {"fewer than three abilities: no special button", state::kClassStarwolf, {1, 2}, 0, {1, 2}},
       {"battle droids have no button", state::kClassShark, {1, 2, 3, 7}, 0, {1, 2, 3, 7}},
       {"extended sensors have no button", state::kClassFerendar, {1, 2, 3}, 0, {1, 2, 3}},
       {"hidden cargo bay has no button", state::kClassCorsair, {1, 2, 3}, 0, {1, 2, 3}},
-      {"the escape engine gives Flee",
-       state::kClassStarwolf,
-       {1, 2, 3, 12},
-       2,
+      {"the escape engine gives Flee", state::kClassStarwolf, {1, 2, 3, 12}, 2,
        {1, 2, 3, 36, 11, 12}},
-      {"Flee through the engine as third button",
-       state::kClassStarwolf,
-       {1, 2, 12},
-       2,
+      {"Flee through the engine as third button", state::kClassStarwolf, {1, 2, 12}, 2,
        {1, 2, 11, 36, 12}},
-      {"at most twelve buttons",
-       state::kClassStarwolf,
-       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15},
-       0,
-       {1, 2, 3, 36, 4, 5, 6, 7, 8, 9, 10, 12}},
+      {"at most twelve buttons", state::kClassStarwolf,
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15}, 0, {1, 2, 3, 36, 4, 5, 6, 7, 8, 9, 10, 12}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -79,13 +79,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
       {1, 1, 100000, 7, 3, state::kClassPaladin, {1, 5, 9, 14}, {6, 11}},
       {1, 3, 100000, 7, 3, state::kClassShadowcat, {1, 5, 9, 14}, {6, 11}},
       {2, 3, 500000, 13, 5, state::kClassNeptun, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-      {3,
-       4,
-       1000000,
-       15,
-       6,
-       state::kClassMarauder,
-       {1, 5, 9, 11, 14, 15, 16, 18, 19},
+      {3, 4, 1000000, 15, 6, state::kClassMarauder, {1, 5, 9, 11, 14, 15, 16, 18, 19},
        {6, 8, 11, 12, 22}},
   };
   for (const Case& c : cases) {
