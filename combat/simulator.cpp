@@ -264,7 +264,7 @@ void Explode(Side side, SimulatorUi& ui) {
   ui.Close();
 }
 
-// A choice of -1 leaves that part as it was.
+// A choice of -1 leaves the ship or the expertise as it was.
 void StoreChoice(std::int32_t shipClass, std::int32_t expertise) {
   if (SimulatorSetupStep == 1) {
     if (shipClass >= 0) state::PlayerShip[ship::kClass] = shipClass;

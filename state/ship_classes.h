@@ -2,8 +2,9 @@
 // pictures, descriptions and the special ability built into it. Pure getters over constant tables;
 // none of them reads or writes the game state.
 //
-// A class is a small integer: -1 is the starbase (the defence station of a system), 1..19 are
-// ships, 0 stands for no ship. Any other value is no class: its stats are 0 and its texts empty.
+// A class (ShipClassId) is stored as a small integer: -1 is the starbase (the defence station of a
+// system), 1..19 are ships, 0 stands for no ship. Any other value is no class: its stats are 0 and
+// its texts empty.
 #pragma once
 
 #include <array>
@@ -78,39 +79,40 @@ enum class EncounterCategory : std::int32_t {
   kCategoryCoalitionOnly = -3,
   kCategoryOuterRimOnly = -2,
   kCategoryFederationOnly = -1,
-  kCategoryUnset = 0,  // anyone, as kCategoryAnyone
+  kCategoryUnset = 0,                     // anyone, as kCategoryAnyone
   kCategoryAnyone = 1,
-  kCategoryPowersButFederation = 2,  // the Outer Rim, the Coalition, the Syndicate
+  kCategoryPowersButFederation = 2,       // the Outer Rim, the Coalition, the Syndicate
   kCategoryPiratesOuterRimCoalition = 3,
-  kCategoryPowers = 4,  // the four powers
+  kCategoryPowers = 4,                    // the four powers
   kCategoryPiratesCoalitionSyndicate = 5,
   kCategoryPiratesOuterRimSyndicate = 6,
 };
 using enum EncounterCategory;
 
 // The attributes of GetShipClassStat, numbered as the rules address them.
+// clang-format off
 enum class ShipClassAttribute : std::int32_t {
-  kAttrSize =
-      1,  // 1 fighter, 2 corvette, 3 destroyer/transporter, 4 cruiser/freighter, 5 battleship
-  kAttrHitChance = 2,  // base hit chance in percent
-  kAttrGunDamage = 3,  // gun damage per volley
-  kAttrGunApCost = 4,  // action points of a gun volley
-  kAttrShields = 5,    // maximum shields without equipment
+  kAttrSize = 1,          // 1 fighter, 2 corvette, 3 destroyer/transporter, 4 cruiser/freighter, 5 battleship
+  kAttrHitChance = 2,     // base hit chance in percent
+  kAttrGunDamage = 3,     // gun damage per volley
+  kAttrGunApCost = 4,     // action points of a gun volley
+  kAttrShields = 5,       // maximum shields without equipment
   kAttrMissileDamage = 6,
   kAttrMissileApCost = 7,
   kAttrTravelSpeed = 8,
-  kAttrCargoSpace = 9,   // units
-  kAttrExperience = 10,  // destroying such a ship is worth this x 20
-  kAttrPrice = 11,       // credits
-  kAttrMinCrew = 12,     // crew needed to fly
+  kAttrCargoSpace = 9,    // units
+  kAttrExperience = 10,   // destroying such a ship is worth this x 20
+  kAttrPrice = 11,        // credits
+  kAttrMinCrew = 12,      // crew needed to fly
   kAttrMaxCrew = 13,
   kAttrEncounterCategory = 14,  // EncounterCategory: which factions fly it as an opponent, -4..6
-  kAttrRole = 15,               // ShipRole: 1 military, 2 civilian
-  kAttrGroup = 16,              // 1 for formations and stations, 0 for single ships
-  kAttrSpecial = 17,            // the ship's special ability id, 0 none
-  kAttrActionPoints = 18,       // action points per combat turn
+  kAttrRole = 15,         // ShipRole: 1 military, 2 civilian
+  kAttrGroup = 16,        // 1 for formations and stations, 0 for single ships
+  kAttrSpecial = 17,      // the ship's special ability id, 0 none
+  kAttrActionPoints = 18, // action points per combat turn
   kLastShipClassAttribute = kAttrActionPoints,
 };
+// clang-format on
 using enum ShipClassAttribute;
 
 // The special abilities built into ship classes (attribute 17).
