@@ -21,8 +21,8 @@ struct NoScreens : rules::NullUi {};
 void SetUpCorvetteAgainstDestroyer(combat::RecordingUi& ui, Faction enemyFaction) {
   ui.defaultAnswer = false;  // no boarding
   combat::DuelSetup setup;
-  setup.playerClass = 6;
-  setup.enemyClass = 9;
+  setup.playerClass = state::kClassShadowcat;
+  setup.enemyClass = state::kClassPatton;
   setup.enemyFaction = enemyFaction;
   combat::SetupDuel(setup, ui);
 }
@@ -107,14 +107,18 @@ void BM_WholeDuel(benchmark::State& st) {
     ui.defaultAnswer = false;  // the captain turns every boarding offer down
     combat::DuelSetup setup;
     setup.seed = seed++;
-    setup.playerClass = static_cast<std::int32_t>(st.range(0));
-    setup.enemyClass = static_cast<std::int32_t>(st.range(1));
+    setup.playerClass = state::ShipClassId{static_cast<std::int32_t>(st.range(0))};
+    setup.enemyClass = state::ShipClassId{static_cast<std::int32_t>(st.range(1))};
     setup.enemyFaction = kFactionOuterRim;
     combat::SetupDuel(setup, ui);
     benchmark::DoNotOptimize(combat::PlayDuel(ui).rounds);
   }
   st.counters["budget_us"] = 250;
 }
-BENCHMARK(BM_WholeDuel)->Args({6, 8})->Args({19, 19})->Unit(benchmark::kMicrosecond);
+// A corvette against a corvette, and a battlegroup against a battlegroup.
+BENCHMARK(BM_WholeDuel)
+    ->Args({state::Stored(state::kClassShadowcat), state::Stored(state::kClassHellcat)})
+    ->Args({state::Stored(state::kClassBattlegroup), state::Stored(state::kClassBattlegroup)})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

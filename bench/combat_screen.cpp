@@ -34,8 +34,8 @@ struct FightShown {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = state::Stored(kFactionFederation);
     state::PlayerData[player::kProfession] = state::Stored(kProfessionMercenary);
-    rules::CreateNewGameWorld(6, ui);
-    screens::SetupShipCombatOnScreen(6, kFactionPirates, 2, 0);
+    rules::CreateNewGameWorld(state::kClassShadowcat, ui);
+    screens::SetupShipCombatOnScreen(state::kClassShadowcat, kFactionPirates, kMilitaryShip, 0);
     screens::GameForm<screens::ShipCombatScreen>().Show();
     platform::App().RenderScreen();
   }

@@ -26,6 +26,7 @@
 #include "state/id.h"
 #include "state/professions.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -117,8 +118,9 @@ BENCHMARK(BM_TravelScreenRefreshAndRedraw)->Unit(benchmark::kMillisecond);
 void BM_FlightTick(benchmark::State& state) {
   TravelScreenShown shown;
   state::SelectedBody = 6;
-  screens::GameForm<screens::FlightScreen>().Get<platform::Image>("ShipPicture")
-      .LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
+  screens::GameForm<screens::FlightScreen>()
+      .Get<platform::Image>("ShipPicture")
+      .LoadPicture(state::GetShipFactionImage(state::ShipClassOf(state::PlayerShip),
                                               Faction{state::PlayerShip[ship::kFaction]}) +
                    "_scene.jpg");
   screens::GameForm<screens::FlightScreen>().Show();

@@ -31,11 +31,11 @@ void NewGame(std::uint32_t seed, int faction, int profession, rules::Ui& ui) {
 }
 
 // The first ship class of a size category.
-int ClassOfSize(int size) {
-  for (int c = 1; c <= state::kLastShipClass; ++c) {
-    if (state::GetShipClassSize(c) == size) return c;
+state::ShipClassId ClassOfSize(int size) {
+  for (const state::ShipClassId c : state::kEveryShipClass) {
+    if (state::GetShipClassSize(c) == state::ShipSize{size}) return c;
   }
-  return 1;
+  return state::kClassStarwolf;
 }
 
 void BM_CreateNewGameWorld(benchmark::State& run) {
@@ -67,7 +67,7 @@ std::vector<double> FastestDayTimes(std::uint32_t seed, int size, int repeats, r
   std::vector<double> fastest(kDays, std::numeric_limits<double>::max());
   for (int r = 0; r < repeats; ++r) {
     NewGame(seed, 3, 3, ui);
-    state::PlayerShip[ship::kClass] = ClassOfSize(size);
+    state::PlayerShip[ship::kClass] = state::Stored(ClassOfSize(size));
     for (int day = 0; day < kDays; ++day) {
       const auto start = Clock::now();
       rules::AdvanceDay(ui);
@@ -110,7 +110,7 @@ BENCHMARK(BM_AdvanceDayTenThousand)->DenseRange(1, 5)->Unit(benchmark::kMillisec
 void BM_GenerateMissionOffers144(benchmark::State& run) {
   rules::NullUi ui;
   NewGame(23, static_cast<int>(run.range(0)), 3, ui);
-  state::PlayerShip[ship::kClass] = ClassOfSize(static_cast<int>(run.range(1)));
+  state::PlayerShip[ship::kClass] = state::Stored(ClassOfSize(static_cast<int>(run.range(1))));
   for (int f = 1; f <= 4; ++f) {
     for (int g = 1; g <= 4; ++g) {
       state::FactionData[f][faction::kAtWarWith + g] = 0;

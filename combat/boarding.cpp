@@ -7,6 +7,7 @@
 #include "state/clamp.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -165,7 +166,7 @@ void SingleShot(BoardingAttack k, const PlayerWeights& w, std::int64_t& h) {
     r = Redirect(r, noneButOfficers, 181, veteran ? 100 : 250);
   }
   if (r <= 80) {
-    const std::int64_t m = state::GetShipClassStat(p[ship::kClass], state::kAttrMinCrew);
+    const std::int64_t m = state::GetShipClassStat(state::ShipClassOf(p), state::kAttrMinCrew);
     const std::int64_t light =
         static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] + p[ship::kPirates];
     if (light <= m + m / 5) {
@@ -232,7 +233,7 @@ std::int32_t Quarter(std::int32_t count) {
 
 }  // namespace
 
-std::string BoardingAreaPicture(std::int32_t area, std::int32_t areaState) {
+std::string BoardingAreaPicture(std::int32_t area, AreaState areaState) {
   const char* word = AreaWord(area);
   if (word == nullptr) return {};
   const char* colour = nullptr;
@@ -245,7 +246,7 @@ std::string BoardingAreaPicture(std::int32_t area, std::int32_t areaState) {
   return std::string("crewcombat_") + colour + "_" + word + "_normal.jpg";
 }
 
-std::string_view BoardingAreaLabel(std::int32_t area, std::int32_t areaState) {
+std::string_view BoardingAreaLabel(std::int32_t area, AreaState areaState) {
   struct Labels {
     std::string_view open, locked, secured;
   };
@@ -413,7 +414,7 @@ void ChooseBoardingArea(std::int32_t area, BoardingUi& ui) {
                 "of the ship.");
     return;
   }
-  switch (state::BoardingAreas[area]) {
+  switch (AreaState{state::BoardingAreas[area]}) {
     case kAreaLocked:
       c.ShowPopup(CombatPopup::Text, "N/A",
                   "You cannot yet attack this part of the enemy ship. You first have to secure "

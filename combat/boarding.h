@@ -23,12 +23,13 @@ namespace combat {
 
 // What an area shows: absent (hidden), enemy and open to attack, enemy not yet selectable,
 // secured by the player.
-enum AreaState : std::int32_t {
+enum class AreaState : std::int32_t {
   kAreaAbsent = 0,
   kAreaOpen = 1,
   kAreaLocked = 2,
   kAreaSecured = 3,
 };
+using enum AreaState;
 
 // The three attacks, numbered as PlayerShip[ship::kLastBoardingAttack] keeps the last one.
 enum class BoardingAttack : std::int32_t {
@@ -69,10 +70,10 @@ class BoardingUi {
 
 // The picture of `area` 1..4 in `areaState` ("crewcombat_red_airlock_normal.jpg" ...); empty for
 // an absent area (its picture is hidden) or any other value.
-std::string BoardingAreaPicture(std::int32_t area, std::int32_t areaState);
+std::string BoardingAreaPicture(std::int32_t area, AreaState areaState);
 
 // The compatibility mode's label of `area` 1..4 in `areaState`; "N/A" for an absent area.
-std::string_view BoardingAreaLabel(std::int32_t area, std::int32_t areaState);
+std::string_view BoardingAreaLabel(std::int32_t area, AreaState areaState);
 
 // The attack buttons' hover pictures, by hover index 1 commando, 2 standard, 3 EMP, 4 retreat.
 struct HoverPictures {

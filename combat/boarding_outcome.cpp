@@ -19,6 +19,7 @@
 #include "state/format.h"
 #include "state/mission_types.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -38,9 +39,9 @@ int SpecialShipRow(BoardingUi& ui) {
   return row >= 1 && row <= state::kLastSpecialShip ? row : 0;
 }
 
-bool SpecialShipIs(int row, std::int32_t kind, std::int32_t subKind) {
-  return row != 0 && state::SpecialShips[row][special_ship::kKind] == kind &&
-         state::SpecialShips[row][special_ship::kSubKind] == subKind;
+bool SpecialShipIs(int row, ShipKind kind, SpecialShipSubKind subKind) {
+  return row != 0 && ShipKind{state::SpecialShips[row][special_ship::kKind]} == kind &&
+         SpecialShipSubKind{state::SpecialShips[row][special_ship::kSubKind]} == subKind;
 }
 
 void ShowExperiencePopup(BoardingUi& ui) {
@@ -71,8 +72,9 @@ void PayBoardingLoot(BoardingUi& ui, bool bridge) {
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * taken;
   if (bridge) {
     const int row = SpecialShipRow(ui);
-    if (row != 0 && state::SpecialShips[row][special_ship::kKind] == kTraderShip) {
-      value *= AnnounceSpecialCargo(state::SpecialShips[row][special_ship::kSubKind], c);
+    if (row != 0 && ShipKind{state::SpecialShips[row][special_ship::kKind]} == kTraderShip) {
+      value *= AnnounceSpecialCargo(
+          SpecialShipSubKind{state::SpecialShips[row][special_ship::kSubKind]}, c);
     }
   }
   AddTo(state::PlayerData[player::kCredits], value);
@@ -96,26 +98,26 @@ void SupportCampaign(BoardingUi& ui, std::string_view topic, std::string_view te
 void AreaSecuredAirlockOrCorridors(std::int32_t area, BoardingUi& ui) {
   auto& areas = state::BoardingAreas;
   if (area == boarding_area::kAirlock) {
-    areas[boarding_area::kAirlock] = kAreaSecured;
-    areas[boarding_area::kCorridors] = kAreaOpen;
+    areas[boarding_area::kAirlock] = state::Stored(kAreaSecured);
+    areas[boarding_area::kCorridors] = state::Stored(kAreaOpen);
   } else {
-    areas[boarding_area::kCorridors] = kAreaSecured;
-    areas[boarding_area::kCargoBay] = kAreaOpen;
-    areas[boarding_area::kBridge] = kAreaOpen;
+    areas[boarding_area::kCorridors] = state::Stored(kAreaSecured);
+    areas[boarding_area::kCargoBay] = state::Stored(kAreaOpen);
+    areas[boarding_area::kBridge] = state::Stored(kAreaOpen);
   }
   ResetBoardingCasualties(ui);
 }
 
 void CargoBayChoice(BoardingUi& ui) {
   CombatUi& c = ui.Combat();
-  const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
+  const state::ShipClassId enemyClass = state::ShipClassOf(state::EnemyShip);
   audio::CloseSoundChannel4();
   audio::PlayRewardMusic();
   if (!c.AskEitherWay("Cargobay!",
              "Your men have reached the cargo bay. Do you wish to plunder, leave explosives to "
              "blow it up and return to your ship?")) {
-    state::BoardingAreas[boarding_area::kCargoBay] = kAreaSecured;
-    state::BoardingAreas[boarding_area::kBridge] = kAreaOpen;
+    state::BoardingAreas[boarding_area::kCargoBay] = state::Stored(kAreaSecured);
+    state::BoardingAreas[boarding_area::kBridge] = state::Stored(kAreaOpen);
     ResetBoardingCasualties(ui);
     return;
   }
@@ -135,7 +137,7 @@ void CargoBayChoice(BoardingUi& ui) {
 // and droids.
 void SendExcessCrewAway(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  const std::int64_t room = state::GetShipMaxCrew(p[ship::kClass], p[ship::kCargoModule]);
+  const std::int64_t room = state::GetShipMaxCrew(state::ShipClassOf(p), p[ship::kCargoModule]);
   std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
                       p[ship::kMarines] + p[ship::kPirates] + p[ship::kDroids];
   if (crew <= room) return;
@@ -153,10 +155,10 @@ void SendExcessCrewAway(BoardingUi& ui) {
   }
 }
 
-void KeepCapturedShip(std::int32_t enemyClass, Faction enemyFaction, BoardingUi& ui) {
+void KeepCapturedShip(state::ShipClassId enemyClass, Faction enemyFaction, BoardingUi& ui) {
   CombatUi& c = ui.Combat();
   auto& p = state::PlayerShip;
-  p[ship::kClass] = enemyClass;
+  p[ship::kClass] = state::Stored(enemyClass);
   p[ship::kFaction] = state::Stored(enemyFaction);
   p[ship::kShields] = state::GetShipClassBaseShields(enemyClass);
   c.Rules().UpdateStatusBars();
@@ -164,8 +166,8 @@ void KeepCapturedShip(std::int32_t enemyClass, Faction enemyFaction, BoardingUi&
   for (const ship::Field field : ship::kFittedItems) p[field] = 0;
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.
-  p[ship::kCargoSpace] =
-      state::GetShipCargoCapacity(p[ship::kClass], p[ship::kCargoModule], state::Side::Player);
+  p[ship::kCargoSpace] = state::GetShipCargoCapacity(state::ShipClassOf(p), p[ship::kCargoModule],
+                                                     state::Side::Player);
   const std::int32_t s = p[ship::kSystem];
   if (s >= 1 && s <= state::kLastSystem) {
     for (int k = 1; k <= state::kLastOfferSlot; ++k)
@@ -195,7 +197,7 @@ void AbductionCompleted(int specialRow, BoardingUi& ui) {
   ShowExperiencePopup(ui);
 }
 
-void SpecialShipRewards(int row, std::int32_t enemyClass, BoardingUi& ui) {
+void SpecialShipRewards(int row, state::ShipClassId enemyClass, BoardingUi& ui) {
   if (row == 0 || state::SpecialShips[row][special_ship::kActive] <= 0) return;
   CombatUi& c = ui.Combat();
   const std::int64_t x = state::GetShipClassExperience(enemyClass);
@@ -255,7 +257,7 @@ void CaptureOnBridge(BoardingUi& ui) {
   CombatUi& c = ui.Combat();
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
-  const std::int32_t enemyClass = e[ship::kClass];
+  const state::ShipClassId enemyClass = state::ShipClassOf(e);
   const Faction enemyFaction{e[ship::kFaction]};
   e[ship::kAlive] = 0;
   audio::CloseSoundChannel4();
@@ -375,7 +377,7 @@ void RetreatFromBoarding(BoardingUi& ui) {
   CloseBoarding(ui);
   const auto& p = state::PlayerShip;
   c.ShowPopup(CombatPopup::Picture, "You escape!", "You are able to escape from the battle!",
-              state::GetShipFactionImage(p[ship::kClass], Faction{p[ship::kFaction]}) +
+              state::GetShipFactionImage(state::ShipClassOf(p), Faction{p[ship::kFaction]}) +
                   "_Scene.jpg");
   ApplyShipHospital(ui);
   CloseShipCombat(c);

@@ -16,6 +16,7 @@
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -43,7 +44,7 @@ void PayLoot(CombatUi& ui) {
   const auto& special = SelectedSpecialShip(ui);
   const std::int32_t h = state::EnemyShip[ship::kCargoSpace] / 2;
   std::int32_t units = state::Random(h) + h;
-  if (special[special_ship::kKind] != kTraderShip) units /= 2;
+  if (ShipKind{special[special_ship::kKind]} != kTraderShip) units /= 2;
 
   std::int64_t used = 0;
   for (int g = 1; g <= 100; ++g) used += state::Cargo[g];
@@ -56,8 +57,8 @@ void PayLoot(CombatUi& ui) {
   }
 
   std::int64_t value = static_cast<std::int64_t>(state::Random(140) + 70) * units;
-  if (special[special_ship::kKind] == kTraderShip)
-    value *= AnnounceSpecialCargo(special[special_ship::kSubKind], ui);
+  if (ShipKind{special[special_ship::kKind]} == kTraderShip)
+    value *= AnnounceSpecialCargo(SpecialShipSubKind{special[special_ship::kSubKind]}, ui);
   state::PlayerData[player::kCredits] =
       Clamp32(static_cast<std::int64_t>(state::PlayerData[player::kCredits]) + value);
   ui.Rules().UpdateStatusBars();
@@ -66,7 +67,7 @@ void PayLoot(CombatUi& ui) {
 
 void EnemyDestroyed(CombatUi& ui) {
   auto& e = state::EnemyShip;
-  const std::int32_t enemyClass = e[ship::kClass];
+  const state::ShipClassId enemyClass = state::ShipClassOf(e);
   e[ship::kAlive] = 0;
   CountDestroyedShip(enemyClass);
   audio::PlayShipExplosionSound();
@@ -75,7 +76,7 @@ void EnemyDestroyed(CombatUi& ui) {
 
   const std::int32_t faction = state::PlayerData[player::kFaction];
   if (state::GetShipClassSize(enemyClass) >
-          state::GetShipClassSize(state::PlayerShip[ship::kClass]) &&
+          state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)) &&
       e[ship::kFaction] != faction)
     ui.AwardSilverStar();
   if (enemyClass == state::kStarbaseClass && state::PlayerData[player::kGoldStar] == 0)
@@ -93,7 +94,7 @@ void PlayerDestroyed(CombatUi& ui) {
   auto& p = state::PlayerShip;
   if (rules::TutorialFightCannotBeLost()) {
     ui.ShowPopup(CombatPopup::Text, "Tutorial", rules::TutorialShieldsRefreshedNotice());
-    p[ship::kShields] = state::GetShipClassBaseShields(p[ship::kClass]);
+    p[ship::kShields] = state::GetShipClassBaseShields(state::ShipClassOf(p));
     return;
   }
   audio::PlayShipExplosionSound();
@@ -120,17 +121,18 @@ void DestroyEnemyByCheat(CombatUi& ui) {
   CheckShipCombatEnd(ui);
 }
 
-void CountDestroyedShip(std::int32_t shipClass) {
-  const std::int32_t size = state::GetShipClassSize(shipClass);
-  if (state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleCivilian &&
-      size > state::kSizeFighter) {
+void CountDestroyedShip(state::ShipClassId shipClass) {
+  const state::ShipSize size = state::GetShipClassSize(shipClass);
+  if (state::GetShipClassRole(shipClass) == state::kRoleCivilian && size > state::kSizeFighter) {
     Increment(state::PlayerData[player::kCiviliansDestroyed]);
     return;
   }
-  if (state::IsShipSize(size)) Increment(state::PlayerData[player::kFightersDestroyed - 1 + size]);
+  // One count per size category, fighters first.
+  if (state::IsShipSize(size))
+    Increment(state::PlayerData[player::kFightersDestroyed - 1 + state::Stored(size)]);
 }
 
-std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui) {
+std::int32_t AnnounceSpecialCargo(SpecialShipSubKind subKind, CombatUi& ui) {
   if (subKind == kSubKindValuableCargo) {
     ui.ShowPopup(CombatPopup::Text, "Valuable cargo",
                  "This vessel has loaded very valuable cargo. Your loot is three times as much "

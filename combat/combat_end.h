@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "combat/combat_ui.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace combat {
 
@@ -17,12 +19,12 @@ void CheckShipCombatEnd(CombatUi& ui);
 void DestroyEnemyByCheat(CombatUi& ui);
 
 // Counts one destroyed enemy ship of `shipClass` in the player's statistics.
-void CountDestroyedShip(std::int32_t shipClass);
+void CountDestroyedShip(state::ShipClassId shipClass);
 
 // The loot of a taken or destroyed ship, shared with the boarding fight. A special trader of
 // `subKind` 3 carries very valuable cargo (worth 3 times as much), of 4 the treasure fleet's (10
 // times): the popup says so and the multiplier is returned; any other sub-kind gives 1, silently.
-std::int32_t AnnounceSpecialCargo(std::int32_t subKind, CombatUi& ui);
+std::int32_t AnnounceSpecialCargo(SpecialShipSubKind subKind, CombatUi& ui);
 // The loot popup: `taken` units of cargo looted, `left` left behind for want of room, sold for
 // `value`.
 void ShowLootPopup(std::int64_t taken, std::int64_t left, std::int32_t value, CombatUi& ui);

@@ -12,6 +12,7 @@
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -39,9 +40,10 @@ int ChooseAction() {
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
-      ap >=
-          state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
+      !(p[ship::kMissileLauncher] == kMissileZeusMk1 &&
+        state::GetShipClassSize(state::ShipClassOf(e)) == state::kSizeFighter) &&
+      ap >= state::GetMissileApCost(state::ShipClassOf(p), p[ship::kMissileLauncher],
+                                    state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);
       k && !ModifierActive(state::Side::Player, kOverheated) &&

@@ -8,15 +8,17 @@
 #include "combat/recording_ui.h"
 #include "state/factions.h"
 #include "state/professions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace combat {
 
 struct DuelSetup {
   std::uint32_t seed = 1;
-  std::int32_t playerClass = 1;
-  std::int32_t enemyClass = 1;
+  state::ShipClassId playerClass = state::kClassStarwolf;
+  state::ShipClassId enemyClass = state::kClassStarwolf;
   Faction enemyFaction = kFactionPirates;
-  std::int32_t enemyKind = 2;
+  ShipKind enemyKind = kMilitaryShip;
   std::int32_t enemyTier = 0;
   Faction playerFaction = kFactionFederation;
   Profession profession = kProfessionCombatTrader;

@@ -10,6 +10,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -63,7 +64,8 @@ void TakeEnemyDecisions(CombatUi& ui) {
     if (InSlots(kFireMissiles)) ResolveCombatAction(Side::Enemy, kFireMissiles, ui);
   }
 
-  if (e[ship::kEnemyKind] == kTraderShip && !EnemyStunned()) {  // gate A: the defensive opening
+  // gate A: the defensive opening
+  if (ShipKind{e[ship::kEnemyKind]} == kTraderShip && !EnemyStunned()) {
     Step(1, kFlee, true, !PlayerVolleyInFlight(), ui);
     Step(2, kSosBuoy, true, e[ship::kReinforcements] > 0, ui);
     Step(3, kFocusedShield, true, !PlayerVolleyInFlight(), ui);
@@ -74,7 +76,7 @@ void TakeEnemyDecisions(CombatUi& ui) {
   }
   Step(8, kDisturb2, true, !PlayerVolleyInFlight(), ui);
   Step(9, kRecharge, true, true, ui);
-  if (e[ship::kEnemyKind] >= 2 && !EnemyStunned() && PlayerOwns(kFlee))
+  if (ShipKind{e[ship::kEnemyKind]} >= kMilitaryShip && !EnemyStunned() && PlayerOwns(kFlee))
     Step(10, kTractorBeam, true, !PlayerVolleyInFlight(), ui);
 
   // A stunned enemy passes by the rest of its list.
@@ -87,8 +89,8 @@ void TakeEnemyDecisions(CombatUi& ui) {
     // Gate C is decided once per call that still has step 15 or 16 to try; its roll is made only
     // when the shield conditions hold, the rank is below 3 and the player has no tractor beam.
     if (StepsLeft(16)) {
-      bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(e[ship::kClass]) / 3 &&
-                  p[ship::kShields] > state::GetShipClassBaseShields(p[ship::kClass]) / 3;
+      bool gate = e[ship::kShields] <= state::GetShipClassBaseShields(state::ShipClassOf(e)) / 3 &&
+                  p[ship::kShields] > state::GetShipClassBaseShields(state::ShipClassOf(p)) / 3;
       const Rank rank{state::PlayerData[player::kRank]};
       if (gate && rank < kRankFirstLieutenant && !PlayerOwns(kTractorBeam))
         gate = state::Random(100) <= 50;

@@ -12,6 +12,7 @@
 #include "combat/recording_fleet_ui.h"
 #include "combat/setup.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -37,9 +38,9 @@ class CaptainBoardingUi : public RecordingBoardingUi {
     bool answer = true;
     if (topic == "Keep enemy ship?") {
       const std::int32_t own =
-          state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrPrice);
+          state::GetShipClassStat(state::ShipClassOf(state::PlayerShip), state::kAttrPrice);
       const std::int32_t taken =
-          state::GetShipClassStat(state::EnemyShip[ship::kClass], state::kAttrPrice);
+          state::GetShipClassStat(state::ShipClassOf(state::EnemyShip), state::kAttrPrice);
       answer = taken <= own;  // the first answer sells
     }
     choices.push_front(answer);
@@ -79,10 +80,10 @@ class CaptainScreen : public RecordingUi {
 // The open area the captain storms next; 0 when none is open.
 std::int32_t NextArea() {
   const auto& areas = state::BoardingAreas;
-  if (areas[boarding_area::kAirlock] == kAreaOpen) return boarding_area::kAirlock;
-  if (areas[boarding_area::kCorridors] == kAreaOpen) return boarding_area::kCorridors;
-  const bool bridge = areas[boarding_area::kBridge] == kAreaOpen;
-  const bool cargo = areas[boarding_area::kCargoBay] == kAreaOpen;
+  if (AreaState{areas[boarding_area::kAirlock]} == kAreaOpen) return boarding_area::kAirlock;
+  if (AreaState{areas[boarding_area::kCorridors]} == kAreaOpen) return boarding_area::kCorridors;
+  const bool bridge = AreaState{areas[boarding_area::kBridge]} == kAreaOpen;
+  const bool cargo = AreaState{areas[boarding_area::kCargoBay]} == kAreaOpen;
   if (bridge && (!cargo || BoardingCrewStrength() > EnemyReserveStrength()))
     return boarding_area::kBridge;
   if (cargo) return boarding_area::kCargoBay;
@@ -97,7 +98,7 @@ void PlayBoardingFight(BoardingUi& ui, int maxExchanges) {
   StartBoardingFight(ui);
   const auto& p = state::PlayerShip;
   for (int n = 0; n < maxExchanges && !ui.IsClosed(); ++n) {
-    if (BoardingPhase == 2) {
+    if (BoardingPhase == kChoosingPhase) {
       const std::int32_t area = NextArea();
       if (area == 0) break;
       ChooseBoardingArea(area, ui);
@@ -112,8 +113,8 @@ void PlayBoardingFight(BoardingUi& ui, int maxExchanges) {
   if (!ui.IsClosed()) RetreatFromBoarding(ui);
 }
 
-void EngineFights::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
-                                   std::int32_t enemyKind, std::int32_t enemyTier) {
+void EngineFights::SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction,
+                                   ShipKind enemyKind, std::int32_t enemyTier) {
   // The combat screen's rules calls (credits, experience, promotions) come back through this Ui.
   screen_ = std::make_unique<CaptainScreen>(*this);
   combat::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier, *screen_);

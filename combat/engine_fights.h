@@ -11,6 +11,8 @@
 #include "combat/recording_ui.h"
 #include "rules/forwarding_ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace combat {
 
@@ -34,7 +36,7 @@ class EngineFights : public rules::ForwardingUi {
 
   // The combat engine's set-up of the fight. Its screen takes a boarding offer by CaptainBoards
   // and fights the boarding with PlayBoardingFight.
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override;
 
   // Plays the prepared fight until the combat screen would close (or maxRounds player turns have

@@ -3,7 +3,7 @@
 namespace combat {
 
 std::uint8_t BoardingOffered = 0;
-std::int32_t BoardingPhase = 0;
+BoardingPhaseKind BoardingPhase = kNoBoardingPhase;
 std::array<std::int32_t, 6> BoardingCasualties{};
 std::int32_t SelectedEscort = 0;
 std::int32_t SelectedTarget = 0;
@@ -21,7 +21,7 @@ void ResetFleetBattleFlags() {
 
 void ResetFightFlags() {
   ResetShipFightFlags();
-  BoardingPhase = 0;
+  BoardingPhase = kNoBoardingPhase;
   BoardingCasualties.fill(0);
   ResetFleetBattleFlags();
 }

@@ -19,11 +19,13 @@ extern std::uint8_t BoardingOffered;
 // Fight state of the crew combat screen (the areas themselves are state::BoardingAreas): fighting
 // in the current area (EnemyShip[ship::kBoardedArea]), or the area is secured and the next one is
 // to be chosen.
-enum BoardingPhaseKind : std::int32_t {
+enum class BoardingPhaseKind : std::int32_t {
+  kNoBoardingPhase = 0,  // no boarding fight yet
   kFightingPhase = 1,
   kChoosingPhase = 2,
 };
-extern std::int32_t BoardingPhase;
+using enum BoardingPhaseKind;
+extern BoardingPhaseKind BoardingPhase;
 // The player's losses since they were last zeroed, [1] crewmen, [2] officers, [3] marines,
 // [4] pirates, [5] droids: the same order as the crew fields ship::kCrewmen .. kDroids.
 extern std::array<std::int32_t, 6> BoardingCasualties;

@@ -14,6 +14,7 @@
 #include "state/mission_types.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -32,24 +33,24 @@ enum class Hull { Battleship, Cruiser, Destroyer, Freighter, Transporter };
 
 struct HullKind {
   Hull hull;
-  std::int32_t role;
-  std::vector<std::int32_t> classes;  // preferred first; the first the faction flies
+  FleetRole role;
+  std::vector<state::ShipClassId> classes;  // preferred first; the first the faction flies
 };
 
-// Classes: 17 Gettysburg, 18 Stonewall, 16 Marauder, 15 Corsair, 13 Neptun, 10 Shark, 9 Patton,
-// 14 Galaxy, 11 Ferendar.
+using enum state::ShipClassId;
+// clang-format off
 const HullKind kHulls[] = {
-    {Hull::Battleship,  kRoleBattleship, {17, 18, 16, 15}},
-    {Hull::Cruiser,     kRoleCruiser,    {15, 13}},
-    {Hull::Destroyer,   kRoleDestroyer,  {10, 9}},
-    {Hull::Freighter,   kRoleCruiser,    {14}},
-    {Hull::Transporter, kRoleDestroyer,  {11}},
+    {Hull::Battleship,  kRoleBattleship, {kClassGettysburg, kClassStonewall, kClassMarauder, kClassCorsair}},
+    {Hull::Cruiser,     kRoleCruiser,    {kClassCorsair, kClassNeptun}},
+    {Hull::Destroyer,   kRoleDestroyer,  {kClassShark, kClassPatton}},
+    {Hull::Freighter,   kRoleCruiser,    {kClassGalaxy}},
+    {Hull::Transporter, kRoleDestroyer,  {kClassFerendar}},
 };
+// clang-format on
 
 // Whether `faction` flies `shipClass`, by the class's encounter category.
-bool FliesClass(Faction faction, std::int32_t shipClass) {
-  return rules::EncounterCategoryAdmits(
-      state::GetShipClassStat(shipClass, state::kAttrEncounterCategory), faction);
+bool FliesClass(Faction faction, state::ShipClassId shipClass) {
+  return rules::EncounterCategoryAdmits(state::GetShipClassEncounterCategory(shipClass), faction);
 }
 
 const HullKind& KindOf(Hull hull) {
@@ -58,21 +59,21 @@ const HullKind& KindOf(Hull hull) {
   return kHulls[0];
 }
 
-std::int32_t ClassFor(Hull hull, Faction faction) {
+state::ShipClassId ClassFor(Hull hull, Faction faction) {
   const HullKind& kind = KindOf(hull);
-  for (std::int32_t shipClass : kind.classes)
+  for (state::ShipClassId shipClass : kind.classes)
     if (FliesClass(faction, shipClass)) return shipClass;
   return kind.classes.front();
 }
 
-void FillRow(state::TFleetShipRow& row, Faction faction, std::int32_t shipClass,
-             std::int32_t role) {
+void FillRow(state::TFleetShipRow& row, Faction faction, state::ShipClassId shipClass,
+             FleetRole role) {
   row = {};
   row[fleet_ship::kAlive] = 1;
   row[fleet_ship::kFaction] = state::Stored(faction);
-  row[fleet_ship::kClass] = shipClass;
+  row[fleet_ship::kClass] = state::Stored(shipClass);
   row[fleet_ship::kHitPoints] = state::GetShipClassBaseShields(shipClass);  // a full bar
-  row[fleet_ship::kRole] = role;
+  row[fleet_ship::kRole] = state::Stored(role);
 }
 
 // Fills `fleet` from row `first` on with the hulls, in order.
@@ -156,7 +157,7 @@ void TopUpShields(std::int32_t divisor) {
   PlayerShip[ship::kShields] = static_cast<std::int32_t>(std::min(shields, max));
 }
 
-std::string RoleText(std::int32_t role) {
+std::string RoleText(FleetRole role) {
   switch (role) {
     case kRoleFlagship: return "Your flagship";
     case kRoleStation: return "Space station";
@@ -169,9 +170,8 @@ std::string RoleText(std::int32_t role) {
 
 // One shot of the duel: damage is drawn first, then the hit roll; both are drawn on a miss too.
 void FireAt(const state::TFleetShipRow& shooter, bool civilianCheck, state::TFleetShipRow& victim) {
-  std::int32_t b = RoleDamageBase(shooter[fleet_ship::kRole]) * 10;
-  if (civilianCheck &&
-      state::GetShipClassStat(shooter[fleet_ship::kClass], state::kAttrRole) == state::kRoleCivilian)
+  std::int32_t b = RoleDamageBase(FleetRole{shooter[fleet_ship::kRole]}) * 10;
+  if (civilianCheck && state::GetShipClassRole(state::ShipClassOf(shooter)) == state::kRoleCivilian)
     b /= 6;
   std::int64_t damage = state::Random(b);
   damage += b / 2;
@@ -203,12 +203,12 @@ void CloseBattle(std::uint8_t won, FleetBattleUi& ui) {
 
 // --- View ----------------------------------------------------------------------------------------
 
-std::string SymbolBase(std::int32_t role, bool own) {
+std::string SymbolBase(FleetRole role, bool own) {
   switch (role) {
     case kRoleStation: return own ? "station_blue" : "station_red";
     case kRoleCruiser: return own ? "ship_blue_med_left" : "ship_red_med_right";
     case kRoleDestroyer: return own ? "ship_blue_small_left" : "ship_red_small_right";
-    default: return own ? "ship_blue_large_left" : "ship_red_large_right";  // 0 and 2
+    default: return own ? "ship_blue_large_left" : "ship_red_large_right";  // flagship, battleship
   }
 }
 
@@ -220,7 +220,7 @@ void PlaceSymbols(const state::Table<state::TFleetShipRow, state::kFleetRows>& f
   std::size_t largeUsed = 0, smallUsed = 0;
   for (int r = 1; r <= kLastFleetRow; ++r) {
     if (!Alive(fleet[r])) continue;
-    const std::int32_t role = fleet[r][fleet_ship::kRole];
+    const FleetRole role{fleet[r][fleet_ship::kRole]};
     FleetSymbol* symbol = nullptr;
     if (role == kRoleCruiser || role == kRoleDestroyer) {
       if (smallUsed < Small) symbol = &small[smallUsed++];
@@ -237,16 +237,16 @@ void PlaceSymbols(const state::Table<state::TFleetShipRow, state::kFleetRows>& f
 FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
   FleetShipPanel panel;
   panel.visible = true;
-  std::int32_t shipClass = row[fleet_ship::kClass];
+  state::ShipClassId shipClass{row[fleet_ship::kClass]};
   Faction faction{row[fleet_ship::kFaction]};
-  if (!enemy && row[fleet_ship::kRole] == kRoleFlagship) {
-    shipClass = PlayerShip[ship::kClass];
+  if (!enemy && FleetRole{row[fleet_ship::kRole]} == kRoleFlagship) {
+    shipClass = state::ShipClassOf(PlayerShip);
     faction = Faction{PlayerShip[ship::kFaction]};
   }
   panel.picture = state::GetShipFactionImage(shipClass, faction) + "_scene.jpg";
-  panel.name = state::Quoted(state::GetShipClassName(row[fleet_ship::kClass])) + " class";
-  panel.role = RoleText(row[fleet_ship::kRole]);
-  const std::int32_t base = state::GetShipClassBaseShields(row[fleet_ship::kClass]);
+  panel.name = state::Quoted(state::GetShipClassName(state::ShipClassOf(row))) + " class";
+  panel.role = RoleText(FleetRole{row[fleet_ship::kRole]});
+  const std::int32_t base = state::GetShipClassBaseShields(state::ShipClassOf(row));
   panel.shieldBar = FleetShieldBarPicture(row[fleet_ship::kHitPoints], base);
   panel.shieldText = std::string(enemy ? "Enemy ships shields: " : "Friendly ships shields: ") +
                      std::to_string(FleetShieldPercent(row[fleet_ship::kHitPoints], base)) + "%";
@@ -256,13 +256,13 @@ FleetShipPanel Panel(const state::TFleetShipRow& row, bool enemy) {
 }  // namespace
 
 bool StationProtected(std::int32_t target) {
-  if (EnemyFleet[target][fleet_ship::kClass] != state::kStarbaseClass) return false;
+  if (state::ShipClassOf(EnemyFleet[target]) != state::kStarbaseClass) return false;
   for (int r = 2; r <= kLastFleetRow; ++r)
     if (r != target && Alive(EnemyFleet[r])) return true;
   return false;
 }
 
-std::int32_t RoleDamageBase(std::int32_t role) {
+std::int32_t RoleDamageBase(FleetRole role) {
   switch (role) {
     case kRoleStation: return 50;
     case kRoleBattleship: return 30;
@@ -284,7 +284,7 @@ void PrepareFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
                       fleetKind == rules::kFleetKindStarbaseStrong;
   const FleetPlan& plan = strike ? kStarbaseDefence : MissionPlan();
 
-  FillRow(PlayerFleet[1], Faction{PlayerShip[ship::kFaction]}, PlayerShip[ship::kClass],
+  FillRow(PlayerFleet[1], Faction{PlayerShip[ship::kFaction]}, state::ShipClassOf(PlayerShip),
           kRoleFlagship);
   PlayerFleet[1][fleet_ship::kHitPoints] = PlayerShip[ship::kShields];
   FillFleet(PlayerFleet, 2, pf, plan.escorts);
@@ -294,9 +294,9 @@ void PrepareFleetBattle(Faction enemyFaction, std::int32_t fleetKind) {
     FillFleet(EnemyFleet, 2, enemyFaction, plan.enemies);
     if (fleetKind == rules::kFleetKindStarbaseStrong) {
       // Defenders still at full strength bring heavier ships into the line.
-      EnemyFleet[4][fleet_ship::kRole] = kRoleBattleship;
-      EnemyFleet[5][fleet_ship::kRole] = kRoleCruiser;
-      EnemyFleet[6][fleet_ship::kRole] = kRoleCruiser;
+      EnemyFleet[4][fleet_ship::kRole] = state::Stored(kRoleBattleship);
+      EnemyFleet[5][fleet_ship::kRole] = state::Stored(kRoleCruiser);
+      EnemyFleet[6][fleet_ship::kRole] = state::Stored(kRoleCruiser);
     }
   } else {
     FillFleet(EnemyFleet, 1, enemyFaction, plan.enemies);
@@ -333,7 +333,7 @@ FleetBattleView BuildFleetBattleView() {
   if (SelectedEscort > 0 && ValidRow(SelectedEscort))
     view.escort = Panel(PlayerFleet[SelectedEscort], false);
 
-  const std::int32_t base = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  const std::int32_t base = state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip));
   view.playerShieldBar = FleetShieldBarPicture(PlayerShip[ship::kShields], base);
   view.playerShieldText =
       "Your shields: " + std::to_string(FleetShieldPercent(PlayerShip[ship::kShields], base)) + "%";
@@ -347,7 +347,7 @@ FleetBattleView BuildFleetBattleView() {
                            : "TravelScreen_ExpBar_" + std::to_string(n) + ".jpg";
   view.experienceText =
       "Experience " + std::to_string(experience * 100 / needed) + "% until level up.";
-  view.shipPicture = state::GetShipClassImage(PlayerShip[ship::kClass]) + "_topwire.jpg";
+  view.shipPicture = state::GetShipClassImage(state::ShipClassOf(PlayerShip)) + "_topwire.jpg";
   view.portrait = state::GetHeroPortraitFile();
   return view;
 }
@@ -391,12 +391,12 @@ void AttackTargetYourself(FleetBattleUi& ui) {
   if (FleetDuelRunning) return;
   if (TargetReady(ui)) {
     auto& target = EnemyFleet[SelectedTarget];
-    const std::int32_t shipClass = target[fleet_ship::kClass];
+    const state::ShipClassId shipClass = state::ShipClassOf(target);
     const Faction faction{target[fleet_ship::kFaction]};
-    state::EnemyShip[ship::kClass] = shipClass;
+    state::EnemyShip[ship::kClass] = state::Stored(shipClass);
     state::EnemyShip[ship::kFaction] = state::Stored(faction);
     rules::Ui& screens = ui.Rules();
-    screens.SetupShipCombat(shipClass, faction, 2, 0);
+    screens.SetupShipCombat(shipClass, faction, kMilitaryShip, 0);
     state::EnemyShip[ship::kShields] = target[fleet_ship::kHitPoints];
     const std::string picture = state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg";
     audio::PlayAlertSound();
@@ -425,7 +425,7 @@ void SelectedEscortAttacks(FleetBattleUi& ui) {
                  "click on one of your fleet's symbols in the upper part of the screen.");
     return;
   }
-  if (PlayerFleet[SelectedEscort][fleet_ship::kRole] == kRoleFlagship) {
+  if (FleetRole{PlayerFleet[SelectedEscort][fleet_ship::kRole]} == kRoleFlagship) {
     ui.ShowPopup("Not an escort",
                  "The ship symbol you have selected is your own ship. To lead an attack "
                  "yourself please use the \"Attack target yourself\" button.");

@@ -21,13 +21,14 @@
 namespace combat {
 
 // Fleet roles (fleet_ship::kRole of a fleet row).
-enum FleetRole : std::int32_t {
+enum class FleetRole : std::int32_t {
   kRoleFlagship = 0,  // the player's own ship; its row only places its symbol
   kRoleStation = 1,
   kRoleBattleship = 2,
   kRoleCruiser = 3,
   kRoleDestroyer = 4,
 };
+using enum FleetRole;
 
 inline constexpr int kLastFleetRow = 10;
 
@@ -116,8 +117,8 @@ std::int32_t FleetShieldPercent(std::int32_t hitPoints, std::int32_t baseShields
 // A station is attacked only as the last ship: whether any other enemy row 2..10 alive still
 // protects the station in EnemyFleet row `target` (false when that row is no station).
 bool StationProtected(std::int32_t target);
-// The escort duel's damage base of a fleet role; roles outside 1..4 (the flagship) have none.
-std::int32_t RoleDamageBase(std::int32_t role);
+// The escort duel's damage base of a fleet role; the flagship's has none.
+std::int32_t RoleDamageBase(FleetRole role);
 
 // Asks the screen to redraw itself.
 void RefreshFleetBattleScreen(FleetBattleUi& ui);

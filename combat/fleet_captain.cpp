@@ -34,7 +34,8 @@ void PlayFleetCaptainOrder(FleetBattleUi& ui, int maxDuelTicks) {
   // The escort with the most hit points goes in; none left, the captain attacks personally.
   std::int32_t escort = 0;
   for (const FleetSymbol& symbol : view.ownSmall) {
-    if (!symbol.visible || RoleDamageBase(PlayerFleet[symbol.row][fleet_ship::kRole]) == 0)
+    if (!symbol.visible ||
+        RoleDamageBase(FleetRole{PlayerFleet[symbol.row][fleet_ship::kRole]}) == 0)
       continue;
     if (escort == 0 || PlayerFleet[symbol.row][fleet_ship::kHitPoints] >
                            PlayerFleet[escort][fleet_ship::kHitPoints]) {

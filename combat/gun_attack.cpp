@@ -16,13 +16,14 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
 
-std::int32_t PlayerSpecial() { return state::ActiveShipSpecial(Side::Player); }
+state::ShipSpecial PlayerSpecial() { return state::ActiveShipSpecial(Side::Player); }
 
 using state::Clamp32;
 
@@ -47,7 +48,7 @@ void Overheat(std::string_view text, CombatUi& ui) {
 std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   const Side defender = Other(attacker);
   const auto& a = Ship(attacker);
-  std::int32_t c = state::GetGunAccuracy(a[ship::kClass], a[ship::kGun], attacker);
+  std::int32_t c = state::GetGunAccuracy(state::ShipClassOf(a), a[ship::kGun], attacker);
   if (ModifierActive(defender, kTaunt)) c -= 10;
   if (ModifierActive(defender, kEvading)) c -= 30;
   if (ModifierActive(attacker, kEvading)) c -= 30;
@@ -57,7 +58,7 @@ std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
     ui.Refresh(Display::Modifiers);
   }
   if (ModifierActive(attacker, kTargetLock)) c += 10;
-  const std::int32_t special = PlayerSpecial();
+  const state::ShipSpecial special = PlayerSpecial();
   if (attacker == Side::Player) {
     if (special == state::kSpecialEvasionComputer) c -= 25;
     if (special == state::kSpecialEnergyTransmitter) c -= 25;
@@ -137,7 +138,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
     ui.Animate(defender, Animation::Miss);
     return;
   }
-  std::int64_t d = state::GetGunDamage(a[ship::kClass], a[ship::kGun], attacker);
+  std::int64_t d = state::GetGunDamage(state::ShipClassOf(a), a[ship::kGun], attacker);
   if (attacker == Side::Player) {
     if (attack.rankBonus && Rank{state::PlayerData[player::kRank]} == kRankAdmiral) d += d / 4;
     if (attack.baseFactor) d = attack.baseFactor(Clamp32(d));

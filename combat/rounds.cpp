@@ -5,6 +5,7 @@
 
 #include "audio/sound.h"
 #include "combat/ability_ids.h"
+#include "combat/boarding.h"
 #include "combat/combat_end.h"
 #include "combat/display.h"
 #include "combat/enemy_ai.h"
@@ -18,6 +19,7 @@
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -33,8 +35,8 @@ void AddActionPoints(std::int32_t delta) {
 
 void ApplyShipSpecial(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  const std::int32_t special = state::ActiveShipSpecial(Side::Player);
-  const std::int32_t base = state::GetShipClassBaseShields(p[ship::kClass]);
+  const state::ShipSpecial special = state::ActiveShipSpecial(Side::Player);
+  const std::int32_t base = state::GetShipClassBaseShields(state::ShipClassOf(p));
   auto raiseShields = [&]() {
     std::int64_t s = static_cast<std::int64_t>(p[ship::kShields]) + base / 20;
     if (s > base) s = base > p[ship::kShields] ? base : p[ship::kShields];
@@ -114,9 +116,9 @@ void MissileVolley(Side shooter, CombatUi& ui) {
   ui.Refresh(Display::Missiles);
   if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
-  std::int64_t d = 2 * static_cast<std::int64_t>(
-                           state::GetMissileDamage(s[ship::kClass], s[ship::kMissileLauncher]));
-  const std::int32_t special = state::ActiveShipSpecial(Side::Player);
+  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(
+                           state::ShipClassOf(s), s[ship::kMissileLauncher]));
+  const state::ShipSpecial special = state::ActiveShipSpecial(Side::Player);
   if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
   if (player && special == state::kSpecialGunVolley) d -= d / 3;
   auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
@@ -166,7 +168,7 @@ void ReinforcementsAttack(Side side, CombatUi& ui) {
   if (!ModifierActive(side, kReinforcements)) return;
   const bool player = side == Side::Player;
   const Side target = Other(side);
-  std::int32_t d = 10 * state::GetShipClassSize(Ship(side)[ship::kClass]);
+  std::int32_t d = 10 * state::Stored(state::GetShipClassSize(state::ShipClassOf(Ship(side))));
   if (!player && state::ActiveShipSpecial(Side::Player) == state::kSpecialAntiPhaseEmitter) d = 0;
   const std::int32_t h = d / 2;
   const std::int32_t extra = state::Random(h);
@@ -214,9 +216,10 @@ bool BoardingCertain(CombatUi& ui) {
   if (row >= 1 && row <= state::kLastSpecialShip) {
     const auto& ship = state::SpecialShips[row];
     if (ship[special_ship::kActive] > 0 &&
-        (ship[special_ship::kKind] == kPirateShip || ship[special_ship::kKind] == kTraderShip ||
-         ship[special_ship::kKind] == kMilitaryShip) &&
-        ship[special_ship::kSubKind] == kSubKindVip)
+        (ShipKind{ship[special_ship::kKind]} == kPirateShip ||
+         ShipKind{ship[special_ship::kKind]} == kTraderShip ||
+         ShipKind{ship[special_ship::kKind]} == kMilitaryShip) &&
+        SpecialShipSubKind{ship[special_ship::kSubKind]} == kSubKindVip)
       return true;
   }
   return state::PlayerShip[ship::kCargoModule] == kModuleBoardingShuttle;
@@ -241,10 +244,10 @@ void BoardAtTheAirlock(CombatUi& ui) {
   e[ship::kMarines] -= e[ship::kDefendingMarines];
   e[ship::kDroids] -= e[ship::kDefendingDroids];
 
-  state::BoardingAreas[boarding_area::kAirlock] = 1;
-  state::BoardingAreas[boarding_area::kCorridors] = 2;
-  state::BoardingAreas[boarding_area::kCargoBay] = 2;
-  state::BoardingAreas[boarding_area::kBridge] = 2;
+  state::BoardingAreas[boarding_area::kAirlock] = state::Stored(kAreaOpen);
+  state::BoardingAreas[boarding_area::kCorridors] = state::Stored(kAreaLocked);
+  state::BoardingAreas[boarding_area::kCargoBay] = state::Stored(kAreaLocked);
+  state::BoardingAreas[boarding_area::kBridge] = state::Stored(kAreaLocked);
   e[ship::kBoardedArea] = boarding_area::kAirlock;
   ui.OpenBoarding();
 }
@@ -254,10 +257,10 @@ void OfferBoarding(CombatUi& ui) {
   auto& e = state::EnemyShip;
   const bool weak = e[ship::kShields] <= MaxShields(Side::Enemy) / 4;
   if (!(weak && e[ship::kBoardingRolled] == 0 && BoardingOffered == 0 &&
-        state::GetShipClassSize(p[ship::kClass]) >= 2 &&
-        state::GetShipClassSize(e[ship::kClass]) >= 2 &&
-        state::GetShipClassStat(e[ship::kClass], state::kAttrGroup) == 0 && e[ship::kAlive] > 0 &&
-        p[ship::kShields] > 0 && e[ship::kShields] > 0))
+        state::GetShipClassSize(state::ShipClassOf(p)) >= state::kSizeCorvette &&
+        state::GetShipClassSize(state::ShipClassOf(e)) >= state::kSizeCorvette &&
+        state::GetShipClassStat(state::ShipClassOf(e), state::kAttrGroup) == 0 &&
+        e[ship::kAlive] > 0 && p[ship::kShields] > 0 && e[ship::kShields] > 0))
     return;
   std::int32_t roll = state::Random(100);
   if (BoardingCertain(ui)) roll = 10;
@@ -267,11 +270,11 @@ void OfferBoarding(CombatUi& ui) {
   const bool yes = ui.AskWithPicture(
       "Boarding?",
       "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?",
-      state::GetShipFactionImage(e[ship::kClass], Faction{e[ship::kFaction]}) + "_scene.jpg");
+      state::GetShipFactionImage(state::ShipClassOf(e), Faction{e[ship::kFaction]}) + "_scene.jpg");
   if (!yes) return;
 
   const bool lendDroids =
-      state::GetShipClassStat(p[ship::kClass], state::kAttrSpecial) == state::kSpecialBattleDroids;
+      state::GetShipClassSpecial(state::ShipClassOf(p)) == state::kSpecialBattleDroids;
   const std::int32_t ownDroids = p[ship::kDroids];
   if (lendDroids) p[ship::kDroids] += 2;
 
@@ -323,7 +326,7 @@ void EndPlayerTurn(CombatUi& ui) {
   state::PlayerShip[ship::kActionPoints] = -100;
   ui.SetEndTurnEnabled(false);
   state::EnemyShip[ship::kActionPoints] =
-      state::GetShipClassStat(state::EnemyShip[ship::kClass], state::kAttrActionPoints);
+      state::GetShipClassStat(state::ShipClassOf(state::EnemyShip), state::kAttrActionPoints);
   state::EnemyShip[ship::kDecisionStep] = 0;
   RunEnemyCombatAI(ui);
 }
@@ -342,7 +345,7 @@ void EnemyMessageTimerTick(CombatUi& ui) {
 void StartNewCombatRound(CombatUi& ui) {
   ui.SetEndTurnEnabled(true);
   state::PlayerShip[ship::kActionPoints] =
-      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrActionPoints);
+      state::GetShipClassStat(state::ShipClassOf(state::PlayerShip), state::kAttrActionPoints);
   ShowActionPointBar(ui);
   CountDownModifiers(Side::Player, ui);
   ApplyShipSpecial(ui);

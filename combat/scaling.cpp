@@ -5,14 +5,15 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace combat {
 namespace {
 
-std::int32_t SizeOf(const state::TShipRow& ship) {
-  return state::GetShipClassSize(ship[ship::kClass]);
+state::ShipSize SizeOf(const state::TShipRow& ship) {
+  return state::GetShipClassSize(state::ShipClassOf(ship));
 }
 
 using state::Clamp32;
@@ -21,8 +22,8 @@ using state::Clamp32;
 
 
 std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
-  const std::int32_t playerSize = SizeOf(state::PlayerShip);
-  const std::int32_t enemySize = SizeOf(state::EnemyShip);
+  const state::ShipSize playerSize = SizeOf(state::PlayerShip);
+  const state::ShipSize enemySize = SizeOf(state::EnemyShip);
   const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = v;
   if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 6;
@@ -35,8 +36,8 @@ std::int32_t ScalePlayerDamageToEnemy(std::int32_t v) {
 }
 
 std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
-  const std::int32_t playerSize = SizeOf(state::PlayerShip);
-  const std::int32_t enemySize = SizeOf(state::EnemyShip);
+  const state::ShipSize playerSize = SizeOf(state::PlayerShip);
+  const state::ShipSize enemySize = SizeOf(state::EnemyShip);
   const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = static_cast<std::int64_t>(v) + v / 5;
   if (state::GameDay < 200 && playerSize == state::kSizeFighter) x += x / 10;
@@ -47,8 +48,8 @@ std::int32_t ScalePlayerDamageToEnemy2(std::int32_t v) {
 }
 
 std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
-  const std::int32_t playerSize = SizeOf(state::PlayerShip);
-  const std::int32_t enemySize = SizeOf(state::EnemyShip);
+  const state::ShipSize playerSize = SizeOf(state::PlayerShip);
+  const state::ShipSize enemySize = SizeOf(state::EnemyShip);
   const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = v;
   if (enemySize < playerSize) x += x / 4;
@@ -60,8 +61,8 @@ std::int32_t ScaleEnemyDamageToPlayer(std::int32_t v) {
 }
 
 std::int32_t ScaleEnemyDamageToPlayer2(std::int32_t v) {
-  const std::int32_t playerSize = SizeOf(state::PlayerShip);
-  const std::int32_t enemySize = SizeOf(state::EnemyShip);
+  const state::ShipSize playerSize = SizeOf(state::PlayerShip);
+  const state::ShipSize enemySize = SizeOf(state::EnemyShip);
   const Rank rank{state::PlayerData[player::kRank]};
   std::int64_t x = static_cast<std::int64_t>(v) - v / 5;
   if (rank < kRankLieutenantCommander) x -= x / 5;

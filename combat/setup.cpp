@@ -11,6 +11,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/factions.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -68,8 +69,8 @@ void SetupPlayerReinforcements() {
 
 void FillPlayerSlots() {
   state::AbilityOwned[kShipSpecial] = 1;
-  const std::int32_t special =
-      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial);
+  const state::ShipSpecial special =
+      state::GetShipClassSpecial(state::ShipClassOf(state::PlayerShip));
   const bool specialHasButton = special != state::kSpecialBattleDroids &&
                                 special != state::kSpecialExtendedSensors &&
                                 special != state::kSpecialHiddenCargoBay;
@@ -90,7 +91,7 @@ void FillPlayerSlots() {
   }
 }
 
-void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
+void SetupEnemyCrew(state::ShipClassId enemyClass, ShipKind enemyKind) {
   const std::int32_t maxCrew = state::GetShipClassStat(enemyClass, state::kAttrMaxCrew);
   std::int32_t minCrew = state::GetShipClassStat(enemyClass, state::kAttrMinCrew);
   if (minCrew == 0) minCrew = 1;
@@ -103,7 +104,7 @@ void SetupEnemyCrew(std::int32_t enemyClass, std::int32_t enemyKind) {
 }
 
 // Gun and launcher by tier and size category; a size without a row keeps the defaults.
-void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
+void SetupEnemyEquipment(std::int32_t tier, state::ShipSize size) {
   auto& e = state::EnemyShip;
   auto pick = [](std::int32_t r, std::int32_t low, std::int32_t a, std::int32_t mid,
                  std::int32_t b, std::int32_t c) { return r <= low ? a : (r <= mid ? b : c); };
@@ -150,11 +151,11 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
   }
 }
 
-void SetupEnemyAbilities(std::int32_t tier, std::int32_t enemyKind) {
+void SetupEnemyAbilities(std::int32_t tier, ShipKind enemyKind) {
   for (int k = 1; k <= kLastAbilityButton; ++k) state::EnemyAbilitySlots[k] = 0;
-  if (enemyKind < 1 || enemyKind > 3) return;
+  if (enemyKind < kTraderShip || enemyKind > kPirateShip) return;
   const int tierRow = tier >= 3 ? 2 : tier - 1;
-  const EnemyAbilityRow& row = kEnemyAbilities[tierRow][enemyKind - 1];
+  const EnemyAbilityRow& row = kEnemyAbilities[tierRow][state::Stored(enemyKind) - 1];
   int slot = 1;
   for (std::int32_t id : row.abilities) state::EnemyAbilitySlots[slot++] = id;
   state::EnemyShip[ship::kReinforcements] = row.reinforcements;
@@ -177,8 +178,8 @@ std::string MissilePicture(std::int32_t launcher, const char* fallback, bool ene
 
 void ChoosePictures() {
   CombatPictures p;
-  const std::int32_t playerClass = state::PlayerShip[ship::kClass];
-  const std::int32_t enemyClass = state::EnemyShip[ship::kClass];
+  const state::ShipClassId playerClass = state::ShipClassOf(state::PlayerShip);
+  const state::ShipClassId enemyClass = state::ShipClassOf(state::EnemyShip);
 
   const std::string pb =
       state::GetShipFactionImage(playerClass, Faction{state::PlayerShip[ship::kFaction]});
@@ -217,19 +218,20 @@ void ChoosePictures() {
 
   // The larger ship fills its panel, the smaller one is drawn smaller; equal sizes both fill.
   // Each ship's own class decides its picture exceptions.
-  const std::int32_t playerSize = state::GetShipClassSize(playerClass);
-  const std::int32_t enemySize = state::GetShipClassSize(enemyClass);
+  const state::ShipSize playerSize = state::GetShipClassSize(playerClass);
+  const state::ShipSize enemySize = state::GetShipClassSize(enemyClass);
   p.playerPrimary.file = p.playerNormal;
   if (playerSize >= enemySize) {
-    const bool tall = playerClass == 4 || playerClass == 7;
+    const bool tall = playerClass == state::kClassSabre || playerClass == state::kClassPaladin;
     p.playerPrimary = {p.playerNormal, 0, 0, 280, tall ? 220 : 160, false};
-  } else if (playerClass == 4) {
+  } else if (playerClass == state::kClassSabre) {
     p.playerPrimary = {p.playerNormal, 71, 40, 160, 126, true};
   } else {
     p.playerPrimary = {p.playerNormal, 71, 40, 140, 80, true};
   }
   if (enemySize >= playerSize) {
-    const bool tall = enemyClass == 5 || enemyClass == 7 || enemyClass == state::kStarbaseClass;
+    const bool tall = enemyClass == state::kClassOrion || enemyClass == state::kClassPaladin ||
+                      enemyClass == state::kStarbaseClass;
     p.enemyPrimary = {p.enemyNormal, 0, 0, 280, tall ? 220 : 160, false};
   } else {
     p.enemyPrimary = {p.enemyNormal, 160, 40, 140, 80, true};
@@ -241,26 +243,26 @@ void ChoosePictures() {
 
 }  // namespace
 
-std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, CombatUi& ui) {
+std::int32_t EnemyLoadoutTier(state::ShipClassId enemyClass, std::int32_t enemyTier, CombatUi& ui) {
   const std::int32_t level = state::PlayerData[player::kLevel];
   std::int32_t tier = level <= 6 ? 1 : level <= 14 ? 2 : level <= 18 ? 3 : 4;
   if (ui.SensorsShowing()) {
     const int row = ui.SensorSelection();
     if (row >= 1 && row <= state::kLastSpecialShip) {
       const auto& ship = state::SpecialShips[row];
-      if (ship[special_ship::kActive] > 0 && ship[special_ship::kKind] == kPirateShip &&
-          ship[special_ship::kSubKind] == kSubKindWantedPirate)
+      if (ship[special_ship::kActive] > 0 && ShipKind{ship[special_ship::kKind]} == kPirateShip &&
+          SpecialShipSubKind{ship[special_ship::kSubKind]} == kSubKindWantedPirate)
         tier += 1;
     }
   }
   if (tier > 4) tier = 4;
   // The caller's tier is a minimum; a tier beyond the last one counts as the last.
   if (enemyTier > tier) tier = enemyTier > 4 ? 4 : enemyTier;
-  if (state::GetShipClassSize(enemyClass) >= 4 && tier < 2) tier = 2;
+  if (state::GetShipClassSize(enemyClass) >= state::kSizeCruiser && tier < 2) tier = 2;
   return tier;
 }
 
-void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                      std::int32_t enemyTier, CombatUi& ui) {
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
@@ -288,7 +290,8 @@ void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t
 
   SetupPlayerReinforcements();
 
-  const std::int32_t playerAp = state::GetShipClassStat(p[ship::kClass], state::kAttrActionPoints);
+  const std::int32_t playerAp =
+      state::GetShipClassStat(state::ShipClassOf(p), state::kAttrActionPoints);
   p[ship::kActionPoints] = playerAp;
   p[ship::kShieldBoostUsed] = p[ship::kEnergyChannellingUsed] = p[ship::kRechargeUsed] =
       p[ship::kEmitterUsed] = p[ship::kMissileReload] = p[ship::kGunVolleys] = 0;
@@ -298,11 +301,11 @@ void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t
 
   for (int k = 1; k <= kLastAbilityButton; ++k) state::EnemyAbilitySlots[k] = 0;
   e[ship::kAlive] = 1;
-  e[ship::kClass] = enemyClass;
+  e[ship::kClass] = state::Stored(enemyClass);
   e[ship::kActionPoints] = state::GetShipClassStat(enemyClass, state::kAttrActionPoints);
   e[ship::kComboPoints] = 0;
   e[ship::kReinforcements] = -1;
-  e[ship::kEnemyKind] = enemyKind;
+  e[ship::kEnemyKind] = state::Stored(enemyKind);
   e[ship::kFaction] = state::Stored(enemyFaction);
   e[ship::kBody] = 2;
   e[ship::kSystem] = 2;
@@ -319,7 +322,7 @@ void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t
   e[ship::kCargoSpace] = state::GetShipCargoCapacity(enemyClass, 0, Side::Enemy);
 
   const std::int32_t tier = EnemyLoadoutTier(enemyClass, enemyTier, ui);
-  const std::int32_t size = state::GetShipClassSize(enemyClass);
+  const state::ShipSize size = state::GetShipClassSize(enemyClass);
   SetupEnemyEquipment(tier, size);
   SetupEnemyAbilities(tier, enemyKind);
 

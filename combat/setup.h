@@ -9,6 +9,8 @@
 #include "combat/combat_ui.h"
 #include "combat/fight_flags.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace combat {
 
@@ -45,7 +47,7 @@ extern CombatPictures Pictures;
 // Prepares a fight against one ship. enemyClass -1 (starbase) or 1..19, enemyFaction 0..4 (0 the
 // pirates), enemyKind 1..3, enemyTier 0 (from the player's level) or a minimum tier 1..4. Leaves
 // enemy ability slot 12 free for the callers. Does not show the screen.
-void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                      std::int32_t enemyTier, CombatUi& ui);
 
 // Called by every combat starter between set-up and the first redraw; there is nothing to do.
@@ -55,6 +57,6 @@ void PrepareShipCombat();
 void RefreshShipCombatScreen(CombatUi& ui);
 
 // The loadout tier set-up uses against `enemyClass` for the caller's `enemyTier`.
-std::int32_t EnemyLoadoutTier(std::int32_t enemyClass, std::int32_t enemyTier, CombatUi& ui);
+std::int32_t EnemyLoadoutTier(state::ShipClassId enemyClass, std::int32_t enemyTier, CombatUi& ui);
 
 }  // namespace combat

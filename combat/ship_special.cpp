@@ -10,6 +10,7 @@
 #include "combat/modifiers.h"
 #include "combat/setup.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -27,7 +28,7 @@ constexpr std::array<const char*, 9> kFiringByGun = {
 };
 
 std::string PlayerShipPicture() {
-  return state::GetShipFactionImage(state::PlayerShip[ship::kClass],
+  return state::GetShipFactionImage(state::ShipClassOf(state::PlayerShip),
                                     Faction{state::PlayerShip[ship::kFaction]});
 }
 
@@ -36,7 +37,7 @@ void SpendSwitchCost(CombatUi& ui) {
   ui.Refresh(Display::AbilityButtons);
 }
 
-void Activate(std::int32_t s, const std::string& name, CombatUi& ui) {
+void Activate(state::ShipSpecial s, const std::string& name, CombatUi& ui) {
   auto& p = state::PlayerShip;
   if (p[ship::kActionPoints] < kSwitchCost) {
     ShowNotEnoughAP(ui);
@@ -72,7 +73,7 @@ void Activate(std::int32_t s, const std::string& name, CombatUi& ui) {
   ui.Refresh(Display::Modifiers);
 }
 
-void SwitchOff(std::int32_t s, const std::string& name, CombatUi& ui) {
+void SwitchOff(state::ShipSpecial s, const std::string& name, CombatUi& ui) {
   auto& p = state::PlayerShip;
   if (p[ship::kActionPoints] < kSwitchCost) return;  // no popup for the switch-off
   if (!ui.Ask(name, "This spaceship has a special ability which is right now turned *ON*. As long "
@@ -91,8 +92,7 @@ void SwitchOff(std::int32_t s, const std::string& name, CombatUi& ui) {
 
 void ResolveShipSpecial(CombatUi& ui) {
   audio::PlayAbilityUsedSound();
-  const std::int32_t s =
-      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial);
+  const state::ShipSpecial s = state::GetShipClassSpecial(state::ShipClassOf(state::PlayerShip));
   // A class without a special has nothing to switch (and no button for it).
   const std::string name = state::GetShipSpecialName(s);
   if (name.empty()) return;

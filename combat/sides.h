@@ -7,6 +7,7 @@
 #include "state/clamp.h"
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/variables.h"
 
 namespace combat {
@@ -45,13 +46,14 @@ inline void ChangeShields(Side side, std::int64_t delta) {
 // of the shield gauges.
 inline std::int32_t MaxShields(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipMaxShields(ship[ship::kClass], ship[ship::kEngine], ship[ship::kCargoModule]);
+  return state::GetShipMaxShields(state::ShipClassOf(ship), ship[ship::kEngine],
+                                  ship[ship::kCargoModule]);
 }
 
 // The action points one volley of the side's guns costs.
 inline std::int32_t GunCost(Side side) {
   const auto& ship = Ship(side);
-  return state::GetGunApCost(ship[ship::kClass], ship[ship::kGun], side);
+  return state::GetGunApCost(state::ShipClassOf(ship), ship[ship::kGun], side);
 }
 
 }  // namespace combat

@@ -13,6 +13,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -131,7 +132,8 @@ void PickTraderChoices(SimulatorUi& ui) {
       EnemyUse(shield, ui);
     }
   }
-  const std::int64_t third = state::GetShipClassBaseShields(state::EnemyShip[ship::kClass]) / 3;
+  const std::int64_t third =
+      state::GetShipClassBaseShields(state::ShipClassOf(state::EnemyShip)) / 3;
   const bool weak = state::EnemyShip[ship::kShields] < third;
   if (state::EnemyShip[ship::kComboPoints] > 2 && weak && Chance9()) EnemyUse(28, ui);
   if (weak && Chance9()) EnemyUse(27, ui);
@@ -213,7 +215,8 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   if (turns >= 1) return;
   volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
-  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
+  std::int32_t damage =
+      state::GetMissileDamage(state::ShipClassOf(ship), ship[ship::kSimulatorMissile]);
   const Side target = Other(attacker);
   if (ModifierActive(target, 6)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));
@@ -261,6 +264,7 @@ void Explode(Side side, SimulatorUi& ui) {
   ui.Close();
 }
 
+// A choice of -1 leaves the ship or the expertise as it was.
 void StoreChoice(std::int32_t shipClass, std::int32_t expertise) {
   if (SimulatorSetupStep == 1) {
     if (shipClass >= 0) state::PlayerShip[ship::kClass] = shipClass;
@@ -278,16 +282,18 @@ SimulatorMessage& SimulatorPanel(Side side, int panel) {
   return SimulatorMessages[static_cast<std::size_t>(index)];
 }
 
-void ChooseSimulatorShip(std::int32_t shipClass) { StoreChoice(shipClass, -1); }
+void ChooseSimulatorShip(state::ShipClassId shipClass) {
+  StoreChoice(state::Stored(shipClass), -1);
+}
 void ChooseSimulatorExpertise(std::int32_t expertise) { StoreChoice(-1, expertise); }
 
 bool ContinueSimulatorSetup() {
-  if (SimulatorSetupStep == 1 && state::PlayerShip[ship::kClass] > 0 &&
+  if (SimulatorSetupStep == 1 && state::ShipClassOf(state::PlayerShip) > state::kNoShipClass &&
       state::PlayerData[player::kProfession] > 0) {
     SimulatorSetupStep = 2;
     return true;
   }
-  if (SimulatorSetupStep == 2 && state::EnemyShip[ship::kClass] > 0 &&
+  if (SimulatorSetupStep == 2 && state::ShipClassOf(state::EnemyShip) > state::kNoShipClass &&
       state::EnemyShip[ship::kEnemyKind] > 0) {
     SimulatorSetupStep = 3;
     return true;
@@ -306,13 +312,13 @@ int SimulatorEnemyList(std::int32_t expertise) {
   }
 }
 
-SimulatorShipPictures GetSimulatorShipPictures(std::int32_t shipClass, Side side) {
+SimulatorShipPictures GetSimulatorShipPictures(state::ShipClassId shipClass, Side side) {
   const std::string suffix = side == kPlayer ? "_R.jpg" : "_L.jpg";
   SimulatorShipPictures p;
-  const bool jalkath = shipClass == 1;
-  p.ship = jalkath               ? "Jalkath_Vorrak"
-           : shipClass == 2      ? "Federation_Avenger"
-                                 : "Federation_Shadowcat";
+  const bool jalkath = shipClass == state::kClassStarwolf;
+  p.ship = jalkath                             ? "Jalkath_Vorrak"
+           : shipClass == state::kClassStargun ? "Federation_Avenger"
+                                               : "Federation_Shadowcat";
   p.ship += suffix;
   p.missile = std::string(jalkath ? "Jalkath_Missile" : "Federation_Missile") + suffix;
   p.fire = std::string(jalkath ? "Jalkath_Firing" : "Federation_Firing") + suffix;
@@ -361,7 +367,7 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   enemy[ship::kSystem] = 2;
   enemy[ship::kCargoSpace] = 50;
   enemy[ship::kSimulatorMissile] = 0;
-  enemy[ship::kShields] = state::GetShipClassBaseShields(enemy[ship::kClass]);
+  enemy[ship::kShields] = state::GetShipClassBaseShields(state::ShipClassOf(enemy));
   enemy[ship::kSetUpMark] = 3;
   for (const ship::Field field : ship::kFittedItems) enemy[field] = 0;
 
@@ -383,16 +389,16 @@ void SetupSimulatorShips(SimulatorUi& ui) {
 void RunCombatSimulator(SimulatorUi& ui) {
   audio::PlayButtonSound();
   state::ClearGameState();
-  state::PlayerShip[ship::kClass] = 0;
-  state::EnemyShip[ship::kClass] = 0;
+  state::PlayerShip[ship::kClass] = state::Stored(state::kNoShipClass);
+  state::EnemyShip[ship::kClass] = state::Stored(state::kNoShipClass);
   state::PlayerData[player::kProfession] = 0;
   state::EnemyShip[ship::kEnemyKind] = 0;
   SimulatorSetupStep = 1;
   ui.ShowSetupPage("Player setup:");
 
-  const std::int32_t shipClass = state::PlayerShip[ship::kClass];
+  const state::ShipClassId shipClass = state::ShipClassOf(state::PlayerShip);
   rules::CreateNewGameWorld(shipClass, ui.Rules());
-  state::PlayerShip[ship::kClass] = shipClass;
+  state::PlayerShip[ship::kClass] = state::Stored(shipClass);
   state::PlayerShip[ship::kShields] = state::GetShipClassBaseShields(shipClass);
 
   if (SimulatorSetupStep == 2) ui.ShowSetupPage("Enemy setup:");

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "combat/combat_ui.h"
+#include "state/ship_classes.h"
 
 namespace combat {
 
@@ -81,7 +82,7 @@ class SimulatorUi : public CombatUi {
 
 // The set-up page's choices: a ship class 1..3 and an expertise 1, 3 or 6, stored for the side of
 // the current step (player on step 1, enemy on step 2). Other steps store nothing.
-void ChooseSimulatorShip(std::int32_t shipClass);
+void ChooseSimulatorShip(state::ShipClassId shipClass);
 void ChooseSimulatorExpertise(std::int32_t expertise);
 // "Continue": true (and the step advanced) when the current side has both choices; the page
 // then closes. False changes nothing.
@@ -103,7 +104,7 @@ struct SimulatorShipPictures {
   int fireTop = 0;
   int fireWidth = 0;
 };
-SimulatorShipPictures GetSimulatorShipPictures(std::int32_t shipClass, Side side);
+SimulatorShipPictures GetSimulatorShipPictures(state::ShipClassId shipClass, Side side);
 
 // Prepares both ship records for a duel (the classes and expertises chosen on the set-up page);
 // ui.ResetScreen hides the ability panels and modifier icons for a fresh draw.

@@ -18,6 +18,7 @@
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -104,7 +105,7 @@ void SwitchOnEnemy(const LastingEffect& effect, CombatUi& ui) {
 
 std::string ScenePicture(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipFactionImage(ship[ship::kClass], Faction{ship[ship::kFaction]}) +
+  return state::GetShipFactionImage(state::ShipClassOf(ship), Faction{ship[ship::kFaction]}) +
          "_Scene.jpg";
 }
 

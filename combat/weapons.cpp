@@ -17,6 +17,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -129,13 +130,14 @@ void FireMissiles(Side side, CombatUi& ui) {
       return;
     }
     if (p[ship::kMissileLauncher] == kMissileZeusMk1 &&
-        state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) {
+        state::GetShipClassSize(state::ShipClassOf(e)) == state::kSizeFighter) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
     }
     if (!PayActionPoints(
-            side, state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], Side::Player),
+            side,
+            state::GetMissileApCost(state::ShipClassOf(p), p[ship::kMissileLauncher], Side::Player),
             ui))
       return;
     rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::MissileFired);
@@ -153,10 +155,12 @@ void FireMissiles(Side side, CombatUi& ui) {
   if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
         e[ship::kMissileReload] == 0))
     return;
-  if (e[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == state::kSizeFighter)
+  if (e[ship::kMissileLauncher] == kMissileZeusMk1 &&
+      state::GetShipClassSize(state::ShipClassOf(p)) == state::kSizeFighter)
     return;
   if (!PayActionPoints(
-          side, state::GetMissileApCost(e[ship::kClass], e[ship::kMissileLauncher], Side::Enemy),
+          side,
+          state::GetMissileApCost(state::ShipClassOf(e), e[ship::kMissileLauncher], Side::Enemy),
           ui))
     return;
   audio::PlayMissileSound();

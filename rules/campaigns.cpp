@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -145,7 +146,8 @@ void ApplyMissionToCampaign() {
   // The campaign screen's report tells of the player's latest deed for the campaign.
   row[star_system::kLastCampaignMissionType] = k;
 
-  const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= state::kSizeBattleship;
+  const bool largeShip =
+      state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)) >= state::kSizeBattleship;
   int p = 15;
   if (k == kMissionCombatPatrol || k == kMissionEscort || k == kMissionRecon) p /= 2;
   if (k == kMissionTransport || k == kMissionSupply || k == kMissionCombatTransport) p *= 4;

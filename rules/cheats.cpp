@@ -43,12 +43,12 @@ void CheatNextPromotion(Ui& ui) {
   CheckPromotion(ui);
 }
 
-std::int32_t FastStartShipClass(int start, Faction faction) {
+state::ShipClassId FastStartShipClass(int start, Faction faction) {
   switch (start) {
     case 1: return faction == kFactionFederation ? state::kClassPaladin : state::kClassShadowcat;
     case 2: return state::kClassNeptun;
     case 3: return state::kClassMarauder;
-    default: return 0;
+    default: return state::kNoShipClass;
   }
 }
 
@@ -64,8 +64,8 @@ void ApplyFastStart(int start, Ui& ui) {
   for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
 
   auto& ship = state::PlayerShip;
-  const std::int32_t shipClass = FastStartShipClass(start, Faction{player[player::kFaction]});
-  ship[ship::kClass] = shipClass;
+  const state::ShipClassId shipClass = FastStartShipClass(start, Faction{player[player::kFaction]});
+  ship[ship::kClass] = state::Stored(shipClass);
   ship[ship::kShields] = state::GetShipClassBaseShields(shipClass);
   ui.UpdateStatusBars();
 

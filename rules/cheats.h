@@ -7,6 +7,7 @@
 
 #include "rules/ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
@@ -24,8 +25,9 @@ void SwitchNoAgeing();
 // with a cruiser." and "Start as a Captain with a battleship.".
 inline constexpr int kFastStarts = 3;
 
-// The ship class fast start `start` (1..3) gives a player of `faction`; 0 for any other start.
-std::int32_t FastStartShipClass(int start, Faction faction);
+// The ship class fast start `start` (1..3) gives a player of `faction`; kNoShipClass for any
+// other start.
+state::ShipClassId FastStartShipClass(int start, Faction faction);
 
 // Fast start `start` (1..3; any other does nothing): credits, level and rank set and the
 // experience cleared; its skills and abilities added (none taken away); the new ship with full

@@ -2,6 +2,7 @@
 
 #include "state/equipment.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -24,11 +25,11 @@ std::int32_t HereKind() {
 }  // namespace
 
 std::int32_t PlayerMaxCrew() {
-  return state::GetShipMaxCrew(PlayerShip[ship::kClass], PlayerShip[ship::kCargoModule]);
+  return state::GetShipMaxCrew(state::ShipClassOf(PlayerShip), PlayerShip[ship::kCargoModule]);
 }
 
 std::int32_t PlayerMinCrew() {
-  return state::GetShipClassStat(PlayerShip[ship::kClass], state::kAttrMinCrew);
+  return state::GetShipClassStat(state::ShipClassOf(PlayerShip), state::kAttrMinCrew);
 }
 
 std::optional<CrewRefusal> CrewHirePlaceRefusal(CrewKind kind) {

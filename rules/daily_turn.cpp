@@ -19,6 +19,7 @@
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/variables.h"
@@ -87,7 +88,7 @@ void RunWarBonds() {
 }
 
 void RechargeShields() {
-  const std::int32_t most = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  const std::int32_t most = state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip));
   std::int32_t& shields = PlayerShip[ship::kShields];
   AddSaturated(shields, 10);
   if (state::OwnsSkill(kSkillFastRecharge)) AddSaturated(shields, 10);
@@ -97,7 +98,7 @@ void RechargeShields() {
 
 void RefreshCargoSpace(Ui& ui) {
   const std::int32_t capacity = state::GetShipCargoCapacity(
-      PlayerShip[ship::kClass], PlayerShip[ship::kCargoModule], state::Side::Player);
+      state::ShipClassOf(PlayerShip), PlayerShip[ship::kCargoModule], state::Side::Player);
   const bool changed = capacity != PlayerShip[ship::kCargoSpace];
   PlayerShip[ship::kCargoSpace] = capacity;
   if (changed) ui.UpdateTradePopup();

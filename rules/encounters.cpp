@@ -13,6 +13,7 @@
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -52,7 +53,7 @@ bool AtWarWithPlayer(Faction faction) {
   return state::FactionData[pf][faction::AtWarWith(faction)] != 0;
 }
 
-std::int32_t DayRoll(std::int32_t size) {
+std::int32_t DayRoll(state::ShipSize size) {
   std::int32_t r = state::Random(1000);
   if (size == state::kSizeBattleship) r = state::Random(2000);
   if (state::ActiveMission[mission::kActive] > 0 &&
@@ -71,7 +72,7 @@ std::int32_t EncounterChance(std::int32_t s) {
   const bool advanced = state::OwnsSkill(kSkillAdvancedCriminalistics);
   if (criminalistics && !advanced) c -= c / 4;
   if (advanced) c -= c / 2;
-  if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
+  if (state::GetShipClassSpecial(state::ShipClassOf(state::PlayerShip)) ==
       state::kSpecialExtendedSensors) {
     c -= c / 4;
   }
@@ -82,7 +83,7 @@ std::int32_t EncounterChance(std::int32_t s) {
 
 void StartHostileEncounter(Ui& ui) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+  const state::ShipSize size = state::GetShipClassSize(state::ShipClassOf(state::PlayerShip));
   const std::int32_t r = DayRoll(size);
   if (EncounterChance(s) <= r) return;
 
@@ -102,15 +103,15 @@ void StartHostileEncounter(Ui& ui) {
   if (!found) return;
   const Faction faction{state::EnemyShip[ship::kFaction]};
 
-  std::int32_t enemyClass = 0;
+  state::ShipClassId enemyClass = state::kNoShipClass;
   for (int draw = 0; draw < kClassDraws; ++draw) {
-    enemyClass = ChooseEncounterShipType(situation, s, size, faction);
-    if (state::GetShipClassStat(enemyClass, state::kAttrRole) == state::kRoleMilitary &&
+    enemyClass = ChooseEncounterShipType(situation, s, state::Stored(size), faction);
+    if (state::GetShipClassRole(enemyClass) == state::kRoleMilitary &&
         state::GetShipClassSize(enemyClass) <= size) {
       break;
     }
   }
-  if (enemyClass != 0) ui.SetupShipCombat(enemyClass, faction, kMilitaryShip, 0);
+  if (enemyClass != state::kNoShipClass) ui.SetupShipCombat(enemyClass, faction, kMilitaryShip, 0);
 
   // The police and neutral ships try to catch the ship instead of destroying it.
   const Faction playerFaction{state::PlayerData[player::kFaction]};
@@ -119,7 +120,7 @@ void StartHostileEncounter(Ui& ui) {
   }
 
   if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight
-  if (enemyClass == 0 || state::PlayerShip[ship::kAlive] == 0) return;
+  if (enemyClass == state::kNoShipClass || state::PlayerShip[ship::kAlive] == 0) return;
 
   state::PlayerData[player::kFlightEncounters] += 1;
   audio::PlayAlertSound();
@@ -129,7 +130,7 @@ void StartHostileEncounter(Ui& ui) {
       "Hostile encounter!", opponent,
       "\"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. "
       "Ready to engage...\"",
-      state::GetShipFactionImage(state::EnemyShip[ship::kClass],
+      state::GetShipFactionImage(state::ShipClassOf(state::EnemyShip),
                                  Faction{state::EnemyShip[ship::kFaction]}) +
           "_Scene.jpg");
   ui.RunShipCombat();

@@ -9,6 +9,7 @@
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_class_of.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -20,7 +21,7 @@ bool IsCategory(std::int32_t category) {
   return category >= state::kFirstEquipmentCategory && category <= state::kLastEquipmentCategory;
 }
 
-std::int32_t ShipClass() { return state::PlayerShip[ship::kClass]; }
+state::ShipClassId ShipClass() { return state::ShipClassOf(state::PlayerShip); }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -68,7 +69,7 @@ std::string Speciality(std::int32_t category, std::int32_t item) {
 // A stat row left empty.
 const StatRow kBlank{" ", " "};
 
-std::string CargoUnits(std::int32_t k, std::int32_t module) {
+std::string CargoUnits(state::ShipClassId k, std::int32_t module) {
   return std::to_string(state::GetShipCargoCapacity(k, module, Side::Player));
 }
 
@@ -90,7 +91,7 @@ std::string AlreadyFittedText(std::int32_t category) {
 }  // namespace
 
 // A gun's name carries the calibre of the class.
-std::string EquipmentName(std::int32_t category, std::int32_t k, std::int32_t item) {
+std::string EquipmentName(std::int32_t category, state::ShipClassId k, std::int32_t item) {
   if (category == state::kCategoryGuns) return state::GetGunName(k, item);
   return TextsOf(category, item).name;
 }
@@ -99,7 +100,7 @@ std::string EquipmentPicture(std::int32_t category, std::int32_t item) {
   return TextsOf(category, item).picture;
 }
 
-std::int32_t EquipmentPrice(std::int32_t category, std::int32_t k, std::int32_t item) {
+std::int32_t EquipmentPrice(std::int32_t category, state::ShipClassId k, std::int32_t item) {
   switch (category) {
     case state::kCategoryGuns: return state::GetGunPrice(k, item);
     case state::kCategoryMissiles: return state::GetMissilePrice(k, item);
@@ -130,7 +131,7 @@ std::int64_t EquipmentUpgradeCost(std::int32_t category, std::int32_t item) {
 
 FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
   FittedEquipmentView v;
-  const std::int32_t k = ShipClass();
+  const state::ShipClassId k = ShipClass();
   const std::int32_t f = FittedEquipment(category);
   v.picture = EquipmentPicture(category, f) + ".jpg";
   v.name = Quoted(EquipmentName(category, k, f));
@@ -179,7 +180,7 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
 EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i) {
   EquipmentOfferView v;
   if (!IsCategory(category)) return v;
-  const std::int32_t k = ShipClass();
+  const state::ShipClassId k = ShipClass();
   v.name = Quoted(EquipmentName(category, k, i));
   v.description = Quoted(Description(category, i));
   const StatRow speciality{"Speciality:", Speciality(category, i)};
@@ -232,7 +233,7 @@ std::string ShopCredits() {
   return "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
 }
 
-std::string UpgradeConfirmation(std::int32_t category, std::int32_t k, std::int32_t i) {
+std::string UpgradeConfirmation(std::int32_t category, state::ShipClassId k, std::int32_t i) {
   const std::string name = EquipmentName(category, k, i);
   switch (category) {
     case state::kCategoryGuns: return "You upgrade the guns of your ship to " + name + " weapons.";
@@ -249,7 +250,7 @@ std::string UpgradeConfirmation(std::int32_t category, std::int32_t k, std::int3
 
 UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
   if (!IsCategory(category)) return UpgradeResult::NoCategory;
-  const std::int32_t k = ShipClass();
+  const state::ShipClassId k = ShipClass();
   const std::int64_t cost = EquipmentUpgradeCost(category, i);
   const std::string dimmed = EquipmentPicture(category, i) + "_g.jpg";
   if (i == FittedEquipment(category)) {

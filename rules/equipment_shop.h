@@ -9,14 +9,15 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
 // The catalogue getters of a category (state/equipment.h), for the player's ship class. A category
 // outside 1..6 gives empty texts and 0.
-std::string EquipmentName(std::int32_t category, std::int32_t shipClass, std::int32_t item);
+std::string EquipmentName(std::int32_t category, state::ShipClassId shipClass, std::int32_t item);
 std::string EquipmentPicture(std::int32_t category, std::int32_t item);
-std::int32_t EquipmentPrice(std::int32_t category, std::int32_t shipClass, std::int32_t item);
+std::int32_t EquipmentPrice(std::int32_t category, state::ShipClassId shipClass, std::int32_t item);
 
 // The item of the category the player's ship carries (0 for another category).
 std::int32_t FittedEquipment(std::int32_t category);
@@ -60,7 +61,8 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
 std::string ShopCredits();
 
 // The text of the "Upgrading..." popup for a purchase of `item`.
-std::string UpgradeConfirmation(std::int32_t category, std::int32_t shipClass, std::int32_t item);
+std::string UpgradeConfirmation(std::int32_t category, state::ShipClassId shipClass,
+                                std::int32_t item);
 
 enum class UpgradeResult {
   Upgraded,

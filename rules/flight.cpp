@@ -21,6 +21,7 @@
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -88,7 +89,7 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 
 // The police fight: the system's owner sends `policeClass`; the encounter popup, the fight, and
 // the loss of the ship when it did not survive.
-void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
+void FightPolice(state::ShipClassId policeClass, bool tractorBeam, Ui& ui) {
   const Faction police{state::EnemyShip[ship::kFaction]};
   ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
   if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
@@ -98,7 +99,7 @@ void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
       "Hostile encounter!",
       state::FactionText[f][faction_text::kShortName] + " " + state::GetShipClassName(policeClass),
       kAlertText,
-      state::GetShipFactionImage(state::EnemyShip[ship::kClass],
+      state::GetShipFactionImage(state::ShipClassOf(state::EnemyShip),
                                  Faction{state::EnemyShip[ship::kFaction]}) +
           "_Scene.jpg");
   ui.RunShipCombat();
@@ -116,7 +117,7 @@ void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
   std::int32_t threshold = 60;
   const std::int32_t roll = state::Random(200);
   if (state::OwnsSkill(kSkillCleanRecord)) threshold /= 2;
-  if (state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial) ==
+  if (state::GetShipClassSpecial(state::ShipClassOf(state::PlayerShip)) ==
       state::kSpecialHiddenCargoBay) {
     threshold -= threshold / 4;
   }
@@ -132,9 +133,9 @@ void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
              "A police ship has detected the contraband on board of your ship! You are flagged "
              "criminal and have to defend against the police!");
   state::EnemyShip[ship::kFaction] = state::SystemData[system][star_system::kOwner];
-  const std::int32_t policeClass = DrawPoliceShip(false);
+  const state::ShipClassId policeClass = DrawPoliceShip(false);
   // A system whose owner flies no warship at all sends nobody.
-  if (policeClass != 0) FightPolice(policeClass, true, ui);
+  if (policeClass != state::kNoShipClass) FightPolice(policeClass, true, ui);
 }
 
 void SetPlaceAndShow(std::int32_t system, Ui& ui) {
@@ -186,7 +187,7 @@ std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system
   }
   const std::int32_t distance =
       FlightDistance(system, state::PlayerShip[ship::kBody], target);
-  const std::int32_t speed = state::GetEngineTravelSpeed(state::PlayerShip[ship::kClass],
+  const std::int32_t speed = state::GetEngineTravelSpeed(state::ShipClassOf(state::PlayerShip),
                                                          state::PlayerShip[ship::kEngine]);
   const std::int32_t days =
       FlightDays(distance, speed, state::GetPlayerAge(), shortHanded, toSpaceFind);
@@ -225,18 +226,17 @@ void ArriveFromFlight(Ui& ui) {
   if (ValidFind(-state::SelectedBody)) ResolveSpaceFind(-state::SelectedBody, ui);
 }
 
-std::int32_t DrawPoliceShip(bool biggerThanPlayer) {
+state::ShipClassId DrawPoliceShip(bool biggerThanPlayer) {
   const std::int32_t s = state::PlayerShip[ship::kSystem];
-  if (!IsSystem(s)) return 0;
+  if (!IsSystem(s)) return state::kNoShipClass;
   const EncounterSituation kind = EncounterSituationOf(s);
-  const std::int32_t psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+  const state::ShipSize psize = state::GetShipClassSize(state::ShipClassOf(state::PlayerShip));
   const Faction police{state::EnemyShip[ship::kFaction]};
-  std::int32_t policeClass = 0;
+  state::ShipClassId policeClass = state::kNoShipClass;
   for (int draw = 0; draw < kPoliceClassDraws; ++draw) {
-    policeClass = ChooseEncounterShipType(kind, s, psize, police);
-    const std::int32_t size = state::GetShipClassSize(policeClass);
-    const bool warship =
-        state::GetShipClassStat(policeClass, state::kAttrRole) == state::kRoleMilitary;
+    policeClass = ChooseEncounterShipType(kind, s, state::Stored(psize), police);
+    const state::ShipSize size = state::GetShipClassSize(policeClass);
+    const bool warship = state::GetShipClassRole(policeClass) == state::kRoleMilitary;
     if (warship && (biggerThanPlayer ? size > psize : size == psize)) break;
   }
   return policeClass;
@@ -262,7 +262,7 @@ Landing DecideLanding() {
     return Landing::Land;
   }
   if (kind == state::kKindWormhole) {
-    return state::GetShipClassSize(state::PlayerShip[ship::kClass]) <= state::kSizeFighter
+    return state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)) <= state::kSizeFighter
                ? Landing::NoJumpEngines
                : Landing::Jump;
   }
@@ -301,8 +301,8 @@ DockResult DockOrJump(Ui& ui) {
                  "You try to sneak in using a false identity, but you are caught. A police ship "
                  "is engaging you!");
       state::EnemyShip[ship::kFaction] = state::SystemData[s][star_system::kOwner];
-      const std::int32_t policeClass = DrawPoliceShip(true);
-      if (policeClass != 0) FightPolice(policeClass, false, ui);
+      const state::ShipClassId policeClass = DrawPoliceShip(true);
+      if (policeClass != state::kNoShipClass) FightPolice(policeClass, false, ui);
       break;
     }
     case Landing::EnemyPlanet:

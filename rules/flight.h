@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
@@ -63,7 +64,7 @@ void ArriveFromFlight(Ui& ui);
 // The police ship after contraband was found or a sneak attempt failed, in the ship's system:
 // a warship of the player's size category (or, `biggerThanPlayer`, of a larger one), drawn at
 // most 1001 times; 0 when no class at all fits.
-std::int32_t DrawPoliceShip(bool biggerThanPlayer);
+state::ShipClassId DrawPoliceShip(bool biggerThanPlayer);
 
 // --- Docking and jumping -----------------------------------------------------------------------
 

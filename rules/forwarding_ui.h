@@ -6,6 +6,8 @@
 
 #include "rules/ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace rules {
 
@@ -44,7 +46,7 @@ class ForwardingUi : public Ui {
                      std::string_view picture) override {
     inner_.ShowEncounter(topic, opponent, text, picture);
   }
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     inner_.SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
   }

@@ -76,7 +76,7 @@ std::int32_t ShipFightExperience(std::int32_t type) {
 }
 
 void ShipFight(std::int32_t type, Ui& ui) {
-  const std::int32_t enemyClass = ActiveMission[mission::kEnemyClass];
+  const state::ShipClassId enemyClass{ActiveMission[mission::kEnemyClass]};
   const Faction enemyFaction{ActiveMission[mission::kEnemyFaction]};
   ui.SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0);
   const std::string name = state::GetShipClassName(enemyClass);

@@ -11,6 +11,7 @@
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/star_map.h"
 #include "state/variables.h"
@@ -45,8 +46,10 @@ bool AtWarWith(Faction pf, Faction g) {
   return p >= 0 && p < state::kFactions && state::IsPower(g) &&
          FactionData[p][faction::AtWarWith(g)] > 0;
 }
-std::int32_t ClassSize(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrSize); }
-std::int32_t ClassPrice(std::int32_t c) { return state::GetShipClassStat(c, state::kAttrPrice); }
+state::ShipSize ClassSize(state::ShipClassId c) { return state::GetShipClassSize(c); }
+std::int32_t ClassPrice(state::ShipClassId c) {
+  return state::GetShipClassStat(c, state::kAttrPrice);
+}
 
 // Body numbers 0..14 (the range of Random(15)) as a bit set.
 using BodySet = std::uint16_t;
@@ -65,7 +68,7 @@ class OfferSearch {
  public:
   OfferSearch() {
     pf = Faction{state::PlayerData[player::kFaction]};
-    psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+    psize = state::GetShipClassSize(state::ShipClassOf(state::PlayerShip));
     current = state::PlayerShip[ship::kSystem];
     currentBody = state::PlayerShip[ship::kBody];
     for (std::int32_t x = 0; x < state::kSystems; ++x) {
@@ -82,7 +85,8 @@ class OfferSearch {
   }
 
   Faction pf = kFactionPirates;
-  std::int32_t psize = 1, current = 0, currentBody = 0;
+  state::ShipSize psize = state::kSizeFighter;
+  std::int32_t current = 0, currentBody = 0;
 
   BodySet Bodies(std::int32_t x) const { return Valid(x) ? bodies_[x] : 0; }
   BodySet Planets(std::int32_t x) const { return Valid(x) ? planets_[x] : 0; }
@@ -140,8 +144,8 @@ void DrawEnemyFaction(OfferSearch& search, Board& board) {
   }
 }
 
-bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
-  if (state::GetShipClassStat(c, state::kAttrRole) != state::kRoleMilitary) return false;
+bool ClassFits(state::ShipClassId c, state::ShipSize psize, EnemyClassRule rule) {
+  if (state::GetShipClassRole(c) != state::kRoleMilitary) return false;
   if (ClassSize(c) < psize) return false;
   return rule != EnemyClassRule::SingleShip || state::GetShipClassStat(c, state::kAttrGroup) == 0;
 }
@@ -150,21 +154,22 @@ bool ClassFits(std::int32_t c, std::int32_t psize, EnemyClassRule rule) {
 
 // A warship at least as big as the player's: ChooseEncounterShipType drawn until one fits, at
 // most 1000 times, the last draw standing.
-std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t s, std::int32_t psize,
-                            Faction faction, EnemyClassRule rule) {
+state::ShipClassId DrawEnemyClass(std::int32_t kind, std::int32_t s, state::ShipSize psize,
+                                  Faction faction, EnemyClassRule rule) {
   class EnemyClassTest : public EncounterClassTest {
    public:
-    EnemyClassTest(std::int32_t psize, EnemyClassRule rule) : psize_(psize), rule_(rule) {}
-    bool Accepts(std::int32_t c) const override { return ClassFits(c, psize_, rule_); }
-    bool DiscardRollFollows(std::int32_t c) const override {
+    EnemyClassTest(state::ShipSize psize, EnemyClassRule rule) : psize_(psize), rule_(rule) {}
+    bool Accepts(state::ShipClassId c) const override { return ClassFits(c, psize_, rule_); }
+    bool DiscardRollFollows(state::ShipClassId c) const override {
       return rule_ == EnemyClassRule::DiscardSameSize && ClassSize(c) <= psize_;
     }
 
    private:
-    std::int32_t psize_;
+    state::ShipSize psize_;
     EnemyClassRule rule_;
   };
-  return SearchEncounterShipType(kind, s, psize, faction, EnemyClassTest(psize, rule));
+  return SearchEncounterShipType(kind, s, state::Stored(psize), faction,
+                                 EnemyClassTest(psize, rule));
 }
 
 namespace {
@@ -250,11 +255,12 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   DrawEnemyFaction(search, board);
   if (strike && Campaign(board.s))
     row[mission::kEnemyFaction] = state::Stored(CampaignEnemy(search, board.s));
-  row[mission::kSubject] =
+  const state::ShipClassId enemyClass =
       DrawEnemyClass(Kind(board.s), board.s, search.psize, Faction{row[mission::kEnemyFaction]},
                      strike ? EnemyClassRule::Plain : EnemyClassRule::DiscardSameSize);
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (17 + Random(5));
-  if (ClassSize(row[mission::kSubject]) > search.psize)
+  row[mission::kSubject] = state::Stored(enemyClass);
+  row[mission::kReward] = ClassPrice(enemyClass) / (17 + Random(5));
+  if (ClassSize(enemyClass) > search.psize)
     row[mission::kType] = strike ? kMissionAssault : kMissionAmbush;
   // An offer to fight no ship is never made.
   if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
@@ -310,10 +316,11 @@ void BountyStep(OfferSearch& search, Board& board) {
   Offer(board, b, t);
   row[mission::kSubject] = 1;
   row[mission::kEnemyFaction] = state::Stored(kFactionPirates);
-  row[mission::kSubject] =
+  const state::ShipClassId enemyClass =
       DrawEnemyClass(Kind(t), board.s, search.psize, kFactionPirates, EnemyClassRule::Plain);
-  if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
+  row[mission::kSubject] = state::Stored(enemyClass);
+  if (enemyClass == state::kNoShipClass) row[mission::kActive] = 0;
+  row[mission::kReward] = ClassPrice(enemyClass) / (10 + Random(3));
   if (row[mission::kActive] == 0) return;
   Brief(board);
   GetBountyTargetName(0, board.s, board.slot);
@@ -432,10 +439,11 @@ void AbductionStep(OfferSearch& search, Board& board) {
   row[mission::kSubject] = 1;
   const Faction enemy = Campaign(s) ? CampaignEnemy(search, s) : kFactionPirates;
   row[mission::kEnemyFaction] = state::Stored(enemy);
-  row[mission::kSubject] =
+  const state::ShipClassId enemyClass =
       DrawEnemyClass(Kind(t), s, search.psize, enemy, EnemyClassRule::SingleShip);
-  row[mission::kReward] = ClassPrice(row[mission::kSubject]) / (10 + Random(3));
-  if (row[mission::kSubject] == 0) {
+  row[mission::kSubject] = state::Stored(enemyClass);
+  row[mission::kReward] = ClassPrice(enemyClass) / (10 + Random(3));
+  if (enemyClass == state::kNoShipClass) {
     row[mission::kActive] = 0;
     return;
   }

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "state/factions.h"
-
+#include "state/ship_classes.h"
 namespace rules {
 
 // The systems PickInvasionTarget(attacker, defender) chooses from, in its order, a system listed
@@ -40,9 +40,10 @@ std::int32_t RedrawInvasionTarget(const std::vector<std::int32_t>& candidates,
 enum class EnemyClassRule { Plain, DiscardSameSize, SingleShip };
 
 // ChooseEncounterShipType(kind, system, psize, faction) drawn until the class passes `rule`, at
-// most 1000 times; the last draw stands, so the result may be a class that does not pass (or 0).
-std::int32_t DrawEnemyClass(std::int32_t kind, std::int32_t system, std::int32_t psize,
-                            Faction faction, EnemyClassRule rule);
+// most 1000 times; the last draw stands, so the result may be a class that does not pass (or
+// kNoShipClass).
+state::ShipClassId DrawEnemyClass(std::int32_t kind, std::int32_t system, state::ShipSize psize,
+                                  Faction faction, EnemyClassRule rule);
 
 // Steps the generator forward as `draws` calls of Random would.
 void SkipRandomDraws(std::uint64_t draws);

@@ -11,6 +11,7 @@
 #include "state/fields.h"
 #include "state/random.h"
 #include "state/random_tries.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -34,12 +35,14 @@ constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
 constexpr int kSearchTries = 1000;  // draws of an encounter ship type before a search gives up
 
 std::int32_t PlayerShipSize() {
-  return std::clamp(state::GetShipClassSize(state::PlayerShip[ship::kClass]), 1, 5);
+  const state::ShipSize size = state::GetShipClassSize(state::ShipClassOf(state::PlayerShip));
+  return std::clamp(state::Stored(size), state::Stored(state::kSizeFighter),
+                    state::Stored(state::kSizeBattleship));
 }
 
 // Classes 1..19 in order, by wanted size 1..5 and faction 0..4, as ChooseEncounterShipType
 // collects them. The catalogue never changes, so the lists are made once.
-using ClassList = std::vector<std::int32_t>;
+using ClassList = std::vector<state::ShipClassId>;
 struct EncounterTable {
   std::array<std::array<ClassList, state::kLastFaction + 1>, 6> bySizeAndFaction;
 };
@@ -47,12 +50,12 @@ struct EncounterTable {
 const EncounterTable& Encounters() {
   static const EncounterTable table = [] {
     EncounterTable t;
-    for (std::int32_t size = state::kSizeFighter; size <= state::kSizeBattleship; ++size) {
+    for (std::int32_t size = state::Stored(state::kSizeFighter);
+         size <= state::Stored(state::kSizeBattleship); ++size) {
       for (const Faction faction : state::kAllFactions) {
-        for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
-          if (state::GetShipClassStat(c, state::kAttrSize) != size) continue;
-          if (!EncounterCategoryAdmits(state::GetShipClassStat(c, state::kAttrEncounterCategory),
-                                       faction)) {
+        for (const state::ShipClassId c : state::kEveryShipClass) {
+          if (state::Stored(state::GetShipClassSize(c)) != size) continue;
+          if (!EncounterCategoryAdmits(state::GetShipClassEncounterCategory(c), faction)) {
             continue;
           }
           t.bySizeAndFaction[size][state::Stored(faction)].push_back(c);
@@ -74,7 +77,7 @@ std::string_view MissionTitle(std::int32_t type) {
 std::int32_t ComputeMissionReward(std::int32_t n) {
   const std::int64_t size = PlayerShipSize();
   std::int64_t base = static_cast<std::int64_t>(n) * 10000 * size;
-  if (size == state::kSizeBattleship) base *= 5;
+  if (size == state::Stored(state::kSizeBattleship)) base *= 5;
   const std::int64_t half = std::clamp<std::int64_t>(base / 2, std::numeric_limits<std::int32_t>::min(),
                                                      std::numeric_limits<std::int32_t>::max());
   const std::int64_t reward = half + Random(static_cast<std::int32_t>(half));
@@ -119,12 +122,12 @@ Faction ChooseEncounterFaction(std::int32_t kind, Faction f) {
   return enemy != kFactionPirates ? enemy : f;
 }
 
-bool EncounterCategoryAdmits(std::int32_t category, Faction faction) {
+bool EncounterCategoryAdmits(state::EncounterCategory category, Faction faction) {
   switch (category) {
-    // A negative category is one power's own: minus the power's number.
-    case -state::Stored(kFactionFederation): case -state::Stored(kFactionOuterRim):
-    case -state::Stored(kFactionCoalition): case -state::Stored(kFactionSyndicate):
-      return state::Stored(faction) == -category;
+    case state::kCategoryFederationOnly: return faction == kFactionFederation;
+    case state::kCategoryOuterRimOnly: return faction == kFactionOuterRim;
+    case state::kCategoryCoalitionOnly: return faction == kFactionCoalition;
+    case state::kCategorySyndicateOnly: return faction == kFactionSyndicate;
     case state::kCategoryUnset: case state::kCategoryAnyone: return true;
     case state::kCategoryPowersButFederation:
       return faction >= kFactionOuterRim && faction <= kFactionSyndicate;
@@ -200,39 +203,41 @@ std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::in
   return WantedSizeRuleFor(kind, system, faction).SizeFor(size, r);
 }
 
-const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, Faction faction) {
+const std::vector<state::ShipClassId>& EncounterClasses(state::ShipSize size,
+                                                        Faction faction) {
   static const ClassList kNone;
   if (!state::IsShipSize(size) || !state::IsFaction(faction)) return kNone;
-  return Encounters().bySizeAndFaction[size][state::Stored(faction)];
+  return Encounters().bySizeAndFaction[state::Stored(size)][state::Stored(faction)];
 }
 
-std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     Faction faction) {
+state::ShipClassId ChooseEncounterShipType(std::int32_t kind, std::int32_t system,
+                                           std::int32_t size, Faction faction) {
   const std::int32_t r = Random(100);
-  const std::int32_t wanted = EncounterWantedSize(kind, system, size, faction, r);
+  const state::ShipSize wanted{EncounterWantedSize(kind, system, size, faction, r)};
   const ClassList* classes = &EncounterClasses(wanted, faction);
   ClassList other;
   if (!state::IsFaction(faction)) {
     // Only the categories open to everybody admit a faction outside 0..4.
-    for (std::int32_t c = 1; c <= state::kLastShipClass; ++c) {
-      if (state::GetShipClassStat(c, state::kAttrSize) == wanted &&
-          EncounterCategoryAdmits(state::GetShipClassStat(c, state::kAttrEncounterCategory), faction)) {
+    for (const state::ShipClassId c : state::kEveryShipClass) {
+      if (state::GetShipClassSize(c) == wanted &&
+          EncounterCategoryAdmits(state::GetShipClassEncounterCategory(c), faction)) {
         other.push_back(c);
       }
     }
     classes = &other;
   }
-  if (classes->empty()) return 0;
+  if (classes->empty()) return state::kNoShipClass;
   return (*classes)[Random(static_cast<std::int32_t>(classes->size()))];
 }
 
-std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     Faction faction, const EncounterClassTest& test) {
+state::ShipClassId SearchEncounterShipType(std::int32_t kind, std::int32_t system,
+                                           std::int32_t size, Faction faction,
+                                           const EncounterClassTest& test) {
   if (!state::IsFaction(faction)) {
-    std::int32_t c = 0;
+    state::ShipClassId c = state::kNoShipClass;
     for (int draw = 0; draw < kSearchTries; ++draw) {
       c = ChooseEncounterShipType(kind, system, size, faction);
-      if (test.DiscardRollFollows(c) && Random(100) <= 40) c = 0;
+      if (test.DiscardRollFollows(c) && Random(100) <= 40) c = state::kNoShipClass;
       if (test.Accepts(c)) break;
     }
     return c;
@@ -240,18 +245,18 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
 
   // Whether the search ends at each class a try can draw, and whether a discard roll follows its
   // draw; worked out only for the classes of the sizes the rolls ask for, and for 0, an empty draw.
-  std::array<bool, state::kLastShipClass + 1> accepts{};
-  std::array<bool, state::kLastShipClass + 1> discardRoll{};
-  const auto lookAt = [&](std::int32_t c) {
-    accepts[c] = test.Accepts(c);
-    discardRoll[c] = test.DiscardRollFollows(c);
+  std::array<bool, state::Stored(state::kLastShipClass) + 1> accepts{};
+  std::array<bool, state::Stored(state::kLastShipClass) + 1> discardRoll{};
+  const auto lookAt = [&](state::ShipClassId c) {
+    accepts[state::Stored(c)] = test.Accepts(c);
+    discardRoll[state::Stored(c)] = test.DiscardRollFollows(c);
   };
-  lookAt(0);
+  lookAt(state::kNoShipClass);
 
   // What a try leads to for each size of ship its roll asks for. The rolls ask for at most three
   // sizes, so each size's classes are looked at once and its rolls share the outcome.
   struct Outcome {
-    const std::vector<std::int32_t>* classes = nullptr;
+    const std::vector<state::ShipClassId>* classes = nullptr;
     bool mayEnd = false;
     int draws = -1;  // random numbers a try on this roll uses; 0 when it depends on the class
   };
@@ -270,12 +275,14 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
     const std::int32_t wanted = ranges[i].size;
     Outcome& outcome = bySize[static_cast<std::size_t>(wanted)];
     if (outcome.classes == nullptr) {
-      outcome.classes = &EncounterClasses(wanted, faction);
-      if (outcome.classes->empty()) note(outcome.draws, 1 + (discardRoll[0] ? 1 : 0));
-      for (const std::int32_t c : *outcome.classes) {
+      outcome.classes = &EncounterClasses(state::ShipSize{wanted}, faction);
+      if (outcome.classes->empty()) {
+        note(outcome.draws, 1 + (discardRoll[state::Stored(state::kNoShipClass)] ? 1 : 0));
+      }
+      for (const state::ShipClassId c : *outcome.classes) {
         lookAt(c);
-        outcome.mayEnd = outcome.mayEnd || accepts[c];
-        note(outcome.draws, 2 + (discardRoll[c] ? 1 : 0));
+        outcome.mayEnd = outcome.mayEnd || accepts[state::Stored(c)];
+        note(outcome.draws, 2 + (discardRoll[state::Stored(c)] ? 1 : 0));
       }
       anyEnds = anyEnds || outcome.mayEnd;
       note(drawsPerTry, outcome.draws);
@@ -307,7 +314,7 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
   // the class, is stepped over without drawing its class. Every number of the stream is read as
   // a roll, and `rest` counts the numbers of the try being stepped over that are still to come:
   // the loop then carries no branch that depends on the numbers, so each costs a generator step.
-  std::int32_t c = 0;
+  state::ShipClassId c = state::kNoShipClass;
   state::RandomStream random;
   int rest = 0;
   for (int made = 0; made < tries;) {
@@ -321,10 +328,11 @@ std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std
       continue;
     }
     ++made;
-    const std::vector<std::int32_t>& classes = *roll.classes;
-    c = classes.empty() ? 0 : classes[random(static_cast<std::int32_t>(classes.size()))];
-    if (discardRoll[c] && random(100) <= 40) c = 0;
-    if (accepts[c]) break;
+    const std::vector<state::ShipClassId>& classes = *roll.classes;
+    c = classes.empty() ? state::kNoShipClass
+                        : classes[random(static_cast<std::int32_t>(classes.size()))];
+    if (discardRoll[state::Stored(c)] && random(100) <= 40) c = state::kNoShipClass;
+    if (accepts[state::Stored(c)]) break;
   }
   return c;
 }

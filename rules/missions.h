@@ -12,6 +12,7 @@
 #include "rules/ui.h"
 #include "state/factions.h"
 #include "state/mission_types.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
@@ -41,25 +42,26 @@ Faction ChooseEncounterFaction(std::int32_t kind, Faction f);
 
 // A ship class 1..19 that `faction` flies near `system`, of a size category near `size`; 0 when
 // no class fits. Another kind than an EncounterSituation asks for `size` itself.
-std::int32_t ChooseEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     Faction faction);
+state::ShipClassId ChooseEncounterShipType(std::int32_t kind, std::int32_t system,
+                                           std::int32_t size, Faction faction);
 
 // What a search of encounter ship types makes of each class it draws.
 class EncounterClassTest {
  public:
   virtual ~EncounterClassTest() = default;
-  // The search ends at class c (0 for a draw that found none).
-  virtual bool Accepts(std::int32_t c) const = 0;
+  // The search ends at class c (kNoShipClass for a draw that found none).
+  virtual bool Accepts(state::ShipClassId c) const = 0;
   // A roll of Random(100) follows the draw of class c, and 0..40 discard it: the draw gives 0.
-  virtual bool DiscardRollFollows(std::int32_t) const { return false; }
+  virtual bool DiscardRollFollows(state::ShipClassId) const { return false; }
 };
 
 // ChooseEncounterShipType drawn until `test` accepts the class, at most 1000 times; the class of
 // the last draw when none was accepted. It draws the same random numbers as calling
 // ChooseEncounterShipType each time, with a table look-up per draw, and steps over the draws of
 // a search that can accept nothing without looking at their classes.
-std::int32_t SearchEncounterShipType(std::int32_t kind, std::int32_t system, std::int32_t size,
-                                     Faction faction, const EncounterClassTest& test);
+state::ShipClassId SearchEncounterShipType(std::int32_t kind, std::int32_t system,
+                                           std::int32_t size, Faction faction,
+                                           const EncounterClassTest& test);
 
 // The size category 1..5 ChooseEncounterShipType asks for when its roll came up `r` (0..99).
 std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::int32_t size,
@@ -67,11 +69,11 @@ std::int32_t EncounterWantedSize(std::int32_t kind, std::int32_t system, std::in
 
 // The classes 1..19 of size category `size` (1..5) that faction 0..4 flies as an opponent, in
 // class order: what ChooseEncounterShipType draws from. Empty for any other size or faction.
-const std::vector<std::int32_t>& EncounterClasses(std::int32_t size, Faction faction);
+const std::vector<state::ShipClassId>& EncounterClasses(state::ShipSize size, Faction faction);
 
 // True when a class of encounter category `category` (ship-class attribute 14) may be flown by
 // faction 0..4.
-bool EncounterCategoryAdmits(std::int32_t category, Faction faction);
+bool EncounterCategoryAdmits(state::EncounterCategory category, Faction faction);
 
 // Fills the mission boards: at most one new offer on each of the 24 boards per call.
 void GenerateMissionOffers(Ui& ui);

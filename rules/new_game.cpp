@@ -8,7 +8,7 @@
 
 namespace rules {
 
-void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui) {
+void CreateNewGameWorld(state::ShipClassId startShipClass, Ui& ui) {
   state::CreateNewGameWorld(startShipClass, [&ui] {
     for (int day = 0; day < kDaysBeforeStart; ++day) AdvanceDay(ui);
     SpawnSpaceFind(state::PlayerShip[ship::kSystem], ui);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "rules/ui.h"
+#include "state/ship_classes.h"
 
 namespace rules {
 
@@ -14,6 +15,6 @@ inline constexpr int kDaysBeforeStart = 123;
 
 // Expects ClearGameState to have run and the player's profession and faction to be set;
 // `startShipClass` is the class the profession screen offered (state::StartShipClass).
-void CreateNewGameWorld(std::int32_t startShipClass, Ui& ui);
+void CreateNewGameWorld(state::ShipClassId startShipClass, Ui& ui);
 
 }  // namespace rules

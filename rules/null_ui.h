@@ -5,6 +5,8 @@
 
 #include "rules/ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace rules {
 
@@ -66,7 +68,7 @@ class NullUi : public Ui {
   }
 
   // No combat set-up: only the enemy record's identity is written.
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     (void)enemyTier;
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);

@@ -11,6 +11,7 @@
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
+#include "state/ship_class_of.h"
 #include "state/skills.h"
 #include "state/variables.h"
 
@@ -99,8 +100,9 @@ void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
 // A new skill may change the hold, the hideouts the player knows and what the markets and boards
 // offer. The status bars show the experience the level-up emptied, not the full bar drawn before.
 void RefreshAfterPromotion(Ui& ui) {
-  state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(
-      state::PlayerShip[ship::kClass], state::PlayerShip[ship::kCargoModule], state::Side::Player);
+  state::PlayerShip[ship::kCargoSpace] =
+      state::GetShipCargoCapacity(state::ShipClassOf(state::PlayerShip),
+                                  state::PlayerShip[ship::kCargoModule], state::Side::Player);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
   if (state::OwnsSkill(kSkillSyndicate)) {

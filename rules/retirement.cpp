@@ -11,6 +11,7 @@
 #include "state/format.h"
 #include "state/progression.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -102,7 +103,7 @@ constexpr CareerBand kCareers[] = {
 RetirementStep Fortune(std::int32_t& score) {
   const std::int32_t credits = state::PlayerData[player::kCredits];
   const std::int32_t ship =
-      state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrPrice) / 3;
+      state::GetShipClassStat(state::ShipClassOf(state::PlayerShip), state::kAttrPrice) / 3;
   const std::int32_t fortune = Clamp32(static_cast<std::int64_t>(credits) + ship);
   score = fortune / 10;
   RetirementStep step;

@@ -15,6 +15,7 @@
 #include "state/abilities.h"
 #include "state/format.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -47,8 +48,8 @@ void SupportWar(const state::TSpecialShipRow& target, Ui& ui) {
   if (cur < 1 || cur > state::kLastSystem) return;
   state::TSystemRow& system = state::SystemData[cur];
   if (system[star_system::kCampaign] <= 0) return;
-  const std::int32_t kind = target[special_ship::kKind];
-  const std::int32_t subKind = target[special_ship::kSubKind];
+  const ShipKind kind{target[special_ship::kKind]};
+  const SpecialShipSubKind subKind{target[special_ship::kSubKind]};
   const bool warship = kind == kMilitaryShip && subKind == kSubKindImportantMission;
   const bool supplies = kind == kTraderShip && subKind == kSubKindMilitarySupplies;
   if (!warship && !supplies) return;
@@ -68,9 +69,10 @@ void SupportWar(const state::TSpecialShipRow& target, Ui& ui) {
 }
 
 void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
-  if (target[special_ship::kKind] != kPirateShip) return;
-  const std::int64_t x = state::GetShipClassExperience(EnemyShip[ship::kClass]);
-  const std::int64_t amount = target[special_ship::kSubKind] == kSubKindWantedPirate ? 2 * x : x;
+  if (ShipKind{target[special_ship::kKind]} != kPirateShip) return;
+  const std::int64_t x = state::GetShipClassExperience(state::ShipClassOf(EnemyShip));
+  const std::int64_t amount =
+      SpecialShipSubKind{target[special_ship::kSubKind]} == kSubKindWantedPirate ? 2 * x : x;
   const std::int32_t paid = static_cast<std::int32_t>(std::min<std::int64_t>(amount, INT32_MAX));
   PayReward(paid, ui);
   if (target[special_ship::kMissionTarget] == 1) return;  // the mission's reward says it all
@@ -100,7 +102,7 @@ void SettleMission(const state::TSpecialShipRow& target, Ui& ui) {
 
 // Attacking a trader or a warship of the own faction is a crime; the disguise skills may hide it.
 void JudgeCrime(const state::TSpecialShipRow& target, Ui& ui) {
-  const std::int32_t kind = EnemyShip[ship::kEnemyKind];
+  const ShipKind kind{EnemyShip[ship::kEnemyKind]};
   if ((kind != kTraderShip && kind != kMilitaryShip) || target[special_ship::kFaction] != PlayerData[player::kFaction])
     return;
   std::int32_t threshold = 75;
@@ -131,16 +133,17 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
       state::SpecialShips[slot][special_ship::kActive] < 1)
     return SensorAttackOutcome::Declined;
   const state::TSpecialShipRow& target = state::SpecialShips[slot];
-  const std::int32_t enemyClass = target[special_ship::kClass];
+  const state::ShipClassId enemyClass = state::ShipClassOf(target);
   const Faction faction{target[special_ship::kFaction]};
 
-  if (state::GetShipClassSize(PlayerShip[ship::kClass]) < state::GetShipClassSize(enemyClass) &&
+  if (state::GetShipClassSize(state::ShipClassOf(PlayerShip)) <
+          state::GetShipClassSize(enemyClass) &&
       !ui.Ask("Danger!",
               "The ship you are about to attack is bigger than your ship and this will be a very "
               "tough fight. Still attack?"))
     return SensorAttackOutcome::Declined;
 
-  ui.SetupShipCombat(enemyClass, faction, target[special_ship::kKind],
+  ui.SetupShipCombat(enemyClass, faction, ShipKind{target[special_ship::kKind]},
                      target[special_ship::kLeastLoadoutTier]);
   audio::PlayAlertSound();
   const Faction shown{EnemyShip[ship::kFaction]};
@@ -154,8 +157,8 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   if (faction == Faction{PlayerData[player::kFaction]}) PlayerShip[ship::kReinforcements] = -1;
   // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
   state::EnemyAbilitySlots[12] = state::kAbilityFlee;
-  if (target[special_ship::kKind] == kTraderShip &&
-      target[special_ship::kSubKind] > kSubKindCommon)
+  if (ShipKind{target[special_ship::kKind]} == kTraderShip &&
+      SpecialShipSubKind{target[special_ship::kSubKind]} > kSubKindCommon)
     EnemyShip[ship::kReinforcements] = 0;
   ui.RunShipCombat();
 

@@ -5,6 +5,7 @@
 #include "rules/credits.h"
 #include "rules/displayed_system.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -27,7 +28,7 @@ void HandlePlayerShipDestroyed(Ui& ui) {
       "ghostshipr.jpg", "Lifepoints: " + std::to_string(lives));
   state::PlayerShip[ship::kAlive] = 1;
   state::PlayerShip[ship::kShields] =
-      state::GetShipClassBaseShields(state::PlayerShip[ship::kClass]);
+      state::GetShipClassBaseShields(state::ShipClassOf(state::PlayerShip));
   ui.StopFlight();
   ShowSystem(ui, true, state::PlayerShip[ship::kSystem]);
 }

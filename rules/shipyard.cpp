@@ -11,6 +11,7 @@
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -19,20 +20,21 @@ namespace {
 
 // clang-format off
 // The classes on sale by faction (columns 1..4) and place (rows 1..12, three per size).
-constexpr std::int32_t kOffers[kShipyardPlaces][4] = {
-  // Federation  Outer Rim  Coalition  Syndicate
-  {1,  1,  1,  1},    // fighters: Starwolf
-  {3,  2,  2,  4},    //           Avenger, Stargun, Sabre
-  {5,  5,  5,  5},    //           Orion
-  {6,  6,  6,  6},    // corvettes: Shadowcat
-  {7,  8,  8,  8},    //            Paladin, Hellcat
-  {0,  0,  0,  0},
-  {9,  9,  9,  10},   // destroyers: Patton, Shark
-  {11, 11, 11, 11},   //             Ferendar
-  {0,  0,  0,  0},
-  {13, 13, 13, 13},   // cruisers: Neptun
-  {14, 14, 14, 14},   //           Galaxy
-  {0,  15, 15, 15},   //           Corsair
+using enum state::ShipClassId;
+constexpr state::ShipClassId kOffers[kShipyardPlaces][4] = {
+  // Federation       Outer Rim        Coalition        Syndicate
+  {kClassStarwolf,  kClassStarwolf,  kClassStarwolf,  kClassStarwolf},   // fighters
+  {kClassAvenger,   kClassStargun,   kClassStargun,   kClassSabre},
+  {kClassOrion,     kClassOrion,     kClassOrion,     kClassOrion},
+  {kClassShadowcat, kClassShadowcat, kClassShadowcat, kClassShadowcat},  // corvettes
+  {kClassPaladin,   kClassHellcat,   kClassHellcat,   kClassHellcat},
+  {kNoShipClass,    kNoShipClass,    kNoShipClass,    kNoShipClass},
+  {kClassPatton,    kClassPatton,    kClassPatton,    kClassShark},      // destroyers
+  {kClassFerendar,  kClassFerendar,  kClassFerendar,  kClassFerendar},
+  {kNoShipClass,    kNoShipClass,    kNoShipClass,    kNoShipClass},
+  {kClassNeptun,    kClassNeptun,    kClassNeptun,    kClassNeptun},     // cruisers
+  {kClassGalaxy,    kClassGalaxy,    kClassGalaxy,    kClassGalaxy},
+  {kNoShipClass,    kClassCorsair,   kClassCorsair,   kClassCorsair},
 };
 // clang-format on
 
@@ -40,7 +42,7 @@ std::string Money(std::int64_t value) {
   return "$ " + state::FormatThousands(static_cast<std::int32_t>(value));
 }
 
-const char* SizeWord(std::int32_t size) {
+const char* SizeWord(state::ShipSize size) {
   switch (size) {
     case state::kSizeFighter: return "Fighter";
     case state::kSizeCorvette: return "Corvette";
@@ -57,7 +59,7 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-std::int64_t NetPrice(std::int32_t shipClass) {
+std::int64_t NetPrice(state::ShipClassId shipClass) {
   return static_cast<std::int64_t>(state::GetShipClassStat(shipClass, state::kAttrPrice)) -
          ComputeShipTradeInValue();
 }
@@ -65,7 +67,7 @@ std::int64_t NetPrice(std::int32_t shipClass) {
 // The crew a ship needs counts crewmen, officers and pirates; marines and droids do not fly it.
 void FillMinimumCrew(Ui& ui) {
   state::TShipRow& p = state::PlayerShip;
-  const std::int64_t needed = state::GetShipClassStat(p[ship::kClass], state::kAttrMinCrew);
+  const std::int64_t needed = state::GetShipClassStat(state::ShipClassOf(p), state::kAttrMinCrew);
   const std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
                             p[ship::kPirates];
   if (needed <= crew) return;
@@ -77,25 +79,25 @@ void FillMinimumCrew(Ui& ui) {
 
 }  // namespace
 
-std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(Faction faction) {
-  std::array<std::int32_t, kShipyardPlaces> offers{};
+std::array<state::ShipClassId, kShipyardPlaces> ShipyardOffers(Faction faction) {
+  std::array<state::ShipClassId, kShipyardPlaces> offers{};
   if (!state::IsPower(faction)) return offers;
   const int column = state::Stored(faction) - 1;
   for (int place = 0; place < kShipyardPlaces; ++place) offers[place] = kOffers[place][column];
   return offers;
 }
 
-std::string ShipyardTilePicture(std::int32_t shipClass) {
+std::string ShipyardTilePicture(state::ShipClassId shipClass) {
   return state::GetShipClassImage(shipClass) + "_topwire.jpg";
 }
 
-std::string ShipyardTileCaption(std::int32_t shipClass) {
+std::string ShipyardTileCaption(state::ShipClassId shipClass) {
   if (shipClass == state::kNoShipClass) return "Not available";
   return state::GetShipClassName(shipClass) + " " +
          LowerCase(SizeWord(state::GetShipClassSize(shipClass)));
 }
 
-ShipOfferView BuildShipOfferView(std::int32_t c) {
+ShipOfferView BuildShipOfferView(state::ShipClassId c) {
   ShipOfferView v;
   const Faction faction{state::PlayerData[player::kFaction]};
   v.picture = state::GetShipFactionImage(c, faction) + "_scene_sm.jpg";
@@ -105,7 +107,7 @@ ShipOfferView BuildShipOfferView(std::int32_t c) {
   v.damage = std::to_string(state::GetShipClassStat(c, state::kAttrGunDamage)) + " pts.";
   v.shields = std::to_string(state::GetShipClassBaseShields(c)) + " pts.";
   v.cargo = std::to_string(state::GetShipClassStat(c, state::kAttrCargoSpace)) + " U";
-  v.special = state::GetShipClassStat(c, state::kAttrSpecial);
+  v.special = state::GetShipClassSpecial(c);
   v.speciality = state::GetShipSpecialName(v.special);
   const std::int32_t price = state::GetShipClassStat(c, state::kAttrPrice);
   const std::int32_t old = ComputeShipTradeInValue();
@@ -130,10 +132,10 @@ namespace {
 // with `plainHold`, the hold of its bay without a module, worked out once the old engine is out),
 // every mission board drawn anew for it, the congratulations and the free crewmen it needs. The
 // faction's livery is the caller's.
-void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
+void FitOutNewShip(state::ShipClassId c, bool plainHold, Ui& ui,
                    const std::function<void()>& refreshScreen) {
   state::TShipRow& p = state::PlayerShip;
-  p[ship::kClass] = c;
+  p[ship::kClass] = state::Stored(c);
   p[ship::kShields] = state::GetShipClassBaseShields(c);
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
@@ -150,11 +152,12 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
 
 }  // namespace
 
-ShipPurchaseResult BuyShip(std::int32_t c, Ui& ui, const std::function<void()>& refreshScreen) {
+ShipPurchaseResult BuyShip(state::ShipClassId c, Ui& ui,
+                           const std::function<void()>& refreshScreen) {
   // An empty place holds no class to buy.
   if (c == state::kNoShipClass || state::GetShipClassName(c).empty())
     return ShipPurchaseResult::NoShip;
-  if (c == state::PlayerShip[ship::kClass]) {
+  if (c == state::ShipClassOf(state::PlayerShip)) {
     ui.Message(Popup::Text, "N/A", "You already own this kind of ship.");
     return ShipPurchaseResult::AlreadyOwned;
   }
@@ -181,7 +184,7 @@ void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen) {
 }
 
 std::int32_t ComputeShipTradeInValue() {
-  const std::int32_t c = state::PlayerShip[ship::kClass];
+  const state::ShipClassId c = state::ShipClassOf(state::PlayerShip);
   const state::TShipRow& ship = state::PlayerShip;
   std::int64_t value = state::GetShipClassStat(c, state::kAttrPrice) / 3;
   value += state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4;

@@ -18,16 +18,16 @@ namespace rules {
 // Twelve places in four rows of three: fighters, corvettes, destroyers, cruisers.
 inline constexpr int kShipyardPlaces = 12;
 
-// The class in each place for the player's faction 1..4; 0 where no ship stands. Battleships are
-// never sold. Another faction sees empty places only.
-std::array<std::int32_t, kShipyardPlaces> ShipyardOffers(Faction faction);
+// The class in each place for the player's faction 1..4; kNoShipClass where no ship stands.
+// Battleships are never sold. Another faction sees empty places only.
+std::array<state::ShipClassId, kShipyardPlaces> ShipyardOffers(Faction faction);
 
 // The picture of a place: "<class>_topwire.jpg", or "NotAvailable_topwire.jpg" for no ship.
-std::string ShipyardTilePicture(std::int32_t shipClass);
+std::string ShipyardTilePicture(state::ShipClassId shipClass);
 
 // The compatibility-mode caption of a place: the class name and its lower-case size word
 // ("Starwolf fighter"), or "Not available".
-std::string ShipyardTileCaption(std::int32_t shipClass);
+std::string ShipyardTileCaption(state::ShipClassId shipClass);
 
 // What the details show of a class on sale.
 struct ShipOfferView {
@@ -39,12 +39,12 @@ struct ShipOfferView {
   std::string shields;      // "<n> pts."
   std::string cargo;        // "<n> U"
   std::string speciality;   // the class's special ability
-  std::int32_t special = 0;
+  state::ShipSpecial special = state::kNoSpecial;
   std::string price;        // "$ <n>"
   std::string oldShip;      // the trade-in of the present ship
   std::string balance;      // price less trade-in, never below 0
 };
-ShipOfferView BuildShipOfferView(std::int32_t shipClass);
+ShipOfferView BuildShipOfferView(state::ShipClassId shipClass);
 
 enum class ShipPurchaseResult {
   Bought,
@@ -60,13 +60,13 @@ enum class ShipPurchaseResult {
 // cargo capacity of the plain bay, and draws every mission board anew. `refreshScreen` runs then;
 // afterwards come the congratulations and, when the crew is short of the class's minimum, the
 // free crewmen. A refusal changes nothing.
-ShipPurchaseResult BuyShip(std::int32_t shipClass, Ui& ui,
+ShipPurchaseResult BuyShip(state::ShipClassId shipClass, Ui& ui,
                            const std::function<void()>& refreshScreen = {});
 
 // The shipyard's hidden developer control, never shown to a player: a battleship for nothing
 // (fitted out as a purchase is, with the livery and the hold left as they were). Its gift of
 // credits is the cheat screen's.
-inline constexpr std::int32_t kFreeBattleshipClass = state::kClassMarauder;
+inline constexpr state::ShipClassId kFreeBattleshipClass = state::kClassMarauder;
 void GiveFreeBattleship(Ui& ui, const std::function<void()>& refreshScreen = {});
 
 // What the shipyard pays for the player's ship: a third of the hull's price plus a quarter of each

@@ -8,6 +8,7 @@
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/skills.h"
@@ -199,8 +200,6 @@ std::string_view Pick(const Sentences& sentences, std::int32_t variant) {
   return variant >= 1 && variant <= 10 ? sentences[variant - 1] : std::string_view();
 }
 
-std::int32_t Stat(std::int32_t c, std::int32_t attribute) { return state::GetShipClassStat(c, attribute); }
-
 // Picks the class of a new ship in slot `ship`, drawn until one is acceptable, at most 1000 times;
 // false when none of the draws was, and the last draw's class stays in the slot.
 bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s, bool noWarship) {
@@ -208,11 +207,11 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
    public:
     SpecialShipClassTest(Faction faction, bool noWarship)
         : faction_(faction), noWarship_(noWarship) {}
-    bool Accepts(std::int32_t c) const override {
-      const std::int32_t role = Stat(c, state::kAttrRole);
+    bool Accepts(state::ShipClassId c) const override {
+      const state::ShipRole role = state::GetShipClassRole(c);
       if (noWarship_ && role == state::kRoleMilitary) return false;
       if (role == state::kRoleCivilian && faction_ == kFactionPirates) return false;
-      return c != 0;
+      return c != state::kNoShipClass;
     }
 
    private:
@@ -221,9 +220,11 @@ bool DrawShipClass(state::TSpecialShipRow& ship, std::int32_t k, std::int32_t s,
   };
   const Faction faction{ship[special_ship::kFaction]};
   const SpecialShipClassTest test(faction, noWarship);
-  const std::int32_t size = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
-  ship[special_ship::kClass] = SearchEncounterShipType(k, s, size, faction, test);
-  return test.Accepts(ship[special_ship::kClass]);
+  const state::ShipSize size = state::GetShipClassSize(state::ShipClassOf(state::PlayerShip));
+  const state::ShipClassId drawn =
+      SearchEncounterShipType(k, s, state::Stored(size), faction, test);
+  ship[special_ship::kClass] = state::Stored(drawn);
+  return test.Accepts(drawn);
 }
 
 bool TooCrowded() {
@@ -240,29 +241,32 @@ bool TooCrowded() {
 }
 
 void DrawSubKind(state::TSpecialShipRow& ship, std::int32_t s) {
-  const std::int32_t n = Stat(ship[special_ship::kClass], state::kAttrSize);
-  const bool single = Stat(ship[special_ship::kClass], state::kAttrGroup) == 0;
+  const state::ShipSize n = state::GetShipClassSize(state::ShipClassOf(ship));
+  const bool single = state::GetShipClassStat(state::ShipClassOf(ship), state::kAttrGroup) == 0;
   const state::TSystemRow& system = state::SystemData[s];
   const bool campaignHere = system[star_system::kCampaign] > 0;
   const bool party = (ship[special_ship::kFaction] == system[star_system::kOwner] ||
                       ship[special_ship::kFaction] == system[star_system::kAttacker]) &&
                      ship[special_ship::kFaction] != state::PlayerData[player::kFaction];
-  switch (ship[special_ship::kKind]) {
+  switch (ShipKind{ship[special_ship::kKind]}) {
     case kTraderShip:
-      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = kSubKindVip;
-      if (Random(100) <= 10) ship[special_ship::kSubKind] = kSubKindValuableCargo;
-      if (Random(100) <= 3 && n > 3) ship[special_ship::kSubKind] = kSubKindTreasureFleet;
+      if (Random(100) <= 10 && n > state::kSizeFighter && single)
+        ship[special_ship::kSubKind] = state::Stored(kSubKindVip);
+      if (Random(100) <= 10) ship[special_ship::kSubKind] = state::Stored(kSubKindValuableCargo);
+      if (Random(100) <= 3 && n > state::kSizeDestroyer)
+        ship[special_ship::kSubKind] = state::Stored(kSubKindTreasureFleet);
       if (Random(100) <= 10 && campaignHere && party)
-        ship[special_ship::kSubKind] = kSubKindMilitarySupplies;
+        ship[special_ship::kSubKind] = state::Stored(kSubKindMilitarySupplies);
       break;
     case kMilitaryShip:
-      if (Random(100) <= 10 && campaignHere && n > 1 && single)
-        ship[special_ship::kSubKind] = kSubKindVip;
+      if (Random(100) <= 10 && campaignHere && n > state::kSizeFighter && single)
+        ship[special_ship::kSubKind] = state::Stored(kSubKindVip);
       if (Random(100) <= 10 && campaignHere && party)
-        ship[special_ship::kSubKind] = kSubKindImportantMission;
+        ship[special_ship::kSubKind] = state::Stored(kSubKindImportantMission);
       break;
     default:
-      if (Random(100) <= 10 && n > 1 && single) ship[special_ship::kSubKind] = kSubKindWantedPirate;
+      if (Random(100) <= 10 && n > state::kSizeFighter && single)
+        ship[special_ship::kSubKind] = state::Stored(kSubKindWantedPirate);
       break;
   }
 }
@@ -271,10 +275,10 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   const state::TMissionRow& mission = state::ActiveMission;
   if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
-  const bool bounty =
-      mission[mission::kType] == kMissionBounty && ship[special_ship::kKind] == kPirateShip;
-  const bool abduction =
-      mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kMilitaryShip;
+  const bool bounty = mission[mission::kType] == kMissionBounty &&
+                      ShipKind{ship[special_ship::kKind]} == kPirateShip;
+  const bool abduction = mission[mission::kType] == kMissionAbduction &&
+                         ShipKind{ship[special_ship::kKind]} == kMilitaryShip;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
   const std::int32_t chance = state::OwnsSkill(kSkillBountyHunter) ? 30 : 15;
@@ -282,14 +286,15 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   ship[special_ship::kFaction] = mission[mission::kEnemyFaction];
   ship[special_ship::kClass] = mission[mission::kEnemyClass];
   ship[special_ship::kMissionTarget] = 1;
-  ship[special_ship::kSubKind] = kSubKindWantedPirate;
+  ship[special_ship::kSubKind] = state::Stored(kSubKindWantedPirate);
   const std::string name =
       bounty ? GetBountyTargetName(1, s, 0) : GetAbductionTargetName(1, s, 0);
   DescribeSpecialShip(slot, name);
 }
 
 void MaybeAnnounceTreasure(state::TSpecialShipRow& ship, Ui& ui) {
-  if (ship[special_ship::kKind] != kTraderShip || ship[special_ship::kSubKind] != kSubKindTreasureFleet ||
+  if (ShipKind{ship[special_ship::kKind]} != kTraderShip ||
+      SpecialShipSubKind{ship[special_ship::kSubKind]} != kSubKindTreasureFleet ||
       state::PlayerData[player::kTreasureFleetNotice] != 0)
     return;
   if (!state::OwnsSkill(kSkillHacker) || !ui.IsVisible(Screen::Travel) ||
@@ -318,12 +323,13 @@ void Refill(std::int32_t slot, std::int32_t s, Ui& ui) {
     ship[special_ship::kActive] = 0;
     return;
   }
-  const bool warship = Stat(ship[special_ship::kClass], state::kAttrRole) == state::kRoleMilitary;
-  ship[special_ship::kKind] = !warship                            ? kTraderShip
-                              : Faction{ship[special_ship::kFaction]} == kFactionPirates ? kPirateShip
-                                                                  : kMilitaryShip;
+  const bool warship = state::GetShipClassRole(state::ShipClassOf(ship)) == state::kRoleMilitary;
+  const ShipKind kind = !warship                                          ? kTraderShip
+                        : Faction{ship[special_ship::kFaction]} == kFactionPirates ? kPirateShip
+                                                                          : kMilitaryShip;
+  ship[special_ship::kKind] = state::Stored(kind);
   ship[special_ship::kLeastLoadoutTier] = 1;
-  ship[special_ship::kSubKind] = kSubKindCommon;
+  ship[special_ship::kSubKind] = state::Stored(kSubKindCommon);
   DrawSubKind(ship, s);
   MaybeMissionTarget(slot, s);
   MaybeAnnounceTreasure(ship, ui);
@@ -338,7 +344,8 @@ void UpdateSpecialShips(Ui& ui) {
     ship[special_ship::kDaysLeft] -= 1;
     if (ship[special_ship::kDaysLeft] > 0) continue;
     ship[special_ship::kActive] = 0;
-    if (ship[special_ship::kKind] == kTraderShip && ship[special_ship::kSubKind] == kSubKindTreasureFleet)
+    if (ShipKind{ship[special_ship::kKind]} == kTraderShip &&
+        SpecialShipSubKind{ship[special_ship::kSubKind]} == kSubKindTreasureFleet)
       state::PlayerData[player::kTreasureFleetNotice] = 0;
   }
   const std::int32_t s = state::PlayerShip[ship::kSystem];
@@ -362,7 +369,8 @@ std::string DescribeSpecialShip(std::int32_t slot, std::string_view name) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kPirateOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
   const std::int32_t second = Variant(ship, special_ship::kSecondSentenceVariant);
-  if (ship[special_ship::kSubKind] != kSubKindWantedPirate) return text + std::string(Pick(kCommonPirate, second));
+  if (SpecialShipSubKind{ship[special_ship::kSubKind]} != kSubKindWantedPirate)
+    return text + std::string(Pick(kCommonPirate, second));
   if (second < 1 || second > 10) return text;
   const std::string wanted =
       name.empty() || name == " " ? PickSpecialShipPirateName(slot) : std::string(name);
@@ -374,11 +382,10 @@ std::string DescribeTraderSpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kTraderOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
-  const std::int32_t subKind =
-      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 5
-          ? ship[special_ship::kSubKind]
-          : 1;
-  return text + std::string(Pick(kTraders[subKind - 1],
+  const SpecialShipSubKind stored{ship[special_ship::kSubKind]};
+  const SpecialShipSubKind subKind =
+      stored >= kSubKindCommon && stored <= kSubKindMilitarySupplies ? stored : kSubKindCommon;
+  return text + std::string(Pick(kTraders[state::Stored(subKind) - 1],
                                  Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 
@@ -386,11 +393,10 @@ std::string DescribeMilitarySpecialShip(std::int32_t slot) {
   if (!ValidSlot(slot)) return {};
   state::TSpecialShipRow& ship = SpecialShips[slot];
   std::string text(Pick(kMilitaryOpenings, Variant(ship, special_ship::kFirstSentenceVariant)));
-  const std::int32_t subKind =
-      ship[special_ship::kSubKind] >= 1 && ship[special_ship::kSubKind] <= 3
-          ? ship[special_ship::kSubKind]
-          : 1;
-  return text + std::string(Pick(kMilitary[subKind - 1],
+  const SpecialShipSubKind stored{ship[special_ship::kSubKind]};
+  const SpecialShipSubKind subKind =
+      stored >= kSubKindCommon && stored <= kSubKindImportantMission ? stored : kSubKindCommon;
+  return text + std::string(Pick(kMilitary[state::Stored(subKind) - 1],
                                  Variant(ship, special_ship::kSecondSentenceVariant)));
 }
 

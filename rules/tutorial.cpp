@@ -513,7 +513,7 @@ void OfferTutorialMission() {
   offer[mission::kType] = kMissionSearchAndDestroy;
   offer[mission::kTargetBody] = state::kSunBody;
   offer[mission::kTargetSystem] = s;
-  offer[mission::kEnemyClass] = state::kClassStarwolf;
+  offer[mission::kEnemyClass] = state::Stored(state::kClassStarwolf);
   offer[mission::kEnemyFaction] = state::Stored(kFactionPirates);
   offer[mission::kReward] =
       state::GetShipClassStat(state::kClassStarwolf, state::kAttrPrice) / (17 + state::Random(5));

@@ -12,6 +12,8 @@
 
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/tutorial_steps.h"
 #include "state/variables.h"
 
@@ -115,8 +117,8 @@ struct Ui {
   // Prepares a fight against one ship: the combat set-up (enemy record, loadout, ability slots,
   // pictures). Whatever else it does, it writes at least what WriteEnemyIdentity writes: the
   // rules read the enemy record right after.
-  virtual void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
-                               std::int32_t enemyKind, std::int32_t enemyTier) = 0;
+  virtual void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction,
+                               ShipKind enemyKind, std::int32_t enemyTier) = 0;
 
   // Runs the prepared fight on the combat screen, with the travel screen and the flight window
   // hidden meanwhile, and returns when it is over: PlayerShip[ship::kAlive] = 0 when the player's
@@ -149,11 +151,11 @@ struct Ui {
   virtual void EndTutorialStep(tutorial::Step step) = 0;
 
   // The least a fight's set-up writes: the enemy record's alive flag, class, kind and faction.
-  static void WriteEnemyIdentity(std::int32_t enemyClass, Faction enemyFaction,
-                                 std::int32_t enemyKind) {
+  static void WriteEnemyIdentity(state::ShipClassId enemyClass, Faction enemyFaction,
+                                 ShipKind enemyKind) {
     state::EnemyShip[ship::kAlive] = 1;
-    state::EnemyShip[ship::kClass] = enemyClass;
-    state::EnemyShip[ship::kEnemyKind] = enemyKind;
+    state::EnemyShip[ship::kClass] = state::Stored(enemyClass);
+    state::EnemyShip[ship::kEnemyKind] = state::Stored(enemyKind);
     state::EnemyShip[ship::kFaction] = state::Stored(enemyFaction);
   }
 };

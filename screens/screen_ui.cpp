@@ -76,8 +76,8 @@ void ScreenUi::ShowPromotion(rules::PromotionAward award, int level) {
 
 void ScreenUi::ChooseNewAbility(rules::AbilityChoice choice) { ChooseNewAbilityOnScreen(choice); }
 
-void ScreenUi::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
-                               std::int32_t enemyKind, std::int32_t enemyTier) {
+void ScreenUi::SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction,
+                               ShipKind enemyKind, std::int32_t enemyTier) {
   SetupShipCombatOnScreen(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 

@@ -7,6 +7,8 @@
 
 #include "rules/ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -33,7 +35,7 @@ class ScreenUi : public rules::Ui {
   void ShowSpaceFinds() override;
   void ShowPromotion(rules::PromotionAward award, int level) override;
   void ChooseNewAbility(rules::AbilityChoice choice) override;
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override;
   void RunShipCombat() override;
   bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override;

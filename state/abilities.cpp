@@ -5,6 +5,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/variables.h"
 
 namespace state {
@@ -221,7 +222,7 @@ std::int32_t GetAbilityApCost(std::int32_t id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return kUnknownAbilityApCost;
   // The cost always refers to the player's own ship and its fitted equipment.
-  const std::int32_t shipClass = PlayerShip[ship::kClass];
+  const ShipClassId shipClass = ShipClassOf(PlayerShip);
   switch (row->apBase) {
     case kGun: return GetGunApCost(shipClass, PlayerShip[ship::kGun], Side::Player) + row->apPoints;
     case kMissile:

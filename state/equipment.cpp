@@ -9,6 +9,7 @@
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/ranks.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/variables.h"
@@ -103,13 +104,13 @@ const Row* Find(const std::array<Row, N>& rows, std::int32_t id) {
 }
 
 // Every ship class has a size category; "no ship" and unknown classes have none.
-bool IsShipClass(std::int32_t shipClass) { return GetShipClassSize(shipClass) > 0; }
+bool IsShipClass(ShipClassId shipClass) { return GetShipClassSize(shipClass) > kNoSize; }
 
-std::int32_t PriceForClass(std::int32_t shipClass, std::int32_t basePrice) {
+std::int32_t PriceForClass(ShipClassId shipClass, std::int32_t basePrice) {
   constexpr std::array<std::int64_t, 6> kSizeFactor{0, 4, 32, 96, 128, 640};
-  const std::int32_t size = GetShipClassSize(shipClass);
+  const ShipSize size = GetShipClassSize(shipClass);
   if (!IsShipSize(size)) return 0;
-  const std::int64_t price = static_cast<std::int64_t>(basePrice) * kSizeFactor[size];
+  const std::int64_t price = static_cast<std::int64_t>(basePrice) * kSizeFactor[Stored(size)];
   return static_cast<std::int32_t>(std::min<std::int64_t>(price, std::numeric_limits<std::int32_t>::max()));
 }
 
@@ -142,33 +143,33 @@ const CargoModuleRow& CargoModuleItem(std::int32_t module) {
   return RowOf(kCargoModules, module, kNoCargoModule);
 }
 
-std::int32_t ActiveShipSpecial(Side side) {
+ShipSpecial ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
     if (modifiers[slot][modifier::kActive] == 1 &&
         modifiers[slot][modifier::kAbility] == kAbilityShipSpecial)
-      return GetShipClassStat(ShipOf(side)[ship::kClass], kAttrSpecial);
+      return GetShipClassSpecial(ShipClassOf(ShipOf(side)));
   }
-  return 0;
+  return kNoSpecial;
 }
 
 // --- Guns ----------------------------------------------------------------------------------------
 
-std::string GetGunName(std::int32_t shipClass, std::int32_t gun) {
+std::string GetGunName(ShipClassId shipClass, std::int32_t gun) {
   const GunRow* row = Find(kGuns, gun);
   if (row == nullptr) return "";
-  const std::int32_t size = GetShipClassSize(shipClass);
+  const ShipSize size = GetShipClassSize(shipClass);
   if (!IsShipSize(size)) return row->name;
-  return std::string(row->name) + " " + row->calibre[size - 1];
+  return std::string(row->name) + " " + row->calibre[Stored(size) - 1];
 }
 
-std::int32_t GetGunAccuracy(std::int32_t shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunAccuracy(ShipClassId shipClass, std::int32_t gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   return GetShipClassStat(shipClass, kAttrHitChance) + row->accuracy;
 }
 
-std::int32_t GetGunDamage(std::int32_t shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunDamage(ShipClassId shipClass, std::int32_t gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   const std::int32_t d = GetShipClassStat(shipClass, kAttrGunDamage);
@@ -183,7 +184,7 @@ std::int32_t GetGunDamage(std::int32_t shipClass, std::int32_t gun, Side side) {
   return damage;
 }
 
-std::int32_t GetGunApCost(std::int32_t shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunApCost(ShipClassId shipClass, std::int32_t gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   std::int32_t cost = GetShipClassStat(shipClass, kAttrGunApCost) + row->apCost;
@@ -191,14 +192,14 @@ std::int32_t GetGunApCost(std::int32_t shipClass, std::int32_t gun, Side side) {
   return cost;
 }
 
-std::int32_t GetGunPrice(std::int32_t shipClass, std::int32_t gun) {
+std::int32_t GetGunPrice(ShipClassId shipClass, std::int32_t gun) {
   const GunRow* row = Find(kGuns, gun);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Missile launchers ---------------------------------------------------------------------------
 
-std::int32_t GetMissileDamage(std::int32_t shipClass, std::int32_t missile) {
+std::int32_t GetMissileDamage(ShipClassId shipClass, std::int32_t missile) {
   const MissileRow* row = Find(kMissiles, missile);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   const std::int64_t m = GetShipClassStat(shipClass, kAttrMissileDamage);
@@ -206,7 +207,7 @@ std::int32_t GetMissileDamage(std::int32_t shipClass, std::int32_t missile) {
   return static_cast<std::int32_t>(warhead - warhead / 3);
 }
 
-std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side side) {
+std::int32_t GetMissileApCost(ShipClassId shipClass, std::int32_t missile, Side side) {
   const MissileRow* row = Find(kMissiles, missile);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   std::int32_t cost = row->apFixed ? row->apCost
@@ -217,48 +218,48 @@ std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side
   return std::max(cost, 2);
 }
 
-std::int32_t GetMissilePrice(std::int32_t shipClass, std::int32_t missile) {
+std::int32_t GetMissilePrice(ShipClassId shipClass, std::int32_t missile) {
   const MissileRow* row = Find(kMissiles, missile);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Engines -------------------------------------------------------------------------------------
 
-std::int32_t GetEngineTravelSpeed(std::int32_t shipClass, std::int32_t engine) {
+std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, std::int32_t engine) {
   const EngineRow* row = Find(kEngines, engine);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   return GetShipClassStat(shipClass, kAttrTravelSpeed) + row->speed;
 }
 
-std::int32_t GetEnginePrice(std::int32_t shipClass, std::int32_t engine) {
+std::int32_t GetEnginePrice(ShipClassId shipClass, std::int32_t engine) {
   const EngineRow* row = Find(kEngines, engine);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Targeting computers -------------------------------------------------------------------------
 
-std::int32_t GetComputerPrice(std::int32_t shipClass, std::int32_t computer) {
+std::int32_t GetComputerPrice(ShipClassId shipClass, std::int32_t computer) {
   const ComputerRow* row = Find(kComputers, computer);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- ECM systems ---------------------------------------------------------------------------------
 
-std::int32_t GetEcmPrice(std::int32_t shipClass, std::int32_t ecm) {
+std::int32_t GetEcmPrice(ShipClassId shipClass, std::int32_t ecm) {
   const EcmRow* row = Find(kEcms, ecm);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Cargo-bay modules ---------------------------------------------------------------------------
 
-std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module) {
+std::int32_t GetCargoModulePrice(ShipClassId shipClass, std::int32_t module) {
   const CargoModuleRow* row = Find(kCargoModules, module);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Whole-ship values ---------------------------------------------------------------------------
 
-std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, Side side) {
+std::int32_t GetShipCargoCapacity(ShipClassId shipClass, std::int32_t module, Side side) {
   const std::int32_t c = GetShipClassStat(shipClass, kAttrCargoSpace);
   std::int32_t capacity = c;
   if (ShipOf(side)[ship::kEngine] == kEngineXlTrade) {
@@ -278,14 +279,14 @@ std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, S
   return capacity;
 }
 
-std::int32_t GetShipMaxShields(std::int32_t shipClass, std::int32_t engine, std::int32_t module) {
+std::int32_t GetShipMaxShields(ShipClassId shipClass, std::int32_t engine, std::int32_t module) {
   std::int32_t shields = GetShipClassStat(shipClass, kAttrShields);
   if (engine == kEngineVictory) shields += shields / 4;
   if (module == kModuleShieldUnit) shields += shields / 4;
   return shields;
 }
 
-std::int32_t GetShipMaxCrew(std::int32_t shipClass, std::int32_t module) {
+std::int32_t GetShipMaxCrew(ShipClassId shipClass, std::int32_t module) {
   std::int32_t crew = GetShipClassStat(shipClass, kAttrMaxCrew);
   if (module == kModuleBoardingShuttle) crew += crew / 5;
   return crew;

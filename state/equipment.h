@@ -22,6 +22,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/ship_classes.h"
+
 namespace state {
 
 // Whose ship a value is asked for.
@@ -36,8 +38,8 @@ inline constexpr std::int32_t kLastCargoModule = 5;
 
 // The ship special (class attribute 17) that `side` has active in combat right now: the special
 // of the side's ship class while combat ability 36 stands in an active slot 1..8 of the side's
-// modifier list; 0 when none is active.
-std::int32_t ActiveShipSpecial(Side side);
+// modifier list; kNoSpecial when none is active.
+ShipSpecial ActiveShipSpecial(Side side);
 
 // --- The catalogue rows --------------------------------------------------------------------------
 
@@ -127,33 +129,33 @@ std::string GetCargoModuleDescription(std::int32_t module);
 // --- Guns (ids 0..8) -------------------------------------------------------------------------------
 // The name carries the calibre for the class's size, e.g. "Laser (15 cm)" on a corvette; a class
 // without a size gets the bare name.
-std::string GetGunName(std::int32_t shipClass, std::int32_t gun);
+std::string GetGunName(ShipClassId shipClass, std::int32_t gun);
 // Hit chance in percent, damage per volley and action points per volley. While `side` has
 // "Twin guns" active every gun fires as a Turbo-Laser (gun 1); "Gun volley" active adds half to
 // the damage and 1 to the cost.
-std::int32_t GetGunAccuracy(std::int32_t shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunDamage(std::int32_t shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunApCost(std::int32_t shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunPrice(std::int32_t shipClass, std::int32_t gun);
+std::int32_t GetGunAccuracy(ShipClassId shipClass, std::int32_t gun, Side side);
+std::int32_t GetGunDamage(ShipClassId shipClass, std::int32_t gun, Side side);
+std::int32_t GetGunApCost(ShipClassId shipClass, std::int32_t gun, Side side);
+std::int32_t GetGunPrice(ShipClassId shipClass, std::int32_t gun);
 
 // --- Missile launchers (ids 0..10) -----------------------------------------------------------------
 // Damage of one missile.
-std::int32_t GetMissileDamage(std::int32_t shipClass, std::int32_t missile);
+std::int32_t GetMissileDamage(ShipClassId shipClass, std::int32_t missile);
 // Action points of a launch, at least 2; one less for the player at military rank 7 or while
 // "Fast missile racks" is active for `side` (one reduction even when both hold).
-std::int32_t GetMissileApCost(std::int32_t shipClass, std::int32_t missile, Side side);
-std::int32_t GetMissilePrice(std::int32_t shipClass, std::int32_t missile);
+std::int32_t GetMissileApCost(ShipClassId shipClass, std::int32_t missile, Side side);
+std::int32_t GetMissilePrice(ShipClassId shipClass, std::int32_t missile);
 
 // --- Engines (ids 0..6) ----------------------------------------------------------------------------
-std::int32_t GetEngineTravelSpeed(std::int32_t shipClass, std::int32_t engine);
-std::int32_t GetEnginePrice(std::int32_t shipClass, std::int32_t engine);
+std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, std::int32_t engine);
+std::int32_t GetEnginePrice(ShipClassId shipClass, std::int32_t engine);
 
-std::int32_t GetComputerPrice(std::int32_t shipClass, std::int32_t computer);
+std::int32_t GetComputerPrice(ShipClassId shipClass, std::int32_t computer);
 
-std::int32_t GetEcmPrice(std::int32_t shipClass, std::int32_t ecm);
+std::int32_t GetEcmPrice(ShipClassId shipClass, std::int32_t ecm);
 
 // --- Cargo-bay modules (ids 0..5) ------------------------------------------------------------------
-std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module);
+std::int32_t GetCargoModulePrice(ShipClassId shipClass, std::int32_t module);
 
 // --- Whole-ship values -----------------------------------------------------------------------------
 // Cargo units the class holds with `module`: half again with cargo management (1), a third less
@@ -161,13 +163,13 @@ std::int32_t GetCargoModulePrice(std::int32_t shipClass, std::int32_t module);
 // has the "DuziDazar XL-Trade" engine (4) it is half again whatever the module. Then, for the
 // player only, "Cargo manager" (skill 3) adds a quarter, or "Advanced cargo manager" (skill 4) a
 // half.
-std::int32_t GetShipCargoCapacity(std::int32_t shipClass, std::int32_t module, Side side);
+std::int32_t GetShipCargoCapacity(ShipClassId shipClass, std::int32_t module, Side side);
 // The most a ship's shields reach: the class's own shields (GetShipClassBaseShields), a quarter
 // more with the "Defender "Victory"" engine (6), then a quarter more with the auxiliary shield
 // unit (module 2). Recharges fill up to it.
-std::int32_t GetShipMaxShields(std::int32_t shipClass, std::int32_t engine, std::int32_t module);
+std::int32_t GetShipMaxShields(ShipClassId shipClass, std::int32_t engine, std::int32_t module);
 // Class crew, a fifth more with the boarding shuttle (module 5).
-std::int32_t GetShipMaxCrew(std::int32_t shipClass, std::int32_t module);
+std::int32_t GetShipMaxCrew(ShipClassId shipClass, std::int32_t module);
 // True when the player's targeting computer is the "Spy sensors" (5).
 bool HasSpySensors();
 

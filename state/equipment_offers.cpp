@@ -1,12 +1,13 @@
 #include "state/equipment_offers.h"
 
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 
 namespace state {
 namespace {
 
-constexpr std::int32_t kLastSizeCategory = 5;
+constexpr std::int32_t kLastSizeCategory = Stored(kSizeBattleship);
 
 // clang-format off
 // Offers by category (rows) and size category 1..5 (columns), slot 1 first.
@@ -44,13 +45,12 @@ bool IsCategory(std::int32_t category) {
 
 }  // namespace
 
-EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, std::int32_t sizeCategory) {
-  if (!IsCategory(category) || sizeCategory < 1 || sizeCategory > kLastSizeCategory)
-    return kPlaceholderOffers;
-  return kOffers[category - 1][sizeCategory - 1];
+EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, ShipSize sizeCategory) {
+  if (!IsCategory(category) || !IsShipSize(sizeCategory)) return kPlaceholderOffers;
+  return kOffers[category - 1][Stored(sizeCategory) - 1];
 }
 
-EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass) {
+EquipmentOffers GetEquipmentOffers(std::int32_t category, ShipClassId shipClass) {
   return GetEquipmentOffersForSize(category, GetShipClassSize(shipClass));
 }
 
@@ -63,8 +63,9 @@ std::string_view EquipmentCategoryHeading(std::int32_t category) {
 }
 
 void ApplyStandardFit(TShipRow& ship) {
+  const ShipClassId shipClass = ShipClassOf(ship);
   for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
-    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, ship[ship::kClass])[0];
+    ship[EquipmentShipField(category)] = GetEquipmentOffers(category, shipClass)[0];
 }
 
 }  // namespace state

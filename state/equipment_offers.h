@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace state {
@@ -29,10 +30,10 @@ using EquipmentOffers = std::array<std::int32_t, kOffersPerCategory>;
 
 // The four item ids offered in slot order for a category and a size category (1..5). Outside
 // those ranges the offers are the placeholder ids 0, 1, 2, 3.
-EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, std::int32_t sizeCategory);
+EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, ShipSize sizeCategory);
 
 // The same for a ship class, by its size category.
-EquipmentOffers GetEquipmentOffers(std::int32_t category, std::int32_t shipClass);
+EquipmentOffers GetEquipmentOffers(std::int32_t category, ShipClassId shipClass);
 
 // The ship-row field that holds the category's item (ship::kGun, kMissileLauncher, kEngine,
 // kCargoModule, kTargeting, kEcm for categories 1 to 6); 0 for any other category.

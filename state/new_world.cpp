@@ -91,10 +91,10 @@ void GrantProfessionAbilities(Profession profession) {
   SkillOwned[start.skill] = 1;
 }
 
-void PrepareStartShip(std::int32_t startShipClass) {
+void PrepareStartShip(ShipClassId startShipClass) {
   const Faction faction{PlayerData[player::kFaction]};
   PlayerShip[ship::kAlive] = 1;
-  PlayerShip[ship::kClass] = startShipClass;
+  PlayerShip[ship::kClass] = Stored(startShipClass);
   PlayerShip[ship::kComboPoints] = 0;
   PlayerShip[ship::kReinforcements] = -1;  // no reinforcements on the way
   PlayerShip[ship::kFaction] = Stored(faction);
@@ -108,7 +108,7 @@ void PrepareStartShip(std::int32_t startShipClass) {
     PlayerShip[EquipmentShipField(category)] = 0;
   ApplyStandardFit(PlayerShip);
   PlayerShip[ship::kCargoSpace] =
-      GetShipCargoCapacity(PlayerShip[ship::kClass], PlayerShip[ship::kCargoModule], Side::Player);
+      GetShipCargoCapacity(startShipClass, PlayerShip[ship::kCargoModule], Side::Player);
 }
 
 void FillFactions() {
@@ -201,7 +201,7 @@ void FillFirstMarkets() {
 
 }  // namespace
 
-void BuildNewWorld(std::int32_t startShipClass) {
+void BuildNewWorld(ShipClassId startShipClass) {
   SetPlayerStartValues();
   GrantProfessionAbilities(Profession{PlayerData[player::kProfession]});
   PrepareStartShip(startShipClass);
@@ -218,7 +218,7 @@ void FinishNewWorld() {
   GameDay = 1;
 }
 
-void CreateNewGameWorld(std::int32_t startShipClass, const std::function<void()>& leadIn) {
+void CreateNewGameWorld(ShipClassId startShipClass, const std::function<void()>& leadIn) {
   BuildNewWorld(startShipClass);
   if (leadIn) leadIn();
   FinishNewWorld();

@@ -10,18 +10,20 @@
 #include <cstdint>
 #include <functional>
 
+#include "state/ship_classes.h"
+
 namespace state {
 
 // Fills the cleared tables with a fresh world, before any day has run. Reads the player's
 // profession and faction; `startShipClass` is the class the profession screen offered. Draws no
 // random numbers.
-void BuildNewWorld(std::int32_t startShipClass);
+void BuildNewWorld(ShipClassId startShipClass);
 
 // The last step of a new world: DisplayedSystem and SelectedBody from the ship's place, GameDay 1.
 void FinishNewWorld();
 
 // BuildNewWorld, then `leadIn` (the days the world runs before the player starts; may be empty),
 // then FinishNewWorld.
-void CreateNewGameWorld(std::int32_t startShipClass, const std::function<void()>& leadIn);
+void CreateNewGameWorld(ShipClassId startShipClass, const std::function<void()>& leadIn);
 
 }  // namespace state

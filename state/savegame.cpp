@@ -270,7 +270,7 @@ std::int32_t LargestCargoHold() {
   // The plain bay of the roomiest class, half as large again by a module or the compact engine,
   // and half as large again by the advanced cargo skill.
   std::int32_t most = 0;
-  for (std::int32_t c = kClassStarwolf; c <= kLastShipClass; ++c)
+  for (const ShipClassId c : kEveryShipClass)
     most = std::max(most, GetShipClassStat(c, kAttrCargoSpace));
   const std::int32_t fitted = most + most / 2;
   return fitted + fitted / 2;

@@ -8,10 +8,10 @@ namespace {
 
 // A ship class: its names and its stats, the class attributes 1..18 in their order.
 struct ShipClassRow {
-  std::int32_t shipClass;
+  ShipClassId shipClass;
   const char* name;
   const char* picture;
-  std::int32_t size;               // 1 fighter, 2 corvette, 3 destroyer/transporter,
+  ShipSize size;                   // 1 fighter, 2 corvette, 3 destroyer/transporter,
                                    // 4 cruiser/freighter, 5 battleship
   std::int32_t hitChance;          // base hit chance in percent
   std::int32_t gunDamage;          // per volley
@@ -25,10 +25,10 @@ struct ShipClassRow {
   std::int32_t price;              // credits
   std::int32_t minCrew;            // crew needed to fly
   std::int32_t maxCrew;
-  std::int32_t encounterCategory;  // which factions fly it as an encounter opponent, -4..6
-  std::int32_t role;               // 1 military, 2 civilian
+  EncounterCategory encounterCategory;  // which factions fly it as an encounter opponent, -4..6
+  ShipRole role;                        // 1 military, 2 civilian
   std::int32_t group;              // 1 for formations and stations, 0 for single ships
-  std::int32_t special;            // the ship's special ability id, 0 none
+  ShipSpecial special;             // the ship's special ability id, 0 none
   std::int32_t actionPoints;       // per combat turn
 };
 
@@ -37,41 +37,42 @@ struct ShipClassRow {
 // price, minimum and maximum crew, encounter category, role, group, special, AP per turn.
 // clang-format off
 constexpr std::array<ShipClassRow, 20> kShipClasses{{
-    //    name              picture         size  hit  gunDmg  gunAP  shields  misDmg  misAP  speed  cargo    exp     price  minCrew  maxCrew  enc  role  group  special  AP
-    { -1, "Starbase",       "Spacestation",    5,  45,    180,     2,    3500,    600,     4,     0,  2000, 20000,  5000000,     100,     200,   4,    1,     1,       0,  5},
-    {  1, "Starwolf",       "Starwolf",        1,  45,     12,     2,     100,     40,     4,   200,    40,   100,    20000,       0,       0,   1,    1,     0,       1,  5},
-    {  2, "Stargun",        "Stargun",         1,  45,     14,     2,     120,     60,     4,   200,    20,   150,    35000,       0,       0,   3,    1,     0,       2,  5},
-    {  3, "Avenger",        "Avenger",         1,  45,     16,     2,     140,     80,     4,   200,    20,   200,    50000,       0,       0,  -1,    1,     0,       3,  5},
-    {  4, "Sabre",          "Killerbee",       1,  45,     20,     2,     110,     40,     4,   200,    20,   200,    55000,       0,       0,  -4,    1,     0,       4,  5},
-    {  5, "Orion",          "Orion",           1,  45,      8,     2,      80,     30,     4,   200,    80,   160,    20000,       0,       0,   4,    2,     0,       5,  5},
-    {  6, "Shadowcat",      "Shadowcat",       2,  45,     28,     2,     250,     80,     4,   200,    60,   800,   250000,       6,      16,   1,    1,     0,       2,  5},
-    {  7, "Paladin",        "Paladin",         2,  45,     35,     2,     350,    100,     4,   200,    60,  1200,   400000,       6,      20,  -1,    1,     0,       7,  5},
-    {  8, "Hellcat",        "Hellcat",         2,  45,     30,     2,     300,    100,     4,   200,    60,  1000,   320000,       6,      20,   2,    1,     0,       8,  5},
-    {  9, "Patton",         "Patton",          3,  45,     60,     2,     650,    140,     4,   200,   100,  3000,  1200000,      16,      40,   1,    1,     0,       9,  5},
-    { 10, "Shark",          "Shark",           3,  45,     50,     2,     550,     45,     4,   200,   150,  2200,  1000000,      12,      36,   6,    1,     0,      10,  5},
-    { 11, "Ferendar",       "Ferendar",        3,  45,     30,     2,     400,     80,     4,   200,   400,  2000,   600000,      12,      32,   4,    2,     0,      11,  5},
-    { 12, "Orion Squadron", "OrionSquad",      2,  45,     18,     2,     300,     60,     4,   200,   240,  1000,    60000,       0,       0,   4,    2,     1,      11,  5},
-    { 13, "Neptun",         "Neptun",          4,  45,    100,     2,    1200,    200,     4,   200,   200,  6000,  3000000,      25,      70,   4,    1,     0,      12,  5},
-    { 14, "Galaxy",         "Galaxy",          4,  45,     50,     2,     700,    140,     4,   200,   800,  4500,  2000000,      30,      80,   4,    2,     0,      11,  5},
-    { 15, "Corsair",        "Corsair",         4,  45,     80,     2,    1000,    200,     4,   200,   350,  6000,  2500000,      30,      80,   5,    1,     0,      13,  5},
-    { 16, "Marauder",       "Marauder",        5,  45,    130,     2,    2000,    400,     4,   200,   350, 10000,  5000000,      40,     100,   4,    1,     0,      14,  5},
-    { 17, "Gettysburg",     "Skybreaker",      5,  45,    150,     2,    2500,    400,     4,   200,   400, 12500,  6000000,      50,     125,  -1,    1,     0,      15,  6},
-    { 18, "Stonewall",      "Blackjack",       5,  45,    150,     2,    1800,    500,     4,   200,   400, 12500,  6000000,      40,     110,   2,    1,     0,       3,  6},
-    { 19, "Battlegroup",    "squadron",        5,  45,    200,     2,    3000,    600,     4,   200,   800, 18000, 10000000,      80,     200,   4,    1,     1,       0,  6},
+    // class               name              picture         size             hit  gunDmg  gunAP  shields  misDmg  misAP  speed  cargo    exp     price  minCrew  maxCrew  enc                                 role            group  special                     AP
+    {kStarbaseClass,       "Starbase",       "Spacestation", kSizeBattleship,  45,    180,     2,    3500,    600,     4,     0,  2000, 20000,  5000000,     100,     200,  kCategoryPowers,                    kRoleMilitary,      1,  kNoSpecial,                  5},
+    {kClassStarwolf,       "Starwolf",       "Starwolf",     kSizeFighter,     45,     12,     2,     100,     40,     4,   200,    40,   100,    20000,       0,       0,  kCategoryAnyone,                    kRoleMilitary,      0,  kSpecialEvasionComputer,     5},
+    {kClassStargun,        "Stargun",        "Stargun",      kSizeFighter,     45,     14,     2,     120,     60,     4,   200,    20,   150,    35000,       0,       0,  kCategoryPiratesOuterRimCoalition,  kRoleMilitary,      0,  kSpecialEnergyTransmitter,   5},
+    {kClassAvenger,        "Avenger",        "Avenger",      kSizeFighter,     45,     16,     2,     140,     80,     4,   200,    20,   200,    50000,       0,       0,  kCategoryFederationOnly,            kRoleMilitary,      0,  kSpecialTwinGuns,            5},
+    {kClassSabre,          "Sabre",          "Killerbee",    kSizeFighter,     45,     20,     2,     110,     40,     4,   200,    20,   200,    55000,       0,       0,  kCategorySyndicateOnly,             kRoleMilitary,      0,  kSpecialDropAllMissiles,     5},
+    {kClassOrion,          "Orion",          "Orion",        kSizeFighter,     45,      8,     2,      80,     30,     4,   200,    80,   160,    20000,       0,       0,  kCategoryPowers,                    kRoleCivilian,      0,  kSpecialShieldPlus,          5},
+    {kClassShadowcat,      "Shadowcat",      "Shadowcat",    kSizeCorvette,    45,     28,     2,     250,     80,     4,   200,    60,   800,   250000,       6,      16,  kCategoryAnyone,                    kRoleMilitary,      0,  kSpecialEnergyTransmitter,   5},
+    {kClassPaladin,        "Paladin",        "Paladin",      kSizeCorvette,    45,     35,     2,     350,    100,     4,   200,    60,  1200,   400000,       6,      20,  kCategoryFederationOnly,            kRoleMilitary,      0,  kSpecialAecmMissiles,        5},
+    {kClassHellcat,        "Hellcat",        "Hellcat",      kSizeCorvette,    45,     30,     2,     300,    100,     4,   200,    60,  1000,   320000,       6,      20,  kCategoryPowersButFederation,       kRoleMilitary,      0,  kSpecialGunVolley,           5},
+    {kClassPatton,         "Patton",         "Patton",       kSizeDestroyer,   45,     60,     2,     650,    140,     4,   200,   100,  3000,  1200000,      16,      40,  kCategoryAnyone,                    kRoleMilitary,      0,  kSpecialFastMissileRacks,    5},
+    {kClassShark,          "Shark",          "Shark",        kSizeDestroyer,   45,     50,     2,     550,     45,     4,   200,   150,  2200,  1000000,      12,      36,  kCategoryPiratesOuterRimSyndicate,  kRoleMilitary,      0,  kSpecialBattleDroids,        5},
+    {kClassFerendar,       "Ferendar",       "Ferendar",     kSizeDestroyer,   45,     30,     2,     400,     80,     4,   200,   400,  2000,   600000,      12,      32,  kCategoryPowers,                    kRoleCivilian,      0,  kSpecialExtendedSensors,     5},
+    {kClassOrionSquadron,  "Orion Squadron", "OrionSquad",   kSizeCorvette,    45,     18,     2,     300,     60,     4,   200,   240,  1000,    60000,       0,       0,  kCategoryPowers,                    kRoleCivilian,      1,  kSpecialExtendedSensors,     5},
+    {kClassNeptun,         "Neptun",         "Neptun",       kSizeCruiser,     45,    100,     2,    1200,    200,     4,   200,   200,  6000,  3000000,      25,      70,  kCategoryPowers,                    kRoleMilitary,      0,  kSpecialAntiPhaseEmitter,    5},
+    {kClassGalaxy,         "Galaxy",         "Galaxy",       kSizeCruiser,     45,     50,     2,     700,    140,     4,   200,   800,  4500,  2000000,      30,      80,  kCategoryPowers,                    kRoleCivilian,      0,  kSpecialExtendedSensors,     5},
+    {kClassCorsair,        "Corsair",        "Corsair",      kSizeCruiser,     45,     80,     2,    1000,    200,     4,   200,   350,  6000,  2500000,      30,      80,  kCategoryPiratesCoalitionSyndicate, kRoleMilitary,      0,  kSpecialHiddenCargoBay,      5},
+    {kClassMarauder,       "Marauder",       "Marauder",     kSizeBattleship,  45,    130,     2,    2000,    400,     4,   200,   350, 10000,  5000000,      40,     100,  kCategoryPowers,                    kRoleMilitary,      0,  kSpecialEnergyShifting,      5},
+    {kClassGettysburg,     "Gettysburg",     "Skybreaker",   kSizeBattleship,  45,    150,     2,    2500,    400,     4,   200,   400, 12500,  6000000,      50,     125,  kCategoryFederationOnly,            kRoleMilitary,      0,  kSpecialEnergyBoost,         6},
+    {kClassStonewall,      "Stonewall",      "Blackjack",    kSizeBattleship,  45,    150,     2,    1800,    500,     4,   200,   400, 12500,  6000000,      40,     110,  kCategoryPowersButFederation,       kRoleMilitary,      0,  kSpecialTwinGuns,            6},
+    {kClassBattlegroup,    "Battlegroup",    "squadron",     kSizeBattleship,  45,    200,     2,    3000,    600,     4,   200,   800, 18000, 10000000,      80,     200,  kCategoryPowers,                    kRoleMilitary,      1,  kNoSpecial,                  6},
 }};
 // clang-format on
 
 // Row of a class in kShipClasses: the starbase first, then classes 1..19; nullptr for no class.
-const ShipClassRow* FindClass(std::int32_t shipClass) {
+const ShipClassRow* FindClass(ShipClassId shipClass) {
   if (shipClass == kStarbaseClass) return &kShipClasses[0];
-  if (shipClass >= 1 && shipClass <= kLastShipClass) return &kShipClasses[shipClass];
+  if (shipClass >= kClassStarwolf && shipClass <= kLastShipClass)
+    return &kShipClasses[Stored(shipClass)];
   return nullptr;
 }
 
 constexpr bool ClassRowsInOrder() {
   if (kShipClasses[0].shipClass != kStarbaseClass) return false;
   for (std::size_t i = 1; i < kShipClasses.size(); ++i)
-    if (kShipClasses[i].shipClass != static_cast<std::int32_t>(i)) return false;
+    if (Stored(kShipClasses[i].shipClass) != static_cast<std::int32_t>(i)) return false;
   return true;
 }
 static_assert(ClassRowsInOrder(), "ship class rows must run -1, 1..19");
@@ -126,39 +127,53 @@ constexpr std::array<ClassTexts, 20> kClassTexts{{
 }};
 
 struct SpecialRow {
-  std::int32_t id;
+  ShipSpecial id;
   const char* name;
   const char* effect;  // shown after "If active "
 };
 
 // There is no special 6.
 constexpr std::array<SpecialRow, 14> kSpecials{{
-    { 1, "Evasion computer",    "this ability makes you and your enemy more difficult to hit."},
-    { 2, "Energy transmitter",  "your gun damage is doubled, but your accuracy is reduced."},
-    { 3, "Twin guns",           "you will be able to fire built-in turbo lasers instead of your standard guns."},
-    { 4, "Drop all missiles",   "you will drop all missiles to increase speed and get a +1 AP bonus."},
-    { 5, "ShieldPlus device",   "you will regenerate 5% of max. shield each turn, but cannot fire your guns."},
-    { 7, "AECM missiles",       "this ability makes your missiles harder to intercept, but also lowers their damage."},
-    { 8, "Gun volley",          "you will need +1 AP for firing guns, but the gun damage is increased by 50%."},
-    { 9, "Fast missile racks",  "you will need -1 AP for firing a missile, but the missile damage is decreased."},
-    {10, "Battle droids",       "this ability will add two battle droids to your boarding crew."},
-    {11, "Extended sensors",    "this ability decreases the chance of hostile encounters during travelling."},
-    {12, "Anti-phase emitter",  "this ability removes you for one turn from this dimensional realm avoiding any damage."},
-    {13, "Hidden cargo bay",    "this ability reduces the chance of being caught smuggling contraband."},
-    {14, "Energy shifting",     "this ability gives you +2 AP every turn, but decreases your shields."},
-    {15, "Energy boost",        "this ability decreases your AP by 2, but regenerates your shields every turn."},
+    {kSpecialEvasionComputer, "Evasion computer",
+     "this ability makes you and your enemy more difficult to hit."},
+    {kSpecialEnergyTransmitter, "Energy transmitter",
+     "your gun damage is doubled, but your accuracy is reduced."},
+    {kSpecialTwinGuns, "Twin guns",
+     "you will be able to fire built-in turbo lasers instead of your standard guns."},
+    {kSpecialDropAllMissiles, "Drop all missiles",
+     "you will drop all missiles to increase speed and get a +1 AP bonus."},
+    {kSpecialShieldPlus, "ShieldPlus device",
+     "you will regenerate 5% of max. shield each turn, but cannot fire your guns."},
+    {kSpecialAecmMissiles, "AECM missiles",
+     "this ability makes your missiles harder to intercept, but also lowers their damage."},
+    {kSpecialGunVolley, "Gun volley",
+     "you will need +1 AP for firing guns, but the gun damage is increased by 50%."},
+    {kSpecialFastMissileRacks, "Fast missile racks",
+     "you will need -1 AP for firing a missile, but the missile damage is decreased."},
+    {kSpecialBattleDroids, "Battle droids",
+     "this ability will add two battle droids to your boarding crew."},
+    {kSpecialExtendedSensors, "Extended sensors",
+     "this ability decreases the chance of hostile encounters during travelling."},
+    {kSpecialAntiPhaseEmitter, "Anti-phase emitter",
+     "this ability removes you for one turn from this dimensional realm avoiding any damage."},
+    {kSpecialHiddenCargoBay, "Hidden cargo bay",
+     "this ability reduces the chance of being caught smuggling contraband."},
+    {kSpecialEnergyShifting, "Energy shifting",
+     "this ability gives you +2 AP every turn, but decreases your shields."},
+    {kSpecialEnergyBoost, "Energy boost",
+     "this ability decreases your AP by 2, but regenerates your shields every turn."},
 }};
 
-const SpecialRow* FindSpecial(std::int32_t special) {
+const SpecialRow* FindSpecial(ShipSpecial special) {
   for (const SpecialRow& row : kSpecials)
     if (row.id == special) return &row;
   return nullptr;
 }
 
 // Index 0 is the starbase; class -1 names it as well, so a caller may pass any ship class.
-const ClassTexts* FindClassTexts(std::int32_t index) {
+const ClassTexts* FindClassTexts(ShipClassId index) {
   if (index == kStarbaseClass) return &kClassTexts[0];
-  if (index >= 0 && index <= kLastShipClass) return &kClassTexts[index];
+  if (index >= kNoShipClass && index <= kLastShipClass) return &kClassTexts[Stored(index)];
   return nullptr;
 }
 
@@ -168,47 +183,74 @@ constexpr std::array<const char*, 5> kLiveryPrefix{
 
 }  // namespace
 
-std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute) {
-  // The row's members by attribute number 1..18.
-  static constexpr std::array<std::int32_t ShipClassRow::*, kLastShipClassAttribute> kByAttribute{
-      &ShipClassRow::size,          &ShipClassRow::hitChance,     &ShipClassRow::gunDamage,
-      &ShipClassRow::gunApCost,     &ShipClassRow::baseShields,   &ShipClassRow::missileDamage,
-      &ShipClassRow::missileApCost, &ShipClassRow::travelSpeed,   &ShipClassRow::cargoSpace,
-      &ShipClassRow::experience,    &ShipClassRow::price,         &ShipClassRow::minCrew,
-      &ShipClassRow::maxCrew,       &ShipClassRow::encounterCategory, &ShipClassRow::role,
-      &ShipClassRow::group,         &ShipClassRow::special,       &ShipClassRow::actionPoints};
+std::int32_t GetShipClassStat(ShipClassId shipClass, ShipClassAttribute attribute) {
   const ShipClassRow* row = FindClass(shipClass);
-  if (row == nullptr || attribute < 1 || attribute > kLastShipClassAttribute) return 0;
-  return row->*kByAttribute[static_cast<std::size_t>(attribute - 1)];
+  if (row == nullptr) return 0;
+  switch (attribute) {
+    case kAttrSize: return Stored(row->size);
+    case kAttrHitChance: return row->hitChance;
+    case kAttrGunDamage: return row->gunDamage;
+    case kAttrGunApCost: return row->gunApCost;
+    case kAttrShields: return row->baseShields;
+    case kAttrMissileDamage: return row->missileDamage;
+    case kAttrMissileApCost: return row->missileApCost;
+    case kAttrTravelSpeed: return row->travelSpeed;
+    case kAttrCargoSpace: return row->cargoSpace;
+    case kAttrExperience: return row->experience;
+    case kAttrPrice: return row->price;
+    case kAttrMinCrew: return row->minCrew;
+    case kAttrMaxCrew: return row->maxCrew;
+    case kAttrEncounterCategory: return Stored(row->encounterCategory);
+    case kAttrRole: return Stored(row->role);
+    case kAttrGroup: return row->group;
+    case kAttrSpecial: return Stored(row->special);
+    case kAttrActionPoints: return row->actionPoints;
+  }
+  return 0;  // no attribute
 }
 
-std::int32_t GetShipClassSize(std::int32_t shipClass) {
+ShipSize GetShipClassSize(ShipClassId shipClass) {
   const ShipClassRow* row = FindClass(shipClass);
-  return row != nullptr ? row->size : 0;
+  return row != nullptr ? row->size : kNoSize;
 }
 
-std::int32_t GetShipClassBaseShields(std::int32_t shipClass) {
+EncounterCategory GetShipClassEncounterCategory(ShipClassId shipClass) {
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->encounterCategory : kCategoryUnset;
+}
+
+ShipRole GetShipClassRole(ShipClassId shipClass) {
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->role : ShipRole{0};
+}
+
+ShipSpecial GetShipClassSpecial(ShipClassId shipClass) {
+  const ShipClassRow* row = FindClass(shipClass);
+  return row != nullptr ? row->special : kNoSpecial;
+}
+
+std::int32_t GetShipClassBaseShields(ShipClassId shipClass) {
   const ShipClassRow* row = FindClass(shipClass);
   return row != nullptr ? row->baseShields : 0;
 }
 
-std::int32_t GetShipClassExperience(std::int32_t shipClass) {
+std::int32_t GetShipClassExperience(ShipClassId shipClass) {
   const ShipClassRow* row = FindClass(shipClass);
   return row != nullptr ? row->experience * 20 : 0;
 }
 
-std::string GetShipClassName(std::int32_t shipClass) {
+std::string GetShipClassName(ShipClassId shipClass) {
   const ShipClassRow* row = FindClass(shipClass);
   return row != nullptr ? row->name : "";
 }
 
-std::string GetShipClassImage(std::int32_t shipClass) {
+std::string GetShipClassImage(ShipClassId shipClass) {
   if (shipClass == kNoShipClass) return "NotAvailable";
   const ShipClassRow* row = FindClass(shipClass);
   return row != nullptr ? row->picture : "";
 }
 
-std::string GetShipFactionImage(std::int32_t shipClass, Faction faction) {
+std::string GetShipFactionImage(ShipClassId shipClass, Faction faction) {
   // "No ship" keeps its plain picture, and a value that is no class has no picture to dress.
   if (FindClass(shipClass) == nullptr) return GetShipClassImage(shipClass);
   std::string picture;
@@ -218,22 +260,22 @@ std::string GetShipFactionImage(std::int32_t shipClass, Faction faction) {
   return picture + GetShipClassImage(shipClass);
 }
 
-std::string GetShipClassDescription(std::int32_t index, std::string_view otherwise) {
+std::string GetShipClassDescription(ShipClassId index, std::string_view otherwise) {
   const ClassTexts* texts = FindClassTexts(index);
   return texts != nullptr ? std::string(texts->description) : std::string(otherwise);
 }
 
-std::string GetShipClassSummary(std::int32_t index, std::string_view otherwise) {
+std::string GetShipClassSummary(ShipClassId index, std::string_view otherwise) {
   const ClassTexts* texts = FindClassTexts(index);
   return texts != nullptr ? std::string(texts->summary) : std::string(otherwise);
 }
 
-std::string GetShipSpecialName(std::int32_t special, std::string_view otherwise) {
+std::string GetShipSpecialName(ShipSpecial special, std::string_view otherwise) {
   const SpecialRow* row = FindSpecial(special);
   return row != nullptr ? std::string(row->name) : std::string(otherwise);
 }
 
-std::string GetShipSpecialEffect(std::int32_t special, std::string_view otherwise) {
+std::string GetShipSpecialEffect(ShipSpecial special, std::string_view otherwise) {
   const SpecialRow* row = FindSpecial(special);
   return row != nullptr ? std::string(row->effect) : std::string(otherwise);
 }

@@ -2,24 +2,26 @@
 // pictures, descriptions and the special ability built into it. Pure getters over constant tables;
 // none of them reads or writes the game state.
 //
-// A class is a small integer: -1 is the starbase (the defence station of a system), 1..19 are
-// ships, 0 stands for no ship. Any other value is no class: its stats are 0 and its texts empty.
+// A class (ShipClassId) is stored as a small integer: -1 is the starbase (the defence station of a
+// system), 1..19 are ships, 0 stands for no ship. Any other value is no class: its stats are 0 and
+// its texts empty.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "state/factions.h"
 
+#include "state/id.h"
+
 namespace state {
 
-inline constexpr std::int32_t kStarbaseClass = -1;
-inline constexpr std::int32_t kNoShipClass = 0;
-inline constexpr std::int32_t kLastShipClass = 19;
-
 // The classes by name, as the rules and the developer controls single some out.
-enum ShipClassId : std::int32_t {
+enum class ShipClassId : std::int32_t {
+  kStarbaseClass = -1,
+  kNoShipClass = 0,
   kClassStarwolf = 1,
   kClassStargun = 2,
   kClassAvenger = 3,
@@ -39,29 +41,46 @@ enum ShipClassId : std::int32_t {
   kClassGettysburg = 17,
   kClassStonewall = 18,
   kClassBattlegroup = 19,
+  kLastShipClass = kClassBattlegroup,
 };
+using enum ShipClassId;
+
+// The ship classes a captain can fly or meet, kClassStarwolf..kLastShipClass in their order.
+inline constexpr std::array<ShipClassId, 19> kEveryShipClass{
+    kClassStarwolf,  kClassStargun,       kClassAvenger,   kClassSabre,      kClassOrion,
+    kClassShadowcat, kClassPaladin,       kClassHellcat,   kClassPatton,     kClassShark,
+    kClassFerendar,  kClassOrionSquadron, kClassNeptun,    kClassGalaxy,     kClassCorsair,
+    kClassMarauder,  kClassGettysburg,    kClassStonewall, kClassBattlegroup};
 
 // The size categories of the classes (attribute kAttrSize); a role-2 (civilian) class of size 3
-// is a transporter, of size 4 a freighter. The starbase counts as a battleship.
-enum ShipSize : std::int32_t {
+// is a transporter, of size 4 a freighter. The starbase counts as a battleship. No class has no
+// size.
+enum class ShipSize : std::int32_t {
+  kNoSize = 0,
   kSizeFighter = 1,
   kSizeCorvette = 2,
   kSizeDestroyer = 3,
   kSizeCruiser = 4,
   kSizeBattleship = 5,
 };
+using enum ShipSize;
 // A size category of a class, fighter..battleship.
-constexpr bool IsShipSize(std::int32_t size) { return size >= kSizeFighter && size <= kSizeBattleship; }
+constexpr bool IsShipSize(ShipSize size) { return size >= kSizeFighter && size <= kSizeBattleship; }
 
 // The roles of the classes (attribute kAttrRole).
-enum ShipRole : std::int32_t {
+enum class ShipRole : std::int32_t {
   kRoleMilitary = 1,
   kRoleCivilian = 2,
 };
+using enum ShipRole;
 
 // Which factions fly a class as an encounter opponent (attribute kAttrEncounterCategory). A
 // category -f (-1..-4) is faction f's alone.
-enum EncounterCategory : std::int32_t {
+enum class EncounterCategory : std::int32_t {
+  kCategorySyndicateOnly = -4,
+  kCategoryCoalitionOnly = -3,
+  kCategoryOuterRimOnly = -2,
+  kCategoryFederationOnly = -1,
   kCategoryUnset = 0,                     // anyone, as kCategoryAnyone
   kCategoryAnyone = 1,
   kCategoryPowersButFederation = 2,       // the Outer Rim, the Coalition, the Syndicate
@@ -70,9 +89,11 @@ enum EncounterCategory : std::int32_t {
   kCategoryPiratesCoalitionSyndicate = 5,
   kCategoryPiratesOuterRimSyndicate = 6,
 };
+using enum EncounterCategory;
 
 // The attributes of GetShipClassStat, numbered as the rules address them.
-enum ShipClassAttribute : std::int32_t {
+// clang-format off
+enum class ShipClassAttribute : std::int32_t {
   kAttrSize = 1,          // 1 fighter, 2 corvette, 3 destroyer/transporter, 4 cruiser/freighter, 5 battleship
   kAttrHitChance = 2,     // base hit chance in percent
   kAttrGunDamage = 3,     // gun damage per volley
@@ -91,11 +112,14 @@ enum ShipClassAttribute : std::int32_t {
   kAttrGroup = 16,        // 1 for formations and stations, 0 for single ships
   kAttrSpecial = 17,      // the ship's special ability id, 0 none
   kAttrActionPoints = 18, // action points per combat turn
+  kLastShipClassAttribute = kAttrActionPoints,
 };
-inline constexpr std::int32_t kLastShipClassAttribute = 18;
+// clang-format on
+using enum ShipClassAttribute;
 
 // The special abilities built into ship classes (attribute 17).
-enum ShipSpecial : std::int32_t {
+enum class ShipSpecial : std::int32_t {
+  kNoSpecial = 0,
   kSpecialEvasionComputer = 1,
   kSpecialEnergyTransmitter = 2,
   kSpecialTwinGuns = 3,
@@ -111,38 +135,43 @@ enum ShipSpecial : std::int32_t {
   kSpecialEnergyShifting = 14,
   kSpecialEnergyBoost = 15,
 };
+using enum ShipSpecial;
 
 // The value of attribute 1..18 of a class; 0 for any other class or attribute.
-std::int32_t GetShipClassStat(std::int32_t shipClass, std::int32_t attribute);
+std::int32_t GetShipClassStat(ShipClassId shipClass, ShipClassAttribute attribute);
 
-std::int32_t GetShipClassSize(std::int32_t shipClass);         // attribute 1
+// The attributes that are ids of their own, typed; kNoSize, kNoSpecial ... (0) for no class.
+ShipSize GetShipClassSize(ShipClassId shipClass);                        // attribute 1
+EncounterCategory GetShipClassEncounterCategory(ShipClassId shipClass);  // attribute 14
+ShipRole GetShipClassRole(ShipClassId shipClass);                        // attribute 15
+ShipSpecial GetShipClassSpecial(ShipClassId shipClass);                  // attribute 17
 // The class's own shields (attribute 5), without the bonus of an engine or a module: what a new
 // or repaired ship starts with and the full bar of the shield gauges. The most a fitted ship's
 // shields reach is GetShipMaxShields (state/equipment.h).
-std::int32_t GetShipClassBaseShields(std::int32_t shipClass);
-std::int32_t GetShipClassExperience(std::int32_t shipClass);   // attribute 10 x 20
+std::int32_t GetShipClassBaseShields(ShipClassId shipClass);
+std::int32_t GetShipClassExperience(ShipClassId shipClass);  // attribute 10 x 20
 
 // "Starbase", "Starwolf" ...; empty for class 0 and for no class.
-std::string GetShipClassName(std::int32_t shipClass);
+std::string GetShipClassName(ShipClassId shipClass);
 
 // The picture base name ("Spacestation", "Killerbee" ...); class 0 gives "NotAvailable", no class
 // gives an empty text. Screens add their own suffix and ".jpg".
-std::string GetShipClassImage(std::int32_t shipClass);
+std::string GetShipClassImage(ShipClassId shipClass);
 
 // The picture base name with the livery prefix of faction 0..4 ("Pirate_", "Federation_",
 // "Outerrim_", "Coalition_", "Syndicate_"; another faction value gets none). Class 0 gives
 // "NotAvailable" without prefix; no class gives an empty text.
-std::string GetShipFactionImage(std::int32_t shipClass, Faction faction);
+std::string GetShipFactionImage(ShipClassId shipClass, Faction faction);
 
 // The long description and its shortened form, each with a double quote at both ends as the ship
 // screens show them. Index 0 and class -1 give the starbase, 1..19 the ship classes; any other
 // index gives back `otherwise`, so a caller that passes its current text keeps it as it was.
-std::string GetShipClassDescription(std::int32_t index, std::string_view otherwise = {});
-std::string GetShipClassSummary(std::int32_t index, std::string_view otherwise = {});
+std::string GetShipClassDescription(ShipClassId index, std::string_view otherwise = {});
+std::string GetShipClassSummary(ShipClassId index, std::string_view otherwise = {});
 
 // The name of a ship special (1..15 except 6) and the clause the ship screens show after
 // "If active "; any other id gives back `otherwise`.
-std::string GetShipSpecialName(std::int32_t special, std::string_view otherwise = {});
-std::string GetShipSpecialEffect(std::int32_t special, std::string_view otherwise = {});
+std::string GetShipSpecialName(ShipSpecial special, std::string_view otherwise = {});
+std::string GetShipSpecialEffect(ShipSpecial special, std::string_view otherwise = {});
 
 }  // namespace state

@@ -7,13 +7,14 @@
 
 #include <cstdint>
 
-enum ShipKind : std::int32_t {
+enum class ShipKind : std::int32_t {
   kTraderShip = 1,
   kMilitaryShip = 2,
   kPirateShip = 3,
 };
+using enum ShipKind;
 
-enum SpecialShipSubKind : std::int32_t {
+enum class SpecialShipSubKind : std::int32_t {
   kSubKindCommon = 1,
   kSubKindVip = 2,               // a trader's or a military VIP aboard, worth a ransom
   kSubKindWantedPirate = 2,      // a pirate with a name and a price on his head
@@ -22,3 +23,4 @@ enum SpecialShipSubKind : std::int32_t {
   kSubKindTreasureFleet = 4,     // a trader
   kSubKindMilitarySupplies = 5,  // a trader carrying supplies for a campaign
 };
+using enum SpecialShipSubKind;

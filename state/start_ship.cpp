@@ -9,16 +9,16 @@ namespace state {
 namespace {
 
 struct StartShip {
-  std::int32_t shipClass;
+  ShipClassId shipClass;
   std::string_view label;
 };
 
-constexpr StartShip kOrion{5, "Orion II shuttle"};
-constexpr StartShip kStarwolf{1, "Starwolf fighter"};
-constexpr StartShip kStargun{2, "Stargun fighter"};
-constexpr StartShip kAvenger{3, "Avenger fighter"};
-constexpr StartShip kSabre{4, "Sabre fighter"};
-constexpr StartShip kNone{0, ""};
+constexpr StartShip kOrion{kClassOrion, "Orion II shuttle"};
+constexpr StartShip kStarwolf{kClassStarwolf, "Starwolf fighter"};
+constexpr StartShip kStargun{kClassStargun, "Stargun fighter"};
+constexpr StartShip kAvenger{kClassAvenger, "Avenger fighter"};
+constexpr StartShip kSabre{kClassSabre, "Sabre fighter"};
+constexpr StartShip kNone{kNoShipClass, ""};
 
 // clang-format off
 // By profession 1..6 (rows) and faction 1..4 (columns).
@@ -40,7 +40,7 @@ const StartShip& Lookup(Profession profession, Faction faction) {
 
 }  // namespace
 
-std::int32_t StartShipClass(Profession profession, Faction faction) {
+ShipClassId StartShipClass(Profession profession, Faction faction) {
   return Lookup(profession, faction).shipClass;
 }
 

@@ -67,7 +67,7 @@ void HighScoreScreen::ShowHighScoreTable() {
     if (Faction{row[highscore::kShipFaction]} == kFactionPirates)
       row[highscore::kShipFaction] = state::Stored(faction);
     shipPictures_[i]->LoadPicture(
-        state::GetShipFactionImage(row[highscore::kShipClass],
+        state::GetShipFactionImage(state::ShipClassId{row[highscore::kShipClass]},
                                    Faction{row[highscore::kShipFaction]}) +
         "_scene.jpg");
 

@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/progression.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -38,9 +39,8 @@ std::string Picture(int k, bool lit) {
 
 }  // namespace
 
-std::string ShipClassDescription(std::int32_t shipClass) {
-  const bool military =
-      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
+std::string ShipClassDescription(state::ShipClassId shipClass) {
+  const bool military = state::GetShipClassRole(shipClass) == state::kRoleMilitary;
   std::string word;
   switch (state::GetShipClassSize(shipClass)) {
     case state::kSizeFighter: word = "fighter"; break;
@@ -87,7 +87,7 @@ PersonalStatusView BuildPersonalStatusView() {
   view.credits = state::FormatThousands(p[player::kCredits]);
   view.portrait = state::GetHeroPortraitFile();
   view.lives = Number(p[player::kLifePoints]) + " \"lives\" left";
-  view.ship = ShipClassDescription(state::PlayerShip[ship::kClass]);
+  view.ship = ShipClassDescription(state::ShipClassOf(state::PlayerShip));
   view.criminalStatus = p[player::kCriminalDays] == 0
                             ? "No criminal flag"
                             : "Criminal flag (" + Number(p[player::kCriminalDays]) + " turns)";

@@ -13,6 +13,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
+#include "state/ship_classes.h"
 
 namespace screens {
 
@@ -38,7 +39,7 @@ PersonalStatusView BuildPersonalStatusView();
 std::string BuildCareerSummary();
 
 // The ship class's name and "-class" with the word for its size and kind.
-std::string ShipClassDescription(std::int32_t shipClass);
+std::string ShipClassDescription(state::ShipClassId shipClass);
 
 class PersonalStatusScreen : public platform::Form {
  public:

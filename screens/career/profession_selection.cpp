@@ -77,7 +77,7 @@ std::optional<ProfessionView> BuildProfessionView(Profession profession, Faction
     view.abilityLefts[i] = row.abilityLefts[i];
   }
   view.ship = {std::string(state::StartShipLabel(profession, faction)),
-               state::StartShipClass(profession, faction)};
+               state::Stored(state::StartShipClass(profession, faction))};
   return view;
 }
 
@@ -195,7 +195,7 @@ void ProfessionSelectionScreen::OnStartAbilityMouseDown(rules::AbilityChoice tre
 
 void ProfessionSelectionScreen::OnStartShipMouseDown() {
   audio::PlayButtonSound();
-  const std::int32_t shipClass = startShip_.Tag();
+  const state::ShipClassId shipClass{startShip_.Tag()};
   const Faction faction{state::PlayerData[player::kFaction]};
   popups::ShowPicture(state::GetShipClassName(shipClass), state::GetShipClassDescription(shipClass),
                       state::GetShipFactionImage(shipClass, faction) + "_Scene.jpg");

@@ -15,6 +15,7 @@
 #include "screens/shared/tutorial_panel.h"
 #include "state/factions.h"
 #include "state/professions.h"
+#include "state/ship_classes.h"
 
 namespace screens {
 
@@ -54,7 +55,7 @@ class ProfessionSelectionScreen : public platform::Form {
   // changes nothing; a faction outside 1..4 keeps the start ship shown before.
   void ShowProfessionInfo();
   // The start ship's class as shown.
-  std::int32_t StartShipClass() const { return startShip_.Tag(); }
+  state::ShipClassId StartShipClass() const { return state::ShipClassId{startShip_.Tag()}; }
   // Shows the chosen profession's logo as chosen (the start screen does this before showing).
   void MarkChosenLogo();
 

@@ -16,7 +16,7 @@ BoardingView BuildBoardingView() {
       ship::kDefendingCrewmen, ship::kDefendingMarines, ship::kDefendingDroids};
   for (int k = 0; k < kDefenderKinds; ++k) v.defenders[k] = std::to_string(e[defenderFields[k]]);
   for (int area = boarding_area::kAirlock; area <= boarding_area::kBridge; ++area) {
-    const std::int32_t areaState = state::BoardingAreas[area];
+    const combat::AreaState areaState{state::BoardingAreas[area]};
     BoardingAreaView& a = v.areas[area - 1];
     a.picture = combat::BoardingAreaPicture(area, areaState);
     a.visible = !a.picture.empty();

@@ -247,8 +247,8 @@ ShipCombatScreen::ShipCombatScreen()
   Bind("FormClose", [this](Sender) { OnClosed(); });
 }
 
-void ShipCombatScreen::SetupFight(std::int32_t enemyClass, Faction enemyFaction,
-                                  std::int32_t enemyKind, std::int32_t enemyTier) {
+void ShipCombatScreen::SetupFight(state::ShipClassId enemyClass, Faction enemyFaction,
+                                  ShipKind enemyKind, std::int32_t enemyTier) {
   combat::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier, ui_);
   LoadFightPictures();
 }
@@ -625,8 +625,8 @@ void ShipCombatScreen::OnClosed() {
 
 // ---- Hooks of the rules ----
 
-void SetupShipCombatOnScreen(std::int32_t enemyClass, Faction enemyFaction,
-                             std::int32_t enemyKind, std::int32_t enemyTier) {
+void SetupShipCombatOnScreen(state::ShipClassId enemyClass, Faction enemyFaction,
+                             ShipKind enemyKind, std::int32_t enemyTier) {
   GameForm<ShipCombatScreen>().SetupFight(enemyClass, enemyFaction, enemyKind, enemyTier);
 }
 

@@ -21,6 +21,8 @@
 #include "screens/shared/picture_buttons.h"
 #include "screens/shared/tutorial_panel.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -64,7 +66,7 @@ class ShipCombatScreen : public platform::Form {
   combat::CombatUi& Ui() { return ui_; }
 
   // Sets up a fight (the combat rules' set-up) and loads its ship and missile pictures.
-  void SetupFight(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupFight(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                   std::int32_t enemyTier);
   // Shows the prepared fight modally and returns when it is over.
   void RunFight();

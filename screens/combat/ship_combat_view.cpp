@@ -10,6 +10,7 @@
 #include "screens/shared/doors.h"
 #include "state/abilities.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -23,7 +24,7 @@ std::string TwoDigits(int n) {
 }
 
 std::int32_t BaseShields(Side side) {
-  return state::GetShipClassBaseShields(combat::Ship(side)[ship::kClass]);
+  return state::GetShipClassBaseShields(state::ShipClassOf(combat::Ship(side)));
 }
 
 // What the overheated guns cannot do: fire the guns in any form.

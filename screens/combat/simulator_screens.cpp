@@ -13,6 +13,7 @@
 #include "screens/shared/rows.h"
 #include "state/abilities.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -144,7 +145,7 @@ void SimulatorSetupScreen::Prepare(const char* heading) {
 }
 
 void SimulatorSetupScreen::ShipButtonClick(int k) {
-  combat::ChooseSimulatorShip(k);
+  combat::ChooseSimulatorShip(state::ShipClassId{k});  // the ships 1..3 are the classes 1..3
   for (int i = 1; i <= 3; ++i) shipFrames_[i - 1]->SetBrush(i == k ? kSimulatorChosen : kSimulatorNormal);
 }
 
@@ -240,7 +241,7 @@ void SimulatorDuelScreen::RefreshSimulatorScreen() {
 void SimulatorDuelScreen::ShowSimulatorShields() {
   for (Side side : {Side::Player, Side::Enemy}) {
     const auto& ship = combat::Ship(side);
-    const std::int64_t base = state::GetShipClassBaseShields(ship[ship::kClass]);
+    const std::int64_t base = state::GetShipClassBaseShields(state::ShipClassOf(ship));
     const std::int64_t index =
         base > 0 ? static_cast<std::int64_t>(ship[ship::kShields]) * 30 / base : -1;
     const int shown = index >= 0 && index <= 30 ? static_cast<int>(index) : 0;
@@ -373,7 +374,8 @@ void SimulatorDuelScreen::ResetSimulatorScreen() {
 
 void SimulatorDuelScreen::LoadSimulatorShipPictures() {
   for (Side side : {Side::Player, Side::Enemy}) {
-    const auto pictures = combat::GetSimulatorShipPictures(combat::Ship(side)[ship::kClass], side);
+    const auto pictures =
+        combat::GetSimulatorShipPictures(state::ShipClassOf(combat::Ship(side)), side);
     SideView& view = View(side);
     view.ship.LoadPicture(pictures.ship);
     view.missilePicture.LoadPicture(pictures.missile);

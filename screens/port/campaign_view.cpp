@@ -11,6 +11,7 @@
 #include "rules/displayed_system.h"
 #include "rules/ship_loss.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -137,7 +138,7 @@ StrikeOrder AskForStrike(rules::Ui& ui) {
     order.refusal = StrikeResult::OwnStarbase;
     return order;
   }
-  if (state::GetShipClassSize(state::PlayerShip[ship::kClass]) < state::kSizeBattleship) {
+  if (state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)) < state::kSizeBattleship) {
     ui.Message(rules::Popup::Text, "Battleship required!",
                "To attack the enemy starbase you need to have a battleship!");
     order.refusal = StrikeResult::BattleshipRequired;

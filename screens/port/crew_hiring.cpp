@@ -11,6 +11,7 @@
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -72,7 +73,7 @@ std::string CrewHiringButtonPicture(int k, bool lit) {
 
 CrewHiringView BuildCrewHiringView() {
   CrewHiringView v;
-  const std::int32_t shipClass = state::PlayerShip[ship::kClass];
+  const state::ShipClassId shipClass = state::ShipClassOf(state::PlayerShip);
   v.credits = "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
   v.shipLine = state::GetShipClassName(shipClass) + " class ship.";
   v.shipPicture = state::GetShipClassImage(shipClass) + "_topwire.jpg";

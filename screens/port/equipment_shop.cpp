@@ -10,6 +10,7 @@
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/shared/rows.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -53,7 +54,7 @@ constexpr const char* kButtonNames[] = {"UpgradeButton", "CloseButton", "BuyButt
 
 }  // namespace
 
-bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places) {
+bool HotspotLayout(state::ShipClassId shipClass, std::array<HotspotPlace, 6>& places) {
   // The group classes (the Orion Squadron, the Battlegroup) have no side view.
   if (shipClass < state::kClassStarwolf || shipClass > state::kLastShipClass ||
       state::GetShipClassStat(shipClass, state::kAttrGroup) != 0)
@@ -62,7 +63,9 @@ bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places) 
   // longer the bigger the ship. The hot spots stand in two rows above and below it, each over the
   // stretch of hull its part sits in: the engine at the tail, the guns at the nose.
   constexpr int kViewWidth = 530, kViewMiddle = 150, kWidth = 80, kHeight = 62;
-  const int size = std::clamp(state::GetShipClassSize(shipClass), 1, 5);
+  const int size =
+      std::clamp(state::Stored(state::GetShipClassSize(shipClass)),
+                 state::Stored(state::kSizeFighter), state::Stored(state::kSizeBattleship));
   const double length = kViewWidth * (0.5 + 0.08 * size);
   const double tail = (kViewWidth - length) / 2;
   const int above = kViewMiddle - kHeight - 12 - 10 * size;
@@ -137,7 +140,7 @@ void EquipmentShopScreen::Open(bool shop) {
 }
 
 void EquipmentShopScreen::RefreshShipView() {
-  const std::int32_t k = state::PlayerShip[ship::kClass];
+  const state::ShipClassId k = state::ShipClassOf(state::PlayerShip);
   std::array<HotspotPlace, 6> places{};
   if (HotspotLayout(k, places)) {
     sideView_.LoadPicture(state::GetShipClassImage(k) + "_sidewire.jpg");
@@ -175,8 +178,8 @@ void EquipmentShopScreen::FillOffers(std::int32_t c) {
   offers_ = {0, 1, 2, 3};
   if (IsCategory(c)) {
     optionsHeading_.SetCaption(std::string(state::EquipmentCategoryHeading(c)));
-    const std::int32_t k = state::PlayerShip[ship::kClass];
-    const std::int32_t size = state::GetShipClassSize(k);
+    const state::ShipClassId k = state::ShipClassOf(state::PlayerShip);
+    const state::ShipSize size = state::GetShipClassSize(k);
     if (state::IsShipSize(size)) {
       offers_ = state::GetEquipmentOffers(c, k);
       for (std::size_t slot = 0; slot < offers_.size(); ++slot) {
@@ -219,8 +222,8 @@ void EquipmentShopScreen::UpdateCompatibilityLabels() {
     Label& text = *optionTexts_[slot];
     text.SetVisible(on);
     if (on && IsCategory(offerCategory_))
-      text.SetCaption(
-          rules::EquipmentName(offerCategory_, state::PlayerShip[ship::kClass], offers_[slot]));
+      text.SetCaption(rules::EquipmentName(offerCategory_, state::ShipClassOf(state::PlayerShip),
+                                           offers_[slot]));
   }
 }
 

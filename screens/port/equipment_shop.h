@@ -15,6 +15,7 @@
 #include "screens/screen_ui.h"
 #include "screens/shared/picture_buttons.h"
 #include "state/equipment_offers.h"
+#include "state/ship_classes.h"
 
 namespace screens {
 
@@ -32,7 +33,7 @@ struct HotspotPlace {
   int left;
   int top;
 };
-bool HotspotLayout(std::int32_t shipClass, std::array<HotspotPlace, 6>& places);
+bool HotspotLayout(state::ShipClassId shipClass, std::array<HotspotPlace, 6>& places);
 
 // The picture of category c's hot spot: "equipment_gun_normal.jpg" and likewise "_selected",
 // "_mouseover".

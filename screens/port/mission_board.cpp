@@ -10,6 +10,7 @@
 #include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -63,7 +64,8 @@ void MissionBoardScreen::Open() {
 
 void MissionBoardScreen::BuildMissionList() {
   const std::int32_t system = state::PlayerShip[ship::kSystem];
-  if (auto header = MissionBoardHeader(state::GetShipClassSize(state::PlayerShip[ship::kClass])))
+  if (auto header =
+          MissionBoardHeader(state::GetShipClassSize(state::ShipClassOf(state::PlayerShip))))
     header_.SetCaption(*header);
   for (int k = 1; k <= kSlots; ++k) {
     const MissionTileView tile = BuildMissionTile(system, k);

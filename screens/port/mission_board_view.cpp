@@ -93,7 +93,7 @@ void FillValue(const state::TMissionRow& o, Value value, std::int32_t system, st
   switch (value) {
     case Value::Ship:
       view.value = rules::FactionShortName(Faction{o[mission::kEnemyFaction]}) + " " +
-                   state::GetShipClassName(o[mission::kEnemyClass]);
+                   state::GetShipClassName(state::ShipClassId{o[mission::kEnemyClass]});
       view.valueLeft = 376;
       return;
     case Value::Unknown:
@@ -107,12 +107,12 @@ void FillValue(const state::TMissionRow& o, Value value, std::int32_t system, st
       return;
     case Value::Criminal:
       view.value = rules::GetBountyTargetName(0, system, slot) + " (" +
-                   state::GetShipClassName(subject) + ")";
+                   state::GetShipClassName(state::ShipClassId{subject}) + ")";
       view.valueLeft = 308;
       return;
     case Value::Ace:
       view.value = rules::GetAbductionTargetName(0, system, slot) + " (" +
-                   state::GetShipClassName(subject) + ")";
+                   state::GetShipClassName(state::ShipClassId{subject}) + ")";
       view.valueLeft = 308;
       return;
     case Value::HostileFleet:
@@ -155,14 +155,14 @@ std::string Location(const state::TMissionRow& o, Place place) {
 
 }  // namespace
 
-std::optional<std::string> MissionBoardHeader(std::int32_t shipSize) {
+std::optional<std::string> MissionBoardHeader(state::ShipSize shipSize) {
   switch (shipSize) {
     case state::kSizeFighter: return "Available missions for \"Fighter-class\" pilots:";
     case state::kSizeCorvette: return "Available missions for \"Corvette-class\" pilots:";
     case state::kSizeDestroyer: return "Available missions for \"Destroyer-class\" captains:";
     case state::kSizeCruiser: return "Available missions for \"Cruiser-class\" captains:";
     default:
-      if (shipSize >= state::kSizeBattleship && shipSize <= 100)
+      if (shipSize >= state::kSizeBattleship && state::Stored(shipSize) <= 100)
         return "Available missions for \"Battleship-class\" captains:";
       return std::nullopt;
   }

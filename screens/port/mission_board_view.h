@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "state/ship_classes.h"
+
 namespace screens {
 
 // The board's header by the size category of the player's ship; none for a size outside 1..100
 // (the header then stays as it was).
-std::optional<std::string> MissionBoardHeader(std::int32_t shipSize);
+std::optional<std::string> MissionBoardHeader(state::ShipSize shipSize);
 
 // The picture base name of mission type 1..27's tile ("Mission_PatrolLogo"); empty otherwise.
 std::string MissionLogo(std::int32_t type);

@@ -67,8 +67,8 @@ void ShipyardScreen::FillOffers() {
 void ShipyardScreen::ShowDetails(int place) {
   if (place < 1 || place > rules::kShipyardPlaces) return;
   selected_ = place;
-  const std::int32_t c = PlaceClass(place);
-  if (c <= 0) return;
+  const state::ShipClassId c = PlaceClass(place);
+  if (c <= state::kNoShipClass) return;
   shownClass_ = c;
   const Image& tile = *tiles_[static_cast<std::size_t>(place - 1)];
   selectionMark_.SetBounds(tile.Left() - 3, tile.Top() - 3, tile.Width() + 6, tile.Height() + 6);
@@ -134,7 +134,7 @@ void ShipyardScreen::OnSpecialityClick() {
 }
 
 void ShipyardScreen::OnMoreClick() {
-  if (shownClass_ <= 0) return;
+  if (shownClass_ <= state::kNoShipClass) return;
   const Faction faction{state::PlayerData[player::kFaction]};
   popups::ShowPicture(state::GetShipClassName(shownClass_),
                       state::GetShipClassDescription(shownClass_),

@@ -46,16 +46,17 @@ class ShipyardScreen : public platform::Form {
   void OnMoreLeave();
 
   int SelectedPlace() const { return selected_; }
-  std::int32_t PlaceClass(int place) const {
+  state::ShipClassId PlaceClass(int place) const {
     return offers_[static_cast<std::size_t>(place - 1)];
   }
   int HoverButton() const { return buttons_.Lit(); }
 
  private:
-  std::array<std::int32_t, rules::kShipyardPlaces> offers_{};
+  std::array<state::ShipClassId, rules::kShipyardPlaces> offers_{};
   int selected_ = 1;
   rules::ShipOfferView view_;
-  std::int32_t shownClass_ = 0;  // the class whose details stand in the labels
+  state::ShipClassId shownClass_ =
+      state::kNoShipClass;  // the class whose details stand in the labels
   PictureButtons buttons_;
   ScreenUi rules_;
 

@@ -11,6 +11,8 @@
 
 #include "rules/ui.h"
 #include "state/factions.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 
 namespace screens {
 
@@ -198,8 +200,8 @@ void AskTurnOffTutorial();
 // ---- The fights ---------------------------------------------------------------------------------
 
 // The combat set-up of a fight against one ship (enemy record, loadout, ability slots, pictures).
-void SetupShipCombatOnScreen(std::int32_t enemyClass, Faction enemyFaction,
-                             std::int32_t enemyKind, std::int32_t enemyTier);
+void SetupShipCombatOnScreen(state::ShipClassId enemyClass, Faction enemyFaction,
+                             ShipKind enemyKind, std::int32_t enemyTier);
 
 // Fights the prepared fight on the combat screen and returns when it is over.
 void RunShipCombatOnScreen();

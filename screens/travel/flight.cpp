@@ -8,6 +8,7 @@
 #include "screens/travel/planet.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -36,7 +37,7 @@ std::string DayCountWindow::DaysText(std::int32_t days) {
 void DayCountWindow::Begin(std::int32_t days) {
   daysLeft_ = days;
   underway_ = true;
-  shipPicture_.LoadPicture(state::GetShipFactionImage(state::PlayerShip[ship::kClass],
+  shipPicture_.LoadPicture(state::GetShipFactionImage(state::ShipClassOf(state::PlayerShip),
                                                       Faction{state::PlayerShip[ship::kFaction]}) +
                            "_scene.jpg");
   daysLeftLabel_.SetCaption(DaysText(daysLeft_));

@@ -10,6 +10,7 @@
 #include "state/format.h"
 #include "state/mission_types.h"
 #include "state/progression.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/ship_kinds.h"
 #include "state/variables.h"
@@ -19,8 +20,8 @@ namespace {
 
 bool IsSlot(int slot) { return slot >= 1 && slot <= kSensorSlots; }
 
-std::string SizeWord(std::int32_t c) {
-  const bool military = state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary;
+std::string SizeWord(state::ShipClassId c) {
+  const bool military = state::GetShipClassRole(c) == state::kRoleMilitary;
   switch (state::GetShipClassSize(c)) {
     case state::kSizeFighter: return "(Fighter)";
     case state::kSizeCorvette: return "(Corvette)";
@@ -94,9 +95,9 @@ SensorShipView DescribeSensorShip(int slot) {
   SensorShipView v;
   if (!IsSlot(slot)) return v;
   const state::TSpecialShipRow& row = state::SpecialShips[slot];
-  const std::int32_t c = row[special_ship::kClass];
-  const std::int32_t kind = row[special_ship::kKind];
-  const std::int32_t subKind = row[special_ship::kSubKind];
+  const state::ShipClassId c = state::ShipClassOf(row);
+  const ShipKind kind{row[special_ship::kKind]};
+  const SpecialShipSubKind subKind{row[special_ship::kSubKind]};
   const bool target = row[special_ship::kMissionTarget] == 1;
   const std::int32_t type = state::ActiveMission[mission::kType];
   const std::string className = state::GetShipClassName(c);
@@ -156,7 +157,7 @@ SensorHailView BuildSensorHail(int slot) {
   const Rank rank{state::PlayerData[player::kRank]};
   const bool own = Faction{row[special_ship::kFaction]} == p;
   const std::string silence = "You do not get a response.";
-  switch (row[special_ship::kKind]) {
+  switch (ShipKind{row[special_ship::kKind]}) {
     case kTraderShip:
       v.picture = "Trader.jpg";
       v.text = "\"Nooo! Do not hurt me! Pleaseee! ... Oh, my mistake, you are no pirate - are you?\"";

@@ -3,6 +3,7 @@
 #include "rules/shipyard.h"
 #include "state/fields.h"
 #include "state/format.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 
@@ -11,9 +12,8 @@ namespace screens {
 namespace {
 
 // The size word of a class: its size category, with the civilian names for the middle sizes.
-std::string SizeWord(std::int32_t shipClass) {
-  const bool military =
-      state::GetShipClassStat(shipClass, state::kAttrRole) == state::kRoleMilitary;
+std::string SizeWord(state::ShipClassId shipClass) {
+  const bool military = state::GetShipClassRole(shipClass) == state::kRoleMilitary;
   switch (state::GetShipClassSize(shipClass)) {
     case state::kSizeFighter: return "Fighter";
     case state::kSizeCorvette: return "Corvette";
@@ -31,9 +31,11 @@ std::string Money(std::int32_t amount) { return "$ " + state::FormatThousands(am
 ShipStatusView BuildShipStatusView(ShipStatusMode mode) {
   const bool own = mode == ShipStatusMode::OwnShip;
   const state::TShipRow& ship = own ? state::PlayerShip : state::EnemyShip;
-  const std::int32_t c = ship[ship::kClass];
+  const state::ShipClassId c = state::ShipClassOf(ship);
   const Faction livery{ship[ship::kFaction]};
-  auto stat = [c](std::int32_t attribute) { return state::GetShipClassStat(c, attribute); };
+  auto stat = [c](state::ShipClassAttribute attribute) {
+    return state::GetShipClassStat(c, attribute);
+  };
 
   ShipStatusView view;
   view.name = state::GetShipClassName(c);
@@ -43,7 +45,7 @@ ShipStatusView BuildShipStatusView(ShipStatusMode mode) {
   view.gunDamage = std::to_string(stat(state::kAttrGunDamage)) + " pts.";
   view.accuracy = std::to_string(stat(state::kAttrHitChance)) + "%";
   view.shields = std::to_string(stat(state::kAttrShields)) + " pts.";
-  view.special = stat(state::kAttrSpecial);
+  view.special = state::GetShipClassSpecial(c);
   view.speciality = state::GetShipSpecialName(view.special);
   view.value = Money(own ? rules::ComputeShipTradeInValue() : stat(state::kAttrPrice));
   view.crewRange =

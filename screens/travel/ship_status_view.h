@@ -8,6 +8,7 @@
 #include <string>
 
 #include "state/crew.h"
+#include "state/ship_classes.h"
 
 namespace screens {
 
@@ -25,7 +26,7 @@ struct ShipStatusView {
   std::string accuracy;     // "<n>%"
   std::string shields;      // "<n> pts."
   std::string speciality;   // the built-in special ability's name; empty when the class has none
-  std::int32_t special = 0; // its id, for the speciality's explanation
+  state::ShipSpecial special = state::kNoSpecial;  // its id, for the speciality's explanation
   std::string value;        // "$ <n>"
   std::string crewRange;    // "<min> / <max>"
   std::string currentCrew;  // the sum of the crew kinds, or "?"

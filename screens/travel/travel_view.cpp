@@ -13,6 +13,7 @@
 #include "state/format.h"
 #include "state/mission_types.h"
 #include "state/progression.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/space_find_kinds.h"
 #include "state/variables.h"
@@ -190,7 +191,7 @@ std::array<std::string, kControlIcons> IconCaptions() {
 void FillCompatibility(TravelView& v) {
   v.compatibilityLabels = state::CompatibilityMode == 1;
   if (!v.compatibilityLabels) return;
-  const std::int32_t shipClass = PlayerShip[ship::kClass];
+  const state::ShipClassId shipClass = state::ShipClassOf(PlayerShip);
   v.compatibilityCaptions = {
       "Compatibility mode for the visually impaired (Click to turn off!)",
       "Travel to this location",
@@ -234,7 +235,8 @@ std::string StarDateLine() { return "Ship´s log - Star date: " + state::DateOf(
 
 std::string ShieldBarPicture() {
   const std::int64_t shields = PlayerShip[ship::kShields];
-  const std::int64_t base = std::max(state::GetShipClassBaseShields(PlayerShip[ship::kClass]), 1);
+  const std::int64_t base =
+      std::max(state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip)), 1);
   std::int64_t n = shields * 25 / base;
   if (shields > 0 && n == 0) n = 1;
   n = std::clamp<std::int64_t>(n, 0, 25);
@@ -339,7 +341,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   v.credits = "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
   v.shieldBar = ShieldBarPicture();
   v.experienceBar = ExperienceBarPicture();
-  v.shipPicture = state::GetShipClassImage(PlayerShip[ship::kClass]) + "_topwire.jpg";
+  v.shipPicture = state::GetShipClassImage(state::ShipClassOf(PlayerShip)) + "_topwire.jpg";
   v.portrait = state::GetHeroPortraitFile();
 
   for (int i = 1; i <= kTravelNewsLines; ++i) v.news[i - 1] = NewsLine(i);
@@ -409,7 +411,7 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
   const std::int32_t system = PlayerShip[ship::kSystem];
   switch (kind) {
     case Opposition::Resistance:
-      return "Resistance: " + state::GetShipClassName(m[mission::kEnemyClass]);
+      return "Resistance: " + state::GetShipClassName(state::ShipClassId{m[mission::kEnemyClass]});
     case Opposition::Unknown: return "Expected resistance: Unknown";
     case Opposition::Goods: {
       const std::int32_t good = m[mission::kGood];
@@ -419,7 +421,8 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
     case Opposition::Wanted: {
       const std::string name = type == kMissionBounty ? rules::GetBountyTargetName(1, system, 0)
                                          : rules::GetAbductionTargetName(1, system, 0);
-      return "Wanted: " + name + " (" + state::GetShipClassName(m[mission::kEnemyClass]) + ")";
+      return "Wanted: " + name + " (" +
+             state::GetShipClassName(state::ShipClassId{m[mission::kEnemyClass]}) + ")";
     }
     case Opposition::Fleet: return "Resistance: Hostile fleet";
     case Opposition::Rebels: return "Resistance: Rebels";

@@ -11,6 +11,7 @@
 #include "screens/form_test_fixture.h"
 #include "screens/shared/game_forms.h"
 #include "state/fields.h"
+#include "state/ship_classes.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -37,16 +38,17 @@ TEST_F(StartHighscores, TheButtonShowsTheWholeTableInWhiteAndBackReturns) {
   // Three careers, one of them just entered by a retirement that lit its row.
   struct Career {
     const char* name;
-    std::int32_t score, faction, rank, shipClass;
+    std::int32_t score, faction, rank;
+    state::ShipClassId shipClass;
   };
-  const Career careers[] = {{"Ria Tavel", 48200, 4, 7, 5},
-                            {"Brann Okoye", 31050, 1, 5, 3},
-                            {"Olo", 1200, 2, 2, 1}};
+  const Career careers[] = {{"Ria Tavel", 48200, 4, 7, state::kClassOrion},
+                            {"Brann Okoye", 31050, 1, 5, state::kClassAvenger},
+                            {"Olo", 1200, 2, 2, state::kClassStarwolf}};
   for (const Career& c : careers) {
     state::PlayerName = c.name;
     state::PlayerData[player::kFaction] = c.faction;
     state::PlayerData[player::kRank] = c.rank;
-    state::PlayerShip[ship::kClass] = c.shipClass;
+    state::PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::PlayerShip[ship::kFaction] = 0;
     screens::InsertHighscore(c.score);
   }

@@ -34,7 +34,7 @@ class BoardingTest : public CombatTest {
 
   void SetUp() override {
     CombatTest::SetUp();
-    Ships(6, 7);  // both of size 2
+    Ships(state::kClassShadowcat, state::kClassPaladin);  // both of size 2
     state::FactionText[1][faction_text::kLogo] = "FederationLogo";
     state::PlayerData[player::kLevel] = 18;  // far from the next level
     state::BoardingMayClose = 0;
@@ -43,7 +43,7 @@ class BoardingTest : public CombatTest {
     state::BoardingAreas[boarding_area::kCargoBay] = 2;
     state::BoardingAreas[boarding_area::kBridge] = 2;
     state::EnemyShip[ship::kBoardedArea] = 1;
-    combat::BoardingPhase = 1;
+    combat::BoardingPhase = combat::kFightingPhase;
     BoardingCasualties.fill(0);
   }
 
@@ -89,11 +89,11 @@ TEST_F(BoardingTest, AreaPicturesAndLabelsFollowTheAreaState) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.area) + "/" + std::to_string(c.areaState));
-    EXPECT_EQ(combat::BoardingAreaPicture(c.area, c.areaState), c.picture);
-    EXPECT_EQ(combat::BoardingAreaLabel(c.area, c.areaState), c.label);
+    EXPECT_EQ(combat::BoardingAreaPicture(c.area, combat::AreaState{c.areaState}), c.picture);
+    EXPECT_EQ(combat::BoardingAreaLabel(c.area, combat::AreaState{c.areaState}), c.label);
   }
   EXPECT_EQ(combat::AttackButtonPictures(2).highlighted, "CrewCombatScreen_17_HIGHLIGHTED.jpg");
-  combat::BoardingPhase = 2;
+  combat::BoardingPhase = combat::kChoosingPhase;
   EXPECT_FALSE(combat::AttackButtonLights(1));
   EXPECT_TRUE(combat::AttackButtonLights(4));
 }
@@ -125,7 +125,7 @@ TEST_F(BoardingTest, RefusedExchangesDrawNothingAndChangeNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    combat::BoardingPhase = c.phase;
+    combat::BoardingPhase = combat::BoardingPhaseKind{c.phase};
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     Defend(c.defenders[0], c.defenders[1], c.defenders[2]);
     state::PlayerShip[ship::kLastBoardingAttack] = 7;
@@ -257,7 +257,7 @@ TEST_F(BoardingTest, AfterAStandardAttackTheDefendersAimAtTheMarines) {
 TEST_F(BoardingTest, AThinCrewOfHandsIsSparedWhileMarinesAreLeft) {
   // A Patton needs 16 hands; with no more than 16 + 16 div 5 crewmen, officers and pirates left,
   // the shots aimed at the crewmen go to the marines but for a fresh draw in 10 (veteran: 5).
-  ASSERT_EQ(state::GetShipClassStat(9, state::kAttrMinCrew), 16);
+  ASSERT_EQ(state::GetShipClassStat(state::kClassPatton, state::kAttrMinCrew), 16);
   struct Case {
     const char* what;
     std::int32_t crewmen;
@@ -341,7 +341,7 @@ TEST_F(BoardingTest, AnExchangeFiresTheDefendersFirstWithThePreviousAttackKind) 
     Defend(30, 30, 0);
     state::PlayerShip[ship::kLastBoardingAttack] = previous;
     state::Randomize(99);
-    combat::BoardingPhase = 1;
+    combat::BoardingPhase = combat::kFightingPhase;
     ui.transcript.clear();
     combat::BoardingExchange(BoardingAttack::Standard, board);
     EXPECT_EQ(state::PlayerShip[ship::kLastBoardingAttack], 1);
@@ -367,7 +367,7 @@ TEST_F(BoardingTest, AnExchangeIsTheMusicDrawThenTheDefendersFireThenTheAttack) 
     Crew(20, 5, 20, 20, 5);
     Defend(30, 30, 3);
     state::PlayerShip[ship::kLastBoardingAttack] = 2;
-    combat::BoardingPhase = 1;
+    combat::BoardingPhase = combat::kFightingPhase;
   };
   auto result = [] { return Result{state::PlayerShip, state::EnemyShip, state::RandSeed}; };
   for (BoardingAttack kind :
@@ -468,7 +468,7 @@ TEST_F(BoardingTest, ChoosingTheNextArea) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    combat::BoardingPhase = c.phase;
+    combat::BoardingPhase = combat::BoardingPhaseKind{c.phase};
     state::BoardingAreas[c.area] = c.areaState;
     state::EnemyShip[ship::kBoardedArea] = 1;
     ui.answers = {c.answer};
@@ -477,7 +477,8 @@ TEST_F(BoardingTest, ChoosingTheNextArea) {
     ASSERT_GE(ui.transcript.size(), 2u);
     EXPECT_EQ(ui.transcript[1], c.line);
     EXPECT_EQ(state::EnemyShip[ship::kBoardedArea], c.entered ? c.area : 1);
-    EXPECT_EQ(combat::BoardingPhase, c.entered ? 1 : c.phase);
+    EXPECT_EQ(combat::BoardingPhase,
+              c.entered ? combat::kFightingPhase : combat::BoardingPhaseKind{c.phase});
     if (c.entered) {
       EXPECT_EQ(ui.transcript.back(),
                 "popup: Under attack! / This part of the enemy ship is still defended by the "
@@ -511,7 +512,7 @@ TEST_F(BoardingTest, DefendersTakeTheirPostsFromTheReserves) {
       state::Randomize(seed);
       combat::EnterBoardingArea(board);
       EXPECT_EQ(state::RandSeed, SeedAfter(seed, c.draws));
-      EXPECT_EQ(combat::BoardingPhase, 1);
+      EXPECT_EQ(combat::BoardingPhase, combat::kFightingPhase);
       if (c.area == 4) {
         EXPECT_EQ(e[ship::kDefendingCrewmen], c.reserve[0] + c.reserve[3]);
         EXPECT_EQ(e[ship::kDefendingMarines], c.reserve[2]);
@@ -546,14 +547,14 @@ TEST_F(BoardingTest, SecuringAnAreaOpensTheNextOnes) {
     state::BoardingAreas[boarding_area::kCargoBay] = state::BoardingAreas[boarding_area::kBridge] =
         2;
     state::EnemyShip[ship::kBoardedArea] = c.area;
-    combat::BoardingPhase = 1;
+    combat::BoardingPhase = combat::kFightingPhase;
     Crew(5, 0, 0, 0, 0);
     Defend(0, 0, 0);
     BoardingCasualties = {0, 3, 1, 0, 0, 2};
     ui.transcript.clear();
     combat::ResolveBoardingRound(board);
     for (int a = 1; a <= 4; ++a) EXPECT_EQ(state::BoardingAreas[a], c.areasAfter[a]);
-    EXPECT_EQ(combat::BoardingPhase, 2);
+    EXPECT_EQ(combat::BoardingPhase, combat::kChoosingPhase);
     EXPECT_EQ(BoardingCasualties, (std::array<std::int32_t, 6>{}));
     EXPECT_EQ(ui.transcript, (std::vector<std::string>{
                                  "cue Reward1.wav",
@@ -612,14 +613,15 @@ TEST_F(BoardingTest, CargoBayPlunderOrOnToTheBridge) {
   state::BoardingAreas[boarding_area::kCargoBay] = 1;
   state::SpecialShips[2] = {};
   state::SpecialShips[2][special_ship::kActive] = 1,
-  state::SpecialShips[2][special_ship::kKind] = kTraderShip,
-  state::SpecialShips[2][special_ship::kSubKind] = kSubKindTreasureFleet;
+  state::SpecialShips[2][special_ship::kKind] = state::Stored(kTraderShip),
+  state::SpecialShips[2][special_ship::kSubKind] = state::Stored(kSubKindTreasureFleet);
   screens.sensorSelection = 2;
   ui.answers = {true};
   const std::int32_t credits = state::PlayerData[player::kCredits];
   combat::ResolveBoardingRound(board);
   EXPECT_EQ(e[ship::kAlive], 0);
-  EXPECT_EQ(state::PlayerData[player::kExperience], state::GetShipClassExperience(7));
+  EXPECT_EQ(state::PlayerData[player::kExperience],
+            state::GetShipClassExperience(state::kClassPaladin));
   EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed],
             1);  // counted once, as a destroyed ship of size 2
   const std::int32_t gained = state::PlayerData[player::kCredits] - credits;
@@ -680,11 +682,11 @@ class CaptureTest : public BoardingTest {
  protected:
   void SetUp() override {
     BoardingTest::SetUp();
-    Prepare(7);
+    Prepare(state::kClassPaladin);
   }
   // The bridge of an enemy of `enemyClass` has just fallen to a crew of five.
-  void Prepare(std::int32_t enemyClass) {
-    Ships(6, enemyClass);
+  void Prepare(state::ShipClassId enemyClass) {
+    Ships(state::kClassShadowcat, enemyClass);
     state::EnemyShip[ship::kBoardedArea] = 4;
     state::BoardingAreas = {0, 3, 3, 1, 1};
     state::EnemyShip[ship::kCargoSpace] = 0;
@@ -702,11 +704,12 @@ class CaptureTest : public BoardingTest {
 TEST_F(CaptureTest, SellingPaysAFifthOfTheClassPrice) {
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
-  const std::int32_t price = state::GetShipClassStat(7, state::kAttrPrice) / 5;
+  const std::int32_t price = state::GetShipClassStat(state::kClassPaladin, state::kAttrPrice) / 5;
   EXPECT_EQ(state::PlayerData[player::kCredits] - credits, price);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_EQ(state::PlayerShip[ship::kClass], 6);
-  EXPECT_EQ(state::PlayerData[player::kExperience], 2 * state::GetShipClassExperience(7));
+  EXPECT_EQ(state::PlayerData[player::kExperience],
+            2 * state::GetShipClassExperience(state::kClassPaladin));
   EXPECT_EQ(state::PlayerData[player::kCorvettesDestroyed], 1);
   EXPECT_EQ(ui.Lines("popup: Bridge!").front(),
             "popup: Bridge! / You have gained control over the bridge! The ship is yours!");
@@ -732,7 +735,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
   state::TShipRow fitted{};
   fitted[ship::kClass] = 8;
   state::ApplyStandardFit(fitted);
-  ASSERT_EQ(state::GetShipMaxCrew(8, fitted[ship::kCargoModule]), 20);
+  ASSERT_EQ(state::GetShipMaxCrew(state::kClassHellcat, fitted[ship::kCargoModule]), 20);
   const Case cases[] = {
       {"crewmen leave first", {30, 2, 3, 0, 0}, {15, 2, 3, 0, 0}},
       {"then pirates, then marines", {4, 10, 12, 6, 5}, {0, 10, 5, 0, 5}},
@@ -742,7 +745,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Prepare(8);
+    Prepare(state::kClassHellcat);
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
     p[ship::kSimulatorMissile] = 9;
@@ -753,12 +756,13 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Capture(false);
     EXPECT_EQ(p[ship::kClass], 8);
     EXPECT_EQ(p[ship::kFaction], 3);
-    EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(8));
+    EXPECT_EQ(p[ship::kShields], state::GetShipClassBaseShields(state::kClassHellcat));
     EXPECT_EQ(p[ship::kSimulatorMissile], 0);
     for (const ship::Field field : ship::kFittedItems)
       EXPECT_EQ(p[field], fitted[field]) << field.position;
     EXPECT_EQ(p[ship::kCargoSpace],
-              state::GetShipCargoCapacity(8, p[ship::kCargoModule], state::Side::Player));
+              state::GetShipCargoCapacity(state::kClassHellcat, p[ship::kCargoModule],
+                                          state::Side::Player));
     EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);
     const std::array<std::int32_t, 5> after{p[ship::kCrewmen], p[ship::kOfficers],
                                             p[ship::kMarines], p[ship::kPirates], p[ship::kDroids]};
@@ -796,26 +800,27 @@ TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
-  state::SpecialShips[4][special_ship::kKind] = kTraderShip,
-  state::SpecialShips[4][special_ship::kSubKind] = kSubKindVip;
+  state::SpecialShips[4][special_ship::kKind] = state::Stored(kTraderShip),
+  state::SpecialShips[4][special_ship::kSubKind] = state::Stored(kSubKindVip);
   screens.sensorSelection = 4;
   const std::int32_t credits = state::PlayerData[player::kCredits];
   Capture(true);
   EXPECT_EQ(m[mission::kActive], 0);
   EXPECT_EQ(state::SpecialShips[4][special_ship::kActive], 0);
   EXPECT_EQ(state::PlayerData[player::kMissionsCompleted], 1);
-  const std::int32_t price = state::GetShipClassStat(7, state::kAttrPrice) / 5;
+  const std::int32_t price = state::GetShipClassStat(state::kClassPaladin, state::kAttrPrice) / 5;
   EXPECT_EQ(state::PlayerData[player::kCredits] - credits, price + 12345);
   EXPECT_EQ(ui.Lines("picture popup: Mission completed!").front(),
             "picture popup: Mission completed! / You have completed your mission and receive a "
             "reward of $" + state::FormatThousands(12345) + " [GeneralMissionPic.jpg]");
-  EXPECT_EQ(state::PlayerData[player::kExperience], 2 * state::GetShipClassExperience(7) + 5000);
+  EXPECT_EQ(state::PlayerData[player::kExperience],
+            2 * state::GetShipClassExperience(state::kClassPaladin) + 5000);
   // The target has left the sensors, so no ransom is paid on top.
   EXPECT_TRUE(ui.Lines("picture popup: VIP").empty());
 }
 
 TEST_F(CaptureTest, SpecialShipRewards) {
-  const std::int32_t x = state::GetShipClassExperience(7);
+  const std::int32_t x = state::GetShipClassExperience(state::kClassPaladin);
   struct Case {
     const char* what;
     std::int32_t kind, subKind;
@@ -850,7 +855,8 @@ TEST_F(CaptureTest, SpecialShipRewards) {
     ui.transcript.clear();
     combat::ResolveBoardingRound(board);
     const std::int64_t paid = static_cast<std::int64_t>(state::PlayerData[player::kCredits]) -
-                              credits - state::GetShipClassStat(7, state::kAttrPrice) / 5;
+                              credits -
+                              state::GetShipClassStat(state::kClassPaladin, state::kAttrPrice) / 5;
     EXPECT_GE(paid, c.paidLow);
     EXPECT_LE(paid, c.paidHigh);
     EXPECT_EQ(sys[star_system::kAttackerPoints], 100 + c.attackerGain);
@@ -972,7 +978,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
   p[ship::kCargoModule] = kModuleBoardingShuttle;
-  p[ship::kShields] = state::GetShipClassBaseShields(9);
+  p[ship::kShields] = state::GetShipClassBaseShields(state::kClassPatton);
   p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;

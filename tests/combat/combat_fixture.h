@@ -54,14 +54,14 @@ class CombatTest : public testing::Test {
     state::PlayerData[player::kRank] = 1;
     state::GameDay = 300;  // past the beginner's help of the first days
     combat::ResetFightFlags();  // the fights' own flags: no test inherits the last one's
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::Randomize(7);
   }
 
   void TearDown() override { audio::SetSoundOutput(nullptr); }
 
   // Both ships alive with full base shields, the player's guns in slot 1, missiles in 2, ECM in 3.
-  static void Ships(std::int32_t playerClass, std::int32_t enemyClass) {
+  static void Ships(state::ShipClassId playerClass, state::ShipClassId enemyClass) {
     state::PlayerShip =
         test_rows::ShipRow()
             .Alive()
@@ -78,7 +78,7 @@ class CombatTest : public testing::Test {
             .Class(enemyClass)
             .ActionPoints(state::GetShipClassStat(enemyClass, state::kAttrActionPoints))
             .Reinforcements(-1)
-            .EnemyKind(2)
+            .EnemyKind(kMilitaryShip)
             .Faction(kFactionOuterRim)
             .Shields(state::GetShipClassBaseShields(enemyClass));
     for (int id : {1, 2, 3}) state::AbilityOwned[id] = 1;

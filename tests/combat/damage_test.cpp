@@ -29,23 +29,35 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
   struct Case {
     const char* what;
     std::int32_t (*scale)(std::int32_t);
-    std::int32_t playerClass, enemyClass, day, rank, value, normal, veteran;
+    state::ShipClassId playerClass, enemyClass;
+    std::int32_t day, rank, value, normal, veteran;
   };
   const Case cases[] = {
       // A beginner's fighter against a destroyer: every help applies.
-      {"player damage, all help", combat::ScalePlayerDamageToEnemy, 1, 9, 100, 1, 60, 94, 60},
+      {"player damage, all help", combat::ScalePlayerDamageToEnemy, state::kClassStarwolf,
+       state::kClassPatton, 100, 1, 60, 94, 60},
       {"player damage, capped at a third of the enemy's maximum shields",
-       combat::ScalePlayerDamageToEnemy, 1, 9, 100, 1, 1000, 216, 216},
-      {"player damage, later days", combat::ScalePlayerDamageToEnemy, 1, 9, 300, 1, 60, 81, 60},
-      {"player damage, rank 5", combat::ScalePlayerDamageToEnemy, 1, 9, 300, 5, 60, 60, 60},
-      {"player chance, all help", combat::ScalePlayerDamageToEnemy2, 1, 9, 100, 1, 50, 86, 50},
-      {"player chance, rank 5", combat::ScalePlayerDamageToEnemy2, 1, 9, 300, 5, 50, 60, 50},
-      {"enemy damage from a smaller ship", combat::ScaleEnemyDamageToPlayer, 9, 1, 300, 1, 60, 75, 87},
-      {"enemy damage at rank 5", combat::ScaleEnemyDamageToPlayer, 9, 1, 300, 5, 60, 87, 101},
+       combat::ScalePlayerDamageToEnemy, state::kClassStarwolf, state::kClassPatton, 100, 1, 1000,
+       216, 216},
+      {"player damage, later days", combat::ScalePlayerDamageToEnemy, state::kClassStarwolf,
+       state::kClassPatton, 300, 1, 60, 81, 60},
+      {"player damage, rank 5", combat::ScalePlayerDamageToEnemy, state::kClassStarwolf,
+       state::kClassPatton, 300, 5, 60, 60, 60},
+      {"player chance, all help", combat::ScalePlayerDamageToEnemy2, state::kClassStarwolf,
+       state::kClassPatton, 100, 1, 50, 86, 50},
+      {"player chance, rank 5", combat::ScalePlayerDamageToEnemy2, state::kClassStarwolf,
+       state::kClassPatton, 300, 5, 50, 60, 50},
+      {"enemy damage from a smaller ship", combat::ScaleEnemyDamageToPlayer, state::kClassPatton,
+       state::kClassStarwolf, 300, 1, 60, 75, 87},
+      {"enemy damage at rank 5", combat::ScaleEnemyDamageToPlayer, state::kClassPatton,
+       state::kClassStarwolf, 300, 5, 60, 87, 101},
       {"enemy damage, capped at half the player's maximum shields",
-       combat::ScaleEnemyDamageToPlayer, 9, 1, 300, 5, 1000, 325, 325},
-      {"enemy chance from a smaller ship", combat::ScaleEnemyDamageToPlayer2, 9, 1, 300, 1, 50, 40, 48},
-      {"enemy chance at rank 5", combat::ScaleEnemyDamageToPlayer2, 9, 1, 300, 5, 50, 55, 66},
+       combat::ScaleEnemyDamageToPlayer, state::kClassPatton, state::kClassStarwolf, 300, 5, 1000,
+       325, 325},
+      {"enemy chance from a smaller ship", combat::ScaleEnemyDamageToPlayer2, state::kClassPatton,
+       state::kClassStarwolf, 300, 1, 50, 40, 48},
+      {"enemy chance at rank 5", combat::ScaleEnemyDamageToPlayer2, state::kClassPatton,
+       state::kClassStarwolf, 300, 5, 50, 55, 66},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -64,7 +76,7 @@ TEST_F(DamageTest, HitChanceModifiers) {
   state::VeteranMode = 1;
   state::PlayerShip[ship::kGun] = kGunLaser;
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
-  EXPECT_EQ(base, state::GetGunAccuracy(1, 0, Side::Player));
+  EXPECT_EQ(base, state::GetGunAccuracy(state::kClassStarwolf, 0, Side::Player));
 
   combat::AddEnemyModifier(10);  // the enemy's taunt
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 10);
@@ -84,7 +96,7 @@ TEST_F(DamageTest, HitChanceModifiers) {
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
   // The evasion computer of the player's own ship costs its aim and the enemy's.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   combat::AddPlayerModifier(36, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 25);
 }
@@ -107,8 +119,8 @@ TEST_F(DamageTest, RollHitsWhenTheChanceIsAboveTheRoll) {
 TEST_F(DamageTest, PlayerGunHitDamageChain) {
   // Veteran mode: no scaling help; a Laser has no special; the roll hits.
   state::VeteranMode = 1;
-  Ships(1, 9);
-  const std::int32_t gun = state::GetGunDamage(1, 0, Side::Player);
+  Ships(state::kClassStarwolf, state::kClassPatton);
+  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, 0, Side::Player);
   struct Case {
     bool ownManouvers, enemyManouvers;
     std::int32_t damage;
@@ -120,7 +132,7 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
       {true, true, (gun + gun / 2) + (gun + gun / 2) / 4},
   };
   for (const Case& c : cases) {
-    Ships(1, 9);
+    Ships(state::kClassStarwolf, state::kClassPatton);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     if (c.ownManouvers) combat::AddPlayerModifier(8, ui);
@@ -139,7 +151,8 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
     const std::int32_t lost = 650 - state::EnemyShip[ship::kShields];
     EXPECT_GE(lost, h);
     EXPECT_LE(lost, h > 0 ? 2 * h - 1 : 0);
-    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+              5 - state::GetGunApCost(state::kClassStarwolf, 0, Side::Player));
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "the volley counts for overheating";
   }
 }
@@ -168,7 +181,8 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
 }
 
 TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
-  Ships(13, 1);  // the Neptun's special is the anti-phase emitter
+  Ships(state::kClassNeptun,
+        state::kClassStarwolf);  // the Neptun's special is the anti-phase emitter
   combat::AddPlayerModifier(36, ui);
   state::EnemyShip[ship::kActionPoints] = 5;
   state::EnemyShip[ship::kGun] = kGunLaser;
@@ -188,13 +202,15 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
 }
 
 TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
-  Ships(1, 16);
+  Ships(state::kClassStarwolf, state::kClassMarauder);
   state::EnemyShip[ship::kGun] = kGunQuantum;
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
     combat::AddEnemyModifier(8);
     combat::AddPlayerModifier(8, ui);
-    EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(state::GetGunDamage(16, 4, Side::Enemy)), 50);
+    EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(
+                  state::GetGunDamage(state::kClassMarauder, 4, Side::Enemy)),
+              50);
   }
 }
 

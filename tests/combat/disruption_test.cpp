@@ -196,8 +196,8 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // Particle guns (no gun special) against a light fighter: the player's scaled damage is capped
   // at a third of the enemy's maximum shields.
   state::PlayerShip[ship::kGun] = kGunParticle;
-  const std::int32_t gun = state::GetGunDamage(1, 3, Side::Player);
-  const std::int32_t cap = state::GetShipMaxShields(1, 0, 0) / 3;
+  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, 3, Side::Player);
+  const std::int32_t cap = state::GetShipMaxShields(state::kClassStarwolf, 0, 0) / 3;
   const std::int32_t scaled = combat::ScalePlayerDamageToEnemy(gun);
   ASSERT_GT(3 * scaled, cap) << "the case must show the cap";
   ASSERT_LT(scaled, cap);
@@ -211,7 +211,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Player, 17);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 3, Side::Player) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, 3, Side::Player) + 2));
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   EXPECT_EQ(PrintedDamage(Side::Player, "Exploit II !!"), cap);
   EXPECT_EQ(ui.Lines("player: Exploit II !! / You exploit the enemy being stunned by an EMP and "
@@ -229,7 +229,7 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
     Act(Side::Player, id);
     EXPECT_EQ(PrintedDamage(Side::Player, topic), factor * scaled) << id;
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - (state::GetGunApCost(1, 3, Side::Player) + 2))
+              5 - (state::GetGunApCost(state::kClassStarwolf, 3, Side::Player) + 2))
         << id;
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   }
@@ -238,8 +238,8 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // player's maximum shields.
   Fresh();
   state::EnemyShip[ship::kGun] = kGunFusion;
-  const std::int32_t enemyGun = state::GetGunDamage(1, 2, Side::Enemy);
-  const std::int32_t playerCap = state::GetShipMaxShields(1, 0, 0) / 2;
+  const std::int32_t enemyGun = state::GetGunDamage(state::kClassStarwolf, 2, Side::Enemy);
+  const std::int32_t playerCap = state::GetShipMaxShields(state::kClassStarwolf, 0, 0) / 2;
   ASSERT_GT(3 * enemyGun, playerCap);
   combat::AddEnemyModifier(combat::kEmp);
   state::Randomize(SeedForGunRoll(1));
@@ -250,14 +250,15 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
                 .size(),
             1u);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 2, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, 2, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   Fresh();
   state::EnemyShip[ship::kGun] = kGunParticle;
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Enemy, 34);
   EXPECT_EQ(PrintedDamage(Side::Enemy, "Focus fire II !!"),
-            combat::ScaleEnemyDamageToPlayer(3 * state::GetGunDamage(1, 3, Side::Enemy)));
+            combat::ScaleEnemyDamageToPlayer(
+                3 * state::GetGunDamage(state::kClassStarwolf, 3, Side::Enemy)));
   EXPECT_EQ(ui.Lines("enemy: Focus fire II !! / The enemy focuses the energy beams and causes ")
                 .size(),
             1u);

@@ -22,15 +22,19 @@ class EndTest : public CombatTest {
 TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
   struct Case {
     const char* what;
-    std::int32_t playerClass, enemyClass, enemyFaction, goldStarOwned;
+    state::ShipClassId playerClass, enemyClass;
+    std::int32_t enemyFaction, goldStarOwned;
     int silver, gold;
   };
   const Case cases[] = {
-      {"a larger foreign ship earns the Silver Star", 1, 6, 2, 0, 1, 0},
-      {"a larger ship of the own faction earns nothing", 1, 6, 1, 0, 0, 0},
-      {"a ship of the same size earns nothing", 6, 6, 2, 0, 0, 0},
-      {"the starbase earns both stars", 1, -1, 2, 0, 1, 1},
-      {"the Gold Star only once", 1, -1, 2, 1, 1, 0},
+      {"a larger foreign ship earns the Silver Star", state::kClassStarwolf, state::kClassShadowcat,
+       2, 0, 1, 0},
+      {"a larger ship of the own faction earns nothing", state::kClassStarwolf,
+       state::kClassShadowcat, 1, 0, 0, 0},
+      {"a ship of the same size earns nothing", state::kClassShadowcat, state::kClassShadowcat, 2,
+       0, 0, 0},
+      {"the starbase earns both stars", state::kClassStarwolf, state::kStarbaseClass, 2, 0, 1, 1},
+      {"the Gold Star only once", state::kClassStarwolf, state::kStarbaseClass, 2, 1, 1, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -97,7 +101,7 @@ TEST_F(EndTest, LootIsLimitedByTheFreeCargoSpace) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     for (std::uint32_t seed = 0; seed < 20; ++seed) {
-      Ships(1, 6);
+      Ships(state::kClassStarwolf, state::kClassShadowcat);
       ui.transcript.clear();
       state::Cargo = {};
       state::PlayerShip[ship::kCargoSpace] = c.freeSpace + 30;
@@ -154,7 +158,7 @@ TEST_F(EndTest, PlayerLossAndTheTutorialRescue) {
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_EQ(state::PlayerShip[ship::kAlive], 1);
 
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   ui.closed = false;
   state::PlayerShip[ship::kShields] = -3;
   state::TutorialActive = 1;
@@ -200,21 +204,25 @@ TEST_F(EndTest, AbilityButtons) {
 
 TEST_F(EndTest, DestroyedShipsAreCounted) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     player::Field field;
   };
   using namespace player;
-  for (const Case& c : {Case{1, kFightersDestroyed}, Case{6, kCorvettesDestroyed},
-                        Case{9, kDestroyersDestroyed}, Case{13, kCruisersDestroyed},
-                        Case{16, kBattleshipsDestroyed}, Case{-1, kBattleshipsDestroyed},
-                        Case{11, kCiviliansDestroyed}, Case{5, kFightersDestroyed}}) {
+  for (const Case& c : {Case{state::kClassStarwolf, kFightersDestroyed},
+                        Case{state::kClassShadowcat, kCorvettesDestroyed},
+                        Case{state::kClassPatton, kDestroyersDestroyed},
+                        Case{state::kClassNeptun, kCruisersDestroyed},
+                        Case{state::kClassMarauder, kBattleshipsDestroyed},
+                        Case{state::kStarbaseClass, kBattleshipsDestroyed},
+                        Case{state::kClassFerendar, kCiviliansDestroyed},
+                        Case{state::kClassOrion, kFightersDestroyed}}) {
     state::PlayerData = {};
     combat::CountDestroyedShip(c.shipClass);
     for (auto f = kMissionsCompleted; f <= kGoodsSold; ++f)
-      EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << c.shipClass;
+      EXPECT_EQ(state::PlayerData[f], f == c.field ? 1 : 0) << state::Stored(c.shipClass);
   }
   state::PlayerData[player::kFightersDestroyed] = INT32_MAX;
-  combat::CountDestroyedShip(1);
+  combat::CountDestroyedShip(state::kClassStarwolf);
   EXPECT_EQ(state::PlayerData[player::kFightersDestroyed], INT32_MAX);
 }
 

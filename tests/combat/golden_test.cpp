@@ -28,10 +28,10 @@ TEST(CombatGolden, SeededDuelTranscript) {
   state::MusicOn = 0;
   combat::DuelSetup setup;
   setup.seed = 20;
-  setup.playerClass = 5;
-  setup.enemyClass = 8;
+  setup.playerClass = state::kClassOrion;
+  setup.enemyClass = state::kClassHellcat;
   setup.enemyFaction = kFactionPirates;
-  setup.enemyKind = 3;
+  setup.enemyKind = kPirateShip;
   combat::SetupDuel(setup, ui);
   const combat::DuelResult result = combat::PlayDuel(ui);
   audio::SetSoundOutput(nullptr);

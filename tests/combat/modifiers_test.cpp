@@ -98,7 +98,7 @@ TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 1);
 
   // Two entries on a six-point ship would give 10: the bar keeps 8.
-  Ships(17, 1);
+  Ships(state::kClassGettysburg, state::kClassStarwolf);
   AddPlayerModifier(9, ui);
   AddPlayerModifier(9, ui);
   NewRound();

@@ -47,7 +47,7 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::EnemyShip[ship::kActionPoints] =
         0;  // pays for nothing, so the whole list runs in one call
@@ -70,7 +70,7 @@ TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
   state::EnemyAbilitySlots[1] = 1;
   state::EnemyShip[ship::kGun] = kGunLaser;
-  ASSERT_EQ(state::GetGunApCost(1, 0, combat::Side::Enemy), 2);
+  ASSERT_EQ(state::GetGunApCost(state::kClassStarwolf, 0, combat::Side::Enemy), 2);
   combat::EndPlayerTurn(ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
@@ -88,7 +88,7 @@ TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   EXPECT_EQ(ui.Lines("enemy: ").size(), 2u);
 
   // The variants come in between when the enemy can pay for them.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::EnemyAbilitySlots[1] = 1;
   state::EnemyAbilitySlots[2] = 5;
   combat::EndPlayerTurn(ui);
@@ -115,7 +115,7 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
       << "the squadron fights from the next round on";
 
   // SOS buoy speeds the count up, a radio jammer of the other side holds it back.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyShip[ship::kReinforcements] = 4;
   combat::AddEnemyModifier(31);
@@ -126,7 +126,7 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1);
 
   // No free slot: the squadron comes a round later.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::EnemyModifiers = {};
   for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(30);
   for (int s = 1; s <= 8; ++s)
@@ -143,21 +143,24 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
   // Fresh action points first, then the special of the player's class while it is switched on.
   struct Case {
     const char* what;
-    std::int32_t playerClass, shields;
+    state::ShipClassId playerClass;
+    std::int32_t shields;
     bool active;
     std::int32_t ap, shieldsAfter, bar;
   };
   const Case cases[] = {
-      {"drop all missiles: one point more", 4, 50, true, 6, 50, 1},
-      {"ShieldPlus: a twentieth of the base back", 5, 60, true, 5, 64, 0},
-      {"ShieldPlus: never above the base", 5, 78, true, 5, 80, 0},
-      {"energy shifting: two points for a tenth of the base", 16, 150, true, 7, -50, 1},
-      {"energy boost: two points less for shields up to the base", 17, 2400, true, 4, 2500, 0},
-      {"a special not switched on does nothing", 16, 150, false, 5, 150, 0},
+      {"drop all missiles: one point more", state::kClassSabre, 50, true, 6, 50, 1},
+      {"ShieldPlus: a twentieth of the base back", state::kClassOrion, 60, true, 5, 64, 0},
+      {"ShieldPlus: never above the base", state::kClassOrion, 78, true, 5, 80, 0},
+      {"energy shifting: two points for a tenth of the base", state::kClassMarauder, 150, true, 7,
+       -50, 1},
+      {"energy boost: two points less for shields up to the base", state::kClassGettysburg, 2400,
+       true, 4, 2500, 0},
+      {"a special not switched on does nothing", state::kClassMarauder, 150, false, 5, 150, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(c.playerClass, 1);
+    Ships(c.playerClass, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::PlayerShip[ship::kShields] = c.shields;
     state::PlayerShip[ship::kLongActionPointBar] = 0;
@@ -171,7 +174,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
 
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
-  Ships(6, 6);
+  Ships(state::kClassShadowcat, state::kClassShadowcat);
   state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
   state::EnemyShip[ship::kShields] = 60;
   state::EnemyShip[ship::kCrewmen] = 8;
@@ -194,13 +197,14 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   EXPECT_EQ(ui.Lines("question: Boarding?").size(), 1u) << "never twice in one fight";
 
   // Never against fighters, a group class or the starbase.
-  for (std::int32_t enemyClass : {1, 12, -1}) {
-    Ships(6, enemyClass);
+  for (const state::ShipClassId enemyClass :
+       {state::kClassStarwolf, state::kClassOrionSquadron, state::kStarbaseClass}) {
+    Ships(state::kClassShadowcat, enemyClass);
     combat::BoardingOffered = 0;
     state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
     state::EnemyShip[ship::kShields] = 1;
     combat::StartNewCombatRound(ui);
-    EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << enemyClass;
+    EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << state::Stored(enemyClass);
   }
 }
 

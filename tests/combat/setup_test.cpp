@@ -20,7 +20,10 @@ namespace {
 using combat::SetupShipCombat;
 
 // One class of each size category, and the starbase.
-constexpr std::int32_t kClassOfSize[] = {0, 1, 6, 9, 13, 16};
+// The first class of each size category 1..5.
+constexpr state::ShipClassId kClassOfSize[] = {state::kNoShipClass,    state::kClassStarwolf,
+                                               state::kClassShadowcat, state::kClassPatton,
+                                               state::kClassNeptun,    state::kClassMarauder};
 
 std::vector<std::int32_t> EnemySlots() {
   std::vector<std::int32_t> ids;
@@ -70,13 +73,13 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
           SCOPED_TRACE(testing::Message() << "tier " << tier << " size " << size << " kind "
                                           << kind << " seed " << seed);
           state::PlayerData[player::kLevel] = LevelForTier(tier);
-          Ships(1, 1);
+          Ships(state::kClassStarwolf, state::kClassStarwolf);
           state::Randomize(seed);
-          const std::int32_t cls = kClassOfSize[size];
-          SetupShipCombat(cls, kFactionCoalition, kind, 0, ui);
+          const state::ShipClassId cls = kClassOfSize[size];
+          SetupShipCombat(cls, kFactionCoalition, ShipKind{kind}, 0, ui);
           const auto& e = state::EnemyShip;
           EXPECT_EQ(e[ship::kAlive], 1);
-          EXPECT_EQ(e[ship::kClass], cls);
+          EXPECT_EQ(e[ship::kClass], state::Stored(cls));
           EXPECT_EQ(e[ship::kActionPoints], state::GetShipClassStat(cls, state::kAttrActionPoints));
           EXPECT_EQ(e[ship::kEnemyKind], kind);
           EXPECT_EQ(e[ship::kFaction], 3);
@@ -90,7 +93,7 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
           if (minCrew == 0) minCrew = 1;
           std::int32_t rest = state::GetShipClassStat(cls, state::kAttrMaxCrew) - minCrew;
           if (rest < 0) rest = 0;
-          if (kind != 2) rest /= 2;
+          if (ShipKind{kind} != kMilitaryShip) rest /= 2;
           EXPECT_EQ(e[ship::kCrewmen], minCrew);
           EXPECT_EQ(e[ship::kMarines] + e[ship::kDroids], rest);
           EXPECT_EQ(e[ship::kOfficers], 0);
@@ -124,7 +127,7 @@ TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
   // Tier 2 battleship: crew draw, gun draw, launcher draw, in that order.
   for (std::uint32_t seed = 0; seed < 200; ++seed) {
     state::PlayerData[player::kLevel] = 10;
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::Randomize(seed);
     const std::int32_t marines = 100 - 40;  // class 16, kind 2
     state::Random(marines);
@@ -133,7 +136,7 @@ TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
     std::int32_t gun = r <= 40 ? 7 : r <= 70 ? 8 : 4;
     if (gun != 8) gun = 4;  // battleships carry the quantum gun unless they have a Gatling
     state::Randomize(seed);
-    SetupShipCombat(16, kFactionOuterRim, 2, 0, ui);
+    SetupShipCombat(state::kClassMarauder, kFactionOuterRim, kMilitaryShip, 0, ui);
     EXPECT_EQ(state::EnemyShip[ship::kGun], gun) << seed;
     EXPECT_EQ(state::EnemyShip[ship::kMissileLauncher], second <= 70 ? 5 : 10) << seed;
   }
@@ -142,21 +145,26 @@ TEST_F(SetupTest, EquipmentDrawsFollowTheTable) {
 TEST_F(SetupTest, OverridesAndReinforcements) {
   struct Case {
     const char* what;
-    std::int32_t enemyClass, faction, kind, tutorialStep, systemOwner;
+    state::ShipClassId enemyClass;
+    std::int32_t faction;
+    ShipKind kind;
+    std::int32_t tutorialStep, systemOwner;
     std::int32_t gun, enemyReinforcements;
   };
   const Case cases[] = {
-      {"starbase carries no gun", -1, 2, 2, 0, 1, 0, -1},
-      {"group class carries no gun", 12, 2, 2, 0, 1, 0, -1},
-      {"tutorial gives gun 1", 1, 2, 2, 12, 1, 1, -1},
-      {"tutorial battleship keeps the quantum gun", 16, 2, 2, 13, 1, 4, -1},
-      {"tutorial starbase keeps no gun", -1, 2, 2, 13, 1, 0, -1},
-      {"own space of the enemy brings its reinforcements", 1, 3, 2, 0, 3, -2, 8},
-      {"kind 1 always brings reinforcements", 1, 2, 1, 0, 1, -2, 8},
+      {"starbase carries no gun", state::kStarbaseClass, 2, kMilitaryShip, 0, 1, 0, -1},
+      {"group class carries no gun", state::kClassOrionSquadron, 2, kMilitaryShip, 0, 1, 0, -1},
+      {"tutorial gives gun 1", state::kClassStarwolf, 2, kMilitaryShip, 12, 1, 1, -1},
+      {"tutorial battleship keeps the quantum gun", state::kClassMarauder, 2, kMilitaryShip, 13, 1,
+       4, -1},
+      {"tutorial starbase keeps no gun", state::kStarbaseClass, 2, kMilitaryShip, 13, 1, 0, -1},
+      {"own space of the enemy brings its reinforcements", state::kClassStarwolf, 3, kMilitaryShip,
+       0, 3, -2, 8},
+      {"a trader always brings reinforcements", state::kClassStarwolf, 2, kTraderShip, 0, 1, -2, 8},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::SystemData[1][star_system::kOwner] = c.systemOwner;
     state::TutorialActive = c.tutorialStep > 0;
     state::TutorialStep = c.tutorialStep;
@@ -171,22 +179,25 @@ TEST_F(SetupTest, OverridesAndReinforcements) {
 TEST_F(SetupTest, LoadoutTier) {
   struct Case {
     const char* what;
-    std::int32_t level, enemyClass, callerTier;
+    std::int32_t level;
+    state::ShipClassId enemyClass;
+    std::int32_t callerTier;
     bool sensorsPirate;
     std::int32_t tier;
   };
+  constexpr state::ShipClassId kFighter = state::kClassStarwolf;
   const Case cases[] = {
-      {"level 6 is tier 1", 6, 1, 0, false, 1},
-      {"level 7 is tier 2", 7, 1, 0, false, 2},
-      {"level 15 is tier 3", 15, 1, 0, false, 3},
-      {"level 19 is tier 4", 19, 1, 0, false, 4},
-      {"a battleship fights at tier 2 at least", 3, 16, 0, false, 2},
-      {"a cruiser fights at tier 2 at least", 3, 13, 0, false, 2},
-      {"the caller's tier 4 stays for a beginner", 1, 1, 4, false, 4},
-      {"the caller's tier 1 is raised to the level's", 16, 1, 1, false, 3},
-      {"a tier beyond 4 counts as 4", 1, 1, 9, false, 4},
-      {"a wanted pirate on the sensors is one tier up", 3, 1, 0, true, 2},
-      {"never beyond tier 4", 19, 1, 0, true, 4},
+      {"level 6 is tier 1", 6, kFighter, 0, false, 1},
+      {"level 7 is tier 2", 7, kFighter, 0, false, 2},
+      {"level 15 is tier 3", 15, kFighter, 0, false, 3},
+      {"level 19 is tier 4", 19, kFighter, 0, false, 4},
+      {"a battleship fights at tier 2 at least", 3, state::kClassMarauder, 0, false, 2},
+      {"a cruiser fights at tier 2 at least", 3, state::kClassNeptun, 0, false, 2},
+      {"the caller's tier 4 stays for a beginner", 1, kFighter, 4, false, 4},
+      {"the caller's tier 1 is raised to the level's", 16, kFighter, 1, false, 3},
+      {"a tier beyond 4 counts as 4", 1, kFighter, 9, false, 4},
+      {"a wanted pirate on the sensors is one tier up", 3, kFighter, 0, true, 2},
+      {"never beyond tier 4", 19, kFighter, 0, true, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -202,32 +213,32 @@ TEST_F(SetupTest, LoadoutTier) {
 TEST_F(SetupTest, PlayerSlotList) {
   struct Case {
     const char* what;
-    std::int32_t playerClass;
+    state::ShipClassId playerClass;
     std::vector<std::int32_t> owned;
     std::int32_t engine;
     std::vector<std::int32_t> slots;
   };
   const Case cases[] = {
-      {"the special takes the fourth button", 1, {1, 2, 3, 7}, 0, {1, 2, 3, 36, 7}},
-      {"fewer than three abilities: no special button", 1, {1, 2}, 0, {1, 2}},
-      {"battle droids have no button", 10, {1, 2, 3, 7}, 0, {1, 2, 3, 7}},
-      {"extended sensors have no button", 11, {1, 2, 3}, 0, {1, 2, 3}},
-      {"hidden cargo bay has no button", 15, {1, 2, 3}, 0, {1, 2, 3}},
-      {"the escape engine gives Flee", 1, {1, 2, 3, 12}, 2, {1, 2, 3, 36, 11, 12}},
-      {"Flee through the engine as third button", 1, {1, 2, 12}, 2, {1, 2, 11, 36, 12}},
-      {"at most twelve buttons",
-       1,
-       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15},
-       0,
-       {1, 2, 3, 36, 4, 5, 6, 7, 8, 9, 10, 12}},
+      {"the special takes the fourth button", state::kClassStarwolf, {1, 2, 3, 7}, 0,
+       {1, 2, 3, 36, 7}},
+      {"fewer than three abilities: no special button", state::kClassStarwolf, {1, 2}, 0, {1, 2}},
+      {"battle droids have no button", state::kClassShark, {1, 2, 3, 7}, 0, {1, 2, 3, 7}},
+      {"extended sensors have no button", state::kClassFerendar, {1, 2, 3}, 0, {1, 2, 3}},
+      {"hidden cargo bay has no button", state::kClassCorsair, {1, 2, 3}, 0, {1, 2, 3}},
+      {"the escape engine gives Flee", state::kClassStarwolf, {1, 2, 3, 12}, 2,
+       {1, 2, 3, 36, 11, 12}},
+      {"Flee through the engine as third button", state::kClassStarwolf, {1, 2, 12}, 2,
+       {1, 2, 11, 36, 12}},
+      {"at most twelve buttons", state::kClassStarwolf,
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15}, 0, {1, 2, 3, 36, 4, 5, 6, 7, 8, 9, 10, 12}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(c.playerClass, 1);
+    Ships(c.playerClass, state::kClassStarwolf);
     state::AbilityOwned = {};
     for (auto id : c.owned) state::AbilityOwned[id] = 1;
     state::PlayerShip[ship::kEngine] = c.engine;
-    SetupShipCombat(1, kFactionOuterRim, 2, 0, ui);
+    SetupShipCombat(state::kClassStarwolf, kFactionOuterRim, kMilitaryShip, 0, ui);
     EXPECT_EQ(PlayerSlots(), c.slots);
     EXPECT_EQ(state::AbilityOwned[36], 1);
   }
@@ -248,13 +259,13 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
     state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
     state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
-    SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
+    SetupShipCombat(state::kClassStarwolf, kFactionCoalition, kMilitaryShip, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
   // Leftovers of an earlier fight are gone; the player's ship keeps its shields.
@@ -266,7 +277,7 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   combat::BoardingOffered = 1;
-  SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
+  SetupShipCombat(state::kClassStarwolf, kFactionCoalition, kMilitaryShip, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 17);
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 0);
   EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 0);
@@ -277,20 +288,20 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(combat::BoardingOffered, 0);
-  Ships(17, 1);
-  SetupShipCombat(1, kFactionCoalition, 2, 0, ui);
+  Ships(state::kClassGettysburg, state::kClassStarwolf);
+  SetupShipCombat(state::kClassStarwolf, kFactionCoalition, kMilitaryShip, 0, ui);
   EXPECT_EQ(state::PlayerShip[ship::kLongActionPointBar], 1)
       << "six action points show the eight-step bar";
 }
 
 TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
-  Ships(2, 1);
+  Ships(state::kClassStargun, state::kClassStarwolf);
   state::PlayerShip[ship::kFaction] = 1;
   state::PlayerShip[ship::kGun] = kGunFusion;
   state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerData[player::kLevel] = 16;
-  SetupShipCombat(9, kFactionPirates, 1, 0, ui);
+  SetupShipCombat(state::kClassPatton, kFactionPirates, kTraderShip, 0, ui);
   const auto& p = combat::Pictures;
   EXPECT_EQ(p.playerNormal, "Federation_Stargun_l_n.jpg");
   EXPECT_EQ(p.playerShield, "Federation_Stargun_l_s.jpg");
@@ -319,9 +330,9 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.enemyMissilePanel.left, 443);
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
-  Ships(4, 1);
+  Ships(state::kClassSabre, state::kClassStarwolf);
   state::PlayerShip[ship::kGun] = kGunGatling;
-  SetupShipCombat(-1, kFactionOuterRim, 2, 0, ui);
+  SetupShipCombat(state::kStarbaseClass, kFactionOuterRim, kMilitaryShip, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);
   EXPECT_EQ(combat::Pictures.playerFiring, "Federation_Killerbee_l_f2.jpg");

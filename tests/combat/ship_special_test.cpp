@@ -25,12 +25,12 @@ class ShipSpecialTest : public CombatTest {
     ui.transcript.clear();
     combat::ResolvePlayerCombatAction(kSpecial, ui);
   }
-  static std::string OnQuestion(std::int32_t s, bool yes) {
+  static std::string OnQuestion(state::ShipSpecial s, bool yes) {
     return "question: " + state::GetShipSpecialName(s) +
            " / This spaceship has a special ability which is right now turned OFF. If activated " +
            state::GetShipSpecialEffect(s) + " Activate this ability now?" + (yes ? " -> yes" : " -> no");
   }
-  static std::string OffQuestion(std::int32_t s, bool yes) {
+  static std::string OffQuestion(state::ShipSpecial s, bool yes) {
     return "question: " + state::GetShipSpecialName(s) +
            " / This spaceship has a special ability which is right now turned *ON*. As long as it "
            "stays activated " + state::GetShipSpecialEffect(s) +
@@ -42,13 +42,15 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   const std::string cue = "cue AbilityUsed.wav";
   // No to the question: nothing paid, nothing on.
   Click({false});
-  EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OnQuestion(1, false)}));
+  EXPECT_EQ(ui.transcript,
+            (std::vector<std::string>{cue, OnQuestion(state::kSpecialEvasionComputer, false)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
 
   // Yes: 3 points, the special stands for the rest of the fight.
   Click({true});
-  EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OnQuestion(1, true)}));
+  EXPECT_EQ(ui.transcript,
+            (std::vector<std::string>{cue, OnQuestion(state::kSpecialEvasionComputer, true)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
   const int slot = combat::FindPlayerModifierSlot(kSpecial);
   ASSERT_GT(slot, 0);
@@ -63,13 +65,14 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   // Off: no keeps it, yes pays 3 and ends it.
   state::PlayerShip[ship::kActionPoints] = 3;
   Click({false});
-  EXPECT_EQ(ui.transcript, (std::vector<std::string>{cue, OffQuestion(1, false)}));
+  EXPECT_EQ(ui.transcript,
+            (std::vector<std::string>{cue, OffQuestion(state::kSpecialEvasionComputer, false)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3);
   EXPECT_GT(combat::FindPlayerModifierSlot(kSpecial), 0);
   Click({true});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
-  EXPECT_EQ(state::ActiveShipSpecial(Side::Player), 0);
+  EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kNoSpecial);
 
   // Off with 2 points: "Not enough AP!" after the cue, no question.
   state::PlayerShip[ship::kActionPoints] = 2;
@@ -100,7 +103,7 @@ TEST_F(ShipSpecialTest, TwinGunsFiringPicture) {
                              "_l_f3.jpg", "_l_f5.jpg", "_l_f5.jpg", "_l_f2.jpg"};
   for (std::int32_t gun = 0; gun <= 8; ++gun) {
     SCOPED_TRACE(gun);
-    Ships(3, 1);
+    Ships(state::kClassAvenger, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::PlayerShip[ship::kGun] = gun;
     combat::Pictures.playerFiring = "before.jpg";
@@ -111,7 +114,7 @@ TEST_F(ShipSpecialTest, TwinGunsFiringPicture) {
     EXPECT_EQ(combat::Pictures.playerFiring, std::string("Federation_Avenger") + offSuffix[gun]);
   }
   // Another special leaves the firing picture alone.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerModifiers = {};
   combat::Pictures.playerFiring = "before.jpg";
   Click({true});
@@ -125,7 +128,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
       "question: Really? / Are you really sure you wish to drop all missiles for a +1 AP bonus "
       "each turn? -> ";
   // Yes twice: the launcher never reloads in this fight.
-  Ships(4, 1);
+  Ships(state::kClassSabre, state::kClassStarwolf);
   state::PlayerShip[ship::kMissileReload] = 2;
   Click({true, true});
   EXPECT_EQ(ui.Lines("question: Really?"), std::vector<std::string>{really + "yes"});
@@ -134,7 +137,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // No to the second question: the special is off again and the 3 points stay spent.
-  Ships(4, 1);
+  Ships(state::kClassSabre, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::PlayerShip[ship::kMissileReload] = 2;
   Click({true, false});
@@ -144,7 +147,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // Switching it off later keeps the emptied launcher.
-  Ships(4, 1);
+  Ships(state::kClassSabre, state::kClassStarwolf);
   state::PlayerModifiers = {};
   Click({true, true});
   state::PlayerShip[ship::kActionPoints] = 3;
@@ -154,7 +157,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
 }
 
 TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
-  Ships(13, 1);
+  Ships(state::kClassNeptun, state::kClassStarwolf);
   state::PlayerShip[ship::kEmitterUsed] = 0;
   Click({true});
   const int slot = combat::FindPlayerModifierSlot(kSpecial);
@@ -183,7 +186,7 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   state::ClearGameState();
   state::PlayerShip[ship::kClass] = 13;
   state::PlayerShip[ship::kEmitterUsed] = 1;
-  combat::SetupShipCombat(1, kFactionPirates, 2, 1, ui);
+  combat::SetupShipCombat(state::kClassStarwolf, kFactionPirates, kMilitaryShip, 1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 0);
   state::PlayerShip[ship::kActionPoints] = 5;
   Click({true});

@@ -162,7 +162,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
          Give(Side::Enemy, 6);
        },
        [&] {
-         const std::int32_t base = state::GetMissileDamage(2, 1);
+         const std::int32_t base = state::GetMissileDamage(state::kClassStargun, 1);
          const std::int32_t dmg = base + base / 2;
          const auto d = Draws(seed, {dmg / 2});
          return std::pair{100, 100 - (dmg / 2 + d[0])};
@@ -388,8 +388,8 @@ TEST_F(SimulatorTest, PlayerClickNeedsOwnedAbilityAndNoBlock) {
 TEST_F(SimulatorTest, SetupPageStepsAndChoices) {
   state::ClearGameState();
   combat::SimulatorSetupStep = 1;
-  combat::ChooseSimulatorShip(3);
-  combat::ChooseSimulatorShip(1);
+  combat::ChooseSimulatorShip(state::kClassAvenger);
+  combat::ChooseSimulatorShip(state::kClassStarwolf);
   EXPECT_FALSE(combat::ContinueSimulatorSetup());  // ship only
   EXPECT_EQ(combat::SimulatorSetupStep, 1);
   combat::ChooseSimulatorExpertise(6);
@@ -401,7 +401,7 @@ TEST_F(SimulatorTest, SetupPageStepsAndChoices) {
   EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 3);
   EXPECT_EQ(state::PlayerData[player::kProfession], 6);
   EXPECT_FALSE(combat::ContinueSimulatorSetup());  // expertise only
-  combat::ChooseSimulatorShip(2);
+  combat::ChooseSimulatorShip(state::kClassStargun);
   EXPECT_EQ(state::EnemyShip[ship::kClass], 2);
   EXPECT_TRUE(combat::ContinueSimulatorSetup());
   EXPECT_EQ(combat::SimulatorSetupStep, 3);
@@ -426,15 +426,16 @@ TEST_F(SimulatorTest, ShipSetupByEnemyExpertise) {
     combat::SetupSimulatorShips(ui);
     for (int s = 0; s < 4; ++s) EXPECT_EQ(state::EnemyAbilitySlots[s + 1], c.firstSlots[s]);
     EXPECT_EQ(state::EnemyShip[ship::kReinforcements], c.reinforcements);
-    EXPECT_EQ(state::EnemyShip[ship::kShields], state::GetShipClassBaseShields(3));
+    EXPECT_EQ(state::EnemyShip[ship::kShields],
+              state::GetShipClassBaseShields(state::kClassAvenger));
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
     EXPECT_EQ(state::PlayerSlotState[4], 0);
     EXPECT_EQ(state::EnemyModifiers[2][modifier::kActive], 0);
   }
-  const auto player = combat::GetSimulatorShipPictures(3, Side::Player);
+  const auto player = combat::GetSimulatorShipPictures(state::kClassAvenger, Side::Player);
   EXPECT_EQ(player.ship, "Federation_Shadowcat_R.jpg");
   EXPECT_EQ(player.fire, "Federation_Firing_R.jpg");
-  const auto enemy = combat::GetSimulatorShipPictures(1, Side::Enemy);
+  const auto enemy = combat::GetSimulatorShipPictures(state::kClassStarwolf, Side::Enemy);
   EXPECT_EQ(enemy.missile, "Jalkath_Missile_L.jpg");
   EXPECT_EQ(enemy.fireLeft, 531);
   EXPECT_EQ(enemy.fireTop, 258);
@@ -444,7 +445,8 @@ TEST_F(SimulatorTest, ShipSetupByEnemyExpertise) {
 // and the duel ticks until it ends. Returns the number of ticks and the result popups.
 std::pair<int, std::vector<std::string>> WholeRun(std::uint32_t seed, SimUi& ui) {
   ui.onSetupPage = [] {
-    combat::ChooseSimulatorShip(combat::SimulatorSetupStep == 1 ? 2 : 1);
+    combat::ChooseSimulatorShip(combat::SimulatorSetupStep == 1 ? state::kClassStargun
+                                                                : state::kClassStarwolf);
     combat::ChooseSimulatorExpertise(1);
     combat::ContinueSimulatorSetup();
   };
@@ -498,7 +500,7 @@ TEST_F(SimulatorTest, BackOrClosingThePageEndsTheRunWithoutADuel) {
       {"back on the enemy page",
        [] {
          if (combat::SimulatorSetupStep == 1) {
-           combat::ChooseSimulatorShip(1);
+           combat::ChooseSimulatorShip(state::kClassStarwolf);
            combat::ChooseSimulatorExpertise(3);
            combat::ContinueSimulatorSetup();
          } else {

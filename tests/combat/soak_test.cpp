@@ -1,6 +1,9 @@
 // Many seeded duels over every ship class and enemy kind: every fight ends, the action points
 // never stand above 8 after a redraw, and no index leaves its table (the sanitizer build checks
 // every table access).
+#include <algorithm>
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "combat/duel.h"
@@ -15,8 +18,12 @@ namespace {
 // The full count in every build: the sanitizer build is the one that sees a table index go astray.
 constexpr int kDuels = 10000;
 
-constexpr std::int32_t kEnemyClasses[] = {-1, 1,  2,  3,  4,  5,  6,  7,  8,  9,
-                                          10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+// The starbase, then every ship class.
+constexpr std::array<state::ShipClassId, 20> kEnemyClasses = [] {
+  std::array<state::ShipClassId, 20> classes{state::kStarbaseClass};
+  std::copy(state::kEveryShipClass.begin(), state::kEveryShipClass.end(), classes.begin() + 1);
+  return classes;
+}();
 
 TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
   support::ScriptUi screens;
@@ -24,10 +31,10 @@ TEST(CombatSoak, SeededDuelsEndAndKeepTheirInvariants) {
   for (int i = 0; i < kDuels; ++i) {
     combat::DuelSetup setup;
     setup.seed = static_cast<std::uint32_t>(i) * 2654435761u;
-    setup.playerClass = 1 + i % 19;
+    setup.playerClass = state::kEveryShipClass[static_cast<std::size_t>(i % 19)];
     setup.enemyClass = kEnemyClasses[(i / 19) % 20];
     setup.enemyFaction = state::kAllFactions[i % 5];
-    setup.enemyKind = 1 + (i / 7) % 3;
+    setup.enemyKind = ShipKind{1 + (i / 7) % 3};
     setup.enemyTier = (i / 11) % 5;
     setup.playerFaction = state::kPowers[(i / 3) % 4];
     combat::RecordingUi ui(screens);

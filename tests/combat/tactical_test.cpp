@@ -53,7 +53,7 @@ TEST_F(TacticalTest, LastingEffectsOnBothSides) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     ui.transcript.clear();
@@ -89,7 +89,7 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
   for (std::int32_t id : {6, 7, 8, 9, 10, 12, 13}) {
     SCOPED_TRACE(id);
     // Already active: the player is told, nothing is paid; the enemy does nothing at all.
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     ui.transcript.clear();
@@ -191,7 +191,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     const std::int32_t chance = id == 11 ? 30 : 50;
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
-      Ships(1, 1);
+      Ships(state::kClassStarwolf, state::kClassStarwolf);
       state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
       state::EnemyModifiers = {};
       ui.transcript.clear();
@@ -233,7 +233,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.line);
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerShip[ship::kCargoModule] = r.cargoModule;
     state::EnemyModifiers = {};
     if (r.enemyModifier) combat::AddEnemyModifier(r.enemyModifier);
@@ -245,7 +245,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     EXPECT_EQ(state::RandSeed, seed);
   }
   // The player's own mark does not hold the player.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(20, ui);
@@ -255,7 +255,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   EXPECT_EQ(ui.Lines("cue Fly").size(), 1u) << "the attempt is made";
 
   // Too few points: only "Not enough AP!", no cue, no draw.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerShip[ship::kActionPoints] = 4;
   ui.transcript.clear();
   const std::uint32_t seed = state::RandSeed;
@@ -286,7 +286,7 @@ TEST_F(TacticalTest, EnemyFlee) {
   for (std::uint32_t seed = 0; seed < 60; ++seed) {
     for (std::uint8_t offered : {0, 1}) {
       SCOPED_TRACE(testing::Message() << "seed " << seed << " offered " << int(offered));
-      Ships(1, 1);
+      Ships(state::kClassStarwolf, state::kClassStarwolf);
       combat::BoardingOffered = offered;
       ui.transcript.clear();
       ui.closed = false;
@@ -313,7 +313,7 @@ TEST_F(TacticalTest, EnemyFlee) {
     }
   }
   // The player's tractor beam holds the enemy: nothing at all.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   combat::AddPlayerModifier(12, ui);
   ui.transcript.clear();
   combat::ResolveCombatAction(Side::Enemy, 11, ui);
@@ -330,7 +330,7 @@ TEST_F(TacticalTest, EnemyCloak) {
   for (std::int32_t playerModule : {0, 3}) {
     for (std::uint32_t seed = 0; seed < 40; ++seed) {
       SCOPED_TRACE(testing::Message() << "module " << playerModule << " seed " << seed);
-      Ships(1, 1);
+      Ships(state::kClassStarwolf, state::kClassStarwolf);
       state::PlayerShip[ship::kCargoModule] = playerModule;
       ui.transcript.clear();
       ui.closed = false;
@@ -349,7 +349,7 @@ TEST_F(TacticalTest, EnemyCloak) {
   }
   // The player's tractor beam or mark holds the enemy; the enemy's own do not.
   for (std::int32_t modifier : {12, 20}) {
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     combat::AddPlayerModifier(modifier, ui);
@@ -384,17 +384,17 @@ TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
   // The screen lives on: the next fight set up on it is open again, and its rounds go on.
   state::PlayerShip[ship::kAlive] = 1;
   state::PlayerShip[ship::kClass] = 1;
-  combat::SetupShipCombat(1, kFactionOuterRim, 2, 0, ui);
+  combat::SetupShipCombat(state::kClassStarwolf, kFactionOuterRim, kMilitaryShip, 0, ui);
   EXPECT_FALSE(ui.IsClosed());
   state::EnemyAbilitySlots = {};
   combat::EndPlayerTurn(ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            state::GetShipClassStat(1, state::kAttrActionPoints))
+            state::GetShipClassStat(state::kClassStarwolf, state::kAttrActionPoints))
       << "the enemy's empty list hands the turn back";
 }
 
 TEST_F(TacticalTest, Exploit) {
-  const std::int32_t cost = state::GetGunApCost(1, 0, Side::Player) + 2;
+  const std::int32_t cost = state::GetGunApCost(state::kClassStarwolf, 0, Side::Player) + 2;
   const std::string stunNeeded = "popup: Problem / The enemy needs to be stunned by an EMP attack.";
 
   // The player needs an own EMP: the enemy's EMP (the player stunned) does not do.
@@ -412,7 +412,7 @@ TEST_F(TacticalTest, Exploit) {
 
   // A sure hit doubles the damage after the scaling; the guns' cue draws before the roll.
   const auto sureHit = [] { return state::Random(2) >= 0 && state::Random(100) == 0; };
-  Ships(1, 6);
+  Ships(state::kClassStarwolf, state::kClassShadowcat);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(16, ui);
@@ -422,15 +422,15 @@ TEST_F(TacticalTest, Exploit) {
   combat::ResolvePlayerCombatAction(15, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - cost);
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "it counts as a gun volley";
-  const std::int32_t d =
-      2 * combat::ScalePlayerDamageToEnemy(state::GetGunDamage(1, 0, Side::Player));
+  const std::int32_t d = 2 * combat::ScalePlayerDamageToEnemy(
+                                 state::GetGunDamage(state::kClassStarwolf, 0, Side::Player));
   EXPECT_EQ(ui.Lines("player: "),
             std::vector<std::string>{"player: Exploit !! / You exploit the enemy being stunned "
                                      "by an EMP and cause " + std::to_string(d) +
                                      " pts. of damage."});
 
   // The enemy's sure hit: doubled first, then scaled.
-  Ships(6, 1);
+  Ships(state::kClassShadowcat, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
   combat::AddEnemyModifier(33);
@@ -438,10 +438,10 @@ TEST_F(TacticalTest, Exploit) {
   state::Randomize(SeedWhere(sureHit));
   combat::ResolveCombatAction(Side::Enemy, 15, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 0, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, 0, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
-  const std::int32_t e =
-      combat::ScaleEnemyDamageToPlayer(2 * state::GetGunDamage(1, 0, Side::Enemy));
+  const std::int32_t e = combat::ScaleEnemyDamageToPlayer(
+      2 * state::GetGunDamage(state::kClassStarwolf, 0, Side::Enemy));
   EXPECT_EQ(ui.Lines("enemy: "),
             std::vector<std::string>{"enemy: Exploit !! / The enemy exploits you being stunned by "
                                      "an EMP and causes " + std::to_string(e) +
@@ -449,7 +449,7 @@ TEST_F(TacticalTest, Exploit) {
 
   // Misses of both sides: a roll of 100 misses every chance.
   const auto sureMiss = [] { return state::Random(2) >= 0 && state::Random(100) == 99; };
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(16, ui);

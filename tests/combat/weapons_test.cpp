@@ -26,7 +26,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
   for (const Case& c : cases) {
     int overheats = 0;
     for (std::uint32_t seed = 0; seed < 300; ++seed) {
-      Ships(1, 1);
+      Ships(state::kClassStarwolf, state::kClassStarwolf);
       state::PlayerModifiers = {};
       state::PlayerShip[ship::kGun] = c.gun;
       state::PlayerShip[ship::kGunVolleys] = c.volleysBefore;
@@ -46,7 +46,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
     }
   }
   // The roll is drawn even on the first volley, where it can never overheat.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerShip[ship::kGun] = kGunTurboLaser;
   state::Randomize(5);
   state::Random(100);
@@ -64,11 +64,11 @@ TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   state::AbilityOwned[4] = 1;
   combat::ResolvePlayerCombatAction(4, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 0, Side::Player) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, 0, Side::Player) + 2));
   EXPECT_EQ(ui.Lines("player: Focused fire !!").size(), 1u);
 
   // The ShieldPlus device keeps the guns silent.
-  Ships(5, 1);
+  Ships(state::kClassOrion, state::kClassStarwolf);
   state::PlayerModifiers = {};
   combat::AddPlayerModifier(36, ui);
   combat::ResolvePlayerCombatAction(1, ui);
@@ -89,7 +89,8 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
+            5 - state::GetGunApCost(state::kClassStarwolf, 0, Side::Player));
 }
 
 TEST_F(WeaponsTest, GunSpecials) {
@@ -99,7 +100,7 @@ TEST_F(WeaponsTest, GunSpecials) {
     const std::int32_t r = state::Random(100);
     for (std::int32_t gun : {2, 4, 5, 6, 7, 8}) {
       SCOPED_TRACE(testing::Message() << "gun " << gun << " seed " << seed);
-      Ships(1, 1);
+      Ships(state::kClassStarwolf, state::kClassStarwolf);
       state::PlayerModifiers = {};
       state::EnemyModifiers = {};
       state::PlayerShip[ship::kGun] = gun;
@@ -132,7 +133,7 @@ TEST_F(WeaponsTest, GunSpecials) {
     }
   }
   // A Leech gun never lifts the shields over the maximum; a Fusion miss is never doubled.
-  Ships(1, 1);
+  Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerShip[ship::kGun] = kGunLeech;
   state::PlayerShip[ship::kShields] = 99;
   combat::ApplyGunSpecial(100, ui);
@@ -146,7 +147,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     std::int32_t launcher, reload;
   };
   for (const Case& c : {Case{0, 4}, Case{2, 8}, Case{10, 100000}}) {
-    Ships(6, 6);
+    Ships(state::kClassShadowcat, state::kClassShadowcat);
     state::PlayerShip[ship::kMissileLauncher] = c.launcher;
     state::PlayerMissileVolley = {};
     combat::ResolvePlayerCombatAction(2, ui);
@@ -154,7 +155,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 3);
     EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - state::GetMissileApCost(6, c.launcher, Side::Player));
+              5 - state::GetMissileApCost(state::kClassShadowcat, c.launcher, Side::Player));
   }
   // A volley in flight: nothing at all. Reloading and torpedoes against fighters: refused.
   ui.transcript.clear();
@@ -165,7 +166,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
-  Ships(6, 1);
+  Ships(state::kClassShadowcat, state::kClassStarwolf);
   state::PlayerShip[ship::kMissileLauncher] = kMissileZeusMk1;
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
@@ -177,7 +178,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
     std::int32_t launcher, reload;
   };
   for (const Case& c : {Case{0, 5}, Case{2, 10}, Case{10, 100000}}) {
-    Ships(6, 6);
+    Ships(state::kClassShadowcat, state::kClassShadowcat);
     state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
     combat::ResolveCombatAction(Side::Enemy, 2, ui);
@@ -195,7 +196,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
 }
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
-  Ships(6, 6);
+  Ships(state::kClassShadowcat, state::kClassShadowcat);
   state::PlayerShip[ship::kMissileLauncher] = kMissileZeusEmp;
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
@@ -203,7 +204,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
   combat::StartNewCombatRound(ui);
-  const std::int32_t d = 2 * state::GetMissileDamage(6, 8);
+  const std::int32_t d = 2 * state::GetMissileDamage(state::kClassShadowcat, 8);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(ui.Lines("player: Missile hit !!"),
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
@@ -217,7 +218,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   EXPECT_EQ(ui.Lines("enemy: Missile hit !!").size(), 1u);
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
-  Ships(6, 6);
+  Ships(state::kClassShadowcat, state::kClassShadowcat);
   state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
@@ -250,7 +251,7 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Ships(6, 6);
+    Ships(state::kClassShadowcat, state::kClassShadowcat);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     state::PlayerMissileVolley = {};
@@ -280,7 +281,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
 
   // An ECM good for more than 90 percent is held to 90: a roll of 90 fails, 89 succeeds.
   for (std::int32_t roll : {89, 90}) {
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerShip[ship::kEcm] = kEcmSupersafeMk2;
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
@@ -290,7 +291,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
 
   // In the tutorial's step 16 the interception always succeeds, the plasma leak included.
   for (std::uint32_t seed = 0; seed < 100; ++seed) {
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::TutorialActive = 1;
     state::TutorialStep = 16;
     state::PlayerShip[ship::kEcm] = kEcmPlasma;
@@ -310,7 +311,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
   for (std::int32_t roll : {26, 27}) {
-    Ships(1, 1);
+    Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolveCombatAction(Side::Enemy, 3, ui);

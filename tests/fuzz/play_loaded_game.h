@@ -39,9 +39,9 @@ inline void PlayLoadedGame(std::uint32_t seed) {
   for (int day = 0; day < kPlayedDays; ++day) rules::AdvanceDay(screens);
 
   // A fight against a ship drawn from the seed, played by the duel's captain.
-  const std::int32_t enemyClass = 1 + static_cast<std::int32_t>(seed % 19);
+  const state::ShipClassId enemyClass = state::kEveryShipClass[seed % 19];
   const Faction enemyFaction = state::kAllFactions[seed / 19 % 5];
-  combat::SetupShipCombat(enemyClass, enemyFaction, 2, 0, ui);
+  combat::SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0, ui);
   combat::PrepareShipCombat();
   combat::RefreshShipCombatScreen(ui);
   (void)combat::PlayDuel(ui, kFightRounds);

@@ -244,14 +244,15 @@ TEST_F(Campaigns, WarBondsStrengthenOnlyThePlayersSide) {
 }
 
 TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
-  int small = 0, large = 0;
-  for (int cls = 1; cls <= state::kLastShipClass; ++cls) {
-    const int size = state::GetShipClassSize(cls);
-    if (size == 5 && large == 0) large = cls;
-    if (size > 0 && size < 5 && small == 0) small = cls;
+  state::ShipClassId small = state::kNoShipClass, large = state::kNoShipClass;
+  for (const state::ShipClassId cls : state::kEveryShipClass) {
+    const state::ShipSize size = state::GetShipClassSize(cls);
+    if (size == state::kSizeBattleship && large == state::kNoShipClass) large = cls;
+    if (size > state::kNoSize && size < state::kSizeBattleship && small == state::kNoShipClass)
+      small = cls;
   }
-  ASSERT_NE(small, 0);
-  ASSERT_NE(large, 0);
+  ASSERT_NE(small, state::kNoShipClass);
+  ASSERT_NE(large, state::kNoShipClass);
 
   struct Case {
     int type;
@@ -281,7 +282,7 @@ TEST_F(Campaigns, MissionPointsByTypeShipSizeAndCount) {
     SystemData[3][star_system::kAttacker] = 1;
     SystemData[3][star_system::kCampaignMissions] = c.missionsBefore;
     PlayerData[player::kFaction] = c.playerAttacks ? 1 : 2;
-    state::PlayerShip[ship::kClass] = c.largeShip ? large : small;
+    state::PlayerShip[ship::kClass] = state::Stored(c.largeShip ? large : small);
     state::PlayerShip[ship::kTargeting] = c.commandHq ? 6 : 0;
     state::ActiveMission[mission::kType] = c.type;
     state::ActiveMission[mission::kCampaignSystem] = 3;

@@ -71,14 +71,16 @@ TEST_F(Cheats, ThePromotionCheatBringsExactlyOnePromotionAndNoneAtTheTop) {
 TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
   struct Case {
     int start;
-    std::int32_t faction, credits, level, rank, shipClass;
+    std::int32_t faction, credits, level, rank;
+    state::ShipClassId shipClass;
     std::vector<int> skills, abilities;
   };
   const Case cases[] = {
-      {1, 1, 100000, 7, 3, 7, {1, 5, 9, 14}, {6, 11}},
-      {1, 3, 100000, 7, 3, 6, {1, 5, 9, 14}, {6, 11}},
-      {2, 3, 500000, 13, 5, 13, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-      {3, 4, 1000000, 15, 6, 16, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+      {1, 1, 100000, 7, 3, state::kClassPaladin, {1, 5, 9, 14}, {6, 11}},
+      {1, 3, 100000, 7, 3, state::kClassShadowcat, {1, 5, 9, 14}, {6, 11}},
+      {2, 3, 500000, 13, 5, state::kClassNeptun, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
+      {3, 4, 1000000, 15, 6, state::kClassMarauder, {1, 5, 9, 11, 14, 15, 16, 18, 19},
+       {6, 8, 11, 12, 22}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "start " << c.start << " faction " << c.faction);
@@ -97,7 +99,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     for (int skill : c.skills) EXPECT_EQ(state::SkillOwned[skill], 1) << "skill " << skill;
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 
-    EXPECT_EQ(PlayerShip[ship::kClass], c.shipClass);
+    EXPECT_EQ(PlayerShip[ship::kClass], state::Stored(c.shipClass));
     EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(c.shipClass));
     for (std::int32_t category = 1; category <= 6; ++category)
       EXPECT_EQ(PlayerShip[state::EquipmentShipField(category)],
@@ -127,7 +129,7 @@ TEST_F(Cheats, AFastStartRaisesOnlyTheCrewmenToTheMinimumCrew) {
   struct Case {
     std::int32_t crewmen, officers, pirates, marines, crewmenAfter;
   };
-  const std::int32_t needed = state::GetShipClassStat(13, state::kAttrMinCrew);
+  const std::int32_t needed = state::GetShipClassStat(state::kClassNeptun, state::kAttrMinCrew);
   ASSERT_GT(needed, 6);
   for (const Case c : {Case{3, 1, 2, 5, needed - 3}, Case{needed, 0, 0, 0, needed},
                        Case{needed + 4, 1, 0, 0, needed + 4}}) {

@@ -38,7 +38,7 @@ class Crew : public World {
     AddBody(kSystem, 9, kHideout);
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kClass] = kClassShadowcat;
+    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     PlayerData[player::kCredits] = 100000;
   }
   support::ScriptUi ui;
@@ -98,7 +98,8 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
   const std::string poor = "Unfortunately you do not have enough money.";
   struct Case {
     std::string name;
-    std::int32_t shipClass, module;
+    state::ShipClassId shipClass;
+    std::int32_t module;
     CrewKind kind;
     std::int32_t aboard;  // crewmen already aboard
     std::int32_t droids;  // droids aboard count too
@@ -125,7 +126,7 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
     ui.Clear();
     for (int k = 1; k <= state::kCrewKindCount; ++k)
       PlayerShip[state::CrewCountField(static_cast<CrewKind>(k))] = 0;
-    PlayerShip[ship::kClass] = c.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     PlayerShip[ship::kCargoModule] = c.module;
     PlayerShip[ship::kCrewmen] = c.aboard;
     PlayerShip[ship::kDroids] = c.droids;

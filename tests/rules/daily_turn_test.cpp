@@ -9,6 +9,7 @@
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/start_ship.h"
@@ -120,7 +121,7 @@ TEST_F(DailyTurn, WarBondsLoseByLevelOnLosingDaysAndTheLockRunsOut) {
 }
 
 TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
-  const int full = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  const int full = state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip));
   struct Case {
     int before;
     bool fastRecharge;
@@ -276,7 +277,7 @@ TEST_F(DailyTurn, ANewGameRunsItsDaysAndStartsAtDayOne) {
     for (int g = 1; g <= 18; ++g) EXPECT_EQ(state::Cargo[g], 0);
     for (auto crew = ship::kCrewmen; crew <= ship::kDroids; ++crew) EXPECT_EQ(PlayerShip[crew], 0);
     EXPECT_GE(PlayerShip[ship::kShields],
-              state::GetShipClassBaseShields(PlayerShip[ship::kClass]) / 2);
+              state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip)) / 2);
   }
 }
 

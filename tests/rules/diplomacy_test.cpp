@@ -39,12 +39,12 @@ class Diplomacy : public World {
   void OnlyFactions(int count) {
     for (int f = count + 1; f <= state::kLastFaction; ++f) FactionData[f][faction::kAlive] = 0;
   }
-  static int CorvetteClass() {
-    for (int c = 1; c <= state::kLastShipClass; ++c) {
+  static state::ShipClassId CorvetteClass() {
+    for (const state::ShipClassId c : state::kEveryShipClass) {
       if (state::GetShipClassSize(c) == state::kSizeCorvette) return c;
     }
     ADD_FAILURE() << "no corvette in the catalogue";
-    return 0;
+    return state::kNoShipClass;
   }
 };
 
@@ -222,7 +222,7 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     // A Federation captain in a corvette at system 2; the system under attack has a sun and three
     // planets, so campaign work can be offered there.
     state::PlayerData[player::kFaction] = 1;
-    state::PlayerShip[ship::kClass] = CorvetteClass();
+    state::PlayerShip[ship::kClass] = state::Stored(CorvetteClass());
     state::PlayerShip[ship::kSystem] = 2;
     state::PlayerShip[ship::kBody] = 5;
     AddBody(3, 1, kSun);

@@ -39,7 +39,7 @@ class Encounters : public World {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kClassStarwolf;
+    PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
     PlayerShip[ship::kBody] = 2;
     PlayerShip[ship::kSystem] = 3;
     PlayerShip[ship::kShields] = 7;
@@ -61,7 +61,7 @@ class Encounters : public World {
 TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
   struct Case {
     const char* name;
-    int shipClass;
+    state::ShipClassId shipClass;
     bool campaign, criminalistics, advanced, tutorial;
     int day;
     int chance;
@@ -80,7 +80,7 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[ship::kClass] = c.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
     state::SkillOwned[kSkillCriminalistics] = c.criminalistics ? 1 : 0;
     state::SkillOwned[kSkillAdvancedCriminalistics] = c.advanced ? 1 : 0;
@@ -94,7 +94,7 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
 TEST_F(Encounters, EncounterRatesOverManyDays) {
   struct Case {
     const char* name;
-    int shipClass;
+    state::ShipClassId shipClass;
     int missionType;  // 0 none
     bool campaign;
     bool tutorial;
@@ -115,7 +115,7 @@ TEST_F(Encounters, EncounterRatesOverManyDays) {
   for (const Case& c : cases) {
     SetUp();
     War(1, 2);
-    PlayerShip[ship::kClass] = c.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
@@ -148,10 +148,10 @@ TEST_F(Encounters, AnEnemyAtWarIsAnnouncedAndFought) {
   ASSERT_EQ(ui.setups.size(), 1u);
   const CombatSetup setup = ui.setups[0];
   EXPECT_TRUE(setup.enemyFaction == 2 || setup.enemyFaction == 4) << setup.enemyFaction;
-  EXPECT_EQ(setup.enemyKind, 2);
+  EXPECT_EQ(setup.enemyKind, kMilitaryShip);
   EXPECT_EQ(setup.enemyTier, 0);
-  EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary);
-  EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 1);
+  EXPECT_EQ(state::GetShipClassRole(setup.enemyClass), state::kRoleMilitary);
+  EXPECT_LE(state::GetShipClassSize(setup.enemyClass), state::kSizeFighter);
   EXPECT_EQ(EnemyShip[ship::kFaction], setup.enemyFaction);
   EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "an enemy at war shoots to kill";
   EXPECT_EQ(PlayerData[player::kFlightEncounters], 1);
@@ -201,7 +201,7 @@ TEST_F(Encounters, ThePoliceHuntAWantedPlayerWithATractorBeam) {
 TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
   War(1, 2);
   PlayerData[player::kCriminalDays] = 20;
-  PlayerShip[ship::kClass] = kClassShadowcat;
+  PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
   int police = 0, enemies = 0;
   for (std::uint32_t seed = 0; police + enemies < 60 && seed < 400000; ++seed) {
     state::Randomize(seed);
@@ -212,8 +212,8 @@ TEST_F(Encounters, AWantedPlayerAtWarMeetsBothPoliceAndEnemies) {
     rules::StartHostileEncounter(ui);
     ASSERT_EQ(ui.setups.size(), 1u) << seed;
     const CombatSetup setup = ui.setups[0];
-    EXPECT_EQ(state::GetShipClassStat(setup.enemyClass, state::kAttrRole), state::kRoleMilitary) << seed;
-    EXPECT_LE(state::GetShipClassSize(setup.enemyClass), 2) << seed;
+    EXPECT_EQ(state::GetShipClassRole(setup.enemyClass), state::kRoleMilitary) << seed;
+    EXPECT_LE(state::GetShipClassSize(setup.enemyClass), state::kSizeCorvette) << seed;
     ASSERT_TRUE(setup.enemyFaction == 1 || setup.enemyFaction == 2) << seed;
     const bool isPolice = setup.enemyFaction == 1;
     (isPolice ? police : enemies) += 1;
@@ -250,7 +250,7 @@ TEST_F(Encounters, OnlyTheFirstEncounterOfAFlightIsFought) {
 TEST_F(Encounters, TheLastDayRollDecides) {
   struct Case {
     const char* name;
-    int shipClass;
+    state::ShipClassId shipClass;
     int missionType;  // 0 none
     bool missionActive;
     std::vector<int> rolls;
@@ -269,7 +269,7 @@ TEST_F(Encounters, TheLastDayRollDecides) {
     for (const bool decisiveHits : {true, false}) {
       SetUp();
       War(1, 2);
-      PlayerShip[ship::kClass] = c.shipClass;
+      PlayerShip[ship::kClass] = state::Stored(c.shipClass);
       state::ActiveMission[mission::kActive] = c.missionActive ? 1 : 0;
       state::ActiveMission[mission::kType] = c.missionType;
       ASSERT_EQ(rules::EncounterChance(3), 30) << c.name;

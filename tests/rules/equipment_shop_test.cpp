@@ -34,7 +34,7 @@ class EquipmentShopTest : public ::testing::Test {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 1;
     state::PlayerShip[ship::kAlive] = 1;
-    state::PlayerShip[ship::kClass] = kClassStarwolf;
+    state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
     state::ApplyStandardFit(state::PlayerShip);
     state::PlayerShip[ship::kCargoSpace] =
         state::GetShipCargoCapacity(kClassStarwolf, 0, state::Side::Player);
@@ -44,7 +44,7 @@ class EquipmentShopTest : public ::testing::Test {
 
 TEST_F(EquipmentShopTest, AnOfferCostsItsPriceLessAQuarterOfTheFittedItem) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t fitted;  // gun
     std::int32_t offer;
     std::int32_t tradeIn;
@@ -63,8 +63,9 @@ TEST_F(EquipmentShopTest, AnOfferCostsItsPriceLessAQuarterOfTheFittedItem) {
       {kClassShadowcat, 2, 0, 80000, 32000, 32000},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "class " << c.shipClass << " gun " << c.fitted << " -> " << c.offer);
-    state::PlayerShip[ship::kClass] = c.shipClass;
+    SCOPED_TRACE(testing::Message() << "class " << state::Stored(c.shipClass) << " gun " << c.fitted
+                                    << " -> " << c.offer);
+    state::PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::PlayerShip[ship::kGun] = c.fitted;
     EXPECT_EQ(rules::EquipmentTradeIn(kCategoryGuns), c.tradeIn);
     EXPECT_EQ(rules::EquipmentOfferPrice(kCategoryGuns, c.offer), c.shown);

@@ -24,7 +24,10 @@ enum class FightOutcome {
 };
 
 struct CombatSetup {
-  std::int32_t enemyClass, enemyFaction, enemyKind, enemyTier;
+  state::ShipClassId enemyClass;
+  std::int32_t enemyFaction;
+  ShipKind enemyKind;
+  std::int32_t enemyTier;
 };
 
 class FightScript : public support::ScriptUi {
@@ -46,7 +49,7 @@ class FightScript : public support::ScriptUi {
   std::vector<int> endedTutorialSteps;
 
   // The set-up every fight gets: the enemy record and a fresh set of enemy ability slots.
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     setups.push_back({enemyClass, state::Stored(enemyFaction), enemyKind, enemyTier});
     state::EnemyAbilitySlots.fill(0);

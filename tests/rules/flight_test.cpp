@@ -95,7 +95,7 @@ class Flight : public World {
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kClassShadowcat;
+    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     PlayerShip[ship::kCrewmen] = 6;
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = kSunBody;
@@ -258,7 +258,7 @@ TEST_F(Flight, AWantedPilotsCrewMayDesertAtAPlanet) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[ship::kClass] = kClassStarwolf;  // no police trouble: nothing carried
+    PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);  // no police trouble: nothing carried
     PlayerData[player::kCriminalDays] = c.criminalDays;
     PlayerShip[ship::kCrewmen] = 20;
     PlayerShip[ship::kOfficers] = c.officers;
@@ -288,7 +288,7 @@ class Contraband : public Flight {
 TEST_F(Contraband, TheThresholdFollowsCleanRecordAndAHiddenCargoBay) {
   struct Case {
     bool cleanRecord;
-    int shipClass;
+    state::ShipClassId shipClass;
     int threshold;
   };
   const Case cases[] = {
@@ -298,12 +298,13 @@ TEST_F(Contraband, TheThresholdFollowsCleanRecordAndAHiddenCargoBay) {
       SetUp();
       Carry();
       state::SkillOwned[kSkillCleanRecord] = c.cleanRecord;
-      PlayerShip[ship::kClass] = c.shipClass;
+      PlayerShip[ship::kClass] = state::Stored(c.shipClass);
       PlayerShip[ship::kCrewmen] = 30;
       state::Randomize(SeedForRoll(roll));
       ArriveAt(kPlanet);
       EXPECT_EQ(ui.CountTopic("Contraband detected!"), roll == c.threshold ? 1u : 0u)
-          << "class " << c.shipClass << " clean " << c.cleanRecord << " roll " << roll;
+          << "class " << state::Stored(c.shipClass) << " clean " << c.cleanRecord << " roll "
+          << roll;
     }
   }
 }
@@ -354,10 +355,11 @@ TEST_F(Contraband, ThePoliceFlagThePilotAndSendAShipOfItsSize) {
     ASSERT_EQ(ui.setups.size(), 1u);
     const CombatSetup& police = ui.setups[0];
     EXPECT_EQ(police.enemyFaction, 2);
-    EXPECT_EQ(police.enemyKind, 2);
+    EXPECT_EQ(police.enemyKind, kMilitaryShip);
     EXPECT_EQ(police.enemyTier, 0);
-    EXPECT_EQ(state::GetShipClassSize(police.enemyClass), 2) << "a corvette like the player's";
-    EXPECT_EQ(state::GetShipClassStat(police.enemyClass, state::kAttrRole), state::kRoleMilitary);
+    EXPECT_EQ(state::GetShipClassSize(police.enemyClass), state::kSizeCorvette)
+        << "a corvette like the player's";
+    EXPECT_EQ(state::GetShipClassRole(police.enemyClass), state::kRoleMilitary);
     EXPECT_EQ(state::EnemyAbilitySlots[12], 12) << "the tractor beam";
     ASSERT_EQ(ui.CountTopic("Hostile encounter!"), 1u);
     EXPECT_EQ(ui.WithTopic("Hostile encounter!")[0].headline,
@@ -404,7 +406,9 @@ class Docking : public Flight {
 TEST_F(Docking, TheLandingRulesDecideInOrder) {
   struct Case {
     const char* name;
-    int place, shipClass, criminalDays, streetRules, owner;
+    int place;
+    state::ShipClassId shipClass;
+    int criminalDays, streetRules, owner;
     bool war, asteroids;
     int tutorialStep;
     Landing landing;
@@ -444,7 +448,7 @@ TEST_F(Docking, TheLandingRulesDecideInOrder) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[ship::kClass] = c.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     PlayerData[player::kCriminalDays] = c.criminalDays;
     if (c.streetRules != 0) state::SkillOwned[c.streetRules] = 1;
     BodyData[kSystem][kPlanet][body::kOwner] = c.owner;
@@ -489,7 +493,8 @@ TEST_F(Docking, SneakingInSucceedsBelowTheSkillsChance) {
     EXPECT_EQ(PlayerData[player::kCriminalDays], 20) << "the flag stays as it was";
     if (!c.planet) {
       ASSERT_EQ(ui.setups.size(), 1u);
-      EXPECT_GT(state::GetShipClassSize(ui.setups[0].enemyClass), 2) << "bigger than a corvette";
+      EXPECT_GT(state::GetShipClassSize(ui.setups[0].enemyClass), state::kSizeCorvette)
+          << "bigger than a corvette";
       EXPECT_EQ(state::EnemyAbilitySlots[12], 0) << "no tractor beam here";
     }
   }
@@ -530,7 +535,7 @@ TEST_F(Docking, AVisibleHideoutOpensItsScreen) {
 }
 
 TEST_F(Docking, AFighterAtAWormholeStaysAndTheSystemIsRedrawn) {
-  PlayerShip[ship::kClass] = kClassStarwolf;
+  PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
   const DockResult result = Dock(kWormholeBody);
   EXPECT_FALSE(result.jump);
   EXPECT_EQ(ui.redraws, 1);

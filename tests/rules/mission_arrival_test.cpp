@@ -23,6 +23,9 @@ using state::PlayerShip;
 using Topics = std::vector<std::string>;
 
 using state::kClassShadowcat;
+
+// The enemy class as mission::kSubject holds it.
+constexpr int kShadowcatSubject = state::Stored(kClassShadowcat);
 constexpr int kReward = 12345;
 constexpr int kCredits = 1000;
 constexpr int kCampaignSystem = 5;
@@ -67,7 +70,7 @@ class MissionArrival : public World {
     PlayerData[player::kExperience] = 0;
     PlayerData[player::kLifePoints] = 3;
     PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = kClassShadowcat;
+    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     PlayerShip[ship::kBody] = 4;
     PlayerShip[ship::kSystem] = 3;
     state::TravelMayClose = 0;
@@ -145,22 +148,22 @@ const std::string kDefenders =
 // clang-format off
 const Case kCases[] = {
   // Ship fights: one arrival decides.
-  {"S&D won", 1, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kClassShadowcat, 4},
-  {"S&D fled", 1, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
-  {"S&D ship lost", 1, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
-  {"S&D both lost", 1, kClassShadowcat, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
-  {"S&D last life", 1, kClassShadowcat, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
-  {"S&D both lost, last life", 1, kClassShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
-  {"Ambush won", 4, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kClassShadowcat, 4},
-  {"Ambush fled", 4, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
-  {"Ambush both lost", 4, kClassShadowcat, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kClassShadowcat, 4},
-  {"Strike won", 9, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kClassShadowcat, 4},
-  {"Strike fled", 9, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
-  {"Strike ship lost", 9, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
-  {"Strike last life", 9, kClassShadowcat, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kClassShadowcat, 4},
-  {"Assault won", 12, kClassShadowcat, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kClassShadowcat, 4},
-  {"Assault fled", 12, kClassShadowcat, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kClassShadowcat, 4},
-  {"Assault ship lost", 12, kClassShadowcat, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kClassShadowcat, 4},
+  {"S&D won", 1, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kShadowcatSubject, 4},
+  {"S&D fled", 1, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"S&D ship lost", 1, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"S&D both lost", 1, kShadowcatSubject, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"S&D last life", 1, kShadowcatSubject, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"S&D both lost, last life", 1, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"Ambush won", 4, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kShadowcatSubject, 4},
+  {"Ambush fled", 4, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Ambush both lost", 4, kShadowcatSubject, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kShadowcatSubject, 4},
+  {"Strike won", 9, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kShadowcatSubject, 4},
+  {"Strike fled", 9, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Strike ship lost", 9, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"Strike last life", 9, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"Assault won", 12, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kShadowcatSubject, 4},
+  {"Assault fled", 12, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Assault ship lost", 12, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
 
   // Nav points: three arrivals.
   {"Patrol point 1", 2, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
@@ -287,7 +290,7 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
   };
   for (const Case& c : cases) {
     SetUp();
-    Mission(c.type, kClassShadowcat);
+    Mission(c.type, kShadowcatSubject);
     ActiveMission[mission::kActive] = c.active;
     PlayerShip[ship::kAlive] = c.alive;
     rules::CheckMissionOnArrival(ui);
@@ -298,12 +301,12 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
 }
 
 TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
-  Mission(1, kClassShadowcat);
+  Mission(1, kShadowcatSubject);
   rules::CheckMissionOnArrival(ui);
   ASSERT_EQ(ui.setups.size(), 1u);
   EXPECT_EQ(ui.setups[0].enemyClass, kClassShadowcat);
   EXPECT_EQ(ui.setups[0].enemyFaction, 2);
-  EXPECT_EQ(ui.setups[0].enemyKind, 2);
+  EXPECT_EQ(ui.setups[0].enemyKind, kMilitaryShip);
   EXPECT_EQ(ui.setups[0].enemyTier, 0);
   const support::ShownPopup& alert = ui.popups.at(0);
   EXPECT_EQ(alert.kind, rules::Popup::Picture);
@@ -356,12 +359,18 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
     int points;
   };
   const Case cases[] = {
-      {1, kClassShadowcat, Script::Destroyed, 60}, {12, kClassShadowcat, Script::Destroyed, 120},
-      {2, 3, Script::None, 60},               {10, 3, Script::None, 28},
-      {14, 3, Script::None, 28},              {15, 3, Script::None, 28},
-      {7, 1, Script::None, 60},               {16, 2, Script::None, 60},
-      {20, 1, Script::FleetWon, 60},          {23, 1, Script::FleetWon, 120},
-      {25, 1, Script::FleetWon, 240},         {26, 1, Script::FleetWon, 240},
+      {1, kShadowcatSubject, Script::Destroyed, 60},
+      {12, kShadowcatSubject, Script::Destroyed, 120},
+      {2, 3, Script::None, 60},
+      {10, 3, Script::None, 28},
+      {14, 3, Script::None, 28},
+      {15, 3, Script::None, 28},
+      {7, 1, Script::None, 60},
+      {16, 2, Script::None, 60},
+      {20, 1, Script::FleetWon, 60},
+      {23, 1, Script::FleetWon, 120},
+      {25, 1, Script::FleetWon, 240},
+      {26, 1, Script::FleetWon, 240},
   };
   for (const bool attacking : {false, true}) {
     for (const Case& c : cases) {
@@ -406,7 +415,7 @@ TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
   };
   for (const Case& c : cases) {
     SetUp();
-    Mission(c.type, kClassShadowcat);
+    Mission(c.type, kShadowcatSubject);
     state::TutorialActive = 1;
     state::TutorialStep = c.step;
     rules::CheckMissionOnArrival(ui);

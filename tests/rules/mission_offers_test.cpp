@@ -17,6 +17,7 @@
 #include "state/fields.h"
 #include "state/new_world.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -29,9 +30,17 @@ using state::MissionOffers;
 using state::Random;
 using state::SystemData;
 
+// This model of the boards works in the numbers the mission rows hold: a class and its size
+// category as stored.
+int SizeOf(int c) { return state::Stored(state::GetShipClassSize(state::ShipClassId{c})); }
+state::ShipRole RoleOf(int c) { return state::GetShipClassRole(state::ShipClassId{c}); }
+int StatOf(int c, state::ShipClassAttribute a) {
+  return state::GetShipClassStat(state::ShipClassId{c}, a);
+}
+
 int ClassOfSize(int size) {
-  for (int c = 1; c <= state::kLastShipClass; ++c) {
-    if (state::GetShipClassSize(c) == size) return c;
+  for (const state::ShipClassId c : state::kEveryShipClass) {
+    if (state::Stored(state::GetShipClassSize(c)) == size) return state::Stored(c);
   }
   return 0;
 }
@@ -134,22 +143,23 @@ TEST_F(Offers, TheEnemyClassDrawMatchesThePlainSearch) {
             state::Randomize(seed);
             int plain = 0;
             for (int draw = 0; draw < 1000; ++draw) {
-              plain = rules::ChooseEncounterShipType(kind, 5, psize, Faction{faction});
-              if (rule == EnemyClassRule::DiscardSameSize &&
-                  state::GetShipClassSize(plain) <= psize && Random(100) <= 40) {
+              plain = state::Stored(rules::ChooseEncounterShipType(kind, 5, psize, Faction{faction}));
+              if (rule == EnemyClassRule::DiscardSameSize && SizeOf(plain) <= psize &&
+                  Random(100) <= 40) {
                 plain = 0;
               }
-              if (state::GetShipClassStat(plain, state::kAttrRole) != state::kRoleMilitary) continue;
-              if (state::GetShipClassSize(plain) < psize) continue;
-              if (rule == EnemyClassRule::SingleShip &&
-                  state::GetShipClassStat(plain, state::kAttrGroup) != 0) {
+              if (RoleOf(plain) != state::kRoleMilitary) continue;
+              if (SizeOf(plain) < psize) continue;
+              if (rule == EnemyClassRule::SingleShip && StatOf(plain, state::kAttrGroup) != 0) {
                 continue;
               }
               break;
             }
             const std::uint32_t after = state::RandSeed;
             state::Randomize(seed);
-            EXPECT_EQ(rules::DrawEnemyClass(kind, 5, psize, Faction{faction}, rule), plain)
+            EXPECT_EQ(state::Stored(
+                          rules::DrawEnemyClass(kind, 5, state::ShipSize{psize}, Faction{faction}, rule)),
+                      plain)
                 << psize << " " << faction << " " << kind << " " << static_cast<int>(rule);
             EXPECT_EQ(state::RandSeed, after);
           }
@@ -165,11 +175,12 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
   class Test : public rules::EncounterClassTest {
    public:
     Test(int faction, int mode) : faction_(faction), mode_(mode) {}
-    bool Accepts(std::int32_t c) const override {
-      const int role = state::GetShipClassStat(c, state::kAttrRole);
+    bool Accepts(state::ShipClassId c) const override {
+      const state::ShipRole role = state::GetShipClassRole(c);
       if (mode_ == 2) return false;
       if (mode_ == 1 && role == state::kRoleMilitary) return false;
-      return c != 0 && !(role == state::kRoleCivilian && Faction{faction_} == kFactionPirates);
+      return c != state::kNoShipClass &&
+             !(role == state::kRoleCivilian && Faction{faction_} == kFactionPirates);
     }
 
    private:
@@ -185,12 +196,13 @@ TEST_F(Offers, EncounterSearchesDrawLikeThePlainLoop) {
             state::Randomize(seed);
             int plain = 0;
             for (int draw = 0; draw < 1000; ++draw) {
-              plain = rules::ChooseEncounterShipType(kind, s, size, Faction{faction});
-              if (test.Accepts(plain)) break;
+              plain = state::Stored(rules::ChooseEncounterShipType(kind, s, size, Faction{faction}));
+              if (test.Accepts(state::ShipClassId{plain})) break;
             }
             const std::uint32_t after = state::RandSeed;
             state::Randomize(seed);
-            EXPECT_EQ(rules::SearchEncounterShipType(kind, s, size, Faction{faction}, test), plain)
+            EXPECT_EQ(state::Stored(rules::SearchEncounterShipType(kind, s, size, Faction{faction}, test)),
+                      plain)
                 << s << " " << size << " " << faction << " " << kind << " " << mode;
             EXPECT_EQ(state::RandSeed, after);
           }
@@ -323,14 +335,14 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
   switch (type) {
     case 1: case 4: case 9: case 12: case 5: case 18: {
       ASSERT_GE(o[mission::kEnemyClass], 1) << where << ": a real enemy class";
-      ASSERT_LE(o[mission::kEnemyClass], state::kLastShipClass) << where;
-      const int price = state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice);
+      ASSERT_LE(o[mission::kEnemyClass], state::Stored(state::kLastShipClass)) << where;
+      const int price = StatOf(o[mission::kEnemyClass], state::kAttrPrice);
       const bool hunt = type == 5 || type == 18;
       bool matches = false;
       for (int d = hunt ? 10 : 17; d <= (hunt ? 12 : 21); ++d)
         matches = matches || o[mission::kReward] == price / d;
       EXPECT_TRUE(matches) << where;
-      const bool bigger = state::GetShipClassSize(o[mission::kEnemyClass]) > psize;
+      const bool bigger = SizeOf(o[mission::kEnemyClass]) > psize;
       if (type == 1 || type == 9) { EXPECT_FALSE(bigger) << where; }
       if (type == 4 || type == 12) { EXPECT_TRUE(bigger) << where; }
       if (type == 5) {
@@ -512,10 +524,10 @@ void EnemyFaction(state::TMissionRow& o, int s) {
 int EnemyClass(int kind, int s, int faction, bool discard, bool single) {
   int c = 0;
   for (int draw = 0; draw < 1000; ++draw) {
-    c = rules::ChooseEncounterShipType(kind, s, psize, Faction{faction});
-    if (discard && state::GetShipClassSize(c) <= psize && Random(100) <= 40) c = 0;
-    if (state::GetShipClassStat(c, state::kAttrRole) == state::kRoleMilitary && state::GetShipClassSize(c) >= psize &&
-        (!single || state::GetShipClassStat(c, state::kAttrGroup) == 0)) {
+    c = state::Stored(rules::ChooseEncounterShipType(kind, s, psize, Faction{faction}));
+    if (discard && SizeOf(c) <= psize && Random(100) <= 40) c = 0;
+    if (RoleOf(c) == state::kRoleMilitary && SizeOf(c) >= psize &&
+        (!single || StatOf(c, state::kAttrGroup) == 0)) {
       break;
     }
   }
@@ -591,10 +603,8 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       EnemyFaction(o, s);
       if (type == 9 && Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
       o[mission::kEnemyClass] = EnemyClass(Kind(s), s, o[mission::kEnemyFaction], type == 1, false);
-      o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (17 + Random(5));
-      if (state::GetShipClassSize(o[mission::kEnemyClass]) > psize)
-        o[mission::kType] = type == 1 ? 4 : 12;
+      o[mission::kReward] = StatOf(o[mission::kEnemyClass], state::kAttrPrice) / (17 + Random(5));
+      if (SizeOf(o[mission::kEnemyClass]) > psize) o[mission::kType] = type == 1 ? 4 : 12;
       if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
       break;
     }
@@ -635,8 +645,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
       o[mission::kEnemyClass] = EnemyClass(Kind(t), s, 0, false, false);
       if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
-      o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
+      o[mission::kReward] = StatOf(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
       if (o[mission::kActive] == 0) return;
       rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
       rules::GetBountyTargetName(0, s, slot);
@@ -712,8 +721,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       o[mission::kSubject] = 1, o[mission::kEnemyFaction] = 0;
       if (Campaign(s)) o[mission::kEnemyFaction] = CampaignEnemy(s);
       o[mission::kEnemyClass] = EnemyClass(Kind(t), s, o[mission::kEnemyFaction], false, true);
-      o[mission::kReward] =
-          state::GetShipClassStat(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
+      o[mission::kReward] = StatOf(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
       if (o[mission::kSubject] == 0) {
         o[mission::kActive] = 0;
         return;
@@ -807,7 +815,7 @@ bool BoardHas(int s, int type) {
 
 void GenerateMissionOffers() {
   pf = state::PlayerData[player::kFaction];
-  psize = state::GetShipClassSize(state::PlayerShip[ship::kClass]);
+  psize = state::Stored(state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)));
   current = state::PlayerShip[ship::kSystem];
   currentBody = state::PlayerShip[ship::kBody];
   if (psize < 1 || psize > 5) return;

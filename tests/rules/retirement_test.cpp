@@ -25,7 +25,7 @@ class Retirement : public ::testing::Test {
     PlayerData[player::kPortrait] = 0;
     PlayerData[player::kRank] = 6;  // Captain: no bonus
     PlayerData[player::kCampaignRibbons] = 0;
-    state::PlayerShip[ship::kClass] = kClassStarwolf;
+    state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
     // The Federation's promised planet: Sargoth in the Finis system.
     state::SystemText[8][system_text::kName] = "Finis";
     state::BodyText[8][4][body_text::kName] = "Sargoth";

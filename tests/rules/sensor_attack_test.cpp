@@ -28,10 +28,12 @@ using state::PlayerData;
 using state::PlayerShip;
 
 constexpr int kSlot = 3;
-constexpr std::int32_t kPlayerClass = state::kClassPatton;  // a destroyer: bigger than the small targets below
-constexpr std::int32_t kFighter = state::kClassStargun;     // 3,000 experience points
-constexpr std::int32_t kCruiser = state::kClassNeptun;      // bigger than the player's ship
-constexpr std::int32_t kTrader = state::kClassFerendar;     // a transporter, as big as the player's ship
+constexpr state::ShipClassId kPlayerClass =
+    state::kClassPatton;  // a destroyer: bigger than the small targets below
+constexpr state::ShipClassId kFighter = state::kClassStargun;  // 3,000 experience points
+constexpr state::ShipClassId kCruiser = state::kClassNeptun;   // bigger than the player's ship
+constexpr state::ShipClassId kTrader =
+    state::kClassFerendar;  // a transporter, as big as the player's ship
 
 enum class Fight { Destroyed, Taken, Escaped, PlayerLost };
 
@@ -41,7 +43,7 @@ class SensorFight : public fixture::FightScript {
   Fight result = Fight::Destroyed;
   std::int32_t playerHelp = 99, enemyHelp = 99, lastSlot = 99;
 
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
     FightScript::SetupShipCombat(enemyClass, enemyFaction, enemyKind, enemyTier);
     // The combat set-up's own reinforcement counts, which the sensors then override.
@@ -80,7 +82,7 @@ class SensorAttackTest : public ::testing::Test {
     PlayerData[player::kProfession] = 1;
     support::ScriptUi ui;
     rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
-    PlayerShip[ship::kClass] = kPlayerClass;
+    PlayerShip[ship::kClass] = state::Stored(kPlayerClass);
     cur = PlayerShip[ship::kSystem];
     for (int f = 1; f <= 4; ++f)
       for (int g = 1; g <= 4; ++g) state::FactionData[f][faction::kAtWarWith + g] = 0;
@@ -92,16 +94,16 @@ class SensorAttackTest : public ::testing::Test {
     for (int k = 1; k <= state::kLastSpecialShip; ++k) state::SpecialShips[k].fill(0);
   }
 
-  void PlaceShip(std::int32_t kind, std::int32_t subKind, std::int32_t faction,
-                 std::int32_t shipClass = kFighter, bool target = false) {
+  void PlaceShip(ShipKind kind, SpecialShipSubKind subKind, std::int32_t faction,
+                 state::ShipClassId shipClass = kFighter, bool target = false) {
     auto& row = state::SpecialShips[kSlot];
     row[special_ship::kActive] = 1;
-    row[special_ship::kClass] = shipClass;
-    row[special_ship::kKind] = kind;
+    row[special_ship::kClass] = state::Stored(shipClass);
+    row[special_ship::kKind] = state::Stored(kind);
     row[special_ship::kLeastLoadoutTier] = 1;
     row[special_ship::kFaction] = faction;
     row[special_ship::kDaysLeft] = 5;
-    row[special_ship::kSubKind] = subKind;
+    row[special_ship::kSubKind] = state::Stored(subKind);
     row[special_ship::kMissionTarget] = target ? 1 : 0;
   }
 
@@ -129,7 +131,9 @@ class SensorAttackTest : public ::testing::Test {
 TEST_F(SensorAttackTest, WhatAWonOrLostFightBringsByShipKindFactionAndMission) {
   struct Case {
     const char* what;
-    std::int32_t kind, subKind, faction;
+    ShipKind kind;
+    SpecialShipSubKind subKind;
+    std::int32_t faction;
     std::int32_t missionType;  // 0: none
     bool target;
     Fight fight;
@@ -140,37 +144,39 @@ TEST_F(SensorAttackTest, WhatAWonOrLostFightBringsByShipKindFactionAndMission) {
     SensorAttackOutcome outcome;
   };
   const Case cases[] = {
-      {"pirate shot down: bounty", 3, 1, 0, 0, false, Fight::Destroyed, 3000, 0, false,
-       {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"wanted pirate: twice the bounty", 3, 2, 0, 0, false, Fight::Destroyed, 6000, 0, false,
-       {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"wanted pirate taken by boarders: the boarding paid", 3, 2, 0, 0, false, Fight::Taken, 0,
-       0, false, {}, SensorAttackOutcome::EnemyTaken},
-      {"bounty target: reward and bounty, no bounty popup", 3, 2, 0, 5, true, Fight::Destroyed,
-       6000 + 5000, 1, false, {"Mission completed!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"bounty target taken: the mission is done, no bounty", 3, 2, 0, 5, true, Fight::Taken, 5000,
-       1, false, {"Mission completed!"}, SensorAttackOutcome::EnemyTaken},
-      {"abduction target blown up: mission failed", 2, 2, 3, 18, true, Fight::Destroyed, 0, 0,
-       false, {"Mission failed!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"pirate abduction target blown up: its bounty paid quietly, the mission failed", 3, 2, 0,
-       18, true, Fight::Destroyed, 6000, 0, false, {"Mission failed!"},
+      {"pirate shot down: bounty", kPirateShip, kSubKindCommon, 0, 0, false, Fight::Destroyed, 3000,
+       0, false, {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"wanted pirate: twice the bounty", kPirateShip, kSubKindWantedPirate, 0, 0, false,
+       Fight::Destroyed, 6000, 0, false, {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"wanted pirate taken by boarders: the boarding paid", kPirateShip, kSubKindWantedPirate, 0,
+       0, false, Fight::Taken, 0, 0, false, {}, SensorAttackOutcome::EnemyTaken},
+      {"bounty target: reward and bounty, no bounty popup", kPirateShip, kSubKindWantedPirate, 0, 5,
+       true, Fight::Destroyed, 6000 + 5000, 1, false, {"Mission completed!"},
        SensorAttackOutcome::EnemyDestroyed},
-      {"a pirate that is no target of the running mission", 3, 1, 0, 5, false, Fight::Destroyed,
-       3000, 0, true, {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"enemy trader: nothing but the fight", 1, 1, 3, 0, false, Fight::Destroyed, 0, 0, false, {},
+      {"bounty target taken: the mission is done, no bounty", kPirateShip, kSubKindWantedPirate, 0,
+       5, true, Fight::Taken, 5000, 1, false, {"Mission completed!"},
+       SensorAttackOutcome::EnemyTaken},
+      {"abduction target blown up: mission failed", kMilitaryShip, kSubKindVip, 3, 18, true,
+       Fight::Destroyed, 0, 0, false, {"Mission failed!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"pirate abduction target blown up: its bounty paid quietly, the mission failed", kPirateShip,
+       kSubKindWantedPirate, 0, 18, true, Fight::Destroyed, 6000, 0, false, {"Mission failed!"},
        SensorAttackOutcome::EnemyDestroyed},
-      {"own trader: a crime (seed 0 draws 0)", 1, 1, 1, 0, false, Fight::Destroyed, 0, 0, false,
-       {"Flagged criminal!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"own warship shot down: a crime", 2, 1, 1, 0, false, Fight::Destroyed, 0, 0, false,
-       {"Flagged criminal!"}, SensorAttackOutcome::EnemyDestroyed},
-      {"own warship taken: still a crime", 2, 1, 1, 0, false, Fight::Taken, 0, 0, false,
-       {"Flagged criminal!"}, SensorAttackOutcome::EnemyTaken},
-      {"enemy warship: no crime", 2, 1, 3, 0, false, Fight::Destroyed, 0, 0, false, {},
-       SensorAttackOutcome::EnemyDestroyed},
-      {"the pirate got away: nothing", 3, 1, 0, 5, true, Fight::Escaped, 0, 0, true, {},
-       SensorAttackOutcome::BothSurvived},
-      {"ship lost against a bounty target: no reward", 3, 2, 0, 5, true, Fight::PlayerLost, 0, 0,
-       true, {}, SensorAttackOutcome::PlayerShipLost},
+      {"a pirate that is no target of the running mission", kPirateShip, kSubKindCommon, 0, 5,
+       false, Fight::Destroyed, 3000, 0, true, {"Bounty!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"enemy trader: nothing but the fight", kTraderShip, kSubKindCommon, 3, 0, false,
+       Fight::Destroyed, 0, 0, false, {}, SensorAttackOutcome::EnemyDestroyed},
+      {"own trader: a crime (seed 0 draws 0)", kTraderShip, kSubKindCommon, 1, 0, false,
+       Fight::Destroyed, 0, 0, false, {"Flagged criminal!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"own warship shot down: a crime", kMilitaryShip, kSubKindCommon, 1, 0, false,
+       Fight::Destroyed, 0, 0, false, {"Flagged criminal!"}, SensorAttackOutcome::EnemyDestroyed},
+      {"own warship taken: still a crime", kMilitaryShip, kSubKindCommon, 1, 0, false, Fight::Taken,
+       0, 0, false, {"Flagged criminal!"}, SensorAttackOutcome::EnemyTaken},
+      {"enemy warship: no crime", kMilitaryShip, kSubKindCommon, 3, 0, false, Fight::Destroyed, 0,
+       0, false, {}, SensorAttackOutcome::EnemyDestroyed},
+      {"the pirate got away: nothing", kPirateShip, kSubKindCommon, 0, 5, true, Fight::Escaped, 0,
+       0, true, {}, SensorAttackOutcome::BothSurvived},
+      {"ship lost against a bounty target: no reward", kPirateShip, kSubKindWantedPirate, 0, 5,
+       true, Fight::PlayerLost, 0, 0, true, {}, SensorAttackOutcome::PlayerShipLost},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -196,7 +202,7 @@ TEST_F(SensorAttackTest, WhatAWonOrLostFightBringsByShipKindFactionAndMission) {
 }
 
 TEST_F(SensorAttackTest, BountyAndMissionTexts) {
-  PlaceShip(3, 1, 0);
+  PlaceShip(kPirateShip, kSubKindCommon, 0);
   FightAndSettle();
   ASSERT_EQ(ui.WithTopic("Bounty!").size(), 1u);
   EXPECT_EQ(ui.WithTopic("Bounty!")[0].text,
@@ -204,7 +210,7 @@ TEST_F(SensorAttackTest, BountyAndMissionTexts) {
 
   SetUp();
   ui = SensorFight{};
-  PlaceShip(3, 1, 0, kFighter, true);
+  PlaceShip(kPirateShip, kSubKindCommon, 0, kFighter, true);
   StartMission(5, 12500);
   FightAndSettle();
   ASSERT_EQ(ui.WithTopic("Mission completed!").size(), 1u);
@@ -215,7 +221,7 @@ TEST_F(SensorAttackTest, BountyAndMissionTexts) {
 
   SetUp();
   ui = SensorFight{};
-  PlaceShip(2, 2, 3, kFighter, true);
+  PlaceShip(kMilitaryShip, kSubKindVip, 3, kFighter, true);
   StartMission(18, 12500);
   FightAndSettle();
   ASSERT_EQ(ui.WithTopic("Mission failed!").size(), 1u);
@@ -228,7 +234,8 @@ TEST_F(SensorAttackTest, BountyAndMissionTexts) {
 TEST_F(SensorAttackTest, ShipsServingTheEnemysWarMoveTheCampaignOfTheSystem) {
   struct Case {
     const char* what;
-    std::int32_t kind, subKind;
+    ShipKind kind;
+    SpecialShipSubKind subKind;
     bool campaign;
     std::int32_t attacker;  // the player's faction is 1
     Fight fight;
@@ -236,17 +243,20 @@ TEST_F(SensorAttackTest, ShipsServingTheEnemysWarMoveTheCampaignOfTheSystem) {
     const char* topic;  // empty: no campaign step
   };
   const Case cases[] = {
-      {"warship, the player's side attacks", 2, 3, true, 1, Fight::Destroyed, 410, 200,
-       "War supported!"},
-      {"warship, the player's side defends", 2, 3, true, 3, Fight::Destroyed, 400, 220,
-       "War supported!"},
-      {"supply trader", 1, 5, true, 1, Fight::Destroyed, 410, 200, "Military supplies!"},
-      {"supply trader with no campaign here", 1, 5, false, 1, Fight::Destroyed, 400, 200, ""},
-      {"a plain warship", 2, 1, true, 1, Fight::Destroyed, 400, 200, ""},
+      {"warship, the player's side attacks", kMilitaryShip, kSubKindImportantMission, true, 1,
+       Fight::Destroyed, 410, 200, "War supported!"},
+      {"warship, the player's side defends", kMilitaryShip, kSubKindImportantMission, true, 3,
+       Fight::Destroyed, 400, 220, "War supported!"},
+      {"supply trader", kTraderShip, kSubKindMilitarySupplies, true, 1, Fight::Destroyed, 410, 200,
+       "Military supplies!"},
+      {"supply trader with no campaign here", kTraderShip, kSubKindMilitarySupplies, false, 1,
+       Fight::Destroyed, 400, 200, ""},
+      {"a plain warship", kMilitaryShip, kSubKindCommon, true, 1, Fight::Destroyed, 400, 200, ""},
       // The other trader kinds: only the supplies count, and only once.
-      {"a VIP trader", 1, 3, true, 1, Fight::Destroyed, 400, 200, ""},
-      {"taken by boarders: the boarding counted it", 2, 3, true, 1, Fight::Taken, 400, 200, ""},
-      {"got away", 2, 3, true, 1, Fight::Escaped, 400, 200, ""},
+      {"a VIP trader", kTraderShip, kSubKindValuableCargo, true, 1, Fight::Destroyed, 400, 200, ""},
+      {"taken by boarders: the boarding counted it", kMilitaryShip, kSubKindImportantMission, true,
+       1, Fight::Taken, 400, 200, ""},
+      {"got away", kMilitaryShip, kSubKindImportantMission, true, 1, Fight::Escaped, 400, 200, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -258,7 +268,7 @@ TEST_F(SensorAttackTest, ShipsServingTheEnemysWarMoveTheCampaignOfTheSystem) {
     system[star_system::kAttacker] = c.attacker;
     system[star_system::kAttackerPoints] = 400;
     system[star_system::kDefenderPoints] = 200;
-    PlaceShip(c.kind, c.subKind, 3, c.kind == 1 ? kTrader : kFighter);
+    PlaceShip(c.kind, c.subKind, 3, c.kind == kTraderShip ? kTrader : kFighter);
     FightAndSettle();
     EXPECT_EQ(system[star_system::kAttackerPoints], c.attackerPoints);
     EXPECT_EQ(system[star_system::kDefenderPoints], c.defenderPoints);
@@ -288,7 +298,7 @@ TEST_F(SensorAttackTest, DisguiseLowersTheChanceOfBeingFlaggedCriminal) {
     state::SkillOwned[kSkillDisguise] = c.disguise ? 1 : 0;
     state::SkillOwned[kSkillAdvancedDisguise] = c.advanced ? 1 : 0;
     PlayerData[player::kCriminalDays] = -4;  // a negative count starts again from 0
-    PlaceShip(2, 1, 1);
+    PlaceShip(kMilitaryShip, kSubKindCommon, 1);
     const std::uint32_t seed = fixture::FindSeed([&] { return state::Random(100) == c.draw; });
     state::Randomize(seed);
     FightAndSettle();
@@ -306,25 +316,28 @@ TEST_F(SensorAttackTest, DisguiseLowersTheChanceOfBeingFlaggedCriminal) {
 TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
   struct Case {
     const char* what;
-    std::int32_t kind, subKind, faction;
+    ShipKind kind;
+    SpecialShipSubKind subKind;
+    std::int32_t faction;
     std::int32_t playerHelp, enemyHelp;  // the reinforcement counts the fight starts with
   };
   const Case cases[] = {
-      {"enemy warship", 2, 1, 3, 7, 7},
-      {"own warship: no help for the player", 2, 1, 1, -1, 7},
-      {"plain trader", 1, 1, 3, 7, 7},
-      {"trader of another sub-kind: no help for it", 1, 4, 3, 7, 0},
-      {"own VIP trader", 1, 2, 1, -1, 0},
+      {"enemy warship", kMilitaryShip, kSubKindCommon, 3, 7, 7},
+      {"own warship: no help for the player", kMilitaryShip, kSubKindCommon, 1, -1, 7},
+      {"plain trader", kTraderShip, kSubKindCommon, 3, 7, 7},
+      {"trader of another sub-kind: no help for it", kTraderShip, kSubKindTreasureFleet, 3, 7, 0},
+      {"own VIP trader", kTraderShip, kSubKindVip, 1, -1, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SetUp();
     ui = SensorFight{};
-    PlaceShip(c.kind, c.subKind, c.faction, c.kind == 1 ? kTrader : kFighter);
+    PlaceShip(c.kind, c.subKind, c.faction, c.kind == kTraderShip ? kTrader : kFighter);
     state::SpecialShips[kSlot][special_ship::kLeastLoadoutTier] = 2;
     FightAndSettle();
     ASSERT_EQ(ui.setups.size(), 1u);
-    EXPECT_EQ(ui.setups[0].enemyClass, state::SpecialShips[kSlot][special_ship::kClass]);
+    EXPECT_EQ(state::Stored(ui.setups[0].enemyClass),
+              state::SpecialShips[kSlot][special_ship::kClass]);
     EXPECT_EQ(ui.setups[0].enemyFaction, c.faction);
     EXPECT_EQ(ui.setups[0].enemyKind, c.kind);
     EXPECT_EQ(ui.setups[0].enemyTier, 2);
@@ -341,7 +354,7 @@ TEST_F(SensorAttackTest, TheFightIsAnnouncedAndSetUpFromTheShipsRow) {
 }
 
 TEST_F(SensorAttackTest, ABiggerShipIsAttackedOnlyAfterAYes) {
-  PlaceShip(3, 1, 0, kCruiser);
+  PlaceShip(kPirateShip, kSubKindCommon, 0, kCruiser);
   const std::int32_t day = state::GameDay;
   ui.answers = {false};
   EXPECT_EQ(rules::AttackSpecialShip(kSlot, ui), SensorAttackOutcome::Declined);
@@ -359,7 +372,7 @@ TEST_F(SensorAttackTest, ABiggerShipIsAttackedOnlyAfterAYes) {
   // A ship no bigger than the player's is attacked without a question; so is none at all.
   SetUp();
   ui = SensorFight{};
-  PlaceShip(3, 1, 0, kFighter);
+  PlaceShip(kPirateShip, kSubKindCommon, 0, kFighter);
   rules::AttackSpecialShip(kSlot, ui);
   EXPECT_TRUE(ui.questions.empty());
   state::SpecialShips[kSlot][special_ship::kActive] = 0;
@@ -380,7 +393,7 @@ TEST_F(SensorAttackTest, LosingTheShipCostsALifePointOrEndsTheGameAndADayStillPa
     ui = SensorFight{};
     ui.result = Fight::PlayerLost;
     PlayerData[player::kLifePoints] = c.lives;
-    PlaceShip(3, 2, 0, kFighter, true);
+    PlaceShip(kPirateShip, kSubKindWantedPirate, 0, kFighter, true);
     StartMission(5, 5000);
     const std::int32_t day = state::GameDay;
     EXPECT_EQ(rules::AttackSpecialShip(kSlot, ui), SensorAttackOutcome::PlayerShipLost);

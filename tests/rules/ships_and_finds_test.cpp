@@ -67,7 +67,7 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
         EXPECT_TRUE(ship[special_ship::kClass] >= 1 && ship[special_ship::kClass] <= 19);
         EXPECT_TRUE(ship[special_ship::kKind] >= 1 && ship[special_ship::kKind] <= 3);
         EXPECT_TRUE(ship[special_ship::kDaysLeft] >= 1 && ship[special_ship::kDaysLeft] <= 12);
-        EXPECT_EQ(ship[special_ship::kKind] == kPirateShip,
+        EXPECT_EQ(ShipKind{ship[special_ship::kKind]} == kPirateShip,
                   ship[special_ship::kFaction] == 0)
             << "pirates fly for nobody";
       }
@@ -79,8 +79,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
 
 TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
   SpecialShips[3][special_ship::kActive] = 1;
-  SpecialShips[3][special_ship::kKind] = kTraderShip;
-  SpecialShips[3][special_ship::kSubKind] = kSubKindTreasureFleet;
+  SpecialShips[3][special_ship::kKind] = state::Stored(kTraderShip);
+  SpecialShips[3][special_ship::kSubKind] = state::Stored(kSubKindTreasureFleet);
   SpecialShips[3][special_ship::kDaysLeft] = 1;
   PlayerData[player::kTreasureFleetNotice] = 1;
   rules::UpdateSpecialShips(ui);
@@ -116,7 +116,7 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   struct Case {
     const char* name;
     int type;
-    int kind;     // the kind of ship that may become the target
+    ShipKind kind;  // the kind of ship that may become the target
     int faction;  // ActiveMission[mission::kEnemyFaction]
     int systemShift;  // 0: the mission's target is the current system
     bool appears;
@@ -125,7 +125,7 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
       {"bounty: a pirate", kMissionBounty, kPirateShip, 0, 0, true},
       {"abduction: a military ship", kMissionAbduction, kMilitaryShip, 2, 0, true},
       {"abduction in another system", kMissionAbduction, kMilitaryShip, 2, 1, false},
-      {"a patrol hunts nobody", kMissionPatrol, 0, 2, 0, false},
+      {"a patrol hunts nobody", kMissionPatrol, ShipKind{0}, 2, 0, false},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -142,7 +142,7 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
         const state::TSpecialShipRow& ship = SpecialShips[i];
         if (ship[special_ship::kActive] == 0 || ship[special_ship::kMissionTarget] != 1) continue;
         ++targets;
-        EXPECT_EQ(ship[special_ship::kKind], c.kind) << c.name;
+        EXPECT_EQ(ShipKind{ship[special_ship::kKind]}, c.kind) << c.name;
         EXPECT_EQ(ship[special_ship::kClass], 9) << c.name;
         EXPECT_EQ(ship[special_ship::kFaction], c.faction) << c.name;
         EXPECT_EQ(ship[special_ship::kSubKind], 2) << c.name;
@@ -156,7 +156,10 @@ TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
   for (int sub = 1; sub <= 5; ++sub) {
     for (int kind = 1; kind <= 3; ++kind) {
       state::TSpecialShipRow& ship = SpecialShips[2];
-      ship = test_rows::SpecialShipRow().Active().Kind(kind).SubKind(sub);
+      ship = test_rows::SpecialShipRow()
+                 .Active()
+                 .Kind(ShipKind{kind})
+                 .SubKind(SpecialShipSubKind{sub});
       const std::string text = kind == 1   ? rules::DescribeTraderSpecialShip(2)
                                : kind == 2 ? rules::DescribeMilitarySpecialShip(2)
                                            : rules::DescribeSpecialShip(2, "");
@@ -171,7 +174,7 @@ TEST_F(Around, SensorTextsAreDrawnOnceAndNeverEmpty) {
   }
   SpecialShips[2][special_ship::kFirstSentenceVariant] = 1;
   SpecialShips[2][special_ship::kSecondSentenceVariant] = 1;
-  SpecialShips[2][special_ship::kSubKind] = kSubKindWantedPirate;
+  SpecialShips[2][special_ship::kSubKind] = state::Stored(kSubKindWantedPirate);
   SpecialShips[2][special_ship::kPirateNameVariant] = 5;
   EXPECT_EQ(rules::DescribeSpecialShip(2, " "),
             "Your scanners have detected a pirate spaceship not too far away. Oh no! It’s the dread "

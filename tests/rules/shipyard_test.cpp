@@ -14,6 +14,7 @@
 #include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -23,21 +24,31 @@ namespace {
 
 using rules::ShipPurchaseResult;
 
-constexpr std::int32_t kStarwolf = 1, kStargun = 2, kOrion = 5, kShadowcat = 6, kNeptun = 13;
+constexpr state::ShipClassId kStarwolf = state::kClassStarwolf, kStargun = state::kClassStargun,
+                             kOrion = state::kClassOrion, kShadowcat = state::kClassShadowcat,
+                             kNeptun = state::kClassNeptun;
 
 TEST(ShipyardOffersTest, EachFactionSellsItsClassesAndNoBattleships) {
-  using Offers = std::array<std::int32_t, rules::kShipyardPlaces>;
-  EXPECT_EQ(rules::ShipyardOffers(kFactionFederation), (Offers{1, 3, 5, 6, 7, 0, 9, 11, 0, 13, 14, 0}));
-  EXPECT_EQ(rules::ShipyardOffers(kFactionOuterRim), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
-  EXPECT_EQ(rules::ShipyardOffers(kFactionCoalition), (Offers{1, 2, 5, 6, 8, 0, 9, 11, 0, 13, 14, 15}));
-  EXPECT_EQ(rules::ShipyardOffers(kFactionSyndicate), (Offers{1, 4, 5, 6, 8, 0, 10, 11, 0, 13, 14, 15}));
+  using Offers = std::array<state::ShipClassId, rules::kShipyardPlaces>;
+  using enum state::ShipClassId;
+  const state::ShipClassId kNone = kNoShipClass;
+  // clang-format off
+  EXPECT_EQ(rules::ShipyardOffers(kFactionFederation), (Offers{kClassStarwolf, kClassAvenger, kClassOrion, kClassShadowcat, kClassPaladin, kNone,
+                                              kClassPatton, kClassFerendar, kNone, kClassNeptun, kClassGalaxy, kNone}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionOuterRim), (Offers{kClassStarwolf, kClassStargun, kClassOrion, kClassShadowcat, kClassHellcat, kNone,
+                                              kClassPatton, kClassFerendar, kNone, kClassNeptun, kClassGalaxy, kClassCorsair}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionCoalition), (Offers{kClassStarwolf, kClassStargun, kClassOrion, kClassShadowcat, kClassHellcat, kNone,
+                                              kClassPatton, kClassFerendar, kNone, kClassNeptun, kClassGalaxy, kClassCorsair}));
+  EXPECT_EQ(rules::ShipyardOffers(kFactionSyndicate), (Offers{kClassStarwolf, kClassSabre, kClassOrion, kClassShadowcat, kClassHellcat, kNone,
+                                              kClassShark, kClassFerendar, kNone, kClassNeptun, kClassGalaxy, kClassCorsair}));
+  // clang-format on
   EXPECT_EQ(rules::ShipyardOffers(kFactionPirates), Offers{});
   EXPECT_EQ(rules::ShipyardOffers(Faction{5}), Offers{});
-  EXPECT_EQ(rules::ShipyardTilePicture(0), "NotAvailable_topwire.jpg");
+  EXPECT_EQ(rules::ShipyardTilePicture(state::kNoShipClass), "NotAvailable_topwire.jpg");
   EXPECT_EQ(rules::ShipyardTilePicture(kNeptun), "Neptun_topwire.jpg");
-  EXPECT_EQ(rules::ShipyardTileCaption(0), "Not available");
+  EXPECT_EQ(rules::ShipyardTileCaption(state::kNoShipClass), "Not available");
   EXPECT_EQ(rules::ShipyardTileCaption(kStarwolf), "Starwolf fighter");
-  EXPECT_EQ(rules::ShipyardTileCaption(11), "Ferendar destroyer");
+  EXPECT_EQ(rules::ShipyardTileCaption(state::kClassFerendar), "Ferendar destroyer");
 }
 
 class ShipyardTest : public ::testing::Test {
@@ -47,7 +58,7 @@ class ShipyardTest : public ::testing::Test {
     state::PlayerData[player::kFaction] = 3;
     state::TShipRow& p = state::PlayerShip;
     p[ship::kAlive] = 1;
-    p[ship::kClass] = kStarwolf;
+    p[ship::kClass] = state::Stored(kStarwolf);
     p[ship::kFaction] = 1;
     state::ApplyStandardFit(p);
     p[ship::kCargoSpace] = 40;
@@ -76,7 +87,7 @@ TEST_F(ShipyardTest, TheDetailsShowThePriceTheTradeInAndTheBalance) {
 }
 
 TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
-  const int c = state::PlayerShip[ship::kClass];
+  const state::ShipClassId c = state::ShipClassOf(state::PlayerShip);
   const state::TShipRow& ship = state::PlayerShip;
   const int expected = state::GetShipClassStat(c, state::kAttrPrice) / 3 +
                        state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4 +
@@ -95,7 +106,7 @@ TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
 TEST_F(ShipyardTest, RefusalsChangeNothing) {
   struct Case {
     const char* what;
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t credits;
     bool answer;
     ShipPurchaseResult result;
@@ -103,8 +114,9 @@ TEST_F(ShipyardTest, RefusalsChangeNothing) {
     std::size_t questions;
   };
   const Case cases[] = {
-      {"an empty place", 0, 1000000, true, ShipPurchaseResult::NoShip, "", 0},
-      {"the class already flown", kStarwolf, 1000000, true, ShipPurchaseResult::AlreadyOwned, "N/A", 0},
+      {"an empty place", state::kNoShipClass, 1000000, true, ShipPurchaseResult::NoShip, "", 0},
+      {"the class already flown", kStarwolf, 1000000, true, ShipPurchaseResult::AlreadyOwned, "N/A",
+       0},
       {"one credit short", kShadowcat, 225833, true, ShipPurchaseResult::NotEnoughMoney,
        "Not enough money!", 0},
       {"no to the question", kShadowcat, 1000000, false, ShipPurchaseResult::Declined, "", 1},
@@ -138,7 +150,7 @@ TEST_F(ShipyardTest, RefusalsChangeNothing) {
 TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
   struct Case {
     const char* what;
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t credits;
     std::int32_t after;
   };
@@ -156,7 +168,7 @@ TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
     state::PlayerData[player::kCredits] = c.credits;
     EXPECT_EQ(rules::BuyShip(c.shipClass, ui), ShipPurchaseResult::Bought);
     EXPECT_EQ(state::PlayerData[player::kCredits], c.after);
-    EXPECT_EQ(state::PlayerShip[ship::kClass], c.shipClass);
+    EXPECT_EQ(state::PlayerShip[ship::kClass], state::Stored(c.shipClass));
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].topic, "Purchase ship?");
     EXPECT_EQ(ui.questions[0].text,
@@ -209,7 +221,7 @@ TEST_F(ShipyardTest, TheDeveloperControlsGiveMoneyAndAFreeBattleshipWithTheOldLi
   EXPECT_EQ(state::PlayerData[player::kCredits], 100500);
   rules::GiveFreeBattleship(ui);
   const state::TShipRow& p = state::PlayerShip;
-  EXPECT_EQ(p[ship::kClass], rules::kFreeBattleshipClass);
+  EXPECT_EQ(p[ship::kClass], state::Stored(rules::kFreeBattleshipClass));
   EXPECT_EQ(state::PlayerData[player::kCredits], 100500) << "for nothing, and nothing asked";
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(p[ship::kFaction], 1) << "the old livery stays";
@@ -243,7 +255,7 @@ TEST(ShipyardBoardsTest, APurchaseDrawsEveryMissionBoardAnew) {
       state::MissionOffers[s][slot][mission::kActive] = 1;
       state::MissionOffers[s][slot][mission::kReward] = kOldOffer;
     }
-  state::PlayerShip[ship::kClass] = kStarwolf;
+  state::PlayerShip[ship::kClass] = state::Stored(kStarwolf);
   state::PlayerData[player::kCredits] = 10000000;
   ui.Clear();
   ui.answers = {true};

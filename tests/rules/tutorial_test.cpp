@@ -136,7 +136,7 @@ TEST_F(Tutorial, TheFirstTradeAlwaysPaysWhateverTheMarketSaid) {
 TEST_F(Tutorial, TheMissionIsASearchAndDestroyOfAWeakPirateAtTheSun) {
   state::MissionOffers[kSystem][1][mission::kActive] = 1;
   state::MissionOffers[kSystem][1][mission::kType] = 4;
-  const std::int32_t value = state::GetShipClassStat(1, 11);
+  const std::int32_t value = state::GetShipClassStat(state::kClassStarwolf, state::kAttrPrice);
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     state::Randomize(seed);
     rules::OfferTutorialMission();

@@ -33,7 +33,7 @@ TEST(NullUi, AStandInTakesOverOneOperationAndKeepsTheHarmlessRest) {
   FightsOnly screens;
   rules::Ui& ui = screens;
 
-  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
+  ui.SetupShipCombat(state::kClassGalaxy, kFactionCoalition, kMilitaryShip, 1);
   ui.RunShipCombat();
   ui.RunShipCombat();
 
@@ -122,10 +122,11 @@ class CallLog : public rules::Ui {
                      std::string_view picture) override {
     Log("ShowEncounter " + Join({topic, opponent, text, picture}));
   }
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override {
-    Log("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(state::Stored(enemyFaction)) + " " +
-        std::to_string(enemyKind) + " " + std::to_string(enemyTier));
+    Log("SetupShipCombat " + std::to_string(state::Stored(enemyClass)) + " " +
+        std::to_string(state::Stored(enemyFaction)) + " " +
+        std::to_string(state::Stored(enemyKind)) + " " + std::to_string(enemyTier));
   }
   void RunShipCombat() override { Log("RunShipCombat"); }
   bool RunFleetBattle(Faction enemyFaction, std::int32_t fleetKind) override {
@@ -177,7 +178,7 @@ TEST(ForwardingUi, EveryOperationReachesTheUiUnderneathWithItsArgumentsAndAnswer
   ui.ChooseNewAbility(rules::AbilityChoice::Combat);
   ui.ShowScoredNotice("Retirement", "", "Your career ends.", "retire.jpg", "Score: 900");
   ui.ShowEncounter("Hostile encounter!", "Pirate Starwolf", "Alert!", "scene.jpg");
-  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
+  ui.SetupShipCombat(state::kClassGalaxy, kFactionCoalition, kMilitaryShip, 1);
   ui.RunShipCombat();
   EXPECT_TRUE(ui.RunFleetBattle(kFactionOuterRim, -1));
   ui.StopFlight();
@@ -230,7 +231,7 @@ TEST(ScriptUi, RecordsEveryOperationAndAnswersOnlyWhatTheTestScripted) {
   EXPECT_FALSE(ui.Choose("Alien artifact", "Sell it?", "artifact.jpg", "Sell", "Keep"));
   ui.StopFlight();
   ui.BeginTutorialStep(tutorial::Step::BuySupplies);
-  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
+  ui.SetupShipCombat(state::kClassGalaxy, kFactionCoalition, kMilitaryShip, 1);
   EXPECT_EQ(ui.operations, (std::vector<std::string>{
                                "Ask: Retreat? / Leave the battle? -> yes",
                                "Choose: Alien artifact / Sell it? -> Keep",

@@ -12,6 +12,7 @@
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
 #include "state/start_ship.h"
@@ -55,7 +56,7 @@ class LearningUi : public support::ScriptUi {
 // The first table value out of range, or an empty text when all are in range. Plain loops: the
 // check runs every day of the soak, also under the sanitizers.
 std::string FirstValueOutOfRange() {
-  const int full = state::GetShipClassBaseShields(PlayerShip[ship::kClass]);
+  const int full = state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip));
   if (PlayerShip[ship::kShields] < full / 2 || PlayerShip[ship::kShields] > full)
     return "shields " + std::to_string(PlayerShip[ship::kShields]);
   for (const player::Field field :

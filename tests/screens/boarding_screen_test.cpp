@@ -21,6 +21,7 @@
 #include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -30,7 +31,7 @@
 namespace screens_test {
 namespace {
 
-constexpr std::int32_t kEnemyClass = state::kClassShadowcat;
+constexpr state::ShipClassId kEnemyClass = state::kClassShadowcat;
 constexpr Faction kEnemyFaction = kFactionCoalition;
 
 class BoardingScreenTest : public GameFormsTest {
@@ -67,8 +68,9 @@ class BoardingScreenTest : public GameFormsTest {
                            .Set(ship::kDefendingCrewmen, 3)
                            .Set(ship::kDefendingMarines, 1)
                            .Set(ship::kBoardedArea, boarding_area::kAirlock);
-    state::BoardingAreas[boarding_area::kAirlock] = combat::kAreaOpen;
-    for (int area = 2; area <= 4; ++area) state::BoardingAreas[area] = combat::kAreaLocked;
+    state::BoardingAreas[boarding_area::kAirlock] = state::Stored(combat::kAreaOpen);
+    for (int area = 2; area <= 4; ++area)
+      state::BoardingAreas[area] = state::Stored(combat::kAreaLocked);
     state::BoardingMayClose = 0;
   }
   void TearDown() override {
@@ -150,7 +152,7 @@ click Boarding.StandardAttackButton
   EXPECT_TRUE(combat.closed) << "plunder closes the combat screen too";
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
   EXPECT_GT(state::PlayerData[player::kCredits], credits);
-  EXPECT_EQ(state::PlayerShip[ship::kClass], state::StartShipClass(kProfessionTrader, kFactionOuterRim));
+  EXPECT_EQ(state::PlayerShip[ship::kClass], state::Stored(state::StartShipClass(kProfessionTrader, kFactionOuterRim)));
   EXPECT_TRUE(Said("question: Cargobay!")) << Transcript();
   EXPECT_TRUE(Said("loot popup: ")) << Transcript();
   EXPECT_FALSE(Said("picture popup: Droids captured!")) << "no droids are found in a plunder";
@@ -165,7 +167,7 @@ TEST_F(BoardingScreenTest, ACapturedShipIsSoldOrKeptAsTheChoicePopupIsAnswered) 
   for (const Case c : {Case{"yes", false}, Case{"no", true}}) {
     SCOPED_TRACE(c.answer);
     Prepare();
-    const std::int32_t ownClass = state::PlayerShip[ship::kClass];
+    const state::ShipClassId ownClass = state::ShipClassOf(state::PlayerShip);
     const std::int32_t credits = state::PlayerData[player::kCredits];
     const std::int32_t price = state::GetShipClassStat(kEnemyClass, state::kAttrPrice) / 5;
     const platform::ScriptResult r = Play(std::string(kToTheCorridors) + R"S(
@@ -185,13 +187,13 @@ answer )S" + c.answer + "\n");
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
     EXPECT_TRUE(Said("popup: Bridge! / You have gained control over the bridge!")) << Transcript();
     if (c.kept) {
-      EXPECT_EQ(state::PlayerShip[ship::kClass], kEnemyClass);
+      EXPECT_EQ(state::PlayerShip[ship::kClass], state::Stored(kEnemyClass));
       EXPECT_EQ(Faction{state::PlayerShip[ship::kFaction]}, kEnemyFaction);
       EXPECT_EQ(state::PlayerShip[ship::kShields],
                 state::GetShipClassStat(kEnemyClass, state::kAttrShields));
       EXPECT_FALSE(Said("popup: Enemy ship sold!"));
     } else {
-      EXPECT_EQ(state::PlayerShip[ship::kClass], ownClass);
+      EXPECT_EQ(state::PlayerShip[ship::kClass], state::Stored(ownClass));
       EXPECT_GE(state::PlayerData[player::kCredits], credits + price) << "the price and the loot";
       EXPECT_TRUE(Said("popup: Enemy ship sold!")) << Transcript();
     }
@@ -219,7 +221,7 @@ click Boarding.RetreatButton
 
 TEST_F(BoardingScreenTest, NoTextOfTheCombatScreenShowsRoundItInTheCompatibilityMode) {
   state::CompatibilityMode = 1;
-  screens::SetupShipCombatOnScreen(kEnemyClass, kEnemyFaction, 2, 0);
+  screens::SetupShipCombatOnScreen(kEnemyClass, kEnemyFaction, kMilitaryShip, 0);
   screens::ShipCombatScreen& combatScreen = screens::GameForm<screens::ShipCombatScreen>();
   combatScreen.Show();
   combatScreen.UpdateCompatibilityLabels();

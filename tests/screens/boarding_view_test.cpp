@@ -20,11 +20,11 @@ class BoardingViewTest : public ::testing::Test {
     state::EnemyShip = {};
     state::BoardingAreas = {};
     state::CompatibilityMode = 0;
-    combat::BoardingPhase = 1;
+    combat::BoardingPhase = combat::kFightingPhase;
   }
   void TearDown() override {
     state::CompatibilityMode = 0;
-    combat::BoardingPhase = 0;
+    combat::BoardingPhase = combat::kNoBoardingPhase;
   }
 };
 
@@ -94,7 +94,7 @@ TEST_F(BoardingViewTest, AttacksAreLiveOnlyWhileFightingAndLabelsFollowTheMode) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("phase " + std::to_string(c.phase));
-    combat::BoardingPhase = c.phase;
+    combat::BoardingPhase = combat::BoardingPhaseKind{c.phase};
     state::CompatibilityMode = c.compatibility;
     const screens::BoardingView v = BuildBoardingView();
     EXPECT_EQ(v.attacksLive, c.attacksLive);

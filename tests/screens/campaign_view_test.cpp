@@ -113,9 +113,9 @@ class Campaign : public ::testing::Test {
   }
 
   void FlyBattleship() {
-    for (std::int32_t c = 1; c <= state::kLastShipClass; ++c)
+    for (const state::ShipClassId c : state::kEveryShipClass)
       if (state::GetShipClassSize(c) == state::kSizeBattleship) {
-        state::PlayerShip[ship::kClass] = c;
+        state::PlayerShip[ship::kClass] = state::Stored(c);
         return;
       }
     FAIL() << "no battleship class";

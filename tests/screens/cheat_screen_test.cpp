@@ -133,7 +133,7 @@ TEST_F(CheatScreenTest, DestroyingTheEnemyOutsideAFightOnlyPlaysTheSound) {
 
 TEST_F(CheatScreenTest, DestroyingTheEnemyDuringAFightEndsItWonAndClosesTheCheatScreen) {
   state::Randomize(7);
-  screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
+  screens::SetupShipCombatOnScreen(state::kClassStarwolf, kFactionPirates, kMilitaryShip, 0);
   bool opened = false, destroyed = false;
   std::vector<std::string> topics;
   int acts = 0;

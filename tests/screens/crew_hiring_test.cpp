@@ -39,7 +39,8 @@ void SetCrew(int crewmen, int officers, int pirates, int marines, int droids) {
 TEST(CrewHiringView, ShowsTheShipItsLimitsTheCrewAndThePrices) {
   state::ClearGameState();
   struct Case {
-    int shipClass, module, credits, compatibility;
+    state::ShipClassId shipClass;
+    int module, credits, compatibility;
     const char* credits_text;
     const char* shipLine;
     const char* picture;
@@ -56,7 +57,7 @@ TEST(CrewHiringView, ShowsTheShipItsLimitsTheCrewAndThePrices) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shipLine);
-    state::PlayerShip[ship::kClass] = c.shipClass;
+    state::PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::PlayerShip[ship::kCargoModule] = c.module;
     state::PlayerData[player::kCredits] = c.credits;
     state::CompatibilityMode = static_cast<std::uint8_t>(c.compatibility);
@@ -95,7 +96,7 @@ class CrewHiringTest : public GameFormsTest {
     system = state::PlayerShip[ship::kSystem];
     body = state::PlayerShip[ship::kBody];
     state::BodyData[system][body][body::kKind] = 3;  // a normal planet
-    state::PlayerShip[ship::kClass] = kClassShadowcat;
+    state::PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     state::PlayerShip[ship::kCargoModule] = kModuleCargoBay;
     SetCrew(13, 0, 0, 0, 0);
     state::PlayerData[player::kCredits] = 50000;
@@ -209,7 +210,7 @@ click CrewHiring.BackButton
   EXPECT_TRUE(r.ok) << r.message;
 
   platform::App().Reset();
-  state::PlayerShip[ship::kClass] = kClassStarwolf;
+  state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
   SetCrew(0, 0, 0, 0, 0);
   script = R"(
 expect CrewHiring.MaxCrew.Caption "0"

@@ -26,6 +26,7 @@
 #include "state/equipment.h"
 #include "state/fields.h"
 #include "state/random.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
@@ -41,7 +42,8 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr std::int32_t kPatton = 9, kNeptun = 13, kGettysburg = 17;
+constexpr state::ShipClassId kPatton = state::kClassPatton, kNeptun = state::kClassNeptun,
+                             kGettysburg = state::kClassGettysburg;
 
 // How the ship fight of an own attack ends: written into the ship rows as the combat screen would.
 // Everything else (the encounter popup above all) reaches the game's real screens.
@@ -56,7 +58,7 @@ class FightOnCue : public rules::ForwardingUi {
   int travelClosings = 0;
   std::int32_t enemyShieldsAtFight = 0;
 
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t) override {
     WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
   }
@@ -97,7 +99,7 @@ class FleetBattleScreenTest : public GameFormsTest {
     return screens::GameForm<screens::FleetBattleScreen>();
   }
 
-  static void Row(state::TFleetShipRow& row, std::int32_t shipClass, std::int32_t role,
+  static void Row(state::TFleetShipRow& row, state::ShipClassId shipClass, combat::FleetRole role,
                   Faction faction = kFactionCoalition) {
     row = test_rows::FleetShipRow()
               .Alive()
@@ -107,18 +109,18 @@ class FleetBattleScreenTest : public GameFormsTest {
               .Role(role);
   }
   // The flagship and `escorts` cruisers against the enemy `roles` (a station is a starbase).
-  static void Fleets(int escorts, std::initializer_list<std::int32_t> roles) {
+  static void Fleets(int escorts, std::initializer_list<combat::FleetRole> roles) {
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
-    Row(PlayerFleet[1], PlayerShip[ship::kClass], combat::kRoleFlagship,
+    Row(PlayerFleet[1], state::ShipClassOf(PlayerShip), combat::kRoleFlagship,
         Faction{PlayerShip[ship::kFaction]});
     for (int k = 1; k <= escorts; ++k)
       Row(PlayerFleet[1 + k], kNeptun, combat::kRoleCruiser, kFactionOuterRim);
     int r = 1;
-    for (std::int32_t role : roles) {
-      const std::int32_t shipClass = role == combat::kRoleStation       ? state::kStarbaseClass
-                                     : role == combat::kRoleBattleship ? kGettysburg
-                                     : role == combat::kRoleCruiser    ? kNeptun
-                                                                       : kPatton;
+    for (const combat::FleetRole role : roles) {
+      const state::ShipClassId shipClass = role == combat::kRoleStation      ? state::kStarbaseClass
+                                           : role == combat::kRoleBattleship ? kGettysburg
+                                           : role == combat::kRoleCruiser    ? kNeptun
+                                                                             : kPatton;
       Row(EnemyFleet[r++], shipClass, role);
     }
     combat::ResetFleetBattleFlags();
@@ -126,7 +128,7 @@ class FleetBattleScreenTest : public GameFormsTest {
   }
 
   static std::int32_t MaxShields() {
-    return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
+    return state::GetShipMaxShields(state::ShipClassOf(PlayerShip), PlayerShip[ship::kEngine],
                                     PlayerShip[ship::kCargoModule]);
   }
 
@@ -164,22 +166,28 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
   struct Case {
     const char* what;
     int escorts;
-    std::vector<std::int32_t> enemies;
+    std::vector<combat::FleetRole> enemies;
     std::int32_t escort, target;
     bool compatibility;
   };
-  using R = std::vector<std::int32_t>;
+  using R = std::vector<combat::FleetRole>;
+  constexpr combat::FleetRole kStation = combat::kRoleStation,
+                              kBattleship = combat::kRoleBattleship,
+                              kCruiser = combat::kRoleCruiser, kDestroyer = combat::kRoleDestroyer;
   const Case cases[] = {
-      {"nothing selected", 2, R{3, 4, 2}, 0, 0, false},
-      {"a pair selected", 3, R{3, 4, 2}, 3, 2, false},
-      {"the flagship and a station", 0, R{1, 4, 4}, 1, 1, true},
-      {"more ships than places", 6, R{2, 2, 2, 2, 4, 4, 4, 4, 4, 4}, 2, 9, true},
+      {"nothing selected", 2, R{kCruiser, kDestroyer, kBattleship}, 0, 0, false},
+      {"a pair selected", 3, R{kCruiser, kDestroyer, kBattleship}, 3, 2, false},
+      {"the flagship and a station", 0, R{kStation, kDestroyer, kDestroyer}, 1, 1, true},
+      {"more ships than places", 6,
+       R{kBattleship, kBattleship, kBattleship, kBattleship, kDestroyer, kDestroyer, kDestroyer,
+         kDestroyer, kDestroyer, kDestroyer},
+       2, 9, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Fleets(c.escorts, {});
     int r = 1;
-    for (std::int32_t role : c.enemies) {
+    for (const combat::FleetRole role : c.enemies) {
       Row(EnemyFleet[r], role == combat::kRoleStation ? state::kStarbaseClass : kPatton, role);
       ++r;
     }
@@ -246,7 +254,7 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
 // The lit twin follows the mouse over the four orders and the two panels' Close, one at a time;
 // the faces around them put it out.
 TEST_F(FleetBattleScreenTest, ThePictureButtonsLightUnderTheMouse) {
-  Fleets(1, {4});
+  Fleets(1, {combat::kRoleDestroyer});
   combat::SelectedEscort = 2;
   combat::SelectedTarget = 1;
   Play(R"(
@@ -515,7 +523,7 @@ answer continue
   EXPECT_TRUE(won);
   EXPECT_EQ(fight.fights, 2);
   EXPECT_EQ(fight.enemyShieldsAtFight, state::GetShipClassBaseShields(state::kStarbaseClass));
-  EXPECT_EQ(state::EnemyShip[ship::kClass], state::kStarbaseClass);
+  EXPECT_EQ(state::EnemyShip[ship::kClass], state::Stored(state::kStarbaseClass));
   EXPECT_EQ(PlayerShip[ship::kShields], std::min(1 + 2 * quarter, MaxShields()));
   EXPECT_EQ(combat::FleetBattleWon, 1);
 }
@@ -524,7 +532,7 @@ answer continue
 // screen and shows again when the fight is over.
 TEST_F(FleetBattleScreenTest, AnOwnAttacksFightHidesTheBattleUntilItEnds) {
   // A battleship captain far from the next level: the kill brings neither a medal nor a promotion.
-  PlayerShip[ship::kClass] = kGettysburg;
+  PlayerShip[ship::kClass] = state::Stored(kGettysburg);
   state::PlayerData[player::kLevel] = 18;
   Fleets(1, {combat::kRoleCruiser, combat::kRoleDestroyer});
   const bool won = Play(R"(
@@ -589,12 +597,13 @@ TEST_F(FleetBattleScreenTest, RechargeOnceThenRetreatOnYes) {
   // Seed 25's first draw of Random(100) is at least 61: a breach.
   state::Randomize(25);
   ASSERT_GE(state::Random(100), 61);
-  const std::string lowShields = "Your shields: " +
-      std::to_string(100 / state::GetShipClassBaseShields(PlayerShip[ship::kClass])) + "%";
+  const std::string lowShields =
+      "Your shields: " +
+      std::to_string(100 / state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip))) + "%";
   const std::string fullShields =
       "Your shields: " +
       std::to_string(combat::FleetShieldPercent(
-          MaxShields(), state::GetShipClassBaseShields(PlayerShip[ship::kClass]))) +
+          MaxShields(), state::GetShipClassBaseShields(state::ShipClassOf(PlayerShip)))) +
       "%";
   const bool won = Play(R"(
 seed 25

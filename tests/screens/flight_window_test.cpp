@@ -44,7 +44,7 @@ class FlightWindowTest : public GameFormsTest {
     state::TutorialActive = 1;
     state::TutorialStep = 7;
     state::NoWarPopups = 1;
-    PlayerShip[ship::kClass] = kClassShadowcat;
+    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     PlayerShip[ship::kCrewmen] = 6;
     PlayerShip[ship::kEngine] = kEngineTravellerMk1;
     system = PlayerShip[ship::kSystem];

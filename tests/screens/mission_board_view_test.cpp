@@ -68,12 +68,14 @@ TEST_F(MissionBoardView, HeaderFollowsTheShipSize) {
       {5, "Available missions for \"Battleship-class\" captains:"},
       {100, "Available missions for \"Battleship-class\" captains:"},
   };
-  for (const auto& c : cases) EXPECT_EQ(screens::MissionBoardHeader(c.size), c.header) << c.size;
-  for (const std::int32_t size : {0, -1, 101}) EXPECT_FALSE(screens::MissionBoardHeader(size)) << size;
+  for (const auto& c : cases)
+    EXPECT_EQ(screens::MissionBoardHeader(state::ShipSize{c.size}), c.header) << c.size;
+  for (const std::int32_t size : {0, -1, 101})
+    EXPECT_FALSE(screens::MissionBoardHeader(state::ShipSize{size})) << size;
 }
 
 TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
-  const std::string ship = "F2 " + state::GetShipClassName(4);
+  const std::string ship = "F2 " + state::GetShipClassName(state::kClassSabre);
   const std::string inTarget = " (in the Sys6 system)";
   const struct {
     std::int32_t type;
@@ -132,7 +134,7 @@ TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
                                  : rules::GetAbductionTargetName(0, kSystem, kSlot);
     ASSERT_EQ(name.front(), '"');
     EXPECT_EQ(detail->valueCaption, "Wanted:");
-    EXPECT_EQ(detail->value, name + " (" + state::GetShipClassName(4) + ")");
+    EXPECT_EQ(detail->value, name + " (" + state::GetShipClassName(state::kClassSabre) + ")");
     EXPECT_EQ(detail->valueLeft, 308);
   }
 }

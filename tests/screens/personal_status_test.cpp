@@ -90,15 +90,19 @@ TEST_F(PersonalStatusTest, CareerCountersAndTheCargoCap) {
 
 TEST(ShipClassDescription, NamesTheClassBySizeAndKind) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     const char* text;
   };
   const Case cases[] = {
-      {1, "Starwolf-class fighter"},        {5, "Orion-class fighter"},
-      {6, "Shadowcat-class corvette"},      {12, "Orion Squadron-class corvette"},
-      {9, "Patton-class destroyer"},        {11, "Ferendar-class transporter"},
-      {13, "Neptun-class cruiser"},         {14, "Galaxy-class large freighter"},
-      {16, "Marauder-class battleship"},
+      {state::kClassStarwolf, "Starwolf-class fighter"},
+      {state::kClassOrion, "Orion-class fighter"},
+      {state::kClassShadowcat, "Shadowcat-class corvette"},
+      {state::kClassOrionSquadron, "Orion Squadron-class corvette"},
+      {state::kClassPatton, "Patton-class destroyer"},
+      {state::kClassFerendar, "Ferendar-class transporter"},
+      {state::kClassNeptun, "Neptun-class cruiser"},
+      {state::kClassGalaxy, "Galaxy-class large freighter"},
+      {state::kClassMarauder, "Marauder-class battleship"},
   };
   for (const Case& c : cases) EXPECT_EQ(screens::ShipClassDescription(c.shipClass), c.text);
 }

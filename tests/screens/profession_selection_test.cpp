@@ -65,14 +65,14 @@ TEST_F(ProfessionSelectionTest, EachProfessionShowsItsStartSetAndTheShipOfTheFac
   ClickOn(screen().Get<Label>("ProfessionLabel3"));
   EXPECT_EQ(PlayerData[player::kProfession], 3);
   EXPECT_EQ(screen().Get<Label>("StartShip").Caption(), "Sabre fighter");
-  EXPECT_EQ(screen().StartShipClass(), 4);
+  EXPECT_EQ(screen().StartShipClass(), state::kClassSabre);
   EXPECT_EQ(screen().Get<Label>("StartAbility3").Left(), 259);
   EXPECT_EQ(screen().Get<Label>("StartSkill").Tag(), 11);
   EXPECT_EQ(screen().Get<Label>("Description").Caption().rfind("Mercenaries are independent professional combatants working for organizations of your choosing.", 0), 0u);
   PlayerData[player::kFaction] = 0;
   ClickOn(screen().Get<platform::Image>("ProfessionTile1"));
   EXPECT_EQ(screen().Get<Label>("ProfessionName").Caption(), "Trader");
-  EXPECT_EQ(screen().StartShipClass(), 4);
+  EXPECT_EQ(screen().StartShipClass(), state::kClassSabre);
   screen().Hide();
 }
 

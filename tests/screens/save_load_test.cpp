@@ -13,6 +13,7 @@
 #include "state/fields.h"
 #include "state/general_data.h"
 #include "state/savegame.h"
+#include "state/ship_class_of.h"
 #include "state/start_ship.h"
 #include "support/data_folder_at.h"
 #include "support/script_ui.h"
@@ -66,7 +67,7 @@ class SaveLoadTest : public GameFormsTest {
 TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
   NewGame();
   const std::int32_t credits = state::PlayerData[player::kCredits];
-  const std::int32_t shipClass = state::PlayerShip[ship::kClass];
+  const state::ShipClassId shipClass = state::ShipClassOf(state::PlayerShip);
   const std::int32_t system = state::PlayerShip[ship::kSystem];
   const std::int32_t day = state::GameDay;
   std::string saved, loaded;
@@ -95,7 +96,7 @@ TEST_F(SaveLoadTest, ASavedGameLoadsBackTheSameOneDayLater) {
   EXPECT_FALSE(screen().Visible()) << "a successful load closes the screen";
   EXPECT_EQ(state::SaveSlotNames[3], "Before the jump");
   EXPECT_EQ(state::SaveSlotUsed[3], 1);
-  EXPECT_EQ(state::PlayerShip[ship::kClass], shipClass);
+  EXPECT_EQ(state::PlayerShip[ship::kClass], state::Stored(shipClass));
   EXPECT_EQ(state::PlayerShip[ship::kSystem], system);
   EXPECT_EQ(state::DisplayedSystem, system);
   EXPECT_EQ(state::GameDay, day + 1) << "the load runs one day";

@@ -121,7 +121,7 @@ TEST_F(ScreenUiTest, ScoreLinesShowWithTheirNoticeOnly) {
 TEST_F(ScreenUiTest, TheFightSetUpWritesTheEnemy) {
   state::ClearGameState();
   screens::ScreenUi ui;
-  ui.SetupShipCombat(14, kFactionCoalition, 2, 1);
+  ui.SetupShipCombat(state::kClassGalaxy, kFactionCoalition, kMilitaryShip, 1);
   EXPECT_EQ(state::EnemyShip[ship::kAlive], 1);
   EXPECT_EQ(state::EnemyShip[ship::kClass], 14);
   EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 2);
@@ -137,7 +137,8 @@ TEST(ScreenUiWithoutScreens, EachOperationEndsTheProgramNamingTheMissingForm) {
     const char* form;
   };
   const Case cases[] = {
-      {"SetupShipCombat", [](screens::ScreenUi& ui) { ui.SetupShipCombat(14, kFactionCoalition, 2, 1); },
+      {"SetupShipCombat",
+       [](screens::ScreenUi& ui) { ui.SetupShipCombat(state::kClassGalaxy, kFactionCoalition, kMilitaryShip, 1); },
        "ShipCombatScreen"},
       // The battle first puts the trade window aside.
       {"RunFleetBattle", [](screens::ScreenUi& ui) { ui.RunFleetBattle(kFactionOuterRim, -1); },

@@ -49,10 +49,10 @@ class SensorsTest : public GameFormsTest {
                     std::int32_t shipClass) {
     state::SpecialShips[slot] = test_rows::SpecialShipRow()
                                     .Active()
-                                    .Kind(kind)
-                                    .SubKind(subKind)
+                                    .Kind(ShipKind{kind})
+                                    .SubKind(SpecialShipSubKind{subKind})
                                     .Faction(faction)
-                                    .Class(shipClass)
+                                    .Class(state::ShipClassId{shipClass})
                                     .LeastLoadoutTier(1)
                                     .DaysLeft(5);
   }

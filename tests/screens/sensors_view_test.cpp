@@ -35,10 +35,10 @@ class SensorsViewTest : public ::testing::Test {
                     std::int32_t shipClass) {
     state::SpecialShips[slot] = test_rows::SpecialShipRow()
                                     .Active()
-                                    .Kind(kind)
-                                    .SubKind(subKind)
+                                    .Kind(ShipKind{kind})
+                                    .SubKind(SpecialShipSubKind{subKind})
                                     .Faction(faction)
-                                    .Class(shipClass);
+                                    .Class(state::ShipClassId{shipClass});
   }
 };
 
@@ -105,7 +105,8 @@ TEST_F(SensorsViewTest, TheScanNamesTheShipAndWhatItIsWorth) {
     EXPECT_EQ(v.line, c.line);
     EXPECT_EQ(v.speciality, c.speciality);
     EXPECT_FALSE(v.description.empty());
-    EXPECT_EQ(v.picture, state::GetShipFactionImage(c.shipClass, Faction{c.faction}) + "_scene.jpg");
+    EXPECT_EQ(v.picture, state::GetShipFactionImage(state::ShipClassId{c.shipClass}, Faction{c.faction}) +
+                             "_scene.jpg");
     EXPECT_EQ(DescribeSensorShip(4).description, v.description) << "the sentences are kept";
   }
 }

@@ -63,12 +63,13 @@ class ShipCombatScreenTest : public GameFormsTest {
   }
 
   // A new world with the player in a ship of `playerClass`, then a fight against `enemyClass`.
-  void SetUpFight(std::int32_t playerClass, std::int32_t enemyClass, std::uint32_t seed) {
+  void SetUpFight(state::ShipClassId playerClass, state::ShipClassId enemyClass,
+                  std::uint32_t seed) {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kProfession] = 2;
     state::CreateNewGameWorld(playerClass, {});
     state::Randomize(seed);
-    screens::SetupShipCombatOnScreen(enemyClass, kFactionPirates, 2, 0);
+    screens::SetupShipCombatOnScreen(enemyClass, kFactionPirates, kMilitaryShip, 0);
   }
 
   static screens::ShipCombatScreen& screen() {
@@ -177,7 +178,7 @@ class ShipCombatScreenTest : public GameFormsTest {
 };
 
 TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbilities) {
-  SetUpFight(1, 1, 5);
+  SetUpFight(state::kClassStarwolf, state::kClassStarwolf, 5);
   WhenIdle({[&] {
     EXPECT_TRUE(screen().Visible());
     const auto& p = combat::Pictures;
@@ -233,7 +234,7 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
 
 
 TEST_F(ShipCombatScreenTest, AWholeFightWonWithTheMouseEndsWithExperienceAndLoot) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   const std::int32_t experience = state::PlayerData[player::kExperience];
   const std::int32_t credits = state::PlayerData[player::kCredits];
   FightItOut();
@@ -253,7 +254,7 @@ TEST_F(ShipCombatScreenTest, AWholeFightWonWithTheMouseEndsWithExperienceAndLoot
 }
 
 TEST_F(ShipCombatScreenTest, AWholeFightLostWithTheMouseLeavesTheShipDestroyed) {
-  SetUpFight(1, 16, 3);
+  SetUpFight(state::kClassStarwolf, state::kClassMarauder, 3);
   FightItOut();
   EXPECT_FALSE(screen().Visible());
   EXPECT_EQ(state::PlayerShip[ship::kAlive], 0);
@@ -264,7 +265,7 @@ TEST_F(ShipCombatScreenTest, AWholeFightLostWithTheMouseLeavesTheShipDestroyed) 
 }
 
 TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsOncePerInterval) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   const int interval = state::TimerEnemyMessageInterval;
   std::int32_t enemyPoints = 0;
   WhenIdle({[&] {
@@ -312,7 +313,7 @@ TEST_F(ShipCombatScreenTest, EndingTheTurnAsksWhilePointsAreLeftAndTheEnemyActsO
 }
 
 TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirstIntervalEnds) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   const auto& p = combat::Pictures;
   WhenIdle({[&] {
     const std::int32_t ap = ActionPoints();
@@ -342,7 +343,7 @@ TEST_F(ShipCombatScreenTest, FiringShowsTheGunPictureAndMessagesGoWhenTheirFirst
 // The missile volleys stand inside the arena's window, on its missile track above the ships, and
 // cover none of the controls: the message boxes, the ships, "End this turn", the ability buttons.
 TEST_F(ShipCombatScreenTest, MissilePanelsStandClearOfTheControls) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   const auto overlap = [](platform::Rect a, platform::Rect b) {
     return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
   };
@@ -360,7 +361,7 @@ TEST_F(ShipCombatScreenTest, MissilePanelsStandClearOfTheControls) {
 // A miss is seen as the shot passing the ship by, a hit as the shield flare, each for as long as a
 // shield hit shows; a hit that follows a volley's miss picture takes the passing shot away.
 TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   const auto& p = combat::Pictures;
   WhenIdle({[&] {
     screen().Animate(combat::Side::Enemy, combat::Animation::Miss);
@@ -390,7 +391,7 @@ TEST_F(ShipCombatScreenTest, AMissShowsTheShotPassingAndAHitTheShieldPicture) {
 }
 
 TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   WhenIdle({[&] {
     state::EnemyModifiers[2][modifier::kActive] = 1;
     state::EnemyModifiers[2][modifier::kAbility] = combat::kTractorBeam;
@@ -456,7 +457,7 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
 TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeTheNextAction) {
   state::CompatibilityMode = 1;
   state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   std::string read;
   WhenIdle({[&] {
     EXPECT_TRUE(Part<Label>("CompatibilitySwitch").Visible());
@@ -502,7 +503,7 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryEnemyMessageOutBeforeThe
 TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeTheFightGoesOn) {
   state::CompatibilityMode = 1;
   state::TimerPlayerMessageInterval = state::TimerEnemyMessageInterval = 100;
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   combat::CombatUi& ui = screen().Ui();
   const auto read = [&](const char* topic) {
     return [&, topic] {
@@ -549,11 +550,13 @@ TEST_F(ShipCombatScreenTest, CompatibilityModeReadsEveryMessageOutInOrderBeforeT
 TEST_F(ShipCombatScreenTest, InCompatibilityModeTheEndOfAFightComesAfterEveryReadOut) {
   struct Case {
     const char* what;
-    std::int32_t playerClass, enemyClass;
+    state::ShipClassId playerClass, enemyClass;
     std::uint32_t seed;
     const char* end;
   };
-  for (const Case& c : {Case{"won", 9, 1, 7, "Well done!"}, Case{"lost", 1, 16, 3, "Your ship explodes!"}}) {
+  for (const Case& c :
+       {Case{"won", state::kClassPatton, state::kClassStarwolf, 7, "Well done!"},
+        Case{"lost", state::kClassStarwolf, state::kClassMarauder, 3, "Your ship explodes!"}}) {
     SCOPED_TRACE(c.what);
     seen.clear();
     stacked.clear();
@@ -581,7 +584,7 @@ TEST_F(ShipCombatScreenTest, InCompatibilityModeTheEndOfAFightComesAfterEveryRea
 // name under each button, and each gauge's longest wording.
 TEST_F(ShipCombatScreenTest, EveryCompatibilityTextShowsWholeAndLegible) {
   state::CompatibilityMode = 1;
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   auto& p = state::PlayerShip;
   auto& e = state::EnemyShip;
   p[ship::kActionPoints] = combat::kTurnEnded;
@@ -623,7 +626,7 @@ TEST_F(ShipCombatScreenTest, EveryCompatibilityTextShowsWholeAndLegible) {
 // labels standing for the rest of the flight.
 TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabelsToo) {
   state::CompatibilityMode = 1;
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   screens::RedrawTravelSystem(true);
   Label& travelLabel =
       screens::GameForm<screens::TravelScreenForm>().Get<Label>("CompatibilityLabel1");
@@ -645,7 +648,8 @@ TEST_F(ShipCombatScreenTest, TurningTheModeOffInAFightHidesTheTravelScreensLabel
 // The hidden developer buttons. Force boarding opens the crew combat at once, without the
 // question, the roll or lent droids, and leaves the fight's boarding decision untaken.
 TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
-  SetUpFight(9, 10, 7);  // a cruiser against a cruiser, both big enough to board
+  SetUpFight(state::kClassPatton, state::kClassShark,
+             7);  // a cruiser against a cruiser, both big enough to board
   const std::int32_t crewmen = state::EnemyShip[ship::kCrewmen];
   const std::int32_t marines = state::EnemyShip[ship::kMarines];
   const std::int32_t droids = state::PlayerShip[ship::kDroids];
@@ -678,7 +682,7 @@ TEST_F(ShipCombatScreenTest, TheForceBoardingButtonBoardsWithoutTheOffer) {
 
 // Shields down empties both gauges and leaves the fight running; Destroy enemy ends it won.
 TEST_F(ShipCombatScreenTest, TheShieldsDownAndDestroyEnemyButtons) {
-  SetUpFight(9, 1, 7);
+  SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   std::vector<std::function<void()>> steps = {
       [&] { FireClick(screen(), "ShieldsDownButton"); },
       [&] {
@@ -699,14 +703,14 @@ TEST_F(ShipCombatScreenTest, TheShieldsDownAndDestroyEnemyButtons) {
 }
 
 TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
-  SetUpFight(1, 16, 3);
+  SetUpFight(state::kClassStarwolf, state::kClassMarauder, 3);
   FightItOut();
   ASSERT_EQ(state::PlayerShip[ship::kAlive], 0);
   // The enemy's last message was still up when its timer stopped with the fight.
   ASSERT_TRUE(MessageShown("Enemy"));
   // A new ship, a new fight on the same screen.
-  state::CreateNewGameWorld(9, {});
-  screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
+  state::CreateNewGameWorld(state::kClassPatton, {});
+  screens::SetupShipCombatOnScreen(state::kClassStarwolf, kFactionPirates, kMilitaryShip, 0);
   bool asked = false;
   WhenIdle({[&] {
     EXPECT_FALSE(MessageShown("Enemy"));
@@ -728,7 +732,7 @@ TEST_F(ShipCombatScreenTest, TheNextFightStartsCleanAndAsksBeforeClosingAgain) {
 
 TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndOfTheSecondTurn) {
   // A mercenary's fight at the tutorial's mission, as it opens after the arrival at the sun.
-  SetUpFight(1, 1, 5);
+  SetUpFight(state::kClassStarwolf, state::kClassStarwolf, 5);
   state::TutorialActive = 1;
   state::TutorialStep = 12;
   screens::BeginTutorialStep(tutorial::Step::FireMissiles);
@@ -816,13 +820,17 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
 TEST_F(ShipCombatScreenTest, EveryPairingOfShipsFightsToItsEndOnScreen) {
   // Fighters to battleships, the starbase and the squadrons: every fight closes the screen with one
   // ship gone (or the enemy escaped), and nothing of it waits behind the closed screen.
-  for (std::int32_t playerClass : {1, 3, 6, 9, 13, 16}) {
-    for (std::int32_t enemyClass : {-1, 1, 5, 7, 10, 12, 14, 17, 19}) {
+  using enum state::ShipClassId;
+  for (const state::ShipClassId playerClass : {kClassStarwolf, kClassAvenger, kClassShadowcat,
+                                               kClassPatton, kClassNeptun, kClassMarauder}) {
+    for (const state::ShipClassId enemyClass :
+         {kStarbaseClass, kClassStarwolf, kClassOrion, kClassPaladin, kClassShark,
+          kClassOrionSquadron, kClassGalaxy, kClassGettysburg, kClassBattlegroup}) {
       state::ClearGameState();
       SetUpFight(playerClass, enemyClass, 1);
       FightItOut();
-      const std::string pairing =
-          std::to_string(playerClass) + " against " + std::to_string(enemyClass);
+      const std::string pairing = std::to_string(state::Stored(playerClass)) + " against " +
+                                  std::to_string(state::Stored(enemyClass));
       EXPECT_FALSE(screen().Visible()) << pairing;
       EXPECT_FALSE(state::PlayerShip[ship::kAlive] == 0 && state::EnemyShip[ship::kAlive] == 0)
           << pairing;

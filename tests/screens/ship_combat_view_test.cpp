@@ -15,6 +15,7 @@
 #include "screens/tutorial/tutorial_places.h"
 #include "state/abilities.h"
 #include "state/fields.h"
+#include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
 #include "support/script_ui.h"
@@ -208,7 +209,7 @@ TEST_F(ShipCombatViewTest, TutorialArrowPointsAtTheButtonOfTheStepsAbility) {
 
 TEST_F(ShipCombatViewTest, CompatibilityTextsReadOutTheScreen) {
   auto& p = state::PlayerShip;
-  const std::int32_t base = state::GetShipClassStat(p[ship::kClass], state::kAttrShields);
+  const std::int32_t base = state::GetShipClassStat(state::ShipClassOf(p), state::kAttrShields);
   p[ship::kShields] = base / 2;
   p[ship::kActionPoints] = 4;
   p[ship::kReinforcements] = 5;

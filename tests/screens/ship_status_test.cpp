@@ -37,17 +37,22 @@ class ShipStatusViewTest : public ::testing::Test {
 
 TEST_F(ShipStatusViewTest, NamesTheClassBySizeAndRole) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     const char* name;
     const char* size;
   };
   const Case cases[] = {
-      {1, "Starwolf", "Fighter"},     {6, "Shadowcat", "Corvette"},  {9, "Patton", "Destroyer"},
-      {11, "Ferendar", "Transporter"}, {13, "Neptun", "Cruiser"},     {14, "Galaxy", "Freighter"},
-      {16, "Marauder", "Battleship"}, {-1, "Starbase", "Battleship"},
+      {state::kClassStarwolf, "Starwolf", "Fighter"},
+      {state::kClassShadowcat, "Shadowcat", "Corvette"},
+      {state::kClassPatton, "Patton", "Destroyer"},
+      {state::kClassFerendar, "Ferendar", "Transporter"},
+      {state::kClassNeptun, "Neptun", "Cruiser"},
+      {state::kClassGalaxy, "Galaxy", "Freighter"},
+      {state::kClassMarauder, "Marauder", "Battleship"},
+      {state::kStarbaseClass, "Starbase", "Battleship"},
   };
   for (const Case& c : cases) {
-    state::EnemyShip[ship::kClass] = c.shipClass;
+    state::EnemyShip[ship::kClass] = state::Stored(c.shipClass);
     const ShipStatusView view = screens::BuildShipStatusView(ShipStatusMode::Opponent);
     EXPECT_EQ(view.name, c.name);
     EXPECT_EQ(view.size, c.size) << c.name;

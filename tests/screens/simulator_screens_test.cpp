@@ -89,7 +89,8 @@ TEST_F(SimulatorScreensTest, PagesStoreEachSidesChoicesAndBackEndsTheRun) {
         EXPECT_EQ(combat::SimulatorSetupStep, 2);
         // The world was built for the player's choices, the ship class kept.
         EXPECT_EQ(state::PlayerShip[ship::kClass], 1);
-        EXPECT_EQ(state::PlayerShip[ship::kShields], state::GetShipClassBaseShields(1));
+        EXPECT_EQ(state::PlayerShip[ship::kShields],
+                  state::GetShipClassBaseShields(state::kClassStarwolf));
         Click(setup(), "ExpertiseButton3");
         EXPECT_EQ(state::EnemyShip[ship::kEnemyKind], 6);
         EXPECT_EQ(state::PlayerData[player::kProfession], 3);
@@ -164,7 +165,7 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   state::ClearGameState();
   state::PlayerShip[ship::kClass] = 1;
   state::EnemyShip[ship::kClass] = 2;
-  const std::int32_t base = state::GetShipClassBaseShields(1);
+  const std::int32_t base = state::GetShipClassBaseShields(state::kClassStarwolf);
   struct Case {
     std::int64_t shields;
     const char* picture;

@@ -27,7 +27,7 @@ using screens::Placed;
 using namespace state;
 
 constexpr int kSystem = 3;
-constexpr int kSabre = 4;  // a ship class with 110 shield points
+constexpr state::ShipClassId kSabre = state::kClassSabre;  // a ship class with 110 shield points
 
 // System 3: 1 sun, 2 planet (luxury), 3 wormhole, 4 hideout, 5 an empty slot, 6 planet (mining)
 // that is hidden; finds 1 (lifepod) and 3 (secret data) present.
@@ -51,7 +51,7 @@ class TravelViewTest : public ::testing::Test {
     AddFind(3, 20, 448, 409);
     PlayerShip[ship::kSystem] = kSystem;
     PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kClass] = kSabre;
+    PlayerShip[ship::kClass] = state::Stored(kSabre);
     PlayerShip[ship::kShields] = 110;
     PlayerData[player::kLevel] = 1;
     PlayerData[player::kFaction] = 1;
@@ -194,7 +194,8 @@ TEST_F(TravelViewTest, MarkersFollowTheSelectionTheShipAndTheMission) {
 
 TEST_F(TravelViewTest, StatusBarsRunFromEmptyToFullAndNeverOverflow) {
   struct Case {
-    int shipClass, shields;
+    state::ShipClassId shipClass;
+    int shields;
     const char* bar;
   };
   for (const Case& c : {Case{kSabre, 0, "Travelscreen_ShieldBar_0.jpg"},
@@ -204,9 +205,9 @@ TEST_F(TravelViewTest, StatusBarsRunFromEmptyToFullAndNeverOverflow) {
                         Case{kSabre, 400, "Travelscreen_ShieldBar_25.jpg"},
                         Case{kSabre, -20, "Travelscreen_ShieldBar_0.jpg"},
                         Case{kNoShipClass, 50, "Travelscreen_ShieldBar_25.jpg"}}) {
-    PlayerShip[ship::kClass] = c.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     PlayerShip[ship::kShields] = c.shields;
-    EXPECT_EQ(screens::ShieldBarPicture(), c.bar) << c.shipClass << " " << c.shields;
+    EXPECT_EQ(screens::ShieldBarPicture(), c.bar) << state::Stored(c.shipClass) << " " << c.shields;
   }
 
   const std::int32_t need = GetLevelExperience(1);
@@ -345,7 +346,7 @@ TEST_F(TravelViewTest, CompatibilityTextsShowOnlyInThatModeAndNeverDivideByZero)
   EXPECT_EQ(v.compatibilityCaptions[10],
             "Your name is: " + GetRankTitleShort(kFactionFederation, kRankEnsign) + " Jane (Click for personal status)");
   EXPECT_EQ(v.compatibilityCaptions[11], "Experience 25% until level up.");
-  PlayerShip[ship::kClass] = kNoShipClass;
+  PlayerShip[ship::kClass] = state::Stored(kNoShipClass);
   PlayerData[player::kLevel] = 0;
   v = BuildTravelView(false);
   EXPECT_EQ(v.compatibilityCaptions[9], "Your shields: 5500%");
@@ -362,7 +363,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
     const char* location;
   };
   const Case cases[] = {
-      {1, kSabre, 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
+      {1, state::Stored(kSabre), 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
        "Location: Hope Prime (Hope)"},
       {2, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
       {3, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",
@@ -397,7 +398,7 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
   }
 
   ActiveMission[mission::kType] = kMissionBounty;
-  ActiveMission[mission::kEnemyClass] = kSabre;
+  ActiveMission[mission::kEnemyClass] = state::Stored(kSabre);
   ActiveMission[mission::kNameVariant] = 3;
   EXPECT_EQ(BuildMissionPanelView()->opposition,
             "Wanted: " + rules::GetBountyTargetName(1, kSystem, 0) + " (" +

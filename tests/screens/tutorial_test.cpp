@@ -563,7 +563,8 @@ TEST_F(TutorialTest, EveryStepsPanelLeavesFreeWhatItNamesAndItsPointerCoversNoOt
       if (trading != screens::TradeWindowShowing()) screens::ToggleTradeWindow();
       screens::GameForm<screens::TravelScreenForm>().Get<Panel>("OptionsPanel")
           .SetVisible(step == Step::SaveGame || step == Step::ReturnToGame);
-      if (step == Step::FireMissiles) screens::SetupShipCombatOnScreen(1, kFactionPirates, 2, 0);
+      if (step == Step::FireMissiles)
+        screens::SetupShipCombatOnScreen(state::kClassStarwolf, kFactionPirates, kMilitaryShip, 0);
       screens::GameForm<screens::FactionSelectionScreen>().SetVisible(step == Step::ChooseFaction);
       screens::BeginTutorialStep(step);
       const screens::TutorialPlaces g = screens::PlacesOfTutorialStep(step);

@@ -178,8 +178,9 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
       {3, {27, 30, 36}},
   };
   // A fitted ship must not change what the fixed-cost abilities cost.
-  for (std::int32_t shipClass : {0, 1, 12}) {
-    PlayerShip[ship::kClass] = shipClass;
+  for (const state::ShipClassId shipClass :
+       {state::kNoShipClass, state::kClassStarwolf, state::kClassOrionSquadron}) {
+    PlayerShip[ship::kClass] = state::Stored(shipClass);
     PlayerShip[ship::kGun] = kGunFusion;
     PlayerShip[ship::kMissileLauncher] = kMissileXAsm;
     PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
@@ -191,11 +192,16 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
 
 TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
   struct Fit {
-    std::int32_t shipClass, gun, missile, ecm;
+    state::ShipClassId shipClass;
+    std::int32_t gun, missile, ecm;
   };
-  const Fit fits[] = {{1, 0, 0, 0}, {1, 1, 10, 2}, {5, 2, 2, 4}, {12, 8, 6, 5}, {-1, 3, 9, 1}};
+  const Fit fits[] = {{state::kClassStarwolf, 0, 0, 0},
+                      {state::kClassStarwolf, 1, 10, 2},
+                      {state::kClassOrion, 2, 2, 4},
+                      {state::kClassOrionSquadron, 8, 6, 5},
+                      {state::kStarbaseClass, 3, 9, 1}};
   for (const Fit& f : fits) {
-    PlayerShip[ship::kClass] = f.shipClass;
+    PlayerShip[ship::kClass] = state::Stored(f.shipClass);
     PlayerShip[ship::kGun] = f.gun;
     PlayerShip[ship::kMissileLauncher] = f.missile;
     PlayerShip[ship::kEcm] = f.ecm;
@@ -203,7 +209,7 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     EnemyShip[ship::kClass] = 3;
     EnemyShip[ship::kGun] = kGunSuperFusion;
     const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
-    EXPECT_GT(gun, 0) << "class " << f.shipClass;
+    EXPECT_GT(gun, 0) << "class " << state::Stored(f.shipClass);
     EXPECT_EQ(GetAbilityApCost(1), gun);
     EXPECT_EQ(GetAbilityApCost(5), gun);
     for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
@@ -219,7 +225,7 @@ TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
   const std::int32_t captain = GetAbilityApCost(2);
   PlayerData[player::kRank] = 7;
   // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
-  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, 1, Side::Player));
+  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(state::kClassStarwolf, 1, Side::Player));
   EXPECT_EQ(GetAbilityApCost(2), captain - 1);
 }
 

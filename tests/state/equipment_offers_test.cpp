@@ -33,19 +33,22 @@ TEST(EquipmentOffers, SlotOrderByCategoryAndSize) {
       {-1, -1, {0, 1, 2, 3}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetEquipmentOffersForSize(c.category, c.size), c.offers)
+    EXPECT_EQ(GetEquipmentOffersForSize(c.category, ShipSize{c.size}), c.offers)
         << "category " << c.category << " size " << c.size;
 }
 
 TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
-  for (std::int32_t shipClass = -1; shipClass <= kLastShipClass; ++shipClass)
-    for (std::int32_t category = 0; category <= 7; ++category)
+  for (std::int32_t stored = Stored(kStarbaseClass); stored <= Stored(kLastShipClass); ++stored)
+    for (std::int32_t category = 0; category <= 7; ++category) {
+      const ShipClassId shipClass{stored};
       EXPECT_EQ(GetEquipmentOffers(category, shipClass),
                 GetEquipmentOffersForSize(category, GetShipClassSize(shipClass)))
-          << "class " << shipClass << " category " << category;
+          << "class " << stored << " category " << category;
+    }
   // The starbase is a size-5 hull; a corvette is not offered the fighters' launcher.
   EXPECT_EQ(GetEquipmentOffers(kCategoryGuns, kStarbaseClass), (EquipmentOffers{7, 8, 6, 4}));
-  EXPECT_EQ(GetEquipmentOffers(kCategoryMissiles, 6), (EquipmentOffers{4, 2, 3, 5}));
+  EXPECT_EQ(GetEquipmentOffers(kCategoryMissiles, state::kClassShadowcat),
+            (EquipmentOffers{4, 2, 3, 5}));
 }
 
 TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
@@ -67,39 +70,39 @@ TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
 
 TEST(EquipmentOffers, StandardFitPerSizeCategory) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t gun, missile, engine, module, computer, ecm;
   };
   const Case cases[] = {
-      {1, 0, 0, 0, 0, 0, 0},    // fighter
-      {5, 0, 0, 0, 0, 0, 0},    // the trader's shuttle is a fighter hull too
-      {6, 0, 4, 0, 0, 0, 0},    // corvette
-      {9, 0, 5, 0, 0, 0, 0},    // destroyer
-      {11, 0, 5, 0, 0, 0, 0},   // transporter
-      {13, 0, 5, 0, 0, 0, 0},   // cruiser
-      {16, 7, 5, 0, 0, 0, 0},   // battleship
-      {19, 7, 5, 0, 0, 0, 0},
-      {-1, 7, 5, 0, 0, 0, 0},   // starbase
-      {0, 0, 0, 0, 0, 0, 0},    // no ship: no size category
-      {20, 0, 0, 0, 0, 0, 0},
+      {state::kClassStarwolf, 0, 0, 0, 0, 0, 0},   // fighter
+      {state::kClassOrion, 0, 0, 0, 0, 0, 0},      // the trader's shuttle is a fighter hull too
+      {state::kClassShadowcat, 0, 4, 0, 0, 0, 0},  // corvette
+      {state::kClassPatton, 0, 5, 0, 0, 0, 0},     // destroyer
+      {state::kClassFerendar, 0, 5, 0, 0, 0, 0},   // transporter
+      {state::kClassNeptun, 0, 5, 0, 0, 0, 0},     // cruiser
+      {state::kClassMarauder, 7, 5, 0, 0, 0, 0},   // battleship
+      {state::kClassBattlegroup, 7, 5, 0, 0, 0, 0},
+      {state::kStarbaseClass, 7, 5, 0, 0, 0, 0},  // starbase
+      {state::kNoShipClass, 0, 0, 0, 0, 0, 0},    // no ship: no size category
+      {state::ShipClassId{20}, 0, 0, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
     TShipRow ship{};
     ship.fill(99);
-    ship[ship::kClass] = c.shipClass;
+    ship[ship::kClass] = Stored(c.shipClass);
     ApplyStandardFit(ship);
-    EXPECT_EQ(ship[ship::kGun], c.gun) << "class " << c.shipClass;
-    EXPECT_EQ(ship[ship::kMissileLauncher], c.missile) << "class " << c.shipClass;
-    EXPECT_EQ(ship[ship::kEngine], c.engine) << "class " << c.shipClass;
-    EXPECT_EQ(ship[ship::kCargoModule], c.module) << "class " << c.shipClass;
-    EXPECT_EQ(ship[ship::kTargeting], c.computer) << "class " << c.shipClass;
-    EXPECT_EQ(ship[ship::kEcm], c.ecm) << "class " << c.shipClass;
+    EXPECT_EQ(ship[ship::kGun], c.gun) << "class " << state::Stored(c.shipClass);
+    EXPECT_EQ(ship[ship::kMissileLauncher], c.missile) << "class " << state::Stored(c.shipClass);
+    EXPECT_EQ(ship[ship::kEngine], c.engine) << "class " << state::Stored(c.shipClass);
+    EXPECT_EQ(ship[ship::kCargoModule], c.module) << "class " << state::Stored(c.shipClass);
+    EXPECT_EQ(ship[ship::kTargeting], c.computer) << "class " << state::Stored(c.shipClass);
+    EXPECT_EQ(ship[ship::kEcm], c.ecm) << "class " << state::Stored(c.shipClass);
     // Nothing else of the row changes, the cargo capacity included.
     for (int field = 0; field <= 101; ++field) {
       if (field == 2 || field == 60 || field == 51 || field == 74 || field == 76 || field == 72 ||
           field == 70)
         continue;
-      ASSERT_EQ(ship.At(field), 99) << "class " << c.shipClass << " field " << field;
+      ASSERT_EQ(ship.At(field), 99) << "class " << state::Stored(c.shipClass) << " field " << field;
     }
   }
 }

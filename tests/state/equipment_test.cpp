@@ -46,7 +46,7 @@ struct Category {
   std::int32_t last;
   std::function<const char*(std::int32_t)> name, picture, speciality;
   std::function<std::string(std::int32_t)> description;
-  std::function<std::int32_t(std::int32_t, std::int32_t)> price;  // (ship class, id)
+  std::function<std::int32_t(state::ShipClassId, std::int32_t)> price;  // (ship class, id)
 };
 
 template <class Row>
@@ -119,16 +119,16 @@ TEST_F(EquipmentTest, EveryItemIsComplete) {
       for (const std::string& text : {std::string(c.name(id)), std::string(c.speciality(id)),
                                        c.description(id)})
         EXPECT_TRUE(CleanText(text)) << at << ": " << text;
-      EXPECT_GT(c.price(1, id), 0) << at;
+      EXPECT_GT(c.price(state::kClassStarwolf, id), 0) << at;
       // The basic item a new ship carries is the cheapest of its category.
-      EXPECT_GE(c.price(1, id), c.price(1, 0)) << at;
+      EXPECT_GE(c.price(state::kClassStarwolf, id), c.price(state::kClassStarwolf, 0)) << at;
     }
     for (std::int32_t id : {-1, c.last + 1, INT_MIN, INT_MAX}) {
       EXPECT_EQ(std::string(c.name(id)), "") << c.what << " " << id;
       EXPECT_EQ(std::string(c.picture(id)), "") << c.what << " " << id;
       EXPECT_EQ(std::string(c.speciality(id)), "") << c.what << " " << id;
       EXPECT_EQ(c.description(id), "") << c.what << " " << id;
-      EXPECT_EQ(c.price(1, id), 0) << c.what << " " << id;
+      EXPECT_EQ(c.price(state::kClassStarwolf, id), 0) << c.what << " " << id;
     }
   }
 }
@@ -173,56 +173,83 @@ TEST_F(EquipmentTest, TheItemsTheRulesSingleOutSayWhatTheyDo) {
 
 TEST_F(EquipmentTest, GunNamesCarryTheCalibreOfTheClassSize) {
   struct Case {
-    std::int32_t shipClass, gun;
+    state::ShipClassId shipClass;
+    std::int32_t gun;
     const char* name;
   };
   const Case cases[] = {
-      { 1, 0, "Laser (8 cm)"},     {6, 0, "Laser (15 cm)"},      {9, 0, "Laser (21 cm)"},
-      {13, 0, "Laser (50 cm)"},    {16, 0, "Laser (80 cm)"},     {-1, 0, "Laser (80 cm)"},
-      { 9, 4, "Quantum (80 cm)"},  {13, 4, "Quantum (38 cm)"},   {19, 4, "Quantum (120 cm)"},
-      {19, 2, "Fusion (105 cm)"},  {12, 6, "Leech (15 cm)"},     {10, 7, "Disruptor (18 cm)"},
-      {14, 8, "Gatling (26 cm)"},  {15, 6, "Leech (42 cm)"},     {17, 6, "Leech (76 cm)"},
-      { 0, 0, "Laser"},            {20, 3, "Particle"},          {1, 9, ""},
-      { 1, -1, ""},
+      {state::kClassStarwolf, 0, "Laser (8 cm)"},
+      {state::kClassShadowcat, 0, "Laser (15 cm)"},
+      {state::kClassPatton, 0, "Laser (21 cm)"},
+      {state::kClassNeptun, 0, "Laser (50 cm)"},
+      {state::kClassMarauder, 0, "Laser (80 cm)"},
+      {state::kStarbaseClass, 0, "Laser (80 cm)"},
+      {state::kClassPatton, 4, "Quantum (80 cm)"},
+      {state::kClassNeptun, 4, "Quantum (38 cm)"},
+      {state::kClassBattlegroup, 4, "Quantum (120 cm)"},
+      {state::kClassBattlegroup, 2, "Fusion (105 cm)"},
+      {state::kClassOrionSquadron, 6, "Leech (15 cm)"},
+      {state::kClassShark, 7, "Disruptor (18 cm)"},
+      {state::kClassGalaxy, 8, "Gatling (26 cm)"},
+      {state::kClassCorsair, 6, "Leech (42 cm)"},
+      {state::kClassGettysburg, 6, "Leech (76 cm)"},
+      {state::kNoShipClass, 0, "Laser"},
+      {state::ShipClassId{20}, 3, "Particle"},
+      {state::kClassStarwolf, 9, ""},
+      {state::kClassStarwolf, -1, ""},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetGunName(c.shipClass, c.gun), c.name) << c.shipClass << "/" << c.gun;
+    EXPECT_EQ(GetGunName(c.shipClass, c.gun), c.name) << state::Stored(c.shipClass) << "/" << c.gun;
 }
 
 TEST_F(EquipmentTest, PricesScaleWithTheSizeCategory) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t laserPrice;
   };
   const Case cases[] = {
-      {1, 3500 * 4}, {6, 3500 * 32}, {9, 3500 * 96}, {13, 3500 * 128}, {16, 3500 * 640},
-      {-1, 3500 * 640}, {0, 0}, {20, 0}, {-2, 0},
+      {state::kClassStarwolf, 3500 * 4},
+      {state::kClassShadowcat, 3500 * 32},
+      {state::kClassPatton, 3500 * 96},
+      {state::kClassNeptun, 3500 * 128},
+      {state::kClassMarauder, 3500 * 640},
+      {state::kStarbaseClass, 3500 * 640},
+      {state::kNoShipClass, 0},
+      {state::ShipClassId{20}, 0},
+      {state::ShipClassId{-2}, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(GetGunPrice(c.shipClass, 0), c.laserPrice) << c.shipClass;
-  EXPECT_EQ(GetGunPrice(19, 4), 30000 * 640);
+  for (const Case& c : cases)
+    EXPECT_EQ(GetGunPrice(c.shipClass, 0), c.laserPrice) << state::Stored(c.shipClass);
+  EXPECT_EQ(GetGunPrice(state::kClassBattlegroup, 4), 30000 * 640);
 }
 
 // --- Combat values -------------------------------------------------------------------------------
 
 TEST_F(EquipmentTest, GunValuesFollowTheClass) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t accuracy[9], damage[9], ap[9];
   };
   const Case cases[] = {
       // Starwolf: hit 45, damage 12, AP 2
-      {1, {45, 40, 40, 50, 45, 40, 45, 40, 40}, {12, 9, 18, 16, 18, 18, 12, 16, 9}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
+      {state::kClassStarwolf, {45, 40, 40, 50, 45, 40, 45, 40, 40},
+       {12, 9, 18, 16, 18, 18, 12, 16, 9}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
       // Stargun: damage 14
-      {2, {45, 40, 40, 50, 45, 40, 45, 40, 40}, {14, 11, 21, 18, 21, 21, 14, 18, 11}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
+      {state::kClassStargun, {45, 40, 40, 50, 45, 40, 45, 40, 40},
+       {14, 11, 21, 18, 21, 21, 14, 18, 11}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
       // Starbase: damage 180
-      {-1, {45, 40, 40, 50, 45, 40, 45, 40, 40}, {180, 135, 270, 240, 270, 270, 180, 240, 135}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
+      {state::kStarbaseClass, {45, 40, 40, 50, 45, 40, 45, 40, 40},
+       {180, 135, 270, 240, 270, 270, 180, 240, 135}, {2, 1, 3, 2, 3, 3, 2, 2, 1}},
   };
   for (const Case& c : cases) {
     for (std::int32_t gun = 0; gun <= 8; ++gun) {
       for (Side side : {Side::Player, Side::Enemy}) {
-        EXPECT_EQ(GetGunAccuracy(c.shipClass, gun, side), c.accuracy[gun]) << c.shipClass << "/" << gun;
-        EXPECT_EQ(GetGunDamage(c.shipClass, gun, side), c.damage[gun]) << c.shipClass << "/" << gun;
-        EXPECT_EQ(GetGunApCost(c.shipClass, gun, side), c.ap[gun]) << c.shipClass << "/" << gun;
+        EXPECT_EQ(GetGunAccuracy(c.shipClass, gun, side), c.accuracy[gun])
+            << state::Stored(c.shipClass) << "/" << gun;
+        EXPECT_EQ(GetGunDamage(c.shipClass, gun, side), c.damage[gun])
+            << state::Stored(c.shipClass) << "/" << gun;
+        EXPECT_EQ(GetGunApCost(c.shipClass, gun, side), c.ap[gun])
+            << state::Stored(c.shipClass) << "/" << gun;
       }
     }
   }
@@ -231,21 +258,24 @@ TEST_F(EquipmentTest, GunValuesFollowTheClass) {
 TEST_F(EquipmentTest, MissileValuesFollowTheClass) {
   // Starwolf: missile damage 40; Shark 45 (odd thirds); starbase 600. Missile AP 4 everywhere.
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     std::int32_t damage[11];
   };
   const Case cases[] = {
-      {1, {27, 40, 6, 54, 27, 54, 80, 107, 9, 107, 267}},
-      {10, {30, 45, 6, 60, 30, 60, 90, 120, 10, 120, 300}},
-      {-1, {400, 600, 80, 800, 400, 800, 1200, 1600, 134, 1600, 4000}},
+      {state::kClassStarwolf, {27, 40, 6, 54, 27, 54, 80, 107, 9, 107, 267}},
+      {state::kClassShark, {30, 45, 6, 60, 30, 60, 90, 120, 10, 120, 300}},
+      {state::kStarbaseClass, {400, 600, 80, 800, 400, 800, 1200, 1600, 134, 1600, 4000}},
   };
   const std::int32_t ap[11] = {4, 5, 3, 3, 4, 5, 5, 4, 5, 2, 2};
   const std::int32_t ecm[11] = {0, 0, 0, -5, 0, 0, 0, 0, 0, 0, -15};
   for (const Case& c : cases) {
     for (std::int32_t m = 0; m <= 10; ++m) {
-      EXPECT_EQ(GetMissileDamage(c.shipClass, m), c.damage[m]) << c.shipClass << "/" << m;
-      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Player), ap[m]) << c.shipClass << "/" << m;
-      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Enemy), ap[m]) << c.shipClass << "/" << m;
+      EXPECT_EQ(GetMissileDamage(c.shipClass, m), c.damage[m])
+          << state::Stored(c.shipClass) << "/" << m;
+      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Player), ap[m])
+          << state::Stored(c.shipClass) << "/" << m;
+      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Enemy), ap[m])
+          << state::Stored(c.shipClass) << "/" << m;
       EXPECT_EQ(MissileItem(m).ecmModifier, ecm[m]) << m;
     }
   }
@@ -255,11 +285,11 @@ TEST_F(EquipmentTest, EnginesComputersAndEcm) {
   const std::int32_t speed[7] = {200, 450, 200, 200, 200, 200, 200};  // Starwolf speed 200
   const std::int32_t evasion[7] = {0, 0, 0, 10, 0, 0, 0};
   for (std::int32_t e = 0; e <= 6; ++e) {
-    EXPECT_EQ(GetEngineTravelSpeed(1, e), speed[e]) << e;
+    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, e), speed[e]) << e;
     EXPECT_EQ(EngineItem(e).evasion, evasion[e]) << e;
   }
-  EXPECT_EQ(GetEngineTravelSpeed(-1, 0), 0);    // the starbase does not travel
-  EXPECT_EQ(GetEngineTravelSpeed(-1, 1), 250);
+  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, 0), 0);  // the starbase does not travel
+  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, 1), 250);
   const std::int32_t accuracy[7] = {0, 5, 10, 0, 0, 0, 0};
   for (std::int32_t t = 0; t <= 6; ++t) EXPECT_EQ(ComputerItem(t).accuracy, accuracy[t]) << t;
   const std::int32_t chance[6] = {40, 50, 70, 80, 40, 100};
@@ -271,27 +301,28 @@ TEST_F(EquipmentTest, EnginesComputersAndEcm) {
 }
 
 TEST_F(EquipmentTest, NoClassOrNoItemGivesZeroValues) {
-  for (std::int32_t shipClass : {0, -2, 20, INT_MIN}) {
+  for (std::int32_t stored : {0, -2, 20, INT_MIN}) {
+    const state::ShipClassId shipClass{stored};
     for (Side side : {Side::Player, Side::Enemy}) {
-      EXPECT_EQ(GetGunAccuracy(shipClass, 1, side), 0) << shipClass;
-      EXPECT_EQ(GetGunDamage(shipClass, 2, side), 0) << shipClass;
-      EXPECT_EQ(GetGunApCost(shipClass, 1, side), 0) << shipClass;
-      EXPECT_EQ(GetMissileApCost(shipClass, 10, side), 0) << shipClass;
-      EXPECT_EQ(GetShipCargoCapacity(shipClass, 1, side), 0) << shipClass;
+      EXPECT_EQ(GetGunAccuracy(shipClass, 1, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetGunDamage(shipClass, 2, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetGunApCost(shipClass, 1, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetMissileApCost(shipClass, 10, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetShipCargoCapacity(shipClass, 1, side), 0) << state::Stored(shipClass);
     }
-    EXPECT_EQ(GetMissileDamage(shipClass, 10), 0) << shipClass;
-    EXPECT_EQ(GetEngineTravelSpeed(shipClass, 1), 0) << shipClass;
-    EXPECT_EQ(GetShipMaxShields(shipClass, 6, 2), 0) << shipClass;
-    EXPECT_EQ(GetShipMaxCrew(shipClass, 5), 0) << shipClass;
+    EXPECT_EQ(GetMissileDamage(shipClass, 10), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetEngineTravelSpeed(shipClass, 1), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetShipMaxShields(shipClass, 6, 2), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetShipMaxCrew(shipClass, 5), 0) << state::Stored(shipClass);
   }
   for (std::int32_t id : {-1, 11, INT_MAX, INT_MIN}) {
-    EXPECT_EQ(GetGunAccuracy(1, id, Side::Player), 0) << id;
-    EXPECT_EQ(GetGunDamage(1, id, Side::Enemy), 0) << id;
-    EXPECT_EQ(GetGunApCost(1, id, Side::Player), 0) << id;
-    EXPECT_EQ(GetMissileDamage(1, id), 0) << id;
-    EXPECT_EQ(GetMissileApCost(1, id, Side::Player), 0) << id;
+    EXPECT_EQ(GetGunAccuracy(state::kClassStarwolf, id, Side::Player), 0) << id;
+    EXPECT_EQ(GetGunDamage(state::kClassStarwolf, id, Side::Enemy), 0) << id;
+    EXPECT_EQ(GetGunApCost(state::kClassStarwolf, id, Side::Player), 0) << id;
+    EXPECT_EQ(GetMissileDamage(state::kClassStarwolf, id), 0) << id;
+    EXPECT_EQ(GetMissileApCost(state::kClassStarwolf, id, Side::Player), 0) << id;
     EXPECT_EQ(MissileItem(id).ecmModifier, 0) << id;
-    EXPECT_EQ(GetEngineTravelSpeed(1, id), 0) << id;
+    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, id), 0) << id;
     EXPECT_EQ(EngineItem(id).evasion, 0) << id;
     EXPECT_EQ(ComputerItem(id).accuracy, 0) << id;
     EXPECT_EQ(EcmItem(id).Chance(), 0) << id;
@@ -302,53 +333,57 @@ TEST_F(EquipmentTest, NoClassOrNoItemGivesZeroValues) {
 // --- Values that depend on who owns the ship -----------------------------------------------------
 
 TEST_F(EquipmentTest, ActiveSpecialNeedsAnActiveSlotOneToEight) {
-  PlayerShip[ship::kClass] = 18;  // "Twin guns"
-  EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
+  PlayerShip[ship::kClass] = state::Stored(state::kClassStonewall);  // "Twin guns"
+  EXPECT_EQ(ActiveShipSpecial(Side::Player), state::kNoSpecial);
   ActivateSpecial(PlayerModifiers, 8);
-  EXPECT_EQ(ActiveShipSpecial(Side::Player), 3);
-  EXPECT_EQ(ActiveShipSpecial(Side::Enemy), 0);
+  EXPECT_EQ(ActiveShipSpecial(Side::Player), kSpecialTwinGuns);
+  EXPECT_EQ(ActiveShipSpecial(Side::Enemy), state::kNoSpecial);
   PlayerModifiers[8][modifier::kActive] = 0;  // switched off
-  EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
+  EXPECT_EQ(ActiveShipSpecial(Side::Player), state::kNoSpecial);
   ActivateSpecial(PlayerModifiers, 0);  // slots 0 and 9 are outside the list
   ActivateSpecial(PlayerModifiers, 9);
-  EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
+  EXPECT_EQ(ActiveShipSpecial(Side::Player), state::kNoSpecial);
   PlayerModifiers[1][modifier::kActive] = 1;  // another ability active
   PlayerModifiers[1][modifier::kAbility] = 35;
-  EXPECT_EQ(ActiveShipSpecial(Side::Player), 0);
+  EXPECT_EQ(ActiveShipSpecial(Side::Player), state::kNoSpecial);
 }
 
 TEST_F(EquipmentTest, TwinGunsFireTurboLasersForTheirOwnerOnly) {
-  PlayerShip[ship::kClass] = 18;  // Stonewall: "Twin guns"; hit 45, damage 150, AP 2
+  PlayerShip[ship::kClass] =
+      state::Stored(state::kClassStonewall);  // Stonewall: "Twin guns"; hit 45, damage 150, AP 2
   ActivateSpecial(PlayerModifiers);
   struct Case {
-    std::int32_t shipClass, gun;
+    state::ShipClassId shipClass;
+    std::int32_t gun;
     Side side;
     std::int32_t accuracy, damage, ap;
   };
   const Case cases[] = {
-      {18, 3, Side::Player, 40, 113, 1},  // a Particle fires as a Turbo-Laser
-      {18, 0, Side::Player, 40, 113, 1},
-      {18, 9, Side::Player, 40, 113, 1},  // whatever gun is asked
-      { 1, 3, Side::Player, 40, 9, 1},    // the player's special, the asked class's values
-      {18, 3, Side::Enemy, 50, 200, 2},   // the enemy's guns stay what they are
-      { 1, 3, Side::Enemy, 50, 16, 2},
-      { 1, 1, Side::Enemy, 40, 9, 1},
+      {state::kClassStonewall, 3, Side::Player, 40, 113, 1},  // a Particle fires as a Turbo-Laser
+      {state::kClassStonewall, 0, Side::Player, 40, 113, 1},
+      {state::kClassStonewall, 9, Side::Player, 40, 113, 1},  // whatever gun is asked
+      {state::kClassStarwolf, 3, Side::Player, 40, 9,
+       1},  // the player's special, the asked class's values
+      {state::kClassStonewall, 3, Side::Enemy, 50, 200, 2},  // the enemy's guns stay what they are
+      {state::kClassStarwolf, 3, Side::Enemy, 50, 16, 2},
+      {state::kClassStarwolf, 1, Side::Enemy, 40, 9, 1},
   };
   for (const Case& c : cases) {
-    const std::string at = std::to_string(c.shipClass) + "/" + std::to_string(c.gun) +
-                           (c.side == Side::Player ? " player" : " enemy");
+    const std::string at = std::to_string(state::Stored(c.shipClass)) + "/" +
+                           std::to_string(c.gun) + (c.side == Side::Player ? " player" : " enemy");
     EXPECT_EQ(GetGunAccuracy(c.shipClass, c.gun, c.side), c.accuracy) << at;
     EXPECT_EQ(GetGunDamage(c.shipClass, c.gun, c.side), c.damage) << at;
     EXPECT_EQ(GetGunApCost(c.shipClass, c.gun, c.side), c.ap) << at;
   }
   // The enemy's own special counts for the enemy's values.
-  EnemyShip[ship::kClass] = 3;  // Avenger: "Twin guns"
+  EnemyShip[ship::kClass] = state::Stored(state::kClassAvenger);  // Avenger: "Twin guns"
   ActivateSpecial(EnemyModifiers);
-  EXPECT_EQ(GetGunDamage(3, 3, Side::Enemy), 12);  // 16 - 16 div 4
+  EXPECT_EQ(GetGunDamage(state::kClassAvenger, 3, Side::Enemy), 12);  // 16 - 16 div 4
 }
 
 TEST_F(EquipmentTest, GunVolleyAddsHalfTheDamageAndOneActionPoint) {
-  PlayerShip[ship::kClass] = 8;  // Hellcat: "Gun volley"; damage 30
+  PlayerShip[ship::kClass] =
+      state::Stored(state::kClassHellcat);  // Hellcat: "Gun volley"; damage 30
   struct Case {
     std::int32_t gun;
     bool active;
@@ -366,9 +401,11 @@ TEST_F(EquipmentTest, GunVolleyAddsHalfTheDamageAndOneActionPoint) {
   for (const Case& c : cases) {
     for (auto& row : PlayerModifiers) row.fill(0);
     if (c.active) ActivateSpecial(PlayerModifiers);
-    EXPECT_EQ(GetGunAccuracy(8, c.gun, c.side), c.accuracy) << c.gun << " " << c.active;
-    EXPECT_EQ(GetGunDamage(8, c.gun, c.side), c.damage) << c.gun << " " << c.active;
-    EXPECT_EQ(GetGunApCost(8, c.gun, c.side), c.ap) << c.gun << " " << c.active;
+    EXPECT_EQ(GetGunAccuracy(state::kClassHellcat, c.gun, c.side), c.accuracy)
+        << c.gun << " " << c.active;
+    EXPECT_EQ(GetGunDamage(state::kClassHellcat, c.gun, c.side), c.damage)
+        << c.gun << " " << c.active;
+    EXPECT_EQ(GetGunApCost(state::kClassHellcat, c.gun, c.side), c.ap) << c.gun << " " << c.active;
   }
 }
 
@@ -389,22 +426,22 @@ TEST_F(EquipmentTest, MissileCostDropsOnceForAdmiralOrFastRacks) {
   };
   for (const Case& c : cases) {
     SetUp();
-    PlayerShip[ship::kClass] = 9;  // Patton: "Fast missile racks"
+    PlayerShip[ship::kClass] = state::Stored(state::kClassPatton);  // Patton: "Fast missile racks"
     PlayerData[player::kRank] = c.rank;
     if (c.fastRacks) ActivateSpecial(PlayerModifiers);
     const std::string at = std::to_string(c.rank) + (c.fastRacks ? " racks" : "") +
                            (c.side == Side::Player ? " player" : " enemy");
-    EXPECT_EQ(GetMissileApCost(9, 0, c.side), c.arrow) << at;
-    EXPECT_EQ(GetMissileApCost(9, 2, c.side), c.dummy) << at;
-    EXPECT_EQ(GetMissileApCost(9, 5, c.side), c.zeus) << at;
-    EXPECT_EQ(GetMissileApCost(9, 10, c.side), c.destroyer) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, c.side), c.arrow) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 2, c.side), c.dummy) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 5, c.side), c.zeus) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 10, c.side), c.destroyer) << at;
   }
   // An enemy Patton with its own special active launches faster.
   SetUp();
-  EnemyShip[ship::kClass] = 9;
+  EnemyShip[ship::kClass] = state::Stored(state::kClassPatton);
   ActivateSpecial(EnemyModifiers);
-  EXPECT_EQ(GetMissileApCost(9, 0, Side::Enemy), 3);
-  EXPECT_EQ(GetMissileApCost(9, 0, Side::Player), 4);
+  EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, Side::Enemy), 3);
+  EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, Side::Player), 4);
 }
 
 TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
@@ -441,32 +478,39 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
     const std::string at = "module " + std::to_string(c.module) + " engines " +
                            std::to_string(c.playerEngine) + "/" + std::to_string(c.enemyEngine) +
                            " skills " + std::to_string(c.skill3) + std::to_string(c.skill4);
-    EXPECT_EQ(GetShipCargoCapacity(1, c.module, Side::Player), c.player) << at;
-    EXPECT_EQ(GetShipCargoCapacity(1, c.module, Side::Enemy), c.enemy) << at;
+    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, c.module, Side::Player), c.player) << at;
+    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, c.module, Side::Enemy), c.enemy) << at;
   }
   SetUp();
-  EXPECT_EQ(GetShipCargoCapacity(-1, 0, Side::Enemy), 2000);
-  EXPECT_EQ(GetShipCargoCapacity(14, 1, Side::Player), 1200);
+  EXPECT_EQ(GetShipCargoCapacity(state::kStarbaseClass, 0, Side::Enemy), 2000);
+  EXPECT_EQ(GetShipCargoCapacity(state::kClassGalaxy, 1, Side::Player), 1200);
 }
 
 TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
   struct Shields {
-    std::int32_t shipClass, engine, module, shields;
+    state::ShipClassId shipClass;
+    std::int32_t engine, module, shields;
   };
   const Shields shields[] = {
-      {1, 0, 0, 100}, {1, 6, 0, 125}, {1, 0, 2, 125}, {1, 6, 2, 156}, {1, 5, 1, 100},
-      {-1, 6, 2, 5468}, {19, 0, 0, 3000},
+      {state::kClassStarwolf, 0, 0, 100},     {state::kClassStarwolf, 6, 0, 125},
+      {state::kClassStarwolf, 0, 2, 125},     {state::kClassStarwolf, 6, 2, 156},
+      {state::kClassStarwolf, 5, 1, 100},     {state::kStarbaseClass, 6, 2, 5468},
+      {state::kClassBattlegroup, 0, 0, 3000},
   };
   for (const Shields& s : shields)
     EXPECT_EQ(GetShipMaxShields(s.shipClass, s.engine, s.module), s.shields)
-        << s.shipClass << " " << s.engine << " " << s.module;
+        << state::Stored(s.shipClass) << " " << s.engine << " " << s.module;
 
   struct Crew {
-    std::int32_t shipClass, module, crew;
+    state::ShipClassId shipClass;
+    std::int32_t module, crew;
   };
-  const Crew crews[] = {{9, 0, 40}, {9, 5, 48}, {9, 4, 40}, {6, 5, 19}, {1, 5, 0}, {-1, 5, 240}};
+  const Crew crews[] = {{state::kClassPatton, 0, 40},  {state::kClassPatton, 5, 48},
+                        {state::kClassPatton, 4, 40},  {state::kClassShadowcat, 5, 19},
+                        {state::kClassStarwolf, 5, 0}, {state::kStarbaseClass, 5, 240}};
   for (const Crew& c : crews)
-    EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew) << c.shipClass << " " << c.module;
+    EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew)
+        << state::Stored(c.shipClass) << " " << c.module;
 
   EXPECT_FALSE(HasSpySensors());
   EnemyShip[ship::kTargeting] = kComputerSpySensors;

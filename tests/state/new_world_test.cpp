@@ -409,10 +409,18 @@ TEST(NewWorld, StartByProfessionAndFaction) {
   };
   const Place places[5] = {
       {0, 0, ""}, {1, 2, "Earth"}, {12, 5, "Seressa II"}, {16, 4, "Lille"}, {13, 2, "Moscow Prime"}};
-  const int shipClasses[7][5] = {
-      {0, 0, 0, 0, 0}, {0, 5, 5, 5, 5}, {0, 1, 1, 1, 1}, {0, 3, 2, 2, 4},
-      {0, 3, 2, 2, 4}, {0, 1, 1, 1, 1}, {0, 1, 1, 1, 1},
+  // By profession 1..6 and faction 1..4.
+  // clang-format off
+  const ShipClassId shipClasses[7][5] = {
+      {kNoShipClass, kNoShipClass,   kNoShipClass,   kNoShipClass,   kNoShipClass},
+      {kNoShipClass, kClassOrion,    kClassOrion,    kClassOrion,    kClassOrion},     // Trader
+      {kNoShipClass, kClassStarwolf, kClassStarwolf, kClassStarwolf, kClassStarwolf},  // Combat Trader
+      {kNoShipClass, kClassAvenger,  kClassStargun,  kClassStargun,  kClassSabre},     // Mercenary
+      {kNoShipClass, kClassAvenger,  kClassStargun,  kClassStargun,  kClassSabre},     // Bounty-hunter
+      {kNoShipClass, kClassStarwolf, kClassStarwolf, kClassStarwolf, kClassStarwolf},  // Smuggler
+      {kNoShipClass, kClassStarwolf, kClassStarwolf, kClassStarwolf, kClassStarwolf},  // Pirates
   };
+  // clang-format on
 
   for (int profession = 1; profession <= 6; ++profession)
     for (int faction = 1; faction <= kLastFaction; ++faction) {
@@ -427,8 +435,8 @@ TEST(NewWorld, StartByProfessionAndFaction) {
       EXPECT_EQ(abilities, professions[profession].abilities) << where;
       EXPECT_EQ(skills, std::set<int>{professions[profession].skill}) << where;
 
-      const int shipClass = shipClasses[profession][faction];
-      EXPECT_EQ(PlayerShip[ship::kClass], shipClass) << where;
+      const ShipClassId shipClass = shipClasses[profession][faction];
+      EXPECT_EQ(PlayerShip[ship::kClass], Stored(shipClass)) << where;
       EXPECT_EQ(PlayerShip[ship::kAlive], 1) << where;
       EXPECT_EQ(PlayerShip[ship::kReinforcements], -1) << where;
       EXPECT_EQ(PlayerShip[ship::kFaction], faction) << where;
@@ -476,14 +484,14 @@ TEST(NewWorld, StartByProfessionAndFaction) {
 
 TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
   struct Case {
-    std::int32_t shipClass;
+    state::ShipClassId shipClass;
     const char* label;
     std::int32_t shields, cargo;
   };
   const Case cases[] = {
-      {5, "Orion II shuttle", 80, 80}, {1, "Starwolf fighter", 100, 40},
-      {2, "Stargun fighter", 120, 20}, {3, "Avenger fighter", 140, 20},
-      {4, "Sabre fighter", 110, 20},
+      {kClassOrion, "Orion II shuttle", 80, 80},   {kClassStarwolf, "Starwolf fighter", 100, 40},
+      {kClassStargun, "Stargun fighter", 120, 20}, {kClassAvenger, "Avenger fighter", 140, 20},
+      {kClassSabre, "Sabre fighter", 110, 20},
   };
   for (const Case& c : cases) {
     ClearGameState();
@@ -495,7 +503,7 @@ TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
   }
   for (int profession = 1; profession <= 6; ++profession)
     for (int faction = 1; faction <= 4; ++faction) {
-      const std::int32_t shipClass = StartShipClass(Profession{profession}, Faction{faction});
+      const state::ShipClassId shipClass = StartShipClass(Profession{profession}, Faction{faction});
       bool known = false;
       for (const Case& c : cases)
         if (c.shipClass == shipClass) {
@@ -507,7 +515,7 @@ TEST(NewWorld, StartShipsAndTheirCatalogueValues) {
   // No start ship outside the professions and factions; the screen keeps what it showed.
   const std::pair<int, int> none[] = {{0, 1}, {7, 1}, {-1, 2}, {1, 0}, {3, 5}, {5, -1}, {6, 9}};
   for (auto [profession, faction] : none) {
-    EXPECT_EQ(StartShipClass(Profession{profession}, Faction{faction}), 0)
+    EXPECT_EQ(StartShipClass(Profession{profession}, Faction{faction}), kNoShipClass)
         << profession << "/" << faction;
     EXPECT_EQ(StartShipLabel(Profession{profession}, Faction{faction}), "")
         << profession << "/" << faction;

@@ -1,7 +1,8 @@
 // Whole rows of the game-state tables for the tests, built by their fields' names in one
 // expression instead of a run of field-by-field assignments:
 //
-//   state::PlayerShip = test_rows::ShipRow().Alive().Class(9).Shields(40).Crewmen(12);
+//   state::PlayerShip =
+//   test_rows::ShipRow().Alive().Class(state::kClassPatton).Shields(40).Crewmen(12);
 //   state::ActiveMission = test_rows::MissionRow().Active().Type(kMissionBounty).Target(3, 7);
 //
 // A place is given as (system, body), as the rules name it.
@@ -11,11 +12,14 @@
 
 #include <cstdint>
 
+#include "combat/fleet_battle.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/id.h"
 #include "state/professions.h"
 #include "state/ranks.h"
+#include "state/ship_classes.h"
+#include "state/ship_kinds.h"
 #include "state/variables.h"
 
 namespace test_rows {
@@ -51,10 +55,10 @@ class PlayerRow : public RowBuilder<PlayerRow, state::PlayerFields> {
 class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
  public:
   ShipRow& Alive() { return Set(ship::kAlive, 1); }
-  ShipRow& Class(std::int32_t v) { return Set(ship::kClass, v); }
+  ShipRow& Class(state::ShipClassId v) { return Set(ship::kClass, state::Stored(v)); }
   ShipRow& ActionPoints(std::int32_t v) { return Set(ship::kActionPoints, v); }
   ShipRow& Reinforcements(std::int32_t v) { return Set(ship::kReinforcements, v); }
-  ShipRow& EnemyKind(std::int32_t v) { return Set(ship::kEnemyKind, v); }
+  ShipRow& EnemyKind(ShipKind v) { return Set(ship::kEnemyKind, state::Stored(v)); }
   ShipRow& Faction(::Faction v) { return Set(ship::kFaction, state::Stored(v)); }
   ShipRow& System(std::int32_t v) { return Set(ship::kSystem, v); }
   ShipRow& Body(std::int32_t v) { return Set(ship::kBody, v); }
@@ -114,11 +118,15 @@ class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
 class SpecialShipRow : public RowBuilder<SpecialShipRow, state::SpecialShipFields> {
  public:
   SpecialShipRow& Active() { return Set(special_ship::kActive, 1); }
-  SpecialShipRow& Class(std::int32_t v) { return Set(special_ship::kClass, v); }
-  SpecialShipRow& Kind(std::int32_t v) { return Set(special_ship::kKind, v); }
+  SpecialShipRow& Class(state::ShipClassId v) {
+    return Set(special_ship::kClass, state::Stored(v));
+  }
+  SpecialShipRow& Kind(ShipKind v) { return Set(special_ship::kKind, state::Stored(v)); }
   SpecialShipRow& Faction(::Faction v) { return Set(special_ship::kFaction, state::Stored(v)); }
   SpecialShipRow& DaysLeft(std::int32_t v) { return Set(special_ship::kDaysLeft, v); }
-  SpecialShipRow& SubKind(std::int32_t v) { return Set(special_ship::kSubKind, v); }
+  SpecialShipRow& SubKind(SpecialShipSubKind v) {
+    return Set(special_ship::kSubKind, state::Stored(v));
+  }
   SpecialShipRow& LeastLoadoutTier(std::int32_t v) { return Set(special_ship::kLeastLoadoutTier, v); }
 };
 
@@ -127,9 +135,9 @@ class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
  public:
   FleetShipRow& Alive() { return Set(fleet_ship::kAlive, 1); }
   FleetShipRow& Faction(::Faction v) { return Set(fleet_ship::kFaction, state::Stored(v)); }
-  FleetShipRow& Class(std::int32_t v) { return Set(fleet_ship::kClass, v); }
+  FleetShipRow& Class(state::ShipClassId v) { return Set(fleet_ship::kClass, state::Stored(v)); }
   FleetShipRow& HitPoints(std::int32_t v) { return Set(fleet_ship::kHitPoints, v); }
-  FleetShipRow& Role(std::int32_t v) { return Set(fleet_ship::kRole, v); }
+  FleetShipRow& Role(combat::FleetRole v) { return Set(fleet_ship::kRole, state::Stored(v)); }
 };
 
 // PlayerModifiers and EnemyModifiers rows: an active effect of `ability` for `turnsLeft` turns.

@@ -140,10 +140,11 @@ void ScriptUi::ShowEncounter(std::string_view topic, std::string_view opponent,
                     std::string(picture)});
 }
 
-void ScriptUi::SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction,
-                               std::int32_t enemyKind, std::int32_t enemyTier) {
-  Record("SetupShipCombat " + std::to_string(enemyClass) + " " + std::to_string(state::Stored(enemyFaction)) +
-         " " + std::to_string(enemyKind) + " " + std::to_string(enemyTier));
+void ScriptUi::SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction,
+                               ShipKind enemyKind, std::int32_t enemyTier) {
+  Record("SetupShipCombat " + std::to_string(state::Stored(enemyClass)) + " " +
+         std::to_string(state::Stored(enemyFaction)) + " " +
+         std::to_string(state::Stored(enemyKind)) + " " + std::to_string(enemyTier));
   WriteEnemyIdentity(enemyClass, enemyFaction, enemyKind);
 }
 

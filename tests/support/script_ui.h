@@ -101,7 +101,7 @@ class ScriptUi : public rules::Ui {
   void ShowEncounter(std::string_view topic, std::string_view opponent, std::string_view text,
                      std::string_view picture) override;
   // Writes the enemy's identity, as every set-up does.
-  void SetupShipCombat(std::int32_t enemyClass, Faction enemyFaction, std::int32_t enemyKind,
+  void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKind enemyKind,
                        std::int32_t enemyTier) override;
   // No fight is played: the ship rows stay as they are, and no fleet battle is won.
   void RunShipCombat() override;

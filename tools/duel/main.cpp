@@ -51,16 +51,19 @@ int main(int argc, char** argv) {
     if (!ParseInt(argv[++i], value)) return Usage("values must be whole numbers");
     if (name == "--seed" && value >= 0 && value <= 0xFFFFFFFFll) {
       setup.seed = static_cast<std::uint32_t>(value), seen[0] = true;
-    } else if (name == "--player-class" && value >= state::kClassStarwolf && value <= state::kLastShipClass) {
-      setup.playerClass = static_cast<std::int32_t>(value), seen[1] = true;
-    } else if (name == "--enemy-class" && (value == state::kStarbaseClass ||
-                                          (value >= state::kClassStarwolf && value <= state::kLastShipClass))) {
-      setup.enemyClass = static_cast<std::int32_t>(value), seen[2] = true;
+    } else if (name == "--player-class" && value >= state::Stored(state::kClassStarwolf) &&
+               value <= state::Stored(state::kLastShipClass)) {
+      setup.playerClass = state::ShipClassId{static_cast<std::int32_t>(value)}, seen[1] = true;
+    } else if (name == "--enemy-class" && (value == state::Stored(state::kStarbaseClass) ||
+                                           (value >= state::Stored(state::kClassStarwolf) &&
+                                            value <= state::Stored(state::kLastShipClass)))) {
+      setup.enemyClass = state::ShipClassId{static_cast<std::int32_t>(value)}, seen[2] = true;
     } else if (name == "--faction" && value >= state::Stored(kFactionPirates) &&
                value <= state::Stored(kFactionSyndicate)) {
       setup.enemyFaction = Faction{static_cast<std::int32_t>(value)}, seen[3] = true;
-    } else if (name == "--kind" && value >= kTraderShip && value <= kPirateShip) {
-      setup.enemyKind = static_cast<std::int32_t>(value), seen[4] = true;
+    } else if (name == "--kind" && value >= state::Stored(kTraderShip) &&
+               value <= state::Stored(kPirateShip)) {
+      setup.enemyKind = ShipKind{static_cast<std::int32_t>(value)}, seen[4] = true;
     } else {
       return Usage("unknown option or value out of range");
     }
