@@ -135,7 +135,7 @@ void CargoBayChoice(BoardingUi& ui) {
 // and droids.
 void SendExcessCrewAway(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  const std::int64_t room = state::GetShipMaxCrew(p[ship::kClass], p[ship::kCargoModule]);
+  const std::int64_t room = state::GetShipMaxCrew(p[ship::kClass], CargoModuleId{p[ship::kCargoModule]});
   std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
                       p[ship::kMarines] + p[ship::kPirates] + p[ship::kDroids];
   if (crew <= room) return;
@@ -165,7 +165,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.
   p[ship::kCargoSpace] =
-      state::GetShipCargoCapacity(p[ship::kClass], p[ship::kCargoModule], state::Side::Player);
+      state::GetShipCargoCapacity(p[ship::kClass], CargoModuleId{p[ship::kCargoModule]}, state::Side::Player);
   const std::int32_t s = p[ship::kSystem];
   if (s >= 1 && s <= state::kLastSystem) {
     for (int k = 1; k <= state::kLastOfferSlot; ++k)
@@ -356,7 +356,7 @@ void ResolveBoardingRound(BoardingUi& ui) {
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[ship::kCargoModule] != kModuleShipHospital) return;
+  if (CargoModuleId{p[ship::kCargoModule]} != kModuleShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;

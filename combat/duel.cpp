@@ -34,14 +34,14 @@ int ChooseAction() {
   const auto& e = state::EnemyShip;
   const std::int32_t ap = p[ship::kActionPoints];
   if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[missile_volley::kInFlight] > 0 &&
-                                  ap >= state::EcmItem(p[ship::kEcm]).apCost)
+                                  ap >= state::EcmItem(EcmId{p[ship::kEcm]}).apCost)
     return k;
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
+      !(MissileId{p[ship::kMissileLauncher]} == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
       ap >=
-          state::GetMissileApCost(p[ship::kClass], p[ship::kMissileLauncher], state::Side::Player))
+          state::GetMissileApCost(p[ship::kClass], MissileId{p[ship::kMissileLauncher]}, state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);
       k && !ModifierActive(state::Side::Player, kOverheated) &&

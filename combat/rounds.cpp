@@ -79,7 +79,7 @@ void CountDownReload(Side side, CombatUi& ui) {
 // a tractor beam (Mk. II also under a mark); the player's mine releases the enemy's hold.
 void CountDownVolley(Side shooter, state::TMissileVolleyRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
-  const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
+  const MissileId type{Ship(shooter)[ship::kMissileLauncher]};
   if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
     volley[missile_volley::kTurnsToImpact] -= 1;
@@ -115,7 +115,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
   if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(
-                           state::GetMissileDamage(s[ship::kClass], s[ship::kMissileLauncher]));
+                           state::GetMissileDamage(s[ship::kClass], MissileId{s[ship::kMissileLauncher]}));
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
   if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
   if (player && special == state::kSpecialGunVolley) d -= d / 3;
@@ -157,7 +157,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
                      std::to_string(dd) + " pts. of damage caused.");
   volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
-  if (s[ship::kMissileLauncher] == kMissileZeusEmp) AddModifier(shooter, kEmp, ui);
+  if (MissileId{s[ship::kMissileLauncher]} == kMissileZeusEmp) AddModifier(shooter, kEmp, ui);
 }
 
 // The squadron of `side` in action: 10 points per size class of the side's ship, of which half
@@ -219,7 +219,7 @@ bool BoardingCertain(CombatUi& ui) {
         ship[special_ship::kSubKind] == kSubKindVip)
       return true;
   }
-  return state::PlayerShip[ship::kCargoModule] == kModuleBoardingShuttle;
+  return CargoModuleId{state::PlayerShip[ship::kCargoModule]} == kModuleBoardingShuttle;
 }
 
 // The airlock's defenders drawn from the enemy's crew (or pirates), marines and droids, the areas
@@ -301,7 +301,7 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
   if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
+      EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 

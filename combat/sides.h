@@ -45,13 +45,13 @@ inline void ChangeShields(Side side, std::int64_t delta) {
 // of the shield gauges.
 inline std::int32_t MaxShields(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipMaxShields(ship[ship::kClass], ship[ship::kEngine], ship[ship::kCargoModule]);
+  return state::GetShipMaxShields(ship[ship::kClass], EngineId{ship[ship::kEngine]}, CargoModuleId{ship[ship::kCargoModule]});
 }
 
 // The action points one volley of the side's guns costs.
 inline std::int32_t GunCost(Side side) {
   const auto& ship = Ship(side);
-  return state::GetGunApCost(ship[ship::kClass], ship[ship::kGun], side);
+  return state::GetGunApCost(ship[ship::kClass], GunId{ship[ship::kGun]}, side);
 }
 
 }  // namespace combat

@@ -213,7 +213,7 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   if (turns >= 1) return;
   volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
-  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], ship[ship::kSimulatorMissile]);
+  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], MissileId{ship[ship::kSimulatorMissile]});
   const Side target = Other(attacker);
   if (ModifierActive(target, 6)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));

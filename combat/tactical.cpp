@@ -153,7 +153,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[ship::kCargoModule] != kModuleCloakingDevice) {
+  if (CargoModuleId{state::PlayerShip[ship::kCargoModule]} != kModuleCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));

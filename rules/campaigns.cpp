@@ -167,7 +167,7 @@ void ApplyMissionToCampaign() {
   } else if (n >= 6) {
     p -= p / 4;
   }
-  if (state::PlayerShip[ship::kTargeting] == kComputerCommandHq) p += p / 2;
+  if (ComputerId{state::PlayerShip[ship::kTargeting]} == kComputerCommandHq) p += p / 2;
 
   if (row[star_system::kAttacker] == PlayerData[player::kFaction]) {
     AddSaturating(row[star_system::kAttackerPoints], p);

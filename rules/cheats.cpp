@@ -73,7 +73,7 @@ void ApplyFastStart(int start, Ui& ui) {
   state::ApplyStandardFit(ship);
   // The hold is the new hull's: the old one's capacity would let the cargo overflow or idle.
   ship[ship::kCargoSpace] =
-      state::GetShipCargoCapacity(shipClass, ship[ship::kCargoModule], state::Side::Player);
+      state::GetShipCargoCapacity(shipClass, CargoModuleId{ship[ship::kCargoModule]}, state::Side::Player);
 
   RedrawAllMissionBoards(ui);
 

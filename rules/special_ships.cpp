@@ -232,7 +232,7 @@ bool TooCrowded() {
   }
   const bool tracking = state::OwnsSkill(kSkillTracking);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kComputerAdvancedSensors)
+  if (!tracking && !advanced && ComputerId{state::PlayerShip[ship::kTargeting]} != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;

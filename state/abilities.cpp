@@ -223,11 +223,11 @@ std::int32_t GetAbilityApCost(std::int32_t id) {
   // The cost always refers to the player's own ship and its fitted equipment.
   const std::int32_t shipClass = PlayerShip[ship::kClass];
   switch (row->apBase) {
-    case kGun: return GetGunApCost(shipClass, PlayerShip[ship::kGun], Side::Player) + row->apPoints;
+    case kGun: return GetGunApCost(shipClass, GunId{PlayerShip[ship::kGun]}, Side::Player) + row->apPoints;
     case kMissile:
-      return GetMissileApCost(shipClass, PlayerShip[ship::kMissileLauncher], Side::Player) +
+      return GetMissileApCost(shipClass, MissileId{PlayerShip[ship::kMissileLauncher]}, Side::Player) +
              row->apPoints;
-    case kEcm: return EcmItem(PlayerShip[ship::kEcm]).apCost + row->apPoints;
+    case kEcm: return EcmItem(EcmId{PlayerShip[ship::kEcm]}).apCost + row->apPoints;
     case kFixed: break;
   }
   return row->apPoints;

@@ -62,9 +62,9 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
 TEST_F(DamageTest, HitChanceModifiers) {
   // Veteran mode leaves the player's chance unscaled, so each modifier shows as it is.
   state::VeteranMode = 1;
-  state::PlayerShip[ship::kGun] = kGunLaser;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunLaser);
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
-  EXPECT_EQ(base, state::GetGunAccuracy(1, 0, Side::Player));
+  EXPECT_EQ(base, state::GetGunAccuracy(1, kGunLaser, Side::Player));
 
   combat::AddEnemyModifier(10);  // the enemy's taunt
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 10);
@@ -80,9 +80,9 @@ TEST_F(DamageTest, HitChanceModifiers) {
   EXPECT_EQ(combat::FindPlayerModifierSlot(7), 0) << "discipline is used up by the attack";
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerModifiers = {};
-  state::PlayerShip[ship::kTargeting] = kComputerTakedownMk2;
+  state::PlayerShip[ship::kTargeting] = state::Stored(kComputerTakedownMk2);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
-  state::PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
+  state::PlayerShip[ship::kTargeting] = state::Stored(kComputerQuicklockMk1);
   // The evasion computer of the player's own ship costs its aim and the enemy's.
   Ships(1, 1);
   combat::AddPlayerModifier(36, ui);
@@ -108,7 +108,7 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
   // Veteran mode: no scaling help; a Laser has no special; the roll hits.
   state::VeteranMode = 1;
   Ships(1, 9);
-  const std::int32_t gun = state::GetGunDamage(1, 0, Side::Player);
+  const std::int32_t gun = state::GetGunDamage(1, kGunLaser, Side::Player);
   struct Case {
     bool ownManouvers, enemyManouvers;
     std::int32_t damage;
@@ -139,7 +139,7 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
     const std::int32_t lost = 650 - state::EnemyShip[ship::kShields];
     EXPECT_GE(lost, h);
     EXPECT_LE(lost, h > 0 ? 2 * h - 1 : 0);
-    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+    EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, kGunLaser, Side::Player));
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "the volley counts for overheating";
   }
 }
@@ -171,7 +171,7 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   Ships(13, 1);  // the Neptun's special is the anti-phase emitter
   combat::AddPlayerModifier(36, ui);
   state::EnemyShip[ship::kActionPoints] = 5;
-  state::EnemyShip[ship::kGun] = kGunLaser;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunLaser);
   const std::uint32_t seed = SeedWhere([] {
     state::Random(2);
     return state::Random(100) + 1 == 1;
@@ -189,12 +189,12 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
 
 TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
   Ships(1, 16);
-  state::EnemyShip[ship::kGun] = kGunQuantum;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunQuantum);
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
     combat::AddEnemyModifier(8);
     combat::AddPlayerModifier(8, ui);
-    EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(state::GetGunDamage(16, 4, Side::Enemy)), 50);
+    EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(state::GetGunDamage(16, kGunQuantum, Side::Enemy)), 50);
   }
 }
 

@@ -195,9 +195,9 @@ TEST_F(DisruptionTest, ExploitTwoNeedsTheAttackersOwnStun) {
 TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // Particle guns (no gun special) against a light fighter: the player's scaled damage is capped
   // at a third of the enemy's maximum shields.
-  state::PlayerShip[ship::kGun] = kGunParticle;
-  const std::int32_t gun = state::GetGunDamage(1, 3, Side::Player);
-  const std::int32_t cap = state::GetShipMaxShields(1, 0, 0) / 3;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
+  const std::int32_t gun = state::GetGunDamage(1, kGunParticle, Side::Player);
+  const std::int32_t cap = state::GetShipMaxShields(1, kEngineTravellerMk1, kModuleCargoBay) / 3;
   const std::int32_t scaled = combat::ScalePlayerDamageToEnemy(gun);
   ASSERT_GT(3 * scaled, cap) << "the case must show the cap";
   ASSERT_LT(scaled, cap);
@@ -205,13 +205,13 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // "Exploit II" triples before scaling, so the cap holds it; it counts as a gun volley and fires
   // with the guns overheated.
   Fresh();
-  state::PlayerShip[ship::kGun] = kGunParticle;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
   combat::AddPlayerModifier(combat::kEmp2, ui);
   combat::AddPlayerModifier(combat::kOverheated, ui);
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Player, 17);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 3, Side::Player) + 2));
+            5 - (state::GetGunApCost(1, kGunParticle, Side::Player) + 2));
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   EXPECT_EQ(PrintedDamage(Side::Player, "Exploit II !!"), cap);
   EXPECT_EQ(ui.Lines("player: Exploit II !! / You exploit the enemy being stunned by an EMP and "
@@ -224,12 +224,12 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   for (const auto& [id, factor, topic] :
        {std::tuple{4, 2, "Focused fire !!"}, std::tuple{34, 3, "Focus fire II !!"}}) {
     Fresh();
-    state::PlayerShip[ship::kGun] = kGunParticle;
+    state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
     state::Randomize(SeedForGunRoll(1));
     Act(Side::Player, id);
     EXPECT_EQ(PrintedDamage(Side::Player, topic), factor * scaled) << id;
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - (state::GetGunApCost(1, 3, Side::Player) + 2))
+              5 - (state::GetGunApCost(1, kGunParticle, Side::Player) + 2))
         << id;
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   }
@@ -237,9 +237,9 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // The enemy triples first in its chain, before its own scaling caps the damage at half the
   // player's maximum shields.
   Fresh();
-  state::EnemyShip[ship::kGun] = kGunFusion;
-  const std::int32_t enemyGun = state::GetGunDamage(1, 2, Side::Enemy);
-  const std::int32_t playerCap = state::GetShipMaxShields(1, 0, 0) / 2;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunFusion);
+  const std::int32_t enemyGun = state::GetGunDamage(1, kGunFusion, Side::Enemy);
+  const std::int32_t playerCap = state::GetShipMaxShields(1, kEngineTravellerMk1, kModuleCargoBay) / 2;
   ASSERT_GT(3 * enemyGun, playerCap);
   combat::AddEnemyModifier(combat::kEmp);
   state::Randomize(SeedForGunRoll(1));
@@ -250,14 +250,14 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
                 .size(),
             1u);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 2, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(1, kGunFusion, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   Fresh();
-  state::EnemyShip[ship::kGun] = kGunParticle;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunParticle);
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Enemy, 34);
   EXPECT_EQ(PrintedDamage(Side::Enemy, "Focus fire II !!"),
-            combat::ScaleEnemyDamageToPlayer(3 * state::GetGunDamage(1, 3, Side::Enemy)));
+            combat::ScaleEnemyDamageToPlayer(3 * state::GetGunDamage(1, kGunParticle, Side::Enemy)));
   EXPECT_EQ(ui.Lines("enemy: Focus fire II !! / The enemy focuses the energy beams and causes ")
                 .size(),
             1u);

@@ -78,8 +78,8 @@ class FleetBattle : public combat_test::CombatTest {
     CombatTest::SetUp();
     Ships(kGettysburg, 1);
     PlayerShip[ship::kFaction] = 1;
-    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
-    PlayerShip[ship::kCargoModule] = kModuleCargoBay;
+    PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk1);
+    PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoBay);
     for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = 'F' + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     state::FleetBattleMayClose = 0;
@@ -728,8 +728,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
   if (battleship) {
     PlayerShip[ship::kClass] = kGettysburg;
-    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
-                                                          PlayerShip[ship::kCargoModule]);
+    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+                                                          CargoModuleId{PlayerShip[ship::kCargoModule]});
   }
   state::ActiveMission = test_rows::MissionRow()
                              .Active()
@@ -808,8 +808,8 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(2, 1), screens);
   PlayerShip[ship::kClass] = kGettysburg;
-  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
-                                                        PlayerShip[ship::kCargoModule]);
+  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+                                                        CargoModuleId{PlayerShip[ship::kCargoModule]});
   combat::EngineFights fights(screens);
   const bool won = fights.RunFleetBattle(3, rules::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);

@@ -69,8 +69,8 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
 TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
   state::EnemyAbilitySlots[1] = 1;
-  state::EnemyShip[ship::kGun] = kGunLaser;
-  ASSERT_EQ(state::GetGunApCost(1, 0, combat::Side::Enemy), 2);
+  state::EnemyShip[ship::kGun] = state::Stored(kGunLaser);
+  ASSERT_EQ(state::GetGunApCost(1, kGunLaser, combat::Side::Enemy), 2);
   combat::EndPlayerTurn(ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
@@ -172,7 +172,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
   Ships(6, 6);
-  state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleBoardingShuttle);
   state::EnemyShip[ship::kShields] = 60;
   state::EnemyShip[ship::kCrewmen] = 8;
   state::EnemyShip[ship::kMarines] = 8;
@@ -197,7 +197,7 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   for (std::int32_t enemyClass : {1, 12, -1}) {
     Ships(6, enemyClass);
     combat::BoardingOffered = 0;
-    state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
+    state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleBoardingShuttle);
     state::EnemyShip[ship::kShields] = 1;
     combat::StartNewCombatRound(ui);
     EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << enemyClass;

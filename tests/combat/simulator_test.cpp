@@ -162,7 +162,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
          Give(Side::Enemy, 6);
        },
        [&] {
-         const std::int32_t base = state::GetMissileDamage(2, 1);
+         const std::int32_t base = state::GetMissileDamage(2, kMissileArrowMk3);
          const std::int32_t dmg = base + base / 2;
          const auto d = Draws(seed, {dmg / 2});
          return std::pair{100, 100 - (dmg / 2 + d[0])};

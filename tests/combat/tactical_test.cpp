@@ -192,7 +192,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
       Ships(1, 1);
-      state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
+      state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCloakingDevice);
       state::EnemyModifiers = {};
       ui.transcript.clear();
       ui.closed = false;
@@ -246,7 +246,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   }
   // The player's own mark does not hold the player.
   Ships(1, 1);
-  state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCloakingDevice);
   state::EnemyModifiers = {};
   combat::AddPlayerModifier(20, ui);
   ui.transcript.clear();
@@ -394,7 +394,7 @@ TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
 }
 
 TEST_F(TacticalTest, Exploit) {
-  const std::int32_t cost = state::GetGunApCost(1, 0, Side::Player) + 2;
+  const std::int32_t cost = state::GetGunApCost(1, kGunLaser, Side::Player) + 2;
   const std::string stunNeeded = "popup: Problem / The enemy needs to be stunned by an EMP attack.";
 
   // The player needs an own EMP: the enemy's EMP (the player stunned) does not do.
@@ -423,7 +423,7 @@ TEST_F(TacticalTest, Exploit) {
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - cost);
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "it counts as a gun volley";
   const std::int32_t d =
-      2 * combat::ScalePlayerDamageToEnemy(state::GetGunDamage(1, 0, Side::Player));
+      2 * combat::ScalePlayerDamageToEnemy(state::GetGunDamage(1, kGunLaser, Side::Player));
   EXPECT_EQ(ui.Lines("player: "),
             std::vector<std::string>{"player: Exploit !! / You exploit the enemy being stunned "
                                      "by an EMP and cause " + std::to_string(d) +
@@ -438,10 +438,10 @@ TEST_F(TacticalTest, Exploit) {
   state::Randomize(SeedWhere(sureHit));
   combat::ResolveCombatAction(Side::Enemy, 15, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 0, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(1, kGunLaser, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   const std::int32_t e =
-      combat::ScaleEnemyDamageToPlayer(2 * state::GetGunDamage(1, 0, Side::Enemy));
+      combat::ScaleEnemyDamageToPlayer(2 * state::GetGunDamage(1, kGunLaser, Side::Enemy));
   EXPECT_EQ(ui.Lines("enemy: "),
             std::vector<std::string>{"enemy: Exploit !! / The enemy exploits you being stunned by "
                                      "an EMP and causes " + std::to_string(e) +

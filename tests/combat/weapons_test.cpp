@@ -47,7 +47,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
   }
   // The roll is drawn even on the first volley, where it can never overheat.
   Ships(1, 1);
-  state::PlayerShip[ship::kGun] = kGunTurboLaser;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunTurboLaser);
   state::Randomize(5);
   state::Random(100);
   const std::uint32_t afterOneDraw = state::RandSeed;
@@ -64,7 +64,7 @@ TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   state::AbilityOwned[4] = 1;
   combat::ResolvePlayerCombatAction(4, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(1, 0, Side::Player) + 2));
+            5 - (state::GetGunApCost(1, kGunLaser, Side::Player) + 2));
   EXPECT_EQ(ui.Lines("player: Focused fire !!").size(), 1u);
 
   // The ShieldPlus device keeps the guns silent.
@@ -89,7 +89,7 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
   combat::ResolvePlayerCombatAction(1, ui);
-  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, 0, Side::Player));
+  EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, kGunLaser, Side::Player));
 }
 
 TEST_F(WeaponsTest, GunSpecials) {
@@ -133,11 +133,11 @@ TEST_F(WeaponsTest, GunSpecials) {
   }
   // A Leech gun never lifts the shields over the maximum; a Fusion miss is never doubled.
   Ships(1, 1);
-  state::PlayerShip[ship::kGun] = kGunLeech;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunLeech);
   state::PlayerShip[ship::kShields] = 99;
   combat::ApplyGunSpecial(100, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
-  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunFusion);
   EXPECT_EQ(combat::ApplyGunSpecial(0, ui), 0);
 }
 
@@ -154,7 +154,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 3);
     EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - state::GetMissileApCost(6, c.launcher, Side::Player));
+              5 - state::GetMissileApCost(6, MissileId{c.launcher}, Side::Player));
   }
   // A volley in flight: nothing at all. Reloading and torpedoes against fighters: refused.
   ui.transcript.clear();
@@ -166,7 +166,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(6, 1);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusMk1;
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   combat::ResolvePlayerCombatAction(2, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
@@ -196,14 +196,14 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   Ships(6, 6);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusEmp;
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileZeusEmp);
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
-  state::EnemyShip[ship::kMissileLauncher] = kMissileArrowMk1;
+  state::EnemyShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk1);
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
   combat::StartNewCombatRound(ui);
-  const std::int32_t d = 2 * state::GetMissileDamage(6, 8);
+  const std::int32_t d = 2 * state::GetMissileDamage(6, kMissileZeusEmp);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(ui.Lines("player: Missile hit !!"),
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
@@ -218,7 +218,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
   Ships(6, 6);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileMineMk1);
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
@@ -260,7 +260,7 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     if (c.beam) combat::AddModifier(holder, 12, ui);
     if (c.mark) combat::AddModifier(holder, 20, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = 9;
+    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = state::Stored(kMissileMineMk2);
     volley[missile_volley::kInFlight] = 1;
     volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);
@@ -281,7 +281,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
   // An ECM good for more than 90 percent is held to 90: a roll of 90 fails, 89 succeeds.
   for (std::int32_t roll : {89, 90}) {
     Ships(1, 1);
-    state::PlayerShip[ship::kEcm] = kEcmSupersafeMk2;
+    state::PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk2);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
     combat::ResolvePlayerCombatAction(3, ui);
@@ -293,8 +293,8 @@ TEST_F(WeaponsTest, PlayerEcm) {
     Ships(1, 1);
     state::TutorialActive = 1;
     state::TutorialStep = 16;
-    state::PlayerShip[ship::kEcm] = kEcmPlasma;
-    state::EnemyShip[ship::kMissileLauncher] = kMissileDestroyer;
+    state::PlayerShip[ship::kEcm] = state::Stored(kEcmPlasma);
+    state::EnemyShip[ship::kMissileLauncher] = state::Stored(kMissileDestroyer);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(seed);
     combat::ResolvePlayerCombatAction(3, ui);
@@ -315,7 +315,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
     state::Randomize(SeedForRoll(roll));
     combat::ResolveCombatAction(Side::Enemy, 3, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(kEcmDefenderMk1).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }

@@ -48,7 +48,7 @@ inline void SetUpSmallGame() {
   PlayerShip[ship::kFaction] = 3;
   PlayerShip[ship::kBody] = 2;
   PlayerShip[ship::kSystem] = 9;
-  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk2;
+  PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk2);
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;

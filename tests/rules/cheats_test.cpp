@@ -99,13 +99,13 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
 
     EXPECT_EQ(PlayerShip[ship::kClass], c.shipClass);
     EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(c.shipClass));
-    for (std::int32_t category = 1; category <= 6; ++category)
+    for (const state::EquipmentCategory category : state::kEquipmentCategories)
       EXPECT_EQ(PlayerShip[state::EquipmentShipField(category)],
                 state::GetEquipmentOffers(category, c.shipClass)[0])
-          << "category " << category;
+          << "category " << state::Stored(category);
     // The hold is the new hull's, not the old one's.
     EXPECT_EQ(PlayerShip[ship::kCargoSpace],
-              state::GetShipCargoCapacity(c.shipClass, PlayerShip[ship::kCargoModule],
+              state::GetShipCargoCapacity(c.shipClass, CargoModuleId{PlayerShip[ship::kCargoModule]},
                                           state::Side::Player));
 
     ASSERT_EQ(ui.WithTopic("Done").size(), 1u);

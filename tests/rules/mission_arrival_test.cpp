@@ -263,7 +263,7 @@ TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
     if (type == 19) continue;  // an analysis counts every planet
     SetUp();
     Mission(type, 1);
-    PlayerShip[ship::kTargeting] = kComputerSpySensors;
+    PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
     PlayerShip[ship::kBody] = 2;  // the right system, another body
     rules::CheckMissionOnArrival(ui);
     PlayerShip[ship::kBody] = 4;
@@ -369,7 +369,7 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
       state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
       Mission(c.type, c.subject);
       Play(c.script);
-      PlayerShip[ship::kTargeting] = kComputerSpySensors;
+      PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
       rules::CheckMissionOnArrival(ui);
       ASSERT_EQ(ActiveMission[mission::kActive], 0) << c.type;
       EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kAttackerPoints],

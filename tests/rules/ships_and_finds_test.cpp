@@ -254,14 +254,14 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
   Place(4, kFindOwnSecretData);
   ui.choiceAnswers = {true};
-  PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerQuicklockMk1);
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(ui.CountTopic("N/A"), 1u);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "the data stay in space";
   ui.choiceAnswers = {false};
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "deleting leaves them too";
-  PlayerShip[ship::kTargeting] = kComputerSpySensors;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
   ASSERT_TRUE(state::HasSpySensors());
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(4, ui);

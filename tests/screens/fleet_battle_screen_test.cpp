@@ -125,8 +125,8 @@ class FleetBattleScreenTest : public GameFormsTest {
   }
 
   static std::int32_t MaxShields() {
-    return state::GetShipMaxShields(PlayerShip[ship::kClass], PlayerShip[ship::kEngine],
-                                    PlayerShip[ship::kCargoModule]);
+    return state::GetShipMaxShields(PlayerShip[ship::kClass], EngineId{PlayerShip[ship::kEngine]},
+                                    CargoModuleId{PlayerShip[ship::kCargoModule]});
   }
 
   // Runs the battle under `steps` (script lines) and returns whether it was won.

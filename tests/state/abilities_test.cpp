@@ -180,9 +180,9 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
   // A fitted ship must not change what the fixed-cost abilities cost.
   for (std::int32_t shipClass : {0, 1, 12}) {
     PlayerShip[ship::kClass] = shipClass;
-    PlayerShip[ship::kGun] = kGunFusion;
-    PlayerShip[ship::kMissileLauncher] = kMissileXAsm;
-    PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
+    PlayerShip[ship::kGun] = state::Stored(kGunFusion);
+    PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileXAsm);
+    PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk1);
     for (const Group& g : groups) {
       for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
     }
@@ -201,25 +201,25 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     PlayerShip[ship::kEcm] = f.ecm;
     // The enemy's ship plays no part in the player's costs.
     EnemyShip[ship::kClass] = 3;
-    EnemyShip[ship::kGun] = kGunSuperFusion;
-    const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
+    EnemyShip[ship::kGun] = state::Stored(kGunSuperFusion);
+    const std::int32_t gun = GetGunApCost(f.shipClass, GunId{f.gun}, Side::Player);
     EXPECT_GT(gun, 0) << "class " << f.shipClass;
     EXPECT_EQ(GetAbilityApCost(1), gun);
     EXPECT_EQ(GetAbilityApCost(5), gun);
     for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
-    EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, f.missile, Side::Player));
-    EXPECT_EQ(GetAbilityApCost(3), EcmItem(f.ecm).apCost);
+    EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, MissileId{f.missile}, Side::Player));
+    EXPECT_EQ(GetAbilityApCost(3), EcmItem(EcmId{f.ecm}).apCost);
   }
 }
 
 TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
   PlayerShip[ship::kClass] = 1;
-  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk3;
+  PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk3);
   PlayerData[player::kRank] = 6;
   const std::int32_t captain = GetAbilityApCost(2);
   PlayerData[player::kRank] = 7;
   // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
-  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, 1, Side::Player));
+  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, kMissileArrowMk3, Side::Player));
   EXPECT_EQ(GetAbilityApCost(2), captain - 1);
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/variables.h"
 
@@ -61,12 +62,12 @@ class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
   ShipRow& Pirates(std::int32_t v) { return Set(ship::kPirates, v); }
   ShipRow& Droids(std::int32_t v) { return Set(ship::kDroids, v); }
   ShipRow& Shields(std::int32_t v) { return Set(ship::kShields, v); }
-  ShipRow& MissileLauncher(std::int32_t v) { return Set(ship::kMissileLauncher, v); }
-  ShipRow& Gun(std::int32_t v) { return Set(ship::kGun, v); }
-  ShipRow& Ecm(std::int32_t v) { return Set(ship::kEcm, v); }
-  ShipRow& Targeting(std::int32_t v) { return Set(ship::kTargeting, v); }
-  ShipRow& Engine(std::int32_t v) { return Set(ship::kEngine, v); }
-  ShipRow& CargoModule(std::int32_t v) { return Set(ship::kCargoModule, v); }
+  ShipRow& MissileLauncher(MissileId v) { return Set(ship::kMissileLauncher, state::Stored(v)); }
+  ShipRow& Gun(GunId v) { return Set(ship::kGun, state::Stored(v)); }
+  ShipRow& Ecm(EcmId v) { return Set(ship::kEcm, state::Stored(v)); }
+  ShipRow& Targeting(ComputerId v) { return Set(ship::kTargeting, state::Stored(v)); }
+  ShipRow& Engine(EngineId v) { return Set(ship::kEngine, state::Stored(v)); }
+  ShipRow& CargoModule(CargoModuleId v) { return Set(ship::kCargoModule, state::Stored(v)); }
 };
 
 // BodyData[system][body].
