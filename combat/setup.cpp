@@ -61,8 +61,8 @@ void SetupPlayerReinforcements() {
   if (state::IsPower(f) && state::IsFaction(owner))
     atWar = state::FactionData[f][faction::kAtWarWith + owner] != 0;
   const bool comes = (clean && owner == f) ||
-                     (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
-                     (clean && owner != f && state::SkillOwned[kSkillDeepSpacePatrol] == 1);
+                     (clean && owner != f && !atWar && state::SkillOwned[state::Stored(kSkillCombatPatrol)] == 1) ||
+                     (clean && owner != f && state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] == 1);
   if (comes) state::PlayerShip[ship::kReinforcements] = kReinforcementTurns;
 }
 

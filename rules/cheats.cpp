@@ -12,6 +12,7 @@
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -19,13 +20,22 @@ namespace {
 
 struct FastStart {
   std::int32_t credits, level, rank;
-  std::initializer_list<int> skills, abilities;
+  std::initializer_list<Skill> skills;
+  std::initializer_list<int> abilities;
 };
 
 const FastStart kFastStartTable[kFastStarts] = {
-    {100000, 7, 3, {1, 5, 9, 14}, {6, 11}},
-    {500000, 13, 5, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-    {1000000, 15, 6, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+    {100000, 7, 3,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol},
+     {6, 11}},
+    {500000, 13, 5,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol,
+      kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
+     {6, 8, 11, 12}},
+    {1000000, 15, 6,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillTracking, kSkillCombatPatrol,
+      kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
+     {6, 8, 11, 12, 22}},
 };
 
 }  // namespace
@@ -59,7 +69,7 @@ void ApplyFastStart(int start, Ui& ui) {
   player[player::kLevel] = f.level;
   player[player::kRank] = f.rank;
   player[player::kExperience] = 0;
-  for (int skill : f.skills) state::SkillOwned[skill] = 1;
+  for (const Skill skill : f.skills) state::SkillOwned[state::Stored(skill)] = 1;
   for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
 
   auto& ship = state::PlayerShip;

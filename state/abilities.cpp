@@ -115,7 +115,7 @@ struct SkillRow {
   const char* description;  // nullptr: no description
 };
 
-constexpr std::array<SkillRow, kSkillShipSpecial + 1> kSkills{{
+constexpr std::array<SkillRow, Stored(kSkillShipSpecial) + 1> kSkills{{
     //   name                       picture                    description
     { 0, nullptr,                   nullptr,                   nullptr},
     { 1, "Trader",                  "Skill_Trader",            "With this ability you are aware of the prices for many goods in many far away star systems. This will help you a lot discovering the best trade routes."},
@@ -177,9 +177,10 @@ const AbilityRow* FindAbility(std::int32_t id) {
   return &kAbilities[id];
 }
 
-const SkillRow* FindSkill(std::int32_t id) {
-  if (id < 1 || id > kSkillShipSpecial) return nullptr;
-  return &kSkills[id];
+const SkillRow* FindSkill(Skill skill) {
+  const std::int32_t id = Stored(skill);
+  if (id < Stored(kSkillTrader) || id > Stored(kSkillShipSpecial)) return nullptr;
+  return &kSkills[static_cast<std::size_t>(id)];
 }
 
 std::string TextOr(const char* text, std::string_view otherwise) {
@@ -238,17 +239,17 @@ std::int32_t GetModifierDuration(std::int32_t id) {
   return row ? row->effectTurns : kUnknownAbilityDuration;
 }
 
-std::string GetSkillName(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillName(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->name : nullptr, otherwise);
 }
 
-std::string GetSkillImage(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillImage(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->picture : nullptr, otherwise);
 }
 
-std::string GetSkillDescription(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillDescription(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->description : nullptr, otherwise);
 }

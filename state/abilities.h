@@ -11,13 +11,15 @@
 #include <string>
 #include <string_view>
 
+#include "state/skills.h"
+
 namespace state {
 
 inline constexpr std::int32_t kAbilityFlee = 11;         // the rules hand it to enemies too
 inline constexpr std::int32_t kAbilityTractorBeam = 12;  // police and hunters keep the player in
 inline constexpr std::int32_t kAbilityShipSpecial = 36;  // the ship class's own special ability
 inline constexpr std::int32_t kAbilityOverheated = 37;   // guns too hot to fire
-inline constexpr std::int32_t kSkillShipSpecial = 36;    // the skill getters answer for it too
+inline constexpr Skill kSkillShipSpecial{36};            // the skill getters answer for it too
 
 // Name of combat ability 1..37; any other id gives back `otherwise`.
 std::string GetAbilityName(std::int32_t id, std::string_view otherwise = {});
@@ -45,8 +47,8 @@ std::int32_t GetModifierDuration(std::int32_t id);
 // Name, picture base name and description of non-combat skill 1..30; id 36 answers for the ship's
 // special ability. Ids 31..35 have the picture "Skill_Taunt" and neither name nor description; ids
 // without an entry give back `otherwise`.
-std::string GetSkillName(std::int32_t id, std::string_view otherwise = {});
-std::string GetSkillImage(std::int32_t id, std::string_view otherwise = {});
-std::string GetSkillDescription(std::int32_t id, std::string_view otherwise = {});
+std::string GetSkillName(Skill id, std::string_view otherwise = {});
+std::string GetSkillImage(Skill id, std::string_view otherwise = {});
+std::string GetSkillDescription(Skill id, std::string_view otherwise = {});
 
 }  // namespace state

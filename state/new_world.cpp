@@ -23,19 +23,19 @@ constexpr std::array<std::int32_t, 3> kCommonAbilities{1, 2, 3};
 
 struct ProfessionStart {
   std::array<std::int32_t, 3> abilities;  // combat ability ids
-  std::int32_t skill;                     // non-combat skill id
+  Skill skill;                            // non-combat skill
 };
 
 // clang-format off
 // By profession 1..6.
 constexpr std::array<ProfessionStart, 6> kProfessionStarts{{
   //  abilities     skill
-  {{10, 11, 22},     1},   // Trader
-  {{10, 22,  7},     1},   // Combat Trader
-  {{10,  4,  7},    11},   // Mercenary
-  {{10, 12,  7},    11},   // Bounty-hunter
-  {{10, 11, 22},    27},   // Smuggler
-  {{11, 12,  7},    27},   // Pirates
+  {{10, 11, 22},    kSkillTrader},      // Trader
+  {{10, 22,  7},    kSkillTrader},      // Combat Trader
+  {{10,  4,  7},    kSkillTracking},    // Mercenary
+  {{10, 12,  7},    kSkillTracking},    // Bounty-hunter
+  {{10, 11, 22},    kSkillSyndicate},   // Smuggler
+  {{11, 12,  7},    kSkillSyndicate},   // Pirates
 }};
 
 struct FactionRow {
@@ -88,7 +88,7 @@ void GrantProfessionAbilities(std::int32_t profession) {
   if (!IsProfession(profession)) return;
   const ProfessionStart& start = kProfessionStarts[profession - 1];
   for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
-  SkillOwned[start.skill] = 1;
+  SkillOwned[Stored(start.skill)] = 1;
 }
 
 void PrepareStartShip(std::int32_t startShipClass) {

@@ -58,11 +58,11 @@ state::TDataRow& OwnedTable(AbilityChoice tree) {
 bool Owned(AbilityChoice tree, std::int32_t id) { return OwnedTable(tree)[id] == 1; }
 
 std::string NameOf(AbilityChoice tree, std::int32_t id) {
-  return tree == AbilityChoice::Skill ? state::GetSkillName(id) : state::GetAbilityName(id);
+  return tree == AbilityChoice::Skill ? state::GetSkillName(Skill{id}) : state::GetAbilityName(id);
 }
 
 std::string ImageOf(AbilityChoice tree, std::int32_t id) {
-  return tree == AbilityChoice::Skill ? state::GetSkillImage(id) : state::GetAbilityImage(id);
+  return tree == AbilityChoice::Skill ? state::GetSkillImage(Skill{id}) : state::GetAbilityImage(id);
 }
 
 // The text under a slot in compatibility mode and its hint: the name in double quotes; the first
@@ -146,7 +146,7 @@ void ShowAbilityInfo(AbilityChoice tree, std::int32_t id) {
     popups::ShowTextWithActionPoints(name, state::GetAbilityDescription(id),
                                      state::GetAbilityApCost(id));
   } else {
-    popups::ShowText(name, state::GetSkillDescription(id));
+    popups::ShowText(name, state::GetSkillDescription(Skill{id}));
   }
 }
 
@@ -279,7 +279,7 @@ void AbilitySelectionScreen::TryLearn(int k) {
   audio::PlayButtonSound();
   audio::PlayMaximizeSound();
   const std::string description = tree_ == AbilityChoice::Skill
-                                      ? state::GetSkillDescription(slot.id)
+                                      ? state::GetSkillDescription(Skill{slot.id})
                                       : state::GetAbilityDescription(slot.id);
   if (!popups::AskYesNo(slot.name, description + " Do you wish to learn this ability?")) return;
   audio::PlayButtonSound();

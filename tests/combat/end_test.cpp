@@ -42,7 +42,7 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
     state::PlayerData[player::kLevel] =
         18;  // far from the next level, so no promotion resets the count
     state::PlayerData[player::kExperience] = 0;
-    state::SkillOwned[kSkillRumors] = 1;  // "Rumors": a quarter more
+    state::SkillOwned[state::Stored(kSkillRumors)] = 1;  // "Rumors": a quarter more
     state::EnemyShip[ship::kShields] = 0;
     combat::CheckShipCombatEnd(ui);
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);

@@ -252,8 +252,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
-    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
+    state::SkillOwned[state::Stored(kSkillCombatPatrol)] = c.combatPatrol;
+    state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] = c.deepPatrol;
     SetupShipCombat(1, 3, 2, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }

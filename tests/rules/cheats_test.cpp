@@ -40,7 +40,7 @@ class Cheats : public ::testing::Test {
 };
 
 TEST_F(Cheats, CreditsAddAHundredThousandWithoutBonusAndNeverWrap) {
-  state::SkillOwned[kSkillAdvancedRewards] = 1;  // a bonus on pay, not on cheats
+  state::SkillOwned[state::Stored(kSkillAdvancedRewards)] = 1;  // a bonus on pay, not on cheats
   PlayerData[player::kCredits] = 2500;
   rules::CheatCredits(ui);
   EXPECT_EQ(PlayerData[player::kCredits], 102500);
@@ -83,7 +83,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "start " << c.start << " faction " << c.faction);
     NewWorld(c.faction);
-    state::SkillOwned[kSkillAdvancedTrader] = 1;  // owned before: kept
+    state::SkillOwned[state::Stored(kSkillAdvancedTrader)] = 1;  // owned before: kept
     PlayerData[player::kExperience] = 55;
     PlayerData[player::kCampaignRibbons] = 4;
     rules::ApplyFastStart(c.start, ui);
@@ -93,7 +93,7 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     EXPECT_EQ(PlayerData[player::kRank], c.rank);
     EXPECT_EQ(PlayerData[player::kExperience], 0);
     EXPECT_EQ(PlayerData[player::kCampaignRibbons], 4);
-    EXPECT_EQ(state::SkillOwned[kSkillAdvancedTrader], 1);
+    EXPECT_EQ(state::SkillOwned[state::Stored(kSkillAdvancedTrader)], 1);
     for (int skill : c.skills) EXPECT_EQ(state::SkillOwned[skill], 1) << "skill " << skill;
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 

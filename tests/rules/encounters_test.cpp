@@ -82,8 +82,8 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
     SetUp();
     PlayerShip[ship::kClass] = c.shipClass;
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
-    state::SkillOwned[kSkillCriminalistics] = c.criminalistics ? 1 : 0;
-    state::SkillOwned[kSkillAdvancedCriminalistics] = c.advanced ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillCriminalistics)] = c.criminalistics ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillAdvancedCriminalistics)] = c.advanced ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
     EXPECT_EQ(rules::EncounterChance(3), c.chance) << c.name;

@@ -329,8 +329,8 @@ TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
 
 TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
   Mission(7, 1);
-  state::SkillOwned[kSkillRewards] = 1;    // Rewards: a tenth more
-  state::SkillOwned[kSkillLegendary] = 1;  // Legendary: double experience
+  state::SkillOwned[state::Stored(kSkillRewards)] = 1;    // Rewards: a tenth more
+  state::SkillOwned[state::Stored(kSkillLegendary)] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
   EXPECT_EQ(PlayerData[player::kExperience], 3000);

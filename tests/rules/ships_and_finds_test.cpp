@@ -54,8 +54,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
   const Case cases[] = {{0, 0, 0, 4}, {1, 0, 0, 6}, {0, 1, 0, 10}, {0, 0, 4, 10}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[kSkillTracking] = c.tracking;
-    SkillOwned[kSkillAdvancedTracking] = c.advanced;
+    SkillOwned[state::Stored(kSkillTracking)] = c.tracking;
+    SkillOwned[state::Stored(kSkillAdvancedTracking)] = c.advanced;
     PlayerShip[ship::kTargeting] = c.computer;
     int most = 0;
     for (int day = 0; day < 60; ++day) {

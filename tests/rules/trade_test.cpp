@@ -334,7 +334,7 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
   GiveTransportMission(kMissionTransport, kGoodMedicals, 1, 12000);
-  state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
+  state::SkillOwned[state::Stored(kSkillAdvancedRewards)] = 1;  // advanced rewards: a quarter more
   Cargo[kGoodMedicals] = 1;
   state::SelectedGood = kGoodMedicals;
   rules::Sell(ui);

@@ -244,7 +244,7 @@ expect YesNoPopup.Topic.Caption "Connections"
 answer yes
 expect AbilitySelection.Visible false
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[kSkillConnections], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillConnections)], 1);
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
@@ -307,7 +307,7 @@ expect AbilitySelection.Visible true
 click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
-  EXPECT_EQ(state::SkillOwned[kSkillAdvancedCargoManager], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillAdvancedCargoManager)], 1);
 }
 
 TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
@@ -364,7 +364,7 @@ click AbilitySelection.CloseLabel
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillTrader)], 1);
   // The combat tree is browsed as tall as it is chosen from.
   RunScript(R"(
 expect AbilitySelection.Height "528"
@@ -429,7 +429,8 @@ click AbilitySelection.CloseLabel
 
 TEST_F(AbilitySelectionTest, OnlyALearnableSlotLightsUnderTheMouse) {
   OwnSlots(AbilityChoice::Skill, 1, {});
-  const std::string trader = state::GetSkillImage(1), cargo = state::GetSkillImage(3);
+  const std::string trader = state::GetSkillImage(kSkillTrader),
+                    cargo = state::GetSkillImage(kSkillCargoManager);
   WhenIdle({[&] {
     MoveOnto(screen().Get<platform::Image>("Slot3"));
     EXPECT_EQ(Picture(screen(), "Slot3"), cargo + "_off.jpg");
@@ -486,7 +487,7 @@ TEST_F(AbilitySelectionTest, EveryTextOfTheModeShowsWholeAndLegible) {
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.
 TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   OwnSlots(AbilityChoice::Combat, 2, {1, 4});
-  state::SkillOwned[kSkillTrader] = 1;
+  state::SkillOwned[state::Stored(kSkillTrader)] = 1;
   const std::string folder = ::testing::TempDir();
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"

@@ -446,8 +446,8 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
     SetUp();
     PlayerShip[ship::kEngine] = c.playerEngine;
     EnemyShip[ship::kEngine] = c.enemyEngine;
-    SkillOwned[kSkillCargoManager] = c.skill3 ? 1 : 0;
-    SkillOwned[kSkillAdvancedCargoManager] = c.skill4 ? 1 : 0;
+    SkillOwned[state::Stored(kSkillCargoManager)] = c.skill3 ? 1 : 0;
+    SkillOwned[state::Stored(kSkillAdvancedCargoManager)] = c.skill4 ? 1 : 0;
     const std::string at = "module " + std::to_string(c.module) + " engines " +
                            std::to_string(c.playerEngine) + "/" + std::to_string(c.enemyEngine) +
                            " skills " + std::to_string(c.skill3) + std::to_string(c.skill4);
