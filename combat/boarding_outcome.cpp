@@ -177,7 +177,7 @@ void KeepCapturedShip(std::int32_t enemyClass, std::int32_t enemyFaction, Boardi
 
 void AbductionCompleted(int specialRow, BoardingUi& ui) {
   auto& mission = state::ActiveMission;
-  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kMissionAbduction)) return;
+  if (!(mission[mission::kActive] > 0 && MissionType{mission[mission::kType]} == kMissionAbduction)) return;
   CombatUi& c = ui.Combat();
   mission[mission::kActive] = 0;
   if (specialRow != 0) state::SpecialShips[specialRow][special_ship::kActive] = 0;

@@ -208,7 +208,7 @@ std::int32_t Defenders(std::int32_t count) {
 
 bool BoardingCertain(CombatUi& ui) {
   if (state::ActiveMission[mission::kActive] > 0 &&
-      state::ActiveMission[mission::kType] == kMissionAbduction)
+      MissionType{state::ActiveMission[mission::kType]} == kMissionAbduction)
     return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {

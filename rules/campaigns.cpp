@@ -136,12 +136,12 @@ void UpdateCampaigns(Ui& ui) {
 
 void ApplyMissionToCampaign() {
   const int c = state::ActiveMission[mission::kCampaignSystem];
-  const int k = state::ActiveMission[mission::kType];
+  const MissionType k{state::ActiveMission[mission::kType]};
   if (!state::IsSystem(c)) return;
   state::TSystemRow& row = SystemData[c];
   AddSaturating(row[star_system::kCampaignMissions], 1);
   // The campaign screen's report tells of the player's latest deed for the campaign.
-  row[star_system::kLastCampaignMissionType] = k;
+  row[star_system::kLastCampaignMissionType] = state::Stored(k);
 
   const bool largeShip = state::GetShipClassSize(state::PlayerShip[ship::kClass]) >= state::kSizeBattleship;
   int p = 15;
@@ -152,9 +152,9 @@ void ApplyMissionToCampaign() {
   } else {
     p *= 4;
   }
-  if (k == 12) p *= 2;
-  if (k == 22 || k == 23 || k == 24) p *= 2;
-  if (k == 25 || k == 26) p *= 4;
+  if (k == kMissionAssault) p *= 2;
+  if (k == kMissionSuppression || k == kMissionBombingRun || k == kMissionBattle) p *= 2;
+  if (k == kMissionSiege || k == kMissionRaiding) p *= 4;
 
   // Diminishing returns for many missions in one campaign.
   const int n = row[star_system::kCampaignMissions];

@@ -27,7 +27,7 @@ constexpr int kClassDraws = 1001;
 using state::IsSystem;
 
 // Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
-bool MissionDrawsFire(std::int32_t type) {
+bool MissionDrawsFire(MissionType type) {
   switch (type) {
     case kMissionPatrol:
     case kMissionTransport:
@@ -56,7 +56,7 @@ std::int32_t DayRoll(std::int32_t size) {
   std::int32_t r = state::Random(1000);
   if (size == state::kSizeBattleship) r = state::Random(2000);
   if (state::ActiveMission[mission::kActive] > 0 &&
-      MissionDrawsFire(state::ActiveMission[mission::kType])) {
+      MissionDrawsFire(MissionType{state::ActiveMission[mission::kType]})) {
     r = size == state::kSizeBattleship ? state::Random(1000) : state::Random(400);
   }
   return r;

@@ -134,18 +134,18 @@ class WantedGoods {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[mission::kActive] > 0 && offer[mission::kType] == kMissionTransport &&
+        if (offer[mission::kActive] > 0 && MissionType{offer[mission::kType]} == kMissionTransport &&
             offer[mission::kTargetSystem] == s)
           Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
       }
     }
     const state::TMissionRow& active = state::ActiveMission;
     if (active[mission::kActive] <= 0) return;
-    if (active[mission::kType] == kMissionTransport ||
-        active[mission::kType] == kMissionCombatTransport)
+    if (MissionType{active[mission::kType]} == kMissionTransport ||
+        MissionType{active[mission::kType]} == kMissionCombatTransport)
       Add(active[mission::kTargetSystem], active[mission::kSubject],
           BodyBit(active[mission::kTargetBody]));
-    if (active[mission::kType] == kMissionSupply)
+    if (MissionType{active[mission::kType]} == kMissionSupply)
       Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
   }
 

@@ -81,7 +81,7 @@ void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
 
 void SettleMission(const state::TSpecialShipRow& target, Ui& ui) {
   if (ActiveMission[mission::kActive] <= 0 || target[special_ship::kMissionTarget] != 1) return;
-  switch (ActiveMission[mission::kType]) {
+  switch (MissionType{ActiveMission[mission::kType]}) {
     case kMissionBounty:
       PayOutActiveMission("You have completed your mission and receive a reward of $", 2400, ui);
       break;

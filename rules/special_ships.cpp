@@ -271,9 +271,9 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   const state::TMissionRow& mission = state::ActiveMission;
   if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
   const bool bounty =
-      mission[mission::kType] == kMissionBounty && ship[special_ship::kKind] == kPirateShip;
+      MissionType{mission[mission::kType]} == kMissionBounty && ship[special_ship::kKind] == kPirateShip;
   const bool abduction =
-      mission[mission::kType] == kMissionAbduction && ship[special_ship::kKind] == kMilitaryShip;
+      MissionType{mission[mission::kType]} == kMissionAbduction && ship[special_ship::kKind] == kMilitaryShip;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
   const std::int32_t chance = state::OwnsSkill(kSkillBountyHunter) ? 30 : 15;

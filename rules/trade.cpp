@@ -92,7 +92,7 @@ void CompleteDelivery(Ui& ui) {
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!",
              std::string(kDeliveredText) + std::to_string(reward), "GeneralMissionPic.jpg");
-  switch (ActiveMission[mission::kType]) {
+  switch (MissionType{ActiveMission[mission::kType]}) {
     case kMissionTransport: AddExperience(3000, ui); break;
     case kMissionSupply: AddExperience(9000, ui); break;
     default: AddExperience(6000, ui); break;  // combat transport
@@ -103,7 +103,7 @@ void CompleteDelivery(Ui& ui) {
 
 bool IsDeliveryHere(std::int32_t g) {
   if (ActiveMission[mission::kActive] <= 0) return false;
-  const std::int32_t type = ActiveMission[mission::kType];
+  const MissionType type{ActiveMission[mission::kType]};
   if (type != kMissionTransport && type != kMissionSupply && type != kMissionCombatTransport)
     return false;
   return ActiveMission[mission::kTargetBody] == HereBody() &&

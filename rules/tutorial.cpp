@@ -510,7 +510,7 @@ void OfferTutorialMission() {
   if (s < 1 || s >= state::kSystems) return;
   auto& offer = state::MissionOffers[s][kTutorialMissionSlot];
   offer[mission::kActive] = 1;
-  offer[mission::kType] = kMissionSearchAndDestroy;
+  offer[mission::kType] = state::Stored(kMissionSearchAndDestroy);
   offer[mission::kTargetBody] = state::kSunBody;
   offer[mission::kTargetSystem] = s;
   offer[mission::kEnemyClass] = state::kClassStarwolf;

@@ -117,7 +117,7 @@ constexpr SavedRange kAnyBody{-kLastFindSlot, kLastBody};
 constexpr SavedRange kFaction{0, kLastFaction};
 constexpr SavedRange kShipClass{-1, 19};
 constexpr SavedRange kBodyKind{kKindPirateHideout, 6};
-constexpr SavedRange kMissionType{1, kLastMissionType};
+constexpr SavedRange kMissionType{Stored(kMissionSearchAndDestroy), Stored(kLastMissionType)};
 
 class SaveChecker {
  public:

@@ -792,7 +792,7 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[mission::kActive] = 1, m[mission::kType] = kMissionAbduction,
+  m[mission::kActive] = 1, m[mission::kType] = state::Stored(kMissionAbduction),
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
@@ -977,7 +977,7 @@ MissionRun BoardingMission(std::uint32_t seed) {
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[mission::kActive] = 1, m[mission::kType] = kMissionSearchAndDestroy,
+  m[mission::kActive] = 1, m[mission::kType] = state::Stored(kMissionSearchAndDestroy),
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
   m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat

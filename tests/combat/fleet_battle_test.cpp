@@ -148,12 +148,12 @@ bool FactionFlies(std::int32_t faction, std::int32_t shipClass) {
 TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
   struct Case {
     const char* name;
-    std::int32_t missionType;  // 0 = none active
+    MissionType missionType;  // kNoMissionType: none active
     std::int32_t kind;
     bool starbase;
   };
   const Case cases[] = {
-      {"hidden test battle", 0, rules::kFleetKindMission, false},
+      {"hidden test battle", kNoMissionType, rules::kFleetKindMission, false},
       {"Blitzkrieg", kMissionBlitzkrieg, rules::kFleetKindMission, false},
       {"Flanking", kMissionFlanking, rules::kFleetKindMission, false},
       {"Suppression", kMissionSuppression, rules::kFleetKindMission, false},
@@ -161,7 +161,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
       {"Battle", kMissionBattle, rules::kFleetKindMission, false},
       {"Siege", kMissionSiege, rules::kFleetKindMission, false},
       {"Raiding", kMissionRaiding, rules::kFleetKindMission, false},
-      {"weakened starbase", 0, rules::kFleetKindStarbaseWeakened, true},
+      {"weakened starbase", kNoMissionType, rules::kFleetKindStarbaseWeakened, true},
       {"strong starbase", kMissionBattle, rules::kFleetKindStarbaseStrong, true},
   };
   for (const Case& c : cases) {
@@ -177,8 +177,8 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         state::PlayerData[player::kFaction] = pf;
         PlayerShip[ship::kFaction] = pf;
         state::ActiveMission = {};
-        state::ActiveMission[mission::kActive] = c.missionType != 0;
-        state::ActiveMission[mission::kType] = c.missionType;
+        state::ActiveMission[mission::kActive] = c.missionType != kNoMissionType;
+        state::ActiveMission[mission::kType] = state::Stored(c.missionType);
 
         combat::PrepareFleetBattle(enemy, c.kind);
 
@@ -244,7 +244,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
 TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionFlanking;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionFlanking);
   combat::PrepareFleetBattle(3, rules::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
@@ -719,7 +719,7 @@ struct BattleOutcome {
 };
 
 // A new world, a battleship captain on a fleet mission of `type` at the ship's current body.
-BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battleship = true) {
+BattleOutcome FlyIntoTheBattle(std::uint32_t seed, MissionType type, bool battleship = true) {
   state::ClearGameState();
   state::Randomize(seed);
   state::PlayerData[player::kProfession] = 2;
@@ -755,8 +755,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
 TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
   int won = 0;
   for (std::uint32_t seed : {1u, 2u, 3u}) {
-    for (std::int32_t type : {kMissionFlanking, kMissionBattle}) {
-      SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(type));
+    for (const MissionType type : {kMissionFlanking, kMissionBattle}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(state::Stored(type)));
       const BattleOutcome o = FlyIntoTheBattle(seed, type);
       EXPECT_EQ(o.battles, 1);
       EXPECT_EQ(o.missionActive, 0);  // completed or failed, never left open

@@ -73,7 +73,7 @@ inline void SetUpSmallGame() {
   Cargo[1] = 10;
   Cargo[kLastGood] = 20;
   MissionOffers[9][1][mission::kActive] = 1;
-  MissionOffers[9][1][mission::kType] = kMissionTransport;
+  MissionOffers[9][1][mission::kType] = state::Stored(kMissionTransport);
   MissionOffers[9][1][mission::kTargetBody] = 2;
   MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];

@@ -89,7 +89,7 @@ TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
 
 TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionBounty;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionBounty);
   state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
   state::ActiveMission[mission::kSubject] = 7;
   state::ActiveMission[mission::kEnemyFaction] = 0;
@@ -115,7 +115,7 @@ TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
 TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   struct Case {
     const char* name;
-    int type;
+    MissionType type;
     int kind;     // the kind of ship that may become the target
     int faction;  // ActiveMission[mission::kEnemyFaction]
     int systemShift;  // 0: the mission's target is the current system
@@ -130,7 +130,7 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   for (const Case& c : cases) {
     SetUp();
     state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = c.type;
+    state::ActiveMission[mission::kType] = state::Stored(c.type);
     state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem] + c.systemShift;
     state::ActiveMission[mission::kSubject] = 9;
     state::ActiveMission[mission::kEnemyFaction] = c.faction;

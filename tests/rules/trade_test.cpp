@@ -67,9 +67,9 @@ class Trade : public World {
     state::CompatibilityMode = 0;
   }
 
-  void GiveTransportMission(int type, int good, int units, int reward = 5000) {
+  void GiveTransportMission(MissionType type, int good, int units, int reward = 5000) {
     state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = type;
+    state::ActiveMission[mission::kType] = state::Stored(type);
     state::ActiveMission[mission::kReward] = reward;
     state::ActiveMission[mission::kTargetBody] = kPlanet;
     state::ActiveMission[mission::kTargetSystem] = kSystem;
@@ -281,7 +281,8 @@ TEST_F(Trade, TradingAtThe32BitLimitSaturates) {
 TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
   struct Case {
     std::string name;
-    int type, body, good, units, onBoard;
+    MissionType type;
+    int body, good, units, onBoard;
     int unitsLeft;
     bool completed;
     int experience;

@@ -198,7 +198,7 @@ screenshot TradeWindow "trade_window_no_market.png"
 
 TEST_F(TradeWindowTest, TheLastUnitsOfATransportDeliveredHereEarnTheReward) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionTransport;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
   state::ActiveMission[mission::kReward] = 5000;
   state::ActiveMission[mission::kTargetBody] = kPlanet;
   state::ActiveMission[mission::kTargetSystem] = kSystem;

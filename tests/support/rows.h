@@ -13,6 +13,7 @@
 
 #include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/mission_types.h"
 #include "state/variables.h"
 
 namespace test_rows {
@@ -85,7 +86,7 @@ class BodyRow : public RowBuilder<BodyRow, state::BodyFields> {
 class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
  public:
   MissionRow& Active() { return Set(mission::kActive, 1); }
-  MissionRow& Type(std::int32_t v) { return Set(mission::kType, v); }
+  MissionRow& Type(MissionType v) { return Set(mission::kType, state::Stored(v)); }
   MissionRow& Reward(std::int32_t v) { return Set(mission::kReward, v); }
   // The target: body `b` of star system `s`.
   MissionRow& Target(std::int32_t s, std::int32_t b) {
