@@ -5,6 +5,7 @@
 #include "rules/markets.h"
 #include "rules/null_ui.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/new_world.h"
 #include "state/random.h"
 #include "state/start_ship.h"
@@ -25,7 +26,7 @@ void BM_MarketUpdateOfEveryBody(benchmark::State& bench) {
   for (auto _ : bench) {
     rules::UpdateMarketPrices();
     rules::UpdateMarketStocks();
-    benchmark::DoNotOptimize(state::MarketPrice[1][2][1]);
+    benchmark::DoNotOptimize(state::MarketPrice[1][2][state::Stored(kGoodSupplies)]);
   }
 }
 BENCHMARK(BM_MarketUpdateOfEveryBody);

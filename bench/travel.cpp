@@ -22,6 +22,7 @@
 #include "screens/travel/flight.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
@@ -71,7 +72,7 @@ struct TravelScreenShown {
     state::PlayerData[player::kProfession] = 1;
     rules::CreateNewGameWorld(state::StartShipClass(1, 1), ui);
     state::SelectedBody = state::PlayerShip[ship::kBody];
-    state::SelectedGood = 4;
+    state::SelectedGood = state::Stored(kGoodSynthetics);
     state::TradeQuantity = 10;
     screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
                                                               state::PlayerShip[ship::kSystem]);

@@ -234,7 +234,7 @@ class GalaxyProduction {
       for (int g = 1; g <= kLastGoodId; ++g) {
         own_[s][g] = offered_[s][g] = 0;
         for (int c = 0; c <= kOtherKinds; ++c) {
-          const int prod = state::GetGoodProduction(g, c < kOtherKinds ? c : -1);
+          const int prod = state::GetGoodProduction(Good{g}, c < kOtherKinds ? c : -1);
           own_[s][g] += own[c] * prod;
           offered_[s][g] += offered[c] * prod;
         }
@@ -348,8 +348,8 @@ class PriceTargets {
 
 }  // namespace
 
-std::int32_t SystemPriceTarget(int s, int g) {
-  return PriceTarget(s, g, GalaxyProduction::Current(), PeacefulNeighboursOf(s));
+std::int32_t SystemPriceTarget(int s, Good g) {
+  return PriceTarget(s, state::Stored(g), GalaxyProduction::Current(), PeacefulNeighboursOf(s));
 }
 
 void UpdateMarketPrices() {

@@ -36,7 +36,7 @@ class TravelViewTest : public ::testing::Test {
   void SetUp() override {
     ClearGameState();
     ZoomPercent = 100;
-    for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(g));
+    for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(Good{g}));
     FactionText[1][faction_text::kShortName] = "Federation";
     FactionText[2][faction_text::kShortName] = "Outer Rim";
     SystemText[kSystem][system_text::kName] = "Hope";
@@ -312,7 +312,7 @@ TEST_F(TravelViewTest, ControlPanelCaptionsFollowTheTargetAndTheShip) {
 }
 
 TEST_F(TravelViewTest, MapPricesShowOnlyWithTheTradeWindowAndOnlyUnderPlanets) {
-  SelectedGood = 5;
+  SelectedGood = state::Stored(kGoodRobotics);
   MarketPrice[kSystem][2][5] = 123;
   MarketPrice[kSystem][6][5] = 77;
   BodyPricesKnown[2] = 1;
