@@ -113,7 +113,7 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
   };
   bool fitted = true;
   if (tier == 1 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
-    e[ship::kGun] = state::Random(2);
+    e[ship::kGun] = state::Stored(state::Random(2) == 0 ? kGunLaser : kGunTurboLaser);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 1 && size == state::kSizeDestroyer) {
     e[ship::kGun] = pick(state::Random(100), 60, kGunLaser, 80, kGunTurboLaser, kGunDisruptor);
