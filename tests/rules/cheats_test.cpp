@@ -72,13 +72,23 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
   struct Case {
     int start;
     std::int32_t faction, credits, level, rank, shipClass;
-    std::vector<int> skills, abilities;
+    std::vector<Skill> skills;
+    std::vector<int> abilities;
   };
+  // Each fast start adds skills to the one before.
+  const std::vector<Skill> first = {kSkillTrader, kSkillConnections, kSkillCriminalistics,
+                                    kSkillCombatPatrol};
+  const std::vector<Skill> second = {kSkillTrader,       kSkillConnections,     kSkillCriminalistics,
+                                     kSkillCombatPatrol, kSkillDeepSpacePatrol, kSkillRewards,
+                                     kSkillFastRecharge, kSkillRumors};
+  const std::vector<Skill> third = {kSkillTrader,       kSkillConnections,     kSkillCriminalistics,
+                                    kSkillTracking,     kSkillCombatPatrol,    kSkillDeepSpacePatrol,
+                                    kSkillRewards,      kSkillFastRecharge,    kSkillRumors};
   const Case cases[] = {
-      {1, 1, 100000, 7, 3, 7, {1, 5, 9, 14}, {6, 11}},
-      {1, 3, 100000, 7, 3, 6, {1, 5, 9, 14}, {6, 11}},
-      {2, 3, 500000, 13, 5, 13, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-      {3, 4, 1000000, 15, 6, 16, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+      {1, 1, 100000, 7, 3, 7, first, {6, 11}},
+      {1, 3, 100000, 7, 3, 6, first, {6, 11}},
+      {2, 3, 500000, 13, 5, 13, second, {6, 8, 11, 12}},
+      {3, 4, 1000000, 15, 6, 16, third, {6, 8, 11, 12, 22}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "start " << c.start << " faction " << c.faction);
@@ -94,7 +104,8 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     EXPECT_EQ(PlayerData[player::kExperience], 0);
     EXPECT_EQ(PlayerData[player::kCampaignRibbons], 4);
     EXPECT_EQ(state::SkillOwned[state::Stored(kSkillAdvancedTrader)], 1);
-    for (int skill : c.skills) EXPECT_EQ(state::SkillOwned[skill], 1) << "skill " << skill;
+    for (const Skill skill : c.skills)
+      EXPECT_EQ(state::SkillOwned[state::Stored(skill)], 1) << "skill " << state::Stored(skill);
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 
     EXPECT_EQ(PlayerShip[ship::kClass], c.shipClass);
