@@ -21,10 +21,10 @@ namespace {
 constexpr int kMaxActionsPerTurn = 24;
 
 // The button holding an owned ability `id`; 0 when there is none.
-int SlotOf(std::int32_t id) {
-  if (state::AbilityOwned[id] != 1) return 0;
+int SlotOf(state::Ability id) {
+  if (state::AbilityOwned[state::Stored(id)] != 1) return 0;
   for (int k = 1; k <= 12; ++k)
-    if (state::PlayerAbilitySlots[k] == id) return k;
+    if (state::Ability{state::PlayerAbilitySlots[k]} == id) return k;
   return 0;
 }
 

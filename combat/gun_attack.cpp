@@ -83,7 +83,7 @@ void PresentGunFire(Side attacker, CombatUi& ui) {
 std::int32_t ApplyDefenderShields(Side defender, std::int32_t d, CombatUi& ui) {
   const Side attacker = Other(defender);
   const bool enemyDefends = defender == Side::Enemy;
-  auto reflect = [&](std::int32_t ability, std::int32_t divisor) {
+  auto reflect = [&](state::Ability ability, std::int32_t divisor) {
     if (!ModifierActive(defender, ability)) return;
     std::int32_t r = d / divisor;
     d -= r;
@@ -97,7 +97,7 @@ std::int32_t ApplyDefenderShields(Side defender, std::int32_t d, CombatUi& ui) {
     ui.Refresh(Display::Shields);
     ui.Animate(attacker, Animation::ShieldHit);
   };
-  auto focus = [&](std::int32_t ability, std::int32_t divisor) {
+  auto focus = [&](state::Ability ability, std::int32_t divisor) {
     if (!ModifierActive(defender, ability)) return;
     d /= divisor;
     ClearModifier(defender, ability);

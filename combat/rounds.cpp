@@ -119,7 +119,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
   if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
   if (player && special == state::kSpecialGunVolley) d -= d / 3;
-  auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
+  auto reflect = [&](state::Ability ability, std::int64_t divisor) {
     if (!ModifierActive(target, ability)) return;
     std::int64_t r = d / divisor;
     d -= r;
@@ -131,7 +131,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
     ChangeShields(shooter, -r);
     ui.Refresh(Display::Shields);
   };
-  auto focus = [&](std::int32_t ability, std::int64_t divisor) {
+  auto focus = [&](state::Ability ability, std::int64_t divisor) {
     if (!ModifierActive(target, ability)) return;
     d /= divisor;
     ClearModifier(target, ability);
@@ -298,14 +298,14 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   }
   const std::int32_t id = state::PlayerAbilitySlots[slot];
   const bool known = id >= 0 && id <= 100;
-  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
+  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(state::Ability{id}, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
-  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
+  if (state::Ability{state::PlayerAbilitySlots[slot]} == kFlee && state::AbilityOwned[state::Stored(kFlee)] != 1 &&
       EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 
-void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
+void ResolvePlayerCombatAction(state::Ability id, CombatUi& ui) {
   ResolveCombatAction(Side::Player, id, ui);
   ShowActionPointBar(ui);
   CheckShipCombatEnd(ui);

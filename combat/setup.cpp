@@ -27,22 +27,33 @@ constexpr std::int32_t kReinforcementTurns = 8;
 
 // The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).
 struct EnemyAbilityRow {
-  std::vector<std::int32_t> abilities;
+  std::vector<state::Ability> abilities;
   std::int32_t reinforcements;
 };
 const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
     // tier 1
-    {{{{1, 2, 3, 10, 11, 22}, 8},
-      {{1, 2, 3, 10, 4, 7}, -1},
-      {{1, 2, 3, 13, 12, 7}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield}, 8},
+      {{kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kDiscipline}, -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline}, -1}}},
     // tier 2
-    {{{{1, 2, 3, 10, 11, 23, 24, 31}, 8},
-      {{1, 2, 3, 10, 4, 7, 6, 12}, -1},
-      {{1, 2, 3, 13, 12, 7, 16, 15, 12}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield,
+         kSosBuoy},
+        8},
+      {{kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam},
+       -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline, kEmp, kExploit,
+        kTractorBeam},
+       -1}}},
     // tiers 3 and 4
-    {{{{1, 2, 3, 10, 11, 23, 25, 26, 31, 18}, 8},
-      {{1, 2, 3, 4, 7, 6, 12, 5, 20, 9}, -1},
-      {{1, 2, 3, 13, 12, 7, 16, 15, 12, 14, 32}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield2,
+         kEvading, kSosBuoy, kRecharge},
+        8},
+      {{kFireGuns, kFireMissiles, kEcm, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam,
+        kOverloadGun, kMark, kDoubleSpeed},
+       -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline, kEmp, kExploit,
+        kTractorBeam, kCloak, kRadioJammer},
+       -1}}},
 }};
 
 using state::IsSystem;
@@ -67,21 +78,22 @@ void SetupPlayerReinforcements() {
 }
 
 void FillPlayerSlots() {
-  state::AbilityOwned[kShipSpecial] = 1;
+  state::AbilityOwned[state::Stored(kShipSpecial)] = 1;
   const std::int32_t special =
       state::GetShipClassStat(state::PlayerShip[ship::kClass], state::kAttrSpecial);
   const bool specialHasButton = special != state::kSpecialBattleDroids &&
                                 special != state::kSpecialExtendedSensors &&
                                 special != state::kSpecialHiddenCargoBay;
   int next = 1;
-  auto place = [&next](std::int32_t id) {
+  auto place = [&next](state::Ability id) {
     if (next > kLastAbilityButton) return;
-    state::PlayerAbilitySlots[next++] = id;
+    state::PlayerAbilitySlots[next++] = state::Stored(id);
   };
-  for (std::int32_t id = 1; id <= 100; ++id) {
-    const bool owned = state::AbilityOwned[id] >= 1 && id != kShipSpecial;
+  for (std::int32_t n = 1; n <= 100; ++n) {
+    const state::Ability id{n};
+    const bool owned = state::AbilityOwned[n] >= 1 && id != kShipSpecial;
     const bool engineFlee =
-        id == kFlee && state::AbilityOwned[id] < 1 &&
+        id == kFlee && state::AbilityOwned[n] < 1 &&
         EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape;
     if (!owned && !engineFlee) continue;
     place(id);
@@ -157,7 +169,7 @@ void SetupEnemyAbilities(std::int32_t tier, std::int32_t enemyKind) {
   const int tierRow = tier >= 3 ? 2 : tier - 1;
   const EnemyAbilityRow& row = kEnemyAbilities[tierRow][enemyKind - 1];
   int slot = 1;
-  for (std::int32_t id : row.abilities) state::EnemyAbilitySlots[slot++] = id;
+  for (const state::Ability id : row.abilities) state::EnemyAbilitySlots[slot++] = state::Stored(id);
   state::EnemyShip[ship::kReinforcements] = row.reinforcements;
 }
 

@@ -237,7 +237,7 @@ void Ecm(Side side, CombatUi& ui) {
 
 }  // namespace
 
-void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveWeaponAbility(Side side, state::Ability id, CombatUi& ui) {
   switch (id) {
     case kFireGuns: FireGuns(side, ui); break;
     case kFireMissiles: FireMissiles(side, ui); break;

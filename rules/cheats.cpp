@@ -6,6 +6,7 @@
 #include "rules/missions.h"
 #include "rules/promotion.h"
 #include "rules/shipyard.h"
+#include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/factions.h"
@@ -21,21 +22,22 @@ namespace {
 struct FastStart {
   std::int32_t credits, level, rank;
   std::initializer_list<Skill> skills;
-  std::initializer_list<int> abilities;
+  std::initializer_list<state::Ability> abilities;
 };
 
 const FastStart kFastStartTable[kFastStarts] = {
     {100000, 7, 3,
      {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol},
-     {6, 11}},
+     {state::kTargetLock, state::kFlee}},
     {500000, 13, 5,
      {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol,
       kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
-     {6, 8, 11, 12}},
+     {state::kTargetLock, state::kManouvers, state::kFlee, state::kTractorBeam}},
     {1000000, 15, 6,
      {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillTracking, kSkillCombatPatrol,
       kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
-     {6, 8, 11, 12, 22}},
+     {state::kTargetLock, state::kManouvers, state::kFlee, state::kTractorBeam,
+      state::kFocusedShield}},
 };
 
 }  // namespace
@@ -70,7 +72,8 @@ void ApplyFastStart(int start, Ui& ui) {
   player[player::kRank] = f.rank;
   player[player::kExperience] = 0;
   for (const Skill skill : f.skills) state::SkillOwned[state::Stored(skill)] = 1;
-  for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
+  for (const state::Ability ability : f.abilities)
+    state::AbilityOwned[state::Stored(ability)] = 1;
 
   auto& ship = state::PlayerShip;
   const std::int32_t shipClass = FastStartShipClass(start, player[player::kFaction]);

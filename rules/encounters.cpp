@@ -113,7 +113,7 @@ void StartHostileEncounter(Ui& ui) {
 
   // The police and neutral ships try to catch the ship instead of destroying it.
   if ((faction == state::PlayerData[player::kFaction] && wanted) || !AtWarWithPlayer(faction)) {
-    state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
+    state::EnemyAbilitySlots[12] = state::Stored(state::kTractorBeam);
   }
 
   if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight

@@ -91,7 +91,7 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 void FightPolice(std::int32_t policeClass, bool tractorBeam, Ui& ui) {
   const std::int32_t police = state::EnemyShip[ship::kFaction];
   ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
-  if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
+  if (tractorBeam) state::EnemyAbilitySlots[12] = state::Stored(state::kTractorBeam);
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(police, 0, state::kLastFaction);
   ui.ShowEncounter(

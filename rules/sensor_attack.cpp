@@ -153,7 +153,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   // No help comes to a player who attacks the own side, nor to a trader with a secret aboard.
   if (faction == PlayerData[player::kFaction]) PlayerShip[ship::kReinforcements] = -1;
   // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
-  state::EnemyAbilitySlots[12] = state::kAbilityFlee;
+  state::EnemyAbilitySlots[12] = state::Stored(state::kFlee);
   if (target[special_ship::kKind] == kTraderShip &&
       target[special_ship::kSubKind] > kSubKindCommon)
     EnemyShip[ship::kReinforcements] = 0;

@@ -148,7 +148,7 @@ std::int32_t ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
     if (modifiers[slot][modifier::kActive] == 1 &&
-        modifiers[slot][modifier::kAbility] == kAbilityShipSpecial)
+        Ability{modifiers[slot][modifier::kAbility]} == kShipSpecial)
       return GetShipClassStat(ShipOf(side)[ship::kClass], kAttrSpecial);
   }
   return 0;

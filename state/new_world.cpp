@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/factions.h"
@@ -19,23 +20,23 @@ namespace state {
 namespace {
 
 // Every profession starts with these three combat abilities.
-constexpr std::array<std::int32_t, 3> kCommonAbilities{1, 2, 3};
+constexpr std::array<Ability, 3> kCommonAbilities{kFireGuns, kFireMissiles, kEcm};
 
 struct ProfessionStart {
-  std::array<std::int32_t, 3> abilities;  // combat ability ids
-  Skill skill;                            // non-combat skill
+  std::array<Ability, 3> abilities;  // combat abilities
+  Skill skill;                       // non-combat skill
 };
 
 // clang-format off
 // By profession 1..6.
 constexpr std::array<ProfessionStart, 6> kProfessionStarts{{
-  //  abilities     skill
-  {{10, 11, 22},    kSkillTrader},      // Trader
-  {{10, 22,  7},    kSkillTrader},      // Combat Trader
-  {{10,  4,  7},    kSkillTracking},    // Mercenary
-  {{10, 12,  7},    kSkillTracking},    // Bounty-hunter
-  {{10, 11, 22},    kSkillSyndicate},   // Smuggler
-  {{11, 12,  7},    kSkillSyndicate},   // Pirates
+  //  abilities                           skill
+  {{kTaunt, kFlee, kFocusedShield},       kSkillTrader},     // Trader
+  {{kTaunt, kFocusedShield, kDiscipline}, kSkillTrader},     // Combat Trader
+  {{kTaunt, kFocusBeam, kDiscipline},     kSkillTracking},   // Mercenary
+  {{kTaunt, kTractorBeam, kDiscipline},   kSkillTracking},   // Bounty-hunter
+  {{kTaunt, kFlee, kFocusedShield},       kSkillSyndicate},  // Smuggler
+  {{kFlee, kTractorBeam, kDiscipline},    kSkillSyndicate},  // Pirates
 }};
 
 struct FactionRow {
@@ -84,10 +85,10 @@ void SetPlayerStartValues() {
 }
 
 void GrantProfessionAbilities(std::int32_t profession) {
-  for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
+  for (const Ability ability : kCommonAbilities) AbilityOwned[Stored(ability)] = 1;
   if (!IsProfession(profession)) return;
   const ProfessionStart& start = kProfessionStarts[profession - 1];
-  for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
+  for (const Ability ability : start.abilities) AbilityOwned[Stored(ability)] = 1;
   SkillOwned[Stored(start.skill)] = 1;
 }
 

@@ -66,18 +66,18 @@ TEST_F(DamageTest, HitChanceModifiers) {
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
   EXPECT_EQ(base, state::GetGunAccuracy(1, kGunLaser, Side::Player));
 
-  combat::AddEnemyModifier(10);  // the enemy's taunt
+  combat::AddEnemyModifier(state::kTaunt);  // the enemy's taunt
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 10);
   state::EnemyModifiers = {};
-  combat::AddEnemyModifier(26);
-  combat::AddPlayerModifier(26, ui);
+  combat::AddEnemyModifier(state::kEvading);
+  combat::AddPlayerModifier(state::kEvading, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 60) << "both evasions count";
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(6, ui);
-  combat::AddPlayerModifier(7, ui);
+  combat::AddPlayerModifier(state::kTargetLock, ui);
+  combat::AddPlayerModifier(state::kDiscipline, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 40);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(7), 0) << "discipline is used up by the attack";
+  EXPECT_EQ(combat::FindPlayerModifierSlot(state::kDiscipline), 0) << "discipline is used up by the attack";
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerModifiers = {};
   state::PlayerShip[ship::kTargeting] = state::Stored(kComputerTakedownMk2);
@@ -85,7 +85,7 @@ TEST_F(DamageTest, HitChanceModifiers) {
   state::PlayerShip[ship::kTargeting] = state::Stored(kComputerQuicklockMk1);
   // The evasion computer of the player's own ship costs its aim and the enemy's.
   Ships(1, 1);
-  combat::AddPlayerModifier(36, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 25);
 }
 
@@ -123,15 +123,15 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
     Ships(1, 9);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
-    if (c.ownManouvers) combat::AddPlayerModifier(8, ui);
-    if (c.enemyManouvers) combat::AddEnemyModifier(8);
+    if (c.ownManouvers) combat::AddPlayerModifier(state::kManouvers, ui);
+    if (c.enemyManouvers) combat::AddEnemyModifier(state::kManouvers);
     ui.transcript.clear();
     const std::uint32_t seed = SeedWhere([] {
       state::Random(2);  // the firing cue
       return state::Random(100) + 1 == 1;
     });
     state::Randomize(seed);
-    combat::ResolvePlayerCombatAction(1, ui);
+    combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
     EXPECT_EQ(ui.Lines("player: "),
               (std::vector<std::string>{"player: Firing guns !! / You fire your guns and cause " +
                                         std::to_string(c.damage) + " pts. of damage."}));
@@ -145,13 +145,13 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
 }
 
 TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
-  combat::AddEnemyModifier(24);
-  combat::AddEnemyModifier(22);
+  combat::AddEnemyModifier(state::kReflectionShield);
+  combat::AddEnemyModifier(state::kFocusedShield);
   const std::int32_t before = state::PlayerShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 55);
   EXPECT_EQ(state::PlayerShip[ship::kShields], before - 10);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(24), 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(22), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kReflectionShield), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kFocusedShield), 0);
   EXPECT_EQ(ui.Lines("enemy: "),
             (std::vector<std::string>{
                 "enemy: Reflection shield !! / The enemy shields reflect some of the damage back "
@@ -160,8 +160,8 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
                 "damage of your fire."}));
 
   // The player's shields: II versions divide by 8 and 3.
-  combat::AddPlayerModifier(25, ui);
-  combat::AddPlayerModifier(23, ui);
+  combat::AddPlayerModifier(state::kReflectionShield2, ui);
+  combat::AddPlayerModifier(state::kFocusedShield2, ui);
   const std::int32_t enemyBefore = state::EnemyShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Player, 80, ui), 23);
   EXPECT_EQ(state::EnemyShip[ship::kShields], enemyBefore - 10);
@@ -169,7 +169,7 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
 
 TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   Ships(13, 1);  // the Neptun's special is the anti-phase emitter
-  combat::AddPlayerModifier(36, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
   state::EnemyShip[ship::kActionPoints] = 5;
   state::EnemyShip[ship::kGun] = state::Stored(kGunLaser);
   const std::uint32_t seed = SeedWhere([] {
@@ -177,12 +177,12 @@ TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
     return state::Random(100) + 1 == 1;
   });
   state::Randomize(seed);
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   ASSERT_EQ(ui.Lines("enemy: ").size(), 1u);
   EXPECT_NE(ui.Lines("enemy: ")[0].find("Enemy fires his guns and causes "), std::string::npos);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 
-  combat::AddEnemyModifier(24);
+  combat::AddEnemyModifier(state::kReflectionShield);
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 110);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 }
@@ -192,8 +192,8 @@ TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
   state::EnemyShip[ship::kGun] = state::Stored(kGunQuantum);
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
-    combat::AddEnemyModifier(8);
-    combat::AddPlayerModifier(8, ui);
+    combat::AddEnemyModifier(state::kManouvers);
+    combat::AddPlayerModifier(state::kManouvers, ui);
     EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(state::GetGunDamage(16, kGunQuantum, Side::Enemy)), 50);
   }
 }
@@ -201,7 +201,7 @@ TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
 TEST_F(DamageTest, PaymentAndRefusals) {
   // Too few points: the popup, nothing spent; the enemy fails silently and does not wait.
   state::PlayerShip[ship::kActionPoints] = 1;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!"),
             std::vector<std::string>{
@@ -209,18 +209,18 @@ TEST_F(DamageTest, PaymentAndRefusals) {
                 "(AP). For this action you do not have enough AP left. Your AP is displayed as a "
                 "row of lights at the left top of the screen below your shields."});
   state::EnemyShip[ship::kActionPoints] = 1;
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.enemyTimerStarts, 0);
   EXPECT_TRUE(ui.Lines("enemy: ").empty());
 
   // An enemy payment sets the waiting flag and starts its timer; a message alone never does.
   state::EnemyShip[ship::kActionPoints] = 5;
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   EXPECT_EQ(ui.enemyTimerStarts, 1);
   state::EnemyShip[ship::kAwaitingMessage] = 0;
-  combat::AddPlayerModifier(24, ui);
+  combat::AddPlayerModifier(state::kReflectionShield, ui);
   combat::ApplyDefenderShields(Side::Player, 40, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 
@@ -228,7 +228,7 @@ TEST_F(DamageTest, PaymentAndRefusals) {
   state::AutoEndTurn = 1;
   state::PlayerShip[ship::kActionPoints] = 0;
   state::EnemyAbilitySlots[1] = 1;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << "the enemy has started its turn";
 }
@@ -237,8 +237,8 @@ TEST_F(DamageTest, IdsWithoutACaseDoNothing) {
   for (std::int32_t id : {0, 30, 37, 99, -4}) {
     const state::TShipRow player = state::PlayerShip;
     const state::TShipRow enemy = state::EnemyShip;
-    combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveCombatAction(Side::Enemy, id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
     EXPECT_EQ(state::PlayerShip, player) << id;
     EXPECT_EQ(state::EnemyShip, enemy) << id;
   }

@@ -35,9 +35,9 @@ class DisruptionTest : public CombatTest {
 
   void Act(Side side, std::int32_t id) {
     if (side == Side::Player)
-      combat::ResolvePlayerCombatAction(id, ui);
+      combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
     else
-      combat::ResolveCombatAction(Side::Enemy, id, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
   }
 
   static state::TShipRow& Ship(Side side) {
@@ -46,7 +46,7 @@ class DisruptionTest : public CombatTest {
   static ModifierList& List(Side side) {
     return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
   }
-  static void Put(Side side, int slot, std::int32_t id) {
+  static void Put(Side side, int slot, state::Ability id) {
     List(side)[slot] = test_rows::ActiveModifier(id, 5);
   }
   static int Standing(Side side) {
@@ -102,8 +102,8 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
       state::Randomize(seed);
       ui.transcript.clear();
       Act(c.side, c.id);
-      ASSERT_EQ(combat::ModifierActive(c.side, c.id), hit) << c.id << " roll " << roll;
-      EXPECT_FALSE(combat::ModifierActive(defender, c.id));
+      ASSERT_EQ(combat::ModifierActive(c.side, state::Ability{c.id}), hit) << c.id << " roll " << roll;
+      EXPECT_FALSE(combat::ModifierActive(defender, state::Ability{c.id}));
       EXPECT_EQ(Ship(c.side)[ship::kActionPoints], c.side == Side::Player ? 0 : 3)
           << "5 points for the player, 2 for the enemy";
       std::vector<std::string> expected;
@@ -121,7 +121,7 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
       }
       EXPECT_EQ(ui.transcript, expected);
       if (hit) {
-        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, c.id)][modifier::kTurnsLeft], 2);
+        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, state::Ability{c.id})][modifier::kTurnsLeft], 2);
       }
       hits += hit;
       misses += !hit;
@@ -142,8 +142,8 @@ TEST_F(DisruptionTest, EmpRefusals) {
   for (std::int32_t id : {16, 33}) {
     // Already standing: the player is told, the enemy passes; nothing is paid or drawn.
     Fresh();
-    combat::AddPlayerModifier(id, ui);
-    combat::AddEnemyModifier(id);
+    combat::AddPlayerModifier(state::Ability{id}, ui);
+    combat::AddEnemyModifier(state::Ability{id});
     const std::uint32_t seed = state::RandSeed;
     Act(Side::Player, id);
     Act(Side::Enemy, id);
@@ -432,7 +432,7 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
     Act(Side::Enemy, c.id);
     for (Side side : {Side::Player, Side::Enemy}) {
       EXPECT_EQ(Ship(side)[ship::kActionPoints], 5 - c.cost) << c.id;
-      const int slot = combat::FindModifierSlot(side, c.id);
+      const int slot = combat::FindModifierSlot(side, state::Ability{c.id});
       ASSERT_EQ(slot, 1) << c.id;
       EXPECT_EQ(List(side)[slot][modifier::kTurnsLeft], c.turns) << c.id;
     }
@@ -464,7 +464,7 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
   Act(Side::Player, 20);
   ui.answers = {true};
   Act(Side::Player, 20);
-  EXPECT_FALSE(combat::ModifierActive(Side::Player, 20));
+  EXPECT_FALSE(combat::ModifierActive(Side::Player, state::kMark));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
   EXPECT_EQ(ui.Lines("question: Turn off? / Do you wish to turn off this ability? -> yes").size(), 1u);
   EXPECT_EQ(ui.Lines("popup: N/A / This ability is already active").size(), 1u);

@@ -182,7 +182,7 @@ TEST_F(EndTest, AbilityButtons) {
   EXPECT_TRUE(ui.transcript.empty());
   // Stunned by the enemy's EMP: refused.
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::AddEnemyModifier(33);
+  combat::AddEnemyModifier(state::kEmp2);
   combat::UseAbilitySlot(1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: EMP!").size(), 1u);

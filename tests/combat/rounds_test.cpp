@@ -56,7 +56,7 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
     state::AbilityOwned[12] = c.tractorOwned;
     state::EnemyAbilitySlots[1] = 1;
     state::EnemyAbilitySlots[2] = 3;
-    if (c.stunned) combat::AddPlayerModifier(16, ui);
+    if (c.stunned) combat::AddPlayerModifier(state::kEmp, ui);
     state::PlayerMissileVolley[missile_volley::kInFlight] = c.volley;
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::PlayerShip[ship::kActionPoints] = -100;
@@ -106,8 +106,8 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 1);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 0);
-  EXPECT_GT(combat::FindPlayerModifierSlot(30), 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(30), 0);
+  EXPECT_GT(combat::FindPlayerModifierSlot(state::kReinforcements), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kReinforcements), 0);
   EXPECT_EQ(ui.Lines("player: Reinforcements !! / A squadron of friendly fighters").size(), 1u);
   const std::int32_t shields = state::EnemyShip[ship::kShields];
   combat::StartNewCombatRound(ui);
@@ -118,17 +118,17 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   Ships(1, 1);
   state::PlayerModifiers = {};
   state::EnemyShip[ship::kReinforcements] = 4;
-  combat::AddEnemyModifier(31);
+  combat::AddEnemyModifier(state::kSosBuoy);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 2);
-  combat::AddPlayerModifier(32, ui);
+  combat::AddPlayerModifier(state::kRadioJammer, ui);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1);
 
   // No free slot: the squadron comes a round later.
   Ships(1, 1);
   state::EnemyModifiers = {};
-  for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(30);
+  for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(state::kReinforcements);
   for (int s = 1; s <= 8; ++s)
     state::EnemyModifiers[s][modifier::kAbility] = 14;  // lasting, harmless entries
   state::EnemyModifiers[1][modifier::kTurnsLeft] = 1;
@@ -161,7 +161,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
     state::PlayerModifiers = {};
     state::PlayerShip[ship::kShields] = c.shields;
     state::PlayerShip[ship::kLongActionPointBar] = 0;
-    if (c.active) combat::AddPlayerModifier(36, ui);
+    if (c.active) combat::AddPlayerModifier(state::kShipSpecial, ui);
     combat::StartNewCombatRound(ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], c.ap);
     EXPECT_EQ(state::PlayerShip[ship::kShields], c.shieldsAfter);

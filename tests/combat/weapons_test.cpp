@@ -37,7 +37,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
       state::Randomize(seed);
       combat::ApplyGunSpecial(0, ui);
       EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], c.volleysBefore + 1);
-      EXPECT_EQ(combat::FindPlayerModifierSlot(37) > 0, expected)
+      EXPECT_EQ(combat::FindPlayerModifierSlot(state::kOverheated) > 0, expected)
           << "gun " << c.gun << " volley " << c.volleysBefore + 1 << " seed " << seed;
       overheats += expected;
     }
@@ -57,12 +57,12 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
 }
 
 TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
-  combat::AddPlayerModifier(37, ui);
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::AddPlayerModifier(state::kOverheated, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
-  EXPECT_EQ(ui.Lines("popup: N/A / " + state::GetAbilityDescription(37)).size(), 1u);
+  EXPECT_EQ(ui.Lines("popup: N/A / " + state::GetAbilityDescription(state::kOverheated)).size(), 1u);
   state::AbilityOwned[4] = 1;
-  combat::ResolvePlayerCombatAction(4, ui);
+  combat::ResolvePlayerCombatAction(state::kFocusBeam, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
             5 - (state::GetGunApCost(1, kGunLaser, Side::Player) + 2));
   EXPECT_EQ(ui.Lines("player: Focused fire !!").size(), 1u);
@@ -70,8 +70,8 @@ TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
   // The ShieldPlus device keeps the guns silent.
   Ships(5, 1);
   state::PlayerModifiers = {};
-  combat::AddPlayerModifier(36, ui);
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: N/A / As long as you have the ShieldPlus device").size(), 1u);
 }
@@ -81,14 +81,14 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::TutorialActive = 1;
   state::TutorialStep = 17;
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_FALSE(screens.Operations("EndTutorialStep 17").empty());
   EXPECT_FALSE(screens.Operations("BeginTutorialStep 18").empty());
   // Outside the tutorial a volley costs only its price.
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - state::GetGunApCost(1, kGunLaser, Side::Player));
 }
 
@@ -113,7 +113,7 @@ TEST_F(WeaponsTest, GunSpecials) {
           break;
         case 4:  // Quantum: stuns the player
           EXPECT_EQ(d, 30);
-          EXPECT_EQ(combat::FindEnemyModifierSlot(16) > 0, r < 5);
+          EXPECT_EQ(combat::FindEnemyModifierSlot(state::kEmp) > 0, r < 5);
           break;
         case 5:  // SuperFusion
           EXPECT_EQ(d, r < 15 ? 60 : 30);
@@ -123,7 +123,7 @@ TEST_F(WeaponsTest, GunSpecials) {
           EXPECT_EQ(state::PlayerShip[ship::kShields], 96);
           break;
         case 7:  // Disruptor: stuns the enemy
-          EXPECT_EQ(combat::FindPlayerModifierSlot(16) > 0, r < 5);
+          EXPECT_EQ(combat::FindPlayerModifierSlot(state::kEmp) > 0, r < 5);
           break;
         case 8:  // Gatling: shoots the enemy missile down
           EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], r < 10 ? 0 : 1);
@@ -149,7 +149,7 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     Ships(6, 6);
     state::PlayerShip[ship::kMissileLauncher] = c.launcher;
     state::PlayerMissileVolley = {};
-    combat::ResolvePlayerCombatAction(2, ui);
+    combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 3);
     EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
@@ -159,15 +159,15 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
   // A volley in flight: nothing at all. Reloading and torpedoes against fighters: refused.
   ui.transcript.clear();
   const std::int32_t ap = state::PlayerShip[ship::kActionPoints];
-  combat::ResolvePlayerCombatAction(2, ui);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], ap);
   EXPECT_TRUE(ui.Lines("popup").empty());
   state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
-  combat::ResolvePlayerCombatAction(2, ui);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(6, 1);
   state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
-  combat::ResolvePlayerCombatAction(2, ui);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
 }
@@ -180,7 +180,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
     Ships(6, 6);
     state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
-    combat::ResolveCombatAction(Side::Enemy, 2, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::kFireMissiles, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 4);
     EXPECT_EQ(state::EnemyShip[ship::kMissileReload], c.reload);
@@ -189,7 +189,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
   // Reloading: silently nothing.
   state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   state::EnemyShip[ship::kAwaitingMessage] = 0;
-  combat::ResolveCombatAction(Side::Enemy, 2, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireMissiles, ui);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
@@ -209,7 +209,7 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
                                       std::to_string(d) + " pts. of damage caused."}));
   EXPECT_LE(state::EnemyShip[ship::kShields], 250 - d / 2);
-  EXPECT_GT(combat::FindPlayerModifierSlot(16), 0) << "the Zeus EMP stuns the enemy";
+  EXPECT_GT(combat::FindPlayerModifierSlot(state::kEmp), 0) << "the Zeus EMP stuns the enemy";
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 1);
   combat::StartNewCombatRound(ui);
@@ -224,10 +224,10 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 1);
-  combat::AddEnemyModifier(12);
+  combat::AddEnemyModifier(state::kTractorBeam);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(12), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kTractorBeam), 0);
   EXPECT_EQ(ui.Lines("enemy: Tractor beam off !!").size(), 1u);
 }
 
@@ -257,8 +257,8 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     state::EnemyMissileVolley = {};
     ui.transcript.clear();
     const Side holder = c.playerShoots ? Side::Enemy : Side::Player;
-    if (c.beam) combat::AddModifier(holder, 12, ui);
-    if (c.mark) combat::AddModifier(holder, 20, ui);
+    if (c.beam) combat::AddModifier(holder, state::kTractorBeam, ui);
+    if (c.mark) combat::AddModifier(holder, state::kMark, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
     (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = state::Stored(kMissileMineMk2);
     volley[missile_volley::kInFlight] = 1;
@@ -268,13 +268,13 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     EXPECT_EQ(volley[missile_volley::kTurnsToImpact], c.roundsLeft);
     EXPECT_EQ(Messages(), c.messages);
     const bool released = c.playerShoots && (c.beam || c.mark);
-    EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
+    EXPECT_EQ(combat::ModifierActive(holder, c.beam ? state::kTractorBeam : state::kMark), (c.beam || c.mark) && !released);
   }
 }
 
 TEST_F(WeaponsTest, PlayerEcm) {
   // No missile to intercept: the popup, nothing spent.
-  combat::ResolvePlayerCombatAction(3, ui);
+  combat::ResolvePlayerCombatAction(state::kEcm, ui);
   EXPECT_EQ(ui.Lines("popup: No enemy missile!").size(), 1u);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
@@ -284,7 +284,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
     state::PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk2);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
-    combat::ResolvePlayerCombatAction(3, ui);
+    combat::ResolvePlayerCombatAction(state::kEcm, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], roll == 89 ? 0 : 1) << roll;
   }
 
@@ -297,7 +297,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
     state::EnemyShip[ship::kMissileLauncher] = state::Stored(kMissileDestroyer);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(seed);
-    combat::ResolvePlayerCombatAction(3, ui);
+    combat::ResolvePlayerCombatAction(state::kEcm, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0) << seed;
   }
   EXPECT_FALSE(screens.Operations("BeginTutorialStep 17").empty());
@@ -305,7 +305,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
 
 TEST_F(WeaponsTest, EnemyEcm) {
   // Nothing to intercept: no payment, no waiting.
-  combat::ResolveCombatAction(Side::Enemy, 3, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEcm, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
@@ -313,7 +313,7 @@ TEST_F(WeaponsTest, EnemyEcm) {
     Ships(1, 1);
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
-    combat::ResolveCombatAction(Side::Enemy, 3, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::kEcm, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(kEcmDefenderMk1).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);

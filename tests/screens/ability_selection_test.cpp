@@ -151,8 +151,8 @@ TEST(AbilitySelectionView, PicturesHintsAndTitlesFollowTheTree) {
   EXPECT_EQ(combat.title, "Select combat ability:");
   EXPECT_EQ(combat.tabCaptions, (std::array<std::string, 3>{"Defense", "Attack", "Ambush"}));
   // Owned: on, and no over picture; learnable: off, over under the mouse; locked: off both ways.
-  const std::string shield = state::GetAbilityImage(22), flee = state::GetAbilityImage(11);
-  const std::string buoy = state::GetAbilityImage(31), calm = state::GetAbilityImage(29);
+  const std::string shield = state::GetAbilityImage(state::kFocusedShield), flee = state::GetAbilityImage(state::kFlee);
+  const std::string buoy = state::GetAbilityImage(state::kSosBuoy), calm = state::GetAbilityImage(state::kCalmness);
   EXPECT_EQ(combat.slots[0].picture, shield + "_on.jpg");
   EXPECT_EQ(combat.slots[0].hoverPicture, shield + "_on.jpg");
   EXPECT_EQ(combat.slots[1].picture, flee + "_off.jpg");
@@ -261,7 +261,7 @@ TEST_F(AbilitySelectionTest, TheQuestionTellsWhatTheAbilityDoes) {
       },
   });
   screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat);
-  EXPECT_EQ(text, state::GetAbilityDescription(22) + " Do you wish to learn this ability?");
+  EXPECT_EQ(text, state::GetAbilityDescription(state::kFocusedShield) + " Do you wish to learn this ability?");
   EXPECT_EQ(heard, (std::vector<std::string>{"button.wav", "maxi.wav"}));
   EXPECT_EQ(state::AbilityOwned[22], 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 1);
@@ -326,7 +326,7 @@ TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
 }
 
 TEST_F(AbilitySelectionTest, ARightClickOnlyDescribesWithTheCostOfACombatAbility) {
-  const std::string cost = std::to_string(state::GetAbilityApCost(11));
+  const std::string cost = std::to_string(state::GetAbilityApCost(state::kFlee));
   RunScript(R"(
 rightclick AbilitySelection.Slot2
 expect TextPopup.Topic.Caption "Flee"

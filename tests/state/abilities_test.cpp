@@ -67,8 +67,8 @@ TEST(AbilityCatalogue, NamesAndPicturesOfEveryAbility) {
       {37, "Overheated", "Skill_shipspecial"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetAbilityName(c.id), c.name) << "ability " << c.id;
-    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityName(state::Ability{c.id}), c.name) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{c.id}), c.picture) << "ability " << c.id;
   }
 }
 
@@ -117,33 +117,33 @@ TEST(AbilityCatalogue, DescriptionsAndEffectTextsAsWritten) {
        "Your guns have overheated and cannot be used until they have cooled down."},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetAbilityDescription(c.id), c.description) << "ability " << c.id;
-    EXPECT_EQ(GetAbilityEffectText(c.id), c.effect) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityDescription(state::Ability{c.id}), c.description) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{c.id}), c.effect) << "ability " << c.id;
   }
 }
 
 TEST(AbilityCatalogue, EveryAbilityHasItsTexts) {
   for (std::int32_t id = 1; id <= kLastAbility; ++id) {
-    EXPECT_FALSE(GetAbilityName(id).empty()) << "ability " << id;
-    EXPECT_FALSE(GetAbilityImage(id).empty()) << "ability " << id;
-    EXPECT_FALSE(GetAbilityDescription(id).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityName(state::Ability{id}).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityImage(state::Ability{id}).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityDescription(state::Ability{id}).empty()) << "ability " << id;
     // Only "Reinforcements" has no effect line.
-    EXPECT_EQ(GetAbilityEffectText(id, "kept") == "kept", id == 30) << "ability " << id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{id}, "kept") == "kept", id == 30) << "ability " << id;
   }
 }
 
 TEST(AbilityCatalogue, UnknownIdsLeaveTheCallersTextOrAnswerSafely) {
   for (std::int32_t id : {0, 38, -1, 1000}) {
-    EXPECT_EQ(GetAbilityName(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityName(id), "") << id;
-    EXPECT_EQ(GetAbilityImage(id), "") << id;
-    EXPECT_EQ(GetAbilityDescription(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityEffectText(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityApCost(id), 3) << id;
-    EXPECT_EQ(GetModifierDuration(id), 2) << id;
+    EXPECT_EQ(GetAbilityName(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityName(state::Ability{id}), "") << id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{id}), "") << id;
+    EXPECT_EQ(GetAbilityDescription(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityApCost(state::Ability{id}), 3) << id;
+    EXPECT_EQ(GetModifierDuration(state::Ability{id}), 2) << id;
   }
-  EXPECT_EQ(GetAbilityEffectText(30, "kept"), "kept");
-  EXPECT_EQ(GetAbilityEffectText(30), "");
+  EXPECT_EQ(GetAbilityEffectText(state::kReinforcements, "kept"), "kept");
+  EXPECT_EQ(GetAbilityEffectText(state::kReinforcements), "");
 }
 
 TEST(AbilityCatalogue, ModifierDurations) {
@@ -160,8 +160,8 @@ TEST(AbilityCatalogue, ModifierDurations) {
     }
   };
   for (std::int32_t id = -1; id <= kLastAbility + 1; ++id) {
-    EXPECT_EQ(GetModifierDuration(id), expected(id)) << "ability " << id;
-    EXPECT_GE(GetModifierDuration(id), 0);
+    EXPECT_EQ(GetModifierDuration(state::Ability{id}), expected(id)) << "ability " << id;
+    EXPECT_GE(GetModifierDuration(state::Ability{id}), 0);
   }
 }
 
@@ -184,7 +184,7 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
     PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileXAsm);
     PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk1);
     for (const Group& g : groups) {
-      for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
+      for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(state::Ability{id}), g.cost) << "ability " << id;
     }
   }
 }
@@ -204,11 +204,11 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     EnemyShip[ship::kGun] = state::Stored(kGunSuperFusion);
     const std::int32_t gun = GetGunApCost(f.shipClass, GunId{f.gun}, Side::Player);
     EXPECT_GT(gun, 0) << "class " << f.shipClass;
-    EXPECT_EQ(GetAbilityApCost(1), gun);
-    EXPECT_EQ(GetAbilityApCost(5), gun);
-    for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
-    EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, MissileId{f.missile}, Side::Player));
-    EXPECT_EQ(GetAbilityApCost(3), EcmItem(EcmId{f.ecm}).apCost);
+    EXPECT_EQ(GetAbilityApCost(state::kFireGuns), gun);
+    EXPECT_EQ(GetAbilityApCost(state::kOverloadGun), gun);
+    for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(state::Ability{variant}), gun + 2);
+    EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), GetMissileApCost(f.shipClass, MissileId{f.missile}, Side::Player));
+    EXPECT_EQ(GetAbilityApCost(state::kEcm), EcmItem(EcmId{f.ecm}).apCost);
   }
 }
 
@@ -216,11 +216,11 @@ TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
   PlayerShip[ship::kClass] = 1;
   PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk3);
   PlayerData[player::kRank] = 6;
-  const std::int32_t captain = GetAbilityApCost(2);
+  const std::int32_t captain = GetAbilityApCost(state::kFireMissiles);
   PlayerData[player::kRank] = 7;
   // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
-  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(1, kMissileArrowMk3, Side::Player));
-  EXPECT_EQ(GetAbilityApCost(2), captain - 1);
+  EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), GetMissileApCost(1, kMissileArrowMk3, Side::Player));
+  EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), captain - 1);
 }
 
 TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
@@ -236,7 +236,7 @@ TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
   };
   for (const Case& c : cases) {
     PlayerData[player::kRank] = c.rank;
-    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "rank " << c.rank << " ability " << c.id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{c.id}), c.picture) << "rank " << c.rank << " ability " << c.id;
   }
 }
 
@@ -314,7 +314,7 @@ TEST(SkillCatalogue, IdsBeyondTheSkillsAnswerAsTheGameDoes) {
   }
   EXPECT_EQ(GetSkillName(kSkillShipSpecial), "Ship\u00B4s special ability");
   EXPECT_EQ(GetSkillImage(kSkillShipSpecial), "Skill_shipspecial");
-  EXPECT_EQ(GetSkillDescription(kSkillShipSpecial), GetAbilityDescription(kAbilityShipSpecial));
+  EXPECT_EQ(GetSkillDescription(kSkillShipSpecial), GetAbilityDescription(kShipSpecial));
   for (std::int32_t id : {0, 37, -1, 1000}) {
     EXPECT_EQ(GetSkillName(Skill{id}, "kept"), "kept") << id;
     EXPECT_EQ(GetSkillImage(Skill{id}, "kept"), "kept") << id;
@@ -325,7 +325,7 @@ TEST(SkillCatalogue, IdsBeyondTheSkillsAnswerAsTheGameDoes) {
 
 TEST(SkillCatalogue, ApostropheIsTheAcuteAccentInUtf8) {
   // The game writes "´" (U+00B4) where English has an apostrophe; in memory it is UTF-8.
-  EXPECT_EQ(GetAbilityName(kAbilityShipSpecial), "Ship\xC2\xB4s special ability");
+  EXPECT_EQ(GetAbilityName(kShipSpecial), "Ship\xC2\xB4s special ability");
   EXPECT_EQ(GetSkillDescription(kSkillTycoon).find('\''), std::string::npos);
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "state/abilities.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/mission_types.h"
@@ -130,10 +131,10 @@ class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
 };
 
 // PlayerModifiers and EnemyModifiers rows: an active effect of `ability` for `turnsLeft` turns.
-inline state::TModifierRow ActiveModifier(std::int32_t ability, std::int32_t turnsLeft) {
+inline state::TModifierRow ActiveModifier(state::Ability ability, std::int32_t turnsLeft) {
   state::TModifierRow row{};
   row[modifier::kActive] = 1;
-  row[modifier::kAbility] = ability;
+  row[modifier::kAbility] = state::Stored(ability);
   row[modifier::kTurnsLeft] = turnsLeft;
   return row;
 }
