@@ -39,9 +39,10 @@ int ChooseAction() {
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(MissileId{p[ship::kMissileLauncher]} == kMissileZeusMk1 && state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
-      ap >=
-          state::GetMissileApCost(p[ship::kClass], MissileId{p[ship::kMissileLauncher]}, state::Side::Player))
+      !(MissileId{p[ship::kMissileLauncher]} == kMissileZeusMk1 &&
+        state::GetShipClassSize(e[ship::kClass]) == state::kSizeFighter) &&
+      ap >= state::GetMissileApCost(p[ship::kClass], MissileId{p[ship::kMissileLauncher]},
+                                    state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);
       k && !ModifierActive(state::Side::Player, kOverheated) &&

@@ -112,9 +112,9 @@ void TakeEnemyDecisions(CombatUi& ui) {
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, !IsMineLauncher(MissileId{p[ship::kMissileLauncher]}),
-           ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, MissileId{p[ship::kMissileLauncher]} != kMissileMineMk2, ui);
+      Step(20, kTractorBeam, true, !IsMineLauncher(MissileId{p[ship::kMissileLauncher]}), ui);
+    if (PlayerOwns(kCloak))
+      Step(21, kMark, true, MissileId{p[ship::kMissileLauncher]} != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

@@ -18,7 +18,8 @@ int FindFree(const ModifierList& list) {
 
 int Find(const ModifierList& list, state::Ability ability) {
   for (int s = 1; s <= kModifierSlots; ++s)
-    if (list[s][modifier::kActive] == 1 && state::Ability{list[s][modifier::kAbility]} == ability) return s;
+    if (list[s][modifier::kActive] == 1 && state::Ability{list[s][modifier::kAbility]} == ability)
+      return s;
   return 0;
 }
 
@@ -50,7 +51,9 @@ void AddEnemyModifier(state::Ability ability) { Activate(state::EnemyModifiers, 
 
 int FindModifierSlot(Side side, state::Ability ability) { return Find(ListOf(side), ability); }
 
-bool ModifierActive(Side side, state::Ability ability) { return FindModifierSlot(side, ability) > 0; }
+bool ModifierActive(Side side, state::Ability ability) {
+  return FindModifierSlot(side, ability) > 0;
+}
 
 void AddModifier(Side side, state::Ability ability, CombatUi& ui) {
   if (side == Side::Player)
@@ -79,8 +82,7 @@ void CountDownModifiers(Side side, CombatUi& ui) {
       // switched off while the enemy's EMP or EMP II is in force, so the end of either switches
       // them back on.
       const state::Ability ability{list[s][modifier::kAbility]};
-      if (player || ability == kEmp || ability == kEmp2)
-        ui.Refresh(Display::AbilityButtons);
+      if (player || ability == kEmp || ability == kEmp2) ui.Refresh(Display::AbilityButtons);
     } else if (player && state::Ability{list[s][modifier::kAbility]} == kDoubleSpeed) {
       state::PlayerShip[ship::kActionPoints] += 2;
       state::PlayerShip[ship::kLongActionPointBar] = 1;

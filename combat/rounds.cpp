@@ -114,8 +114,8 @@ void MissileVolley(Side shooter, CombatUi& ui) {
   ui.Refresh(Display::Missiles);
   if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
-  std::int64_t d = 2 * static_cast<std::int64_t>(
-                           state::GetMissileDamage(s[ship::kClass], MissileId{s[ship::kMissileLauncher]}));
+  std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(
+                           s[ship::kClass], MissileId{s[ship::kMissileLauncher]}));
   const std::int32_t special = state::ActiveShipSpecial(Side::Player);
   if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
   if (player && special == state::kSpecialGunVolley) d -= d / 3;
@@ -300,7 +300,8 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   const bool known = id >= 0 && id <= 100;
   if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(state::Ability{id}, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
-  if (state::Ability{state::PlayerAbilitySlots[slot]} == kFlee && state::AbilityOwned[state::Stored(kFlee)] != 1 &&
+  if (state::Ability{state::PlayerAbilitySlots[slot]} == kFlee &&
+      state::AbilityOwned[state::Stored(kFlee)] != 1 &&
       EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }

@@ -37,8 +37,8 @@ const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
       {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline}, -1}}},
     // tier 2
     {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield,
-         kSosBuoy},
-        8},
+        kSosBuoy},
+       8},
       {{kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam},
        -1},
       {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline, kEmp, kExploit,
@@ -46,8 +46,8 @@ const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
        -1}}},
     // tiers 3 and 4
     {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield2,
-         kEvading, kSosBuoy, kRecharge},
-        8},
+        kEvading, kSosBuoy, kRecharge},
+       8},
       {{kFireGuns, kFireMissiles, kEcm, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam,
         kOverloadGun, kMark, kDoubleSpeed},
        -1},
@@ -71,9 +71,11 @@ void SetupPlayerReinforcements() {
   bool atWar = false;
   if (state::IsPower(f) && state::IsFaction(owner))
     atWar = state::FactionData[f][faction::kAtWarWith + owner] != 0;
-  const bool comes = (clean && owner == f) ||
-                     (clean && owner != f && !atWar && state::SkillOwned[state::Stored(kSkillCombatPatrol)] == 1) ||
-                     (clean && owner != f && state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] == 1);
+  const bool comes =
+      (clean && owner == f) ||
+      (clean && owner != f && !atWar &&
+       state::SkillOwned[state::Stored(kSkillCombatPatrol)] == 1) ||
+      (clean && owner != f && state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] == 1);
   if (comes) state::PlayerShip[ship::kReinforcements] = kReinforcementTurns;
 }
 
@@ -92,9 +94,8 @@ void FillPlayerSlots() {
   for (std::int32_t n = 1; n <= 100; ++n) {
     const state::Ability id{n};
     const bool owned = state::AbilityOwned[n] >= 1 && id != kShipSpecial;
-    const bool engineFlee =
-        id == kFlee && state::AbilityOwned[n] < 1 &&
-        EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape;
+    const bool engineFlee = id == kFlee && state::AbilityOwned[n] < 1 &&
+                            EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape;
     if (!owned && !engineFlee) continue;
     place(id);
     // The ship's special ability always takes the fourth button, once three are filled.
@@ -141,7 +142,8 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
     e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier == 2 && size == state::kSizeBattleship) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunDisruptor, 70, kGunGatling, kGunQuantum);
-    e[ship::kMissileLauncher] = state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
+    e[ship::kMissileLauncher] =
+        state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
   } else if (tier >= 3 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
     e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunTurboLaser : kGunParticle);
     e[ship::kMissileLauncher] = smallLauncher();
@@ -153,7 +155,8 @@ void SetupEnemyEquipment(std::int32_t tier, std::int32_t size) {
     e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier >= 3 && size == state::kSizeBattleship) {
     e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunGatling : kGunQuantum);
-    e[ship::kMissileLauncher] = state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
+    e[ship::kMissileLauncher] =
+        state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
   } else {
     fitted = false;
   }
@@ -169,7 +172,8 @@ void SetupEnemyAbilities(std::int32_t tier, std::int32_t enemyKind) {
   const int tierRow = tier >= 3 ? 2 : tier - 1;
   const EnemyAbilityRow& row = kEnemyAbilities[tierRow][enemyKind - 1];
   int slot = 1;
-  for (const state::Ability id : row.abilities) state::EnemyAbilitySlots[slot++] = state::Stored(id);
+  for (const state::Ability id : row.abilities)
+    state::EnemyAbilitySlots[slot++] = state::Stored(id);
   state::EnemyShip[ship::kReinforcements] = row.reinforcements;
 }
 
@@ -198,7 +202,8 @@ void ChoosePictures() {
   p.playerShield = pb + "_l_s.jpg";
   const std::string playerFirst =
       state::GetShipClassSize(playerClass) == state::kSizeBattleship ? "f5" : "f1";
-  p.playerFiring = pb + "_l_" + FiringSuffix(GunId{state::PlayerShip[ship::kGun]}, playerFirst) + ".jpg";
+  p.playerFiring =
+      pb + "_l_" + FiringSuffix(GunId{state::PlayerShip[ship::kGun]}, playerFirst) + ".jpg";
 
   const std::string eb = state::GetShipFactionImage(enemyClass, state::EnemyShip[ship::kFaction]);
   p.enemyNormal = eb + "_r_n.jpg";
@@ -208,7 +213,8 @@ void ChoosePictures() {
     p.enemyFiring = eb + "_r_f1.jpg";
   } else {
     const std::string enemyFirst = state::GetShipClassSize(enemyClass) == state::kSizeBattleship ? "f5" : "f1";
-    p.enemyFiring = eb + "_r_" + FiringSuffix(GunId{state::EnemyShip[ship::kGun]}, enemyFirst) + ".jpg";
+    p.enemyFiring =
+        eb + "_r_" + FiringSuffix(GunId{state::EnemyShip[ship::kGun]}, enemyFirst) + ".jpg";
   }
 
   p.missile.file = MissilePicture(MissileId{state::PlayerShip[ship::kMissileLauncher]},
@@ -338,10 +344,11 @@ void SetupShipCombat(std::int32_t enemyClass, std::int32_t enemyFaction, std::in
 
   if (size == state::kSizeCruiser && enemyKind == kTraderShip && state::Random(100) <= 30)
     e[ship::kMissileLauncher] = state::Stored(kMissileMineMk1);
-  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = state::Stored(kGunLaser);
-  if (rules::TutorialEnemyCarriesFirstGun())
-    e[ship::kGun] = state::Stored(kGunTurboLaser);
-  if (size == state::kSizeBattleship && GunId{e[ship::kGun]} != kGunGatling) e[ship::kGun] = state::Stored(kGunQuantum);
+  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0)
+    e[ship::kGun] = state::Stored(kGunLaser);
+  if (rules::TutorialEnemyCarriesFirstGun()) e[ship::kGun] = state::Stored(kGunTurboLaser);
+  if (size == state::kSizeBattleship && GunId{e[ship::kGun]} != kGunGatling)
+    e[ship::kGun] = state::Stored(kGunQuantum);
   if (enemyClass == state::kStarbaseClass) e[ship::kGun] = state::Stored(kGunLaser);
 
   ChoosePictures();

@@ -45,7 +45,8 @@ inline void ChangeShields(Side side, std::int64_t delta) {
 // of the shield gauges.
 inline std::int32_t MaxShields(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipMaxShields(ship[ship::kClass], EngineId{ship[ship::kEngine]}, CargoModuleId{ship[ship::kCargoModule]});
+  return state::GetShipMaxShields(ship[ship::kClass], EngineId{ship[ship::kEngine]},
+                                  CargoModuleId{ship[ship::kCargoModule]});
 }
 
 // The action points one volley of the side's guns costs.

@@ -123,7 +123,8 @@ void PickTraderChoices(SimulatorUi& ui) {
   TryChance(kFlee, ui);
   TryChance(kEvading, ui);
   TryChance(kSosBuoy, ui);
-  for (const state::Ability shield : {kFocusedShield, kFocusedShield2, kReflectionShield, kReflectionShield2}) {
+  for (const state::Ability shield :
+       {kFocusedShield, kFocusedShield2, kReflectionShield, kReflectionShield2}) {
     if (PlayerHas(kCloak) ||
         (PlayerVolleyInFlight() &&
          state::PlayerMissileVolley[missile_volley::kSimulatorGateB] < 4) ||
@@ -213,7 +214,8 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   if (turns >= 1) return;
   volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
-  std::int32_t damage = state::GetMissileDamage(ship[ship::kClass], MissileId{ship[ship::kSimulatorMissile]});
+  std::int32_t damage =
+      state::GetMissileDamage(ship[ship::kClass], MissileId{ship[ship::kSimulatorMissile]});
   const Side target = Other(attacker);
   if (ModifierActive(target, kTargetLock)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));

@@ -134,9 +134,10 @@ void FireMissiles(Side side, CombatUi& ui) {
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
     }
-    if (!PayActionPoints(
-            side, state::GetMissileApCost(p[ship::kClass], MissileId{p[ship::kMissileLauncher]}, Side::Player),
-            ui))
+    if (!PayActionPoints(side,
+                         state::GetMissileApCost(
+                             p[ship::kClass], MissileId{p[ship::kMissileLauncher]}, Side::Player),
+                         ui))
       return;
     rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::MissileFired);
     audio::PlayMissileSound();
@@ -145,7 +146,8 @@ void FireMissiles(Side side, CombatUi& ui) {
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
     if (MissileId{p[ship::kMissileLauncher]} == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
-    if (MissileId{p[ship::kMissileLauncher]} == kMissileDestroyer) p[ship::kMissileReload] = kNoReload;
+    if (MissileId{p[ship::kMissileLauncher]} == kMissileDestroyer)
+      p[ship::kMissileReload] = kNoReload;
     ui.Refresh(Display::Missiles);
     ui.Refresh(Display::AbilityButtons);
     return;
@@ -153,11 +155,13 @@ void FireMissiles(Side side, CombatUi& ui) {
   if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
         e[ship::kMissileReload] == 0))
     return;
-  if (MissileId{e[ship::kMissileLauncher]} == kMissileZeusMk1 && state::GetShipClassSize(p[ship::kClass]) == state::kSizeFighter)
+  if (MissileId{e[ship::kMissileLauncher]} == kMissileZeusMk1 &&
+      state::GetShipClassSize(p[ship::kClass]) == state::kSizeFighter)
     return;
-  if (!PayActionPoints(
-          side, state::GetMissileApCost(e[ship::kClass], MissileId{e[ship::kMissileLauncher]}, Side::Enemy),
-          ui))
+  if (!PayActionPoints(side,
+                       state::GetMissileApCost(e[ship::kClass],
+                                               MissileId{e[ship::kMissileLauncher]}, Side::Enemy),
+                       ui))
     return;
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
@@ -166,7 +170,8 @@ void FireMissiles(Side side, CombatUi& ui) {
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
   if (MissileId{e[ship::kMissileLauncher]} == kMissileArrowDummy) e[ship::kMissileReload] = 10;
-  if (MissileId{e[ship::kMissileLauncher]} == kMissileDestroyer) e[ship::kMissileReload] = kNoReload;
+  if (MissileId{e[ship::kMissileLauncher]} == kMissileDestroyer)
+    e[ship::kMissileReload] = kNoReload;
   ui.Refresh(Display::Missiles);
 }
 
@@ -190,7 +195,8 @@ void Ecm(Side side, CombatUi& ui) {
     std::int32_t c = state::EcmItem(EcmId{p[ship::kEcm]}).Chance();
     c = ScalePlayerDamageToEnemy2(c);
     c += state::MissileItem(MissileId{e[ship::kMissileLauncher]}).ecmModifier;
-    if (EcmId{p[ship::kEcm]} == kEcmAntiMine && IsMineLauncher(MissileId{e[ship::kMissileLauncher]}))
+    if (EcmId{p[ship::kEcm]} == kEcmAntiMine &&
+        IsMineLauncher(MissileId{e[ship::kMissileLauncher]}))
       c *= 2;
     if (EcmId{p[ship::kEcm]} == kEcmPlasma && state::Random(100) < 15) {
       ChangeShields(Side::Player, -static_cast<std::int64_t>(MaxShields(Side::Player) / 10));

@@ -24,7 +24,8 @@ std::int32_t HereKind() {
 }  // namespace
 
 std::int32_t PlayerMaxCrew() {
-  return state::GetShipMaxCrew(PlayerShip[ship::kClass], CargoModuleId{PlayerShip[ship::kCargoModule]});
+  return state::GetShipMaxCrew(PlayerShip[ship::kClass],
+                               CargoModuleId{PlayerShip[ship::kCargoModule]});
 }
 
 std::int32_t PlayerMinCrew() {

@@ -15,9 +15,11 @@ namespace rules {
 
 // The catalogue getters of a category (state/equipment.h), for the player's ship class. A category
 // outside 1..6 gives empty texts and 0.
-std::string EquipmentName(state::EquipmentCategory category, std::int32_t shipClass, std::int32_t item);
+std::string EquipmentName(state::EquipmentCategory category, std::int32_t shipClass,
+                          std::int32_t item);
 std::string EquipmentPicture(state::EquipmentCategory category, std::int32_t item);
-std::int32_t EquipmentPrice(state::EquipmentCategory category, std::int32_t shipClass, std::int32_t item);
+std::int32_t EquipmentPrice(state::EquipmentCategory category, std::int32_t shipClass,
+                            std::int32_t item);
 
 // The item of the category the player's ship carries (0 for another category).
 std::int32_t FittedEquipment(state::EquipmentCategory category);
@@ -61,7 +63,8 @@ EquipmentOfferView BuildEquipmentOfferView(state::EquipmentCategory category, st
 std::string ShopCredits();
 
 // The text of the "Upgrading..." popup for a purchase of `item`.
-std::string UpgradeConfirmation(state::EquipmentCategory category, std::int32_t shipClass, std::int32_t item);
+std::string UpgradeConfirmation(state::EquipmentCategory category, std::int32_t shipClass,
+                                std::int32_t item);
 
 enum class UpgradeResult {
   Upgraded,

@@ -185,8 +185,8 @@ std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system
   }
   const std::int32_t distance =
       FlightDistance(system, state::PlayerShip[ship::kBody], target);
-  const std::int32_t speed = state::GetEngineTravelSpeed(state::PlayerShip[ship::kClass],
-                                                         EngineId{state::PlayerShip[ship::kEngine]});
+  const std::int32_t speed = state::GetEngineTravelSpeed(
+      state::PlayerShip[ship::kClass], EngineId{state::PlayerShip[ship::kEngine]});
   const std::int32_t days =
       FlightDays(distance, speed, state::GetPlayerAge(), shortHanded, toSpaceFind);
   state::PlayerData[player::kFlightEncounters] = 0;

@@ -134,7 +134,8 @@ class WantedGoods {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[mission::kActive] > 0 && MissionType{offer[mission::kType]} == kMissionTransport &&
+        if (offer[mission::kActive] > 0 &&
+            MissionType{offer[mission::kType]} == kMissionTransport &&
             offer[mission::kTargetSystem] == s)
           Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
       }

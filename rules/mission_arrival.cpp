@@ -127,7 +127,8 @@ constexpr FleetBattle kFleetBattles[] = {
 };
 
 void FleetFight(MissionType type, Ui& ui) {
-  const FleetBattle& battle = kFleetBattles[state::Stored(type) - state::Stored(kMissionBlitzkrieg)];
+  const FleetBattle& battle =
+      kFleetBattles[state::Stored(type) - state::Stored(kMissionBlitzkrieg)];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
   const bool won = ui.RunFleetBattle(ActiveMission[mission::kEnemyFaction], kFleetKindMission);

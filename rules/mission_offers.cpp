@@ -571,7 +571,9 @@ bool BoardHas(std::int32_t s, MissionType type) {
 MissionType BaseDraw(OfferSearch& search, std::int32_t s) {
   if (search.psize == state::kSizeFighter) {
     const std::int32_t r = Random(100);
-    MissionType type = r <= 30 ? kMissionSearchAndDestroy : r <= 60 ? kMissionPatrol : kMissionTransport;
+    MissionType type = r <= 30   ? kMissionSearchAndDestroy
+                       : r <= 60 ? kMissionPatrol
+                                 : kMissionTransport;
     // A fighter pilot's board always holds the three kinds of work a fighter can do.
     if (!BoardHas(s, kMissionSearchAndDestroy)) type = kMissionSearchAndDestroy;
     if (!BoardHas(s, kMissionPatrol)) type = kMissionPatrol;

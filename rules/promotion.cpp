@@ -100,7 +100,8 @@ void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
 // offer. The status bars show the experience the level-up emptied, not the full bar drawn before.
 void RefreshAfterPromotion(Ui& ui) {
   state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(
-      state::PlayerShip[ship::kClass], CargoModuleId{state::PlayerShip[ship::kCargoModule]}, state::Side::Player);
+      state::PlayerShip[ship::kClass], CargoModuleId{state::PlayerShip[ship::kCargoModule]},
+      state::Side::Player);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
   if (state::OwnsSkill(kSkillSyndicate)) {

@@ -136,7 +136,8 @@ void FitOutNewShip(std::int32_t c, bool plainHold, Ui& ui,
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (const ship::Field field : ship::kFittedItems) p[field] = 0;
-  if (plainHold) p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, kModuleCargoBay, state::Side::Player);
+  if (plainHold)
+    p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, kModuleCargoBay, state::Side::Player);
   state::ApplyStandardFit(p);
   RedrawAllMissionBoards(ui);
   if (refreshScreen) refreshScreen();

@@ -232,7 +232,8 @@ bool TooCrowded() {
   }
   const bool tracking = state::OwnsSkill(kSkillTracking);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
-  if (!tracking && !advanced && ComputerId{state::PlayerShip[ship::kTargeting]} != kComputerAdvancedSensors)
+  if (!tracking && !advanced &&
+      ComputerId{state::PlayerShip[ship::kTargeting]} != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;
@@ -270,10 +271,10 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   const state::TMissionRow& mission = state::ActiveMission;
   if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
-  const bool bounty =
-      MissionType{mission[mission::kType]} == kMissionBounty && ship[special_ship::kKind] == kPirateShip;
-  const bool abduction =
-      MissionType{mission[mission::kType]} == kMissionAbduction && ship[special_ship::kKind] == kMilitaryShip;
+  const bool bounty = MissionType{mission[mission::kType]} == kMissionBounty &&
+                      ship[special_ship::kKind] == kPirateShip;
+  const bool abduction = MissionType{mission[mission::kType]} == kMissionAbduction &&
+                         ship[special_ship::kKind] == kMilitaryShip;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);
   const std::int32_t chance = state::OwnsSkill(kSkillBountyHunter) ? 30 : 15;

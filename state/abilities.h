@@ -58,7 +58,7 @@ enum class Ability : std::int32_t {
   kOverheated = 37,
 };
 using enum Ability;
-inline constexpr Ability kNoAbility{0};  // an empty ability slot or modifier
+inline constexpr Ability kNoAbility{0};        // an empty ability slot or modifier
 inline constexpr Skill kSkillShipSpecial{36};  // the skill getters answer for it too
 
 // Name of combat ability 1..37; any other id gives back `otherwise`.

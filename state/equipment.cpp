@@ -132,9 +132,7 @@ const Row& RowOf(const std::array<Row, N>& rows, Id id, const Row& none) {
 }  // namespace
 
 const GunRow& GunItem(GunId gun) { return RowOf(kGuns, gun, kNoGun); }
-const MissileRow& MissileItem(MissileId missile) {
-  return RowOf(kMissiles, missile, kNoMissile);
-}
+const MissileRow& MissileItem(MissileId missile) { return RowOf(kMissiles, missile, kNoMissile); }
 const EngineRow& EngineItem(EngineId engine) { return RowOf(kEngines, engine, kNoEngine); }
 const ComputerRow& ComputerItem(ComputerId computer) {
   return RowOf(kComputers, computer, kNoComputer);

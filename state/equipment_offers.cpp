@@ -56,7 +56,8 @@ EquipmentOffers GetEquipmentOffers(EquipmentCategory category, std::int32_t ship
 }
 
 ship::Field EquipmentShipField(EquipmentCategory category) {
-  return IsCategory(category) ? kCategories[Stored(category) - 1].shipField : ship::Field{kUnusedField};
+  return IsCategory(category) ? kCategories[Stored(category) - 1].shipField
+                              : ship::Field{kUnusedField};
 }
 
 std::string_view EquipmentCategoryHeading(EquipmentCategory category) {

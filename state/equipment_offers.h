@@ -27,7 +27,8 @@ inline constexpr EquipmentCategory kNoEquipmentCategory{0};  // e.g. no hot spot
 inline constexpr EquipmentCategory kFirstEquipmentCategory = kCategoryGuns;
 inline constexpr EquipmentCategory kLastEquipmentCategory = kCategoryEcm;
 inline constexpr std::array<EquipmentCategory, 6> kEquipmentCategories{
-    kCategoryGuns, kCategoryMissiles, kCategoryEngine, kCategoryCargoSpace, kCategoryTargeting, kCategoryEcm};
+    kCategoryGuns,       kCategoryMissiles,  kCategoryEngine,
+    kCategoryCargoSpace, kCategoryTargeting, kCategoryEcm};
 inline constexpr int kOffersPerCategory = 4;
 
 using EquipmentOffers = std::array<std::int32_t, kOffersPerCategory>;

@@ -105,10 +105,11 @@ void PrepareStartShip(std::int32_t startShipClass) {
   }
   PlayerShip[ship::kSimulatorMissile] = 0;
   PlayerShip[ship::kShields] = GetShipClassBaseShields(startShipClass);
-  for (const EquipmentCategory category : kEquipmentCategories) PlayerShip[EquipmentShipField(category)] = 0;
+  for (const EquipmentCategory category : kEquipmentCategories)
+    PlayerShip[EquipmentShipField(category)] = 0;
   ApplyStandardFit(PlayerShip);
-  PlayerShip[ship::kCargoSpace] =
-      GetShipCargoCapacity(PlayerShip[ship::kClass], CargoModuleId{PlayerShip[ship::kCargoModule]}, Side::Player);
+  PlayerShip[ship::kCargoSpace] = GetShipCargoCapacity(
+      PlayerShip[ship::kClass], CargoModuleId{PlayerShip[ship::kCargoModule]}, Side::Player);
 }
 
 void FillFactions() {

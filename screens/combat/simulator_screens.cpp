@@ -288,8 +288,10 @@ void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
       Image& icon = *View(side).modifiers[k - 1];
       const bool active = list[k][modifier::kActive] != 0;
       if (active && icon.Tag() == 0) {
-        icon.LoadPicture(state::GetAbilityImage(state::Ability{list[k][modifier::kAbility]}) + "_ActiveMod.jpg");
-        icon.SetHint("Active: " + state::GetAbilityName(state::Ability{list[k][modifier::kAbility]}));
+        icon.LoadPicture(state::GetAbilityImage(state::Ability{list[k][modifier::kAbility]}) +
+                         "_ActiveMod.jpg");
+        icon.SetHint("Active: " +
+                     state::GetAbilityName(state::Ability{list[k][modifier::kAbility]}));
         icon.Show();
         icon.SetTag(1);
       } else if (!active && icon.Tag() == 1) {

@@ -30,8 +30,8 @@ struct HotspotNames {
   const char* picture;
 };
 constexpr HotspotNames kHotspots[state::kEquipmentCategories.size()] = {
-    {"Guns", "gun"},       {"Missiles", "missile"},   {"Engine", "engine"},
-    {"Cargo", "cargo"},    {"Targeting", "targeting"}, {"Ecm", "ECM"},
+    {"Guns", "gun"},    {"Missiles", "missile"},    {"Engine", "engine"},
+    {"Cargo", "cargo"}, {"Targeting", "targeting"}, {"Ecm", "ECM"},
 };
 
 // Where the options panel stands when the screen is set up, and when Upgrade opens it.

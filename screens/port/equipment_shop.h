@@ -87,7 +87,8 @@ class EquipmentShopScreen : public platform::Form {
   // The category of the offers in the options panel, which Buy buys in. A hot spot still in reach
   // beside the open panel changes the fitted item shown, never what the panel sells.
   state::EquipmentCategory offerCategory_ = state::kNoEquipmentCategory;
-  state::EquipmentCategory selectedCategory_ = state::kNoEquipmentCategory;  // the hot spot shown selected
+  state::EquipmentCategory selectedCategory_ =
+      state::kNoEquipmentCategory;  // the hot spot shown selected
   // The hot spot shown under the mouse, kNoEquipmentCategory for none.
   state::EquipmentCategory hoverCategory_ = state::kNoEquipmentCategory;
   std::int32_t shownItem_ = 0;         // the item whose details are shown; Buy buys it

@@ -199,7 +199,8 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
 
 std::optional<MissionDetailView> BuildMissionDetail(std::int32_t system, std::int32_t slot) {
   const state::TMissionRow* o = Offer(system, slot);
-  if (o == nullptr || (*o)[mission::kActive] < 1 || !state::IsMissionType(MissionType{(*o)[mission::kType]}))
+  if (o == nullptr || (*o)[mission::kActive] < 1 ||
+      !state::IsMissionType(MissionType{(*o)[mission::kType]}))
     return std::nullopt;
   const MissionType type{(*o)[mission::kType]};
   const TypeRow& row = kTypes[state::Stored(type)];
