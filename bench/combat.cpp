@@ -40,7 +40,7 @@ void BM_ResolveFireGuns(benchmark::State& st) {
     state::EnemyShip = enemy;
     state::Randomize(seed++);
     ui.transcript.clear();
-    combat::ResolvePlayerCombatAction(1, ui);
+    combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
     benchmark::DoNotOptimize(state::EnemyShip[ship::kShields]);
   }
 }
@@ -78,7 +78,7 @@ void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
   std::uint32_t seed = 1;
   for (;; ++seed) {
     state::Randomize(seed);
-    combat::ResolvePlayerCombatAction(1, ui);
+    combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
     const bool promoted = state::PlayerData[player::kLevel] > level;
     before->Restore();
     if (promoted || seed > 1000) break;
@@ -90,7 +90,7 @@ void BM_FightEndingShotWithAPromotion(benchmark::State& st) {
     ui.closed = false;
     state::Randomize(seed);
     st.ResumeTiming();
-    combat::ResolvePlayerCombatAction(1, ui);
+    combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
     benchmark::DoNotOptimize(state::PlayerData[player::kLevel]);
   }
   if (state::PlayerData[player::kLevel] <= level) st.SkipWithError("the shot brought no promotion");

@@ -6,6 +6,7 @@
 #include "rules/null_ui.h"
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/id.h"
 #include "state/new_world.h"
 #include "state/professions.h"
@@ -29,7 +30,7 @@ void BM_MarketUpdateOfEveryBody(benchmark::State& bench) {
   for (auto _ : bench) {
     rules::UpdateMarketPrices();
     rules::UpdateMarketStocks();
-    benchmark::DoNotOptimize(state::MarketPrice[1][2][1]);
+    benchmark::DoNotOptimize(state::MarketPrice[1][2][state::Stored(kGoodSupplies)]);
   }
 }
 BENCHMARK(BM_MarketUpdateOfEveryBody);

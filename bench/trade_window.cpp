@@ -40,7 +40,7 @@ struct OpenTradeWindow {
     state::PlayerShip[ship::kCargoSpace] = 500;
     state::PlayerData[player::kCredits] = 1000000;
     state::SelectedBody = kPlanet;
-    state::SelectedGood = 4;
+    state::SelectedGood = state::Stored(kGoodSynthetics);
     state::TradeQuantity = 1;
     screens::ToggleTradeWindow();
     platform::App().RenderScreen();

@@ -16,13 +16,14 @@
 #include "rules/flight.h"
 #include "rules/forwarding_ui.h"
 #include "rules/new_game.h"
-#include "screens/shared/doors.h"
 #include "screens/screen_ui.h"
+#include "screens/shared/doors.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/flight.h"
 #include "screens/travel/travel_screen.h"
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/id.h"
 #include "state/professions.h"
 #include "state/random.h"
@@ -75,7 +76,7 @@ struct TravelScreenShown {
     state::PlayerData[player::kProfession] = state::Stored(kProfessionTrader);
     rules::CreateNewGameWorld(state::StartShipClass(kProfessionTrader, kFactionFederation), ui);
     state::SelectedBody = state::PlayerShip[ship::kBody];
-    state::SelectedGood = 4;
+    state::SelectedGood = state::Stored(kGoodSynthetics);
     state::TradeQuantity = 10;
     screens::GameForm<screens::TravelScreenForm>().ShowSystem(true,
                                                               state::PlayerShip[ship::kSystem]);

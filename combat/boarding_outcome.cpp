@@ -137,7 +137,8 @@ void CargoBayChoice(BoardingUi& ui) {
 // and droids.
 void SendExcessCrewAway(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  const std::int64_t room = state::GetShipMaxCrew(state::ShipClassOf(p), p[ship::kCargoModule]);
+  const std::int64_t room =
+      state::GetShipMaxCrew(state::ShipClassOf(p), CargoModuleId{p[ship::kCargoModule]});
   std::int64_t crew = static_cast<std::int64_t>(p[ship::kCrewmen]) + p[ship::kOfficers] +
                       p[ship::kMarines] + p[ship::kPirates] + p[ship::kDroids];
   if (crew <= room) return;
@@ -166,8 +167,8 @@ void KeepCapturedShip(state::ShipClassId enemyClass, Faction enemyFaction, Board
   for (const ship::Field field : ship::kFittedItems) p[field] = 0;
   state::ApplyStandardFit(p);
   // The hold is the new hull's from now on, so the loot that follows fills the right space.
-  p[ship::kCargoSpace] = state::GetShipCargoCapacity(state::ShipClassOf(p), p[ship::kCargoModule],
-                                                     state::Side::Player);
+  p[ship::kCargoSpace] = state::GetShipCargoCapacity(
+      state::ShipClassOf(p), CargoModuleId{p[ship::kCargoModule]}, state::Side::Player);
   const std::int32_t s = p[ship::kSystem];
   if (s >= 1 && s <= state::kLastSystem) {
     for (int k = 1; k <= state::kLastOfferSlot; ++k)
@@ -179,7 +180,8 @@ void KeepCapturedShip(state::ShipClassId enemyClass, Faction enemyFaction, Board
 
 void AbductionCompleted(int specialRow, BoardingUi& ui) {
   auto& mission = state::ActiveMission;
-  if (!(mission[mission::kActive] > 0 && mission[mission::kType] == kMissionAbduction)) return;
+  if (!(mission[mission::kActive] > 0 && MissionType{mission[mission::kType]} == kMissionAbduction))
+    return;
   CombatUi& c = ui.Combat();
   mission[mission::kActive] = 0;
   if (specialRow != 0) state::SpecialShips[specialRow][special_ship::kActive] = 0;
@@ -358,7 +360,7 @@ void ResolveBoardingRound(BoardingUi& ui) {
 
 void ApplyShipHospital(BoardingUi& ui) {
   auto& p = state::PlayerShip;
-  if (p[ship::kCargoModule] != kModuleShipHospital) return;
+  if (CargoModuleId{p[ship::kCargoModule]} != kModuleShipHospital) return;
   std::int64_t total = 0;
   for (int k = 1; k <= 5; ++k) {
     BoardingCasualties[k] /= 2;

@@ -39,7 +39,7 @@ constexpr std::string_view kReflectText =
 // clang-format off
 constexpr TimedEffect kTimedShields[] = {
   // id                  player/enemy cost  excluded             player topic / text, enemy topic / text
-  {kEmpResistance,       2, 1,              0,
+  {kEmpResistance,       2, 1,              kNoAbility,
    "EMP resistance !!",  "You manipulate your energy shields to resist an EMP attack!",
    "EMP resistance!!",   "The enemy pilot manipulates his shields to resist an EMP attack."},
   {kFocusedShield,       2, 2,              kFocusedShield2,
@@ -50,7 +50,7 @@ constexpr TimedEffect kTimedShields[] = {
    "Reflection shield !!", kReflectText, "Reflection shield !!", kReflectText},
   {kReflectionShield2,   2, 2,              kReflectionShield,
    "Reflection shield !!", kReflectText, "Reflection shield !!", kReflectText},
-  {kEvading,             2, 2,              0,
+  {kEvading,             2, 2,              kNoAbility,
    "Evasion manouvers !!", "You start evasive manouvers making it more difficult to hit and to be hit.",
    "Evasion manouvers !!", "The enemy ships starts evasive manouvers."},
 };
@@ -104,10 +104,10 @@ void ShieldBoost(CombatUi& ui) {
 // more of them stand, the larger the share of the maximum.
 void Sacrifice(CombatUi& ui) {
   auto& p = state::PlayerShip;
-  constexpr std::int32_t kShields[] = {kFocusedShield, kFocusedShield2, kReflectionShield,
-                                       kReflectionShield2};
+  constexpr state::Ability kShields[] = {kFocusedShield, kFocusedShield2, kReflectionShield,
+                                         kReflectionShield2};
   int standing = 0;
-  for (std::int32_t id : kShields) standing += ModifierActive(Side::Player, id) ? 1 : 0;
+  for (const state::Ability id : kShields) standing += ModifierActive(Side::Player, id) ? 1 : 0;
   if (standing == 0) {
     ShowRefusal("You either need the skills \"Focused shield\" or \"Reflective shield\" activated.",
                 ui);
@@ -119,7 +119,7 @@ void Sacrifice(CombatUi& ui) {
   }
   if (!PayActionPoints(Side::Player, 5, ui)) return;
   const std::int32_t k = std::max(1, 5 - standing);
-  for (std::int32_t id : kShields) ClearModifier(Side::Player, id);
+  for (const state::Ability id : kShields) ClearModifier(Side::Player, id);
   RechargePlayerShields(MaxShields(Side::Player) / k);
   audio::PlayAbilityUsedSound();
   const char* percent = k == 1 ? "100" : k == 2 ? "50" : k == 3 ? "35" : k == 4 ? "25" : "20";
@@ -167,7 +167,7 @@ bool ActivateTimedEffect(Side side, const TimedEffect& effect, CombatUi& ui) {
   }
   const int freeSlot = player ? FindFreePlayerModifierSlot() : FindFreeEnemyModifierSlot();
   if (freeSlot == 0) return false;
-  if (effect.excluded != 0 && ModifierActive(side, effect.excluded)) return false;
+  if (effect.excluded != kNoAbility && ModifierActive(side, effect.excluded)) return false;
   if (!PayActionPoints(side, player ? effect.playerCost : effect.enemyCost, ui)) return false;
   if (player) {
     audio::PlayAbilityUsedSound();
@@ -182,7 +182,7 @@ bool ActivateTimedEffect(Side side, const TimedEffect& effect, CombatUi& ui) {
   return true;
 }
 
-void ResolveDefensiveAbility(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveDefensiveAbility(Side side, state::Ability id, CombatUi& ui) {
   for (const TimedEffect& effect : kTimedShields) {
     if (effect.id == id) {
       ActivateTimedEffect(side, effect, ui);

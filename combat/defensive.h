@@ -8,22 +8,23 @@
 #include <cstdint>
 #include <string_view>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
 
 // Carries out defensive ability `id` for `side` (refusals and payment included). The enemy has no
 // "Shield boost", "Sacrifice" or "Calmness": those ids do nothing on its side.
-void ResolveDefensiveAbility(Side side, std::int32_t id, CombatUi& ui);
+void ResolveDefensiveAbility(Side side, state::Ability id, CombatUi& ui);
 
 // The player's popup for an effect that already stands in the player's list.
 void ShowAlreadyActive(CombatUi& ui);
 
 // A timed effect that the acting side puts into its own modifier list.
 struct TimedEffect {
-  std::int32_t id = 0;
+  state::Ability id = state::kNoAbility;
   std::int32_t playerCost = 0, enemyCost = 0;
-  std::int32_t excluded = 0;  // the partner that may not stand beside it; 0 = none
+  state::Ability excluded = state::kNoAbility;  // the partner that may not stand beside it
   std::string_view playerTopic, playerText, enemyTopic, enemyText;
 };
 

@@ -32,7 +32,7 @@ std::int32_t Triple(std::int32_t d) {
 
 // "EMP" and "EMP II": a stun that stands in the attacker's own list. Only "EMP" meets the
 // defender's "EMP resistance".
-void Emp(Side side, std::int32_t id, CombatUi& ui) {
+void Emp(Side side, state::Ability id, CombatUi& ui) {
   const bool player = side == Side::Player;
   if (ModifierActive(side, id)) {
     if (player) ShowAlreadyActive(ui);
@@ -158,19 +158,19 @@ void Disturb2(Side side, CombatUi& ui) {
 // clang-format off
 constexpr TimedEffect kTimedEffects[] = {
   // id          player/enemy cost  excluded  player topic / text, enemy topic / text
-  {kMark,        1, 1,              0,
+  {kMark,        1, 1,              kNoAbility,
    "Mark !!",    "You put a target mark on the enemy ship making it impossible to cloak!",
    "Mark !!",    "The enemy pilot puts a target mark on you making it impossible to cloak!"},
-  {kSosBuoy,     2, 2,              0,
+  {kSosBuoy,     2, 2,              kNoAbility,
    "Firing SOS buoy !!", "You fire a SOS-buoy speeding up reinforcements.",
    "Firing SOS buoy !!", "The enemy fires a SOS-buoy speeding up reinforcements."},
-  {kRadioJammer, 2, 2,              0,
+  {kRadioJammer, 2, 2,              kNoAbility,
    "Radio jammer !!", "Enemy reinforcements are slowed down.",
    "Radio jammer !!", "Your reinforcements are slowed down!"},
 };
 // clang-format on
 
-void TimedEffectAbility(Side side, std::int32_t id, CombatUi& ui) {
+void TimedEffectAbility(Side side, state::Ability id, CombatUi& ui) {
   // The player may switch a standing "Mark" off again, free of charge.
   if (id == kMark && side == Side::Player && ModifierActive(Side::Player, kMark)) {
     ShowAlreadyActive(ui);
@@ -190,7 +190,7 @@ void TimedEffectAbility(Side side, std::int32_t id, CombatUi& ui) {
 
 }  // namespace
 
-void ResolveDisruptionAbility(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveDisruptionAbility(Side side, state::Ability id, CombatUi& ui) {
   switch (id) {
     case kEmp:
     case kEmp2: Emp(side, id, ui); break;

@@ -6,11 +6,12 @@
 
 #include <cstdint>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
 
 // Carries out disruption ability `id` for `side` (refusals and payment included).
-void ResolveDisruptionAbility(Side side, std::int32_t id, CombatUi& ui);
+void ResolveDisruptionAbility(Side side, state::Ability id, CombatUi& ui);
 
 }  // namespace combat

@@ -22,10 +22,10 @@ namespace {
 constexpr int kMaxActionsPerTurn = 24;
 
 // The button holding an owned ability `id`; 0 when there is none.
-int SlotOf(std::int32_t id) {
-  if (state::AbilityOwned[id] != 1) return 0;
+int SlotOf(state::Ability id) {
+  if (state::AbilityOwned[state::Stored(id)] != 1) return 0;
   for (int k = 1; k <= 12; ++k)
-    if (state::PlayerAbilitySlots[k] == id) return k;
+    if (state::Ability{state::PlayerAbilitySlots[k]} == id) return k;
   return 0;
 }
 
@@ -35,14 +35,14 @@ int ChooseAction() {
   const auto& e = state::EnemyShip;
   const std::int32_t ap = p[ship::kActionPoints];
   if (const int k = SlotOf(kEcm); k && state::EnemyMissileVolley[missile_volley::kInFlight] > 0 &&
-                                  ap >= state::EcmItem(p[ship::kEcm]).apCost)
+                                  ap >= state::EcmItem(EcmId{p[ship::kEcm]}).apCost)
     return k;
   if (const int k = SlotOf(kFireMissiles);
       k && p[ship::kShields] > 0 && state::PlayerMissileVolley[missile_volley::kInFlight] == 0 &&
       p[ship::kMissileReload] == 0 &&
-      !(p[ship::kMissileLauncher] == kMissileZeusMk1 &&
+      !(MissileId{p[ship::kMissileLauncher]} == kMissileZeusMk1 &&
         state::GetShipClassSize(state::ShipClassOf(e)) == state::kSizeFighter) &&
-      ap >= state::GetMissileApCost(state::ShipClassOf(p), p[ship::kMissileLauncher],
+      ap >= state::GetMissileApCost(state::ShipClassOf(p), MissileId{p[ship::kMissileLauncher]},
                                     state::Side::Player))
     return k;
   if (const int k = SlotOf(kFireGuns);

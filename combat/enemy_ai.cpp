@@ -18,9 +18,9 @@
 namespace combat {
 namespace {
 
-bool InSlots(std::int32_t id) {
+bool InSlots(state::Ability id) {
   for (int k = 1; k <= 12; ++k)
-    if (state::EnemyAbilitySlots[k] == id) return true;
+    if (state::Ability{state::EnemyAbilitySlots[k]} == id) return true;
   return false;
 }
 
@@ -29,7 +29,7 @@ bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::
 bool EnemyStunned() {
   return FindPlayerModifierSlot(kEmp) > 0 || FindPlayerModifierSlot(kEmp2) > 0;
 }
-bool PlayerOwns(std::int32_t id) { return state::AbilityOwned[id] == 1; }
+bool PlayerOwns(state::Ability id) { return state::AbilityOwned[state::Stored(id)] == 1; }
 
 // The step rule: step k is tried only when the list has not passed it and no action waits; trying
 // it marks it as passed.
@@ -41,7 +41,7 @@ bool Enter(int k) {
 }
 
 // A step that uses `id` when `condition` holds.
-void Step(int k, std::int32_t id, bool inSlotsNeeded, bool condition, CombatUi& ui) {
+void Step(int k, state::Ability id, bool inSlotsNeeded, bool condition, CombatUi& ui) {
   if (!Enter(k)) return;
   if (inSlotsNeeded && !InSlots(id)) return;
   if (!condition) return;
@@ -115,9 +115,9 @@ void TakeEnemyDecisions(CombatUi& ui) {
     }
     Step(19, kFireMissiles, true, true, ui);
     if (PlayerOwns(kFlee))
-      Step(20, kTractorBeam, true, !IsMineLauncher(p[ship::kMissileLauncher]),
-           ui);
-    if (PlayerOwns(kCloak)) Step(21, kMark, true, p[ship::kMissileLauncher] != kMissileMineMk2, ui);
+      Step(20, kTractorBeam, true, !IsMineLauncher(MissileId{p[ship::kMissileLauncher]}), ui);
+    if (PlayerOwns(kCloak))
+      Step(21, kMark, true, MissileId{p[ship::kMissileLauncher]} != kMissileMineMk2, ui);
     Step(22, kShipSpecial, true, true, ui);
     Step(23, kFocusBeam, true, true, ui);
     Step(24, kEmpResistance, true, true, ui);

@@ -116,7 +116,7 @@ const FleetPlan kStarbaseDefence = {
 
 const FleetPlan& MissionPlan() {
   if (state::ActiveMission[mission::kActive] <= 0) return kStandardBattle;
-  switch (state::ActiveMission[mission::kType]) {
+  switch (MissionType{state::ActiveMission[mission::kType]}) {
     case kMissionBlitzkrieg: return kHomeworldDefence;
     case kMissionFlanking:
     case kMissionRaiding: return kConvoy;

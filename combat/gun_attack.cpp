@@ -48,7 +48,7 @@ void Overheat(std::string_view text, CombatUi& ui) {
 std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   const Side defender = Other(attacker);
   const auto& a = Ship(attacker);
-  std::int32_t c = state::GetGunAccuracy(state::ShipClassOf(a), a[ship::kGun], attacker);
+  std::int32_t c = state::GetGunAccuracy(state::ShipClassOf(a), GunId{a[ship::kGun]}, attacker);
   if (ModifierActive(defender, kTaunt)) c -= 10;
   if (ModifierActive(defender, kEvading)) c -= 30;
   if (ModifierActive(attacker, kEvading)) c -= 30;
@@ -65,7 +65,7 @@ std::int32_t GunHitChance(Side attacker, CombatUi& ui) {
   } else if (special == state::kSpecialEvasionComputer) {
     c -= 25;
   }
-  c += state::ComputerItem(a[ship::kTargeting]).accuracy;
+  c += state::ComputerItem(ComputerId{a[ship::kTargeting]}).accuracy;
   return attacker == Side::Player ? ScalePlayerDamageToEnemy2(c) : ScaleEnemyDamageToPlayer2(c);
 }
 
@@ -84,7 +84,7 @@ void PresentGunFire(Side attacker, CombatUi& ui) {
 std::int32_t ApplyDefenderShields(Side defender, std::int32_t d, CombatUi& ui) {
   const Side attacker = Other(defender);
   const bool enemyDefends = defender == Side::Enemy;
-  auto reflect = [&](std::int32_t ability, std::int32_t divisor) {
+  auto reflect = [&](state::Ability ability, std::int32_t divisor) {
     if (!ModifierActive(defender, ability)) return;
     std::int32_t r = d / divisor;
     d -= r;
@@ -98,7 +98,7 @@ std::int32_t ApplyDefenderShields(Side defender, std::int32_t d, CombatUi& ui) {
     ui.Refresh(Display::Shields);
     ui.Animate(attacker, Animation::ShieldHit);
   };
-  auto focus = [&](std::int32_t ability, std::int32_t divisor) {
+  auto focus = [&](state::Ability ability, std::int32_t divisor) {
     if (!ModifierActive(defender, ability)) return;
     d /= divisor;
     ClearModifier(defender, ability);
@@ -138,7 +138,7 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
     ui.Animate(defender, Animation::Miss);
     return;
   }
-  std::int64_t d = state::GetGunDamage(state::ShipClassOf(a), a[ship::kGun], attacker);
+  std::int64_t d = state::GetGunDamage(state::ShipClassOf(a), GunId{a[ship::kGun]}, attacker);
   if (attacker == Side::Player) {
     if (attack.rankBonus && Rank{state::PlayerData[player::kRank]} == kRankAdmiral) d += d / 4;
     if (attack.baseFactor) d = attack.baseFactor(Clamp32(d));
@@ -162,22 +162,22 @@ void ResolveGunAttack(Side attacker, const GunAttack& attack, CombatUi& ui) {
 std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
   auto& p = state::PlayerShip;
   if (p[ship::kGunVolleys] < INT32_MAX) p[ship::kGunVolleys] += 1;
-  std::int32_t g = p[ship::kGun];
-  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialTwinGuns) g = 1;
+  GunId g{p[ship::kGun]};
+  if (state::ActiveShipSpecial(Side::Player) == state::kSpecialTwinGuns) g = kGunTurboLaser;
   switch (g) {
-    case 1:
+    case kGunTurboLaser:
       Overheat("Your Turbo-Lasers have overheated. You have to let them cool down for the next two "
                "turns.",
                ui);
       break;
-    case 2:
+    case kGunFusion:
       if (d > 0 && state::Random(100) < 5) {
         ui.ShowPopup(CombatPopup::Text, "Double damage!",
                      "Your fusion cannons cause double damage this time (Gun special ability)!");
         d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
       }
       break;
-    case 4:
+    case kGunQuantum:
       if (state::Random(100) < 5) {
         ui.ShowPopup(CombatPopup::Text, "Malfunction!",
                      "There is a malfunction in your experimental quantum weapons causing an "
@@ -187,7 +187,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
         ui.Refresh(Display::AbilityButtons);
       }
       break;
-    case 5:
+    case kGunSuperFusion:
       if (state::Random(100) < 15) {
         ChangeShields(Side::Player, -static_cast<std::int64_t>(d / 3));
         d = d > INT32_MAX / 2 ? INT32_MAX : 2 * d;
@@ -197,7 +197,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
                      "lowered!");
       }
       break;
-    case 6: {
+    case kGunLeech: {
       const std::int32_t max = MaxShields(Side::Player);
       // Feeding never lifts the shields above their maximum, nor lowers them.
       std::int64_t raised = static_cast<std::int64_t>(p[ship::kShields]) + d / 5;
@@ -206,7 +206,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
       ui.Refresh(Display::Shields);
       break;
     }
-    case 7:
+    case kGunDisruptor:
       if (state::Random(100) < 5) {
         ui.ShowPopup(CombatPopup::Text, "EMP effect!",
                      "The impact of your disruptor beams cause an electro magnetic pulse (EMP) "
@@ -216,7 +216,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
         ui.Refresh(Display::AbilityButtons);
       }
       break;
-    case 8:
+    case kGunGatling:
       if (state::Random(100) < 10 && state::EnemyMissileVolley[missile_volley::kInFlight] > 0) {
         ui.ShowPopup(CombatPopup::Text, "Missile destroyed!",
                      "Your barrage has hit the enemy missile and destroyed it!");
@@ -229,7 +229,7 @@ std::int32_t ApplyGunSpecial(std::int32_t d, CombatUi& ui) {
                "turns.",
                ui);
       break;
-    default:  // 0 "Laser", 3 "Particle": nothing
+    default:  // "Laser", "Particle": nothing
       break;
   }
   return d;

@@ -16,18 +16,19 @@ int FindFree(const ModifierList& list) {
   return 0;
 }
 
-int Find(const ModifierList& list, std::int32_t ability) {
+int Find(const ModifierList& list, state::Ability ability) {
   for (int s = 1; s <= kModifierSlots; ++s)
-    if (list[s][modifier::kActive] == 1 && list[s][modifier::kAbility] == ability) return s;
+    if (list[s][modifier::kActive] == 1 && state::Ability{list[s][modifier::kAbility]} == ability)
+      return s;
   return 0;
 }
 
 // Puts `ability` into the lowest free slot; false when the list is full.
-bool Activate(ModifierList& list, std::int32_t ability) {
+bool Activate(ModifierList& list, state::Ability ability) {
   const int s = FindFree(list);
   if (s == 0) return false;
   list[s][modifier::kActive] = 1;
-  list[s][modifier::kAbility] = ability;
+  list[s][modifier::kAbility] = state::Stored(ability);
   list[s][modifier::kTurnsLeft] = state::GetModifierDuration(ability);
   if (list[s][modifier::kTurnsLeft] == 0) list[s][modifier::kTurnsLeft] = 10;
   return true;
@@ -37,29 +38,31 @@ bool Activate(ModifierList& list, std::int32_t ability) {
 
 int FindFreePlayerModifierSlot() { return FindFree(state::PlayerModifiers); }
 int FindFreeEnemyModifierSlot() { return FindFree(state::EnemyModifiers); }
-int FindPlayerModifierSlot(std::int32_t ability) { return Find(state::PlayerModifiers, ability); }
-int FindEnemyModifierSlot(std::int32_t ability) { return Find(state::EnemyModifiers, ability); }
+int FindPlayerModifierSlot(state::Ability ability) { return Find(state::PlayerModifiers, ability); }
+int FindEnemyModifierSlot(state::Ability ability) { return Find(state::EnemyModifiers, ability); }
 
-void AddPlayerModifier(std::int32_t ability, CombatUi& ui) {
+void AddPlayerModifier(state::Ability ability, CombatUi& ui) {
   Activate(state::PlayerModifiers, ability);
   ui.Refresh(Display::AbilityButtons);
   ui.Refresh(Display::Modifiers);
 }
 
-void AddEnemyModifier(std::int32_t ability) { Activate(state::EnemyModifiers, ability); }
+void AddEnemyModifier(state::Ability ability) { Activate(state::EnemyModifiers, ability); }
 
-int FindModifierSlot(Side side, std::int32_t ability) { return Find(ListOf(side), ability); }
+int FindModifierSlot(Side side, state::Ability ability) { return Find(ListOf(side), ability); }
 
-bool ModifierActive(Side side, std::int32_t ability) { return FindModifierSlot(side, ability) > 0; }
+bool ModifierActive(Side side, state::Ability ability) {
+  return FindModifierSlot(side, ability) > 0;
+}
 
-void AddModifier(Side side, std::int32_t ability, CombatUi& ui) {
+void AddModifier(Side side, state::Ability ability, CombatUi& ui) {
   if (side == Side::Player)
     AddPlayerModifier(ability, ui);
   else
     AddEnemyModifier(ability);
 }
 
-bool ClearModifier(Side side, std::int32_t ability) {
+bool ClearModifier(Side side, state::Ability ability) {
   const int s = FindModifierSlot(side, ability);
   if (s == 0) return false;
   ListOf(side)[s][modifier::kActive] = 0;
@@ -78,9 +81,9 @@ void CountDownModifiers(Side side, CombatUi& ui) {
       // The end of a player's effect may free its button; the player's buttons are also shown
       // switched off while the enemy's EMP or EMP II is in force, so the end of either switches
       // them back on.
-      if (player || list[s][modifier::kAbility] == kEmp || list[s][modifier::kAbility] == kEmp2)
-        ui.Refresh(Display::AbilityButtons);
-    } else if (player && list[s][modifier::kAbility] == kDoubleSpeed) {
+      const state::Ability ability{list[s][modifier::kAbility]};
+      if (player || ability == kEmp || ability == kEmp2) ui.Refresh(Display::AbilityButtons);
+    } else if (player && state::Ability{list[s][modifier::kAbility]} == kDoubleSpeed) {
       state::PlayerShip[ship::kActionPoints] += 2;
       state::PlayerShip[ship::kLongActionPointBar] = 1;
       ShowActionPointBar(ui);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
@@ -16,22 +17,22 @@ int FindFreePlayerModifierSlot();
 int FindFreeEnemyModifierSlot();
 
 // Lowest slot holding `ability` active; 0 when it is not active.
-int FindPlayerModifierSlot(std::int32_t ability);
-int FindEnemyModifierSlot(std::int32_t ability);
+int FindPlayerModifierSlot(state::Ability ability);
+int FindEnemyModifierSlot(state::Ability ability);
 
 // Activates `ability` in the lowest free slot for its catalogue duration (a duration of 0 is kept
 // as 10 turns). With all eight slots taken the activation is lost without a word. The player's
 // side redraws its ability buttons and modifier icons.
-void AddPlayerModifier(std::int32_t ability, CombatUi& ui);
-void AddEnemyModifier(std::int32_t ability);
+void AddPlayerModifier(state::Ability ability, CombatUi& ui);
+void AddEnemyModifier(state::Ability ability);
 
 // The same, by side.
-int FindModifierSlot(Side side, std::int32_t ability);
-bool ModifierActive(Side side, std::int32_t ability);
-void AddModifier(Side side, std::int32_t ability, CombatUi& ui);
+int FindModifierSlot(Side side, state::Ability ability);
+bool ModifierActive(Side side, state::Ability ability);
+void AddModifier(Side side, state::Ability ability, CombatUi& ui);
 
 // Ends the lowest active entry of `ability` before its time; false when none was active.
-bool ClearModifier(Side side, std::int32_t ability);
+bool ClearModifier(Side side, state::Ability ability);
 
 // The start-of-round countdown of one side's list. An entry that runs out redraws the modifier
 // icons, and the ability buttons too when it was the player's or the enemy's EMP or EMP II. The

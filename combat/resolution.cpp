@@ -9,7 +9,7 @@
 
 namespace combat {
 
-AbilityFamily AbilityFamilyOf(std::int32_t id) {
+AbilityFamily AbilityFamilyOf(state::Ability id) {
   if (id >= kFireGuns && id <= kOverloadGun) return AbilityFamily::Weapon;
   if (id >= kTargetLock && id <= kExploit) return AbilityFamily::Tactical;
   if (id == kRecharge || (id >= kEmpResistance && id <= kCalmness)) return AbilityFamily::Defensive;
@@ -20,7 +20,7 @@ AbilityFamily AbilityFamilyOf(std::int32_t id) {
   return AbilityFamily::None;  // 0, 30 "Reinforcements", 37 "Overheated" and unknown ids
 }
 
-void ResolveCombatAction(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveCombatAction(Side side, state::Ability id, CombatUi& ui) {
   if (side == Side::Enemy &&
       (id == kShieldBoost || id == kSacrifice || id == kCalmness || id == kShipSpecial))
     return;

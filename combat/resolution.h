@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
@@ -18,10 +19,10 @@ enum class AbilityFamily {
   Disruption,   // 16, 17, 19, 20, 31..35
   ShipSpecial,  // 36
 };
-AbilityFamily AbilityFamilyOf(std::int32_t id);
+AbilityFamily AbilityFamilyOf(state::Ability id);
 
 // Carries out ability `id` for `side`, payment and refusals included. The enemy has no case for
 // "Shield boost", "Sacrifice", "Calmness" and the ship's special.
-void ResolveCombatAction(Side side, std::int32_t id, CombatUi& ui);
+void ResolveCombatAction(Side side, state::Ability id, CombatUi& ui);
 
 }  // namespace combat

@@ -81,7 +81,7 @@ void CountDownReload(Side side, CombatUi& ui) {
 // a tractor beam (Mk. II also under a mark); the player's mine releases the enemy's hold.
 void CountDownVolley(Side shooter, state::TMissileVolleyRow& volley, CombatUi& ui) {
   const Side target = Other(shooter);
-  const std::int32_t type = Ship(shooter)[ship::kMissileLauncher];
+  const MissileId type{Ship(shooter)[ship::kMissileLauncher]};
   if (type == kMissileMineMk1) {
     if (!ModifierActive(target, kTractorBeam)) return;
     volley[missile_volley::kTurnsToImpact] -= 1;
@@ -117,11 +117,11 @@ void MissileVolley(Side shooter, CombatUi& ui) {
   if (volley[missile_volley::kTurnsToImpact] >= 1) return;
 
   std::int64_t d = 2 * static_cast<std::int64_t>(state::GetMissileDamage(
-                           state::ShipClassOf(s), s[ship::kMissileLauncher]));
+                           state::ShipClassOf(s), MissileId{s[ship::kMissileLauncher]}));
   const state::ShipSpecial special = state::ActiveShipSpecial(Side::Player);
   if (player && special == state::kSpecialAecmMissiles) d -= d / 3;
   if (player && special == state::kSpecialGunVolley) d -= d / 3;
-  auto reflect = [&](std::int32_t ability, std::int64_t divisor) {
+  auto reflect = [&](state::Ability ability, std::int64_t divisor) {
     if (!ModifierActive(target, ability)) return;
     std::int64_t r = d / divisor;
     d -= r;
@@ -133,7 +133,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
     ChangeShields(shooter, -r);
     ui.Refresh(Display::Shields);
   };
-  auto focus = [&](std::int32_t ability, std::int64_t divisor) {
+  auto focus = [&](state::Ability ability, std::int64_t divisor) {
     if (!ModifierActive(target, ability)) return;
     d /= divisor;
     ClearModifier(target, ability);
@@ -159,7 +159,7 @@ void MissileVolley(Side shooter, CombatUi& ui) {
                      std::to_string(dd) + " pts. of damage caused.");
   volley[missile_volley::kInFlight] = 0;
   ui.Refresh(Display::Missiles);
-  if (s[ship::kMissileLauncher] == kMissileZeusEmp) AddModifier(shooter, kEmp, ui);
+  if (MissileId{s[ship::kMissileLauncher]} == kMissileZeusEmp) AddModifier(shooter, kEmp, ui);
 }
 
 // The squadron of `side` in action: 10 points per size class of the side's ship, of which half
@@ -210,7 +210,7 @@ std::int32_t Defenders(std::int32_t count) {
 
 bool BoardingCertain(CombatUi& ui) {
   if (state::ActiveMission[mission::kActive] > 0 &&
-      state::ActiveMission[mission::kType] == kMissionAbduction)
+      MissionType{state::ActiveMission[mission::kType]} == kMissionAbduction)
     return true;
   const int row = ui.SensorSelection();
   if (row >= 1 && row <= state::kLastSpecialShip) {
@@ -222,7 +222,7 @@ bool BoardingCertain(CombatUi& ui) {
         SpecialShipSubKind{ship[special_ship::kSubKind]} == kSubKindVip)
       return true;
   }
-  return state::PlayerShip[ship::kCargoModule] == kModuleBoardingShuttle;
+  return CargoModuleId{state::PlayerShip[ship::kCargoModule]} == kModuleBoardingShuttle;
 }
 
 // The airlock's defenders drawn from the enemy's crew (or pirates), marines and droids, the areas
@@ -301,14 +301,15 @@ void UseAbilitySlot(int slot, CombatUi& ui) {
   }
   const std::int32_t id = state::PlayerAbilitySlots[slot];
   const bool known = id >= 0 && id <= 100;
-  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(id, ui);
+  if (known && state::AbilityOwned[id] == 1) ResolvePlayerCombatAction(state::Ability{id}, ui);
   // An engine with the escape drive gives "Flee" to a captain who never learned it.
-  if (state::PlayerAbilitySlots[slot] == kFlee && state::AbilityOwned[kFlee] != 1 &&
-      state::PlayerShip[ship::kEngine] == kEngineTravellerEscape)
+  if (state::Ability{state::PlayerAbilitySlots[slot]} == kFlee &&
+      state::AbilityOwned[state::Stored(kFlee)] != 1 &&
+      EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape)
     ResolvePlayerCombatAction(kFlee, ui);
 }
 
-void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui) {
+void ResolvePlayerCombatAction(state::Ability id, CombatUi& ui) {
   ResolveCombatAction(Side::Player, id, ui);
   ShowActionPointBar(ui);
   CheckShipCombatEnd(ui);

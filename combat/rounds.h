@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
@@ -16,7 +17,7 @@ void UseAbilitySlot(int slot, CombatUi& ui);
 
 // Carries out ability `id` for the player, then redraws the action-point bar, checks the end of
 // the fight and, with AutoEndTurn, ends a turn that has no action points left.
-void ResolvePlayerCombatAction(std::int32_t id, CombatUi& ui);
+void ResolvePlayerCombatAction(state::Ability id, CombatUi& ui);
 
 // Ends the player's turn (action points -100) and starts the enemy's.
 void EndPlayerTurn(CombatUi& ui);

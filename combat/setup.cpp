@@ -28,22 +28,33 @@ constexpr std::int32_t kReinforcementTurns = 8;
 
 // The enemy's ability list and reinforcements by tier and kind (kinds 1..3 in that order).
 struct EnemyAbilityRow {
-  std::vector<std::int32_t> abilities;
+  std::vector<state::Ability> abilities;
   std::int32_t reinforcements;
 };
 const std::array<std::array<EnemyAbilityRow, 3>, 3> kEnemyAbilities{{
     // tier 1
-    {{{{1, 2, 3, 10, 11, 22}, 8},
-      {{1, 2, 3, 10, 4, 7}, -1},
-      {{1, 2, 3, 13, 12, 7}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield}, 8},
+      {{kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kDiscipline}, -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline}, -1}}},
     // tier 2
-    {{{{1, 2, 3, 10, 11, 23, 24, 31}, 8},
-      {{1, 2, 3, 10, 4, 7, 6, 12}, -1},
-      {{1, 2, 3, 13, 12, 7, 16, 15, 12}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield,
+        kSosBuoy},
+       8},
+      {{kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam},
+       -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline, kEmp, kExploit,
+        kTractorBeam},
+       -1}}},
     // tiers 3 and 4
-    {{{{1, 2, 3, 10, 11, 23, 25, 26, 31, 18}, 8},
-      {{1, 2, 3, 4, 7, 6, 12, 5, 20, 9}, -1},
-      {{1, 2, 3, 13, 12, 7, 16, 15, 12, 14, 32}, -1}}},
+    {{{{kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield2, kReflectionShield2,
+        kEvading, kSosBuoy, kRecharge},
+       8},
+      {{kFireGuns, kFireMissiles, kEcm, kFocusBeam, kDiscipline, kTargetLock, kTractorBeam,
+        kOverloadGun, kMark, kDoubleSpeed},
+       -1},
+      {{kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kTractorBeam, kDiscipline, kEmp, kExploit,
+        kTractorBeam, kCloak, kRadioJammer},
+       -1}}},
 }};
 
 using state::IsSystem;
@@ -61,29 +72,31 @@ void SetupPlayerReinforcements() {
   bool atWar = false;
   if (state::IsPower(f) && state::IsFaction(owner))
     atWar = state::FactionData[state::Stored(f)][faction::AtWarWith(owner)] != 0;
-  const bool comes = (clean && owner == f) ||
-                     (clean && owner != f && !atWar && state::SkillOwned[kSkillCombatPatrol] == 1) ||
-                     (clean && owner != f && state::SkillOwned[kSkillDeepSpacePatrol] == 1);
+  const bool comes =
+      (clean && owner == f) ||
+      (clean && owner != f && !atWar &&
+       state::SkillOwned[state::Stored(kSkillCombatPatrol)] == 1) ||
+      (clean && owner != f && state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] == 1);
   if (comes) state::PlayerShip[ship::kReinforcements] = kReinforcementTurns;
 }
 
 void FillPlayerSlots() {
-  state::AbilityOwned[kShipSpecial] = 1;
+  state::AbilityOwned[state::Stored(kShipSpecial)] = 1;
   const state::ShipSpecial special =
       state::GetShipClassSpecial(state::ShipClassOf(state::PlayerShip));
   const bool specialHasButton = special != state::kSpecialBattleDroids &&
                                 special != state::kSpecialExtendedSensors &&
                                 special != state::kSpecialHiddenCargoBay;
   int next = 1;
-  auto place = [&next](std::int32_t id) {
+  auto place = [&next](state::Ability id) {
     if (next > kLastAbilityButton) return;
-    state::PlayerAbilitySlots[next++] = id;
+    state::PlayerAbilitySlots[next++] = state::Stored(id);
   };
-  for (std::int32_t id = 1; id <= 100; ++id) {
-    const bool owned = state::AbilityOwned[id] >= 1 && id != kShipSpecial;
-    const bool engineFlee =
-        id == kFlee && state::AbilityOwned[id] < 1 &&
-        state::PlayerShip[ship::kEngine] == kEngineTravellerEscape;
+  for (std::int32_t n = 1; n <= 100; ++n) {
+    const state::Ability id{n};
+    const bool owned = state::AbilityOwned[n] >= 1 && id != kShipSpecial;
+    const bool engineFlee = id == kFlee && state::AbilityOwned[n] < 1 &&
+                            EngineId{state::PlayerShip[ship::kEngine]} == kEngineTravellerEscape;
     if (!owned && !engineFlee) continue;
     place(id);
     // The ship's special ability always takes the fourth button, once three are filled.
@@ -106,48 +119,51 @@ void SetupEnemyCrew(state::ShipClassId enemyClass, ShipKind enemyKind) {
 // Gun and launcher by tier and size category; a size without a row keeps the defaults.
 void SetupEnemyEquipment(std::int32_t tier, state::ShipSize size) {
   auto& e = state::EnemyShip;
-  auto pick = [](std::int32_t r, std::int32_t low, std::int32_t a, std::int32_t mid,
-                 std::int32_t b, std::int32_t c) { return r <= low ? a : (r <= mid ? b : c); };
+  auto pick = [](std::int32_t r, std::int32_t low, GunId a, std::int32_t mid, GunId b, GunId c) {
+    return state::Stored(r <= low ? a : (r <= mid ? b : c));
+  };
   auto smallLauncher = [size]() {
-    return size == state::kSizeFighter ? kMissileArrowMk1 : kMissileArrowMk2;
+    return state::Stored(size == state::kSizeFighter ? kMissileArrowMk1 : kMissileArrowMk2);
   };
   bool fitted = true;
   if (tier == 1 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
-    e[ship::kGun] = state::Random(2);
+    e[ship::kGun] = state::Stored(state::Random(2) == 0 ? kGunLaser : kGunTurboLaser);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 1 && size == state::kSizeDestroyer) {
     e[ship::kGun] = pick(state::Random(100), 60, kGunLaser, 80, kGunTurboLaser, kGunDisruptor);
-    e[ship::kMissileLauncher] = kMissileZeusMk1;
+    e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier == 2 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunParticle);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier == 2 && size == state::kSizeDestroyer) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunTurboLaser, kGunDisruptor);
-    e[ship::kMissileLauncher] = kMissileZeusMk1;
+    e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier == 2 && size == state::kSizeCruiser) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunLaser, 70, kGunDisruptor, kGunLeech);
-    e[ship::kMissileLauncher] = kMissileZeusMk1;
+    e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier == 2 && size == state::kSizeBattleship) {
     e[ship::kGun] = pick(state::Random(100), 40, kGunDisruptor, 70, kGunGatling, kGunQuantum);
-    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
+    e[ship::kMissileLauncher] =
+        state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
   } else if (tier >= 3 && (size == state::kSizeFighter || size == state::kSizeCorvette)) {
-    e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunParticle;
+    e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunTurboLaser : kGunParticle);
     e[ship::kMissileLauncher] = smallLauncher();
   } else if (tier >= 3 && size == state::kSizeDestroyer) {
-    e[ship::kGun] = state::Random(100) <= 60 ? kGunTurboLaser : kGunDisruptor;
-    e[ship::kMissileLauncher] = kMissileZeusMk1;
+    e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunTurboLaser : kGunDisruptor);
+    e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier >= 3 && size == state::kSizeCruiser) {
-    e[ship::kGun] = state::Random(100) <= 60 ? kGunDisruptor : kGunLeech;
-    e[ship::kMissileLauncher] = kMissileZeusMk1;
+    e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunDisruptor : kGunLeech);
+    e[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
   } else if (tier >= 3 && size == state::kSizeBattleship) {
-    e[ship::kGun] = state::Random(100) <= 60 ? kGunGatling : kGunQuantum;
-    e[ship::kMissileLauncher] = state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer;
+    e[ship::kGun] = state::Stored(state::Random(100) <= 60 ? kGunGatling : kGunQuantum);
+    e[ship::kMissileLauncher] =
+        state::Stored(state::Random(100) <= 70 ? kMissileZeusMk1 : kMissileDestroyer);
   } else {
     fitted = false;
   }
   if (fitted) {
-    e[ship::kEcm] = kEcmDefenderMk2;
-    e[ship::kTargeting] = kComputerTakedownMk1;
+    e[ship::kEcm] = state::Stored(kEcmDefenderMk2);
+    e[ship::kTargeting] = state::Stored(kComputerTakedownMk1);
   }
 }
 
@@ -157,20 +173,21 @@ void SetupEnemyAbilities(std::int32_t tier, ShipKind enemyKind) {
   const int tierRow = tier >= 3 ? 2 : tier - 1;
   const EnemyAbilityRow& row = kEnemyAbilities[tierRow][state::Stored(enemyKind) - 1];
   int slot = 1;
-  for (std::int32_t id : row.abilities) state::EnemyAbilitySlots[slot++] = id;
+  for (const state::Ability id : row.abilities)
+    state::EnemyAbilitySlots[slot++] = state::Stored(id);
   state::EnemyShip[ship::kReinforcements] = row.reinforcements;
 }
 
 // The firing picture suffix for gun 0..8; a gun outside keeps `first`.
-std::string FiringSuffix(std::int32_t gun, const std::string& first) {
+std::string FiringSuffix(GunId gun, const std::string& first) {
   static constexpr std::array<const char*, 9> kByGun{"f1", "f2", "f4", "f3", "f5",
                                                      "f6", "f7", "f8", "f2"};
-  if (gun < 0 || gun > 8) return first;
-  return kByGun[gun];
+  if (gun < kGunLaser || gun > state::kLastGun) return first;
+  return kByGun[state::Stored(gun)];
 }
 
-std::string MissilePicture(std::int32_t launcher, const char* fallback, bool enemy) {
-  if (launcher < 0 || launcher > state::kLastMissile) return fallback;
+std::string MissilePicture(MissileId launcher, const char* fallback, bool enemy) {
+  if (launcher < kMissileArrowMk1 || launcher > state::kLastMissile) return fallback;
   const bool mine = IsMineLauncher(launcher);
   return std::string(state::MissileItem(launcher).picture) +
          (enemy && !mine ? "_Side_r.jpg" : "_Side_l.jpg");
@@ -187,7 +204,8 @@ void ChoosePictures() {
   p.playerShield = pb + "_l_s.jpg";
   const std::string playerFirst =
       state::GetShipClassSize(playerClass) == state::kSizeBattleship ? "f5" : "f1";
-  p.playerFiring = pb + "_l_" + FiringSuffix(state::PlayerShip[ship::kGun], playerFirst) + ".jpg";
+  p.playerFiring =
+      pb + "_l_" + FiringSuffix(GunId{state::PlayerShip[ship::kGun]}, playerFirst) + ".jpg";
 
   const std::string eb =
       state::GetShipFactionImage(enemyClass, Faction{state::EnemyShip[ship::kFaction]});
@@ -198,19 +216,20 @@ void ChoosePictures() {
     p.enemyFiring = eb + "_r_f1.jpg";
   } else {
     const std::string enemyFirst = state::GetShipClassSize(enemyClass) == state::kSizeBattleship ? "f5" : "f1";
-    p.enemyFiring = eb + "_r_" + FiringSuffix(state::EnemyShip[ship::kGun], enemyFirst) + ".jpg";
+    p.enemyFiring =
+        eb + "_r_" + FiringSuffix(GunId{state::EnemyShip[ship::kGun]}, enemyFirst) + ".jpg";
   }
 
-  p.missile.file = MissilePicture(state::PlayerShip[ship::kMissileLauncher],
+  p.missile.file = MissilePicture(MissileId{state::PlayerShip[ship::kMissileLauncher]},
                                   "Federation_Missile_R.jpg", false);
-  p.enemyMissile.file = MissilePicture(state::EnemyShip[ship::kMissileLauncher],
+  p.enemyMissile.file = MissilePicture(MissileId{state::EnemyShip[ship::kMissileLauncher]},
                                        "Federation_Missile_L.jpg", true);
-  auto missileSize = [](PicturePlace& m, std::int32_t launcher) {
+  auto missileSize = [](PicturePlace& m, MissileId launcher) {
     m.width = IsMineLauncher(launcher) ? 60 : 120;
     m.height = 60;
   };
-  missileSize(p.missile, state::PlayerShip[ship::kMissileLauncher]);
-  missileSize(p.enemyMissile, state::EnemyShip[ship::kMissileLauncher]);
+  missileSize(p.missile, MissileId{state::PlayerShip[ship::kMissileLauncher]});
+  missileSize(p.enemyMissile, MissileId{state::EnemyShip[ship::kMissileLauncher]});
   // The volleys in flight stand on the plain missile track across the top of the arena's window,
   // clear of the ships, the message boxes and the end-turn control.
   p.missilePanel = {"", 240, 100, 120, 60, false};
@@ -319,7 +338,7 @@ void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKi
       e[ship::kEngine] = e[ship::kCargoModule] = 0;
   e[ship::kShieldBoostUsed] = e[ship::kEnergyChannellingUsed] = e[ship::kRechargeUsed] =
       e[ship::kMissileReload] = e[ship::kGunVolleys] = 0;
-  e[ship::kCargoSpace] = state::GetShipCargoCapacity(enemyClass, 0, Side::Enemy);
+  e[ship::kCargoSpace] = state::GetShipCargoCapacity(enemyClass, kModuleCargoBay, Side::Enemy);
 
   const std::int32_t tier = EnemyLoadoutTier(enemyClass, enemyTier, ui);
   const state::ShipSize size = state::GetShipClassSize(enemyClass);
@@ -329,12 +348,13 @@ void SetupShipCombat(state::ShipClassId enemyClass, Faction enemyFaction, ShipKi
   if (OwnerOfPlayerSystem() == enemyFaction) e[ship::kReinforcements] = kReinforcementTurns;
 
   if (size == state::kSizeCruiser && enemyKind == kTraderShip && state::Random(100) <= 30)
-    e[ship::kMissileLauncher] = kMissileMineMk1;
-  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0) e[ship::kGun] = 0;
-  if (rules::TutorialEnemyCarriesFirstGun())
-    e[ship::kGun] = 1;
-  if (size == state::kSizeBattleship && e[ship::kGun] != kGunGatling) e[ship::kGun] = kGunQuantum;
-  if (enemyClass == state::kStarbaseClass) e[ship::kGun] = 0;
+    e[ship::kMissileLauncher] = state::Stored(kMissileMineMk1);
+  if (state::GetShipClassStat(enemyClass, state::kAttrGroup) > 0)
+    e[ship::kGun] = state::Stored(kGunLaser);
+  if (rules::TutorialEnemyCarriesFirstGun()) e[ship::kGun] = state::Stored(kGunTurboLaser);
+  if (size == state::kSizeBattleship && GunId{e[ship::kGun]} != kGunGatling)
+    e[ship::kGun] = state::Stored(kGunQuantum);
+  if (enemyClass == state::kStarbaseClass) e[ship::kGun] = state::Stored(kGunLaser);
 
   ChoosePictures();
 }

@@ -46,14 +46,14 @@ inline void ChangeShields(Side side, std::int64_t delta) {
 // of the shield gauges.
 inline std::int32_t MaxShields(Side side) {
   const auto& ship = Ship(side);
-  return state::GetShipMaxShields(state::ShipClassOf(ship), ship[ship::kEngine],
-                                  ship[ship::kCargoModule]);
+  return state::GetShipMaxShields(state::ShipClassOf(ship), EngineId{ship[ship::kEngine]},
+                                  CargoModuleId{ship[ship::kCargoModule]});
 }
 
 // The action points one volley of the side's guns costs.
 inline std::int32_t GunCost(Side side) {
   const auto& ship = Ship(side);
-  return state::GetGunApCost(state::ShipClassOf(ship), ship[ship::kGun], side);
+  return state::GetGunApCost(state::ShipClassOf(ship), GunId{ship[ship::kGun]}, side);
 }
 
 }  // namespace combat

@@ -47,7 +47,7 @@ void ShowPanel(Side side, int panel, std::string_view topic, std::string_view te
 std::string DamageText(std::int32_t damage) { return std::to_string(damage) + " damage caused!"; }
 
 // Ends the lowest active entry of `ability` on `side` and redraws the icons.
-void UseUp(Side side, std::int32_t ability, SimulatorUi& ui) {
+void UseUp(Side side, state::Ability ability, SimulatorUi& ui) {
   ClearModifier(side, ability);
   ui.Refresh(Display::Modifiers);
 }
@@ -58,7 +58,7 @@ void UseUp(Side side, std::int32_t ability, SimulatorUi& ui) {
 std::int32_t Hit(Side target, std::int32_t damage, SimulatorUi& ui) {
   const Side attacker = Other(target);
   std::int32_t d = damage;
-  const auto reflect = [&](std::int32_t ability, std::int32_t divisor, std::string_view topic) {
+  const auto reflect = [&](state::Ability ability, std::int32_t divisor, std::string_view topic) {
     if (!ModifierActive(target, ability)) return;
     const std::int32_t r = d / divisor;
     d -= r;
@@ -68,24 +68,24 @@ std::int32_t Hit(Side target, std::int32_t damage, SimulatorUi& ui) {
     ui.Refresh(Display::Shields);
     ui.Animate(attacker, Animation::ShieldHit);
   };
-  reflect(24, 12, "Reflection shield");
-  reflect(25, 8, "Reflection shield II");
-  const auto reduce = [&](std::int32_t ability, std::int32_t divisor, std::string_view topic) {
+  reflect(kReflectionShield, 12, "Reflection shield");
+  reflect(kReflectionShield2, 8, "Reflection shield II");
+  const auto reduce = [&](state::Ability ability, std::int32_t divisor, std::string_view topic) {
     if (!ModifierActive(target, ability)) return;
     d /= divisor;
     UseUp(target, ability, ui);
     ShowPanel(target, 4, topic, "Damage reduced!");
   };
-  reduce(22, 2, "Focused shield");
-  reduce(23, 3, "Focused shield II");
+  reduce(kFocusedShield, 2, "Focused shield");
+  reduce(kFocusedShield2, 3, "Focused shield II");
   const std::int32_t half = d / 2;
   const std::int32_t roll = Random(half);
   LoseShields(target, static_cast<std::int64_t>(half) + roll);
   ui.Refresh(Display::Shields);
   ui.Animate(target, Animation::ShieldHit);
-  if (ModifierActive(target, 11)) {
+  if (ModifierActive(target, kFlee)) {
     if (Random(100) <= 20) {
-      UseUp(target, 11, ui);
+      UseUp(target, kFlee, ui);
       ShowPanel(attacker, 4, "Interrupting escape", "Successful!");
     } else {
       ShowPanel(attacker, 4, "Interrupting escape", "Failed!");
@@ -95,15 +95,15 @@ std::int32_t Hit(Side target, std::int32_t damage, SimulatorUi& ui) {
 }
 
 // The lowest slot of the enemy holding `ability`, 0 when none does.
-int EnemySlotOf(std::int32_t ability) {
+int EnemySlotOf(state::Ability ability) {
   for (int slot = 1; slot <= 12; ++slot) {
-    if (state::EnemyAbilitySlots[slot] == ability) return slot;
+    if (state::Ability{state::EnemyAbilitySlots[slot]} == ability) return slot;
   }
   return 0;
 }
 
 // Uses `ability` for the enemy when it stands in a slot that is ready.
-void EnemyUse(std::int32_t ability, SimulatorUi& ui) {
+void EnemyUse(state::Ability ability, SimulatorUi& ui) {
   const int slot = EnemySlotOf(ability);
   if (slot > 0 && state::EnemySlotState[slot] < 1) ui.AbilityUsed(kEnemy, ability);
 }
@@ -111,21 +111,22 @@ void EnemyUse(std::int32_t ability, SimulatorUi& ui) {
 // "9 %": Random(100) > 90.
 bool Chance9() { return Random(100) > 90; }
 
-void TryChance(std::int32_t ability, SimulatorUi& ui) {
+void TryChance(state::Ability ability, SimulatorUi& ui) {
   if (Chance9()) EnemyUse(ability, ui);
 }
 
-bool PlayerHas(std::int32_t ability) { return ModifierActive(kPlayer, ability); }
-bool EnemyHas(std::int32_t ability) { return ModifierActive(kEnemy, ability); }
+bool PlayerHas(state::Ability ability) { return ModifierActive(kPlayer, ability); }
+bool EnemyHas(state::Ability ability) { return ModifierActive(kEnemy, ability); }
 bool PlayerVolleyInFlight() { return state::PlayerMissileVolley[missile_volley::kInFlight] > 0; }
 
 void PickTraderChoices(SimulatorUi& ui) {
-  TryChance(10, ui);
-  TryChance(11, ui);
-  TryChance(26, ui);
-  TryChance(31, ui);
-  for (std::int32_t shield : {22, 23, 24, 25}) {
-    if (PlayerHas(14) ||
+  TryChance(kTaunt, ui);
+  TryChance(kFlee, ui);
+  TryChance(kEvading, ui);
+  TryChance(kSosBuoy, ui);
+  for (const state::Ability shield :
+       {kFocusedShield, kFocusedShield2, kReflectionShield, kReflectionShield2}) {
+    if (PlayerHas(kCloak) ||
         (PlayerVolleyInFlight() &&
          state::PlayerMissileVolley[missile_volley::kSimulatorGateB] < 4) ||
         Random(100) < 20) {
@@ -135,50 +136,50 @@ void PickTraderChoices(SimulatorUi& ui) {
   const std::int64_t third =
       state::GetShipClassBaseShields(state::ShipClassOf(state::EnemyShip)) / 3;
   const bool weak = state::EnemyShip[ship::kShields] < third;
-  if (state::EnemyShip[ship::kComboPoints] > 2 && weak && Chance9()) EnemyUse(28, ui);
-  if (weak && Chance9()) EnemyUse(27, ui);
-  if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
-  EnemyUse(2, ui);
-  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
+  if (state::EnemyShip[ship::kComboPoints] > 2 && weak && Chance9()) EnemyUse(kSacrifice, ui);
+  if (weak && Chance9()) EnemyUse(kShieldBoost, ui);
+  if (PlayerHas(kCloak) && Chance9()) EnemyUse(kMark, ui);
+  EnemyUse(kFireMissiles, ui);
+  if (!EnemyHas(kCloak) && !EnemyHas(kEmp)) EnemyUse(kFireGuns, ui);
 }
 
 void PickRogueChoices(SimulatorUi& ui) {
-  TryChance(10, ui);
-  TryChance(6, ui);
-  TryChance(7, ui);
-  TryChance(8, ui);
-  if (state::EnemyShip[ship::kComboPoints] > 2 && Chance9()) EnemyUse(7, ui);
-  if (PlayerVolleyInFlight()) EnemyUse(3, ui);
-  if (PlayerHas(11) && Chance9()) EnemyUse(12, ui);
-  if (PlayerHas(14) && Chance9()) EnemyUse(20, ui);
-  if ((PlayerHas(10) || PlayerHas(13)) && Chance9()) EnemyUse(29, ui);
-  EnemyUse(2, ui);
-  if (PlayerHas(11)) EnemyUse(5, ui);
-  if (Random(100) < 40) EnemyUse(4, ui);
-  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
+  TryChance(kTaunt, ui);
+  TryChance(kTargetLock, ui);
+  TryChance(kDiscipline, ui);
+  TryChance(kManouvers, ui);
+  if (state::EnemyShip[ship::kComboPoints] > 2 && Chance9()) EnemyUse(kDiscipline, ui);
+  if (PlayerVolleyInFlight()) EnemyUse(kEcm, ui);
+  if (PlayerHas(kFlee) && Chance9()) EnemyUse(kTractorBeam, ui);
+  if (PlayerHas(kCloak) && Chance9()) EnemyUse(kMark, ui);
+  if ((PlayerHas(kTaunt) || PlayerHas(kEvilTaunt)) && Chance9()) EnemyUse(kCalmness, ui);
+  EnemyUse(kFireMissiles, ui);
+  if (PlayerHas(kFlee)) EnemyUse(kOverloadGun, ui);
+  if (Random(100) < 40) EnemyUse(kFocusBeam, ui);
+  if (!EnemyHas(kCloak) && !EnemyHas(kEmp)) EnemyUse(kFireGuns, ui);
 }
 
 void PickSoldierChoices(SimulatorUi& ui) {
-  EnemyUse(13, ui);
-  TryChance(6, ui);
-  if (PlayerVolleyInFlight()) EnemyUse(3, ui);
+  EnemyUse(kEvilTaunt, ui);
+  TryChance(kTargetLock, ui);
+  if (PlayerVolleyInFlight()) EnemyUse(kEcm, ui);
   if (PlayerVolleyInFlight() && state::PlayerMissileVolley[missile_volley::kSimulatorGateA] < 4)
-    EnemyUse(14, ui);
-  if (PlayerHas(20) && Chance9()) EnemyUse(21, ui);
-  if (PlayerHas(31) && Chance9()) EnemyUse(32, ui);
-  if (PlayerHas(33) && Chance9()) EnemyUse(34, ui);
-  if (PlayerHas(11) && Chance9()) EnemyUse(12, ui);
-  EnemyUse(2, ui);
-  if (!EnemyHas(14) && !EnemyHas(16)) EnemyUse(1, ui);
-  const int slot14 = EnemySlotOf(14);
+    EnemyUse(kCloak, ui);
+  if (PlayerHas(kMark) && Chance9()) EnemyUse(kEmpResistance, ui);
+  if (PlayerHas(kSosBuoy) && Chance9()) EnemyUse(kRadioJammer, ui);
+  if (PlayerHas(kEmp2) && Chance9()) EnemyUse(kFocusBeam2, ui);
+  if (PlayerHas(kFlee) && Chance9()) EnemyUse(kTractorBeam, ui);
+  EnemyUse(kFireMissiles, ui);
+  if (!EnemyHas(kCloak) && !EnemyHas(kEmp)) EnemyUse(kFireGuns, ui);
+  const int slot14 = EnemySlotOf(kCloak);
   if (slot14 > 0) {
     if (state::EnemySlotState[slot14] < 1) {
-      EnemyUse(14, ui);
-    } else if (EnemyHas(14)) {
-      EnemyUse(state::EnemyShip[ship::kComboPoints] < 3 ? 15 : 16, ui);
+      EnemyUse(kCloak, ui);
+    } else if (EnemyHas(kCloak)) {
+      EnemyUse(state::EnemyShip[ship::kComboPoints] < 3 ? kExploit : kEmp, ui);
     }
   }
-  if (EnemyHas(16)) EnemyUse(17, ui);
+  if (EnemyHas(kEmp)) EnemyUse(kExploit2, ui);
 }
 
 // Step 2 of a tick for one side.
@@ -198,7 +199,7 @@ void CountDownEffects(Side side, SimulatorUi& ui) {
 
 void CountDownCoolDowns(Side side) {
   auto& states = side == kPlayer ? state::PlayerSlotState : state::EnemySlotState;
-  const bool doubleSpeed = ModifierActive(side, 9);
+  const bool doubleSpeed = ModifierActive(side, kDoubleSpeed);
   for (int slot = 1; slot <= 12; ++slot) {
     std::int32_t value = states[slot];
     if (value > 0) --value;
@@ -216,9 +217,9 @@ void LandMissile(Side attacker, SimulatorUi& ui) {
   volley[missile_volley::kInFlight] = 0;
   const auto& ship = Ship(attacker);
   std::int32_t damage =
-      state::GetMissileDamage(state::ShipClassOf(ship), ship[ship::kSimulatorMissile]);
+      state::GetMissileDamage(state::ShipClassOf(ship), MissileId{ship[ship::kSimulatorMissile]});
   const Side target = Other(attacker);
-  if (ModifierActive(target, 6)) {
+  if (ModifierActive(target, kTargetLock)) {
     damage = Clamp32(static_cast<std::int64_t>(damage) + damage / (attacker == kPlayer ? 2 : 4));
   }
   damage = Hit(target, damage, ui);
@@ -231,7 +232,7 @@ void ReinforcementsArrive(Side side, SimulatorUi& ui) {
   auto& countdown = Ship(side)[ship::kReinforcements];
   if (countdown <= 0) return;
   --countdown;
-  if (ModifierActive(side, 31) && countdown > 0) --countdown;
+  if (ModifierActive(side, kSosBuoy) && countdown > 0) --countdown;
   if (countdown != 0) return;
   const int free = side == kPlayer ? FindFreePlayerModifierSlot() : FindFreeEnemyModifierSlot();
   if (free == 0) {
@@ -241,9 +242,9 @@ void ReinforcementsArrive(Side side, SimulatorUi& ui) {
   audio::PlayEcmSound();
   ShowPanel(side, 4, "Reinforcements", "arriving!");
   if (side == kPlayer) {
-    AddPlayerModifier(30, ui);
+    AddPlayerModifier(kReinforcements, ui);
   } else {
-    AddEnemyModifier(30);
+    AddEnemyModifier(kReinforcements);
   }
   ui.Refresh(Display::Modifiers);
 }
@@ -371,16 +372,19 @@ void SetupSimulatorShips(SimulatorUi& ui) {
   enemy[ship::kSetUpMark] = 3;
   for (const ship::Field field : ship::kFittedItems) enemy[field] = 0;
 
-  static constexpr std::array<std::array<std::int32_t, 12>, 3> kLists = {{
-      {1, 2, 3, 10, 11, 22, 24, 26, 27, 28, 20, 31},
-      {1, 2, 3, 10, 4, 5, 20, 6, 7, 8, 9, 29},
-      {1, 2, 3, 13, 14, 15, 16, 17, 21, 12, 32, 6},
+  static constexpr std::array<std::array<state::Ability, 12>, 3> kLists = {{
+      {kFireGuns, kFireMissiles, kEcm, kTaunt, kFlee, kFocusedShield, kReflectionShield, kEvading,
+       kShieldBoost, kSacrifice, kMark, kSosBuoy},
+      {kFireGuns, kFireMissiles, kEcm, kTaunt, kFocusBeam, kOverloadGun, kMark, kTargetLock,
+       kDiscipline, kManouvers, kDoubleSpeed, kCalmness},
+      {kFireGuns, kFireMissiles, kEcm, kEvilTaunt, kCloak, kExploit, kEmp, kExploit2,
+       kEmpResistance, kTractorBeam, kRadioJammer, kTargetLock},
   }};
   const int list = SimulatorEnemyList(enemy[ship::kEnemyKind]);
   if (list > 0) {
     for (int slot = 1; slot <= 12; ++slot) {
-      state::EnemyAbilitySlots[slot] = kLists[static_cast<std::size_t>(list - 1)]
-                                             [static_cast<std::size_t>(slot - 1)];
+      state::EnemyAbilitySlots[slot] = state::Stored(
+          kLists[static_cast<std::size_t>(list - 1)][static_cast<std::size_t>(slot - 1)]);
     }
     enemy[ship::kReinforcements] = list == 1 ? 100 : -1;
   }
@@ -420,10 +424,10 @@ void RunCombatSimulator(SimulatorUi& ui) {
 
 void UseSimulatorAbilitySlot(int slot, SimulatorUi& ui) {
   if (slot < 1 || slot > 12) return;
-  if (ModifierActive(kEnemy, 16)) return;
+  if (ModifierActive(kEnemy, kEmp)) return;
   const std::int32_t ability = state::PlayerAbilitySlots[slot];
   if (ability < 0 || ability >= static_cast<std::int32_t>(state::AbilityOwned.size())) return;
-  if (state::AbilityOwned[ability] == 1) ui.AbilityUsed(kPlayer, ability);
+  if (state::AbilityOwned[ability] == 1) ui.AbilityUsed(kPlayer, state::Ability{ability});
 }
 
 void PickSimulatorEnemyAbility(SimulatorUi& ui) {
@@ -454,22 +458,22 @@ void RunSimulatorRound(SimulatorUi& ui) {
   LandMissile(kPlayer, ui);
   LandMissile(kEnemy, ui);
 
-  if (PlayerHas(33) && Random(100) < 20) {
-    const std::int32_t damage = Hit(kEnemy, EnemyHas(6) ? 7 : 5, ui);
+  if (PlayerHas(kEmp2) && Random(100) < 20) {
+    const std::int32_t damage = Hit(kEnemy, EnemyHas(kTargetLock) ? 7 : 5, ui);
     audio::PlayFireGunsSound();
     ShowPanel(kPlayer, 3, "Drones", DamageText(damage));
   }
-  if (EnemyHas(33) && Random(100) < 20) {
-    const std::int32_t damage = Hit(kPlayer, PlayerHas(6) ? 6 : 5, ui);
+  if (EnemyHas(kEmp2) && Random(100) < 20) {
+    const std::int32_t damage = Hit(kPlayer, PlayerHas(kTargetLock) ? 6 : 5, ui);
     ShowPanel(kEnemy, 3, "Drones!", DamageText(damage));
   }
-  if (PlayerHas(30) && Random(100) < 100) {
-    const std::int32_t damage = Hit(kEnemy, EnemyHas(6) ? 15 : 10, ui);
+  if (PlayerHas(kReinforcements) && Random(100) < 100) {
+    const std::int32_t damage = Hit(kEnemy, EnemyHas(kTargetLock) ? 15 : 10, ui);
     audio::PlayFireGunsSound();
     ShowPanel(kPlayer, 3, "Reinforcements", DamageText(damage));
   }
-  if (EnemyHas(30)) {
-    const std::int32_t damage = Hit(kPlayer, PlayerHas(6) ? 12 : 10, ui);
+  if (EnemyHas(kReinforcements)) {
+    const std::int32_t damage = Hit(kPlayer, PlayerHas(kTargetLock) ? 12 : 10, ui);
     ShowPanel(kEnemy, 3, "Reinforcements!", DamageText(damage));
   }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 #include "state/ship_classes.h"
 
@@ -67,7 +68,7 @@ class SimulatorUi : public CombatUi {
   void AwardGoldStar() override {}
 
   // The simulator's ability action of a side: takes the ability id and changes nothing in the duel.
-  virtual void AbilityUsed(Side side, std::int32_t ability) { (void)side, (void)ability; }
+  virtual void AbilityUsed(Side side, state::Ability ability) { (void)side, (void)ability; }
 
   // Stops the duel timer (the duel is over).
   virtual void StopCombatTimer() {}

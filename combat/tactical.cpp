@@ -30,7 +30,7 @@ constexpr std::int32_t kEscapeCost = 5;
 // --- Lasting effects ------------------------------------------------------------------------------
 
 struct LastingEffect {
-  std::int32_t id;
+  state::Ability id;
   std::int32_t cost;           // the same for both sides
   bool enemyUsesEcmCue;        // otherwise the enemy plays the ability cue, as the player does
   std::string_view topic;      // empty: no message
@@ -56,7 +56,7 @@ constexpr LastingEffect kLastingEffects[] = {
     {kEvilTaunt,     1,    true,    "Evil Taunt !!",     kTauntPlayer, kTauntEnemy},
 };
 
-const LastingEffect* FindLastingEffect(std::int32_t id) {
+const LastingEffect* FindLastingEffect(state::Ability id) {
   for (const LastingEffect& e : kLastingEffects)
     if (e.id == id) return &e;
   return nullptr;
@@ -155,7 +155,7 @@ void CloakPlayer(CombatUi& ui) {
   if (FindEnemyModifierSlot(kTractorBeam) > 0) return EscapeImpossible(kTractorHolds, ui);
   if (FindEnemyModifierSlot(kMark) > 0)
     return EscapeImpossible("The enemy ship has put a target mark on you. You cannot cloak.", ui);
-  if (state::PlayerShip[ship::kCargoModule] != kModuleCloakingDevice) {
+  if (CargoModuleId{state::PlayerShip[ship::kCargoModule]} != kModuleCloakingDevice) {
     ui.ShowPopup(CombatPopup::Picture, "Problem !",
                  "You do not have cloaking devices equipped. This is a cargo space upgrade.",
                  ScenePicture(Side::Player));
@@ -236,7 +236,7 @@ void Exploit(Side side, CombatUi& ui) {
 
 }  // namespace
 
-void ResolveTacticalAbility(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveTacticalAbility(Side side, state::Ability id, CombatUi& ui) {
   if (const LastingEffect* effect = FindLastingEffect(id)) {
     if (side == Side::Player)
       SwitchOnPlayer(*effect, ui);

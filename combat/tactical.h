@@ -7,12 +7,13 @@
 
 #include <cstdint>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
 
 // Carries out tactical ability 6..15 for `side` (refusals and payment included); other ids do
 // nothing.
-void ResolveTacticalAbility(Side side, std::int32_t id, CombatUi& ui);
+void ResolveTacticalAbility(Side side, state::Ability id, CombatUi& ui);
 
 }  // namespace combat

@@ -129,16 +129,16 @@ void FireMissiles(Side side, CombatUi& ui) {
                    "Missile launchers need a couple of turns after being fired to reload...");
       return;
     }
-    if (p[ship::kMissileLauncher] == kMissileZeusMk1 &&
+    if (MissileId{p[ship::kMissileLauncher]} == kMissileZeusMk1 &&
         state::GetShipClassSize(state::ShipClassOf(e)) == state::kSizeFighter) {
       ui.ShowPopup(CombatPopup::Text, "N/A",
                    "Torpedos can only be used against capital ships and not against fighters.");
       return;
     }
-    if (!PayActionPoints(
-            side,
-            state::GetMissileApCost(state::ShipClassOf(p), p[ship::kMissileLauncher], Side::Player),
-            ui))
+    if (!PayActionPoints(side,
+                         state::GetMissileApCost(state::ShipClassOf(p),
+                                                 MissileId{p[ship::kMissileLauncher]}, Side::Player),
+                         ui))
       return;
     rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::MissileFired);
     audio::PlayMissileSound();
@@ -146,8 +146,9 @@ void FireMissiles(Side side, CombatUi& ui) {
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     p[ship::kMissileReload] = 4;
-    if (p[ship::kMissileLauncher] == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
-    if (p[ship::kMissileLauncher] == kMissileDestroyer) p[ship::kMissileReload] = kNoReload;
+    if (MissileId{p[ship::kMissileLauncher]} == kMissileArrowDummy) p[ship::kMissileReload] *= 2;
+    if (MissileId{p[ship::kMissileLauncher]} == kMissileDestroyer)
+      p[ship::kMissileReload] = kNoReload;
     ui.Refresh(Display::Missiles);
     ui.Refresh(Display::AbilityButtons);
     return;
@@ -155,13 +156,13 @@ void FireMissiles(Side side, CombatUi& ui) {
   if (!(e[ship::kShields] > 0 && state::EnemyMissileVolley[missile_volley::kInFlight] == 0 &&
         e[ship::kMissileReload] == 0))
     return;
-  if (e[ship::kMissileLauncher] == kMissileZeusMk1 &&
+  if (MissileId{e[ship::kMissileLauncher]} == kMissileZeusMk1 &&
       state::GetShipClassSize(state::ShipClassOf(p)) == state::kSizeFighter)
     return;
-  if (!PayActionPoints(
-          side,
-          state::GetMissileApCost(state::ShipClassOf(e), e[ship::kMissileLauncher], Side::Enemy),
-          ui))
+  if (!PayActionPoints(side,
+                       state::GetMissileApCost(state::ShipClassOf(e),
+                                               MissileId{e[ship::kMissileLauncher]}, Side::Enemy),
+                       ui))
     return;
   audio::PlayMissileSound();
   ui.ShowMessage(Side::Enemy, "Firing missile !!", "Enemy fires a missile at your ship.");
@@ -169,8 +170,9 @@ void FireMissiles(Side side, CombatUi& ui) {
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 4;
   e[ship::kMissileReload] = 5;
-  if (e[ship::kMissileLauncher] == kMissileArrowDummy) e[ship::kMissileReload] = 10;
-  if (e[ship::kMissileLauncher] == kMissileDestroyer) e[ship::kMissileReload] = kNoReload;
+  if (MissileId{e[ship::kMissileLauncher]} == kMissileArrowDummy) e[ship::kMissileReload] = 10;
+  if (MissileId{e[ship::kMissileLauncher]} == kMissileDestroyer)
+    e[ship::kMissileReload] = kNoReload;
   ui.Refresh(Display::Missiles);
 }
 
@@ -188,15 +190,16 @@ void Ecm(Side side, CombatUi& ui) {
       if (tutorialEcm) rules::FollowTutorial(ui.Rules(), rules::TutorialEvent::EcmUsed);
       return;
     }
-    if (!PayActionPoints(side, state::EcmItem(p[ship::kEcm]).apCost, ui)) return;
+    if (!PayActionPoints(side, state::EcmItem(EcmId{p[ship::kEcm]}).apCost, ui)) return;
     audio::PlayEcmSound();
     ui.Refresh(Display::AbilityButtons);
-    std::int32_t c = state::EcmItem(p[ship::kEcm]).Chance();
+    std::int32_t c = state::EcmItem(EcmId{p[ship::kEcm]}).Chance();
     c = ScalePlayerDamageToEnemy2(c);
-    c += state::MissileItem(e[ship::kMissileLauncher]).ecmModifier;
-    if (p[ship::kEcm] == kEcmAntiMine && IsMineLauncher(e[ship::kMissileLauncher]))
+    c += state::MissileItem(MissileId{e[ship::kMissileLauncher]}).ecmModifier;
+    if (EcmId{p[ship::kEcm]} == kEcmAntiMine &&
+        IsMineLauncher(MissileId{e[ship::kMissileLauncher]}))
       c *= 2;
-    if (p[ship::kEcm] == kEcmPlasma && state::Random(100) < 15) {
+    if (EcmId{p[ship::kEcm]} == kEcmPlasma && state::Random(100) < 15) {
       ChangeShields(Side::Player, -static_cast<std::int64_t>(MaxShields(Side::Player) / 10));
       ui.Refresh(Display::Shields);
       ui.ShowPopup(CombatPopup::Text, "Shields lowered!",
@@ -220,12 +223,12 @@ void Ecm(Side side, CombatUi& ui) {
     return;
   }
   if (state::PlayerMissileVolley[missile_volley::kInFlight] <= 0) return;
-  if (!PayActionPoints(side, state::EcmItem(e[ship::kEcm]).apCost, ui)) return;
+  if (!PayActionPoints(side, state::EcmItem(EcmId{e[ship::kEcm]}).apCost, ui)) return;
   audio::PlayEcmSound();
   ui.Refresh(Display::AbilityButtons);
-  std::int32_t c = state::EcmItem(e[ship::kEcm]).Chance();
+  std::int32_t c = state::EcmItem(EcmId{e[ship::kEcm]}).Chance();
   c -= c / 3;
-  c += state::MissileItem(p[ship::kMissileLauncher]).ecmModifier;
+  c += state::MissileItem(MissileId{p[ship::kMissileLauncher]}).ecmModifier;
   if (state::ActiveShipSpecial(Side::Player) == state::kSpecialAecmMissiles) c -= c / 2;
   if (c > 90) c = 90;
   if (c > state::Random(100) + 1) {
@@ -241,7 +244,7 @@ void Ecm(Side side, CombatUi& ui) {
 
 }  // namespace
 
-void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui) {
+void ResolveWeaponAbility(Side side, state::Ability id, CombatUi& ui) {
   switch (id) {
     case kFireGuns: FireGuns(side, ui); break;
     case kFireMissiles: FireMissiles(side, ui); break;

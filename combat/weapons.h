@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "combat/ability_ids.h"
 #include "combat/combat_ui.h"
 
 namespace combat {
 
 // Carries out weapon ability 1..5 for `side` (payment and refusals included).
-void ResolveWeaponAbility(Side side, std::int32_t id, CombatUi& ui);
+void ResolveWeaponAbility(Side side, state::Ability id, CombatUi& ui);
 
 // Guns fired with focused energy beams by `side` ("Focus beam" and "Focus beam II"): gun cost + 2
 // action points, a quarter off the hit chance, the damage raised by `damageFactor`; the hit and miss

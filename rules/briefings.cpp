@@ -378,10 +378,10 @@ std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std
   }
 }
 
-std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int32_t system,
+std::string GetMissionBriefing(MissionType type, std::int32_t source, std::int32_t system,
                                std::int32_t slot) {
   using Builder = std::string (*)(std::int32_t, std::int32_t, std::int32_t);
-  static constexpr std::array<Builder, kLastMissionType + 1> kBuilders{
+  static constexpr std::array<Builder, state::Stored(kLastMissionType) + 1> kBuilders{
       nullptr,
       GetMissionTextSearchAndDestroy, GetMissionTextPatrol,         GetMissionTextTransport,
       GetMissionTextAmbush,           GetMissionTextBounty,         GetMissionTextSupply,
@@ -394,7 +394,7 @@ std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int3
       GetMissionTextSiege,            GetMissionTextRaiding,        GetMissionTextFlagship,
   };
   if (!state::IsMissionType(type)) return {};
-  return kBuilders[type](source, system, slot);
+  return kBuilders[state::Stored(type)](source, system, slot);
 }
 
 std::string GetBountyTargetName(std::int32_t source, std::int32_t system, std::int32_t slot) {

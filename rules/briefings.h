@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/mission_types.h"
+
 namespace rules {
 
 std::string GetMissionTextSearchAndDestroy(std::int32_t source, std::int32_t system, std::int32_t slot);
@@ -43,7 +45,7 @@ std::string GetMissionTextRaiding(std::int32_t source, std::int32_t system, std:
 std::string GetMissionTextFlagship(std::int32_t source, std::int32_t system, std::int32_t slot);
 
 // The builder of mission type 1..27 applied to the record; empty for any other type.
-std::string GetMissionBriefing(std::int32_t type, std::int32_t source, std::int32_t system,
+std::string GetMissionBriefing(MissionType type, std::int32_t source, std::int32_t system,
                                std::int32_t slot);
 
 // The criminal of a Bounty and the enemy ace of an Abduction, in double quotes ("\"Blackbeard\"");

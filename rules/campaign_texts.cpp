@@ -133,7 +133,7 @@ std::string BuildCampaignNotEngagedText(int s) {
   return Quoted({Pick(kNotEngaged, VariantOf(s, star_system::kFirstReportVariant, 2))});
 }
 
-std::string BuildCampaignInfluenceText(int s, int lastMissionType, int missions) {
+std::string BuildCampaignInfluenceText(int s, MissionType lastMissionType, int missions) {
   if (!IsSystem(s)) return {};
   const int first = VariantOf(s, star_system::kFirstReportVariant, 2);
   const int second = VariantOf(s, star_system::kSecondReportVariant, 2);

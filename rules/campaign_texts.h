@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "state/mission_types.h"
+
 namespace rules {
 
 // Trend codes the campaign screen passes for each side: 3 or 4, anything else for none.
@@ -22,6 +24,6 @@ std::string BuildCampaignStatusText(std::string_view attacker, std::string_view 
 std::string BuildCampaignNotEngagedText(int s);
 
 // High Command's word on the player's `missions` missions, the last of type `lastMissionType`.
-std::string BuildCampaignInfluenceText(int s, int lastMissionType, int missions);
+std::string BuildCampaignInfluenceText(int s, MissionType lastMissionType, int missions);
 
 }  // namespace rules

@@ -139,12 +139,12 @@ void UpdateCampaigns(Ui& ui) {
 
 void ApplyMissionToCampaign() {
   const int c = state::ActiveMission[mission::kCampaignSystem];
-  const int k = state::ActiveMission[mission::kType];
+  const MissionType k{state::ActiveMission[mission::kType]};
   if (!state::IsSystem(c)) return;
   state::TSystemRow& row = SystemData[c];
   AddSaturating(row[star_system::kCampaignMissions], 1);
   // The campaign screen's report tells of the player's latest deed for the campaign.
-  row[star_system::kLastCampaignMissionType] = k;
+  row[star_system::kLastCampaignMissionType] = state::Stored(k);
 
   const bool largeShip =
       state::GetShipClassSize(state::ShipClassOf(state::PlayerShip)) >= state::kSizeBattleship;
@@ -156,9 +156,9 @@ void ApplyMissionToCampaign() {
   } else {
     p *= 4;
   }
-  if (k == 12) p *= 2;
-  if (k == 22 || k == 23 || k == 24) p *= 2;
-  if (k == 25 || k == 26) p *= 4;
+  if (k == kMissionAssault) p *= 2;
+  if (k == kMissionSuppression || k == kMissionBombingRun || k == kMissionBattle) p *= 2;
+  if (k == kMissionSiege || k == kMissionRaiding) p *= 4;
 
   // Diminishing returns for many missions in one campaign.
   const int n = row[star_system::kCampaignMissions];
@@ -171,7 +171,7 @@ void ApplyMissionToCampaign() {
   } else if (n >= 6) {
     p -= p / 4;
   }
-  if (state::PlayerShip[ship::kTargeting] == kComputerCommandHq) p += p / 2;
+  if (ComputerId{state::PlayerShip[ship::kTargeting]} == kComputerCommandHq) p += p / 2;
 
   if (row[star_system::kAttacker] == PlayerData[player::kFaction]) {
     AddSaturating(row[star_system::kAttackerPoints], p);

@@ -6,12 +6,14 @@
 #include "rules/missions.h"
 #include "rules/promotion.h"
 #include "rules/shipyard.h"
+#include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/progression.h"
 #include "state/ship_classes.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace rules {
@@ -20,13 +22,23 @@ namespace {
 struct FastStart {
   std::int32_t credits, level;
   Rank rank;
-  std::initializer_list<int> skills, abilities;
+  std::initializer_list<Skill> skills;
+  std::initializer_list<state::Ability> abilities;
 };
 
 const FastStart kFastStartTable[kFastStarts] = {
-    {100000, 7, kRankFirstLieutenant, {1, 5, 9, 14}, {6, 11}},
-    {500000, 13, kRankCommander, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-    {1000000, 15, kRankCaptain, {1, 5, 9, 11, 14, 15, 16, 18, 19}, {6, 8, 11, 12, 22}},
+    {100000, 7, kRankFirstLieutenant,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol},
+     {state::kTargetLock, state::kFlee}},
+    {500000, 13, kRankCommander,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillCombatPatrol,
+      kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
+     {state::kTargetLock, state::kManouvers, state::kFlee, state::kTractorBeam}},
+    {1000000, 15, kRankCaptain,
+     {kSkillTrader, kSkillConnections, kSkillCriminalistics, kSkillTracking, kSkillCombatPatrol,
+      kSkillDeepSpacePatrol, kSkillRewards, kSkillFastRecharge, kSkillRumors},
+     {state::kTargetLock, state::kManouvers, state::kFlee, state::kTractorBeam,
+      state::kFocusedShield}},
 };
 
 }  // namespace
@@ -60,8 +72,9 @@ void ApplyFastStart(int start, Ui& ui) {
   player[player::kLevel] = f.level;
   player[player::kRank] = state::Stored(f.rank);
   player[player::kExperience] = 0;
-  for (int skill : f.skills) state::SkillOwned[skill] = 1;
-  for (int ability : f.abilities) state::AbilityOwned[ability] = 1;
+  for (const Skill skill : f.skills) state::SkillOwned[state::Stored(skill)] = 1;
+  for (const state::Ability ability : f.abilities)
+    state::AbilityOwned[state::Stored(ability)] = 1;
 
   auto& ship = state::PlayerShip;
   const state::ShipClassId shipClass = FastStartShipClass(start, Faction{player[player::kFaction]});
@@ -74,7 +87,7 @@ void ApplyFastStart(int start, Ui& ui) {
   state::ApplyStandardFit(ship);
   // The hold is the new hull's: the old one's capacity would let the cargo overflow or idle.
   ship[ship::kCargoSpace] =
-      state::GetShipCargoCapacity(shipClass, ship[ship::kCargoModule], state::Side::Player);
+      state::GetShipCargoCapacity(shipClass, CargoModuleId{ship[ship::kCargoModule]}, state::Side::Player);
 
   RedrawAllMissionBoards(ui);
 

@@ -25,7 +25,8 @@ std::int32_t HereKind() {
 }  // namespace
 
 std::int32_t PlayerMaxCrew() {
-  return state::GetShipMaxCrew(state::ShipClassOf(PlayerShip), PlayerShip[ship::kCargoModule]);
+  return state::GetShipMaxCrew(state::ShipClassOf(PlayerShip),
+                               CargoModuleId{PlayerShip[ship::kCargoModule]});
 }
 
 std::int32_t PlayerMinCrew() {

@@ -98,7 +98,7 @@ void RechargeShields() {
 
 void RefreshCargoSpace(Ui& ui) {
   const std::int32_t capacity = state::GetShipCargoCapacity(
-      state::ShipClassOf(PlayerShip), PlayerShip[ship::kCargoModule], state::Side::Player);
+      state::ShipClassOf(PlayerShip), CargoModuleId{PlayerShip[ship::kCargoModule]}, state::Side::Player);
   const bool changed = capacity != PlayerShip[ship::kCargoSpace];
   PlayerShip[ship::kCargoSpace] = capacity;
   if (changed) ui.UpdateTradePopup();
@@ -107,7 +107,7 @@ void RefreshCargoSpace(Ui& ui) {
 void LearnPrices() {
   const bool trader = state::OwnsSkill(kSkillTrader);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTrader);
-  const bool algorithms = PlayerShip[ship::kTargeting] == kComputerPriceAlgorithms;
+  const bool algorithms = ComputerId{PlayerShip[ship::kTargeting]} == kComputerPriceAlgorithms;
   for (std::int32_t s = 1; s <= state::kLastSystem; ++s) {
     state::SystemVisited[s] = 0;
     const std::int32_t r = Random(100);

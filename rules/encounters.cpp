@@ -28,7 +28,7 @@ constexpr int kClassDraws = 1001;
 using state::IsSystem;
 
 // Missions that keep the ship on the move in dangerous space roll the day out of a smaller range.
-bool MissionDrawsFire(std::int32_t type) {
+bool MissionDrawsFire(MissionType type) {
   switch (type) {
     case kMissionPatrol:
     case kMissionTransport:
@@ -57,7 +57,7 @@ std::int32_t DayRoll(state::ShipSize size) {
   std::int32_t r = state::Random(1000);
   if (size == state::kSizeBattleship) r = state::Random(2000);
   if (state::ActiveMission[mission::kActive] > 0 &&
-      MissionDrawsFire(state::ActiveMission[mission::kType])) {
+      MissionDrawsFire(MissionType{state::ActiveMission[mission::kType]})) {
     r = size == state::kSizeBattleship ? state::Random(1000) : state::Random(400);
   }
   return r;
@@ -116,7 +116,7 @@ void StartHostileEncounter(Ui& ui) {
   // The police and neutral ships try to catch the ship instead of destroying it.
   const Faction playerFaction{state::PlayerData[player::kFaction]};
   if ((faction == playerFaction && wanted) || !AtWarWithPlayer(faction)) {
-    state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
+    state::EnemyAbilitySlots[12] = state::Stored(state::kTractorBeam);
   }
 
   if (state::PlayerData[player::kFlightEncounters] >= 1) return;  // one encounter per flight

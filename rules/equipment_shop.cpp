@@ -17,7 +17,7 @@ namespace {
 
 using state::Side;
 
-bool IsCategory(std::int32_t category) {
+bool IsCategory(state::EquipmentCategory category) {
   return category >= state::kFirstEquipmentCategory && category <= state::kLastEquipmentCategory;
 }
 
@@ -28,14 +28,14 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 std::string Percent(std::int32_t value) { return std::to_string(value) + "%"; }
 std::string PlusPercent(std::int32_t value) { return "+ " + std::to_string(value) + "%"; }
 
-std::string Description(std::int32_t category, std::int32_t item) {
+std::string Description(state::EquipmentCategory category, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return state::GetGunDescription(item);
-    case state::kCategoryMissiles: return state::GetMissileDescription(item);
-    case state::kCategoryEngine: return state::GetEngineDescription(item);
-    case state::kCategoryCargoSpace: return state::GetCargoModuleDescription(item);
-    case state::kCategoryTargeting: return state::GetComputerDescription(item);
-    case state::kCategoryEcm: return state::GetEcmDescription(item);
+    case state::kCategoryGuns: return state::GetGunDescription(GunId{item});
+    case state::kCategoryMissiles: return state::GetMissileDescription(MissileId{item});
+    case state::kCategoryEngine: return state::GetEngineDescription(EngineId{item});
+    case state::kCategoryCargoSpace: return state::GetCargoModuleDescription(CargoModuleId{item});
+    case state::kCategoryTargeting: return state::GetComputerDescription(ComputerId{item});
+    case state::kCategoryEcm: return state::GetEcmDescription(EcmId{item});
     default: return {};
   }
 }
@@ -50,19 +50,19 @@ ItemTexts TextsOf(const Row& row) {
   return {row.name, row.picture, row.speciality};
 }
 
-ItemTexts TextsOf(std::int32_t category, std::int32_t item) {
+ItemTexts TextsOf(state::EquipmentCategory category, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return TextsOf(state::GunItem(item));
-    case state::kCategoryMissiles: return TextsOf(state::MissileItem(item));
-    case state::kCategoryEngine: return TextsOf(state::EngineItem(item));
-    case state::kCategoryCargoSpace: return TextsOf(state::CargoModuleItem(item));
-    case state::kCategoryTargeting: return TextsOf(state::ComputerItem(item));
-    case state::kCategoryEcm: return TextsOf(state::EcmItem(item));
+    case state::kCategoryGuns: return TextsOf(state::GunItem(GunId{item}));
+    case state::kCategoryMissiles: return TextsOf(state::MissileItem(MissileId{item}));
+    case state::kCategoryEngine: return TextsOf(state::EngineItem(EngineId{item}));
+    case state::kCategoryCargoSpace: return TextsOf(state::CargoModuleItem(CargoModuleId{item}));
+    case state::kCategoryTargeting: return TextsOf(state::ComputerItem(ComputerId{item}));
+    case state::kCategoryEcm: return TextsOf(state::EcmItem(EcmId{item}));
     default: return {};
   }
 }
 
-std::string Speciality(std::int32_t category, std::int32_t item) {
+std::string Speciality(state::EquipmentCategory category, std::int32_t item) {
   return TextsOf(category, item).speciality;
 }
 
@@ -70,11 +70,11 @@ std::string Speciality(std::int32_t category, std::int32_t item) {
 const StatRow kBlank{" ", " "};
 
 std::string CargoUnits(state::ShipClassId k, std::int32_t module) {
-  return std::to_string(state::GetShipCargoCapacity(k, module, Side::Player));
+  return std::to_string(state::GetShipCargoCapacity(k, CargoModuleId{module}, Side::Player));
 }
 
 // "You already have this kind of ... in your ship."
-std::string AlreadyFittedText(std::int32_t category) {
+std::string AlreadyFittedText(state::EquipmentCategory category) {
   switch (category) {
     case state::kCategoryGuns: return "You already have this kind of guns in your ship.";
     case state::kCategoryMissiles: return "You already have this kind of missiles in your ship.";
@@ -91,45 +91,45 @@ std::string AlreadyFittedText(std::int32_t category) {
 }  // namespace
 
 // A gun's name carries the calibre of the class.
-std::string EquipmentName(std::int32_t category, state::ShipClassId k, std::int32_t item) {
-  if (category == state::kCategoryGuns) return state::GetGunName(k, item);
+std::string EquipmentName(state::EquipmentCategory category, state::ShipClassId k, std::int32_t item) {
+  if (category == state::kCategoryGuns) return state::GetGunName(k, GunId{item});
   return TextsOf(category, item).name;
 }
 
-std::string EquipmentPicture(std::int32_t category, std::int32_t item) {
+std::string EquipmentPicture(state::EquipmentCategory category, std::int32_t item) {
   return TextsOf(category, item).picture;
 }
 
-std::int32_t EquipmentPrice(std::int32_t category, state::ShipClassId k, std::int32_t item) {
+std::int32_t EquipmentPrice(state::EquipmentCategory category, state::ShipClassId k, std::int32_t item) {
   switch (category) {
-    case state::kCategoryGuns: return state::GetGunPrice(k, item);
-    case state::kCategoryMissiles: return state::GetMissilePrice(k, item);
-    case state::kCategoryEngine: return state::GetEnginePrice(k, item);
-    case state::kCategoryCargoSpace: return state::GetCargoModulePrice(k, item);
-    case state::kCategoryTargeting: return state::GetComputerPrice(k, item);
-    case state::kCategoryEcm: return state::GetEcmPrice(k, item);
+    case state::kCategoryGuns: return state::GetGunPrice(k, GunId{item});
+    case state::kCategoryMissiles: return state::GetMissilePrice(k, MissileId{item});
+    case state::kCategoryEngine: return state::GetEnginePrice(k, EngineId{item});
+    case state::kCategoryCargoSpace: return state::GetCargoModulePrice(k, CargoModuleId{item});
+    case state::kCategoryTargeting: return state::GetComputerPrice(k, ComputerId{item});
+    case state::kCategoryEcm: return state::GetEcmPrice(k, EcmId{item});
     default: return 0;
   }
 }
 
-std::int32_t FittedEquipment(std::int32_t category) {
+std::int32_t FittedEquipment(state::EquipmentCategory category) {
   return IsCategory(category) ? state::PlayerShip[state::EquipmentShipField(category)] : 0;
 }
 
-std::int32_t EquipmentTradeIn(std::int32_t category) {
+std::int32_t EquipmentTradeIn(state::EquipmentCategory category) {
   return EquipmentPrice(category, ShipClass(), FittedEquipment(category)) / 4;
 }
 
-std::int64_t EquipmentOfferPrice(std::int32_t category, std::int32_t item) {
+std::int64_t EquipmentOfferPrice(state::EquipmentCategory category, std::int32_t item) {
   return static_cast<std::int64_t>(EquipmentPrice(category, ShipClass(), item)) -
          EquipmentTradeIn(category);
 }
 
-std::int64_t EquipmentUpgradeCost(std::int32_t category, std::int32_t item) {
+std::int64_t EquipmentUpgradeCost(state::EquipmentCategory category, std::int32_t item) {
   return std::max<std::int64_t>(0, EquipmentOfferPrice(category, item));
 }
 
-FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
+FittedEquipmentView BuildFittedEquipmentView(state::EquipmentCategory category) {
   FittedEquipmentView v;
   const state::ShipClassId k = ShipClass();
   const std::int32_t f = FittedEquipment(category);
@@ -139,20 +139,20 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
   switch (category) {
     case state::kCategoryGuns:
       v.type = "Ship weapon";
-      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, f, Side::Player))},
-                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, f, Side::Player))},
-                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, f, Side::Player))}}};
+      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, GunId{f}, Side::Player))},
+                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, GunId{f}, Side::Player))},
+                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, GunId{f}, Side::Player))}}};
       break;
     case state::kCategoryMissiles:
       v.type = "Missile";
-      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, f))},
-                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, f, Side::Player))},
+      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, MissileId{f}))},
+                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, MissileId{f}, Side::Player))},
                  {"Speciality:", speciality}}};
       break;
     case state::kCategoryEngine:
       v.type = "Engine";
-      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, f)) + "p/hour"},
-                 {"Evasive bonus:", PlusPercent(state::EngineItem(f).evasion)},
+      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, EngineId{f})) + "p/hour"},
+                 {"Evasive bonus:", PlusPercent(state::EngineItem(EngineId{f}).evasion)},
                  {"Speciality:", speciality}}};
       break;
     case state::kCategoryCargoSpace:
@@ -162,14 +162,14 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
       break;
     case state::kCategoryTargeting:
       v.type = "Targeting";
-      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(f).accuracy)},
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(ComputerId{f}).accuracy)},
                  {"Speciality:", speciality},
                  kBlank}};
       break;
     case state::kCategoryEcm:
       v.type = "ECM system";
-      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(f).Chance())},
-                 {"Action Pts.:", std::to_string(state::EcmItem(f).apCost)},
+      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(EcmId{f}).Chance())},
+                 {"Action Pts.:", std::to_string(state::EcmItem(EcmId{f}).apCost)},
                  {"Speciality:", speciality}}};
       break;
     default: return {};
@@ -177,7 +177,7 @@ FittedEquipmentView BuildFittedEquipmentView(std::int32_t category) {
   return v;
 }
 
-EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i) {
+EquipmentOfferView BuildEquipmentOfferView(state::EquipmentCategory category, std::int32_t i) {
   EquipmentOfferView v;
   if (!IsCategory(category)) return v;
   const state::ShipClassId k = ShipClass();
@@ -187,22 +187,22 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
   switch (category) {
     case state::kCategoryGuns:
       v.type = "Ship weapon";
-      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, i, Side::Player))},
-                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, i, Side::Player))},
-                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, i, Side::Player))},
+      v.rows = {{{"Damage:", std::to_string(state::GetGunDamage(k, GunId{i}, Side::Player))},
+                 {"Hit-Chance:", Percent(state::GetGunAccuracy(k, GunId{i}, Side::Player))},
+                 {"Action Pts.:", std::to_string(state::GetGunApCost(k, GunId{i}, Side::Player))},
                  speciality}};
       break;
     case state::kCategoryMissiles:
       v.type = "Missile";
-      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, i))},
-                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, i, Side::Player))},
+      v.rows = {{{"Damage:", std::to_string(state::GetMissileDamage(k, MissileId{i}))},
+                 {"Action Pts.:", std::to_string(state::GetMissileApCost(k, MissileId{i}, Side::Player))},
                  speciality,
                  kBlank}};
       break;
     case state::kCategoryEngine:
       v.type = "Engine";
-      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, i)) + " p/hour"},
-                 {"Evasive bonus:", PlusPercent(state::EngineItem(i).evasion)},
+      v.rows = {{{"Speed:", std::to_string(state::GetEngineTravelSpeed(k, EngineId{i})) + " p/hour"},
+                 {"Evasive bonus:", PlusPercent(state::EngineItem(EngineId{i}).evasion)},
                  speciality,
                  kBlank}};
       break;
@@ -212,13 +212,13 @@ EquipmentOfferView BuildEquipmentOfferView(std::int32_t category, std::int32_t i
       break;
     case state::kCategoryTargeting:
       v.type = "Targeting system";
-      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(i).accuracy)}, speciality,
+      v.rows = {{{"Hit-Chance:", PlusPercent(state::ComputerItem(ComputerId{i}).accuracy)}, speciality,
                  kBlank, kBlank}};
       break;
     case state::kCategoryEcm:
       v.type = "ECM";
-      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(i).Chance())},
-                 {"Action Pts.:", std::to_string(state::EcmItem(i).apCost)},
+      v.rows = {{{"ECM Chance:", PlusPercent(state::EcmItem(EcmId{i}).Chance())},
+                 {"Action Pts.:", std::to_string(state::EcmItem(EcmId{i}).apCost)},
                  speciality,
                  kBlank}};
       break;
@@ -233,7 +233,7 @@ std::string ShopCredits() {
   return "$ " + state::FormatThousands(state::PlayerData[player::kCredits]);
 }
 
-std::string UpgradeConfirmation(std::int32_t category, state::ShipClassId k, std::int32_t i) {
+std::string UpgradeConfirmation(state::EquipmentCategory category, state::ShipClassId k, std::int32_t i) {
   const std::string name = EquipmentName(category, k, i);
   switch (category) {
     case state::kCategoryGuns: return "You upgrade the guns of your ship to " + name + " weapons.";
@@ -248,7 +248,7 @@ std::string UpgradeConfirmation(std::int32_t category, state::ShipClassId k, std
   }
 }
 
-UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
+UpgradeResult BuyEquipment(state::EquipmentCategory category, std::int32_t i, Ui& ui) {
   if (!IsCategory(category)) return UpgradeResult::NoCategory;
   const state::ShipClassId k = ShipClass();
   const std::int64_t cost = EquipmentUpgradeCost(category, i);
@@ -270,7 +270,7 @@ UpgradeResult BuyEquipment(std::int32_t category, std::int32_t i, Ui& ui) {
   AddSaturated(state::PlayerData[player::kCredits], -cost);
   state::PlayerShip[state::EquipmentShipField(category)] = i;
   if (category == state::kCategoryCargoSpace) {
-    state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(k, i, Side::Player);
+    state::PlayerShip[ship::kCargoSpace] = state::GetShipCargoCapacity(k, CargoModuleId{i}, Side::Player);
     ui.UpdateTradePopup();
   }
   ui.Message(Popup::Picture, "Upgrading...", UpgradeConfirmation(category, k, i),

@@ -92,7 +92,7 @@ void Mutiny(std::int32_t system, std::int32_t place, Ui& ui) {
 void FightPolice(state::ShipClassId policeClass, bool tractorBeam, Ui& ui) {
   const Faction police{state::EnemyShip[ship::kFaction]};
   ui.SetupShipCombat(policeClass, police, kMilitaryShip, 0);
-  if (tractorBeam) state::EnemyAbilitySlots[12] = state::kAbilityTractorBeam;
+  if (tractorBeam) state::EnemyAbilitySlots[12] = state::Stored(state::kTractorBeam);
   audio::PlayAlertSound();
   const std::int32_t f = std::clamp(state::Stored(police), 0, state::kLastFaction);
   ui.ShowEncounter(
@@ -187,8 +187,8 @@ std::optional<std::int32_t> BeginFlight(std::int32_t target, std::int32_t system
   }
   const std::int32_t distance =
       FlightDistance(system, state::PlayerShip[ship::kBody], target);
-  const std::int32_t speed = state::GetEngineTravelSpeed(state::ShipClassOf(state::PlayerShip),
-                                                         state::PlayerShip[ship::kEngine]);
+  const std::int32_t speed = state::GetEngineTravelSpeed(
+      state::ShipClassOf(state::PlayerShip), EngineId{state::PlayerShip[ship::kEngine]});
   const std::int32_t days =
       FlightDays(distance, speed, state::GetPlayerAge(), shortHanded, toSpaceFind);
   state::PlayerData[player::kFlightEncounters] = 0;

@@ -134,18 +134,19 @@ class WantedGoods {
     for (int s = 1; s <= state::kLastSystem; ++s) {
       for (int k = 1; k <= state::kLastOfferSlot; ++k) {
         const state::TMissionRow& offer = state::MissionOffers[s][k];
-        if (offer[mission::kActive] > 0 && offer[mission::kType] == kMissionTransport &&
+        if (offer[mission::kActive] > 0 &&
+            MissionType{offer[mission::kType]} == kMissionTransport &&
             offer[mission::kTargetSystem] == s)
           Add(s, offer[mission::kSubject], BodyBit(offer[mission::kTargetBody]));
       }
     }
     const state::TMissionRow& active = state::ActiveMission;
     if (active[mission::kActive] <= 0) return;
-    if (active[mission::kType] == kMissionTransport ||
-        active[mission::kType] == kMissionCombatTransport)
+    if (MissionType{active[mission::kType]} == kMissionTransport ||
+        MissionType{active[mission::kType]} == kMissionCombatTransport)
       Add(active[mission::kTargetSystem], active[mission::kSubject],
           BodyBit(active[mission::kTargetBody]));
-    if (active[mission::kType] == kMissionSupply)
+    if (MissionType{active[mission::kType]} == kMissionSupply)
       Add(active[mission::kTargetSystem], active[mission::kSubject], kEveryBody);
   }
 
@@ -234,7 +235,7 @@ class GalaxyProduction {
       for (int g = 1; g <= kLastGoodId; ++g) {
         own_[s][g] = offered_[s][g] = 0;
         for (int c = 0; c <= kOtherKinds; ++c) {
-          const int prod = state::GetGoodProduction(g, c < kOtherKinds ? c : -1);
+          const int prod = state::GetGoodProduction(Good{g}, c < kOtherKinds ? c : -1);
           own_[s][g] += own[c] * prod;
           offered_[s][g] += offered[c] * prod;
         }
@@ -350,8 +351,8 @@ class PriceTargets {
 
 }  // namespace
 
-std::int32_t SystemPriceTarget(int s, int g) {
-  return PriceTarget(s, g, GalaxyProduction::Current(), PeacefulNeighboursOf(s));
+std::int32_t SystemPriceTarget(int s, Good g) {
+  return PriceTarget(s, state::Stored(g), GalaxyProduction::Current(), PeacefulNeighboursOf(s));
 }
 
 void UpdateMarketPrices() {

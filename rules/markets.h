@@ -7,10 +7,12 @@
 
 #include <cstdint>
 
+#include "state/goods.h"
+
 namespace rules {
 
 // The day's price target of good g in system s, before any drift.
-std::int32_t SystemPriceTarget(int s, int g);
+std::int32_t SystemPriceTarget(int s, Good g);
 
 // New system and body prices and trends for the whole galaxy; SystemPrice ends as the average of
 // the visible planets' prices.

@@ -52,7 +52,7 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
     return AcceptResult::TutorialSlot;
   }
   state::TMissionRow& offer = state::MissionOffers[system][slot];
-  const std::int32_t type = offer[mission::kType];
+  const MissionType type{offer[mission::kType]};
   if ((type == kMissionAssault || type == kMissionAmbush) &&
       !ui.Ask("Danger!",
               "During this mission you will have to attack a much bigger ship. This would be a "
@@ -62,7 +62,7 @@ AcceptResult AcceptMissionOffer(std::int32_t slot, Ui& ui) {
 
   state::ActiveMission[mission::kActive] = 1;
   for (const mission::Field field : kCopiedFields) state::ActiveMission[field] = offer[field];
-  if (state::ActiveMission[mission::kType] == kMissionAnalysis) ClearAnalysisRecords();
+  if (MissionType{state::ActiveMission[mission::kType]} == kMissionAnalysis) ClearAnalysisRecords();
   FollowTutorial(ui, TutorialEvent::MissionAccepted);
   ui.Message(Popup::Picture, "Mission accepted!", "You have accepted the selected mission.",
              kMissionPicture);

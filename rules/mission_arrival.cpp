@@ -43,7 +43,7 @@ bool AtTarget() {
 
 // The credits a success names: most missions show them with thousands separators, a few as the
 // bare number, Report for duty not at all.
-std::string RewardText(std::int32_t type) {
+std::string RewardText(MissionType type) {
   switch (type) {
     case kMissionReportForDuty:
       return {};
@@ -66,7 +66,7 @@ void AfterBattle(bool won, std::string_view successText, std::int32_t experience
   if (state::PlayerShip[ship::kAlive] == 0) EndGameIfShipLost(ui);
 }
 
-std::int32_t ShipFightExperience(std::int32_t type) {
+std::int32_t ShipFightExperience(MissionType type) {
   switch (type) {
     case kMissionSearchAndDestroy: return 800;
     case kMissionAmbush: return 3200;
@@ -75,7 +75,7 @@ std::int32_t ShipFightExperience(std::int32_t type) {
   }
 }
 
-void ShipFight(std::int32_t type, Ui& ui) {
+void ShipFight(MissionType type, Ui& ui) {
   const state::ShipClassId enemyClass{ActiveMission[mission::kEnemyClass]};
   const Faction enemyFaction{ActiveMission[mission::kEnemyFaction]};
   ui.SetupShipCombat(enemyClass, enemyFaction, kMilitaryShip, 0);
@@ -92,7 +92,7 @@ void ShipFight(std::int32_t type, Ui& ui) {
 }
 
 struct FleetBattle {
-  std::int32_t type;
+  MissionType type;
   std::string_view text;
   std::int32_t experience;
 };
@@ -126,8 +126,9 @@ constexpr FleetBattle kFleetBattles[] = {
     {kMissionRaiding, kConvoyText, 10000},
 };
 
-void FleetFight(std::int32_t type, Ui& ui) {
-  const FleetBattle& battle = kFleetBattles[type - kMissionBlitzkrieg];
+void FleetFight(MissionType type, Ui& ui) {
+  const FleetBattle& battle =
+      kFleetBattles[state::Stored(type) - state::Stored(kMissionBlitzkrieg)];
   audio::PlayAlertSound();
   ui.Message(Popup::Picture, "Enemy fleet ahead!", battle.text, "Battlefleet.jpg");
   const bool won =
@@ -136,7 +137,7 @@ void FleetFight(std::int32_t type, Ui& ui) {
 }
 
 struct NavRoute {
-  std::int32_t type;
+  MissionType type;
   std::string_view first, second, success;
   std::int32_t experience;
 };
@@ -180,7 +181,7 @@ constexpr NavRoute kNavRoutes[] = {
      2000},
 };
 
-const NavRoute& RouteOf(std::int32_t type) {
+const NavRoute& RouteOf(MissionType type) {
   for (const NavRoute& route : kNavRoutes) {
     if (route.type == type) return route;
   }
@@ -202,7 +203,7 @@ void NextNavPoint(std::int32_t stage, mission::Field bodyField, std::string_view
   }
 }
 
-void FollowNavPoints(std::int32_t type, Ui& ui) {
+void FollowNavPoints(MissionType type, Ui& ui) {
   if (type == kMissionRecon && !state::HasSpySensors()) {
     ui.Message(Popup::Text, "Recon mission...", kSpyEquipmentText);
     return;
@@ -216,7 +217,7 @@ void FollowNavPoints(std::int32_t type, Ui& ui) {
   }
 }
 
-void PickUpAndDrop(std::int32_t type, Ui& ui) {
+void PickUpAndDrop(MissionType type, Ui& ui) {
   const NavRoute& route = RouteOf(type);
   switch (ActiveMission[mission::kStage]) {
     case 1: NextNavPoint(1, mission::kDropBody, route.first, ui); break;
@@ -258,7 +259,7 @@ void ShowMissionFailed(Ui& ui) {
 }
 
 void CheckMissionOnArrival(Ui& ui) {
-  const std::int32_t type = ActiveMission[mission::kType];
+  const MissionType type{ActiveMission[mission::kType]};
   // The flagship mission, the last type, has nothing to do on arrival.
   if (ActiveMission[mission::kActive] <= 0 || state::PlayerShip[ship::kAlive] <= 0 ||
       type < kMissionSearchAndDestroy || type > kMissionRaiding)
@@ -322,7 +323,7 @@ void PayOutActiveMission(std::string_view successText, std::int32_t experience, 
   ActiveMission[mission::kActive] = 0;
   if (ActiveMission[mission::kCampaignSystem] > 0) ApplyMissionToCampaign();
   AddSaturated(state::PlayerData[player::kMissionsCompleted], 1);
-  const std::string reward = RewardText(ActiveMission[mission::kType]);
+  const std::string reward = RewardText(MissionType{ActiveMission[mission::kType]});
   PayReward(ActiveMission[mission::kReward], ui);
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!", std::string(successText) + reward,

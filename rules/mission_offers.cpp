@@ -218,7 +218,7 @@ void FleetOffer(Board& board, std::int32_t t) {
 
 void Brief(Board& board) {
   if ((*board.row)[mission::kActive] != 0)
-    GetMissionBriefing((*board.row)[mission::kType], 0, board.s, board.slot);
+    GetMissionBriefing(MissionType{(*board.row)[mission::kType]}, 0, board.s, board.slot);
 }
 
 std::int32_t RandomCandidate(const std::vector<std::int32_t>& candidates) {
@@ -261,14 +261,14 @@ void HuntStep(OfferSearch& search, Board& board, bool strike) {
   row[mission::kSubject] = state::Stored(enemyClass);
   row[mission::kReward] = ClassPrice(enemyClass) / (17 + Random(5));
   if (ClassSize(enemyClass) > search.psize)
-    row[mission::kType] = strike ? kMissionAssault : kMissionAmbush;
+    row[mission::kType] = state::Stored(strike ? kMissionAssault : kMissionAmbush);
   // An offer to fight no ship is never made.
   if (row[mission::kSubject] == 0) row[mission::kActive] = 0;
   Brief(board);
 }
 
 // Patrol, Combat patrol, Escort and Recon: three different nav points in the board's system.
-void NavPointStep(OfferSearch& search, Board& board, std::int32_t type) {
+void NavPointStep(OfferSearch& search, Board& board, MissionType type) {
   state::TMissionRow& row = *board.row;
   const std::int32_t s = board.s;
   BodySet first = search.Bodies(s);
@@ -542,7 +542,7 @@ void RaidingStep(OfferSearch& search, Board& board) {
   FleetOfferAmong(candidates, 4, board);
 }
 
-void RunTypeStep(OfferSearch& search, Board& board, std::int32_t type) {
+void RunTypeStep(OfferSearch& search, Board& board, MissionType type) {
   switch (type) {
     case kMissionSearchAndDestroy: HuntStep(search, board, false); break;
     case kMissionStrike: HuntStep(search, board, true); break;
@@ -576,18 +576,20 @@ void RunTypeStep(OfferSearch& search, Board& board, std::int32_t type) {
   }
 }
 
-bool BoardHas(std::int32_t s, std::int32_t type) {
+bool BoardHas(std::int32_t s, MissionType type) {
   for (std::int32_t k = 1; k <= state::kLastOfferSlot; ++k) {
     const state::TMissionRow& row = state::MissionOffers[s][k];
-    if (row[mission::kActive] == 1 && row[mission::kType] == type) return true;
+    if (row[mission::kActive] == 1 && MissionType{row[mission::kType]} == type) return true;
   }
   return false;
 }
 
-std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
+MissionType BaseDraw(OfferSearch& search, std::int32_t s) {
   if (search.psize == state::kSizeFighter) {
     const std::int32_t r = Random(100);
-    std::int32_t type = r <= 30 ? kMissionSearchAndDestroy : r <= 60 ? kMissionPatrol : kMissionTransport;
+    MissionType type = r <= 30   ? kMissionSearchAndDestroy
+                       : r <= 60 ? kMissionPatrol
+                                 : kMissionTransport;
     // A fighter pilot's board always holds the three kinds of work a fighter can do.
     if (!BoardHas(s, kMissionSearchAndDestroy)) type = kMissionSearchAndDestroy;
     if (!BoardHas(s, kMissionPatrol)) type = kMissionPatrol;
@@ -616,7 +618,7 @@ std::int32_t BaseDraw(OfferSearch& search, std::int32_t s) {
   return kMissionSiege;
 }
 
-std::int32_t CampaignDraw(OfferSearch& search) {
+MissionType CampaignDraw(OfferSearch& search) {
   const std::int32_t r = search.psize == state::kSizeBattleship ? Random(210) : Random(120);
   if (r <= 15) return kMissionStrike;
   if (r <= 30) return kMissionEscort;
@@ -704,12 +706,12 @@ void GenerateMissionOffers(Ui& ui) {
     state::TMissionRow& row = *board.row;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
       for (int field = 1; field <= 100; ++field) row.At(field) = 0;
-      std::int32_t type = BaseDraw(search, s);
+      MissionType type = BaseDraw(search, s);
       if (Campaign(s) && search.psize >= state::kSizeCorvette) {
         row[mission::kCampaignSystem] = s;
         type = CampaignDraw(search);
       }
-      row[mission::kType] = type;
+      row[mission::kType] = state::Stored(type);
       RunTypeStep(search, board, type);
       if (row[mission::kActive] != 0) break;
     }

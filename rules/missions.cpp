@@ -21,7 +21,7 @@ namespace {
 using state::Random;
 
 // clang-format off
-constexpr std::array<std::string_view, kLastMissionType + 1> kTitles{
+constexpr std::array<std::string_view, state::Stored(kLastMissionType) + 1> kTitles{
   "",
   "Search & Destroy",  "Patrol",          "Transport",      "Ambush",         "Bounty",
   "Supply",            "Special Forces",  "Report for duty", "Strike",        "Combat patrol",
@@ -69,9 +69,9 @@ const EncounterTable& Encounters() {
 
 }  // namespace
 
-std::string_view MissionTitle(std::int32_t type) {
+std::string_view MissionTitle(MissionType type) {
   if (!state::IsMissionType(type)) return {};
-  return kTitles[type];
+  return kTitles[state::Stored(type)];
 }
 
 std::int32_t ComputeMissionReward(std::int32_t n) {

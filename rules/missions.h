@@ -17,7 +17,7 @@
 namespace rules {
 
 // The title the mission board shows ("Search & Destroy"); empty outside 1..27.
-std::string_view MissionTitle(std::int32_t type);
+std::string_view MissionTitle(MissionType type);
 
 // The reward of a mission of weight n (1..5) for the player's ship: half of n x 10000 x size
 // (x 5 more for a battleship) plus a random part below that half.

@@ -102,7 +102,8 @@ void OfferNewAbility(std::int32_t level, LevelReward reward, Ui& ui) {
 void RefreshAfterPromotion(Ui& ui) {
   state::PlayerShip[ship::kCargoSpace] =
       state::GetShipCargoCapacity(state::ShipClassOf(state::PlayerShip),
-                                  state::PlayerShip[ship::kCargoModule], state::Side::Player);
+                                  CargoModuleId{state::PlayerShip[ship::kCargoModule]},
+      state::Side::Player);
   ui.UpdateStatusBars();
   ui.UpdateTradePopup();
   if (state::OwnsSkill(kSkillSyndicate)) {

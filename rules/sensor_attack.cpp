@@ -83,7 +83,7 @@ void PayBounty(const state::TSpecialShipRow& target, Ui& ui) {
 
 void SettleMission(const state::TSpecialShipRow& target, Ui& ui) {
   if (ActiveMission[mission::kActive] <= 0 || target[special_ship::kMissionTarget] != 1) return;
-  switch (ActiveMission[mission::kType]) {
+  switch (MissionType{ActiveMission[mission::kType]}) {
     case kMissionBounty:
       PayOutActiveMission("You have completed your mission and receive a reward of $", 2400, ui);
       break;
@@ -156,7 +156,7 @@ SensorAttackOutcome FightSpecialShip(std::int32_t slot, Ui& ui) {
   // No help comes to a player who attacks the own side, nor to a trader with a secret aboard.
   if (faction == Faction{PlayerData[player::kFaction]}) PlayerShip[ship::kReinforcements] = -1;
   // The enemy's last ability slot is kept for the sensors' fights: the ship attacked may flee.
-  state::EnemyAbilitySlots[12] = state::kAbilityFlee;
+  state::EnemyAbilitySlots[12] = state::Stored(state::kFlee);
   if (ShipKind{target[special_ship::kKind]} == kTraderShip &&
       SpecialShipSubKind{target[special_ship::kSubKind]} > kSubKindCommon)
     EnemyShip[ship::kReinforcements] = 0;

@@ -140,7 +140,8 @@ void FitOutNewShip(state::ShipClassId c, bool plainHold, Ui& ui,
   ui.UpdateStatusBars();
   p[ship::kSimulatorMissile] = 0;
   for (const ship::Field field : ship::kFittedItems) p[field] = 0;
-  if (plainHold) p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, 0, state::Side::Player);
+  if (plainHold)
+    p[ship::kCargoSpace] = state::GetShipCargoCapacity(c, kModuleCargoBay, state::Side::Player);
   state::ApplyStandardFit(p);
   RedrawAllMissionBoards(ui);
   if (refreshScreen) refreshScreen();
@@ -187,12 +188,12 @@ std::int32_t ComputeShipTradeInValue() {
   const state::ShipClassId c = state::ShipClassOf(state::PlayerShip);
   const state::TShipRow& ship = state::PlayerShip;
   std::int64_t value = state::GetShipClassStat(c, state::kAttrPrice) / 3;
-  value += state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4;
-  value += state::GetGunPrice(c, ship[ship::kGun]) / 4;
-  value += state::GetEcmPrice(c, ship[ship::kEcm]) / 4;
-  value += state::GetComputerPrice(c, ship[ship::kTargeting]) / 4;
-  value += state::GetEnginePrice(c, ship[ship::kEngine]) / 4;
-  value += state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
+  value += state::GetMissilePrice(c, MissileId{ship[ship::kMissileLauncher]}) / 4;
+  value += state::GetGunPrice(c, GunId{ship[ship::kGun]}) / 4;
+  value += state::GetEcmPrice(c, EcmId{ship[ship::kEcm]}) / 4;
+  value += state::GetComputerPrice(c, ComputerId{ship[ship::kTargeting]}) / 4;
+  value += state::GetEnginePrice(c, EngineId{ship[ship::kEngine]}) / 4;
+  value += state::GetCargoModulePrice(c, CargoModuleId{ship[ship::kCargoModule]}) / 4;
   return static_cast<std::int32_t>(
       std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }

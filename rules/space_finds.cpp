@@ -147,7 +147,7 @@ void ReceiveSecretData(state::TSpaceFindRow& find, Ui& ui) {
                "decode the data.");
     return;
   }
-  AddSaturated(state::Cargo[kGoodStolenData], kept);
+  AddSaturated(state::Cargo[state::Stored(kGoodStolenData)], kept);
   Remove(find, ui);
 }
 

@@ -234,7 +234,8 @@ bool TooCrowded() {
   }
   const bool tracking = state::OwnsSkill(kSkillTracking);
   const bool advanced = state::OwnsSkill(kSkillAdvancedTracking);
-  if (!tracking && !advanced && state::PlayerShip[ship::kTargeting] != kComputerAdvancedSensors)
+  if (!tracking && !advanced &&
+      ComputerId{state::PlayerShip[ship::kTargeting]} != kComputerAdvancedSensors)
     return active > 4;
   if (tracking && !advanced) return active > 6;
   return false;
@@ -275,9 +276,9 @@ void MaybeMissionTarget(std::int32_t slot, std::int32_t s) {
   state::TSpecialShipRow& ship = SpecialShips[slot];
   const state::TMissionRow& mission = state::ActiveMission;
   if (mission[mission::kActive] == 0 || mission[mission::kTargetSystem] != s) return;
-  const bool bounty = mission[mission::kType] == kMissionBounty &&
+  const bool bounty = MissionType{mission[mission::kType]} == kMissionBounty &&
                       ShipKind{ship[special_ship::kKind]} == kPirateShip;
-  const bool abduction = mission[mission::kType] == kMissionAbduction &&
+  const bool abduction = MissionType{mission[mission::kType]} == kMissionAbduction &&
                          ShipKind{ship[special_ship::kKind]} == kMilitaryShip;
   if (!bounty && !abduction) return;
   const std::int32_t r = Random(100);

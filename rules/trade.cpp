@@ -60,7 +60,7 @@ void AdvanceTutorialAfterPurchase(Ui& ui) {
 // While the tutorial waits for Supplies, any other good is refused with its notice.
 bool TutorialRefusesGood(Ui& ui) {
   constexpr TutorialAction kBuy = TutorialAction::BuyOtherGoodThanSupplies;
-  if (TutorialAllows(kBuy) || state::SelectedGood == kGoodSupplies) return false;
+  if (TutorialAllows(kBuy) || Good{state::SelectedGood} == kGoodSupplies) return false;
   ui.Message(Popup::Text, "Tutorial", TutorialRefusal(kBuy));
   return true;
 }
@@ -71,7 +71,7 @@ void Purchase(std::int32_t wanted, Ui& ui) {
   const std::int32_t g = state::SelectedGood;
   const std::int32_t price = PriceHere(g);
   if (price < 1) return;  // a market that gives goods away, or pays for taking them, is broken
-  const std::int32_t q = PurchasableUnits(g, wanted);
+  const std::int32_t q = PurchasableUnits(Good{g}, wanted);
   const std::int64_t cost = static_cast<std::int64_t>(price) * q;
   if (cost > PlayerData[player::kCredits]) {
     ui.Message(Popup::Text, kNoCreditsTopic, kNoCreditsText);
@@ -92,7 +92,7 @@ void CompleteDelivery(Ui& ui) {
   ui.HideMissionPanel();
   ui.Message(Popup::Picture, "Mission completed!",
              std::string(kDeliveredText) + std::to_string(reward), "GeneralMissionPic.jpg");
-  switch (ActiveMission[mission::kType]) {
+  switch (MissionType{ActiveMission[mission::kType]}) {
     case kMissionTransport: AddExperience(3000, ui); break;
     case kMissionSupply: AddExperience(9000, ui); break;
     default: AddExperience(6000, ui); break;  // combat transport
@@ -103,7 +103,7 @@ void CompleteDelivery(Ui& ui) {
 
 bool IsDeliveryHere(std::int32_t g) {
   if (ActiveMission[mission::kActive] <= 0) return false;
-  const std::int32_t type = ActiveMission[mission::kType];
+  const MissionType type{ActiveMission[mission::kType]};
   if (type != kMissionTransport && type != kMissionSupply && type != kMissionCombatTransport)
     return false;
   return ActiveMission[mission::kTargetBody] == HereBody() &&
@@ -151,9 +151,10 @@ std::int32_t FreeCargoSpace() {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(free, 0, INT32_MAX));
 }
 
-std::int32_t PurchasableUnits(std::int32_t good, std::int32_t wanted) {
-  if (!IsGood(good) || !MarketHere()) return 0;
-  const std::int32_t units = std::min({wanted, StockHere(good), FreeCargoSpace()});
+std::int32_t PurchasableUnits(Good good, std::int32_t wanted) {
+  const std::int32_t g = state::Stored(good);
+  if (!IsGood(g) || !MarketHere()) return 0;
+  const std::int32_t units = std::min({wanted, StockHere(g), FreeCargoSpace()});
   return std::max(units, 0);
 }
 
@@ -219,7 +220,10 @@ void TradeWindowClosed(Ui& ui) {
   FollowTutorial(ui, TutorialEvent::TradeWindowClosed);
 }
 
-void SelectGood(std::int32_t good) { state::SelectedGood = IsGood(good) ? good : 0; }
+void SelectGood(Good good) {
+  const std::int32_t g = state::Stored(good);
+  state::SelectedGood = IsGood(g) ? g : 0;
+}
 
 TradeView BuildTradeView() {
   TradeView view;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "rules/ui.h"
+#include "state/goods.h"
 
 namespace rules {
 
@@ -33,7 +34,7 @@ std::int32_t FreeCargoSpace();
 
 // How many of `wanted` units of `good` a purchase at the ship's body gets: no more than the stock
 // and the free hold; 0 where there is no market.
-std::int32_t PurchasableUnits(std::int32_t good, std::int32_t wanted);
+std::int32_t PurchasableUnits(Good good, std::int32_t wanted);
 
 // The window's buttons.
 void Buy(Ui& ui);
@@ -48,7 +49,7 @@ bool TradeWindowMayClose(Ui& ui);
 void TradeWindowClosed(Ui& ui);
 
 // Selecting good `good` in the window.
-void SelectGood(std::int32_t good);
+void SelectGood(Good good);
 
 // What the trade window shows: the 18 goods at the selected body of the ship's system, the hold
 // and the active quantity.

@@ -408,8 +408,9 @@ TutorialMove TutorialMoveFor(TutorialEvent event) {
     case TutorialEvent::NewGameShown:
       return running ? TutorialMove{.begins = Step::OpenTrade} : TutorialMove{};
     case TutorialEvent::GoodsBought:
-      return state::Cargo[kGoodSupplies] >= 1 ? from(Step::BuySupplies, Step::FlyToTutorialBody)
-                                              : TutorialMove{};
+      return state::Cargo[state::Stored(kGoodSupplies)] >= 1
+                 ? from(Step::BuySupplies, Step::FlyToTutorialBody)
+                 : TutorialMove{};
     case TutorialEvent::SoldAll: return from(Step::SellAll, Step::CloseTrade);
     case TutorialEvent::TradeWindowClosed: return from(Step::CloseTrade, Step::OpenMissions);
     case TutorialEvent::TutorialMissionPicked: return from(Step::PickMission, Step::AcceptMission);
@@ -498,9 +499,10 @@ void SetTutorialSuppliesPrices() {
   const std::int32_t here = PlayerShip[ship::kBody];
   const std::int32_t t = TutorialBody();
   if (s < 1 || s >= state::kSystems) return;
-  if (here >= 1 && here < state::kBodies) state::MarketPrice[s][here][kGoodSupplies] = 100;
+  if (here >= 1 && here < state::kBodies)
+    state::MarketPrice[s][here][state::Stored(kGoodSupplies)] = 100;
   if (t >= 1 && t < state::kBodies) {
-    state::MarketPrice[s][t][kGoodSupplies] = 115;
+    state::MarketPrice[s][t][state::Stored(kGoodSupplies)] = 115;
     state::BodyPricesKnown[t] = 1;
   }
 }
@@ -510,7 +512,7 @@ void OfferTutorialMission() {
   if (s < 1 || s >= state::kSystems) return;
   auto& offer = state::MissionOffers[s][kTutorialMissionSlot];
   offer[mission::kActive] = 1;
-  offer[mission::kType] = kMissionSearchAndDestroy;
+  offer[mission::kType] = state::Stored(kMissionSearchAndDestroy);
   offer[mission::kTargetBody] = state::kSunBody;
   offer[mission::kTargetSystem] = s;
   offer[mission::kEnemyClass] = state::Stored(state::kClassStarwolf);

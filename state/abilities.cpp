@@ -13,7 +13,7 @@ namespace {
 
 // What an ability's action-point cost is built on: a fixed number of points, or the cost of the
 // fitted gun, missile launcher or ECM plus the given points.
-enum ApBase { kFixed, kGun, kMissile, kEcm };
+enum ApBase { kFixedAp, kGunAp, kMissileAp, kEcmAp };
 
 struct AbilityRow {
   std::int32_t id;
@@ -27,45 +27,45 @@ struct AbilityRow {
 
 // clang-format off
 constexpr std::array<AbilityRow, kLastAbility + 1> kAbilities{{
-    //   name                      picture                     AP cost   + turns  effect text
-    { 0, nullptr,                  nullptr,                    kFixed,   3, 2,     nullptr},
-    { 1, "Fire guns",              "Skill_Fire_Gun",           kGun,     0, 2,     "Standard attack. Good balance of damage and hit chance."},
-    { 2, "Fire missiles",          "Skill_Fire_Missiles",      kMissile, 0, 2,     "Devastating damage. Long impact time, countered by ECM."},
-    { 3, "ECM",                    "Skill_ECM",                kEcm,     0, 2,     "Is able to intercept incoming enemy missiles."},
-    { 4, "Focus beam",             "Skill_Focus_Beam",         kGun,     2, 2,     "Gun salve: High damage, but a low chance of hitting."},
-    { 5, "Overload gun",           "Skill_Overload_gun",       kGun,     0, 2,     "Gun salve: Few damage, but a high chance of hitting."},
-    { 6, "Target lock",            "Skill_Lock",               kFixed,   1, 4,     "Increased hit chance until the effect wears off."},
-    { 7, "Discipline",             "Skill_Discipline",         kFixed,   1, 4,     "Increased hit chance for (just) the next gun salve."},
-    { 8, "Manouvers",              "Skill_Heroic_Rush",        kFixed,   1, 4,     "Damage is increased by 50%; damage taken also by 25%!"},
-    { 9, "Double speed",           "Skill_Rage",               kFixed,   1, 4,     "Recharge speed doubled. Uses up all combo points."},
-    {10, "Taunt",                  "Skill_Taunt",              kFixed,   1, 4,     "Enemy hit chance is decreased until the timer wears off."},
-    {11, "Flee",                   "Skill_Flee",               kFixed,   5, 0,     "Chance to escape from combat. May not be interrupted."},
-    {12, "Tractor beam",           "Skill_Tractorbeam",        kFixed,   2, 4,     "Interrupts any enemy attempt to flee immidiately."},
-    {13, "Evil taunt",             "Skill_EvilTaunt",          kFixed,   1, 4,     "Enemy hit chance is decreased until the timer wears off."},
-    {14, "Cloak",                  "Skill_Cloak",              kFixed,   5, 10,    "Makes you invisible to enemy eyes and sensors."},
-    {15, "Exploit",                "Skill_Ambush",             kGun,     2, 2,     "Gun salve: Damage doubled. Requires you being cloaked."},
-    {16, "EMP",                    "Skill_EMP",                kFixed,   5, 2,     "Immobilizing the target until the timer wears off."},
-    {17, "Exploit II",             "Skill_Mutilate",           kGun,     2, 2,     "Gun salve: Extreme damage. Req.: combo points and enemy EMPed."},
-    {18, "Recharge",               "Skill_Recharge",           kFixed,   1, 2,     "Recharges all your other abilities. Effective immidiately."},
-    {19, "Disturb",                "Skill_Disturb",            kFixed,   2, 2,     "Removes one enemy bonus effect. Effective immidiately."},
-    {20, "Mark",                   "Skill_Mark",               kFixed,   1, 15,    "Enemy cannot cloak until the timer wears off."},
-    {21, "EMP resistance",         "Skill_Deflect",            kFixed,   2, 2,     "Chance to break an enemy \"Mark\" effect."},
-    {22, "Focused shield",         "Skill_FocusedShield",      kFixed,   2, 4,     "The next damage through enemy fire is reduced by 50%."},
-    {23, "Focused shield II",      "Skill_FocusedShield2",     kFixed,   2, 4,     "The next damage through enemy fire is reduced by 75%."},
-    {24, "Reflection shield",      "Skill_Reflect",            kFixed,   2, 4,     "12% of the next enemy fire or the next effect hits enemy."},
-    {25, "Reflection shield II",   "Skill_Reflect2",           kFixed,   2, 4,     "25% of the next enemy fire or the next effect hits enemy."},
-    {26, "Evading",                "Skill_Evading",            kFixed,   2, 4,     "Chance being hit and to hit is reduced by 40%. Combo points!"},
-    {27, "Shield boost",           "Skill_ShieldBoost",        kFixed,   3, 2,     "Recharges shields by 25% of max. value."},
-    {28, "Sacrifice",              "Skill_Sacrifice",          kFixed,   5, 2,     "Recharges shields. Req.: Combo points and F+R shields!"},
-    {29, "Calmness",               "Skill_Calmness",           kFixed,   1, 2,     "All enemy taunt effects are removed."},
-    {30, "Reinforcements",         "Skill_Reinforcements",     kFixed,   3, 10000, nullptr},
-    {31, "SOS buoy",               "Skill_SOSBuoy",            kFixed,   2, 20,    "Available reinforcements will arrive faster!"},
-    {32, "Radio jammer",           "Skill_Radio_Interference", kFixed,   2, 2,     "Enemy reinforcements are slowed down, SOS buoys destroyed."},
-    {33, "EMP II",                 "Skill_EMP2",               kFixed,   5, 2,     "Drones cause damage on the enemy every turn."},
-    {34, "Focus beam II",          "Skill_Focus_Beam2",        kGun,     2, 2,     "Takes out enemy drones fast and effectively."},
-    {35, "Disturb II",             "Skill_Disturb2",           kFixed,   2, 2,     "All enemy bonuses will be removed."},
-    {36, "Ship´s special ability", "Skill_shipspecial",        kFixed,   3, 10000, "This is a special ability of your ship."},
-    {37, "Overheated",             "Skill_shipspecial",        kFixed,   0, 2,     "Your guns have overheated and cannot be used until they have cooled down."},
+    //   name                      picture                     AP cost     + turns  effect text
+    { 0, nullptr,                  nullptr,                    kFixedAp,   3, 2,     nullptr},
+    { 1, "Fire guns",              "Skill_Fire_Gun",           kGunAp,     0, 2,     "Standard attack. Good balance of damage and hit chance."},
+    { 2, "Fire missiles",          "Skill_Fire_Missiles",      kMissileAp, 0, 2,     "Devastating damage. Long impact time, countered by ECM."},
+    { 3, "ECM",                    "Skill_ECM",                kEcmAp,     0, 2,     "Is able to intercept incoming enemy missiles."},
+    { 4, "Focus beam",             "Skill_Focus_Beam",         kGunAp,     2, 2,     "Gun salve: High damage, but a low chance of hitting."},
+    { 5, "Overload gun",           "Skill_Overload_gun",       kGunAp,     0, 2,     "Gun salve: Few damage, but a high chance of hitting."},
+    { 6, "Target lock",            "Skill_Lock",               kFixedAp,   1, 4,     "Increased hit chance until the effect wears off."},
+    { 7, "Discipline",             "Skill_Discipline",         kFixedAp,   1, 4,     "Increased hit chance for (just) the next gun salve."},
+    { 8, "Manouvers",              "Skill_Heroic_Rush",        kFixedAp,   1, 4,     "Damage is increased by 50%; damage taken also by 25%!"},
+    { 9, "Double speed",           "Skill_Rage",               kFixedAp,   1, 4,     "Recharge speed doubled. Uses up all combo points."},
+    {10, "Taunt",                  "Skill_Taunt",              kFixedAp,   1, 4,     "Enemy hit chance is decreased until the timer wears off."},
+    {11, "Flee",                   "Skill_Flee",               kFixedAp,   5, 0,     "Chance to escape from combat. May not be interrupted."},
+    {12, "Tractor beam",           "Skill_Tractorbeam",        kFixedAp,   2, 4,     "Interrupts any enemy attempt to flee immidiately."},
+    {13, "Evil taunt",             "Skill_EvilTaunt",          kFixedAp,   1, 4,     "Enemy hit chance is decreased until the timer wears off."},
+    {14, "Cloak",                  "Skill_Cloak",              kFixedAp,   5, 10,    "Makes you invisible to enemy eyes and sensors."},
+    {15, "Exploit",                "Skill_Ambush",             kGunAp,     2, 2,     "Gun salve: Damage doubled. Requires you being cloaked."},
+    {16, "EMP",                    "Skill_EMP",                kFixedAp,   5, 2,     "Immobilizing the target until the timer wears off."},
+    {17, "Exploit II",             "Skill_Mutilate",           kGunAp,     2, 2,     "Gun salve: Extreme damage. Req.: combo points and enemy EMPed."},
+    {18, "Recharge",               "Skill_Recharge",           kFixedAp,   1, 2,     "Recharges all your other abilities. Effective immidiately."},
+    {19, "Disturb",                "Skill_Disturb",            kFixedAp,   2, 2,     "Removes one enemy bonus effect. Effective immidiately."},
+    {20, "Mark",                   "Skill_Mark",               kFixedAp,   1, 15,    "Enemy cannot cloak until the timer wears off."},
+    {21, "EMP resistance",         "Skill_Deflect",            kFixedAp,   2, 2,     "Chance to break an enemy \"Mark\" effect."},
+    {22, "Focused shield",         "Skill_FocusedShield",      kFixedAp,   2, 4,     "The next damage through enemy fire is reduced by 50%."},
+    {23, "Focused shield II",      "Skill_FocusedShield2",     kFixedAp,   2, 4,     "The next damage through enemy fire is reduced by 75%."},
+    {24, "Reflection shield",      "Skill_Reflect",            kFixedAp,   2, 4,     "12% of the next enemy fire or the next effect hits enemy."},
+    {25, "Reflection shield II",   "Skill_Reflect2",           kFixedAp,   2, 4,     "25% of the next enemy fire or the next effect hits enemy."},
+    {26, "Evading",                "Skill_Evading",            kFixedAp,   2, 4,     "Chance being hit and to hit is reduced by 40%. Combo points!"},
+    {27, "Shield boost",           "Skill_ShieldBoost",        kFixedAp,   3, 2,     "Recharges shields by 25% of max. value."},
+    {28, "Sacrifice",              "Skill_Sacrifice",          kFixedAp,   5, 2,     "Recharges shields. Req.: Combo points and F+R shields!"},
+    {29, "Calmness",               "Skill_Calmness",           kFixedAp,   1, 2,     "All enemy taunt effects are removed."},
+    {30, "Reinforcements",         "Skill_Reinforcements",     kFixedAp,   3, 10000, nullptr},
+    {31, "SOS buoy",               "Skill_SOSBuoy",            kFixedAp,   2, 20,    "Available reinforcements will arrive faster!"},
+    {32, "Radio jammer",           "Skill_Radio_Interference", kFixedAp,   2, 2,     "Enemy reinforcements are slowed down, SOS buoys destroyed."},
+    {33, "EMP II",                 "Skill_EMP2",               kFixedAp,   5, 2,     "Drones cause damage on the enemy every turn."},
+    {34, "Focus beam II",          "Skill_Focus_Beam2",        kGunAp,     2, 2,     "Takes out enemy drones fast and effectively."},
+    {35, "Disturb II",             "Skill_Disturb2",           kFixedAp,   2, 2,     "All enemy bonuses will be removed."},
+    {36, "Ship´s special ability", "Skill_shipspecial",        kFixedAp,   3, 10000, "This is a special ability of your ship."},
+    {37, "Overheated",             "Skill_shipspecial",        kFixedAp,   0, 2,     "Your guns have overheated and cannot be used until they have cooled down."},
 }};
 
 constexpr std::array<const char*, kLastAbility + 1> kAbilityDescriptions{{
@@ -116,7 +116,7 @@ struct SkillRow {
   const char* description;  // nullptr: no description
 };
 
-constexpr std::array<SkillRow, kSkillShipSpecial + 1> kSkills{{
+constexpr std::array<SkillRow, Stored(kSkillShipSpecial) + 1> kSkills{{
     //   name                       picture                    description
     { 0, nullptr,                   nullptr,                   nullptr},
     { 1, "Trader",                  "Skill_Trader",            "With this ability you are aware of the prices for many goods in many far away star systems. This will help you a lot discovering the best trade routes."},
@@ -154,7 +154,7 @@ constexpr std::array<SkillRow, kSkillShipSpecial + 1> kSkills{{
     {33, nullptr,                   "Skill_Taunt",             nullptr},
     {34, nullptr,                   "Skill_Taunt",             nullptr},
     {35, nullptr,                   "Skill_Taunt",             nullptr},
-    {36, "Ship´s special ability",  "Skill_shipspecial",       kAbilityDescriptions[kAbilityShipSpecial]},
+    {36, "Ship´s special ability",  "Skill_shipspecial",       kAbilityDescriptions[Stored(kShipSpecial)]},
 }};
 // clang-format on
 
@@ -173,14 +173,16 @@ static_assert(RowsInIdOrder(kSkills));
 constexpr std::int32_t kUnknownAbilityApCost = 3;
 constexpr std::int32_t kUnknownAbilityDuration = 2;
 
-const AbilityRow* FindAbility(std::int32_t id) {
+const AbilityRow* FindAbility(Ability ability) {
+  const std::int32_t id = Stored(ability);
   if (id < 1 || id > kLastAbility) return nullptr;
-  return &kAbilities[id];
+  return &kAbilities[static_cast<std::size_t>(id)];
 }
 
-const SkillRow* FindSkill(std::int32_t id) {
-  if (id < 1 || id > kSkillShipSpecial) return nullptr;
-  return &kSkills[id];
+const SkillRow* FindSkill(Skill skill) {
+  const std::int32_t id = Stored(skill);
+  if (id < Stored(kSkillTrader) || id > Stored(kSkillShipSpecial)) return nullptr;
+  return &kSkills[static_cast<std::size_t>(id)];
 }
 
 std::string TextOr(const char* text, std::string_view otherwise) {
@@ -189,67 +191,67 @@ std::string TextOr(const char* text, std::string_view otherwise) {
 
 }  // namespace
 
-std::string GetAbilityName(std::int32_t id, std::string_view otherwise) {
+std::string GetAbilityName(Ability id, std::string_view otherwise) {
   const AbilityRow* row = FindAbility(id);
   return TextOr(row ? row->name : nullptr, otherwise);
 }
 
-std::string GetAbilityImage(std::int32_t id) {
+std::string GetAbilityImage(Ability id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return {};
   if (Rank{PlayerData[player::kRank]} == kRankAdmiral) {
     switch (id) {
-      case 1: return "Skill_Fire_GunAdv";
-      case 2: return "Skill_Fire_MisslesAdv";
-      case 3: return "Skill_ECMAdv";
+      case kFireGuns: return "Skill_Fire_GunAdv";
+      case kFireMissiles: return "Skill_Fire_MisslesAdv";
+      case kEcm: return "Skill_ECMAdv";
       default: break;
     }
   }
   return row->picture;
 }
 
-std::string GetAbilityDescription(std::int32_t id, std::string_view otherwise) {
+std::string GetAbilityDescription(Ability id, std::string_view otherwise) {
   if (!FindAbility(id)) return std::string(otherwise);
-  return TextOr(kAbilityDescriptions[id], otherwise);
+  return TextOr(kAbilityDescriptions[Stored(id)], otherwise);
 }
 
-std::string GetAbilityEffectText(std::int32_t id, std::string_view otherwise) {
+std::string GetAbilityEffectText(Ability id, std::string_view otherwise) {
   const AbilityRow* row = FindAbility(id);
   return TextOr(row ? row->effect : nullptr, otherwise);
 }
 
-std::int32_t GetAbilityApCost(std::int32_t id) {
+std::int32_t GetAbilityApCost(Ability id) {
   const AbilityRow* row = FindAbility(id);
   if (!row) return kUnknownAbilityApCost;
   // The cost always refers to the player's own ship and its fitted equipment.
   const ShipClassId shipClass = ShipClassOf(PlayerShip);
   switch (row->apBase) {
-    case kGun: return GetGunApCost(shipClass, PlayerShip[ship::kGun], Side::Player) + row->apPoints;
-    case kMissile:
-      return GetMissileApCost(shipClass, PlayerShip[ship::kMissileLauncher], Side::Player) +
+    case kGunAp: return GetGunApCost(shipClass, GunId{PlayerShip[ship::kGun]}, Side::Player) + row->apPoints;
+    case kMissileAp:
+      return GetMissileApCost(shipClass, MissileId{PlayerShip[ship::kMissileLauncher]}, Side::Player) +
              row->apPoints;
-    case kEcm: return EcmItem(PlayerShip[ship::kEcm]).apCost + row->apPoints;
-    case kFixed: break;
+    case kEcmAp: return EcmItem(EcmId{PlayerShip[ship::kEcm]}).apCost + row->apPoints;
+    case kFixedAp: break;
   }
   return row->apPoints;
 }
 
-std::int32_t GetModifierDuration(std::int32_t id) {
+std::int32_t GetModifierDuration(Ability id) {
   const AbilityRow* row = FindAbility(id);
   return row ? row->effectTurns : kUnknownAbilityDuration;
 }
 
-std::string GetSkillName(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillName(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->name : nullptr, otherwise);
 }
 
-std::string GetSkillImage(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillImage(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->picture : nullptr, otherwise);
 }
 
-std::string GetSkillDescription(std::int32_t id, std::string_view otherwise) {
+std::string GetSkillDescription(Skill id, std::string_view otherwise) {
   const SkillRow* row = FindSkill(id);
   return TextOr(row ? row->description : nullptr, otherwise);
 }

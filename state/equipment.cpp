@@ -8,6 +8,7 @@
 #include "state/abilities.h"
 #include "state/equipment_ids.h"
 #include "state/fields.h"
+#include "state/id.h"
 #include "state/ranks.h"
 #include "state/ship_class_of.h"
 #include "state/ship_classes.h"
@@ -97,10 +98,11 @@ constexpr ComputerRow kNoComputer{"", "", "", 0, 0};
 constexpr EcmRow kNoEcm{"", "", "", 0, 0, 0};
 constexpr CargoModuleRow kNoCargoModule{"", "", "", 0};
 
-template <class Row, std::size_t N>
-const Row* Find(const std::array<Row, N>& rows, std::int32_t id) {
-  if (id < 0 || id >= static_cast<std::int32_t>(N)) return nullptr;
-  return &rows[static_cast<std::size_t>(id)];
+template <class Row, std::size_t N, CatalogueId Id>
+const Row* Find(const std::array<Row, N>& rows, Id id) {
+  const std::int32_t n = Stored(id);
+  if (n < 0 || n >= static_cast<std::int32_t>(N)) return nullptr;
+  return &rows[static_cast<std::size_t>(n)];
 }
 
 // Every ship class has a size category; "no ship" and unknown classes have none.
@@ -117,29 +119,27 @@ std::int32_t PriceForClass(ShipClassId shipClass, std::int32_t basePrice) {
 const TShipRow& ShipOf(Side side) { return side == Side::Player ? PlayerShip : EnemyShip; }
 
 // The gun that actually fires: "Twin guns" swaps any gun for the built-in turbo lasers.
-const GunRow* FiringGun(std::int32_t gun, Side side) {
+const GunRow* FiringGun(GunId gun, Side side) {
   if (ActiveShipSpecial(side) == kSpecialTwinGuns) gun = kGunTurboLaser;
   return Find(kGuns, gun);
 }
 
-template <class Row, std::size_t N>
-const Row& RowOf(const std::array<Row, N>& rows, std::int32_t id, const Row& none) {
+template <class Row, std::size_t N, CatalogueId Id>
+const Row& RowOf(const std::array<Row, N>& rows, Id id, const Row& none) {
   const Row* row = Find(rows, id);
   return row != nullptr ? *row : none;
 }
 
 }  // namespace
 
-const GunRow& GunItem(std::int32_t gun) { return RowOf(kGuns, gun, kNoGun); }
-const MissileRow& MissileItem(std::int32_t missile) {
-  return RowOf(kMissiles, missile, kNoMissile);
-}
-const EngineRow& EngineItem(std::int32_t engine) { return RowOf(kEngines, engine, kNoEngine); }
-const ComputerRow& ComputerItem(std::int32_t computer) {
+const GunRow& GunItem(GunId gun) { return RowOf(kGuns, gun, kNoGun); }
+const MissileRow& MissileItem(MissileId missile) { return RowOf(kMissiles, missile, kNoMissile); }
+const EngineRow& EngineItem(EngineId engine) { return RowOf(kEngines, engine, kNoEngine); }
+const ComputerRow& ComputerItem(ComputerId computer) {
   return RowOf(kComputers, computer, kNoComputer);
 }
-const EcmRow& EcmItem(std::int32_t ecm) { return RowOf(kEcms, ecm, kNoEcm); }
-const CargoModuleRow& CargoModuleItem(std::int32_t module) {
+const EcmRow& EcmItem(EcmId ecm) { return RowOf(kEcms, ecm, kNoEcm); }
+const CargoModuleRow& CargoModuleItem(CargoModuleId module) {
   return RowOf(kCargoModules, module, kNoCargoModule);
 }
 
@@ -147,7 +147,7 @@ ShipSpecial ActiveShipSpecial(Side side) {
   const auto& modifiers = side == Side::Player ? PlayerModifiers : EnemyModifiers;
   for (std::int32_t slot = 1; slot <= kLastModifierSlot; ++slot) {
     if (modifiers[slot][modifier::kActive] == 1 &&
-        modifiers[slot][modifier::kAbility] == kAbilityShipSpecial)
+        Ability{modifiers[slot][modifier::kAbility]} == kShipSpecial)
       return GetShipClassSpecial(ShipClassOf(ShipOf(side)));
   }
   return kNoSpecial;
@@ -155,7 +155,7 @@ ShipSpecial ActiveShipSpecial(Side side) {
 
 // --- Guns ----------------------------------------------------------------------------------------
 
-std::string GetGunName(ShipClassId shipClass, std::int32_t gun) {
+std::string GetGunName(ShipClassId shipClass, GunId gun) {
   const GunRow* row = Find(kGuns, gun);
   if (row == nullptr) return "";
   const ShipSize size = GetShipClassSize(shipClass);
@@ -163,13 +163,13 @@ std::string GetGunName(ShipClassId shipClass, std::int32_t gun) {
   return std::string(row->name) + " " + row->calibre[Stored(size) - 1];
 }
 
-std::int32_t GetGunAccuracy(ShipClassId shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunAccuracy(ShipClassId shipClass, GunId gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   return GetShipClassStat(shipClass, kAttrHitChance) + row->accuracy;
 }
 
-std::int32_t GetGunDamage(ShipClassId shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunDamage(ShipClassId shipClass, GunId gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   const std::int32_t d = GetShipClassStat(shipClass, kAttrGunDamage);
@@ -184,7 +184,7 @@ std::int32_t GetGunDamage(ShipClassId shipClass, std::int32_t gun, Side side) {
   return damage;
 }
 
-std::int32_t GetGunApCost(ShipClassId shipClass, std::int32_t gun, Side side) {
+std::int32_t GetGunApCost(ShipClassId shipClass, GunId gun, Side side) {
   const GunRow* row = FiringGun(gun, side);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   std::int32_t cost = GetShipClassStat(shipClass, kAttrGunApCost) + row->apCost;
@@ -192,14 +192,14 @@ std::int32_t GetGunApCost(ShipClassId shipClass, std::int32_t gun, Side side) {
   return cost;
 }
 
-std::int32_t GetGunPrice(ShipClassId shipClass, std::int32_t gun) {
+std::int32_t GetGunPrice(ShipClassId shipClass, GunId gun) {
   const GunRow* row = Find(kGuns, gun);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Missile launchers ---------------------------------------------------------------------------
 
-std::int32_t GetMissileDamage(ShipClassId shipClass, std::int32_t missile) {
+std::int32_t GetMissileDamage(ShipClassId shipClass, MissileId missile) {
   const MissileRow* row = Find(kMissiles, missile);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   const std::int64_t m = GetShipClassStat(shipClass, kAttrMissileDamage);
@@ -207,7 +207,7 @@ std::int32_t GetMissileDamage(ShipClassId shipClass, std::int32_t missile) {
   return static_cast<std::int32_t>(warhead - warhead / 3);
 }
 
-std::int32_t GetMissileApCost(ShipClassId shipClass, std::int32_t missile, Side side) {
+std::int32_t GetMissileApCost(ShipClassId shipClass, MissileId missile, Side side) {
   const MissileRow* row = Find(kMissiles, missile);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   std::int32_t cost = row->apFixed ? row->apCost
@@ -218,55 +218,55 @@ std::int32_t GetMissileApCost(ShipClassId shipClass, std::int32_t missile, Side 
   return std::max(cost, 2);
 }
 
-std::int32_t GetMissilePrice(ShipClassId shipClass, std::int32_t missile) {
+std::int32_t GetMissilePrice(ShipClassId shipClass, MissileId missile) {
   const MissileRow* row = Find(kMissiles, missile);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Engines -------------------------------------------------------------------------------------
 
-std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, std::int32_t engine) {
+std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, EngineId engine) {
   const EngineRow* row = Find(kEngines, engine);
   if (row == nullptr || !IsShipClass(shipClass)) return 0;
   return GetShipClassStat(shipClass, kAttrTravelSpeed) + row->speed;
 }
 
-std::int32_t GetEnginePrice(ShipClassId shipClass, std::int32_t engine) {
+std::int32_t GetEnginePrice(ShipClassId shipClass, EngineId engine) {
   const EngineRow* row = Find(kEngines, engine);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Targeting computers -------------------------------------------------------------------------
 
-std::int32_t GetComputerPrice(ShipClassId shipClass, std::int32_t computer) {
+std::int32_t GetComputerPrice(ShipClassId shipClass, ComputerId computer) {
   const ComputerRow* row = Find(kComputers, computer);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- ECM systems ---------------------------------------------------------------------------------
 
-std::int32_t GetEcmPrice(ShipClassId shipClass, std::int32_t ecm) {
+std::int32_t GetEcmPrice(ShipClassId shipClass, EcmId ecm) {
   const EcmRow* row = Find(kEcms, ecm);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Cargo-bay modules ---------------------------------------------------------------------------
 
-std::int32_t GetCargoModulePrice(ShipClassId shipClass, std::int32_t module) {
+std::int32_t GetCargoModulePrice(ShipClassId shipClass, CargoModuleId module) {
   const CargoModuleRow* row = Find(kCargoModules, module);
   return row != nullptr ? PriceForClass(shipClass, row->price) : 0;
 }
 
 // --- Whole-ship values ---------------------------------------------------------------------------
 
-std::int32_t GetShipCargoCapacity(ShipClassId shipClass, std::int32_t module, Side side) {
+std::int32_t GetShipCargoCapacity(ShipClassId shipClass, CargoModuleId module, Side side) {
   const std::int32_t c = GetShipClassStat(shipClass, kAttrCargoSpace);
   std::int32_t capacity = c;
-  if (ShipOf(side)[ship::kEngine] == kEngineXlTrade) {
+  if (EngineId{ShipOf(side)[ship::kEngine]} == kEngineXlTrade) {
     capacity = c + c / 2;  // the compact engine frees bay space whatever the module
   } else if (module == kModuleCargoManagement) {
     capacity = c + c / 2;
-  } else if (module >= 2 && module <= kLastCargoModule) {
+  } else if (module >= kModuleShieldUnit && module <= kLastCargoModule) {
     capacity = c - c / 3;  // the other modules take up part of the bay
   }
   if (side == Side::Player) {
@@ -279,19 +279,19 @@ std::int32_t GetShipCargoCapacity(ShipClassId shipClass, std::int32_t module, Si
   return capacity;
 }
 
-std::int32_t GetShipMaxShields(ShipClassId shipClass, std::int32_t engine, std::int32_t module) {
+std::int32_t GetShipMaxShields(ShipClassId shipClass, EngineId engine, CargoModuleId module) {
   std::int32_t shields = GetShipClassStat(shipClass, kAttrShields);
   if (engine == kEngineVictory) shields += shields / 4;
   if (module == kModuleShieldUnit) shields += shields / 4;
   return shields;
 }
 
-std::int32_t GetShipMaxCrew(ShipClassId shipClass, std::int32_t module) {
+std::int32_t GetShipMaxCrew(ShipClassId shipClass, CargoModuleId module) {
   std::int32_t crew = GetShipClassStat(shipClass, kAttrMaxCrew);
   if (module == kModuleBoardingShuttle) crew += crew / 5;
   return crew;
 }
 
-bool HasSpySensors() { return PlayerShip[ship::kTargeting] == kComputerSpySensors; }
+bool HasSpySensors() { return ComputerId{PlayerShip[ship::kTargeting]} == kComputerSpySensors; }
 
 }  // namespace state

@@ -22,19 +22,19 @@
 #include <cstdint>
 #include <string>
 
+#include "state/equipment_ids.h"
 #include "state/ship_classes.h"
-
 namespace state {
 
 // Whose ship a value is asked for.
 enum class Side { Player, Enemy };
 
-inline constexpr std::int32_t kLastGun = 8;
-inline constexpr std::int32_t kLastMissile = 10;
-inline constexpr std::int32_t kLastEngine = 6;
-inline constexpr std::int32_t kLastComputer = 6;
-inline constexpr std::int32_t kLastEcm = 5;
-inline constexpr std::int32_t kLastCargoModule = 5;
+inline constexpr GunId kLastGun = kGunGatling;
+inline constexpr MissileId kLastMissile = kMissileDestroyer;
+inline constexpr EngineId kLastEngine = kEngineVictory;
+inline constexpr ComputerId kLastComputer = kComputerCommandHq;
+inline constexpr EcmId kLastEcm = kEcmPlasma;
+inline constexpr CargoModuleId kLastCargoModule = kModuleBoardingShuttle;
 
 // The ship special (class attribute 17) that `side` has active in combat right now: the special
 // of the side's ship class while combat ability 36 stands in an active slot 1..8 of the side's
@@ -111,51 +111,51 @@ struct CargoModuleRow {
 };
 
 // The row of an item id; the empty row for an id outside the category.
-const GunRow& GunItem(std::int32_t gun);
-const MissileRow& MissileItem(std::int32_t missile);
-const EngineRow& EngineItem(std::int32_t engine);
-const ComputerRow& ComputerItem(std::int32_t computer);
-const EcmRow& EcmItem(std::int32_t ecm);
-const CargoModuleRow& CargoModuleItem(std::int32_t module);
+const GunRow& GunItem(GunId gun);
+const MissileRow& MissileItem(MissileId missile);
+const EngineRow& EngineItem(EngineId engine);
+const ComputerRow& ComputerItem(ComputerId computer);
+const EcmRow& EcmItem(EcmId ecm);
+const CargoModuleRow& CargoModuleItem(CargoModuleId module);
 
 // The long description the equipment shop shows; empty for an id outside the category.
-std::string GetGunDescription(std::int32_t gun);
-std::string GetMissileDescription(std::int32_t missile);
-std::string GetEngineDescription(std::int32_t engine);
-std::string GetComputerDescription(std::int32_t computer);
-std::string GetEcmDescription(std::int32_t ecm);
-std::string GetCargoModuleDescription(std::int32_t module);
+std::string GetGunDescription(GunId gun);
+std::string GetMissileDescription(MissileId missile);
+std::string GetEngineDescription(EngineId engine);
+std::string GetComputerDescription(ComputerId computer);
+std::string GetEcmDescription(EcmId ecm);
+std::string GetCargoModuleDescription(CargoModuleId module);
 
 // --- Guns (ids 0..8) -------------------------------------------------------------------------------
 // The name carries the calibre for the class's size, e.g. "Laser (15 cm)" on a corvette; a class
 // without a size gets the bare name.
-std::string GetGunName(ShipClassId shipClass, std::int32_t gun);
+std::string GetGunName(ShipClassId shipClass, GunId gun);
 // Hit chance in percent, damage per volley and action points per volley. While `side` has
 // "Twin guns" active every gun fires as a Turbo-Laser (gun 1); "Gun volley" active adds half to
 // the damage and 1 to the cost.
-std::int32_t GetGunAccuracy(ShipClassId shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunDamage(ShipClassId shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunApCost(ShipClassId shipClass, std::int32_t gun, Side side);
-std::int32_t GetGunPrice(ShipClassId shipClass, std::int32_t gun);
+std::int32_t GetGunAccuracy(ShipClassId shipClass, GunId gun, Side side);
+std::int32_t GetGunDamage(ShipClassId shipClass, GunId gun, Side side);
+std::int32_t GetGunApCost(ShipClassId shipClass, GunId gun, Side side);
+std::int32_t GetGunPrice(ShipClassId shipClass, GunId gun);
 
 // --- Missile launchers (ids 0..10) -----------------------------------------------------------------
 // Damage of one missile.
-std::int32_t GetMissileDamage(ShipClassId shipClass, std::int32_t missile);
+std::int32_t GetMissileDamage(ShipClassId shipClass, MissileId missile);
 // Action points of a launch, at least 2; one less for the player at military rank 7 or while
 // "Fast missile racks" is active for `side` (one reduction even when both hold).
-std::int32_t GetMissileApCost(ShipClassId shipClass, std::int32_t missile, Side side);
-std::int32_t GetMissilePrice(ShipClassId shipClass, std::int32_t missile);
+std::int32_t GetMissileApCost(ShipClassId shipClass, MissileId missile, Side side);
+std::int32_t GetMissilePrice(ShipClassId shipClass, MissileId missile);
 
 // --- Engines (ids 0..6) ----------------------------------------------------------------------------
-std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, std::int32_t engine);
-std::int32_t GetEnginePrice(ShipClassId shipClass, std::int32_t engine);
+std::int32_t GetEngineTravelSpeed(ShipClassId shipClass, EngineId engine);
+std::int32_t GetEnginePrice(ShipClassId shipClass, EngineId engine);
 
-std::int32_t GetComputerPrice(ShipClassId shipClass, std::int32_t computer);
+std::int32_t GetComputerPrice(ShipClassId shipClass, ComputerId computer);
 
-std::int32_t GetEcmPrice(ShipClassId shipClass, std::int32_t ecm);
+std::int32_t GetEcmPrice(ShipClassId shipClass, EcmId ecm);
 
 // --- Cargo-bay modules (ids 0..5) ------------------------------------------------------------------
-std::int32_t GetCargoModulePrice(ShipClassId shipClass, std::int32_t module);
+std::int32_t GetCargoModulePrice(ShipClassId shipClass, CargoModuleId module);
 
 // --- Whole-ship values -----------------------------------------------------------------------------
 // Cargo units the class holds with `module`: half again with cargo management (1), a third less
@@ -163,13 +163,13 @@ std::int32_t GetCargoModulePrice(ShipClassId shipClass, std::int32_t module);
 // has the "DuziDazar XL-Trade" engine (4) it is half again whatever the module. Then, for the
 // player only, "Cargo manager" (skill 3) adds a quarter, or "Advanced cargo manager" (skill 4) a
 // half.
-std::int32_t GetShipCargoCapacity(ShipClassId shipClass, std::int32_t module, Side side);
+std::int32_t GetShipCargoCapacity(ShipClassId shipClass, CargoModuleId module, Side side);
 // The most a ship's shields reach: the class's own shields (GetShipClassBaseShields), a quarter
 // more with the "Defender "Victory"" engine (6), then a quarter more with the auxiliary shield
 // unit (module 2). Recharges fill up to it.
-std::int32_t GetShipMaxShields(ShipClassId shipClass, std::int32_t engine, std::int32_t module);
+std::int32_t GetShipMaxShields(ShipClassId shipClass, EngineId engine, CargoModuleId module);
 // Class crew, a fifth more with the boarding shuttle (module 5).
-std::int32_t GetShipMaxCrew(ShipClassId shipClass, std::int32_t module);
+std::int32_t GetShipMaxCrew(ShipClassId shipClass, CargoModuleId module);
 // True when the player's targeting computer is the "Spy sensors" (5).
 bool HasSpySensors();
 

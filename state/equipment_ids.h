@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
-enum GunId : std::int32_t {
+#include "state/id.h"
+
+enum class GunId : std::int32_t {
   kGunLaser = 0,
   kGunTurboLaser = 1,
   kGunFusion = 2,
@@ -18,8 +20,9 @@ enum GunId : std::int32_t {
   kGunDisruptor = 7,
   kGunGatling = 8,
 };
+using enum GunId;
 
-enum MissileId : std::int32_t {
+enum class MissileId : std::int32_t {
   kMissileArrowMk1 = 0,
   kMissileArrowMk3 = 1,
   kMissileArrowDummy = 2,
@@ -32,8 +35,9 @@ enum MissileId : std::int32_t {
   kMissileMineMk2 = 9,
   kMissileDestroyer = 10,
 };
+using enum MissileId;
 
-enum EngineId : std::int32_t {
+enum class EngineId : std::int32_t {
   kEngineTravellerMk1 = 0,
   kEngineTravellerMk2 = 1,
   kEngineTravellerEscape = 2,
@@ -42,8 +46,9 @@ enum EngineId : std::int32_t {
   kEngineConquest = 5,
   kEngineVictory = 6,
 };
+using enum EngineId;
 
-enum ComputerId : std::int32_t {
+enum class ComputerId : std::int32_t {
   kComputerQuicklockMk1 = 0,
   kComputerTakedownMk1 = 1,
   kComputerTakedownMk2 = 2,
@@ -52,8 +57,9 @@ enum ComputerId : std::int32_t {
   kComputerSpySensors = 5,
   kComputerCommandHq = 6,
 };
+using enum ComputerId;
 
-enum EcmId : std::int32_t {
+enum class EcmId : std::int32_t {
   kEcmDefenderMk1 = 0,
   kEcmDefenderMk2 = 1,
   kEcmSupersafeMk1 = 2,
@@ -61,8 +67,9 @@ enum EcmId : std::int32_t {
   kEcmAntiMine = 4,
   kEcmPlasma = 5,
 };
+using enum EcmId;
 
-enum CargoModuleId : std::int32_t {
+enum class CargoModuleId : std::int32_t {
   kModuleCargoBay = 0,
   kModuleCargoManagement = 1,
   kModuleShieldUnit = 2,
@@ -70,9 +77,10 @@ enum CargoModuleId : std::int32_t {
   kModuleShipHospital = 4,
   kModuleBoardingShuttle = 5,
 };
+using enum CargoModuleId;
 
 // Mines (not self-propelled and self-propelled) are laid, not fired: ECM against mines stops
 // them, and their launch is drawn apart from the missiles'.
-constexpr bool IsMineLauncher(std::int32_t launcher) {
+constexpr bool IsMineLauncher(MissileId launcher) {
   return launcher == kMissileMineMk1 || launcher == kMissileMineMk2;
 }

@@ -1,6 +1,7 @@
 #include "state/equipment_offers.h"
 
 #include "state/fields.h"
+#include "state/id.h"
 #include "state/ship_class_of.h"
 #include "state/ship_classes.h"
 
@@ -11,7 +12,7 @@ constexpr std::int32_t kLastSizeCategory = Stored(kSizeBattleship);
 
 // clang-format off
 // Offers by category (rows) and size category 1..5 (columns), slot 1 first.
-constexpr std::array<std::array<EquipmentOffers, kLastSizeCategory>, kLastEquipmentCategory> kOffers{{
+constexpr std::array<std::array<EquipmentOffers, kLastSizeCategory>, kEquipmentCategories.size()> kOffers{{
   //   size 1        size 2        size 3        size 4        size 5
   {{{0, 1, 2, 3}, {0, 1, 6, 3}, {0, 1, 6, 7}, {0, 7, 6, 5}, {7, 8, 6, 4}}},   // guns
   {{{0, 1, 2, 3}, {4, 2, 3, 5}, {5, 6, 7, 8}, {5, 8, 7, 9}, {5, 8, 9, 10}}},  // missiles
@@ -26,7 +27,7 @@ struct CategoryRow {
   std::string_view heading;
 };
 
-constexpr std::array<CategoryRow, kLastEquipmentCategory> kCategories{{
+constexpr std::array<CategoryRow, kEquipmentCategories.size()> kCategories{{
   // field  heading
   {ship::kGun, "Upgrade guns:"},
   {ship::kMissileLauncher, "Upgrade missiles:"},
@@ -39,32 +40,33 @@ constexpr std::array<CategoryRow, kLastEquipmentCategory> kCategories{{
 
 constexpr EquipmentOffers kPlaceholderOffers{0, 1, 2, 3};
 
-bool IsCategory(std::int32_t category) {
+bool IsCategory(EquipmentCategory category) {
   return category >= kFirstEquipmentCategory && category <= kLastEquipmentCategory;
 }
 
 }  // namespace
 
-EquipmentOffers GetEquipmentOffersForSize(std::int32_t category, ShipSize sizeCategory) {
+EquipmentOffers GetEquipmentOffersForSize(EquipmentCategory category, ShipSize sizeCategory) {
   if (!IsCategory(category) || !IsShipSize(sizeCategory)) return kPlaceholderOffers;
-  return kOffers[category - 1][Stored(sizeCategory) - 1];
+  return kOffers[Stored(category) - 1][Stored(sizeCategory) - 1];
 }
 
-EquipmentOffers GetEquipmentOffers(std::int32_t category, ShipClassId shipClass) {
+EquipmentOffers GetEquipmentOffers(EquipmentCategory category, ShipClassId shipClass) {
   return GetEquipmentOffersForSize(category, GetShipClassSize(shipClass));
 }
 
-ship::Field EquipmentShipField(std::int32_t category) {
-  return IsCategory(category) ? kCategories[category - 1].shipField : ship::Field{kUnusedField};
+ship::Field EquipmentShipField(EquipmentCategory category) {
+  return IsCategory(category) ? kCategories[Stored(category) - 1].shipField
+                              : ship::Field{kUnusedField};
 }
 
-std::string_view EquipmentCategoryHeading(std::int32_t category) {
-  return IsCategory(category) ? kCategories[category - 1].heading : std::string_view{};
+std::string_view EquipmentCategoryHeading(EquipmentCategory category) {
+  return IsCategory(category) ? kCategories[Stored(category) - 1].heading : std::string_view{};
 }
 
 void ApplyStandardFit(TShipRow& ship) {
   const ShipClassId shipClass = ShipClassOf(ship);
-  for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
+  for (const EquipmentCategory category : kEquipmentCategories)
     ship[EquipmentShipField(category)] = GetEquipmentOffers(category, shipClass)[0];
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "state/equipment.h"
+#include "state/id.h"
 
 namespace state {
 namespace {
@@ -72,35 +73,36 @@ constexpr std::array<const char*, 6> kCargoModuleDescriptions{
     /*  5 */ "The boarding shuttle increases the maximum amount of crewmen available and makes it always (!) possible to board enemy ships. You will still need to reduce the enemy shields before starting such an attempt though.",
 };
 
-template <std::size_t N>
-std::string Describe(const std::array<const char*, N>& texts, std::int32_t id) {
-  if (id < 0 || id >= static_cast<std::int32_t>(N)) return "";
-  return texts[static_cast<std::size_t>(id)];
+template <std::size_t N, CatalogueId Id>
+std::string Describe(const std::array<const char*, N>& texts, Id id) {
+  const std::int32_t n = Stored(id);
+  if (n < 0 || n >= static_cast<std::int32_t>(N)) return "";
+  return texts[static_cast<std::size_t>(n)];
 }
 
 }  // namespace
 
-std::string GetGunDescription(std::int32_t gun) {
+std::string GetGunDescription(GunId gun) {
   return Describe(kGunDescriptions, gun);
 }
 
-std::string GetMissileDescription(std::int32_t missile) {
+std::string GetMissileDescription(MissileId missile) {
   return Describe(kMissileDescriptions, missile);
 }
 
-std::string GetEngineDescription(std::int32_t engine) {
+std::string GetEngineDescription(EngineId engine) {
   return Describe(kEngineDescriptions, engine);
 }
 
-std::string GetComputerDescription(std::int32_t computer) {
+std::string GetComputerDescription(ComputerId computer) {
   return Describe(kComputerDescriptions, computer);
 }
 
-std::string GetEcmDescription(std::int32_t ecm) {
+std::string GetEcmDescription(EcmId ecm) {
   return Describe(kEcmDescriptions, ecm);
 }
 
-std::string GetCargoModuleDescription(std::int32_t module) {
+std::string GetCargoModuleDescription(CargoModuleId module) {
   return Describe(kCargoModuleDescriptions, module);
 }
 

@@ -38,23 +38,23 @@ constexpr std::array<GoodRow, kLastGood + 1> kGoods{{
 }};
 // clang-format on
 
-bool IsGood(std::int32_t good) { return good >= 1 && good <= kLastGood; }
+bool IsGood(Good good) { return Stored(good) >= 1 && Stored(good) <= kLastGood; }
 
 }  // namespace
 
-std::string_view GetGoodCatalogueName(std::int32_t good) {
-  return IsGood(good) ? kGoods[good].name : std::string_view{};
+std::string_view GetGoodCatalogueName(Good good) {
+  return IsGood(good) ? kGoods[Stored(good)].name : std::string_view{};
 }
 
-std::int32_t GetGoodCatalogueBasePrice(std::int32_t good) {
-  return IsGood(good) ? kGoods[good].basePrice : 0;
+std::int32_t GetGoodCatalogueBasePrice(Good good) {
+  return IsGood(good) ? kGoods[Stored(good)].basePrice : 0;
 }
 
-std::int32_t GetGoodProduction(std::int32_t good, std::int32_t economyClass) {
+std::int32_t GetGoodProduction(Good good, std::int32_t economyClass) {
   // Rum, tobacco, dreamdiscs and literature are banned whatever the body is.
-  if (good >= 13 && good <= 16) return kBanned;
+  if (good >= kGoodRum && good <= kGoodLiterature) return kBanned;
   if (!IsGood(good) || economyClass < 0 || economyClass > 6) return 0;
-  return kGoods[good].production[economyClass];
+  return kGoods[Stored(good)].production[economyClass];
 }
 
 void FillGoodTables() {

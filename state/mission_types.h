@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-enum MissionType : std::int32_t {
+#include "state/id.h"
+
+enum class MissionType : std::int32_t {
   kMissionSearchAndDestroy = 1,
   kMissionPatrol = 2,
   kMissionTransport = 3,
@@ -34,11 +36,13 @@ enum MissionType : std::int32_t {
   kMissionRaiding = 26,
   kMissionFlagship = 27,
 };
-inline constexpr std::int32_t kLastMissionType = kMissionFlagship;
+using enum MissionType;
+inline constexpr MissionType kLastMissionType = kMissionFlagship;
+inline constexpr MissionType kNoMissionType{0};  // the type field of an empty mission record
 
 namespace state {
 // One of the mission types, 1..27.
-constexpr bool IsMissionType(std::int32_t type) {
+constexpr bool IsMissionType(MissionType type) {
   return type >= kMissionSearchAndDestroy && type <= kLastMissionType;
 }
 }  // namespace state

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "state/abilities.h"
 #include "state/equipment.h"
 #include "state/equipment_offers.h"
 #include "state/factions.h"
@@ -19,23 +20,23 @@ namespace state {
 namespace {
 
 // Every profession starts with these three combat abilities.
-constexpr std::array<std::int32_t, 3> kCommonAbilities{1, 2, 3};
+constexpr std::array<Ability, 3> kCommonAbilities{kFireGuns, kFireMissiles, kEcm};
 
 struct ProfessionStart {
-  std::array<std::int32_t, 3> abilities;  // combat ability ids
-  std::int32_t skill;                     // non-combat skill id
+  std::array<Ability, 3> abilities;  // combat abilities
+  Skill skill;                       // non-combat skill
 };
 
 // clang-format off
 // By profession 1..6.
 constexpr std::array<ProfessionStart, 6> kProfessionStarts{{
-  //  abilities     skill
-  {{10, 11, 22},     1},   // Trader
-  {{10, 22,  7},     1},   // Combat Trader
-  {{10,  4,  7},    11},   // Mercenary
-  {{10, 12,  7},    11},   // Bounty-hunter
-  {{10, 11, 22},    27},   // Smuggler
-  {{11, 12,  7},    27},   // Pirates
+  //  abilities                           skill
+  {{kTaunt, kFlee, kFocusedShield},       kSkillTrader},     // Trader
+  {{kTaunt, kFocusedShield, kDiscipline}, kSkillTrader},     // Combat Trader
+  {{kTaunt, kFocusBeam, kDiscipline},     kSkillTracking},   // Mercenary
+  {{kTaunt, kTractorBeam, kDiscipline},   kSkillTracking},   // Bounty-hunter
+  {{kTaunt, kFlee, kFocusedShield},       kSkillSyndicate},  // Smuggler
+  {{kFlee, kTractorBeam, kDiscipline},    kSkillSyndicate},  // Pirates
 }};
 
 struct FactionRow {
@@ -84,11 +85,11 @@ void SetPlayerStartValues() {
 }
 
 void GrantProfessionAbilities(Profession profession) {
-  for (std::int32_t ability : kCommonAbilities) AbilityOwned[ability] = 1;
+  for (const Ability ability : kCommonAbilities) AbilityOwned[Stored(ability)] = 1;
   if (!IsProfession(profession)) return;
   const ProfessionStart& start = kProfessionStarts[Stored(profession) - 1];
-  for (std::int32_t ability : start.abilities) AbilityOwned[ability] = 1;
-  SkillOwned[start.skill] = 1;
+  for (const Ability ability : start.abilities) AbilityOwned[Stored(ability)] = 1;
+  SkillOwned[Stored(start.skill)] = 1;
 }
 
 void PrepareStartShip(ShipClassId startShipClass) {
@@ -104,11 +105,11 @@ void PrepareStartShip(ShipClassId startShipClass) {
   }
   PlayerShip[ship::kSimulatorMissile] = 0;
   PlayerShip[ship::kShields] = GetShipClassBaseShields(startShipClass);
-  for (std::int32_t category = kFirstEquipmentCategory; category <= kLastEquipmentCategory; ++category)
+  for (const EquipmentCategory category : kEquipmentCategories)
     PlayerShip[EquipmentShipField(category)] = 0;
   ApplyStandardFit(PlayerShip);
-  PlayerShip[ship::kCargoSpace] =
-      GetShipCargoCapacity(startShipClass, PlayerShip[ship::kCargoModule], Side::Player);
+  PlayerShip[ship::kCargoSpace] = GetShipCargoCapacity(
+      startShipClass, CargoModuleId{PlayerShip[ship::kCargoModule]}, Side::Player);
 }
 
 void FillFactions() {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "state/equipment.h"
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/general_data.h"
@@ -117,7 +118,7 @@ constexpr SavedRange kAnyBody{-kLastFindSlot, kLastBody};
 constexpr SavedRange kFaction{0, kLastFaction};
 constexpr SavedRange kShipClass{-1, 19};
 constexpr SavedRange kBodyKind{kKindPirateHideout, 6};
-constexpr SavedRange kMissionType{1, kLastMissionType};
+constexpr SavedRange kMissionType{Stored(kMissionSearchAndDestroy), Stored(kLastMissionType)};
 
 class SaveChecker {
  public:
@@ -326,12 +327,12 @@ std::span<const SavedField<ShipFields>> SavedShipFields() {
       {ship::kMarines, kSavedCount, "the marines"},
       {ship::kPirates, kSavedCount, "the pirates"},
       {ship::kDroids, kSavedCount, "the droids"},
-      {ship::kMissileLauncher, {0, 10}, "the missile launcher"},
-      {ship::kGun, {0, 8}, "the gun"},
-      {ship::kEcm, {0, 5}, "the ECM"},
-      {ship::kTargeting, {0, 6}, "the targeting computer"},
-      {ship::kEngine, {0, 6}, "the engine"},
-      {ship::kCargoModule, {0, 5}, "the cargo-bay module"},
+      {ship::kMissileLauncher, {Stored(kMissileArrowMk1), Stored(kLastMissile)}, "the missile launcher"},
+      {ship::kGun, {Stored(kGunLaser), Stored(kLastGun)}, "the gun"},
+      {ship::kEcm, {Stored(kEcmDefenderMk1), Stored(kLastEcm)}, "the ECM"},
+      {ship::kTargeting, {Stored(kComputerQuicklockMk1), Stored(kLastComputer)}, "the targeting computer"},
+      {ship::kEngine, {Stored(kEngineTravellerMk1), Stored(kLastEngine)}, "the engine"},
+      {ship::kCargoModule, {Stored(kModuleCargoBay), Stored(kLastCargoModule)}, "the cargo-bay module"},
   };
   return fields;
 }

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
+#include "state/id.h"
 #include "state/variables.h"
 
-enum Skill : std::int32_t {
+enum class Skill : std::int32_t {
   kSkillTrader = 1,
   kSkillAdvancedTrader = 2,
   kSkillCargoManager = 3,
@@ -39,10 +40,11 @@ enum Skill : std::int32_t {
   kSkillCleanRecord = 29,
   kSkillAmnesty = 30,
 };
+using enum Skill;
 
 namespace state {
 
 // Whether the player has learned `skill`.
-inline bool OwnsSkill(Skill skill) { return SkillOwned[skill] > 0; }
+inline bool OwnsSkill(Skill skill) { return SkillOwned[Stored(skill)] > 0; }
 
 }  // namespace state

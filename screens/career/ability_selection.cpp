@@ -58,11 +58,13 @@ state::TDataRow& OwnedTable(AbilityChoice tree) {
 bool Owned(AbilityChoice tree, std::int32_t id) { return OwnedTable(tree)[id] == 1; }
 
 std::string NameOf(AbilityChoice tree, std::int32_t id) {
-  return tree == AbilityChoice::Skill ? state::GetSkillName(id) : state::GetAbilityName(id);
+  return tree == AbilityChoice::Skill ? state::GetSkillName(Skill{id})
+                                      : state::GetAbilityName(state::Ability{id});
 }
 
 std::string ImageOf(AbilityChoice tree, std::int32_t id) {
-  return tree == AbilityChoice::Skill ? state::GetSkillImage(id) : state::GetAbilityImage(id);
+  return tree == AbilityChoice::Skill ? state::GetSkillImage(Skill{id})
+                                      : state::GetAbilityImage(state::Ability{id});
 }
 
 // The text under a slot in compatibility mode and its hint: the name in double quotes; the first
@@ -143,10 +145,11 @@ void ShowAbilityInfo(AbilityChoice tree, std::int32_t id) {
   const std::string name = NameOf(tree, id);
   if (name.empty()) return;
   if (tree == AbilityChoice::Combat) {
-    popups::ShowTextWithActionPoints(name, state::GetAbilityDescription(id),
-                                     state::GetAbilityApCost(id));
+    const state::Ability ability{id};
+    popups::ShowTextWithActionPoints(name, state::GetAbilityDescription(ability),
+                                     state::GetAbilityApCost(ability));
   } else {
-    popups::ShowText(name, state::GetSkillDescription(id));
+    popups::ShowText(name, state::GetSkillDescription(Skill{id}));
   }
 }
 
@@ -279,8 +282,8 @@ void AbilitySelectionScreen::TryLearn(int k) {
   audio::PlayButtonSound();
   audio::PlayMaximizeSound();
   const std::string description = tree_ == AbilityChoice::Skill
-                                      ? state::GetSkillDescription(slot.id)
-                                      : state::GetAbilityDescription(slot.id);
+                                      ? state::GetSkillDescription(Skill{slot.id})
+                                      : state::GetAbilityDescription(state::Ability{slot.id});
   if (!popups::AskYesNo(slot.name, description + " Do you wish to learn this ability?")) return;
   audio::PlayButtonSound();
   OwnedTable(tree_)[slot.id] = 1;

@@ -50,8 +50,9 @@ void Place(platform::Control& control, const combat::PicturePlace& place) {
 }
 
 // The ability information of combat ability `id` in the text popup; nothing for an empty slot.
-void ShowAbilityInfo(std::int32_t id) {
-  if (id <= 0) return;
+void ShowAbilityInfo(std::int32_t stored) {
+  if (stored <= 0) return;
+  const state::Ability id{stored};
   popups::ShowTextWithActionPoints(state::GetAbilityName(id), state::GetAbilityDescription(id),
                                    state::GetAbilityApCost(id));
 }

@@ -28,7 +28,7 @@ std::int32_t BaseShields(Side side) {
 }
 
 // What the overheated guns cannot do: fire the guns in any form.
-bool NeedsCoolGuns(std::int32_t ability) {
+bool NeedsCoolGuns(state::Ability ability) {
   using namespace combat;
   switch (ability) {
     case kFocusBeam:
@@ -85,8 +85,8 @@ std::string ShieldGaugePicture(Side side) {
 AbilityButtonView BuildAbilityButton(int slot) {
   AbilityButtonView view;
   if (slot < 1 || slot > kCombatAbilityButtons) return view;
-  const std::int32_t id = state::PlayerAbilitySlots[slot];
-  if (id < 1) return view;
+  if (state::PlayerAbilitySlots[slot] < 1) return view;
+  const state::Ability id{state::PlayerAbilitySlots[slot]};
   const bool overheated = combat::ModifierActive(Side::Player, combat::kOverheated);
   const bool stunned = combat::ModifierActive(Side::Enemy, combat::kEmp) ||
                        combat::ModifierActive(Side::Enemy, combat::kEmp2);
@@ -113,7 +113,7 @@ ModifierIconView BuildModifierIcon(Side side, int slot) {
   const auto& row = combat::ListOf(side)[slot];
   if (row[modifier::kActive] <= 0) return view;
   view.active = true;
-  view.ability = row[modifier::kAbility];
+  view.ability = state::Ability{row[modifier::kAbility]};
   view.picture = state::GetAbilityImage(view.ability) + "_ActiveMod.jpg";
   view.hint = "Active: " + state::GetAbilityName(view.ability) + " [Right-click for info]";
   return view;
@@ -194,7 +194,7 @@ CombatCompatibilityTexts BuildCompatibilityTexts() {
   texts.abilities[2] = "Use ECM to destroy enemy missiles";
   for (int slot = 4; slot <= kCombatAbilityButtons; ++slot)
     texts.abilities[static_cast<std::size_t>(slot - 1)] =
-        state::GetAbilityName(state::PlayerAbilitySlots[slot]);
+        state::GetAbilityName(state::Ability{state::PlayerAbilitySlots[slot]});
   texts.actionPoints =
       std::to_string(state::PlayerShip[ship::kActionPoints]) + " action-points (AP) left.";
   texts.player.shields =
@@ -212,8 +212,8 @@ CombatCompatibilityTexts BuildCompatibilityTexts() {
 std::string TutorialArrowControl(std::string_view arrowAt, std::string_view arrowAtAbility) {
   if (arrowAtAbility.empty()) return std::string(arrowAt);
   for (int k = 1; k <= kCombatAbilityButtons; ++k) {
-    const std::int32_t ability = state::PlayerAbilitySlots[k];
-    if (ability != 0 && state::GetAbilityName(ability) == arrowAtAbility)
+    const state::Ability ability{state::PlayerAbilitySlots[k]};
+    if (ability != state::kNoAbility && state::GetAbilityName(ability) == arrowAtAbility)
       return "AbilityButton" + std::to_string(k);
   }
   return {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/abilities.h"
 #include "state/equipment.h"
 
 namespace screens {
@@ -38,7 +39,7 @@ AbilityButtonView BuildAbilityButton(int slot);
 
 struct ModifierIconView {
   bool active = false;
-  std::int32_t ability = 0;
+  state::Ability ability = state::kNoAbility;
   std::string picture;
   std::string hint;
 };

@@ -251,8 +251,8 @@ void SimulatorDuelScreen::ShowSimulatorShields() {
 
 void SimulatorDuelScreen::RefreshSimulatorAbilityButtons() {
   for (int k = 1; k <= 12; ++k) {
-    const std::int32_t ability = state::PlayerAbilitySlots[k];
-    if (ability <= 0) continue;
+    if (state::PlayerAbilitySlots[k] <= 0) continue;
+    const state::Ability ability{state::PlayerAbilitySlots[k]};
     Image& button = *abilityButtons_[k - 1];
     Panel& panel = *abilityPanels_[k - 1];
     if (state::PlayerSlotState[k] != 0 && button.Tag() != 1) {
@@ -289,8 +289,10 @@ void SimulatorDuelScreen::ShowSimulatorActiveModifiers() {
       Image& icon = *View(side).modifiers[k - 1];
       const bool active = list[k][modifier::kActive] != 0;
       if (active && icon.Tag() == 0) {
-        icon.LoadPicture(state::GetAbilityImage(list[k][modifier::kAbility]) + "_ActiveMod.jpg");
-        icon.SetHint("Active: " + state::GetAbilityName(list[k][modifier::kAbility]));
+        icon.LoadPicture(state::GetAbilityImage(state::Ability{list[k][modifier::kAbility]}) +
+                         "_ActiveMod.jpg");
+        icon.SetHint("Active: " +
+                     state::GetAbilityName(state::Ability{list[k][modifier::kAbility]}));
         icon.Show();
         icon.SetTag(1);
       } else if (!active && icon.Tag() == 1) {
@@ -330,7 +332,7 @@ void SimulatorDuelScreen::ShowSimulatorMessages() {
   }
 }
 
-void SimulatorDuelScreen::ShowInfo(int left, int top, std::int32_t ability) {
+void SimulatorDuelScreen::ShowInfo(int left, int top, state::Ability ability) {
   infoPanel_.SetBounds(left, top, infoPanel_.Width(), infoPanel_.Height());
   infoTitle_.SetCaption(state::GetAbilityName(ability));
   infoDescription_.SetCaption(state::GetAbilityDescription(ability));
@@ -339,7 +341,7 @@ void SimulatorDuelScreen::ShowInfo(int left, int top, std::int32_t ability) {
 void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
   if (slot < 1 || slot > 12) return;
   const auto& place = kInfoPlaces[static_cast<std::size_t>(slot - 1)];
-  ShowInfo(place[0], place[1], state::PlayerAbilitySlots[slot]);
+  ShowInfo(place[0], place[1], state::Ability{state::PlayerAbilitySlots[slot]});
   infoEffect_.SetCaption("");
   infoComboPoint_.Show();
   infoPanel_.Show();
@@ -347,7 +349,7 @@ void SimulatorDuelScreen::ShowSimulatorAbilityInfo(int slot) {
 
 void SimulatorDuelScreen::ShowSimulatorModifierInfo(Side side, int slot) {
   if (slot < 1 || slot > combat::kModifierSlots) return;
-  const std::int32_t ability = combat::ListOf(side)[slot][modifier::kAbility];
+  const state::Ability ability{combat::ListOf(side)[slot][modifier::kAbility]};
   // Below the row of modifier icons it describes, never over it.
   ShowInfo(side == Side::Player ? 39 : 575, 98, ability);
   infoEffect_.SetCaption(state::GetAbilityEffectText(ability));

@@ -89,7 +89,7 @@ class SimulatorDuelScreen : public platform::Form {
     std::vector<platform::Shape*> messageDots;  // the first two messages only
   };
   SideView& View(combat::Side side) { return side == combat::Side::Player ? player_ : enemy_; }
-  void ShowInfo(int left, int top, std::int32_t ability);
+  void ShowInfo(int left, int top, state::Ability ability);
 
   SideView player_{*this, "Player"};
   SideView enemy_{*this, "Enemy"};

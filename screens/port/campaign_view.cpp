@@ -117,7 +117,7 @@ CampaignView BuildCampaignView() {
   const std::int32_t missions = row[star_system::kCampaignMissions];
   view.influence = missions > 0
                        ? rules::BuildCampaignInfluenceText(
-                             s, row[star_system::kLastCampaignMissionType], missions)
+                             s, MissionType{row[star_system::kLastCampaignMissionType]}, missions)
                        : rules::BuildCampaignNotEngagedText(s);
   view.days = std::to_string(row[star_system::kCampaignDays]) + "/" +
               std::to_string(row[star_system::kSiegeDays]) + " days";

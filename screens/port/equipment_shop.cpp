@@ -23,23 +23,25 @@ using platform::Sender;
 
 namespace {
 
-constexpr int kCategories = state::kLastEquipmentCategory;
+using state::EquipmentCategory;
 
 // Per category: the stem of its components' names and of its hot spot pictures.
 struct HotspotNames {
   const char* component;
   const char* picture;
 };
-constexpr HotspotNames kHotspots[kCategories] = {
-    {"Guns", "gun"},       {"Missiles", "missile"},   {"Engine", "engine"},
-    {"Cargo", "cargo"},    {"Targeting", "targeting"}, {"Ecm", "ECM"},
+constexpr HotspotNames kHotspots[state::kEquipmentCategories.size()] = {
+    {"Guns", "gun"},    {"Missiles", "missile"},    {"Engine", "engine"},
+    {"Cargo", "cargo"}, {"Targeting", "targeting"}, {"Ecm", "ECM"},
 };
 
 // Where the options panel stands when the screen is set up, and when Upgrade opens it.
 constexpr int kPanelLeft = 165, kPanelTop = 47;
 constexpr int kOpenedPanelLeft = 111, kOpenedPanelTop = 33;
 
-bool IsCategory(std::int32_t c) { return c >= 1 && c <= kCategories; }
+bool IsCategory(EquipmentCategory c) {
+  return c >= state::kFirstEquipmentCategory && c <= state::kLastEquipmentCategory;
+}
 
 template <class T>
 std::vector<T*> HotspotParts(const platform::Form& form, const char* suffix) {
@@ -80,12 +82,12 @@ bool HotspotLayout(state::ShipClassId shipClass, std::array<HotspotPlace, 6>& pl
   return true;
 }
 
-std::string HotspotPicture(std::int32_t category, HotspotLook look) {
+std::string HotspotPicture(EquipmentCategory category, HotspotLook look) {
   if (!IsCategory(category)) return {};
   const char* suffix = look == HotspotLook::Selected    ? "_selected.jpg"
                        : look == HotspotLook::MouseOver ? "_mouseover.jpg"
                                                         : "_normal.jpg";
-  return std::string("equipment_") + kHotspots[category - 1].picture + suffix;
+  return std::string("equipment_") + kHotspots[state::Stored(category) - 1].picture + suffix;
 }
 
 std::string EquipmentShopButtonPicture(int k, bool lit) {
@@ -126,8 +128,8 @@ EquipmentShopScreen::EquipmentShopScreen()
   Bind("OnOptionsCloseHover", [this](Sender) { buttons_.Hover(kEquipmentOptionsCloseButton); });
 }
 
-Image& EquipmentShopScreen::Hotspot(std::int32_t category) const {
-  return *hotspots_[static_cast<std::size_t>(category - 1)];
+Image& EquipmentShopScreen::Hotspot(EquipmentCategory category) const {
+  return *hotspots_[static_cast<std::size_t>(state::Stored(category) - 1)];
 }
 
 void EquipmentShopScreen::Open(bool shop) {
@@ -153,14 +155,14 @@ void EquipmentShopScreen::RefreshShipView() {
   UpdateCompatibilityLabels();
 }
 
-void EquipmentShopScreen::ShowCategory(std::int32_t c) {
+void EquipmentShopScreen::ShowCategory(EquipmentCategory c) {
   category_ = c;
   selectedCategory_ = c;
   if (IsCategory(c)) {
     const rules::FittedEquipmentView view = rules::BuildFittedEquipmentView(c);
     fittedTypeCaption_.SetCaption("Type:");
     fittedType_.SetCaption(view.type);
-    for (std::int32_t h = 1; h <= kCategories; ++h)
+    for (const EquipmentCategory h : state::kEquipmentCategories)
       Hotspot(h).LoadPicture(HotspotPicture(h, h == c ? HotspotLook::Selected : HotspotLook::Normal));
     fittedPicture_.LoadPicture(view.picture);
     fittedName_.SetCaption(view.name);
@@ -172,7 +174,7 @@ void EquipmentShopScreen::ShowCategory(std::int32_t c) {
   credits_.SetCaption(rules::ShopCredits());
 }
 
-void EquipmentShopScreen::FillOffers(std::int32_t c) {
+void EquipmentShopScreen::FillOffers(EquipmentCategory c) {
   category_ = c;
   offerCategory_ = c;
   offers_ = {0, 1, 2, 3};
@@ -229,7 +231,7 @@ void EquipmentShopScreen::UpdateCompatibilityLabels() {
 
 void EquipmentShopScreen::OnHotspotDown(Sender sender) {
   audio::PlayButtonSound();
-  const std::int32_t c = sender.sender.Tag();
+  const EquipmentCategory c{sender.sender.Tag()};
   selectedCategory_ = c;
   ShowCategory(c);
   if (hoverCategory_ != selectedCategory_ && IsCategory(hoverCategory_))
@@ -237,7 +239,7 @@ void EquipmentShopScreen::OnHotspotDown(Sender sender) {
 }
 
 void EquipmentShopScreen::OnHotspotHover(Sender sender) {
-  const std::int32_t c = sender.sender.Tag();
+  const EquipmentCategory c{sender.sender.Tag()};
   if (hoverCategory_ == c) return;
   if (IsCategory(hoverCategory_) && hoverCategory_ != selectedCategory_)
     Hotspot(hoverCategory_).LoadPicture(HotspotPicture(hoverCategory_, HotspotLook::Normal));
@@ -250,7 +252,7 @@ void EquipmentShopScreen::OnHotspotHover(Sender sender) {
 void EquipmentShopScreen::OnFaceHover() {
   if (IsCategory(hoverCategory_) && hoverCategory_ != selectedCategory_)
     Hotspot(hoverCategory_).LoadPicture(HotspotPicture(hoverCategory_, HotspotLook::Normal));
-  hoverCategory_ = 0;
+  hoverCategory_ = state::kNoEquipmentCategory;
 }
 
 void EquipmentShopScreen::OnUpgradeClick() {
@@ -273,7 +275,7 @@ void EquipmentShopScreen::OnOptionDown(Sender sender) {
 
 void EquipmentShopScreen::OnBuyClick() {
   audio::PlayButtonSound();
-  const std::int32_t c = offerCategory_;
+  const EquipmentCategory c = offerCategory_;
   if (rules::BuyEquipment(c, shownItem_, rules_) != rules::UpgradeResult::Upgraded) return;
   RefreshShipView();
   ShowCategory(c);

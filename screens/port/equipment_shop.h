@@ -38,7 +38,7 @@ bool HotspotLayout(state::ShipClassId shipClass, std::array<HotspotPlace, 6>& pl
 // The picture of category c's hot spot: "equipment_gun_normal.jpg" and likewise "_selected",
 // "_mouseover".
 enum class HotspotLook { Normal, Selected, MouseOver };
-std::string HotspotPicture(std::int32_t category, HotspotLook look);
+std::string HotspotPicture(state::EquipmentCategory category, HotspotLook look);
 
 // The place (1..4) of `item` among the offers shown, 0 when it is none of them: the offer the
 // selection mark frames.
@@ -56,9 +56,9 @@ class EquipmentShopScreen : public platform::Form {
   // what was shown before.
   void RefreshShipView();
   // Selects category c and shows its fitted item; the credits line in every case.
-  void ShowCategory(std::int32_t category);
+  void ShowCategory(state::EquipmentCategory category);
   // The four offers of category c in the options panel; Buy buys in c from then on.
-  void FillOffers(std::int32_t category);
+  void FillOffers(state::EquipmentCategory category);
   // The details of item i of the offers' category in the options panel.
   void ShowOfferDetails(std::int32_t item);
   // Shows or hides the compatibility-mode texts and names the offers.
@@ -73,22 +73,25 @@ class EquipmentShopScreen : public platform::Form {
   void OnOptionsCloseClick();
   void OnCloseClick();
 
-  std::int32_t Category() const { return category_; }
-  std::int32_t OfferCategory() const { return offerCategory_; }
+  state::EquipmentCategory Category() const { return category_; }
+  state::EquipmentCategory OfferCategory() const { return offerCategory_; }
   std::int32_t ShownItem() const { return shownItem_; }
   const state::EquipmentOffers& Offers() const { return offers_; }
   int HoverButton() const { return buttons_.Lit(); }
-  std::int32_t HoverCategory() const { return hoverCategory_; }
+  state::EquipmentCategory HoverCategory() const { return hoverCategory_; }
 
  private:
-  platform::Image& Hotspot(std::int32_t category) const;
+  platform::Image& Hotspot(state::EquipmentCategory category) const;
 
-  std::int32_t category_ = 0;          // the category whose fitted item is shown, 1..6
+  // The category whose fitted item is shown.
+  state::EquipmentCategory category_ = state::kNoEquipmentCategory;
   // The category of the offers in the options panel, which Buy buys in. A hot spot still in reach
   // beside the open panel changes the fitted item shown, never what the panel sells.
-  std::int32_t offerCategory_ = 0;
-  std::int32_t selectedCategory_ = 0;  // the hot spot shown selected
-  std::int32_t hoverCategory_ = 0;     // the hot spot shown under the mouse, 0 none
+  state::EquipmentCategory offerCategory_ = state::kNoEquipmentCategory;
+  state::EquipmentCategory selectedCategory_ =
+      state::kNoEquipmentCategory;  // the hot spot shown selected
+  // The hot spot shown under the mouse, kNoEquipmentCategory for none.
+  state::EquipmentCategory hoverCategory_ = state::kNoEquipmentCategory;
   std::int32_t shownItem_ = 0;         // the item whose details are shown; Buy buys it
   state::EquipmentOffers offers_{0, 1, 2, 3};
   PictureButtons buttons_;

@@ -34,7 +34,7 @@ constexpr std::string_view kGoods = "Required goods:";
 constexpr std::string_view kWanted = "Wanted:";
 
 // clang-format off
-constexpr std::array<TypeRow, kLastMissionType + 1> kTypes{{
+constexpr std::array<TypeRow, state::Stored(kLastMissionType) + 1> kTypes{{
   {},
   {"Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy",  kResistance, Value::Ship,            Place::Target},
   {"Mission_PatrolLogo",           "Selected Mission: Patrol",            kResistance, Value::Unknown,         Place::ThreeNavPoints},
@@ -168,8 +168,8 @@ std::optional<std::string> MissionBoardHeader(state::ShipSize shipSize) {
   }
 }
 
-std::string MissionLogo(std::int32_t type) {
-  return state::IsMissionType(type) ? std::string(kTypes[type].logo) : std::string();
+std::string MissionLogo(MissionType type) {
+  return state::IsMissionType(type) ? std::string(kTypes[state::Stored(type)].logo) : std::string();
 }
 
 std::string MissionTilePicture(const std::string& logo, TileLook look) {
@@ -185,7 +185,7 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
   MissionTileView view;
   const state::TMissionRow* o = Offer(system, slot);
   if (o == nullptr || (*o)[mission::kActive] < 1) return view;
-  const std::int32_t type = (*o)[mission::kType];
+  const MissionType type{(*o)[mission::kType]};
   view.offered = true;
   view.title = std::string(rules::MissionTitle(type));
   view.place = type == kMissionMarineLanding || type == kMissionEvacuation
@@ -199,10 +199,11 @@ MissionTileView BuildMissionTile(std::int32_t system, std::int32_t slot) {
 
 std::optional<MissionDetailView> BuildMissionDetail(std::int32_t system, std::int32_t slot) {
   const state::TMissionRow* o = Offer(system, slot);
-  if (o == nullptr || (*o)[mission::kActive] < 1 || !state::IsMissionType((*o)[mission::kType]))
+  if (o == nullptr || (*o)[mission::kActive] < 1 ||
+      !state::IsMissionType(MissionType{(*o)[mission::kType]}))
     return std::nullopt;
-  const std::int32_t type = (*o)[mission::kType];
-  const TypeRow& row = kTypes[type];
+  const MissionType type{(*o)[mission::kType]};
+  const TypeRow& row = kTypes[state::Stored(type)];
   MissionDetailView view;
   view.heading = std::string(row.heading);
   view.briefing = state::Quoted(rules::GetMissionBriefing(type, 0, system, slot));

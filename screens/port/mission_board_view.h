@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "state/mission_types.h"
 #include "state/ship_classes.h"
-
 namespace screens {
 
 // The board's header by the size category of the player's ship; none for a size outside 1..100
@@ -15,7 +15,7 @@ namespace screens {
 std::optional<std::string> MissionBoardHeader(state::ShipSize shipSize);
 
 // The picture base name of mission type 1..27's tile ("Mission_PatrolLogo"); empty otherwise.
-std::string MissionLogo(std::int32_t type);
+std::string MissionLogo(MissionType type);
 
 // A tile's picture: the logo as it shows normally, under the mouse, or selected.
 enum class TileLook { Normal, Hovered, Selected };

@@ -158,7 +158,7 @@ void TradeWindowScreen::StopTutorialArrow() { tutorialArrow_.Stop(); }
 
 void TradeWindowScreen::OnGoodClick(Sender sender) {
   audio::PlayButtonSound();
-  const int good = sender.sender.Tag();
+  const Good good{sender.sender.Tag()};
   rules::SelectGood(good);
   // While the tutorial asks for Supplies, the next click after them is Buy.
   if (good == kGoodSupplies &&

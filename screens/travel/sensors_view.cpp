@@ -33,7 +33,7 @@ std::string SizeWord(state::ShipClassId c) {
 }
 
 // The name a mission target goes by, drawn once for the current system's mission.
-std::string TargetName(std::int32_t type) {
+std::string TargetName(MissionType type) {
   const std::int32_t cur = state::PlayerShip[ship::kSystem];
   return type == kMissionBounty ? rules::GetBountyTargetName(1, cur, 0)
                                 : rules::GetAbductionTargetName(1, cur, 0);
@@ -99,7 +99,7 @@ SensorShipView DescribeSensorShip(int slot) {
   const ShipKind kind{row[special_ship::kKind]};
   const SpecialShipSubKind subKind{row[special_ship::kSubKind]};
   const bool target = row[special_ship::kMissionTarget] == 1;
-  const std::int32_t type = state::ActiveMission[mission::kType];
+  const MissionType type{state::ActiveMission[mission::kType]};
   const std::string className = state::GetShipClassName(c);
 
   v.line = rules::FactionShortName(Faction{row[special_ship::kFaction]}) + " " + className + " " +

@@ -406,7 +406,7 @@ constexpr PanelType kPanelTypes[] = {
     {"Flagship", Opposition::Flagship, "Location: "},
 };
 
-std::string OppositionLine(Opposition kind, std::int32_t type) {
+std::string OppositionLine(Opposition kind, MissionType type) {
   const state::TMissionRow& m = state::ActiveMission;
   const std::int32_t system = PlayerShip[ship::kSystem];
   switch (kind) {
@@ -435,9 +435,10 @@ std::string OppositionLine(Opposition kind, std::int32_t type) {
 
 std::optional<MissionPanelView> BuildMissionPanelView() {
   const state::TMissionRow& m = state::ActiveMission;
-  const std::int32_t type = m[mission::kType];
-  if (type < 1 || type > static_cast<std::int32_t>(std::size(kPanelTypes))) return std::nullopt;
-  const PanelType& t = kPanelTypes[type - 1];
+  const MissionType type{m[mission::kType]};
+  const std::int32_t stored = state::Stored(type);
+  if (stored < 1 || stored > static_cast<std::int32_t>(std::size(kPanelTypes))) return std::nullopt;
+  const PanelType& t = kPanelTypes[stored - 1];
   MissionPanelView v;
   v.title = t.title;
   v.briefing = state::Quoted(rules::GetMissionBriefing(type, 1, PlayerShip[ship::kSystem], 0));
@@ -458,7 +459,7 @@ std::optional<MissionPanelView> BuildMissionPanelView() {
 
 Placed MissionPanelPlace() {
   const state::TMissionRow& m = state::ActiveMission;
-  const std::int32_t type = m[mission::kType];
+  const MissionType type{m[mission::kType]};
   const state::TBodyRow* target = Body(PlayerShip[ship::kSystem], m[mission::kTargetBody]);
   if (target && (*target)[body::kMapX] < 388 && (type == kMissionSearchAndDestroy || type == kMissionPatrol)) return {true, 496, 33};
   return {true, 28, 33};

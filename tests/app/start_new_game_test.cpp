@@ -13,6 +13,7 @@
 #include "screens/shared/game_forms.h"
 #include "screens/travel/travel_screen.h"
 #include "state/fields.h"
+#include "state/skills.h"
 #include "state/variables.h"
 
 namespace screens_test {
@@ -38,17 +39,17 @@ TEST_F(StartNewGame, TheChoicesOfTheThreeScreensMakeTheNewGame) {
     std::int32_t faction, portrait, profession, shipClass;
     const char* name;
     std::int32_t abilities[3];
-    std::int32_t skill;
+    Skill skill;
   };
   const Case cases[] = {
       // Continue everywhere: the preselected faction, portrait and profession, no name typed.
       {"NewGameButton", "click FactionSelection.ContinueLabel\nclick NameSelection.ContinueLabel\n"
                         "click ProfessionSelection.ContinueLabel\n",
-       1, 0, 1, 5, "Incognito", {10, 11, 22}, 1},
+       1, 0, 1, 5, "Incognito", {10, 11, 22}, kSkillTrader},
       {"NewGameLabel", "click FactionSelection.OuterRimTile\nclick FactionSelection.ContinueButton\n"
                         "click NameSelection.NextButton\ntype NameSelection.NameEdit \"x\"\nkey Enter\n"
                         "click ProfessionSelection.ProfessionLogo4\nclick ProfessionSelection.ContinueButton\n",
-       2, 1, 4, 2, "x", {10, 7, 12}, 11},  // the click selects the hint, the typing replaces it
+       2, 1, 4, 2, "x", {10, 7, 12}, kSkillTracking},  // the click selects the hint, the typing replaces it
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
@@ -75,7 +76,7 @@ expect Start.Visible true
     EXPECT_EQ(state::PlayerName, c.name);
     EXPECT_EQ(state::PlayerShip[ship::kClass], c.shipClass);
     for (std::int32_t id : c.abilities) EXPECT_EQ(state::AbilityOwned[id], 1) << "ability " << id;
-    EXPECT_EQ(state::SkillOwned[c.skill], 1);
+    EXPECT_EQ(state::SkillOwned[state::Stored(c.skill)], 1);
     EXPECT_EQ(state::TutorialActive, 0) << "a new game stops the tutorial";
     EXPECT_EQ(
         screens::GameForm<screens::PicturePopup>().Get<platform::Image>("Picture").PictureName(),

@@ -735,7 +735,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
   state::TShipRow fitted{};
   fitted[ship::kClass] = 8;
   state::ApplyStandardFit(fitted);
-  ASSERT_EQ(state::GetShipMaxCrew(state::kClassHellcat, fitted[ship::kCargoModule]), 20);
+  ASSERT_EQ(state::GetShipMaxCrew(state::kClassHellcat, CargoModuleId{fitted[ship::kCargoModule]}), 20);
   const Case cases[] = {
       {"crewmen leave first", {30, 2, 3, 0, 0}, {15, 2, 3, 0, 0}},
       {"then pirates, then marines", {4, 10, 12, 6, 5}, {0, 10, 5, 0, 5}},
@@ -749,7 +749,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     Crew(c.crew[0], c.crew[1], c.crew[2], c.crew[3], c.crew[4]);
     auto& p = state::PlayerShip;
     p[ship::kSimulatorMissile] = 9;
-    p[ship::kGun] = kGunDisruptor;
+    p[ship::kGun] = state::Stored(kGunDisruptor);
     state::EnemyShip[ship::kFaction] = 3;
     state::MissionOffers[1][2][mission::kActive] = 1;
     state::Randomize(SeedForRoll(90));  // no droids turn up in the cargo bay
@@ -761,7 +761,7 @@ TEST_F(CaptureTest, AKeptShipGetsTheStandardFitAndShedsCrewItHasNoRoomFor) {
     for (const ship::Field field : ship::kFittedItems)
       EXPECT_EQ(p[field], fitted[field]) << field.position;
     EXPECT_EQ(p[ship::kCargoSpace],
-              state::GetShipCargoCapacity(state::kClassHellcat, p[ship::kCargoModule],
+              state::GetShipCargoCapacity(state::kClassHellcat, CargoModuleId{p[ship::kCargoModule]},
                                           state::Side::Player));
     EXPECT_EQ(state::MissionOffers[1][2][mission::kActive], 0);
     const std::array<std::int32_t, 5> after{p[ship::kCrewmen], p[ship::kOfficers],
@@ -796,7 +796,7 @@ TEST_F(CaptureTest, DroidsFoundOnTheBridgeNumberUpToRankAndHalfAgain) {
 
 TEST_F(CaptureTest, AnAbductionEndsWithTheMissionPaidAndTheTargetGone) {
   auto& m = state::ActiveMission;
-  m[mission::kActive] = 1, m[mission::kType] = kMissionAbduction,
+  m[mission::kActive] = 1, m[mission::kType] = state::Stored(kMissionAbduction),
   m[mission::kReward] = 12345, m[mission::kCampaignSystem] = 0;
   state::SpecialShips[4] = {};
   state::SpecialShips[4][special_ship::kActive] = 1,
@@ -884,12 +884,12 @@ TEST_F(CaptureTest, SpecialShipRewards) {
 TEST_F(BoardingTest, ShipHospitalSavesHalfTheLossesSinceTheLastSecuredArea) {
   Crew(1, 1, 1, 1, 1);
   BoardingCasualties = {0, 5, 3, 1, 0, 4};
-  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoManagement);
   combat::ApplyShipHospital(board);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
 
-  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleShipHospital);
   combat::ApplyShipHospital(board);
   EXPECT_EQ(ui.transcript.back(),
             "popup: Ship hospital! / After the combat 5 men could be saved from death and are able "
@@ -907,7 +907,7 @@ TEST_F(BoardingTest, RetreatClosesBothScreensAndLeavesTheEnemyAlive) {
   EXPECT_FALSE(board.closed);
   EXPECT_FALSE(ui.closed);
 
-  state::PlayerShip[ship::kCargoModule] = kModuleShipHospital;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleShipHospital);
   BoardingCasualties = {0, 4, 0, 0, 0, 0};
   Crew(2, 0, 0, 0, 0);
   ui.answers = {true};
@@ -977,13 +977,13 @@ MissionRun BoardingMission(std::uint32_t seed) {
   auto& p = state::PlayerShip;
   p[ship::kClass] = 9;  // a Patton
   state::ApplyStandardFit(p);
-  p[ship::kCargoModule] = kModuleBoardingShuttle;
+  p[ship::kCargoModule] = state::Stored(kModuleBoardingShuttle);
   p[ship::kShields] = state::GetShipClassBaseShields(state::kClassPatton);
   p[ship::kCrewmen] = 20, p[ship::kOfficers] = 4, p[ship::kMarines] = 30, p[ship::kPirates] = 0,
   p[ship::kDroids] = 0;
   auto& m = state::ActiveMission;
   m = {};
-  m[mission::kActive] = 1, m[mission::kType] = kMissionSearchAndDestroy,
+  m[mission::kActive] = 1, m[mission::kType] = state::Stored(kMissionSearchAndDestroy),
   m[mission::kReward] = 5000;
   m[mission::kTargetBody] = p[ship::kBody], m[mission::kTargetSystem] = p[ship::kSystem],
   m[mission::kEnemyClass] = 6, m[mission::kEnemyFaction] = 2;  // a Shadowcat

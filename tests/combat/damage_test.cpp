@@ -74,30 +74,30 @@ TEST_F(DamageTest, ScalingRulesInNormalAndVeteranMode) {
 TEST_F(DamageTest, HitChanceModifiers) {
   // Veteran mode leaves the player's chance unscaled, so each modifier shows as it is.
   state::VeteranMode = 1;
-  state::PlayerShip[ship::kGun] = kGunLaser;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunLaser);
   const std::int32_t base = combat::GunHitChance(Side::Player, ui);
-  EXPECT_EQ(base, state::GetGunAccuracy(state::kClassStarwolf, 0, Side::Player));
+  EXPECT_EQ(base, state::GetGunAccuracy(state::kClassStarwolf, kGunLaser, Side::Player));
 
-  combat::AddEnemyModifier(10);  // the enemy's taunt
+  combat::AddEnemyModifier(state::kTaunt);  // the enemy's taunt
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 10);
   state::EnemyModifiers = {};
-  combat::AddEnemyModifier(26);
-  combat::AddPlayerModifier(26, ui);
+  combat::AddEnemyModifier(state::kEvading);
+  combat::AddPlayerModifier(state::kEvading, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 60) << "both evasions count";
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(6, ui);
-  combat::AddPlayerModifier(7, ui);
+  combat::AddPlayerModifier(state::kTargetLock, ui);
+  combat::AddPlayerModifier(state::kDiscipline, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 40);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(7), 0) << "discipline is used up by the attack";
+  EXPECT_EQ(combat::FindPlayerModifierSlot(state::kDiscipline), 0) << "discipline is used up by the attack";
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
   state::PlayerModifiers = {};
-  state::PlayerShip[ship::kTargeting] = kComputerTakedownMk2;
+  state::PlayerShip[ship::kTargeting] = state::Stored(kComputerTakedownMk2);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base + 10);
-  state::PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
+  state::PlayerShip[ship::kTargeting] = state::Stored(kComputerQuicklockMk1);
   // The evasion computer of the player's own ship costs its aim and the enemy's.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
-  combat::AddPlayerModifier(36, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
   EXPECT_EQ(combat::GunHitChance(Side::Player, ui), base - 25);
 }
 
@@ -120,7 +120,7 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
   // Veteran mode: no scaling help; a Laser has no special; the roll hits.
   state::VeteranMode = 1;
   Ships(state::kClassStarwolf, state::kClassPatton);
-  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, 0, Side::Player);
+  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, kGunLaser, Side::Player);
   struct Case {
     bool ownManouvers, enemyManouvers;
     std::int32_t damage;
@@ -135,15 +135,15 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
     Ships(state::kClassStarwolf, state::kClassPatton);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
-    if (c.ownManouvers) combat::AddPlayerModifier(8, ui);
-    if (c.enemyManouvers) combat::AddEnemyModifier(8);
+    if (c.ownManouvers) combat::AddPlayerModifier(state::kManouvers, ui);
+    if (c.enemyManouvers) combat::AddEnemyModifier(state::kManouvers);
     ui.transcript.clear();
     const std::uint32_t seed = SeedWhere([] {
       state::Random(2);  // the firing cue
       return state::Random(100) + 1 == 1;
     });
     state::Randomize(seed);
-    combat::ResolvePlayerCombatAction(1, ui);
+    combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
     EXPECT_EQ(ui.Lines("player: "),
               (std::vector<std::string>{"player: Firing guns !! / You fire your guns and cause " +
                                         std::to_string(c.damage) + " pts. of damage."}));
@@ -152,19 +152,19 @@ TEST_F(DamageTest, PlayerGunHitDamageChain) {
     EXPECT_GE(lost, h);
     EXPECT_LE(lost, h > 0 ? 2 * h - 1 : 0);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - state::GetGunApCost(state::kClassStarwolf, 0, Side::Player));
+              5 - state::GetGunApCost(state::kClassStarwolf, kGunLaser, Side::Player));
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "the volley counts for overheating";
   }
 }
 
 TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
-  combat::AddEnemyModifier(24);
-  combat::AddEnemyModifier(22);
+  combat::AddEnemyModifier(state::kReflectionShield);
+  combat::AddEnemyModifier(state::kFocusedShield);
   const std::int32_t before = state::PlayerShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 55);
   EXPECT_EQ(state::PlayerShip[ship::kShields], before - 10);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(24), 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(22), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kReflectionShield), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kFocusedShield), 0);
   EXPECT_EQ(ui.Lines("enemy: "),
             (std::vector<std::string>{
                 "enemy: Reflection shield !! / The enemy shields reflect some of the damage back "
@@ -173,8 +173,8 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
                 "damage of your fire."}));
 
   // The player's shields: II versions divide by 8 and 3.
-  combat::AddPlayerModifier(25, ui);
-  combat::AddPlayerModifier(23, ui);
+  combat::AddPlayerModifier(state::kReflectionShield2, ui);
+  combat::AddPlayerModifier(state::kFocusedShield2, ui);
   const std::int32_t enemyBefore = state::EnemyShip[ship::kShields];
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Player, 80, ui), 23);
   EXPECT_EQ(state::EnemyShip[ship::kShields], enemyBefore - 10);
@@ -183,33 +183,33 @@ TEST_F(DamageTest, ReflectionThenFocusedShieldOnOneHit) {
 TEST_F(DamageTest, AntiPhaseEmitterTakesNoHitsAndReflectsNothing) {
   Ships(state::kClassNeptun,
         state::kClassStarwolf);  // the Neptun's special is the anti-phase emitter
-  combat::AddPlayerModifier(36, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
   state::EnemyShip[ship::kActionPoints] = 5;
-  state::EnemyShip[ship::kGun] = kGunLaser;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunLaser);
   const std::uint32_t seed = SeedWhere([] {
     state::Random(2);
     return state::Random(100) + 1 == 1;
   });
   state::Randomize(seed);
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   ASSERT_EQ(ui.Lines("enemy: ").size(), 1u);
   EXPECT_NE(ui.Lines("enemy: ")[0].find("Enemy fires his guns and causes "), std::string::npos);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 
-  combat::AddEnemyModifier(24);
+  combat::AddEnemyModifier(state::kReflectionShield);
   EXPECT_EQ(combat::ApplyDefenderShields(Side::Enemy, 120, ui), 110);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 1200);
 }
 
 TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
   Ships(state::kClassStarwolf, state::kClassMarauder);
-  state::EnemyShip[ship::kGun] = kGunQuantum;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunQuantum);
   for (int mode = 0; mode <= 1; ++mode) {
     state::VeteranMode = static_cast<std::uint8_t>(mode);
-    combat::AddEnemyModifier(8);
-    combat::AddPlayerModifier(8, ui);
+    combat::AddEnemyModifier(state::kManouvers);
+    combat::AddPlayerModifier(state::kManouvers, ui);
     EXPECT_EQ(combat::ScaleEnemyDamageToPlayer(
-                  state::GetGunDamage(state::kClassMarauder, 4, Side::Enemy)),
+                  state::GetGunDamage(state::kClassMarauder, kGunQuantum, Side::Enemy)),
               50);
   }
 }
@@ -217,7 +217,7 @@ TEST_F(DamageTest, EnemyDamageIsCappedAtHalfThePlayersShields) {
 TEST_F(DamageTest, PaymentAndRefusals) {
   // Too few points: the popup, nothing spent; the enemy fails silently and does not wait.
   state::PlayerShip[ship::kActionPoints] = 1;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!"),
             std::vector<std::string>{
@@ -225,18 +225,18 @@ TEST_F(DamageTest, PaymentAndRefusals) {
                 "(AP). For this action you do not have enough AP left. Your AP is displayed as a "
                 "row of lights at the left top of the screen below your shields."});
   state::EnemyShip[ship::kActionPoints] = 1;
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   EXPECT_EQ(ui.enemyTimerStarts, 0);
   EXPECT_TRUE(ui.Lines("enemy: ").empty());
 
   // An enemy payment sets the waiting flag and starts its timer; a message alone never does.
   state::EnemyShip[ship::kActionPoints] = 5;
-  combat::ResolveCombatAction(Side::Enemy, 1, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireGuns, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   EXPECT_EQ(ui.enemyTimerStarts, 1);
   state::EnemyShip[ship::kAwaitingMessage] = 0;
-  combat::AddPlayerModifier(24, ui);
+  combat::AddPlayerModifier(state::kReflectionShield, ui);
   combat::ApplyDefenderShields(Side::Player, 40, ui);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 
@@ -244,7 +244,7 @@ TEST_F(DamageTest, PaymentAndRefusals) {
   state::AutoEndTurn = 1;
   state::PlayerShip[ship::kActionPoints] = 0;
   state::EnemyAbilitySlots[1] = 1;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << "the enemy has started its turn";
 }
@@ -253,8 +253,8 @@ TEST_F(DamageTest, IdsWithoutACaseDoNothing) {
   for (std::int32_t id : {0, 30, 37, 99, -4}) {
     const state::TShipRow player = state::PlayerShip;
     const state::TShipRow enemy = state::EnemyShip;
-    combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveCombatAction(Side::Enemy, id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
     EXPECT_EQ(state::PlayerShip, player) << id;
     EXPECT_EQ(state::EnemyShip, enemy) << id;
   }

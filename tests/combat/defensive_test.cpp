@@ -66,18 +66,18 @@ TEST_F(DefensiveTest, TimedShieldsOnBothSides) {
     Fresh();
     state::PlayerShip[ship::kActionPoints] = 5;
     state::EnemyShip[ship::kActionPoints] = 5;
-    combat::ResolvePlayerCombatAction(c.id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{c.id}, ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - c.playerCost) << c.id;
-    const int ps = combat::FindPlayerModifierSlot(c.id);
+    const int ps = combat::FindPlayerModifierSlot(state::Ability{c.id});
     ASSERT_EQ(ps, 1) << c.id;
     EXPECT_EQ(state::PlayerModifiers[ps][modifier::kTurnsLeft], c.turns) << c.id;
-    EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 0) << "the player's effect stands in its own list";
+    EXPECT_EQ(combat::FindEnemyModifierSlot(state::Ability{c.id}), 0) << "the player's effect stands in its own list";
 
-    combat::ResolveCombatAction(Side::Enemy, c.id, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{c.id}, ui);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.enemyCost) << c.id;
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1) << c.id;
     EXPECT_EQ(ui.enemyTimerStarts, 1) << c.id;
-    const int es = combat::FindEnemyModifierSlot(c.id);
+    const int es = combat::FindEnemyModifierSlot(state::Ability{c.id});
     ASSERT_EQ(es, 1) << c.id;
     EXPECT_EQ(state::EnemyModifiers[es][modifier::kTurnsLeft], c.turns) << c.id;
 
@@ -89,15 +89,15 @@ TEST_F(DefensiveTest, TimedShieldsOnBothSides) {
 
 TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   // Already active: the player is told, the enemy passes silently.
-  combat::ResolvePlayerCombatAction(21, ui);
-  combat::ResolveCombatAction(Side::Enemy, 21, ui);
+  combat::ResolvePlayerCombatAction(state::kEmpResistance, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEmpResistance, ui);
   state::EnemyShip[ship::kAwaitingMessage] = 0;
   const std::int32_t playerAp = state::PlayerShip[ship::kActionPoints],
                      enemyAp = state::EnemyShip[ship::kActionPoints];
   const int starts = ui.enemyTimerStarts;
   ui.transcript.clear();
-  combat::ResolvePlayerCombatAction(21, ui);
-  combat::ResolveCombatAction(Side::Enemy, 21, ui);
+  combat::ResolvePlayerCombatAction(state::kEmpResistance, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEmpResistance, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{kAlreadyActive});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], playerAp);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], enemyAp);
@@ -107,7 +107,11 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   EXPECT_EQ(Standing(state::EnemyModifiers), 1);
 
   // The focused shields exclude each other, as do the reflection shields: silently, for free.
-  const std::pair<std::int32_t, std::int32_t> partners[] = {{22, 23}, {23, 22}, {24, 25}, {25, 24}};
+  const std::pair<state::Ability, state::Ability> partners[] = {
+      {combat::kFocusedShield, combat::kFocusedShield2},
+      {combat::kFocusedShield2, combat::kFocusedShield},
+      {combat::kReflectionShield, combat::kReflectionShield2},
+      {combat::kReflectionShield2, combat::kReflectionShield}};
   for (const auto& [standing, tried] : partners) {
     for (Side side : {Side::Player, Side::Enemy}) {
       Fresh();
@@ -118,9 +122,9 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
         combat::ResolvePlayerCombatAction(tried, ui);
       else
         combat::ResolveCombatAction(Side::Enemy, tried, ui);
-      EXPECT_EQ(side == Side::Player ? state::PlayerShip : state::EnemyShip, before) << tried;
-      EXPECT_FALSE(combat::ModifierActive(side, tried)) << tried;
-      EXPECT_TRUE(ui.transcript.empty()) << tried;
+      EXPECT_EQ(side == Side::Player ? state::PlayerShip : state::EnemyShip, before) << state::Stored(tried);
+      EXPECT_FALSE(combat::ModifierActive(side, tried)) << state::Stored(tried);
+      EXPECT_TRUE(ui.transcript.empty()) << state::Stored(tried);
     }
   }
 
@@ -129,8 +133,8 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   FillList(Side::Player);
   FillList(Side::Enemy);
   const state::TShipRow player = state::PlayerShip, enemy = state::EnemyShip;
-  combat::ResolvePlayerCombatAction(26, ui);
-  combat::ResolveCombatAction(Side::Enemy, 26, ui);
+  combat::ResolvePlayerCombatAction(state::kEvading, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEvading, ui);
   EXPECT_EQ(state::PlayerShip, player);
   EXPECT_EQ(state::EnemyShip, enemy);
   EXPECT_TRUE(ui.transcript.empty());
@@ -139,16 +143,16 @@ TEST_F(DefensiveTest, TimedShieldRefusalsCostNothing) {
   Fresh();
   state::PlayerShip[ship::kActionPoints] = 1;
   state::EnemyShip[ship::kActionPoints] = 1;
-  combat::ResolvePlayerCombatAction(21, ui);
+  combat::ResolvePlayerCombatAction(state::kEmpResistance, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 1);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
-  EXPECT_FALSE(combat::ModifierActive(Side::Player, 21));
-  combat::ResolveCombatAction(Side::Enemy, 22, ui);
+  EXPECT_FALSE(combat::ModifierActive(Side::Player, state::kEmpResistance));
+  combat::ResolveCombatAction(Side::Enemy, state::kFocusedShield, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 1);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
-  combat::ResolveCombatAction(Side::Enemy, 21, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEmpResistance, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
-  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 21));
+  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, state::kEmpResistance));
 }
 
 TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
@@ -168,9 +172,9 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
     if (c.doubleSpeed) combat::AddModifier(c.side, combat::kDoubleSpeed, ui);
     ui.transcript.clear();
     if (c.side == Side::Player)
-      combat::ResolvePlayerCombatAction(18, ui);
+      combat::ResolvePlayerCombatAction(state::kRecharge, ui);
     else
-      combat::ResolveCombatAction(Side::Enemy, 18, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::kRecharge, ui);
     EXPECT_EQ(ship[ship::kActionPoints], c.after);
     EXPECT_EQ(ship[ship::kRechargeUsed], 1);
     const std::string box = c.side == Side::Player ? "player: " : "enemy: ";
@@ -185,9 +189,9 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
     state::EnemyShip[ship::kAwaitingMessage] = 0;
     ui.transcript.clear();
     if (c.side == Side::Player)
-      combat::ResolvePlayerCombatAction(18, ui);
+      combat::ResolvePlayerCombatAction(state::kRecharge, ui);
     else
-      combat::ResolveCombatAction(Side::Enemy, 18, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::kRecharge, ui);
     EXPECT_EQ(ship[ship::kActionPoints], 2);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     const std::vector<std::string> refusal = {
@@ -199,8 +203,8 @@ TEST_F(DefensiveTest, RechargeSetsThePointsOncePerFight) {
   Fresh();
   state::PlayerShip[ship::kActionPoints] = 0;
   state::EnemyShip[ship::kActionPoints] = 0;
-  combat::ResolvePlayerCombatAction(18, ui);
-  combat::ResolveCombatAction(Side::Enemy, 18, ui);
+  combat::ResolvePlayerCombatAction(state::kRecharge, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kRecharge, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
   EXPECT_EQ(state::PlayerShip[ship::kRechargeUsed], 0);
@@ -221,7 +225,7 @@ TEST_F(DefensiveTest, ShieldBoostRaisesAQuarterUpToTheMaximum) {
   for (const Case& c : cases) {
     Fresh();
     state::PlayerShip[ship::kShields] = c.before;
-    combat::ResolvePlayerCombatAction(27, ui);
+    combat::ResolvePlayerCombatAction(state::kShieldBoost, ui);
     EXPECT_EQ(state::PlayerShip[ship::kShields], c.after) << c.before;
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
     EXPECT_EQ(state::PlayerShip[ship::kShieldBoostUsed], 1);
@@ -230,7 +234,7 @@ TEST_F(DefensiveTest, ShieldBoostRaisesAQuarterUpToTheMaximum) {
 
   // Once per fight; too few points cost nothing and leave the boost unused.
   state::PlayerShip[ship::kShields] = 0;
-  combat::ResolvePlayerCombatAction(27, ui);
+  combat::ResolvePlayerCombatAction(state::kShieldBoost, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 0);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
   EXPECT_EQ(ui.Lines("popup: N/A / You can only recalibrate your shield once in every combat.").size(),
@@ -238,7 +242,7 @@ TEST_F(DefensiveTest, ShieldBoostRaisesAQuarterUpToTheMaximum) {
   Fresh();
   state::PlayerShip[ship::kActionPoints] = 2;
   state::PlayerShip[ship::kShields] = 0;
-  combat::ResolvePlayerCombatAction(27, ui);
+  combat::ResolvePlayerCombatAction(state::kShieldBoost, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 0);
   EXPECT_EQ(state::PlayerShip[ship::kShieldBoostUsed], 0);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
@@ -258,13 +262,13 @@ TEST_F(DefensiveTest, EnergyChannellingTurnsStandingShieldsIntoShieldPoints) {
   for (const Case& c : cases) {
     Fresh();
     state::PlayerShip[ship::kShields] = 10;
-    for (std::int32_t id : c.standing) combat::AddPlayerModifier(id, ui);
+    for (std::int32_t id : c.standing) combat::AddPlayerModifier(state::Ability{id}, ui);
     combat::AddPlayerModifier(combat::kEvading, ui);  // not a shield: it stays
-    combat::ResolvePlayerCombatAction(28, ui);
+    combat::ResolvePlayerCombatAction(state::kSacrifice, ui);
     EXPECT_EQ(state::PlayerShip[ship::kShields], 10 + c.gain);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
     EXPECT_EQ(state::PlayerShip[ship::kEnergyChannellingUsed], 1);
-    for (std::int32_t id : c.standing) EXPECT_FALSE(combat::ModifierActive(Side::Player, id));
+    for (std::int32_t id : c.standing) EXPECT_FALSE(combat::ModifierActive(Side::Player, state::Ability{id}));
     EXPECT_TRUE(combat::ModifierActive(Side::Player, combat::kEvading));
     EXPECT_EQ(ui.Lines("player: Energy channelling !! / Your shields are recharged by " +
                        c.percent + "%.")
@@ -274,25 +278,25 @@ TEST_F(DefensiveTest, EnergyChannellingTurnsStandingShieldsIntoShieldPoints) {
   // Full shields stay at their maximum.
   Fresh();
   state::PlayerShip[ship::kShields] = m - 1;
-  combat::AddPlayerModifier(22, ui);
-  combat::ResolvePlayerCombatAction(28, ui);
+  combat::AddPlayerModifier(state::kFocusedShield, ui);
+  combat::ResolvePlayerCombatAction(state::kSacrifice, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], m);
 }
 
 TEST_F(DefensiveTest, EnergyChannellingRefusals) {
   // No shield standing (an enemy shield does not count), used already, too few points: each
   // refusal costs nothing and keeps the shields standing.
-  combat::AddEnemyModifier(22);
-  combat::ResolvePlayerCombatAction(28, ui);
+  combat::AddEnemyModifier(state::kFocusedShield);
+  combat::ResolvePlayerCombatAction(state::kSacrifice, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{
                                "popup: N/A / You either need the skills \"Focused shield\" or "
                                "\"Reflective shield\" activated."});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
-  combat::AddPlayerModifier(24, ui);
+  combat::AddPlayerModifier(state::kReflectionShield, ui);
   state::PlayerShip[ship::kEnergyChannellingUsed] = 1;
   ui.transcript.clear();
-  combat::ResolvePlayerCombatAction(28, ui);
+  combat::ResolvePlayerCombatAction(state::kSacrifice, ui);
   EXPECT_EQ(ui.transcript, std::vector<std::string>{
                                "popup: N/A / You can only use energy channeling once in every "
                                "combat."});
@@ -302,13 +306,13 @@ TEST_F(DefensiveTest, EnergyChannellingRefusals) {
   state::PlayerShip[ship::kActionPoints] = 4;
   const std::int32_t shields = state::PlayerShip[ship::kShields];
   ui.transcript.clear();
-  combat::ResolvePlayerCombatAction(28, ui);
+  combat::ResolvePlayerCombatAction(state::kSacrifice, ui);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
   EXPECT_EQ(ui.transcript.size(), 1u);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
   EXPECT_EQ(state::PlayerShip[ship::kShields], shields);
   EXPECT_EQ(state::PlayerShip[ship::kEnergyChannellingUsed], 0);
-  EXPECT_TRUE(combat::ModifierActive(Side::Player, 24));
+  EXPECT_TRUE(combat::ModifierActive(Side::Player, state::kReflectionShield));
 }
 
 TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
@@ -318,12 +322,12 @@ TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
   const Case cases[] = {{{10}}, {{13}}, {{10, 13}}};
   for (const Case& c : cases) {
     Fresh();
-    for (std::int32_t id : c.taunts) combat::AddEnemyModifier(id);
+    for (std::int32_t id : c.taunts) combat::AddEnemyModifier(state::Ability{id});
     combat::AddEnemyModifier(combat::kEvading);
-    combat::ResolvePlayerCombatAction(29, ui);
+    combat::ResolvePlayerCombatAction(state::kCalmness, ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
-    EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 10));
-    EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 13));
+    EXPECT_FALSE(combat::ModifierActive(Side::Enemy, state::kTaunt));
+    EXPECT_FALSE(combat::ModifierActive(Side::Enemy, state::kEvilTaunt));
     EXPECT_TRUE(combat::ModifierActive(Side::Enemy, combat::kEvading));
     EXPECT_EQ(ui.transcript, (std::vector<std::string>{"cue AbilityUsed.wav",
                                                        "player: Calmness / Taunt effect removed!"}));
@@ -331,29 +335,29 @@ TEST_F(DefensiveTest, CalmnessEndsTheEnemyTaunts) {
   // Refused without a taunt (the player's own taunt does not count) and without points; the cue
   // plays first all the same.
   Fresh();
-  combat::AddPlayerModifier(10, ui);
-  combat::ResolvePlayerCombatAction(29, ui);
+  combat::AddPlayerModifier(state::kTaunt, ui);
+  combat::ResolvePlayerCombatAction(state::kCalmness, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.transcript, (std::vector<std::string>{
                                "cue AbilityUsed.wav",
                                "popup: N/A / The enemy has no taunt effect active."}));
   Fresh();
-  combat::AddEnemyModifier(10);
+  combat::AddEnemyModifier(state::kTaunt);
   state::PlayerShip[ship::kActionPoints] = 0;
-  combat::ResolvePlayerCombatAction(29, ui);
-  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 10));
+  combat::ResolvePlayerCombatAction(state::kCalmness, ui);
+  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, state::kTaunt));
   ASSERT_EQ(ui.transcript.size(), 2u);
   EXPECT_EQ(ui.transcript[0], "cue AbilityUsed.wav");
   EXPECT_EQ(ui.transcript[1].rfind("popup: Not enough AP!", 0), 0u);
 }
 
 TEST_F(DefensiveTest, TheEnemyHasNoBoostChannellingOrCalmness) {
-  combat::AddEnemyModifier(22);
-  combat::AddPlayerModifier(10, ui);
+  combat::AddEnemyModifier(state::kFocusedShield);
+  combat::AddPlayerModifier(state::kTaunt, ui);
   state::EnemyShip[ship::kShields] = 1;
   const state::TShipRow player = state::PlayerShip, enemy = state::EnemyShip;
   const auto playerList = state::PlayerModifiers, enemyList = state::EnemyModifiers;
-  for (std::int32_t id : {27, 28, 29}) combat::ResolveCombatAction(Side::Enemy, id, ui);
+  for (std::int32_t id : {27, 28, 29}) combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
   EXPECT_EQ(state::PlayerShip, player);
   EXPECT_EQ(state::EnemyShip, enemy);
   EXPECT_EQ(state::PlayerModifiers, playerList);

@@ -35,9 +35,9 @@ class DisruptionTest : public CombatTest {
 
   void Act(Side side, std::int32_t id) {
     if (side == Side::Player)
-      combat::ResolvePlayerCombatAction(id, ui);
+      combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
     else
-      combat::ResolveCombatAction(Side::Enemy, id, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
   }
 
   static state::TShipRow& Ship(Side side) {
@@ -46,7 +46,7 @@ class DisruptionTest : public CombatTest {
   static ModifierList& List(Side side) {
     return side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
   }
-  static void Put(Side side, int slot, std::int32_t id) {
+  static void Put(Side side, int slot, state::Ability id) {
     List(side)[slot] = test_rows::ActiveModifier(id, 5);
   }
   static int Standing(Side side) {
@@ -102,8 +102,8 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
       state::Randomize(seed);
       ui.transcript.clear();
       Act(c.side, c.id);
-      ASSERT_EQ(combat::ModifierActive(c.side, c.id), hit) << c.id << " roll " << roll;
-      EXPECT_FALSE(combat::ModifierActive(defender, c.id));
+      ASSERT_EQ(combat::ModifierActive(c.side, state::Ability{c.id}), hit) << c.id << " roll " << roll;
+      EXPECT_FALSE(combat::ModifierActive(defender, state::Ability{c.id}));
       EXPECT_EQ(Ship(c.side)[ship::kActionPoints], c.side == Side::Player ? 0 : 3)
           << "5 points for the player, 2 for the enemy";
       std::vector<std::string> expected;
@@ -121,7 +121,7 @@ TEST_F(DisruptionTest, EmpRollsAgainstResistance) {
       }
       EXPECT_EQ(ui.transcript, expected);
       if (hit) {
-        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, c.id)][modifier::kTurnsLeft], 2);
+        EXPECT_EQ(List(c.side)[combat::FindModifierSlot(c.side, state::Ability{c.id})][modifier::kTurnsLeft], 2);
       }
       hits += hit;
       misses += !hit;
@@ -142,8 +142,8 @@ TEST_F(DisruptionTest, EmpRefusals) {
   for (std::int32_t id : {16, 33}) {
     // Already standing: the player is told, the enemy passes; nothing is paid or drawn.
     Fresh();
-    combat::AddPlayerModifier(id, ui);
-    combat::AddEnemyModifier(id);
+    combat::AddPlayerModifier(state::Ability{id}, ui);
+    combat::AddEnemyModifier(state::Ability{id});
     const std::uint32_t seed = state::RandSeed;
     Act(Side::Player, id);
     Act(Side::Enemy, id);
@@ -195,9 +195,9 @@ TEST_F(DisruptionTest, ExploitTwoNeedsTheAttackersOwnStun) {
 TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // Particle guns (no gun special) against a light fighter: the player's scaled damage is capped
   // at a third of the enemy's maximum shields.
-  state::PlayerShip[ship::kGun] = kGunParticle;
-  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, 3, Side::Player);
-  const std::int32_t cap = state::GetShipMaxShields(state::kClassStarwolf, 0, 0) / 3;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
+  const std::int32_t gun = state::GetGunDamage(state::kClassStarwolf, kGunParticle, Side::Player);
+  const std::int32_t cap = state::GetShipMaxShields(state::kClassStarwolf, kEngineTravellerMk1, kModuleCargoBay) / 3;
   const std::int32_t scaled = combat::ScalePlayerDamageToEnemy(gun);
   ASSERT_GT(3 * scaled, cap) << "the case must show the cap";
   ASSERT_LT(scaled, cap);
@@ -205,13 +205,13 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // "Exploit II" triples before scaling, so the cap holds it; it counts as a gun volley and fires
   // with the guns overheated.
   Fresh();
-  state::PlayerShip[ship::kGun] = kGunParticle;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
   combat::AddPlayerModifier(combat::kEmp2, ui);
   combat::AddPlayerModifier(combat::kOverheated, ui);
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Player, 17);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(state::kClassStarwolf, 3, Side::Player) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, kGunParticle, Side::Player) + 2));
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   EXPECT_EQ(PrintedDamage(Side::Player, "Exploit II !!"), cap);
   EXPECT_EQ(ui.Lines("player: Exploit II !! / You exploit the enemy being stunned by an EMP and "
@@ -224,12 +224,12 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   for (const auto& [id, factor, topic] :
        {std::tuple{4, 2, "Focused fire !!"}, std::tuple{34, 3, "Focus fire II !!"}}) {
     Fresh();
-    state::PlayerShip[ship::kGun] = kGunParticle;
+    state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
     state::Randomize(SeedForGunRoll(1));
     Act(Side::Player, id);
     EXPECT_EQ(PrintedDamage(Side::Player, topic), factor * scaled) << id;
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - (state::GetGunApCost(state::kClassStarwolf, 3, Side::Player) + 2))
+              5 - (state::GetGunApCost(state::kClassStarwolf, kGunParticle, Side::Player) + 2))
         << id;
     EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1);
   }
@@ -237,9 +237,9 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
   // The enemy triples first in its chain, before its own scaling caps the damage at half the
   // player's maximum shields.
   Fresh();
-  state::EnemyShip[ship::kGun] = kGunFusion;
-  const std::int32_t enemyGun = state::GetGunDamage(state::kClassStarwolf, 2, Side::Enemy);
-  const std::int32_t playerCap = state::GetShipMaxShields(state::kClassStarwolf, 0, 0) / 2;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunFusion);
+  const std::int32_t enemyGun = state::GetGunDamage(state::kClassStarwolf, kGunFusion, Side::Enemy);
+  const std::int32_t playerCap = state::GetShipMaxShields(state::kClassStarwolf, kEngineTravellerMk1, kModuleCargoBay) / 2;
   ASSERT_GT(3 * enemyGun, playerCap);
   combat::AddEnemyModifier(combat::kEmp);
   state::Randomize(SeedForGunRoll(1));
@@ -250,15 +250,15 @@ TEST_F(DisruptionTest, ExploitTwoAndFocusBeamTwoDamage) {
                 .size(),
             1u);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(state::kClassStarwolf, 2, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, kGunFusion, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   Fresh();
-  state::EnemyShip[ship::kGun] = kGunParticle;
+  state::EnemyShip[ship::kGun] = state::Stored(kGunParticle);
   state::Randomize(SeedForGunRoll(1));
   Act(Side::Enemy, 34);
   EXPECT_EQ(PrintedDamage(Side::Enemy, "Focus fire II !!"),
             combat::ScaleEnemyDamageToPlayer(
-                3 * state::GetGunDamage(state::kClassStarwolf, 3, Side::Enemy)));
+                3 * state::GetGunDamage(state::kClassStarwolf, kGunParticle, Side::Enemy)));
   EXPECT_EQ(ui.Lines("enemy: Focus fire II !! / The enemy focuses the energy beams and causes ")
                 .size(),
             1u);
@@ -433,7 +433,7 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
     Act(Side::Enemy, c.id);
     for (Side side : {Side::Player, Side::Enemy}) {
       EXPECT_EQ(Ship(side)[ship::kActionPoints], 5 - c.cost) << c.id;
-      const int slot = combat::FindModifierSlot(side, c.id);
+      const int slot = combat::FindModifierSlot(side, state::Ability{c.id});
       ASSERT_EQ(slot, 1) << c.id;
       EXPECT_EQ(List(side)[slot][modifier::kTurnsLeft], c.turns) << c.id;
     }
@@ -465,7 +465,7 @@ TEST_F(DisruptionTest, MarkSosBuoyAndRadioJammer) {
   Act(Side::Player, 20);
   ui.answers = {true};
   Act(Side::Player, 20);
-  EXPECT_FALSE(combat::ModifierActive(Side::Player, 20));
+  EXPECT_FALSE(combat::ModifierActive(Side::Player, state::kMark));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 4);
   EXPECT_EQ(ui.Lines("question: Turn off? / Do you wish to turn off this ability? -> yes").size(), 1u);
   EXPECT_EQ(ui.Lines("popup: N/A / This ability is already active").size(), 1u);

@@ -46,7 +46,7 @@ TEST_F(EndTest, WinPaysMedalsExperienceAndLoot) {
     state::PlayerData[player::kLevel] =
         18;  // far from the next level, so no promotion resets the count
     state::PlayerData[player::kExperience] = 0;
-    state::SkillOwned[kSkillRumors] = 1;  // "Rumors": a quarter more
+    state::SkillOwned[state::Stored(kSkillRumors)] = 1;  // "Rumors": a quarter more
     state::EnemyShip[ship::kShields] = 0;
     combat::CheckShipCombatEnd(ui);
     EXPECT_EQ(state::EnemyShip[ship::kAlive], 0);
@@ -186,7 +186,7 @@ TEST_F(EndTest, AbilityButtons) {
   EXPECT_TRUE(ui.transcript.empty());
   // Stunned by the enemy's EMP: refused.
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::AddEnemyModifier(33);
+  combat::AddEnemyModifier(state::kEmp2);
   combat::UseAbilitySlot(1, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: EMP!").size(), 1u);

@@ -83,8 +83,8 @@ class FleetBattle : public combat_test::CombatTest {
     CombatTest::SetUp();
     Ships(kGettysburg, state::kClassStarwolf);
     PlayerShip[ship::kFaction] = 1;
-    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
-    PlayerShip[ship::kCargoModule] = kModuleCargoBay;
+    PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk1);
+    PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoBay);
     for (int f = 0; f <= 4; ++f) state::FactionText[f][faction_text::kShortName] = 'F' + std::to_string(f);
     for (int r = 0; r < state::kFleetRows; ++r) PlayerFleet[r] = EnemyFleet[r] = {};
     state::FleetBattleMayClose = 0;
@@ -158,12 +158,12 @@ bool FactionFlies(std::int32_t faction, state::ShipClassId shipClass) {
 TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
   struct Case {
     const char* name;
-    std::int32_t missionType;  // 0 = none active
+    MissionType missionType;  // kNoMissionType: none active
     std::int32_t kind;
     bool starbase;
   };
   const Case cases[] = {
-      {"hidden test battle", 0, rules::kFleetKindMission, false},
+      {"hidden test battle", kNoMissionType, rules::kFleetKindMission, false},
       {"Blitzkrieg", kMissionBlitzkrieg, rules::kFleetKindMission, false},
       {"Flanking", kMissionFlanking, rules::kFleetKindMission, false},
       {"Suppression", kMissionSuppression, rules::kFleetKindMission, false},
@@ -171,7 +171,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
       {"Battle", kMissionBattle, rules::kFleetKindMission, false},
       {"Siege", kMissionSiege, rules::kFleetKindMission, false},
       {"Raiding", kMissionRaiding, rules::kFleetKindMission, false},
-      {"weakened starbase", 0, rules::kFleetKindStarbaseWeakened, true},
+      {"weakened starbase", kNoMissionType, rules::kFleetKindStarbaseWeakened, true},
       {"strong starbase", kMissionBattle, rules::kFleetKindStarbaseStrong, true},
   };
   for (const Case& c : cases) {
@@ -190,8 +190,8 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         state::PlayerData[player::kFaction] = pf;
         PlayerShip[ship::kFaction] = pf;
         state::ActiveMission = {};
-        state::ActiveMission[mission::kActive] = c.missionType != 0;
-        state::ActiveMission[mission::kType] = c.missionType;
+        state::ActiveMission[mission::kActive] = c.missionType != kNoMissionType;
+        state::ActiveMission[mission::kType] = state::Stored(c.missionType);
 
         combat::PrepareFleetBattle(Faction{enemy}, c.kind);
 
@@ -257,7 +257,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
 TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
   state::PlayerData[player::kFaction] = 1;
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionFlanking;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionFlanking);
   combat::PrepareFleetBattle(kFactionCoalition, rules::kFleetKindMission);
   int civilians = 0;
   for (int r = 1; r <= 10; ++r)
@@ -736,7 +736,7 @@ struct BattleOutcome {
 };
 
 // A new world, a battleship captain on a fleet mission of `type` at the ship's current body.
-BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battleship = true) {
+BattleOutcome FlyIntoTheBattle(std::uint32_t seed, MissionType type, bool battleship = true) {
   state::ClearGameState();
   state::Randomize(seed);
   state::PlayerData[player::kProfession] = 2;
@@ -745,8 +745,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
   rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   if (battleship) {
     PlayerShip[ship::kClass] = state::Stored(kGettysburg);
-    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
-                                                          PlayerShip[ship::kCargoModule]);
+    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+                                                          CargoModuleId{PlayerShip[ship::kCargoModule]});
   }
   state::ActiveMission = test_rows::MissionRow()
                              .Active()
@@ -772,8 +772,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, std::int32_t type, bool battl
 TEST(FleetBattleOnTheEngine, AMissionsFleetBattleIsFoughtToItsEnd) {
   int won = 0;
   for (std::uint32_t seed : {1u, 2u, 3u}) {
-    for (std::int32_t type : {kMissionFlanking, kMissionBattle}) {
-      SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(type));
+    for (const MissionType type : {kMissionFlanking, kMissionBattle}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " type " + std::to_string(state::Stored(type)));
       const BattleOutcome o = FlyIntoTheBattle(seed, type);
       EXPECT_EQ(o.battles, 1);
       EXPECT_EQ(o.missionActive, 0);  // completed or failed, never left open
@@ -825,8 +825,8 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   PlayerShip[ship::kClass] = state::Stored(kGettysburg);
-  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, PlayerShip[ship::kEngine],
-                                                        PlayerShip[ship::kCargoModule]);
+  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+                                                        CargoModuleId{PlayerShip[ship::kCargoModule]});
   combat::EngineFights fights(screens);
   const bool won = fights.RunFleetBattle(kFactionCoalition, rules::kFleetKindStarbaseWeakened);
   EXPECT_EQ(won, combat::FleetBattleWon == 1);

@@ -21,20 +21,20 @@ class ModifiersTest : public CombatTest {
 };
 
 TEST_F(ModifiersTest, NinthActivationIsLostAndQueriesAnswerTheLowestSlot) {
-  for (int i = 0; i < 8; ++i) AddPlayerModifier(i == 3 ? 7 : 6, ui);
-  AddPlayerModifier(22, ui);
+  for (int i = 0; i < 8; ++i) AddPlayerModifier(i == 3 ? state::kDiscipline : state::kTargetLock, ui);
+  AddPlayerModifier(state::kFocusedShield, ui);
   EXPECT_EQ(combat::FindFreePlayerModifierSlot(), 0);
-  EXPECT_EQ(FindPlayerModifierSlot(22), 0) << "a ninth activation changes nothing";
-  EXPECT_EQ(FindPlayerModifierSlot(6), 1);
-  EXPECT_EQ(FindPlayerModifierSlot(7), 4);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kFocusedShield), 0) << "a ninth activation changes nothing";
+  EXPECT_EQ(FindPlayerModifierSlot(state::kTargetLock), 1);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kDiscipline), 4);
   state::PlayerModifiers[1][modifier::kActive] = 0;
-  EXPECT_EQ(FindPlayerModifierSlot(6), 2);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kTargetLock), 2);
   EXPECT_EQ(combat::FindFreePlayerModifierSlot(), 1);
 
-  for (int i = 0; i < 9; ++i) AddEnemyModifier(10);
+  for (int i = 0; i < 9; ++i) AddEnemyModifier(state::kTaunt);
   EXPECT_EQ(combat::FindFreeEnemyModifierSlot(), 0);
-  EXPECT_EQ(FindEnemyModifierSlot(10), 1);
-  EXPECT_EQ(FindPlayerModifierSlot(10), 0) << "the two lists are apart";
+  EXPECT_EQ(FindEnemyModifierSlot(state::kTaunt), 1);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kTaunt), 0) << "the two lists are apart";
 }
 
 TEST_F(ModifiersTest, DurationsFromTheCatalogueWithZeroKeptAsTen) {
@@ -44,7 +44,7 @@ TEST_F(ModifiersTest, DurationsFromTheCatalogueWithZeroKeptAsTen) {
   const Case cases[] = {{11, 10}, {6, 4}, {16, 2}, {14, 10}, {20, 15}, {31, 20}, {30, 10000}, {19, 2}};
   for (const Case& c : cases) {
     state::PlayerModifiers = {};
-    AddPlayerModifier(c.ability, ui);
+    AddPlayerModifier(state::Ability{c.ability}, ui);
     EXPECT_EQ(state::PlayerModifiers[1][modifier::kActive], 1);
     EXPECT_EQ(state::PlayerModifiers[1][modifier::kAbility], c.ability);
     EXPECT_EQ(state::PlayerModifiers[1][modifier::kTurnsLeft], c.turns) << "ability " << c.ability;
@@ -52,42 +52,42 @@ TEST_F(ModifiersTest, DurationsFromTheCatalogueWithZeroKeptAsTen) {
 }
 
 TEST_F(ModifiersTest, ExpiryAtTheRoundStart) {
-  AddPlayerModifier(16, ui);  // 2 turns: this round and the next
-  AddEnemyModifier(16);
-  AddEnemyModifier(30);       // the rest of the fight
-  AddPlayerModifier(7, ui);   // 4 turns
-  AddPlayerModifier(7, ui);   // a second entry expires on its own
+  AddPlayerModifier(state::kEmp, ui);  // 2 turns: this round and the next
+  AddEnemyModifier(state::kEmp);
+  AddEnemyModifier(state::kReinforcements);       // the rest of the fight
+  AddPlayerModifier(state::kDiscipline, ui);   // 4 turns
+  AddPlayerModifier(state::kDiscipline, ui);   // a second entry expires on its own
   state::PlayerModifiers[2][modifier::kTurnsLeft] = 1;  // the first "Discipline" runs out now
   NewRound();
-  EXPECT_GT(FindPlayerModifierSlot(16), 0);
-  EXPECT_GT(FindEnemyModifierSlot(16), 0);
+  EXPECT_GT(FindPlayerModifierSlot(state::kEmp), 0);
+  EXPECT_GT(FindEnemyModifierSlot(state::kEmp), 0);
   EXPECT_EQ(state::PlayerModifiers[2][modifier::kActive], 0);
-  EXPECT_EQ(FindPlayerModifierSlot(7), 3);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kDiscipline), 3);
   const int buttonRedraws = ui.Refreshes(combat::Display::AbilityButtons);
   NewRound();
-  EXPECT_EQ(FindPlayerModifierSlot(16), 0);
-  EXPECT_EQ(FindEnemyModifierSlot(16), 0);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kEmp), 0);
+  EXPECT_EQ(FindEnemyModifierSlot(state::kEmp), 0);
   EXPECT_GT(ui.Refreshes(combat::Display::AbilityButtons), buttonRedraws + 1)
       << "the end of the enemy's EMP redraws the player's buttons";
   for (int r = 0; r < 50; ++r) NewRound();
-  EXPECT_GT(FindEnemyModifierSlot(30), 0);
-  EXPECT_EQ(FindPlayerModifierSlot(7), 0);
+  EXPECT_GT(FindEnemyModifierSlot(state::kReinforcements), 0);
+  EXPECT_EQ(FindPlayerModifierSlot(state::kDiscipline), 0);
 }
 
 TEST_F(ModifiersTest, TheEndOfEitherEnemyEmpRedrawsThePlayersButtons) {
-  for (const std::int32_t emp : {16, 33}) {
+  for (const state::Ability emp : {combat::kEmp, combat::kEmp2}) {
     state::EnemyModifiers = {};
     AddEnemyModifier(emp);
     state::EnemyModifiers[1][modifier::kTurnsLeft] = 1;  // runs out at this round's count-down
     const int before = ui.Refreshes(combat::Display::AbilityButtons);
     combat::CountDownModifiers(combat::Side::Enemy, ui);
     EXPECT_EQ(FindEnemyModifierSlot(emp), 0);
-    EXPECT_EQ(ui.Refreshes(combat::Display::AbilityButtons), before + 1) << "ability " << emp;
+    EXPECT_EQ(ui.Refreshes(combat::Display::AbilityButtons), before + 1) << "ability " << state::Stored(emp);
   }
 }
 
 TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
-  AddPlayerModifier(9, ui);  // 4 turns
+  AddPlayerModifier(state::kDoubleSpeed, ui);  // 4 turns
   std::vector<std::int32_t> ap;
   for (int r = 0; r < 4; ++r) {
     NewRound();
@@ -99,8 +99,8 @@ TEST_F(ModifiersTest, DoubleSpeedPaysWhileStillInForceAndTheBarCapsAtEight) {
 
   // Two entries on a six-point ship would give 10: the bar keeps 8.
   Ships(state::kClassGettysburg, state::kClassStarwolf);
-  AddPlayerModifier(9, ui);
-  AddPlayerModifier(9, ui);
+  AddPlayerModifier(state::kDoubleSpeed, ui);
+  AddPlayerModifier(state::kDoubleSpeed, ui);
   NewRound();
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 8);
   EXPECT_EQ(ui.actionPointsAboveCap, 0);

@@ -56,7 +56,7 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
     state::AbilityOwned[12] = c.tractorOwned;
     state::EnemyAbilitySlots[1] = 1;
     state::EnemyAbilitySlots[2] = 3;
-    if (c.stunned) combat::AddPlayerModifier(16, ui);
+    if (c.stunned) combat::AddPlayerModifier(state::kEmp, ui);
     state::PlayerMissileVolley[missile_volley::kInFlight] = c.volley;
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 3;
     state::PlayerShip[ship::kActionPoints] = -100;
@@ -69,8 +69,8 @@ TEST_F(RoundsTest, DecisionListDrawsItsGateRollsInAFixedOrder) {
 TEST_F(RoundsTest, OneEnemyActionPerTimerTick) {
   // Guns only, and points for two volleys: fired at steps 35 and 38, one per tick.
   state::EnemyAbilitySlots[1] = 1;
-  state::EnemyShip[ship::kGun] = kGunLaser;
-  ASSERT_EQ(state::GetGunApCost(state::kClassStarwolf, 0, combat::Side::Enemy), 2);
+  state::EnemyShip[ship::kGun] = state::Stored(kGunLaser);
+  ASSERT_EQ(state::GetGunApCost(state::kClassStarwolf, kGunLaser, combat::Side::Enemy), 2);
   combat::EndPlayerTurn(ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], -100);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
@@ -106,8 +106,8 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 1);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 0);
-  EXPECT_GT(combat::FindPlayerModifierSlot(30), 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(30), 0);
+  EXPECT_GT(combat::FindPlayerModifierSlot(state::kReinforcements), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kReinforcements), 0);
   EXPECT_EQ(ui.Lines("player: Reinforcements !! / A squadron of friendly fighters").size(), 1u);
   const std::int32_t shields = state::EnemyShip[ship::kShields];
   combat::StartNewCombatRound(ui);
@@ -118,17 +118,17 @@ TEST_F(RoundsTest, ReinforcementsArriveWhenTheCountReachesZero) {
   Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyShip[ship::kReinforcements] = 4;
-  combat::AddEnemyModifier(31);
+  combat::AddEnemyModifier(state::kSosBuoy);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 2);
-  combat::AddPlayerModifier(32, ui);
+  combat::AddPlayerModifier(state::kRadioJammer, ui);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 1);
 
   // No free slot: the squadron comes a round later.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::EnemyModifiers = {};
-  for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(30);
+  for (int i = 0; i < 8; ++i) combat::AddEnemyModifier(state::kReinforcements);
   for (int s = 1; s <= 8; ++s)
     state::EnemyModifiers[s][modifier::kAbility] = 14;  // lasting, harmless entries
   state::EnemyModifiers[1][modifier::kTurnsLeft] = 1;
@@ -164,7 +164,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
     state::PlayerModifiers = {};
     state::PlayerShip[ship::kShields] = c.shields;
     state::PlayerShip[ship::kLongActionPointBar] = 0;
-    if (c.active) combat::AddPlayerModifier(36, ui);
+    if (c.active) combat::AddPlayerModifier(state::kShipSpecial, ui);
     combat::StartNewCombatRound(ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], c.ap);
     EXPECT_EQ(state::PlayerShip[ship::kShields], c.shieldsAfter);
@@ -175,7 +175,7 @@ TEST_F(RoundsTest, ShipSpecialActsAtTheRoundStart) {
 TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
   // A weak corvette against a corvette, with a boarding shuttle: the offer is certain.
   Ships(state::kClassShadowcat, state::kClassShadowcat);
-  state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleBoardingShuttle);
   state::EnemyShip[ship::kShields] = 60;
   state::EnemyShip[ship::kCrewmen] = 8;
   state::EnemyShip[ship::kMarines] = 8;
@@ -201,7 +201,7 @@ TEST_F(RoundsTest, BoardingIsOfferedOncePerFight) {
        {state::kClassStarwolf, state::kClassOrionSquadron, state::kStarbaseClass}) {
     Ships(state::kClassShadowcat, enemyClass);
     combat::BoardingOffered = 0;
-    state::PlayerShip[ship::kCargoModule] = kModuleBoardingShuttle;
+    state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleBoardingShuttle);
     state::EnemyShip[ship::kShields] = 1;
     combat::StartNewCombatRound(ui);
     EXPECT_EQ(state::EnemyShip[ship::kBoardingRolled], 0) << state::Stored(enemyClass);

@@ -115,8 +115,8 @@ TEST_F(SetupTest, EnemyRecordSlotsAndEquipmentOverTiersSizesAndKinds) {
                                          : std::set<std::int32_t>{5};
           EXPECT_TRUE(launchers.count(e[ship::kMissileLauncher]))
               << "launcher " << e[ship::kMissileLauncher];
-          EXPECT_EQ(e[ship::kEcm], 1);
-          EXPECT_EQ(e[ship::kTargeting], 1);
+          EXPECT_EQ(e[ship::kEcm], state::Stored(kEcmDefenderMk2));
+          EXPECT_EQ(e[ship::kTargeting], state::Stored(kComputerTakedownMk1));
         }
       }
     }
@@ -263,8 +263,8 @@ TEST_F(SetupTest, PlayerReinforcementsAndFightState) {
     state::SystemData[1][star_system::kOwner] = c.owner;
     state::PlayerData[player::kCriminalDays] = c.criminalDays;
     state::FactionData[1][faction::kAtWarWith + 2] = c.war;
-    state::SkillOwned[kSkillCombatPatrol] = c.combatPatrol;
-    state::SkillOwned[kSkillDeepSpacePatrol] = c.deepPatrol;
+    state::SkillOwned[state::Stored(kSkillCombatPatrol)] = c.combatPatrol;
+    state::SkillOwned[state::Stored(kSkillDeepSpacePatrol)] = c.deepPatrol;
     SetupShipCombat(state::kClassStarwolf, kFactionCoalition, kMilitaryShip, 0, ui);
     EXPECT_EQ(state::PlayerShip[ship::kReinforcements], c.expected);
   }
@@ -298,8 +298,8 @@ TEST_F(SetupTest, PicturesAsData) {
   // A Stargun fighter with a Fusion gun against a pirate Patton destroyer carrying a mine layer.
   Ships(state::kClassStargun, state::kClassStarwolf);
   state::PlayerShip[ship::kFaction] = 1;
-  state::PlayerShip[ship::kGun] = kGunFusion;
-  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunFusion);
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileMineMk1);
   state::PlayerData[player::kLevel] = 16;
   SetupShipCombat(state::kClassPatton, kFactionPirates, kTraderShip, 0, ui);
   const auto& p = combat::Pictures;
@@ -308,11 +308,11 @@ TEST_F(SetupTest, PicturesAsData) {
   EXPECT_EQ(p.playerFiring, "Federation_Stargun_l_f4.jpg");
   EXPECT_EQ(p.enemyNormal, "Pirate_Patton_r_n.jpg");
   EXPECT_EQ(p.enemyShield, "Pirate_Patton_r_s.jpg");
-  const std::string enemyGun = state::EnemyShip[ship::kGun] == kGunTurboLaser ? "f2" : "f8";
+  const std::string enemyGun = GunId{state::EnemyShip[ship::kGun]} == kGunTurboLaser ? "f2" : "f8";
   EXPECT_EQ(p.enemyFiring, "Pirate_Patton_r_" + enemyGun + ".jpg");
-  EXPECT_EQ(p.missile.file, std::string(state::MissileItem(7).picture) + "_Side_l.jpg");
+  EXPECT_EQ(p.missile.file, std::string(state::MissileItem(kMissileMineMk1).picture) + "_Side_l.jpg");
   EXPECT_EQ(p.missile.width, 60);
-  EXPECT_EQ(p.enemyMissile.file, std::string(state::MissileItem(5).picture) + "_Side_r.jpg");
+  EXPECT_EQ(p.enemyMissile.file, std::string(state::MissileItem(kMissileZeusMk1).picture) + "_Side_r.jpg");
   EXPECT_EQ(p.enemyMissile.width, 120);
   EXPECT_EQ(p.enemyMissile.height, 60);
   // The smaller player ship is drawn small and stretched; the destroyer fills its panel.
@@ -331,7 +331,7 @@ TEST_F(SetupTest, PicturesAsData) {
 
   // The starbase always fires its first picture, fills a tall panel; the fighter is small.
   Ships(state::kClassSabre, state::kClassStarwolf);
-  state::PlayerShip[ship::kGun] = kGunGatling;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunGatling);
   SetupShipCombat(state::kStarbaseClass, kFactionOuterRim, kMilitaryShip, 0, ui);
   EXPECT_EQ(combat::Pictures.enemyFiring, "Outerrim_Spacestation_r_f1.jpg");
   EXPECT_EQ(combat::Pictures.enemyPrimary.height, 220);

@@ -15,7 +15,6 @@ namespace {
 
 using combat::Side;
 
-constexpr std::int32_t kSpecial = 36;
 
 class ShipSpecialTest : public CombatTest {
  protected:
@@ -23,7 +22,7 @@ class ShipSpecialTest : public CombatTest {
   void Click(std::vector<bool> answers) {
     ui.answers.assign(answers.begin(), answers.end());
     ui.transcript.clear();
-    combat::ResolvePlayerCombatAction(kSpecial, ui);
+    combat::ResolvePlayerCombatAction(combat::kShipSpecial, ui);
   }
   static std::string OnQuestion(state::ShipSpecial s, bool yes) {
     return "question: " + state::GetShipSpecialName(s) +
@@ -45,14 +44,14 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   EXPECT_EQ(ui.transcript,
             (std::vector<std::string>{cue, OnQuestion(state::kSpecialEvasionComputer, false)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
 
   // Yes: 3 points, the special stands for the rest of the fight.
   Click({true});
   EXPECT_EQ(ui.transcript,
             (std::vector<std::string>{cue, OnQuestion(state::kSpecialEvasionComputer, true)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
-  const int slot = combat::FindPlayerModifierSlot(kSpecial);
+  const int slot = combat::FindPlayerModifierSlot(combat::kShipSpecial);
   ASSERT_GT(slot, 0);
   EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 10000);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialEvasionComputer);
@@ -60,7 +59,7 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   // On with 2 points: the cue and nothing else.
   Click({true});
   EXPECT_EQ(ui.transcript, std::vector<std::string>{cue});
-  EXPECT_GT(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_GT(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
 
   // Off: no keeps it, yes pays 3 and ends it.
   state::PlayerShip[ship::kActionPoints] = 3;
@@ -68,10 +67,10 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   EXPECT_EQ(ui.transcript,
             (std::vector<std::string>{cue, OffQuestion(state::kSpecialEvasionComputer, false)}));
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3);
-  EXPECT_GT(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_GT(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
   Click({true});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kNoSpecial);
 
   // Off with 2 points: "Not enough AP!" after the cue, no question.
@@ -80,18 +79,18 @@ TEST_F(ShipSpecialTest, SwitchingOnAndOff) {
   ASSERT_EQ(ui.transcript.size(), 2u);
   EXPECT_EQ(ui.transcript[0], cue);
   EXPECT_EQ(ui.transcript[1].rfind("popup: Not enough AP!", 0), 0u);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
 
   // Off with all eight slots taken: the cue and nothing else.
   state::PlayerShip[ship::kActionPoints] = 5;
-  for (int s = 0; s < 8; ++s) combat::AddPlayerModifier(30, ui);
+  for (int s = 0; s < 8; ++s) combat::AddPlayerModifier(state::kReinforcements, ui);
   Click({true});
   EXPECT_EQ(ui.transcript, std::vector<std::string>{cue});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
   // The enemy has no special in combat.
   ui.transcript.clear();
-  combat::ResolveCombatAction(Side::Enemy, kSpecial, ui);
+  combat::ResolveCombatAction(Side::Enemy, combat::kShipSpecial, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -143,7 +142,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
   Click({true, false});
   EXPECT_EQ(ui.Lines("question: Really?"), std::vector<std::string>{really + "no"});
   EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 2);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 2);
 
   // Switching it off later keeps the emptied launcher.
@@ -152,7 +151,7 @@ TEST_F(ShipSpecialTest, DropAllMissilesAsksTwice) {
   Click({true, true});
   state::PlayerShip[ship::kActionPoints] = 3;
   Click({true});
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
   EXPECT_EQ(state::PlayerShip[ship::kMissileReload], 10000);
 }
 
@@ -160,7 +159,7 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   Ships(state::kClassNeptun, state::kClassStarwolf);
   state::PlayerShip[ship::kEmitterUsed] = 0;
   Click({true});
-  const int slot = combat::FindPlayerModifierSlot(kSpecial);
+  const int slot = combat::FindPlayerModifierSlot(combat::kShipSpecial);
   ASSERT_GT(slot, 0);
   EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 2);
   EXPECT_EQ(state::PlayerShip[ship::kEmitterUsed], 1);
@@ -170,13 +169,13 @@ TEST_F(ShipSpecialTest, AntiPhaseEmitterOncePerFight) {
   combat::CountDownModifiers(Side::Player, ui);
   EXPECT_EQ(state::ActiveShipSpecial(Side::Player), state::kSpecialAntiPhaseEmitter);
   combat::CountDownModifiers(Side::Player, ui);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
 
   // A second activation in the same fight: points back, special off, the popup.
   state::PlayerShip[ship::kActionPoints] = 5;
   Click({true});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
-  EXPECT_EQ(combat::FindPlayerModifierSlot(kSpecial), 0);
+  EXPECT_EQ(combat::FindPlayerModifierSlot(combat::kShipSpecial), 0);
   EXPECT_EQ(ui.Lines("popup: "),
             std::vector<std::string>{"popup: N/A / The anti-phase emitter can only be used once "
                                      "during the same combat."});

@@ -26,7 +26,7 @@ using combat::Side;
 class SimUi : public combat::SimulatorUi {
  public:
   explicit SimUi(rules::Ui& rules) : SimulatorUi(rules) {}
-  std::vector<std::pair<Side, std::int32_t>> used;
+  std::vector<std::pair<Side, state::Ability>> used;
   std::vector<std::string> popups;  // "topic|text|picture"
   std::vector<std::string> headings;
   int timerStops = 0;
@@ -34,7 +34,7 @@ class SimUi : public combat::SimulatorUi {
   std::function<void()> onSetupPage;
   std::function<void()> onDuel;
 
-  void AbilityUsed(Side side, std::int32_t ability) override { used.emplace_back(side, ability); }
+  void AbilityUsed(Side side, state::Ability ability) override { used.emplace_back(side, ability); }
   void StopCombatTimer() override { ++timerStops; }
   void ShowPopup(combat::CombatPopup, std::string_view topic, std::string_view text,
                  std::string_view picture) override {
@@ -55,7 +55,7 @@ class SimUi : public combat::SimulatorUi {
   std::vector<std::int32_t> EnemyUsed() const {
     std::vector<std::int32_t> ids;
     for (const auto& [side, id] : used) {
-      if (side == Side::Enemy) ids.push_back(id);
+      if (side == Side::Enemy) ids.push_back(state::Stored(id));
     }
     return ids;
   }
@@ -162,7 +162,7 @@ TEST_F(SimulatorTest, TickResolvesHitsShieldsAndArrivals) {
          Give(Side::Enemy, 6);
        },
        [&] {
-         const std::int32_t base = state::GetMissileDamage(state::kClassStargun, 1);
+         const std::int32_t base = state::GetMissileDamage(state::kClassStargun, kMissileArrowMk3);
          const std::int32_t dmg = base + base / 2;
          const auto d = Draws(seed, {dmg / 2});
          return std::pair{100, 100 - (dmg / 2 + d[0])};
@@ -217,9 +217,9 @@ TEST_F(SimulatorTest, ShieldsThatActedAreUsedUpAndTheMissileLandsOnce) {
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   state::Randomize(1);
   combat::RunSimulatorRound(ui);
-  EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 24));
+  EXPECT_FALSE(combat::ModifierActive(Side::Enemy, state::kReflectionShield));
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
-  EXPECT_TRUE(combat::ModifierActive(Side::Player, 30));
+  EXPECT_TRUE(combat::ModifierActive(Side::Player, state::kReinforcements));
   EXPECT_EQ(combat::SimulatorPanel(Side::Player, 2).text.find(" damage caused!") != std::string::npos,
             true);
 }
@@ -239,11 +239,11 @@ TEST_F(SimulatorTest, EscapeInterruptedOrNotByTheDraw) {
     if (d[1] <= 20) {
       ++interrupted;
       EXPECT_EQ(message.text, "Successful!");
-      EXPECT_FALSE(combat::ModifierActive(Side::Player, 11));
+      EXPECT_FALSE(combat::ModifierActive(Side::Player, state::kFlee));
     } else {
       ++failed;
       EXPECT_EQ(message.text, "Failed!");
-      EXPECT_TRUE(combat::ModifierActive(Side::Player, 11));
+      EXPECT_TRUE(combat::ModifierActive(Side::Player, state::kFlee));
     }
   }
   EXPECT_GT(interrupted, 0);
@@ -261,8 +261,8 @@ TEST_F(SimulatorTest, CountdownsEffectsCoolDownsAndMessages) {
   EXPECT_EQ(state::PlayerSlotState[1], 3);  // twice as fast
   EXPECT_EQ(state::PlayerSlotState[2], 0);  // never below 0
   EXPECT_EQ(state::EnemySlotState[1], 4);
-  EXPECT_TRUE(combat::ModifierActive(Side::Player, 9));
-  EXPECT_FALSE(combat::ModifierActive(Side::Enemy, 6));
+  EXPECT_TRUE(combat::ModifierActive(Side::Player, state::kDoubleSpeed));
+  EXPECT_FALSE(combat::ModifierActive(Side::Enemy, state::kTargetLock));
   EXPECT_EQ(state::PlayerShip[ship::kReinforcements], 0);  // none coming shows as 0
   for (int tick = 2; tick <= 3; ++tick) {
     EXPECT_TRUE(combat::SimulatorPanel(Side::Enemy, 1).visible) << tick;
@@ -271,7 +271,7 @@ TEST_F(SimulatorTest, CountdownsEffectsCoolDownsAndMessages) {
   EXPECT_TRUE(combat::SimulatorPanel(Side::Enemy, 1).visible);
   combat::RunSimulatorRound(ui);
   EXPECT_FALSE(combat::SimulatorPanel(Side::Enemy, 1).visible);
-  EXPECT_FALSE(combat::ModifierActive(Side::Player, 9));
+  EXPECT_FALSE(combat::ModifierActive(Side::Player, state::kDoubleSpeed));
 }
 
 TEST_F(SimulatorTest, ArrivalWaitsForAFreeModifierSlot) {
@@ -285,7 +285,7 @@ TEST_F(SimulatorTest, ArrivalWaitsForAFreeModifierSlot) {
   }
   // The slots ran out on tick 3, before the arrival step: they arrive then.
   EXPECT_EQ(state::EnemyShip[ship::kReinforcements], 0);
-  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, 30));
+  EXPECT_TRUE(combat::ModifierActive(Side::Enemy, state::kReinforcements));
   EXPECT_EQ(combat::SimulatorPanel(Side::Enemy, 4).text, "arriving!");
 }
 
@@ -379,7 +379,7 @@ TEST_F(SimulatorTest, PlayerClickNeedsOwnedAbilityAndNoBlock) {
   combat::UseSimulatorAbilitySlot(0, ui);
   combat::UseSimulatorAbilitySlot(13, ui);
   ASSERT_EQ(ui.used.size(), 1u);
-  EXPECT_EQ(ui.used[0], std::make_pair(Side::Player, std::int32_t{7}));
+  EXPECT_EQ(ui.used[0], std::make_pair(Side::Player, state::kDiscipline));
   Give(Side::Enemy, 16);
   combat::UseSimulatorAbilitySlot(3, ui);
   EXPECT_EQ(ui.used.size(), 1u);

@@ -60,20 +60,20 @@ TEST_F(TacticalTest, LastingEffectsOnBothSides) {
     ui.enemyTimerStarts = 0;
     const std::uint32_t seed = state::RandSeed;
 
-    combat::ResolvePlayerCombatAction(c.id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{c.id}, ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - c.cost);
-    const int slot = combat::FindPlayerModifierSlot(c.id);
+    const int slot = combat::FindPlayerModifierSlot(state::Ability{c.id});
     ASSERT_EQ(slot, 1);
     EXPECT_EQ(state::PlayerModifiers[slot][modifier::kTurnsLeft], 4);
-    EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 0) << "the player's effect stands in its own list";
+    EXPECT_EQ(combat::FindEnemyModifierSlot(state::Ability{c.id}), 0) << "the player's effect stands in its own list";
     std::vector<std::string> expected = {"cue AbilityUsed.wav"};
     if (!c.playerMessage.empty()) expected.push_back(c.playerMessage);
 
-    combat::ResolveCombatAction(Side::Enemy, c.id, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{c.id}, ui);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - c.cost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
     EXPECT_EQ(ui.enemyTimerStarts, 1);
-    EXPECT_EQ(combat::FindEnemyModifierSlot(c.id), 1);
+    EXPECT_EQ(combat::FindEnemyModifierSlot(state::Ability{c.id}), 1);
     EXPECT_EQ(state::EnemyModifiers[1][modifier::kTurnsLeft], 4);
     expected.push_back(c.enemyCue);
     if (!c.enemyMessage.empty()) expected.push_back(c.enemyMessage);
@@ -93,13 +93,13 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
     ui.transcript.clear();
-    combat::AddPlayerModifier(id, ui);
-    combat::AddEnemyModifier(id);
+    combat::AddPlayerModifier(state::Ability{id}, ui);
+    combat::AddEnemyModifier(state::Ability{id});
     if (id == 12) ui.answers = {false};  // the tractor beam offers to switch off: keep it on
-    combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveCombatAction(Side::Enemy, id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
     EXPECT_TRUE(ui.answers.empty());
-    EXPECT_TRUE(combat::ModifierActive(Side::Player, id));
+    EXPECT_TRUE(combat::ModifierActive(Side::Player, state::Ability{id}));
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -112,11 +112,11 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     state::EnemyModifiers = {};
     ui.transcript.clear();
     for (int s = 0; s < 8; ++s) {
-      combat::AddPlayerModifier(30, ui);
-      combat::AddEnemyModifier(30);
+      combat::AddPlayerModifier(state::kReinforcements, ui);
+      combat::AddEnemyModifier(state::kReinforcements);
     }
-    combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveCombatAction(Side::Enemy, id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -127,10 +127,10 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
     state::EnemyModifiers = {};
     state::PlayerShip[ship::kActionPoints] = id == 12 ? 1 : 0;
     state::EnemyShip[ship::kActionPoints] = id == 12 ? 1 : 0;
-    combat::ResolvePlayerCombatAction(id, ui);
-    combat::ResolveCombatAction(Side::Enemy, id, ui);
-    EXPECT_EQ(combat::FindPlayerModifierSlot(id), 0);
-    EXPECT_EQ(combat::FindEnemyModifierSlot(id), 0);
+    combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::Ability{id}, ui);
+    EXPECT_EQ(combat::FindPlayerModifierSlot(state::Ability{id}), 0);
+    EXPECT_EQ(combat::FindEnemyModifierSlot(state::Ability{id}), 0);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
     EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
     EXPECT_TRUE(ui.Lines("cue").empty());
@@ -138,12 +138,12 @@ TEST_F(TacticalTest, LastingEffectRefusals) {
 }
 
 TEST_F(TacticalTest, ActiveTractorBeamCanBeTurnedOffForFree) {
-  combat::ResolvePlayerCombatAction(12, ui);
+  combat::ResolvePlayerCombatAction(state::kTractorBeam, ui);
   ASSERT_EQ(state::PlayerShip[ship::kActionPoints], 3);
   for (bool yes : {false, true}) {
     ui.answers = {yes};
-    combat::ResolvePlayerCombatAction(12, ui);
-    EXPECT_EQ(combat::FindPlayerModifierSlot(12) > 0, !yes);
+    combat::ResolvePlayerCombatAction(state::kTractorBeam, ui);
+    EXPECT_EQ(combat::FindPlayerModifierSlot(state::kTractorBeam) > 0, !yes);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 3) << "nothing paid or refunded";
   }
   const auto questions = ui.Lines("question: ");
@@ -152,8 +152,8 @@ TEST_F(TacticalTest, ActiveTractorBeamCanBeTurnedOffForFree) {
   EXPECT_EQ(ui.Lines("popup: N/A").size(), 2u) << "the popup comes before each question";
 
   // Any other active effect only shows the popup.
-  combat::ResolvePlayerCombatAction(6, ui);
-  combat::ResolvePlayerCombatAction(6, ui);
+  combat::ResolvePlayerCombatAction(state::kTargetLock, ui);
+  combat::ResolvePlayerCombatAction(state::kTargetLock, ui);
   EXPECT_EQ(ui.Lines("question: ").size(), 2u);
 }
 
@@ -164,7 +164,7 @@ TEST_F(TacticalTest, DisciplineAdvancesTheTutorial) {
     state::PlayerModifiers = {};
     ui.transcript.clear();
     screens.Clear();
-    combat::ResolvePlayerCombatAction(7, ui);
+    combat::ResolvePlayerCombatAction(state::kDiscipline, ui);
     const std::vector<std::string> withTutorial = {"EndTutorialStep 14", "BeginTutorialStep 15"};
     EXPECT_EQ(screens.operations, step == 14 ? withTutorial : std::vector<std::string>{});
     EXPECT_EQ(ui.transcript, std::vector<std::string>{"cue AbilityUsed.wav"});
@@ -172,7 +172,7 @@ TEST_F(TacticalTest, DisciplineAdvancesTheTutorial) {
   // Another effect at step 14 leaves the tutorial alone.
   state::TutorialStep = 14;
   screens.Clear();
-  combat::ResolvePlayerCombatAction(6, ui);
+  combat::ResolvePlayerCombatAction(state::kTargetLock, ui);
   EXPECT_TRUE(screens.Operations("EndTutorialStep").empty());
   EXPECT_TRUE(screens.Operations("BeginTutorialStep").empty());
 }
@@ -192,7 +192,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       SCOPED_TRACE(testing::Message() << "id " << id << " seed " << seed);
       Ships(state::kClassStarwolf, state::kClassStarwolf);
-      state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
+      state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCloakingDevice);
       state::EnemyModifiers = {};
       ui.transcript.clear();
       ui.closed = false;
@@ -200,7 +200,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
       const std::int32_t cue = state::Random(2);
       const bool away = state::Random(100) < chance;
       state::Randomize(seed);
-      combat::ResolvePlayerCombatAction(id, ui);
+      combat::ResolvePlayerCombatAction(state::Ability{id}, ui);
       ASSERT_EQ(ui.transcript[0], cue == 0 ? "cue Fly1.wav" : "cue Fly2.wav");
       ASSERT_EQ(ui.closed, away);
       if (away) {
@@ -236,21 +236,21 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
     Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerShip[ship::kCargoModule] = r.cargoModule;
     state::EnemyModifiers = {};
-    if (r.enemyModifier) combat::AddEnemyModifier(r.enemyModifier);
+    if (r.enemyModifier) combat::AddEnemyModifier(state::Ability{r.enemyModifier});
     ui.transcript.clear();
     const std::uint32_t seed = state::RandSeed;
-    combat::ResolvePlayerCombatAction(r.id, ui);
+    combat::ResolvePlayerCombatAction(state::Ability{r.id}, ui);
     EXPECT_EQ(ui.transcript, std::vector<std::string>{r.line});
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
     EXPECT_EQ(state::RandSeed, seed);
   }
   // The player's own mark does not hold the player.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
-  state::PlayerShip[ship::kCargoModule] = kModuleCloakingDevice;
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCloakingDevice);
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(20, ui);
+  combat::AddPlayerModifier(state::kMark, ui);
   ui.transcript.clear();
-  combat::ResolvePlayerCombatAction(14, ui);
+  combat::ResolvePlayerCombatAction(state::kCloak, ui);
   EXPECT_NE(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("cue Fly").size(), 1u) << "the attempt is made";
 
@@ -259,7 +259,7 @@ TEST_F(TacticalTest, PlayerEscapeAttempts) {
   state::PlayerShip[ship::kActionPoints] = 4;
   ui.transcript.clear();
   const std::uint32_t seed = state::RandSeed;
-  combat::ResolvePlayerCombatAction(11, ui);
+  combat::ResolvePlayerCombatAction(state::kFlee, ui);
   EXPECT_EQ(ui.Lines("popup: Not enough AP!").size(), 1u);
   EXPECT_TRUE(ui.Lines("cue").empty());
   EXPECT_EQ(state::RandSeed, seed);
@@ -270,7 +270,7 @@ TEST_F(TacticalTest, EscapedPlayerHandsNoTurnToTheEnemy) {
   state::AutoEndTurn = 1;
   state::EnemyAbilitySlots[1] = 1;
   state::Randomize(SeedWhere([] { return state::Random(2) >= 0 && state::Random(100) < 30; }));
-  combat::ResolvePlayerCombatAction(11, ui);
+  combat::ResolvePlayerCombatAction(state::kFlee, ui);
   ASSERT_TRUE(ui.closed);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kDecisionStep], 0);
@@ -293,7 +293,7 @@ TEST_F(TacticalTest, EnemyFlee) {
       state::Randomize(seed);
       const bool away = state::Random(100) < 20;
       state::Randomize(seed);
-      combat::ResolveCombatAction(Side::Enemy, 11, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::kFlee, ui);
       // The points are spent and the roll is made even once boarding has been offered.
       EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
@@ -314,9 +314,9 @@ TEST_F(TacticalTest, EnemyFlee) {
   }
   // The player's tractor beam holds the enemy: nothing at all.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
-  combat::AddPlayerModifier(12, ui);
+  combat::AddPlayerModifier(state::kTractorBeam, ui);
   ui.transcript.clear();
-  combat::ResolveCombatAction(Side::Enemy, 11, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFlee, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
@@ -337,7 +337,7 @@ TEST_F(TacticalTest, EnemyCloak) {
       state::Randomize(seed);
       const bool away = state::Random(100) < 40;
       state::Randomize(seed);
-      combat::ResolveCombatAction(Side::Enemy, 14, ui);
+      combat::ResolveCombatAction(Side::Enemy, state::kCloak, ui);
       EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 0);
       ASSERT_EQ(ui.transcript[0], "cue ECM.wav");
       EXPECT_EQ(ui.transcript[1], away ? escaped
@@ -352,10 +352,10 @@ TEST_F(TacticalTest, EnemyCloak) {
     Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerModifiers = {};
     state::EnemyModifiers = {};
-    combat::AddPlayerModifier(modifier, ui);
-    combat::AddEnemyModifier(modifier == 12 ? 20 : 12);
+    combat::AddPlayerModifier(state::Ability{modifier}, ui);
+    combat::AddEnemyModifier(modifier == 12 ? state::kMark : state::kTractorBeam);
     ui.transcript.clear();
-    combat::ResolveCombatAction(Side::Enemy, 14, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::kCloak, ui);
     EXPECT_TRUE(ui.transcript.empty()) << modifier;
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   }
@@ -394,19 +394,19 @@ TEST_F(TacticalTest, EnemyEscapeEndsItsTurnAndTheFight) {
 }
 
 TEST_F(TacticalTest, Exploit) {
-  const std::int32_t cost = state::GetGunApCost(state::kClassStarwolf, 0, Side::Player) + 2;
+  const std::int32_t cost = state::GetGunApCost(state::kClassStarwolf, kGunLaser, Side::Player) + 2;
   const std::string stunNeeded = "popup: Problem / The enemy needs to be stunned by an EMP attack.";
 
   // The player needs an own EMP: the enemy's EMP (the player stunned) does not do.
-  combat::AddEnemyModifier(16);
-  combat::ResolvePlayerCombatAction(15, ui);
+  combat::AddEnemyModifier(state::kEmp);
+  combat::ResolvePlayerCombatAction(state::kExploit, ui);
   EXPECT_EQ(ui.Lines("popup: Problem"), std::vector<std::string>{stunNeeded});
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   // The enemy needs its own EMP: the player's does not do, and nothing is shown.
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(33, ui);
+  combat::AddPlayerModifier(state::kEmp2, ui);
   ui.transcript.clear();
-  combat::ResolveCombatAction(Side::Enemy, 15, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kExploit, ui);
   EXPECT_TRUE(ui.transcript.empty());
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
 
@@ -415,15 +415,15 @@ TEST_F(TacticalTest, Exploit) {
   Ships(state::kClassStarwolf, state::kClassShadowcat);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(16, ui);
-  combat::AddPlayerModifier(37, ui);  // overheated guns do not refuse it
+  combat::AddPlayerModifier(state::kEmp, ui);
+  combat::AddPlayerModifier(state::kOverheated, ui);  // overheated guns do not refuse it
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureHit));
-  combat::ResolvePlayerCombatAction(15, ui);
+  combat::ResolvePlayerCombatAction(state::kExploit, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5 - cost);
   EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], 1) << "it counts as a gun volley";
   const std::int32_t d = 2 * combat::ScalePlayerDamageToEnemy(
-                                 state::GetGunDamage(state::kClassStarwolf, 0, Side::Player));
+                                 state::GetGunDamage(state::kClassStarwolf, kGunLaser, Side::Player));
   EXPECT_EQ(ui.Lines("player: "),
             std::vector<std::string>{"player: Exploit !! / You exploit the enemy being stunned "
                                      "by an EMP and cause " + std::to_string(d) +
@@ -433,15 +433,15 @@ TEST_F(TacticalTest, Exploit) {
   Ships(state::kClassShadowcat, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
-  combat::AddEnemyModifier(33);
+  combat::AddEnemyModifier(state::kEmp2);
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureHit));
-  combat::ResolveCombatAction(Side::Enemy, 15, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kExploit, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(state::kClassStarwolf, 0, Side::Enemy) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, kGunLaser, Side::Enemy) + 2));
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   const std::int32_t e = combat::ScaleEnemyDamageToPlayer(
-      2 * state::GetGunDamage(state::kClassStarwolf, 0, Side::Enemy));
+      2 * state::GetGunDamage(state::kClassStarwolf, kGunLaser, Side::Enemy));
   EXPECT_EQ(ui.Lines("enemy: "),
             std::vector<std::string>{"enemy: Exploit !! / The enemy exploits you being stunned by "
                                      "an EMP and causes " + std::to_string(e) +
@@ -452,13 +452,13 @@ TEST_F(TacticalTest, Exploit) {
   Ships(state::kClassStarwolf, state::kClassStarwolf);
   state::PlayerModifiers = {};
   state::EnemyModifiers = {};
-  combat::AddPlayerModifier(16, ui);
-  combat::AddEnemyModifier(16);
+  combat::AddPlayerModifier(state::kEmp, ui);
+  combat::AddEnemyModifier(state::kEmp);
   ui.transcript.clear();
   state::Randomize(SeedWhere(sureMiss));
-  combat::ResolvePlayerCombatAction(15, ui);
+  combat::ResolvePlayerCombatAction(state::kExploit, ui);
   state::Randomize(SeedWhere(sureMiss));
-  combat::ResolveCombatAction(Side::Enemy, 15, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kExploit, ui);
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "player: Exploit !! / You fire your guns, but miss the enemy ship.",
                             "enemy: Exploit !! / The enemy fires his guns, but misses you."}));

@@ -37,7 +37,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
       state::Randomize(seed);
       combat::ApplyGunSpecial(0, ui);
       EXPECT_EQ(state::PlayerShip[ship::kGunVolleys], c.volleysBefore + 1);
-      EXPECT_EQ(combat::FindPlayerModifierSlot(37) > 0, expected)
+      EXPECT_EQ(combat::FindPlayerModifierSlot(state::kOverheated) > 0, expected)
           << "gun " << c.gun << " volley " << c.volleysBefore + 1 << " seed " << seed;
       overheats += expected;
     }
@@ -47,7 +47,7 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
   }
   // The roll is drawn even on the first volley, where it can never overheat.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
-  state::PlayerShip[ship::kGun] = kGunTurboLaser;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunTurboLaser);
   state::Randomize(5);
   state::Random(100);
   const std::uint32_t afterOneDraw = state::RandSeed;
@@ -57,21 +57,21 @@ TEST_F(WeaponsTest, OverheatingByVolleyOfTheTurn) {
 }
 
 TEST_F(WeaponsTest, OverheatedGunsRefuseFireGunsButNotTheVariants) {
-  combat::AddPlayerModifier(37, ui);
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::AddPlayerModifier(state::kOverheated, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
-  EXPECT_EQ(ui.Lines("popup: N/A / " + state::GetAbilityDescription(37)).size(), 1u);
+  EXPECT_EQ(ui.Lines("popup: N/A / " + state::GetAbilityDescription(state::kOverheated)).size(), 1u);
   state::AbilityOwned[4] = 1;
-  combat::ResolvePlayerCombatAction(4, ui);
+  combat::ResolvePlayerCombatAction(state::kFocusBeam, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - (state::GetGunApCost(state::kClassStarwolf, 0, Side::Player) + 2));
+            5 - (state::GetGunApCost(state::kClassStarwolf, kGunLaser, Side::Player) + 2));
   EXPECT_EQ(ui.Lines("player: Focused fire !!").size(), 1u);
 
   // The ShieldPlus device keeps the guns silent.
   Ships(state::kClassOrion, state::kClassStarwolf);
   state::PlayerModifiers = {};
-  combat::AddPlayerModifier(36, ui);
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::AddPlayerModifier(state::kShipSpecial, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
   EXPECT_EQ(ui.Lines("popup: N/A / As long as you have the ShieldPlus device").size(), 1u);
 }
@@ -81,16 +81,16 @@ TEST_F(WeaponsTest, TheTutorialsVolleyUsesUpTheTurn) {
   state::TutorialActive = 1;
   state::TutorialStep = 17;
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 0);
   EXPECT_FALSE(screens.Operations("EndTutorialStep 17").empty());
   EXPECT_FALSE(screens.Operations("BeginTutorialStep 18").empty());
   // Outside the tutorial a volley costs only its price.
   state::TutorialActive = 0;
   state::PlayerShip[ship::kActionPoints] = 5;
-  combat::ResolvePlayerCombatAction(1, ui);
+  combat::ResolvePlayerCombatAction(state::kFireGuns, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-            5 - state::GetGunApCost(state::kClassStarwolf, 0, Side::Player));
+            5 - state::GetGunApCost(state::kClassStarwolf, kGunLaser, Side::Player));
 }
 
 TEST_F(WeaponsTest, GunSpecials) {
@@ -114,7 +114,7 @@ TEST_F(WeaponsTest, GunSpecials) {
           break;
         case 4:  // Quantum: stuns the player
           EXPECT_EQ(d, 30);
-          EXPECT_EQ(combat::FindEnemyModifierSlot(16) > 0, r < 5);
+          EXPECT_EQ(combat::FindEnemyModifierSlot(state::kEmp) > 0, r < 5);
           break;
         case 5:  // SuperFusion
           EXPECT_EQ(d, r < 15 ? 60 : 30);
@@ -124,7 +124,7 @@ TEST_F(WeaponsTest, GunSpecials) {
           EXPECT_EQ(state::PlayerShip[ship::kShields], 96);
           break;
         case 7:  // Disruptor: stuns the enemy
-          EXPECT_EQ(combat::FindPlayerModifierSlot(16) > 0, r < 5);
+          EXPECT_EQ(combat::FindPlayerModifierSlot(state::kEmp) > 0, r < 5);
           break;
         case 8:  // Gatling: shoots the enemy missile down
           EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], r < 10 ? 0 : 1);
@@ -134,11 +134,11 @@ TEST_F(WeaponsTest, GunSpecials) {
   }
   // A Leech gun never lifts the shields over the maximum; a Fusion miss is never doubled.
   Ships(state::kClassStarwolf, state::kClassStarwolf);
-  state::PlayerShip[ship::kGun] = kGunLeech;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunLeech);
   state::PlayerShip[ship::kShields] = 99;
   combat::ApplyGunSpecial(100, ui);
   EXPECT_EQ(state::PlayerShip[ship::kShields], 100);
-  state::PlayerShip[ship::kGun] = kGunFusion;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunFusion);
   EXPECT_EQ(combat::ApplyGunSpecial(0, ui), 0);
 }
 
@@ -150,25 +150,25 @@ TEST_F(WeaponsTest, PlayerMissilesLaunchAndReload) {
     Ships(state::kClassShadowcat, state::kClassShadowcat);
     state::PlayerShip[ship::kMissileLauncher] = c.launcher;
     state::PlayerMissileVolley = {};
-    combat::ResolvePlayerCombatAction(2, ui);
+    combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 3);
     EXPECT_EQ(state::PlayerShip[ship::kMissileReload], c.reload);
     EXPECT_EQ(state::PlayerShip[ship::kActionPoints],
-              5 - state::GetMissileApCost(state::kClassShadowcat, c.launcher, Side::Player));
+              5 - state::GetMissileApCost(state::kClassShadowcat, MissileId{c.launcher}, Side::Player));
   }
   // A volley in flight: nothing at all. Reloading and torpedoes against fighters: refused.
   ui.transcript.clear();
   const std::int32_t ap = state::PlayerShip[ship::kActionPoints];
-  combat::ResolvePlayerCombatAction(2, ui);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], ap);
   EXPECT_TRUE(ui.Lines("popup").empty());
   state::PlayerMissileVolley[missile_volley::kInFlight] = 0;
-  combat::ResolvePlayerCombatAction(2, ui);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(ui.Lines("popup: Reloading").size(), 1u);
   Ships(state::kClassShadowcat, state::kClassStarwolf);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusMk1;
-  combat::ResolvePlayerCombatAction(2, ui);
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileZeusMk1);
+  combat::ResolvePlayerCombatAction(state::kFireMissiles, ui);
   EXPECT_EQ(ui.Lines("popup: N/A / Torpedos can only be used").size(), 1u);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
 }
@@ -181,7 +181,7 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
     Ships(state::kClassShadowcat, state::kClassShadowcat);
     state::EnemyShip[ship::kMissileLauncher] = c.launcher;
     state::EnemyMissileVolley = {};
-    combat::ResolveCombatAction(Side::Enemy, 2, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::kFireMissiles, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 4);
     EXPECT_EQ(state::EnemyShip[ship::kMissileReload], c.reload);
@@ -190,27 +190,27 @@ TEST_F(WeaponsTest, EnemyMissilesLaunchAndReload) {
   // Reloading: silently nothing.
   state::EnemyMissileVolley[missile_volley::kInFlight] = 0;
   state::EnemyShip[ship::kAwaitingMessage] = 0;
-  combat::ResolveCombatAction(Side::Enemy, 2, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kFireMissiles, ui);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
 }
 
 TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
   Ships(state::kClassShadowcat, state::kClassShadowcat);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileZeusEmp;
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileZeusEmp);
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
-  state::EnemyShip[ship::kMissileLauncher] = kMissileArrowMk1;
+  state::EnemyShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk1);
   state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
   state::EnemyMissileVolley[missile_volley::kTurnsToImpact] = 2;
   combat::StartNewCombatRound(ui);
-  const std::int32_t d = 2 * state::GetMissileDamage(state::kClassShadowcat, 8);
+  const std::int32_t d = 2 * state::GetMissileDamage(state::kClassShadowcat, kMissileZeusEmp);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
   EXPECT_EQ(ui.Lines("player: Missile hit !!"),
             (std::vector<std::string>{"player: Missile hit !! / Your missile hits the enemy. " +
                                       std::to_string(d) + " pts. of damage caused."}));
   EXPECT_LE(state::EnemyShip[ship::kShields], 250 - d / 2);
-  EXPECT_GT(combat::FindPlayerModifierSlot(16), 0) << "the Zeus EMP stuns the enemy";
+  EXPECT_GT(combat::FindPlayerModifierSlot(state::kEmp), 0) << "the Zeus EMP stuns the enemy";
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 1);
   EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kTurnsToImpact], 1);
   combat::StartNewCombatRound(ui);
@@ -219,16 +219,16 @@ TEST_F(WeaponsTest, MissileImpactAtTheRoundStart) {
 
   // A mine without a tractor beam on the other side never moves; with one it moves and frees.
   Ships(state::kClassShadowcat, state::kClassShadowcat);
-  state::PlayerShip[ship::kMissileLauncher] = kMissileMineMk1;
+  state::PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileMineMk1);
   state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
   state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 1;
   for (int r = 0; r < 5; ++r) combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 1);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kTurnsToImpact], 1);
-  combat::AddEnemyModifier(12);
+  combat::AddEnemyModifier(state::kTractorBeam);
   combat::StartNewCombatRound(ui);
   EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], 0);
-  EXPECT_EQ(combat::FindEnemyModifierSlot(12), 0);
+  EXPECT_EQ(combat::FindEnemyModifierSlot(state::kTractorBeam), 0);
   EXPECT_EQ(ui.Lines("enemy: Tractor beam off !!").size(), 1u);
 }
 
@@ -258,10 +258,10 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     state::EnemyMissileVolley = {};
     ui.transcript.clear();
     const Side holder = c.playerShoots ? Side::Enemy : Side::Player;
-    if (c.beam) combat::AddModifier(holder, 12, ui);
-    if (c.mark) combat::AddModifier(holder, 20, ui);
+    if (c.beam) combat::AddModifier(holder, state::kTractorBeam, ui);
+    if (c.mark) combat::AddModifier(holder, state::kMark, ui);
     auto& volley = c.playerShoots ? state::PlayerMissileVolley : state::EnemyMissileVolley;
-    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = 9;
+    (c.playerShoots ? state::PlayerShip : state::EnemyShip)[ship::kMissileLauncher] = state::Stored(kMissileMineMk2);
     volley[missile_volley::kInFlight] = 1;
     volley[missile_volley::kTurnsToImpact] = 3;
     combat::StartNewCombatRound(ui);
@@ -269,23 +269,23 @@ TEST_F(WeaponsTest, SecondMineMovesUnderATractorBeamOrAMark) {
     EXPECT_EQ(volley[missile_volley::kTurnsToImpact], c.roundsLeft);
     EXPECT_EQ(Messages(), c.messages);
     const bool released = c.playerShoots && (c.beam || c.mark);
-    EXPECT_EQ(combat::ModifierActive(holder, c.beam ? 12 : 20), (c.beam || c.mark) && !released);
+    EXPECT_EQ(combat::ModifierActive(holder, c.beam ? state::kTractorBeam : state::kMark), (c.beam || c.mark) && !released);
   }
 }
 
 TEST_F(WeaponsTest, PlayerEcm) {
   // No missile to intercept: the popup, nothing spent.
-  combat::ResolvePlayerCombatAction(3, ui);
+  combat::ResolvePlayerCombatAction(state::kEcm, ui);
   EXPECT_EQ(ui.Lines("popup: No enemy missile!").size(), 1u);
   EXPECT_EQ(state::PlayerShip[ship::kActionPoints], 5);
 
   // An ECM good for more than 90 percent is held to 90: a roll of 90 fails, 89 succeeds.
   for (std::int32_t roll : {89, 90}) {
     Ships(state::kClassStarwolf, state::kClassStarwolf);
-    state::PlayerShip[ship::kEcm] = kEcmSupersafeMk2;
+    state::PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk2);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
-    combat::ResolvePlayerCombatAction(3, ui);
+    combat::ResolvePlayerCombatAction(state::kEcm, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], roll == 89 ? 0 : 1) << roll;
   }
 
@@ -294,11 +294,11 @@ TEST_F(WeaponsTest, PlayerEcm) {
     Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::TutorialActive = 1;
     state::TutorialStep = 16;
-    state::PlayerShip[ship::kEcm] = kEcmPlasma;
-    state::EnemyShip[ship::kMissileLauncher] = kMissileDestroyer;
+    state::PlayerShip[ship::kEcm] = state::Stored(kEcmPlasma);
+    state::EnemyShip[ship::kMissileLauncher] = state::Stored(kMissileDestroyer);
     state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(seed);
-    combat::ResolvePlayerCombatAction(3, ui);
+    combat::ResolvePlayerCombatAction(state::kEcm, ui);
     EXPECT_EQ(state::EnemyMissileVolley[missile_volley::kInFlight], 0) << seed;
   }
   EXPECT_FALSE(screens.Operations("BeginTutorialStep 17").empty());
@@ -306,7 +306,7 @@ TEST_F(WeaponsTest, PlayerEcm) {
 
 TEST_F(WeaponsTest, EnemyEcm) {
   // Nothing to intercept: no payment, no waiting.
-  combat::ResolveCombatAction(Side::Enemy, 3, ui);
+  combat::ResolveCombatAction(Side::Enemy, state::kEcm, ui);
   EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5);
   EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 0);
   // ECM 0: 40 percent less a third is 27; a roll of 26 intercepts, 27 does not.
@@ -314,9 +314,9 @@ TEST_F(WeaponsTest, EnemyEcm) {
     Ships(state::kClassStarwolf, state::kClassStarwolf);
     state::PlayerMissileVolley[missile_volley::kInFlight] = 1;
     state::Randomize(SeedForRoll(roll));
-    combat::ResolveCombatAction(Side::Enemy, 3, ui);
+    combat::ResolveCombatAction(Side::Enemy, state::kEcm, ui);
     EXPECT_EQ(state::PlayerMissileVolley[missile_volley::kInFlight], roll == 26 ? 0 : 1) << roll;
-    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(0).apCost);
+    EXPECT_EQ(state::EnemyShip[ship::kActionPoints], 5 - state::EcmItem(kEcmDefenderMk1).apCost);
     EXPECT_EQ(state::EnemyShip[ship::kAwaitingMessage], 1);
   }
 }

@@ -48,7 +48,7 @@ inline void SetUpSmallGame() {
   PlayerShip[ship::kFaction] = 3;
   PlayerShip[ship::kBody] = 2;
   PlayerShip[ship::kSystem] = 9;
-  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk2;
+  PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk2);
   for (int s = 1; s <= kLastSystem; ++s) {
     SystemData[s][star_system::kPresent] = 1;
     SystemData[s][star_system::kOwner] = 1 + s % 4;
@@ -73,7 +73,7 @@ inline void SetUpSmallGame() {
   Cargo[1] = 10;
   Cargo[kLastGood] = 20;
   MissionOffers[9][1][mission::kActive] = 1;
-  MissionOffers[9][1][mission::kType] = kMissionTransport;
+  MissionOffers[9][1][mission::kType] = state::Stored(kMissionTransport);
   MissionOffers[9][1][mission::kTargetBody] = 2;
   MissionOffers[9][1][mission::kTargetSystem] = 9;
   ActiveMission = MissionOffers[9][1];

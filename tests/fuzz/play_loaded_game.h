@@ -28,7 +28,7 @@ inline void PlayLoadedGame(std::uint32_t seed) {
 
   // Every good: a few units, as many as the credits cover, then back to the market.
   for (std::int32_t g = 1; g <= state::kLastGood; ++g) {
-    rules::SelectGood(g);
+    rules::SelectGood(Good{g});
     state::TradeQuantity = 100;
     rules::Buy(screens);
     rules::BuyAll(screens);

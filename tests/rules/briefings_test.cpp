@@ -23,7 +23,7 @@ class Briefings : public ::testing::Test {
     state::ClearGameState();
     state::Randomize(3);
   }
-  static std::string Text(int type, int variant) {
+  static std::string Text(MissionType type, int variant) {
     MissionOffers[5][2][mission::kBriefingVariant] = variant;
     return rules::GetMissionBriefing(type, 0, 5, 2);
   }
@@ -31,15 +31,15 @@ class Briefings : public ::testing::Test {
 
 TEST_F(Briefings, EveryTypeHasATextForEveryVariantItsDrawCanGive) {
   struct Family {
-    int type;
+    MissionType type;
     int variants;  // what the builder's draw can give: 1..variants
     int distinct;  // different wordings among them
   };
   const Family families[] = {
-      {1, 10, 10}, {2, 10, 10}, {3, 10, 10}, {4, 10, 10}, {5, 10, 10}, {6, 10, 10}, {7, 10, 10},
-      {8, 10, 1},  {9, 10, 1},  {10, 10, 2}, {11, 10, 1}, {12, 10, 2}, {13, 10, 1}, {14, 10, 1},
-      {15, 10, 1}, {16, 10, 1}, {17, 10, 1}, {18, 10, 1}, {19, 10, 1}, {20, 4, 4},  {21, 10, 10},
-      {22, 10, 10}, {23, 10, 10}, {24, 10, 10}, {25, 10, 10}, {26, 10, 10}, {27, 3, 3},
+      {kMissionSearchAndDestroy, 10, 10}, {kMissionPatrol, 10, 10}, {kMissionTransport, 10, 10}, {kMissionAmbush, 10, 10}, {kMissionBounty, 10, 10}, {kMissionSupply, 10, 10}, {kMissionSpecialForces, 10, 10},
+      {kMissionReportForDuty, 10, 1},  {kMissionStrike, 10, 1},  {kMissionCombatPatrol, 10, 2}, {kMissionCombatTransport, 10, 1}, {kMissionAssault, 10, 2}, {kMissionInfiltrate, 10, 1}, {kMissionEscort, 10, 1},
+      {kMissionRecon, 10, 1}, {kMissionMarineLanding, 10, 1}, {kMissionEvacuation, 10, 1}, {kMissionAbduction, 10, 1}, {kMissionAnalysis, 10, 1}, {kMissionBlitzkrieg, 4, 4},  {kMissionFlanking, 10, 10},
+      {kMissionSuppression, 10, 10}, {kMissionBombingRun, 10, 10}, {kMissionBattle, 10, 10}, {kMissionSiege, 10, 10}, {kMissionRaiding, 10, 10}, {kMissionFlagship, 3, 3},
   };
   MissionOffers[5][2][mission::kTargetBody] = 2;
   MissionOffers[5][2][mission::kTargetSystem] = 5;
@@ -50,37 +50,37 @@ TEST_F(Briefings, EveryTypeHasATextForEveryVariantItsDrawCanGive) {
     std::set<std::string> texts;
     for (int v = 1; v <= f.variants; ++v) {
       const std::string text = Text(f.type, v);
-      EXPECT_FALSE(text.empty()) << "type " << f.type << " variant " << v;
+      EXPECT_FALSE(text.empty()) << "type " << state::Stored(f.type) << " variant " << v;
       texts.insert(text);
       everyText.insert(text);
     }
-    EXPECT_EQ(static_cast<int>(texts.size()), f.distinct) << "type " << f.type;
+    EXPECT_EQ(static_cast<int>(texts.size()), f.distinct) << "type " << state::Stored(f.type);
     // A stored variant the builder has no wording for gives the empty text (a damaged save).
-    EXPECT_EQ(Text(f.type, f.variants + 1), "") << "type " << f.type;
-    EXPECT_EQ(Text(f.type, -1), "") << "type " << f.type;
+    EXPECT_EQ(Text(f.type, f.variants + 1), "") << "type " << state::Stored(f.type);
+    EXPECT_EQ(Text(f.type, -1), "") << "type " << state::Stored(f.type);
   }
   EXPECT_EQ(everyText.size(), 13u * 10 + 10 + 2 * 2 + 4 + 3) << "no two types share a wording";
-  EXPECT_EQ(rules::GetMissionBriefing(0, 0, 5, 2), "");
-  EXPECT_EQ(rules::GetMissionBriefing(28, 0, 5, 2), "");
+  EXPECT_EQ(rules::GetMissionBriefing(kNoMissionType, 0, 5, 2), "");
+  EXPECT_EQ(rules::GetMissionBriefing(MissionType{28}, 0, 5, 2), "");
 }
 
 TEST_F(Briefings, QuotedWordingsStandAsTheGameWritesThem) {
-  EXPECT_EQ(Text(9, 3),
+  EXPECT_EQ(Text(kMissionStrike, 3),
             "We have located an enemy patrol investigating our positions. It is your mission to attack "
             "the enemy ship and make sure he can’t make a call home.");
-  EXPECT_EQ(Text(15, 1),
+  EXPECT_EQ(Text(kMissionRecon, 1),
             "The enemy is jamming our sensors and we urgently need information about the enemies "
             "position in this system. Your mission is to fly a three-point recon patrol and scan every "
             "NavPoint on your route. ´Spy equipment´ is required.");
-  EXPECT_EQ(Text(10, 4).rfind("One of the most important rules of warfare", 0), 0u);
-  EXPECT_EQ(Text(10, 5).rfind("The enemy has placed several unarmed spy beacons", 0), 0u);
-  EXPECT_EQ(Text(12, 4).rfind("Code red:", 0), 0u);
-  EXPECT_EQ(Text(12, 5).rfind("Our intelligence was able", 0), 0u);
-  EXPECT_NE(Text(20, 3).find("Our diversion worked – this is a chance"), std::string::npos);
+  EXPECT_EQ(Text(kMissionCombatPatrol, 4).rfind("One of the most important rules of warfare", 0), 0u);
+  EXPECT_EQ(Text(kMissionCombatPatrol, 5).rfind("The enemy has placed several unarmed spy beacons", 0), 0u);
+  EXPECT_EQ(Text(kMissionAssault, 4).rfind("Code red:", 0), 0u);
+  EXPECT_EQ(Text(kMissionAssault, 5).rfind("Our intelligence was able", 0), 0u);
+  EXPECT_NE(Text(kMissionBlitzkrieg, 3).find("Our diversion worked – this is a chance"), std::string::npos);
 }
 
 TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
-  MissionOffers[5][2][mission::kType] = kMissionSearchAndDestroy;
+  MissionOffers[5][2][mission::kType] = state::Stored(kMissionSearchAndDestroy);
   const std::string first = rules::GetMissionTextSearchAndDestroy(0, 5, 2);
   const int variant = MissionOffers[5][2][mission::kBriefingVariant];
   EXPECT_GE(variant, 1);

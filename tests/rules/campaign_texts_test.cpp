@@ -101,7 +101,7 @@ TEST_F(CampaignTexts, VariantsAreDrawnInFieldOrderOverTheirWholeRange) {
   state::Randomize(FindSeed([] {
     return state::Random(2) == 1 && state::Random(2) == 0 && state::Random(2) == 0;
   }));
-  rules::BuildCampaignInfluenceText(3, 3, 1);
+  rules::BuildCampaignInfluenceText(3, kMissionTransport, 1);
   EXPECT_EQ(SystemData[3][star_system::kFirstReportVariant], 2);
   EXPECT_EQ(SystemData[3][star_system::kSecondReportVariant], 1);
   EXPECT_EQ(SystemData[3][star_system::kThirdReportVariant], 1);
@@ -111,7 +111,7 @@ TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
   SystemData[3][star_system::kFirstReportVariant] = 1;
   SystemData[3][star_system::kSecondReportVariant] = 1;
   SystemData[3][star_system::kThirdReportVariant] = 1;
-  EXPECT_EQ(rules::BuildCampaignInfluenceText(3, 3, 11),
+  EXPECT_EQ(rules::BuildCampaignInfluenceText(3, kMissionTransport, 11),
             "\"You have already influenced the campaign. With your last attempts you have supplied "
             "our fleet with the important goods and equipment it needed to stay in the field. High "
             "Command is all excited about your success. You are the hero of this campaign, cited in "
@@ -122,7 +122,8 @@ TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
             "enemy ships detected by your ship sensors.\"");
 
   struct Case {
-    int type, missions;
+    MissionType type;
+    int missions;
     std::string deed, praise;
   };
   const std::string supplies = "The supplies you brought in just recently";
@@ -132,19 +133,29 @@ TEST_F(CampaignTexts, HighCommandSpeaksOfTheLastMissionAndTheirNumber) {
   const std::string some = "You already had a good impact";
   const std::string many = "It can be truly said that you are the reason we´ll propably win";
   const Case cases[] = {
-      {6, 1, supplies, few},   {7, 4, supplies, few},    {16, 5, supplies, some},
-      {17, 10, supplies, some}, {18, 11, supplies, many}, {11, 99, supplies, many},
-      {2, 1, recon, few},      {8, 1, recon, few},       {10, 1, recon, few},
-      {15, 1, recon, few},     {19, 1, recon, few},      {1, 1, strike, few},
-      {4, 1, strike, few},     {12, 1, strike, few},     {0, 1, strike, few},
-      {99, 1, strike, few},
+      {kMissionSupply,           1,  supplies, few},
+      {kMissionSpecialForces,    4,  supplies, few},
+      {kMissionMarineLanding,    5,  supplies, some},
+      {kMissionEvacuation,       10, supplies, some},
+      {kMissionAbduction,        11, supplies, many},
+      {kMissionCombatTransport,  99, supplies, many},
+      {kMissionPatrol,           1,  recon,    few},
+      {kMissionReportForDuty,    1,  recon,    few},
+      {kMissionCombatPatrol,     1,  recon,    few},
+      {kMissionRecon,            1,  recon,    few},
+      {kMissionAnalysis,         1,  recon,    few},
+      {kMissionSearchAndDestroy, 1,  strike,   few},
+      {kMissionAmbush,           1,  strike,   few},
+      {kMissionAssault,          1,  strike,   few},
+      {kNoMissionType,           1,  strike,   few},
+      {MissionType{99},          1,  strike,   few},
   };
   for (auto f = star_system::kFirstReportVariant; f <= star_system::kThirdReportVariant; ++f)
     SystemData[3][f] = 2;
   for (const Case& c : cases) {
     const std::string text = rules::BuildCampaignInfluenceText(3, c.type, c.missions);
     EXPECT_EQ(text.rfind("\"You´ve already fought in this campaign. " + c.deed, 0), 0u)
-        << c.type << ": " << text;
+        << state::Stored(c.type) << ": " << text;
     EXPECT_NE(text.find(c.praise), std::string::npos) << c.missions << ": " << text;
   }
 }

@@ -40,7 +40,7 @@ class Cheats : public ::testing::Test {
 };
 
 TEST_F(Cheats, CreditsAddAHundredThousandWithoutBonusAndNeverWrap) {
-  state::SkillOwned[kSkillAdvancedRewards] = 1;  // a bonus on pay, not on cheats
+  state::SkillOwned[state::Stored(kSkillAdvancedRewards)] = 1;  // a bonus on pay, not on cheats
   PlayerData[player::kCredits] = 2500;
   rules::CheatCredits(ui);
   EXPECT_EQ(PlayerData[player::kCredits], 102500);
@@ -73,19 +73,29 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     int start;
     std::int32_t faction, credits, level, rank;
     state::ShipClassId shipClass;
-    std::vector<int> skills, abilities;
+    std::vector<Skill> skills;
+    std::vector<int> abilities;
   };
+  // Each fast start adds skills to the one before.
+  const std::vector<Skill> first = {kSkillTrader, kSkillConnections, kSkillCriminalistics,
+                                    kSkillCombatPatrol};
+  const std::vector<Skill> second = {kSkillTrader,       kSkillConnections,     kSkillCriminalistics,
+                                     kSkillCombatPatrol, kSkillDeepSpacePatrol, kSkillRewards,
+                                     kSkillFastRecharge, kSkillRumors};
+  const std::vector<Skill> third = {kSkillTrader,       kSkillConnections,     kSkillCriminalistics,
+                                    kSkillTracking,     kSkillCombatPatrol,    kSkillDeepSpacePatrol,
+                                    kSkillRewards,      kSkillFastRecharge,    kSkillRumors};
   const Case cases[] = {
-      {1, 1, 100000, 7, 3, state::kClassPaladin, {1, 5, 9, 14}, {6, 11}},
-      {1, 3, 100000, 7, 3, state::kClassShadowcat, {1, 5, 9, 14}, {6, 11}},
-      {2, 3, 500000, 13, 5, state::kClassNeptun, {1, 5, 9, 14, 15, 16, 18, 19}, {6, 8, 11, 12}},
-      {3, 4, 1000000, 15, 6, state::kClassMarauder, {1, 5, 9, 11, 14, 15, 16, 18, 19},
+      {1, 1, 100000, 7, 3, state::kClassPaladin, first, {6, 11}},
+      {1, 3, 100000, 7, 3, state::kClassShadowcat, first, {6, 11}},
+      {2, 3, 500000, 13, 5, state::kClassNeptun, second, {6, 8, 11, 12}},
+      {3, 4, 1000000, 15, 6, state::kClassMarauder, third,
        {6, 8, 11, 12, 22}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "start " << c.start << " faction " << c.faction);
     NewWorld(c.faction);
-    state::SkillOwned[kSkillAdvancedTrader] = 1;  // owned before: kept
+    state::SkillOwned[state::Stored(kSkillAdvancedTrader)] = 1;  // owned before: kept
     PlayerData[player::kExperience] = 55;
     PlayerData[player::kCampaignRibbons] = 4;
     rules::ApplyFastStart(c.start, ui);
@@ -95,19 +105,20 @@ TEST_F(Cheats, FastStartsSetRankShipAndSkills) {
     EXPECT_EQ(PlayerData[player::kRank], c.rank);
     EXPECT_EQ(PlayerData[player::kExperience], 0);
     EXPECT_EQ(PlayerData[player::kCampaignRibbons], 4);
-    EXPECT_EQ(state::SkillOwned[kSkillAdvancedTrader], 1);
-    for (int skill : c.skills) EXPECT_EQ(state::SkillOwned[skill], 1) << "skill " << skill;
+    EXPECT_EQ(state::SkillOwned[state::Stored(kSkillAdvancedTrader)], 1);
+    for (const Skill skill : c.skills)
+      EXPECT_EQ(state::SkillOwned[state::Stored(skill)], 1) << "skill " << state::Stored(skill);
     for (int ability : c.abilities) EXPECT_EQ(state::AbilityOwned[ability], 1) << "ability " << ability;
 
     EXPECT_EQ(PlayerShip[ship::kClass], state::Stored(c.shipClass));
     EXPECT_EQ(PlayerShip[ship::kShields], state::GetShipClassBaseShields(c.shipClass));
-    for (std::int32_t category = 1; category <= 6; ++category)
+    for (const state::EquipmentCategory category : state::kEquipmentCategories)
       EXPECT_EQ(PlayerShip[state::EquipmentShipField(category)],
                 state::GetEquipmentOffers(category, c.shipClass)[0])
-          << "category " << category;
+          << "category " << state::Stored(category);
     // The hold is the new hull's, not the old one's.
     EXPECT_EQ(PlayerShip[ship::kCargoSpace],
-              state::GetShipCargoCapacity(c.shipClass, PlayerShip[ship::kCargoModule],
+              state::GetShipCargoCapacity(c.shipClass, CargoModuleId{PlayerShip[ship::kCargoModule]},
                                           state::Side::Player));
 
     ASSERT_EQ(ui.WithTopic("Done").size(), 1u);

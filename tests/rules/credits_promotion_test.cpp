@@ -42,31 +42,30 @@ class Career : public ::testing::Test {
 
 TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
   struct Case {
-    int first, second;  // skills owned (0 = none)
-    int credits;        // what 1000 credits become with Rewards (16) / Advanced rewards (17)
-    int experience;     // what 1000 experience becomes with Rumors (19) / Legendary (20)
+    std::vector<Skill> owned;
+    int credits;     // what 1000 credits become with Rewards / Advanced rewards
+    int experience;  // what 1000 experience becomes with Rumors / Legendary
   };
   const Case cases[] = {
-      {0, 0, 1000, 1000},
-      {16, 19, 1100, 1250},
-      {17, 20, 1250, 2000},
+      {{}, 1000, 1000},
+      {{kSkillRewards, kSkillRumors}, 1100, 1250},
+      {{kSkillAdvancedRewards, kSkillLegendary}, 1250, 2000},
   };
   for (const Case& c : cases) {
     SetUp();
-    if (c.first) SkillOwned[c.first] = 1;
-    if (c.second) SkillOwned[c.second] = 1;
+    for (const Skill skill : c.owned) SkillOwned[state::Stored(skill)] = 1;
     PlayerData[player::kCredits] = 0;
     PlayerData[player::kExperience] = 0;
     rules::AddCredits(1000);
     EXPECT_EQ(ui.redraws, 0) << "credits alone leave the screens as they are";
     rules::AddExperience(1000, ui);
-    EXPECT_EQ(PlayerData[player::kCredits], c.credits) << c.first;
-    EXPECT_EQ(PlayerData[player::kExperience], c.experience) << c.second;
+    EXPECT_EQ(PlayerData[player::kCredits], c.credits) << c.owned.size();
+    EXPECT_EQ(PlayerData[player::kExperience], c.experience) << c.owned.size();
   }
   // Owning both skills of a pair counts as the advanced one only.
   SetUp();
-  SkillOwned[kSkillRewards] = SkillOwned[kSkillAdvancedRewards] = 1;
-  SkillOwned[kSkillRumors] = SkillOwned[kSkillLegendary] = 1;
+  SkillOwned[state::Stored(kSkillRewards)] = SkillOwned[state::Stored(kSkillAdvancedRewards)] = 1;
+  SkillOwned[state::Stored(kSkillRumors)] = SkillOwned[state::Stored(kSkillLegendary)] = 1;
   PlayerData[player::kCredits] = PlayerData[player::kExperience] = 0;
   state::DisplayedSystem = 0;
   rules::PayReward(1000, ui);
@@ -80,7 +79,7 @@ TEST_F(Career, RewardAndFameSkillsScaleCreditsAndExperience) {
 }
 
 TEST_F(Career, CreditsAndExperienceSaturateInsteadOfWrapping) {
-  SkillOwned[kSkillAdvancedRewards] = SkillOwned[kSkillLegendary] = 1;
+  SkillOwned[state::Stored(kSkillAdvancedRewards)] = SkillOwned[state::Stored(kSkillLegendary)] = 1;
   PlayerData[player::kCredits] = INT_MAX - 10;
   PlayerData[player::kLevel] = state::kLastLevel;  // no promotion resets the experience
   PlayerData[player::kExperience] = INT_MAX - 10;
@@ -221,8 +220,8 @@ TEST_F(Career, APromotionRefreshesHoldHideoutsMarketsAndBoards) {
   struct LearningUi : support::ScriptUi {
     void ChooseNewAbility(rules::AbilityChoice choice) override {
       support::ScriptUi::ChooseNewAbility(choice);
-      SkillOwned[kSkillSyndicate] = 1;  // "Syndicate": every hideout is known
-      SkillOwned[kSkillCargoManager] = 1;  // "Cargo manager": a bigger hold
+      SkillOwned[state::Stored(kSkillSyndicate)] = 1;  // "Syndicate": every hideout is known
+      SkillOwned[state::Stored(kSkillCargoManager)] = 1;  // "Cargo manager": a bigger hold
     }
   } learning;
   int hidden = 0;

@@ -99,7 +99,7 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
   struct Case {
     std::string name;
     state::ShipClassId shipClass;
-    std::int32_t module;
+    CargoModuleId module;
     CrewKind kind;
     std::int32_t aboard;  // crewmen already aboard
     std::int32_t droids;  // droids aboard count too
@@ -107,19 +107,19 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
     std::string refusal;  // empty: hired
   };
   const Case cases[] = {
-      {"a crewman", kClassShadowcat, 0, CrewKind::Crewmen, 0, 0, 1000, ""},
-      {"an officer", kClassShadowcat, 0, CrewKind::Officers, 10, 0, 5000, ""},
-      {"a pirate", kClassShadowcat, 0, CrewKind::Pirates, 10, 0, 2000, ""},
-      {"a marine into the last place", kClassShadowcat, 0, CrewKind::Marines, 15, 0, 5000, ""},
-      {"no place left", kClassShadowcat, 0, CrewKind::Crewmen, 16, 0, 100000, full},
-      {"droids take places", kClassShadowcat, 0, CrewKind::Crewmen, 10, 6, 100000, full},
-      {"more aboard than room", kClassShadowcat, 0, CrewKind::Crewmen, 20, 0, 100000, full},
+      {"a crewman", kClassShadowcat, kModuleCargoBay, CrewKind::Crewmen, 0, 0, 1000, ""},
+      {"an officer", kClassShadowcat, kModuleCargoBay, CrewKind::Officers, 10, 0, 5000, ""},
+      {"a pirate", kClassShadowcat, kModuleCargoBay, CrewKind::Pirates, 10, 0, 2000, ""},
+      {"a marine into the last place", kClassShadowcat, kModuleCargoBay, CrewKind::Marines, 15, 0, 5000, ""},
+      {"no place left", kClassShadowcat, kModuleCargoBay, CrewKind::Crewmen, 16, 0, 100000, full},
+      {"droids take places", kClassShadowcat, kModuleCargoBay, CrewKind::Crewmen, 10, 6, 100000, full},
+      {"more aboard than room", kClassShadowcat, kModuleCargoBay, CrewKind::Crewmen, 20, 0, 100000, full},
       {"the boarding shuttle's fifth more", kClassShadowcat, kModuleBoardingShuttle, CrewKind::Crewmen, 18,
        0, 1000, ""},
-      {"a ship without crew room", kClassStarwolf, 0, CrewKind::Crewmen, 0, 0, 100000, noCrew},
-      {"no crew room, even with crew aboard", kClassStarwolf, 0, CrewKind::Officers, 3, 0, 0, noCrew},
-      {"a credit short", kClassShadowcat, 0, CrewKind::Officers, 0, 0, 4999, poor},
-      {"in debt", kClassShadowcat, 0, CrewKind::Crewmen, 0, 0, -50, poor},
+      {"a ship without crew room", kClassStarwolf, kModuleCargoBay, CrewKind::Crewmen, 0, 0, 100000, noCrew},
+      {"no crew room, even with crew aboard", kClassStarwolf, kModuleCargoBay, CrewKind::Officers, 3, 0, 0, noCrew},
+      {"a credit short", kClassShadowcat, kModuleCargoBay, CrewKind::Officers, 0, 0, 4999, poor},
+      {"in debt", kClassShadowcat, kModuleCargoBay, CrewKind::Crewmen, 0, 0, -50, poor},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -127,7 +127,7 @@ TEST_F(Crew, AHireNeedsRoomAboardAndThePrice) {
     for (int k = 1; k <= state::kCrewKindCount; ++k)
       PlayerShip[state::CrewCountField(static_cast<CrewKind>(k))] = 0;
     PlayerShip[ship::kClass] = state::Stored(c.shipClass);
-    PlayerShip[ship::kCargoModule] = c.module;
+    PlayerShip[ship::kCargoModule] = state::Stored(c.module);
     PlayerShip[ship::kCrewmen] = c.aboard;
     PlayerShip[ship::kDroids] = c.droids;
     PlayerData[player::kCredits] = c.credits;

@@ -131,7 +131,7 @@ TEST_F(DailyTurn, ShieldsRechargeWithinHalfAndFullClassShields) {
                         {full - 25, true, full - 5}, {full * 3, false, full}, {full / 2 + 1, false, full / 2 + 11}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[kSkillFastRecharge] = c.fastRecharge ? 1 : 0;
+    SkillOwned[state::Stored(kSkillFastRecharge)] = c.fastRecharge ? 1 : 0;
     PlayerShip[ship::kShields] = c.before;
     rules::AdvanceDay(ui);
     EXPECT_EQ(PlayerShip[ship::kShields], std::min(c.after, full)) << c.before;
@@ -151,8 +151,8 @@ TEST_F(DailyTurn, KnownPricesFollowTheTradeSkills) {
                         {2, 0, 2400, 2400, true}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[kSkillTrader] = c.skill == 1;
-    SkillOwned[kSkillAdvancedTrader] = c.skill == 2;
+    SkillOwned[state::Stored(kSkillTrader)] = c.skill == 1;
+    SkillOwned[state::Stored(kSkillAdvancedTrader)] = c.skill == 2;
     PlayerShip[ship::kTargeting] = c.computer;
     int known = 0;
     bool everyBody = true;
@@ -181,8 +181,8 @@ TEST_F(DailyTurn, InvestmentsPayEvery201DaysAndTheAdvancedSkillWins) {
       {false, false, 0, nullptr}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[kSkillTycoon] = c.tycoon;
-    SkillOwned[kSkillAdvancedTycoon] = c.advanced;
+    SkillOwned[state::Stored(kSkillTycoon)] = c.tycoon;
+    SkillOwned[state::Stored(kSkillAdvancedTycoon)] = c.advanced;
     PlayerData[player::kCredits] = 40000;
     PlayerData[player::kTycoonEventDay] = 200;
     rules::AdvanceDay(ui);

@@ -229,7 +229,7 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     for (int b = 2; b <= 4; ++b) AddBody(3, b, b - 1);
     for (int k = 1; k <= state::kLastOfferSlot; ++k) {
       state::MissionOffers[3][k][mission::kActive] = 1;
-      state::MissionOffers[3][k][mission::kType] = kMissionAmbush;
+      state::MissionOffers[3][k][mission::kType] = state::Stored(kMissionAmbush);
       state::MissionOffers[3][k][mission::kBriefingVariant] = 99;
     }
     SystemData[3][star_system::kCampaignMissions] = 7;
@@ -253,12 +253,12 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
       const state::TMissionRow& offer = state::MissionOffers[3][k];
       const std::string slot = "slot " + std::to_string(k);
       ASSERT_EQ(offer[mission::kActive], 1) << slot;
-      EXPECT_TRUE(offer[mission::kType] == kMissionStrike ||
-                  offer[mission::kType] == kMissionAssault ||
-                  offer[mission::kType] == kMissionCombatPatrol ||
-                  offer[mission::kType] == kMissionCombatTransport ||
-                  offer[mission::kType] == kMissionEscort ||
-                  offer[mission::kType] == kMissionRecon)
+      EXPECT_TRUE(MissionType{offer[mission::kType]} == kMissionStrike ||
+                  MissionType{offer[mission::kType]} == kMissionAssault ||
+                  MissionType{offer[mission::kType]} == kMissionCombatPatrol ||
+                  MissionType{offer[mission::kType]} == kMissionCombatTransport ||
+                  MissionType{offer[mission::kType]} == kMissionEscort ||
+                  MissionType{offer[mission::kType]} == kMissionRecon)
           << slot << " type " << offer[mission::kType];
       EXPECT_EQ(offer[mission::kCampaignSystem], 3) << slot;
       EXPECT_EQ(offer[mission::kTargetSystem], 3) << slot;

@@ -61,7 +61,7 @@ class EconomyRun : public ::testing::Test {
     for (int s = 1; s <= kLastSystem; ++s) {
       if (SystemData[s][star_system::kPresent] <= 0) continue;
       for (int g = 1; g <= kLastGood; ++g) {
-        const int target = rules::SystemPriceTarget(s, g);
+        const int target = rules::SystemPriceTarget(s, Good{g});
         const Band system{target - target / 10, target + target / 10};
         ASSERT_LE(std::abs(SystemPriceTrend[s][g]), target / 10) << s << "/" << g;
         const Band body = Around(system);

@@ -82,8 +82,8 @@ TEST_F(Encounters, TheChanceFollowsCampaignSkillsSensorsAndTutorial) {
     SetUp();
     PlayerShip[ship::kClass] = state::Stored(c.shipClass);
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
-    state::SkillOwned[kSkillCriminalistics] = c.criminalistics ? 1 : 0;
-    state::SkillOwned[kSkillAdvancedCriminalistics] = c.advanced ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillCriminalistics)] = c.criminalistics ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillAdvancedCriminalistics)] = c.advanced ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
     EXPECT_EQ(rules::EncounterChance(3), c.chance) << c.name;
@@ -95,21 +95,21 @@ TEST_F(Encounters, EncounterRatesOverManyDays) {
   struct Case {
     const char* name;
     state::ShipClassId shipClass;
-    int missionType;  // 0 none
+    MissionType missionType;  // kNoMissionType: none
     bool campaign;
     bool tutorial;
     int day;
     double rate;
   };
   const Case cases[] = {
-      {"fighter", kClassStarwolf, 0, false, false, 100, 30.0 / 1000},
+      {"fighter", kClassStarwolf, kNoMissionType, false, false, 100, 30.0 / 1000},
       {"fighter on a fight mission", kClassStarwolf, kMissionSearchAndDestroy, false, false, 100, 30.0 / 1000},
       {"corvette on patrol", kClassShadowcat, kMissionPatrol, false, false, 100, 30.0 / 400},
-      {"battleship", kClassMarauder, 0, false, false, 100, 30.0 / 2000},
+      {"battleship", kClassMarauder, kNoMissionType, false, false, 100, 30.0 / 2000},
       {"battleship on patrol", kClassMarauder, kMissionPatrol, false, false, 100, 30.0 / 1000},
-      {"fighter in a campaign", kClassStarwolf, 0, true, false, 100, 60.0 / 1000},
-      {"tutorial before day 50", kClassStarwolf, 0, false, true, 49, 0.0},
-      {"tutorial from day 50", kClassStarwolf, 0, false, true, 50, 30.0 / 1000},
+      {"fighter in a campaign", kClassStarwolf, kNoMissionType, true, false, 100, 60.0 / 1000},
+      {"tutorial before day 50", kClassStarwolf, kNoMissionType, false, true, 49, 0.0},
+      {"tutorial from day 50", kClassStarwolf, kNoMissionType, false, true, 50, 30.0 / 1000},
   };
   constexpr int kDays = 40000;
   for (const Case& c : cases) {
@@ -119,8 +119,8 @@ TEST_F(Encounters, EncounterRatesOverManyDays) {
     state::SystemData[3][star_system::kCampaign] = c.campaign ? 1 : 0;
     state::TutorialActive = c.tutorial ? 1 : 0;
     state::GameDay = c.day;
-    state::ActiveMission[mission::kActive] = c.missionType != 0 ? 1 : 0;
-    state::ActiveMission[mission::kType] = c.missionType;
+    state::ActiveMission[mission::kActive] = c.missionType != kNoMissionType ? 1 : 0;
+    state::ActiveMission[mission::kType] = state::Stored(c.missionType);
     state::Randomize(2024);
     ui = FightScript();
     for (int day = 0; day < kDays; ++day) {
@@ -251,16 +251,16 @@ TEST_F(Encounters, TheLastDayRollDecides) {
   struct Case {
     const char* name;
     state::ShipClassId shipClass;
-    int missionType;  // 0 none
+    MissionType missionType;  // kNoMissionType: none
     bool missionActive;
     std::vector<int> rolls;
   };
   const Case cases[] = {
-      {"fighter", kClassStarwolf, 0, false, {1000}},
-      {"battleship", kClassMarauder, 0, false, {1000, 2000}},
+      {"fighter", kClassStarwolf, kNoMissionType, false, {1000}},
+      {"battleship", kClassMarauder, kNoMissionType, false, {1000, 2000}},
       {"fighter on patrol", kClassStarwolf, kMissionPatrol, true, {1000, 400}},
-      {"corvette on a supply run", kClassShadowcat, 6, true, {1000, 400}},
-      {"fighter on an evacuation", kClassStarwolf, 17, true, {1000, 400}},
+      {"corvette on a supply run", kClassShadowcat, kMissionSupply, true, {1000, 400}},
+      {"fighter on an evacuation", kClassStarwolf, kMissionEvacuation, true, {1000, 400}},
       {"battleship on patrol", kClassMarauder, kMissionPatrol, true, {1000, 2000, 1000}},
       {"fighter on a fight mission", kClassStarwolf, kMissionSearchAndDestroy, true, {1000}},
       {"battleship on a finished patrol", kClassMarauder, kMissionPatrol, false, {1000, 2000}},
@@ -271,7 +271,7 @@ TEST_F(Encounters, TheLastDayRollDecides) {
       War(1, 2);
       PlayerShip[ship::kClass] = state::Stored(c.shipClass);
       state::ActiveMission[mission::kActive] = c.missionActive ? 1 : 0;
-      state::ActiveMission[mission::kType] = c.missionType;
+      state::ActiveMission[mission::kType] = state::Stored(c.missionType);
       ASSERT_EQ(rules::EncounterChance(3), 30) << c.name;
       // Every earlier roll says the opposite of the last one.
       const std::uint32_t seed = FindSeed([&] {

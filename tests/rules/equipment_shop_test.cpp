@@ -37,7 +37,7 @@ class EquipmentShopTest : public ::testing::Test {
     state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
     state::ApplyStandardFit(state::PlayerShip);
     state::PlayerShip[ship::kCargoSpace] =
-        state::GetShipCargoCapacity(kClassStarwolf, 0, state::Side::Player);
+        state::GetShipCargoCapacity(kClassStarwolf, kModuleCargoBay, state::Side::Player);
   }
   support::ScriptUi ui;
 };
@@ -71,13 +71,13 @@ TEST_F(EquipmentShopTest, AnOfferCostsItsPriceLessAQuarterOfTheFittedItem) {
     EXPECT_EQ(rules::EquipmentOfferPrice(kCategoryGuns, c.offer), c.shown);
     EXPECT_EQ(rules::EquipmentUpgradeCost(kCategoryGuns, c.offer), c.cost);
   }
-  EXPECT_EQ(rules::EquipmentUpgradeCost(7, 0), 0) << "no category, no price";
+  EXPECT_EQ(rules::EquipmentUpgradeCost(state::EquipmentCategory{7}, 0), 0) << "no category, no price";
 }
 
 TEST_F(EquipmentShopTest, PurchasesAndTheirRefusalsInOrder) {
   struct Case {
     const char* what;
-    std::int32_t category;
+    state::EquipmentCategory category;
     std::int32_t item;
     std::int32_t credits;
     std::int32_t cargoAboard;
@@ -145,7 +145,7 @@ TEST_F(EquipmentShopTest, OnlyACargoModuleChangesTheCargoCapacity) {
   EXPECT_EQ(ui.tradePopupUpdates, 0);
   ASSERT_EQ(rules::BuyEquipment(kCategoryCargoSpace, 2, ui), UpgradeResult::Upgraded);
   EXPECT_EQ(state::PlayerShip[ship::kCargoSpace],
-            state::GetShipCargoCapacity(kClassStarwolf, 2, state::Side::Player));
+            state::GetShipCargoCapacity(kClassStarwolf, kModuleShieldUnit, state::Side::Player));
   EXPECT_NE(state::PlayerShip[ship::kCargoSpace], plain);
   EXPECT_EQ(ui.tradePopupUpdates, 1);
   EXPECT_EQ(ui.popups.back().text,
@@ -153,42 +153,42 @@ TEST_F(EquipmentShopTest, OnlyACargoModuleChangesTheCargoCapacity) {
 }
 
 TEST_F(EquipmentShopTest, AnItemCheaperThanTheTradeInIsFreeButNotForADebtor) {
-  state::PlayerShip[ship::kGun] = kGunParticle;  // the Laser costs nothing against a Particle
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);  // the Laser costs nothing against a Particle
   state::PlayerData[player::kCredits] = -1;
   EXPECT_EQ(rules::BuyEquipment(kCategoryGuns, 0, ui), UpgradeResult::NotEnoughMoney);
   state::PlayerData[player::kCredits] = 0;
   EXPECT_EQ(rules::BuyEquipment(kCategoryGuns, 0, ui), UpgradeResult::Upgraded);
   EXPECT_EQ(state::PlayerData[player::kCredits], 0);
-  EXPECT_EQ(state::PlayerShip[ship::kGun], 0);
+  EXPECT_EQ(state::PlayerShip[ship::kGun], state::Stored(kGunLaser));
   ui.Clear();
-  EXPECT_EQ(rules::BuyEquipment(0, 0, ui), UpgradeResult::NoCategory);
-  EXPECT_EQ(rules::BuyEquipment(7, 1, ui), UpgradeResult::NoCategory);
+  EXPECT_EQ(rules::BuyEquipment(state::kNoEquipmentCategory, 0, ui), UpgradeResult::NoCategory);
+  EXPECT_EQ(rules::BuyEquipment(state::EquipmentCategory{7}, 1, ui), UpgradeResult::NoCategory);
   EXPECT_TRUE(ui.popups.empty()) << "no category shows nothing";
 }
 
 TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
   struct Case {
-    std::int32_t category;
+    state::EquipmentCategory category;
     const char* type;
     const char* name;
     rules::StatRow first, second, third;
   };
-  state::PlayerShip[ship::kEngine] = kEngineMCombat;
-  state::PlayerShip[ship::kCargoModule] = kModuleCargoManagement;
-  state::PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
+  state::PlayerShip[ship::kEngine] = state::Stored(kEngineMCombat);
+  state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoManagement);
+  state::PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk1);
   const std::string cargoUnits =
-      std::to_string(state::GetShipCargoCapacity(kClassStarwolf, 1, state::Side::Player));
+      std::to_string(state::GetShipCargoCapacity(kClassStarwolf, kModuleCargoManagement, state::Side::Player));
   const Case cases[] = {
       {kCategoryGuns, "Ship weapon", "\"Laser (8 cm)\"",
-       {"Damage:", std::to_string(state::GetGunDamage(kClassStarwolf, 0, state::Side::Player))},
-       {"Hit-Chance:", std::to_string(state::GetGunAccuracy(kClassStarwolf, 0, state::Side::Player)) + "%"},
-       {"Action Pts.:", std::to_string(state::GetGunApCost(kClassStarwolf, 0, state::Side::Player))}},
+       {"Damage:", std::to_string(state::GetGunDamage(kClassStarwolf, kGunLaser, state::Side::Player))},
+       {"Hit-Chance:", std::to_string(state::GetGunAccuracy(kClassStarwolf, kGunLaser, state::Side::Player)) + "%"},
+       {"Action Pts.:", std::to_string(state::GetGunApCost(kClassStarwolf, kGunLaser, state::Side::Player))}},
       {kCategoryMissiles, "Missile", "\"Arrow Mk. I\"",
-       {"Damage:", std::to_string(state::GetMissileDamage(kClassStarwolf, 0))},
-       {"Action Pts.:", std::to_string(state::GetMissileApCost(kClassStarwolf, 0, state::Side::Player))},
+       {"Damage:", std::to_string(state::GetMissileDamage(kClassStarwolf, kMissileArrowMk1))},
+       {"Action Pts.:", std::to_string(state::GetMissileApCost(kClassStarwolf, kMissileArrowMk1, state::Side::Player))},
        {"Speciality:", "No speciality"}},
       {kCategoryEngine, "Engine", "\"DuziDazar M-Combat\"",
-       {"Speed:", std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, 3)) + "p/hour"},
+       {"Speed:", std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, kEngineMCombat)) + "p/hour"},
        {"Evasive bonus:", "+ 10%"},
        {"Speciality:", "Combat evading"}},
       // The capacity in units, not a percentage.
@@ -197,7 +197,7 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
       {kCategoryTargeting, "Targeting", "\"Quicklock Mk. I\"",
        {"Hit-Chance:", "+ 0%"}, {"Speciality:", "No speciality"}, {" ", " "}},
       {kCategoryEcm, "ECM system", "\"Supersafe Mk. I\"",
-       {"ECM Chance:", "+ " + std::to_string(state::EcmItem(2).Chance()) + "%"},
+       {"ECM Chance:", "+ " + std::to_string(state::EcmItem(kEcmSupersafeMk1).Chance()) + "%"},
        {"Action Pts.:", "5"},
        {"Speciality:", "No speciality"}},
   };
@@ -216,7 +216,7 @@ TEST_F(EquipmentShopTest, TheFittedItemOfEachCategory) {
 }
 
 TEST_F(EquipmentShopTest, AnOfferShowsItsDetailsAndPriceOrThatItIsFitted) {
-  state::PlayerShip[ship::kGun] = kGunParticle;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunParticle);
   const rules::EquipmentOfferView laser = rules::BuildEquipmentOfferView(kCategoryGuns, 0);
   EXPECT_EQ(laser.name, "\"Laser (8 cm)\"");
   EXPECT_EQ(laser.description.front(), '"');
@@ -229,14 +229,14 @@ TEST_F(EquipmentShopTest, AnOfferShowsItsDetailsAndPriceOrThatItIsFitted) {
 
   const rules::EquipmentOfferView engine = rules::BuildEquipmentOfferView(kCategoryEngine, 1);
   EXPECT_EQ(engine.rows[0].value,
-            std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, 1)) + " p/hour");
+            std::to_string(state::GetEngineTravelSpeed(kClassStarwolf, kEngineTravellerMk2)) + " p/hour");
   EXPECT_EQ(rules::BuildEquipmentOfferView(kCategoryTargeting, 1).type, "Targeting system");
   EXPECT_EQ(rules::BuildEquipmentOfferView(kCategoryEcm, 1).type, "ECM");
   const rules::EquipmentOfferView cargo = rules::BuildEquipmentOfferView(kCategoryCargoSpace, 1);
   EXPECT_EQ(cargo.rows[0].value,
-            std::to_string(state::GetShipCargoCapacity(kClassStarwolf, 1, state::Side::Player)));
+            std::to_string(state::GetShipCargoCapacity(kClassStarwolf, kModuleCargoManagement, state::Side::Player)));
   EXPECT_EQ(cargo.price, "28,000");
-  EXPECT_TRUE(rules::BuildEquipmentOfferView(0, 1).name.empty());
+  EXPECT_TRUE(rules::BuildEquipmentOfferView(state::kNoEquipmentCategory, 1).name.empty());
 }
 
 }  // namespace

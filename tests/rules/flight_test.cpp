@@ -297,7 +297,7 @@ TEST_F(Contraband, TheThresholdFollowsCleanRecordAndAHiddenCargoBay) {
     for (const int roll : {c.threshold, c.threshold + 1}) {
       SetUp();
       Carry();
-      state::SkillOwned[kSkillCleanRecord] = c.cleanRecord;
+      state::SkillOwned[state::Stored(kSkillCleanRecord)] = c.cleanRecord;
       PlayerShip[ship::kClass] = state::Stored(c.shipClass);
       PlayerShip[ship::kCrewmen] = 30;
       state::Randomize(SeedForRoll(roll));
@@ -476,18 +476,22 @@ TEST_F(Docking, TheLandingRulesDecideInOrder) {
 
 TEST_F(Docking, SneakingInSucceedsBelowTheSkillsChance) {
   struct Case {
-    int skill, roll;
+    Skill skill;
+    int roll;
     bool planet;
   };
-  const Case cases[] = {{23, 50, true}, {23, 51, false}, {24, 75, true}, {24, 76, false}};
+  const Case cases[] = {{kSkillStreetRules, 50, true},
+                        {kSkillStreetRules, 51, false},
+                        {kSkillAdvancedStreetRules, 75, true},
+                        {kSkillAdvancedStreetRules, 76, false}};
   for (const Case& c : cases) {
     SetUp();
     PlayerData[player::kCriminalDays] = 20;
-    state::SkillOwned[c.skill] = 1;
+    state::SkillOwned[state::Stored(c.skill)] = 1;
     ui.answers = {true};
     state::Randomize(FindSeed([&] { return state::Random(100) == c.roll; }));
     const DockResult result = Dock(kPlanet);
-    EXPECT_EQ(result.planet, c.planet) << c.skill << " " << c.roll;
+    EXPECT_EQ(result.planet, c.planet) << state::Stored(c.skill) << " " << c.roll;
     EXPECT_EQ(ui.CountTopic(c.planet ? "Success!" : "Failed!"), 1u);
     EXPECT_EQ(ui.fights, c.planet ? 0 : 1);
     EXPECT_EQ(PlayerData[player::kCriminalDays], 20) << "the flag stays as it was";
@@ -501,7 +505,7 @@ TEST_F(Docking, SneakingInSucceedsBelowTheSkillsChance) {
   // "No" does nothing at all.
   SetUp();
   PlayerData[player::kCriminalDays] = 20;
-  state::SkillOwned[kSkillAdvancedStreetRules] = 1;
+  state::SkillOwned[state::Stored(kSkillAdvancedStreetRules)] = 1;
   ui.answers = {false};
   const std::uint64_t before = state::RandSeed;
   const DockResult result = Dock(kPlanet);

@@ -108,7 +108,7 @@ TEST_F(Governor, TheViewShowsTheFlagTheAmnestyAndTheLogo) {
   for (const Case c : {Case{0, 0, "No", false}, Case{0, 1, "No", false}, Case{12, 0, "Yes (12 turns)", false},
                        Case{1, 1, "Yes (1 turns)", true}}) {
     PlayerData[player::kCriminalDays] = c.flag;
-    state::SkillOwned[kSkillAmnesty] = c.skill;
+    state::SkillOwned[state::Stored(kSkillAmnesty)] = c.skill;
     const rules::GovernorView view = rules::BuildGovernorView();
     EXPECT_EQ(view.criminalFlag, c.caption);
     EXPECT_EQ(view.amnestyOffered, c.amnesty) << c.flag << " " << c.skill;
@@ -135,7 +135,7 @@ TEST_F(Governor, TheAmnestyLiftsTheFlagForOneHundredThousandCredits) {
   };
   for (const Case& c : cases) {
     SetUp();
-    state::SkillOwned[kSkillAmnesty] = c.skill;
+    state::SkillOwned[state::Stored(kSkillAmnesty)] = c.skill;
     PlayerData[player::kCriminalDays] = c.flag;
     PlayerData[player::kCredits] = c.credits;
     support::ScriptUi ui;
@@ -159,7 +159,7 @@ TEST_F(Governor, TheAmnestyLiftsTheFlagForOneHundredThousandCredits) {
 }
 
 TEST_F(Governor, TheAmnestyPopupsSayWhatHappened) {
-  state::SkillOwned[kSkillAmnesty] = 1;
+  state::SkillOwned[state::Stored(kSkillAmnesty)] = 1;
   PlayerData[player::kCriminalDays] = 3;
   support::ScriptUi ui;
   ui.defaultAnswer = true;

@@ -10,6 +10,7 @@
 
 #include "state/fields.h"
 #include "state/goods.h"
+#include "state/mission_types.h"
 #include "world_fixture.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST_F(Markets, TargetFollowsProductionSiegeAndPeacefulNeighbours) {
   struct Case {
     std::string name;
     std::function<void()> setup;
-    int good;
+    Good good;
     int target;
   };
   auto farms = [](int s, int count) {
@@ -194,7 +195,9 @@ TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
   rules::UpdateMarketPrices();
 
   struct Case {
-    int body, good, price;
+    int body;
+    Good good;
+    int price;
   };
   const Case cases[] = {
       {2, kGoodSupplies, 126},  // system 105 + 10 = 115, planet 115 + 11
@@ -203,13 +206,14 @@ TEST_F(Markets, PricesStayWithinTheirBandsAndHideoutsSellContrabandCheaper) {
       {3, kGoodRum, 516},       // 715 - 71 = 644, a fifth off
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(MarketPrice[1][c.body][c.good], c.price) << c.body << "/" << c.good;
-    EXPECT_EQ(MarketPriceTrend[1][c.body][c.good], 0);
-    EXPECT_EQ(SystemPriceTrend[1][c.good], 0);
+    const int g = state::Stored(c.good);
+    EXPECT_EQ(MarketPrice[1][c.body][g], c.price) << c.body << "/" << g;
+    EXPECT_EQ(MarketPriceTrend[1][c.body][g], 0);
+    EXPECT_EQ(SystemPriceTrend[1][g], 0);
   }
   // The system price is the average of its planets only.
-  EXPECT_EQ(SystemPrice[1][kGoodSupplies], 126);
-  EXPECT_EQ(SystemPrice[1][kGoodRum], 786);
+  EXPECT_EQ(SystemPrice[1][state::Stored(kGoodSupplies)], 126);
+  EXPECT_EQ(SystemPrice[1][state::Stored(kGoodRum)], 786);
 }
 
 TEST_F(Markets, SystemPriceIsThePlanetAverageAndZeroWithoutPlanets) {
@@ -265,7 +269,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     AddSystem(1, 1);  // no bodies: only the system drifts, and nobody produces (target 130)
     state::Randomize(FindSeed([&] { return state::Random(3) == c.up && state::Random(3) == c.down; }));
     rules::UpdateMarketPrices();
-    EXPECT_EQ(SystemPriceTrend[1][kGoodSupplies], c.trend) << c.up << "-" << c.down;
+    EXPECT_EQ(SystemPriceTrend[1][state::Stored(kGoodSupplies)], c.trend) << c.up << "-" << c.down;
   }
   // After the drift the system price is rebuilt from the planets: read the drift off the planet.
   SetUp();
@@ -277,8 +281,8 @@ TEST_F(Markets, RollsAtTheirEdges) {
            state::Random(3) == 0;
   }));
   rules::UpdateMarketPrices();
-  EXPECT_EQ(MarketPriceTrend[1][2][kGoodSupplies], 2);
-  EXPECT_EQ(MarketPrice[1][2][kGoodSupplies], 130 - 1 + 2);
+  EXPECT_EQ(MarketPriceTrend[1][2][state::Stored(kGoodSupplies)], 2);
+  EXPECT_EQ(MarketPrice[1][2][state::Stored(kGoodSupplies)], 130 - 1 + 2);
 
   struct Growth {
     int roll;
@@ -289,7 +293,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     onlySupplies();
     AddSystem(1, 1);
     AddBody(1, 2, 2);
-    MarketStock[1][2][kGoodSupplies] = 10;
+    MarketStock[1][2][state::Stored(kGoodSupplies)] = 10;
     int taken = -1;
     const std::uint32_t seed = FindSeed([&] {
       if (state::Random(100) != c.roll) return false;
@@ -298,7 +302,7 @@ TEST_F(Markets, RollsAtTheirEdges) {
     });
     state::Randomize(seed);
     rules::UpdateMarketStocks();
-    EXPECT_EQ(MarketStock[1][2][kGoodSupplies], c.grows ? 10 + 5 - taken : 10) << "roll " << c.roll;
+    EXPECT_EQ(MarketStock[1][2][state::Stored(kGoodSupplies)], c.grows ? 10 + 5 - taken : 10) << "roll " << c.roll;
     EXPECT_EQ(state::RandSeed, SeedAfter(seed, c.grows ? 3 : 2)) << "roll " << c.roll;
   }
 }
@@ -345,11 +349,11 @@ TEST_F(Markets, StockStepAndCeilingFollowTheBasePriceAndConnections) {
 TEST_F(Markets, StockNearTheLimitOfItsRangeDoesNotWrap) {
   AddSystem(1, 1);
   AddBody(1, 2, 1);
-  MarketStock[1][2][kGoodSupplies] = INT_MAX;
+  MarketStock[1][2][state::Stored(kGoodSupplies)] = INT_MAX;
   for (int day = 0; day < 20; ++day) {
     rules::UpdateMarketStocks();
-    ASSERT_GE(MarketStock[1][2][kGoodSupplies], 0);
-    ASSERT_LE(MarketStock[1][2][kGoodSupplies], 133);
+    ASSERT_GE(MarketStock[1][2][state::Stored(kGoodSupplies)], 0);
+    ASSERT_LE(MarketStock[1][2][state::Stored(kGoodSupplies)], 133);
   }
 }
 
@@ -362,7 +366,7 @@ TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
   for (int b = 2; b <= 4; ++b) {
     for (int g = 1; g <= state::kLastGood; ++g) MarketStock[1][b][g] = 20;
   }
-  MarketPrice[1][4][kGoodSupplies] = 4321;
+  MarketPrice[1][4][state::Stored(kGoodSupplies)] = 4321;
   rules::UpdateMarketPrices();
   rules::UpdateMarketStocks();
   for (int g = 1; g <= state::kLastGood; ++g) {
@@ -371,7 +375,7 @@ TEST_F(Markets, PlanetsStockNoContrabandAndHideoutsNothingElse) {
     EXPECT_EQ(MarketStock[1][3][g] == 0, !contraband) << g;
     EXPECT_EQ(MarketStock[1][4][g], 20) << g;
   }
-  EXPECT_EQ(MarketPrice[1][4][kGoodSupplies], 4321);
+  EXPECT_EQ(MarketPrice[1][4][state::Stored(kGoodSupplies)], 4321);
 }
 
 TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
@@ -380,27 +384,27 @@ TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
     std::function<void()> setup;
     bool body2Empty, body3Empty;
   };
-  auto transport = [](state::TMissionRow& row, int active, int type, int body, int system) {
+  auto transport = [](state::TMissionRow& row, int active, MissionType type, int body, int system) {
     row[mission::kActive] = active;
-    row[mission::kType] = type;
+    row[mission::kType] = state::Stored(type);
     row[mission::kTargetBody] = body;
     row[mission::kTargetSystem] = system;
-    row[mission::kSubject] = kGoodSynthetics;
+    row[mission::kSubject] = state::Stored(kGoodSynthetics);
   };
   using state::ActiveMission;
   using state::MissionOffers;
   const Case cases[] = {
-      {"transport offer", [&] { transport(MissionOffers[1][2], 1, 3, 2, 1); }, true, false},
-      {"inactive offer", [&] { transport(MissionOffers[1][2], 0, 3, 2, 1); }, false, false},
-      {"offer of another type", [&] { transport(MissionOffers[1][2], 1, 11, 2, 1); }, false, false},
-      {"offer bound for another system", [&] { transport(MissionOffers[1][2], 1, 3, 2, 2); }, false,
+      {"transport offer", [&] { transport(MissionOffers[1][2], 1, kMissionTransport, 2, 1); }, true, false},
+      {"inactive offer", [&] { transport(MissionOffers[1][2], 0, kMissionTransport, 2, 1); }, false, false},
+      {"offer of another type", [&] { transport(MissionOffers[1][2], 1, kMissionCombatTransport, 2, 1); }, false, false},
+      {"offer bound for another system", [&] { transport(MissionOffers[1][2], 1, kMissionTransport, 2, 2); }, false,
        false},
-      {"accepted transport", [&] { transport(ActiveMission, 1, 3, 2, 1); }, true, false},
-      {"accepted delivery of type 11", [&] { transport(ActiveMission, 1, 11, 2, 1); }, true, false},
-      {"accepted supply run to the system", [&] { transport(ActiveMission, 1, 6, 0, 1); }, true,
+      {"accepted transport", [&] { transport(ActiveMission, 1, kMissionTransport, 2, 1); }, true, false},
+      {"accepted delivery of type 11", [&] { transport(ActiveMission, 1, kMissionCombatTransport, 2, 1); }, true, false},
+      {"accepted supply run to the system", [&] { transport(ActiveMission, 1, kMissionSupply, 0, 1); }, true,
        true},
-      {"finished supply run", [&] { transport(ActiveMission, 0, 6, 0, 1); }, false, false},
-      {"accepted mission of another type", [&] { transport(ActiveMission, 1, 5, 2, 1); }, false,
+      {"finished supply run", [&] { transport(ActiveMission, 0, kMissionSupply, 0, 1); }, false, false},
+      {"accepted mission of another type", [&] { transport(ActiveMission, 1, kMissionBounty, 2, 1); }, false,
        false},
   };
   for (const Case& c : cases) {
@@ -408,12 +412,12 @@ TEST_F(Markets, GoodsATransportMissionDeliversAreNotForSaleAtTheDestination) {
     AddSystem(1, 1);
     AddBody(1, 2, 2);
     AddBody(1, 3, 2);
-    MarketStock[1][2][kGoodSynthetics] = 50;
-    MarketStock[1][3][kGoodSynthetics] = 50;
+    MarketStock[1][2][state::Stored(kGoodSynthetics)] = 50;
+    MarketStock[1][3][state::Stored(kGoodSynthetics)] = 50;
     c.setup();
     for (int day = 0; day < 3; ++day) rules::UpdateMarketStocks();
-    EXPECT_EQ(MarketStock[1][2][kGoodSynthetics] == 0, c.body2Empty) << c.name;
-    EXPECT_EQ(MarketStock[1][3][kGoodSynthetics] == 0, c.body3Empty) << c.name;
+    EXPECT_EQ(MarketStock[1][2][state::Stored(kGoodSynthetics)] == 0, c.body2Empty) << c.name;
+    EXPECT_EQ(MarketStock[1][3][state::Stored(kGoodSynthetics)] == 0, c.body3Empty) << c.name;
   }
 }
 

@@ -47,11 +47,11 @@ class MissionAcceptance : public ::testing::Test {
     for (int k = 1; k <= state::kLastOfferSlot; ++k) PutOffer(k, kMissionPatrol);
   }
 
-  void PutOffer(int slot, std::int32_t type) {
+  void PutOffer(int slot, MissionType type) {
     state::TMissionRow& o = MissionOffers[system][slot];
     for (int f = 1; f <= 100; ++f) o.At(f) = 1000 * slot + f;
     o[mission::kActive] = 1;
-    o[mission::kType] = type;
+    o[mission::kType] = state::Stored(type);
   }
 
   std::int32_t system = 0;
@@ -129,9 +129,9 @@ TEST_F(MissionAcceptance, AcceptingCopiesTheMissionFieldsOnlyAndRefillsTheFreedS
 }
 
 TEST_F(MissionAcceptance, AmbushAndAssaultAskFirstAndAcceptOnlyOnYes) {
-  for (const std::int32_t type : {kMissionAmbush, kMissionAssault}) {
+  for (const MissionType type : {kMissionAmbush, kMissionAssault}) {
     for (const bool yes : {false, true}) {
-      SCOPED_TRACE(std::to_string(type) + (yes ? " yes" : " no"));
+      SCOPED_TRACE(std::to_string(state::Stored(type)) + (yes ? " yes" : " no"));
       SetUp();
       PutOffer(2, type);
       ui.answers = {yes};

@@ -77,7 +77,7 @@ class MissionArrival : public World {
     state::TutorialActive = 0;
   }
 
-  static void Mission(int type, int subject) {
+  static void Mission(MissionType type, int subject) {
     ActiveMission = test_rows::MissionRow()
                         .Active()
                         .Type(type)
@@ -108,7 +108,7 @@ class MissionArrival : public World {
 
 struct Case {
   const char* name;
-  int type;
+  MissionType type;
   int subject;  // mission::kSubject: enemy class, stage or 1
   Script script;
   bool spy;
@@ -148,77 +148,77 @@ const std::string kDefenders =
 // clang-format off
 const Case kCases[] = {
   // Ship fights: one arrival decides.
-  {"S&D won", 1, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kShadowcatSubject, 4},
-  {"S&D fled", 1, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
-  {"S&D ship lost", 1, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
-  {"S&D both lost", 1, kShadowcatSubject, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
-  {"S&D last life", 1, kShadowcatSubject, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
-  {"S&D both lost, last life", 1, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
-  {"Ambush won", 4, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kShadowcatSubject, 4},
-  {"Ambush fled", 4, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
-  {"Ambush both lost", 4, kShadowcatSubject, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kShadowcatSubject, 4},
-  {"Strike won", 9, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kShadowcatSubject, 4},
-  {"Strike fled", 9, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
-  {"Strike ship lost", 9, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
-  {"Strike last life", 9, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
-  {"Assault won", 12, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kShadowcatSubject, 4},
-  {"Assault fled", 12, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
-  {"Assault ship lost", 12, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"S&D won", kMissionSearchAndDestroy, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 800, 3, false, kShadowcatSubject, 4},
+  {"S&D fled", kMissionSearchAndDestroy, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"S&D ship lost", kMissionSearchAndDestroy, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"S&D both lost", kMissionSearchAndDestroy, kShadowcatSubject, Script::BothLost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"S&D last life", kMissionSearchAndDestroy, kShadowcatSubject, Script::Lost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"S&D both lost, last life", kMissionSearchAndDestroy, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"Ambush won", kMissionAmbush, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 3200, 3, false, kShadowcatSubject, 4},
+  {"Ambush fled", kMissionAmbush, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Ambush both lost", kMissionAmbush, kShadowcatSubject, Script::BothLost, false, 2, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 1, false, kShadowcatSubject, 4},
+  {"Strike won", kMissionStrike, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 1500, 3, false, kShadowcatSubject, 4},
+  {"Strike fled", kMissionStrike, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Strike ship lost", kMissionStrike, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
+  {"Strike last life", kMissionStrike, kShadowcatSubject, Script::BothLost, false, 1, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, kShadowcatSubject, 4},
+  {"Assault won", kMissionAssault, kShadowcatSubject, Script::Destroyed, false, 3, {kEncounter, kCompleted, kFame}, kCompleted, kDestroyedDone, true, false, 4000, 3, false, kShadowcatSubject, 4},
+  {"Assault fled", kMissionAssault, kShadowcatSubject, Script::Escaped, false, 3, {kEncounter, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, kShadowcatSubject, 4},
+  {"Assault ship lost", kMissionAssault, kShadowcatSubject, Script::Lost, false, 3, {kEncounter, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, kShadowcatSubject, 4},
 
   // Nav points: three arrivals.
-  {"Patrol point 1", 2, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
-  {"Patrol point 2", 2, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
-  {"Patrol done", 2, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 400, 3, false, 3, 4},
-  {"Combat patrol point 1", 10, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
-  {"Combat patrol point 2", 10, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
-  {"Combat patrol done", 10, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 800, 3, false, 3, 4},
-  {"Escort point 1", 14, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have safely escorted the transporter to the first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
-  {"Escort point 2", 14, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have safely escorted the transporter to the second Nav point. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
-  {"Escort done", 14, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have completed your escort and receive a reward of $12,345", true, false, 800, 3, false, 3, 4},
-  {"Recon without spy sensors", 15, 1, Script::None, false, 3, {"Recon mission..."}, "Recon mission...", kSpy, false, true, 0, 3, false, 1, 4},
-  {"Recon point 1", 15, 1, Script::None, true, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have collected the recon data at this first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
-  {"Recon point 2", 15, 2, Script::None, true, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have ollected the recon data at the second Nav point on your patrol. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
-  {"Recon done", 15, 3, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have completed your recon patrol and receive a reward of $12,345", true, false, 1300, 3, false, 3, 4},
+  {"Patrol point 1", kMissionPatrol, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
+  {"Patrol point 2", kMissionPatrol, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
+  {"Patrol done", kMissionPatrol, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 400, 3, false, 3, 4},
+  {"Combat patrol point 1", kMissionCombatPatrol, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", kNav1, false, true, 0, 3, false, 2, 2},
+  {"Combat patrol point 2", kMissionCombatPatrol, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", kNav2, false, true, 0, 3, false, 3, 3},
+  {"Combat patrol done", kMissionCombatPatrol, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, kPatrolDone, true, false, 800, 3, false, 3, 4},
+  {"Escort point 1", kMissionEscort, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have safely escorted the transporter to the first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Escort point 2", kMissionEscort, 2, Script::None, false, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have safely escorted the transporter to the second Nav point. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
+  {"Escort done", kMissionEscort, 3, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have completed your escort and receive a reward of $12,345", true, false, 800, 3, false, 3, 4},
+  {"Recon without spy sensors", kMissionRecon, 1, Script::None, false, 3, {"Recon mission..."}, "Recon mission...", kSpy, false, true, 0, 3, false, 1, 4},
+  {"Recon point 1", kMissionRecon, 1, Script::None, true, 3, {"Navpoint # 1"}, "Navpoint # 1", "You have collected the recon data at this first Nav point. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Recon point 2", kMissionRecon, 2, Script::None, true, 3, {"Navpoint # 2"}, "Navpoint # 2", "You have ollected the recon data at the second Nav point on your patrol. Now head to the last nav point at Vesta", false, true, 0, 3, false, 3, 3},
+  {"Recon done", kMissionRecon, 3, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have completed your recon patrol and receive a reward of $12,345", true, false, 1300, 3, false, 3, 4},
 
   // Pick-up and drop.
-  {"Marines picked up", 16, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up the Marine landing vehicles. They are eager for combat and you can hear them cheer in the cargo space. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
-  {"Marines dropped", 16, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the Marines and leave fast as they begin their landing operations. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
-  {"Civilians picked up", 17, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up some shuttles with civilians. Let´s get them out of here fast! Head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
-  {"Civilians dropped", 17, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the civilian shuttles at their destination. They are safe now. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
+  {"Marines picked up", kMissionMarineLanding, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up the Marine landing vehicles. They are eager for combat and you can hear them cheer in the cargo space. Now head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Marines dropped", kMissionMarineLanding, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the Marines and leave fast as they begin their landing operations. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
+  {"Civilians picked up", kMissionEvacuation, 1, Script::None, false, 3, {"Navpoint # 1"}, "Navpoint # 1", "You pick up some shuttles with civilians. Let´s get them out of here fast! Head to the next nav point at Ceres", false, true, 0, 3, false, 2, 2},
+  {"Civilians dropped", kMissionEvacuation, 2, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You drop the civilian shuttles at their destination. They are safe now. You have completed your mission and receive a reward of $12345", true, false, 2000, 3, false, 2, 4},
 
   // One arrival.
-  {"Special Forces", 7, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have transported the Special Forces team to it´s target location and receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
-  {"Report for duty", 8, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have reported to the battlegroup commander and can receive new missions to influence the outcome of the battle.", true, false, 1000, 3, false, 1, 4},
-  {"Infiltrate without spy sensors", 13, 1, Script::None, false, 3, {"Infiltrate mission..."}, "Infiltrate mission...", kSpy, false, true, 0, 3, false, 1, 4},
-  {"Infiltrate", 13, 1, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have been able to infiltrate the system and gather the secret data. You receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
+  {"Special Forces", kMissionSpecialForces, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have transported the Special Forces team to it´s target location and receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
+  {"Report for duty", kMissionReportForDuty, 1, Script::None, false, 3, {kCompleted, kFame}, kCompleted, "You have reported to the battlegroup commander and can receive new missions to influence the outcome of the battle.", true, false, 1000, 3, false, 1, 4},
+  {"Infiltrate without spy sensors", kMissionInfiltrate, 1, Script::None, false, 3, {"Infiltrate mission..."}, "Infiltrate mission...", kSpy, false, true, 0, 3, false, 1, 4},
+  {"Infiltrate", kMissionInfiltrate, 1, Script::None, true, 3, {kCompleted, kFame}, kCompleted, "You have been able to infiltrate the system and gather the secret data. You receive a reward of $12345", true, false, 1500, 3, false, 1, 4},
 
   // Hunts: only a hint here.
-  {"Bounty hint", 5, 1, Script::None, false, 3, {"Bounty mission..."}, "Bounty mission...", "This is the position where the criminal you are looking for has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
-  {"Abduction hint", 18, 1, Script::None, false, 3, {"Abduction mission..."}, "Abduction mission...", "This is the position where your target has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
+  {"Bounty hint", kMissionBounty, 1, Script::None, false, 3, {"Bounty mission..."}, "Bounty mission...", "This is the position where the criminal you are looking for has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
+  {"Abduction hint", kMissionAbduction, 1, Script::None, false, 3, {"Abduction mission..."}, "Abduction mission...", "This is the position where your target has been seen the last time. Look for him on your radar here and in neighboring systems...", false, true, 0, 3, false, 1, 4},
 
   // Deliveries end at the trade window.
-  {"Transport", 3, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
-  {"Supply", 6, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
-  {"Combat transport", 11, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+  {"Transport", kMissionTransport, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+  {"Supply", kMissionSupply, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
+  {"Combat transport", kMissionCombatTransport, 5, Script::None, false, 3, {}, "", "", false, true, 0, 3, false, 5, 4},
 
   // Fleet battles.
-  {"Blitzkrieg won", 20, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to the enemy homeworld you are joined by a small fleet of allied ships. There are some defenders scrambling from the orbit to prevent the bombardement. Take them out!", true, false, 10000, 3, false, 1, 4},
-  {"Blitzkrieg lost", 20, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Flanking won", 21, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kConvoy, true, false, 10000, 3, false, 1, 4},
-  {"Flanking lost", 21, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Suppression won", 22, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to your mission destination you are joined by a small fleet of allied ships. Soon you detect a couple of rebels in captured vessels on an attack course. Take them out!", true, false, 10000, 3, false, 1, 4},
-  {"Suppression lost", 22, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Bombing run won", 23, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kDefenders, true, false, 20000, 3, false, 1, 4},
-  {"Bombing run lost", 23, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Battle won", 24, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
-  {"Battle lost", 24, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Siege won", 25, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
-  {"Siege lost", 25, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Raiding won", 26, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kCompleted, kFleetCompleted, true, false, 10000, 3, false, 1, 4},
-  {"Raiding lost", 26, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
-  {"Battle lost with the ship", 24, 1, Script::FleetLostShip, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
-  {"Battle won without the ship", 24, 1, Script::FleetWonShipLost, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
-  {"Siege lost, last life", 25, 1, Script::FleetLostShip, false, 1, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, 1, 4},
+  {"Blitzkrieg won", kMissionBlitzkrieg, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to the enemy homeworld you are joined by a small fleet of allied ships. There are some defenders scrambling from the orbit to prevent the bombardement. Take them out!", true, false, 10000, 3, false, 1, 4},
+  {"Blitzkrieg lost", kMissionBlitzkrieg, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Flanking won", kMissionFlanking, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kConvoy, true, false, 10000, 3, false, 1, 4},
+  {"Flanking lost", kMissionFlanking, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Suppression won", kMissionSuppression, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, "As you come closer to your mission destination you are joined by a small fleet of allied ships. Soon you detect a couple of rebels in captured vessels on an attack course. Take them out!", true, false, 10000, 3, false, 1, 4},
+  {"Suppression lost", kMissionSuppression, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Bombing run won", kMissionBombingRun, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kDefenders, true, false, 20000, 3, false, 1, 4},
+  {"Bombing run lost", kMissionBombingRun, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Battle won", kMissionBattle, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
+  {"Battle lost", kMissionBattle, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Siege won", kMissionSiege, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kFleetAhead, kHostileFleet, true, false, 20000, 3, false, 1, 4},
+  {"Siege lost", kMissionSiege, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Raiding won", kMissionRaiding, 1, Script::FleetWon, false, 3, {kFleetAhead, kCompleted, kFame}, kCompleted, kFleetCompleted, true, false, 10000, 3, false, 1, 4},
+  {"Raiding lost", kMissionRaiding, 1, Script::FleetLost, false, 3, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 3, false, 1, 4},
+  {"Battle lost with the ship", kMissionBattle, 1, Script::FleetLostShip, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
+  {"Battle won without the ship", kMissionBattle, 1, Script::FleetWonShipLost, false, 3, {kFleetAhead, kFailed, kNewChance}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 2, false, 1, 4},
+  {"Siege lost, last life", kMissionSiege, 1, Script::FleetLostShip, false, 1, {kFleetAhead, kFailed}, kFailed, "You were not able to complete this mission successfully.", false, false, 0, 0, true, 1, 4},
 };
 // clang-format on
 
@@ -255,18 +255,19 @@ TEST_F(MissionArrival, EveryMissionTypeMovesOnAtItsTarget) {
     EXPECT_EQ(ActiveMission[mission::kTargetSystem], 3) << c.name;
     const bool ended = !c.stillActive;
     EXPECT_EQ(ui.missionPanelHidden, ended ? 1 : 0) << c.name;
-    const bool shipFight = c.type == 1 || c.type == 4 || c.type == 9 || c.type == 12;
+    const bool shipFight = c.type == kMissionSearchAndDestroy || c.type == kMissionAmbush ||
+                           c.type == kMissionStrike || c.type == kMissionAssault;
     EXPECT_EQ(ui.fights, shipFight ? 1 : 0) << c.name;
-    EXPECT_EQ(ui.fleetFactions.size(), c.type >= 20 ? 1u : 0u) << c.name;
+    EXPECT_EQ(ui.fleetFactions.size(), c.type >= kMissionBlitzkrieg ? 1u : 0u) << c.name;
   }
 }
 
 TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
   for (int type = 1; type <= 26; ++type) {
-    if (type == 19) continue;  // an analysis counts every planet
+    if (MissionType{type} == kMissionAnalysis) continue;  // an analysis counts every planet
     SetUp();
-    Mission(type, 1);
-    PlayerShip[ship::kTargeting] = kComputerSpySensors;
+    Mission(MissionType{type}, 1);
+    PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
     PlayerShip[ship::kBody] = 2;  // the right system, another body
     rules::CheckMissionOnArrival(ui);
     PlayerShip[ship::kBody] = 4;
@@ -282,11 +283,16 @@ TEST_F(MissionArrival, AwayFromTheTargetNothingHappens) {
 TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
   struct Case {
     const char* name;
-    int active, type, alive;
+    int active;
+    MissionType type;
+    int alive;
   };
   const Case cases[] = {
-      {"no mission", 0, 1, 1}, {"flagship", 1, 27, 1}, {"type 0", 1, 0, 1},
-      {"ship destroyed", 1, 1, 0}, {"type out of range", 1, 99, 1},
+      {"no mission", 0, kMissionSearchAndDestroy, 1},
+      {"flagship", 1, kMissionFlagship, 1},
+      {"type 0", 1, kNoMissionType, 1},
+      {"ship destroyed", 1, kMissionSearchAndDestroy, 0},
+      {"type out of range", 1, MissionType{99}, 1},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -301,7 +307,7 @@ TEST_F(MissionArrival, NoMissionNoTypeOrNoShipMeansNoCheck) {
 }
 
 TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
-  Mission(1, kShadowcatSubject);
+  Mission(kMissionSearchAndDestroy, kShadowcatSubject);
   rules::CheckMissionOnArrival(ui);
   ASSERT_EQ(ui.setups.size(), 1u);
   EXPECT_EQ(ui.setups[0].enemyClass, kClassShadowcat);
@@ -322,7 +328,7 @@ TEST_F(MissionArrival, AMissionFightIsSetUpAndAnnounced) {
 }
 
 TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
-  Mission(24, 1);
+  Mission(kMissionBattle, 1);
   ActiveMission[mission::kEnemyFaction] = 4;
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.fleetFactions, std::vector<std::int32_t>{4});
@@ -331,9 +337,9 @@ TEST_F(MissionArrival, FleetBattlesFightTheMissionsEnemy) {
 }
 
 TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
-  Mission(7, 1);
-  state::SkillOwned[kSkillRewards] = 1;    // Rewards: a tenth more
-  state::SkillOwned[kSkillLegendary] = 1;  // Legendary: double experience
+  Mission(kMissionSpecialForces, 1);
+  state::SkillOwned[state::Stored(kSkillRewards)] = 1;    // Rewards: a tenth more
+  state::SkillOwned[state::Stored(kSkillLegendary)] = 1;  // Legendary: double experience
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(PlayerData[player::kCredits], kCredits + kReward + kReward / 10);
   EXPECT_EQ(PlayerData[player::kExperience], 3000);
@@ -343,7 +349,7 @@ TEST_F(MissionArrival, TheRewardSkillsPayMoreThanTheMessageNames) {
 }
 
 TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
-  Mission(8, 1);
+  Mission(kMissionReportForDuty, 1);
   ActiveMission[mission::kCampaignSystem] = 0;
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kCampaignMissions], 0);
@@ -354,23 +360,24 @@ TEST_F(MissionArrival, AMissionWithoutCampaignGivesNoCampaignPoints) {
 // points go to the attacker when the player's faction attacks there, else to the defender.
 TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
   struct Case {
-    int type, subject;
+    MissionType type;
+    int subject;
     Script script;
     int points;
   };
   const Case cases[] = {
-      {1, kShadowcatSubject, Script::Destroyed, 60},
-      {12, kShadowcatSubject, Script::Destroyed, 120},
-      {2, 3, Script::None, 60},
-      {10, 3, Script::None, 28},
-      {14, 3, Script::None, 28},
-      {15, 3, Script::None, 28},
-      {7, 1, Script::None, 60},
-      {16, 2, Script::None, 60},
-      {20, 1, Script::FleetWon, 60},
-      {23, 1, Script::FleetWon, 120},
-      {25, 1, Script::FleetWon, 240},
-      {26, 1, Script::FleetWon, 240},
+      {kMissionSearchAndDestroy, kShadowcatSubject, Script::Destroyed, 60},
+      {kMissionAssault, kShadowcatSubject, Script::Destroyed, 120},
+      {kMissionPatrol, 3, Script::None, 60},
+      {kMissionCombatPatrol, 3, Script::None, 28},
+      {kMissionEscort, 3, Script::None, 28},
+      {kMissionRecon, 3, Script::None, 28},
+      {kMissionSpecialForces, 1, Script::None, 60},
+      {kMissionMarineLanding, 2, Script::None, 60},
+      {kMissionBlitzkrieg, 1, Script::FleetWon, 60},
+      {kMissionBombingRun, 1, Script::FleetWon, 120},
+      {kMissionSiege, 1, Script::FleetWon, 240},
+      {kMissionRaiding, 1, Script::FleetWon, 240},
   };
   for (const bool attacking : {false, true}) {
     for (const Case& c : cases) {
@@ -378,21 +385,21 @@ TEST_F(MissionArrival, ASuccessScoresForThePlayersSideOfTheCampaign) {
       state::SystemData[kCampaignSystem][star_system::kAttacker] = attacking ? 1 : 2;
       Mission(c.type, c.subject);
       Play(c.script);
-      PlayerShip[ship::kTargeting] = kComputerSpySensors;
+      PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
       rules::CheckMissionOnArrival(ui);
-      ASSERT_EQ(ActiveMission[mission::kActive], 0) << c.type;
+      ASSERT_EQ(ActiveMission[mission::kActive], 0) << state::Stored(c.type);
       EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kAttackerPoints],
                 attacking ? c.points : 0)
-          << c.type;
+          << state::Stored(c.type);
       EXPECT_EQ(state::SystemData[kCampaignSystem][star_system::kDefenderPoints],
                 attacking ? 0 : c.points)
-          << c.type;
+          << state::Stored(c.type);
     }
   }
 }
 
 TEST_F(MissionArrival, AnOpenMissionPanelIsReopenedOnTheNewTarget) {
-  Mission(2, 1);
+  Mission(kMissionPatrol, 1);
   ui.SetVisible(rules::Screen::MissionPanel);
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.missionPanelToggles, 2);
@@ -400,18 +407,22 @@ TEST_F(MissionArrival, AnOpenMissionPanelIsReopenedOnTheNewTarget) {
 
   // Closed, it stays closed.
   SetUp();
-  Mission(2, 1);
+  Mission(kMissionPatrol, 1);
   rules::CheckMissionOnArrival(ui);
   EXPECT_EQ(ui.missionPanelToggles, 0);
 }
 
 TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
   struct Case {
-    int type, step;
+    MissionType type;
+    int step;
     std::vector<int> steps;
   };
   const Case cases[] = {
-      {1, 12, {13, 20}}, {1, 13, {20}}, {1, 21, {}}, {9, 12, {}},
+      {kMissionSearchAndDestroy, 12, {13, 20}},
+      {kMissionSearchAndDestroy, 13, {20}},
+      {kMissionSearchAndDestroy, 21, {}},
+      {kMissionStrike, 12, {}},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -419,14 +430,14 @@ TEST_F(MissionArrival, TheTutorialFightMovesTheTutorialOn) {
     state::TutorialActive = 1;
     state::TutorialStep = c.step;
     rules::CheckMissionOnArrival(ui);
-    EXPECT_EQ(ui.tutorialSteps, c.steps) << c.type << " " << c.step;
+    EXPECT_EQ(ui.tutorialSteps, c.steps) << state::Stored(c.type) << " " << c.step;
   }
   state::TutorialActive = 0;
 }
 
 TEST_F(MissionArrival, AnAnalysisRecordsEachPlanetOnce) {
   AddBody(3, 5, kWormhole, 4);
-  Mission(19, 50);
+  Mission(kMissionAnalysis, 50);
   ActiveMission[mission::kTargetBody] = ActiveMission[mission::kTargetSystem] = 0;
 
   rules::CheckMissionOnArrival(ui);

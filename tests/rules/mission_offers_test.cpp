@@ -270,9 +270,10 @@ TEST_F(Offers, AnEmptyBoardFillsFromTheTopAndAFighterGetsEachKindOfWorkFirst) {
     types.push_back(MissionOffers[1][slot][mission::kType]);
     if (slot > 1) { EXPECT_EQ(MissionOffers[1][slot - 1][mission::kActive], 0); }
   }
-  EXPECT_EQ(types[0], kMissionTransport);
-  EXPECT_EQ(types[1], kMissionPatrol);
-  EXPECT_TRUE(types[2] == kMissionSearchAndDestroy || types[2] == kMissionAmbush);
+  EXPECT_EQ(types[0], state::Stored(kMissionTransport));
+  EXPECT_EQ(types[1], state::Stored(kMissionPatrol));
+  EXPECT_TRUE(types[2] == state::Stored(kMissionSearchAndDestroy) ||
+              types[2] == state::Stored(kMissionAmbush));
 }
 
 TEST_F(Offers, AFullBoardChangesOneTimeInFive) {
@@ -324,7 +325,7 @@ void ExpectValidOffer(int s, int k, int pf, int psize) {
     return system >= 1 && system <= 24 && SystemData[system][star_system::kPresent] > 0 &&
            body >= 1 && body <= 15 && state::BodyData[system][body][body::kVisible] > 0;
   };
-  if (type != kMissionAnalysis) {
+  if (type != state::Stored(kMissionAnalysis)) {
     EXPECT_TRUE(visibleBody(o[mission::kTargetSystem], o[mission::kTargetBody])) << where;
   }
 
@@ -437,7 +438,7 @@ TEST_F(Offers, EveryOfferIsValidAcrossSeedsShipSizesAndFactions) {
   }
   EXPECT_GT(offers, 5000);
   for (int type = 1; type <= 26; ++type) EXPECT_TRUE(typesSeen.count(type)) << "type " << type << " is offered";
-  EXPECT_FALSE(typesSeen.count(kMissionFlagship));
+  EXPECT_FALSE(typesSeen.count(state::Stored(kMissionFlagship)));
 }
 
 TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
@@ -449,10 +450,10 @@ TEST_F(Offers, TypesWithoutATargetMakeNoOffer) {
     for (int k = 1; k <= 6; ++k) {
       const int type = MissionOffers[s][k][mission::kType];
       if (MissionOffers[s][k][mission::kActive] == 0) continue;
-      EXPECT_NE(type, kMissionBlitzkrieg);
-      EXPECT_NE(type, kMissionFlanking);
-      EXPECT_NE(type, kMissionSiege);
-      EXPECT_NE(type, kMissionReportForDuty) << "no campaign to report to";
+      EXPECT_NE(type, state::Stored(kMissionBlitzkrieg));
+      EXPECT_NE(type, state::Stored(kMissionFlanking));
+      EXPECT_NE(type, state::Stored(kMissionSiege));
+      EXPECT_NE(type, state::Stored(kMissionReportForDuty)) << "no campaign to report to";
       ExpectValidOffer(s, k, 2, 5);
     }
   }
@@ -647,7 +648,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
       if (o[mission::kEnemyClass] == 0) o[mission::kActive] = 0;
       o[mission::kReward] = StatOf(o[mission::kEnemyClass], state::kAttrPrice) / (10 + Random(3));
       if (o[mission::kActive] == 0) return;
-      rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
+      rules::GetMissionBriefing(MissionType{o[mission::kType]}, 0, s, slot);
       rules::GetBountyTargetName(0, s, slot);
       return;
     }
@@ -726,7 +727,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
         o[mission::kActive] = 0;
         return;
       }
-      rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
+      rules::GetMissionBriefing(MissionType{o[mission::kType]}, 0, s, slot);
       o[mission::kFirstPointBody] = Random(10) + 1;
       return;
     }
@@ -802,7 +803,7 @@ void TypeStep(state::TMissionRow& o, int s, int slot) {
     default:
       return;
   }
-  if (o[mission::kActive] != 0) rules::GetMissionBriefing(o[mission::kType], 0, s, slot);
+  if (o[mission::kActive] != 0) rules::GetMissionBriefing(MissionType{o[mission::kType]}, 0, s, slot);
 }
 
 bool BoardHas(int s, int type) {

@@ -295,8 +295,8 @@ TEST_F(SensorAttackTest, DisguiseLowersTheChanceOfBeingFlaggedCriminal) {
     SCOPED_TRACE(testing::Message() << c.disguise << c.advanced << " draws " << c.draw);
     SetUp();
     ui = SensorFight{};
-    state::SkillOwned[kSkillDisguise] = c.disguise ? 1 : 0;
-    state::SkillOwned[kSkillAdvancedDisguise] = c.advanced ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillDisguise)] = c.disguise ? 1 : 0;
+    state::SkillOwned[state::Stored(kSkillAdvancedDisguise)] = c.advanced ? 1 : 0;
     PlayerData[player::kCriminalDays] = -4;  // a negative count starts again from 0
     PlaceShip(kMilitaryShip, kSubKindCommon, 1);
     const std::uint32_t seed = fixture::FindSeed([&] { return state::Random(100) == c.draw; });

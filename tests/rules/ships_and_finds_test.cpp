@@ -54,8 +54,8 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
   const Case cases[] = {{0, 0, 0, 4}, {1, 0, 0, 6}, {0, 1, 0, 10}, {0, 0, 4, 10}};
   for (const Case& c : cases) {
     SetUp();
-    SkillOwned[kSkillTracking] = c.tracking;
-    SkillOwned[kSkillAdvancedTracking] = c.advanced;
+    SkillOwned[state::Stored(kSkillTracking)] = c.tracking;
+    SkillOwned[state::Stored(kSkillAdvancedTracking)] = c.advanced;
     PlayerShip[ship::kTargeting] = c.computer;
     int most = 0;
     for (int day = 0; day < 60; ++day) {
@@ -89,7 +89,7 @@ TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
 
 TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionBounty;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionBounty);
   state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
   state::ActiveMission[mission::kSubject] = 7;
   state::ActiveMission[mission::kEnemyFaction] = 0;
@@ -115,7 +115,7 @@ TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
 TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   struct Case {
     const char* name;
-    int type;
+    MissionType type;
     ShipKind kind;  // the kind of ship that may become the target
     int faction;  // ActiveMission[mission::kEnemyFaction]
     int systemShift;  // 0: the mission's target is the current system
@@ -130,7 +130,7 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   for (const Case& c : cases) {
     SetUp();
     state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = c.type;
+    state::ActiveMission[mission::kType] = state::Stored(c.type);
     state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem] + c.systemShift;
     state::ActiveMission[mission::kSubject] = 9;
     state::ActiveMission[mission::kEnemyFaction] = c.faction;
@@ -257,14 +257,14 @@ TEST_F(Finds, SecretDataNeedSpySensorsAndStayUntilKept) {
   PlayerShip[ship::kCargoSpace] = 100;
   Place(4, kFindOwnSecretData);
   ui.choiceAnswers = {true};
-  PlayerShip[ship::kTargeting] = kComputerQuicklockMk1;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerQuicklockMk1);
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(ui.CountTopic("N/A"), 1u);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "the data stay in space";
   ui.choiceAnswers = {false};
   rules::ResolveSpaceFind(4, ui);
   EXPECT_EQ(SpaceFinds[s()][4][space_find::kPresent], 1) << "deleting leaves them too";
-  PlayerShip[ship::kTargeting] = kComputerSpySensors;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
   ASSERT_TRUE(state::HasSpySensors());
   ui.choiceAnswers = {true};
   rules::ResolveSpaceFind(4, ui);

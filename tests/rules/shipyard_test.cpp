@@ -90,12 +90,12 @@ TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
   const state::ShipClassId c = state::ShipClassOf(state::PlayerShip);
   const state::TShipRow& ship = state::PlayerShip;
   const int expected = state::GetShipClassStat(c, state::kAttrPrice) / 3 +
-                       state::GetMissilePrice(c, ship[ship::kMissileLauncher]) / 4 +
-                       state::GetGunPrice(c, ship[ship::kGun]) / 4 +
-                       state::GetEcmPrice(c, ship[ship::kEcm]) / 4 +
-                       state::GetComputerPrice(c, ship[ship::kTargeting]) / 4 +
-                       state::GetEnginePrice(c, ship[ship::kEngine]) / 4 +
-                       state::GetCargoModulePrice(c, ship[ship::kCargoModule]) / 4;
+                       state::GetMissilePrice(c, MissileId{ship[ship::kMissileLauncher]}) / 4 +
+                       state::GetGunPrice(c, GunId{ship[ship::kGun]}) / 4 +
+                       state::GetEcmPrice(c, EcmId{ship[ship::kEcm]}) / 4 +
+                       state::GetComputerPrice(c, ComputerId{ship[ship::kTargeting]}) / 4 +
+                       state::GetEnginePrice(c, EngineId{ship[ship::kEngine]}) / 4 +
+                       state::GetCargoModulePrice(c, CargoModuleId{ship[ship::kCargoModule]}) / 4;
   EXPECT_EQ(rules::ComputeShipTradeInValue(), expected);
   EXPECT_GT(expected, state::GetShipClassStat(c, state::kAttrPrice) / 3 - 1);
   // Each quarter is truncated on its own: a hull alone is a plain third.
@@ -178,9 +178,9 @@ TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
 
 TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay) {
   state::TShipRow& p = state::PlayerShip;
-  p[ship::kGun] = kGunParticle;
-  p[ship::kEngine] = kEngineXlTrade;  // the XL-Trade engine goes with the old ship
-  p[ship::kCargoModule] = kModuleCargoManagement;
+  p[ship::kGun] = state::Stored(kGunParticle);
+  p[ship::kEngine] = state::Stored(kEngineXlTrade);  // the XL-Trade engine goes with the old ship
+  p[ship::kCargoModule] = state::Stored(kModuleCargoManagement);
   p[ship::kShields] = 3;
   p[ship::kSimulatorMissile] = 2;
   p[ship::kSystem] = 9;
@@ -201,8 +201,8 @@ TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay)
   EXPECT_EQ(p[ship::kShields], 250);
   EXPECT_EQ(p[ship::kSimulatorMissile], 0);
   // A corvette's standard fit: gun 0 and missile launcher 4, the rest 0.
-  EXPECT_EQ(p[ship::kGun], 0);
-  EXPECT_EQ(p[ship::kMissileLauncher], 4);
+  EXPECT_EQ(p[ship::kGun], state::Stored(kGunLaser));
+  EXPECT_EQ(p[ship::kMissileLauncher], state::Stored(kMissileArrowMk2));
   for (const ship::Field field : {ship::kEngine, ship::kCargoModule, ship::kTargeting, ship::kEcm})
     EXPECT_EQ(p[field], 0) << "field " << field.position;
   EXPECT_EQ(p[ship::kCargoSpace], 60);

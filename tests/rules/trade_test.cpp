@@ -58,7 +58,7 @@ class Trade : public World {
     PlayerShip[ship::kBody] = kPlanet;
     PlayerShip[ship::kCargoSpace] = 200;
     state::SelectedBody = kPlanet;
-    state::SelectedGood = kGoodSupplies;
+    state::SelectedGood = state::Stored(kGoodSupplies);
     state::TradeQuantity = 10;
   }
   void TearDown() override {
@@ -67,13 +67,13 @@ class Trade : public World {
     state::CompatibilityMode = 0;
   }
 
-  void GiveTransportMission(int type, int good, int units, int reward = 5000) {
+  void GiveTransportMission(MissionType type, Good good, int units, int reward = 5000) {
     state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = type;
+    state::ActiveMission[mission::kType] = state::Stored(type);
     state::ActiveMission[mission::kReward] = reward;
     state::ActiveMission[mission::kTargetBody] = kPlanet;
     state::ActiveMission[mission::kTargetSystem] = kSystem;
-    state::ActiveMission[mission::kGood] = good;
+    state::ActiveMission[mission::kGood] = state::Stored(good);
     state::ActiveMission[mission::kQuantity] = units;
   }
 
@@ -83,7 +83,9 @@ class Trade : public World {
 TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
   struct Case {
     std::string name;
-    int body, good, quantity, stock, capacity, used, credits;
+    int body;
+    Good good;
+    int quantity, stock, capacity, used, credits;
     int bought;
     std::string popup;  // topic of the one popup shown, or empty
   };
@@ -97,7 +99,7 @@ TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
       {"an empty stock: nothing, silently", kPlanet, kGoodSupplies, 10, 0, 200, 0, 100000, 0, ""},
       {"too few credits for all of it: nothing", kPlanet, kGoodMedicals, 25, 500, 200, 0, 4999, 0,
        "Not enough credits"},
-      {"no good selected", kPlanet, 0, 10, 500, 200, 0, 100000, 0, "N/A"},
+      {"no good selected", kPlanet, kNoGood, 10, 500, 200, 0, 100000, 0, "N/A"},
       {"contraband at a hideout", kHideoutBody, kGoodRum, 10, 500, 200, 0, 100000, 10, ""},
       {"at the sun: no market", kSunBody, kGoodSupplies, 10, 500, 200, 0, 100000, 0, ""},
       {"at bare rocks: no market", kBareRocks, kGoodSupplies, 10, 500, 200, 0, 100000, 0, ""},
@@ -108,12 +110,12 @@ TEST_F(Trade, BuyIsLimitedByStockHoldAndCredits) {
     SetUp();
     ui.Clear();
     PlayerShip[ship::kBody] = c.body;
-    state::SelectedGood = c.good;
+    state::SelectedGood = state::Stored(c.good);
     state::TradeQuantity = c.quantity;
     PlayerShip[ship::kCargoSpace] = c.capacity;
-    Cargo[kGoodStolenData] = c.used;  // what else is in the hold
+    Cargo[state::Stored(kGoodStolenData)] = c.used;  // what else is in the hold
     PlayerData[player::kCredits] = c.credits;
-    const int g = c.good > 0 ? c.good : kGoodSupplies;
+    const int g = state::Stored(c.good != kNoGood ? c.good : kGoodSupplies);
     const int b = c.body > 0 ? c.body : kPlanet;
     MarketStock[kSystem][b][g] = c.stock;
 
@@ -153,15 +155,15 @@ TEST_F(Trade, BuyAllSpendsWhatTheCreditsCoverWithinStockAndHold) {
     SCOPED_TRACE(c.name);
     SetUp();
     ui.Clear();
-    MarketPrice[kSystem][kPlanet][kGoodMedicals] = c.price;
-    MarketStock[kSystem][kPlanet][kGoodMedicals] = c.stock;
+    MarketPrice[kSystem][kPlanet][state::Stored(kGoodMedicals)] = c.price;
+    MarketStock[kSystem][kPlanet][state::Stored(kGoodMedicals)] = c.stock;
     PlayerShip[ship::kCargoSpace] = c.free;
     PlayerData[player::kCredits] = c.credits;
-    state::SelectedGood = kGoodMedicals;
+    state::SelectedGood = state::Stored(kGoodMedicals);
 
     rules::BuyAll(ui);
 
-    EXPECT_EQ(Cargo[kGoodMedicals], c.bought);
+    EXPECT_EQ(Cargo[state::Stored(kGoodMedicals)], c.bought);
     EXPECT_EQ(PlayerData[player::kCredits], c.credits - c.bought * c.price);
     ASSERT_EQ(ui.popups.size(), c.popup.empty() ? 0u : 1u);
     if (!c.popup.empty()) {
@@ -179,7 +181,9 @@ TEST_F(Trade, BuyAllSpendsWhatTheCreditsCoverWithinStockAndHold) {
 TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
   struct Case {
     std::string name;
-    int body, good, quantity, onBoard;
+    int body;
+    Good good;
+    int quantity, onBoard;
     int sold;
     std::string popup;
   };
@@ -187,7 +191,7 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
       {"ten of fifty", kPlanet, kGoodMedicals, 10, 50, 10, ""},
       {"what is on board, when less", kPlanet, kGoodMedicals, 100, 7, 7, ""},
       {"nothing on board", kPlanet, kGoodMedicals, 10, 0, 0, ""},
-      {"no good selected", kPlanet, 0, 10, 5, 0, ""},
+      {"no good selected", kPlanet, kNoGood, 10, 5, 0, ""},
       {"refused at a pirate hideout", kHideoutBody, kGoodRum, 10, 50, 0, "N/A"},
       {"at the sun: nothing", kSunBody, kGoodMedicals, 10, 50, 0, ""},
       {"at a space find: nothing", -2, kGoodMedicals, 10, 50, 0, ""},
@@ -197,9 +201,9 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
     SetUp();
     ui.Clear();
     PlayerShip[ship::kBody] = c.body;
-    state::SelectedGood = c.good;
+    state::SelectedGood = state::Stored(c.good);
     state::TradeQuantity = c.quantity;
-    const int g = c.good > 0 ? c.good : kGoodMedicals;
+    const int g = state::Stored(c.good != kNoGood ? c.good : kGoodMedicals);
     const int b = c.body > 0 ? c.body : kPlanet;
     Cargo[g] = c.onBoard;
     PlayerData[player::kIllegalGoodsWarning] = 1;
@@ -218,9 +222,9 @@ TEST_F(Trade, SellPaysThePriceAndRefillsTheStock) {
 }
 
 TEST_F(Trade, ContrabandEarnsExperienceAndTellsSoOncePerGame) {
-  state::SelectedGood = kGoodRum;
+  state::SelectedGood = state::Stored(kGoodRum);
   state::TradeQuantity = 1;
-  Cargo[kGoodRum] = 10;
+  Cargo[state::Stored(kGoodRum)] = 10;
   rules::Sell(ui);  // a first unit alone
   ASSERT_EQ(ui.popups.size(), 2u);
   EXPECT_EQ(ui.popups[0].kind, rules::Popup::Fame);
@@ -236,8 +240,8 @@ TEST_F(Trade, ContrabandEarnsExperienceAndTellsSoOncePerGame) {
   EXPECT_EQ(PlayerData[player::kExperience], 20 + 9 * 20);
 
   ui.Clear();
-  Cargo[kGoodMedicals] = 5;
-  state::SelectedGood = kGoodMedicals;
+  Cargo[state::Stored(kGoodMedicals)] = 5;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   rules::Sell(ui);
   EXPECT_EQ(PlayerData[player::kExperience], 200) << "legal goods earn nothing";
 }
@@ -253,8 +257,8 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
   for (const Case& c : cases) {
     SetUp();
     PlayerData[player::kGoodsSold] = c.before;
-    Cargo[kGoodMedicals] = c.sold;
-    state::SelectedGood = kGoodMedicals;
+    Cargo[state::Stored(kGoodMedicals)] = c.sold;
+    state::SelectedGood = state::Stored(kGoodMedicals);
     rules::Sell(ui);
     EXPECT_EQ(PlayerData[player::kGoodsSold], c.after) << c.before;
   }
@@ -263,25 +267,28 @@ TEST_F(Trade, TheGoodsSoldCountStopsAtItsCap) {
 // Numbers at the edge of 32 bits saturate instead of wrapping: a huge contraband sale tops the
 // experience out, and a hold already at the limit stays there when more is bought.
 TEST_F(Trade, TradingAtThe32BitLimitSaturates) {
-  state::SelectedGood = kGoodStolenData;
-  Cargo[kGoodStolenData] = 2000000000;
+  state::SelectedGood = state::Stored(kGoodStolenData);
+  Cargo[state::Stored(kGoodStolenData)] = 2000000000;
   state::TradeQuantity = 100;
   rules::SellAll(ui);
   EXPECT_EQ(PlayerData[player::kExperience], INT32_MAX);
-  EXPECT_EQ(Cargo[kGoodStolenData], 0);
+  EXPECT_EQ(Cargo[state::Stored(kGoodStolenData)], 0);
 
   SetUp();
-  Cargo[kGoodSupplies] = INT32_MAX;
-  Cargo[kGoodMedicals] = -1000;  // frees room on the books: the purchase goes through
+  Cargo[state::Stored(kGoodSupplies)] = INT32_MAX;
+  Cargo[state::Stored(kGoodMedicals)] = -1000;  // frees room on the books: the purchase goes through
   PlayerShip[ship::kCargoSpace] = INT32_MAX;
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kGoodSupplies], INT32_MAX);
+  EXPECT_EQ(Cargo[state::Stored(kGoodSupplies)], INT32_MAX);
 }
 
 TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
   struct Case {
     std::string name;
-    int type, body, good, units, onBoard;
+    MissionType type;
+    int body;
+    Good good;
+    int units, onBoard;
     int unitsLeft;
     bool completed;
     int experience;
@@ -303,20 +310,20 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
     ui.Clear();
     GiveTransportMission(c.type, c.good, c.units);
     PlayerShip[ship::kBody] = c.body;
-    state::SelectedGood = kGoodMedicals;
-    Cargo[kGoodMedicals] = c.onBoard;
+    state::SelectedGood = state::Stored(kGoodMedicals);
+    Cargo[state::Stored(kGoodMedicals)] = c.onBoard;
     const bool delivered = c.unitsLeft != c.units;
 
     rules::Sell(ui);
 
-    EXPECT_EQ(Cargo[kGoodMedicals], 0);
+    EXPECT_EQ(Cargo[state::Stored(kGoodMedicals)], 0);
     EXPECT_EQ(state::ActiveMission[mission::kQuantity], c.unitsLeft);
-    EXPECT_EQ(MarketStock[kSystem][c.body][kGoodMedicals], delivered ? 0 : 1000 + c.onBoard)
+    EXPECT_EQ(MarketStock[kSystem][c.body][state::Stored(kGoodMedicals)], delivered ? 0 : 1000 + c.onBoard)
         << "delivered units leave the market";
     EXPECT_EQ(state::ActiveMission[mission::kActive], c.completed ? 0 : 1);
     EXPECT_EQ(PlayerData[player::kMissionsCompleted], c.completed ? 1 : 0);
     EXPECT_EQ(PlayerData[player::kExperience], c.experience);
-    const int paid = c.onBoard * MarketPrice[kSystem][c.body][kGoodMedicals];
+    const int paid = c.onBoard * MarketPrice[kSystem][c.body][state::Stored(kGoodMedicals)];
     EXPECT_EQ(PlayerData[player::kCredits], 100000 + paid + (c.completed ? 5000 : 0));
     if (c.completed) {
       ASSERT_EQ(ui.popups.size(), 2u);
@@ -334,9 +341,9 @@ TEST_F(Trade, SellingTheWantedGoodAtTheTargetDeliversIt) {
 
 TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
   GiveTransportMission(kMissionTransport, kGoodMedicals, 1, 12000);
-  state::SkillOwned[kSkillAdvancedRewards] = 1;  // advanced rewards: a quarter more
-  Cargo[kGoodMedicals] = 1;
-  state::SelectedGood = kGoodMedicals;
+  state::SkillOwned[state::Stored(kSkillAdvancedRewards)] = 1;  // advanced rewards: a quarter more
+  Cargo[state::Stored(kGoodMedicals)] = 1;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   rules::Sell(ui);
   ASSERT_FALSE(ui.popups.empty());
   EXPECT_EQ(ui.popups[0].text.substr(ui.popups[0].text.size() - 7), "$ 12000");
@@ -344,12 +351,12 @@ TEST_F(Trade, TheRewardTextNamesTheAmountBeforeTheRewardSkill) {
 }
 
 TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
-  Cargo[kGoodSupplies] = 3;
-  Cargo[kGoodMedicals] = 4;
-  Cargo[kGoodRum] = 5;
-  Cargo[kGoodStolenData] = 1;
+  Cargo[state::Stored(kGoodSupplies)] = 3;
+  Cargo[state::Stored(kGoodMedicals)] = 4;
+  Cargo[state::Stored(kGoodRum)] = 5;
+  Cargo[state::Stored(kGoodStolenData)] = 1;
   GiveTransportMission(kMissionTransport, kGoodMedicals, 4);
-  state::SelectedGood = 7;
+  state::SelectedGood = state::Stored(kGoodDelicacies);
 
   rules::SellAll(ui);
 
@@ -364,9 +371,9 @@ TEST_F(Trade, SellAllEmptiesTheHoldGoodByGood) {
 
   ui.Clear();
   PlayerShip[ship::kBody] = kHideoutBody;
-  Cargo[kGoodRum] = 2;
+  Cargo[state::Stored(kGoodRum)] = 2;
   rules::SellAll(ui);
-  EXPECT_EQ(Cargo[kGoodRum], 2);
+  EXPECT_EQ(Cargo[state::Stored(kGoodRum)], 2);
   ASSERT_EQ(ui.popups.size(), 1u);
   EXPECT_EQ(ui.popups[0].text, "You cannot sell goods at a pirate hideout.");
 }
@@ -376,19 +383,19 @@ TEST_F(Trade, TheTutorialGuardsTheWindowAtItsSteps) {
 
   // Step 5: only Supplies may be bought, and a unit of them moves the tutorial on.
   state::TutorialStep = 5;
-  state::SelectedGood = kGoodMedicals;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   rules::Buy(ui);
   rules::BuyAll(ui);
-  EXPECT_EQ(Cargo[kGoodMedicals], 0);
+  EXPECT_EQ(Cargo[state::Stored(kGoodMedicals)], 0);
   EXPECT_EQ(ui.CountTopic("Tutorial"), 2u);
-  state::SelectedGood = kGoodSupplies;
+  state::SelectedGood = state::Stored(kGoodSupplies);
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kGoodSupplies], 10);
+  EXPECT_EQ(Cargo[state::Stored(kGoodSupplies)], 10);
   EXPECT_EQ(ui.CountTopic("Tutorial"), 2u);
   state::TutorialStep = 6;
-  state::SelectedGood = kGoodMedicals;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   rules::Buy(ui);
-  EXPECT_EQ(Cargo[kGoodMedicals], 10);
+  EXPECT_EQ(Cargo[state::Stored(kGoodMedicals)], 10);
 
   // The window may not close before step 8; the step that reopens a mission lies after 11.
   struct Case { int step; bool mayClose; };
@@ -414,7 +421,7 @@ TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
   } stepUi;
   state::TutorialActive = 1;
   state::TutorialStep = 5;
-  state::SelectedGood = kGoodSupplies;
+  state::SelectedGood = state::Stored(kGoodSupplies);
   rules::BuyAll(stepUi);
   state::TutorialStep = 7;
   rules::SellAll(stepUi);
@@ -424,19 +431,19 @@ TEST_F(Trade, TheTutorialMovesOnFromItsTradeSteps) {
 
 TEST_F(Trade, TheViewShowsTheSelectedBodysMarketAndTheHold) {
   state::BodyPricesKnown[kPlanet] = 1;
-  Cargo[kGoodRum] = 12;
-  Cargo[kGoodSupplies] = 3;
-  state::GoodName[kGoodRum] = "*Rum";
-  state::SelectedGood = kGoodRum;
+  Cargo[state::Stored(kGoodRum)] = 12;
+  Cargo[state::Stored(kGoodSupplies)] = 3;
+  state::GoodName[state::Stored(kGoodRum)] = "*Rum";
+  state::SelectedGood = state::Stored(kGoodRum);
   state::TradeQuantity = 25;
 
   rules::TradeView v = rules::BuildTradeView();
-  EXPECT_EQ(v.rows[kGoodRum - 1].name, "*Rum");
-  EXPECT_EQ(v.rows[kGoodRum - 1].price, "$ 1300");
-  EXPECT_EQ(v.rows[kGoodRum - 1].stock, "1000");
-  EXPECT_EQ(v.rows[kGoodRum - 1].cargo, "12");
-  EXPECT_TRUE(v.rows[kGoodRum - 1].selected);
-  EXPECT_FALSE(v.rows[kGoodSupplies - 1].selected);
+  EXPECT_EQ(v.rows[state::Stored(kGoodRum) - 1].name, "*Rum");
+  EXPECT_EQ(v.rows[state::Stored(kGoodRum) - 1].price, "$ 1300");
+  EXPECT_EQ(v.rows[state::Stored(kGoodRum) - 1].stock, "1000");
+  EXPECT_EQ(v.rows[state::Stored(kGoodRum) - 1].cargo, "12");
+  EXPECT_TRUE(v.rows[state::Stored(kGoodRum) - 1].selected);
+  EXPECT_FALSE(v.rows[state::Stored(kGoodSupplies) - 1].selected);
   EXPECT_EQ(v.hold, "15/200");
   EXPECT_EQ(v.activeQuantity, 2);
   EXPECT_EQ(v.quantityCaptions[2], "x 25");
@@ -459,8 +466,8 @@ TEST_F(Trade, TheViewShowsTheSelectedBodysMarketAndTheHold) {
     state::SelectedBody = c.selectedBody;
     if (c.selectedBody > 0) state::BodyPricesKnown[c.selectedBody] = c.known ? 1 : 0;
     v = rules::BuildTradeView();
-    EXPECT_EQ(v.rows[kGoodSupplies - 1].price, c.price) << c.selectedBody;
-    EXPECT_EQ(v.rows[kGoodSupplies - 1].stock, c.stock) << c.selectedBody;
+    EXPECT_EQ(v.rows[state::Stored(kGoodSupplies) - 1].price, c.price) << c.selectedBody;
+    EXPECT_EQ(v.rows[state::Stored(kGoodSupplies) - 1].stock, c.stock) << c.selectedBody;
   }
 }
 

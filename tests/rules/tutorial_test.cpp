@@ -264,7 +264,7 @@ TEST_F(Tutorial, EventsMoveTheTutorialOnFromTheirStepsOnly) {
       {TutorialEvent::PersonalStatusClosed, Step::ReturnToGame, {}, Step::None},
       {TutorialEvent::PersonalStatusClosed, Step::CloseSaveLoad, {}, Step::None},
   };
-  state::Cargo[kGoodSupplies] = 1;
+  state::Cargo[state::Stored(kGoodSupplies)] = 1;
   for (const Case& c : cases) {
     SCOPED_TRACE(tutorial::StoredNumber(c.at));
     SCOPED_TRACE(static_cast<int>(c.event));
@@ -289,7 +289,7 @@ TEST_F(Tutorial, EventsMoveTheTutorialOnFromTheirStepsOnly) {
   // The first purchase moves on only once Supplies are in the hold.
   state::TutorialActive = 1;
   state::TutorialStep = tutorial::StoredNumber(Step::BuySupplies);
-  state::Cargo[kGoodSupplies] = 0;
+  state::Cargo[state::Stored(kGoodSupplies)] = 0;
   EXPECT_EQ(rules::TutorialMoveFor(TutorialEvent::GoodsBought).begins, Step::None);
 }
 

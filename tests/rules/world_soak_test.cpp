@@ -127,9 +127,9 @@ TEST(WorldSoak, TenThousandDaysKeepEveryTableInRange) {
       PlayerData[player::kWarBonds] = 20000 * faction;
       PlayerData[player::kWarBondLockDays] = 30;
       PlayerData[player::kCriminalDays] = 25;
-      state::SkillOwned[kSkillTycoon] = faction % 2;
-      state::SkillOwned[kSkillTracking] = profession % 2;
-      state::SkillOwned[kSkillHacker] = 1;
+      state::SkillOwned[state::Stored(kSkillTycoon)] = faction % 2;
+      state::SkillOwned[state::Stored(kSkillTracking)] = profession % 2;
+      state::SkillOwned[state::Stored(kSkillHacker)] = 1;
 
       for (int day = 1; day <= kDaysPerWorld; ++day) {
         // Every other stretch of days is spent flying toward a body.

@@ -151,8 +151,8 @@ TEST(AbilitySelectionView, PicturesHintsAndTitlesFollowTheTree) {
   EXPECT_EQ(combat.title, "Select combat ability:");
   EXPECT_EQ(combat.tabCaptions, (std::array<std::string, 3>{"Defense", "Attack", "Ambush"}));
   // Owned: on, and no over picture; learnable: off, over under the mouse; locked: off both ways.
-  const std::string shield = state::GetAbilityImage(22), flee = state::GetAbilityImage(11);
-  const std::string buoy = state::GetAbilityImage(31), calm = state::GetAbilityImage(29);
+  const std::string shield = state::GetAbilityImage(state::kFocusedShield), flee = state::GetAbilityImage(state::kFlee);
+  const std::string buoy = state::GetAbilityImage(state::kSosBuoy), calm = state::GetAbilityImage(state::kCalmness);
   EXPECT_EQ(combat.slots[0].picture, shield + "_on.jpg");
   EXPECT_EQ(combat.slots[0].hoverPicture, shield + "_on.jpg");
   EXPECT_EQ(combat.slots[1].picture, flee + "_off.jpg");
@@ -244,7 +244,7 @@ expect YesNoPopup.Topic.Caption "Connections"
 answer yes
 expect AbilitySelection.Visible false
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[kSkillConnections], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillConnections)], 1);
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 0);
 }
@@ -261,7 +261,7 @@ TEST_F(AbilitySelectionTest, TheQuestionTellsWhatTheAbilityDoes) {
       },
   });
   screens::ChooseNewAbilityOnScreen(AbilityChoice::Combat);
-  EXPECT_EQ(text, state::GetAbilityDescription(22) + " Do you wish to learn this ability?");
+  EXPECT_EQ(text, state::GetAbilityDescription(state::kFocusedShield) + " Do you wish to learn this ability?");
   EXPECT_EQ(heard, (std::vector<std::string>{"button.wav", "maxi.wav"}));
   EXPECT_EQ(state::AbilityOwned[22], 1);
   EXPECT_EQ(OwnedCount(state::AbilityOwned), 1);
@@ -307,7 +307,7 @@ expect AbilitySelection.Visible true
 click AbilitySelection.CloseButton
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
   EXPECT_EQ(OwnedCount(state::SkillOwned), 1);
-  EXPECT_EQ(state::SkillOwned[kSkillAdvancedCargoManager], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillAdvancedCargoManager)], 1);
 }
 
 TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
@@ -326,7 +326,7 @@ TEST_F(AbilitySelectionTest, TheTopOfTheTreeIsAnnouncedEvenWhenItIsLocked) {
 }
 
 TEST_F(AbilitySelectionTest, ARightClickOnlyDescribesWithTheCostOfACombatAbility) {
-  const std::string cost = std::to_string(state::GetAbilityApCost(11));
+  const std::string cost = std::to_string(state::GetAbilityApCost(state::kFlee));
   RunScript(R"(
 rightclick AbilitySelection.Slot2
 expect TextPopup.Topic.Caption "Flee"
@@ -364,7 +364,7 @@ click AbilitySelection.CloseLabel
 click AbilitySelection.Slot1
 answer yes
 )", [] { screens::ChooseNewAbilityOnScreen(AbilityChoice::Skill); });
-  EXPECT_EQ(state::SkillOwned[kSkillTrader], 1);
+  EXPECT_EQ(state::SkillOwned[state::Stored(kSkillTrader)], 1);
   // The combat tree is browsed as tall as it is chosen from.
   RunScript(R"(
 expect AbilitySelection.Height "528"
@@ -429,7 +429,8 @@ click AbilitySelection.CloseLabel
 
 TEST_F(AbilitySelectionTest, OnlyALearnableSlotLightsUnderTheMouse) {
   OwnSlots(AbilityChoice::Skill, 1, {});
-  const std::string trader = state::GetSkillImage(1), cargo = state::GetSkillImage(3);
+  const std::string trader = state::GetSkillImage(kSkillTrader),
+                    cargo = state::GetSkillImage(kSkillCargoManager);
   WhenIdle({[&] {
     MoveOnto(screen().Get<platform::Image>("Slot3"));
     EXPECT_EQ(Picture(screen(), "Slot3"), cargo + "_off.jpg");
@@ -486,7 +487,7 @@ TEST_F(AbilitySelectionTest, EveryTextOfTheModeShowsWholeAndLegible) {
 // Both trees as the player sees them, saved where the tests keep their files, to be looked at.
 TEST_F(AbilitySelectionTest, ScreenshotsOfBothTrees) {
   OwnSlots(AbilityChoice::Combat, 2, {1, 4});
-  state::SkillOwned[kSkillTrader] = 1;
+  state::SkillOwned[state::Stored(kSkillTrader)] = 1;
   const std::string folder = ::testing::TempDir();
   RunScript("click AbilitySelection.GroupTab2\n"
             "move AbilitySelection.Slot7\n"

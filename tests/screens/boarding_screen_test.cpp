@@ -53,7 +53,7 @@ class BoardingScreenTest : public GameFormsTest {
     p[ship::kMarines] = 30;
     p[ship::kPirates] = 0;
     p[ship::kDroids] = 0;
-    p[ship::kCargoModule] = kModuleCargoBay;
+    p[ship::kCargoModule] = state::Stored(kModuleCargoBay);
     p[ship::kLastBoardingAttack] = 0;
     // A small enemy crew: no defending group above 10, so a strong attack takes an area at once.
     // What the boarding offer prepares: the airlock's defenders, the areas, the first area.

@@ -153,9 +153,9 @@ TEST_F(Campaign, LiveriesTopicTextsAndDaysFollowThePlayersSide) {
 
 TEST_F(Campaign, MissionsFlownForTheCampaignAreAcknowledged) {
   SystemData[s][star_system::kCampaignMissions] = 11;
-  SystemData[s][star_system::kLastCampaignMissionType] = 3;  // the last one a Transport
+  SystemData[s][star_system::kLastCampaignMissionType] = state::Stored(kMissionTransport);
   const screens::CampaignView view = screens::BuildCampaignView();
-  EXPECT_EQ(view.influence, rules::BuildCampaignInfluenceText(s, 3, 11));
+  EXPECT_EQ(view.influence, rules::BuildCampaignInfluenceText(s, kMissionTransport, 11));
   EXPECT_NE(view.influence.find("suppl"), std::string::npos) << "the supplies sentence";
 }
 

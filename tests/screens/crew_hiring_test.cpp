@@ -97,7 +97,7 @@ class CrewHiringTest : public GameFormsTest {
     body = state::PlayerShip[ship::kBody];
     state::BodyData[system][body][body::kKind] = 3;  // a normal planet
     state::PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
-    state::PlayerShip[ship::kCargoModule] = kModuleCargoBay;
+    state::PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoBay);
     SetCrew(13, 0, 0, 0, 0);
     state::PlayerData[player::kCredits] = 50000;
   }

@@ -15,6 +15,7 @@
 #include "screens/port/shipyard.h"
 #include "screens/shared/game_forms.h"
 #include "screens/travel/planet.h"
+#include "state/equipment_ids.h"
 #include "state/equipment_offers.h"
 #include "state/fields.h"
 #include "state/start_ship.h"
@@ -129,7 +130,7 @@ expect EquipmentShop.Visible false
 )s";
   const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
   EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(state::PlayerShip[ship::kGun], 1);
+  EXPECT_EQ(state::PlayerShip[ship::kGun], state::Stored(kGunTurboLaser));
   EXPECT_EQ(state::PlayerData[player::kCredits], 11500);
 }
 
@@ -187,8 +188,8 @@ key Escape
 )s";
   const platform::ScriptResult r = RunScript(script, [] { screens::OpenEquipmentShop(); });
   EXPECT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(state::PlayerShip[ship::kGun], 1);
-  EXPECT_EQ(state::PlayerShip[ship::kEngine], 0) << "no engine 1 bought from the gun offers";
+  EXPECT_EQ(state::PlayerShip[ship::kGun], state::Stored(kGunTurboLaser));
+  EXPECT_EQ(state::PlayerShip[ship::kEngine], state::Stored(kEngineTravellerMk1)) << "no engine 1 bought from the gun offers";
 }
 
 TEST_F(PortScreensTest, FromTheStatusSheetTheEquipmentCanBeLookedAtButNotBought) {

@@ -128,8 +128,8 @@ class FleetBattleScreenTest : public GameFormsTest {
   }
 
   static std::int32_t MaxShields() {
-    return state::GetShipMaxShields(state::ShipClassOf(PlayerShip), PlayerShip[ship::kEngine],
-                                    PlayerShip[ship::kCargoModule]);
+    return state::GetShipMaxShields(state::ShipClassOf(PlayerShip), EngineId{PlayerShip[ship::kEngine]},
+                                    CargoModuleId{PlayerShip[ship::kCargoModule]});
   }
 
   // Runs the battle under `steps` (script lines) and returns whether it was won.

@@ -46,7 +46,7 @@ class FlightWindowTest : public GameFormsTest {
     state::NoWarPopups = 1;
     PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
     PlayerShip[ship::kCrewmen] = 6;
-    PlayerShip[ship::kEngine] = kEngineTravellerMk1;
+    PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk1);
     system = PlayerShip[ship::kSystem];
   }
   // The tutorial and the war messages outlive a cleared game; the next test must not inherit them.

@@ -8,6 +8,7 @@
 #include "rules/new_game.h"
 #include "rules/null_ui.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
 #include "screens/new_world.h"
@@ -102,7 +103,7 @@ TEST_F(GalaxyMapViewTest, PricesOfTheChosenGoodShowOnTheMapOnlyWithThePanelOpen)
   GalaxyMapView v = BuildGalaxyMapView(true, true);
   for (const auto& system : v.systems) EXPECT_FALSE(system.priceShown) << "no good chosen";
 
-  state::SelectedGood = 3;
+  state::SelectedGood = state::Stored(kGoodWeapons);
   v = BuildGalaxyMapView(true, false);
   for (const auto& system : v.systems) EXPECT_FALSE(system.priceShown) << "the panel is closed";
 

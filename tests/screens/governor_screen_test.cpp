@@ -44,7 +44,7 @@ class GovernorScreenTest : public GameFormsTest {
 TEST_F(GovernorScreenTest, AnAmnestyBoughtIsShownAtOnce) {
   state::PlayerData[player::kCriminalDays] = 12;
   state::PlayerData[player::kCredits] = 150000;
-  state::SkillOwned[kSkillAmnesty] = 1;
+  state::SkillOwned[state::Stored(kSkillAmnesty)] = 1;
   // The longest greeting: a commander of a faction at war with all three others.
   state::PlayerData[player::kRank] = 5;
   for (int g = 2; g <= 4; ++g) state::FactionData[1][faction::kAtWarWith + g] = 1;

@@ -51,10 +51,10 @@ class BoardTest : public GameFormsTest {
     GameFormsTest::TearDown();
   }
 
-  void SetType(int slot, std::int32_t type) {
+  void SetType(int slot, MissionType type) {
     state::TMissionRow& o = state::MissionOffers[system][slot];
     o[mission::kActive] = 1;
-    o[mission::kType] = type;
+    o[mission::kType] = state::Stored(type);
     o[mission::kTargetSystem] = system % 24 + 1;
     o[mission::kTargetBody] = 2;
     o[mission::kBriefingVariant] = 0;
@@ -135,7 +135,7 @@ TEST_F(BoardTest, AcceptingTakesTheSelectedOfferAndClosesTheBoard) {
   const platform::ScriptResult r = Run(script, &screens::OpenMissionBoard);
   EXPECT_TRUE(r.ok) << r.message;
   EXPECT_EQ(state::ActiveMission[mission::kActive], 1);
-  EXPECT_EQ(state::ActiveMission[mission::kType], kMissionTransport);
+  EXPECT_EQ(state::ActiveMission[mission::kType], state::Stored(kMissionTransport));
   EXPECT_EQ(state::ActiveMission[mission::kReward], offer[mission::kReward]);
   EXPECT_NE(state::ActiveMission[mission::kBriefingVariant], 0)
       << "the wording read on the board goes with the mission";
@@ -209,7 +209,7 @@ TEST_F(BoardTest, EveryOpeningStartsOnTheFirstOfferAndShowsNoStaleDetails) {
 // a battle that cost the ship ("Mission failed...!", "New chance"), as it does behind a fight.
 TEST_F(BoardTest, AFleetBattleAcceptedHereIsFoughtAndLostOverTheTravelScreen) {
   state::TMissionRow& battle = state::MissionOffers[system][1];
-  battle[mission::kType] = kMissionBattle;
+  battle[mission::kType] = state::Stored(kMissionBattle);
   battle[mission::kTargetSystem] = system;
   battle[mission::kTargetBody] = state::PlayerShip[ship::kBody];
   battle[mission::kEnemyFaction] = 3;

@@ -40,7 +40,7 @@ class MissionBoardView : public ::testing::Test {
   }
 
   // An offer in the test slot whose places are bodies 5..8 of systems 6..9.
-  state::TMissionRow& Offer(std::int32_t type) {
+  state::TMissionRow& Offer(MissionType type) {
     state::TMissionRow& o = state::MissionOffers[kSystem][kSlot];
     o = test_rows::MissionRow()
             .Active()
@@ -78,7 +78,7 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
   const std::string ship = "F2 " + state::GetShipClassName(state::kClassSabre);
   const std::string inTarget = " (in the Sys6 system)";
   const struct {
-    std::int32_t type;
+    MissionType type;
     const char* logo;
     const char* heading;
     const char* caption;
@@ -87,22 +87,22 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
     std::string location;
     std::string tilePlace;
   } cases[] = {
-      {1, "Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
-      {2, "Mission_PatrolLogo", "Selected Mission: Patrol", "Expected resistance:", "Unknown", 379, "B7.6, B8.7, B9.8" + inTarget, "Sys6"},
-      {3, "Mission_TransportLogo", "Selected Mission: Transport", "Required goods:", "Medicine (2 units)", 350, "B6.5" + inTarget, "Sys6"},
-      {7, "Mission_EscortLogo", "Selected Mission: Special Forces", "Expected resistance:", "Unknown", 379, "B7.6" + inTarget, "Sys6"},
-      {12, "Mission_AttackCapLogo", "Selected Mission: Assault", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
-      {16, "Mission_Marine", "Selected Mission: Marine Landing", "Expected resistance:", "Unknown", 379,
+      {kMissionSearchAndDestroy, "Mission_SearchandDestroyLogo", "Selected Mission: Search & Destroy", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
+      {kMissionPatrol, "Mission_PatrolLogo", "Selected Mission: Patrol", "Expected resistance:", "Unknown", 379, "B7.6, B8.7, B9.8" + inTarget, "Sys6"},
+      {kMissionTransport, "Mission_TransportLogo", "Selected Mission: Transport", "Required goods:", "Medicine (2 units)", 350, "B6.5" + inTarget, "Sys6"},
+      {kMissionSpecialForces, "Mission_EscortLogo", "Selected Mission: Special Forces", "Expected resistance:", "Unknown", 379, "B7.6" + inTarget, "Sys6"},
+      {kMissionAssault, "Mission_AttackCapLogo", "Selected Mission: Assault", "Expected resistance:", ship, 376, "B6.5" + inTarget, "Sys6"},
+      {kMissionMarineLanding, "Mission_Marine", "Selected Mission: Marine Landing", "Expected resistance:", "Unknown", 379,
        "B7.6 (in the Sys7 system), B8.7 (in the Sys8 system)", "Sys7, Sys8"},
-      {19, "Mission_Analysis", "Selected Mission: Analysis", "Expected resistance:", "Unknown", 379, "Planets left: 50", "Sys6"},
-      {20, "Mission_Blitzkrieg", "Selected Mission: Blitzkrieg", "Expected resistance:", "Hostile fleet", 376, "B6.5" + inTarget, "Sys6"},
-      {22, "Mission_Suppression", "Selected Mission: Suppression", "Expected resistance:", "Rebels", 376, "B6.5" + inTarget, "Sys6"},
-      {27, "Mission_Flagship", "Selected Mission: Flagship", "Wanted:", "Hostile flagship", 308, "B6.5" + inTarget, "Sys6"},
+      {kMissionAnalysis, "Mission_Analysis", "Selected Mission: Analysis", "Expected resistance:", "Unknown", 379, "Planets left: 50", "Sys6"},
+      {kMissionBlitzkrieg, "Mission_Blitzkrieg", "Selected Mission: Blitzkrieg", "Expected resistance:", "Hostile fleet", 376, "B6.5" + inTarget, "Sys6"},
+      {kMissionSuppression, "Mission_Suppression", "Selected Mission: Suppression", "Expected resistance:", "Rebels", 376, "B6.5" + inTarget, "Sys6"},
+      {kMissionFlagship, "Mission_Flagship", "Selected Mission: Flagship", "Wanted:", "Hostile flagship", 308, "B6.5" + inTarget, "Sys6"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.type);
+    SCOPED_TRACE(state::Stored(c.type));
     state::TMissionRow& o = Offer(c.type);
-    if (c.type == 3) o[mission::kQuantity] = 2;
+    if (c.type == kMissionTransport) o[mission::kQuantity] = 2;
 
     const screens::MissionTileView tile = BuildMissionTile(kSystem, kSlot);
     EXPECT_TRUE(tile.offered);
@@ -123,8 +123,8 @@ TEST_F(MissionBoardView, EachKindOfOfferShowsItsValueAndPlace) {
 }
 
 TEST_F(MissionBoardView, WantedCriminalAndAceAreNamedWithTheirShips) {
-  for (const std::int32_t type : {kMissionBounty, kMissionAbduction}) {
-    SCOPED_TRACE(type);
+  for (const MissionType type : {kMissionBounty, kMissionAbduction}) {
+    SCOPED_TRACE(state::Stored(type));
     state::TMissionRow& o = Offer(type);
     o[mission::kNameVariant] = 3;
     const auto detail = BuildMissionDetail(kSystem, kSlot);
@@ -149,7 +149,7 @@ TEST_F(MissionBoardView, BriefingIsQuotedAndItsWordingDrawnOnceAndKept) {
   EXPECT_GT(first->briefing.size(), 2u);
   EXPECT_EQ(first->briefing.front(), '"');
   EXPECT_EQ(first->briefing.back(), '"');
-  EXPECT_EQ(first->briefing, "\"" + rules::GetMissionBriefing(1, 0, kSystem, kSlot) + "\"");
+  EXPECT_EQ(first->briefing, "\"" + rules::GetMissionBriefing(kMissionSearchAndDestroy, 0, kSystem, kSlot) + "\"");
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(BuildMissionDetail(kSystem, kSlot)->briefing, first->briefing);
     EXPECT_EQ(o[mission::kBriefingVariant], variant);
@@ -166,10 +166,10 @@ TEST_F(MissionBoardView, AnEmptyOrUnknownSlotShowsNothing) {
     EXPECT_FALSE(BuildMissionDetail(system, slot)) << system << "/" << slot;
   }
   // A damaged record: an offer of a type the game does not know.
-  for (const std::int32_t type : {0, 28}) {
+  for (const MissionType type : {kNoMissionType, MissionType{28}}) {
     Offer(type);
-    EXPECT_FALSE(BuildMissionDetail(kSystem, kSlot)) << type;
-    EXPECT_EQ(BuildMissionTile(kSystem, kSlot).logo, "") << type;
+    EXPECT_FALSE(BuildMissionDetail(kSystem, kSlot)) << state::Stored(type);
+    EXPECT_EQ(BuildMissionTile(kSystem, kSlot).logo, "") << state::Stored(type);
   }
   // Places outside the tables read as empty names, never out of range.
   state::TMissionRow& o = Offer(kMissionSearchAndDestroy);

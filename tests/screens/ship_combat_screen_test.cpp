@@ -196,7 +196,7 @@ TEST_F(ShipCombatScreenTest, ASetUpFightShowsBothShipsFullGaugesAndTheOwnedAbili
       EXPECT_EQ(Part<Panel>(panel.c_str()).Visible(), id > 0) << panel;
       if (id > 0) {
         EXPECT_EQ(Picture(screen(), "AbilityButton" + std::to_string(k)),
-                  state::GetAbilityImage(id) + "_on.jpg");
+                  state::GetAbilityImage(state::Ability{id}) + "_on.jpg");
       }
     }
     EXPECT_FALSE(Part<Panel>("PlayerMissilePanel").Visible());
@@ -394,7 +394,7 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
   SetUpFight(state::kClassPatton, state::kClassStarwolf, 7);
   WhenIdle({[&] {
     state::EnemyModifiers[2][modifier::kActive] = 1;
-    state::EnemyModifiers[2][modifier::kAbility] = combat::kTractorBeam;
+    state::EnemyModifiers[2][modifier::kAbility] = state::Stored(combat::kTractorBeam);
     screen().ShowActiveModifiers();
     EXPECT_TRUE(Part<Image>("EnemyModifier2").Visible());
     EXPECT_EQ(Picture(screen(), "EnemyModifier2"),
@@ -404,9 +404,9 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     EXPECT_EQ(PictureLoads(), loads) << "a lasting modifier keeps its icon";
     // A busy moment, for the eye: modifiers on both sides, both volleys in flight, both messages.
     state::PlayerModifiers[1][modifier::kActive] = 1;
-    state::PlayerModifiers[1][modifier::kAbility] = combat::kFocusedShield;
+    state::PlayerModifiers[1][modifier::kAbility] = state::Stored(combat::kFocusedShield);
     state::PlayerModifiers[2][modifier::kActive] = 1;
-    state::PlayerModifiers[2][modifier::kAbility] = combat::kDiscipline;
+    state::PlayerModifiers[2][modifier::kAbility] = state::Stored(combat::kDiscipline);
     state::PlayerMissileVolley[missile_volley::kInFlight] =
         state::EnemyMissileVolley[missile_volley::kInFlight] = 1;
     state::PlayerMissileVolley[missile_volley::kTurnsToImpact] = 2;
@@ -443,7 +443,7 @@ TEST_F(ShipCombatScreenTest, ModifierIconsLoadOnceAndRightClicksExplainAbilities
     EXPECT_EQ(ActionPoints(), ap);
   }, [&] {
     ASSERT_TRUE(Text().Visible());
-    EXPECT_EQ(Text().Topic().Caption(), state::GetAbilityName(state::PlayerAbilitySlots[1]));
+    EXPECT_EQ(Text().Topic().Caption(), state::GetAbilityName(state::Ability{state::PlayerAbilitySlots[1]}));
     ClickOn(Text().Get<Label>("ContinueLabel"));
   }, [&] {
     platform::App().MouseUp(platform::MouseButton::Right, 0, 0);
@@ -600,8 +600,8 @@ TEST_F(ShipCombatScreenTest, EveryCompatibilityTextShowsWholeAndLegible) {
       "EnemyReinforcementsLabel"};
   // Every combat ability a slot can hold ("Reinforcements" names the allies' arrival and is no
   // button: no start, tree or fast start gives it).
-  for (std::int32_t id = 1; id <= combat::kShipSpecial; ++id) {
-    if (id == combat::kReinforcements) continue;
+  for (std::int32_t id = 1; id <= state::Stored(combat::kShipSpecial); ++id) {
+    if (state::Ability{id} == combat::kReinforcements) continue;
     for (int slot = 4; slot <= 12; ++slot) state::PlayerAbilitySlots[slot] = id;
     screen().UpdateCompatibilityLabels();
     for (int k = 1; k <= 12; ++k) {
@@ -616,7 +616,7 @@ TEST_F(ShipCombatScreenTest, EveryCompatibilityTextShowsWholeAndLegible) {
     ExpectLegible(label);
   }
   // The captions under the buttons act as the buttons do.
-  state::PlayerAbilitySlots[4] = combat::kFocusBeam;
+  state::PlayerAbilitySlots[4] = state::Stored(combat::kFocusBeam);
   screen().UpdateCompatibilityLabels();
   EXPECT_EQ(Part<Label>("AbilityLabel4").Caption(), "Focus beam");
   EXPECT_EQ(Part<Label>("AbilityLabel3").Caption(), "Use ECM to destroy enemy missiles");
@@ -738,9 +738,9 @@ TEST_F(ShipCombatScreenTest, TheTutorialsFirstFightLeadsFromTheMissilesToTheEndO
   screens::BeginTutorialStep(tutorial::Step::FireMissiles);
   const Panel& panel = Part<Panel>("TutorialPanel");
   const platform::Image& arrow = Part<platform::Image>("TutorialArrow");
-  auto button = [](std::int32_t ability) -> Image& {
+  auto button = [](state::Ability ability) -> Image& {
     for (int k = 1; k <= 12; ++k)
-      if (state::PlayerAbilitySlots[k] == ability)
+      if (state::Ability{state::PlayerAbilitySlots[k]} == ability)
         return Part<Image>(("AbilityButton" + std::to_string(k)).c_str());
     throw std::runtime_error("no button for the ability");
   };

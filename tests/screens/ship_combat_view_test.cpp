@@ -30,14 +30,14 @@ class ShipCombatViewTest : public ::testing::Test {
     combat::SetupDuel({}, ui);
     // A known row of buttons: guns, missiles, ECM, Focus beam, Discipline.
     for (int k = 1; k <= 12; ++k) state::PlayerAbilitySlots[k] = 0;
-    const int ids[] = {combat::kFireGuns, combat::kFireMissiles, combat::kEcm, combat::kFocusBeam,
-                       combat::kDiscipline};
-    for (int k = 1; k <= 5; ++k) state::PlayerAbilitySlots[k] = ids[k - 1];
+    const state::Ability ids[] = {combat::kFireGuns, combat::kFireMissiles, combat::kEcm,
+                                  combat::kFocusBeam, combat::kDiscipline};
+    for (int k = 1; k <= 5; ++k) state::PlayerAbilitySlots[k] = state::Stored(ids[k - 1]);
   }
-  static void Activate(Side side, int slot, std::int32_t ability) {
+  static void Activate(Side side, int slot, state::Ability ability) {
     auto& list = side == Side::Player ? state::PlayerModifiers : state::EnemyModifiers;
     list[slot][modifier::kActive] = 1;
-    list[slot][modifier::kAbility] = ability;
+    list[slot][modifier::kAbility] = state::Stored(ability);
   }
   // Lit buttons 1..6 as a string of '+' (lit), '-' (dark) and '.' (no button).
   static std::string Buttons() {
@@ -103,9 +103,9 @@ TEST_F(ShipCombatViewTest, ButtonsGoDarkByHeatStunAndReloadAndEmptySlotsHaveNone
   // The player's own EMP stuns the enemy, not the player.
   Activate(Side::Player, 1, combat::kEmp);
   EXPECT_EQ(Buttons(), "+++++.");
-  for (std::int32_t emp : {combat::kEmp, combat::kEmp2}) {
+  for (const state::Ability emp : {combat::kEmp, combat::kEmp2}) {
     Activate(Side::Enemy, 2, emp);
-    EXPECT_EQ(Buttons(), "-----.") << "the enemy's " << emp << " darkens every button";
+    EXPECT_EQ(Buttons(), "-----.") << "the enemy's " << state::Stored(emp) << " darkens every button";
     state::EnemyModifiers[2][modifier::kActive] = 0;
   }
 }

@@ -73,8 +73,8 @@ TEST_F(ShipStatusViewTest, TheOwnShipShowsItsCrewAndWhatTheShipyardPaysForIt) {
   };
   state::PlayerShip[ship::kClass] = 6;  // Shadowcat
   state::PlayerShip[ship::kFaction] = 3;
-  state::PlayerShip[ship::kGun] = kGunFusion;
-  state::PlayerShip[ship::kEngine] = kEngineTravellerMk2;
+  state::PlayerShip[ship::kGun] = state::Stored(kGunFusion);
+  state::PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk2);
   for (const Case& c : cases) {
     SetCrew(state::PlayerShip, c.crew);
     const ShipStatusView view = screens::BuildShipStatusView(ShipStatusMode::OwnShip);

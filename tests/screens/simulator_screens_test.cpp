@@ -196,7 +196,7 @@ TEST_F(SimulatorScreensTest, DisplayFollowsTheState) {
   state::EnemyModifiers[3][modifier::kAbility] = 22;
   duel().ShowSimulatorActiveModifiers();
   EXPECT_TRUE(duel().Get<Image>("EnemyModifier3").Visible());
-  EXPECT_EQ(duel().Get<Image>("EnemyModifier3").Hint(), "Active: " + state::GetAbilityName(22));
+  EXPECT_EQ(duel().Get<Image>("EnemyModifier3").Hint(), "Active: " + state::GetAbilityName(state::kFocusedShield));
   state::EnemyModifiers[3][modifier::kActive] = 0;
   duel().ShowSimulatorActiveModifiers();
   EXPECT_FALSE(duel().Get<Image>("EnemyModifier3").Visible());

@@ -168,7 +168,7 @@ expect TradeWindow.GoodCargo14.Caption "13"
 
 TEST_F(TradeWindowTest, AFullHoldBuysNothingAndSaysNothing) {
   state::Cargo[1] = 120;
-  state::SelectedGood = 2;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   Play(R"(
 click TradeWindow.BuyLabel
 click TradeWindow.BuyAllLabel
@@ -184,7 +184,7 @@ TEST_F(TradeWindowTest, ItShowsTheSelectedBodyButTradesWhereTheShipIs) {
   state::BodyData[kSystem][1][body::kVisible] = 1;
   state::BodyData[kSystem][1][body::kKind] = state::kKindSun;
   state::SelectedBody = 1;
-  state::SelectedGood = 2;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   Play(R"(
 expect TradeWindow.GoodPrice2.Caption "$ ?"
 expect TradeWindow.GoodStock2.Caption ""
@@ -198,14 +198,14 @@ screenshot TradeWindow "trade_window_no_market.png"
 
 TEST_F(TradeWindowTest, TheLastUnitsOfATransportDeliveredHereEarnTheReward) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionTransport;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
   state::ActiveMission[mission::kReward] = 5000;
   state::ActiveMission[mission::kTargetBody] = kPlanet;
   state::ActiveMission[mission::kTargetSystem] = kSystem;
   state::ActiveMission[mission::kGood] = 2;
   state::ActiveMission[mission::kQuantity] = 15;
   state::Cargo[2] = 25;
-  state::SelectedGood = 2;
+  state::SelectedGood = state::Stored(kGoodMedicals);
   state::PlayerData[player::kLevel] = 19;  // the last level: the experience promotes nobody
   Play(R"(
 click TradeWindow.SellLabel

@@ -305,7 +305,7 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
 
 TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionTransport;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;  // Mars
@@ -344,7 +344,7 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
 
 TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMission) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionSearchAndDestroy;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionSearchAndDestroy);
   state::ActiveMission[mission::kEnemyClass] = 4;
   state::ActiveMission[mission::kTargetBody] = 6;  // Saturn, on the western half
   state::ActiveMission[mission::kTargetSystem] = kSol;
@@ -415,7 +415,7 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
   const support::DataFolderAt data(work);
   ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionPatrol;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionPatrol);
   state::ActiveMission[mission::kTargetBody] = 4;
   state::ActiveMission[mission::kTargetSystem] = kSol;
   std::string loaded;
@@ -643,7 +643,7 @@ TEST_F(TravelScreenTest, CompatibilityTextsStandClearOfEveryBodyAndReadWhole) {
 // promotion with its skill choice and then the gold star.
 TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
   state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = kMissionTransport;
+  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
   state::ActiveMission[mission::kGood] = 4;
   state::ActiveMission[mission::kQuantity] = 300;
   state::ActiveMission[mission::kTargetBody] = 4;

@@ -36,7 +36,7 @@ class TravelViewTest : public ::testing::Test {
   void SetUp() override {
     ClearGameState();
     ZoomPercent = 100;
-    for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(g));
+    for (int g = 1; g <= kLastGood; ++g) GoodName[g] = std::string(GetGoodCatalogueName(Good{g}));
     FactionText[1][faction_text::kShortName] = "Federation";
     FactionText[2][faction_text::kShortName] = "Outer Rim";
     SystemText[kSystem][system_text::kName] = "Hope";
@@ -313,7 +313,7 @@ TEST_F(TravelViewTest, ControlPanelCaptionsFollowTheTargetAndTheShip) {
 }
 
 TEST_F(TravelViewTest, MapPricesShowOnlyWithTheTradeWindowAndOnlyUnderPlanets) {
-  SelectedGood = 5;
+  SelectedGood = state::Stored(kGoodRobotics);
   MarketPrice[kSystem][2][5] = 123;
   MarketPrice[kSystem][6][5] = 77;
   BodyPricesKnown[2] = 1;
@@ -356,27 +356,27 @@ TEST_F(TravelViewTest, CompatibilityTextsShowOnlyInThatModeAndNeverDivideByZero)
 TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
   SystemText[kSystem][system_text::kName] = "Hope";
   struct Case {
-    int type;
+    MissionType type;
     int subject, quantity;
     const char* title;
     std::string opposition;
     const char* location;
   };
   const Case cases[] = {
-      {1, state::Stored(kSabre), 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
+      {kMissionSearchAndDestroy, state::Stored(kSabre), 0, "Search & Destroy", "Resistance: " + GetShipClassName(kSabre),
        "Location: Hope Prime (Hope)"},
-      {2, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
-      {3, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",
+      {kMissionPatrol, 1, 0, "Patrol", "Expected resistance: Unknown", "Next nav point: Hope Prime (Hope)"},
+      {kMissionTransport, 4, 300, "Transport", "Required goods: " + GoodName[4] + " (300 units)",
        "Location: Hope Prime (Hope)"},
-      {7, 1, 0, "Special Forces", "Expected resistance: Unknown", "Nav point: Hope Prime (Hope)"},
-      {10, 1, 0, "Combat Patrol", "Expected resistance: Unknown",
+      {kMissionSpecialForces, 1, 0, "Special Forces", "Expected resistance: Unknown", "Nav point: Hope Prime (Hope)"},
+      {kMissionCombatPatrol, 1, 0, "Combat Patrol", "Expected resistance: Unknown",
        "Next nav point: Hope Prime (Hope)"},
-      {11, 2, 40, "Combat Transport", "Required goods: " + GoodName[2] + " (40 units)",
+      {kMissionCombatTransport, 2, 40, "Combat Transport", "Required goods: " + GoodName[2] + " (40 units)",
        "Location: Hope Prime (Hope)"},
-      {19, 3, 0, "Analysis", "Expected resistance: Unknown", "Planets left: 3"},
-      {20, 0, 0, "Blitzkrieg", "Resistance: Hostile fleet", "Location: Hope Prime (Hope)"},
-      {22, 0, 0, "Suppression", "Resistance: Rebels", "Location: Hope Prime (Hope)"},
-      {27, 0, 0, "Flagship", "Wanted: Hostile flagship", "Location: Hope Prime (Hope)"},
+      {kMissionAnalysis, 3, 0, "Analysis", "Expected resistance: Unknown", "Planets left: 3"},
+      {kMissionBlitzkrieg, 0, 0, "Blitzkrieg", "Resistance: Hostile fleet", "Location: Hope Prime (Hope)"},
+      {kMissionSuppression, 0, 0, "Suppression", "Resistance: Rebels", "Location: Hope Prime (Hope)"},
+      {kMissionFlagship, 0, 0, "Flagship", "Wanted: Hostile flagship", "Location: Hope Prime (Hope)"},
   };
   for (const Case& c : cases) {
     ActiveMission = test_rows::MissionRow()
@@ -387,17 +387,17 @@ TEST_F(TravelViewTest, MissionPanelShowsEachKindOfMission) {
                         .Target(kSystem, 2)
                         .Reward(4000000);
     const auto v = BuildMissionPanelView();
-    ASSERT_TRUE(v.has_value()) << c.type;
-    EXPECT_EQ(v->title, c.title) << c.type;
-    EXPECT_EQ(v->opposition, c.opposition) << c.type;
-    EXPECT_EQ(v->location, c.location) << c.type;
-    EXPECT_EQ(v->reward, "Reward: $4,000,000") << c.type;
+    ASSERT_TRUE(v.has_value()) << state::Stored(c.type);
+    EXPECT_EQ(v->title, c.title) << state::Stored(c.type);
+    EXPECT_EQ(v->opposition, c.opposition) << state::Stored(c.type);
+    EXPECT_EQ(v->location, c.location) << state::Stored(c.type);
+    EXPECT_EQ(v->reward, "Reward: $4,000,000") << state::Stored(c.type);
     // The wording is drawn once and kept, so the panel reads as the board did.
     EXPECT_EQ(v->briefing, '"' + rules::GetMissionBriefing(c.type, 1, kSystem, 0) + '"');
-    EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << c.type;
+    EXPECT_EQ(BuildMissionPanelView()->briefing, v->briefing) << state::Stored(c.type);
   }
 
-  ActiveMission[mission::kType] = kMissionBounty;
+  ActiveMission[mission::kType] = state::Stored(kMissionBounty);
   ActiveMission[mission::kEnemyClass] = state::Stored(kSabre);
   ActiveMission[mission::kNameVariant] = 3;
   EXPECT_EQ(BuildMissionPanelView()->opposition,

@@ -67,8 +67,8 @@ TEST(AbilityCatalogue, NamesAndPicturesOfEveryAbility) {
       {37, "Overheated", "Skill_shipspecial"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetAbilityName(c.id), c.name) << "ability " << c.id;
-    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityName(state::Ability{c.id}), c.name) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{c.id}), c.picture) << "ability " << c.id;
   }
 }
 
@@ -117,33 +117,33 @@ TEST(AbilityCatalogue, DescriptionsAndEffectTextsAsWritten) {
        "Your guns have overheated and cannot be used until they have cooled down."},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetAbilityDescription(c.id), c.description) << "ability " << c.id;
-    EXPECT_EQ(GetAbilityEffectText(c.id), c.effect) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityDescription(state::Ability{c.id}), c.description) << "ability " << c.id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{c.id}), c.effect) << "ability " << c.id;
   }
 }
 
 TEST(AbilityCatalogue, EveryAbilityHasItsTexts) {
   for (std::int32_t id = 1; id <= kLastAbility; ++id) {
-    EXPECT_FALSE(GetAbilityName(id).empty()) << "ability " << id;
-    EXPECT_FALSE(GetAbilityImage(id).empty()) << "ability " << id;
-    EXPECT_FALSE(GetAbilityDescription(id).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityName(state::Ability{id}).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityImage(state::Ability{id}).empty()) << "ability " << id;
+    EXPECT_FALSE(GetAbilityDescription(state::Ability{id}).empty()) << "ability " << id;
     // Only "Reinforcements" has no effect line.
-    EXPECT_EQ(GetAbilityEffectText(id, "kept") == "kept", id == 30) << "ability " << id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{id}, "kept") == "kept", id == 30) << "ability " << id;
   }
 }
 
 TEST(AbilityCatalogue, UnknownIdsLeaveTheCallersTextOrAnswerSafely) {
   for (std::int32_t id : {0, 38, -1, 1000}) {
-    EXPECT_EQ(GetAbilityName(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityName(id), "") << id;
-    EXPECT_EQ(GetAbilityImage(id), "") << id;
-    EXPECT_EQ(GetAbilityDescription(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityEffectText(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetAbilityApCost(id), 3) << id;
-    EXPECT_EQ(GetModifierDuration(id), 2) << id;
+    EXPECT_EQ(GetAbilityName(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityName(state::Ability{id}), "") << id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{id}), "") << id;
+    EXPECT_EQ(GetAbilityDescription(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityEffectText(state::Ability{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetAbilityApCost(state::Ability{id}), 3) << id;
+    EXPECT_EQ(GetModifierDuration(state::Ability{id}), 2) << id;
   }
-  EXPECT_EQ(GetAbilityEffectText(30, "kept"), "kept");
-  EXPECT_EQ(GetAbilityEffectText(30), "");
+  EXPECT_EQ(GetAbilityEffectText(state::kReinforcements, "kept"), "kept");
+  EXPECT_EQ(GetAbilityEffectText(state::kReinforcements), "");
 }
 
 TEST(AbilityCatalogue, ModifierDurations) {
@@ -160,8 +160,8 @@ TEST(AbilityCatalogue, ModifierDurations) {
     }
   };
   for (std::int32_t id = -1; id <= kLastAbility + 1; ++id) {
-    EXPECT_EQ(GetModifierDuration(id), expected(id)) << "ability " << id;
-    EXPECT_GE(GetModifierDuration(id), 0);
+    EXPECT_EQ(GetModifierDuration(state::Ability{id}), expected(id)) << "ability " << id;
+    EXPECT_GE(GetModifierDuration(state::Ability{id}), 0);
   }
 }
 
@@ -181,11 +181,11 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
   for (const state::ShipClassId shipClass :
        {state::kNoShipClass, state::kClassStarwolf, state::kClassOrionSquadron}) {
     PlayerShip[ship::kClass] = state::Stored(shipClass);
-    PlayerShip[ship::kGun] = kGunFusion;
-    PlayerShip[ship::kMissileLauncher] = kMissileXAsm;
-    PlayerShip[ship::kEcm] = kEcmSupersafeMk1;
+    PlayerShip[ship::kGun] = state::Stored(kGunFusion);
+    PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileXAsm);
+    PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk1);
     for (const Group& g : groups) {
-      for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(id), g.cost) << "ability " << id;
+      for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(state::Ability{id}), g.cost) << "ability " << id;
     }
   }
 }
@@ -207,26 +207,26 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
     PlayerShip[ship::kEcm] = f.ecm;
     // The enemy's ship plays no part in the player's costs.
     EnemyShip[ship::kClass] = 3;
-    EnemyShip[ship::kGun] = kGunSuperFusion;
-    const std::int32_t gun = GetGunApCost(f.shipClass, f.gun, Side::Player);
+    EnemyShip[ship::kGun] = state::Stored(kGunSuperFusion);
+    const std::int32_t gun = GetGunApCost(f.shipClass, GunId{f.gun}, Side::Player);
     EXPECT_GT(gun, 0) << "class " << state::Stored(f.shipClass);
-    EXPECT_EQ(GetAbilityApCost(1), gun);
-    EXPECT_EQ(GetAbilityApCost(5), gun);
-    for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(variant), gun + 2);
-    EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(f.shipClass, f.missile, Side::Player));
-    EXPECT_EQ(GetAbilityApCost(3), EcmItem(f.ecm).apCost);
+    EXPECT_EQ(GetAbilityApCost(state::kFireGuns), gun);
+    EXPECT_EQ(GetAbilityApCost(state::kOverloadGun), gun);
+    for (std::int32_t variant : {4, 15, 17, 34}) EXPECT_EQ(GetAbilityApCost(state::Ability{variant}), gun + 2);
+    EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), GetMissileApCost(f.shipClass, MissileId{f.missile}, Side::Player));
+    EXPECT_EQ(GetAbilityApCost(state::kEcm), EcmItem(EcmId{f.ecm}).apCost);
   }
 }
 
 TEST_F(AbilitiesTest, MissileCostFollowsTheAdmiralsDiscount) {
   PlayerShip[ship::kClass] = 1;
-  PlayerShip[ship::kMissileLauncher] = kMissileArrowMk3;
+  PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileArrowMk3);
   PlayerData[player::kRank] = 6;
-  const std::int32_t captain = GetAbilityApCost(2);
+  const std::int32_t captain = GetAbilityApCost(state::kFireMissiles);
   PlayerData[player::kRank] = 7;
   // An Arrow Mk. III on a Starwolf costs more than the 2-point floor, so the admiral saves one.
-  EXPECT_EQ(GetAbilityApCost(2), GetMissileApCost(state::kClassStarwolf, 1, Side::Player));
-  EXPECT_EQ(GetAbilityApCost(2), captain - 1);
+  EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), GetMissileApCost(state::kClassStarwolf, kMissileArrowMk3, Side::Player));
+  EXPECT_EQ(GetAbilityApCost(state::kFireMissiles), captain - 1);
 }
 
 TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
@@ -242,97 +242,97 @@ TEST_F(AbilitiesTest, AdmiralsSeeAdvancedWeaponPictures) {
   };
   for (const Case& c : cases) {
     PlayerData[player::kRank] = c.rank;
-    EXPECT_EQ(GetAbilityImage(c.id), c.picture) << "rank " << c.rank << " ability " << c.id;
+    EXPECT_EQ(GetAbilityImage(state::Ability{c.id}), c.picture) << "rank " << c.rank << " ability " << c.id;
   }
 }
 
 TEST(SkillCatalogue, NamesPicturesAndSampleDescriptions) {
   struct Case {
-    std::int32_t id;
+    Skill id;
     const char* name;
     const char* picture;
   };
   const Case cases[] = {
-      {1, "Trader", "Skill_Trader"},
-      {2, "Advanced Trader", "Skill_TraderAdv"},
-      {3, "Cargo manager", "Skill_CargoManager"},
-      {4, "Advanced cargo manager", "Skill_CargoManagerAdv"},
-      {5, "Connections", "Skill_Connections"},
-      {6, "Advanced connections", "Skill_ConnectionsAdv"},
-      {7, "Tycoon", "Skill_Tycoon"},
-      {8, "Advanced Tycoon", "Skill_TycoonAdv"},
-      {9, "Criminalistics", "Skill_Criminalistics"},
-      {10, "Advanced criminalistics", "Skill_CriminalisticsAdv"},
-      {11, "Tracking", "Skill_Tracking"},
-      {12, "Advanced tracking", "Skill_TrackingAdv"},
-      {13, "Bounty hunter", "Skill_BountyHunter"},
-      {14, "Combat patrol", "Skill_CombatPatrol"},
-      {15, "Deep space patrol", "Skill_CombatPatrolAdv"},
-      {16, "Rewards", "Skill_Rewards"},
-      {17, "Advanced rewards", "Skill_RewardsAdv"},
-      {18, "Fast recharge", "Skill_FastRecharge"},
-      {19, "Rumors", "Skill_Rumors"},
-      {20, "Legendary", "Skill_Legendary"},
-      {21, "Disguise", "Skill_Disguise"},
-      {22, "Advanced disguise", "Skill_DisguiseAdv"},
-      {23, "Street rules", "Skill_Streetwise"},
-      {24, "Advanced street rules", "Skill_StreetwiseAdv"},
-      {25, "Spy", "Skill_Spy"},
-      {26, "Traitor", "Skill_Traitor"},
-      {27, "Syndicate", "Skill_Syndicate"},
-      {28, "Hacker", "Skill_Hacker"},
-      {29, "Clean record", "Skill_Cleanrecord"},
-      {30, "Amnesty", "Skill_Amnesty"},
+      {kSkillTrader, "Trader", "Skill_Trader"},
+      {kSkillAdvancedTrader, "Advanced Trader", "Skill_TraderAdv"},
+      {kSkillCargoManager, "Cargo manager", "Skill_CargoManager"},
+      {kSkillAdvancedCargoManager, "Advanced cargo manager", "Skill_CargoManagerAdv"},
+      {kSkillConnections, "Connections", "Skill_Connections"},
+      {kSkillAdvancedConnections, "Advanced connections", "Skill_ConnectionsAdv"},
+      {kSkillTycoon, "Tycoon", "Skill_Tycoon"},
+      {kSkillAdvancedTycoon, "Advanced Tycoon", "Skill_TycoonAdv"},
+      {kSkillCriminalistics, "Criminalistics", "Skill_Criminalistics"},
+      {kSkillAdvancedCriminalistics, "Advanced criminalistics", "Skill_CriminalisticsAdv"},
+      {kSkillTracking, "Tracking", "Skill_Tracking"},
+      {kSkillAdvancedTracking, "Advanced tracking", "Skill_TrackingAdv"},
+      {kSkillBountyHunter, "Bounty hunter", "Skill_BountyHunter"},
+      {kSkillCombatPatrol, "Combat patrol", "Skill_CombatPatrol"},
+      {kSkillDeepSpacePatrol, "Deep space patrol", "Skill_CombatPatrolAdv"},
+      {kSkillRewards, "Rewards", "Skill_Rewards"},
+      {kSkillAdvancedRewards, "Advanced rewards", "Skill_RewardsAdv"},
+      {kSkillFastRecharge, "Fast recharge", "Skill_FastRecharge"},
+      {kSkillRumors, "Rumors", "Skill_Rumors"},
+      {kSkillLegendary, "Legendary", "Skill_Legendary"},
+      {kSkillDisguise, "Disguise", "Skill_Disguise"},
+      {kSkillAdvancedDisguise, "Advanced disguise", "Skill_DisguiseAdv"},
+      {kSkillStreetRules, "Street rules", "Skill_Streetwise"},
+      {kSkillAdvancedStreetRules, "Advanced street rules", "Skill_StreetwiseAdv"},
+      {kSkillSpy, "Spy", "Skill_Spy"},
+      {kSkillTraitor, "Traitor", "Skill_Traitor"},
+      {kSkillSyndicate, "Syndicate", "Skill_Syndicate"},
+      {kSkillHacker, "Hacker", "Skill_Hacker"},
+      {kSkillCleanRecord, "Clean record", "Skill_Cleanrecord"},
+      {kSkillAmnesty, "Amnesty", "Skill_Amnesty"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetSkillName(c.id), c.name) << "skill " << c.id;
-    EXPECT_EQ(GetSkillImage(c.id), c.picture) << "skill " << c.id;
-    EXPECT_FALSE(GetSkillDescription(c.id).empty()) << "skill " << c.id;
+    EXPECT_EQ(GetSkillName(c.id), c.name) << "skill " << Stored(c.id);
+    EXPECT_EQ(GetSkillImage(c.id), c.picture) << "skill " << Stored(c.id);
+    EXPECT_FALSE(GetSkillDescription(c.id).empty()) << "skill " << Stored(c.id);
   }
 
   struct Text {
-    std::int32_t id;
+    Skill id;
     const char* description;
   };
   const Text texts[] = {
-      {4,
+      {kSkillAdvancedCargoManager,
        "This improved ability to manage available spaces and cargo makes it possible to increase the "
        "available cargo space on your ship bx 50%."},
-      {7,
+      {kSkillTycoon,
        "As a tycoon you\u00B4ll know how to invest your money to bring a maximum of revenue. Your "
        "wealth is increased by 5% every 200 turns."},
-      {13, "With this ability chances of finding the objective of bounty missions in increased."},
-      {27,
+      {kSkillBountyHunter, "With this ability chances of finding the objective of bounty missions in increased."},
+      {kSkillSyndicate,
        "As a member of the Syndicate / Order of the Serpent you will know the locations of hidden "
        "pirate hideouts where you can wait until your criminal flag wears off."},
-      {30,
+      {kSkillAmnesty,
        "With this ability you can buy an amnesty at a local governor when you are flagged "
        "criminal."},
   };
-  for (const Text& t : texts) EXPECT_EQ(GetSkillDescription(t.id), t.description) << t.id;
+  for (const Text& t : texts) EXPECT_EQ(GetSkillDescription(t.id), t.description) << Stored(t.id);
 }
 
 TEST(SkillCatalogue, IdsBeyondTheSkillsAnswerAsTheGameDoes) {
   for (std::int32_t id = 31; id <= 35; ++id) {
-    EXPECT_EQ(GetSkillImage(id), "Skill_Taunt") << id;
-    EXPECT_EQ(GetSkillName(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetSkillDescription(id, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillImage(Skill{id}), "Skill_Taunt") << id;
+    EXPECT_EQ(GetSkillName(Skill{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillDescription(Skill{id}, "kept"), "kept") << id;
   }
   EXPECT_EQ(GetSkillName(kSkillShipSpecial), "Ship\u00B4s special ability");
   EXPECT_EQ(GetSkillImage(kSkillShipSpecial), "Skill_shipspecial");
-  EXPECT_EQ(GetSkillDescription(kSkillShipSpecial), GetAbilityDescription(kAbilityShipSpecial));
+  EXPECT_EQ(GetSkillDescription(kSkillShipSpecial), GetAbilityDescription(kShipSpecial));
   for (std::int32_t id : {0, 37, -1, 1000}) {
-    EXPECT_EQ(GetSkillName(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetSkillImage(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetSkillDescription(id, "kept"), "kept") << id;
-    EXPECT_EQ(GetSkillImage(id), "") << id;
+    EXPECT_EQ(GetSkillName(Skill{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillImage(Skill{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillDescription(Skill{id}, "kept"), "kept") << id;
+    EXPECT_EQ(GetSkillImage(Skill{id}), "") << id;
   }
 }
 
 TEST(SkillCatalogue, ApostropheIsTheAcuteAccentInUtf8) {
   // The game writes "´" (U+00B4) where English has an apostrophe; in memory it is UTF-8.
-  EXPECT_EQ(GetAbilityName(kAbilityShipSpecial), "Ship\xC2\xB4s special ability");
-  EXPECT_EQ(GetSkillDescription(7).find('\''), std::string::npos);
+  EXPECT_EQ(GetAbilityName(kShipSpecial), "Ship\xC2\xB4s special ability");
+  EXPECT_EQ(GetSkillDescription(kSkillTycoon).find('\''), std::string::npos);
 }
 
 }  // namespace

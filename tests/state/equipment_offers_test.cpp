@@ -13,7 +13,8 @@ namespace {
 
 TEST(EquipmentOffers, SlotOrderByCategoryAndSize) {
   struct Case {
-    std::int32_t category, size;
+    EquipmentCategory category;
+    std::int32_t size;
     EquipmentOffers offers;
   };
   const Case cases[] = {
@@ -29,20 +30,20 @@ TEST(EquipmentOffers, SlotOrderByCategoryAndSize) {
       {kCategoryEcm, 3, {0, 1, 4, 3}},         {kCategoryEcm, 5, {0, 1, 4, 5}},
       // Outside the table: the placeholder ids.
       {kCategoryGuns, 0, {0, 1, 2, 3}},        {kCategoryMissiles, 6, {0, 1, 2, 3}},
-      {0, 3, {0, 1, 2, 3}},                    {7, 5, {0, 1, 2, 3}},
-      {-1, -1, {0, 1, 2, 3}},
+      {kNoEquipmentCategory, 3, {0, 1, 2, 3}}, {EquipmentCategory{7}, 5, {0, 1, 2, 3}},
+      {EquipmentCategory{-1}, -1, {0, 1, 2, 3}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(GetEquipmentOffersForSize(c.category, ShipSize{c.size}), c.offers)
-        << "category " << c.category << " size " << c.size;
+        << "category " << Stored(c.category) << " size " << c.size;
 }
 
 TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
   for (std::int32_t stored = Stored(kStarbaseClass); stored <= Stored(kLastShipClass); ++stored)
     for (std::int32_t category = 0; category <= 7; ++category) {
       const ShipClassId shipClass{stored};
-      EXPECT_EQ(GetEquipmentOffers(category, shipClass),
-                GetEquipmentOffersForSize(category, GetShipClassSize(shipClass)))
+      EXPECT_EQ(GetEquipmentOffers(EquipmentCategory{category}, shipClass),
+                GetEquipmentOffersForSize(EquipmentCategory{category}, GetShipClassSize(shipClass)))
           << "class " << stored << " category " << category;
     }
   // The starbase is a size-5 hull; a corvette is not offered the fighters' launcher.
@@ -53,14 +54,15 @@ TEST(EquipmentOffers, ByShipClassFollowsItsSizeCategory) {
 
 TEST(EquipmentOffers, CategoryFieldsAndHeadings) {
   struct Case {
-    std::int32_t category, field;  // the field's position in the ship row
+    EquipmentCategory category;
+    std::int32_t field;  // the field's position in the ship row
     const char* heading;
   };
   const Case cases[] = {
-      {1, 60, "Upgrade guns:"},       {2, 51, "Upgrade missiles:"},
-      {3, 74, "Upgrade engines:"},    {4, 76, "Upgrade cargo space:"},
-      {5, 72, "Upgrade targeting:"},  {6, 70, "Upgrade ECM:"},
-      {0, 0, ""},                     {7, 0, ""},
+      {kCategoryGuns, 60, "Upgrade guns:"},           {kCategoryMissiles, 51, "Upgrade missiles:"},
+      {kCategoryEngine, 74, "Upgrade engines:"},      {kCategoryCargoSpace, 76, "Upgrade cargo space:"},
+      {kCategoryTargeting, 72, "Upgrade targeting:"}, {kCategoryEcm, 70, "Upgrade ECM:"},
+      {kNoEquipmentCategory, 0, ""},                  {EquipmentCategory{7}, 0, ""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(EquipmentShipField(c.category).position, c.field);

@@ -49,31 +49,44 @@ struct Category {
   std::function<std::int32_t(state::ShipClassId, std::int32_t)> price;  // (ship class, id)
 };
 
-template <class Row>
-std::function<const char*(std::int32_t)> Member(const Row& (*item)(std::int32_t),
-                                                const char* Row::*member) {
-  return [item, member](std::int32_t id) { return item(id).*member; };
+// The categories' getters take their own id type; the table walks the stored numbers.
+template <class Row, CatalogueId Id>
+std::function<const char*(std::int32_t)> Member(const Row& (*item)(Id), const char* Row::*member) {
+  return [item, member](std::int32_t id) { return item(Id{id}).*member; };
+}
+
+template <CatalogueId Id>
+std::function<std::string(std::int32_t)> Description(std::string (*describe)(Id)) {
+  return [describe](std::int32_t id) { return describe(Id{id}); };
+}
+
+template <CatalogueId Id>
+std::function<std::int32_t(state::ShipClassId, std::int32_t)> Price(
+    std::int32_t (*price)(state::ShipClassId, Id)) {
+  return [price](state::ShipClassId shipClass, std::int32_t id) {
+    return price(shipClass, Id{id});
+  };
 }
 
 const std::vector<Category>& Categories() {
   static const std::vector<Category> categories = {
-      {"gun", kLastGun, Member(GunItem, &GunRow::name), Member(GunItem, &GunRow::picture),
-       Member(GunItem, &GunRow::speciality), GetGunDescription, GetGunPrice},
-      {"missile", kLastMissile, Member(MissileItem, &MissileRow::name),
+      {"gun", Stored(kLastGun), Member(GunItem, &GunRow::name), Member(GunItem, &GunRow::picture),
+       Member(GunItem, &GunRow::speciality), Description(GetGunDescription), Price(GetGunPrice)},
+      {"missile", Stored(kLastMissile), Member(MissileItem, &MissileRow::name),
        Member(MissileItem, &MissileRow::picture), Member(MissileItem, &MissileRow::speciality),
-       GetMissileDescription, GetMissilePrice},
-      {"engine", kLastEngine, Member(EngineItem, &EngineRow::name),
+       Description(GetMissileDescription), Price(GetMissilePrice)},
+      {"engine", Stored(kLastEngine), Member(EngineItem, &EngineRow::name),
        Member(EngineItem, &EngineRow::picture), Member(EngineItem, &EngineRow::speciality),
-       GetEngineDescription, GetEnginePrice},
-      {"computer", kLastComputer, Member(ComputerItem, &ComputerRow::name),
+       Description(GetEngineDescription), Price(GetEnginePrice)},
+      {"computer", Stored(kLastComputer), Member(ComputerItem, &ComputerRow::name),
        Member(ComputerItem, &ComputerRow::picture), Member(ComputerItem, &ComputerRow::speciality),
-       GetComputerDescription, GetComputerPrice},
-      {"ecm", kLastEcm, Member(EcmItem, &EcmRow::name), Member(EcmItem, &EcmRow::picture),
-       Member(EcmItem, &EcmRow::speciality), GetEcmDescription, GetEcmPrice},
-      {"module", kLastCargoModule, Member(CargoModuleItem, &CargoModuleRow::name),
+       Description(GetComputerDescription), Price(GetComputerPrice)},
+      {"ecm", Stored(kLastEcm), Member(EcmItem, &EcmRow::name), Member(EcmItem, &EcmRow::picture),
+       Member(EcmItem, &EcmRow::speciality), Description(GetEcmDescription), Price(GetEcmPrice)},
+      {"module", Stored(kLastCargoModule), Member(CargoModuleItem, &CargoModuleRow::name),
        Member(CargoModuleItem, &CargoModuleRow::picture),
-       Member(CargoModuleItem, &CargoModuleRow::speciality), GetCargoModuleDescription,
-       GetCargoModulePrice},
+       Member(CargoModuleItem, &CargoModuleRow::speciality), Description(GetCargoModuleDescription),
+       Price(GetCargoModulePrice)},
   };
   return categories;
 }
@@ -199,7 +212,7 @@ TEST_F(EquipmentTest, GunNamesCarryTheCalibreOfTheClassSize) {
       {state::kClassStarwolf, -1, ""},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetGunName(c.shipClass, c.gun), c.name) << state::Stored(c.shipClass) << "/" << c.gun;
+    EXPECT_EQ(GetGunName(c.shipClass, GunId{c.gun}), c.name) << state::Stored(c.shipClass) << "/" << c.gun;
 }
 
 TEST_F(EquipmentTest, PricesScaleWithTheSizeCategory) {
@@ -219,8 +232,8 @@ TEST_F(EquipmentTest, PricesScaleWithTheSizeCategory) {
       {state::ShipClassId{-2}, 0},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetGunPrice(c.shipClass, 0), c.laserPrice) << state::Stored(c.shipClass);
-  EXPECT_EQ(GetGunPrice(state::kClassBattlegroup, 4), 30000 * 640);
+    EXPECT_EQ(GetGunPrice(c.shipClass, kGunLaser), c.laserPrice) << state::Stored(c.shipClass);
+  EXPECT_EQ(GetGunPrice(state::kClassBattlegroup, kGunQuantum), 30000 * 640);
 }
 
 // --- Combat values -------------------------------------------------------------------------------
@@ -244,11 +257,11 @@ TEST_F(EquipmentTest, GunValuesFollowTheClass) {
   for (const Case& c : cases) {
     for (std::int32_t gun = 0; gun <= 8; ++gun) {
       for (Side side : {Side::Player, Side::Enemy}) {
-        EXPECT_EQ(GetGunAccuracy(c.shipClass, gun, side), c.accuracy[gun])
+        EXPECT_EQ(GetGunAccuracy(c.shipClass, GunId{gun}, side), c.accuracy[gun])
             << state::Stored(c.shipClass) << "/" << gun;
-        EXPECT_EQ(GetGunDamage(c.shipClass, gun, side), c.damage[gun])
+        EXPECT_EQ(GetGunDamage(c.shipClass, GunId{gun}, side), c.damage[gun])
             << state::Stored(c.shipClass) << "/" << gun;
-        EXPECT_EQ(GetGunApCost(c.shipClass, gun, side), c.ap[gun])
+        EXPECT_EQ(GetGunApCost(c.shipClass, GunId{gun}, side), c.ap[gun])
             << state::Stored(c.shipClass) << "/" << gun;
       }
     }
@@ -270,13 +283,13 @@ TEST_F(EquipmentTest, MissileValuesFollowTheClass) {
   const std::int32_t ecm[11] = {0, 0, 0, -5, 0, 0, 0, 0, 0, 0, -15};
   for (const Case& c : cases) {
     for (std::int32_t m = 0; m <= 10; ++m) {
-      EXPECT_EQ(GetMissileDamage(c.shipClass, m), c.damage[m])
+      EXPECT_EQ(GetMissileDamage(c.shipClass, MissileId{m}), c.damage[m])
           << state::Stored(c.shipClass) << "/" << m;
-      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Player), ap[m])
+      EXPECT_EQ(GetMissileApCost(c.shipClass, MissileId{m}, Side::Player), ap[m])
           << state::Stored(c.shipClass) << "/" << m;
-      EXPECT_EQ(GetMissileApCost(c.shipClass, m, Side::Enemy), ap[m])
+      EXPECT_EQ(GetMissileApCost(c.shipClass, MissileId{m}, Side::Enemy), ap[m])
           << state::Stored(c.shipClass) << "/" << m;
-      EXPECT_EQ(MissileItem(m).ecmModifier, ecm[m]) << m;
+      EXPECT_EQ(MissileItem(MissileId{m}).ecmModifier, ecm[m]) << m;
     }
   }
 }
@@ -285,18 +298,18 @@ TEST_F(EquipmentTest, EnginesComputersAndEcm) {
   const std::int32_t speed[7] = {200, 450, 200, 200, 200, 200, 200};  // Starwolf speed 200
   const std::int32_t evasion[7] = {0, 0, 0, 10, 0, 0, 0};
   for (std::int32_t e = 0; e <= 6; ++e) {
-    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, e), speed[e]) << e;
-    EXPECT_EQ(EngineItem(e).evasion, evasion[e]) << e;
+    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, EngineId{e}), speed[e]) << e;
+    EXPECT_EQ(EngineItem(EngineId{e}).evasion, evasion[e]) << e;
   }
-  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, 0), 0);  // the starbase does not travel
-  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, 1), 250);
+  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, kEngineTravellerMk1), 0);  // the starbase does not travel
+  EXPECT_EQ(GetEngineTravelSpeed(state::kStarbaseClass, kEngineTravellerMk2), 250);
   const std::int32_t accuracy[7] = {0, 5, 10, 0, 0, 0, 0};
-  for (std::int32_t t = 0; t <= 6; ++t) EXPECT_EQ(ComputerItem(t).accuracy, accuracy[t]) << t;
+  for (std::int32_t t = 0; t <= 6; ++t) EXPECT_EQ(ComputerItem(ComputerId{t}).accuracy, accuracy[t]) << t;
   const std::int32_t chance[6] = {40, 50, 70, 80, 40, 100};
   const std::int32_t ecmAp[6] = {2, 2, 5, 5, 3, 5};
   for (std::int32_t e = 0; e <= 5; ++e) {
-    EXPECT_EQ(EcmItem(e).Chance(), chance[e]) << e;
-    EXPECT_EQ(EcmItem(e).apCost, ecmAp[e]) << e;
+    EXPECT_EQ(EcmItem(EcmId{e}).Chance(), chance[e]) << e;
+    EXPECT_EQ(EcmItem(EcmId{e}).apCost, ecmAp[e]) << e;
   }
 }
 
@@ -304,29 +317,29 @@ TEST_F(EquipmentTest, NoClassOrNoItemGivesZeroValues) {
   for (std::int32_t stored : {0, -2, 20, INT_MIN}) {
     const state::ShipClassId shipClass{stored};
     for (Side side : {Side::Player, Side::Enemy}) {
-      EXPECT_EQ(GetGunAccuracy(shipClass, 1, side), 0) << state::Stored(shipClass);
-      EXPECT_EQ(GetGunDamage(shipClass, 2, side), 0) << state::Stored(shipClass);
-      EXPECT_EQ(GetGunApCost(shipClass, 1, side), 0) << state::Stored(shipClass);
-      EXPECT_EQ(GetMissileApCost(shipClass, 10, side), 0) << state::Stored(shipClass);
-      EXPECT_EQ(GetShipCargoCapacity(shipClass, 1, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetGunAccuracy(shipClass, kGunTurboLaser, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetGunDamage(shipClass, kGunFusion, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetGunApCost(shipClass, kGunTurboLaser, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetMissileApCost(shipClass, kMissileDestroyer, side), 0) << state::Stored(shipClass);
+      EXPECT_EQ(GetShipCargoCapacity(shipClass, kModuleCargoManagement, side), 0) << state::Stored(shipClass);
     }
-    EXPECT_EQ(GetMissileDamage(shipClass, 10), 0) << state::Stored(shipClass);
-    EXPECT_EQ(GetEngineTravelSpeed(shipClass, 1), 0) << state::Stored(shipClass);
-    EXPECT_EQ(GetShipMaxShields(shipClass, 6, 2), 0) << state::Stored(shipClass);
-    EXPECT_EQ(GetShipMaxCrew(shipClass, 5), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetMissileDamage(shipClass, kMissileDestroyer), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetEngineTravelSpeed(shipClass, kEngineTravellerMk2), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetShipMaxShields(shipClass, kEngineVictory, kModuleShieldUnit), 0) << state::Stored(shipClass);
+    EXPECT_EQ(GetShipMaxCrew(shipClass, kModuleBoardingShuttle), 0) << state::Stored(shipClass);
   }
   for (std::int32_t id : {-1, 11, INT_MAX, INT_MIN}) {
-    EXPECT_EQ(GetGunAccuracy(state::kClassStarwolf, id, Side::Player), 0) << id;
-    EXPECT_EQ(GetGunDamage(state::kClassStarwolf, id, Side::Enemy), 0) << id;
-    EXPECT_EQ(GetGunApCost(state::kClassStarwolf, id, Side::Player), 0) << id;
-    EXPECT_EQ(GetMissileDamage(state::kClassStarwolf, id), 0) << id;
-    EXPECT_EQ(GetMissileApCost(state::kClassStarwolf, id, Side::Player), 0) << id;
-    EXPECT_EQ(MissileItem(id).ecmModifier, 0) << id;
-    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, id), 0) << id;
-    EXPECT_EQ(EngineItem(id).evasion, 0) << id;
-    EXPECT_EQ(ComputerItem(id).accuracy, 0) << id;
-    EXPECT_EQ(EcmItem(id).Chance(), 0) << id;
-    EXPECT_EQ(EcmItem(id).apCost, 0) << id;
+    EXPECT_EQ(GetGunAccuracy(state::kClassStarwolf, GunId{id}, Side::Player), 0) << id;
+    EXPECT_EQ(GetGunDamage(state::kClassStarwolf, GunId{id}, Side::Enemy), 0) << id;
+    EXPECT_EQ(GetGunApCost(state::kClassStarwolf, GunId{id}, Side::Player), 0) << id;
+    EXPECT_EQ(GetMissileDamage(state::kClassStarwolf, MissileId{id}), 0) << id;
+    EXPECT_EQ(GetMissileApCost(state::kClassStarwolf, MissileId{id}, Side::Player), 0) << id;
+    EXPECT_EQ(MissileItem(MissileId{id}).ecmModifier, 0) << id;
+    EXPECT_EQ(GetEngineTravelSpeed(state::kClassStarwolf, EngineId{id}), 0) << id;
+    EXPECT_EQ(EngineItem(EngineId{id}).evasion, 0) << id;
+    EXPECT_EQ(ComputerItem(ComputerId{id}).accuracy, 0) << id;
+    EXPECT_EQ(EcmItem(EcmId{id}).Chance(), 0) << id;
+    EXPECT_EQ(EcmItem(EcmId{id}).apCost, 0) << id;
   }
 }
 
@@ -371,14 +384,14 @@ TEST_F(EquipmentTest, TwinGunsFireTurboLasersForTheirOwnerOnly) {
   for (const Case& c : cases) {
     const std::string at = std::to_string(state::Stored(c.shipClass)) + "/" +
                            std::to_string(c.gun) + (c.side == Side::Player ? " player" : " enemy");
-    EXPECT_EQ(GetGunAccuracy(c.shipClass, c.gun, c.side), c.accuracy) << at;
-    EXPECT_EQ(GetGunDamage(c.shipClass, c.gun, c.side), c.damage) << at;
-    EXPECT_EQ(GetGunApCost(c.shipClass, c.gun, c.side), c.ap) << at;
+    EXPECT_EQ(GetGunAccuracy(c.shipClass, GunId{c.gun}, c.side), c.accuracy) << at;
+    EXPECT_EQ(GetGunDamage(c.shipClass, GunId{c.gun}, c.side), c.damage) << at;
+    EXPECT_EQ(GetGunApCost(c.shipClass, GunId{c.gun}, c.side), c.ap) << at;
   }
   // The enemy's own special counts for the enemy's values.
   EnemyShip[ship::kClass] = state::Stored(state::kClassAvenger);  // Avenger: "Twin guns"
   ActivateSpecial(EnemyModifiers);
-  EXPECT_EQ(GetGunDamage(state::kClassAvenger, 3, Side::Enemy), 12);  // 16 - 16 div 4
+  EXPECT_EQ(GetGunDamage(state::kClassAvenger, kGunParticle, Side::Enemy), 12);  // 16 - 16 div 4
 }
 
 TEST_F(EquipmentTest, GunVolleyAddsHalfTheDamageAndOneActionPoint) {
@@ -401,11 +414,11 @@ TEST_F(EquipmentTest, GunVolleyAddsHalfTheDamageAndOneActionPoint) {
   for (const Case& c : cases) {
     for (auto& row : PlayerModifiers) row.fill(0);
     if (c.active) ActivateSpecial(PlayerModifiers);
-    EXPECT_EQ(GetGunAccuracy(state::kClassHellcat, c.gun, c.side), c.accuracy)
+    EXPECT_EQ(GetGunAccuracy(state::kClassHellcat, GunId{c.gun}, c.side), c.accuracy)
         << c.gun << " " << c.active;
-    EXPECT_EQ(GetGunDamage(state::kClassHellcat, c.gun, c.side), c.damage)
+    EXPECT_EQ(GetGunDamage(state::kClassHellcat, GunId{c.gun}, c.side), c.damage)
         << c.gun << " " << c.active;
-    EXPECT_EQ(GetGunApCost(state::kClassHellcat, c.gun, c.side), c.ap) << c.gun << " " << c.active;
+    EXPECT_EQ(GetGunApCost(state::kClassHellcat, GunId{c.gun}, c.side), c.ap) << c.gun << " " << c.active;
   }
 }
 
@@ -431,17 +444,17 @@ TEST_F(EquipmentTest, MissileCostDropsOnceForAdmiralOrFastRacks) {
     if (c.fastRacks) ActivateSpecial(PlayerModifiers);
     const std::string at = std::to_string(c.rank) + (c.fastRacks ? " racks" : "") +
                            (c.side == Side::Player ? " player" : " enemy");
-    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, c.side), c.arrow) << at;
-    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 2, c.side), c.dummy) << at;
-    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 5, c.side), c.zeus) << at;
-    EXPECT_EQ(GetMissileApCost(state::kClassPatton, 10, c.side), c.destroyer) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileArrowMk1, c.side), c.arrow) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileArrowDummy, c.side), c.dummy) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileZeusMk1, c.side), c.zeus) << at;
+    EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileDestroyer, c.side), c.destroyer) << at;
   }
   // An enemy Patton with its own special active launches faster.
   SetUp();
   EnemyShip[ship::kClass] = state::Stored(state::kClassPatton);
   ActivateSpecial(EnemyModifiers);
-  EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, Side::Enemy), 3);
-  EXPECT_EQ(GetMissileApCost(state::kClassPatton, 0, Side::Player), 4);
+  EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileArrowMk1, Side::Enemy), 3);
+  EXPECT_EQ(GetMissileApCost(state::kClassPatton, kMissileArrowMk1, Side::Player), 4);
 }
 
 TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
@@ -473,17 +486,17 @@ TEST_F(EquipmentTest, CargoCapacityWithModulesEngineAndSkills) {
     SetUp();
     PlayerShip[ship::kEngine] = c.playerEngine;
     EnemyShip[ship::kEngine] = c.enemyEngine;
-    SkillOwned[kSkillCargoManager] = c.skill3 ? 1 : 0;
-    SkillOwned[kSkillAdvancedCargoManager] = c.skill4 ? 1 : 0;
+    SkillOwned[state::Stored(kSkillCargoManager)] = c.skill3 ? 1 : 0;
+    SkillOwned[state::Stored(kSkillAdvancedCargoManager)] = c.skill4 ? 1 : 0;
     const std::string at = "module " + std::to_string(c.module) + " engines " +
                            std::to_string(c.playerEngine) + "/" + std::to_string(c.enemyEngine) +
                            " skills " + std::to_string(c.skill3) + std::to_string(c.skill4);
-    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, c.module, Side::Player), c.player) << at;
-    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, c.module, Side::Enemy), c.enemy) << at;
+    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, CargoModuleId{c.module}, Side::Player), c.player) << at;
+    EXPECT_EQ(GetShipCargoCapacity(state::kClassStarwolf, CargoModuleId{c.module}, Side::Enemy), c.enemy) << at;
   }
   SetUp();
-  EXPECT_EQ(GetShipCargoCapacity(state::kStarbaseClass, 0, Side::Enemy), 2000);
-  EXPECT_EQ(GetShipCargoCapacity(state::kClassGalaxy, 1, Side::Player), 1200);
+  EXPECT_EQ(GetShipCargoCapacity(state::kStarbaseClass, kModuleCargoBay, Side::Enemy), 2000);
+  EXPECT_EQ(GetShipCargoCapacity(state::kClassGalaxy, kModuleCargoManagement, Side::Player), 1200);
 }
 
 TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
@@ -498,7 +511,7 @@ TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
       {state::kClassBattlegroup, 0, 0, 3000},
   };
   for (const Shields& s : shields)
-    EXPECT_EQ(GetShipMaxShields(s.shipClass, s.engine, s.module), s.shields)
+    EXPECT_EQ(GetShipMaxShields(s.shipClass, EngineId{s.engine}, CargoModuleId{s.module}), s.shields)
         << state::Stored(s.shipClass) << " " << s.engine << " " << s.module;
 
   struct Crew {
@@ -509,15 +522,15 @@ TEST_F(EquipmentTest, ShieldsCrewAndSpySensors) {
                         {state::kClassPatton, 4, 40},  {state::kClassShadowcat, 5, 19},
                         {state::kClassStarwolf, 5, 0}, {state::kStarbaseClass, 5, 240}};
   for (const Crew& c : crews)
-    EXPECT_EQ(GetShipMaxCrew(c.shipClass, c.module), c.crew)
+    EXPECT_EQ(GetShipMaxCrew(c.shipClass, CargoModuleId{c.module}), c.crew)
         << state::Stored(c.shipClass) << " " << c.module;
 
   EXPECT_FALSE(HasSpySensors());
-  EnemyShip[ship::kTargeting] = kComputerSpySensors;
+  EnemyShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
   EXPECT_FALSE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = kComputerSpySensors;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerSpySensors);
   EXPECT_TRUE(HasSpySensors());
-  PlayerShip[ship::kTargeting] = kComputerAdvancedSensors;
+  PlayerShip[ship::kTargeting] = state::Stored(kComputerAdvancedSensors);
   EXPECT_FALSE(HasSpySensors());
 }
 

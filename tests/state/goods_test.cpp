@@ -27,7 +27,7 @@ TEST(Goods, ProductionAtTheEdgesOfTheTable) {
       {13, 7, -1},   {14, -5, -1}, {16, 100, -1}, {17, 7, 0},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(GetGoodProduction(c.good, c.economyClass), c.points)
+    EXPECT_EQ(GetGoodProduction(Good{c.good}, c.economyClass), c.points)
         << "good " << c.good << " class " << c.economyClass;
 }
 
@@ -35,14 +35,14 @@ TEST(Goods, EveryLegalGoodHasAMainProducerAndContrabandNone) {
   for (std::int32_t good = 1; good <= kLastGood; ++good) {
     int mainProducers = 0;
     for (std::int32_t cls = 0; cls <= 6; ++cls)
-      if (GetGoodProduction(good, cls) == kMainProducer) ++mainProducers;
+      if (GetGoodProduction(Good{good}, cls) == kMainProducer) ++mainProducers;
     if (good < kFirstContraband)
       EXPECT_GT(mainProducers, 0) << "good " << good;
     else
       EXPECT_EQ(mainProducers, 0) << "good " << good;
   }
   // Class 0 produces nothing.
-  for (std::int32_t good = 1; good <= kLastGood; ++good) EXPECT_LE(GetGoodProduction(good, 0), 0);
+  for (std::int32_t good = 1; good <= kLastGood; ++good) EXPECT_LE(GetGoodProduction(Good{good}, 0), 0);
 }
 
 TEST(Goods, FillWritesNamesAndPricesOfTheEighteenGoodsOnly) {
@@ -54,33 +54,33 @@ TEST(Goods, FillWritesNamesAndPricesOfTheEighteenGoodsOnly) {
   FillGoodTables();
 
   struct Case {
-    std::int32_t good;
+    Good good;
     const char* name;
     std::int32_t price;
   };
   const Case cases[] = {
-      {1, "Supplies", 100},   {2, "Medicals", 300},      {3, "Weapons", 575},
-      {4, "Synthetics", 100}, {5, "Robotics", 300},      {6, "Engines", 575},
-      {7, "Delicacies", 100}, {8, "Rare pets", 300},     {9, "Jewelry", 575},
-      {10, "Super Ore", 100}, {11, "Diamonds", 300},     {12, "Antimatter", 575},
-      {13, "*Rum", 500},      {14, "*Tobacco", 1000},    {15, "*Dreamdisc", 500},
-      {16, "*Literature", 500}, {17, "*Religious", 1000}, {18, "*Stolen data", 1000},
+      {kGoodSupplies, "Supplies", 100},   {kGoodMedicals, "Medicals", 300},      {kGoodWeapons, "Weapons", 575},
+      {kGoodSynthetics, "Synthetics", 100}, {kGoodRobotics, "Robotics", 300},      {kGoodEngines, "Engines", 575},
+      {kGoodDelicacies, "Delicacies", 100}, {kGoodRarePets, "Rare pets", 300},     {kGoodJewelry, "Jewelry", 575},
+      {kGoodSuperOre, "Super Ore", 100}, {kGoodDiamonds, "Diamonds", 300},     {kGoodAntimatter, "Antimatter", 575},
+      {kGoodRum, "*Rum", 500},      {kGoodTobacco, "*Tobacco", 1000},    {kGoodDreamdisc, "*Dreamdisc", 500},
+      {kGoodLiterature, "*Literature", 500}, {kGoodReligious, "*Religious", 1000}, {kGoodStolenData, "*Stolen data", 1000},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GoodName[c.good], c.name);
-    EXPECT_EQ(GoodBasePrice[c.good], c.price) << c.name;
+    EXPECT_EQ(GoodName[Stored(c.good)], c.name);
+    EXPECT_EQ(GoodBasePrice[Stored(c.good)], c.price) << c.name;
     EXPECT_EQ(GetGoodCatalogueName(c.good), c.name);
     EXPECT_EQ(GetGoodCatalogueBasePrice(c.good), c.price);
     // Contraband, and only contraband, is marked with a leading "*".
-    EXPECT_EQ(GoodName[c.good].front() == '*', c.good >= kFirstContraband) << c.name;
+    EXPECT_EQ(GoodName[Stored(c.good)].front() == '*', Stored(c.good) >= kFirstContraband) << c.name;
   }
   EXPECT_EQ(GoodName[0], "keep");
   EXPECT_EQ(GoodName[19], "keep");
   EXPECT_EQ(GoodBasePrice[0], -7);
   EXPECT_EQ(GoodBasePrice[19], -7);
-  EXPECT_EQ(GetGoodCatalogueName(0), "");
-  EXPECT_EQ(GetGoodCatalogueName(19), "");
-  EXPECT_EQ(GetGoodCatalogueBasePrice(19), 0);
+  EXPECT_EQ(GetGoodCatalogueName(kNoGood), "");
+  EXPECT_EQ(GetGoodCatalogueName(Good{19}), "");
+  EXPECT_EQ(GetGoodCatalogueBasePrice(Good{19}), 0);
   ClearGameState();
 }
 

@@ -367,8 +367,8 @@ TEST_F(NewWorldTest, FactionsAndThePirates) {
 
 TEST_F(NewWorldTest, GoodsAndTheFirstMarkets) {
   for (int g = 1; g <= kLastGood; ++g) {
-    EXPECT_EQ(GoodName[g], GetGoodCatalogueName(g));
-    EXPECT_EQ(GoodBasePrice[g], GetGoodCatalogueBasePrice(g));
+    EXPECT_EQ(GoodName[g], GetGoodCatalogueName(Good{g}));
+    EXPECT_EQ(GoodBasePrice[g], GetGoodCatalogueBasePrice(Good{g}));
   }
   // Sol's five planets open with every good at its base price and 50 units in stock.
   int markets = 0;

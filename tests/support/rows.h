@@ -13,9 +13,12 @@
 #include <cstdint>
 
 #include "combat/fleet_battle.h"
+#include "state/abilities.h"
+#include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
 #include "state/id.h"
+#include "state/mission_types.h"
 #include "state/professions.h"
 #include "state/ranks.h"
 #include "state/ship_classes.h"
@@ -69,12 +72,12 @@ class ShipRow : public RowBuilder<ShipRow, state::ShipFields> {
   ShipRow& Pirates(std::int32_t v) { return Set(ship::kPirates, v); }
   ShipRow& Droids(std::int32_t v) { return Set(ship::kDroids, v); }
   ShipRow& Shields(std::int32_t v) { return Set(ship::kShields, v); }
-  ShipRow& MissileLauncher(std::int32_t v) { return Set(ship::kMissileLauncher, v); }
-  ShipRow& Gun(std::int32_t v) { return Set(ship::kGun, v); }
-  ShipRow& Ecm(std::int32_t v) { return Set(ship::kEcm, v); }
-  ShipRow& Targeting(std::int32_t v) { return Set(ship::kTargeting, v); }
-  ShipRow& Engine(std::int32_t v) { return Set(ship::kEngine, v); }
-  ShipRow& CargoModule(std::int32_t v) { return Set(ship::kCargoModule, v); }
+  ShipRow& MissileLauncher(MissileId v) { return Set(ship::kMissileLauncher, state::Stored(v)); }
+  ShipRow& Gun(GunId v) { return Set(ship::kGun, state::Stored(v)); }
+  ShipRow& Ecm(EcmId v) { return Set(ship::kEcm, state::Stored(v)); }
+  ShipRow& Targeting(ComputerId v) { return Set(ship::kTargeting, state::Stored(v)); }
+  ShipRow& Engine(EngineId v) { return Set(ship::kEngine, state::Stored(v)); }
+  ShipRow& CargoModule(CargoModuleId v) { return Set(ship::kCargoModule, state::Stored(v)); }
 };
 
 // BodyData[system][body].
@@ -92,7 +95,7 @@ class BodyRow : public RowBuilder<BodyRow, state::BodyFields> {
 class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
  public:
   MissionRow& Active() { return Set(mission::kActive, 1); }
-  MissionRow& Type(std::int32_t v) { return Set(mission::kType, v); }
+  MissionRow& Type(MissionType v) { return Set(mission::kType, state::Stored(v)); }
   MissionRow& Reward(std::int32_t v) { return Set(mission::kReward, v); }
   // The target: body `b` of star system `s`.
   MissionRow& Target(std::int32_t s, std::int32_t b) {
@@ -141,10 +144,10 @@ class FleetShipRow : public RowBuilder<FleetShipRow, state::FleetShipFields> {
 };
 
 // PlayerModifiers and EnemyModifiers rows: an active effect of `ability` for `turnsLeft` turns.
-inline state::TModifierRow ActiveModifier(std::int32_t ability, std::int32_t turnsLeft) {
+inline state::TModifierRow ActiveModifier(state::Ability ability, std::int32_t turnsLeft) {
   state::TModifierRow row{};
   row[modifier::kActive] = 1;
-  row[modifier::kAbility] = ability;
+  row[modifier::kAbility] = state::Stored(ability);
   row[modifier::kTurnsLeft] = turnsLeft;
   return row;
 }
