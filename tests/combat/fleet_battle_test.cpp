@@ -103,9 +103,9 @@ class FleetBattle : public combat_test::CombatTest {
     ui.transcript.clear();
   }
 
-  // Kept out of line: inlined into the duel test below, GCC 12.2 at -O2 dropped the stores of the
-  // enemy row's class and role (the test passes with -fno-tree-dse, -fno-ipa-modref or the
-  // sanitizers).
+  // Kept out of line: inlined into the duel test below, GCC 12.2 at -O2 loses the enemy row's class
+  // and role, and the target never fires back. The test passes with -fno-strict-aliasing or
+  // -fno-tree-dse, under the sanitizers, and built by clang at -O2.
   [[gnu::noinline]] static void Row(state::TFleetShipRow& row, state::ShipClassId shipClass,
                                     combat::FleetRole role, std::int32_t hp = -1,
                                     Faction faction = kFactionOuterRim) {
