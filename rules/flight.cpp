@@ -122,7 +122,7 @@ void ContrabandCheck(std::int32_t system, std::int32_t place, Ui& ui) {
     threshold -= threshold / 4;
   }
   const std::int32_t kind = PlaceKind(system, place);
-  const bool checked = kind > 0 || kind == state::kKindWormhole;
+  const bool checked = state::IsInhabited(kind) || kind == state::kKindWormhole;
   if (!checked || !carrying || state::PlayerShip[ship::kAlive] <= 0 || threshold < roll) return;
 
   std::int32_t& wanted = state::PlayerData[player::kCriminalDays];
@@ -248,7 +248,7 @@ Landing DecideLanding() {
   if (!IsSystem(s) || !ValidBody(b)) return Landing::Nothing;
   const state::TBodyRow& body = state::BodyData[s][b];
   const std::int32_t kind = body[body::kKind];
-  if (kind > 0) {
+  if (state::IsInhabited(kind)) {
     if (state::PlayerData[player::kCriminalDays] > 0) {
       const bool streetRules =
           state::OwnsSkill(kSkillStreetRules) || state::OwnsSkill(kSkillAdvancedStreetRules);

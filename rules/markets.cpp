@@ -43,7 +43,7 @@ std::int32_t AddPercent(std::int32_t value, int percent) {
 using state::IsContraband;
 bool IsMarket(const state::TBodyRow& body) {
   return body[body::kVisible] > 0 &&
-         (body[body::kKind] > 0 || body[body::kKind] == state::kKindPirateHideout);
+         (state::IsInhabited(body[body::kKind]) || body[body::kKind] == state::kKindPirateHideout);
 }
 
 int TargetPercent(int prod) {
@@ -460,7 +460,7 @@ void UpdateMarketStocks() {
     for (int b = 1; b <= state::kLastBody; ++b) {
       const state::TBodyRow& body = BodyData[s][b];
       if (body[body::kVisible] <= 0) continue;
-      if (body[body::kKind] > 0) {
+      if (state::IsInhabited(body[body::kKind])) {
         for (int g = state::kFirstContraband; g <= state::kLastGood; ++g) {
           state::MarketStock[s][b][g] = 0;
         }

@@ -232,7 +232,7 @@ void Analyse(Ui& ui) {
   const std::int32_t x = state::PlayerShip[ship::kSystem];
   if (x >= 1 && x <= state::kLastSystem && b >= 1 && b <= state::kLastBody) {
     state::TBodyRow& body = state::BodyData[x][b];
-    if (body[body::kVisible] > 0 && body[body::kKind] > 0 && body[body::kAnalysed] == 0) {
+    if (body[body::kVisible] > 0 && state::IsInhabited(body[body::kKind]) && body[body::kAnalysed] == 0) {
       body[body::kAnalysed] = 1;
       AddSaturated(ActiveMission[mission::kPlanetsLeft], -1);
       ui.UpdateMissionPanel();

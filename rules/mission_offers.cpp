@@ -76,7 +76,7 @@ class OfferSearch {
         const state::TBodyRow& body = BodyData[x][b];
         if (body[body::kVisible] <= 0) continue;
         bodies_[x] |= Bit(b);
-        if (body[body::kKind] >= 1) {
+        if (state::IsInhabited(body[body::kKind])) {
           planets_[x] |= Bit(b);
           if (body[body::kDestination] <= 0) plainPlanets_[x] |= Bit(b);
         }

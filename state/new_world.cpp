@@ -192,7 +192,7 @@ void HideOrRevealHideouts() {
 void FillFirstMarkets() {
   for (int slot = 1; slot <= kLastBody; ++slot) {
     const TBodyRow& body = BodyData[kFirstMarketSystem][slot];
-    if (body[body::kVisible] <= 0 || body[body::kKind] <= 0) continue;
+    if (body[body::kVisible] <= 0 || !IsInhabited(body[body::kKind])) continue;
     for (int good = 1; good <= 100; ++good) {
       MarketPrice[kFirstMarketSystem][slot][good] = GoodBasePrice[good];
       MarketStock[kFirstMarketSystem][slot][good] = kFirstMarketStock;

@@ -84,6 +84,9 @@ inline constexpr int kKindPirateHideout = -3;
 inline constexpr int kKindSun = -2;
 inline constexpr int kKindWormhole = -1;
 inline constexpr int kKindBarren = 0;  // a planet or asteroid field where nobody lives: no market
+// Whether a body of kind `kind` is inhabited, with a port and a market: its kind is its economy
+// class, above the barren kind.
+constexpr bool IsInhabited(std::int32_t kind) { return kind > kKindBarren; }
 
 // --- Tables -------------------------------------------------------------------------------------
 extern Grid<TBodyRow, kSystems, kBodies> BodyData;

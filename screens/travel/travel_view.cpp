@@ -180,7 +180,7 @@ std::array<std::string, kControlIcons> IconCaptions() {
     const std::int32_t kind = (*row)[body::kKind];
     if (kind == state::kKindWormhole) {
       c[0] = "Jump", c[1] = "Info", c[2] = "Prices";
-    } else if (kind >= 1 && kind <= 6) {
+    } else if (state::IsInhabited(kind)) {
       c[0] = "Dock", c[1] = "Info", c[2] = "Trade";
     }
   }
@@ -303,7 +303,7 @@ TravelView BuildTravelView(bool tradeWindowShown) {
   if (tradeWindowShown && good >= 1 && good <= state::kLastGood) {
     for (int k = 1; k <= kTravelBodies; ++k) {
       const state::TBodyRow* row = Body(own, k);
-      if (!row || (*row)[body::kVisible] <= 0 || (*row)[body::kKind] <= 0) continue;
+      if (!row || (*row)[body::kVisible] <= 0 || !state::IsInhabited((*row)[body::kKind])) continue;
       v.bodies[k - 1].priceVisible = true;
       v.bodies[k - 1].price = PriceOf(own, k, good);
     }
