@@ -17,6 +17,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace {
@@ -70,13 +71,13 @@ class SimulatorTest : public testing::Test {
     audio::SetSoundOutput(nullptr);
     state::ClearGameState();
     combat::SimulatorMessages = {};
-    state::PlayerShip[ship::kAlive] = 1;
-    state::PlayerShip[ship::kClass] = 2;
-    state::PlayerShip[ship::kShields] = 100;
-    state::EnemyShip[ship::kAlive] = 1;
-    state::EnemyShip[ship::kClass] = 1;
-    state::EnemyShip[ship::kShields] = 100;
-    state::EnemyShip[ship::kEnemyKind] = 0;  // no choices: only the round's own draws
+    state::PlayerShip =
+        test_rows::ShipRow().Alive().Class(state::kClassStargun).Shields(100);
+    state::EnemyShip = test_rows::ShipRow()
+                           .Alive()
+                           .Class(state::kClassStarwolf)
+                           .Shields(100)
+                           .Set(ship::kEnemyKind, 0);  // no choices: only the round's own draws
   }
 
   // Puts `ability` active in the lowest free slot of `side` for `ticks` ticks.

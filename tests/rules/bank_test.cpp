@@ -12,6 +12,7 @@
 
 #include "state/fields.h"
 #include "support/script_ui.h"
+#include "support/rows.h"
 #include "world_fixture.h"
 
 namespace {
@@ -40,10 +41,11 @@ class Bank : public fixture::World {
     World::SetUp();
     for (int f = 0; f <= state::kLastFaction; ++f)
       state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
-    PlayerData[player::kFaction] = 2;
-    PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
-    PlayerData[player::kRank] = 1;
-    PlayerData[player::kCredits] = 0;
+    PlayerData = test_rows::PlayerRow()
+                     .Faction(kFactionOuterRim)
+                     .Level(19)  // no promotion gets in the way of the experience counts
+                     .Rank(kRankEnsign)
+                     .Credits(0);
   }
   void Owe(std::int32_t debt, std::int32_t daysLeft, std::int32_t window) {
     PlayerData[player::kLoan] = debt;

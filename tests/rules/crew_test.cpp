@@ -13,6 +13,7 @@
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "support/script_ui.h"
+#include "support/rows.h"
 #include "world_fixture.h"
 
 namespace {
@@ -36,9 +37,7 @@ class Crew : public World {
     AddBody(kSystem, 3, 0);  // bare rocks
     AddBody(kSystem, 4, kWormhole, 5);
     AddBody(kSystem, 9, kHideout);
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
+    PlayerShip = test_rows::ShipRow().System(kSystem).Body(2).Class(kClassShadowcat);
     PlayerData[player::kCredits] = 100000;
   }
   support::ScriptUi ui;

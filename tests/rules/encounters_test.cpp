@@ -13,6 +13,7 @@
 #include "state/random.h"
 #include "state/ship_classes.h"
 #include "state/skills.h"
+#include "support/rows.h"
 #include "world_fixture.h"
 
 namespace {
@@ -38,11 +39,8 @@ class Encounters : public World {
     AddBody(3, 2, 2);
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
-    PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
-    PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kSystem] = 3;
-    PlayerShip[ship::kShields] = 7;
+    PlayerShip =
+        test_rows::ShipRow().Alive().Class(kClassStarwolf).Body(2).System(3).Shields(7);
     state::TutorialActive = 0;
     state::GameDay = 100;
   }

@@ -17,6 +17,7 @@
 #include "state/skills.h"
 #include "state/star_map.h"
 #include "state/start_ship.h"
+#include "support/rows.h"
 #include "world_fixture.h"
 
 namespace {
@@ -94,11 +95,12 @@ class Flight : public World {
     state::SpaceFinds[kSystem][2][space_find::kMapY] = 80;  // 50 from the sun
     PlayerData[player::kFaction] = 1;
     PlayerData[player::kLifePoints] = 3;
-    PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
-    PlayerShip[ship::kCrewmen] = 6;
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = kSunBody;
+    PlayerShip = test_rows::ShipRow()
+                     .Alive()
+                     .Class(kClassShadowcat)
+                     .Crewmen(6)
+                     .System(kSystem)
+                     .Body(kSunBody);
     state::TutorialActive = 0;
     state::TutorialStep = 0;
     state::GameDay = 100;

@@ -69,10 +69,7 @@ class MissionArrival : public World {
     PlayerData[player::kLevel] = 5;
     PlayerData[player::kExperience] = 0;
     PlayerData[player::kLifePoints] = 3;
-    PlayerShip[ship::kAlive] = 1;
-    PlayerShip[ship::kClass] = state::Stored(kClassShadowcat);
-    PlayerShip[ship::kBody] = 4;
-    PlayerShip[ship::kSystem] = 3;
+    PlayerShip = test_rows::ShipRow().Alive().Class(kClassShadowcat).Body(4).System(3);
     state::TravelMayClose = 0;
     state::TutorialActive = 0;
   }

@@ -8,6 +8,7 @@
 #include "state/fields.h"
 #include "state/ship_classes.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace {
 
@@ -21,10 +22,11 @@ class Retirement : public ::testing::Test {
     state::ClearGameState();
     state::NoAgingFlag = 0;
     state::GameDay = 1;  // age 22
-    PlayerData[player::kFaction] = 1;
-    PlayerData[player::kPortrait] = 0;
-    PlayerData[player::kRank] = 6;  // Captain: no bonus
-    PlayerData[player::kCampaignRibbons] = 0;
+    PlayerData = test_rows::PlayerRow()
+                     .Faction(kFactionFederation)
+                     .Set(player::kPortrait, 0)
+                     .Rank(kRankCaptain)  // no bonus
+                     .Set(player::kCampaignRibbons, 0);
     state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
     // The Federation's promised planet: Sargoth in the Finis system.
     state::SystemText[8][system_text::kName] = "Finis";

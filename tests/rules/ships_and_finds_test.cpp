@@ -78,22 +78,24 @@ TEST_F(Around, TrackingDecidesHowManyShipsAreSeen) {
 }
 
 TEST_F(Around, AnExpiringTreasureShipClearsItsNotice) {
-  SpecialShips[3][special_ship::kActive] = 1;
-  SpecialShips[3][special_ship::kKind] = state::Stored(kTraderShip);
-  SpecialShips[3][special_ship::kSubKind] = state::Stored(kSubKindTreasureFleet);
-  SpecialShips[3][special_ship::kDaysLeft] = 1;
+  SpecialShips[3] = test_rows::SpecialShipRow()
+                        .Active()
+                        .Kind(kTraderShip)
+                        .SubKind(kSubKindTreasureFleet)
+                        .DaysLeft(1);
   PlayerData[player::kTreasureFleetNotice] = 1;
   rules::UpdateSpecialShips(ui);
   EXPECT_EQ(PlayerData[player::kTreasureFleetNotice], 0);
 }
 
 TEST_F(Around, TheBountyTargetTurnsUpAmongThePirates) {
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionBounty);
-  state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem];
-  state::ActiveMission[mission::kSubject] = 7;
-  state::ActiveMission[mission::kEnemyFaction] = 0;
-  state::ActiveMission[mission::kFirstPointBody] = 3;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(kMissionBounty)
+                             .Set(mission::kTargetSystem, PlayerShip[ship::kSystem])
+                             .Subject(7)
+                             .Set(mission::kEnemyFaction, 0)
+                             .Set(mission::kFirstPointBody, 3);
   bool found = false;
   for (int day = 0; day < 400 && !found; ++day) {
     rules::UpdateSpecialShips(ui);
@@ -129,12 +131,14 @@ TEST_F(Around, AMissionTargetAppearsOnlyAmongItsKindAndOnlyInTheTargetSystem) {
   };
   for (const Case& c : cases) {
     SetUp();
-    state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = state::Stored(c.type);
-    state::ActiveMission[mission::kTargetSystem] = PlayerShip[ship::kSystem] + c.systemShift;
-    state::ActiveMission[mission::kSubject] = 9;
-    state::ActiveMission[mission::kEnemyFaction] = c.faction;
-    state::ActiveMission[mission::kFirstPointBody] = 4;
+    state::ActiveMission =
+        test_rows::MissionRow()
+            .Active()
+            .Type(c.type)
+            .Set(mission::kTargetSystem, PlayerShip[ship::kSystem] + c.systemShift)
+            .Subject(9)
+            .Set(mission::kEnemyFaction, c.faction)
+            .Set(mission::kFirstPointBody, 4);
     int targets = 0;
     for (int day = 0; day < 300; ++day) {
       rules::UpdateSpecialShips(ui);

@@ -12,6 +12,7 @@
 #include "state/goods.h"
 #include "state/skills.h"
 #include "state/star_map.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -51,12 +52,11 @@ class Trade : public World {
     }
     for (int f = 0; f <= state::kLastFaction; ++f)
       state::FactionText[f][faction_text::kLogo] = "Logo" + std::to_string(f);
-    PlayerData[player::kFaction] = 2;
-    PlayerData[player::kLevel] = 19;  // no promotion gets in the way of the experience counts
-    PlayerData[player::kCredits] = 100000;
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = kPlanet;
-    PlayerShip[ship::kCargoSpace] = 200;
+    PlayerData = test_rows::PlayerRow()
+                     .Faction(kFactionOuterRim)
+                     .Level(19)  // no promotion gets in the way of the experience counts
+                     .Credits(100000);
+    PlayerShip = test_rows::ShipRow().System(kSystem).Body(kPlanet).CargoSpace(200);
     state::SelectedBody = kPlanet;
     state::SelectedGood = state::Stored(kGoodSupplies);
     state::TradeQuantity = 10;
@@ -68,13 +68,13 @@ class Trade : public World {
   }
 
   void GiveTransportMission(MissionType type, Good good, int units, int reward = 5000) {
-    state::ActiveMission[mission::kActive] = 1;
-    state::ActiveMission[mission::kType] = state::Stored(type);
-    state::ActiveMission[mission::kReward] = reward;
-    state::ActiveMission[mission::kTargetBody] = kPlanet;
-    state::ActiveMission[mission::kTargetSystem] = kSystem;
-    state::ActiveMission[mission::kGood] = state::Stored(good);
-    state::ActiveMission[mission::kQuantity] = units;
+    state::ActiveMission = test_rows::MissionRow()
+                               .Active()
+                               .Type(type)
+                               .Reward(reward)
+                               .Target(kSystem, kPlanet)
+                               .Good(good)
+                               .Quantity(units);
   }
 
   support::ScriptUi ui;

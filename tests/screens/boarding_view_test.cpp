@@ -8,6 +8,7 @@
 #include "combat/boarding.h"
 #include "state/fields.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace {
 
@@ -29,17 +30,13 @@ class BoardingViewTest : public ::testing::Test {
 };
 
 TEST_F(BoardingViewTest, CountsFollowTheScreensOrderNotTheShipRows) {
-  auto& p = state::PlayerShip;
-  p[ship::kCrewmen] = 12;
-  p[ship::kOfficers] = 3;
-  p[ship::kMarines] = 7;
-  p[ship::kPirates] = 5;
-  p[ship::kDroids] = 2;
-  auto& e = state::EnemyShip;
-  e[ship::kCrewmen] = 99;  // the reserve is not shown, only the defenders of the area
-  e[ship::kDefendingCrewmen] = 14;
-  e[ship::kDefendingMarines] = 0;
-  e[ship::kDefendingDroids] = 1234;
+  state::PlayerShip =
+      test_rows::ShipRow().Crewmen(12).Officers(3).Marines(7).Pirates(5).Droids(2);
+  state::EnemyShip = test_rows::ShipRow()
+                         .Crewmen(99)  // the reserve is not shown, only the defenders of the area
+                         .Set(ship::kDefendingCrewmen, 14)
+                         .Set(ship::kDefendingMarines, 0)
+                         .Set(ship::kDefendingDroids, 1234);
   const screens::BoardingView v = BuildBoardingView();
   EXPECT_EQ(v.crew, (std::array<std::string, 5>{"12", "3", "5", "7", "2"}));
   EXPECT_EQ(v.defenders, (std::array<std::string, 3>{"14", "0", "1234"}));

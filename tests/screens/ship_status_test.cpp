@@ -17,6 +17,7 @@
 #include "state/fields.h"
 #include "state/format.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -71,10 +72,11 @@ TEST_F(ShipStatusViewTest, TheOwnShipShowsItsCrewAndWhatTheShipyardPaysForIt) {
       {{20, 5, 0, 0, 1}, "26"},               // above it
       {{kMax, kMax, kMax, kMax, kMax}, "10737418235"},  // the sum never wraps
   };
-  state::PlayerShip[ship::kClass] = 6;  // Shadowcat
-  state::PlayerShip[ship::kFaction] = 3;
-  state::PlayerShip[ship::kGun] = state::Stored(kGunFusion);
-  state::PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk2);
+  state::PlayerShip = test_rows::ShipRow()
+                          .Class(state::kClassShadowcat)
+                          .Faction(kFactionCoalition)
+                          .Gun(kGunFusion)
+                          .Engine(kEngineTravellerMk2);
   for (const Case& c : cases) {
     SetCrew(state::PlayerShip, c.crew);
     const ShipStatusView view = screens::BuildShipStatusView(ShipStatusMode::OwnShip);
@@ -128,14 +130,16 @@ class ShipStatusScreenTest : public GameFormsTest {
     platform::SetAssetFolder(FARHAVEN_ASSET_DIR);
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 2;
-    state::PlayerShip[ship::kAlive] = 1;
-    state::PlayerShip[ship::kClass] = 7;  // Paladin
-    state::PlayerShip[ship::kFaction] = 2;
-    state::PlayerShip[ship::kCrewmen] = 8;
-    state::PlayerShip[ship::kMarines] = 4;
-    state::EnemyShip[ship::kAlive] = 1;
-    state::EnemyShip[ship::kClass] = 10;  // Shark
-    state::EnemyShip[ship::kFaction] = 4;
+    state::PlayerShip = test_rows::ShipRow()
+                            .Alive()
+                            .Class(state::kClassPaladin)
+                            .Faction(kFactionOuterRim)
+                            .Crewmen(8)
+                            .Marines(4);
+    state::EnemyShip = test_rows::ShipRow()
+                           .Alive()
+                           .Class(state::kClassShark)
+                           .Faction(kFactionSyndicate);
   }
   void TearDown() override {
     platform::SetAssetFolder("");

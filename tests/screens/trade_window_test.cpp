@@ -15,6 +15,7 @@
 #include "screens/shared/tutorial_panel.h"
 #include "state/fields.h"
 #include "state/goods.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -41,10 +42,8 @@ class TradeWindowTest : public GameFormsTest {
     }
     state::BodyPricesKnown[kPlanet] = 1;
     state::BodyPricesKnown[kHideout] = 1;
-    state::PlayerShip[ship::kAlive] = 1;
-    state::PlayerShip[ship::kSystem] = kSystem;
-    state::PlayerShip[ship::kBody] = kPlanet;
-    state::PlayerShip[ship::kCargoSpace] = 120;
+    state::PlayerShip =
+        test_rows::ShipRow().Alive().System(kSystem).Body(kPlanet).CargoSpace(120);
     state::PlayerData[player::kCredits] = 10000;
     state::PlayerData[player::kIllegalGoodsWarning] = 1;
     state::SelectedBody = kPlanet;
@@ -197,13 +196,13 @@ screenshot TradeWindow "trade_window_no_market.png"
 }
 
 TEST_F(TradeWindowTest, TheLastUnitsOfATransportDeliveredHereEarnTheReward) {
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
-  state::ActiveMission[mission::kReward] = 5000;
-  state::ActiveMission[mission::kTargetBody] = kPlanet;
-  state::ActiveMission[mission::kTargetSystem] = kSystem;
-  state::ActiveMission[mission::kGood] = 2;
-  state::ActiveMission[mission::kQuantity] = 15;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(kMissionTransport)
+                             .Reward(5000)
+                             .Target(kSystem, kPlanet)
+                             .Good(kGoodMedicals)
+                             .Quantity(15);
   state::Cargo[2] = 25;
   state::SelectedGood = state::Stored(kGoodMedicals);
   state::PlayerData[player::kLevel] = 19;  // the last level: the experience promotes nobody

@@ -18,6 +18,7 @@
 #include "rules/new_game.h"
 #include "screens/shared/game_forms.h"
 #include "support/data_folder_at.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 #include "screens/career/save_load.h"
 #include "screens/form_test_fixture.h"
@@ -304,13 +305,13 @@ TEST_F(TravelScreenTest, InvasionAlertShowsDuringACampaignAndRefusesOutsiders) {
 }
 
 TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
-  state::ActiveMission[mission::kGood] = 4;
-  state::ActiveMission[mission::kQuantity] = 300;
-  state::ActiveMission[mission::kTargetBody] = 4;  // Mars
-  state::ActiveMission[mission::kTargetSystem] = kSol;
-  state::ActiveMission[mission::kReward] = 25000;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(kMissionTransport)
+                             .Good(kGoodSynthetics)
+                             .Quantity(300)
+                             .Target(kSol, 4)  // Mars
+                             .Reward(25000);
   Run({[] {
          EXPECT_TRUE(Part<platform::Shape>("MissionMarker").Visible());
          ClickOn(Part("MissionsButton"));
@@ -343,11 +344,11 @@ TEST_F(TravelScreenTest, MissionPanelShowsTheActiveMissionAndCancelsOnlyOnYes) {
 }
 
 TEST_F(TravelScreenTest, MissionsIconTogglesThePanelAndTheTutorialKeepsItsMission) {
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionSearchAndDestroy);
-  state::ActiveMission[mission::kEnemyClass] = 4;
-  state::ActiveMission[mission::kTargetBody] = 6;  // Saturn, on the western half
-  state::ActiveMission[mission::kTargetSystem] = kSol;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(kMissionSearchAndDestroy)
+                             .Set(mission::kEnemyClass, 4)
+                             .Target(kSol, 6);  // Saturn, on the western half
   std::string refusal;
   Run({[] {
          ClickOn(Part("MissionsButton"));
@@ -414,10 +415,8 @@ TEST_F(TravelScreenTest, AGameLoadedFromTheOptionsTakesAnOpenMissionPanelWithIt)
   fs::current_path(work);
   const support::DataFolderAt data(work);
   ASSERT_TRUE(state::SaveGame(1, "No mission").ok);
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionPatrol);
-  state::ActiveMission[mission::kTargetBody] = 4;
-  state::ActiveMission[mission::kTargetSystem] = kSol;
+  state::ActiveMission =
+      test_rows::MissionRow().Active().Type(kMissionPatrol).Target(kSol, 4);
   std::string loaded;
   Run({[] {
          ClickOn(Part("MissionsButton"));
@@ -642,12 +641,12 @@ TEST_F(TravelScreenTest, CompatibilityTextsStandClearOfEveryBodyAndReadWhole) {
 // shows it, the active mission goes without the cancel question, and a level-up brings the
 // promotion with its skill choice and then the gold star.
 TEST_F(TravelScreenTest, HiddenDeveloperControlsActWithoutAsking) {
-  state::ActiveMission[mission::kActive] = 1;
-  state::ActiveMission[mission::kType] = state::Stored(kMissionTransport);
-  state::ActiveMission[mission::kGood] = 4;
-  state::ActiveMission[mission::kQuantity] = 300;
-  state::ActiveMission[mission::kTargetBody] = 4;
-  state::ActiveMission[mission::kTargetSystem] = kSol;
+  state::ActiveMission = test_rows::MissionRow()
+                             .Active()
+                             .Type(kMissionTransport)
+                             .Good(kGoodSynthetics)
+                             .Quantity(300)
+                             .Target(kSol, 4);
   const std::int32_t day = state::GameDay;
   std::string congratulation, skill;
   Run({[day] {

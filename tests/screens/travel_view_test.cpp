@@ -49,25 +49,16 @@ class TravelViewTest : public ::testing::Test {
     BodyData[kSystem][2][body::kOwner] = 2;
     AddFind(1, 1, 240, 416);
     AddFind(3, 20, 448, 409);
-    PlayerShip[ship::kSystem] = kSystem;
-    PlayerShip[ship::kBody] = 2;
-    PlayerShip[ship::kClass] = state::Stored(kSabre);
-    PlayerShip[ship::kShields] = 110;
-    PlayerData[player::kLevel] = 1;
-    PlayerData[player::kFaction] = 1;
-    PlayerData[player::kRank] = 1;
+    PlayerShip = test_rows::ShipRow().System(kSystem).Body(2).Class(kSabre).Shields(110);
+    PlayerData =
+        test_rows::PlayerRow().Level(1).Faction(kFactionFederation).Rank(kRankEnsign);
     DisplayedSystem = kSystem;
     SelectedBody = 2;
   }
   static void AddBody(int k, int kind, int x, int y, int picture, const char* name,
                       const char* description) {
-    TBodyRow& b = BodyData[kSystem][k];
-    b[body::kVisible] = 1;
-    b[body::kOwner] = 1;
-    b[body::kKind] = kind;
-    b[body::kMapX] = x;
-    b[body::kMapY] = y;
-    b[body::kPicture] = picture;
+    BodyData[kSystem][k] =
+        test_rows::BodyRow().Visible().Owner(1).Kind(kind).MapPosition(x, y).Picture(picture);
     BodyText[kSystem][k][body_text::kName] = name;
     BodyText[kSystem][k][body_text::kDescription] = description;
   }

@@ -17,6 +17,7 @@
 #include "state/equipment_ids.h"
 #include "state/factions.h"
 #include "state/fields.h"
+#include "state/goods.h"
 #include "state/id.h"
 #include "state/mission_types.h"
 #include "state/professions.h"
@@ -89,6 +90,7 @@ class BodyRow : public RowBuilder<BodyRow, state::BodyFields> {
   BodyRow& MapPosition(std::int32_t x, std::int32_t y) {
     return Set(body::kMapX, x).Set(body::kMapY, y);
   }
+  BodyRow& Picture(std::int32_t v) { return Set(body::kPicture, v); }
 };
 
 // ActiveMission and MissionOffers[system][slot].
@@ -102,6 +104,8 @@ class MissionRow : public RowBuilder<MissionRow, state::MissionFields> {
     return Set(mission::kTargetSystem, s).Set(mission::kTargetBody, b);
   }
   MissionRow& Subject(std::int32_t v) { return Set(mission::kSubject, v); }
+  // The good of a delivery.
+  MissionRow& Good(::Good v) { return Set(mission::kGood, state::Stored(v)); }
   MissionRow& Quantity(std::int32_t v) { return Set(mission::kQuantity, v); }
   MissionRow& EnemyFaction(::Faction v) { return Set(mission::kEnemyFaction, state::Stored(v)); }
   // The three nav points (or the pick-up and drop places in the first two).
