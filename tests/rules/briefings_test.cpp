@@ -11,6 +11,7 @@
 #include "state/progression.h"
 #include "state/random.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace {
 
@@ -112,9 +113,7 @@ TEST_F(Briefings, TheVariantIsDrawnOnceAndKept) {
 TEST_F(Briefings, SuppressionAndBombingRunNameTheRecordsOwnTarget) {
   state::BodyText[7][3][body_text::kName] = "Greyhaven";
   state::SystemText[7][system_text::kName] = "Moor";
-  ActiveMission[mission::kTargetBody] = 3;
-  ActiveMission[mission::kTargetSystem] = 7;
-  ActiveMission[mission::kBriefingVariant] = 2;
+  ActiveMission = test_rows::MissionRow().Target(7, 3).Set(mission::kBriefingVariant, 2);
   EXPECT_EQ(rules::GetMissionTextSuppression(1, 0, 0),
             "The citizens of Greyhaven in the Moor system have been causing some trouble lately. If "
             "this continues, they might turn their world over to the enemy. Your task is to head to "

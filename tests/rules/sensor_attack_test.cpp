@@ -19,6 +19,7 @@
 #include "state/skills.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace {
@@ -108,12 +109,12 @@ class SensorAttackTest : public ::testing::Test {
   }
 
   void StartMission(std::int32_t type, std::int32_t reward, std::int32_t campaignSystem = 0) {
-    auto& m = state::ActiveMission;
-    m[mission::kActive] = 1;
-    m[mission::kType] = type;
-    m[mission::kReward] = reward;
-    m[mission::kTargetSystem] = cur;
-    m[mission::kCampaignSystem] = campaignSystem;
+    state::ActiveMission = test_rows::MissionRow()
+                               .Active()
+                               .Set(mission::kType, type)
+                               .Reward(reward)
+                               .Set(mission::kTargetSystem, cur)
+                               .CampaignSystem(campaignSystem);
   }
 
   // The fight and its settlement without the day that follows, so the numbers are the attack's.

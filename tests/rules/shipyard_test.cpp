@@ -18,6 +18,7 @@
 #include "state/ship_classes.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 
 namespace {
@@ -57,9 +58,7 @@ class ShipyardTest : public ::testing::Test {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 3;
     state::TShipRow& p = state::PlayerShip;
-    p[ship::kAlive] = 1;
-    p[ship::kClass] = state::Stored(kStarwolf);
-    p[ship::kFaction] = 1;
+    p = test_rows::ShipRow().Alive().Class(kStarwolf).Faction(kFactionFederation);
     state::ApplyStandardFit(p);
     p[ship::kCargoSpace] = 40;
     p[ship::kCrewmen] = 1;

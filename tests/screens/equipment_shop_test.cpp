@@ -20,6 +20,7 @@
 #include "state/fields.h"
 #include "state/start_ship.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 namespace screens_test {
 namespace {
@@ -41,9 +42,7 @@ class PortScreensTest : public GameFormsTest {
     state::PlayerData[player::kFaction] = 1;
     state::PlayerData[player::kCredits] = 30000;
     state::TShipRow& p = state::PlayerShip;
-    p[ship::kAlive] = 1;
-    p[ship::kClass] = 1;  // Starwolf
-    p[ship::kFaction] = 1;
+    p = test_rows::ShipRow().Alive().Class(state::kClassStarwolf).Faction(kFactionFederation);
     state::ApplyStandardFit(p);
     p[ship::kCargoSpace] = 40;
     p[ship::kCrewmen] = 1;
