@@ -10,6 +10,7 @@
 #include "state/fields.h"
 #include "state/mission_types.h"
 #include "state/ship_classes.h"
+#include "support/rows.h"
 #include "support/script_ui.h"
 #include "world_fixture.h"
 
@@ -227,11 +228,11 @@ TEST_F(Diplomacy, AnInvasionStartsACampaignRefillsTheBoardAndPopsUpItsNews) {
     state::PlayerShip[ship::kBody] = 5;
     AddBody(3, 1, kSun);
     for (int b = 2; b <= 4; ++b) AddBody(3, b, b - 1);
-    for (int k = 1; k <= state::kLastOfferSlot; ++k) {
-      state::MissionOffers[3][k][mission::kActive] = 1;
-      state::MissionOffers[3][k][mission::kType] = state::Stored(kMissionAmbush);
-      state::MissionOffers[3][k][mission::kBriefingVariant] = 99;
-    }
+    for (int k = 1; k <= state::kLastOfferSlot; ++k)
+      state::MissionOffers[3][k] = test_rows::MissionRow()
+                                       .Active()
+                                       .Type(kMissionAmbush)
+                                       .Set(mission::kBriefingVariant, 99);
     SystemData[3][star_system::kCampaignMissions] = 7;
     ui.Clear();
     ui.SetVisible(rules::Screen::Travel, c.travelVisible);

@@ -3,6 +3,7 @@
 #include "state/equipment_ids.h"
 #include "state/fields.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 #include <gtest/gtest.h>
 
@@ -180,10 +181,11 @@ TEST_F(AbilitiesTest, FixedActionPointCosts) {
   // A fitted ship must not change what the fixed-cost abilities cost.
   for (const state::ShipClassId shipClass :
        {state::kNoShipClass, state::kClassStarwolf, state::kClassOrionSquadron}) {
-    PlayerShip[ship::kClass] = state::Stored(shipClass);
-    PlayerShip[ship::kGun] = state::Stored(kGunFusion);
-    PlayerShip[ship::kMissileLauncher] = state::Stored(kMissileXAsm);
-    PlayerShip[ship::kEcm] = state::Stored(kEcmSupersafeMk1);
+    PlayerShip = test_rows::ShipRow()
+                     .Class(shipClass)
+                     .Gun(kGunFusion)
+                     .MissileLauncher(kMissileXAsm)
+                     .Ecm(kEcmSupersafeMk1);
     for (const Group& g : groups) {
       for (std::int32_t id : g.ids) EXPECT_EQ(GetAbilityApCost(state::Ability{id}), g.cost) << "ability " << id;
     }
@@ -201,10 +203,11 @@ TEST_F(AbilitiesTest, WeaponAbilitiesCostWhatThePlayersFittedItemCosts) {
                       {state::kClassOrionSquadron, 8, 6, 5},
                       {state::kStarbaseClass, 3, 9, 1}};
   for (const Fit& f : fits) {
-    PlayerShip[ship::kClass] = state::Stored(f.shipClass);
-    PlayerShip[ship::kGun] = f.gun;
-    PlayerShip[ship::kMissileLauncher] = f.missile;
-    PlayerShip[ship::kEcm] = f.ecm;
+    PlayerShip = test_rows::ShipRow()
+                     .Class(f.shipClass)
+                     .Gun(GunId{f.gun})
+                     .MissileLauncher(MissileId{f.missile})
+                     .Ecm(EcmId{f.ecm});
     // The enemy's ship plays no part in the player's costs.
     EnemyShip[ship::kClass] = 3;
     EnemyShip[ship::kGun] = state::Stored(kGunSuperFusion);
