@@ -85,9 +85,7 @@ class SimulatorTest : public testing::Test {
     auto& list = combat::ListOf(side);
     for (int s = 1; s <= combat::kModifierSlots; ++s) {
       if (list[s][modifier::kActive] == 0) {
-        list[s][modifier::kActive] = 1;
-        list[s][modifier::kAbility] = ability;
-        list[s][modifier::kTurnsLeft] = ticks;
+        list[s] = test_rows::ActiveModifier(state::Ability{ability}, ticks);
         return;
       }
     }

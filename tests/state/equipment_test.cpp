@@ -13,6 +13,7 @@
 #include "state/fields.h"
 #include "state/skills.h"
 #include "state/variables.h"
+#include "support/rows.h"
 
 using namespace state;
 
@@ -34,9 +35,7 @@ class EquipmentTest : public ::testing::Test {
 
   // Puts the ship's special ability (combat ability 36) into an active modifier slot.
   static void ActivateSpecial(Table<TModifierRow, kModifierRows>& modifiers, int slot = 3) {
-    modifiers[slot][modifier::kActive] = 1;
-    modifiers[slot][modifier::kAbility] = 36;
-    modifiers[slot][modifier::kTurnsLeft] = 10000;
+    modifiers[slot] = test_rows::ActiveModifier(state::kShipSpecial, 10000);
   }
 };
 
