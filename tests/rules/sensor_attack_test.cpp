@@ -254,7 +254,8 @@ TEST_F(SensorAttackTest, ShipsServingTheEnemysWarMoveTheCampaignOfTheSystem) {
        Fight::Destroyed, 400, 200, ""},
       {"a plain warship", kMilitaryShip, kSubKindCommon, true, 1, Fight::Destroyed, 400, 200, ""},
       // The other trader kinds: only the supplies count, and only once.
-      {"a VIP trader", kTraderShip, kSubKindValuableCargo, true, 1, Fight::Destroyed, 400, 200, ""},
+      {"a trader with valuable cargo", kTraderShip, kSubKindValuableCargo, true, 1, Fight::Destroyed,
+       400, 200, ""},
       {"taken by boarders: the boarding counted it", kMilitaryShip, kSubKindImportantMission, true,
        1, Fight::Taken, 400, 200, ""},
       {"got away", kMilitaryShip, kSubKindImportantMission, true, 1, Fight::Escaped, 400, 200, ""},
