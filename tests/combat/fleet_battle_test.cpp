@@ -103,12 +103,8 @@ class FleetBattle : public combat_test::CombatTest {
     ui.transcript.clear();
   }
 
-  // Kept out of line: inlined into the duel test below, GCC 12.2 at -O2 loses the enemy row's class
-  // and role, and the target never fires back. The test passes with -fno-strict-aliasing or
-  // -fno-tree-dse, under the sanitizers, and built by clang at -O2.
-  [[gnu::noinline]] static void Row(state::TFleetShipRow& row, state::ShipClassId shipClass,
-                                    combat::FleetRole role, std::int32_t hp = -1,
-                                    Faction faction = kFactionOuterRim) {
+  static void Row(state::TFleetShipRow& row, state::ShipClassId shipClass, combat::FleetRole role,
+                  std::int32_t hp = -1, Faction faction = kFactionOuterRim) {
     row = test_rows::FleetShipRow()
               .Alive()
               .Faction(faction)
