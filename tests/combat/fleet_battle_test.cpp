@@ -37,8 +37,7 @@ constexpr fleet_ship::Field kAlive = fleet_ship::kAlive, kFaction = fleet_ship::
               kClass = fleet_ship::kClass, kHp = fleet_ship::kHitPoints,
               kRole = fleet_ship::kRole;
 
-constexpr state::ShipClassId kPatton = state::kClassPatton, kFerendar = state::kClassFerendar,
-                             kNeptun = state::kClassNeptun, kGettysburg = state::kClassGettysburg;
+using enum state::ShipClassId;
 
 // A fleet row's role, as the battle reads it.
 combat::FleetRole RoleOf(const state::TFleetShipRow& row) { return combat::FleetRole{row[kRole]}; }
@@ -81,7 +80,7 @@ class FleetBattle : public combat_test::CombatTest {
 
   void SetUp() override {
     CombatTest::SetUp();
-    Ships(kGettysburg, state::kClassStarwolf);
+    Ships(kClassGettysburg, state::kClassStarwolf);
     PlayerShip[ship::kFaction] = 1;
     PlayerShip[ship::kEngine] = state::Stored(kEngineTravellerMk1);
     PlayerShip[ship::kCargoModule] = state::Stored(kModuleCargoBay);
@@ -115,12 +114,12 @@ class FleetBattle : public combat_test::CombatTest {
 
   // The flagship in own row 1, an escort destroyer in own row 2; enemies in rows 1.. as given.
   void SmallBattle(std::initializer_list<combat::FleetRole> enemyRoles) {
-    Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, PlayerShip[ship::kShields],
+    Row(PlayerFleet[1], kClassGettysburg, combat::kRoleFlagship, PlayerShip[ship::kShields],
         kFactionFederation);
-    Row(PlayerFleet[2], kPatton, combat::kRoleDestroyer, -1, kFactionFederation);
+    Row(PlayerFleet[2], kClassPatton, combat::kRoleDestroyer, -1, kFactionFederation);
     int r = 1;
     for (const combat::FleetRole role : enemyRoles)
-      Row(EnemyFleet[r++], role == combat::kRoleStation ? state::kStarbaseClass : kPatton, role);
+      Row(EnemyFleet[r++], role == combat::kRoleStation ? state::kStarbaseClass : kClassPatton, role);
   }
 
   std::vector<std::string> Popups() const {
@@ -198,7 +197,7 @@ TEST_F(FleetBattle, EveryBattleStartsWithTwoFullFleetsTheScreenCanShow) {
         // The flagship stands for the player's own ship.
         EXPECT_EQ(PlayerFleet[1][kAlive], 1);
         EXPECT_EQ(RoleOf(PlayerFleet[1]), combat::kRoleFlagship);
-        EXPECT_EQ(state::ShipClassOf(PlayerFleet[1]), kGettysburg);
+        EXPECT_EQ(state::ShipClassOf(PlayerFleet[1]), kClassGettysburg);
         EXPECT_EQ(PlayerFleet[1][kHp], 1234);
         int escorts = 0, enemies = 0;
         for (int r = 2; r <= 10; ++r) {
@@ -272,16 +271,16 @@ TEST_F(FleetBattle, AConvoyIsMadeOfFreightersAndTheRebelsOfTheOwnFaction) {
 
 TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
   // Own: the flagship and a second large ship, then six small ones; one dead row in between.
-  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
-  Row(PlayerFleet[2], kGettysburg, combat::kRoleBattleship, -1, kFactionFederation);
+  Row(PlayerFleet[1], kClassGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
+  Row(PlayerFleet[2], kClassGettysburg, combat::kRoleBattleship, -1, kFactionFederation);
   for (int r = 3; r <= 9; ++r)
-    Row(PlayerFleet[r], kPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1,
+    Row(PlayerFleet[r], kClassPatton, r % 2 ? combat::kRoleDestroyer : combat::kRoleCruiser, -1,
         kFactionFederation);
   PlayerFleet[5][kAlive] = 0;
   // Enemy: a station and three battleships, then eight small ones... only six rows remain.
   Row(EnemyFleet[1], state::kStarbaseClass, combat::kRoleStation);
-  for (int r = 2; r <= 4; ++r) Row(EnemyFleet[r], kGettysburg, combat::kRoleBattleship);
-  for (int r = 5; r <= 10; ++r) Row(EnemyFleet[r], kPatton, combat::kRoleDestroyer);
+  for (int r = 2; r <= 4; ++r) Row(EnemyFleet[r], kClassGettysburg, combat::kRoleBattleship);
+  for (int r = 5; r <= 10; ++r) Row(EnemyFleet[r], kClassPatton, combat::kRoleDestroyer);
   combat::SelectedEscort = 4;
   combat::SelectedTarget = 3;
 
@@ -308,12 +307,12 @@ TEST_F(FleetBattle, SymbolsGoToTheFirstFreePlacesAndExtraShipsAreNotShown) {
 }
 
 TEST_F(FleetBattle, PanelsShowTheSelectedPairAndThePlayersStatus) {
-  Row(PlayerFleet[1], kGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
-  Row(EnemyFleet[1], kPatton, combat::kRoleDestroyer, 520, kFactionCoalition);  // 80 % of 650
+  Row(PlayerFleet[1], kClassGettysburg, combat::kRoleFlagship, 100, kFactionFederation);
+  Row(EnemyFleet[1], kClassPatton, combat::kRoleDestroyer, 520, kFactionCoalition);  // 80 % of 650
   combat::SelectedTarget = 1;
   combat::SelectedEscort = 1;
   // The flagship's panel shows the player's ship, in its livery.
-  PlayerShip[ship::kClass] = state::Stored(kNeptun);
+  PlayerShip[ship::kClass] = state::Stored(kClassNeptun);
   PlayerShip[ship::kFaction] = 4;
   PlayerShip[ship::kShields] = 600;  // half of 1200
   state::PlayerData[player::kLevel] = 3;
@@ -433,7 +432,7 @@ TEST_F(FleetBattle, TheOwnAttackFightsTheTargetWithItsHitPoints) {
     combat::AttackTargetYourself(fleet);
 
     ASSERT_EQ(script.fights, 1);
-    EXPECT_EQ(script.setups.at(0), (std::vector<std::int32_t>{state::Stored(kPatton), 3,
+    EXPECT_EQ(script.setups.at(0), (std::vector<std::int32_t>{state::Stored(kClassPatton), 3,
                                                               state::Stored(kMilitaryShip), 0}));
     EXPECT_EQ(script.enemyShieldsAtFight, 77);
     EXPECT_EQ(script.encounters.at(0),
@@ -546,12 +545,12 @@ TEST_F(FleetBattle, EachDuelExchangeDrawsTheCueThenTheEscortsShotThenTheTargets)
     state::ShipClassId targetClass = state::kNoShipClass;  // none: as the small battle has it
   };
   const Case cases[] = {
-      {kPatton, combat::kRoleDestroyer, combat::kRoleStation, 100, 500},
-      {kNeptun, combat::kRoleCruiser, combat::kRoleBattleship, 200, 300},
-      {kFerendar, combat::kRoleDestroyer, combat::kRoleCruiser, 16, 200},  // civilian: b div 6
-      {kFerendar, combat::kRoleBattleship, combat::kRoleDestroyer, 50, 100},
+      {kClassPatton, combat::kRoleDestroyer, combat::kRoleStation, 100, 500},
+      {kClassNeptun, combat::kRoleCruiser, combat::kRoleBattleship, 200, 300},
+      {kClassFerendar, combat::kRoleDestroyer, combat::kRoleCruiser, 16, 200},  // civilian: b div 6
+      {kClassFerendar, combat::kRoleBattleship, combat::kRoleDestroyer, 50, 100},
       // A civilian target fires back at full strength: only the escort's class counts.
-      {kPatton, combat::kRoleDestroyer, combat::kRoleCruiser, 100, 200, kFerendar},
+      {kClassPatton, combat::kRoleDestroyer, combat::kRoleCruiser, 100, 200, kClassFerendar},
   };
   int hits = 0, criticals = 0;
   for (const Case& c : cases) {
@@ -740,8 +739,8 @@ BattleOutcome FlyIntoTheBattle(std::uint32_t seed, MissionType type, bool battle
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
   if (battleship) {
-    PlayerShip[ship::kClass] = state::Stored(kGettysburg);
-    PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+    PlayerShip[ship::kClass] = state::Stored(kClassGettysburg);
+    PlayerShip[ship::kShields] = state::GetShipMaxShields(kClassGettysburg, EngineId{PlayerShip[ship::kEngine]},
                                                           CargoModuleId{PlayerShip[ship::kCargoModule]});
   }
   state::ActiveMission = test_rows::MissionRow()
@@ -820,8 +819,8 @@ TEST(FleetBattleOnTheEngine, TheStarbaseFallsLast) {
   state::PlayerData[player::kFaction] = 1;
   support::ScriptUi screens;
   rules::CreateNewGameWorld(state::StartShipClass(kProfessionCombatTrader, kFactionFederation), screens);
-  PlayerShip[ship::kClass] = state::Stored(kGettysburg);
-  PlayerShip[ship::kShields] = state::GetShipMaxShields(kGettysburg, EngineId{PlayerShip[ship::kEngine]},
+  PlayerShip[ship::kClass] = state::Stored(kClassGettysburg);
+  PlayerShip[ship::kShields] = state::GetShipMaxShields(kClassGettysburg, EngineId{PlayerShip[ship::kEngine]},
                                                         CargoModuleId{PlayerShip[ship::kCargoModule]});
   combat::EngineFights fights(screens);
   const bool won = fights.RunFleetBattle(kFactionCoalition, rules::kFleetKindStarbaseWeakened);

@@ -25,13 +25,10 @@ namespace {
 
 using rules::ShipPurchaseResult;
 
-constexpr state::ShipClassId kStarwolf = state::kClassStarwolf, kStargun = state::kClassStargun,
-                             kOrion = state::kClassOrion, kShadowcat = state::kClassShadowcat,
-                             kNeptun = state::kClassNeptun;
+using enum state::ShipClassId;
 
 TEST(ShipyardOffersTest, EachFactionSellsItsClassesAndNoBattleships) {
   using Offers = std::array<state::ShipClassId, rules::kShipyardPlaces>;
-  using enum state::ShipClassId;
   const state::ShipClassId kNone = kNoShipClass;
   // clang-format off
   EXPECT_EQ(rules::ShipyardOffers(kFactionFederation), (Offers{kClassStarwolf, kClassAvenger, kClassOrion, kClassShadowcat, kClassPaladin, kNone,
@@ -46,9 +43,9 @@ TEST(ShipyardOffersTest, EachFactionSellsItsClassesAndNoBattleships) {
   EXPECT_EQ(rules::ShipyardOffers(kFactionPirates), Offers{});
   EXPECT_EQ(rules::ShipyardOffers(Faction{5}), Offers{});
   EXPECT_EQ(rules::ShipyardTilePicture(state::kNoShipClass), "NotAvailable_topwire.jpg");
-  EXPECT_EQ(rules::ShipyardTilePicture(kNeptun), "Neptun_topwire.jpg");
+  EXPECT_EQ(rules::ShipyardTilePicture(kClassNeptun), "Neptun_topwire.jpg");
   EXPECT_EQ(rules::ShipyardTileCaption(state::kNoShipClass), "Not available");
-  EXPECT_EQ(rules::ShipyardTileCaption(kStarwolf), "Starwolf fighter");
+  EXPECT_EQ(rules::ShipyardTileCaption(kClassStarwolf), "Starwolf fighter");
   EXPECT_EQ(rules::ShipyardTileCaption(state::kClassFerendar), "Ferendar destroyer");
 }
 
@@ -58,7 +55,7 @@ class ShipyardTest : public ::testing::Test {
     state::ClearGameState();
     state::PlayerData[player::kFaction] = 3;
     state::TShipRow& p = state::PlayerShip;
-    p = test_rows::ShipRow().Alive().Class(kStarwolf).Faction(kFactionFederation);
+    p = test_rows::ShipRow().Alive().Class(kClassStarwolf).Faction(kFactionFederation);
     state::ApplyStandardFit(p);
     p[ship::kCargoSpace] = 40;
     p[ship::kCrewmen] = 1;
@@ -69,7 +66,7 @@ class ShipyardTest : public ::testing::Test {
 TEST_F(ShipyardTest, TheDetailsShowThePriceTheTradeInAndTheBalance) {
   // A standard Starwolf is worth a third of its hull and a quarter of each item: 24,166.
   ASSERT_EQ(rules::ComputeShipTradeInValue(), 24166);
-  const rules::ShipOfferView shadowcat = rules::BuildShipOfferView(kShadowcat);
+  const rules::ShipOfferView shadowcat = rules::BuildShipOfferView(kClassShadowcat);
   EXPECT_EQ(shadowcat.picture, "Coalition_Shadowcat_scene_sm.jpg");
   EXPECT_EQ(shadowcat.name, "Shadowcat");
   EXPECT_EQ(shadowcat.type, "Corvette");
@@ -81,8 +78,8 @@ TEST_F(ShipyardTest, TheDetailsShowThePriceTheTradeInAndTheBalance) {
   EXPECT_EQ(shadowcat.oldShip, "$ 24,166");
   EXPECT_EQ(shadowcat.balance, "$ 225,834");
   // A ship cheaper than the trade-in shows a balance of 0.
-  EXPECT_EQ(rules::BuildShipOfferView(kOrion).balance, "$ 0");
-  EXPECT_EQ(rules::BuildShipOfferView(kNeptun).type, "Cruiser");
+  EXPECT_EQ(rules::BuildShipOfferView(kClassOrion).balance, "$ 0");
+  EXPECT_EQ(rules::BuildShipOfferView(kClassNeptun).type, "Cruiser");
 }
 
 TEST_F(ShipyardTest, TradeInValueIsAThirdOfTheHullAndAQuarterOfEachItem) {
@@ -114,11 +111,11 @@ TEST_F(ShipyardTest, RefusalsChangeNothing) {
   };
   const Case cases[] = {
       {"an empty place", state::kNoShipClass, 1000000, true, ShipPurchaseResult::NoShip, "", 0},
-      {"the class already flown", kStarwolf, 1000000, true, ShipPurchaseResult::AlreadyOwned, "N/A",
+      {"the class already flown", kClassStarwolf, 1000000, true, ShipPurchaseResult::AlreadyOwned, "N/A",
        0},
-      {"one credit short", kShadowcat, 225833, true, ShipPurchaseResult::NotEnoughMoney,
+      {"one credit short", kClassShadowcat, 225833, true, ShipPurchaseResult::NotEnoughMoney,
        "Not enough money!", 0},
-      {"no to the question", kShadowcat, 1000000, false, ShipPurchaseResult::Declined, "", 1},
+      {"no to the question", kClassShadowcat, 1000000, false, ShipPurchaseResult::Declined, "", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -154,10 +151,10 @@ TEST_F(ShipyardTest, APurchasePaysTheDifferenceEitherWay) {
     std::int32_t after;
   };
   const Case cases[] = {
-      {"credits exactly the difference", kShadowcat, 225834, 0},
-      {"a cheaper ship pays the player", kOrion, 100, 100 + 24166 - 20000},
-      {"even a player in debt", kOrion, -3000, -3000 + 24166 - 20000},
-      {"a dearer fighter", kStargun, 20000, 20000 - (35000 - 24166)},
+      {"credits exactly the difference", kClassShadowcat, 225834, 0},
+      {"a cheaper ship pays the player", kClassOrion, 100, 100 + 24166 - 20000},
+      {"even a player in debt", kClassOrion, -3000, -3000 + 24166 - 20000},
+      {"a dearer fighter", kClassStargun, 20000, 20000 - (35000 - 24166)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -191,7 +188,7 @@ TEST_F(ShipyardTest, TheNewShipComesWithTheStandardFitFullShieldsAndThePlainBay)
   state::PlayerData[player::kCredits] = 10000000;
   ui.answers = {true};
   std::vector<std::string> order;
-  ASSERT_EQ(rules::BuyShip(kShadowcat, ui, [&] { order.push_back("refresh"); }),
+  ASSERT_EQ(rules::BuyShip(kClassShadowcat, ui, [&] { order.push_back("refresh"); }),
             ShipPurchaseResult::Bought);
   for (const auto& popup : ui.popups) order.push_back(popup.topic);
   EXPECT_EQ(order, (std::vector<std::string>{"refresh", "Congratulations!", "New crewmen!"}));
@@ -236,7 +233,7 @@ TEST_F(ShipyardTest, NoCrewmenComeWhenCrewOfficersAndPiratesAreEnough) {
   state::PlayerShip[ship::kPirates] = 3;
   state::PlayerData[player::kCredits] = 10000000;
   ui.answers = {true};
-  ASSERT_EQ(rules::BuyShip(kShadowcat, ui), ShipPurchaseResult::Bought);
+  ASSERT_EQ(rules::BuyShip(kClassShadowcat, ui), ShipPurchaseResult::Bought);
   EXPECT_EQ(state::PlayerShip[ship::kCrewmen], 1);
   EXPECT_EQ(ui.CountTopic("New crewmen!"), 0u);
 }
@@ -254,11 +251,11 @@ TEST(ShipyardBoardsTest, APurchaseDrawsEveryMissionBoardAnew) {
       state::MissionOffers[s][slot][mission::kActive] = 1;
       state::MissionOffers[s][slot][mission::kReward] = kOldOffer;
     }
-  state::PlayerShip[ship::kClass] = state::Stored(kStarwolf);
+  state::PlayerShip[ship::kClass] = state::Stored(kClassStarwolf);
   state::PlayerData[player::kCredits] = 10000000;
   ui.Clear();
   ui.answers = {true};
-  ASSERT_EQ(rules::BuyShip(kShadowcat, ui), ShipPurchaseResult::Bought);
+  ASSERT_EQ(rules::BuyShip(kClassShadowcat, ui), ShipPurchaseResult::Bought);
   int offers = 0;
   for (int s = 1; s <= state::kLastSystem; ++s)
     for (int slot = 1; slot <= state::kLastOfferSlot; ++slot) {

@@ -42,8 +42,7 @@ using state::EnemyFleet;
 using state::PlayerFleet;
 using state::PlayerShip;
 
-constexpr state::ShipClassId kPatton = state::kClassPatton, kNeptun = state::kClassNeptun,
-                             kGettysburg = state::kClassGettysburg;
+using enum state::ShipClassId;
 
 // How the ship fight of an own attack ends: written into the ship rows as the combat screen would.
 // Everything else (the encounter popup above all) reaches the game's real screens.
@@ -114,13 +113,13 @@ class FleetBattleScreenTest : public GameFormsTest {
     Row(PlayerFleet[1], state::ShipClassOf(PlayerShip), combat::kRoleFlagship,
         Faction{PlayerShip[ship::kFaction]});
     for (int k = 1; k <= escorts; ++k)
-      Row(PlayerFleet[1 + k], kNeptun, combat::kRoleCruiser, kFactionOuterRim);
+      Row(PlayerFleet[1 + k], kClassNeptun, combat::kRoleCruiser, kFactionOuterRim);
     int r = 1;
     for (const combat::FleetRole role : roles) {
       const state::ShipClassId shipClass = role == combat::kRoleStation      ? state::kStarbaseClass
-                                           : role == combat::kRoleBattleship ? kGettysburg
-                                           : role == combat::kRoleCruiser    ? kNeptun
-                                                                             : kPatton;
+                                           : role == combat::kRoleBattleship ? kClassGettysburg
+                                           : role == combat::kRoleCruiser    ? kClassNeptun
+                                                                             : kClassPatton;
       Row(EnemyFleet[r++], shipClass, role);
     }
     combat::ResetFleetBattleFlags();
@@ -188,7 +187,7 @@ TEST_F(FleetBattleScreenTest, TheScreenShowsTheViewOfTheFleetsAndTheSelectedPair
     Fleets(c.escorts, {});
     int r = 1;
     for (const combat::FleetRole role : c.enemies) {
-      Row(EnemyFleet[r], role == combat::kRoleStation ? state::kStarbaseClass : kPatton, role);
+      Row(EnemyFleet[r], role == combat::kRoleStation ? state::kStarbaseClass : kClassPatton, role);
       ++r;
     }
     combat::SelectedEscort = c.escort;
@@ -532,7 +531,7 @@ answer continue
 // screen and shows again when the fight is over.
 TEST_F(FleetBattleScreenTest, AnOwnAttacksFightHidesTheBattleUntilItEnds) {
   // A battleship captain far from the next level: the kill brings neither a medal nor a promotion.
-  PlayerShip[ship::kClass] = state::Stored(kGettysburg);
+  PlayerShip[ship::kClass] = state::Stored(kClassGettysburg);
   state::PlayerData[player::kLevel] = 18;
   Fleets(1, {combat::kRoleCruiser, combat::kRoleDestroyer});
   const bool won = Play(R"(
@@ -570,7 +569,7 @@ click FleetBattle.AttackLabel
 answer continue
 expect FleetBattle.EnemySmallSymbol1.Visible true
 expect FleetBattle.TargetShieldText.Caption "Enemy ships shields: )" +
-                            std::to_string(55 * 100 / state::GetShipClassBaseShields(kNeptun)) +
+                            std::to_string(55 * 100 / state::GetShipClassBaseShields(kClassNeptun)) +
                             R"(%"
 click FleetBattle.AttackLabel
 answer continue
